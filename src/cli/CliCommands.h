@@ -1,0 +1,20 @@
+// The commands of tavolo-cli. Each returns the process exit code: 0 on success, non-zero with a
+// message on standard error otherwise.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tavolo::cli {
+
+using CommandFn = int (*)(const std::vector<std::string>& args);
+
+struct Command {
+  const char* name;
+  CommandFn run;
+};
+
+std::span<const Command> Commands();
+
+}  // namespace tavolo::cli

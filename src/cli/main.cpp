@@ -1,0 +1,50 @@
+// tavolo-cli: the engine without windows.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CliCommands.h"
+#include "base/CheckedCall.h"
+
+namespace {
+
+void PrintUsage(std::FILE* out) {
+  std::fputs(
+      "Usage: tavolo-cli COMMAND [ARGS]\n"
+      "\n"
+      "Commands:\n"
+      "  convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N] [--dpi N]\n"
+      "                      convert an image; the format comes from OUT's extension unless given\n"
+      "  identify FILE       print width, height, bits per pixel, dpi and format of an image\n"
+      "  --help              show this help\n"
+      "  --version           show the version\n",
+      out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A failed check prints its report and ends the run.
+  tavolo::SetFatalErrorReporter(tavolo::StderrReporter(tavolo::FatalChoice::Cancel));
+  if (argc < 2) {
+    PrintUsage(stderr);
+    return 2;
+  }
+  const std::string_view command = argv[1];
+  std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "--help" || command == "-h" || command == "help") {
+    PrintUsage(stdout);
+    return 0;
+  }
+  if (command == "--version") {
+    std::printf("tavolo-cli %s\n", TAVOLO_VERSION);
+    return 0;
+  }
+  for (const tavolo::cli::Command& c : tavolo::cli::Commands()) {
+    if (command == c.name) return c.run(args);
+  }
+  std::fprintf(stderr, "tavolo-cli: unknown command '%s' (try --help)\n", argv[1]);
+  return 2;
+}

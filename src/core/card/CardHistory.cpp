@@ -1,0 +1,40 @@
+#include "card/CardHistory.h"
+
+#include "base/CheckedCall.h"
+
+namespace tavolo {
+
+CardHistory::CardHistory() : pds_(std::make_unique<std::array<CardState, kHistorySlots>>()) {}
+
+void CardHistory::Clear() {
+  cur_ = -1;
+  undoCount_ = -1;
+  redoCount_ = 0;
+}
+
+void CardHistory::Push(const CardState& state) {
+  if (++cur_ >= kHistorySlots) cur_ = 0;
+  (*pds_)[cur_] = state;
+  if (undoCount_ < kHistorySlots - 1) ++undoCount_;
+  redoCount_ = 0;
+}
+
+CardState CardHistory::StepBack() {
+  if (--cur_ < 0) cur_ += kHistorySlots;
+  --undoCount_;
+  ++redoCount_;
+  return (*pds_)[cur_];
+}
+
+CardState CardHistory::StepForward() {
+  if (++cur_ >= kHistorySlots) cur_ = 0;
+  ++undoCount_;
+  --redoCount_;
+  const auto& pds = *pds_;
+  const int cur = cur_;
+  TAVOLO_CHECK_AS("pds[cur].pnmb >=0", pds[cur].pnmb >= 0);
+  TAVOLO_CHECK_AS("pds[cur].lnmb >=0", pds[cur].lnmb >= 0);
+  return pds[cur];
+}
+
+}  // namespace tavolo

@@ -1,0 +1,121 @@
+// CardState: the complete, copyable description of one business card, the unit that the history
+// keeps, the renderer draws and project files store. Field order matches the project file.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QString>
+
+#include "base/ColorModel.h"
+
+namespace tavolo {
+
+inline constexpr int kTextBoxCount = 5;
+inline constexpr int kMaxLinesPerBox = 20;
+inline constexpr int kMaxLineLength = 100;
+inline constexpr float kDefaultCardWidth = 1062.0f;
+inline constexpr float kDefaultCardHeight = 615.0f;
+
+// Frame modes of a text box.
+enum FrameMode : int32_t {
+  kFrameNone = 0,
+  kFrameExact = 1,
+  kFrameLeft = 2,
+  kFrameRight = 3,
+  kFrameCardLong = 4,
+};
+
+// Gradient orientations.
+enum GradOrientation : int32_t {
+  kGradTopToBottom = 0,
+  kGradLeftToRight = 1,
+  kGradBottomToTop = 2,
+  kGradRightToLeft = 3,
+};
+
+struct TextBoxStyle {
+  QString size = QStringLiteral("36");
+  QString face = QStringLiteral("Arial");
+  QString style = QStringLiteral("Regular");
+  HslColor textColor{0.0f, 0.0f, 0.0f};
+  HslColor fillColor{0.0f, 240.0f, 240.0f};
+  int32_t frameMode = kFrameNone;
+  int32_t frameSize = 8;
+  int32_t reserved = 0;
+  // Weight of the card below the frame fill: 0 draws the fill solid, 1 leaves the card unchanged.
+  float opacity = 0.0f;
+  // Drawn text lightness is brightness × 240.
+  float brightness = 1.0f;
+  friend bool operator==(const TextBoxStyle&, const TextBoxStyle&) = default;
+};
+
+struct TextBoxLines {
+  std::array<QString, kMaxLinesPerBox> line{};
+  int32_t count = 0;
+  friend bool operator==(const TextBoxLines&, const TextBoxLines&) = default;
+};
+
+struct PhotoPlacement {
+  float width = 0.0f;
+  float height = 0.0f;
+  float x = 500.0f;
+  float y = 300.0f;
+  float trimLeft = 0.0f;
+  float trimTop = 0.0f;
+  float trimBottom = 0.0f;
+  float trimRight = 0.0f;
+  float reduction = 0.0f;
+  QString name;  // file name inside customphotos; empty means no photo
+  QString path;  // full path of the copied file; compared to notice a change
+  friend bool operator==(const PhotoPlacement&, const PhotoPlacement&) = default;
+};
+
+struct LogoPlacement {
+  float width = 0.0f;
+  float height = 0.0f;
+  float x = 500.0f;
+  float y = 300.0f;
+  float reduction = 0.0f;
+  float angle = 0.0f;
+  QString name;
+  QString path;
+  friend bool operator==(const LogoPlacement&, const LogoPlacement&) = default;
+};
+
+struct CardState {
+  std::array<TextBoxStyle, kTextBoxCount> styles{};
+  std::array<TextBoxLines, kTextBoxCount> lines{};
+  int32_t boxCount = 5;
+  float bgShift = 0.0f;
+  float gradScale = 0.0f;
+  int32_t gradOrientation = kGradTopToBottom;
+  HslColor bgColor{0.0f, 240.0f, 240.0f};
+  float bgBrightness = 1.0f;
+  // Copied with the state, never drawn nor stored.
+  float picSize = 0.5f;
+  float picPosH = 0.5f;
+  float picPosV = 0.5f;
+  QString picPath;
+  PhotoPlacement photo;
+  LogoPlacement logo;
+  float cardHeight = kDefaultCardHeight;
+  float cardWidth = kDefaultCardWidth;
+  // Unit selectors of the card properties dialog; the renderer does not read them.
+  int32_t widthUnit = 3;
+  int32_t heightUnit = 3;
+  int32_t dpi = 300;
+  float hueShift = 0.0f;
+  float satShift = 0.0f;
+  float lightShift = 0.0f;
+  int32_t lnmb = 0;
+  int32_t pnmb = 0;
+  friend bool operator==(const CardState&, const CardState&) = default;
+};
+
+// The reset of New Blank Project: every style and the background gradient fields back to the
+// plain look (black text at brightness 0, white fill, no frame; no gradient, white, full
+// brightness). Everything else is left as it is.
+void ResetForBlankProject(CardState& state);
+
+}  // namespace tavolo

@@ -1,0 +1,133 @@
+#include "card/LayoutTable.h"
+
+#include <initializer_list>
+
+namespace tavolo {
+
+namespace {
+
+// Named-value indices.
+enum : int {
+  kCompany = 0,
+  kName,
+  kTitle,
+  kAddress1,
+  kAddress2,
+  kCity,
+  kZip,
+  kEmail,
+  kWebsite,
+  kPhone1,
+  kPhone2,
+};
+
+// One line: a single named value, or several joined by single spaces. -1 ends the list.
+struct LineSpec {
+  std::array<int, 4> parts{-1, -1, -1, -1};
+};
+
+constexpr LineSpec One(int v) { return LineSpec{{v, -1, -1, -1}}; }
+
+struct BoxSpec {
+  std::array<LineSpec, 8> lines{};
+  int count = 0;
+};
+
+struct LayoutSpec {
+  int boxCount;
+  std::array<BoxSpec, kTextBoxCount> boxes;
+  std::array<PlacementRow, kTextBoxCount> rows;
+};
+
+constexpr BoxSpec Box(std::initializer_list<LineSpec> lines) {
+  BoxSpec box;
+  for (const LineSpec& line : lines) box.lines[box.count++] = line;
+  return box;
+}
+
+constexpr BoxSpec kCompanyBox = Box({One(kCompany)});
+constexpr BoxSpec kNameBox = Box({One(kName), One(kTitle)});
+constexpr BoxSpec kAddressBox = Box({One(kAddress1), One(kAddress2), One(kCity), One(kZip)});
+constexpr BoxSpec kWebBox = Box({One(kEmail), One(kWebsite)});
+constexpr BoxSpec kPhoneBox = Box({One(kPhone1), One(kPhone2)});
+constexpr BoxSpec kAllContactsBox =
+    Box({One(kAddress1), One(kAddress2), One(kCity), One(kZip), One(kPhone1), One(kPhone2),
+         One(kEmail), One(kWebsite)});
+constexpr BoxSpec kJoinedAddressBox =
+    Box({LineSpec{{kAddress1, kAddress2, kCity, kZip}}, LineSpec{{kPhone1, kPhone2, -1, -1}}});
+constexpr BoxSpec kNone{};
+
+constexpr PlacementRow R(int box, int offset, int align, int angle = 0) {
+  return {box, offset, align, angle};
+}
+constexpr int L = kAlignLeft;
+constexpr int C = kAlignCenter;
+constexpr int Rt = kAlignRight;
+
+constexpr std::array<LayoutSpec, kLayoutCount> kLayouts = {{
+    {5, {kCompanyBox, kNameBox, kAddressBox, kWebBox, kPhoneBox},
+     {R(0, 0, L), R(1, 30, L), R(2, 1, L), R(3, 0, Rt), R(4, 1, Rt)}},
+    {5, {kCompanyBox, kNameBox, kAddressBox, kWebBox, kPhoneBox},
+     {R(0, 20, L), R(1, 40, L), R(2, 1, L), R(3, 20, Rt), R(4, 1, Rt)}},
+    {3, {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
+     {R(0, 0, L), R(1, 15, L), R(2, 1, L)}},
+    {3, {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
+     {R(0, 0, Rt), R(1, 15, Rt), R(2, 1, Rt)}},
+    {4, {kCompanyBox, kNameBox, kWebBox, kJoinedAddressBox, kNone},
+     {R(0, 0, C), R(1, 15, C), R(2, 40, C), R(3, 1, C)}},
+    {5, {kCompanyBox, kNameBox, kWebBox, kAddressBox, kPhoneBox},
+     {R(0, 0, L), R(1, 18, L), R(2, 38, L), R(3, 1, L), R(4, 1, Rt)}},
+    {3, {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
+     {R(0, 0, Rt, 90), R(1, 0, Rt), R(2, 1, Rt)}},
+    {5, {kCompanyBox, kNameBox, kWebBox, kAddressBox, kPhoneBox},
+     {R(0, 0, C), R(1, 20, C), R(2, 40, C), R(3, 1, L), R(4, 1, Rt)}},
+    {3, {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
+     {R(0, 0, C), R(1, 15, C), R(2, 1, C)}},
+    {5, {kNameBox, kWebBox, kCompanyBox, kAddressBox, kPhoneBox},
+     {R(0, 0, L), R(1, 0, Rt), R(2, 40, C), R(3, 1, L), R(4, 1, Rt)}},
+}};
+
+const LayoutSpec& Spec(int lnmb) { return kLayouts[(lnmb >= 0 && lnmb < kLayoutCount) ? lnmb : 0]; }
+
+}  // namespace
+
+const NamedValues& DefaultNamedValues() {
+  static const NamedValues values = {
+      QStringLiteral("Company Name"),    QStringLiteral("Name"),
+      QStringLiteral("Title"),           QStringLiteral("Address Line 1"),
+      QStringLiteral("Address Line 2"),  QStringLiteral("City, State/Province"),
+      QStringLiteral("Zip/Postal Code"), QStringLiteral("Email Address"),
+      QStringLiteral("Website Address"), QStringLiteral("Phone: Number 1"),
+      QStringLiteral("Phone: Number 2"),
+  };
+  return values;
+}
+
+int LayoutBoxCount(int lnmb) { return Spec(lnmb).boxCount; }
+
+int FieldDistribution(int lnmb, const NamedValues& values,
+                      std::array<TextBoxLines, kTextBoxCount>& boxes) {
+  const LayoutSpec& spec = Spec(lnmb);
+  for (int b = 0; b < spec.boxCount; ++b) {
+    const BoxSpec& box = spec.boxes[b];
+    boxes[b].count = box.count;
+    for (int i = 0; i < box.count; ++i) {
+      QString text;
+      for (size_t p = 0; p < box.lines[i].parts.size() && box.lines[i].parts[p] >= 0; ++p) {
+        if (p > 0) text += QLatin1Char(' ');
+        text += values[box.lines[i].parts[p]];
+      }
+      boxes[b].line[i] = text;
+    }
+  }
+  return spec.boxCount;
+}
+
+std::span<const PlacementRow> PlacementRows(int lnmb) {
+  const LayoutSpec& spec = Spec(lnmb);
+  return std::span<const PlacementRow>(spec.rows.data(), static_cast<size_t>(spec.boxCount));
+}
+
+QString LayoutName(int lnmb) { return QStringLiteral("Layout %1").arg(lnmb + 1); }
+
+}  // namespace tavolo

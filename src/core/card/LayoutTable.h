@@ -1,0 +1,50 @@
+// The ten text layouts as data: which named value fills which line of which box, and where each
+// box is placed and aligned on the card, in drawing order.
+#pragma once
+
+#include <array>
+#include <span>
+
+#include <QString>
+
+#include "card/CardState.h"
+
+namespace tavolo {
+
+inline constexpr int kLayoutCount = 10;
+inline constexpr int kNamedValueCount = 11;
+
+using NamedValues = std::array<QString, kNamedValueCount>;
+
+// "Company Name", "Name", "Title", … "Phone: Number 2", in index order.
+const NamedValues& DefaultNamedValues();
+
+enum TextAlign : int { kAlignLeft = 0, kAlignCenter = 1, kAlignRight = 2 };
+
+// Offset 0 anchors a box at the top of the inner area, 1 at its bottom; any other value v places
+// the box v per cent of the inner height below the top.
+inline constexpr int kOffsetTop = 0;
+inline constexpr int kOffsetBottom = 1;
+
+struct PlacementRow {
+  int box;
+  int offset;
+  int align;
+  int angle;
+};
+
+// Text boxes the layout uses: 3, 4 or 5.
+int LayoutBoxCount(int lnmb);
+
+// Fills the used boxes' lines from the named values and returns the box count; boxes beyond the
+// count keep whatever they held. An lnmb outside 0..9 is treated as layout 0.
+int FieldDistribution(int lnmb, const NamedValues& values,
+                      std::array<TextBoxLines, kTextBoxCount>& boxes);
+
+// The rows handed to the text renderer, in drawing order; one per used box.
+std::span<const PlacementRow> PlacementRows(int lnmb);
+
+// "Layout 1" … "Layout 10".
+QString LayoutName(int lnmb);
+
+}  // namespace tavolo

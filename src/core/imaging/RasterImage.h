@@ -1,0 +1,161 @@
+// RasterImage: the one image object through which every raster picture is loaded, transformed and
+// saved. It holds a bottom-up device-independent bitmap (1, 4, 8 or 24 bits per pixel) and never
+// throws: operations return success or failure and leave a message in the last-error text.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolo {
+
+// Format codes, as stored and dispatched on.
+enum ImageFormat : int {
+  kFormatUnknown = 0,
+  kFormatBmp = 1,
+  kFormatGif = 2,
+  kFormatJpeg = 3,
+  kFormatPng = 4,
+  kFormatIco = 5,
+  kFormatTiff = 6,
+  kFormatTga = 7,
+  kFormatPcx = 8,
+  kFormatWbmp = 9,
+  kFormatWmf = 10,
+  kFormatLast = 15,
+};
+
+// One palette entry, in the byte order of a device-independent bitmap.
+struct RgbQuad {
+  uint8_t blue = 0;
+  uint8_t green = 0;
+  uint8_t red = 0;
+  uint8_t reserved = 0;
+  friend bool operator==(const RgbQuad&, const RgbQuad&) = default;
+};
+
+// Decoders refuse anything larger than this, before allocating.
+inline constexpr uint32_t kMaxImageSide = 32768;
+inline constexpr uint64_t kMaxImagePixels = 256ull * 1024 * 1024;
+
+class RasterImage {
+ public:
+  explicit RasterImage(int format = kFormatUnknown);
+  // Loads a file; on failure the image is empty and GetLastError says why.
+  RasterImage(const std::filesystem::path& file, int format);
+  // Decodes an in-memory file.
+  RasterImage(std::span<const uint8_t> data, int format);
+
+  RasterImage(const RasterImage&) = default;
+  RasterImage& operator=(const RasterImage& other);
+  RasterImage(RasterImage&&) noexcept = default;
+  RasterImage& operator=(RasterImage&&) noexcept = default;
+  ~RasterImage() = default;
+
+  // Loading. A file load with a code from 1 to 15 that fails is retried once with detection.
+  bool Load(const std::filesystem::path& file, int format);
+  bool Decode(std::span<const uint8_t> data, int format);
+
+  // Saving. Save writes to a temporary file beside the target and renames it over the target.
+  bool Save(const std::filesystem::path& file, int format);
+  bool Encode(std::vector<uint8_t>& out, int format);
+
+  bool IsValid() const { return !pixels_.empty(); }
+  uint32_t GetWidth() const { return width_; }
+  uint32_t GetHeight() const { return height_; }
+  uint32_t GetBpp() const { return bpp_; }
+  // Bytes per stored row: ((width × bpp + 31) / 32) × 4.
+  uint32_t GetStride() const { return stride_; }
+  int GetType() const { return format_; }
+  void SetType(int format) { format_ = format; }
+
+  // Allocates a zeroed image; bpp is rounded up to 1, 4, 8 or 24. Palettes start black.
+  bool Create(uint32_t width, uint32_t height, uint32_t bpp, int format);
+  // Builds a 24-bit image from a rendered card: 32-bit blue-green-red-x pixels, rows top-down.
+  bool CreateFromPixels(std::span<const uint32_t> bgrx, uint32_t width, uint32_t height);
+  void Destroy();
+
+  // Reduces to 1, 4 or 8 bits, mapping each pixel to its nearest palette entry, with or without
+  // error diffusion. A null palette gives a greyscale ramp (black and white for 1 bit).
+  bool DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad* palette = nullptr,
+                   uint32_t paletteSize = 0);
+  // Rotates by any angle in degrees (counter-clockwise as the picture is seen) into dst, which
+  // grows to hold the whole picture; the uncovered area is white. Exact for multiples of 90.
+  bool Rotate(float angleDegrees, RasterImage& dst) const;
+  // Copies a rectangle (edges clamped and ordered, top measured from the top) into dst.
+  bool Crop(int32_t left, int32_t top, int32_t right, int32_t bottom, RasterImage& dst) const;
+
+  // Resolution, held in pixels per metre; the setters take dots per inch.
+  void SetXDpi(int32_t dpi);
+  void SetYDpi(int32_t dpi);
+  int32_t GetXDpi() const;
+  int32_t GetYDpi() const;
+  int32_t GetXPelsPerMeter() const { return xPelsPerMeter_; }
+  int32_t GetYPelsPerMeter() const { return yPelsPerMeter_; }
+  void SetXPelsPerMeter(int32_t ppm) { xPelsPerMeter_ = ppm; }
+  void SetYPelsPerMeter(int32_t ppm) { yPelsPerMeter_ = ppm; }
+
+  uint8_t GetJpegQuality() const { return jpegQuality_; }
+  void SetJpegQuality(uint8_t quality) { jpegQuality_ = quality; }
+
+  const std::string& GetLastError() const { return lastError_; }
+  // Keeps at most 255 characters.
+  void SetLastError(std::string_view message);
+
+  // Palette: 2, 16 or 256 entries for 1, 4 and 8 bits, none for 24.
+  uint32_t GetPaletteSize() const { return static_cast<uint32_t>(palette_.size()); }
+  // Writing through the span must not leave a stale nearest-colour answer behind.
+  std::span<RgbQuad> Palette() {
+    lastLookupIndex_ = -1;
+    return palette_;
+  }
+  std::span<const RgbQuad> Palette() const { return palette_; }
+  // Colours that matter, counted from palette entry 0; 0 means all.
+  uint32_t GetImportantColors() const { return importantColors_; }
+  void SetImportantColors(uint32_t count) {
+    importantColors_ = count;
+    lastLookupIndex_ = -1;
+  }
+  // Nearest palette entry by the sum of squared differences; the lower index wins a tie.
+  uint8_t GetNearestIndex(RgbQuad colour) const;
+
+  // Pixel rows in storage order: row 0 is the bottom row of the picture.
+  uint8_t* GetBits(uint32_t storageRow = 0);
+  const uint8_t* GetBits(uint32_t storageRow = 0) const;
+  std::span<uint8_t> PixelData() { return pixels_; }
+  std::span<const uint8_t> PixelData() const { return pixels_; }
+
+  // Single pixels, (x, y) with y counted from the bottom row; out-of-range reads give black.
+  RgbQuad GetPixelColor(uint32_t x, uint32_t y) const;
+  uint8_t GetPixelIndex(uint32_t x, uint32_t y) const;
+  // Sets a colour: 24-bit images store it, palette images store the nearest index.
+  void SetPixelColor(uint32_t x, uint32_t y, RgbQuad colour);
+  void SetPixelIndex(uint32_t x, uint32_t y, uint8_t index);
+
+ private:
+  uint32_t width_ = 0;
+  uint32_t height_ = 0;
+  uint32_t bpp_ = 0;
+  uint32_t stride_ = 0;
+  int format_ = kFormatUnknown;
+  int32_t xPelsPerMeter_ = 0;
+  int32_t yPelsPerMeter_ = 0;
+  uint32_t importantColors_ = 0;
+  uint8_t jpegQuality_ = 90;
+  std::vector<RgbQuad> palette_;
+  std::vector<uint8_t> pixels_;
+  std::string lastError_;
+  // The last colour looked up and its answer, so runs of one colour need no search.
+  mutable RgbQuad lastLookup_{};
+  mutable int lastLookupIndex_ = -1;
+};
+
+// Rounds a requested depth up to one the image can hold: 1, 4, 8 or 24.
+uint32_t RoundBpp(uint32_t bpp);
+// Dots per inch to pixels per metre: dpi × 39.37007874015748 + 0.5, truncated.
+int32_t DpiToPelsPerMeter(int32_t dpi);
+
+}  // namespace tavolo

@@ -1,0 +1,37 @@
+// The format codecs behind RasterImage. Each decoder reads a whole file held in memory and fills the
+// image through RasterImage::Create; each encoder appends a whole file to `out`. On failure they
+// return false and leave their message in the image's last-error text; a failed decode leaves
+// the image empty.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "imaging/RasterImage.h"
+
+namespace tavolo::codecs {
+
+bool DecodeBmp(std::span<const uint8_t> data, RasterImage& image);
+bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image);
+bool DecodeIco(std::span<const uint8_t> data, RasterImage& image);
+bool DecodeGif(std::span<const uint8_t> data, RasterImage& image);
+bool DecodePng(std::span<const uint8_t> data, RasterImage& image);
+bool DecodeTiff(std::span<const uint8_t> data, RasterImage& image);
+bool DecodeTga(std::span<const uint8_t> data, RasterImage& image);
+bool DecodePcx(std::span<const uint8_t> data, RasterImage& image);
+bool DecodeWbmp(std::span<const uint8_t> data, RasterImage& image);
+
+bool EncodeBmp(RasterImage& image, std::vector<uint8_t>& out);
+bool EncodeGif(RasterImage& image, std::vector<uint8_t>& out);
+bool EncodeJpeg(RasterImage& image, std::vector<uint8_t>& out);
+bool EncodePng(RasterImage& image, std::vector<uint8_t>& out);
+bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out);
+bool EncodeTga(RasterImage& image, std::vector<uint8_t>& out);
+bool EncodePcx(RasterImage& image, std::vector<uint8_t>& out);
+
+// Checks that width × height (and the stride times height) fit the limits before any allocation;
+// sets the last-error text and returns false when they do not.
+bool CheckImageSize(uint64_t width, uint64_t height, uint32_t bpp, RasterImage& image);
+
+}  // namespace tavolo::codecs
