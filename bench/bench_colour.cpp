@@ -1,0 +1,40 @@
+// Colour conversions: how many per second the renderer and the pickers can count on.
+#include <benchmark/benchmark.h>
+
+#include "base/ColorModel.h"
+
+namespace {
+
+using tavolo::HslColor;
+
+void BM_HslToRgbToColorref(benchmark::State& state) {
+  float h = 0.0f;
+  for (auto _ : state) {
+    h = h >= 239.0f ? 0.0f : h + 0.37f;
+    benchmark::DoNotOptimize(tavolo::RgbToColorref(tavolo::HslToRgb(HslColor{h, 180.0f, 100.0f})));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_HslToRgbToColorref);
+
+void BM_HslToColorref(benchmark::State& state) {
+  float h = 0.0f;
+  for (auto _ : state) {
+    h = h >= 239.0f ? 0.0f : h + 0.37f;
+    benchmark::DoNotOptimize(tavolo::HslToColorref(h, 180.0f, 100.0f));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_HslToColorref);
+
+void BM_RgbToHsl(benchmark::State& state) {
+  float r = 0.0f;
+  for (auto _ : state) {
+    r = r >= 255.0f ? 0.0f : r + 1.0f;
+    benchmark::DoNotOptimize(tavolo::RgbToHsl({r, 255.0f - r, 128.0f}));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RgbToHsl);
+
+}  // namespace
