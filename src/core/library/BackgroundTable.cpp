@@ -1,0 +1,23 @@
+#include "library/BackgroundTable.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tavolo {
+
+int BackgroundTable::LookupByName(std::span<const uint8_t, kBackgroundNameBytes> name) const {
+  for (const BackgroundRecord& record : records_) {
+    if (std::equal(record.name.begin(), record.name.end(), name.begin())) return record.n;
+  }
+  return 0;
+}
+
+bool BackgroundTable::Append(const BackgroundName& name, RasterImage image, float hueOffset) {
+  if (Count() >= kMaxBackgrounds) return false;
+  records_.push_back({name, Count()});
+  images_.push_back(std::move(image));
+  hueOffsets_.push_back(hueOffset);
+  return true;
+}
+
+}  // namespace tavolo
