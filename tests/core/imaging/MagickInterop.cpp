@@ -1,0 +1,153 @@
+#include "core/imaging/MagickInterop.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace tavolo::test {
+
+namespace {
+
+std::string RunAndCapture(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+  if (pclose(pipe) != 0) output.clear();
+  return output;
+}
+
+std::string SafeName(std::string name) {
+  for (char& c : name) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (!plain) c = '_';
+  }
+  return name;
+}
+
+}  // namespace
+
+bool HaveMagick() {
+  static const bool have = std::system("convert -version >/dev/null 2>&1") == 0 &&
+                           std::system("identify -version >/dev/null 2>&1") == 0;
+  return have;
+}
+
+TempDir::TempDir() {
+  std::string name = "tavolo-test";
+  if (const auto* info = ::testing::UnitTest::GetInstance()->current_test_info()) {
+    name += "-" + SafeName(std::string(info->test_suite_name()) + "-" + info->name());
+  }
+  name += "-" + std::to_string(getpid());
+  path_ = std::filesystem::temp_directory_path() / name;
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+  std::filesystem::create_directories(path_, ec);
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::string Quoted(const std::filesystem::path& file) {
+  std::string quoted = "'";
+  for (char c : file.string()) {
+    if (c == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
+
+bool RunConvert(const std::string& args) {
+  const std::string command = "convert " + args + " >/dev/null 2>&1";
+  return std::system(command.c_str()) == 0;
+}
+
+std::string Identify(const std::filesystem::path& file, const std::string& format) {
+  return RunAndCapture("identify -format " + Quoted(format) + " " + Quoted(file) + " 2>/dev/null");
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool WriteFileBytes(const std::filesystem::path& file, std::span<const uint8_t> bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+std::optional<RgbPixels> MagickPixels(const std::filesystem::path& file,
+                                      const std::string& options) {
+  std::filesystem::path raw = file;
+  raw += ".rgb";
+  const std::string frame = Quoted(file.string() + "[0]");
+  if (!RunConvert(frame + " " + options + " -depth 8 rgb:" + Quoted(raw))) return std::nullopt;
+  // The size of what convert wrote, not of the file: options may change it.
+  const std::string size =
+      RunAndCapture("convert " + frame + " " + options + " -format '%w %h' info: 2>/dev/null");
+  RgbPixels pixels;
+  if (std::sscanf(size.c_str(), "%u %u", &pixels.width, &pixels.height) != 2) return std::nullopt;
+  pixels.rgb = ReadFileBytes(raw);
+  if (pixels.rgb.size() != static_cast<size_t>(pixels.width) * pixels.height * 3) {
+    return std::nullopt;
+  }
+  return pixels;
+}
+
+RgbPixels ImagePixels(const RasterImage& image) {
+  RgbPixels pixels;
+  pixels.width = image.GetWidth();
+  pixels.height = image.GetHeight();
+  pixels.rgb.reserve(static_cast<size_t>(pixels.width) * pixels.height * 3);
+  for (uint32_t row = 0; row < pixels.height; ++row) {
+    const uint32_t y = pixels.height - 1 - row;
+    for (uint32_t x = 0; x < pixels.width; ++x) {
+      const RgbQuad c = image.GetPixelColor(x, y);
+      pixels.rgb.push_back(c.red);
+      pixels.rgb.push_back(c.green);
+      pixels.rgb.push_back(c.blue);
+    }
+  }
+  return pixels;
+}
+
+int MaxChannelDifference(const RgbPixels& a, const RgbPixels& b) {
+  if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size()) return 256;
+  int worst = 0;
+  for (size_t i = 0; i < a.rgb.size(); ++i) {
+    worst = std::max(worst, std::abs(static_cast<int>(a.rgb[i]) - static_cast<int>(b.rgb[i])));
+  }
+  return worst;
+}
+
+RasterImage MakeTestImage(uint32_t width, uint32_t height) {
+  RasterImage image;
+  image.Create(width, height, 24, kFormatUnknown);
+  for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < width; ++x) {
+      RgbQuad c;
+      c.red = static_cast<uint8_t>(x * 255 / std::max(1u, width - 1));
+      c.green = static_cast<uint8_t>(y * 255 / std::max(1u, height - 1));
+      c.blue = static_cast<uint8_t>(((x / 7 + y / 5) % 2) ? 200 : 30);
+      if (x > width / 2 && y > height / 2) c = {20, 220, 250, 0};
+      image.SetPixelColor(x, y, c);
+    }
+  }
+  return image;
+}
+
+}  // namespace tavolo::test

@@ -1,0 +1,68 @@
+// Test helpers for checking our codecs against ImageMagick: run `convert`/`identify` on files in a
+// per-test temporary folder and compare raw 8-bit RGB pixels.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "imaging/RasterImage.h"
+
+namespace tavolo::test {
+
+// True when ImageMagick's `convert` and `identify` can be run.
+bool HaveMagick();
+
+// A fresh folder under the system temporary folder, named after the running test, removed on
+// destruction.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path File(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Runs `convert ARGS` with the output discarded; true when it exits with 0.
+bool RunConvert(const std::string& args);
+// Runs `identify -format FORMAT FILE` and returns what it printed (empty on failure).
+std::string Identify(const std::filesystem::path& file, const std::string& format);
+
+// Quotes a path for the shell.
+std::string Quoted(const std::filesystem::path& file);
+
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& file);
+bool WriteFileBytes(const std::filesystem::path& file, std::span<const uint8_t> bytes);
+
+// Pixels as top-down rows of red, green, blue bytes.
+struct RgbPixels {
+  uint32_t width = 0;
+  uint32_t height = 0;
+  std::vector<uint8_t> rgb;
+};
+
+// ImageMagick's reading of a file: `convert FILE OPTIONS -depth 8 rgb:OUT`, with the size from
+// identify (of the first frame). OPTIONS go between the input and the output, for example
+// "-background white -alpha remove -alpha off" to composite over white.
+std::optional<RgbPixels> MagickPixels(const std::filesystem::path& file,
+                                      const std::string& options = "");
+
+// Our reading: the image's pixels (through its palette) in the same layout.
+RgbPixels ImagePixels(const RasterImage& image);
+
+// Largest difference of any channel; 256 when the sizes differ.
+int MaxChannelDifference(const RgbPixels& a, const RgbPixels& b);
+
+// A colourful 24-bit test picture: gradients with a few hard edges.
+RasterImage MakeTestImage(uint32_t width, uint32_t height);
+
+}  // namespace tavolo::test
