@@ -37,7 +37,9 @@ ErrorScope::~ErrorScope() {
   if (pushed_) --g_count;
 }
 
-int ErrorStackDepth() { return g_count; }
+int ErrorStackDepth() {
+  return g_count;
+}
 
 FatalErrorReporter SetFatalErrorReporter(FatalErrorReporter reporter) {
   FatalErrorReporter previous = std::move(Reporter());

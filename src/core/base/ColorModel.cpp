@@ -39,7 +39,9 @@ Prepared Prepare(float h, float s, float l) {
   return p;
 }
 
-uint8_t RoundedByte(float c) { return static_cast<uint8_t>(static_cast<int>(c * 255.0f + 0.5f)); }
+uint8_t RoundedByte(float c) {
+  return static_cast<uint8_t>(static_cast<int>(c * 255.0f + 0.5f));
+}
 
 }  // namespace
 

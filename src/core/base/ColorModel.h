@@ -24,9 +24,15 @@ struct RgbColor {
 // A device colour packed 0x00BBGGRR.
 using Colorref = uint32_t;
 
-inline constexpr uint8_t ColorrefRed(Colorref c) { return static_cast<uint8_t>(c); }
-inline constexpr uint8_t ColorrefGreen(Colorref c) { return static_cast<uint8_t>(c >> 8); }
-inline constexpr uint8_t ColorrefBlue(Colorref c) { return static_cast<uint8_t>(c >> 16); }
+inline constexpr uint8_t ColorrefRed(Colorref c) {
+  return static_cast<uint8_t>(c);
+}
+inline constexpr uint8_t ColorrefGreen(Colorref c) {
+  return static_cast<uint8_t>(c >> 8);
+}
+inline constexpr uint8_t ColorrefBlue(Colorref c) {
+  return static_cast<uint8_t>(c >> 16);
+}
 inline constexpr Colorref MakeColorref(uint8_t r, uint8_t g, uint8_t b) {
   return static_cast<Colorref>(r) | (static_cast<Colorref>(g) << 8) |
          (static_cast<Colorref>(b) << 16);

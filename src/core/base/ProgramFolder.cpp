@@ -26,11 +26,23 @@ const std::filesystem::path& ProgramFolder() {
   return folder;
 }
 
-std::filesystem::path TemplatesFolder() { return ProgramFolder() / "tmpl"; }
-std::filesystem::path CustomBackgroundsFolder() { return ProgramFolder() / "custombg"; }
-std::filesystem::path CustomPhotosFolder() { return ProgramFolder() / "customphotos"; }
-std::filesystem::path PageLayoutsFolder() { return ProgramFolder() / "abctmp"; }
-std::filesystem::path BackgroundLibraryFile() { return ProgramFolder() / "fl1.tmp"; }
-std::filesystem::path HelpFolder() { return ProgramFolder() / "help"; }
+std::filesystem::path TemplatesFolder() {
+  return ProgramFolder() / "tmpl";
+}
+std::filesystem::path CustomBackgroundsFolder() {
+  return ProgramFolder() / "custombg";
+}
+std::filesystem::path CustomPhotosFolder() {
+  return ProgramFolder() / "customphotos";
+}
+std::filesystem::path PageLayoutsFolder() {
+  return ProgramFolder() / "abctmp";
+}
+std::filesystem::path BackgroundLibraryFile() {
+  return ProgramFolder() / "fl1.tmp";
+}
+std::filesystem::path HelpFolder() {
+  return ProgramFolder() / "help";
+}
 
 }  // namespace tavolo

@@ -9,12 +9,12 @@ namespace tavolo {
 // empty, replaces it (tests and portable installs). Determined once, on the first call.
 const std::filesystem::path& ProgramFolder();
 
-std::filesystem::path TemplatesFolder();         // "tmpl"
-std::filesystem::path CustomBackgroundsFolder(); // "custombg"
-std::filesystem::path CustomPhotosFolder();      // "customphotos"
-std::filesystem::path PageLayoutsFolder();       // "abctmp"
-std::filesystem::path BackgroundLibraryFile();   // "fl1.tmp"
-std::filesystem::path HelpFolder();              // "help"
+std::filesystem::path TemplatesFolder();          // "tmpl"
+std::filesystem::path CustomBackgroundsFolder();  // "custombg"
+std::filesystem::path CustomPhotosFolder();       // "customphotos"
+std::filesystem::path PageLayoutsFolder();        // "abctmp"
+std::filesystem::path BackgroundLibraryFile();    // "fl1.tmp"
+std::filesystem::path HelpFolder();               // "help"
 
 // Decides the folder from an executable path and a TAVOLO_HOME value (null when unset).
 // A path without any folder part fails the check "ne!=-1" and gives an empty folder.

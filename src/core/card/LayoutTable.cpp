@@ -26,7 +26,9 @@ struct LineSpec {
   std::array<int, 4> parts{-1, -1, -1, -1};
 };
 
-constexpr LineSpec One(int v) { return LineSpec{{v, -1, -1, -1}}; }
+constexpr LineSpec One(int v) {
+  return LineSpec{{v, -1, -1, -1}};
+}
 
 struct BoxSpec {
   std::array<LineSpec, 8> lines{};
@@ -50,9 +52,8 @@ constexpr BoxSpec kNameBox = Box({One(kName), One(kTitle)});
 constexpr BoxSpec kAddressBox = Box({One(kAddress1), One(kAddress2), One(kCity), One(kZip)});
 constexpr BoxSpec kWebBox = Box({One(kEmail), One(kWebsite)});
 constexpr BoxSpec kPhoneBox = Box({One(kPhone1), One(kPhone2)});
-constexpr BoxSpec kAllContactsBox =
-    Box({One(kAddress1), One(kAddress2), One(kCity), One(kZip), One(kPhone1), One(kPhone2),
-         One(kEmail), One(kWebsite)});
+constexpr BoxSpec kAllContactsBox = Box({One(kAddress1), One(kAddress2), One(kCity), One(kZip),
+                                         One(kPhone1), One(kPhone2), One(kEmail), One(kWebsite)});
 constexpr BoxSpec kJoinedAddressBox =
     Box({LineSpec{{kAddress1, kAddress2, kCity, kZip}}, LineSpec{{kPhone1, kPhone2, -1, -1}}});
 constexpr BoxSpec kNone{};
@@ -65,29 +66,41 @@ constexpr int C = kAlignCenter;
 constexpr int Rt = kAlignRight;
 
 constexpr std::array<LayoutSpec, kLayoutCount> kLayouts = {{
-    {5, {kCompanyBox, kNameBox, kAddressBox, kWebBox, kPhoneBox},
+    {5,
+     {kCompanyBox, kNameBox, kAddressBox, kWebBox, kPhoneBox},
      {R(0, 0, L), R(1, 30, L), R(2, 1, L), R(3, 0, Rt), R(4, 1, Rt)}},
-    {5, {kCompanyBox, kNameBox, kAddressBox, kWebBox, kPhoneBox},
+    {5,
+     {kCompanyBox, kNameBox, kAddressBox, kWebBox, kPhoneBox},
      {R(0, 20, L), R(1, 40, L), R(2, 1, L), R(3, 20, Rt), R(4, 1, Rt)}},
-    {3, {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
+    {3,
+     {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
      {R(0, 0, L), R(1, 15, L), R(2, 1, L)}},
-    {3, {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
+    {3,
+     {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
      {R(0, 0, Rt), R(1, 15, Rt), R(2, 1, Rt)}},
-    {4, {kCompanyBox, kNameBox, kWebBox, kJoinedAddressBox, kNone},
+    {4,
+     {kCompanyBox, kNameBox, kWebBox, kJoinedAddressBox, kNone},
      {R(0, 0, C), R(1, 15, C), R(2, 40, C), R(3, 1, C)}},
-    {5, {kCompanyBox, kNameBox, kWebBox, kAddressBox, kPhoneBox},
+    {5,
+     {kCompanyBox, kNameBox, kWebBox, kAddressBox, kPhoneBox},
      {R(0, 0, L), R(1, 18, L), R(2, 38, L), R(3, 1, L), R(4, 1, Rt)}},
-    {3, {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
+    {3,
+     {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
      {R(0, 0, Rt, 90), R(1, 0, Rt), R(2, 1, Rt)}},
-    {5, {kCompanyBox, kNameBox, kWebBox, kAddressBox, kPhoneBox},
+    {5,
+     {kCompanyBox, kNameBox, kWebBox, kAddressBox, kPhoneBox},
      {R(0, 0, C), R(1, 20, C), R(2, 40, C), R(3, 1, L), R(4, 1, Rt)}},
-    {3, {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
+    {3,
+     {kCompanyBox, kNameBox, kAllContactsBox, kNone, kNone},
      {R(0, 0, C), R(1, 15, C), R(2, 1, C)}},
-    {5, {kNameBox, kWebBox, kCompanyBox, kAddressBox, kPhoneBox},
+    {5,
+     {kNameBox, kWebBox, kCompanyBox, kAddressBox, kPhoneBox},
      {R(0, 0, L), R(1, 0, Rt), R(2, 40, C), R(3, 1, L), R(4, 1, Rt)}},
 }};
 
-const LayoutSpec& Spec(int lnmb) { return kLayouts[(lnmb >= 0 && lnmb < kLayoutCount) ? lnmb : 0]; }
+const LayoutSpec& Spec(int lnmb) {
+  return kLayouts[(lnmb >= 0 && lnmb < kLayoutCount) ? lnmb : 0];
+}
 
 }  // namespace
 
@@ -103,7 +116,9 @@ const NamedValues& DefaultNamedValues() {
   return values;
 }
 
-int LayoutBoxCount(int lnmb) { return Spec(lnmb).boxCount; }
+int LayoutBoxCount(int lnmb) {
+  return Spec(lnmb).boxCount;
+}
 
 int FieldDistribution(int lnmb, const NamedValues& values,
                       std::array<TextBoxLines, kTextBoxCount>& boxes) {
@@ -128,6 +143,8 @@ std::span<const PlacementRow> PlacementRows(int lnmb) {
   return std::span<const PlacementRow>(spec.rows.data(), static_cast<size_t>(spec.boxCount));
 }
 
-QString LayoutName(int lnmb) { return QStringLiteral("Layout %1").arg(lnmb + 1); }
+QString LayoutName(int lnmb) {
+  return QStringLiteral("Layout %1").arg(lnmb + 1);
+}
 
 }  // namespace tavolo

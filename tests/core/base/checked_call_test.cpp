@@ -23,7 +23,9 @@ class RecordingReporter {
   FatalErrorReporter previous_;
 };
 
-bool Fails() { return false; }
+bool Fails() {
+  return false;
+}
 
 TEST(CheckedCall, PassingCheckReportsNothingAndReturnsTheValue) {
   RecordingReporter recorder;
@@ -62,9 +64,10 @@ TEST(CheckedCall, TwoDeepChainGivesTheExactReport) {
       "Error sequence: outer(inner()) -> inner()\r\n\r\n"
       "Error in line: inner()\r\n\r\n"
       "Error code: 0\r\n"
-      "\r\nFile: " + file + "; line: " + std::to_string(outerLine) +
-      "\r\nFile: " + file + "; line: " + std::to_string(innerLine) +
-      "\r\n\r\nPlease email this error message to:\r\n" + std::string(kSupportAddress);
+      "\r\nFile: " +
+      file + "; line: " + std::to_string(outerLine) + "\r\nFile: " + file +
+      "; line: " + std::to_string(innerLine) + "\r\n\r\nPlease email this error message to:\r\n" +
+      std::string(kSupportAddress);
   EXPECT_EQ(recorder.reports[0], expected);
   EXPECT_EQ(ErrorStackDepth(), 0);
 }
