@@ -5,6 +5,13 @@
 
 namespace tavolo {
 
+BackgroundName MakeBackgroundName(std::string_view text) {
+  BackgroundName name{};
+  const size_t n = std::min(text.size(), name.size());
+  for (size_t i = 0; i < n; ++i) name[i] = static_cast<uint8_t>(text[i]);
+  return name;
+}
+
 int BackgroundTable::LookupByName(std::span<const uint8_t, kBackgroundNameBytes> name) const {
   for (const BackgroundRecord& record : records_) {
     if (std::equal(record.name.begin(), record.name.end(), name.begin())) return record.n;

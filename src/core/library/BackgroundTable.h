@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "imaging/RasterImage.h"
@@ -15,6 +16,9 @@ inline constexpr int kMaxBackgrounds = 999;
 inline constexpr int kBackgroundNameBytes = 20;
 
 using BackgroundName = std::array<uint8_t, kBackgroundNameBytes>;
+
+// The first 20 bytes of `text`, zero-padded; a text of exactly 20 bytes keeps no terminating zero.
+BackgroundName MakeBackgroundName(std::string_view text);
 
 struct BackgroundRecord {
   BackgroundName name{};  // zero-padded; all 20 bytes are the identity

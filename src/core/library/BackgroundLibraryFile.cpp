@@ -1,0 +1,81 @@
+#include "library/BackgroundLibraryFile.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "io/BinaryStream.h"
+#include "io/FileIo.h"
+
+namespace tavolo {
+
+namespace {
+
+constexpr size_t kHeaderBytes = 8;
+constexpr size_t kRecordHeadBytes = 28;
+// The first header word is not read back; it marks the layout written here.
+constexpr uint32_t kLibraryLayout = 1;
+
+}  // namespace
+
+void Scramble(std::span<uint8_t> data) {
+  for (size_t i = 0; i < data.size(); ++i) {
+    data[i] =
+        static_cast<uint8_t>(data[i] + static_cast<uint8_t>(kLibraryKey[i % kLibraryKey.size()]));
+  }
+}
+
+void Descramble(std::span<uint8_t> data) {
+  for (size_t i = 0; i < data.size(); ++i) {
+    data[i] =
+        static_cast<uint8_t>(data[i] - static_cast<uint8_t>(kLibraryKey[i % kLibraryKey.size()]));
+  }
+}
+
+ParsedLibrary ParseBackgroundLibrary(std::span<const uint8_t> data, uint32_t maxRecords) {
+  ParsedLibrary parsed;
+  ByteReader in(data);
+  uint32_t unused = 0;
+  if (!in.ReadU32(unused) || !in.ReadU32(parsed.declaredCount)) {
+    parsed.truncated = true;
+    return parsed;
+  }
+  const uint32_t wanted = std::min(parsed.declaredCount, maxRecords);
+  for (uint32_t j = 0; j < wanted; ++j) {
+    uint32_t length = 0;
+    LibraryRecordView record;
+    std::span<const uint8_t> name;
+    if (!in.ReadU32(length) || !in.ReadF32(record.hue) ||
+        !in.ReadBytes(kBackgroundNameBytes, name) || !in.ReadBytes(length, record.jpeg)) {
+      parsed.truncated = true;
+      break;
+    }
+    std::memcpy(record.name.data(), name.data(), kBackgroundNameBytes);
+    parsed.records.push_back(record);
+  }
+  return parsed;
+}
+
+std::vector<uint8_t> SerializeBackgroundLibrary(std::span<const LibraryEntry> entries) {
+  ByteWriter out;
+  out.WriteU32(kLibraryLayout);
+  out.WriteU32(static_cast<uint32_t>(entries.size()));
+  for (const LibraryEntry& entry : entries) {
+    out.WriteU32(static_cast<uint32_t>(entry.jpeg.size()));
+    out.WriteF32(entry.hue);
+    out.WriteBytes(entry.name);
+    out.WriteBytes(entry.jpeg);
+  }
+  std::vector<uint8_t> bytes = out.Take();
+  Scramble(bytes);
+  return bytes;
+}
+
+bool WriteBackgroundLibrary(const std::filesystem::path& path,
+                            std::span<const LibraryEntry> entries, std::string* error) {
+  const std::vector<uint8_t> bytes = SerializeBackgroundLibrary(entries);
+  const FileWriteResult result = WriteFileReplacing(path, bytes);
+  if (!result.ok && error != nullptr) *error = result.message;
+  return result.ok;
+}
+
+}  // namespace tavolo

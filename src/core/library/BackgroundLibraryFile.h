@@ -1,0 +1,58 @@
+// The background library file "fl1.tmp": a scrambled stream of records, each a 20-byte name, a hue
+// on the 0..239 scale and a complete JPEG file. This is the file format alone, read and written
+// from memory; ReadBGFile (BackgroundLibrary.h) turns it into table entries.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "library/BackgroundTable.h"
+
+namespace tavolo {
+
+// Byte i of the file is stored as (plain + key[i mod 17]) mod 256, counting from the very first
+// byte of the file, header included.
+inline constexpr std::string_view kLibraryKey = "Kq7=vR2tWn+8dYpLm";
+
+void Scramble(std::span<uint8_t> data);
+void Descramble(std::span<uint8_t> data);
+
+// One record as it lies in the descrambled data; `jpeg` points into that data.
+struct LibraryRecordView {
+  BackgroundName name{};
+  float hue = 0.0f;  // 0..239
+  std::span<const uint8_t> jpeg;
+};
+
+struct ParsedLibrary {
+  std::vector<LibraryRecordView> records;
+  uint32_t declaredCount = 0;  // N as the header states it
+  // The data ended before the header or before a record was complete (a length running past the
+  // end included): `records` holds the complete ones before that point.
+  bool truncated = false;
+};
+
+// Parses descrambled library data. Reads at most `maxRecords` records; never reads outside `data`.
+ParsedLibrary ParseBackgroundLibrary(std::span<const uint8_t> data,
+                                     uint32_t maxRecords = kMaxBackgrounds);
+
+// One background to write into a library file.
+struct LibraryEntry {
+  BackgroundName name{};
+  float hue = 0.0f;  // 0..239, as MeanHue measures it
+  std::vector<uint8_t> jpeg;
+};
+
+// The scrambled bytes of a library file holding `entries` in order.
+std::vector<uint8_t> SerializeBackgroundLibrary(std::span<const LibraryEntry> entries);
+
+// Writes a library file (through a temporary file in the same folder, renamed over the target).
+// On failure returns false and says why in `error` when given.
+bool WriteBackgroundLibrary(const std::filesystem::path& path,
+                            std::span<const LibraryEntry> entries, std::string* error = nullptr);
+
+}  // namespace tavolo
