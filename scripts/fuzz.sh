@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Fuzzes the image decoders: builds the libFuzzer targets into build-fuzz with clang and runs each
+# one for SECONDS_PER_TARGET (default 60), one after another so that a single core is used.
+#
+#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     targets: bmp gif jpeg png ico tiff tga
+#                                                         pcx wbmp detect (default: all)
+#
+# Each run starts from the seed corpus in tests/fuzz/corpus/<format>/ (detection starts from all of
+# them) and keeps what it learns in build-fuzz/corpus/<target>/. An input that crashes, hangs or
+# runs out of memory is copied into tests/data/crashers/<format>/, where the normal test suite
+# replays it; the run then goes on for the rest of its time. A summary of executions and findings
+# per target is printed at the end and kept in build-fuzz/fuzz-summary.txt.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-60}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(bmp gif jpeg png ico tiff tga pcx wbmp detect)
+
+# The fuzzing toolchain is not part of the normal install: fetch it only when fuzzing.
+bash scripts/install-deps.sh
+missing=()
+for p in clang libclang-rt-14-dev; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -q
+  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+build=build-fuzz
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DTAVOLO_FUZZ=ON -DTAVOLO_TESTS=OFF -DTAVOLO_BENCH=OFF >/dev/null
+cmake --build "$build" --parallel 2 --target "${targets[@]/#/fuzz_}"
+
+# Undefined behaviour must stop the run so that libFuzzer keeps the input.
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
+
+summary=$build/fuzz-summary.txt
+printf '%-8s %12s %8s %9s\n' target executions findings corpus >"$summary"
+for name in "${targets[@]}"; do
+  corpus=$build/corpus/$name
+  artifacts=$build/artifacts/$name
+  logs=$build/logs
+  mkdir -p "$corpus" "$artifacts" "$logs"
+  if [ "$name" = detect ]; then
+    seeds=(tests/fuzz/corpus/*/)
+  else
+    seeds=("tests/fuzz/corpus/$name")
+  fi
+
+  # A finding stops libFuzzer; start it again for the time that is left.
+  executions=0
+  deadline=$((SECONDS + seconds))
+  round=0
+  while [ $((left = deadline - SECONDS)) -gt 0 ] && [ $round -lt 20 ]; do
+    round=$((round + 1))
+    log=$logs/$name.$round.log
+    status=0
+    "$build/bin/fuzz_$name" "$corpus" "${seeds[@]}" -max_total_time="$left" -timeout=10 \
+      -rss_limit_mb=3072 -max_len=16384 -print_final_stats=1 \
+      -artifact_prefix="$artifacts/" >"$log" 2>&1 || status=$?
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+    if [ -z "$runs" ]; then
+      # A crash skips the final statistics; the last progress line still counts the runs.
+      runs=$(grep -oE '^#[0-9]+' "$log" | tail -n 1 | tr -d '#' || true)
+    fi
+    executions=$((executions + ${runs:-0}))
+    [ "$status" -eq 0 ] && break
+    echo "fuzz_$name: finding in round $round, see $log"
+  done
+
+  found=0
+  for artifact in "$artifacts"/crash-* "$artifacts"/timeout-* "$artifacts"/oom-* \
+    "$artifacts"/leak-*; do
+    [ -e "$artifact" ] || continue
+    mkdir -p "tests/data/crashers/$name"
+    cp -n "$artifact" "tests/data/crashers/$name/"
+    found=$((found + 1))
+  done
+  printf '%-8s %12s %8s %9s\n' "$name" "$executions" "$found" \
+    "$(find "$corpus" -type f | wc -l)" >>"$summary"
+done
+
+cat "$summary"

@@ -1,0 +1,65 @@
+// libFuzzer driver: decodes the input with the format code given at compile time (0 detects) and,
+// when that succeeds, puts the image through the operations that follow a load in the program.
+// A BMP written from the decoded image must read back as the same picture.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "imaging/RasterImage.h"
+
+namespace {
+
+// Bigger images are only decoded: the extra passes would cost time without reaching new code.
+constexpr uint64_t kMaxExercisedPixels = 1u << 18;
+
+void Require(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+void ExpectSamePicture(const tavolo::RasterImage& a, const tavolo::RasterImage& b) {
+  Require(a.GetWidth() == b.GetWidth() && a.GetHeight() == b.GetHeight());
+  Require(a.GetBpp() == b.GetBpp());
+  for (uint32_t y = 0; y < a.GetHeight(); ++y) {
+    for (uint32_t x = 0; x < a.GetWidth(); ++x) {
+      const tavolo::RgbQuad p = a.GetPixelColor(x, y);
+      const tavolo::RgbQuad q = b.GetPixelColor(x, y);
+      Require(p.red == q.red && p.green == q.green && p.blue == q.blue);
+    }
+  }
+}
+
+void Exercise(tavolo::RasterImage& image) {
+  std::vector<uint8_t> bmp;
+  if (image.Encode(bmp, tavolo::kFormatBmp)) {
+    const tavolo::RasterImage reread(std::span<const uint8_t>(bmp), tavolo::kFormatBmp);
+    Require(reread.IsValid());
+    ExpectSamePicture(image, reread);
+  }
+
+  const auto w = static_cast<int32_t>(image.GetWidth());
+  const auto h = static_cast<int32_t>(image.GetHeight());
+  // Edges given in the wrong order: the crop spans columns 1 to w - 1 and the top half.
+  tavolo::RasterImage cropped;
+  if (image.Crop(w - 1, h / 2, 1, 0, cropped)) {
+    Require(cropped.GetBpp() == image.GetBpp());
+    Require(cropped.GetWidth() == static_cast<uint32_t>(w > 2 ? w - 2 : 2 - w));
+    Require(cropped.GetHeight() == static_cast<uint32_t>(h / 2));
+  }
+
+  tavolo::RasterImage reduced = image;
+  if (image.GetBpp() > 1) reduced.DecreaseBpp(image.GetBpp() == 24 ? 8 : 1, true);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  tavolo::RasterImage image(std::span<const uint8_t>(data, size), TAVOLO_FUZZ_FORMAT);
+  if (!image.IsValid()) return 0;
+  Require(image.GetWidth() > 0 && image.GetHeight() > 0);
+  Require(image.PixelData().size() == static_cast<size_t>(image.GetStride()) * image.GetHeight());
+  if (static_cast<uint64_t>(image.GetWidth()) * image.GetHeight() <= kMaxExercisedPixels) {
+    Exercise(image);
+  }
+  return 0;
+}
