@@ -1,0 +1,251 @@
+#include "library/BackgroundLibrary.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cctype>
+#include <system_error>
+#include <utility>
+
+#include "base/ColorModel.h"
+#include "base/ProgramFolder.h"
+#include "io/BinaryStream.h"
+#include "io/FileIo.h"
+#include "library/BackgroundLibraryFile.h"
+
+namespace tavolo {
+
+namespace {
+
+constexpr float kChannelScale = 0.003921569f;  // 1/255
+// The library file holds a few dozen JPEG pictures; anything near this size is not one.
+constexpr uintmax_t kMaxLibraryBytes = 1ull << 30;
+constexpr uintmax_t kHueFileBytes = 4;
+
+struct ExtensionFormat {
+  std::string_view extension;
+  int format;
+};
+
+constexpr std::array<ExtensionFormat, 8> kCustomTypes = {{
+    {"gif", kFormatGif},
+    {"png", kFormatPng},
+    {"jpg", kFormatJpeg},
+    {"jpeg", kFormatJpeg},
+    {"bmp", kFormatBmp},
+    {"tga", kFormatTga},
+    {"tif", kFormatTiff},
+    {"pcx", kFormatPcx},
+}};
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// A custom file's title and extension: the parts of its file name around the last ".".
+struct SplitName {
+  std::string title;
+  std::string extension;
+  bool hasExtension = false;
+};
+
+SplitName SplitFileName(const std::filesystem::path& file) {
+  const std::string name = file.filename().string();
+  const size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return {name, {}, false};
+  return {name.substr(0, dot), name.substr(dot + 1), true};
+}
+
+std::filesystem::path HueCompanion(const std::filesystem::path& folder, const std::string& title) {
+  return folder / (title + ".hue");
+}
+
+// The stored hue offset, or nothing when the companion is missing or shorter than a float.
+bool ReadHueFile(const std::filesystem::path& path, float& offset) {
+  const FileReadResult read = ReadWholeFile(path, kHueFileBytes);
+  if (!read.ok || read.bytes.size() < kHueFileBytes) return false;
+  ByteReader in(read.bytes);
+  return in.ReadF32(offset);
+}
+
+FileWriteResult WriteHueFile(const std::filesystem::path& path, float offset) {
+  ByteWriter out;
+  out.WriteF32(offset);
+  return WriteFileReplacing(path, out.Bytes());
+}
+
+float HueOffsetOf(const RasterImage& image) {
+  return MeanHue(image) * kHueToOffset - 0.5f;
+}
+
+std::string FormatMessage(std::string text, const std::filesystem::path& path) {
+  const size_t at = text.find("%1");
+  if (at != std::string::npos) text.replace(at, 2, path.string());
+  return text;
+}
+
+// Adds the custom backgrounds of `customFolder` in directory order; false once the table is full.
+bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& customFolder,
+                           BackgroundLoadResult& result) {
+  std::error_code ec;
+  std::filesystem::directory_iterator it(customFolder, ec);
+  if (ec) return true;  // no folder: no custom backgrounds
+  for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    const std::filesystem::directory_entry& entry = *it;
+    std::error_code typeError;
+    if (!entry.is_regular_file(typeError)) continue;
+    const SplitName split = SplitFileName(entry.path());
+    if (!split.hasExtension) continue;
+    const int format = CustomBackgroundFormat(split.extension);
+    if (format == kFormatUnknown) continue;
+    if (table.Count() >= kMaxBackgrounds) return false;
+
+    RasterImage image(entry.path(), format);
+    float offset = 0.0f;
+    if (!ReadHueFile(HueCompanion(customFolder, split.title), offset)) {
+      // A picture dropped into the folder by hand has no companion yet: measure it as an import
+      // would. A picture that does not decode gets no companion, so a later start measures again.
+      offset = HueOffsetOf(image);
+      if (image.IsValid()) WriteHueFile(HueCompanion(customFolder, split.title), offset);
+    }
+    table.Append(MakeBackgroundName(split.title), std::move(image), offset);
+    ++result.customCount;
+  }
+  return true;
+}
+
+}  // namespace
+
+int CustomBackgroundFormat(std::string_view extension) {
+  for (const ExtensionFormat& type : kCustomTypes) {
+    if (EqualsIgnoringCase(type.extension, extension)) return type.format;
+  }
+  return kFormatUnknown;
+}
+
+float MeanHue(const RasterImage& image) {
+  const uint32_t width = image.GetWidth();
+  const uint32_t height = image.GetHeight();
+  if (!image.IsValid() || width == 0 || height == 0) return 0.0f;
+  float sum = 0.0f;
+  // Rows from the top, as a top-down bitmap is walked; the float sum depends on the order.
+  for (uint32_t row = 0; row < height; ++row) {
+    const uint32_t storageRow = height - 1 - row;
+    const uint8_t* bits = image.GetBpp() == 24 ? image.GetBits(storageRow) : nullptr;
+    for (uint32_t x = 0; x < width; ++x) {
+      RgbQuad pixel;
+      if (bits != nullptr) {
+        pixel = {bits[3 * x], bits[3 * x + 1], bits[3 * x + 2], 0};
+      } else {
+        pixel = image.GetPixelColor(x, storageRow);
+      }
+      // Blue goes in the r place and red in the b place, as the background processing passes
+      // pixels; on the 0..1 scale every pixel whose channels differ by less than 0.1 is grey.
+      const HslColor hsl = RgbToHsl(RgbColor{
+          pixel.blue * kChannelScale, pixel.green * kChannelScale, pixel.red * kChannelScale});
+      sum += hsl.h;
+    }
+  }
+  return sum / static_cast<float>(static_cast<uint64_t>(width) * height);
+}
+
+BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& folder,
+                                const std::filesystem::path& fileName) {
+  BackgroundLoadResult result;
+  if (!ReadCustomBackgrounds(table, folder / "custombg", result)) {
+    result.tableFull = true;
+    return result;
+  }
+
+  const std::filesystem::path libraryPath = folder / fileName;
+  FileReadResult read = ReadWholeFile(libraryPath, kMaxLibraryBytes);
+  if (!read.ok) {
+    result.status = read.error == ENOENT || read.error == ENOTDIR
+                        ? BackgroundLoadStatus::kLibraryMissing
+                        : BackgroundLoadStatus::kLibraryUnreadable;
+    result.message =
+        FormatMessage("The background library %1 could not be read: ", libraryPath) + read.message;
+    return result;
+  }
+  Descramble(read.bytes);
+  const uint32_t room = static_cast<uint32_t>(kMaxBackgrounds - table.Count());
+  const ParsedLibrary parsed = ParseBackgroundLibrary(read.bytes, room);
+  for (const LibraryRecordView& record : parsed.records) {
+    table.Append(record.name, RasterImage(record.jpeg, kFormatJpeg),
+                 record.hue * kHueToOffset - 0.5f);
+    ++result.libraryCount;
+  }
+  if (parsed.declaredCount > room && !parsed.truncated) result.tableFull = true;
+  if (parsed.truncated) {
+    result.status = BackgroundLoadStatus::kLibraryTruncated;
+    result.message = FormatMessage("The background library %1 is damaged: only ", libraryPath) +
+                     std::to_string(result.libraryCount) + " of its backgrounds could be read.";
+  }
+  return result;
+}
+
+BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName) {
+  return ReadBGFile(table, ProgramFolder(), fileName);
+}
+
+AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
+                                        const std::filesystem::path& folder) {
+  AddBackgroundResult result;
+  const SplitName split = SplitFileName(source);
+  const int format = split.hasExtension ? CustomBackgroundFormat(split.extension) : kFormatUnknown;
+  if (format == kFormatUnknown) {
+    result.message = FormatMessage("%1 is not a picture type that can be a background.", source);
+    return result;
+  }
+  if (table.Count() >= kMaxBackgrounds) {
+    result.message = "The background table is full (" + std::to_string(kMaxBackgrounds) +
+                     " backgrounds); no more can be imported.";
+    return result;
+  }
+
+  const std::filesystem::path customFolder = folder / "custombg";
+  const std::filesystem::path target = customFolder / source.filename();
+  std::error_code ec;
+  std::filesystem::create_directories(customFolder, ec);
+  // Importing a file that already lies in the folder needs no copy (and a copy onto itself fails).
+  const bool copy = !std::filesystem::equivalent(source, target, ec);
+  if (copy) {
+    ec.clear();
+    std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing,
+                               ec);
+    if (ec) {
+      result.message = FileErrorMessage(ec.value(), ec.value() == ENOENT ? source : target);
+      return result;
+    }
+  }
+
+  RasterImage image(target, format);
+  if (!image.IsValid()) {
+    result.message =
+        FormatMessage("%1 could not be read as a picture: ", source) + image.GetLastError();
+    if (copy) std::filesystem::remove(target, ec);
+    return result;
+  }
+  const float offset = HueOffsetOf(image);
+  const FileWriteResult hue = WriteHueFile(HueCompanion(customFolder, split.title), offset);
+  if (!hue.ok) {
+    result.message = hue.message;
+    if (copy) std::filesystem::remove(target, ec);
+    return result;
+  }
+  result.number = table.Count();
+  table.Append(MakeBackgroundName(split.title), std::move(image), offset);
+  result.ok = true;
+  return result;
+}
+
+AddBackgroundResult AddCustomBackground(BackgroundTable& table,
+                                        const std::filesystem::path& source) {
+  return AddCustomBackground(table, source, ProgramFolder());
+}
+
+}  // namespace tavolo

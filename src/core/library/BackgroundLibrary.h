@@ -1,0 +1,67 @@
+// Filling the background table: the imported backgrounds of the custombg folder first, then the
+// built-in library file; importing one more background at run time; and the mean hue that
+// gives each imported background its hue offset.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "imaging/RasterImage.h"
+#include "library/BackgroundTable.h"
+
+namespace tavolo {
+
+// Hue offset = hue × 1/239 (as a 32-bit float) − 0.5.
+inline constexpr float kHueToOffset = 0.0041841003f;
+
+// The image format of a custom background by its extension (the text after the last "."),
+// compared without regard to case; kFormatUnknown when the file is not a background.
+int CustomBackgroundFormat(std::string_view extension);
+
+// The mean hue (0..239) of an image: every pixel's blue, green and red bytes scaled to 0..1 are
+// handed to RgbToHsl as r, g and b in that order, the hues summed in a 32-bit float over the rows
+// from the top, then divided by width × height. An empty image gives 0.
+float MeanHue(const RasterImage& image);
+
+enum class BackgroundLoadStatus {
+  kSuccess = 0,
+  kLibraryMissing,     // the library file could not be opened
+  kLibraryUnreadable,  // it could not be read whole
+  kLibraryTruncated,   // it ended inside a record; the complete records before it were added
+};
+
+struct BackgroundLoadResult {
+  BackgroundLoadStatus status = BackgroundLoadStatus::kSuccess;
+  std::string message;     // empty on success
+  int customCount = 0;     // backgrounds taken from the custom folder
+  int libraryCount = 0;    // backgrounds taken from the library file
+  bool tableFull = false;  // more backgrounds were offered than the table holds
+  // 0 on success, as the checked call "mw->ReadBGFile( CString(\"fl1.tmp\") )==0" expects.
+  int Code() const { return static_cast<int>(status); }
+  bool Ok() const { return status == BackgroundLoadStatus::kSuccess; }
+};
+
+// Fills `table` (which should be empty) from `folder`/custombg and then `folder`/`fileName`.
+// Custom files come in directory order; a custom image without its .hue companion gets its mean
+// hue measured and the companion written. Every failure leaves what was already added in place.
+BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& folder,
+                                const std::filesystem::path& fileName = "fl1.tmp");
+// The same from the program folder.
+BackgroundLoadResult ReadBGFile(BackgroundTable& table,
+                                const std::filesystem::path& fileName = "fl1.tmp");
+
+struct AddBackgroundResult {
+  bool ok = false;
+  int number = -1;      // the new background's number when ok
+  std::string message;  // why not, otherwise
+};
+
+// Import Background: copies `source` into `folder`/custombg (overwriting), loads it with the
+// format of its extension, measures its mean hue, writes the .hue companion and appends it.
+AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
+                                        const std::filesystem::path& folder);
+AddBackgroundResult AddCustomBackground(BackgroundTable& table,
+                                        const std::filesystem::path& source);
+
+}  // namespace tavolo
