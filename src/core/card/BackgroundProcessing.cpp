@@ -1,0 +1,196 @@
+#include "card/BackgroundProcessing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include <QPainter>
+
+#include "base/CheckedCall.h"
+#include "base/ColorModel.h"
+
+namespace tavolo {
+
+namespace {
+
+// Shift factors: the hue turns by up to half the circle, saturation and lightness cross their
+// range.
+constexpr float kHueSpan = 239.0f;
+constexpr float kSatLightSpan = 480.0f;
+
+// Truncates toward zero; values a card state may carry but no buffer can hold are kept in a range
+// where the later integer arithmetic cannot overflow.
+int Trunc(float v) {
+  constexpr float kLimit = 1 << 30;
+  if (std::isnan(v)) return 0;
+  return static_cast<int>(std::clamp(v, -kLimit, kLimit));
+}
+
+uint32_t TintPixel(uint32_t pixel, float dh, float ds, float dl) {
+  // The first byte is taken as red and the converted colour's red byte goes back to the first
+  // byte, so the byte order cancels out.
+  const HslColor c =
+      RgbToHsl({static_cast<float>(pixel & 0xFF), static_cast<float>((pixel >> 8) & 0xFF),
+                static_cast<float>((pixel >> 16) & 0xFF)});
+  float h = c.h + dh;
+  if (h > 239.0f) h -= 239.0f;
+  if (h < 0.0f) h += 239.0f;
+  const float s = std::clamp(c.s + ds, 0.0f, 240.0f);
+  const float l = std::clamp(c.l + dl, 0.0f, 240.0f);
+  return HslToColorref(h, s, l);
+}
+
+// Blends whole rows [from, to) of the buffer, each with its own weight.
+template <class WeightOfRow>
+void BlendRows(uint32_t* buf, int dx, int from, int to, uint32_t colour, WeightOfRow weight) {
+  for (int y = from; y < to; ++y) {
+    const int t = weight(y);
+    uint32_t* row = buf + static_cast<size_t>(y) * dx;
+    for (int x = 0; x < dx; ++x) row[x] = BlendTowards(row[x], colour, t);
+  }
+}
+
+// Blends the columns [from, to) of every row, each column with its own weight.
+template <class WeightOfColumn>
+void BlendColumns(uint32_t* buf, int dx, int dy, int from, int to, uint32_t colour,
+                  WeightOfColumn weight) {
+  if (from >= to) return;
+  std::vector<int> weights(static_cast<size_t>(to - from));
+  for (int x = from; x < to; ++x) weights[static_cast<size_t>(x - from)] = weight(x);
+  for (int y = 0; y < dy; ++y) {
+    uint32_t* row = buf + static_cast<size_t>(y) * dx;
+    for (int x = from; x < to; ++x) {
+      row[x] = BlendTowards(row[x], colour, weights[static_cast<size_t>(x - from)]);
+    }
+  }
+}
+
+void FillRows(uint32_t* buf, int dx, int from, int to, uint32_t colour) {
+  if (from >= to) return;
+  std::fill(buf + static_cast<size_t>(from) * dx, buf + static_cast<size_t>(to) * dx, colour);
+}
+
+void FillColumns(uint32_t* buf, int dx, int dy, int from, int to, uint32_t colour) {
+  if (from >= to) return;
+  for (int y = 0; y < dy; ++y) {
+    uint32_t* row = buf + static_cast<size_t>(y) * dx;
+    std::fill(row + from, row + to, colour);
+  }
+}
+
+// The weight at position p of a ramp that runs from `start` towards `end`; when the ramp is one
+// pixel long its divisor would be 0, and the ramp's length is used instead.
+int RampWeight(int p, int start, int solidEdge) {
+  int64_t divisor = static_cast<int64_t>(solidEdge) - start - 1;
+  if (divisor == 0) divisor = static_cast<int64_t>(solidEdge) - start;
+  if (divisor == 0) return 0;
+  const int64_t t = (static_cast<int64_t>(p) - start) * 255 / divisor;
+  return static_cast<int>(std::clamp<int64_t>(t, 0, 255));
+}
+
+}  // namespace
+
+int DrawnBackgroundNumber(int pnmb) {
+  return pnmb <= -1 ? 1 : pnmb;
+}
+
+void DrawBackgroundImage(QImage& card, const QImage& picture) {
+  if (card.isNull()) return;
+  QPainter painter(&card);
+  if (picture.isNull()) {
+    painter.fillRect(card.rect(), Qt::white);
+    return;
+  }
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(card.rect(), picture);
+}
+
+bool SetHSL(uint32_t* buf1, int dx, int dy, float hue, float sat, float l) {
+  if (buf1 == nullptr || dx <= 0 || dy <= 0) return false;
+  if (hue == 0.0f && sat == 0.0f && l == 0.0f) return true;
+  const float dh = std::isfinite(hue) ? hue * kHueSpan : 0.0f;
+  const float ds = std::isfinite(sat) ? sat * kSatLightSpan : 0.0f;
+  const float dl = std::isfinite(l) ? l * kSatLightSpan : 0.0f;
+
+  // Pictures repeat their colours a lot; remembering recent answers by colour skips most of the
+  // float conversions and gives the same bytes.
+  constexpr int kMemoBits = 16;
+  constexpr uint64_t kEmpty = ~0ull;
+  std::vector<uint64_t> memo(size_t{1} << kMemoBits, kEmpty);
+  const size_t count = static_cast<size_t>(dx) * static_cast<size_t>(dy);
+  for (size_t i = 0; i < count; ++i) {
+    const uint32_t colour = buf1[i] & 0x00FFFFFFu;
+    uint64_t& slot = memo[(colour * 2654435761u) >> (32 - kMemoBits)];
+    if (slot == kEmpty || static_cast<uint32_t>(slot >> 32) != colour) {
+      slot = (static_cast<uint64_t>(colour) << 32) | TintPixel(colour, dh, ds, dl);
+    }
+    buf1[i] = static_cast<uint32_t>(slot);
+  }
+  return true;
+}
+
+uint32_t GradientColour(const CardState& live) {
+  const Colorref c =
+      RgbToColorref(HslToRgb({live.bgColor.h, live.bgColor.s, live.bgBrightness * 240.0f}));
+  return (static_cast<uint32_t>(ColorrefRed(c)) << 16) |
+         (static_cast<uint32_t>(ColorrefGreen(c)) << 8) | ColorrefBlue(c);
+}
+
+uint32_t BlendTowards(uint32_t pixel, uint32_t colour, int t) {
+  const uint32_t keep = static_cast<uint32_t>(255 - t);
+  const auto weight = static_cast<uint32_t>(t);
+  uint32_t out = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const uint32_t c = (colour >> shift) & 0xFF;
+    const uint32_t p = (pixel >> shift) & 0xFF;
+    out |= ((c * weight + p * keep) / 255) << shift;
+  }
+  return out;
+}
+
+int ModifyBg(uint32_t* buf1, int dx, int dy, const CardState& live) {
+  if (buf1 == nullptr || dx <= 0 || dy <= 0) return 0;
+  const uint32_t colour = GradientColour(live);
+  const float shift = live.bgShift;
+  const float scale = live.gradScale;
+  switch (live.gradOrientation) {
+    case kGradTopToBottom: {
+      const int a = Trunc((1.0f - shift) * static_cast<float>(dy));
+      const int b = Trunc((1.0f - scale) * static_cast<float>(a));
+      FillRows(buf1, dx, std::max(a, 0), dy, colour);
+      BlendRows(buf1, dx, std::max(b, 0), std::min(a, dy), colour,
+                [&](int p) { return RampWeight(p, b, a); });
+      break;
+    }
+    case kGradLeftToRight: {
+      const int a = Trunc(static_cast<float>(dx) * shift);
+      const int e = Trunc(static_cast<float>(dx - a) * scale) + a;
+      FillColumns(buf1, dx, dy, 0, std::min(a, dx), colour);
+      BlendColumns(buf1, dx, dy, std::max(a, 0), std::min(e, dx), colour,
+                   [&](int p) { return RampWeight(p, e, a); });
+      break;
+    }
+    case kGradBottomToTop: {
+      const int a = Trunc(static_cast<float>(dy) * shift);
+      const int e = Trunc(static_cast<float>(dy - a) * scale) + a;
+      FillRows(buf1, dx, 0, std::min(a, dy), colour);
+      BlendRows(buf1, dx, std::max(a, 0), std::min(e, dy), colour,
+                [&](int p) { return RampWeight(p, e, a); });
+      break;
+    }
+    case kGradRightToLeft: {
+      const int a = Trunc((1.0f - shift) * static_cast<float>(dx));
+      const int b = Trunc((1.0f - scale) * static_cast<float>(a));
+      FillColumns(buf1, dx, dy, std::max(a, 0), dx, colour);
+      BlendColumns(buf1, dx, dy, std::max(b, 0), std::min(a, dx), colour,
+                   [&](int p) { return RampWeight(p, b, a); });
+      break;
+    }
+    default:
+      TAVOLO_CHECK_AS("gradOrientation>=0 && gradOrientation<=3", false);
+      break;
+  }
+  return 0;
+}
+
+}  // namespace tavolo

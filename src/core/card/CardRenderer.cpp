@@ -1,0 +1,233 @@
+#include "card/CardRenderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <utility>
+
+#include <QPainter>
+
+#include "base/CheckedCall.h"
+#include "card/BackgroundProcessing.h"
+#include "card/RasterImageQt.h"
+
+namespace tavolo {
+
+namespace {
+
+// A trim of 1 removes this share of the photo's side.
+constexpr float kTrimShare = 0.95f;
+constexpr float kHalf = 0.5f;
+constexpr float kCentreShift = 0.475f;
+
+int Trunc(float v) {
+  constexpr float kLimit = 1 << 30;
+  if (std::isnan(v)) return 0;
+  return static_cast<int>(std::clamp(v, -kLimit, kLimit));
+}
+
+PixelRect CentredRect(float x, float y, float w, float h) {
+  return {Trunc(x - w / 2), Trunc(y - h / 2), Trunc(x + w / 2), Trunc(y + h / 2)};
+}
+
+void DrawInto(QPainter& painter, const PixelRect& r, const QImage& image) {
+  if (image.isNull() || r.Width() <= 0 || r.Height() <= 0) return;
+  painter.drawImage(QRect(r.left, r.top, r.Width(), r.Height()), image);
+}
+
+// Any card the program can describe fits; past this a size is a damaged value, not a card.
+bool SizeFits(int dx, int dy) {
+  return dx > 0 && dy > 0 && static_cast<uint32_t>(dx) <= kMaxImageSide &&
+         static_cast<uint32_t>(dy) <= kMaxImageSide &&
+         static_cast<uint64_t>(dx) * static_cast<uint64_t>(dy) <= kMaxImagePixels;
+}
+
+}  // namespace
+
+PixelRect PhotoCropEdges(const PhotoPlacement& photo) {
+  return {Trunc(kTrimShare * photo.trimLeft * photo.width * kHalf),
+          Trunc(kTrimShare * photo.trimTop * photo.height * kHalf),
+          Trunc(photo.width - kTrimShare * photo.trimRight * photo.width * kHalf),
+          Trunc(photo.height - kTrimShare * photo.trimBottom * photo.height * kHalf)};
+}
+
+PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int croppedHeight,
+                         int ndiv) {
+  const float div = static_cast<float>(std::max(ndiv, 1));
+  const float s = 1.0f - photo.reduction;
+  const float w = static_cast<float>(croppedWidth) * s / div;
+  const float h = static_cast<float>(croppedHeight) * s / div;
+  const float x =
+      (photo.x + kCentreShift * s * (photo.trimLeft - photo.trimRight) * photo.width * kHalf) / div;
+  const float y =
+      (photo.y + kCentreShift * s * (photo.trimTop - photo.trimBottom) * photo.height * kHalf) /
+      div;
+  return CentredRect(x, y, w, h);
+}
+
+PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int ndiv) {
+  const float div = static_cast<float>(std::max(ndiv, 1));
+  const float s = 1.0f - logo.reduction;
+  const int r = Trunc(logo.angle);
+  const bool upright = r % 180 == 0;
+  const float a = static_cast<float>(upright ? logoHeight : logoWidth) * s / div;
+  const float b = static_cast<float>(upright ? logoWidth : logoHeight) * s / div;
+  return CentredRect(logo.x / div, logo.y / div, b, a);
+}
+
+bool IsPlainFileName(const QString& name) {
+  return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') &&
+         !name.contains(QStringLiteral("..")) && !name.contains(QChar(0));
+}
+
+std::string DrawFieldCheckText(const PlacementRow& row, bool print) {
+  std::string text = "DrawField( " + std::to_string(row.box) + ",ndiv,&mdc,frc_," +
+                     std::to_string(row.offset) + "," + std::to_string(row.align) + ",buf1,dx,dy";
+  if (print) {
+    text += ",TRUE";
+  } else if (row.angle != 0) {
+    text += ",FALSE";
+  }
+  if (row.angle != 0) text += "," + std::to_string(row.angle);
+  return text + ")";
+}
+
+CardRenderer::CardRenderer(const BackgroundTable* table, std::filesystem::path photoFolder)
+    : table_(table), photoFolder_(std::move(photoFolder)) {}
+
+void CardRenderer::SetBackgroundTable(const BackgroundTable* table) {
+  table_ = table;
+  DropBackgroundCache();
+}
+
+void CardRenderer::SetPhotoFolder(std::filesystem::path photoFolder) {
+  photoFolder_ = std::move(photoFolder);
+  photoFor_.reset();
+  logoFor_.reset();
+}
+
+void CardRenderer::DropBackgroundCache() {
+  cache_ = QImage();
+  picture_ = QImage();
+  pictureNumber_ = -1;
+}
+
+void CardRenderer::DropRotatedLogo() {
+  rotatedLogo_ = QImage();
+}
+
+const QImage& CardRenderer::BackgroundPicture(int number) {
+  if (number != pictureNumber_) {
+    picture_ = QImage();
+    pictureNumber_ = number;
+    if (table_ != nullptr && number >= 0 && number < table_->Count()) {
+      picture_ = ToQImage(table_->Image(number));
+    }
+  }
+  return picture_;
+}
+
+QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int ndiv, int dx,
+                            int dy) {
+  QImage card;
+  if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
+  if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
+
+  if (!cache_.isNull() && cache_.width() == dx && cache_.height() == dy) {
+    card = cache_;
+  } else {
+    cache_ = QImage();
+    DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.pnmb)));
+    auto* pixels = reinterpret_cast<uint32_t*>(card.bits());
+    TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
+                    SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
+    cache_ = card;
+    ++stats_.backgroundBuilds;
+  }
+
+  // Writing through bits() gives this rendering its own copy; the cache keeps the tinted one.
+  auto* buf1 = reinterpret_cast<uint32_t*>(card.bits());
+  TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(buf1, dx, dy, live) == 0);
+
+  const FieldInputs inputs{live, lines};
+  const PixelRect frc{0, 0, dx, dy};
+  const std::span<const PlacementRow> rows = PlacementRows(live.lnmb);
+  for (const PlacementRow& row : rows) {
+    const std::string label = DrawFieldCheckText(row, false);
+    TAVOLO_CHECK_AS(label.c_str(), DrawField(inputs, row.box, ndiv, nullptr, frc, row.offset,
+                                             row.align, buf1, dx, dy, false, row.angle) == 0);
+  }
+
+  QPainter painter(&card);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (!live.photo.name.isEmpty()) DrawPhoto(painter, live.photo, ndiv);
+  if (!live.logo.name.isEmpty()) DrawLogo(painter, live.logo, ndiv);
+
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  for (const PlacementRow& row : rows) {
+    const std::string label = DrawFieldCheckText(row, true);
+    TAVOLO_CHECK_AS(label.c_str(), DrawField(inputs, row.box, ndiv, &painter, frc, row.offset,
+                                             row.align, buf1, dx, dy, true, row.angle) == 0);
+  }
+  painter.end();
+  return card;
+}
+
+void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int ndiv) {
+  if (!IsPlainFileName(photo.name)) return;
+  if (!photoFor_ || *photoFor_ != photo) {
+    ++stats_.photoLoads;
+    const RasterImage loaded(photoFolder_ / photo.name.toStdString(), kFormatUnknown);
+    // A file that cannot be loaded leaves the last good photo in place.
+    if (loaded.IsValid()) {
+      const PixelRect edges = PhotoCropEdges(photo);
+      RasterImage cropped;
+      croppedPhoto_ = loaded.Crop(edges.left, edges.top, edges.right, edges.bottom, cropped)
+                          ? ToQImage(cropped)
+                          : QImage();
+      photoFor_ = photo;
+    }
+  }
+  if (croppedPhoto_.isNull()) return;
+  DrawInto(painter, PhotoRectangle(photo, croppedPhoto_.width(), croppedPhoto_.height(), ndiv),
+           croppedPhoto_);
+}
+
+void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int ndiv) {
+  if (!IsPlainFileName(logo.name)) return;
+  if (!logoFor_ || *logoFor_ != logo) {
+    ++stats_.logoLoads;
+    RasterImage loaded(photoFolder_ / logo.name.toStdString(), kFormatUnknown);
+    if (loaded.IsValid()) {
+      logo_ = std::move(loaded);
+      logoFor_ = logo;
+      // A rotation made from the previous logo or angle must not be shown for this one.
+      rotatedLogo_ = QImage();
+    }
+  }
+  if (!logo_.IsValid()) return;
+  const PixelRect r = LogoRectangle(logo, static_cast<int>(logo_.GetWidth()),
+                                    static_cast<int>(logo_.GetHeight()), ndiv);
+  if (rotatedLogo_.isNull()) {
+    ++stats_.logoRotations;
+    RasterImage rotated;
+    if (logo_.Rotate(logo.angle, rotated)) rotatedLogo_ = ToQImage(rotated);
+  }
+  DrawInto(painter, r, rotatedLogo_);
+}
+
+RasterImage CardRenderer::RenderPrintImage(const CardState& live, const LineSource& lines) {
+  const QImage card = Render(live, lines, 1, kPrintWidth, kPrintHeight);
+  RasterImage prntim;
+  if (card.isNull()) return prntim;
+  const std::span<const uint32_t> pixels(reinterpret_cast<const uint32_t*>(card.constBits()),
+                                         static_cast<size_t>(kPrintWidth) * kPrintHeight);
+  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",
+                      prntim.CreateFromPixels(pixels, kPrintWidth, kPrintHeight))) {
+    prntim.SetXDpi(live.dpi);
+    prntim.SetYDpi(live.dpi);
+  }
+  return prntim;
+}
+
+}  // namespace tavolo

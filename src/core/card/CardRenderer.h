@@ -1,0 +1,92 @@
+// The card compositor: draws one whole card (background, tint, gradient, text frames, photo, logo,
+// text) at any integer reduction of its full size, and keeps what is expensive to rebuild: the
+// tinted background per size, the cropped photo and the rotated logo. The preview control owns
+// one; the command-line tool makes its own.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include <QImage>
+
+#include "card/CardState.h"
+#include "card/LayoutTable.h"
+#include "card/LineSource.h"
+#include "card/TextBoxRenderer.h"
+#include "imaging/RasterImage.h"
+#include "library/BackgroundTable.h"
+
+namespace tavolo {
+
+// The print image is always this size, whatever the card's size.
+inline constexpr int kPrintWidth = 1062;
+inline constexpr int kPrintHeight = 615;
+
+// Crop edges of a photo by its trims (a trim of 1 removes 47.5 % on that side).
+PixelRect PhotoCropEdges(const PhotoPlacement& photo);
+// Where the cropped photo (croppedWidth × croppedHeight pixels) is drawn: the uncropped part
+// stays where it was on the card.
+PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int croppedHeight,
+                         int ndiv);
+// Where the logo is drawn; width and height swap unless the angle is a multiple of 180.
+PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int ndiv);
+// Photo and logo names are plain file names inside the photo folder.
+bool IsPlainFileName(const QString& name);
+// The label of a checked DrawField call, e.g. "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)".
+std::string DrawFieldCheckText(const PlacementRow& row, bool print);
+
+class CardRenderer {
+ public:
+  // Counts of the expensive steps, for tests and benchmarks.
+  struct Stats {
+    int backgroundBuilds = 0;
+    int photoLoads = 0;
+    int logoLoads = 0;
+    int logoRotations = 0;
+  };
+
+  // `table` may be null (every background then draws white); it must outlive the renderer.
+  explicit CardRenderer(const BackgroundTable* table, std::filesystem::path photoFolder);
+
+  void SetBackgroundTable(const BackgroundTable* table);
+  void SetPhotoFolder(std::filesystem::path photoFolder);
+
+  // Draws the live card at divisor ndiv into dx × dy pixels (Format_RGB32). A buffer that cannot
+  // be allocated is reported and gives a null image.
+  QImage Render(const CardState& live, const LineSource& lines, int ndiv, int dx, int dy);
+  // The print image: 1062 × 615 pixels at ndiv 1, tagged with the card's dpi.
+  RasterImage RenderPrintImage(const CardState& live, const LineSource& lines);
+
+  // The next rendering rebuilds background and tint: after a change of background number, tint,
+  // photo or logo, and on undo, redo, load and new project.
+  void DropBackgroundCache();
+  // Makes the next rendering rotate the logo again.
+  void DropRotatedLogo();
+
+  const Stats& GetStats() const { return stats_; }
+  bool HasBackgroundCache() const { return !cache_.isNull(); }
+
+ private:
+  const QImage& BackgroundPicture(int number);
+  void DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int ndiv);
+  void DrawLogo(QPainter& painter, const LogoPlacement& logo, int ndiv);
+
+  const BackgroundTable* table_;
+  std::filesystem::path photoFolder_;
+
+  QImage cache_;    // background after the tint, for the size it has
+  QImage picture_;  // the background picture converted for drawing
+  int pictureNumber_ = -1;
+
+  std::optional<PhotoPlacement> photoFor_;
+  QImage croppedPhoto_;
+  std::optional<LogoPlacement> logoFor_;
+  RasterImage logo_;
+  QImage rotatedLogo_;
+
+  Stats stats_;
+};
+
+}  // namespace tavolo

@@ -1,0 +1,66 @@
+#include "card/RasterImageQt.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tavolo {
+
+namespace {
+
+constexpr uint32_t kOpaque = 0xFF000000u;
+
+uint32_t Pack(const RgbQuad& q) {
+  return kOpaque | (static_cast<uint32_t>(q.red) << 16) | (static_cast<uint32_t>(q.green) << 8) |
+         q.blue;
+}
+
+}  // namespace
+
+QImage ToQImage(const RasterImage& image) {
+  if (!image.IsValid()) return {};
+  const uint32_t width = image.GetWidth();
+  const uint32_t height = image.GetHeight();
+  const uint32_t bpp = image.GetBpp();
+  if (width == 0 || height == 0 || width > kMaxImageSide || height > kMaxImageSide) return {};
+  if (static_cast<uint64_t>(image.GetStride()) * height > image.PixelData().size()) return {};
+  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) return {};
+
+  QImage out(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+  if (out.isNull()) return {};
+
+  // Every index a row can hold resolves to a colour; indices past the palette read as black.
+  std::array<uint32_t, 256> colours;
+  colours.fill(kOpaque);
+  const auto palette = image.Palette();
+  for (size_t i = 0; i < palette.size() && i < colours.size(); ++i) colours[i] = Pack(palette[i]);
+
+  for (uint32_t y = 0; y < height; ++y) {
+    const uint8_t* src = image.GetBits(height - 1 - y);
+    auto* dst = reinterpret_cast<uint32_t*>(out.scanLine(static_cast<int>(y)));
+    switch (bpp) {
+      case 24:
+        for (uint32_t x = 0; x < width; ++x, src += 3) {
+          dst[x] = kOpaque | (static_cast<uint32_t>(src[2]) << 16) |
+                   (static_cast<uint32_t>(src[1]) << 8) | src[0];
+        }
+        break;
+      case 8:
+        for (uint32_t x = 0; x < width; ++x) dst[x] = colours[src[x]];
+        break;
+      case 4:
+        for (uint32_t x = 0; x < width; ++x) {
+          const uint8_t pair = src[x / 2];
+          dst[x] = colours[(x % 2 == 0) ? (pair >> 4) : (pair & 0x0F)];
+        }
+        break;
+      default:
+        for (uint32_t x = 0; x < width; ++x) {
+          dst[x] = colours[(src[x / 8] >> (7 - x % 8)) & 1];
+        }
+        break;
+    }
+  }
+  return out;
+}
+
+}  // namespace tavolo

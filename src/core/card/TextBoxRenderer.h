@@ -1,0 +1,69 @@
+// One text box of the card: its translucent frame, blended straight into the card's pixel buffer
+// (frame pass), and its lines, drawn through a painter on top of everything else (text pass).
+// Fonts need a QGuiApplication; the offscreen platform is enough.
+#pragma once
+
+#include <cstdint>
+
+#include <QFont>
+#include <QString>
+
+#include "card/CardState.h"
+#include "card/LayoutTable.h"
+#include "card/LineSource.h"
+
+class QPainter;
+
+namespace tavolo {
+
+// A rectangle by its four edges; right and bottom are exclusive.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// The logical font a box's style asks for at one rendering size.
+struct FontSpec {
+  int height = 0;  // negative: a character height in pixels
+  int weight = 0;  // 0 (default), 400 or 700
+  bool italic = false;
+  int escapement = 0;  // tenths of a degree, counter-clockwise
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// The leading decimal integer of a size text ("36", " 12pt" → 12); 0 when there is none.
+int ParseFontSize(const QString& size);
+FontSpec MakeFontSpec(const TextBoxStyle& style, int ndiv, float cardHeight, int angle);
+QFont MakeFont(const QString& face, const FontSpec& spec);
+
+// What DrawField reads besides its arguments: the live card and the boxes' lines.
+struct FieldInputs {
+  const CardState& live;
+  const LineSource& lines;
+};
+
+// Draws one box. With print false it blends the frame into buf1 (dx × dy pixels, top-down) and
+// needs no painter; with print true it draws the text with `dc`. Returns 0; a zero ndiv and a
+// missing QGuiApplication are reported and give 1.
+int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect frc, int offset,
+              int align, uint32_t* buf1, int dx, int dy, bool print = false, int angle = 0);
+
+// Alignment value for "use the text rectangle's own left and right" (the rotated box).
+inline constexpr int kAlignOwnEdges = 4;
+
+// Blends a box's frame: the text rectangle widened by `f`, spread by the frame mode.
+void DrawFrame(PixelRect frc, PixelRect text, int frameMode, int w, int align, HslColor fill, int f,
+               uint32_t* buf, int dx, int dy, int alpha, int angle);
+
+// Blends `colour` over the rectangle, whose outermost ring gets `border`: per colour byte
+// (colour × (255 − alpha) + old × alpha) / 255, fourth byte 0. The right and bottom edges are
+// exclusive and never pass dx − 1 and dy − 1.
+void BlendRect(uint32_t* buf, int dx, int dy, PixelRect rect, uint32_t colour, uint32_t border,
+               int alpha);
+
+}  // namespace tavolo

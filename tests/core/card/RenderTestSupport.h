@@ -1,0 +1,97 @@
+// Shared by the rendering tests: a GUI application for fonts, a recorder of checked-call reports,
+// synthetic pictures and the lines of a test card.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include "base/CheckedCall.h"
+#include "card/CardState.h"
+#include "imaging/RasterImage.h"
+
+namespace tavolo::test {
+
+// Fonts need a QGuiApplication; one is made on first use, on the offscreen platform.
+inline void EnsureGuiApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tavolo-test";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+}
+
+// Records every checked-call report and answers Retry, for the scope's lifetime.
+class ReportRecorder {
+ public:
+  ReportRecorder()
+      : previous_(SetFatalErrorReporter([this](const std::string& report) {
+          reports_.push_back(report);
+          return FatalChoice::Retry;
+        })) {}
+  ~ReportRecorder() { SetFatalErrorReporter(std::move(previous_)); }
+  ReportRecorder(const ReportRecorder&) = delete;
+  ReportRecorder& operator=(const ReportRecorder&) = delete;
+
+  const std::vector<std::string>& Reports() const { return reports_; }
+  bool Saw(const std::string& expression) const {
+    for (const std::string& r : reports_) {
+      if (r.find("Error in line: " + expression + "\r\n") != std::string::npos) return true;
+    }
+    return false;
+  }
+
+ private:
+  FatalErrorReporter previous_;
+  std::vector<std::string> reports_;
+};
+
+// A 24-bit picture whose pixel (x, y from the top) is colour(x, y) as 0x00RRGGBB.
+template <class ColourOf>
+RasterImage MakePicture(uint32_t width, uint32_t height, ColourOf colour) {
+  RasterImage image;
+  image.Create(width, height, 24, kFormatBmp);
+  for (uint32_t y = 0; y < height; ++y) {
+    uint8_t* row = image.GetBits(height - 1 - y);
+    for (uint32_t x = 0; x < width; ++x) {
+      const uint32_t c = colour(x, y);
+      row[3 * x] = static_cast<uint8_t>(c);
+      row[3 * x + 1] = static_cast<uint8_t>(c >> 8);
+      row[3 * x + 2] = static_cast<uint8_t>(c >> 16);
+    }
+  }
+  return image;
+}
+
+inline uint32_t* Pixels(QImage& image) {
+  return reinterpret_cast<uint32_t*>(image.bits());
+}
+
+inline uint32_t Rgb(const QImage& image, int x, int y) {
+  return reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x] & 0x00FFFFFFu;
+}
+
+// Sets a box's lines.
+inline void SetLines(CardState& card, int box, std::initializer_list<const char*> lines) {
+  card.lines[box].count = 0;
+  for (const char* line : lines)
+    card.lines[box].line[card.lines[box].count++] = QString::fromUtf8(line);
+}
+
+// A fresh empty folder under the system's temporary folder.
+inline std::filesystem::path FreshFolder(const std::string& name) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("tavolo-" + name + "-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+}  // namespace tavolo::test
