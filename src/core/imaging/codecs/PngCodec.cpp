@@ -1,15 +1,371 @@
+// PNG through libpng. libpng reports errors by longjmp, so every call that can fail runs in a
+// small function of its own that holds setjmp and nothing with a destructor; the structures and
+// buffers are owned by the callers.
+#include <png.h>
+
+#include <csetjmp>
+#include <cstring>
+#include <limits>
+#include <memory>
+
 #include "imaging/codecs/Codecs.h"
+#include "imaging/codecs/GreyRamp.h"
+#include "imaging/codecs/MemoryStreams.h"
 
 namespace tavolo::codecs {
 
-bool DecodePng(std::span<const uint8_t>, RasterImage& image) {
-  image.SetLastError("Png codec not built yet");
-  return false;
+namespace {
+
+constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+// Ancillary chunks (text, ICC profiles) larger than this are refused rather than buffered.
+constexpr png_alloc_size_t kMaxChunkBytes = 16u * 1024 * 1024;
+// Deflate never expands data more than 1032 times, so a file this much smaller than its pixels
+// is cut short or lying about its size; it is refused before the image is allocated.
+constexpr uint64_t kMaxDeflateRatio = 1032;
+
+// What libpng's callbacks reach through their user pointers.
+struct PngContext {
+  ByteSource* source = nullptr;
+  std::vector<uint8_t>* out = nullptr;
+  MessageBuffer message;
+};
+
+void OnPngError(png_structp png, png_const_charp text) {
+  static_cast<PngContext*>(png_get_error_ptr(png))->message.Set(text);
+  png_longjmp(png, 1);
 }
 
-bool EncodePng(RasterImage& image, std::vector<uint8_t>&) {
-  image.SetLastError("Png codec not built yet");
-  return false;
+void OnPngWarning(png_structp png, png_const_charp text) {
+  static_cast<PngContext*>(png_get_error_ptr(png))->message.Set(text);
+}
+
+void ReadPngBytes(png_structp png, png_bytep destination, size_t count) {
+  if (!static_cast<PngContext*>(png_get_io_ptr(png))->source->Read(destination, count)) {
+    png_error(png, "Read Error: the PNG data ends too early");
+  }
+}
+
+void WritePngBytes(png_structp png, png_bytep bytes, size_t count) {
+  if (!AppendBytes(*static_cast<PngContext*>(png_get_io_ptr(png))->out, bytes, count)) {
+    png_error(png, "Write Error: out of memory");
+  }
+}
+
+void FlushPng(png_structp) {}
+
+struct PngReadDeleter {
+  png_infop info = nullptr;
+  void operator()(png_struct* png) { png_destroy_read_struct(&png, &info, nullptr); }
+};
+
+struct PngWriteDeleter {
+  png_infop info = nullptr;
+  void operator()(png_struct* png) { png_destroy_write_struct(&png, &info); }
+};
+
+struct PngHeader {
+  png_uint_32 width = 0;
+  png_uint_32 height = 0;
+  int bitDepth = 0;
+  int colorType = 0;
+  int interlace = 0;
+  png_colorp palette = nullptr;
+  int paletteSize = 0;
+  png_bytep transparency = nullptr;
+  int transparencySize = 0;
+  png_color_16p transparentColour = nullptr;
+  png_uint_32 resolutionX = 0;
+  png_uint_32 resolutionY = 0;
+  int resolutionUnit = -1;
+};
+
+bool ReadPngHeader(png_structp png, png_infop info, PngHeader* header) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_read_info(png, info);
+  png_get_IHDR(png, info, &header->width, &header->height, &header->bitDepth, &header->colorType,
+               &header->interlace, nullptr, nullptr);
+  if (png_get_valid(png, info, PNG_INFO_PLTE)) {
+    png_get_PLTE(png, info, &header->palette, &header->paletteSize);
+  }
+  if (png_get_valid(png, info, PNG_INFO_tRNS)) {
+    png_get_tRNS(png, info, &header->transparency, &header->transparencySize,
+                 &header->transparentColour);
+  }
+  if (png_get_valid(png, info, PNG_INFO_pHYs)) {
+    png_get_pHYs(png, info, &header->resolutionX, &header->resolutionY, &header->resolutionUnit);
+  }
+  return true;
+}
+
+bool StartPngRows(png_structp png, png_infop info, bool unpack, size_t* rowBytes) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  if (unpack) png_set_packing(png);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  *rowBytes = png_get_rowbytes(png, info);
+  return true;
+}
+
+bool ReadPngRows(png_structp png, png_bytepp rows) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_read_image(png, rows);
+  return true;
+}
+
+// One sample of a decoded row, scaled to 8 bits: 16-bit samples are stored big-endian.
+inline uint8_t Sample8(const uint8_t* row, size_t index, bool wide) {
+  if (!wide) return row[index];
+  const unsigned value = (row[2 * index] << 8) | row[2 * index + 1];
+  return static_cast<uint8_t>((value + 128) / 257);
+}
+
+inline unsigned SampleRaw(const uint8_t* row, size_t index, bool wide) {
+  return wide ? (row[2 * index] << 8) | row[2 * index + 1] : row[index];
+}
+
+// Fills the image from rows decoded with packing applied to 2-bit palettes and 2-, 4- and
+// 8-bit grey, left packed for 1- and 4-bit palettes and 1-bit grey.
+void ConvertPngRows(const PngHeader& h, const std::vector<png_bytep>& rows, RasterImage& image) {
+  const bool wide = h.bitDepth == 16;
+  const uint32_t width = h.width;
+  for (uint32_t y = 0; y < h.height; ++y) {
+    const uint8_t* src = rows[y];
+    uint8_t* dst = image.GetBits(h.height - 1 - y);
+    const uint32_t storageRow = h.height - 1 - y;
+    switch (h.colorType) {
+      case PNG_COLOR_TYPE_PALETTE:
+        if (h.bitDepth == 2) {
+          for (uint32_t x = 0; x < width; ++x) image.SetPixelIndex(x, storageRow, src[x]);
+        } else {
+          std::memcpy(dst, src, (static_cast<size_t>(width) * h.bitDepth + 7) / 8);
+        }
+        break;
+      case PNG_COLOR_TYPE_GRAY:
+        if (h.bitDepth == 1) {
+          std::memcpy(dst, src, (width + 7) / 8);
+        } else if (wide) {
+          const bool keyed = h.transparentColour != nullptr;
+          for (uint32_t x = 0; x < width; ++x) {
+            dst[x] = keyed && SampleRaw(src, x, true) == h.transparentColour->gray
+                         ? 255
+                         : Sample8(src, x, true);
+          }
+        } else {
+          const unsigned top = (1u << h.bitDepth) - 1;
+          for (uint32_t x = 0; x < width; ++x) dst[x] = static_cast<uint8_t>(src[x] * 255 / top);
+        }
+        break;
+      case PNG_COLOR_TYPE_GRAY_ALPHA:
+        for (uint32_t x = 0; x < width; ++x) {
+          dst[x] = CompositeOverWhite(Sample8(src, 2 * x, wide), Sample8(src, 2 * x + 1, wide));
+        }
+        break;
+      case PNG_COLOR_TYPE_RGB: {
+        const png_color_16p key = h.transparentColour;
+        for (uint32_t x = 0; x < width; ++x) {
+          const size_t i = 3 * static_cast<size_t>(x);
+          if (key != nullptr && SampleRaw(src, i, wide) == key->red &&
+              SampleRaw(src, i + 1, wide) == key->green &&
+              SampleRaw(src, i + 2, wide) == key->blue) {
+            dst[i] = dst[i + 1] = dst[i + 2] = 255;
+            continue;
+          }
+          dst[i] = Sample8(src, i + 2, wide);
+          dst[i + 1] = Sample8(src, i + 1, wide);
+          dst[i + 2] = Sample8(src, i, wide);
+        }
+        break;
+      }
+      case PNG_COLOR_TYPE_RGB_ALPHA:
+        for (uint32_t x = 0; x < width; ++x) {
+          const size_t s = 4 * static_cast<size_t>(x);
+          const size_t d = 3 * static_cast<size_t>(x);
+          const uint8_t alpha = Sample8(src, s + 3, wide);
+          dst[d] = CompositeOverWhite(Sample8(src, s + 2, wide), alpha);
+          dst[d + 1] = CompositeOverWhite(Sample8(src, s + 1, wide), alpha);
+          dst[d + 2] = CompositeOverWhite(Sample8(src, s, wide), alpha);
+        }
+        break;
+    }
+  }
+}
+
+// Creates the image for the decoded colour type, with its palette (transparency composited
+// into the palette entries, or into the ramp entry of the transparent grey level).
+bool CreatePngImage(const PngHeader& h, RasterImage& image) {
+  uint32_t bpp = 8;
+  if (h.colorType == PNG_COLOR_TYPE_PALETTE) {
+    bpp = h.bitDepth == 1 ? 1 : h.bitDepth <= 4 ? 4 : 8;
+  } else if (h.colorType == PNG_COLOR_TYPE_GRAY) {
+    bpp = h.bitDepth == 1 ? 1 : 8;
+  } else if (h.colorType == PNG_COLOR_TYPE_RGB || h.colorType == PNG_COLOR_TYPE_RGB_ALPHA) {
+    bpp = 24;
+  }
+  if (!CheckImageSize(h.width, h.height, bpp, image)) return false;
+  if (!image.Create(h.width, h.height, bpp, kFormatPng)) return false;
+  if (h.colorType == PNG_COLOR_TYPE_PALETTE) {
+    auto palette = image.Palette();
+    const size_t count = std::min<size_t>(palette.size(), h.palette ? h.paletteSize : 0);
+    for (size_t i = 0; i < count; ++i) {
+      const png_color& c = h.palette[i];
+      const uint8_t alpha =
+          i < static_cast<size_t>(h.transparencySize) && h.transparency ? h.transparency[i] : 255;
+      palette[i] = {CompositeOverWhite(c.blue, alpha), CompositeOverWhite(c.green, alpha),
+                    CompositeOverWhite(c.red, alpha), 0};
+    }
+  } else if (bpp != 24) {
+    SetGreyRamp(image);
+    if (h.colorType == PNG_COLOR_TYPE_GRAY && h.bitDepth < 16 && h.transparentColour) {
+      const unsigned top = (1u << h.bitDepth) - 1;
+      const unsigned level = h.transparentColour->gray;
+      if (level <= top) {
+        const size_t index = h.bitDepth == 1 ? level : level * 255 / top;
+        image.Palette()[index] = {255, 255, 255, 0};
+      }
+    }
+  }
+  if (h.resolutionUnit == PNG_RESOLUTION_METER) {
+    constexpr png_uint_32 kMax = std::numeric_limits<int32_t>::max();
+    image.SetXPelsPerMeter(static_cast<int32_t>(std::min(h.resolutionX, kMax)));
+    image.SetYPelsPerMeter(static_cast<int32_t>(std::min(h.resolutionY, kMax)));
+  }
+  return true;
+}
+
+struct PngWriteSettings {
+  png_uint_32 width;
+  png_uint_32 height;
+  int bitDepth;
+  int colorType;
+  png_colorp palette;
+  int paletteSize;
+  png_uint_32 resolutionX;
+  png_uint_32 resolutionY;
+};
+
+bool WritePng(png_structp png, png_infop info, const PngWriteSettings* s, png_bytepp rows) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_IHDR(png, info, s->width, s->height, s->bitDepth, s->colorType, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (s->palette) png_set_PLTE(png, info, s->palette, s->paletteSize);
+  if (s->resolutionX > 0 && s->resolutionY > 0) {
+    png_set_pHYs(png, info, s->resolutionX, s->resolutionY, PNG_RESOLUTION_METER);
+  }
+  png_write_info(png, info);
+  // Rows are stored blue, green, red.
+  if (s->colorType == PNG_COLOR_TYPE_RGB) png_set_bgr(png);
+  png_write_image(png, rows);
+  png_write_end(png, info);
+  return true;
+}
+
+}  // namespace
+
+bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
+  if (data.size() < sizeof kSignature || std::memcmp(data.data(), kSignature, sizeof kSignature)) {
+    image.SetLastError("Not a PNG");
+    return false;
+  }
+  PngContext context;
+  ByteSource source(data);
+  context.source = &source;
+  PngReadDeleter deleter;
+  std::unique_ptr<png_struct, PngReadDeleter&> png(
+      png_create_read_struct(PNG_LIBPNG_VER_STRING, &context, OnPngError, OnPngWarning), deleter);
+  if (!png || !(deleter.info = png_create_info_struct(png.get()))) {
+    image.SetLastError("PNG: out of memory");
+    return false;
+  }
+  png_set_read_fn(png.get(), &context, ReadPngBytes);
+  png_set_user_limits(png.get(), kMaxImageSide, kMaxImageSide);
+  png_set_chunk_malloc_max(png.get(), kMaxChunkBytes);
+
+  PngHeader header;
+  if (!ReadPngHeader(png.get(), deleter.info, &header)) {
+    image.SetLastError(context.message.text);
+    return false;
+  }
+  const uint64_t pixelBytes = static_cast<uint64_t>(header.width) * header.height *
+                              png_get_channels(png.get(), deleter.info) * header.bitDepth / 8;
+  if (pixelBytes / kMaxDeflateRatio > data.size()) {
+    image.SetLastError("PNG data too short for the image size");
+    return false;
+  }
+  if (!CreatePngImage(header, image)) return false;
+
+  const bool packed = (header.colorType == PNG_COLOR_TYPE_PALETTE &&
+                       (header.bitDepth == 1 || header.bitDepth == 4)) ||
+                      (header.colorType == PNG_COLOR_TYPE_GRAY && header.bitDepth == 1);
+  size_t rowBytes = 0;
+  if (!StartPngRows(png.get(), deleter.info, header.bitDepth < 8 && !packed, &rowBytes)) {
+    image.SetLastError(context.message.text);
+    return false;
+  }
+  // The whole picture is decoded first: interlaced images fill their rows in several passes.
+  std::vector<uint8_t> pixels;
+  std::vector<png_bytep> rows;
+  try {
+    pixels.resize(rowBytes * header.height);
+    rows.resize(header.height);
+  } catch (const std::bad_alloc&) {
+    image.SetLastError("RasterImage::Create can't allocate memory");
+    return false;
+  }
+  for (size_t y = 0; y < header.height; ++y) rows[y] = pixels.data() + y * rowBytes;
+  if (!ReadPngRows(png.get(), rows.data())) {
+    image.SetLastError(context.message.text);
+    return false;
+  }
+  ConvertPngRows(header, rows, image);
+  if (!context.message.Empty()) image.SetLastError(context.message.text);
+  return true;
+}
+
+bool EncodePng(RasterImage& image, std::vector<uint8_t>& out) {
+  const uint32_t bpp = image.GetBpp();
+  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) {
+    image.SetLastError("PNG: unsupported bit depth");
+    return false;
+  }
+  OutputGuard guard(out);
+  PngContext context;
+  context.out = &out;
+  PngWriteDeleter deleter;
+  std::unique_ptr<png_struct, PngWriteDeleter&> png(
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, OnPngError, OnPngWarning), deleter);
+  if (!png || !(deleter.info = png_create_info_struct(png.get()))) {
+    image.SetLastError("PNG: out of memory");
+    return false;
+  }
+  png_set_write_fn(png.get(), &context, WritePngBytes, FlushPng);
+
+  std::vector<png_color> palette;
+  std::vector<png_bytep> rows(image.GetHeight());
+  for (const RgbQuad& c : image.Palette()) palette.push_back({c.red, c.green, c.blue});
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    rows[y] = image.GetBits(image.GetHeight() - 1 - y);
+  }
+  // A resolution given only one way is written for both.
+  const int32_t x =
+      image.GetXPelsPerMeter() > 0 ? image.GetXPelsPerMeter() : image.GetYPelsPerMeter();
+  const int32_t y =
+      image.GetYPelsPerMeter() > 0 ? image.GetYPelsPerMeter() : image.GetXPelsPerMeter();
+  const PngWriteSettings settings{
+      image.GetWidth(),
+      image.GetHeight(),
+      bpp == 24 ? 8 : static_cast<int>(bpp),
+      bpp == 24 ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_PALETTE,
+      palette.empty() ? nullptr : palette.data(),
+      static_cast<int>(palette.size()),
+      static_cast<png_uint_32>(std::max(x, 0)),
+      static_cast<png_uint_32>(std::max(y, 0)),
+  };
+  if (!WritePng(png.get(), deleter.info, &settings, rows.data())) {
+    image.SetLastError(context.message.text);
+    return false;
+  }
+  guard.Commit();
+  return true;
 }
 
 }  // namespace tavolo::codecs
