@@ -1,15 +1,284 @@
+// JPEG through libjpeg. libjpeg reports errors through error_exit, which here leaves by longjmp
+// to the setjmp of the small function that made the call; those functions hold nothing with a
+// destructor, and the library state lives in holders owned by the callers.
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <jpeglib.h>
+
 #include "imaging/codecs/Codecs.h"
+#include "imaging/codecs/GreyRamp.h"
+#include "imaging/codecs/MemoryStreams.h"
 
 namespace tavolo::codecs {
 
-bool DecodeJpeg(std::span<const uint8_t>, RasterImage& image) {
-  image.SetLastError("Jpeg codec not built yet");
-  return false;
+namespace {
+
+// Progressive files can repeat scans without end; real encoders use a few dozen at most.
+constexpr int kMaxScans = 1000;
+// libjpeg's own working memory (coefficient buffers of progressive files, mostly).
+constexpr long kMaxJpegMemory = 1024L * 1024 * 1024;
+constexpr size_t kOutputChunk = 16 * 1024;
+
+struct JpegError {
+  jpeg_error_mgr manager;  // first, so the library's pointer to it leads back here
+  std::jmp_buf jump;
+  MessageBuffer message;
+};
+
+[[noreturn]] void FailJpeg(j_common_ptr cinfo, const char* text) {
+  auto* error = reinterpret_cast<JpegError*>(cinfo->err);
+  error->message.Set(text);
+  std::longjmp(error->jump, 1);
 }
 
-bool EncodeJpeg(RasterImage& image, std::vector<uint8_t>&) {
-  image.SetLastError("Jpeg codec not built yet");
-  return false;
+[[noreturn]] void OnJpegErrorExit(j_common_ptr cinfo) {
+  char text[JMSG_LENGTH_MAX];
+  cinfo->err->format_message(cinfo, text);
+  FailJpeg(cinfo, text);
+}
+
+// Warnings (corrupt or missing data that the library fills in) are kept, never printed.
+void OnJpegMessage(j_common_ptr cinfo) {
+  char text[JMSG_LENGTH_MAX];
+  cinfo->err->format_message(cinfo, text);
+  reinterpret_cast<JpegError*>(cinfo->err)->message.Set(text);
+}
+
+void OnJpegProgress(j_common_ptr cinfo) {
+  if (cinfo->is_decompressor &&
+      reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans) {
+    FailJpeg(cinfo, "JPEG has too many scans");
+  }
+}
+
+void InitJpegError(JpegError& error) {
+  jpeg_std_error(&error.manager);
+  error.manager.error_exit = OnJpegErrorExit;
+  error.manager.output_message = OnJpegMessage;
+}
+
+struct JpegDecoder {
+  jpeg_decompress_struct info{};
+  JpegError error{};
+  jpeg_progress_mgr progress{};
+  bool created = false;
+
+  JpegDecoder() = default;
+  JpegDecoder(const JpegDecoder&) = delete;
+  JpegDecoder& operator=(const JpegDecoder&) = delete;
+  ~JpegDecoder() {
+    if (created) jpeg_destroy_decompress(&info);
+  }
+};
+
+// Appends the compressed stream to a vector in chunks.
+struct JpegDestination {
+  jpeg_destination_mgr manager;  // first, so the library's pointer to it leads back here
+  std::vector<uint8_t>* out;
+  uint8_t buffer[kOutputChunk];
+};
+
+void InitJpegDestination(j_compress_ptr cinfo) {
+  auto* destination = reinterpret_cast<JpegDestination*>(cinfo->dest);
+  destination->manager.next_output_byte = destination->buffer;
+  destination->manager.free_in_buffer = sizeof destination->buffer;
+}
+
+boolean EmptyJpegDestination(j_compress_ptr cinfo) {
+  auto* destination = reinterpret_cast<JpegDestination*>(cinfo->dest);
+  if (!AppendBytes(*destination->out, destination->buffer, sizeof destination->buffer)) {
+    FailJpeg(reinterpret_cast<j_common_ptr>(cinfo), "JPEG: out of memory");
+  }
+  InitJpegDestination(cinfo);
+  return TRUE;
+}
+
+void TermJpegDestination(j_compress_ptr cinfo) {
+  auto* destination = reinterpret_cast<JpegDestination*>(cinfo->dest);
+  const size_t used = sizeof destination->buffer - destination->manager.free_in_buffer;
+  if (!AppendBytes(*destination->out, destination->buffer, used)) {
+    FailJpeg(reinterpret_cast<j_common_ptr>(cinfo), "JPEG: out of memory");
+  }
+}
+
+struct JpegEncoder {
+  jpeg_compress_struct info{};
+  JpegError error{};
+  JpegDestination destination{};
+  bool created = false;
+
+  JpegEncoder() = default;
+  JpegEncoder(const JpegEncoder&) = delete;
+  JpegEncoder& operator=(const JpegEncoder&) = delete;
+  ~JpegEncoder() {
+    if (created) jpeg_destroy_compress(&info);
+  }
+};
+
+bool ReadJpegHeader(JpegDecoder* d, const uint8_t* data, size_t size) {
+  if (setjmp(d->error.jump)) return false;
+  jpeg_create_decompress(&d->info);
+  d->created = true;
+  d->info.mem->max_memory_to_use = kMaxJpegMemory;
+  d->progress.progress_monitor = OnJpegProgress;
+  d->info.progress = &d->progress;
+  jpeg_mem_src(&d->info, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&d->info, TRUE);
+  return true;
+}
+
+// CMYK as ImageMagick turns it into RGB: r = (255 − c)(255 − k) / 255, rounded. Adobe's
+// files store the inks inverted, which makes that c × k / 255.
+inline uint8_t InkToLevel(unsigned ink, unsigned black, bool inverted) {
+  if (!inverted) {
+    ink = 255 - ink;
+    black = 255 - black;
+  }
+  return static_cast<uint8_t>((ink * black + 127) / 255);
+}
+
+bool ReadJpegRows(JpegDecoder* d, RasterImage* image, uint8_t* cmykRow, bool inverted) {
+  if (setjmp(d->error.jump)) return false;
+  jpeg_start_decompress(&d->info);
+  const JDIMENSION height = d->info.output_height;
+  while (d->info.output_scanline < height) {
+    uint8_t* target = image->GetBits(height - 1 - d->info.output_scanline);
+    JSAMPROW row = cmykRow != nullptr ? cmykRow : target;
+    if (jpeg_read_scanlines(&d->info, &row, 1) != 1) {
+      FailJpeg(reinterpret_cast<j_common_ptr>(&d->info), "JPEG: no more rows");
+    }
+    if (cmykRow != nullptr) {
+      for (JDIMENSION x = 0; x < d->info.output_width; ++x) {
+        const uint8_t* ink = cmykRow + 4 * static_cast<size_t>(x);
+        target[3 * x] = InkToLevel(ink[2], ink[3], inverted);
+        target[3 * x + 1] = InkToLevel(ink[1], ink[3], inverted);
+        target[3 * x + 2] = InkToLevel(ink[0], ink[3], inverted);
+      }
+    }
+  }
+  return true;
+}
+
+struct JpegWriteSettings {
+  int components;
+  J_COLOR_SPACE colourSpace;
+  int quality;
+  UINT16 densityX;
+  UINT16 densityY;
+};
+
+bool WriteJpeg(JpegEncoder* e, const RasterImage* image, const JpegWriteSettings* s) {
+  if (setjmp(e->error.jump)) return false;
+  jpeg_create_compress(&e->info);
+  e->created = true;
+  e->destination.manager.init_destination = InitJpegDestination;
+  e->destination.manager.empty_output_buffer = EmptyJpegDestination;
+  e->destination.manager.term_destination = TermJpegDestination;
+  e->info.dest = &e->destination.manager;
+  e->info.image_width = image->GetWidth();
+  e->info.image_height = image->GetHeight();
+  e->info.input_components = s->components;
+  e->info.in_color_space = s->colourSpace;
+  jpeg_set_defaults(&e->info);
+  jpeg_set_quality(&e->info, s->quality, TRUE);
+  if (s->densityX > 0 && s->densityY > 0) {
+    e->info.density_unit = 1;
+    e->info.X_density = s->densityX;
+    e->info.Y_density = s->densityY;
+  }
+  jpeg_start_compress(&e->info, TRUE);
+  const JDIMENSION height = e->info.image_height;
+  while (e->info.next_scanline < height) {
+    // libjpeg reads the rows without writing to them.
+    JSAMPROW row = const_cast<uint8_t*>(image->GetBits(height - 1 - e->info.next_scanline));
+    jpeg_write_scanlines(&e->info, &row, 1);
+  }
+  jpeg_finish_compress(&e->info);
+  return true;
+}
+
+UINT16 DensityFromDpi(int32_t dpi) {
+  return static_cast<UINT16>(std::clamp(dpi, 0, 65535));
+}
+
+}  // namespace
+
+bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image) {
+  if (data.size() < 3 || data[0] != 0xFF || data[1] != 0xD8 || data[2] != 0xFF) {
+    image.SetLastError("Not a JPEG");
+    return false;
+  }
+  JpegDecoder decoder;
+  InitJpegError(decoder.error);
+  decoder.info.err = &decoder.error.manager;
+  if (!ReadJpegHeader(&decoder, data.data(), data.size())) {
+    image.SetLastError(decoder.error.message.text);
+    return false;
+  }
+  jpeg_decompress_struct& info = decoder.info;
+  const bool grey = info.jpeg_color_space == JCS_GRAYSCALE;
+  const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+  info.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
+  const uint32_t bpp = grey ? 8 : 24;
+  if (!CheckImageSize(info.image_width, info.image_height, bpp, image)) return false;
+  if (!image.Create(info.image_width, info.image_height, bpp, kFormatJpeg)) return false;
+  if (grey) SetGreyRamp(image);
+  if (info.saw_JFIF_marker && info.X_density > 0 && info.Y_density > 0) {
+    if (info.density_unit == 1) {
+      image.SetXDpi(info.X_density);
+      image.SetYDpi(info.Y_density);
+    } else if (info.density_unit == 2) {
+      image.SetXPelsPerMeter(info.X_density * 100);
+      image.SetYPelsPerMeter(info.Y_density * 100);
+    }
+  }
+  std::vector<uint8_t> cmykRow;
+  if (cmyk) {
+    try {
+      cmykRow.resize(static_cast<size_t>(info.image_width) * 4);
+    } catch (const std::bad_alloc&) {
+      image.SetLastError("RasterImage::Create can't allocate memory");
+      return false;
+    }
+  }
+  if (!ReadJpegRows(&decoder, &image, cmyk ? cmykRow.data() : nullptr, info.saw_Adobe_marker)) {
+    image.SetLastError(decoder.error.message.text);
+    return false;
+  }
+  // A warning (data filled in where the file was damaged or cut short) is left for the caller.
+  if (!decoder.error.message.Empty()) image.SetLastError(decoder.error.message.text);
+  return true;
+}
+
+bool EncodeJpeg(RasterImage& image, std::vector<uint8_t>& out) {
+  const bool grey = HasGreyRamp(image);
+  if (image.GetBpp() != 24 && !grey) {
+    image.SetLastError("JPEG can save only RGB or GreyScale images");
+    return false;
+  }
+  OutputGuard guard(out);
+  JpegEncoder encoder;
+  InitJpegError(encoder.error);
+  encoder.info.err = &encoder.error.manager;
+  encoder.destination.out = &out;
+  // A resolution given only one way is written for both.
+  const int32_t x = image.GetXPelsPerMeter() > 0 ? image.GetXDpi() : image.GetYDpi();
+  const int32_t y = image.GetYPelsPerMeter() > 0 ? image.GetYDpi() : image.GetXDpi();
+  const JpegWriteSettings settings{
+      grey ? 1 : 3,
+      grey ? JCS_GRAYSCALE : JCS_EXT_BGR,
+      std::min<int>(image.GetJpegQuality(), 100),
+      DensityFromDpi(x),
+      DensityFromDpi(y),
+  };
+  if (!WriteJpeg(&encoder, &image, &settings)) {
+    image.SetLastError(encoder.error.message.text);
+    return false;
+  }
+  guard.Commit();
+  return true;
 }
 
 }  // namespace tavolo::codecs

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+
+#include "core/imaging/DamagedInputs.h"
+#include "core/imaging/MagickInterop.h"
+#include "imaging/RasterImage.h"
+#include "imaging/codecs/GreyRamp.h"
+
+namespace tavolo {
+namespace {
+
+using test::HaveMagick;
+using test::ImagePixels;
+using test::MagickPixels;
+using test::Quoted;
+
+std::vector<uint8_t> Encode(RasterImage& image, int format) {
+  std::vector<uint8_t> bytes;
+  EXPECT_TRUE(image.Encode(bytes, format)) << image.GetLastError();
+  return bytes;
+}
+
+RasterImage MakeGreyImage(uint32_t width, uint32_t height) {
+  RasterImage image;
+  image.Create(width, height, 8, kFormatUnknown);
+  codecs::SetGreyRamp(image);
+  for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < width; ++x) {
+      image.SetPixelIndex(x, y, static_cast<uint8_t>((x * 255) / width));
+    }
+  }
+  return image;
+}
+
+// Mean absolute difference per channel, for lossy comparisons.
+double MeanDifference(const test::RgbPixels& a, const test::RgbPixels& b) {
+  if (a.rgb.size() != b.rgb.size() || a.rgb.empty()) return 255;
+  double sum = 0;
+  for (size_t i = 0; i < a.rgb.size(); ++i) sum += std::abs(a.rgb[i] - b.rgb[i]);
+  return sum / static_cast<double>(a.rgb.size());
+}
+
+class JpegInterop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+    source_ = dir_.File("source.png");
+    ASSERT_TRUE(test::RunConvert("-size 61x43 -seed 3 plasma: -depth 8 " + Quoted(source_)));
+  }
+
+  test::TempDir dir_;
+  std::filesystem::path source_;
+};
+
+TEST_F(JpegInterop, DecodesBaselineProgressiveGreyAndCmykAsImageMagickDoes) {
+  struct Variant {
+    const char* name;
+    const char* options;
+    uint32_t bpp;
+    int tolerance;  // CMYK is converted to RGB at 16 bits by ImageMagick
+  };
+  const Variant variants[] = {
+      {"baseline", "-quality 90", 24, 0},
+      {"progressive", "-quality 80 -interlace Plane", 24, 0},
+      {"subsampled", "-quality 70 -sampling-factor 2x2", 24, 0},
+      {"grey", "-colorspace Gray", 8, 0},
+      {"cmyk", "-colorspace CMYK", 24, 1},
+      {"cmyk progressive", "-colorspace CMYK -interlace Plane", 24, 1},
+  };
+  for (const Variant& v : variants) {
+    SCOPED_TRACE(v.name);
+    const auto file = dir_.File(std::string("v") + std::to_string(&v - variants) + ".jpg");
+    ASSERT_TRUE(test::RunConvert(Quoted(source_) + " " + v.options + " " + Quoted(file)));
+    RasterImage image(file, kFormatJpeg);
+    ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+    EXPECT_EQ(image.GetBpp(), v.bpp);
+    if (v.bpp == 8) {
+      EXPECT_TRUE(codecs::HasGreyRamp(image));
+    }
+    const auto reference = MagickPixels(file, "-colorspace sRGB");
+    ASSERT_TRUE(reference.has_value());
+    EXPECT_LE(test::MaxChannelDifference(ImagePixels(image), *reference), v.tolerance);
+  }
+}
+
+TEST_F(JpegInterop, ReadsJfifDensityInInchesAndCentimetres) {
+  const auto perInch = dir_.File("inch.jpg");
+  const auto perCm = dir_.File("cm.jpg");
+  ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -units PixelsPerInch -density 300x72 " +
+                               Quoted(perInch)));
+  ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -units PixelsPerCentimeter -density 40x20 " +
+                               Quoted(perCm)));
+  RasterImage inch(perInch, kFormatJpeg);
+  EXPECT_EQ(inch.GetXPelsPerMeter(), DpiToPelsPerMeter(300));
+  EXPECT_EQ(inch.GetYPelsPerMeter(), DpiToPelsPerMeter(72));
+  RasterImage cm(perCm, kFormatJpeg);
+  EXPECT_EQ(cm.GetXPelsPerMeter(), 4000);
+  EXPECT_EQ(cm.GetYPelsPerMeter(), 2000);
+}
+
+TEST_F(JpegInterop, ImageMagickReadsWhatWeWriteWithQualityAndResolution) {
+  // A smooth picture, so that the loss stays small.
+  RasterImage colour(source_, kFormatPng);
+  RasterImage grey = MakeGreyImage(61, 43);
+  for (RasterImage* image : {&colour, &grey}) {
+    SCOPED_TRACE(image->GetBpp());
+    image->SetXDpi(300);
+    image->SetYDpi(150);
+    image->SetJpegQuality(93);
+    const auto file = dir_.File("ours" + std::to_string(image->GetBpp()) + ".jpg");
+    ASSERT_TRUE(image->Save(file, kFormatJpeg)) << image->GetLastError();
+    EXPECT_EQ(
+        test::Identify(file, "%x %y %U %Q %[channels]"),
+        image->GetBpp() == 8 ? "300 150 PixelsPerInch 93 gray" : "300 150 PixelsPerInch 93 srgb");
+    const auto reference = MagickPixels(file, "-colorspace sRGB");
+    ASSERT_TRUE(reference.has_value());
+    RasterImage decoded(file, kFormatJpeg);
+    EXPECT_EQ(test::MaxChannelDifference(ImagePixels(decoded), *reference), 0);
+    EXPECT_LT(MeanDifference(ImagePixels(decoded), ImagePixels(*image)), 8.0);
+  }
+}
+
+TEST(JpegCodec, QualityChangesTheSizeAndTheError) {
+  RasterImage image = test::MakeTestImage(64, 48);
+  image.SetJpegQuality(20);
+  const std::vector<uint8_t> low = Encode(image, kFormatJpeg);
+  image.SetJpegQuality(98);
+  const std::vector<uint8_t> high = Encode(image, kFormatJpeg);
+  EXPECT_LT(low.size(), high.size());
+  const RasterImage lowDecoded(low, kFormatJpeg);
+  const RasterImage highDecoded(high, kFormatJpeg);
+  EXPECT_LT(MeanDifference(ImagePixels(highDecoded), ImagePixels(image)),
+            MeanDifference(ImagePixels(lowDecoded), ImagePixels(image)));
+}
+
+TEST(JpegCodec, RefusesPaletteImagesThatAreNotGrey) {
+  RasterImage palette;
+  palette.Create(8, 8, 8, kFormatUnknown);
+  codecs::SetGreyRamp(palette);
+  palette.Palette()[17] = {1, 2, 3, 0};
+  RasterImage fourBit;
+  fourBit.Create(8, 8, 4, kFormatUnknown);
+  codecs::SetGreyRamp(fourBit);
+  for (RasterImage* image : {&palette, &fourBit}) {
+    std::vector<uint8_t> out = {7};
+    EXPECT_FALSE(image->Encode(out, kFormatJpeg));
+    EXPECT_EQ(image->GetLastError(), "JPEG can save only RGB or GreyScale images");
+    EXPECT_EQ(out, std::vector<uint8_t>{7});
+  }
+}
+
+TEST(JpegCodec, WritesNoDensityWithoutResolutionAndReadsNone) {
+  RasterImage image = test::MakeTestImage(9, 9);
+  const RasterImage decoded(Encode(image, kFormatJpeg), kFormatJpeg);
+  ASSERT_TRUE(decoded.IsValid());
+  EXPECT_EQ(decoded.GetXPelsPerMeter(), 0);
+  EXPECT_EQ(decoded.GetYPelsPerMeter(), 0);
+}
+
+// Writes CMYK pixels with libjpeg, as Adobe does (inverted inks), stored as CMYK or YCCK.
+std::vector<uint8_t> WriteCmykJpeg(const std::vector<uint8_t>& inks, uint32_t width,
+                                   uint32_t height, J_COLOR_SPACE stored) {
+  jpeg_compress_struct info{};
+  jpeg_error_mgr error{};
+  info.err = jpeg_std_error(&error);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = width;
+  info.image_height = height;
+  info.input_components = 4;
+  info.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&info);
+  jpeg_set_colorspace(&info, stored);
+  jpeg_set_quality(&info, 100, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < height) {
+    JSAMPROW row = const_cast<uint8_t*>(inks.data() + info.next_scanline * width * 4);
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::vector<uint8_t> bytes(buffer, buffer + size);
+  std::free(buffer);
+  return bytes;
+}
+
+TEST(JpegCodec, ReadsAdobeCmykAndYcckAlike) {
+  constexpr uint32_t kWidth = 32;
+  constexpr uint32_t kHeight = 16;
+  // Flat areas, so that compression barely changes the inks.
+  std::vector<uint8_t> inks(kWidth * kHeight * 4);
+  for (uint32_t y = 0; y < kHeight; ++y) {
+    for (uint32_t x = 0; x < kWidth; ++x) {
+      uint8_t* p = &inks[(y * kWidth + x) * 4];
+      const bool left = x < kWidth / 2;
+      p[0] = left ? 255 : 55;   // cyan, inverted: 255 is no ink
+      p[1] = left ? 128 : 255;  // magenta
+      p[2] = 200;               // yellow
+      p[3] = left ? 255 : 200;  // black
+    }
+  }
+  for (const J_COLOR_SPACE stored : {JCS_CMYK, JCS_YCCK}) {
+    SCOPED_TRACE(stored == JCS_CMYK ? "CMYK" : "YCCK");
+    const RasterImage image(WriteCmykJpeg(inks, kWidth, kHeight, stored), kFormatJpeg);
+    ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+    ASSERT_EQ(image.GetBpp(), 24u);
+    // Inverted inks: r = c × k / 255.
+    const RgbQuad left = image.GetPixelColor(3, 8);
+    EXPECT_NEAR(left.red, 255, 2);
+    EXPECT_NEAR(left.green, 128, 2);
+    EXPECT_NEAR(left.blue, 200, 2);
+    const RgbQuad right = image.GetPixelColor(28, 8);
+    EXPECT_NEAR(right.red, 55 * 200 / 255, 2);
+    EXPECT_NEAR(right.green, 200, 2);
+    EXPECT_NEAR(right.blue, 200 * 200 / 255, 2);
+  }
+}
+
+TEST(JpegCodec, RejectsOtherFormatsAndSurvivesDamage) {
+  RasterImage image;
+  const uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  EXPECT_FALSE(image.Decode(png, kFormatJpeg));
+  EXPECT_EQ(image.GetLastError(), "Not a JPEG");
+
+  RasterImage colour = test::MakeTestImage(40, 30);
+  test::ExpectDecodersSurvive(Encode(colour, kFormatJpeg), kFormatJpeg);
+  RasterImage grey = MakeGreyImage(40, 30);
+  test::ExpectDecodersSurvive(Encode(grey, kFormatJpeg), kFormatJpeg);
+}
+
+TEST_F(JpegInterop, SurvivesDamagedProgressiveFiles) {
+  const auto file = dir_.File("progressive.jpg");
+  ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -interlace Plane " + Quoted(file)));
+  test::ExpectDecodersSurvive(test::ReadFileBytes(file), kFormatJpeg);
+}
+
+}  // namespace
+}  // namespace tavolo
