@@ -1,7 +1,21 @@
 #include "CliCommands.h"
 
+#include "ImageCommands.h"
+
 namespace tavolo::cli {
 
-std::span<const Command> Commands() { return {}; }
+namespace {
+
+// One line per command; main dispatches on the name.
+constexpr Command kCommands[] = {
+    {"convert", RunConvert},
+    {"identify", RunIdentify},
+};
+
+}  // namespace
+
+std::span<const Command> Commands() {
+  return kCommands;
+}
 
 }  // namespace tavolo::cli

@@ -18,6 +18,7 @@ void PrintUsage(std::FILE* out) {
       "  convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N] [--dpi N]\n"
       "                      convert an image; the format comes from OUT's extension unless given\n"
       "  identify FILE       print width, height, bits per pixel, dpi and format of an image\n"
+      "  COMMAND --help      show a command's help\n"
       "  --help              show this help\n"
       "  --version           show the version\n",
       out);

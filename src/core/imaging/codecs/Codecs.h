@@ -30,6 +30,12 @@ bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out);
 bool EncodeTga(RasterImage& image, std::vector<uint8_t>& out);
 bool EncodePcx(RasterImage& image, std::vector<uint8_t>& out);
 
+// Pixels with an alpha channel (in any format: 32-bit BMP and TGA, icons, four-plane PCX, ...) are
+// composited over white, since the image holds no alpha: (c × a + 255 × (255 − a) + 127) / 255.
+inline uint8_t CompositeOverWhite(uint8_t colour, uint8_t alpha) {
+  return static_cast<uint8_t>((colour * alpha + 255 * (255 - alpha) + 127) / 255);
+}
+
 // Checks that width × height (and the stride times height) fit the limits before any allocation;
 // sets the last-error text and returns false when they do not.
 bool CheckImageSize(uint64_t width, uint64_t height, uint32_t bpp, RasterImage& image);

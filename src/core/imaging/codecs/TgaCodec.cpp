@@ -1,15 +1,225 @@
+// TGA: colour-mapped (8-bit indices into 15-, 16-, 24- or 32-bit map entries), true colour (15, 16,
+// 24 and 32 bits) and grey, raw or run-length, from any corner. Writes 8-bit colour-mapped and
+// 24-bit true-colour files, raw, rows from the bottom.
+#include <cstring>
+#include <string_view>
+
+#include "imaging/codecs/ByteIo.h"
 #include "imaging/codecs/Codecs.h"
 
 namespace tavolo::codecs {
 
-bool DecodeTga(std::span<const uint8_t>, RasterImage& image) {
-  image.SetLastError("Tga codec not built yet");
+namespace {
+
+constexpr size_t kHeaderSize = 18;
+constexpr uint8_t kColourMapped = 1;
+constexpr uint8_t kTrueColour = 2;
+constexpr uint8_t kGrey = 3;
+constexpr uint8_t kRunLength = 8;
+constexpr uint8_t kRightToLeft = 0x10;
+constexpr uint8_t kTopOrigin = 0x20;
+
+struct TgaHeader {
+  uint8_t idLength = 0;
+  uint8_t mapType = 0;
+  uint8_t imageType = 0;
+  uint16_t mapFirst = 0;
+  uint16_t mapLength = 0;
+  uint8_t mapEntryBits = 0;
+  uint16_t width = 0;
+  uint16_t height = 0;
+  uint8_t depth = 0;
+  uint8_t descriptor = 0;
+
+  uint8_t kind() const { return static_cast<uint8_t>(imageType & ~kRunLength); }
+  bool runLength() const { return (imageType & kRunLength) != 0; }
+  uint32_t alphaBits() const { return descriptor & 0x0F; }
+};
+
+bool Fail(RasterImage& image, std::string_view message) {
+  image.Destroy();
+  image.SetLastError(message);
   return false;
 }
 
-bool EncodeTga(RasterImage& image, std::vector<uint8_t>&) {
-  image.SetLastError("Tga codec not built yet");
-  return false;
+// TGA carries no signature, so a header is only accepted when every field is one a writer could
+// have produced.
+bool Plausible(const TgaHeader& h) {
+  if (h.mapType > 1) return false;
+  const uint8_t kind = h.kind();
+  if (kind != kColourMapped && kind != kTrueColour && kind != kGrey) return false;
+  if (kind == kColourMapped && h.mapType != 1) return false;
+  if (h.mapType == 1) {
+    if (h.mapLength == 0) return false;
+    if (h.mapEntryBits != 15 && h.mapEntryBits != 16 && h.mapEntryBits != 24 &&
+        h.mapEntryBits != 32) {
+      return false;
+    }
+  } else if (h.mapLength != 0) {
+    return false;
+  }
+  if (h.width == 0 || h.height == 0) return false;
+  if ((h.descriptor & 0xC0) != 0 || h.alphaBits() > 8) return false;
+  switch (kind) {
+    case kColourMapped:
+      return h.depth == 8;
+    case kTrueColour:
+      return h.depth == 15 || h.depth == 16 || h.depth == 24 || h.depth == 32;
+    default:
+      return h.depth == 8 || h.depth == 16;
+  }
+}
+
+// Converts one stored value to blue, green and red; 32-bit values with alpha bits are composited
+// over white. The fifth bit of 16-bit values is an attribute, not a coverage, and is ignored.
+void ToBgr(const uint8_t* p, uint32_t bits, bool alpha, uint8_t* out) {
+  switch (bits) {
+    case 15:
+    case 16: {
+      const uint32_t v = p[0] | (p[1] << 8);
+      out[0] = ScaleToByte(v & 0x1F, 5);
+      out[1] = ScaleToByte((v >> 5) & 0x1F, 5);
+      out[2] = ScaleToByte((v >> 10) & 0x1F, 5);
+      break;
+    }
+    case 24:
+      std::memcpy(out, p, 3);
+      break;
+    default:
+      std::memcpy(out, p, 3);
+      if (alpha) {
+        for (int c = 0; c < 3; ++c) out[c] = CompositeOverWhite(out[c], p[3]);
+      }
+  }
+}
+
+}  // namespace
+
+bool DecodeTga(std::span<const uint8_t> data, RasterImage& image) {
+  ByteReader r(data);
+  TgaHeader h;
+  h.idLength = r.U8();
+  h.mapType = r.U8();
+  h.imageType = r.U8();
+  h.mapFirst = r.U16();
+  h.mapLength = r.U16();
+  h.mapEntryBits = r.U8();
+  r.Skip(4);  // origin on screen
+  h.width = r.U16();
+  h.height = r.U16();
+  h.depth = r.U8();
+  h.descriptor = r.U8();
+  if (!r.ok() || !Plausible(h)) return Fail(image, "Not a TGA");
+
+  r.Skip(h.idLength);
+  const size_t entryBytes = (h.mapEntryBits + 7u) / 8;
+  const auto map = r.Bytes(h.mapType == 1 ? entryBytes * h.mapLength : 0);
+  if (!r.ok()) return Fail(image, "Not a TGA");
+  const size_t pixelBytes = (h.depth + 7u) / 8;
+  const uint64_t total = static_cast<uint64_t>(h.width) * h.height;
+  // Raw pixels must all be there; run-length packets cover at most 128 pixels each.
+  const uint64_t least =
+      h.runLength() ? (total + 127) / 128 * (1 + pixelBytes) : total * pixelBytes;
+  if (r.remaining() < least) return Fail(image, "TGA pixel data is truncated");
+
+  const uint8_t kind = h.kind();
+  const uint32_t outBpp = kind == kTrueColour ? 24 : 8;
+  if (!CheckImageSize(h.width, h.height, outBpp, image)) {
+    image.Destroy();
+    return false;
+  }
+  if (!image.Create(h.width, h.height, outBpp, kFormatTga)) return false;
+  const bool alpha = h.alphaBits() > 0;
+  std::span<RgbQuad> palette = image.Palette();
+  if (kind == kColourMapped) {
+    for (uint32_t i = 0; i < h.mapLength && h.mapFirst + i < 256u; ++i) {
+      uint8_t bgr[3];
+      ToBgr(map.data() + i * entryBytes, h.mapEntryBits, alpha, bgr);
+      palette[h.mapFirst + i] = {bgr[0], bgr[1], bgr[2], 0};
+    }
+  } else if (kind == kGrey) {
+    for (uint32_t i = 0; i < 256; ++i) {
+      palette[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i), 0};
+    }
+  }
+
+  const bool topOrigin = (h.descriptor & kTopOrigin) != 0;
+  const bool rightToLeft = (h.descriptor & kRightToLeft) != 0;
+  uint32_t column = 0;
+  uint32_t fileRow = 0;
+  uint8_t* row = image.GetBits(topOrigin ? h.height - 1 : 0);
+  auto put = [&](const uint8_t* p) {
+    const uint32_t x = rightToLeft ? h.width - 1 - column : column;
+    if (kind == kTrueColour) {
+      ToBgr(p, h.depth, alpha, row + 3 * static_cast<size_t>(x));
+    } else if (kind == kGrey && h.depth == 16) {
+      row[x] = alpha ? CompositeOverWhite(p[0], p[1]) : p[0];
+    } else {
+      row[x] = p[0];
+    }
+    if (++column == h.width) {
+      column = 0;
+      ++fileRow;
+      if (fileRow < h.height) row = image.GetBits(topOrigin ? h.height - 1 - fileRow : fileRow);
+    }
+  };
+
+  if (!h.runLength()) {
+    const uint8_t* p = r.Bytes(total * pixelBytes).data();
+    for (uint64_t i = 0; i < total; ++i, p += pixelBytes) put(p);
+    return true;
+  }
+  uint64_t done = 0;
+  while (done < total) {
+    const uint8_t packet = r.U8();
+    const uint32_t count = (packet & 0x7F) + 1u;
+    const bool repeat = (packet & 0x80) != 0;
+    const auto bytes = r.Bytes(repeat ? pixelBytes : pixelBytes * count);
+    if (!r.ok()) return Fail(image, "TGA pixel data is truncated");
+    // A packet may run past the last pixel in a damaged file; the excess is dropped.
+    for (uint32_t i = 0; i < count && done < total; ++i, ++done) {
+      put(bytes.data() + (repeat ? 0 : i * pixelBytes));
+    }
+  }
+  return true;
+}
+
+bool EncodeTga(RasterImage& image, std::vector<uint8_t>& out) {
+  const uint32_t bpp = image.GetBpp();
+  if (bpp != 8 && bpp != 24) {
+    image.SetLastError("Bit depth must be 8 or 24");
+    return false;
+  }
+  if (image.GetWidth() > 0xFFFF || image.GetHeight() > 0xFFFF) {
+    image.SetLastError("Image too large for TGA");
+    return false;
+  }
+  const bool mapped = bpp == 8;
+  const auto palette = image.Palette();
+  const size_t rowBytes = static_cast<size_t>(image.GetWidth()) * (bpp / 8);
+  out.reserve(out.size() + kHeaderSize + palette.size() * 3 + rowBytes * image.GetHeight());
+  PutU8(out, 0);
+  PutU8(out, mapped ? 1 : 0);
+  PutU8(out, mapped ? kColourMapped : kTrueColour);
+  PutU16(out, 0);
+  PutU16(out, mapped ? static_cast<uint32_t>(palette.size()) : 0);
+  PutU8(out, mapped ? 24 : 0);
+  PutU16(out, 0);
+  PutU16(out, 0);
+  PutU16(out, image.GetWidth());
+  PutU16(out, image.GetHeight());
+  PutU8(out, bpp);
+  PutU8(out, 0);  // rows from the bottom, left to right, no alpha
+  for (const RgbQuad& e : palette) {
+    PutU8(out, e.blue);
+    PutU8(out, e.green);
+    PutU8(out, e.red);
+  }
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    const uint8_t* row = image.GetBits(y);
+    out.insert(out.end(), row, row + rowBytes);
+  }
+  return true;
 }
 
 }  // namespace tavolo::codecs

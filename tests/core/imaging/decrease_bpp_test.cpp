@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "imaging/RasterImage.h"
+#include "imaging_test_util.h"
+
+namespace tavolo {
+namespace {
+
+constexpr RgbQuad kBlack{0, 0, 0, 0};
+constexpr RgbQuad kWhite{255, 255, 255, 0};
+
+RgbQuad Grey(uint8_t v) {
+  return {v, v, v, 0};
+}
+
+// Rows given in storage order (the bottom row of the picture first).
+RasterImage GreyImage(const std::vector<std::vector<uint8_t>>& rows) {
+  RasterImage image;
+  image.Create(static_cast<uint32_t>(rows[0].size()), static_cast<uint32_t>(rows.size()), 24,
+               kFormatUnknown);
+  for (uint32_t y = 0; y < rows.size(); ++y) {
+    for (uint32_t x = 0; x < rows[y].size(); ++x) image.SetPixelColor(x, y, Grey(rows[y][x]));
+  }
+  return image;
+}
+
+std::vector<std::vector<int>> Indices(const RasterImage& image) {
+  std::vector<std::vector<int>> out(image.GetHeight());
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    for (uint32_t x = 0; x < image.GetWidth(); ++x) out[y].push_back(image.GetPixelIndex(x, y));
+  }
+  return out;
+}
+
+TEST(DecreaseBpp, APureColourInThePaletteDiffusesNothing) {
+  RasterImage image;
+  ASSERT_TRUE(image.Create(9, 7, 24, kFormatUnknown));
+  const RgbQuad teal{120, 130, 20, 0};
+  for (uint32_t y = 0; y < 7; ++y) {
+    for (uint32_t x = 0; x < 9; ++x) image.SetPixelColor(x, y, teal);
+  }
+  // Neighbours of the teal entry would catch any error that leaked into a pixel.
+  const RgbQuad palette[] = {kBlack, {121, 130, 20, 0}, teal, {119, 130, 20, 0}, kWhite};
+  ASSERT_TRUE(image.DecreaseBpp(8, true, palette, 5));
+  EXPECT_EQ(image.GetBpp(), 8u);
+  for (const auto& row : Indices(image)) {
+    for (int index : row) EXPECT_EQ(index, 2);
+  }
+}
+
+TEST(DecreaseBpp, SpreadsTruncatedSixteenthsInStorageOrder) {
+  // Worked by hand over black and white, storage row 0 first:
+  //   (0,0) 253 -> white, error -2: every share truncates to 0.
+  //   (1,0) 245 -> white, error -10: right -70/16=-4 (115->111); below 2/16: -1 (211->210),
+  //         4/16: -2 (172->170), 1/16: 0 (140).
+  //   (2,0) 111 -> black, error 111: below 4/16: 27 (140->167), x-1 2/16: 13 (170->183).
+  //   (0,1) 210 -> white, error -45: right -315/16 = -19 (183->164).
+  //   (1,1) 164 -> white, error -91: right -637/16 = -39 (167->128); flooring would give 127.
+  //   (2,1) 128 -> white, nearer to 255 than to 0 by one step.
+  RasterImage image = GreyImage({{253, 245, 115}, {211, 172, 140}});
+  const RgbQuad palette[] = {kBlack, kWhite};
+  ASSERT_TRUE(image.DecreaseBpp(1, true, palette, 2));
+  EXPECT_EQ(image.GetBpp(), 1u);
+  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{1, 1, 0}, {1, 1, 1}}));
+}
+
+TEST(DecreaseBpp, ClampsChannelsAfterEachShare) {
+  // 10 -> black, error +10, +4 to the right: 255 stays 255 (unclamped 259 would pass on +1).
+  // 255 -> white with no error, so 50 stays 50: equally far from black and from 100, black wins.
+  RasterImage image = GreyImage({{10, 255, 50}});
+  const RgbQuad palette[] = {kBlack, Grey(100), kWhite, Grey(150)};
+  ASSERT_TRUE(image.DecreaseBpp(8, true, palette, 4));
+  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{0, 2, 0}}));
+}
+
+TEST(DecreaseBpp, WithoutDiffusionEachPixelTakesItsNearestEntry) {
+  RasterImage image = GreyImage({{100, 130, 200}, {0, 127, 128}});
+  ASSERT_TRUE(image.DecreaseBpp(1, false));
+  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{0, 1, 1}, {0, 0, 1}}));
+  EXPECT_EQ(image.Palette()[0], kBlack);
+  EXPECT_EQ(image.Palette()[1], kWhite);
+}
+
+TEST(DecreaseBpp, NoPaletteGivesAGreyRamp) {
+  RasterImage image = GreyImage({{0, 17, 255}});
+  ASSERT_TRUE(image.DecreaseBpp(4, false));
+  ASSERT_EQ(image.GetPaletteSize(), 16u);
+  EXPECT_EQ(image.Palette()[1], Grey(17));
+  EXPECT_EQ(image.Palette()[15], kWhite);
+  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{0, 1, 15}}));
+}
+
+TEST(DecreaseBpp, EqualDistancesGoToTheLowerIndex) {
+  RasterImage image = GreyImage({{100}});
+  // 90 and 110 are equally near; an exact duplicate later must not win either.
+  const RgbQuad palette[] = {kWhite, Grey(110), Grey(90), Grey(110)};
+  ASSERT_TRUE(image.DecreaseBpp(8, false, palette, 4));
+  EXPECT_EQ(image.GetPixelIndex(0, 0), 1);
+}
+
+TEST(DecreaseBpp, AShortPaletteNeverMapsToTheUnfilledEntries) {
+  RasterImage image = GreyImage({{0, 5}});
+  const RgbQuad palette[] = {Grey(40), kWhite};
+  ASSERT_TRUE(image.DecreaseBpp(8, false, palette, 2));
+  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{0, 0}}));
+}
+
+TEST(DecreaseBpp, KeepsResolutionAndRefusesOtherDepths) {
+  RasterImage image = test::MakePhoto(6, 4);
+  image.SetXDpi(300);
+  EXPECT_FALSE(image.DecreaseBpp(24, false));
+  EXPECT_TRUE(image.IsValid());
+  ASSERT_TRUE(image.DecreaseBpp(8, true));
+  EXPECT_EQ(image.GetXDpi(), 300);
+}
+
+TEST(DecreaseBpp, FastSearchAgreesWithTheFullScan) {
+  // The reduction uses its own search; the image's own lookup is the plain full scan.
+  std::mt19937 random(7);
+  std::vector<RgbQuad> palette(256);
+  for (auto& e : palette) {
+    // Coarse values make equal distances common, which exercises the tie rule.
+    e = {static_cast<uint8_t>(random() % 8 * 32), static_cast<uint8_t>(random() % 8 * 32),
+         static_cast<uint8_t>(random() % 8 * 32), 0};
+  }
+  RasterImage image;
+  ASSERT_TRUE(image.Create(64, 64, 24, kFormatUnknown));
+  for (uint32_t y = 0; y < 64; ++y) {
+    for (uint32_t x = 0; x < 64; ++x) {
+      image.SetPixelColor(x, y,
+                          {static_cast<uint8_t>(random()), static_cast<uint8_t>(random()),
+                           static_cast<uint8_t>(random()), 0});
+    }
+  }
+  RasterImage reference;
+  ASSERT_TRUE(reference.Create(1, 1, 8, kFormatUnknown));
+  std::copy(palette.begin(), palette.end(), reference.Palette().begin());
+  const RasterImage source = image;
+  ASSERT_TRUE(image.DecreaseBpp(8, false, palette.data(), 256));
+  for (uint32_t y = 0; y < 64; ++y) {
+    for (uint32_t x = 0; x < 64; ++x) {
+      ASSERT_EQ(image.GetPixelIndex(x, y), reference.GetNearestIndex(source.GetPixelColor(x, y)))
+          << x << "," << y;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,129 @@
+// Helpers shared by the imaging tests: small synthetic pictures, a scratch folder, and ImageMagick
+// as an independent decoder and encoder.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "imaging/RasterImage.h"
+
+namespace tavolo::test {
+
+namespace fs = std::filesystem;
+
+inline std::vector<uint8_t> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+// A folder of its own for each test, removed afterwards.
+class ScratchDir {
+ public:
+  ScratchDir() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = fs::temp_directory_path() / ("tavolo-imaging-" + std::to_string(::getpid()) + "-" +
+                                         info->test_suite_name() + "-" + info->name());
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~ScratchDir() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  fs::path path_;
+};
+
+// A 24-bit picture with smooth gradients and some texture, so every byte position matters.
+inline RasterImage MakePhoto(uint32_t width, uint32_t height) {
+  RasterImage image;
+  image.Create(width, height, 24, kFormatUnknown);
+  for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < width; ++x) {
+      image.SetPixelColor(x, y,
+                          {static_cast<uint8_t>(x * 255 / (width - 1 ? width - 1 : 1)),
+                           static_cast<uint8_t>((x * 7 + y * 13) & 0xFF),
+                           static_cast<uint8_t>(y * 255 / (height - 1 ? height - 1 : 1)), 0});
+    }
+  }
+  return image;
+}
+
+// Picture rows from the top, three bytes red-green-blue a pixel: ImageMagick's "rgb:" layout.
+inline std::vector<uint8_t> TopDownRgb(const RasterImage& image) {
+  std::vector<uint8_t> out;
+  out.reserve(static_cast<size_t>(image.GetWidth()) * image.GetHeight() * 3);
+  for (uint32_t row = image.GetHeight(); row-- > 0;) {
+    for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+      const RgbQuad c = image.GetPixelColor(x, row);
+      out.push_back(c.red);
+      out.push_back(c.green);
+      out.push_back(c.blue);
+    }
+  }
+  return out;
+}
+
+// The ImageMagick installed by the dependency script; empty when it is missing.
+inline std::string ConvertTool() {
+  for (const char* candidate : {"/usr/bin/convert", "/usr/bin/convert-im6.q16"}) {
+    if (fs::exists(candidate)) return candidate;
+  }
+  return std::system("command -v convert >/dev/null 2>&1") == 0 ? "convert" : "";
+}
+
+inline std::string IdentifyTool() {
+  if (fs::exists("/usr/bin/identify")) return "/usr/bin/identify";
+  return "identify";
+}
+
+inline int Run(const std::string& command) {
+  return std::system((command + " >/dev/null 2>&1").c_str());
+}
+
+// ImageMagick's own decode of a file, as rows from the top in red-green-blue bytes.
+inline std::vector<uint8_t> MagickRgb(const fs::path& file, const std::string& options = "") {
+  const fs::path raw = file.string() + ".rgb";
+  const std::string command = ConvertTool() + " '" + file.string() + "' " + options +
+                              " -depth 8 'rgb:" + raw.string() + "'";
+  if (Run(command) != 0) {
+    ADD_FAILURE() << "ImageMagick failed: " << command;
+    return {};
+  }
+  return ReadFile(raw);
+}
+
+// Runs ImageMagick's identify with a format string and returns what it prints.
+inline std::string MagickIdentify(const fs::path& file, const std::string& format) {
+  const fs::path text = file.string() + ".txt";
+  const std::string command = IdentifyTool() + " -format '" + format + "' '" + file.string() +
+                              "' > '" + text.string() + "' 2>/dev/null";
+  if (std::system(command.c_str()) != 0) ADD_FAILURE() << "identify failed: " << command;
+  const auto bytes = ReadFile(text);
+  return {bytes.begin(), bytes.end()};
+}
+
+#define TAVOLO_REQUIRE_MAGICK()                                 \
+  do {                                                          \
+    if (::tavolo::test::ConvertTool().empty()) {                \
+      GTEST_SKIP() << "ImageMagick's convert is not installed"; \
+    }                                                           \
+  } while (0)
+
+}  // namespace tavolo::test

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <set>
+#include <tuple>
+
+#include "imaging/OctreeQuantizer.h"
+#include "imaging/RasterImage.h"
+#include "imaging_test_util.h"
+
+namespace tavolo {
+namespace {
+
+using Colour = std::tuple<int, int, int>;
+
+std::set<Colour> Colours(const RasterImage& image) {
+  std::set<Colour> out;
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+      const RgbQuad c = image.GetPixelColor(x, y);
+      out.insert({c.red, c.green, c.blue});
+    }
+  }
+  return out;
+}
+
+// A picture of exactly `count` distinct colours spread over the cube.
+RasterImage ManyColours(uint32_t count, uint32_t width, uint32_t height) {
+  RasterImage image;
+  image.Create(width, height, 24, kFormatUnknown);
+  std::mt19937 random(11);
+  std::vector<RgbQuad> colours;
+  std::set<Colour> seen;
+  while (colours.size() < count) {
+    const RgbQuad c{static_cast<uint8_t>(random()), static_cast<uint8_t>(random()),
+                    static_cast<uint8_t>(random()), 0};
+    if (seen.insert({c.red, c.green, c.blue}).second) colours.push_back(c);
+  }
+  for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < width; ++x) {
+      image.SetPixelColor(x, y, colours[(y * width + x) % count]);
+    }
+  }
+  return image;
+}
+
+TEST(OctreeQuantizer, FewerThan256ColoursSurviveTheGifPathExactly) {
+  for (const uint32_t count : {1u, 2u, 37u, 255u, 256u}) {
+    RasterImage image = ManyColours(count, 40, 30);
+    const RasterImage original = image;
+    OctreeQuantizer quantizer(256, 8);
+    quantizer.ProcessImage(image);
+    std::array<RgbQuad, 256> palette{};
+    const uint32_t entries = quantizer.GetPalette(palette.data());
+    EXPECT_EQ(entries, count);
+    ASSERT_TRUE(image.DecreaseBpp(8, true, palette.data(), entries));
+    EXPECT_EQ(test::TopDownRgb(image), test::TopDownRgb(original)) << count << " colours";
+  }
+}
+
+TEST(OctreeQuantizer, ManyColoursAreFoldedToAtMost256) {
+  RasterImage image = ManyColours(5000, 100, 80);
+  OctreeQuantizer quantizer(256, 8);
+  quantizer.ProcessImage(image);
+  EXPECT_LE(quantizer.GetLeafCount(), 256u);
+  std::array<RgbQuad, 256> palette{};
+  const uint32_t entries = quantizer.GetPalette(palette.data());
+  EXPECT_EQ(entries, quantizer.GetLeafCount());
+  EXPECT_GT(entries, 128u);
+  ASSERT_TRUE(image.DecreaseBpp(8, true, palette.data(), entries));
+  EXPECT_LE(Colours(image).size(), 256u);
+}
+
+TEST(OctreeQuantizer, SmallLimitsFoldTheDeepestBranchesFirst) {
+  // Two dark shades share every branch down to the last bit; the bright colour splits at the
+  // root. With room for two colours the shades merge into their average.
+  RasterImage image;
+  ASSERT_TRUE(image.Create(3, 1, 24, kFormatUnknown));
+  image.SetPixelColor(0, 0, {10, 10, 10, 0});
+  image.SetPixelColor(1, 0, {11, 11, 11, 0});
+  image.SetPixelColor(2, 0, {200, 200, 200, 0});
+  OctreeQuantizer quantizer(2, 8);
+  quantizer.ProcessImage(image);
+  std::array<RgbQuad, 256> palette{};
+  ASSERT_EQ(quantizer.GetPalette(palette.data()), 2u);
+  EXPECT_EQ(palette[0], (RgbQuad{10, 10, 10, 0}));  // (10 + 11) / 2, truncated
+  EXPECT_EQ(palette[1], (RgbQuad{200, 200, 200, 0}));
+}
+
+TEST(OctreeQuantizer, PaletteEntriesFollowTheChildOrder) {
+  // Red's bit weighs 4, green's 2, blue's 1 in the child index: blue < green < red.
+  RasterImage image;
+  ASSERT_TRUE(image.Create(3, 1, 24, kFormatUnknown));
+  image.SetPixelColor(0, 0, {0, 0, 255, 0});
+  image.SetPixelColor(1, 0, {0, 255, 0, 0});
+  image.SetPixelColor(2, 0, {255, 0, 0, 0});
+  OctreeQuantizer quantizer(256, 8);
+  quantizer.ProcessImage(image);
+  std::array<RgbQuad, 256> palette{};
+  ASSERT_EQ(quantizer.GetPalette(palette.data()), 3u);
+  EXPECT_EQ(palette[0], (RgbQuad{255, 0, 0, 0}));
+  EXPECT_EQ(palette[1], (RgbQuad{0, 255, 0, 0}));
+  EXPECT_EQ(palette[2], (RgbQuad{0, 0, 255, 0}));
+}
+
+TEST(OctreeQuantizer, PalettePicturesAreReadThroughTheirPalette) {
+  RasterImage image;
+  ASSERT_TRUE(image.Create(4, 4, 4, kFormatUnknown));
+  image.Palette()[3] = {1, 2, 3, 0};
+  image.Palette()[9] = {90, 80, 70, 0};
+  image.SetPixelIndex(0, 0, 3);
+  image.SetPixelIndex(1, 0, 9);
+  OctreeQuantizer quantizer(256, 8);
+  quantizer.ProcessImage(image);
+  std::array<RgbQuad, 256> palette{};
+  ASSERT_EQ(quantizer.GetPalette(palette.data()), 3u);  // black, and the two set colours
+}
+
+TEST(OctreeQuantizer, FewerBitsPerChannelGroupColoursSooner) {
+  RasterImage image;
+  ASSERT_TRUE(image.Create(2, 1, 24, kFormatUnknown));
+  image.SetPixelColor(0, 0, {0, 0, 0, 0});
+  image.SetPixelColor(1, 0, {127, 127, 127, 0});  // same top bit in every channel
+  OctreeQuantizer quantizer(256, 1);
+  quantizer.ProcessImage(image);
+  std::array<RgbQuad, 256> palette{};
+  ASSERT_EQ(quantizer.GetPalette(palette.data()), 1u);
+  EXPECT_EQ(palette[0], (RgbQuad{63, 63, 63, 0}));
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "imaging/RasterImage.h"
+#include "imaging_test_util.h"
+
+namespace tavolo {
+namespace {
+
+using test::MakePhoto;
+using test::ScratchDir;
+
+TEST(RasterImageCreate, RequestedDepthsRoundUpToOneTheImageCanHold) {
+  const std::pair<uint32_t, uint32_t> cases[] = {{0, 1},   {1, 1},   {2, 4},   {3, 4},
+                                                 {4, 4},   {5, 8},   {8, 8},   {9, 24},
+                                                 {15, 24}, {16, 24}, {24, 24}, {32, 24}};
+  for (const auto& [requested, expected] : cases) {
+    RasterImage image;
+    ASSERT_TRUE(image.Create(3, 2, requested, kFormatBmp)) << requested;
+    EXPECT_EQ(image.GetBpp(), expected) << "requested " << requested;
+  }
+}
+
+TEST(RasterImageCreate, RowsArePaddedToFourBytes) {
+  struct Case {
+    uint32_t width, bpp, stride;
+  };
+  for (const Case c : {Case{1, 1, 4}, Case{33, 1, 8}, Case{7, 4, 4}, Case{9, 4, 8}, Case{5, 8, 8},
+                       Case{3, 24, 12}, Case{5, 24, 16}}) {
+    RasterImage image;
+    ASSERT_TRUE(image.Create(c.width, 3, c.bpp, kFormatUnknown));
+    EXPECT_EQ(image.GetStride(), c.stride) << c.width << "x" << c.bpp;
+    EXPECT_EQ(image.PixelData().size(), c.stride * 3u);
+  }
+}
+
+TEST(RasterImageCreate, StartsZeroedWithABlackPalette) {
+  for (const auto& [bpp, entries] : {std::pair{1u, 2u}, {4u, 16u}, {8u, 256u}, {24u, 0u}}) {
+    RasterImage image;
+    ASSERT_TRUE(image.Create(13, 5, bpp, kFormatGif));
+    EXPECT_EQ(image.GetPaletteSize(), entries);
+    for (const RgbQuad& e : image.Palette()) EXPECT_EQ(e, RgbQuad{});
+    for (uint8_t b : image.PixelData()) ASSERT_EQ(b, 0);
+    EXPECT_EQ(image.GetType(), kFormatGif);
+  }
+}
+
+TEST(RasterImageCreate, RefusesEmptyAndOversizedPictures) {
+  RasterImage image;
+  EXPECT_FALSE(image.Create(0, 10, 24, kFormatUnknown));
+  EXPECT_FALSE(image.IsValid());
+  EXPECT_FALSE(image.Create(40000, 1, 24, kFormatUnknown));
+  EXPECT_FALSE(image.Create(32768, 32768, 8, kFormatUnknown));
+  EXPECT_NE(image.GetLastError().find("too large"), std::string::npos);
+}
+
+TEST(RasterImageResolution, DotsPerInchAreStoredAsPixelsPerMetre) {
+  RasterImage image;
+  image.SetXDpi(300);
+  image.SetYDpi(72);
+  EXPECT_EQ(image.GetXPelsPerMeter(), 11811);  // 300 × 39.37007874 + 0.5
+  EXPECT_EQ(image.GetYPelsPerMeter(), 2835);
+  EXPECT_EQ(image.GetXDpi(), 300);
+  EXPECT_EQ(image.GetYDpi(), 72);
+}
+
+TEST(RasterImageCopy, CopiesPixelsPaletteResolutionAndFormat) {
+  RasterImage source;
+  ASSERT_TRUE(source.Create(4, 4, 8, kFormatPcx));
+  source.Palette()[7] = {1, 2, 3, 0};
+  source.SetPixelIndex(2, 3, 7);
+  source.SetXDpi(150);
+  RasterImage copy;
+  copy = source;
+  EXPECT_EQ(copy.GetPixelColor(2, 3), (RgbQuad{1, 2, 3, 0}));
+  EXPECT_EQ(copy.GetXPelsPerMeter(), source.GetXPelsPerMeter());
+  EXPECT_EQ(copy.GetType(), kFormatPcx);
+
+  RasterImage& alias = copy;
+  copy = alias;
+  EXPECT_TRUE(copy.IsValid());
+  EXPECT_EQ(copy.GetPixelIndex(2, 3), 7);
+}
+
+TEST(RasterImageLastError, KeepsAtMost255Characters) {
+  RasterImage image;
+  image.SetLastError(std::string(400, 'x'));
+  EXPECT_EQ(image.GetLastError().size(), 255u);
+}
+
+TEST(RasterImageLoad, AFileWithTheWrongExtensionLoadsThroughDetection) {
+  ScratchDir dir;
+  RasterImage photo = MakePhoto(21, 9);
+  ASSERT_TRUE(photo.Save(dir / "really-a-bmp.png", kFormatBmp));
+  const RasterImage loaded(dir / "really-a-bmp.png", kFormatPng);
+  ASSERT_TRUE(loaded.IsValid()) << loaded.GetLastError();
+  EXPECT_EQ(loaded.GetType(), kFormatBmp);
+  EXPECT_EQ(test::TopDownRgb(loaded), test::TopDownRgb(photo));
+}
+
+TEST(RasterImageLoad, UnknownBytesFailWithTheDetectionMessage) {
+  const std::vector<uint8_t> junk = {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'};
+  const RasterImage image(junk, kFormatUnknown);
+  EXPECT_FALSE(image.IsValid());
+  EXPECT_EQ(image.GetLastError(), "Decode: Unknown or wrong format");
+}
+
+TEST(RasterImageLoad, AMissingFileFailsAndLeavesTheImageEmpty) {
+  ScratchDir dir;
+  RasterImage image = MakePhoto(3, 3);
+  EXPECT_FALSE(image.Load(dir / "absent.bmp", kFormatBmp));
+  EXPECT_FALSE(image.IsValid());
+}
+
+TEST(RasterImageSave, ResolutionSurvivesARoundTripInBmpAndPcx) {
+  ScratchDir dir;
+  for (const int format : {kFormatBmp, kFormatPcx}) {
+    RasterImage photo = MakePhoto(10, 6);
+    photo.SetXDpi(300);
+    photo.SetYDpi(200);
+    const auto file = dir / ("dpi" + std::to_string(format));
+    ASSERT_TRUE(photo.Save(file, format)) << photo.GetLastError();
+    const RasterImage loaded(file, format);
+    ASSERT_TRUE(loaded.IsValid()) << loaded.GetLastError();
+    EXPECT_EQ(loaded.GetXDpi(), 300) << format;
+    EXPECT_EQ(loaded.GetYDpi(), 200) << format;
+  }
+}
+
+TEST(RasterImageSave, RefusedFormatsNameTheReason) {
+  RasterImage photo = MakePhoto(4, 4);
+  std::vector<uint8_t> out;
+  EXPECT_FALSE(photo.Encode(out, kFormatWmf));
+  EXPECT_EQ(photo.GetLastError(), "Save WMF not supported");
+  EXPECT_FALSE(photo.Encode(out, 99));
+  EXPECT_EQ(photo.GetLastError(), "Encode: Unknown format");
+  RasterImage mono;
+  ASSERT_TRUE(mono.Create(4, 4, 4, kFormatUnknown));
+  EXPECT_FALSE(mono.Encode(out, kFormatTga));
+  EXPECT_EQ(mono.GetLastError(), "Bit depth must be 8 or 24");
+}
+
+TEST(RasterImageSave, AFailedSaveKeepsTheOldFile) {
+  ScratchDir dir;
+  const auto file = dir / "keep.bmp";
+  RasterImage photo = MakePhoto(5, 5);
+  ASSERT_TRUE(photo.Save(file, kFormatBmp));
+  const auto before = test::ReadFile(file);
+  RasterImage mono;
+  ASSERT_TRUE(mono.Create(4, 4, 1, kFormatUnknown));
+  EXPECT_FALSE(mono.Save(file, kFormatTga));
+  EXPECT_EQ(test::ReadFile(file), before);
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "imaging/RasterImage.h"
+#include "imaging_test_util.h"
+
+namespace tavolo {
+namespace {
+
+using test::MakePhoto;
+using test::TopDownRgb;
+
+// A palettised picture whose every pixel has its own index pattern.
+RasterImage IndexPattern(uint32_t width, uint32_t height, uint32_t bpp) {
+  RasterImage image;
+  image.Create(width, height, bpp, kFormatBmp);
+  const uint32_t colours = image.GetPaletteSize();
+  for (uint32_t i = 0; i < colours; ++i) {
+    image.Palette()[i] = {static_cast<uint8_t>(i * 3), static_cast<uint8_t>(i * 5),
+                          static_cast<uint8_t>(255 - i), 0};
+  }
+  for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < width; ++x) {
+      image.SetPixelIndex(x, y, static_cast<uint8_t>((x * 7 + y * 3 + x * y) % colours));
+    }
+  }
+  return image;
+}
+
+TEST(Crop, CopiesTheRectangleMeasuredFromTheTop) {
+  const RasterImage photo = MakePhoto(20, 10);
+  RasterImage part;
+  ASSERT_TRUE(photo.Crop(3, 2, 8, 6, part));
+  ASSERT_EQ(part.GetWidth(), 5u);
+  ASSERT_EQ(part.GetHeight(), 4u);
+  // Picture row 2 from the top is stored row 10 - 1 - 2.
+  for (uint32_t row = 0; row < 4; ++row) {
+    for (uint32_t x = 0; x < 5; ++x) {
+      EXPECT_EQ(part.GetPixelColor(x, 3 - row), photo.GetPixelColor(3 + x, 10 - 1 - (2 + row)));
+    }
+  }
+}
+
+TEST(Crop, ReversedEdgesGiveTheSameImage) {
+  const RasterImage photo = MakePhoto(20, 10);
+  RasterImage normal;
+  RasterImage reversed;
+  ASSERT_TRUE(photo.Crop(3, 2, 8, 6, normal));
+  ASSERT_TRUE(photo.Crop(8, 6, 3, 2, reversed));
+  EXPECT_EQ(TopDownRgb(reversed), TopDownRgb(normal));
+}
+
+TEST(Crop, EdgesOutsideThePictureAreClamped) {
+  const RasterImage photo = MakePhoto(20, 10);
+  RasterImage all;
+  ASSERT_TRUE(photo.Crop(-50, -3, 900, 40, all));
+  EXPECT_EQ(TopDownRgb(all), TopDownRgb(photo));
+}
+
+TEST(Crop, AnEmptyRectangleFails) {
+  const RasterImage photo = MakePhoto(20, 10);
+  RasterImage part;
+  EXPECT_FALSE(photo.Crop(5, 0, 5, 10, part));
+  EXPECT_FALSE(photo.Crop(0, 4, 20, 4, part));
+  EXPECT_FALSE(photo.Crop(30, 0, 40, 10, part));  // both edges clamp to the right side
+  EXPECT_FALSE(part.IsValid());
+}
+
+TEST(Crop, SubByteOffsetsInOneAndFourBitPictures) {
+  for (const uint32_t bpp : {1u, 4u, 8u}) {
+    RasterImage image = IndexPattern(37, 9, bpp);
+    image.SetXDpi(240);
+    RasterImage part;
+    ASSERT_TRUE(image.Crop(3, 1, 30, 8, part));
+    EXPECT_EQ(part.GetBpp(), bpp);
+    EXPECT_EQ(part.GetXDpi(), 240);
+    ASSERT_EQ(part.GetPaletteSize(), image.GetPaletteSize());
+    EXPECT_TRUE(std::equal(part.Palette().begin(), part.Palette().end(), image.Palette().begin()));
+    for (uint32_t y = 0; y < 7; ++y) {
+      for (uint32_t x = 0; x < 27; ++x) {
+        // Stored row y of the crop is the picture's row 8 - 1 - y from the top.
+        ASSERT_EQ(part.GetPixelIndex(x, y), image.GetPixelIndex(3 + x, 9 - 8 + y))
+            << bpp << " bits at " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(Crop, TheDestinationMayBeTheSourceItself) {
+  RasterImage photo = MakePhoto(20, 10);
+  RasterImage expected;
+  ASSERT_TRUE(photo.Crop(1, 1, 5, 5, expected));
+  ASSERT_TRUE(photo.Crop(1, 1, 5, 5, photo));
+  EXPECT_EQ(TopDownRgb(photo), TopDownRgb(expected));
+}
+
+TEST(Rotate, QuarterTurnsMovePixelsExactly) {
+  for (const uint32_t bpp : {1u, 4u, 8u, 24u}) {
+    const RasterImage source = bpp == 24 ? MakePhoto(7, 4) : IndexPattern(7, 4, bpp);
+    const uint32_t w = 7;
+    const uint32_t h = 4;
+    RasterImage turned;
+    ASSERT_TRUE(source.Rotate(90.0f, turned));
+    ASSERT_EQ(turned.GetWidth(), h);
+    ASSERT_EQ(turned.GetHeight(), w);
+    EXPECT_EQ(turned.GetBpp(), bpp);
+    RasterImage half;
+    ASSERT_TRUE(source.Rotate(180.0f, half));
+    RasterImage threeQuarters;
+    ASSERT_TRUE(source.Rotate(-90.0f, threeQuarters));
+    for (uint32_t y = 0; y < h; ++y) {
+      for (uint32_t x = 0; x < w; ++x) {
+        // Counter-clockwise, (x, y) from the bottom-left: the top-right corner goes to the
+        // top-left.
+        const RgbQuad c = source.GetPixelColor(x, y);
+        ASSERT_EQ(turned.GetPixelColor(h - 1 - y, x), c) << bpp;
+        ASSERT_EQ(half.GetPixelColor(w - 1 - x, h - 1 - y), c) << bpp;
+        ASSERT_EQ(threeQuarters.GetPixelColor(y, w - 1 - x), c) << bpp;
+      }
+    }
+  }
+}
+
+TEST(Rotate, AFullTurnIsACopy) {
+  const RasterImage photo = MakePhoto(9, 5);
+  RasterImage same;
+  ASSERT_TRUE(photo.Rotate(360.0f, same));
+  EXPECT_EQ(TopDownRgb(same), TopDownRgb(photo));
+}
+
+TEST(Rotate, FortyFiveDegreesGrowsThePictureAndWhitensTheCorners) {
+  RasterImage red;
+  ASSERT_TRUE(red.Create(100, 50, 24, kFormatUnknown));
+  for (uint32_t y = 0; y < 50; ++y) {
+    for (uint32_t x = 0; x < 100; ++x) red.SetPixelColor(x, y, {0, 0, 255, 0});
+  }
+  RasterImage turned;
+  ASSERT_TRUE(red.Rotate(45.0f, turned));
+  const uint32_t side = static_cast<uint32_t>(std::ceil(150 * std::sqrt(0.5)));
+  EXPECT_EQ(turned.GetWidth(), side);
+  EXPECT_EQ(turned.GetHeight(), side);
+  const RgbQuad white{255, 255, 255, 0};
+  EXPECT_EQ(turned.GetPixelColor(0, 0), white);
+  EXPECT_EQ(turned.GetPixelColor(side - 1, 0), white);
+  EXPECT_EQ(turned.GetPixelColor(0, side - 1), white);
+  EXPECT_EQ(turned.GetPixelColor(side - 1, side - 1), white);
+  EXPECT_EQ(turned.GetPixelColor(side / 2, side / 2), (RgbQuad{0, 0, 255, 0}));
+}
+
+TEST(Rotate, PalettePicturesTurnAsColourPictures) {
+  const RasterImage image = IndexPattern(10, 10, 4);
+  RasterImage turned;
+  ASSERT_TRUE(image.Rotate(30.0f, turned));
+  EXPECT_EQ(turned.GetBpp(), 24u);
+  EXPECT_EQ(turned.GetWidth(),
+            static_cast<uint32_t>(std::ceil(10 * (std::cos(0.5236) + std::sin(0.5236)))));
+}
+
+TEST(Rotate, AnEmptyImageOrABadAngleFails) {
+  RasterImage empty;
+  RasterImage out;
+  EXPECT_FALSE(empty.Rotate(10.0f, out));
+  const RasterImage photo = MakePhoto(4, 4);
+  EXPECT_FALSE(photo.Rotate(NAN, out));
+}
+
+}  // namespace
+}  // namespace tavolo
