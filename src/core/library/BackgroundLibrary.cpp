@@ -153,8 +153,8 @@ float MeanHue(const RasterImage& image) {
   return sum / static_cast<float>(static_cast<uint64_t>(width) * height);
 }
 
-BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& folder,
-                                const std::filesystem::path& fileName) {
+BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem::path& folder,
+                                  const std::filesystem::path& fileName) {
   BackgroundLoadResult result;
   if (!ReadCustomBackgrounds(table, folder / "custombg", result)) {
     result.tableFull = true;
@@ -189,7 +189,7 @@ BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::p
 }
 
 BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName) {
-  return ReadBGFile(table, ProgramFolder(), fileName);
+  return ReadBGFileIn(table, ProgramFolder(), fileName);
 }
 
 AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,

@@ -45,8 +45,8 @@ struct BackgroundLoadResult {
 // Fills `table` (which should be empty) from `folder`/custombg and then `folder`/`fileName`.
 // Custom files come in directory order; a custom image without its .hue companion gets its mean
 // hue measured and the companion written. Every failure leaves what was already added in place.
-BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& folder,
-                                const std::filesystem::path& fileName = "fl1.tmp");
+BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem::path& folder,
+                                  const std::filesystem::path& fileName = "fl1.tmp");
 // The same from the program folder.
 BackgroundLoadResult ReadBGFile(BackgroundTable& table,
                                 const std::filesystem::path& fileName = "fl1.tmp");

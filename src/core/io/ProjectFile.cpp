@@ -1,0 +1,351 @@
+#include "io/ProjectFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "base/CheckedCall.h"
+#include "io/BinaryStream.h"
+#include "io/FileIo.h"
+#include "io/StoredString.h"
+
+namespace tavolo {
+
+namespace {
+
+// Project files are a few kilobytes; this bounds what a damaged or hostile file makes us hold.
+constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
+
+constexpr uint32_t kPhotoSubVersion = 1;
+constexpr uint32_t kOldPhotoSubVersion = 0;
+constexpr int32_t kMinBoxCount = 3;
+constexpr int32_t kMaxLayout = 9;
+constexpr int32_t kMaxGradOrientation = 3;
+
+// Reads one project; every field is stored into `state` as soon as it is read and accepted.
+class ProjectReader {
+ public:
+  ProjectReader(std::span<const uint8_t> data, CardState& state, const BackgroundTable& table,
+                ReadProjectResult& result)
+      : in_(data), state_(state), table_(table), result_(result) {}
+
+  ProjectResult Read() {
+    if (!in_.ReadU32(result_.version)) return Ended("the format version");
+    result_.versionRead = true;
+    for (int b = 0; b < kTextBoxCount; ++b) {
+      if (const ProjectResult r = ReadStyle(state_.styles[b], b); r != ProjectResult::kSuccess) {
+        return r;
+      }
+    }
+    if (const ProjectResult r = ReadText(); r != ProjectResult::kSuccess) return r;
+    if (const ProjectResult r = ReadBackground(); r != ProjectResult::kSuccess) return r;
+    if (const ProjectResult r = ReadIdentityAndTint(); r != ProjectResult::kSuccess) return r;
+    if (result_.version != 1 && result_.version != 2) return ProjectResult::kSuccess;
+    if (const ProjectResult r = ReadPhoto(); r != ProjectResult::kSuccess) return r;
+    if (const ProjectResult r = ReadCardSize(); r != ProjectResult::kSuccess) return r;
+    if (result_.version != 2) return ProjectResult::kSuccess;
+    return ReadLogo();
+  }
+
+ private:
+  ProjectResult Ended(std::string_view what) {
+    result_.detail = "the file ends inside " + std::string(what);
+    return ProjectResult::kFileError;
+  }
+  ProjectResult Refused(std::string detail) {
+    result_.detail = std::move(detail);
+    return ProjectResult::kFileError;
+  }
+  ProjectResult Mismatch(std::string_view section, uint32_t subVersion) {
+    result_.detail =
+        "the " + std::string(section) + " section has sub-version " + std::to_string(subVersion);
+    return ProjectResult::kVersionMismatch;
+  }
+
+  // Reads the sub-version; kSuccess when it is `expected`.
+  ProjectResult SubVersion(std::string_view section, uint32_t expected, uint32_t& read) {
+    if (!in_.ReadU32(read)) return Ended("a sub-version");
+    return read == expected ? ProjectResult::kSuccess : Mismatch(section, read);
+  }
+
+  bool Hsl(HslColor& c) { return in_.ReadF32(c.h) && in_.ReadF32(c.s) && in_.ReadF32(c.l); }
+
+  ProjectResult ReadStyle(TextBoxStyle& s, int box) {
+    uint32_t sub = 0;
+    const std::string section = "style " + std::to_string(box);
+    if (const ProjectResult r = SubVersion(section, 0, sub); r != ProjectResult::kSuccess) {
+      return r;
+    }
+    if (!ReadStoredString(in_, s.size) || !ReadStoredString(in_, s.face) ||
+        !ReadStoredString(in_, s.style) || !Hsl(s.textColor) || !Hsl(s.fillColor) ||
+        !in_.ReadI32(s.frameMode) || !in_.ReadI32(s.frameSize) || !in_.ReadI32(s.reserved) ||
+        !in_.ReadF32(s.opacity) || !in_.ReadF32(s.brightness)) {
+      return Ended(section);
+    }
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadText() {
+    uint32_t sub = 0;
+    if (const ProjectResult r = SubVersion("text", 0, sub); r != ProjectResult::kSuccess) return r;
+    for (int b = 0; b < kTextBoxCount; ++b) {
+      uint32_t count = 0;
+      if (!in_.ReadU32(count)) return Ended("the text section");
+      if (count > static_cast<uint32_t>(kMaxLinesPerBox)) {
+        return Refused("text box " + std::to_string(b) + " has " + std::to_string(count) +
+                       " lines; at most " + std::to_string(kMaxLinesPerBox) + " are allowed");
+      }
+      TextBoxLines& lines = state_.lines[b];
+      lines.count = static_cast<int32_t>(count);
+      for (uint32_t i = 0; i < count; ++i) {
+        if (!ReadStoredString(in_, lines.line[i])) return Ended("the text section");
+      }
+    }
+    int32_t boxCount = 0;
+    if (!in_.ReadI32(boxCount)) return Ended("the text section");
+    if (boxCount < kMinBoxCount || boxCount > kTextBoxCount) {
+      return Refused("the box count " + std::to_string(boxCount) + " is not 3, 4 or 5");
+    }
+    state_.boxCount = boxCount;
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadBackground() {
+    uint32_t sub = 0;
+    if (const ProjectResult r = SubVersion("background", 0, sub); r != ProjectResult::kSuccess) {
+      return r;
+    }
+    int32_t orientation = 0;
+    if (!in_.ReadF32(state_.bgShift) || !in_.ReadF32(state_.gradScale) ||
+        !in_.ReadF32(state_.bgBrightness) || !in_.ReadI32(orientation)) {
+      return Ended("the background section");
+    }
+    if (orientation < 0 || orientation > kMaxGradOrientation) {
+      return Refused("the gradient orientation " + std::to_string(orientation) + " is not 0 to 3");
+    }
+    state_.gradOrientation = orientation;
+    if (!Hsl(state_.bgColor)) return Ended("the background section");
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadIdentityAndTint() {
+    std::span<const uint8_t> name;
+    if (!in_.ReadBytes(kBackgroundNameBytes, name)) return Ended("the background name");
+    std::memcpy(result_.backgroundName.data(), name.data(), kBackgroundNameBytes);
+    result_.backgroundNameRead = true;
+    state_.pnmb = table_.LookupByName(result_.backgroundName);
+
+    int32_t layout = 0;
+    if (!in_.ReadI32(layout)) return Ended("the layout number");
+    if (layout < 0 || layout > kMaxLayout) {
+      return Refused("the layout number " + std::to_string(layout) + " is not 0 to 9");
+    }
+    state_.lnmb = layout;
+    if (!in_.ReadF32(state_.hueShift) || !in_.ReadF32(state_.satShift) ||
+        !in_.ReadF32(state_.lightShift)) {
+      return Ended("the tint");
+    }
+    return ProjectResult::kSuccess;
+  }
+
+  // A photo or logo name is a file name inside customphotos; anything that could reach
+  // elsewhere is refused.
+  static bool IsPlainFileName(const QString& name) {
+    return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QStringLiteral("..")) &&
+           !name.contains(QChar(u'\0'));
+  }
+
+  ProjectResult ReadPicture(std::string_view what, QString& name, QString& path) {
+    QString readName;
+    if (!ReadStoredString(in_, readName)) return Ended(what);
+    if (!IsPlainFileName(readName)) {
+      return Refused("the " + std::string(what) + " name \"" + readName.toStdString() +
+                     "\" is not a plain file name");
+    }
+    name = std::move(readName);
+    if (!ReadStoredString(in_, path)) return Ended(what);
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadPhoto() {
+    uint32_t sub = 0;
+    if (!in_.ReadU32(sub)) return Ended("a sub-version");
+    if (sub == kOldPhotoSubVersion) {
+      // The older photo layout is read past and not used.
+      QString ignored;
+      std::span<const uint8_t> values;
+      if (!ReadStoredString(in_, ignored) || !in_.ReadBytes(7 * 4, values)) {
+        return Ended("the photo section");
+      }
+      return Mismatch("photo", sub);
+    }
+    if (sub != kPhotoSubVersion) return Mismatch("photo", sub);
+    PhotoPlacement& p = state_.photo;
+    for (float* v : {&p.width, &p.height, &p.x, &p.y, &p.trimLeft, &p.trimTop, &p.trimBottom,
+                     &p.trimRight, &p.reduction}) {
+      if (!in_.ReadF32(*v)) return Ended("the photo section");
+    }
+    return ReadPicture("photo", p.name, p.path);
+  }
+
+  ProjectResult ReadCardSize() {
+    uint32_t sub = 0;
+    if (const ProjectResult r = SubVersion("card size", 0, sub); r != ProjectResult::kSuccess) {
+      return r;
+    }
+    if (!in_.ReadI32(state_.widthUnit) || !in_.ReadI32(state_.heightUnit) ||
+        !in_.ReadF32(state_.cardHeight) || !in_.ReadF32(state_.cardWidth) ||
+        !in_.ReadI32(state_.dpi)) {
+      return Ended("the card size section");
+    }
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadLogo() {
+    uint32_t sub = 0;
+    if (const ProjectResult r = SubVersion("logo", 0, sub); r != ProjectResult::kSuccess) return r;
+    LogoPlacement& l = state_.logo;
+    for (float* v : {&l.width, &l.height, &l.x, &l.y, &l.reduction, &l.angle}) {
+      if (!in_.ReadF32(*v)) return Ended("the logo section");
+    }
+    return ReadPicture("logo", l.name, l.path);
+  }
+
+  ByteReader in_;
+  CardState& state_;
+  const BackgroundTable& table_;
+  ReadProjectResult& result_;
+};
+
+void WriteHsl(ByteWriter& out, const HslColor& c) {
+  out.WriteF32(c.h);
+  out.WriteF32(c.s);
+  out.WriteF32(c.l);
+}
+
+}  // namespace
+
+const char* ProjectResultName(ProjectResult result) {
+  switch (result) {
+    case ProjectResult::kSuccess:
+      return "success";
+    case ProjectResult::kVersionMismatch:
+      return "version mismatch";
+    case ProjectResult::kFileError:
+      break;
+  }
+  return "file error";
+}
+
+const char* ProjectResultMessage(ProjectResult result) {
+  switch (result) {
+    case ProjectResult::kSuccess:
+      return "";
+    case ProjectResult::kVersionMismatch:
+      return "File could not be opened by this version of the software.";
+    case ProjectResult::kFileError:
+      break;
+  }
+  return "File could not be opened";
+}
+
+ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
+                              const BackgroundTable& table, ReadMode mode) {
+  ReadProjectResult result;
+  if (mode == ReadMode::kApplyAsRead) {
+    result.result = ProjectReader(data, state, table, result).Read();
+    return result;
+  }
+  CardState read = state;
+  result.result = ProjectReader(data, read, table, result).Read();
+  if (result.result != ProjectResult::kFileError) state = std::move(read);
+  return result;
+}
+
+ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,
+                              const BackgroundTable& table, ReadMode mode) {
+  const FileReadResult file = ReadWholeFile(path, kMaxProjectBytes);
+  if (!file.ok) {
+    ReadProjectResult result;
+    result.detail = file.message;
+    return result;
+  }
+  return ReadProject(file.bytes, state, table, mode);
+}
+
+std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table) {
+  const int pnmb = state.pnmb;
+  const bool inTable = pnmb >= 0 && pnmb < table.Count();
+  TAVOLO_CHECK_AS("btbl[pnmb].n==pnmb", inTable && table.Record(pnmb).n == pnmb);
+  const BackgroundName name = inTable ? table.Record(pnmb).name : BackgroundName{};
+
+  ByteWriter out;
+  out.WriteU32(kProjectFormatVersion);
+  for (const TextBoxStyle& s : state.styles) {
+    out.WriteU32(0);
+    WriteStoredString(out, s.size);
+    WriteStoredString(out, s.face);
+    WriteStoredString(out, s.style);
+    WriteHsl(out, s.textColor);
+    WriteHsl(out, s.fillColor);
+    out.WriteI32(s.frameMode);
+    out.WriteI32(s.frameSize);
+    out.WriteI32(s.reserved);
+    out.WriteF32(s.opacity);
+    out.WriteF32(s.brightness);
+  }
+
+  out.WriteU32(0);
+  for (const TextBoxLines& lines : state.lines) {
+    // A count outside 0..20 cannot be read back; the slots hold at most 20.
+    const int32_t count = std::clamp(lines.count, 0, kMaxLinesPerBox);
+    out.WriteU32(static_cast<uint32_t>(count));
+    for (int32_t i = 0; i < count; ++i) WriteStoredString(out, lines.line[i]);
+  }
+  out.WriteI32(state.boxCount);
+
+  out.WriteU32(0);
+  out.WriteF32(state.bgShift);
+  out.WriteF32(state.gradScale);
+  out.WriteF32(state.bgBrightness);
+  out.WriteI32(state.gradOrientation);
+  WriteHsl(out, state.bgColor);
+
+  out.WriteBytes(name);
+  out.WriteI32(state.lnmb);
+  out.WriteF32(state.hueShift);
+  out.WriteF32(state.satShift);
+  out.WriteF32(state.lightShift);
+
+  const PhotoPlacement& p = state.photo;
+  out.WriteU32(kPhotoSubVersion);
+  for (const float v : {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom,
+                        p.trimRight, p.reduction}) {
+    out.WriteF32(v);
+  }
+  WriteStoredString(out, p.name);
+  WriteStoredString(out, p.path);
+
+  out.WriteU32(0);
+  out.WriteI32(state.widthUnit);
+  out.WriteI32(state.heightUnit);
+  out.WriteF32(state.cardHeight);
+  out.WriteF32(state.cardWidth);
+  out.WriteI32(state.dpi);
+
+  const LogoPlacement& l = state.logo;
+  out.WriteU32(0);
+  for (const float v : {l.width, l.height, l.x, l.y, l.reduction, l.angle}) out.WriteF32(v);
+  WriteStoredString(out, l.name);
+  WriteStoredString(out, l.path);
+  return out.Take();
+}
+
+WriteProjectResult WriteProject(const std::filesystem::path& path, const CardState& state,
+                                const BackgroundTable& table) {
+  const std::vector<uint8_t> bytes = SerializeProject(state, table);
+  const FileWriteResult written = WriteFileReplacing(path, bytes);
+  return {written.ok, written.message};
+}
+
+}  // namespace tavolo

@@ -1,0 +1,491 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "base/CheckedCall.h"
+#include "io/ProjectFile.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+ public:
+  TempFolder() {
+    path_ = fs::temp_directory_path() /
+            ("tavolo-project-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& Path() const { return path_; }
+
+ private:
+  static inline int counter_ = 0;
+  fs::path path_;
+};
+
+std::vector<uint8_t> ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+BackgroundTable Table(std::initializer_list<const char*> names) {
+  BackgroundTable table;
+  for (const char* name : names) table.Append(MakeBackgroundName(name), RasterImage(), 0.0f);
+  return table;
+}
+
+float Bits(uint32_t bits) {
+  return std::bit_cast<float>(bits);
+}
+
+// Every stored float of a state, as bits, in file order.
+std::vector<uint32_t> StoredFloatBits(const CardState& s) {
+  std::vector<float> f;
+  for (const TextBoxStyle& st : s.styles) {
+    f.insert(f.end(), {st.textColor.h, st.textColor.s, st.textColor.l, st.fillColor.h,
+                       st.fillColor.s, st.fillColor.l, st.opacity, st.brightness});
+  }
+  f.insert(f.end(), {s.bgShift, s.gradScale, s.bgBrightness, s.bgColor.h, s.bgColor.s, s.bgColor.l,
+                     s.hueShift, s.satShift, s.lightShift});
+  const PhotoPlacement& p = s.photo;
+  f.insert(f.end(), {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom, p.trimRight,
+                     p.reduction, s.cardHeight, s.cardWidth});
+  const LogoPlacement& l = s.logo;
+  f.insert(f.end(), {l.width, l.height, l.x, l.y, l.reduction, l.angle});
+  std::vector<uint32_t> bits;
+  for (const float v : f) bits.push_back(std::bit_cast<uint32_t>(v));
+  return bits;
+}
+
+// A state with a different, unusual value in every stored field.
+CardState UnusualState() {
+  CardState s;
+  float next = 1.5f;
+  for (int b = 0; b < kTextBoxCount; ++b) {
+    TextBoxStyle& st = s.styles[b];
+    st.size = QString::number(10 + b);
+    st.face = QStringLiteral("Face ") + QString::number(b);
+    st.style = b % 2 ? QStringLiteral("Bold Italic") : QStringLiteral("Italic");
+    st.textColor = {next++, next++, next++};
+    st.fillColor = {next++, next++, next++};
+    st.frameMode = b;
+    st.frameSize = -b - 7;
+    st.reserved = 0x12345678 + b;
+    st.opacity = next++;
+    st.brightness = next++;
+    s.lines[b].count = b * 4;
+    for (int i = 0; i < s.lines[b].count; ++i) {
+      s.lines[b].line[i] = QStringLiteral("box %1 line %2").arg(b).arg(i);
+    }
+  }
+  s.lines[4].count = kMaxLinesPerBox;
+  for (int i = 16; i < 20; ++i) s.lines[4].line[i] = QStringLiteral("end %1").arg(i);
+  s.lines[2].line[3] = QString();  // an empty line
+  s.boxCount = 4;
+  s.bgShift = -0.0f;
+  s.gradScale = std::numeric_limits<float>::denorm_min();
+  s.gradOrientation = 3;
+  s.bgColor = {239.0f, std::numeric_limits<float>::max(), -1e-30f};
+  s.bgBrightness = std::numeric_limits<float>::infinity();
+  s.photo = {1.0f, 2.0f, 3.0f, 4.0f, 0.1f, 0.2f, 0.3f, 0.4f, -0.5f, "me.jpg", "/x/me.jpg"};
+  s.logo = {5.0f, 6.0f, 7.0f, 8.0f, 0.25f, -90.0f, "logo.png", "/x/logo.png"};
+  s.cardHeight = 600.25f;
+  s.cardWidth = 1000.125f;
+  s.widthUnit = 1;
+  s.heightUnit = 2;
+  s.dpi = 600;
+  s.hueShift = -0.375f;
+  s.satShift = 0.0625f;
+  s.lightShift = -std::numeric_limits<float>::denorm_min();
+  s.lnmb = 9;
+  s.pnmb = 2;
+  return s;
+}
+
+void KeepPictureOptions(CardState& s) {
+  s.picSize = 0.125f;
+  s.picPosH = 0.25f;
+  s.picPosV = 0.75f;
+  s.picPath = QStringLiteral("/kept/path");
+}
+
+const BackgroundTable kTable = Table({"Custom", "Linen", "Marble"});
+
+// The layout of a default state's file: version, five 65-byte style sections, then the text
+// section's sub-version; the first line count follows.
+constexpr size_t kFirstLineCount = 4 + 5 * 65 + 4;
+// From the end of a file whose photo and logo names and paths are empty.
+constexpr size_t kLogoSection = 4 + 6 * 4 + 2;
+constexpr size_t kCardSizeSection = 4 + 5 * 4;
+constexpr size_t kPhotoSection = 4 + 9 * 4 + 2;
+
+// --- Round trips ---
+
+TEST(ProjectFile, EveryStoredFieldSurvivesBitForBitAndPictureOptionsAreKept) {
+  const CardState original = UnusualState();
+  const std::vector<uint8_t> bytes = SerializeProject(original, kTable);
+
+  CardState loaded;
+  KeepPictureOptions(loaded);
+  const ReadProjectResult result = ReadProject(bytes, loaded, kTable);
+  ASSERT_EQ(result.result, ProjectResult::kSuccess) << result.detail;
+  EXPECT_EQ(result.version, 2u);
+  EXPECT_EQ(result.backgroundName, MakeBackgroundName("Marble"));
+
+  EXPECT_EQ(StoredFloatBits(loaded), StoredFloatBits(original));
+  CardState expected = original;
+  KeepPictureOptions(expected);
+  EXPECT_TRUE(loaded == expected);
+  EXPECT_EQ(loaded.lines[2].line[3], QString());
+  EXPECT_EQ(loaded.lines[4].line[19], QStringLiteral("end 19"));
+
+  // Written again, the same bytes.
+  EXPECT_EQ(SerializeProject(loaded, kTable), bytes);
+}
+
+TEST(ProjectFile, NanPayloadsSurvive) {
+  CardState original = UnusualState();
+  original.bgShift = Bits(0x7FC12345);
+  original.styles[3].opacity = Bits(0xFFBFFFFF);
+  original.photo.trimRight = Bits(0x7F800001);  // signalling
+  original.logo.angle = Bits(0xFFFFFFFF);
+  CardState loaded;
+  ASSERT_TRUE(ReadProject(SerializeProject(original, kTable), loaded, kTable).Ok());
+  EXPECT_EQ(StoredFloatBits(loaded), StoredFloatBits(original));
+}
+
+TEST(ProjectFile, WriteProjectWritesTheFileAndReadProjectReadsItFromDisk) {
+  TempFolder folder;
+  const fs::path path = folder.Path() / "card.tvc";
+  const CardState original = UnusualState();
+  ASSERT_TRUE(WriteProject(path, original, kTable).ok);
+  EXPECT_EQ(ReadBytes(path), SerializeProject(original, kTable));
+  CardState loaded;
+  EXPECT_TRUE(ReadProject(path, loaded, kTable).Ok());
+  EXPECT_EQ(loaded.lnmb, 9);
+  EXPECT_EQ(fs::directory_iterator(folder.Path())->path(), path);  // no temporary left behind
+
+  const ReadProjectResult missing = ReadProject(folder.Path() / "none.tvc", loaded, kTable);
+  EXPECT_EQ(missing.result, ProjectResult::kFileError);
+  EXPECT_FALSE(missing.versionRead);
+}
+
+// --- Older and newer versions ---
+
+TEST(ProjectFile, VersionZeroAndOneLeaveTheLaterSectionsAsTheyWere) {
+  CardState source = UnusualState();
+  source.photo.name = source.photo.path = source.logo.name = source.logo.path = QString();
+  std::vector<uint8_t> v1 = SerializeProject(source, kTable);
+  v1.resize(v1.size() - kLogoSection);
+  v1[0] = 1;
+  std::vector<uint8_t> v0 = v1;
+  v0.resize(v0.size() - kCardSizeSection - kPhotoSection);
+  v0[0] = 0;
+
+  const CardState before;  // defaults: photo, logo and size differ from the source's
+  CardState loaded = before;
+  ReadProjectResult result = ReadProject(v0, loaded, kTable);
+  ASSERT_EQ(result.result, ProjectResult::kSuccess) << result.detail;
+  EXPECT_EQ(result.version, 0u);
+  EXPECT_EQ(loaded.styles, source.styles);
+  EXPECT_EQ(loaded.lnmb, source.lnmb);
+  EXPECT_EQ(loaded.lightShift, source.lightShift);
+  EXPECT_EQ(loaded.photo, before.photo);
+  EXPECT_EQ(loaded.logo, before.logo);
+  EXPECT_EQ(loaded.cardHeight, before.cardHeight);
+  EXPECT_EQ(loaded.dpi, before.dpi);
+
+  loaded = before;
+  result = ReadProject(v1, loaded, kTable);
+  ASSERT_EQ(result.result, ProjectResult::kSuccess) << result.detail;
+  EXPECT_EQ(loaded.photo, source.photo);
+  EXPECT_EQ(loaded.dpi, source.dpi);
+  EXPECT_EQ(loaded.widthUnit, source.widthUnit);
+  EXPECT_EQ(loaded.logo, before.logo);
+
+  // An unknown later version reads like version 0.
+  std::vector<uint8_t> v7 = SerializeProject(source, kTable);
+  v7[0] = 7;
+  loaded = before;
+  EXPECT_EQ(ReadProject(v7, loaded, kTable).result, ProjectResult::kSuccess);
+  EXPECT_EQ(loaded.photo, before.photo);
+}
+
+TEST(ProjectFile, SubVersionMismatchStopsWithTheEarlierSectionsApplied) {
+  const CardState source = UnusualState();
+  std::vector<uint8_t> bytes = SerializeProject(source, kTable);
+  std::vector<uint8_t> style2 = bytes;
+  size_t offset = 4;
+  for (int b = 0; b < 2; ++b) {
+    offset += 4 + 3 +
+              static_cast<size_t>(source.styles[b].face.size() + source.styles[b].style.size() +
+                                  source.styles[b].size.size()) +
+              24 + 12 + 8;
+  }
+  style2[offset] = 1;
+  CardState loaded;
+  const ReadProjectResult result = ReadProject(style2, loaded, kTable);
+  EXPECT_EQ(result.result, ProjectResult::kVersionMismatch);
+  EXPECT_EQ(loaded.styles[1], source.styles[1]);
+  EXPECT_EQ(loaded.styles[2], CardState().styles[2]);
+  EXPECT_EQ(ProjectResultMessage(result.result),
+            std::string("File could not be opened by this version of the software."));
+
+  // kKeepOnFileError still applies what came before a version mismatch.
+  CardState kept;
+  EXPECT_EQ(ReadProject(style2, kept, kTable, ReadMode::kKeepOnFileError).result,
+            ProjectResult::kVersionMismatch);
+  EXPECT_EQ(kept.styles[1], source.styles[1]);
+}
+
+TEST(ProjectFile, PhotoSubVersionZeroIsReadPastAndGivesVersionMismatch) {
+  CardState source = UnusualState();
+  source.photo.name = source.photo.path = source.logo.name = source.logo.path = QString();
+  std::vector<uint8_t> bytes = SerializeProject(source, kTable);
+  const size_t photoAt = bytes.size() - kLogoSection - kCardSizeSection - kPhotoSection;
+  bytes.resize(photoAt);
+  bytes[0] = 1;
+  // Sub-version 0: one string and seven 32-bit values.
+  const std::vector<uint8_t> old = {0, 0, 0, 0, 3, 'o', 'l', 'd'};
+  bytes.insert(bytes.end(), old.begin(), old.end());
+  bytes.resize(bytes.size() + 28, 0x11);
+
+  CardState loaded;
+  ReadProjectResult result = ReadProject(bytes, loaded, kTable);
+  EXPECT_EQ(result.result, ProjectResult::kVersionMismatch);
+  EXPECT_EQ(loaded.lnmb, source.lnmb);
+  EXPECT_EQ(loaded.photo, CardState().photo);
+
+  bytes.resize(bytes.size() - 1);  // the old layout cut short
+  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+}
+
+// --- Background identity ---
+
+TEST(ProjectFile, BackgroundIsFoundByNameUnknownGivesZeroAndEqualNamesTheLower) {
+  CardState source;
+  source.pnmb = 3;
+  const BackgroundTable writing = Table({"a", "b", "c", "Shared"});
+  const std::vector<uint8_t> bytes = SerializeProject(source, writing);
+
+  CardState loaded;
+  loaded.pnmb = 7;
+  ReadProject(bytes, loaded, Table({"x", "Shared", "Shared"}));
+  EXPECT_EQ(loaded.pnmb, 1);
+  ReadProject(bytes, loaded, Table({"x", "y"}));
+  EXPECT_EQ(loaded.pnmb, 0);
+  ReadProject(bytes, loaded, BackgroundTable());
+  EXPECT_EQ(loaded.pnmb, 0);
+}
+
+TEST(ProjectFile, WritingABackgroundNumberOutsideTheTableFailsTheCheck) {
+  std::vector<std::string> reports;
+  FatalErrorReporter previous = SetFatalErrorReporter([&](const std::string& report) {
+    reports.push_back(report);
+    return FatalChoice::Retry;
+  });
+  CardState source;
+  source.pnmb = 5;
+  const std::vector<uint8_t> bytes = SerializeProject(source, kTable);
+  SetFatalErrorReporter(std::move(previous));
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_NE(reports[0].find("btbl[pnmb].n==pnmb"), std::string::npos);
+  CardState loaded;
+  const ReadProjectResult result = ReadProject(bytes, loaded, kTable);
+  EXPECT_TRUE(result.Ok());
+  EXPECT_EQ(result.backgroundName, BackgroundName{});
+}
+
+// --- Damaged files ---
+
+TEST(ProjectFile, EveryTruncationIsAFileErrorAndNothingIsAppliedWhenAsked) {
+  const std::vector<uint8_t> bytes = SerializeProject(UnusualState(), kTable);
+  for (size_t length = 0; length < bytes.size(); ++length) {
+    const std::span<const uint8_t> cut(bytes.data(), length);
+    CardState applied;
+    EXPECT_EQ(ReadProject(cut, applied, kTable).result, ProjectResult::kFileError) << length;
+    CardState kept;
+    KeepPictureOptions(kept);
+    CardState reference = kept;
+    EXPECT_EQ(ReadProject(cut, kept, kTable, ReadMode::kKeepOnFileError).result,
+              ProjectResult::kFileError);
+    EXPECT_TRUE(kept == reference) << length;
+  }
+}
+
+TEST(ProjectFile, ValuesTheCardCannotHoldAreRefusedAsFileErrors) {
+  struct Case {
+    const char* what;
+    void (*change)(CardState&);
+  };
+  const Case cases[] = {
+      {"box count 2", [](CardState& s) { s.boxCount = 2; }},
+      {"box count 6", [](CardState& s) { s.boxCount = 6; }},
+      {"layout -1", [](CardState& s) { s.lnmb = -1; }},
+      {"layout 10", [](CardState& s) { s.lnmb = 10; }},
+      {"orientation -1", [](CardState& s) { s.gradOrientation = -1; }},
+      {"orientation 4", [](CardState& s) { s.gradOrientation = 4; }},
+      {"photo ../", [](CardState& s) { s.photo.name = "../secret.png"; }},
+      {"photo /", [](CardState& s) { s.photo.name = "/etc/passwd"; }},
+      {"photo \\", [](CardState& s) { s.photo.name = "a\\b.png"; }},
+      {"logo ..", [](CardState& s) { s.logo.name = ".."; }},
+      {"logo /", [](CardState& s) { s.logo.name = "sub/logo.png"; }},
+  };
+  for (const Case& c : cases) {
+    CardState bad;
+    c.change(bad);
+    CardState loaded;
+    const ReadProjectResult result = ReadProject(SerializeProject(bad, kTable), loaded, kTable);
+    EXPECT_EQ(result.result, ProjectResult::kFileError) << c.what;
+    EXPECT_FALSE(result.detail.empty()) << c.what;
+    // The refused value never reaches the state.
+    EXPECT_TRUE(loaded.boxCount >= 3 && loaded.boxCount <= 5) << c.what;
+    EXPECT_TRUE(loaded.lnmb >= 0 && loaded.lnmb <= 9) << c.what;
+    EXPECT_TRUE(loaded.photo.name.isEmpty() && loaded.logo.name.isEmpty()) << c.what;
+  }
+  // A path is not a name: it is kept as it is.
+  CardState withPath;
+  withPath.photo.path = "/home/me/customphotos/me.png";
+  CardState loaded;
+  EXPECT_TRUE(ReadProject(SerializeProject(withPath, kTable), loaded, kTable).Ok());
+}
+
+TEST(ProjectFile, LineCountAbove20AndHugeLengthsAreFileErrors) {
+  const std::vector<uint8_t> good = SerializeProject(CardState(), kTable);
+  ASSERT_EQ(good[kFirstLineCount], 0);
+  ASSERT_EQ(good[kFirstLineCount + 4], 0);  // box 1's count follows directly
+
+  std::vector<uint8_t> bytes = good;
+  bytes[kFirstLineCount] = 20;
+  bytes.insert(bytes.begin() + kFirstLineCount + 4, 20, 0);  // twenty empty lines
+  CardState loaded;
+  EXPECT_TRUE(ReadProject(bytes, loaded, kTable).Ok());
+  EXPECT_EQ(loaded.lines[0].count, 20);
+  bytes[kFirstLineCount] = 21;
+  bytes.insert(bytes.begin() + kFirstLineCount + 4, 0);
+  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+  bytes[kFirstLineCount + 3] = 0x80;  // a count of two thousand million
+  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+
+  // The size string of style 0 claims 4 GB, then 65533 bytes.
+  bytes = good;
+  const std::vector<uint8_t> huge = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  bytes.erase(bytes.begin() + 8, bytes.begin() + 11);
+  bytes.insert(bytes.begin() + 8, huge.begin(), huge.end());
+  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+  bytes[9] = 0xFD;
+  bytes[10] = 0xFF;
+  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+}
+
+TEST(ProjectFile, AnySingleByteCorruptionReadsWithoutHarm) {
+  const std::vector<uint8_t> good = SerializeProject(UnusualState(), kTable);
+  for (size_t i = 0; i < good.size(); ++i) {
+    for (const uint8_t value : {uint8_t{0x00}, uint8_t{0xFF}, uint8_t{0x80}}) {
+      std::vector<uint8_t> bytes = good;
+      bytes[i] = value;
+      CardState loaded;
+      const ReadProjectResult result = ReadProject(bytes, loaded, kTable);
+      if (result.result == ProjectResult::kSuccess) {
+        EXPECT_TRUE(loaded.boxCount >= 3 && loaded.boxCount <= 5);
+        EXPECT_TRUE(loaded.lnmb >= 0 && loaded.lnmb <= 9);
+        for (const TextBoxLines& lines : loaded.lines) EXPECT_LE(lines.count, kMaxLinesPerBox);
+      }
+    }
+  }
+}
+
+// --- Saving safely ---
+
+TEST(ProjectFile, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
+  TempFolder folder;
+  // The target's name is as long as a name may be, so the temporary beside it cannot be made.
+  const fs::path path = folder.Path() / (std::string(250, 'c') + ".tvc");
+  { std::ofstream(path) << "previous"; }
+  const WriteProjectResult result = WriteProject(path, CardState(), kTable);
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.message.find(path.string()), std::string::npos) << result.message;
+  EXPECT_EQ(ReadBytes(path), (std::vector<uint8_t>{'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
+
+  const WriteProjectResult noFolder =
+      WriteProject(folder.Path() / "missing" / "card.tvc", CardState(), kTable);
+  EXPECT_FALSE(noFolder.ok);
+  EXPECT_EQ(noFolder.message,
+            (folder.Path() / "missing" / "card.tvc").string() + " contains an invalid path.");
+}
+
+// --- The command-line tool ---
+
+struct CommandOutput {
+  int exitCode = -1;
+  std::string out;
+};
+
+CommandOutput RunCommand(const std::string& command) {
+  CommandOutput result;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  char buffer[4096];
+  size_t n = 0;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+  const int status = ::pclose(pipe);
+  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+TEST(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
+  const fs::path cli = fs::path(TAVOLO_BIN_DIR) / "tavolo-cli";
+  if (!fs::exists(cli)) GTEST_SKIP() << "tavolo-cli is not built";
+  TempFolder home;  // no library file: info warns and goes on with an empty table
+  CardState card = UnusualState();
+  card.pnmb = 0;
+  card.lines[0].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
+  BackgroundTable table = Table({"Linen"});
+  const fs::path path = home.Path() / "card.tvc";
+  ASSERT_TRUE(WriteProject(path, card, table).ok);
+  const std::string env = "TAVOLO_HOME='" + home.Path().string() + "' ";
+
+  CommandOutput info = RunCommand(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
+  EXPECT_EQ(info.exitCode, 0) << info.out;
+  EXPECT_NE(info.out.find("\"result\": \"success\""), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("\"background\": \"Linen\""), std::string::npos);
+  EXPECT_NE(info.out.find("\"version\": 2"), std::string::npos);
+  EXPECT_NE(info.out.find("\"lnmb\": 9"), std::string::npos);
+  EXPECT_NE(info.out.find("\"bgShift\": -0"), std::string::npos);
+  EXPECT_NE(info.out.find("\"Tab\\there \\\"quoted\\\" \u540d\u7247\""), std::string::npos)
+      << info.out;
+
+  std::vector<uint8_t> bytes = ReadBytes(path);
+  bytes.resize(bytes.size() / 2);
+  {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  info = RunCommand(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
+  EXPECT_NE(info.exitCode, 0);
+  EXPECT_NE(info.out.find("\"result\": \"file error\""), std::string::npos) << info.out;
+
+  const CommandOutput missing =
+      RunCommand(env + cli.string() + " info '" + (home.Path() / "none.tvc").string() + "' 2>&1");
+  EXPECT_NE(missing.exitCode, 0);
+  EXPECT_NE(missing.out.find("none.tvc"), std::string::npos) << missing.out;
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,420 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <bit>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "base/ColorModel.h"
+#include "io/BinaryStream.h"
+#include "library/BackgroundLibrary.h"
+#include "library/BackgroundLibraryFile.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+ public:
+  TempFolder() {
+    path_ = fs::temp_directory_path() /
+            ("tavolo-library-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& Path() const { return path_; }
+
+ private:
+  static inline int counter_ = 0;
+  fs::path path_;
+};
+
+std::vector<uint8_t> ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+void WriteHue(const fs::path& path, float offset) {
+  ByteWriter out;
+  out.WriteF32(offset);
+  WriteBytes(path, out.Bytes());
+}
+
+std::vector<uint8_t> TinyJpeg() {
+  return ReadBytes(fs::path(TAVOLO_TEST_DATA) / "library/blue8x8.jpg");
+}
+
+// True once the JPEG decoder is built; until then the images of library records are not valid.
+bool JpegDecodes() {
+  return RasterImage(TinyJpeg(), kFormatJpeg).IsValid();
+}
+
+RasterImage SolidImage(uint8_t r, uint8_t g, uint8_t b, uint32_t w = 4, uint32_t h = 3) {
+  RasterImage image;
+  image.Create(w, h, 24, kFormatBmp);
+  for (uint32_t y = 0; y < h; ++y) {
+    for (uint32_t x = 0; x < w; ++x) image.SetPixelColor(x, y, {b, g, r, 0});
+  }
+  return image;
+}
+
+void SaveSolid(const fs::path& path, int format, uint8_t r, uint8_t g, uint8_t b) {
+  RasterImage image = SolidImage(r, g, b);
+  ASSERT_TRUE(image.Save(path, format)) << path << ": " << image.GetLastError();
+}
+
+std::vector<LibraryEntry> Entries(int count) {
+  std::vector<LibraryEntry> entries;
+  for (int i = 0; i < count; ++i) {
+    entries.push_back({MakeBackgroundName("Library " + std::to_string(i)), 10.0f * i, TinyJpeg()});
+  }
+  return entries;
+}
+
+std::string NameText(const BackgroundName& name) {
+  return std::string(reinterpret_cast<const char*>(name.data()),
+                     strnlen(reinterpret_cast<const char*>(name.data()), name.size()));
+}
+
+float Offset(float hue) {
+  return hue * kHueToOffset - 0.5f;
+}
+
+// --- The file format ---
+
+TEST(LibraryFile, ScramblingAddsTheKeyFromTheFirstByteOnAndDescramblingUndoesIt) {
+  std::vector<uint8_t> data(40, 0);
+  Scramble(data);
+  for (size_t i = 0; i < data.size(); ++i) {
+    EXPECT_EQ(data[i], static_cast<uint8_t>(kLibraryKey[i % 17])) << i;
+  }
+  std::vector<uint8_t> all(600);
+  for (size_t i = 0; i < all.size(); ++i) all[i] = static_cast<uint8_t>(i * 7 + 3);
+  std::vector<uint8_t> copy = all;
+  Scramble(copy);
+  EXPECT_NE(copy, all);
+  Descramble(copy);
+  EXPECT_EQ(copy, all);
+  // Addition wraps modulo 256.
+  std::vector<uint8_t> high = {0xFF};
+  Scramble(high);
+  EXPECT_EQ(high[0], static_cast<uint8_t>('K' - 1));
+}
+
+TEST(LibraryFile, WrittenRecordsLieAtTheDocumentedOffsetsAndParseBack) {
+  std::vector<LibraryEntry> entries = Entries(3);
+  entries[1].jpeg.resize(5);  // records of different lengths
+  entries[2].name = MakeBackgroundName("exactly-twenty-bytes");
+  std::vector<uint8_t> bytes = SerializeBackgroundLibrary(entries);
+  Descramble(bytes);
+  ByteReader in(bytes);
+  uint32_t head = 0, count = 0, length = 0;
+  float hue = 0;
+  ASSERT_TRUE(in.ReadU32(head) && in.ReadU32(count) && in.ReadU32(length) && in.ReadF32(hue));
+  EXPECT_EQ(count, 3u);
+  EXPECT_EQ(length, entries[0].jpeg.size());
+  EXPECT_EQ(hue, 0.0f);
+  EXPECT_EQ(std::memcmp(bytes.data() + 16, entries[0].name.data(), 20), 0);
+  EXPECT_EQ(bytes.size(), 8 + 3 * 28 + 2 * entries[0].jpeg.size() + 5);
+
+  const ParsedLibrary parsed = ParseBackgroundLibrary(bytes);
+  EXPECT_FALSE(parsed.truncated);
+  ASSERT_EQ(parsed.records.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(parsed.records[i].name, entries[i].name);
+    EXPECT_EQ(parsed.records[i].hue, entries[i].hue);
+    EXPECT_TRUE(std::equal(parsed.records[i].jpeg.begin(), parsed.records[i].jpeg.end(),
+                           entries[i].jpeg.begin(), entries[i].jpeg.end()));
+  }
+}
+
+TEST(LibraryFile, EveryTruncationKeepsTheCompleteRecordsBeforeIt) {
+  std::vector<uint8_t> bytes = SerializeBackgroundLibrary(Entries(3));
+  Descramble(bytes);
+  const size_t recordBytes = 28 + TinyJpeg().size();
+  for (size_t length = 0; length < bytes.size(); ++length) {
+    const ParsedLibrary parsed =
+        ParseBackgroundLibrary(std::span<const uint8_t>(bytes.data(), length));
+    EXPECT_TRUE(parsed.truncated) << length;
+    const size_t complete = length < 8 ? 0 : (length - 8) / recordBytes;
+    EXPECT_EQ(parsed.records.size(), complete) << length;
+  }
+}
+
+TEST(LibraryFile, LengthRunningPastTheEndOrAHugeCountEndsTheReading) {
+  std::vector<uint8_t> bytes = SerializeBackgroundLibrary(Entries(2));
+  Descramble(bytes);
+  const size_t secondLength = 8 + 28 + TinyJpeg().size();
+  bytes[secondLength + 3] = 0x7F;  // the second record claims about 2 GB
+  ParsedLibrary parsed = ParseBackgroundLibrary(bytes);
+  EXPECT_TRUE(parsed.truncated);
+  EXPECT_EQ(parsed.records.size(), 1u);
+
+  std::vector<uint8_t> header = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
+  parsed = ParseBackgroundLibrary(header);
+  EXPECT_EQ(parsed.declaredCount, 0xFFFFFFFFu);
+  EXPECT_TRUE(parsed.truncated);
+  EXPECT_TRUE(parsed.records.empty());
+}
+
+// --- Mean hue ---
+
+TEST(MeanHue, BlueTakesTheRedPlaceSoChannelsSwapHues) {
+  EXPECT_EQ(MeanHue(SolidImage(0, 0, 255)), 0.0f);  // blue handed over as r
+  EXPECT_EQ(MeanHue(SolidImage(0, 255, 0)), 80.0f);
+  EXPECT_EQ(MeanHue(SolidImage(255, 0, 0)), 160.0f);  // red handed over as b
+}
+
+TEST(MeanHue, ChannelsWithinATenthOfEachOtherOnTheUnitScaleAreGrey) {
+  EXPECT_EQ(MeanHue(SolidImage(128, 128, 128)), 160.0f);
+  // 100 and 120 differ by 20/255 < 0.1: grey although clearly tinted.
+  EXPECT_EQ(MeanHue(SolidImage(100, 110, 120)), 160.0f);
+  EXPECT_EQ(Offset(MeanHue(SolidImage(128, 128, 128))), 160.0f * 0.0041841003f - 0.5f);
+}
+
+TEST(MeanHue, AveragesOverEveryPixelIncludingPaletteImages) {
+  RasterImage image = SolidImage(0, 0, 255, 2, 2);  // hue 0
+  image.SetPixelColor(0, 0, {0, 255, 0, 0});        // one green pixel, hue 80
+  EXPECT_EQ(MeanHue(image), 20.0f);
+
+  RasterImage palette;
+  ASSERT_TRUE(palette.Create(2, 2, 8, kFormatBmp));
+  palette.Palette()[1] = {0, 255, 0, 0};  // green
+  palette.Palette()[2] = {255, 0, 0, 0};  // blue
+  palette.SetPixelIndex(0, 0, 1);
+  palette.SetPixelIndex(1, 0, 1);
+  palette.SetPixelIndex(0, 1, 2);
+  palette.SetPixelIndex(1, 1, 0);  // black: grey, 160
+  EXPECT_EQ(MeanHue(palette), (80.0f + 80.0f + 0.0f + 160.0f) / 4.0f);
+  EXPECT_EQ(MeanHue(RasterImage()), 0.0f);
+}
+
+// --- ReadBGFile ---
+
+TEST(ReadBGFile, LibraryOnlyStartsAtZeroWithHueOffsetsAndNumbers) {
+  TempFolder home;
+  fs::create_directories(home.Path() / "custombg");  // empty
+  ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", Entries(4)));
+  BackgroundTable table;
+  const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
+  EXPECT_TRUE(result.Ok());
+  EXPECT_EQ(result.Code(), 0);
+  ASSERT_EQ(table.Count(), 4);
+  EXPECT_EQ(result.libraryCount, 4);
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(table.Record(k).n, k);
+    EXPECT_EQ(NameText(table.Record(k).name), "Library " + std::to_string(k));
+    EXPECT_EQ(table.HueOffset(k), Offset(10.0f * k));
+    if (JpegDecodes()) {
+      EXPECT_TRUE(table.Image(k).IsValid());
+    }
+  }
+}
+
+TEST(ReadBGFile, CustomBackgroundsComeFirstInDirectoryOrderWithTheirCompanions) {
+  TempFolder home;
+  const fs::path custom = home.Path() / "custombg";
+  fs::create_directories(custom);
+  SaveSolid(custom / "PHOTO.JPG.bmp", kFormatBmp, 1, 2, 3);  // extension "bmp"
+  SaveSolid(custom / "a.b.png", kFormatPng, 0, 255, 0);
+  SaveSolid(custom / "abcdefghijklmnopqrstuvwxyz.png", kFormatPng, 0, 0, 255);
+  SaveSolid(custom / "exactly-twenty-bytes.BmP", kFormatBmp, 9, 9, 9);
+  WriteBytes(custom / "PHOTO.JPG", TinyJpeg());
+  WriteBytes(custom / "notes.txt", {1, 2, 3});
+  WriteBytes(custom / "scan.tiff", {1, 2, 3});
+  fs::create_directories(custom / "folder.png");
+  WriteHue(custom / "PHOTO.hue", 0.125f);
+  WriteHue(custom / "a.b.hue", -0.25f);
+  WriteHue(custom / "PHOTO.JPG.hue", 0.375f);
+  WriteHue(custom / "abcdefghijklmnopqrstuvwxyz.hue", 0.0f);
+  WriteHue(custom / "exactly-twenty-bytes.hue", 0.5f);
+  ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", Entries(2)));
+
+  std::vector<std::string> expected;
+  for (const auto& entry : fs::directory_iterator(custom)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.path().extension() == ".hue") continue;
+    if (name == "PHOTO.JPG") expected.push_back("PHOTO");
+    if (name == "PHOTO.JPG.bmp") expected.push_back("PHOTO.JPG");
+    if (name == "a.b.png") expected.push_back("a.b");
+    if (name.starts_with("abc")) expected.push_back("abcdefghijklmnopqrst");
+    if (name.starts_with("exactly")) expected.push_back("exactly-twenty-bytes");
+  }
+  BackgroundTable table;
+  const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
+  EXPECT_TRUE(result.Ok()) << result.message;
+  EXPECT_EQ(result.customCount, 5);
+  ASSERT_EQ(table.Count(), 7);
+  for (int k = 0; k < 5; ++k) {
+    EXPECT_EQ(NameText(table.Record(k).name), expected[k]) << k;
+    EXPECT_EQ(table.Record(k).n, k);
+  }
+  EXPECT_EQ(NameText(table.Record(5).name), "Library 0");
+
+  const auto offsetOf = [&](std::string_view title) {
+    return table.HueOffset(table.LookupByName(MakeBackgroundName(title)));
+  };
+  EXPECT_EQ(offsetOf("PHOTO"), 0.125f);
+  EXPECT_EQ(offsetOf("a.b"), -0.25f);
+  EXPECT_EQ(offsetOf("PHOTO.JPG"), 0.375f);
+  EXPECT_EQ(offsetOf("exactly-twenty-bytes"), 0.5f);  // 20 bytes, no terminating zero
+  EXPECT_TRUE(table.Image(table.LookupByName(MakeBackgroundName("a.b"))).IsValid());
+  EXPECT_EQ(table.Record(table.LookupByName(MakeBackgroundName("exactly-twenty-bytes"))).name[19],
+            's');
+}
+
+TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWritten) {
+  TempFolder home;
+  const fs::path custom = home.Path() / "custombg";
+  fs::create_directories(custom);
+  SaveSolid(custom / "first.png", kFormatPng, 0, 255, 0);   // no companion
+  SaveSolid(custom / "second.png", kFormatPng, 0, 0, 255);  // companion too short
+  WriteBytes(custom / "second.hue", {1, 2});
+  ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", Entries(1)));
+
+  BackgroundTable table;
+  EXPECT_TRUE(ReadBGFileIn(table, home.Path()).Ok());
+  ASSERT_EQ(table.Count(), 3);  // reading went on past both and into the library
+  const int first = table.LookupByName(MakeBackgroundName("first"));
+  EXPECT_EQ(table.HueOffset(first), Offset(80.0f));
+  const std::vector<uint8_t> written = ReadBytes(custom / "first.hue");
+  ASSERT_EQ(written.size(), 4u);
+  uint32_t bits = 0;
+  std::memcpy(&bits, written.data(), 4);
+  EXPECT_EQ(bits, std::bit_cast<uint32_t>(Offset(80.0f)));
+  EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("second"))), Offset(0.0f));
+  EXPECT_EQ(ReadBytes(custom / "second.hue").size(), 4u);
+}
+
+TEST(ReadBGFile, MissingLibraryKeepsTheCustomBackgroundsAndSaysSo) {
+  TempFolder home;
+  fs::create_directories(home.Path() / "custombg");
+  SaveSolid(home.Path() / "custombg" / "mine.png", kFormatPng, 10, 200, 30);
+  BackgroundTable table;
+  const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
+  EXPECT_EQ(result.status, BackgroundLoadStatus::kLibraryMissing);
+  EXPECT_NE(result.Code(), 0);
+  EXPECT_NE(result.message.find("fl1.tmp"), std::string::npos);
+  EXPECT_EQ(table.Count(), 1);
+
+  BackgroundTable none;
+  EXPECT_EQ(ReadBGFileIn(none, home.Path() / "no-such-folder").status,
+            BackgroundLoadStatus::kLibraryMissing);
+  EXPECT_EQ(none.Count(), 0);
+}
+
+TEST(ReadBGFile, DamagedLibraryKeepsTheRecordsBeforeTheDamage) {
+  TempFolder home;
+  std::vector<uint8_t> bytes = SerializeBackgroundLibrary(Entries(3));
+  bytes.resize(bytes.size() - 10);
+  WriteBytes(home.Path() / "fl1.tmp", bytes);
+  BackgroundTable table;
+  const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
+  EXPECT_EQ(result.status, BackgroundLoadStatus::kLibraryTruncated);
+  EXPECT_EQ(table.Count(), 2);
+  EXPECT_FALSE(result.message.empty());
+}
+
+TEST(ReadBGFile, MoreThan999BackgroundsStopAt999) {
+  TempFolder home;
+  fs::create_directories(home.Path() / "custombg");
+  SaveSolid(home.Path() / "custombg" / "mine.png", kFormatPng, 10, 200, 30);
+  std::vector<LibraryEntry> entries(kMaxBackgrounds);
+  for (size_t i = 0; i < entries.size(); ++i)
+    entries[i].name = MakeBackgroundName(std::to_string(i));
+  ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", entries));
+  BackgroundTable table;
+  const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
+  EXPECT_TRUE(result.Ok());
+  EXPECT_TRUE(result.tableFull);
+  EXPECT_EQ(table.Count(), kMaxBackgrounds);
+  EXPECT_EQ(NameText(table.Record(998).name), "997");
+}
+
+// --- Import ---
+
+TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
+  TempFolder home, elsewhere;
+  BackgroundTable table;
+  ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", Entries(2)));
+  ReadBGFileIn(table, home.Path());
+  SaveSolid(elsewhere.Path() / "Logo.Card.PNG", kFormatPng, 0, 255, 0);
+
+  AddBackgroundResult added =
+      AddCustomBackground(table, elsewhere.Path() / "Logo.Card.PNG", home.Path());
+  ASSERT_TRUE(added.ok) << added.message;
+  EXPECT_EQ(added.number, 2);
+  EXPECT_EQ(table.Count(), 3);
+  EXPECT_EQ(table.Record(2).n, 2);
+  EXPECT_EQ(NameText(table.Record(2).name), "Logo.Card");
+  EXPECT_EQ(table.HueOffset(2), Offset(80.0f));
+  EXPECT_TRUE(fs::exists(home.Path() / "custombg" / "Logo.Card.PNG"));
+  EXPECT_EQ(ReadBytes(home.Path() / "custombg" / "Logo.Card.hue").size(), 4u);
+
+  // Importing again overwrites the copy; importing the copy itself works too.
+  SaveSolid(elsewhere.Path() / "Logo.Card.PNG", kFormatPng, 0, 0, 255);
+  added = AddCustomBackground(table, elsewhere.Path() / "Logo.Card.PNG", home.Path());
+  ASSERT_TRUE(added.ok) << added.message;
+  EXPECT_EQ(table.HueOffset(3), Offset(0.0f));
+  added = AddCustomBackground(table, home.Path() / "custombg" / "Logo.Card.PNG", home.Path());
+  ASSERT_TRUE(added.ok) << added.message;
+  EXPECT_TRUE(fs::exists(home.Path() / "custombg" / "Logo.Card.PNG"));
+
+  // The next start finds it first, with the stored offset.
+  BackgroundTable restarted;
+  ReadBGFileIn(restarted, home.Path());
+  EXPECT_EQ(NameText(restarted.Record(0).name), "Logo.Card");
+  EXPECT_EQ(restarted.HueOffset(0), Offset(0.0f));
+}
+
+TEST(AddCustomBackground, RefusesWhatCannotBeABackground) {
+  TempFolder home, elsewhere;
+  BackgroundTable table;
+  WriteBytes(elsewhere.Path() / "notes.txt", {1, 2, 3});
+  WriteBytes(elsewhere.Path() / "broken.png", {1, 2, 3});
+  EXPECT_FALSE(AddCustomBackground(table, elsewhere.Path() / "notes.txt", home.Path()).ok);
+  const AddBackgroundResult broken =
+      AddCustomBackground(table, elsewhere.Path() / "broken.png", home.Path());
+  EXPECT_FALSE(broken.ok);
+  EXPECT_FALSE(broken.message.empty());
+  const AddBackgroundResult missing =
+      AddCustomBackground(table, elsewhere.Path() / "missing.png", home.Path());
+  EXPECT_FALSE(missing.ok);
+  EXPECT_EQ(table.Count(), 0);
+  EXPECT_FALSE(fs::exists(home.Path() / "custombg" / "notes.txt"));
+  EXPECT_FALSE(fs::exists(home.Path() / "custombg" / "broken.png"));
+}
+
+TEST(BackgroundTable, LookupFindsTheLowerOfTwoEqualNamesAndZeroForUnknown) {
+  BackgroundTable table;
+  table.Append(MakeBackgroundName("one"), RasterImage(), 0.0f);
+  table.Append(MakeBackgroundName("two"), RasterImage(), 0.0f);
+  table.Append(MakeBackgroundName("two"), RasterImage(), 0.0f);
+  EXPECT_EQ(table.LookupByName(MakeBackgroundName("two")), 1);
+  EXPECT_EQ(table.LookupByName(MakeBackgroundName("Two")), 0);
+  BackgroundName trailing = MakeBackgroundName("two");
+  trailing[10] = 'x';  // bytes after the terminating zero count too
+  EXPECT_EQ(table.LookupByName(trailing), 0);
+  EXPECT_EQ(CustomBackgroundFormat("JPEG"), kFormatJpeg);
+  EXPECT_EQ(CustomBackgroundFormat("Tif"), kFormatTiff);
+  EXPECT_EQ(CustomBackgroundFormat("tiff"), kFormatUnknown);
+  EXPECT_EQ(CustomBackgroundFormat("hue"), kFormatUnknown);
+}
+
+}  // namespace
+}  // namespace tavolo
