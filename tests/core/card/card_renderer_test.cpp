@@ -1,0 +1,467 @@
+// The compositor: caches, the print image, photo and logo placement, and whole cards compared with
+// golden pictures.
+//
+// The golden pictures live in tests/data/golden. After a deliberate change of the rendering,
+// regenerate them with
+//   TAVOLO_UPDATE_GOLDEN=1 build/bin/test_card --gtest_filter='Golden*'
+// and look at every picture before committing it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "card/CardRenderer.h"
+#include "card/LayoutTable.h"
+#include "card/RasterImageQt.h"
+#include "core/card/RenderTestSupport.h"
+#include "library/BackgroundTable.h"
+
+namespace tavolo {
+namespace {
+
+using test::MakePicture;
+using test::ReportRecorder;
+using test::Rgb;
+
+// A soft, many-coloured background, so tint and gradient both show.
+RasterImage SyntheticBackground() {
+  return MakePicture(1062, 615, [](uint32_t x, uint32_t y) {
+    const int r = 205 + static_cast<int>(35 * std::sin(x / 97.0));
+    const int g = 190 + static_cast<int>(40 * std::cos(y / 61.0 + x / 400.0));
+    const int b = 225 - static_cast<int>(x * 70 / 1062);
+    const int ring = ((x - 800) * (x - 800) + (y - 150) * (y - 150)) / 900 % 12 == 0 ? 18 : 0;
+    return static_cast<uint32_t>(((r - ring) << 16) | ((g - ring) << 8) | (b - ring));
+  });
+}
+
+struct Fixture {
+  BackgroundTable table;
+  std::filesystem::path photos;
+  Fixture(const std::string& name) : photos(test::FreshFolder(name)) {
+    test::EnsureGuiApplication();
+    table.Append({}, MakePicture(8, 8, [](uint32_t, uint32_t) { return 0x203040u; }), 0.0f);
+    table.Append({}, SyntheticBackground(), 0.0f);
+  }
+  ~Fixture() { std::filesystem::remove_all(photos); }
+  void SavePhoto(const char* name, const RasterImage& image) const {
+    RasterImage copy = image;
+    ASSERT_TRUE(copy.Save(photos / name, kFormatBmp)) << copy.GetLastError();
+  }
+};
+
+CardState TextCard(int lnmb) {
+  CardState card;
+  card.lnmb = lnmb;
+  card.pnmb = 1;
+  card.boxCount = FieldDistribution(lnmb, DefaultNamedValues(), card.lines);
+  for (TextBoxStyle& s : card.styles) {
+    s.size = QStringLiteral("26");
+    s.textColor = {150.0f, 120.0f, 0.0f};
+    s.brightness = 0.18f;
+  }
+  card.styles[0].size = QStringLiteral("52");
+  card.styles[0].style = QStringLiteral("Bold");
+  card.styles[0].textColor = {160.0f, 200.0f, 0.0f};
+  card.styles[0].brightness = 0.3f;
+  card.styles[1].size = QStringLiteral("34");
+  card.styles[1].style = QStringLiteral("Bold Italic");
+  card.styles[2].style = QStringLiteral("Italic");
+  return card;
+}
+
+bool SameBytes(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return false;
+  for (int y = 0; y < a.height(); ++y) {
+    if (std::memcmp(a.constScanLine(y), b.constScanLine(y), static_cast<size_t>(a.width()) * 4) !=
+        0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+TEST(DrawFieldCheckText, SpellsTheCallOfEachPass) {
+  EXPECT_EQ(DrawFieldCheckText({1, 30, 0, 0}, false),
+            "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)");
+  EXPECT_EQ(DrawFieldCheckText({2, 1, 1, 0}, true),
+            "DrawField( 2,ndiv,&mdc,frc_,1,1,buf1,dx,dy,TRUE)");
+  EXPECT_EQ(DrawFieldCheckText({0, 0, 2, 90}, false),
+            "DrawField( 0,ndiv,&mdc,frc_,0,2,buf1,dx,dy,FALSE,90)");
+  EXPECT_EQ(DrawFieldCheckText({0, 0, 2, 90}, true),
+            "DrawField( 0,ndiv,&mdc,frc_,0,2,buf1,dx,dy,TRUE,90)");
+}
+
+TEST(CardRenderer, PrintImageIsAlways1062By615WithTheCardsDpi) {
+  Fixture fx("print");
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card = TextCard(0);
+  card.cardWidth = 2124.0f;
+  card.cardHeight = 1230.0f;
+  card.dpi = 600;
+  const RasterImage print = renderer.RenderPrintImage(card, CardLines(card));
+  ASSERT_TRUE(print.IsValid());
+  EXPECT_EQ(print.GetWidth(), 1062u);
+  EXPECT_EQ(print.GetHeight(), 615u);
+  EXPECT_EQ(print.GetXDpi(), 600);
+  EXPECT_EQ(print.GetYDpi(), 600);
+  EXPECT_EQ(print.GetBpp(), 24u);
+}
+
+TEST(CardRenderer, SameSizeRendersTintOnceAndMatchAnUncachedRendering) {
+  Fixture fx("cache");
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card = TextCard(0);
+  card.hueShift = 0.2f;
+  card.satShift = 0.1f;
+  card.gradScale = 0.5f;
+  card.bgShift = 0.1f;
+  const CardLines lines(card);
+  const QImage first = renderer.Render(card, lines, 3, 354, 205);
+  const QImage second = renderer.Render(card, lines, 3, 354, 205);
+  EXPECT_EQ(renderer.GetStats().backgroundBuilds, 1);
+  EXPECT_TRUE(SameBytes(first, second));
+
+  renderer.DropBackgroundCache();
+  EXPECT_TRUE(SameBytes(first, renderer.Render(card, lines, 3, 354, 205)));
+  EXPECT_EQ(renderer.GetStats().backgroundBuilds, 2);
+
+  renderer.Render(card, lines, 2, 531, 307);  // another size rebuilds
+  EXPECT_EQ(renderer.GetStats().backgroundBuilds, 3);
+}
+
+TEST(CardRenderer, GradientChangesNeedNoNewBackground) {
+  Fixture fx("gradient");
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card = TextCard(2);
+  card.hueShift = -0.3f;
+  const CardLines lines(card);
+  renderer.Render(card, lines, 2, 531, 307);
+  card.bgShift = 0.5f;
+  card.gradOrientation = kGradRightToLeft;
+  const QImage cached = renderer.Render(card, lines, 2, 531, 307);
+  EXPECT_EQ(renderer.GetStats().backgroundBuilds, 1);
+  CardRenderer fresh(&fx.table, fx.photos);
+  EXPECT_TRUE(SameBytes(cached, fresh.Render(card, lines, 2, 531, 307)));
+}
+
+TEST(CardRenderer, NoBackgroundChosenDrawsBackgroundOne) {
+  Fixture fx("nochoice");
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card;
+  card.boxCount = 3;
+  card.pnmb = -1;
+  const QImage image = renderer.Render(card, CardLines(card), 1, 1062, 615);
+  EXPECT_EQ(Rgb(image, 600, 300), Rgb(ToQImage(fx.table.Image(1)), 600, 300));
+}
+
+TEST(PhotoPlacement, UntrimmedPhotoIsCentredAtItsOwnSize) {
+  PhotoPlacement p;
+  p.width = 200;
+  p.height = 100;
+  p.x = 500;
+  p.y = 300;
+  EXPECT_EQ(PhotoCropEdges(p), (PixelRect{0, 0, 200, 100}));
+  EXPECT_EQ(PhotoRectangle(p, 200, 100, 1), (PixelRect{400, 250, 600, 350}));
+  EXPECT_EQ(PhotoRectangle(p, 200, 100, 2), (PixelRect{200, 125, 300, 175}));
+  p.reduction = 0.5f;
+  EXPECT_EQ(PhotoRectangle(p, 200, 100, 1), (PixelRect{450, 275, 550, 325}));
+}
+
+TEST(PhotoPlacement, TrimKeepsTheRemainingPartInPlace) {
+  PhotoPlacement p;
+  p.width = 200;
+  p.height = 100;
+  p.trimLeft = 1.0f;
+  p.trimBottom = 1.0f;
+  const PixelRect crop = PhotoCropEdges(p);
+  EXPECT_EQ(crop, (PixelRect{95, 0, 200, 52}));  // 47.5 % off the left and the bottom
+  // The centre moves right by 0.475 × 0.5 × width and up by the same share of the height.
+  EXPECT_EQ(PhotoRectangle(p, crop.Width(), crop.Height(), 1), (PixelRect{495, 250, 600, 302}));
+}
+
+TEST(LogoPlacement, QuarterTurnsSwapTheRectangle) {
+  LogoPlacement l;
+  l.x = 300;
+  l.y = 200;
+  EXPECT_EQ(LogoRectangle(l, 160, 80, 1), (PixelRect{220, 160, 380, 240}));
+  l.angle = 90;
+  EXPECT_EQ(LogoRectangle(l, 160, 80, 1), (PixelRect{260, 120, 340, 280}));
+  l.angle = 180;
+  EXPECT_EQ(LogoRectangle(l, 160, 80, 1), (PixelRect{220, 160, 380, 240}));
+  l.angle = -90;
+  EXPECT_EQ(LogoRectangle(l, 160, 80, 2), (PixelRect{130, 60, 170, 140}));
+}
+
+TEST(PhotoName, OnlyPlainFileNamesAreRead) {
+  EXPECT_TRUE(IsPlainFileName(QStringLiteral("me.jpg")));
+  EXPECT_FALSE(IsPlainFileName(QStringLiteral("../me.jpg")));
+  EXPECT_FALSE(IsPlainFileName(QStringLiteral("/etc/passwd")));
+  EXPECT_FALSE(IsPlainFileName(QStringLiteral("sub\\me.jpg")));
+  EXPECT_FALSE(IsPlainFileName(QStringLiteral("..")));
+  EXPECT_FALSE(IsPlainFileName(QString()));
+}
+
+// A photo whose every column has its own colour, so a shift by one pixel shows.
+RasterImage ColumnPhoto(uint32_t width, uint32_t height) {
+  return MakePicture(width, height,
+                     [](uint32_t x, uint32_t y) { return (x << 16) | ((y * 2) << 8) | 0x40; });
+}
+
+TEST(CardRenderer, TrimmedPhotoLeavesTheRestWhereItWas) {
+  Fixture fx("trim");
+  fx.SavePhoto("photo.bmp", ColumnPhoto(200, 100));
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card;
+  card.boxCount = 3;
+  card.pnmb = 0;
+  card.photo.name = QStringLiteral("photo.bmp");
+  card.photo.width = 200;
+  card.photo.height = 100;
+  const CardLines lines(card);
+  const QImage whole = renderer.Render(card, lines, 1, 1062, 615);
+  EXPECT_EQ(Rgb(whole, 400, 250), 0x000040u);
+  EXPECT_EQ(Rgb(whole, 599, 349), (199u << 16) | (198u << 8) | 0x40);
+  card.photo.trimLeft = 1.0f;
+  const QImage trimmed = renderer.Render(card, lines, 1, 1062, 615);
+  EXPECT_EQ(Rgb(trimmed, 494, 300), 0x203040u);  // the background shows where the trim was
+  for (int x = 495; x < 600; ++x) {
+    ASSERT_EQ(Rgb(trimmed, x, 300), Rgb(whole, x, 300)) << x;
+  }
+  EXPECT_EQ(renderer.GetStats().photoLoads, 2);
+}
+
+TEST(CardRenderer, PhotoReloadsOnlyWhenItsPlacementChanges) {
+  Fixture fx("reload");
+  fx.SavePhoto("a.bmp", ColumnPhoto(40, 20));
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card;
+  card.boxCount = 3;
+  card.photo.name = QStringLiteral("a.bmp");
+  card.photo.width = 40;
+  card.photo.height = 20;
+  const CardLines lines(card);
+  renderer.Render(card, lines, 3, 354, 205);
+  renderer.Render(card, lines, 3, 354, 205);
+  EXPECT_EQ(renderer.GetStats().photoLoads, 1);
+  card.photo.path = QStringLiteral("/elsewhere/a.bmp");  // only the path
+  renderer.Render(card, lines, 3, 354, 205);
+  EXPECT_EQ(renderer.GetStats().photoLoads, 2);
+  // A file that cannot be read leaves the last good photo on the card.
+  card.photo.name = QStringLiteral("missing.bmp");
+  const QImage kept = renderer.Render(card, lines, 1, 1062, 615);
+  EXPECT_EQ(renderer.GetStats().photoLoads, 3);
+  EXPECT_EQ(Rgb(kept, 481, 291), (1u << 16) | (2u << 8) | 0x40);
+}
+
+TEST(CardRenderer, NamesWithPathPartsAreNeverRead) {
+  Fixture fx("unsafe");
+  const auto inner = fx.photos / "customphotos";
+  std::filesystem::create_directories(inner);
+  fx.SavePhoto("outside.bmp", ColumnPhoto(40, 20));
+  CardRenderer renderer(&fx.table, inner);
+  CardState card;
+  card.boxCount = 3;
+  card.pnmb = 0;
+  card.photo.name = QStringLiteral("../outside.bmp");
+  card.photo.width = 40;
+  card.photo.height = 20;
+  card.logo.name = QString::fromStdString((fx.photos / "outside.bmp").string());
+  const QImage image = renderer.Render(card, CardLines(card), 1, 1062, 615);
+  EXPECT_EQ(renderer.GetStats().photoLoads, 0);
+  EXPECT_EQ(renderer.GetStats().logoLoads, 0);
+  EXPECT_EQ(Rgb(image, 500, 300), 0x203040u);
+}
+
+TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
+  Fixture fx("logo");
+  // 40 × 20, red with a blue first column: a quarter turn counter-clockwise puts it at the bottom.
+  fx.SavePhoto("logo.bmp", MakePicture(40, 20, [](uint32_t x, uint32_t) {
+                 return x == 0 ? 0x0000FFu : 0xFF0000u;
+               }));
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card;
+  card.boxCount = 3;
+  card.pnmb = 0;
+  card.logo.name = QStringLiteral("logo.bmp");
+  card.logo.x = 300;
+  card.logo.y = 200;
+  card.logo.angle = 90;
+  const CardLines lines(card);
+  const QImage image = renderer.Render(card, lines, 1, 1062, 615);
+  // Rectangle (290, 180)–(310, 220): 20 wide, 40 high.
+  EXPECT_EQ(Rgb(image, 290, 180), 0xFF0000u);
+  EXPECT_EQ(Rgb(image, 309, 218), 0xFF0000u);
+  EXPECT_EQ(Rgb(image, 300, 219), 0x0000FFu);
+  EXPECT_EQ(Rgb(image, 289, 200), 0x203040u);
+  EXPECT_EQ(Rgb(image, 310, 200), 0x203040u);
+  EXPECT_EQ(Rgb(image, 300, 179), 0x203040u);
+  renderer.Render(card, lines, 1, 1062, 615);
+  EXPECT_EQ(renderer.GetStats().logoRotations, 1);
+  renderer.DropRotatedLogo();
+  renderer.Render(card, lines, 1, 1062, 615);
+  EXPECT_EQ(renderer.GetStats().logoRotations, 2);
+  EXPECT_EQ(renderer.GetStats().logoLoads, 1);
+  // A new placement reloads the logo and turns it again for its own angle.
+  card.logo.angle = 0;
+  const QImage upright = renderer.Render(card, lines, 1, 1062, 615);
+  EXPECT_EQ(renderer.GetStats().logoRotations, 3);
+  EXPECT_EQ(Rgb(upright, 280, 200), 0x0000FFu);
+  EXPECT_EQ(Rgb(upright, 319, 209), 0xFF0000u);
+}
+
+TEST(CardRenderer, UnusableSizeIsReportedAsLackOfMemory) {
+  Fixture fx("size");
+  ReportRecorder recorder;
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card;
+  EXPECT_TRUE(renderer.Render(card, CardLines(card), 1, 0, 615).isNull());
+  EXPECT_TRUE(renderer.Render(card, CardLines(card), 1, 100000, 100000).isNull());
+  EXPECT_TRUE(recorder.Saw("not enough memory to complete operation"));
+}
+
+// ---- Golden pictures -------------------------------------------------------------------------
+
+std::filesystem::path GoldenPath(const std::string& name) {
+  return std::filesystem::path(TAVOLO_TEST_DATA) / "golden" / (name + ".png");
+}
+
+// Anti-aliased text may differ slightly between font builds; anything else must match.
+void ExpectMatchesGolden(const QImage& image, const std::string& name) {
+  ASSERT_FALSE(image.isNull());
+  const auto path = GoldenPath(name);
+  const QString file = QString::fromStdString(path.string());
+  if (qEnvironmentVariableIsSet("TAVOLO_UPDATE_GOLDEN")) {
+    ASSERT_TRUE(image.convertToFormat(QImage::Format_RGB888).save(file, "PNG"));
+    return;
+  }
+  QImage golden(file);
+  ASSERT_FALSE(golden.isNull()) << path << " is missing; run with TAVOLO_UPDATE_GOLDEN=1";
+  golden = golden.convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(golden.size(), image.size()) << name;
+  int64_t off = 0;
+  int worst = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const uint32_t a = Rgb(image, x, y);
+      const uint32_t b = Rgb(golden, x, y);
+      int d = 0;
+      for (int s = 0; s < 24; s += 8)
+        d = std::max(d, std::abs(int((a >> s) & 0xFF) - int((b >> s) & 0xFF)));
+      worst = std::max(worst, d);
+      if (d > 48) ++off;
+    }
+  }
+  const int64_t allowed = int64_t{image.width()} * image.height() / 500;  // 0.2 %
+  EXPECT_LE(off, allowed) << name << ": " << off << " pixels differ visibly (worst by " << worst
+                          << ")";
+}
+
+TEST(Golden, EveryLayout) {
+  Fixture fx("golden-layouts");
+  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
+    CardRenderer renderer(&fx.table, fx.photos);
+    CardState card = TextCard(lnmb);
+    card.gradOrientation = lnmb % 4;
+    card.bgShift = 0.08f;
+    card.gradScale = 0.35f;
+    card.bgColor = {20.0f * lnmb, 150.0f, 0.0f};
+    card.bgBrightness = 0.85f;
+    if (lnmb % 2 == 1) card.hueShift = 0.1f * lnmb / 9;
+    ExpectMatchesGolden(renderer.Render(card, CardLines(card), 2, 531, 307),
+                        "layout" + std::to_string(lnmb + 1));
+  }
+}
+
+TEST(Golden, FramesOfEveryMode) {
+  Fixture fx("golden-frames");
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card = TextCard(5);
+  const struct {
+    int mode;
+    float opacity;
+    HslColor fill;
+  } frames[] = {{kFrameExact, 0.0f, {0, 240, 240}},
+                {kFrameLeft, 0.3f, {140, 180, 200}},
+                {kFrameRight, 0.5f, {30, 200, 190}},
+                {kFrameCardLong, 0.6f, {200, 120, 60}},
+                {kFrameExact, 0.2f, {80, 100, 210}}};
+  for (int box = 0; box < 5; ++box) {
+    card.styles[box].frameMode = frames[box].mode;
+    card.styles[box].opacity = frames[box].opacity;
+    card.styles[box].fillColor = frames[box].fill;
+    card.styles[box].frameSize = 3 + box;
+  }
+  ExpectMatchesGolden(renderer.Render(card, CardLines(card), 1, 1062, 615), "frames");
+}
+
+TEST(Golden, RotatedBoxWithFrames) {
+  Fixture fx("golden-rotated");
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card = TextCard(6);
+  card.lines[0].line[0] = QStringLiteral("Northwind Atelier");
+  card.styles[0].frameMode = kFrameCardLong;
+  card.styles[0].opacity = 0.25f;
+  card.styles[0].fillColor = {150, 90, 40};
+  card.styles[0].textColor = {0, 0, 0};
+  card.styles[0].brightness = 1.0f;
+  card.styles[1].frameMode = kFrameRight;
+  card.styles[1].opacity = 0.4f;
+  card.styles[2].frameMode = kFrameExact;
+  card.styles[2].opacity = 0.15f;
+  card.styles[2].frameSize = 6;
+  card.lightShift = -0.05f;
+  ExpectMatchesGolden(renderer.Render(card, CardLines(card), 1, 1062, 615), "rotated");
+}
+
+RasterImage PortraitPhoto() {
+  return MakePicture(240, 300, [](uint32_t x, uint32_t y) {
+    const int dx = static_cast<int>(x) - 120;
+    const int dy = static_cast<int>(y) - 130;
+    if (dx * dx + dy * dy < 70 * 70) return 0xE8B894u;    // face
+    if (y > 200 && std::abs(dx) < 100) return 0x35507Au;  // shoulders
+    return static_cast<uint32_t>(0x9FC3D8 - (y / 20) * 0x010101);
+  });
+}
+
+RasterImage ArrowLogo() {
+  // An arrow pointing right on a pale ground: its turn is easy to see.
+  return MakePicture(200, 100, [](uint32_t x, uint32_t y) {
+    const int cy = std::abs(static_cast<int>(y) - 50);
+    if (x < 120 && cy < 15) return 0xC0392Bu;
+    if (x >= 120 && x < 190 && cy < (190 - static_cast<int>(x)) * 45 / 70) return 0xC0392Bu;
+    return 0xF4EFE6u;
+  });
+}
+
+CardState PhotoLogoCard() {
+  CardState card = TextCard(3);
+  card.photo.name = QStringLiteral("portrait.bmp");
+  card.photo.width = 240;
+  card.photo.height = 300;
+  card.photo.x = 200;
+  card.photo.y = 330;
+  card.photo.trimLeft = 0.4f;
+  card.photo.trimRight = 0.2f;
+  card.photo.trimTop = 0.3f;
+  card.photo.reduction = 0.1f;
+  card.logo.name = QStringLiteral("arrow.bmp");
+  card.logo.x = 470;
+  card.logo.y = 330;
+  card.logo.angle = 90;
+  card.logo.reduction = 0.3f;
+  return card;
+}
+
+TEST(Golden, PhotoWithTrimsAndRotatedLogo) {
+  Fixture fx("golden-photo");
+  fx.SavePhoto("portrait.bmp", PortraitPhoto());
+  fx.SavePhoto("arrow.bmp", ArrowLogo());
+  CardRenderer renderer(&fx.table, fx.photos);
+  const CardState card = PhotoLogoCard();
+  ExpectMatchesGolden(renderer.Render(card, CardLines(card), 1, 1062, 615), "photo_logo");
+  ExpectMatchesGolden(renderer.Render(card, CardLines(card), 3, 354, 205), "photo_logo_preview");
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,352 @@
+// Text boxes: the font from the style, the frame geometry of every mode, the blend arithmetic,
+// and where the lines land.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "base/ColorModel.h"
+#include "card/LineSource.h"
+#include "card/TextBoxRenderer.h"
+#include "core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+using test::ReportRecorder;
+
+constexpr uint32_t kGround = 0xFF808080u;
+
+TextBoxStyle StyleNamed(const char* name, const char* size = "36") {
+  TextBoxStyle s;
+  s.style = QString::fromUtf8(name);
+  s.size = QString::fromUtf8(size);
+  return s;
+}
+
+TEST(FontSpec, HeightFollowsSizeDivisorAndCardHeight) {
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular"), 1, 615.0f, 0).height, -32);  // 3.6 − 36
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular"), 3, 615.0f, 0).height, -10);  // 1.2 − 12
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular", "50"), 1, 615.0f, 0).height, -45);
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular"), 1, 1230.0f, 0).height, -68);  // 3.6 − 72
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular", "big"), 1, 615.0f, 0).height, 0);
+}
+
+TEST(FontSpec, StyleGivesWeightAndItalic) {
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular"), 1, 615, 0), (FontSpec{-32, 400, false, 0}));
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Bold"), 1, 615, 0), (FontSpec{-32, 700, false, 0}));
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Italic"), 1, 615, 0), (FontSpec{-32, 0, true, 0}));
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Bold Italic"), 1, 615, 0), (FontSpec{-32, 700, true, 0}));
+  EXPECT_EQ(MakeFontSpec(StyleNamed("Bold"), 1, 615, 90).escapement, 900);
+}
+
+TEST(FontSpec, SizeTextIsReadAsALeadingInteger) {
+  EXPECT_EQ(ParseFontSize(QStringLiteral("36")), 36);
+  EXPECT_EQ(ParseFontSize(QStringLiteral("  12pt")), 12);
+  EXPECT_EQ(ParseFontSize(QStringLiteral("-8")), -8);
+  EXPECT_EQ(ParseFontSize(QStringLiteral("x12")), 0);
+  EXPECT_EQ(ParseFontSize(QStringLiteral("99999999999999999999")), 1'000'000'000);
+}
+
+TEST(FontSpec, ArialResolvesToAnInstalledSansFace) {
+  test::EnsureGuiApplication();
+  const QFont font = MakeFont(QStringLiteral("Arial"), {-32, 400, false, 0});
+  const QFontInfo info(font);
+  EXPECT_EQ(info.pixelSize(), 32);
+  EXPECT_TRUE(info.family().contains(QStringLiteral("Sans")) || info.family() == u"Arial")
+      << info.family().toStdString();
+}
+
+struct Buffer {
+  int dx;
+  int dy;
+  std::vector<uint32_t> px;
+  Buffer(int w, int h) : dx(w), dy(h), px(static_cast<size_t>(w) * h, kGround) {}
+  uint32_t At(int x, int y) const { return px[static_cast<size_t>(y) * dx + x]; }
+  // Pixels that differ from the ground: their bounding edges (right, bottom exclusive).
+  PixelRect Changed() const {
+    PixelRect r{dx, dy, 0, 0};
+    for (int y = 0; y < dy; ++y) {
+      for (int x = 0; x < dx; ++x) {
+        if (At(x, y) == kGround) continue;
+        r.left = std::min(r.left, x);
+        r.top = std::min(r.top, y);
+        r.right = std::max(r.right, x + 1);
+        r.bottom = std::max(r.bottom, y + 1);
+      }
+    }
+    return r;
+  }
+};
+
+TEST(BlendRect, SolidFillWithBlackRingAndExclusiveEdges) {
+  Buffer b(10, 8);
+  BlendRect(b.px.data(), b.dx, b.dy, {2, 1, 6, 5}, 0x00112233u, 0, 0);
+  EXPECT_EQ(b.Changed(), (PixelRect{2, 1, 6, 5}));
+  for (int x = 2; x < 6; ++x) {
+    EXPECT_EQ(b.At(x, 1), 0u);
+    EXPECT_EQ(b.At(x, 4), 0u);
+  }
+  EXPECT_EQ(b.At(2, 2), 0u);
+  EXPECT_EQ(b.At(5, 3), 0u);
+  EXPECT_EQ(b.At(3, 2), 0x00112233u);
+  EXPECT_EQ(b.At(4, 3), 0x00112233u);
+}
+
+TEST(BlendRect, WeightsTheCardBelowByAlpha) {
+  Buffer b(6, 6);
+  BlendRect(b.px.data(), b.dx, b.dy, {0, 0, 5, 5}, 0x00FF4000u, 0x00000010u, 100);
+  const auto mix = [](uint32_t c, uint32_t p) { return (c * 155 + p * 100) / 255; };
+  EXPECT_EQ(b.At(2, 2), (mix(0xFF, 0x80) << 16) | (mix(0x40, 0x80) << 8) | mix(0x00, 0x80));
+  EXPECT_EQ(b.At(0, 2), (mix(0, 0x80) << 16) | (mix(0, 0x80) << 8) | mix(0x10, 0x80));
+  Buffer unchanged(6, 6);
+  BlendRect(unchanged.px.data(), 6, 6, {0, 0, 5, 5}, 0x00FF4000u, 0, 255);
+  EXPECT_EQ(unchanged.At(2, 2), kGround & 0xFFFFFF);  // the card, with the fourth byte cleared
+}
+
+TEST(BlendRect, NeverWritesTheLastRowOrColumn) {
+  Buffer b(12, 9);
+  BlendRect(b.px.data(), b.dx, b.dy, {-5, -5, 100, 100}, 0x00FFFFFFu, 0, 0);
+  EXPECT_EQ(b.Changed(), (PixelRect{0, 0, 11, 8}));
+  for (int y = 0; y < 9; ++y) EXPECT_EQ(b.At(11, y), kGround);
+  for (int x = 0; x < 12; ++x) EXPECT_EQ(b.At(x, 8), kGround);
+  Buffer none(5, 5);
+  BlendRect(none.px.data(), 5, 5, {3, 3, 3, 9}, 0, 0, 0);
+  BlendRect(none.px.data(), 5, 5, {4, 0, 9, 9}, 0, 0, 0);
+  EXPECT_EQ(none.Changed(), (PixelRect{5, 5, 0, 0}));
+}
+
+constexpr HslColor kWhite{0.0f, 240.0f, 240.0f};
+
+TEST(DrawFrame, CardLongSpansTheCardWithTheRingOnItsEdges) {
+  Buffer b(60, 40);
+  DrawFrame({0, 0, 60, 40}, {20, 10, 30, 20}, kFrameCardLong, 10, 0, kWhite, 3, b.px.data(), 60, 40,
+            0, 0);
+  EXPECT_EQ(b.Changed(), (PixelRect{0, 7, 59, 23}));
+  EXPECT_EQ(b.At(0, 15), 0u);
+  EXPECT_EQ(b.At(58, 15), 0u);
+  EXPECT_EQ(b.At(57, 15), 0x00FFFFFFu);
+}
+
+TEST(DrawFrame, ModesSpreadTheGrownTextRectangle) {
+  struct Case {
+    int mode;
+    int align;
+    int angle;
+    PixelRect expected;
+  };
+  // Text rectangle (20, 10)–(40, 20), text width 10, f = 2, card 80 × 60.
+  const Case cases[] = {
+      {kFrameExact, 0, 0, {18, 8, 32, 22}},      // left aligned: left .. left + w
+      {kFrameExact, 1, 0, {33, 8, 47, 22}},      // centred on the card: (80 − 10) / 2 = 35
+      {kFrameExact, 2, 0, {28, 8, 42, 22}},      // right aligned: right − w .. right
+      {kFrameLeft, 0, 0, {0, 8, 32, 22}},        //
+      {kFrameRight, 0, 0, {18, 8, 79, 22}},      // clipped before the last column
+      {kFrameExact, 4, 90, {18, 8, 42, 22}},     // own edges
+      {kFrameLeft, 4, 90, {18, 8, 42, 59}},      // down to the card's bottom
+      {kFrameRight, 4, 90, {18, 0, 42, 22}},     // up to the card's top
+      {kFrameCardLong, 4, 90, {18, 0, 42, 59}},  //
+  };
+  for (const Case& c : cases) {
+    Buffer b(80, 60);
+    DrawFrame({0, 0, 80, 60}, {20, 10, 40, 20}, c.mode, 10, c.align, kWhite, 2, b.px.data(), 80, 60,
+              0, c.angle);
+    EXPECT_EQ(b.Changed(), c.expected) << c.mode << " " << c.align << " " << c.angle;
+  }
+}
+
+TEST(DrawFrame, NoneAndUnknownModesDrawNothing) {
+  for (int mode : {0, 5, -1}) {
+    Buffer b(20, 20);
+    DrawFrame({0, 0, 20, 20}, {2, 2, 10, 10}, mode, 5, 0, kWhite, 2, b.px.data(), 20, 20, 0, 0);
+    EXPECT_EQ(b.Changed(), (PixelRect{20, 20, 0, 0}));
+  }
+}
+
+TEST(DrawFrame, EmptyTextWithoutMarginIsNoFault) {
+  ReportRecorder recorder;
+  Buffer b(20, 20);
+  DrawFrame({0, 0, 20, 20}, {2, 5, 18, 5}, kFrameExact, 0, 0, kWhite, 0, b.px.data(), 20, 20, 0, 0);
+  EXPECT_TRUE(recorder.Reports().empty());
+  EXPECT_EQ(b.Changed(), (PixelRect{20, 20, 0, 0}));
+}
+
+TEST(DrawFrame, NegativeMarginThatEmptiesTheFrameIsReported) {
+  ReportRecorder recorder;
+  Buffer b(20, 20);
+  DrawFrame({0, 0, 20, 20}, {2, 5, 18, 8}, kFrameExact, 4, 0, kWhite, -3, b.px.data(), 20, 20, 0,
+            0);
+  EXPECT_TRUE(recorder.Saw("frct.left<frct.right"));
+  EXPECT_TRUE(recorder.Saw("frct.top<frct.bottom"));
+  EXPECT_EQ(b.Changed(), (PixelRect{20, 20, 0, 0}));
+}
+
+// A one-box card whose box 0 has a solid white Exact frame, for measuring where DrawField puts it.
+struct FieldCard {
+  CardState card;
+  CardLines lines{card};
+  FieldCard() {
+    test::EnsureGuiApplication();
+    card.boxCount = 3;
+    card.styles[0].frameMode = kFrameExact;
+    card.styles[0].frameSize = 2;      // f = 8 at ndiv 1
+    card.styles[0].brightness = 0.0f;  // black text
+  }
+  int LineHeight(int ndiv = 1) const {
+    const QFont font =
+        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], ndiv, card.cardHeight, 0));
+    return QFontMetrics(font).height();
+  }
+  int Width(const char* text) const {
+    const QFont font =
+        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], 1, card.cardHeight, 0));
+    return QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text));
+  }
+  PixelRect Frame(int offset, int align, int angle = 0) {
+    Buffer b(1062, 615);
+    EXPECT_EQ(DrawField({card, lines}, 0, 1, nullptr, {0, 0, 1062, 615}, offset, align, b.px.data(),
+                        1062, 615, false, angle),
+              0);
+    return b.Changed();
+  }
+};
+
+TEST(DrawField, LineHeightIsTheExtentOfTheSampleText) {
+  FieldCard f;
+  const QFont font = MakeFont(QStringLiteral("Arial"), {-32, 400, false, 0});
+  const QFontMetrics m(font);
+  EXPECT_EQ(f.LineHeight(), m.ascent() + m.descent());
+  EXPECT_GT(f.LineHeight(), 32);
+}
+
+TEST(DrawField, OffsetsPlaceTheBlock) {
+  FieldCard f;
+  test::SetLines(f.card, 0, {"Alpha", "", "Beta Gamma", "Delta"});
+  const int lh = f.LineHeight();
+  const int w = f.Width("Beta Gamma");
+  // Top: inner top 50, three non-empty lines; the frame grows by 8.
+  EXPECT_EQ(f.Frame(0, 0), (PixelRect{42, 42, 50 + w + 8, 50 + 3 * lh + 8}));
+  // Bottom: starts three line heights above the inner bottom (565).
+  EXPECT_EQ(f.Frame(1, 2), (PixelRect{1012 - w - 8, 565 - 3 * lh - 8, 1020, 573}));
+  // 30 per cent of the inner height (515) below the inner top.
+  const int top = 50 + 515 * 30 / 100;
+  EXPECT_EQ(f.Frame(30, 1),
+            (PixelRect{(1062 - w) / 2 - 8, top - 8, (1062 - w) / 2 + w + 8, top + 3 * lh + 8}));
+}
+
+TEST(DrawField, EmptyBoxFramesABandOfTwiceTheMargin) {
+  FieldCard f;
+  test::SetLines(f.card, 0, {"", ""});
+  EXPECT_EQ(f.Frame(0, 0), (PixelRect{42, 42, 58, 58}));
+  EXPECT_EQ(f.Frame(1, 0), (PixelRect{42, 557, 58, 573}));
+}
+
+TEST(DrawField, RotatedFrameStandsOnTheLeftCentredOnTheHeight) {
+  FieldCard f;
+  test::SetLines(f.card, 0, {"Company Name", "Ltd"});
+  const int lh = f.LineHeight();
+  const int w = f.Width("Company Name");
+  // The frame covers the longest line, not only the last.
+  EXPECT_EQ(f.Frame(0, 2, 90),
+            (PixelRect{42, (615 - w) / 2 - 8, 50 + 2 * lh + 8, 615 - (615 - w) / 2 + 8}));
+}
+
+TEST(DrawField, BoxWithoutLineSourceDrawsNothing) {
+  FieldCard f;
+  f.card.boxCount = 3;
+  test::SetLines(f.card, 4, {"Hidden"});
+  f.card.styles[4].frameMode = kFrameCardLong;
+  Buffer b(200, 100);
+  EXPECT_EQ(
+      DrawField({f.card, f.lines}, 4, 1, nullptr, {0, 0, 200, 100}, 0, 0, b.px.data(), 200, 100),
+      0);
+  EXPECT_EQ(b.Changed(), (PixelRect{200, 100, 0, 0}));
+}
+
+TEST(DrawField, ZeroDivisorIsReported) {
+  ReportRecorder recorder;
+  FieldCard f;
+  test::SetLines(f.card, 0, {"A"});
+  Buffer b(100, 100);
+  EXPECT_EQ(
+      DrawField({f.card, f.lines}, 0, 0, nullptr, {0, 0, 100, 100}, 0, 0, b.px.data(), 100, 100),
+      0);
+  EXPECT_TRUE(recorder.Saw("ndiv!=0"));
+  EXPECT_EQ(b.Changed(), (PixelRect{100, 100, 0, 0}));
+}
+
+// The bounding box of the pixels that are not white.
+PixelRect Ink(const QImage& image) {
+  PixelRect r{image.width(), image.height(), 0, 0};
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (test::Rgb(image, x, y) == 0xFFFFFFu) continue;
+      r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
+           std::max(r.bottom, y + 1)};
+    }
+  }
+  return r;
+}
+
+QImage TextPass(FieldCard& f, int offset, int align, int angle = 0) {
+  QImage image(1062, 615, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  EXPECT_EQ(DrawField({f.card, f.lines}, 0, 1, &painter, {0, 0, 1062, 615}, offset, align,
+                      test::Pixels(image), 1062, 615, true, angle),
+            0);
+  painter.end();
+  return image;
+}
+
+TEST(DrawField, EmptyLinesTakeNoSpace) {
+  FieldCard f;
+  test::SetLines(f.card, 0, {"A", "", "B"});
+  const int lh = f.LineHeight();
+  const PixelRect ink = Ink(TextPass(f, 0, 0));
+  EXPECT_GE(ink.top, 50);
+  EXPECT_LE(ink.bottom, 50 + 2 * lh);
+  EXPECT_GT(ink.bottom, 50 + lh);  // the second line sits right below the first
+  EXPECT_GE(ink.left, 50);
+}
+
+TEST(DrawField, TextColourComesFromHueSaturationAndBrightness) {
+  FieldCard f;
+  f.card.styles[0].textColor = {0.0f, 240.0f, 10.0f};  // its own lightness is ignored
+  f.card.styles[0].brightness = 0.5f;                  // pure red
+  f.card.styles[0].size = QStringLiteral("120");
+  test::SetLines(f.card, 0, {"\u2588"});
+  const QImage image = TextPass(f, 0, 0);
+  const PixelRect ink = Ink(image);
+  ASSERT_LT(ink.left, ink.right);
+  EXPECT_EQ(test::Rgb(image, (ink.left + ink.right) / 2, (ink.top + ink.bottom) / 2), 0xFF0000u);
+}
+
+TEST(DrawField, AlignmentsPlaceLinesWithinTheInnerArea) {
+  FieldCard f;
+  test::SetLines(f.card, 0, {"Wide line of text"});
+  const int w = f.Width("Wide line of text");
+  const PixelRect right = Ink(TextPass(f, 1, 2));
+  EXPECT_LE(right.right, 1012);
+  EXPECT_GT(right.right, 1012 - 10);
+  EXPECT_GE(right.bottom, 565 - 20);
+  const PixelRect centre = Ink(TextPass(f, 0, 1));
+  EXPECT_NEAR((centre.left + centre.right) / 2.0, 531.0, 6.0);
+  EXPECT_NEAR(centre.right - centre.left, w, 8);
+}
+
+TEST(DrawField, RotatedLinesRunUpwardCentredOnTheCard) {
+  FieldCard f;
+  test::SetLines(f.card, 0, {"Upward"});
+  const int lh = f.LineHeight();
+  const int w = f.Width("Upward");
+  const PixelRect ink = Ink(TextPass(f, 0, 2, 90));
+  EXPECT_GE(ink.left, 50);
+  EXPECT_LE(ink.right, 50 + lh);
+  EXPECT_NEAR((ink.top + ink.bottom) / 2.0, 307.5, 6.0);
+  EXPECT_NEAR(ink.bottom - ink.top, w, 8);
+  EXPECT_GT(ink.bottom - ink.top, ink.right - ink.left);
+}
+
+}  // namespace
+}  // namespace tavolo
