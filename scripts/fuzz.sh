@@ -32,7 +32,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-build=build-fuzz
+build="build-fuzz"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DTAVOLO_FUZZ=ON -DTAVOLO_TESTS=OFF -DTAVOLO_BENCH=OFF >/dev/null

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# Times Tavolo's image conversions against ImageMagick (`convert`) and libvips (`vips`) on the same
+# files in the same run, and prints our time divided by theirs per format.
+#
+#   bench/compare_tools.sh [BUILD_DIR] [REPETITIONS]      defaults: build, 9
+#
+# Method. ImageMagick draws one card-like 1062 x 615 24-bit picture (gradient, a noisy photo, flat
+# panels, text) and writes it once in each format; that file is the shared input. For each format
+# every tool then converts that same file to a new file of the same format, so one run holds one
+# decode and one encode of the format: `tavolo-cli convert`, `convert IN OUT` and `vips copy IN OUT`
+# (TGA and PCX, which vips cannot write itself, go through `vips magicksave`, i.e. ImageMagick
+# inside vips). An extra row, png>gif, converts the 24-bit PNG to GIF, the path that an export takes:
+# every tool has to find a palette there, whereas a GIF-to-GIF copy lets the others keep the palette
+# they read while Tavolo always quantizes.
+#
+# Each command is run REPETITIONS times and the median wall time is kept. Starting a process costs
+# more than converting a small picture (vips and ImageMagick load dozens of libraries), so each tool's
+# start-up is measured too, as the median time to convert a 1 x 1 PNG into a PNG, and two ratios are
+# printed: raw (whole commands) and corrected (start-up subtracted from both sides). The corrected
+# ratio compares the codec work; the raw one is what a user of each command line would see.
+# ImageMagick and vips are held to one thread, as Tavolo uses one, so the ratios compare work per
+# core; set COMPARE_THREADS to change that. Quality 90 for JPEG everywhere; TIFF with LZW; PNG at
+# each tool's default compression.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build}
+reps=${2:-9}
+ours=$build/bin/tavolo-cli
+if [ ! -x "$ours" ]; then
+  echo "no $ours: build the project first (scripts/build.sh)" >&2
+  exit 1
+fi
+
+# The real ImageMagick, not a wrapper that may stand in front of it on the PATH.
+magick=$(command -v magick || true)
+[ -n "$magick" ] || magick=/usr/bin/convert
+if [ ! -x "$magick" ] || ! command -v vips >/dev/null; then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -q
+  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends imagemagick libvips-tools
+fi
+
+threads=${COMPARE_THREADS:-1}
+export MAGICK_THREAD_LIMIT=$threads OMP_NUM_THREADS=$threads VIPS_CONCURRENCY=$threads
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The shared input: a card at 300 dpi.
+font=(-font DejaVu-Sans)
+"$magick" -list font 2>/dev/null | grep -q 'Font: DejaVu-Sans$' || font=()
+"$magick" -size 1062x615 gradient:'#1d3557-#5a8fa8' \
+  \( -seed 42 -size 360x495 plasma:'#e09070-#705040' -attenuate 0.6 +noise Gaussian \) \
+  -geometry +40+60 -composite \
+  -fill '#e63946' -draw 'rectangle 440,60 1020,140' \
+  -fill '#fafaf5' -draw 'rectangle 440,170 1020,555' \
+  "${font[@]}" -fill '#f1faee' -pointsize 48 -annotate +460,118 'Alexandra Example' \
+  -fill '#1e1e2d' -pointsize 22 \
+  -annotate +460,220 'Head of Printing and Paper Goods' \
+  -annotate +460,270 'Tavolo Cards Ltd, 12 Sample Street' \
+  -annotate +460,320 'Phone +00 123 456 789 / Fax +00 123 456 780' \
+  -annotate +460,370 'alexandra@example.com   www.example.com' \
+  -pointsize 14 -annotate +460,420 'Business cards, letterheads, envelopes and folded leaflets' \
+  -annotate +460,450 'Opening hours: Monday to Friday, 9 to 17' \
+  -type TrueColor -density 300 -units PixelsPerInch "$work/card.png"
+"$magick" -size 1x1 xc:'#336699' -type TrueColor "$work/tiny.png"
+
+formats=(bmp gif jpeg png tiff tga pcx)
+declare -A ext=([bmp]=bmp [gif]=gif [jpeg]=jpg [png]=png [tiff]=tif [tga]=tga [pcx]=pcx)
+declare -A magick_opts=([jpeg]="-quality 90" [tiff]="-compress LZW")
+for f in "${formats[@]}"; do
+  # shellcheck disable=SC2086  # the options are words
+  "$magick" "$work/card.png" ${magick_opts[$f]:-} "$work/in.${ext[$f]}"
+done
+
+# Median wall time in milliseconds of REPETITIONS runs of a command; "n/a" when it fails.
+median_ms() {
+  local times=() start end i
+  for ((i = 0; i < reps; i++)); do
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 || {
+      echo n/a
+      return
+    }
+    end=$(date +%s%N)
+    times+=($(((end - start) / 1000)))
+  done
+  printf '%s\n' "${times[@]}" | sort -n | awk '{ v[NR] = $1 } END { printf "%.2f", v[int((NR + 1) / 2)] / 1000 }'
+}
+
+run_ours() { "$ours" convert "$1" "$2" ${3:+--quality "$3"}; }
+run_magick() {
+  local opts=()
+  [ -n "${3:-}" ] && opts+=(-quality "$3")
+  [ "${2##*.}" = tif ] && opts+=(-compress LZW)
+  "$magick" "$1" "${opts[@]}" "$2"
+}
+run_vips() {
+  case "${2##*.}" in
+    tga) vips magicksave "$1" "$2" --format TGA ;;
+    pcx) vips magicksave "$1" "$2" --format PCX ;;
+    jpg) vips copy "$1" "$2[Q=${3:-90}]" ;;
+    tif) vips copy "$1" "$2[compression=lzw]" ;;
+    *) vips copy "$1" "$2" ;;
+  esac
+}
+
+ratio() {
+  awk -v a="$1" -v b="$2" -v sa="${3:-0}" -v sb="${4:-0}" 'BEGIN {
+    if (a == "n/a" || b == "n/a" || b - sb <= 0) { print "n/a"; exit }
+    printf "%.2f", (a - sa) / (b - sb) }'
+}
+
+declare -A startup
+for tool in ours magick vips; do
+  startup[$tool]=$(median_ms "run_$tool" "$work/tiny.png" "$work/tiny_out_$tool.png")
+done
+
+echo "Tavolo $(git rev-parse --short HEAD 2>/dev/null || echo '?') against $("$magick" -version | head -n 1 | cut -d' ' -f2-3) and $(vips --version)"
+echo "1062 x 615, median of $reps runs, $threads thread(s) for ImageMagick and vips; times in ms"
+echo "start-up (1 x 1 PNG to PNG): ours ${startup[ours]}  magick ${startup[magick]}  vips ${startup[vips]}"
+echo
+printf '%-8s %8s %8s %8s | %11s %11s | %11s %11s\n' format ours magick vips \
+  'ours/magick' corrected 'ours/vips' corrected
+rows=("${formats[@]}" png2gif)
+for f in "${rows[@]}"; do
+  if [ "$f" = png2gif ]; then
+    in=$work/card.png out=gif quality="" label="png>gif"
+  else
+    in=$work/in.${ext[$f]} out=${ext[$f]} quality="" label=$f
+    [ "$f" = jpeg ] && quality=90
+  fi
+  declare -A t=()
+  for tool in ours magick vips; do
+    t[$tool]=$(median_ms "run_$tool" "$in" "$work/out_$tool.$out" "$quality")
+  done
+  printf '%-8s %8s %8s %8s | %11s %11s | %11s %11s\n' "$label" "${t[ours]}" "${t[magick]}" \
+    "${t[vips]}" \
+    "$(ratio "${t[ours]}" "${t[magick]}")" \
+    "$(ratio "${t[ours]}" "${t[magick]}" "${startup[ours]}" "${startup[magick]}")" \
+    "$(ratio "${t[ours]}" "${t[vips]}")" \
+    "$(ratio "${t[ours]}" "${t[vips]}" "${startup[ours]}" "${startup[vips]}")"
+done
