@@ -1,15 +1,535 @@
+// TIFF through libtiff, reading from and writing to memory through client procedures. The common
+// layouts (grey, palette and RGB with 8 or 16 bits, contiguous samples) are unpacked here so that
+// grey and palette pictures stay palettised; everything else goes through libtiff's RGBA reader.
+#include <tiffio.h>
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
 #include "imaging/codecs/Codecs.h"
+#include "imaging/codecs/GreyRamp.h"
+#include "imaging/codecs/MemoryStreams.h"
 
 namespace tavolo::codecs {
 
-bool DecodeTiff(std::span<const uint8_t>, RasterImage& image) {
-  image.SetLastError("Tiff codec not built yet");
-  return false;
+namespace {
+
+// The largest single allocation libtiff may make for one file (strip and tile buffers).
+constexpr tmsize_t kMaxTiffAllocation = tmsize_t{1} << 30;
+
+// What libtiff's client procedures and message handlers work on.
+struct TiffStream {
+  std::span<const uint8_t> input;
+  std::vector<uint8_t>* output = nullptr;
+  size_t outputBase = 0;  // where the TIFF file starts in *output
+  uint64_t position = 0;
+  MessageBuffer error;
+  MessageBuffer warning;
+
+  uint64_t Size() const { return output ? output->size() - outputBase : input.size(); }
+};
+
+int KeepTiffMessage(MessageBuffer& buffer, const char* module, const char* format, va_list args) {
+  char text[sizeof buffer.text];
+  const int prefix = module != nullptr ? std::snprintf(text, sizeof text, "%s: ", module) : 0;
+  std::vsnprintf(text + std::max(0, prefix), sizeof text - std::max(0, prefix), format, args);
+  buffer.Set(text);
+  return 1;  // handled: libtiff must not pass it on to the process-wide handler
 }
 
-bool EncodeTiff(RasterImage& image, std::vector<uint8_t>&) {
-  image.SetLastError("Tiff codec not built yet");
-  return false;
+int OnTiffError(TIFF*, void* user, const char* module, const char* format, va_list args) {
+  return KeepTiffMessage(static_cast<TiffStream*>(user)->error, module, format, args);
+}
+
+int OnTiffWarning(TIFF*, void* user, const char* module, const char* format, va_list args) {
+  return KeepTiffMessage(static_cast<TiffStream*>(user)->warning, module, format, args);
+}
+
+// Messages libtiff raises before it has a handle go to the process-wide handlers, which print
+// to stderr; they are switched off once.
+void SilenceGlobalTiffHandlers() {
+  static const bool silenced = [] {
+    TIFFSetErrorHandler(nullptr);
+    TIFFSetWarningHandler(nullptr);
+    return true;
+  }();
+  (void)silenced;
+}
+
+tmsize_t ReadTiffBytes(thandle_t handle, void* buffer, tmsize_t size) {
+  auto* s = static_cast<TiffStream*>(handle);
+  if (size <= 0 || s->output != nullptr || s->position >= s->input.size()) return 0;
+  const uint64_t n = std::min<uint64_t>(static_cast<uint64_t>(size), s->input.size() - s->position);
+  std::memcpy(buffer, s->input.data() + s->position, n);
+  s->position += n;
+  return static_cast<tmsize_t>(n);
+}
+
+tmsize_t WriteTiffBytes(thandle_t handle, void* buffer, tmsize_t size) {
+  auto* s = static_cast<TiffStream*>(handle);
+  if (size < 0 || s->output == nullptr) return 0;
+  const uint64_t end = s->outputBase + s->position + static_cast<uint64_t>(size);
+  try {
+    if (end > s->output->size()) s->output->resize(end);
+  } catch (...) {
+    return 0;
+  }
+  std::memcpy(s->output->data() + s->outputBase + s->position, buffer, static_cast<size_t>(size));
+  s->position += static_cast<uint64_t>(size);
+  return size;
+}
+
+toff_t SeekTiff(thandle_t handle, toff_t offset, int whence) {
+  auto* s = static_cast<TiffStream*>(handle);
+  const auto delta = static_cast<int64_t>(offset);
+  int64_t base = 0;
+  if (whence == SEEK_CUR) {
+    base = static_cast<int64_t>(s->position);
+  } else if (whence == SEEK_END) {
+    base = static_cast<int64_t>(s->Size());
+  } else if (whence != SEEK_SET) {
+    return static_cast<toff_t>(-1);
+  }
+  if (whence == SEEK_SET) {
+    if (offset > static_cast<toff_t>(INT64_MAX)) return static_cast<toff_t>(-1);
+  } else if ((delta > 0 && base > INT64_MAX - delta) || base + delta < 0) {
+    return static_cast<toff_t>(-1);
+  }
+  s->position = whence == SEEK_SET ? offset : static_cast<uint64_t>(base + delta);
+  return s->position;
+}
+
+int CloseTiff(thandle_t) {
+  return 0;
+}
+toff_t TiffSize(thandle_t handle) {
+  return static_cast<TiffStream*>(handle)->Size();
+}
+int MapTiff(thandle_t, void**, toff_t*) {
+  return 0;
+}
+void UnmapTiff(thandle_t, void*, toff_t) {}
+
+struct TiffCloser {
+  void operator()(TIFF* tif) const { TIFFClose(tif); }
+};
+using TiffHandle = std::unique_ptr<TIFF, TiffCloser>;
+
+TiffHandle OpenTiff(TiffStream& stream, const char* mode) {
+  SilenceGlobalTiffHandlers();
+  std::unique_ptr<TIFFOpenOptions, decltype(&TIFFOpenOptionsFree)> options(TIFFOpenOptionsAlloc(),
+                                                                           TIFFOpenOptionsFree);
+  if (!options) return nullptr;
+  TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kMaxTiffAllocation);
+  TIFFOpenOptionsSetErrorHandlerExtR(options.get(), OnTiffError, &stream);
+  TIFFOpenOptionsSetWarningHandlerExtR(options.get(), OnTiffWarning, &stream);
+  return TiffHandle(TIFFClientOpenExt("memory", mode, &stream, ReadTiffBytes, WriteTiffBytes,
+                                      SeekTiff, CloseTiff, TiffSize, MapTiff, UnmapTiff,
+                                      options.get()));
+}
+
+// The first directory's layout, as far as decoding needs it.
+struct TiffLayout {
+  uint32_t width = 0;
+  uint32_t height = 0;
+  uint16_t bitsPerSample = 1;
+  uint16_t samplesPerPixel = 1;
+  uint16_t photometric = 0;
+  uint16_t planar = PLANARCONFIG_CONTIG;
+  uint16_t sampleFormat = SAMPLEFORMAT_UINT;
+  uint16_t alpha = EXTRASAMPLE_UNSPECIFIED;  // kind of the first extra sample, if any
+  bool hasAlpha = false;
+  uint16_t* red = nullptr;
+  uint16_t* green = nullptr;
+  uint16_t* blue = nullptr;
+};
+
+bool ReadLayout(TIFF* tif, TiffLayout& layout) {
+  if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &layout.width) ||
+      !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &layout.height) ||
+      !TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &layout.photometric)) {
+    return false;
+  }
+  TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &layout.bitsPerSample);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &layout.samplesPerPixel);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &layout.planar);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &layout.sampleFormat);
+  uint16_t extraCount = 0;
+  uint16_t* extraKinds = nullptr;
+  if (TIFFGetField(tif, TIFFTAG_EXTRASAMPLES, &extraCount, &extraKinds) && extraCount > 0) {
+    layout.alpha = extraKinds[0];
+    layout.hasAlpha =
+        layout.alpha == EXTRASAMPLE_ASSOCALPHA || layout.alpha == EXTRASAMPLE_UNASSALPHA;
+  } else if (layout.photometric == PHOTOMETRIC_RGB && layout.samplesPerPixel == 4) {
+    // Four samples with no word on the fourth: libtiff and others take it as premultiplied.
+    layout.alpha = EXTRASAMPLE_ASSOCALPHA;
+    layout.hasAlpha = true;
+  }
+  if (layout.photometric == PHOTOMETRIC_PALETTE) {
+    TIFFGetField(tif, TIFFTAG_COLORMAP, &layout.red, &layout.green, &layout.blue);
+  }
+  return true;
+}
+
+enum class TiffKind { kGrey, kPalette, kRgb, kOther };
+
+TiffKind Classify(const TiffLayout& l) {
+  const bool contiguous = l.planar == PLANARCONFIG_CONTIG || l.samplesPerPixel == 1;
+  if (!contiguous || l.sampleFormat != SAMPLEFORMAT_UINT) return TiffKind::kOther;
+  const bool wide = l.bitsPerSample == 8 || l.bitsPerSample == 16;
+  switch (l.photometric) {
+    case PHOTOMETRIC_MINISBLACK:
+    case PHOTOMETRIC_MINISWHITE:
+      if (l.samplesPerPixel == 1 &&
+          (l.bitsPerSample == 1 || l.bitsPerSample == 2 || l.bitsPerSample == 4 || wide)) {
+        return TiffKind::kGrey;
+      }
+      return l.samplesPerPixel == 2 && wide ? TiffKind::kGrey : TiffKind::kOther;
+    case PHOTOMETRIC_PALETTE:
+      return l.samplesPerPixel == 1 && l.red != nullptr &&
+                     (l.bitsPerSample == 1 || l.bitsPerSample == 2 || l.bitsPerSample == 4 ||
+                      l.bitsPerSample == 8)
+                 ? TiffKind::kPalette
+                 : TiffKind::kOther;
+    case PHOTOMETRIC_RGB:
+      return l.samplesPerPixel >= 3 && wide ? TiffKind::kRgb : TiffKind::kOther;
+    default:
+      return TiffKind::kOther;
+  }
+}
+
+// Composites a sample over white; premultiplied samples already hold colour × alpha.
+inline uint8_t OverWhite(uint8_t colour, uint8_t alpha, bool premultiplied) {
+  if (!premultiplied) return CompositeOverWhite(colour, alpha);
+  return static_cast<uint8_t>(std::min(255, colour + 255 - alpha));
+}
+
+// Turns decoded rows of the common layouts into the image's rows.
+class TiffRowConverter {
+ public:
+  TiffRowConverter(const TiffLayout& layout, TiffKind kind, RasterImage& image)
+      : l_(layout), kind_(kind), image_(image) {}
+
+  void Convert(const uint8_t* src, uint32_t y) {
+    const uint32_t storageRow = l_.height - 1 - y;
+    uint8_t* dst = image_.GetBits(storageRow);
+    const uint32_t bits = l_.bitsPerSample;
+    if (kind_ == TiffKind::kPalette || (kind_ == TiffKind::kGrey && bits == 1)) {
+      if (bits == 2) {
+        for (uint32_t x = 0; x < l_.width; ++x) image_.SetPixelIndex(x, storageRow, Packed(src, x));
+      } else {
+        std::memcpy(dst, src, (static_cast<size_t>(l_.width) * bits + 7) / 8);
+      }
+      return;
+    }
+    const bool premultiplied = l_.alpha == EXTRASAMPLE_ASSOCALPHA;
+    const size_t spp = l_.samplesPerPixel;
+    if (kind_ == TiffKind::kGrey) {
+      const bool inverted = l_.photometric == PHOTOMETRIC_MINISWHITE;
+      for (uint32_t x = 0; x < l_.width; ++x) {
+        uint8_t level;
+        if (bits < 8) {
+          level = static_cast<uint8_t>(Packed(src, x) * 255 / ((1u << bits) - 1));
+          if (inverted) level = 255 - level;
+        } else {
+          level = Sample(src, x * spp, inverted);
+        }
+        if (spp == 2 && l_.hasAlpha)
+          level = OverWhite(level, Sample(src, x * 2 + 1), premultiplied);
+        dst[x] = level;
+      }
+      return;
+    }
+    for (uint32_t x = 0; x < l_.width; ++x) {
+      const size_t s = x * spp;
+      uint8_t* d = dst + 3 * static_cast<size_t>(x);
+      d[0] = Sample(src, s + 2);
+      d[1] = Sample(src, s + 1);
+      d[2] = Sample(src, s);
+      if (l_.hasAlpha && spp >= 4) {
+        const uint8_t alpha = Sample(src, s + 3);
+        for (int c = 0; c < 3; ++c) d[c] = OverWhite(d[c], alpha, premultiplied);
+      }
+    }
+  }
+
+ private:
+  // A sample of 1, 2 or 4 bits, packed from the high bit down.
+  uint8_t Packed(const uint8_t* src, uint32_t x) const {
+    const uint32_t bits = l_.bitsPerSample;
+    const uint32_t bit = x * bits;
+    return static_cast<uint8_t>((src[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
+  }
+  // An 8- or 16-bit sample scaled to 8 bits; libtiff hands 16-bit samples over in host order.
+  uint8_t Sample(const uint8_t* src, size_t index, bool inverted = false) const {
+    if (l_.bitsPerSample == 8) return inverted ? 255 - src[index] : src[index];
+    uint16_t value;
+    std::memcpy(&value, src + 2 * index, sizeof value);
+    if (inverted) value = 65535 - value;
+    return static_cast<uint8_t>((value + 128u) / 257u);
+  }
+
+  const TiffLayout& l_;
+  TiffKind kind_;
+  RasterImage& image_;
+};
+
+bool CreateTiffImage(const TiffLayout& l, TiffKind kind, RasterImage& image) {
+  uint32_t bpp = 24;
+  if (kind == TiffKind::kPalette) {
+    bpp = l.bitsPerSample == 1 ? 1 : l.bitsPerSample <= 4 ? 4 : 8;
+  } else if (kind == TiffKind::kGrey) {
+    bpp = l.bitsPerSample == 1 && l.samplesPerPixel == 1 ? 1 : 8;
+  }
+  if (!CheckImageSize(l.width, l.height, bpp, image)) return false;
+  if (!image.Create(l.width, l.height, bpp, kFormatTiff)) return false;
+  if (kind == TiffKind::kGrey) {
+    SetGreyRamp(image);
+    if (bpp == 1 && l.photometric == PHOTOMETRIC_MINISWHITE) {
+      image.Palette()[0] = {255, 255, 255, 0};
+      image.Palette()[1] = {0, 0, 0, 0};
+    }
+  } else if (kind == TiffKind::kPalette) {
+    const size_t count = std::min<size_t>(size_t{1} << l.bitsPerSample, image.GetPaletteSize());
+    // Old writers stored 8-bit colour maps; a map with no entry above 255 is one of those.
+    bool eightBit = true;
+    for (size_t i = 0; i < count; ++i) {
+      if (l.red[i] > 255 || l.green[i] > 255 || l.blue[i] > 255) eightBit = false;
+    }
+    const auto scale = [eightBit](uint16_t v) {
+      return static_cast<uint8_t>(eightBit ? v : (v + 128u) / 257u);
+    };
+    auto palette = image.Palette();
+    for (size_t i = 0; i < count; ++i) {
+      palette[i] = {scale(l.blue[i]), scale(l.green[i]), scale(l.red[i]), 0};
+    }
+  }
+  return true;
+}
+
+bool ReadCommonLayout(TIFF* tif, const TiffLayout& l, TiffKind kind, RasterImage& image) {
+  TiffRowConverter converter(l, kind, image);
+  const uint64_t scanline = TIFFScanlineSize64(tif);
+  const uint64_t needed =
+      (static_cast<uint64_t>(l.width) * l.samplesPerPixel * l.bitsPerSample + 7) / 8;
+  if (scanline < needed) {
+    image.SetLastError("TIFF: scanline size does not match the image width");
+    return false;
+  }
+  try {
+    if (!TIFFIsTiled(tif)) {
+      std::vector<uint8_t> row(scanline);
+      for (uint32_t y = 0; y < l.height; ++y) {
+        if (TIFFReadScanline(tif, row.data(), y, 0) < 0) return false;
+        converter.Convert(row.data(), y);
+      }
+      return true;
+    }
+    uint32_t tileWidth = 0;
+    uint32_t tileHeight = 0;
+    TIFFGetField(tif, TIFFTAG_TILEWIDTH, &tileWidth);
+    TIFFGetField(tif, TIFFTAG_TILELENGTH, &tileHeight);
+    const uint64_t tileRow = TIFFTileRowSize64(tif);
+    const uint64_t tileSize = TIFFTileSize64(tif);
+    if (tileWidth == 0 || tileHeight == 0 || tileRow == 0 || tileSize < tileRow * tileHeight ||
+        scanline * tileHeight > (uint64_t{1} << 31)) {
+      image.SetLastError("TIFF: bad tile size");
+      return false;
+    }
+    std::vector<uint8_t> tile(tileSize);
+    std::vector<uint8_t> band(scanline * tileHeight);
+    for (uint32_t y0 = 0; y0 < l.height; y0 += tileHeight) {
+      const uint32_t rows = std::min(tileHeight, l.height - y0);
+      for (uint32_t x0 = 0; x0 < l.width; x0 += tileWidth) {
+        if (TIFFReadTile(tif, tile.data(), x0, y0, 0, 0) < 0) return false;
+        // Tile widths are multiples of 16 pixels, so every tile starts on a whole byte.
+        const uint64_t offset = static_cast<uint64_t>(x0) * l.samplesPerPixel * l.bitsPerSample / 8;
+        const uint64_t bytes = std::min(tileRow, scanline - offset);
+        for (uint32_t r = 0; r < rows; ++r) {
+          std::memcpy(band.data() + r * scanline + offset, tile.data() + r * tileRow, bytes);
+        }
+      }
+      for (uint32_t r = 0; r < rows; ++r) converter.Convert(band.data() + r * scanline, y0 + r);
+    }
+    return true;
+  } catch (const std::bad_alloc&) {
+    image.SetLastError("RasterImage::Create can't allocate memory");
+    return false;
+  }
+}
+
+// Any other layout libtiff understands, through its RGBA reader (premultiplied, bottom row first).
+bool ReadThroughRgba(TIFF* tif, const TiffLayout& l, RasterImage& image) {
+  char message[1024] = {};
+  if (!TIFFRGBAImageOK(tif, message)) {
+    image.SetLastError(message);
+    return false;
+  }
+  if (!CheckImageSize(l.width, l.height, 24, image)) return false;
+  std::vector<uint32_t> raster;
+  try {
+    raster.resize(static_cast<size_t>(l.width) * l.height);
+  } catch (const std::bad_alloc&) {
+    image.SetLastError("RasterImage::Create can't allocate memory");
+    return false;
+  }
+  if (!TIFFReadRGBAImageOriented(tif, l.width, l.height, raster.data(), ORIENTATION_BOTLEFT, 1)) {
+    return false;
+  }
+  if (!image.Create(l.width, l.height, 24, kFormatTiff)) return false;
+  for (uint32_t y = 0; y < l.height; ++y) {
+    uint8_t* dst = image.GetBits(y);
+    const uint32_t* src = raster.data() + static_cast<size_t>(y) * l.width;
+    for (uint32_t x = 0; x < l.width; ++x) {
+      const auto alpha = static_cast<uint8_t>(TIFFGetA(src[x]));
+      dst[3 * x] = OverWhite(static_cast<uint8_t>(TIFFGetB(src[x])), alpha, true);
+      dst[3 * x + 1] = OverWhite(static_cast<uint8_t>(TIFFGetG(src[x])), alpha, true);
+      dst[3 * x + 2] = OverWhite(static_cast<uint8_t>(TIFFGetR(src[x])), alpha, true);
+    }
+  }
+  return true;
+}
+
+int32_t ResolutionToPelsPerMeter(float resolution, uint16_t unit) {
+  if (!std::isfinite(resolution) || resolution <= 0 || resolution > 1e6f) return 0;
+  const double perMetre = unit == RESUNIT_CENTIMETER ? 100.0 : 39.37007874015748;
+  return static_cast<int32_t>(resolution * perMetre + 0.5);
+}
+
+void ReadResolution(TIFF* tif, RasterImage& image) {
+  uint16_t unit = RESUNIT_INCH;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
+  if (unit != RESUNIT_INCH && unit != RESUNIT_CENTIMETER) return;
+  float x = 0;
+  float y = 0;
+  if (TIFFGetField(tif, TIFFTAG_XRESOLUTION, &x) && TIFFGetField(tif, TIFFTAG_YRESOLUTION, &y)) {
+    image.SetXPelsPerMeter(ResolutionToPelsPerMeter(x, unit));
+    image.SetYPelsPerMeter(ResolutionToPelsPerMeter(y, unit));
+  }
+}
+
+bool DecodeFirstDirectory(TIFF* tif, RasterImage& image) {
+  TiffLayout layout;
+  if (!ReadLayout(tif, layout)) return false;
+  const TiffKind kind = Classify(layout);
+  if (kind == TiffKind::kOther) {
+    if (!ReadThroughRgba(tif, layout, image)) return false;
+  } else {
+    if (!CreateTiffImage(layout, kind, image)) return false;
+    if (!ReadCommonLayout(tif, layout, kind, image)) return false;
+  }
+  ReadResolution(tif, image);
+  return true;
+}
+
+bool WriteTiffRows(TIFF* tif, const RasterImage& image, std::vector<uint8_t>& row) {
+  const uint32_t height = image.GetHeight();
+  const uint32_t width = image.GetWidth();
+  for (uint32_t y = 0; y < height; ++y) {
+    const uint8_t* src = image.GetBits(height - 1 - y);
+    // libtiff may change the row it is given (predictor, byte order), so it gets a copy.
+    if (image.GetBpp() == 24) {
+      for (uint32_t x = 0; x < width; ++x) {
+        row[3 * x] = src[3 * x + 2];
+        row[3 * x + 1] = src[3 * x + 1];
+        row[3 * x + 2] = src[3 * x];
+      }
+    } else {
+      std::memcpy(row.data(), src, row.size());
+    }
+    if (TIFFWriteScanline(tif, row.data(), y, 0) < 0) return false;
+  }
+  return TIFFWriteDirectory(tif) != 0;
+}
+
+}  // namespace
+
+bool DecodeTiff(std::span<const uint8_t> data, RasterImage& image) {
+  const bool little = data.size() >= 4 && data[0] == 'I' && data[1] == 'I' && data[3] == 0 &&
+                      (data[2] == 42 || data[2] == 43);
+  const bool big = data.size() >= 4 && data[0] == 'M' && data[1] == 'M' && data[2] == 0 &&
+                   (data[3] == 42 || data[3] == 43);
+  if (!little && !big) {
+    image.SetLastError("Not a TIFF");
+    return false;
+  }
+  TiffStream stream;
+  stream.input = data;
+  const TiffHandle tif = OpenTiff(stream, "rm");
+  bool ok = tif != nullptr && DecodeFirstDirectory(tif.get(), image);
+  // libtiff can report a damaged strip and still return success for it.
+  if (!stream.error.Empty()) ok = false;
+  if (!ok) {
+    image.SetLastError(!stream.error.Empty()          ? stream.error.text
+                       : !stream.warning.Empty()      ? stream.warning.text
+                       : image.GetLastError().empty() ? "TIFF: can't read the image"
+                                                      : image.GetLastError());
+    return false;
+  }
+  if (!stream.warning.Empty()) image.SetLastError(stream.warning.text);
+  return true;
+}
+
+bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out) {
+  const uint32_t bpp = image.GetBpp();
+  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) {
+    image.SetLastError("TIFF: unsupported bit depth");
+    return false;
+  }
+  OutputGuard guard(out);
+  TiffStream stream;
+  stream.output = &out;
+  stream.outputBase = out.size();
+  bool ok = false;
+  {
+    const TiffHandle tif = OpenTiff(stream, "w");
+    if (tif) {
+      TIFF* t = tif.get();
+      const bool rgb = bpp == 24;
+      TIFFSetField(t, TIFFTAG_IMAGEWIDTH, image.GetWidth());
+      TIFFSetField(t, TIFFTAG_IMAGELENGTH, image.GetHeight());
+      TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, rgb ? 8 : bpp);
+      TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, rgb ? 3 : 1);
+      TIFFSetField(t, TIFFTAG_PHOTOMETRIC, rgb ? PHOTOMETRIC_RGB : PHOTOMETRIC_PALETTE);
+      TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+      TIFFSetField(t, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
+      TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
+      if (rgb) TIFFSetField(t, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
+      TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(t, 0));
+      const int32_t xDpi = image.GetXPelsPerMeter() > 0 ? image.GetXDpi() : image.GetYDpi();
+      const int32_t yDpi = image.GetYPelsPerMeter() > 0 ? image.GetYDpi() : image.GetXDpi();
+      if (xDpi > 0 && yDpi > 0) {
+        TIFFSetField(t, TIFFTAG_XRESOLUTION, static_cast<float>(xDpi));
+        TIFFSetField(t, TIFFTAG_YRESOLUTION, static_cast<float>(yDpi));
+        TIFFSetField(t, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+      }
+      std::vector<uint16_t> red, green, blue;
+      std::vector<uint8_t> row;
+      try {
+        for (const RgbQuad& c : image.Palette()) {
+          red.push_back(static_cast<uint16_t>(c.red * 257));
+          green.push_back(static_cast<uint16_t>(c.green * 257));
+          blue.push_back(static_cast<uint16_t>(c.blue * 257));
+        }
+        row.resize(rgb ? static_cast<size_t>(image.GetWidth()) * 3
+                       : (static_cast<size_t>(image.GetWidth()) * bpp + 7) / 8);
+      } catch (const std::bad_alloc&) {
+        image.SetLastError("TIFF: out of memory");
+        return false;
+      }
+      if (!rgb) TIFFSetField(t, TIFFTAG_COLORMAP, red.data(), green.data(), blue.data());
+      ok = WriteTiffRows(t, image, row);
+    }
+  }
+  if (!ok || !stream.error.Empty()) {
+    image.SetLastError(stream.error.Empty() ? "TIFF: can't write the image" : stream.error.text);
+    return false;
+  }
+  guard.Commit();
+  return true;
 }
 
 }  // namespace tavolo::codecs
