@@ -1,10 +1,30 @@
 // Until the main window exists, the application tells what it is and where its data lives.
+#include <QApplication>
 #include <cstdio>
+#include <cstring>
 
+#include "app/FatalErrorDialog.h"
 #include "base/ProgramFolder.h"
 
-int main() {
+namespace {
+
+void PrintVersion() {
   const auto folder = tavolo::ProgramFolder();
   std::printf("Tavolo %s\nProgram folder: %s\n", TAVOLO_VERSION, folder.string().c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Answered before any window exists, so that it works without a display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      PrintVersion();
+      return 0;
+    }
+  }
+  QApplication app(argc, argv);
+  tavolo::InstallFatalErrorDialog();
+  PrintVersion();
   return 0;
 }

@@ -1,0 +1,42 @@
+#include "controls/ColorBtn.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "base/CheckedCall.h"
+#include "controls/ControlPainting.h"
+
+namespace tavolo {
+
+ColorBtn::ColorBtn(QWidget* parent) : OwnerDrawnControl(parent) {}
+
+void ColorBtn::SetColor(Colorref colour) {
+  colour_ = colour;
+  TAVOLO_CHECK_AS("RedrawWindow()", RedrawNow(*this));
+}
+
+void ColorBtn::Draw(QImage& picture) const {
+  QPainter painter(&picture);
+  const QColor colour = QColor::fromRgb(ToQRgb(colour_));
+  const QRect all = picture.rect();
+  if (isEnabled()) {
+    painter.fillRect(all, colour);
+  } else {
+    FillHatched(painter, all, colour, palette().color(QPalette::Button));
+  }
+  FrameRect3d(painter, all, Qt::black, Qt::black);
+  FrameRect3d(painter, all.adjusted(1, 1, -1, -1), Qt::white, Qt::white);
+}
+
+// An ordinary button click: pressed and released inside.
+void ColorBtn::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressed_ = true;
+}
+
+void ColorBtn::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) return;
+  pressed_ = false;
+  if (rect().contains(event->position().toPoint())) Q_EMIT clicked();
+}
+
+}  // namespace tavolo

@@ -1,0 +1,82 @@
+#include "controls/ColorLine.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "controls/ControlPainting.h"
+#include "controls/EyedropperCursor.h"
+
+namespace tavolo {
+
+namespace {
+
+// The twelve hues are spread over the whole hue scale, 239 / 12 apart.
+constexpr float kHueStep = 19.916666f;
+
+struct CellSize {
+  float width;
+  float height;
+};
+
+CellSize CellSizeOf(QSize size) {
+  return {static_cast<float>(size.width()) / kColorLineColumns,
+          static_cast<float>(size.height() - 2) / kColorLineRows};
+}
+
+}  // namespace
+
+HslColor ColorLineCellColour(int cell) {
+  if (cell == kColorLineWhiteCell) return {0, 240, 240};
+  if (cell == kColorLineBlackCell) return {0, 0, 0};
+  return {static_cast<float>(cell) * kHueStep, 240, 120};
+}
+
+QRect ColorLineCellRect(int cell, QSize size) {
+  const CellSize cellSize = CellSizeOf(size);
+  const int w = static_cast<int>(cellSize.width);
+  const int h = static_cast<int>(cellSize.height);
+  const int row = cell / kColorLineColumns;
+  const int column = cell % kColorLineColumns;
+  return QRect(w * column, h * row, w, h);
+}
+
+int ColorLineCellAt(QPoint point, QSize size) {
+  if (!QRect(QPoint(0, 0), size).contains(point)) return -1;
+  const CellSize cellSize = CellSizeOf(size);
+  if (cellSize.width <= 0 || cellSize.height <= 0) return -1;
+  const int column = static_cast<int>(static_cast<float>(point.x()) / cellSize.width);
+  const int row = static_cast<int>(static_cast<float>(point.y()) / cellSize.height);
+  if (column >= kColorLineColumns || row >= kColorLineRows) return -1;
+  return row * kColorLineColumns + column;
+}
+
+ColorLine::ColorLine(QWidget* parent) : OwnerDrawnControl(parent) {
+  setCursor(EyedropperCursor());
+}
+
+void ColorLine::Draw(QImage& picture) const {
+  QPainter painter(&picture);
+  const QColor face = palette().color(QPalette::Button);
+  painter.fillRect(picture.rect(), face);
+  for (int cell = 0; cell < kColorLineCells; ++cell) {
+    const QRect area = ColorLineCellRect(cell, picture.size());
+    const QColor colour =
+        QColor::fromRgb(ToQRgb(RgbToColorref(HslToRgb(ColorLineCellColour(cell)))));
+    if (isEnabled()) {
+      painter.fillRect(area, colour);
+    } else {
+      FillHatched(painter, area, colour, face);
+    }
+    FrameRect3d(painter, area, Qt::black, Qt::black);
+  }
+}
+
+void ColorLine::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const int cell = ColorLineCellAt(event->position().toPoint(), size());
+  if (cell < 0) return;
+  current_ = ColorLineCellColour(cell);
+  Q_EMIT clicked();
+}
+
+}  // namespace tavolo

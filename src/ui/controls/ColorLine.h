@@ -1,0 +1,43 @@
+// A row of 14 colour swatches, 7 columns by 2 rows: twelve hues, white and black. A press on a
+// swatch makes its colour current and notifies the owner at once.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+#include "base/ColorModel.h"
+#include "controls/OwnerDrawnControl.h"
+
+namespace tavolo {
+
+inline constexpr int kColorLineColumns = 7;
+inline constexpr int kColorLineRows = 2;
+inline constexpr int kColorLineCells = kColorLineColumns * kColorLineRows;
+inline constexpr int kColorLineWhiteCell = 6;
+inline constexpr int kColorLineBlackCell = 13;
+
+// The colour of cell k = 7 row + column.
+HslColor ColorLineCellColour(int cell);
+// Where cell k is drawn in a control of `size`.
+QRect ColorLineCellRect(int cell, QSize size);
+// The cell under a point of the client area, or -1.
+int ColorLineCellAt(QPoint point, QSize size);
+
+class ColorLine : public OwnerDrawnControl {
+  Q_OBJECT
+
+ public:
+  explicit ColorLine(QWidget* parent = nullptr);
+
+  // The colour of the swatch picked last (black before the first pick).
+  HslColor CurrentColor() const { return current_; }
+
+ protected:
+  void Draw(QImage& picture) const override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  HslColor current_{0, 0, 0};
+};
+
+}  // namespace tavolo

@@ -1,0 +1,61 @@
+#include "controls/ControlPainting.h"
+
+#include <QPainter>
+#include <QWidget>
+
+namespace tavolo {
+
+void FrameRect3d(QPainter& painter, const QRect& rect, const QColor& topLeft,
+                 const QColor& bottomRight) {
+  const int x = rect.x();
+  const int y = rect.y();
+  const int w = rect.width();
+  const int h = rect.height();
+  if (w <= 0 || h <= 0) return;
+  painter.fillRect(x, y, w - 1, 1, topLeft);
+  painter.fillRect(x, y, 1, h - 1, topLeft);
+  painter.fillRect(x + w - 1, y, 1, h, bottomRight);
+  painter.fillRect(x, y + h - 1, w, 1, bottomRight);
+}
+
+void DrawSunkenEdge(QPainter& painter, const QSize& size, const QPalette& palette) {
+  const QRect outer(QPoint(0, 0), size);
+  FrameRect3d(painter, outer, palette.color(QPalette::Dark), palette.color(QPalette::Light));
+  FrameRect3d(painter, outer.adjusted(1, 1, -1, -1), palette.color(QPalette::Shadow),
+              palette.color(QPalette::Midlight));
+}
+
+void FillHatched(QPainter& painter, const QRect& rect, const QColor& colour,
+                 const QColor& background) {
+  painter.fillRect(rect, background);
+  painter.fillRect(rect, QBrush(colour, Qt::DiagCrossPattern));
+}
+
+void InvertRect(QImage& picture, const QRect& rect) {
+  const QRect area = rect.intersected(picture.rect());
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = area.left(); x <= area.right(); ++x) row[x] ^= 0x00FFFFFFu;
+  }
+}
+
+void DrawBox(QPainter& painter, int left, int top, int right, int bottom, const QColor& outline,
+             const QColor& fill) {
+  if (right <= left || bottom <= top) return;
+  painter.fillRect(left, top, right - left, bottom - top, outline);
+  if (right - left > 2 && bottom - top > 2) {
+    painter.fillRect(left + 1, top + 1, right - left - 2, bottom - top - 2, fill);
+  }
+}
+
+bool RedrawNow(QWidget& control) {
+  control.repaint();
+  return true;
+}
+
+bool ReleaseMouseCapture(QWidget& control) {
+  if (QWidget::mouseGrabber() == &control) control.releaseMouse();
+  return QWidget::mouseGrabber() != &control;
+}
+
+}  // namespace tavolo

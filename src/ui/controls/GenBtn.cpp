@@ -1,0 +1,164 @@
+#include "controls/GenBtn.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "base/CheckedCall.h"
+#include "controls/ControlPainting.h"
+#include "controls/GenBtnFaces.h"
+
+namespace tavolo {
+
+namespace {
+
+const QColor kTextNormal(81, 107, 135);
+const QColor kTextLit(92, 158, 215);
+const QColor kTextInactive(184, 193, 202);
+
+constexpr int kCaptionPixels = 12;
+constexpr int kSymbolPixels = 16;
+const QString kSymbolFamily = QStringLiteral("Wingdings");
+
+// A wide-headed arrow about the size of a 16-pixel symbol glyph, pointing left or right from
+// the centre of `area`.
+QPainterPath ArrowPath(const QRectF& area, bool pointsLeft) {
+  constexpr qreal kHalfLength = 6.5;
+  constexpr qreal kHeadLength = 6.0;
+  constexpr qreal kHeadHalfHeight = 5.0;
+  constexpr qreal kShaftHalfHeight = 2.0;
+  const qreal s = pointsLeft ? 1.0 : -1.0;
+  const QPointF c = area.center();
+  const auto at = [&](qreal x, qreal y) { return QPointF(c.x() + s * x, c.y() + y); };
+  QPainterPath path;
+  path.moveTo(at(-kHalfLength, 0));
+  path.lineTo(at(-kHalfLength + kHeadLength, -kHeadHalfHeight));
+  path.lineTo(at(-kHalfLength + kHeadLength, -kShaftHalfHeight));
+  path.lineTo(at(kHalfLength, -kShaftHalfHeight));
+  path.lineTo(at(kHalfLength, kShaftHalfHeight));
+  path.lineTo(at(-kHalfLength + kHeadLength, kShaftHalfHeight));
+  path.lineTo(at(-kHalfLength + kHeadLength, kHeadHalfHeight));
+  path.closeSubpath();
+  return path;
+}
+
+}  // namespace
+
+GenBtn::GenBtn(QWidget* parent) : OwnerDrawnControl(parent) {
+  setMouseTracking(true);
+  SetOpaque(IsPainted());
+}
+
+void GenBtn::SetText(const QString& text) {
+  text_ = text;
+  update();
+}
+
+void GenBtn::SetActive(bool active) {
+  active_ = active;
+  update();
+}
+
+void GenBtn::SetSymbol(unsigned char symbol) {
+  symbol_ = symbol;
+  update();
+}
+
+bool GenBtn::IsPainted() const {
+  return width() >= kGenBtnFaceSize && height() >= kGenBtnFaceSize;
+}
+
+void GenBtn::resizeEvent(QResizeEvent* event) {
+  SetOpaque(IsPainted());
+  OwnerDrawnControl::resizeEvent(event);
+}
+
+void GenBtn::Draw(QImage& picture) const {
+  DrawFace(picture);
+  DrawCaption(picture);
+}
+
+void GenBtn::DrawFace(QImage& picture) const {
+  picture.fill(QColor::fromRgb(kGenBtnBackground));
+  GenBtnFace face = GenBtnFace::Normal;
+  if (active_ && pressed_) {
+    face = GenBtnFace::Pressed;
+  } else if (active_ && hover_) {
+    face = GenBtnFace::Hover;
+  }
+  const QImage& source = GenBtnFacePicture(face);
+  const int width = picture.width();
+  const int rows = std::min(kGenBtnFaceSize, picture.height());
+  for (int y = 0; y < rows; ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < width; ++x) to[x] = from[GenBtnFaceColumn(x, width)];
+  }
+}
+
+void GenBtn::DrawCaption(QImage& picture) const {
+  QPainter painter(&picture);
+  const QColor colour = !active_ ? kTextInactive : (hover_ || pressed_) ? kTextLit : kTextNormal;
+  const QRectF area = picture.rect();
+  const bool symbolFont = symbol_ != 0 && QFontDatabase::hasFamily(kSymbolFamily);
+  if (symbol_ != 0 && !symbolFont) {
+    // Without the symbol font the two arrows the program uses are drawn by hand.
+    if (symbol_ != kSymbolArrowLeft && symbol_ != kSymbolArrowRight) return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(ArrowPath(area, symbol_ == kSymbolArrowLeft));
+    return;
+  }
+  QFont font(symbolFont ? kSymbolFamily : QStringLiteral("Arial"));
+  font.setPixelSize(symbolFont ? kSymbolPixels : kCaptionPixels);
+  font.setWeight(QFont::Normal);
+  TAVOLO_CHECK_AS("fnt.CreateFontIndirectA(&lf)", !QFontInfo(font).family().isEmpty());
+  painter.setFont(font);
+  painter.setPen(colour);
+  const QString caption = symbolFont ? QString(QChar(symbol_)) : text_;
+  painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, caption);
+}
+
+void GenBtn::mouseMoveEvent(QMouseEvent* event) {
+  if (!rect().contains(event->position().toPoint())) {
+    LeaveButton();
+    return;
+  }
+  if (!hover_) {
+    hover_ = true;
+    update();
+  }
+}
+
+void GenBtn::leaveEvent(QEvent* event) {
+  LeaveButton();
+  OwnerDrawnControl::leaveEvent(event);
+}
+
+void GenBtn::LeaveButton() {
+  const bool wasLit = hover_ || pressed_;
+  // Moving out cancels a press: the release then sends nothing.
+  pressed_ = false;
+  hover_ = false;
+  if (wasLit) update();
+}
+
+void GenBtn::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  pressed_ = true;
+  update();
+}
+
+void GenBtn::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) return;
+  pressed_ = false;
+  TAVOLO_CHECK_AS("ReleaseCapture()", ReleaseMouseCapture(*this));
+  update();
+  if (active_) Q_EMIT clicked();
+}
+
+}  // namespace tavolo

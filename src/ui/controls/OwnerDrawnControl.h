@@ -1,0 +1,42 @@
+// Base of the owner-drawn controls: the picture is composed off-screen at the control's size and
+// copied to the screen in one step, with no background erase, so drags and hovers never flicker.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace tavolo {
+
+class OwnerDrawnControl : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The control's picture at its current size, exactly as the next paint shows it; a null
+  // image when the control paints nothing.
+  QImage Picture() const;
+
+ Q_SIGNALS:
+  // The command message to the owner.
+  void clicked();
+
+ protected:
+  // A transparent control lets its parent show through wherever it draws nothing.
+  enum class Background { Opaque, Transparent };
+
+  explicit OwnerDrawnControl(QWidget* parent, Background background = Background::Opaque);
+
+  // Draws the whole picture; `picture` has the control's size and is not cleared beforehand
+  // unless the control is transparent.
+  virtual void Draw(QImage& picture) const = 0;
+  // A control may decline to paint at all (its parent then shows through).
+  virtual bool IsPainted() const { return true; }
+  // Opaque controls suppress the background erase; the others let the parent show through.
+  void SetOpaque(bool opaque);
+
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Background background_;
+};
+
+}  // namespace tavolo

@@ -1,0 +1,16 @@
+#include "controls/SliderPosition.h"
+
+#include <algorithm>
+
+#include "base/CheckedCall.h"
+
+namespace tavolo {
+
+float CheckedSliderPosition(float position, float low) {
+  const float pos = position - low;
+  TAVOLO_CHECK_AS("_pos>=0&&pos<=1", pos >= 0 && pos <= 1);
+  if (!(pos >= 0)) return low;
+  return std::min(position, low + 1);
+}
+
+}  // namespace tavolo

@@ -1,0 +1,190 @@
+#include "gallery/GalleryCatalog.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include "base/ColorModel.h"
+#include "controls/ColorBtn.h"
+#include "controls/ColorLine.h"
+#include "controls/FldName.h"
+#include "controls/GenBtn.h"
+#include "controls/GenBtnFaces.h"
+#include "controls/HLPicker.h"
+#include "controls/HueSlider.h"
+#include "controls/LSlider.h"
+#include "controls/SLSlider.h"
+#include "controls/Slider.h"
+
+namespace tavolo {
+
+namespace {
+
+QString Hsl(HslColor c) {
+  return QStringLiteral("(%1, %2, %3)").arg(c.h, 0, 'f', 1).arg(c.s, 0, 'f', 1).arg(c.l, 0, 'f', 1);
+}
+
+GalleryItem Button(const QString& title, QSize size, const QString& text, unsigned char symbol,
+                   bool active) {
+  return {QStringLiteral("Buttons"), title, size,
+          [=](QWidget* parent, const GalleryReport& report) {
+            auto* button = new GenBtn(parent);
+            button->SetText(text);
+            button->SetSymbol(symbol);
+            button->SetActive(active);
+            QObject::connect(button, &GenBtn::clicked,
+                             [report, title] { report(title + QStringLiteral(": clicked")); });
+            return button;
+          }};
+}
+
+GalleryItem Faces() {
+  return {QStringLiteral("Buttons"), QStringLiteral("GenBtn faces (x3)"), QSize(270, 90),
+          [](QWidget* parent, const GalleryReport&) {
+            QImage strip(3 * kGenBtnFaceSize, kGenBtnFaceSize, QImage::Format_RGB32);
+            const GenBtnFace faces[] = {GenBtnFace::Normal, GenBtnFace::Hover, GenBtnFace::Pressed};
+            for (int i = 0; i < 3; ++i) {
+              const QImage& face = GenBtnFacePicture(faces[i]);
+              for (int y = 0; y < kGenBtnFaceSize; ++y) {
+                for (int x = 0; x < kGenBtnFaceSize; ++x) {
+                  strip.setPixel(i * kGenBtnFaceSize + x, y, face.pixel(x, y));
+                }
+              }
+            }
+            auto* label = new QLabel(parent);
+            label->setPixmap(QPixmap::fromImage(strip.scaled(strip.size() * 3)));
+            return label;
+          }};
+}
+
+GalleryItem PlainSlider(const QString& title, float position, bool enabled) {
+  return {QStringLiteral("Sliders"), title, QSize(160, 14),
+          [=](QWidget* parent, const GalleryReport& report) {
+            auto* slider = new Slider(parent);
+            slider->SetPosition(position);
+            slider->setEnabled(enabled);
+            QObject::connect(slider, &Slider::clicked, [report, slider, title] {
+              report(title + QStringLiteral(": position %1").arg(slider->Position(), 0, 'f', 3));
+            });
+            return slider;
+          }};
+}
+
+GalleryItem CentredSlider(const QString& title, int mode, float hue, float position) {
+  return {QStringLiteral("Sliders"), title, QSize(200, 25),
+          [=](QWidget* parent, const GalleryReport& report) {
+            auto* slider = new LSlider(parent);
+            slider->SetMode(mode);
+            slider->SetHue(hue);
+            slider->SetPosition(position);
+            QObject::connect(slider, &LSlider::clicked, [report, slider, title] {
+              report(title + QStringLiteral(": position %1").arg(slider->Position(), 0, 'f', 3));
+            });
+            QObject::connect(slider, &LSlider::released,
+                             [report, title] { report(title + QStringLiteral(": released")); });
+            return slider;
+          }};
+}
+
+GalleryItem Swatch(const QString& title, Colorref colour, bool enabled) {
+  return {QStringLiteral("Colours"), title, QSize(40, 24),
+          [=](QWidget* parent, const GalleryReport& report) {
+            auto* swatch = new ColorBtn(parent);
+            swatch->SetColor(colour);
+            swatch->setEnabled(enabled);
+            QObject::connect(swatch, &ColorBtn::clicked,
+                             [report, title] { report(title + QStringLiteral(": clicked")); });
+            return swatch;
+          }};
+}
+
+GalleryItem Line(const QString& title, bool enabled) {
+  return {QStringLiteral("Colours"), title, QSize(140, 42),
+          [=](QWidget* parent, const GalleryReport& report) {
+            auto* line = new ColorLine(parent);
+            line->setEnabled(enabled);
+            QObject::connect(line, &ColorLine::clicked, [report, line, title] {
+              report(title + QStringLiteral(": picked ") + Hsl(line->CurrentColor()));
+            });
+            return line;
+          }};
+}
+
+GalleryItem Label() {
+  return {QStringLiteral("Colours"), QStringLiteral("FldName"), QSize(120, 20),
+          [](QWidget* parent, const GalleryReport&) {
+            auto* label = new FldName(parent);
+            label->SetText(QStringLiteral("Company Name"));
+            return label;
+          }};
+}
+
+GalleryItem Hue() {
+  return {QStringLiteral("Pickers"), QStringLiteral("HueSlider"), QSize(240, 20),
+          [](QWidget* parent, const GalleryReport& report) {
+            auto* picker = new HueSlider(parent);
+            picker->SetPosition(0.6f);
+            QObject::connect(picker, &HueSlider::clicked, [report, picker] {
+              report(QStringLiteral("HueSlider: hue %1").arg(picker->Position() * 239, 0, 'f', 1));
+            });
+            return picker;
+          }};
+}
+
+GalleryItem SaturationLightness() {
+  return {QStringLiteral("Pickers"), QStringLiteral("SLSlider"), QSize(240, 160),
+          [](QWidget* parent, const GalleryReport& report) {
+            auto* picker = new SLSlider(parent);
+            picker->SetHue(0.6f);
+            picker->SetSaturation(0.75f);
+            picker->SetLightness(0.4f);
+            QObject::connect(picker, &SLSlider::clicked, [report, picker] {
+              report(QStringLiteral("SLSlider: saturation %1, lightness %2")
+                         .arg(picker->Saturation() * 240, 0, 'f', 1)
+                         .arg(picker->Lightness() * 240, 0, 'f', 1));
+            });
+            return picker;
+          }};
+}
+
+GalleryItem Palette() {
+  return {QStringLiteral("Pickers"), QStringLiteral("HLPicker"), QSize(240, 170),
+          [](QWidget* parent, const GalleryReport& report) {
+            auto* picker = new HLPicker(parent);
+            QObject::connect(picker, &HLPicker::clicked, [report, picker] {
+              report(QStringLiteral("HLPicker: picked ") + Hsl(picker->CurrentColor()));
+            });
+            return picker;
+          }};
+}
+
+}  // namespace
+
+std::vector<GalleryItem> GalleryItems() {
+  return {
+      Button(QStringLiteral("GenBtn"), QSize(150, 30), QStringLiteral("Background options"), 0,
+             true),
+      Button(QStringLiteral("GenBtn inactive"), QSize(90, 30), QStringLiteral("Print"), 0, false),
+      Button(QStringLiteral("Prev."), QSize(50, 30), QStringLiteral("Prev."), kSymbolArrowLeft,
+             true),
+      Button(QStringLiteral("Next"), QSize(50, 30), QStringLiteral("Next"), kSymbolArrowRight,
+             true),
+      Button(QStringLiteral("GenBtn 29 high (not painted)"), QSize(90, 29), QStringLiteral("OK"), 0,
+             true),
+      Faces(),
+      PlainSlider(QStringLiteral("Slider"), 0.3f, true),
+      PlainSlider(QStringLiteral("Slider disabled"), 0.7f, false),
+      CentredSlider(QStringLiteral("LSlider hue"), 0, 0, 0.0f),
+      CentredSlider(QStringLiteral("LSlider saturation"), 1, 160, 0.2f),
+      CentredSlider(QStringLiteral("LSlider grey"), 2, 0, -0.3f),
+      Swatch(QStringLiteral("ColorBtn"), MakeColorref(200, 40, 60), true),
+      Swatch(QStringLiteral("ColorBtn disabled"), MakeColorref(200, 40, 60), false),
+      Line(QStringLiteral("ColorLine"), true),
+      Line(QStringLiteral("ColorLine disabled"), false),
+      Label(),
+      Hue(),
+      SaturationLightness(),
+      Palette(),
+  };
+}
+
+}  // namespace tavolo
