@@ -1,15 +1,232 @@
+// GIF through giflib: the first frame is read onto the logical screen as an 8-bit palette image;
+// palette images are written as one 8-bit frame with a 256-entry global colour map.
+#include <gif_lib.h>
+
+#include <cstring>
+#include <memory>
+
 #include "imaging/codecs/Codecs.h"
+#include "imaging/codecs/GreyRamp.h"
+#include "imaging/codecs/MemoryStreams.h"
 
 namespace tavolo::codecs {
 
-bool DecodeGif(std::span<const uint8_t>, RasterImage& image) {
-  image.SetLastError("Gif codec not built yet");
-  return false;
+namespace {
+
+constexpr char kWriteError[] = "Write Error in GIF file";
+
+struct GifReaderCloser {
+  void operator()(GifFileType* gif) const {
+    int error = 0;
+    DGifCloseFile(gif, &error);
+  }
+};
+
+struct GifWriterCloser {
+  void operator()(GifFileType* gif) const {
+    int error = 0;
+    EGifCloseFile(gif, &error);
+  }
+};
+
+struct ColorMapDeleter {
+  void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
+};
+
+int ReadGifBytes(GifFileType* gif, GifByteType* buffer, int count) {
+  if (count <= 0) return 0;
+  return static_cast<int>(
+      static_cast<ByteSource*>(gif->UserData)->ReadSome(buffer, static_cast<size_t>(count)));
 }
 
-bool EncodeGif(RasterImage& image, std::vector<uint8_t>&) {
-  image.SetLastError("Gif codec not built yet");
-  return false;
+int WriteGifBytes(GifFileType* gif, const GifByteType* bytes, int count) {
+  if (count < 0) return 0;
+  auto* out = static_cast<std::vector<uint8_t>*>(gif->UserData);
+  return AppendBytes(*out, bytes, static_cast<size_t>(count)) ? count : 0;
+}
+
+void SetGifError(RasterImage& image, int error) {
+  const char* text = GifErrorString(error);
+  image.SetLastError(text != nullptr ? text : "GIF: unknown error");
+}
+
+// Skips extensions (the transparent index changes nothing: its palette colour is kept) up to the
+// first image descriptor.
+bool FindFirstFrame(GifFileType* gif, RasterImage& image) {
+  for (;;) {
+    GifRecordType type = UNDEFINED_RECORD_TYPE;
+    if (DGifGetRecordType(gif, &type) == GIF_ERROR) {
+      SetGifError(image, gif->Error);
+      return false;
+    }
+    if (type == IMAGE_DESC_RECORD_TYPE) return true;
+    if (type == TERMINATE_RECORD_TYPE) {
+      image.SetLastError("GIF holds no image");
+      return false;
+    }
+    if (type == EXTENSION_RECORD_TYPE) {
+      int code = 0;
+      GifByteType* block = nullptr;
+      if (DGifGetExtension(gif, &code, &block) == GIF_ERROR) {
+        SetGifError(image, gif->Error);
+        return false;
+      }
+      while (block != nullptr) {
+        if (DGifGetExtensionNext(gif, &block) == GIF_ERROR) {
+          SetGifError(image, gif->Error);
+          return false;
+        }
+      }
+    }
+  }
+}
+
+void SetGifPalette(const ColorMapObject* map, RasterImage& image) {
+  if (map == nullptr || map->Colors == nullptr) {
+    SetGreyRamp(image);
+    return;
+  }
+  auto palette = image.Palette();
+  const size_t count = std::min<size_t>(palette.size(), std::max(map->ColorCount, 0));
+  for (size_t i = 0; i < count; ++i) {
+    const GifColorType& c = map->Colors[i];
+    palette[i] = {c.Blue, c.Green, c.Red, 0};
+  }
+}
+
+// Reads the frame's rows (in interlaced order when it is interlaced) onto the screen, clipping
+// whatever lies outside it.
+bool ReadFrame(GifFileType* gif, RasterImage& image) {
+  const GifImageDesc& frame = gif->Image;
+  if (frame.Width <= 0 || frame.Height <= 0) return true;
+  std::vector<GifPixelType> line;
+  try {
+    line.resize(static_cast<size_t>(frame.Width));
+  } catch (const std::bad_alloc&) {
+    image.SetLastError("RasterImage::Create can't allocate memory");
+    return false;
+  }
+  const int64_t width = image.GetWidth();
+  const int64_t height = image.GetHeight();
+  const auto placeRow = [&](int64_t y) {
+    const int64_t screenY = frame.Top + y;
+    if (screenY >= height) return;
+    uint8_t* dst = image.GetBits(static_cast<uint32_t>(height - 1 - screenY));
+    const int64_t count = std::min<int64_t>(frame.Width, width - frame.Left);
+    if (count > 0) std::memcpy(dst + frame.Left, line.data(), static_cast<size_t>(count));
+  };
+  static constexpr int kPassStart[] = {0, 4, 2, 1};
+  static constexpr int kPassStep[] = {8, 8, 4, 2};
+  const int passes = frame.Interlace ? 4 : 1;
+  for (int pass = 0; pass < passes; ++pass) {
+    const int start = frame.Interlace ? kPassStart[pass] : 0;
+    const int step = frame.Interlace ? kPassStep[pass] : 1;
+    for (int y = start; y < frame.Height; y += step) {
+      if (DGifGetLine(gif, line.data(), frame.Width) == GIF_ERROR) {
+        SetGifError(image, gif->Error);
+        return false;
+      }
+      placeRow(y);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool DecodeGif(std::span<const uint8_t> data, RasterImage& image) {
+  if (data.size() < 6 ||
+      (std::memcmp(data.data(), "GIF87a", 6) != 0 && std::memcmp(data.data(), "GIF89a", 6) != 0)) {
+    image.SetLastError("Not a GIF");
+    return false;
+  }
+  ByteSource source(data);
+  int error = 0;
+  const std::unique_ptr<GifFileType, GifReaderCloser> gif(DGifOpen(&source, ReadGifBytes, &error));
+  if (!gif) {
+    SetGifError(image, error);
+    return false;
+  }
+  if (!FindFirstFrame(gif.get(), image)) return false;
+  if (DGifGetImageDesc(gif.get()) == GIF_ERROR) {
+    SetGifError(image, gif->Error);
+    return false;
+  }
+  const GifImageDesc& frame = gif->Image;
+  // Some writers leave the logical screen empty; the frame then sets the size.
+  int64_t width = gif->SWidth;
+  int64_t height = gif->SHeight;
+  if (width <= 0 || height <= 0) {
+    width = int64_t{frame.Left} + std::max(frame.Width, 0);
+    height = int64_t{frame.Top} + std::max(frame.Height, 0);
+  }
+  if (!CheckImageSize(static_cast<uint64_t>(std::max<int64_t>(width, 0)),
+                      static_cast<uint64_t>(std::max<int64_t>(height, 0)), 8, image) ||
+      !image.Create(static_cast<uint32_t>(width), static_cast<uint32_t>(height), 8, kFormatGif)) {
+    return false;
+  }
+  SetGifPalette(frame.ColorMap != nullptr ? frame.ColorMap : gif->SColorMap, image);
+  // What the frame does not cover shows the background colour.
+  const auto background = static_cast<uint8_t>(gif->SBackGroundColor);
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    std::memset(image.GetBits(y), background, image.GetWidth());
+  }
+  return ReadFrame(gif.get(), image);
+}
+
+bool EncodeGif(RasterImage& image, std::vector<uint8_t>& out) {
+  const uint32_t bpp = image.GetBpp();
+  if (bpp != 1 && bpp != 4 && bpp != 8) {
+    image.SetLastError("GIF can save only palette images: reduce the colours first");
+    return false;
+  }
+  OutputGuard guard(out);
+  const uint32_t width = image.GetWidth();
+  const uint32_t height = image.GetHeight();
+  if (width > 65535 || height > 65535) {
+    image.SetLastError(kWriteError);
+    return false;
+  }
+  std::vector<GifPixelType> line;
+  try {
+    line.resize(width);
+  } catch (const std::bad_alloc&) {
+    image.SetLastError(kWriteError);
+    return false;
+  }
+  const std::unique_ptr<ColorMapObject, ColorMapDeleter> map(GifMakeMapObject(256, nullptr));
+  int error = 0;
+  std::unique_ptr<GifFileType, GifWriterCloser> gif(EGifOpen(&out, WriteGifBytes, &error));
+  if (!map || !gif) {
+    image.SetLastError(kWriteError);
+    return false;
+  }
+  const auto palette = image.Palette();
+  for (size_t i = 0; i < 256; ++i) {
+    const RgbQuad c = i < palette.size() ? palette[i] : RgbQuad{};
+    map->Colors[i] = {c.red, c.green, c.blue};
+  }
+  bool ok = EGifPutScreenDesc(gif.get(), static_cast<int>(width), static_cast<int>(height), 8, 0,
+                              map.get()) != GIF_ERROR &&
+            EGifPutImageDesc(gif.get(), 0, 0, static_cast<int>(width), static_cast<int>(height),
+                             false, nullptr) != GIF_ERROR;
+  for (uint32_t y = 0; ok && y < height; ++y) {
+    const uint32_t storageRow = height - 1 - y;
+    if (bpp == 8) {
+      std::memcpy(line.data(), image.GetBits(storageRow), width);
+    } else {
+      for (uint32_t x = 0; x < width; ++x) line[x] = image.GetPixelIndex(x, storageRow);
+    }
+    ok = EGifPutLine(gif.get(), line.data(), static_cast<int>(width)) != GIF_ERROR;
+  }
+  // Closing writes the trailer, so its result counts.
+  ok = EGifCloseFile(gif.release(), &error) != GIF_ERROR && ok;
+  if (!ok) {
+    image.SetLastError(kWriteError);
+    return false;
+  }
+  guard.Commit();
+  return true;
 }
 
 }  // namespace tavolo::codecs

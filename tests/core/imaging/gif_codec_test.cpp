@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "core/imaging/DamagedInputs.h"
+#include "core/imaging/MagickInterop.h"
+#include "imaging/RasterImage.h"
+
+namespace tavolo {
+namespace {
+
+using test::HaveMagick;
+using test::ImagePixels;
+using test::MagickPixels;
+using test::Quoted;
+
+// Where our encoder puts things: header, screen descriptor, 256-entry table, image descriptor.
+constexpr size_t kScreenFlags = 10;
+constexpr size_t kBackground = 11;
+constexpr size_t kGlobalTable = 13;
+constexpr size_t kTableBytes = 768;
+constexpr size_t kImageDescriptor = kGlobalTable + kTableBytes;
+constexpr size_t kImageDescriptorBytes = 10;
+
+RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp, uint32_t colours) {
+  RasterImage image;
+  image.Create(width, height, bpp, kFormatUnknown);
+  auto palette = image.Palette();
+  for (size_t i = 0; i < palette.size(); ++i) {
+    palette[i] = {static_cast<uint8_t>(i * 3), static_cast<uint8_t>(i * 101),
+                  static_cast<uint8_t>(250 - i), 0};
+  }
+  for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < width; ++x) {
+      image.SetPixelIndex(x, y, static_cast<uint8_t>((x * 7 + y * 3) % colours));
+    }
+  }
+  return image;
+}
+
+std::vector<uint8_t> Encode(RasterImage& image) {
+  std::vector<uint8_t> bytes;
+  EXPECT_TRUE(image.Encode(bytes, kFormatGif)) << image.GetLastError();
+  return bytes;
+}
+
+uint16_t Word(const std::vector<uint8_t>& bytes, size_t at) {
+  return static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+}
+
+void PutWord(std::vector<uint8_t>& bytes, size_t at, uint16_t value) {
+  bytes[at] = static_cast<uint8_t>(value);
+  bytes[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+class GifInterop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+    source_ = dir_.File("source.png");
+    ASSERT_TRUE(test::RunConvert("-size 37x29 -seed 5 plasma: -depth 8 " + Quoted(source_)));
+  }
+
+  test::TempDir dir_;
+  std::filesystem::path source_;
+};
+
+TEST_F(GifInterop, DecodesPlainInterlacedAndTransparentFramesAsImageMagickDoes) {
+  const std::string corner =
+      "\"$(convert " + Quoted(source_) + " -colors 16 -format '%[pixel:p{0,0}]' info:)\"";
+  const std::pair<const char*, std::string> variants[] = {
+      {"256 colours", "-colors 256"},
+      {"interlaced", "-colors 100 -interlace GIF"},
+      {"two colours", "-colors 2"},
+      {"transparent", "-colors 16 -transparent " + corner},
+  };
+  for (const auto& [name, options] : variants) {
+    SCOPED_TRACE(name);
+    const auto file = dir_.File(std::string(name).substr(0, 3) + ".gif");
+    ASSERT_TRUE(test::RunConvert(Quoted(source_) + " " + options + " " + Quoted(file)));
+    RasterImage image(file, kFormatGif);
+    ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+    EXPECT_EQ(image.GetType(), kFormatGif);
+    EXPECT_EQ(image.GetBpp(), 8u);
+    const auto reference = MagickPixels(file);
+    ASSERT_TRUE(reference.has_value());
+    EXPECT_EQ(test::MaxChannelDifference(ImagePixels(image), *reference), 0);
+  }
+}
+
+TEST_F(GifInterop, PlacesASmallFrameOnTheScreenOverTheBackground) {
+  const auto file = dir_.File("offset.gif");
+  ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -resize 20x15! -colors 32 -repage 41x33+9+6 " +
+                               Quoted(file)));
+  const std::vector<uint8_t> bytes = test::ReadFileBytes(file);
+  ASSERT_GT(bytes.size(), kBackground);
+  const RasterImage image(bytes, kFormatGif);
+  ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+  ASSERT_EQ(image.GetWidth(), 41u);
+  ASSERT_EQ(image.GetHeight(), 33u);
+  const auto frame = MagickPixels(file);
+  ASSERT_TRUE(frame.has_value());
+  ASSERT_EQ(frame->width, 20u);
+  const test::RgbPixels ours = ImagePixels(image);
+  for (uint32_t y = 0; y < 33; ++y) {
+    for (uint32_t x = 0; x < 41; ++x) {
+      const bool inside = x >= 9 && x < 29 && y >= 6 && y < 21;
+      if (!inside) {
+        ASSERT_EQ(image.GetPixelIndex(x, 32 - y), bytes[kBackground]) << x << "," << y;
+        continue;
+      }
+      for (int c = 0; c < 3; ++c) {
+        ASSERT_EQ(ours.rgb[(y * 41 + x) * 3 + c], frame->rgb[((y - 6) * 20 + (x - 9)) * 3 + c])
+            << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST_F(GifInterop, ImageMagickReadsWhatWeWriteAtEveryDepth) {
+  for (const uint32_t bpp : {1u, 4u, 8u}) {
+    SCOPED_TRACE(bpp);
+    RasterImage image = MakePaletteImage(37, 29, bpp, 1u << bpp);
+    const auto file = dir_.File("ours" + std::to_string(bpp) + ".gif");
+    ASSERT_TRUE(image.Save(file, kFormatGif)) << image.GetLastError();
+    const auto reference = MagickPixels(file);
+    ASSERT_TRUE(reference.has_value());
+    EXPECT_EQ(test::MaxChannelDifference(ImagePixels(image), *reference), 0);
+  }
+}
+
+TEST(GifCodec, WritesAn8BitFileWithA256ColourTableAndReadsItBack) {
+  for (const uint32_t bpp : {1u, 4u, 8u}) {
+    SCOPED_TRACE(bpp);
+    // Few colours, as the export makes for simple cards: they must come back exactly.
+    RasterImage image = MakePaletteImage(23, 11, bpp, std::min(5u, 1u << bpp));
+    const std::vector<uint8_t> bytes = Encode(image);
+    ASSERT_GT(bytes.size(), kImageDescriptor);
+    EXPECT_EQ(bytes[kScreenFlags] & 0x87, 0x87);  // a global table of 2^8 entries
+    const RasterImage decoded(bytes, kFormatGif);
+    ASSERT_TRUE(decoded.IsValid()) << decoded.GetLastError();
+    EXPECT_EQ(decoded.GetBpp(), 8u);
+    EXPECT_EQ(ImagePixels(decoded).rgb, ImagePixels(image).rgb);
+    for (uint32_t x = 0; x < 23; ++x)
+      EXPECT_EQ(decoded.GetPixelIndex(x, 4), image.GetPixelIndex(x, 4));
+  }
+}
+
+TEST(GifCodec, RefusesTrueColourImagesAndLeavesTheOutputAlone) {
+  RasterImage image = test::MakeTestImage(8, 8);
+  std::vector<uint8_t> out = {9, 9};
+  EXPECT_FALSE(image.Encode(out, kFormatGif));
+  EXPECT_NE(image.GetLastError().find("GIF"), std::string::npos);
+  EXPECT_EQ(out, (std::vector<uint8_t>{9, 9}));
+}
+
+TEST(GifCodec, PrefersTheFramesOwnPalette) {
+  RasterImage image = MakePaletteImage(16, 8, 8, 40);
+  const std::vector<uint8_t> bytes = Encode(image);
+  // Move the table behind the image descriptor and leave a black global table in its place.
+  std::vector<uint8_t> local(bytes.begin(),
+                             bytes.begin() + kImageDescriptor + kImageDescriptorBytes);
+  std::fill(local.begin() + kGlobalTable, local.begin() + kImageDescriptor, 0);
+  local.back() = 0x87;
+  local.insert(local.end(), bytes.begin() + kGlobalTable, bytes.begin() + kImageDescriptor);
+  local.insert(local.end(), bytes.begin() + kImageDescriptor + kImageDescriptorBytes, bytes.end());
+  const RasterImage decoded(local, kFormatGif);
+  ASSERT_TRUE(decoded.IsValid()) << decoded.GetLastError();
+  EXPECT_EQ(ImagePixels(decoded).rgb, ImagePixels(image).rgb);
+}
+
+TEST(GifCodec, SizesAnEmptyScreenByTheFrameAndClipsFramesThatOverhang) {
+  RasterImage image = MakePaletteImage(16, 8, 8, 60);
+  const std::vector<uint8_t> bytes = Encode(image);
+
+  std::vector<uint8_t> noScreen = bytes;
+  PutWord(noScreen, 6, 0);
+  PutWord(noScreen, 8, 0);
+  const RasterImage sized(noScreen, kFormatGif);
+  ASSERT_TRUE(sized.IsValid()) << sized.GetLastError();
+  EXPECT_EQ(ImagePixels(sized).rgb, ImagePixels(image).rgb);
+
+  std::vector<uint8_t> overhang = bytes;
+  ASSERT_EQ(Word(overhang, kImageDescriptor + 5), 16);
+  PutWord(overhang, kImageDescriptor + 1, 13);  // left
+  PutWord(overhang, kImageDescriptor + 3, 6);   // top
+  const RasterImage clipped(overhang, kFormatGif);
+  ASSERT_TRUE(clipped.IsValid()) << clipped.GetLastError();
+  ASSERT_EQ(clipped.GetWidth(), 16u);
+  // The frame's top-left pixel lands at (13, 6) from the top.
+  EXPECT_EQ(clipped.GetPixelIndex(13, 8 - 1 - 6), image.GetPixelIndex(0, 7));
+  EXPECT_EQ(clipped.GetPixelIndex(15, 0), image.GetPixelIndex(2, 6));
+}
+
+TEST(GifCodec, RejectsOtherFormatsAndSurvivesDamage) {
+  RasterImage image;
+  const uint8_t jpeg[] = {0xFF, 0xD8, 0xFF, 0xE0, 0, 16};
+  EXPECT_FALSE(image.Decode(jpeg, kFormatGif));
+  EXPECT_EQ(image.GetLastError(), "Not a GIF");
+
+  RasterImage palette = MakePaletteImage(40, 30, 8, 200);
+  test::ExpectDecodersSurvive(Encode(palette), kFormatGif);
+}
+
+TEST_F(GifInterop, SurvivesDamagedInterlacedFiles) {
+  const auto file = dir_.File("interlaced.gif");
+  ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -colors 64 -interlace GIF " + Quoted(file)));
+  test::ExpectDecodersSurvive(test::ReadFileBytes(file), kFormatGif);
+}
+
+}  // namespace
+}  // namespace tavolo
