@@ -12,6 +12,14 @@
 
 namespace tavolo::codecs {
 
+// How the PNG, JPEG, TIFF and GIF decoders map what they read onto the image's depths:
+// - Palettes of up to 8 bits stay palettised (2-bit ones widen to 4 bits; GIF always gives 8).
+//   Grey of 2 to 16 bits becomes 8 bits over a grey-ramp palette; 1-bit grey stays 1 bit.
+// - 16-bit samples are scaled to 8 bits as (c + 128) / 257, as ImageMagick does.
+// - Alpha (PNG alpha and tRNS, TIFF extra samples) is composited over white after that scaling,
+//   with CompositeOverWhite below. GIF keeps its transparent index with its palette colour.
+// - CMYK and YCCK JPEGs become RGB as ImageMagick makes them: r = (c × k + 127) / 255 for
+//   Adobe's inverted inks, with 255 − c and 255 − k for plain ones.
 bool DecodeBmp(std::span<const uint8_t> data, RasterImage& image);
 bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image);
 bool DecodeIco(std::span<const uint8_t> data, RasterImage& image);
