@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "ImageCommands.h"
+#include "ProjectCommands.h"
 
 namespace tavolo::cli {
 
@@ -10,6 +11,8 @@ namespace {
 constexpr Command kCommands[] = {
     {"convert", RunConvert},
     {"identify", RunIdentify},
+    {"info", RunInfo},
+    {"backgrounds", RunBackgrounds},
 };
 
 }  // namespace

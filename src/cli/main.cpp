@@ -18,6 +18,8 @@ void PrintUsage(std::FILE* out) {
       "  convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N] [--dpi N]\n"
       "                      convert an image; the format comes from OUT's extension unless given\n"
       "  identify FILE       print width, height, bits per pixel, dpi and format of an image\n"
+      "  info PROJECT        print a project or template file's card as JSON\n"
+      "  backgrounds         list the background table: number, name, hue offset\n"
       "  COMMAND --help      show a command's help\n"
       "  --help              show this help\n"
       "  --version           show the version\n",

@@ -40,8 +40,9 @@ class FileDescriptor {
   int fd_;
 };
 
+// A write that finds no such file is missing a folder on the way.
 FileWriteResult WriteFailure(int error, const std::filesystem::path& path) {
-  return {false, error, FileErrorMessage(error, path)};
+  return {false, error, FileErrorMessage(error == ENOENT ? ENOTDIR : error, path)};
 }
 
 }  // namespace
@@ -57,6 +58,7 @@ std::string FileErrorMessage(int error, const std::filesystem::path& path) {
     case EFBIG:
       return Substitute("Disk full while accessing %1.", path);
     case ENOENT:
+      return Substitute("%1 was not found.", path);
     case ENOTDIR:
     case ENAMETOOLONG:
       return Substitute("%1 contains an invalid path.", path);

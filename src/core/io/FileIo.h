@@ -10,7 +10,8 @@
 namespace tavolo {
 
 // The message for a failed file operation, chosen from errno: "Access to %1 was denied.",
-// "Disk full while accessing %1.", "%1 contains an invalid path." or a generic one, with %1
+// "Disk full while accessing %1.", "%1 was not found.", "%1 contains an invalid path." or a
+// generic one, with %1
 // replaced by the file's path.
 std::string FileErrorMessage(int error, const std::filesystem::path& path);
 

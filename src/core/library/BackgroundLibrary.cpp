@@ -167,8 +167,9 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
     result.status = read.error == ENOENT || read.error == ENOTDIR
                         ? BackgroundLoadStatus::kLibraryMissing
                         : BackgroundLoadStatus::kLibraryUnreadable;
-    result.message =
-        FormatMessage("The background library %1 could not be read: ", libraryPath) + read.message;
+    result.message = result.status == BackgroundLoadStatus::kLibraryMissing
+                         ? FormatMessage("The background library %1 was not found.", libraryPath)
+                         : "The background library could not be read: " + read.message;
     return result;
   }
   Descramble(read.bytes);

@@ -454,7 +454,7 @@ TEST(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   TempFolder home;  // no library file: info warns and goes on with an empty table
   CardState card = UnusualState();
   card.pnmb = 0;
-  card.lines[0].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
+  card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
   BackgroundTable table = Table({"Linen"});
   const fs::path path = home.Path() / "card.tvc";
   ASSERT_TRUE(WriteProject(path, card, table).ok);

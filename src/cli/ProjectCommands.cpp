@@ -1,0 +1,326 @@
+#include "ProjectCommands.h"
+
+#include <bit>
+#include <charconv>
+#include <cstdio>
+#include <limits>
+#include <string_view>
+
+#include "base/ProgramFolder.h"
+#include "io/Cp1252.h"
+#include "io/FileIo.h"
+#include "io/ProjectFile.h"
+#include "library/BackgroundLibrary.h"
+
+namespace tavolo::cli {
+
+namespace {
+
+constexpr int kExitFileError = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitVersionMismatch = 3;
+constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
+
+constexpr const char* kInfoUsage =
+    "Usage: tavolo-cli info PROJECT\n"
+    "Prints the card of a project or template file as one JSON object: every stored field of\n"
+    "the card, \"background\" (the background name the file holds), \"version\" (the format\n"
+    "version) and \"result\" (\"success\", \"version mismatch\" or \"file error\"). The card "
+    "holds\n"
+    "what was read up to the point of a failure. Floats read back to the same 32-bit value;\n"
+    "a value that is not a finite number is written as a string (\"Infinity\", \"-Infinity\",\n"
+    "\"NaN(0x7fc00000)\" with its bits).\n"
+    "Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.\n"
+    "Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).\n";
+
+constexpr const char* kBackgroundsUsage =
+    "Usage: tavolo-cli backgrounds\n"
+    "Lists the background table as the application builds it from the program folder\n"
+    "(TAVOLO_HOME): number, name and hue offset, custom backgrounds first.\n";
+
+bool IsHelp(const std::string& arg) {
+  return arg == "--help" || arg == "-h";
+}
+
+int UsageError(const char* command, const std::string& message) {
+  std::fprintf(stderr, "tavolo-cli %s: %s (try 'tavolo-cli %s --help')\n", command, message.c_str(),
+               command);
+  return kExitUsage;
+}
+
+std::string FloatText(float v) {
+  if (v != v) {
+    char bits[32];
+    std::snprintf(bits, sizeof bits, "\"NaN(0x%08x)\"", std::bit_cast<uint32_t>(v));
+    return bits;
+  }
+  if (v == std::numeric_limits<float>::infinity()) return "\"Infinity\"";
+  if (v == -std::numeric_limits<float>::infinity()) return "\"-Infinity\"";
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, v);
+  return std::string(buffer, end.ptr);
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+void AppendEscape(std::string& out, char16_t unit) {
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(unit));
+  out += buffer;
+}
+
+// A JSON string literal. Control characters are escaped, and so are lone surrogates, which
+// UTF-8 cannot carry.
+std::string JsonString(const QString& text) {
+  std::string out = "\"";
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = text[i].unicode();
+    switch (c) {
+      case u'"':
+        out += "\\\"";
+        continue;
+      case u'\\':
+        out += "\\\\";
+        continue;
+      case u'\n':
+        out += "\\n";
+        continue;
+      case u'\r':
+        out += "\\r";
+        continue;
+      case u'\t':
+        out += "\\t";
+        continue;
+      case u'\b':
+        out += "\\b";
+        continue;
+      case u'\f':
+        out += "\\f";
+        continue;
+      default:
+        break;
+    }
+    if (c < 0x20 || c == 0x7F) {
+      AppendEscape(out, c);
+    } else if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate()) {
+      AppendUtf8(out, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
+      ++i;
+    } else if (QChar::isSurrogate(c)) {
+      AppendEscape(out, c);
+    } else {
+      AppendUtf8(out, c);
+    }
+  }
+  return out + "\"";
+}
+
+// The name bytes as text without their zero padding: UTF-8 when they are valid UTF-8 (the names
+// of imported backgrounds), otherwise Windows-1252 (names written by older versions).
+QString NameText(const BackgroundName& name) {
+  size_t length = name.size();
+  while (length > 0 && name[length - 1] == 0) --length;
+  const std::span<const uint8_t> bytes(name.data(), length);
+  const QByteArray raw(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(length));
+  const QString utf8 = QString::fromUtf8(raw);
+  if (utf8.toUtf8() == raw && !utf8.contains(QChar::ReplacementCharacter)) return utf8;
+  return DecodeCp1252(bytes);
+}
+
+std::string Hsl(const HslColor& c) {
+  return "[" + FloatText(c.h) + ", " + FloatText(c.s) + ", " + FloatText(c.l) + "]";
+}
+
+// Builds one pretty-printed JSON object, member by member.
+class JsonObject {
+ public:
+  explicit JsonObject(int indent) : indent_(indent) {}
+  JsonObject& Raw(std::string_view key, const std::string& value) {
+    body_ += first_ ? "\n" : ",\n";
+    first_ = false;
+    body_ += std::string(static_cast<size_t>(indent_ + 2), ' ') + "\"" + std::string(key) +
+             "\": " + value;
+    return *this;
+  }
+  JsonObject& Int(std::string_view key, int64_t v) { return Raw(key, std::to_string(v)); }
+  JsonObject& Float(std::string_view key, float v) { return Raw(key, FloatText(v)); }
+  JsonObject& Text(std::string_view key, const QString& v) { return Raw(key, JsonString(v)); }
+  std::string Done() const {
+    return "{" + body_ + "\n" + std::string(static_cast<size_t>(indent_), ' ') + "}";
+  }
+
+ private:
+  int indent_;
+  std::string body_;
+  bool first_ = true;
+};
+
+std::string JsonArray(const std::vector<std::string>& items, int indent) {
+  if (items.empty()) return "[]";
+  std::string out = "[";
+  const std::string pad(static_cast<size_t>(indent + 2), ' ');
+  for (size_t i = 0; i < items.size(); ++i) out += (i ? ",\n" : "\n") + pad + items[i];
+  return out + "\n" + std::string(static_cast<size_t>(indent), ' ') + "]";
+}
+
+std::string CardJson(const CardState& s, const ReadProjectResult& read) {
+  JsonObject card(0);
+  card.Raw("result", "\"" + std::string(ProjectResultName(read.result)) + "\"");
+  card.Raw("version", read.versionRead ? std::to_string(read.version) : "null");
+  card.Raw("background",
+           read.backgroundNameRead ? JsonString(NameText(read.backgroundName)) : "null");
+  std::vector<std::string> styles;
+  for (const TextBoxStyle& st : s.styles) {
+    styles.push_back(JsonObject(4)
+                         .Text("size", st.size)
+                         .Text("face", st.face)
+                         .Text("style", st.style)
+                         .Raw("textColor", Hsl(st.textColor))
+                         .Raw("fillColor", Hsl(st.fillColor))
+                         .Int("frameMode", st.frameMode)
+                         .Int("frameSize", st.frameSize)
+                         .Int("reserved", st.reserved)
+                         .Float("opacity", st.opacity)
+                         .Float("brightness", st.brightness)
+                         .Done());
+  }
+  card.Raw("styles", JsonArray(styles, 2));
+  std::vector<std::string> boxes;
+  for (const TextBoxLines& lines : s.lines) {
+    std::vector<std::string> used;
+    for (int32_t i = 0; i < lines.count && i < kMaxLinesPerBox; ++i) {
+      used.push_back(JsonString(lines.line[i]));
+    }
+    boxes.push_back(JsonArray(used, 4));
+  }
+  card.Raw("lines", JsonArray(boxes, 2));
+  card.Int("boxCount", s.boxCount)
+      .Float("bgShift", s.bgShift)
+      .Float("gradScale", s.gradScale)
+      .Int("gradOrientation", s.gradOrientation)
+      .Raw("bgColor", Hsl(s.bgColor))
+      .Float("bgBrightness", s.bgBrightness);
+  const PhotoPlacement& p = s.photo;
+  card.Raw("photo", JsonObject(2)
+                        .Float("width", p.width)
+                        .Float("height", p.height)
+                        .Float("x", p.x)
+                        .Float("y", p.y)
+                        .Float("trimLeft", p.trimLeft)
+                        .Float("trimTop", p.trimTop)
+                        .Float("trimBottom", p.trimBottom)
+                        .Float("trimRight", p.trimRight)
+                        .Float("reduction", p.reduction)
+                        .Text("name", p.name)
+                        .Text("path", p.path)
+                        .Done());
+  const LogoPlacement& l = s.logo;
+  card.Raw("logo", JsonObject(2)
+                       .Float("width", l.width)
+                       .Float("height", l.height)
+                       .Float("x", l.x)
+                       .Float("y", l.y)
+                       .Float("reduction", l.reduction)
+                       .Float("angle", l.angle)
+                       .Text("name", l.name)
+                       .Text("path", l.path)
+                       .Done());
+  card.Float("cardHeight", s.cardHeight)
+      .Float("cardWidth", s.cardWidth)
+      .Int("widthUnit", s.widthUnit)
+      .Int("heightUnit", s.heightUnit)
+      .Int("dpi", s.dpi)
+      .Float("hueShift", s.hueShift)
+      .Float("satShift", s.satShift)
+      .Float("lightShift", s.lightShift)
+      .Int("lnmb", s.lnmb)
+      .Int("pnmb", s.pnmb);
+  return card.Done();
+}
+
+// The background table of the program folder, as the application loads it. False (with the
+// message printed) when the library file could not be read whole.
+bool LoadTable(const char* command, BackgroundTable& table) {
+  const BackgroundLoadResult loaded = ReadBGFile(table);
+  if (loaded.tableFull) {
+    std::fprintf(stderr,
+                 "tavolo-cli %s: warning: more than %d backgrounds; the rest are left out\n",
+                 command, kMaxBackgrounds);
+  }
+  if (loaded.Ok()) return true;
+  std::fprintf(stderr, "tavolo-cli %s: %s\n", command, loaded.message.c_str());
+  return false;
+}
+
+}  // namespace
+
+int RunInfo(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (IsHelp(arg)) {
+      std::fputs(kInfoUsage, stdout);
+      return 0;
+    }
+  }
+  if (args.size() != 1) return UsageError("info", "needs exactly one project file");
+  if (args[0].starts_with("-")) return UsageError("info", "unknown option '" + args[0] + "'");
+
+  const FileReadResult file = ReadWholeFile(args[0], kMaxProjectBytes);
+  if (!file.ok) {
+    std::fprintf(stderr, "tavolo-cli info: cannot read '%s': %s\n", args[0].c_str(),
+                 file.message.c_str());
+    return kExitFileError;
+  }
+  // A library that cannot be read is no reason not to describe the file: backgrounds are then
+  // matched against what was loaded (the custom ones), and an unknown name gives pnmb 0.
+  BackgroundTable table;
+  if (!LoadTable("info", table)) {
+    std::fprintf(stderr,
+                 "tavolo-cli info: warning: background numbers are looked up in the %d "
+                 "custom backgrounds only\n",
+                 table.Count());
+  }
+  // Values are applied as they are read, so a damaged file shows how far it got.
+  CardState state;
+  const ReadProjectResult read = ReadProject(file.bytes, state, table, ReadMode::kApplyAsRead);
+  std::printf("%s\n", CardJson(state, read).c_str());
+  if (read.Ok()) return 0;
+  std::fprintf(stderr, "tavolo-cli info: %s: %s (%s)\n", args[0].c_str(),
+               ProjectResultMessage(read.result), read.detail.c_str());
+  return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFileError;
+}
+
+int RunBackgrounds(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (IsHelp(arg)) {
+      std::fputs(kBackgroundsUsage, stdout);
+      return 0;
+    }
+  }
+  if (!args.empty()) return UsageError("backgrounds", "takes no arguments");
+  BackgroundTable table;
+  const bool complete = LoadTable("backgrounds", table);
+  std::printf("%-6s %-22s %s\n", "number", "name", "hue offset");
+  for (int k = 0; k < table.Count(); ++k) {
+    std::string name = JsonString(NameText(table.Record(k).name));
+    std::printf("%6d %-22s %s\n", k, name.c_str(), FloatText(table.HueOffset(k)).c_str());
+  }
+  return complete ? 0 : kExitFileError;
+}
+
+}  // namespace tavolo::cli
