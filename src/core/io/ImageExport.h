@@ -1,0 +1,38 @@
+// Writing a rendered card to an image file: GIF through a 256-colour octree palette with error
+// diffusion, every other format tagged with the card's resolution and the quality.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include <QImage>
+
+#include "card/CardRenderer.h"
+#include "card/CardState.h"
+#include "card/LineSource.h"
+
+namespace tavolo {
+
+// No format: the image is prepared but not saved. No quality: the image's own is kept.
+inline constexpr int kNoFormat = -1;
+inline constexpr int kNoQuality = -1;
+
+struct ExportResult {
+  bool ok = true;
+  std::string message;  // why not, when !ok
+};
+
+// The format code for a file extension ("png", ".JPG", "tif" …); nullopt when none fits.
+std::optional<int> ExportFormatForExtension(std::string extension);
+
+// Writes `card` (a rendered Format_RGB32 image) to `file`. A failed step raises the checked report
+// with its expression text and is also returned.
+ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
+                              int quality, int dpi);
+
+// Export Image: renders the card at its full size (divisor 1) and writes it.
+ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
+                        const std::filesystem::path& file, int format, int quality);
+
+}  // namespace tavolo
