@@ -2,6 +2,7 @@
 
 #include "ImageCommands.h"
 #include "ProjectCommands.h"
+#include "RenderCommand.h"
 
 namespace tavolo::cli {
 
@@ -13,6 +14,7 @@ constexpr Command kCommands[] = {
     {"identify", RunIdentify},
     {"info", RunInfo},
     {"backgrounds", RunBackgrounds},
+    {"render", RunRender},
 };
 
 }  // namespace

@@ -20,6 +20,8 @@ void PrintUsage(std::FILE* out) {
       "  identify FILE       print width, height, bits per pixel, dpi and format of an image\n"
       "  info PROJECT        print a project or template file's card as JSON\n"
       "  backgrounds         list the background table: number, name, hue offset\n"
+      "  render PROJECT -o OUT [--format F] [--quality N] [--ndiv N]\n"
+      "                      render a project's card to an image, as Export Image does\n"
       "  COMMAND --help      show a command's help\n"
       "  --help              show this help\n"
       "  --version           show the version\n",
