@@ -11,7 +11,7 @@
 namespace {
 
 // Bigger images are only decoded: the extra passes would cost time without reaching new code.
-constexpr uint64_t kMaxExercisedPixels = 1u << 18;
+constexpr uint64_t kMaxExercisedPixels = 1u << 14;
 
 void Require(bool condition) {
   if (!condition) __builtin_trap();
