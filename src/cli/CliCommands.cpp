@@ -10,11 +10,8 @@ namespace {
 
 // One line per command; main dispatches on the name.
 constexpr Command kCommands[] = {
-    {"convert", RunConvert},
-    {"identify", RunIdentify},
-    {"info", RunInfo},
-    {"backgrounds", RunBackgrounds},
-    {"render", RunRender},
+    {"convert", RunConvert},         {"identify", RunIdentify}, {"info", RunInfo},
+    {"backgrounds", RunBackgrounds}, {"render", RunRender},
 };
 
 }  // namespace

@@ -40,15 +40,7 @@ class Field {
   bool present() const { return bits_ > 0; }
   uint8_t Get(uint32_t pixel) const {
     if (bits_ == 0) return 0;
-    const uint32_t v = (pixel & mask_) >> shift_;
-    if (bits_ >= 8) return static_cast<uint8_t>(v >> (bits_ - 8));
-    int s = 8 - static_cast<int>(bits_);
-    uint32_t out = v << s;
-    while (s > 0) {
-      s -= static_cast<int>(bits_);
-      out |= s >= 0 ? v << s : v >> -s;
-    }
-    return static_cast<uint8_t>(out);
+    return WidenBits((pixel & mask_) >> shift_, bits_);
   }
 
  private:
@@ -262,6 +254,16 @@ bool DecodeDib(std::span<const uint8_t> data, const DibSource& source, int forma
       source.pixelOffset != 0 ? source.pixelOffset : h.paletteOffset + paletteBytes.size();
   if (pixelOffset > data.size()) return Fail(image, "BMP pixel data is missing");
 
+  const auto width = static_cast<uint64_t>(h.width);
+  const auto height = static_cast<uint64_t>(h.height);
+  const uint64_t fileStride = ((width * h.bpp + 31) / 32) * 4;
+  const bool runLength = h.compression == kBiRle8 || h.compression == kBiRle4;
+  // Checked before allocating, so a short file cannot ask for a large picture. The last row may
+  // lack its padding.
+  if (!runLength && width <= kMaxImageSide && height <= kMaxImageSide &&
+      data.size() - pixelOffset < fileStride * (height - 1) + (width * h.bpp + 7) / 8) {
+    return Fail(image, "BMP pixel data is truncated");
+  }
   const uint32_t outBpp = h.bpp <= 8 ? h.bpp : 24;
   if (!CheckImageSize(static_cast<uint64_t>(h.width), static_cast<uint64_t>(h.height), outBpp,
                       image)) {
@@ -280,9 +282,7 @@ bool DecodeDib(std::span<const uint8_t> data, const DibSource& source, int forma
   if (h.xPelsPerMeter > 0) image.SetXPelsPerMeter(h.xPelsPerMeter);
   if (h.yPelsPerMeter > 0) image.SetYPelsPerMeter(h.yPelsPerMeter);
 
-  if (h.compression == kBiRle8 || h.compression == kBiRle4) {
-    return DecodeRle(data, pixelOffset, h, image, pixelEnd);
-  }
+  if (runLength) return DecodeRle(data, pixelOffset, h, image, pixelEnd);
 
   uint32_t masks[4] = {h.masks[0], h.masks[1], h.masks[2], h.masks[3]};
   if (!h.hasMasks) {
@@ -298,13 +298,6 @@ bool DecodeDib(std::span<const uint8_t> data, const DibSource& source, int forma
     masks[3] = source.icon && h.bpp == 32 ? 0xFF000000 : 0;
   }
   const Field fields[4] = {Field(masks[0]), Field(masks[1]), Field(masks[2]), Field(masks[3])};
-  const auto width = static_cast<uint64_t>(h.width);
-  const auto height = static_cast<uint64_t>(h.height);
-  const uint64_t fileStride = ((width * h.bpp + 31) / 32) * 4;
-  const uint64_t lastRowBytes = (width * h.bpp + 7) / 8;
-  if ((data.size() - pixelOffset) < fileStride * (height - 1) + lastRowBytes) {
-    return Fail(image, "BMP pixel data is truncated");
-  }
   bool useAlpha = fields[3].present() && h.bpp == 32;
   if (useAlpha && source.icon) {
     // Old icons leave the fourth byte zero and rely on the mask alone.

@@ -80,10 +80,17 @@ inline void PutU32(std::vector<uint8_t>& out, uint32_t v) {
   PutU16(out, v >> 16);
 }
 
-// Widens an n-bit channel value (n from 1 to 8) to 0..255, rounding to nearest.
-inline uint8_t ScaleToByte(uint32_t value, uint32_t bits) {
-  const uint32_t max = (1u << bits) - 1;
-  return static_cast<uint8_t>((value * 255 + max / 2) / max);
+// Widens an n-bit channel value (n from 1 to 8) to 0..255 by repeating its bits, so that 0 and
+// the largest value map to 0 and 255.
+inline uint8_t WidenBits(uint32_t value, uint32_t bits) {
+  if (bits >= 8) return static_cast<uint8_t>(value >> (bits - 8));
+  int shift = 8 - static_cast<int>(bits);
+  uint32_t out = value << shift;
+  while (shift > 0) {
+    shift -= static_cast<int>(bits);
+    out |= shift >= 0 ? value << shift : value >> -shift;
+  }
+  return static_cast<uint8_t>(out);
 }
 
 }  // namespace tavolo::codecs

@@ -91,6 +91,7 @@ bool DecodePcx(std::span<const uint8_t> data, RasterImage& image) {
   r.Skip(1);
   const uint8_t planes = r.U8();
   const uint16_t bytesPerLine = r.U16();
+  const uint16_t paletteInfo = r.U16();
   if (!r.ok() || data.size() < kHeaderSize || manufacturer != kManufacturer ||
       (version != 0 && version != 2 && version != 3 && version != 4 && version != 5) ||
       encoding > 1 || xMax < xMin || yMax < yMin) {
@@ -118,6 +119,11 @@ bool DecodePcx(std::span<const uint8_t> data, RasterImage& image) {
       data[data.size() - kTrailingPaletteSize] == kPaletteMarker) {
     trailingPalette = true;
     body = body.first(body.size() - kTrailingPaletteSize);
+  }
+  // Without its trailing palette an 8-bit file is only readable when it says it is grey.
+  constexpr uint16_t kGreyPalette = 2;
+  if (bits == 8 && planes == 1 && !trailingPalette && paletteInfo != kGreyPalette) {
+    return Fail(image, "PCX palette is missing");
   }
   // A run-length byte pair stands for at most 63 bytes, which bounds the size of a whole file.
   const uint64_t lineBytes = static_cast<uint64_t>(bytesPerLine) * planes;

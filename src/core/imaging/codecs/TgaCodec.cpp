@@ -77,9 +77,9 @@ void ToBgr(const uint8_t* p, uint32_t bits, bool alpha, uint8_t* out) {
     case 15:
     case 16: {
       const uint32_t v = p[0] | (p[1] << 8);
-      out[0] = ScaleToByte(v & 0x1F, 5);
-      out[1] = ScaleToByte((v >> 5) & 0x1F, 5);
-      out[2] = ScaleToByte((v >> 10) & 0x1F, 5);
+      out[0] = WidenBits(v & 0x1F, 5);
+      out[1] = WidenBits((v >> 5) & 0x1F, 5);
+      out[2] = WidenBits((v >> 10) & 0x1F, 5);
       break;
     }
     case 24:

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "imaging/RasterImage.h"
+#include "imaging_test_util.h"
+
+namespace tavolo {
+namespace {
+
+using test::MagickRgb;
+using test::ScratchDir;
+using test::TopDownRgb;
+
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
+  out.push_back(static_cast<uint8_t>(v));
+  out.push_back(static_cast<uint8_t>(v >> 8));
+}
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+struct IconEntry {
+  uint8_t width;
+  uint8_t height;
+  uint16_t bits;
+  std::vector<uint8_t> picture;
+};
+
+std::vector<uint8_t> IconFile(const std::vector<IconEntry>& entries) {
+  std::vector<uint8_t> out;
+  Put16(out, 0);
+  Put16(out, 1);
+  Put16(out, static_cast<uint32_t>(entries.size()));
+  uint32_t offset = 6 + 16 * static_cast<uint32_t>(entries.size());
+  for (const IconEntry& e : entries) {
+    out.insert(out.end(), {e.width, e.height, 0, 0});
+    Put16(out, 1);
+    Put16(out, e.bits);
+    Put32(out, static_cast<uint32_t>(e.picture.size()));
+    Put32(out, offset);
+    offset += static_cast<uint32_t>(e.picture.size());
+  }
+  for (const IconEntry& e : entries) out.insert(out.end(), e.picture.begin(), e.picture.end());
+  return out;
+}
+
+// A 4-bit icon bitmap of 8 × 4 pixels: colour rows, then the mask rows, both bottom-up.
+std::vector<uint8_t> FourBitIcon(bool withMask) {
+  std::vector<uint8_t> out;
+  Put32(out, 40);
+  Put32(out, 8);
+  Put32(out, 8);  // colour and mask rows together
+  Put16(out, 1);
+  Put16(out, 4);
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, 0);
+  for (uint8_t i = 0; i < 16; ++i) {
+    out.insert(out.end(), {static_cast<uint8_t>(i * 16), static_cast<uint8_t>(i * 8),
+                           static_cast<uint8_t>(255 - i * 16), 0});
+  }
+  for (uint8_t row = 0; row < 4; ++row) {
+    for (uint8_t b = 0; b < 4; ++b) out.push_back(static_cast<uint8_t>((row * 4 + b) * 0x11 + 1));
+  }
+  if (withMask) {
+    // Mask rows are 32-bit aligned: the first row has its two leftmost pixels transparent.
+    for (const uint8_t m : {0xC0, 0x00, 0x01, 0x00}) out.insert(out.end(), {m, 0, 0, 0});
+  }
+  return out;
+}
+
+TEST(IcoDecode, TakesTheLargestPictureAndWhitensMaskedPixels) {
+  std::vector<uint8_t> small = FourBitIcon(true);
+  small[4] = 4;  // a narrower picture listed first
+  const auto bytes = IconFile({{4, 4, 4, small}, {8, 4, 4, FourBitIcon(true)}});
+  const RasterImage icon(bytes, kFormatIco);
+  ASSERT_TRUE(icon.IsValid()) << icon.GetLastError();
+  EXPECT_EQ(icon.GetType(), kFormatIco);
+  ASSERT_EQ(icon.GetWidth(), 8u);
+  ASSERT_EQ(icon.GetHeight(), 4u);
+  const RgbQuad white{255, 255, 255, 0};
+  EXPECT_EQ(icon.GetPixelColor(0, 0), white);
+  EXPECT_EQ(icon.GetPixelColor(1, 0), white);
+  EXPECT_EQ(icon.GetPixelColor(7, 2), white);
+  // Pixel (2, 0) is the high nibble of the row's second byte, 0x12: index 1.
+  EXPECT_EQ(icon.GetPixelColor(2, 0), (RgbQuad{16, 8, 239, 0}));
+
+  ScratchDir dir;
+  if (test::ConvertTool().empty()) return;
+  test::WriteFile(dir / "mask.ico", bytes);
+  // ImageMagick reads every picture of the file; the second is the one we take.
+  EXPECT_EQ(TopDownRgb(icon),
+            MagickRgb((dir / "mask.ico").string() + "[1]", "-background white -flatten"));
+}
+
+TEST(IcoDecode, AnIconWithoutMaskKeepsItsPalette) {
+  const RasterImage icon(IconFile({{8, 4, 4, FourBitIcon(false)}}), kFormatIco);
+  ASSERT_TRUE(icon.IsValid()) << icon.GetLastError();
+  EXPECT_EQ(icon.GetBpp(), 4u);
+}
+
+TEST(IcoDecode, ImageMagickIconsWithAndWithoutAlpha) {
+  TAVOLO_REQUIRE_MAGICK();
+  ScratchDir dir;
+  const std::string source = (dir / "source.ppm").string();
+  RasterImage photo = test::MakePhoto(24, 24);
+  const std::string header = "P6\n24 24\n255\n";
+  std::vector<uint8_t> ppm(header.begin(), header.end());
+  const auto rgb = TopDownRgb(photo);
+  ppm.insert(ppm.end(), rgb.begin(), rgb.end());
+  test::WriteFile(source, ppm);
+  for (const std::string options : {"", "-alpha set -channel A -fx \"i/w\" +channel"}) {
+    const auto file = dir / "magick.ico";
+    ASSERT_EQ(test::Run(test::ConvertTool() + " " + source + " " + options + " " + file.string()),
+              0);
+    const RasterImage icon(file, kFormatUnknown);
+    ASSERT_TRUE(icon.IsValid()) << icon.GetLastError();
+    EXPECT_EQ(icon.GetType(), kFormatIco);
+    const auto expected = MagickRgb(file, "-background white -flatten");
+    const auto actual = TopDownRgb(icon);
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < actual.size(); ++i) {
+      ASSERT_LE(std::abs(actual[i] - expected[i]), 1) << options << " at byte " << i;
+    }
+  }
+}
+
+TEST(IcoDecode, APngPictureGoesToThePngDecoder) {
+  RasterImage photo = test::MakePhoto(16, 16);
+  std::vector<uint8_t> png;
+  if (!photo.Encode(png, kFormatPng)) GTEST_SKIP() << "PNG encoder unavailable";
+  const RasterImage icon(IconFile({{16, 16, 32, png}}), kFormatIco);
+  ASSERT_TRUE(icon.IsValid()) << icon.GetLastError();
+  EXPECT_EQ(TopDownRgb(icon), TopDownRgb(photo));
+}
+
+TEST(WbmpDecode, ReadsTypeZeroWithSetBitsWhite) {
+  // 10 × 2: multi-byte width and height fields, rows of two bytes.
+  const std::vector<uint8_t> bytes = {0, 0, 10, 2, 0x80, 0x40, 0xFF, 0xC0};
+  const RasterImage image(bytes, kFormatUnknown);
+  ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+  EXPECT_EQ(image.GetType(), kFormatWbmp);
+  EXPECT_EQ(image.GetBpp(), 1u);
+  const RgbQuad white{255, 255, 255, 0};
+  const RgbQuad black{0, 0, 0, 0};
+  // The first file row is the top of the picture.
+  EXPECT_EQ(image.GetPixelColor(0, 1), white);
+  EXPECT_EQ(image.GetPixelColor(1, 1), black);
+  EXPECT_EQ(image.GetPixelColor(9, 1), white);
+  EXPECT_EQ(image.GetPixelColor(9, 0), white);
+
+  ScratchDir dir;
+  if (test::ConvertTool().empty()) return;
+  test::WriteFile(dir / "x.wbmp", bytes);
+  EXPECT_EQ(TopDownRgb(image), MagickRgb(dir / "x.wbmp"));
+}
+
+TEST(WbmpDecode, MatchesImageMagicksOwnFiles) {
+  TAVOLO_REQUIRE_MAGICK();
+  ScratchDir dir;
+  const auto file = dir / "magick.wbmp";
+  ASSERT_EQ(
+      test::Run(test::ConvertTool() + " -size 45x19 plasma:fractal -monochrome " + file.string()),
+      0);
+  const RasterImage image(file, kFormatWbmp);
+  ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+  EXPECT_EQ(TopDownRgb(image), MagickRgb(file));
+}
+
+}  // namespace
+}  // namespace tavolo
