@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "app/FatalErrorDialog.h"
+#include "base/CheckedCall.h"
 #include "base/ColorModel.h"
 #include "controls/ColorBtn.h"
 #include "controls/ColorLine.h"
@@ -157,6 +159,23 @@ GalleryItem Palette() {
           }};
 }
 
+GalleryItem FatalError() {
+  return {QStringLiteral("Dialogs"), QStringLiteral("Fatal Error"), QSize(150, 30),
+          [](QWidget* parent, const GalleryReport& report) {
+            auto* button = new GenBtn(parent);
+            button->SetText(QStringLiteral("Show the dialog"));
+            QObject::connect(button, &GenBtn::clicked, [report] {
+              // A sample report; the choice is only shown, so "Cancel" ends nothing here.
+              const ErrorScope scope("m_hCursor!=0", __FILE__, __LINE__);
+              const FatalChoice choice =
+                  ShowFatalErrorDialog(BuildFatalReportText(0, "m_hCursor!=0"));
+              report(choice == FatalChoice::Retry ? QStringLiteral("Fatal Error: Retry")
+                                                  : QStringLiteral("Fatal Error: Cancel"));
+            });
+            return button;
+          }};
+}
+
 }  // namespace
 
 std::vector<GalleryItem> GalleryItems() {
@@ -184,6 +203,7 @@ std::vector<GalleryItem> GalleryItems() {
       Hue(),
       SaturationLightness(),
       Palette(),
+      FatalError(),
   };
 }
 
