@@ -291,8 +291,8 @@ int RunInfo(const std::vector<std::string>& args) {
   BackgroundTable table;
   if (!LoadTable("info", table)) {
     std::fprintf(stderr,
-                 "tavolo-cli info: warning: background numbers are looked up in the %d "
-                 "custom backgrounds only\n",
+                 "tavolo-cli info: warning: background names are looked up among the %d "
+                 "backgrounds that could be loaded\n",
                  table.Count());
   }
   // Values are applied as they are read, so a damaged file shows how far it got.

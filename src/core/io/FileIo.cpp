@@ -76,10 +76,14 @@ FileReadResult ReadWholeFile(const std::filesystem::path& path, uintmax_t maxByt
     return result;
   }
   struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    result.error = errno != 0 ? errno : EISDIR;
-    if (S_ISDIR(info.st_mode)) result.error = EISDIR;
+  if (::fstat(fd.Get(), &info) != 0) {
+    result.error = errno;
     result.message = FileErrorMessage(result.error, path);
+    return result;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    result.error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    result.message = Substitute("%1 is not a file.", path);
     return result;
   }
   if (static_cast<uintmax_t>(info.st_size) > maxBytes) {

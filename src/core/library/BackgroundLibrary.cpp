@@ -20,7 +20,9 @@ namespace {
 constexpr float kChannelScale = 0.003921569f;  // 1/255
 // The library file holds a few dozen JPEG pictures; anything near this size is not one.
 constexpr uintmax_t kMaxLibraryBytes = 1ull << 30;
-constexpr uintmax_t kHueFileBytes = 4;
+constexpr size_t kHueFileBytes = 4;
+// A companion holds 4 bytes; a longer one is read from its start rather than replaced.
+constexpr uintmax_t kMaxHueFileBytes = 4096;
 
 struct ExtensionFormat {
   std::string_view extension;
@@ -65,7 +67,7 @@ std::filesystem::path HueCompanion(const std::filesystem::path& folder, const st
 
 // The stored hue offset, or nothing when the companion is missing or shorter than a float.
 bool ReadHueFile(const std::filesystem::path& path, float& offset) {
-  const FileReadResult read = ReadWholeFile(path, kHueFileBytes);
+  const FileReadResult read = ReadWholeFile(path, kMaxHueFileBytes);
   if (!read.ok || read.bytes.size() < kHueFileBytes) return false;
   ByteReader in(read.bytes);
   return in.ReadF32(offset);

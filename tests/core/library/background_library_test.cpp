@@ -285,11 +285,16 @@ TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWritten) {
   SaveSolid(custom / "first.png", kFormatPng, 0, 255, 0);   // no companion
   SaveSolid(custom / "second.png", kFormatPng, 0, 0, 255);  // companion too short
   WriteBytes(custom / "second.hue", {1, 2});
+  SaveSolid(custom / "third.png", kFormatPng, 0, 0, 255);  // companion longer than 4 bytes
+  ByteWriter longer;
+  longer.WriteF32(0.25f);
+  longer.WriteU16(0xABCD);
+  WriteBytes(custom / "third.hue", longer.Bytes());
   ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", Entries(1)));
 
   BackgroundTable table;
   EXPECT_TRUE(ReadBGFileIn(table, home.Path()).Ok());
-  ASSERT_EQ(table.Count(), 3);  // reading went on past both and into the library
+  ASSERT_EQ(table.Count(), 4);  // reading went on past all three and into the library
   const int first = table.LookupByName(MakeBackgroundName("first"));
   EXPECT_EQ(table.HueOffset(first), Offset(80.0f));
   const std::vector<uint8_t> written = ReadBytes(custom / "first.hue");
@@ -299,6 +304,8 @@ TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWritten) {
   EXPECT_EQ(bits, std::bit_cast<uint32_t>(Offset(80.0f)));
   EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("second"))), Offset(0.0f));
   EXPECT_EQ(ReadBytes(custom / "second.hue").size(), 4u);
+  EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("third"))), 0.25f);
+  EXPECT_EQ(ReadBytes(custom / "third.hue"), longer.Bytes());  // read from its start, kept
 }
 
 TEST(ReadBGFile, MissingLibraryKeepsTheCustomBackgroundsAndSaysSo) {
