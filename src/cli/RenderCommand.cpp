@@ -195,7 +195,11 @@ int RunRender(const std::vector<std::string>& args) {
   char* argv[] = {name, nullptr};
   if (QCoreApplication::instance() == nullptr) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Starting the platform only complains about a runtime folder a render never uses.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     app.emplace(argc, argv);
+    qInstallMessageHandler(previous);
   }
   return Render(options);
 }

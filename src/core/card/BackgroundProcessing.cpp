@@ -114,7 +114,7 @@ bool SetHSL(uint32_t* buf1, int dx, int dy, float hue, float sat, float l) {
 
   // Pictures repeat their colours a lot; remembering recent answers by colour skips most of the
   // float conversions and gives the same bytes.
-  constexpr int kMemoBits = 16;
+  constexpr int kMemoBits = 12;
   constexpr uint64_t kEmpty = ~0ull;
   std::vector<uint64_t> memo(size_t{1} << kMemoBits, kEmpty);
   const size_t count = static_cast<size_t>(dx) * static_cast<size_t>(dy);

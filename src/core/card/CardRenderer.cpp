@@ -98,6 +98,8 @@ CardRenderer::CardRenderer(const BackgroundTable* table, std::filesystem::path p
 void CardRenderer::SetBackgroundTable(const BackgroundTable* table) {
   table_ = table;
   DropBackgroundCache();
+  picture_ = QImage();
+  pictureSource_ = nullptr;
 }
 
 void CardRenderer::SetPhotoFolder(std::filesystem::path photoFolder) {
@@ -108,8 +110,6 @@ void CardRenderer::SetPhotoFolder(std::filesystem::path photoFolder) {
 
 void CardRenderer::DropBackgroundCache() {
   cache_ = QImage();
-  picture_ = QImage();
-  pictureNumber_ = -1;
 }
 
 void CardRenderer::DropRotatedLogo() {
@@ -117,12 +117,14 @@ void CardRenderer::DropRotatedLogo() {
 }
 
 const QImage& CardRenderer::BackgroundPicture(int number) {
-  if (number != pictureNumber_) {
-    picture_ = QImage();
+  const RasterImage* source = nullptr;
+  if (table_ != nullptr && number >= 0 && number < table_->Count()) source = &table_->Image(number);
+  // The converted picture is kept while the table holds the same pixels for the number.
+  const uint8_t* pixels = source != nullptr ? source->PixelData().data() : nullptr;
+  if (number != pictureNumber_ || pixels != pictureSource_) {
+    picture_ = source != nullptr ? ToQImage(*source) : QImage();
     pictureNumber_ = number;
-    if (table_ != nullptr && number >= 0 && number < table_->Count()) {
-      picture_ = ToQImage(table_->Image(number));
-    }
+    pictureSource_ = pixels;
   }
   return picture_;
 }

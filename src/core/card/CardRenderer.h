@@ -47,7 +47,8 @@ class CardRenderer {
     int logoRotations = 0;
   };
 
-  // `table` may be null (every background then draws white); it must outlive the renderer.
+  // `table` may be null (every background then draws white); it must outlive the renderer, and a
+  // table whose pictures are replaced is handed in again.
   explicit CardRenderer(const BackgroundTable* table, std::filesystem::path photoFolder);
 
   void SetBackgroundTable(const BackgroundTable* table);
@@ -77,8 +78,9 @@ class CardRenderer {
   std::filesystem::path photoFolder_;
 
   QImage cache_;    // background after the tint, for the size it has
-  QImage picture_;  // the background picture converted for drawing
+  QImage picture_;  // the background picture converted for drawing, before the tint
   int pictureNumber_ = -1;
+  const uint8_t* pictureSource_ = nullptr;
 
   std::optional<PhotoPlacement> photoFor_;
   QImage croppedPhoto_;
