@@ -2,8 +2,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "imaging/RasterImage.h"
 #include "imaging/codecs/Codecs.h"
@@ -12,72 +14,97 @@ namespace tavolo {
 
 namespace {
 
-// Exact nearest-palette search over entries sorted by green: candidates are visited outward from
-// the colour's green value and the walk stops once the green distance alone exceeds the best sum.
-// It gives the same answer as a full scan (smallest sum of squares, lower index on ties), which
-// keeps diffusion over a 256-entry palette fast on card-sized images.
+// Exact nearest-palette search, fast enough for diffusion over a 256-entry palette on card-sized
+// images. The colour cube is cut into cells; each cell, when first met, lists the entries that
+// could be nearest to some colour inside it (an entry whose nearest point of the cell is farther
+// than another entry's farthest point never can), ordered by that nearest-point distance, so the
+// scan stops as soon as no remaining entry can beat the best found. The answer is the full
+// scan's: smallest sum of squares, lower index on ties.
 class NearestSearch {
  public:
-  explicit NearestSearch(std::span<const RgbQuad> palette) {
-    order_.reserve(palette.size());
-    for (size_t i = 0; i < palette.size(); ++i) order_.push_back({palette[i], static_cast<int>(i)});
-    std::stable_sort(order_.begin(), order_.end(), [](const Entry& a, const Entry& b) {
-      return a.colour.green < b.colour.green;
-    });
-    for (int g = 0, pos = 0; g < 256; ++g) {
-      while (pos < static_cast<int>(order_.size()) && order_[pos].colour.green < g) ++pos;
-      firstAtLeast_[g] = pos;
-    }
-  }
+  explicit NearestSearch(std::span<const RgbQuad> palette)
+      : palette_(palette.begin(), palette.end()), cellStart_(kCells, -1), cellCount_(kCells, 0) {}
 
-  int Find(uint8_t blue, uint8_t green, uint8_t red) const {
+  int Find(uint8_t blue, uint8_t green, uint8_t red) {
+    const int cell = (blue >> kCellBits) << (2 * kSideBits) | (green >> kCellBits) << kSideBits |
+                     (red >> kCellBits);
+    if (cellStart_[cell] < 0) BuildCell(cell);
     int best = 0;
     int bestDistance = 1 << 30;
-    auto consider = [&](const Entry& e) {
-      const int db = e.colour.blue - blue;
-      const int dg = e.colour.green - green;
-      const int dr = e.colour.red - red;
+    const Candidate* c = candidates_.data() + cellStart_[cell];
+    for (const Candidate* end = c + cellCount_[cell]; c != end && c->bound <= bestDistance; ++c) {
+      const RgbQuad& e = palette_[c->index];
+      const int db = e.blue - blue;
+      const int dg = e.green - green;
+      const int dr = e.red - red;
       const int d = db * db + dg * dg + dr * dr;
-      if (d < bestDistance || (d == bestDistance && e.index < best)) {
+      if (d < bestDistance || (d == bestDistance && c->index < best)) {
         bestDistance = d;
-        best = e.index;
-      }
-    };
-    const int n = static_cast<int>(order_.size());
-    int up = firstAtLeast_[green];
-    int down = up - 1;
-    while (up < n || down >= 0) {
-      const int gUp = up < n ? order_[up].colour.green - green : 1 << 16;
-      const int gDown = down >= 0 ? green - order_[down].colour.green : 1 << 16;
-      const int g = std::min(gUp, gDown);
-      // Entries still unvisited differ in green by at least g; equal sums must still be visited
-      // because a lower index may be among them.
-      if (g * g > bestDistance) break;
-      if (gUp <= gDown) {
-        consider(order_[up++]);
-      } else {
-        consider(order_[down--]);
+        best = c->index;
       }
     }
     return best;
   }
 
  private:
-  struct Entry {
-    RgbQuad colour;
+  static constexpr int kCellBits = 4;
+  static constexpr int kSideBits = 8 - kCellBits;
+  static constexpr int kCellSide = 1 << kCellBits;
+  static constexpr int kCells = 1 << (3 * kSideBits);
+
+  struct Candidate {
+    int bound;  // squared distance from the entry to the nearest point of the cell
     int index;
   };
-  std::vector<Entry> order_;
-  std::array<int, 256> firstAtLeast_{};
+
+  // Squared distance along one channel from a value to the nearest and farthest point of
+  // [low, low + kCellSide - 1].
+  static int Near(int v, int low) {
+    const int d = v < low ? low - v : v > low + kCellSide - 1 ? v - (low + kCellSide - 1) : 0;
+    return d * d;
+  }
+  static int Far(int v, int low) {
+    const int d = std::max(std::abs(v - low), std::abs(v - (low + kCellSide - 1)));
+    return d * d;
+  }
+
+  void BuildCell(int cell) {
+    const int lowBlue = (cell >> (2 * kSideBits)) << kCellBits;
+    const int lowGreen = ((cell >> kSideBits) & ((1 << kSideBits) - 1)) << kCellBits;
+    const int lowRed = (cell & ((1 << kSideBits) - 1)) << kCellBits;
+    int limit = 1 << 30;
+    for (const RgbQuad& e : palette_) {
+      limit = std::min(limit, Far(e.blue, lowBlue) + Far(e.green, lowGreen) + Far(e.red, lowRed));
+    }
+    const auto start = static_cast<int>(candidates_.size());
+    for (size_t i = 0; i < palette_.size(); ++i) {
+      const RgbQuad& e = palette_[i];
+      const int bound = Near(e.blue, lowBlue) + Near(e.green, lowGreen) + Near(e.red, lowRed);
+      if (bound <= limit) candidates_.push_back({bound, static_cast<int>(i)});
+    }
+    std::sort(candidates_.begin() + start, candidates_.end(),
+              [](const Candidate& a, const Candidate& b) {
+                return a.bound != b.bound ? a.bound < b.bound : a.index < b.index;
+              });
+    cellStart_[cell] = start;
+    cellCount_[cell] = static_cast<uint16_t>(candidates_.size() - start);
+  }
+
+  std::vector<RgbQuad> palette_;
+  std::vector<Candidate> candidates_;
+  std::vector<int> cellStart_;
+  std::vector<uint16_t> cellCount_;
 };
 
 uint8_t ClampByte(int v) {
   return static_cast<uint8_t>(std::clamp(v, 0, 255));
 }
 
-// Adds (weight × error) / 16, truncated toward zero, to one pixel's three channels.
-void Spread(uint8_t* pixel, const int* error, int weight) {
-  for (int c = 0; c < 3; ++c) pixel[c] = ClampByte(pixel[c] + (weight * error[c]) / 16);
+// Adds one share of the error to a pixel's three channels, clamped to a byte.
+inline void AddShare(uint8_t* pixel, int blue, int green, int red) {
+  pixel[0] = ClampByte(pixel[0] + blue);
+  pixel[1] = ClampByte(pixel[1] + green);
+  pixel[2] = ClampByte(pixel[2] + red);
 }
 
 // One stored row as blue-green-red triples, whatever the image's depth.
@@ -144,7 +171,7 @@ bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad*
   }
   const uint32_t searchCount =
       target.GetImportantColors() > 0 ? target.GetImportantColors() : entryCount;
-  const NearestSearch search(std::span<const RgbQuad>(entries.data(), searchCount));
+  NearestSearch search(std::span<const RgbQuad>(entries.data(), searchCount));
 
   // Two rows of working colours: the current one and the next in storage order, which receive
   // the diffused error of pixels not yet visited.
@@ -156,6 +183,7 @@ bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad*
   for (uint32_t y = 0; y < height_; ++y) {
     const bool hasNext = y + 1 < height_;
     if (hasNext) ReadRowBgr(*this, y + 1, next);
+    uint8_t* targetRow = target.GetBits(y);
     for (uint32_t x = 0; x < width_; ++x) {
       uint8_t* pixel = current.data() + 3 * static_cast<size_t>(x);
       const int colour = pixel[0] | (pixel[1] << 8) | (pixel[2] << 16);
@@ -163,17 +191,24 @@ bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad*
         lastColour = colour;
         lastIndex = search.Find(pixel[0], pixel[1], pixel[2]);
       }
-      target.SetPixelIndex(x, y, static_cast<uint8_t>(lastIndex));
+      if (bits == 8) {
+        targetRow[x] = static_cast<uint8_t>(lastIndex);
+      } else {
+        target.SetPixelIndex(x, y, static_cast<uint8_t>(lastIndex));
+      }
       if (!errorDiffusion) continue;
       const RgbQuad chosen = entries[lastIndex];
-      const int error[3] = {pixel[0] - chosen.blue, pixel[1] - chosen.green, pixel[2] - chosen.red};
-      if (error[0] == 0 && error[1] == 0 && error[2] == 0) continue;
-      if (x + 1 < width_) Spread(pixel + 3, error, 7);
+      const int eb = pixel[0] - chosen.blue;
+      const int eg = pixel[1] - chosen.green;
+      const int er = pixel[2] - chosen.red;
+      if ((eb | eg | er) == 0) continue;
+      // Each share is (weight × error) / 16, truncated toward zero.
+      if (x + 1 < width_) AddShare(pixel + 3, 7 * eb / 16, 7 * eg / 16, 7 * er / 16);
       if (hasNext) {
         uint8_t* below = next.data() + 3 * static_cast<size_t>(x);
-        if (x > 0) Spread(below - 3, error, 2);
-        Spread(below, error, 4);
-        if (x + 1 < width_) Spread(below + 3, error, 1);
+        if (x > 0) AddShare(below - 3, 2 * eb / 16, 2 * eg / 16, 2 * er / 16);
+        AddShare(below, 4 * eb / 16, 4 * eg / 16, 4 * er / 16);
+        if (x + 1 < width_) AddShare(below + 3, eb / 16, eg / 16, er / 16);
       }
     }
     std::swap(current, next);

@@ -166,6 +166,14 @@ bool DecodeTga(std::span<const uint8_t> data, RasterImage& image) {
 
   if (!h.runLength()) {
     const uint8_t* p = r.Bytes(total * pixelBytes).data();
+    const size_t rowBytes = static_cast<size_t>(h.width) * pixelBytes;
+    if (!rightToLeft && (h.depth == 24 || (h.depth == 8 && kind != kTrueColour))) {
+      // Stored exactly as the image holds them: whole rows at once.
+      for (uint32_t y = 0; y < h.height; ++y, p += rowBytes) {
+        std::memcpy(image.GetBits(topOrigin ? h.height - 1 - y : y), p, rowBytes);
+      }
+      return true;
+    }
     for (uint64_t i = 0; i < total; ++i, p += pixelBytes) put(p);
     return true;
   }
