@@ -1,0 +1,143 @@
+// tavolo-cli convert and identify, run as a user runs them.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "imaging/RasterImage.h"
+#include "imaging_test_util.h"
+
+namespace tavolo {
+namespace {
+
+using test::ScratchDir;
+
+struct Outcome {
+  int code = -1;
+  std::string output;  // standard output and standard error together
+};
+
+const std::string kCli = std::string(TAVOLO_BIN_DIR) + "/tavolo-cli";
+
+Outcome RunCli(const std::string& arguments) {
+  Outcome result;
+  FILE* pipe = ::popen((kCli + " " + arguments + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return result;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) result.output += buffer;
+  const int status = ::pclose(pipe);
+  result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+class CliImageCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!test::fs::exists(kCli)) GTEST_SKIP() << "tavolo-cli is not built";
+    RasterImage photo = test::MakePhoto(31, 17);
+    photo.SetXDpi(72);
+    photo.SetYDpi(72);
+    ASSERT_TRUE(photo.Save(input_, kFormatBmp));
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  ScratchDir dir_;
+  const std::string input_ = Path("in.bmp");
+};
+
+TEST_F(CliImageCommands, ConvertTakesTheFormatFromTheExtensionAndSetsTheDpi) {
+  for (const auto& [name, format] :
+       {std::pair{"out.tga", kFormatTga}, {"out.pcx", kFormatPcx}, {"OUT.BMP", kFormatBmp}}) {
+    const Outcome run = RunCli("convert " + input_ + " " + Path(name) + " --dpi 300");
+    ASSERT_EQ(run.code, 0) << run.output;
+    const RasterImage written(test::fs::path(Path(name)), kFormatUnknown);
+    ASSERT_TRUE(written.IsValid()) << name;
+    EXPECT_EQ(written.GetType(), format) << name;
+    EXPECT_EQ(test::TopDownRgb(written),
+              test::TopDownRgb(RasterImage(test::fs::path(input_), kFormatBmp)));
+    if (format != kFormatTga) {
+      EXPECT_EQ(written.GetXDpi(), 300) << name;
+    }
+  }
+}
+
+TEST_F(CliImageCommands, FormatOptionOverridesTheExtensionAndKeepsTheResolution) {
+  const Outcome run = RunCli("convert " + input_ + " " + Path("picture.dat") + " --format=pcx");
+  ASSERT_EQ(run.code, 0) << run.output;
+  const RasterImage written(test::fs::path(Path("picture.dat")), kFormatPcx);
+  EXPECT_EQ(written.GetType(), kFormatPcx);
+  EXPECT_EQ(written.GetXDpi(), 72);
+}
+
+TEST_F(CliImageCommands, GifKeepsEveryColourOfASmallPalette) {
+  RasterImage few;
+  ASSERT_TRUE(few.Create(40, 20, 24, kFormatUnknown));
+  for (uint32_t y = 0; y < 20; ++y) {
+    for (uint32_t x = 0; x < 40; ++x) {
+      // Blocks of four by four: fifty colours.
+      few.SetPixelColor(
+          x, y, {static_cast<uint8_t>(x / 4 * 25), static_cast<uint8_t>(y / 4 * 60), 77, 0});
+    }
+  }
+  ASSERT_TRUE(few.Save(Path("few.bmp"), kFormatBmp));
+  const Outcome run = RunCli("convert " + Path("few.bmp") + " " + Path("few.gif"));
+  ASSERT_EQ(run.code, 0) << run.output;
+  const RasterImage gif(test::fs::path(Path("few.gif")), kFormatGif);
+  ASSERT_TRUE(gif.IsValid()) << gif.GetLastError();
+  EXPECT_EQ(gif.GetBpp(), 8u);
+  EXPECT_EQ(test::TopDownRgb(gif), test::TopDownRgb(few));
+}
+
+TEST_F(CliImageCommands, IdentifyDescribesTheFile) {
+  const Outcome run = RunCli("identify " + input_);
+  ASSERT_EQ(run.code, 0) << run.output;
+  EXPECT_NE(run.output.find("format: BMP"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("width: 31"), std::string::npos);
+  EXPECT_NE(run.output.find("height: 17"), std::string::npos);
+  EXPECT_NE(run.output.find("bits per pixel: 24"), std::string::npos);
+  EXPECT_NE(run.output.find("dpi: 72 x 72"), std::string::npos);
+}
+
+TEST_F(CliImageCommands, EveryFailureExitsNonZeroWithAMessage) {
+  struct Case {
+    std::string arguments;
+    int code;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"convert " + input_, 2, "needs an input and an output"},
+      {"convert " + input_ + " " + Path("x.bmp") + " --bogus", 2, "unknown option '--bogus'"},
+      {"convert " + input_ + " " + Path("x.bmp") + " --dpi", 2, "--dpi needs a value"},
+      {"convert " + input_ + " " + Path("x.bmp") + " --dpi 0", 2, "--dpi must be"},
+      {"convert " + input_ + " " + Path("x.jpg") + " --quality 101", 2, "--quality must be"},
+      {"convert " + input_ + " " + Path("x.xyz"), 2, "cannot tell the format"},
+      {"convert " + input_ + " " + Path("x.bmp") + " --format wmf", 2, "unknown format 'wmf'"},
+      {"convert " + Path("missing.bmp") + " " + Path("x.bmp"), 1, "Can't open file"},
+      {"convert " + input_ + " " + Path("no/such/folder/x.bmp"), 1, "cannot write"},
+      {"identify " + Path("missing.bmp"), 1, "cannot read"},
+      {"identify", 2, "needs exactly one file"},
+      {"identify " + input_ + " --verbose", 2, "unknown option"},
+  };
+  for (const Case& c : cases) {
+    const Outcome run = RunCli(c.arguments);
+    EXPECT_EQ(run.code, c.code) << c.arguments << "\n" << run.output;
+    EXPECT_NE(run.output.find(c.message), std::string::npos) << c.arguments << "\n" << run.output;
+  }
+  std::ofstream(Path("junk.bmp")) << "not a picture";
+  const Outcome junk = RunCli("convert " + Path("junk.bmp") + " " + Path("x.bmp"));
+  EXPECT_EQ(junk.code, 1);
+  EXPECT_NE(junk.output.find("Decode: Unknown or wrong format"), std::string::npos) << junk.output;
+}
+
+TEST_F(CliImageCommands, EachCommandHasHelp) {
+  for (const char* command : {"convert", "identify"}) {
+    const Outcome run = RunCli(std::string(command) + " --help");
+    EXPECT_EQ(run.code, 0);
+    EXPECT_NE(run.output.find(std::string("Usage: tavolo-cli ") + command), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace tavolo
