@@ -48,8 +48,8 @@ struct FieldInputs {
 };
 
 // Draws one box. With print false it blends the frame into buf1 (dx × dy pixels, top-down) and
-// needs no painter; with print true it draws the text with `dc`. Returns 0; a zero ndiv and a
-// missing QGuiApplication are reported and give 1.
+// needs no painter; with print true it draws the text with `dc`. Returns 0 (a zero ndiv is
+// reported here and draws nothing); 1 when there is no QGuiApplication, so fonts cannot exist.
 int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect frc, int offset,
               int align, uint32_t* buf1, int dx, int dy, bool print = false, int angle = 0);
 
