@@ -7,11 +7,12 @@
 # Method. ImageMagick draws one card-like 1062 x 615 24-bit picture (gradient, a noisy photo, flat
 # panels, text) and writes it once in each format; that file is the shared input. For each format
 # every tool then converts that same file to a new file of the same format, so one run holds one
-# decode and one encode of the format: `tavolo-cli convert`, `convert IN OUT` and `vips copy IN OUT`
-# (TGA and PCX, which vips cannot write itself, go through `vips magicksave`, i.e. ImageMagick
-# inside vips). An extra row, png>gif, converts the 24-bit PNG to GIF, the path that an export takes:
-# every tool has to find a palette there, whereas a GIF-to-GIF copy lets the others keep the palette
-# they read while Tavolo always quantizes.
+# decode and one encode of the format: `tavolo-cli convert`, `convert IN OUT` and `vips copy IN OUT`.
+# vips has no BMP, TGA or PCX codec of its own and handles them with the ImageMagick library inside
+# it (`vips magicksave` for TGA and PCX): those rows measure that route. An extra row, png>gif,
+# converts the 24-bit PNG to GIF, the path that an export takes: every tool has to find a palette
+# there, whereas a GIF-to-GIF copy lets the others keep the palette they read while Tavolo always
+# quantizes.
 #
 # Each command is run REPETITIONS times and the median wall time is kept. Starting a process costs
 # more than converting a small picture (vips and ImageMagick load dozens of libraries), so each tool's
