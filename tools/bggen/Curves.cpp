@@ -7,6 +7,7 @@
 
 #include "Canvas.h"
 #include "Families.h"
+#include "Field.h"
 
 namespace tavolo::bggen {
 
@@ -15,9 +16,10 @@ namespace {
 constexpr float kPi = std::numbers::pi_v<float>;
 
 void PaintVertical(QImage& image, Rgb top, Rgb bottom, uint32_t seed) {
+  const Field clouds(4, [&](float x, float y) { return Fbm(x / 350.0f, y / 350.0f, 2, seed); });
   ShadePixels(image, [&](float x, float y) {
     const float t = SmoothStep(-0.1f, 1.1f, y / kHeight * 0.8f + x / kWidth * 0.2f);
-    return Mix(top, bottom, t) * (1.0f + 0.03f * (Fbm(x / 350.0f, y / 350.0f, 2, seed) - 0.5f));
+    return Mix(top, bottom, t) * (1.0f + 0.03f * (clouds.At(x, y) - 0.5f));
   });
 }
 
@@ -103,6 +105,8 @@ void PaintContours(QImage& image, const ContourStyle& style) {
           Fbm(x / 420.0f, y / 420.0f, 4, style.seed) * style.levels;
     }
   }
+  const Field clouds(
+      4, [&](float x, float y) { return Fbm(x / 200.0f, y / 200.0f, 3, style.seed + 1); });
   auto at = [&](int x, int y) {
     x = std::clamp(x, 0, kWidth - 1);
     y = std::clamp(y, 0, kHeight - 1);
@@ -119,7 +123,7 @@ void PaintContours(QImage& image, const ContourStyle& style) {
     const float distance = std::fabs(f - std::round(f)) / slope;
     const float major = (static_cast<int>(std::round(f)) % 5 == 0) ? 1.6f : 1.0f;
     const float line = 1.0f - SmoothStep(0.35f * major, 1.2f * major, distance);
-    const float paper = 1.0f + 0.02f * (Fbm(fx / 200.0f, fy / 200.0f, 3, style.seed + 1) - 0.5f);
+    const float paper = 1.0f + 0.02f * (clouds.At(fx, fy) - 0.5f);
     return Mix(style.base * paper, style.line, line * style.alpha);
   });
   AddGrain(image, 0.012f, style.seed + 2);

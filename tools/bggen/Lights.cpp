@@ -5,13 +5,16 @@
 
 #include "Canvas.h"
 #include "Families.h"
+#include "Field.h"
 
 namespace tavolo::bggen {
 
 void PaintBokeh(QImage& image, const BokehStyle& style) {
+  const Field hazes(4,
+                    [&](float x, float y) { return Fbm(x / 300.0f, y / 300.0f, 3, style.seed); });
   ShadePixels(image, [&](float x, float y) {
     const float t = Clamp01(0.7f * y / kHeight + 0.3f * x / kWidth);
-    const float haze = Fbm(x / 300.0f, y / 300.0f, 3, style.seed) - 0.5f;
+    const float haze = hazes.At(x, y) - 0.5f;
     return Mix(style.top, style.bottom, t) * (1.0f + 0.12f * haze);
   });
   QPainter painter(&image);

@@ -56,6 +56,7 @@ void PaintPaper(QImage& image, const PaperStyle& style) {
 void PaintLinen(QImage& image, const LinenStyle& style) {
   const float pitch = style.pitch;
   const uint32_t s = style.seed;
+  const Field mottles(4, [&](float x, float y) { return Fbm(x / 260.0f, y / 260.0f, 3, s + 4); });
   ShadePixels(image, [&](float x, float y) {
     // Each weft thread has its own tone and thickens and thins along its length (slubs).
     const float weft =
@@ -66,7 +67,7 @@ void PaintLinen(QImage& image, const LinenStyle& style) {
     const float over = 0.5f + 0.5f * std::sin(kPi * x / pitch) * std::sin(kPi * y / pitch);
     const float tone = Mix(weft, warp, over);
     const float round = 0.5f + 0.5f * std::cos(2.0f * kPi * (over - 0.5f));
-    const float mottle = Fbm(x / 260.0f, y / 260.0f, 3, s + 4) - 0.5f;
+    const float mottle = mottles.At(x, y) - 0.5f;
     return style.base * (1.0f + style.contrast * (2.0f * (tone - 0.5f) + 0.35f * (round - 0.5f)) +
                          0.04f * mottle);
   });
@@ -120,28 +121,48 @@ void PaintMetal(QImage& image, const MetalStyle& style) {
 
 void PaintWood(QImage& image, const WoodStyle& style) {
   const float plankHeight = static_cast<float>(kHeight) / style.planks;
+  // Each plank has one butt joint; the boards on either side are different pieces of wood.
+  struct Piece {
+    int plank;
+    int index;
+    float joint;
+    float xx;  // position along the board's own length
+    float yy;  // from the middle of the plank
+    uint32_t seed;
+  };
+  auto pieceAt = [&](float x, float y) {
+    Piece p{};
+    p.plank = std::clamp(static_cast<int>(y / plankHeight), 0, style.planks - 1);
+    p.joint = style.planks > 1 ? HashUnit(p.plank, 2, style.seed) * kWidth : -1.0f;
+    p.index = p.plank * 2 + (x > p.joint ? 1 : 0);
+    p.seed = style.seed + static_cast<uint32_t>(p.index) * 101u;
+    p.xx = x + HashUnit(p.index, 0, style.seed) * 4000.0f;
+    p.yy = y - (p.plank + 0.5f) * plankHeight;
+    return p;
+  };
+  const Field warps(2, [&](float x, float y) {
+    const Piece p = pieceAt(x, y);
+    return Fbm(p.xx / 700.0f, p.yy / 260.0f, 3, p.seed);
+  });
+  const Field figure(2, [&](float x, float y) {
+    const Piece p = pieceAt(x, y);
+    return Fbm(p.xx / 300.0f, y / 60.0f, 2, p.seed + 7);
+  });
   ShadePixels(image, [&](float x, float y) {
-    const int plank = static_cast<int>(y / plankHeight);
-    // Each plank has one butt joint; the boards on either side are different pieces of wood.
-    const float joint = style.planks > 1 ? HashUnit(plank, 2, style.seed) * kWidth : -1.0f;
-    const int piece = plank * 2 + (x > joint ? 1 : 0);
-    const uint32_t ps = style.seed + static_cast<uint32_t>(piece) * 101u;
-    const float xx = x + HashUnit(piece, 0, style.seed) * 4000.0f;
-    const float yy = y - (plank + 0.5f) * plankHeight;
-    const float warp = Fbm(xx / 700.0f, yy / 260.0f, 3, ps) - 0.5f;
+    const Piece p = pieceAt(x, y);
     // Growth rings cut lengthwise: long, shallow arches bent by the warp.
-    const float arch = 38.0f * std::cos(2.0f * kPi * xx / 1400.0f);
-    const float u = (yy + arch + warp * 90.0f) / style.ringSpacing +
-                    0.35f * (ValueNoise(xx / 140.0f, yy / 30.0f, ps + 9) - 0.5f);
+    const float arch = 38.0f * std::cos(2.0f * kPi * p.xx / 1400.0f);
+    const float u = (p.yy + arch + (warps.At(x, y) - 0.5f) * 90.0f) / style.ringSpacing +
+                    0.35f * (ValueNoise(p.xx / 140.0f, p.yy / 30.0f, p.seed + 9) - 0.5f);
     const float ring = Fract(u);
     const float late = SmoothStep(0.5f, 0.8f, ring) * (1.0f - SmoothStep(0.86f, 1.0f, ring));
-    const float grain = ValueNoise(xx / 160.0f, y / 0.9f, ps + 5);
+    const float grain = ValueNoise(p.xx / 160.0f, y / 0.9f, p.seed + 5);
     const float tone = 0.75f - 0.4f * late + 0.22f * (grain - 0.5f) +
-                       0.25f * (Fbm(xx / 300.0f, y / 60.0f, 2, ps + 7) - 0.5f) +
-                       0.12f * (HashUnit(piece, 1, style.seed) - 0.5f);
+                       0.25f * (figure.At(x, y) - 0.5f) +
+                       0.12f * (HashUnit(p.index, 1, style.seed) - 0.5f);
     Rgb c = Mix(style.dark, style.light, tone);
     const float seam = std::fabs(y - std::round(y / plankHeight) * plankHeight);
-    const float edge = std::min(seam, std::fabs(x - joint));
+    const float edge = std::min(seam, std::fabs(x - p.joint));
     if (style.planks > 1) c = c * (0.6f + 0.4f * SmoothStep(0.5f, 2.0f, edge));
     return c;
   });
@@ -150,8 +171,11 @@ void PaintWood(QImage& image, const WoodStyle& style) {
 
 void PaintStone(QImage& image, const StoneStyle& style) {
   const uint32_t s = style.seed;
+  const Field body(2, [&](float x, float y) {
+    return Fbm(x / (style.scale * style.stretch), y / style.scale, 6, s);
+  });
   ShadePixels(image, [&](float x, float y) {
-    const float f = Fbm(x / (style.scale * style.stretch), y / style.scale, 6, s);
+    const float f = body.At(x, y);
     const float g = Fbm(x / 14.0f, y / 14.0f, 3, s + 1);
     float v = 0.5f + 1.1f * (f - 0.5f) + 0.35f * (g - 0.5f);
     if (style.pits > 0.0f) {

@@ -22,6 +22,8 @@ void PaintWash(QImage& image, const WashStyle& style) {
     const Field rim(2, [&](float x, float y) { return Fbm(x / 160.0f, y / 160.0f, 4, blotSeed); });
     const Field wash(2,
                      [&](float x, float y) { return Fbm(x / 70.0f, y / 70.0f, 3, blotSeed + 3); });
+    const Field ragged(
+        2, [&](float x, float y) { return Fbm(x / 24.0f, y / 24.0f, 3, blotSeed + 7); });
     for (int y = y0; y < y1; ++y) {
       auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
       for (int x = x0; x < x1; ++x) {
@@ -31,7 +33,7 @@ void PaintWash(QImage& image, const WashStyle& style) {
         const float dy = (fy - cy) / r;
         // A ragged rim: the distance is bent by noise at two scales.
         const float d = std::sqrt(dx * dx + dy * dy) + 0.55f * (rim.At(fx, fy) - 0.5f) +
-                        0.06f * (Fbm(fx / 24.0f, fy / 24.0f, 3, blotSeed + 7) - 0.5f);
+                        0.06f * (ragged.At(fx, fy) - 0.5f);
         if (d >= 1.0f) continue;
         const float inside = 1.0f - SmoothStep(0.93f, 1.0f, d);
         // Pigment drifts toward the rim while drying and settles in the paper's tooth.
