@@ -161,9 +161,9 @@ TEST(JpegCodec, WritesNoDensityWithoutResolutionAndReadsNone) {
   EXPECT_EQ(decoded.GetYPelsPerMeter(), 0);
 }
 
-// Writes CMYK pixels with libjpeg, as Adobe does (inverted inks), stored as CMYK or YCCK.
+// Writes CMYK pixels with libjpeg, stored as CMYK or YCCK, with or without Adobe's marker.
 std::vector<uint8_t> WriteCmykJpeg(const std::vector<uint8_t>& inks, uint32_t width,
-                                   uint32_t height, J_COLOR_SPACE stored) {
+                                   uint32_t height, J_COLOR_SPACE stored, bool adobeMarker) {
   jpeg_compress_struct info{};
   jpeg_error_mgr error{};
   info.err = jpeg_std_error(&error);
@@ -178,6 +178,7 @@ std::vector<uint8_t> WriteCmykJpeg(const std::vector<uint8_t>& inks, uint32_t wi
   jpeg_set_defaults(&info);
   jpeg_set_colorspace(&info, stored);
   jpeg_set_quality(&info, 100, TRUE);
+  info.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < height) {
     JSAMPROW row = const_cast<uint8_t*>(inks.data() + info.next_scanline * width * 4);
@@ -190,7 +191,7 @@ std::vector<uint8_t> WriteCmykJpeg(const std::vector<uint8_t>& inks, uint32_t wi
   return bytes;
 }
 
-TEST(JpegCodec, ReadsAdobeCmykAndYcckAlike) {
+TEST(JpegCodec, ReadsCmykAndYcckAsInvertedInks) {
   constexpr uint32_t kWidth = 32;
   constexpr uint32_t kHeight = 16;
   // Flat areas, so that compression barely changes the inks.
@@ -202,12 +203,14 @@ TEST(JpegCodec, ReadsAdobeCmykAndYcckAlike) {
       p[0] = left ? 255 : 55;   // cyan, inverted: 255 is no ink
       p[1] = left ? 128 : 255;  // magenta
       p[2] = 200;               // yellow
-      p[3] = left ? 255 : 200;  // black
+      p[3] = left ? 255 : 100;  // black
     }
   }
-  for (const J_COLOR_SPACE stored : {JCS_CMYK, JCS_YCCK}) {
-    SCOPED_TRACE(stored == JCS_CMYK ? "CMYK" : "YCCK");
-    const RasterImage image(WriteCmykJpeg(inks, kWidth, kHeight, stored), kFormatJpeg);
+  // YCCK is known only by Adobe's marker; plain CMYK is read as inverted too, as ImageMagick does.
+  for (const auto& [stored, marker] :
+       {std::pair{JCS_CMYK, true}, std::pair{JCS_YCCK, true}, std::pair{JCS_CMYK, false}}) {
+    SCOPED_TRACE(std::string(stored == JCS_CMYK ? "CMYK" : "YCCK") + (marker ? " Adobe" : ""));
+    const RasterImage image(WriteCmykJpeg(inks, kWidth, kHeight, stored, marker), kFormatJpeg);
     ASSERT_TRUE(image.IsValid()) << image.GetLastError();
     ASSERT_EQ(image.GetBpp(), 24u);
     // Inverted inks: r = c × k / 255.
@@ -216,9 +219,9 @@ TEST(JpegCodec, ReadsAdobeCmykAndYcckAlike) {
     EXPECT_NEAR(left.green, 128, 2);
     EXPECT_NEAR(left.blue, 200, 2);
     const RgbQuad right = image.GetPixelColor(28, 8);
-    EXPECT_NEAR(right.red, 55 * 200 / 255, 2);
-    EXPECT_NEAR(right.green, 200, 2);
-    EXPECT_NEAR(right.blue, 200 * 200 / 255, 2);
+    EXPECT_NEAR(right.red, 55 * 100 / 255, 2);
+    EXPECT_NEAR(right.green, 100, 2);
+    EXPECT_NEAR(right.blue, 200 * 100 / 255, 2);
   }
 }
 

@@ -18,8 +18,8 @@ namespace tavolo::codecs {
 // - 16-bit samples are scaled to 8 bits as (c + 128) / 257, as ImageMagick does.
 // - Alpha (PNG alpha and tRNS, TIFF extra samples) is composited over white after that scaling,
 //   with CompositeOverWhite below. GIF keeps its transparent index with its palette colour.
-// - CMYK and YCCK JPEGs become RGB as ImageMagick makes them: r = (c × k + 127) / 255 for
-//   Adobe's inverted inks, with 255 − c and 255 − k for plain ones.
+// - CMYK and YCCK JPEGs become RGB as ImageMagick makes them, taking the inks as Adobe's
+//   inverted ones: r = (c × k + 127) / 255.
 bool DecodeBmp(std::span<const uint8_t> data, RasterImage& image);
 bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image);
 bool DecodeIco(std::span<const uint8_t> data, RasterImage& image);

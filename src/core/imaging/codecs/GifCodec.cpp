@@ -122,6 +122,8 @@ bool ReadFrame(GifFileType* gif, RasterImage& image) {
     const int start = frame.Interlace ? kPassStart[pass] : 0;
     const int step = frame.Interlace ? kPassStep[pass] : 1;
     for (int y = start; y < frame.Height; y += step) {
+      // Rows below the screen are never seen; a plain frame need not be decoded further.
+      if (!frame.Interlace && frame.Top + y >= height) return true;
       if (DGifGetLine(gif, line.data(), frame.Width) == GIF_ERROR) {
         SetGifError(image, gif->Error);
         return false;

@@ -129,17 +129,14 @@ bool ReadJpegHeader(JpegDecoder* d, const uint8_t* data, size_t size) {
   return true;
 }
 
-// CMYK as ImageMagick turns it into RGB: r = (255 − c)(255 − k) / 255, rounded. Adobe's
-// files store the inks inverted, which makes that c × k / 255.
-inline uint8_t InkToLevel(unsigned ink, unsigned black, bool inverted) {
-  if (!inverted) {
-    ink = 255 - ink;
-    black = 255 - black;
-  }
+// CMYK as ImageMagick turns it into RGB: r = c × k / 255, rounded. Adobe's files, which are
+// nearly all CMYK JPEGs there are, store the inks inverted; files without Adobe's marker are
+// read the same way, as ImageMagick and the browsers do.
+inline uint8_t InkToLevel(unsigned ink, unsigned black) {
   return static_cast<uint8_t>((ink * black + 127) / 255);
 }
 
-bool ReadJpegRows(JpegDecoder* d, RasterImage* image, uint8_t* cmykRow, bool inverted) {
+bool ReadJpegRows(JpegDecoder* d, RasterImage* image, uint8_t* cmykRow) {
   if (setjmp(d->error.jump)) return false;
   jpeg_start_decompress(&d->info);
   const JDIMENSION height = d->info.output_height;
@@ -152,9 +149,9 @@ bool ReadJpegRows(JpegDecoder* d, RasterImage* image, uint8_t* cmykRow, bool inv
     if (cmykRow != nullptr) {
       for (JDIMENSION x = 0; x < d->info.output_width; ++x) {
         const uint8_t* ink = cmykRow + 4 * static_cast<size_t>(x);
-        target[3 * x] = InkToLevel(ink[2], ink[3], inverted);
-        target[3 * x + 1] = InkToLevel(ink[1], ink[3], inverted);
-        target[3 * x + 2] = InkToLevel(ink[0], ink[3], inverted);
+        target[3 * x] = InkToLevel(ink[2], ink[3]);
+        target[3 * x + 1] = InkToLevel(ink[1], ink[3]);
+        target[3 * x + 2] = InkToLevel(ink[0], ink[3]);
       }
     }
   }
@@ -243,7 +240,7 @@ bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image) {
       return false;
     }
   }
-  if (!ReadJpegRows(&decoder, &image, cmyk ? cmykRow.data() : nullptr, info.saw_Adobe_marker)) {
+  if (!ReadJpegRows(&decoder, &image, cmyk ? cmykRow.data() : nullptr)) {
     image.SetLastError(decoder.error.message.text);
     return false;
   }
