@@ -316,8 +316,8 @@ const auto kDesigns = std::to_array<Design>({
      }},
     {"Basketweave Sand",
      [](QImage& i) {
-       PaintBasketweave(i, {.base = Hex(0xDCC6A0), .gap = Hex(0x8D7553), .block = 66.0f,
-                            .seed = 97});
+       PaintBasketweave(i, {.base = Hex(0xE2CFAE), .gap = Hex(0xB09A78), .block = 66.0f,
+                            .variation = 0.035f, .seed = 97});
      }},
     {"Sunburst Cream",
      [](QImage& i) {

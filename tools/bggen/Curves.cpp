@@ -177,7 +177,7 @@ void PaintSwoosh(QImage& image, const SwooshStyle& style) {
   QPainterPath thread(QPointF(0, h * 0.77f));
   thread.cubicTo(w * 0.32f, h * 0.97f, w * 0.65f, h * 0.66f, w, h * 0.545f);
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(ToQColor(style.deep, 0.5f), 2.0));
+  painter.setPen(QPen(ToQColor(Rgb{1, 1, 1}, 0.7f), 2.0));
   painter.drawPath(thread);
 }
 

@@ -155,10 +155,13 @@ void PaintWood(QImage& image, const WoodStyle& style) {
     const float u = (p.yy + arch + (warps.At(x, y) - 0.5f) * 90.0f) / style.ringSpacing +
                     0.35f * (ValueNoise(p.xx / 140.0f, p.yy / 30.0f, p.seed + 9) - 0.5f);
     const float ring = Fract(u);
-    const float late = SmoothStep(0.5f, 0.8f, ring) * (1.0f - SmoothStep(0.86f, 1.0f, ring));
+    // Late wood: a soft dark band that ends sharply where the next year's growth starts.
+    const float late = SmoothStep(0.35f, 0.85f, ring) * (1.0f - SmoothStep(0.9f, 1.0f, ring));
     const float grain = ValueNoise(p.xx / 160.0f, y / 0.9f, p.seed + 5);
-    const float tone = 0.75f - 0.4f * late + 0.22f * (grain - 0.5f) +
-                       0.25f * (figure.At(x, y) - 0.5f) +
+    // Pores: short dark dashes along the grain.
+    const float pore = SmoothStep(0.78f, 0.92f, ValueNoise(p.xx / 9.0f, y / 0.8f, p.seed + 11));
+    const float tone = 0.78f - 0.3f * late + 0.2f * (grain - 0.5f) - 0.1f * pore +
+                       0.35f * (figure.At(x, y) - 0.5f) +
                        0.12f * (HashUnit(p.index, 1, style.seed) - 0.5f);
     Rgb c = Mix(style.dark, style.light, tone);
     const float seam = std::fabs(y - std::round(y / plankHeight) * plankHeight);
