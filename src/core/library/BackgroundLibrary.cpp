@@ -6,6 +6,7 @@
 #include <cctype>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "base/ColorModel.h"
 #include "base/ProgramFolder.h"
@@ -92,21 +93,24 @@ std::string FormatMessage(std::string text, const std::filesystem::path& path) {
 // Adds the custom backgrounds of `customFolder` in directory order; false once the table is full.
 bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& customFolder,
                            BackgroundLoadResult& result) {
+  // The listing is taken whole first: companions written below must not change what it holds.
+  std::vector<std::filesystem::path> files;
   std::error_code ec;
   std::filesystem::directory_iterator it(customFolder, ec);
   if (ec) return true;  // no folder: no custom backgrounds
   for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
     if (ec) break;
-    const std::filesystem::directory_entry& entry = *it;
     std::error_code typeError;
-    if (!entry.is_regular_file(typeError)) continue;
-    const SplitName split = SplitFileName(entry.path());
+    if (it->is_regular_file(typeError)) files.push_back(it->path());
+  }
+  for (const std::filesystem::path& file : files) {
+    const SplitName split = SplitFileName(file);
     if (!split.hasExtension) continue;
     const int format = CustomBackgroundFormat(split.extension);
     if (format == kFormatUnknown) continue;
     if (table.Count() >= kMaxBackgrounds) return false;
 
-    RasterImage image(entry.path(), format);
+    RasterImage image(file, format);
     float offset = 0.0f;
     if (!ReadHueFile(HueCompanion(customFolder, split.title), offset)) {
       // A picture dropped into the folder by hand has no companion yet: measure it as an import
