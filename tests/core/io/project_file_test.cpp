@@ -13,6 +13,7 @@
 
 #include "base/CheckedCall.h"
 #include "io/ProjectFile.h"
+#include "library/BackgroundLibraryFile.h"
 
 namespace tavolo {
 namespace {
@@ -485,6 +486,26 @@ TEST(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
       RunCommand(env + cli.string() + " info '" + (home.Path() / "none.tvc").string() + "' 2>&1");
   EXPECT_NE(missing.exitCode, 0);
   EXPECT_NE(missing.out.find("none.tvc"), std::string::npos) << missing.out;
+}
+
+TEST(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
+  const fs::path cli = fs::path(TAVOLO_BIN_DIR) / "tavolo-cli";
+  if (!fs::exists(cli)) GTEST_SKIP() << "tavolo-cli is not built";
+  TempFolder home;
+  const std::string command =
+      "TAVOLO_HOME='" + home.Path().string() + "' " + cli.string() + " backgrounds 2>&1";
+  CommandOutput listed = RunCommand(command);
+  EXPECT_NE(listed.exitCode, 0);
+  EXPECT_NE(listed.out.find("fl1.tmp was not found"), std::string::npos) << listed.out;
+
+  const std::vector<LibraryEntry> entries = {{MakeBackgroundName("Soft Blue"), 0.0f, {}},
+                                             {MakeBackgroundName("Sand"), 119.5f, {}}};
+  ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", entries));
+  listed = RunCommand(command);
+  EXPECT_EQ(listed.exitCode, 0) << listed.out;
+  EXPECT_NE(listed.out.find("     0 \"Soft Blue\"            -0.5\n"), std::string::npos)
+      << listed.out;
+  EXPECT_NE(listed.out.find("     1 \"Sand\""), std::string::npos) << listed.out;
 }
 
 }  // namespace
