@@ -390,7 +390,7 @@ const auto kDesigns = std::to_array<Design>({
     {"Concrete",
      [](QImage& i) {
        PaintStone(i, {.dark = Hex(0x9A9A96), .light = Hex(0xC9C9C4), .scale = 180.0f,
-                      .pits = 0.25f, .seed = 141});
+                      .clouds = 0.6f, .pits = 0.35f, .seed = 141});
      }},
     {"Sandstone",
      [](QImage& i) {

@@ -73,6 +73,7 @@ struct StoneStyle {
   Rgb light{};
   float scale = 200.0f;
   float stretch = 1.0f;  // above 1 lays the stone in horizontal beds
+  float clouds = 1.1f;   // weight of the broad light and dark patches
   float pits = 0.0f;
   uint32_t seed = 1;
 };

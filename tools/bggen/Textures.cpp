@@ -180,7 +180,7 @@ void PaintStone(QImage& image, const StoneStyle& style) {
   ShadePixels(image, [&](float x, float y) {
     const float f = body.At(x, y);
     const float g = Fbm(x / 14.0f, y / 14.0f, 3, s + 1);
-    float v = 0.5f + 1.1f * (f - 0.5f) + 0.35f * (g - 0.5f);
+    float v = 0.5f + style.clouds * (f - 0.5f) + 0.35f * (g - 0.5f);
     if (style.pits > 0.0f) {
       const float pit = ValueNoise(x / 2.5f, y / 2.5f, s + 2);
       v -= style.pits * SmoothStep(0.82f, 0.95f, pit);
