@@ -14,11 +14,13 @@
 # there, whereas a GIF-to-GIF copy lets the others keep the palette they read while Tavolo always
 # quantizes.
 #
-# Each command is run REPETITIONS times and the median wall time is kept. Starting a process costs
+# Each command is run REPETITIONS times; the median wall time and the mean processor time are kept. Starting a process costs
 # more than converting a small picture (vips and ImageMagick load dozens of libraries), so each tool's
 # start-up is measured too, as the median time to convert a 1 x 1 PNG into a PNG, and two ratios are
 # printed: raw (whole commands) and corrected (start-up subtracted from both sides). The corrected
-# ratio compares the codec work; the raw one is what a user of each command line would see.
+# ratio compares the codec work; the raw one is what a user of each command line would see. Wall
+# time and processor time (user + system) are both reported: on a busy machine wall time also
+# holds the time spent waiting for a core, and processor time is the steadier of the two.
 # ImageMagick and vips are held to one thread, as Tavolo uses one, so the ratios compare work per
 # core; set COMPARE_THREADS to change that. Quality 90 for JPEG everywhere; TIFF with LZW; PNG at
 # each tool's default compression.
@@ -52,7 +54,7 @@ trap 'rm -rf "$work"' EXIT
 
 # The shared input: a card at 300 dpi.
 font=(-font DejaVu-Sans)
-"$magick" -list font 2>/dev/null | grep -q 'Font: DejaVu-Sans$' || font=()
+grep -q 'Font: DejaVu-Sans$' <<<"$("$magick" -list font 2>/dev/null)" || font=()
 "$magick" -size 1062x615 gradient:'#1d3557-#5a8fa8' \
   \( -seed 42 -size 360x495 plasma:'#e09070-#705040' -attenuate 0.6 +noise Gaussian \) \
   -geometry +40+60 -composite \
@@ -77,19 +79,28 @@ for f in "${formats[@]}"; do
   "$magick" "$work/card.png" ${magick_opts[$f]:-} "$work/in.${ext[$f]}"
 done
 
-# Median wall time in milliseconds of REPETITIONS runs of a command; "n/a" when it fails.
-median_ms() {
-  local times=() start end i
+# Runs a command REPETITIONS times and prints the median wall time and the mean processor time
+# (user + system; the kernel counts it in ticks, so only a mean is fair) in milliseconds, or
+# "n/a n/a" when it fails.
+measure() {
+  local walls=() cpus=() line i
+  local TIMEFORMAT='%3R %3U %3S'
   for ((i = 0; i < reps; i++)); do
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 || {
-      echo n/a
+    line=$({ time "$@" >/dev/null 2>&1; } 2>&1) || {
+      echo n/a n/a
       return
     }
-    end=$(date +%s%N)
-    times+=($(((end - start) / 1000)))
+    read -r real user sys <<<"$line"
+    walls+=("$real")
+    cpus+=("$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')")
   done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{ v[NR] = $1 } END { printf "%.2f", v[int((NR + 1) / 2)] / 1000 }'
+  echo "$(median "${walls[@]}") $(mean "${cpus[@]}")"
+}
+mean() {
+  printf '%s\n' "$@" | awk '{ sum += $1 } END { printf "%.1f", sum / NR * 1000 }'
+}
+median() {
+  printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] * 1000 }'
 }
 
 run_ours() { "$ours" convert "$1" "$2" ${3:+--quality "$3"}; }
@@ -115,33 +126,47 @@ ratio() {
     printf "%.2f", (a - sa) / (b - sb) }'
 }
 
-declare -A startup
+# shellcheck disable=SC2034  # read through the name reference in table
+declare -A wall cpu
 for tool in ours magick vips; do
-  startup[$tool]=$(median_ms "run_$tool" "$work/tiny.png" "$work/tiny_out_$tool.png")
+  read -r "wall[start_$tool]" "cpu[start_$tool]" \
+    <<<"$(measure "run_$tool" "$work/tiny.png" "$work/tiny_out_$tool.png")"
 done
-
-echo "Tavolo $(git rev-parse --short HEAD 2>/dev/null || echo '?') against $("$magick" -version | head -n 1 | cut -d' ' -f2-3) and $(vips --version)"
-echo "1062 x 615, median of $reps runs, $threads thread(s) for ImageMagick and vips; times in ms"
-echo "start-up (1 x 1 PNG to PNG): ours ${startup[ours]}  magick ${startup[magick]}  vips ${startup[vips]}"
-echo
-printf '%-8s %8s %8s %8s | %11s %11s | %11s %11s\n' format ours magick vips \
-  'ours/magick' corrected 'ours/vips' corrected
 rows=("${formats[@]}" png2gif)
 for f in "${rows[@]}"; do
   if [ "$f" = png2gif ]; then
-    in=$work/card.png out=gif quality="" label="png>gif"
+    in=$work/card.png out=gif quality=""
   else
-    in=$work/in.${ext[$f]} out=${ext[$f]} quality="" label=$f
+    in=$work/in.${ext[$f]} out=${ext[$f]} quality=""
     [ "$f" = jpeg ] && quality=90
   fi
-  declare -A t=()
   for tool in ours magick vips; do
-    t[$tool]=$(median_ms "run_$tool" "$in" "$work/out_$tool.$out" "$quality")
+    read -r "wall[${f}_$tool]" "cpu[${f}_$tool]" \
+      <<<"$(measure "run_$tool" "$in" "$work/out_$tool.$out" "$quality")"
   done
-  printf '%-8s %8s %8s %8s | %11s %11s | %11s %11s\n' "$label" "${t[ours]}" "${t[magick]}" \
-    "${t[vips]}" \
-    "$(ratio "${t[ours]}" "${t[magick]}")" \
-    "$(ratio "${t[ours]}" "${t[magick]}" "${startup[ours]}" "${startup[magick]}")" \
-    "$(ratio "${t[ours]}" "${t[vips]}")" \
-    "$(ratio "${t[ours]}" "${t[vips]}" "${startup[ours]}" "${startup[vips]}")"
 done
+
+table() {
+  local -n t=$1
+  echo "$2 (ms); start-up, a 1 x 1 PNG to PNG: ours ${t[start_ours]}, magick ${t[start_magick]}, vips ${t[start_vips]}"
+  printf '%-8s %8s %8s %8s | %11s %9s | %9s %9s\n' format ours magick vips \
+    'ours/magick' corrected 'ours/vips' corrected
+  local f label
+  for f in "${rows[@]}"; do
+    label=$f
+    [ "$f" = png2gif ] && label="png>gif"
+    printf '%-8s %8s %8s %8s | %11s %9s | %9s %9s\n' "$label" \
+      "${t[${f}_ours]}" "${t[${f}_magick]}" "${t[${f}_vips]}" \
+      "$(ratio "${t[${f}_ours]}" "${t[${f}_magick]}")" \
+      "$(ratio "${t[${f}_ours]}" "${t[${f}_magick]}" "${t[start_ours]}" "${t[start_magick]}")" \
+      "$(ratio "${t[${f}_ours]}" "${t[${f}_vips]}")" \
+      "$(ratio "${t[${f}_ours]}" "${t[${f}_vips]}" "${t[start_ours]}" "${t[start_vips]}")"
+  done
+}
+
+echo "Tavolo $(git rev-parse --short HEAD 2>/dev/null || echo '?') against $("$magick" -version | head -n 1 | cut -d' ' -f2-3) and $(vips --version)"
+echo "1062 x 615 card, median of $reps runs, $threads thread(s) for ImageMagick and vips"
+echo
+table wall "Wall time"
+echo
+table cpu "Processor time, user + system"
