@@ -126,7 +126,7 @@ const auto kDesigns = std::to_array<Design>({
     {"Linen Sage", [](QImage& i) { Linen(i, 0xD6DFCC, 0.07f, 24); }},
     {"Linen Charcoal", [](QImage& i) { Linen(i, 0x3B3D40, 0.12f, 25); }},
 
-    {"Gradient Sky", [](QImage& i) { Corners(i, 0xDBEEFF, 0xB9DCF7, 0xEEF6FF, 0xA7CBEE, 31); }},
+    {"Gradient Sky", [](QImage& i) { Corners(i, 0xB9DCF7, 0xC9E4FA, 0xE9F4FF, 0xF4F9FF, 31); }},
     {"Gradient Peach", [](QImage& i) { Corners(i, 0xFFE3D3, 0xFFD0B8, 0xFFF1E6, 0xFBC4A8, 32); }},
     {"Gradient Mint", [](QImage& i) { Corners(i, 0xDFF7EC, 0xBFEEDB, 0xEFFBF5, 0xA9E3CC, 33); }},
     {"Gradient Lavender",
@@ -136,7 +136,7 @@ const auto kDesigns = std::to_array<Design>({
     {"Gradient Lime", [](QImage& i) { Corners(i, 0xEEF8D4, 0xDCEFB2, 0xF8FCE8, 0xCDE79A, 37); }},
     {"Gradient Steel", [](QImage& i) { Corners(i, 0xE4E9EE, 0xCFD7DF, 0xF2F5F7, 0xBCC7D2, 38); }},
     {"Gradient Sunrise",
-     [](QImage& i) { Corners(i, 0xFFD9A8, 0xFFB7A0, 0xFFE9C9, 0xF9A1A8, 39); }},
+     [](QImage& i) { Corners(i, 0xFFE2B0, 0xFFD7A8, 0xFBB0A8, 0xF59AA6, 39); }},
     {"Gradient Coral", [](QImage& i) { Corners(i, 0xFF9A8B, 0xFF7A8A, 0xFFB199, 0xF26D85, 40); }},
     {"Gradient Ocean", [](QImage& i) { Corners(i, 0x2F80B8, 0x1F5F96, 0x4FA3C9, 0x15466F, 41); }},
     {"Gradient Midnight",

@@ -53,12 +53,12 @@ void PaintAurora(QImage& image, const AuroraStyle& style) {
     const float u = x / kWidth;
     const float v = y / kHeight;
     Rgb c = Mix(style.top, style.bottom, v);
-    // A curtain: a wavering line of light that fades downward from it, with faint rays.
+    // A curtain: a wavering lower edge of light with rays that fade upward from it.
     const float curve =
-        0.38f + 0.12f * std::sin(u * 5.0f + 1.0f) + 0.18f * (Fbm(u * 2.0f, 0.5f, 3, s) - 0.5f);
+        0.6f + 0.12f * std::sin(u * 5.0f + 1.0f) + 0.18f * (Fbm(u * 2.0f, 0.5f, 3, s) - 0.5f);
     const float below = v - curve;
     const float curtain =
-        below > 0.0f ? std::exp(-below * below * 18.0f) : std::exp(-below * below * 400.0f);
+        below < 0.0f ? std::exp(-below * below * 14.0f) : std::exp(-below * below * 250.0f);
     const float rays = 0.6f + 0.4f * Fbm(x / 9.0f, y / 260.0f, 2, s + 1);
     const float glow = curtain * rays * (0.35f + 0.65f * Fbm(u * 3.0f, v, 2, s + 2));
     const Rgb light = Mix(style.glowA, style.glowB, SmoothStep(0.2f, 0.9f, u));
@@ -71,7 +71,7 @@ void PaintAurora(QImage& image, const AuroraStyle& style) {
   Random random(s);
   for (int i = 0; i < 140; ++i) {
     const float x = random.Range(0, kWidth);
-    const float y = random.Range(0, kHeight * 0.55f);
+    const float y = random.Range(0, kHeight * 0.7f);
     painter.setBrush(ToQColor(Rgb{1, 1, 1}, random.Range(0.15f, 0.6f)));
     const float r = random.Range(0.4f, 1.1f);
     painter.drawEllipse(QPointF(x, y), r, r);
