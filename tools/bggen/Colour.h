@@ -57,7 +57,7 @@ inline QColor ToQColor(Rgb c, float alpha = 1.0f) {
 // Rounds with a dither value in [0, 1) so that a slow ramp does not break into bands.
 inline QRgb Pack(Rgb c, float dither) {
   auto channel = [dither](float v) {
-    return std::clamp(static_cast<int>(v * 255.0f + dither), 0, 255);
+    return static_cast<int>(std::clamp(v * 255.0f + dither, 0.0f, 255.0f));
   };
   return qRgb(channel(c.r), channel(c.g), channel(c.b));
 }
