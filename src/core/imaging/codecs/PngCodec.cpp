@@ -106,9 +106,15 @@ bool StartPngRows(png_structp png, png_infop info, bool unpack, size_t* rowBytes
   return true;
 }
 
-bool ReadPngRows(png_structp png, png_bytepp rows) {
+bool ReadPngImage(png_structp png, png_bytepp rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_read_image(png, rows);
+  return true;
+}
+
+bool ReadPngRow(png_structp png, png_bytep row) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_read_row(png, row, nullptr);
   return true;
 }
 
@@ -123,70 +129,66 @@ inline unsigned SampleRaw(const uint8_t* row, size_t index, bool wide) {
   return wide ? (row[2 * index] << 8) | row[2 * index + 1] : row[index];
 }
 
-// Fills the image from rows decoded with packing applied to 2-bit palettes and 2-, 4- and
-// 8-bit grey, left packed for 1- and 4-bit palettes and 1-bit grey.
-void ConvertPngRows(const PngHeader& h, const std::vector<png_bytep>& rows, RasterImage& image) {
+// Fills one row of the image from a row decoded with packing applied to 2-bit palettes and 2-, 4-
+// and 8-bit grey, left packed for 1- and 4-bit palettes and 1-bit grey.
+void ConvertPngRow(const PngHeader& h, const uint8_t* src, uint32_t y, RasterImage& image) {
   const bool wide = h.bitDepth == 16;
   const uint32_t width = h.width;
-  for (uint32_t y = 0; y < h.height; ++y) {
-    const uint8_t* src = rows[y];
-    uint8_t* dst = image.GetBits(h.height - 1 - y);
-    const uint32_t storageRow = h.height - 1 - y;
-    switch (h.colorType) {
-      case PNG_COLOR_TYPE_PALETTE:
-        if (h.bitDepth == 2) {
-          for (uint32_t x = 0; x < width; ++x) image.SetPixelIndex(x, storageRow, src[x]);
-        } else {
-          std::memcpy(dst, src, (static_cast<size_t>(width) * h.bitDepth + 7) / 8);
-        }
-        break;
-      case PNG_COLOR_TYPE_GRAY:
-        if (h.bitDepth == 1) {
-          std::memcpy(dst, src, (width + 7) / 8);
-        } else if (wide) {
-          const bool keyed = h.transparentColour != nullptr;
-          for (uint32_t x = 0; x < width; ++x) {
-            dst[x] = keyed && SampleRaw(src, x, true) == h.transparentColour->gray
-                         ? 255
-                         : Sample8(src, x, true);
-          }
-        } else {
-          const unsigned top = (1u << h.bitDepth) - 1;
-          for (uint32_t x = 0; x < width; ++x) dst[x] = static_cast<uint8_t>(src[x] * 255 / top);
-        }
-        break;
-      case PNG_COLOR_TYPE_GRAY_ALPHA:
-        for (uint32_t x = 0; x < width; ++x) {
-          dst[x] = CompositeOverWhite(Sample8(src, 2 * x, wide), Sample8(src, 2 * x + 1, wide));
-        }
-        break;
-      case PNG_COLOR_TYPE_RGB: {
-        const png_color_16p key = h.transparentColour;
-        for (uint32_t x = 0; x < width; ++x) {
-          const size_t i = 3 * static_cast<size_t>(x);
-          if (key != nullptr && SampleRaw(src, i, wide) == key->red &&
-              SampleRaw(src, i + 1, wide) == key->green &&
-              SampleRaw(src, i + 2, wide) == key->blue) {
-            dst[i] = dst[i + 1] = dst[i + 2] = 255;
-            continue;
-          }
-          dst[i] = Sample8(src, i + 2, wide);
-          dst[i + 1] = Sample8(src, i + 1, wide);
-          dst[i + 2] = Sample8(src, i, wide);
-        }
-        break;
+  const uint32_t storageRow = h.height - 1 - y;
+  uint8_t* dst = image.GetBits(storageRow);
+  switch (h.colorType) {
+    case PNG_COLOR_TYPE_PALETTE:
+      if (h.bitDepth == 2) {
+        for (uint32_t x = 0; x < width; ++x) image.SetPixelIndex(x, storageRow, src[x]);
+      } else {
+        std::memcpy(dst, src, (static_cast<size_t>(width) * h.bitDepth + 7) / 8);
       }
-      case PNG_COLOR_TYPE_RGB_ALPHA:
+      break;
+    case PNG_COLOR_TYPE_GRAY:
+      if (h.bitDepth == 1) {
+        std::memcpy(dst, src, (width + 7) / 8);
+      } else if (wide) {
+        const bool keyed = h.transparentColour != nullptr;
         for (uint32_t x = 0; x < width; ++x) {
-          const size_t s = 4 * static_cast<size_t>(x);
-          const size_t d = 3 * static_cast<size_t>(x);
-          const uint8_t alpha = Sample8(src, s + 3, wide);
-          dst[d] = CompositeOverWhite(Sample8(src, s + 2, wide), alpha);
-          dst[d + 1] = CompositeOverWhite(Sample8(src, s + 1, wide), alpha);
-          dst[d + 2] = CompositeOverWhite(Sample8(src, s, wide), alpha);
+          dst[x] = keyed && SampleRaw(src, x, true) == h.transparentColour->gray
+                       ? 255
+                       : Sample8(src, x, true);
         }
-        break;
+      } else {
+        const unsigned top = (1u << h.bitDepth) - 1;
+        for (uint32_t x = 0; x < width; ++x) dst[x] = static_cast<uint8_t>(src[x] * 255 / top);
+      }
+      break;
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+      for (uint32_t x = 0; x < width; ++x) {
+        dst[x] = CompositeOverWhite(Sample8(src, 2 * x, wide), Sample8(src, 2 * x + 1, wide));
+      }
+      break;
+    case PNG_COLOR_TYPE_RGB: {
+      const png_color_16p key = h.transparentColour;
+      for (uint32_t x = 0; x < width; ++x) {
+        const size_t i = 3 * static_cast<size_t>(x);
+        if (key != nullptr && SampleRaw(src, i, wide) == key->red &&
+            SampleRaw(src, i + 1, wide) == key->green && SampleRaw(src, i + 2, wide) == key->blue) {
+          dst[i] = dst[i + 1] = dst[i + 2] = 255;
+          continue;
+        }
+        dst[i] = Sample8(src, i + 2, wide);
+        dst[i + 1] = Sample8(src, i + 1, wide);
+        dst[i + 2] = Sample8(src, i, wide);
+      }
+      break;
     }
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+      for (uint32_t x = 0; x < width; ++x) {
+        const size_t s = 4 * static_cast<size_t>(x);
+        const size_t d = 3 * static_cast<size_t>(x);
+        const uint8_t alpha = Sample8(src, s + 3, wide);
+        dst[d] = CompositeOverWhite(Sample8(src, s + 2, wide), alpha);
+        dst[d + 1] = CompositeOverWhite(Sample8(src, s + 1, wide), alpha);
+        dst[d + 2] = CompositeOverWhite(Sample8(src, s, wide), alpha);
+      }
+      break;
   }
 }
 
@@ -301,22 +303,31 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
     image.SetLastError(context.message.text);
     return false;
   }
-  // The whole picture is decoded first: interlaced images fill their rows in several passes.
+  // Interlaced pictures fill their rows in several passes, so they are decoded whole first.
+  const bool interlaced = header.interlace != PNG_INTERLACE_NONE;
   std::vector<uint8_t> pixels;
   std::vector<png_bytep> rows;
   try {
-    pixels.resize(rowBytes * header.height);
-    rows.resize(header.height);
+    pixels.resize(interlaced ? rowBytes * header.height : rowBytes);
+    if (interlaced) rows.resize(header.height);
   } catch (const std::bad_alloc&) {
     image.SetLastError("RasterImage::Create can't allocate memory");
     return false;
   }
-  for (size_t y = 0; y < header.height; ++y) rows[y] = pixels.data() + y * rowBytes;
-  if (!ReadPngRows(png.get(), rows.data())) {
-    image.SetLastError(context.message.text);
-    return false;
+  if (interlaced) {
+    for (size_t y = 0; y < header.height; ++y) rows[y] = pixels.data() + y * rowBytes;
+    if (!ReadPngImage(png.get(), rows.data())) {
+      image.SetLastError(context.message.text);
+      return false;
+    }
   }
-  ConvertPngRows(header, rows, image);
+  for (uint32_t y = 0; y < header.height; ++y) {
+    if (!interlaced && !ReadPngRow(png.get(), pixels.data())) {
+      image.SetLastError(context.message.text);
+      return false;
+    }
+    ConvertPngRow(header, interlaced ? rows[y] : pixels.data(), y, image);
+  }
   if (!context.message.Empty()) image.SetLastError(context.message.text);
   return true;
 }
@@ -340,8 +351,14 @@ bool EncodePng(RasterImage& image, std::vector<uint8_t>& out) {
   png_set_write_fn(png.get(), &context, WritePngBytes, FlushPng);
 
   std::vector<png_color> palette;
-  std::vector<png_bytep> rows(image.GetHeight());
-  for (const RgbQuad& c : image.Palette()) palette.push_back({c.red, c.green, c.blue});
+  std::vector<png_bytep> rows;
+  try {
+    rows.resize(image.GetHeight());
+    for (const RgbQuad& c : image.Palette()) palette.push_back({c.red, c.green, c.blue});
+  } catch (const std::bad_alloc&) {
+    image.SetLastError("PNG: out of memory");
+    return false;
+  }
   for (uint32_t y = 0; y < image.GetHeight(); ++y) {
     rows[y] = image.GetBits(image.GetHeight() - 1 - y);
   }
