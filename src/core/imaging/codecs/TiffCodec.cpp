@@ -414,7 +414,14 @@ void ReadResolution(TIFF* tif, RasterImage& image) {
 bool DecodeFirstDirectory(TIFF* tif, RasterImage& image) {
   TiffLayout layout;
   if (!ReadLayout(tif, layout)) return false;
-  const TiffKind kind = Classify(layout);
+  TiffKind kind = Classify(layout);
+  // Tiles are copied into rows by whole bytes; a non-standard tile width that splits a byte
+  // is left to libtiff's own reader.
+  uint32_t tileWidth = 0;
+  if (TIFFIsTiled(tif) && TIFFGetField(tif, TIFFTAG_TILEWIDTH, &tileWidth) &&
+      static_cast<uint64_t>(tileWidth) * layout.samplesPerPixel * layout.bitsPerSample % 8 != 0) {
+    kind = TiffKind::kOther;
+  }
   if (kind == TiffKind::kOther) {
     if (!ReadThroughRgba(tif, layout, image)) return false;
   } else {
