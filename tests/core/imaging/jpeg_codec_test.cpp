@@ -225,6 +225,49 @@ TEST(JpegCodec, ReadsCmykAndYcckAsInvertedInks) {
   }
 }
 
+// A progressive JPEG written by libjpeg, with its last scan repeated `repeats` more times.
+std::vector<uint8_t> ProgressiveWithRepeatedScan(int repeats) {
+  RasterImage image = test::MakeTestImage(16, 16);
+  jpeg_compress_struct info{};
+  jpeg_error_mgr error{};
+  info.err = jpeg_std_error(&error);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = 16;
+  info.image_height = 16;
+  info.input_components = 3;
+  info.in_color_space = JCS_EXT_BGR;
+  jpeg_set_defaults(&info);
+  jpeg_simple_progression(&info);
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < 16) {
+    JSAMPROW row = image.GetBits(15 - info.next_scanline);
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::vector<uint8_t> bytes(buffer, buffer + size);
+  std::free(buffer);
+  // Stuffed entropy data never holds FF DA, so the last one starts the last scan.
+  size_t lastScan = 0;
+  for (size_t i = 0; i + 1 < bytes.size(); ++i) {
+    if (bytes[i] == 0xFF && bytes[i + 1] == 0xDA) lastScan = i;
+  }
+  const std::vector<uint8_t> scan(bytes.begin() + lastScan, bytes.end() - 2);
+  for (int i = 0; i < repeats; ++i) bytes.insert(bytes.end() - 2, scan.begin(), scan.end());
+  return bytes;
+}
+
+TEST(JpegCodec, RefusesFilesWithEndlessScans) {
+  const RasterImage few(ProgressiveWithRepeatedScan(3), kFormatJpeg);
+  EXPECT_TRUE(few.IsValid()) << few.GetLastError();
+  RasterImage many;
+  EXPECT_FALSE(many.Decode(ProgressiveWithRepeatedScan(1200), kFormatJpeg));
+  EXPECT_EQ(many.GetLastError(), "JPEG has too many scans");
+}
+
 TEST(JpegCodec, RejectsOtherFormatsAndSurvivesDamage) {
   RasterImage image;
   const uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
