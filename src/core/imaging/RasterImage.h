@@ -79,7 +79,9 @@ class RasterImage {
   void Destroy();
 
   // Reduces to 1, 4 or 8 bits, mapping each pixel to its nearest palette entry, with or without
-  // error diffusion. A null palette gives a greyscale ramp (black and white for 1 bit).
+  // error diffusion. A null palette gives a greyscale ramp (black and white for 1 bit). Of a given
+  // palette the first paletteSize entries are used (0: all 2^bits); when there are fewer, the
+  // rest stay black and the search is limited to the given ones through the important colours.
   bool DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad* palette = nullptr,
                    uint32_t paletteSize = 0);
   // Rotates by any angle in degrees (counter-clockwise as the picture is seen) into dst, which

@@ -1,6 +1,5 @@
 // Colour-depth reduction, rotation and cropping of a RasterImage.
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -178,6 +177,7 @@ bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad*
   std::vector<uint8_t> current;
   std::vector<uint8_t> next;
   ReadRowBgr(*this, 0, current);
+  // The last colour looked up and its answer: runs of one colour need no search.
   int lastColour = -1;
   int lastIndex = 0;
   for (uint32_t y = 0; y < height_; ++y) {

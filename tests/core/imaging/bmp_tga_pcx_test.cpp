@@ -212,6 +212,24 @@ TEST_F(HandBuiltTest, BmpStoredTopDown) {
   EXPECT_EQ(TopDownRgb(RasterImage(topDown, kFormatBmp)), TopDownRgb(photo));
 }
 
+TEST_F(HandBuiltTest, BmpWithTheVersion4Header) {
+  const RasterImage photo = MakePhoto(13, 7);
+  std::vector<uint8_t> v3;
+  ASSERT_TRUE(RasterImage(photo).Encode(v3, kFormatBmp));
+  // The 40-byte header grows to 108: masks, colour space 'sRGB', end points and gammas.
+  std::vector<uint8_t> v4(v3.begin(), v3.begin() + 54);
+  v4[10] = 14 + 108;
+  v4[14] = 108;
+  v4.resize(14 + 108, 0);
+  const uint8_t srgb[4] = {'B', 'G', 'R', 's'};
+  std::copy(srgb, srgb + 4, v4.begin() + 14 + 56);
+  v4.insert(v4.end(), v3.begin() + 54, v3.end());
+  const auto size = static_cast<uint32_t>(v4.size());
+  std::memcpy(v4.data() + 2, &size, 4);
+  ExpectLikeMagick(v4, "v4.bmp", kFormatBmp, 24);
+  EXPECT_EQ(TopDownRgb(RasterImage(v4, kFormatBmp)), TopDownRgb(photo));
+}
+
 TEST_F(HandBuiltTest, Bmp16And32BitsWithoutBitFields) {
   // 16 bits default to 5-5-5; the fourth byte of 32-bit pixels is unused.
   std::vector<uint8_t> pixels16;
@@ -228,6 +246,25 @@ TEST_F(HandBuiltTest, Bmp16And32BitsWithoutBitFields) {
   auto bmp32 = BmpHeaders(3, 2, 32, 0, {}, pixels32.size());
   bmp32.insert(bmp32.end(), pixels32.begin(), pixels32.end());
   ExpectLikeMagick(bmp32, "rgb32.bmp", kFormatBmp, 24);
+}
+
+TEST(BmpAlpha, ZeroAlphaEverywhereMeansOpaqueOtherwiseItIsLaidOverWhite) {
+  // Bit fields with an alpha mask after a 40-byte header (compression 6).
+  std::vector<uint8_t> masks;
+  for (const uint32_t m : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u}) Put32(masks, m);
+  auto build = [&](uint8_t alpha) {
+    const std::vector<uint8_t> pixels = {10, 20, 30, 0, 200, 100, 50, alpha};
+    auto bytes = BmpHeaders(2, 1, 32, 6, masks, pixels.size());
+    bytes.insert(bytes.end(), pixels.begin(), pixels.end());
+    return RasterImage(bytes, kFormatBmp);
+  };
+  const RasterImage opaque = build(0);
+  ASSERT_TRUE(opaque.IsValid()) << opaque.GetLastError();
+  EXPECT_EQ(opaque.GetPixelColor(1, 0), (RgbQuad{200, 100, 50, 0}));
+  const RasterImage half = build(128);
+  EXPECT_EQ(half.GetPixelColor(0, 0), (RgbQuad{255, 255, 255, 0}));  // alpha 0 beside alpha 128
+  // (c × 128 + 255 × 127 + 127) / 255
+  EXPECT_EQ(half.GetPixelColor(1, 0), (RgbQuad{227, 177, 152, 0}));
 }
 
 std::vector<uint8_t> TgaHeader(uint8_t type, uint16_t mapFirst, uint16_t mapLength, uint8_t mapBits,

@@ -299,8 +299,9 @@ bool DecodeDib(std::span<const uint8_t> data, const DibSource& source, int forma
   }
   const Field fields[4] = {Field(masks[0]), Field(masks[1]), Field(masks[2]), Field(masks[3])};
   bool useAlpha = fields[3].present() && h.bpp == 32;
-  if (useAlpha && source.icon) {
-    // Old icons leave the fourth byte zero and rely on the mask alone.
+  if (useAlpha) {
+    // Old icons, and many writers of 32-bit files, leave the alpha byte zero everywhere: such a
+    // picture is opaque, not invisible.
     useAlpha = false;
     for (uint64_t i = 0; i < height && !useAlpha; ++i) {
       const uint8_t* row = data.data() + pixelOffset + i * fileStride;
