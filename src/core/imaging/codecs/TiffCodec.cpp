@@ -33,9 +33,10 @@ struct TiffStream {
 };
 
 int KeepTiffMessage(MessageBuffer& buffer, const char* module, const char* format, va_list args) {
-  char text[sizeof buffer.text];
-  const int prefix = module != nullptr ? std::snprintf(text, sizeof text, "%s: ", module) : 0;
-  std::vsnprintf(text + std::max(0, prefix), sizeof text - std::max(0, prefix), format, args);
+  char text[sizeof buffer.text] = {};
+  const int written = module != nullptr ? std::snprintf(text, sizeof text, "%s: ", module) : 0;
+  const size_t prefix = std::min<size_t>(std::max(written, 0), sizeof text - 1);
+  std::vsnprintf(text + prefix, sizeof text - prefix, format, args);
   buffer.Set(text);
   return 1;  // handled: libtiff must not pass it on to the process-wide handler
 }
@@ -237,8 +238,9 @@ class TiffRowConverter {
         } else {
           level = Sample(src, x * spp, inverted);
         }
-        if (spp == 2 && l_.hasAlpha)
+        if (spp == 2 && l_.hasAlpha) {
           level = OverWhite(level, Sample(src, x * 2 + 1), premultiplied);
+        }
         dst[x] = level;
       }
       return;
@@ -345,7 +347,7 @@ bool ReadCommonLayout(TIFF* tif, const TiffLayout& l, TiffKind kind, RasterImage
       const uint32_t rows = std::min(tileHeight, l.height - y0);
       for (uint32_t x0 = 0; x0 < l.width; x0 += tileWidth) {
         if (TIFFReadTile(tif, tile.data(), x0, y0, 0, 0) < 0) return false;
-        // Tile widths are multiples of 16 pixels, so every tile starts on a whole byte.
+        // No tile splits a byte (checked before), so each one starts on a whole byte.
         const uint64_t offset = static_cast<uint64_t>(x0) * l.samplesPerPixel * l.bitsPerSample / 8;
         const uint64_t bytes = std::min(tileRow, scanline - offset);
         for (uint32_t r = 0; r < rows; ++r) {
@@ -465,15 +467,19 @@ bool DecodeTiff(std::span<const uint8_t> data, RasterImage& image) {
   }
   TiffStream stream;
   stream.input = data;
+  image.SetLastError("");
   const TiffHandle tif = OpenTiff(stream, "rm");
   bool ok = tif != nullptr && DecodeFirstDirectory(tif.get(), image);
   // libtiff can report a damaged strip and still return success for it.
   if (!stream.error.Empty()) ok = false;
   if (!ok) {
-    image.SetLastError(!stream.error.Empty()          ? stream.error.text
-                       : !stream.warning.Empty()      ? stream.warning.text
-                       : image.GetLastError().empty() ? "TIFF: can't read the image"
-                                                      : image.GetLastError());
+    // libtiff's error first, then our own, then a warning that may explain the failure.
+    if (!stream.error.Empty()) {
+      image.SetLastError(stream.error.text);
+    } else if (image.GetLastError().empty()) {
+      image.SetLastError(stream.warning.Empty() ? "TIFF: can't read the image"
+                                                : stream.warning.text);
+    }
     return false;
   }
   if (!stream.warning.Empty()) image.SetLastError(stream.warning.text);
