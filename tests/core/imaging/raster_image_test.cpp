@@ -83,12 +83,6 @@ TEST(RasterImageCopy, CopiesPixelsPaletteResolutionAndFormat) {
   EXPECT_EQ(copy.GetPixelIndex(2, 3), 7);
 }
 
-TEST(RasterImageLastError, KeepsAtMost255Characters) {
-  RasterImage image;
-  image.SetLastError(std::string(400, 'x'));
-  EXPECT_EQ(image.GetLastError().size(), 255u);
-}
-
 TEST(RasterImageLoad, AFileWithTheWrongExtensionLoadsThroughDetection) {
   ScratchDir dir;
   RasterImage photo = MakePhoto(21, 9);
