@@ -31,8 +31,8 @@ void PrintUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A failed check prints its report and ends the run.
-  tavolo::SetFatalErrorReporter(tavolo::StderrReporter(tavolo::FatalChoice::Cancel));
+  // A failed check prints its report and ends the run with a failure exit code.
+  tavolo::SetFatalErrorReporter(tavolo::ExitingReporter(1));
   if (argc < 2) {
     PrintUsage(stderr);
     return 2;

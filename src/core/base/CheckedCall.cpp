@@ -20,7 +20,7 @@ std::array<StackEntry, kErrorStackCapacity> g_stack;
 int g_count = 0;
 
 FatalErrorReporter& Reporter() {
-  static FatalErrorReporter reporter = StderrReporter(FatalChoice::Cancel);
+  static FatalErrorReporter reporter = ExitingReporter(1);
   return reporter;
 }
 
@@ -52,6 +52,14 @@ FatalErrorReporter StderrReporter(FatalChoice answer) {
     std::fprintf(stderr, "Fatal Error\n%s\n", report.c_str());
     std::fflush(stderr);
     return answer;
+  };
+}
+
+FatalErrorReporter ExitingReporter(int exitCode) {
+  return [exitCode](const std::string& report) -> FatalChoice {
+    std::fprintf(stderr, "Fatal Error\n%s\n", report.c_str());
+    std::fflush(stderr);
+    std::_Exit(exitCode);
   };
 }
 

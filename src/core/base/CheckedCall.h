@@ -19,11 +19,13 @@ enum class FatalChoice { Retry, Cancel };
 // Shows a report and answers what the user chose. The GUI installs its Fatal Error dialog.
 using FatalErrorReporter = std::function<FatalChoice(const std::string& report)>;
 
-// Installs a reporter and returns the previous one. The initial reporter writes the report to
-// standard error and answers Cancel.
+// Installs a reporter and returns the previous one. The initial reporter is ExitingReporter(1).
 FatalErrorReporter SetFatalErrorReporter(FatalErrorReporter reporter);
 // A reporter for tests and command-line tools: writes to stderr, answers as configured.
 FatalErrorReporter StderrReporter(FatalChoice answer);
+// For programs without a window: writes the report to stderr and ends the process with
+// `exitCode`, so that a failed check never passes for success in a script or a test run.
+FatalErrorReporter ExitingReporter(int exitCode);
 
 // Builds the report text from the stack in progress, then shows it; returns on Retry and ends
 // the process with exit code 0 on Cancel. Texts holding "BitBlt" are ignored.

@@ -116,6 +116,16 @@ TEST(CheckedCallDeathTest, CancelEndsTheProcessWithExitCodeZero) {
       ::testing::ExitedWithCode(0), "Error in line: never true");
 }
 
+TEST(CheckedCallDeathTest, WindowlessProgramsEndWithAFailureCode) {
+  EXPECT_EXIT(
+      {
+        SetFatalErrorReporter(ExitingReporter(1));
+        TAVOLO_CHECK_AS("never true", false);
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(1), "Error in line: never true");
+}
+
 TEST(CheckedCallDeathTest, RetryGoesOnAfterTheFailedCall) {
   EXPECT_EXIT(
       {
