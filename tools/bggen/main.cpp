@@ -127,11 +127,11 @@ int WriteContactSheet(const std::filesystem::path& output) {
   for (int i = 0; i < count; ++i) {
     const int x = kGap + (i % kColumns) * (kThumbWidth + kGap);
     const int y = kGap + (i / kColumns) * (kThumbHeight + kLabel + kGap);
+    const std::string_view name = designs[static_cast<size_t>(i)].name;
     painter.drawImage(QRect(x, y, kThumbWidth, kThumbHeight), images[static_cast<size_t>(i)]);
     painter.drawText(QRect(x, y + kThumbHeight, kThumbWidth, kLabel), Qt::AlignCenter,
-                     QString("%1  %2").arg(i).arg(QString::fromUtf8(
-                         designs[static_cast<size_t>(i)].name.data(),
-                         static_cast<int>(designs[static_cast<size_t>(i)].name.size()))));
+                     QString("%1  %2").arg(i).arg(
+                         QString::fromUtf8(name.data(), static_cast<int>(name.size()))));
   }
   painter.end();
   if (!sheet.save(QString::fromStdString(output.string()))) {
