@@ -118,8 +118,11 @@ bool RasterImage::Decode(std::span<const uint8_t> data, int format) {
   const uint8_t quality = jpegQuality_;
   Destroy();
   jpegQuality_ = quality;
+  // Each attempt starts with no message, so a text left by an earlier attempt never survives.
+  lastError_.clear();
   if (format == kFormatUnknown) {
     for (const auto& entry : kDetectionOrder) {
+      lastError_.clear();
       if (entry.decode(data, *this) && IsValid()) {
         format_ = entry.format;
         return true;
