@@ -31,6 +31,18 @@ void OctreeQuantizer::ProcessImage(const RasterImage& image) {
 }
 
 void OctreeQuantizer::AddColour(uint8_t red, uint8_t green, uint8_t blue) {
+  const uint32_t colour = static_cast<uint32_t>(red << 16 | green << 8 | blue);
+  Node* node = colour == lastColour_ ? lastLeaf_ : nullptr;
+  if (node == nullptr) node = FindLeaf(red, green, blue);
+  lastColour_ = colour;
+  lastLeaf_ = node;
+  ++node->pixelCount;
+  node->redSum += red;
+  node->greenSum += green;
+  node->blueSum += blue;
+}
+
+OctreeQuantizer::Node* OctreeQuantizer::FindLeaf(uint8_t red, uint8_t green, uint8_t blue) {
   if (!root_) {
     root_ = std::make_unique<Node>();
     reducible_[0] = root_.get();
@@ -55,10 +67,7 @@ void OctreeQuantizer::AddColour(uint8_t red, uint8_t green, uint8_t blue) {
     }
     node = child.get();
   }
-  ++node->pixelCount;
-  node->redSum += red;
-  node->greenSum += green;
-  node->blueSum += blue;
+  return node;
 }
 
 void OctreeQuantizer::ReduceTree() {
@@ -70,6 +79,8 @@ void OctreeQuantizer::ReduceTree() {
     leafCount_ = std::min(leafCount_, maxColours_);
     return;
   }
+  // The remembered leaf may be among the children freed below.
+  lastLeaf_ = nullptr;
   reducible_[level] = node->nextReducible;
   node->nextReducible = nullptr;
   uint32_t children = 0;

@@ -41,12 +41,17 @@ class OctreeQuantizer {
   };
 
   void AddColour(uint8_t red, uint8_t green, uint8_t blue);
+  // Descends to the colour's leaf, creating the missing nodes on the way.
+  Node* FindLeaf(uint8_t red, uint8_t green, uint8_t blue);
   void ReduceTree();
   static void CollectPalette(const Node& node, RgbQuad* out, uint32_t& count);
 
   std::unique_ptr<Node> root_;
   std::array<Node*, kLevels> reducible_{};
   uint32_t leafCount_ = 0;
+  // The leaf of the last colour added: runs of one colour need no descent.
+  Node* lastLeaf_ = nullptr;
+  uint32_t lastColour_ = 0;
   uint32_t maxColours_;
   uint32_t colourBits_;
 };

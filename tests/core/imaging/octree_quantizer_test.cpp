@@ -74,12 +74,14 @@ TEST(OctreeQuantizer, ManyColoursAreFoldedToAtMost256) {
 
 TEST(OctreeQuantizer, SmallLimitsFoldTheDeepestBranchesFirst) {
   // Two dark shades share every branch down to the last bit; the bright colour splits at the
-  // root. With room for two colours the shades merge into their average.
+  // root. With room for two colours the shades merge into their average. The bright colour's own
+  // leaf is folded first (the newest node heads its level's list), and then met again.
   RasterImage image;
-  ASSERT_TRUE(image.Create(3, 1, 24, kFormatUnknown));
+  ASSERT_TRUE(image.Create(4, 1, 24, kFormatUnknown));
   image.SetPixelColor(0, 0, {10, 10, 10, 0});
   image.SetPixelColor(1, 0, {11, 11, 11, 0});
   image.SetPixelColor(2, 0, {200, 200, 200, 0});
+  image.SetPixelColor(3, 0, {200, 200, 200, 0});
   OctreeQuantizer quantizer(2, 8);
   quantizer.ProcessImage(image);
   std::array<RgbQuad, 256> palette{};
