@@ -165,9 +165,9 @@ TEST(WbmpDecode, MatchesImageMagicksOwnFiles) {
   TAVOLO_REQUIRE_MAGICK();
   ScratchDir dir;
   const auto file = dir / "magick.wbmp";
-  ASSERT_EQ(
-      test::Run(test::ConvertTool() + " -seed 3 -size 45x19 plasma:fractal -monochrome " + file.string()),
-      0);
+  ASSERT_EQ(test::Run(test::ConvertTool() + " -seed 3 -size 45x19 plasma:fractal -monochrome " +
+                      file.string()),
+            0);
   const RasterImage image(file, kFormatWbmp);
   ASSERT_TRUE(image.IsValid()) << image.GetLastError();
   EXPECT_EQ(TopDownRgb(image), MagickRgb(file));
