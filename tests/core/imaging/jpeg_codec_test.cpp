@@ -268,6 +268,18 @@ TEST(JpegCodec, RefusesFilesWithEndlessScans) {
   EXPECT_EQ(many.GetLastError(), "JPEG has too many scans");
 }
 
+TEST(JpegCodec, RefusesTruncatedFiles) {
+  RasterImage colour = test::MakeTestImage(64, 48);
+  const std::vector<uint8_t> whole = Encode(colour, kFormatJpeg);
+  for (const size_t keep : {whole.size() - 2, whole.size() * 3 / 4, whole.size() / 3}) {
+    const std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<long>(keep));
+    RasterImage image;
+    EXPECT_FALSE(image.Decode(cut, kFormatJpeg)) << keep;
+    EXPECT_FALSE(image.IsValid());
+    EXPECT_EQ(image.GetLastError(), "JPEG file is truncated") << keep;
+  }
+}
+
 TEST(JpegCodec, RejectsOtherFormatsAndSurvivesDamage) {
   RasterImage image;
   const uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};

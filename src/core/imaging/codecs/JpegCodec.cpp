@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "imaging/codecs/Codecs.h"
 #include "imaging/codecs/GreyRamp.h"
@@ -53,10 +54,19 @@ void OnJpegProgress(j_common_ptr cinfo) {
   }
 }
 
+// A file that ends before its last scan is refused rather than shown with a grey remainder.
+void OnJpegEmitMessage(j_common_ptr cinfo, int level) {
+  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) {
+    FailJpeg(cinfo, "JPEG file is truncated");
+  }
+  if (level < 0) cinfo->err->output_message(cinfo);
+}
+
 void InitJpegError(JpegError& error) {
   jpeg_std_error(&error.manager);
   error.manager.error_exit = OnJpegErrorExit;
   error.manager.output_message = OnJpegMessage;
+  error.manager.emit_message = OnJpegEmitMessage;
 }
 
 struct JpegDecoder {
@@ -244,7 +254,7 @@ bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image) {
     image.SetLastError(decoder.error.message.text);
     return false;
   }
-  // A warning (data filled in where the file was damaged or cut short) is left for the caller.
+  // A warning (data filled in where the file was damaged) is left for the caller.
   if (!decoder.error.message.Empty()) image.SetLastError(decoder.error.message.text);
   return true;
 }
