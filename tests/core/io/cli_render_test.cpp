@@ -1,0 +1,106 @@
+// tavolo-cli render, run as a user runs it, on a project that names a shipped background.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "imaging/RasterImage.h"
+#include "io/ProjectFile.h"
+#include "library/BackgroundLibrary.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kBin = TAVOLO_BIN_DIR;
+
+struct Outcome {
+  int code = -1;
+  std::string output;
+};
+
+Outcome RunCli(const std::string& arguments) {
+  Outcome result;
+  const std::string command = "TAVOLO_HOME= " + (kBin / "tavolo-cli").string() + " " + arguments +
+                              " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) result.output += buffer;
+  const int status = ::pclose(pipe);
+  result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+class CliRender : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(kBin / "tavolo-cli") || !fs::exists(kBin / "fl1.tmp")) {
+      GTEST_SKIP() << "tavolo-cli or the background library is not built";
+    }
+    dir_ = fs::temp_directory_path() / ("tavolo-cli-render-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+    BackgroundTable table;
+    ASSERT_TRUE(ReadBGFileIn(table, kBin).Ok());
+    CardState card;
+    card.pnmb = 5;
+    card.lnmb = 2;
+    card.boxCount = 3;
+    card.dpi = 600;
+    card.lines[0].count = 1;
+    card.lines[0].line[0] = QStringLiteral("Ferro & Figli");
+    ASSERT_TRUE(WriteProject(project_ = (dir_ / "card.tvc").string(), card, table).ok);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(dir_, ignored);
+  }
+
+  fs::path dir_;
+  std::string project_;
+};
+
+TEST_F(CliRender, RendersFullSizeOrDividedWithTheCardsDpi) {
+  const std::string png = (dir_ / "card.png").string();
+  Outcome run = RunCli("render " + project_ + " -o " + png);
+  ASSERT_EQ(run.code, 0) << run.output;
+  RasterImage full(fs::path(png), kFormatPng);
+  ASSERT_TRUE(full.IsValid());
+  EXPECT_EQ(full.GetWidth(), 1062u);
+  EXPECT_EQ(full.GetHeight(), 615u);
+  EXPECT_EQ(full.GetXDpi(), 600);
+
+  const std::string small = (dir_ / "small.img").string();
+  run = RunCli("render " + project_ + " -o " + small + " --format gif --ndiv 3");
+  ASSERT_EQ(run.code, 0) << run.output;
+  RasterImage gif(fs::path(small), kFormatUnknown);
+  ASSERT_TRUE(gif.IsValid());
+  EXPECT_EQ(gif.GetType(), kFormatGif);
+  EXPECT_EQ(gif.GetWidth(), 354u);
+  EXPECT_EQ(gif.GetHeight(), 205u);
+}
+
+TEST_F(CliRender, FailuresSayWhyAndExitNonZero) {
+  Outcome run = RunCli("render " + (dir_ / "missing.tvc").string() + " -o " +
+                       (dir_ / "x.png").string());
+  EXPECT_NE(run.code, 0);
+  EXPECT_FALSE(run.output.empty());
+  EXPECT_FALSE(fs::exists(dir_ / "x.png"));
+
+  run = RunCli("render " + project_ + " -o " + (dir_ / "x.webp").string());
+  EXPECT_NE(run.code, 0);
+  EXPECT_FALSE(run.output.empty());
+
+  std::ofstream(dir_ / "broken.tvc", std::ios::binary) << "\x02\x00\x00";
+  run = RunCli("render " + (dir_ / "broken.tvc").string() + " -o " + (dir_ / "y.png").string());
+  EXPECT_NE(run.code, 0);
+  EXPECT_FALSE(fs::exists(dir_ / "y.png"));
+}
+
+}  // namespace
+}  // namespace tavolo
