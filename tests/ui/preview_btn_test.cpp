@@ -1,0 +1,286 @@
+// The card preview: where the card goes for each control and card size, the backdrop around it,
+// the print-image and clipboard requests, suspended painting, and its look.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+#include "card/LayoutTable.h"
+#include "card/PreviewBackdrop.h"
+#include "card/PreviewBtn.h"
+#include "card/PreviewGeometry.h"
+#include "card/RasterImageQt.h"
+#include "library/BackgroundTable.h"
+#include "ui/GoldenImage.h"
+#include "ui/ReportLog.h"
+
+namespace tavolo {
+namespace {
+
+using test::ControlTest;
+
+// A smooth diagonal picture with a bright disc, so the scaled background is easy to recognise.
+RasterImage SyntheticBackground() {
+  constexpr uint32_t kWidth = 531;
+  constexpr uint32_t kHeight = 308;
+  RasterImage image;
+  image.Create(kWidth, kHeight, 24, kFormatBmp);
+  for (uint32_t y = 0; y < kHeight; ++y) {
+    uint8_t* row = image.GetBits(kHeight - 1 - y);
+    for (uint32_t x = 0; x < kWidth; ++x) {
+      const double dx = x - 380.0;
+      const double dy = y - 110.0;
+      const bool disc = dx * dx + dy * dy < 70.0 * 70.0;
+      row[3 * x] = static_cast<uint8_t>(disc ? 230 : 120 + x / 5);     // blue
+      row[3 * x + 1] = static_cast<uint8_t>(disc ? 240 : 90 + y / 3);  // green
+      row[3 * x + 2] = static_cast<uint8_t>(disc ? 250 : 60 + (x + y) / 8);
+    }
+  }
+  return image;
+}
+
+CardState TextCard(int lnmb) {
+  CardState card;
+  card.lnmb = lnmb;
+  card.pnmb = 0;
+  card.boxCount = FieldDistribution(lnmb, DefaultNamedValues(), card.lines);
+  return card;
+}
+
+QImage Paint(PreviewBtn& preview) {
+  return preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void ShowExposed(PreviewBtn& preview, QSize size) {
+  preview.resize(size);
+  preview.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+}
+
+TEST(PreviewGeometryTest, FitsTheCardByAnIntegerDivisorAndCentresIt) {
+  const PreviewGeometry card = PreviewGeometryFor(QRect(0, 0, 745, 310), 1062, 615);
+  EXPECT_EQ(card.ndiv, 3);
+  EXPECT_EQ(card.dx, 354);
+  EXPECT_EQ(card.dy, 205);
+  EXPECT_EQ(card.card, QRect(195, 52, 354, 205));
+
+  const PreviewGeometry large = PreviewGeometryFor(QRect(0, 0, 745, 310), 2124, 1230);
+  EXPECT_EQ(large.ndiv, 5);
+  EXPECT_EQ(large.dx, 424);
+  EXPECT_EQ(large.dy, 246);
+  EXPECT_EQ(large.card, QRect(160, 32, 424, 246));
+
+  // The card is centred within the item rectangle, wherever it lies.
+  EXPECT_EQ(PreviewGeometryFor(QRect(10, 20, 745, 310), 1062, 615).card, QRect(205, 72, 354, 205));
+  // Exactly 10 pixels to spare: 1062 + 20 wide still draws at full size.
+  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 1083, 636), 1062, 615).ndiv, 1);
+  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 1082, 636), 1062, 615).ndiv, 2);
+}
+
+TEST(PreviewGeometryTest, TinyControlsAndDamagedSizesKeepTheDivisorDefined) {
+  for (const QSize size : {QSize(0, 0), QSize(1, 1), QSize(10, 10), QSize(20, 20), QSize(21, 21),
+                           QSize(745, 5), QSize(5, 310)}) {
+    const PreviewGeometry g = PreviewGeometryFor(QRect(QPoint(0, 0), size), 1062, 615);
+    EXPECT_GE(g.ndiv, 1) << size.width() << "x" << size.height();
+    EXPECT_LE(g.dx, std::max(size.width(), 1));
+  }
+  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 25, 25), 1062, 615).ndiv, 213);
+  const PreviewGeometry negative = PreviewGeometryFor(QRect(0, 0, 745, 310), -5000, 615);
+  EXPECT_GE(negative.ndiv, 1);
+  EXPECT_TRUE(negative.card.isEmpty());
+
+  EXPECT_EQ(CardPixels(1062.9f), 1062);
+  EXPECT_EQ(CardPixels(std::nanf("")), 0);
+  EXPECT_EQ(CardPixels(std::numeric_limits<float>::infinity()), 1 << 30);
+}
+
+TEST(PreviewBackdropTest, IsAGrainyVerticalGradientInsideA3DFrame) {
+  const QImage backdrop = MakePreviewBackdrop(QSize(745, 310));
+  ASSERT_EQ(backdrop.size(), QSize(745, 310));
+  EXPECT_EQ(backdrop.pixel(0, 0), kBackdropShade);
+  EXPECT_EQ(backdrop.pixel(743, 0), kBackdropShade);
+  EXPECT_EQ(backdrop.pixel(0, 308), kBackdropShade);
+  // The light edges own the top-right and bottom-left corners.
+  EXPECT_EQ(backdrop.pixel(744, 0), kBackdropLight);
+  EXPECT_EQ(backdrop.pixel(0, 309), kBackdropLight);
+  EXPECT_EQ(backdrop.pixel(744, 309), kBackdropLight);
+
+  // Row 1 is (201, 219, 219) and row 300 is 201 − 120, 219 − 83, 219 − 40, plus 0..5 noise.
+  struct Row {
+    int y, red, green, blue;
+  };
+  for (const Row row : {Row{1, 201, 219, 219}, Row{300, 81, 136, 179}}) {
+    int noisy = 0;
+    for (int x = 1; x < 744; ++x) {
+      const QRgb p = backdrop.pixel(x, row.y);
+      const int n = qRed(p) - row.red;
+      ASSERT_GE(n, 0) << x << "," << row.y;
+      ASSERT_LE(n, 5) << x << "," << row.y;
+      ASSERT_EQ(qGreen(p) - row.green, n);
+      ASSERT_EQ(qBlue(p) - row.blue, n);
+      if (n != 0) ++noisy;
+    }
+    EXPECT_GT(noisy, 400);
+  }
+  EXPECT_EQ(MakePreviewBackdrop(QSize(745, 310)), backdrop);
+  EXPECT_TRUE(MakePreviewBackdrop(QSize(0, 310)).isNull());
+}
+
+TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
+  BackgroundTable table;
+  table.Append({}, SyntheticBackground(), 0.0f);
+  PreviewBtn preview(nullptr, &table);
+  preview.resize(745, 310);
+  CardState card = TextCard(1);
+  preview.SetLive(card);
+  const QImage shown = Paint(preview);
+  EXPECT_EQ(preview.Geometry().ndiv, 3);
+  EXPECT_EQ(preview.Geometry().card, QRect(195, 52, 354, 205));
+  ASSERT_EQ(preview.Backdrop().size(), QSize(745, 310));
+
+  // Around the card the backdrop, in the card the card exactly as the renderer draws it.
+  CardRenderer renderer(&table, {});
+  const QImage expected = renderer.Render(card, CardLines(card), 3, 354, 205);
+  EXPECT_EQ(shown.copy(195, 52, 354, 205), expected);
+  for (const QPoint p : {QPoint(194, 100), QPoint(549, 100), QPoint(300, 51), QPoint(300, 257),
+                         QPoint(0, 0), QPoint(744, 309)}) {
+    EXPECT_EQ(shown.pixel(p), preview.Backdrop().pixel(p)) << p.x() << "," << p.y();
+  }
+
+  card.cardWidth = 2124;
+  card.cardHeight = 1230;
+  preview.SetLive(card);
+  Paint(preview);
+  EXPECT_EQ(preview.Geometry().ndiv, 5);
+  EXPECT_EQ(preview.Geometry().card, QRect(160, 32, 424, 246));
+  EXPECT_EQ(preview.CardPixelWidth(), 2124);
+}
+
+TEST_F(ControlTest, BackgroundIsRebuiltOnlyWhenItsNumberOrTintChanges) {
+  BackgroundTable table;
+  table.Append({}, SyntheticBackground(), 0.0f);
+  table.Append({}, SyntheticBackground(), 0.0f);
+  PreviewBtn preview(nullptr, &table);
+  preview.resize(745, 310);
+  preview.SetLive(TextCard(2));
+  Paint(preview);
+  Paint(preview);
+  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 1);
+  preview.SetLayoutNumber(3);
+  Paint(preview);
+  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 1);
+  preview.SetBackgroundNumber(1);
+  Paint(preview);
+  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 2);
+  preview.SetTint(0.2f, 0.0f, 0.0f);
+  Paint(preview);
+  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 3);
+  preview.DropBackgroundCache();
+  Paint(preview);
+  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 4);
+}
+
+TEST_F(ControlTest, PrintImageRequestIsFulfilledByTheNextPaint) {
+  PreviewBtn preview;
+  ShowExposed(preview, {745, 310});
+  CardState card = TextCard(0);
+  card.cardWidth = 2124;
+  card.cardHeight = 1230;
+  card.dpi = 600;
+  preview.SetLive(card);
+  preview.RequestPrintImage();
+  EXPECT_FALSE(preview.PrintImagePending());
+  const RasterImage& print = preview.PrintImage();
+  ASSERT_TRUE(print.IsValid());
+  EXPECT_EQ(print.GetWidth(), 1062u);
+  EXPECT_EQ(print.GetHeight(), 615u);
+  EXPECT_EQ(print.GetXDpi(), 600);
+  EXPECT_EQ(print.GetYDpi(), 600);
+  preview.ClearPrintImage();
+  EXPECT_FALSE(preview.PrintImage().IsValid());
+
+  // Insert Photo and Insert Logo render it at once, suspended or not.
+  preview.SuspendPainting();
+  EXPECT_TRUE(preview.RenderPrintImageNow().IsValid());
+  EXPECT_FALSE(preview.PrintImagePending());
+}
+
+TEST_F(ControlTest, ClipboardRequestPutsTheFullSizeCardOnTheClipboard) {
+  PreviewBtn preview;
+  ShowExposed(preview, {745, 310});
+  preview.SetLive(TextCard(4));
+  QGuiApplication::clipboard()->clear();
+  preview.RequestClipboardCopy();
+  EXPECT_FALSE(preview.ClipboardCopyPending());
+  const QImage copied = QGuiApplication::clipboard()->image();
+  ASSERT_EQ(copied.size(), QSize(1062, 615));
+  // The same card the print image holds.
+  const QImage print = ToQImage(preview.RenderPrintImageNow());
+  EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+            print.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(ControlTest, SuspendedPaintingLeavesTheOldPictureAndTheRequestsPending) {
+  BackgroundTable table;
+  table.Append({}, SyntheticBackground(), 0.0f);
+  PreviewBtn preview(nullptr, &table);
+  ShowExposed(preview, {745, 310});
+  preview.SetLive(TextCard(1));
+  const QImage before = Paint(preview);
+
+  preview.SuspendPainting();
+  preview.SetLive(TextCard(5));
+  preview.SetTint(0.3f, 0.1f, 0.0f);
+  preview.ClearPainted();
+  preview.RequestPrintImage();
+  EXPECT_TRUE(preview.PrintImagePending());
+  EXPECT_FALSE(preview.PrintImage().IsValid());
+  EXPECT_EQ(Paint(preview), before);
+  EXPECT_FALSE(preview.Painted());
+
+  preview.ResumePainting();
+  preview.Redraw();
+  EXPECT_FALSE(preview.PrintImagePending());
+  EXPECT_TRUE(preview.PrintImage().IsValid());
+  EXPECT_TRUE(preview.Painted());
+  EXPECT_NE(Paint(preview), before);
+}
+
+TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
+  for (const QSize size :
+       {QSize(1, 1), QSize(10, 10), QSize(20, 21), QSize(21, 21), QSize(25, 25), QSize(745, 3)}) {
+    PreviewBtn preview;
+    preview.resize(size);
+    const QImage shown = Paint(preview);
+    EXPECT_EQ(shown.size(), size);
+    EXPECT_GE(preview.Geometry().ndiv, 1);
+  }
+  PreviewBtn damaged;
+  damaged.resize(745, 310);
+  CardState card;
+  card.cardWidth = -1062.0f;
+  card.cardHeight = std::nanf("");
+  damaged.SetLive(card);
+  EXPECT_EQ(Paint(damaged), MakePreviewBackdrop(QSize(745, 310)));
+}
+
+TEST_F(ControlTest, PreviewLooksAsItsGolden) {
+  BackgroundTable table;
+  table.Append({}, SyntheticBackground(), 0.0f);
+  PreviewBtn preview(nullptr, &table);
+  preview.resize(745, 310);
+  CardState card = TextCard(1);
+  card.gradScale = 0.5f;
+  card.bgColor = {150.0f, 200.0f, 120.0f};
+  card.styles[0].frameMode = kFrameCardLong;
+  card.styles[0].opacity = 0.3f;
+  preview.SetLive(card);
+  EXPECT_TRUE(test::MatchesGolden(Paint(preview), "preview", test::kWithText));
+}
+
+}  // namespace
+}  // namespace tavolo
