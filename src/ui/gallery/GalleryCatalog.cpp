@@ -2,10 +2,13 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <memory>
 
 #include "app/FatalErrorDialog.h"
 #include "base/CheckedCall.h"
 #include "base/ColorModel.h"
+#include "card/LayoutTable.h"
+#include "card/PreviewBtn.h"
 #include "controls/ColorBtn.h"
 #include "controls/ColorLine.h"
 #include "controls/FldName.h"
@@ -16,6 +19,7 @@
 #include "controls/LSlider.h"
 #include "controls/SLSlider.h"
 #include "controls/Slider.h"
+#include "library/BackgroundLibrary.h"
 
 namespace tavolo {
 
@@ -176,6 +180,25 @@ GalleryItem FatalError() {
           }};
 }
 
+// The card preview on the shipped backgrounds, showing the default texts of layout 1.
+GalleryItem CardPreview() {
+  return {QStringLiteral("Card"), QStringLiteral("PreviewBtn"), QSize(745, 310),
+          [](QWidget* parent, const GalleryReport& report) {
+            auto table = std::make_shared<BackgroundTable>();
+            const BackgroundLoadResult loaded = ReadBGFile(*table);
+            auto* preview = new PreviewBtn(parent, table.get());
+            // The table lives as long as the preview that draws from it.
+            QObject::connect(preview, &QObject::destroyed, [table] {});
+            CardState card = preview->Live();
+            card.boxCount = FieldDistribution(card.lnmb, DefaultNamedValues(), card.lines);
+            card.pnmb = 3;
+            for (TextBoxStyle& style : card.styles) style.brightness = 0.1f;
+            preview->SetLive(card);
+            if (!loaded.Ok()) report(QString::fromStdString(loaded.message));
+            return preview;
+          }};
+}
+
 }  // namespace
 
 std::vector<GalleryItem> GalleryItems() {
@@ -204,6 +227,7 @@ std::vector<GalleryItem> GalleryItems() {
       SaturationLightness(),
       Palette(),
       FatalError(),
+      CardPreview(),
   };
 }
 
