@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include <QClipboard>
@@ -222,6 +223,15 @@ TEST_F(ControlTest, ClipboardRequestPutsTheFullSizeCardOnTheClipboard) {
   const QImage print = ToQImage(preview.RenderPrintImageNow());
   EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
             print.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(ControlTest, ExportWritesTheFullSizeCard) {
+  PreviewBtn preview;
+  preview.SetLive(TextCard(1));
+  const auto file = std::filesystem::temp_directory_path() / "tavolo-preview-export.png";
+  ASSERT_TRUE(preview.ExportImage(file, kFormatPng, -1).ok);
+  EXPECT_EQ(QImage(QString::fromStdString(file.string())).size(), QSize(1062, 615));
+  std::filesystem::remove(file);
 }
 
 TEST_F(ControlTest, SuspendedPaintingLeavesTheOldPictureAndTheRequestsPending) {

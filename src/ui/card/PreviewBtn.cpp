@@ -153,8 +153,8 @@ void PreviewBtn::Paint(QPainter& dc, const QRect& item) {
   if (!backdrop_.isNull()) CopyBackdropStrips(mdc, frame, card);
 
   if (FulfilRequest()) {
-    // The card is shown by the next paint.
-    update();
+    // The card is shown by the next paint; a request still pending waits for the next redraw.
+    if (!printRequest_ && !clipboardRequest_) update();
   } else if (!card.isEmpty()) {
     const QImage drawn =
         renderer_.Render(live_, Lines(), geometry_.ndiv, geometry_.dx, geometry_.dy);
