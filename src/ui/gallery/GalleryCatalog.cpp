@@ -20,6 +20,8 @@
 #include "controls/SLSlider.h"
 #include "controls/Slider.h"
 #include "library/BackgroundLibrary.h"
+#include "library/BgBtn.h"
+#include "library/LayoutsBtn.h"
 
 namespace tavolo {
 
@@ -180,6 +182,59 @@ GalleryItem FatalError() {
           }};
 }
 
+// The background chooser on the shipped backgrounds, with the main window's paging buttons.
+GalleryItem BackgroundChooser() {
+  return {QStringLiteral("Choosers"), QStringLiteral("BgBtn with Prev. and Next"), QSize(300, 435),
+          [](QWidget* parent, const GalleryReport& report) {
+            auto* panel = new QWidget(parent);
+            auto table = std::make_shared<BackgroundTable>();
+            const BackgroundLoadResult loaded = ReadBGFile(*table);
+            auto* chooser = new BgBtn(panel);
+            chooser->setGeometry(0, 35, 300, 400);
+            chooser->SetBackgrounds(table.get());
+            // The table lives as long as the chooser that shows it.
+            QObject::connect(chooser, &QObject::destroyed, [table] {});
+            auto* previous = new GenBtn(panel);
+            previous->setGeometry(10, 5, 50, 30);
+            previous->SetSymbol(kSymbolArrowLeft);
+            auto* next = new GenBtn(panel);
+            next->setGeometry(70, 5, 50, 30);
+            next->SetSymbol(kSymbolArrowRight);
+            const auto enable = [=] {
+              previous->SetActive(chooser->CanPageBack() && chooser->First() > 0);
+              next->SetActive(chooser->CanPageForward());
+            };
+            QObject::connect(previous, &GenBtn::clicked, [=] {
+              chooser->PageBack();
+              enable();
+            });
+            QObject::connect(next, &GenBtn::clicked, [=] {
+              chooser->PageForward();
+              enable();
+            });
+            enable();
+            QObject::connect(chooser, &BgBtn::clicked, [report, chooser] {
+              report(QStringLiteral("BgBtn: clicked, selected %1").arg(chooser->Selected()));
+            });
+            if (!loaded.Ok()) report(QString::fromStdString(loaded.message));
+            return panel;
+          }};
+}
+
+GalleryItem LayoutChooser() {
+  return {QStringLiteral("Choosers"), QStringLiteral("LayoutsBtn"), QSize(1000, 120),
+          [](QWidget* parent, const GalleryReport& report) {
+            auto* chooser = new LayoutsBtn(parent);
+            chooser->SetFieldTexts(DefaultNamedValues());
+            QObject::connect(chooser, &LayoutsBtn::clicked, [report, chooser] {
+              report(QStringLiteral("LayoutsBtn: %1 (was %2), %3 boxes")
+                         .arg(LayoutName(chooser->Current()), LayoutName(chooser->Previous()))
+                         .arg(chooser->BoxCount()));
+            });
+            return chooser;
+          }};
+}
+
 // The card preview on the shipped backgrounds, showing the default texts of layout 1.
 GalleryItem CardPreview() {
   return {QStringLiteral("Card"), QStringLiteral("PreviewBtn"), QSize(745, 310),
@@ -228,6 +283,8 @@ std::vector<GalleryItem> GalleryItems() {
       Palette(),
       FatalError(),
       CardPreview(),
+      BackgroundChooser(),
+      LayoutChooser(),
   };
 }
 

@@ -1,0 +1,36 @@
+// The small pictures of the ten text layouts that the layout chooser shows: a blank card with a
+// bar for every line of default text, each box placed and aligned as its placement rows put it.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <vector>
+
+namespace tavolo {
+
+inline constexpr int kLayoutThumbnailWidth = 106;
+inline constexpr int kLayoutThumbnailHeight = 66;
+
+// The company name stands out, the person's name less so, the contact details are small print.
+enum class ThumbnailLineKind { Company, Name, Detail };
+
+struct ThumbnailBar {
+  int box;
+  ThumbnailLineKind kind;
+  QRect rect;  // in thumbnail pixels; taller than wide for a box that runs upward
+};
+
+// The card's inner area in thumbnail pixels: the card less its margin.
+QRect LayoutThumbnailInnerArea();
+
+// The bars of layout `lnmb` (0..9; any other value is layout 0), one per line that the field
+// distribution gives the layout's boxes from the default texts, in the rows' drawing order.
+std::vector<ThumbnailBar> LayoutThumbnailBars(int lnmb);
+
+// The 106 x 66 thumbnail of layout `lnmb`, Format_RGB32.
+QImage LayoutThumbnail(int lnmb);
+
+// The ten thumbnails side by side, layout 0 at x = 0: 1060 x 66, Format_RGB32.
+QImage LayoutStrip();
+
+}  // namespace tavolo

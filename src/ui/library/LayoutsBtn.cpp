@@ -1,0 +1,158 @@
+#include "library/LayoutsBtn.h"
+
+#include <QCursor>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "base/CheckedCall.h"
+#include "card/LayoutThumbnail.h"
+#include "controls/ControlPainting.h"
+#include "library/LayoutStripShading.h"
+
+namespace tavolo {
+
+namespace {
+
+const QColor kFill(134, 180, 202);
+const QColor kHoverLight(201, 219, 219);
+const QColor kCurrentLight(150, 217, 242);
+const QColor kHighlightEdge(100, 100, 100);
+const QColor kEdgeTopLeft(144, 163, 174);
+
+constexpr int kLabelPixels = 12;
+
+}  // namespace
+
+LayoutsBtn::LayoutsBtn(QWidget* parent) : OwnerDrawnControl(parent), strip_(LayoutStrip()) {
+  timer_.setInterval(kHoverMilliseconds);
+  connect(&timer_, &QTimer::timeout, this, &LayoutsBtn::OnHoverTimer);
+}
+
+void LayoutsBtn::SetCurrent(int layout) {
+  current_ = layout;
+  Distribute();
+  update();
+}
+
+void LayoutsBtn::SetFieldTexts(const NamedValues& texts) {
+  fieldTexts_ = texts;
+  Distribute();
+}
+
+void LayoutsBtn::Distribute() {
+  boxCount_ = FieldDistribution(current_, fieldTexts_, boxLines_);
+}
+
+void LayoutsBtn::SetActive(bool active) {
+  active_ = active;
+  if (!active_) {
+    timer_.stop();
+  } else if (drawn_) {
+    timer_.start();
+  }
+}
+
+const QImage& LayoutsBtn::Thumbnail(int layout, QSize size) const {
+  if (size != thumbnailSize_) {
+    thumbnails_ = {};
+    thumbnailSize_ = size;
+  }
+  QImage& thumbnail = thumbnails_[layout];
+  if (thumbnail.isNull()) {
+    thumbnail =
+        strip_
+            .copy(layout * kLayoutThumbnailWidth, 0, kLayoutThumbnailWidth, kLayoutThumbnailHeight)
+            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  return thumbnail;
+}
+
+void LayoutsBtn::DrawHighlight(QPainter& painter, const LayoutsBtnGeometry& geometry, int layout,
+                               const QColor& colour) const {
+  const QRect outer = geometry.Highlight(layout);
+  DrawBox(painter, outer.left(), outer.top(), outer.left() + outer.width(),
+          outer.top() + outer.height(), kHighlightEdge, colour);
+  const QRect inner = geometry.HighlightInner(layout);
+  DrawBox(painter, inner.left(), inner.top(), inner.left() + inner.width(),
+          inner.top() + inner.height(), kHighlightEdge, kFill);
+}
+
+void LayoutsBtn::DrawLabel(QPainter& painter, const LayoutsBtnGeometry& geometry,
+                           int layout) const {
+  const QRect area = geometry.Label(layout);
+  if (area.width() <= 0 || area.height() <= 0) return;
+  const QString text = LayoutName(layout);
+  const QFontMetrics metrics(painter.font());
+  // Text is written in opaque mode: its cell is filled white behind the black letters.
+  const int textWidth = metrics.horizontalAdvance(text);
+  const QRect cell(area.left() + (area.width() - textWidth) / 2, area.top(), textWidth,
+                   metrics.height());
+  painter.save();
+  painter.setClipRect(area);
+  painter.fillRect(cell, Qt::white);
+  painter.setPen(Qt::black);
+  painter.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, text);
+  painter.restore();
+}
+
+void LayoutsBtn::Draw(QImage& picture) const {
+  picture.fill(kFill);
+  const LayoutsBtnGeometry geometry = ComputeLayoutsBtnGeometry(picture.size());
+  QPainter painter(&picture);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(kLabelPixels);
+  font.setWeight(QFont::Normal);
+  TAVOLO_CHECK_AS("fnt.CreateFontIndirectA(&lf)", !QFontInfo(font).family().isEmpty());
+  painter.setFont(font);
+  for (int i = 0; i < kLayoutCount; ++i) {
+    if (i == hover_) DrawHighlight(painter, geometry, i, kHoverLight);
+    if (i == current_) DrawHighlight(painter, geometry, i, kCurrentLight);
+    DrawLabel(painter, geometry, i);
+    if (geometry.thumbnailsShown) {
+      const QRect target = geometry.Thumbnail(i);
+      painter.drawImage(target.topLeft(), Thumbnail(i, target.size()));
+    }
+  }
+  FrameRect3d(painter, picture.rect(), kEdgeTopLeft, Qt::white);
+  painter.end();
+  ShadeLayoutStrip(picture);
+}
+
+void LayoutsBtn::paintEvent(QPaintEvent* event) {
+  OwnerDrawnControl::paintEvent(event);
+  if (!drawn_) {
+    drawn_ = true;
+    if (active_) timer_.start();
+  }
+}
+
+void LayoutsBtn::Redraw() {
+  TAVOLO_CHECK_AS("RedrawWindow()", RedrawNow(*this));
+}
+
+void LayoutsBtn::OnHoverTimer() {
+  const QPoint point = mapFromGlobal(QCursor::pos());
+  int hover = -1;
+  if (active_ && rect().contains(point)) hover = LayoutsBtnHoverColumn(width(), point.x());
+  if (hover == hover_) return;
+  hover_ = hover;
+  Redraw();
+}
+
+void LayoutsBtn::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint point = event->position().toPoint();
+  if (!rect().contains(point)) return;
+  const int layout = LayoutsBtnPressColumn(width(), point.x());
+  if (layout < 0 || layout == current_) return;
+  current_ = layout;
+  Redraw();
+  Distribute();
+  changedByUser_ = true;
+  Q_EMIT clicked();
+  previous_ = current_;
+}
+
+}  // namespace tavolo

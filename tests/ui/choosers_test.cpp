@@ -1,0 +1,426 @@
+// The background and layout choosers: their geometry and hit areas with the overlaps, paging,
+// what a click chooses and tells the owner, the hover timers and pausing, and their pictures.
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QSignalSpy>
+#include <QTest>
+#include <cmath>
+#include <vector>
+
+#include "card/LayoutTable.h"
+#include "library/BackgroundTable.h"
+#include "library/BgBtn.h"
+#include "library/CheckMark.h"
+#include "library/LayoutStripShading.h"
+#include "library/LayoutsBtn.h"
+#include "ui/GoldenImage.h"
+#include "ui/ReportLog.h"
+
+namespace tavolo {
+namespace {
+
+using test::ControlTest;
+using test::MatchesGolden;
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
+// `count` backgrounds, each a diagonal gradient in its own hue, 40 x 30 pixels.
+BackgroundTable SyntheticBackgrounds(int count) {
+  BackgroundTable table;
+  for (int n = 0; n < count; ++n) {
+    std::vector<uint32_t> pixels(40 * 30);
+    const QColor base = QColor::fromHsv((n * 47) % 360, 150, 230);
+    for (int y = 0; y < 30; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        pixels[y * 40 + x] = base.darker(100 + x + 2 * y).rgb() & 0xFFFFFFu;
+      }
+    }
+    RasterImage image;
+    image.CreateFromPixels(pixels, 40, 30);
+    table.Append(MakeBackgroundName("bg" + std::to_string(n)), std::move(image), 0.0f);
+  }
+  return table;
+}
+
+void Click(QWidget& widget, QPoint point) {
+  QTest::mouseClick(&widget, Qt::LeftButton, {}, point);
+}
+
+// Puts the mouse over `point` of `widget` and gives the 30 ms timer time for a few ticks.
+void HoverAt(QWidget& widget, QPoint point) {
+  QCursor::setPos(widget.mapToGlobal(point));
+  QTest::qWait(150);
+}
+
+void ShowAndWait(QWidget& widget, QSize size) {
+  widget.resize(size);
+  widget.move(50, 50);
+  widget.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+  QCursor::setPos(widget.mapToGlobal(QPoint(-20, -20)));
+  QTest::qWait(100);
+}
+
+// --- Background chooser ---------------------------------------------------------------------
+
+TEST(BgBtnGeometry, EightBackgroundsWithRoomForFourRowsPageAsSixThenTwo) {
+  const QSize size(300, 400);  // cell (300 − 20) / 3 = 93, four rows fit
+  BgBtnGeometry page = ComputeBgBtnGeometry(size, 8, 0);
+  EXPECT_EQ(page.cell, 93);
+  EXPECT_EQ(page.visible, 6);
+  EXPECT_EQ(page.rows, 2);
+  EXPECT_EQ(page.gap, (400 - 2 * 93) / 3);
+  EXPECT_EQ(page.Square(0), QRect(5, 71, 93, 93));
+  EXPECT_EQ(page.Square(4), QRect(5 + 98, 71 + 93 + 71, 93, 93));
+  page = ComputeBgBtnGeometry(size, 8, 6);
+  EXPECT_EQ(page.visible, 2);
+  EXPECT_EQ(page.rows, 2);
+  // More backgrounds than fit: whole pages of the capacity.
+  EXPECT_EQ(ComputeBgBtnGeometry(size, 20, 0).visible, 12);
+  EXPECT_EQ(ComputeBgBtnGeometry(size, 20, 12).visible, 8);
+}
+
+TEST(BgBtnGeometry, DegenerateSizesAndCountsShowWhatTheyCan) {
+  // Fewer backgrounds than a row holds are still shown, as one partial row.
+  EXPECT_EQ(ComputeBgBtnGeometry({300, 400}, 2, 0).visible, 2);
+  EXPECT_EQ(ComputeBgBtnGeometry({300, 400}, 0, 0).visible, 0);
+  // Too narrow for a thumbnail, or too low for a row: nothing, and no division by zero.
+  for (const QSize size : {QSize(22, 400), QSize(10, 400), QSize(0, 0), QSize(300, 50)}) {
+    const BgBtnGeometry page = ComputeBgBtnGeometry(size, 8, 0);
+    EXPECT_EQ(page.visible, 0) << size.width() << "x" << size.height();
+    EXPECT_LT(BgBtnHitTest(page, size, {5, 5}).column, 3);
+  }
+}
+
+TEST(BgBtnGeometry, HitAreasOverlapAndTheLaterRowAndColumnWin) {
+  const QSize size(300, 400);
+  const BgBtnGeometry page = ComputeBgBtnGeometry(size, 12, 0);  // four rows, gap 5
+  ASSERT_EQ(page.rows, 4);
+  ASSERT_EQ(page.gap, 5);
+  const auto hit = [&](int x, int y) { return BgBtnHitTest(page, size, {x, y}); };
+  // Only points strictly inside count.
+  EXPECT_FALSE(hit(0, 50).inside);
+  EXPECT_FALSE(hit(50, 0).inside);
+  EXPECT_FALSE(hit(300, 50).inside);
+  EXPECT_TRUE(hit(1, 1).inside);
+  // The left margin belongs to the first column; columns reach (c + 1) × (s + m + 1).
+  EXPECT_EQ(hit(2, 50).column, 0);
+  EXPECT_EQ(hit(98, 50).column, 0);
+  EXPECT_EQ(hit(99, 50).column, 1);
+  // 196 < x < 198 lies in columns 1 and 2: the later one wins.
+  EXPECT_EQ(hit(197, 50).column, 2);
+  EXPECT_EQ(hit(196, 50).column, 1);
+  // The third column reaches the right edge.
+  EXPECT_EQ(hit(297, 50).column, 2);
+  EXPECT_EQ(hit(299, 50).column, 2);
+  // Rows: (r × 98, (r + 1) × 99); 196 < y < 198 lies in rows 1 and 2.
+  EXPECT_EQ(hit(50, 98).row, 0);
+  EXPECT_EQ(hit(50, 99).row, 1);
+  EXPECT_EQ(hit(50, 197).row, 2);
+  EXPECT_EQ(hit(50, 294 + 1).row, 3);
+  // Below the fourth row the fifth, empty one still counts.
+  EXPECT_EQ(hit(50, 396).row, 4);
+  EXPECT_EQ(hit(150, 197).Item(12), 12 + 6 + 1);
+}
+
+TEST_F(ControlTest, BgBtnPagesLikeTheNextAndPrevButtons) {
+  const BackgroundTable table = SyntheticBackgrounds(8);
+  BgBtn chooser;
+  chooser.resize(300, 400);
+  chooser.SetBackgrounds(&table);
+  EXPECT_EQ(chooser.Count(), 8);
+  EXPECT_EQ(chooser.Visible(), 6);
+  ASSERT_TRUE(chooser.CanPageForward());
+  chooser.PageForward();
+  EXPECT_EQ(chooser.First(), 6);
+  EXPECT_EQ(chooser.Step(), 6);
+  EXPECT_EQ(chooser.Visible(), 2);
+  EXPECT_FALSE(chooser.CanPageForward());
+  chooser.PageForward();  // at the last page it does nothing
+  EXPECT_EQ(chooser.First(), 6);
+  ASSERT_TRUE(chooser.CanPageBack());
+  chooser.PageBack();
+  EXPECT_EQ(chooser.First(), 0);
+  EXPECT_FALSE(chooser.CanPageBack());
+  EXPECT_TRUE(chooser.CanPageForward());
+}
+
+TEST_F(ControlTest, BgBtnClicksSelectOnlyShownBackgroundsAndAlwaysNotify) {
+  const BackgroundTable table = SyntheticBackgrounds(8);
+  BgBtn chooser;
+  chooser.resize(300, 400);  // cell 93, gap 71, two rows
+  chooser.SetBackgrounds(&table);
+  std::vector<QString> told;
+  QObject::connect(&chooser, &BgBtn::backgroundPicked,
+                   [&](int n) { told.push_back(QStringLiteral("picked %1").arg(n)); });
+  QObject::connect(&chooser, &BgBtn::clicked, [&] {
+    told.push_back(QStringLiteral("clicked, selected %1").arg(chooser.Selected()));
+  });
+
+  EXPECT_EQ(chooser.Selected(), 1);
+  Click(chooser, {150, 100});  // middle of the second thumbnail
+  EXPECT_EQ(told, (std::vector<QString>{"picked 1", "clicked, selected 1"}));
+  told.clear();
+  Click(chooser, {98, 300});  // the margin right of thumbnail 3 takes thumbnail 3
+  EXPECT_EQ(chooser.Selected(), 3);
+  Click(chooser, {250, 164});  // the gap below thumbnail 2 takes thumbnail 2
+  EXPECT_EQ(chooser.Selected(), 2);
+  told.clear();
+  Click(chooser, {150, 350});  // below the last row: nothing selected, owner still told
+  EXPECT_EQ(chooser.Selected(), 2);
+  EXPECT_EQ(told, (std::vector<QString>{"clicked, selected 2"}));
+  told.clear();
+  Click(chooser, {0, 100});  // the border pixel does not count, but notifies too
+  EXPECT_EQ(told, (std::vector<QString>{"clicked, selected 2"}));
+
+  // The partial last page: the empty third place selects nothing.
+  chooser.PageForward();
+  Click(chooser, {150, 100});
+  EXPECT_EQ(chooser.Selected(), 7);
+  Click(chooser, {250, 100});
+  EXPECT_EQ(chooser.Selected(), 7);
+  // A right click is no choice.
+  QTest::mouseClick(&chooser, Qt::RightButton, {}, {50, 100});
+  EXPECT_EQ(chooser.Selected(), 7);
+}
+
+TEST_F(ControlTest, BgBtnHoverTimerRepaintsOnlyWhenTheHoverChanges) {
+  const BackgroundTable table = SyntheticBackgrounds(8);
+  BgBtn chooser;
+  chooser.SetBackgrounds(&table);
+  PaintCounter paints(chooser);
+  ShowAndWait(chooser, {300, 400});
+  ASSERT_TRUE(chooser.IsHoverTimerRunning());
+  EXPECT_EQ(chooser.Hover(), -1);
+
+  const int before = paints.count;
+  HoverAt(chooser, {150, 100});
+  EXPECT_EQ(chooser.Hover(), 1);
+  EXPECT_EQ(paints.count, before + 1);
+  HoverAt(chooser, {160, 110});  // the same thumbnail: no repaint however many ticks pass
+  QTest::qWait(150);
+  EXPECT_EQ(paints.count, before + 1);
+  HoverAt(chooser, {50, 300});
+  EXPECT_EQ(chooser.Hover(), 3);
+  EXPECT_EQ(paints.count, before + 2);
+  EXPECT_EQ(chooser.Picture().pixel(150, 71 + 93), qRgb(255, 255, 255));  // 1 is framed white
+  EXPECT_EQ(chooser.Picture().pixel(50, 235 + 93), qRgb(0, 0, 0));        // 3 is framed black
+  HoverAt(chooser, {-10, 100});
+  EXPECT_EQ(chooser.Hover(), -1);
+  EXPECT_EQ(paints.count, before + 3);
+}
+
+TEST_F(ControlTest, BgBtnPausedKeepsItsHoverAndStopsTheTimer) {
+  const BackgroundTable table = SyntheticBackgrounds(8);
+  BgBtn chooser;
+  chooser.SetBackgrounds(&table);
+  PaintCounter paints(chooser);
+  ShowAndWait(chooser, {300, 400});
+  HoverAt(chooser, {150, 100});
+  ASSERT_EQ(chooser.Hover(), 1);
+  chooser.SetActive(false);
+  EXPECT_FALSE(chooser.IsHoverTimerRunning());
+  const int before = paints.count;
+  HoverAt(chooser, {50, 300});
+  HoverAt(chooser, {-10, 100});
+  EXPECT_EQ(chooser.Hover(), 1);
+  EXPECT_EQ(paints.count, before);
+  chooser.SetActive(true);
+  EXPECT_TRUE(chooser.IsHoverTimerRunning());
+  QTest::qWait(150);
+  EXPECT_EQ(chooser.Hover(), -1);
+}
+
+TEST_F(ControlTest, BgBtnLooksAsItsGoldens) {
+  const BackgroundTable table = SyntheticBackgrounds(8);
+  BgBtn chooser;
+  chooser.resize(300, 400);
+  chooser.SetBackgrounds(&table);
+  chooser.SetSelected(4);
+  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "bgbtn_first_page", {4, 0.01}));
+  chooser.PageForward();
+  chooser.SetSelected(7);
+  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "bgbtn_last_page", {4, 0.01}));
+}
+
+TEST(CheckMark, IsSixtyPixelsSquareAndLeavesItsCornerClear) {
+  const QImage& mark = CheckMarkPicture();
+  ASSERT_EQ(mark.size(), QSize(60, 60));
+  EXPECT_EQ(qAlpha(mark.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(mark.pixel(40, 40)), 255);
+}
+
+// --- Layout chooser -------------------------------------------------------------------------
+
+TEST(LayoutsBtnGeometry, ThumbnailSizesAndSpacingFollowTheWidth) {
+  LayoutsBtnGeometry g = ComputeLayoutsBtnGeometry({1000, 120});
+  EXPECT_DOUBLE_EQ(g.thumbWidth, 90);
+  EXPECT_EQ(static_cast<int>(g.thumbHeight), 56);
+  EXPECT_NEAR(g.gap, 9.09, 0.01);
+  EXPECT_TRUE(g.thumbnailsShown);
+  EXPECT_EQ(g.Thumbnail(0), QRect(9, 15, 90, 56));
+  EXPECT_EQ(g.Thumbnail(9).left(), static_cast<int>(100.0 / 11 + 9 * (90 + 100.0 / 11)));
+
+  g = ComputeLayoutsBtnGeometry({1200, 120});
+  EXPECT_DOUBLE_EQ(g.thumbWidth, 106);
+  EXPECT_DOUBLE_EQ(g.thumbHeight, 66);
+  EXPECT_NEAR(g.gap, 12.73, 0.01);
+  EXPECT_EQ(g.Thumbnail(0), QRect(12, 13, 106, 66));
+  // Highlight: (l, 0, r, th + 0.85 (H − th)), inner (l + 3, 3, r − 3, th + (H − th) / 4 + 6).
+  EXPECT_EQ(g.Highlight(0), QRect(6, 0, 125 - 6, 111));
+  EXPECT_EQ(g.HighlightInner(0), QRect(9, 3, 122 - 9, 85 - 3));
+  EXPECT_EQ(g.Label(0), QRect(9, 66 + 27 - 3, 118 - 9, 129 - 90));
+
+  // Too low or too narrow: no thumbnails, but nothing of negative size either.
+  EXPECT_FALSE(ComputeLayoutsBtnGeometry({1200, 60}).thumbnailsShown);
+  EXPECT_FALSE(ComputeLayoutsBtnGeometry({90, 120}).thumbnailsShown);
+  EXPECT_FALSE(ComputeLayoutsBtnGeometry({0, 0}).thumbnailsShown);
+}
+
+TEST(LayoutsBtnGeometry, PressReachesFurtherRightThanHover) {
+  // W = 1005: hover columns are 100 wide, so 1000..1004 hover nothing but press layout 10.
+  EXPECT_EQ(LayoutsBtnHoverColumn(1005, 0), 0);
+  EXPECT_EQ(LayoutsBtnHoverColumn(1005, 99), 0);
+  EXPECT_EQ(LayoutsBtnHoverColumn(1005, 100), 1);
+  EXPECT_EQ(LayoutsBtnHoverColumn(1005, 999), 9);
+  EXPECT_EQ(LayoutsBtnHoverColumn(1005, 1000), -1);
+  EXPECT_EQ(LayoutsBtnPressColumn(1005, 1000), 9);
+  EXPECT_EQ(LayoutsBtnPressColumn(1005, 1004), 9);
+  // Where [i k, (i + 1) W / 10) ranges overlap the later layout wins.
+  EXPECT_EQ(LayoutsBtnPressColumn(1009, 100), 1);
+  EXPECT_EQ(LayoutsBtnPressColumn(1009, 99), 0);
+  EXPECT_EQ(LayoutsBtnPressColumn(1009, 900), 9);
+  EXPECT_EQ(LayoutsBtnPressColumn(1005, -1), -1);
+  EXPECT_EQ(LayoutsBtnHoverColumn(5, 3), -1);
+}
+
+TEST(LayoutStripShading, TheBottomRowTurnsBlueAndTheTopBarelyChanges) {
+  for (const QRgb start : {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(134, 180, 202)}) {
+    QImage picture(7, 120, QImage::Format_RGB32);
+    picture.fill(start);
+    ShadeLayoutStrip(picture);
+    EXPECT_EQ(picture.pixel(3, 119), qRgb(31, 143, 255));
+    // Top row: d = 1, a = 2; the added colour is (1·2·31/120, (143)·2/120, ...) = (0, 2, ...).
+    const int a = 2;
+    const int green = (143 * 1 + 27 * 119) * a / 120;
+    const int blue = (255 * 1 + 55 * 119) * a / 120;
+    EXPECT_EQ(picture.pixel(0, 0),
+              qRgb(qRed(start) * (255 - a) / 255, (qGreen(start) * (255 - a) + green) / 255,
+                   (qBlue(start) * (255 - a) + blue) / 255));
+  }
+  // Row y = 60 from the bottom of 120 (picture row 59): d = 60, a = 127.
+  QImage picture(1, 120, QImage::Format_RGB32);
+  picture.fill(qRgb(200, 100, 50));
+  ShadeLayoutStrip(picture);
+  EXPECT_EQ(picture.pixel(0, 59), qRgb((200 * 128 + 60 * 127 * 31 / 120) / 255,
+                                       (100 * 128 + (143 * 60 + 27 * 60) * 127 / 120) / 255,
+                                       (50 * 128 + (255 * 60 + 55 * 60) * 127 / 120) / 255));
+}
+
+NamedValues Letters() {
+  NamedValues v;
+  for (int i = 0; i < kNamedValueCount; ++i) v[i] = QString(QChar('A' + i));
+  return v;
+}
+
+TEST_F(ControlTest, LayoutsBtnClickChoosesDistributesAndNotifiesOnce) {
+  LayoutsBtn chooser;
+  chooser.resize(1000, 120);
+  chooser.SetFieldTexts(Letters());
+  EXPECT_EQ(chooser.BoxCount(), 5);
+  int notified = 0;
+  // What the owner sees while it handles the click.
+  struct Seen {
+    int previous, current, boxCount, box2Lines;
+    bool changed;
+  } seen{};
+  QObject::connect(&chooser, &LayoutsBtn::clicked, [&] {
+    ++notified;
+    seen = {chooser.Previous(), chooser.Current(), chooser.BoxCount(), chooser.BoxLines()[2].count,
+            chooser.ChangedByUser()};
+  });
+  Click(chooser, {350, 50});
+  EXPECT_EQ(notified, 1);
+  EXPECT_EQ(seen.previous, 0);
+  EXPECT_EQ(seen.current, 3);
+  EXPECT_EQ(seen.boxCount, 3);
+  EXPECT_EQ(seen.box2Lines, 8);
+  EXPECT_TRUE(seen.changed);
+  EXPECT_EQ(chooser.Previous(), 3);
+
+  chooser.SetChangedByUser(false);
+  Click(chooser, {399, 100});  // the current layout again: nothing happens
+  EXPECT_EQ(notified, 1);
+  EXPECT_FALSE(chooser.ChangedByUser());
+
+  // Layout 5 joins the address parts with single spaces.
+  Click(chooser, {450, 50});
+  EXPECT_EQ(notified, 2);
+  EXPECT_EQ(chooser.BoxLines()[3].line[0], QStringLiteral("D E F G"));
+  // The strip right of the tenth hover column still presses layout 10.
+  chooser.resize(1005, 120);
+  Click(chooser, {1003, 50});
+  EXPECT_EQ(chooser.Current(), 9);
+  EXPECT_EQ(notified, 3);
+}
+
+TEST_F(ControlTest, LayoutsBtnHoverTimerRepaintsOnlyOnChangeAndPauses) {
+  LayoutsBtn chooser;
+  PaintCounter paints(chooser);
+  ShowAndWait(chooser, {1005, 120});
+  ASSERT_TRUE(chooser.IsHoverTimerRunning());
+  EXPECT_EQ(chooser.Hover(), -1);
+
+  int expected = paints.count;
+  HoverAt(chooser, {250, 50});
+  EXPECT_EQ(chooser.Hover(), 2);
+  EXPECT_EQ(paints.count, ++expected);
+  HoverAt(chooser, {290, 10});
+  QTest::qWait(150);
+  EXPECT_EQ(paints.count, expected);
+  HoverAt(chooser, {1002, 50});  // right of the last hover column
+  EXPECT_EQ(chooser.Hover(), -1);
+  EXPECT_EQ(paints.count, ++expected);
+  HoverAt(chooser, {950, 50});
+  EXPECT_EQ(chooser.Hover(), 9);
+  EXPECT_EQ(paints.count, ++expected);
+
+  chooser.SetActive(false);
+  EXPECT_FALSE(chooser.IsHoverTimerRunning());
+  HoverAt(chooser, {50, 50});
+  EXPECT_EQ(chooser.Hover(), 9);
+  EXPECT_EQ(paints.count, expected);
+  chooser.SetActive(true);
+  QTest::qWait(150);
+  EXPECT_EQ(chooser.Hover(), 0);
+}
+
+TEST_F(ControlTest, LayoutsBtnLooksAsItsGoldens) {
+  LayoutsBtn chooser;
+  PaintCounter paints(chooser);
+  ShowAndWait(chooser, {1000, 120});
+  chooser.SetCurrent(6);
+  HoverAt(chooser, {250, 50});
+  ASSERT_EQ(chooser.Hover(), 2);
+  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layoutsbtn_1000", test::kWithText));
+  chooser.resize(1200, 120);
+  HoverAt(chooser, {650, 50});  // layout 6 both hovered and current shows the current colour
+  ASSERT_EQ(chooser.Hover(), 5);
+  chooser.SetCurrent(5);
+  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layoutsbtn_1200", test::kWithText));
+}
+
+}  // namespace
+}  // namespace tavolo
