@@ -1,11 +1,11 @@
 // tavolo-cli convert and identify, run as a user runs them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "core/ShellRun.h"
 #include "imaging/RasterImage.h"
 #include "imaging_test_util.h"
 
@@ -14,22 +14,12 @@ namespace {
 
 using test::ScratchDir;
 
-struct Outcome {
-  int code = -1;
-  std::string output;  // standard output and standard error together
-};
+using Outcome = test::ShellOutcome;
 
-const std::string kCli = std::string(TAVOLO_BIN_DIR) + "/tavolo-cli";
+const std::string kCli = test::TavoloCli().string();
 
 Outcome RunCli(const std::string& arguments) {
-  Outcome result;
-  FILE* pipe = ::popen((kCli + " " + arguments + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[512];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) result.output += buffer;
-  const int status = ::pclose(pipe);
-  result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+  return test::RunShell(kCli + " " + arguments + " 2>&1");
 }
 
 class CliImageCommands : public ::testing::Test {

@@ -1,13 +1,12 @@
 // tavolo-cli render, run as a user runs it, on a project that names a shipped background.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "core/ShellRun.h"
 #include "imaging/RasterImage.h"
 #include "io/ProjectFile.h"
 #include "library/BackgroundLibrary.h"
@@ -19,22 +18,10 @@ namespace fs = std::filesystem;
 
 const fs::path kBin = TAVOLO_BIN_DIR;
 
-struct Outcome {
-  int code = -1;
-  std::string output;
-};
+using Outcome = test::ShellOutcome;
 
 Outcome RunCli(const std::string& arguments) {
-  Outcome result;
-  const std::string command = "TAVOLO_HOME= " + (kBin / "tavolo-cli").string() + " " + arguments +
-                              " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[512];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) result.output += buffer;
-  const int status = ::pclose(pipe);
-  result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+  return test::RunShell("TAVOLO_HOME= " + test::TavoloCli().string() + " " + arguments + " 2>&1");
 }
 
 class CliRender : public ::testing::Test {
@@ -86,8 +73,8 @@ TEST_F(CliRender, RendersFullSizeOrDividedWithTheCardsDpi) {
 }
 
 TEST_F(CliRender, FailuresSayWhyAndExitNonZero) {
-  Outcome run = RunCli("render " + (dir_ / "missing.tvc").string() + " -o " +
-                       (dir_ / "x.png").string());
+  Outcome run =
+      RunCli("render " + (dir_ / "missing.tvc").string() + " -o " + (dir_ / "x.png").string());
   EXPECT_NE(run.code, 0);
   EXPECT_FALSE(run.output.empty());
   EXPECT_FALSE(fs::exists(dir_ / "x.png"));

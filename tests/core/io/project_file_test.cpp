@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/CheckedCall.h"
+#include "core/ShellRun.h"
 #include "io/ProjectFile.h"
 #include "library/BackgroundLibraryFile.h"
 
@@ -432,22 +433,8 @@ TEST(ProjectFile, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
 
 // --- The command-line tool ---
 
-struct CommandOutput {
-  int exitCode = -1;
-  std::string out;
-};
-
-CommandOutput RunCommand(const std::string& command) {
-  CommandOutput result;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
+using CommandOutput = test::ShellOutcome;
+using test::RunShell;
 
 TEST(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   const fs::path cli = fs::path(TAVOLO_BIN_DIR) / "tavolo-cli";
@@ -461,15 +448,15 @@ TEST(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   ASSERT_TRUE(WriteProject(path, card, table).ok);
   const std::string env = "TAVOLO_HOME='" + home.Path().string() + "' ";
 
-  CommandOutput info = RunCommand(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
-  EXPECT_EQ(info.exitCode, 0) << info.out;
-  EXPECT_NE(info.out.find("\"result\": \"success\""), std::string::npos) << info.out;
-  EXPECT_NE(info.out.find("\"background\": \"Linen\""), std::string::npos);
-  EXPECT_NE(info.out.find("\"version\": 2"), std::string::npos);
-  EXPECT_NE(info.out.find("\"lnmb\": 9"), std::string::npos);
-  EXPECT_NE(info.out.find("\"bgShift\": -0"), std::string::npos);
-  EXPECT_NE(info.out.find("\"Tab\\there \\\"quoted\\\" \u540d\u7247\""), std::string::npos)
-      << info.out;
+  CommandOutput info = RunShell(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
+  EXPECT_EQ(info.code, 0) << info.output;
+  EXPECT_NE(info.output.find("\"result\": \"success\""), std::string::npos) << info.output;
+  EXPECT_NE(info.output.find("\"background\": \"Linen\""), std::string::npos);
+  EXPECT_NE(info.output.find("\"version\": 2"), std::string::npos);
+  EXPECT_NE(info.output.find("\"lnmb\": 9"), std::string::npos);
+  EXPECT_NE(info.output.find("\"bgShift\": -0"), std::string::npos);
+  EXPECT_NE(info.output.find("\"Tab\\there \\\"quoted\\\" \u540d\u7247\""), std::string::npos)
+      << info.output;
 
   std::vector<uint8_t> bytes = ReadBytes(path);
   bytes.resize(bytes.size() / 2);
@@ -478,14 +465,14 @@ TEST(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
   }
-  info = RunCommand(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
-  EXPECT_NE(info.exitCode, 0);
-  EXPECT_NE(info.out.find("\"result\": \"file error\""), std::string::npos) << info.out;
+  info = RunShell(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
+  EXPECT_NE(info.code, 0);
+  EXPECT_NE(info.output.find("\"result\": \"file error\""), std::string::npos) << info.output;
 
   const CommandOutput missing =
-      RunCommand(env + cli.string() + " info '" + (home.Path() / "none.tvc").string() + "' 2>&1");
-  EXPECT_NE(missing.exitCode, 0);
-  EXPECT_NE(missing.out.find("none.tvc"), std::string::npos) << missing.out;
+      RunShell(env + cli.string() + " info '" + (home.Path() / "none.tvc").string() + "' 2>&1");
+  EXPECT_NE(missing.code, 0);
+  EXPECT_NE(missing.output.find("none.tvc"), std::string::npos) << missing.output;
 }
 
 TEST(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
@@ -494,18 +481,18 @@ TEST(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
   TempFolder home;
   const std::string command =
       "TAVOLO_HOME='" + home.Path().string() + "' " + cli.string() + " backgrounds 2>&1";
-  CommandOutput listed = RunCommand(command);
-  EXPECT_NE(listed.exitCode, 0);
-  EXPECT_NE(listed.out.find("fl1.tmp was not found"), std::string::npos) << listed.out;
+  CommandOutput listed = RunShell(command);
+  EXPECT_NE(listed.code, 0);
+  EXPECT_NE(listed.output.find("fl1.tmp was not found"), std::string::npos) << listed.output;
 
   const std::vector<LibraryEntry> entries = {{MakeBackgroundName("Soft Blue"), 0.0f, {}},
                                              {MakeBackgroundName("Sand"), 119.5f, {}}};
   ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", entries));
-  listed = RunCommand(command);
-  EXPECT_EQ(listed.exitCode, 0) << listed.out;
-  EXPECT_NE(listed.out.find("     0 \"Soft Blue\"            -0.5\n"), std::string::npos)
-      << listed.out;
-  EXPECT_NE(listed.out.find("     1 \"Sand\""), std::string::npos) << listed.out;
+  listed = RunShell(command);
+  EXPECT_EQ(listed.code, 0) << listed.output;
+  EXPECT_NE(listed.output.find("     0 \"Soft Blue\"            -0.5\n"), std::string::npos)
+      << listed.output;
+  EXPECT_NE(listed.output.find("     1 \"Sand\""), std::string::npos) << listed.output;
 }
 
 }  // namespace
