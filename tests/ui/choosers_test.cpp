@@ -58,8 +58,18 @@ void Click(QWidget& widget, QPoint point) {
   QTest::mouseClick(&widget, Qt::LeftButton, {}, point);
 }
 
-// Puts the mouse over `point` of `widget` and gives the 30 ms timer time for a few ticks.
-void HoverAt(QWidget& widget, QPoint point) {
+// Puts the mouse over `point` of `chooser`, waits (generously, for a loaded machine) until the
+// 30 ms timer has seen it, then lets a few more ticks pass.
+template <class Chooser>
+void HoverAt(Chooser& chooser, QPoint point, int expectedHover) {
+  QCursor::setPos(chooser.mapToGlobal(point));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return chooser.Hover() == expectedHover; }, 3000))
+      << "hover " << chooser.Hover() << ", expected " << expectedHover;
+  QTest::qWait(120);
+}
+
+// The same while the chooser is paused: nothing is expected to change.
+void MoveWhilePaused(QWidget& widget, QPoint point) {
   QCursor::setPos(widget.mapToGlobal(point));
   QTest::qWait(150);
 }
@@ -206,18 +216,18 @@ TEST_F(ControlTest, BgBtnHoverTimerRepaintsOnlyWhenTheHoverChanges) {
   EXPECT_EQ(chooser.Hover(), -1);
 
   const int before = paints.count;
-  HoverAt(chooser, {150, 100});
+  HoverAt(chooser, {150, 100}, 1);
   EXPECT_EQ(chooser.Hover(), 1);
   EXPECT_EQ(paints.count, before + 1);
-  HoverAt(chooser, {160, 110});  // the same thumbnail: no repaint however many ticks pass
+  HoverAt(chooser, {160, 110}, 1);  // the same thumbnail: no repaint however many ticks pass
   QTest::qWait(150);
   EXPECT_EQ(paints.count, before + 1);
-  HoverAt(chooser, {50, 300});
+  HoverAt(chooser, {50, 300}, 3);
   EXPECT_EQ(chooser.Hover(), 3);
   EXPECT_EQ(paints.count, before + 2);
   EXPECT_EQ(chooser.Picture().pixel(150, 71 + 93), qRgb(255, 255, 255));  // 1 is framed white
   EXPECT_EQ(chooser.Picture().pixel(50, 235 + 93), qRgb(0, 0, 0));        // 3 is framed black
-  HoverAt(chooser, {-10, 100});
+  HoverAt(chooser, {-10, 100}, -1);
   EXPECT_EQ(chooser.Hover(), -1);
   EXPECT_EQ(paints.count, before + 3);
 }
@@ -228,19 +238,18 @@ TEST_F(ControlTest, BgBtnPausedKeepsItsHoverAndStopsTheTimer) {
   chooser.SetBackgrounds(&table);
   PaintCounter paints(chooser);
   ShowAndWait(chooser, {300, 400});
-  HoverAt(chooser, {150, 100});
+  HoverAt(chooser, {150, 100}, 1);
   ASSERT_EQ(chooser.Hover(), 1);
   chooser.SetActive(false);
   EXPECT_FALSE(chooser.IsHoverTimerRunning());
   const int before = paints.count;
-  HoverAt(chooser, {50, 300});
-  HoverAt(chooser, {-10, 100});
+  MoveWhilePaused(chooser, {50, 300});
+  MoveWhilePaused(chooser, {-10, 100});
   EXPECT_EQ(chooser.Hover(), 1);
   EXPECT_EQ(paints.count, before);
   chooser.SetActive(true);
   EXPECT_TRUE(chooser.IsHoverTimerRunning());
-  QTest::qWait(150);
-  EXPECT_EQ(chooser.Hover(), -1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return chooser.Hover() == -1; }, 3000));
 }
 
 TEST_F(ControlTest, BgBtnLooksAsItsGoldens) {
@@ -384,27 +393,26 @@ TEST_F(ControlTest, LayoutsBtnHoverTimerRepaintsOnlyOnChangeAndPauses) {
   EXPECT_EQ(chooser.Hover(), -1);
 
   int expected = paints.count;
-  HoverAt(chooser, {250, 50});
+  HoverAt(chooser, {250, 50}, 2);
   EXPECT_EQ(chooser.Hover(), 2);
   EXPECT_EQ(paints.count, ++expected);
-  HoverAt(chooser, {290, 10});
+  HoverAt(chooser, {290, 10}, 2);
   QTest::qWait(150);
   EXPECT_EQ(paints.count, expected);
-  HoverAt(chooser, {1002, 50});  // right of the last hover column
+  HoverAt(chooser, {1002, 50}, -1);  // right of the last hover column
   EXPECT_EQ(chooser.Hover(), -1);
   EXPECT_EQ(paints.count, ++expected);
-  HoverAt(chooser, {950, 50});
+  HoverAt(chooser, {950, 50}, 9);
   EXPECT_EQ(chooser.Hover(), 9);
   EXPECT_EQ(paints.count, ++expected);
 
   chooser.SetActive(false);
   EXPECT_FALSE(chooser.IsHoverTimerRunning());
-  HoverAt(chooser, {50, 50});
+  MoveWhilePaused(chooser, {50, 50});
   EXPECT_EQ(chooser.Hover(), 9);
   EXPECT_EQ(paints.count, expected);
   chooser.SetActive(true);
-  QTest::qWait(150);
-  EXPECT_EQ(chooser.Hover(), 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return chooser.Hover() == 0; }, 3000));
 }
 
 TEST_F(ControlTest, LayoutsBtnLooksAsItsGoldens) {
@@ -412,11 +420,11 @@ TEST_F(ControlTest, LayoutsBtnLooksAsItsGoldens) {
   PaintCounter paints(chooser);
   ShowAndWait(chooser, {1000, 120});
   chooser.SetCurrent(6);
-  HoverAt(chooser, {250, 50});
+  HoverAt(chooser, {250, 50}, 2);
   ASSERT_EQ(chooser.Hover(), 2);
   EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layoutsbtn_1000", test::kWithText));
   chooser.resize(1200, 120);
-  HoverAt(chooser, {650, 50});  // layout 6 both hovered and current shows the current colour
+  HoverAt(chooser, {650, 50}, 5);  // layout 6 both hovered and current shows the current colour
   ASSERT_EQ(chooser.Hover(), 5);
   chooser.SetCurrent(5);
   EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layoutsbtn_1200", test::kWithText));

@@ -44,7 +44,6 @@ BgBtnHit BgBtnHitTest(const BgBtnGeometry& geometry, QSize size, QPoint point) {
     if (c * (s + kBgBtnMargin) < px && px < (c + 1) * (s + kBgBtnMargin + 1)) hit.column = c;
   }
   if (px >= kBgBtnColumns * (s + kBgBtnMargin) + kBgBtnColumns) hit.column = kBgBtnColumns - 1;
-  if (hit.column < 0) hit.row = -1;
   return hit;
 }
 
