@@ -213,12 +213,15 @@ TEST_F(ControlTest, PrintImageRequestIsFulfilledByTheNextPaint) {
 TEST_F(ControlTest, ClipboardRequestPutsTheFullSizeCardOnTheClipboard) {
   PreviewBtn preview;
   ShowExposed(preview, {745, 310});
-  preview.SetLive(TextCard(4));
+  CardState card = TextCard(4);
+  card.dpi = 600;
+  preview.SetLive(card);
   QGuiApplication::clipboard()->clear();
   preview.RequestClipboardCopy();
   EXPECT_FALSE(preview.ClipboardCopyPending());
   const QImage copied = QGuiApplication::clipboard()->image();
   ASSERT_EQ(copied.size(), QSize(1062, 615));
+  EXPECT_EQ(copied.dotsPerMeterX(), DpiToPelsPerMeter(600));
   // The same card the print image holds.
   const QImage print = ToQImage(preview.RenderPrintImageNow());
   EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),

@@ -16,7 +16,8 @@ namespace tavolo {
 
 namespace {
 
-constexpr double kInchesPerMetre = 1.0 / 0.0254;
+// Past this a dpi is a damaged value; the copy then carries no resolution.
+constexpr int kMaxTaggedDpi = 1'000'000;
 
 // A live state with no choice made yet: layout 1, background drawn as number 1.
 CardState InitialLive() {
@@ -206,10 +207,9 @@ bool PreviewBtn::CopyToClipboard() {
   if (clipboard == nullptr) return false;
   QImage card = renderer_.Render(live_, Lines(), 1, kPrintWidth, kPrintHeight);
   if (card.isNull()) return true;
-  const int dotsPerMetre = static_cast<int>(live_.dpi * kInchesPerMetre + 0.5);
-  if (dotsPerMetre > 0) {
-    card.setDotsPerMeterX(dotsPerMetre);
-    card.setDotsPerMeterY(dotsPerMetre);
+  if (live_.dpi > 0 && live_.dpi <= kMaxTaggedDpi) {
+    card.setDotsPerMeterX(DpiToPelsPerMeter(live_.dpi));
+    card.setDotsPerMeterY(DpiToPelsPerMeter(live_.dpi));
   }
   clipboard->setImage(card);
   return true;
