@@ -52,7 +52,9 @@ uint32_t RoundBpp(uint32_t bpp) {
 }
 
 int32_t DpiToPelsPerMeter(int32_t dpi) {
-  return static_cast<int32_t>(dpi * 39.37007874015748 + 0.5);
+  // A resolution from a damaged file must not overflow the 32-bit field.
+  const double ppm = std::clamp(dpi * 39.37007874015748 + 0.5, 0.0, 2147483647.0);
+  return static_cast<int32_t>(ppm);
 }
 
 RasterImage::RasterImage(int format) : format_(format) {}

@@ -63,6 +63,11 @@ TEST(RasterImageResolution, DotsPerInchAreStoredAsPixelsPerMetre) {
   EXPECT_EQ(image.GetYPelsPerMeter(), 2835);
   EXPECT_EQ(image.GetXDpi(), 300);
   EXPECT_EQ(image.GetYDpi(), 72);
+  // Out-of-range resolutions from damaged files are held at the ends of the field.
+  image.SetXDpi(2000000000);
+  image.SetYDpi(-5);
+  EXPECT_EQ(image.GetXPelsPerMeter(), 2147483647);
+  EXPECT_EQ(image.GetYPelsPerMeter(), 0);
 }
 
 TEST(RasterImageCopy, CopiesPixelsPaletteResolutionAndFormat) {
