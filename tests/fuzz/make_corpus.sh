@@ -10,8 +10,12 @@ im=$(command -v magick || true)
 [ -x "$im" ] || { echo "ImageMagick is needed" >&2; exit 1; }
 
 out=corpus
-rm -rf "$out"
-mkdir -p "$out"/{bmp,jpeg,ico,gif,png,tiff,tga,pcx,wbmp}
+formats=(bmp jpeg ico gif png tiff tga pcx wbmp)
+# Only the image folders: the corpora of the other fuzz targets live beside them.
+for f in "${formats[@]}"; do
+  rm -rf "${out:?}/$f"
+  mkdir -p "$out/$f"
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -143,4 +147,4 @@ pcx(f"{out}/pcx/planar4.pcx", 16, 4, 1, 4, ega,
     lambda bpl: [bytes((0xAA >> (p + y) % 2, 0x3C << p & 0xFF)) for y in range(4) for p in range(4)])
 PY
 
-du -sh "$out"
+du -sh "${formats[@]/#/$out/}"
