@@ -25,7 +25,8 @@ constexpr const char* kConvertHelp =
     "\n"
     "Reads IN in any format the program knows and writes it to OUT. The format comes from OUT's\n"
     "extension (.bmp .tga .pcx .png .gif .jpg .jpeg .tif .tiff) unless --format names it.\n"
-    "GIF files get a 256-colour palette with error diffusion and no resolution.\n"
+    "GIF files get a 256-colour palette with error diffusion (pictures that have a palette\n"
+    "keep it) and no resolution.\n"
     "\n"
     "  --format NAME   the output format\n"
     "  --quality N     JPEG quality, 0 to 100\n"
@@ -151,7 +152,9 @@ bool FitDepth(RasterImage& image, int format) {
 }
 
 // The export's GIF path: a 256-colour octree palette, then reduction with error diffusion.
+// A picture that already has a palette keeps it: it fits a GIF as it is.
 bool ReduceForGif(RasterImage& image) {
+  if (image.GetBpp() <= 8) return true;
   OctreeQuantizer quantizer(256, 8);
   quantizer.ProcessImage(image);
   std::array<RgbQuad, 256> palette{};

@@ -78,6 +78,22 @@ TEST_F(CliImageCommands, GifKeepsEveryColourOfASmallPalette) {
   ASSERT_TRUE(gif.IsValid()) << gif.GetLastError();
   EXPECT_EQ(gif.GetBpp(), 8u);
   EXPECT_EQ(test::TopDownRgb(gif), test::TopDownRgb(few));
+
+  // A picture with a palette keeps it, entry for entry.
+  RasterImage indexed;
+  ASSERT_TRUE(indexed.Create(8, 2, 8, kFormatUnknown));
+  for (uint8_t i = 0; i < 16; ++i) {
+    indexed.Palette()[i] = {static_cast<uint8_t>(i * 16), 200, static_cast<uint8_t>(255 - i), 0};
+    indexed.SetPixelIndex(i % 8, i / 8, i);
+  }
+  ASSERT_TRUE(indexed.Save(Path("indexed.bmp"), kFormatBmp));
+  ASSERT_EQ(RunCli("convert " + Path("indexed.bmp") + " " + Path("indexed.gif")).code, 0);
+  const RasterImage kept(test::fs::path(Path("indexed.gif")), kFormatGif);
+  ASSERT_TRUE(kept.IsValid()) << kept.GetLastError();
+  for (uint8_t i = 0; i < 16; ++i) {
+    EXPECT_EQ(kept.GetPixelIndex(i % 8, i / 8), i);
+    EXPECT_EQ(kept.Palette()[i], indexed.Palette()[i]);
+  }
 }
 
 TEST_F(CliImageCommands, IdentifyDescribesTheFile) {
