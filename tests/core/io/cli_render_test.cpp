@@ -89,5 +89,18 @@ TEST_F(CliRender, FailuresSayWhyAndExitNonZero) {
   EXPECT_FALSE(fs::exists(dir_ / "y.png"));
 }
 
+TEST(ShippedSample, ReadsWholeAndNamesAShippedBackground) {
+  const fs::path sample = kBin / "samples" / "bakery.tvc";
+  if (!fs::exists(kBin / "fl1.tmp")) GTEST_SKIP() << "the background library is not built";
+  BackgroundTable table;
+  ASSERT_TRUE(ReadBGFileIn(table, kBin).Ok());
+  CardState card;
+  const ReadProjectResult read = ReadProject(sample, card, table);
+  ASSERT_TRUE(read.Ok()) << read.detail;
+  EXPECT_EQ(read.version, 2u);
+  EXPECT_NE(card.pnmb, 0);  // found by name, not the fallback
+  EXPECT_EQ(card.lines[0].line[0], QStringLiteral("Ferro & Figli"));
+}
+
 }  // namespace
 }  // namespace tavolo
