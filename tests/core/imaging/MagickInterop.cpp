@@ -1,13 +1,8 @@
 #include "core/imaging/MagickInterop.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace tavolo::test {
 
@@ -24,37 +19,12 @@ std::string RunAndCapture(const std::string& command) {
   return output;
 }
 
-std::string SafeName(std::string name) {
-  for (char& c : name) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    if (!plain) c = '_';
-  }
-  return name;
-}
-
 }  // namespace
 
 bool HaveMagick() {
   static const bool have = std::system("convert -version >/dev/null 2>&1") == 0 &&
                            std::system("identify -version >/dev/null 2>&1") == 0;
   return have;
-}
-
-TempDir::TempDir() {
-  std::string name = "tavolo-test";
-  if (const auto* info = ::testing::UnitTest::GetInstance()->current_test_info()) {
-    name += "-" + SafeName(std::string(info->test_suite_name()) + "-" + info->name());
-  }
-  name += "-" + std::to_string(getpid());
-  path_ = std::filesystem::temp_directory_path() / name;
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-  std::filesystem::create_directories(path_, ec);
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
 }
 
 std::string Quoted(const std::filesystem::path& file) {
@@ -76,18 +46,6 @@ bool RunConvert(const std::string& args) {
 
 std::string Identify(const std::filesystem::path& file, const std::string& format) {
   return RunAndCapture("identify -format " + Quoted(format) + " " + Quoted(file) + " 2>/dev/null");
-}
-
-std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool WriteFileBytes(const std::filesystem::path& file, std::span<const uint8_t> bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
 }
 
 std::optional<RgbPixels> MagickPixels(const std::filesystem::path& file,

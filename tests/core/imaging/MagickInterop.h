@@ -5,32 +5,16 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
+#include "core/TestFolders.h"
 #include "imaging/RasterImage.h"
 
 namespace tavolo::test {
 
 // True when ImageMagick's `convert` and `identify` can be run.
 bool HaveMagick();
-
-// A fresh folder under the system temporary folder, named after the running test, removed on
-// destruction.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::filesystem::path& Path() const { return path_; }
-  std::filesystem::path File(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
 
 // Runs `convert ARGS` with the output discarded; true when it exits with 0.
 bool RunConvert(const std::string& args);
@@ -39,9 +23,6 @@ std::string Identify(const std::filesystem::path& file, const std::string& forma
 
 // Quotes a path for the shell.
 std::string Quoted(const std::filesystem::path& file);
-
-std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& file);
-bool WriteFileBytes(const std::filesystem::path& file, std::span<const uint8_t> bytes);
 
 // Pixels as top-down rows of red, green, blue bytes.
 struct RgbPixels {

@@ -17,10 +17,10 @@ namespace {
 
 using test::MagickRgb;
 using test::MakePhoto;
-using test::ReadFile;
-using test::ScratchDir;
+using test::ReadFileBytes;
+using test::TempFolder;
 using test::TopDownRgb;
-using test::WriteFile;
+using test::WriteFileBytes;
 
 void Put16(std::vector<uint8_t>& out, uint32_t v) {
   out.push_back(static_cast<uint8_t>(v));
@@ -38,7 +38,7 @@ void WritePpm(const RasterImage& image, const test::fs::path& path) {
   std::vector<uint8_t> bytes(header.begin(), header.end());
   const auto rgb = TopDownRgb(image);
   bytes.insert(bytes.end(), rgb.begin(), rgb.end());
-  WriteFile(path, bytes);
+  WriteFileBytes(path, bytes);
 }
 
 // Largest difference between two equally long byte strings; 256 when the lengths differ.
@@ -104,7 +104,7 @@ class MagickVariantTest : public ::testing::TestWithParam<MagickVariant> {};
 TEST_P(MagickVariantTest, DecodesThePixelsImageMagickDecodes) {
   TAVOLO_REQUIRE_MAGICK();
   const MagickVariant& v = GetParam();
-  ScratchDir dir;
+  TempFolder dir;
   // Odd sizes exercise row padding and half-filled bytes.
   WritePpm(MakePhoto(37, 23), dir / "source.ppm");
   const auto file = dir / (std::string(v.name) + "." + v.extension);
@@ -131,7 +131,7 @@ class HandBuiltTest : public ::testing::Test {
   void ExpectLikeMagick(const std::vector<uint8_t>& bytes, const char* name, int format,
                         uint32_t bpp, const std::string& referenceOptions = "", int tolerance = 0) {
     const auto file = dir_ / name;
-    WriteFile(file, bytes);
+    WriteFileBytes(file, bytes);
     const RasterImage ours(bytes, format);
     ASSERT_TRUE(ours.IsValid()) << name << ": " << ours.GetLastError();
     EXPECT_EQ(ours.GetBpp(), bpp) << name;
@@ -139,7 +139,7 @@ class HandBuiltTest : public ::testing::Test {
     EXPECT_LE(MaxDifference(TopDownRgb(ours), MagickRgb(file, referenceOptions)), tolerance)
         << name;
   }
-  ScratchDir dir_;
+  TempFolder dir_;
 };
 
 std::vector<uint8_t> BmpHeaders(int32_t width, int32_t height, uint32_t bpp, uint32_t compression,
@@ -368,7 +368,7 @@ RasterImage PictureAtDepth(uint32_t bpp) {
 TEST_P(WrittenByUsTest, ImageMagickReadsOurPixelsAndResolution) {
   TAVOLO_REQUIRE_MAGICK();
   const WrittenVariant& v = GetParam();
-  ScratchDir dir;
+  TempFolder dir;
   RasterImage image = PictureAtDepth(v.bpp);
   image.SetXDpi(300);
   image.SetYDpi(150);

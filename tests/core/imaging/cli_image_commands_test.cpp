@@ -12,7 +12,7 @@
 namespace tavolo {
 namespace {
 
-using test::ScratchDir;
+using test::TempFolder;
 
 using Outcome = test::ShellOutcome;
 
@@ -33,7 +33,7 @@ class CliImageCommands : public ::testing::Test {
   }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
-  ScratchDir dir_;
+  TempFolder dir_;
   const std::string input_ = Path("in.bmp");
 };
 

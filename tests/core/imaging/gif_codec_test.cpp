@@ -55,11 +55,11 @@ class GifInterop : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    source_ = dir_.File("source.png");
+    source_ = dir_ / "source.png";
     ASSERT_TRUE(test::RunConvert("-size 37x29 -seed 5 plasma: -depth 8 " + Quoted(source_)));
   }
 
-  test::TempDir dir_;
+  test::TempFolder dir_;
   std::filesystem::path source_;
 };
 
@@ -74,7 +74,7 @@ TEST_F(GifInterop, DecodesPlainInterlacedAndTransparentFramesAsImageMagickDoes) 
   };
   for (const auto& [name, options] : variants) {
     SCOPED_TRACE(name);
-    const auto file = dir_.File(std::string(name).substr(0, 3) + ".gif");
+    const auto file = dir_ / (std::string(name).substr(0, 3) + ".gif");
     ASSERT_TRUE(test::RunConvert(Quoted(source_) + " " + options + " " + Quoted(file)));
     RasterImage image(file, kFormatGif);
     ASSERT_TRUE(image.IsValid()) << image.GetLastError();
@@ -87,7 +87,7 @@ TEST_F(GifInterop, DecodesPlainInterlacedAndTransparentFramesAsImageMagickDoes) 
 }
 
 TEST_F(GifInterop, PlacesASmallFrameOnTheScreenOverTheBackground) {
-  const auto file = dir_.File("offset.gif");
+  const auto file = dir_ / "offset.gif";
   ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -resize 20x15! -colors 32 -repage 41x33+9+6 " +
                                Quoted(file)));
   const std::vector<uint8_t> bytes = test::ReadFileBytes(file);
@@ -119,7 +119,7 @@ TEST_F(GifInterop, ImageMagickReadsWhatWeWriteAtEveryDepth) {
   for (const uint32_t bpp : {1u, 4u, 8u}) {
     SCOPED_TRACE(bpp);
     RasterImage image = MakePaletteImage(37, 29, bpp, 1u << bpp);
-    const auto file = dir_.File("ours" + std::to_string(bpp) + ".gif");
+    const auto file = dir_ / ("ours" + std::to_string(bpp) + ".gif");
     ASSERT_TRUE(image.Save(file, kFormatGif)) << image.GetLastError();
     const auto reference = MagickPixels(file);
     ASSERT_TRUE(reference.has_value());
@@ -201,7 +201,7 @@ TEST(GifCodec, RejectsOtherFormatsAndSurvivesDamage) {
 }
 
 TEST_F(GifInterop, SurvivesDamagedInterlacedFiles) {
-  const auto file = dir_.File("interlaced.gif");
+  const auto file = dir_ / "interlaced.gif";
   ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -colors 64 -interlace GIF " + Quoted(file)));
   test::ExpectDecodersSurvive(test::ReadFileBytes(file), kFormatGif);
 }

@@ -10,7 +10,7 @@ namespace tavolo {
 namespace {
 
 using test::MagickRgb;
-using test::ScratchDir;
+using test::TempFolder;
 using test::TopDownRgb;
 
 void Put16(std::vector<uint8_t>& out, uint32_t v) {
@@ -91,9 +91,9 @@ TEST(IcoDecode, TakesTheLargestPictureAndWhitensMaskedPixels) {
   // Pixel (2, 0) is the high nibble of the row's second byte, 0x12: index 1.
   EXPECT_EQ(icon.GetPixelColor(2, 0), (RgbQuad{16, 8, 239, 0}));
 
-  ScratchDir dir;
+  TempFolder dir;
   if (test::ConvertTool().empty()) return;
-  test::WriteFile(dir / "mask.ico", bytes);
+  test::WriteFileBytes(dir / "mask.ico", bytes);
   // ImageMagick reads every picture of the file; the second is the one we take.
   EXPECT_EQ(TopDownRgb(icon),
             MagickRgb((dir / "mask.ico").string() + "[1]", "-background white -flatten"));
@@ -107,14 +107,14 @@ TEST(IcoDecode, AnIconWithoutMaskKeepsItsPalette) {
 
 TEST(IcoDecode, ImageMagickIconsWithAndWithoutAlpha) {
   TAVOLO_REQUIRE_MAGICK();
-  ScratchDir dir;
+  TempFolder dir;
   const std::string source = (dir / "source.ppm").string();
   RasterImage photo = test::MakePhoto(24, 24);
   const std::string header = "P6\n24 24\n255\n";
   std::vector<uint8_t> ppm(header.begin(), header.end());
   const auto rgb = TopDownRgb(photo);
   ppm.insert(ppm.end(), rgb.begin(), rgb.end());
-  test::WriteFile(source, ppm);
+  test::WriteFileBytes(source, ppm);
   for (const std::string options : {"", "-alpha set -channel A -fx \"i/w\" +channel"}) {
     const auto file = dir / "magick.ico";
     ASSERT_EQ(test::Run(test::ConvertTool() + " " + source + " " + options + " " + file.string()),
@@ -155,15 +155,15 @@ TEST(WbmpDecode, ReadsTypeZeroWithSetBitsWhite) {
   EXPECT_EQ(image.GetPixelColor(9, 1), white);
   EXPECT_EQ(image.GetPixelColor(9, 0), white);
 
-  ScratchDir dir;
+  TempFolder dir;
   if (test::ConvertTool().empty()) return;
-  test::WriteFile(dir / "x.wbmp", bytes);
+  test::WriteFileBytes(dir / "x.wbmp", bytes);
   EXPECT_EQ(TopDownRgb(image), MagickRgb(dir / "x.wbmp"));
 }
 
 TEST(WbmpDecode, MatchesImageMagicksOwnFiles) {
   TAVOLO_REQUIRE_MAGICK();
-  ScratchDir dir;
+  TempFolder dir;
   const auto file = dir / "magick.wbmp";
   ASSERT_EQ(test::Run(test::ConvertTool() + " -seed 3 -size 45x19 plasma:fractal -monochrome " +
                       file.string()),

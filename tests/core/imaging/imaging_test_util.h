@@ -1,54 +1,21 @@
-// Helpers shared by the imaging tests: small synthetic pictures, a scratch folder, and ImageMagick
-// as an independent decoder and encoder.
+// Helpers shared by the imaging tests: small synthetic pictures and ImageMagick as an independent
+// decoder and encoder.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "core/TestFolders.h"
 #include "imaging/RasterImage.h"
 
 namespace tavolo::test {
 
 namespace fs = std::filesystem;
-
-inline std::vector<uint8_t> ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
-
-// A folder of its own for each test, removed afterwards.
-class ScratchDir {
- public:
-  ScratchDir() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() / ("tavolo-imaging-" + std::to_string(::getpid()) + "-" +
-                                         info->test_suite_name() + "-" + info->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~ScratchDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  fs::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  fs::path path_;
-};
 
 // A 24-bit picture with smooth gradients and some texture, so every byte position matters.
 inline RasterImage MakePhoto(uint32_t width, uint32_t height) {
@@ -106,7 +73,7 @@ inline std::vector<uint8_t> MagickRgb(const fs::path& file, const std::string& o
     ADD_FAILURE() << "ImageMagick failed: " << command;
     return {};
   }
-  return ReadFile(raw);
+  return ReadFileBytes(raw);
 }
 
 // Runs ImageMagick's identify with a format string and returns what it prints.
@@ -115,7 +82,7 @@ inline std::string MagickIdentify(const fs::path& file, const std::string& forma
   const std::string command = IdentifyTool() + " -format '" + format + "' '" + file.string() +
                               "' > '" + text.string() + "' 2>/dev/null";
   if (std::system(command.c_str()) != 0) ADD_FAILURE() << "identify failed: " << command;
-  const auto bytes = ReadFile(text);
+  const auto bytes = ReadFileBytes(text);
   return {bytes.begin(), bytes.end()};
 }
 

@@ -48,11 +48,11 @@ class JpegInterop : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    source_ = dir_.File("source.png");
+    source_ = dir_ / "source.png";
     ASSERT_TRUE(test::RunConvert("-size 61x43 -seed 3 plasma: -depth 8 " + Quoted(source_)));
   }
 
-  test::TempDir dir_;
+  test::TempFolder dir_;
   std::filesystem::path source_;
 };
 
@@ -73,7 +73,7 @@ TEST_F(JpegInterop, DecodesBaselineProgressiveGreyAndCmykAsImageMagickDoes) {
   };
   for (const Variant& v : variants) {
     SCOPED_TRACE(v.name);
-    const auto file = dir_.File(std::string("v") + std::to_string(&v - variants) + ".jpg");
+    const auto file = dir_ / (std::string("v") + std::to_string(&v - variants) + ".jpg");
     ASSERT_TRUE(test::RunConvert(Quoted(source_) + " " + v.options + " " + Quoted(file)));
     RasterImage image(file, kFormatJpeg);
     ASSERT_TRUE(image.IsValid()) << image.GetLastError();
@@ -88,8 +88,8 @@ TEST_F(JpegInterop, DecodesBaselineProgressiveGreyAndCmykAsImageMagickDoes) {
 }
 
 TEST_F(JpegInterop, ReadsJfifDensityInInchesAndCentimetres) {
-  const auto perInch = dir_.File("inch.jpg");
-  const auto perCm = dir_.File("cm.jpg");
+  const auto perInch = dir_ / "inch.jpg";
+  const auto perCm = dir_ / "cm.jpg";
   ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -units PixelsPerInch -density 300x72 " +
                                Quoted(perInch)));
   ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -units PixelsPerCentimeter -density 40x20 " +
@@ -111,7 +111,7 @@ TEST_F(JpegInterop, ImageMagickReadsWhatWeWriteWithQualityAndResolution) {
     image->SetXDpi(300);
     image->SetYDpi(150);
     image->SetJpegQuality(93);
-    const auto file = dir_.File("ours" + std::to_string(image->GetBpp()) + ".jpg");
+    const auto file = dir_ / ("ours" + std::to_string(image->GetBpp()) + ".jpg");
     ASSERT_TRUE(image->Save(file, kFormatJpeg)) << image->GetLastError();
     EXPECT_EQ(
         test::Identify(file, "%x %y %U %Q %[channels]"),
@@ -293,7 +293,7 @@ TEST(JpegCodec, RejectsOtherFormatsAndSurvivesDamage) {
 }
 
 TEST_F(JpegInterop, SurvivesDamagedProgressiveFiles) {
-  const auto file = dir_.File("progressive.jpg");
+  const auto file = dir_ / "progressive.jpg";
   ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -interlace Plane " + Quoted(file)));
   test::ExpectDecodersSurvive(test::ReadFileBytes(file), kFormatJpeg);
 }

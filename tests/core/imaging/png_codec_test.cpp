@@ -44,11 +44,11 @@ class PngInterop : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    source_ = dir_.File("source.png");
+    source_ = dir_ / "source.png";
     ASSERT_TRUE(test::RunConvert("-size 37x29 -seed 7 plasma: -depth 8 " + Quoted(source_)));
   }
 
-  test::TempDir dir_;
+  test::TempFolder dir_;
   std::filesystem::path source_;
 };
 
@@ -106,7 +106,7 @@ TEST_F(PngInterop, DecodesEveryColourTypeAndDepthAsImageMagickDoes) {
   };
   for (const auto& [v, extra] : variants) {
     SCOPED_TRACE(v.name);
-    const auto file = dir_.File(std::string(v.name) + ".png");
+    const auto file = dir_ / (std::string(v.name) + ".png");
     ASSERT_TRUE(test::RunConvert(Quoted(source_) + " " + v.options + " " + extra + " " +
                                  Quoted(std::string(v.prefix) + file.string())));
     RasterImage image(file, kFormatPng);
@@ -127,7 +127,7 @@ TEST_F(PngInterop, ImageMagickReadsWhatWeWriteWithItsResolution) {
     SCOPED_TRACE(image.GetBpp());
     image.SetXDpi(300);
     image.SetYDpi(150);
-    const auto file = dir_.File("ours" + std::to_string(image.GetBpp()) + ".png");
+    const auto file = dir_ / ("ours" + std::to_string(image.GetBpp()) + ".png");
     ASSERT_TRUE(image.Save(file, kFormatPng)) << image.GetLastError();
     const auto reference = MagickPixels(file);
     ASSERT_TRUE(reference.has_value());

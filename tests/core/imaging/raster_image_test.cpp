@@ -9,7 +9,7 @@ namespace tavolo {
 namespace {
 
 using test::MakePhoto;
-using test::ScratchDir;
+using test::TempFolder;
 
 TEST(RasterImageCreate, RequestedDepthsRoundUpToOneTheImageCanHold) {
   const std::pair<uint32_t, uint32_t> cases[] = {{0, 1},   {1, 1},   {2, 4},   {3, 4},
@@ -89,7 +89,7 @@ TEST(RasterImageCopy, CopiesPixelsPaletteResolutionAndFormat) {
 }
 
 TEST(RasterImageLoad, AFileWithTheWrongExtensionLoadsThroughDetection) {
-  ScratchDir dir;
+  TempFolder dir;
   RasterImage photo = MakePhoto(21, 9);
   ASSERT_TRUE(photo.Save(dir / "really-a-bmp.png", kFormatBmp));
   const RasterImage loaded(dir / "really-a-bmp.png", kFormatPng);
@@ -106,14 +106,14 @@ TEST(RasterImageLoad, UnknownBytesFailWithTheDetectionMessage) {
 }
 
 TEST(RasterImageLoad, AMissingFileFailsAndLeavesTheImageEmpty) {
-  ScratchDir dir;
+  TempFolder dir;
   RasterImage image = MakePhoto(3, 3);
   EXPECT_FALSE(image.Load(dir / "absent.bmp", kFormatBmp));
   EXPECT_FALSE(image.IsValid());
 }
 
 TEST(RasterImageSave, ResolutionSurvivesARoundTripInBmpAndPcx) {
-  ScratchDir dir;
+  TempFolder dir;
   for (const int format : {kFormatBmp, kFormatPcx}) {
     RasterImage photo = MakePhoto(10, 6);
     photo.SetXDpi(300);
@@ -141,15 +141,15 @@ TEST(RasterImageSave, RefusedFormatsNameTheReason) {
 }
 
 TEST(RasterImageSave, AFailedSaveKeepsTheOldFile) {
-  ScratchDir dir;
+  TempFolder dir;
   const auto file = dir / "keep.bmp";
   RasterImage photo = MakePhoto(5, 5);
   ASSERT_TRUE(photo.Save(file, kFormatBmp));
-  const auto before = test::ReadFile(file);
+  const auto before = test::ReadFileBytes(file);
   RasterImage mono;
   ASSERT_TRUE(mono.Create(4, 4, 1, kFormatUnknown));
   EXPECT_FALSE(mono.Save(file, kFormatTga));
-  EXPECT_EQ(test::ReadFile(file), before);
+  EXPECT_EQ(test::ReadFileBytes(file), before);
 }
 
 }  // namespace

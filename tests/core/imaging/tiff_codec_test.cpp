@@ -42,11 +42,11 @@ class TiffInterop : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    source_ = dir_.File("source.png");
+    source_ = dir_ / "source.png";
     ASSERT_TRUE(test::RunConvert("-size 37x29 -seed 11 plasma: -depth 8 " + Quoted(source_)));
   }
 
-  test::TempDir dir_;
+  test::TempFolder dir_;
   std::filesystem::path source_;
 };
 
@@ -90,7 +90,7 @@ TEST_F(TiffInterop, DecodesEveryCompressionLayoutAndDepthAsImageMagickDoes) {
     SCOPED_TRACE(v.name);
     const std::string name = v.name;
     const bool withAlpha = name.find("alpha") != std::string::npos || name.starts_with("rgba");
-    const auto file = dir_.File("v" + std::to_string(&v - variants.data()) + ".tif");
+    const auto file = dir_ / ("v" + std::to_string(&v - variants.data()) + ".tif");
     ASSERT_TRUE(test::RunConvert(Quoted(source_) + " " + (withAlpha ? alpha : "") + v.options +
                                  " " + Quoted(file)));
     RasterImage image(file, kFormatTiff);
@@ -104,8 +104,8 @@ TEST_F(TiffInterop, DecodesEveryCompressionLayoutAndDepthAsImageMagickDoes) {
 }
 
 TEST_F(TiffInterop, ReadsResolutionInInchesAndCentimetres) {
-  const auto perInch = dir_.File("inch.tif");
-  const auto perCm = dir_.File("cm.tif");
+  const auto perInch = dir_ / "inch.tif";
+  const auto perCm = dir_ / "cm.tif";
   ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -units PixelsPerInch -density 300x72 " +
                                Quoted(perInch)));
   ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -units PixelsPerCentimeter -density 40x20 " +
@@ -126,7 +126,7 @@ TEST_F(TiffInterop, ImageMagickReadsWhatWeWriteCompressedWithItsResolution) {
     SCOPED_TRACE(image.GetBpp());
     image.SetXDpi(300);
     image.SetYDpi(150);
-    const auto file = dir_.File("ours" + std::to_string(image.GetBpp()) + ".tif");
+    const auto file = dir_ / ("ours" + std::to_string(image.GetBpp()) + ".tif");
     ASSERT_TRUE(image.Save(file, kFormatTiff)) << image.GetLastError();
     const auto reference = MagickPixels(file);
     ASSERT_TRUE(reference.has_value());
@@ -230,7 +230,7 @@ TEST_F(TiffInterop, SurvivesDamagedTiledAndPlanarFiles) {
   for (const char* options : {"-compress Zip -define tiff:tile-geometry=16x16",
                               "-compress RLE -interlace Plane", "-compress JPEG"}) {
     SCOPED_TRACE(options);
-    const auto file = dir_.File("damaged.tif");
+    const auto file = dir_ / "damaged.tif";
     ASSERT_TRUE(test::RunConvert(Quoted(source_) + " " + options + " " + Quoted(file)));
     test::ExpectDecodersSurvive(test::ReadFileBytes(file), kFormatTiff);
   }

@@ -1,12 +1,12 @@
 // tavolo-cli render, run as a user runs it, on a project that names a shipped background.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "core/ShellRun.h"
+#include "core/TestFolders.h"
 #include "imaging/RasterImage.h"
 #include "io/ProjectFile.h"
 #include "library/BackgroundLibrary.h"
@@ -30,8 +30,6 @@ class CliRender : public ::testing::Test {
     if (!fs::exists(kBin / "tavolo-cli") || !fs::exists(kBin / "fl1.tmp")) {
       GTEST_SKIP() << "tavolo-cli or the background library is not built";
     }
-    dir_ = fs::temp_directory_path() / ("tavolo-cli-render-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
     BackgroundTable table;
     ASSERT_TRUE(ReadBGFileIn(table, kBin).Ok());
     CardState card;
@@ -43,12 +41,8 @@ class CliRender : public ::testing::Test {
     card.lines[0].line[0] = QStringLiteral("Ferro & Figli");
     ASSERT_TRUE(WriteProject(project_ = (dir_ / "card.tvc").string(), card, table).ok);
   }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
 
-  fs::path dir_;
+  test::TempFolder dir_;
   std::string project_;
 };
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -13,6 +11,7 @@
 
 #include "base/CheckedCall.h"
 #include "core/ShellRun.h"
+#include "core/TestFolders.h"
 #include "io/ProjectFile.h"
 #include "library/BackgroundLibraryFile.h"
 
@@ -21,29 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
- public:
-  TempFolder() {
-    path_ = fs::temp_directory_path() /
-            ("tavolo-project-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  const fs::path& Path() const { return path_; }
-
- private:
-  static inline int counter_ = 0;
-  fs::path path_;
-};
-
-std::vector<uint8_t> ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::TempFolder;
 
 BackgroundTable Table(std::initializer_list<const char*> names) {
   BackgroundTable table;
@@ -176,7 +153,7 @@ TEST(ProjectFile, WriteProjectWritesTheFileAndReadProjectReadsItFromDisk) {
   const fs::path path = folder.Path() / "card.tvc";
   const CardState original = UnusualState();
   ASSERT_TRUE(WriteProject(path, original, kTable).ok);
-  EXPECT_EQ(ReadBytes(path), SerializeProject(original, kTable));
+  EXPECT_EQ(test::ReadFileBytes(path), SerializeProject(original, kTable));
   CardState loaded;
   EXPECT_TRUE(ReadProject(path, loaded, kTable).Ok());
   EXPECT_EQ(loaded.lnmb, 9);
@@ -422,7 +399,8 @@ TEST(ProjectFile, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
   const WriteProjectResult result = WriteProject(path, CardState(), kTable);
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message.find(path.string()), std::string::npos) << result.message;
-  EXPECT_EQ(ReadBytes(path), (std::vector<uint8_t>{'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
+  EXPECT_EQ(test::ReadFileBytes(path),
+            (std::vector<uint8_t>{'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
 
   const WriteProjectResult noFolder =
       WriteProject(folder.Path() / "missing" / "card.tvc", CardState(), kTable);
@@ -458,7 +436,7 @@ TEST(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   EXPECT_NE(info.output.find("\"Tab\\there \\\"quoted\\\" \u540d\u7247\""), std::string::npos)
       << info.output;
 
-  std::vector<uint8_t> bytes = ReadBytes(path);
+  std::vector<uint8_t> bytes = test::ReadFileBytes(path);
   bytes.resize(bytes.size() / 2);
   {
     std::ofstream(path, std::ios::binary)

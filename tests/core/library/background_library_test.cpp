@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <bit>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "base/ColorModel.h"
+#include "core/TestFolders.h"
 #include "io/BinaryStream.h"
 #include "library/BackgroundLibrary.h"
 #include "library/BackgroundLibraryFile.h"
@@ -19,44 +17,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
- public:
-  TempFolder() {
-    path_ = fs::temp_directory_path() /
-            ("tavolo-library-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  const fs::path& Path() const { return path_; }
-
- private:
-  static inline int counter_ = 0;
-  fs::path path_;
-};
-
-std::vector<uint8_t> ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
+using test::TempFolder;
 
 void WriteHue(const fs::path& path, float offset) {
   ByteWriter out;
   out.WriteF32(offset);
-  WriteBytes(path, out.Bytes());
+  test::WriteFileBytes(path, out.Bytes());
 }
 
 std::vector<uint8_t> TinyJpeg() {
-  return ReadBytes(fs::path(TAVOLO_TEST_DATA) / "library/blue8x8.jpg");
+  return test::ReadFileBytes(fs::path(TAVOLO_TEST_DATA) / "library/blue8x8.jpg");
 }
 
 // True once the JPEG decoder is built; until then the images of library records are not valid.
@@ -234,9 +204,9 @@ TEST(ReadBGFile, CustomBackgroundsComeFirstInDirectoryOrderWithTheirCompanions) 
   SaveSolid(custom / "a.b.png", kFormatPng, 0, 255, 0);
   SaveSolid(custom / "abcdefghijklmnopqrstuvwxyz.png", kFormatPng, 0, 0, 255);
   SaveSolid(custom / "exactly-twenty-bytes.BmP", kFormatBmp, 9, 9, 9);
-  WriteBytes(custom / "PHOTO.JPG", TinyJpeg());
-  WriteBytes(custom / "notes.txt", {1, 2, 3});
-  WriteBytes(custom / "scan.tiff", {1, 2, 3});
+  test::WriteFileBytes(custom / "PHOTO.JPG", TinyJpeg());
+  test::WriteFileBytes(custom / "notes.txt", {1, 2, 3});
+  test::WriteFileBytes(custom / "scan.tiff", {1, 2, 3});
   fs::create_directories(custom / "folder.png");
   WriteHue(custom / "PHOTO.hue", 0.125f);
   WriteHue(custom / "a.b.hue", -0.25f);
@@ -284,12 +254,12 @@ TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWritten) {
   fs::create_directories(custom);
   SaveSolid(custom / "first.png", kFormatPng, 0, 255, 0);   // no companion
   SaveSolid(custom / "second.png", kFormatPng, 0, 0, 255);  // companion too short
-  WriteBytes(custom / "second.hue", {1, 2});
+  test::WriteFileBytes(custom / "second.hue", {1, 2});
   SaveSolid(custom / "third.png", kFormatPng, 0, 0, 255);  // companion longer than 4 bytes
   ByteWriter longer;
   longer.WriteF32(0.25f);
   longer.WriteU16(0xABCD);
-  WriteBytes(custom / "third.hue", longer.Bytes());
+  test::WriteFileBytes(custom / "third.hue", longer.Bytes());
   ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", Entries(1)));
 
   BackgroundTable table;
@@ -297,15 +267,16 @@ TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWritten) {
   ASSERT_EQ(table.Count(), 4);  // reading went on past all three and into the library
   const int first = table.LookupByName(MakeBackgroundName("first"));
   EXPECT_EQ(table.HueOffset(first), Offset(80.0f));
-  const std::vector<uint8_t> written = ReadBytes(custom / "first.hue");
+  const std::vector<uint8_t> written = test::ReadFileBytes(custom / "first.hue");
   ASSERT_EQ(written.size(), 4u);
   uint32_t bits = 0;
   std::memcpy(&bits, written.data(), 4);
   EXPECT_EQ(bits, std::bit_cast<uint32_t>(Offset(80.0f)));
   EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("second"))), Offset(0.0f));
-  EXPECT_EQ(ReadBytes(custom / "second.hue").size(), 4u);
+  EXPECT_EQ(test::ReadFileBytes(custom / "second.hue").size(), 4u);
   EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("third"))), 0.25f);
-  EXPECT_EQ(ReadBytes(custom / "third.hue"), longer.Bytes());  // read from its start, kept
+  EXPECT_EQ(test::ReadFileBytes(custom / "third.hue"),
+            longer.Bytes());  // read from its start, kept
 }
 
 TEST(ReadBGFile, MissingLibraryKeepsTheCustomBackgroundsAndSaysSo) {
@@ -329,7 +300,7 @@ TEST(ReadBGFile, DamagedLibraryKeepsTheRecordsBeforeTheDamage) {
   TempFolder home;
   std::vector<uint8_t> bytes = SerializeBackgroundLibrary(Entries(3));
   bytes.resize(bytes.size() - 10);
-  WriteBytes(home.Path() / "fl1.tmp", bytes);
+  test::WriteFileBytes(home.Path() / "fl1.tmp", bytes);
   BackgroundTable table;
   const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
   EXPECT_EQ(result.status, BackgroundLoadStatus::kLibraryTruncated);
@@ -371,7 +342,7 @@ TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
   EXPECT_EQ(NameText(table.Record(2).name), "Logo.Card");
   EXPECT_EQ(table.HueOffset(2), Offset(80.0f));
   EXPECT_TRUE(fs::exists(home.Path() / "custombg" / "Logo.Card.PNG"));
-  EXPECT_EQ(ReadBytes(home.Path() / "custombg" / "Logo.Card.hue").size(), 4u);
+  EXPECT_EQ(test::ReadFileBytes(home.Path() / "custombg" / "Logo.Card.hue").size(), 4u);
 
   // Importing again overwrites the copy; importing the copy itself works too.
   SaveSolid(elsewhere.Path() / "Logo.Card.PNG", kFormatPng, 0, 0, 255);
@@ -392,8 +363,8 @@ TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
 TEST(AddCustomBackground, RefusesWhatCannotBeABackground) {
   TempFolder home, elsewhere;
   BackgroundTable table;
-  WriteBytes(elsewhere.Path() / "notes.txt", {1, 2, 3});
-  WriteBytes(elsewhere.Path() / "broken.png", {1, 2, 3});
+  test::WriteFileBytes(elsewhere.Path() / "notes.txt", {1, 2, 3});
+  test::WriteFileBytes(elsewhere.Path() / "broken.png", {1, 2, 3});
   EXPECT_FALSE(AddCustomBackground(table, elsewhere.Path() / "notes.txt", home.Path()).ok);
   const AddBackgroundResult broken =
       AddCustomBackground(table, elsewhere.Path() / "broken.png", home.Path());
