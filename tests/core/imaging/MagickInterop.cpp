@@ -1,5 +1,7 @@
 #include "core/imaging/MagickInterop.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -106,6 +108,20 @@ RasterImage MakeTestImage(uint32_t width, uint32_t height) {
     }
   }
   return image;
+}
+
+std::vector<uint8_t> Encode(RasterImage& image, int format) {
+  std::vector<uint8_t> bytes;
+  EXPECT_TRUE(image.Encode(bytes, format)) << image.GetLastError();
+  return bytes;
+}
+
+void MagickSourceTest::SetUp() {
+  if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+  source_ = dir_ / "source.png";
+  ASSERT_TRUE(RunConvert("-size " + std::to_string(width_) + "x" + std::to_string(height_) +
+                         " -seed " + std::to_string(seed_) + " plasma: -depth 8 " +
+                         Quoted(source_)));
 }
 
 }  // namespace tavolo::test

@@ -2,6 +2,8 @@
 // per-test temporary folder and compare raw 8-bit RGB pixels.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -15,6 +17,10 @@ namespace tavolo::test {
 
 // True when ImageMagick's `convert` and `identify` can be run.
 bool HaveMagick();
+
+// ImageMagick options that composite a picture over white, so pictures with alpha compare as
+// plain colour.
+inline constexpr char kOverWhite[] = "-background white -alpha remove -alpha off";
 
 // Runs `convert ARGS` with the output discarded; true when it exits with 0.
 bool RunConvert(const std::string& args);
@@ -45,5 +51,25 @@ int MaxChannelDifference(const RgbPixels& a, const RgbPixels& b);
 
 // A colourful 24-bit test picture: gradients with a few hard edges.
 RasterImage MakeTestImage(uint32_t width, uint32_t height);
+
+// The image encoded in the format; a failure to encode fails the test.
+std::vector<uint8_t> Encode(RasterImage& image, int format);
+
+// A fixture for checks against ImageMagick: skips the test without it, and otherwise has it draw
+// a plasma picture of the given size and seed as source_, in a folder of the test's own.
+class MagickSourceTest : public ::testing::Test {
+ protected:
+  MagickSourceTest(uint32_t width, uint32_t height, int seed)
+      : width_(width), height_(height), seed_(seed) {}
+  void SetUp() override;
+
+  TempFolder dir_;
+  std::filesystem::path source_;
+
+ private:
+  uint32_t width_;
+  uint32_t height_;
+  int seed_;
+};
 
 }  // namespace tavolo::test

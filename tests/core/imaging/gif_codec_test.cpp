@@ -7,7 +7,7 @@
 namespace tavolo {
 namespace {
 
-using test::HaveMagick;
+using test::Encode;
 using test::ImagePixels;
 using test::MagickPixels;
 using test::Quoted;
@@ -36,12 +36,6 @@ RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp, uint
   return image;
 }
 
-std::vector<uint8_t> Encode(RasterImage& image) {
-  std::vector<uint8_t> bytes;
-  EXPECT_TRUE(image.Encode(bytes, kFormatGif)) << image.GetLastError();
-  return bytes;
-}
-
 uint16_t Word(const std::vector<uint8_t>& bytes, size_t at) {
   return static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8));
 }
@@ -51,16 +45,9 @@ void PutWord(std::vector<uint8_t>& bytes, size_t at, uint16_t value) {
   bytes[at + 1] = static_cast<uint8_t>(value >> 8);
 }
 
-class GifInterop : public ::testing::Test {
+class GifInterop : public test::MagickSourceTest {
  protected:
-  void SetUp() override {
-    if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    source_ = dir_ / "source.png";
-    ASSERT_TRUE(test::RunConvert("-size 37x29 -seed 5 plasma: -depth 8 " + Quoted(source_)));
-  }
-
-  test::TempFolder dir_;
-  std::filesystem::path source_;
+  GifInterop() : MagickSourceTest(37, 29, 5) {}
 };
 
 TEST_F(GifInterop, DecodesPlainInterlacedAndTransparentFramesAsImageMagickDoes) {
@@ -132,7 +119,7 @@ TEST(GifCodec, WritesAn8BitFileWithA256ColourTableAndReadsItBack) {
     SCOPED_TRACE(bpp);
     // Few colours, as the export makes for simple cards: they must come back exactly.
     RasterImage image = MakePaletteImage(23, 11, bpp, std::min(5u, 1u << bpp));
-    const std::vector<uint8_t> bytes = Encode(image);
+    const std::vector<uint8_t> bytes = Encode(image, kFormatGif);
     ASSERT_GT(bytes.size(), kImageDescriptor);
     EXPECT_EQ(bytes[kScreenFlags] & 0x87, 0x87);  // a global table of 2^8 entries
     const RasterImage decoded(bytes, kFormatGif);
@@ -154,7 +141,7 @@ TEST(GifCodec, RefusesTrueColourImagesAndLeavesTheOutputAlone) {
 
 TEST(GifCodec, PrefersTheFramesOwnPalette) {
   RasterImage image = MakePaletteImage(16, 8, 8, 40);
-  const std::vector<uint8_t> bytes = Encode(image);
+  const std::vector<uint8_t> bytes = Encode(image, kFormatGif);
   // Move the table behind the image descriptor and leave a black global table in its place.
   std::vector<uint8_t> local(bytes.begin(),
                              bytes.begin() + kImageDescriptor + kImageDescriptorBytes);
@@ -169,7 +156,7 @@ TEST(GifCodec, PrefersTheFramesOwnPalette) {
 
 TEST(GifCodec, SizesAnEmptyScreenByTheFrameAndClipsFramesThatOverhang) {
   RasterImage image = MakePaletteImage(16, 8, 8, 60);
-  const std::vector<uint8_t> bytes = Encode(image);
+  const std::vector<uint8_t> bytes = Encode(image, kFormatGif);
 
   std::vector<uint8_t> noScreen = bytes;
   PutWord(noScreen, 6, 0);
@@ -197,7 +184,7 @@ TEST(GifCodec, RejectsOtherFormatsAndSurvivesDamage) {
   EXPECT_EQ(image.GetLastError(), "Not a GIF");
 
   RasterImage palette = MakePaletteImage(40, 30, 8, 200);
-  test::ExpectDecodersSurvive(Encode(palette), kFormatGif);
+  test::ExpectDecodersSurvive(Encode(palette, kFormatGif), kFormatGif);
 }
 
 TEST_F(GifInterop, SurvivesDamagedInterlacedFiles) {

@@ -13,16 +13,10 @@
 namespace tavolo {
 namespace {
 
-using test::HaveMagick;
+using test::Encode;
 using test::ImagePixels;
 using test::MagickPixels;
 using test::Quoted;
-
-std::vector<uint8_t> Encode(RasterImage& image, int format) {
-  std::vector<uint8_t> bytes;
-  EXPECT_TRUE(image.Encode(bytes, format)) << image.GetLastError();
-  return bytes;
-}
 
 RasterImage MakeGreyImage(uint32_t width, uint32_t height) {
   RasterImage image;
@@ -44,16 +38,9 @@ double MeanDifference(const test::RgbPixels& a, const test::RgbPixels& b) {
   return sum / static_cast<double>(a.rgb.size());
 }
 
-class JpegInterop : public ::testing::Test {
+class JpegInterop : public test::MagickSourceTest {
  protected:
-  void SetUp() override {
-    if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    source_ = dir_ / "source.png";
-    ASSERT_TRUE(test::RunConvert("-size 61x43 -seed 3 plasma: -depth 8 " + Quoted(source_)));
-  }
-
-  test::TempFolder dir_;
-  std::filesystem::path source_;
+  JpegInterop() : MagickSourceTest(61, 43, 3) {}
 };
 
 TEST_F(JpegInterop, DecodesBaselineProgressiveGreyAndCmykAsImageMagickDoes) {

@@ -10,12 +10,11 @@
 namespace tavolo {
 namespace {
 
-using test::HaveMagick;
+using test::Encode;
 using test::ImagePixels;
+using test::kOverWhite;
 using test::MagickPixels;
 using test::Quoted;
-
-constexpr char kOverWhite[] = "-background white -alpha remove -alpha off";
 
 // An image of the given depth whose palette and indices make a recognisable pattern.
 RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp) {
@@ -34,22 +33,9 @@ RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp) {
   return image;
 }
 
-std::vector<uint8_t> Encode(RasterImage& image, int format) {
-  std::vector<uint8_t> bytes;
-  EXPECT_TRUE(image.Encode(bytes, format)) << image.GetLastError();
-  return bytes;
-}
-
-class PngInterop : public ::testing::Test {
+class PngInterop : public test::MagickSourceTest {
  protected:
-  void SetUp() override {
-    if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    source_ = dir_ / "source.png";
-    ASSERT_TRUE(test::RunConvert("-size 37x29 -seed 7 plasma: -depth 8 " + Quoted(source_)));
-  }
-
-  test::TempFolder dir_;
-  std::filesystem::path source_;
+  PngInterop() : MagickSourceTest(37, 29, 7) {}
 };
 
 struct PngVariant {

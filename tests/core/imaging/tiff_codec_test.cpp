@@ -9,12 +9,11 @@
 namespace tavolo {
 namespace {
 
-using test::HaveMagick;
+using test::Encode;
 using test::ImagePixels;
+using test::kOverWhite;
 using test::MagickPixels;
 using test::Quoted;
-
-constexpr char kOverWhite[] = "-background white -alpha remove -alpha off";
 
 RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp) {
   RasterImage image;
@@ -32,22 +31,9 @@ RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp) {
   return image;
 }
 
-std::vector<uint8_t> Encode(RasterImage& image, int format) {
-  std::vector<uint8_t> bytes;
-  EXPECT_TRUE(image.Encode(bytes, format)) << image.GetLastError();
-  return bytes;
-}
-
-class TiffInterop : public ::testing::Test {
+class TiffInterop : public test::MagickSourceTest {
  protected:
-  void SetUp() override {
-    if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    source_ = dir_ / "source.png";
-    ASSERT_TRUE(test::RunConvert("-size 37x29 -seed 11 plasma: -depth 8 " + Quoted(source_)));
-  }
-
-  test::TempFolder dir_;
-  std::filesystem::path source_;
+  TiffInterop() : MagickSourceTest(37, 29, 11) {}
 };
 
 TEST_F(TiffInterop, DecodesEveryCompressionLayoutAndDepthAsImageMagickDoes) {
