@@ -2,14 +2,13 @@
 // and the export of a rendered card in every format.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <filesystem>
 #include <optional>
 
 #include <QGuiApplication>
 
+#include "BenchCards.h"
 #include "card/CardRenderer.h"
-#include "card/LayoutTable.h"
 #include "card/LineSource.h"
 #include "io/ImageExport.h"
 #include "library/BackgroundLibrary.h"
@@ -19,52 +18,16 @@ namespace {
 
 using namespace tavolo;
 
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "bench_render";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
-
-// A background as a decoded JPEG looks to the tint: smooth colours with a little noise in every
-// pixel, so few colours repeat.
-RasterImage NoisyBackground() {
-  RasterImage image;
-  image.Create(1062, 615, 24, kFormatJpeg);
-  uint32_t seed = 12345;
-  for (uint32_t y = 0; y < 615; ++y) {
-    uint8_t* row = image.GetBits(614 - y);
-    for (uint32_t x = 0; x < 1062; ++x) {
-      seed = seed * 1664525u + 1013904223u;
-      const int noise = static_cast<int>(seed >> 29) - 4;
-      row[3 * x] = static_cast<uint8_t>(180 + 40 * std::sin(x / 80.0) + noise);
-      row[3 * x + 1] = static_cast<uint8_t>(170 + 50 * std::cos(y / 50.0) + noise);
-      row[3 * x + 2] = static_cast<uint8_t>(200 - x / 20 + noise);
-    }
-  }
-  return image;
-}
-
 struct Scene {
   BackgroundTable table;
   CardState card;
   Scene() {
-    EnsureGuiApplication();
-    table.Append({}, NoisyBackground(), 0.0f);
-    card.pnmb = 0;
-    card.lnmb = 0;
-    card.boxCount = FieldDistribution(0, DefaultNamedValues(), card.lines);
-    card.hueShift = 0.15f;
+    bench::EnsureApplication<QGuiApplication>();
+    table.Append({}, bench::NoisyBackground(), 0.0f);
+    card = bench::BenchCard();
     card.satShift = -0.05f;
     card.lightShift = 0.05f;
-    card.bgShift = 0.1f;
-    card.gradScale = 0.4f;
     card.styles[0].size = QStringLiteral("52");
-    card.styles[0].frameMode = kFrameCardLong;
-    card.styles[0].opacity = 0.4f;
-    card.styles[3].frameMode = kFrameExact;
     for (TextBoxStyle& s : card.styles) s.brightness = 0.1f;
   }
 };

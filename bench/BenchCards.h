@@ -1,0 +1,62 @@
+// What the rendering benchmarks draw: a card with tinted, framed and boxed text over a background
+// as a decoded JPEG looks, and the Qt application that drawing text needs.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+#include <QCoreApplication>
+
+#include "card/CardState.h"
+#include "card/LayoutTable.h"
+#include "imaging/RasterImage.h"
+
+namespace tavolo::bench {
+
+// Starts the application once (App is QGuiApplication or QApplication), on the offscreen platform
+// unless another is asked for.
+template <class App>
+void EnsureApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tavolo-bench";
+  static char* argv[] = {name, nullptr};
+  static App app(argc, argv);
+}
+
+// Smooth colours with a little noise in every pixel, so few colours repeat for the tint.
+inline RasterImage NoisyBackground() {
+  RasterImage image;
+  image.Create(1062, 615, 24, kFormatJpeg);
+  uint32_t seed = 12345;
+  for (uint32_t y = 0; y < 615; ++y) {
+    uint8_t* row = image.GetBits(614 - y);
+    for (uint32_t x = 0; x < 1062; ++x) {
+      seed = seed * 1664525u + 1013904223u;
+      const int noise = static_cast<int>(seed >> 29) - 4;
+      row[3 * x] = static_cast<uint8_t>(180 + 40 * std::sin(x / 80.0) + noise);
+      row[3 * x + 1] = static_cast<uint8_t>(170 + 50 * std::cos(y / 50.0) + noise);
+      row[3 * x + 2] = static_cast<uint8_t>(200 - x / 20 + noise);
+    }
+  }
+  return image;
+}
+
+// The first layout with the default fields, over the first background shifted and tinted, its
+// first box framed along the card and its fourth boxed exactly.
+inline CardState BenchCard() {
+  CardState card;
+  card.pnmb = 0;
+  card.lnmb = 0;
+  card.boxCount = FieldDistribution(0, DefaultNamedValues(), card.lines);
+  card.hueShift = 0.15f;
+  card.bgShift = 0.1f;
+  card.gradScale = 0.4f;
+  card.styles[0].frameMode = kFrameCardLong;
+  card.styles[0].opacity = 0.4f;
+  card.styles[3].frameMode = kFrameExact;
+  return card;
+}
+
+}  // namespace tavolo::bench
