@@ -17,29 +17,12 @@ namespace {
 
 using test::MagickRgb;
 using test::MakePhoto;
-using test::ReadFileBytes;
+using test::Put16;
+using test::Put32;
 using test::TempFolder;
 using test::TopDownRgb;
 using test::WriteFileBytes;
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-
-// The test picture as a binary PPM, ImageMagick's input for every variant.
-void WritePpm(const RasterImage& image, const test::fs::path& path) {
-  const std::string header = "P6\n" + std::to_string(image.GetWidth()) + " " +
-                             std::to_string(image.GetHeight()) + "\n255\n";
-  std::vector<uint8_t> bytes(header.begin(), header.end());
-  const auto rgb = TopDownRgb(image);
-  bytes.insert(bytes.end(), rgb.begin(), rgb.end());
-  WriteFileBytes(path, bytes);
-}
+using test::WritePpm;
 
 // Largest difference between two equally long byte strings; 256 when the lengths differ.
 int MaxDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {

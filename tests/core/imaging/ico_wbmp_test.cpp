@@ -10,17 +10,10 @@ namespace tavolo {
 namespace {
 
 using test::MagickRgb;
+using test::Put16;
+using test::Put32;
 using test::TempFolder;
 using test::TopDownRgb;
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
 
 struct IconEntry {
   uint8_t width;
@@ -109,12 +102,7 @@ TEST(IcoDecode, ImageMagickIconsWithAndWithoutAlpha) {
   TAVOLO_REQUIRE_MAGICK();
   TempFolder dir;
   const std::string source = (dir / "source.ppm").string();
-  RasterImage photo = test::MakePhoto(24, 24);
-  const std::string header = "P6\n24 24\n255\n";
-  std::vector<uint8_t> ppm(header.begin(), header.end());
-  const auto rgb = TopDownRgb(photo);
-  ppm.insert(ppm.end(), rgb.begin(), rgb.end());
-  test::WriteFileBytes(source, ppm);
+  test::WritePpm(test::MakePhoto(24, 24), source);
   for (const std::string options : {"", "-alpha set -channel A -fx \"i/w\" +channel"}) {
     const auto file = dir / "magick.ico";
     ASSERT_EQ(test::Run(test::ConvertTool() + " " + source + " " + options + " " + file.string()),

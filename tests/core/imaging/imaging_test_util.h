@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/TestFolders.h"
+#include "core/imaging/MagickInterop.h"
 #include "imaging/RasterImage.h"
 
 namespace tavolo::test {
@@ -34,17 +35,27 @@ inline RasterImage MakePhoto(uint32_t width, uint32_t height) {
 
 // Picture rows from the top, three bytes red-green-blue a pixel: ImageMagick's "rgb:" layout.
 inline std::vector<uint8_t> TopDownRgb(const RasterImage& image) {
-  std::vector<uint8_t> out;
-  out.reserve(static_cast<size_t>(image.GetWidth()) * image.GetHeight() * 3);
-  for (uint32_t row = image.GetHeight(); row-- > 0;) {
-    for (uint32_t x = 0; x < image.GetWidth(); ++x) {
-      const RgbQuad c = image.GetPixelColor(x, row);
-      out.push_back(c.red);
-      out.push_back(c.green);
-      out.push_back(c.blue);
-    }
-  }
-  return out;
+  return ImagePixels(image).rgb;
+}
+
+// Little-endian writers for hand-built files.
+inline void Put16(std::vector<uint8_t>& out, uint32_t v) {
+  out.push_back(static_cast<uint8_t>(v));
+  out.push_back(static_cast<uint8_t>(v >> 8));
+}
+inline void Put32(std::vector<uint8_t>& out, uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+// The picture as a binary PPM, a lossless input for ImageMagick.
+inline void WritePpm(const RasterImage& image, const fs::path& path) {
+  const std::string header = "P6\n" + std::to_string(image.GetWidth()) + " " +
+                             std::to_string(image.GetHeight()) + "\n255\n";
+  std::vector<uint8_t> bytes(header.begin(), header.end());
+  const auto rgb = TopDownRgb(image);
+  bytes.insert(bytes.end(), rgb.begin(), rgb.end());
+  WriteFileBytes(path, bytes);
 }
 
 // The ImageMagick installed by the dependency script; empty when it is missing.
