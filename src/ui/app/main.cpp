@@ -11,6 +11,7 @@ namespace {
 void PrintVersion() {
   const auto folder = tavolo::ProgramFolder();
   std::printf("Tavolo %s\nProgram folder: %s\n", TAVOLO_VERSION, folder.string().c_str());
+  std::fflush(stdout);
 }
 
 }  // namespace
@@ -23,8 +24,8 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
+  PrintVersion();
   QApplication app(argc, argv);
   tavolo::InstallFatalErrorDialog();
-  PrintVersion();
   return 0;
 }
