@@ -8,6 +8,7 @@
 
 #include "base/CheckedCall.h"
 #include "base/ColorModel.h"
+#include "card/Truncate.h"
 
 namespace tavolo {
 
@@ -17,14 +18,6 @@ namespace {
 // range.
 constexpr float kHueSpan = 239.0f;
 constexpr float kSatLightSpan = 480.0f;
-
-// Truncates toward zero; values a card state may carry but no buffer can hold are kept in a range
-// where the later integer arithmetic cannot overflow.
-int Trunc(float v) {
-  constexpr float kLimit = 1 << 30;
-  if (std::isnan(v)) return 0;
-  return static_cast<int>(std::clamp(v, -kLimit, kLimit));
-}
 
 uint32_t TintPixel(uint32_t pixel, float dh, float ds, float dl) {
   // The first byte is taken as red and the converted colour's red byte goes back to the first

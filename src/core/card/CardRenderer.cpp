@@ -10,6 +10,7 @@
 #include "base/CheckedCall.h"
 #include "card/BackgroundProcessing.h"
 #include "card/RasterImageQt.h"
+#include "card/Truncate.h"
 
 namespace tavolo {
 
@@ -19,12 +20,6 @@ namespace {
 constexpr float kTrimShare = 0.95f;
 constexpr float kHalf = 0.5f;
 constexpr float kCentreShift = 0.475f;
-
-int Trunc(float v) {
-  constexpr float kLimit = 1 << 30;
-  if (std::isnan(v)) return 0;
-  return static_cast<int>(std::clamp(v, -kLimit, kLimit));
-}
 
 PixelRect CentredRect(float x, float y, float w, float h) {
   return {Trunc(x - w / 2), Trunc(y - h / 2), Trunc(x + w / 2), Trunc(y + h / 2)};
