@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include <QGuiApplication>
 #include <QImage>
 
@@ -83,15 +81,6 @@ inline void SetLines(CardState& card, int box, std::initializer_list<const char*
   card.lines[box].count = 0;
   for (const char* line : lines)
     card.lines[box].line[card.lines[box].count++] = QString::fromUtf8(line);
-}
-
-// A fresh empty folder under the system's temporary folder.
-inline std::filesystem::path FreshFolder(const std::string& name) {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("tavolo-" + name + "-" + std::to_string(::getpid()));
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
 }
 
 }  // namespace tavolo::test

@@ -14,6 +14,7 @@
 #include "card/CardRenderer.h"
 #include "card/LayoutTable.h"
 #include "card/RasterImageQt.h"
+#include "core/TestFolders.h"
 #include "core/card/RenderTestSupport.h"
 #include "library/BackgroundTable.h"
 
@@ -37,13 +38,13 @@ RasterImage SyntheticBackground() {
 
 struct Fixture {
   BackgroundTable table;
-  std::filesystem::path photos;
-  Fixture(const std::string& name) : photos(test::FreshFolder(name)) {
+  test::TempFolder folder;
+  const std::filesystem::path& photos = folder.Path();
+  Fixture() {
     test::EnsureGuiApplication();
     table.Append({}, MakePicture(8, 8, [](uint32_t, uint32_t) { return 0x203040u; }), 0.0f);
     table.Append({}, SyntheticBackground(), 0.0f);
   }
-  ~Fixture() { std::filesystem::remove_all(photos); }
   void SavePhoto(const char* name, const RasterImage& image) const {
     RasterImage copy = image;
     ASSERT_TRUE(copy.Save(photos / name, kFormatBmp)) << copy.GetLastError();
@@ -93,7 +94,7 @@ TEST(DrawFieldCheckText, SpellsTheCallOfEachPass) {
 }
 
 TEST(CardRenderer, PrintImageIsAlways1062By615WithTheCardsDpi) {
-  Fixture fx("print");
+  Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(0);
   card.cardWidth = 2124.0f;
@@ -109,7 +110,7 @@ TEST(CardRenderer, PrintImageIsAlways1062By615WithTheCardsDpi) {
 }
 
 TEST(CardRenderer, SameSizeRendersTintOnceAndMatchAnUncachedRendering) {
-  Fixture fx("cache");
+  Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(0);
   card.hueShift = 0.2f;
@@ -131,7 +132,7 @@ TEST(CardRenderer, SameSizeRendersTintOnceAndMatchAnUncachedRendering) {
 }
 
 TEST(CardRenderer, GradientChangesNeedNoNewBackground) {
-  Fixture fx("gradient");
+  Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(2);
   card.hueShift = -0.3f;
@@ -146,7 +147,7 @@ TEST(CardRenderer, GradientChangesNeedNoNewBackground) {
 }
 
 TEST(CardRenderer, NoBackgroundChosenDrawsBackgroundOne) {
-  Fixture fx("nochoice");
+  Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card;
   card.boxCount = 3;
@@ -209,7 +210,7 @@ RasterImage ColumnPhoto(uint32_t width, uint32_t height) {
 }
 
 TEST(CardRenderer, TrimmedPhotoLeavesTheRestWhereItWas) {
-  Fixture fx("trim");
+  Fixture fx;
   fx.SavePhoto("photo.bmp", ColumnPhoto(200, 100));
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card;
@@ -232,7 +233,7 @@ TEST(CardRenderer, TrimmedPhotoLeavesTheRestWhereItWas) {
 }
 
 TEST(CardRenderer, PhotoReloadsOnlyWhenItsPlacementChanges) {
-  Fixture fx("reload");
+  Fixture fx;
   fx.SavePhoto("a.bmp", ColumnPhoto(40, 20));
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card;
@@ -255,7 +256,7 @@ TEST(CardRenderer, PhotoReloadsOnlyWhenItsPlacementChanges) {
 }
 
 TEST(CardRenderer, NamesWithPathPartsAreNeverRead) {
-  Fixture fx("unsafe");
+  Fixture fx;
   const auto inner = fx.photos / "customphotos";
   std::filesystem::create_directories(inner);
   fx.SavePhoto("outside.bmp", ColumnPhoto(40, 20));
@@ -274,7 +275,7 @@ TEST(CardRenderer, NamesWithPathPartsAreNeverRead) {
 }
 
 TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
-  Fixture fx("logo");
+  Fixture fx;
   // 40 × 20, red with a blue first column: a quarter turn counter-clockwise puts it at the bottom.
   fx.SavePhoto("logo.bmp", MakePicture(40, 20, [](uint32_t x, uint32_t) {
                  return x == 0 ? 0x0000FFu : 0xFF0000u;
@@ -311,7 +312,7 @@ TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
 }
 
 TEST(CardRenderer, UnusableSizeIsReportedAsLackOfMemory) {
-  Fixture fx("size");
+  Fixture fx;
   ReportRecorder recorder;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card;
@@ -358,7 +359,7 @@ void ExpectMatchesGolden(const QImage& image, const std::string& name) {
 }
 
 TEST(Golden, EveryLayout) {
-  Fixture fx("golden-layouts");
+  Fixture fx;
   for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
     CardRenderer renderer(&fx.table, fx.photos);
     CardState card = TextCard(lnmb);
@@ -374,7 +375,7 @@ TEST(Golden, EveryLayout) {
 }
 
 TEST(Golden, FramesOfEveryMode) {
-  Fixture fx("golden-frames");
+  Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(5);
   const struct {
@@ -396,7 +397,7 @@ TEST(Golden, FramesOfEveryMode) {
 }
 
 TEST(Golden, RotatedBoxWithFrames) {
-  Fixture fx("golden-rotated");
+  Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(6);
   card.lines[0].line[0] = QStringLiteral("Northwind Atelier");
@@ -454,7 +455,7 @@ CardState PhotoLogoCard() {
 }
 
 TEST(Golden, PhotoWithTrimsAndRotatedLogo) {
-  Fixture fx("golden-photo");
+  Fixture fx;
   fx.SavePhoto("portrait.bmp", PortraitPhoto());
   fx.SavePhoto("arrow.bmp", ArrowLogo());
   CardRenderer renderer(&fx.table, fx.photos);

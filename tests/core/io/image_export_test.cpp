@@ -1,11 +1,10 @@
 // Image export: what each format's file holds after the card is written.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include "card/CardRenderer.h"
+#include "core/TestFolders.h"
 #include "core/card/RenderTestSupport.h"
 #include "io/ImageExport.h"
 
@@ -30,14 +29,11 @@ QImage BlockCard() {
 }
 
 struct ExportFolder {
-  std::filesystem::path path = test::FreshFolder("export");
-  ~ExportFolder() { std::filesystem::remove_all(path); }
+  test::TempFolder dir;
+  const std::filesystem::path& path = dir.Path();
 };
 
-std::vector<char> Bytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::ReadFileBytes;
 
 TEST(ImageExport, GifOfFewColoursKeepsEveryColour) {
   ExportFolder folder;
@@ -89,8 +85,9 @@ TEST(ImageExport, QualityKeepsItsLowEightBits) {
   ASSERT_TRUE(WriteExportImage(card, folder.path / "a.jpg", kFormatJpeg, 100, 300).ok);
   ASSERT_TRUE(WriteExportImage(card, folder.path / "b.jpg", kFormatJpeg, 356, 300).ok);
   ASSERT_TRUE(WriteExportImage(card, folder.path / "c.jpg", kFormatJpeg, 10, 300).ok);
-  EXPECT_EQ(Bytes(folder.path / "a.jpg"), Bytes(folder.path / "b.jpg"));
-  EXPECT_LT(Bytes(folder.path / "c.jpg").size(), Bytes(folder.path / "a.jpg").size());
+  EXPECT_EQ(ReadFileBytes(folder.path / "a.jpg"), ReadFileBytes(folder.path / "b.jpg"));
+  EXPECT_LT(ReadFileBytes(folder.path / "c.jpg").size(),
+            ReadFileBytes(folder.path / "a.jpg").size());
 }
 
 TEST(ImageExport, NoFormatSavesNothing) {
