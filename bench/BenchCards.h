@@ -7,9 +7,9 @@
 
 #include <QCoreApplication>
 
-#include "card/CardState.h"
-#include "card/LayoutTable.h"
-#include "imaging/RasterImage.h"
+#include "core/card/CardState.h"
+#include "core/card/LayoutTable.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo::bench {
 

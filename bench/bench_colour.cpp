@@ -1,7 +1,7 @@
 // Colour conversions: how many per second the renderer and the pickers can count on.
 #include <benchmark/benchmark.h>
 
-#include "base/ColorModel.h"
+#include "core/base/ColorModel.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "imaging/OctreeQuantizer.h"
-#include "imaging/RasterImage.h"
+#include "core/imaging/OctreeQuantizer.h"
+#include "core/imaging/RasterImage.h"
 
 namespace {
 

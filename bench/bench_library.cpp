@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "library/BackgroundLibrary.h"
+#include "core/library/BackgroundLibrary.h"
 
 namespace {
 

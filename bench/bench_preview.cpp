@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "BenchCards.h"
-#include "card/PreviewBtn.h"
-#include "library/BackgroundTable.h"
+#include "core/library/BackgroundTable.h"
+#include "ui/card/PreviewBtn.h"
 
 namespace {
 

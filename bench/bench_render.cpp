@@ -8,11 +8,11 @@
 #include <QGuiApplication>
 
 #include "BenchCards.h"
-#include "card/CardRenderer.h"
-#include "card/LineSource.h"
-#include "io/ImageExport.h"
-#include "library/BackgroundLibrary.h"
-#include "library/BackgroundTable.h"
+#include "core/card/CardRenderer.h"
+#include "core/card/LineSource.h"
+#include "core/io/ImageExport.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/BackgroundTable.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string_view>
 
-#include "imaging/OctreeQuantizer.h"
-#include "imaging/RasterImage.h"
+#include "core/imaging/OctreeQuantizer.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo::cli {
 

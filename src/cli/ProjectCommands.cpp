@@ -6,11 +6,11 @@
 #include <limits>
 #include <string_view>
 
-#include "base/ProgramFolder.h"
-#include "io/Cp1252.h"
-#include "io/FileIo.h"
-#include "io/ProjectFile.h"
-#include "library/BackgroundLibrary.h"
+#include "core/base/ProgramFolder.h"
+#include "core/io/Cp1252.h"
+#include "core/io/FileIo.h"
+#include "core/io/ProjectFile.h"
+#include "core/library/BackgroundLibrary.h"
 
 namespace tavolo::cli {
 

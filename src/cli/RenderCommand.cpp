@@ -10,13 +10,13 @@
 
 #include <QGuiApplication>
 
-#include "base/CheckedCall.h"
-#include "base/ProgramFolder.h"
-#include "card/CardRenderer.h"
-#include "card/LineSource.h"
-#include "io/ImageExport.h"
-#include "io/ProjectFile.h"
-#include "library/BackgroundLibrary.h"
+#include "core/base/CheckedCall.h"
+#include "core/base/ProgramFolder.h"
+#include "core/card/CardRenderer.h"
+#include "core/card/LineSource.h"
+#include "core/io/ImageExport.h"
+#include "core/io/ProjectFile.h"
+#include "core/library/BackgroundLibrary.h"
 
 namespace tavolo::cli {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "CliCommands.h"
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "library/BackgroundLibraryFile.h"
+#include "core/library/BackgroundLibraryFile.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 namespace {
 

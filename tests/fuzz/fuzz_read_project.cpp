@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "io/ProjectFile.h"
+#include "core/io/ProjectFile.h"
 
 namespace {
 

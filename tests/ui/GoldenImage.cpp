@@ -1,4 +1,4 @@
-#include "ui/GoldenImage.h"
+#include "tests/ui/GoldenImage.h"
 
 #include <QDir>
 #include <algorithm>

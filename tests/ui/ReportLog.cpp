@@ -1,6 +1,6 @@
-#include "ui/ReportLog.h"
+#include "tests/ui/ReportLog.h"
 
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 namespace tavolo::test {
 

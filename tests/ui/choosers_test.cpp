@@ -8,14 +8,14 @@
 #include <cmath>
 #include <vector>
 
-#include "card/LayoutTable.h"
-#include "library/BackgroundTable.h"
-#include "library/BgBtn.h"
-#include "library/CheckMark.h"
-#include "library/LayoutStripShading.h"
-#include "library/LayoutsBtn.h"
-#include "ui/GoldenImage.h"
-#include "ui/ReportLog.h"
+#include "core/card/LayoutTable.h"
+#include "core/library/BackgroundTable.h"
+#include "tests/ui/GoldenImage.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/library/BgBtn.h"
+#include "ui/library/CheckMark.h"
+#include "ui/library/LayoutStripShading.h"
+#include "ui/library/LayoutsBtn.h"
 
 namespace tavolo {
 namespace {

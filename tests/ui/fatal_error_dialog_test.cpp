@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/FatalErrorDialog.h"
-#include "base/CheckedCall.h"
-#include "ui/ReportLog.h"
+#include "core/base/CheckedCall.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/app/FatalErrorDialog.h"
 
 namespace tavolo {
 namespace {

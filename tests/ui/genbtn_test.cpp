@@ -3,9 +3,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "controls/GenBtn.h"
-#include "controls/GenBtnFaces.h"
-#include "ui/ReportLog.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/controls/GenBtn.h"
+#include "ui/controls/GenBtnFaces.h"
 
 namespace tavolo {
 namespace {

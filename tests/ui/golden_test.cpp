@@ -3,17 +3,17 @@
 
 #include <QTest>
 
-#include "controls/ColorBtn.h"
-#include "controls/ColorLine.h"
-#include "controls/FldName.h"
-#include "controls/GenBtn.h"
-#include "controls/HLPicker.h"
-#include "controls/HueSlider.h"
-#include "controls/LSlider.h"
-#include "controls/SLSlider.h"
-#include "controls/Slider.h"
-#include "ui/GoldenImage.h"
-#include "ui/ReportLog.h"
+#include "tests/ui/GoldenImage.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/controls/ColorBtn.h"
+#include "ui/controls/ColorLine.h"
+#include "ui/controls/FldName.h"
+#include "ui/controls/GenBtn.h"
+#include "ui/controls/HLPicker.h"
+#include "ui/controls/HueSlider.h"
+#include "ui/controls/LSlider.h"
+#include "ui/controls/SLSlider.h"
+#include "ui/controls/Slider.h"
 
 namespace tavolo {
 namespace {

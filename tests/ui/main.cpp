@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "ui/ReportLog.h"
+#include "tests/ui/ReportLog.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -4,12 +4,12 @@
 #include <QTest>
 #include <vector>
 
-#include "base/ColorModel.h"
-#include "controls/HLPicker.h"
-#include "controls/HueSlider.h"
-#include "controls/PickerGeometry.h"
-#include "controls/SLSlider.h"
-#include "ui/ReportLog.h"
+#include "core/base/ColorModel.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/controls/HLPicker.h"
+#include "ui/controls/HueSlider.h"
+#include "ui/controls/PickerGeometry.h"
+#include "ui/controls/SLSlider.h"
 
 namespace tavolo {
 namespace {

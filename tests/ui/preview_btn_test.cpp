@@ -10,14 +10,14 @@
 #include <QGuiApplication>
 #include <QTest>
 
-#include "card/LayoutTable.h"
-#include "card/PreviewBackdrop.h"
-#include "card/PreviewBtn.h"
-#include "card/PreviewGeometry.h"
-#include "card/RasterImageQt.h"
-#include "library/BackgroundTable.h"
-#include "ui/GoldenImage.h"
-#include "ui/ReportLog.h"
+#include "core/card/LayoutTable.h"
+#include "core/card/RasterImageQt.h"
+#include "core/library/BackgroundTable.h"
+#include "tests/ui/GoldenImage.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/card/PreviewBackdrop.h"
+#include "ui/card/PreviewBtn.h"
+#include "ui/card/PreviewGeometry.h"
 
 namespace tavolo {
 namespace {

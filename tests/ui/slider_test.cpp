@@ -3,9 +3,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "controls/LSlider.h"
-#include "controls/Slider.h"
-#include "ui/ReportLog.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/controls/LSlider.h"
+#include "ui/controls/Slider.h"
 
 namespace tavolo {
 namespace {

@@ -3,11 +3,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "controls/ColorBtn.h"
-#include "controls/ColorLine.h"
-#include "controls/EyedropperCursor.h"
-#include "controls/FldName.h"
-#include "ui/ReportLog.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/controls/ColorBtn.h"
+#include "ui/controls/ColorLine.h"
+#include "ui/controls/EyedropperCursor.h"
+#include "ui/controls/FldName.h"
 
 namespace tavolo {
 namespace {

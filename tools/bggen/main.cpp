@@ -16,9 +16,9 @@
 
 #include "Canvas.h"
 #include "Catalogue.h"
-#include "imaging/RasterImage.h"
-#include "library/BackgroundLibrary.h"
-#include "library/BackgroundLibraryFile.h"
+#include "core/imaging/RasterImage.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/BackgroundLibraryFile.h"
 
 namespace tavolo::bggen {
 

@@ -1,4 +1,4 @@
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "base/ColorModel.h"
+#include "core/base/ColorModel.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "base/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 
 #include <cstdlib>
 #include <string>
 #include <system_error>
 
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "card/BackgroundProcessing.h"
+#include "core/card/BackgroundProcessing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,9 +6,9 @@
 
 #include <QPainter>
 
-#include "base/CheckedCall.h"
-#include "base/ColorModel.h"
-#include "card/Truncate.h"
+#include "core/base/CheckedCall.h"
+#include "core/base/ColorModel.h"
+#include "core/card/Truncate.h"
 
 namespace tavolo {
 

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "card/CardState.h"
+#include "core/card/CardState.h"
 
 namespace tavolo {
 

@@ -1,6 +1,6 @@
-#include "card/CardHistory.h"
+#include "core/card/CardHistory.h"
 
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 namespace tavolo {
 

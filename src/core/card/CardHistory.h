@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "card/CardState.h"
+#include "core/card/CardState.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "card/CardRenderer.h"
+#include "core/card/CardRenderer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,10 +7,10 @@
 
 #include <QPainter>
 
-#include "base/CheckedCall.h"
-#include "card/BackgroundProcessing.h"
-#include "card/RasterImageQt.h"
-#include "card/Truncate.h"
+#include "core/base/CheckedCall.h"
+#include "core/card/BackgroundProcessing.h"
+#include "core/card/RasterImageQt.h"
+#include "core/card/Truncate.h"
 
 namespace tavolo {
 

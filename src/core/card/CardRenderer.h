@@ -11,12 +11,12 @@
 
 #include <QImage>
 
-#include "card/CardState.h"
-#include "card/LayoutTable.h"
-#include "card/LineSource.h"
-#include "card/TextBoxRenderer.h"
-#include "imaging/RasterImage.h"
-#include "library/BackgroundTable.h"
+#include "core/card/CardState.h"
+#include "core/card/LayoutTable.h"
+#include "core/card/LineSource.h"
+#include "core/card/TextBoxRenderer.h"
+#include "core/imaging/RasterImage.h"
+#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 

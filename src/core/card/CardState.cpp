@@ -1,4 +1,4 @@
-#include "card/CardState.h"
+#include "core/card/CardState.h"
 
 namespace tavolo {
 

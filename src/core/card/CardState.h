@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "base/ColorModel.h"
+#include "core/base/ColorModel.h"
 
 namespace tavolo {
 

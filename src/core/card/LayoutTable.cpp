@@ -1,4 +1,4 @@
-#include "card/LayoutTable.h"
+#include "core/card/LayoutTable.h"
 
 #include <initializer_list>
 

@@ -1,10 +1,10 @@
-#include "card/LayoutThumbnail.h"
+#include "core/card/LayoutThumbnail.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <array>
 
-#include "card/LayoutTable.h"
+#include "core/card/LayoutTable.h"
 
 namespace tavolo {
 

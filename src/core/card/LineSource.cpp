@@ -1,4 +1,4 @@
-#include "card/LineSource.h"
+#include "core/card/LineSource.h"
 
 #include <algorithm>
 

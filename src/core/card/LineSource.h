@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "card/CardState.h"
+#include "core/card/CardState.h"
 
 namespace tavolo {
 

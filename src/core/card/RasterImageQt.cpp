@@ -1,4 +1,4 @@
-#include "card/RasterImageQt.h"
+#include "core/card/RasterImageQt.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo {
 

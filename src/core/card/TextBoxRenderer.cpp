@@ -1,4 +1,4 @@
-#include "card/TextBoxRenderer.h"
+#include "core/card/TextBoxRenderer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,8 +7,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include "base/CheckedCall.h"
-#include "base/ColorModel.h"
+#include "core/base/CheckedCall.h"
+#include "core/base/ColorModel.h"
 
 namespace tavolo {
 

@@ -8,9 +8,9 @@
 #include <QFont>
 #include <QString>
 
-#include "card/CardState.h"
-#include "card/LayoutTable.h"
-#include "card/LineSource.h"
+#include "core/card/CardState.h"
+#include "core/card/LayoutTable.h"
+#include "core/card/LineSource.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "imaging/OctreeQuantizer.h"
+#include "core/imaging/OctreeQuantizer.h"
 
 #include <algorithm>
 

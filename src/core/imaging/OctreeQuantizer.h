@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo {
 

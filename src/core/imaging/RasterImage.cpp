@@ -1,4 +1,4 @@
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <new>
 #include <system_error>
 
-#include "imaging/codecs/Codecs.h"
+#include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo {
 
@@ -107,7 +107,8 @@ bool RasterImage::Load(const std::filesystem::path& file, int format) {
     return false;
   }
   std::vector<uint8_t> data(static_cast<size_t>(size));
-  if (!data.empty() && !in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()))) {
+  if (!data.empty() &&
+      !in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()))) {
     SetLastError("Error reading file");
     return false;
   }
@@ -155,16 +156,29 @@ bool RasterImage::Encode(std::vector<uint8_t>& out, int format) {
     return false;
   }
   switch (format) {
-    case kFormatBmp: return codecs::EncodeBmp(*this, out);
-    case kFormatGif: return codecs::EncodeGif(*this, out);
-    case kFormatJpeg: return codecs::EncodeJpeg(*this, out);
-    case kFormatPng: return codecs::EncodePng(*this, out);
-    case kFormatTiff: return codecs::EncodeTiff(*this, out);
-    case kFormatTga: return codecs::EncodeTga(*this, out);
-    case kFormatPcx: return codecs::EncodePcx(*this, out);
-    case kFormatIco: SetLastError("Save ICO not supported"); return false;
-    case kFormatWbmp: SetLastError("Save WBMP not supported"); return false;
-    case kFormatWmf: SetLastError("Save WMF not supported"); return false;
+    case kFormatBmp:
+      return codecs::EncodeBmp(*this, out);
+    case kFormatGif:
+      return codecs::EncodeGif(*this, out);
+    case kFormatJpeg:
+      return codecs::EncodeJpeg(*this, out);
+    case kFormatPng:
+      return codecs::EncodePng(*this, out);
+    case kFormatTiff:
+      return codecs::EncodeTiff(*this, out);
+    case kFormatTga:
+      return codecs::EncodeTga(*this, out);
+    case kFormatPcx:
+      return codecs::EncodePcx(*this, out);
+    case kFormatIco:
+      SetLastError("Save ICO not supported");
+      return false;
+    case kFormatWbmp:
+      SetLastError("Save WBMP not supported");
+      return false;
+    case kFormatWmf:
+      SetLastError("Save WMF not supported");
+      return false;
     default:
       if (format > kFormatWmf && format <= kFormatLast) {
         SetLastError("Save JPEG-2000 not supported");
@@ -187,7 +201,8 @@ bool RasterImage::Save(const std::filesystem::path& file, int format) {
       SetLastError("Can't open file for writing");
       return false;
     }
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.flush();
     if (!out) {
       out.close();
@@ -258,8 +273,12 @@ void RasterImage::Destroy() {
   lastLookupIndex_ = -1;
 }
 
-void RasterImage::SetXDpi(int32_t dpi) { xPelsPerMeter_ = DpiToPelsPerMeter(dpi); }
-void RasterImage::SetYDpi(int32_t dpi) { yPelsPerMeter_ = DpiToPelsPerMeter(dpi); }
+void RasterImage::SetXDpi(int32_t dpi) {
+  xPelsPerMeter_ = DpiToPelsPerMeter(dpi);
+}
+void RasterImage::SetYDpi(int32_t dpi) {
+  yPelsPerMeter_ = DpiToPelsPerMeter(dpi);
+}
 int32_t RasterImage::GetXDpi() const {
   return static_cast<int32_t>(xPelsPerMeter_ / 39.37007874015748 + 0.5);
 }
@@ -308,9 +327,12 @@ uint8_t RasterImage::GetPixelIndex(uint32_t x, uint32_t y) const {
   if (x >= width_ || y >= height_ || bpp_ == 24) return 0;
   const uint8_t* row = GetBits(y);
   switch (bpp_) {
-    case 1: return (row[x >> 3] >> (7 - (x & 7))) & 1;
-    case 4: return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
-    default: return row[x];
+    case 1:
+      return (row[x >> 3] >> (7 - (x & 7))) & 1;
+    case 4:
+      return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+    default:
+      return row[x];
   }
 }
 
@@ -339,7 +361,8 @@ void RasterImage::SetPixelIndex(uint32_t x, uint32_t y, uint8_t index) {
                   : static_cast<uint8_t>((b & 0x0F) | (index << 4));
       break;
     }
-    default: row[x] = index;
+    default:
+      row[x] = index;
   }
 }
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "imaging/RasterImage.h"
-#include "imaging/codecs/Codecs.h"
+#include "core/imaging/RasterImage.h"
+#include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "io/Cp1252.h"
+#include "core/io/Cp1252.h"
 
 #include <array>
 

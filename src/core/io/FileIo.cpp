@@ -1,4 +1,4 @@
-#include "io/FileIo.h"
+#include "core/io/FileIo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "io/ImageExport.h"
+#include "core/io/ImageExport.h"
 
 #include <algorithm>
 #include <array>
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <span>
 
-#include "base/CheckedCall.h"
-#include "imaging/OctreeQuantizer.h"
-#include "imaging/RasterImage.h"
+#include "core/base/CheckedCall.h"
+#include "core/imaging/OctreeQuantizer.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo {
 

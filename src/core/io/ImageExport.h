@@ -8,9 +8,9 @@
 
 #include <QImage>
 
-#include "card/CardRenderer.h"
-#include "card/CardState.h"
-#include "card/LineSource.h"
+#include "core/card/CardRenderer.h"
+#include "core/card/CardState.h"
+#include "core/card/LineSource.h"
 
 namespace tavolo {
 

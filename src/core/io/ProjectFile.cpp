@@ -1,13 +1,13 @@
-#include "io/ProjectFile.h"
+#include "core/io/ProjectFile.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string_view>
 
-#include "base/CheckedCall.h"
-#include "io/BinaryStream.h"
-#include "io/FileIo.h"
-#include "io/StoredString.h"
+#include "core/base/CheckedCall.h"
+#include "core/io/BinaryStream.h"
+#include "core/io/FileIo.h"
+#include "core/io/StoredString.h"
 
 namespace tavolo {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "card/CardState.h"
-#include "library/BackgroundTable.h"
+#include "core/card/CardState.h"
+#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 

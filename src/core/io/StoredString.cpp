@@ -1,11 +1,11 @@
-#include "io/StoredString.h"
+#include "core/io/StoredString.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
 
-#include "io/Cp1252.h"
+#include "core/io/Cp1252.h"
 
 namespace tavolo {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "io/BinaryStream.h"
+#include "core/io/BinaryStream.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "library/BackgroundLibrary.h"
+#include "core/library/BackgroundLibrary.h"
 
 #include <algorithm>
 #include <array>
@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "base/ColorModel.h"
-#include "base/ProgramFolder.h"
-#include "io/BinaryStream.h"
-#include "io/FileIo.h"
-#include "library/BackgroundLibraryFile.h"
+#include "core/base/ColorModel.h"
+#include "core/base/ProgramFolder.h"
+#include "core/io/BinaryStream.h"
+#include "core/io/FileIo.h"
+#include "core/library/BackgroundLibraryFile.h"
 
 namespace tavolo {
 

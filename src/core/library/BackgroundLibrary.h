@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "imaging/RasterImage.h"
-#include "library/BackgroundTable.h"
+#include "core/imaging/RasterImage.h"
+#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 

@@ -1,10 +1,10 @@
-#include "library/BackgroundLibraryFile.h"
+#include "core/library/BackgroundLibraryFile.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "io/BinaryStream.h"
-#include "io/FileIo.h"
+#include "core/io/BinaryStream.h"
+#include "core/io/FileIo.h"
 
 namespace tavolo {
 

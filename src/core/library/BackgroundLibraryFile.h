@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "library/BackgroundTable.h"
+#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "library/BackgroundTable.h"
+#include "core/library/BackgroundTable.h"
 
 #include <algorithm>
 #include <utility>

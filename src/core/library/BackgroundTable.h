@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "app/FatalErrorDialog.h"
+#include "ui/app/FatalErrorDialog.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

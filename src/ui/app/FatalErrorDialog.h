@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <string>
 
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 class QPlainTextEdit;
 

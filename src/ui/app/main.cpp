@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/FatalErrorDialog.h"
-#include "base/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
+#include "ui/app/FatalErrorDialog.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "card/PreviewBackdrop.h"
+#include "ui/card/PreviewBackdrop.h"
 
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 namespace tavolo {
 

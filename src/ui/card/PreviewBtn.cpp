@@ -1,4 +1,4 @@
-#include "card/PreviewBtn.h"
+#include "ui/card/PreviewBtn.h"
 
 #include <utility>
 
@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include "base/CheckedCall.h"
-#include "base/ProgramFolder.h"
-#include "card/PreviewBackdrop.h"
+#include "core/base/CheckedCall.h"
+#include "core/base/ProgramFolder.h"
+#include "ui/card/PreviewBackdrop.h"
 
 namespace tavolo {
 

@@ -9,13 +9,13 @@
 #include <QImage>
 #include <QWidget>
 
-#include "card/CardRenderer.h"
-#include "card/CardState.h"
-#include "card/LineSource.h"
-#include "card/PreviewGeometry.h"
-#include "imaging/RasterImage.h"
-#include "io/ImageExport.h"
-#include "library/BackgroundTable.h"
+#include "core/card/CardRenderer.h"
+#include "core/card/CardState.h"
+#include "core/card/LineSource.h"
+#include "core/imaging/RasterImage.h"
+#include "core/io/ImageExport.h"
+#include "core/library/BackgroundTable.h"
+#include "ui/card/PreviewGeometry.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "card/PreviewGeometry.h"
+#include "ui/card/PreviewGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "controls/ColorBtn.h"
+#include "ui/controls/ColorBtn.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "base/CheckedCall.h"
-#include "controls/ControlPainting.h"
+#include "core/base/CheckedCall.h"
+#include "ui/controls/ControlPainting.h"
 
 namespace tavolo {
 

@@ -1,8 +1,8 @@
 // A colour swatch button: the colour framed black and white; hatched while disabled.
 #pragma once
 
-#include "base/ColorModel.h"
-#include "controls/OwnerDrawnControl.h"
+#include "core/base/ColorModel.h"
+#include "ui/controls/OwnerDrawnControl.h"
 
 namespace tavolo {
 

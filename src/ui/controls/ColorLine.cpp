@@ -1,10 +1,10 @@
-#include "controls/ColorLine.h"
+#include "ui/controls/ColorLine.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "controls/ControlPainting.h"
-#include "controls/EyedropperCursor.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/controls/EyedropperCursor.h"
 
 namespace tavolo {
 

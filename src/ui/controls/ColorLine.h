@@ -5,8 +5,8 @@
 #include <QRect>
 #include <QSize>
 
-#include "base/ColorModel.h"
-#include "controls/OwnerDrawnControl.h"
+#include "core/base/ColorModel.h"
+#include "ui/controls/OwnerDrawnControl.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "controls/ControlPainting.h"
+#include "ui/controls/ControlPainting.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -7,7 +7,7 @@
 #include <QPalette>
 #include <QRect>
 
-#include "base/ColorModel.h"
+#include "core/base/ColorModel.h"
 
 class QPainter;
 class QWidget;

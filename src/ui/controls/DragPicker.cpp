@@ -1,9 +1,9 @@
-#include "controls/DragPicker.h"
+#include "ui/controls/DragPicker.h"
 
 #include <QMouseEvent>
 
-#include "base/CheckedCall.h"
-#include "controls/ControlPainting.h"
+#include "core/base/CheckedCall.h"
+#include "ui/controls/ControlPainting.h"
 
 namespace tavolo {
 

@@ -2,7 +2,7 @@
 // the position(s), redraws and notifies the owner.
 #pragma once
 
-#include "controls/OwnerDrawnControl.h"
+#include "ui/controls/OwnerDrawnControl.h"
 
 namespace tavolo {
 

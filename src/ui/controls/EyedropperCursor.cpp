@@ -1,8 +1,8 @@
-#include "controls/EyedropperCursor.h"
+#include "ui/controls/EyedropperCursor.h"
 
 #include <QPixmap>
 
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 // The resources live in a static library, so they must be registered by hand.
 static void RegisterResources() {

@@ -1,4 +1,4 @@
-#include "controls/FldName.h"
+#include "ui/controls/FldName.h"
 
 #include <QMouseEvent>
 #include <QPainter>

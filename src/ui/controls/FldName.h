@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "controls/OwnerDrawnControl.h"
+#include "ui/controls/OwnerDrawnControl.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "controls/GenBtn.h"
+#include "ui/controls/GenBtn.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -7,9 +7,9 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "base/CheckedCall.h"
-#include "controls/ControlPainting.h"
-#include "controls/GenBtnFaces.h"
+#include "core/base/CheckedCall.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/controls/GenBtnFaces.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "controls/GenBtnFaces.h"
+#include "ui/controls/GenBtnFaces.h"
 
 #include <algorithm>
 #include <array>

@@ -1,12 +1,12 @@
-#include "controls/HLPicker.h"
+#include "ui/controls/HLPicker.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "base/CheckedCall.h"
-#include "controls/ControlPainting.h"
-#include "controls/EyedropperCursor.h"
+#include "core/base/CheckedCall.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/controls/EyedropperCursor.h"
 
 namespace tavolo {
 

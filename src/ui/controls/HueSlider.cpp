@@ -1,10 +1,10 @@
-#include "controls/HueSlider.h"
+#include "ui/controls/HueSlider.h"
 
 #include <QPainter>
 
-#include "base/ColorModel.h"
-#include "controls/ControlPainting.h"
-#include "controls/PickerGeometry.h"
+#include "core/base/ColorModel.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/controls/PickerGeometry.h"
 
 namespace tavolo {
 

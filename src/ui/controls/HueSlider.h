@@ -2,7 +2,7 @@
 // current hue.
 #pragma once
 
-#include "controls/DragPicker.h"
+#include "ui/controls/DragPicker.h"
 
 namespace tavolo {
 

@@ -1,13 +1,13 @@
-#include "controls/LSlider.h"
+#include "ui/controls/LSlider.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
-#include "base/CheckedCall.h"
-#include "base/ColorModel.h"
-#include "controls/ControlPainting.h"
-#include "controls/SliderPosition.h"
+#include "core/base/CheckedCall.h"
+#include "core/base/ColorModel.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/controls/SliderPosition.h"
 
 namespace tavolo {
 

@@ -2,7 +2,7 @@
 // Dragging notifies the owner at every step; releasing asks the owner to apply the value.
 #pragma once
 
-#include "controls/OwnerDrawnControl.h"
+#include "ui/controls/OwnerDrawnControl.h"
 
 namespace tavolo {
 

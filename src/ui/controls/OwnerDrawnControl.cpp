@@ -1,4 +1,4 @@
-#include "controls/OwnerDrawnControl.h"
+#include "ui/controls/OwnerDrawnControl.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "controls/PickerGeometry.h"
+#include "ui/controls/PickerGeometry.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "controls/ControlPainting.h"
+#include "ui/controls/ControlPainting.h"
 
 namespace tavolo {
 

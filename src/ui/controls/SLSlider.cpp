@@ -1,12 +1,12 @@
-#include "controls/SLSlider.h"
+#include "ui/controls/SLSlider.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <array>
 
-#include "base/ColorModel.h"
-#include "controls/ControlPainting.h"
-#include "controls/PickerGeometry.h"
+#include "core/base/ColorModel.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/controls/PickerGeometry.h"
 
 namespace tavolo {
 

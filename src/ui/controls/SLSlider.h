@@ -2,7 +2,7 @@
 // at the top, white at the bottom, with a marker at the current saturation and lightness.
 #pragma once
 
-#include "controls/DragPicker.h"
+#include "ui/controls/DragPicker.h"
 
 namespace tavolo {
 

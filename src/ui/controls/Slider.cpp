@@ -1,12 +1,12 @@
-#include "controls/Slider.h"
+#include "ui/controls/Slider.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
-#include "base/CheckedCall.h"
-#include "controls/ControlPainting.h"
-#include "controls/SliderPosition.h"
+#include "core/base/CheckedCall.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/controls/SliderPosition.h"
 
 namespace tavolo {
 

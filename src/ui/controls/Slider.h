@@ -2,7 +2,7 @@
 // notifies the owner at every step; a click alone changes nothing.
 #pragma once
 
-#include "controls/OwnerDrawnControl.h"
+#include "ui/controls/OwnerDrawnControl.h"
 
 namespace tavolo {
 

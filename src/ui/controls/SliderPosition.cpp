@@ -1,8 +1,8 @@
-#include "controls/SliderPosition.h"
+#include "ui/controls/SliderPosition.h"
 
 #include <algorithm>
 
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 namespace tavolo {
 

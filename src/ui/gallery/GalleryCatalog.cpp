@@ -1,27 +1,27 @@
-#include "gallery/GalleryCatalog.h"
+#include "ui/gallery/GalleryCatalog.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <memory>
 
-#include "app/FatalErrorDialog.h"
-#include "base/CheckedCall.h"
-#include "base/ColorModel.h"
-#include "card/LayoutTable.h"
-#include "card/PreviewBtn.h"
-#include "controls/ColorBtn.h"
-#include "controls/ColorLine.h"
-#include "controls/FldName.h"
-#include "controls/GenBtn.h"
-#include "controls/GenBtnFaces.h"
-#include "controls/HLPicker.h"
-#include "controls/HueSlider.h"
-#include "controls/LSlider.h"
-#include "controls/SLSlider.h"
-#include "controls/Slider.h"
-#include "library/BackgroundLibrary.h"
-#include "library/BgBtn.h"
-#include "library/LayoutsBtn.h"
+#include "core/base/CheckedCall.h"
+#include "core/base/ColorModel.h"
+#include "core/card/LayoutTable.h"
+#include "core/library/BackgroundLibrary.h"
+#include "ui/app/FatalErrorDialog.h"
+#include "ui/card/PreviewBtn.h"
+#include "ui/controls/ColorBtn.h"
+#include "ui/controls/ColorLine.h"
+#include "ui/controls/FldName.h"
+#include "ui/controls/GenBtn.h"
+#include "ui/controls/GenBtnFaces.h"
+#include "ui/controls/HLPicker.h"
+#include "ui/controls/HueSlider.h"
+#include "ui/controls/LSlider.h"
+#include "ui/controls/SLSlider.h"
+#include "ui/controls/Slider.h"
+#include "ui/library/BgBtn.h"
+#include "ui/library/LayoutsBtn.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "gallery/GalleryWindow.h"
+#include "ui/gallery/GalleryWindow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "gallery/GalleryCatalog.h"
+#include "ui/gallery/GalleryCatalog.h"
 
 namespace tavolo {
 

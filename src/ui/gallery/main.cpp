@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/FatalErrorDialog.h"
-#include "gallery/GalleryWindow.h"
+#include "ui/app/FatalErrorDialog.h"
+#include "ui/gallery/GalleryWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,14 +1,14 @@
-#include "library/BgBtn.h"
+#include "ui/library/BgBtn.h"
 
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "base/CheckedCall.h"
-#include "card/RasterImageQt.h"
-#include "controls/ControlPainting.h"
-#include "library/BackgroundTable.h"
-#include "library/CheckMark.h"
+#include "core/base/CheckedCall.h"
+#include "core/card/RasterImageQt.h"
+#include "core/library/BackgroundTable.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/library/CheckMark.h"
 
 namespace tavolo {
 

@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <vector>
 
-#include "controls/OwnerDrawnControl.h"
-#include "library/BgBtnGeometry.h"
+#include "ui/controls/OwnerDrawnControl.h"
+#include "ui/library/BgBtnGeometry.h"
 
 namespace tavolo {
 

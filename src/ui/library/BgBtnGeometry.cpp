@@ -1,4 +1,4 @@
-#include "library/BgBtnGeometry.h"
+#include "ui/library/BgBtnGeometry.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "library/CheckMark.h"
+#include "ui/library/CheckMark.h"
 
 #include <QPainter>
 #include <QPainterPath>

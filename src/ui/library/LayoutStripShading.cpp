@@ -1,4 +1,4 @@
-#include "library/LayoutStripShading.h"
+#include "ui/library/LayoutStripShading.h"
 
 #include <cstdint>
 

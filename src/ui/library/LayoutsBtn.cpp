@@ -1,4 +1,4 @@
-#include "library/LayoutsBtn.h"
+#include "ui/library/LayoutsBtn.h"
 
 #include <QCursor>
 #include <QFontInfo>
@@ -6,10 +6,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "base/CheckedCall.h"
-#include "card/LayoutThumbnail.h"
-#include "controls/ControlPainting.h"
-#include "library/LayoutStripShading.h"
+#include "core/base/CheckedCall.h"
+#include "core/card/LayoutThumbnail.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/library/LayoutStripShading.h"
 
 namespace tavolo {
 

@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <array>
 
-#include "card/CardState.h"
-#include "card/LayoutTable.h"
-#include "controls/OwnerDrawnControl.h"
-#include "library/LayoutsBtnGeometry.h"
+#include "core/card/CardState.h"
+#include "core/card/LayoutTable.h"
+#include "ui/controls/OwnerDrawnControl.h"
+#include "ui/library/LayoutsBtnGeometry.h"
 
 namespace tavolo {
 

@@ -1,7 +1,7 @@
-#include "library/LayoutsBtnGeometry.h"
+#include "ui/library/LayoutsBtnGeometry.h"
 
-#include "card/LayoutTable.h"
-#include "card/LayoutThumbnail.h"
+#include "core/card/LayoutTable.h"
+#include "core/card/LayoutThumbnail.h"
 
 namespace tavolo {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "base/CheckedCall.h"
+#include "core/base/CheckedCall.h"
 
 namespace tavolo {
 namespace {

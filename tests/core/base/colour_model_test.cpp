@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "base/ColorModel.h"
+#include "core/base/ColorModel.h"
 
 namespace tavolo {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "base/CheckedCall.h"
-#include "base/ProgramFolder.h"
+#include "core/base/CheckedCall.h"
+#include "core/base/ProgramFolder.h"
 
 namespace tavolo {
 namespace {

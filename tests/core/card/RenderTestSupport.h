@@ -10,9 +10,9 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "base/CheckedCall.h"
-#include "card/CardState.h"
-#include "imaging/RasterImage.h"
+#include "core/base/CheckedCall.h"
+#include "core/card/CardState.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo::test {
 

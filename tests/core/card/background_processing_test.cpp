@@ -5,10 +5,10 @@
 #include <random>
 #include <vector>
 
-#include "base/ColorModel.h"
-#include "card/BackgroundProcessing.h"
-#include "card/RasterImageQt.h"
-#include "core/card/RenderTestSupport.h"
+#include "core/base/ColorModel.h"
+#include "core/card/BackgroundProcessing.h"
+#include "core/card/RasterImageQt.h"
+#include "tests/core/card/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "base/CheckedCall.h"
-#include "card/CardHistory.h"
+#include "core/base/CheckedCall.h"
+#include "core/card/CardHistory.h"
 
 namespace tavolo {
 namespace {

@@ -11,12 +11,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "card/CardRenderer.h"
-#include "card/LayoutTable.h"
-#include "card/RasterImageQt.h"
-#include "core/TestFolders.h"
-#include "core/card/RenderTestSupport.h"
-#include "library/BackgroundTable.h"
+#include "core/card/CardRenderer.h"
+#include "core/card/LayoutTable.h"
+#include "core/card/RasterImageQt.h"
+#include "core/library/BackgroundTable.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

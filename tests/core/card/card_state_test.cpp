@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "card/CardState.h"
+#include "core/card/CardState.h"
 
 namespace tavolo {
 namespace {

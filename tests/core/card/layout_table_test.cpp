@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "card/LayoutTable.h"
+#include "core/card/LayoutTable.h"
 
 namespace tavolo {
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <map>
 
-#include "card/LayoutTable.h"
-#include "card/LayoutThumbnail.h"
+#include "core/card/LayoutTable.h"
+#include "core/card/LayoutThumbnail.h"
 
 namespace tavolo {
 namespace {

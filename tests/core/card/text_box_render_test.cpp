@@ -5,10 +5,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "base/ColorModel.h"
-#include "card/LineSource.h"
-#include "card/TextBoxRenderer.h"
-#include "core/card/RenderTestSupport.h"
+#include "core/base/ColorModel.h"
+#include "core/card/LineSource.h"
+#include "core/card/TextBoxRenderer.h"
+#include "tests/core/card/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -1,8 +1,8 @@
-#include "core/imaging/DamagedInputs.h"
+#include "tests/core/imaging/DamagedInputs.h"
 
 #include <gtest/gtest.h>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo::test {
 

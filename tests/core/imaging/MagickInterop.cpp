@@ -1,4 +1,4 @@
-#include "core/imaging/MagickInterop.h"
+#include "tests/core/imaging/MagickInterop.h"
 
 #include <gtest/gtest.h>
 

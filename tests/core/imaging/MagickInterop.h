@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/TestFolders.h"
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
+#include "tests/core/TestFolders.h"
 
 namespace tavolo::test {
 

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <string>
 
-#include "core/ShellRun.h"
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 #include "imaging_test_util.h"
+#include "tests/core/ShellRun.h"
 
 namespace tavolo {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 #include "imaging_test_util.h"
 
 namespace tavolo {

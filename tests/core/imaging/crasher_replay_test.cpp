@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo {
 namespace {

@@ -3,7 +3,7 @@
 #include <random>
 #include <vector>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 #include "imaging_test_util.h"
 
 namespace tavolo {

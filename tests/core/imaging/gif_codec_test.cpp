@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/imaging/DamagedInputs.h"
-#include "core/imaging/MagickInterop.h"
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
+#include "tests/core/imaging/DamagedInputs.h"
+#include "tests/core/imaging/MagickInterop.h"
 
 namespace tavolo {
 namespace {

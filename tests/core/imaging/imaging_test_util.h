@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/TestFolders.h"
-#include "core/imaging/MagickInterop.h"
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/imaging/MagickInterop.h"
 
 namespace tavolo::test {
 

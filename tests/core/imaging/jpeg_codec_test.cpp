@@ -5,10 +5,10 @@
 
 #include <jpeglib.h>
 
-#include "core/imaging/DamagedInputs.h"
-#include "core/imaging/MagickInterop.h"
-#include "imaging/RasterImage.h"
-#include "imaging/codecs/GreyRamp.h"
+#include "core/imaging/RasterImage.h"
+#include "core/imaging/codecs/GreyRamp.h"
+#include "tests/core/imaging/DamagedInputs.h"
+#include "tests/core/imaging/MagickInterop.h"
 
 namespace tavolo {
 namespace {

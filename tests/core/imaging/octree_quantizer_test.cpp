@@ -5,8 +5,8 @@
 #include <set>
 #include <tuple>
 
-#include "imaging/OctreeQuantizer.h"
-#include "imaging/RasterImage.h"
+#include "core/imaging/OctreeQuantizer.h"
+#include "core/imaging/RasterImage.h"
 #include "imaging_test_util.h"
 
 namespace tavolo {

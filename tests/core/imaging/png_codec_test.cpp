@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/imaging/DamagedInputs.h"
-#include "core/imaging/MagickInterop.h"
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
+#include "tests/core/imaging/DamagedInputs.h"
+#include "tests/core/imaging/MagickInterop.h"
 
 namespace tavolo {
 namespace {

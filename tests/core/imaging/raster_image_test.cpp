@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 #include "imaging_test_util.h"
 
 namespace tavolo {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 #include "imaging_test_util.h"
 
 namespace tavolo {

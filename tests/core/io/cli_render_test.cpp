@@ -5,11 +5,11 @@
 #include <fstream>
 #include <string>
 
-#include "core/ShellRun.h"
-#include "core/TestFolders.h"
-#include "imaging/RasterImage.h"
-#include "io/ProjectFile.h"
-#include "library/BackgroundLibrary.h"
+#include "core/imaging/RasterImage.h"
+#include "core/io/ProjectFile.h"
+#include "core/library/BackgroundLibrary.h"
+#include "tests/core/ShellRun.h"
+#include "tests/core/TestFolders.h"
 
 namespace tavolo {
 namespace {

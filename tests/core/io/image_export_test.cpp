@@ -3,10 +3,10 @@
 
 #include <set>
 
-#include "card/CardRenderer.h"
-#include "core/TestFolders.h"
-#include "core/card/RenderTestSupport.h"
-#include "io/ImageExport.h"
+#include "core/card/CardRenderer.h"
+#include "core/io/ImageExport.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "base/CheckedCall.h"
-#include "core/ShellRun.h"
-#include "core/TestFolders.h"
-#include "io/ProjectFile.h"
-#include "library/BackgroundLibraryFile.h"
+#include "core/base/CheckedCall.h"
+#include "core/io/ProjectFile.h"
+#include "core/library/BackgroundLibraryFile.h"
+#include "tests/core/ShellRun.h"
+#include "tests/core/TestFolders.h"
 
 namespace tavolo {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "io/Cp1252.h"
-#include "io/StoredString.h"
+#include "core/io/Cp1252.h"
+#include "core/io/StoredString.h"
 
 namespace tavolo {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "base/ColorModel.h"
-#include "core/TestFolders.h"
-#include "io/BinaryStream.h"
-#include "library/BackgroundLibrary.h"
-#include "library/BackgroundLibraryFile.h"
+#include "core/base/ColorModel.h"
+#include "core/io/BinaryStream.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/BackgroundLibraryFile.h"
+#include "tests/core/TestFolders.h"
 
 namespace tavolo {
 namespace {

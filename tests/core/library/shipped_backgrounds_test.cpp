@@ -5,8 +5,8 @@
 #include <memory>
 #include <set>
 
-#include "library/BackgroundLibrary.h"
-#include "library/BackgroundTable.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 namespace {

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "imaging/codecs/BmpDib.h"
-#include "imaging/codecs/ByteIo.h"
-#include "imaging/codecs/Codecs.h"
+#include "core/imaging/codecs/BmpDib.h"
+#include "core/imaging/codecs/ByteIo.h"
+#include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo::codecs {
 

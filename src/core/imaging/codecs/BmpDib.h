@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo::codecs {
 

@@ -1,6 +1,6 @@
-// The format codecs behind RasterImage. Each decoder reads a whole file held in memory and fills the
-// image through RasterImage::Create; each encoder appends a whole file to `out`. On failure they
-// return false and leave their message in the image's last-error text; a failed decode leaves
+// The format codecs behind RasterImage. Each decoder reads a whole file held in memory and fills
+// the image through RasterImage::Create; each encoder appends a whole file to `out`. On failure
+// they return false and leave their message in the image's last-error text; a failed decode leaves
 // the image empty.
 #pragma once
 
@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo::codecs {
 

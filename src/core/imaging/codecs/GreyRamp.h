@@ -2,7 +2,7 @@
 // i × 255 / (entries − 1), so an 8-bit grey image indexes its own levels.
 #pragma once
 
-#include "imaging/RasterImage.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo::codecs {
 

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
-#include "imaging/codecs/Codecs.h"
-#include "imaging/codecs/GreyRamp.h"
-#include "imaging/codecs/MemoryStreams.h"
+#include "core/imaging/codecs/Codecs.h"
+#include "core/imaging/codecs/GreyRamp.h"
+#include "core/imaging/codecs/MemoryStreams.h"
 
 namespace tavolo::codecs {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "imaging/codecs/ByteIo.h"
-#include "imaging/codecs/Codecs.h"
+#include "core/imaging/codecs/ByteIo.h"
+#include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo::codecs {
 

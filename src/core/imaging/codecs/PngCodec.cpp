@@ -8,9 +8,9 @@
 #include <limits>
 #include <memory>
 
-#include "imaging/codecs/Codecs.h"
-#include "imaging/codecs/GreyRamp.h"
-#include "imaging/codecs/MemoryStreams.h"
+#include "core/imaging/codecs/Codecs.h"
+#include "core/imaging/codecs/GreyRamp.h"
+#include "core/imaging/codecs/MemoryStreams.h"
 
 namespace tavolo::codecs {
 

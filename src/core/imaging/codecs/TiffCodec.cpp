@@ -9,9 +9,9 @@
 #include <cstring>
 #include <memory>
 
-#include "imaging/codecs/Codecs.h"
-#include "imaging/codecs/GreyRamp.h"
-#include "imaging/codecs/MemoryStreams.h"
+#include "core/imaging/codecs/Codecs.h"
+#include "core/imaging/codecs/GreyRamp.h"
+#include "core/imaging/codecs/MemoryStreams.h"
 
 namespace tavolo::codecs {
 
