@@ -9,6 +9,9 @@ packages=(
   libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
+  # the families the shipped templates use
+  fonts-cantarell fonts-dancingscript fonts-ebgaramond fonts-league-spartan fonts-lindenhill
+  fonts-quicksand fonts-roboto-slab fonts-yanone-kaffeesatz
   xvfb xauth imagemagick
 )
 
