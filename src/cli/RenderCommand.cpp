@@ -10,7 +10,7 @@
 
 #include <QGuiApplication>
 
-#include "core/base/CheckedCall.h"
+#include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
@@ -108,26 +108,6 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
   return std::nullopt;
 }
 
-// Counts failed checks and lets the rendering go on, so that one bad value gives a clear exit
-// status instead of ending the run as if it had succeeded.
-class FailureCounter {
- public:
-  FailureCounter()
-      : previous_(SetFatalErrorReporter([this](const std::string& report) {
-          std::fprintf(stderr, "tavolo-cli render: a check failed\n%s\n", report.c_str());
-          ++count_;
-          return FatalChoice::Retry;
-        })) {}
-  ~FailureCounter() { SetFatalErrorReporter(std::move(previous_)); }
-  FailureCounter(const FailureCounter&) = delete;
-  FailureCounter& operator=(const FailureCounter&) = delete;
-  int Count() const { return count_; }
-
- private:
-  FatalErrorReporter previous_;
-  int count_ = 0;
-};
-
 int Render(const Options& options) {
   BackgroundTable table;
   const BackgroundLoadResult library = ReadBGFile(table);
@@ -153,7 +133,7 @@ int Render(const Options& options) {
                  card.pnmb);
   }
 
-  FailureCounter failures;
+  CheckCounter failures("tavolo-cli render");
   CardRenderer renderer(&table, CustomPhotosFolder());
   const CardLines lines(card);
   ExportResult written;

@@ -100,11 +100,15 @@ QFont Font(const QString& family, int pixels, QFont::Weight weight, bool italic 
   return font;
 }
 
+void Smooth(QPainter& p) {
+  p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                   QPainter::TextAntialiasing);
+}
+
 QImage Loading(Shelf& shelf, CardRenderer& renderer) {
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   QPainter p(&image);
-  p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                   QPainter::TextAntialiasing);
+  Smooth(p);
   QLinearGradient sky(0, 0, kWidth * 0.3, kHeight);
   sky.setColorAt(0.0, QColor(0x12, 0x2e, 0x57));
   sky.setColorAt(1.0, QColor(0x06, 0x16, 0x2e));
@@ -135,8 +139,7 @@ QImage Loading(Shelf& shelf, CardRenderer& renderer) {
 QImage About(Shelf& shelf, CardRenderer& renderer) {
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   QPainter p(&image);
-  p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                   QPainter::TextAntialiasing);
+  Smooth(p);
   QLinearGradient paper(0, 0, 0, kHeight);
   paper.setColorAt(0.0, QColor(0xfb, 0xfa, 0xf7));
   paper.setColorAt(0.62, QColor(0xf1, 0xf3, 0xf7));

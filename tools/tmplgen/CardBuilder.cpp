@@ -39,6 +39,18 @@ TextBoxStyle Style(const BoxLook& own, const BoxLook& all) {
   return style;
 }
 
+// A generated picture at its own size, centred where the definition says. The path is the bare
+// name: the template table points it into the photo folder of the installation that reads it.
+template <class Placement>
+void Place(Placement& placement, const QString& name, const Picture& picture) {
+  placement.name = name;
+  placement.path = name;
+  placement.width = static_cast<float>(picture.size.width());
+  placement.height = static_cast<float>(picture.size.height());
+  placement.x = static_cast<float>(picture.centre.x());
+  placement.y = static_cast<float>(picture.centre.y());
+}
+
 }  // namespace
 
 HslColor ToHsl(const QColor& colour) {
@@ -86,22 +98,8 @@ std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& b
   NamedValues values;
   std::copy(d.values.begin(), d.values.end(), values.begin());
   card.boxCount = FieldDistribution(card.lnmb, values, card.lines);
-  if (d.logo) {
-    card.logo.name = LogoFileName(d);
-    card.logo.path = card.logo.name;
-    card.logo.width = static_cast<float>(d.logo->size.width());
-    card.logo.height = static_cast<float>(d.logo->size.height());
-    card.logo.x = static_cast<float>(d.logo->centre.x());
-    card.logo.y = static_cast<float>(d.logo->centre.y());
-  }
-  if (d.photo) {
-    card.photo.name = PhotoFileName(d);
-    card.photo.path = card.photo.name;
-    card.photo.width = static_cast<float>(d.photo->size.width());
-    card.photo.height = static_cast<float>(d.photo->size.height());
-    card.photo.x = static_cast<float>(d.photo->centre.x());
-    card.photo.y = static_cast<float>(d.photo->centre.y());
-  }
+  if (d.logo) Place(card.logo, LogoFileName(d), *d.logo);
+  if (d.photo) Place(card.photo, PhotoFileName(d), *d.photo);
   return card;
 }
 

@@ -35,6 +35,18 @@ Rgb Mix3(Rgb a, Rgb b, Rgb c, float t) {
   return t < 0.5f ? Mix(a, b, SmoothStep(0.0f, 0.5f, t)) : Mix(b, c, SmoothStep(0.5f, 1.0f, t));
 }
 
+struct Extent {
+  int W;
+  int H;
+  float w;  // the same as floats, for the shading
+  float h;
+};
+
+Extent Measure(QSize size) {
+  return {size.width(), size.height(), static_cast<float>(size.width()),
+          static_cast<float>(size.height())};
+}
+
 // Every photo ends with a little film grain and a soft vignette, as a lens gives.
 void FinishLikeAPhoto(QImage& image, float vignette) {
   const float cx = static_cast<float>(image.width()) / 2.0f;
@@ -98,10 +110,7 @@ float RidgeTop(float x, float w, float horizon, float h, float base, float ampli
 
 // A mountain lake at sunset: layered ranges fading into the haze, their reflection rippling.
 QImage Lake(QSize size) {
-  const int W = size.width();
-  const int H = size.height();
-  const float w = static_cast<float>(W);
-  const float h = static_cast<float>(H);
+  const auto [W, H, w, h] = Measure(size);
   const float horizon = h * 0.60f;
   const Sky sky{Hex(0x243f6b), Hex(0xc4879b), Hex(0xf6c98e), Hex(0xfff0cf), 0.64f,
                 0.62f,         0.026f,        0.6f,          0x51C0u};
@@ -170,10 +179,7 @@ QImage Lake(QSize size) {
 
 // A seaside morning: a clear sky, the sea's horizon, a line of foam and a sandy beach.
 QImage Seaside(QSize size) {
-  const int W = size.width();
-  const int H = size.height();
-  const float w = static_cast<float>(W);
-  const float h = static_cast<float>(H);
+  const auto [W, H, w, h] = Measure(size);
   const float horizon = h * 0.46f;
   const Sky sky{Hex(0x2f74bd), Hex(0x86bde6), Hex(0xe7f2f6), Hex(0xfffbea), 0.24f,
                 0.42f,         0.03f,         0.45f,         0x5EA0u};

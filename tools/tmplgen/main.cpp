@@ -1,7 +1,8 @@
 // tmplgen makes the templates that ship with Tavolo from the definitions in data/templates.
 //   tmplgen DEFINITIONS LIBRARY OUTPUT
 //       draws the logos and photos into OUTPUT/customphotos and writes every template with its
-//       preview into OUTPUT/tmpl; LIBRARY is the background library file (fl1.tmp)
+//       preview into OUTPUT/tmpl, replacing both folders whole; LIBRARY is the background
+//       library file (fl1.tmp)
 //   tmplgen --contact-sheet HOME OUT.png [--long]
 //       every template of the program folder HOME, read back as the program reads it, on one sheet
 //   tmplgen --png HOME FOLDER [--long]
@@ -27,7 +28,7 @@
 #include "Marks.h"
 #include "Photos.h"
 #include "Review.h"
-#include "core/base/CheckedCall.h"
+#include "core/base/CheckCounter.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
 #include "core/imaging/RasterImage.h"
@@ -49,25 +50,6 @@ int Fail(const std::string& message) {
   std::fprintf(stderr, "tmplgen: %s\n", message.c_str());
   return kExitFailure;
 }
-
-// A failed check in the engine would end a build tool silently otherwise.
-class FailOnCheck {
- public:
-  FailOnCheck()
-      : previous_(SetFatalErrorReporter([this](const std::string& report) {
-          std::fprintf(stderr, "tmplgen: a check failed\n%s\n", report.c_str());
-          ++count_;
-          return FatalChoice::Retry;
-        })) {}
-  ~FailOnCheck() { SetFatalErrorReporter(std::move(previous_)); }
-  FailOnCheck(const FailOnCheck&) = delete;
-  FailOnCheck& operator=(const FailOnCheck&) = delete;
-  int Count() const { return count_; }
-
- private:
-  FatalErrorReporter previous_;
-  int count_ = 0;
-};
 
 bool SavePicture(const QImage& picture, const fs::path& file, int format, std::string& error) {
   const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
@@ -136,7 +118,7 @@ int Generate(const fs::path& definitions, const fs::path& library, const fs::pat
   fs::create_directories(photos, ec);
   if (ec) return Fail(photos.string() + ": " + ec.message());
 
-  FailOnCheck checks;
+  CheckCounter checks("tmplgen");
   CardRenderer renderer(&backgrounds, photos);
   std::set<QString> titles;
   for (const Definition& d : *defs) {

@@ -131,7 +131,7 @@ TEST_F(TemplateTableTest, UnloadablePreviewIsReportedOnceAndTheTemplateKept) {
                                 "File could not be opened: " + (tmpl_ / "b broken.tvp").string()}));
 }
 
-TEST_F(TemplateTableTest, UnreadableCardIsLeftOutAndReported_VersionMismatchIsListed) {
+TEST_F(TemplateTableTest, UnreadableCardIsLeftOutButAVersionMismatchIsListed) {
   AddTemplate("cut");
   std::vector<uint8_t> bytes = SerializeProject(CardTitled("cut"), backgrounds_);
   bytes.resize(bytes.size() / 2);
