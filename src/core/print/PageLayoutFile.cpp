@@ -1,6 +1,8 @@
 #include "core/print/PageLayoutFile.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <system_error>
 #include <utility>
@@ -34,6 +36,13 @@ PageLayoutReadResult Refused(std::string message) {
 }
 
 }  // namespace
+
+bool HasLayoutExtension(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  std::ranges::transform(extension, extension.begin(),
+                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == kPageLayoutExtension;
+}
 
 std::vector<uint8_t> SerializePageLayout(const PageLayout& layout) {
   ByteWriter out;

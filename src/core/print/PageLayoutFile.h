@@ -17,6 +17,10 @@ namespace tavolo {
 inline constexpr uint32_t kPageLayoutVersion = 0;
 inline constexpr const char* kPageLayoutExtension = ".ptm";
 
+// Whether the file's extension is ".ptm", in any case (layouts copied from elsewhere may say
+// ".PTM").
+bool HasLayoutExtension(const std::filesystem::path& path);
+
 std::vector<uint8_t> SerializePageLayout(const PageLayout& layout);
 
 struct PageLayoutReadResult {

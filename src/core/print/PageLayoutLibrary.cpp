@@ -1,24 +1,12 @@
 #include "core/print/PageLayoutLibrary.h"
 
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 
 #include "core/io/FileIo.h"
 #include "core/print/PageLayoutFile.h"
 
 namespace tavolo {
-
-namespace {
-
-bool HasLayoutExtension(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
-  std::ranges::transform(extension, extension.begin(),
-                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == kPageLayoutExtension;
-}
-
-}  // namespace
 
 PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder) {
   PageLayoutListing listing;
