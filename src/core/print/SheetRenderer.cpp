@@ -41,8 +41,11 @@ void SheetRenderer::PaintPagePreview(QPainter& painter, QSize size,
     if (!preview.grid.Ok()) {
       painter.setBackgroundMode(Qt::OpaqueMode);
       painter.setBackground(Qt::white);
-      painter.drawText(whole, Qt::AlignCenter | Qt::TextSingleLine,
-                       QString::fromUtf8(GridMessage(preview.grid.status)));
+      const QString message = QString::fromUtf8(GridMessage(preview.grid.status));
+      // One line, unless the preview is too narrow for it: then the words wrap, not cut off.
+      const bool fits = painter.fontMetrics().horizontalAdvance(message) < whole.width() - 2;
+      painter.drawText(whole, Qt::AlignCenter | (fits ? Qt::TextSingleLine : Qt::TextWordWrap),
+                       message);
     } else {
       painter.setRenderHint(QPainter::SmoothPixmapTransform);
       for (const QRect& card : preview.cards) painter.drawImage(card, image_);

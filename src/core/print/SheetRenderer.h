@@ -35,7 +35,7 @@ class SheetRenderer {
 
   // The whole page preview of `size` pixels: a white sheet framed in black (grey beside it when
   // the sheet is narrower than the preview), then the grid's message centred on one line on
-  // white, or the cards.
+  // white (wrapped when the preview is narrower than the line), or the cards.
   void PaintPagePreview(QPainter& painter, QSize size, const PagePreviewGeometry& preview) const;
 
  private:
