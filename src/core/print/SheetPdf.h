@@ -21,8 +21,9 @@ struct SheetPdfResult {
   std::string message;  // why nothing was written; empty when ok
 };
 
-// Writes `sheets` pages through a temporary file renamed over `path`. Nothing is written when the
-// layout places no card on the paper (the message is the grid's) or the print image is missing.
+// Writes `sheets` pages (PrintSheets) through a temporary file renamed over `path`. Nothing is
+// written when the layout places no card on the paper (the message is the grid's) or the print
+// image is missing.
 SheetPdfResult WriteSheetsPdf(const std::filesystem::path& path, const SheetRenderer& renderer,
                               const PageLayout& layout, const Paper& paper, int dpi, int sheets,
                               const QString& title);
