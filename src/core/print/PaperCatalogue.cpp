@@ -22,6 +22,13 @@ Paper PaperFromPageSize(const QPageSize& pageSize) {
           pageSize};
 }
 
+std::vector<Paper> PapersFromPageSizes(const QList<QPageSize>& pageSizes) {
+  std::vector<Paper> papers;
+  papers.reserve(static_cast<size_t>(pageSizes.size()));
+  for (const QPageSize& pageSize : pageSizes) papers.push_back(PaperFromPageSize(pageSize));
+  return papers;
+}
+
 bool PrefersLetter(const QLocale& locale) {
   static constexpr std::array kLetterTerritories = {
       QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,    QLocale::Philippines,
@@ -50,6 +57,15 @@ std::vector<Paper> PaperCatalogue(const QLocale& locale) {
 int FindPaperById(std::span<const Paper> papers, int32_t id) {
   if (id == 0) return -1;
   const auto found = std::ranges::find(papers, id, &Paper::id);
+  return found == papers.end() ? -1 : static_cast<int>(found - papers.begin());
+}
+
+int FindPaperMatching(std::span<const Paper> papers, const QPageSize& current) {
+  auto found = std::ranges::find(papers, current, &Paper::pageSize);
+  if (found == papers.end()) {
+    found = std::ranges::find_if(
+        papers, [&](const Paper& paper) { return paper.pageSize.isEquivalentTo(current); });
+  }
   return found == papers.end() ? -1 : static_cast<int>(found - papers.begin());
 }
 

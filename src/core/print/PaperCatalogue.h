@@ -34,6 +34,9 @@ struct Paper {
 // A page size as Qt defines it, its size rounded to tenths of a millimetre.
 Paper PaperFromPageSize(const QPageSize& pageSize);
 
+// A printer's papers in the printer's order (QPrinterInfo::supportedPageSizes()).
+std::vector<Paper> PapersFromPageSizes(const QList<QPageSize>& pageSizes);
+
 // Whether the locale's country prints on Letter rather than A4 (the United States, Canada,
 // Mexico, the Philippines and a few of the Americas).
 bool PrefersLetter(const QLocale& locale);
@@ -45,6 +48,10 @@ std::vector<Paper> PaperCatalogue(const QLocale& locale = QLocale());
 // The first paper with the identifier; -1 when none has it. Identifier 0 names no paper and
 // matches none.
 int FindPaperById(std::span<const Paper> papers, int32_t id);
+
+// The paper that is `current` (a printer's default or chosen page size): the first that is the
+// same page size, else the first of the same dimensions; -1 when none is.
+int FindPaperMatching(std::span<const Paper> papers, const QPageSize& current);
 
 // A paper named by the user: its name or Qt's key ("Letter", "A4", "Env10"), either without
 // regard to case, or its identifier as a number. -1 when none matches.

@@ -3,6 +3,8 @@
 
 #include <set>
 
+#include <QSizeF>
+
 #include "core/print/PaperCatalogue.h"
 
 namespace tavolo {
@@ -87,6 +89,17 @@ TEST(PaperCatalogue, FindsPapersByNameKeyOrIdentifier) {
     }
   }
   EXPECT_EQ(FindPaperById(papers, 0), -1);
+
+  // A printer's list, and its current paper found in it by page size, else by dimensions.
+  const std::vector<Paper> printer = PapersFromPageSizes(
+      {QPageSize(QPageSize::Letter), QPageSize(QPageSize::A4), QPageSize(QPageSize::Legal)});
+  ASSERT_EQ(printer.size(), 3u);
+  EXPECT_EQ(printer[1].id, 9);
+  EXPECT_EQ(FindPaperMatching(printer, QPageSize(QPageSize::Legal)), 2);
+  EXPECT_EQ(FindPaperMatching(printer, QPageSize(QSizeF(210, 297), QPageSize::Millimeter,
+                                                 QStringLiteral("Driver A4"))),
+            1);
+  EXPECT_EQ(FindPaperMatching(printer, QPageSize(QPageSize::A5)), -1);
   EXPECT_EQ(papers[FindPaperById(papers, 9)].pageSize.key(), "A4");
 }
 
