@@ -6,29 +6,22 @@ namespace tavolo {
 
 namespace {
 
-double ToUnitFactor(LengthUnit unit) {
-  switch (unit) {
-    case LengthUnit::kInches:
-      return 1.0;
-    case LengthUnit::kCm:
-      return 2.54;
-    case LengthUnit::kMm:
-      break;
-  }
-  return 25.4;
-}
+struct UnitFactors {
+  double toUnit;    // print pixels / dpi × toUnit: the shown value
+  double fromUnit;  // dpi × shown × fromUnit: print pixels
+};
 
-// Not the inverses of the factors above: 2 cm stores 2 × 0.39370078 × 300 = 236.22 pixels.
-double FromUnitFactor(LengthUnit unit) {
+// Not inverses of each other: 2 cm stores 2 × 0.39370078 × 300 = 236.22 pixels.
+UnitFactors FactorsOf(LengthUnit unit) {
   switch (unit) {
     case LengthUnit::kInches:
-      return 1.0;
+      return {1.0, 1.0};
     case LengthUnit::kCm:
-      return 0.39370078;
+      return {2.54, 0.39370078};
     case LengthUnit::kMm:
       break;
   }
-  return 0.03937008;
+  return {25.4, 0.03937008};
 }
 
 }  // namespace
@@ -56,11 +49,11 @@ float LengthOf(const PageLayout& layout, LayoutLength which) {
 }
 
 double PrintPixelsToMm(float printPixels, int dpi) {
-  return static_cast<double>(printPixels) / dpi * ToUnitFactor(LengthUnit::kMm);
+  return static_cast<double>(printPixels) / dpi * FactorsOf(LengthUnit::kMm).toUnit;
 }
 
 float PrintPixelsInUnit(float printPixels, int dpi, LengthUnit unit) {
-  return static_cast<float>(static_cast<double>(printPixels) / dpi * ToUnitFactor(unit));
+  return static_cast<float>(static_cast<double>(printPixels) / dpi * FactorsOf(unit).toUnit);
 }
 
 float ToDisplay(float printPixels, int dpi, LengthUnit unit) {
@@ -69,7 +62,7 @@ float ToDisplay(float printPixels, int dpi, LengthUnit unit) {
 }
 
 float FromDisplay(float shown, int dpi, LengthUnit unit) {
-  return static_cast<float>(static_cast<double>(dpi) * shown * FromUnitFactor(unit));
+  return static_cast<float>(static_cast<double>(dpi) * shown * FactorsOf(unit).fromUnit);
 }
 
 ShownLengths ShowLengths(const PageLayout& layout, int dpi, LengthUnit unit) {
