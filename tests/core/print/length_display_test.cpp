@@ -63,14 +63,6 @@ TEST(LengthDisplay, FromDisplayUsesItsOwnFactorsUnrounded) {
   EXPECT_EQ(DisplayText(FromDisplay(2.0f, 300, LengthUnit::kCm)), "236.22");
 }
 
-TEST(LengthDisplay, StoredUnitsOutsideTheRadioButtonsShowAsMm) {
-  EXPECT_EQ(LengthUnitFromStored(0), LengthUnit::kInches);
-  EXPECT_EQ(LengthUnitFromStored(1), LengthUnit::kCm);
-  EXPECT_EQ(LengthUnitFromStored(2), LengthUnit::kMm);
-  EXPECT_EQ(LengthUnitFromStored(-1), LengthUnit::kMm);
-  EXPECT_EQ(LengthUnitFromStored(7), LengthUnit::kMm);
-}
-
 TEST(LengthDisplay, EditTextIsANumberFromZeroToAThousand) {
   const struct {
     const char* text;
