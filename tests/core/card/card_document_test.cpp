@@ -13,6 +13,8 @@
 #include <QIODevice>
 
 #include "core/card/CardDocument.h"
+#include "core/io/ImageExport.h"
+#include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
 
 namespace tavolo {
@@ -596,7 +598,7 @@ TEST(CardDocument, BackgroundIsRebuiltOnlyWhenItsNumberOrTintChanges) {
   EXPECT_EQ(builds(), first + 4);
 }
 
-TEST(CardDocument, PrintAndClipboardPicturesAreTheFullSizeCardWithItsDpi) {
+TEST(CardDocument, PrintClipboardAndExportTakeTheFullSizeCard) {
   struct Case {
     int dpi;
     bool tagged;
@@ -616,6 +618,12 @@ TEST(CardDocument, PrintAndClipboardPicturesAreTheFullSizeCardWithItsDpi) {
       EXPECT_EQ(print.GetXDpi(), c.dpi);
     }
   }
+  Session s;
+  const test::TempFolder folder;
+  const std::filesystem::path file = folder / "card.png";
+  ASSERT_TRUE(
+      ExportCard(s.doc.Renderer(), s.doc.Live(), s.doc.DrawnLines(), file, kFormatPng, -1).ok);
+  EXPECT_EQ(QImage(QString::fromStdString(file.string())).size(), QSize(1062, 615));
 }
 
 }  // namespace
