@@ -8,8 +8,8 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
-#include "core/card/RasterImageQt.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
@@ -217,10 +217,7 @@ RasterImage CardRenderer::RenderPrintImage(const CardState& live, const LineSour
   const QImage card = Render(live, lines, 1, kPrintWidth, kPrintHeight);
   RasterImage prntim;
   if (card.isNull()) return prntim;
-  const std::span<const uint32_t> pixels(reinterpret_cast<const uint32_t*>(card.constBits()),
-                                         static_cast<size_t>(kPrintWidth) * kPrintHeight);
-  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",
-                      prntim.CreateFromPixels(pixels, kPrintWidth, kPrintHeight))) {
+  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, prntim))) {
     prntim.SetXDpi(live.dpi);
     prntim.SetYDpi(live.dpi);
   }

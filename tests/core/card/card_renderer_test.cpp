@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/RasterImageQt.h"
 #include "core/library/BackgroundTable.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
