@@ -1,7 +1,8 @@
 // The card compositor: draws one whole card (background, tint, gradient, text frames, photo, logo,
 // text) at any integer reduction of its full size, and keeps what is expensive to rebuild: the
-// tinted background per size, the cropped photo and the rotated logo. The preview control owns
-// one; the command-line tool makes its own.
+// tinted background per size, the cropped photo and the rotated logo. The card document owns one,
+// which the preview, the print image, the clipboard and the export share; the command-line tool
+// makes its own.
 #pragma once
 
 #include <cstdint>
