@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "BenchCards.h"
+#include "core/card/CardDocument.h"
 #include "core/library/BackgroundTable.h"
 #include "ui/card/PreviewBtn.h"
 
@@ -19,9 +20,10 @@ void BM_PreviewPaintCached(benchmark::State& state) {
   table.Append({}, bench::NoisyBackground(), 0.0f);
   const CardState card = bench::BenchCard();
 
-  PreviewBtn preview(nullptr, &table);
+  CardDocument document(&table, {});
+  document.LoadProject(card, {});
+  PreviewBtn preview(document);
   preview.resize(745, 310);
-  preview.SetLive(card);
   const QRect item(0, 0, 745, 310);
   QImage screen(item.size(), QImage::Format_RGB32);
   QPainter dc(&screen);
@@ -31,7 +33,7 @@ void BM_PreviewPaintCached(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
   state.counters["ndiv"] = preview.Geometry().ndiv;
-  state.counters["backgroundBuilds"] = preview.RendererStats().backgroundBuilds;
+  state.counters["backgroundBuilds"] = document.Renderer().GetStats().backgroundBuilds;
 }
 BENCHMARK(BM_PreviewPaintCached)->Unit(benchmark::kMillisecond);
 

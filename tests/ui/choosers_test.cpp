@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
 #include "core/library/BackgroundTable.h"
 #include "tests/ui/GoldenImage.h"
@@ -344,45 +345,37 @@ NamedValues Letters() {
   return v;
 }
 
-TEST_F(ControlTest, LayoutsBtnClickChoosesDistributesAndNotifiesOnce) {
+TEST_F(ControlTest, LayoutsBtnClickPicksAnotherLayoutOnceAndTheDocumentDistributesIt) {
+  // Wired as the main window wires it: a pick switches the document's layout.
+  CardDocument doc(nullptr, {});
+  doc.SetFieldValues(Letters());
+  doc.Start(nullptr);
   LayoutsBtn chooser;
   chooser.resize(1000, 120);
-  chooser.SetFieldTexts(Letters());
-  EXPECT_EQ(chooser.BoxCount(), 5);
-  int notified = 0;
-  // What the owner sees while it handles the click.
-  struct Seen {
-    int previous, current, boxCount, box2Lines;
-    bool changed;
-  } seen{};
-  QObject::connect(&chooser, &LayoutsBtn::clicked, [&] {
-    ++notified;
-    seen = {chooser.Previous(), chooser.Current(), chooser.BoxCount(), chooser.BoxLines()[2].count,
-            chooser.ChangedByUser()};
+  std::vector<int> picked;
+  QObject::connect(&chooser, &LayoutsBtn::layoutPicked, [&](int layout) {
+    picked.push_back(layout);
+    doc.SwitchLayout(layout);
   });
   Click(chooser, {350, 50});
-  EXPECT_EQ(notified, 1);
-  EXPECT_EQ(seen.previous, 0);
-  EXPECT_EQ(seen.current, 3);
-  EXPECT_EQ(seen.boxCount, 3);
-  EXPECT_EQ(seen.box2Lines, 8);
-  EXPECT_TRUE(seen.changed);
-  EXPECT_EQ(chooser.Previous(), 3);
+  EXPECT_EQ(picked, std::vector<int>{3});
+  EXPECT_EQ(chooser.Current(), 3);
+  EXPECT_EQ(doc.Layout().Current(), 3);
+  EXPECT_EQ(doc.Layout().BoxCount(), 3);
+  EXPECT_EQ(doc.Layout().Lines()[2].count, 8);
 
-  chooser.SetChangedByUser(false);
   Click(chooser, {399, 100});  // the current layout again: nothing happens
-  EXPECT_EQ(notified, 1);
-  EXPECT_FALSE(chooser.ChangedByUser());
+  EXPECT_EQ(picked.size(), 1u);
 
   // Layout 5 joins the address parts with single spaces.
   Click(chooser, {450, 50});
-  EXPECT_EQ(notified, 2);
-  EXPECT_EQ(chooser.BoxLines()[3].line[0], QStringLiteral("D E F G"));
+  EXPECT_EQ(picked, (std::vector<int>{3, 4}));
+  EXPECT_EQ(doc.Layout().Lines()[3].line[0], QStringLiteral("D E F G"));
   // The strip right of the tenth hover column still presses layout 10.
   chooser.resize(1005, 120);
   Click(chooser, {1003, 50});
   EXPECT_EQ(chooser.Current(), 9);
-  EXPECT_EQ(notified, 3);
+  EXPECT_EQ(picked, (std::vector<int>{3, 4, 9}));
 }
 
 TEST_F(ControlTest, LayoutsBtnHoverTimerRepaintsOnlyOnChangeAndPauses) {

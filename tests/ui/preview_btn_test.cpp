@@ -1,17 +1,18 @@
 // The card preview: where the card goes for each control and card size, the backdrop around it,
-// the print-image and clipboard requests, suspended painting, and its look.
+// the print-image and clipboard requests, suspended painting, and its look. What it draws comes
+// from the card document, whose own rules are tested with the engine.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <limits>
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
 
+#include "core/bridge/ImageBridge.h"
+#include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/RasterImageQt.h"
 #include "core/library/BackgroundTable.h"
 #include "tests/ui/GoldenImage.h"
 #include "tests/ui/ReportLog.h"
@@ -50,6 +51,11 @@ CardState TextCard(int lnmb) {
   card.pnmb = 0;
   card.boxCount = FieldDistribution(lnmb, DefaultNamedValues(), card.lines);
   return card;
+}
+
+// A document holding `card` as loaded, so the card's own lines are drawn.
+void Show(CardDocument& doc, const CardState& card) {
+  doc.LoadProject(card, {});
 }
 
 QImage Paint(PreviewBtn& preview) {
@@ -134,10 +140,11 @@ TEST(PreviewBackdropTest, IsAGrainyVerticalGradientInsideA3DFrame) {
 TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
   BackgroundTable table;
   table.Append({}, SyntheticBackground(), 0.0f);
-  PreviewBtn preview(nullptr, &table);
+  CardDocument doc(&table, {});
+  PreviewBtn preview(doc);
   preview.resize(745, 310);
   CardState card = TextCard(1);
-  preview.SetLive(card);
+  Show(doc, card);
   const QImage shown = Paint(preview);
   EXPECT_EQ(preview.Geometry().ndiv, 3);
   EXPECT_EQ(preview.Geometry().card, QRect(195, 52, 354, 205));
@@ -154,45 +161,22 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
 
   card.cardWidth = 2124;
   card.cardHeight = 1230;
-  preview.SetLive(card);
+  doc.SetLive(card);
   Paint(preview);
   EXPECT_EQ(preview.Geometry().ndiv, 5);
   EXPECT_EQ(preview.Geometry().card, QRect(160, 32, 424, 246));
   EXPECT_EQ(preview.CardPixelWidth(), 2124);
 }
 
-TEST_F(ControlTest, BackgroundIsRebuiltOnlyWhenItsNumberOrTintChanges) {
-  BackgroundTable table;
-  table.Append({}, SyntheticBackground(), 0.0f);
-  table.Append({}, SyntheticBackground(), 0.0f);
-  PreviewBtn preview(nullptr, &table);
-  preview.resize(745, 310);
-  preview.SetLive(TextCard(2));
-  Paint(preview);
-  Paint(preview);
-  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 1);
-  preview.SetLayoutNumber(3);
-  Paint(preview);
-  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 1);
-  preview.SetBackgroundNumber(1);
-  Paint(preview);
-  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 2);
-  preview.SetTint(0.2f, 0.0f, 0.0f);
-  Paint(preview);
-  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 3);
-  preview.DropBackgroundCache();
-  Paint(preview);
-  EXPECT_EQ(preview.RendererStats().backgroundBuilds, 4);
-}
-
 TEST_F(ControlTest, PrintImageRequestIsFulfilledByTheNextPaint) {
-  PreviewBtn preview;
+  CardDocument doc(nullptr, {});
+  PreviewBtn preview(doc);
   ShowExposed(preview, {745, 310});
   CardState card = TextCard(0);
   card.cardWidth = 2124;
   card.cardHeight = 1230;
   card.dpi = 600;
-  preview.SetLive(card);
+  Show(doc, card);
   preview.RequestPrintImage();
   EXPECT_FALSE(preview.PrintImagePending());
   const RasterImage& print = preview.PrintImage();
@@ -211,11 +195,12 @@ TEST_F(ControlTest, PrintImageRequestIsFulfilledByTheNextPaint) {
 }
 
 TEST_F(ControlTest, ClipboardRequestPutsTheFullSizeCardOnTheClipboard) {
-  PreviewBtn preview;
+  CardDocument doc(nullptr, {});
+  PreviewBtn preview(doc);
   ShowExposed(preview, {745, 310});
   CardState card = TextCard(4);
   card.dpi = 600;
-  preview.SetLive(card);
+  Show(doc, card);
   QGuiApplication::clipboard()->clear();
   preview.RequestClipboardCopy();
   EXPECT_FALSE(preview.ClipboardCopyPending());
@@ -228,26 +213,19 @@ TEST_F(ControlTest, ClipboardRequestPutsTheFullSizeCardOnTheClipboard) {
             print.convertToFormat(QImage::Format_RGB32));
 }
 
-TEST_F(ControlTest, ExportWritesTheFullSizeCard) {
-  PreviewBtn preview;
-  preview.SetLive(TextCard(1));
-  const auto file = std::filesystem::temp_directory_path() / "tavolo-preview-export.png";
-  ASSERT_TRUE(preview.ExportImage(file, kFormatPng, -1).ok);
-  EXPECT_EQ(QImage(QString::fromStdString(file.string())).size(), QSize(1062, 615));
-  std::filesystem::remove(file);
-}
-
 TEST_F(ControlTest, SuspendedPaintingLeavesTheOldPictureAndTheRequestsPending) {
   BackgroundTable table;
   table.Append({}, SyntheticBackground(), 0.0f);
-  PreviewBtn preview(nullptr, &table);
+  CardDocument doc(&table, {});
+  PreviewBtn preview(doc);
   ShowExposed(preview, {745, 310});
-  preview.SetLive(TextCard(1));
+  Show(doc, TextCard(1));
   const QImage before = Paint(preview);
 
   preview.SuspendPainting();
-  preview.SetLive(TextCard(5));
-  preview.SetTint(0.3f, 0.1f, 0.0f);
+  Show(doc, TextCard(5));
+  doc.MoveHueSlider(0.3f);
+  doc.MoveSaturationSlider(0.1f);
   preview.ClearPainted();
   preview.RequestPrintImage();
   EXPECT_TRUE(preview.PrintImagePending());
@@ -266,32 +244,35 @@ TEST_F(ControlTest, SuspendedPaintingLeavesTheOldPictureAndTheRequestsPending) {
 TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
   for (const QSize size :
        {QSize(1, 1), QSize(10, 10), QSize(20, 21), QSize(21, 21), QSize(25, 25), QSize(745, 3)}) {
-    PreviewBtn preview;
+    CardDocument doc(nullptr, {});
+    PreviewBtn preview(doc);
     preview.resize(size);
     const QImage shown = Paint(preview);
     EXPECT_EQ(shown.size(), size);
     EXPECT_GE(preview.Geometry().ndiv, 1);
   }
-  PreviewBtn damaged;
+  CardDocument doc(nullptr, {});
+  PreviewBtn damaged(doc);
   damaged.resize(745, 310);
   CardState card;
   card.cardWidth = -1062.0f;
   card.cardHeight = std::nanf("");
-  damaged.SetLive(card);
+  doc.SetLive(card);
   EXPECT_EQ(Paint(damaged), MakePreviewBackdrop(QSize(745, 310)));
 }
 
 TEST_F(ControlTest, PreviewLooksAsItsGolden) {
   BackgroundTable table;
   table.Append({}, SyntheticBackground(), 0.0f);
-  PreviewBtn preview(nullptr, &table);
+  CardDocument doc(&table, {});
+  PreviewBtn preview(doc);
   preview.resize(745, 310);
   CardState card = TextCard(1);
   card.gradScale = 0.5f;
   card.bgColor = {150.0f, 200.0f, 120.0f};
   card.styles[0].frameMode = kFrameCardLong;
   card.styles[0].opacity = 0.3f;
-  preview.SetLive(card);
+  Show(doc, card);
   EXPECT_TRUE(test::MatchesGolden(Paint(preview), "preview", test::kWithText));
 }
 

@@ -18,4 +18,11 @@ QString CardLines::Line(int box, int index) const {
   return state_.lines[box].line[index];
 }
 
+TextBoxLines ReadBoxLines(const LineSource& source, int box) {
+  TextBoxLines lines;
+  lines.count = std::clamp(source.LineCount(box), 0, kMaxLinesPerBox);
+  for (int i = 0; i < lines.count; ++i) lines.line[i] = source.Line(box, i).left(kMaxLineLength);
+  return lines;
+}
+
 }  // namespace tavolo

@@ -30,4 +30,7 @@ class CardLines final : public LineSource {
   const CardState& state_;
 };
 
+// A box's lines as a card keeps them: at most 20, each cut to its first 100 characters.
+TextBoxLines ReadBoxLines(const LineSource& source, int box);
+
 }  // namespace tavolo

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/base/ProgramFolder.h"
-#include "core/card/RasterImageQt.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/imaging/RasterImage.h"
 
 namespace tavolo {

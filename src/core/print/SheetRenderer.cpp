@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "core/card/RasterImageQt.h"
+#include "core/bridge/ImageBridge.h"
 
 namespace tavolo {
 

@@ -1,7 +1,5 @@
 #include "ui/card/PreviewBtn.h"
 
-#include <utility>
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPaintEvent>
@@ -9,84 +7,18 @@
 #include <QResizeEvent>
 
 #include "core/base/CheckedCall.h"
-#include "core/base/ProgramFolder.h"
 #include "ui/card/PreviewBackdrop.h"
 
 namespace tavolo {
 
-namespace {
-
-// Past this a dpi is a damaged value; the copy then carries no resolution.
-constexpr int kMaxTaggedDpi = 1'000'000;
-
-// A live state with no choice made yet: layout 1, background drawn as number 1.
-CardState InitialLive() {
-  CardState live;
-  live.lnmb = 1;
-  live.pnmb = -1;
-  return live;
-}
-
-}  // namespace
-
-PreviewBtn::PreviewBtn(QWidget* parent, const BackgroundTable* table)
-    : QWidget(parent), live_(InitialLive()), renderer_(table, CustomPhotosFolder()) {
+PreviewBtn::PreviewBtn(CardDocument& document, QWidget* parent)
+    : QWidget(parent), document_(document) {
   // Every pixel is painted from the off-screen picture, so no erase is needed.
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PreviewBtn::SetLive(const CardState& live) {
-  if (live.pnmb != live_.pnmb || live.hueShift != live_.hueShift ||
-      live.satShift != live_.satShift || live.lightShift != live_.lightShift) {
-    renderer_.DropBackgroundCache();
-  }
-  live_ = live;
-}
-
-void PreviewBtn::SetLayoutNumber(int lnmb) {
-  live_.lnmb = lnmb;
-}
-
-void PreviewBtn::SetBackgroundNumber(int pnmb) {
-  CardState live = live_;
-  live.pnmb = pnmb;
-  SetLive(live);
-}
-
-void PreviewBtn::SetTint(float hueShift, float satShift, float lightShift) {
-  CardState live = live_;
-  live.hueShift = hueShift;
-  live.satShift = satShift;
-  live.lightShift = lightShift;
-  SetLive(live);
-}
-
-void PreviewBtn::SetLineSource(const LineSource* lines) {
-  lines_ = lines;
-}
-
-void PreviewBtn::SetBackgroundTable(const BackgroundTable* table) {
-  renderer_.SetBackgroundTable(table);
-}
-
-void PreviewBtn::SetPhotoFolder(std::filesystem::path folder) {
-  renderer_.SetPhotoFolder(std::move(folder));
-}
-
-const LineSource& PreviewBtn::Lines() const {
-  return lines_ != nullptr ? *lines_ : ownLines_;
-}
-
 void PreviewBtn::Redraw() {
   repaint();
-}
-
-void PreviewBtn::DropBackgroundCache() {
-  renderer_.DropBackgroundCache();
-}
-
-void PreviewBtn::DropRotatedLogo() {
-  renderer_.DropRotatedLogo();
 }
 
 void PreviewBtn::RequestPrintImage() {
@@ -107,10 +39,6 @@ void PreviewBtn::ClearPrintImage() {
 void PreviewBtn::RequestClipboardCopy() {
   clipboardRequest_ = true;
   Redraw();
-}
-
-ExportResult PreviewBtn::ExportImage(const std::filesystem::path& file, int format, int quality) {
-  return ExportCard(renderer_, live_, Lines(), file, format, quality);
 }
 
 void PreviewBtn::RebuildBackdrop() {
@@ -135,8 +63,8 @@ void PreviewBtn::paintEvent(QPaintEvent*) {
 void PreviewBtn::Paint(QPainter& dc, const QRect& item) {
   if (suspended_ || item.isEmpty()) return;
   const QRect frame(QPoint(0, 0), item.size());
-  cardWidth_ = CardPixels(live_.cardWidth);
-  cardHeight_ = CardPixels(live_.cardHeight);
+  cardWidth_ = CardPixels(document_.Live().cardWidth);
+  cardHeight_ = CardPixels(document_.Live().cardHeight);
   geometry_ = PreviewGeometryFor(frame, cardWidth_, cardHeight_);
 
   if (backdrop_.size() != frame.size()) RebuildBackdrop();
@@ -157,8 +85,7 @@ void PreviewBtn::Paint(QPainter& dc, const QRect& item) {
     // The card is shown by the next paint; a request still pending waits for the next redraw.
     if (!printRequest_ && !clipboardRequest_) update();
   } else if (!card.isEmpty()) {
-    const QImage drawn =
-        renderer_.Render(live_, Lines(), geometry_.ndiv, geometry_.dx, geometry_.dy);
+    const QImage drawn = document_.Render(geometry_.ndiv, geometry_.dx, geometry_.dy);
     if (!drawn.isNull()) mdc.drawImage(card.topLeft(), drawn);
   }
   mdc.end();
@@ -190,7 +117,7 @@ void PreviewBtn::CopyBackdropStrips(QPainter& mdc, const QRect& frame, const QRe
 
 bool PreviewBtn::FulfilRequest() {
   if (printRequest_) {
-    prntim_ = renderer_.RenderPrintImage(live_, Lines());
+    prntim_ = document_.RenderPrintImage();
     // A rendering that failed has been reported; asking again would only report it again.
     printRequest_ = false;
     return true;
@@ -205,13 +132,9 @@ bool PreviewBtn::FulfilRequest() {
 bool PreviewBtn::CopyToClipboard() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (clipboard == nullptr) return false;
-  QImage card = renderer_.Render(live_, Lines(), 1, kPrintWidth, kPrintHeight);
-  if (card.isNull()) return true;
-  if (live_.dpi > 0 && live_.dpi <= kMaxTaggedDpi) {
-    card.setDotsPerMeterX(DpiToPelsPerMeter(live_.dpi));
-    card.setDotsPerMeterY(DpiToPelsPerMeter(live_.dpi));
-  }
-  clipboard->setImage(card);
+  // A rendering that failed has been reported; asking again would only report it again.
+  const QImage card = document_.RenderClipboardImage();
+  if (!card.isNull()) clipboard->setImage(card);
   return true;
 }
 

@@ -1,20 +1,14 @@
-// The card preview in the middle of the main window. It holds the live state of the card that
-// every editor writes into, owns the card renderer with its caches, and delivers the rendered card
-// to the screen (scaled by an integer divisor and centred on a grainy backdrop), to the print
-// image or to the clipboard, as the pending request says.
+// The card preview in the middle of the main window. It draws the card document's live state,
+// scaled by an integer divisor and centred on a grainy backdrop, and fulfils the pending print
+// image or clipboard request with the document's renderer. The card, its caches and every rule
+// of editing belong to the document; this control keeps only the screen work.
 #pragma once
-
-#include <filesystem>
 
 #include <QImage>
 #include <QWidget>
 
-#include "core/card/CardRenderer.h"
-#include "core/card/CardState.h"
-#include "core/card/LineSource.h"
+#include "core/card/CardDocument.h"
 #include "core/imaging/RasterImage.h"
-#include "core/io/ImageExport.h"
-#include "core/library/BackgroundTable.h"
 #include "ui/card/PreviewGeometry.h"
 
 class QPainter;
@@ -25,28 +19,13 @@ class PreviewBtn : public QWidget {
   Q_OBJECT
 
  public:
-  // `table` may be null (backgrounds then draw white); it must outlive the control. Photos and
-  // logos are read from the program's customphotos folder.
-  explicit PreviewBtn(QWidget* parent = nullptr, const BackgroundTable* table = nullptr);
+  // The document must outlive the control.
+  explicit PreviewBtn(CardDocument& document, QWidget* parent = nullptr);
 
-  // The live state. Setting it drops the background cache when the background number or a tint
-  // value changes, so a caller cannot show a stale background by forgetting to.
-  const CardState& Live() const { return live_; }
-  void SetLive(const CardState& live);
-  void SetLayoutNumber(int lnmb);
-  void SetBackgroundNumber(int pnmb);
-  void SetTint(float hueShift, float satShift, float lightShift);
-
-  // Where each box's lines are read when drawing; null reads the live state's own lines. The
-  // source must outlive the control or be replaced first.
-  void SetLineSource(const LineSource* lines);
-  void SetBackgroundTable(const BackgroundTable* table);
-  void SetPhotoFolder(std::filesystem::path folder);
+  CardDocument& Document() const { return document_; }
 
   // Invalidate, erase and paint at once (nothing happens while the control is hidden).
   void Redraw();
-  void DropBackgroundCache();
-  void DropRotatedLogo();
 
   // The next paint renders the print image (1062 × 615, tagged with the card's dpi) instead of
   // drawing on the screen; the flag is cleared when it is done.
@@ -61,9 +40,6 @@ class PreviewBtn : public QWidget {
   // clipboard to put it on.
   void RequestClipboardCopy();
   bool ClipboardCopyPending() const { return clipboardRequest_; }
-
-  // Export Image: the card at its full size, written to `file`.
-  ExportResult ExportImage(const std::filesystem::path& file, int format, int quality);
 
   // While suspended, paints leave the picture on screen as it was.
   void SuspendPainting() { suspended_ = true; }
@@ -85,23 +61,18 @@ class PreviewBtn : public QWidget {
   const PreviewGeometry& Geometry() const { return geometry_; }
   int CardPixelWidth() const { return cardWidth_; }
   int CardPixelHeight() const { return cardHeight_; }
-  const CardRenderer::Stats& RendererStats() const { return renderer_.GetStats(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  const LineSource& Lines() const;
   void CopyBackdropStrips(QPainter& mdc, const QRect& frame, const QRect& card);
   // Renders the request that is pending, if any; false when the screen is to be drawn.
   bool FulfilRequest();
   bool CopyToClipboard();
 
-  CardState live_;
-  CardLines ownLines_{live_};
-  const LineSource* lines_ = nullptr;
-  CardRenderer renderer_;
+  CardDocument& document_;
 
   RasterImage prntim_;
   bool clipboardRequest_ = false;

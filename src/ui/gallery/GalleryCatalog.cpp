@@ -6,6 +6,8 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ColorModel.h"
+#include "core/base/ProgramFolder.h"
+#include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
 #include "core/library/BackgroundLibrary.h"
 #include "ui/app/FatalErrorDialog.h"
@@ -225,11 +227,10 @@ GalleryItem LayoutChooser() {
   return {QStringLiteral("Choosers"), QStringLiteral("LayoutsBtn"), QSize(1000, 120),
           [](QWidget* parent, const GalleryReport& report) {
             auto* chooser = new LayoutsBtn(parent);
-            chooser->SetFieldTexts(DefaultNamedValues());
-            QObject::connect(chooser, &LayoutsBtn::clicked, [report, chooser] {
-              report(QStringLiteral("LayoutsBtn: %1 (was %2), %3 boxes")
-                         .arg(LayoutName(chooser->Current()), LayoutName(chooser->Previous()))
-                         .arg(chooser->BoxCount()));
+            QObject::connect(chooser, &LayoutsBtn::layoutPicked, [report](int layout) {
+              report(QStringLiteral("LayoutsBtn: %1 picked, %2 boxes")
+                         .arg(LayoutName(layout))
+                         .arg(LayoutBoxCount(layout)));
             });
             return chooser;
           }};
@@ -241,14 +242,16 @@ GalleryItem CardPreview() {
           [](QWidget* parent, const GalleryReport& report) {
             auto table = std::make_shared<BackgroundTable>();
             const BackgroundLoadResult loaded = ReadBGFile(*table);
-            auto* preview = new PreviewBtn(parent, table.get());
-            // The table lives as long as the preview that draws from it.
-            QObject::connect(preview, &QObject::destroyed, [table] {});
-            CardState card = preview->Live();
-            card.boxCount = FieldDistribution(card.lnmb, DefaultNamedValues(), card.lines);
+            auto document = std::make_shared<CardDocument>(table.get(), CustomPhotosFolder());
+            auto* preview = new PreviewBtn(*document, parent);
+            // The document and its table live as long as the preview that draws them.
+            QObject::connect(preview, &QObject::destroyed, [table, document] {});
+            CardState card;
+            card.lnmb = 1;
             card.pnmb = 3;
+            card.boxCount = FieldDistribution(card.lnmb, DefaultNamedValues(), card.lines);
             for (TextBoxStyle& style : card.styles) style.brightness = 0.1f;
-            preview->SetLive(card);
+            document->LoadProject(card, {});
             if (!loaded.Ok()) report(QString::fromStdString(loaded.message));
             return preview;
           }};

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
-#include "core/card/RasterImageQt.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/library/BackgroundTable.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/library/CheckMark.h"

@@ -32,17 +32,7 @@ LayoutsBtn::LayoutsBtn(QWidget* parent) : OwnerDrawnControl(parent), strip_(Layo
 
 void LayoutsBtn::SetCurrent(int layout) {
   current_ = layout;
-  Distribute();
   update();
-}
-
-void LayoutsBtn::SetFieldTexts(const NamedValues& texts) {
-  fieldTexts_ = texts;
-  Distribute();
-}
-
-void LayoutsBtn::Distribute() {
-  boxCount_ = FieldDistribution(current_, fieldTexts_, boxLines_);
 }
 
 void LayoutsBtn::SetActive(bool active) {
@@ -149,10 +139,7 @@ void LayoutsBtn::mousePressEvent(QMouseEvent* event) {
   if (layout < 0 || layout == current_) return;
   current_ = layout;
   Redraw();
-  Distribute();
-  changedByUser_ = true;
-  Q_EMIT clicked();
-  previous_ = current_;
+  Q_EMIT layoutPicked(layout);
 }
 
 }  // namespace tavolo

@@ -1,13 +1,12 @@
 // The layout chooser: the ten text layouts in one row, each a thumbnail with its name, the
 // current one and the one under the mouse lit, the whole washed in blue towards the bottom. A
-// click on another layout makes it current, distributes the field texts for it and notifies
-// the owner.
+// click on another layout shows it as current and tells the owner which layout was picked; the
+// card document does the rest (the field texts, the editors' text).
 #pragma once
 
 #include <QTimer>
 #include <array>
 
-#include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
 #include "ui/controls/OwnerDrawnControl.h"
 #include "ui/library/LayoutsBtnGeometry.h"
@@ -22,30 +21,20 @@ class LayoutsBtn : public OwnerDrawnControl {
 
   explicit LayoutsBtn(QWidget* parent = nullptr);
 
-  // The chosen layout, 0..9; setting it distributes the field texts for it.
+  // The layout shown as current, 0..9.
   void SetCurrent(int layout);
   int Current() const { return current_; }
-  // The layout that was current before the click being handled; it becomes the current one
-  // once the owner has handled the click notification.
-  void SetPrevious(int layout) { previous_ = layout; }
-  int Previous() const { return previous_; }
-  // Set when the user clicks another layout; the owner clears it.
-  void SetChangedByUser(bool changed) { changedByUser_ = changed; }
-  bool ChangedByUser() const { return changedByUser_; }
   // The layout under the mouse, -1 for none.
   int Hover() const { return hover_; }
-
-  // The eleven field values; setting them distributes them for the current layout.
-  void SetFieldTexts(const NamedValues& texts);
-  const NamedValues& FieldTexts() const { return fieldTexts_; }
-  // The boxes' default lines for the current layout, from the last distribution.
-  const std::array<TextBoxLines, kTextBoxCount>& BoxLines() const { return boxLines_; }
-  int BoxCount() const { return boxCount_; }
 
   // Paused while the owner has a modal dialog open: the hover timer stops and the hover stays.
   void SetActive(bool active);
   bool IsActive() const { return active_; }
   bool IsHoverTimerRunning() const { return timer_.isActive(); }
+
+ Q_SIGNALS:
+  // A click on a layout other than the current one, which it has become.
+  void layoutPicked(int layout);
 
  protected:
   void Draw(QImage& picture) const override;
@@ -55,7 +44,6 @@ class LayoutsBtn : public OwnerDrawnControl {
  private:
   void OnHoverTimer();
   void Redraw();
-  void Distribute();
   void DrawHighlight(QPainter& painter, const LayoutsBtnGeometry& geometry, int layout,
                      const QColor& colour) const;
   void DrawLabel(QPainter& painter, const LayoutsBtnGeometry& geometry, int layout) const;
@@ -63,14 +51,9 @@ class LayoutsBtn : public OwnerDrawnControl {
   const QImage& Thumbnail(int layout, QSize size) const;
 
   int current_ = 0;
-  int previous_ = 0;
   int hover_ = -1;
-  bool changedByUser_ = false;
   bool active_ = true;
   bool drawn_ = false;
-  NamedValues fieldTexts_{};
-  std::array<TextBoxLines, kTextBoxCount> boxLines_{};
-  int boxCount_ = 0;
   QImage strip_;
   mutable std::array<QImage, kLayoutCount> thumbnails_{};
   mutable QSize thumbnailSize_;

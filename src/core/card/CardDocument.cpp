@@ -1,0 +1,273 @@
+#include "core/card/CardDocument.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/card/BackgroundProcessing.h"
+
+namespace tavolo {
+
+namespace {
+
+// Past this a dpi is a damaged value; the clipboard copy then carries no resolution.
+constexpr int kMaxTaggedDpi = 1'000'000;
+// New Blank Project lightens the background by this much.
+constexpr float kBlankLightShift = 0.5f;
+
+// A live state with no choice made yet: layout 1, background drawn as number 1.
+CardState InitialLive() {
+  CardState live;
+  live.lnmb = 1;
+  live.pnmb = -1;
+  return live;
+}
+
+void RemovePhoto(PhotoPlacement& photo) {
+  const float reduction = photo.reduction;
+  photo = PhotoPlacement{};
+  photo.reduction = reduction;
+}
+
+}  // namespace
+
+CardDocument::CardDocument(const BackgroundTable* table, std::filesystem::path photoFolder)
+    : table_(table), renderer_(table, std::move(photoFolder)), live_(InitialLive()) {
+  history_.Clear();
+}
+
+void CardDocument::SetBackgroundTable(const BackgroundTable* table) {
+  table_ = table;
+  renderer_.SetBackgroundTable(table);
+}
+
+void CardDocument::Capture() {
+  CardState captured = live_;
+  captured.boxCount = layout_.BoxCount();
+  captured.lines = working_.lines;
+  const int used = std::clamp(captured.boxCount, 0, kTextBoxCount);
+  for (int b = 0; b < used; ++b) {
+    captured.lines[b] = editors_ != nullptr && editors_->HasBox(b) ? ReadBoxLines(*editors_, b)
+                                                                   : layout_.Lines()[b];
+  }
+  working_ = std::move(captured);
+  modified_ = true;
+}
+
+void CardDocument::Push() {
+  history_.Push(working_);
+}
+
+void CardDocument::RecordEdit() {
+  Capture();
+  if (forcePush_ || (!restoring_ && !rebuilding_)) Push();
+}
+
+void CardDocument::TextEdited() {
+  if (!rebuilding_) RecordEdit();
+}
+
+void CardDocument::Apply() {
+  layout_.Show(working_);
+  SetLive(working_);
+}
+
+bool CardDocument::Undo() {
+  if (!CanUndo()) return false;
+  working_ = history_.StepBack();
+  restoring_ = true;
+  Apply();
+  DropCaches();
+  RebuildFieldEditors();
+  return true;
+}
+
+bool CardDocument::Redo() {
+  if (!CanRedo()) return false;
+  working_ = history_.StepForward();
+  restoring_ = true;
+  Apply();
+  DropCaches();
+  RebuildFieldEditors();
+  return true;
+}
+
+void CardDocument::SetLive(const CardState& live) {
+  if (live.pnmb != live_.pnmb || live.hueShift != live_.hueShift ||
+      live.satShift != live_.satShift || live.lightShift != live_.lightShift) {
+    renderer_.DropBackgroundCache();
+  }
+  live_ = live;
+}
+
+float CardDocument::HueOffset() const {
+  const int number = DrawnBackgroundNumber(live_.pnmb);
+  if (table_ == nullptr || number >= table_->Count()) return 0.0f;
+  return table_->HueOffset(number);
+}
+
+TintSliders CardDocument::SliderPositions() const {
+  return {HueOffset() + live_.hueShift, live_.satShift, live_.lightShift};
+}
+
+void CardDocument::MoveHueSlider(float position) {
+  CardState live = live_;
+  live.hueShift = position - HueOffset();
+  SetLive(live);
+}
+
+void CardDocument::MoveSaturationSlider(float position) {
+  CardState live = live_;
+  live.satShift = position;
+  SetLive(live);
+}
+
+void CardDocument::MoveLightnessSlider(float position) {
+  CardState live = live_;
+  live.lightShift = position;
+  SetLive(live);
+}
+
+bool CardDocument::ChooseBackground(int number) {
+  CardState live = live_;
+  live.pnmb = number;
+  const bool resetTint = !rebuilding_ && !forcePush_;
+  if (resetTint) {
+    live.hueShift = 0.0f;
+    live.satShift = 0.0f;
+    live.lightShift = 0.0f;
+  }
+  SetLive(live);
+  Capture();
+  if (!rebuilding_) Push();
+  renderer_.DropBackgroundCache();
+  rebuilding_ = false;
+  return resetTint;
+}
+
+void CardDocument::ShowImportedBackground(int number) {
+  CardState live = live_;
+  live.pnmb = number;
+  live.hueShift = 0.0f;
+  live.lightShift = 0.0f;
+  SetLive(live);
+  renderer_.DropBackgroundCache();
+}
+
+void CardDocument::DeletePhoto() {
+  RemovePhoto(live_.photo);
+  renderer_.DropBackgroundCache();
+  RecordEdit();
+}
+
+void CardDocument::DeleteLogo() {
+  live_.logo = LogoPlacement{};
+  renderer_.DropBackgroundCache();
+  RecordEdit();
+}
+
+bool CardDocument::SwitchLayout(int layout) {
+  if (!layout_.Pick(layout)) return false;
+  RebuildFieldEditors();
+  return true;
+}
+
+void CardDocument::RebuildFieldEditors() {
+  if (layout_.ChangedByUser() && editors_ != nullptr) layout_.Remember(*editors_);
+  const bool wasRebuilding = rebuilding_;
+  rebuilding_ = true;
+  if (editors_ != nullptr) editors_->Rebuild(layout_.BoxCount(), layout_.LinesForEditors());
+  rebuilding_ = wasRebuilding;
+  live_.lnmb = layout_.Current();
+  Capture();
+  if (forcePush_ || (!restoring_ && !rebuilding_)) Push();
+  restoring_ = false;
+  rebuilding_ = false;
+  forcePush_ = false;
+  layout_.FinishRebuild();
+}
+
+void CardDocument::Start(const CardState* chosenTemplate) {
+  if (chosenTemplate != nullptr) {
+    TakeTemplate(*chosenTemplate);
+  } else {
+    layout_.FillEmptyFieldValues();
+    layout_.Distribute();
+  }
+  // The first placement of the window: the chooser's selection is taken without touching the
+  // tint or recording, then the editors are built and the card recorded (force-push is set).
+  rebuilding_ = true;
+  ChooseBackground(DrawnBackgroundNumber(live_.pnmb));
+  rebuilding_ = true;
+  RebuildFieldEditors();
+}
+
+void CardDocument::NewBlankProject() {
+  Apply();
+  layout_.FillEmptyFieldValues();
+  CardState live = live_;
+  ResetForBlankProject(live);
+  live.lightShift = kBlankLightShift;
+  RemovePhoto(live.photo);
+  live.logo = LogoPlacement{};
+  SetLive(live);
+  layout_.Distribute();
+  DropCaches();
+  layout_.ForgetTypedText();
+  RebuildFieldEditors();
+  // The blank card is the first step, so the first edit after it can be undone.
+  history_.Clear();
+  Push();
+  filePath_.clear();
+}
+
+void CardDocument::NewProject(const CardState& card) {
+  TakeTemplate(card);
+  DropCaches();
+  RebuildFieldEditors();
+  filePath_.clear();
+}
+
+void CardDocument::LoadProject(const CardState& card, std::filesystem::path file) {
+  working_ = card;
+  Apply();
+  DropCaches();
+  RebuildFieldEditors();
+  filePath_ = std::move(file);
+}
+
+void CardDocument::TakeTemplate(const CardState& card) {
+  working_ = card;
+  Apply();
+  layout_.FillEmptyFieldValues();
+  layout_.Distribute();
+  layout_.ForgetTypedText();
+}
+
+const LineSource& CardDocument::DrawnLines() const {
+  if (editors_ != nullptr) return *editors_;
+  return layout_;
+}
+
+QImage CardDocument::Render(int ndiv, int dx, int dy) {
+  return renderer_.Render(live_, DrawnLines(), ndiv, dx, dy);
+}
+
+RasterImage CardDocument::RenderPrintImage() {
+  return renderer_.RenderPrintImage(live_, DrawnLines());
+}
+
+QImage CardDocument::RenderClipboardImage() {
+  QImage card = renderer_.Render(live_, DrawnLines(), 1, kPrintWidth, kPrintHeight);
+  if (!card.isNull() && live_.dpi > 0 && live_.dpi <= kMaxTaggedDpi) {
+    card.setDotsPerMeterX(DpiToPelsPerMeter(live_.dpi));
+    card.setDotsPerMeterY(DpiToPelsPerMeter(live_.dpi));
+  }
+  return card;
+}
+
+void CardDocument::DropCaches() {
+  renderer_.DropBackgroundCache();
+  renderer_.DropRotatedLogo();
+}
+
+}  // namespace tavolo

@@ -1,0 +1,82 @@
+// The chosen text layout and the text that comes with it: the eleven field values, the lines each
+// box gets from them in the current layout (the default text of the editors), and per layout the
+// text the user typed there, kept while another layout is shown. The card document changes it;
+// the layout chooser only shows which layout is current.
+#pragma once
+
+#include <array>
+
+#include "core/card/CardState.h"
+#include "core/card/LayoutTable.h"
+#include "core/card/LineSource.h"
+
+namespace tavolo {
+
+using BoxLinesArray = std::array<TextBoxLines, kTextBoxCount>;
+
+class LayoutChoice final : public LineSource {
+ public:
+  // Layout 0, empty field values distributed for it, nothing remembered.
+  LayoutChoice();
+
+  int Current() const { return current_; }
+  // The layout the editors showed before the user's pick that is being handled; equal to
+  // Current() at any other time.
+  int Previous() const { return previous_; }
+  // Set by the user's pick of another layout until the editors have been rebuilt for it.
+  bool ChangedByUser() const { return changedByUser_; }
+
+  const NamedValues& FieldValues() const { return values_; }
+  // Stores the values; the default lines follow at the next distribution.
+  void SetFieldValues(const NamedValues& values) { values_ = values; }
+  // When all eleven values are empty, each becomes its own name ("Company Name", …).
+  void FillEmptyFieldValues();
+  // The default lines of the current layout from the field values (boxes beyond its count keep
+  // what they held).
+  void Distribute();
+
+  // The default lines: the distribution of the field values, or a card's own lines after Show.
+  int BoxCount() const { return boxCount_; }
+  const BoxLinesArray& Lines() const { return lines_; }
+  // The default lines of the used boxes, read as the editors' lines are.
+  bool HasBox(int box) const override;
+  int LineCount(int box) const override;
+  QString Line(int box, int index) const override;
+
+  // Apply: the card's layout becomes current, the field values are distributed for it, then the
+  // card's box count and the used boxes' lines replace what the distribution gave.
+  void Show(const CardState& card);
+  // The user picks a layout: it becomes current, previous keeps the one whose editors are shown,
+  // the field values are distributed and the user-change mark is set. False (and nothing
+  // changes) when the layout is current already or no layout at all.
+  bool Pick(int layout);
+
+  // Keeps what the editors hold as the text of the previous layout; a box without an editor keeps
+  // what was kept for it before. Nothing is kept when there is no editor at all.
+  void Remember(const LineSource& editors);
+  bool Remembers(int layout) const;
+  // Clears the ten remembered texts (New Project, New Blank Project; Load keeps them).
+  void ForgetTypedText();
+  // The lines each new editor starts with: the remembered text when the user picked a layout that
+  // has one, else the default lines.
+  BoxLinesArray LinesForEditors() const;
+  // The editors show the current layout now: it becomes the previous one for the next pick, and
+  // the user-change mark is cleared.
+  void FinishRebuild();
+
+ private:
+  struct TypedText {
+    BoxLinesArray lines{};
+    bool filled = false;
+  };
+
+  int current_ = 0;
+  int previous_ = 0;
+  bool changedByUser_ = false;
+  NamedValues values_{};
+  BoxLinesArray lines_{};
+  int boxCount_ = 0;
+  std::array<TypedText, kLayoutCount> memory_{};
+};
+
+}  // namespace tavolo

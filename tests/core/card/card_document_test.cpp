@@ -1,0 +1,630 @@
+// The card document: capture and apply, the recording rule and its flags, undo and redo, live
+// edits with snapshot and revert, the tint sliders, layouts with the text remembered per layout,
+// and the whole-card commands, all without a widget.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QDataStream>
+#include <QIODevice>
+
+#include "core/card/CardDocument.h"
+#include "core/io/ImageExport.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+using test::MakePicture;
+
+// Every field of a card as bytes, floats by their bits: two cards compare byte for byte.
+QByteArray CardBytes(const CardState& c) {
+  QByteArray out;
+  QDataStream s(&out, QIODevice::WriteOnly);
+  const auto f = [&](float v) { s << std::bit_cast<uint32_t>(v); };
+  const auto hsl = [&](const HslColor& v) {
+    f(v.h);
+    f(v.s);
+    f(v.l);
+  };
+  // An empty line is an empty line, whether the string behind it was ever allocated or not.
+  const auto text = [&](const QString& t) {
+    s << static_cast<quint32>(t.size());
+    s.writeRawData(reinterpret_cast<const char*>(t.utf16()), static_cast<int>(t.size() * 2));
+  };
+  for (const TextBoxStyle& t : c.styles) {
+    for (const QString* v : {&t.size, &t.face, &t.style}) text(*v);
+    hsl(t.textColor);
+    hsl(t.fillColor);
+    s << t.frameMode << t.frameSize << t.reserved;
+    for (float v : {t.opacity, t.brightness}) f(v);
+  }
+  for (const TextBoxLines& l : c.lines) {
+    for (const QString& line : l.line) text(line);
+    s << l.count;
+  }
+  s << c.boxCount;
+  for (float v : {c.bgShift, c.gradScale}) f(v);
+  s << c.gradOrientation;
+  hsl(c.bgColor);
+  for (float v : {c.bgBrightness, c.picSize, c.picPosH, c.picPosV}) f(v);
+  text(c.picPath);
+  const PhotoPlacement& p = c.photo;
+  for (float v : {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom, p.trimRight,
+                  p.reduction}) {
+    f(v);
+  }
+  text(p.name);
+  text(p.path);
+  const LogoPlacement& g = c.logo;
+  for (float v : {g.width, g.height, g.x, g.y, g.reduction, g.angle}) f(v);
+  text(g.name);
+  text(g.path);
+  for (float v : {c.cardHeight, c.cardWidth}) f(v);
+  s << c.widthUnit << c.heightUnit << c.dpi;
+  for (float v : {c.hueShift, c.satShift, c.lightShift}) f(v);
+  s << c.lnmb << c.pnmb;
+  return out;
+}
+
+// Two small backgrounds with different hue offsets.
+const BackgroundTable& Backgrounds() {
+  static const BackgroundTable table = [] {
+    BackgroundTable t;
+    t.Append(MakeBackgroundName("warm"),
+             MakePicture(40, 30, [](uint32_t x, uint32_t y) { return 0xC08040u + x + (y << 8); }),
+             0.1f);
+    t.Append(MakeBackgroundName("cool"),
+             MakePicture(40, 30, [](uint32_t x, uint32_t y) { return 0x4080C0u + (x << 8) + y; }),
+             0.25f);
+    return t;
+  }();
+  return table;
+}
+
+// The main window's editors as lists of lines. Like real editors, each new one notifies a change
+// while it is filled.
+class Editors final : public FieldEditors {
+ public:
+  explicit Editors(CardDocument& doc) : doc_(doc) { doc.SetEditors(this); }
+  bool HasBox(int box) const override { return box >= 0 && box < Count(); }
+  int LineCount(int box) const override { return HasBox(box) ? boxes_[box].size() : 0; }
+  QString Line(int box, int index) const override { return boxes_[box].value(index); }
+  void Rebuild(int boxCount, const BoxLinesArray& lines) override {
+    ++rebuilds;
+    seen = {doc_.Layout().Previous(), doc_.Layout().Current(), doc_.Layout().ChangedByUser()};
+    boxes_.clear();
+    for (int b = 0; b < std::clamp(boxCount, 0, kTextBoxCount); ++b) {
+      boxes_.emplace_back();
+      for (int i = 0; i < lines[b].count; ++i) boxes_.back() << lines[b].line[i];
+      doc_.TextEdited();
+    }
+  }
+  // The user types: the box's text becomes `lines`.
+  void Type(int box, const QStringList& lines) {
+    boxes_[box] = lines;
+    doc_.TextEdited();
+  }
+  QStringList Box(int box) const { return boxes_.at(box); }
+  int Count() const { return static_cast<int>(boxes_.size()); }
+
+  int rebuilds = 0;
+  // The layout choice as the last rebuild saw it.
+  struct Seen {
+    int previous = -1, current = -1;
+    bool changedByUser = false;
+  } seen;
+
+ private:
+  CardDocument& doc_;
+  std::vector<QStringList> boxes_;
+};
+
+// A started document with editors, as the main window holds it.
+struct Session {
+  explicit Session(const NamedValues& values = {}) {
+    test::EnsureGuiApplication();
+    doc.SetFieldValues(values);
+    doc.Start(nullptr);
+  }
+  int Steps() const { return doc.History().UndoCount(); }
+  CardDocument doc{&Backgrounds(), {}};
+  Editors editors{doc};
+};
+
+using Action = std::function<void(Session&)>;
+
+void EditStyle(Session& s) {
+  CardState live = s.doc.Live();
+  live.styles[2].face = QStringLiteral("DejaVu Sans");
+  live.styles[2].frameMode = kFrameExact;
+  s.doc.SetLive(live);
+  s.doc.RecordEdit();
+}
+
+NamedValues Letters() {
+  NamedValues v;
+  for (int i = 0; i < kNamedValueCount; ++i) v[i] = QString(QChar('A' + i));
+  return v;
+}
+
+TEST(CardDocument, StartRecordsTheOpeningCardAsTheOnlyStep) {
+  Session s;
+  EXPECT_EQ(s.Steps(), 0);
+  EXPECT_FALSE(s.doc.CanUndo());
+  EXPECT_FALSE(s.doc.CanRedo());
+  EXPECT_FALSE(s.doc.Restoring() || s.doc.Rebuilding() || s.doc.ForcePush());
+  EXPECT_EQ(s.doc.Working().lnmb, 0);
+  EXPECT_EQ(s.doc.Working().pnmb, 1);
+  EXPECT_EQ(s.editors.Box(0), QStringList{"Company Name"});
+  EXPECT_EQ(s.editors.rebuilds, 1);
+
+  // A chosen template keeps its look and its tint; its text comes from the field values.
+  CardDocument doc(&Backgrounds(), {});
+  Editors editors(doc);
+  CardState chosen;
+  chosen.lnmb = 6;
+  chosen.pnmb = 0;
+  chosen.hueShift = 0.2f;
+  chosen.styles[0].face = QStringLiteral("DejaVu Serif");
+  chosen.lines[0].line[0] = QStringLiteral("Template text");
+  doc.SetFieldValues(Letters());
+  doc.Start(&chosen);
+  EXPECT_EQ(doc.History().UndoCount(), 0);
+  EXPECT_EQ(doc.Working().lnmb, 6);
+  EXPECT_EQ(doc.Working().hueShift, 0.2f);
+  EXPECT_EQ(doc.Working().styles[0].face, QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(editors.Box(0), QStringList{"A"});
+}
+
+TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
+  const std::vector<std::pair<const char*, Action>> edits = {
+      {"typing",
+       [](Session& s) {
+         s.editors.Type(1, {"Ada Lovelace", "Analyst"});
+       }},
+      {"text style", EditStyle},
+      {"slider drag",
+       [](Session& s) {
+         for (float p : {0.1f, 0.2f, 0.3f}) s.doc.MoveHueSlider(p);
+         s.doc.MoveLightnessSlider(-0.2f);
+         s.doc.RecordEdit();
+       }},
+      {"background", [](Session& s) { s.doc.ChooseBackground(0); }},
+      {"layout", [](Session& s) { s.doc.SwitchLayout(2); }},
+      {"typing in the new layout",
+       [](Session& s) {
+         s.editors.Type(2, {"1 Main St", "", "x"});
+       }},
+      {"delete logo", [](Session& s) { s.doc.DeleteLogo(); }},
+  };
+  Session s;
+  std::vector<QByteArray> states{CardBytes(s.doc.Working())};
+  for (const auto& [name, edit] : edits) {
+    edit(s);
+    EXPECT_EQ(s.Steps(), static_cast<int>(states.size())) << name;
+    states.push_back(CardBytes(s.doc.Working()));
+  }
+  const QImage last = s.doc.Render(6, 177, 102);
+
+  for (int i = static_cast<int>(states.size()) - 2; i >= 0; --i) {
+    ASSERT_TRUE(s.doc.Undo());
+    EXPECT_EQ(CardBytes(s.doc.Working()), states[i]) << "undo to " << i;
+    EXPECT_EQ(CardBytes(s.doc.Live()), states[i]) << "undo to " << i;
+    EXPECT_FALSE(s.doc.Restoring() || s.doc.Rebuilding() || s.doc.ForcePush());
+  }
+  EXPECT_FALSE(s.doc.Undo());
+  for (size_t i = 1; i < states.size(); ++i) {
+    ASSERT_TRUE(s.doc.Redo());
+    EXPECT_EQ(CardBytes(s.doc.Working()), states[i]) << "redo to " << i;
+  }
+  EXPECT_FALSE(s.doc.Redo());
+  EXPECT_EQ(s.editors.Box(2), (QStringList{"1 Main St", "", "x"}));
+  EXPECT_EQ(s.doc.Render(6, 177, 102), last);
+
+  // A new edit after an undo drops the redo steps.
+  s.doc.Undo();
+  EditStyle(s);
+  EXPECT_FALSE(s.doc.CanRedo());
+}
+
+TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
+  struct Case {
+    bool restoring, rebuilding, forcePush;
+    bool pushes;
+  };
+  const Case cases[] = {
+      {false, false, false, true}, {true, false, false, false}, {false, true, false, false},
+      {true, true, false, false},  {false, false, true, true},  {true, false, true, true},
+      {false, true, true, true},   {true, true, true, true},
+  };
+  Session s;
+  for (const Case& c : cases) {
+    const std::string name =
+        std::to_string(c.restoring) + std::to_string(c.rebuilding) + std::to_string(c.forcePush);
+    const auto setFlags = [&] {
+      s.doc.SetRestoring(c.restoring);
+      s.doc.SetRebuilding(c.rebuilding);
+      s.doc.SetForcePush(c.forcePush);
+    };
+    // A recorded edit always captures; the flags decide the push and stay as they were.
+    setFlags();
+    CardState live = s.doc.Live();
+    ++live.dpi;
+    s.doc.SetLive(live);
+    int before = s.Steps();
+    s.doc.RecordEdit();
+    EXPECT_EQ(s.doc.Working().dpi, live.dpi) << name;
+    EXPECT_EQ(s.Steps() - before, c.pushes ? 1 : 0) << name;
+    EXPECT_EQ(s.doc.Restoring(), c.restoring) << name;
+
+    // The rebuild of the editors decides alike, then clears all three flags.
+    before = s.Steps();
+    s.doc.RebuildFieldEditors();
+    EXPECT_EQ(s.Steps() - before, c.pushes ? 1 : 0) << name;
+    EXPECT_FALSE(s.doc.Restoring() || s.doc.Rebuilding() || s.doc.ForcePush()) << name;
+
+    // Typing is ignored altogether while rebuilding; else it is a recorded edit.
+    setFlags();
+    const CardState working = s.doc.Working();
+    before = s.Steps();
+    s.editors.Type(0, {"typed " + QString::fromStdString(name)});
+    EXPECT_EQ(s.doc.Working() == working, c.rebuilding) << name;
+    EXPECT_EQ(s.Steps() - before, !c.rebuilding && c.pushes ? 1 : 0) << name;
+
+    // A background click keeps the tint while rebuilding or forcing, pushes unless rebuilding
+    // (restoring does not count) and clears only the rebuilding flag.
+    setFlags();
+    s.doc.MoveSaturationSlider(0.25f);
+    before = s.Steps();
+    const bool reset = s.doc.ChooseBackground(0);
+    EXPECT_EQ(reset, !c.rebuilding && !c.forcePush) << name;
+    EXPECT_EQ(s.doc.Live().satShift, reset ? 0.0f : 0.25f) << name;
+    EXPECT_EQ(s.Steps() - before, c.rebuilding ? 0 : 1) << name;
+    EXPECT_FALSE(s.doc.Rebuilding()) << name;
+    EXPECT_EQ(s.doc.ForcePush(), c.forcePush) << name;
+    s.doc.RebuildFieldEditors();
+  }
+}
+
+TEST(CardDocument, CancelRestoresTheSnapshotExactlyAndOkRecordsOneStep) {
+  const auto edit = [](auto change) {
+    return [change](Session& s) {
+      // Each change is drawn at once, as the preview redraws it.
+      for (int round = 0; round < 3; ++round) {
+        CardState live = s.doc.Live();
+        change(live, round);
+        s.doc.SetLive(live);
+        s.doc.Render(6, 177, 102);
+      }
+    };
+  };
+  const std::vector<std::pair<const char*, Action>> dialogs = {
+      {"Text Options", edit([](CardState& c, int r) {
+         c.styles[1].size = QString::number(40 + r);
+         c.styles[1].style = QStringLiteral("Bold Italic");
+         c.styles[1].frameMode = kFrameCardLong;
+         c.styles[1].opacity = 0.3f;
+       })},
+      {"Color Options", edit([](CardState& c, int r) {
+         c.styles[0].textColor = {10.0f * r, 200.0f, 0.0f};
+         c.styles[0].brightness = -0.0f;
+         c.bgColor.h = 100.0f + r;
+       })},
+      {"Background Options", edit([](CardState& c, int r) {
+         c.gradScale = 0.5f;
+         c.gradOrientation = r;
+         c.bgShift = 0.25f;
+       })},
+      {"tint and background", edit([](CardState& c, int r) {
+         c.pnmb = 0;
+         c.hueShift = 0.1f * r;
+       })},
+      {"Photo Options", edit([](CardState& c, int r) {
+         c.photo.name = QStringLiteral("photo.png");
+         c.photo.x = 100.0f + r;
+         c.photo.trimLeft = 0.5f;
+       })},
+      {"Logo Options", edit([](CardState& c, int r) {
+         c.logo.name = QStringLiteral("logo.png");
+         c.logo.angle = 90.0f * r;
+       })},
+      {"Card properties", edit([](CardState& c, int r) {
+         c.cardWidth = 2124.0f + r;
+         c.dpi = 600;
+         c.widthUnit = 1;
+       })},
+  };
+  Session s;
+  s.editors.Type(0, {"Tavolo"});
+  for (const auto& [name, dialog] : dialogs) {
+    const QImage before = s.doc.Render(6, 177, 102);
+    const QByteArray working = CardBytes(s.doc.Working());
+    const int steps = s.Steps();
+
+    const CardState snapshot = s.doc.Snapshot();
+    dialog(s);
+    EXPECT_NE(CardBytes(s.doc.Live()), CardBytes(snapshot)) << name;
+    s.doc.Revert(snapshot);
+    EXPECT_EQ(CardBytes(s.doc.Live()), CardBytes(snapshot)) << name;
+    EXPECT_EQ(CardBytes(s.doc.Working()), working) << name;
+    EXPECT_EQ(s.Steps(), steps) << name;
+    EXPECT_EQ(s.doc.Render(6, 177, 102), before) << name;
+
+    dialog(s);
+    s.doc.RecordEdit();
+    EXPECT_EQ(s.Steps(), steps + 1) << name;
+    ASSERT_TRUE(s.doc.Undo());
+    EXPECT_EQ(CardBytes(s.doc.Working()), working) << name;
+  }
+}
+
+TEST(CardDocument, NewBlankProjectLeavesUndoAndRedoDisabled) {
+  const std::vector<std::pair<const char*, Action>> histories = {
+      {"fresh", [](Session&) {}},
+      {"after edits",
+       [](Session& s) {
+         s.editors.Type(0, {"Old"});
+         EditStyle(s);
+       }},
+      {"with a redo step",
+       [](Session& s) {
+         EditStyle(s);
+         s.doc.Undo();
+       }},
+      {"with photo, logo and tint",
+       [](Session& s) {
+         CardState live = s.doc.Live();
+         live.photo.name = QStringLiteral("p.png");
+         live.photo.reduction = 0.25f;
+         live.logo.name = QStringLiteral("l.png");
+         live.hueShift = 0.3f;
+         s.doc.SetLive(live);
+         s.doc.RecordEdit();
+         s.doc.SetFilePath("card.tvc");
+       }},
+  };
+  for (const auto& [name, history] : histories) {
+    Session s;
+    history(s);
+    s.doc.NewBlankProject();
+    EXPECT_FALSE(s.doc.CanUndo()) << name;
+    EXPECT_FALSE(s.doc.CanRedo()) << name;
+    const CardState& blank = s.doc.Working();
+    for (const TextBoxStyle& style : blank.styles) {
+      EXPECT_EQ(style.brightness, 0.0f) << name;
+      EXPECT_EQ(style.face, QStringLiteral("Arial")) << name;
+      EXPECT_EQ(style.frameMode, kFrameNone) << name;
+    }
+    EXPECT_EQ(blank.lightShift, 0.5f) << name;
+    EXPECT_TRUE(blank.photo.name.isEmpty() && blank.logo.name.isEmpty()) << name;
+    EXPECT_EQ(blank.photo.reduction, name == std::string("with photo, logo and tint") ? 0.25f : 0)
+        << name;
+    EXPECT_EQ(s.editors.Box(0), QStringList{"Company Name"}) << name;
+    EXPECT_TRUE(s.doc.FilePath().empty()) << name;
+
+    // The first edit after it can be undone, back to the blank card.
+    const QByteArray blankBytes = CardBytes(blank);
+    s.editors.Type(1, {"New"});
+    ASSERT_TRUE(s.doc.Undo()) << name;
+    EXPECT_EQ(CardBytes(s.doc.Working()), blankBytes) << name;
+  }
+}
+
+TEST(CardDocument, ModifiedIsSetFromTheStartAndNeverCleared) {
+  const std::vector<std::pair<const char*, Action>> steps = {
+      {"started", [](Session&) {}},
+      {"undone",
+       [](Session& s) {
+         EditStyle(s);
+         s.doc.Undo();
+       }},
+      {"reverted", [](Session& s) { s.doc.Revert(s.doc.Snapshot()); }},
+      {"new blank", [](Session& s) { s.doc.NewBlankProject(); }},
+      {"loaded", [](Session& s) { s.doc.LoadProject(CardState{}, "a.tvc"); }},
+  };
+  EXPECT_TRUE(CardDocument(nullptr, {}).Modified());
+  for (const auto& [name, step] : steps) {
+    Session s;
+    step(s);
+    EXPECT_TRUE(s.doc.Modified()) << name;
+  }
+}
+
+TEST(CardDocument, CaptureTakesEditorLinesCutToTheCardsLimits) {
+  Session s;
+  QStringList many;
+  for (int i = 0; i < 25; ++i) many << QString(150, QChar('a' + i));
+  s.editors.Type(2, many);
+  const TextBoxLines& box = s.doc.Working().lines[2];
+  EXPECT_EQ(box.count, kMaxLinesPerBox);
+  EXPECT_EQ(box.line[19], QString(100, QChar('t')));
+
+  // A box without an editor takes the layout's default lines; boxes past the count keep theirs.
+  s.doc.SwitchLayout(2);
+  s.doc.SetFieldValues(Letters());
+  s.doc.SetEditors(nullptr);
+  s.doc.Capture();
+  EXPECT_EQ(s.doc.Working().boxCount, 3);
+  EXPECT_EQ(s.doc.Working().lines[0].line[0], QStringLiteral("Company Name"));
+  EXPECT_EQ(s.doc.Working().lines[3].line[0], QStringLiteral("Email Address"));
+  EXPECT_EQ(&s.doc.DrawnLines(), &s.doc.Layout());
+}
+
+TEST(CardDocument, LayoutsDistributeTheFieldValuesAndRememberTypedText) {
+  Session s(Letters());
+  ASSERT_TRUE(s.doc.SwitchLayout(3));
+  EXPECT_EQ(s.editors.seen.previous, 0);
+  EXPECT_EQ(s.editors.seen.current, 3);
+  EXPECT_TRUE(s.editors.seen.changedByUser);
+  EXPECT_EQ(s.editors.Count(), 3);
+  EXPECT_EQ(s.editors.Box(2).size(), 8);
+  EXPECT_EQ(s.doc.Layout().Previous(), 3);
+  EXPECT_FALSE(s.doc.Layout().ChangedByUser());
+  EXPECT_EQ(s.doc.Live().lnmb, 3);
+
+  // Picking the current layout again does nothing.
+  const int steps = s.Steps();
+  EXPECT_FALSE(s.doc.SwitchLayout(3));
+  EXPECT_FALSE(s.doc.SwitchLayout(10));
+  EXPECT_EQ(s.Steps(), steps);
+
+  // Layout 5 joins the address parts with single spaces; a layout never shown gets defaults.
+  s.editors.Type(0, {"Typed in 4"});
+  s.doc.SwitchLayout(4);
+  EXPECT_EQ(s.editors.Box(3).value(0), QStringLiteral("D E F G"));
+  s.doc.SwitchLayout(3);
+  EXPECT_EQ(s.editors.Box(0), QStringList{"Typed in 4"});
+}
+
+TEST(CardDocument, TypedTextIsForgottenByNewProjectsButKeptByLoad) {
+  CardState other;
+  other.lnmb = 1;
+  other.lines[0].count = 1;
+  other.lines[0].line[0] = QStringLiteral("Stored");
+  struct Case {
+    const char* name;
+    Action run;
+    bool kept;
+  };
+  const Case cases[] = {
+      {"New Project", [&](Session& s) { s.doc.NewProject(other); }, false},
+      {"New Blank Project", [](Session& s) { s.doc.NewBlankProject(); }, false},
+      {"Load Project", [&](Session& s) { s.doc.LoadProject(other, "x.tvc"); }, true},
+  };
+  for (const Case& c : cases) {
+    Session s;
+    s.editors.Type(0, {"Mine"});
+    s.doc.SwitchLayout(1);
+    c.run(s);
+    ASSERT_EQ(s.doc.Layout().Current(), 1) << c.name;
+    s.doc.SwitchLayout(0);
+    EXPECT_EQ(s.editors.Box(0), QStringList{c.kept ? "Mine" : "Company Name"}) << c.name;
+  }
+}
+
+TEST(CardDocument, TextIsRememberedForTheLayoutShownEvenAfterAnUndo) {
+  Session s;
+  s.editors.Type(0, {"Zero"});
+  s.doc.SwitchLayout(3);
+  s.editors.Type(0, {"Three"});
+  s.doc.Undo();
+  s.doc.Undo();
+  ASSERT_EQ(s.editors.Box(0), QStringList{"Zero"});
+  s.doc.SwitchLayout(5);
+  s.doc.SwitchLayout(3);
+  EXPECT_EQ(s.editors.Box(0), QStringList{"Company Name"});
+  EXPECT_EQ(s.editors.Box(2).size(), 8);
+  s.doc.SwitchLayout(0);
+  EXPECT_EQ(s.editors.Box(0), QStringList{"Zero"});
+}
+
+TEST(CardDocument, NewProjectDistributesLoadKeepsTheCardsOwnLines) {
+  CardState card;
+  card.lnmb = 2;
+  card.boxCount = 3;
+  card.lines[2].count = 2;
+  card.lines[2].line[0] = QStringLiteral("Own");
+  Session s(Letters());
+  s.doc.SetFilePath("before.tvc");
+  s.doc.NewProject(card);
+  EXPECT_EQ(s.editors.Box(2).size(), 8);
+  EXPECT_EQ(s.editors.Box(0), QStringList{"A"});
+  EXPECT_TRUE(s.doc.FilePath().empty());
+  EXPECT_EQ(s.Steps(), 1);
+
+  s.doc.LoadProject(card, "card.tvc");
+  EXPECT_EQ(s.editors.Box(2), (QStringList{"Own", ""}));
+  EXPECT_EQ(s.doc.FilePath(), "card.tvc");
+  EXPECT_EQ(s.Steps(), 2);
+  EXPECT_EQ(CardBytes(s.doc.Working()), CardBytes(s.doc.Live()));
+}
+
+TEST(CardDocument, SlidersMoveTheTintAndTheBackgroundClickResetsIt) {
+  Session s;
+  ASSERT_EQ(s.doc.HueOffset(), 0.25f);
+  const int steps = s.Steps();
+  for (float p = -0.5f; p <= 0.5f; p += 0.1f) s.doc.MoveHueSlider(p);
+  s.doc.MoveHueSlider(0.3f);
+  s.doc.MoveSaturationSlider(-0.1f);
+  s.doc.MoveLightnessSlider(0.2f);
+  EXPECT_EQ(s.Steps(), steps);
+  EXPECT_NEAR(s.doc.Live().hueShift, 0.05f, 1e-6f);
+  EXPECT_FLOAT_EQ(s.doc.SliderPositions().hue, 0.3f);
+  s.doc.RecordEdit();
+  EXPECT_EQ(s.Steps(), steps + 1);
+
+  EXPECT_TRUE(s.doc.ChooseBackground(0));
+  const TintSliders reset = s.doc.SliderPositions();
+  EXPECT_EQ(reset.hue, 0.1f);
+  EXPECT_EQ(reset.saturation, 0.0f);
+  EXPECT_EQ(reset.lightness, 0.0f);
+
+  // An imported background starts untinted in hue and lightness, keeps the saturation and is
+  // recorded with the next edit only.
+  s.doc.MoveSaturationSlider(0.4f);
+  s.doc.MoveLightnessSlider(0.4f);
+  const int before = s.Steps();
+  s.doc.ShowImportedBackground(1);
+  EXPECT_EQ(s.Steps(), before);
+  EXPECT_EQ(s.doc.Live().pnmb, 1);
+  EXPECT_EQ(s.doc.Live().lightShift, 0.0f);
+  EXPECT_EQ(s.doc.Live().satShift, 0.4f);
+}
+
+TEST(CardDocument, BackgroundIsRebuiltOnlyWhenItsNumberOrTintChanges) {
+  Session s;
+  const auto builds = [&] {
+    s.doc.Render(3, 354, 205);
+    return s.doc.Renderer().GetStats().backgroundBuilds;
+  };
+  const int first = builds();
+  EXPECT_EQ(builds(), first);
+  s.doc.SwitchLayout(3);
+  EditStyle(s);
+  EXPECT_EQ(builds(), first);
+  s.doc.ChooseBackground(0);
+  EXPECT_EQ(builds(), first + 1);
+  s.doc.MoveHueSlider(0.2f);
+  EXPECT_EQ(builds(), first + 2);
+  s.doc.DropBackgroundCache();
+  EXPECT_EQ(builds(), first + 3);
+  s.doc.Undo();
+  EXPECT_EQ(builds(), first + 4);
+}
+
+TEST(CardDocument, PrintClipboardAndExportTakeTheFullSizeCard) {
+  struct Case {
+    int dpi;
+    bool tagged;
+  };
+  for (const Case c : {Case{600, true}, Case{0, false}, Case{2'000'000, false}}) {
+    Session s;
+    CardState live = s.doc.Live();
+    live.cardWidth = 2124.0f;
+    live.dpi = c.dpi;
+    s.doc.SetLive(live);
+    const QImage copy = s.doc.RenderClipboardImage();
+    ASSERT_EQ(copy.size(), QSize(1062, 615)) << c.dpi;
+    EXPECT_EQ(copy.dotsPerMeterX() == DpiToPelsPerMeter(c.dpi), c.tagged) << c.dpi;
+    const RasterImage print = s.doc.RenderPrintImage();
+    EXPECT_EQ(print.GetWidth(), 1062u);
+    if (c.tagged) {
+      EXPECT_EQ(print.GetXDpi(), c.dpi);
+    }
+  }
+  Session s;
+  const test::TempFolder folder;
+  const std::filesystem::path file = folder / "card.png";
+  ASSERT_TRUE(
+      ExportCard(s.doc.Renderer(), s.doc.Live(), s.doc.DrawnLines(), file, kFormatPng, -1).ok);
+  EXPECT_EQ(QImage(QString::fromStdString(file.string())).size(), QSize(1062, 615));
+}
+
+}  // namespace
+}  // namespace tavolo
