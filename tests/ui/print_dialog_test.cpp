@@ -1,0 +1,732 @@
+// The print dialog on the PDF printer: the paper it opens on, unit switching, the edits and
+// their messages, the predefined layouts, Save As Template, copies and printing, and the looks of
+// its two previews; the print job into PDF files; the printer choice of Print Setup; and the
+// Print and Print Setup commands.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "core/bridge/ImageBridge.h"
+#include "core/card/CardDocument.h"
+#include "core/print/PageLayoutFile.h"
+#include "core/print/PaperChange.h"
+#include "core/print/SheetGrid.h"
+#include "tests/core/ShellRun.h"
+#include "tests/core/TestFolders.h"
+#include "tests/ui/GoldenImage.h"
+#include "tests/ui/ModalDialogs.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/library/DraftCardPreview.h"
+#include "ui/library/DraftPagePreview.h"
+#include "ui/library/PrintCommands.h"
+#include "ui/library/PrintJob.h"
+#include "ui/library/Print_PreviewDlg.h"
+#include "ui/library/PrinterChoice.h"
+#include "ui/library/TemplateNameDlg.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+using Dlg = Print_PreviewDlg;
+using test::ControlTest;
+using test::MatchesGolden;
+using test::TempFolder;
+using test::WhenModal;
+
+constexpr int kDpi = 300;
+
+// A card without text: a diagonal ramp with a bright disc and a dark band at the left, so that
+// a scaled copy is easy to recognise and its edges show.
+QImage PatternCard() {
+  QImage card(1062, 615, QImage::Format_RGB32);
+  for (int y = 0; y < card.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(card.scanLine(y));
+    for (int x = 0; x < card.width(); ++x) {
+      const int dx = x - 760;
+      const int dy = y - 300;
+      row[x] = dx * dx + dy * dy < 160 * 160 ? qRgb(250, 220, 90)
+                                             : qRgb(40 + x / 8, 90 + y / 6, 160 + (x + y) / 20);
+    }
+  }
+  QPainter(&card).fillRect(0, 0, 90, 615, QColor(30, 30, 60));
+  return card;
+}
+
+RasterImage PrintImageOf(const QImage& card) {
+  RasterImage image;
+  EXPECT_TRUE(ToRasterImage(card, image));
+  return image;
+}
+
+Paper PaperNamed(const char* name) {
+  const std::vector<Paper> papers = PaperCatalogue();
+  return papers[static_cast<size_t>(FindPaper(papers, QString::fromLatin1(name)))];
+}
+
+template <class Widget>
+Widget& Control(QWidget& dialog, int id) {
+  auto* widget = dialog.findChild<Widget*>(QString::number(id));
+  if (widget == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+  return *widget;
+}
+
+QString EditText(QWidget& dialog, int id) {
+  return Control<QLineEdit>(dialog, id).text();
+}
+
+// What the user does: replace an edit's text by pasting over it (deleting it for an empty
+// text), one change of the edit.
+void Type(QWidget& dialog, int id, const QString& text) {
+  QLineEdit& edit = Control<QLineEdit>(dialog, id);
+  edit.setFocus();
+  edit.selectAll();
+  if (text.isEmpty()) {
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    return;
+  }
+  QGuiApplication::clipboard()->setText(text);
+  QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit.text(), text);
+}
+
+void Click(QWidget& dialog, int id) {
+  QTest::mouseClick(&Control<QAbstractButton>(dialog, id), Qt::LeftButton);
+}
+
+// Picks an entry of a drop-down list with the keyboard, as activated() comes from the user.
+void Choose(QWidget& dialog, int id, int index) {
+  QComboBox& list = Control<QComboBox>(dialog, id);
+  list.setFocus();
+  QTest::keyClick(&list, Qt::Key_Home);
+  for (int i = 0; i < index; ++i) QTest::keyClick(&list, Qt::Key_Down);
+  ASSERT_EQ(list.currentIndex(), index);
+}
+
+// The text of the next message box, which is closed.
+std::shared_ptr<QString> AnswerMessage(QMessageBox::StandardButton button = QMessageBox::Ok) {
+  auto text = std::make_shared<QString>();
+  WhenModal<QMessageBox>([text, button](QMessageBox& box) {
+    *text = box.text();
+    box.button(button)->click();
+  });
+  return text;
+}
+
+void WritePtm(const fs::path& file, const PageLayout& layout) {
+  ASSERT_TRUE(WritePageLayoutFile(file, layout).ok) << file;
+}
+
+PageLayout NamedLayout(const char* name, int32_t paper, int32_t unit, float cardWidth) {
+  PageLayout layout;
+  layout.name = QString::fromUtf8(name);
+  layout.paper = paper;
+  layout.unit = unit;
+  layout.cardWidth = cardWidth;
+  layout.horizontalPitch = cardWidth + 30;
+  return layout;
+}
+
+class PrintDialog : public ControlTest {
+ protected:
+  std::unique_ptr<Dlg> Open(const QPageSize& current) { return Open(current, layouts_.Path()); }
+  std::unique_ptr<Dlg> Open(const QPageSize& current, const fs::path& layouts) {
+    printer_.SetPageSize(current);
+    auto dialog = std::make_unique<Dlg>(&image_, kDpi, printer_, nullptr, layouts);
+    dialog->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    return dialog;
+  }
+
+  RasterImage image_ = PrintImageOf(PatternCard());
+  PrinterChoice printer_;
+  TempFolder layouts_;
+};
+
+TEST_F(PrintDialog, OpensOnThePrintersCurrentPaperWithTheCardsCentredOnIt) {
+  ASSERT_TRUE(printer_.IsPdf()) << "these tests expect no printer to be installed";
+  const struct {
+    QPageSize::PageSizeId current;
+    PaperMm mm;
+    const char* left;
+    const char* top;
+    float leftPixels;
+    float topPixels;
+  } cases[] = {
+      {QPageSize::Letter, {215, 279}, "0.69", "0.36", 207, 108},
+      {QPageSize::A4, {210, 297}, "0.59", "0.72", 177, 216},
+  };
+  for (const auto& c : cases) {
+    const auto dialog = Open(QPageSize(c.current));
+    const Paper& paper = dialog->PaperInUse();
+    EXPECT_EQ(paper.pageSize.id(), c.current);
+    EXPECT_EQ(paper.WholeMm(), c.mm);
+    EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentText(), paper.name);
+    EXPECT_EQ(dialog->Layout().paper, paper.id);
+    EXPECT_FLOAT_EQ(dialog->Layout().leftMargin, c.leftPixels);
+    EXPECT_FLOAT_EQ(dialog->Layout().topMargin, c.topPixels);
+    EXPECT_EQ(EditText(*dialog, Dlg::kLeftMargin), c.left);
+    EXPECT_EQ(EditText(*dialog, Dlg::kTopMargin), c.top);
+    // The opening ends with the paper change, which shows every length truncated: 3.54 and
+    // 2.05 as floats lie just below, so the default card shows as 3.53 × 2.04.
+    EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "3.53");
+    EXPECT_EQ(EditText(*dialog, Dlg::kCardHeight), "2.04");
+    EXPECT_EQ(EditText(*dialog, Dlg::kHorizontalPitch), "3.53");
+    EXPECT_EQ(EditText(*dialog, Dlg::kVerticalPitch), "2.04");
+    EXPECT_EQ(dialog->Layout().cardWidth, 1062.0f);
+    EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kInches).isChecked());
+    EXPECT_EQ(Control<QSpinBox>(*dialog, Dlg::kCopies).value(), 1);
+    EXPECT_FALSE(Control<QCheckBox>(*dialog, Dlg::kUsePredefined).isChecked());
+    EXPECT_FALSE(Control<QComboBox>(*dialog, Dlg::kLayoutList).isEnabled());
+  }
+}
+
+TEST_F(PrintDialog, APrinterPaperMissingFromItsListLeavesTheFirstSelectedWithoutAReport) {
+  const auto dialog = Open(QPageSize(QSizeF(123, 77), QPageSize::Millimeter));
+  EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentIndex(), 0);
+  EXPECT_EQ(dialog->PaperInUse().name, dialog->Papers().front().name);
+  EXPECT_EQ(dialog->Layout().paper, dialog->Papers().front().id);
+}
+
+TEST_F(PrintDialog, ChoosingAPaperCentresTheCardsOnItInInches) {
+  const auto dialog = Open(QPageSize(QPageSize::A4));
+  Click(*dialog, Dlg::kMm);
+  const int letter = FindPaperById(dialog->Papers(), 1);
+  Choose(*dialog, Dlg::kPaperList, letter);
+  EXPECT_EQ(dialog->PaperInUse().WholeMm(), (PaperMm{215, 279}));
+  EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kInches).isChecked());
+  EXPECT_EQ(EditText(*dialog, Dlg::kLeftMargin), "0.69");
+  EXPECT_EQ(EditText(*dialog, Dlg::kTopMargin), "0.36");
+  EXPECT_EQ(dialog->Layout().leftMargin, 207.0f);
+}
+
+TEST_F(PrintDialog, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
+  const auto dialog = Open(QPageSize(QPageSize::Letter));
+  const PageLayout before = dialog->Layout();
+  const struct {
+    int button;
+    LengthUnit unit;
+    const char* width;
+    const char* left;
+  } steps[] = {
+      {Dlg::kMm, LengthUnit::kMm, "89.91", "17.52"},
+      {Dlg::kInches, LengthUnit::kInches, "3.53", "0.68"},
+      {Dlg::kCm, LengthUnit::kCm, "8.99", "1.75"},
+  };
+  for (const auto& step : steps) {
+    Click(*dialog, step.button);
+    EXPECT_EQ(dialog->Unit(), step.unit);
+    EXPECT_EQ(dialog->Layout().unit, static_cast<int32_t>(step.unit));
+    EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), step.width);
+    EXPECT_EQ(EditText(*dialog, Dlg::kLeftMargin), step.left);
+    PageLayout lengthsOnly = dialog->Layout();
+    lengthsOnly.unit = before.unit;
+    EXPECT_EQ(lengthsOnly, before) << "the stored lengths stay as they were";
+  }
+}
+
+TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) {
+  const QString notANumber = QStringLiteral("Please enter a number.");
+  const QString outOfRange = QStringLiteral("Please enter a number between 0 and 1000.");
+  const struct {
+    int unitButton;
+    int edit;
+    const char* typed;
+    QString message;  // empty: taken
+    float stored;     // the layout's length afterwards
+  } cases[] = {
+      {Dlg::kCm, Dlg::kCardWidth, "2", {}, 236.22f},
+      {Dlg::kInches, Dlg::kTopMargin, "0.5", {}, 150.0f},
+      {Dlg::kMm, Dlg::kVerticalPitch, "1000", {}, 11811.024f},
+      {Dlg::kInches, Dlg::kLeftMargin, "0", {}, 0.0f},
+      {Dlg::kInches, Dlg::kCardHeight, "abc", QStringLiteral("Card Height: ") + notANumber, 615},
+      {Dlg::kInches, Dlg::kCardHeight, "", QStringLiteral("Card Height: ") + notANumber, 615},
+      {Dlg::kInches, Dlg::kHorizontalPitch, "1000.5",
+       QStringLiteral("Horizontal Pitch: ") + outOfRange, 1062},
+      {Dlg::kCm, Dlg::kCardWidth, "-1", QStringLiteral("Card Width: ") + outOfRange, 1062},
+  };
+  for (const auto& c : cases) {
+    const auto dialog = Open(QPageSize(QPageSize::Letter));
+    Click(*dialog, c.unitButton);
+    Type(*dialog, c.edit, QString::fromLatin1(c.typed));
+    EXPECT_EQ(dialog->EditMessage(), c.message) << c.typed;
+    const auto which = [&] {
+      switch (c.edit) {
+        case Dlg::kCardWidth:
+          return LayoutLength::kCardWidth;
+        case Dlg::kCardHeight:
+          return LayoutLength::kCardHeight;
+        case Dlg::kHorizontalPitch:
+          return LayoutLength::kHorizontalPitch;
+        case Dlg::kVerticalPitch:
+          return LayoutLength::kVerticalPitch;
+        case Dlg::kLeftMargin:
+          return LayoutLength::kLeftMargin;
+      }
+      return LayoutLength::kTopMargin;
+    }();
+    EXPECT_NEAR(LengthOf(dialog->Layout(), which), c.stored, 0.01) << c.typed;
+    if (c.message.isEmpty()) continue;
+    // Print does not start while an edit holds a refused value: it says why instead.
+    const auto told = AnswerMessage();
+    Click(*dialog, Dlg::kPrint);
+    EXPECT_EQ(*told, c.message);
+    EXPECT_TRUE(dialog->isVisible());
+    // Showing the lengths anew (a unit change) clears the message.
+    Click(*dialog, Dlg::kMm);
+    EXPECT_EQ(dialog->EditMessage(), QString());
+  }
+}
+
+TEST_F(PrintDialog, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
+  WritePtm(layouts_ / "a.ptm", NamedLayout("Business sheet", 1, 0, 1000));
+  WritePtm(layouts_ / "b.ptm", NamedLayout("avery in lower case", 9, 2, 1010));
+  WritePtm(layouts_ / "c.ptm", NamedLayout("Avery business cards", 9, 1, 1020));
+  WritePtm(layouts_ / "d.ptm", NamedLayout("Odd paper", 9999, 2, 1030));
+  std::vector<uint8_t> versionOne = SerializePageLayout(NamedLayout("New version", 9, 2, 900));
+  versionOne[0] = 1;
+  ASSERT_TRUE(test::WriteFileBytes(layouts_ / "e.ptm", versionOne));
+
+  const auto dialog = Open(QPageSize(QPageSize::Letter));
+  Click(*dialog, Dlg::kUsePredefined);
+  QComboBox& list = Control<QComboBox>(*dialog, Dlg::kLayoutList);
+  QStringList names;
+  for (int i = 0; i < list.count(); ++i) names << list.itemText(i);
+  EXPECT_EQ(names, QStringList({"Avery business cards", "Business sheet", "avery in lower case",
+                                "Odd paper", ""}));
+  EXPECT_TRUE(list.isEnabled());
+  for (const int manual : {int{Dlg::kCardWidth}, int{Dlg::kLeftMargin}, int{Dlg::kPaperList},
+                           int{Dlg::kSaveAsTemplate}, int{Dlg::kInches}, int{Dlg::kMm}}) {
+    EXPECT_FALSE(Control<QWidget>(*dialog, manual).isEnabled()) << manual;
+  }
+
+  // The first is applied at once: its lengths, its unit and its paper.
+  EXPECT_EQ(dialog->Layout(), dialog->Predefined()[0]);
+  EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kCm).isChecked());
+  EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "8.63");
+  EXPECT_EQ(dialog->PaperInUse().id, 9);
+  EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentText(), dialog->PaperInUse().name);
+
+  // A paper the printer does not offer: no paper selected, the sheet stays A4.
+  Choose(*dialog, Dlg::kLayoutList, 3);
+  EXPECT_EQ(dialog->Layout().name, "Odd paper");
+  EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentIndex(), -1);
+  EXPECT_EQ(dialog->PaperInUse().id, 9);
+  EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kMm).isChecked());
+
+  // A file of another version: the default lengths with no name.
+  Choose(*dialog, Dlg::kLayoutList, 4);
+  EXPECT_EQ(dialog->Layout(), PageLayout{});
+
+  // Turned off: the list empties, the layout stays, the manual controls come back.
+  Choose(*dialog, Dlg::kLayoutList, 1);
+  Click(*dialog, Dlg::kUsePredefined);
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_FALSE(list.isEnabled());
+  EXPECT_EQ(dialog->Layout().name, "Business sheet");
+  EXPECT_EQ(dialog->PaperInUse().id, 1);
+  EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kCardWidth).isEnabled());
+  EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kPaperList).isEnabled());
+}
+
+TEST_F(PrintDialog, PredefinedLayoutsFromAnEmptyFolderSayThereAreNone) {
+  const auto dialog = Open(QPageSize(QPageSize::A4));
+  const PageLayout before = dialog->Layout();
+  const auto told = AnswerMessage();
+  Click(*dialog, Dlg::kUsePredefined);
+  EXPECT_TRUE(told->startsWith("No page layouts were found in ")) << told->toStdString();
+  EXPECT_FALSE(Control<QCheckBox>(*dialog, Dlg::kUsePredefined).isChecked());
+  EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kCardWidth).isEnabled());
+  EXPECT_EQ(dialog->Layout(), before);
+}
+
+TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
+  const struct {
+    const char* what;
+    QString name;  // empty: the name dialog is cancelled
+    bool existing;
+    QMessageBox::StandardButton replace;  // the answer to the question, when asked
+    const char* message;                  // the start of the message shown, if any
+    bool written;
+  } cases[] = {
+      {"a new name", QStringLiteral("My sheet"), false, QMessageBox::NoButton, nullptr, true},
+      {"replaced", QStringLiteral("Mine"), true, QMessageBox::Yes, nullptr, true},
+      {"kept", QStringLiteral("Mine"), true, QMessageBox::No, nullptr, false},
+      {"not a file name", QStringLiteral("a/b"), false, QMessageBox::NoButton,
+       "\"a/b\" cannot be the name of a file", false},
+      {"cancelled", QString(), false, QMessageBox::NoButton, nullptr, false},
+  };
+  for (const auto& c : cases) {
+    const TempFolder folder;
+    const fs::path file = folder / (c.name.toStdString() + ".ptm");
+    if (c.existing) WritePtm(file, NamedLayout("Old", 9, 0, 500));
+    const auto dialog = Open(QPageSize(QPageSize::Letter), folder.Path());
+    Click(*dialog, Dlg::kCm);
+    Type(*dialog, Dlg::kCardWidth, QStringLiteral("8.5"));
+
+    WhenModal<TemplateNameDlg>([&c](TemplateNameDlg& ask) {
+      QLineEdit& edit = Control<QLineEdit>(ask, TemplateNameDlg::kNameEdit);
+      QTest::keyClicks(&edit, c.name);
+      if (c.name.isEmpty()) {
+        ask.reject();
+      } else {
+        QTest::keyClick(&edit, Qt::Key_Return);
+      }
+    });
+    std::shared_ptr<QString> told;
+    if (c.replace != QMessageBox::NoButton) told = AnswerMessage(c.replace);
+    if (c.message) told = AnswerMessage();
+    Click(*dialog, Dlg::kSaveAsTemplate);
+
+    if (c.message)
+      EXPECT_TRUE(told->startsWith(c.message)) << c.what << ": " << told->toStdString();
+    if (c.replace != QMessageBox::NoButton) {
+      EXPECT_EQ(*told, "A page layout named \"Mine\" exists already. Replace it?") << c.what;
+    }
+    const PageLayoutReadResult read = ReadPageLayoutFile(file);
+    if (c.written) {
+      ASSERT_TRUE(read.ok) << c.what;
+      EXPECT_EQ(read.layout, dialog->Layout()) << c.what;
+      EXPECT_EQ(read.layout.name, c.name) << c.what;
+      EXPECT_EQ(read.layout.unit, 1) << c.what;
+      EXPECT_NEAR(read.layout.cardWidth, 8.5f * 0.39370078f * kDpi, 0.01) << c.what;
+    } else if (c.existing) {
+      EXPECT_EQ(read.layout.name, "Old") << c.what;
+    } else {
+      EXPECT_TRUE(fs::is_empty(folder.Path())) << c.what;
+    }
+  }
+}
+
+// pdfinfo's page count and each page's size in points; no pages when it cannot read the file.
+struct PdfPages {
+  int count = 0;
+  std::vector<QSizeF> sizes;
+};
+
+PdfPages ReadPdfPages(const fs::path& pdf) {
+  const test::ShellOutcome info =
+      test::RunShell("pdfinfo -f 1 -l 1000 '" + pdf.string() + "' 2>&1");
+  PdfPages pages;
+  std::smatch match;
+  const std::regex count("Pages: +([0-9]+)");
+  if (std::regex_search(info.output, match, count)) pages.count = std::stoi(match[1]);
+  const std::regex size("Page +[0-9]+ size: +([0-9.]+) x ([0-9.]+) pts");
+  for (auto it = std::sregex_iterator(info.output.begin(), info.output.end(), size);
+       it != std::sregex_iterator(); ++it) {
+    pages.sizes.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
+  }
+  return pages;
+}
+
+bool HasPoppler() {
+  return test::RunShell("pdfinfo -v > /dev/null 2>&1 && pdftoppm -v > /dev/null 2>&1").code == 0;
+}
+
+TEST_F(PrintDialog, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
+  if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
+  const TempFolder out;
+  const fs::path pdf = out / "cards.pdf";
+  const auto dialog = Open(QPageSize(QPageSize::A4));
+  dialog->SetPdfFileSuggestion(QString::fromStdString((out / "suggested.pdf").string()));
+  QSpinBox& copies = Control<QSpinBox>(*dialog, Dlg::kCopies);
+  copies.setFocus();
+  QTest::keyClick(&copies, Qt::Key_Up);
+  QTest::keyClick(&copies, Qt::Key_Up);
+  EXPECT_EQ(dialog->Copies(), 3);
+
+  auto offered = std::make_shared<QString>();
+  WhenModal<QFileDialog>([&, offered](QFileDialog& ask) {
+    *offered = ask.selectedFiles().value(0);
+    EXPECT_EQ(ask.nameFilters(), QStringList("PDF files (*.pdf)"));
+    ask.selectFile(QString::fromStdString((out / "cards").string()));
+    static_cast<QDialog&>(ask).accept();
+  });
+  auto sawProgress = std::make_shared<bool>(false);
+  WhenModal<QProgressDialog>([sawProgress](QProgressDialog&) { *sawProgress = true; });
+  Click(*dialog, Dlg::kPrint);
+
+  EXPECT_EQ(*offered, QString::fromStdString((out / "suggested.pdf").string()));
+  EXPECT_TRUE(*sawProgress);
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  const PdfPages pages = ReadPdfPages(pdf);
+  EXPECT_EQ(pages.count, 3);
+  ASSERT_EQ(pages.sizes.size(), 3u);
+  for (const QSizeF& size : pages.sizes) {
+    EXPECT_NEAR(size.width(), 595.28, 0.5);
+    EXPECT_NEAR(size.height(), 841.89, 0.5);
+  }
+}
+
+// A page of a PDF rendered by pdftoppm.
+QImage RenderPdfPage(const fs::path& pdf, int page, int dpi) {
+  const fs::path stem = pdf.parent_path() / ("page" + std::to_string(page));
+  const std::string command = "pdftoppm -png -r " + std::to_string(dpi) + " -f " +
+                              std::to_string(page) + " -l " + std::to_string(page) +
+                              " -singlefile '" + pdf.string() + "' '" + stem.string() + "'";
+  if (test::RunShell(command).code != 0) return {};
+  return QImage(QString::fromStdString(stem.string() + ".png"));
+}
+
+QImage SolidCard(QColor colour) {
+  QImage card(1062, 615, QImage::Format_RGB32);
+  card.fill(colour);
+  return card;
+}
+
+bool Near(QRgb pixel, QColor colour) {
+  return std::abs(qRed(pixel) - colour.red()) < 24 &&
+         std::abs(qGreen(pixel) - colour.green()) < 24 &&
+         std::abs(qBlue(pixel) - colour.blue()) < 24;
+}
+
+TEST(PrintJob, SheetsOnAPdfPrinterCarryEveryCardWhereTheEnginePlacesIt) {
+  if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
+  const QColor ink(20, 120, 200);
+  const SheetRenderer renderer(SolidCard(ink));
+  PageLayout spaced;
+  spaced.horizontalPitch = 1200;
+  spaced.verticalPitch = 700;
+  spaced.leftMargin = 60;
+  spaced.topMargin = 60;
+  const struct {
+    const char* paper;
+    PageLayout layout;
+    int sheets;
+  } cases[] = {{"Letter", PageLayout{}, 1}, {"A4", spaced, 2}};
+  for (const auto& c : cases) {
+    const TempFolder out;
+    const fs::path pdf = out / "sheets.pdf";
+    const Paper paper = PaperNamed(c.paper);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    const PrintJobResult result =
+        PrintSheetJob(nullptr, printer, {renderer, c.layout, paper, kDpi, c.sheets});
+    ASSERT_EQ(result.status, PrintJobStatus::kPrinted) << c.paper << result.message.toStdString();
+
+    const PdfPages pages = ReadPdfPages(pdf);
+    EXPECT_EQ(pages.count, c.sheets) << c.paper;
+    const QSizeF points = paper.pageSize.size(QPageSize::Point);
+    for (const QSizeF& size : pages.sizes) {
+      EXPECT_NEAR(size.width(), points.width(), 0.5) << c.paper;
+      EXPECT_NEAR(size.height(), points.height(), 0.5) << c.paper;
+    }
+    constexpr int kCheckDpi = 100;
+    const SheetPlacement placement = PlaceCards(c.layout, paper.WholeMm(), kDpi, kCheckDpi);
+    ASSERT_TRUE(placement.grid.Ok());
+    for (int page = 1; page <= c.sheets; ++page) {
+      const QImage sheet = RenderPdfPage(pdf, page, kCheckDpi);
+      ASSERT_FALSE(sheet.isNull()) << c.paper;
+      for (const QRectF& card : placement.cards) {
+        // Two pixels inside each corner is the card; two pixels above and left of it, paper.
+        for (const QPointF corner :
+             {card.topLeft() + QPointF(2, 2), card.bottomRight() - QPointF(2, 2),
+              card.topRight() + QPointF(-2, 2)}) {
+          EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), ink)) << c.paper << " " << page;
+        }
+        const QPoint outside = (card.topLeft() - QPointF(2, 2)).toPoint();
+        if (c.layout.horizontalPitch > c.layout.cardWidth || card == placement.cards.front()) {
+          EXPECT_TRUE(Near(sheet.pixel(outside), Qt::white)) << c.paper << " " << page;
+        }
+      }
+    }
+  }
+}
+
+TEST(PrintJob, APdfFileIsWrittenWholeOrLeftAsItWas) {
+  const SheetRenderer renderer(SolidCard(Qt::darkGreen));
+  PrinterChoice pdfPrinter;
+  const Paper a4 = PaperNamed("A4");
+  PageLayout overlapping;
+  overlapping.horizontalPitch = 1000;
+  const struct {
+    const char* what;
+    const char* file;  // in the scratch folder
+    PageLayout layout;
+    int sheets;
+    bool cancel;
+    PrintJobStatus status;
+    const char* message;
+  } cases[] = {
+      {"written", "cards.pdf", PageLayout{}, 2, false, PrintJobStatus::kPrinted, ""},
+      {"cancelled", "cards.pdf", PageLayout{}, 500, true, PrintJobStatus::kCancelled, ""},
+      {"no card fits", "cards.pdf", overlapping, 1, false, PrintJobStatus::kFailed,
+       "Card height and width should not be more than pitch values"},
+      {"no such folder", "missing/cards.pdf", PageLayout{}, 1, false, PrintJobStatus::kFailed,
+       "was not found"},
+  };
+  for (const auto& c : cases) {
+    const TempFolder out;
+    const fs::path pdf = out / c.file;
+    const std::vector<uint8_t> old = {'o', 'l', 'd'};
+    const bool hadOld = test::WriteFileBytes(pdf, old);
+    QWidget owner;
+    if (c.cancel) WhenModal<QProgressDialog>([](QProgressDialog& progress) { progress.cancel(); });
+    const PrintJobResult result =
+        PrintSheetJobToPdf(&owner, pdfPrinter, QString::fromStdString(pdf.string()),
+                           {renderer, c.layout, a4, kDpi, c.sheets});
+    EXPECT_EQ(result.status, c.status) << c.what;
+    EXPECT_TRUE(result.message.contains(QString::fromLatin1(c.message)))
+        << c.what << ": " << result.message.toStdString();
+    const std::vector<uint8_t> now = test::ReadFileBytes(pdf);
+    if (c.status == PrintJobStatus::kPrinted) {
+      EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(now.data()), 5), "%PDF-") << c.what;
+    } else if (hadOld) {
+      EXPECT_EQ(now, old) << c.what;
+    }
+    std::vector<fs::path> left;
+    for (const auto& entry : fs::directory_iterator(out.Path())) left.push_back(entry.path());
+    EXPECT_EQ(left.size(), hadOld ? 1u : 0u) << c.what << ": no temporary file is left behind";
+  }
+}
+
+TEST(PrinterChoice, WithoutPrintersIsThePdfPrinterAndKeepsWhatPrintSetupChose) {
+  PrinterChoice choice;
+  ASSERT_TRUE(choice.IsPdf()) << "this test expects no printer to be installed";
+  EXPECT_EQ(choice.Description(), "PDF file");
+  const std::vector<Paper> papers = choice.Papers();
+  ASSERT_GT(papers.size(), 20u);
+  EXPECT_TRUE(papers[0].id == 9 || papers[0].id == 1) << "A4 or Letter first";
+  EXPECT_TRUE(choice.CurrentPageSize().isEquivalentTo(papers[0].pageSize));
+
+  QPrinter setup(QPrinter::HighResolution);
+  choice.SetUp(setup);
+  EXPECT_EQ(setup.outputFormat(), QPrinter::PdfFormat);
+  setup.setPageSize(QPageSize(QPageSize::A5));
+  setup.setOutputFileName(QStringLiteral("/tmp/chosen.pdf"));
+  setup.setColorMode(QPrinter::GrayScale);
+  choice.Take(setup);
+  EXPECT_TRUE(choice.IsPdf());
+  EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::A5);
+  EXPECT_EQ(choice.PdfFileName(), "/tmp/chosen.pdf");
+
+  QPrinter job(QPrinter::HighResolution);
+  choice.ConfigureJob(job, QStringLiteral("/tmp/job.pdf"));
+  EXPECT_EQ(job.outputFormat(), QPrinter::PdfFormat);
+  EXPECT_EQ(job.outputFileName(), "/tmp/job.pdf");
+  EXPECT_EQ(job.colorMode(), QPrinter::GrayScale);
+  EXPECT_EQ(job.copyCount(), 1);
+}
+
+TEST(PrintCommands, PrintSetupChoosesThePaperOfTheNextPrint) {
+  PrinterChoice choice;
+  choice.SetPageSize(QPageSize(QPageSize::Legal));
+  WhenModal<QPrintDialog>([](QPrintDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), "Print Setup");
+    dialog.accept();
+  });
+  RunPrintSetup(nullptr, choice);
+  EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::Legal);
+  EXPECT_TRUE(choice.IsPdf());
+
+  WhenModal<QPrintDialog>([](QPrintDialog& dialog) {
+    dialog.printer()->setPageSize(QPageSize(QPageSize::B5));
+    dialog.reject();
+  });
+  RunPrintSetup(nullptr, choice);
+  EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::Legal) << "Cancel keeps the choice";
+}
+
+class PrintCommand : public ControlTest {
+ protected:
+  TempFolder photos_;
+  CardDocument document_{nullptr, photos_.Path()};
+};
+
+TEST_F(PrintCommand, OpensThePrintDialogWithTheCardsPrintImage) {
+  document_.Start(nullptr);
+  PrinterChoice choice;
+  choice.SetPageSize(QPageSize(QPageSize::Letter));
+  auto shown = std::make_shared<QImage>();
+  WhenModal<Dlg>([shown](Dlg& dialog) {
+    EXPECT_EQ(dialog.PaperInUse().pageSize.id(), QPageSize::Letter);
+    *shown = Control<DraftCardPreview>(dialog, Dlg::kCardPreview).Picture();
+    Click(dialog, Dlg::kCancel);
+  });
+  RunPrintCommand(nullptr, document_, choice);
+  ASSERT_FALSE(shown->isNull());
+  // The card preview shows the card, framed black at the top left and white at the bottom right.
+  EXPECT_EQ(shown->pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(shown->pixel(shown->width() - 1, shown->height() - 1), qRgb(255, 255, 255));
+}
+
+TEST_F(PrintCommand, RefusesACardWithoutResolution) {
+  CardState card;
+  card.dpi = 0;
+  document_.LoadProject(card, {});
+  PrinterChoice choice;
+  const auto told = AnswerMessage();
+  RunPrintCommand(nullptr, document_, choice);
+  EXPECT_TRUE(told->startsWith("The card's resolution is 0 dpi.")) << told->toStdString();
+}
+
+// The page preview as the dialog feeds it, alone at a fixed size.
+QImage PagePreviewPicture(const PageLayout& layout, const char* paper, bool ready = true) {
+  const SheetRenderer renderer(PatternCard());
+  DraftPagePreview preview(renderer, layout);
+  preview.resize(300, 388);
+  preview.SetPaper(PaperNamed(paper).WholeMm());
+  preview.SetDpi(kDpi);
+  preview.SetReady(ready);
+  return preview.Picture();
+}
+
+PageLayout CentredOn(const char* paper) {
+  PageLayout layout;
+  const Paper chosen = PaperNamed(paper);
+  ApplyPaperChange(layout, chosen.id, chosen.WholeMm(), kDpi);
+  return layout;
+}
+
+TEST(PrintDialogGolden, PagePreviewsOfTheDefaultCardOnLetterAndA4AndTheirMessages) {
+  PageLayout overlapping = CentredOn("Letter");
+  overlapping.horizontalPitch -= 1;
+  PageLayout tooWide = CentredOn("Letter");
+  tooWide.cardWidth = tooWide.horizontalPitch = 3000;
+  const struct {
+    const char* golden;
+    QImage picture;
+    test::GoldenTolerance tolerance;
+  } cases[] = {
+      {"print_page_letter", PagePreviewPicture(CentredOn("Letter"), "Letter"), test::kExact},
+      {"print_page_a4", PagePreviewPicture(CentredOn("A4"), "A4"), test::kExact},
+      {"print_page_opening", PagePreviewPicture(CentredOn("A4"), "A4", false), test::kExact},
+      {"print_page_pitch_message", PagePreviewPicture(overlapping, "Letter"), test::kWithText},
+      {"print_page_not_enough_space", PagePreviewPicture(tooWide, "Letter"), test::kWithText},
+  };
+  for (const auto& c : cases) EXPECT_TRUE(MatchesGolden(c.picture, c.golden, c.tolerance));
+}
+
+TEST(PrintDialogGolden, CardPreviewIsThePrintImageInA3DFrame) {
+  DraftCardPreview preview;
+  preview.resize(266, 154);
+  preview.SetImage(PatternCard());
+  preview.SetReady(true);
+  EXPECT_TRUE(MatchesGolden(preview.Picture(), "print_card_preview", test::kExact));
+}
+
+}  // namespace
+}  // namespace tavolo
