@@ -66,7 +66,7 @@ constexpr std::array<UnitButton, 3> kUnitButtons = {{
 
 // The card preview keeps the print image's proportions, 1062 × 615.
 constexpr QSize kCardPreviewSize(266, 154);
-constexpr QSize kPagePreviewMinimum(300, 388);
+constexpr QSize kPagePreviewMinimum(380, 492);
 
 QString ControlName(int id) {
   return QString::number(id);
