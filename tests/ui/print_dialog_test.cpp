@@ -87,13 +87,13 @@ Paper PaperNamed(const char* name) {
 }
 
 template <class Widget>
-Widget& Control(QWidget& dialog, int id) {
+Widget& Control(const QWidget& dialog, int id) {
   auto* widget = dialog.findChild<Widget*>(QString::number(id));
   if (widget == nullptr) throw std::runtime_error("no control " + std::to_string(id));
   return *widget;
 }
 
-QString EditText(QWidget& dialog, int id) {
+QString EditText(const QWidget& dialog, int id) {
   return Control<QLineEdit>(dialog, id).text();
 }
 
@@ -165,12 +165,12 @@ class PrintDialog : public ControlTest {
   TempFolder layouts_;
 };
 
-TEST_F(PrintDialog, OpensOnThePrintersCurrentPaperWithTheCardsCentredOnIt) {
+TEST_F(PrintDialog, OpensOnThePrintersPaperAndCentresTheCardsOnEveryPaperChosen) {
   ASSERT_TRUE(printer_.IsPdf()) << "these tests expect no printer to be installed";
   const struct {
-    QPageSize::PageSizeId current;
+    QPageSize::PageSizeId paper;
     PaperMm mm;
-    const char* left;
+    const char* left;  // shown margins, inches
     const char* top;
     float leftPixels;
     float topPixels;
@@ -178,48 +178,37 @@ TEST_F(PrintDialog, OpensOnThePrintersCurrentPaperWithTheCardsCentredOnIt) {
       {QPageSize::Letter, {215, 279}, "0.69", "0.36", 207, 108},
       {QPageSize::A4, {210, 297}, "0.59", "0.72", 177, 216},
   };
+  const auto check = [](const Dlg& dialog, const auto& c) {
+    EXPECT_EQ(dialog.PaperInUse().pageSize.id(), c.paper);
+    EXPECT_EQ(dialog.PaperInUse().WholeMm(), c.mm);
+    EXPECT_EQ(dialog.Layout().paper, dialog.PaperInUse().id);
+    EXPECT_FLOAT_EQ(dialog.Layout().leftMargin, c.leftPixels);
+    EXPECT_FLOAT_EQ(dialog.Layout().topMargin, c.topPixels);
+    EXPECT_EQ(EditText(dialog, Dlg::kLeftMargin), c.left);
+    EXPECT_EQ(EditText(dialog, Dlg::kTopMargin), c.top);
+    EXPECT_TRUE(Control<QRadioButton>(dialog, Dlg::kInches).isChecked());
+  };
   for (const auto& c : cases) {
-    const auto dialog = Open(QPageSize(c.current));
-    const Paper& paper = dialog->PaperInUse();
-    EXPECT_EQ(paper.pageSize.id(), c.current);
-    EXPECT_EQ(paper.WholeMm(), c.mm);
-    EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentText(), paper.name);
-    EXPECT_EQ(dialog->Layout().paper, paper.id);
-    EXPECT_FLOAT_EQ(dialog->Layout().leftMargin, c.leftPixels);
-    EXPECT_FLOAT_EQ(dialog->Layout().topMargin, c.topPixels);
-    EXPECT_EQ(EditText(*dialog, Dlg::kLeftMargin), c.left);
-    EXPECT_EQ(EditText(*dialog, Dlg::kTopMargin), c.top);
+    const auto dialog = Open(QPageSize(c.paper));
+    check(*dialog, c);
     // The opening ends with the paper change, which shows every length truncated: 3.54 and
     // 2.05 as floats lie just below, so the default card shows as 3.53 × 2.04.
     EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "3.53");
     EXPECT_EQ(EditText(*dialog, Dlg::kCardHeight), "2.04");
-    EXPECT_EQ(EditText(*dialog, Dlg::kHorizontalPitch), "3.53");
-    EXPECT_EQ(EditText(*dialog, Dlg::kVerticalPitch), "2.04");
-    EXPECT_EQ(dialog->Layout().cardWidth, 1062.0f);
-    EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kInches).isChecked());
-    EXPECT_EQ(Control<QSpinBox>(*dialog, Dlg::kCopies).value(), 1);
-    EXPECT_FALSE(Control<QCheckBox>(*dialog, Dlg::kUsePredefined).isChecked());
+    EXPECT_EQ(dialog->Copies(), 1);
     EXPECT_FALSE(Control<QComboBox>(*dialog, Dlg::kLayoutList).isEnabled());
+    // The other paper, chosen by the user while the lengths show in mm.
+    const auto& other = cases[&c == &cases[0] ? 1 : 0];
+    Click(*dialog, Dlg::kMm);
+    Choose(*dialog, Dlg::kPaperList, FindPaperMatching(dialog->Papers(), QPageSize(other.paper)));
+    check(*dialog, other);
   }
 }
 
 TEST_F(PrintDialog, APrinterPaperMissingFromItsListLeavesTheFirstSelectedWithoutAReport) {
   const auto dialog = Open(QPageSize(QSizeF(123, 77), QPageSize::Millimeter));
   EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentIndex(), 0);
-  EXPECT_EQ(dialog->PaperInUse().name, dialog->Papers().front().name);
   EXPECT_EQ(dialog->Layout().paper, dialog->Papers().front().id);
-}
-
-TEST_F(PrintDialog, ChoosingAPaperCentresTheCardsOnItInInches) {
-  const auto dialog = Open(QPageSize(QPageSize::A4));
-  Click(*dialog, Dlg::kMm);
-  const int letter = FindPaperById(dialog->Papers(), 1);
-  Choose(*dialog, Dlg::kPaperList, letter);
-  EXPECT_EQ(dialog->PaperInUse().WholeMm(), (PaperMm{215, 279}));
-  EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kInches).isChecked());
-  EXPECT_EQ(EditText(*dialog, Dlg::kLeftMargin), "0.69");
-  EXPECT_EQ(EditText(*dialog, Dlg::kTopMargin), "0.36");
-  EXPECT_EQ(dialog->Layout().leftMargin, 207.0f);
 }
 
 TEST_F(PrintDialog, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
@@ -253,41 +242,29 @@ TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) 
   const struct {
     int unitButton;
     int edit;
+    LayoutLength which;
     const char* typed;
     QString message;  // empty: taken
     float stored;     // the layout's length afterwards
   } cases[] = {
-      {Dlg::kCm, Dlg::kCardWidth, "2", {}, 236.22f},
-      {Dlg::kInches, Dlg::kTopMargin, "0.5", {}, 150.0f},
-      {Dlg::kMm, Dlg::kVerticalPitch, "1000", {}, 11811.024f},
-      {Dlg::kInches, Dlg::kLeftMargin, "0", {}, 0.0f},
-      {Dlg::kInches, Dlg::kCardHeight, "abc", QStringLiteral("Card Height: ") + notANumber, 615},
-      {Dlg::kInches, Dlg::kCardHeight, "", QStringLiteral("Card Height: ") + notANumber, 615},
-      {Dlg::kInches, Dlg::kHorizontalPitch, "1000.5",
+      {Dlg::kCm, Dlg::kCardWidth, LayoutLength::kCardWidth, "2", {}, 236.22f},
+      {Dlg::kMm, Dlg::kVerticalPitch, LayoutLength::kVerticalPitch, "1000", {}, 11811.024f},
+      {Dlg::kInches, Dlg::kLeftMargin, LayoutLength::kLeftMargin, "0", {}, 0.0f},
+      {Dlg::kInches, Dlg::kCardHeight, LayoutLength::kCardHeight, "abc",
+       QStringLiteral("Card Height: ") + notANumber, 615},
+      {Dlg::kInches, Dlg::kTopMargin, LayoutLength::kTopMargin, "",
+       QStringLiteral("Top Margin: ") + notANumber, 108},
+      {Dlg::kInches, Dlg::kHorizontalPitch, LayoutLength::kHorizontalPitch, "1000.5",
        QStringLiteral("Horizontal Pitch: ") + outOfRange, 1062},
-      {Dlg::kCm, Dlg::kCardWidth, "-1", QStringLiteral("Card Width: ") + outOfRange, 1062},
+      {Dlg::kCm, Dlg::kCardWidth, LayoutLength::kCardWidth, "-1",
+       QStringLiteral("Card Width: ") + outOfRange, 1062},
   };
   for (const auto& c : cases) {
     const auto dialog = Open(QPageSize(QPageSize::Letter));
     Click(*dialog, c.unitButton);
     Type(*dialog, c.edit, QString::fromLatin1(c.typed));
     EXPECT_EQ(dialog->EditMessage(), c.message) << c.typed;
-    const auto which = [&] {
-      switch (c.edit) {
-        case Dlg::kCardWidth:
-          return LayoutLength::kCardWidth;
-        case Dlg::kCardHeight:
-          return LayoutLength::kCardHeight;
-        case Dlg::kHorizontalPitch:
-          return LayoutLength::kHorizontalPitch;
-        case Dlg::kVerticalPitch:
-          return LayoutLength::kVerticalPitch;
-        case Dlg::kLeftMargin:
-          return LayoutLength::kLeftMargin;
-      }
-      return LayoutLength::kTopMargin;
-    }();
-    EXPECT_NEAR(LengthOf(dialog->Layout(), which), c.stored, 0.01) << c.typed;
+    EXPECT_NEAR(LengthOf(dialog->Layout(), c.which), c.stored, 0.01) << c.typed;
     if (c.message.isEmpty()) continue;
     // Print does not start while an edit holds a refused value: it says why instead.
     const auto told = AnswerMessage();
@@ -363,20 +340,21 @@ TEST_F(PrintDialog, PredefinedLayoutsFromAnEmptyFolderSayThereAreNone) {
 }
 
 TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
+  const char* replace = "A page layout named \"Mine\" exists already. Replace it?";
   const struct {
     const char* what;
     QString name;  // empty: the name dialog is cancelled
     bool existing;
-    QMessageBox::StandardButton replace;  // the answer to the question, when asked
-    const char* message;                  // the start of the message shown, if any
+    const char* told;  // the start of the message or question shown, if any
+    QMessageBox::StandardButton answer;
     bool written;
   } cases[] = {
-      {"a new name", QStringLiteral("My sheet"), false, QMessageBox::NoButton, nullptr, true},
-      {"replaced", QStringLiteral("Mine"), true, QMessageBox::Yes, nullptr, true},
-      {"kept", QStringLiteral("Mine"), true, QMessageBox::No, nullptr, false},
-      {"not a file name", QStringLiteral("a/b"), false, QMessageBox::NoButton,
-       "\"a/b\" cannot be the name of a file", false},
-      {"cancelled", QString(), false, QMessageBox::NoButton, nullptr, false},
+      {"a new name", QStringLiteral("My sheet"), false, nullptr, QMessageBox::NoButton, true},
+      {"replaced", QStringLiteral("Mine"), true, replace, QMessageBox::Yes, true},
+      {"kept", QStringLiteral("Mine"), true, replace, QMessageBox::No, false},
+      {"not a file name", QStringLiteral("a/b"), false, "\"a/b\" cannot be the name of a file",
+       QMessageBox::Ok, false},
+      {"cancelled", QString(), false, nullptr, QMessageBox::NoButton, false},
   };
   for (const auto& c : cases) {
     const TempFolder folder;
@@ -389,29 +367,18 @@ TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
     WhenModal<TemplateNameDlg>([&c](TemplateNameDlg& ask) {
       QLineEdit& edit = Control<QLineEdit>(ask, TemplateNameDlg::kNameEdit);
       QTest::keyClicks(&edit, c.name);
-      if (c.name.isEmpty()) {
-        ask.reject();
-      } else {
-        QTest::keyClick(&edit, Qt::Key_Return);
-      }
+      if (c.name.isEmpty()) return ask.reject();
+      QTest::keyClick(&edit, Qt::Key_Return);
     });
-    std::shared_ptr<QString> told;
-    if (c.replace != QMessageBox::NoButton) told = AnswerMessage(c.replace);
-    if (c.message) told = AnswerMessage();
+    const auto told = c.told ? AnswerMessage(c.answer) : nullptr;
     Click(*dialog, Dlg::kSaveAsTemplate);
 
-    if (c.message)
-      EXPECT_TRUE(told->startsWith(c.message)) << c.what << ": " << told->toStdString();
-    if (c.replace != QMessageBox::NoButton) {
-      EXPECT_EQ(*told, "A page layout named \"Mine\" exists already. Replace it?") << c.what;
-    }
+    if (c.told) EXPECT_TRUE(told->startsWith(c.told)) << c.what << ": " << told->toStdString();
     const PageLayoutReadResult read = ReadPageLayoutFile(file);
     if (c.written) {
-      ASSERT_TRUE(read.ok) << c.what;
+      EXPECT_TRUE(read.ok) << c.what;
       EXPECT_EQ(read.layout, dialog->Layout()) << c.what;
       EXPECT_EQ(read.layout.name, c.name) << c.what;
-      EXPECT_EQ(read.layout.unit, 1) << c.what;
-      EXPECT_NEAR(read.layout.cardWidth, 8.5f * 0.39370078f * kDpi, 0.01) << c.what;
     } else if (c.existing) {
       EXPECT_EQ(read.layout.name, "Old") << c.what;
     } else {
@@ -471,13 +438,7 @@ TEST_F(PrintDialog, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
   EXPECT_EQ(*offered, QString::fromStdString((out / "suggested.pdf").string()));
   EXPECT_TRUE(*sawProgress);
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
-  const PdfPages pages = ReadPdfPages(pdf);
-  EXPECT_EQ(pages.count, 3);
-  ASSERT_EQ(pages.sizes.size(), 3u);
-  for (const QSizeF& size : pages.sizes) {
-    EXPECT_NEAR(size.width(), 595.28, 0.5);
-    EXPECT_NEAR(size.height(), 841.89, 0.5);
-  }
+  EXPECT_EQ(ReadPdfPages(pdf).count, 3);
 }
 
 // A page of a PDF rendered by pdftoppm.
@@ -505,52 +466,41 @@ bool Near(QRgb pixel, QColor colour) {
 TEST(PrintJob, SheetsOnAPdfPrinterCarryEveryCardWhereTheEnginePlacesIt) {
   if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
   const QColor ink(20, 120, 200);
-  const SheetRenderer renderer(SolidCard(ink));
   PageLayout spaced;
   spaced.horizontalPitch = 1200;
   spaced.verticalPitch = 700;
-  spaced.leftMargin = 60;
-  spaced.topMargin = 60;
-  const struct {
-    const char* paper;
-    PageLayout layout;
-    int sheets;
-  } cases[] = {{"Letter", PageLayout{}, 1}, {"A4", spaced, 2}};
-  for (const auto& c : cases) {
-    const TempFolder out;
-    const fs::path pdf = out / "sheets.pdf";
-    const Paper paper = PaperNamed(c.paper);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    const PrintJobResult result =
-        PrintSheetJob(nullptr, printer, {renderer, c.layout, paper, kDpi, c.sheets});
-    ASSERT_EQ(result.status, PrintJobStatus::kPrinted) << c.paper << result.message.toStdString();
+  spaced.leftMargin = spaced.topMargin = 60;
+  const Paper a4 = PaperNamed("A4");
+  const TempFolder out;
+  const fs::path pdf = out / "sheets.pdf";
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(pdf.string()));
+  const PrintJobResult result =
+      PrintSheetJob(nullptr, printer, {SheetRenderer(SolidCard(ink)), spaced, a4, kDpi, 2});
+  ASSERT_EQ(result.status, PrintJobStatus::kPrinted) << result.message.toStdString();
 
-    const PdfPages pages = ReadPdfPages(pdf);
-    EXPECT_EQ(pages.count, c.sheets) << c.paper;
-    const QSizeF points = paper.pageSize.size(QPageSize::Point);
-    for (const QSizeF& size : pages.sizes) {
-      EXPECT_NEAR(size.width(), points.width(), 0.5) << c.paper;
-      EXPECT_NEAR(size.height(), points.height(), 0.5) << c.paper;
-    }
-    constexpr int kCheckDpi = 100;
-    const SheetPlacement placement = PlaceCards(c.layout, paper.WholeMm(), kDpi, kCheckDpi);
-    ASSERT_TRUE(placement.grid.Ok());
-    for (int page = 1; page <= c.sheets; ++page) {
-      const QImage sheet = RenderPdfPage(pdf, page, kCheckDpi);
-      ASSERT_FALSE(sheet.isNull()) << c.paper;
-      for (const QRectF& card : placement.cards) {
-        // Two pixels inside each corner is the card; two pixels above and left of it, paper.
-        for (const QPointF corner :
-             {card.topLeft() + QPointF(2, 2), card.bottomRight() - QPointF(2, 2),
-              card.topRight() + QPointF(-2, 2)}) {
-          EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), ink)) << c.paper << " " << page;
-        }
-        const QPoint outside = (card.topLeft() - QPointF(2, 2)).toPoint();
-        if (c.layout.horizontalPitch > c.layout.cardWidth || card == placement.cards.front()) {
-          EXPECT_TRUE(Near(sheet.pixel(outside), Qt::white)) << c.paper << " " << page;
-        }
+  const PdfPages pages = ReadPdfPages(pdf);
+  EXPECT_EQ(pages.count, 2);
+  for (const QSizeF& size : pages.sizes) {
+    EXPECT_NEAR(size.width(), 595.28, 0.5);
+    EXPECT_NEAR(size.height(), 841.89, 0.5);
+  }
+  constexpr int kCheckDpi = 100;
+  const SheetPlacement placement = PlaceCards(spaced, a4.WholeMm(), kDpi, kCheckDpi);
+  ASSERT_EQ(placement.cards.size(), 10u);
+  for (int page = 1; page <= 2; ++page) {
+    const QImage sheet = RenderPdfPage(pdf, page, kCheckDpi);
+    ASSERT_FALSE(sheet.isNull());
+    for (const QRectF& card : placement.cards) {
+      // Two pixels inside the corners is the card; two pixels outside them, paper.
+      const QRectF inside = card.adjusted(2, 2, -2, -2);
+      const QRectF outside = card.adjusted(-2, -2, 2, 2);
+      for (const QPointF corner : {inside.topLeft(), inside.bottomRight()}) {
+        EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), ink)) << page;
+      }
+      for (const QPointF corner : {outside.topLeft(), outside.bottomRight()}) {
+        EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), Qt::white)) << page;
       }
     }
   }
@@ -603,51 +553,40 @@ TEST(PrintJob, APdfFileIsWrittenWholeOrLeftAsItWas) {
   }
 }
 
-TEST(PrinterChoice, WithoutPrintersIsThePdfPrinterAndKeepsWhatPrintSetupChose) {
+TEST(PrintSetup, WithoutPrintersThePdfPrinterPrintsOnWhatPrintSetupChose) {
   PrinterChoice choice;
   ASSERT_TRUE(choice.IsPdf()) << "this test expects no printer to be installed";
-  EXPECT_EQ(choice.Description(), "PDF file");
   const std::vector<Paper> papers = choice.Papers();
-  ASSERT_GT(papers.size(), 20u);
-  EXPECT_TRUE(papers[0].id == 9 || papers[0].id == 1) << "A4 or Letter first";
+  EXPECT_TRUE(papers.at(0).id == 9 || papers.at(0).id == 1) << "A4 or Letter first";
   EXPECT_TRUE(choice.CurrentPageSize().isEquivalentTo(papers[0].pageSize));
 
+  choice.SetPageSize(QPageSize(QPageSize::Legal));
+  for (const bool accept : {true, false}) {
+    WhenModal<QPrintDialog>([accept](QPrintDialog& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Print Setup");
+      if (accept) return dialog.accept();
+      dialog.printer()->setPageSize(QPageSize(QPageSize::B5));
+      dialog.reject();
+    });
+    RunPrintSetup(nullptr, choice);
+    EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::Legal) << accept;
+    EXPECT_TRUE(choice.IsPdf());
+  }
+
+  // What the dialog leaves in its printer is what the next print job uses.
   QPrinter setup(QPrinter::HighResolution);
   choice.SetUp(setup);
-  EXPECT_EQ(setup.outputFormat(), QPrinter::PdfFormat);
   setup.setPageSize(QPageSize(QPageSize::A5));
   setup.setOutputFileName(QStringLiteral("/tmp/chosen.pdf"));
   setup.setColorMode(QPrinter::GrayScale);
   choice.Take(setup);
-  EXPECT_TRUE(choice.IsPdf());
   EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::A5);
   EXPECT_EQ(choice.PdfFileName(), "/tmp/chosen.pdf");
-
   QPrinter job(QPrinter::HighResolution);
   choice.ConfigureJob(job, QStringLiteral("/tmp/job.pdf"));
   EXPECT_EQ(job.outputFormat(), QPrinter::PdfFormat);
   EXPECT_EQ(job.outputFileName(), "/tmp/job.pdf");
   EXPECT_EQ(job.colorMode(), QPrinter::GrayScale);
-  EXPECT_EQ(job.copyCount(), 1);
-}
-
-TEST(PrintCommands, PrintSetupChoosesThePaperOfTheNextPrint) {
-  PrinterChoice choice;
-  choice.SetPageSize(QPageSize(QPageSize::Legal));
-  WhenModal<QPrintDialog>([](QPrintDialog& dialog) {
-    EXPECT_EQ(dialog.windowTitle(), "Print Setup");
-    dialog.accept();
-  });
-  RunPrintSetup(nullptr, choice);
-  EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::Legal);
-  EXPECT_TRUE(choice.IsPdf());
-
-  WhenModal<QPrintDialog>([](QPrintDialog& dialog) {
-    dialog.printer()->setPageSize(QPageSize(QPageSize::B5));
-    dialog.reject();
-  });
-  RunPrintSetup(nullptr, choice);
-  EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::Legal) << "Cancel keeps the choice";
 }
 
 class PrintCommand : public ControlTest {

@@ -1,7 +1,6 @@
 #include "ui/library/PrintCommands.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -18,7 +17,7 @@ namespace {
 
 // Beside the project, named after it; in the home folder for a card never saved.
 QString PdfSuggestion(const std::filesystem::path& project) {
-  if (project.empty()) return QDir::home().filePath(QStringLiteral("cards.pdf"));
+  if (project.empty()) return DefaultPdfFileName();
   std::filesystem::path pdf = project;
   pdf.replace_extension(".pdf");
   return QString::fromStdString(pdf.string());

@@ -293,6 +293,7 @@ bool Print_PreviewDlg::PopulatePaperSizes(int selection) {
 
   paper_ = papers_[static_cast<size_t>(paperList_->currentIndex())];
   paperList_->setPlaceholderText(QString());
+  paperList_->setToolTip(QString());
   pagePreview_->SetPaper(paper_.WholeMm());
   cardPreview_->SetImage(renderer_.PrintImage());
   TAVOLO_CHECK_AS("m_imprv.RedrawWindow()!=0", RedrawNow(*cardPreview_));
@@ -381,7 +382,9 @@ void Print_PreviewDlg::OnLayoutChosen(int index) {
     // The sheet stays on the paper selected before.
     const QSignalBlocker blocker(paperList_);
     paperList_->setCurrentIndex(-1);
-    paperList_->setPlaceholderText(QStringLiteral("Not offered: placed on %1").arg(paper_.name));
+    const QString inUse = QStringLiteral("%1 (the layout's paper is not offered)").arg(paper_.name);
+    paperList_->setPlaceholderText(inUse);
+    paperList_->setToolTip(inUse);
   }
   RedrawPagePreview();
 }

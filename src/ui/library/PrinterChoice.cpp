@@ -1,5 +1,6 @@
 #include "ui/library/PrinterChoice.h"
 
+#include <QDir>
 #include <QPageLayout>
 #include <QPrinterInfo>
 
@@ -12,6 +13,10 @@ QPrinterInfo InstalledPrinter(const QString& name) {
 }
 
 }  // namespace
+
+QString DefaultPdfFileName() {
+  return QDir::home().filePath(QStringLiteral("cards.pdf"));
+}
 
 QString PrinterChoice::PrinterName() const {
   if (pdfChosen_) return {};
@@ -47,7 +52,7 @@ void PrinterChoice::SetUp(QPrinter& printer) const {
   const QString name = PrinterName();
   if (name.isEmpty()) {
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfFile_);
+    printer.setOutputFileName(pdfFile_.isEmpty() ? DefaultPdfFileName() : pdfFile_);
   } else {
     printer.setPrinterName(name);
   }

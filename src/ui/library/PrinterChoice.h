@@ -15,6 +15,9 @@
 
 namespace tavolo {
 
+// Where a PDF goes when nothing better is known: "cards.pdf" in the home folder.
+QString DefaultPdfFileName();
+
 class PrinterChoice {
  public:
   // The printer that Print uses now: the chosen one while it is installed, else the default
