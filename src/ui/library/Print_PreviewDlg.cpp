@@ -236,7 +236,6 @@ QWidget* Print_PreviewDlg::BuildCardPreviewGroup() {
   cardPreview_ = new DraftCardPreview(group);
   cardPreview_->setObjectName(ControlName(kCardPreview));
   cardPreview_->setFixedSize(kCardPreviewSize);
-  cardPreview_->SetImage(renderer_.PrintImage());
   auto* layout = new QHBoxLayout(group);
   layout->addWidget(cardPreview_, 0, Qt::AlignCenter);
   return group;
