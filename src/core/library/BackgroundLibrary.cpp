@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cctype>
+#include <cerrno>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -88,6 +89,20 @@ std::string FormatMessage(std::string text, const std::filesystem::path& path) {
   const size_t at = text.find("%1");
   if (at != std::string::npos) text.replace(at, 2, path.string());
   return text;
+}
+
+// Why a copy into the custom folder failed. An installed copy of the program usually lies in a
+// folder the user cannot write to: say so, and where the backgrounds would have gone.
+std::string FolderNotWritableMessage(int error, const std::filesystem::path& customFolder,
+                                     const std::filesystem::path& target) {
+  if (error == EACCES || error == EPERM || error == EROFS) {
+    return FormatMessage(
+        "Imported backgrounds are kept in %1, beside the program, and that folder cannot be "
+        "written to. Nothing was imported. Run Tavolo from a folder you may write to (or set "
+        "TAVOLO_HOME to one) to import backgrounds.",
+        customFolder);
+  }
+  return FileErrorMessage(error, target);
 }
 
 // Adds the custom backgrounds of `customFolder` in directory order; false once the table is full.
@@ -203,9 +218,11 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
                                         const std::filesystem::path& folder) {
   AddBackgroundResult result;
   const SplitName split = SplitFileName(source);
-  const int format = split.hasExtension ? CustomBackgroundFormat(split.extension) : kFormatUnknown;
-  if (format == kFormatUnknown) {
-    result.message = FormatMessage("%1 is not a picture type that can be a background.", source);
+  if (!split.hasExtension) {
+    result.message = FormatMessage(
+        "%1 has no extension, so there is no telling what kind of picture it is. Give it the "
+        "extension of its kind (such as .jpg or .png) and import it again.",
+        source);
     return result;
   }
   if (table.Count() >= kMaxBackgrounds) {
@@ -218,6 +235,10 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   const std::filesystem::path target = customFolder / source.filename();
   std::error_code ec;
   std::filesystem::create_directories(customFolder, ec);
+  if (ec) {
+    result.message = FolderNotWritableMessage(ec.value(), customFolder, customFolder);
+    return result;
+  }
   // Importing a file that already lies in the folder needs no copy (and a copy onto itself fails).
   const bool copy = !std::filesystem::equivalent(source, target, ec);
   if (copy) {
@@ -225,9 +246,20 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
     std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing,
                                ec);
     if (ec) {
-      result.message = FileErrorMessage(ec.value(), ec.value() == ENOENT ? source : target);
+      result.message = ec.value() == ENOENT
+                           ? FileErrorMessage(ec.value(), source)
+                           : FolderNotWritableMessage(ec.value(), customFolder, target);
       return result;
     }
+  }
+  // A file of another kind stays copied, as the import always copies first, but adds nothing.
+  const int format = CustomBackgroundFormat(split.extension);
+  if (format == kFormatUnknown) {
+    result.message = FormatMessage(
+        "%1 is not a kind of picture that can be a background (JPEG, PNG, GIF, TIFF, BMP, TGA or "
+        "PCX); nothing was added.",
+        source);
+    return result;
   }
 
   RasterImage image(target, format);
