@@ -9,7 +9,7 @@ packages=(
   libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth imagemagick
+  xvfb xauth openbox xdotool x11-utils imagemagick
 )
 
 missing=()
