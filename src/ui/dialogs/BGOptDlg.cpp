@@ -36,7 +36,10 @@ BGOptDlg::BGOptDlg(PreviewBtn& preview, QWidget* parent) : LiveEditDialog(previe
   form->addRow(MakeLabel(this, QStringLiteral("Background Co&lor"), color_), color_);
   form->addRow(MakeLabel(this, QStringLiteral("&Brightness"), brightness_), brightness_);
   close_ = MakeCloseButton(this, kCloseButton);
+  layout->addSpacing(8);
   layout->addLayout(CloseButtonRow(close_));
+  // Wide enough for the sliders to move in fine steps.
+  setMinimumWidth(400);
 
   const CardState& card = Live();
   orientation_->setCurrentIndex(card.gradOrientation);
