@@ -40,14 +40,22 @@ x11_start() {
   x11_until 10 "the window manager to start" xdotool get_desktop
 }
 
+# Ends what x11_start and the caller started, newest first: each is asked to end and, when it
+# has not within five seconds, killed.
 x11_stop() {
-  local pid
+  local pid tries
   for ((i = ${#X11_PIDS[@]} - 1; i >= 0; i--)); do
     pid=${X11_PIDS[i]}
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    kill "$pid" 2>/dev/null || continue
+    for ((tries = 0; tries < 100; tries++)); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
   X11_PIDS=()
-  [ -n "$X11_DIR" ] && rm -rf "$X11_DIR"
+  if [ -n "$X11_DIR" ]; then rm -rf "$X11_DIR"; fi
   X11_DIR=""
 }
 
