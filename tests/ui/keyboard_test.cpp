@@ -1,5 +1,6 @@
 // The owner-drawn controls from the keyboard: Tab reaches them, a focus mark shows while they
-// have the focus, Space or Enter presses a button, and the arrow keys move sliders and marks.
+// have the focus, Space or Enter presses a button, and the arrow keys move sliders, pickers and
+// marks.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -14,7 +15,10 @@
 #include "ui/controls/ColorLine.h"
 #include "ui/controls/FldName.h"
 #include "ui/controls/GenBtn.h"
+#include "ui/controls/HLPicker.h"
+#include "ui/controls/HueSlider.h"
 #include "ui/controls/LSlider.h"
+#include "ui/controls/SLSlider.h"
 #include "ui/controls/Slider.h"
 #include "ui/library/BgBtn.h"
 #include "ui/library/LayoutsBtn.h"
@@ -118,6 +122,37 @@ TEST_F(ControlTest, ArrowKeysMoveTheSlidersWithinTheirRanges) {
   QTest::keyClick(tint, Qt::Key_A);
   EXPECT_EQ(tintMoved.count(), 2);
   EXPECT_EQ(released.count(), 2);
+}
+
+TEST_F(ControlTest, ArrowKeysMoveTheColourPickersAndNotifyAsADragDoes) {
+  Focused strip(new HueSlider, {200, 20});
+  auto* hue = static_cast<HueSlider*>(strip.control);
+  QSignalSpy hueMoved(hue, &OwnerDrawnControl::clicked);
+  QTest::keyClick(hue, Qt::Key_Left);
+  EXPECT_FLOAT_EQ(hue->Position(), 0.0f);
+  for (int i = 0; i < 4; ++i) QTest::keyClick(hue, Qt::Key_Right);
+  EXPECT_FLOAT_EQ(hue->Position(), 0.1f);
+  EXPECT_EQ(hueMoved.count(), 5);
+
+  Focused square(new SLSlider, {200, 200});
+  auto* sl = static_cast<SLSlider*>(square.control);
+  sl->SetSaturation(0.5f);
+  sl->SetLightness(1.0f);
+  QTest::keyClick(sl, Qt::Key_Down);
+  QTest::keyClick(sl, Qt::Key_Up);
+  QTest::keyClick(sl, Qt::Key_Right);
+  EXPECT_FLOAT_EQ(sl->Saturation(), 0.525f);
+  EXPECT_FLOAT_EQ(sl->Lightness(), 0.975f);
+
+  Focused palette(new HLPicker, {221, 169});
+  auto* picker = static_cast<HLPicker*>(palette.control);
+  QSignalSpy picked(picker, &OwnerDrawnControl::clicked);
+  for (Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {
+    QTest::keyClick(picker, key);
+  }
+  QTest::keyClick(picker, Qt::Key_Return);
+  EXPECT_EQ(picker->CurrentColor(), HLPickerCellColour(1, 2));
+  EXPECT_EQ(picked.count(), 1);
 }
 
 TEST_F(ControlTest, ArrowKeysMoveTheMarkOfSwatchesAndChoosersAndEnterPicksIt) {
