@@ -353,6 +353,26 @@ TEST_F(MainWindow, ASliderDragOrAHeldKeyIsOneStepWhateverItsLength) {
   EXPECT_FLOAT_EQ(lightness->Position(), 0.5f);
 }
 
+TEST_F(MainWindow, PickingABackgroundResetsTheTintAndIsOneStep) {
+  CardState live = Doc().Live();
+  live.satShift = 0.2f;
+  Doc().SetLive(live);
+  Doc().RecordEdit();
+  const int steps = Steps();
+  auto* chooser = Find<BgBtn>(kBackgroundChooser);
+  QTest::mouseClick(chooser, Qt::LeftButton, {}, chooser->Geometry().Square(3).center());
+  EXPECT_EQ(Steps(), steps + 1);
+  EXPECT_EQ(Doc().Working().pnmb, 3);
+  EXPECT_EQ(Doc().Working().satShift, 0.0f);
+  EXPECT_EQ(Doc().Working().lightShift, 0.0f);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kSaturationSlider)->Position(), 0.0f);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kLightnessSlider)->Position(), 0.0f);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kHueSlider)->Position(), 0.1f);
+  Trigger(kCmdUndo);
+  EXPECT_EQ(chooser->Selected(), 1);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kSaturationSlider)->Position(), 0.2f);
+}
+
 TEST_F(MainWindow, TextOptionsCloseRecordsOneStepAndEscapeRestoresTheStyleExactly) {
   const CardState before = Doc().Live();
   bool blinking = false;
