@@ -1,13 +1,22 @@
-// Start-up cost of the background table: reading and decoding the shipped library file.
+// Start-up cost of the libraries: reading and decoding the shipped background library file and
+// the shipped templates with their previews; and the preview that Save Template renders.
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
+#include <filesystem>
+
 #include "BenchCards.h"
+#include "core/card/CardRenderer.h"
 #include "core/library/BackgroundLibrary.h"
+#include "core/library/TemplatePreview.h"
+#include "core/library/TemplateTable.h"
 
 namespace {
 
+using tavolo::bench::BinFolder;
+
 void BM_ReadBGFileShippedLibrary(benchmark::State& state) {
-  const auto folder = tavolo::bench::BinFolder();
+  const auto folder = BinFolder();
   int count = 0;
   for (auto _ : state) {
     tavolo::BackgroundTable table;
@@ -22,5 +31,42 @@ void BM_ReadBGFileShippedLibrary(benchmark::State& state) {
   state.counters["backgrounds"] = count;
 }
 BENCHMARK(BM_ReadBGFileShippedLibrary)->Unit(benchmark::kMillisecond);
+
+void BM_ReloadTmpsShippedTemplates(benchmark::State& state) {
+  const auto folder = BinFolder();
+  tavolo::BackgroundTable backgrounds;
+  tavolo::ReadBGFileIn(backgrounds, folder);
+  tavolo::TemplateTable templates;
+  for (auto _ : state) {
+    const tavolo::TemplateReload reload = templates.ReloadIn(folder, backgrounds);
+    if (templates.Count() == 0 || !reload.unopened.empty()) {
+      state.SkipWithError("the shipped templates are missing or incomplete: build templates");
+      return;
+    }
+  }
+  state.counters["templates"] = templates.Count();
+}
+BENCHMARK(BM_ReloadTmpsShippedTemplates)->Unit(benchmark::kMillisecond);
+
+void BM_RenderTemplatePreview(benchmark::State& state) {
+  tavolo::bench::EnsureApplication<QGuiApplication>();
+  const auto folder = BinFolder();
+  tavolo::BackgroundTable backgrounds;
+  tavolo::ReadBGFileIn(backgrounds, folder);
+  tavolo::TemplateTable templates;
+  templates.ReloadIn(folder, backgrounds);
+  if (templates.Count() == 0) {
+    state.SkipWithError("no shipped templates: build templates");
+    return;
+  }
+  const tavolo::CardState& card = templates.Entry(0).card;
+  tavolo::CardRenderer renderer(&backgrounds, folder / "customphotos");
+  for (auto _ : state) {
+    renderer.DropBackgroundCache();
+    benchmark::DoNotOptimize(
+        tavolo::RenderTemplatePreview(renderer, card, tavolo::CardLines(card)));
+  }
+}
+BENCHMARK(BM_RenderTemplatePreview)->Unit(benchmark::kMillisecond);
 
 }  // namespace

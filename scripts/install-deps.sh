@@ -9,7 +9,10 @@ packages=(
   libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth openbox xdotool x11-utils imagemagick
+  # the families the shipped templates use
+  fonts-cantarell fonts-dancingscript fonts-ebgaramond fonts-league-spartan fonts-lindenhill
+  fonts-quicksand fonts-roboto-slab fonts-yanone-kaffeesatz
+  xvfb xauth openbox xdotool x11-utils imagemagick poppler-utils
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "ImageCommands.h"
+#include "PrintCommand.h"
 #include "ProjectCommands.h"
 #include "RenderCommand.h"
 
@@ -11,7 +12,7 @@ namespace {
 // One line per command; main dispatches on the name.
 constexpr Command kCommands[] = {
     {"convert", RunConvert},         {"identify", RunIdentify}, {"info", RunInfo},
-    {"backgrounds", RunBackgrounds}, {"render", RunRender},
+    {"backgrounds", RunBackgrounds}, {"render", RunRender},     {"print", RunPrint},
 };
 
 }  // namespace

@@ -3,21 +3,18 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string_view>
 
+#include "CliSupport.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
 
 namespace tavolo::cli {
 
 namespace {
-
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
 
 constexpr const char* kConvertHelp =
     "Usage: tavolo-cli convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N]\n"
@@ -86,25 +83,6 @@ const char* DisplayName(int format) {
     default:
       return "unknown";
   }
-}
-
-bool IsHelp(const std::string& arg) {
-  return arg == "--help" || arg == "-h";
-}
-
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-    return std::nullopt;
-  }
-  return value;
-}
-
-int UsageError(const char* command, const std::string& message) {
-  std::fprintf(stderr, "tavolo-cli %s: %s (try 'tavolo-cli %s --help')\n", command, message.c_str(),
-               command);
-  return kExitUsage;
 }
 
 // A palettised picture holding only greys from black to white in index order.

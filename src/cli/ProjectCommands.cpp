@@ -6,6 +6,7 @@
 #include <limits>
 #include <string_view>
 
+#include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
 #include "core/io/Cp1252.h"
 #include "core/io/FileIo.h"
@@ -16,9 +17,7 @@ namespace tavolo::cli {
 
 namespace {
 
-constexpr int kExitFileError = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitVersionMismatch = 3;
+constexpr int kExitFileError = kExitFailure;
 constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
 
 constexpr const char* kInfoUsage =
@@ -37,16 +36,6 @@ constexpr const char* kBackgroundsUsage =
     "Usage: tavolo-cli backgrounds\n"
     "Lists the background table as the application builds it from the program folder\n"
     "(TAVOLO_HOME): number, name and hue offset, custom backgrounds first.\n";
-
-bool IsHelp(const std::string& arg) {
-  return arg == "--help" || arg == "-h";
-}
-
-int UsageError(const char* command, const std::string& message) {
-  std::fprintf(stderr, "tavolo-cli %s: %s (try 'tavolo-cli %s --help')\n", command, message.c_str(),
-               command);
-  return kExitUsage;
-}
 
 std::string FloatText(float v) {
   if (v != v) {

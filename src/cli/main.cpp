@@ -22,6 +22,8 @@ void PrintUsage(std::FILE* out) {
       "  backgrounds         list the background table: number, name, hue offset\n"
       "  render PROJECT -o OUT [--format F] [--quality N] [--ndiv N]\n"
       "                      render a project's card to an image, as Export Image does\n"
+      "  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm] [--sheets N]\n"
+      "                      print a project's card many to a sheet into a PDF\n"
       "  COMMAND --help      show a command's help\n"
       "  --help              show this help\n"
       "  --version           show the version\n",

@@ -10,9 +10,9 @@
 #include <QGuiApplication>
 #include <QTest>
 
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/RasterImageQt.h"
 #include "core/library/BackgroundTable.h"
 #include "tests/ui/GoldenImage.h"
 #include "tests/ui/ReportLog.h"

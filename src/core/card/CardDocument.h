@@ -15,7 +15,7 @@
 // means: set the three tint sliders from SliderPositions(), the background chooser's selection
 // from Live().pnmb, the layout chooser and the "&Layouts" check from Layout().Current(), enable
 // Undo/Redo from CanUndo()/CanRedo() and the photo and logo items from Working(); then redraw the
-// preview. The document never draws and never asks the user anything.
+// preview. The document never paints on screen and never asks the user anything.
 //
 //   Start-up:   SetFieldValues(from the template library) if it gave any; SetEditors(editors);
 //               Start(chosen template or nullptr), which records the first step; Refresh.
@@ -52,8 +52,10 @@
 //               SetFilePath(path) after a project was saved.
 //   Import Background: append it to the table (BackgroundTable::Append), then
 //               ShowImportedBackground(its number); nothing is recorded; Refresh.
-//   Copy: put RenderClipboardImage() on the clipboard. Print: RenderPrintImage() for the print
-//               dialog. Export: ExportCard(Renderer(), Live(), DrawnLines(), …).
+//   Copy: the preview's RequestClipboardCopy(), which puts RenderClipboardImage() on the
+//               clipboard. Print: the preview's RequestPrintImage() (or RenderPrintImage()
+//               directly) gives the print dialog its image. Export: ExportCard(Renderer(), Live(),
+//               DrawnLines(), file, format, quality).
 //   The modified flag is set from construction on and by every capture; it is never cleared, so
 //   closing the main window always offers to save.
 #pragma once

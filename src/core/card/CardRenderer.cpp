@@ -8,8 +8,8 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
-#include "core/card/RasterImageQt.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
@@ -93,8 +93,9 @@ CardRenderer::CardRenderer(const BackgroundTable* table, std::filesystem::path p
 void CardRenderer::SetBackgroundTable(const BackgroundTable* table) {
   table_ = table;
   DropBackgroundCache();
+  // Another table may stand at the same generation: nothing made from the last one is kept.
   picture_ = QImage();
-  pictureSource_ = nullptr;
+  pictureNumber_ = -1;
 }
 
 void CardRenderer::SetPhotoFolder(std::filesystem::path photoFolder) {
@@ -111,15 +112,18 @@ void CardRenderer::DropRotatedLogo() {
   rotatedLogo_ = QImage();
 }
 
+uint64_t CardRenderer::TableGeneration() const {
+  return table_ != nullptr ? table_->Generation() : 0;
+}
+
 const QImage& CardRenderer::BackgroundPicture(int number) {
-  const RasterImage* source = nullptr;
-  if (table_ != nullptr && number >= 0 && number < table_->Count()) source = &table_->Image(number);
-  // The converted picture is kept while the table holds the same pixels for the number.
-  const uint8_t* pixels = source != nullptr ? source->PixelData().data() : nullptr;
-  if (number != pictureNumber_ || pixels != pictureSource_) {
-    picture_ = source != nullptr ? ToQImage(*source) : QImage();
+  // The converted picture is kept while the table is unchanged.
+  const uint64_t generation = TableGeneration();
+  if (number != pictureNumber_ || generation != pictureGeneration_) {
+    const bool present = table_ != nullptr && number >= 0 && number < table_->Count();
+    picture_ = present ? ToQImage(table_->Image(number)) : QImage();
     pictureNumber_ = number;
-    pictureSource_ = pixels;
+    pictureGeneration_ = generation;
   }
   return picture_;
 }
@@ -130,7 +134,9 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
   if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
   if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
 
-  if (!cache_.isNull() && cache_.width() == dx && cache_.height() == dy) {
+  const uint64_t generation = TableGeneration();
+  if (!cache_.isNull() && cache_.width() == dx && cache_.height() == dy &&
+      cacheGeneration_ == generation) {
     card = cache_;
   } else {
     cache_ = QImage();
@@ -139,6 +145,7 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
     TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
                     SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
     cache_ = card;
+    cacheGeneration_ = generation;
     ++stats_.backgroundBuilds;
   }
 
@@ -217,10 +224,7 @@ RasterImage CardRenderer::RenderPrintImage(const CardState& live, const LineSour
   const QImage card = Render(live, lines, 1, kPrintWidth, kPrintHeight);
   RasterImage prntim;
   if (card.isNull()) return prntim;
-  const std::span<const uint32_t> pixels(reinterpret_cast<const uint32_t*>(card.constBits()),
-                                         static_cast<size_t>(kPrintWidth) * kPrintHeight);
-  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",
-                      prntim.CreateFromPixels(pixels, kPrintWidth, kPrintHeight))) {
+  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, prntim))) {
     prntim.SetXDpi(live.dpi);
     prntim.SetYDpi(live.dpi);
   }

@@ -1,7 +1,8 @@
 // The card compositor: draws one whole card (background, tint, gradient, text frames, photo, logo,
 // text) at any integer reduction of its full size, and keeps what is expensive to rebuild: the
-// tinted background per size, the cropped photo and the rotated logo. The preview control owns
-// one; the command-line tool makes its own.
+// tinted background per size, the cropped photo and the rotated logo. The card document owns one,
+// which the preview, the print image, the clipboard and the export share; the command-line tool
+// makes its own.
 #pragma once
 
 #include <cstdint>
@@ -47,8 +48,9 @@ class CardRenderer {
     int logoRotations = 0;
   };
 
-  // `table` may be null (every background then draws white); it must outlive the renderer, and a
-  // table whose pictures are replaced is handed in again.
+  // `table` may be null (every background then draws white); it must outlive the renderer. A
+  // table whose contents change (see BackgroundTable::Generation) is drawn anew without being
+  // handed in again.
   explicit CardRenderer(const BackgroundTable* table, std::filesystem::path photoFolder);
 
   void SetBackgroundTable(const BackgroundTable* table);
@@ -73,14 +75,17 @@ class CardRenderer {
   const QImage& BackgroundPicture(int number);
   void DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int ndiv);
   void DrawLogo(QPainter& painter, const LogoPlacement& logo, int ndiv);
+  // The kept background pictures are good only for the generation they were made from.
+  uint64_t TableGeneration() const;
 
   const BackgroundTable* table_;
   std::filesystem::path photoFolder_;
 
-  QImage cache_;    // background after the tint, for the size it has
+  QImage cache_;  // background after the tint, for the size it has
+  uint64_t cacheGeneration_ = 0;
   QImage picture_;  // the background picture converted for drawing, before the tint
   int pictureNumber_ = -1;
-  const uint8_t* pictureSource_ = nullptr;
+  uint64_t pictureGeneration_ = 0;
 
   std::optional<PhotoPlacement> photoFor_;
   QImage croppedPhoto_;

@@ -14,7 +14,8 @@ class FieldEditors : public LineSource {
  public:
   // Replaces every editor by `boxCount` new ones, editor b showing `lines[b]` (its first `count`
   // lines joined by line breaks, none after the last). The document's rebuilding flag is set
-  // meanwhile, so the change notifications of the new editors record nothing.
+  // meanwhile, so the change notifications of the new editors record nothing; the window keeps
+  // the preview's painting suspended while it rebuilds and redraws the preview afterwards.
   virtual void Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCount>& lines) = 0;
 };
 

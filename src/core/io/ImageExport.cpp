@@ -4,9 +4,9 @@
 #include <array>
 #include <cctype>
 #include <cmath>
-#include <span>
 
 #include "core/base/CheckedCall.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
 
@@ -42,13 +42,8 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
   if (card.isNull() || card.format() != QImage::Format_RGB32) {
     return Failure("The card could not be rendered.");
   }
-  const auto width = static_cast<uint32_t>(card.width());
-  const auto height = static_cast<uint32_t>(card.height());
-  const std::span<const uint32_t> pixels(reinterpret_cast<const uint32_t*>(card.constBits()),
-                                         static_cast<size_t>(width) * height);
   RasterImage ci;
-  if (!TAVOLO_CHECK_AS("ci.CreateFromHBITMAP((HBITMAP)bmp)!=0",
-                       ci.CreateFromPixels(pixels, width, height))) {
+  if (!TAVOLO_CHECK_AS("ci.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, ci))) {
     return Failure("The card could not be converted to an image: " + ci.GetLastError());
   }
 

@@ -27,6 +27,17 @@ struct BackgroundRecord {
 
 class BackgroundTable {
  public:
+  BackgroundTable() = default;
+  BackgroundTable(const BackgroundTable&) = default;
+  BackgroundTable(BackgroundTable&& other) noexcept;
+  // Replacing a table's contents gives it a generation it never had, so nothing made from the
+  // old pictures passes for the new ones, even where a new picture reuses an old one's memory.
+  BackgroundTable& operator=(const BackgroundTable& other);
+  BackgroundTable& operator=(BackgroundTable&& other) noexcept;
+
+  // Changes whenever the table's contents change (an append, an assignment, a move away).
+  uint64_t Generation() const { return generation_; }
+
   int Count() const { return static_cast<int>(records_.size()); }
   const BackgroundRecord& Record(int number) const { return records_[number]; }
   const RasterImage& Image(int number) const { return images_[number]; }
@@ -42,6 +53,7 @@ class BackgroundTable {
   std::vector<BackgroundRecord> records_;
   std::vector<RasterImage> images_;
   std::vector<float> hueOffsets_;
+  uint64_t generation_ = 0;
 };
 
 }  // namespace tavolo

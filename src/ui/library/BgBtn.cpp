@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "core/base/CheckedCall.h"
-#include "core/card/RasterImageQt.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/library/BackgroundTable.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/library/CheckMark.h"

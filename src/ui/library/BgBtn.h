@@ -61,8 +61,8 @@ class BgBtn : public OwnerDrawnControl {
   int FocusItem() const;
 
  Q_SIGNALS:
-  // A click chose a background; sent before clicked(), so the owner can set the preview's live
-  // background number first.
+  // A click chose a background; sent before clicked(), which the owner answers by taking the
+  // selection as the card's background (CardDocument::ChooseBackground).
   void backgroundPicked(int number);
 
  protected:

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/base/ColorModel.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
-#include "core/card/RasterImageQt.h"
 #include "tests/core/card/RenderTestSupport.h"
 
 namespace tavolo {
@@ -213,28 +213,6 @@ TEST(DrawnBackgroundNumber, NoChoiceDrawsBackgroundOne) {
   EXPECT_EQ(DrawnBackgroundNumber(-7), 1);
   EXPECT_EQ(DrawnBackgroundNumber(0), 0);
   EXPECT_EQ(DrawnBackgroundNumber(12), 12);
-}
-
-TEST(ToQImage, TurnsRowsTopDownAndResolvesPalettes) {
-  const RasterImage rgb =
-      test::MakePicture(3, 2, [](uint32_t x, uint32_t y) { return 0x010203u * (x + 3 * y + 1); });
-  const QImage q = ToQImage(rgb);
-  ASSERT_EQ(q.format(), QImage::Format_RGB32);
-  for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 3; ++x) EXPECT_EQ(test::Rgb(q, x, y), 0x010203u * (x + 3 * y + 1));
-  }
-
-  for (uint32_t bpp : {1u, 4u, 8u}) {
-    RasterImage pal;
-    ASSERT_TRUE(pal.Create(9, 2, bpp, kFormatBmp));
-    pal.Palette()[1] = {10, 20, 30, 0};
-    pal.SetPixelIndex(8, 1, 1);  // top row, last pixel
-    const QImage p = ToQImage(pal);
-    EXPECT_EQ(test::Rgb(p, 8, 0), 0x1E140Au) << bpp;
-    EXPECT_EQ(test::Rgb(p, 7, 0), 0u) << bpp;
-    EXPECT_EQ(test::Rgb(p, 8, 1), 0u) << bpp;
-  }
-  EXPECT_TRUE(ToQImage(RasterImage()).isNull());
 }
 
 TEST(DrawBackgroundImage, StretchesOverTheCardAndLeavesWhiteWithoutPicture) {

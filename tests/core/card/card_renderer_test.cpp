@@ -10,10 +10,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/RasterImageQt.h"
 #include "core/library/BackgroundTable.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
@@ -154,6 +155,43 @@ TEST(CardRenderer, NoBackgroundChosenDrawsBackgroundOne) {
   card.pnmb = -1;
   const QImage image = renderer.Render(card, CardLines(card), 1, 1062, 615);
   EXPECT_EQ(Rgb(image, 600, 300), Rgb(ToQImage(fx.table.Image(1)), 600, 300));
+}
+
+TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {
+  test::EnsureGuiApplication();
+  const auto flat = [](uint32_t colour) {
+    return MakePicture(64, 32, [colour](uint32_t, uint32_t) { return colour; });
+  };
+  BackgroundTable table;
+  table.Append({}, flat(0xC02020u), 0.0f);
+  CardRenderer renderer(&table, {});
+  CardState card;
+  card.pnmb = 0;
+  card.boxCount = 3;
+  const CardLines lines(card);
+  ASSERT_EQ(Rgb(renderer.Render(card, lines, 6, 177, 102), 90, 50), 0xC02020u);
+
+  struct Change {
+    const char* name;
+    std::function<void(BackgroundTable&)> apply;
+    uint32_t shown;
+  };
+  BackgroundTable green;
+  green.Append({}, flat(0x20C020u), 0.0f);
+  BackgroundTable blue;
+  blue.Append({}, flat(0x2020C0u), 0.0f);
+  const Change changes[] = {
+      // Copying over equal sizes reuses the pixel buffer: the same address, other pixels.
+      {"copied over", [&](BackgroundTable& t) { t = green; }, 0x20C020u},
+      {"moved over", [&](BackgroundTable& t) { t = std::move(blue); }, 0x2020C0u},
+      // Nothing left to draw: white, not the last picture.
+      {"moved away", [](BackgroundTable& t) { BackgroundTable taken(std::move(t)); }, 0xFFFFFFu},
+      {"appended to", [&](BackgroundTable& t) { t.Append({}, flat(0x808000u), 0.0f); }, 0x808000u},
+  };
+  for (const Change& change : changes) {
+    change.apply(table);
+    EXPECT_EQ(Rgb(renderer.Render(card, lines, 6, 177, 102), 90, 50), change.shown) << change.name;
+  }
 }
 
 TEST(PhotoPlacement, UntrimmedPhotoIsCentredAtItsOwnSize) {

@@ -1,7 +1,8 @@
-#include "core/card/RasterImageQt.h"
+#include "core/bridge/ImageBridge.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace tavolo {
 
@@ -61,6 +62,19 @@ QImage ToQImage(const RasterImage& image) {
     }
   }
   return out;
+}
+
+bool ToRasterImage(const QImage& image, RasterImage& out) {
+  if (image.isNull() || image.format() != QImage::Format_RGB32) {
+    out.SetLastError("ToRasterImage: not a 32-bit picture");
+    return false;
+  }
+  // Rows of 32-bit pixels need no padding, so the picture is one run of width × height pixels.
+  const auto width = static_cast<uint32_t>(image.width());
+  const auto height = static_cast<uint32_t>(image.height());
+  const std::span<const uint32_t> pixels(reinterpret_cast<const uint32_t*>(image.constBits()),
+                                         static_cast<size_t>(width) * height);
+  return out.CreateFromPixels(pixels, width, height);
 }
 
 }  // namespace tavolo

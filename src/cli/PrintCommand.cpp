@@ -1,0 +1,151 @@
+#include "PrintCommand.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+#include "CliSupport.h"
+#include "core/base/CheckCounter.h"
+#include "core/base/ProgramFolder.h"
+#include "core/card/CardRenderer.h"
+#include "core/card/LineSource.h"
+#include "core/print/PageLayoutFile.h"
+#include "core/print/PageLayoutLibrary.h"
+#include "core/print/PaperChange.h"
+#include "core/print/SheetPdf.h"
+
+namespace tavolo::cli {
+
+namespace {
+
+constexpr const char* kCommand = "print";
+constexpr int kMaxSheets = 1000;
+
+constexpr const char* kPrintUsage =
+    "Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]\n"
+    "                        [--sheets N]\n"
+    "Prints the card of a project or template file many to a sheet into a PDF, as the print\n"
+    "dialog places it: the card's print image (1062 x 615 pixels at the card's dpi) scaled to the\n"
+    "layout's card size, at every place of the layout's grid, measured from the paper's top-left\n"
+    "corner. The picture is stored once however many cards and sheets there are.\n"
+    "  -o, --output SHEET.pdf  the PDF to write\n"
+    "  --paper NAME|ID         the paper: a name or key such as A4, Letter, Legal, A5 or Env10,\n"
+    "                          or a Windows paper number (1 Letter, 9 A4). By default the\n"
+    "                          layout's paper, or without --layout the locale's (A4, or Letter\n"
+    "                          in the Americas that use it)\n"
+    "  --layout NAME|FILE.ptm  a predefined page layout by its name (see the program folder's\n"
+    "                          abctmp), or a page-layout file. Without it the cards are centred\n"
+    "                          on the paper as the print dialog does when the paper changes\n"
+    "  --sheets N              the number of sheets (pages), 1 to 1000; 1 by default\n"
+    "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "tavolo-cli %s: %s\n", kCommand, message.c_str());
+  return kExitFailure;
+}
+
+bool NamesAFile(const std::string& layout) {
+  return HasLayoutExtension(layout) || layout.find('/') != std::string::npos;
+}
+
+// The layout named on the command line: a file, or a predefined layout by its name (with case,
+// else without). Returns the exit code when there is none.
+std::optional<int> FindLayout(const std::string& wanted, PageLayout& layout) {
+  if (NamesAFile(wanted)) {
+    PageLayoutReadResult read = ReadPageLayoutFile(wanted);
+    if (!read.ok) return Fail(read.message);
+    layout = std::move(read.layout);
+    return std::nullopt;
+  }
+  const PageLayoutListing listing = ReadPageLayouts(PageLayoutsFolder());
+  const std::vector<PageLayout> layouts = PredefinedListOrder(listing.layouts);
+  const QString name = QString::fromStdString(wanted);
+  int found = FindPageLayout(layouts, name);
+  for (size_t i = 0; found < 0 && i < layouts.size(); ++i) {
+    if (layouts[i].name.compare(name, Qt::CaseInsensitive) == 0) found = static_cast<int>(i);
+  }
+  if (found >= 0) {
+    layout = layouts[found];
+    return std::nullopt;
+  }
+  std::string known;
+  for (const PageLayout& l : layouts) known += "\n  " + l.name.toStdString();
+  for (const std::string& error : listing.errors) known += "\n  (" + error + ")";
+  UsageError(kCommand, "no page layout is named '" + wanted + "'");
+  std::fprintf(stderr, "The page layouts of %s:%s\n", PageLayoutsFolder().string().c_str(),
+               known.empty() ? " none" : known.c_str());
+  return kExitUsage;
+}
+
+int Print(const Arguments& arguments) {
+  int sheets = 1;
+  if (arguments.values.contains("--sheets")) {
+    const auto parsed = ParseInt(arguments.values.at("--sheets"), 1, kMaxSheets);
+    if (!parsed) return UsageError(kCommand, "--sheets must be a number from 1 to 1000");
+    sheets = *parsed;
+  }
+  PageLayout layout;
+  const bool givenLayout = arguments.values.contains("--layout");
+  if (givenLayout) {
+    if (const std::optional<int> failed = FindLayout(arguments.values.at("--layout"), layout)) {
+      return *failed;
+    }
+  }
+  const std::vector<Paper> papers = PaperCatalogue();
+  int paper = 0;
+  if (arguments.values.contains("--paper")) {
+    const std::string& wanted = arguments.values.at("--paper");
+    paper = FindPaper(papers, QString::fromStdString(wanted));
+    if (paper < 0) {
+      return UsageError(kCommand, "no paper is named '" + wanted +
+                                      "': give a name such as A4 or Letter, or a Windows paper "
+                                      "number such as 9");
+    }
+  } else if (givenLayout) {
+    paper = FindPaperById(papers, layout.paper);
+    if (paper < 0) {
+      return UsageError(kCommand, "the page layout's paper " + std::to_string(layout.paper) +
+                                      " is not known: give one with --paper");
+    }
+  }
+
+  BackgroundTable table;
+  CardState card;
+  if (const std::optional<int> failed = LoadProjectCard(kCommand, arguments.project, table, card)) {
+    return *failed;
+  }
+  if (card.dpi <= 0) {
+    return Fail("the card's resolution is " + std::to_string(card.dpi) +
+                " dpi; printing needs one above 0");
+  }
+  if (!givenLayout) ApplyPaperChange(layout, papers[paper].id, papers[paper].WholeMm(), card.dpi);
+
+  CheckCounter failures(std::string("tavolo-cli ") + kCommand);
+  CardRenderer renderer(&table, CustomPhotosFolder());
+  const SheetRenderer sheet(renderer.RenderPrintImage(card, CardLines(card)));
+  const std::string output = arguments.values.at("--output");
+  const SheetPdfResult written =
+      WriteSheetsPdf(output, sheet, layout, papers[paper], card.dpi, sheets,
+                     QString::fromStdString(std::filesystem::path(arguments.project).stem()));
+  if (!written.ok) return Fail(written.message);
+  if (failures.Count() > 0) {
+    return Fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
+                "' may be incomplete");
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunPrint(const std::vector<std::string>& args) {
+  Arguments arguments;
+  if (const std::optional<int> stop =
+          ParseArguments(kCommand, kPrintUsage, args,
+                         {"--output", "--paper", "--layout", "--sheets"}, arguments)) {
+    return *stop;
+  }
+  const GuiApplication app;
+  return Print(arguments);
+}
+
+}  // namespace tavolo::cli

@@ -1,0 +1,94 @@
+#include "core/library/TemplatePreview.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include <QPainter>
+
+#include "core/imaging/RasterImage.h"
+#include "core/io/FileIo.h"
+
+namespace tavolo {
+
+namespace {
+
+constexpr int kShadowAlpha = 14;  // per layer; the layers add up towards the card
+constexpr int kOutlineAlpha = 70;
+
+bool UsableLength(float length) {
+  return std::isfinite(length) && length >= 1.0f && length <= static_cast<float>(kMaxImageSide);
+}
+
+// The divisor that draws the card at about the print image's size: the preview is scaled down
+// from there, so text keeps its proportions at every card size.
+int PreviewDivisor(float cardWidth, float cardHeight) {
+  const float ratio = std::max(cardWidth / static_cast<float>(kPrintWidth),
+                               cardHeight / static_cast<float>(kPrintHeight));
+  return std::max(1, static_cast<int>(ratio));
+}
+
+}  // namespace
+
+QSize TemplatePreviewCardSize(float cardWidth, float cardHeight) {
+  if (!UsableLength(cardWidth) || !UsableLength(cardHeight)) {
+    cardWidth = kDefaultCardWidth;
+    cardHeight = kDefaultCardHeight;
+  }
+  const float boxWidth = static_cast<float>(kPreviewCellWidth - 2 * kPreviewMargin);
+  const float boxHeight = static_cast<float>(kPreviewCellHeight - 2 * kPreviewMargin);
+  const float scale = std::min(boxWidth / cardWidth, boxHeight / cardHeight);
+  return {
+      std::clamp(static_cast<int>(std::lround(cardWidth * scale)), 1, static_cast<int>(boxWidth)),
+      std::clamp(static_cast<int>(std::lround(cardHeight * scale)), 1,
+                 static_cast<int>(boxHeight))};
+}
+
+QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card,
+                             const LineSource& lines) {
+  if (!UsableLength(card.cardWidth) || !UsableLength(card.cardHeight)) return {};
+  const int ndiv = PreviewDivisor(card.cardWidth, card.cardHeight);
+  const int dx = static_cast<int>(card.cardWidth) / ndiv;
+  const int dy = static_cast<int>(card.cardHeight) / ndiv;
+  const QImage full = renderer.Render(card, lines, ndiv, dx, dy);
+  if (full.isNull()) return {};
+
+  const QSize size = TemplatePreviewCardSize(card.cardWidth, card.cardHeight);
+  const QImage scaled = full.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QImage preview(size.width() + 2 * kPreviewShadow, size.height() + 2 * kPreviewShadow,
+                 QImage::Format_RGB32);
+  preview.fill(kPreviewCellColour);
+  QPainter painter(&preview);
+  const QRect cardRect(kPreviewShadow, kPreviewShadow, size.width(), size.height());
+  // A soft shadow falling slightly downwards: layers that grow outwards and fade.
+  for (int i = kPreviewShadow; i >= 1; --i) {
+    painter.fillRect(cardRect.adjusted(-i + 1, -i + 2, i - 1, i), QColor(0, 0, 0, kShadowAlpha));
+  }
+  painter.drawImage(cardRect.topLeft(), scaled);
+  painter.setPen(QColor(0, 0, 0, kOutlineAlpha));
+  painter.drawRect(cardRect.adjusted(0, 0, -1, -1));
+  painter.end();
+  return preview;
+}
+
+PreviewWriteResult WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
+                                        const LineSource& lines,
+                                        const std::filesystem::path& path) {
+  const QImage preview = RenderTemplatePreview(renderer, card, lines);
+  if (preview.isNull()) return {false, "The card could not be rendered."};
+  const auto width = static_cast<uint32_t>(preview.width());
+  const auto height = static_cast<uint32_t>(preview.height());
+  const std::span<const uint32_t> pixels(reinterpret_cast<const uint32_t*>(preview.constBits()),
+                                         static_cast<size_t>(width) * height);
+  RasterImage image;
+  std::vector<uint8_t> png;
+  if (!image.CreateFromPixels(pixels, width, height) || !image.Encode(png, kFormatPng)) {
+    return {false, image.GetLastError()};
+  }
+  const FileWriteResult written = WriteFileReplacing(path, png);
+  return {written.ok, written.message};
+}
+
+}  // namespace tavolo

@@ -1,0 +1,45 @@
+// The preview picture of a template (.tvp): the card drawn by the card renderer, scaled to fit
+// the library's 267 × 215 preview cell with a margin, with a soft shadow on the cell's colour.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+
+#include "core/card/CardRenderer.h"
+#include "core/card/CardState.h"
+#include "core/card/LineSource.h"
+
+namespace tavolo {
+
+inline constexpr int kPreviewCellWidth = 267;
+inline constexpr int kPreviewCellHeight = 215;
+// Space kept free around the card inside the cell; the shadow lies within it.
+inline constexpr int kPreviewMargin = 12;
+inline constexpr int kPreviewShadow = 4;
+// The library's cells are filled with this colour; the picture's border blends into it.
+inline const QColor kPreviewCellColour{236, 236, 241};
+
+// The card's size inside the preview: as large as the cell less its margins allows, keeping the
+// card's proportions. A card without a positive size gives the default card's proportions.
+QSize TemplatePreviewCardSize(float cardWidth, float cardHeight);
+
+// The preview picture for `card`, its text read from `lines`: the card size plus the shadow on
+// every side. A card that cannot be rendered gives a null image.
+QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card,
+                             const LineSource& lines);
+
+struct PreviewWriteResult {
+  bool ok = false;
+  std::string message;  // why not, when !ok
+};
+
+// Renders the preview and writes it as a PNG file, replacing `path` only when the whole file
+// was written.
+PreviewWriteResult WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
+                                        const LineSource& lines, const std::filesystem::path& path);
+
+}  // namespace tavolo

@@ -1,0 +1,111 @@
+#include "core/library/TemplateTable.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+#include "core/base/ProgramFolder.h"
+#include "core/bridge/ImageBridge.h"
+#include "core/imaging/RasterImage.h"
+
+namespace tavolo {
+
+namespace {
+
+constexpr const char* kTemplateExtension = ".tvt";
+constexpr const char* kPreviewExtension = ".tvp";
+
+struct Found {
+  std::filesystem::path path;
+  std::string title;
+};
+
+// Every regular "*.tvt" file of the folder; none when the folder is missing or unreadable.
+std::vector<Found> FindTemplates(const std::filesystem::path& folder) {
+  std::vector<Found> found;
+  std::error_code ec;
+  std::filesystem::directory_iterator it(folder, ec);
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    const std::filesystem::path& path = it->path();
+    std::error_code kind;
+    if (path.extension() != kTemplateExtension || !it->is_regular_file(kind)) continue;
+    found.push_back({path, path.stem().string()});
+  }
+  return found;
+}
+
+QString PhotoFolderPath(const std::filesystem::path& photoFolder, const QString& name) {
+  return QString::fromStdString((photoFolder / name.toStdString()).string());
+}
+
+}  // namespace
+
+std::vector<std::string> TemplateReload::Messages() const {
+  std::vector<std::string> messages;
+  for (const std::filesystem::path& path : unopened) {
+    messages.push_back("File could not be opened: " + path.string());
+  }
+  return messages;
+}
+
+std::filesystem::path TemplatePreviewPath(const std::filesystem::path& templatePath) {
+  std::filesystem::path preview = templatePath;
+  return preview.replace_extension(kPreviewExtension);
+}
+
+TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolder,
+                                       const BackgroundTable& backgrounds) {
+  Free();
+  changed_ = false;
+  TemplateReload report;
+  std::vector<Found> found = FindTemplates(programFolder / "tmpl");
+  // std::string compares its chars as unsigned bytes.
+  std::sort(found.begin(), found.end(),
+            [](const Found& a, const Found& b) { return a.title < b.title; });
+  if (found.size() > static_cast<size_t>(kMaxTemplates)) {
+    report.ignored = static_cast<int>(found.size()) - kMaxTemplates;
+    found.resize(kMaxTemplates);
+  }
+
+  const std::filesystem::path photoFolder = programFolder / "customphotos";
+  entries_.reserve(found.size());
+  for (Found& file : found) {
+    TemplateEntry entry;
+    entry.read = ReadProject(file.path, entry.card, backgrounds, ReadMode::kKeepOnFileError);
+    // A file that cannot be read holds no card to offer; the others are listed even after a
+    // version mismatch, with what was read.
+    if (entry.read.result == ProjectResult::kFileError) {
+      report.unopened.push_back(file.path);
+      continue;
+    }
+    if (!entry.card.photo.name.isEmpty()) {
+      entry.card.photo.path = PhotoFolderPath(photoFolder, entry.card.photo.name);
+    }
+    if (!entry.card.logo.name.isEmpty()) {
+      entry.card.logo.path = PhotoFolderPath(photoFolder, entry.card.logo.name);
+    }
+    const std::filesystem::path previewPath = TemplatePreviewPath(file.path);
+    entry.preview = ToQImage(RasterImage(previewPath, kFormatPng));
+    if (entry.preview.isNull()) report.unopened.push_back(previewPath);
+    entry.path = std::move(file.path);
+    entry.title = std::move(file.title);
+    entries_.push_back(std::move(entry));
+  }
+  return report;
+}
+
+TemplateReload TemplateTable::Reload(const BackgroundTable& backgrounds) {
+  return ReloadIn(ProgramFolder(), backgrounds);
+}
+
+void TemplateTable::Free() {
+  entries_.clear();
+  entries_.shrink_to_fit();
+}
+
+TemplateTable& Templates() {
+  static TemplateTable table;
+  return table;
+}
+
+}  // namespace tavolo

@@ -1,0 +1,33 @@
+// The predefined page layouts: the .ptm files of the abctmp folder beside the program, listed
+// with the "Avery" sheets first.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/print/PageLayout.h"
+
+namespace tavolo {
+
+// More files than this are left out of the list (a folder of layouts is a few dozen).
+inline constexpr int kMaxPageLayouts = 1000;
+
+struct PageLayoutListing {
+  std::vector<PageLayout> layouts;  // in file-name order
+  std::vector<std::string> errors;  // one message per file or folder that could not be read
+  int leftOut = 0;                  // files past kMaxPageLayouts
+};
+
+// Reads every file of `folder` whose extension is .ptm (in any case), in the order of their
+// names. A damaged file is left out and named in the errors; the others are still listed.
+PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder);
+
+// The order of the predefined list: first the layouts whose names begin with "Avery" (with that
+// case), then the others, each group in the order given.
+std::vector<PageLayout> PredefinedListOrder(std::vector<PageLayout> layouts);
+
+// The first layout of that name (with case); -1 when none has it.
+int FindPageLayout(const std::vector<PageLayout>& layouts, const QString& name);
+
+}  // namespace tavolo

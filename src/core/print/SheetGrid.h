@@ -1,0 +1,55 @@
+// How many cards fit a sheet and where each one goes. The count works in millimetres on the
+// paper's whole-millimetre size; the margins do not enter it, so a large margin can push the
+// last column or row past the paper's edge (the printer then cuts it off).
+#pragma once
+
+#include <vector>
+
+#include <QRectF>
+
+#include "core/print/PageLayout.h"
+#include "core/print/PaperCatalogue.h"
+
+namespace tavolo {
+
+enum class GridStatus {
+  kOk,
+  kPitchBelowCard,  // a pitch is smaller than the card: cards would overlap
+  kNotEnoughSpace,  // not one card fits across or down
+  kTooManyCards,    // cards so small that more than kMaxCardsAcross fit across or down
+};
+
+// Past this many columns or rows the cards are too small to cut; the grid refuses them rather
+// than lay out millions of cards.
+inline constexpr int kMaxCardsAcross = 100;
+
+struct SheetGrid {
+  GridStatus status = GridStatus::kNotEnoughSpace;
+  int columns = 0;
+  int rows = 0;
+  bool Ok() const { return status == GridStatus::kOk; }
+  int CardCount() const { return Ok() ? columns * rows : 0; }
+};
+
+// What the page preview shows instead of the grid: "Card height and width should not be more
+// than pitch values", "Not enough space" or the too-many-cards message; empty for kOk.
+const char* GridMessage(GridStatus status);
+
+// Columns := trunc(paper width / card width), and when that is above 1, trunc(paper width /
+// horizontal pitch); rows likewise. A layout with a length that is not a finite number, a card
+// without width or height, or a resolution of 0 fits nothing.
+SheetGrid ComputeGrid(const PageLayout& layout, PaperMm paper, int dpi);
+
+struct SheetPlacement {
+  SheetGrid grid;
+  // Every card's rectangle in device units from the paper's top-left corner, row by row and
+  // left to right in each row; empty unless the grid is Ok.
+  std::vector<QRectF> cards;
+};
+
+// Card (column c, row j) has its top-left corner at (left margin + c × horizontal pitch, top
+// margin + j × vertical pitch) and the size card width × card height, print pixels at `dpi`
+// turned into device units at `deviceDpi`.
+SheetPlacement PlaceCards(const PageLayout& layout, PaperMm paper, int dpi, double deviceDpi);
+
+}  // namespace tavolo

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <set>
+
+#include <QFontDatabase>
+
+#include "core/card/LayoutTable.h"
+#include "core/imaging/RasterImage.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/TemplatePreview.h"
+#include "core/library/TemplateTable.h"
+#include "tests/core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The templates the build makes beside the executables, read as the program reads them.
+class ShippedTemplates : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    test::EnsureGuiApplication();
+    ASSERT_TRUE(fs::exists(Folder() / "tmpl"))
+        << "tmpl is missing from " << Folder() << ": build the templates target";
+    backgrounds_ = std::make_unique<BackgroundTable>();
+    ReadBGFileIn(*backgrounds_, Folder());
+    templates_ = std::make_unique<TemplateTable>();
+    reload_ = templates_->ReloadIn(Folder(), *backgrounds_);
+  }
+  static void TearDownTestSuite() {
+    templates_.reset();
+    backgrounds_.reset();
+  }
+  static fs::path Folder() { return TAVOLO_BIN_DIR; }
+  static int Count() { return templates_ ? templates_->Count() : 0; }
+  static const TemplateEntry& Entry(int i) { return templates_->Entry(i); }
+
+  static inline std::unique_ptr<BackgroundTable> backgrounds_;
+  static inline std::unique_ptr<TemplateTable> templates_;
+  static inline TemplateReload reload_;
+};
+
+TEST_F(ShippedTemplates, AtLeastTwentyFourReadBackWithTheirPreviews) {
+  EXPECT_GE(Count(), 24);
+  EXPECT_TRUE(reload_.unopened.empty()) << reload_.Messages().front();
+  for (int i = 0; i < Count(); ++i) {
+    const TemplateEntry& t = Entry(i);
+    EXPECT_TRUE(t.read.Ok()) << t.title << ": " << t.read.detail;
+    ASSERT_FALSE(t.preview.isNull()) << t.title;
+    EXPECT_LE(t.preview.width(), kPreviewCellWidth) << t.title;
+    EXPECT_LE(t.preview.height(), kPreviewCellHeight) << t.title;
+  }
+}
+
+TEST_F(ShippedTemplates, NameOnlyWhatThisInstallationHas) {
+  ASSERT_GT(Count(), 0);
+  const QStringList families = QFontDatabase::families();
+  for (int i = 0; i < Count(); ++i) {
+    const TemplateEntry& t = Entry(i);
+    EXPECT_EQ(backgrounds_->Record(t.card.pnmb).name, t.read.backgroundName)
+        << t.title << ": its background is not in the library";
+    for (int b = 0; b < t.card.boxCount; ++b) {
+      const QString& face = t.card.styles[static_cast<size_t>(b)].face;
+      EXPECT_TRUE(families.contains(face))
+          << t.title << ": the font " << face.toStdString() << " is not installed";
+    }
+    for (const auto& [name, width, height] :
+         {std::tuple{t.card.photo.name, t.card.photo.width, t.card.photo.height},
+          {t.card.logo.name, t.card.logo.width, t.card.logo.height}}) {
+      if (name.isEmpty()) continue;
+      const RasterImage picture(Folder() / "customphotos" / name.toStdString(), kFormatUnknown);
+      EXPECT_TRUE(picture.IsValid()) << t.title << ": " << name.toStdString();
+      EXPECT_EQ(static_cast<float>(picture.GetWidth()), width) << t.title;
+      EXPECT_EQ(static_cast<float>(picture.GetHeight()), height) << t.title;
+    }
+  }
+}
+
+// The library replaces a template's lines by the user's eleven values as the layout distributes
+// them, so every template holds such a distribution, every value filled.
+TEST_F(ShippedTemplates, LinesAreTheirLayoutsDistributionOfElevenValues) {
+  ASSERT_GT(Count(), 0);
+  std::array<int, kLayoutCount> uses{};
+  for (int i = 0; i < Count(); ++i) {
+    const TemplateEntry& t = Entry(i);
+    ASSERT_GE(t.card.lnmb, 0);
+    ASSERT_LT(t.card.lnmb, kLayoutCount);
+    ++uses[static_cast<size_t>(t.card.lnmb)];
+    std::array<TextBoxLines, kTextBoxCount> expected{};
+    EXPECT_EQ(t.card.boxCount, FieldDistribution(t.card.lnmb, DefaultNamedValues(), expected));
+    for (int b = 0; b < t.card.boxCount; ++b) {
+      const TextBoxLines& lines = t.card.lines[static_cast<size_t>(b)];
+      EXPECT_EQ(lines.count, expected[static_cast<size_t>(b)].count) << t.title << " box " << b;
+      for (int l = 0; l < lines.count; ++l) {
+        EXPECT_FALSE(lines.line[static_cast<size_t>(l)].trimmed().isEmpty())
+            << t.title << " box " << b << " line " << l;
+      }
+    }
+  }
+  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
+    EXPECT_GE(uses[static_cast<size_t>(lnmb)], 2) << LayoutName(lnmb).toStdString();
+  }
+}
+
+TEST_F(ShippedTemplates, ShowWhatACardCanHave) {
+  ASSERT_GT(Count(), 0);
+  int logos = 0;
+  int photos = 0;
+  int gradients = 0;
+  int tints = 0;
+  std::set<int> frameModes;
+  for (int i = 0; i < Count(); ++i) {
+    const CardState& card = Entry(i).card;
+    logos += card.logo.name.isEmpty() ? 0 : 1;
+    photos += card.photo.name.isEmpty() ? 0 : 1;
+    gradients += card.bgShift > 0.0f || card.gradScale > 0.0f ? 1 : 0;
+    tints += card.hueShift != 0.0f || card.satShift != 0.0f || card.lightShift != 0.0f ? 1 : 0;
+    for (int b = 0; b < card.boxCount; ++b) {
+      frameModes.insert(card.styles[static_cast<size_t>(b)].frameMode);
+    }
+  }
+  EXPECT_GE(logos, 4);
+  EXPECT_GE(photos, 2);
+  EXPECT_GE(gradients, 4);
+  EXPECT_GE(tints, 2);
+  EXPECT_EQ(frameModes,
+            (std::set<int>{kFrameNone, kFrameExact, kFrameLeft, kFrameRight, kFrameCardLong}));
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/imaging/RasterImage.h"
+#include "core/io/ProjectFile.h"
+#include "core/library/BackgroundTable.h"
+#include "core/library/TemplateTable.h"
+#include "tests/core/TestFolders.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::TempFolder;
+
+BackgroundTable OneBackground() {
+  BackgroundTable table;
+  RasterImage image;
+  image.Create(2, 2, 24, kFormatBmp);
+  table.Append(MakeBackgroundName("Plain"), image, 0.0f);
+  return table;
+}
+
+// A card that says which file it came from in its first line.
+CardState CardTitled(const std::string& title) {
+  CardState card;
+  card.lines[0].line[0] = QString::fromStdString(title);
+  card.lines[0].count = 1;
+  return card;
+}
+
+std::vector<uint8_t> PngBytes(uint32_t width, uint32_t height) {
+  RasterImage image;
+  image.Create(width, height, 24, kFormatBmp);
+  std::vector<uint8_t> png;
+  EXPECT_TRUE(image.Encode(png, kFormatPng)) << image.GetLastError();
+  return png;
+}
+
+class TemplateTableTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directory(tmpl_); }
+
+  // TITLE.tvt holding a card titled TITLE, with a 3 × 2 preview unless `preview` is false.
+  void AddTemplate(const std::string& title, bool preview = true) {
+    const fs::path path = tmpl_ / (title + ".tvt");
+    ASSERT_TRUE(test::WriteFileBytes(path, SerializeProject(CardTitled(title), backgrounds_)));
+    if (preview) {
+      ASSERT_TRUE(test::WriteFileBytes(TemplatePreviewPath(path), PngBytes(3, 2)));
+    }
+  }
+
+  std::vector<std::string> Titles() const {
+    std::vector<std::string> titles;
+    for (int i = 0; i < table_.Count(); ++i) {
+      const TemplateEntry& entry = table_.Entry(i);
+      EXPECT_EQ(entry.card.lines[0].line[0].toStdString(), entry.title);
+      titles.push_back(entry.title);
+    }
+    return titles;
+  }
+
+  TempFolder home_;
+  fs::path tmpl_ = home_ / "tmpl";
+  BackgroundTable backgrounds_ = OneBackground();
+  TemplateTable table_;
+};
+
+TEST_F(TemplateTableTest, ListsTemplateFilesByTitleBytesWithCase) {
+  struct Case {
+    std::vector<std::string> files;
+    std::vector<std::string> listed;
+  };
+  const std::vector<Case> cases = {
+      {{"b", "A", "a"}, {"A", "a", "b"}},
+      {{"zeta", "Zeta", "_under", "9lives", "Alpha"},
+       {"9lives", "Alpha", "Zeta", "_under", "zeta"}},
+      {{}, {}},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(tmpl_);
+    fs::create_directory(tmpl_);
+    for (const std::string& title : c.files) AddTemplate(title);
+    const TemplateReload report = table_.ReloadIn(home_.Path(), backgrounds_);
+    EXPECT_EQ(Titles(), c.listed);
+    EXPECT_TRUE(report.unopened.empty());
+    EXPECT_EQ(report.ignored, 0);
+  }
+}
+
+TEST_F(TemplateTableTest, OnlyTvtFilesCount) {
+  AddTemplate("card");
+  ASSERT_TRUE(
+      test::WriteFileBytes(tmpl_ / "upper.TVT", SerializeProject(CardState{}, backgrounds_)));
+  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "notes.txt", {1, 2, 3}));
+  fs::create_directory(tmpl_ / "folder.tvt");
+  table_.ReloadIn(home_.Path(), backgrounds_);
+  EXPECT_EQ(Titles(), std::vector<std::string>{"card"});
+}
+
+TEST_F(TemplateTableTest, MissingFolderGivesAnEmptyTable) {
+  AddTemplate("card");
+  table_.ReloadIn(home_.Path(), backgrounds_);
+  ASSERT_EQ(table_.Count(), 1);
+  const TemplateReload report = table_.ReloadIn(home_ / "elsewhere", backgrounds_);
+  EXPECT_EQ(table_.Count(), 0);
+  EXPECT_TRUE(report.unopened.empty());
+}
+
+TEST_F(TemplateTableTest, UnloadablePreviewIsReportedOnceAndTheTemplateKept) {
+  AddTemplate("a missing", false);
+  AddTemplate("b broken");
+  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "b broken.tvp", {0x89, 'P', 'N', 'G'}));
+  AddTemplate("c good");
+  const TemplateReload report = table_.ReloadIn(home_.Path(), backgrounds_);
+
+  ASSERT_EQ(Titles(), (std::vector<std::string>{"a missing", "b broken", "c good"}));
+  EXPECT_TRUE(table_.Entry(0).preview.isNull());
+  EXPECT_TRUE(table_.Entry(1).preview.isNull());
+  EXPECT_EQ(table_.Entry(2).preview.size(), QSize(3, 2));
+  EXPECT_EQ(report.unopened,
+            (std::vector<fs::path>{tmpl_ / "a missing.tvp", tmpl_ / "b broken.tvp"}));
+  EXPECT_EQ(
+      report.Messages(),
+      (std::vector<std::string>{"File could not be opened: " + (tmpl_ / "a missing.tvp").string(),
+                                "File could not be opened: " + (tmpl_ / "b broken.tvp").string()}));
+}
+
+TEST_F(TemplateTableTest, UnreadableCardIsLeftOutButAVersionMismatchIsListed) {
+  AddTemplate("cut");
+  std::vector<uint8_t> bytes = SerializeProject(CardTitled("cut"), backgrounds_);
+  bytes.resize(bytes.size() / 2);
+  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "cut.tvt", bytes));
+  AddTemplate("old");
+  bytes = SerializeProject(CardTitled("old"), backgrounds_);
+  bytes[4] = 7;  // the first style's sub-version
+  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "old.tvt", bytes));
+
+  const TemplateReload report = table_.ReloadIn(home_.Path(), backgrounds_);
+  ASSERT_EQ(table_.Count(), 1);
+  EXPECT_EQ(table_.Entry(0).title, "old");
+  EXPECT_EQ(table_.Entry(0).read.result, ProjectResult::kVersionMismatch);
+  EXPECT_EQ(report.unopened, std::vector<fs::path>{tmpl_ / "cut.tvt"});
+}
+
+TEST_F(TemplateTableTest, ListsTheFirstThousandInTitleOrder) {
+  constexpr int kFiles = kMaxTemplates + 3;
+  const std::vector<uint8_t> bytes = SerializeProject(CardState{}, backgrounds_);
+  for (int i = kFiles - 1; i >= 0; --i) {
+    char title[16];
+    std::snprintf(title, sizeof title, "t%04d", i);
+    ASSERT_TRUE(test::WriteFileBytes(tmpl_ / (std::string(title) + ".tvt"), bytes));
+  }
+  const TemplateReload report = table_.ReloadIn(home_.Path(), backgrounds_);
+  ASSERT_EQ(table_.Count(), kMaxTemplates);
+  EXPECT_EQ(report.ignored, 3);
+  EXPECT_EQ(table_.Entry(0).title, "t0000");
+  EXPECT_EQ(table_.Entry(kMaxTemplates - 1).title, "t0999");
+  EXPECT_EQ(report.unopened.size(), static_cast<size_t>(kMaxTemplates));  // no previews at all
+}
+
+TEST_F(TemplateTableTest, PhotoAndLogoPathsPointIntoThisInstallation) {
+  CardState card = CardTitled("pictures");
+  card.photo.name = QStringLiteral("loaves.png");
+  card.photo.path = QStringLiteral("/where/it/was/built/loaves.png");
+  card.logo.name = QStringLiteral("wheat.png");
+  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "pictures.tvt", SerializeProject(card, backgrounds_)));
+  AddTemplate("plain");
+  table_.ReloadIn(home_.Path(), backgrounds_);
+  ASSERT_EQ(table_.Count(), 2);
+  const CardState& read = table_.Entry(0).card;
+  EXPECT_EQ(read.photo.path.toStdString(), (home_ / "customphotos" / "loaves.png").string());
+  EXPECT_EQ(read.logo.path.toStdString(), (home_ / "customphotos" / "wheat.png").string());
+  EXPECT_TRUE(table_.Entry(1).card.photo.path.isEmpty());
+  EXPECT_TRUE(table_.Entry(1).card.logo.path.isEmpty());
+}
+
+TEST_F(TemplateTableTest, ChangedFlagIsClearedByAReloadAndFreeEmptiesTheTable) {
+  AddTemplate("card");
+  EXPECT_FALSE(table_.Changed());
+  table_.MarkChanged();
+  EXPECT_TRUE(table_.Changed());
+  table_.ReloadIn(home_.Path(), backgrounds_);
+  EXPECT_FALSE(table_.Changed());
+  EXPECT_EQ(table_.Count(), 1);
+  table_.Free();
+  EXPECT_EQ(table_.Count(), 0);
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/card/CardRenderer.h"
+#include "core/card/LineSource.h"
+#include "core/imaging/RasterImage.h"
+#include "core/io/ProjectFile.h"
+#include "core/library/TemplatePreview.h"
+#include "core/library/TemplateTable.h"
+#include "core/library/TemplateWriter.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+// A card that the gradient paints pure blue all over, with one line of text.
+CardState BlueCard() {
+  CardState card;
+  card.gradOrientation = kGradTopToBottom;
+  card.bgShift = 1.0f;
+  card.bgColor = {160.0f, 240.0f, 0.0f};
+  card.bgBrightness = 0.5f;
+  card.lines[0].line[0] = QStringLiteral("Blue");
+  card.lines[0].count = 1;
+  return card;
+}
+
+TEST(TemplatePreviewSize, FitsTheCellLessItsMarginKeepingTheCardsProportions) {
+  struct Case {
+    float width;
+    float height;
+    QSize expected;
+  };
+  const std::vector<Case> cases = {
+      {1062.0f, 615.0f, {243, 141}},  // the default card: as wide as the margins allow
+      {2124.0f, 1230.0f, {243, 141}},
+      {615.0f, 1062.0f, {111, 191}},  // upright: as high as they allow
+      {1000.0f, 1000.0f, {191, 191}},
+      {30000.0f, 1.0f, {243, 1}},
+      {kNaN, 615.0f, {243, 141}},  // no usable size: the default card's proportions
+      {0.0f, 0.0f, {243, 141}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TemplatePreviewCardSize(c.width, c.height), c.expected)
+        << c.width << " x " << c.height;
+  }
+}
+
+TEST(TemplatePreview, CardSitsOnTheCellColourWithinTheCell) {
+  test::EnsureGuiApplication();
+  CardRenderer renderer(nullptr, {});
+  for (const auto& [width, height] :
+       {std::pair{1062.0f, 615.0f}, {2124.0f, 1230.0f}, {400.0f, 700.0f}}) {
+    CardState card = BlueCard();
+    card.cardWidth = width;
+    card.cardHeight = height;
+    const QImage preview = RenderTemplatePreview(renderer, card, CardLines(card));
+    const QSize inside = TemplatePreviewCardSize(width, height);
+    ASSERT_EQ(preview.size(), inside + QSize(2 * kPreviewShadow, 2 * kPreviewShadow));
+    EXPECT_LE(preview.width(), kPreviewCellWidth);
+    EXPECT_LE(preview.height(), kPreviewCellHeight);
+    EXPECT_EQ(preview.pixel(0, 0), kPreviewCellColour.rgb());
+    // Away from the text, the card's own colour.
+    EXPECT_EQ(preview.pixel(preview.width() / 2, preview.height() - kPreviewShadow - 4),
+              qRgb(0, 0, 255));
+  }
+  CardState broken = BlueCard();
+  broken.cardWidth = kNaN;
+  EXPECT_TRUE(RenderTemplatePreview(renderer, broken, CardLines(broken)).isNull());
+}
+
+TEST(TemplateTitle, RefusesEmptyNamesAndCharactersFilesCannotHold) {
+  const std::vector<std::pair<QString, bool>> cases = {
+      {QStringLiteral("Bakery"), true},     {QStringLiteral("Müller & Söhne, 2nd"), true},
+      {QStringLiteral(""), false},          {QStringLiteral("   "), false},
+      {QStringLiteral("."), false},         {QStringLiteral(".."), false},
+      {QStringLiteral("a/b"), false},       {QStringLiteral("a\\b"), false},
+      {QStringLiteral("what?"), false},     {QStringLiteral("x:y"), false},
+      {QStringLiteral("tab\there"), false},
+  };
+  for (const auto& [title, ok] : cases) {
+    EXPECT_EQ(TemplateTitleProblem(title).isEmpty(), ok) << title.toStdString();
+  }
+}
+
+TEST(WriteTemplate, WritesACardThatReadsBackAndAPreviewTheLibraryLists) {
+  test::EnsureGuiApplication();
+  const test::TempFolder home;
+  BackgroundTable backgrounds;
+  RasterImage white;
+  white.Create(4, 4, 24, kFormatBmp);
+  backgrounds.Append(MakeBackgroundName("White"), white, 0.0f);
+  CardRenderer renderer(&backgrounds, home / "customphotos");
+  const CardState card = BlueCard();
+
+  const TemplateWriteResult written = WriteTemplate(home / "tmpl", QStringLiteral("Bäckerei Blau"),
+                                                    card, backgrounds, renderer, CardLines(card));
+  ASSERT_TRUE(written.ok) << written.message;
+  CardState read;
+  ASSERT_TRUE(ReadProject(home / "tmpl" / "Bäckerei Blau.tvt", read, backgrounds).Ok());
+  EXPECT_EQ(read, card);
+
+  TemplateTable table;
+  const TemplateReload report = table.ReloadIn(home.Path(), backgrounds);
+  EXPECT_TRUE(report.unopened.empty());
+  ASSERT_EQ(table.Count(), 1);
+  EXPECT_EQ(table.Entry(0).preview.size(), TemplatePreviewCardSize(1062.0f, 615.0f) +
+                                               QSize(2 * kPreviewShadow, 2 * kPreviewShadow));
+
+  const TemplateWriteResult refused = WriteTemplate(home / "tmpl", QStringLiteral("a/b"), card,
+                                                    backgrounds, renderer, CardLines(card));
+  EXPECT_FALSE(refused.ok);
+  EXPECT_FALSE(refused.message.empty());
+  EXPECT_FALSE(fs::exists(home / "tmpl" / "a"));
+}
+
+}  // namespace
+}  // namespace tavolo

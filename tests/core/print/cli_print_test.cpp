@@ -1,0 +1,263 @@
+// tavolo-cli print, run as a user runs it: every shipped sheet product rendered by pdftoppm at
+// 300 dpi shows each card where the engine places it, 100 sheets store the picture once, and
+// bad papers, layouts and counts fail with a message.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/io/ProjectFile.h"
+#include "core/library/BackgroundLibraryFile.h"
+#include "core/print/PageLayoutFile.h"
+#include "core/print/SheetGrid.h"
+#include "tests/core/ShellRun.h"
+#include "tests/core/TestFolders.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kBin = TAVOLO_BIN_DIR;
+constexpr int kCardDpi = 300;
+constexpr int kBand = 40;  // print pixels of each coloured edge of the test card
+
+// The test card: each edge its own colour, so a card's edges show even where cards touch.
+enum Band { kPaper, kLeft, kRight, kTop, kBottom, kInside, kBandCount };
+constexpr QRgb kBandColour[kBandCount] = {0xFFFFFFFF, 0xFFFF0000, 0xFFFFFF00,
+                                          0xFF00FF00, 0xFFFF00FF, 0xFF0000FF};
+
+QImage EdgeCard() {
+  QImage card(1062, 615, QImage::Format_RGB32);
+  card.fill(kBandColour[kInside]);
+  QPainter painter(&card);
+  painter.fillRect(0, 0, 1062, kBand, kBandColour[kTop]);
+  painter.fillRect(0, 615 - kBand, 1062, kBand, kBandColour[kBottom]);
+  painter.fillRect(0, 0, kBand, 615, kBandColour[kLeft]);
+  painter.fillRect(1062 - kBand, 0, kBand, 615, kBandColour[kRight]);
+  return card;
+}
+
+// A page as pdftoppm writes it: binary PPM.
+struct Page {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> rgb;
+
+  Band At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return kPaper;
+    const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+    int best = kPaper;
+    int bestDistance = 1 << 30;
+    for (int b = 0; b < kBandCount; ++b) {
+      const int dr = p[0] - qRed(kBandColour[b]);
+      const int dg = p[1] - qGreen(kBandColour[b]);
+      const int db = p[2] - qBlue(kBandColour[b]);
+      const int distance = dr * dr + dg * dg + db * db;
+      if (distance < bestDistance) {
+        best = b;
+        bestDistance = distance;
+      }
+    }
+    return static_cast<Band>(best);
+  }
+};
+
+Page ReadPpm(const fs::path& file) {
+  Page page;
+  std::ifstream in(file, std::ios::binary);
+  std::string magic;
+  int maxValue = 0;
+  in >> magic >> page.width >> page.height >> maxValue;
+  in.get();
+  if (magic != "P6" || maxValue != 255 || page.width <= 0 || page.height <= 0) return {};
+  page.rgb.resize(static_cast<size_t>(page.width) * page.height * 3);
+  in.read(reinterpret_cast<char*>(page.rgb.data()), static_cast<std::streamsize>(page.rgb.size()));
+  return in ? page : Page{};
+}
+
+// The first pixel of `band` scanning from `from` by `step` (±1) across at most 16 pixels along a
+// row (across) or a column; -1 when there is none.
+int FindBand(const Page& page, Band band, bool across, int line, int from, int step) {
+  for (int i = 0, at = from; i < 16; ++i, at += step) {
+    if ((across ? page.At(at, line) : page.At(line, at)) == band) return at;
+  }
+  return -1;
+}
+
+class CliPrint : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(test::TavoloCli())) GTEST_SKIP() << "tavolo-cli is not built";
+    // The card is a photo covering it whole; one small background keeps the start quick.
+    const std::vector<uint8_t> jpeg =
+        test::ReadFileBytes(fs::path(TAVOLO_TEST_DATA) / "library/blue8x8.jpg");
+    ASSERT_TRUE(
+        WriteBackgroundLibrary(home_ / "fl1.tmp", {{{MakeBackgroundName("Plain"), 0.0f, jpeg}}}));
+    fs::create_directories(home_ / "customphotos");
+    ASSERT_TRUE(
+        EdgeCard().save(QString::fromStdString((home_ / "customphotos/edges.png").string())));
+    BackgroundTable table;
+    table.Append(MakeBackgroundName("Plain"), RasterImage(), 0.0f);
+    CardState card;
+    card.photo.name = QStringLiteral("edges.png");
+    card.photo.width = 1062;
+    card.photo.height = 615;
+    card.photo.x = 531;
+    card.photo.y = 307.5f;
+    ASSERT_TRUE(WriteProject(project_ = (home_ / "card.tvc").string(), card, table).ok);
+  }
+
+  std::string Cli(const std::string& arguments) const {
+    return "TAVOLO_HOME='" + home_.Path().string() + "' " + test::TavoloCli().string() +
+           " print '" + project_ + "' " + arguments;
+  }
+  test::ShellOutcome Run(const std::string& arguments) const {
+    return test::RunShell(Cli(arguments) + " 2>&1");
+  }
+
+  test::TempFolder home_;
+  std::string project_;
+};
+
+struct SheetCase {
+  std::string what;
+  std::string options;  // --layout
+  PageLayout layout;
+  Paper paper;
+};
+
+TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
+  if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+  }
+  const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
+  std::vector<SheetCase> cases;
+  for (const fs::directory_entry& file : fs::directory_iterator(kBin / "abctmp")) {
+    const PageLayoutReadResult read = ReadPageLayoutFile(file.path());
+    ASSERT_TRUE(read.ok) << read.message;
+    const int paper = FindPaperById(papers, read.layout.paper);
+    ASSERT_GE(paper, 0) << file.path();
+    cases.push_back({file.path().filename().string(), "--layout '" + file.path().string() + "'",
+                     read.layout, papers[paper]});
+  }
+  ASSERT_GE(cases.size(), 8u);
+
+  // All sheets printed and rendered at once: the two processors share the work.
+  std::string script;
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const std::string sheet = (home_ / ("sheet" + std::to_string(i))).string();
+    script += "(" + Cli("-o " + sheet + ".pdf " + cases[i].options) +
+              " && pdftoppm -r 300 -f 1 -l 1 -singlefile " + sheet + ".pdf " + sheet + ") &\n";
+  }
+  const test::ShellOutcome run = test::RunShell(script + "wait\n");
+  ASSERT_EQ(run.code, 0) << run.output;
+
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const SheetCase& c = cases[i];
+    const Page page = ReadPpm(home_ / ("sheet" + std::to_string(i) + ".ppm"));
+    ASSERT_GT(page.width, 0) << c.what;
+    // The page is the paper, in whole points as Qt defines its sizes (A4 is 595 × 842 points).
+    const QSize paperPoints = c.paper.pageSize.sizePoints();
+    EXPECT_EQ(page.width, std::ceil(paperPoints.width() * 300 / 72.0)) << c.what;
+    EXPECT_EQ(page.height, std::ceil(paperPoints.height() * 300 / 72.0)) << c.what;
+
+    const SheetPlacement placement = PlaceCards(c.layout, c.paper.WholeMm(), kCardDpi, 300);
+    ASSERT_GE(placement.cards.size(), 8u) << c.what;
+    for (const QRectF& card : placement.cards) {
+      const int row = static_cast<int>(card.center().y());
+      const int column = static_cast<int>(card.center().x());
+      const int left = static_cast<int>(card.left());
+      const int right = static_cast<int>(card.right());
+      const int top = static_cast<int>(card.top());
+      const int bottom = static_cast<int>(card.bottom());
+      const struct {
+        const char* edge;
+        double expected;
+        int found;
+      } edges[] = {
+          {"left", card.left(), FindBand(page, kLeft, true, row, left - 8, 1)},
+          {"right", card.right(), FindBand(page, kRight, true, row, right + 8, -1) + 1},
+          {"top", card.top(), FindBand(page, kTop, false, column, top - 8, 1)},
+          {"bottom", card.bottom(), FindBand(page, kBottom, false, column, bottom + 8, -1) + 1},
+      };
+      for (const auto& e : edges) {
+        EXPECT_NEAR(e.found, e.expected, 1.0)
+            << c.what << ": the " << e.edge << " edge of the card at " << card.x() << ", "
+            << card.y();
+      }
+    }
+  }
+}
+
+TEST_F(CliPrint, AHundredSheetsStoreThePictureOnce) {
+  if (std::system("pdfimages -v > /dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "pdfimages (poppler-utils) is not installed";
+  }
+  const fs::path one = home_ / "one.pdf";
+  const fs::path hundred = home_ / "hundred.pdf";
+  ASSERT_EQ(Run("-o " + one.string() + " --paper A4").code, 0);
+  const test::ShellOutcome run = Run("-o " + hundred.string() + " --paper A4 --sheets 100");
+  ASSERT_EQ(run.code, 0) << run.output;
+
+  // pdfimages lists each image drawn with the number of the object it draws.
+  const std::string list = "pdfimages -list " + hundred.string() + " | awk 'NR > 2 { print $11 }'";
+  EXPECT_EQ(test::RunShell(list + " | wc -l").output, "1000\n");         // 100 pages of 10 cards
+  EXPECT_EQ(test::RunShell(list + " | sort -u | wc -l").output, "1\n");  // one picture
+  // Each further page adds its drawing commands, not the picture.
+  EXPECT_LT(fs::file_size(hundred), fs::file_size(one) + 99 * 2000);
+}
+
+TEST_F(CliPrint, BadPapersLayoutsAndCountsFailWithAMessageAndNoFile) {
+  PageLayout overlapping;
+  overlapping.horizontalPitch = 1061;
+  overlapping.paper = 9;
+  ASSERT_TRUE(WritePageLayoutFile(home_ / "overlap.ptm", overlapping).ok);
+  ASSERT_TRUE(test::WriteFileBytes(home_ / "cut.ptm", {0, 0, 0, 0, 1, 2}));
+  PageLayout unknownPaper;
+  unknownPaper.paper = 4321;
+  ASSERT_TRUE(WritePageLayoutFile(home_ / "odd paper.ptm", unknownPaper).ok);
+
+  const struct {
+    std::string options;
+    int code;
+    const char* says;
+  } cases[] = {
+      {"--paper Tabloid2", 2, "no paper is named 'Tabloid2'"},
+      {"--paper 0", 2, "no paper is named '0'"},
+      {"--layout 'No Such Sheet'", 2, "no page layout is named 'No Such Sheet'"},
+      {"--layout " + (home_ / "cut.ptm").string(), 1, "is damaged: the file ends inside"},
+      {"--layout " + (home_ / "missing.ptm").string(), 1, "was not found"},
+      {"--layout '" + (home_ / "odd paper.ptm").string() + "'", 2, "paper 4321 is not known"},
+      {"--layout " + (home_ / "overlap.ptm").string(), 1,
+       "Card height and width should not be more than pitch values"},
+      {"--sheets 0", 2, "--sheets must be a number from 1 to 1000"},
+      {"--sheets 1001", 2, "--sheets must be a number from 1 to 1000"},
+      {"--sheets", 2, "--sheets needs a value"},
+      {"--colour red", 2, "unknown option '--colour'"},
+  };
+  const fs::path pdf = home_ / "out.pdf";
+  for (const auto& c : cases) {
+    const test::ShellOutcome run = Run("-o " + pdf.string() + " " + c.options);
+    EXPECT_EQ(run.code, c.code) << c.options << "\n" << run.output;
+    EXPECT_NE(run.output.find(c.says), std::string::npos) << c.options << "\n" << run.output;
+    EXPECT_FALSE(fs::exists(pdf)) << c.options;
+  }
+  const test::ShellOutcome noOutput = Run("--paper A4");
+  EXPECT_EQ(noOutput.code, 2);
+  const test::ShellOutcome missing =
+      test::RunShell(test::TavoloCli().string() + " print " + (home_ / "none.tvc").string() +
+                     " -o " + pdf.string() + " 2>&1");
+  EXPECT_EQ(missing.code, 1) << missing.output;
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+}  // namespace
+}  // namespace tavolo

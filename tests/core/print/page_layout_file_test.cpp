@@ -1,0 +1,206 @@
+// Page-layout files (.ptm): the exact bytes, round trips, other versions, damaged files, the
+// predefined list read from a folder and Save As Template.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/print/PageLayoutFile.h"
+#include "core/print/PageLayoutLibrary.h"
+#include "tests/core/TestFolders.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
+
+PageLayout Named(const QString& name, float cardWidth = 1050.0f) {
+  PageLayout layout;
+  layout.cardHeight = 600.0f;
+  layout.cardWidth = cardWidth;
+  layout.horizontalPitch = 1050.0f;
+  layout.verticalPitch = 600.0f;
+  layout.paper = 1;
+  layout.name = name;
+  return layout;
+}
+
+TEST(PageLayoutFile, WritesVersionLengthsPaperUnitAndName) {
+  const std::vector<uint8_t> expected = {
+      0x00, 0x00, 0x00, 0x00,  // version 0
+      0x00, 0x00, 0x16, 0x44,  // card height 600
+      0x00, 0x40, 0x83, 0x44,  // card width 1050
+      0x00, 0x40, 0x83, 0x44,  // horizontal pitch 1050
+      0x00, 0x00, 0x16, 0x44,  // vertical pitch 600
+      0x00, 0x00, 0x61, 0x43,  // left margin 225
+      0x00, 0x00, 0x16, 0x43,  // top margin 150
+      0x01, 0x00, 0x00, 0x00,  // paper 1, Letter
+      0x02, 0x00, 0x00, 0x00,  // unit 2, mm
+      0x05, 'A',  'v',  'e',  'r', 'y',
+  };
+  PageLayout layout = Named(QStringLiteral("Avery"));
+  layout.unit = 2;
+  EXPECT_EQ(SerializePageLayout(layout), expected);
+}
+
+TEST(PageLayoutFile, RoundTripsByteForByte) {
+  PageLayout odd = Named(QStringLiteral("Étiquettes ✓ 85×54"), 1003.9370f);
+  odd.leftMargin = 177.16535f;
+  odd.topMargin = 0.0f;
+  odd.unit = 1;
+  odd.paper = 9;
+  const PageLayout cases[] = {
+      PageLayout{}, Named(QStringLiteral("Avery 5371 Business Cards (Letter)")), odd,
+      Named(QString(300, u'x')),  // a name past the one-byte length prefix
+  };
+  TempFolder dir;
+  for (const PageLayout& layout : cases) {
+    const std::vector<uint8_t> bytes = SerializePageLayout(layout);
+    const PageLayoutReadResult read = ParsePageLayout(bytes);
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_EQ(read.layout, layout);
+    EXPECT_EQ(SerializePageLayout(read.layout), bytes);
+
+    const fs::path file = dir / "layout.ptm";
+    ASSERT_TRUE(WritePageLayoutFile(file, layout).ok);
+    EXPECT_EQ(ReadFileBytes(file), bytes);
+    EXPECT_EQ(ReadPageLayoutFile(file).layout, layout);
+  }
+}
+
+TEST(PageLayoutFile, AnotherVersionStandsForTheDefaultLayoutWithoutName) {
+  std::vector<uint8_t> bytes = SerializePageLayout(Named(QStringLiteral("Avery")));
+  for (const uint32_t version : {1u, 2u, 0xFFFFFFFFu}) {
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(version >> (8 * i));
+    for (const size_t size : {size_t{4}, bytes.size()}) {
+      const PageLayoutReadResult read = ParsePageLayout(std::span(bytes).first(size));
+      ASSERT_TRUE(read.ok) << version;
+      EXPECT_EQ(read.version, version);
+      EXPECT_EQ(read.layout, PageLayout{});
+    }
+  }
+}
+
+TEST(PageLayoutFile, DamagedFilesAreRefusedSayingWhere) {
+  const std::vector<uint8_t> bytes = SerializePageLayout(Named(QStringLiteral("Avery")));
+  const struct {
+    size_t from;
+    const char* field;
+  } fields[] = {
+      {0, "version"},         {4, "card height"},  {8, "card width"},  {12, "horizontal pitch"},
+      {16, "vertical pitch"}, {20, "left margin"}, {24, "top margin"}, {28, "paper identifier"},
+      {32, "unit"},           {36, "name"}};
+  for (size_t size = 0; size < bytes.size(); ++size) {
+    const char* field = nullptr;
+    for (const auto& f : fields) {
+      if (size >= f.from) field = f.field;
+    }
+    const PageLayoutReadResult read = ParsePageLayout(std::span(bytes).first(size));
+    EXPECT_FALSE(read.ok) << size;
+    EXPECT_EQ(read.message, std::string("the file ends inside the ") + field) << size;
+  }
+
+  std::vector<uint8_t> notANumber = bytes;
+  notANumber[8 + 3] = 0x7F;  // card width: exponent all ones
+  notANumber[8 + 2] = 0xC0;
+  EXPECT_EQ(ParsePageLayout(notANumber).message, "the card width is not a finite number");
+
+  TempFolder dir;
+  ASSERT_TRUE(WriteFileBytes(dir / "cut.ptm", std::vector(bytes.begin(), bytes.end() - 2)));
+  const PageLayoutReadResult cut = ReadPageLayoutFile(dir / "cut.ptm");
+  EXPECT_FALSE(cut.ok);
+  EXPECT_EQ(cut.message,
+            (dir / "cut.ptm").string() + " is damaged: the file ends inside the name.");
+  EXPECT_FALSE(ReadPageLayoutFile(dir / "missing.ptm").ok);
+  EXPECT_NE(ReadPageLayoutFile(dir / "missing.ptm").message.find("missing.ptm"), std::string::npos);
+}
+
+TEST(PageLayoutLibrary, ListsTheFolderInNameOrderAndAveryFirst) {
+  TempFolder dir;
+  std::vector<uint8_t> otherVersion = SerializePageLayout(Named(QStringLiteral("Future")));
+  otherVersion[0] = 1;
+  ASSERT_TRUE(WritePageLayoutFile(dir / "a.ptm", Named(QStringLiteral("Business sheet"))).ok);
+  ASSERT_TRUE(WritePageLayoutFile(dir / "b.ptm", Named(QStringLiteral("avery lower case"))).ok);
+  ASSERT_TRUE(WriteFileBytes(dir / "c.PTM", otherVersion));
+  ASSERT_TRUE(WritePageLayoutFile(dir / "d.ptm", Named(QStringLiteral("Avery business cards"))).ok);
+  ASSERT_TRUE(WriteFileBytes(dir / "e.ptm", {0, 0, 0, 0, 1}));
+  ASSERT_TRUE(WritePageLayoutFile(dir / "f.ptm", Named(QStringLiteral("AveryX"))).ok);
+  ASSERT_TRUE(WritePageLayoutFile(dir / "notes.txt", Named(QStringLiteral("Not listed"))).ok);
+  fs::create_directory(dir / "folder.ptm");
+
+  const PageLayoutListing listing = ReadPageLayouts(dir.Path());
+  std::vector<QString> names;
+  for (const PageLayout& layout : listing.layouts) names.push_back(layout.name);
+  EXPECT_EQ(names, (std::vector<QString>{"Business sheet", "avery lower case", "",
+                                         "Avery business cards", "AveryX"}));
+  EXPECT_EQ(listing.layouts[2], PageLayout{});
+  ASSERT_EQ(listing.errors.size(), 1u);
+  EXPECT_NE(listing.errors[0].find("e.ptm"), std::string::npos);
+
+  names.clear();
+  for (const PageLayout& layout : PredefinedListOrder(listing.layouts))
+    names.push_back(layout.name);
+  EXPECT_EQ(names, (std::vector<QString>{"Avery business cards", "AveryX", "Business sheet",
+                                         "avery lower case", ""}));
+  EXPECT_EQ(FindPageLayout(listing.layouts, QStringLiteral("AveryX")), 4);
+  EXPECT_EQ(FindPageLayout(listing.layouts, QStringLiteral("averyx")), -1);
+
+  const PageLayoutListing missing = ReadPageLayouts(dir / "nowhere");
+  EXPECT_TRUE(missing.layouts.empty());
+  EXPECT_EQ(missing.errors.size(), 1u);
+}
+
+TEST(PageLayoutLibrary, ListsAtMostAThousandFiles) {
+  TempFolder dir;
+  ASSERT_TRUE(WriteFileBytes(dir / "10000.ptm", SerializePageLayout(PageLayout{})));
+  for (int i = 1; i < kMaxPageLayouts + 2; ++i) {
+    fs::create_hard_link(dir / "10000.ptm", dir / (std::to_string(10000 + i) + ".ptm"));
+  }
+  const PageLayoutListing listing = ReadPageLayouts(dir.Path());
+  EXPECT_EQ(listing.layouts.size(), static_cast<size_t>(kMaxPageLayouts));
+  EXPECT_EQ(listing.leftOut, 2);
+}
+
+TEST(SaveLayoutTemplate, WritesNameDotPtmOrSaysWhyNot) {
+  const struct {
+    QString name;
+    bool ok;
+  } cases[] = {
+      {QStringLiteral("My sheet"), true},
+      {QStringLiteral("Étiquettes (A4)"), true},
+      {QString(kMaxLayoutNameBytes, u'n'), true},
+      {QString(kMaxLayoutNameBytes + 1, u'n'), false},
+      {QString(kMaxLayoutNameBytes / 2, u'é'), true},  // two bytes each in a file name
+      {QString(kMaxLayoutNameBytes / 2 + 1, u'é'), false},
+      {QString(), false},
+      {QStringLiteral("."), false},
+      {QStringLiteral(".."), false},
+      {QStringLiteral("a/b"), false},
+      {QStringLiteral("../up"), false},
+      {QString::fromUtf16(u"nul\0l", 5), false},
+  };
+  for (const auto& c : cases) {
+    TempFolder dir;
+    const fs::path folder = dir / "abctmp";  // made when missing
+    PageLayout layout = Named(c.name);
+    const PageLayoutWriteResult saved = SaveLayoutTemplate(folder, layout);
+    EXPECT_EQ(saved.ok, c.ok) << c.name.toStdString();
+    if (c.ok) {
+      EXPECT_EQ(saved.path.filename(), (c.name + ".ptm").toStdString());
+      EXPECT_EQ(ReadPageLayoutFile(saved.path).layout, layout);
+      layout.cardWidth = 900;
+      ASSERT_TRUE(SaveLayoutTemplate(folder, layout).ok);
+      EXPECT_EQ(ReadPageLayouts(folder).layouts, std::vector<PageLayout>{layout});
+    } else {
+      EXPECT_FALSE(saved.message.empty());
+      EXPECT_TRUE(!fs::exists(folder) || fs::is_empty(folder)) << c.name.toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavolo

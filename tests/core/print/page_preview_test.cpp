@@ -1,0 +1,123 @@
+// The page preview's geometry and painting: the sheet scaled by the preview's width, or by its
+// height in proportion when the sheet would be taller than the preview.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "core/print/PagePreview.h"
+#include "core/print/SheetRenderer.h"
+#include "tests/core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+constexpr PaperMm kLetter{215, 279};
+constexpr QRgb kCardColour = 0xFFD02090;
+
+struct PreviewCase {
+  const char* what;
+  QSize preview;
+  QRect sheet;
+  QRect firstCard;
+  QRect lastCard;
+};
+
+TEST(PagePreview, ScalesByWidthOrInProportionByHeight) {
+  const PreviewCase cases[] = {
+      // One pixel per millimetre: everything to scale, y0 is the top margin itself.
+      {"paper-shaped", {215, 279}, {0, 0, 215, 279}, {19, 12, 89, 52}, {108, 220, 89, 52}},
+      // Width scale 0.93: the free height above the cards is 12.7 / 18.65 of the free height.
+      {"taller than the paper",
+       {200, 400},
+       {0, 0, 200, 400},
+       {17, 107, 83, 48},
+       {101, 301, 83, 48}},
+      // The sheet scaled by width would be 519 high: scale 300 / 279 and centre it across.
+      {"wider than the paper",
+       {400, 300},
+       {84, 0, 231, 300},
+       {104, 13, 96, 55},
+       {201, 237, 96, 55}},
+      // Scaled by width the cards would overflow the height: the Part's y0 would be negative.
+      {"a little too low", {215, 200}, {30, 0, 154, 200}, {44, 9, 64, 37}, {108, 158, 64, 37}},
+  };
+  for (const PreviewCase& c : cases) {
+    const PagePreviewGeometry g = ComputePagePreview(PageLayout{}, kLetter, 300, c.preview);
+    ASSERT_TRUE(g.drawn) << c.what;
+    ASSERT_EQ(g.cards.size(), 10u) << c.what;
+    EXPECT_EQ(g.sheet, c.sheet) << c.what;
+    EXPECT_EQ(g.cards.front(), c.firstCard) << c.what;
+    EXPECT_EQ(g.cards.back(), c.lastCard) << c.what;
+    for (const QRect& card : g.cards) {
+      // The card keeps its proportions, and the whole grid lies on the sheet.
+      EXPECT_NEAR(card.width() * 615.0 / 1062.0, card.height(), 1.0) << c.what;
+      EXPECT_TRUE(g.sheet.contains(card)) << c.what;
+    }
+  }
+}
+
+TEST(PagePreview, NothingToPlaceOrAMessageInsteadOfCards) {
+  PageLayout overlapping;
+  overlapping.horizontalPitch = 1061;
+  const PagePreviewGeometry message = ComputePagePreview(overlapping, kLetter, 300, {215, 279});
+  EXPECT_TRUE(message.drawn);
+  EXPECT_EQ(message.grid.status, GridStatus::kPitchBelowCard);
+  EXPECT_TRUE(message.cards.empty());
+
+  EXPECT_FALSE(ComputePagePreview(PageLayout{}, kLetter, 0, {215, 279}).drawn);
+  EXPECT_FALSE(ComputePagePreview(PageLayout{}, PaperMm{}, 300, {215, 279}).drawn);
+  EXPECT_FALSE(ComputePagePreview(PageLayout{}, kLetter, 300, {0, 279}).drawn);
+}
+
+QImage PaintPreview(const PageLayout& layout, QSize size) {
+  QImage card(1062, 615, QImage::Format_RGB32);
+  card.fill(kCardColour);
+  const SheetRenderer renderer(card);
+  QImage preview(size, QImage::Format_RGB32);
+  preview.fill(Qt::blue);
+  QPainter painter(&preview);
+  renderer.PaintPagePreview(painter, size, ComputePagePreview(layout, kLetter, 300, size));
+  painter.end();
+  return preview;
+}
+
+// Pixels of `image` inside `area` for which `test` holds.
+template <class Test>
+int CountPixels(const QImage& image, QRect area, Test test) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += test(image.pixel(x, y));
+  }
+  return count;
+}
+int CountPixels(const QImage& image, QRgb colour) {
+  return CountPixels(image, image.rect(), [colour](QRgb pixel) { return pixel == colour; });
+}
+
+TEST(PagePreview, PaintsAFramedWhiteSheetWithTheCardsOrTheMessage) {
+  test::EnsureGuiApplication();
+  const QSize size(215, 279);
+  const QImage cards = PaintPreview(PageLayout{}, size);
+  const PagePreviewGeometry g = ComputePagePreview(PageLayout{}, kLetter, 300, size);
+  EXPECT_EQ(cards.pixel(0, 0), 0xFF000000u);
+  EXPECT_EQ(cards.pixel(214, 278), 0xFF000000u);
+  EXPECT_EQ(cards.pixel(5, 5), 0xFFFFFFFFu);
+  for (const QRect& card : g.cards) EXPECT_EQ(cards.pixel(card.center()), kCardColour);
+  EXPECT_EQ(CountPixels(cards, 0xFF0000FFu), 0);
+
+  PageLayout overlapping;
+  overlapping.verticalPitch = 600;
+  const QImage message = PaintPreview(overlapping, size);
+  EXPECT_EQ(CountPixels(message, kCardColour), 0);
+  const QRect band(1, size.height() / 2 - 10, size.width() - 2, 20);  // the text, not the frame
+  EXPECT_GT(CountPixels(message, band, [](QRgb pixel) { return qGray(pixel) < 128; }), 50);
+
+  const QImage narrow = PaintPreview(PageLayout{}, QSize(400, 300));
+  EXPECT_EQ(narrow.pixel(10, 150), QColor(Qt::lightGray).rgb());
+  EXPECT_EQ(narrow.pixel(84, 150), 0xFF000000u);
+  EXPECT_EQ(narrow.pixel(90, 5), 0xFFFFFFFFu);
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,112 @@
+#include "CardBuilder.h"
+
+#include <algorithm>
+
+namespace tavolo::tmplgen {
+
+namespace {
+
+constexpr float kLightnessScale = 240.0f;
+
+// "Rosemary & Rye" → "rosemary-rye": a plain file name from a title.
+QString Slug(const QString& title) {
+  QString slug;
+  for (const QChar c : title.toLower()) {
+    if (c.isLetterOrNumber() && c.unicode() < 0x80) {
+      slug += c;
+    } else if (!slug.isEmpty() && !slug.endsWith(u'-')) {
+      slug += u'-';
+    }
+  }
+  while (slug.endsWith(u'-')) slug.chop(1);
+  return slug;
+}
+
+TextBoxStyle Style(const BoxLook& own, const BoxLook& all) {
+  TextBoxStyle style;
+  auto pick = [](const auto& a, const auto& b) { return a ? a : b; };
+  if (const auto font = pick(own.font, all.font)) style.face = *font;
+  if (const auto size = pick(own.size, all.size)) style.size = QString::number(*size);
+  if (const auto s = pick(own.style, all.style)) style.style = *s;
+  if (const auto colour = pick(own.colour, all.colour)) {
+    style.textColor = ToHsl(*colour);
+    style.brightness = style.textColor.l / kLightnessScale;
+  }
+  if (const auto frame = pick(own.frame, all.frame)) style.frameMode = *frame;
+  if (const auto frameSize = pick(own.frameSize, all.frameSize)) style.frameSize = *frameSize;
+  if (const auto fill = pick(own.fill, all.fill)) style.fillColor = ToHsl(*fill);
+  if (const auto opacity = pick(own.opacity, all.opacity)) style.opacity = *opacity;
+  return style;
+}
+
+// A generated picture at its own size, centred where the definition says. The path is the bare
+// name: the template table points it into the photo folder of the installation that reads it.
+template <class Placement>
+void Place(Placement& placement, const QString& name, const Picture& picture) {
+  placement.name = name;
+  placement.path = name;
+  placement.width = static_cast<float>(picture.size.width());
+  placement.height = static_cast<float>(picture.size.height());
+  placement.x = static_cast<float>(picture.centre.x());
+  placement.y = static_cast<float>(picture.centre.y());
+}
+
+}  // namespace
+
+HslColor ToHsl(const QColor& colour) {
+  return RgbToHsl({static_cast<float>(colour.red()), static_cast<float>(colour.green()),
+                   static_cast<float>(colour.blue())});
+}
+
+QColor AsDrawn(const QColor& colour) {
+  const Colorref c = RgbToColorref(HslToRgb(ToHsl(colour)));
+  return QColor(ColorrefRed(c), ColorrefGreen(c), ColorrefBlue(c));
+}
+
+QString LogoFileName(const Definition& d) {
+  return Slug(d.title) + QStringLiteral("-logo.png");
+}
+
+QString PhotoFileName(const Definition& d) {
+  return Slug(d.title) + QStringLiteral("-photo.jpg");
+}
+
+std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& backgrounds,
+                                   std::string& error) {
+  const BackgroundName name = MakeBackgroundName(d.background.toStdString());
+  const int pnmb = backgrounds.LookupByName(name);
+  if (backgrounds.Count() == 0 || backgrounds.Record(pnmb).name != name) {
+    error = d.file.string() + ": no background is named '" + d.background.toStdString() + "'";
+    return std::nullopt;
+  }
+  CardState card;
+  card.pnmb = pnmb;
+  card.lnmb = d.layout - 1;
+  card.hueShift = d.hueShift;
+  card.satShift = d.satShift;
+  card.lightShift = d.lightShift;
+  if (d.gradient) {
+    card.gradOrientation = d.gradOrientation;
+    card.bgColor = ToHsl(d.gradColour);
+    card.bgBrightness = card.bgColor.l / kLightnessScale;
+    card.bgShift = d.gradShift;
+    card.gradScale = d.gradScale;
+  }
+  for (int b = 0; b < kBoxes; ++b) {
+    card.styles[static_cast<size_t>(b)] = Style(d.boxes[static_cast<size_t>(b)], d.allBoxes);
+  }
+  NamedValues values;
+  std::copy(d.values.begin(), d.values.end(), values.begin());
+  card.boxCount = FieldDistribution(card.lnmb, values, card.lines);
+  if (d.logo) Place(card.logo, LogoFileName(d), *d.logo);
+  if (d.photo) Place(card.photo, PhotoFileName(d), *d.photo);
+  return card;
+}
+
+CardState WithValues(const CardState& card, const NamedValues& values) {
+  CardState other = card;
+  other.boxCount = FieldDistribution(other.lnmb, values, other.lines);
+  return other;
+}
+
+}  // namespace tavolo::tmplgen

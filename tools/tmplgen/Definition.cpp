@@ -1,0 +1,247 @@
+#include "Definition.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include <QFile>
+#include <QStringList>
+
+namespace tavolo::tmplgen {
+
+namespace {
+
+const std::array<QString, kValues> kValueKeys = {
+    QStringLiteral("company"),   QStringLiteral("name"),      QStringLiteral("title"),
+    QStringLiteral("address 1"), QStringLiteral("address 2"), QStringLiteral("city"),
+    QStringLiteral("zip"),       QStringLiteral("email"),     QStringLiteral("web"),
+    QStringLiteral("phone 1"),   QStringLiteral("phone 2")};
+
+// Where the gradient's colour lies, in the order of the card's gradient orientations.
+const QStringList kGradientSides = {QStringLiteral("bottom"), QStringLiteral("left"),
+                                    QStringLiteral("top"), QStringLiteral("right")};
+const QStringList kFrameModes = {QStringLiteral("none"), QStringLiteral("exact"),
+                                 QStringLiteral("left"), QStringLiteral("right"),
+                                 QStringLiteral("card long")};
+const QStringList kStyles = {QStringLiteral("Regular"), QStringLiteral("Bold"),
+                             QStringLiteral("Italic"), QStringLiteral("Bold Italic")};
+
+// Thrown by the value readers and turned into "FILE:LINE: what" by the line loop.
+struct Bad {
+  std::string what;
+};
+
+int Integer(const QString& text) {
+  bool ok = false;
+  const int value = text.trimmed().toInt(&ok);
+  if (!ok) throw Bad{"'" + text.toStdString() + "' is not a whole number"};
+  return value;
+}
+
+float Number(const QString& text) {
+  bool ok = false;
+  const float value = text.trimmed().toFloat(&ok);
+  if (!ok) throw Bad{"'" + text.toStdString() + "' is not a number"};
+  return value;
+}
+
+QColor Colour(const QString& text) {
+  const QString t = text.trimmed();
+  if (t.size() != 7 || !t.startsWith(u'#') || !QColor::isValidColorName(t)) {
+    throw Bad{"'" + text.toStdString() + "' is not a colour like #1a2b3c"};
+  }
+  return QColor::fromString(t);
+}
+
+QStringList Parts(const QString& text, const QString& separator, int count) {
+  QStringList parts = text.split(separator);
+  for (QString& p : parts) p = p.trimmed();
+  if (parts.size() != count) {
+    throw Bad{"'" + text.toStdString() + "' needs " + std::to_string(count) +
+              " parts separated by '" + separator.toStdString() + "'"};
+  }
+  return parts;
+}
+
+// The index of the choice the text names, whatever its case.
+int Choice(const QString& text, const QStringList& choices) {
+  for (int i = 0; i < choices.size(); ++i) {
+    if (choices[i].compare(text.trimmed()) == 0) return i;
+  }
+  throw Bad{"'" + text.toStdString() + "' is not one of: " + choices.join(", ").toStdString()};
+}
+
+QSize Size(const QString& text) {
+  const QStringList p = Parts(text.toLower(), QStringLiteral("x"), 2);
+  return {Integer(p[0]), Integer(p[1])};
+}
+
+QPoint Point(const QString& text) {
+  const QStringList p = Parts(text, QStringLiteral(","), 2);
+  return {Integer(p[0]), Integer(p[1])};
+}
+
+void SetTopKey(Definition& d, const QString& key, const QString& value) {
+  if (key == u"title") {
+    d.title = value;
+  } else if (key == u"trade") {
+    d.trade = value;
+  } else if (key == u"layout") {
+    d.layout = Integer(value);
+    if (d.layout < 1 || d.layout > 10) throw Bad{"layouts are numbered 1 to 10"};
+  } else if (key == u"background") {
+    d.background = value;
+  } else if (key == u"tint") {
+    const QStringList p = Parts(value, QStringLiteral(","), 3);
+    d.hueShift = Number(p[0]);
+    d.satShift = Number(p[1]);
+    d.lightShift = Number(p[2]);
+  } else if (key == u"gradient") {
+    const QStringList p = Parts(value, QStringLiteral(","), 4);
+    d.gradient = true;
+    d.gradOrientation = Choice(p[0], kGradientSides);
+    d.gradColour = Colour(p[1]);
+    d.gradShift = Number(p[2]);
+    d.gradScale = Number(p[3]);
+  } else {
+    throw Bad{"unknown key '" + key.toStdString() + "'"};
+  }
+}
+
+void SetBoxKey(BoxLook& box, const QString& key, const QString& value) {
+  if (key == u"font") {
+    box.font = value;
+  } else if (key == u"size") {
+    box.size = Integer(value);
+  } else if (key == u"style") {
+    box.style = kStyles[Choice(value, kStyles)];
+  } else if (key == u"colour") {
+    box.colour = Colour(value);
+  } else if (key == u"frame") {
+    box.frame = Choice(value, kFrameModes);
+  } else if (key == u"frame size") {
+    box.frameSize = Integer(value);
+  } else if (key == u"fill") {
+    box.fill = Colour(value);
+  } else if (key == u"opacity") {
+    box.opacity = Number(value);
+  } else {
+    throw Bad{"unknown key '" + key.toStdString() + "'"};
+  }
+}
+
+void SetPictureKey(Picture& picture, const QString& key, const QString& value, bool logo) {
+  if (key == (logo ? u"mark" : u"scene")) {
+    picture.kind = value;
+  } else if (key == u"size") {
+    picture.size = Size(value);
+  } else if (key == u"centre") {
+    picture.centre = Point(value);
+  } else if (logo && key == u"ink") {
+    picture.ink = Colour(value);
+  } else if (logo && key == u"plate") {
+    picture.plate = Colour(value);
+  } else {
+    throw Bad{"unknown key '" + key.toStdString() + "'"};
+  }
+}
+
+// Routes a key to the section it was written under.
+void SetKey(Definition& d, const QString& section, const QString& key, const QString& value) {
+  if (section.isEmpty()) return SetTopKey(d, key, value);
+  if (section == u"values") {
+    const auto it = std::find(kValueKeys.begin(), kValueKeys.end(), key);
+    if (it == kValueKeys.end()) throw Bad{"unknown value '" + key.toStdString() + "'"};
+    d.values[static_cast<size_t>(it - kValueKeys.begin())] = value;
+    return;
+  }
+  if (section == u"all boxes") return SetBoxKey(d.allBoxes, key, value);
+  if (section.startsWith(u"box ")) {
+    const int box = Integer(section.mid(4));
+    if (box < 1 || box > kBoxes) throw Bad{"boxes are numbered 1 to 5"};
+    return SetBoxKey(d.boxes[static_cast<size_t>(box - 1)], key, value);
+  }
+  if (section == u"logo") {
+    if (!d.logo) d.logo.emplace();
+    return SetPictureKey(*d.logo, key, value, true);
+  }
+  if (section == u"photo") {
+    if (!d.photo) d.photo.emplace();
+    return SetPictureKey(*d.photo, key, value, false);
+  }
+  throw Bad{"unknown section [" + section.toStdString() + "]"};
+}
+
+void CheckComplete(const Definition& d) {
+  if (d.title.isEmpty()) throw Bad{"the title is missing"};
+  if (d.background.isEmpty()) throw Bad{"the background is missing"};
+  for (size_t i = 0; i < kValueKeys.size(); ++i) {
+    if (d.values[i].isEmpty()) throw Bad{"[values] needs '" + kValueKeys[i].toStdString() + "'"};
+  }
+  for (const auto* picture : {&d.logo, &d.photo}) {
+    if (*picture && ((*picture)->kind.isEmpty() || (*picture)->size.isEmpty())) {
+      throw Bad{"a logo needs its mark and a photo its scene, each with a size"};
+    }
+  }
+  if (d.logo && (!d.logo->ink.isValid() || !d.logo->plate.isValid())) {
+    throw Bad{"a logo needs its ink and plate colours"};
+  }
+}
+
+}  // namespace
+
+std::optional<Definition> ReadDefinition(const std::filesystem::path& file, std::string& error) {
+  QFile in(QString::fromStdString(file.string()));
+  if (!in.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    error = file.string() + ": cannot be read";
+    return std::nullopt;
+  }
+  const QStringList lines = QString::fromUtf8(in.readAll()).split(u'\n');
+  Definition d;
+  d.file = file;
+  QString section;
+  int number = 0;
+  try {
+    for (const QString& raw : lines) {
+      ++number;
+      const QString line = raw.trimmed();
+      if (line.isEmpty() || line.startsWith(u'#')) continue;
+      if (line.startsWith(u'[') && line.endsWith(u']')) {
+        section = line.mid(1, line.size() - 2).simplified().toLower();
+        continue;
+      }
+      const qsizetype equals = line.indexOf(u'=');
+      if (equals < 0) throw Bad{"expected 'key = value'"};
+      SetKey(d, section, line.left(equals).simplified().toLower(), line.mid(equals + 1).trimmed());
+    }
+    number = 0;
+    CheckComplete(d);
+  } catch (const Bad& bad) {
+    error = file.string() + (number > 0 ? ":" + std::to_string(number) : "") + ": " + bad.what;
+    return std::nullopt;
+  }
+  return d;
+}
+
+std::optional<std::vector<Definition>> ReadDefinitions(const std::filesystem::path& folder,
+                                                       std::string& error) {
+  std::vector<std::filesystem::path> files;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (entry.path().extension() == ".txt") files.push_back(entry.path());
+  }
+  if (ec) {
+    error = folder.string() + ": " + ec.message();
+    return std::nullopt;
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<Definition> definitions;
+  for (const auto& file : files) {
+    std::optional<Definition> d = ReadDefinition(file, error);
+    if (!d) return std::nullopt;
+    definitions.push_back(std::move(*d));
+  }
+  return definitions;
+}
+
+}  // namespace tavolo::tmplgen

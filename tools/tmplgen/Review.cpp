@@ -1,0 +1,223 @@
+#include "Review.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QRect>
+
+#include "core/base/ColorModel.h"
+#include "core/card/TextBoxRenderer.h"
+
+namespace tavolo::tmplgen {
+
+namespace {
+
+// The renderer's margin around the card's inner area, and the text it measures line heights by.
+constexpr int kMargin = 50;
+const QString kLineHeightSample = QStringLiteral("TEST STRING");
+// Boxes closer than this look crowded even when they do not touch.
+constexpr int kGap = 6;
+// Text from this pixel height on counts as large, which may be a little fainter.
+constexpr int kLargeText = 40;
+constexpr double kSmallTextContrast = 4.5;
+constexpr double kLargeTextContrast = 3.0;
+
+struct Placed {
+  int box;
+  QRect rect;
+  int pixelSize;
+};
+
+QString Name(int box) {
+  return QStringLiteral("box %1").arg(box + 1);
+}
+
+// Where each box's text lies, as the renderer places it at full size.
+std::vector<Placed> PlaceBoxes(const CardState& card, std::vector<std::string>& problems) {
+  const int dx = static_cast<int>(card.cardWidth);
+  const int dy = static_cast<int>(card.cardHeight);
+  const QRect inner(kMargin, kMargin, dx - 2 * kMargin, dy - 2 * kMargin);
+  std::vector<Placed> placed;
+  for (const PlacementRow& row : PlacementRows(card.lnmb)) {
+    const TextBoxStyle& style = card.styles[static_cast<size_t>(row.box)];
+    const TextBoxLines& lines = card.lines[static_cast<size_t>(row.box)];
+    const FontSpec spec = MakeFontSpec(style, 1, card.cardHeight, row.angle);
+    const QFontMetrics metrics(MakeFont(style.face, spec));
+    const int lh = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();
+    int n = 0;
+    int w = 0;
+    for (int i = 0; i < lines.count; ++i) {
+      if (lines.line[static_cast<size_t>(i)].isEmpty()) continue;
+      ++n;
+      w = std::max(w, metrics.horizontalAdvance(lines.line[static_cast<size_t>(i)]));
+    }
+    if (n == 0) continue;
+    QRect rect;
+    if (row.angle != 0) {
+      rect = QRect(inner.left(), (dy - w) / 2, n * lh, w);
+      if (w > inner.height()) {
+        problems.push_back(QStringLiteral("%1 runs off the card (%2 > %3)")
+                               .arg(Name(row.box))
+                               .arg(w)
+                               .arg(inner.height())
+                               .toStdString());
+      }
+    } else {
+      int top = inner.top();
+      if (row.offset == kOffsetBottom) {
+        top = inner.top() + inner.height() - n * lh;
+      } else if (row.offset != kOffsetTop) {
+        top = inner.top() + inner.height() * row.offset / 100;
+      }
+      const int left = row.align == kAlignLeft     ? inner.left()
+                       : row.align == kAlignCenter ? (dx - w) / 2
+                                                   : inner.left() + inner.width() - w;
+      rect = QRect(left, top, w, n * lh);
+      if (w > inner.width()) {
+        problems.push_back(QStringLiteral("%1 is wider than the card (%2 > %3)")
+                               .arg(Name(row.box))
+                               .arg(w)
+                               .arg(inner.width())
+                               .toStdString());
+      }
+      if (rect.top() < inner.top() || rect.bottom() > inner.bottom()) {
+        problems.push_back(QStringLiteral("%1 leaves the card at the top or bottom")
+                               .arg(Name(row.box))
+                               .toStdString());
+      }
+    }
+    placed.push_back({row.box, rect, -spec.height});
+  }
+  return placed;
+}
+
+bool Crowded(const QRect& a, const QRect& b) {
+  return a.adjusted(-kGap, -kGap, kGap, kGap).intersects(b);
+}
+
+void CheckCrowding(const CardState& card, const std::vector<Placed>& placed,
+                   std::vector<std::string>& problems) {
+  for (size_t i = 0; i < placed.size(); ++i) {
+    for (size_t j = i + 1; j < placed.size(); ++j) {
+      if (Crowded(placed[i].rect, placed[j].rect)) {
+        problems.push_back((Name(placed[i].box) + QStringLiteral(" and ") + Name(placed[j].box) +
+                            QStringLiteral(" run into each other"))
+                               .toStdString());
+      }
+    }
+  }
+  std::vector<std::pair<QString, QRect>> pictures;
+  if (!card.logo.name.isEmpty()) {
+    const PixelRect r = LogoRectangle(card.logo, static_cast<int>(card.logo.width),
+                                      static_cast<int>(card.logo.height), 1);
+    pictures.emplace_back(QStringLiteral("the logo"), QRect(r.left, r.top, r.Width(), r.Height()));
+  }
+  if (!card.photo.name.isEmpty()) {
+    const PixelRect r = PhotoRectangle(card.photo, static_cast<int>(card.photo.width),
+                                       static_cast<int>(card.photo.height), 1);
+    pictures.emplace_back(QStringLiteral("the photo"), QRect(r.left, r.top, r.Width(), r.Height()));
+  }
+  for (const auto& [what, rect] : pictures) {
+    for (const Placed& p : placed) {
+      if (Crowded(rect, p.rect)) {
+        problems.push_back((Name(p.box) + QStringLiteral(" runs into ") + what).toStdString());
+      }
+    }
+  }
+}
+
+double Channel(int byte) {
+  const double c = byte / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(QRgb c) {
+  return 0.2126 * Channel(qRed(c)) + 0.7152 * Channel(qGreen(c)) + 0.0722 * Channel(qBlue(c));
+}
+
+double Contrast(double a, double b) {
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+CardState WithTextColour(const CardState& card, float brightness) {
+  CardState copy = card;
+  for (TextBoxStyle& s : copy.styles) {
+    s.textColor = {0.0f, 0.0f, 0.0f};
+    s.brightness = brightness;
+  }
+  return copy;
+}
+
+// The text against the lightest and darkest tenth of what lies under it: the pixels of the
+// box that a black and a white text leave alike.
+void CheckContrast(const CardState& card, const std::vector<Placed>& placed, CardRenderer& renderer,
+                   std::vector<std::string>& problems) {
+  const int dx = static_cast<int>(card.cardWidth);
+  const int dy = static_cast<int>(card.cardHeight);
+  const CardState black = WithTextColour(card, 0.0f);
+  const CardState white = WithTextColour(card, 1.0f);
+  const QImage a = renderer.Render(black, CardLines(black), 1, dx, dy);
+  const QImage b = renderer.Render(white, CardLines(white), 1, dx, dy);
+  for (const Placed& p : placed) {
+    std::vector<double> under;
+    const QRect r = p.rect.intersected(QRect(0, 0, dx, dy));
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      for (int x = r.left(); x <= r.right(); ++x) {
+        if (a.pixel(x, y) == b.pixel(x, y)) under.push_back(Luminance(a.pixel(x, y)));
+      }
+    }
+    if (under.empty()) continue;
+    std::sort(under.begin(), under.end());
+    const TextBoxStyle& s = card.styles[static_cast<size_t>(p.box)];
+    const Colorref c = RgbToColorref(HslToRgb({s.textColor.h, s.textColor.s, s.brightness * 240}));
+    const double text = Luminance(qRgb(ColorrefRed(c), ColorrefGreen(c), ColorrefBlue(c)));
+    const double worst = std::min(Contrast(text, under[under.size() / 10]),
+                                  Contrast(text, under[under.size() * 9 / 10]));
+    const double needed = p.pixelSize >= kLargeText ? kLargeTextContrast : kSmallTextContrast;
+    if (worst < needed) {
+      char line[160];
+      std::snprintf(line, sizeof line,
+                    "box %d: contrast %.1f against what lies under it (%.1f needed)", p.box + 1,
+                    worst, needed);
+      problems.emplace_back(line);
+    }
+  }
+}
+
+}  // namespace
+
+const NamedValues& LongSampleValues() {
+  static const NamedValues values = {QStringLiteral("Northfield Property Group"),
+                                     QStringLiteral("Katharina Lindqvist"),
+                                     QStringLiteral("Senior Project Manager"),
+                                     QStringLiteral("1450 Riverside Avenue"),
+                                     QStringLiteral("Suite 210, Second Floor"),
+                                     QStringLiteral("Brookfield, Ontario"),
+                                     QStringLiteral("M4B 1B3"),
+                                     QStringLiteral("k.lindqvist@northfieldgroup.com"),
+                                     QStringLiteral("www.northfieldgroup.com"),
+                                     QStringLiteral("Tel. +1 416 555 0192"),
+                                     QStringLiteral("Mobile +1 647 555 0148")};
+  return values;
+}
+
+std::vector<std::string> ReviewCard(const CardState& card, CardRenderer& renderer) {
+  std::vector<std::string> problems;
+  const QStringList families = QFontDatabase::families();
+  for (int b = 0; b < card.boxCount; ++b) {
+    const QString& face = card.styles[static_cast<size_t>(b)].face;
+    if (!families.contains(face)) {
+      problems.push_back(
+          QStringLiteral("%1: the font '%2' is not installed").arg(Name(b), face).toStdString());
+    }
+  }
+  const std::vector<Placed> placed = PlaceBoxes(card, problems);
+  CheckCrowding(card, placed, problems);
+  CheckContrast(card, placed, renderer, problems);
+  return problems;
+}
+
+}  // namespace tavolo::tmplgen

@@ -1,0 +1,23 @@
+// The design review of a template: the checks a designer would make by eye, done for every
+// template with its own texts and with other people's texts of ordinary length. It finds boxes
+// that leave the card or run into each other or into the photo or logo, text too faint against
+// what lies under it, and fonts that are not installed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/card/CardRenderer.h"
+#include "core/card/CardState.h"
+#include "core/card/LayoutTable.h"
+
+namespace tavolo::tmplgen {
+
+// Ordinary texts at the long end: what a user may well type into the eleven fields.
+const NamedValues& LongSampleValues();
+
+// What is wrong with the card as drawn with its own lines, one sentence each; empty when
+// nothing is.
+std::vector<std::string> ReviewCard(const CardState& card, CardRenderer& renderer);
+
+}  // namespace tavolo::tmplgen
