@@ -46,6 +46,7 @@ void FieldPanel::Place(const QRect& panel) {
 }
 
 void FieldPanel::Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCount>& lines) {
+  Q_EMIT aboutToRebuild();
   // The user typing in a box goes on typing in the new editor of that box (or the last one).
   int focused = -1;
   for (int box = 0; box < count_; ++box) {
@@ -96,7 +97,7 @@ void FieldPanel::Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCo
 }
 
 bool FieldPanel::HasBox(int box) const {
-  return box >= 0 && box < count_;
+  return box >= 0 && box < count_ && editors_[box] != nullptr;
 }
 
 int FieldPanel::LineCount(int box) const {

@@ -38,6 +38,8 @@ class FieldPanel final : public QObject, public FieldEditors {
   QString Line(int box, int index) const override;
 
  Q_SIGNALS:
+  // The editors are about to be made anew; rebuilt() follows.
+  void aboutToRebuild();
   // The user changed the text of box `box`.
   void edited(int box);
   // The caption of box `box` was pressed.

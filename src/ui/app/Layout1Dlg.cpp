@@ -123,8 +123,11 @@ void Layout1Dlg::ConnectControls() {
   connect(layouts_, &LayoutsBtn::layoutPicked, this, &Layout1Dlg::OnLayout);
   connect(fields_, &FieldPanel::edited, this, &Layout1Dlg::OnTextEdited);
   connect(fields_, &FieldPanel::captionPressed, this, &Layout1Dlg::OnTextField);
+  // The preview draws nothing from editors that are being made; Refresh redraws it afterwards.
+  connect(fields_, &FieldPanel::aboutToRebuild, preview_, &PreviewBtn::SuspendPainting);
   connect(fields_, &FieldPanel::rebuilt, this, [this] {
     for (int box = 0; box < fields_->Count(); ++box) fields_->Editor(box)->installEventFilter(this);
+    preview_->ResumePainting();
   });
 }
 
