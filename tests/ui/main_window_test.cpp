@@ -269,7 +269,9 @@ TEST_F(MainWindow, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
     EXPECT_EQ(Window().Control(kFirstFieldEditor + box) != nullptr, box < 3) << box;
     auto* caption = Find<Textprop>(kFirstFieldCaption + box);
     EXPECT_EQ(caption != nullptr, box < 3) << box;
-    if (caption != nullptr) EXPECT_EQ(caption->Caption(), QStringLiteral("Field %1").arg(box + 1));
+    if (caption != nullptr) {
+      EXPECT_EQ(caption->Caption(), QStringLiteral("Field %1").arg(box + 1));
+    }
   }
   EXPECT_EQ(WindowMenu(),
             (QStringList{"40000 Text Field 1...", "40001 Text Field 2...", "40002 Text Field 3...",
