@@ -17,6 +17,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 
@@ -24,12 +25,10 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "core/bridge/ImageBridge.h"
-#include "core/card/CardDocument.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
 #include "core/print/SheetGrid.h"
@@ -38,9 +37,13 @@
 #include "tests/ui/GoldenImage.h"
 #include "tests/ui/ModalDialogs.h"
 #include "tests/ui/ReportLog.h"
+#include "tests/ui/ScriptedPrompts.h"
+#include "tests/ui/TestBackgrounds.h"
+#include "ui/app/CommandIds.h"
+#include "ui/app/Layout1Dlg.h"
+#include "ui/library/BgBtn.h"
 #include "ui/library/DraftCardPreview.h"
 #include "ui/library/DraftPagePreview.h"
-#include "ui/library/PrintCommands.h"
 #include "ui/library/PrintJob.h"
 #include "ui/library/Print_PreviewDlg.h"
 #include "ui/library/PrinterChoice.h"
@@ -53,6 +56,8 @@ namespace fs = std::filesystem;
 using Dlg = Print_PreviewDlg;
 using test::ControlTest;
 using test::MatchesGolden;
+using test::Script;
+using test::ScriptedPrompts;
 using test::TempFolder;
 using test::WhenModal;
 
@@ -125,16 +130,6 @@ void Choose(QWidget& dialog, int id, int index) {
   ASSERT_EQ(list.currentIndex(), index);
 }
 
-// The text of the next message box, which is closed.
-std::shared_ptr<QString> AnswerMessage(QMessageBox::StandardButton button = QMessageBox::Ok) {
-  auto text = std::make_shared<QString>();
-  WhenModal<QMessageBox>([text, button](QMessageBox& box) {
-    *text = box.text();
-    box.button(button)->click();
-  });
-  return text;
-}
-
 void WritePtm(const fs::path& file, const PageLayout& layout) {
   ASSERT_TRUE(WritePageLayoutFile(file, layout).ok) << file;
 }
@@ -154,7 +149,7 @@ class PrintDialog : public ControlTest {
   std::unique_ptr<Dlg> Open(const QPageSize& current) { return Open(current, layouts_.Path()); }
   std::unique_ptr<Dlg> Open(const QPageSize& current, const fs::path& layouts) {
     printer_.SetPageSize(current);
-    auto dialog = std::make_unique<Dlg>(&image_, kDpi, printer_, nullptr, layouts);
+    auto dialog = std::make_unique<Dlg>(&image_, kDpi, printer_, prompts_, nullptr, layouts);
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     return dialog;
@@ -162,6 +157,8 @@ class PrintDialog : public ControlTest {
 
   RasterImage image_ = PrintImageOf(PatternCard());
   PrinterChoice printer_;
+  Script script_;
+  ScriptedPrompts prompts_{script_};
   TempFolder layouts_;
 };
 
@@ -267,9 +264,10 @@ TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) 
     EXPECT_NEAR(LengthOf(dialog->Layout(), c.which), c.stored, 0.01) << c.typed;
     if (c.message.isEmpty()) continue;
     // Print does not start while an edit holds a refused value: it says why instead.
-    const auto told = AnswerMessage();
     Click(*dialog, Dlg::kPrint);
-    EXPECT_EQ(*told, c.message);
+    EXPECT_EQ(script_.told.value(0), c.message);
+    EXPECT_TRUE(script_.fileDialogs.empty());
+    script_.told.clear();
     EXPECT_TRUE(dialog->isVisible());
     // Showing the lengths anew (a unit change) clears the message.
     Click(*dialog, Dlg::kMm);
@@ -331,9 +329,8 @@ TEST_F(PrintDialog, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
 TEST_F(PrintDialog, PredefinedLayoutsFromAnEmptyFolderSayThereAreNone) {
   const auto dialog = Open(QPageSize(QPageSize::A4));
   const PageLayout before = dialog->Layout();
-  const auto told = AnswerMessage();
   Click(*dialog, Dlg::kUsePredefined);
-  EXPECT_TRUE(told->startsWith("No page layouts were found in ")) << told->toStdString();
+  EXPECT_TRUE(script_.told.value(0).startsWith("No page layouts were found in "));
   EXPECT_FALSE(Control<QCheckBox>(*dialog, Dlg::kUsePredefined).isChecked());
   EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kCardWidth).isEnabled());
   EXPECT_EQ(dialog->Layout(), before);
@@ -364,16 +361,18 @@ TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
     Click(*dialog, Dlg::kCm);
     Type(*dialog, Dlg::kCardWidth, QStringLiteral("8.5"));
 
-    WhenModal<TemplateNameDlg>([&c](TemplateNameDlg& ask) {
+    script_ = Script{};
+    script_.dialog = [&c](QDialog& ask) {
       QLineEdit& edit = Control<QLineEdit>(ask, TemplateNameDlg::kNameEdit);
       QTest::keyClicks(&edit, c.name);
-      if (c.name.isEmpty()) return ask.reject();
-      QTest::keyClick(&edit, Qt::Key_Return);
-    });
-    const auto told = c.told ? AnswerMessage(c.answer) : nullptr;
+      if (!c.name.isEmpty()) QTest::keyClick(&edit, Qt::Key_Return);
+    };
+    script_.answers = {c.answer};
     Click(*dialog, Dlg::kSaveAsTemplate);
 
-    if (c.told) EXPECT_TRUE(told->startsWith(c.told)) << c.what << ": " << told->toStdString();
+    const QString told = (script_.told + script_.asked).value(0);
+    EXPECT_TRUE(c.told ? told.startsWith(c.told) : told.isEmpty())
+        << c.what << ": " << told.toStdString();
     const PageLayoutReadResult read = ReadPageLayoutFile(file);
     if (c.written) {
       EXPECT_TRUE(read.ok) << c.what;
@@ -394,16 +393,15 @@ struct PdfPages {
 };
 
 PdfPages ReadPdfPages(const fs::path& pdf) {
-  const test::ShellOutcome info =
-      test::RunShell("pdfinfo -f 1 -l 1000 '" + pdf.string() + "' 2>&1");
+  const QString info = QString::fromStdString(
+      test::RunShell("pdfinfo -f 1 -l 1000 '" + pdf.string() + "' 2>&1").output);
   PdfPages pages;
-  std::smatch match;
-  const std::regex count("Pages: +([0-9]+)");
-  if (std::regex_search(info.output, match, count)) pages.count = std::stoi(match[1]);
-  const std::regex size("Page +[0-9]+ size: +([0-9.]+) x ([0-9.]+) pts");
-  for (auto it = std::sregex_iterator(info.output.begin(), info.output.end(), size);
-       it != std::sregex_iterator(); ++it) {
-    pages.sizes.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
+  pages.count = QRegularExpression("Pages: +([0-9]+)").match(info).captured(1).toInt();
+  auto sizes =
+      QRegularExpression("Page +[0-9]+ size: +([0-9.]+) x ([0-9.]+) pts").globalMatch(info);
+  while (sizes.hasNext()) {
+    const QRegularExpressionMatch size = sizes.next();
+    pages.sizes.emplace_back(size.captured(1).toDouble(), size.captured(2).toDouble());
   }
   return pages;
 }
@@ -424,18 +422,17 @@ TEST_F(PrintDialog, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
   QTest::keyClick(&copies, Qt::Key_Up);
   EXPECT_EQ(dialog->Copies(), 3);
 
-  auto offered = std::make_shared<QString>();
-  WhenModal<QFileDialog>([&, offered](QFileDialog& ask) {
-    *offered = ask.selectedFiles().value(0);
-    EXPECT_EQ(ask.nameFilters(), QStringList("PDF files (*.pdf)"));
-    ask.selectFile(QString::fromStdString((out / "cards").string()));
-    static_cast<QDialog&>(ask).accept();
-  });
+  script_.paths = {QString::fromStdString(pdf.string())};
   auto sawProgress = std::make_shared<bool>(false);
   WhenModal<QProgressDialog>([sawProgress](QProgressDialog&) { *sawProgress = true; });
   Click(*dialog, Dlg::kPrint);
 
-  EXPECT_EQ(*offered, QString::fromStdString((out / "suggested.pdf").string()));
+  ASSERT_EQ(script_.fileDialogs.size(), 1u);
+  const FileDialogRequest& asked = script_.fileDialogs[0];
+  EXPECT_EQ(asked.title, "Print to PDF");
+  EXPECT_EQ(asked.filter, "PDF files (*.pdf)");
+  EXPECT_EQ(asked.defaultSuffix, "pdf");
+  EXPECT_EQ(asked.folder, QString::fromStdString((out / "suggested.pdf").string()));
   EXPECT_TRUE(*sawProgress);
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   EXPECT_EQ(ReadPdfPages(pdf).count, 3);
@@ -553,33 +550,21 @@ TEST(PrintJob, APdfFileIsWrittenWholeOrLeftAsItWas) {
   }
 }
 
-TEST(PrintSetup, WithoutPrintersThePdfPrinterPrintsOnWhatPrintSetupChose) {
+TEST(PrinterChoice, WithoutPrintersIsThePdfPrinterPrintingOnWhatPrintSetupLeft) {
   PrinterChoice choice;
   ASSERT_TRUE(choice.IsPdf()) << "this test expects no printer to be installed";
   const std::vector<Paper> papers = choice.Papers();
   EXPECT_TRUE(papers.at(0).id == 9 || papers.at(0).id == 1) << "A4 or Letter first";
   EXPECT_TRUE(choice.CurrentPageSize().isEquivalentTo(papers[0].pageSize));
 
-  choice.SetPageSize(QPageSize(QPageSize::Legal));
-  for (const bool accept : {true, false}) {
-    WhenModal<QPrintDialog>([accept](QPrintDialog& dialog) {
-      EXPECT_EQ(dialog.windowTitle(), "Print Setup");
-      if (accept) return dialog.accept();
-      dialog.printer()->setPageSize(QPageSize(QPageSize::B5));
-      dialog.reject();
-    });
-    RunPrintSetup(nullptr, choice);
-    EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::Legal) << accept;
-    EXPECT_TRUE(choice.IsPdf());
-  }
-
-  // What the dialog leaves in its printer is what the next print job uses.
   QPrinter setup(QPrinter::HighResolution);
   choice.SetUp(setup);
+  EXPECT_EQ(setup.outputFileName(), DefaultPdfFileName());
   setup.setPageSize(QPageSize(QPageSize::A5));
   setup.setOutputFileName(QStringLiteral("/tmp/chosen.pdf"));
   setup.setColorMode(QPrinter::GrayScale);
   choice.Take(setup);
+  EXPECT_TRUE(choice.IsPdf());
   EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::A5);
   EXPECT_EQ(choice.PdfFileName(), "/tmp/chosen.pdf");
   QPrinter job(QPrinter::HighResolution);
@@ -589,37 +574,66 @@ TEST(PrintSetup, WithoutPrintersThePdfPrinterPrintsOnWhatPrintSetupChose) {
   EXPECT_EQ(job.colorMode(), QPrinter::GrayScale);
 }
 
-class PrintCommand : public ControlTest {
+// Print and Print Setup as the main window runs them.
+class PrintCommands : public ControlTest {
  protected:
-  TempFolder photos_;
-  CardDocument document_{nullptr, photos_.Path()};
+  void SetUp() override {
+    window_ = std::make_unique<Layout1Dlg>(table_, std::make_unique<ScriptedPrompts>(script_));
+    window_->Start();
+  }
+  void Trigger(int id) { window_->Action(id)->trigger(); }
+
+  BackgroundTable table_ = test::SyntheticBackgrounds(2, 0.0f);
+  Script script_;
+  std::unique_ptr<Layout1Dlg> window_;
 };
 
-TEST_F(PrintCommand, OpensThePrintDialogWithTheCardsPrintImage) {
-  document_.Start(nullptr);
-  PrinterChoice choice;
-  choice.SetPageSize(QPageSize(QPageSize::Letter));
+TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
+  const TempFolder out;
+  const fs::path pdf = out / "sheet.pdf";
+  const int steps = window_->Document().History().UndoCount();
+  window_->Printer().SetPageSize(QPageSize(QPageSize::Letter));
   auto shown = std::make_shared<QImage>();
-  WhenModal<Dlg>([shown](Dlg& dialog) {
+  script_.dialog = [&](QDialog& opened) {
+    auto& dialog = dynamic_cast<Dlg&>(opened);
     EXPECT_EQ(dialog.PaperInUse().pageSize.id(), QPageSize::Letter);
+    EXPECT_FALSE(window_->findChild<BgBtn*>()->IsActive()) << "the choosers are paused";
     *shown = Control<DraftCardPreview>(dialog, Dlg::kCardPreview).Picture();
-    Click(dialog, Dlg::kCancel);
-  });
-  RunPrintCommand(nullptr, document_, choice);
+    Click(dialog, Dlg::kPrint);
+  };
+  script_.paths = {QString::fromStdString(pdf.string())};
+  Trigger(kCmdPrint);
+
   ASSERT_FALSE(shown->isNull());
-  // The card preview shows the card, framed black at the top left and white at the bottom right.
+  // The card in its frame: black at the top left, white at the bottom right.
   EXPECT_EQ(shown->pixel(0, 0), qRgb(0, 0, 0));
   EXPECT_EQ(shown->pixel(shown->width() - 1, shown->height() - 1), qRgb(255, 255, 255));
+  EXPECT_TRUE(fs::is_regular_file(pdf));
+  EXPECT_EQ(window_->Document().History().UndoCount(), steps) << "printing records nothing";
+  EXPECT_TRUE(window_->findChild<BgBtn*>()->IsActive());
 }
 
-TEST_F(PrintCommand, RefusesACardWithoutResolution) {
+TEST_F(PrintCommands, PrintRefusesACardWithoutResolution) {
   CardState card;
   card.dpi = 0;
-  document_.LoadProject(card, {});
-  PrinterChoice choice;
-  const auto told = AnswerMessage();
-  RunPrintCommand(nullptr, document_, choice);
-  EXPECT_TRUE(told->startsWith("The card's resolution is 0 dpi.")) << told->toStdString();
+  window_->Document().LoadProject(card, {});
+  Trigger(kCmdPrint);
+  EXPECT_EQ(script_.dialogsRun, 0);
+  EXPECT_TRUE(script_.told.value(0).startsWith("The card's resolution is 0 dpi."));
+}
+
+TEST_F(PrintCommands, PrintSetupChoosesThePaperOfTheNextPrint) {
+  window_->Printer().SetPageSize(QPageSize(QPageSize::Legal));
+  for (const bool accept : {true, false}) {
+    script_.dialog = [accept](QDialog& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Print Setup");
+      if (accept) return dialog.accept();
+      dynamic_cast<QPrintDialog&>(dialog).printer()->setPageSize(QPageSize(QPageSize::B5));
+    };
+    Trigger(kCmdPrintSetup);
+    EXPECT_EQ(window_->Printer().CurrentPageSize().id(), QPageSize::Legal) << accept;
+    EXPECT_TRUE(window_->Printer().IsPdf());
+  }
 }
 
 // The page preview as the dialog feeds it, alone at a fixed size.

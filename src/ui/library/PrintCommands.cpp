@@ -8,6 +8,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/CardDocument.h"
+#include "ui/app/Prompts.h"
 #include "ui/library/Print_PreviewDlg.h"
 #include "ui/library/PrinterChoice.h"
 
@@ -25,24 +26,26 @@ QString PdfSuggestion(const std::filesystem::path& project) {
 
 }  // namespace
 
-void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& printer) {
+void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& printer,
+                     Prompts& prompts) {
   const int dpi = document.Live().dpi;
   if (dpi <= 0) {
-    QMessageBox::warning(owner, QStringLiteral("Tavolo"),
-                         QStringLiteral("The card's resolution is %1 dpi. Set a resolution above "
-                                        "0 in the card's properties before printing.")
-                             .arg(dpi));
+    prompts.Tell(owner,
+                 QStringLiteral("The card's resolution is %1 dpi. Set a resolution above 0 in "
+                                "the card's properties before printing.")
+                     .arg(dpi),
+                 QMessageBox::Warning);
     return;
   }
   RasterImage prntim = document.RenderPrintImage();
   // After Retry there is no card to print.
   if (!TAVOLO_CHECK_AS("m_prv.prntim.IsValid()", prntim.IsValid())) return;
-  Print_PreviewDlg dialog(&prntim, dpi, printer, owner);
+  Print_PreviewDlg dialog(&prntim, dpi, printer, prompts, owner);
   dialog.SetPdfFileSuggestion(PdfSuggestion(document.FilePath()));
-  dialog.exec();
+  prompts.Run(dialog);
 }
 
-void RunPrintSetup(QWidget* owner, PrinterChoice& printer) {
+void RunPrintSetup(QWidget* owner, PrinterChoice& printer, Prompts& prompts) {
   QPrinter setup(QPrinter::HighResolution);
   printer.SetUp(setup);
   QPrintDialog dialog(&setup, owner);
@@ -56,7 +59,7 @@ void RunPrintSetup(QWidget* owner, PrinterChoice& printer) {
       }
     }
   }
-  if (dialog.exec() == QDialog::Accepted) printer.Take(setup);
+  if (prompts.Run(dialog) == QDialog::Accepted) printer.Take(setup);
 }
 
 }  // namespace tavolo

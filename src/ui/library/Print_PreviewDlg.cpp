@@ -5,8 +5,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +21,7 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
+#include "ui/app/Prompts.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/library/DraftCardPreview.h"
 #include "ui/library/DraftPagePreview.h"
@@ -83,10 +82,12 @@ int Index(LayoutLength which) {
 }  // namespace
 
 Print_PreviewDlg::Print_PreviewDlg(const RasterImage* printImage, int dpi, PrinterChoice& printer,
-                                   QWidget* parent, std::filesystem::path layoutsFolder)
+                                   Prompts& prompts, QWidget* parent,
+                                   std::filesystem::path layoutsFolder)
     : QDialog(parent),
       dpi_(dpi),
       printer_(printer),
+      prompts_(prompts),
       layoutsFolder_(std::move(layoutsFolder)),
       renderer_(printImage ? SheetRenderer(*printImage) : SheetRenderer(QImage())) {
   TAVOLO_CHECK_AS("0", printImage != nullptr);
@@ -390,17 +391,16 @@ void Print_PreviewDlg::OnLayoutChosen(int index) {
 
 void Print_PreviewDlg::OnSaveAsTemplate() {
   TemplateNameDlg ask(this);
-  if (ask.exec() != QDialog::Accepted) return;
+  if (prompts_.Run(ask) != QDialog::Accepted) return;
   layout_.name = ask.Name();
   if (IsLayoutFileName(layout_.name)) {
     const std::filesystem::path file =
         layoutsFolder_ / (layout_.name + QString::fromLatin1(kPageLayoutExtension)).toStdString();
     std::error_code ignored;
     if (std::filesystem::exists(file, ignored) &&
-        QMessageBox::question(
-            this, QStringLiteral("Tavolo"),
-            QStringLiteral("A page layout named \"%1\" exists already. Replace it?")
-                .arg(layout_.name)) != QMessageBox::Yes) {
+        prompts_.AskYesNoCancel(
+            this, QStringLiteral("A page layout named \"%1\" exists already. Replace it?")
+                      .arg(layout_.name)) != QMessageBox::Yes) {
       return;
     }
   }
@@ -424,16 +424,13 @@ void Print_PreviewDlg::OnPrint() {
   const SheetJob job{renderer_, layout_, paper_, dpi_, Copies()};
   PrintJobResult result;
   if (printer_.IsPdf()) {
-    QFileDialog ask(this, QStringLiteral("Print to PDF"));
-    ask.setAcceptMode(QFileDialog::AcceptSave);
-    ask.setFileMode(QFileDialog::AnyFile);
-    ask.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
-    ask.setDefaultSuffix(QStringLiteral("pdf"));
     const QString offered =
         printer_.PdfFileName().isEmpty() ? pdfSuggestion_ : printer_.PdfFileName();
-    if (!offered.isEmpty()) ask.selectFile(offered);
-    if (ask.exec() != QDialog::Accepted || ask.selectedFiles().isEmpty()) return;
-    result = PrintSheetJobToPdf(this, printer_, ask.selectedFiles().constFirst(), job);
+    const QString file = prompts_.SaveFileName(
+        this, {QStringLiteral("Print to PDF"), QStringLiteral("PDF files (*.pdf)"),
+               QStringLiteral("pdf"), offered});
+    if (file.isEmpty()) return;
+    result = PrintSheetJobToPdf(this, printer_, file, job);
   } else {
     result = PrintSheetJobOnPrinter(this, printer_, job);
   }
@@ -472,7 +469,7 @@ void Print_PreviewDlg::RedrawPagePreview() {
 }
 
 void Print_PreviewDlg::Tell(const QString& text) {
-  QMessageBox::warning(this, QStringLiteral("Tavolo"), text);
+  prompts_.Tell(this, text, QMessageBox::Warning);
 }
 
 }  // namespace tavolo

@@ -33,6 +33,7 @@ namespace tavolo {
 class DraftCardPreview;
 class DraftPagePreview;
 class PrinterChoice;
+class Prompts;
 
 class Print_PreviewDlg : public QDialog {
   Q_OBJECT
@@ -62,8 +63,9 @@ class Print_PreviewDlg : public QDialog {
   static constexpr int kMaxCopies = 1000;
 
   // `printImage` is the card's print image (a null one is reported); `dpi` the card's
-  // resolution. Predefined layouts are read from and saved to `layoutsFolder`.
-  Print_PreviewDlg(const RasterImage* printImage, int dpi, PrinterChoice& printer,
+  // resolution. `prompts` asks the user (messages, the template's name, the PDF file). Predefined
+  // layouts are read from and saved to `layoutsFolder`.
+  Print_PreviewDlg(const RasterImage* printImage, int dpi, PrinterChoice& printer, Prompts& prompts,
                    QWidget* parent = nullptr,
                    std::filesystem::path layoutsFolder = PageLayoutsFolder());
   ~Print_PreviewDlg() override;
@@ -111,6 +113,7 @@ class Print_PreviewDlg : public QDialog {
 
   const int dpi_;
   PrinterChoice& printer_;
+  Prompts& prompts_;
   const std::filesystem::path layoutsFolder_;
   const SheetRenderer renderer_;
   QString pdfSuggestion_;
