@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the real program under Xvfb with openbox: the main window
-# with the sample card at 1280 × 800 (maximised) and at its minimum size of 750 × 500, and the
-# Text Options and Background Options dialogs. Usage: scripts/screenshots.sh [BIN_DIR]
-# (default build/bin); the pictures go to docs/screenshots/.
+# with the sample card at 1280 × 800 (maximised) and at its minimum size of 750 × 500, the
+# Text Options and Background Options dialogs, and the print dialog on A4, on Letter and with a
+# predefined Avery sheet (the help's printing page shows these too). Usage:
+# scripts/screenshots.sh [BIN_DIR] (default build/bin); the pictures go to docs/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=$(cd "${1:-build/bin}" && pwd)
@@ -12,6 +13,8 @@ x11_require import xwininfo
 
 x11_start 1280 800
 mkdir -p "$out"
+# The PDF printer's papers start with A4, then Letter, in this locale.
+export LC_ALL=C
 "$bin/tavolo" "$bin/samples/bakery.tvc" >"$X11_DIR/tavolo.log" 2>&1 &
 X11_PIDS+=($!)
 main=$(x11_window Tavolo 15)
@@ -48,6 +51,25 @@ import -window "$dialog" "$out/background-options.png"
 xdotool key Escape
 x11_until 5 "Background Options to close" bash -c \
   "! xdotool search --onlyvisible --name '^Background Options\$'"
+
+# The print dialog: A4 and Letter are the first two papers; the third predefined sheet (in the
+# order of the file names) is Avery C32011.
+xdotool key ctrl+p
+dialog=$(x11_window "Print Preview" 10)
+xdotool key alt+r Home
+settle "$dialog"
+import -window "$dialog" "$out/print-dialog-a4.png"
+xdotool key Down
+settle "$dialog"
+import -window "$dialog" "$out/print-dialog-letter.png"
+# The check box answers its shortcut with an animated click: the list is enabled after it.
+xdotool key alt+u
+sleep 0.5
+xdotool key alt+a Home Down Down
+settle "$dialog"
+import -window "$dialog" "$out/print-dialog-avery.png"
+xdotool key Escape
+x11_until 5 "the print dialog to close" bash -c "! xdotool search --onlyvisible --name '^Print Preview\$'"
 
 # Out of the maximised state (a double click on the title bar, which lies above the window's
 # top), then down to the minimum size.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real tavolo under Xvfb with openbox, driven as a user would with the keyboard and the mouse
 # (xdotool): switch to layout 3 with Alt+3, type into the first field editor, drag the hue
-# slider, undo once (the drag), save with Ctrl+S to a path, close and answer No to the question.
-# Then tavolo-cli info on the saved file must show the typed text, layout 3 and no tint.
+# slider, undo once (the drag), save with Ctrl+S to a path, print with Ctrl+P to the PDF printer
+# (when no printer is installed), close and answer No to the question. Then tavolo-cli info on the
+# saved file must show the typed text, layout 3 and no tint, and the PDF must be one sheet of
+# cards.
 # Usage: window_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
 bin=$(cd "${1:?usage: window_e2e.sh BIN_DIR}" && pwd)
@@ -39,6 +41,21 @@ xdotool key Return
 x11_until 10 "the card to be saved to $saved" test -s "$saved"
 x11_until 5 "the save dialog to close" bash -c "! xdotool search --onlyvisible --name '^Save Project\$'"
 
+# Print: with no printer installed the sheet goes to a PDF file, asked for by name.
+printed="$X11_DIR/printed sheet.pdf"
+if command -v pdfinfo pdftoppm convert >/dev/null &&
+  { ! command -v lpstat >/dev/null || ! lpstat -p 2>/dev/null | grep -q .; }; then
+  xdotool key ctrl+p
+  x11_window "Print Preview" 10 >/dev/null
+  xdotool key alt+p
+  x11_window "Print to PDF" 10 >/dev/null
+  xdotool key ctrl+a
+  xdotool type --delay 10 "$printed"
+  xdotool key Return
+  x11_until 10 "the sheet to be printed to $printed" test -s "$printed"
+  x11_until 5 "the print dialog to close" bash -c "! xdotool search --onlyvisible --name '^Print Preview\$'"
+fi
+
 xdotool key alt+F4
 x11_window Tavolo 10 "$main" >/dev/null
 xdotool key n
@@ -48,4 +65,13 @@ info=$("$bin/tavolo-cli" info "$saved") || x11_fail "tavolo-cli info refused $sa
 grep -q "\"$typed\"" <<<"$info" || x11_fail "the saved card lacks \"$typed\": $info"
 grep -Eq '"lnmb": *2\b' <<<"$info" || x11_fail "the saved card is not layout 3: $info"
 grep -Eq '"hueShift": *0(\.0+)?\b' <<<"$info" || x11_fail "the undone drag is still in the card: $info"
+if [ -e "$printed" ]; then
+  pages=$(pdfinfo "$printed" | sed -n 's/^Pages: *//p')
+  [ "$pages" = 1 ] || x11_fail "the printed PDF has ${pages:-no} pages, not 1"
+  # Ten cards of the blank card carry its field names in black: the sheet is not blank.
+  pdftoppm -r 30 -gray -singlefile "$printed" "$X11_DIR/sheet"
+  darkest=$(convert "$X11_DIR/sheet.pgm" -format '%[fx:int(255*minima)]' info:)
+  [ "$darkest" -lt 128 ] || x11_fail "the printed sheet is blank (darkest grey $darkest)"
+  echo "PASS: the printed sheet is one page of cards"
+fi
 echo "PASS: typed text, layout 3 and the undone drag are in the saved card"

@@ -20,6 +20,7 @@
 
 #include "core/card/CardDocument.h"
 #include "ui/app/Prompts.h"
+#include "ui/library/PrinterChoice.h"
 
 class QAction;
 class QMenu;
@@ -56,6 +57,8 @@ class Layout1Dlg : public QMainWindow {
 
   CardDocument& Document() { return document_; }
   const CardDocument& Document() const { return document_; }
+  // The printer that Print uses, as Print Setup chose it.
+  PrinterChoice& Printer() { return printer_; }
   // The action of a command id (null for an unknown id); tests trigger commands through it.
   QAction* Action(int id) const;
   QMenu* MenuOf(Menu menu) const;
@@ -166,6 +169,7 @@ class Layout1Dlg : public QMainWindow {
   BackgroundTable& backgrounds_;
   std::unique_ptr<Prompts> prompts_;
   CardDocument document_;
+  PrinterChoice printer_;
   int pauses_ = 0;
 
   QWidget* client_ = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/app/Layout1Dlg.h"
 #include "ui/card/PreviewBtn.h"
 #include "ui/library/BgBtn.h"
+#include "ui/library/PrintCommands.h"
 
 namespace tavolo {
 
@@ -103,11 +104,13 @@ void Layout1Dlg::OnExportImage() {
 }
 
 void Layout1Dlg::OnPrint() {
-  NotAvailableYet(QStringLiteral("Print"));
+  ChooserPause pause(*this);
+  RunPrintCommand(this, document_, printer_, *prompts_);
 }
 
 void Layout1Dlg::OnPrintSetup() {
-  NotAvailableYet(QStringLiteral("Print Setup"));
+  ChooserPause pause(*this);
+  RunPrintSetup(this, printer_, *prompts_);
 }
 
 void Layout1Dlg::OnExit() {

@@ -1,0 +1,685 @@
+// The print dialog on the PDF printer: the paper it opens on, unit switching, the edits and
+// their messages, the predefined layouts, Save As Template, copies and printing, and the looks of
+// its two previews; the print job into PDF files; the printer choice of Print Setup; and the
+// Print and Print Setup commands.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTest>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/bridge/ImageBridge.h"
+#include "core/print/PageLayoutFile.h"
+#include "core/print/PaperChange.h"
+#include "core/print/SheetGrid.h"
+#include "tests/core/ShellRun.h"
+#include "tests/core/TestFolders.h"
+#include "tests/ui/GoldenImage.h"
+#include "tests/ui/ModalDialogs.h"
+#include "tests/ui/ReportLog.h"
+#include "tests/ui/ScriptedPrompts.h"
+#include "tests/ui/TestBackgrounds.h"
+#include "ui/app/CommandIds.h"
+#include "ui/app/Layout1Dlg.h"
+#include "ui/library/BgBtn.h"
+#include "ui/library/DraftCardPreview.h"
+#include "ui/library/DraftPagePreview.h"
+#include "ui/library/PrintJob.h"
+#include "ui/library/Print_PreviewDlg.h"
+#include "ui/library/PrinterChoice.h"
+#include "ui/library/TemplateNameDlg.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+using Dlg = Print_PreviewDlg;
+using test::ControlTest;
+using test::MatchesGolden;
+using test::Script;
+using test::ScriptedPrompts;
+using test::TempFolder;
+using test::WhenModal;
+
+constexpr int kDpi = 300;
+
+// A card without text: a diagonal ramp with a bright disc and a dark band at the left, so that
+// a scaled copy is easy to recognise and its edges show.
+QImage PatternCard() {
+  QImage card(1062, 615, QImage::Format_RGB32);
+  for (int y = 0; y < card.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(card.scanLine(y));
+    for (int x = 0; x < card.width(); ++x) {
+      const int dx = x - 760;
+      const int dy = y - 300;
+      row[x] = dx * dx + dy * dy < 160 * 160 ? qRgb(250, 220, 90)
+                                             : qRgb(40 + x / 8, 90 + y / 6, 160 + (x + y) / 20);
+    }
+  }
+  QPainter(&card).fillRect(0, 0, 90, 615, QColor(30, 30, 60));
+  return card;
+}
+
+RasterImage PrintImageOf(const QImage& card) {
+  RasterImage image;
+  EXPECT_TRUE(ToRasterImage(card, image));
+  return image;
+}
+
+Paper PaperNamed(const char* name) {
+  const std::vector<Paper> papers = PaperCatalogue();
+  return papers[static_cast<size_t>(FindPaper(papers, QString::fromLatin1(name)))];
+}
+
+template <class Widget>
+Widget& Control(const QWidget& dialog, int id) {
+  auto* widget = dialog.findChild<Widget*>(QString::number(id));
+  if (widget == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+  return *widget;
+}
+
+QString EditText(const QWidget& dialog, int id) {
+  return Control<QLineEdit>(dialog, id).text();
+}
+
+// What the user does: replace an edit's text by pasting over it (deleting it for an empty
+// text), one change of the edit.
+void Type(QWidget& dialog, int id, const QString& text) {
+  QLineEdit& edit = Control<QLineEdit>(dialog, id);
+  edit.setFocus();
+  edit.selectAll();
+  if (text.isEmpty()) {
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    return;
+  }
+  QGuiApplication::clipboard()->setText(text);
+  QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit.text(), text);
+}
+
+void Click(QWidget& dialog, int id) {
+  QTest::mouseClick(&Control<QAbstractButton>(dialog, id), Qt::LeftButton);
+}
+
+// Picks an entry of a drop-down list with the keyboard, as activated() comes from the user.
+void Choose(QWidget& dialog, int id, int index) {
+  QComboBox& list = Control<QComboBox>(dialog, id);
+  list.setFocus();
+  QTest::keyClick(&list, Qt::Key_Home);
+  for (int i = 0; i < index; ++i) QTest::keyClick(&list, Qt::Key_Down);
+  ASSERT_EQ(list.currentIndex(), index);
+}
+
+void WritePtm(const fs::path& file, const PageLayout& layout) {
+  ASSERT_TRUE(WritePageLayoutFile(file, layout).ok) << file;
+}
+
+PageLayout NamedLayout(const char* name, int32_t paper, int32_t unit, float cardWidth) {
+  PageLayout layout;
+  layout.name = QString::fromUtf8(name);
+  layout.paper = paper;
+  layout.unit = unit;
+  layout.cardWidth = cardWidth;
+  layout.horizontalPitch = cardWidth + 30;
+  return layout;
+}
+
+class PrintDialog : public ControlTest {
+ protected:
+  std::unique_ptr<Dlg> Open(const QPageSize& current) { return Open(current, layouts_.Path()); }
+  std::unique_ptr<Dlg> Open(const QPageSize& current, const fs::path& layouts) {
+    printer_.SetPageSize(current);
+    auto dialog = std::make_unique<Dlg>(&image_, kDpi, printer_, prompts_, nullptr, layouts);
+    dialog->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    return dialog;
+  }
+
+  RasterImage image_ = PrintImageOf(PatternCard());
+  PrinterChoice printer_;
+  Script script_;
+  ScriptedPrompts prompts_{script_};
+  TempFolder layouts_;
+};
+
+TEST_F(PrintDialog, OpensOnThePrintersPaperAndCentresTheCardsOnEveryPaperChosen) {
+  ASSERT_TRUE(printer_.IsPdf()) << "these tests expect no printer to be installed";
+  const struct {
+    QPageSize::PageSizeId paper;
+    PaperMm mm;
+    const char* left;  // shown margins, inches
+    const char* top;
+    float leftPixels;
+    float topPixels;
+  } cases[] = {
+      {QPageSize::Letter, {215, 279}, "0.69", "0.36", 207, 108},
+      {QPageSize::A4, {210, 297}, "0.59", "0.72", 177, 216},
+  };
+  const auto check = [](const Dlg& dialog, const auto& c) {
+    EXPECT_EQ(dialog.PaperInUse().pageSize.id(), c.paper);
+    EXPECT_EQ(dialog.PaperInUse().WholeMm(), c.mm);
+    EXPECT_EQ(dialog.Layout().paper, dialog.PaperInUse().id);
+    EXPECT_FLOAT_EQ(dialog.Layout().leftMargin, c.leftPixels);
+    EXPECT_FLOAT_EQ(dialog.Layout().topMargin, c.topPixels);
+    EXPECT_EQ(EditText(dialog, Dlg::kLeftMargin), c.left);
+    EXPECT_EQ(EditText(dialog, Dlg::kTopMargin), c.top);
+    EXPECT_TRUE(Control<QRadioButton>(dialog, Dlg::kInches).isChecked());
+  };
+  for (const auto& c : cases) {
+    const auto dialog = Open(QPageSize(c.paper));
+    check(*dialog, c);
+    // The opening ends with the paper change, which shows every length truncated: 3.54 and
+    // 2.05 as floats lie just below, so the default card shows as 3.53 × 2.04.
+    EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "3.53");
+    EXPECT_EQ(EditText(*dialog, Dlg::kCardHeight), "2.04");
+    EXPECT_EQ(dialog->Copies(), 1);
+    EXPECT_FALSE(Control<QComboBox>(*dialog, Dlg::kLayoutList).isEnabled());
+    // The other paper, chosen by the user while the lengths show in mm.
+    const auto& other = cases[&c == &cases[0] ? 1 : 0];
+    Click(*dialog, Dlg::kMm);
+    Choose(*dialog, Dlg::kPaperList, FindPaperMatching(dialog->Papers(), QPageSize(other.paper)));
+    check(*dialog, other);
+  }
+}
+
+TEST_F(PrintDialog, APrinterPaperMissingFromItsListLeavesTheFirstSelectedWithoutAReport) {
+  const auto dialog = Open(QPageSize(QSizeF(123, 77), QPageSize::Millimeter));
+  EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentIndex(), 0);
+  EXPECT_EQ(dialog->Layout().paper, dialog->Papers().front().id);
+}
+
+TEST_F(PrintDialog, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
+  const auto dialog = Open(QPageSize(QPageSize::Letter));
+  const PageLayout before = dialog->Layout();
+  const struct {
+    int button;
+    LengthUnit unit;
+    const char* width;
+    const char* left;
+  } steps[] = {
+      {Dlg::kMm, LengthUnit::kMm, "89.91", "17.52"},
+      {Dlg::kInches, LengthUnit::kInches, "3.53", "0.68"},
+      {Dlg::kCm, LengthUnit::kCm, "8.99", "1.75"},
+  };
+  for (const auto& step : steps) {
+    Click(*dialog, step.button);
+    EXPECT_EQ(dialog->Unit(), step.unit);
+    EXPECT_EQ(dialog->Layout().unit, static_cast<int32_t>(step.unit));
+    EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), step.width);
+    EXPECT_EQ(EditText(*dialog, Dlg::kLeftMargin), step.left);
+    PageLayout lengthsOnly = dialog->Layout();
+    lengthsOnly.unit = before.unit;
+    EXPECT_EQ(lengthsOnly, before) << "the stored lengths stay as they were";
+  }
+}
+
+TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) {
+  const QString notANumber = QStringLiteral("Please enter a number.");
+  const QString outOfRange = QStringLiteral("Please enter a number between 0 and 1000.");
+  const struct {
+    int unitButton;
+    int edit;
+    LayoutLength which;
+    const char* typed;
+    QString message;  // empty: taken
+    float stored;     // the layout's length afterwards
+  } cases[] = {
+      {Dlg::kCm, Dlg::kCardWidth, LayoutLength::kCardWidth, "2", {}, 236.22f},
+      {Dlg::kMm, Dlg::kVerticalPitch, LayoutLength::kVerticalPitch, "1000", {}, 11811.024f},
+      {Dlg::kInches, Dlg::kLeftMargin, LayoutLength::kLeftMargin, "0", {}, 0.0f},
+      {Dlg::kInches, Dlg::kCardHeight, LayoutLength::kCardHeight, "abc",
+       QStringLiteral("Card Height: ") + notANumber, 615},
+      {Dlg::kInches, Dlg::kTopMargin, LayoutLength::kTopMargin, "",
+       QStringLiteral("Top Margin: ") + notANumber, 108},
+      {Dlg::kInches, Dlg::kHorizontalPitch, LayoutLength::kHorizontalPitch, "1000.5",
+       QStringLiteral("Horizontal Pitch: ") + outOfRange, 1062},
+      {Dlg::kCm, Dlg::kCardWidth, LayoutLength::kCardWidth, "-1",
+       QStringLiteral("Card Width: ") + outOfRange, 1062},
+  };
+  for (const auto& c : cases) {
+    const auto dialog = Open(QPageSize(QPageSize::Letter));
+    Click(*dialog, c.unitButton);
+    Type(*dialog, c.edit, QString::fromLatin1(c.typed));
+    EXPECT_EQ(dialog->EditMessage(), c.message) << c.typed;
+    EXPECT_NEAR(LengthOf(dialog->Layout(), c.which), c.stored, 0.01) << c.typed;
+    if (c.message.isEmpty()) continue;
+    // Print does not start while an edit holds a refused value: it says why instead.
+    Click(*dialog, Dlg::kPrint);
+    EXPECT_EQ(script_.told.value(0), c.message);
+    EXPECT_TRUE(script_.fileDialogs.empty());
+    script_.told.clear();
+    EXPECT_TRUE(dialog->isVisible());
+    // Showing the lengths anew (a unit change) clears the message.
+    Click(*dialog, Dlg::kMm);
+    EXPECT_EQ(dialog->EditMessage(), QString());
+  }
+}
+
+TEST_F(PrintDialog, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
+  WritePtm(layouts_ / "a.ptm", NamedLayout("Business sheet", 1, 0, 1000));
+  WritePtm(layouts_ / "b.ptm", NamedLayout("avery in lower case", 9, 2, 1010));
+  WritePtm(layouts_ / "c.ptm", NamedLayout("Avery business cards", 9, 1, 1020));
+  WritePtm(layouts_ / "d.ptm", NamedLayout("Odd paper", 9999, 2, 1030));
+  std::vector<uint8_t> versionOne = SerializePageLayout(NamedLayout("New version", 9, 2, 900));
+  versionOne[0] = 1;
+  ASSERT_TRUE(test::WriteFileBytes(layouts_ / "e.ptm", versionOne));
+
+  const auto dialog = Open(QPageSize(QPageSize::Letter));
+  Click(*dialog, Dlg::kUsePredefined);
+  QComboBox& list = Control<QComboBox>(*dialog, Dlg::kLayoutList);
+  QStringList names;
+  for (int i = 0; i < list.count(); ++i) names << list.itemText(i);
+  EXPECT_EQ(names, QStringList({"Avery business cards", "Business sheet", "avery in lower case",
+                                "Odd paper", ""}));
+  EXPECT_TRUE(list.isEnabled());
+  for (const int manual : {int{Dlg::kCardWidth}, int{Dlg::kLeftMargin}, int{Dlg::kPaperList},
+                           int{Dlg::kSaveAsTemplate}, int{Dlg::kInches}, int{Dlg::kMm}}) {
+    EXPECT_FALSE(Control<QWidget>(*dialog, manual).isEnabled()) << manual;
+  }
+
+  // The first is applied at once: its lengths, its unit and its paper.
+  EXPECT_EQ(dialog->Layout(), dialog->Predefined()[0]);
+  EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kCm).isChecked());
+  EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "8.63");
+  EXPECT_EQ(dialog->PaperInUse().id, 9);
+  EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentText(), dialog->PaperInUse().name);
+
+  // A paper the printer does not offer: no paper selected, the sheet stays A4.
+  Choose(*dialog, Dlg::kLayoutList, 3);
+  EXPECT_EQ(dialog->Layout().name, "Odd paper");
+  EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentIndex(), -1);
+  EXPECT_EQ(dialog->PaperInUse().id, 9);
+  EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kMm).isChecked());
+
+  // A file of another version: the default lengths with no name.
+  Choose(*dialog, Dlg::kLayoutList, 4);
+  EXPECT_EQ(dialog->Layout(), PageLayout{});
+
+  // Turned off: the list empties, the layout stays, the manual controls come back.
+  Choose(*dialog, Dlg::kLayoutList, 1);
+  Click(*dialog, Dlg::kUsePredefined);
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_FALSE(list.isEnabled());
+  EXPECT_EQ(dialog->Layout().name, "Business sheet");
+  EXPECT_EQ(dialog->PaperInUse().id, 1);
+  EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kCardWidth).isEnabled());
+  EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kPaperList).isEnabled());
+}
+
+TEST_F(PrintDialog, PredefinedLayoutsFromAnEmptyFolderSayThereAreNone) {
+  const auto dialog = Open(QPageSize(QPageSize::A4));
+  const PageLayout before = dialog->Layout();
+  Click(*dialog, Dlg::kUsePredefined);
+  EXPECT_TRUE(script_.told.value(0).startsWith("No page layouts were found in "));
+  EXPECT_FALSE(Control<QCheckBox>(*dialog, Dlg::kUsePredefined).isChecked());
+  EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kCardWidth).isEnabled());
+  EXPECT_EQ(dialog->Layout(), before);
+}
+
+TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
+  const char* replace = "A page layout named \"Mine\" exists already. Replace it?";
+  const struct {
+    const char* what;
+    QString name;  // empty: the name dialog is cancelled
+    bool existing;
+    const char* told;  // the start of the message or question shown, if any
+    QMessageBox::StandardButton answer;
+    bool written;
+  } cases[] = {
+      {"a new name", QStringLiteral("My sheet"), false, nullptr, QMessageBox::NoButton, true},
+      {"replaced", QStringLiteral("Mine"), true, replace, QMessageBox::Yes, true},
+      {"kept", QStringLiteral("Mine"), true, replace, QMessageBox::No, false},
+      {"not a file name", QStringLiteral("a/b"), false, "\"a/b\" cannot be the name of a file",
+       QMessageBox::Ok, false},
+      {"cancelled", QString(), false, nullptr, QMessageBox::NoButton, false},
+  };
+  for (const auto& c : cases) {
+    const TempFolder folder;
+    const fs::path file = folder / (c.name.toStdString() + ".ptm");
+    if (c.existing) WritePtm(file, NamedLayout("Old", 9, 0, 500));
+    const auto dialog = Open(QPageSize(QPageSize::Letter), folder.Path());
+    Click(*dialog, Dlg::kCm);
+    Type(*dialog, Dlg::kCardWidth, QStringLiteral("8.5"));
+
+    script_ = Script{};
+    script_.dialog = [&c](QDialog& ask) {
+      QLineEdit& edit = Control<QLineEdit>(ask, TemplateNameDlg::kNameEdit);
+      QTest::keyClicks(&edit, c.name);
+      if (!c.name.isEmpty()) QTest::keyClick(&edit, Qt::Key_Return);
+    };
+    script_.answers = {c.answer};
+    Click(*dialog, Dlg::kSaveAsTemplate);
+
+    const QString told = (script_.told + script_.asked).value(0);
+    EXPECT_TRUE(c.told ? told.startsWith(c.told) : told.isEmpty())
+        << c.what << ": " << told.toStdString();
+    const PageLayoutReadResult read = ReadPageLayoutFile(file);
+    if (c.written) {
+      EXPECT_TRUE(read.ok) << c.what;
+      EXPECT_EQ(read.layout, dialog->Layout()) << c.what;
+      EXPECT_EQ(read.layout.name, c.name) << c.what;
+    } else if (c.existing) {
+      EXPECT_EQ(read.layout.name, "Old") << c.what;
+    } else {
+      EXPECT_TRUE(fs::is_empty(folder.Path())) << c.what;
+    }
+  }
+}
+
+// pdfinfo's page count and each page's size in points; no pages when it cannot read the file.
+struct PdfPages {
+  int count = 0;
+  std::vector<QSizeF> sizes;
+};
+
+PdfPages ReadPdfPages(const fs::path& pdf) {
+  const QString info = QString::fromStdString(
+      test::RunShell("pdfinfo -f 1 -l 1000 '" + pdf.string() + "' 2>&1").output);
+  PdfPages pages;
+  pages.count = QRegularExpression("Pages: +([0-9]+)").match(info).captured(1).toInt();
+  auto sizes =
+      QRegularExpression("Page +[0-9]+ size: +([0-9.]+) x ([0-9.]+) pts").globalMatch(info);
+  while (sizes.hasNext()) {
+    const QRegularExpressionMatch size = sizes.next();
+    pages.sizes.emplace_back(size.captured(1).toDouble(), size.captured(2).toDouble());
+  }
+  return pages;
+}
+
+bool HasPoppler() {
+  return test::RunShell("pdfinfo -v > /dev/null 2>&1 && pdftoppm -v > /dev/null 2>&1").code == 0;
+}
+
+TEST_F(PrintDialog, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
+  if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
+  const TempFolder out;
+  const fs::path pdf = out / "cards.pdf";
+  const auto dialog = Open(QPageSize(QPageSize::A4));
+  dialog->SetPdfFileSuggestion(QString::fromStdString((out / "suggested.pdf").string()));
+  QSpinBox& copies = Control<QSpinBox>(*dialog, Dlg::kCopies);
+  copies.setFocus();
+  QTest::keyClick(&copies, Qt::Key_Up);
+  QTest::keyClick(&copies, Qt::Key_Up);
+  EXPECT_EQ(dialog->Copies(), 3);
+
+  script_.paths = {QString::fromStdString(pdf.string())};
+  auto sawProgress = std::make_shared<bool>(false);
+  WhenModal<QProgressDialog>([sawProgress](QProgressDialog&) { *sawProgress = true; });
+  Click(*dialog, Dlg::kPrint);
+
+  ASSERT_EQ(script_.fileDialogs.size(), 1u);
+  const FileDialogRequest& asked = script_.fileDialogs[0];
+  EXPECT_EQ(asked.title, "Print to PDF");
+  EXPECT_EQ(asked.filter, "PDF files (*.pdf)");
+  EXPECT_EQ(asked.defaultSuffix, "pdf");
+  EXPECT_EQ(asked.folder, QString::fromStdString((out / "suggested.pdf").string()));
+  EXPECT_TRUE(*sawProgress);
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(ReadPdfPages(pdf).count, 3);
+}
+
+// A page of a PDF rendered by pdftoppm.
+QImage RenderPdfPage(const fs::path& pdf, int page, int dpi) {
+  const fs::path stem = pdf.parent_path() / ("page" + std::to_string(page));
+  const std::string command = "pdftoppm -png -r " + std::to_string(dpi) + " -f " +
+                              std::to_string(page) + " -l " + std::to_string(page) +
+                              " -singlefile '" + pdf.string() + "' '" + stem.string() + "'";
+  if (test::RunShell(command).code != 0) return {};
+  return QImage(QString::fromStdString(stem.string() + ".png"));
+}
+
+QImage SolidCard(QColor colour) {
+  QImage card(1062, 615, QImage::Format_RGB32);
+  card.fill(colour);
+  return card;
+}
+
+bool Near(QRgb pixel, QColor colour) {
+  return std::abs(qRed(pixel) - colour.red()) < 24 &&
+         std::abs(qGreen(pixel) - colour.green()) < 24 &&
+         std::abs(qBlue(pixel) - colour.blue()) < 24;
+}
+
+TEST(PrintJob, SheetsOnAPdfPrinterCarryEveryCardWhereTheEnginePlacesIt) {
+  if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
+  const QColor ink(20, 120, 200);
+  PageLayout spaced;
+  spaced.horizontalPitch = 1200;
+  spaced.verticalPitch = 700;
+  spaced.leftMargin = spaced.topMargin = 60;
+  const Paper a4 = PaperNamed("A4");
+  const TempFolder out;
+  const fs::path pdf = out / "sheets.pdf";
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(pdf.string()));
+  const PrintJobResult result =
+      PrintSheetJob(nullptr, printer, {SheetRenderer(SolidCard(ink)), spaced, a4, kDpi, 2});
+  ASSERT_EQ(result.status, PrintJobStatus::kPrinted) << result.message.toStdString();
+
+  const PdfPages pages = ReadPdfPages(pdf);
+  EXPECT_EQ(pages.count, 2);
+  for (const QSizeF& size : pages.sizes) {
+    EXPECT_NEAR(size.width(), 595.28, 0.5);
+    EXPECT_NEAR(size.height(), 841.89, 0.5);
+  }
+  constexpr int kCheckDpi = 100;
+  const SheetPlacement placement = PlaceCards(spaced, a4.WholeMm(), kDpi, kCheckDpi);
+  ASSERT_EQ(placement.cards.size(), 10u);
+  for (int page = 1; page <= 2; ++page) {
+    const QImage sheet = RenderPdfPage(pdf, page, kCheckDpi);
+    ASSERT_FALSE(sheet.isNull());
+    for (const QRectF& card : placement.cards) {
+      // Two pixels inside the corners is the card; two pixels outside them, paper.
+      const QRectF inside = card.adjusted(2, 2, -2, -2);
+      const QRectF outside = card.adjusted(-2, -2, 2, 2);
+      for (const QPointF corner : {inside.topLeft(), inside.bottomRight()}) {
+        EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), ink)) << page;
+      }
+      for (const QPointF corner : {outside.topLeft(), outside.bottomRight()}) {
+        EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), Qt::white)) << page;
+      }
+    }
+  }
+}
+
+TEST(PrintJob, APdfFileIsWrittenWholeOrLeftAsItWas) {
+  const SheetRenderer renderer(SolidCard(Qt::darkGreen));
+  PrinterChoice pdfPrinter;
+  const Paper a4 = PaperNamed("A4");
+  PageLayout overlapping;
+  overlapping.horizontalPitch = 1000;
+  const struct {
+    const char* what;
+    const char* file;  // in the scratch folder
+    PageLayout layout;
+    int sheets;
+    bool cancel;
+    PrintJobStatus status;
+    const char* message;
+  } cases[] = {
+      {"written", "cards.pdf", PageLayout{}, 2, false, PrintJobStatus::kPrinted, ""},
+      {"cancelled", "cards.pdf", PageLayout{}, 500, true, PrintJobStatus::kCancelled, ""},
+      {"no card fits", "cards.pdf", overlapping, 1, false, PrintJobStatus::kFailed,
+       "Card height and width should not be more than pitch values"},
+      {"no such folder", "missing/cards.pdf", PageLayout{}, 1, false, PrintJobStatus::kFailed,
+       "was not found"},
+  };
+  for (const auto& c : cases) {
+    const TempFolder out;
+    const fs::path pdf = out / c.file;
+    const std::vector<uint8_t> old = {'o', 'l', 'd'};
+    const bool hadOld = test::WriteFileBytes(pdf, old);
+    QWidget owner;
+    if (c.cancel) WhenModal<QProgressDialog>([](QProgressDialog& progress) { progress.cancel(); });
+    const PrintJobResult result =
+        PrintSheetJobToPdf(&owner, pdfPrinter, QString::fromStdString(pdf.string()),
+                           {renderer, c.layout, a4, kDpi, c.sheets});
+    EXPECT_EQ(result.status, c.status) << c.what;
+    EXPECT_TRUE(result.message.contains(QString::fromLatin1(c.message)))
+        << c.what << ": " << result.message.toStdString();
+    const std::vector<uint8_t> now = test::ReadFileBytes(pdf);
+    if (c.status == PrintJobStatus::kPrinted) {
+      EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(now.data()), 5), "%PDF-") << c.what;
+    } else if (hadOld) {
+      EXPECT_EQ(now, old) << c.what;
+    }
+    std::vector<fs::path> left;
+    for (const auto& entry : fs::directory_iterator(out.Path())) left.push_back(entry.path());
+    EXPECT_EQ(left.size(), hadOld ? 1u : 0u) << c.what << ": no temporary file is left behind";
+  }
+}
+
+TEST(PrinterChoice, WithoutPrintersIsThePdfPrinterPrintingOnWhatPrintSetupLeft) {
+  PrinterChoice choice;
+  ASSERT_TRUE(choice.IsPdf()) << "this test expects no printer to be installed";
+  const std::vector<Paper> papers = choice.Papers();
+  EXPECT_TRUE(papers.at(0).id == 9 || papers.at(0).id == 1) << "A4 or Letter first";
+  EXPECT_TRUE(choice.CurrentPageSize().isEquivalentTo(papers[0].pageSize));
+
+  QPrinter setup(QPrinter::HighResolution);
+  choice.SetUp(setup);
+  EXPECT_EQ(setup.outputFileName(), DefaultPdfFileName());
+  setup.setPageSize(QPageSize(QPageSize::A5));
+  setup.setOutputFileName(QStringLiteral("/tmp/chosen.pdf"));
+  setup.setColorMode(QPrinter::GrayScale);
+  choice.Take(setup);
+  EXPECT_TRUE(choice.IsPdf());
+  EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::A5);
+  EXPECT_EQ(choice.PdfFileName(), "/tmp/chosen.pdf");
+  QPrinter job(QPrinter::HighResolution);
+  choice.ConfigureJob(job, QStringLiteral("/tmp/job.pdf"));
+  EXPECT_EQ(job.outputFormat(), QPrinter::PdfFormat);
+  EXPECT_EQ(job.outputFileName(), "/tmp/job.pdf");
+  EXPECT_EQ(job.colorMode(), QPrinter::GrayScale);
+}
+
+// Print and Print Setup as the main window runs them.
+class PrintCommands : public ControlTest {
+ protected:
+  void SetUp() override {
+    window_ = std::make_unique<Layout1Dlg>(table_, std::make_unique<ScriptedPrompts>(script_));
+    window_->Start();
+  }
+  void Trigger(int id) { window_->Action(id)->trigger(); }
+
+  BackgroundTable table_ = test::SyntheticBackgrounds(2, 0.0f);
+  Script script_;
+  std::unique_ptr<Layout1Dlg> window_;
+};
+
+TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
+  const TempFolder out;
+  const fs::path pdf = out / "sheet.pdf";
+  const int steps = window_->Document().History().UndoCount();
+  window_->Printer().SetPageSize(QPageSize(QPageSize::Letter));
+  auto shown = std::make_shared<QImage>();
+  script_.dialog = [&](QDialog& opened) {
+    auto& dialog = dynamic_cast<Dlg&>(opened);
+    EXPECT_EQ(dialog.PaperInUse().pageSize.id(), QPageSize::Letter);
+    EXPECT_FALSE(window_->findChild<BgBtn*>()->IsActive()) << "the choosers are paused";
+    *shown = Control<DraftCardPreview>(dialog, Dlg::kCardPreview).Picture();
+    Click(dialog, Dlg::kPrint);
+  };
+  script_.paths = {QString::fromStdString(pdf.string())};
+  Trigger(kCmdPrint);
+
+  ASSERT_FALSE(shown->isNull());
+  // The card in its frame: black at the top left, white at the bottom right.
+  EXPECT_EQ(shown->pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(shown->pixel(shown->width() - 1, shown->height() - 1), qRgb(255, 255, 255));
+  EXPECT_TRUE(fs::is_regular_file(pdf));
+  EXPECT_EQ(window_->Document().History().UndoCount(), steps) << "printing records nothing";
+  EXPECT_TRUE(window_->findChild<BgBtn*>()->IsActive());
+}
+
+TEST_F(PrintCommands, PrintRefusesACardWithoutResolution) {
+  CardState card;
+  card.dpi = 0;
+  window_->Document().LoadProject(card, {});
+  Trigger(kCmdPrint);
+  EXPECT_EQ(script_.dialogsRun, 0);
+  EXPECT_TRUE(script_.told.value(0).startsWith("The card's resolution is 0 dpi."));
+}
+
+TEST_F(PrintCommands, PrintSetupChoosesThePaperOfTheNextPrint) {
+  window_->Printer().SetPageSize(QPageSize(QPageSize::Legal));
+  for (const bool accept : {true, false}) {
+    script_.dialog = [accept](QDialog& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Print Setup");
+      if (accept) return dialog.accept();
+      dynamic_cast<QPrintDialog&>(dialog).printer()->setPageSize(QPageSize(QPageSize::B5));
+    };
+    Trigger(kCmdPrintSetup);
+    EXPECT_EQ(window_->Printer().CurrentPageSize().id(), QPageSize::Legal) << accept;
+    EXPECT_TRUE(window_->Printer().IsPdf());
+  }
+}
+
+// The page preview as the dialog feeds it, alone at a fixed size.
+QImage PagePreviewPicture(const PageLayout& layout, const char* paper, bool ready = true) {
+  const SheetRenderer renderer(PatternCard());
+  DraftPagePreview preview(renderer, layout);
+  preview.resize(300, 388);
+  preview.SetPaper(PaperNamed(paper).WholeMm());
+  preview.SetDpi(kDpi);
+  preview.SetReady(ready);
+  return preview.Picture();
+}
+
+PageLayout CentredOn(const char* paper) {
+  PageLayout layout;
+  const Paper chosen = PaperNamed(paper);
+  ApplyPaperChange(layout, chosen.id, chosen.WholeMm(), kDpi);
+  return layout;
+}
+
+TEST(PrintDialogGolden, PagePreviewsOfTheDefaultCardOnLetterAndA4AndTheirMessages) {
+  PageLayout overlapping = CentredOn("Letter");
+  overlapping.horizontalPitch -= 1;
+  PageLayout tooWide = CentredOn("Letter");
+  tooWide.cardWidth = tooWide.horizontalPitch = 3000;
+  const struct {
+    const char* golden;
+    QImage picture;
+    test::GoldenTolerance tolerance;
+  } cases[] = {
+      {"print_page_letter", PagePreviewPicture(CentredOn("Letter"), "Letter"), test::kExact},
+      {"print_page_a4", PagePreviewPicture(CentredOn("A4"), "A4"), test::kExact},
+      {"print_page_opening", PagePreviewPicture(CentredOn("A4"), "A4", false), test::kExact},
+      {"print_page_pitch_message", PagePreviewPicture(overlapping, "Letter"), test::kWithText},
+      {"print_page_not_enough_space", PagePreviewPicture(tooWide, "Letter"), test::kWithText},
+  };
+  for (const auto& c : cases) EXPECT_TRUE(MatchesGolden(c.picture, c.golden, c.tolerance));
+}
+
+TEST(PrintDialogGolden, CardPreviewIsThePrintImageInA3DFrame) {
+  DraftCardPreview preview;
+  preview.resize(266, 154);
+  preview.SetImage(PatternCard());
+  preview.SetReady(true);
+  EXPECT_TRUE(MatchesGolden(preview.Picture(), "print_card_preview", test::kExact));
+}
+
+}  // namespace
+}  // namespace tavolo
