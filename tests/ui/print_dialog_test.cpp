@@ -188,10 +188,10 @@ TEST_F(PrintDialog, OpensOnThePrintersPaperAndCentresTheCardsOnEveryPaperChosen)
   for (const auto& c : cases) {
     const auto dialog = Open(QPageSize(c.paper));
     check(*dialog, c);
-    // The opening ends with the paper change, which shows every length truncated: 3.54 and
-    // 2.05 as floats lie just below, so the default card shows as 3.53 × 2.04.
-    EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "3.53");
-    EXPECT_EQ(EditText(*dialog, Dlg::kCardHeight), "2.04");
+    // The opening shows the card's lengths unrounded: 3.54 × 2.05 in, though truncating them
+    // as floats would give 3.53 × 2.04, as switching units later does.
+    EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "3.54");
+    EXPECT_EQ(EditText(*dialog, Dlg::kCardHeight), "2.05");
     EXPECT_EQ(dialog->Copies(), 1);
     EXPECT_FALSE(Control<QComboBox>(*dialog, Dlg::kLayoutList).isEnabled());
     // The other paper, chosen by the user while the lengths show in mm.

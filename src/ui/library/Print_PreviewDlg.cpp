@@ -98,6 +98,10 @@ Print_PreviewDlg::Print_PreviewDlg(const RasterImage* printImage, int dpi, Print
   shown_ = ShowLengthsUntruncated(layout_, dpi_);
   ShowLengthsInEdits();
   TAVOLO_CHECK_AS("PopulatePaperSizes()", PopulatePaperSizes(-1));
+  // The paper change above shows every length truncated, and an exact 3.54 × 2.05 in card lies
+  // just below that as floats; on opening the card's own lengths read as they are.
+  shown_ = ShowLengthsUntruncated(layout_, dpi_);
+  ShowLengthsInEdits();
 
   cardPreview_->SetReady(true);
   pagePreview_->SetReady(true);
