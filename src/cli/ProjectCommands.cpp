@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "core/base/ProgramFolder.h"
+#include "core/files/FileIo.h"
 #include "core/io/Cp1252.h"
-#include "core/io/FileIo.h"
 #include "core/io/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 

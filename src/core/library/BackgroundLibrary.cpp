@@ -10,8 +10,9 @@
 
 #include "core/base/ColorModel.h"
 #include "core/base/ProgramFolder.h"
-#include "core/io/BinaryStream.h"
-#include "core/io/FileIo.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
+#include "core/files/FileIo.h"
 #include "core/library/BackgroundLibraryFile.h"
 
 namespace tavolo {
@@ -71,13 +72,14 @@ bool ReadHueFile(const std::filesystem::path& path, float& offset) {
   const FileReadResult read = ReadWholeFile(path, kMaxHueFileBytes);
   if (!read.ok || read.bytes.size() < kHueFileBytes) return false;
   ByteReader in(read.bytes);
-  return in.ReadF32(offset);
+  offset = in.F32();
+  return true;
 }
 
 FileWriteResult WriteHueFile(const std::filesystem::path& path, float offset) {
-  ByteWriter out;
-  out.WriteF32(offset);
-  return WriteFileReplacing(path, out.Bytes());
+  std::vector<uint8_t> bytes;
+  ByteWriter(bytes).PutF32(offset);
+  return WriteFileReplacing(path, bytes);
 }
 
 float HueOffsetOf(const RasterImage& image) {

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "core/base/ColorModel.h"
-#include "core/io/BinaryStream.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/BackgroundLibraryFile.h"
 #include "tests/core/TestFolders.h"
@@ -20,9 +21,9 @@ namespace fs = std::filesystem;
 using test::TempFolder;
 
 void WriteHue(const fs::path& path, float offset) {
-  ByteWriter out;
-  out.WriteF32(offset);
-  test::WriteFileBytes(path, out.Bytes());
+  std::vector<uint8_t> bytes;
+  ByteWriter(bytes).PutF32(offset);
+  test::WriteFileBytes(path, bytes);
 }
 
 std::vector<uint8_t> TinyJpeg() {
@@ -93,9 +94,11 @@ TEST(LibraryFile, WrittenRecordsLieAtTheDocumentedOffsetsAndParseBack) {
   std::vector<uint8_t> bytes = SerializeBackgroundLibrary(entries);
   Descramble(bytes);
   ByteReader in(bytes);
-  uint32_t head = 0, count = 0, length = 0;
-  float hue = 0;
-  ASSERT_TRUE(in.ReadU32(head) && in.ReadU32(count) && in.ReadU32(length) && in.ReadF32(hue));
+  in.Skip(4);
+  const uint32_t count = in.U32();
+  const uint32_t length = in.U32();
+  const float hue = in.F32();
+  ASSERT_TRUE(in.ok());
   EXPECT_EQ(count, 3u);
   EXPECT_EQ(length, entries[0].jpeg.size());
   EXPECT_EQ(hue, 0.0f);
@@ -256,10 +259,10 @@ TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWritten) {
   SaveSolid(custom / "second.png", kFormatPng, 0, 0, 255);  // companion too short
   test::WriteFileBytes(custom / "second.hue", {1, 2});
   SaveSolid(custom / "third.png", kFormatPng, 0, 0, 255);  // companion longer than 4 bytes
-  ByteWriter longer;
-  longer.WriteF32(0.25f);
-  longer.WriteU16(0xABCD);
-  test::WriteFileBytes(custom / "third.hue", longer.Bytes());
+  std::vector<uint8_t> longer;
+  ByteWriter(longer).PutF32(0.25f);
+  ByteWriter(longer).PutU16(0xABCD);
+  test::WriteFileBytes(custom / "third.hue", longer);
   ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", Entries(1)));
 
   BackgroundTable table;
@@ -275,8 +278,7 @@ TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWritten) {
   EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("second"))), Offset(0.0f));
   EXPECT_EQ(test::ReadFileBytes(custom / "second.hue").size(), 4u);
   EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("third"))), 0.25f);
-  EXPECT_EQ(test::ReadFileBytes(custom / "third.hue"),
-            longer.Bytes());  // read from its start, kept
+  EXPECT_EQ(test::ReadFileBytes(custom / "third.hue"), longer);  // read from its start, kept
 }
 
 TEST(ReadBGFile, MissingLibraryKeepsTheCustomBackgroundsAndSaysSo) {

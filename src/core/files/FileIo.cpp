@@ -1,4 +1,4 @@
-#include "core/io/FileIo.h"
+#include "core/files/FileIo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
