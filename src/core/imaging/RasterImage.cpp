@@ -1,11 +1,10 @@
 #include "core/imaging/RasterImage.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
+#include <cerrno>
 #include <new>
-#include <system_error>
 
+#include "core/files/FileIo.h"
 #include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo {
@@ -91,29 +90,14 @@ void RasterImage::SetLastError(std::string_view message) {
 
 bool RasterImage::Load(const std::filesystem::path& file, int format) {
   Destroy();
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(file, ec);
-  if (ec) {
-    SetLastError("Can't open file for reading");
+  const FileReadResult read = ReadWholeFile(file, kMaxFileBytes);
+  if (!read.ok) {
+    SetLastError(read.error == EFBIG ? "File too large"
+                                     : "Can't open file for reading: " + read.message);
     return false;
   }
-  if (size > kMaxFileBytes) {
-    SetLastError("File too large");
-    return false;
-  }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    SetLastError("Can't open file for reading");
-    return false;
-  }
-  std::vector<uint8_t> data(static_cast<size_t>(size));
-  if (!data.empty() &&
-      !in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()))) {
-    SetLastError("Error reading file");
-    return false;
-  }
-  if (Decode(data, format)) return true;
-  if (format > kFormatUnknown && format <= kFormatLast) return Decode(data, kFormatUnknown);
+  if (Decode(read.bytes, format)) return true;
+  if (format > kFormatUnknown && format <= kFormatLast) return Decode(read.bytes, kFormatUnknown);
   return false;
 }
 
@@ -192,34 +176,9 @@ bool RasterImage::Encode(std::vector<uint8_t>& out, int format) {
 bool RasterImage::Save(const std::filesystem::path& file, int format) {
   std::vector<uint8_t> bytes;
   if (!Encode(bytes, format)) return false;
-  // Written beside the target and renamed over it, so a failed save never destroys the old file.
-  std::filesystem::path temp = file;
-  temp += ".tavolo-tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      SetLastError("Can't open file for writing");
-      return false;
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      SetLastError("Error writing file");
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, file, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    SetLastError("Can't replace the file");
-    return false;
-  }
-  return true;
+  const FileWriteResult written = WriteFileReplacing(file, bytes);
+  if (!written.ok) SetLastError(written.message);
+  return written.ok;
 }
 
 bool RasterImage::Create(uint32_t width, uint32_t height, uint32_t bpp, int format) {

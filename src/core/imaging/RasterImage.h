@@ -59,7 +59,8 @@ class RasterImage {
   bool Load(const std::filesystem::path& file, int format);
   bool Decode(std::span<const uint8_t> data, int format);
 
-  // Saving. Save writes to a temporary file beside the target and renames it over the target.
+  // Saving. Save replaces the file safely (WriteFileReplacing): a failed save leaves the old file
+  // as it was, and a target that is not a regular file is refused.
   bool Save(const std::filesystem::path& file, int format);
   bool Encode(std::vector<uint8_t>& out, int format);
 

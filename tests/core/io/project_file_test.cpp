@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -338,26 +337,6 @@ TEST(ProjectFile, AnySingleByteCorruptionReadsWithoutHarm) {
       }
     }
   }
-}
-
-// --- Saving safely ---
-
-TEST(ProjectFile, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
-  TempFolder folder;
-  // The target's name is as long as a name may be, so the temporary beside it cannot be made.
-  const fs::path path = folder.Path() / (std::string(250, 'c') + ".tvc");
-  { std::ofstream(path) << "previous"; }
-  const WriteProjectResult result = WriteProject(path, CardState(), kTable);
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message.find(path.string()), std::string::npos) << result.message;
-  EXPECT_EQ(test::ReadFileBytes(path),
-            (std::vector<uint8_t>{'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
-
-  const WriteProjectResult noFolder =
-      WriteProject(folder.Path() / "missing" / "card.tvc", CardState(), kTable);
-  EXPECT_FALSE(noFolder.ok);
-  EXPECT_EQ(noFolder.message,
-            (folder.Path() / "missing" / "card.tvc").string() + " contains an invalid path.");
 }
 
 // --- The sample that ships beside the program ---
