@@ -20,7 +20,8 @@ namespace tavolo {
 namespace {
 
 constexpr float kChannelScale = 0.003921569f;  // 1/255
-// The library file holds a few dozen JPEG pictures; anything near this size is not one.
+// The library file holds a few dozen JPEG pictures, an imported picture is one; anything near
+// this size is neither.
 constexpr uintmax_t kMaxLibraryBytes = 1ull << 30;
 constexpr size_t kHueFileBytes = 4;
 // A companion holds 4 bytes; a longer one is read from its start rather than replaced.
@@ -223,11 +224,14 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   // Importing a file that already lies in the folder needs no copy (and a copy onto itself fails).
   const bool copy = !std::filesystem::equivalent(source, target, ec);
   if (copy) {
-    ec.clear();
-    std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing,
-                               ec);
-    if (ec) {
-      result.message = FileErrorMessage(ec.value(), ec.value() == ENOENT ? source : target);
+    const FileReadResult read = ReadWholeFile(source, kMaxLibraryBytes);
+    if (!read.ok) {
+      result.message = read.message;
+      return result;
+    }
+    const FileWriteResult written = WriteFileReplacing(target, read.bytes);
+    if (!written.ok) {
+      result.message = written.message;
       return result;
     }
   }
