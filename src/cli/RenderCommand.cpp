@@ -1,8 +1,6 @@
 #include "RenderCommand.h"
 
-#include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -12,6 +10,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
+#include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
 #include "core/io/ImageExport.h"
@@ -160,15 +159,19 @@ int Render(const Options& options) {
   if (options.ndiv == 0) {
     written = ExportCard(renderer, card, lines, options.output, *options.format, options.quality);
   } else {
-    const auto side = [&](float length) {
-      return std::isfinite(length) ? static_cast<int>(std::clamp(length, 0.0f, 1e9f)) : 0;
-    };
-    const int dx = side(card.cardWidth) / options.ndiv;
-    const int dy = side(card.cardHeight) / options.ndiv;
-    const QImage image = renderer.Render(card, lines, options.ndiv, dx, dy);
-    written = image.isNull() ? ExportResult{false, "The card could not be rendered."}
-                             : WriteExportImage(image, options.output, *options.format,
-                                                options.quality, card.dpi);
+    const CardPixelSize size = CardPixels(card.cardWidth, card.cardHeight);
+    const int dx = size.width / options.ndiv;
+    const int dy = size.height / options.ndiv;
+    if (!size.Ok() || dx < 1 || dy < 1) {
+      written = {false,
+                 "The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
+                     " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) + "."};
+    } else {
+      const QImage image = renderer.Render(card, lines, options.ndiv, dx, dy);
+      written = image.isNull() ? ExportResult{false, "The card could not be rendered."}
+                               : WriteExportImage(image, options.output, *options.format,
+                                                  options.quality, card.dpi);
+    }
   }
   if (!written.ok) {
     std::fprintf(stderr, "tavolo-cli render: %s\n", written.message.c_str());

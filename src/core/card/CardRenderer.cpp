@@ -9,6 +9,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/BackgroundProcessing.h"
+#include "core/card/CardLimits.h"
 #include "core/card/RasterImageQt.h"
 #include "core/card/Truncate.h"
 
@@ -32,9 +33,8 @@ void DrawInto(QPainter& painter, const PixelRect& r, const QImage& image) {
 
 // Any card the program can describe fits; past this a size is a damaged value, not a card.
 bool SizeFits(int dx, int dy) {
-  return dx > 0 && dy > 0 && static_cast<uint32_t>(dx) <= kMaxImageSide &&
-         static_cast<uint32_t>(dy) <= kMaxImageSide &&
-         static_cast<uint64_t>(dx) * static_cast<uint64_t>(dy) <= kMaxImagePixels;
+  return dx > 0 && dy > 0 && dx <= kMaxCardSide && dy <= kMaxCardSide &&
+         static_cast<int64_t>(dx) * dy <= kMaxCardPixels;
 }
 
 }  // namespace
@@ -157,6 +157,8 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
 
   QPainter painter(&card);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  photoError_.clear();
+  logoError_.clear();
   if (!live.photo.name.isEmpty()) DrawPhoto(painter, live.photo, ndiv);
   if (!live.logo.name.isEmpty()) DrawLogo(painter, live.logo, ndiv);
 
@@ -174,8 +176,10 @@ void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int
   if (!IsPlainFileName(photo.name)) return;
   if (!photoFor_ || *photoFor_ != photo) {
     ++stats_.photoLoads;
-    const RasterImage loaded(photoFolder_ / photo.name.toStdString(), kFormatUnknown);
+    const RasterImage loaded(photoFolder_ / photo.name.toStdString(), kFormatUnknown,
+                             kMaxCardPicturePixels);
     // A file that cannot be loaded leaves the last good photo in place.
+    if (!loaded.IsValid()) photoError_ = loaded.GetLastError();
     if (loaded.IsValid()) {
       const PixelRect edges = PhotoCropEdges(photo);
       RasterImage cropped;
@@ -194,7 +198,9 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
   if (!IsPlainFileName(logo.name)) return;
   if (!logoFor_ || *logoFor_ != logo) {
     ++stats_.logoLoads;
-    RasterImage loaded(photoFolder_ / logo.name.toStdString(), kFormatUnknown);
+    RasterImage loaded(photoFolder_ / logo.name.toStdString(), kFormatUnknown,
+                       kMaxCardPicturePixels);
+    if (!loaded.IsValid()) logoError_ = loaded.GetLastError();
     if (loaded.IsValid()) {
       logo_ = std::move(loaded);
       logoFor_ = logo;

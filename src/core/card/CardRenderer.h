@@ -67,6 +67,10 @@ class CardRenderer {
   void DropRotatedLogo();
 
   const Stats& GetStats() const { return stats_; }
+  // Why the photo or the logo of the last rendering could not be loaded (the image layer's
+  // message); empty when it was loaded or there is none. The last good one, if any, was drawn.
+  const std::string& PhotoLoadError() const { return photoError_; }
+  const std::string& LogoLoadError() const { return logoError_; }
   bool HasBackgroundCache() const { return !cache_.isNull(); }
 
  private:
@@ -87,6 +91,9 @@ class CardRenderer {
   std::optional<LogoPlacement> logoFor_;
   RasterImage logo_;
   QImage rotatedLogo_;
+
+  std::string photoError_;
+  std::string logoError_;
 
   Stats stats_;
 };

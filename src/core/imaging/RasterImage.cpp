@@ -19,15 +19,18 @@ using Decoder = bool (*)(std::span<const uint8_t>, RasterImage&);
 struct DecoderEntry {
   int format;
   Decoder decode;
+  // The format starts with a signature, so a decoder that finds the picture too large has
+  // recognised it; formats without one can take any bytes for a huge header.
+  bool hasSignature;
 };
 
 // The order in which detection tries the decoders.
 constexpr DecoderEntry kDetectionOrder[] = {
-    {kFormatBmp, codecs::DecodeBmp},   {kFormatJpeg, codecs::DecodeJpeg},
-    {kFormatIco, codecs::DecodeIco},   {kFormatGif, codecs::DecodeGif},
-    {kFormatPng, codecs::DecodePng},   {kFormatTiff, codecs::DecodeTiff},
-    {kFormatTga, codecs::DecodeTga},   {kFormatPcx, codecs::DecodePcx},
-    {kFormatWbmp, codecs::DecodeWbmp},
+    {kFormatBmp, codecs::DecodeBmp, true},    {kFormatJpeg, codecs::DecodeJpeg, true},
+    {kFormatIco, codecs::DecodeIco, true},    {kFormatGif, codecs::DecodeGif, true},
+    {kFormatPng, codecs::DecodePng, true},    {kFormatTiff, codecs::DecodeTiff, true},
+    {kFormatTga, codecs::DecodeTga, false},   {kFormatPcx, codecs::DecodePcx, true},
+    {kFormatWbmp, codecs::DecodeWbmp, false},
 };
 
 Decoder DecoderFor(int format) {
@@ -58,11 +61,15 @@ int32_t DpiToPelsPerMeter(int32_t dpi) {
 
 RasterImage::RasterImage(int format) : format_(format) {}
 
-RasterImage::RasterImage(const std::filesystem::path& file, int format) : format_(format) {
+RasterImage::RasterImage(const std::filesystem::path& file, int format, uint64_t maxPixels)
+    : format_(format) {
+  SetMaxPixels(maxPixels);
   Load(file, format);
 }
 
-RasterImage::RasterImage(std::span<const uint8_t> data, int format) : format_(format) {
+RasterImage::RasterImage(std::span<const uint8_t> data, int format, uint64_t maxPixels)
+    : format_(format) {
+  SetMaxPixels(maxPixels);
   Decode(data, format);
 }
 
@@ -77,6 +84,7 @@ RasterImage& RasterImage::operator=(const RasterImage& other) {
   yPelsPerMeter_ = other.yPelsPerMeter_;
   importantColors_ = other.importantColors_;
   jpegQuality_ = other.jpegQuality_;
+  maxPixels_ = other.maxPixels_;
   palette_ = other.palette_;
   pixels_ = other.pixels_;
   lastError_ = other.lastError_;
@@ -115,6 +123,8 @@ bool RasterImage::Decode(std::span<const uint8_t> data, int format) {
         return true;
       }
       Destroy();
+      // A recognised picture that is too large is that, not an unknown format.
+      if (entry.hasSignature && lastError_.starts_with(kImageTooLarge)) return false;
     }
     SetLastError("Decode: Unknown or wrong format");
     return false;
@@ -344,8 +354,10 @@ bool CheckImageSize(uint64_t width, uint64_t height, uint32_t bpp, RasterImage& 
     image.SetLastError("Image has no pixels");
     return false;
   }
-  if (width > kMaxImageSide || height > kMaxImageSide || width * height > kMaxImagePixels) {
-    image.SetLastError("Image too large: at most 32768 pixels a side and 256 megapixels");
+  if (width > kMaxImageSide || height > kMaxImageSide || width * height > image.GetMaxPixels()) {
+    image.SetLastError(std::string(kImageTooLarge) + ": at most " + std::to_string(kMaxImageSide) +
+                       " pixels a side and " + std::to_string(image.GetMaxPixels() >> 20) +
+                       " megapixels");
     return false;
   }
   if (bpp == 0 || bpp > 32) {

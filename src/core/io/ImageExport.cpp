@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cmath>
 #include <span>
 
 #include "core/base/CheckedCall.h"
+#include "core/card/CardLimits.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
 
@@ -78,14 +78,12 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
 
 ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
                         const std::filesystem::path& file, int format, int quality) {
-  const float w = std::isfinite(live.cardWidth) ? live.cardWidth : 0.0f;
-  const float h = std::isfinite(live.cardHeight) ? live.cardHeight : 0.0f;
-  const int dx = static_cast<int>(std::clamp(w, 0.0f, static_cast<float>(kMaxImageSide) + 1));
-  const int dy = static_cast<int>(std::clamp(h, 0.0f, static_cast<float>(kMaxImageSide) + 1));
-  const QImage card = renderer.Render(live, lines, 1, dx, dy);
+  const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
+  if (!size.Ok()) return Failure("The card cannot be drawn: " + size.problem + ".");
+  const QImage card = renderer.Render(live, lines, 1, size.width, size.height);
   if (card.isNull()) {
-    return Failure("The card of " + std::to_string(dx) + " x " + std::to_string(dy) +
-                   " pixels could not be rendered.");
+    return Failure("The card of " + std::to_string(size.width) + " x " +
+                   std::to_string(size.height) + " pixels could not be rendered.");
   }
   return WriteExportImage(card, file, format, quality, live.dpi);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/base/CheckedCall.h"
+#include "core/card/CardLimits.h"
 #include "core/files/ByteReader.h"
 #include "core/files/ByteWriter.h"
 #include "core/files/FileIo.h"
@@ -204,10 +205,17 @@ class ProjectReader {
     if (const ProjectResult r = SubVersion("card size", 0, sub); r != ProjectResult::kSuccess) {
       return r;
     }
-    if (!I32(state_.widthUnit) || !I32(state_.heightUnit) || !F32(state_.cardHeight) ||
-        !F32(state_.cardWidth) || !I32(state_.dpi)) {
+    float height = 0.0f;
+    float width = 0.0f;
+    if (!I32(state_.widthUnit) || !I32(state_.heightUnit) || !F32(height) || !F32(width)) {
       return Ended("the card size section");
     }
+    if (const CardPixelSize size = CardPixels(width, height); !size.Ok()) {
+      return Refused(size.problem);
+    }
+    state_.cardHeight = height;
+    state_.cardWidth = width;
+    if (!I32(state_.dpi)) return Ended("the card size section");
     return ProjectResult::kSuccess;
   }
 

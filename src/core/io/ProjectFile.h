@@ -50,7 +50,8 @@ enum class ReadMode {
 // Reads a project into `state`. The background is found by its 20 name bytes in `table`
 // (pnmb 0 when no entry has them). Values the card cannot hold are refused as a file error: a
 // line count above 20, a box count other than 3 to 5, a layout outside 0 to 9, a gradient
-// orientation outside 0 to 3, a photo or logo name holding a path separator or "..".
+// orientation outside 0 to 3, a photo or logo name that is not a plain file name, a card size
+// that cannot be drawn (CardPixels).
 ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
                               const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
 ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,

@@ -10,6 +10,7 @@
 
 #include "core/base/ColorModel.h"
 #include "core/base/ProgramFolder.h"
+#include "core/card/CardLimits.h"
 #include "core/files/ByteReader.h"
 #include "core/files/ByteWriter.h"
 #include "core/files/FileIo.h"
@@ -113,7 +114,7 @@ bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& 
     if (format == kFormatUnknown) continue;
     if (table.Count() >= kMaxBackgrounds) return false;
 
-    RasterImage image(file, format);
+    RasterImage image(file, format, kMaxCardPicturePixels);
     float offset = 0.0f;
     if (!ReadHueFile(HueCompanion(customFolder, split.title), offset)) {
       // A picture dropped into the folder by hand has no companion yet: measure it as an import
@@ -185,7 +186,7 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
   const uint32_t room = static_cast<uint32_t>(kMaxBackgrounds - table.Count());
   const ParsedLibrary parsed = ParseBackgroundLibrary(read.bytes, room);
   for (const LibraryRecordView& record : parsed.records) {
-    table.Append(record.name, RasterImage(record.jpeg, kFormatJpeg),
+    table.Append(record.name, RasterImage(record.jpeg, kFormatJpeg, kMaxCardPicturePixels),
                  record.hue * kHueToOffset - 0.5f);
     ++result.libraryCount;
   }
@@ -236,7 +237,7 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
     }
   }
 
-  RasterImage image(target, format);
+  RasterImage image(target, format, kMaxCardPicturePixels);
   if (!image.IsValid()) {
     result.message =
         FormatMessage("%1 could not be read as a picture: ", source) + image.GetLastError();
