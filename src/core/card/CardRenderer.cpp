@@ -26,9 +26,12 @@ PixelRect CentredRect(float x, float y, float w, float h) {
   return {Trunc(x - w / 2), Trunc(y - h / 2), Trunc(x + w / 2), Trunc(y + h / 2)};
 }
 
+// The rectangle may reach far past the card (a huge scale from a damaged file); a QRect could
+// not hold its size, so the picture is placed through a QRectF, which maps it alike.
 void DrawInto(QPainter& painter, const PixelRect& r, const QImage& image) {
   if (image.isNull() || r.Width() <= 0 || r.Height() <= 0) return;
-  painter.drawImage(QRect(r.left, r.top, r.Width(), r.Height()), image);
+  painter.drawImage(
+      QRectF(r.left, r.top, static_cast<qreal>(r.Width()), static_cast<qreal>(r.Height())), image);
 }
 
 // Any card the program can describe fits; past this a size is a damaged value, not a card.
