@@ -73,11 +73,6 @@ PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight
   return CentredRect(logo.x / div, logo.y / div, b, a);
 }
 
-bool IsPlainFileName(const QString& name) {
-  return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') &&
-         !name.contains(QStringLiteral("..")) && !name.contains(QChar(0));
-}
-
 std::string DrawFieldCheckText(const PlacementRow& row, bool print) {
   std::string text = "DrawField( " + std::to_string(row.box) + ",ndiv,&mdc,frc_," +
                      std::to_string(row.offset) + "," + std::to_string(row.align) + ",buf1,dx,dy";

@@ -14,6 +14,7 @@
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/LineSource.h"
+#include "core/card/PlainFileName.h"
 #include "core/card/TextBoxRenderer.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundTable.h"
@@ -32,8 +33,6 @@ PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int crop
                          int ndiv);
 // Where the logo is drawn; width and height swap unless the angle is a multiple of 180.
 PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int ndiv);
-// Photo and logo names are plain file names inside the photo folder.
-bool IsPlainFileName(const QString& name);
 // The label of a checked DrawField call, e.g. "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)".
 std::string DrawFieldCheckText(const PlacementRow& row, bool print);
 

@@ -6,9 +6,11 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/CardLimits.h"
+#include "core/card/PlainFileName.h"
 #include "core/files/ByteReader.h"
 #include "core/files/ByteWriter.h"
 #include "core/files/FileIo.h"
+#include "core/files/PrintableName.h"
 #include "core/io/StoredString.h"
 
 namespace tavolo {
@@ -161,19 +163,14 @@ class ProjectReader {
     return ProjectResult::kSuccess;
   }
 
-  // A photo or logo name is a file name inside customphotos; anything that could reach
-  // elsewhere is refused.
-  static bool IsPlainFileName(const QString& name) {
-    return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QStringLiteral("..")) &&
-           !name.contains(QChar(u'\0'));
-  }
-
+  // A photo or logo name is empty (none) or a file name inside customphotos; anything that could
+  // reach elsewhere is refused.
   ProjectResult ReadPicture(std::string_view what, QString& name, QString& path) {
     QString readName;
     if (!ReadStoredString(in_, readName)) return Ended(what);
-    if (!IsPlainFileName(readName)) {
-      return Refused("the " + std::string(what) + " name \"" + readName.toStdString() +
-                     "\" is not a plain file name");
+    if (!readName.isEmpty() && !IsPlainFileName(readName)) {
+      return Refused("the " + std::string(what) + " name \"" +
+                     PrintableName(readName.toStdString()) + "\" is not a plain file name");
     }
     name = std::move(readName);
     if (!ReadStoredString(in_, path)) return Ended(what);

@@ -287,11 +287,13 @@ TEST(ProjectFile, ValuesTheCardCannotHoldAreRefusedAsFileErrors) {
     EXPECT_TRUE(loaded.lnmb >= 0 && loaded.lnmb <= 9) << c.what;
     EXPECT_TRUE(loaded.photo.name.isEmpty() && loaded.logo.name.isEmpty()) << c.what;
   }
-  // A path is not a name: it is kept as it is.
+  // A path is not a name: it is kept as it is. A name may hold two dots in a row.
   CardState withPath;
   withPath.photo.path = "/home/me/customphotos/me.png";
+  withPath.logo.name = "logo..final.png";
   CardState loaded;
   EXPECT_TRUE(ReadProject(SerializeProject(withPath, kTable), loaded, kTable).Ok());
+  EXPECT_EQ(loaded.logo.name, withPath.logo.name);
 }
 
 TEST(ProjectFile, LineCountAbove20AndHugeLengthsAreFileErrors) {
