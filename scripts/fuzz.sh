@@ -33,8 +33,12 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build="build-fuzz"
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" \
   -DTAVOLO_FUZZ=ON -DTAVOLO_TESTS=OFF -DTAVOLO_BENCH=OFF >/dev/null
 cmake --build "$build" --parallel 2 --target "${targets[@]/#/fuzz_}"
 

@@ -3,21 +3,19 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string_view>
 
+#include "CliSupport.h"
+#include "core/files/PrintableName.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
 
 namespace tavolo::cli {
 
 namespace {
-
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
 
 constexpr const char* kConvertHelp =
     "Usage: tavolo-cli convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N]\n"
@@ -86,25 +84,6 @@ const char* DisplayName(int format) {
     default:
       return "unknown";
   }
-}
-
-bool IsHelp(const std::string& arg) {
-  return arg == "--help" || arg == "-h";
-}
-
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-    return std::nullopt;
-  }
-  return value;
-}
-
-int UsageError(const char* command, const std::string& message) {
-  std::fprintf(stderr, "tavolo-cli %s: %s (try 'tavolo-cli %s --help')\n", command, message.c_str(),
-               command);
-  return kExitUsage;
 }
 
 // A palettised picture holding only greys from black to white in index order.
@@ -218,14 +197,12 @@ int RunConvert(const std::vector<std::string>& args) {
 
   RasterImage image(in, kFormatUnknown);
   if (!image.IsValid()) {
-    std::fprintf(stderr, "tavolo-cli convert: cannot read '%s': %s\n", in.string().c_str(),
-                 image.GetLastError().c_str());
+    PrintError("convert", "cannot read '" + in.string() + "': " + image.GetLastError());
     return kExitFailure;
   }
   bool ready = true;
   if (*format == kFormatGif) {
-    if (dpi)
-      std::fputs("tavolo-cli convert: GIF files carry no resolution; --dpi ignored\n", stderr);
+    if (dpi) PrintWarning("convert", "GIF files carry no resolution; --dpi ignored");
     ready = ReduceForGif(image);
   } else {
     if (dpi) {
@@ -236,8 +213,7 @@ int RunConvert(const std::vector<std::string>& args) {
     ready = FitDepth(image, *format);
   }
   if (!ready || !image.Save(out, *format)) {
-    std::fprintf(stderr, "tavolo-cli convert: cannot write '%s': %s\n", out.string().c_str(),
-                 image.GetLastError().c_str());
+    PrintError("convert", "cannot write '" + out.string() + "': " + image.GetLastError());
     return kExitFailure;
   }
   return 0;
@@ -256,11 +232,10 @@ int RunIdentify(const std::vector<std::string>& args) {
   if (args.size() != 1) return UsageError("identify", "needs exactly one file");
   const RasterImage image(std::filesystem::path(args[0]), kFormatUnknown);
   if (!image.IsValid()) {
-    std::fprintf(stderr, "tavolo-cli identify: cannot read '%s': %s\n", args[0].c_str(),
-                 image.GetLastError().c_str());
+    PrintError("identify", "cannot read '" + args[0] + "': " + image.GetLastError());
     return kExitFailure;
   }
-  std::printf("file: %s\n", args[0].c_str());
+  std::printf("file: %s\n", PrintableName(args[0]).c_str());
   std::printf("format: %s\n", DisplayName(image.GetType()));
   std::printf("width: %u\n", image.GetWidth());
   std::printf("height: %u\n", image.GetHeight());

@@ -1,34 +1,30 @@
 #include "RenderCommand.h"
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
-#include <string_view>
 
 #include <QGuiApplication>
 
+#include "CliSupport.h"
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
+#include "core/card/BackgroundProcessing.h"
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
 #include "core/io/ImageExport.h"
 #include "core/io/ProjectFile.h"
-#include "core/library/BackgroundLibrary.h"
 
 namespace tavolo::cli {
 
 namespace {
 
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitVersionMismatch = 3;
 constexpr int kMaxNdiv = 1000;
 
 constexpr const char* kRenderUsage =
     "Usage: tavolo-cli render PROJECT -o OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff]\n"
-    "                         [--quality N] [--ndiv N]\n"
+    "                         [--quality N] [--ndiv N] [--strict]\n"
     "Renders the card of a project or template file to an image, as Export Image does: at the\n"
     "card's full size, tagged with its dpi (GIF: reduced to 256 colours, no dpi). The text is the\n"
     "file's own lines. Backgrounds come from the program folder (TAVOLO_HOME), photos and logos\n"
@@ -38,21 +34,9 @@ constexpr const char* kRenderUsage =
     "                    (.bmp .tga .pcx .png .gif .jpg .jpeg .tif .tiff)\n"
     "  --quality N       JPEG quality, 0 to 100\n"
     "  --ndiv N          draw at 1/N of the full size, as the preview does\n"
+    "  --strict          fail when the photo, the logo or the background cannot be loaded\n"
+    "                    (it is left out of the picture, with a warning, either way)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
-
-int UsageError(const std::string& message) {
-  std::fprintf(stderr, "tavolo-cli render: %s (try 'tavolo-cli render --help')\n", message.c_str());
-  return kExitUsage;
-}
-
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 struct Options {
   std::string project;
@@ -60,48 +44,53 @@ struct Options {
   std::optional<int> format;
   int quality = kNoQuality;
   int ndiv = 0;  // 0: full size through Export Image
+  bool strict = false;
 };
 
 // Parses the arguments; returns an exit code when the command should stop now.
 std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
+    if (IsHelp(arg)) {
       std::fputs(kRenderUsage, stdout);
       return 0;
+    }
+    if (arg == "--strict") {
+      options.strict = true;
+      continue;
     }
     const bool takesValue = arg == "-o" || arg == "--output" || arg == "--format" ||
                             arg == "--quality" || arg == "--ndiv";
     if (!takesValue) {
-      if (arg.starts_with("-")) return UsageError("unknown option '" + arg + "'");
-      if (!options.project.empty()) return UsageError("more than one project file given");
+      if (arg.starts_with("-")) return UsageError("render", "unknown option '" + arg + "'");
+      if (!options.project.empty()) return UsageError("render", "more than one project file given");
       options.project = arg;
       continue;
     }
-    if (i + 1 >= args.size()) return UsageError(arg + " needs a value");
+    if (i + 1 >= args.size()) return UsageError("render", arg + " needs a value");
     const std::string& value = args[++i];
     if (arg == "-o" || arg == "--output") {
       options.output = value;
     } else if (arg == "--format") {
       options.format = ExportFormatForExtension(value);
-      if (!options.format) return UsageError("unknown format '" + value + "'");
+      if (!options.format) return UsageError("render", "unknown format '" + value + "'");
     } else if (arg == "--quality") {
       const auto quality = ParseInt(value, 0, 100);
-      if (!quality) return UsageError("--quality must be a number from 0 to 100");
+      if (!quality) return UsageError("render", "--quality must be a number from 0 to 100");
       options.quality = *quality;
     } else {
       const auto ndiv = ParseInt(value, 1, kMaxNdiv);
-      if (!ndiv) return UsageError("--ndiv must be a number from 1 to 1000");
+      if (!ndiv) return UsageError("render", "--ndiv must be a number from 1 to 1000");
       options.ndiv = *ndiv;
     }
   }
-  if (options.project.empty()) return UsageError("needs a project file");
-  if (options.output.empty()) return UsageError("needs an output file (-o OUT)");
+  if (options.project.empty()) return UsageError("render", "needs a project file");
+  if (options.output.empty()) return UsageError("render", "needs an output file (-o OUT)");
   if (!options.format) {
     options.format = ExportFormatForExtension(std::filesystem::path(options.output).extension());
     if (!options.format) {
-      return UsageError("cannot tell the format from '" + options.output +
-                        "': give a known extension or --format");
+      return UsageError("render", "cannot tell the format from '" + options.output +
+                                      "': give a known extension or --format");
     }
   }
   return std::nullopt;
@@ -113,7 +102,8 @@ class FailureCounter {
  public:
   FailureCounter()
       : previous_(SetFatalErrorReporter([this](const std::string& report) {
-          std::fprintf(stderr, "tavolo-cli render: a check failed\n%s\n", report.c_str());
+          PrintError("render", "a check failed");
+          std::fprintf(stderr, "%s\n", report.c_str());
           ++count_;
           return FatalChoice::Retry;
         })) {}
@@ -127,62 +117,80 @@ class FailureCounter {
   int count_ = 0;
 };
 
+// Draws the card as Export Image does, or at 1/ndiv of its size, and writes it.
+ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const CardState& card) {
+  const CardLines lines(card);
+  if (options.ndiv == 0) {
+    return ExportCard(renderer, card, lines, options.output, *options.format, options.quality);
+  }
+  const CardPixelSize size = CardPixels(card.cardWidth, card.cardHeight);
+  const int dx = size.width / options.ndiv;
+  const int dy = size.height / options.ndiv;
+  if (!size.Ok() || dx < 1 || dy < 1) {
+    return {false, "The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
+                       " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) +
+                       "."};
+  }
+  const QImage image = renderer.Render(card, lines, options.ndiv, dx, dy);
+  if (image.isNull()) return {false, "The card could not be rendered."};
+  return WriteExportImage(image, options.output, *options.format, options.quality, card.dpi);
+}
+
+// Warns of every picture that could not be loaded and was left out; returns how many there were.
+int WarnOfLeftOutPictures(const CardRenderer& renderer, const BackgroundTable& table,
+                          const CardState& card) {
+  int leftOut = 0;
+  const auto warn = [&](const std::string& what, const std::string& why) {
+    PrintWarning("render", what + " could not be loaded and is left out: " + why);
+    ++leftOut;
+  };
+  const int number = DrawnBackgroundNumber(card.pnmb);
+  if (number < 0 || number >= table.Count()) {
+    warn("the background " + std::to_string(number), "there is no such background");
+  } else if (!table.Image(number).IsValid()) {
+    warn("the background " + std::to_string(number), table.Image(number).GetLastError());
+  }
+  if (!renderer.PhotoLoadError().empty()) {
+    warn("the photo '" + card.photo.name.toStdString() + "'", renderer.PhotoLoadError());
+  }
+  if (!renderer.LogoLoadError().empty()) {
+    warn("the logo '" + card.logo.name.toStdString() + "'", renderer.LogoLoadError());
+  }
+  return leftOut;
+}
+
 int Render(const Options& options) {
   BackgroundTable table;
-  const BackgroundLoadResult library = ReadBGFile(table);
-  if (!library.Ok()) {
-    std::fprintf(stderr, "tavolo-cli render: cannot load the backgrounds of '%s': %s\n",
-                 ProgramFolder().string().c_str(), library.message.c_str());
-    return kExitFailure;
-  }
+  if (!LoadBackgroundTable("render", table)) return kExitFailure;
 
   CardState card;
   const ReadProjectResult read =
       ReadProject(std::filesystem::path(options.project), card, table, ReadMode::kKeepOnFileError);
   if (!read.Ok()) {
-    std::fprintf(stderr, "tavolo-cli render: %s: %s (%s)\n", options.project.c_str(),
-                 ProjectResultMessage(read.result), read.detail.c_str());
+    PrintError("render", options.project + ": " + ProjectResultMessage(read.result) + " (" +
+                             read.detail + ")");
     return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;
   }
   if (read.backgroundNameRead && card.pnmb >= 0 && card.pnmb < table.Count() &&
       table.Record(card.pnmb).name != read.backgroundName) {
-    std::fprintf(stderr,
-                 "tavolo-cli render: warning: the project's background is not in the table; "
-                 "background %d is drawn instead\n",
-                 card.pnmb);
+    PrintWarning("render", "the project's background is not in the table; background " +
+                               std::to_string(card.pnmb) + " is drawn instead");
   }
 
   FailureCounter failures;
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const CardLines lines(card);
-  ExportResult written;
-  if (options.ndiv == 0) {
-    written = ExportCard(renderer, card, lines, options.output, *options.format, options.quality);
-  } else {
-    const CardPixelSize size = CardPixels(card.cardWidth, card.cardHeight);
-    const int dx = size.width / options.ndiv;
-    const int dy = size.height / options.ndiv;
-    if (!size.Ok() || dx < 1 || dy < 1) {
-      written = {false,
-                 "The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
-                     " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) + "."};
-    } else {
-      const QImage image = renderer.Render(card, lines, options.ndiv, dx, dy);
-      written = image.isNull() ? ExportResult{false, "The card could not be rendered."}
-                               : WriteExportImage(image, options.output, *options.format,
-                                                  options.quality, card.dpi);
-    }
-  }
+  const ExportResult written = DrawAndWrite(options, renderer, card);
   if (!written.ok) {
-    std::fprintf(stderr, "tavolo-cli render: %s\n", written.message.c_str());
+    PrintError("render", written.message);
     return kExitFailure;
   }
+  const int leftOut = WarnOfLeftOutPictures(renderer, table, card);
   if (failures.Count() > 0) {
-    std::fprintf(stderr, "tavolo-cli render: %d check(s) failed; '%s' may be incomplete\n",
-                 failures.Count(), options.output.c_str());
+    PrintError("render", std::to_string(failures.Count()) + " check(s) failed; '" + options.output +
+                             "' may be incomplete");
     return kExitFailure;
   }
-  return 0;
+  return options.strict && leftOut > 0 ? kExitFailure : 0;
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 #include <array>
 #include <cctype>
 #include <span>
+#include <vector>
 
 #include "core/base/CheckedCall.h"
 #include "core/card/CardLimits.h"
+#include "core/files/FileIo.h"
+#include "core/files/PrintableName.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
 
@@ -70,10 +73,15 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
     if (quality != kNoQuality) ci.SetJpegQuality(static_cast<uint8_t>(quality & 0xFF));
     if (format == kNoFormat) return {};
   }
-  if (!TAVOLO_CHECK_AS("ci.Save( fname,imt) !=0", ci.Save(file, format))) {
-    return Failure("Could not write " + file.string() + ": " + ci.GetLastError());
+  // Encoding is the program's own work and a failure of it is checked; writing is the file
+  // system's, and its failure is said as a file error.
+  std::vector<uint8_t> bytes;
+  if (!TAVOLO_CHECK_AS("ci.Save( fname,imt) !=0", ci.Encode(bytes, format))) {
+    return Failure("The card could not be written as " + PrintableName(file.string()) + ": " +
+                   ci.GetLastError());
   }
-  return {};
+  const FileWriteResult written = WriteFileReplacing(file, bytes);
+  return written.ok ? ExportResult{} : Failure(written.message);
 }
 
 ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,

@@ -44,7 +44,14 @@ class ProjectReader {
     if (const ProjectResult r = ReadText(); r != ProjectResult::kSuccess) return r;
     if (const ProjectResult r = ReadBackground(); r != ProjectResult::kSuccess) return r;
     if (const ProjectResult r = ReadIdentityAndTint(); r != ProjectResult::kSuccess) return r;
-    if (result_.version != 1 && result_.version != 2) return ProjectResult::kSuccess;
+    if (result_.version > kProjectFormatVersion) {
+      // A later version holds sections this one does not know; taking what was read as the
+      // whole card would drop them unseen, and a save would lose them.
+      result_.detail = "the format version " + std::to_string(result_.version) +
+                       " is newer than this program reads";
+      return ProjectResult::kVersionMismatch;
+    }
+    if (result_.version == 0) return ProjectResult::kSuccess;
     if (const ProjectResult r = ReadPhoto(); r != ProjectResult::kSuccess) return r;
     if (const ProjectResult r = ReadCardSize(); r != ProjectResult::kSuccess) return r;
     if (result_.version != 2) return ProjectResult::kSuccess;

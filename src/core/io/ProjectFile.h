@@ -19,8 +19,10 @@ inline constexpr uint32_t kProjectFormatVersion = 2;
 
 enum class ProjectResult {
   kSuccess = 0,
-  kVersionMismatch,  // a section's sub-version is not one this version reads
-  kFileError,        // the file could not be read, ended early or holds values refused
+  // A section's sub-version is not one this version reads, or the format version is later than
+  // kProjectFormatVersion (what was read up to there is applied).
+  kVersionMismatch,
+  kFileError,  // the file could not be read, ended early or holds values refused
 };
 
 // "success", "version mismatch" or "file error".

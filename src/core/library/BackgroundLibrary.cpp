@@ -14,6 +14,7 @@
 #include "core/files/ByteReader.h"
 #include "core/files/ByteWriter.h"
 #include "core/files/FileIo.h"
+#include "core/files/PrintableName.h"
 #include "core/library/BackgroundLibraryFile.h"
 
 namespace tavolo {
@@ -90,13 +91,13 @@ float HueOffsetOf(const RasterImage& image) {
 
 std::string FormatMessage(std::string text, const std::filesystem::path& path) {
   const size_t at = text.find("%1");
-  if (at != std::string::npos) text.replace(at, 2, path.string());
+  if (at != std::string::npos) text.replace(at, 2, PrintableName(path.string()));
   return text;
 }
 
 // Adds the custom backgrounds of `customFolder` in directory order; false once the table is full.
 bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& customFolder,
-                           BackgroundLoadResult& result) {
+                           HueCompanions companions, BackgroundLoadResult& result) {
   // The listing is taken whole first: companions written below must not change what it holds.
   std::vector<std::filesystem::path> files;
   std::error_code ec;
@@ -115,12 +116,19 @@ bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& 
     if (table.Count() >= kMaxBackgrounds) return false;
 
     RasterImage image(file, format, kMaxCardPicturePixels);
+    if (!image.IsValid()) {
+      result.warnings.push_back(
+          FormatMessage("The background %1 could not be read as a picture: ", file) +
+          image.GetLastError());
+    }
     float offset = 0.0f;
     if (!ReadHueFile(HueCompanion(customFolder, split.title), offset)) {
       // A picture dropped into the folder by hand has no companion yet: measure it as an import
       // would. A picture that does not decode gets no companion, so a later start measures again.
       offset = HueOffsetOf(image);
-      if (image.IsValid()) WriteHueFile(HueCompanion(customFolder, split.title), offset);
+      if (image.IsValid() && companions == HueCompanions::kWriteMissing) {
+        WriteHueFile(HueCompanion(customFolder, split.title), offset);
+      }
     }
     table.Append(MakeBackgroundName(split.title), std::move(image), offset);
     ++result.customCount;
@@ -164,9 +172,9 @@ float MeanHue(const RasterImage& image) {
 }
 
 BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem::path& folder,
-                                  const std::filesystem::path& fileName) {
+                                  const std::filesystem::path& fileName, HueCompanions companions) {
   BackgroundLoadResult result;
-  if (!ReadCustomBackgrounds(table, folder / "custombg", result)) {
+  if (!ReadCustomBackgrounds(table, folder / "custombg", companions, result)) {
     result.tableFull = true;
     return result;
   }
@@ -185,10 +193,23 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
   Descramble(read.bytes);
   const uint32_t room = static_cast<uint32_t>(kMaxBackgrounds - table.Count());
   const ParsedLibrary parsed = ParseBackgroundLibrary(read.bytes, room);
+  int undecoded = 0;
+  std::string firstError;
   for (const LibraryRecordView& record : parsed.records) {
-    table.Append(record.name, RasterImage(record.jpeg, kFormatJpeg, kMaxCardPicturePixels),
-                 record.hue * kHueToOffset - 0.5f);
+    RasterImage image(record.jpeg, kFormatJpeg, kMaxCardPicturePixels);
+    if (!image.IsValid() && undecoded++ == 0) firstError = image.GetLastError();
+    table.Append(record.name, std::move(image), record.hue * kHueToOffset - 0.5f);
     ++result.libraryCount;
+  }
+  if (parsed.declaredCount == 0 && !parsed.truncated) {
+    result.warnings.push_back(
+        FormatMessage("The background library %1 holds no backgrounds.", libraryPath));
+  }
+  if (undecoded > 0) {
+    result.warnings.push_back(
+        std::to_string(undecoded) + " of the " + std::to_string(result.libraryCount) +
+        FormatMessage(" backgrounds of the library %1 could not be decoded: ", libraryPath) +
+        firstError);
   }
   if (parsed.declaredCount > room && !parsed.truncated) result.tableFull = true;
   if (parsed.truncated) {
@@ -199,8 +220,9 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
   return result;
 }
 
-BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName) {
-  return ReadBGFileIn(table, ProgramFolder(), fileName);
+BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName,
+                                HueCompanions companions) {
+  return ReadBGFileIn(table, ProgramFolder(), fileName, companions);
 }
 
 AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,

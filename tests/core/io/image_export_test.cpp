@@ -96,13 +96,32 @@ TEST(ImageExport, NoFormatSavesNothing) {
   EXPECT_FALSE(std::filesystem::exists(folder.path / "x.png"));
 }
 
-TEST(ImageExport, FailedSaveIsReportedAndReturned) {
-  ReportRecorder recorder;
-  const ExportResult result =
-      WriteExportImage(BlockCard(), "/nonexistent-folder/card.png", kFormatPng, kNoQuality, 300);
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message.find("/nonexistent-folder/card.png"), std::string::npos);
-  EXPECT_TRUE(recorder.Saw("ci.Save( fname,imt) !=0"));
+TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
+  ExportFolder folder;
+  struct Case {
+    const char* what;
+    std::filesystem::path file;
+    int format;
+    std::string message;  // what the result says
+    bool reported;        // whether the checked report is raised
+  };
+  const Case cases[] = {
+      {"a folder that is not there", "/nonexistent-folder/card.png", kFormatPng,
+       "/nonexistent-folder/card.png contains an invalid path.", false},
+      {"a folder as the target", folder.path, kFormatPng,
+       folder.path.string() + " is a folder, not a file.", false},
+      {"a format that cannot be written", folder.path / "card.ico", kFormatIco,
+       "Save ICO not supported", true},
+  };
+  for (const Case& c : cases) {
+    ReportRecorder recorder;
+    const ExportResult result = WriteExportImage(BlockCard(), c.file, c.format, kNoQuality, 300);
+    EXPECT_FALSE(result.ok) << c.what;
+    EXPECT_NE(result.message.find(c.message), std::string::npos)
+        << c.what << ": " << result.message;
+    EXPECT_EQ(recorder.Saw("ci.Save( fname,imt) !=0"), c.reported) << c.what;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.path / "card.ico"));
   EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).ok);
 }
 

@@ -116,7 +116,7 @@ TEST(ProjectFile, WriteProjectWritesTheFileAndReadProjectReadsItFromDisk) {
 
 // --- Older and newer versions ---
 
-TEST(ProjectFile, VersionZeroAndOneLeaveTheLaterSectionsAsTheyWere) {
+TEST(ProjectFile, VersionZeroAndOneLeaveTheLaterSectionsAsTheyWereAndLaterOnesAreMismatches) {
   CardState source = UnusualState();
   source.photo.name = source.photo.path = source.logo.name = source.logo.path = QString();
   std::vector<uint8_t> v1 = SerializeProject(source, kTable);
@@ -147,12 +147,20 @@ TEST(ProjectFile, VersionZeroAndOneLeaveTheLaterSectionsAsTheyWere) {
   EXPECT_EQ(loaded.widthUnit, source.widthUnit);
   EXPECT_EQ(loaded.logo, before.logo);
 
-  // An unknown later version reads like version 0.
-  std::vector<uint8_t> v7 = SerializeProject(source, kTable);
-  v7[0] = 7;
-  loaded = before;
-  EXPECT_EQ(ReadProject(v7, loaded, kTable).result, ProjectResult::kSuccess);
-  EXPECT_EQ(loaded.photo, before.photo);
+  // A later version reads its first six sections like version 0, then says it is not this
+  // version's: taking it as a whole card would drop its photo, size and logo unseen.
+  for (const uint8_t later : {uint8_t{3}, uint8_t{7}, uint8_t{0xFF}}) {
+    std::vector<uint8_t> newer = SerializeProject(source, kTable);
+    newer[0] = later;
+    loaded = before;
+    result = ReadProject(newer, loaded, kTable);
+    EXPECT_EQ(result.result, ProjectResult::kVersionMismatch) << int{later};
+    EXPECT_EQ(result.detail,
+              "the format version " + std::to_string(later) + " is newer than this program reads");
+    EXPECT_EQ(loaded.styles, source.styles);
+    EXPECT_EQ(loaded.lnmb, source.lnmb);
+    EXPECT_EQ(loaded.photo, before.photo);
+  }
 }
 
 TEST(ProjectFile, SubVersionMismatchStopsWithTheEarlierSectionsApplied) {
