@@ -5,6 +5,7 @@
 #include "core/imaging/RasterImage.h"
 #include "tests/core/imaging/DamagedInputs.h"
 #include "tests/core/imaging/MagickInterop.h"
+#include "tests/core/imaging/RunLengthPicture.h"
 
 namespace tavolo {
 namespace {
@@ -107,7 +108,7 @@ TEST_F(TiffInterop, ReadsResolutionInInchesAndCentimetres) {
 TEST_F(TiffInterop, ImageMagickReadsWhatWeWriteCompressedWithItsResolution) {
   std::vector<RasterImage> images;
   images.push_back(test::MakeTestImage(37, 29));
-  for (const uint32_t bpp : {1u, 4u, 8u}) images.push_back(MakePaletteImage(37, 29, bpp));
+  for (const uint32_t bpp : {1u, 4u, 8u, 24u}) images.push_back(test::RunLengthPicture(bpp));
   for (RasterImage& image : images) {
     SCOPED_TRACE(image.GetBpp());
     image.SetXDpi(300);
@@ -124,7 +125,7 @@ TEST_F(TiffInterop, ImageMagickReadsWhatWeWriteCompressedWithItsResolution) {
 TEST(TiffCodec, RoundTripsEveryDepthWithPaletteAndResolution) {
   std::vector<RasterImage> images;
   images.push_back(test::MakeTestImage(45, 21));
-  for (const uint32_t bpp : {1u, 4u, 8u}) images.push_back(MakePaletteImage(45, 21, bpp));
+  for (const uint32_t bpp : {1u, 4u, 8u, 24u}) images.push_back(test::RunLengthPicture(bpp));
   for (RasterImage& image : images) {
     SCOPED_TRACE(image.GetBpp());
     image.SetXDpi(200);
