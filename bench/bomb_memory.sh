@@ -8,7 +8,10 @@
 # - tile bomb: a TIFF of 16 x 16 pixels, a few hundred bytes, whose tiles are 32768 x 32768;
 # - huge card: a project whose card is 16384 x 16384 pixels;
 # - JPEG header bomb: a JPEG of a few hundred bytes whose header declares 16384 x 16384 pixels,
-#   four copies of it among the imported backgrounds and one as the card's photo.
+#   four copies of it among the imported backgrounds and one as the card's photo;
+# - flat picture: a real JPEG of 8000 x 8000 pixels in one colour, under 1 MB and just within the
+#   64 megapixels a card's picture may have, as the photo, as the logo turned by 45 degrees and as
+#   the background.
 # Each command runs under /usr/bin/time; its peak resident size is printed in megabytes with its
 # exit code (a refusal with a message is the expected outcome).
 set -euo pipefail
@@ -64,7 +67,7 @@ def stored(text):
     data = text.encode("cp1252")
     return bytes([len(data)]) + data
 
-def project(path, width, height, photo=""):
+def project(path, width, height, photo="", logo=""):
     f = lambda *v: struct.pack("<%df" % len(v), *v)
     i = lambda *v: struct.pack("<%di" % len(v), *v)
     out = i(2)
@@ -76,13 +79,15 @@ def project(path, width, height, photo=""):
     out += bytes(20) + i(0) + f(0, 0, 0)
     out += i(1) + f(0, 0, 500, 300, 0, 0, 0, 0, 0) + stored(photo) + stored("")
     out += i(0) + i(3, 3) + f(height, width) + i(300)
-    out += i(0) + f(0, 0, 500, 300, 0, 0) + stored("") + stored("")
+    out += i(0) + f(0, 0, 500, 300, 0, 45) + stored(logo) + stored("")
     open(path, "wb").write(out)
 
 tiff_tile_bomb(work + "/tile.tif", 16, 32768)
 project(work + "/huge.tvc", 16384, 16384)
 project(work + "/card.tvc", 1062, 615)
 project(work + "/photo.tvc", 1062, 615, "bomb.jpg")
+project(work + "/flatphoto.tvc", 1062, 615, "flat.jpg")
+project(work + "/flatlogo.tvc", 1062, 615, "", "flat.jpg")
 EOF
 
 # The JPEG header bomb: a 16 x 16 picture whose start-of-frame says 16384 x 16384.
@@ -99,6 +104,17 @@ for n in 1 2 3 4; do
   printf '\0\0\0\0' >"$home/custombg/bomb$n.hue"
 done
 cp "$work/bomb.jpg" "$home/customphotos/bomb.jpg"
+
+# The flat picture: as photo and logo beside the shipped library, and in a program folder of its
+# own where it is the only imported background.
+flat=$work/flat
+flatbg=$work/flatbg
+mkdir -p "$flat/customphotos" "$flatbg/custombg"
+cp "$library" "$flat/fl1.tmp"
+cp "$library" "$flatbg/fl1.tmp"
+convert -size 8000x8000 xc:'#3060a0' -quality 90 "$flat/customphotos/flat.jpg"
+cp "$flat/customphotos/flat.jpg" "$flatbg/custombg/flat.jpg"
+printf '\0\0\0\0' >"$flatbg/custombg/flat.hue"
 
 printf '%-12s %-38s %8s %5s\n' bomb command peak_MB exit
 failed=0
@@ -125,6 +141,9 @@ measure "JPEG header" "$home" info "$work/card.tvc"
 measure "JPEG header" "$home" backgrounds
 measure "JPEG header" "$home" render "$work/card.tvc" -o "$work/card.png"
 measure "JPEG header" "$home" render "$work/photo.tvc" -o "$work/photo.png"
+measure "flat picture" "$flat" render "$work/flatphoto.tvc" -o "$work/flat.png"
+measure "flat picture" "$flat" render "$work/flatlogo.tvc" -o "$work/flat.png"
+measure "flat picture" "$flatbg" render "$work/card.tvc" -o "$work/flat.png"
 
 if [ "$failed" -ne 0 ]; then
   echo "a command needed 1 GB or more" >&2

@@ -174,16 +174,17 @@ void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int
   if (!IsPlainFileName(photo.name)) return;
   if (!photoFor_ || *photoFor_ != photo) {
     ++stats_.photoLoads;
-    const RasterImage loaded(photoFolder_ / photo.name.toStdString(), kFormatUnknown,
-                             kMaxCardPicturePixels);
+    RasterImage loaded(photoFolder_ / photo.name.toStdString(), kFormatUnknown,
+                       kMaxCardPicturePixels);
     // A file that cannot be loaded leaves the last good photo in place.
-    if (!loaded.IsValid()) photoError_ = loaded.GetLastError();
-    if (loaded.IsValid()) {
+    if (!loaded.IsValid()) {
+      photoError_ = loaded.GetLastError();
+    } else {
       const PixelRect edges = PhotoCropEdges(photo);
       RasterImage cropped;
-      croppedPhoto_ = loaded.Crop(edges.left, edges.top, edges.right, edges.bottom, cropped)
-                          ? ToQImage(cropped)
-                          : QImage();
+      const bool kept = loaded.Crop(edges.left, edges.top, edges.right, edges.bottom, cropped);
+      loaded.Destroy();  // a large photo is held no longer than the crop needs it
+      croppedPhoto_ = kept ? ToQImage(cropped) : QImage();
       photoFor_ = photo;
     }
   }
@@ -198,8 +199,9 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
     ++stats_.logoLoads;
     RasterImage loaded(photoFolder_ / logo.name.toStdString(), kFormatUnknown,
                        kMaxCardPicturePixels);
-    if (!loaded.IsValid()) logoError_ = loaded.GetLastError();
-    if (loaded.IsValid()) {
+    if (!loaded.IsValid()) {
+      logoError_ = loaded.GetLastError();
+    } else {
       logo_ = std::move(loaded);
       logoFor_ = logo;
       // A rotation made from the previous logo or angle must not be shown for this one.
@@ -212,7 +214,12 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
   if (rotatedLogo_.isNull()) {
     ++stats_.logoRotations;
     RasterImage rotated;
-    if (logo_.Rotate(logo.angle, rotated)) rotatedLogo_ = ToQImage(rotated);
+    rotated.SetMaxPixels(kMaxCardPicturePixels);
+    if (logo_.Rotate(logo.angle, rotated)) {
+      rotatedLogo_ = ToQImage(rotated);
+    } else {
+      logoError_ = rotated.GetLastError();
+    }
   }
   DrawInto(painter, r, rotatedLogo_);
 }

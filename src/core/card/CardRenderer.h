@@ -66,8 +66,9 @@ class CardRenderer {
   void DropRotatedLogo();
 
   const Stats& GetStats() const { return stats_; }
-  // Why the photo or the logo of the last rendering could not be loaded (the image layer's
-  // message); empty when it was loaded or there is none. The last good one, if any, was drawn.
+  // Why the photo or the logo of the last rendering could not be loaded (or the logo turned: the
+  // turned logo is held to the size of a card's picture), as the image layer says; empty when it
+  // was drawn or there is none. The last good one, if any, was drawn in its place.
   const std::string& PhotoLoadError() const { return photoError_; }
   const std::string& LogoLoadError() const { return logoError_; }
   bool HasBackgroundCache() const { return !cache_.isNull(); }

@@ -95,6 +95,7 @@ class RasterImage {
                    uint32_t paletteSize = 0);
   // Rotates by any angle in degrees (counter-clockwise as the picture is seen) into dst, which
   // grows to hold the whole picture; the uncovered area is white. Exact for multiples of 90.
+  // The result is held to dst's GetMaxPixels.
   bool Rotate(float angleDegrees, RasterImage& dst) const;
   // Copies a rectangle (edges clamped and ordered, top measured from the top) into dst.
   bool Crop(int32_t left, int32_t top, int32_t right, int32_t bottom, RasterImage& dst) const;

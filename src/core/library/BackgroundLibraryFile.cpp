@@ -11,8 +11,6 @@ namespace tavolo {
 
 namespace {
 
-constexpr size_t kHeaderBytes = 8;
-constexpr size_t kRecordHeadBytes = 28;
 // The first header word is not read back; it marks the layout written here.
 constexpr uint32_t kLibraryLayout = 1;
 
