@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include <QGuiApplication>
 
@@ -95,6 +96,8 @@ void BM_Export(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(WriteExportImage(card, file, format, 90, s.card.dpi));
   }
+  std::error_code ec;
+  state.counters["file_kB"] = static_cast<double>(std::filesystem::file_size(file, ec)) / 1024.0;
   std::filesystem::remove(file);
 }
 BENCHMARK(BM_Export)

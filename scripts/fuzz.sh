@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Fuzzes the image decoders: builds the libFuzzer targets into build-fuzz with clang and runs each
-# one for SECONDS_PER_TARGET (default 60), one after another so that a single core is used.
+# Fuzzes the image decoders, the project reader, the background library file and cards of hostile
+# values: builds the libFuzzer targets into build-fuzz with clang (AddressSanitizer and
+# UndefinedBehaviorSanitizer on) and runs each one for SECONDS_PER_TARGET (default 60), one after
+# another so that a single core is used.
 #
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     targets: bmp gif jpeg png ico tiff tga
-#                                                         pcx wbmp detect (default: all)
+#                                                         pcx wbmp detect read_project
+#                                                         background_library card_values
+#                                                         (default: all)
 #
-# Each run starts from the seed corpus in tests/fuzz/corpus/<format>/ (detection starts from all of
-# them) and keeps what it learns in build-fuzz/corpus/<target>/. An input that crashes, hangs or
+# Each run starts from the seed corpus in tests/fuzz/corpus/<target>/ when there is one (detection
+# starts from all the image ones) and keeps what it learns in build-fuzz/corpus/<target>/. An input that crashes, hangs or
 # runs out of memory is copied into tests/data/crashers/<format>/, where the normal test suite
 # replays it; the run then goes on for the rest of its time. A summary of executions and findings
 # per target is printed at the end and kept in build-fuzz/fuzz-summary.txt.
@@ -16,7 +20,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(bmp gif jpeg png ico tiff tga pcx wbmp detect)
+[ ${#targets[@]} -gt 0 ] || targets=(bmp gif jpeg png ico tiff tga pcx wbmp detect read_project
+  background_library card_values)
 
 # The fuzzing toolchain is not part of the normal install: fetch it only when fuzzing.
 bash scripts/install-deps.sh
@@ -33,8 +38,12 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build="build-fuzz"
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" \
   -DTAVOLO_FUZZ=ON -DTAVOLO_TESTS=OFF -DTAVOLO_BENCH=OFF >/dev/null
 cmake --build "$build" --parallel 2 --target "${targets[@]/#/fuzz_}"
 
@@ -43,15 +52,16 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
 
 summary=$build/fuzz-summary.txt
-printf '%-8s %12s %8s %9s\n' target executions findings corpus >"$summary"
+printf '%-18s %12s %8s %9s\n' target executions findings corpus >"$summary"
 for name in "${targets[@]}"; do
   corpus=$build/corpus/$name
   artifacts=$build/artifacts/$name
   logs=$build/logs
   mkdir -p "$corpus" "$artifacts" "$logs"
+  seeds=()
   if [ "$name" = detect ]; then
     seeds=(tests/fuzz/corpus/*/)
-  else
+  elif [ -d "tests/fuzz/corpus/$name" ]; then
     seeds=("tests/fuzz/corpus/$name")
   fi
 
@@ -84,7 +94,7 @@ for name in "${targets[@]}"; do
     cp -n "$artifact" "tests/data/crashers/$name/"
     found=$((found + 1))
   done
-  printf '%-8s %12s %8s %9s\n' "$name" "$executions" "$found" \
+  printf '%-18s %12s %8s %9s\n' "$name" "$executions" "$found" \
     "$(find "$corpus" -type f | wc -l)" >>"$summary"
 done
 

@@ -5,11 +5,21 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "core/base/ProgramFolder.h"
+#include "core/files/PrintableName.h"
 #include "core/io/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 
 namespace tavolo::cli {
+
+namespace {
+
+void Print(std::string_view command, std::string_view kind, std::string_view text) {
+  const std::string line =
+      "tavolo-cli " + std::string(command) + ": " + std::string(kind) + PrintableName(text) + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+}  // namespace
 
 bool IsHelp(const std::string& arg) {
   return arg == "--help" || arg == "-h";
@@ -24,20 +34,33 @@ std::optional<int> ParseInt(std::string_view text, int low, int high) {
   return value;
 }
 
-int UsageError(const char* command, const std::string& message) {
-  std::fprintf(stderr, "tavolo-cli %s: %s (try 'tavolo-cli %s --help')\n", command, message.c_str(),
-               command);
+void PrintError(std::string_view command, std::string_view text) {
+  Print(command, "", text);
+}
+
+void PrintWarning(std::string_view command, std::string_view text) {
+  Print(command, "warning: ", text);
+}
+
+int UsageError(std::string_view command, std::string_view message) {
+  PrintError(command,
+             std::string(message) + " (try 'tavolo-cli " + std::string(command) + " --help')");
   return kExitUsage;
 }
 
 std::optional<int> ParseArguments(const char* command, const char* usage,
                                   const std::vector<std::string>& args,
                                   std::initializer_list<std::string_view> options,
-                                  Arguments& parsed) {
+                                  Arguments& parsed,
+                                  std::initializer_list<std::string_view> flags) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (IsHelp(args[i])) {
       std::fputs(usage, stdout);
       return 0;
+    }
+    if (std::ranges::find(flags, args[i]) != flags.end()) {
+      parsed.flags.insert(args[i]);
+      continue;
     }
     const std::string option = args[i] == "-o" ? "--output" : args[i];
     if (std::ranges::find(options, option) == options.end()) {
@@ -66,27 +89,31 @@ GuiApplication::GuiApplication() {
   qInstallMessageHandler(previous);
 }
 
+bool LoadBackgroundTable(std::string_view command, BackgroundTable& table) {
+  const BackgroundLoadResult loaded = ReadBGFile(table, "fl1.tmp", HueCompanions::kMeasureOnly);
+  if (loaded.tableFull) {
+    PrintWarning(command, "more than " + std::to_string(kMaxBackgrounds) +
+                              " backgrounds; the rest are left out");
+  }
+  for (const std::string& warning : loaded.warnings) PrintWarning(command, warning);
+  if (!loaded.Ok()) PrintError(command, loaded.message);
+  return loaded.Ok();
+}
+
 std::optional<int> LoadProjectCard(const char* command, const std::string& project,
                                    BackgroundTable& table, CardState& card) {
-  const BackgroundLoadResult library = ReadBGFile(table);
-  if (!library.Ok()) {
-    std::fprintf(stderr, "tavolo-cli %s: cannot load the backgrounds of '%s': %s\n", command,
-                 ProgramFolder().string().c_str(), library.message.c_str());
-    return kExitFailure;
-  }
+  if (!LoadBackgroundTable(command, table)) return kExitFailure;
   const ReadProjectResult read =
       ReadProject(std::filesystem::path(project), card, table, ReadMode::kKeepOnFileError);
   if (!read.Ok()) {
-    std::fprintf(stderr, "tavolo-cli %s: %s: %s (%s)\n", command, project.c_str(),
-                 ProjectResultMessage(read.result), read.detail.c_str());
+    PrintError(command, project + ": " + ProjectResultMessage(read.result) + " (" + read.detail +
+                            ")");
     return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;
   }
   if (read.backgroundNameRead && card.pnmb >= 0 && card.pnmb < table.Count() &&
       table.Record(card.pnmb).name != read.backgroundName) {
-    std::fprintf(stderr,
-                 "tavolo-cli %s: warning: the project's background is not in the table; "
-                 "background %d is drawn instead\n",
-                 command, card.pnmb);
+    PrintWarning(command, "the project's background is not in the table; background " +
+                              std::to_string(card.pnmb) + " is drawn instead");
   }
   return std::nullopt;
 }

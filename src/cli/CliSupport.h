@@ -1,10 +1,13 @@
-// What the commands of tavolo-cli share: exit codes, argument parsing, the offscreen application
-// that fonts need, the count of failed checks and the loading of a project's card.
+// What the commands of tavolo-cli share: exit codes, argument parsing, messages on standard error
+// (names in them with their control characters escaped), the offscreen application that fonts
+// need, and the loading of the program folder's background table (without writing into it) and of
+// a project's card.
 #pragma once
 
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,21 +27,28 @@ inline constexpr int kExitVersionMismatch = 3;
 bool IsHelp(const std::string& arg);
 // A whole decimal number from `low` to `high`; empty otherwise.
 std::optional<int> ParseInt(std::string_view text, int low, int high);
+
+// "tavolo-cli COMMAND: TEXT" on standard error; TEXT's control characters are escaped.
+void PrintError(std::string_view command, std::string_view text);
+// The same as a warning: "tavolo-cli COMMAND: warning: TEXT".
+void PrintWarning(std::string_view command, std::string_view text);
 // Prints "tavolo-cli COMMAND: MESSAGE (try ...)" and returns the usage exit code.
-int UsageError(const char* command, const std::string& message);
+int UsageError(std::string_view command, std::string_view message);
 
 struct Arguments {
   std::string project;                        // the one argument that is not an option
   std::map<std::string, std::string> values;  // the value of each option given, by long name
+  std::set<std::string> flags;                 // the options without a value that were given
 };
 
-// Reads a command's arguments: one project and options that each take a value, "-o" standing
-// for "--output". "--help" prints `usage` and stops with 0; an unknown option, a missing value or
+// Reads a command's arguments: one project, options that each take a value ("-o" standing for
+// "--output") and flags that take none. "--help" prints `usage` and stops with 0; an unknown option, a missing value or
 // a second project stops with a usage error. Returns the exit code when the command should stop.
 std::optional<int> ParseArguments(const char* command, const char* usage,
                                   const std::vector<std::string>& args,
                                   std::initializer_list<std::string_view> options,
-                                  Arguments& parsed);
+                                  Arguments& parsed,
+                                  std::initializer_list<std::string_view> flags = {});
 
 // A GUI application on the offscreen platform, unless one runs already: fonts and the PDF
 // writer need one, a command line has no display.
@@ -54,6 +64,11 @@ class GuiApplication {
   char* argv_[2] = {name_, nullptr};
   std::optional<QGuiApplication> app_;
 };
+
+// The background table as the application builds it from the program folder, measuring the hue
+// of an imported picture without a companion rather than writing one. Prints the loader's
+// warnings; false (with the message printed) when the library file could not be read whole.
+bool LoadBackgroundTable(std::string_view command, BackgroundTable& table);
 
 // Loads the program folder's background table and the project's card. On failure prints why
 // and returns the exit code: 1 for a file error, 3 for a version mismatch.

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "CliSupport.h"
+#include "core/files/PrintableName.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
 
@@ -196,14 +197,12 @@ int RunConvert(const std::vector<std::string>& args) {
 
   RasterImage image(in, kFormatUnknown);
   if (!image.IsValid()) {
-    std::fprintf(stderr, "tavolo-cli convert: cannot read '%s': %s\n", in.string().c_str(),
-                 image.GetLastError().c_str());
+    PrintError("convert", "cannot read '" + in.string() + "': " + image.GetLastError());
     return kExitFailure;
   }
   bool ready = true;
   if (*format == kFormatGif) {
-    if (dpi)
-      std::fputs("tavolo-cli convert: GIF files carry no resolution; --dpi ignored\n", stderr);
+    if (dpi) PrintWarning("convert", "GIF files carry no resolution; --dpi ignored");
     ready = ReduceForGif(image);
   } else {
     if (dpi) {
@@ -214,8 +213,7 @@ int RunConvert(const std::vector<std::string>& args) {
     ready = FitDepth(image, *format);
   }
   if (!ready || !image.Save(out, *format)) {
-    std::fprintf(stderr, "tavolo-cli convert: cannot write '%s': %s\n", out.string().c_str(),
-                 image.GetLastError().c_str());
+    PrintError("convert", "cannot write '" + out.string() + "': " + image.GetLastError());
     return kExitFailure;
   }
   return 0;
@@ -234,11 +232,10 @@ int RunIdentify(const std::vector<std::string>& args) {
   if (args.size() != 1) return UsageError("identify", "needs exactly one file");
   const RasterImage image(std::filesystem::path(args[0]), kFormatUnknown);
   if (!image.IsValid()) {
-    std::fprintf(stderr, "tavolo-cli identify: cannot read '%s': %s\n", args[0].c_str(),
-                 image.GetLastError().c_str());
+    PrintError("identify", "cannot read '" + args[0] + "': " + image.GetLastError());
     return kExitFailure;
   }
-  std::printf("file: %s\n", args[0].c_str());
+  std::printf("file: %s\n", PrintableName(args[0]).c_str());
   std::printf("format: %s\n", DisplayName(image.GetType()));
   std::printf("width: %u\n", image.GetWidth());
   std::printf("height: %u\n", image.GetHeight());

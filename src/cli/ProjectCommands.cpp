@@ -8,8 +8,8 @@
 
 #include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
+#include "core/files/FileIo.h"
 #include "core/io/Cp1252.h"
-#include "core/io/FileIo.h"
 #include "core/io/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 
@@ -17,7 +17,6 @@ namespace tavolo::cli {
 
 namespace {
 
-constexpr int kExitFileError = kExitFailure;
 constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
 
 constexpr const char* kInfoUsage =
@@ -243,20 +242,6 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
   return card.Done();
 }
 
-// The background table of the program folder, as the application loads it. False (with the
-// message printed) when the library file could not be read whole.
-bool LoadTable(const char* command, BackgroundTable& table) {
-  const BackgroundLoadResult loaded = ReadBGFile(table);
-  if (loaded.tableFull) {
-    std::fprintf(stderr,
-                 "tavolo-cli %s: warning: more than %d backgrounds; the rest are left out\n",
-                 command, kMaxBackgrounds);
-  }
-  if (loaded.Ok()) return true;
-  std::fprintf(stderr, "tavolo-cli %s: %s\n", command, loaded.message.c_str());
-  return false;
-}
-
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& args) {
@@ -271,27 +256,23 @@ int RunInfo(const std::vector<std::string>& args) {
 
   const FileReadResult file = ReadWholeFile(args[0], kMaxProjectBytes);
   if (!file.ok) {
-    std::fprintf(stderr, "tavolo-cli info: cannot read '%s': %s\n", args[0].c_str(),
-                 file.message.c_str());
-    return kExitFileError;
+    PrintError("info", "cannot read '" + args[0] + "': " + file.message);
+    return kExitFailure;
   }
   // A library that cannot be read is no reason not to describe the file: backgrounds are then
   // matched against what was loaded (the custom ones), and an unknown name gives pnmb 0.
   BackgroundTable table;
-  if (!LoadTable("info", table)) {
-    std::fprintf(stderr,
-                 "tavolo-cli info: warning: background names are looked up among the %d "
-                 "backgrounds that could be loaded\n",
-                 table.Count());
+  if (!LoadBackgroundTable("info", table)) {
+    PrintWarning("info", "background names are looked up among the " +
+                             std::to_string(table.Count()) + " backgrounds that could be loaded");
   }
   // Values are applied as they are read, so a damaged file shows how far it got.
   CardState state;
   const ReadProjectResult read = ReadProject(file.bytes, state, table, ReadMode::kApplyAsRead);
   std::printf("%s\n", CardJson(state, read).c_str());
   if (read.Ok()) return 0;
-  std::fprintf(stderr, "tavolo-cli info: %s: %s (%s)\n", args[0].c_str(),
-               ProjectResultMessage(read.result), read.detail.c_str());
-  return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFileError;
+  PrintError("info", args[0] + ": " + ProjectResultMessage(read.result) + " (" + read.detail + ")");
+  return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;
 }
 
 int RunBackgrounds(const std::vector<std::string>& args) {
@@ -303,13 +284,13 @@ int RunBackgrounds(const std::vector<std::string>& args) {
   }
   if (!args.empty()) return UsageError("backgrounds", "takes no arguments");
   BackgroundTable table;
-  const bool complete = LoadTable("backgrounds", table);
+  const bool complete = LoadBackgroundTable("backgrounds", table);
   std::printf("%-6s %-22s %s\n", "number", "name", "hue offset");
   for (int k = 0; k < table.Count(); ++k) {
     std::string name = JsonString(NameText(table.Record(k).name));
     std::printf("%6d %-22s %s\n", k, name.c_str(), FloatText(table.HueOffset(k)).c_str());
   }
-  return complete ? 0 : kExitFileError;
+  return complete ? 0 : kExitFailure;
 }
 
 }  // namespace tavolo::cli

@@ -1,15 +1,15 @@
 #include "RenderCommand.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
-#include <string_view>
+#include <string>
 
 #include "CliSupport.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
+#include "core/card/BackgroundProcessing.h"
+#include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
 #include "core/io/ImageExport.h"
@@ -23,7 +23,7 @@ constexpr const char* kCommand = "render";
 
 constexpr const char* kRenderUsage =
     "Usage: tavolo-cli render PROJECT -o OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff]\n"
-    "                         [--quality N] [--ndiv N]\n"
+    "                         [--quality N] [--ndiv N] [--strict]\n"
     "Renders the card of a project or template file to an image, as Export Image does: at the\n"
     "card's full size, tagged with its dpi (GIF: reduced to 256 colours, no dpi). The text is the\n"
     "file's own lines. Backgrounds come from the program folder (TAVOLO_HOME), photos and logos\n"
@@ -33,6 +33,8 @@ constexpr const char* kRenderUsage =
     "                    (.bmp .tga .pcx .png .gif .jpg .jpeg .tif .tiff)\n"
     "  --quality N       JPEG quality, 0 to 100\n"
     "  --ndiv N          draw at 1/N of the full size, as the preview does\n"
+    "  --strict          fail when the photo, the logo or the background cannot be loaded\n"
+    "                    (it is left out of the picture, with a warning, either way)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
 
 int UsageError(const std::string& message) {
@@ -45,15 +47,18 @@ struct Options {
   std::optional<int> format;
   int quality = kNoQuality;
   int ndiv = 0;  // 0: full size through Export Image
+  bool strict = false;
 };
 
 // Parses the arguments; returns an exit code when the command should stop now.
 std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
   Arguments parsed;
   if (const std::optional<int> stop = ParseArguments(
-          kCommand, kRenderUsage, args, {"--output", "--format", "--quality", "--ndiv"}, parsed)) {
+          kCommand, kRenderUsage, args, {"--output", "--format", "--quality", "--ndiv"}, parsed,
+          {"--strict"})) {
     return stop;
   }
+  options.strict = parsed.flags.contains("--strict");
   options.project = parsed.project;
   options.output = parsed.values["--output"];
   if (parsed.values.contains("--format")) {
@@ -81,6 +86,48 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
   return std::nullopt;
 }
 
+// Draws the card as Export Image does, or at 1/ndiv of its size, and writes it.
+ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const CardState& card) {
+  const CardLines lines(card);
+  if (options.ndiv == 0) {
+    return ExportCard(renderer, card, lines, options.output, *options.format, options.quality);
+  }
+  const CardPixelSize size = CardPixels(card.cardWidth, card.cardHeight);
+  const int dx = size.width / options.ndiv;
+  const int dy = size.height / options.ndiv;
+  if (!size.Ok() || dx < 1 || dy < 1) {
+    return {false, "The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
+                       " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) +
+                       "."};
+  }
+  const QImage image = renderer.Render(card, lines, options.ndiv, dx, dy);
+  if (image.isNull()) return {false, "The card could not be rendered."};
+  return WriteExportImage(image, options.output, *options.format, options.quality, card.dpi);
+}
+
+// Warns of every picture that could not be loaded and was left out; returns how many there were.
+int WarnOfLeftOutPictures(const CardRenderer& renderer, const BackgroundTable& table,
+                          const CardState& card) {
+  int leftOut = 0;
+  const auto warn = [&](const std::string& what, const std::string& why) {
+    PrintWarning(kCommand, what + " could not be loaded and is left out: " + why);
+    ++leftOut;
+  };
+  const int number = DrawnBackgroundNumber(card.pnmb);
+  if (number < 0 || number >= table.Count()) {
+    warn("the background " + std::to_string(number), "there is no such background");
+  } else if (!table.Image(number).IsValid()) {
+    warn("the background " + std::to_string(number), table.Image(number).GetLastError());
+  }
+  if (!renderer.PhotoLoadError().empty()) {
+    warn("the photo '" + card.photo.name.toStdString() + "'", renderer.PhotoLoadError());
+  }
+  if (!renderer.LogoLoadError().empty()) {
+    warn("the logo '" + card.logo.name.toStdString() + "'", renderer.LogoLoadError());
+  }
+  return leftOut;
+}
+
 int Render(const Options& options) {
   BackgroundTable table;
   CardState card;
@@ -90,31 +137,18 @@ int Render(const Options& options) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const CardLines lines(card);
-  ExportResult written;
-  if (options.ndiv == 0) {
-    written = ExportCard(renderer, card, lines, options.output, *options.format, options.quality);
-  } else {
-    const auto side = [&](float length) {
-      return std::isfinite(length) ? static_cast<int>(std::clamp(length, 0.0f, 1e9f)) : 0;
-    };
-    const int dx = side(card.cardWidth) / options.ndiv;
-    const int dy = side(card.cardHeight) / options.ndiv;
-    const QImage image = renderer.Render(card, lines, options.ndiv, dx, dy);
-    written = image.isNull() ? ExportResult{false, "The card could not be rendered."}
-                             : WriteExportImage(image, options.output, *options.format,
-                                                options.quality, card.dpi);
-  }
+  const ExportResult written = DrawAndWrite(options, renderer, card);
   if (!written.ok) {
-    std::fprintf(stderr, "tavolo-cli render: %s\n", written.message.c_str());
+    PrintError(kCommand, written.message);
     return kExitFailure;
   }
+  const int leftOut = WarnOfLeftOutPictures(renderer, table, card);
   if (failures.Count() > 0) {
-    std::fprintf(stderr, "tavolo-cli render: %d check(s) failed; '%s' may be incomplete\n",
-                 failures.Count(), options.output.c_str());
+    PrintError(kCommand, std::to_string(failures.Count()) + " check(s) failed; '" +
+                             options.output + "' may be incomplete");
     return kExitFailure;
   }
-  return 0;
+  return options.strict && leftOut > 0 ? kExitFailure : 0;
 }
 
 }  // namespace

@@ -32,7 +32,7 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
 #include "core/print/SheetGrid.h"
-#include "tests/core/ShellRun.h"
+#include "tests/cli/CliRun.h"
 #include "tests/core/TestFolders.h"
 #include "tests/ui/GoldenImage.h"
 #include "tests/ui/ModalDialogs.h"

@@ -11,8 +11,9 @@ constexpr float kOneOver240 = 0.004166667f;
 constexpr float kOneOver60 = 0.016666668f;
 constexpr float k120Over255 = 0.47058824f;
 
+// NaN, which a damaged file can hold, counts as 0, so that no channel ends up NaN.
 float Clamp(float v, float top) {
-  if (v < 0.0f) return 0.0f;
+  if (!(v >= 0.0f)) return 0.0f;
   if (v >= top) return top;
   return v;
 }
@@ -67,7 +68,7 @@ RgbColor HslToRgb(HslColor hsl) {
 Colorref RgbToColorref(RgbColor rgb) {
   auto byte = [](float c) -> uint8_t {
     if (c > 1.0f) return 255;
-    if (c < 0.0f) return 0;
+    if (!(c >= 0.0f)) return 0;  // negative or NaN
     return static_cast<uint8_t>(static_cast<int>(c * 255.0f));
   };
   return MakeColorref(byte(rgb.r), byte(rgb.g), byte(rgb.b));

@@ -72,13 +72,19 @@ void FillColumns(uint32_t* buf, int dx, int dy, int from, int to, uint32_t colou
 }
 
 // The weight at position p of a ramp that runs from `start` towards `end`; when the ramp is one
-// pixel long its divisor would be 0, and the ramp's length is used instead.
-int RampWeight(int p, int start, int solidEdge) {
-  int64_t divisor = static_cast<int64_t>(solidEdge) - start - 1;
-  if (divisor == 0) divisor = static_cast<int64_t>(solidEdge) - start;
+// pixel long its divisor would be 0, and the ramp's length is used instead. Ramp ends come from
+// the card's floats and may lie far outside the buffer, so they are 64-bit.
+int RampWeight(int64_t p, int64_t start, int64_t solidEdge) {
+  int64_t divisor = solidEdge - start - 1;
+  if (divisor == 0) divisor = solidEdge - start;
   if (divisor == 0) return 0;
-  const int64_t t = (static_cast<int64_t>(p) - start) * 255 / divisor;
+  const int64_t t = (p - start) * 255 / divisor;
   return static_cast<int>(std::clamp<int64_t>(t, 0, 255));
+}
+
+// A ramp end as a buffer index: within 0..limit.
+int Clip(int64_t position, int limit) {
+  return static_cast<int>(std::clamp<int64_t>(position, 0, limit));
 }
 
 }  // namespace
@@ -148,34 +154,34 @@ int ModifyBg(uint32_t* buf1, int dx, int dy, const CardState& live) {
   const float scale = live.gradScale;
   switch (live.gradOrientation) {
     case kGradTopToBottom: {
-      const int a = Trunc((1.0f - shift) * static_cast<float>(dy));
-      const int b = Trunc((1.0f - scale) * static_cast<float>(a));
-      FillRows(buf1, dx, std::max(a, 0), dy, colour);
-      BlendRows(buf1, dx, std::max(b, 0), std::min(a, dy), colour,
+      const int64_t a = Trunc((1.0f - shift) * static_cast<float>(dy));
+      const int64_t b = Trunc((1.0f - scale) * static_cast<float>(a));
+      FillRows(buf1, dx, Clip(a, dy), dy, colour);
+      BlendRows(buf1, dx, Clip(b, dy), Clip(a, dy), colour,
                 [&](int p) { return RampWeight(p, b, a); });
       break;
     }
     case kGradLeftToRight: {
-      const int a = Trunc(static_cast<float>(dx) * shift);
-      const int e = Trunc(static_cast<float>(dx - a) * scale) + a;
-      FillColumns(buf1, dx, dy, 0, std::min(a, dx), colour);
-      BlendColumns(buf1, dx, dy, std::max(a, 0), std::min(e, dx), colour,
+      const int64_t a = Trunc(static_cast<float>(dx) * shift);
+      const int64_t e = Trunc(static_cast<float>(dx - a) * scale) + a;
+      FillColumns(buf1, dx, dy, 0, Clip(a, dx), colour);
+      BlendColumns(buf1, dx, dy, Clip(a, dx), Clip(e, dx), colour,
                    [&](int p) { return RampWeight(p, e, a); });
       break;
     }
     case kGradBottomToTop: {
-      const int a = Trunc(static_cast<float>(dy) * shift);
-      const int e = Trunc(static_cast<float>(dy - a) * scale) + a;
-      FillRows(buf1, dx, 0, std::min(a, dy), colour);
-      BlendRows(buf1, dx, std::max(a, 0), std::min(e, dy), colour,
+      const int64_t a = Trunc(static_cast<float>(dy) * shift);
+      const int64_t e = Trunc(static_cast<float>(dy - a) * scale) + a;
+      FillRows(buf1, dx, 0, Clip(a, dy), colour);
+      BlendRows(buf1, dx, Clip(a, dy), Clip(e, dy), colour,
                 [&](int p) { return RampWeight(p, e, a); });
       break;
     }
     case kGradRightToLeft: {
-      const int a = Trunc((1.0f - shift) * static_cast<float>(dx));
-      const int b = Trunc((1.0f - scale) * static_cast<float>(a));
-      FillColumns(buf1, dx, dy, std::max(a, 0), dx, colour);
-      BlendColumns(buf1, dx, dy, std::max(b, 0), std::min(a, dx), colour,
+      const int64_t a = Trunc((1.0f - shift) * static_cast<float>(dx));
+      const int64_t b = Trunc((1.0f - scale) * static_cast<float>(a));
+      FillColumns(buf1, dx, dy, Clip(a, dx), dx, colour);
+      BlendColumns(buf1, dx, dy, Clip(b, dx), Clip(a, dx), colour,
                    [&](int p) { return RampWeight(p, b, a); });
       break;
     }

@@ -10,6 +10,7 @@
 #include "core/base/CheckedCall.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
+#include "core/card/CardLimits.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
@@ -25,16 +26,18 @@ PixelRect CentredRect(float x, float y, float w, float h) {
   return {Trunc(x - w / 2), Trunc(y - h / 2), Trunc(x + w / 2), Trunc(y + h / 2)};
 }
 
+// The rectangle may reach far past the card (a huge scale from a damaged file); a QRect could
+// not hold its size, so the picture is placed through a QRectF, which maps it alike.
 void DrawInto(QPainter& painter, const PixelRect& r, const QImage& image) {
   if (image.isNull() || r.Width() <= 0 || r.Height() <= 0) return;
-  painter.drawImage(QRect(r.left, r.top, r.Width(), r.Height()), image);
+  painter.drawImage(
+      QRectF(r.left, r.top, static_cast<qreal>(r.Width()), static_cast<qreal>(r.Height())), image);
 }
 
 // Any card the program can describe fits; past this a size is a damaged value, not a card.
 bool SizeFits(int dx, int dy) {
-  return dx > 0 && dy > 0 && static_cast<uint32_t>(dx) <= kMaxImageSide &&
-         static_cast<uint32_t>(dy) <= kMaxImageSide &&
-         static_cast<uint64_t>(dx) * static_cast<uint64_t>(dy) <= kMaxImagePixels;
+  return dx > 0 && dy > 0 && dx <= kMaxCardSide && dy <= kMaxCardSide &&
+         static_cast<int64_t>(dx) * dy <= kMaxCardPixels;
 }
 
 }  // namespace
@@ -68,11 +71,6 @@ PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight
   const float a = static_cast<float>(upright ? logoHeight : logoWidth) * s / div;
   const float b = static_cast<float>(upright ? logoWidth : logoHeight) * s / div;
   return CentredRect(logo.x / div, logo.y / div, b, a);
-}
-
-bool IsPlainFileName(const QString& name) {
-  return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') &&
-         !name.contains(QStringLiteral("..")) && !name.contains(QChar(0));
 }
 
 std::string DrawFieldCheckText(const PlacementRow& row, bool print) {
@@ -164,6 +162,8 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
 
   QPainter painter(&card);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  photoError_.clear();
+  logoError_.clear();
   if (!live.photo.name.isEmpty()) DrawPhoto(painter, live.photo, ndiv);
   if (!live.logo.name.isEmpty()) DrawLogo(painter, live.logo, ndiv);
 
@@ -181,14 +181,17 @@ void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int
   if (!IsPlainFileName(photo.name)) return;
   if (!photoFor_ || *photoFor_ != photo) {
     ++stats_.photoLoads;
-    const RasterImage loaded(photoFolder_ / photo.name.toStdString(), kFormatUnknown);
+    RasterImage loaded(photoFolder_ / photo.name.toStdString(), kFormatUnknown,
+                       kMaxCardPicturePixels);
     // A file that cannot be loaded leaves the last good photo in place.
-    if (loaded.IsValid()) {
+    if (!loaded.IsValid()) {
+      photoError_ = loaded.GetLastError();
+    } else {
       const PixelRect edges = PhotoCropEdges(photo);
       RasterImage cropped;
-      croppedPhoto_ = loaded.Crop(edges.left, edges.top, edges.right, edges.bottom, cropped)
-                          ? ToQImage(cropped)
-                          : QImage();
+      const bool kept = loaded.Crop(edges.left, edges.top, edges.right, edges.bottom, cropped);
+      loaded.Destroy();  // a large photo is held no longer than the crop needs it
+      croppedPhoto_ = kept ? ToQImage(cropped) : QImage();
       photoFor_ = photo;
     }
   }
@@ -201,8 +204,11 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
   if (!IsPlainFileName(logo.name)) return;
   if (!logoFor_ || *logoFor_ != logo) {
     ++stats_.logoLoads;
-    RasterImage loaded(photoFolder_ / logo.name.toStdString(), kFormatUnknown);
-    if (loaded.IsValid()) {
+    RasterImage loaded(photoFolder_ / logo.name.toStdString(), kFormatUnknown,
+                       kMaxCardPicturePixels);
+    if (!loaded.IsValid()) {
+      logoError_ = loaded.GetLastError();
+    } else {
       logo_ = std::move(loaded);
       logoFor_ = logo;
       // A rotation made from the previous logo or angle must not be shown for this one.
@@ -215,7 +221,12 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
   if (rotatedLogo_.isNull()) {
     ++stats_.logoRotations;
     RasterImage rotated;
-    if (logo_.Rotate(logo.angle, rotated)) rotatedLogo_ = ToQImage(rotated);
+    rotated.SetMaxPixels(kMaxCardPicturePixels);
+    if (logo_.Rotate(logo.angle, rotated)) {
+      rotatedLogo_ = ToQImage(rotated);
+    } else {
+      logoError_ = rotated.GetLastError();
+    }
   }
   DrawInto(painter, r, rotatedLogo_);
 }

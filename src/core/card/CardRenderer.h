@@ -15,6 +15,7 @@
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/LineSource.h"
+#include "core/card/PlainFileName.h"
 #include "core/card/TextBoxRenderer.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundTable.h"
@@ -33,8 +34,6 @@ PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int crop
                          int ndiv);
 // Where the logo is drawn; width and height swap unless the angle is a multiple of 180.
 PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int ndiv);
-// Photo and logo names are plain file names inside the photo folder.
-bool IsPlainFileName(const QString& name);
 // The label of a checked DrawField call, e.g. "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)".
 std::string DrawFieldCheckText(const PlacementRow& row, bool print);
 
@@ -69,6 +68,11 @@ class CardRenderer {
   void DropRotatedLogo();
 
   const Stats& GetStats() const { return stats_; }
+  // Why the photo or the logo of the last rendering could not be loaded (or the logo turned: the
+  // turned logo is held to the size of a card's picture), as the image layer says; empty when it
+  // was drawn or there is none. The last good one, if any, was drawn in its place.
+  const std::string& PhotoLoadError() const { return photoError_; }
+  const std::string& LogoLoadError() const { return logoError_; }
   bool HasBackgroundCache() const { return !cache_.isNull(); }
 
  private:
@@ -92,6 +96,9 @@ class CardRenderer {
   std::optional<LogoPlacement> logoFor_;
   RasterImage logo_;
   QImage rotatedLogo_;
+
+  std::string photoError_;
+  std::string logoError_;
 
   Stats stats_;
 };

@@ -124,8 +124,8 @@ int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect 
 
   const int m = kMargin / ndiv;
   const PixelRect inner{frc.left + m, frc.top + m, frc.right - m, frc.bottom - m};
-  const int f =
-      std::clamp(style.frameSize, -kMaxFrameSize, kMaxFrameSize) * kFrameSizeFactor / ndiv;
+  // A frame cannot be thinner than none: a negative size from a damaged file draws as 0.
+  const int f = std::clamp(style.frameSize, 0, kMaxFrameSize) * kFrameSizeFactor / ndiv;
 
   const FontSpec spec = MakeFontSpec(style, ndiv, in.live.cardHeight, angle);
   const QFont font = MakeFont(style.face, spec);

@@ -22,8 +22,9 @@ struct PixelRect {
   int top = 0;
   int right = 0;
   int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
+  // Edges may lie anywhere an int reaches, so the distance between them may not fit one.
+  int64_t Width() const { return int64_t{right} - left; }
+  int64_t Height() const { return int64_t{bottom} - top; }
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 

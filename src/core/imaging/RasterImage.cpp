@@ -1,11 +1,10 @@
 #include "core/imaging/RasterImage.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
+#include <cerrno>
 #include <new>
-#include <system_error>
 
+#include "core/files/FileIo.h"
 #include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo {
@@ -20,15 +19,18 @@ using Decoder = bool (*)(std::span<const uint8_t>, RasterImage&);
 struct DecoderEntry {
   int format;
   Decoder decode;
+  // The format starts with a signature, so a decoder that finds the picture too large has
+  // recognised it; formats without one can take any bytes for a huge header.
+  bool hasSignature;
 };
 
 // The order in which detection tries the decoders.
 constexpr DecoderEntry kDetectionOrder[] = {
-    {kFormatBmp, codecs::DecodeBmp},   {kFormatJpeg, codecs::DecodeJpeg},
-    {kFormatIco, codecs::DecodeIco},   {kFormatGif, codecs::DecodeGif},
-    {kFormatPng, codecs::DecodePng},   {kFormatTiff, codecs::DecodeTiff},
-    {kFormatTga, codecs::DecodeTga},   {kFormatPcx, codecs::DecodePcx},
-    {kFormatWbmp, codecs::DecodeWbmp},
+    {kFormatBmp, codecs::DecodeBmp, true},    {kFormatJpeg, codecs::DecodeJpeg, true},
+    {kFormatIco, codecs::DecodeIco, true},    {kFormatGif, codecs::DecodeGif, true},
+    {kFormatPng, codecs::DecodePng, true},    {kFormatTiff, codecs::DecodeTiff, true},
+    {kFormatTga, codecs::DecodeTga, false},   {kFormatPcx, codecs::DecodePcx, true},
+    {kFormatWbmp, codecs::DecodeWbmp, false},
 };
 
 Decoder DecoderFor(int format) {
@@ -59,11 +61,15 @@ int32_t DpiToPelsPerMeter(int32_t dpi) {
 
 RasterImage::RasterImage(int format) : format_(format) {}
 
-RasterImage::RasterImage(const std::filesystem::path& file, int format) : format_(format) {
+RasterImage::RasterImage(const std::filesystem::path& file, int format, uint64_t maxPixels)
+    : format_(format) {
+  SetMaxPixels(maxPixels);
   Load(file, format);
 }
 
-RasterImage::RasterImage(std::span<const uint8_t> data, int format) : format_(format) {
+RasterImage::RasterImage(std::span<const uint8_t> data, int format, uint64_t maxPixels)
+    : format_(format) {
+  SetMaxPixels(maxPixels);
   Decode(data, format);
 }
 
@@ -78,6 +84,7 @@ RasterImage& RasterImage::operator=(const RasterImage& other) {
   yPelsPerMeter_ = other.yPelsPerMeter_;
   importantColors_ = other.importantColors_;
   jpegQuality_ = other.jpegQuality_;
+  maxPixels_ = other.maxPixels_;
   palette_ = other.palette_;
   pixels_ = other.pixels_;
   lastError_ = other.lastError_;
@@ -91,29 +98,14 @@ void RasterImage::SetLastError(std::string_view message) {
 
 bool RasterImage::Load(const std::filesystem::path& file, int format) {
   Destroy();
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(file, ec);
-  if (ec) {
-    SetLastError("Can't open file for reading");
+  const FileReadResult read = ReadWholeFile(file, kMaxFileBytes);
+  if (!read.ok) {
+    SetLastError(read.error == EFBIG ? "File too large"
+                                     : "Can't open file for reading: " + read.message);
     return false;
   }
-  if (size > kMaxFileBytes) {
-    SetLastError("File too large");
-    return false;
-  }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    SetLastError("Can't open file for reading");
-    return false;
-  }
-  std::vector<uint8_t> data(static_cast<size_t>(size));
-  if (!data.empty() &&
-      !in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()))) {
-    SetLastError("Error reading file");
-    return false;
-  }
-  if (Decode(data, format)) return true;
-  if (format > kFormatUnknown && format <= kFormatLast) return Decode(data, kFormatUnknown);
+  if (Decode(read.bytes, format)) return true;
+  if (format > kFormatUnknown && format <= kFormatLast) return Decode(read.bytes, kFormatUnknown);
   return false;
 }
 
@@ -131,6 +123,8 @@ bool RasterImage::Decode(std::span<const uint8_t> data, int format) {
         return true;
       }
       Destroy();
+      // A recognised picture that is too large is that, not an unknown format.
+      if (entry.hasSignature && lastError_.starts_with(kImageTooLarge)) return false;
     }
     SetLastError("Decode: Unknown or wrong format");
     return false;
@@ -192,34 +186,9 @@ bool RasterImage::Encode(std::vector<uint8_t>& out, int format) {
 bool RasterImage::Save(const std::filesystem::path& file, int format) {
   std::vector<uint8_t> bytes;
   if (!Encode(bytes, format)) return false;
-  // Written beside the target and renamed over it, so a failed save never destroys the old file.
-  std::filesystem::path temp = file;
-  temp += ".tavolo-tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      SetLastError("Can't open file for writing");
-      return false;
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      SetLastError("Error writing file");
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, file, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    SetLastError("Can't replace the file");
-    return false;
-  }
-  return true;
+  const FileWriteResult written = WriteFileReplacing(file, bytes);
+  if (!written.ok) SetLastError(written.message);
+  return written.ok;
 }
 
 bool RasterImage::Create(uint32_t width, uint32_t height, uint32_t bpp, int format) {
@@ -385,8 +354,10 @@ bool CheckImageSize(uint64_t width, uint64_t height, uint32_t bpp, RasterImage& 
     image.SetLastError("Image has no pixels");
     return false;
   }
-  if (width > kMaxImageSide || height > kMaxImageSide || width * height > kMaxImagePixels) {
-    image.SetLastError("Image too large: at most 32768 pixels a side and 256 megapixels");
+  if (width > kMaxImageSide || height > kMaxImageSide || width * height > image.GetMaxPixels()) {
+    image.SetLastError(std::string(kImageTooLarge) + ": at most " + std::to_string(kMaxImageSide) +
+                       " pixels a side and " + std::to_string(image.GetMaxPixels() >> 20) +
+                       " megapixels");
     return false;
   }
   if (bpp == 0 || bpp > 32) {

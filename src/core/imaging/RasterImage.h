@@ -3,6 +3,7 @@
 // throws: operations return success or failure and leave a message in the last-error text.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -40,14 +41,17 @@ struct RgbQuad {
 // Decoders refuse anything larger than this, before allocating.
 inline constexpr uint32_t kMaxImageSide = 32768;
 inline constexpr uint64_t kMaxImagePixels = 256ull * 1024 * 1024;
+// How the refusal of a picture beyond the limits begins.
+inline constexpr std::string_view kImageTooLarge = "Image too large";
 
 class RasterImage {
  public:
   explicit RasterImage(int format = kFormatUnknown);
-  // Loads a file; on failure the image is empty and GetLastError says why.
-  RasterImage(const std::filesystem::path& file, int format);
-  // Decodes an in-memory file.
-  RasterImage(std::span<const uint8_t> data, int format);
+  // Loads a file; on failure the image is empty and GetLastError says why. A picture of more
+  // than maxPixels pixels is refused ("Image too large") before its pixels are allocated.
+  RasterImage(const std::filesystem::path& file, int format, uint64_t maxPixels = kMaxImagePixels);
+  // Decodes an in-memory file, likewise.
+  RasterImage(std::span<const uint8_t> data, int format, uint64_t maxPixels = kMaxImagePixels);
 
   RasterImage(const RasterImage&) = default;
   RasterImage& operator=(const RasterImage& other);
@@ -56,10 +60,15 @@ class RasterImage {
   ~RasterImage() = default;
 
   // Loading. A file load with a code from 1 to 15 that fails is retried once with detection.
+  // Detection reports a picture that a decoder recognised but found too large as such.
   bool Load(const std::filesystem::path& file, int format);
   bool Decode(std::span<const uint8_t> data, int format);
+  // The most pixels a decode or Create accepts; at most kMaxImagePixels, which is the default.
+  uint64_t GetMaxPixels() const { return maxPixels_; }
+  void SetMaxPixels(uint64_t maxPixels) { maxPixels_ = std::min(maxPixels, kMaxImagePixels); }
 
-  // Saving. Save writes to a temporary file beside the target and renames it over the target.
+  // Saving. Save replaces the file safely (WriteFileReplacing): a failed save leaves the old file
+  // as it was, and a target that is not a regular file is refused.
   bool Save(const std::filesystem::path& file, int format);
   bool Encode(std::vector<uint8_t>& out, int format);
 
@@ -86,6 +95,7 @@ class RasterImage {
                    uint32_t paletteSize = 0);
   // Rotates by any angle in degrees (counter-clockwise as the picture is seen) into dst, which
   // grows to hold the whole picture; the uncovered area is white. Exact for multiples of 90.
+  // The result is held to dst's GetMaxPixels.
   bool Rotate(float angleDegrees, RasterImage& dst) const;
   // Copies a rectangle (edges clamped and ordered, top measured from the top) into dst.
   bool Crop(int32_t left, int32_t top, int32_t right, int32_t bottom, RasterImage& dst) const;
@@ -147,6 +157,7 @@ class RasterImage {
   int32_t yPelsPerMeter_ = 0;
   uint32_t importantColors_ = 0;
   uint8_t jpegQuality_ = 90;
+  uint64_t maxPixels_ = kMaxImagePixels;
   std::vector<RgbQuad> palette_;
   std::vector<uint8_t> pixels_;
   std::string lastError_;

@@ -233,7 +233,9 @@ bool RasterImage::Rotate(float angleDegrees, RasterImage& dst) const {
   double turn = std::fmod(static_cast<double>(angleDegrees), 360.0);
   if (turn < 0) turn += 360.0;
 
+  // The turned picture is held to the destination's limit: at 45 degrees it has twice the pixels.
   RasterImage result(format_);
+  result.SetMaxPixels(dst.GetMaxPixels());
   const int quarter = turn == 0.0     ? 0
                       : turn == 90.0  ? 1
                       : turn == 180.0 ? 2

@@ -4,9 +4,14 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <span>
+#include <vector>
 
 #include "core/base/CheckedCall.h"
 #include "core/bridge/ImageBridge.h"
+#include "core/card/CardLimits.h"
+#include "core/files/FileIo.h"
+#include "core/files/PrintableName.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
 
@@ -65,22 +70,25 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
     if (quality != kNoQuality) ci.SetJpegQuality(static_cast<uint8_t>(quality & 0xFF));
     if (format == kNoFormat) return {};
   }
-  if (!TAVOLO_CHECK_AS("ci.Save( fname,imt) !=0", ci.Save(file, format))) {
-    return Failure("Could not write " + file.string() + ": " + ci.GetLastError());
+  // Encoding is the program's own work and a failure of it is checked; writing is the file
+  // system's, and its failure is said as a file error.
+  std::vector<uint8_t> bytes;
+  if (!TAVOLO_CHECK_AS("ci.Save( fname,imt) !=0", ci.Encode(bytes, format))) {
+    return Failure("The card could not be written as " + PrintableName(file.string()) + ": " +
+                   ci.GetLastError());
   }
-  return {};
+  const FileWriteResult written = WriteFileReplacing(file, bytes);
+  return written.ok ? ExportResult{} : Failure(written.message);
 }
 
 ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
                         const std::filesystem::path& file, int format, int quality) {
-  const float w = std::isfinite(live.cardWidth) ? live.cardWidth : 0.0f;
-  const float h = std::isfinite(live.cardHeight) ? live.cardHeight : 0.0f;
-  const int dx = static_cast<int>(std::clamp(w, 0.0f, static_cast<float>(kMaxImageSide) + 1));
-  const int dy = static_cast<int>(std::clamp(h, 0.0f, static_cast<float>(kMaxImageSide) + 1));
-  const QImage card = renderer.Render(live, lines, 1, dx, dy);
+  const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
+  if (!size.Ok()) return Failure("The card cannot be drawn: " + size.problem + ".");
+  const QImage card = renderer.Render(live, lines, 1, size.width, size.height);
   if (card.isNull()) {
-    return Failure("The card of " + std::to_string(dx) + " x " + std::to_string(dy) +
-                   " pixels could not be rendered.");
+    return Failure("The card of " + std::to_string(size.width) + " x " +
+                   std::to_string(size.height) + " pixels could not be rendered.");
   }
   return WriteExportImage(card, file, format, quality, live.dpi);
 }

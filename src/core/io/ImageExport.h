@@ -26,8 +26,9 @@ struct ExportResult {
 // The format code for a file extension ("png", ".JPG", "tif" …); nullopt when none fits.
 std::optional<int> ExportFormatForExtension(std::string extension);
 
-// Writes `card` (a rendered Format_RGB32 image) to `file`. A failed step raises the checked report
-// with its expression text and is also returned.
+// Writes `card` (a rendered Format_RGB32 image) to `file`, replacing it safely. A failed step of
+// the conversion raises the checked report with its expression text and is also returned; a
+// failed write is returned with the file-error text ("Access to %1 was denied." and the like).
 ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
                               int quality, int dpi);
 

@@ -5,8 +5,12 @@
 #include <string_view>
 
 #include "core/base/CheckedCall.h"
-#include "core/io/BinaryStream.h"
-#include "core/io/FileIo.h"
+#include "core/card/CardLimits.h"
+#include "core/card/PlainFileName.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
+#include "core/files/FileIo.h"
+#include "core/files/PrintableName.h"
 #include "core/io/StoredString.h"
 
 namespace tavolo {
@@ -30,7 +34,7 @@ class ProjectReader {
       : in_(data), state_(state), table_(table), result_(result) {}
 
   ProjectResult Read() {
-    if (!in_.ReadU32(result_.version)) return Ended("the format version");
+    if (!U32(result_.version)) return Ended("the format version");
     result_.versionRead = true;
     for (int b = 0; b < kTextBoxCount; ++b) {
       if (const ProjectResult r = ReadStyle(state_.styles[b], b); r != ProjectResult::kSuccess) {
@@ -40,7 +44,14 @@ class ProjectReader {
     if (const ProjectResult r = ReadText(); r != ProjectResult::kSuccess) return r;
     if (const ProjectResult r = ReadBackground(); r != ProjectResult::kSuccess) return r;
     if (const ProjectResult r = ReadIdentityAndTint(); r != ProjectResult::kSuccess) return r;
-    if (result_.version != 1 && result_.version != 2) return ProjectResult::kSuccess;
+    if (result_.version > kProjectFormatVersion) {
+      // A later version holds sections this one does not know; taking what was read as the
+      // whole card would drop them unseen, and a save would lose them.
+      result_.detail = "the format version " + std::to_string(result_.version) +
+                       " is newer than this program reads";
+      return ProjectResult::kVersionMismatch;
+    }
+    if (result_.version == 0) return ProjectResult::kSuccess;
     if (const ProjectResult r = ReadPhoto(); r != ProjectResult::kSuccess) return r;
     if (const ProjectResult r = ReadCardSize(); r != ProjectResult::kSuccess) return r;
     if (result_.version != 2) return ProjectResult::kSuccess;
@@ -62,13 +73,25 @@ class ProjectReader {
     return ProjectResult::kVersionMismatch;
   }
 
+  // Each value is stored only when its bytes are there, so a file that ends early leaves the
+  // fields from that point on as they were.
+  bool U32(uint32_t& field) { return Take(field, in_.U32()); }
+  bool I32(int32_t& field) { return Take(field, in_.I32()); }
+  bool F32(float& field) { return Take(field, in_.F32()); }
+  template <class T>
+  bool Take(T& field, T value) {
+    if (!in_.ok()) return false;
+    field = value;
+    return true;
+  }
+
   // Reads the sub-version; kSuccess when it is `expected`.
   ProjectResult SubVersion(std::string_view section, uint32_t expected, uint32_t& read) {
-    if (!in_.ReadU32(read)) return Ended("a sub-version");
+    if (!U32(read)) return Ended("a sub-version");
     return read == expected ? ProjectResult::kSuccess : Mismatch(section, read);
   }
 
-  bool Hsl(HslColor& c) { return in_.ReadF32(c.h) && in_.ReadF32(c.s) && in_.ReadF32(c.l); }
+  bool Hsl(HslColor& c) { return F32(c.h) && F32(c.s) && F32(c.l); }
 
   ProjectResult ReadStyle(TextBoxStyle& s, int box) {
     uint32_t sub = 0;
@@ -78,8 +101,8 @@ class ProjectReader {
     }
     if (!ReadStoredString(in_, s.size) || !ReadStoredString(in_, s.face) ||
         !ReadStoredString(in_, s.style) || !Hsl(s.textColor) || !Hsl(s.fillColor) ||
-        !in_.ReadI32(s.frameMode) || !in_.ReadI32(s.frameSize) || !in_.ReadI32(s.reserved) ||
-        !in_.ReadF32(s.opacity) || !in_.ReadF32(s.brightness)) {
+        !I32(s.frameMode) || !I32(s.frameSize) || !I32(s.reserved) || !F32(s.opacity) ||
+        !F32(s.brightness)) {
       return Ended(section);
     }
     return ProjectResult::kSuccess;
@@ -90,7 +113,7 @@ class ProjectReader {
     if (const ProjectResult r = SubVersion("text", 0, sub); r != ProjectResult::kSuccess) return r;
     for (int b = 0; b < kTextBoxCount; ++b) {
       uint32_t count = 0;
-      if (!in_.ReadU32(count)) return Ended("the text section");
+      if (!U32(count)) return Ended("the text section");
       if (count > static_cast<uint32_t>(kMaxLinesPerBox)) {
         return Refused("text box " + std::to_string(b) + " has " + std::to_string(count) +
                        " lines; at most " + std::to_string(kMaxLinesPerBox) + " are allowed");
@@ -102,7 +125,7 @@ class ProjectReader {
       }
     }
     int32_t boxCount = 0;
-    if (!in_.ReadI32(boxCount)) return Ended("the text section");
+    if (!I32(boxCount)) return Ended("the text section");
     if (boxCount < kMinBoxCount || boxCount > kTextBoxCount) {
       return Refused("the box count " + std::to_string(boxCount) + " is not 3, 4 or 5");
     }
@@ -116,8 +139,8 @@ class ProjectReader {
       return r;
     }
     int32_t orientation = 0;
-    if (!in_.ReadF32(state_.bgShift) || !in_.ReadF32(state_.gradScale) ||
-        !in_.ReadF32(state_.bgBrightness) || !in_.ReadI32(orientation)) {
+    if (!F32(state_.bgShift) || !F32(state_.gradScale) || !F32(state_.bgBrightness) ||
+        !I32(orientation)) {
       return Ended("the background section");
     }
     if (orientation < 0 || orientation > kMaxGradOrientation) {
@@ -129,38 +152,32 @@ class ProjectReader {
   }
 
   ProjectResult ReadIdentityAndTint() {
-    std::span<const uint8_t> name;
-    if (!in_.ReadBytes(kBackgroundNameBytes, name)) return Ended("the background name");
+    const std::span<const uint8_t> name = in_.Bytes(kBackgroundNameBytes);
+    if (!in_.ok()) return Ended("the background name");
     std::memcpy(result_.backgroundName.data(), name.data(), kBackgroundNameBytes);
     result_.backgroundNameRead = true;
     state_.pnmb = table_.LookupByName(result_.backgroundName);
 
     int32_t layout = 0;
-    if (!in_.ReadI32(layout)) return Ended("the layout number");
+    if (!I32(layout)) return Ended("the layout number");
     if (layout < 0 || layout > kMaxLayout) {
       return Refused("the layout number " + std::to_string(layout) + " is not 0 to 9");
     }
     state_.lnmb = layout;
-    if (!in_.ReadF32(state_.hueShift) || !in_.ReadF32(state_.satShift) ||
-        !in_.ReadF32(state_.lightShift)) {
+    if (!F32(state_.hueShift) || !F32(state_.satShift) || !F32(state_.lightShift)) {
       return Ended("the tint");
     }
     return ProjectResult::kSuccess;
   }
 
-  // A photo or logo name is a file name inside customphotos; anything that could reach
-  // elsewhere is refused.
-  static bool IsPlainFileName(const QString& name) {
-    return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QStringLiteral("..")) &&
-           !name.contains(QChar(u'\0'));
-  }
-
+  // A photo or logo name is empty (none) or a file name inside customphotos; anything that could
+  // reach elsewhere is refused.
   ProjectResult ReadPicture(std::string_view what, QString& name, QString& path) {
     QString readName;
     if (!ReadStoredString(in_, readName)) return Ended(what);
-    if (!IsPlainFileName(readName)) {
-      return Refused("the " + std::string(what) + " name \"" + readName.toStdString() +
-                     "\" is not a plain file name");
+    if (!readName.isEmpty() && !IsPlainFileName(readName)) {
+      return Refused("the " + std::string(what) + " name \"" +
+                     PrintableName(readName.toStdString()) + "\" is not a plain file name");
     }
     name = std::move(readName);
     if (!ReadStoredString(in_, path)) return Ended(what);
@@ -169,21 +186,20 @@ class ProjectReader {
 
   ProjectResult ReadPhoto() {
     uint32_t sub = 0;
-    if (!in_.ReadU32(sub)) return Ended("a sub-version");
+    if (!U32(sub)) return Ended("a sub-version");
     if (sub == kOldPhotoSubVersion) {
       // The older photo layout is read past and not used.
       QString ignored;
-      std::span<const uint8_t> values;
-      if (!ReadStoredString(in_, ignored) || !in_.ReadBytes(7 * 4, values)) {
-        return Ended("the photo section");
-      }
+      if (!ReadStoredString(in_, ignored)) return Ended("the photo section");
+      in_.Skip(7 * 4);
+      if (!in_.ok()) return Ended("the photo section");
       return Mismatch("photo", sub);
     }
     if (sub != kPhotoSubVersion) return Mismatch("photo", sub);
     PhotoPlacement& p = state_.photo;
     for (float* v : {&p.width, &p.height, &p.x, &p.y, &p.trimLeft, &p.trimTop, &p.trimBottom,
                      &p.trimRight, &p.reduction}) {
-      if (!in_.ReadF32(*v)) return Ended("the photo section");
+      if (!F32(*v)) return Ended("the photo section");
     }
     return ReadPicture("photo", p.name, p.path);
   }
@@ -193,11 +209,17 @@ class ProjectReader {
     if (const ProjectResult r = SubVersion("card size", 0, sub); r != ProjectResult::kSuccess) {
       return r;
     }
-    if (!in_.ReadI32(state_.widthUnit) || !in_.ReadI32(state_.heightUnit) ||
-        !in_.ReadF32(state_.cardHeight) || !in_.ReadF32(state_.cardWidth) ||
-        !in_.ReadI32(state_.dpi)) {
+    float height = 0.0f;
+    float width = 0.0f;
+    if (!I32(state_.widthUnit) || !I32(state_.heightUnit) || !F32(height) || !F32(width)) {
       return Ended("the card size section");
     }
+    if (const CardPixelSize size = CardPixels(width, height); !size.Ok()) {
+      return Refused(size.problem);
+    }
+    state_.cardHeight = height;
+    state_.cardWidth = width;
+    if (!I32(state_.dpi)) return Ended("the card size section");
     return ProjectResult::kSuccess;
   }
 
@@ -206,7 +228,7 @@ class ProjectReader {
     if (const ProjectResult r = SubVersion("logo", 0, sub); r != ProjectResult::kSuccess) return r;
     LogoPlacement& l = state_.logo;
     for (float* v : {&l.width, &l.height, &l.x, &l.y, &l.reduction, &l.angle}) {
-      if (!in_.ReadF32(*v)) return Ended("the logo section");
+      if (!F32(*v)) return Ended("the logo section");
     }
     return ReadPicture("logo", l.name, l.path);
   }
@@ -218,9 +240,9 @@ class ProjectReader {
 };
 
 void WriteHsl(ByteWriter& out, const HslColor& c) {
-  out.WriteF32(c.h);
-  out.WriteF32(c.s);
-  out.WriteF32(c.l);
+  out.PutF32(c.h);
+  out.PutF32(c.s);
+  out.PutF32(c.l);
 }
 
 }  // namespace
@@ -279,66 +301,67 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
   TAVOLO_CHECK_AS("btbl[pnmb].n==pnmb", inTable && table.Record(pnmb).n == pnmb);
   const BackgroundName name = inTable ? table.Record(pnmb).name : BackgroundName{};
 
-  ByteWriter out;
-  out.WriteU32(kProjectFormatVersion);
+  std::vector<uint8_t> bytes;
+  ByteWriter out(bytes);
+  out.PutU32(kProjectFormatVersion);
   for (const TextBoxStyle& s : state.styles) {
-    out.WriteU32(0);
+    out.PutU32(0);
     WriteStoredString(out, s.size);
     WriteStoredString(out, s.face);
     WriteStoredString(out, s.style);
     WriteHsl(out, s.textColor);
     WriteHsl(out, s.fillColor);
-    out.WriteI32(s.frameMode);
-    out.WriteI32(s.frameSize);
-    out.WriteI32(s.reserved);
-    out.WriteF32(s.opacity);
-    out.WriteF32(s.brightness);
+    out.PutI32(s.frameMode);
+    out.PutI32(s.frameSize);
+    out.PutI32(s.reserved);
+    out.PutF32(s.opacity);
+    out.PutF32(s.brightness);
   }
 
-  out.WriteU32(0);
+  out.PutU32(0);
   for (const TextBoxLines& lines : state.lines) {
     // A count outside 0..20 cannot be read back; the slots hold at most 20.
     const int32_t count = std::clamp(lines.count, 0, kMaxLinesPerBox);
-    out.WriteU32(static_cast<uint32_t>(count));
+    out.PutU32(static_cast<uint32_t>(count));
     for (int32_t i = 0; i < count; ++i) WriteStoredString(out, lines.line[i]);
   }
-  out.WriteI32(state.boxCount);
+  out.PutI32(state.boxCount);
 
-  out.WriteU32(0);
-  out.WriteF32(state.bgShift);
-  out.WriteF32(state.gradScale);
-  out.WriteF32(state.bgBrightness);
-  out.WriteI32(state.gradOrientation);
+  out.PutU32(0);
+  out.PutF32(state.bgShift);
+  out.PutF32(state.gradScale);
+  out.PutF32(state.bgBrightness);
+  out.PutI32(state.gradOrientation);
   WriteHsl(out, state.bgColor);
 
-  out.WriteBytes(name);
-  out.WriteI32(state.lnmb);
-  out.WriteF32(state.hueShift);
-  out.WriteF32(state.satShift);
-  out.WriteF32(state.lightShift);
+  out.PutBytes(name);
+  out.PutI32(state.lnmb);
+  out.PutF32(state.hueShift);
+  out.PutF32(state.satShift);
+  out.PutF32(state.lightShift);
 
   const PhotoPlacement& p = state.photo;
-  out.WriteU32(kPhotoSubVersion);
+  out.PutU32(kPhotoSubVersion);
   for (const float v : {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom,
                         p.trimRight, p.reduction}) {
-    out.WriteF32(v);
+    out.PutF32(v);
   }
   WriteStoredString(out, p.name);
   WriteStoredString(out, p.path);
 
-  out.WriteU32(0);
-  out.WriteI32(state.widthUnit);
-  out.WriteI32(state.heightUnit);
-  out.WriteF32(state.cardHeight);
-  out.WriteF32(state.cardWidth);
-  out.WriteI32(state.dpi);
+  out.PutU32(0);
+  out.PutI32(state.widthUnit);
+  out.PutI32(state.heightUnit);
+  out.PutF32(state.cardHeight);
+  out.PutF32(state.cardWidth);
+  out.PutI32(state.dpi);
 
   const LogoPlacement& l = state.logo;
-  out.WriteU32(0);
-  for (const float v : {l.width, l.height, l.x, l.y, l.reduction, l.angle}) out.WriteF32(v);
+  out.PutU32(0);
+  for (const float v : {l.width, l.height, l.x, l.y, l.reduction, l.angle}) out.PutF32(v);
   WriteStoredString(out, l.name);
   WriteStoredString(out, l.path);
-  return out.Take();
+  return bytes;
 }
 
 WriteProjectResult WriteProject(const std::filesystem::path& path, const CardState& state,

@@ -19,8 +19,10 @@ inline constexpr uint32_t kProjectFormatVersion = 2;
 
 enum class ProjectResult {
   kSuccess = 0,
-  kVersionMismatch,  // a section's sub-version is not one this version reads
-  kFileError,        // the file could not be read, ended early or holds values refused
+  // A section's sub-version is not one this version reads, or the format version is later than
+  // kProjectFormatVersion (what was read up to there is applied).
+  kVersionMismatch,
+  kFileError,  // the file could not be read, ended early or holds values refused
 };
 
 // "success", "version mismatch" or "file error".
@@ -50,7 +52,8 @@ enum class ReadMode {
 // Reads a project into `state`. The background is found by its 20 name bytes in `table`
 // (pnmb 0 when no entry has them). Values the card cannot hold are refused as a file error: a
 // line count above 20, a box count other than 3 to 5, a layout outside 0 to 9, a gradient
-// orientation outside 0 to 3, a photo or logo name holding a path separator or "..".
+// orientation outside 0 to 3, a photo or logo name that is not a plain file name, a card size
+// that cannot be drawn (CardPixels).
 ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
                               const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
 ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,

@@ -15,35 +15,32 @@ constexpr uint16_t kWideMarker = 0xFFFE;
 constexpr uint16_t kLongLength = 0xFFFF;
 
 bool ReadLength(ByteReader& in, bool acceptWideMarker, uint32_t& length, bool& wide) {
-  uint8_t shortLength = 0;
-  if (!in.ReadU8(shortLength)) return false;
+  const uint8_t shortLength = in.U8();
+  if (!in.ok()) return false;
   if (shortLength < 0xFF) {
     length = shortLength;
     return true;
   }
-  uint16_t mediumLength = 0;
-  if (!in.ReadU16(mediumLength)) return false;
+  const uint16_t mediumLength = in.U16();
+  if (!in.ok()) return false;
   if (mediumLength == kWideMarker && acceptWideMarker) {
     wide = true;
     return ReadLength(in, false, length, wide);
   }
-  if (mediumLength != kLongLength) {
-    length = mediumLength;
-    return true;
-  }
-  return in.ReadU32(length);
+  length = mediumLength != kLongLength ? mediumLength : in.U32();
+  return in.ok();
 }
 
 void WriteLength(ByteWriter& out, uint32_t length) {
   if (length < 0xFF) {
-    out.WriteU8(static_cast<uint8_t>(length));
+    out.PutU8(length);
   } else if (length < kWideMarker) {
-    out.WriteU8(0xFF);
-    out.WriteU16(static_cast<uint16_t>(length));
+    out.PutU8(0xFF);
+    out.PutU16(length);
   } else {
-    out.WriteU8(0xFF);
-    out.WriteU16(kLongLength);
-    out.WriteU32(length);
+    out.PutU8(0xFF);
+    out.PutU16(kLongLength);
+    out.PutU32(length);
   }
 }
 
@@ -54,10 +51,8 @@ bool ReadStoredString(ByteReader& in, QString& out) {
   bool wide = false;
   if (!ReadLength(in, true, length, wide)) return false;
   const uint64_t byteCount = static_cast<uint64_t>(length) * (wide ? 2 : 1);
-  std::span<const uint8_t> bytes;
-  if (byteCount > in.Remaining() || !in.ReadBytes(static_cast<size_t>(byteCount), bytes)) {
-    return false;
-  }
+  if (byteCount > in.remaining()) return false;
+  const std::span<const uint8_t> bytes = in.Bytes(static_cast<size_t>(byteCount));
   if (!wide) {
     out = DecodeCp1252(bytes);
     return true;
@@ -74,13 +69,13 @@ bool ReadStoredString(ByteReader& in, QString& out) {
 void WriteStoredString(ByteWriter& out, const QString& text) {
   if (const std::optional<std::vector<uint8_t>> bytes = EncodeCp1252(text)) {
     WriteLength(out, static_cast<uint32_t>(bytes->size()));
-    out.WriteBytes(*bytes);
+    out.PutBytes(*bytes);
     return;
   }
-  out.WriteU8(0xFF);
-  out.WriteU16(kWideMarker);
+  out.PutU8(0xFF);
+  out.PutU16(kWideMarker);
   WriteLength(out, static_cast<uint32_t>(text.size()));
-  for (const QChar c : text) out.WriteU16(c.unicode());
+  for (const QChar c : text) out.PutU16(c.unicode());
 }
 
 }  // namespace tavolo

@@ -5,7 +5,8 @@
 
 #include <QString>
 
-#include "core/io/BinaryStream.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
 
 namespace tavolo {
 

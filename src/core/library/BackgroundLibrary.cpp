@@ -13,8 +13,11 @@
 
 #include "core/base/ColorModel.h"
 #include "core/base/ProgramFolder.h"
-#include "core/io/BinaryStream.h"
-#include "core/io/FileIo.h"
+#include "core/card/CardLimits.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
+#include "core/files/FileIo.h"
+#include "core/files/PrintableName.h"
 #include "core/library/BackgroundLibraryFile.h"
 
 namespace tavolo {
@@ -22,7 +25,8 @@ namespace tavolo {
 namespace {
 
 constexpr float kChannelScale = 0.003921569f;  // 1/255
-// The library file holds a few dozen JPEG pictures; anything near this size is not one.
+// The library file holds a few dozen JPEG pictures, an imported picture is one; anything near
+// this size is neither.
 constexpr uintmax_t kMaxLibraryBytes = 1ull << 30;
 constexpr size_t kHueFileBytes = 4;
 // More threads than this gain nothing on a few dozen pictures.
@@ -76,13 +80,14 @@ bool ReadHueFile(const std::filesystem::path& path, float& offset) {
   const FileReadResult read = ReadWholeFile(path, kMaxHueFileBytes);
   if (!read.ok || read.bytes.size() < kHueFileBytes) return false;
   ByteReader in(read.bytes);
-  return in.ReadF32(offset);
+  offset = in.F32();
+  return true;
 }
 
 FileWriteResult WriteHueFile(const std::filesystem::path& path, float offset) {
-  ByteWriter out;
-  out.WriteF32(offset);
-  return WriteFileReplacing(path, out.Bytes());
+  std::vector<uint8_t> bytes;
+  ByteWriter(bytes).PutF32(offset);
+  return WriteFileReplacing(path, bytes);
 }
 
 float HueOffsetOf(const RasterImage& image) {
@@ -91,14 +96,14 @@ float HueOffsetOf(const RasterImage& image) {
 
 std::string FormatMessage(std::string text, const std::filesystem::path& path) {
   const size_t at = text.find("%1");
-  if (at != std::string::npos) text.replace(at, 2, path.string());
+  if (at != std::string::npos) text.replace(at, 2, PrintableName(path.string()));
   return text;
 }
 
 // Why a copy into the custom folder failed. An installed copy of the program usually lies in a
 // folder the user cannot write to: say so, and where the backgrounds would have gone.
-std::string FolderNotWritableMessage(int error, const std::filesystem::path& customFolder,
-                                     const std::filesystem::path& target) {
+std::string FolderNotWritableMessage(int error, const std::string& writeMessage,
+                                     const std::filesystem::path& customFolder) {
   if (error == EACCES || error == EPERM || error == EROFS) {
     return FormatMessage(
         "Imported backgrounds are kept in %1, beside the program, and that folder cannot be "
@@ -106,12 +111,12 @@ std::string FolderNotWritableMessage(int error, const std::filesystem::path& cus
         "TAVOLO_HOME to one) to import backgrounds.",
         customFolder);
   }
-  return FileErrorMessage(error, target);
+  return writeMessage;
 }
 
 // Adds the custom backgrounds of `customFolder` in directory order; false once the table is full.
 bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& customFolder,
-                           BackgroundLoadResult& result) {
+                           HueCompanions companions, BackgroundLoadResult& result) {
   // The listing is taken whole first: companions written below must not change what it holds.
   std::vector<std::filesystem::path> files;
   std::error_code ec;
@@ -129,13 +134,20 @@ bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& 
     if (format == kFormatUnknown) continue;
     if (table.Count() >= kMaxBackgrounds) return false;
 
-    RasterImage image(file, format);
+    RasterImage image(file, format, kMaxCardPicturePixels);
+    if (!image.IsValid()) {
+      result.warnings.push_back(
+          FormatMessage("The background %1 could not be read as a picture: ", file) +
+          image.GetLastError());
+    }
     float offset = 0.0f;
     if (!ReadHueFile(HueCompanion(customFolder, split.title), offset)) {
       // A picture dropped into the folder by hand has no companion yet: measure it as an import
       // would. A picture that does not decode gets no companion, so a later start measures again.
       offset = HueOffsetOf(image);
-      if (image.IsValid()) WriteHueFile(HueCompanion(customFolder, split.title), offset);
+      if (image.IsValid() && companions == HueCompanions::kWriteMissing) {
+        WriteHueFile(HueCompanion(customFolder, split.title), offset);
+      }
     }
     table.Append(MakeBackgroundName(split.title), std::move(image), offset);
     ++result.customCount;
@@ -151,7 +163,7 @@ std::vector<RasterImage> DecodeLibraryPictures(const std::vector<LibraryRecordVi
   std::atomic<size_t> next{0};
   const auto decode = [&] {
     for (size_t i = next++; i < records.size(); i = next++) {
-      images[i] = RasterImage(records[i].jpeg, kFormatJpeg);
+      images[i] = RasterImage(records[i].jpeg, kFormatJpeg, kMaxCardPicturePixels);
     }
   };
   const unsigned helpers =
@@ -200,9 +212,9 @@ float MeanHue(const RasterImage& image) {
 }
 
 BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem::path& folder,
-                                  const std::filesystem::path& fileName) {
+                                  const std::filesystem::path& fileName, HueCompanions companions) {
   BackgroundLoadResult result;
-  if (!ReadCustomBackgrounds(table, folder / "custombg", result)) {
+  if (!ReadCustomBackgrounds(table, folder / "custombg", companions, result)) {
     result.tableFull = true;
     return result;
   }
@@ -222,10 +234,23 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
   const uint32_t room = static_cast<uint32_t>(kMaxBackgrounds - table.Count());
   const ParsedLibrary parsed = ParseBackgroundLibrary(read.bytes, room);
   std::vector<RasterImage> images = DecodeLibraryPictures(parsed.records);
+  int undecoded = 0;
+  std::string firstError;
   for (size_t i = 0; i < parsed.records.size(); ++i) {
     const LibraryRecordView& record = parsed.records[i];
+    if (!images[i].IsValid() && undecoded++ == 0) firstError = images[i].GetLastError();
     table.Append(record.name, std::move(images[i]), record.hue * kHueToOffset - 0.5f);
     ++result.libraryCount;
+  }
+  if (parsed.declaredCount == 0 && !parsed.truncated) {
+    result.warnings.push_back(
+        FormatMessage("The background library %1 holds no backgrounds.", libraryPath));
+  }
+  if (undecoded > 0) {
+    result.warnings.push_back(
+        std::to_string(undecoded) + " of the " + std::to_string(result.libraryCount) +
+        FormatMessage(" backgrounds of the library %1 could not be decoded: ", libraryPath) +
+        firstError);
   }
   if (parsed.declaredCount > room && !parsed.truncated) result.tableFull = true;
   if (parsed.truncated) {
@@ -236,8 +261,9 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
   return result;
 }
 
-BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName) {
-  return ReadBGFileIn(table, ProgramFolder(), fileName);
+BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName,
+                                HueCompanions companions) {
+  return ReadBGFileIn(table, ProgramFolder(), fileName, companions);
 }
 
 AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
@@ -262,19 +288,20 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   std::error_code ec;
   std::filesystem::create_directories(customFolder, ec);
   if (ec) {
-    result.message = FolderNotWritableMessage(ec.value(), customFolder, customFolder);
+    result.message = FolderNotWritableMessage(ec.value(), FileErrorMessage(ec.value(), customFolder), customFolder);
     return result;
   }
   // Importing a file that already lies in the folder needs no copy (and a copy onto itself fails).
   const bool copy = !std::filesystem::equivalent(source, target, ec);
   if (copy) {
-    ec.clear();
-    std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing,
-                               ec);
-    if (ec) {
-      result.message = ec.value() == ENOENT
-                           ? FileErrorMessage(ec.value(), source)
-                           : FolderNotWritableMessage(ec.value(), customFolder, target);
+    const FileReadResult read = ReadWholeFile(source, kMaxLibraryBytes);
+    if (!read.ok) {
+      result.message = read.message;
+      return result;
+    }
+    const FileWriteResult written = WriteFileReplacing(target, read.bytes);
+    if (!written.ok) {
+      result.message = FolderNotWritableMessage(written.error, written.message, customFolder);
       return result;
     }
   }
@@ -288,7 +315,7 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
     return result;
   }
 
-  RasterImage image(target, format);
+  RasterImage image(target, format, kMaxCardPicturePixels);
   if (!image.IsValid()) {
     result.message =
         FormatMessage("%1 could not be read as a picture: ", source) + image.GetLastError();

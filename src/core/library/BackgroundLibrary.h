@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundTable.h"
@@ -37,19 +38,29 @@ struct BackgroundLoadResult {
   int customCount = 0;     // backgrounds taken from the custom folder
   int libraryCount = 0;    // backgrounds taken from the library file
   bool tableFull = false;  // more backgrounds were offered than the table holds
+  // What the user should know though loading went on: backgrounds whose pictures did not decode
+  // (they keep their numbers, without a picture) and a library that holds no backgrounds.
+  std::vector<std::string> warnings;
   // 0 on success, as the checked call "mw->ReadBGFile( CString(\"fl1.tmp\") )==0" expects.
   int Code() const { return static_cast<int>(status); }
   bool Ok() const { return status == BackgroundLoadStatus::kSuccess; }
 };
 
+// What loading does for a custom image without its .hue companion: it always measures the mean
+// hue; the program writes the companion, a command that only reads leaves the folder alone.
+enum class HueCompanions { kWriteMissing, kMeasureOnly };
+
 // Fills `table` (which should be empty) from `folder`/custombg and then `folder`/`fileName`.
 // Custom files come in directory order; a custom image without its .hue companion gets its mean
-// hue measured and the companion written. Every failure leaves what was already added in place.
+// hue measured (and the companion written, as `companions` says). Every failure leaves what was
+// already added in place.
 BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem::path& folder,
-                                  const std::filesystem::path& fileName = "fl1.tmp");
+                                  const std::filesystem::path& fileName = "fl1.tmp",
+                                  HueCompanions companions = HueCompanions::kWriteMissing);
 // The same from the program folder.
 BackgroundLoadResult ReadBGFile(BackgroundTable& table,
-                                const std::filesystem::path& fileName = "fl1.tmp");
+                                const std::filesystem::path& fileName = "fl1.tmp",
+                                HueCompanions companions = HueCompanions::kWriteMissing);
 
 struct AddBackgroundResult {
   bool ok = false;

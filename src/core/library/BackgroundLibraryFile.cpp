@@ -3,15 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/io/BinaryStream.h"
-#include "core/io/FileIo.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
+#include "core/files/FileIo.h"
 
 namespace tavolo {
 
 namespace {
 
-constexpr size_t kHeaderBytes = 8;
-constexpr size_t kRecordHeadBytes = 28;
 // The first header word is not read back; it marks the layout written here.
 constexpr uint32_t kLibraryLayout = 1;
 
@@ -34,18 +33,20 @@ void Descramble(std::span<uint8_t> data) {
 ParsedLibrary ParseBackgroundLibrary(std::span<const uint8_t> data, uint32_t maxRecords) {
   ParsedLibrary parsed;
   ByteReader in(data);
-  uint32_t unused = 0;
-  if (!in.ReadU32(unused) || !in.ReadU32(parsed.declaredCount)) {
+  in.Skip(4);  // not interpreted
+  parsed.declaredCount = in.U32();
+  if (!in.ok()) {
     parsed.truncated = true;
     return parsed;
   }
   const uint32_t wanted = std::min(parsed.declaredCount, maxRecords);
   for (uint32_t j = 0; j < wanted; ++j) {
-    uint32_t length = 0;
     LibraryRecordView record;
-    std::span<const uint8_t> name;
-    if (!in.ReadU32(length) || !in.ReadF32(record.hue) ||
-        !in.ReadBytes(kBackgroundNameBytes, name) || !in.ReadBytes(length, record.jpeg)) {
+    const uint32_t length = in.U32();
+    record.hue = in.F32();
+    const std::span<const uint8_t> name = in.Bytes(kBackgroundNameBytes);
+    record.jpeg = in.Bytes(length);
+    if (!in.ok()) {
       parsed.truncated = true;
       break;
     }
@@ -56,16 +57,16 @@ ParsedLibrary ParseBackgroundLibrary(std::span<const uint8_t> data, uint32_t max
 }
 
 std::vector<uint8_t> SerializeBackgroundLibrary(std::span<const LibraryEntry> entries) {
-  ByteWriter out;
-  out.WriteU32(kLibraryLayout);
-  out.WriteU32(static_cast<uint32_t>(entries.size()));
+  std::vector<uint8_t> bytes;
+  ByteWriter out(bytes);
+  out.PutU32(kLibraryLayout);
+  out.PutU32(static_cast<uint32_t>(entries.size()));
   for (const LibraryEntry& entry : entries) {
-    out.WriteU32(static_cast<uint32_t>(entry.jpeg.size()));
-    out.WriteF32(entry.hue);
-    out.WriteBytes(entry.name);
-    out.WriteBytes(entry.jpeg);
+    out.PutU32(static_cast<uint32_t>(entry.jpeg.size()));
+    out.PutF32(entry.hue);
+    out.PutBytes(entry.name);
+    out.PutBytes(entry.jpeg);
   }
-  std::vector<uint8_t> bytes = out.Take();
   Scramble(bytes);
   return bytes;
 }

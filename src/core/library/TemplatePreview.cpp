@@ -9,7 +9,7 @@
 #include <QPainter>
 
 #include "core/imaging/RasterImage.h"
-#include "core/io/FileIo.h"
+#include "core/files/FileIo.h"
 
 namespace tavolo {
 

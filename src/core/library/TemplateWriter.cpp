@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "core/io/FileIo.h"
+#include "core/files/FileIo.h"
 #include "core/io/ProjectFile.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"

@@ -7,8 +7,9 @@
 #include <system_error>
 #include <utility>
 
-#include "core/io/BinaryStream.h"
-#include "core/io/FileIo.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
+#include "core/files/FileIo.h"
 #include "core/io/StoredString.h"
 #include "core/print/LengthDisplay.h"
 
@@ -45,19 +46,21 @@ bool HasLayoutExtension(const std::filesystem::path& path) {
 }
 
 std::vector<uint8_t> SerializePageLayout(const PageLayout& layout) {
-  ByteWriter out;
-  out.WriteU32(kPageLayoutVersion);
-  for (const auto& [which, label] : kFileLengths) out.WriteF32(LengthOf(layout, which));
-  out.WriteI32(layout.paper);
-  out.WriteI32(layout.unit);
+  std::vector<uint8_t> bytes;
+  ByteWriter out(bytes);
+  out.PutU32(kPageLayoutVersion);
+  for (const auto& [which, label] : kFileLengths) out.PutF32(LengthOf(layout, which));
+  out.PutI32(layout.paper);
+  out.PutI32(layout.unit);
   WriteStoredString(out, layout.name);
-  return out.Take();
+  return bytes;
 }
 
 PageLayoutReadResult ParsePageLayout(std::span<const uint8_t> bytes) {
   ByteReader in(bytes);
   PageLayoutReadResult result;
-  if (!in.ReadU32(result.version)) return Refused("the file ends inside the version");
+  result.version = in.U32();
+  if (!in.ok()) return Refused("the file ends inside the version");
   if (result.version != kPageLayoutVersion) {
     result.ok = true;
     return result;
@@ -65,13 +68,16 @@ PageLayoutReadResult ParsePageLayout(std::span<const uint8_t> bytes) {
   PageLayout& layout = result.layout;
   for (const auto& [which, label] : kFileLengths) {
     float& length = LengthOf(layout, which);
-    if (!in.ReadF32(length)) return Refused(std::string("the file ends inside the ") + label);
+    length = in.F32();
+    if (!in.ok()) return Refused(std::string("the file ends inside the ") + label);
     if (!std::isfinite(length)) {
       return Refused(std::string("the ") + label + " is not a finite number");
     }
   }
-  if (!in.ReadI32(layout.paper)) return Refused("the file ends inside the paper identifier");
-  if (!in.ReadI32(layout.unit)) return Refused("the file ends inside the unit");
+  layout.paper = in.I32();
+  if (!in.ok()) return Refused("the file ends inside the paper identifier");
+  layout.unit = in.I32();
+  if (!in.ok()) return Refused("the file ends inside the unit");
   if (!ReadStoredString(in, layout.name)) return Refused("the file ends inside the name");
   result.ok = true;
   return result;

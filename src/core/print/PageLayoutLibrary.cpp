@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "core/io/FileIo.h"
+#include "core/files/FileIo.h"
 #include "core/print/PageLayoutFile.h"
 
 namespace tavolo {

@@ -5,7 +5,7 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
-#include "core/io/FileIo.h"
+#include "core/files/FileIo.h"
 #include "core/print/SheetPrinting.h"
 
 namespace tavolo {

@@ -10,7 +10,7 @@
 #include <QProgressDialog>
 #include <QTemporaryFile>
 
-#include "core/io/FileIo.h"
+#include "core/files/FileIo.h"
 #include "core/print/SheetPrinting.h"
 #include "ui/library/PrinterChoice.h"
 

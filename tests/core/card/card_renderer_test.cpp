@@ -232,15 +232,6 @@ TEST(LogoPlacement, QuarterTurnsSwapTheRectangle) {
   EXPECT_EQ(LogoRectangle(l, 160, 80, 2), (PixelRect{130, 60, 170, 140}));
 }
 
-TEST(PhotoName, OnlyPlainFileNamesAreRead) {
-  EXPECT_TRUE(IsPlainFileName(QStringLiteral("me.jpg")));
-  EXPECT_FALSE(IsPlainFileName(QStringLiteral("../me.jpg")));
-  EXPECT_FALSE(IsPlainFileName(QStringLiteral("/etc/passwd")));
-  EXPECT_FALSE(IsPlainFileName(QStringLiteral("sub\\me.jpg")));
-  EXPECT_FALSE(IsPlainFileName(QStringLiteral("..")));
-  EXPECT_FALSE(IsPlainFileName(QString()));
-}
-
 // A photo whose every column has its own colour, so a shift by one pixel shows.
 RasterImage ColumnPhoto(uint32_t width, uint32_t height) {
   return MakePicture(width, height,

@@ -94,6 +94,17 @@ int MaxChannelDifference(const RgbPixels& a, const RgbPixels& b) {
   return worst;
 }
 
+double MeanChannelDifference(const RgbPixels& a, const RgbPixels& b) {
+  if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size() || a.rgb.empty()) {
+    return 255;
+  }
+  double sum = 0;
+  for (size_t i = 0; i < a.rgb.size(); ++i) {
+    sum += std::abs(static_cast<int>(a.rgb[i]) - static_cast<int>(b.rgb[i]));
+  }
+  return sum / static_cast<double>(a.rgb.size());
+}
+
 RasterImage MakeTestImage(uint32_t width, uint32_t height) {
   RasterImage image;
   image.Create(width, height, 24, kFormatUnknown);

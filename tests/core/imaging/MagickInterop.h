@@ -48,6 +48,8 @@ RgbPixels ImagePixels(const RasterImage& image);
 
 // Largest difference of any channel; 256 when the sizes differ.
 int MaxChannelDifference(const RgbPixels& a, const RgbPixels& b);
+// Mean difference over all channels, for lossy formats; 255 when the sizes differ.
+double MeanChannelDifference(const RgbPixels& a, const RgbPixels& b);
 
 // A colourful 24-bit test picture: gradients with a few hard edges.
 RasterImage MakeTestImage(uint32_t width, uint32_t height);

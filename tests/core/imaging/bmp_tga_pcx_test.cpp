@@ -11,6 +11,7 @@
 
 #include "core/imaging/RasterImage.h"
 #include "imaging_test_util.h"
+#include "tests/core/imaging/RunLengthPicture.h"
 
 namespace tavolo {
 namespace {
@@ -334,25 +335,13 @@ struct WrittenVariant {
 
 class WrittenByUsTest : public ::testing::TestWithParam<WrittenVariant> {};
 
-RasterImage PictureAtDepth(uint32_t bpp) {
-  RasterImage image = MakePhoto(29, 17);
-  if (bpp != 24) {
-    EXPECT_TRUE(image.DecreaseBpp(bpp, true));
-    // Colours rather than greys, so channel order shows in the palette.
-    auto palette = image.Palette();
-    for (size_t i = 0; i < palette.size(); ++i) {
-      palette[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i),
-                    static_cast<uint8_t>(i * 7), 0};
-    }
-  }
-  return image;
-}
-
+// The picture is wide, with runs of every length that matters and flat areas, so that each
+// run-length encoder meets its limits; its palettes are colours, so channel order shows.
 TEST_P(WrittenByUsTest, ImageMagickReadsOurPixelsAndResolution) {
   TAVOLO_REQUIRE_MAGICK();
   const WrittenVariant& v = GetParam();
   TempFolder dir;
-  RasterImage image = PictureAtDepth(v.bpp);
+  RasterImage image = test::RunLengthPicture(v.bpp);
   image.SetXDpi(300);
   image.SetYDpi(150);
   const auto file = dir / (std::string(v.name) + (v.format == kFormatBmp   ? ".bmp"

@@ -3,6 +3,7 @@
 #include "core/imaging/RasterImage.h"
 #include "tests/core/imaging/DamagedInputs.h"
 #include "tests/core/imaging/MagickInterop.h"
+#include "tests/core/imaging/RunLengthPicture.h"
 
 namespace tavolo {
 namespace {
@@ -102,15 +103,18 @@ TEST_F(GifInterop, PlacesASmallFrameOnTheScreenOverTheBackground) {
   }
 }
 
-TEST_F(GifInterop, ImageMagickReadsWhatWeWriteAtEveryDepth) {
+TEST_F(GifInterop, ImageMagickAndWeReadWhatWeWriteAtEveryDepth) {
   for (const uint32_t bpp : {1u, 4u, 8u}) {
     SCOPED_TRACE(bpp);
-    RasterImage image = MakePaletteImage(37, 29, bpp, 1u << bpp);
-    const auto file = dir_ / ("ours" + std::to_string(bpp) + ".gif");
-    ASSERT_TRUE(image.Save(file, kFormatGif)) << image.GetLastError();
-    const auto reference = MagickPixels(file);
-    ASSERT_TRUE(reference.has_value());
-    EXPECT_EQ(test::MaxChannelDifference(ImagePixels(image), *reference), 0);
+    for (RasterImage image :
+         {MakePaletteImage(37, 29, bpp, 1u << bpp), test::RunLengthPicture(bpp)}) {
+      const auto file = dir_ / ("ours" + std::to_string(bpp) + ".gif");
+      ASSERT_TRUE(image.Save(file, kFormatGif)) << image.GetLastError();
+      const auto reference = MagickPixels(file);
+      ASSERT_TRUE(reference.has_value());
+      EXPECT_EQ(test::MaxChannelDifference(ImagePixels(image), *reference), 0);
+      EXPECT_EQ(ImagePixels(RasterImage(file, kFormatGif)).rgb, ImagePixels(image).rgb);
+    }
   }
 }
 

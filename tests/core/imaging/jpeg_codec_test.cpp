@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -9,6 +11,7 @@
 #include "core/imaging/codecs/GreyRamp.h"
 #include "tests/core/imaging/DamagedInputs.h"
 #include "tests/core/imaging/MagickInterop.h"
+#include "tests/core/imaging/RunLengthPicture.h"
 
 namespace tavolo {
 namespace {
@@ -31,13 +34,6 @@ RasterImage MakeGreyImage(uint32_t width, uint32_t height) {
 }
 
 // Mean absolute difference per channel, for lossy comparisons.
-double MeanDifference(const test::RgbPixels& a, const test::RgbPixels& b) {
-  if (a.rgb.size() != b.rgb.size() || a.rgb.empty()) return 255;
-  double sum = 0;
-  for (size_t i = 0; i < a.rgb.size(); ++i) sum += std::abs(a.rgb[i] - b.rgb[i]);
-  return sum / static_cast<double>(a.rgb.size());
-}
-
 class JpegInterop : public test::MagickSourceTest {
  protected:
   JpegInterop() : MagickSourceTest(61, 43, 3) {}
@@ -90,15 +86,16 @@ TEST_F(JpegInterop, ReadsJfifDensityInInchesAndCentimetres) {
 }
 
 TEST_F(JpegInterop, ImageMagickReadsWhatWeWriteWithQualityAndResolution) {
-  // A smooth picture, so that the loss stays small.
+  // A smooth picture, so that the loss stays small, and one of hard edges and flat areas.
   RasterImage colour(source_, kFormatPng);
   RasterImage grey = MakeGreyImage(61, 43);
-  for (RasterImage* image : {&colour, &grey}) {
+  RasterImage runs = test::RunLengthPicture(24);
+  for (RasterImage* image : {&colour, &grey, &runs}) {
     SCOPED_TRACE(image->GetBpp());
     image->SetXDpi(300);
     image->SetYDpi(150);
     image->SetJpegQuality(93);
-    const auto file = dir_ / ("ours" + std::to_string(image->GetBpp()) + ".jpg");
+    const auto file = dir_ / ("ours" + std::to_string(image->GetWidth()) + ".jpg");
     ASSERT_TRUE(image->Save(file, kFormatJpeg)) << image->GetLastError();
     EXPECT_EQ(
         test::Identify(file, "%x %y %U %Q %[channels]"),
@@ -107,7 +104,7 @@ TEST_F(JpegInterop, ImageMagickReadsWhatWeWriteWithQualityAndResolution) {
     ASSERT_TRUE(reference.has_value());
     RasterImage decoded(file, kFormatJpeg);
     EXPECT_EQ(test::MaxChannelDifference(ImagePixels(decoded), *reference), 0);
-    EXPECT_LT(MeanDifference(ImagePixels(decoded), ImagePixels(*image)), 8.0);
+    EXPECT_LT(test::MeanChannelDifference(ImagePixels(decoded), ImagePixels(*image)), 8.0);
   }
 }
 
@@ -120,8 +117,50 @@ TEST(JpegCodec, QualityChangesTheSizeAndTheError) {
   EXPECT_LT(low.size(), high.size());
   const RasterImage lowDecoded(low, kFormatJpeg);
   const RasterImage highDecoded(high, kFormatJpeg);
-  EXPECT_LT(MeanDifference(ImagePixels(highDecoded), ImagePixels(image)),
-            MeanDifference(ImagePixels(lowDecoded), ImagePixels(image)));
+  EXPECT_LT(test::MeanChannelDifference(ImagePixels(highDecoded), ImagePixels(image)),
+            test::MeanChannelDifference(ImagePixels(lowDecoded), ImagePixels(image)));
+}
+
+// The sampling factors of each component as libjpeg reads them: "2x2,1x1,1x1" is 4:2:0.
+std::string SamplingFactors(const std::vector<uint8_t>& file) {
+  jpeg_decompress_struct info{};
+  jpeg_error_mgr error{};
+  info.err = jpeg_std_error(&error);
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
+  jpeg_read_header(&info, TRUE);
+  std::string factors;
+  for (int c = 0; c < info.num_components; ++c) {
+    if (c > 0) factors += ",";
+    factors += std::to_string(info.comp_info[c].h_samp_factor) + "x" +
+               std::to_string(info.comp_info[c].v_samp_factor);
+  }
+  jpeg_destroy_decompress(&info);
+  return factors;
+}
+
+TEST(JpegCodec, FromQuality90ColourIsKeptAtFullResolution) {
+  struct Case {
+    uint8_t quality;
+    const char* factors;
+  };
+  const Case cases[] = {
+      {10, "2x2,1x1,1x1"}, {89, "2x2,1x1,1x1"}, {90, "1x1,1x1,1x1"}, {100, "1x1,1x1,1x1"}};
+  RasterImage runs = test::RunLengthPicture(24);
+  double lossBelow = 0;
+  for (const Case& c : cases) {
+    runs.SetJpegQuality(c.quality);
+    const std::vector<uint8_t> file = Encode(runs, kFormatJpeg);
+    EXPECT_EQ(SamplingFactors(file), c.factors) << int{c.quality};
+    const double loss =
+        test::MeanChannelDifference(ImagePixels(RasterImage(file, kFormatJpeg)), ImagePixels(runs));
+    if (c.quality == 89) lossBelow = loss;
+    // Runs of one or two coloured pixels keep their colour only at full resolution.
+    if (c.quality == 90) EXPECT_LT(loss, lossBelow / 2) << loss << " against " << lossBelow;
+  }
+  RasterImage grey = MakeGreyImage(16, 8);
+  grey.SetJpegQuality(95);
+  EXPECT_EQ(SamplingFactors(Encode(grey, kFormatJpeg)), "1x1");
 }
 
 TEST(JpegCodec, RefusesPaletteImagesThatAreNotGrey) {

@@ -6,6 +6,7 @@
 #include "core/imaging/RasterImage.h"
 #include "tests/core/imaging/DamagedInputs.h"
 #include "tests/core/imaging/MagickInterop.h"
+#include "tests/core/imaging/RunLengthPicture.h"
 
 namespace tavolo {
 namespace {
@@ -108,7 +109,7 @@ TEST_F(PngInterop, DecodesEveryColourTypeAndDepthAsImageMagickDoes) {
 TEST_F(PngInterop, ImageMagickReadsWhatWeWriteWithItsResolution) {
   std::vector<RasterImage> images;
   images.push_back(test::MakeTestImage(37, 29));
-  for (const uint32_t bpp : {1u, 4u, 8u}) images.push_back(MakePaletteImage(37, 29, bpp));
+  for (const uint32_t bpp : {1u, 4u, 8u, 24u}) images.push_back(test::RunLengthPicture(bpp));
   for (RasterImage& image : images) {
     SCOPED_TRACE(image.GetBpp());
     image.SetXDpi(300);
@@ -133,7 +134,7 @@ TEST_F(PngInterop, ImageMagickReadsWhatWeWriteWithItsResolution) {
 TEST(PngCodec, RoundTripsEveryDepthWithPaletteAndResolution) {
   std::vector<RasterImage> images;
   images.push_back(test::MakeTestImage(33, 17));
-  for (const uint32_t bpp : {1u, 4u, 8u}) images.push_back(MakePaletteImage(33, 17, bpp));
+  for (const uint32_t bpp : {1u, 4u, 8u, 24u}) images.push_back(test::RunLengthPicture(bpp));
   for (RasterImage& image : images) {
     SCOPED_TRACE(image.GetBpp());
     image.SetXPelsPerMeter(11811);

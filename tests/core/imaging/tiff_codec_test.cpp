@@ -5,6 +5,7 @@
 #include "core/imaging/RasterImage.h"
 #include "tests/core/imaging/DamagedInputs.h"
 #include "tests/core/imaging/MagickInterop.h"
+#include "tests/core/imaging/RunLengthPicture.h"
 
 namespace tavolo {
 namespace {
@@ -107,7 +108,7 @@ TEST_F(TiffInterop, ReadsResolutionInInchesAndCentimetres) {
 TEST_F(TiffInterop, ImageMagickReadsWhatWeWriteCompressedWithItsResolution) {
   std::vector<RasterImage> images;
   images.push_back(test::MakeTestImage(37, 29));
-  for (const uint32_t bpp : {1u, 4u, 8u}) images.push_back(MakePaletteImage(37, 29, bpp));
+  for (const uint32_t bpp : {1u, 4u, 8u, 24u}) images.push_back(test::RunLengthPicture(bpp));
   for (RasterImage& image : images) {
     SCOPED_TRACE(image.GetBpp());
     image.SetXDpi(300);
@@ -124,7 +125,7 @@ TEST_F(TiffInterop, ImageMagickReadsWhatWeWriteCompressedWithItsResolution) {
 TEST(TiffCodec, RoundTripsEveryDepthWithPaletteAndResolution) {
   std::vector<RasterImage> images;
   images.push_back(test::MakeTestImage(45, 21));
-  for (const uint32_t bpp : {1u, 4u, 8u}) images.push_back(MakePaletteImage(45, 21, bpp));
+  for (const uint32_t bpp : {1u, 4u, 8u, 24u}) images.push_back(test::RunLengthPicture(bpp));
   for (RasterImage& image : images) {
     SCOPED_TRACE(image.GetBpp());
     image.SetXDpi(200);
@@ -140,9 +141,10 @@ TEST(TiffCodec, RoundTripsEveryDepthWithPaletteAndResolution) {
   }
 }
 
-// A little-endian TIFF with one uncompressed 8-bit grey strip, whose header may lie.
+// A little-endian TIFF of uncompressed 8-bit grey in one strip, or in tiles of `tile` × `tile`
+// pixels when tile is not 0, whose header may lie.
 std::vector<uint8_t> GreyTiff(uint32_t width, uint32_t height, uint32_t stripBytes,
-                              uint32_t dataBytes) {
+                              uint32_t dataBytes, uint32_t tile = 0) {
   std::vector<uint8_t> bytes = {'I', 'I', 42, 0, 8, 0, 0, 0};
   const auto put16 = [&](uint16_t v) {
     bytes.push_back(static_cast<uint8_t>(v));
@@ -163,17 +165,24 @@ std::vector<uint8_t> GreyTiff(uint32_t width, uint32_t height, uint32_t stripByt
       put32(value);
     }
   };
-  constexpr uint32_t kEntries = 8;
-  const uint32_t dataOffset = 8 + 2 + kEntries * 12 + 4;
-  put16(kEntries);
+  const uint32_t entries = tile == 0 ? 8 : 9;
+  const uint32_t dataOffset = 8 + 2 + entries * 12 + 4;
+  put16(static_cast<uint16_t>(entries));
   tag(256, 4, width);
   tag(257, 4, height);
   tag(258, 3, 8);
   tag(259, 3, 1);
   tag(262, 3, 1);
-  tag(273, 4, dataOffset);
-  tag(278, 4, height);
-  tag(279, 4, stripBytes);
+  if (tile == 0) {
+    tag(273, 4, dataOffset);
+    tag(278, 4, height);
+    tag(279, 4, stripBytes);
+  } else {
+    tag(322, 4, tile);
+    tag(323, 4, tile);
+    tag(324, 4, dataOffset);
+    tag(325, 4, stripBytes);
+  }
   put32(0);
   for (uint32_t i = 0; i < dataBytes; ++i) {
     bytes.push_back(static_cast<uint8_t>(i));
@@ -187,16 +196,36 @@ TEST(TiffCodec, ReadsAHandMadeFileAndRefusesLyingOrOversizedOnes) {
   EXPECT_EQ(good.GetBpp(), 8u);
   EXPECT_EQ(good.GetPixelIndex(5, 3), 5);  // the top row holds bytes 0 to 15
   EXPECT_EQ(good.GetPixelIndex(5, 0), 53);
+  // Tiles may overhang the picture, as writers choose their size before they see the picture.
+  const RasterImage tiled(GreyTiff(20, 4, 256 * 256, 256 * 256, 256), kFormatTiff);
+  ASSERT_TRUE(tiled.IsValid()) << tiled.GetLastError();
+  EXPECT_EQ(tiled.GetPixelIndex(5, 3), 5);
 
-  // Too large; too wide; a strip that the file does not hold.
-  for (const auto& [width, height, strip, data] : {std::tuple{30000u, 30000u, 900000000u, 100u},
-                                                   {40000u, 2u, 80000u, 100u},
-                                                   {64u, 64u, 4096u, 1000u}}) {
-    SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+  struct Case {
+    uint32_t width;
+    uint32_t height;
+    uint32_t strip;
+    uint32_t data;
+    uint32_t tile;
+    const char* message;  // empty: any
+  };
+  const Case cases[] = {
+      {30000, 30000, 900000000, 100, 0, "Image too large"},
+      {40000, 2, 80000, 100, 0, "Image too large"},
+      {64, 64, 4096, 1000, 0, ""},  // a strip that the file does not hold
+      // Tile bombs: a few hundred bytes whose one tile would take a gigabyte.
+      {16, 16, 16, 16, 32768, "TIFF: a tile is larger than the picture needs"},
+      {16, 16, 16, 16, 65536, "TIFF: a tile is larger than the picture needs"},
+      {20, 4000, 16, 16, 4096, "TIFF: a tile is larger than the picture needs"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " tile " +
+                 std::to_string(c.tile));
     RasterImage image;
-    EXPECT_FALSE(image.Decode(GreyTiff(width, height, strip, data), kFormatTiff));
+    EXPECT_FALSE(image.Decode(GreyTiff(c.width, c.height, c.strip, c.data, c.tile), kFormatTiff));
     EXPECT_FALSE(image.IsValid());
     EXPECT_FALSE(image.GetLastError().empty());
+    EXPECT_TRUE(image.GetLastError().starts_with(c.message)) << image.GetLastError();
   }
 }
 

@@ -4,29 +4,24 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "core/base/CheckedCall.h"
 #include "core/io/ProjectFile.h"
-#include "core/library/BackgroundLibraryFile.h"
-#include "tests/core/ShellRun.h"
+#include "core/library/BackgroundLibrary.h"
 #include "tests/core/TestFolders.h"
+#include "tests/core/io/ProjectSamples.h"
 
 namespace tavolo {
 namespace {
 
 namespace fs = std::filesystem;
 
+using test::Table;
 using test::TempFolder;
-
-BackgroundTable Table(std::initializer_list<const char*> names) {
-  BackgroundTable table;
-  for (const char* name : names) table.Append(MakeBackgroundName(name), RasterImage(), 0.0f);
-  return table;
-}
+using test::UnusualState;
 
 float Bits(uint32_t bits) {
   return std::bit_cast<float>(bits);
@@ -49,51 +44,6 @@ std::vector<uint32_t> StoredFloatBits(const CardState& s) {
   std::vector<uint32_t> bits;
   for (const float v : f) bits.push_back(std::bit_cast<uint32_t>(v));
   return bits;
-}
-
-// A state with a different, unusual value in every stored field.
-CardState UnusualState() {
-  CardState s;
-  float next = 1.5f;
-  for (int b = 0; b < kTextBoxCount; ++b) {
-    TextBoxStyle& st = s.styles[b];
-    st.size = QString::number(10 + b);
-    st.face = QStringLiteral("Face ") + QString::number(b);
-    st.style = b % 2 ? QStringLiteral("Bold Italic") : QStringLiteral("Italic");
-    st.textColor = {next++, next++, next++};
-    st.fillColor = {next++, next++, next++};
-    st.frameMode = b;
-    st.frameSize = -b - 7;
-    st.reserved = 0x12345678 + b;
-    st.opacity = next++;
-    st.brightness = next++;
-    s.lines[b].count = b * 4;
-    for (int i = 0; i < s.lines[b].count; ++i) {
-      s.lines[b].line[i] = QStringLiteral("box %1 line %2").arg(b).arg(i);
-    }
-  }
-  s.lines[4].count = kMaxLinesPerBox;
-  for (int i = 16; i < 20; ++i) s.lines[4].line[i] = QStringLiteral("end %1").arg(i);
-  s.lines[2].line[3] = QString();  // an empty line
-  s.boxCount = 4;
-  s.bgShift = -0.0f;
-  s.gradScale = std::numeric_limits<float>::denorm_min();
-  s.gradOrientation = 3;
-  s.bgColor = {239.0f, std::numeric_limits<float>::max(), -1e-30f};
-  s.bgBrightness = std::numeric_limits<float>::infinity();
-  s.photo = {1.0f, 2.0f, 3.0f, 4.0f, 0.1f, 0.2f, 0.3f, 0.4f, -0.5f, "me.jpg", "/x/me.jpg"};
-  s.logo = {5.0f, 6.0f, 7.0f, 8.0f, 0.25f, -90.0f, "logo.png", "/x/logo.png"};
-  s.cardHeight = 600.25f;
-  s.cardWidth = 1000.125f;
-  s.widthUnit = 1;
-  s.heightUnit = 2;
-  s.dpi = 600;
-  s.hueShift = -0.375f;
-  s.satShift = 0.0625f;
-  s.lightShift = -std::numeric_limits<float>::denorm_min();
-  s.lnmb = 9;
-  s.pnmb = 2;
-  return s;
 }
 
 void KeepPictureOptions(CardState& s) {
@@ -166,7 +116,7 @@ TEST(ProjectFile, WriteProjectWritesTheFileAndReadProjectReadsItFromDisk) {
 
 // --- Older and newer versions ---
 
-TEST(ProjectFile, VersionZeroAndOneLeaveTheLaterSectionsAsTheyWere) {
+TEST(ProjectFile, VersionZeroAndOneLeaveTheLaterSectionsAsTheyWereAndLaterOnesAreMismatches) {
   CardState source = UnusualState();
   source.photo.name = source.photo.path = source.logo.name = source.logo.path = QString();
   std::vector<uint8_t> v1 = SerializeProject(source, kTable);
@@ -197,12 +147,20 @@ TEST(ProjectFile, VersionZeroAndOneLeaveTheLaterSectionsAsTheyWere) {
   EXPECT_EQ(loaded.widthUnit, source.widthUnit);
   EXPECT_EQ(loaded.logo, before.logo);
 
-  // An unknown later version reads like version 0.
-  std::vector<uint8_t> v7 = SerializeProject(source, kTable);
-  v7[0] = 7;
-  loaded = before;
-  EXPECT_EQ(ReadProject(v7, loaded, kTable).result, ProjectResult::kSuccess);
-  EXPECT_EQ(loaded.photo, before.photo);
+  // A later version reads its first six sections like version 0, then says it is not this
+  // version's: taking it as a whole card would drop its photo, size and logo unseen.
+  for (const uint8_t later : {uint8_t{3}, uint8_t{7}, uint8_t{0xFF}}) {
+    std::vector<uint8_t> newer = SerializeProject(source, kTable);
+    newer[0] = later;
+    loaded = before;
+    result = ReadProject(newer, loaded, kTable);
+    EXPECT_EQ(result.result, ProjectResult::kVersionMismatch) << int{later};
+    EXPECT_EQ(result.detail,
+              "the format version " + std::to_string(later) + " is newer than this program reads");
+    EXPECT_EQ(loaded.styles, source.styles);
+    EXPECT_EQ(loaded.lnmb, source.lnmb);
+    EXPECT_EQ(loaded.photo, before.photo);
+  }
 }
 
 TEST(ProjectFile, SubVersionMismatchStopsWithTheEarlierSectionsApplied) {
@@ -337,11 +295,13 @@ TEST(ProjectFile, ValuesTheCardCannotHoldAreRefusedAsFileErrors) {
     EXPECT_TRUE(loaded.lnmb >= 0 && loaded.lnmb <= 9) << c.what;
     EXPECT_TRUE(loaded.photo.name.isEmpty() && loaded.logo.name.isEmpty()) << c.what;
   }
-  // A path is not a name: it is kept as it is.
+  // A path is not a name: it is kept as it is. A name may hold two dots in a row.
   CardState withPath;
   withPath.photo.path = "/home/me/customphotos/me.png";
+  withPath.logo.name = "logo..final.png";
   CardState loaded;
   EXPECT_TRUE(ReadProject(SerializeProject(withPath, kTable), loaded, kTable).Ok());
+  EXPECT_EQ(loaded.logo.name, withPath.logo.name);
 }
 
 TEST(ProjectFile, LineCountAbove20AndHugeLengthsAreFileErrors) {
@@ -389,88 +349,20 @@ TEST(ProjectFile, AnySingleByteCorruptionReadsWithoutHarm) {
   }
 }
 
-// --- Saving safely ---
+// --- The sample that ships beside the program ---
 
-TEST(ProjectFile, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
-  TempFolder folder;
-  // The target's name is as long as a name may be, so the temporary beside it cannot be made.
-  const fs::path path = folder.Path() / (std::string(250, 'c') + ".tvc");
-  { std::ofstream(path) << "previous"; }
-  const WriteProjectResult result = WriteProject(path, CardState(), kTable);
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message.find(path.string()), std::string::npos) << result.message;
-  EXPECT_EQ(test::ReadFileBytes(path),
-            (std::vector<uint8_t>{'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
-
-  const WriteProjectResult noFolder =
-      WriteProject(folder.Path() / "missing" / "card.tvc", CardState(), kTable);
-  EXPECT_FALSE(noFolder.ok);
-  EXPECT_EQ(noFolder.message,
-            (folder.Path() / "missing" / "card.tvc").string() + " contains an invalid path.");
-}
-
-// --- The command-line tool ---
-
-using CommandOutput = test::ShellOutcome;
-using test::RunShell;
-
-TEST(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
-  const fs::path cli = fs::path(TAVOLO_BIN_DIR) / "tavolo-cli";
-  if (!fs::exists(cli)) GTEST_SKIP() << "tavolo-cli is not built";
-  TempFolder home;  // no library file: info warns and goes on with an empty table
-  CardState card = UnusualState();
-  card.pnmb = 0;
-  card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
-  BackgroundTable table = Table({"Linen"});
-  const fs::path path = home.Path() / "card.tvc";
-  ASSERT_TRUE(WriteProject(path, card, table).ok);
-  const std::string env = "TAVOLO_HOME='" + home.Path().string() + "' ";
-
-  CommandOutput info = RunShell(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
-  EXPECT_EQ(info.code, 0) << info.output;
-  EXPECT_NE(info.output.find("\"result\": \"success\""), std::string::npos) << info.output;
-  EXPECT_NE(info.output.find("\"background\": \"Linen\""), std::string::npos);
-  EXPECT_NE(info.output.find("\"version\": 2"), std::string::npos);
-  EXPECT_NE(info.output.find("\"lnmb\": 9"), std::string::npos);
-  EXPECT_NE(info.output.find("\"bgShift\": -0"), std::string::npos);
-  EXPECT_NE(info.output.find("\"Tab\\there \\\"quoted\\\" \u540d\u7247\""), std::string::npos)
-      << info.output;
-
-  std::vector<uint8_t> bytes = test::ReadFileBytes(path);
-  bytes.resize(bytes.size() / 2);
-  {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  }
-  info = RunShell(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
-  EXPECT_NE(info.code, 0);
-  EXPECT_NE(info.output.find("\"result\": \"file error\""), std::string::npos) << info.output;
-
-  const CommandOutput missing =
-      RunShell(env + cli.string() + " info '" + (home.Path() / "none.tvc").string() + "' 2>&1");
-  EXPECT_NE(missing.code, 0);
-  EXPECT_NE(missing.output.find("none.tvc"), std::string::npos) << missing.output;
-}
-
-TEST(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
-  const fs::path cli = fs::path(TAVOLO_BIN_DIR) / "tavolo-cli";
-  if (!fs::exists(cli)) GTEST_SKIP() << "tavolo-cli is not built";
-  TempFolder home;
-  const std::string command =
-      "TAVOLO_HOME='" + home.Path().string() + "' " + cli.string() + " backgrounds 2>&1";
-  CommandOutput listed = RunShell(command);
-  EXPECT_NE(listed.code, 0);
-  EXPECT_NE(listed.output.find("fl1.tmp was not found"), std::string::npos) << listed.output;
-
-  const std::vector<LibraryEntry> entries = {{MakeBackgroundName("Soft Blue"), 0.0f, {}},
-                                             {MakeBackgroundName("Sand"), 119.5f, {}}};
-  ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", entries));
-  listed = RunShell(command);
-  EXPECT_EQ(listed.code, 0) << listed.output;
-  EXPECT_NE(listed.output.find("     0 \"Soft Blue\"            -0.5\n"), std::string::npos)
-      << listed.output;
-  EXPECT_NE(listed.output.find("     1 \"Sand\""), std::string::npos) << listed.output;
+TEST(ShippedSample, ReadsWholeAndNamesAShippedBackground) {
+  const fs::path bin = TAVOLO_BIN_DIR;
+  const fs::path sample = bin / "samples" / "bakery.tvc";
+  if (!fs::exists(bin / "fl1.tmp")) GTEST_SKIP() << "the background library is not built";
+  BackgroundTable table;
+  ASSERT_TRUE(ReadBGFileIn(table, bin).Ok());
+  CardState card;
+  const ReadProjectResult read = ReadProject(sample, card, table);
+  ASSERT_TRUE(read.Ok()) << read.detail;
+  EXPECT_EQ(read.version, 2u);
+  EXPECT_NE(card.pnmb, 0);  // found by name, not the fallback
+  EXPECT_EQ(card.lines[0].line[0], QStringLiteral("Ferro & Figli"));
 }
 
 }  // namespace

@@ -10,14 +10,15 @@ namespace tavolo {
 namespace {
 
 std::vector<uint8_t> Stored(const QString& text) {
-  ByteWriter out;
+  std::vector<uint8_t> bytes;
+  ByteWriter out(bytes);
   WriteStoredString(out, text);
-  return out.Take();
+  return bytes;
 }
 
 bool ReadsBack(const std::vector<uint8_t>& bytes, QString& text) {
   ByteReader in(bytes);
-  return ReadStoredString(in, text) && in.Remaining() == 0;
+  return ReadStoredString(in, text) && in.remaining() == 0;
 }
 
 std::vector<uint8_t> Prefix(const std::vector<uint8_t>& bytes, size_t n) {

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "core/base/ColorModel.h"
-#include "core/io/BinaryStream.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/BackgroundLibraryFile.h"
 #include "tests/core/TestFolders.h"
@@ -21,9 +22,9 @@ namespace fs = std::filesystem;
 using test::TempFolder;
 
 void WriteHue(const fs::path& path, float offset) {
-  ByteWriter out;
-  out.WriteF32(offset);
-  test::WriteFileBytes(path, out.Bytes());
+  std::vector<uint8_t> bytes;
+  ByteWriter(bytes).PutF32(offset);
+  test::WriteFileBytes(path, bytes);
 }
 
 std::vector<uint8_t> TinyJpeg() {
@@ -94,9 +95,11 @@ TEST(LibraryFile, WrittenRecordsLieAtTheDocumentedOffsetsAndParseBack) {
   std::vector<uint8_t> bytes = SerializeBackgroundLibrary(entries);
   Descramble(bytes);
   ByteReader in(bytes);
-  uint32_t head = 0, count = 0, length = 0;
-  float hue = 0;
-  ASSERT_TRUE(in.ReadU32(head) && in.ReadU32(count) && in.ReadU32(length) && in.ReadF32(hue));
+  in.Skip(4);
+  const uint32_t count = in.U32();
+  const uint32_t length = in.U32();
+  const float hue = in.F32();
+  ASSERT_TRUE(in.ok());
   EXPECT_EQ(count, 3u);
   EXPECT_EQ(length, entries[0].jpeg.size());
   EXPECT_EQ(hue, 0.0f);
@@ -249,35 +252,82 @@ TEST(ReadBGFile, CustomBackgroundsComeFirstInDirectoryOrderWithTheirCompanions) 
             's');
 }
 
-TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWritten) {
-  TempFolder home;
-  const fs::path custom = home.Path() / "custombg";
-  fs::create_directories(custom);
-  SaveSolid(custom / "first.png", kFormatPng, 0, 255, 0);   // no companion
-  SaveSolid(custom / "second.png", kFormatPng, 0, 0, 255);  // companion too short
-  test::WriteFileBytes(custom / "second.hue", {1, 2});
-  SaveSolid(custom / "third.png", kFormatPng, 0, 0, 255);  // companion longer than 4 bytes
-  ByteWriter longer;
-  longer.WriteF32(0.25f);
-  longer.WriteU16(0xABCD);
-  test::WriteFileBytes(custom / "third.hue", longer.Bytes());
-  ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", Entries(1)));
+TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWrittenUnlessOnlyReading) {
+  for (const HueCompanions companions :
+       {HueCompanions::kWriteMissing, HueCompanions::kMeasureOnly}) {
+    const bool writes = companions == HueCompanions::kWriteMissing;
+    SCOPED_TRACE(writes ? "writing" : "measuring only");
+    TempFolder home;
+    const fs::path custom = home.Path() / "custombg";
+    fs::create_directories(custom);
+    SaveSolid(custom / "first.png", kFormatPng, 0, 255, 0);   // no companion
+    SaveSolid(custom / "second.png", kFormatPng, 0, 0, 255);  // companion too short
+    test::WriteFileBytes(custom / "second.hue", {1, 2});
+    SaveSolid(custom / "third.png", kFormatPng, 0, 0, 255);  // companion longer than 4 bytes
+    std::vector<uint8_t> longer;
+    ByteWriter(longer).PutF32(0.25f);
+    ByteWriter(longer).PutU16(0xABCD);
+    test::WriteFileBytes(custom / "third.hue", longer);
+    ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", Entries(1)));
 
-  BackgroundTable table;
-  EXPECT_TRUE(ReadBGFileIn(table, home.Path()).Ok());
-  ASSERT_EQ(table.Count(), 4);  // reading went on past all three and into the library
-  const int first = table.LookupByName(MakeBackgroundName("first"));
-  EXPECT_EQ(table.HueOffset(first), Offset(80.0f));
-  const std::vector<uint8_t> written = test::ReadFileBytes(custom / "first.hue");
-  ASSERT_EQ(written.size(), 4u);
-  uint32_t bits = 0;
-  std::memcpy(&bits, written.data(), 4);
-  EXPECT_EQ(bits, std::bit_cast<uint32_t>(Offset(80.0f)));
-  EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("second"))), Offset(0.0f));
-  EXPECT_EQ(test::ReadFileBytes(custom / "second.hue").size(), 4u);
-  EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("third"))), 0.25f);
-  EXPECT_EQ(test::ReadFileBytes(custom / "third.hue"),
-            longer.Bytes());  // read from its start, kept
+    BackgroundTable table;
+    EXPECT_TRUE(ReadBGFileIn(table, home.Path(), "fl1.tmp", companions).Ok());
+    ASSERT_EQ(table.Count(), 4);  // reading went on past all three and into the library
+    const int first = table.LookupByName(MakeBackgroundName("first"));
+    EXPECT_EQ(table.HueOffset(first), Offset(80.0f));
+    EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("second"))), Offset(0.0f));
+    EXPECT_EQ(table.HueOffset(table.LookupByName(MakeBackgroundName("third"))), 0.25f);
+    EXPECT_EQ(test::ReadFileBytes(custom / "third.hue"), longer);  // read from its start, kept
+    EXPECT_EQ(test::ReadFileBytes(custom / "second.hue").size(), writes ? 4u : 2u);
+    const std::vector<uint8_t> written = test::ReadFileBytes(custom / "first.hue");
+    if (!writes) {
+      EXPECT_FALSE(fs::exists(custom / "first.hue"));
+      continue;
+    }
+    ASSERT_EQ(written.size(), 4u);
+    uint32_t bits = 0;
+    std::memcpy(&bits, written.data(), 4);
+    EXPECT_EQ(bits, std::bit_cast<uint32_t>(Offset(80.0f)));
+  }
+}
+
+TEST(ReadBGFile, PicturesThatDoNotDecodeAndAnEmptyLibraryAreReported) {
+  struct Case {
+    const char* what;
+    std::vector<LibraryEntry> library;
+    bool junkInFolder;
+    std::vector<std::string> warnings;  // each a part of one warning, in order
+  };
+  std::vector<LibraryEntry> oneBroken = Entries(3);
+  oneBroken[1].jpeg = {0xFF, 0xD8, 0xFF, 0x00};
+  const Case cases[] = {
+      {"a sound library", Entries(2), false, {}},
+      {"a library without backgrounds", {}, false, {"fl1.tmp holds no backgrounds."}},
+      {"a record that does not decode",
+       oneBroken,
+       false,
+       {"1 of the 3 backgrounds of the library "}},
+      {"an imported picture that does not decode",
+       Entries(1),
+       true,
+       {"junk.png could not be read as a picture: Decode: Unknown or wrong format"}},
+  };
+  for (const Case& c : cases) {
+    TempFolder home;
+    ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", c.library));
+    if (c.junkInFolder) {
+      fs::create_directories(home.Path() / "custombg");
+      test::WriteFileBytes(home.Path() / "custombg" / "junk.png", {1, 2, 3});
+    }
+    BackgroundTable table;
+    const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
+    EXPECT_TRUE(result.Ok()) << c.what;  // reported, not refused: every number stays
+    ASSERT_EQ(result.warnings.size(), c.warnings.size()) << c.what;
+    for (size_t i = 0; i < c.warnings.size(); ++i) {
+      EXPECT_NE(result.warnings[i].find(c.warnings[i]), std::string::npos)
+          << c.what << ": " << result.warnings[i];
+    }
+  }
 }
 
 TEST(ReadBGFile, MissingLibraryKeepsTheCustomBackgroundsAndSaysSo) {

@@ -6,8 +6,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
 #include "core/imaging/codecs/BmpDib.h"
-#include "core/imaging/codecs/ByteIo.h"
 #include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo::codecs {
@@ -352,27 +353,28 @@ bool EncodeBmp(RasterImage& image, std::vector<uint8_t>& out) {
     return false;
   }
   out.reserve(out.size() + offBits + imageSize);
-  PutU8(out, 'B');
-  PutU8(out, 'M');
-  PutU32(out, static_cast<uint32_t>(offBits + imageSize));
-  PutU32(out, 0);
-  PutU32(out, offBits);
-  PutU32(out, kInfoHeaderSize);
-  PutU32(out, image.GetWidth());
-  PutU32(out, image.GetHeight());
-  PutU16(out, 1);
-  PutU16(out, bpp);
-  PutU32(out, kBiRgb);
-  PutU32(out, static_cast<uint32_t>(imageSize));
-  PutU32(out, static_cast<uint32_t>(std::max(image.GetXPelsPerMeter(), 0)));
-  PutU32(out, static_cast<uint32_t>(std::max(image.GetYPelsPerMeter(), 0)));
-  PutU32(out, paletteSize);
-  PutU32(out, 0);
+  ByteWriter w(out);
+  w.PutU8('B');
+  w.PutU8('M');
+  w.PutU32(static_cast<uint32_t>(offBits + imageSize));
+  w.PutU32(0);
+  w.PutU32(offBits);
+  w.PutU32(kInfoHeaderSize);
+  w.PutU32(image.GetWidth());
+  w.PutU32(image.GetHeight());
+  w.PutU16(1);
+  w.PutU16(bpp);
+  w.PutU32(kBiRgb);
+  w.PutU32(static_cast<uint32_t>(imageSize));
+  w.PutU32(static_cast<uint32_t>(std::max(image.GetXPelsPerMeter(), 0)));
+  w.PutU32(static_cast<uint32_t>(std::max(image.GetYPelsPerMeter(), 0)));
+  w.PutU32(paletteSize);
+  w.PutU32(0);
   for (const RgbQuad& e : palette) {
-    PutU8(out, e.blue);
-    PutU8(out, e.green);
-    PutU8(out, e.red);
-    PutU8(out, 0);
+    w.PutU8(e.blue);
+    w.PutU8(e.green);
+    w.PutU8(e.red);
+    w.PutU8(0);
   }
   const auto pixels = image.PixelData();
   out.insert(out.end(), pixels.begin(), pixels.end());

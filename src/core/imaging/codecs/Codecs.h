@@ -44,6 +44,19 @@ inline uint8_t CompositeOverWhite(uint8_t colour, uint8_t alpha) {
   return static_cast<uint8_t>((colour * alpha + 255 * (255 - alpha) + 127) / 255);
 }
 
+// Widens an n-bit channel value (n from 1 to 8) to 0..255 by repeating its bits, so that 0 and
+// the largest value map to 0 and 255.
+inline uint8_t WidenBits(uint32_t value, uint32_t bits) {
+  if (bits >= 8) return static_cast<uint8_t>(value >> (bits - 8));
+  int shift = 8 - static_cast<int>(bits);
+  uint32_t out = value << shift;
+  while (shift > 0) {
+    shift -= static_cast<int>(bits);
+    out |= shift >= 0 ? value << shift : value >> -shift;
+  }
+  return static_cast<uint8_t>(out);
+}
+
 // Checks that width × height (and the stride times height) fit the limits before any allocation;
 // sets the last-error text and returns false when they do not.
 bool CheckImageSize(uint64_t width, uint64_t height, uint32_t bpp, RasterImage& image);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/files/ByteReader.h"
 #include "core/imaging/codecs/BmpDib.h"
-#include "core/imaging/codecs/ByteIo.h"
 #include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo::codecs {

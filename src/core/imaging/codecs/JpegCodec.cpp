@@ -21,6 +21,9 @@ constexpr int kMaxScans = 1000;
 // libjpeg's own working memory (coefficient buffers of progressive files, mostly).
 constexpr long kMaxJpegMemory = 1024L * 1024 * 1024;
 constexpr size_t kOutputChunk = 16 * 1024;
+// From this quality up colour is not subsampled, as other image tools do at high quality, so that
+// small coloured text stays sharp; below it the chroma is halved both ways (4:2:0).
+constexpr int kFullColourQuality = 90;
 
 struct JpegError {
   jpeg_error_mgr manager;  // first, so the library's pointer to it leads back here
@@ -190,6 +193,11 @@ bool WriteJpeg(JpegEncoder* e, const RasterImage* image, const JpegWriteSettings
   e->info.in_color_space = s->colourSpace;
   jpeg_set_defaults(&e->info);
   jpeg_set_quality(&e->info, s->quality, TRUE);
+  if (s->components == 3 && s->quality >= kFullColourQuality) {
+    // Every component at full resolution (4:4:4): colour keeps the sharpness of the lightness.
+    e->info.comp_info[0].h_samp_factor = 1;
+    e->info.comp_info[0].v_samp_factor = 1;
+  }
   if (s->densityX > 0 && s->densityY > 0) {
     e->info.density_unit = 1;
     e->info.X_density = s->densityX;

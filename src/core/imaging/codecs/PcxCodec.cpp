@@ -6,7 +6,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "core/imaging/codecs/ByteIo.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
 #include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo::codecs {
@@ -205,26 +206,27 @@ bool EncodePcx(RasterImage& image, std::vector<uint8_t>& out) {
   const uint32_t bytesPerLine = (width + 1) & ~1u;
   const auto palette = image.Palette();
   const auto dpi = [](int32_t v) { return static_cast<uint32_t>(std::clamp(v, 0, 0xFFFF)); };
-  PutU8(out, kManufacturer);
-  PutU8(out, 5);
-  PutU8(out, 1);
-  PutU8(out, 8);
-  PutU16(out, 0);
-  PutU16(out, 0);
-  PutU16(out, width - 1);
-  PutU16(out, height - 1);
-  PutU16(out, dpi(image.GetXDpi()));
-  PutU16(out, dpi(image.GetYDpi()));
+  ByteWriter w(out);
+  w.PutU8(kManufacturer);
+  w.PutU8(5);
+  w.PutU8(1);
+  w.PutU8(8);
+  w.PutU16(0);
+  w.PutU16(0);
+  w.PutU16(width - 1);
+  w.PutU16(height - 1);
+  w.PutU16(dpi(image.GetXDpi()));
+  w.PutU16(dpi(image.GetYDpi()));
   for (size_t i = 0; i < 16; ++i) {
     const RgbQuad e = i < palette.size() ? palette[i] : RgbQuad{};
-    PutU8(out, e.red);
-    PutU8(out, e.green);
-    PutU8(out, e.blue);
+    w.PutU8(e.red);
+    w.PutU8(e.green);
+    w.PutU8(e.blue);
   }
-  PutU8(out, 0);
-  PutU8(out, trueColour ? 3 : 1);
-  PutU16(out, bytesPerLine);
-  PutU16(out, 1);  // colour palette
+  w.PutU8(0);
+  w.PutU8(trueColour ? 3 : 1);
+  w.PutU16(bytesPerLine);
+  w.PutU16(1);  // colour palette
   out.resize(out.size() + (kHeaderSize - 70), 0);
 
   std::vector<uint8_t> line(bytesPerLine, 0);
@@ -243,12 +245,12 @@ bool EncodePcx(RasterImage& image, std::vector<uint8_t>& out) {
     }
   }
   if (!trueColour) {
-    PutU8(out, kPaletteMarker);
+    w.PutU8(kPaletteMarker);
     for (size_t i = 0; i < 256; ++i) {
       const RgbQuad e = i < palette.size() ? palette[i] : RgbQuad{};
-      PutU8(out, e.red);
-      PutU8(out, e.green);
-      PutU8(out, e.blue);
+      w.PutU8(e.red);
+      w.PutU8(e.green);
+      w.PutU8(e.blue);
     }
   }
   return true;

@@ -19,6 +19,12 @@ namespace {
 constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 // Ancillary chunks (text, ICC profiles) larger than this are refused rather than buffered.
 constexpr png_alloc_size_t kMaxChunkBytes = 16u * 1024 * 1024;
+// A card is written in a few tens of milliseconds rather than a few hundred: a fast zlib level
+// and, for colour rows, the "up" filter alone, which suits pictures whose rows resemble the row
+// above. The file comes out about an eighth larger than at zlib's default on a noisy card, and
+// smaller on flat ones.
+constexpr int kZlibLevel = 2;
+constexpr int kColourFilter = PNG_FILTER_UP;
 // Deflate never expands data more than 1032 times, so a file this much smaller than its pixels
 // is cut short or lying about its size; it is refused before the image is allocated.
 constexpr uint64_t kMaxDeflateRatio = 1032;
@@ -253,6 +259,8 @@ bool WritePng(png_structp png, png_infop info, const PngWriteSettings* s, png_by
   if (s->resolutionX > 0 && s->resolutionY > 0) {
     png_set_pHYs(png, info, s->resolutionX, s->resolutionY, PNG_RESOLUTION_METER);
   }
+  png_set_compression_level(png, kZlibLevel);
+  if (s->colorType == PNG_COLOR_TYPE_RGB) png_set_filter(png, PNG_FILTER_TYPE_BASE, kColourFilter);
   png_write_info(png, info);
   // Rows are stored blue, green, red.
   if (s->colorType == PNG_COLOR_TYPE_RGB) png_set_bgr(png);

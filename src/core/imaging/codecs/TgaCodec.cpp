@@ -4,7 +4,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "core/imaging/codecs/ByteIo.h"
+#include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
 #include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo::codecs {
@@ -206,22 +207,23 @@ bool EncodeTga(RasterImage& image, std::vector<uint8_t>& out) {
   const auto palette = image.Palette();
   const size_t rowBytes = static_cast<size_t>(image.GetWidth()) * (bpp / 8);
   out.reserve(out.size() + kHeaderSize + palette.size() * 3 + rowBytes * image.GetHeight());
-  PutU8(out, 0);
-  PutU8(out, mapped ? 1 : 0);
-  PutU8(out, mapped ? kColourMapped : kTrueColour);
-  PutU16(out, 0);
-  PutU16(out, mapped ? static_cast<uint32_t>(palette.size()) : 0);
-  PutU8(out, mapped ? 24 : 0);
-  PutU16(out, 0);
-  PutU16(out, 0);
-  PutU16(out, image.GetWidth());
-  PutU16(out, image.GetHeight());
-  PutU8(out, bpp);
-  PutU8(out, 0);  // rows from the bottom, left to right, no alpha
+  ByteWriter w(out);
+  w.PutU8(0);
+  w.PutU8(mapped ? 1 : 0);
+  w.PutU8(mapped ? kColourMapped : kTrueColour);
+  w.PutU16(0);
+  w.PutU16(mapped ? static_cast<uint32_t>(palette.size()) : 0);
+  w.PutU8(mapped ? 24 : 0);
+  w.PutU16(0);
+  w.PutU16(0);
+  w.PutU16(image.GetWidth());
+  w.PutU16(image.GetHeight());
+  w.PutU8(bpp);
+  w.PutU8(0);  // rows from the bottom, left to right, no alpha
   for (const RgbQuad& e : palette) {
-    PutU8(out, e.blue);
-    PutU8(out, e.green);
-    PutU8(out, e.red);
+    w.PutU8(e.blue);
+    w.PutU8(e.green);
+    w.PutU8(e.red);
   }
   for (uint32_t y = 0; y < image.GetHeight(); ++y) {
     const uint8_t* row = image.GetBits(y);

@@ -3,6 +3,7 @@
 // grey and palette pictures stay palettised; everything else goes through libtiff's RGBA reader.
 #include <tiffio.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -413,9 +414,31 @@ void ReadResolution(TIFF* tif, RasterImage& image) {
   }
 }
 
+// Tiles are multiples of 16 pixels a side, so one may overhang the picture up to the next
+// multiple of 16; writers often pick their tile size before they look at the picture, so tiles
+// of up to this many pixels a side are taken whatever the picture's size. Anything bigger would
+// cost memory for pixels that do not exist.
+constexpr uint64_t kAnyTileSide = 1024;
+
+bool TilesFit(TIFF* tif, const TiffLayout& l) {
+  if (!TIFFIsTiled(tif)) return true;
+  uint32_t tileWidth = 0;
+  uint32_t tileHeight = 0;
+  TIFFGetField(tif, TIFFTAG_TILEWIDTH, &tileWidth);
+  TIFFGetField(tif, TIFFTAG_TILELENGTH, &tileHeight);
+  const auto allowed = [](uint32_t side) {
+    return std::max((static_cast<uint64_t>(side) + 15) / 16 * 16, kAnyTileSide);
+  };
+  return tileWidth <= allowed(l.width) && tileHeight <= allowed(l.height);
+}
+
 bool DecodeFirstDirectory(TIFF* tif, RasterImage& image) {
   TiffLayout layout;
   if (!ReadLayout(tif, layout)) return false;
+  if (!TilesFit(tif, layout)) {
+    image.SetLastError("TIFF: a tile is larger than the picture needs");
+    return false;
+  }
   TiffKind kind = Classify(layout);
   // Tiles are copied into rows by whole bytes; a non-standard tile width that splits a byte
   // is left to libtiff's own reader.

@@ -1,4 +1,7 @@
 // Whole-file reads and safe whole-file writes, with the user-facing messages for their failures.
+// Only regular files are read or replaced: a folder, a named pipe, a device or (for writing) a
+// symbolic link is refused at once, so nothing waits on a pipe and no save writes through a link
+// or over something that is not a file.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +14,7 @@ namespace tavolo {
 
 // The message for a failed file operation, chosen from errno: "Access to %1 was denied.",
 // "Disk full while accessing %1.", "%1 was not found.", "%1 contains an invalid path." or a
-// generic one, with %1
-// replaced by the file's path.
+// generic one, with %1 replaced by the file's path (control characters escaped).
 std::string FileErrorMessage(int error, const std::filesystem::path& path);
 
 struct FileReadResult {
@@ -22,7 +24,8 @@ struct FileReadResult {
   std::string message;  // empty when ok
 };
 
-// Reads a whole file in one go; files larger than `maxBytes` are refused.
+// Reads a whole regular file in one go; files larger than `maxBytes` are refused, and so is
+// anything that is not a regular file (after following symbolic links).
 FileReadResult ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes);
 
 struct FileWriteResult {
@@ -31,9 +34,11 @@ struct FileWriteResult {
   std::string message;  // empty when ok
 };
 
-// Writes `bytes` to a new temporary file in the target's folder, flushes it to disk and renames
-// it over `path`: a failed write leaves any previous file untouched and no temporary behind. An
-// existing target's permission bits are kept.
+// Replaces `path` with `bytes`: they go to a new temporary file of an unpredictable name in the
+// target's folder (created exclusively, never through a link), flushed to disk, then renamed over
+// `path`. A failed write leaves any previous file untouched and no temporary behind; an existing
+// target keeps its permission bits. A target that exists and is not a regular file (a folder, a
+// named pipe, a device, a symbolic link) is refused.
 FileWriteResult WriteFileReplacing(const std::filesystem::path& path,
                                    std::span<const uint8_t> bytes);
 

@@ -30,4 +30,10 @@ inline std::filesystem::path TavoloCli() {
   return std::filesystem::path(TAVOLO_BIN_DIR) / "tavolo-cli";
 }
 
+// tavolo-cli with the arguments (already quoted for the shell), standard error included in the
+// output; `environment` is put in front, e.g. "TAVOLO_HOME='/tmp/x' ".
+inline ShellOutcome RunCli(const std::string& arguments, const std::string& environment = "") {
+  return RunShell(environment + TavoloCli().string() + " " + arguments + " 2>&1");
+}
+
 }  // namespace tavolo::test

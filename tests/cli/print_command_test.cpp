@@ -17,7 +17,7 @@
 #include "core/library/BackgroundLibraryFile.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/SheetGrid.h"
-#include "tests/core/ShellRun.h"
+#include "tests/cli/CliRun.h"
 #include "tests/core/TestFolders.h"
 
 namespace tavolo {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/imaging/RasterImage.h"
-#include "imaging_test_util.h"
-#include "tests/core/ShellRun.h"
+#include "tests/cli/CliRun.h"
+#include "tests/core/imaging/imaging_test_util.h"
 
 namespace tavolo {
 namespace {
@@ -15,12 +15,9 @@ namespace {
 using test::TempFolder;
 
 using Outcome = test::ShellOutcome;
+using test::RunCli;
 
 const std::string kCli = test::TavoloCli().string();
-
-Outcome RunCli(const std::string& arguments) {
-  return test::RunShell(kCli + " " + arguments + " 2>&1");
-}
 
 class CliImageCommands : public ::testing::Test {
  protected:

@@ -1,14 +1,16 @@
 // tavolo-cli render, run as a user runs it, on a project that names a shipped background.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/imaging/RasterImage.h"
 #include "core/io/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
-#include "tests/core/ShellRun.h"
+#include "tests/cli/CliRun.h"
 #include "tests/core/TestFolders.h"
 
 namespace tavolo {
@@ -20,8 +22,9 @@ const fs::path kBin = TAVOLO_BIN_DIR;
 
 using Outcome = test::ShellOutcome;
 
+// The program folder is the tool's own, where the build put the background library.
 Outcome RunCli(const std::string& arguments) {
-  return test::RunShell("TAVOLO_HOME= " + test::TavoloCli().string() + " " + arguments + " 2>&1");
+  return test::RunCli(arguments, "TAVOLO_HOME= ");
 }
 
 class CliRender : public ::testing::Test {
@@ -83,17 +86,36 @@ TEST_F(CliRender, FailuresSayWhyAndExitNonZero) {
   EXPECT_FALSE(fs::exists(dir_ / "y.png"));
 }
 
-TEST(ShippedSample, ReadsWholeAndNamesAShippedBackground) {
-  const fs::path sample = kBin / "samples" / "bakery.tvc";
-  if (!fs::exists(kBin / "fl1.tmp")) GTEST_SKIP() << "the background library is not built";
-  BackgroundTable table;
-  ASSERT_TRUE(ReadBGFileIn(table, kBin).Ok());
-  CardState card;
-  const ReadProjectResult read = ReadProject(sample, card, table);
-  ASSERT_TRUE(read.Ok()) << read.detail;
-  EXPECT_EQ(read.version, 2u);
-  EXPECT_NE(card.pnmb, 0);  // found by name, not the fallback
-  EXPECT_EQ(card.lines[0].line[0], QStringLiteral("Ferro & Figli"));
+TEST_F(CliRender, OutputsThatAreNotRegularFilesAreRefusedAndLeftAlone) {
+  ASSERT_TRUE(test::WriteFileBytes(dir_ / "victim.png", {'o', 'l', 'd'}));
+  RasterImage picture;
+  ASSERT_TRUE(picture.Create(3, 2, 24, kFormatUnknown) &&
+              picture.Save(dir_ / "in.bmp", kFormatBmp));
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.png").c_str(), 0600), 0);
+  fs::create_directory(dir_ / "folder.png");
+  fs::create_symlink(dir_ / "victim.png", dir_ / "link.png");
+  struct Case {
+    const char* name;
+    const char* says;
+    fs::file_type type;
+  };
+  const Case cases[] = {
+      {"pipe.png", "is a named pipe, not a file.", fs::file_type::fifo},
+      {"folder.png", "is a folder, not a file.", fs::file_type::directory},
+      {"link.png", "is a symbolic link, not a file.", fs::file_type::symlink},
+  };
+  for (const Case& c : cases) {
+    const std::string out = (dir_ / c.name).string();
+    for (const std::string& command :
+         {"render " + project_ + " -o " + out,
+          "convert " + (dir_ / "in.bmp").string() + " " + out + " --format bmp"}) {
+      const Outcome run = RunCli(command);
+      EXPECT_EQ(run.code, 1) << command << "\n" << run.output;
+      EXPECT_NE(run.output.find(out + " " + c.says), std::string::npos) << run.output;
+      EXPECT_EQ(fs::symlink_status(dir_ / c.name).type(), c.type) << command;
+    }
+  }
+  EXPECT_EQ(test::ReadFileBytes(dir_ / "victim.png"), (std::vector<uint8_t>{'o', 'l', 'd'}));
 }
 
 }  // namespace

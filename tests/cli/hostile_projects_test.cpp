@@ -1,0 +1,236 @@
+// tavolo-cli on damaged and hostile projects: every failure says what went wrong in the user's
+// terms (never as an internal check), nothing is left out silently, and commands that only read
+// never write into the program folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/io/ProjectFile.h"
+#include "core/library/BackgroundLibraryFile.h"
+#include "tests/cli/CliRun.h"
+#include "tests/core/TestFolders.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> TinyJpeg() {
+  return test::ReadFileBytes(fs::path(TAVOLO_TEST_DATA) / "library/blue8x8.jpg");
+}
+
+// Everything in a folder, as sorted relative names.
+std::vector<std::string> Listing(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    names.push_back(fs::relative(entry.path(), folder).string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A program folder with a one-background library, an empty photo folder and a scratch folder.
+class CliHostileProjects : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(test::TavoloCli())) GTEST_SKIP() << "tavolo-cli is not built";
+    const std::vector<LibraryEntry> library = {{MakeBackgroundName("Sky"), 160.0f, TinyJpeg()}};
+    ASSERT_TRUE(WriteBackgroundLibrary(home_ / "fl1.tmp", library));
+    fs::create_directories(home_ / "customphotos");
+    fs::create_directories(home_ / "custombg");
+  }
+
+  // Writes the card, on the background of that name, as a project in the scratch folder and
+  // returns its path.
+  std::string Project(CardState card, const std::string& name = "card.tvc",
+                      const char* background = "Sky") {
+    BackgroundTable table;
+    table.Append(MakeBackgroundName(background), RasterImage(), 0.0f);
+    card.pnmb = 0;
+    const fs::path path = scratch_ / name;
+    EXPECT_TRUE(WriteProject(path, card, table).ok);
+    return path.string();
+  }
+
+  test::ShellOutcome Run(const std::string& arguments) {
+    return test::RunCli(arguments, "TAVOLO_HOME='" + home_.Path().string() + "' ");
+  }
+
+  test::TempFolder home_;
+  test::TempFolder scratch_;
+};
+
+// How the tool may never speak to a user: as an internal check or a lack of memory.
+void ExpectNoInternalReport(const test::ShellOutcome& run, const std::string& what) {
+  for (const char* never : {"a check failed", "Please email", "not enough memory"}) {
+    EXPECT_EQ(run.output.find(never), std::string::npos) << what << ":\n" << run.output;
+  }
+}
+
+TEST_F(CliHostileProjects, EveryFailureSaysWhatWentWrong) {
+  struct Case {
+    const char* what;
+    std::function<std::string()> arguments;  // may build what it needs
+    int code;
+    std::string says;
+    bool written;       // whether the output exists afterwards
+    std::string never;  // a wrong reason the tool must not give
+  };
+  const std::string out = (scratch_ / "out.png").string();
+  const Case cases[] = {
+      {"a zero card size",
+       [&] {
+         CardState card;
+         card.cardWidth = 0;
+         return "render " + Project(card) + " -o " + out;
+       },
+       1, "the card is 0 x 615 pixels; a card needs at least 1 pixel a side", false},
+      {"a negative card size",
+       [&] {
+         CardState card;
+         card.cardHeight = -615;
+         return "render " + Project(card) + " -o " + out;
+       },
+       1, "the card is 1062 x -615 pixels; a card needs at least 1 pixel a side", false},
+      {"a huge card",
+       [&] {
+         CardState card;
+         card.cardWidth = card.cardHeight = 16384;
+         return "render " + Project(card) + " -o " + out;
+       },
+       1, "a card is at most 10000 pixels a side and 64 megapixels", false},
+      {"an output folder that is not there",
+       [&] { return "render " + Project(CardState()) + " -o " + (scratch_ / "no/x.png").string(); },
+       1, (scratch_ / "no/x.png").string() + " contains an invalid path.", false},
+      {"a negative frame size",
+       [&] {
+         CardState card;
+         for (TextBoxStyle& s : card.styles) {
+           s.frameMode = kFrameExact;
+           s.frameSize = -50;
+         }
+         return "render " + Project(card) + " -o " + out;
+       },
+       0, "", true},
+      {"a photo too large",
+       [&] {
+         // The frame header's height and width both become 16384.
+         std::vector<uint8_t> bomb = TinyJpeg();
+         const std::vector<uint8_t> frame = {0xFF, 0xC0};
+         const auto at = std::search(bomb.begin(), bomb.end(), frame.begin(), frame.end());
+         for (const auto side : {at + 5, at + 7}) {
+           side[0] = 0x40;
+           side[1] = 0;
+         }
+         test::WriteFileBytes(home_ / "customphotos" / "bomb.jpg", bomb);
+         CardState card;
+         card.photo.name = "bomb.jpg";
+         return "render " + Project(card) + " -o " + out;
+       },
+       0, "Image too large: at most 32768 pixels a side and 64 megapixels", true,
+       "Unknown or wrong format"},
+      {"control characters and a NUL in names",
+       [&] {
+         CardState card;
+         card.photo.name = QStringLiteral("bad") + QChar(u'\0') + QStringLiteral("\x1b[2J.png");
+         return "render '" + Project(card, "new\nline.tvc") + "' -o " + out;
+       },
+       1,
+       "new\\nline.tvc: File could not be opened (the photo name \"bad\\x00\\x1b[2J.png\" is "
+       "not a plain file name)",
+       false},
+  };
+  for (const Case& c : cases) {
+    fs::remove(out);
+    const test::ShellOutcome run = Run(c.arguments());
+    EXPECT_EQ(run.code, c.code) << c.what << ":\n" << run.output;
+    EXPECT_NE(run.output.find(c.says), std::string::npos) << c.what << ":\n" << run.output;
+    EXPECT_EQ(fs::exists(out), c.written) << c.what;
+    if (!c.never.empty()) EXPECT_EQ(run.output.find(c.never), std::string::npos) << run.output;
+    ExpectNoInternalReport(run, c.what);
+  }
+}
+
+TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
+  // An imported background without its hue file, and one that is no picture.
+  test::WriteFileBytes(home_ / "custombg" / "plain.jpg", TinyJpeg());
+  test::WriteFileBytes(home_ / "custombg" / "junk.png", {1, 2, 3});
+  test::WriteFileBytes(home_ / "custombg" / "junk.hue", {0, 0, 0, 0});
+  test::WriteFileBytes(home_ / "customphotos" / "broken.png", {1, 2, 3});
+  const std::vector<std::string> before = Listing(home_.Path());
+  const std::string out = (scratch_ / "out.png").string();
+
+  struct Case {
+    const char* what;
+    std::function<std::string()> arguments;
+    int code;
+    std::vector<std::string> says;
+  };
+  const Case cases[] = {
+      {"a photo that is not there",
+       [&] {
+         CardState card;
+         card.photo.name = "missing.jpg";
+         return "render " + Project(card) + " -o " + out;
+       },
+       0,
+       {"warning: the photo 'missing.jpg' could not be loaded and is left out: ",
+        "missing.jpg was not found."}},
+      {"the same with --strict",
+       [&] {
+         CardState card;
+         card.photo.name = "missing.jpg";
+         return "render " + Project(card) + " -o " + out + " --strict";
+       },
+       1,
+       {"warning: the photo 'missing.jpg' could not be loaded and is left out"}},
+      {"a logo that does not decode, on a background that does not",
+       [&] {
+         CardState card;
+         card.logo.name = "broken.png";
+         return "render " + Project(card, "card.tvc", "junk") + " -o " + out + " --strict";
+       },
+       1,
+       {"warning: the logo 'broken.png' could not be loaded and is left out: Decode: Unknown or "
+        "wrong format",
+        "warning: the background ", " could not be loaded and is left out: "}},
+      {"info", [&] { return "info " + Project(CardState()); }, 0, {"\"result\": \"success\""}},
+      {"backgrounds", [&] { return std::string("backgrounds"); }, 0, {"\"Sky\"", "\"plain\""}},
+      {"a project of a later format version",
+       [&] {
+         std::vector<uint8_t> bytes = test::ReadFileBytes(Project(CardState()));
+         bytes[0] = 3;
+         test::WriteFileBytes(scratch_ / "later.tvc", bytes);
+         return "info " + (scratch_ / "later.tvc").string();
+       },
+       3,
+       {"\"result\": \"version mismatch\"",
+        "File could not be opened by this version of the software. (the format version 3 is "
+        "newer than this program reads)"}},
+  };
+  for (const Case& c : cases) {
+    const test::ShellOutcome run = Run(c.arguments());
+    EXPECT_EQ(run.code, c.code) << c.what << ":\n" << run.output;
+    for (const std::string& text : c.says) {
+      EXPECT_NE(run.output.find(text), std::string::npos) << c.what << ":\n" << run.output;
+    }
+    // Every command says which imported background has no picture.
+    EXPECT_NE(run.output.find("junk.png could not be read as a picture"), std::string::npos)
+        << c.what << ":\n"
+        << run.output;
+    ExpectNoInternalReport(run, c.what);
+  }
+  EXPECT_EQ(Listing(home_.Path()), before);  // no hue file measured was written
+
+  // A library without any background is reported too.
+  ASSERT_TRUE(WriteBackgroundLibrary(home_ / "fl1.tmp", {}));
+  const test::ShellOutcome empty = Run("backgrounds");
+  EXPECT_NE(empty.output.find("fl1.tmp holds no backgrounds."), std::string::npos) << empty.output;
+}
+
+}  // namespace
+}  // namespace tavolo

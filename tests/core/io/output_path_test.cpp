@@ -1,0 +1,276 @@
+// Every save (the writer itself, an image, a project, an export) replaces its target safely: only a
+// regular file is ever replaced, nothing is written through a link, the mode is kept, two saves of
+// one file do not break each other, and a failed save leaves the old file and no temporary.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QImage>
+
+#include "core/files/FileIo.h"
+#include "core/imaging/RasterImage.h"
+#include "core/io/ImageExport.h"
+#include "core/io/ProjectFile.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/io/ProjectSamples.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
+
+const std::vector<uint8_t> kOld = {'o', 'l', 'd'};
+
+struct Saved {
+  bool ok = false;
+  std::string message;
+};
+
+struct Saver {
+  const char* name;
+  std::function<Saved(const fs::path&)> save;
+};
+
+RasterImage SmallPicture() {
+  RasterImage image;
+  image.Create(4, 3, 24, kFormatUnknown);
+  image.SetPixelColor(1, 1, {10, 200, 30, 0});
+  return image;
+}
+
+QImage SmallCard() {
+  QImage card(6, 4, QImage::Format_RGB32);
+  card.fill(0x336699);
+  return card;
+}
+
+const BackgroundTable kTable = test::Table({"Linen"});
+
+// Each way the program saves a file.
+std::vector<Saver> Savers() {
+  return {
+      {"WriteFileReplacing",
+       [](const fs::path& path) {
+         const std::vector<uint8_t> bytes = {'n', 'e', 'w'};
+         const FileWriteResult r = WriteFileReplacing(path, bytes);
+         return Saved{r.ok, r.message};
+       }},
+      {"RasterImage::Save",
+       [](const fs::path& path) {
+         RasterImage image = SmallPicture();
+         const bool ok = image.Save(path, kFormatBmp);
+         return Saved{ok, image.GetLastError()};
+       }},
+      {"WriteProject",
+       [](const fs::path& path) {
+         const WriteProjectResult r = WriteProject(path, CardState(), kTable);
+         return Saved{r.ok, r.message};
+       }},
+      {"WriteExportImage",
+       [](const fs::path& path) {
+         test::ReportRecorder reports;  // a failed save also raises the checked report
+         const ExportResult r = WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300);
+         return Saved{r.ok, r.message};
+       }},
+  };
+}
+
+// The names in the folder other than `keep`: a temporary left behind shows here.
+std::vector<std::string> Others(const fs::path& folder, const std::vector<std::string>& keep) {
+  std::vector<std::string> others;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (std::find(keep.begin(), keep.end(), name) == keep.end()) others.push_back(name);
+  }
+  return others;
+}
+
+struct Target {
+  const char* what;
+  const char* message;  // what the refusal says after the path
+  std::function<void(const TempFolder&)> make;
+};
+
+TEST(OutputPath, TargetsThatAreNotRegularFilesAreRefusedAndLeftAsTheyWere) {
+  const Target targets[] = {
+      {"named pipe", " is a named pipe, not a file.",
+       [](const TempFolder& d) { ASSERT_EQ(::mkfifo((d / "out").c_str(), 0600), 0); }},
+      {"folder", " is a folder, not a file.",
+       [](const TempFolder& d) { fs::create_directory(d / "out"); }},
+      {"link to a file", " is a symbolic link, not a file.",
+       [](const TempFolder& d) { fs::create_symlink(d / "victim", d / "out"); }},
+      {"link to a pipe", " is a symbolic link, not a file.",
+       [](const TempFolder& d) {
+         ASSERT_EQ(::mkfifo((d / "pipe").c_str(), 0600), 0);
+         fs::create_symlink(d / "pipe", d / "out");
+       }},
+      {"dangling link", " is a symbolic link, not a file.",
+       [](const TempFolder& d) { fs::create_symlink(d / "nowhere", d / "out"); }},
+  };
+  for (const Saver& saver : Savers()) {
+    for (const Target& target : targets) {
+      SCOPED_TRACE(std::string(saver.name) + " onto a " + target.what);
+      TempFolder dir;
+      WriteFileBytes(dir / "victim", kOld);
+      target.make(dir);
+      const fs::file_status before = fs::symlink_status(dir / "out");
+
+      const Saved saved = saver.save(dir / "out");
+      EXPECT_FALSE(saved.ok);
+      EXPECT_NE(saved.message.find((dir / "out").string() + target.message), std::string::npos)
+          << saved.message;
+      EXPECT_EQ(fs::symlink_status(dir / "out").type(), before.type());
+      EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
+      EXPECT_EQ(Others(dir.Path(), {"out", "victim", "pipe"}), std::vector<std::string>{});
+    }
+  }
+}
+
+TEST(OutputPath, ALinkPlantedBesideTheTargetIsNeverWrittenThrough) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    WriteFileBytes(dir / "victim", kOld);
+    // The names a fixed-name temporary would take.
+    for (const char* planted : {"out.tavolo-tmp", ".out.tmp", "out.tmp"}) {
+      fs::create_symlink(dir / "victim", dir / planted);
+    }
+    const Saved saved = saver.save(dir / "out");
+    ASSERT_TRUE(saved.ok) << saved.message;
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "out")));
+    EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
+    EXPECT_EQ(Others(dir.Path(), {"out", "victim", "out.tavolo-tmp", ".out.tmp", "out.tmp"}),
+              std::vector<std::string>{});
+  }
+}
+
+TEST(OutputPath, TheReplacedFileKeepsItsModeAndANewFileFollowsTheUmask) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0755)}) {
+      WriteFileBytes(dir / "out", kOld);
+      fs::permissions(dir / "out", mode);
+      ASSERT_TRUE(saver.save(dir / "out").ok);
+      EXPECT_EQ(fs::status(dir / "out").permissions(), mode);
+      EXPECT_NE(ReadFileBytes(dir / "out"), kOld);
+    }
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(saver.save(dir / "new").ok);
+    ::umask(mask);
+    EXPECT_EQ(fs::status(dir / "new").permissions(), fs::perms(0644));
+  }
+}
+
+TEST(OutputPath, TwoProcessesSavingOneFileAtOnceBothSucceed) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    const fs::path out = dir / "out";
+    const auto failuresOf40 = [&] {
+      int failures = 0;
+      for (int i = 0; i < 40; ++i) {
+        if (!saver.save(out).ok) ++failures;
+      }
+      return failures;
+    };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) std::_Exit(failuresOf40());
+    const int failures = failuresOf40();
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
+  }
+}
+
+// Writes past this many bytes fail with EFBIG, as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    WriteFileBytes(dir / "out", kOld);
+    Saved saved;
+    {
+      const FileSizeLimit full(2);
+      saved = saver.save(dir / "out");
+    }
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.message.find("Disk full while accessing " + (dir / "out").string() + "."),
+              std::string::npos)
+        << saved.message;
+    EXPECT_EQ(ReadFileBytes(dir / "out"), kOld);
+    EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
+
+    saved = saver.save(dir / "missing" / "out");
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.message.find((dir / "missing" / "out").string() + " contains an invalid path."),
+              std::string::npos)
+        << saved.message;
+  }
+}
+
+TEST(OutputPath, ANameAsLongAsANameMayBeIsSaved) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    const fs::path out = dir / std::string(255, 'c');
+    WriteFileBytes(out, kOld);
+    const Saved saved = saver.save(out);
+    EXPECT_TRUE(saved.ok) << saved.message;
+    EXPECT_NE(ReadFileBytes(out), kOld);
+    EXPECT_EQ(Others(dir.Path(), {out.filename().string()}), std::vector<std::string>{});
+  }
+}
+
+TEST(OutputPath, ControlCharactersInANameAreEscapedInTheMessage) {
+  TempFolder dir;
+  const fs::path out = dir / "no\nsuch\x1b[31m" / "out";
+  const FileWriteResult r = WriteFileReplacing(out, kOld);
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find("no\\nsuch\\x1b[31m/out contains an invalid path."), std::string::npos)
+      << r.message;
+  EXPECT_EQ(r.message.find('\n'), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavolo
