@@ -70,6 +70,11 @@ PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight
   return CentredRect(logo.x / div, logo.y / div, b, a);
 }
 
+bool RotateLogo(const RasterImage& logo, float angle, RasterImage& rotated) {
+  // The image layer turns counter-clockwise for a positive angle.
+  return logo.Rotate(-angle, rotated);
+}
+
 bool IsPlainFileName(const QString& name) {
   return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') &&
          !name.contains(QStringLiteral("..")) && !name.contains(QChar(0));
@@ -109,6 +114,12 @@ void CardRenderer::DropBackgroundCache() {
 }
 
 void CardRenderer::DropRotatedLogo() {
+  rotatedLogo_ = QImage();
+}
+
+void CardRenderer::ReloadPictures() {
+  photoFor_.reset();
+  logoFor_.reset();
   rotatedLogo_ = QImage();
 }
 
@@ -215,7 +226,7 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
   if (rotatedLogo_.isNull()) {
     ++stats_.logoRotations;
     RasterImage rotated;
-    if (logo_.Rotate(logo.angle, rotated)) rotatedLogo_ = ToQImage(rotated);
+    if (RotateLogo(logo_, logo.angle, rotated)) rotatedLogo_ = ToQImage(rotated);
   }
   DrawInto(painter, r, rotatedLogo_);
 }
