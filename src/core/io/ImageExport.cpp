@@ -38,12 +38,16 @@ std::optional<int> ExportFormatForExtension(std::string extension) {
 }
 
 ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
-                              int quality, int dpi) {
+                              int quality, int dpi, ExportReporting reporting) {
+  // The checked report belongs to the user-interface thread; elsewhere the result alone tells.
+  const auto checked = [reporting](const char* label, bool ok) {
+    return reporting == ExportReporting::kCheckedReport ? TAVOLO_CHECK_AS(label, ok) : ok;
+  };
   if (card.isNull() || card.format() != QImage::Format_RGB32) {
     return Failure("The card could not be rendered.");
   }
   RasterImage ci;
-  if (!TAVOLO_CHECK_AS("ci.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, ci))) {
+  if (!checked("ci.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, ci))) {
     return Failure("The card could not be converted to an image: " + ci.GetLastError());
   }
 
@@ -55,8 +59,7 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
       quantizer.ProcessImage(ci);
       count = quantizer.GetPalette(pal.data());
     }
-    if (!TAVOLO_CHECK_AS("ci.DecreaseBpp(8,true,pal)",
-                         ci.DecreaseBpp(8, true, pal.data(), count))) {
+    if (!checked("ci.DecreaseBpp(8,true,pal)", ci.DecreaseBpp(8, true, pal.data(), count))) {
       return Failure("The card could not be reduced to 256 colours: " + ci.GetLastError());
     }
   } else {
@@ -65,23 +68,30 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
     if (quality != kNoQuality) ci.SetJpegQuality(static_cast<uint8_t>(quality & 0xFF));
     if (format == kNoFormat) return {};
   }
-  if (!TAVOLO_CHECK_AS("ci.Save( fname,imt) !=0", ci.Save(file, format))) {
+  if (!checked("ci.Save( fname,imt) !=0", ci.Save(file, format))) {
     return Failure("Could not write " + file.string() + ": " + ci.GetLastError());
   }
   return {};
 }
 
-ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
-                        const std::filesystem::path& file, int format, int quality) {
+QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, const LineSource& lines,
+                           ExportResult& result) {
   const float w = std::isfinite(live.cardWidth) ? live.cardWidth : 0.0f;
   const float h = std::isfinite(live.cardHeight) ? live.cardHeight : 0.0f;
   const int dx = static_cast<int>(std::clamp(w, 0.0f, static_cast<float>(kMaxImageSide) + 1));
   const int dy = static_cast<int>(std::clamp(h, 0.0f, static_cast<float>(kMaxImageSide) + 1));
-  const QImage card = renderer.Render(live, lines, 1, dx, dy);
-  if (card.isNull()) {
-    return Failure("The card of " + std::to_string(dx) + " x " + std::to_string(dy) +
-                   " pixels could not be rendered.");
-  }
+  QImage card = renderer.Render(live, lines, 1, dx, dy);
+  result = card.isNull() ? Failure("The card of " + std::to_string(dx) + " x " +
+                                   std::to_string(dy) + " pixels could not be rendered.")
+                         : ExportResult{};
+  return card;
+}
+
+ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
+                        const std::filesystem::path& file, int format, int quality) {
+  ExportResult rendered;
+  const QImage card = RenderCardForExport(renderer, live, lines, rendered);
+  if (!rendered.ok) return rendered;
   return WriteExportImage(card, file, format, quality, live.dpi);
 }
 
