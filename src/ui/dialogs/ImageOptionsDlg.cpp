@@ -1,0 +1,180 @@
+#include "ui/dialogs/ImageOptionsDlg.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "core/bridge/ImageBridge.h"
+#include "core/card/CardRenderer.h"
+#include "core/library/PhotoFolder.h"
+#include "ui/controls/ImgPrvBtn.h"
+#include "ui/dialogs/ScaleBox.h"
+#include "ui/dialogs/Tell.h"
+
+namespace tavolo {
+
+namespace {
+
+constexpr int kPreviewId = 1000;
+// Half the card picture: every card pixel pair is one control pixel.
+constexpr QSize kPreviewSize(531, 308);
+constexpr int kScaleBoxWidth = 70;
+
+QString Quoted(const std::filesystem::path& file) {
+  return QStringLiteral("\"%1\"").arg(QString::fromStdString(file.string()));
+}
+
+}  // namespace
+
+ImageOptionsDlg::ImageOptionsDlg(const Kind& kind, QImage cardPicture, const CardState& card,
+                                 std::filesystem::path photoFolder, QWidget* parent)
+    : QDialog(parent),
+      kind_(kind),
+      photoFolder_(std::move(photoFolder)),
+      cardWidth_(card.cardWidth),
+      cardHeight_(card.cardHeight) {
+  setWindowTitle(QString::fromUtf8(kind_.title));
+
+  auto* caption = new QLabel(QStringLiteral("Draft Card Preview"), this);
+  preview_ = new ImgPrvBtn(this);
+  preview_->setObjectName(QString::number(kPreviewId));
+  preview_->setFixedSize(kPreviewSize);
+  preview_->setToolTip(
+      QStringLiteral("Drag the picture into place, or move it with the arrow keys"));
+  caption->setBuddy(preview_);
+  preview_->SetCardPicture(std::move(cardPicture));
+
+  path_ = new QLineEdit(this);
+  path_->setObjectName(QString::number(kind_.pathId));
+  path_->setReadOnly(true);
+  auto* pathLabel = new QLabel(QStringLiteral("P&ath:"), this);
+  pathLabel->setBuddy(path_);
+  load_ = new QPushButton(QString::fromUtf8(kind_.loadText), this);
+  load_->setObjectName(QString::number(kind_.loadId));
+  load_->setAutoDefault(false);
+  connect(load_, &QPushButton::clicked, this, &ImageOptionsDlg::ChoosePicture);
+
+  objectControls_ = new QGridLayout;
+
+  scale_ = new ScaleBox(this);
+  scale_->setObjectName(QString::number(kind_.scaleId));
+  scale_->setFixedWidth(kScaleBoxWidth);
+  auto* scaleLabel = new QLabel(QStringLiteral("&Scale:"), this);
+  scaleLabel->setBuddy(scale_);
+  connect(scale_, &ScaleBox::percentEdited, this,
+          [this](int percent) { ReductionEdited(ReductionForPercent(percent)); });
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("1"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel->setObjectName(QStringLiteral("2"));
+  cancel->setAutoDefault(false);
+  connect(ok, &QPushButton::clicked, this, &ImageOptionsDlg::accept);
+  connect(cancel, &QPushButton::clicked, this, &ImageOptionsDlg::reject);
+
+  auto* pathRow = new QHBoxLayout;
+  pathRow->addWidget(pathLabel);
+  pathRow->addWidget(path_, 1);
+  pathRow->addWidget(load_);
+  auto* scaleRow = new QHBoxLayout;
+  scaleRow->addWidget(scaleLabel);
+  scaleRow->addWidget(scale_);
+  scaleRow->addWidget(new QLabel(QStringLiteral("%"), this));
+  scaleRow->addStretch();
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(caption);
+  layout->addWidget(preview_);
+  layout->addSpacing(4);
+  layout->addLayout(pathRow);
+  layout->addLayout(objectControls_);
+  layout->addLayout(scaleRow);
+  layout->addSpacing(4);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString ImageOptionsDlg::ShownPath() const {
+  return path_->text();
+}
+
+void ImageOptionsDlg::ShowPlacement(const QString& name, const QString& path, float& reduction) {
+  preview_->SetReady(true);
+  ScaleBox& scale = *scale_;
+  if (path.isEmpty()) {
+    EnableSizeControls(false);
+    EnableObjectControls(false);
+    scale.ShowPercent(kFullSizePercent);
+    reduction = ReductionForPercent(kFullSizePercent);
+    return;
+  }
+  EnableSizeControls(true);
+  EnableObjectControls(true);
+  ShowScale(reduction);
+  path_->setText(path);
+  // The card draws the copy in the photo folder; the stored path may be another machine's.
+  const std::filesystem::path file = IsPlainFileName(name)
+                                         ? photoFolder_ / name.toStdString()
+                                         : std::filesystem::path(path.toStdString());
+  RasterImage image(file, kFormatUnknown);
+  if (image.IsValid()) ShowPicture(std::move(image));
+}
+
+void ImageOptionsDlg::ShowScale(float& reduction) {
+  const int shown = ShownPercent(reduction);
+  scale_->ShowPercent(shown);
+  reduction = ReductionForPercent(shown);
+}
+
+void ImageOptionsDlg::EnableSizeControls(bool enabled) {
+  scale_->setEnabled(enabled);
+}
+
+void ImageOptionsDlg::ChoosePicture() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  const QString file = QFileDialog::getOpenFileName(this, QString::fromUtf8(kind_.openTitle),
+                                                    folder, QString::fromUtf8(kind_.filter));
+  if (!file.isEmpty()) LoadFile(file.toStdString());
+}
+
+bool ImageOptionsDlg::LoadFile(const std::filesystem::path& source) {
+  RasterImage image(source, kFormatUnknown);
+  if (!image.IsValid()) {
+    Tell(this, QStringLiteral("%1 could not be opened as a picture: %2")
+                   .arg(Quoted(source), QString::fromStdString(image.GetLastError())));
+    return false;
+  }
+  const PhotoCopyResult copied = CopyIntoPhotoFolder(source, photoFolder_);
+  if (!copied.ok) {
+    Tell(this, QString::fromStdString(copied.message));
+    return false;
+  }
+  const QString path = QString::fromStdString(copied.target.string());
+  path_->setText(path);
+  EnableSizeControls(true);
+  EnableObjectControls(true);
+  TakePicture(std::move(image), QString::fromStdString(copied.target.filename().string()), path);
+  return true;
+}
+
+void ImageOptionsDlg::accept() {
+  if (scale_->isEnabled() && !kind_.okRange.Contains(scale_->Percent())) {
+    Tell(this, ScaleRangeMessage(kind_.okRange));
+    scale_->setFocus();
+    scale_->selectAll();
+    return;
+  }
+  QDialog::accept();
+}
+
+}  // namespace tavolo
