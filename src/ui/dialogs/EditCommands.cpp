@@ -1,0 +1,81 @@
+#include "ui/dialogs/EditCommands.h"
+
+#include <QDialog>
+
+#include "core/card/CardDocument.h"
+#include "ui/card/PreviewBtn.h"
+#include "ui/dialogs/ColorBar.h"
+#include "ui/dialogs/LogoDlg.h"
+#include "ui/dialogs/PhotoDlg.h"
+#include "ui/library/SizeDlg.h"
+
+namespace tavolo {
+
+namespace {
+
+// Insert (Edit) Photo and Logo alike: the card is drawn without the object for the dialog's
+// preview; on OK with a picture the dialog's placement replaces the card's.
+template <class Dialog, class Placement>
+bool PlaceObject(QWidget* owner, PreviewBtn& preview, const DialogRunner& run,
+                 Placement CardState::*object) {
+  CardDocument& document = preview.Document();
+  const CardState snapshot = document.Snapshot();
+  CardState hidden = snapshot;
+  (hidden.*object).name.clear();
+  document.SetLive(hidden);
+  Dialog dialog(document.Render(1, kPrintWidth, kPrintHeight), snapshot,
+                document.Renderer().PhotoFolder(), owner);
+  const bool taken = run(dialog) == QDialog::Accepted && dialog.HoldsPicture();
+  if (taken) {
+    CardState placed = snapshot;
+    placed.*object = dialog.Placement();
+    document.SetLive(placed);
+    // A picture of the same name may have been replaced in the photo folder.
+    document.Renderer().ReloadPictures();
+    document.RecordEdit();
+  } else {
+    document.Revert(snapshot);
+  }
+  preview.Redraw();
+  return taken;
+}
+
+}  // namespace
+
+int RunModally(QDialog& dialog) {
+  return dialog.exec();
+}
+
+bool InsertPhoto(QWidget* owner, PreviewBtn& preview, const DialogRunner& run) {
+  return PlaceObject<PhotoDlg>(owner, preview, run, &CardState::photo);
+}
+
+bool InsertLogo(QWidget* owner, PreviewBtn& preview, const DialogRunner& run) {
+  return PlaceObject<LogoDlg>(owner, preview, run, &CardState::logo);
+}
+
+bool EditColours(QWidget* owner, PreviewBtn& preview, ColourTarget target,
+                 const DialogRunner& run) {
+  ColorBar dialog(preview, target, owner);
+  return run(dialog) == QDialog::Accepted;
+}
+
+bool EditCardProperties(QWidget* owner, PreviewBtn& preview, const DialogRunner& run) {
+  CardDocument& document = preview.Document();
+  SizeDlg dialog(&document.Live(), owner);
+  if (run(dialog) != QDialog::Accepted) return false;
+  const CardSizeChoice& choice = dialog.Choice();
+  CardState live = document.Live();
+  live.cardWidth = choice.width;
+  live.cardHeight = choice.height;
+  live.dpi = choice.dpi;
+  live.widthUnit = choice.widthUnit;
+  live.heightUnit = choice.heightUnit;
+  document.SetLive(live);
+  document.DropBackgroundCache();
+  preview.Redraw();
+  document.RecordEdit();
+  return true;
+}
+
+}  // namespace tavolo
