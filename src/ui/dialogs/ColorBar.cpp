@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -15,11 +14,13 @@
 #include "ui/controls/HLPicker.h"
 #include "ui/controls/HueSlider.h"
 #include "ui/controls/SLSlider.h"
+#include "ui/dialogs/OkCancelButtons.h"
 
 namespace tavolo {
 
 namespace {
 
+constexpr int kOkId = 1036;
 constexpr float kHueScale = 239.0f;
 constexpr float kLevelScale = 240.0f;
 
@@ -90,16 +91,7 @@ ColorBar::ColorBar(PreviewBtn& preview, ColourTarget target, QWidget* parent)
   }
   numbers->addStretch();
 
-  auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-  ok->setObjectName(QStringLiteral("1036"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("2"));
-  cancel->setAutoDefault(false);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  numbers->addWidget(ok);
-  numbers->addWidget(cancel);
+  AddOkCancel(*this, *numbers, QStringLiteral("Ok"), kOkId);
 
   auto* top = new QHBoxLayout;
   top->addWidget(selectorLabel);

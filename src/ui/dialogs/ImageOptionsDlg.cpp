@@ -13,6 +13,7 @@
 #include "core/card/CardRenderer.h"
 #include "core/library/PhotoFolder.h"
 #include "ui/controls/ImgPrvBtn.h"
+#include "ui/dialogs/OkCancelButtons.h"
 #include "ui/dialogs/ScaleBox.h"
 #include "ui/dialogs/Tell.h"
 
@@ -69,15 +70,6 @@ ImageOptionsDlg::ImageOptionsDlg(const Kind& kind, QImage cardPicture, const Car
   connect(scale_, &ScaleBox::percentEdited, this,
           [this](int percent) { ReductionEdited(ReductionForPercent(percent)); });
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("1"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("2"));
-  cancel->setAutoDefault(false);
-  connect(ok, &QPushButton::clicked, this, &ImageOptionsDlg::accept);
-  connect(cancel, &QPushButton::clicked, this, &ImageOptionsDlg::reject);
-
   auto* pathRow = new QHBoxLayout;
   pathRow->addWidget(pathLabel);
   pathRow->addWidget(path_, 1);
@@ -89,8 +81,7 @@ ImageOptionsDlg::ImageOptionsDlg(const Kind& kind, QImage cardPicture, const Car
   scaleRow->addStretch();
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  AddOkCancel(*this, *buttons);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(caption);

@@ -5,12 +5,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/card/CardSize.h"
 #include "core/print/LengthDisplay.h"
+#include "ui/dialogs/OkCancelButtons.h"
 #include "ui/dialogs/Tell.h"
 
 namespace tavolo {
@@ -67,18 +67,9 @@ SizeDlg::SizeDlg(const CardState* card, QWidget* parent) : QDialog(parent) {
   row(2, QStringLiteral("&DPI:"), dpi_, nullptr);
   grid->setColumnStretch(3, 1);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("1"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("2"));
-  cancel->setAutoDefault(false);
-  connect(ok, &QPushButton::clicked, this, &SizeDlg::accept);
-  connect(cancel, &QPushButton::clicked, this, &SizeDlg::reject);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  AddOkCancel(*this, *buttons);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
