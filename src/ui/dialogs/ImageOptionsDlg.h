@@ -79,6 +79,26 @@ class ImageOptionsDlg : public QDialog {
   // Ends the construction: a card placement with a path is shown with its picture from the photo
   // folder; without one the size controls stay off and the scale shows 100.
   void ShowPlacement(const QString& name, const QString& path, float& reduction);
+  // The card's placement as the dialog starts from it, after ShowPlacement; without a picture
+  // only the shown size is kept.
+  template <class Placement>
+  Placement StartingPlacement(const Placement& card) {
+    Placement placement = card;
+    ShowPlacement(placement.name, placement.path, placement.reduction);
+    if (!placement.path.isEmpty()) return placement;
+    Placement none;
+    none.reduction = placement.reduction;
+    return none;
+  }
+  // A newly taken picture's name, path and size.
+  template <class Placement>
+  static void NamePicture(Placement& placement, const RasterImage& image, const QString& name,
+                          const QString& path) {
+    placement.name = name;
+    placement.path = path;
+    placement.width = static_cast<float>(image.GetWidth());
+    placement.height = static_cast<float>(image.GetHeight());
+  }
   // Shows the percentage of `reduction` and makes it the whole percentage it shows.
   void ShowScale(float& reduction);
   void EnableSizeControls(bool enabled);

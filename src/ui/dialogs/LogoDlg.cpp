@@ -28,14 +28,7 @@ LogoDlg::LogoDlg(QImage cardPicture, const CardState& card, std::filesystem::pat
   connect(rotate_, &QPushButton::clicked, this, &LogoDlg::RotateClockwise);
   ObjectControls().addWidget(rotate_, 0, 0, Qt::AlignLeft);
 
-  LogoPlacement logo = card.logo;
-  ShowPlacement(logo.name, logo.path, logo.reduction);
-  if (logo.path.isEmpty()) {
-    LogoPlacement none;
-    none.reduction = logo.reduction;
-    logo = none;
-  }
-  Preview().SetLogo(logo);
+  Preview().SetLogo(StartingPlacement(card.logo));
 }
 
 const LogoPlacement& LogoDlg::Placement() const {
@@ -58,10 +51,7 @@ void LogoDlg::ShowPicture(RasterImage image) {
 
 void LogoDlg::TakePicture(RasterImage image, const QString& name, const QString& path) {
   LogoPlacement logo = Placement();
-  logo.name = name;
-  logo.path = path;
-  logo.width = static_cast<float>(image.GetWidth());
-  logo.height = static_cast<float>(image.GetHeight());
+  NamePicture(logo, image, name, path);
   logo.angle = 0.0f;
   logo.reduction = FitReduction(logo.width, logo.height, CardWidth(), CardHeight()).value_or(0.0f);
   ShowScale(logo.reduction);

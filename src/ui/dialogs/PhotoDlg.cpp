@@ -64,15 +64,7 @@ PhotoDlg::PhotoDlg(QImage cardPicture, const CardState& card, std::filesystem::p
   ObjectControls().setColumnStretch(1, 1);
   ObjectControls().setColumnStretch(3, 1);
 
-  PhotoPlacement photo = card.photo;
-  ShowPlacement(photo.name, photo.path, photo.reduction);
-  if (photo.path.isEmpty()) {
-    // Nothing of the card's photo is kept without its picture, but the shown 100 %.
-    PhotoPlacement none;
-    none.reduction = photo.reduction;
-    photo = none;
-  }
-  Preview().SetPhoto(photo);
+  Preview().SetPhoto(StartingPlacement(card.photo));
   ShowTrims();
 }
 
@@ -90,10 +82,7 @@ void PhotoDlg::ShowPicture(RasterImage image) {
 
 void PhotoDlg::TakePicture(RasterImage image, const QString& name, const QString& path) {
   PhotoPlacement photo = Placement();
-  photo.name = name;
-  photo.path = path;
-  photo.width = static_cast<float>(image.GetWidth());
-  photo.height = static_cast<float>(image.GetHeight());
+  NamePicture(photo, image, name, path);
   photo.trimLeft = photo.trimTop = photo.trimBottom = photo.trimRight = 0.0f;
   // A photo that fits keeps the size the last one had.
   if (const auto fit = FitReduction(photo.width, photo.height, CardWidth(), CardHeight())) {
