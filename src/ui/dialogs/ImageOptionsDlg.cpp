@@ -107,6 +107,8 @@ void ImageOptionsDlg::ShowPlacement(const QString& name, const QString& path, fl
     EnableObjectControls(false);
     scale.ShowPercent(kFullSizePercent);
     reduction = ReductionForPercent(kFullSizePercent);
+    // Loading a picture is all there is to do first.
+    load_->setFocus();
     return;
   }
   EnableSizeControls(true);
