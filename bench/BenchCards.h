@@ -1,9 +1,12 @@
 // What the rendering benchmarks draw: a card with tinted, framed and boxed text over a background
-// as a decoded JPEG looks, and the Qt application that drawing text needs.
+// as a decoded JPEG looks, the Qt application that drawing text needs, and where the shipped data
+// lies.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 
 #include <QCoreApplication>
 
@@ -12,6 +15,12 @@
 #include "core/imaging/RasterImage.h"
 
 namespace tavolo::bench {
+
+// The benchmarks are built beside the executables, where the build writes fl1.tmp.
+inline std::filesystem::path BinFolder() {
+  std::error_code ec;
+  return std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+}
 
 // Starts the application once (App is QGuiApplication or QApplication), on the offscreen platform
 // unless another is asked for.

@@ -13,11 +13,7 @@
 
 namespace {
 
-// The benchmarks are built beside the executables, where the build writes fl1.tmp.
-std::filesystem::path BinFolder() {
-  std::error_code ec;
-  return std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-}
+using tavolo::bench::BinFolder;
 
 void BM_ReadBGFileShippedLibrary(benchmark::State& state) {
   const auto folder = BinFolder();

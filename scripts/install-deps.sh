@@ -12,7 +12,7 @@ packages=(
   # the families the shipped templates use
   fonts-cantarell fonts-dancingscript fonts-ebgaramond fonts-league-spartan fonts-lindenhill
   fonts-quicksand fonts-roboto-slab fonts-yanone-kaffeesatz
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth openbox xdotool x11-utils imagemagick poppler-utils
 )
 
 missing=()

@@ -13,6 +13,7 @@
 #include "core/library/BackgroundTable.h"
 #include "tests/ui/GoldenImage.h"
 #include "tests/ui/ReportLog.h"
+#include "tests/ui/TestBackgrounds.h"
 #include "ui/library/BgBtn.h"
 #include "ui/library/CheckMark.h"
 #include "ui/library/LayoutStripShading.h"
@@ -37,23 +38,7 @@ class PaintCounter : public QObject {
   }
 };
 
-// `count` backgrounds, each a diagonal gradient in its own hue, 40 x 30 pixels.
-BackgroundTable SyntheticBackgrounds(int count) {
-  BackgroundTable table;
-  for (int n = 0; n < count; ++n) {
-    std::vector<uint32_t> pixels(40 * 30);
-    const QColor base = QColor::fromHsv((n * 47) % 360, 150, 230);
-    for (int y = 0; y < 30; ++y) {
-      for (int x = 0; x < 40; ++x) {
-        pixels[y * 40 + x] = base.darker(100 + x + 2 * y).rgb() & 0xFFFFFFu;
-      }
-    }
-    RasterImage image;
-    image.CreateFromPixels(pixels, 40, 30);
-    table.Append(MakeBackgroundName("bg" + std::to_string(n)), std::move(image), 0.0f);
-  }
-  return table;
-}
+using test::SyntheticBackgrounds;
 
 void Click(QWidget& widget, QPoint point) {
   QTest::mouseClick(&widget, Qt::LeftButton, {}, point);

@@ -1,15 +1,29 @@
 // The widget tests need a QApplication; they run on the offscreen platform unless told
-// otherwise, so that no display is needed.
+// otherwise, so that no display is needed. The program folder is a scratch folder of their own,
+// so that what the tests import or save never lands beside the real program.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <QApplication>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "tests/ui/ReportLog.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  tavolo::test::InstallReportLog();
-  return RUN_ALL_TESTS();
+  std::string home = (std::filesystem::temp_directory_path() / "tavolo-ui-home-XXXXXX").string();
+  if (::mkdtemp(home.data()) == nullptr) return 1;
+  qputenv("TAVOLO_HOME", home.c_str());
+  int result = 0;
+  {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    tavolo::test::InstallReportLog();
+    result = RUN_ALL_TESTS();
+  }
+  std::error_code ignored;
+  std::filesystem::remove_all(home, ignored);
+  return result;
 }

@@ -59,6 +59,9 @@ struct AddBackgroundResult {
 
 // Import Background: copies `source` into `folder`/custombg (overwriting), loads it with the
 // format of its extension, measures its mean hue, writes the .hue companion and appends it.
+// A name without an extension is refused before anything is copied; a file of a kind that is
+// not a background is copied but adds nothing; a picture that does not decode is not kept. The
+// message says why, and names the folder when it cannot be written to.
 AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
                                         const std::filesystem::path& folder);
 AddBackgroundResult AddCustomBackground(BackgroundTable& table,

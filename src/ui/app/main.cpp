@@ -1,10 +1,16 @@
-// Until the main window exists, the application tells what it is and where its data lives.
+// Tavolo: reads the background library and opens the main window on the blank card, or on the
+// project named on the command line.
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
 #include "core/base/ProgramFolder.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/BackgroundTable.h"
 #include "ui/app/FatalErrorDialog.h"
+#include "ui/app/Layout1Dlg.h"
 
 namespace {
 
@@ -12,6 +18,14 @@ void PrintVersion() {
   const auto folder = tavolo::ProgramFolder();
   std::printf("Tavolo %s\nProgram folder: %s\n", TAVOLO_VERSION, folder.string().c_str());
   std::fflush(stdout);
+}
+
+// The project to open: the first argument that is not an option.
+QString ProjectArgument(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (!arguments[i].startsWith(QLatin1Char('-'))) return arguments[i];
+  }
+  return {};
 }
 
 }  // namespace
@@ -24,8 +38,23 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  PrintVersion();
   QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tavolo"));
   tavolo::InstallFatalErrorDialog();
-  return 0;
+
+  tavolo::BackgroundTable backgrounds;
+  const tavolo::BackgroundLoadResult loaded = tavolo::ReadBGFile(backgrounds);
+  tavolo::Layout1Dlg window(backgrounds);
+  window.Start();
+  window.showMaximized();
+  const QString project = ProjectArgument(QApplication::arguments());
+  // Messages wait until the window stands, so that they appear in front of it.
+  QTimer::singleShot(0, &window, [&window, &loaded, project] {
+    if (!loaded.Ok()) {
+      QMessageBox::warning(&window, QStringLiteral("Tavolo"),
+                           QString::fromStdString(loaded.message));
+    }
+    if (!project.isEmpty()) window.OpenProject(project.toStdString());
+  });
+  return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "ui/controls/ColorLine.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -50,8 +51,35 @@ int ColorLineCellAt(QPoint point, QSize size) {
   return row * kColorLineColumns + column;
 }
 
+int ColorLineCellAfterKey(int cell, int key) {
+  const int row = cell / kColorLineColumns;
+  const int column = cell % kColorLineColumns;
+  switch (key) {
+    case Qt::Key_Left:
+      return column > 0 ? cell - 1 : cell;
+    case Qt::Key_Right:
+      return column < kColorLineColumns - 1 ? cell + 1 : cell;
+    case Qt::Key_Up:
+      return row > 0 ? cell - kColorLineColumns : cell;
+    case Qt::Key_Down:
+      return row < kColorLineRows - 1 ? cell + kColorLineColumns : cell;
+    default:
+      return -1;
+  }
+}
+
 ColorLine::ColorLine(QWidget* parent) : OwnerDrawnControl(parent) {
   setCursor(EyedropperCursor());
+  AcceptKeyboardFocus();
+}
+
+QRect ColorLine::FocusMarkRect() const {
+  return ColorLineCellRect(focusCell_, size()).adjusted(2, 2, -2, -2);
+}
+
+void ColorLine::Pick(int cell) {
+  current_ = ColorLineCellColour(cell);
+  Q_EMIT clicked();
 }
 
 void ColorLine::Draw(QImage& picture) const {
@@ -75,8 +103,22 @@ void ColorLine::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const int cell = ColorLineCellAt(event->position().toPoint(), size());
   if (cell < 0) return;
-  current_ = ColorLineCellColour(cell);
-  Q_EMIT clicked();
+  focusCell_ = cell;
+  Pick(cell);
+}
+
+void ColorLine::keyPressEvent(QKeyEvent* event) {
+  if (IsPressKey(*event)) {
+    Pick(focusCell_);
+    return;
+  }
+  const int cell = ColorLineCellAfterKey(focusCell_, event->key());
+  if (cell < 0) {
+    OwnerDrawnControl::keyPressEvent(event);
+    return;
+  }
+  focusCell_ = cell;
+  update();
 }
 
 }  // namespace tavolo

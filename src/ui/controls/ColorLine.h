@@ -1,5 +1,6 @@
 // A row of 14 colour swatches, 7 columns by 2 rows: twelve hues, white and black. A press on a
-// swatch makes its colour current and notifies the owner at once.
+// swatch makes its colour current and notifies the owner at once. With the keyboard focus the
+// arrow keys move the focus mark from swatch to swatch and Space or Enter picks the marked one.
 #pragma once
 
 #include <QRect>
@@ -22,6 +23,9 @@ HslColor ColorLineCellColour(int cell);
 QRect ColorLineCellRect(int cell, QSize size);
 // The cell under a point of the client area, or -1.
 int ColorLineCellAt(QPoint point, QSize size);
+// The cell an arrow key moves to from `cell` (Left and Right along the row, Up and Down to the
+// other row), or `cell` itself at the edge; -1 for any other key.
+int ColorLineCellAfterKey(int cell, int key);
 
 class ColorLine : public OwnerDrawnControl {
   Q_OBJECT
@@ -31,13 +35,20 @@ class ColorLine : public OwnerDrawnControl {
 
   // The colour of the swatch picked last (black before the first pick).
   HslColor CurrentColor() const { return current_; }
+  // The swatch the keyboard focus mark is on.
+  int FocusCell() const { return focusCell_; }
 
  protected:
   void Draw(QImage& picture) const override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  QRect FocusMarkRect() const override;
 
  private:
+  void Pick(int cell);
+
   HslColor current_{0, 0, 0};
+  int focusCell_ = 0;
 };
 
 }  // namespace tavolo

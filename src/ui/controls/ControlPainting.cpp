@@ -39,6 +39,25 @@ void InvertRect(QImage& picture, const QRect& rect) {
   }
 }
 
+void DrawFocusMark(QImage& picture, const QRect& rect) {
+  if (rect.width() < 2 || rect.height() < 2) return;
+  const QRect inside = picture.rect();
+  const auto dot = [&](int x, int y) {
+    if (((x + y) & 1) != 0 || !inside.contains(x, y)) return;
+    auto* pixel = reinterpret_cast<QRgb*>(picture.scanLine(y)) + x;
+    // Opaque afterwards, so that the mark also shows where a transparent control is clear.
+    *pixel = (*pixel ^ 0x00FFFFFFu) | 0xFF000000u;
+  };
+  for (int x = rect.left(); x <= rect.right(); ++x) {
+    dot(x, rect.top());
+    dot(x, rect.bottom());
+  }
+  for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
+    dot(rect.left(), y);
+    dot(rect.right(), y);
+  }
+}
+
 void DrawBox(QPainter& painter, int left, int top, int right, int bottom, const QColor& outline,
              const QColor& fill) {
   if (right <= left || bottom <= top) return;

@@ -1,5 +1,5 @@
 // Drawing steps the owner-drawn controls share: 3-D frames, the sunken edge, hatching, colour
-// inversion, and the checked redraw and capture release.
+// inversion, the focus mark, and the checked redraw and capture release.
 #pragma once
 
 #include <QColor>
@@ -32,6 +32,10 @@ void FillHatched(QPainter& painter, const QRect& rect, const QColor& colour,
 
 // Inverts every colour channel of the pixels of `rect` that lie inside the picture.
 void InvertRect(QImage& picture, const QRect& rect);
+
+// The keyboard focus mark: a dotted outline of `rect` drawn by inverting every other pixel, so
+// that it shows on any colour.
+void DrawFocusMark(QImage& picture, const QRect& rect);
 
 // A rectangle of the classic kind: the half-open box (left, top)-(right, bottom) filled with
 // `fill` and outlined one pixel wide in `outline`.

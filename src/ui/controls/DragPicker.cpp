@@ -1,5 +1,6 @@
 #include "ui/controls/DragPicker.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "core/base/CheckedCall.h"
@@ -7,7 +8,16 @@
 
 namespace tavolo {
 
-DragPicker::DragPicker(QWidget* parent) : OwnerDrawnControl(parent) {}
+namespace {
+
+// An arrow key moves the marker by this much of the range.
+constexpr float kKeyStep = 0.025f;
+
+}  // namespace
+
+DragPicker::DragPicker(QWidget* parent) : OwnerDrawnControl(parent) {
+  AcceptKeyboardFocus();
+}
 
 void DragPicker::Follow(QPoint point) {
   MapPoint(point);
@@ -29,6 +39,31 @@ void DragPicker::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !dragging_) return;
   dragging_ = false;
   TAVOLO_CHECK_AS("ReleaseCapture()", ReleaseMouseCapture(*this));
+}
+
+void DragPicker::keyPressEvent(QKeyEvent* event) {
+  float across = 0.0f;
+  float down = 0.0f;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      across = -kKeyStep;
+      break;
+    case Qt::Key_Right:
+      across = kKeyStep;
+      break;
+    case Qt::Key_Up:
+      down = -kKeyStep;
+      break;
+    case Qt::Key_Down:
+      down = kKeyStep;
+      break;
+    default:
+      OwnerDrawnControl::keyPressEvent(event);
+      return;
+  }
+  StepBy(across, down);
+  update();
+  Q_EMIT clicked();
 }
 
 }  // namespace tavolo

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -49,6 +50,7 @@ QPainterPath ArrowPath(const QRectF& area, bool pointsLeft) {
 
 GenBtn::GenBtn(QWidget* parent) : OwnerDrawnControl(parent) {
   setMouseTracking(true);
+  AcceptKeyboardFocus();
   SetOpaque(IsPainted());
 }
 
@@ -159,6 +161,37 @@ void GenBtn::mouseReleaseEvent(QMouseEvent* event) {
   TAVOLO_CHECK_AS("ReleaseCapture()", ReleaseMouseCapture(*this));
   update();
   if (active_) Q_EMIT clicked();
+}
+
+QRect GenBtn::FocusMarkRect() const {
+  // Inside the pill, clear of its ring.
+  constexpr int kInset = 5;
+  return QRect(kInset, kInset, width() - 2 * kInset, kGenBtnFaceSize - 2 * kInset);
+}
+
+void GenBtn::keyPressEvent(QKeyEvent* event) {
+  if (!IsPressKey(*event)) {
+    OwnerDrawnControl::keyPressEvent(event);
+    return;
+  }
+  pressed_ = true;
+  update();
+}
+
+void GenBtn::keyReleaseEvent(QKeyEvent* event) {
+  if (!IsPressKey(*event) || !pressed_) {
+    OwnerDrawnControl::keyReleaseEvent(event);
+    return;
+  }
+  pressed_ = false;
+  update();
+  if (active_) Q_EMIT clicked();
+}
+
+void GenBtn::focusOutEvent(QFocusEvent* event) {
+  // A key press is cancelled when the focus moves away before the key is released.
+  pressed_ = false;
+  OwnerDrawnControl::focusOutEvent(event);
 }
 
 }  // namespace tavolo

@@ -1,5 +1,6 @@
 // The application's push button: a pill face that lights up under the mouse, with a caption or
-// a single symbol. It notifies its owner when a press is released inside it.
+// a single symbol. It notifies its owner when a press is released inside it, or when Space or
+// Enter is released while it has the keyboard focus.
 #pragma once
 
 #include <QString>
@@ -38,6 +39,10 @@ class GenBtn : public OwnerDrawnControl {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  QRect FocusMarkRect() const override;
 
  private:
   void DrawFace(QImage& picture) const;

@@ -1,7 +1,9 @@
 #include "ui/controls/HLPicker.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "core/base/CheckedCall.h"
@@ -67,6 +69,7 @@ QPoint HLPickerCellAt(QPoint point, QSize size) {
 
 HLPicker::HLPicker(QWidget* parent) : OwnerDrawnControl(parent) {
   setCursor(EyedropperCursor());
+  AcceptKeyboardFocus();
 }
 
 void HLPicker::Draw(QImage& picture) const {
@@ -102,6 +105,39 @@ void HLPicker::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !pressed_) return;
   pressed_ = false;
   if (rect().contains(event->position().toPoint())) Q_EMIT clicked();
+}
+
+QRect HLPicker::FocusMarkRect() const {
+  return HLPickerCellRect(focusCell_.y(), focusCell_.x(), size()).adjusted(1, 1, -1, -1);
+}
+
+void HLPicker::keyPressEvent(QKeyEvent* event) {
+  if (IsPressKey(*event)) {
+    current_ = HLPickerCellColour(focusCell_.y(), focusCell_.x());
+    Q_EMIT clicked();
+    return;
+  }
+  QPoint cell = focusCell_;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      cell.rx() -= 1;
+      break;
+    case Qt::Key_Right:
+      cell.rx() += 1;
+      break;
+    case Qt::Key_Up:
+      cell.ry() -= 1;
+      break;
+    case Qt::Key_Down:
+      cell.ry() += 1;
+      break;
+    default:
+      OwnerDrawnControl::keyPressEvent(event);
+      return;
+  }
+  focusCell_ = QPoint(std::clamp(cell.x(), 0, kHLPickerColumns - 1),
+                      std::clamp(cell.y(), 0, kHLPickerRows - 1));
+  update();
 }
 
 }  // namespace tavolo

@@ -1,6 +1,7 @@
 // A fixed palette of 221 swatches, 13 rows by 17 columns: a grey scale on top, then twelve
 // hues from dark to light. A press picks a swatch; the release notifies the owner, who reads
-// the current colour.
+// the current colour. With the keyboard focus the arrow keys move the focus mark over the
+// swatches and Space or Enter picks the marked one and notifies.
 #pragma once
 
 #include <QRect>
@@ -35,10 +36,13 @@ class HLPicker : public OwnerDrawnControl {
   void Draw(QImage& picture) const override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  QRect FocusMarkRect() const override;
 
  private:
   HslColor current_{0, 0, 0};
   bool pressed_ = false;
+  QPoint focusCell_{0, 0};  // column, row
 };
 
 }  // namespace tavolo

@@ -1,6 +1,7 @@
 #include "ui/controls/HueSlider.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "core/base/ColorModel.h"
 #include "ui/controls/ControlPainting.h"
@@ -17,6 +18,10 @@ void HueSlider::SetPosition(float position) {
 
 void HueSlider::MapPoint(QPoint point) {
   position_ = PickerPositionAt(point.x(), width());
+}
+
+void HueSlider::StepBy(float across, float) {
+  position_ = std::clamp(position_ + across, 0.0f, 1.0f);
 }
 
 void HueSlider::Draw(QImage& picture) const {

@@ -19,6 +19,7 @@ class HueSlider : public DragPicker {
  protected:
   void Draw(QImage& picture) const override;
   void MapPoint(QPoint point) override;
+  void StepBy(float across, float down) override;
 
  private:
   float position_ = 0.0f;

@@ -1,5 +1,6 @@
 #include "ui/controls/LSlider.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -34,7 +35,9 @@ int LSliderStripTop(int height) {
   return (height - kLSliderStripHeight) / 2;
 }
 
-LSlider::LSlider(QWidget* parent) : OwnerDrawnControl(parent) {}
+LSlider::LSlider(QWidget* parent) : OwnerDrawnControl(parent) {
+  AcceptKeyboardFocus();
+}
 
 void LSlider::SetMode(int mode) {
   mode_ = mode;
@@ -107,6 +110,29 @@ void LSlider::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !dragging_) return;
   dragging_ = false;
   TAVOLO_CHECK_AS("ReleaseCapture()", ReleaseMouseCapture(*this));
+  Q_EMIT released();
+}
+
+void LSlider::keyPressEvent(QKeyEvent* event) {
+  const std::optional<float> moved = SliderPositionForKey(event->key(), position_, -0.5f);
+  if (!moved) {
+    OwnerDrawnControl::keyPressEvent(event);
+    return;
+  }
+  keyDragging_ = true;
+  position_ = *moved;
+  update();
+  Q_EMIT clicked();
+}
+
+void LSlider::keyReleaseEvent(QKeyEvent* event) {
+  // A key held down repeats its press; only letting go ends the move, as a mouse release does.
+  if (event->isAutoRepeat() || !keyDragging_ ||
+      !SliderPositionForKey(event->key(), position_, -0.5f)) {
+    OwnerDrawnControl::keyReleaseEvent(event);
+    return;
+  }
+  keyDragging_ = false;
   Q_EMIT released();
 }
 

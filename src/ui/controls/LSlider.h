@@ -1,5 +1,7 @@
 // The centred slider, position -0.5..0.5, drawn over a colour strip (hue, saturation or grey).
-// Dragging notifies the owner at every step; releasing asks the owner to apply the value.
+// Dragging notifies the owner at every step; releasing asks the owner to apply the value. With
+// the keyboard focus the arrow, page, Home and End keys move it as a drag does, and letting go
+// of the key is the release.
 #pragma once
 
 #include "ui/controls/OwnerDrawnControl.h"
@@ -44,6 +46,8 @@ class LSlider : public OwnerDrawnControl {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   QRgb StripColour(float v) const;
@@ -52,6 +56,8 @@ class LSlider : public OwnerDrawnControl {
   float position_ = 0.0f;
   bool dragging_ = false;
   float hue_ = 0.0f;
+  // A key moved the slider and has not been let go yet.
+  bool keyDragging_ = false;
 };
 
 }  // namespace tavolo

@@ -1,8 +1,17 @@
 #include "ui/controls/OwnerDrawnControl.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
+#include "ui/controls/ControlPainting.h"
+
 namespace tavolo {
+
+namespace {
+
+constexpr int kFocusMarkInset = 2;
+
+}  // namespace
 
 OwnerDrawnControl::OwnerDrawnControl(QWidget* parent, Background background)
     : QWidget(parent), background_(background) {
@@ -13,6 +22,20 @@ void OwnerDrawnControl::SetOpaque(bool opaque) {
   setAttribute(Qt::WA_OpaquePaintEvent, opaque);
 }
 
+void OwnerDrawnControl::AcceptKeyboardFocus() {
+  setFocusPolicy(Qt::TabFocus);
+}
+
+QRect OwnerDrawnControl::FocusMarkRect() const {
+  return rect().adjusted(kFocusMarkInset, kFocusMarkInset, -kFocusMarkInset, -kFocusMarkInset);
+}
+
+bool OwnerDrawnControl::IsPressKey(const QKeyEvent& event) {
+  if (event.isAutoRepeat()) return false;
+  const int key = event.key();
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 QImage OwnerDrawnControl::Picture() const {
   if (!IsPainted()) return {};
   const bool opaque = background_ == Background::Opaque;
@@ -20,6 +43,7 @@ QImage OwnerDrawnControl::Picture() const {
   if (picture.isNull()) return picture;
   if (!opaque) picture.fill(Qt::transparent);
   Draw(picture);
+  if (hasFocus()) DrawFocusMark(picture, FocusMarkRect());
   return picture;
 }
 
@@ -28,6 +52,16 @@ void OwnerDrawnControl::paintEvent(QPaintEvent*) {
   if (picture.isNull()) return;
   QPainter painter(this);
   painter.drawImage(0, 0, picture);
+}
+
+void OwnerDrawnControl::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void OwnerDrawnControl::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 }  // namespace tavolo

@@ -1,9 +1,12 @@
 // Base of the owner-drawn controls: the picture is composed off-screen at the control's size and
 // copied to the screen in one step, with no background erase, so drags and hovers never flicker.
+// A control that takes keyboard input is reached with Tab and shows a dotted focus mark.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
+
+class QKeyEvent;
 
 namespace tavolo {
 
@@ -11,8 +14,8 @@ class OwnerDrawnControl : public QWidget {
   Q_OBJECT
 
  public:
-  // The control's picture at its current size, exactly as the next paint shows it; a null
-  // image when the control paints nothing.
+  // The control's picture at its current size, exactly as the next paint shows it (the focus
+  // mark included); a null image when the control paints nothing.
   QImage Picture() const;
 
  Q_SIGNALS:
@@ -33,7 +36,17 @@ class OwnerDrawnControl : public QWidget {
   // Opaque controls suppress the background erase; the others let the parent show through.
   void SetOpaque(bool opaque);
 
+  // Tab reaches the control (a mouse click leaves the focus where it was, so that typing goes
+  // on in the editor the user was in).
+  void AcceptKeyboardFocus();
+  // Where the focus mark goes: the whole control, two pixels in, unless a control says otherwise.
+  virtual QRect FocusMarkRect() const;
+  // Space, Enter and Return press a focused button; auto-repeats do not count.
+  static bool IsPressKey(const QKeyEvent& event);
+
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   Background background_;

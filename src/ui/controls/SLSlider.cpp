@@ -67,6 +67,11 @@ void SLSlider::MapPoint(QPoint point) {
   lightness_ = PickerPositionAt(point.y(), height());
 }
 
+void SLSlider::StepBy(float across, float down) {
+  saturation_ = std::clamp(saturation_ + across, 0.0f, 1.0f);
+  lightness_ = std::clamp(lightness_ + down, 0.0f, 1.0f);
+}
+
 void SLSlider::Draw(QImage& picture) const {
   const int w = picture.width();
   const int h = picture.height();

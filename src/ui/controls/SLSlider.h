@@ -27,6 +27,7 @@ class SLSlider : public DragPicker {
  protected:
   void Draw(QImage& picture) const override;
   void MapPoint(QPoint point) override;
+  void StepBy(float across, float down) override;
 
  private:
   float saturation_ = 0.0f;

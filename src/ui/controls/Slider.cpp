@@ -1,5 +1,6 @@
 #include "ui/controls/Slider.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -21,7 +22,9 @@ int SliderThumbX(float position, int width) {
   return static_cast<int>(static_cast<float>(width - 11) * position) + kSliderInset;
 }
 
-Slider::Slider(QWidget* parent) : OwnerDrawnControl(parent) {}
+Slider::Slider(QWidget* parent) : OwnerDrawnControl(parent) {
+  AcceptKeyboardFocus();
+}
 
 void Slider::SetPosition(float position) {
   position_ = CheckedSliderPosition(position, 0.0f);
@@ -62,6 +65,17 @@ void Slider::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !dragging_) return;
   dragging_ = false;
   TAVOLO_CHECK_AS("ReleaseCapture()", ReleaseMouseCapture(*this));
+}
+
+void Slider::keyPressEvent(QKeyEvent* event) {
+  const std::optional<float> moved = SliderPositionForKey(event->key(), position_, 0.0f);
+  if (!moved) {
+    OwnerDrawnControl::keyPressEvent(event);
+    return;
+  }
+  position_ = *moved;
+  update();
+  Q_EMIT clicked();
 }
 
 }  // namespace tavolo

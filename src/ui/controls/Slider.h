@@ -1,5 +1,6 @@
 // The plain horizontal slider, position 0..1: a track with an upward-pointing thumb. Dragging
-// notifies the owner at every step; a click alone changes nothing.
+// notifies the owner at every step; a click alone changes nothing. With the keyboard focus the
+// arrow, page, Home and End keys move it and notify alike.
 #pragma once
 
 #include "ui/controls/OwnerDrawnControl.h"
@@ -30,6 +31,7 @@ class Slider : public OwnerDrawnControl {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   float position_ = 0.0f;

@@ -1,8 +1,10 @@
 #include "ui/library/BgBtn.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "core/base/CheckedCall.h"
 #include "core/bridge/ImageBridge.h"
@@ -19,6 +21,7 @@ const QColor kFill(236, 236, 241);
 }  // namespace
 
 BgBtn::BgBtn(QWidget* parent) : OwnerDrawnControl(parent) {
+  AcceptKeyboardFocus();
   timer_.setInterval(kHoverMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &BgBtn::OnHoverTimer);
 }
@@ -150,11 +153,62 @@ void BgBtn::mousePressEvent(QMouseEvent* event) {
     const int item = hit.Item(first_);
     if (hit.Found() && item >= first_ && item < first_ + geometry.visible && item < count_) {
       selected_ = item;
+      focusItem_ = item;
       Q_EMIT backgroundPicked(item);
     }
     Redraw();
   }
   Q_EMIT clicked();
+}
+
+int BgBtn::FocusItem() const {
+  const int visible = Visible();
+  if (visible <= 0) return -1;
+  const auto shown = [&](int item) { return item >= first_ && item < first_ + visible; };
+  if (shown(focusItem_)) return focusItem_;
+  return shown(selected_) ? selected_ : first_;
+}
+
+QRect BgBtn::FocusMarkRect() const {
+  const int item = FocusItem();
+  if (item < 0) return OwnerDrawnControl::FocusMarkRect();
+  return Geometry().Square(item - first_).adjusted(3, 3, -3, -3);
+}
+
+void BgBtn::Pick(int item) {
+  selected_ = item;
+  Q_EMIT backgroundPicked(item);
+  Redraw();
+  Q_EMIT clicked();
+}
+
+void BgBtn::keyPressEvent(QKeyEvent* event) {
+  const int item = FocusItem();
+  if (item >= 0 && IsPressKey(*event)) {
+    Pick(item);
+    return;
+  }
+  int step = 0;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      step = -1;
+      break;
+    case Qt::Key_Right:
+      step = 1;
+      break;
+    case Qt::Key_Up:
+      step = -kBgBtnColumns;
+      break;
+    case Qt::Key_Down:
+      step = kBgBtnColumns;
+      break;
+    default:
+      OwnerDrawnControl::keyPressEvent(event);
+      return;
+  }
+  if (item < 0) return;
+  focusItem_ = std::clamp(item + step, first_, first_ + Visible() - 1);
+  update();
 }
 
 }  // namespace tavolo

@@ -1,6 +1,7 @@
 // The background chooser: thumbnails of the background table in rows of three, one page at a
 // time, the current background ticked and the one under the mouse framed in black. A click on a
-// thumbnail selects it; every click notifies the owner.
+// thumbnail selects it; every click notifies the owner. With the keyboard focus the arrow keys
+// move the focus mark over the page and Space or Enter picks the marked background as a click.
 #pragma once
 
 #include <QTimer>
@@ -55,6 +56,9 @@ class BgBtn : public OwnerDrawnControl {
   bool IsHoverTimerRunning() const { return timer_.isActive(); }
 
   BgBtnGeometry Geometry() const;
+  // The background the keyboard focus mark is on: kept while it is on the page, else the
+  // selected one when that is shown, else the first one shown; -1 on an empty page.
+  int FocusItem() const;
 
  Q_SIGNALS:
   // A click chose a background; sent before clicked(), which the owner answers by taking the
@@ -65,8 +69,12 @@ class BgBtn : public OwnerDrawnControl {
   void Draw(QImage& picture) const override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  QRect FocusMarkRect() const override;
 
  private:
+  // Selects `item` as a click on it does and notifies the owner.
+  void Pick(int item);
   void OnHoverTimer();
   void Redraw();
   // The background's image at `cell` × `cell`, made once per background and size; null when
@@ -79,6 +87,7 @@ class BgBtn : public OwnerDrawnControl {
   int step_ = 0;
   int selected_ = 1;
   int hover_ = -1;
+  int focusItem_ = -1;
   bool active_ = true;
   bool drawn_ = false;
   QTimer timer_;

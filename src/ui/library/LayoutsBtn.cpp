@@ -3,8 +3,10 @@
 #include <QCursor>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "core/base/CheckedCall.h"
 #include "core/card/LayoutThumbnail.h"
@@ -26,6 +28,7 @@ constexpr int kLabelPixels = 12;
 }  // namespace
 
 LayoutsBtn::LayoutsBtn(QWidget* parent) : OwnerDrawnControl(parent), strip_(LayoutStrip()) {
+  AcceptKeyboardFocus();
   timer_.setInterval(kHoverMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &LayoutsBtn::OnHoverTimer);
 }
@@ -136,10 +139,51 @@ void LayoutsBtn::mousePressEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
   if (!rect().contains(point)) return;
   const int layout = LayoutsBtnPressColumn(width(), point.x());
-  if (layout < 0 || layout == current_) return;
+  if (layout >= 0) Pick(layout);
+}
+
+void LayoutsBtn::Pick(int layout) {
+  if (layout == current_) return;
   current_ = layout;
+  focusLayout_ = layout;
   Redraw();
   Q_EMIT layoutPicked(layout);
+}
+
+void LayoutsBtn::focusInEvent(QFocusEvent* event) {
+  focusLayout_ = current_;
+  OwnerDrawnControl::focusInEvent(event);
+}
+
+QRect LayoutsBtn::FocusMarkRect() const {
+  return ComputeLayoutsBtnGeometry(size()).Highlight(focusLayout_).adjusted(1, 1, -2, -2);
+}
+
+void LayoutsBtn::keyPressEvent(QKeyEvent* event) {
+  if (IsPressKey(*event)) {
+    Pick(focusLayout_);
+    return;
+  }
+  int layout = focusLayout_;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      --layout;
+      break;
+    case Qt::Key_Right:
+      ++layout;
+      break;
+    case Qt::Key_Home:
+      layout = 0;
+      break;
+    case Qt::Key_End:
+      layout = kLayoutCount - 1;
+      break;
+    default:
+      OwnerDrawnControl::keyPressEvent(event);
+      return;
+  }
+  focusLayout_ = std::clamp(layout, 0, kLayoutCount - 1);
+  update();
 }
 
 }  // namespace tavolo

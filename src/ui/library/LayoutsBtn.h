@@ -1,7 +1,8 @@
 // The layout chooser: the ten text layouts in one row, each a thumbnail with its name, the
 // current one and the one under the mouse lit, the whole washed in blue towards the bottom. A
 // click on another layout shows it as current and tells the owner which layout was picked; the
-// card document does the rest (the field texts, the editors' text).
+// card document does the rest (the field texts, the editors' text). With the keyboard focus the
+// arrow, Home and End keys move the focus mark and Space or Enter picks the marked layout.
 #pragma once
 
 #include <QTimer>
@@ -26,6 +27,8 @@ class LayoutsBtn : public OwnerDrawnControl {
   int Current() const { return current_; }
   // The layout under the mouse, -1 for none.
   int Hover() const { return hover_; }
+  // The layout the keyboard focus mark is on.
+  int FocusLayout() const { return focusLayout_; }
 
   // Paused while the owner has a modal dialog open: the hover timer stops and the hover stays.
   void SetActive(bool active);
@@ -40,8 +43,13 @@ class LayoutsBtn : public OwnerDrawnControl {
   void Draw(QImage& picture) const override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  QRect FocusMarkRect() const override;
 
  private:
+  // Makes `layout` current as a click on it does; nothing when it is current already.
+  void Pick(int layout);
   void OnHoverTimer();
   void Redraw();
   void DrawHighlight(QPainter& painter, const LayoutsBtnGeometry& geometry, int layout,
@@ -52,6 +60,7 @@ class LayoutsBtn : public OwnerDrawnControl {
 
   int current_ = 0;
   int hover_ = -1;
+  int focusLayout_ = 0;
   bool active_ = true;
   bool drawn_ = false;
   QImage strip_;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <bit>
 #include <cstring>
@@ -360,22 +361,52 @@ TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
   EXPECT_EQ(restarted.HueOffset(0), Offset(0.0f));
 }
 
-TEST(AddCustomBackground, RefusesWhatCannotBeABackground) {
+TEST(AddCustomBackground, RefusesWhatCannotBeABackgroundAndSaysWhy) {
+  struct Case {
+    const char* file;
+    bool present;
+    bool keptInFolder;  // the import copies first; only a picture that does not decode goes again
+    const char* says;
+  };
+  const Case cases[] = {
+      {"notes.txt", true, true, "not a kind of picture"},
+      {"Drawing.PSD", true, true, "not a kind of picture"},
+      {"README", true, false, "no extension"},
+      {"broken.png", true, false, "could not be read as a picture"},
+      {"missing.png", false, false, "was not found"},
+  };
+  for (const Case& c : cases) {
+    TempFolder home, elsewhere;
+    BackgroundTable table;
+    if (c.present) test::WriteFileBytes(elsewhere.Path() / c.file, {1, 2, 3});
+    const AddBackgroundResult added =
+        AddCustomBackground(table, elsewhere.Path() / c.file, home.Path());
+    EXPECT_FALSE(added.ok) << c.file;
+    EXPECT_NE(added.message.find(c.says), std::string::npos) << c.file << ": " << added.message;
+    EXPECT_EQ(table.Count(), 0) << c.file;
+    EXPECT_EQ(fs::exists(home.Path() / "custombg" / c.file), c.keptInFolder) << c.file;
+  }
+}
+
+TEST(AddCustomBackground, AFolderThatCannotBeWrittenIsNamedAndNothingChanges) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes to read-only folders";
   TempFolder home, elsewhere;
-  BackgroundTable table;
-  test::WriteFileBytes(elsewhere.Path() / "notes.txt", {1, 2, 3});
-  test::WriteFileBytes(elsewhere.Path() / "broken.png", {1, 2, 3});
-  EXPECT_FALSE(AddCustomBackground(table, elsewhere.Path() / "notes.txt", home.Path()).ok);
-  const AddBackgroundResult broken =
-      AddCustomBackground(table, elsewhere.Path() / "broken.png", home.Path());
-  EXPECT_FALSE(broken.ok);
-  EXPECT_FALSE(broken.message.empty());
-  const AddBackgroundResult missing =
-      AddCustomBackground(table, elsewhere.Path() / "missing.png", home.Path());
-  EXPECT_FALSE(missing.ok);
-  EXPECT_EQ(table.Count(), 0);
-  EXPECT_FALSE(fs::exists(home.Path() / "custombg" / "notes.txt"));
-  EXPECT_FALSE(fs::exists(home.Path() / "custombg" / "broken.png"));
+  SaveSolid(elsewhere.Path() / "photo.png", kFormatPng, 0, 255, 0);
+  for (const bool folderExists : {false, true}) {
+    if (folderExists) fs::create_directory(home.Path() / "custombg");
+    const fs::path locked = folderExists ? home.Path() / "custombg" : home.Path();
+    fs::permissions(locked, fs::perms::owner_write, fs::perm_options::remove);
+    BackgroundTable table;
+    const AddBackgroundResult added =
+        AddCustomBackground(table, elsewhere.Path() / "photo.png", home.Path());
+    fs::permissions(locked, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_FALSE(added.ok);
+    EXPECT_NE(added.message.find((home.Path() / "custombg").string() + ", beside the program"),
+              std::string::npos)
+        << added.message;
+    EXPECT_EQ(table.Count(), 0);
+    EXPECT_TRUE(fs::exists(elsewhere.Path() / "photo.png"));
+  }
 }
 
 TEST(BackgroundTable, LookupFindsTheLowerOfTwoEqualNamesAndZeroForUnknown) {

@@ -6,7 +6,9 @@
 #include <set>
 
 #include "core/library/BackgroundLibrary.h"
+#include "core/library/BackgroundLibraryFile.h"
 #include "core/library/BackgroundTable.h"
+#include "tests/core/TestFolders.h"
 
 namespace tavolo {
 namespace {
@@ -66,6 +68,22 @@ TEST_F(ShippedBackgrounds, EveryImageIsACardWithItsOwnMeasuredHue) {
     if ((n - First()) % 7 == 0) {
       EXPECT_FLOAT_EQ(offset, MeanHue(image) * kHueToOffset - 0.5f) << "background " << n;
     }
+  }
+}
+
+TEST_F(ShippedBackgrounds, PicturesDecodedTogetherAreThoseOfTheFileOneByOneInOrder) {
+  std::vector<uint8_t> bytes =
+      test::ReadFileBytes(std::filesystem::path(TAVOLO_BIN_DIR) / "fl1.tmp");
+  Descramble(bytes);
+  const ParsedLibrary parsed = ParseBackgroundLibrary(bytes);
+  ASSERT_EQ(static_cast<int>(parsed.records.size()), End() - First());
+  for (size_t i = 0; i < parsed.records.size(); ++i) {
+    const int n = First() + static_cast<int>(i);
+    const RasterImage alone(parsed.records[i].jpeg, kFormatJpeg);
+    EXPECT_EQ(table_->Record(n).name, parsed.records[i].name) << "background " << n;
+    EXPECT_EQ(table_->Image(n).GetBpp(), alone.GetBpp()) << "background " << n;
+    EXPECT_TRUE(std::ranges::equal(table_->Image(n).PixelData(), alone.PixelData()))
+        << "background " << n;
   }
 }
 

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the real program under Xvfb with openbox: the main window
+# with the sample card at 1280 × 800 (maximised) and at its minimum size of 750 × 500, and the
+# Text Options and Background Options dialogs. Usage: scripts/screenshots.sh [BIN_DIR]
+# (default build/bin); the pictures go to docs/screenshots/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bin=$(cd "${1:-build/bin}" && pwd)
+out=$(pwd)/docs/screenshots
+source tests/e2e/x11_session.sh
+x11_require import xwininfo
+
+x11_start 1280 800
+mkdir -p "$out"
+"$bin/tavolo" "$bin/samples/bakery.tvc" >"$X11_DIR/tavolo.log" 2>&1 &
+X11_PIDS+=($!)
+main=$(x11_window Tavolo 15)
+x11_until 5 "the main window to be maximised" bash -c \
+  "eval \"\$(xdotool getwindowgeometry --shell $main)\"; [ \"\$WIDTH\" -ge 1200 ]"
+
+# Waits for the window's picture to stop changing (the first paints and the hover timers).
+settle() {
+  local before="" now
+  for _ in $(seq 1 40); do
+    now=$(import -window "$1" rgb:- 2>/dev/null | md5sum)
+    [ "$now" = "$before" ] && return 0
+    before=$now
+    sleep 0.1
+  done
+}
+
+# Moves the pointer off every control, so that nothing shows its hover look.
+xdotool mousemove 1200 40
+settle "$main"
+import -window "$main" "$out/main-window-1280x800.png"
+
+xdotool key alt+w Return
+dialog=$(x11_window "Text Options" 10)
+settle "$dialog"
+import -window "$dialog" "$out/text-options.png"
+xdotool key Escape
+x11_until 5 "Text Options to close" bash -c "! xdotool search --onlyvisible --name '^Text Options\$'"
+
+xdotool key alt+w Up Return
+dialog=$(x11_window "Background Options" 10)
+settle "$dialog"
+import -window "$dialog" "$out/background-options.png"
+xdotool key Escape
+x11_until 5 "Background Options to close" bash -c \
+  "! xdotool search --onlyvisible --name '^Background Options\$'"
+
+# Out of the maximised state (a double click on the title bar, which lies above the window's
+# top), then down to the minimum size.
+top=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')
+xdotool mousemove 640 $((top / 2)) click --repeat 2 --delay 80 1
+xdotool windowsize "$main" 750 500
+x11_until 5 "the window to reach 750 × 500" bash -c \
+  "eval \"\$(xdotool getwindowgeometry --shell $main)\"; [ \"\$WIDTH\" = 750 ] && [ \"\$HEIGHT\" = 500 ]"
+xdotool mousemove 1200 40
+settle "$main"
+import -window "$main" "$out/main-window-750x500.png"
+echo "Screenshots written to $out"

@@ -1,0 +1,46 @@
+#include "core/card/StyleInputs.h"
+
+namespace tavolo {
+
+namespace {
+
+constexpr int kFirstListedSize = 8;
+constexpr int kLastListedSize = 80;
+constexpr int kListedSizeStep = 4;
+constexpr float kBlackLightness = 0.0f;
+constexpr float kWhiteLightness = 240.0f;
+
+}  // namespace
+
+QStringList FontSizeChoices() {
+  QStringList sizes;
+  for (int size = kFirstListedSize; size <= kLastListedSize; size += kListedSizeStep) {
+    sizes << QString::number(size);
+  }
+  return sizes;
+}
+
+QStringList FontStyleChoices() {
+  return {QStringLiteral("Regular"), QStringLiteral("Bold"), QStringLiteral("Italic"),
+          QStringLiteral("Bold Italic")};
+}
+
+QStringList GradientOrientationChoices() {
+  return {QStringLiteral("Top to Bottom"), QStringLiteral("Left to Right"),
+          QStringLiteral("Bottom to Top"), QStringLiteral("Right to Left")};
+}
+
+std::optional<QString> TypedFontSize(const QString& text) {
+  bool ok = false;
+  const int size = text.trimmed().toInt(&ok);
+  if (!ok || size < kMinTypedFontSize || size > kMaxTypedFontSize) return std::nullopt;
+  return QString::number(size);
+}
+
+float SwatchBrightness(const HslColor& swatch) {
+  if (swatch.l == kBlackLightness) return 0.0f;
+  if (swatch.l == kWhiteLightness) return 1.0f;
+  return 0.5f;
+}
+
+}  // namespace tavolo

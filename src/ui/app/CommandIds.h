@@ -1,0 +1,37 @@
+// The main window's command ids: what its menus, accelerators and buttons send, and what tests
+// trigger a command by.
+#pragma once
+
+namespace tavolo {
+
+enum CommandId : int {
+  kCmdNewBlankProject = 32813,
+  kCmdNewProject = 32776,
+  kCmdNewFromTemplate = 32805,
+  kCmdLoadProject = 32773,
+  kCmdSaveProject = 32771,
+  kCmdSaveTemplate = 32777,
+  kCmdImportBackground = 32792,
+  kCmdExportImage = 32775,
+  kCmdPrint = 57607,
+  kCmdPrintSetup = 57606,
+  kCmdExit = 32774,
+  kCmdUndo = 57643,
+  kCmdRedo = 57644,
+  kCmdCopy = 57634,
+  kCmdInsertPhoto = 32806,
+  kCmdDeletePhoto = 32807,
+  kCmdInsertLogo = 32809,
+  kCmdDeleteLogo = 32810,
+  kCmdTextColors = 32801,
+  kCmdFrameColors = 32803,
+  kCmdBackgroundColor = 32802,
+  kCmdBackgroundOptions = 32779,
+  kCmdCardProperties = 32808,
+  kCmdTextField1 = 40000,  // to 40004: Text Options of box 1 to 5
+  kCmdLayout1 = 32780,     // to 32789: Layout 1 to 10
+  kCmdHelp = 32790,
+  kCmdAbout = 32791,
+};
+
+}  // namespace tavolo

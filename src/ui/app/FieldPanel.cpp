@@ -1,0 +1,112 @@
+#include "ui/app/FieldPanel.h"
+
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QTextBlock>
+#include <algorithm>
+
+#include "core/base/CheckedCall.h"
+#include "ui/app/Layout1Placement.h"
+#include "ui/app/Textprop.h"
+
+namespace tavolo {
+
+namespace {
+
+const QString kEditorTip = QStringLiteral("Edit your text here");
+const QString kCaptionTip = QStringLiteral("Push to change text and frame options");
+// The editors type in Arial at 150 twips; the card draws each box in its own style.
+constexpr qreal kEditorPoints = 7.5;
+
+QString JoinLines(const TextBoxLines& lines) {
+  QStringList joined;
+  const int count = std::clamp(lines.count, 0, kMaxLinesPerBox);
+  for (int i = 0; i < count; ++i) joined << lines.line[i];
+  return joined.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+FieldPanel::FieldPanel(QWidget* host) : QObject(host), host_(host) {}
+
+QPlainTextEdit* FieldPanel::Editor(int box) const {
+  return HasBox(box) ? editors_[box] : nullptr;
+}
+
+Textprop* FieldPanel::Caption(int box) const {
+  return HasBox(box) ? captions_[box] : nullptr;
+}
+
+void FieldPanel::Place(const QRect& panel) {
+  panel_ = panel;
+  for (int box = 0; box < count_; ++box) {
+    captions_[box]->setGeometry(FieldCaptionRect(panel_, count_, box));
+    editors_[box]->setGeometry(FieldEditorRect(panel_, count_, box));
+  }
+}
+
+void FieldPanel::Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCount>& lines) {
+  Q_EMIT aboutToRebuild();
+  // The user typing in a box goes on typing in the new editor of that box (or the last one).
+  int focused = -1;
+  for (int box = 0; box < count_; ++box) {
+    // The window's focus widget, even while another window is active (a dialog, at start-up).
+    if (editors_[box]->window()->focusWidget() == editors_[box]) focused = box;
+    delete editors_[box];
+    delete captions_[box];
+    editors_[box] = nullptr;
+    captions_[box] = nullptr;
+  }
+  count_ = std::clamp(boxCount, 0, kTextBoxCount);
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(kEditorPoints);
+  font.setBold(false);
+  QWidget* previous = nullptr;
+  for (int box = 0; box < count_; ++box) {
+    auto* caption = new Textprop(host_);
+    caption->setObjectName(QString::number(kFirstFieldCaption + box));
+    caption->SetCaption(QStringLiteral("Field %1").arg(box + 1));
+    caption->setToolTip(kCaptionTip);
+    connect(caption, &Textprop::clicked, this, [this, box] { Q_EMIT captionPressed(box); });
+
+    auto* editor = new QPlainTextEdit(host_);
+    editor->setObjectName(QString::number(kFirstFieldEditor + box));
+    editor->setToolTip(kEditorTip);
+    editor->setFont(font);
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setTabChangesFocus(true);
+    // Undo and redo belong to the card (Ctrl+Z, Ctrl+Y), not to the editor.
+    editor->setUndoRedoEnabled(false);
+    editor->setPlainText(JoinLines(lines[box]));
+    connect(editor, &QPlainTextEdit::textChanged, this, [this, box] { Q_EMIT edited(box); });
+
+    // Each caption is followed by its editor in the Tab order.
+    if (previous != nullptr) QWidget::setTabOrder(previous, caption);
+    QWidget::setTabOrder(caption, editor);
+    previous = editor;
+    captions_[box] = caption;
+    editors_[box] = editor;
+  }
+  Place(panel_);
+  for (int box = 0; box < count_; ++box) {
+    captions_[box]->show();
+    editors_[box]->show();
+  }
+  if (focused >= 0 && count_ > 0) editors_[std::min(focused, count_ - 1)]->setFocus();
+  Q_EMIT rebuilt();
+}
+
+bool FieldPanel::HasBox(int box) const {
+  return box >= 0 && box < count_ && editors_[box] != nullptr;
+}
+
+int FieldPanel::LineCount(int box) const {
+  return HasBox(box) ? editors_[box]->document()->blockCount() : 0;
+}
+
+QString FieldPanel::Line(int box, int index) const {
+  if (!HasBox(box)) return {};
+  return editors_[box]->document()->findBlockByNumber(index).text();
+}
+
+}  // namespace tavolo

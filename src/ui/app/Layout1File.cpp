@@ -1,0 +1,117 @@
+// The "&File" menu: new, load and save, importing a background, and the close path.
+#include <QFileInfo>
+
+#include "core/base/ProgramFolder.h"
+#include "core/io/ProjectFile.h"
+#include "core/library/BackgroundLibrary.h"
+#include "ui/app/FieldPanel.h"
+#include "ui/app/FileFilter.h"
+#include "ui/app/Layout1Dlg.h"
+#include "ui/card/PreviewBtn.h"
+#include "ui/library/BgBtn.h"
+
+namespace tavolo {
+
+namespace {
+
+FileDialogRequest ProjectRequest(const QString& title, const QString& filter,
+                                 const std::filesystem::path& current) {
+  FileDialogRequest request{title, QtFileFilter(filter), QStringLiteral("tvc"), {}};
+  // No name is offered; the dialog starts where the card was last loaded or saved.
+  if (!current.empty()) request.folder = QString::fromStdString(current.parent_path().string());
+  return request;
+}
+
+}  // namespace
+
+void Layout1Dlg::OnNewBlankProject() {
+  document_.NewBlankProject();
+  Refresh();
+}
+
+void Layout1Dlg::OnLoadProject() {
+  ChooserPause pause(*this);
+  const QString path = prompts_->OpenFileName(
+      this, ProjectRequest(QStringLiteral("Load Project"),
+                           QStringLiteral("TVC files(*.tvc)|*.tvc||"), document_.FilePath()));
+  if (!path.isEmpty()) OpenProject(path.toStdString());
+}
+
+bool Layout1Dlg::OpenProject(const std::filesystem::path& file) {
+  CardState card = document_.Working();
+  const ReadProjectResult read = ReadProject(file, card, backgrounds_, ReadMode::kKeepOnFileError);
+  // A file that could not be read leaves the card as it was; a file of another version keeps
+  // what was read before the section this version does not know.
+  const bool taken = read.result != ProjectResult::kFileError;
+  if (taken) {
+    document_.LoadProject(card, file);
+    Refresh();
+  }
+  if (!read.Ok()) Tell(QString::fromUtf8(ProjectResultMessage(read.result)));
+  return taken;
+}
+
+void Layout1Dlg::OnSaveProject() {
+  ChooserPause pause(*this);
+  SaveWithDialog();
+}
+
+bool Layout1Dlg::SaveWithDialog() {
+  const QString path = prompts_->SaveFileName(
+      this, ProjectRequest(QStringLiteral("Save Project"),
+                           QStringLiteral("tvc files(*.tvc)|*.tvc||"), document_.FilePath()));
+  if (path.isEmpty()) return false;
+  document_.Capture();
+  const WriteProjectResult written =
+      WriteProject(path.toStdString(), document_.Working(), backgrounds_);
+  if (!written.ok) {
+    Tell(QString::fromStdString(written.message));
+    return false;
+  }
+  document_.SetFilePath(path.toStdString());
+  return true;
+}
+
+void Layout1Dlg::OnImportBackground() {
+  ChooserPause pause(*this);
+  const QString path = prompts_->OpenFileName(
+      this, {QStringLiteral("Import Background"),
+             QtFileFilter(QStringLiteral(
+                 "jpeg files(*.jpeg,*.jpg)|*.jpeg;*.jpg|png files(*.png)|*.png|gif "
+                 "files(*.gif)|*.gif|tif files(*.tif)|*.tif|bmp files(*.bmp)|*.bmp|tga "
+                 "files(*.tga)|*.tga|pcx files(*.pcx)|*.pcx|all files(*.*)|*.*||")),
+             {},
+             {}});
+  if (path.isEmpty()) return;
+  const AddBackgroundResult added = AddCustomBackground(backgrounds_, path.toStdString());
+  if (!added.ok) {
+    Tell(QString::fromStdString(added.message));
+    return;
+  }
+  chooser_->SetCount(backgrounds_.Count());
+  // The new background is the last one: page on until it is shown.
+  while (chooser_->First() + chooser_->Visible() <= added.number && chooser_->CanPageForward()) {
+    chooser_->PageForward();
+  }
+  UpdatePagingButtons();
+  document_.ShowImportedBackground(added.number);
+  Refresh();
+}
+
+void Layout1Dlg::OnExportImage() {
+  NotAvailableYet(QStringLiteral("Export Image"));
+}
+
+void Layout1Dlg::OnPrint() {
+  NotAvailableYet(QStringLiteral("Print"));
+}
+
+void Layout1Dlg::OnPrintSetup() {
+  NotAvailableYet(QStringLiteral("Print Setup"));
+}
+
+void Layout1Dlg::OnExit() {
+  close();
+}
+
+}  // namespace tavolo

@@ -1,0 +1,99 @@
+# An X session for driving the real program as a user does: Xvfb with the openbox window manager,
+# and helpers that wait for a window by its title with a timeout. Sourced by the end-to-end test
+# and the screenshot script; every process it starts is ended by x11_stop (set as the EXIT trap).
+
+X11_PIDS=()
+X11_DIR=""
+
+x11_fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# x11_require TOOL...: exits with 77 (skipped) naming what is missing.
+x11_require() {
+  local missing=()
+  for tool in "$@"; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "SKIP: not installed: ${missing[*]} (scripts/install-deps.sh installs them)" >&2
+    exit 77
+  fi
+}
+
+# x11_start WIDTH HEIGHT: a fresh display of that size with openbox running, DISPLAY set, and a
+# scratch HOME so that nothing of the user's settings is read or written.
+x11_start() {
+  x11_require Xvfb openbox xdotool
+  X11_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tavolo-x11-XXXXXX")
+  trap x11_stop EXIT
+  export HOME="$X11_DIR/home" XDG_CONFIG_HOME="$X11_DIR/home/.config"
+  export XDG_RUNTIME_DIR="$X11_DIR/runtime"
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+  Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp 3>"$X11_DIR/display" \
+    >"$X11_DIR/xvfb.log" 2>&1 &
+  X11_PIDS+=($!)
+  x11_until 10 "the X server to start" test -s "$X11_DIR/display"
+  export DISPLAY=":$(cat "$X11_DIR/display")"
+  openbox --sm-disable >"$X11_DIR/openbox.log" 2>&1 &
+  X11_PIDS+=($!)
+  x11_until 10 "the window manager to start" xdotool get_desktop
+}
+
+# Ends what x11_start and the caller started, newest first: each is asked to end and, when it
+# has not within five seconds, killed.
+x11_stop() {
+  local pid tries
+  for ((i = ${#X11_PIDS[@]} - 1; i >= 0; i--)); do
+    pid=${X11_PIDS[i]}
+    kill "$pid" 2>/dev/null || continue
+    for ((tries = 0; tries < 100; tries++)); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  X11_PIDS=()
+  if [ -n "$X11_DIR" ]; then rm -rf "$X11_DIR"; fi
+  X11_DIR=""
+}
+
+# x11_until SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds; fails naming WHAT
+# when SECONDS pass first.
+x11_until() {
+  local seconds=$1 what=$2
+  shift 2
+  local deadline=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || x11_fail "timed out after ${seconds}s waiting for $what"
+    sleep 0.05
+  done
+}
+
+# x11_window TITLE SECONDS [EXCEPT]: prints the id of a visible window titled exactly TITLE (other
+# than the window EXCEPT) once there is one.
+x11_window() {
+  local title=$1 seconds=$2 except=${3:-}
+  local deadline=$((SECONDS + seconds)) id
+  while :; do
+    for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null); do
+      if [ "$id" != "$except" ]; then
+        echo "$id"
+        return 0
+      fi
+    done
+    [ "$SECONDS" -lt "$deadline" ] || x11_fail "timed out after ${seconds}s waiting for the window \"$title\""
+    sleep 0.05
+  done
+}
+
+# x11_gone PID SECONDS: waits for the process to end.
+x11_gone() {
+  x11_until "$2" "process $1 to end" bash -c "! kill -0 $1"
+}
+
+# x11_geometry WINDOW: sets WIDTH and HEIGHT of the window.
+x11_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+}

@@ -1,0 +1,624 @@
+// The main window: its placement, the field panel with the layout text memory, the menus with
+// their ids, texts and shortcuts, recording (typing, sliders, undo and redo), the Text Options
+// and Background Options commands, the file commands with their messages, and closing.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "core/base/ProgramFolder.h"
+#include "core/io/ProjectFile.h"
+#include "core/library/BackgroundTable.h"
+#include "tests/core/TestFolders.h"
+#include "tests/ui/ReportLog.h"
+#include "tests/ui/ScriptedPrompts.h"
+#include "tests/ui/TestBackgrounds.h"
+#include "ui/app/CommandIds.h"
+#include "ui/app/FieldPanel.h"
+#include "ui/app/FileFilter.h"
+#include "ui/app/Layout1Dlg.h"
+#include "ui/app/Layout1Placement.h"
+#include "ui/app/Textprop.h"
+#include "ui/card/PreviewBtn.h"
+#include "ui/controls/ColorLine.h"
+#include "ui/controls/GenBtn.h"
+#include "ui/controls/LSlider.h"
+#include "ui/dialogs/TextOptDlg.h"
+#include "ui/library/BgBtn.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Script;
+using test::TempFolder;
+
+// Layout 3 (Alt+3) has three text boxes; layout 1 has five.
+constexpr int kThreeBoxLayout = 2;
+
+class MainWindow : public test::ControlTest {
+ protected:
+  void SetUp() override {
+    window_ =
+        std::make_unique<Layout1Dlg>(table_, std::make_unique<test::ScriptedPrompts>(script_));
+    window_->resize(1280, 800);
+    window_->Start();
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  Layout1Dlg& Window() { return *window_; }
+  CardDocument& Doc() { return window_->Document(); }
+  int Steps() { return Doc().History().UndoCount(); }
+  void Trigger(int id) {
+    QAction* action = window_->Action(id);
+    ASSERT_NE(action, nullptr) << id;
+    action->trigger();
+  }
+  QPlainTextEdit* Editor(int box) { return window_->Fields().Editor(box); }
+  QStringList Lines(int box) { return Editor(box)->toPlainText().split('\n'); }
+  // Types at the end of the box's text, a key at a time, as the user does.
+  void Type(int box, const QString& text) {
+    QPlainTextEdit* editor = Editor(box);
+    editor->setFocus();
+    editor->moveCursor(QTextCursor::End);
+    QTest::keyClicks(editor, text);
+  }
+  template <class Control>
+  Control* Find(int id) {
+    return qobject_cast<Control*>(window_->Control(id));
+  }
+  QStringList WindowMenu() {
+    QStringList entries;
+    for (QAction* action : window_->MenuOf(Layout1Dlg::Menu::Window)->actions()) {
+      entries << (action->isSeparator()
+                      ? QStringLiteral("-")
+                      : QString::number(action->data().toInt()) + " " + action->text());
+    }
+    return entries;
+  }
+
+  BackgroundTable table_ = test::SyntheticBackgrounds(8, 0.1f);
+  Script script_;
+  std::unique_ptr<Layout1Dlg> window_;
+};
+
+TEST(Layout1Placement, PlacesEveryControlByTheTable) {
+  struct Case {
+    QSize client;
+    Layout1Placement expected;
+  };
+  const Case cases[] = {
+      {{1280, 800},
+       {{10, 5, 50, 30},
+        {70, 5, 50, 30},
+        {130, 5, 165, 30},
+        {305, 5, 236, 25},
+        {546, 5, 236, 25},
+        {787, 5, 236, 25},
+        {0, 35, 300, 645},
+        {300, 35, 730, 645},
+        {0, 690, 1280, 120},
+        {1030, 35, 250, 645}}},
+      {{750, 500},
+       {{10, 5, 50, 30},
+        {70, 5, 50, 30},
+        {130, 5, 165, 30},
+        {305, 5, 60, 25},
+        {370, 5, 60, 25},
+        {435, 5, 60, 25},
+        {0, 35, 300, 345},
+        {300, 35, 200, 345},
+        {0, 390, 750, 120},
+        {500, 35, 250, 345}}},
+  };
+  for (const Case& c : cases) {
+    const Layout1Placement p = PlaceLayout1(c.client);
+    const Layout1Placement& e = c.expected;
+    EXPECT_EQ(p.prev, e.prev);
+    EXPECT_EQ(p.next, e.next);
+    EXPECT_EQ(p.backgroundOptions, e.backgroundOptions);
+    EXPECT_EQ(p.hue, e.hue);
+    EXPECT_EQ(p.saturation, e.saturation);
+    EXPECT_EQ(p.lightness, e.lightness);
+    EXPECT_EQ(p.backgrounds, e.backgrounds);
+    EXPECT_EQ(p.preview, e.preview);
+    EXPECT_EQ(p.layouts, e.layouts);
+    EXPECT_EQ(p.fieldPanel, e.fieldPanel);
+  }
+  // Each box gets an equal slot of the panel: its caption on top, its editor below.
+  const QRect panel(1030, 35, 250, 645);
+  EXPECT_EQ(FieldCaptionRect(panel, 5, 0), QRect(1030, 35, 250, 20));
+  EXPECT_EQ(FieldEditorRect(panel, 5, 0), QRect(1030, 55, 250, 109));
+  EXPECT_EQ(FieldCaptionRect(panel, 5, 4), QRect(1030, 551, 250, 20));
+  EXPECT_EQ(FieldEditorRect(panel, 3, 2), QRect(1030, 485, 250, 195));
+}
+
+TEST(FileFilter, WindowsFiltersBecomeQtFilters) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"TVC files(*.tvc)|*.tvc||", "TVC files (*.tvc)"},
+      {"jpeg files(*.jpeg,*.jpg)|*.jpeg;*.jpg|all files(*.*)|*.*||",
+       "jpeg files (*.jpeg *.jpg);;all files (*)"},
+      {"Pictures|*.png; *.gif|", "Pictures (*.png *.gif)"},
+      {"", ""},
+  };
+  for (const auto& [windows, qt] : cases) {
+    EXPECT_EQ(QtFileFilter(QString::fromLatin1(windows)), QString::fromLatin1(qt)) << windows;
+  }
+}
+
+TEST_F(MainWindow, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMinimum) {
+  for (const QSize size : {QSize(1280, 800), QSize(750, 500), QSize(600, 400)}) {
+    Window().resize(size);
+    QApplication::processEvents();
+    EXPECT_GE(Window().width(), 750);
+    EXPECT_GE(Window().height(), 500);
+    const Layout1Placement p = PlaceLayout1(Window().Client().size());
+    const std::pair<int, QRect> expected[] = {
+        {kPrevButton, p.prev},
+        {kNextButton, p.next},
+        {kBackgroundOptionsButton, p.backgroundOptions},
+        {kHueSlider, p.hue},
+        {kSaturationSlider, p.saturation},
+        {kLightnessSlider, p.lightness},
+        {kBackgroundChooser, p.backgrounds},
+        {kPreview, p.preview},
+        {kLayoutChooser, p.layouts},
+        {kFirstFieldEditor + 4, FieldEditorRect(p.fieldPanel, 5, 4)},
+        {kFirstFieldCaption + 4, FieldCaptionRect(p.fieldPanel, 5, 4)},
+    };
+    for (const auto& [id, rect] : expected) {
+      ASSERT_NE(Window().Control(id), nullptr) << id;
+      EXPECT_EQ(Window().Control(id)->geometry(), rect) << id << " at " << size.width();
+    }
+  }
+}
+
+TEST_F(MainWindow, ControlsCarryTheirTooltipsAndTheWindowItsBackground) {
+  const std::pair<int, const char*> tips[] = {
+      {kPrevButton, "Push to see more backgrounds"},
+      {kNextButton, "Push to see more backgrounds"},
+      {kBackgroundOptionsButton, "Push to change background options"},
+      {kHueSlider, "Drag to change background hue"},
+      {kSaturationSlider, "Drag to change background saturation"},
+      {kLightnessSlider, "Drag to change background lightness"},
+      {kBackgroundChooser, "Click to change background image"},
+      {kLayoutChooser, "Click to change text layout"},
+      {kFirstFieldEditor, "Edit your text here"},
+      {kFirstFieldCaption + 1, "Push to change text and frame options"},
+      {kPreview, ""},
+  };
+  for (const auto& [id, tip] : tips) EXPECT_EQ(Window().Control(id)->toolTip(), tip) << id;
+  EXPECT_EQ(Window().windowTitle(), "Tavolo");
+  EXPECT_EQ(Window().Client().grab().toImage().pixel(600, 2), qRgb(236, 236, 241));
+  EXPECT_EQ(Find<GenBtn>(kBackgroundOptionsButton)->Text(), "Background options");
+}
+
+TEST_F(MainWindow, MenusHoldTheCommandsWithTheirTextsIdsAndShortcuts) {
+  const auto texts = [&](Layout1Dlg::Menu menu) {
+    QStringList entries;
+    for (QAction* action : Window().MenuOf(menu)->actions()) {
+      entries << (action->isSeparator()
+                      ? QStringLiteral("-")
+                      : QString::number(action->data().toInt()) + " " + action->text());
+    }
+    return entries;
+  };
+  EXPECT_EQ(
+      texts(Layout1Dlg::Menu::File),
+      (QStringList{"32813 New Blank Project", "32776 &New Project...\tCtrl+N",
+                   "32773 &Load Project... \tCtrl+L", "32771 &Save Project ...\tCtrl+S", "-",
+                   "32792 Import Background...", "-", "32775 Export Image...", "-",
+                   "57607 &Print...\tCtrl+P", "57606 Print Setup...", "-", "32774 Exit\tAlt+F4"}));
+  EXPECT_EQ(texts(Layout1Dlg::Menu::Edit),
+            (QStringList{"57643 Undo \tCtrl+Z", "57644 Redo \tCtrl+Y", "-", "57634 Copy", "-",
+                         "32806 Insert Photo...\tCtrl+I", "32807 Delete Photo", "-",
+                         "32809 Insert Logo...", "32810 Delete Logo", "-", "32801 Text Colors...",
+                         "32803 Frame Colors...", "32802 Background Color..."}));
+  EXPECT_EQ(texts(Layout1Dlg::Menu::Templates),
+            (QStringList{"32805 New fromTemplate...\t Ctrl+N", "32777 Save Template..."}));
+  const QStringList layouts = texts(Layout1Dlg::Menu::Layouts);
+  ASSERT_EQ(layouts.size(), 10);
+  EXPECT_EQ(layouts[0], "32780 Layout 1\tAlt+1");
+  EXPECT_EQ(layouts[8], "32788 Layout 9\tAlt+9");
+  EXPECT_EQ(layouts[9], "32789 Layout 10\t Alt+0");
+  EXPECT_EQ(texts(Layout1Dlg::Menu::Help),
+            (QStringList{"32790 Tavolo Help\tF1", "-", "32791 About Tavolo"}));
+  QStringList titles;
+  for (QAction* menu : Window().menuBar()->actions()) titles << menu->text();
+  EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Templates", "&Layouts", "&Window", "&Help"}));
+
+  const std::pair<QKeySequence, int> accelerators[] = {
+      {QKeySequence("Alt+1"), kCmdLayout1},
+      {QKeySequence("Alt+9"), kCmdLayout1 + 8},
+      {QKeySequence("Alt+0"), kCmdLayout1 + 9},
+      {QKeySequence("Ctrl+I"), kCmdInsertPhoto},
+      {QKeySequence("Ctrl+L"), kCmdLoadProject},
+      {QKeySequence("Ctrl+N"), kCmdNewProject},
+      {QKeySequence("Ctrl+P"), kCmdPrint},
+      {QKeySequence("Ctrl+S"), kCmdSaveProject},
+      {QKeySequence("F1"), kCmdHelp},
+      {QKeySequence("Alt+F4"), kCmdExit},
+      {QKeySequence("Ctrl+Y"), kCmdRedo},
+      {QKeySequence("Ctrl+Z"), kCmdUndo},
+  };
+  for (const auto& [keys, id] : accelerators) {
+    EXPECT_EQ(Window().Action(id)->shortcut(), keys) << id;
+  }
+  EXPECT_TRUE(Window().Action(kCmdNewFromTemplate)->shortcut().isEmpty());
+  EXPECT_NE(Window().Action(kCmdCardProperties), nullptr);
+}
+
+TEST_F(MainWindow, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
+  EXPECT_EQ(WindowMenu(),
+            (QStringList{"40000 Text Field 1...", "40001 Text Field 2...", "40002 Text Field 3...",
+                         "40003 Text Field 4...", "40004 Text Field 5...", "-",
+                         "32779 Background Options..."}));
+  Trigger(kCmdLayout1 + kThreeBoxLayout);
+  EXPECT_EQ(Window().Fields().Count(), 3);
+  for (int box = 0; box < 5; ++box) {
+    EXPECT_EQ(Window().Control(kFirstFieldEditor + box) != nullptr, box < 3) << box;
+    auto* caption = Find<Textprop>(kFirstFieldCaption + box);
+    EXPECT_EQ(caption != nullptr, box < 3) << box;
+    if (caption != nullptr) {
+      EXPECT_EQ(caption->Caption(), QStringLiteral("Field %1").arg(box + 1));
+    }
+  }
+  EXPECT_EQ(WindowMenu(),
+            (QStringList{"40000 Text Field 1...", "40001 Text Field 2...", "40002 Text Field 3...",
+                         "-", "32779 Background Options..."}));
+  for (int n = 0; n < 10; ++n) {
+    EXPECT_EQ(Window().Action(kCmdLayout1 + n)->isChecked(), n == kThreeBoxLayout) << n;
+  }
+  EXPECT_EQ(Doc().Working().lnmb, kThreeBoxLayout);
+}
+
+TEST_F(MainWindow, ALayoutShownAgainHasItsTypedTextAndANewOneTheDefaults) {
+  Type(0, " Ltd");
+  EXPECT_EQ(Lines(0), QStringList{"Company Name Ltd"});
+  Trigger(kCmdLayout1 + kThreeBoxLayout);
+  // Never shown before: the default texts, the field names.
+  EXPECT_EQ(Lines(0), QStringList{"Company Name"});
+  EXPECT_EQ(Lines(2)[0], "Address Line 1");
+  Type(1, "!");
+  // The layout chooser's pick goes the same way as the menu.
+  QTest::keyClick(&Window(), Qt::Key_1, Qt::AltModifier);
+  EXPECT_EQ(Doc().Layout().Current(), 0);
+  EXPECT_EQ(Lines(0), QStringList{"Company Name Ltd"});
+  Trigger(kCmdLayout1 + kThreeBoxLayout);
+  EXPECT_EQ(Lines(1), (QStringList{"Name", "Title!"}));
+}
+
+TEST_F(MainWindow, EveryKeystrokeIsAStepAndCtrlZInAnEditorUndoesTheCard) {
+  EXPECT_FALSE(Window().Action(kCmdUndo)->isEnabled());
+  Type(1, "ab");
+  Type(2, "c");
+  EXPECT_EQ(Steps(), 3);
+  EXPECT_TRUE(Window().Action(kCmdUndo)->isEnabled());
+  EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
+  QPlainTextEdit* editor = Editor(1);
+  editor->setFocus();
+  QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(Editor(1), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Steps(), 1);
+  EXPECT_EQ(Lines(1), (QStringList{"Name", "Titlea"}));
+  EXPECT_EQ(Lines(2).last(), "Zip/Postal Code");
+  // The box that was being typed in keeps the keyboard focus across the rebuild.
+  EXPECT_TRUE(Editor(1)->hasFocus());
+  EXPECT_TRUE(Window().Action(kCmdRedo)->isEnabled());
+  QTest::keyClick(Editor(1), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(Lines(1), (QStringList{"Name", "Titleab"}));
+  Trigger(kCmdRedo);
+  EXPECT_EQ(Lines(2).last(), "Zip/Postal Codec");
+  EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
+  Trigger(kCmdUndo);
+  Type(0, "x");
+  EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
+}
+
+TEST_F(MainWindow, ASliderDragOrAHeldKeyIsOneStepWhateverItsLength) {
+  auto* hue = Find<LSlider>(kHueSlider);
+  auto* saturation = Find<LSlider>(kSaturationSlider);
+  const float hueShift = Doc().Live().hueShift;
+  QTest::mousePress(hue, Qt::LeftButton, {}, QPoint(10, 10));
+  for (int x = 20; x < 200; x += 15) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, 10), hue->mapToGlobal(QPointF(x, 10)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(hue, &move);
+  }
+  EXPECT_EQ(Steps(), 0);
+  EXPECT_NE(Doc().Live().hueShift, hueShift);
+  // The saturation strip follows the hue.
+  EXPECT_FLOAT_EQ(saturation->Hue(), (hue->Position() + 0.5f) * 239.0f);
+  QTest::mouseRelease(hue, Qt::LeftButton, {}, QPoint(185, 10));
+  EXPECT_EQ(Steps(), 1);
+  EXPECT_FLOAT_EQ(Doc().Working().hueShift, hue->Position() - 0.1f);
+
+  auto* lightness = Find<LSlider>(kLightnessSlider);
+  lightness->setFocus();
+  for (int repeat = 0; repeat < 4; ++repeat) {
+    QTest::keyPress(lightness, Qt::Key_Left, Qt::NoModifier);
+  }
+  QTest::keyRelease(lightness, Qt::Key_Left, Qt::NoModifier);
+  EXPECT_EQ(Steps(), 2);
+  EXPECT_FLOAT_EQ(Doc().Working().lightShift, 0.3f);
+  Trigger(kCmdUndo);
+  EXPECT_FLOAT_EQ(lightness->Position(), 0.5f);
+}
+
+TEST_F(MainWindow, PickingABackgroundResetsTheTintAndIsOneStep) {
+  CardState live = Doc().Live();
+  live.satShift = 0.2f;
+  Doc().SetLive(live);
+  Doc().RecordEdit();
+  const int steps = Steps();
+  auto* chooser = Find<BgBtn>(kBackgroundChooser);
+  QTest::mouseClick(chooser, Qt::LeftButton, {}, chooser->Geometry().Square(3).center());
+  EXPECT_EQ(Steps(), steps + 1);
+  EXPECT_EQ(Doc().Working().pnmb, 3);
+  EXPECT_EQ(Doc().Working().satShift, 0.0f);
+  EXPECT_EQ(Doc().Working().lightShift, 0.0f);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kSaturationSlider)->Position(), 0.0f);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kLightnessSlider)->Position(), 0.0f);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kHueSlider)->Position(), 0.1f);
+  Trigger(kCmdUndo);
+  EXPECT_EQ(chooser->Selected(), 1);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kSaturationSlider)->Position(), 0.2f);
+}
+
+TEST_F(MainWindow, TextOptionsCloseRecordsOneStepAndEscapeRestoresTheStyleExactly) {
+  const CardState before = Doc().Live();
+  bool blinking = false;
+  script_.dialog = [&](QDialog& dialog) {
+    blinking = Find<Textprop>(kFirstFieldCaption + 1)->IsHighlighted();
+    dialog.findChild<QWidget*>("1016")->setFocus();
+    QTest::keyClick(dialog.findChild<QWidget*>("1016"), Qt::Key_Space);  // frame "Left"
+    auto* color = dialog.findChild<ColorLine*>("1013");
+    QTest::mouseClick(color, Qt::LeftButton, {}, QPoint(5, 5));  // the first hue
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+  };
+  Trigger(kCmdTextField1 + 1);
+  EXPECT_TRUE(blinking);
+  EXPECT_FALSE(Find<Textprop>(kFirstFieldCaption + 1)->IsHighlighted());
+  EXPECT_EQ(Doc().Live(), before);
+  EXPECT_EQ(Steps(), 0);
+
+  script_.dialog = [&](QDialog& dialog) {
+    QTest::keyClick(dialog.findChild<QWidget*>("1016"), Qt::Key_Space);
+    QTest::mouseClick(dialog.findChild<QWidget*>("1"), Qt::LeftButton);
+  };
+  // The caption button opens the same dialog as the menu entry.
+  QTest::mouseClick(Find<Textprop>(kFirstFieldCaption + 1), Qt::LeftButton);
+  EXPECT_EQ(Steps(), 1);
+  EXPECT_EQ(Doc().Working().styles[1].frameMode, kFrameLeft);
+  EXPECT_EQ(script_.dialogsRun, 2);
+}
+
+TEST_F(MainWindow, BackgroundOptionsFromTheButtonAndTheMenuAreLiveEditsWithRevert) {
+  script_.dialog = [](QDialog& dialog) {
+    QTest::mouseClick(dialog.findChild<QWidget*>("1036"), Qt::LeftButton, {}, QPoint(150, 30));
+    dialog.accept();
+  };
+  QTest::mouseClick(Find<GenBtn>(kBackgroundOptionsButton), Qt::LeftButton, {}, QPoint(80, 15));
+  EXPECT_EQ(Steps(), 1);
+  EXPECT_EQ(Doc().Working().bgColor, (HslColor{0, 0, 0}));
+  EXPECT_EQ(Doc().Working().bgBrightness, 0.0f);
+  script_.dialog = [](QDialog& dialog) {
+    QTest::mouseClick(dialog.findChild<QWidget*>("1036"), Qt::LeftButton, {}, QPoint(5, 5));
+    dialog.close();
+  };
+  Trigger(kCmdBackgroundOptions);
+  EXPECT_EQ(Steps(), 1);
+  EXPECT_EQ(Doc().Live().bgColor, (HslColor{0, 0, 0}));
+}
+
+TEST_F(MainWindow, NewBlankProjectLeavesUndoAndRedoDisabled) {
+  Type(0, "abc");
+  Trigger(kCmdUndo);
+  ASSERT_TRUE(Window().Action(kCmdUndo)->isEnabled());
+  ASSERT_TRUE(Window().Action(kCmdRedo)->isEnabled());
+  Trigger(kCmdNewBlankProject);
+  EXPECT_FALSE(Window().Action(kCmdUndo)->isEnabled());
+  EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
+  EXPECT_EQ(Lines(0), QStringList{"Company Name"});
+  EXPECT_FLOAT_EQ(Find<LSlider>(kLightnessSlider)->Position(), 0.5f);
+}
+
+TEST_F(MainWindow, ClosingAsksAndOnlyYesWithASavedFileOrNoCloses) {
+  TempFolder folder;
+  const QString path = QString::fromStdString((folder / "card.tvc").string());
+  struct Case {
+    std::vector<QMessageBox::StandardButton> answers;
+    std::vector<QString> paths;
+    bool closes;
+  };
+  const Case cases[] = {
+      {{QMessageBox::Cancel}, {}, false},
+      {{QMessageBox::Yes}, {QString()}, false},  // the save dialog is cancelled
+      {{QMessageBox::Yes}, {QString::fromStdString((folder / "no/such/card.tvc").string())}, false},
+      {{QMessageBox::Yes}, {path}, true},
+      {{QMessageBox::No}, {}, true},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    Type(0, "!");
+    const CardState card = Doc().Working();
+    script_.answers.assign(c.answers.begin(), c.answers.end());
+    script_.paths.assign(c.paths.begin(), c.paths.end());
+    script_.asked.clear();
+    script_.told.clear();
+    QTest::keyClick(&Window(), Qt::Key_Escape);
+    EXPECT_EQ(script_.asked, QStringList{"Would you like to save changes before closing?"});
+    EXPECT_EQ(Window().isVisible(), !c.closes);
+    EXPECT_EQ(Doc().Working(), card);
+  }
+  // The failed save said why; the good one wrote the card.
+  CardState saved;
+  ASSERT_TRUE(ReadProject(path.toStdString(), saved, table_).Ok());
+  EXPECT_EQ(saved.lines[0].line[0], "Company Name!");
+}
+
+TEST_F(MainWindow, AFailedSaveSaysWhyAndASavedCardReadsBack) {
+  TempFolder folder;
+  script_.paths = {QString::fromStdString((folder / "missing" / "card.tvc").string()),
+                   QString::fromStdString((folder / "card.tvc").string())};
+  Type(1, "?");
+  Trigger(kCmdSaveProject);
+  ASSERT_EQ(script_.told.size(), 1);
+  EXPECT_TRUE(script_.told[0].contains("card.tvc")) << script_.told[0].toStdString();
+  QTest::keyClick(Editor(1), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(script_.fileDialogs.back().title, "Save Project");
+  EXPECT_EQ(script_.fileDialogs.back().filter, "tvc files (*.tvc)");
+  EXPECT_EQ(script_.fileDialogs.back().defaultSuffix, "tvc");
+  CardState saved;
+  ASSERT_TRUE(ReadProject(folder / "card.tvc", saved, table_).Ok());
+  EXPECT_EQ(saved.lines[1].line[1], "Title?");
+  EXPECT_EQ(Doc().FilePath(), folder / "card.tvc");
+}
+
+TEST_F(MainWindow, LoadingADamagedFileKeepsTheCardAndSaysSo) {
+  TempFolder folder;
+  CardState other = Doc().Working();
+  other.lnmb = 4;
+  other.boxCount = 4;
+  other.lines[0].line[0] = "Loaded";
+  other.pnmb = 3;
+  other.hueShift = 0.2f;
+  ASSERT_TRUE(WriteProject(folder / "good.tvc", other, table_).ok);
+  std::vector<uint8_t> bytes = test::ReadFileBytes(folder / "good.tvc");
+  test::WriteFileBytes(folder / "cut.tvc", {bytes.begin(), bytes.begin() + 40});
+  std::vector<uint8_t> newer = bytes;
+  newer[4] = 99;  // the first section's sub-version
+  test::WriteFileBytes(folder / "newer.tvc", newer);
+
+  Type(0, "!");
+  const CardState before = Doc().Working();
+  const int steps = Steps();
+  script_.paths = {QString::fromStdString((folder / "cut.tvc").string())};
+  QTest::keyClick(Editor(0), Qt::Key_L, Qt::ControlModifier);
+  EXPECT_EQ(script_.fileDialogs.back().filter, "TVC files (*.tvc)");
+  EXPECT_EQ(script_.told, QStringList{"File could not be opened"});
+  EXPECT_EQ(Doc().Working(), before);
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_TRUE(Window().isVisible());
+
+  // A file of a newer version is taken as far as this version reads it, and says so.
+  script_.told.clear();
+  EXPECT_TRUE(Window().OpenProject(folder / "newer.tvc"));
+  EXPECT_EQ(script_.told, QStringList{"File could not be opened by this version of the software."});
+
+  script_.told.clear();
+  ASSERT_TRUE(Window().OpenProject(folder / "good.tvc"));
+  EXPECT_TRUE(script_.told.empty());
+  EXPECT_EQ(Lines(0), QStringList{"Loaded"});
+  EXPECT_EQ(Window().Fields().Count(), 4);
+  EXPECT_TRUE(Window().Action(kCmdLayout1 + 4)->isChecked());
+  EXPECT_EQ(Find<BgBtn>(kBackgroundChooser)->Selected(), 3);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kHueSlider)->Position(), 0.1f + 0.2f);
+}
+
+TEST_F(MainWindow, ImportingSelectsAPictureAndRefusesWhatIsNone) {
+  TempFolder folder;
+  RasterImage photo = test::SyntheticBackgrounds(1).Image(0);
+  ASSERT_TRUE(photo.Save(folder / "PHOTO.JPG", kFormatJpeg)) << photo.GetLastError();
+  test::WriteFileBytes(folder / "layers.psd", {'8', 'B', 'P', 'S'});
+  test::WriteFileBytes(folder / "noextension", {1});
+  const int count = table_.Count();
+  script_.paths = {QString::fromStdString((folder / "PHOTO.JPG").string()),
+                   QString::fromStdString((folder / "layers.psd").string()),
+                   QString::fromStdString((folder / "noextension").string())};
+
+  Trigger(kCmdImportBackground);
+  EXPECT_TRUE(script_.fileDialogs.back().filter.startsWith("jpeg files (*.jpeg *.jpg);;png files"));
+  EXPECT_TRUE(script_.fileDialogs.back().filter.endsWith(";;all files (*)"));
+  EXPECT_TRUE(script_.told.empty());
+  ASSERT_EQ(table_.Count(), count + 1);
+  EXPECT_TRUE(fs::exists(CustomBackgroundsFolder() / "PHOTO.JPG"));
+  auto* chooser = Find<BgBtn>(kBackgroundChooser);
+  EXPECT_EQ(chooser->Selected(), count);
+  EXPECT_EQ(chooser->Count(), count + 1);
+  EXPECT_GE(count, chooser->First());
+  EXPECT_LT(count, chooser->First() + chooser->Visible());
+  EXPECT_EQ(Doc().Live().pnmb, count);
+  EXPECT_FLOAT_EQ(Find<LSlider>(kHueSlider)->Position(), table_.HueOffset(count));
+
+  Trigger(kCmdImportBackground);
+  EXPECT_TRUE(fs::exists(CustomBackgroundsFolder() / "layers.psd"));
+  Trigger(kCmdImportBackground);
+  EXPECT_FALSE(fs::exists(CustomBackgroundsFolder() / "noextension"));
+  EXPECT_EQ(table_.Count(), count + 1);
+  ASSERT_EQ(script_.told.size(), 2);
+  EXPECT_TRUE(script_.told[0].contains("not a kind of picture"));
+  EXPECT_TRUE(script_.told[1].contains("no extension"));
+  fs::remove(CustomBackgroundsFolder() / "PHOTO.JPG");
+  fs::remove(CustomBackgroundsFolder() / "PHOTO.hue");
+  fs::remove(CustomBackgroundsFolder() / "layers.psd");
+}
+
+TEST_F(MainWindow, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
+  Window().resize(1280, 500);
+  QApplication::processEvents();
+  auto* chooser = Find<BgBtn>(kBackgroundChooser);
+  auto* prev = Find<GenBtn>(kPrevButton);
+  auto* next = Find<GenBtn>(kNextButton);
+  ASSERT_LT(chooser->Visible(), table_.Count());
+  EXPECT_FALSE(prev->IsActive());
+  EXPECT_TRUE(next->IsActive());
+  while (next->IsActive()) QTest::mouseClick(next, Qt::LeftButton, {}, QPoint(25, 15));
+  EXPECT_EQ(chooser->First() + chooser->Visible(), table_.Count());
+  EXPECT_TRUE(prev->IsActive());
+  // The keyboard reaches the paging buttons too.
+  prev->setFocus();
+  QTest::keyClick(prev, Qt::Key_Space);
+  EXPECT_TRUE(next->IsActive());
+}
+
+TEST_F(MainWindow, PhotoAndLogoCommandsFollowTheCardAndTheOthersSayTheyAreNotThereYet) {
+  CardState live = Doc().Live();
+  live.photo.name = "me.png";
+  live.logo.name = "logo.png";
+  Doc().SetLive(live);
+  Doc().RecordEdit();
+  Window().UpdateMenus();
+  EXPECT_EQ(Window().Action(kCmdInsertPhoto)->text(), "Edit Photo...\tCtrl+I");
+  EXPECT_EQ(Window().Action(kCmdInsertLogo)->text(), "Edit Logo...");
+  EXPECT_TRUE(Window().Action(kCmdDeletePhoto)->isEnabled());
+  Trigger(kCmdDeletePhoto);
+  Trigger(kCmdDeleteLogo);
+  EXPECT_EQ(Window().Action(kCmdInsertPhoto)->text(), "Insert Photo...\tCtrl+I");
+  EXPECT_EQ(Window().Action(kCmdInsertLogo)->text(), "Insert Logo...");
+  EXPECT_FALSE(Window().Action(kCmdDeletePhoto)->isEnabled());
+  EXPECT_FALSE(Window().Action(kCmdDeleteLogo)->isEnabled());
+  Trigger(kCmdUndo);
+  EXPECT_EQ(Doc().Working().photo.name, "");
+  EXPECT_EQ(Doc().Working().logo.name, "logo.png");
+
+  script_.told.clear();
+  for (int id : {kCmdNewProject, kCmdNewFromTemplate, kCmdSaveTemplate, kCmdExportImage, kCmdPrint,
+                 kCmdPrintSetup, kCmdInsertPhoto, kCmdInsertLogo, kCmdTextColors, kCmdFrameColors,
+                 kCmdBackgroundColor, kCmdCardProperties, kCmdHelp, kCmdAbout}) {
+    Trigger(id);
+  }
+  ASSERT_EQ(script_.told.size(), 14);
+  EXPECT_EQ(script_.told[0], "\"New Project\" is not available yet.");
+  for (const QString& told : script_.told) EXPECT_TRUE(told.endsWith("is not available yet."));
+}
+
+TEST_F(MainWindow, CopyPutsTheCardOnTheClipboard) {
+  Trigger(kCmdCopy);
+  const QImage copied = QGuiApplication::clipboard()->image();
+  EXPECT_EQ(copied.size(), QSize(1062, 615));
+  EXPECT_EQ(Steps(), 0);
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,273 @@
+// Text Options and Background Options: what they show when they open, what each control writes
+// into the live card, and that closing with "Close" records one step while Escape and the close
+// box restore the card exactly.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <functional>
+
+#include "core/card/CardDocument.h"
+#include "tests/ui/ReportLog.h"
+#include "tests/ui/TestBackgrounds.h"
+#include "ui/card/PreviewBtn.h"
+#include "ui/controls/ColorLine.h"
+#include "ui/controls/Slider.h"
+#include "ui/dialogs/BGOptDlg.h"
+#include "ui/dialogs/TextOptDlg.h"
+
+namespace tavolo {
+namespace {
+
+// A started document and its preview, as the main window holds them.
+class OptionDialogs : public test::ControlTest {
+ protected:
+  OptionDialogs() {
+    document_.Start(nullptr);
+    preview_.resize(400, 250);
+  }
+  template <class Control>
+  static Control* Find(QDialog& dialog, int id) {
+    auto* control = dialog.findChild<Control*>(QString::number(id));
+    EXPECT_NE(control, nullptr) << id;
+    return control;
+  }
+  // Clicks swatch `cell` (7 per row) of a colour line.
+  static void Swatch(ColorLine* line, int cell) {
+    const QRect area = ColorLineCellRect(cell, line->size());
+    QTest::mouseClick(line, Qt::LeftButton, {}, area.center());
+  }
+  // Drags a slider's thumb to x.
+  static void Drag(Slider* slider, int x) {
+    QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(6, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), slider->mapToGlobal(QPointF(x, 5)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &move);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(x, 5));
+  }
+  const TextBoxStyle& Style(int box) const { return document_.Live().styles[box]; }
+  int Steps() const { return document_.History().UndoCount(); }
+  void SetStyle(int box, const std::function<void(TextBoxStyle&)>& change) {
+    CardState live = document_.Live();
+    change(live.styles[box]);
+    document_.SetLive(live);
+    document_.RecordEdit();
+  }
+
+  BackgroundTable table_ = test::SyntheticBackgrounds(3);
+  CardDocument document_{&table_, {}};
+  PreviewBtn preview_{document_};
+};
+
+TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyle) {
+  SetStyle(2, [](TextBoxStyle& s) {
+    s.size = "100";
+    s.face = "No Such Face";
+    s.style = "Bold Italic";
+    s.frameSize = 11;
+  });
+  TextOptDlg dialog(preview_, 2);
+  EXPECT_EQ(dialog.windowTitle(), "Text Options");
+  auto* sizes = Find<QComboBox>(dialog, TextOptDlg::kSizeList);
+  ASSERT_EQ(sizes->count(), 20);
+  EXPECT_EQ(sizes->itemText(18), "80");
+  EXPECT_EQ(sizes->itemText(19), "100");
+  EXPECT_EQ(sizes->currentIndex(), 19);
+  auto* fonts = Find<QListWidget>(dialog, TextOptDlg::kFontList);
+  EXPECT_GT(fonts->count(), 0);
+  EXPECT_EQ(fonts->currentItem(), nullptr);
+  for (int i = 1; i < fonts->count(); ++i) {
+    EXPECT_LT(
+        QString::compare(fonts->item(i - 1)->text(), fonts->item(i)->text(), Qt::CaseInsensitive),
+        0);
+  }
+  EXPECT_EQ(Find<QComboBox>(dialog, TextOptDlg::kStyleList)->currentText(), "Bold Italic");
+  EXPECT_EQ(Find<QSpinBox>(dialog, TextOptDlg::kFrameSizeEdit)->value(), 11);
+  EXPECT_EQ(Find<QSpinBox>(dialog, TextOptDlg::kFrameSizeEdit)->maximum(), 15);
+  EXPECT_TRUE(Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio)->isChecked());
+  // Nothing changed by opening: the face that is not installed stays.
+  EXPECT_EQ(Style(2).face, "No Such Face");
+  EXPECT_EQ(Style(2).size, "100");
+}
+
+TEST_F(OptionDialogs, TheFrameControlsAreEnabledExactlyWhileThereIsAFrame) {
+  TextOptDlg dialog(preview_, 0);
+  dialog.show();
+  const auto enabled = [&] {
+    return std::array<bool, 3>{Find<QWidget>(dialog, TextOptDlg::kFillColorLine)->isEnabled(),
+                               Find<QWidget>(dialog, TextOptDlg::kFrameSizeEdit)->isEnabled(),
+                               Find<QWidget>(dialog, TextOptDlg::kOpacitySlider)->isEnabled()};
+  };
+  EXPECT_EQ(enabled(), (std::array<bool, 3>{false, false, false}));
+  for (int mode = 1; mode <= 4; ++mode) {
+    Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio + mode)->click();
+    EXPECT_EQ(Style(0).frameMode, mode);
+    EXPECT_EQ(enabled(), (std::array<bool, 3>{true, true, true})) << mode;
+  }
+  Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio)->click();
+  EXPECT_EQ(Style(0).frameMode, kFrameNone);
+  EXPECT_EQ(enabled(), (std::array<bool, 3>{false, false, false}));
+}
+
+TEST_F(OptionDialogs, TypedSizesTakeEffectKeyByKeyWhileInRange) {
+  TextOptDlg dialog(preview_, 1);
+  dialog.show();
+  QLineEdit* edit = Find<QComboBox>(dialog, TextOptDlg::kSizeList)->lineEdit();
+  const struct {
+    const char* typed;
+    const char* size;
+  } cases[] = {{"5", "36"}, {"250", "250"}, {"251", "25"}, {"07", "7"}, {"abc", "36"}};
+  for (const auto& c : cases) {
+    SetStyle(1, [](TextBoxStyle& s) { s.size = "36"; });
+    edit->clear();
+    QTest::keyClicks(edit, c.typed);
+    EXPECT_EQ(Style(1).size, c.size) << c.typed;
+  }
+  Find<QComboBox>(dialog, TextOptDlg::kSizeList)->setCurrentIndex(2);
+  EXPECT_EQ(Style(1).size, "16");
+}
+
+TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {
+  TextOptDlg dialog(preview_, 3);
+  dialog.show();
+  const CardState before = document_.Live();
+  auto* fonts = Find<QListWidget>(dialog, TextOptDlg::kFontList);
+  fonts->setCurrentRow(0);
+  EXPECT_EQ(Style(3).face, fonts->item(0)->text());
+  Find<QComboBox>(dialog, TextOptDlg::kStyleList)->setCurrentIndex(1);
+  EXPECT_EQ(Style(3).style, "Bold");
+  Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio + 2)->click();
+  Find<QSpinBox>(dialog, TextOptDlg::kFrameSizeEdit)->setValue(3);
+  EXPECT_EQ(Style(3).frameSize, 3);
+  Swatch(Find<ColorLine>(dialog, TextOptDlg::kFillColorLine), 8);
+  EXPECT_EQ(Style(3).fillColor, ColorLineCellColour(8));
+  auto* opacity = Find<Slider>(dialog, TextOptDlg::kOpacitySlider);
+  Drag(opacity, opacity->width() - 5);
+  EXPECT_EQ(Style(3).opacity, 1.0f);
+  // The other boxes and the rest of the card are untouched.
+  CardState expected = before;
+  expected.styles[3] = Style(3);
+  EXPECT_EQ(document_.Live(), expected);
+}
+
+TEST_F(OptionDialogs, ASwatchBringsItsBrightnessAndMovesTheBrightnessSlider) {
+  const struct {
+    int cell;
+    float brightness;
+  } cases[] = {{kColorLineWhiteCell, 1.0f}, {kColorLineBlackCell, 0.0f}, {3, 0.5f}};
+  for (const auto& c : cases) {
+    TextOptDlg text(preview_, 0);
+    text.show();
+    Swatch(Find<ColorLine>(text, TextOptDlg::kColorLine), c.cell);
+    EXPECT_EQ(Style(0).textColor, ColorLineCellColour(c.cell));
+    EXPECT_EQ(Style(0).brightness, c.brightness);
+    EXPECT_EQ(Find<Slider>(text, TextOptDlg::kBrightnessSlider)->Position(), c.brightness);
+
+    BGOptDlg background(preview_);
+    background.show();
+    Swatch(Find<ColorLine>(background, BGOptDlg::kColorLine), c.cell);
+    EXPECT_EQ(document_.Live().bgColor, ColorLineCellColour(c.cell));
+    EXPECT_EQ(document_.Live().bgBrightness, c.brightness);
+    EXPECT_EQ(Find<Slider>(background, BGOptDlg::kBrightnessSlider)->Position(), c.brightness);
+  }
+}
+
+TEST_F(OptionDialogs, BackgroundOptionsOpenOnTheCardAndWriteEachField) {
+  CardState live = document_.Live();
+  live.gradOrientation = kGradBottomToTop;
+  live.bgShift = 0.25f;
+  live.gradScale = 0.75f;
+  document_.SetLive(live);
+  BGOptDlg dialog(preview_);
+  dialog.show();
+  EXPECT_EQ(dialog.windowTitle(), "Background Options");
+  auto* orientation = Find<QComboBox>(dialog, BGOptDlg::kOrientationList);
+  EXPECT_EQ(orientation->currentIndex(), kGradBottomToTop);
+  EXPECT_EQ(orientation->itemText(1), "Left to Right");
+  EXPECT_EQ(Find<Slider>(dialog, BGOptDlg::kShiftSlider)->Position(), 0.25f);
+  EXPECT_EQ(Find<Slider>(dialog, BGOptDlg::kScaleSlider)->Position(), 0.75f);
+  EXPECT_EQ(document_.Live(), live);
+
+  orientation->setCurrentIndex(kGradRightToLeft);
+  EXPECT_EQ(document_.Live().gradOrientation, kGradRightToLeft);
+  auto* shift = Find<Slider>(dialog, BGOptDlg::kShiftSlider);
+  Drag(shift, 5);
+  EXPECT_EQ(document_.Live().bgShift, 0.0f);
+  auto* scale = Find<Slider>(dialog, BGOptDlg::kScaleSlider);
+  scale->setFocus();
+  QTest::keyClick(scale, Qt::Key_End);
+  EXPECT_EQ(document_.Live().gradScale, 1.0f);
+  auto* brightness = Find<Slider>(dialog, BGOptDlg::kBrightnessSlider);
+  Drag(brightness, 5 + (brightness->width() - 10) / 2);
+  EXPECT_NEAR(document_.Live().bgBrightness, 0.5f, 0.01f);
+}
+
+TEST_F(OptionDialogs, CloseRecordsOneStepAndEveryOtherEndRestoresTheCardExactly) {
+  const std::function<void(QDialog&)> ends[] = {
+      [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+      [](QDialog& d) { d.close(); },
+      [](QDialog& d) { d.reject(); },
+  };
+  const std::function<std::unique_ptr<QDialog>(PreviewBtn&)> dialogs[] = {
+      [](PreviewBtn& p) { return std::make_unique<TextOptDlg>(p, 1); },
+      [](PreviewBtn& p) { return std::make_unique<BGOptDlg>(p); },
+  };
+  for (const auto& make : dialogs) {
+    const auto changeAll = [](QDialog& dialog) {
+      for (ColorLine* line : dialog.findChildren<ColorLine*>()) {
+        line->setEnabled(true);
+        Swatch(line, 4);
+      }
+      for (QComboBox* list : dialog.findChildren<QComboBox*>()) list->setCurrentIndex(3);
+      for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) radio->click();
+      for (Slider* slider : dialog.findChildren<Slider*>()) Drag(slider, 20);
+    };
+    for (const auto& end : ends) {
+      const CardState before = document_.Live();
+      const QImage picture = document_.Render(6, 177, 102);
+      const int steps = Steps();
+      auto dialog = make(preview_);
+      dialog->show();
+      changeAll(*dialog);
+      EXPECT_NE(document_.Live(), before);
+      end(*dialog);
+      EXPECT_EQ(dialog->result(), QDialog::Rejected);
+      EXPECT_EQ(document_.Live(), before);
+      EXPECT_EQ(document_.Render(6, 177, 102), picture);
+      EXPECT_EQ(Steps(), steps);
+    }
+    auto dialog = make(preview_);
+    dialog->show();
+    changeAll(*dialog);
+    CardState changed = document_.Live();
+    QTest::mouseClick(dialog->findChild<QWidget*>("1"), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    // The recorded card is the live one, with the lines the editors (here the layout) hold.
+    changed.lines = document_.Working().lines;
+    changed.boxCount = document_.Working().boxCount;
+    EXPECT_EQ(document_.Working(), changed);
+    EXPECT_EQ(document_.History().UndoCount(), 1);
+    ASSERT_TRUE(document_.Undo());
+  }
+}
+
+TEST_F(OptionDialogs, EveryControlHasAKeyboardPath) {
+  TextOptDlg text(preview_, 0);
+  BGOptDlg background(preview_);
+  for (QDialog* dialog : {static_cast<QDialog*>(&text), static_cast<QDialog*>(&background)}) {
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+      bool ok = false;
+      control->objectName().toInt(&ok);
+      if (!ok) continue;
+      EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus)
+          << dialog->windowTitle().toStdString() << " " << control->objectName().toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavolo
