@@ -1,5 +1,6 @@
 // A card to edit in the dialog tests: a document with one soft background, started on the blank
-// card, its preview, a photo folder of the test's own, and pictures to place.
+// card, its preview, a photo folder of the test's own, pictures to place, and prompts answered
+// from a script.
 #pragma once
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include "core/library/BackgroundTable.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
+#include "tests/ui/ScriptedPrompts.h"
 #include "ui/card/PreviewBtn.h"
 
 namespace tavolo::test {
@@ -20,6 +22,8 @@ struct DialogFixture {
   BackgroundTable table;
   CardDocument document{&table, photos};
   PreviewBtn preview{document};
+  Script script;
+  ScriptedPrompts prompts{script};
 
   DialogFixture() {
     std::filesystem::create_directories(pictures);

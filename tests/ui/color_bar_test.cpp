@@ -120,15 +120,15 @@ TEST_F(ColorBarTest, BackgroundColorStartsAtTheCardsBrightness) {
 
 TEST_F(ColorBarTest, OkKeepsTheColourAsOneStepAndTypedNumbersCount) {
   const int steps = fx.document.History().UndoCount();
-  ASSERT_TRUE(EditColours(nullptr, fx.preview, ColourTarget::kBackground, [](QDialog& d) {
+  fx.script.dialog = [](QDialog& d) {
     auto& dialog = dynamic_cast<ColorBar&>(d);
     // Typed just before OK, before any tick.
     dialog.ChannelEdit(0).setText(QStringLiteral("0"));
     dialog.ChannelEdit(1).setText(QStringLiteral("0"));
     dialog.ChannelEdit(2).setText(QStringLiteral("255"));
     dialog.accept();
-    return dialog.result();
-  }));
+  };
+  ASSERT_TRUE(EditColours(nullptr, fx.prompts, fx.preview, ColourTarget::kBackground));
   EXPECT_EQ(fx.document.History().UndoCount(), steps + 1);
   EXPECT_EQ(fx.document.Working().bgColor, (HslColor{160, 240, 120}));
   EXPECT_FLOAT_EQ(fx.document.Working().bgBrightness, 0.5f);

@@ -17,7 +17,6 @@
 #include "core/io/ExportFormats.h"
 #include "tests/core/imaging/MagickInterop.h"
 #include "tests/ui/DialogFixture.h"
-#include "tests/ui/MessageCatcher.h"
 #include "tests/ui/ReportLog.h"
 #include "ui/dialogs/ExportDlg.h"
 #include "ui/dialogs/ExportImage.h"
@@ -79,32 +78,29 @@ TEST_F(ExportTest, EscapeCancelsTheOptions) {
 
 TEST_F(ExportTest, TheCommandAsksForTheFormatThenForAFileOfItsKind) {
   test::DialogFixture fx;
-  SaveRequest asked;
-  ExportJob* job = ExportImage(
-      nullptr, fx.document,
-      [](QDialog& d) {
-        auto& options = dynamic_cast<ExportDlg&>(d);
-        options.FormatButton(kFormatJpeg).click();
-        options.QualityBox().setValue(80);
-        return static_cast<int>(QDialog::Accepted);
-      },
-      [&](QWidget*, const SaveRequest& request) {
-        asked = request;
-        return QString::fromStdString((fx.folder / "exported").string());
-      });
+  fx.script.dialog = [](QDialog& d) {
+    auto& options = dynamic_cast<ExportDlg&>(d);
+    options.FormatButton(kFormatJpeg).click();
+    options.QualityBox().setValue(80);
+    options.accept();
+  };
+  fx.script.paths.push_back(QString::fromStdString((fx.folder / "exported").string()));
+  ExportJob* job = ExportImage(nullptr, fx.prompts, fx.document);
+  ASSERT_EQ(fx.script.fileDialogs.size(), 1u);
+  const FileDialogRequest& asked = fx.script.fileDialogs[0];
   EXPECT_EQ(asked.filter, QStringLiteral("jpeg files (*.jpeg *.jpg)"));
-  EXPECT_EQ(asked.extension, QStringLiteral("jpg"));
-  EXPECT_TRUE(asked.suggested.endsWith(QStringLiteral("/card.jpg")));
+  EXPECT_EQ(asked.defaultSuffix, QStringLiteral("jpg"));
+  EXPECT_TRUE(asked.folder.endsWith(QStringLiteral("/card.jpg")));
   ASSERT_TRUE(Finish(job).ok);
   const RasterImage back(fx.folder / "exported.jpg", kFormatUnknown);
   EXPECT_EQ(back.GetType(), kFormatJpeg);
 
   // Cancelling either dialog exports nothing.
-  EXPECT_EQ(ExportImage(nullptr, fx.document, [](QDialog&) { return 0; }), nullptr);
-  EXPECT_EQ(ExportImage(
-                nullptr, fx.document, [](QDialog&) { return 1; },
-                [](QWidget*, const SaveRequest&) { return QString(); }),
-            nullptr);
+  fx.script.dialog = nullptr;
+  EXPECT_EQ(ExportImage(nullptr, fx.prompts, fx.document), nullptr);
+  fx.script.dialog = [](QDialog& d) { d.accept(); };
+  EXPECT_EQ(ExportImage(nullptr, fx.prompts, fx.document), nullptr);
+  EXPECT_EQ(fx.script.fileDialogs.size(), 2u);
 }
 
 TEST_F(ExportTest, EveryFormatReadsBackWithTheCardsPixelsAndResolution) {
@@ -120,7 +116,8 @@ TEST_F(ExportTest, EveryFormatReadsBackWithTheCardsPixelsAndResolution) {
 
   for (const ExportFormatInfo& info : kExportFormats) {
     const auto file = fx.folder / (std::string("card.") + info.extension);
-    const ExportResult result = Finish(StartExport(nullptr, fx.document, file, info.format, 95));
+    const ExportResult result =
+        Finish(StartExport(nullptr, fx.prompts, fx.document, file, info.format, 95));
     ASSERT_TRUE(result.ok) << info.label << ": " << result.message;
     const auto read = test::MagickPixels(file, info.format == kFormatTga ? "-auto-orient" : "");
     ASSERT_TRUE(read.has_value()) << info.label;
@@ -146,13 +143,12 @@ TEST_F(ExportTest, EveryFormatReadsBackWithTheCardsPixelsAndResolution) {
 
 TEST_F(ExportTest, AFailedExportIsToldAndLeavesNoFile) {
   test::DialogFixture fx;
-  test::MessageCatcher messages;
   const auto file = fx.folder / "missing-folder" / "card.png";
-  const ExportResult result = Finish(StartExport(nullptr, fx.document, file, kFormatPng, 90));
+  const ExportResult result =
+      Finish(StartExport(nullptr, fx.prompts, fx.document, file, kFormatPng, 90));
   EXPECT_FALSE(result.ok);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.Texts().isEmpty(); }, 2000));
-  ASSERT_EQ(messages.Texts().size(), 1);
-  EXPECT_TRUE(messages.Texts()[0].startsWith(QStringLiteral("The card was not exported.")));
+  ASSERT_EQ(fx.script.told.size(), 1);
+  EXPECT_TRUE(fx.script.told[0].startsWith(QStringLiteral("The card was not exported.")));
   EXPECT_FALSE(std::filesystem::exists(fx.folder / "missing-folder"));
   EXPECT_TRUE(test::TakeReports().empty());
 }

@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include "tests/ui/DialogFixture.h"
-#include "tests/ui/MessageCatcher.h"
 #include "tests/ui/ReportLog.h"
 #include "ui/controls/ImgPrvBtn.h"
 #include "ui/controls/Slider.h"
@@ -23,7 +22,6 @@ namespace tavolo {
 namespace {
 
 using test::DialogFixture;
-using test::MessageCatcher;
 
 class PhotoLogoTest : public test::ControlTest {
  protected:
@@ -39,7 +37,7 @@ void SendMouse(QWidget& widget, QEvent::Type type, QPoint at) {
 }
 
 TEST_F(PhotoLogoTest, ALargePhotoIsFittedToAWholePercentageAndASmallOneKeepsIt) {
-  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos);
+  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   EXPECT_FALSE(dialog.Scale().isEnabled());
   EXPECT_EQ(dialog.Scale().text(), QStringLiteral("100"));
 
@@ -59,14 +57,14 @@ TEST_F(PhotoLogoTest, ALargePhotoIsFittedToAWholePercentageAndASmallOneKeepsIt) 
   EXPECT_EQ(dialog.Scale().text(), QStringLiteral("30"));
   EXPECT_FLOAT_EQ(dialog.Placement().reduction, 0.7f);
 
-  PhotoDlg fresh(CardPicture(), fx.document.Live(), fx.photos);
+  PhotoDlg fresh(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(fresh.LoadFile(fx.pictures / "small.png"));
   EXPECT_EQ(fresh.Scale().text(), QStringLiteral("100"));
   EXPECT_EQ(fresh.Placement().reduction, 0.0f);
 }
 
 TEST_F(PhotoLogoTest, ASmallLogoAfterALargeOneShowsFullSize) {
-  LogoDlg dialog(CardPicture(), fx.document.Live(), fx.photos);
+  LogoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("big.png", 2000, 1000)));
   EXPECT_EQ(dialog.Scale().text(), QStringLiteral("30"));
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("small.png", 300, 100)));
@@ -75,7 +73,7 @@ TEST_F(PhotoLogoTest, ASmallLogoAfterALargeOneShowsFullSize) {
 }
 
 TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {
-  LogoDlg dialog(CardPicture(), fx.document.Live(), fx.photos);
+  LogoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   EXPECT_FALSE(dialog.RotateButton().isEnabled());
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("logo.png", 300, 100)));
   ASSERT_TRUE(dialog.RotateButton().isEnabled());
@@ -99,27 +97,26 @@ TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {
 }
 
 TEST_F(PhotoLogoTest, OkRefusesAScaleOutsideTheDialogsRange) {
-  MessageCatcher messages;
-  PhotoDlg photo(CardPicture(), fx.document.Live(), fx.photos);
+  PhotoDlg photo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(photo.LoadFile(fx.Picture("a.png", 200, 100)));
   photo.show();
   photo.Scale().ShowPercent(1000);
   photo.accept();
-  EXPECT_EQ(messages.Texts(), QStringList{"Please enter an integer between 0 and 999."});
+  EXPECT_EQ(fx.script.told, QStringList{"Please enter an integer between 0 and 999."});
   EXPECT_TRUE(photo.isVisible());
   EXPECT_NE(photo.result(), QDialog::Accepted);
 
-  LogoDlg logo(CardPicture(), fx.document.Live(), fx.photos);
+  LogoDlg logo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(logo.LoadFile(fx.pictures / "a.png"));
   logo.show();
   logo.Scale().ShowPercent(1000);
   logo.accept();
   EXPECT_EQ(logo.result(), QDialog::Accepted);
-  EXPECT_EQ(messages.Texts().size(), 1);
+  EXPECT_EQ(fx.script.told.size(), 1);
 }
 
 TEST_F(PhotoLogoTest, TypedScaleAndArrowsSetTheReduction) {
-  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos);
+  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("a.png", 200, 100)));
   dialog.show();
   dialog.Scale().clear();
@@ -135,13 +132,12 @@ TEST_F(PhotoLogoTest, TypedScaleAndArrowsSetTheReduction) {
 }
 
 TEST_F(PhotoLogoTest, APictureThatCannotBeReadChangesNothing) {
-  MessageCatcher messages;
-  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos);
+  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(test::WriteFileBytes(fx.pictures / "broken.png", {0x89, 'P', 'N', 'G', 1, 2}));
   EXPECT_FALSE(dialog.LoadFile(fx.pictures / "broken.png"));
-  ASSERT_EQ(messages.Texts().size(), 1);
-  EXPECT_TRUE(messages.Texts()[0].contains(QStringLiteral("broken.png")));
-  EXPECT_TRUE(messages.Texts()[0].contains(QStringLiteral("could not be opened as a picture")));
+  ASSERT_EQ(fx.script.told.size(), 1);
+  EXPECT_TRUE(fx.script.told[0].contains(QStringLiteral("broken.png")));
+  EXPECT_TRUE(fx.script.told[0].contains(QStringLiteral("could not be opened as a picture")));
   EXPECT_FALSE(dialog.HoldsPicture());
   EXPECT_TRUE(dialog.ShownPath().isEmpty());
   EXPECT_FALSE(dialog.Scale().isEnabled());
@@ -149,7 +145,7 @@ TEST_F(PhotoLogoTest, APictureThatCannotBeReadChangesNothing) {
 }
 
 TEST_F(PhotoLogoTest, DraggingOrArrowKeysMoveThePicture) {
-  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos);
+  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("a.png", 200, 100)));
   dialog.show();
   ImgPrvBtn& preview = dialog.Preview();
@@ -175,13 +171,20 @@ TEST_F(PhotoLogoTest, DraggingOrArrowKeysMoveThePicture) {
 TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItBack) {
   const std::filesystem::path picture = fx.Picture("face.png", 120, 80);
   const int steps = fx.document.History().UndoCount();
-  ASSERT_TRUE(InsertPhoto(nullptr, fx.preview, [&](QDialog& d) {
+  // "Load Photo" asks for the file through the prompts.
+  fx.script.paths.push_back(QString::fromStdString(picture.string()));
+  fx.script.dialog = [&](QDialog& d) {
     auto& dialog = dynamic_cast<PhotoDlg&>(d);
     // The card under the photo is drawn without it.
     EXPECT_TRUE(fx.document.Live().photo.name.isEmpty());
-    dialog.LoadFile(picture);
-    return static_cast<int>(QDialog::Accepted);
-  }));
+    dialog.findChild<QPushButton*>(QStringLiteral("1056"))->click();
+    dialog.accept();
+  };
+  ASSERT_TRUE(InsertPhoto(nullptr, fx.prompts, fx.preview));
+  ASSERT_EQ(fx.script.fileDialogs.size(), 1u);
+  EXPECT_EQ(fx.script.fileDialogs[0].title, QStringLiteral("Load Photo"));
+  EXPECT_TRUE(
+      fx.script.fileDialogs[0].filter.startsWith(QStringLiteral("jpeg files (*.jpeg *.jpg);;")));
   EXPECT_EQ(fx.document.History().UndoCount(), steps + 1);
   const PhotoPlacement placed = fx.document.Working().photo;
   EXPECT_EQ(placed.name, QStringLiteral("face.png"));
@@ -189,13 +192,13 @@ TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItB
   EXPECT_EQ(fx.document.Live().photo, placed);
 
   // Edit Photo opens on the card's photo.
-  InsertPhoto(nullptr, fx.preview, [&](QDialog& d) {
+  fx.script.dialog = [&](QDialog& d) {
     auto& dialog = dynamic_cast<PhotoDlg&>(d);
     EXPECT_TRUE(dialog.HoldsPicture());
     EXPECT_EQ(dialog.Placement(), placed);
     EXPECT_TRUE(dialog.TrimSlider(PhotoDlg::kTrimTop).isEnabled());
-    return static_cast<int>(QDialog::Rejected);
-  });
+  };
+  EXPECT_FALSE(InsertPhoto(nullptr, fx.prompts, fx.preview));
   EXPECT_EQ(fx.document.Live().photo, placed);
 
   fx.document.DeletePhoto();
@@ -210,10 +213,14 @@ TEST_F(PhotoLogoTest, CancelOrOkWithoutAPictureLeaveTheCardAsItWas) {
   const int steps = fx.document.History().UndoCount();
   for (const int answer : {QDialog::Rejected, QDialog::Accepted}) {
     const std::filesystem::path picture = fx.Picture("logo.png", 90, 60);
-    EXPECT_FALSE(InsertLogo(nullptr, fx.preview, [&](QDialog& d) {
-      if (answer == QDialog::Rejected) dynamic_cast<LogoDlg&>(d).LoadFile(picture);
-      return answer;
-    }));
+    fx.script.dialog = [&](QDialog& d) {
+      if (answer == QDialog::Rejected) {
+        dynamic_cast<LogoDlg&>(d).LoadFile(picture);
+      } else {
+        d.accept();
+      }
+    };
+    EXPECT_FALSE(InsertLogo(nullptr, fx.prompts, fx.preview));
     EXPECT_EQ(fx.document.Live(), before);
     EXPECT_EQ(fx.document.History().UndoCount(), steps);
   }

@@ -7,16 +7,20 @@
 #include <QTest>
 
 #include "tests/ui/DialogFixture.h"
-#include "tests/ui/MessageCatcher.h"
 #include "tests/ui/ReportLog.h"
+#include "tests/ui/ScriptedPrompts.h"
 #include "ui/dialogs/EditCommands.h"
 #include "ui/library/SizeDlg.h"
 
 namespace tavolo {
 namespace {
 
-using test::MessageCatcher;
-using SizeDlgTest = test::ControlTest;
+// Answers the dialog's messages from a script.
+class SizeDlgTest : public test::ControlTest {
+ protected:
+  test::Script script_;
+  test::ScriptedPrompts prompts_{script_};
+};
 
 void Retype(QLineEdit& edit, const QString& text) {
   edit.clear();
@@ -25,7 +29,7 @@ void Retype(QLineEdit& edit, const QString& text) {
 
 TEST_F(SizeDlgTest, UnitsAndResolutionOnlyChangeHowTheSizeIsShown) {
   const CardState card;
-  SizeDlg dialog(&card);
+  SizeDlg dialog(&card, prompts_);
   EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("1062"));
   EXPECT_EQ(dialog.HeightEdit().text(), QStringLiteral("615"));
   EXPECT_EQ(dialog.Resolution().currentText(), QStringLiteral("300"));
@@ -51,7 +55,7 @@ TEST_F(SizeDlgTest, UnitsAndResolutionOnlyChangeHowTheSizeIsShown) {
 }
 
 TEST_F(SizeDlgTest, ATypedSizeIsTakenInItsUnit) {
-  SizeDlg dialog(nullptr);
+  SizeDlg dialog(nullptr, prompts_);
   dialog.show();
   dialog.WidthUnit().setCurrentIndex(1);
   Retype(dialog.WidthEdit(), QStringLiteral("2"));
@@ -65,7 +69,7 @@ TEST_F(SizeDlgTest, TheCardsOwnResolutionIsListedLastAndSelected) {
   CardState card;
   card.dpi = 72;
   card.widthUnit = 2;
-  SizeDlg dialog(&card);
+  SizeDlg dialog(&card, prompts_);
   ASSERT_EQ(dialog.Resolution().count(), 5);
   EXPECT_EQ(dialog.Resolution().itemText(4), QStringLiteral("72"));
   EXPECT_EQ(dialog.Resolution().currentIndex(), 4);
@@ -86,17 +90,17 @@ TEST_F(SizeDlgTest, ImpossibleSizesAndResolutionsAreRefusedAndTheDialogStaysOpen
       {"abc", "615", 300, "Please enter a number."}, {"1062", "615", 20, "between 50 and 4800 dpi"},
   };
   for (const Case& c : cases) {
-    MessageCatcher messages;
+    script_.told.clear();
     CardState card;
     card.dpi = c.dpi;
-    SizeDlg dialog(&card);
+    SizeDlg dialog(&card, prompts_);
     dialog.show();
     Retype(dialog.WidthEdit(), QString::fromLatin1(c.width));
     Retype(dialog.HeightEdit(), QString::fromLatin1(c.height));
     dialog.accept();
-    ASSERT_EQ(messages.Texts().size(), 1) << c.width;
-    EXPECT_TRUE(messages.Texts()[0].contains(QString::fromLatin1(c.says)))
-        << messages.Texts()[0].toStdString();
+    ASSERT_EQ(script_.told.size(), 1) << c.width;
+    EXPECT_TRUE(script_.told[0].contains(QString::fromLatin1(c.says)))
+        << script_.told[0].toStdString();
     EXPECT_TRUE(dialog.isVisible()) << c.width;
   }
 }
@@ -105,22 +109,21 @@ TEST_F(SizeDlgTest, CardPropertiesRecordsOneStepOnOkAndNothingOnCancel) {
   test::DialogFixture fx;
   const CardState before = fx.document.Live();
   const int steps = fx.document.History().UndoCount();
-  EXPECT_FALSE(EditCardProperties(nullptr, fx.preview, [](QDialog& d) {
-    auto& dialog = dynamic_cast<SizeDlg&>(d);
-    Retype(dialog.WidthEdit(), QStringLiteral("2000"));
-    return static_cast<int>(QDialog::Rejected);
-  }));
+  fx.script.dialog = [](QDialog& d) {
+    Retype(dynamic_cast<SizeDlg&>(d).WidthEdit(), QStringLiteral("2000"));
+  };
+  EXPECT_FALSE(EditCardProperties(nullptr, fx.prompts, fx.preview));
   EXPECT_EQ(fx.document.Live(), before);
   EXPECT_EQ(fx.document.History().UndoCount(), steps);
 
-  ASSERT_TRUE(EditCardProperties(nullptr, fx.preview, [](QDialog& d) {
+  fx.script.dialog = [](QDialog& d) {
     auto& dialog = dynamic_cast<SizeDlg&>(d);
     dialog.HeightUnit().setCurrentIndex(0);
     dialog.Resolution().setCurrentText(QStringLiteral("1200"));
     Retype(dialog.WidthEdit(), QStringLiteral("2124"));
     dialog.accept();
-    return dialog.result();
-  }));
+  };
+  ASSERT_TRUE(EditCardProperties(nullptr, fx.prompts, fx.preview));
   EXPECT_EQ(fx.document.History().UndoCount(), steps + 1);
   const CardState& card = fx.document.Working();
   EXPECT_EQ(card.cardWidth, 2124.0f);

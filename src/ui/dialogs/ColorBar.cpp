@@ -9,7 +9,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "ui/card/PreviewBtn.h"
 #include "ui/controls/ColorBtn.h"
 #include "ui/controls/HLPicker.h"
 #include "ui/controls/HueSlider.h"
@@ -45,11 +44,9 @@ constexpr std::array<ChannelControl, 3> kChannelControls = {{
 }  // namespace
 
 ColorBar::ColorBar(PreviewBtn& preview, ColourTarget target, QWidget* parent)
-    : QDialog(parent),
-      preview_(preview),
+    : LiveEditDialog(preview, parent),
       target_(target),
-      snapshot_(preview.Document().Snapshot()),
-      current_(StartingColour(target, snapshot_)) {
+      current_(StartingColour(target, Snapshot())) {
   const QString name = ColourTargetName(target_);
 
   selector_ = new QComboBox(this);
@@ -182,28 +179,15 @@ void ColorBar::ShowNumbers(bool writeEdits) {
 
 void ColorBar::UpdateLogo() {
   if (!initialised_) return;
-  CardDocument& document = preview_.Document();
-  CardState live = document.Live();
-  ApplyColour(live, target_, current_, document.Layout().BoxCount());
-  document.SetLive(live);
-  preview_.Redraw();
+  const int usedBoxes = Document().Layout().BoxCount();
+  ChangeLive([&](CardState& live) { ApplyColour(live, target_, current_, usedBoxes); });
 }
 
 void ColorBar::done(int result) {
-  // The close box after OK, or a second Escape, must not record or restore again.
-  if (!closed_) {
-    closed_ = true;
-    timer_.stop();
-    if (result == QDialog::Accepted) {
-      // Numbers typed just before OK count, as they would have at the next tick.
-      Tick();
-      preview_.Document().RecordEdit();
-    } else {
-      preview_.Document().Revert(snapshot_);
-      preview_.Redraw();
-    }
-  }
-  QDialog::done(result);
+  // The timer stops at the first close, so a later close reads nothing more.
+  if (result == QDialog::Accepted && timer_.isActive()) Tick();
+  timer_.stop();
+  LiveEditDialog::done(result);
 }
 
 }  // namespace tavolo

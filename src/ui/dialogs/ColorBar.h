@@ -6,12 +6,11 @@
 
 #include <array>
 
-#include <QDialog>
 #include <QTimer>
 
 #include "core/base/ColorModel.h"
-#include "core/card/CardState.h"
 #include "core/card/ColourTargets.h"
+#include "ui/dialogs/LiveEditDialog.h"
 
 class QComboBox;
 class QLineEdit;
@@ -24,7 +23,7 @@ class HueSlider;
 class PreviewBtn;
 class SLSlider;
 
-class ColorBar : public QDialog {
+class ColorBar : public LiveEditDialog {
   Q_OBJECT
 
  public:
@@ -36,7 +35,6 @@ class ColorBar : public QDialog {
 
   HslColor CurrentColor() const { return current_; }
   ColourTarget Target() const { return target_; }
-  const CardState& Snapshot() const { return snapshot_; }
 
   SLSlider& Square() const { return *square_; }
   HueSlider& HueStrip() const { return *hue_; }
@@ -45,7 +43,7 @@ class ColorBar : public QDialog {
   // 0 red, 1 green, 2 blue.
   QLineEdit& ChannelEdit(int channel) const { return *channels_[channel]; }
 
-  // OK records one step, anything else restores the snapshot.
+  // Numbers typed just before OK count, as they would have at the next tick.
   void done(int result) override;
 
  private:
@@ -60,13 +58,10 @@ class ColorBar : public QDialog {
   // Writes the current colour into the card and redraws the preview.
   void UpdateLogo();
 
-  PreviewBtn& preview_;
   ColourTarget target_;
-  CardState snapshot_;
   HslColor current_;
   RgbNumbers shown_{};
   bool initialised_ = false;
-  bool closed_ = false;
 
   QComboBox* selector_ = nullptr;
   SLSlider* square_ = nullptr;

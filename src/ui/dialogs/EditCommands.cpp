@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "core/card/CardDocument.h"
+#include "ui/app/Prompts.h"
 #include "ui/card/PreviewBtn.h"
 #include "ui/dialogs/ColorBar.h"
 #include "ui/dialogs/LogoDlg.h"
@@ -16,7 +17,7 @@ namespace {
 // Insert (Edit) Photo and Logo alike: the card is drawn without the object for the dialog's
 // preview; on OK with a picture the dialog's placement replaces the card's.
 template <class Dialog, class Placement>
-bool PlaceObject(QWidget* owner, PreviewBtn& preview, const DialogRunner& run,
+bool PlaceObject(QWidget* owner, Prompts& prompts, PreviewBtn& preview,
                  Placement CardState::*object) {
   CardDocument& document = preview.Document();
   const CardState snapshot = document.Snapshot();
@@ -24,8 +25,8 @@ bool PlaceObject(QWidget* owner, PreviewBtn& preview, const DialogRunner& run,
   (hidden.*object).name.clear();
   document.SetLive(hidden);
   Dialog dialog(document.Render(1, kPrintWidth, kPrintHeight), snapshot,
-                document.Renderer().PhotoFolder(), owner);
-  const bool taken = run(dialog) == QDialog::Accepted && dialog.HoldsPicture();
+                document.Renderer().PhotoFolder(), prompts, owner);
+  const bool taken = prompts.Run(dialog) == QDialog::Accepted && dialog.HoldsPicture();
   if (taken) {
     CardState placed = snapshot;
     placed.*object = dialog.Placement();
@@ -42,28 +43,24 @@ bool PlaceObject(QWidget* owner, PreviewBtn& preview, const DialogRunner& run,
 
 }  // namespace
 
-int RunModally(QDialog& dialog) {
-  return dialog.exec();
+bool InsertPhoto(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
+  return PlaceObject<PhotoDlg>(owner, prompts, preview, &CardState::photo);
 }
 
-bool InsertPhoto(QWidget* owner, PreviewBtn& preview, const DialogRunner& run) {
-  return PlaceObject<PhotoDlg>(owner, preview, run, &CardState::photo);
+bool InsertLogo(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
+  return PlaceObject<LogoDlg>(owner, prompts, preview, &CardState::logo);
 }
 
-bool InsertLogo(QWidget* owner, PreviewBtn& preview, const DialogRunner& run) {
-  return PlaceObject<LogoDlg>(owner, preview, run, &CardState::logo);
-}
-
-bool EditColours(QWidget* owner, PreviewBtn& preview, ColourTarget target,
-                 const DialogRunner& run) {
+bool EditColours(QWidget* owner, Prompts& prompts, PreviewBtn& preview, ColourTarget target) {
+  // The dialog records its step or puts the card back as it closes.
   ColorBar dialog(preview, target, owner);
-  return run(dialog) == QDialog::Accepted;
+  return prompts.Run(dialog) == QDialog::Accepted;
 }
 
-bool EditCardProperties(QWidget* owner, PreviewBtn& preview, const DialogRunner& run) {
+bool EditCardProperties(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
   CardDocument& document = preview.Document();
-  SizeDlg dialog(&document.Live(), owner);
-  if (run(dialog) != QDialog::Accepted) return false;
+  SizeDlg dialog(&document.Live(), prompts, owner);
+  if (prompts.Run(dialog) != QDialog::Accepted) return false;
   const CardSizeChoice& choice = dialog.Choice();
   CardState live = document.Live();
   live.cardWidth = choice.width;

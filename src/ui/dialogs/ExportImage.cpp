@@ -1,15 +1,14 @@
 #include "ui/dialogs/ExportImage.h"
 
 #include <QDialog>
-#include <QFileDialog>
-#include <QFileInfo>
+#include <QDir>
 #include <QStandardPaths>
 
 #include "core/card/CardDocument.h"
 #include "core/io/ExportFormats.h"
+#include "ui/app/Prompts.h"
 #include "ui/dialogs/ExportDlg.h"
 #include "ui/dialogs/ExportJob.h"
-#include "ui/dialogs/Tell.h"
 
 namespace tavolo {
 
@@ -23,42 +22,34 @@ QString SuggestedFile(const CardDocument& document, const ExportFormatInfo& form
                              : QString::fromStdString(project.parent_path().string());
   const QString name =
       project.empty() ? QStringLiteral("card") : QString::fromStdString(project.stem().string());
-  return QFileInfo(folder, name + QLatin1Char('.') + QString::fromLatin1(format.extension))
-      .filePath();
+  return QDir(folder).filePath(name + QLatin1Char('.') + QString::fromLatin1(format.extension));
 }
 
 }  // namespace
 
-QString AskSavePath(QWidget* owner, const SaveRequest& request) {
-  QFileDialog dialog(owner, request.title, request.suggested, request.filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(request.extension);
-  dialog.selectFile(request.suggested);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().front();
-}
-
-ExportJob* ExportImage(QWidget* owner, CardDocument& document, const DialogRunner& run,
-                       const SavePathAsker& askPath) {
+ExportJob* ExportImage(QWidget* owner, Prompts& prompts, CardDocument& document) {
   ExportDlg options(kDefaultExportFormat, kDefaultExportQuality, owner);
-  if (run(options) != QDialog::Accepted) return nullptr;
+  if (prompts.Run(options) != QDialog::Accepted) return nullptr;
   const ExportFormatInfo& format = ExportFormatOf(options.Format());
-  const QString path =
-      askPath(owner, {QStringLiteral("Export Image"), QString::fromLatin1(format.filter),
-                      QString::fromLatin1(format.extension), SuggestedFile(document, format)});
+  // The save dialog starts on the offered file and adds the extension to a name without one.
+  const QString path = prompts.SaveFileName(
+      owner, {QStringLiteral("Export Image"), QString::fromLatin1(format.filter),
+              QString::fromLatin1(format.extension), SuggestedFile(document, format)});
   if (path.isEmpty()) return nullptr;
-  return StartExport(owner, document, WithExportExtension(path.toStdString(), format.format),
-                     format.format, options.Quality());
+  return StartExport(owner, prompts, document,
+                     WithExportExtension(path.toStdString(), format.format), format.format,
+                     options.Quality());
 }
 
-ExportJob* StartExport(QWidget* owner, CardDocument& document, const std::filesystem::path& file,
-                       int format, int quality) {
+ExportJob* StartExport(QWidget* owner, Prompts& prompts, CardDocument& document,
+                       const std::filesystem::path& file, int format, int quality) {
   auto* job = new ExportJob(document, file, format, quality, owner);
-  QObject::connect(job, &ExportJob::finished, job, [job, owner] {
+  QObject::connect(job, &ExportJob::finished, job, [job, owner, &prompts] {
     if (!job->Result().ok) {
-      Tell(owner, QStringLiteral("The card was not exported. %1")
-                      .arg(QString::fromStdString(job->Result().message)));
+      prompts.Tell(owner,
+                   QStringLiteral("The card was not exported. %1")
+                       .arg(QString::fromStdString(job->Result().message)),
+                   QMessageBox::Warning);
     }
     job->deleteLater();
   });

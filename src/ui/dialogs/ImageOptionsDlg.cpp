@@ -1,6 +1,5 @@
 #include "ui/dialogs/ImageOptionsDlg.h"
 
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,10 +11,10 @@
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
 #include "core/library/PhotoFolder.h"
+#include "ui/app/Prompts.h"
 #include "ui/controls/ImgPrvBtn.h"
 #include "ui/dialogs/OkCancelButtons.h"
 #include "ui/dialogs/ScaleBox.h"
-#include "ui/dialogs/Tell.h"
 
 namespace tavolo {
 
@@ -33,10 +32,12 @@ QString Quoted(const std::filesystem::path& file) {
 }  // namespace
 
 ImageOptionsDlg::ImageOptionsDlg(const Kind& kind, QImage cardPicture, const CardState& card,
-                                 std::filesystem::path photoFolder, QWidget* parent)
+                                 std::filesystem::path photoFolder, Prompts& prompts,
+                                 QWidget* parent)
     : QDialog(parent),
       kind_(kind),
       photoFolder_(std::move(photoFolder)),
+      prompts_(prompts),
       cardWidth_(card.cardWidth),
       cardHeight_(card.cardHeight) {
   setWindowTitle(QString::fromUtf8(kind_.title));
@@ -134,22 +135,24 @@ void ImageOptionsDlg::EnableSizeControls(bool enabled) {
 }
 
 void ImageOptionsDlg::ChoosePicture() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  const QString file = QFileDialog::getOpenFileName(this, QString::fromUtf8(kind_.openTitle),
-                                                    folder, QString::fromUtf8(kind_.filter));
+  const QString file = prompts_.OpenFileName(
+      this, {QString::fromUtf8(kind_.openTitle),
+             QString::fromUtf8(kind_.filter),
+             {},
+             QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)});
   if (!file.isEmpty()) LoadFile(file.toStdString());
 }
 
 bool ImageOptionsDlg::LoadFile(const std::filesystem::path& source) {
   RasterImage image(source, kFormatUnknown);
   if (!image.IsValid()) {
-    Tell(this, QStringLiteral("%1 could not be opened as a picture: %2")
-                   .arg(Quoted(source), QString::fromStdString(image.GetLastError())));
+    Tell(QStringLiteral("%1 could not be opened as a picture: %2")
+             .arg(Quoted(source), QString::fromStdString(image.GetLastError())));
     return false;
   }
   const PhotoCopyResult copied = CopyIntoPhotoFolder(source, photoFolder_);
   if (!copied.ok) {
-    Tell(this, QString::fromStdString(copied.message));
+    Tell(QString::fromStdString(copied.message));
     return false;
   }
   const QString path = QString::fromStdString(copied.target.string());
@@ -160,9 +163,13 @@ bool ImageOptionsDlg::LoadFile(const std::filesystem::path& source) {
   return true;
 }
 
+void ImageOptionsDlg::Tell(const QString& text) {
+  prompts_.Tell(this, text, QMessageBox::Warning);
+}
+
 void ImageOptionsDlg::accept() {
   if (scale_->isEnabled() && !kind_.okRange.Contains(scale_->Percent())) {
-    Tell(this, ScaleRangeMessage(kind_.okRange));
+    Tell(ScaleRangeMessage(kind_.okRange));
     scale_->setFocus();
     scale_->selectAll();
     return;

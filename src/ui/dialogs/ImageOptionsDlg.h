@@ -21,6 +21,7 @@ class QPushButton;
 namespace tavolo {
 
 class ImgPrvBtn;
+class Prompts;
 class ScaleBox;
 
 class ImageOptionsDlg : public QDialog {
@@ -51,7 +52,7 @@ class ImageOptionsDlg : public QDialog {
   ScaleBox& Scale() const { return *scale_; }
   QString ShownPath() const;
 
-  // Asks for a picture with the open dialog and loads it.
+  // Asks for a picture with the open dialog (through the prompts) and loads it.
   void ChoosePicture();
   // Takes a chosen picture as the load button does after its open dialog: the picture is read,
   // copied into the photo folder (or used where it lies when it is there already) and placed.
@@ -63,9 +64,10 @@ class ImageOptionsDlg : public QDialog {
 
  protected:
   // `cardPicture` is the card drawn without the object; `card` the card as it was when the
-  // command began, whose size the fit uses.
+  // command began, whose size the fit uses. The open dialog and the messages go through
+  // `prompts`, which must outlive the dialog.
   ImageOptionsDlg(const Kind& kind, QImage cardPicture, const CardState& card,
-                  std::filesystem::path photoFolder, QWidget* parent);
+                  std::filesystem::path photoFolder, Prompts& prompts, QWidget* parent);
 
   // The card's own picture, read when the dialog opens: shown as the placement says.
   virtual void ShowPicture(RasterImage image) = 0;
@@ -109,8 +111,11 @@ class ImageOptionsDlg : public QDialog {
   float CardHeight() const { return cardHeight_; }
 
  private:
+  void Tell(const QString& text);
+
   Kind kind_;
   std::filesystem::path photoFolder_;
+  Prompts& prompts_;
   float cardWidth_;
   float cardHeight_;
 

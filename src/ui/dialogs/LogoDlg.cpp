@@ -20,8 +20,9 @@ constexpr ImageOptionsDlg::Kind kLogoKind = {
 }  // namespace
 
 LogoDlg::LogoDlg(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
-                 QWidget* parent)
-    : ImageOptionsDlg(kLogoKind, std::move(cardPicture), card, std::move(photoFolder), parent) {
+                 Prompts& prompts, QWidget* parent)
+    : ImageOptionsDlg(kLogoKind, std::move(cardPicture), card, std::move(photoFolder), prompts,
+                      parent) {
   rotate_ = new QPushButton(QStringLiteral("&Rotate Clockwise"), this);
   rotate_->setObjectName(QString::number(kRotateId));
   rotate_->setAutoDefault(false);

@@ -12,7 +12,7 @@ class LogoDlg : public ImageOptionsDlg {
  public:
   // `card` is the card as it was when Insert (Edit) Logo began, its logo included.
   LogoDlg(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
-          QWidget* parent = nullptr);
+          Prompts& prompts, QWidget* parent = nullptr);
 
   const LogoPlacement& Placement() const;
   bool HoldsPicture() const;

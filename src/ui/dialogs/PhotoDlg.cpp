@@ -48,8 +48,9 @@ constexpr ImageOptionsDlg::Kind kPhotoKind = {
 }  // namespace
 
 PhotoDlg::PhotoDlg(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
-                   QWidget* parent)
-    : ImageOptionsDlg(kPhotoKind, std::move(cardPicture), card, std::move(photoFolder), parent) {
+                   Prompts& prompts, QWidget* parent)
+    : ImageOptionsDlg(kPhotoKind, std::move(cardPicture), card, std::move(photoFolder), prompts,
+                      parent) {
   for (int t = 0; t < static_cast<int>(trims_.size()); ++t) {
     auto* slider = new Slider(this);
     slider->setObjectName(QString::number(kTrimControls[t].id));

@@ -19,7 +19,7 @@ class PhotoDlg : public ImageOptionsDlg {
 
   // `card` is the card as it was when Insert (Edit) Photo began, its photo included.
   PhotoDlg(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
-           QWidget* parent = nullptr);
+           Prompts& prompts, QWidget* parent = nullptr);
 
   // The working placement and whether a photo is loaded for the caller to take over.
   const PhotoPlacement& Placement() const;

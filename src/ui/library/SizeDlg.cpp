@@ -10,8 +10,8 @@
 
 #include "core/card/CardSize.h"
 #include "core/print/LengthDisplay.h"
+#include "ui/app/Prompts.h"
 #include "ui/dialogs/OkCancelButtons.h"
-#include "ui/dialogs/Tell.h"
 
 namespace tavolo {
 
@@ -33,7 +33,8 @@ int ListedUnit(int unit) {
 
 }  // namespace
 
-SizeDlg::SizeDlg(const CardState* card, QWidget* parent) : QDialog(parent) {
+SizeDlg::SizeDlg(const CardState* card, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts) {
   setWindowTitle(QStringLiteral("Card properties"));
   if (card != nullptr) {
     choice_ = {card->cardWidth, card->cardHeight, card->dpi, ListedUnit(card->widthUnit),
@@ -118,12 +119,16 @@ void SizeDlg::Edited(QLineEdit* edit) {
   (width ? choice_.width : choice_.height) = pixels;
 }
 
+void SizeDlg::Tell(const QString& text) {
+  prompts_.Tell(this, text, QMessageBox::Warning);
+}
+
 void SizeDlg::accept() {
   for (QLineEdit* edit : {width_, height_}) {
     bool ok = false;
     edit->text().trimmed().toFloat(&ok);
     if (!ok) {
-      Tell(this, QStringLiteral("Please enter a number."));
+      Tell(QStringLiteral("Please enter a number."));
       edit->setFocus();
       edit->selectAll();
       return;
@@ -132,7 +137,7 @@ void SizeDlg::accept() {
   const int dpi = static_cast<int>(SelectedDpi());
   const QString problem = CardSizeProblem(choice_.width, choice_.height, dpi);
   if (!problem.isEmpty()) {
-    Tell(this, problem);
+    Tell(problem);
     return;
   }
   choice_.dpi = dpi;

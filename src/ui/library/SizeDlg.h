@@ -13,6 +13,8 @@ class QLineEdit;
 
 namespace tavolo {
 
+class Prompts;
+
 // What the dialog ends with.
 struct CardSizeChoice {
   float width = kDefaultCardWidth;
@@ -27,7 +29,8 @@ class SizeDlg : public QDialog {
 
  public:
   // Shows the size, units and resolution of `card`; without one 1062 × 615 points at 300 dpi.
-  explicit SizeDlg(const CardState* card, QWidget* parent = nullptr);
+  // The messages go through `prompts`, which must outlive the dialog.
+  SizeDlg(const CardState* card, Prompts& prompts, QWidget* parent = nullptr);
 
   // The size in pixels, units and resolution; what OK leaves.
   const CardSizeChoice& Choice() const { return choice_; }
@@ -46,6 +49,9 @@ class SizeDlg : public QDialog {
   void Edited(QLineEdit* edit);
   float SelectedDpi() const;
 
+  void Tell(const QString& text);
+
+  Prompts& prompts_;
   CardSizeChoice choice_;
   QLineEdit* width_ = nullptr;
   QLineEdit* height_ = nullptr;
