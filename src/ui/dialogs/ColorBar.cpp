@@ -122,6 +122,7 @@ ColorBar::ColorBar(PreviewBtn& preview, ColourTarget target, QWidget* parent)
   UpdateLogo();
   connect(&timer_, &QTimer::timeout, this, &ColorBar::Tick);
   timer_.start(kTickMs);
+  square_->setFocus();
 }
 
 void ColorBar::SquareMoved() {

@@ -100,6 +100,12 @@ QString ImageOptionsDlg::ShownPath() const {
   return path_->text();
 }
 
+void ImageOptionsDlg::ShowPath(const QString& path) {
+  path_->setText(path);
+  // A long path shows its start; the whole of it is a hover away.
+  path_->setToolTip(path);
+}
+
 void ImageOptionsDlg::ShowPlacement(const QString& name, const QString& path, float& reduction) {
   preview_->SetReady(true);
   ScaleBox& scale = *scale_;
@@ -115,7 +121,7 @@ void ImageOptionsDlg::ShowPlacement(const QString& name, const QString& path, fl
   EnableSizeControls(true);
   EnableObjectControls(true);
   ShowScale(reduction);
-  path_->setText(path);
+  ShowPath(path);
   // The card draws the copy in the photo folder; the stored path may be another machine's.
   const std::filesystem::path file = IsPlainFileName(name)
                                          ? photoFolder_ / name.toStdString()
@@ -156,7 +162,7 @@ bool ImageOptionsDlg::LoadFile(const std::filesystem::path& source) {
     return false;
   }
   const QString path = QString::fromStdString(copied.target.string());
-  path_->setText(path);
+  ShowPath(path);
   EnableSizeControls(true);
   EnableObjectControls(true);
   TakePicture(std::move(image), QString::fromStdString(copied.target.filename().string()), path);

@@ -112,6 +112,7 @@ class ImageOptionsDlg : public QDialog {
 
  private:
   void Tell(const QString& text);
+  void ShowPath(const QString& path);
 
   Kind kind_;
   std::filesystem::path photoFolder_;
