@@ -208,6 +208,28 @@ TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItB
   EXPECT_EQ(fx.document.Live().photo, placed);
 }
 
+TEST_F(PhotoLogoTest, OnALargerCardThePhotoIsPlacedInTheCardsOwnPixels) {
+  CardState live = fx.document.Live();
+  live.cardWidth = 2124;
+  live.cardHeight = 1230;
+  fx.document.SetLive(live);
+  fx.document.RecordEdit();
+  fx.script.paths.push_back(QString::fromStdString(fx.Picture("face.png", 300, 200).string()));
+  fx.script.dialog = [&](QDialog& d) {
+    auto& dialog = dynamic_cast<PhotoDlg&>(d);
+    dialog.ChoosePicture();
+    EXPECT_EQ(dialog.Placement().x, 1062.0f);
+    EXPECT_EQ(dialog.Placement().y, 615.0f);
+    // The photo is drawn at the middle of the preview, at its share of the card.
+    const PixelRect shown = dialog.Preview().PhotoRect();
+    EXPECT_NEAR((shown.left + shown.right) / 2.0, dialog.Preview().width() / 2.0, 1.0);
+    EXPECT_NEAR(shown.Width(), 300.0 * dialog.Preview().width() / 2124, 1.0);
+    dialog.accept();
+  };
+  ASSERT_TRUE(InsertPhoto(nullptr, fx.prompts, fx.preview));
+  EXPECT_EQ(fx.document.Working().photo.x, 1062.0f);
+}
+
 TEST_F(PhotoLogoTest, CancelOrOkWithoutAPictureLeaveTheCardAsItWas) {
   const CardState before = fx.document.Live();
   const int steps = fx.document.History().UndoCount();

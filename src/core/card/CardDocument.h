@@ -36,7 +36,8 @@
 //               OK: RecordEdit() (exactly one step, however many changes); Cancel:
 //               Revert(snapshot), which restores the live state exactly. Insert or Edit Photo
 //               takes the snapshot first, then hides the photo (SetLive with photo.name empty)
-//               and hands the dialog the print-size picture (Render(1, 1062, 615)); after OK it
+//               and hands the dialog the card drawn at about the print image's size
+//               (Render with DraftPictureFor's divisor and size); after OK it
 //               sets the dialog's placement, calls Renderer().ReloadPictures() (a file of the
 //               same name may have been replaced) and RecordEdit(). Insert Logo the same.
 //   Delete Photo / Delete Logo: DeletePhoto() / DeleteLogo() record one step; Refresh.

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "core/base/CheckedCall.h"
+#include "core/card/CardRenderer.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo {
 
@@ -86,6 +88,17 @@ QString CardSizeProblem(float widthPixels, float heightPixels, int dpi) {
         .arg(dpi);
   }
   return {};
+}
+
+bool UsableCardSide(float pixels) {
+  return std::isfinite(pixels) && pixels >= kMinCardSide &&
+         pixels <= static_cast<float>(kMaxImageSide);
+}
+
+int PrintSizeDivisor(float cardWidth, float cardHeight) {
+  const float ratio = std::max(cardWidth / static_cast<float>(kPrintWidth),
+                               cardHeight / static_cast<float>(kPrintHeight));
+  return std::max(1, static_cast<int>(ratio));
 }
 
 }  // namespace tavolo

@@ -38,4 +38,11 @@ inline constexpr int kMaxCardDpi = 4800;
 // Why a card cannot have this size and resolution, for the user; empty when it can.
 QString CardSizeProblem(float widthPixels, float heightPixels, int dpi);
 
+// Whether a card side (from a file, which may be damaged) can be drawn: a number from one pixel
+// to the image layer's limit.
+bool UsableCardSide(float pixels);
+// The divisor that draws a card at about the print image's size (1062 × 615): the card's size
+// divided by it, truncated, is at most twice the print image's.
+int PrintSizeDivisor(float cardWidth, float cardHeight);
+
 }  // namespace tavolo

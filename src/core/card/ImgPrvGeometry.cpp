@@ -1,5 +1,9 @@
 #include "core/card/ImgPrvGeometry.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "core/card/CardSize.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
@@ -7,6 +11,10 @@ namespace tavolo {
 namespace {
 
 constexpr float kHalf = 0.5f;
+constexpr int kDraftWidth = 531;
+constexpr int kMinDraftSide = 120;
+constexpr int kMaxDraftHeight = 420;
+constexpr int kMaxDraftWidth = 700;
 // The share of a trimmed side by which the rest of the photo moves towards it.
 constexpr float kTrimShift = 0.475f;
 
@@ -24,10 +32,34 @@ bool Upright(const LogoPlacement& logo) {
 
 }  // namespace
 
-PreviewScale PreviewScaleFor(QSize control, QSize picture) {
-  if (picture.width() <= 0 || picture.height() <= 0) return {};
-  return {static_cast<float>(control.width()) / static_cast<float>(picture.width()),
-          static_cast<float>(control.height()) / static_cast<float>(picture.height())};
+PreviewScale PreviewScaleFor(QSize control, QSizeF card) {
+  if (!(card.width() > 0) || !(card.height() > 0)) return {};
+  return {static_cast<float>(control.width() / card.width()),
+          static_cast<float>(control.height() / card.height())};
+}
+
+QSize DraftPreviewSize(float cardWidth, float cardHeight) {
+  if (!UsableCardSide(cardWidth) || !UsableCardSide(cardHeight)) {
+    cardWidth = kDefaultCardWidth;
+    cardHeight = kDefaultCardHeight;
+  }
+  const double aspect = static_cast<double>(cardHeight) / cardWidth;
+  long height = std::lround(kDraftWidth * aspect);
+  long width = kDraftWidth;
+  if (height > kMaxDraftHeight) {
+    height = kMaxDraftHeight;
+    width = std::lround(kMaxDraftHeight / aspect);
+  }
+  return {static_cast<int>(std::clamp<long>(width, kMinDraftSide, kMaxDraftWidth)),
+          static_cast<int>(std::clamp<long>(height, kMinDraftSide, kMaxDraftHeight))};
+}
+
+DraftPicture DraftPictureFor(float cardWidth, float cardHeight) {
+  if (!UsableCardSide(cardWidth) || !UsableCardSide(cardHeight)) {
+    return {1, static_cast<int>(kDefaultCardWidth), static_cast<int>(kDefaultCardHeight)};
+  }
+  const int ndiv = PrintSizeDivisor(cardWidth, cardHeight);
+  return {ndiv, static_cast<int>(cardWidth) / ndiv, static_cast<int>(cardHeight) / ndiv};
 }
 
 PixelRect PreviewPhotoRect(const PhotoPlacement& photo, int trimmedWidth, int trimmedHeight,

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <QSize>
+#include <QSizeF>
 
 #include "core/card/CardState.h"
 #include "core/card/TextBoxRenderer.h"
@@ -19,8 +20,23 @@ struct PreviewScale {
   bool Usable() const { return sx > 0.0f && sy > 0.0f; }
 };
 
-// The card picture stretched over the whole control; unusable for an empty picture.
-PreviewScale PreviewScaleFor(QSize control, QSize picture);
+// The card (width × height card pixels) stretched over the whole control; unusable for an
+// empty card.
+PreviewScale PreviewScaleFor(QSize control, QSizeF card);
+
+// The draft preview for a card: half the print image across, 531 pixels, and the card's
+// proportions, kept within 120 to 420 pixels down (and 120 to 700 across). A card of no usable
+// size is shown as the default one.
+QSize DraftPreviewSize(float cardWidth, float cardHeight);
+
+// How the card is drawn under the object: divisor and size in pixels, about the print image's
+// size (exactly it for the default card, and for a card of no usable size).
+struct DraftPicture {
+  int ndiv = 1;
+  int dx = 0;
+  int dy = 0;
+};
+DraftPicture DraftPictureFor(float cardWidth, float cardHeight);
 
 // Where the trimmed photo (trimmedWidth × trimmedHeight pixels) is drawn: the part that is left
 // stays where it was in the untrimmed photo.

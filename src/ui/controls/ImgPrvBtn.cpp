@@ -39,8 +39,9 @@ void ImgPrvBtn::SetReady(bool ready) {
   update();
 }
 
-void ImgPrvBtn::SetCardPicture(QImage picture) {
+void ImgPrvBtn::SetCardPicture(QImage picture, QSizeF cardSize) {
   cardPicture_ = std::move(picture);
+  cardSize_ = cardSize;
   update();
 }
 
@@ -71,7 +72,7 @@ void ImgPrvBtn::SetLogo(const LogoPlacement& logo) {
 }
 
 PreviewScale ImgPrvBtn::Scale() const {
-  return PreviewScaleFor(size(), cardPicture_.size());
+  return PreviewScaleFor(size(), cardSize_);
 }
 
 PixelRect ImgPrvBtn::PhotoRect() const {

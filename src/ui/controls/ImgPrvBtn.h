@@ -23,8 +23,9 @@ class ImgPrvBtn : public OwnerDrawnControl {
 
   // Nothing is drawn until the dialog is ready and the card picture has a size.
   void SetReady(bool ready);
-  // The card as drawn without the object being placed.
-  void SetCardPicture(QImage picture);
+  // The card as drawn without the object being placed, and the card's size in card pixels (the
+  // picture may be drawn smaller), in which the placements are given.
+  void SetCardPicture(QImage picture, QSizeF cardSize);
 
   // The pictures being placed; an empty image means none.
   void SetPhotoImage(RasterImage image);
@@ -68,6 +69,7 @@ class ImgPrvBtn : public OwnerDrawnControl {
 
   bool ready_ = false;
   QImage cardPicture_;
+  QSizeF cardSize_;
   RasterImage photoImage_;
   RasterImage logoImage_;
   PhotoPlacement photo_;

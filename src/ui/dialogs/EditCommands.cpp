@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "core/card/CardDocument.h"
+#include "core/card/ImgPrvGeometry.h"
 #include "ui/app/Prompts.h"
 #include "ui/card/PreviewBtn.h"
 #include "ui/dialogs/ColorBar.h"
@@ -24,7 +25,8 @@ bool PlaceObject(QWidget* owner, Prompts& prompts, PreviewBtn& preview,
   CardState hidden = snapshot;
   (hidden.*object).name.clear();
   document.SetLive(hidden);
-  Dialog dialog(document.Render(1, kPrintWidth, kPrintHeight), snapshot,
+  const DraftPicture draft = DraftPictureFor(snapshot.cardWidth, snapshot.cardHeight);
+  Dialog dialog(document.Render(draft.ndiv, draft.dx, draft.dy), snapshot,
                 document.Renderer().PhotoFolder(), prompts, owner);
   const bool taken = prompts.Run(dialog) == QDialog::Accepted && dialog.HoldsPicture();
   if (taken) {

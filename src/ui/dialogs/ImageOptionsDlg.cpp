@@ -10,6 +10,8 @@
 
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
+#include "core/card/CardSize.h"
+#include "core/card/ImgPrvGeometry.h"
 #include "core/library/PhotoFolder.h"
 #include "ui/app/Prompts.h"
 #include "ui/controls/ImgPrvBtn.h"
@@ -21,8 +23,6 @@ namespace tavolo {
 namespace {
 
 constexpr int kPreviewId = 1000;
-// Half the card picture: every card pixel pair is one control pixel.
-constexpr QSize kPreviewSize(531, 308);
 constexpr int kScaleBoxWidth = 70;
 
 QString Quoted(const std::filesystem::path& file) {
@@ -45,11 +45,14 @@ ImageOptionsDlg::ImageOptionsDlg(const Kind& kind, QImage cardPicture, const Car
   auto* caption = new QLabel(QStringLiteral("Draft Card Preview"), this);
   preview_ = new ImgPrvBtn(this);
   preview_->setObjectName(QString::number(kPreviewId));
-  preview_->setFixedSize(kPreviewSize);
+  preview_->setFixedSize(DraftPreviewSize(card.cardWidth, card.cardHeight));
   preview_->setToolTip(
       QStringLiteral("Drag the picture into place, or move it with the arrow keys"));
   caption->setBuddy(preview_);
-  preview_->SetCardPicture(std::move(cardPicture));
+  // Placements are in the card's pixels, whatever size the picture was drawn at.
+  const bool usable = UsableCardSide(cardWidth_) && UsableCardSide(cardHeight_);
+  const QSizeF cardSize = usable ? QSizeF(cardWidth_, cardHeight_) : QSizeF(cardPicture.size());
+  preview_->SetCardPicture(std::move(cardPicture), cardSize);
 
   path_ = new QLineEdit(this);
   path_->setObjectName(QString::number(kind_.pathId));

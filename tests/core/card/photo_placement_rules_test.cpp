@@ -51,11 +51,41 @@ TEST(PhotoFit, ScaleRangesAndTheirMessage) {
             QStringLiteral("Please enter an integer between 0 and 999."));
 }
 
-TEST(ImgPrvGeometry, ScaleStretchesThePictureOverTheControl) {
-  const PreviewScale half = PreviewScaleFor(QSize(531, 310), QSize(1062, 615));
+TEST(ImgPrvGeometry, TheCardIsStretchedOverAPreviewOfItsProportions) {
+  const PreviewScale half = PreviewScaleFor(QSize(531, 310), QSizeF(1062, 615));
   EXPECT_FLOAT_EQ(half.sx, 0.5f);
   EXPECT_FLOAT_EQ(half.sy, 310.0f / 615.0f);
-  EXPECT_FALSE(PreviewScaleFor(QSize(531, 310), QSize(0, 615)).Usable());
+  EXPECT_FALSE(PreviewScaleFor(QSize(531, 310), QSizeF(0, 615)).Usable());
+
+  struct Case {
+    float width, height;
+    QSize preview;
+  };
+  const Case cases[] = {
+      {1062, 615, {531, 308}}, {2124, 1230, {531, 308}}, {1004, 650, {531, 344}},
+      {615, 1062, {243, 420}}, {10000, 10, {531, 120}},  {std::nanf(""), 615, {531, 308}},
+      {1062, 0, {531, 308}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DraftPreviewSize(c.width, c.height), c.preview) << c.width << "x" << c.height;
+  }
+}
+
+TEST(ImgPrvGeometry, TheCardUnderTheObjectIsDrawnAtAboutThePrintImagesSize) {
+  struct Case {
+    float width, height;
+    int ndiv, dx, dy;
+  };
+  const Case cases[] = {
+      {1062, 615, 1, 1062, 615}, {2124, 1230, 2, 1062, 615}, {10000, 6400, 10, 1000, 640},
+      {500, 300, 1, 500, 300},   {-4, 615, 1, 1062, 615},
+  };
+  for (const Case& c : cases) {
+    const DraftPicture draft = DraftPictureFor(c.width, c.height);
+    EXPECT_EQ(draft.ndiv, c.ndiv) << c.width;
+    EXPECT_EQ(draft.dx, c.dx) << c.width;
+    EXPECT_EQ(draft.dy, c.dy) << c.width;
+  }
 }
 
 TEST(ImgPrvGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
