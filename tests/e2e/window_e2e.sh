@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
 # The real tavolo under Xvfb with openbox, driven as a user would with the keyboard and the mouse
 # (xdotool): switch to layout 3 with Alt+3, type into the first field editor, drag the hue
-# slider, undo once (the drag), save with Ctrl+S to a path, print with Ctrl+P to the PDF printer
-# (when no printer is installed), close and answer No to the question. Then tavolo-cli info on the
-# saved file must show the typed text, layout 3 and no tint, and the PDF must be one sheet of
-# cards.
+# slider, undo once (the drag), insert a photo with Ctrl+I, export the card to PNG, save with
+# Ctrl+S to a path, print with Ctrl+P to the PDF printer (when no printer is installed), close and
+# answer No to the question. The exported file must hold the card with the photo at its centre,
+# tavolo-cli info on the saved file must show the typed text, layout 3, no tint and the photo, and
+# the PDF must be one sheet of cards.
 # Usage: window_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
 bin=$(cd "${1:?usage: window_e2e.sh BIN_DIR}" && pwd)
 source "$(dirname "$0")/x11_session.sh"
+x11_require convert
 
 x11_start 1280 800
 saved="$X11_DIR/saved card.tvc"
 typed="Ada Lovelace"
+photo="$X11_DIR/red photo.png"
+exported="$X11_DIR/exported card"
+convert -size 200x120 xc:'#ff0000' "$photo"
+
+# A program folder of the test's own, so that the photo is copied there and not beside the build.
+home="$X11_DIR/program"
+mkdir -p "$home/customphotos"
+for item in "$bin"/*; do
+  [ "$(basename "$item")" = customphotos ] || ln -s "$item" "$home/"
+done
+export TAVOLO_HOME="$home"
 
 "$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
 tavolo=$!
@@ -33,6 +46,34 @@ xdotool mousemove --window "$main" 330 40 mousedown 1
 for x in 360 400 440 480; do xdotool mousemove --window "$main" "$x" 40; done
 xdotool mouseup 1
 xdotool key ctrl+z
+
+# Ctrl+I, then "Load Photo" (Alt+P) and its open dialog; OK with Enter.
+xdotool key ctrl+i
+x11_window "Photo Options" 10 >/dev/null
+xdotool key alt+p
+x11_window "Load Photo" 10 >/dev/null
+xdotool type --delay 10 "$photo"
+xdotool key Return
+x11_until 10 "the photo to be copied into the program folder" test -s "$home/customphotos/red photo.png"
+x11_until 5 "the open dialog to close" bash -c "! xdotool search --onlyvisible --name '^Load Photo\$'"
+xdotool key Return
+x11_until 5 "Photo Options to close" bash -c "! xdotool search --onlyvisible --name '^Photo Options\$'"
+
+# "File" → "Export Image..." (the sixth entry), PNG as offered, a name without its extension.
+xdotool key alt+f Down Down Down Down Down Return
+x11_window "Export Options" 10 >/dev/null
+xdotool key Return
+x11_window "Export Image" 10 >/dev/null
+xdotool type --delay 10 "$exported"
+xdotool key Return
+x11_until 10 "the card to be exported to $exported.png" test -s "$exported.png"
+size=$("$bin/tavolo-cli" identify "$exported.png") || x11_fail "tavolo-cli identify refused the export"
+grep -q "format: PNG" <<<"$size" || x11_fail "the export is not a PNG: $size"
+grep -q "width: 1062" <<<"$size" || x11_fail "the export is not the card's width: $size"
+grep -q "dpi: 300 x 300" <<<"$size" || x11_fail "the export lacks the card's dpi: $size"
+# The photo, 200 × 120, lies at the card's centre (531, 307.5).
+centre=$(convert "$exported.png" -format '%[pixel:p{445,255}] %[pixel:p{620,360}]' info:)
+[ "$centre" = "srgb(255,0,0) srgb(255,0,0)" ] || x11_fail "the export lacks the photo: $centre"
 
 xdotool key ctrl+s
 dialog=$(x11_window "Save Project" 10)
@@ -65,6 +106,7 @@ info=$("$bin/tavolo-cli" info "$saved") || x11_fail "tavolo-cli info refused $sa
 grep -q "\"$typed\"" <<<"$info" || x11_fail "the saved card lacks \"$typed\": $info"
 grep -Eq '"lnmb": *2\b' <<<"$info" || x11_fail "the saved card is not layout 3: $info"
 grep -Eq '"hueShift": *0(\.0+)?\b' <<<"$info" || x11_fail "the undone drag is still in the card: $info"
+grep -q '"red photo.png"' <<<"$info" || x11_fail "the saved card lacks the photo: $info"
 if [ -e "$printed" ]; then
   pages=$(pdfinfo "$printed" | sed -n 's/^Pages: *//p')
   [ "$pages" = 1 ] || x11_fail "the printed PDF has ${pages:-no} pages, not 1"
@@ -74,4 +116,4 @@ if [ -e "$printed" ]; then
   [ "$darkest" -lt 128 ] || x11_fail "the printed sheet is blank (darkest grey $darkest)"
   echo "PASS: the printed sheet is one page of cards"
 fi
-echo "PASS: typed text, layout 3 and the undone drag are in the saved card"
+echo "PASS: the exported card shows the photo; typed text, layout 3, the undone drag and the photo are in the saved card"

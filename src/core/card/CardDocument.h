@@ -36,8 +36,10 @@
 //               OK: RecordEdit() (exactly one step, however many changes); Cancel:
 //               Revert(snapshot), which restores the live state exactly. Insert or Edit Photo
 //               takes the snapshot first, then hides the photo (SetLive with photo.name empty)
-//               and hands the dialog RenderPrintImage(); Insert Logo the same with the logo, and
-//               after OK also DropRotatedLogo().
+//               and hands the dialog the card drawn at about the print image's size
+//               (Render with DraftPictureFor's divisor and size); after OK it
+//               sets the dialog's placement, calls Renderer().ReloadPictures() (a file of the
+//               same name may have been replaced) and RecordEdit(). Insert Logo the same.
 //   Delete Photo / Delete Logo: DeletePhoto() / DeleteLogo() record one step; Refresh.
 //   Undo / Redo: Undo() / Redo() (false when not possible): the state is applied, the caches
 //               are dropped and the editors rebuilt, nothing is recorded; Refresh.
@@ -54,8 +56,9 @@
 //               ShowImportedBackground(its number); nothing is recorded; Refresh.
 //   Copy: the preview's RequestClipboardCopy(), which puts RenderClipboardImage() on the
 //               clipboard. Print: the preview's RequestPrintImage() (or RenderPrintImage()
-//               directly) gives the print dialog its image. Export: ExportCard(Renderer(), Live(),
-//               DrawnLines(), file, format, quality).
+//               directly) gives the print dialog its image. Export: RenderCardForExport(
+//               Renderer(), Live(), DrawnLines(), …) here, then WriteExportImage(…,
+//               ExportReporting::kResultOnly) on a worker thread (ExportCard does both at once).
 //   The modified flag is set from construction on and by every capture; it is never cleared, so
 //   closing the main window always offers to save.
 #pragma once

@@ -73,6 +73,11 @@ PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight
   return CentredRect(logo.x / div, logo.y / div, b, a);
 }
 
+bool RotateLogo(const RasterImage& logo, float angle, RasterImage& rotated) {
+  // The image layer turns counter-clockwise for a positive angle.
+  return logo.Rotate(-angle, rotated);
+}
+
 std::string DrawFieldCheckText(const PlacementRow& row, bool print) {
   std::string text = "DrawField( " + std::to_string(row.box) + ",ndiv,&mdc,frc_," +
                      std::to_string(row.offset) + "," + std::to_string(row.align) + ",buf1,dx,dy";
@@ -107,6 +112,12 @@ void CardRenderer::DropBackgroundCache() {
 }
 
 void CardRenderer::DropRotatedLogo() {
+  rotatedLogo_ = QImage();
+}
+
+void CardRenderer::ReloadPictures() {
+  photoFor_.reset();
+  logoFor_.reset();
   rotatedLogo_ = QImage();
 }
 
@@ -222,7 +233,7 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
     ++stats_.logoRotations;
     RasterImage rotated;
     rotated.SetMaxPixels(kMaxCardPicturePixels);
-    if (logo_.Rotate(logo.angle, rotated)) {
+    if (RotateLogo(logo_, logo.angle, rotated)) {
       rotatedLogo_ = ToQImage(rotated);
     } else {
       logoError_ = rotated.GetLastError();

@@ -34,6 +34,8 @@ PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int crop
                          int ndiv);
 // Where the logo is drawn; width and height swap unless the angle is a multiple of 180.
 PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int ndiv);
+// The logo turned clockwise by `angle` degrees, as "Rotate Clockwise" turns it.
+bool RotateLogo(const RasterImage& logo, float angle, RasterImage& rotated);
 // The label of a checked DrawField call, e.g. "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)".
 std::string DrawFieldCheckText(const PlacementRow& row, bool print);
 
@@ -66,6 +68,10 @@ class CardRenderer {
   void DropBackgroundCache();
   // Makes the next rendering rotate the logo again.
   void DropRotatedLogo();
+  // Makes the next rendering load the photo and the logo again, as a picture of the same name
+  // may have been replaced in the photo folder.
+  void ReloadPictures();
+  const std::filesystem::path& PhotoFolder() const { return photoFolder_; }
 
   const Stats& GetStats() const { return stats_; }
   // Why the photo or the logo of the last rendering could not be loaded (or the logo turned: the

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cmath>
 #include <span>
 #include <vector>
 
@@ -43,12 +42,16 @@ std::optional<int> ExportFormatForExtension(std::string extension) {
 }
 
 ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
-                              int quality, int dpi) {
+                              int quality, int dpi, ExportReporting reporting) {
+  // The checked report belongs to the user-interface thread; elsewhere the result alone tells.
+  const auto checked = [reporting](const char* label, bool ok) {
+    return reporting == ExportReporting::kCheckedReport ? TAVOLO_CHECK_AS(label, ok) : ok;
+  };
   if (card.isNull() || card.format() != QImage::Format_RGB32) {
     return Failure("The card could not be rendered.");
   }
   RasterImage ci;
-  if (!TAVOLO_CHECK_AS("ci.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, ci))) {
+  if (!checked("ci.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, ci))) {
     return Failure("The card could not be converted to an image: " + ci.GetLastError());
   }
 
@@ -60,8 +63,7 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
       quantizer.ProcessImage(ci);
       count = quantizer.GetPalette(pal.data());
     }
-    if (!TAVOLO_CHECK_AS("ci.DecreaseBpp(8,true,pal)",
-                         ci.DecreaseBpp(8, true, pal.data(), count))) {
+    if (!checked("ci.DecreaseBpp(8,true,pal)", ci.DecreaseBpp(8, true, pal.data(), count))) {
       return Failure("The card could not be reduced to 256 colours: " + ci.GetLastError());
     }
   } else {
@@ -73,7 +75,7 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
   // Encoding is the program's own work and a failure of it is checked; writing is the file
   // system's, and its failure is said as a file error.
   std::vector<uint8_t> bytes;
-  if (!TAVOLO_CHECK_AS("ci.Save( fname,imt) !=0", ci.Encode(bytes, format))) {
+  if (!checked("ci.Save( fname,imt) !=0", ci.Encode(bytes, format))) {
     return Failure("The card could not be written as " + PrintableName(file.string()) + ": " +
                    ci.GetLastError());
   }
@@ -81,15 +83,25 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
   return written.ok ? ExportResult{} : Failure(written.message);
 }
 
+QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, const LineSource& lines,
+                           ExportResult& result) {
+  const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
+  if (!size.Ok()) {
+    result = Failure("The card cannot be drawn: " + size.problem + ".");
+    return {};
+  }
+  QImage card = renderer.Render(live, lines, 1, size.width, size.height);
+  result = card.isNull() ? Failure("The card of " + std::to_string(size.width) + " x " +
+                                   std::to_string(size.height) + " pixels could not be rendered.")
+                         : ExportResult{};
+  return card;
+}
+
 ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
                         const std::filesystem::path& file, int format, int quality) {
-  const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
-  if (!size.Ok()) return Failure("The card cannot be drawn: " + size.problem + ".");
-  const QImage card = renderer.Render(live, lines, 1, size.width, size.height);
-  if (card.isNull()) {
-    return Failure("The card of " + std::to_string(size.width) + " x " +
-                   std::to_string(size.height) + " pixels could not be rendered.");
-  }
+  ExportResult rendered;
+  const QImage card = RenderCardForExport(renderer, live, lines, rendered);
+  if (!rendered.ok) return rendered;
   return WriteExportImage(card, file, format, quality, live.dpi);
 }
 

@@ -26,13 +26,24 @@ struct ExportResult {
 // The format code for a file extension ("png", ".JPG", "tif" …); nullopt when none fits.
 std::optional<int> ExportFormatForExtension(std::string extension);
 
-// Writes `card` (a rendered Format_RGB32 image) to `file`, replacing it safely. A failed step of
-// the conversion raises the checked report with its expression text and is also returned; a
-// failed write is returned with the file-error text ("Access to %1 was denied." and the like).
-ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
-                              int quality, int dpi);
+// How a failed step of writing is made known: through the checked report with its expression
+// text (on the user-interface thread only), or by the returned result alone (any thread).
+enum class ExportReporting { kCheckedReport, kResultOnly };
 
-// Export Image: renders the card at its full size (divisor 1) and writes it.
+// Writes `card` (a rendered Format_RGB32 image) to `file`, replacing it safely: the file appears
+// whole or not at all. A failed step of the conversion is returned, and with kCheckedReport also
+// raised as the checked report with its expression text; a failed write is returned with the
+// file-error text ("Access to %1 was denied." and the like).
+ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
+                              int quality, int dpi,
+                              ExportReporting reporting = ExportReporting::kCheckedReport);
+
+// The card at its full size (divisor 1), as Export Image writes it; a null image, with the
+// reason in `result`, when it cannot be rendered.
+QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, const LineSource& lines,
+                           ExportResult& result);
+
+// Export Image: renders the card at its full size and writes it.
 ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
                         const std::filesystem::path& file, int format, int quality);
 

@@ -8,6 +8,7 @@
 
 #include <QPainter>
 
+#include "core/card/CardSize.h"
 #include "core/imaging/RasterImage.h"
 #include "core/files/FileIo.h"
 
@@ -18,22 +19,10 @@ namespace {
 constexpr int kShadowAlpha = 14;  // per layer; the layers add up towards the card
 constexpr int kOutlineAlpha = 70;
 
-bool UsableLength(float length) {
-  return std::isfinite(length) && length >= 1.0f && length <= static_cast<float>(kMaxImageSide);
-}
-
-// The divisor that draws the card at about the print image's size: the preview is scaled down
-// from there, so text keeps its proportions at every card size.
-int PreviewDivisor(float cardWidth, float cardHeight) {
-  const float ratio = std::max(cardWidth / static_cast<float>(kPrintWidth),
-                               cardHeight / static_cast<float>(kPrintHeight));
-  return std::max(1, static_cast<int>(ratio));
-}
-
 }  // namespace
 
 QSize TemplatePreviewCardSize(float cardWidth, float cardHeight) {
-  if (!UsableLength(cardWidth) || !UsableLength(cardHeight)) {
+  if (!UsableCardSide(cardWidth) || !UsableCardSide(cardHeight)) {
     cardWidth = kDefaultCardWidth;
     cardHeight = kDefaultCardHeight;
   }
@@ -48,8 +37,10 @@ QSize TemplatePreviewCardSize(float cardWidth, float cardHeight) {
 
 QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card,
                              const LineSource& lines) {
-  if (!UsableLength(card.cardWidth) || !UsableLength(card.cardHeight)) return {};
-  const int ndiv = PreviewDivisor(card.cardWidth, card.cardHeight);
+  if (!UsableCardSide(card.cardWidth) || !UsableCardSide(card.cardHeight)) return {};
+  // Drawn at about the print image's size and scaled down from there, so text keeps its
+  // proportions at every card size.
+  const int ndiv = PrintSizeDivisor(card.cardWidth, card.cardHeight);
   const int dx = static_cast<int>(card.cardWidth) / ndiv;
   const int dy = static_cast<int>(card.cardHeight) / ndiv;
   const QImage full = renderer.Render(card, lines, ndiv, dx, dy);

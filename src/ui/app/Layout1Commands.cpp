@@ -78,6 +78,8 @@ std::vector<Layout1Dlg::Command> Layout1Dlg::Commands() {
       {kCmdTextColors, Menu::Edit, "Text Colors...", run(&Layout1Dlg::OnTextColors)},
       {kCmdFrameColors, Menu::Edit, "Frame Colors...", run(&Layout1Dlg::OnFrameColors)},
       {kCmdBackgroundColor, Menu::Edit, "Background Color...", run(&Layout1Dlg::OnBackgroundColor)},
+      {0, Menu::Edit, {}, {}},
+      {kCmdCardProperties, Menu::Edit, "Card Properties...", run(&Layout1Dlg::OnCardProperties)},
 
       {kCmdNewFromTemplate, Menu::Templates, "New fromTemplate...\t Ctrl+N",
        run(&Layout1Dlg::OnNewProject)},
@@ -101,9 +103,6 @@ std::vector<Layout1Dlg::Command> Layout1Dlg::Commands() {
   commands.push_back({kCmdHelp, Menu::Help, "Tavolo Help\tF1", run(&Layout1Dlg::OnHelp)});
   commands.push_back({0, Menu::Help, {}, {}});
   commands.push_back({kCmdAbout, Menu::Help, "About Tavolo", run(&Layout1Dlg::OnAbout)});
-  // Handled by the window, carried by no menu item or accelerator.
-  commands.push_back(
-      {kCmdCardProperties, Menu::None, "Card properties...", run(&Layout1Dlg::OnCardProperties)});
   return commands;
 }
 

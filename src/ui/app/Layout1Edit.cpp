@@ -1,6 +1,8 @@
-// The "&Edit" menu: undo and redo, copying the card, the photo and the logo, and the colours.
+// The "&Edit" menu: undo and redo, copying the card, the photo and the logo, the colours and the
+// card's size.
 #include "ui/app/Layout1Dlg.h"
 #include "ui/card/PreviewBtn.h"
+#include "ui/dialogs/EditCommands.h"
 
 namespace tavolo {
 
@@ -17,7 +19,9 @@ void Layout1Dlg::OnCopy() {
 }
 
 void Layout1Dlg::OnInsertPhoto() {
-  NotAvailableYet(QStringLiteral("Insert Photo"));
+  ChooserPause pause(*this);
+  InsertPhoto(this, *prompts_, *preview_);
+  UpdateMenus();
 }
 
 void Layout1Dlg::OnDeletePhoto() {
@@ -26,7 +30,9 @@ void Layout1Dlg::OnDeletePhoto() {
 }
 
 void Layout1Dlg::OnInsertLogo() {
-  NotAvailableYet(QStringLiteral("Insert Logo"));
+  ChooserPause pause(*this);
+  InsertLogo(this, *prompts_, *preview_);
+  UpdateMenus();
 }
 
 void Layout1Dlg::OnDeleteLogo() {
@@ -35,19 +41,27 @@ void Layout1Dlg::OnDeleteLogo() {
 }
 
 void Layout1Dlg::OnTextColors() {
-  NotAvailableYet(QStringLiteral("Text Colors"));
+  ChooserPause pause(*this);
+  EditColours(this, *prompts_, *preview_, ColourTarget::kText);
+  UpdateMenus();
 }
 
 void Layout1Dlg::OnFrameColors() {
-  NotAvailableYet(QStringLiteral("Frame Colors"));
+  ChooserPause pause(*this);
+  EditColours(this, *prompts_, *preview_, ColourTarget::kFrame);
+  UpdateMenus();
 }
 
 void Layout1Dlg::OnBackgroundColor() {
-  NotAvailableYet(QStringLiteral("Background Color"));
+  ChooserPause pause(*this);
+  EditColours(this, *prompts_, *preview_, ColourTarget::kBackground);
+  UpdateMenus();
 }
 
 void Layout1Dlg::OnCardProperties() {
-  NotAvailableYet(QStringLiteral("Card properties"));
+  ChooserPause pause(*this);
+  EditCardProperties(this, *prompts_, *preview_);
+  UpdateMenus();
 }
 
 }  // namespace tavolo

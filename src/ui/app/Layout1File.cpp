@@ -8,6 +8,7 @@
 #include "ui/app/FileFilter.h"
 #include "ui/app/Layout1Dlg.h"
 #include "ui/card/PreviewBtn.h"
+#include "ui/dialogs/ExportImage.h"
 #include "ui/library/BgBtn.h"
 #include "ui/library/PrintCommands.h"
 
@@ -100,7 +101,9 @@ void Layout1Dlg::OnImportBackground() {
 }
 
 void Layout1Dlg::OnExportImage() {
-  NotAvailableYet(QStringLiteral("Export Image"));
+  ChooserPause pause(*this);
+  // The file is written in the background; a failure is told when it ends.
+  ExportImage(this, *prompts_, document_);
 }
 
 void Layout1Dlg::OnPrint() {

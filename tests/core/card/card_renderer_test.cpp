@@ -305,7 +305,7 @@ TEST(CardRenderer, NamesWithPathPartsAreNeverRead) {
 
 TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
   Fixture fx;
-  // 40 × 20, red with a blue first column: a quarter turn counter-clockwise puts it at the bottom.
+  // 40 × 20, red with a blue first column: a quarter turn clockwise puts it at the top.
   fx.SavePhoto("logo.bmp", MakePicture(40, 20, [](uint32_t x, uint32_t) {
                  return x == 0 ? 0x0000FFu : 0xFF0000u;
                }));
@@ -320,9 +320,9 @@ TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
   const CardLines lines(card);
   const QImage image = renderer.Render(card, lines, 1, 1062, 615);
   // Rectangle (290, 180)–(310, 220): 20 wide, 40 high.
-  EXPECT_EQ(Rgb(image, 290, 180), 0xFF0000u);
-  EXPECT_EQ(Rgb(image, 309, 218), 0xFF0000u);
-  EXPECT_EQ(Rgb(image, 300, 219), 0x0000FFu);
+  EXPECT_EQ(Rgb(image, 290, 180), 0x0000FFu);
+  EXPECT_EQ(Rgb(image, 309, 181), 0xFF0000u);
+  EXPECT_EQ(Rgb(image, 300, 219), 0xFF0000u);
   EXPECT_EQ(Rgb(image, 289, 200), 0x203040u);
   EXPECT_EQ(Rgb(image, 310, 200), 0x203040u);
   EXPECT_EQ(Rgb(image, 300, 179), 0x203040u);

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/card/CardRenderer.h"
+#include "core/io/ExportFormats.h"
 #include "core/io/ImageExport.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
@@ -128,6 +129,36 @@ TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
   }
   EXPECT_FALSE(std::filesystem::exists(folder.path / "card.ico"));
   EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).ok);
+}
+
+TEST(ImageExport, FailedSaveOffTheInterfaceThreadIsOnlyReturned) {
+  ReportRecorder recorder;
+  const ExportResult result =
+      WriteExportImage(BlockCard(), "/nonexistent-folder/card.png", kFormatPng, kNoQuality, 300,
+                       ExportReporting::kResultOnly);
+  EXPECT_FALSE(result.ok);
+  EXPECT_TRUE(recorder.Reports().empty());
+}
+
+TEST(ExportFormats, QualityFiltersAndExtensions) {
+  int withQuality = 0;
+  for (const ExportFormatInfo& info : kExportFormats) {
+    EXPECT_EQ(info.takesQuality, info.format == kFormatJpeg || info.format == kFormatTiff);
+    withQuality += info.takesQuality ? 1 : 0;
+    // The extension added to a bare name is one the format's filter shows.
+    EXPECT_TRUE(QString::fromLatin1(info.filter).contains(QStringLiteral("*.") + info.extension))
+        << info.label;
+    EXPECT_EQ(ExportFormatForExtension(info.extension), info.format) << info.label;
+  }
+  EXPECT_EQ(withQuality, 2);
+  EXPECT_STREQ(ExportFormatOf(kFormatJpeg).filter, "jpeg files (*.jpeg *.jpg)");
+  EXPECT_EQ(ExportFormatOf(12345).format, kDefaultExportFormat);
+
+  EXPECT_EQ(WithExportExtension("/tmp/card", kFormatPng), "/tmp/card.png");
+  EXPECT_EQ(WithExportExtension("/tmp/card", kFormatJpeg), "/tmp/card.jpg");
+  EXPECT_EQ(WithExportExtension("/tmp/card.jpeg", kFormatJpeg), "/tmp/card.jpeg");
+  EXPECT_EQ(WithExportExtension("/tmp/my.card.tif", kFormatTiff), "/tmp/my.card.tif");
+  EXPECT_EQ(WithExportExtension("", kFormatPng), "");
 }
 
 TEST(ImageExport, FormatFromExtension) {

@@ -1,0 +1,23 @@
+// The photo folder beside the program ("customphotos"), where every photo and logo placed on a
+// card is kept under its own file name, so that the card finds it again by that name.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tavolo {
+
+struct PhotoCopyResult {
+  bool ok = false;
+  std::filesystem::path target;  // where the picture lies in the photo folder
+  std::string message;           // why not, when !ok
+};
+
+// Puts a chosen photo or logo into `folder` (made when missing) under its own file name,
+// replacing a file of that name; a name without an extension is kept as it is. A file that lies
+// in the folder already is used where it is. A copy that fails leaves any file of that name as
+// it was.
+PhotoCopyResult CopyIntoPhotoFolder(const std::filesystem::path& source,
+                                    const std::filesystem::path& folder);
+
+}  // namespace tavolo

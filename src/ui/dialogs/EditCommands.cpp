@@ -1,0 +1,80 @@
+#include "ui/dialogs/EditCommands.h"
+
+#include <QDialog>
+
+#include "core/card/CardDocument.h"
+#include "core/card/ImgPrvGeometry.h"
+#include "ui/app/Prompts.h"
+#include "ui/card/PreviewBtn.h"
+#include "ui/dialogs/ColorBar.h"
+#include "ui/dialogs/LogoDlg.h"
+#include "ui/dialogs/PhotoDlg.h"
+#include "ui/library/SizeDlg.h"
+
+namespace tavolo {
+
+namespace {
+
+// Insert (Edit) Photo and Logo alike: the card is drawn without the object for the dialog's
+// preview; on OK with a picture the dialog's placement replaces the card's.
+template <class Dialog, class Placement>
+bool PlaceObject(QWidget* owner, Prompts& prompts, PreviewBtn& preview,
+                 Placement CardState::*object) {
+  CardDocument& document = preview.Document();
+  const CardState snapshot = document.Snapshot();
+  CardState hidden = snapshot;
+  (hidden.*object).name.clear();
+  document.SetLive(hidden);
+  const DraftPicture draft = DraftPictureFor(snapshot.cardWidth, snapshot.cardHeight);
+  Dialog dialog(document.Render(draft.ndiv, draft.dx, draft.dy), snapshot,
+                document.Renderer().PhotoFolder(), prompts, owner);
+  const bool taken = prompts.Run(dialog) == QDialog::Accepted && dialog.HoldsPicture();
+  if (taken) {
+    CardState placed = snapshot;
+    placed.*object = dialog.Placement();
+    document.SetLive(placed);
+    // A picture of the same name may have been replaced in the photo folder.
+    document.Renderer().ReloadPictures();
+    document.RecordEdit();
+  } else {
+    document.Revert(snapshot);
+  }
+  preview.Redraw();
+  return taken;
+}
+
+}  // namespace
+
+bool InsertPhoto(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
+  return PlaceObject<PhotoDlg>(owner, prompts, preview, &CardState::photo);
+}
+
+bool InsertLogo(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
+  return PlaceObject<LogoDlg>(owner, prompts, preview, &CardState::logo);
+}
+
+bool EditColours(QWidget* owner, Prompts& prompts, PreviewBtn& preview, ColourTarget target) {
+  // The dialog records its step or puts the card back as it closes.
+  ColorBar dialog(preview, target, owner);
+  return prompts.Run(dialog) == QDialog::Accepted;
+}
+
+bool EditCardProperties(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
+  CardDocument& document = preview.Document();
+  SizeDlg dialog(&document.Live(), prompts, owner);
+  if (prompts.Run(dialog) != QDialog::Accepted) return false;
+  const CardSizeChoice& choice = dialog.Choice();
+  CardState live = document.Live();
+  live.cardWidth = choice.width;
+  live.cardHeight = choice.height;
+  live.dpi = choice.dpi;
+  live.widthUnit = choice.widthUnit;
+  live.heightUnit = choice.heightUnit;
+  document.SetLive(live);
+  document.DropBackgroundCache();
+  preview.Redraw();
+  document.RecordEdit();
+  return true;
+}
+
+}  // namespace tavolo

@@ -1,0 +1,68 @@
+#include "ui/dialogs/ExportJob.h"
+
+#include <memory>
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPromise>
+#include <QThreadPool>
+
+namespace tavolo {
+
+ExportJob::ExportJob(CardDocument& document, std::filesystem::path file, int format, int quality,
+                     QObject* parent)
+    : QObject(parent), file_(std::move(file)) {
+  clock_.start();
+  busyTimer_.setSingleShot(true);
+  connect(&busyTimer_, &QTimer::timeout, this, &ExportJob::ShowBusy);
+
+  ExportResult rendered;
+  const QImage card =
+      RenderCardForExport(document.Renderer(), document.Live(), document.DrawnLines(), rendered);
+  if (!rendered.ok) {
+    // Told once the caller listens, as every other end of the export is.
+    QTimer::singleShot(0, this, [this, rendered] { Finish(rendered); });
+    return;
+  }
+  const int dpi = document.Live().dpi;
+  const qint64 spent = clock_.elapsed();
+  if (spent >= kBusyCursorMs) {
+    ShowBusy();
+  } else {
+    busyTimer_.start(static_cast<int>(kBusyCursorMs - spent));
+  }
+
+  connect(&watcher_, &QFutureWatcher<ExportResult>::finished, this,
+          [this] { Finish(watcher_.future().result()); });
+  auto promise = std::make_shared<QPromise<ExportResult>>();
+  watcher_.setFuture(promise->future());
+  promise->start();
+  QThreadPool::globalInstance()->start([promise, card, target = file_, format, quality, dpi] {
+    promise->addResult(
+        WriteExportImage(card, target, format, quality, dpi, ExportReporting::kResultOnly));
+    promise->finish();
+  });
+}
+
+ExportJob::~ExportJob() {
+  if (busy_) QGuiApplication::restoreOverrideCursor();
+}
+
+void ExportJob::ShowBusy() {
+  if (busy_ || finished_) return;
+  busy_ = true;
+  QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+}
+
+void ExportJob::Finish(ExportResult result) {
+  busyTimer_.stop();
+  if (busy_) {
+    busy_ = false;
+    QGuiApplication::restoreOverrideCursor();
+  }
+  result_ = std::move(result);
+  finished_ = true;
+  Q_EMIT finished();
+}
+
+}  // namespace tavolo

@@ -1,0 +1,56 @@
+#include "ui/dialogs/ScaleBox.h"
+
+#include <algorithm>
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "core/card/PhotoFit.h"
+
+namespace tavolo {
+
+namespace {
+
+// More digits than any percentage the dialogs take, so that a number never overflows.
+constexpr int kMaxDigits = 6;
+
+}  // namespace
+
+ScaleBox::ScaleBox(QWidget* parent) : QAbstractSpinBox(parent) {
+  setAccelerated(true);
+  setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+  setKeyboardTracking(true);
+  lineEdit()->setMaxLength(kMaxDigits);
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this] { Q_EMIT percentEdited(Percent()); });
+}
+
+int ScaleBox::Percent() const {
+  return text().toInt();
+}
+
+void ScaleBox::ShowPercent(int percent) {
+  const QSignalBlocker blocker(lineEdit());
+  lineEdit()->setText(QString::number(percent));
+}
+
+void ScaleBox::stepBy(int steps) {
+  const int stepped = std::clamp(Percent() + steps, kScaleStepRange.low, kScaleStepRange.high);
+  lineEdit()->setText(QString::number(stepped));
+  Q_EMIT percentEdited(stepped);
+}
+
+QValidator::State ScaleBox::validate(QString& input, int&) const {
+  const bool digits =
+      std::all_of(input.begin(), input.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+  return digits ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+QAbstractSpinBox::StepEnabled ScaleBox::stepEnabled() const {
+  if (!isEnabled()) return StepNone;
+  StepEnabled enabled = StepNone;
+  if (Percent() < kScaleStepRange.high) enabled |= StepUpEnabled;
+  if (Percent() > kScaleStepRange.low) enabled |= StepDownEnabled;
+  return enabled;
+}
+
+}  // namespace tavolo

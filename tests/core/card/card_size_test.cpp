@@ -1,0 +1,83 @@
+// The card's size in the card properties dialog's units, the resolutions it offers, and the
+// sizes and resolutions a card may have.
+#include <gtest/gtest.h>
+
+#include "core/card/CardSize.h"
+#include "tests/core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+TEST(CardSize, PixelsShownInEachUnit) {
+  struct Case {
+    float pixels;
+    int unit;
+    float dpi;
+    float shown;
+  };
+  const Case cases[] = {
+      {1062, kUnitInches, 300, 3.54f}, {1062, kUnitMm, 300, 89.916f},
+      {1062, kUnitCm, 300, 8.9916f},   {1062, kUnitPoints, 300, 1062},
+      {1062, kUnitInches, 600, 1.77f}, {615, kUnitPoints, 72, 615},
+  };
+  for (const Case& c : cases) {
+    EXPECT_FLOAT_EQ(PixelsToShown(c.pixels, c.unit, c.dpi), c.shown) << c.unit << " " << c.dpi;
+  }
+}
+
+TEST(CardSize, ShownValuesBackInPixels) {
+  EXPECT_NEAR(ShownToPixels(2, kUnitCm, 300), 236.22f, 0.01f);
+  EXPECT_FLOAT_EQ(ShownToPixels(2, kUnitCm, 300), 2 * 300 * 0.39370078f);
+  EXPECT_FLOAT_EQ(ShownToPixels(1.77f, kUnitInches, 600), 1062);
+  EXPECT_FLOAT_EQ(ShownToPixels(89.916f, kUnitMm, 300), 89.916f * 300 * 0.03937008f);
+  EXPECT_FLOAT_EQ(ShownToPixels(1062, kUnitPoints, 1200), 1062);
+}
+
+TEST(CardSize, UnknownUnitIsReported) {
+  test::ReportRecorder recorder;
+  EXPECT_FLOAT_EQ(PixelsToShown(1062, 4, 300), 1062);
+  EXPECT_FLOAT_EQ(ShownToPixels(5, -1, 300), 5);
+  EXPECT_TRUE(recorder.Saw("0"));
+  EXPECT_EQ(recorder.Reports().size(), 2u);
+}
+
+TEST(CardSize, TheCardsOwnResolutionIsOfferedLast) {
+  EXPECT_EQ(ResolutionChoices(300), (std::vector<int>{300, 600, 1200, 2400}));
+  EXPECT_EQ(ResolutionChoices(2400), (std::vector<int>{300, 600, 1200, 2400}));
+  EXPECT_EQ(ResolutionChoices(72), (std::vector<int>{300, 600, 1200, 2400, 72}));
+}
+
+TEST(CardSize, SizesAndResolutionsOutsideTheLimitsAreRefused) {
+  struct Case {
+    float width, height;
+    int dpi;
+    const char* says;  // a part of the message; nullptr when accepted
+  };
+  const Case cases[] = {
+      {1062, 615, 300, nullptr},
+      {10000, 6710, 4800, nullptr},
+      {8192, 8192, 300, nullptr},
+      {1, 1, 50, nullptr},
+      {0, 615, 300, "at least one pixel"},
+      {1062, -3, 300, "at least one pixel"},
+      {0.5f, 615, 300, "at least one pixel"},
+      {10001, 615, 300, "at most 10000 pixels"},
+      {1062, 12000, 300, "at most 10000 pixels"},
+      {10000, 6711, 300, "64 megapixels"},
+      {1062, 615, 49, "between 50 and 4800 dpi"},
+      {1062, 615, 4801, "between 50 and 4800 dpi"},
+      {std::nanf(""), 615, 300, "Please enter a number."},
+  };
+  for (const Case& c : cases) {
+    const QString problem = CardSizeProblem(c.width, c.height, c.dpi);
+    if (c.says == nullptr) {
+      EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+    } else {
+      EXPECT_TRUE(problem.contains(QString::fromUtf8(c.says)))
+          << c.width << "x" << c.height << "@" << c.dpi << ": " << problem.toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavolo

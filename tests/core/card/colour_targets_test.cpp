@@ -1,0 +1,73 @@
+// What the colour options dialog writes into a card, where it starts, and how it shows and reads
+// red, green and blue.
+#include <gtest/gtest.h>
+
+#include "core/card/ColourTargets.h"
+
+namespace tavolo {
+namespace {
+
+TEST(ColourTargets, StartingColours) {
+  CardState card;
+  card.bgColor = {40, 200, 30};
+  card.bgBrightness = 0.25f;
+  EXPECT_EQ(StartingColour(ColourTarget::kText, card), (HslColor{0, 0, 0}));
+  EXPECT_EQ(StartingColour(ColourTarget::kFrame, card), (HslColor{0, 0, 0}));
+  EXPECT_EQ(StartingColour(ColourTarget::kBackground, card), (HslColor{40, 200, 60}));
+  EXPECT_EQ(ColourTargetName(ColourTarget::kText), QStringLiteral("Text Colors"));
+  EXPECT_EQ(ColourTargetName(ColourTarget::kFrame), QStringLiteral("Frame Colors"));
+  EXPECT_EQ(ColourTargetName(ColourTarget::kBackground), QStringLiteral("Background Color"));
+}
+
+TEST(ColourTargets, EachTargetWritesItsFieldsOfTheUsedBoxesOnly) {
+  const HslColor colour{100, 180, 60};
+  const CardState before;
+
+  CardState text = before;
+  ApplyColour(text, ColourTarget::kText, colour, 3);
+  CardState frame = before;
+  ApplyColour(frame, ColourTarget::kFrame, colour, 3);
+  for (int b = 0; b < kTextBoxCount; ++b) {
+    const bool used = b < 3;
+    EXPECT_EQ(text.styles[b].textColor, used ? colour : before.styles[b].textColor) << b;
+    EXPECT_FLOAT_EQ(text.styles[b].brightness, used ? 0.25f : before.styles[b].brightness) << b;
+    EXPECT_EQ(text.styles[b].fillColor, before.styles[b].fillColor) << b;
+    EXPECT_EQ(frame.styles[b].fillColor, used ? colour : before.styles[b].fillColor) << b;
+    EXPECT_EQ(frame.styles[b].textColor, before.styles[b].textColor) << b;
+  }
+
+  CardState background = before;
+  ApplyColour(background, ColourTarget::kBackground, colour, 3);
+  EXPECT_EQ(background.bgColor, colour);
+  EXPECT_FLOAT_EQ(background.bgBrightness, 0.25f);
+  EXPECT_EQ(background.styles, before.styles);
+}
+
+TEST(ColourTargets, ShownNumbersTruncateEachChannel) {
+  EXPECT_EQ(ShownRgb({0, 240, 120}), (RgbNumbers{255, 0, 0}));
+  EXPECT_EQ(ShownRgb({0, 0, 120}), (RgbNumbers{127, 127, 127}));
+  EXPECT_EQ(ShownRgb({160, 0, 240}), (RgbNumbers{255, 255, 255}));
+  EXPECT_EQ(ColourOfNumbers({255, 0, 0}), (HslColor{0, 240, 120}));
+}
+
+TEST(ColourTargets, ChannelBoxesReadAsUnsignedNumbersUpTo255) {
+  struct Case {
+    const char* text;
+    int value;
+    bool clamped;
+  };
+  const Case cases[] = {
+      {"0", 0, false},     {"255", 255, false},
+      {"300", 255, true},  {"", 0, false},
+      {"12a", 0, false},   {"-4", 0, false},
+      {" 17 ", 17, false}, {"99999999999999999999999", 255, true},
+  };
+  for (const Case& c : cases) {
+    const ChannelReading read = ReadChannel(QString::fromUtf8(c.text));
+    EXPECT_EQ(read.value, c.value) << c.text;
+    EXPECT_EQ(read.clamped, c.clamped) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,70 @@
+// Putting a chosen photo or logo into the photo folder.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/library/PhotoFolder.h"
+#include "tests/core/TestFolders.h"
+
+namespace tavolo {
+namespace {
+
+using test::ReadFileBytes;
+using test::WriteFileBytes;
+
+struct Folders {
+  test::TempFolder dir;
+  std::filesystem::path photos = dir / "customphotos";
+  std::filesystem::path chosen = dir / "chosen";
+  Folders() { std::filesystem::create_directories(chosen); }
+};
+
+TEST(PhotoFolder, CopiesUnderItsOwnNameAndReplacesAnOlderFile) {
+  Folders f;
+  for (const char* name : {"face.jpg", "logo", "my.logo.png"}) {
+    ASSERT_TRUE(WriteFileBytes(f.chosen / name, {1, 2, 3}));
+    const PhotoCopyResult copied = CopyIntoPhotoFolder(f.chosen / name, f.photos);
+    ASSERT_TRUE(copied.ok) << copied.message;
+    EXPECT_EQ(copied.target, f.photos / name);
+    EXPECT_EQ(ReadFileBytes(copied.target), (std::vector<uint8_t>{1, 2, 3}));
+  }
+  ASSERT_TRUE(WriteFileBytes(f.chosen / "face.jpg", {9}));
+  ASSERT_TRUE(CopyIntoPhotoFolder(f.chosen / "face.jpg", f.photos).ok);
+  EXPECT_EQ(ReadFileBytes(f.photos / "face.jpg"), std::vector<uint8_t>{9});
+}
+
+TEST(PhotoFolder, AFileAlreadyThereIsUsedInPlace) {
+  Folders f;
+  std::filesystem::create_directories(f.photos);
+  ASSERT_TRUE(WriteFileBytes(f.photos / "face.png", {4, 5}));
+  const PhotoCopyResult used = CopyIntoPhotoFolder(f.photos / "face.png", f.photos);
+  ASSERT_TRUE(used.ok) << used.message;
+  EXPECT_EQ(used.target, f.photos / "face.png");
+  EXPECT_EQ(ReadFileBytes(f.photos / "face.png"), (std::vector<uint8_t>{4, 5}));
+}
+
+TEST(PhotoFolder, AMissingFileIsNamed) {
+  Folders f;
+  const PhotoCopyResult missing = CopyIntoPhotoFolder(f.chosen / "gone.jpg", f.photos);
+  EXPECT_FALSE(missing.ok);
+  EXPECT_NE(missing.message.find("gone.jpg was not found."), std::string::npos) << missing.message;
+  EXPECT_NE(missing.message.find("was not put into"), std::string::npos) << missing.message;
+}
+
+TEST(PhotoFolder, AFolderThatCannotBeWrittenToKeepsItsOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
+  Folders f;
+  std::filesystem::create_directories(f.photos);
+  ASSERT_TRUE(WriteFileBytes(f.photos / "face.jpg", {7}));
+  ASSERT_TRUE(WriteFileBytes(f.chosen / "face.jpg", {8}));
+  ::chmod(f.photos.c_str(), 0555);
+  const PhotoCopyResult denied = CopyIntoPhotoFolder(f.chosen / "face.jpg", f.photos);
+  ::chmod(f.photos.c_str(), 0755);
+  EXPECT_FALSE(denied.ok);
+  EXPECT_NE(denied.message.find("was denied"), std::string::npos) << denied.message;
+  EXPECT_EQ(ReadFileBytes(f.photos / "face.jpg"), std::vector<uint8_t>{7});
+}
+
+}  // namespace
+}  // namespace tavolo

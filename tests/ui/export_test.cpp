@@ -1,0 +1,157 @@
+// Export Image: the options dialog, the command's dialogs in order, and the export of the card in
+// every format, read back by ImageMagick with the card's pixels and resolution.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <set>
+#include <utility>
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+
+#include "core/bridge/ImageBridge.h"
+#include "core/io/ExportFormats.h"
+#include "tests/core/imaging/MagickInterop.h"
+#include "tests/ui/DialogFixture.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/dialogs/ExportDlg.h"
+#include "ui/dialogs/ExportImage.h"
+#include "ui/dialogs/ExportJob.h"
+
+namespace tavolo {
+namespace {
+
+using ExportTest = test::ControlTest;
+
+// Waits until the job has finished (and told what it has to tell).
+ExportResult Finish(ExportJob* job) {
+  EXPECT_NE(job, nullptr);
+  if (job == nullptr) return {false, "no job"};
+  ExportResult result;
+  bool done = job->IsFinished();
+  QObject::connect(job, &ExportJob::finished, [&] {
+    result = job->Result();
+    done = true;
+  });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 10000));
+  return result;
+}
+
+// The file's horizontal and vertical resolution in dots per inch as ImageMagick reads them.
+std::pair<long, long> MagickDpi(const std::filesystem::path& file) {
+  double x = 0;
+  double y = 0;
+  char units[64] = {};
+  if (std::sscanf(test::Identify(file, "%x %y %U").c_str(), "%lf %lf %63s", &x, &y, units) != 3) {
+    return {-1, -1};
+  }
+  const double perInch = std::string(units) == "PixelsPerCentimeter" ? 2.54 : 1.0;
+  return {std::lround(x * perInch), std::lround(y * perInch)};
+}
+
+TEST_F(ExportTest, OnlyJpegAndTiffTakeAQuality) {
+  ExportDlg dialog(kFormatPng, 90);
+  EXPECT_TRUE(dialog.FormatButton(kFormatPng).isChecked());
+  EXPECT_FALSE(dialog.QualityBox().isEnabled());
+  for (const ExportFormatInfo& info : kExportFormats) {
+    dialog.FormatButton(info.format).click();
+    EXPECT_EQ(dialog.Format(), info.format) << info.label;
+    EXPECT_EQ(dialog.QualityBox().isEnabled(), info.takesQuality) << info.label;
+  }
+  dialog.QualityBox().setValue(250);
+  EXPECT_EQ(dialog.Quality(), 100);
+  dialog.QualityBox().setValue(-3);
+  EXPECT_EQ(dialog.Quality(), 0);
+}
+
+TEST_F(ExportTest, EscapeCancelsTheOptions) {
+  ExportDlg dialog(kFormatJpeg, 75);
+  dialog.show();
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ExportTest, TheCommandAsksForTheFormatThenForAFileOfItsKind) {
+  test::DialogFixture fx;
+  fx.script.dialog = [](QDialog& d) {
+    auto& options = dynamic_cast<ExportDlg&>(d);
+    options.FormatButton(kFormatJpeg).click();
+    options.QualityBox().setValue(80);
+    options.accept();
+  };
+  fx.script.paths.push_back(QString::fromStdString((fx.folder / "exported").string()));
+  ExportJob* job = ExportImage(nullptr, fx.prompts, fx.document);
+  ASSERT_EQ(fx.script.fileDialogs.size(), 1u);
+  const FileDialogRequest& asked = fx.script.fileDialogs[0];
+  EXPECT_EQ(asked.filter, QStringLiteral("jpeg files (*.jpeg *.jpg)"));
+  EXPECT_EQ(asked.defaultSuffix, QStringLiteral("jpg"));
+  EXPECT_TRUE(asked.folder.endsWith(QStringLiteral("/card.jpg")));
+  ASSERT_TRUE(Finish(job).ok);
+  const RasterImage back(fx.folder / "exported.jpg", kFormatUnknown);
+  EXPECT_EQ(back.GetType(), kFormatJpeg);
+
+  // Cancelling either dialog exports nothing.
+  fx.script.dialog = nullptr;
+  EXPECT_EQ(ExportImage(nullptr, fx.prompts, fx.document), nullptr);
+  fx.script.dialog = [](QDialog& d) { d.accept(); };
+  EXPECT_EQ(ExportImage(nullptr, fx.prompts, fx.document), nullptr);
+  EXPECT_EQ(fx.script.fileDialogs.size(), 2u);
+}
+
+TEST_F(ExportTest, EveryFormatReadsBackWithTheCardsPixelsAndResolution) {
+  if (!test::HaveMagick()) GTEST_SKIP() << "ImageMagick is not installed";
+  test::DialogFixture fx;
+  CardState live = fx.document.Live();
+  live.dpi = 600;
+  fx.document.SetLive(live);
+  const QImage card = fx.document.Render(1, kPrintWidth, kPrintHeight);
+  RasterImage cardImage;
+  ASSERT_TRUE(ToRasterImage(card, cardImage));
+  const test::RgbPixels expected = test::ImagePixels(cardImage);
+
+  for (const ExportFormatInfo& info : kExportFormats) {
+    const auto file = fx.folder / (std::string("card.") + info.extension);
+    const ExportResult result =
+        Finish(StartExport(nullptr, fx.prompts, fx.document, file, info.format, 95));
+    ASSERT_TRUE(result.ok) << info.label << ": " << result.message;
+    const auto read = test::MagickPixels(file, info.format == kFormatTga ? "-auto-orient" : "");
+    ASSERT_TRUE(read.has_value()) << info.label;
+    const int difference = test::MaxChannelDifference(*read, expected);
+    if (info.format == kFormatJpeg) {
+      EXPECT_LE(difference, 64) << info.label;
+    } else if (info.format == kFormatGif) {
+      std::set<uint32_t> colours;
+      for (size_t i = 0; i + 2 < read->rgb.size(); i += 3) {
+        colours.insert(read->rgb[i] << 16 | read->rgb[i + 1] << 8 | read->rgb[i + 2]);
+      }
+      EXPECT_LE(colours.size(), 256u);
+      EXPECT_LE(difference, 96) << info.label;
+    } else {
+      EXPECT_EQ(difference, 0) << info.label;
+    }
+    // GIF carries no resolution, TGA has no field for one.
+    if (info.format != kFormatGif && info.format != kFormatTga) {
+      EXPECT_EQ(MagickDpi(file), std::make_pair(600L, 600L)) << info.label;
+    }
+  }
+}
+
+TEST_F(ExportTest, AFailedExportIsToldAndLeavesNoFile) {
+  test::DialogFixture fx;
+  const auto file = fx.folder / "missing-folder" / "card.png";
+  const ExportResult result =
+      Finish(StartExport(nullptr, fx.prompts, fx.document, file, kFormatPng, 90));
+  EXPECT_FALSE(result.ok);
+  ASSERT_EQ(fx.script.told.size(), 1);
+  EXPECT_TRUE(fx.script.told[0].startsWith(QStringLiteral("The card was not exported.")));
+  EXPECT_FALSE(std::filesystem::exists(fx.folder / "missing-folder"));
+  EXPECT_TRUE(test::TakeReports().empty());
+}
+
+}  // namespace
+}  // namespace tavolo

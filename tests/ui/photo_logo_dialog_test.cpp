@@ -1,0 +1,254 @@
+// Photo Options and Logo Options: loading and fitting a picture, the scale box, the logo's quarter
+// turns, dragging on the draft preview, and the Insert Photo and Logo commands, which keep the
+// dialog's placement on OK and leave the card exactly as it was otherwise.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/ui/DialogFixture.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/controls/ImgPrvBtn.h"
+#include "ui/controls/Slider.h"
+#include "ui/dialogs/EditCommands.h"
+#include "ui/dialogs/LogoDlg.h"
+#include "ui/dialogs/PhotoDlg.h"
+#include "ui/dialogs/ScaleBox.h"
+
+namespace tavolo {
+namespace {
+
+using test::DialogFixture;
+
+class PhotoLogoTest : public test::ControlTest {
+ protected:
+  QImage CardPicture() { return fx.document.Render(1, kPrintWidth, kPrintHeight); }
+
+  DialogFixture fx;
+};
+
+void SendMouse(QWidget& widget, QEvent::Type type, QPoint at) {
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &event);
+}
+
+TEST_F(PhotoLogoTest, ALargePhotoIsFittedToAWholePercentageAndASmallOneKeepsIt) {
+  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  EXPECT_FALSE(dialog.Scale().isEnabled());
+  EXPECT_EQ(dialog.Scale().text(), QStringLiteral("100"));
+
+  ASSERT_TRUE(dialog.LoadFile(fx.Picture("wide.png", 2000, 1000)));
+  EXPECT_TRUE(dialog.Scale().isEnabled());
+  EXPECT_EQ(dialog.Scale().text(), QStringLiteral("30"));
+  EXPECT_FLOAT_EQ(dialog.Placement().reduction, 0.7f);
+  EXPECT_EQ(dialog.Placement().name, QStringLiteral("wide.png"));
+  EXPECT_EQ(dialog.ShownPath(), QString::fromStdString((fx.photos / "wide.png").string()));
+  EXPECT_EQ(dialog.Placement().width, 2000.0f);
+  EXPECT_EQ(dialog.Placement().x, 531.0f);
+  EXPECT_EQ(dialog.Placement().y, 307.5f);
+  EXPECT_TRUE(std::filesystem::exists(fx.photos / "wide.png"));
+
+  // A photo that fits keeps the size the previous one was given.
+  ASSERT_TRUE(dialog.LoadFile(fx.Picture("small.png", 400, 200)));
+  EXPECT_EQ(dialog.Scale().text(), QStringLiteral("30"));
+  EXPECT_FLOAT_EQ(dialog.Placement().reduction, 0.7f);
+
+  PhotoDlg fresh(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  ASSERT_TRUE(fresh.LoadFile(fx.pictures / "small.png"));
+  EXPECT_EQ(fresh.Scale().text(), QStringLiteral("100"));
+  EXPECT_EQ(fresh.Placement().reduction, 0.0f);
+}
+
+TEST_F(PhotoLogoTest, ASmallLogoAfterALargeOneShowsFullSize) {
+  LogoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  ASSERT_TRUE(dialog.LoadFile(fx.Picture("big.png", 2000, 1000)));
+  EXPECT_EQ(dialog.Scale().text(), QStringLiteral("30"));
+  ASSERT_TRUE(dialog.LoadFile(fx.Picture("small.png", 300, 100)));
+  EXPECT_EQ(dialog.Scale().text(), QStringLiteral("100"));
+  EXPECT_EQ(dialog.Placement().reduction, 0.0f);
+}
+
+TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {
+  LogoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  EXPECT_FALSE(dialog.RotateButton().isEnabled());
+  ASSERT_TRUE(dialog.LoadFile(fx.Picture("logo.png", 300, 100)));
+  ASSERT_TRUE(dialog.RotateButton().isEnabled());
+  const PixelRect upright = dialog.Preview().LogoRect();
+  EXPECT_EQ(upright.Width(), 150);
+  EXPECT_EQ(upright.Height(), 50);
+
+  dialog.RotateButton().click();
+  EXPECT_EQ(dialog.Placement().angle, 90.0f);
+  const PixelRect turned = dialog.Preview().LogoRect();
+  EXPECT_EQ(turned.Width(), 50);
+  EXPECT_EQ(turned.Height(), 150);
+  // The turned picture is drawn clockwise: the dark left band runs along the top.
+  const QImage shown = dialog.Preview().Picture();
+  EXPECT_EQ(shown.pixel(turned.left + 25, turned.top + 3) & 0xFFFFFF, 0x101010u);
+  EXPECT_NE(shown.pixel(turned.left + 25, turned.bottom - 3) & 0xFFFFFF, 0x101010u);
+
+  for (int press = 0; press < 3; ++press) dialog.RotateButton().click();
+  EXPECT_EQ(dialog.Placement().angle, 360.0f);
+  EXPECT_EQ(dialog.Preview().LogoRect(), upright);
+}
+
+TEST_F(PhotoLogoTest, OkRefusesAScaleOutsideTheDialogsRange) {
+  PhotoDlg photo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  ASSERT_TRUE(photo.LoadFile(fx.Picture("a.png", 200, 100)));
+  photo.show();
+  photo.Scale().ShowPercent(1000);
+  photo.accept();
+  EXPECT_EQ(fx.script.told, QStringList{"Please enter an integer between 0 and 999."});
+  EXPECT_TRUE(photo.isVisible());
+  EXPECT_NE(photo.result(), QDialog::Accepted);
+
+  LogoDlg logo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  ASSERT_TRUE(logo.LoadFile(fx.pictures / "a.png"));
+  logo.show();
+  logo.Scale().ShowPercent(1000);
+  logo.accept();
+  EXPECT_EQ(logo.result(), QDialog::Accepted);
+  EXPECT_EQ(fx.script.told.size(), 1);
+}
+
+TEST_F(PhotoLogoTest, TypedScaleAndArrowsSetTheReduction) {
+  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  ASSERT_TRUE(dialog.LoadFile(fx.Picture("a.png", 200, 100)));
+  dialog.show();
+  dialog.Scale().clear();
+  QTest::keyClicks(&dialog.Scale(), QStringLiteral("250"));
+  EXPECT_FLOAT_EQ(dialog.Placement().reduction, -1.5f);
+  dialog.Scale().stepBy(1);
+  EXPECT_EQ(dialog.Scale().text(), QStringLiteral("251"));
+  dialog.Scale().ShowPercent(1000);
+  dialog.Scale().stepBy(1);
+  EXPECT_EQ(dialog.Scale().Percent(), 1000);
+  QTest::keyClicks(&dialog.Scale(), QStringLiteral("x-"));
+  EXPECT_EQ(dialog.Scale().Percent(), 1000);
+}
+
+TEST_F(PhotoLogoTest, APictureThatCannotBeReadChangesNothing) {
+  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  ASSERT_TRUE(test::WriteFileBytes(fx.pictures / "broken.png", {0x89, 'P', 'N', 'G', 1, 2}));
+  EXPECT_FALSE(dialog.LoadFile(fx.pictures / "broken.png"));
+  ASSERT_EQ(fx.script.told.size(), 1);
+  EXPECT_TRUE(fx.script.told[0].contains(QStringLiteral("broken.png")));
+  EXPECT_TRUE(fx.script.told[0].contains(QStringLiteral("could not be opened as a picture")));
+  EXPECT_FALSE(dialog.HoldsPicture());
+  EXPECT_TRUE(dialog.ShownPath().isEmpty());
+  EXPECT_FALSE(dialog.Scale().isEnabled());
+  EXPECT_FALSE(std::filesystem::exists(fx.photos / "broken.png"));
+}
+
+TEST_F(PhotoLogoTest, DraggingOrArrowKeysMoveThePicture) {
+  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  ASSERT_TRUE(dialog.LoadFile(fx.Picture("a.png", 200, 100)));
+  dialog.show();
+  ImgPrvBtn& preview = dialog.Preview();
+  const PreviewScale scale = preview.Scale();
+  // The photo's centre (531, 307.5) lies at about (265, 154) on the control.
+  SendMouse(preview, QEvent::MouseButtonPress, QPoint(270, 150));
+  ASSERT_TRUE(preview.IsDragging());
+  SendMouse(preview, QEvent::MouseMove, QPoint(170, 100));
+  SendMouse(preview, QEvent::MouseButtonRelease, QPoint(170, 100));
+  EXPECT_FALSE(preview.IsDragging());
+  EXPECT_NEAR(dialog.Placement().x, 531.0f - 100 / scale.sx, 0.01f);
+  EXPECT_NEAR(dialog.Placement().y, 307.5f - 50 / scale.sy, 0.01f);
+
+  // A press beside the picture takes hold of nothing.
+  SendMouse(preview, QEvent::MouseButtonPress, QPoint(500, 290));
+  EXPECT_FALSE(preview.IsDragging());
+
+  const float x = dialog.Placement().x;
+  QTest::keyClick(&preview, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_NEAR(dialog.Placement().x, x + 10 / scale.sx, 0.01f);
+}
+
+TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItBack) {
+  const std::filesystem::path picture = fx.Picture("face.png", 120, 80);
+  const int steps = fx.document.History().UndoCount();
+  // "Load Photo" asks for the file through the prompts.
+  fx.script.paths.push_back(QString::fromStdString(picture.string()));
+  fx.script.dialog = [&](QDialog& d) {
+    auto& dialog = dynamic_cast<PhotoDlg&>(d);
+    // The card under the photo is drawn without it.
+    EXPECT_TRUE(fx.document.Live().photo.name.isEmpty());
+    dialog.findChild<QPushButton*>(QStringLiteral("1056"))->click();
+    dialog.accept();
+  };
+  ASSERT_TRUE(InsertPhoto(nullptr, fx.prompts, fx.preview));
+  ASSERT_EQ(fx.script.fileDialogs.size(), 1u);
+  EXPECT_EQ(fx.script.fileDialogs[0].title, QStringLiteral("Load Photo"));
+  EXPECT_TRUE(
+      fx.script.fileDialogs[0].filter.startsWith(QStringLiteral("jpeg files (*.jpeg *.jpg);;")));
+  EXPECT_EQ(fx.document.History().UndoCount(), steps + 1);
+  const PhotoPlacement placed = fx.document.Working().photo;
+  EXPECT_EQ(placed.name, QStringLiteral("face.png"));
+  EXPECT_EQ(placed.width, 120.0f);
+  EXPECT_EQ(fx.document.Live().photo, placed);
+
+  // Edit Photo opens on the card's photo.
+  fx.script.dialog = [&](QDialog& d) {
+    auto& dialog = dynamic_cast<PhotoDlg&>(d);
+    EXPECT_TRUE(dialog.HoldsPicture());
+    EXPECT_EQ(dialog.Placement(), placed);
+    EXPECT_TRUE(dialog.TrimSlider(PhotoDlg::kTrimTop).isEnabled());
+  };
+  EXPECT_FALSE(InsertPhoto(nullptr, fx.prompts, fx.preview));
+  EXPECT_EQ(fx.document.Live().photo, placed);
+
+  fx.document.DeletePhoto();
+  EXPECT_TRUE(fx.document.Working().photo.name.isEmpty());
+  ASSERT_TRUE(fx.document.Undo());
+  EXPECT_EQ(fx.document.Working().photo, placed);
+  EXPECT_EQ(fx.document.Live().photo, placed);
+}
+
+TEST_F(PhotoLogoTest, OnALargerCardThePhotoIsPlacedInTheCardsOwnPixels) {
+  CardState live = fx.document.Live();
+  live.cardWidth = 2124;
+  live.cardHeight = 1230;
+  fx.document.SetLive(live);
+  fx.document.RecordEdit();
+  fx.script.paths.push_back(QString::fromStdString(fx.Picture("face.png", 300, 200).string()));
+  fx.script.dialog = [&](QDialog& d) {
+    auto& dialog = dynamic_cast<PhotoDlg&>(d);
+    dialog.ChoosePicture();
+    EXPECT_EQ(dialog.Placement().x, 1062.0f);
+    EXPECT_EQ(dialog.Placement().y, 615.0f);
+    // The photo is drawn at the middle of the preview, at its share of the card.
+    const PixelRect shown = dialog.Preview().PhotoRect();
+    EXPECT_NEAR((shown.left + shown.right) / 2.0, dialog.Preview().width() / 2.0, 1.0);
+    EXPECT_NEAR(shown.Width(), 300.0 * dialog.Preview().width() / 2124, 1.0);
+    dialog.accept();
+  };
+  ASSERT_TRUE(InsertPhoto(nullptr, fx.prompts, fx.preview));
+  EXPECT_EQ(fx.document.Working().photo.x, 1062.0f);
+}
+
+TEST_F(PhotoLogoTest, CancelOrOkWithoutAPictureLeaveTheCardAsItWas) {
+  const CardState before = fx.document.Live();
+  const int steps = fx.document.History().UndoCount();
+  for (const int answer : {QDialog::Rejected, QDialog::Accepted}) {
+    const std::filesystem::path picture = fx.Picture("logo.png", 90, 60);
+    fx.script.dialog = [&](QDialog& d) {
+      if (answer == QDialog::Rejected) {
+        dynamic_cast<LogoDlg&>(d).LoadFile(picture);
+      } else {
+        d.accept();
+      }
+    };
+    EXPECT_FALSE(InsertLogo(nullptr, fx.prompts, fx.preview));
+    EXPECT_EQ(fx.document.Live(), before);
+    EXPECT_EQ(fx.document.History().UndoCount(), steps);
+  }
+  // The copy stays in the photo folder.
+  EXPECT_TRUE(std::filesystem::exists(fx.photos / "logo.png"));
+}
+
+}  // namespace
+}  // namespace tavolo
