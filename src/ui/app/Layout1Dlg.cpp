@@ -70,6 +70,7 @@ Layout1Dlg::Layout1Dlg(BackgroundTable& backgrounds, std::unique_ptr<Prompts> pr
 
   BuildControls();
   BuildMenus();
+  InstallContextHelp();
   ConnectControls();
   document_.SetEditors(fields_);
 }

@@ -160,6 +160,7 @@ class Layout1Dlg : public QMainWindow {
   void OnBackgroundOptions();
 
   // Layout1Help.cpp.
+  void InstallContextHelp();
   void OnHelp();
   void OnAbout();
 
