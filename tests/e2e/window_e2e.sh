@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real tavolo under Xvfb with openbox, driven as a user would with the keyboard and the mouse
-# (xdotool): switch to layout 3 with Alt+3, type into the first field editor, drag the hue
-# slider, undo once (the drag), save with Ctrl+S to a path, close and answer No to the question.
+# (xdotool): close the template library with Escape, switch to layout 3 with Alt+3, type into the
+# first field editor, drag the hue slider, undo once (the drag), save with Ctrl+S to a path, close
+# and answer No to the question.
 # Then tavolo-cli info on the saved file must show the typed text, layout 3 and no tint.
 # Usage: window_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
@@ -12,9 +13,13 @@ x11_start 1280 800
 saved="$X11_DIR/saved card.tvc"
 typed="Ada Lovelace"
 
-"$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
+TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
 tavolo=$!
 X11_PIDS+=("$tavolo")
+# The template library comes first; Escape closes it with no template chosen: the blank card.
+library=$(x11_window "Template Library" 20)
+x11_until 5 "the library to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $library ]"
+xdotool key Escape
 main=$(x11_window Tavolo 15)
 x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
 x11_until 5 "the main window to be maximised" bash -c \
