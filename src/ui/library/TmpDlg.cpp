@@ -58,6 +58,18 @@ GenBtn* MakeButton(QWidget* parent, int id, const QString& text, const QRect& re
   return button;
 }
 
+// What the user is told after a reading of the templates: every file that could not be opened,
+// and how many were left out past the first kMaxTemplates.
+std::vector<std::string> ReloadMessages(const TemplateReload& reload) {
+  std::vector<std::string> messages = reload.Messages();
+  if (reload.ignored > 0) {
+    messages.push_back("Only the first " + std::to_string(kMaxTemplates) +
+                       " templates are listed; " + std::to_string(reload.ignored) + " more in " +
+                       TemplatesFolder().string() + " are left out.");
+  }
+  return messages;
+}
+
 }  // namespace
 
 bool LoadingWaitWanted() {
@@ -108,7 +120,7 @@ TmpDlg::~TmpDlg() {
 }
 
 int TmpDlg::ReloadTmps() {
-  Tell(Templates().Reload(backgrounds_).Messages());
+  Tell(ReloadMessages(Templates().Reload(backgrounds_)));
   return 0;
 }
 
@@ -161,12 +173,7 @@ void TmpDlg::StartReading() {
 void TmpDlg::FinishReading(const Reading& reading) {
   reader_.join();
   if (!reading.backgrounds.Ok()) Tell({reading.backgrounds.message});
-  Tell(reading.templates.Messages());
-  if (reading.templates.ignored > 0) {
-    Tell({"Only the first " + std::to_string(kMaxTemplates) + " templates are listed; " +
-          std::to_string(reading.templates.ignored) + " more in " + TemplatesFolder().string() +
-          " are left out."});
-  }
+  Tell(ReloadMessages(reading.templates));
   reading_ = false;
   if (closeWhenRead_) {
     QDialog::reject();
