@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The real tavolo under Xvfb with openbox, driven as a user would with the keyboard and the mouse
-# (xdotool): switch to layout 3 with Alt+3, type into the first field editor, drag the hue
-# slider, undo once (the drag), insert a photo with Ctrl+I, export the card to PNG, save with
-# Ctrl+S to a path, print with Ctrl+P to the PDF printer (when no printer is installed), close and
-# answer No to the question. The exported file must hold the card with the photo at its centre,
-# tavolo-cli info on the saved file must show the typed text, layout 3, no tint and the photo, and
-# the PDF must be one sheet of cards.
+# (xdotool): close the template library with Escape, switch to layout 3 with Alt+3, type into the
+# first field editor, drag the hue slider, undo once (the drag), insert a photo with Ctrl+I, export
+# the card to PNG, save with Ctrl+S to a path, print with Ctrl+P to the PDF printer (when no
+# printer is installed), close and answer No to the question. The exported file must hold the card
+# with the photo at its centre, tavolo-cli info on the saved file must show the typed text, layout
+# 3, no tint and the photo, and the PDF must be one sheet of cards.
 # Usage: window_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
 bin=$(cd "${1:?usage: window_e2e.sh BIN_DIR}" && pwd)
@@ -27,9 +27,13 @@ for item in "$bin"/*; do
 done
 export TAVOLO_HOME="$home"
 
-"$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
+TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
 tavolo=$!
 X11_PIDS+=("$tavolo")
+# The template library comes first; Escape closes it with no template chosen: the blank card.
+library=$(x11_window "Template Library" 20)
+x11_until 5 "the library to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $library ]"
+xdotool key Escape
 main=$(x11_window Tavolo 15)
 x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
 x11_until 5 "the main window to be maximised" bash -c \

@@ -4,8 +4,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <functional>
+#include <thread>
 
 #include "core/base/CheckedCall.h"
 #include "tests/ui/ReportLog.h"
@@ -71,6 +74,27 @@ TEST(FatalErrorDialog, InstalledDialogReportsAFailedCheckAndRetryContinues) {
   EXPECT_TRUE(shown.startsWith(
       QStringLiteral("Error sequence: m_hCursor!=0\n\nError in line: m_hCursor!=0")))
       << shown.toStdString();
+}
+
+TEST(FatalErrorDialog, ACheckFailingOnAWorkerIsShownByTheUserInterfaceThread) {
+  InstallFatalErrorDialog();
+  QString shown;
+  WhenDialogShows([&shown](FatalErrorDialog& d) {
+    EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
+    shown = d.ReportText();
+    Button(d, QStringLiteral("Retry"))->click();
+  });
+  std::atomic<bool> done = false;
+  bool result = true;
+  std::thread worker([&] {
+    result = TAVOLO_CHECK_AS("worker!=0", false);
+    done = true;
+  });
+  QTRY_VERIFY(done.load());
+  worker.join();
+  test::InstallReportLog();
+  EXPECT_FALSE(result);
+  EXPECT_TRUE(shown.contains(QStringLiteral("Error in line: worker!=0"))) << shown.toStdString();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QThread>
 
 namespace tavolo {
 
@@ -56,10 +57,16 @@ FatalChoice ShowFatalErrorDialog(const std::string& report) {
 void InstallFatalErrorDialog() {
   SetFatalErrorReporter(
       [fallback = StderrReporter(FatalChoice::Cancel)](const std::string& report) {
-        if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-          return fallback(report);
-        }
-        return ShowFatalErrorDialog(report);
+        QCoreApplication* app = QCoreApplication::instance();
+        if (qobject_cast<QApplication*>(app) == nullptr) return fallback(report);
+        if (QThread::currentThread() == app->thread()) return ShowFatalErrorDialog(report);
+        // A check failing on a worker (the start-up's reading) is shown by the user-interface
+        // thread, which the worker waits for.
+        FatalChoice choice = FatalChoice::Cancel;
+        QMetaObject::invokeMethod(
+            app, [&choice, &report] { choice = ShowFatalErrorDialog(report); },
+            Qt::BlockingQueuedConnection);
+        return choice;
       });
 }
 

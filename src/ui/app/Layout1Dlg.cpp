@@ -70,6 +70,7 @@ Layout1Dlg::Layout1Dlg(BackgroundTable& backgrounds, std::unique_ptr<Prompts> pr
 
   BuildControls();
   BuildMenus();
+  InstallContextHelp();
   ConnectControls();
   document_.SetEditors(fields_);
 }
@@ -261,10 +262,6 @@ void Layout1Dlg::SetPaused(bool paused) {
 
 void Layout1Dlg::Tell(const QString& text, QMessageBox::Icon icon) {
   prompts_->Tell(this, text, icon);
-}
-
-void Layout1Dlg::NotAvailableYet(const QString& command) {
-  Tell(QStringLiteral("\"%1\" is not available yet.").arg(command), QMessageBox::Information);
 }
 
 void Layout1Dlg::keyPressEvent(QKeyEvent* event) {

@@ -118,8 +118,6 @@ class Layout1Dlg : public QMainWindow {
   void SetPaused(bool paused);
   // The prompts' message box with the given text (the caption is "Tavolo").
   void Tell(const QString& text, QMessageBox::Icon icon = QMessageBox::Warning);
-  // The message for a command another part of the program will carry out.
-  void NotAvailableYet(const QString& command);
 
   // Layout1Commands.cpp: the one command table, the accelerators, the menus.
   static std::vector<Command> Commands();
@@ -163,6 +161,7 @@ class Layout1Dlg : public QMainWindow {
   void OnBackgroundOptions();
 
   // Layout1Help.cpp.
+  void InstallContextHelp();
   void OnHelp();
   void OnAbout();
 

@@ -1,22 +1,48 @@
-// Tavolo: reads the background library and opens the main window on the blank card, or on the
-// project named on the command line.
+// Tavolo: the loading window reads the background library and the templates and turns into the
+// template library; the main window then opens on the chosen template (or the blank card) with
+// the fields typed there. A project named on the command line opens at once, without the library.
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
+#include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/BackgroundTable.h"
+#include "core/library/TemplateTable.h"
+#include "ui/app/AppIcon.h"
+#include "ui/app/DialogPrompts.h"
 #include "ui/app/FatalErrorDialog.h"
 #include "ui/app/Layout1Dlg.h"
+#include "ui/library/TmpDlg.h"
 
 namespace {
 
 void PrintVersion() {
   const auto folder = tavolo::ProgramFolder();
   std::printf("Tavolo %s\nProgram folder: %s\n", TAVOLO_VERSION, folder.string().c_str());
+  std::fflush(stdout);
+}
+
+void PrintHelp() {
+  std::printf(
+      "Usage: tavolo [CARD.tvc]\n"
+      "Designs business cards and prints them many to a sheet.\n"
+      "\n"
+      "Without a card Tavolo starts with the template library: pick a ready-made card, type\n"
+      "your details beside it and press Continue. With CARD.tvc it opens that card at once.\n"
+      "\n"
+      "  --help       this text\n"
+      "  --version    the version and the program folder\n"
+      "\n"
+      "Environment:\n"
+      "  TAVOLO_NO_SPLASH_WAIT=1   show the template library as soon as everything is read,\n"
+      "                            without keeping the loading picture up for 5 seconds\n"
+      "  TAVOLO_HOME=FOLDER        read the backgrounds, templates and other data from FOLDER\n"
+      "                            instead of the program's own folder\n");
   std::fflush(stdout);
 }
 
@@ -31,30 +57,54 @@ QString ProjectArgument(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Answered before any window exists, so that it works without a display.
+  // Answered before any window exists, so that they work without a display.
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--version") == 0) {
       PrintVersion();
       return 0;
     }
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      PrintHelp();
+      return 0;
+    }
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavolo"));
+  QApplication::setWindowIcon(tavolo::AppIcon());
   tavolo::InstallFatalErrorDialog();
 
   tavolo::BackgroundTable backgrounds;
-  const tavolo::BackgroundLoadResult loaded = tavolo::ReadBGFile(backgrounds);
-  tavolo::Layout1Dlg window(backgrounds);
-  window.Start();
-  window.showMaximized();
+  tavolo::DialogPrompts prompts;
   const QString project = ProjectArgument(QApplication::arguments());
-  // Messages wait until the window stands, so that they appear in front of it.
-  QTimer::singleShot(0, &window, [&window, &loaded, project] {
-    if (!loaded.Ok()) {
-      QMessageBox::warning(&window, QStringLiteral("Tavolo"),
-                           QString::fromStdString(loaded.message));
+  std::unique_ptr<tavolo::Layout1Dlg> window;
+  if (project.isEmpty()) {
+    tavolo::TmpDlg library(tavolo::TmpDlg::Mode::Loading, backgrounds, prompts);
+    prompts.Run(library);
+    window = std::make_unique<tavolo::Layout1Dlg>(backgrounds);
+    if (library.TakenFieldValues()) {
+      window->Document().SetFieldValues(*library.TakenFieldValues());
     }
-    if (!project.isEmpty()) window.OpenProject(project.toStdString());
-  });
-  return QApplication::exec();
+    window->Start(library.ChosenTemplate());
+    window->showMaximized();
+  } else {
+    const tavolo::BackgroundLoadResult loaded = tavolo::ReadBGFile(backgrounds);
+    // The templates are read when the library is first opened.
+    tavolo::Templates().MarkChanged();
+    window = std::make_unique<tavolo::Layout1Dlg>(backgrounds);
+    window->Start();
+    window->showMaximized();
+    // Messages wait until the window stands, so that they appear in front of it.
+    tavolo::Layout1Dlg* shown = window.get();
+    QTimer::singleShot(0, shown, [shown, loaded, project] {
+      if (!loaded.Ok()) {
+        QMessageBox::warning(shown, QStringLiteral("Tavolo"),
+                             QString::fromStdString(loaded.message));
+      }
+      shown->OpenProject(project.toStdString());
+    });
+  }
+  const int result = QApplication::exec();
+  window.reset();
+  TAVOLO_CHECK_AS("TmpDlg::FreeTmps()==0", tavolo::TmpDlg::FreeTmps() == 0);
+  return result;
 }

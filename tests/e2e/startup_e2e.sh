@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The real tavolo under Xvfb with openbox, from its first window on, as a new user meets it: the
+# template library (TAVOLO_NO_SPLASH_WAIT=1 spares the five seconds of the loading picture), the
+# second template picked with the mouse, the starred fields typed (Tab from field to field),
+# Continue, then Ctrl+S to a path, close and No. tavolo-cli info on the saved card must show the
+# template's layout, background and styles with the typed details in place of its sample text.
+# Usage: startup_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
+set -euo pipefail
+bin=$(cd "${1:?usage: startup_e2e.sh BIN_DIR}" && pwd)
+source "$(dirname "$0")/x11_session.sh"
+
+x11_start 1280 800
+saved="$X11_DIR/my card.tvc"
+template="$bin/tmpl/Architect.tvt"
+[ -f "$template" ] || x11_fail "the shipped template $template is missing"
+
+TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
+tavolo=$!
+X11_PIDS+=("$tavolo")
+library=$(x11_window "Template Library" 20)
+x11_until 5 "the library to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $library ]"
+
+# The second cell (templates are listed by title: Accountant, Architect, ...), then the first
+# field, Company Name, 18 pixels below its label at the right of the window.
+xdotool mousemove --window "$library" 410 117 click 1
+xdotool mousemove --window "$library" 647 45 click 1
+# The starred fields, Tab passing over the others: Company Name*, Name*, Title, Address Line 1*,
+# Address Line 2, City*, Zip*, Email*, Website, Phone Number 1*.
+for value in "Nordlys Studio" "Ada Kvist" "" "Havnegade 7" "" "Aarhus" "8000" \
+  "ada@nordlys.example" "" "+45 55 55 12 34"; do
+  [ -n "$value" ] && xdotool type --delay 10 "$value"
+  xdotool key Tab
+done
+xdotool mousemove --window "$library" 656 476 click 1
+x11_until 5 "the library to close" bash -c "! xdotool search --onlyvisible --name '^Template Library\$'"
+
+main=$(x11_window Tavolo 15)
+x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
+xdotool key ctrl+s
+x11_window "Save Project" 10 >/dev/null
+xdotool type --delay 10 "$saved"
+xdotool key Return
+x11_until 10 "the card to be saved to $saved" test -s "$saved"
+x11_until 5 "the save dialog to close" bash -c "! xdotool search --onlyvisible --name '^Save Project\$'"
+xdotool key alt+F4
+x11_window Tavolo 10 "$main" >/dev/null
+xdotool key n
+x11_gone "$tavolo" 10
+
+info=$("$bin/tavolo-cli" info "$saved") || x11_fail "tavolo-cli info refused $saved: $info"
+expected=$("$bin/tavolo-cli" info "$template")
+field() { grep -E "\"$1\":" | head -1; }
+for key in lnmb background face boxCount; do
+  [ "$(field "$key" <<<"$info")" = "$(field "$key" <<<"$expected")" ] ||
+    x11_fail "the saved card's $key is not the template's: $(field "$key" <<<"$info")"
+done
+for typed in "Nordlys Studio" "Ada Kvist" "Havnegade 7" "ada@nordlys.example" "+45 55 55 12 34"; do
+  grep -q "\"$typed\"" <<<"$info" || x11_fail "the saved card lacks \"$typed\": $info"
+done
+# Neither the template's sample text nor the names of the fields left empty.
+for absent in "Forma Architects" "Title" "Website Address"; do
+  if grep -q "\"$absent\"" <<<"$info"; then x11_fail "the card holds \"$absent\": $info"; fi
+done
+echo "PASS: the chosen template with the typed details is in the saved card"

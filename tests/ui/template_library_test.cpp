@@ -1,0 +1,399 @@
+// The template library: paging and the check mark, the order of the templates, a missing preview,
+// the loading window's minimum time, the keyboard, and what New Project and the start-up take
+// from it (the chosen template and the typed fields); Save Template and the library listing it.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <tuple>
+
+#include "core/base/ProgramFolder.h"
+#include "core/io/ProjectFile.h"
+#include "core/library/TemplateTable.h"
+#include "tests/ui/ReportLog.h"
+#include "tests/ui/ScriptedPrompts.h"
+#include "tests/ui/TestBackgrounds.h"
+#include "ui/app/CommandIds.h"
+#include "ui/app/Layout1Dlg.h"
+#include "ui/app/CardTemplateNameDlg.h"
+#include "ui/controls/GenBtn.h"
+#include "ui/library/FillNowDlg.h"
+#include "ui/library/TmpDlg.h"
+#include "ui/library/TmpPrev.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Script;
+
+constexpr int kBackgrounds = 8;
+
+// The card of template i: its own layout and background, so that a test sees which was taken.
+CardState TemplateCard(int i) {
+  CardState card;
+  card.lnmb = i % 10;
+  card.pnmb = i % kBackgrounds;
+  return card;
+}
+
+class TemplateLibrary : public test::ControlTest {
+ protected:
+  void SetUp() override {
+    std::error_code ignored;
+    fs::remove_all(TemplatesFolder(), ignored);
+    fs::create_directories(TemplatesFolder());
+    qputenv("TAVOLO_NO_SPLASH_WAIT", "1");
+  }
+  void TearDown() override {
+    TmpDlg::FreeTmps();
+    std::error_code ignored;
+    fs::remove_all(TemplatesFolder(), ignored);
+    qunsetenv("TAVOLO_NO_SPLASH_WAIT");
+    test::ControlTest::TearDown();
+  }
+
+  // Writes "title.tvt" with TemplateCard(i) for the i-th title, and its preview unless told not.
+  void WriteTemplates(const QStringList& titles, bool previews = true) {
+    for (int i = 0; i < titles.size(); ++i) {
+      const fs::path path = TemplatesFolder() / (titles[i].toStdString() + ".tvt");
+      ASSERT_TRUE(WriteProject(path, TemplateCard(i), table_).ok);
+      if (!previews) continue;
+      QImage preview(120, 70, QImage::Format_RGB32);
+      preview.fill(QColor::fromHsv(i * 30 % 360, 200, 200));
+      ASSERT_TRUE(preview.save(QString::fromStdString(TemplatePreviewPath(path).string()), "PNG"));
+    }
+    Templates().MarkChanged();
+  }
+  std::unique_ptr<TmpDlg> OpenLibrary() {
+    auto library = std::make_unique<TmpDlg>(TmpDlg::Mode::Library, table_, prompts_);
+    library->show();
+    return library;
+  }
+  // The titles the four cells show, "-" for a hidden cell.
+  static QStringList Cells(const TmpDlg& library) {
+    QStringList shown;
+    for (int k = 0; k < TmpDlg::kCellCount; ++k) {
+      const TmpPrev* cell = library.Cell(k);
+      shown << (cell->isVisible()
+                    ? QString::fromStdString(Templates().Entry(library.FirstShown() + k).title)
+                    : QStringLiteral("-"));
+    }
+    return shown;
+  }
+  static void Click(QWidget* control) {
+    ASSERT_NE(control, nullptr);
+    QTest::mouseClick(control, Qt::LeftButton);
+  }
+
+  BackgroundTable table_ = test::SyntheticBackgrounds(kBackgrounds);
+  Script script_;
+  test::ScriptedPrompts prompts_{script_};
+};
+
+TEST_F(TemplateLibrary, PagesFourAtATimeWithThePageButtonsLitWhereThereIsAPage) {
+  struct Case {
+    int templates;
+    // Per page from the first: the titles shown, then whether Previous and Next are lit.
+    std::vector<std::tuple<QStringList, bool, bool>> pages;
+  };
+  const Case cases[] = {
+      {0, {{{"-", "-", "-", "-"}, false, false}}},
+      {5, {{{"t0", "t1", "t2", "t3"}, false, true}, {{"t4", "-", "-", "-"}, true, false}}},
+      {9,
+       {{{"t0", "t1", "t2", "t3"}, false, true},
+        {{"t4", "t5", "t6", "t7"}, true, true},
+        {{"t8", "-", "-", "-"}, true, false}}},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    QStringList titles;
+    for (int i = 0; i < c.templates; ++i) titles << QStringLiteral("t%1").arg(i);
+    WriteTemplates(titles);
+    const auto library = OpenLibrary();
+    for (size_t page = 0; page < c.pages.size(); ++page) {
+      const auto& [shown, back, forward] = c.pages[page];
+      EXPECT_EQ(Cells(*library), shown) << c.templates << " templates, page " << page;
+      EXPECT_EQ(library->PreviousPageButton()->IsActive(), back) << c.templates << " " << page;
+      EXPECT_EQ(library->NextPageButton()->IsActive(), forward) << c.templates << " " << page;
+      Click(library->NextPageButton());
+    }
+    // Paging back returns through the same pages; past the first nothing happens.
+    for (size_t page = c.pages.size(); page-- > 0;) {
+      EXPECT_EQ(Cells(*library), std::get<0>(c.pages[page])) << c.templates << " back " << page;
+      Click(library->PreviousPageButton());
+    }
+    EXPECT_EQ(library->FirstShown(), 0);
+  }
+}
+
+TEST_F(TemplateLibrary, ListsCapitalsBeforeSmallLetters) {
+  WriteTemplates({"b", "A", "a"});
+  const auto library = OpenLibrary();
+  EXPECT_EQ(Cells(*library), QStringList({"A", "a", "b", "-"}));
+}
+
+TEST_F(TemplateLibrary, TheCheckMarkStaysWithTheSelectionAcrossPages) {
+  WriteTemplates({"t0", "t1", "t2", "t3", "t4", "t5", "t6", "t7", "t8"});
+  const auto library = OpenLibrary();
+  Click(library->Cell(2));
+  EXPECT_EQ(library->SelectedIndex(), 2);
+  EXPECT_EQ(library->ChosenTemplate(), &Templates().Entry(2).card);
+  const auto marked = [&library] {
+    QList<int> cells;
+    for (int k = 0; k < TmpDlg::kCellCount; ++k) {
+      if (library->Cell(k)->IsSelected()) cells << k;
+    }
+    return cells;
+  };
+  EXPECT_EQ(marked(), QList<int>({2}));
+  Click(library->NextPageButton());
+  EXPECT_EQ(marked(), QList<int>());
+  Click(library->PreviousPageButton());
+  EXPECT_EQ(marked(), QList<int>({2}));
+  // The mark is drawn at the cell's right, 90 pixels above its bottom.
+  const QImage cell = library->Cell(2)->Picture();
+  const QPoint mark = TmpPrev::CheckMarkOrigin(cell.size()) + QPoint(48, 48);
+  EXPECT_EQ(mark, QPoint(267 - 12, 216 - 42));
+  EXPECT_GT(qGreen(cell.pixel(mark)), qRed(cell.pixel(mark)) + 50);
+}
+
+TEST_F(TemplateLibrary, TheKeyboardSelectsWithArrowsAndSpaceAndContinuesWithEnter) {
+  WriteTemplates({"t0", "t1", "t2", "t3", "t4", "t5"});
+  const auto library = OpenLibrary();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(library.get()));
+  EXPECT_TRUE(library->Cell(0)->hasFocus());
+  const std::pair<Qt::Key, int> steps[] = {
+      {Qt::Key_Space, 0}, {Qt::Key_Right, 1},
+      {Qt::Key_Down, 3},  {Qt::Key_Right, 4},  // past the page's last cell to the next page
+      {Qt::Key_Left, 3},                       // and back
+      {Qt::Key_Up, 1},
+  };
+  for (const auto& [key, selected] : steps) {
+    QTest::keyClick(library->focusWidget(), key);
+    EXPECT_EQ(library->SelectedIndex(), selected) << key;
+    EXPECT_EQ(library->focusWidget(), library->Cell(selected % 4)) << key;
+  }
+  // Tab leads from the cells to the fields; Enter there continues, and with the starred fields
+  // empty the question comes first: Fill Now returns to the first empty starred field.
+  for (int tab = 0; tab < 3; ++tab) QTest::keyClick(library->focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(library->focusWidget(), library->FieldEditor(0));
+  QTest::keyClicks(library->FieldEditor(0), "Ledger & Line");
+  int asked = 0;
+  script_.dialog = [&asked](QDialog& dialog) {
+    auto* question = qobject_cast<FillNowDlg*>(&dialog);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->windowTitle(), "Tavolo");
+    EXPECT_EQ(question->defaultButton(), question->FillNowButton());
+    ++asked;
+    question->FillNowButton()->click();
+  };
+  QTest::keyClick(library->FieldEditor(0), Qt::Key_Return);
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(library->isVisible());
+  EXPECT_EQ(library->focusWidget(), library->FieldEditor(1));
+}
+
+TEST_F(TemplateLibrary, AMissingPreviewIsToldOnceAtLoadingAndLeavesAnEmptyCell) {
+  WriteTemplates({"a", "b"});
+  const fs::path missing = TemplatePreviewPath(TemplatesFolder() / "b.tvt");
+  fs::remove(missing);
+  const QString message =
+      QStringLiteral("File could not be opened: ") + QString::fromStdString(missing.string());
+  {
+    TmpDlg loading(TmpDlg::Mode::Loading, table_, prompts_);
+    loading.show();
+    QTRY_VERIFY(!loading.IsLoading());
+    EXPECT_EQ(loading.windowTitle(), "Template Library");
+    EXPECT_TRUE(loading.Cell(1)->isVisible());
+    EXPECT_TRUE(loading.Cell(1)->Image()->isNull());
+  }
+  // Opened again by New Project, the library does not read the templates again.
+  const auto library = OpenLibrary();
+  EXPECT_EQ(library->windowTitle(), "Tavolo: Template Library");
+  EXPECT_EQ(script_.told.filter("File could not be opened").size(), 1);
+  EXPECT_TRUE(script_.told.contains(message)) << script_.told.join('\n').toStdString();
+}
+
+TEST_F(TemplateLibrary, TheLoadingWindowStaysMoreThanFiveSecondsUnlessToldNotTo) {
+  WriteTemplates({"a"});
+  for (const bool wait : {true, false}) {
+    if (wait) qunsetenv("TAVOLO_NO_SPLASH_WAIT");
+    if (!wait) qputenv("TAVOLO_NO_SPLASH_WAIT", "1");
+    qint64 now = 1000;
+    TmpDlg loading(TmpDlg::Mode::Loading, table_, prompts_, nullptr, [&now] { return now; });
+    loading.show();
+    EXPECT_EQ(loading.windowTitle(), "Loading... Please Wait");
+    QTRY_VERIFY(!loading.IsReading());
+    if (wait) {
+      now += TmpDlg::kLoadingMinimumMilliseconds;
+      QTest::qWait(3 * TmpDlg::kTickMilliseconds);
+      EXPECT_TRUE(loading.IsLoading());
+      EXPECT_EQ(loading.Cell(0), nullptr);
+      now += 1;
+    }
+    QTRY_VERIFY(!loading.IsLoading());
+    EXPECT_EQ(loading.windowTitle(), "Template Library");
+    EXPECT_TRUE(loading.Cell(0)->isVisible());
+  }
+}
+
+// New Project through the main window: what the library hands over, by how it was closed.
+class NewProject : public TemplateLibrary {
+ protected:
+  void SetUp() override {
+    TemplateLibrary::SetUp();
+    WriteTemplates({"t0", "t1", "t2", "t3"});
+    // Read as at start-up: the table is current until a template is saved.
+    Templates().Reload(table_);
+    window_ =
+        std::make_unique<Layout1Dlg>(table_, std::make_unique<test::ScriptedPrompts>(script_));
+    window_->Start();
+    window_->show();
+  }
+  void TearDown() override {
+    window_.reset();
+    TemplateLibrary::TearDown();
+  }
+  std::unique_ptr<Layout1Dlg> window_;
+};
+
+TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
+  enum class Close { Continue, ContinueAnyway, CloseBox };
+  struct Case {
+    const char* name;
+    int cell;    // -1: none selected
+    int filled;  // fields typed: 0 none, 1 the starred ones, 2 one unstarred
+    Close close;
+    bool fieldsTaken;
+  };
+  const Case cases[] = {
+      {"Continue with the starred fields", 1, 1, Close::Continue, true},
+      {"Continue Anyway", 2, 2, Close::ContinueAnyway, false},
+      {"close box", 3, 1, Close::CloseBox, false},
+      {"Continue without a template", -1, 1, Close::Continue, true},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    const NamedValues before = window_->Document().Layout().FieldValues();
+    const int layoutBefore = window_->Document().Working().lnmb;
+    script_.dialog = [&c](QDialog& dialog) {
+      if (auto* question = qobject_cast<FillNowDlg*>(&dialog)) {
+        question->ContinueAnywayButton()->click();
+        return;
+      }
+      auto& library = dynamic_cast<TmpDlg&>(dialog);
+      if (c.cell >= 0) Click(library.Cell(c.cell));
+      for (int i = 0; i < kNamedValueCount; ++i) {
+        const bool starred = TmpDlg::FieldNames()[i].endsWith('*');
+        if ((c.filled == 1 && starred) || (c.filled == 2 && i == 2)) {
+          library.FieldEditor(i)->setText(QStringLiteral("typed %1").arg(i));
+        }
+      }
+      if (c.close == Close::CloseBox) {
+        library.close();
+      } else {
+        Click(library.ContinueButton());
+      }
+      EXPECT_FALSE(library.isVisible()) << c.name;
+    };
+    window_->Action(kCmdNewProject)->trigger();
+
+    const CardDocument& doc = window_->Document();
+    EXPECT_EQ(doc.Working().lnmb, c.cell >= 0 ? TemplateCard(c.cell).lnmb : layoutBefore) << c.name;
+    if (c.cell >= 0) {
+      EXPECT_EQ(doc.Working().pnmb, TemplateCard(c.cell).pnmb) << c.name;
+    }
+    for (int i = 0; i < kNamedValueCount; ++i) {
+      const bool starred = TmpDlg::FieldNames()[i].endsWith('*');
+      const QString expected = !c.fieldsTaken ? before[i]
+                               : starred      ? QStringLiteral("typed %1").arg(i)
+                                              : QString();
+      EXPECT_EQ(doc.Layout().FieldValues()[i], expected) << c.name << " field " << i;
+    }
+    TearDown();
+  }
+}
+
+// Save Template: the name asked for, the question before replacing, the files, the listing.
+TEST_F(NewProject, SaveTemplateWritesTheCardThatTheNextNewProjectLists) {
+  struct Case {
+    QStringList names;  // typed in turn until one is accepted
+    std::deque<QMessageBox::StandardButton> answers;
+    bool saved;
+  };
+  const Case cases[] = {
+      {{"My card"}, {}, true},
+      {{"  ", "a/b", "x:y"}, {}, false},           // refused names: the dialog never accepts
+      {{"t1", "Fresh"}, {QMessageBox::No}, true},  // another name instead of replacing
+      {{"t1"}, {QMessageBox::Cancel}, false},      // nothing saved
+      {{"t1"}, {QMessageBox::Yes}, true},          // replaced
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    script_.answers = c.answers;
+    qsizetype next = 0;
+    QString accepted;
+    // Each time the name is asked for, the names are typed in turn until one is accepted.
+    script_.dialog = [&](QDialog& dialog) {
+      auto& ask = dynamic_cast<CardTemplateNameDlg&>(dialog);
+      while (next < c.names.size()) {
+        const QString name = c.names[next++];
+        ask.NameEditor()->setText(name);
+        EXPECT_EQ(ask.SaveButton()->isEnabled(), ask.Problem().isEmpty()) << name.toStdString();
+        ask.accept();
+        if (!ask.isVisible()) {
+          accepted = ask.Name();
+          return;
+        }
+      }
+    };
+    window_->Action(kCmdSaveTemplate)->trigger();
+    const std::string names = c.names.join(',').toStdString();
+    EXPECT_EQ(Templates().Changed(), c.saved) << names;
+    if (!c.saved) {
+      TearDown();
+      continue;
+    }
+    const fs::path card = TemplatesFolder() / (accepted.toStdString() + ".tvt");
+    EXPECT_TRUE(fs::exists(TemplatePreviewPath(card))) << names;
+    script_.dialog = [&](QDialog& dialog) {
+      int listed = -1;
+      for (int i = 0; i < Templates().Count(); ++i) {
+        if (QString::fromStdString(Templates().Entry(i).title) == accepted) listed = i;
+      }
+      ASSERT_GE(listed, 0) << names;
+      EXPECT_EQ(Templates().Entry(listed).card.lnmb, window_->Document().Working().lnmb) << names;
+      dialog.reject();
+    };
+    window_->Action(kCmdNewProject)->trigger();
+    EXPECT_EQ(Templates().Count(), c.names.contains("t1") && c.names.size() == 1 ? 4 : 5) << names;
+    TearDown();
+  }
+}
+
+TEST_F(NewProject, SaveTemplateSaysWhichFolderCouldNotBeWritten) {
+  std::error_code ignored;
+  fs::remove_all(TemplatesFolder(), ignored);
+  // A file where the folder should be.
+  ASSERT_TRUE(QFile(QString::fromStdString(TemplatesFolder().string())).open(QIODevice::WriteOnly));
+  script_.dialog = [](QDialog& dialog) {
+    dynamic_cast<CardTemplateNameDlg&>(dialog).NameEditor()->setText("Mine");
+    dialog.accept();
+  };
+  window_->Action(kCmdSaveTemplate)->trigger();
+  ASSERT_EQ(script_.told.size(), 1);
+  EXPECT_TRUE(script_.told[0].contains(QString::fromStdString(TemplatesFolder().string())))
+      << script_.told[0].toStdString();
+  EXPECT_FALSE(Templates().Changed());
+  fs::remove(TemplatesFolder(), ignored);
+}
+
+}  // namespace
+}  // namespace tavolo
