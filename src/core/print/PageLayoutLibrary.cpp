@@ -40,7 +40,8 @@ PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder) {
 }
 
 std::vector<PageLayout> PredefinedListOrder(std::vector<PageLayout> layouts) {
-  std::ranges::stable_partition(layouts, [](const PageLayout& layout) {
+  // The iterator form: clang's fuzzing build cannot compile the ranges form with this library.
+  std::stable_partition(layouts.begin(), layouts.end(), [](const PageLayout& layout) {
     return layout.name.startsWith(QStringLiteral("Avery"), Qt::CaseSensitive);
   });
   return layouts;
