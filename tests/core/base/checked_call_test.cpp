@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/base/CheckedCall.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/ReportRecorder.h"
 
 namespace tavolo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/CardHistory.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/ReportRecorder.h"
 
 namespace tavolo {
 namespace {

@@ -11,8 +11,8 @@
 #include "core/base/CheckedCall.h"
 #include "core/io/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
+#include "tests/core/ReportRecorder.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/io/ProjectSamples.h"
 
 namespace tavolo {
