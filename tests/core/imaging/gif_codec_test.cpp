@@ -165,16 +165,6 @@ TEST(GifCodec, SizesAnEmptyScreenByTheFrameAndClipsFramesThatOverhang) {
   EXPECT_EQ(clipped.GetPixelIndex(15, 0), image.GetPixelIndex(2, 6));
 }
 
-TEST(GifCodec, RejectsOtherFormatsAndSurvivesDamage) {
-  RasterImage image;
-  const uint8_t jpeg[] = {0xFF, 0xD8, 0xFF, 0xE0, 0, 16};
-  EXPECT_FALSE(image.Decode(jpeg, kFormatGif));
-  EXPECT_EQ(image.GetLastError(), "Not a GIF");
-
-  RasterImage palette = test::MakePaletteImage(40, 30, 8, 200);
-  test::ExpectDecodersSurvive(Encode(palette, kFormatGif), kFormatGif);
-}
-
 TEST_F(GifInterop, SurvivesDamagedInterlacedFiles) {
   const auto file = dir_ / "interlaced.gif";
   ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -colors 64 -interlace GIF " + Quoted(file)));

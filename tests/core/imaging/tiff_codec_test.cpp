@@ -197,18 +197,6 @@ TEST(TiffCodec, ReadsAHandMadeFileAndRefusesLyingOrOversizedOnes) {
   }
 }
 
-TEST(TiffCodec, RejectsOtherFormatsAndSurvivesDamage) {
-  RasterImage image;
-  const uint8_t bmp[] = {'B', 'M', 0, 0, 0, 0, 0, 0};
-  EXPECT_FALSE(image.Decode(bmp, kFormatTiff));
-  EXPECT_EQ(image.GetLastError(), "Not a TIFF");
-
-  RasterImage rgb = test::MakeTestImage(40, 30);
-  test::ExpectDecodersSurvive(Encode(rgb, kFormatTiff), kFormatTiff);
-  RasterImage palette = test::MakePaletteImage(40, 30, 8, 256);
-  test::ExpectDecodersSurvive(Encode(palette, kFormatTiff), kFormatTiff);
-}
-
 TEST_F(TiffInterop, SurvivesDamagedTiledAndPlanarFiles) {
   for (const char* options : {"-compress Zip -define tiff:tile-geometry=16x16",
                               "-compress RLE -interlace Plane", "-compress JPEG"}) {
