@@ -56,6 +56,15 @@ class CliHostileProjects : public ::testing::Test {
     return path.string();
   }
 
+  // Renders a default card changed by `change` into out.png in the scratch folder.
+  std::string RenderOf(const std::function<void(CardState&)>& change,
+                       const std::string& options = "", const char* background = "Sky") {
+    CardState card;
+    change(card);
+    return "render " + Project(card, "card.tvc", background) + " -o " +
+           (scratch_ / "out.png").string() + options;
+  }
+
   test::ShellOutcome Run(const std::string& arguments) {
     return test::RunCli(arguments, "TAVOLO_HOME='" + home_.Path().string() + "' ");
   }
@@ -82,38 +91,25 @@ TEST_F(CliHostileProjects, EveryFailureSaysWhatWentWrong) {
   };
   const std::string out = (scratch_ / "out.png").string();
   const Case cases[] = {
-      {"a zero card size",
-       [&] {
-         CardState card;
-         card.cardWidth = 0;
-         return "render " + Project(card) + " -o " + out;
-       },
-       1, "the card is 0 x 615 pixels; a card needs at least 1 pixel a side", false},
+      {"a zero card size", [&] { return RenderOf([](CardState& card) { card.cardWidth = 0; }); }, 1,
+       "the card is 0 x 615 pixels; a card needs at least 1 pixel a side", false},
       {"a negative card size",
-       [&] {
-         CardState card;
-         card.cardHeight = -615;
-         return "render " + Project(card) + " -o " + out;
-       },
-       1, "the card is 1062 x -615 pixels; a card needs at least 1 pixel a side", false},
+       [&] { return RenderOf([](CardState& card) { card.cardHeight = -615; }); }, 1,
+       "the card is 1062 x -615 pixels; a card needs at least 1 pixel a side", false},
       {"a huge card",
-       [&] {
-         CardState card;
-         card.cardWidth = card.cardHeight = 16384;
-         return "render " + Project(card) + " -o " + out;
-       },
+       [&] { return RenderOf([](CardState& card) { card.cardWidth = card.cardHeight = 16384; }); },
        1, "a card is at most 10000 pixels a side and 64 megapixels", false},
       {"an output folder that is not there",
        [&] { return "render " + Project(CardState()) + " -o " + (scratch_ / "no/x.png").string(); },
        1, (scratch_ / "no/x.png").string() + " contains an invalid path.", false},
       {"a negative frame size",
        [&] {
-         CardState card;
-         for (TextBoxStyle& s : card.styles) {
-           s.frameMode = kFrameExact;
-           s.frameSize = -50;
-         }
-         return "render " + Project(card) + " -o " + out;
+         return RenderOf([](CardState& card) {
+           for (TextBoxStyle& s : card.styles) {
+             s.frameMode = kFrameExact;
+             s.frameSize = -50;
+           }
+         });
        },
        0, "", true},
       {"a photo too large",
@@ -127,9 +123,7 @@ TEST_F(CliHostileProjects, EveryFailureSaysWhatWentWrong) {
            side[1] = 0;
          }
          test::WriteFileBytes(home_ / "customphotos" / "bomb.jpg", bomb);
-         CardState card;
-         card.photo.name = "bomb.jpg";
-         return "render " + Project(card) + " -o " + out;
+         return RenderOf([](CardState& card) { card.photo.name = "bomb.jpg"; });
        },
        0, "Image too large: at most 32768 pixels a side and 64 megapixels", true,
        "Unknown or wrong format"},
@@ -162,7 +156,6 @@ TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
   test::WriteFileBytes(home_ / "custombg" / "junk.hue", {0, 0, 0, 0});
   test::WriteFileBytes(home_ / "customphotos" / "broken.png", {1, 2, 3});
   const std::vector<std::string> before = Listing(home_.Path());
-  const std::string out = (scratch_ / "out.png").string();
 
   struct Case {
     const char* what;
@@ -172,27 +165,20 @@ TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
   };
   const Case cases[] = {
       {"a photo that is not there",
-       [&] {
-         CardState card;
-         card.photo.name = "missing.jpg";
-         return "render " + Project(card) + " -o " + out;
-       },
+       [&] { return RenderOf([](CardState& card) { card.photo.name = "missing.jpg"; }); },
        0,
        {"warning: the photo 'missing.jpg' could not be loaded and is left out: ",
         "missing.jpg was not found."}},
       {"the same with --strict",
        [&] {
-         CardState card;
-         card.photo.name = "missing.jpg";
-         return "render " + Project(card) + " -o " + out + " --strict";
+         return RenderOf([](CardState& card) { card.photo.name = "missing.jpg"; }, " --strict");
        },
        1,
        {"warning: the photo 'missing.jpg' could not be loaded and is left out"}},
       {"a logo that does not decode, on a background that does not",
        [&] {
-         CardState card;
-         card.logo.name = "broken.png";
-         return "render " + Project(card, "card.tvc", "junk") + " -o " + out + " --strict";
+         return RenderOf([](CardState& card) { card.logo.name = "broken.png"; }, " --strict",
+                         "junk");
        },
        1,
        {"warning: the logo 'broken.png' could not be loaded and is left out: Decode: Unknown or "

@@ -78,20 +78,28 @@ class MainWindow : public test::ControlTest {
   Control* Find(int id) {
     return qobject_cast<Control*>(window_->Control(id));
   }
-  QStringList WindowMenu() {
+  // A menu's entries as "id text", "-" for a separator.
+  QStringList MenuTexts(Layout1Dlg::Menu menu) {
     QStringList entries;
-    for (QAction* action : window_->MenuOf(Layout1Dlg::Menu::Window)->actions()) {
+    for (QAction* action : window_->MenuOf(menu)->actions()) {
       entries << (action->isSeparator()
                       ? QStringLiteral("-")
                       : QString::number(action->data().toInt()) + " " + action->text());
     }
     return entries;
   }
+  QStringList WindowMenu() { return MenuTexts(Layout1Dlg::Menu::Window); }
 
   BackgroundTable table_ = test::SyntheticBackgrounds(8, 0.1f);
   Script script_;
   std::unique_ptr<Layout1Dlg> window_;
 };
+
+// Every rectangle of a placement, in the order of its fields.
+std::vector<QRect> Rects(const Layout1Placement& p) {
+  return {p.prev,      p.next,        p.backgroundOptions, p.hue,     p.saturation,
+          p.lightness, p.backgrounds, p.preview,           p.layouts, p.fieldPanel};
+}
 
 TEST(Layout1Placement, PlacesEveryControlByTheTable) {
   struct Case {
@@ -123,18 +131,7 @@ TEST(Layout1Placement, PlacesEveryControlByTheTable) {
         {500, 35, 250, 345}}},
   };
   for (const Case& c : cases) {
-    const Layout1Placement p = PlaceLayout1(c.client);
-    const Layout1Placement& e = c.expected;
-    EXPECT_EQ(p.prev, e.prev);
-    EXPECT_EQ(p.next, e.next);
-    EXPECT_EQ(p.backgroundOptions, e.backgroundOptions);
-    EXPECT_EQ(p.hue, e.hue);
-    EXPECT_EQ(p.saturation, e.saturation);
-    EXPECT_EQ(p.lightness, e.lightness);
-    EXPECT_EQ(p.backgrounds, e.backgrounds);
-    EXPECT_EQ(p.preview, e.preview);
-    EXPECT_EQ(p.layouts, e.layouts);
-    EXPECT_EQ(p.fieldPanel, e.fieldPanel);
+    EXPECT_EQ(Rects(PlaceLayout1(c.client)), Rects(c.expected)) << c.client.width();
   }
   // Each box gets an equal slot of the panel: its caption on top, its editor below.
   const QRect panel(1030, 35, 250, 645);
@@ -205,35 +202,26 @@ TEST_F(MainWindow, ControlsCarryTheirTooltipsAndTheWindowItsBackground) {
 }
 
 TEST_F(MainWindow, MenusHoldTheCommandsWithTheirTextsIdsAndShortcuts) {
-  const auto texts = [&](Layout1Dlg::Menu menu) {
-    QStringList entries;
-    for (QAction* action : Window().MenuOf(menu)->actions()) {
-      entries << (action->isSeparator()
-                      ? QStringLiteral("-")
-                      : QString::number(action->data().toInt()) + " " + action->text());
-    }
-    return entries;
-  };
   EXPECT_EQ(
-      texts(Layout1Dlg::Menu::File),
+      MenuTexts(Layout1Dlg::Menu::File),
       (QStringList{"32813 New Blank Project", "32776 &New Project...\tCtrl+N",
                    "32773 &Load Project... \tCtrl+L", "32771 &Save Project ...\tCtrl+S", "-",
                    "32792 Import Background...", "-", "32775 Export Image...", "-",
                    "57607 &Print...\tCtrl+P", "57606 Print Setup...", "-", "32774 Exit\tAlt+F4"}));
-  EXPECT_EQ(texts(Layout1Dlg::Menu::Edit),
+  EXPECT_EQ(MenuTexts(Layout1Dlg::Menu::Edit),
             (QStringList{"57643 Undo \tCtrl+Z", "57644 Redo \tCtrl+Y", "-", "57634 Copy", "-",
                          "32806 Insert Photo...\tCtrl+I", "32807 Delete Photo", "-",
                          "32809 Insert Logo...", "32810 Delete Logo", "-", "32801 Text Colors...",
                          "32803 Frame Colors...", "32802 Background Color...", "-",
                          "32808 Card Properties..."}));
-  EXPECT_EQ(texts(Layout1Dlg::Menu::Templates),
+  EXPECT_EQ(MenuTexts(Layout1Dlg::Menu::Templates),
             (QStringList{"32805 New fromTemplate...\t Ctrl+N", "32777 Save Template..."}));
-  const QStringList layouts = texts(Layout1Dlg::Menu::Layouts);
+  const QStringList layouts = MenuTexts(Layout1Dlg::Menu::Layouts);
   ASSERT_EQ(layouts.size(), 10);
   EXPECT_EQ(layouts[0], "32780 Layout 1\tAlt+1");
   EXPECT_EQ(layouts[8], "32788 Layout 9\tAlt+9");
   EXPECT_EQ(layouts[9], "32789 Layout 10\t Alt+0");
-  EXPECT_EQ(texts(Layout1Dlg::Menu::Help),
+  EXPECT_EQ(MenuTexts(Layout1Dlg::Menu::Help),
             (QStringList{"32790 Tavolo Help\tF1", "-", "32791 About Tavolo"}));
   QStringList titles;
   for (QAction* menu : Window().menuBar()->actions()) titles << menu->text();

@@ -36,7 +36,7 @@ void SendMouse(QWidget& widget, QEvent::Type type, QPoint at) {
   QApplication::sendEvent(&widget, &event);
 }
 
-TEST_F(PhotoLogoTest, ALargePhotoIsFittedToAWholePercentageAndASmallOneKeepsIt) {
+TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageAndASmallPhotoKeepsItButALogoNot) {
   PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   EXPECT_FALSE(dialog.Scale().isEnabled());
   EXPECT_EQ(dialog.Scale().text(), QStringLiteral("100"));
@@ -61,15 +61,14 @@ TEST_F(PhotoLogoTest, ALargePhotoIsFittedToAWholePercentageAndASmallOneKeepsIt) 
   ASSERT_TRUE(fresh.LoadFile(fx.pictures / "small.png"));
   EXPECT_EQ(fresh.Scale().text(), QStringLiteral("100"));
   EXPECT_EQ(fresh.Placement().reduction, 0.0f);
-}
 
-TEST_F(PhotoLogoTest, ASmallLogoAfterALargeOneShowsFullSize) {
-  LogoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
-  ASSERT_TRUE(dialog.LoadFile(fx.Picture("big.png", 2000, 1000)));
-  EXPECT_EQ(dialog.Scale().text(), QStringLiteral("30"));
-  ASSERT_TRUE(dialog.LoadFile(fx.Picture("small.png", 300, 100)));
-  EXPECT_EQ(dialog.Scale().text(), QStringLiteral("100"));
-  EXPECT_EQ(dialog.Placement().reduction, 0.0f);
+  // A small logo after a large one shows at full size.
+  LogoDlg logo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  ASSERT_TRUE(logo.LoadFile(fx.pictures / "wide.png"));
+  EXPECT_EQ(logo.Scale().text(), QStringLiteral("30"));
+  ASSERT_TRUE(logo.LoadFile(fx.Picture("small logo.png", 300, 100)));
+  EXPECT_EQ(logo.Scale().text(), QStringLiteral("100"));
+  EXPECT_EQ(logo.Placement().reduction, 0.0f);
 }
 
 TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {

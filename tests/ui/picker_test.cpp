@@ -52,7 +52,6 @@ TEST_F(ControlTest, HueSliderDraggedBeyondItsEndStaysAtOne) {
   EXPECT_EQ(changes.count(), 1);
   QTest::mouseMove(&slider, QPoint(400, 50));
   EXPECT_FLOAT_EQ(slider.Position(), 1.0f);
-  EXPECT_FLOAT_EQ(slider.Position() * 239, 239.0f);
   QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(400, 50));
   QTest::mouseMove(&slider, QPoint(10, 10));
   EXPECT_FLOAT_EQ(slider.Position(), 1.0f);

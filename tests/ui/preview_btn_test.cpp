@@ -14,6 +14,7 @@
 #include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
 #include "core/library/BackgroundTable.h"
+#include "tests/core/card/RenderTestSupport.h"
 #include "tests/ui/GoldenImage.h"
 #include "tests/ui/ReportLog.h"
 #include "ui/card/PreviewBackdrop.h"
@@ -27,23 +28,21 @@ using test::ControlTest;
 
 // A smooth diagonal picture with a bright disc, so the scaled background is easy to recognise.
 RasterImage SyntheticBackground() {
-  constexpr uint32_t kWidth = 531;
-  constexpr uint32_t kHeight = 308;
-  RasterImage image;
-  image.Create(kWidth, kHeight, 24, kFormatBmp);
-  for (uint32_t y = 0; y < kHeight; ++y) {
-    uint8_t* row = image.GetBits(kHeight - 1 - y);
-    for (uint32_t x = 0; x < kWidth; ++x) {
-      const double dx = x - 380.0;
-      const double dy = y - 110.0;
-      const bool disc = dx * dx + dy * dy < 70.0 * 70.0;
-      row[3 * x] = static_cast<uint8_t>(disc ? 230 : 120 + x / 5);     // blue
-      row[3 * x + 1] = static_cast<uint8_t>(disc ? 240 : 90 + y / 3);  // green
-      row[3 * x + 2] = static_cast<uint8_t>(disc ? 250 : 60 + (x + y) / 8);
-    }
-  }
-  return image;
+  return test::MakePicture(531, 308, [](uint32_t x, uint32_t y) {
+    const double dx = x - 380.0;
+    const double dy = y - 110.0;
+    if (dx * dx + dy * dy < 70.0 * 70.0) return 0xFAF0E6u;
+    return (60 + (x + y) / 8) << 16 | (90 + y / 3) << 8 | (120 + x / 5);
+  });
 }
+
+// A preview of a document whose only background is the synthetic one.
+struct BackgroundPreview {
+  BackgroundTable table;
+  CardDocument doc{&table, {}};
+  PreviewBtn preview{doc};
+  BackgroundPreview() { table.Append({}, SyntheticBackground(), 0.0f); }
+};
 
 CardState TextCard(int lnmb) {
   CardState card;
@@ -138,10 +137,8 @@ TEST(PreviewBackdropTest, IsAGrainyVerticalGradientInsideA3DFrame) {
 }
 
 TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
-  BackgroundTable table;
-  table.Append({}, SyntheticBackground(), 0.0f);
-  CardDocument doc(&table, {});
-  PreviewBtn preview(doc);
+  BackgroundPreview fx;
+  auto& [table, doc, preview] = fx;
   preview.resize(745, 310);
   CardState card = TextCard(1);
   Show(doc, card);
@@ -214,10 +211,8 @@ TEST_F(ControlTest, ClipboardRequestPutsTheFullSizeCardOnTheClipboard) {
 }
 
 TEST_F(ControlTest, SuspendedPaintingLeavesTheOldPictureAndTheRequestsPending) {
-  BackgroundTable table;
-  table.Append({}, SyntheticBackground(), 0.0f);
-  CardDocument doc(&table, {});
-  PreviewBtn preview(doc);
+  BackgroundPreview fx;
+  auto& [table, doc, preview] = fx;
   ShowExposed(preview, {745, 310});
   Show(doc, TextCard(1));
   const QImage before = Paint(preview);
@@ -262,10 +257,8 @@ TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
 }
 
 TEST_F(ControlTest, PreviewLooksAsItsGolden) {
-  BackgroundTable table;
-  table.Append({}, SyntheticBackground(), 0.0f);
-  CardDocument doc(&table, {});
-  PreviewBtn preview(doc);
+  BackgroundPreview fx;
+  auto& [table, doc, preview] = fx;
   preview.resize(745, 310);
   CardState card = TextCard(1);
   card.gradScale = 0.5f;

@@ -2,26 +2,20 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
+#include "tests/core/ReportRecorder.h"
 
 namespace tavolo {
 namespace {
 
-TEST(ProgramFolder, IsTheFolderOfTheExecutableUnlessOverridden) {
+TEST(ProgramFolder, IsTheFolderOfTheExecutableUnlessOverriddenAndEmptyForAPathWithoutFolder) {
   EXPECT_EQ(DetermineProgramFolder("/opt/tavolo/bin/tavolo", nullptr), "/opt/tavolo/bin");
   EXPECT_EQ(DetermineProgramFolder("/opt/tavolo/bin/tavolo", ""), "/opt/tavolo/bin");
   EXPECT_EQ(DetermineProgramFolder("/opt/tavolo/bin/tavolo", "/home/me/cards"), "/home/me/cards");
-}
-
-TEST(ProgramFolder, PathWithoutFolderFailsTheCheckAndGivesAnEmptyFolder) {
-  std::vector<std::string> reports;
-  auto previous = SetFatalErrorReporter([&](const std::string& r) {
-    reports.push_back(r);
-    return FatalChoice::Retry;
-  });
+  // A path without a folder fails the check.
+  const test::ReportRecorder reports;
   EXPECT_EQ(DetermineProgramFolder("tavolo", nullptr), "");
-  SetFatalErrorReporter(std::move(previous));
-  ASSERT_EQ(reports.size(), 1u);
-  EXPECT_NE(reports[0].find("Error in line: ne!=-1"), std::string::npos);
+  ASSERT_EQ(reports.Reports().size(), 1u);
+  EXPECT_TRUE(reports.Saw("ne!=-1"));
 }
 
 TEST(ProgramFolder, DataPathsHangOffTheProgramFolder) {

@@ -10,9 +10,9 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "core/base/CheckedCall.h"
 #include "core/card/CardState.h"
 #include "core/imaging/RasterImage.h"
+#include "tests/core/ReportRecorder.h"
 
 namespace tavolo::test {
 
@@ -25,31 +25,6 @@ inline void EnsureGuiApplication() {
   static char* argv[] = {name, nullptr};
   static QGuiApplication app(argc, argv);
 }
-
-// Records every checked-call report and answers Retry, for the scope's lifetime.
-class ReportRecorder {
- public:
-  ReportRecorder()
-      : previous_(SetFatalErrorReporter([this](const std::string& report) {
-          reports_.push_back(report);
-          return FatalChoice::Retry;
-        })) {}
-  ~ReportRecorder() { SetFatalErrorReporter(std::move(previous_)); }
-  ReportRecorder(const ReportRecorder&) = delete;
-  ReportRecorder& operator=(const ReportRecorder&) = delete;
-
-  const std::vector<std::string>& Reports() const { return reports_; }
-  bool Saw(const std::string& expression) const {
-    for (const std::string& r : reports_) {
-      if (r.find("Error in line: " + expression + "\r\n") != std::string::npos) return true;
-    }
-    return false;
-  }
-
- private:
-  FatalErrorReporter previous_;
-  std::vector<std::string> reports_;
-};
 
 // A 24-bit picture whose pixel (x, y from the top) is colour(x, y) as 0x00RRGGBB.
 template <class ColourOf>

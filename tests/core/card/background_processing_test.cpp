@@ -53,86 +53,59 @@ TEST(GradientColour, UsesBrightnessAndPacksRedHigh) {
             (uint32_t{ColorrefRed(c)} << 16) | (uint32_t{ColorrefGreen(c)} << 8) | ColorrefBlue(c));
 }
 
-TEST(ModifyBg, TopToBottomHalfShiftFullScaleOn615Rows) {
-  Buffer b(3, 615);
-  const CardState card = Gradient(kGradTopToBottom, 0.5f, 1.0f);
-  const uint32_t c = GradientColour(card);
-  ASSERT_EQ(ModifyBg(b.px.data(), b.dx, b.dy, card), 0);
-  for (int y = 307; y < 615; ++y) EXPECT_EQ(b.At(2, y), c) << y;  // whole value, fourth byte 0
-  for (int y = 0; y < 307; ++y) EXPECT_EQ(b.At(1, y), Expected(kGround, c, y * 255 / 306)) << y;
-  EXPECT_EQ(b.At(0, 0), kGround & 0xFFFFFF);  // t = 0 at the far end
-  EXPECT_EQ(b.At(0, 306), c);                 // t = 255 next to the solid part
-}
-
-TEST(ModifyBg, TopToBottomFullShiftCoversTheCard) {
-  Buffer b(5, 7);
-  const CardState card = Gradient(kGradTopToBottom, 1.0f, 0.3f);
-  ModifyBg(b.px.data(), b.dx, b.dy, card);
-  for (uint32_t p : b.px) EXPECT_EQ(p, GradientColour(card));
-}
-
-TEST(ModifyBg, LeftToRightRampFallsFromTheSolidSide) {
-  Buffer b(1062, 2);
-  const CardState card = Gradient(kGradLeftToRight, 0.0f, 1.0f);
-  const uint32_t c = GradientColour(card);
-  ModifyBg(b.px.data(), b.dx, b.dy, card);
-  // e = 1062, a = 0: t = (p − 1062) × 255 / −1063.
-  EXPECT_EQ(b.At(0, 1), Expected(kGround, c, 254));
-  EXPECT_EQ(b.At(1061, 0), Expected(kGround, c, 0));
-  for (int x = 0; x < 1062; ++x)
-    EXPECT_EQ(b.At(x, 0), Expected(kGround, c, (x - 1062) * 255 / -1063));
-}
-
-TEST(ModifyBg, LeftToRightWithSolidColumns) {
-  Buffer b(100, 3);
-  const CardState card = Gradient(kGradLeftToRight, 0.25f, 0.5f);
-  const uint32_t c = GradientColour(card);
-  ModifyBg(b.px.data(), b.dx, b.dy, card);
-  // a = 25, e = trunc(75 × 0.5) + 25 = 62.
-  for (int x = 0; x < 25; ++x) EXPECT_EQ(b.At(x, 2), c);
-  for (int x = 25; x < 62; ++x)
-    EXPECT_EQ(b.At(x, 1), Expected(kGround, c, (x - 62) * 255 / (25 - 62 - 1)));
-  for (int x = 62; x < 100; ++x) EXPECT_EQ(b.At(x, 0), kGround);
-}
-
-TEST(ModifyBg, BottomToTopSolidRowsAtTheTop) {
-  Buffer b(4, 40);
-  const CardState card = Gradient(kGradBottomToTop, 0.1f, 0.5f);
-  const uint32_t c = GradientColour(card);
-  ModifyBg(b.px.data(), b.dx, b.dy, card);
-  // a = 4, e = trunc(36 × 0.5) + 4 = 22.
-  for (int y = 0; y < 4; ++y) EXPECT_EQ(b.At(3, y), c);
-  for (int y = 4; y < 22; ++y)
-    EXPECT_EQ(b.At(0, y), Expected(kGround, c, (y - 22) * 255 / (4 - 22 - 1)));
-  for (int y = 22; y < 40; ++y) EXPECT_EQ(b.At(1, y), kGround);
-}
-
-TEST(ModifyBg, RightToLeftSolidColumnsAtTheRight) {
-  Buffer b(50, 2);
-  const CardState card = Gradient(kGradRightToLeft, 0.2f, 0.5f);
-  const uint32_t c = GradientColour(card);
-  ModifyBg(b.px.data(), b.dx, b.dy, card);
-  // a = 40, b = 20.
-  for (int x = 0; x < 20; ++x) EXPECT_EQ(b.At(x, 0), kGround);
-  for (int x = 20; x < 40; ++x) EXPECT_EQ(b.At(x, 1), Expected(kGround, c, (x - 20) * 255 / 19));
-  for (int x = 40; x < 50; ++x) EXPECT_EQ(b.At(x, 0), c);
-}
-
-TEST(ModifyBg, OnePixelRampUsesTheLengthAsDivisor) {
-  Buffer b(2, 10);
-  // a = 5, b = trunc(0.8 × 5) = 4: one ramp row with t = 0.
-  const CardState card = Gradient(kGradTopToBottom, 0.5f, 0.2f);
-  ModifyBg(b.px.data(), b.dx, b.dy, card);
-  EXPECT_EQ(b.At(0, 3), kGround);
-  EXPECT_EQ(b.At(0, 4), kGround & 0xFFFFFF);
-  EXPECT_EQ(b.At(0, 5), GradientColour(card));
-}
-
-TEST(ModifyBg, DefaultsChangeNothingInAnyOrientation) {
-  for (int o = 0; o < 4; ++o) {
-    Buffer b(9, 9);
-    ModifyBg(b.px.data(), b.dx, b.dy, Gradient(o, 0.0f, 0.0f));
-    for (uint32_t p : b.px) EXPECT_EQ(p, kGround) << o;
+TEST(ModifyBg, EachOrientationPaintsItsSolidPartAndRampAndLeavesTheRest) {
+  // Along the gradient's axis: the solid part in the whole colour (fourth byte 0), the ramp
+  // blended with weight t(position), the rest untouched.
+  struct Case {
+    const char* what;
+    int orientation;
+    float shift, scale;
+    int dx, dy;
+    int solidFrom, solidTo, rampFrom, rampTo;
+    int (*t)(int);
+  };
+  const auto none = [](int) { return 0; };
+  const Case cases[] = {
+      // a = 307 solid rows at the bottom; t = 255 next to the solid part, 0 at the far end.
+      {"top to bottom, half shift, 615 rows", kGradTopToBottom, 0.5f, 1.0f, 3, 615, 307, 615, 0,
+       307, [](int y) { return y * 255 / 306; }},
+      {"top to bottom, full shift", kGradTopToBottom, 1.0f, 0.3f, 5, 7, 0, 7, 0, 0, none},
+      // e = 1062, a = 0: t = (p − 1062) × 255 / −1063.
+      {"left to right, no solid part", kGradLeftToRight, 0.0f, 1.0f, 1062, 2, 0, 0, 0, 1062,
+       [](int x) { return (x - 1062) * 255 / -1063; }},
+      // a = 25, e = trunc(75 × 0.5) + 25 = 62.
+      {"left to right, solid columns", kGradLeftToRight, 0.25f, 0.5f, 100, 3, 0, 25, 25, 62,
+       [](int x) { return (x - 62) * 255 / (25 - 62 - 1); }},
+      // a = 4, e = trunc(36 × 0.5) + 4 = 22.
+      {"bottom to top", kGradBottomToTop, 0.1f, 0.5f, 4, 40, 0, 4, 4, 22,
+       [](int y) { return (y - 22) * 255 / (4 - 22 - 1); }},
+      // a = 40, b = 20.
+      {"right to left", kGradRightToLeft, 0.2f, 0.5f, 50, 2, 40, 50, 20, 40,
+       [](int x) { return (x - 20) * 255 / 19; }},
+      // a = 5, b = trunc(0.8 × 5) = 4: one ramp row with t = 0, the length as divisor.
+      {"one-pixel ramp", kGradTopToBottom, 0.5f, 0.2f, 2, 10, 5, 10, 4, 5, none},
+      {"defaults, top to bottom", kGradTopToBottom, 0, 0, 9, 9, 0, 0, 0, 0, none},
+      {"defaults, left to right", kGradLeftToRight, 0, 0, 9, 9, 0, 0, 0, 0, none},
+      {"defaults, bottom to top", kGradBottomToTop, 0, 0, 9, 9, 0, 0, 0, 0, none},
+      {"defaults, right to left", kGradRightToLeft, 0, 0, 9, 9, 0, 0, 0, 0, none},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    Buffer b(k.dx, k.dy);
+    const CardState card = Gradient(k.orientation, k.shift, k.scale);
+    const uint32_t c = GradientColour(card);
+    ASSERT_EQ(ModifyBg(b.px.data(), b.dx, b.dy, card), 0);
+    const bool alongX = k.orientation == kGradLeftToRight || k.orientation == kGradRightToLeft;
+    for (int y = 0; y < k.dy; ++y) {
+      for (int x = 0; x < k.dx; ++x) {
+        const int at = alongX ? x : y;
+        const uint32_t expected = at >= k.solidFrom && at < k.solidTo ? c
+                                  : at >= k.rampFrom && at < k.rampTo
+                                      ? Expected(kGround, c, k.t(at))
+                                      : kGround;
+        ASSERT_EQ(b.At(x, y), expected) << x << "," << y;
+      }
+    }
   }
 }
 
@@ -167,11 +140,21 @@ uint32_t TintedByHand(uint32_t pixel, float hue, float sat, float l) {
   return HslToColorref(h, s, li);
 }
 
-TEST(SetHSL, NoTintKeepsEveryByte) {
-  std::vector<uint32_t> px = {0xFF123456u, 0x00ABCDEFu, 0x7F000000u};
-  const auto before = px;
-  EXPECT_TRUE(SetHSL(px.data(), 3, 1, 0.0f, 0.0f, 0.0f));
-  EXPECT_EQ(px, before);
+TEST(SetHSL, NoTintKeepsEveryByteAndSaturationAndLightnessClamp) {
+  const struct {
+    uint32_t pixel;
+    float lightness;
+    uint32_t expected;
+  } cases[] = {
+      {0xFF123456u, 0.0f, 0xFF123456u}, {0x00ABCDEFu, 0.0f, 0x00ABCDEFu},
+      {0x7F000000u, 0.0f, 0x7F000000u}, {0x00808080u, 0.5f, 0x00FFFFFFu},  // far past 240
+      {0x00808080u, -0.5f, 0u},
+  };
+  for (const auto& c : cases) {
+    uint32_t px = c.pixel;
+    EXPECT_TRUE(SetHSL(&px, 1, 1, 0.0f, 0.0f, c.lightness));
+    EXPECT_EQ(px, c.expected) << std::hex << c.pixel << " " << c.lightness;
+  }
 }
 
 TEST(SetHSL, EveryPixelFollowsTheFormula) {
@@ -199,20 +182,11 @@ TEST(SetHSL, HueWrapsBy239AndFirstByteIsRed) {
   EXPECT_EQ(px, TintedByHand(pixel, 0.01f, 0.0f, 0.0f));
 }
 
-TEST(SetHSL, SaturationAndLightnessClamp) {
-  uint32_t px = 0x00808080u;
-  SetHSL(&px, 1, 1, 0.0f, 0.0f, 0.5f);  // lightness far past 240
-  EXPECT_EQ(px, 0x00FFFFFFu);
-  px = 0x00808080u;
-  SetHSL(&px, 1, 1, 0.0f, 0.0f, -0.5f);
-  EXPECT_EQ(px, 0u);
-}
-
 TEST(DrawnBackgroundNumber, NoChoiceDrawsBackgroundOne) {
-  EXPECT_EQ(DrawnBackgroundNumber(-1), 1);
-  EXPECT_EQ(DrawnBackgroundNumber(-7), 1);
-  EXPECT_EQ(DrawnBackgroundNumber(0), 0);
-  EXPECT_EQ(DrawnBackgroundNumber(12), 12);
+  const std::pair<int, int> cases[] = {{-1, 1}, {-7, 1}, {0, 0}, {12, 12}};
+  for (const auto& [chosen, drawn] : cases) {
+    EXPECT_EQ(DrawnBackgroundNumber(chosen), drawn) << chosen;
+  }
 }
 
 TEST(DrawBackgroundImage, StretchesOverTheCardAndLeavesWhiteWithoutPicture) {

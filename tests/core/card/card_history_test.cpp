@@ -2,6 +2,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/CardHistory.h"
+#include "tests/core/ReportRecorder.h"
 
 namespace tavolo {
 namespace {
@@ -12,31 +13,22 @@ CardState Numbered(int n) {
   return s;
 }
 
-TEST(CardHistory, FirstStateCannotBeUndone) {
+TEST(CardHistory, UndoRedoWalkThePushedStatesAndAPushAfterUndoDropsRedo) {
   CardHistory h;
   h.Clear();
   EXPECT_FALSE(h.CanUndo());
   h.Push(Numbered(1));
   EXPECT_EQ(h.Current(), 0);
   EXPECT_EQ(h.UndoCount(), 0);
-  EXPECT_FALSE(h.CanUndo());
+  EXPECT_FALSE(h.CanUndo());  // the first state cannot be undone
   EXPECT_FALSE(h.CanRedo());
-}
-
-TEST(CardHistory, UndoRedoWalkThePushedStates) {
-  CardHistory h;
-  for (int i = 1; i <= 3; ++i) h.Push(Numbered(i));
+  for (int i = 2; i <= 3; ++i) h.Push(Numbered(i));
   EXPECT_EQ(h.StepBack().dpi, 2);
   EXPECT_EQ(h.StepBack().dpi, 1);
   EXPECT_FALSE(h.CanUndo());
   EXPECT_EQ(h.StepForward().dpi, 2);
   EXPECT_EQ(h.StepForward().dpi, 3);
   EXPECT_FALSE(h.CanRedo());
-}
-
-TEST(CardHistory, PushAfterUndoDropsRedo) {
-  CardHistory h;
-  for (int i = 1; i <= 3; ++i) h.Push(Numbered(i));
   h.StepBack();
   EXPECT_TRUE(h.CanRedo());
   h.Push(Numbered(9));
@@ -68,11 +60,7 @@ TEST(CardHistory, BothWrapArounds) {
 }
 
 TEST(CardHistory, RedoOfANegativeNumberRaisesTheReport) {
-  std::vector<std::string> reports;
-  auto previous = SetFatalErrorReporter([&](const std::string& r) {
-    reports.push_back(r);
-    return FatalChoice::Retry;
-  });
+  const test::ReportRecorder reports;
   CardHistory h;
   h.Push(Numbered(1));
   CardState bad = Numbered(2);
@@ -81,11 +69,10 @@ TEST(CardHistory, RedoOfANegativeNumberRaisesTheReport) {
   h.Push(bad);
   h.StepBack();
   const CardState applied = h.StepForward();  // after Retry the state is still given back
-  SetFatalErrorReporter(std::move(previous));
   EXPECT_EQ(applied.dpi, 2);
-  ASSERT_EQ(reports.size(), 2u);
-  EXPECT_NE(reports[0].find("Error in line: pds[cur].pnmb >=0"), std::string::npos);
-  EXPECT_NE(reports[1].find("Error in line: pds[cur].lnmb >=0"), std::string::npos);
+  ASSERT_EQ(reports.Reports().size(), 2u);
+  EXPECT_NE(reports.Reports()[0].find("Error in line: pds[cur].pnmb >=0"), std::string::npos);
+  EXPECT_NE(reports.Reports()[1].find("Error in line: pds[cur].lnmb >=0"), std::string::npos);
 }
 
 TEST(CardHistory, SlotsAreIndependentCopies) {

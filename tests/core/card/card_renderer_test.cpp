@@ -110,7 +110,7 @@ TEST(CardRenderer, PrintImageIsAlways1062By615WithTheCardsDpi) {
   EXPECT_EQ(print.GetBpp(), 24u);
 }
 
-TEST(CardRenderer, SameSizeRendersTintOnceAndMatchAnUncachedRendering) {
+TEST(CardRenderer, TheTintedBackgroundIsBuiltOncePerSizeAndMatchesAnUncachedRendering) {
   Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(0);
@@ -130,19 +130,12 @@ TEST(CardRenderer, SameSizeRendersTintOnceAndMatchAnUncachedRendering) {
 
   renderer.Render(card, lines, 2, 531, 307);  // another size rebuilds
   EXPECT_EQ(renderer.GetStats().backgroundBuilds, 3);
-}
 
-TEST(CardRenderer, GradientChangesNeedNoNewBackground) {
-  Fixture fx;
-  CardRenderer renderer(&fx.table, fx.photos);
-  CardState card = TextCard(2);
-  card.hueShift = -0.3f;
-  const CardLines lines(card);
-  renderer.Render(card, lines, 2, 531, 307);
+  // Gradient changes need no new background.
   card.bgShift = 0.5f;
   card.gradOrientation = kGradRightToLeft;
   const QImage cached = renderer.Render(card, lines, 2, 531, 307);
-  EXPECT_EQ(renderer.GetStats().backgroundBuilds, 1);
+  EXPECT_EQ(renderer.GetStats().backgroundBuilds, 3);
   CardRenderer fresh(&fx.table, fx.photos);
   EXPECT_TRUE(SameBytes(cached, fresh.Render(card, lines, 2, 531, 307)));
 }
@@ -194,7 +187,7 @@ TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {
   }
 }
 
-TEST(PhotoPlacement, UntrimmedPhotoIsCentredAtItsOwnSize) {
+TEST(PhotoPlacement, ThePhotoIsCentredAtItsOwnSizeAndATrimKeepsTheRestInPlace) {
   PhotoPlacement p;
   p.width = 200;
   p.height = 100;
@@ -205,31 +198,34 @@ TEST(PhotoPlacement, UntrimmedPhotoIsCentredAtItsOwnSize) {
   EXPECT_EQ(PhotoRectangle(p, 200, 100, 2), (PixelRect{200, 125, 300, 175}));
   p.reduction = 0.5f;
   EXPECT_EQ(PhotoRectangle(p, 200, 100, 1), (PixelRect{450, 275, 550, 325}));
-}
 
-TEST(PhotoPlacement, TrimKeepsTheRemainingPartInPlace) {
-  PhotoPlacement p;
-  p.width = 200;
-  p.height = 100;
-  p.trimLeft = 1.0f;
-  p.trimBottom = 1.0f;
-  const PixelRect crop = PhotoCropEdges(p);
+  PhotoPlacement t;
+  t.width = 200;
+  t.height = 100;
+  t.trimLeft = 1.0f;
+  t.trimBottom = 1.0f;
+  const PixelRect crop = PhotoCropEdges(t);
   EXPECT_EQ(crop, (PixelRect{95, 0, 200, 52}));  // 47.5 % off the left and the bottom
   // The centre moves right by 0.475 × 0.5 × width and up by the same share of the height.
-  EXPECT_EQ(PhotoRectangle(p, crop.Width(), crop.Height(), 1), (PixelRect{495, 250, 600, 302}));
+  EXPECT_EQ(PhotoRectangle(t, crop.Width(), crop.Height(), 1), (PixelRect{495, 250, 600, 302}));
 }
 
 TEST(LogoPlacement, QuarterTurnsSwapTheRectangle) {
   LogoPlacement l;
   l.x = 300;
   l.y = 200;
-  EXPECT_EQ(LogoRectangle(l, 160, 80, 1), (PixelRect{220, 160, 380, 240}));
-  l.angle = 90;
-  EXPECT_EQ(LogoRectangle(l, 160, 80, 1), (PixelRect{260, 120, 340, 280}));
-  l.angle = 180;
-  EXPECT_EQ(LogoRectangle(l, 160, 80, 1), (PixelRect{220, 160, 380, 240}));
-  l.angle = -90;
-  EXPECT_EQ(LogoRectangle(l, 160, 80, 2), (PixelRect{130, 60, 170, 140}));
+  const struct {
+    float angle;
+    int ndiv;
+    PixelRect expected;
+  } cases[] = {{0, 1, {220, 160, 380, 240}},
+               {90, 1, {260, 120, 340, 280}},
+               {180, 1, {220, 160, 380, 240}},
+               {-90, 2, {130, 60, 170, 140}}};
+  for (const auto& c : cases) {
+    l.angle = c.angle;
+    EXPECT_EQ(LogoRectangle(l, 160, 80, c.ndiv), c.expected) << c.angle;
+  }
 }
 
 // A photo whose every column has its own colour, so a shift by one pixel shows.
@@ -238,16 +234,22 @@ RasterImage ColumnPhoto(uint32_t width, uint32_t height) {
                      [](uint32_t x, uint32_t y) { return (x << 16) | ((y * 2) << 8) | 0x40; });
 }
 
+// A card on the dark background with only a photo, untrimmed at the given size.
+CardState PhotoCard(const char* name, float width, float height) {
+  CardState card;
+  card.boxCount = 3;
+  card.pnmb = 0;
+  card.photo.name = QString::fromUtf8(name);
+  card.photo.width = width;
+  card.photo.height = height;
+  return card;
+}
+
 TEST(CardRenderer, TrimmedPhotoLeavesTheRestWhereItWas) {
   Fixture fx;
   fx.SavePhoto("photo.bmp", ColumnPhoto(200, 100));
   CardRenderer renderer(&fx.table, fx.photos);
-  CardState card;
-  card.boxCount = 3;
-  card.pnmb = 0;
-  card.photo.name = QStringLiteral("photo.bmp");
-  card.photo.width = 200;
-  card.photo.height = 100;
+  CardState card = PhotoCard("photo.bmp", 200, 100);
   const CardLines lines(card);
   const QImage whole = renderer.Render(card, lines, 1, 1062, 615);
   EXPECT_EQ(Rgb(whole, 400, 250), 0x000040u);
@@ -265,11 +267,7 @@ TEST(CardRenderer, PhotoReloadsOnlyWhenItsPlacementChanges) {
   Fixture fx;
   fx.SavePhoto("a.bmp", ColumnPhoto(40, 20));
   CardRenderer renderer(&fx.table, fx.photos);
-  CardState card;
-  card.boxCount = 3;
-  card.photo.name = QStringLiteral("a.bmp");
-  card.photo.width = 40;
-  card.photo.height = 20;
+  CardState card = PhotoCard("a.bmp", 40, 20);
   const CardLines lines(card);
   renderer.Render(card, lines, 3, 354, 205);
   renderer.Render(card, lines, 3, 354, 205);
@@ -290,12 +288,7 @@ TEST(CardRenderer, NamesWithPathPartsAreNeverRead) {
   std::filesystem::create_directories(inner);
   fx.SavePhoto("outside.bmp", ColumnPhoto(40, 20));
   CardRenderer renderer(&fx.table, inner);
-  CardState card;
-  card.boxCount = 3;
-  card.pnmb = 0;
-  card.photo.name = QStringLiteral("../outside.bmp");
-  card.photo.width = 40;
-  card.photo.height = 20;
+  CardState card = PhotoCard("../outside.bmp", 40, 20);
   card.logo.name = QString::fromStdString((fx.photos / "outside.bmp").string());
   const QImage image = renderer.Render(card, CardLines(card), 1, 1062, 615);
   EXPECT_EQ(renderer.GetStats().photoLoads, 0);

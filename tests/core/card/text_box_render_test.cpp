@@ -24,28 +24,33 @@ TextBoxStyle StyleNamed(const char* name, const char* size = "36") {
   return s;
 }
 
-TEST(FontSpec, HeightFollowsSizeDivisorAndCardHeight) {
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular"), 1, 615.0f, 0).height, -32);  // 3.6 − 36
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular"), 3, 615.0f, 0).height, -10);  // 1.2 − 12
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular", "50"), 1, 615.0f, 0).height, -45);
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular"), 1, 1230.0f, 0).height, -68);  // 3.6 − 72
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular", "big"), 1, 615.0f, 0).height, 0);
-}
-
-TEST(FontSpec, StyleGivesWeightAndItalic) {
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Regular"), 1, 615, 0), (FontSpec{-32, 400, false, 0}));
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Bold"), 1, 615, 0), (FontSpec{-32, 700, false, 0}));
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Italic"), 1, 615, 0), (FontSpec{-32, 0, true, 0}));
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Bold Italic"), 1, 615, 0), (FontSpec{-32, 700, true, 0}));
-  EXPECT_EQ(MakeFontSpec(StyleNamed("Bold"), 1, 615, 90).escapement, 900);
-}
-
-TEST(FontSpec, SizeTextIsReadAsALeadingInteger) {
-  EXPECT_EQ(ParseFontSize(QStringLiteral("36")), 36);
-  EXPECT_EQ(ParseFontSize(QStringLiteral("  12pt")), 12);
-  EXPECT_EQ(ParseFontSize(QStringLiteral("-8")), -8);
-  EXPECT_EQ(ParseFontSize(QStringLiteral("x12")), 0);
-  EXPECT_EQ(ParseFontSize(QStringLiteral("99999999999999999999")), 1'000'000'000);
+TEST(FontSpec, SizeDivisorCardHeightAndStyleGiveTheFont) {
+  const struct {
+    const char* style;
+    const char* size;
+    int ndiv;
+    float cardHeight;
+    int angle;
+    FontSpec expected;
+  } cases[] = {
+      {"Regular", "36", 1, 615, 0, {-32, 400, false, 0}},  // 3.6 − 36
+      {"Regular", "36", 3, 615, 0, {-10, 400, false, 0}},  // 1.2 − 12
+      {"Regular", "50", 1, 615, 0, {-45, 400, false, 0}},
+      {"Regular", "36", 1, 1230, 0, {-68, 400, false, 0}},  // 3.6 − 72
+      {"Regular", "big", 1, 615, 0, {0, 400, false, 0}},
+      {"Bold", "36", 1, 615, 0, {-32, 700, false, 0}},
+      {"Italic", "36", 1, 615, 0, {-32, 0, true, 0}},
+      {"Bold Italic", "36", 1, 615, 0, {-32, 700, true, 0}},
+      {"Bold", "36", 1, 615, 90, {-32, 700, false, 900}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MakeFontSpec(StyleNamed(c.style, c.size), c.ndiv, c.cardHeight, c.angle), c.expected)
+        << c.style << " " << c.size << " " << c.ndiv << " " << c.cardHeight << " " << c.angle;
+  }
+  // The size text is read as a leading integer.
+  const std::pair<const char*, int> sizes[] = {
+      {"36", 36}, {"  12pt", 12}, {"-8", -8}, {"x12", 0}, {"99999999999999999999", 1'000'000'000}};
+  for (const auto& [text, size] : sizes) EXPECT_EQ(ParseFontSize(QString::fromUtf8(text)), size);
 }
 
 TEST(FontSpec, ArialResolvesToAnInstalledSansFace) {
@@ -155,30 +160,29 @@ TEST(DrawFrame, ModesSpreadTheGrownTextRectangle) {
   }
 }
 
-TEST(DrawFrame, NoneAndUnknownModesDrawNothing) {
-  for (int mode : {0, 5, -1}) {
+TEST(DrawFrame, NoFrameForNoneUnknownModesAndEmptiedFramesWhichAreReported) {
+  const struct {
+    int mode;
+    PixelRect text;
+    int width;
+    int margin;
+    std::vector<const char*> reports;
+  } cases[] = {
+      {0, {2, 2, 10, 10}, 5, 2, {}},
+      {5, {2, 2, 10, 10}, 5, 2, {}},
+      {-1, {2, 2, 10, 10}, 5, 2, {}},
+      {kFrameExact, {2, 5, 18, 5}, 0, 0, {}},  // empty text without margin is no fault
+      {kFrameExact, {2, 5, 18, 8}, 4, -3, {"frct.left<frct.right", "frct.top<frct.bottom"}},
+  };
+  for (const auto& c : cases) {
+    ReportRecorder recorder;
     Buffer b(20, 20);
-    DrawFrame({0, 0, 20, 20}, {2, 2, 10, 10}, mode, 5, 0, kWhite, 2, b.px.data(), 20, 20, 0, 0);
-    EXPECT_EQ(b.Changed(), (PixelRect{20, 20, 0, 0}));
+    DrawFrame({0, 0, 20, 20}, c.text, c.mode, c.width, 0, kWhite, c.margin, b.px.data(), 20, 20, 0,
+              0);
+    EXPECT_EQ(b.Changed(), (PixelRect{20, 20, 0, 0})) << c.mode << " " << c.margin;
+    EXPECT_EQ(recorder.Reports().size(), c.reports.size()) << c.mode << " " << c.margin;
+    for (const char* report : c.reports) EXPECT_TRUE(recorder.Saw(report)) << report;
   }
-}
-
-TEST(DrawFrame, EmptyTextWithoutMarginIsNoFault) {
-  ReportRecorder recorder;
-  Buffer b(20, 20);
-  DrawFrame({0, 0, 20, 20}, {2, 5, 18, 5}, kFrameExact, 0, 0, kWhite, 0, b.px.data(), 20, 20, 0, 0);
-  EXPECT_TRUE(recorder.Reports().empty());
-  EXPECT_EQ(b.Changed(), (PixelRect{20, 20, 0, 0}));
-}
-
-TEST(DrawFrame, NegativeMarginThatEmptiesTheFrameIsReported) {
-  ReportRecorder recorder;
-  Buffer b(20, 20);
-  DrawFrame({0, 0, 20, 20}, {2, 5, 18, 8}, kFrameExact, 4, 0, kWhite, -3, b.px.data(), 20, 20, 0,
-            0);
-  EXPECT_TRUE(recorder.Saw("frct.left<frct.right"));
-  EXPECT_TRUE(recorder.Saw("frct.top<frct.bottom"));
-  EXPECT_EQ(b.Changed(), (PixelRect{20, 20, 0, 0}));
 }
 
 // A one-box card whose box 0 has a solid white Exact frame, for measuring where DrawField puts it.
@@ -251,28 +255,21 @@ TEST(DrawField, RotatedFrameStandsOnTheLeftCentredOnTheHeight) {
             (PixelRect{42, (615 - w) / 2 - 8, 50 + 2 * lh + 8, 615 - (615 - w) / 2 + 8}));
 }
 
-TEST(DrawField, BoxWithoutLineSourceDrawsNothing) {
-  FieldCard f;
-  f.card.boxCount = 3;
-  test::SetLines(f.card, 4, {"Hidden"});
-  f.card.styles[4].frameMode = kFrameCardLong;
-  Buffer b(200, 100);
-  EXPECT_EQ(
-      DrawField({f.card, f.lines}, 4, 1, nullptr, {0, 0, 200, 100}, 0, 0, b.px.data(), 200, 100),
-      0);
-  EXPECT_EQ(b.Changed(), (PixelRect{200, 100, 0, 0}));
-}
-
-TEST(DrawField, ZeroDivisorIsReported) {
-  ReportRecorder recorder;
-  FieldCard f;
-  test::SetLines(f.card, 0, {"A"});
-  Buffer b(100, 100);
-  EXPECT_EQ(
-      DrawField({f.card, f.lines}, 0, 0, nullptr, {0, 0, 100, 100}, 0, 0, b.px.data(), 100, 100),
-      0);
-  EXPECT_TRUE(recorder.Saw("ndiv!=0"));
-  EXPECT_EQ(b.Changed(), (PixelRect{100, 100, 0, 0}));
+TEST(DrawField, BoxWithoutLineSourceDrawsNothingAndAZeroDivisorIsReported) {
+  for (const int ndiv : {1, 0}) {
+    ReportRecorder recorder;
+    FieldCard f;
+    test::SetLines(f.card, 0, {"A"});
+    test::SetLines(f.card, 4, {"Hidden"});
+    f.card.styles[4].frameMode = kFrameCardLong;
+    const int box = ndiv == 0 ? 0 : 4;  // box 4 lies past the three boxes that have lines
+    Buffer b(200, 100);
+    EXPECT_EQ(DrawField({f.card, f.lines}, box, ndiv, nullptr, {0, 0, 200, 100}, 0, 0, b.px.data(),
+                        200, 100),
+              0);
+    EXPECT_EQ(recorder.Saw("ndiv!=0"), ndiv == 0);
+    EXPECT_EQ(b.Changed(), (PixelRect{200, 100, 0, 0})) << ndiv;
+  }
 }
 
 // The bounding box of the pixels that are not white.

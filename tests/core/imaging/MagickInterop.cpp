@@ -121,6 +121,39 @@ RasterImage MakeTestImage(uint32_t width, uint32_t height) {
   return image;
 }
 
+RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp, uint32_t colours) {
+  RasterImage image;
+  image.Create(width, height, bpp, kFormatUnknown);
+  auto palette = image.Palette();
+  for (size_t i = 0; i < palette.size(); ++i) {
+    palette[i] = {static_cast<uint8_t>(i * 3), static_cast<uint8_t>(i * 101),
+                  static_cast<uint8_t>(250 - i), 0};
+  }
+  for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < width; ++x) {
+      image.SetPixelIndex(x, y, static_cast<uint8_t>((x * 7 + y * 3) % colours));
+    }
+  }
+  return image;
+}
+
+void ExpectReadsBothDensityUnits(const std::filesystem::path& source,
+                                 const std::filesystem::path& folder, const std::string& extension,
+                                 int format) {
+  const auto perInch = folder / ("inch." + extension);
+  const auto perCm = folder / ("cm." + extension);
+  ASSERT_TRUE(
+      RunConvert(Quoted(source) + " -units PixelsPerInch -density 300x72 " + Quoted(perInch)));
+  ASSERT_TRUE(
+      RunConvert(Quoted(source) + " -units PixelsPerCentimeter -density 40x20 " + Quoted(perCm)));
+  const RasterImage inch(perInch, format);
+  EXPECT_EQ(inch.GetXPelsPerMeter(), DpiToPelsPerMeter(300));
+  EXPECT_EQ(inch.GetYPelsPerMeter(), DpiToPelsPerMeter(72));
+  const RasterImage cm(perCm, format);
+  EXPECT_EQ(cm.GetXPelsPerMeter(), 4000);
+  EXPECT_EQ(cm.GetYPelsPerMeter(), 2000);
+}
+
 std::vector<uint8_t> Encode(RasterImage& image, int format) {
   std::vector<uint8_t> bytes;
   EXPECT_TRUE(image.Encode(bytes, format)) << image.GetLastError();

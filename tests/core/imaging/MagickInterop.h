@@ -54,6 +54,16 @@ double MeanChannelDifference(const RgbPixels& a, const RgbPixels& b);
 // A colourful 24-bit test picture: gradients with a few hard edges.
 RasterImage MakeTestImage(uint32_t width, uint32_t height);
 
+// A picture of `bpp` bits a pixel over a palette of distinct colours, its indices a diagonal
+// pattern of the first `colours` entries.
+RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp, uint32_t colours);
+
+// Has ImageMagick write `source` as `extension` files at 300 × 72 pixels per inch and at 40 × 20
+// pixels per centimetre into `folder`, and checks that the format's decoder reads both.
+void ExpectReadsBothDensityUnits(const std::filesystem::path& source,
+                                 const std::filesystem::path& folder, const std::string& extension,
+                                 int format);
+
 // The image encoded in the format; a failure to encode fails the test.
 std::vector<uint8_t> Encode(RasterImage& image, int format);
 

@@ -7,6 +7,7 @@
 
 #include "core/imaging/RasterImage.h"
 #include "imaging_test_util.h"
+#include "tests/core/imaging/DamagedInputs.h"
 
 namespace tavolo {
 namespace {
@@ -206,10 +207,43 @@ TEST(CorruptInput, RunLengthPixelsOutsideThePictureAreDropped) {
   EXPECT_EQ(image.GetPixelIndex(1, 3), 0);
 }
 
-TEST(CorruptInput, BadSignaturesNameTheFormat) {
+TEST(CorruptInput, ForeignBytesNameTheFormatAndDamagedFilesOfEachCodecFailCleanly) {
+  RasterImage grey = test::MakeTestImage(40, 30);
+  ASSERT_TRUE(grey.DecreaseBpp(8, false));  // a grey ramp, as JPEG takes palettes
   const std::vector<uint8_t> junk(200, 0x55);
-  EXPECT_EQ(RasterImage(junk, kFormatBmp).GetLastError(), "Not a BMP");
-  EXPECT_EQ(RasterImage(junk, kFormatTga).GetLastError(), "Not a TGA");
+  const struct {
+    int format;
+    std::vector<uint8_t> foreign;
+    const char* says;
+    std::vector<RasterImage> damaged;  // encoded, then damaged in every way
+  } cases[] = {
+      {kFormatBmp, junk, "Not a BMP", {}},
+      {kFormatTga, junk, "Not a TGA", {}},
+      {kFormatPng,
+       {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0},
+       "Not a PNG",
+       {test::MakeTestImage(40, 30), test::MakePaletteImage(40, 30, 4, 16)}},
+      {kFormatTiff,
+       {'B', 'M', 0, 0, 0, 0, 0, 0},
+       "Not a TIFF",
+       {test::MakeTestImage(40, 30), test::MakePaletteImage(40, 30, 8, 256)}},
+      {kFormatGif,
+       {0xFF, 0xD8, 0xFF, 0xE0, 0, 16},
+       "Not a GIF",
+       {test::MakePaletteImage(40, 30, 8, 200)}},
+      {kFormatJpeg,
+       {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'},
+       "Not a JPEG",
+       {test::MakeTestImage(40, 30), grey}},
+  };
+  for (const auto& c : cases) {
+    RasterImage image;
+    EXPECT_FALSE(image.Decode(c.foreign, c.format)) << c.says;
+    EXPECT_EQ(image.GetLastError(), c.says);
+    for (RasterImage picture : c.damaged) {
+      test::ExpectDecodersSurvive(test::Encode(picture, c.format), c.format);
+    }
+  }
 }
 
 }  // namespace

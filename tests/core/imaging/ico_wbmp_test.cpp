@@ -48,12 +48,7 @@ std::vector<uint8_t> FourBitIcon(bool withMask) {
   Put32(out, 8);  // colour and mask rows together
   Put16(out, 1);
   Put16(out, 4);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, 0);
+  for (int field = 0; field < 6; ++field) Put32(out, 0);  // compression to important colours
   for (uint8_t i = 0; i < 16; ++i) {
     out.insert(out.end(), {static_cast<uint8_t>(i * 16), static_cast<uint8_t>(i * 8),
                            static_cast<uint8_t>(255 - i * 16), 0});
@@ -68,7 +63,7 @@ std::vector<uint8_t> FourBitIcon(bool withMask) {
   return out;
 }
 
-TEST(IcoDecode, TakesTheLargestPictureAndWhitensMaskedPixels) {
+TEST(IcoDecode, TakesTheLargestPictureAndWhitensMaskedPixelsOrKeepsThePaletteWithoutMask) {
   std::vector<uint8_t> small = FourBitIcon(true);
   small[4] = 4;  // a narrower picture listed first
   const auto bytes = IconFile({{4, 4, 4, small}, {8, 4, 4, FourBitIcon(true)}});
@@ -83,6 +78,10 @@ TEST(IcoDecode, TakesTheLargestPictureAndWhitensMaskedPixels) {
   EXPECT_EQ(icon.GetPixelColor(7, 2), white);
   // Pixel (2, 0) is the high nibble of the row's second byte, 0x12: index 1.
   EXPECT_EQ(icon.GetPixelColor(2, 0), (RgbQuad{16, 8, 239, 0}));
+  // An icon without mask keeps its palette.
+  const RasterImage unmasked(IconFile({{8, 4, 4, FourBitIcon(false)}}), kFormatIco);
+  ASSERT_TRUE(unmasked.IsValid()) << unmasked.GetLastError();
+  EXPECT_EQ(unmasked.GetBpp(), 4u);
 
   TempFolder dir;
   if (test::ConvertTool().empty()) return;
@@ -90,12 +89,6 @@ TEST(IcoDecode, TakesTheLargestPictureAndWhitensMaskedPixels) {
   // ImageMagick reads every picture of the file; the second is the one we take.
   EXPECT_EQ(TopDownRgb(icon),
             MagickRgb((dir / "mask.ico").string() + "[1]", "-background white -flatten"));
-}
-
-TEST(IcoDecode, AnIconWithoutMaskKeepsItsPalette) {
-  const RasterImage icon(IconFile({{8, 4, 4, FourBitIcon(false)}}), kFormatIco);
-  ASSERT_TRUE(icon.IsValid()) << icon.GetLastError();
-  EXPECT_EQ(icon.GetBpp(), 4u);
 }
 
 TEST(IcoDecode, ImageMagickIconsWithAndWithoutAlpha) {

@@ -45,16 +45,30 @@ RasterImage ManyColours(uint32_t count, uint32_t width, uint32_t height) {
   return image;
 }
 
+// The palette the quantizer builds for the picture.
+std::vector<RgbQuad> PaletteOf(const RasterImage& image, uint32_t colours, uint32_t bits) {
+  OctreeQuantizer quantizer(colours, bits);
+  quantizer.ProcessImage(image);
+  std::array<RgbQuad, 256> palette{};
+  return {palette.begin(), palette.begin() + quantizer.GetPalette(palette.data())};
+}
+
+// A picture of one row of the given pixels.
+RasterImage Row(std::initializer_list<RgbQuad> pixels) {
+  RasterImage image;
+  image.Create(static_cast<uint32_t>(pixels.size()), 1, 24, kFormatUnknown);
+  uint32_t x = 0;
+  for (const RgbQuad& pixel : pixels) image.SetPixelColor(x++, 0, pixel);
+  return image;
+}
+
 TEST(OctreeQuantizer, FewerThan256ColoursSurviveTheGifPathExactly) {
   for (const uint32_t count : {1u, 2u, 37u, 255u, 256u}) {
     RasterImage image = ManyColours(count, 40, 30);
     const RasterImage original = image;
-    OctreeQuantizer quantizer(256, 8);
-    quantizer.ProcessImage(image);
-    std::array<RgbQuad, 256> palette{};
-    const uint32_t entries = quantizer.GetPalette(palette.data());
-    EXPECT_EQ(entries, count);
-    ASSERT_TRUE(image.DecreaseBpp(8, true, palette.data(), entries));
+    const std::vector<RgbQuad> palette = PaletteOf(image, 256, 8);
+    EXPECT_EQ(palette.size(), count);
+    ASSERT_TRUE(image.DecreaseBpp(8, true, palette.data(), static_cast<int>(palette.size())));
     EXPECT_EQ(test::TopDownRgb(image), test::TopDownRgb(original)) << count << " colours";
   }
 }
@@ -76,34 +90,17 @@ TEST(OctreeQuantizer, SmallLimitsFoldTheDeepestBranchesFirst) {
   // Two dark shades share every branch down to the last bit; the bright colour splits at the
   // root. With room for two colours the shades merge into their average. The bright colour's own
   // leaf is folded first (the newest node heads its level's list), and then met again.
-  RasterImage image;
-  ASSERT_TRUE(image.Create(4, 1, 24, kFormatUnknown));
-  image.SetPixelColor(0, 0, {10, 10, 10, 0});
-  image.SetPixelColor(1, 0, {11, 11, 11, 0});
-  image.SetPixelColor(2, 0, {200, 200, 200, 0});
-  image.SetPixelColor(3, 0, {200, 200, 200, 0});
-  OctreeQuantizer quantizer(2, 8);
-  quantizer.ProcessImage(image);
-  std::array<RgbQuad, 256> palette{};
-  ASSERT_EQ(quantizer.GetPalette(palette.data()), 2u);
-  EXPECT_EQ(palette[0], (RgbQuad{10, 10, 10, 0}));  // (10 + 11) / 2, truncated
-  EXPECT_EQ(palette[1], (RgbQuad{200, 200, 200, 0}));
+  const RasterImage image =
+      Row({{10, 10, 10, 0}, {11, 11, 11, 0}, {200, 200, 200, 0}, {200, 200, 200, 0}});
+  // (10 + 11) / 2, truncated.
+  EXPECT_EQ(PaletteOf(image, 2, 8), (std::vector<RgbQuad>{{10, 10, 10, 0}, {200, 200, 200, 0}}));
 }
 
 TEST(OctreeQuantizer, PaletteEntriesFollowTheChildOrder) {
   // Red's bit weighs 4, green's 2, blue's 1 in the child index: blue < green < red.
-  RasterImage image;
-  ASSERT_TRUE(image.Create(3, 1, 24, kFormatUnknown));
-  image.SetPixelColor(0, 0, {0, 0, 255, 0});
-  image.SetPixelColor(1, 0, {0, 255, 0, 0});
-  image.SetPixelColor(2, 0, {255, 0, 0, 0});
-  OctreeQuantizer quantizer(256, 8);
-  quantizer.ProcessImage(image);
-  std::array<RgbQuad, 256> palette{};
-  ASSERT_EQ(quantizer.GetPalette(palette.data()), 3u);
-  EXPECT_EQ(palette[0], (RgbQuad{255, 0, 0, 0}));
-  EXPECT_EQ(palette[1], (RgbQuad{0, 255, 0, 0}));
-  EXPECT_EQ(palette[2], (RgbQuad{0, 0, 255, 0}));
+  const RasterImage image = Row({{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}});
+  EXPECT_EQ(PaletteOf(image, 256, 8),
+            (std::vector<RgbQuad>{{255, 0, 0, 0}, {0, 255, 0, 0}, {0, 0, 255, 0}}));
 }
 
 TEST(OctreeQuantizer, PalettePicturesAreReadThroughTheirPalette) {
@@ -113,22 +110,13 @@ TEST(OctreeQuantizer, PalettePicturesAreReadThroughTheirPalette) {
   image.Palette()[9] = {90, 80, 70, 0};
   image.SetPixelIndex(0, 0, 3);
   image.SetPixelIndex(1, 0, 9);
-  OctreeQuantizer quantizer(256, 8);
-  quantizer.ProcessImage(image);
-  std::array<RgbQuad, 256> palette{};
-  ASSERT_EQ(quantizer.GetPalette(palette.data()), 3u);  // black, and the two set colours
+  EXPECT_EQ(PaletteOf(image, 256, 8).size(), 3u);  // black, and the two set colours
 }
 
 TEST(OctreeQuantizer, FewerBitsPerChannelGroupColoursSooner) {
-  RasterImage image;
-  ASSERT_TRUE(image.Create(2, 1, 24, kFormatUnknown));
-  image.SetPixelColor(0, 0, {0, 0, 0, 0});
-  image.SetPixelColor(1, 0, {127, 127, 127, 0});  // same top bit in every channel
-  OctreeQuantizer quantizer(256, 1);
-  quantizer.ProcessImage(image);
-  std::array<RgbQuad, 256> palette{};
-  ASSERT_EQ(quantizer.GetPalette(palette.data()), 1u);
-  EXPECT_EQ(palette[0], (RgbQuad{63, 63, 63, 0}));
+  // 127 has the same top bit as 0 in every channel.
+  EXPECT_EQ(PaletteOf(Row({{0, 0, 0, 0}, {127, 127, 127, 0}}), 256, 1),
+            (std::vector<RgbQuad>{{63, 63, 63, 0}}));
 }
 
 }  // namespace

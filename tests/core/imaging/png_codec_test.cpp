@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "core/imaging/RasterImage.h"
-#include "tests/core/imaging/DamagedInputs.h"
 #include "tests/core/imaging/MagickInterop.h"
 #include "tests/core/imaging/RunLengthPicture.h"
 
@@ -16,23 +15,6 @@ using test::ImagePixels;
 using test::kOverWhite;
 using test::MagickPixels;
 using test::Quoted;
-
-// An image of the given depth whose palette and indices make a recognisable pattern.
-RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp) {
-  RasterImage image;
-  image.Create(width, height, bpp, kFormatUnknown);
-  auto palette = image.Palette();
-  for (size_t i = 0; i < palette.size(); ++i) {
-    palette[i] = {static_cast<uint8_t>(i * 7), static_cast<uint8_t>(255 - i),
-                  static_cast<uint8_t>(i * 131), 0};
-  }
-  for (uint32_t y = 0; y < height; ++y) {
-    for (uint32_t x = 0; x < width; ++x) {
-      image.SetPixelIndex(x, y, static_cast<uint8_t>((x * 3 + y * 5) % palette.size()));
-    }
-  }
-  return image;
-}
 
 class PngInterop : public test::MagickSourceTest {
  protected:
@@ -164,24 +146,12 @@ TEST(PngCodec, WritesNoResolutionWhenTheImageHasNone) {
 std::vector<uint8_t> PngHeaderOnly(uint32_t width, uint32_t height) {
   std::vector<uint8_t> bytes = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13};
   const size_t chunk = bytes.size();
-  const uint8_t ihdr[] = {'I',
-                          'H',
-                          'D',
-                          'R',
-                          static_cast<uint8_t>(width >> 24),
-                          static_cast<uint8_t>(width >> 16),
-                          static_cast<uint8_t>(width >> 8),
-                          static_cast<uint8_t>(width),
-                          static_cast<uint8_t>(height >> 24),
-                          static_cast<uint8_t>(height >> 16),
-                          static_cast<uint8_t>(height >> 8),
-                          static_cast<uint8_t>(height),
-                          8,
-                          2,
-                          0,
-                          0,
-                          0};
-  bytes.insert(bytes.end(), std::begin(ihdr), std::end(ihdr));
+  bytes.insert(bytes.end(), {'I', 'H', 'D', 'R'});
+  for (const uint32_t side : {width, height}) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+      bytes.push_back(static_cast<uint8_t>(side >> shift));
+  }
+  bytes.insert(bytes.end(), {8, 2, 0, 0, 0});
   uint32_t crc = 0xFFFFFFFF;
   for (size_t i = chunk; i < bytes.size(); ++i) {
     crc ^= bytes[i];
@@ -200,18 +170,6 @@ TEST(PngCodec, RefusesOversizedAndImplausibleHeadersBeforeAllocating) {
     EXPECT_FALSE(image.IsValid());
     EXPECT_FALSE(image.GetLastError().empty());
   }
-}
-
-TEST(PngCodec, RejectsOtherFormatsAndSurvivesDamage) {
-  RasterImage image;
-  const uint8_t gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0};
-  EXPECT_FALSE(image.Decode(gif, kFormatPng));
-  EXPECT_EQ(image.GetLastError(), "Not a PNG");
-
-  RasterImage rgb = test::MakeTestImage(40, 30);
-  test::ExpectDecodersSurvive(Encode(rgb, kFormatPng), kFormatPng);
-  RasterImage palette = MakePaletteImage(40, 30, 4);
-  test::ExpectDecodersSurvive(Encode(palette, kFormatPng), kFormatPng);
 }
 
 TEST(PngCodec, AppendsToTheOutput) {

@@ -148,24 +148,9 @@ TEST(LibraryFile, LengthRunningPastTheEndOrAHugeCountEndsTheReading) {
 
 // --- Mean hue ---
 
-TEST(MeanHue, BlueTakesTheRedPlaceSoChannelsSwapHues) {
-  EXPECT_EQ(MeanHue(SolidImage(0, 0, 255)), 0.0f);  // blue handed over as r
-  EXPECT_EQ(MeanHue(SolidImage(0, 255, 0)), 80.0f);
-  EXPECT_EQ(MeanHue(SolidImage(255, 0, 0)), 160.0f);  // red handed over as b
-}
-
-TEST(MeanHue, ChannelsWithinATenthOfEachOtherOnTheUnitScaleAreGrey) {
-  EXPECT_EQ(MeanHue(SolidImage(128, 128, 128)), 160.0f);
-  // 100 and 120 differ by 20/255 < 0.1: grey although clearly tinted.
-  EXPECT_EQ(MeanHue(SolidImage(100, 110, 120)), 160.0f);
-  EXPECT_EQ(Offset(MeanHue(SolidImage(128, 128, 128))), 160.0f * 0.0041841003f - 0.5f);
-}
-
-TEST(MeanHue, AveragesOverEveryPixelIncludingPaletteImages) {
-  RasterImage image = SolidImage(0, 0, 255, 2, 2);  // hue 0
-  image.SetPixelColor(0, 0, {0, 255, 0, 0});        // one green pixel, hue 80
-  EXPECT_EQ(MeanHue(image), 20.0f);
-
+TEST(MeanHue, AveragesTheSwappedChannelsHuesOverEveryPixelWithNearGreyAsGrey) {
+  RasterImage oneGreen = SolidImage(0, 0, 255, 2, 2);  // hue 0
+  oneGreen.SetPixelColor(0, 0, {0, 255, 0, 0});        // one green pixel, hue 80
   RasterImage palette;
   ASSERT_TRUE(palette.Create(2, 2, 8, kFormatBmp));
   palette.Palette()[1] = {0, 255, 0, 0};  // green
@@ -174,8 +159,24 @@ TEST(MeanHue, AveragesOverEveryPixelIncludingPaletteImages) {
   palette.SetPixelIndex(1, 0, 1);
   palette.SetPixelIndex(0, 1, 2);
   palette.SetPixelIndex(1, 1, 0);  // black: grey, 160
-  EXPECT_EQ(MeanHue(palette), (80.0f + 80.0f + 0.0f + 160.0f) / 4.0f);
-  EXPECT_EQ(MeanHue(RasterImage()), 0.0f);
+  const struct {
+    const char* what;
+    RasterImage image;
+    float hue;
+  } cases[] = {
+      // Blue takes the red place, so the channels swap hues.
+      {"blue, handed over as red", SolidImage(0, 0, 255), 0.0f},
+      {"green", SolidImage(0, 255, 0), 80.0f},
+      {"red, handed over as blue", SolidImage(255, 0, 0), 160.0f},
+      // Channels within a tenth of each other on the unit scale are grey.
+      {"grey", SolidImage(128, 128, 128), 160.0f},
+      {"tinted, 100 to 120", SolidImage(100, 110, 120), 160.0f},
+      {"one green pixel of four", oneGreen, 20.0f},
+      {"palette", palette, (80.0f + 80.0f + 0.0f + 160.0f) / 4.0f},
+      {"no picture", RasterImage(), 0.0f},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MeanHue(c.image), c.hue) << c.what;
+  EXPECT_EQ(Offset(160.0f), 160.0f * 0.0041841003f - 0.5f);
 }
 
 // --- ReadBGFile ---

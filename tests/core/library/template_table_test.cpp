@@ -93,7 +93,7 @@ TEST_F(TemplateTableTest, ListsTemplateFilesByTitleBytesWithCase) {
   }
 }
 
-TEST_F(TemplateTableTest, OnlyTvtFilesCount) {
+TEST_F(TemplateTableTest, OnlyTvtFilesCountAndAMissingFolderGivesAnEmptyTable) {
   AddTemplate("card");
   ASSERT_TRUE(
       test::WriteFileBytes(tmpl_ / "upper.TVT", SerializeProject(CardState{}, backgrounds_)));
@@ -101,12 +101,7 @@ TEST_F(TemplateTableTest, OnlyTvtFilesCount) {
   fs::create_directory(tmpl_ / "folder.tvt");
   table_.ReloadIn(home_.Path(), backgrounds_);
   EXPECT_EQ(Titles(), std::vector<std::string>{"card"});
-}
 
-TEST_F(TemplateTableTest, MissingFolderGivesAnEmptyTable) {
-  AddTemplate("card");
-  table_.ReloadIn(home_.Path(), backgrounds_);
-  ASSERT_EQ(table_.Count(), 1);
   const TemplateReload report = table_.ReloadIn(home_ / "elsewhere", backgrounds_);
   EXPECT_EQ(table_.Count(), 0);
   EXPECT_TRUE(report.unopened.empty());
