@@ -1,25 +1,23 @@
-// Damaged copies of a good file, for checking that decoders fail cleanly (or decode something
-// sound) on truncated and corrupted input.
+// Checks that decoders fail cleanly, or decode something sound, on damaged input.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
-#include <vector>
+
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo::test {
 
-struct DamagedInput {
-  std::string description;
-  std::vector<uint8_t> bytes;
-};
+// A decode either failed cleanly, empty and with a reason, or yielded an image whose storage
+// matches its size, within the size limit, with the palette its depth has.
+void ExpectSoundResult(bool decoded, const RasterImage& image);
 
-// The file cut at many lengths (every length in the first 64 bytes, then spread over the rest),
-// and copies with single header bytes inverted or set to 0xFF.
-std::vector<DamagedInput> DamagedVariants(std::span<const uint8_t> good);
+// Decodes the bytes with the format code and with detection, and checks both results.
+void ExpectCleanDecodes(std::span<const uint8_t> bytes, int format);
 
-// Decodes every variant with the given format code and checks that each either fails with an
-// empty image and a message, or gives a valid image of a sane size.
+// Checks every damaged copy of a good file: cut at every length in the first 64 bytes and at 40
+// lengths spread over the rest, and with each of its first 160 bytes flipped by five masks.
 void ExpectDecodersSurvive(std::span<const uint8_t> good, int format);
 
 }  // namespace tavolo::test

@@ -68,6 +68,16 @@ std::optional<RgbPixels> MagickPixels(const std::filesystem::path& file,
   return pixels;
 }
 
+void ExpectMagickDecodesAs(const std::vector<uint8_t>& bytes, const RasterImage& ours,
+                           const std::string& name, const std::string& options, int tolerance) {
+  if (!HaveMagick()) return;
+  TempFolder dir;
+  WriteFileBytes(dir / name, bytes);
+  const auto theirs = MagickPixels(dir / name, options);
+  ASSERT_TRUE(theirs.has_value()) << name;
+  EXPECT_LE(MaxChannelDifference(ImagePixels(ours), *theirs), tolerance) << name;
+}
+
 RgbPixels ImagePixels(const RasterImage& image) {
   RgbPixels pixels;
   pixels.width = image.GetWidth();
@@ -105,22 +115,6 @@ double MeanChannelDifference(const RgbPixels& a, const RgbPixels& b) {
   return sum / static_cast<double>(a.rgb.size());
 }
 
-RasterImage MakeTestImage(uint32_t width, uint32_t height) {
-  RasterImage image;
-  image.Create(width, height, 24, kFormatUnknown);
-  for (uint32_t y = 0; y < height; ++y) {
-    for (uint32_t x = 0; x < width; ++x) {
-      RgbQuad c;
-      c.red = static_cast<uint8_t>(x * 255 / std::max(1u, width - 1));
-      c.green = static_cast<uint8_t>(y * 255 / std::max(1u, height - 1));
-      c.blue = static_cast<uint8_t>(((x / 7 + y / 5) % 2) ? 200 : 30);
-      if (x > width / 2 && y > height / 2) c = {20, 220, 250, 0};
-      image.SetPixelColor(x, y, c);
-    }
-  }
-  return image;
-}
-
 RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp, uint32_t colours) {
   RasterImage image;
   image.Create(width, height, bpp, kFormatUnknown);
@@ -135,23 +129,6 @@ RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp, uint
     }
   }
   return image;
-}
-
-void ExpectReadsBothDensityUnits(const std::filesystem::path& source,
-                                 const std::filesystem::path& folder, const std::string& extension,
-                                 int format) {
-  const auto perInch = folder / ("inch." + extension);
-  const auto perCm = folder / ("cm." + extension);
-  ASSERT_TRUE(
-      RunConvert(Quoted(source) + " -units PixelsPerInch -density 300x72 " + Quoted(perInch)));
-  ASSERT_TRUE(
-      RunConvert(Quoted(source) + " -units PixelsPerCentimeter -density 40x20 " + Quoted(perCm)));
-  const RasterImage inch(perInch, format);
-  EXPECT_EQ(inch.GetXPelsPerMeter(), DpiToPelsPerMeter(300));
-  EXPECT_EQ(inch.GetYPelsPerMeter(), DpiToPelsPerMeter(72));
-  const RasterImage cm(perCm, format);
-  EXPECT_EQ(cm.GetXPelsPerMeter(), 4000);
-  EXPECT_EQ(cm.GetYPelsPerMeter(), 2000);
 }
 
 std::vector<uint8_t> Encode(RasterImage& image, int format) {

@@ -43,6 +43,12 @@ struct RgbPixels {
 std::optional<RgbPixels> MagickPixels(const std::filesystem::path& file,
                                       const std::string& options = "");
 
+// Writes the bytes to a file of the given name and checks, when ImageMagick is there, that it
+// decodes them (with OPTIONS) to the pixels we decoded, within the tolerance.
+void ExpectMagickDecodesAs(const std::vector<uint8_t>& bytes, const RasterImage& ours,
+                           const std::string& name, const std::string& options = "",
+                           int tolerance = 0);
+
 // Our reading: the image's pixels (through its palette) in the same layout.
 RgbPixels ImagePixels(const RasterImage& image);
 
@@ -51,18 +57,9 @@ int MaxChannelDifference(const RgbPixels& a, const RgbPixels& b);
 // Mean difference over all channels, for lossy formats; 255 when the sizes differ.
 double MeanChannelDifference(const RgbPixels& a, const RgbPixels& b);
 
-// A colourful 24-bit test picture: gradients with a few hard edges.
-RasterImage MakeTestImage(uint32_t width, uint32_t height);
-
 // A picture of `bpp` bits a pixel over a palette of distinct colours, its indices a diagonal
 // pattern of the first `colours` entries.
 RasterImage MakePaletteImage(uint32_t width, uint32_t height, uint32_t bpp, uint32_t colours);
-
-// Has ImageMagick write `source` as `extension` files at 300 × 72 pixels per inch and at 40 × 20
-// pixels per centimetre into `folder`, and checks that the format's decoder reads both.
-void ExpectReadsBothDensityUnits(const std::filesystem::path& source,
-                                 const std::filesystem::path& folder, const std::string& extension,
-                                 int format);
 
 // The image encoded in the format; a failure to encode fails the test.
 std::vector<uint8_t> Encode(RasterImage& image, int format);

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "core/imaging/RasterImage.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/imaging/DamagedInputs.h"
 
 namespace tavolo {
 namespace {
@@ -41,29 +41,6 @@ std::vector<Crasher> CollectCrashers() {
   return found;
 }
 
-std::vector<uint8_t> ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A decode either fails cleanly, empty and with a reason, or yields an image whose storage matches
-// its declared size and whose every pixel can be read.
-void ExpectSoundResult(bool decoded, const RasterImage& image) {
-  if (!decoded) {
-    EXPECT_FALSE(image.IsValid());
-    EXPECT_FALSE(image.GetLastError().empty());
-    return;
-  }
-  ASSERT_TRUE(image.IsValid());
-  EXPECT_GT(image.GetWidth(), 0u);
-  EXPECT_GT(image.GetHeight(), 0u);
-  EXPECT_LE(image.GetWidth(), kMaxImageSide);
-  EXPECT_LE(image.GetHeight(), kMaxImageSide);
-  EXPECT_EQ(image.PixelData().size(), static_cast<size_t>(image.GetStride()) * image.GetHeight());
-  const uint32_t expectedPalette = image.GetBpp() == 24 ? 0u : 1u << image.GetBpp();
-  EXPECT_EQ(image.GetPaletteSize(), expectedPalette);
-}
-
 TEST(CrasherReplay, FolderHoldsTheHandMadeInputs) {
   const auto crashers = CollectCrashers();
   std::map<int, int> perFormat;
@@ -76,16 +53,11 @@ TEST(CrasherReplay, FolderHoldsTheHandMadeInputs) {
 TEST(CrasherReplay, EveryInputFailsCleanlyOrDecodesSoundly) {
   for (const auto& crasher : CollectCrashers()) {
     SCOPED_TRACE(crasher.path.string());
-    const std::vector<uint8_t> bytes = ReadAll(crasher.path);
+    const std::vector<uint8_t> bytes = test::ReadFileBytes(crasher.path);
 
-    RasterImage withCode;
-    ExpectSoundResult(withCode.Decode(bytes, crasher.format), withCode);
-
-    RasterImage detected;
-    ExpectSoundResult(detected.Decode(bytes, kFormatUnknown), detected);
-
+    test::ExpectCleanDecodes(bytes, crasher.format);
     RasterImage loaded;
-    ExpectSoundResult(loaded.Load(crasher.path, crasher.format), loaded);
+    test::ExpectSoundResult(loaded.Load(crasher.path, crasher.format), loaded);
   }
 }
 

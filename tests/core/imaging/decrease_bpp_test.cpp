@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/imaging/RasterImage.h"
-#include "imaging_test_util.h"
+#include "tests/core/imaging/imaging_test_util.h"
 
 namespace tavolo {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/imaging/RasterImage.h"
-#include "tests/core/imaging/DamagedInputs.h"
 #include "tests/core/imaging/MagickInterop.h"
-#include "tests/core/imaging/RunLengthPicture.h"
 
 namespace tavolo {
 namespace {
@@ -21,10 +21,6 @@ constexpr size_t kTableBytes = 768;
 constexpr size_t kImageDescriptor = kGlobalTable + kTableBytes;
 constexpr size_t kImageDescriptorBytes = 10;
 
-uint16_t Word(const std::vector<uint8_t>& bytes, size_t at) {
-  return static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8));
-}
-
 void PutWord(std::vector<uint8_t>& bytes, size_t at, uint16_t value) {
   bytes[at] = static_cast<uint8_t>(value);
   bytes[at + 1] = static_cast<uint8_t>(value >> 8);
@@ -34,29 +30,6 @@ class GifInterop : public test::MagickSourceTest {
  protected:
   GifInterop() : MagickSourceTest(37, 29, 5) {}
 };
-
-TEST_F(GifInterop, DecodesPlainInterlacedAndTransparentFramesAsImageMagickDoes) {
-  const std::string corner =
-      "\"$(convert " + Quoted(source_) + " -colors 16 -format '%[pixel:p{0,0}]' info:)\"";
-  const std::pair<const char*, std::string> variants[] = {
-      {"256 colours", "-colors 256"},
-      {"interlaced", "-colors 100 -interlace GIF"},
-      {"two colours", "-colors 2"},
-      {"transparent", "-colors 16 -transparent " + corner},
-  };
-  for (const auto& [name, options] : variants) {
-    SCOPED_TRACE(name);
-    const auto file = dir_ / (std::string(name).substr(0, 3) + ".gif");
-    ASSERT_TRUE(test::RunConvert(Quoted(source_) + " " + options + " " + Quoted(file)));
-    RasterImage image(file, kFormatGif);
-    ASSERT_TRUE(image.IsValid()) << image.GetLastError();
-    EXPECT_EQ(image.GetType(), kFormatGif);
-    EXPECT_EQ(image.GetBpp(), 8u);
-    const auto reference = MagickPixels(file);
-    ASSERT_TRUE(reference.has_value());
-    EXPECT_EQ(test::MaxChannelDifference(ImagePixels(image), *reference), 0);
-  }
-}
 
 TEST_F(GifInterop, PlacesASmallFrameOnTheScreenOverTheBackground) {
   const auto file = dir_ / "offset.gif";
@@ -74,30 +47,13 @@ TEST_F(GifInterop, PlacesASmallFrameOnTheScreenOverTheBackground) {
   const test::RgbPixels ours = ImagePixels(image);
   for (uint32_t y = 0; y < 33; ++y) {
     for (uint32_t x = 0; x < 41; ++x) {
-      const bool inside = x >= 9 && x < 29 && y >= 6 && y < 21;
-      if (!inside) {
+      if (x < 9 || x >= 29 || y < 6 || y >= 21) {
         ASSERT_EQ(image.GetPixelIndex(x, 32 - y), bytes[kBackground]) << x << "," << y;
-        continue;
-      }
-      for (int c = 0; c < 3; ++c) {
-        ASSERT_EQ(ours.rgb[(y * 41 + x) * 3 + c], frame->rgb[((y - 6) * 20 + (x - 9)) * 3 + c])
+      } else {
+        const auto at = ours.rgb.begin() + (y * 41 + x) * 3;
+        ASSERT_TRUE(std::equal(at, at + 3, frame->rgb.begin() + ((y - 6) * 20 + x - 9) * 3))
             << x << "," << y;
       }
-    }
-  }
-}
-
-TEST_F(GifInterop, ImageMagickAndWeReadWhatWeWriteAtEveryDepth) {
-  for (const uint32_t bpp : {1u, 4u, 8u}) {
-    SCOPED_TRACE(bpp);
-    for (RasterImage image :
-         {test::MakePaletteImage(37, 29, bpp, 1u << bpp), test::RunLengthPicture(bpp)}) {
-      const auto file = dir_ / ("ours" + std::to_string(bpp) + ".gif");
-      ASSERT_TRUE(image.Save(file, kFormatGif)) << image.GetLastError();
-      const auto reference = MagickPixels(file);
-      ASSERT_TRUE(reference.has_value());
-      EXPECT_EQ(test::MaxChannelDifference(ImagePixels(image), *reference), 0);
-      EXPECT_EQ(ImagePixels(RasterImage(file, kFormatGif)).rgb, ImagePixels(image).rgb);
     }
   }
 }
@@ -117,14 +73,6 @@ TEST(GifCodec, WritesAn8BitFileWithA256ColourTableAndReadsItBack) {
     for (uint32_t x = 0; x < 23; ++x)
       EXPECT_EQ(decoded.GetPixelIndex(x, 4), image.GetPixelIndex(x, 4));
   }
-}
-
-TEST(GifCodec, RefusesTrueColourImagesAndLeavesTheOutputAlone) {
-  RasterImage image = test::MakeTestImage(8, 8);
-  std::vector<uint8_t> out = {9, 9};
-  EXPECT_FALSE(image.Encode(out, kFormatGif));
-  EXPECT_NE(image.GetLastError().find("GIF"), std::string::npos);
-  EXPECT_EQ(out, (std::vector<uint8_t>{9, 9}));
 }
 
 TEST(GifCodec, PrefersTheFramesOwnPalette) {
@@ -154,21 +102,15 @@ TEST(GifCodec, SizesAnEmptyScreenByTheFrameAndClipsFramesThatOverhang) {
   EXPECT_EQ(ImagePixels(sized).rgb, ImagePixels(image).rgb);
 
   std::vector<uint8_t> overhang = bytes;
-  ASSERT_EQ(Word(overhang, kImageDescriptor + 5), 16);
-  PutWord(overhang, kImageDescriptor + 1, 13);  // left
-  PutWord(overhang, kImageDescriptor + 3, 6);   // top
+  ASSERT_EQ(overhang[kImageDescriptor + 5], 16);  // the frame's width
+  PutWord(overhang, kImageDescriptor + 1, 13);    // left
+  PutWord(overhang, kImageDescriptor + 3, 6);     // top
   const RasterImage clipped(overhang, kFormatGif);
   ASSERT_TRUE(clipped.IsValid()) << clipped.GetLastError();
   ASSERT_EQ(clipped.GetWidth(), 16u);
   // The frame's top-left pixel lands at (13, 6) from the top.
   EXPECT_EQ(clipped.GetPixelIndex(13, 8 - 1 - 6), image.GetPixelIndex(0, 7));
   EXPECT_EQ(clipped.GetPixelIndex(15, 0), image.GetPixelIndex(2, 6));
-}
-
-TEST_F(GifInterop, SurvivesDamagedInterlacedFiles) {
-  const auto file = dir_ / "interlaced.gif";
-  ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -colors 64 -interlace GIF " + Quoted(file)));
-  test::ExpectDecodersSurvive(test::ReadFileBytes(file), kFormatGif);
 }
 
 }  // namespace

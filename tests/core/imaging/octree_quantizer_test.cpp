@@ -7,7 +7,7 @@
 
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
-#include "imaging_test_util.h"
+#include "tests/core/imaging/imaging_test_util.h"
 
 namespace tavolo {
 namespace {

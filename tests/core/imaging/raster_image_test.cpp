@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/imaging/RasterImage.h"
-#include "imaging_test_util.h"
+#include "tests/core/imaging/imaging_test_util.h"
 
 namespace tavolo {
 namespace {
@@ -110,30 +110,6 @@ TEST(RasterImageLoad, AMissingFileFailsAndLeavesTheImageEmpty) {
   RasterImage image = MakePhoto(3, 3);
   EXPECT_FALSE(image.Load(dir / "absent.bmp", kFormatBmp));
   EXPECT_FALSE(image.IsValid());
-}
-
-TEST(RasterImageSave, ResolutionSurvivesARoundTripInBmpAndPcx) {
-  TempFolder dir;
-  for (const int format : {kFormatBmp, kFormatPcx}) {
-    RasterImage photo = MakePhoto(10, 6);
-    photo.SetXDpi(300);
-    photo.SetYDpi(200);
-    const auto file = dir / ("dpi" + std::to_string(format));
-    ASSERT_TRUE(photo.Save(file, format)) << photo.GetLastError();
-    const RasterImage loaded(file, format);
-    ASSERT_TRUE(loaded.IsValid()) << loaded.GetLastError();
-    EXPECT_EQ(loaded.GetXDpi(), 300) << format;
-    EXPECT_EQ(loaded.GetYDpi(), 200) << format;
-  }
-}
-
-TEST(RasterImageSave, RefusedFormatsNameTheReason) {
-  RasterImage photo = MakePhoto(4, 4);
-  std::vector<uint8_t> out;
-  EXPECT_FALSE(photo.Encode(out, kFormatWmf));
-  EXPECT_EQ(photo.GetLastError(), "Save WMF not supported");
-  EXPECT_FALSE(photo.Encode(out, 99));
-  EXPECT_EQ(photo.GetLastError(), "Encode: Unknown format");
 }
 
 TEST(RasterImageSave, AFailedSaveKeepsTheOldFile) {

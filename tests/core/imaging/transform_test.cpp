@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/imaging/RasterImage.h"
-#include "imaging_test_util.h"
+#include "tests/core/imaging/imaging_test_util.h"
 
 namespace tavolo {
 namespace {
