@@ -77,35 +77,33 @@ TEST(DecreaseBpp, ClampsChannelsAfterEachShare) {
 }
 
 TEST(DecreaseBpp, WithoutDiffusionEachPixelTakesItsNearestEntry) {
-  RasterImage image = GreyImage({{100, 130, 200}, {0, 127, 128}});
-  ASSERT_TRUE(image.DecreaseBpp(1, false));
-  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{0, 1, 1}, {0, 0, 1}}));
-  EXPECT_EQ(image.Palette()[0], kBlack);
-  EXPECT_EQ(image.Palette()[1], kWhite);
-}
-
-TEST(DecreaseBpp, NoPaletteGivesAGreyRamp) {
-  RasterImage image = GreyImage({{0, 17, 255}});
-  ASSERT_TRUE(image.DecreaseBpp(4, false));
-  ASSERT_EQ(image.GetPaletteSize(), 16u);
-  EXPECT_EQ(image.Palette()[1], Grey(17));
-  EXPECT_EQ(image.Palette()[15], kWhite);
-  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{0, 1, 15}}));
-}
-
-TEST(DecreaseBpp, EqualDistancesGoToTheLowerIndex) {
-  RasterImage image = GreyImage({{100}});
-  // 90 and 110 are equally near; an exact duplicate later must not win either.
-  const RgbQuad palette[] = {kWhite, Grey(110), Grey(90), Grey(110)};
-  ASSERT_TRUE(image.DecreaseBpp(8, false, palette, 4));
-  EXPECT_EQ(image.GetPixelIndex(0, 0), 1);
-}
-
-TEST(DecreaseBpp, AShortPaletteNeverMapsToTheUnfilledEntries) {
-  RasterImage image = GreyImage({{0, 5}});
-  const RgbQuad palette[] = {Grey(40), kWhite};
-  ASSERT_TRUE(image.DecreaseBpp(8, false, palette, 2));
-  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{0, 0}}));
+  const struct {
+    const char* name;
+    std::vector<std::vector<uint8_t>> rows;
+    uint32_t bits;
+    std::vector<RgbQuad> palette;  // empty: a grey ramp of the depth's size
+    std::vector<std::vector<int>> indices;
+  } cases[] = {
+      {"black and white", {{100, 130, 200}, {0, 127, 128}}, 1, {}, {{0, 1, 1}, {0, 0, 1}}},
+      {"grey ramp", {{0, 17, 255}}, 4, {}, {{0, 1, 15}}},
+      // 90 and 110 are equally near; an exact duplicate later must not win either.
+      {"ties", {{100}}, 8, {kWhite, Grey(110), Grey(90), Grey(110)}, {{1}}},
+      // The unfilled black entries behind a short palette never attract a pixel.
+      {"short palette", {{0, 5}}, 8, {Grey(40), kWhite}, {{0, 0}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RasterImage image = GreyImage(c.rows);
+    ASSERT_TRUE(c.palette.empty() ? image.DecreaseBpp(c.bits, false)
+                                  : image.DecreaseBpp(c.bits, false, c.palette.data(),
+                                                      static_cast<int>(c.palette.size())));
+    EXPECT_EQ(Indices(image), c.indices);
+    const uint32_t size = image.GetPaletteSize();
+    ASSERT_EQ(size, 1u << c.bits);
+    for (uint32_t i = 0; c.palette.empty() && i < size; ++i) {
+      EXPECT_EQ(image.Palette()[i], Grey(static_cast<uint8_t>(i * 255 / (size - 1)))) << i;
+    }
+  }
 }
 
 TEST(DecreaseBpp, KeepsResolutionAndRefusesOtherDepths) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/imaging/RasterImage.h"
@@ -11,39 +12,40 @@ namespace {
 using test::MakePhoto;
 using test::TopDownRgb;
 
-// A palettised picture whose every pixel has its own index pattern.
-RasterImage IndexPattern(uint32_t width, uint32_t height, uint32_t bpp) {
-  RasterImage image;
-  image.Create(width, height, bpp, kFormatBmp);
-  const uint32_t colours = image.GetPaletteSize();
-  for (uint32_t i = 0; i < colours; ++i) {
-    image.Palette()[i] = {static_cast<uint8_t>(i * 3), static_cast<uint8_t>(i * 5),
-                          static_cast<uint8_t>(255 - i), 0};
-  }
-  for (uint32_t y = 0; y < height; ++y) {
-    for (uint32_t x = 0; x < width; ++x) {
-      image.SetPixelIndex(x, y, static_cast<uint8_t>((x * 7 + y * 3 + x * y) % colours));
-    }
-  }
-  return image;
+// A picture of the given depth with a distinct colour in every palette entry.
+RasterImage Pattern(uint32_t width, uint32_t height, uint32_t bpp) {
+  return bpp == 24 ? MakePhoto(width, height)
+                   : test::MakePaletteImage(width, height, bpp, 1u << bpp);
 }
 
-TEST(Crop, CopiesTheRectangleMeasuredFromTheTopWhicheverWayItsEdgesCome) {
+TEST(Crop, CopiesTheRectangleMeasuredFromTheTopAtEveryDepth) {
+  for (const uint32_t bpp : {1u, 4u, 8u, 24u}) {
+    RasterImage image = Pattern(37, 9, bpp);
+    image.SetXDpi(240);
+    RasterImage part;
+    ASSERT_TRUE(image.Crop(3, 1, 30, 8, part));
+    ASSERT_EQ(part.GetWidth(), 27u);
+    ASSERT_EQ(part.GetHeight(), 7u);
+    EXPECT_EQ(part.GetBpp(), bpp);
+    EXPECT_EQ(part.GetXDpi(), 240);
+    EXPECT_TRUE(std::ranges::equal(part.Palette(), image.Palette()));
+    for (uint32_t y = 0; y < 7; ++y) {
+      for (uint32_t x = 0; x < 27; ++x) {
+        // Stored row y of the crop is the picture's row 8 - 1 - y from the top.
+        ASSERT_EQ(part.GetPixelColor(x, y), image.GetPixelColor(3 + x, 9 - 8 + y))
+            << bpp << " bits at " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(Crop, EdgesComeEitherWayAndAreClampedAndAnEmptyRectangleFails) {
   const RasterImage photo = MakePhoto(20, 10);
   RasterImage part;
   ASSERT_TRUE(photo.Crop(3, 2, 8, 6, part));
-  ASSERT_EQ(part.GetWidth(), 5u);
-  ASSERT_EQ(part.GetHeight(), 4u);
-  // Picture row 2 from the top is stored row 10 - 1 - 2.
-  for (uint32_t row = 0; row < 4; ++row) {
-    for (uint32_t x = 0; x < 5; ++x) {
-      EXPECT_EQ(part.GetPixelColor(x, 3 - row), photo.GetPixelColor(3 + x, 10 - 1 - (2 + row)));
-    }
-  }
   RasterImage reversed;
   ASSERT_TRUE(photo.Crop(8, 6, 3, 2, reversed));
   EXPECT_EQ(TopDownRgb(reversed), TopDownRgb(part));
-  // Edges outside the picture are clamped.
   RasterImage all;
   ASSERT_TRUE(photo.Crop(-50, -3, 900, 40, all));
   EXPECT_EQ(TopDownRgb(all), TopDownRgb(photo));
@@ -51,40 +53,17 @@ TEST(Crop, CopiesTheRectangleMeasuredFromTheTopWhicheverWayItsEdgesCome) {
   RasterImage self = photo;
   ASSERT_TRUE(self.Crop(3, 2, 8, 6, self));
   EXPECT_EQ(TopDownRgb(self), TopDownRgb(part));
-}
 
-TEST(Crop, AnEmptyRectangleFails) {
-  const RasterImage photo = MakePhoto(20, 10);
-  RasterImage part;
-  EXPECT_FALSE(photo.Crop(5, 0, 5, 10, part));
-  EXPECT_FALSE(photo.Crop(0, 4, 20, 4, part));
-  EXPECT_FALSE(photo.Crop(30, 0, 40, 10, part));  // both edges clamp to the right side
-  EXPECT_FALSE(part.IsValid());
-}
-
-TEST(Crop, SubByteOffsetsInOneAndFourBitPictures) {
-  for (const uint32_t bpp : {1u, 4u, 8u}) {
-    RasterImage image = IndexPattern(37, 9, bpp);
-    image.SetXDpi(240);
-    RasterImage part;
-    ASSERT_TRUE(image.Crop(3, 1, 30, 8, part));
-    EXPECT_EQ(part.GetBpp(), bpp);
-    EXPECT_EQ(part.GetXDpi(), 240);
-    ASSERT_EQ(part.GetPaletteSize(), image.GetPaletteSize());
-    EXPECT_TRUE(std::equal(part.Palette().begin(), part.Palette().end(), image.Palette().begin()));
-    for (uint32_t y = 0; y < 7; ++y) {
-      for (uint32_t x = 0; x < 27; ++x) {
-        // Stored row y of the crop is the picture's row 8 - 1 - y from the top.
-        ASSERT_EQ(part.GetPixelIndex(x, y), image.GetPixelIndex(3 + x, 9 - 8 + y))
-            << bpp << " bits at " << x << "," << y;
-      }
-    }
-  }
+  RasterImage empty;
+  EXPECT_FALSE(photo.Crop(5, 0, 5, 10, empty));
+  EXPECT_FALSE(photo.Crop(0, 4, 20, 4, empty));
+  EXPECT_FALSE(photo.Crop(30, 0, 40, 10, empty));  // both edges clamp to the right side
+  EXPECT_FALSE(empty.IsValid());
 }
 
 TEST(Rotate, QuarterTurnsMovePixelsExactly) {
   for (const uint32_t bpp : {1u, 4u, 8u, 24u}) {
-    const RasterImage source = bpp == 24 ? MakePhoto(7, 4) : IndexPattern(7, 4, bpp);
+    const RasterImage source = Pattern(7, 4, bpp);
     const uint32_t w = 7;
     const uint32_t h = 4;
     RasterImage turned;
@@ -109,7 +88,7 @@ TEST(Rotate, QuarterTurnsMovePixelsExactly) {
   }
 }
 
-TEST(Rotate, FortyFiveDegreesGrowsThePictureAndWhitensTheCorners) {
+TEST(Rotate, OtherAnglesGrowThePictureWhitenTheCornersAndGiveColour) {
   RasterImage red;
   ASSERT_TRUE(red.Create(100, 50, 24, kFormatUnknown));
   for (uint32_t y = 0; y < 50; ++y) {
@@ -126,12 +105,9 @@ TEST(Rotate, FortyFiveDegreesGrowsThePictureAndWhitensTheCorners) {
   EXPECT_EQ(turned.GetPixelColor(0, side - 1), white);
   EXPECT_EQ(turned.GetPixelColor(side - 1, side - 1), white);
   EXPECT_EQ(turned.GetPixelColor(side / 2, side / 2), (RgbQuad{0, 0, 255, 0}));
-}
 
-TEST(Rotate, PalettePicturesTurnAsColourPictures) {
-  const RasterImage image = IndexPattern(10, 10, 4);
-  RasterImage turned;
-  ASSERT_TRUE(image.Rotate(30.0f, turned));
+  // Palette pictures turn as colour pictures.
+  ASSERT_TRUE(Pattern(10, 10, 4).Rotate(30.0f, turned));
   EXPECT_EQ(turned.GetBpp(), 24u);
   EXPECT_EQ(turned.GetWidth(),
             static_cast<uint32_t>(std::ceil(10 * (std::cos(0.5236) + std::sin(0.5236)))));
