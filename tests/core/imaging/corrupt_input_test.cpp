@@ -1,16 +1,67 @@
 // Damaged files must give an empty image and a message, or a whole image: never a crash, a hang
-// or a read outside the data (the sanitizer build checks the last).
+// or a read outside the data (the sanitizer build checks the last). Inputs that once crashed a
+// decoder are replayed here too.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "core/imaging/RasterImage.h"
-#include "tests/core/imaging/DamagedInputs.h"
 #include "tests/core/imaging/imaging_test_util.h"
 
 namespace tavolo {
 namespace {
+
+namespace fs = std::filesystem;
+
+// A decode either failed cleanly, empty and with a reason, or yielded an image whose storage
+// matches its size, within the size limit, with the palette its depth has.
+void ExpectSoundResult(bool decoded, const RasterImage& image) {
+  if (!decoded) {
+    EXPECT_FALSE(image.IsValid());
+    EXPECT_FALSE(image.GetLastError().empty());
+    EXPECT_EQ(image.GetWidth(), 0u);
+    return;
+  }
+  ASSERT_TRUE(image.IsValid());
+  EXPECT_GT(image.GetWidth(), 0u);
+  EXPECT_GT(image.GetHeight(), 0u);
+  EXPECT_LE(image.GetWidth(), kMaxImageSide);
+  EXPECT_LE(image.GetHeight(), kMaxImageSide);
+  EXPECT_EQ(image.PixelData().size(), static_cast<size_t>(image.GetStride()) * image.GetHeight());
+  EXPECT_EQ(image.GetPaletteSize(), image.GetBpp() == 24 ? 0u : 1u << image.GetBpp());
+}
+
+// Decodes the bytes with the format code and with detection, and checks both results.
+void ExpectCleanDecodes(std::span<const uint8_t> bytes, int format) {
+  for (const int code : {format, static_cast<int>(kFormatUnknown)}) {
+    SCOPED_TRACE(code == kFormatUnknown ? "detected" : "with its format");
+    RasterImage image;
+    ExpectSoundResult(image.Decode(bytes, code), image);
+  }
+}
+
+// Checks every damaged copy of a good file: cut at every length in the first 64 bytes and at 40
+// lengths spread over the rest, and with each of its first 160 bytes flipped by five masks.
+void ExpectDecodersSurvive(std::span<const uint8_t> good, int format) {
+  const size_t size = good.size();
+  const auto cut = [&](size_t length) {
+    SCOPED_TRACE("cut at " + std::to_string(length));
+    ExpectCleanDecodes(good.first(length), format);
+  };
+  for (size_t length = 0; length < std::min<size_t>(size, 64); ++length) cut(length);
+  for (size_t step = 1; step <= 40 && size > 64; ++step) cut(64 + (size - 64) * step / 41);
+  for (size_t i = 0; i < std::min<size_t>(size, 160); ++i) {
+    for (const uint8_t mask : {0xFF, 0x80, 0x7F, 0x01, 0x10}) {
+      SCOPED_TRACE("byte " + std::to_string(i) + " ^ " + std::to_string(mask));
+      std::vector<uint8_t> bytes(good.begin(), good.end());
+      bytes[i] ^= mask;
+      ExpectCleanDecodes(bytes, format);
+    }
+  }
+}
 
 struct Sample {
   std::string name;
@@ -89,7 +140,7 @@ TEST(CorruptInput, TruncatedAndFlippedCopiesOfEachSampleFailCleanlyOrDecodeSound
     const RasterImage image(s.bytes, s.format);
     EXPECT_TRUE(image.IsValid()) << image.GetLastError();
     EXPECT_EQ(RasterImage(s.bytes, kFormatUnknown).GetType(), s.format);
-    test::ExpectDecodersSurvive(s.bytes, s.format);
+    ExpectDecodersSurvive(s.bytes, s.format);
     // Losing half the file loses pixels, which must be reported, not papered over. A TIFF keeps
     // its colour map after its pixels, so half of it may be map.
     for (size_t length = 0; length < s.bytes.size() / 2 && s.name != "tiff8"; ++length) {
@@ -122,7 +173,7 @@ TEST_F(CorruptMagickInput, DamagedCopiesFailCleanlyOrDecodeSoundly) {
     const auto file = dir_ / c.file;
     ASSERT_TRUE(
         test::RunConvert(test::Quoted(source_) + " " + c.options + " " + test::Quoted(file)));
-    test::ExpectDecodersSurvive(test::ReadFileBytes(file), c.format);
+    ExpectDecodersSurvive(test::ReadFileBytes(file), c.format);
   }
 }
 
@@ -188,7 +239,7 @@ TEST(CorruptInput, HostileHeadersFailWithAMessage) {
       for (int i = 0; i < p.width; ++i) bytes[p.at + i] = static_cast<uint8_t>(p.value >> (8 * i));
     }
     EXPECT_FALSE(RasterImage(bytes, c.format).IsValid());
-    test::ExpectCleanDecodes(bytes, c.format);
+    ExpectCleanDecodes(bytes, c.format);
   }
 }
 
@@ -221,6 +272,53 @@ TEST(CorruptInput, ForeignBytesNameTheFormatExpected) {
     RasterImage image;
     EXPECT_FALSE(image.Decode(c.foreign, c.format)) << c.says;
     EXPECT_EQ(image.GetLastError(), c.says);
+  }
+}
+
+// The inputs kept in tests/data/crashers, one folder per format code ("detect": code 0), are
+// replayed with their code, with detection and through a file load.
+const std::map<std::string, int> kFolderFormats = {
+    {"bmp", kFormatBmp},   {"gif", kFormatGif},        {"jpeg", kFormatJpeg}, {"png", kFormatPng},
+    {"ico", kFormatIco},   {"tiff", kFormatTiff},      {"tga", kFormatTga},   {"pcx", kFormatPcx},
+    {"wbmp", kFormatWbmp}, {"detect", kFormatUnknown},
+};
+
+struct Crasher {
+  fs::path path;
+  int format;
+};
+
+std::vector<Crasher> CollectCrashers() {
+  std::vector<Crasher> found;
+  const fs::path root = fs::path(TAVOLO_TEST_DATA) / "crashers";
+  for (const auto& folder : fs::directory_iterator(root)) {
+    if (!folder.is_directory()) continue;
+    const auto format = kFolderFormats.find(folder.path().filename().string());
+    if (format == kFolderFormats.end()) continue;
+    for (const auto& file : fs::directory_iterator(folder.path())) {
+      if (file.is_regular_file()) found.push_back({file.path(), format->second});
+    }
+  }
+  return found;
+}
+
+TEST(CrasherReplay, FolderHoldsTheHandMadeInputs) {
+  const auto crashers = CollectCrashers();
+  std::map<int, int> perFormat;
+  for (const auto& crasher : crashers) ++perFormat[crasher.format];
+  for (const auto& [name, format] : kFolderFormats) {
+    EXPECT_GT(perFormat[format], 0) << "no input for " << name;
+  }
+}
+
+TEST(CrasherReplay, EveryInputFailsCleanlyOrDecodesSoundly) {
+  for (const auto& crasher : CollectCrashers()) {
+    SCOPED_TRACE(crasher.path.string());
+    const std::vector<uint8_t> bytes = test::ReadFileBytes(crasher.path);
+
+    ExpectCleanDecodes(bytes, crasher.format);
+    RasterImage loaded;
+    ExpectSoundResult(loaded.Load(crasher.path, crasher.format), loaded);
   }
 }
 

@@ -74,15 +74,17 @@ TEST_P(EncoderInterop, ImageMagickAndWeReadBackOurPixelsAndResolution) {
 }
 
 // PCX writes 1- and 4-bit pictures as 8-bit ones, through the same loop.
-INSTANTIATE_TEST_SUITE_P(
-    Interop, EncoderInterop,
-    ::testing::Values(Written{"bmp", kFormatBmp, {1, 4, 8, 24}, "PixelsPerCentimeter", nullptr},
-                      Written{"tga", kFormatTga, {8, 24}, nullptr, nullptr},
-                      Written{"pcx", kFormatPcx, {8, 24}, "PixelsPerInch", nullptr},
-                      Written{"png", kFormatPng, {1, 4, 8, 24}, "PixelsPerCentimeter", nullptr},
-                      Written{"tif", kFormatTiff, {1, 4, 8, 24}, "PixelsPerInch", "LZW"},
-                      Written{"gif", kFormatGif, {1, 4, 8}, nullptr, nullptr}),
-    [](const auto& info) { return std::string(info.param.extension); });
+const Written kWritten[] = {
+    {"bmp", kFormatBmp, {1, 4, 8, 24}, "PixelsPerCentimeter", nullptr},
+    {"tga", kFormatTga, {8, 24}, nullptr, nullptr},
+    {"pcx", kFormatPcx, {8, 24}, "PixelsPerInch", nullptr},
+    {"png", kFormatPng, {1, 4, 8, 24}, "PixelsPerCentimeter", nullptr},
+    {"tif", kFormatTiff, {1, 4, 8, 24}, "PixelsPerInch", "LZW"},
+    {"gif", kFormatGif, {1, 4, 8}, nullptr, nullptr},
+};
+
+INSTANTIATE_TEST_SUITE_P(Interop, EncoderInterop, ::testing::ValuesIn(kWritten),
+                         [](const auto& info) { return std::string(info.param.extension); });
 
 TEST(Encoders, AppendToTheOutputAndWriteNoResolutionWhenThePictureHasNone) {
   for (const int format : {kFormatPng, kFormatJpeg}) {

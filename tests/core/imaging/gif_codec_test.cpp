@@ -58,26 +58,11 @@ TEST_F(GifInterop, PlacesASmallFrameOnTheScreenOverTheBackground) {
   }
 }
 
-TEST(GifCodec, WritesAn8BitFileWithA256ColourTableAndReadsItBack) {
-  for (const uint32_t bpp : {1u, 4u, 8u}) {
-    SCOPED_TRACE(bpp);
-    // Few colours, as the export makes for simple cards: they must come back exactly.
-    RasterImage image = test::MakePaletteImage(23, 11, bpp, std::min(5u, 1u << bpp));
-    const std::vector<uint8_t> bytes = Encode(image, kFormatGif);
-    ASSERT_GT(bytes.size(), kImageDescriptor);
-    EXPECT_EQ(bytes[kScreenFlags] & 0x87, 0x87);  // a global table of 2^8 entries
-    const RasterImage decoded(bytes, kFormatGif);
-    ASSERT_TRUE(decoded.IsValid()) << decoded.GetLastError();
-    EXPECT_EQ(decoded.GetBpp(), 8u);
-    EXPECT_EQ(ImagePixels(decoded).rgb, ImagePixels(image).rgb);
-    for (uint32_t x = 0; x < 23; ++x)
-      EXPECT_EQ(decoded.GetPixelIndex(x, 4), image.GetPixelIndex(x, 4));
-  }
-}
-
-TEST(GifCodec, PrefersTheFramesOwnPalette) {
+TEST(GifCodec, WritesA256ColourGlobalTableButPrefersTheFramesOwnPalette) {
   RasterImage image = test::MakePaletteImage(16, 8, 8, 40);
   const std::vector<uint8_t> bytes = Encode(image, kFormatGif);
+  ASSERT_GT(bytes.size(), kImageDescriptor + kImageDescriptorBytes);
+  EXPECT_EQ(bytes[kScreenFlags] & 0x87, 0x87);
   // Move the table behind the image descriptor and leave a black global table in its place.
   std::vector<uint8_t> local(bytes.begin(),
                              bytes.begin() + kImageDescriptor + kImageDescriptorBytes);
