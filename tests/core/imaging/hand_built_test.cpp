@@ -15,6 +15,7 @@ namespace {
 using test::MakePhoto;
 using test::Put16;
 using test::Put32;
+using test::PutFields;
 using test::TopDownRgb;
 
 // Our decoder reads the file at the given depth, and ImageMagick's reads the same pixels.
@@ -30,23 +31,13 @@ void ExpectLikeMagick(const std::vector<uint8_t>& bytes, const char* name, int f
 std::vector<uint8_t> BmpFile(int32_t width, int32_t height, uint32_t bpp, uint32_t compression,
                              const std::vector<uint8_t>& palette,
                              const std::vector<uint8_t>& pixels) {
-  std::vector<uint8_t> out = {'B', 'M'};
   const auto offset = static_cast<uint32_t>(54 + palette.size());
-  const auto pixelBytes = static_cast<uint32_t>(pixels.size());
-  Put32(out, offset + pixelBytes);
-  Put32(out, 0);
-  Put32(out, offset);
-  Put32(out, 40);
-  Put32(out, static_cast<uint32_t>(width));
-  Put32(out, static_cast<uint32_t>(height));
-  Put16(out, 1);
-  Put16(out, bpp);
-  Put32(out, compression);
-  Put32(out, pixelBytes);
-  Put32(out, 2835);
-  Put32(out, 2835);
-  Put32(out, static_cast<uint32_t>(palette.size() / 4));
-  Put32(out, 0);
+  const auto size = static_cast<uint32_t>(pixels.size());
+  std::vector<uint8_t> out;
+  PutFields(out, "244444422444444",
+            {'B' | 'M' << 8, offset + size, 0, offset, 40, static_cast<uint32_t>(width),
+             static_cast<uint32_t>(height), 1, bpp, compression, size, 2835, 2835,
+             static_cast<uint32_t>(palette.size() / 4), 0});
   out.insert(out.end(), palette.begin(), palette.end());
   out.insert(out.end(), pixels.begin(), pixels.end());
   return out;
@@ -138,15 +129,10 @@ TEST(HandBuilt, ZeroAlphaEverywhereMeansOpaqueOtherwiseItIsLaidOverWhite) {
 
 std::vector<uint8_t> TgaHeader(uint8_t type, uint16_t mapFirst, uint16_t mapLength, uint8_t mapBits,
                                uint16_t width, uint16_t height, uint8_t depth, uint8_t descriptor) {
-  std::vector<uint8_t> out = {0, static_cast<uint8_t>(mapLength > 0 ? 1 : 0), type};
-  Put16(out, mapFirst);
-  Put16(out, mapLength);
-  out.push_back(mapBits);
-  Put32(out, 0);
-  Put16(out, width);
-  Put16(out, height);
-  out.push_back(depth);
-  out.push_back(descriptor);
+  std::vector<uint8_t> out;
+  PutFields(out, "11122142211",
+            {0, mapLength > 0 ? 1u : 0u, type, mapFirst, mapLength, mapBits, 0, width, height,
+             depth, descriptor});
   return out;
 }
 
@@ -165,20 +151,11 @@ TEST(HandBuilt, Tga16BitTrueColourAndA16BitColourMapFromAFirstIndex) {
 
 std::vector<uint8_t> PcxHeader(uint8_t bits, uint8_t planes, uint16_t width, uint16_t height,
                                uint16_t bytesPerLine, const std::vector<uint8_t>& palette16) {
-  std::vector<uint8_t> out = {0x0A, 5, 1, bits};
-  Put16(out, 0);
-  Put16(out, 0);
-  Put16(out, width - 1u);
-  Put16(out, height - 1u);
-  Put16(out, 72);
-  Put16(out, 72);
-  std::vector<uint8_t> map = palette16;
-  map.resize(48, 0);
-  out.insert(out.end(), map.begin(), map.end());
-  out.push_back(0);
-  out.push_back(planes);
-  Put16(out, bytesPerLine);
-  Put16(out, 1);
+  std::vector<uint8_t> out;
+  PutFields(out, "111142222", {0x0A, 5, 1, bits, 0, width - 1u, height - 1u, 72, 72});
+  out.insert(out.end(), palette16.begin(), palette16.end());
+  out.resize(65, 0);
+  PutFields(out, "122", {planes, bytesPerLine, 1});
   out.resize(128, 0);
   return out;
 }
@@ -210,17 +187,13 @@ struct IconEntry {
 
 std::vector<uint8_t> IconFile(const std::vector<IconEntry>& entries) {
   std::vector<uint8_t> out;
-  Put16(out, 0);
-  Put16(out, 1);
-  Put16(out, static_cast<uint32_t>(entries.size()));
-  uint32_t offset = 6 + 16 * static_cast<uint32_t>(entries.size());
+  const auto count = static_cast<uint32_t>(entries.size());
+  PutFields(out, "222", {0, 1, count});
+  uint32_t offset = 6 + 16 * count;
   for (const IconEntry& e : entries) {
-    out.insert(out.end(), {e.width, e.height, 0, 0});
-    Put16(out, 1);
-    Put16(out, e.bits);
-    Put32(out, static_cast<uint32_t>(e.picture.size()));
-    Put32(out, offset);
-    offset += static_cast<uint32_t>(e.picture.size());
+    const auto size = static_cast<uint32_t>(e.picture.size());
+    PutFields(out, "1122244", {e.width, e.height, 0, 1, e.bits, size, offset});
+    offset += size;
   }
   for (const IconEntry& e : entries) out.insert(out.end(), e.picture.begin(), e.picture.end());
   return out;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
+#include <string_view>
 #include <vector>
 
 #include "core/imaging/RasterImage.h"
@@ -33,13 +35,20 @@ inline std::vector<uint8_t> TopDownRgb(const RasterImage& image) {
   return ImagePixels(image).rgb;
 }
 
+// Appends little-endian fields: the n-th digit of `widths` is the n-th value's width in bytes.
+inline void PutFields(std::vector<uint8_t>& out, std::string_view widths,
+                      std::initializer_list<uint32_t> values) {
+  auto width = widths.begin();
+  for (const uint32_t value : values) {
+    for (int i = 0; i < *width - '0'; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    ++width;
+  }
+}
 inline void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
+  PutFields(out, "2", {v});
 }
 inline void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
+  PutFields(out, "4", {v});
 }
 
 }  // namespace tavolo::test

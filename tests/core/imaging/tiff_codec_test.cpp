@@ -16,14 +16,11 @@ std::vector<uint8_t> GreyTiff(uint32_t width, uint32_t height, uint32_t stripByt
   std::vector<uint8_t> bytes = {'I', 'I', 42, 0, 8, 0, 0, 0};
   // A short value fills the low half of the entry's 32-bit value field, little-endian.
   const auto tag = [&](uint16_t id, uint16_t type, uint32_t value) {
-    test::Put16(bytes, id);
-    test::Put16(bytes, type);
-    test::Put32(bytes, 1);
-    test::Put32(bytes, value);
+    test::PutFields(bytes, "2244", {id, type, 1, value});
   };
   const uint32_t entries = tile == 0 ? 8 : 9;
   const uint32_t dataOffset = 8 + 2 + entries * 12 + 4;
-  test::Put16(bytes, entries);
+  test::PutFields(bytes, "2", {entries});
   tag(256, 4, width);
   tag(257, 4, height);
   tag(258, 3, 8);
@@ -39,7 +36,7 @@ std::vector<uint8_t> GreyTiff(uint32_t width, uint32_t height, uint32_t stripByt
     tag(324, 4, dataOffset);
     tag(325, 4, stripBytes);
   }
-  test::Put32(bytes, 0);
+  test::PutFields(bytes, "4", {0});
   for (uint32_t i = 0; i < dataBytes; ++i) bytes.push_back(static_cast<uint8_t>(i));
   return bytes;
 }
