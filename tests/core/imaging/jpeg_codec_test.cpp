@@ -17,36 +17,6 @@ namespace {
 
 using test::Encode;
 using test::ImagePixels;
-using test::MagickPixels;
-using test::Quoted;
-
-class JpegInterop : public test::MagickSourceTest {
- protected:
-  JpegInterop() : MagickSourceTest(61, 43, 3) {}
-};
-
-TEST_F(JpegInterop, ImageMagickReadsWhatWeWriteWithQualityAndResolution) {
-  // Smooth pictures, so that the loss stays small; the grey one over a grey ramp.
-  RasterImage colour(source_, kFormatPng);
-  RasterImage grey = colour;
-  ASSERT_TRUE(grey.DecreaseBpp(8, false));
-  for (RasterImage* image : {&colour, &grey}) {
-    SCOPED_TRACE(image->GetBpp());
-    image->SetXDpi(300);
-    image->SetYDpi(150);
-    image->SetJpegQuality(93);
-    const auto file = dir_ / ("ours" + std::to_string(image->GetBpp()) + ".jpg");
-    ASSERT_TRUE(image->Save(file, kFormatJpeg)) << image->GetLastError();
-    EXPECT_EQ(
-        test::Identify(file, "%x %y %U %Q %[channels]"),
-        image->GetBpp() == 8 ? "300 150 PixelsPerInch 93 gray" : "300 150 PixelsPerInch 93 srgb");
-    const auto reference = MagickPixels(file, "-colorspace sRGB");
-    ASSERT_TRUE(reference.has_value());
-    RasterImage decoded(file, kFormatJpeg);
-    EXPECT_EQ(test::MaxChannelDifference(ImagePixels(decoded), *reference), 0);
-    EXPECT_LT(test::MeanChannelDifference(ImagePixels(decoded), ImagePixels(*image)), 8.0);
-  }
-}
 
 // The luma sampling factors from the frame header: 0x22 is 4:2:0, 0x11 full resolution (the
 // chroma components are always 1 × 1).
