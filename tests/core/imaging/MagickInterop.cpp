@@ -52,16 +52,16 @@ std::string Identify(const std::filesystem::path& file, const std::string& forma
 
 std::optional<RgbPixels> MagickPixels(const std::filesystem::path& file,
                                       const std::string& options) {
-  std::filesystem::path raw = file;
-  raw += ".rgb";
-  const std::string frame = Quoted(file.string() + "[0]");
-  if (!RunConvert(frame + " " + options + " -depth 8 rgb:" + Quoted(raw))) return std::nullopt;
-  // The size of what convert wrote, not of the file: options may change it.
-  const std::string size =
-      RunAndCapture("convert " + frame + " " + options + " -format '%w %h' info: 2>/dev/null");
+  // A binary PPM of the first frame: "P6", the size, 255, one whitespace byte, then the pixels.
+  const std::string ppm = RunAndCapture("convert " + Quoted(file.string() + "[0]") + " " + options +
+                                        " -depth 8 ppm:- 2>/dev/null");
   RgbPixels pixels;
-  if (std::sscanf(size.c_str(), "%u %u", &pixels.width, &pixels.height) != 2) return std::nullopt;
-  pixels.rgb = ReadFileBytes(raw);
+  int header = 0;
+  if (std::sscanf(ppm.c_str(), "P6 %u %u 255%n", &pixels.width, &pixels.height, &header) != 2 ||
+      header == 0 || static_cast<size_t>(header) >= ppm.size()) {
+    return std::nullopt;
+  }
+  pixels.rgb.assign(ppm.begin() + header + 1, ppm.end());
   if (pixels.rgb.size() != static_cast<size_t>(pixels.width) * pixels.height * 3) {
     return std::nullopt;
   }

@@ -37,9 +37,8 @@ struct RgbPixels {
   std::vector<uint8_t> rgb;
 };
 
-// ImageMagick's reading of a file: `convert FILE OPTIONS -depth 8 rgb:OUT`, with the size from
-// identify (of the first frame). OPTIONS go between the input and the output, for example
-// "-background white -alpha remove -alpha off" to composite over white.
+// ImageMagick's reading of a file's first frame: `convert FILE[0] OPTIONS -depth 8 ppm:-`. OPTIONS
+// go between the input and the output, for example kOverWhite.
 std::optional<RgbPixels> MagickPixels(const std::filesystem::path& file,
                                       const std::string& options = "");
 

@@ -45,62 +45,56 @@ TEST(DecreaseBpp, APureColourInThePaletteDiffusesNothing) {
   // Neighbours of the teal entry would catch any error that leaked into a pixel.
   const RgbQuad palette[] = {kBlack, {121, 130, 20, 0}, teal, {119, 130, 20, 0}, kWhite};
   ASSERT_TRUE(image.DecreaseBpp(8, true, palette, 5));
-  EXPECT_EQ(image.GetBpp(), 8u);
-  for (const auto& row : Indices(image)) {
-    for (int index : row) EXPECT_EQ(index, 2);
-  }
+  EXPECT_EQ(Indices(image), std::vector<std::vector<int>>(7, std::vector<int>(9, 2)));
 }
 
-TEST(DecreaseBpp, SpreadsTruncatedSixteenthsInStorageOrder) {
-  // Worked by hand over black and white, storage row 0 first:
-  //   (0,0) 253 -> white, error -2: every share truncates to 0.
-  //   (1,0) 245 -> white, error -10: right -70/16=-4 (115->111); below 2/16: -1 (211->210),
-  //         4/16: -2 (172->170), 1/16: 0 (140).
-  //   (2,0) 111 -> black, error 111: below 4/16: 27 (140->167), x-1 2/16: 13 (170->183).
-  //   (0,1) 210 -> white, error -45: right -315/16 = -19 (183->164).
-  //   (1,1) 164 -> white, error -91: right -637/16 = -39 (167->128); flooring would give 127.
-  //   (2,1) 128 -> white, nearer to 255 than to 0 by one step.
-  RasterImage image = GreyImage({{253, 245, 115}, {211, 172, 140}});
-  const RgbQuad palette[] = {kBlack, kWhite};
-  ASSERT_TRUE(image.DecreaseBpp(1, true, palette, 2));
-  EXPECT_EQ(image.GetBpp(), 1u);
-  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{1, 1, 0}, {1, 1, 1}}));
-}
-
-TEST(DecreaseBpp, ClampsChannelsAfterEachShare) {
-  // 10 -> black, error +10, +4 to the right: 255 stays 255 (unclamped 259 would pass on +1).
-  // 255 -> white with no error, so 50 stays 50: equally far from black and from 100, black wins.
-  RasterImage image = GreyImage({{10, 255, 50}});
-  const RgbQuad palette[] = {kBlack, Grey(100), kWhite, Grey(150)};
-  ASSERT_TRUE(image.DecreaseBpp(8, true, palette, 4));
-  EXPECT_EQ(Indices(image), (std::vector<std::vector<int>>{{0, 2, 0}}));
-}
-
-TEST(DecreaseBpp, WithoutDiffusionEachPixelTakesItsNearestEntry) {
+TEST(DecreaseBpp, EachPixelTakesItsNearestEntryAfterTheErrorSpreadToIt) {
   const struct {
     const char* name;
-    std::vector<std::vector<uint8_t>> rows;
+    std::vector<std::vector<uint8_t>> rows;  // grey levels, storage row 0 first
     uint32_t bits;
+    bool diffuse;
     std::vector<RgbQuad> palette;  // empty: a grey ramp of the depth's size
     std::vector<std::vector<int>> indices;
   } cases[] = {
-      {"black and white", {{100, 130, 200}, {0, 127, 128}}, 1, {}, {{0, 1, 1}, {0, 0, 1}}},
-      {"grey ramp", {{0, 17, 255}}, 4, {}, {{0, 1, 15}}},
+      // Worked by hand over black and white, storage row 0 first:
+      //   (0,0) 253 -> white, error -2: every share truncates to 0.
+      //   (1,0) 245 -> white, error -10: right -70/16=-4 (115->111); below 2/16: -1 (211->210),
+      //         4/16: -2 (172->170), 1/16: 0 (140).
+      //   (2,0) 111 -> black, error 111: below 4/16: 27 (140->167), x-1 2/16: 13 (170->183).
+      //   (0,1) 210 -> white, error -45: right -315/16 = -19 (183->164).
+      //   (1,1) 164 -> white, error -91: right -637/16 = -39 (167->128); flooring would give 127.
+      //   (2,1) 128 -> white, nearer to 255 than to 0 by one step.
+      {"truncated sixteenths in storage order",
+       {{253, 245, 115}, {211, 172, 140}},
+       1,
+       true,
+       {kBlack, kWhite},
+       {{1, 1, 0}, {1, 1, 1}}},
+      // 10 -> black, error +10, +4 to the right: 255 stays 255 (unclamped 259 would pass on +1).
+      // 255 -> white with no error, so 50 stays 50: as far from black as from 100, black wins.
+      {"clamped after each share",
+       {{10, 255, 50}},
+       8,
+       true,
+       {kBlack, Grey(100), kWhite, Grey(150)},
+       {{0, 2, 0}}},
+      {"black and white", {{100, 130, 200}, {0, 127, 128}}, 1, false, {}, {{0, 1, 1}, {0, 0, 1}}},
+      {"grey ramp", {{0, 17, 255}}, 4, false, {}, {{0, 1, 15}}},
       // 90 and 110 are equally near; an exact duplicate later must not win either.
-      {"ties", {{100}}, 8, {kWhite, Grey(110), Grey(90), Grey(110)}, {{1}}},
+      {"ties", {{100}}, 8, false, {kWhite, Grey(110), Grey(90), Grey(110)}, {{1}}},
       // The unfilled black entries behind a short palette never attract a pixel.
-      {"short palette", {{0, 5}}, 8, {Grey(40), kWhite}, {{0, 0}}},
+      {"short palette", {{0, 5}}, 8, false, {Grey(40), kWhite}, {{0, 0}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     RasterImage image = GreyImage(c.rows);
-    ASSERT_TRUE(c.palette.empty() ? image.DecreaseBpp(c.bits, false)
-                                  : image.DecreaseBpp(c.bits, false, c.palette.data(),
+    ASSERT_TRUE(c.palette.empty() ? image.DecreaseBpp(c.bits, c.diffuse)
+                                  : image.DecreaseBpp(c.bits, c.diffuse, c.palette.data(),
                                                       static_cast<int>(c.palette.size())));
+    EXPECT_EQ(image.GetBpp(), c.bits);
     EXPECT_EQ(Indices(image), c.indices);
-    const uint32_t size = image.GetPaletteSize();
-    ASSERT_EQ(size, 1u << c.bits);
-    for (uint32_t i = 0; c.palette.empty() && i < size; ++i) {
+    for (uint32_t i = 0, size = image.GetPaletteSize(); c.palette.empty() && i < size; ++i) {
       EXPECT_EQ(image.Palette()[i], Grey(static_cast<uint8_t>(i * 255 / (size - 1)))) << i;
     }
   }
