@@ -73,14 +73,13 @@ TEST(HandBuilt, BmpRle4WithRunsAbsoluteRunsDeltaAndEndOfLine) {
 TEST(HandBuilt, BmpStoredTopDownOrWithTheVersion4Header) {
   RasterImage photo = MakePhoto(13, 7);
   const std::vector<uint8_t> v3 = test::Encode(photo, kFormatBmp);
-  // Same file with the rows in picture order and a negative height.
-  std::vector<uint8_t> topDown(v3.begin(), v3.begin() + 54);
-  const int32_t negative = -7;
-  std::memcpy(topDown.data() + 22, &negative, 4);
+  // The rows in picture order under a negative height.
+  std::vector<uint8_t> rows;
   for (uint32_t row = 7; row-- > 0;) {
     const auto* start = v3.data() + 54 + row * photo.GetStride();
-    topDown.insert(topDown.end(), start, start + photo.GetStride());
+    rows.insert(rows.end(), start, start + photo.GetStride());
   }
+  const std::vector<uint8_t> topDown = BmpFile(13, -7, 24, 0, {}, rows);
   // The 40-byte header grown to 108: masks, colour space 'sRGB', end points and gammas.
   std::vector<uint8_t> v4(v3.begin(), v3.begin() + 54);
   v4[10] = 14 + 108;

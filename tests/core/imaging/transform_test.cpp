@@ -127,15 +127,12 @@ TEST(Rotate, AFullTurnIsACopyAndAnEmptyImageOrABadAngleFails) {
 TEST(Rotate, TheTurnedPictureIsHeldToTheDestinationsLimit) {
   RasterImage image;
   ASSERT_TRUE(image.Create(800, 800, 24, kFormatUnknown));
-  struct Case {
-    float angle;
-    bool fits;  // within one megapixel once turned
-  };
-  for (const Case c : {Case{0, true}, {90, true}, {10, true}, {30, false}, {45, false}}) {
+  // Within one megapixel once turned, or not.
+  for (const auto& [angle, fits] : {std::pair{90.0f, true}, {10.0f, true}, {30.0f, false}}) {
     RasterImage turned;
     turned.SetMaxPixels(1 << 20);
-    EXPECT_EQ(image.Rotate(c.angle, turned), c.fits) << c.angle;
-    if (!c.fits) {
+    EXPECT_EQ(image.Rotate(angle, turned), fits) << angle;
+    if (!fits) {
       EXPECT_FALSE(turned.IsValid());
       EXPECT_EQ(turned.GetLastError(),
                 "Image too large: at most 32768 pixels a side and 1 megapixels");
