@@ -49,23 +49,20 @@ inline uint32_t RunColour(uint32_t n) {
 // The picture at 24 bits (run colours) or at 1, 4 or 8 bits (run numbers over a palette of that
 // many colours; neighbouring runs still differ).
 inline RasterImage RunLengthPicture(uint32_t bpp) {
+  const auto quad = [](uint32_t c) {
+    return RgbQuad{static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
+                   static_cast<uint8_t>(c >> 16), 0};
+  };
   RasterImage image;
   image.Create(kRunPictureWidth, kRunPictureHeight, bpp, kFormatUnknown);
   auto palette = image.Palette();
-  for (uint32_t i = 0; i < palette.size(); ++i) {
-    const uint32_t c = RunColour(i);
-    palette[i] = {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
-                  static_cast<uint8_t>(c >> 16), 0};
-  }
+  for (uint32_t i = 0; i < palette.size(); ++i) palette[i] = quad(RunColour(i));
   for (uint32_t y = 0; y < kRunPictureHeight; ++y) {
     for (uint32_t x = 0; x < kRunPictureWidth; ++x) {
       const uint32_t run = RunNumber(x, y);
       const uint32_t storageRow = kRunPictureHeight - 1 - y;
       if (bpp == 24) {
-        const uint32_t c = RunColour(run);
-        image.SetPixelColor(x, storageRow,
-                            {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
-                             static_cast<uint8_t>(c >> 16), 0});
+        image.SetPixelColor(x, storageRow, quad(RunColour(run)));
       } else {
         image.SetPixelIndex(x, storageRow, static_cast<uint8_t>(run % palette.size()));
       }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/GreyRamp.h"
@@ -27,7 +28,6 @@ struct Variant {
 
 const Variant kVariants[] = {
     {"BMP3:bmp3_24.bmp", "", kFormatBmp, 24, 0},
-    {"BMP:bmp5_24.bmp", "", kFormatBmp, 24, 0},
     {"BMP2:bmp2_core_8.bmp", "-colors 200 -type Palette", kFormatBmp, 8, 0},
     {"BMP3:bmp3_8.bmp", "-colors 200 -type Palette -compress None", kFormatBmp, 8, 0},
     {"BMP3:bmp3_rle8.bmp", "-colors 200 -type Palette -compress RLE", kFormatBmp, 8, 0},
@@ -66,7 +66,6 @@ const Variant kVariants[] = {
     {"grey_trns.png", "-colorspace Gray -define png:color-type=0 -define png:bit-depth=8 {corner}",
      kFormatPng, 8, 0},
     {"uncompressed.tif", "-compress None", kFormatTiff, 24, 0},
-    {"lzw.tif", "-compress LZW", kFormatTiff, 24, 0},
     {"deflate.tif", "-compress Zip", kFormatTiff, 24, 0},
     {"packbits.tif", "-compress RLE", kFormatTiff, 24, 0},
     {"tiles.tif", "-compress LZW -define tiff:tile-geometry=16x16", kFormatTiff, 24, 0},
@@ -159,20 +158,18 @@ INSTANTIATE_TEST_SUITE_P(Interop, EveryVariant, ::testing::ValuesIn(kVariants),
                          });
 
 TEST_F(DecoderInterop, ReadsJpegAndTiffResolutionInInchesAndCentimetres) {
-  for (const auto& [extension, format] : {std::pair{"jpg", kFormatJpeg}, {"tif", kFormatTiff}}) {
-    SCOPED_TRACE(extension);
-    const auto perInch = dir_ / (std::string("inch.") + extension);
-    const auto perCm = dir_ / (std::string("cm.") + extension);
-    ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -units PixelsPerInch -density 300x72 " +
-                                 Quoted(perInch)));
-    ASSERT_TRUE(test::RunConvert(Quoted(source_) + " -units PixelsPerCentimeter -density 40x20 " +
-                                 Quoted(perCm)));
-    const RasterImage inch(perInch, format);
-    EXPECT_EQ(inch.GetXPelsPerMeter(), DpiToPelsPerMeter(300));
-    EXPECT_EQ(inch.GetYPelsPerMeter(), DpiToPelsPerMeter(72));
-    const RasterImage cm(perCm, format);
-    EXPECT_EQ(cm.GetXPelsPerMeter(), 4000);
-    EXPECT_EQ(cm.GetYPelsPerMeter(), 2000);
+  for (const auto& [extension, format] : {std::pair{".jpg", kFormatJpeg}, {".tif", kFormatTiff}}) {
+    for (const auto& [density, x, y] :
+         {std::tuple{"-units PixelsPerInch -density 300x72", DpiToPelsPerMeter(300),
+                     DpiToPelsPerMeter(72)},
+          {"-units PixelsPerCentimeter -density 40x20", 4000, 2000}}) {
+      SCOPED_TRACE(std::string(density) + extension);
+      const auto file = dir_ / (std::string("density") + extension);
+      ASSERT_TRUE(test::RunConvert(Quoted(source_) + " " + density + " " + Quoted(file)));
+      const RasterImage image(file, format);
+      EXPECT_EQ(image.GetXPelsPerMeter(), x);
+      EXPECT_EQ(image.GetYPelsPerMeter(), y);
+    }
   }
 }
 

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <random>
-#include <set>
-#include <tuple>
 
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
@@ -12,23 +9,17 @@
 namespace tavolo {
 namespace {
 
-using Colour = std::tuple<int, int, int>;
-
-// A picture of exactly `count` distinct colours spread over the cube.
+// A picture of exactly `count` distinct colours spread over the cube: an odd multiplier keeps the
+// low 24 bits of the first 2^24 numbers apart.
 RasterImage ManyColours(uint32_t count, uint32_t width, uint32_t height) {
   RasterImage image;
   image.Create(width, height, 24, kFormatUnknown);
-  std::mt19937 random(11);
-  std::vector<RgbQuad> colours;
-  std::set<Colour> seen;
-  while (colours.size() < count) {
-    const RgbQuad c{static_cast<uint8_t>(random()), static_cast<uint8_t>(random()),
-                    static_cast<uint8_t>(random()), 0};
-    if (seen.insert({c.red, c.green, c.blue}).second) colours.push_back(c);
-  }
   for (uint32_t y = 0; y < height; ++y) {
     for (uint32_t x = 0; x < width; ++x) {
-      image.SetPixelColor(x, y, colours[(y * width + x) % count]);
+      const uint32_t c = (y * width + x) % count * 0x9E3779B1u;
+      image.SetPixelColor(x, y,
+                          {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
+                           static_cast<uint8_t>(c >> 16), 0});
     }
   }
   return image;
