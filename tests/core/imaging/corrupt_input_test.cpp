@@ -63,12 +63,6 @@ void ExpectDecodersSurvive(std::span<const uint8_t> good, int format) {
   }
 }
 
-struct Sample {
-  std::string name;
-  int format;
-  std::vector<uint8_t> bytes;
-};
-
 std::vector<uint8_t> Encoded(RasterImage image, int format) {
   image.SetXDpi(96);
   return test::Encode(image, format);
@@ -111,9 +105,13 @@ std::vector<uint8_t> Icon() {
   return out;
 }
 
-// Small files of every decoder, each taking a path with its own bounds checks.
-std::vector<Sample> Samples() {
-  return {
+TEST(CorruptInput, TruncatedAndFlippedCopiesOfEachSampleFailCleanlyOrDecodeSoundly) {
+  // Small files of every decoder, each taking a path with its own bounds checks.
+  const struct {
+    std::string name;
+    int format;
+    std::vector<uint8_t> bytes;
+  } samples[] = {
       {"bmp8", kFormatBmp, Encoded(8, kFormatBmp)},
       {"bmp24", kFormatBmp, Encoded(24, kFormatBmp)},
       {"bmp_rle8", kFormatBmp, RleBmp()},
@@ -131,10 +129,7 @@ std::vector<Sample> Samples() {
       {"jpeg8", kFormatJpeg, Encoded(8, kFormatJpeg, 40, 30)},
       {"jpeg24", kFormatJpeg, Encoded(24, kFormatJpeg, 40, 30)},
   };
-}
-
-TEST(CorruptInput, TruncatedAndFlippedCopiesOfEachSampleFailCleanlyOrDecodeSoundly) {
-  for (const Sample& s : Samples()) {
+  for (const auto& s : samples) {
     SCOPED_TRACE(s.name);
     const RasterImage image(s.bytes, s.format);
     EXPECT_TRUE(image.IsValid()) << image.GetLastError();

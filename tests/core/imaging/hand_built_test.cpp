@@ -13,8 +13,6 @@ namespace tavolo {
 namespace {
 
 using test::MakePhoto;
-using test::Put16;
-using test::Put32;
 using test::PutFields;
 using test::TopDownRgb;
 
@@ -99,8 +97,8 @@ TEST(HandBuilt, Bmp16And32BitsWithoutBitFields) {
   // 16 bits default to 5-5-5; the fourth byte of 32-bit pixels is unused.
   std::vector<uint8_t> pixels16;
   for (uint32_t i = 0; i < 6; ++i) {
-    Put16(pixels16, (i * 6 << 10) | (31 - i * 5) << 5 | (i * 3 + 1));
-    if (i % 3 == 2) Put16(pixels16, 0);  // rows are padded to four bytes
+    PutFields(pixels16, "2", {(i * 6 << 10) | (31 - i * 5) << 5 | (i * 3 + 1)});
+    if (i % 3 == 2) PutFields(pixels16, "2", {0});  // rows are padded to four bytes
   }
   ExpectLikeMagick(BmpFile(3, 2, 16, 0, {}, pixels16), "rgb16.bmp", kFormatBmp, 24);
 
@@ -112,7 +110,7 @@ TEST(HandBuilt, Bmp16And32BitsWithoutBitFields) {
 TEST(HandBuilt, ZeroAlphaEverywhereMeansOpaqueOtherwiseItIsLaidOverWhite) {
   // Bit fields with an alpha mask after a 40-byte header (compression 6).
   std::vector<uint8_t> masks;
-  for (const uint32_t m : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u}) Put32(masks, m);
+  PutFields(masks, "4444", {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u});
   auto build = [&](uint8_t alpha) {
     return RasterImage(BmpFile(2, 1, 32, 6, masks, {10, 20, 30, 0, 200, 100, 50, alpha}),
                        kFormatBmp);
@@ -139,11 +137,12 @@ std::vector<uint8_t> TgaHeader(uint8_t type, uint16_t mapFirst, uint16_t mapLeng
 // truncates v × 255 / 31 instead, which differs by one for some values.
 TEST(HandBuilt, Tga16BitTrueColourAndA16BitColourMapFromAFirstIndex) {
   auto raw = TgaHeader(2, 0, 0, 0, 4, 3, 16, 0);
-  for (uint32_t i = 0; i < 12; ++i) Put16(raw, (i * 2 << 10) | ((31 - i) << 5) | (i * 7 % 32));
+  for (uint32_t i = 0; i < 12; ++i)
+    PutFields(raw, "2", {(i * 2 << 10) | ((31 - i) << 5) | (i * 7 % 32)});
   ExpectLikeMagick(raw, "true16.tga", kFormatTga, 24, "-auto-orient", 1);
 
   auto mapped = TgaHeader(1, 4, 3, 16, 3, 2, 8, 0);
-  for (const uint32_t entry : {0x7C00u, 0x03E0u, 0x001Fu}) Put16(mapped, entry);
+  PutFields(mapped, "222", {0x7C00u, 0x03E0u, 0x001Fu});
   mapped.insert(mapped.end(), {4, 5, 6, 6, 5, 4});
   ExpectLikeMagick(mapped, "map16.tga", kFormatTga, 8, "-auto-orient", 1);
 }

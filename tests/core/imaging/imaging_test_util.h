@@ -44,11 +44,4 @@ inline void PutFields(std::vector<uint8_t>& out, std::string_view widths,
     ++width;
   }
 }
-inline void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  PutFields(out, "2", {v});
-}
-inline void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  PutFields(out, "4", {v});
-}
-
 }  // namespace tavolo::test
