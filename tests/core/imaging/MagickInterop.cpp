@@ -31,13 +31,7 @@ bool HaveMagick() {
 
 std::string Quoted(const std::filesystem::path& file) {
   std::string quoted = "'";
-  for (char c : file.string()) {
-    if (c == '\'') {
-      quoted += "'\\''";
-    } else {
-      quoted += c;
-    }
-  }
+  for (char c : file.string()) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return quoted + "'";
 }
 

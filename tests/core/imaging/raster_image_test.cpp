@@ -22,26 +22,24 @@ TEST(RasterImageCreate, RequestedDepthsRoundUpToOneTheImageCanHold) {
   }
 }
 
-TEST(RasterImageCreate, RowsArePaddedToFourBytes) {
+TEST(RasterImageCreate, RowsArePaddedToFourBytesAndStartZeroedWithABlackPalette) {
   struct Case {
-    uint32_t width, bpp, stride;
+    uint32_t width, bpp, stride, entries;
   };
-  for (const Case c : {Case{1, 1, 4}, Case{33, 1, 8}, Case{7, 4, 4}, Case{9, 4, 8}, Case{5, 8, 8},
-                       Case{3, 24, 12}, Case{5, 24, 16}}) {
+  for (const Case c : {Case{1, 1, 4, 2},
+                       {33, 1, 8, 2},
+                       {7, 4, 4, 16},
+                       {9, 4, 8, 16},
+                       {5, 8, 8, 256},
+                       {3, 24, 12, 0},
+                       {5, 24, 16, 0}}) {
     RasterImage image;
-    ASSERT_TRUE(image.Create(c.width, 3, c.bpp, kFormatUnknown));
+    ASSERT_TRUE(image.Create(c.width, 3, c.bpp, kFormatGif));
     EXPECT_EQ(image.GetStride(), c.stride) << c.width << "x" << c.bpp;
     EXPECT_EQ(image.PixelData().size(), c.stride * 3u);
-  }
-}
-
-TEST(RasterImageCreate, StartsZeroedWithABlackPalette) {
-  for (const auto& [bpp, entries] : {std::pair{1u, 2u}, {4u, 16u}, {8u, 256u}, {24u, 0u}}) {
-    RasterImage image;
-    ASSERT_TRUE(image.Create(13, 5, bpp, kFormatGif));
-    EXPECT_EQ(image.GetPaletteSize(), entries);
-    for (const RgbQuad& e : image.Palette()) EXPECT_EQ(e, RgbQuad{});
     for (uint8_t b : image.PixelData()) ASSERT_EQ(b, 0);
+    EXPECT_EQ(image.GetPaletteSize(), c.entries);
+    for (const RgbQuad& e : image.Palette()) EXPECT_EQ(e, RgbQuad{});
     EXPECT_EQ(image.GetType(), kFormatGif);
   }
 }

@@ -64,25 +64,21 @@ TEST(Crop, EdgesComeEitherWayAndAreClampedAndAnEmptyRectangleFails) {
 TEST(Rotate, QuarterTurnsMovePixelsExactly) {
   for (const uint32_t bpp : {1u, 4u, 8u, 24u}) {
     const RasterImage source = Pattern(7, 4, bpp);
-    const uint32_t w = 7;
-    const uint32_t h = 4;
-    RasterImage turned;
+    RasterImage turned, half, threeQuarters;
     ASSERT_TRUE(source.Rotate(90.0f, turned));
-    ASSERT_EQ(turned.GetWidth(), h);
-    ASSERT_EQ(turned.GetHeight(), w);
-    EXPECT_EQ(turned.GetBpp(), bpp);
-    RasterImage half;
     ASSERT_TRUE(source.Rotate(180.0f, half));
-    RasterImage threeQuarters;
     ASSERT_TRUE(source.Rotate(-90.0f, threeQuarters));
-    for (uint32_t y = 0; y < h; ++y) {
-      for (uint32_t x = 0; x < w; ++x) {
+    ASSERT_EQ(turned.GetWidth(), 4u);
+    ASSERT_EQ(turned.GetHeight(), 7u);
+    EXPECT_EQ(turned.GetBpp(), bpp);
+    for (uint32_t y = 0; y < 4; ++y) {
+      for (uint32_t x = 0; x < 7; ++x) {
         // Counter-clockwise, (x, y) from the bottom-left: the top-right corner goes to the
         // top-left.
         const RgbQuad c = source.GetPixelColor(x, y);
-        ASSERT_EQ(turned.GetPixelColor(h - 1 - y, x), c) << bpp;
-        ASSERT_EQ(half.GetPixelColor(w - 1 - x, h - 1 - y), c) << bpp;
-        ASSERT_EQ(threeQuarters.GetPixelColor(y, w - 1 - x), c) << bpp;
+        ASSERT_EQ(turned.GetPixelColor(3 - y, x), c) << bpp;
+        ASSERT_EQ(half.GetPixelColor(6 - x, 3 - y), c) << bpp;
+        ASSERT_EQ(threeQuarters.GetPixelColor(y, 6 - x), c) << bpp;
       }
     }
   }
