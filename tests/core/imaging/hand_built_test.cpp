@@ -2,6 +2,7 @@
 // checked against its decoder, and TIFF headers that lie.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -252,28 +253,18 @@ TEST(IcoDecode, APngPictureGoesToThePngDecoder) {
 std::vector<uint8_t> GreyTiff(uint32_t width, uint32_t height, uint32_t stripBytes,
                               uint32_t dataBytes, uint32_t tile = 0) {
   std::vector<uint8_t> bytes = {'I', 'I', 42, 0, 8, 0, 0, 0};
-  // A short value fills the low half of the entry's 32-bit value field, little-endian.
-  const auto tag = [&](uint16_t id, uint16_t type, uint32_t value) {
-    PutFields(bytes, "2244", {id, type, 1, value});
-  };
-  const uint32_t entries = tile == 0 ? 8 : 9;
-  const uint32_t dataOffset = 8 + 2 + entries * 12 + 4;
-  PutFields(bytes, "2", {entries});
-  tag(256, 4, width);
-  tag(257, 4, height);
-  tag(258, 3, 8);
-  tag(259, 3, 1);
-  tag(262, 3, 1);
+  const uint32_t dataOffset = 8 + 2 + (tile == 0 ? 8 : 9) * 12 + 4;
+  std::vector<std::array<uint32_t, 3>> tags = {
+      {256, 4, width}, {257, 4, height}, {258, 3, 8}, {259, 3, 1}, {262, 3, 1}};
   if (tile == 0) {
-    tag(273, 4, dataOffset);
-    tag(278, 4, height);
-    tag(279, 4, stripBytes);
+    tags.insert(tags.end(), {{273, 4, dataOffset}, {278, 4, height}, {279, 4, stripBytes}});
   } else {
-    tag(322, 4, tile);
-    tag(323, 4, tile);
-    tag(324, 4, dataOffset);
-    tag(325, 4, stripBytes);
+    tags.insert(tags.end(),
+                {{322, 4, tile}, {323, 4, tile}, {324, 4, dataOffset}, {325, 4, stripBytes}});
   }
+  PutFields(bytes, "2", {static_cast<uint32_t>(tags.size())});
+  // A short value fills the low half of the entry's 32-bit value field, little-endian.
+  for (const auto& [id, type, value] : tags) PutFields(bytes, "2244", {id, type, 1, value});
   PutFields(bytes, "4", {0});
   for (uint32_t i = 0; i < dataBytes; ++i) bytes.push_back(static_cast<uint8_t>(i));
   return bytes;
@@ -291,11 +282,7 @@ TEST(TiffCodec, ReadsAHandMadeFileAndRefusesLyingOrOversizedOnes) {
   EXPECT_EQ(tiled.GetPixelIndex(5, 3), 5);
 
   struct Case {
-    uint32_t width;
-    uint32_t height;
-    uint32_t strip;
-    uint32_t data;
-    uint32_t tile;
+    uint32_t width, height, strip, data, tile;
     const char* message;  // empty: any
   };
   const Case cases[] = {
