@@ -26,13 +26,8 @@ TEST(RasterImageCreate, RowsArePaddedToFourBytesAndStartZeroedWithABlackPalette)
   struct Case {
     uint32_t width, bpp, stride, entries;
   };
-  for (const Case c : {Case{1, 1, 4, 2},
-                       {33, 1, 8, 2},
-                       {7, 4, 4, 16},
-                       {9, 4, 8, 16},
-                       {5, 8, 8, 256},
-                       {3, 24, 12, 0},
-                       {5, 24, 16, 0}}) {
+  for (const Case c : {Case{1, 1, 4, 2}, Case{33, 1, 8, 2}, Case{7, 4, 4, 16}, Case{9, 4, 8, 16},
+                       Case{5, 8, 8, 256}, Case{3, 24, 12, 0}, Case{5, 24, 16, 0}}) {
     RasterImage image;
     ASSERT_TRUE(image.Create(c.width, 3, c.bpp, kFormatGif));
     EXPECT_EQ(image.GetStride(), c.stride) << c.width << "x" << c.bpp;
