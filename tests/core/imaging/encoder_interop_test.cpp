@@ -106,8 +106,7 @@ TEST(Encoders, RefuseWhatTheyCannotWriteByNameAndLeaveTheOutputAlone) {
   RasterImage greyFourBits;
   greyFourBits.Create(8, 8, 4, kFormatUnknown);
   codecs::SetGreyRamp(greyFourBits);
-  RasterImage mono;
-  mono.Create(3, 3, 1, kFormatUnknown);
+  const RasterImage mono = test::MakePaletteImage(3, 3, 1, 2);
   const struct {
     RasterImage image;
     int format;

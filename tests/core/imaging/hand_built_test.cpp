@@ -42,6 +42,16 @@ std::vector<uint8_t> BmpFile(int32_t width, int32_t height, uint32_t bpp, uint32
   return out;
 }
 
+// Sixteen BMP palette entries (blue, green, red, 0): entry i is (16 i, 8 i, 255 - 16 i).
+std::vector<uint8_t> SixteenColours() {
+  std::vector<uint8_t> palette;
+  for (uint8_t i = 0; i < 16; ++i) {
+    palette.insert(palette.end(), {static_cast<uint8_t>(i * 16), static_cast<uint8_t>(i * 8),
+                                   static_cast<uint8_t>(255 - i * 16), 0});
+  }
+  return palette;
+}
+
 TEST(HandBuilt, BmpRle4WithRunsAbsoluteRunsDeltaAndEndOfLine) {
   const std::vector<uint8_t> pixels = {
       0x05, 0x12,                          // run of five: 1 2 1 2 1
@@ -55,12 +65,7 @@ TEST(HandBuilt, BmpRle4WithRunsAbsoluteRunsDeltaAndEndOfLine) {
       0x00, 0x01,                          // end of bitmap
       0x00, 0x00,                          // slack: ImageMagick reads a little past the end marker
   };
-  std::vector<uint8_t> palette;
-  for (uint8_t i = 0; i < 16; ++i) {
-    palette.insert(palette.end(), {static_cast<uint8_t>(i * 16), static_cast<uint8_t>(255 - i * 9),
-                                   static_cast<uint8_t>(i * 5 + 40), 0});
-  }
-  const auto bytes = BmpFile(11, 4, 4, 2, palette, pixels);
+  const auto bytes = BmpFile(11, 4, 4, 2, SixteenColours(), pixels);
   ExpectLikeMagick(bytes, "rle4.bmp", kFormatBmp, 4);
   const RasterImage image(bytes, kFormatBmp);
   EXPECT_EQ(image.GetPixelIndex(4, 0), 1);
@@ -201,18 +206,13 @@ std::vector<uint8_t> IconFile(const std::vector<IconEntry>& entries) {
 // A 4-bit icon picture of 8 × 4 pixels: its colour rows, then its mask rows (so a height of 8),
 // both bottom-up.
 std::vector<uint8_t> FourBitIcon(bool withMask) {
-  std::vector<uint8_t> palette;
   std::vector<uint8_t> rows;
-  for (uint8_t i = 0; i < 16; ++i) {
-    palette.insert(palette.end(), {static_cast<uint8_t>(i * 16), static_cast<uint8_t>(i * 8),
-                                   static_cast<uint8_t>(255 - i * 16), 0});
-    rows.push_back(static_cast<uint8_t>(i * 0x11 + 1));
-  }
+  for (uint8_t i = 0; i < 16; ++i) rows.push_back(static_cast<uint8_t>(i * 0x11 + 1));
   if (withMask) {
     // Mask rows are 32-bit aligned: the first row has its two leftmost pixels transparent.
     for (const uint8_t m : {0xC0, 0x00, 0x01, 0x00}) rows.insert(rows.end(), {m, 0, 0, 0});
   }
-  const std::vector<uint8_t> file = BmpFile(8, 8, 4, 0, palette, rows);
+  const std::vector<uint8_t> file = BmpFile(8, 8, 4, 0, SixteenColours(), rows);
   return {file.begin() + 14, file.end()};
 }
 
