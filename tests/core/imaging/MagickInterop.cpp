@@ -134,9 +134,7 @@ std::vector<uint8_t> Encode(RasterImage& image, int format) {
 void MagickSourceTest::SetUp() {
   if (!HaveMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
   source_ = dir_ / "source.png";
-  ASSERT_TRUE(RunConvert("-size " + std::to_string(width_) + "x" + std::to_string(height_) +
-                         " -seed " + std::to_string(seed_) + " plasma: -depth 8 " +
-                         Quoted(source_)));
+  ASSERT_TRUE(RunConvert(plasma_ + " -depth 8 " + Quoted(source_)));
 }
 
 }  // namespace tavolo::test

@@ -68,16 +68,15 @@ std::vector<uint8_t> Encode(RasterImage& image, int format);
 class MagickSourceTest : public ::testing::Test {
  protected:
   MagickSourceTest(uint32_t width, uint32_t height, int seed)
-      : width_(width), height_(height), seed_(seed) {}
+      : plasma_("-size " + std::to_string(width) + "x" + std::to_string(height) + " -seed " +
+                std::to_string(seed) + " plasma:") {}
   void SetUp() override;
 
   TempFolder dir_;
   std::filesystem::path source_;
 
  private:
-  uint32_t width_;
-  uint32_t height_;
-  int seed_;
+  std::string plasma_;
 };
 
 }  // namespace tavolo::test

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/imaging/RasterImage.h"
@@ -191,13 +192,6 @@ std::vector<uint8_t> PngHeaderOnly(uint32_t width, uint32_t height) {
   return bytes;
 }
 
-// Writes `value` little-endian over `width` bytes from `at`.
-struct Patch {
-  size_t at;
-  uint32_t value;
-  int width;
-};
-
 // One case per check a decoder makes of its header before it trusts it.
 TEST(CorruptInput, HostileHeadersFailWithAMessage) {
   const std::vector<uint8_t> bmp = Encoded(24, kFormatBmp);
@@ -205,7 +199,8 @@ TEST(CorruptInput, HostileHeadersFailWithAMessage) {
     const char* name;
     int format;
     std::vector<uint8_t> bytes;
-    std::vector<Patch> patches;
+    // Each writes a value, little-endian, at an offset over a width in bytes.
+    std::vector<std::tuple<size_t, uint32_t, int>> patches;
   } cases[] = {
       {"bmp huge width", kFormatBmp, bmp, {{18, 0x7FFFFFFF, 4}}},
       {"bmp negative width", kFormatBmp, bmp, {{18, 0xFFFFFFF0, 4}}},
@@ -229,8 +224,8 @@ TEST(CorruptInput, HostileHeadersFailWithAMessage) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<uint8_t> bytes = c.bytes;
-    for (const Patch& p : c.patches) {
-      for (int i = 0; i < p.width; ++i) bytes[p.at + i] = static_cast<uint8_t>(p.value >> (8 * i));
+    for (const auto& [at, value, width] : c.patches) {
+      for (int i = 0; i < width; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
     }
     EXPECT_FALSE(RasterImage(bytes, c.format).IsValid());
     ExpectCleanDecodes(bytes, c.format);
