@@ -86,12 +86,10 @@ std::vector<uint8_t> RleBmp() {
   return bytes;
 }
 
+// A 5 × 3 true-colour TGA from the top: a run of four, three raw pixels, a run past the end.
 std::vector<uint8_t> RleTga() {
-  std::vector<uint8_t> bytes = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0, 3, 0, 24, 0x20};
-  const std::vector<uint8_t> packets = {0x83, 1, 2,  3,  0x02, 4,    5,   6,   7,
-                                        8,    9, 10, 11, 12,   0x89, 200, 100, 50};
-  bytes.insert(bytes.end(), packets.begin(), packets.end());
-  return bytes;
+  return {0,    0, 10, 0, 0,    0, 0, 0, 0, 0, 0, 0,  5,  0,  3,    0,   24,  0x20,
+          0x83, 1, 2,  3, 0x02, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0x89, 200, 100, 50};
 }
 
 // A 7 × 5 icon of 4 bits, its bitmap holding colour and mask rows.

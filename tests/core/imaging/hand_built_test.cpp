@@ -183,8 +183,7 @@ TEST(HandBuilt, PcxOneBitAndSixteenColoursInFourPlanes) {
 }
 
 struct IconEntry {
-  uint8_t width;
-  uint8_t height;
+  uint8_t width, height;
   uint16_t bits;
   std::vector<uint8_t> picture;
 };

@@ -109,11 +109,9 @@ std::vector<uint8_t> ProgressiveWithRepeatedScan(int repeats) {
       16, 16, 3, JCS_EXT_BGR, [](jpeg_compress_struct& info) { jpeg_simple_progression(&info); },
       [&](uint32_t y) { return image.GetBits(15 - y); });
   // Stuffed entropy data never holds FF DA, so the last one starts the last scan.
-  size_t lastScan = 0;
-  for (size_t i = 0; i + 1 < bytes.size(); ++i) {
-    if (bytes[i] == 0xFF && bytes[i + 1] == 0xDA) lastScan = i;
-  }
-  const std::vector<uint8_t> scan(bytes.begin() + lastScan, bytes.end() - 2);
+  const uint8_t startOfScan[] = {0xFF, 0xDA};
+  const std::vector<uint8_t> scan(
+      std::find_end(bytes.begin(), bytes.end(), startOfScan, startOfScan + 2), bytes.end() - 2);
   for (int i = 0; i < repeats; ++i) bytes.insert(bytes.end() - 2, scan.begin(), scan.end());
   return bytes;
 }
