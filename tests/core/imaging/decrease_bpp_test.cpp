@@ -118,15 +118,8 @@ TEST(DecreaseBpp, FastSearchAgreesWithTheFullScan) {
     e = {static_cast<uint8_t>(random() % 8 * 32), static_cast<uint8_t>(random() % 8 * 32),
          static_cast<uint8_t>(random() % 8 * 32), 0};
   }
-  RasterImage image;
-  ASSERT_TRUE(image.Create(64, 64, 24, kFormatUnknown));
-  for (uint32_t y = 0; y < 64; ++y) {
-    for (uint32_t x = 0; x < 64; ++x) {
-      image.SetPixelColor(x, y,
-                          {static_cast<uint8_t>(random()), static_cast<uint8_t>(random()),
-                           static_cast<uint8_t>(random()), 0});
-    }
-  }
+  // Gradients with texture: thousands of colours over the whole cube.
+  RasterImage image = test::MakePhoto(64, 64);
   RasterImage reference;
   ASSERT_TRUE(reference.Create(1, 1, 8, kFormatUnknown));
   std::copy(palette.begin(), palette.end(), reference.Palette().begin());
