@@ -36,12 +36,9 @@ std::vector<std::vector<int>> Indices(const RasterImage& image) {
 }
 
 TEST(DecreaseBpp, APureColourInThePaletteDiffusesNothing) {
-  RasterImage image;
-  ASSERT_TRUE(image.Create(9, 7, 24, kFormatUnknown));
+  RasterImage image;  // blue 120, green 130, red 20 everywhere
+  ASSERT_TRUE(image.CreateFromPixels(std::vector<uint32_t>(9 * 7, 0x148278), 9, 7));
   const RgbQuad teal{120, 130, 20, 0};
-  for (uint32_t y = 0; y < 7; ++y) {
-    for (uint32_t x = 0; x < 9; ++x) image.SetPixelColor(x, y, teal);
-  }
   // Neighbours of the teal entry would catch any error that leaked into a pixel.
   const RgbQuad palette[] = {kBlack, {121, 130, 20, 0}, teal, {119, 130, 20, 0}, kWhite};
   ASSERT_TRUE(image.DecreaseBpp(8, true, palette, 5));

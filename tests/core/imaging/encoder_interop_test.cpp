@@ -99,12 +99,10 @@ TEST(Encoders, AppendToTheOutputAndWriteNoResolutionWhenThePictureHasNone) {
 }
 
 TEST(Encoders, RefuseWhatTheyCannotWriteByNameAndLeaveTheOutputAlone) {
-  RasterImage colourPalette;
-  colourPalette.Create(8, 8, 8, kFormatUnknown);
+  RasterImage colourPalette = test::MakePaletteImage(8, 8, 8, 256);
   codecs::SetGreyRamp(colourPalette);
   colourPalette.Palette()[17] = {1, 2, 3, 0};
-  RasterImage greyFourBits;
-  greyFourBits.Create(8, 8, 4, kFormatUnknown);
+  RasterImage greyFourBits = test::MakePaletteImage(8, 8, 4, 16);
   codecs::SetGreyRamp(greyFourBits);
   const RasterImage mono = test::MakePaletteImage(3, 3, 1, 2);
   const struct {

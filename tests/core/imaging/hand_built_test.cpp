@@ -224,10 +224,9 @@ TEST(IcoDecode, TakesTheLargestPictureAndWhitensMaskedPixelsOrKeepsThePaletteWit
   EXPECT_EQ(icon.GetType(), kFormatIco);
   ASSERT_EQ(icon.GetWidth(), 8u);
   ASSERT_EQ(icon.GetHeight(), 4u);
-  const RgbQuad white{255, 255, 255, 0};
-  EXPECT_EQ(icon.GetPixelColor(0, 0), white);
-  EXPECT_EQ(icon.GetPixelColor(1, 0), white);
-  EXPECT_EQ(icon.GetPixelColor(7, 2), white);
+  for (const auto& [x, y] : {std::pair{0u, 0u}, {1u, 0u}, {7u, 2u}}) {
+    EXPECT_EQ(icon.GetPixelColor(x, y), (RgbQuad{255, 255, 255, 0})) << x << "," << y;
+  }
   // Pixel (2, 0) is the high nibble of the row's second byte, 0x12: index 1.
   EXPECT_EQ(icon.GetPixelColor(2, 0), (RgbQuad{16, 8, 239, 0}));
   // An icon without mask keeps its palette.

@@ -77,13 +77,8 @@ TEST(OctreeQuantizer, PaletteEntriesFollowTheChildOrder) {
 }
 
 TEST(OctreeQuantizer, PalettePicturesAreReadThroughTheirPalette) {
-  RasterImage image;
-  ASSERT_TRUE(image.Create(4, 4, 4, kFormatUnknown));
-  image.Palette()[3] = {1, 2, 3, 0};
-  image.Palette()[9] = {90, 80, 70, 0};
-  image.SetPixelIndex(0, 0, 3);
-  image.SetPixelIndex(1, 0, 9);
-  EXPECT_EQ(PaletteOf(image, 256, 8).size(), 3u);  // black, and the two set colours
+  // Three of sixteen entries in use.
+  EXPECT_EQ(PaletteOf(test::MakePaletteImage(4, 4, 4, 3), 256, 8).size(), 3u);
 }
 
 TEST(OctreeQuantizer, FewerBitsPerChannelGroupColoursSooner) {

@@ -93,11 +93,10 @@ TEST(Rotate, OtherAnglesGrowThePictureWhitenTheCornersAndGiveColour) {
   const uint32_t side = static_cast<uint32_t>(std::ceil(150 * std::sqrt(0.5)));
   EXPECT_EQ(turned.GetWidth(), side);
   EXPECT_EQ(turned.GetHeight(), side);
-  const RgbQuad white{255, 255, 255, 0};
-  EXPECT_EQ(turned.GetPixelColor(0, 0), white);
-  EXPECT_EQ(turned.GetPixelColor(side - 1, 0), white);
-  EXPECT_EQ(turned.GetPixelColor(0, side - 1), white);
-  EXPECT_EQ(turned.GetPixelColor(side - 1, side - 1), white);
+  for (const auto& [x, y] :
+       {std::pair{0u, 0u}, {side - 1, 0u}, {0u, side - 1}, {side - 1, side - 1}}) {
+    EXPECT_EQ(turned.GetPixelColor(x, y), (RgbQuad{255, 255, 255, 0})) << x << "," << y;
+  }
   EXPECT_EQ(turned.GetPixelColor(side / 2, side / 2), flat.GetPixelColor(0, 0));
 }
 
