@@ -17,9 +17,10 @@ inline constexpr uint32_t kRunPictureWidth = 300;
 inline constexpr uint32_t kRunPictureHeight = 24;
 inline constexpr uint32_t kRunColours = 200;
 
-// The run lengths of each band of four rows, repeated along the row until it is full.
-inline const std::array<std::vector<uint32_t>, 6>& RunBands() {
-  static const std::array<std::vector<uint32_t>, 6> bands = {{
+// The number of the run that pixel (x, y from the top) belongs to, counted over the whole picture.
+inline uint32_t RunNumber(uint32_t x, uint32_t y) {
+  // The run lengths of each band of four rows, repeated along the row until it is full.
+  static const std::array<std::vector<uint32_t>, 6> kBands = {{
       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
       {kRunPictureWidth},
       {62, 63, 64, 65, 66},
@@ -27,12 +28,7 @@ inline const std::array<std::vector<uint32_t>, 6>& RunBands() {
       {255, 1, 44},
       {1},
   }};
-  return bands;
-}
-
-// The number of the run that pixel (x, y from the top) belongs to, counted over the whole picture.
-inline uint32_t RunNumber(uint32_t x, uint32_t y) {
-  const std::vector<uint32_t>& lengths = RunBands()[y / 4 % RunBands().size()];
+  const std::vector<uint32_t>& lengths = kBands[y / 4 % kBands.size()];
   uint32_t number = y / 4 * 1000;
   for (uint32_t start = 0, i = 0;; ++i, ++number) {
     start += lengths[i % lengths.size()];
