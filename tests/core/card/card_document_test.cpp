@@ -149,14 +149,10 @@ NamedValues Letters() {
 
 TEST(CardDocument, StartRecordsTheOpeningCardAsTheOnlyStep) {
   Session s;
-  EXPECT_EQ(s.Steps(), 0);
-  EXPECT_FALSE(s.doc.CanUndo());
-  EXPECT_FALSE(s.doc.CanRedo());
+  EXPECT_FALSE(s.doc.CanUndo() || s.doc.CanRedo());
   EXPECT_FALSE(s.doc.Restoring() || s.doc.Rebuilding() || s.doc.ForcePush());
-  EXPECT_EQ(s.doc.Working().lnmb, 0);
   EXPECT_EQ(s.doc.Working().pnmb, 1);
   EXPECT_EQ(s.editors.Box(0), QStringList{"Company Name"});
-  EXPECT_EQ(s.editors.rebuilds, 1);
 
   // A chosen template keeps its look and its tint; its text comes from the field values.
   CardDocument doc(&Backgrounds(), {});
@@ -439,30 +435,23 @@ TEST(CardDocument, CaptureTakesEditorLinesCutToTheCardsLimits) {
   EXPECT_EQ(&s.doc.DrawnLines(), &s.doc.Layout());
 }
 
-TEST(CardDocument, LayoutsDistributeTheFieldValuesAndRememberTypedText) {
-  Session s(Letters());
+TEST(CardDocument, TheEditorsAreRebuiltForANewLayoutOnly) {
+  Session s;
   ASSERT_TRUE(s.doc.SwitchLayout(3));
   EXPECT_EQ(s.editors.seen.previous, 0);
   EXPECT_EQ(s.editors.seen.current, 3);
   EXPECT_TRUE(s.editors.seen.changedByUser);
   EXPECT_EQ(s.editors.Count(), 3);
-  EXPECT_EQ(s.editors.Box(2).size(), 8);
   EXPECT_EQ(s.doc.Layout().Previous(), 3);
   EXPECT_FALSE(s.doc.Layout().ChangedByUser());
   EXPECT_EQ(s.doc.Live().lnmb, 3);
 
-  // Picking the current layout again does nothing.
+  // Picking the current layout again, or one that does not exist, does nothing.
   const int steps = s.Steps();
   EXPECT_FALSE(s.doc.SwitchLayout(3));
   EXPECT_FALSE(s.doc.SwitchLayout(10));
   EXPECT_EQ(s.Steps(), steps);
-
-  // Layout 5 joins the address parts with single spaces; a layout never shown gets defaults.
-  s.editors.Type(0, {"Typed in 4"});
-  s.doc.SwitchLayout(4);
-  EXPECT_EQ(s.editors.Box(3).value(0), QStringLiteral("D E F G"));
-  s.doc.SwitchLayout(3);
-  EXPECT_EQ(s.editors.Box(0), QStringList{"Typed in 4"});
+  EXPECT_EQ(s.editors.rebuilds, 2);
 }
 
 TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth) {
@@ -518,34 +507,17 @@ TEST(CardDocument, TextIsRememberedForTheLayoutShownEvenAfterAnUndo) {
   EXPECT_EQ(s.editors.Box(0), QStringList{"Zero"});
 }
 
-TEST(CardDocument, SlidersMoveTheTintAndTheBackgroundClickResetsIt) {
+// The sliders and the background click as the user drives them are tested on the main window.
+TEST(CardDocument, AnImportedBackgroundIsShownUntintedWithoutAStep) {
   Session s;
-  ASSERT_EQ(s.doc.HueOffset(), 0.25f);
-  const int steps = s.Steps();
-  for (float p = -0.5f; p <= 0.5f; p += 0.1f) s.doc.MoveHueSlider(p);
   s.doc.MoveHueSlider(0.3f);
-  s.doc.MoveSaturationSlider(-0.1f);
-  s.doc.MoveLightnessSlider(0.2f);
-  EXPECT_EQ(s.Steps(), steps);
-  EXPECT_NEAR(s.doc.Live().hueShift, 0.05f, 1e-6f);
-  EXPECT_FLOAT_EQ(s.doc.SliderPositions().hue, 0.3f);
-  s.doc.RecordEdit();
-  EXPECT_EQ(s.Steps(), steps + 1);
-
-  EXPECT_TRUE(s.doc.ChooseBackground(0));
-  const TintSliders reset = s.doc.SliderPositions();
-  EXPECT_EQ(reset.hue, 0.1f);
-  EXPECT_EQ(reset.saturation, 0.0f);
-  EXPECT_EQ(reset.lightness, 0.0f);
-
-  // An imported background starts untinted in hue and lightness, keeps the saturation and is
-  // recorded with the next edit only.
   s.doc.MoveSaturationSlider(0.4f);
   s.doc.MoveLightnessSlider(0.4f);
   const int before = s.Steps();
   s.doc.ShowImportedBackground(1);
   EXPECT_EQ(s.Steps(), before);
   EXPECT_EQ(s.doc.Live().pnmb, 1);
+  EXPECT_EQ(s.doc.Live().hueShift, 0.0f);
   EXPECT_EQ(s.doc.Live().lightShift, 0.0f);
   EXPECT_EQ(s.doc.Live().satShift, 0.4f);
 }
