@@ -1,9 +1,9 @@
 // Text boxes: the font from the style, the frame geometry of every mode, the blend arithmetic,
-// and where the lines land.
+// and where the block of lines lands (the text itself is checked by the golden cards).
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QFontMetrics>
-#include <QPainter>
 
 #include "core/base/ColorModel.h"
 #include "core/card/LineSource.h"
@@ -16,12 +16,6 @@ namespace {
 using test::ReportRecorder;
 
 constexpr uint32_t kGround = 0xFF808080u;
-
-// `r` grown to take in pixel (x, y).
-PixelRect Grown(const PixelRect& r, int x, int y) {
-  return {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
-          std::max(r.bottom, y + 1)};
-}
 
 TextBoxStyle StyleNamed(const char* name, const char* size = "36") {
   TextBoxStyle s;
@@ -73,7 +67,9 @@ struct Buffer : test::PixelBuffer {
     PixelRect r{dx, dy, 0, 0};
     for (int y = 0; y < dy; ++y) {
       for (int x = 0; x < dx; ++x) {
-        if (At(x, y) != kGround) r = Grown(r, x, y);
+        if (At(x, y) == kGround) continue;
+        r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
+             std::max(r.bottom, y + 1)};
       }
     }
     return r;
@@ -254,61 +250,6 @@ TEST(DrawField, BoxWithoutLineSourceDrawsNothingAndAZeroDivisorIsReported) {
     EXPECT_EQ(recorder.Saw("ndiv!=0"), ndiv == 0);
     EXPECT_EQ(b.Changed(), (PixelRect{200, 100, 0, 0})) << ndiv;
   }
-}
-
-// The bounding box of the pixels that are not white.
-PixelRect Ink(const QImage& image) {
-  PixelRect r{image.width(), image.height(), 0, 0};
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (test::Rgb(image, x, y) != 0xFFFFFFu) r = Grown(r, x, y);
-    }
-  }
-  return r;
-}
-
-QImage TextPass(FieldCard& f, int offset, int align, int angle = 0) {
-  QImage image(1062, 615, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  EXPECT_EQ(DrawField({f.card, f.lines}, 0, 1, &painter, {0, 0, 1062, 615}, offset, align,
-                      test::Pixels(image), 1062, 615, true, angle),
-            0);
-  painter.end();
-  return image;
-}
-
-TEST(DrawField, TextColourComesFromHueSaturationAndBrightness) {
-  FieldCard f;
-  f.card.styles[0].textColor = {0.0f, 240.0f, 10.0f};  // its own lightness is ignored
-  f.card.styles[0].brightness = 0.5f;                  // pure red
-  f.card.styles[0].size = QStringLiteral("120");
-  test::SetLines(f.card, 0, {"\u2588"});
-  const QImage image = TextPass(f, 0, 0);
-  const PixelRect ink = Ink(image);
-  ASSERT_LT(ink.left, ink.right);
-  EXPECT_EQ(test::Rgb(image, (ink.left + ink.right) / 2, (ink.top + ink.bottom) / 2), 0xFF0000u);
-}
-
-TEST(DrawField, AlignmentsAndTheQuarterTurnPlaceLinesWithinTheInnerArea) {
-  FieldCard f;
-  test::SetLines(f.card, 0, {"Wide line of text"});
-  const int w = f.Width("Wide line of text");
-  const PixelRect right = Ink(TextPass(f, 1, 2));
-  EXPECT_LE(right.right, 1012);
-  EXPECT_GT(right.right, 1012 - 10);
-  EXPECT_GE(right.bottom, 565 - 20);
-  const PixelRect centre = Ink(TextPass(f, 0, 1));
-  EXPECT_NEAR((centre.left + centre.right) / 2.0, 531.0, 6.0);
-  EXPECT_NEAR(centre.right - centre.left, w, 8);
-
-  // Turned by 90, the line runs upward at the left, centred on the card's height.
-  const PixelRect up = Ink(TextPass(f, 0, 2, 90));
-  EXPECT_GE(up.left, 50);
-  EXPECT_LE(up.right, 50 + f.LineHeight());
-  EXPECT_NEAR((up.top + up.bottom) / 2.0, 307.5, 6.0);
-  EXPECT_NEAR(up.bottom - up.top, w, 8);
-  EXPECT_GT(up.bottom - up.top, up.right - up.left);
 }
 
 }  // namespace
