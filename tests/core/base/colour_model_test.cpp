@@ -48,14 +48,6 @@ TEST(HslToRgb, TheTwoGreyTestsDiffer) {
   EXPECT_EQ(HslToColorref(0, 0, 120), Ref(128, 128, 128));
 }
 
-TEST(HueToChannel, WrapsOnceAndLeaves360Alone) {
-  EXPECT_FLOAT_EQ(HueToChannel(0.0f, 1.0f, 420.0f), HueToChannel(0.0f, 1.0f, 60.0f));
-  EXPECT_FLOAT_EQ(HueToChannel(0.0f, 1.0f, -60.0f), HueToChannel(0.0f, 1.0f, 300.0f));
-  EXPECT_FLOAT_EQ(HueToChannel(0.25f, 0.75f, 360.0f), 0.25f);
-  EXPECT_FLOAT_EQ(HueToChannel(0.0f, 1.0f, 30.0f), 30.0f * 0.016666668f);
-  EXPECT_FLOAT_EQ(HueToChannel(0.0f, 1.0f, 210.0f), 30.0f * 0.016666668f);
-}
-
 TEST(RgbToColorref, ClampsAndTruncates) {
   EXPECT_EQ(RgbToColorref({1.0f, 0.999f, 1.5f}), Ref(255, 254, 255));
   EXPECT_EQ(RgbToColorref({-0.5f, 0.0f, 0.00392f}), Ref(0, 0, 0));

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/base/ColorModel.h"
-#include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
 #include "tests/core/card/RenderTestSupport.h"
 
@@ -176,18 +175,6 @@ TEST(SetHSL, HueWrapsBy239AndFirstByteIsRed) {
   const Colorref expected = HslToColorref(h, 240.0f, 120.0f);
   EXPECT_EQ(px, expected);
   EXPECT_EQ(px, TintedByHand(pixel, 0.01f, 0.0f, 0.0f));
-}
-
-TEST(DrawBackgroundImage, StretchesOverTheCardAndLeavesWhiteWithoutPicture) {
-  test::EnsureGuiApplication();
-  QImage card(40, 20, QImage::Format_RGB32);
-  DrawBackgroundImage(card, QImage());
-  EXPECT_EQ(test::Rgb(card, 39, 19), 0xFFFFFFu);
-  const QImage picture = ToQImage(
-      test::MakePicture(4, 2, [](uint32_t x, uint32_t) { return x < 2 ? 0xFF0000u : 0x0000FFu; }));
-  DrawBackgroundImage(card, picture);
-  EXPECT_EQ(test::Rgb(card, 2, 10), 0xFF0000u);
-  EXPECT_EQ(test::Rgb(card, 37, 10), 0x0000FFu);
 }
 
 }  // namespace
