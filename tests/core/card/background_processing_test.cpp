@@ -110,19 +110,6 @@ TEST(ModifyBg, UnknownOrientationIsReportedAndChangesNothing) {
   for (uint32_t p : b.px) EXPECT_EQ(p, kGround);
 }
 
-// Shifts and scales past their range, or NaN, clamp the rows and columns written; the sanitizer
-// build sees a write outside the buffer.
-TEST(ModifyBg, ValuesOutsideTheirRangeStayInsideTheBuffer) {
-  for (int o = 0; o < 4; ++o) {
-    for (float shift : {-3.0f, 2.5f, NAN}) {
-      for (float scale : {-2.0f, 4.0f, NAN}) {
-        Buffer b(7, 5);
-        ModifyBg(b.px.data(), b.dx, b.dy, Gradient(o, shift, scale));
-      }
-    }
-  }
-}
-
 // The tint of one pixel, step by step as the buffer arithmetic is defined.
 uint32_t TintedByHand(uint32_t pixel, float hue, float sat, float l) {
   const HslColor c =

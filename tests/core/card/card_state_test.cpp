@@ -17,25 +17,18 @@ CardState Numbered(int n) {
 
 TEST(CardState, CopiesAreDeep) {
   CardState a;
-  for (int b = 0; b < kTextBoxCount; ++b) {
-    a.lines[b].count = kMaxLinesPerBox;
-    for (int i = 0; i < kMaxLinesPerBox; ++i) a.lines[b].line[i] = QString("b%1 l%2").arg(b).arg(i);
-    a.styles[b].face = QString("Face %1").arg(b);
-  }
-  a.picPath = "pic";
-  a.photo.name = "photo.png";
-  a.logo.path = "/x/logo.png";
-
+  a.lines[4].line[19] = QStringLiteral("line");
+  a.styles[2].face = QStringLiteral("Face");
+  a.photo.name = QStringLiteral("photo.png");
+  a.logo.path = QStringLiteral("/x/logo.png");
   CardState b = a;
   EXPECT_EQ(a, b);
   b.lines[4].line[19] = "changed";
-  b.styles[2].size = "99";
-  b.picPath = "other";
+  b.styles[2].face = "other";
   b.photo.name = "other.png";
   b.logo.path = "/y";
-  EXPECT_EQ(a.lines[4].line[19], QStringLiteral("b4 l19"));
-  EXPECT_EQ(a.styles[2].size, QStringLiteral("36"));
-  EXPECT_EQ(a.picPath, QStringLiteral("pic"));
+  EXPECT_EQ(a.lines[4].line[19], QStringLiteral("line"));
+  EXPECT_EQ(a.styles[2].face, QStringLiteral("Face"));
   EXPECT_EQ(a.photo.name, QStringLiteral("photo.png"));
   EXPECT_EQ(a.logo.path, QStringLiteral("/x/logo.png"));
 }

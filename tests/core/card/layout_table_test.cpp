@@ -59,17 +59,6 @@ TEST(LayoutTable, Layout5JoinsTheAddressOnOneLineEvenWithEmptyParts) {
   EXPECT_EQ(Lines(boxes[3]), QStringList({"D  F G", "J K"}));
 }
 
-TEST(LayoutTable, PlacementRowsNameTheUsedBoxesInOrder) {
-  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
-    const auto rows = PlacementRows(lnmb);
-    ASSERT_EQ(static_cast<int>(rows.size()), LayoutBoxCount(lnmb));
-    for (size_t i = 0; i < rows.size(); ++i) {
-      EXPECT_EQ(rows[i].box, static_cast<int>(i));
-      EXPECT_EQ(rows[i].angle, (lnmb == 6 && i == 0) ? 90 : 0);
-    }
-  }
-}
-
 std::map<int, std::vector<QRect>> BarsByBox(int lnmb) {
   std::map<int, std::vector<QRect>> boxes;
   for (const ThumbnailBar& bar : LayoutThumbnailBars(lnmb)) boxes[bar.box].push_back(bar.rect);

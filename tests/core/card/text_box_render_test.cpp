@@ -2,7 +2,6 @@
 // and where the block of lines lands (the text itself is checked by the golden cards).
 #include <gtest/gtest.h>
 
-#include <QFontInfo>
 #include <QFontMetrics>
 
 #include "core/base/ColorModel.h"
@@ -49,15 +48,6 @@ TEST(FontSpec, SizeDivisorCardHeightAndStyleGiveTheFont) {
   const std::pair<const char*, int> sizes[] = {
       {"36", 36}, {"  12pt", 12}, {"-8", -8}, {"x12", 0}, {"99999999999999999999", 1'000'000'000}};
   for (const auto& [text, size] : sizes) EXPECT_EQ(ParseFontSize(QString::fromUtf8(text)), size);
-}
-
-TEST(FontSpec, ArialResolvesToAnInstalledSansFace) {
-  test::EnsureGuiApplication();
-  const QFont font = MakeFont(QStringLiteral("Arial"), {-32, 400, false, 0});
-  const QFontInfo info(font);
-  EXPECT_EQ(info.pixelSize(), 32);
-  EXPECT_TRUE(info.family().contains(QStringLiteral("Sans")) || info.family() == u"Arial")
-      << info.family().toStdString();
 }
 
 struct Buffer : test::PixelBuffer {
