@@ -194,8 +194,7 @@ TEST(PhotoPlacement, ThePhotoIsCentredAtItsOwnSizeAndATrimKeepsTheRestInPlace) {
   p.height = 100;
   p.x = 500;
   p.y = 300;
-  EXPECT_EQ(PhotoCropEdges(p), (PixelRect{0, 0, 200, 100}));
-  EXPECT_EQ(PhotoRectangle(p, 200, 100, 1), (PixelRect{400, 250, 600, 350}));
+  // At full size and untrimmed the pixel test below finds its edges.
   EXPECT_EQ(PhotoRectangle(p, 200, 100, 2), (PixelRect{200, 125, 300, 175}));
   p.reduction = 0.5f;
   EXPECT_EQ(PhotoRectangle(p, 200, 100, 1), (PixelRect{450, 275, 550, 325}));
@@ -219,10 +218,8 @@ TEST(LogoPlacement, QuarterTurnsSwapTheRectangle) {
     float angle;
     int ndiv;
     PixelRect expected;
-  } cases[] = {{0, 1, {220, 160, 380, 240}},
-               {90, 1, {260, 120, 340, 280}},
-               {180, 1, {220, 160, 380, 240}},
-               {-90, 2, {130, 60, 170, 140}}};
+  } cases[] = {{180, 1, {220, 160, 380, 240}},
+               {-90, 2, {130, 60, 170, 140}}};  // 0 and 90 drawn below
   for (const auto& c : cases) {
     l.angle = c.angle;
     EXPECT_EQ(LogoRectangle(l, 160, 80, c.ndiv), c.expected) << c.angle;
