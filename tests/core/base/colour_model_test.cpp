@@ -1,3 +1,5 @@
+// The colour model: HSL on the 0..239/0..240 scales to and from RGB, its two grey tests, its
+// clamping, truncation against rounding, and the hue's wrap by 239.
 #include <gtest/gtest.h>
 
 #include "core/base/ColorModel.h"
@@ -9,28 +11,32 @@ Colorref Ref(int r, int g, int b) {
   return MakeColorref(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b));
 }
 
-TEST(HslToRgb, PrimariesAndGreys) {
-  EXPECT_EQ(RgbToColorref(HslToRgb({0, 240, 120})), Ref(255, 0, 0));
-  EXPECT_EQ(RgbToColorref(HslToRgb({80, 240, 120})), Ref(0, 255, 0));
-  EXPECT_EQ(RgbToColorref(HslToRgb({160, 240, 120})), Ref(0, 0, 255));
-  EXPECT_EQ(RgbToColorref(HslToRgb({0, 0, 240})), Ref(255, 255, 255));
-  EXPECT_EQ(RgbToColorref(HslToRgb({0, 0, 0})), Ref(0, 0, 0));
-}
+TEST(HslToRgb, ExamplesTruncateAndOutOfRangeInputsClamp) {
+  const struct {
+    HslColor hsl;
+    Colorref truncated;
+  } cases[] = {
+      {{0, 240, 120}, Ref(255, 0, 0)},
+      {{80, 240, 120}, Ref(0, 255, 0)},
+      {{160, 240, 120}, Ref(0, 0, 255)},
+      {{0, 0, 240}, Ref(255, 255, 255)},
+      {{0, 0, 0}, Ref(0, 0, 0)},
+      {{0, 0, 120}, Ref(127, 127, 127)},
+      {{300, 240, 300}, Ref(255, 255, 255)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RgbToColorref(HslToRgb(c.hsl)), c.truncated) << c.hsl.h << " " << c.hsl.l;
+  }
+  EXPECT_FLOAT_EQ(HslToRgb({0, 0, 120}).r, 0.5f);
+  EXPECT_EQ(HslToColorref(0, 0, 120), Ref(128, 128, 128));  // rounds
+  EXPECT_EQ(HslToRgb({300, 240, 300}), HslToRgb({239, 240, 240}));
+  EXPECT_EQ(HslToRgb({-5, -1, -1}), HslToRgb({0, 0, 0}));
+  EXPECT_EQ(HslToColorref(-5, 500, 120), HslToColorref(0, 240, 120));
 
-TEST(HslToRgb, TruncatesWhereHslToColorrefRounds) {
-  const RgbColor grey = HslToRgb({0, 0, 120});
-  EXPECT_FLOAT_EQ(grey.r, 0.5f);
-  EXPECT_FLOAT_EQ(grey.g, 0.5f);
-  EXPECT_FLOAT_EQ(grey.b, 0.5f);
-  EXPECT_EQ(RgbToColorref(grey), Ref(127, 127, 127));
-  EXPECT_EQ(HslToColorref(0, 0, 120), Ref(128, 128, 128));
-}
-
-TEST(HslToRgb, TopHueIsNearlyRed) {
-  const RgbColor c = HslToRgb({239, 240, 120});
-  EXPECT_FLOAT_EQ(c.r, 1.0f);
-  EXPECT_FLOAT_EQ(c.g, 0.0f);
-  EXPECT_NEAR(c.b, 0.025f, 1e-6f);
+  const RgbColor top = HslToRgb({239, 240, 120});  // the top hue is nearly red
+  EXPECT_FLOAT_EQ(top.r, 1.0f);
+  EXPECT_FLOAT_EQ(top.g, 0.0f);
+  EXPECT_NEAR(top.b, 0.025f, 1e-6f);
 }
 
 TEST(HslToRgb, TheTwoGreyTestsDiffer) {
@@ -42,27 +48,12 @@ TEST(HslToRgb, TheTwoGreyTestsDiffer) {
   EXPECT_EQ(HslToColorref(0, 0, 120), Ref(128, 128, 128));
 }
 
-TEST(HslToRgb, OutOfRangeInputsAreClamped) {
-  EXPECT_EQ(HslToRgb({300, 240, 300}), HslToRgb({239, 240, 240}));
-  EXPECT_EQ(RgbToColorref(HslToRgb({300, 240, 300})), Ref(255, 255, 255));
-  EXPECT_EQ(HslToRgb({-5, -1, -1}), HslToRgb({0, 0, 0}));
-  EXPECT_EQ(HslToColorref(-5, 500, 120), HslToColorref(0, 240, 120));
-}
-
-TEST(HueToChannel, WrapsOnceAndLeaves360Alone) {
-  EXPECT_FLOAT_EQ(HueToChannel(0.0f, 1.0f, 420.0f), HueToChannel(0.0f, 1.0f, 60.0f));
-  EXPECT_FLOAT_EQ(HueToChannel(0.0f, 1.0f, -60.0f), HueToChannel(0.0f, 1.0f, 300.0f));
-  EXPECT_FLOAT_EQ(HueToChannel(0.25f, 0.75f, 360.0f), 0.25f);
-  EXPECT_FLOAT_EQ(HueToChannel(0.0f, 1.0f, 30.0f), 30.0f * 0.016666668f);
-  EXPECT_FLOAT_EQ(HueToChannel(0.0f, 1.0f, 210.0f), 30.0f * 0.016666668f);
-}
-
 TEST(RgbToColorref, ClampsAndTruncates) {
   EXPECT_EQ(RgbToColorref({1.0f, 0.999f, 1.5f}), Ref(255, 254, 255));
   EXPECT_EQ(RgbToColorref({-0.5f, 0.0f, 0.00392f}), Ref(0, 0, 0));
 }
 
-TEST(RgbToHsl, ExamplesAndGreys) {
+TEST(RgbToHsl, ExamplesGreysClampingAndTheHueWrap) {
   EXPECT_EQ(RgbToHsl({255, 0, 0}), (HslColor{0, 240, 120}));
   EXPECT_EQ(RgbToHsl({0, 255, 0}), (HslColor{80, 240, 120}));
   EXPECT_EQ(RgbToHsl({0, 0, 255}), (HslColor{160, 240, 120}));
@@ -71,17 +62,10 @@ TEST(RgbToHsl, ExamplesAndGreys) {
   const HslColor almostGrey = RgbToHsl({10, 10, 10.05f});
   EXPECT_EQ(almostGrey.h, 160.0f);
   EXPECT_EQ(almostGrey.s, 0.0f);
-}
-
-TEST(RgbToHsl, NegativeHueWrapsBy239) {
-  EXPECT_NEAR(RgbToHsl({255, 0, 1}).h, 239.0f - 40.0f / 255.0f, 1e-4f);
-}
-
-TEST(RgbToHsl, ClampsItsInputAndUsesTheDarkOrLightDivisor) {
   EXPECT_EQ(RgbToHsl({300, -20, 0}), RgbToHsl({255, 0, 0}));
+  EXPECT_NEAR(RgbToHsl({255, 0, 1}).h, 239.0f - 40.0f / 255.0f, 1e-4f);  // a negative hue wraps
   // Light colour: sum above 255 uses 510 - sum.
-  const HslColor pink = RgbToHsl({255, 200, 200});
-  EXPECT_NEAR(pink.s, 55.0f / (510.0f - 455.0f) * 240.0f, 1e-3f);
+  EXPECT_NEAR(RgbToHsl({255, 200, 200}).s, 55.0f / (510.0f - 455.0f) * 240.0f, 1e-3f);
 }
 
 }  // namespace

@@ -18,16 +18,5 @@ TEST(ProgramFolder, IsTheFolderOfTheExecutableUnlessOverriddenAndEmptyForAPathWi
   EXPECT_TRUE(reports.Saw("ne!=-1"));
 }
 
-TEST(ProgramFolder, DataPathsHangOffTheProgramFolder) {
-  const auto& folder = ProgramFolder();
-  EXPECT_FALSE(folder.empty());
-  EXPECT_EQ(TemplatesFolder(), folder / "tmpl");
-  EXPECT_EQ(CustomBackgroundsFolder(), folder / "custombg");
-  EXPECT_EQ(CustomPhotosFolder(), folder / "customphotos");
-  EXPECT_EQ(PageLayoutsFolder(), folder / "abctmp");
-  EXPECT_EQ(BackgroundLibraryFile(), folder / "fl1.tmp");
-  EXPECT_EQ(HelpFolder(), folder / "help");
-}
-
 }  // namespace
 }  // namespace tavolo

@@ -43,6 +43,16 @@ RasterImage MakePicture(uint32_t width, uint32_t height, ColourOf colour) {
   return image;
 }
 
+// A pixel buffer as the buffer arithmetic works on it, every pixel `ground` to begin with.
+struct PixelBuffer {
+  int dx;
+  int dy;
+  std::vector<uint32_t> px;
+  PixelBuffer(int w, int h, uint32_t ground)
+      : dx(w), dy(h), px(static_cast<size_t>(w) * h, ground) {}
+  uint32_t At(int x, int y) const { return px[static_cast<size_t>(y) * dx + x]; }
+};
+
 inline uint32_t* Pixels(QImage& image) {
   return reinterpret_cast<uint32_t*>(image.bits());
 }

@@ -1,14 +1,53 @@
-// The card's size in the card properties dialog's units, the resolutions it offers, and the
-// sizes and resolutions a card may have.
+// The card's size: the pixels it may have, its size in the card properties dialog's units and
+// the resolutions that dialog offers.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
+#include "core/card/CardLimits.h"
 #include "core/card/CardSize.h"
 #include "tests/core/card/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {
 
-TEST(CardSize, PixelsShownInEachUnit) {
+TEST(CardLimits, ACardIsOneTo10000PixelsASideAndAtMost64Megapixels) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  struct Case {
+    float width;
+    float height;
+    int drawnWidth;  // 0: refused
+    int drawnHeight;
+    const char* problem;
+  };
+  const Case cases[] = {
+      {1062.9f, 615.5f, 1062, 615, ""},
+      {1, 1, 1, 1, ""},
+      {10000, 6710, 10000, 6710, ""},
+      {8192, 8192, 8192, 8192, ""},
+      {0.5f, 615, 0, 0, "the card is 0.5 x 615 pixels; a card needs at least 1 pixel a side"},
+      {1062, -615, 0, 0, "the card is 1062 x -615 pixels; a card needs at least 1 pixel a side"},
+      {nan, 615, 0, 0, "the card is nan x 615 pixels; a card needs at least 1 pixel a side"},
+      {1062, -inf, 0, 0, "the card is 1062 x -inf pixels; a card needs at least 1 pixel a side"},
+      {10001, 1, 0, 0,
+       "the card is 10001 x 1 pixels; a card is at most 10000 pixels a side and 64 megapixels"},
+      {inf, 615, 0, 0,
+       "the card is inf x 615 pixels; a card is at most 10000 pixels a side and 64 megapixels"},
+      {8193, 8193, 0, 0,
+       "the card is 8193 x 8193 pixels; a card is at most 10000 pixels a side and 64 megapixels"},
+  };
+  for (const Case& c : cases) {
+    const CardPixelSize size = CardPixels(c.width, c.height);
+    EXPECT_EQ(size.problem, c.problem) << c.width << " x " << c.height;
+    EXPECT_EQ(size.Ok(), c.drawnWidth > 0);
+    EXPECT_EQ(size.width, c.drawnWidth);
+    EXPECT_EQ(size.height, c.drawnHeight);
+  }
+}
+
+TEST(CardSize, PixelsShownInEachUnitAndBack) {
   struct Case {
     float pixels;
     int unit;
@@ -18,23 +57,18 @@ TEST(CardSize, PixelsShownInEachUnit) {
   const Case cases[] = {
       {1062, kUnitInches, 300, 3.54f}, {1062, kUnitMm, 300, 89.916f},
       {1062, kUnitCm, 300, 8.9916f},   {1062, kUnitPoints, 300, 1062},
-      {1062, kUnitInches, 600, 1.77f}, {615, kUnitPoints, 72, 615},
+      {1062, kUnitInches, 600, 1.77f},
   };
   for (const Case& c : cases) {
     EXPECT_FLOAT_EQ(PixelsToShown(c.pixels, c.unit, c.dpi), c.shown) << c.unit << " " << c.dpi;
   }
-}
-
-TEST(CardSize, ShownValuesBackInPixels) {
   EXPECT_NEAR(ShownToPixels(2, kUnitCm, 300), 236.22f, 0.01f);
   EXPECT_FLOAT_EQ(ShownToPixels(2, kUnitCm, 300), 2 * 300 * 0.39370078f);
   EXPECT_FLOAT_EQ(ShownToPixels(1.77f, kUnitInches, 600), 1062);
   EXPECT_FLOAT_EQ(ShownToPixels(89.916f, kUnitMm, 300), 89.916f * 300 * 0.03937008f);
   EXPECT_FLOAT_EQ(ShownToPixels(1062, kUnitPoints, 1200), 1062);
-}
 
-TEST(CardSize, UnknownUnitIsReported) {
-  test::ReportRecorder recorder;
+  test::ReportRecorder recorder;  // an unknown unit
   EXPECT_FLOAT_EQ(PixelsToShown(1062, 4, 300), 1062);
   EXPECT_FLOAT_EQ(ShownToPixels(5, -1, 300), 5);
   EXPECT_TRUE(recorder.Saw("0"));
@@ -42,7 +76,6 @@ TEST(CardSize, UnknownUnitIsReported) {
 }
 
 TEST(CardSize, TheCardsOwnResolutionIsOfferedLast) {
-  EXPECT_EQ(ResolutionChoices(300), (std::vector<int>{300, 600, 1200, 2400}));
   EXPECT_EQ(ResolutionChoices(2400), (std::vector<int>{300, 600, 1200, 2400}));
   EXPECT_EQ(ResolutionChoices(72), (std::vector<int>{300, 600, 1200, 2400, 72}));
 }
@@ -54,14 +87,9 @@ TEST(CardSize, SizesAndResolutionsOutsideTheLimitsAreRefused) {
     const char* says;  // a part of the message; nullptr when accepted
   };
   const Case cases[] = {
-      {1062, 615, 300, nullptr},
       {10000, 6710, 4800, nullptr},
-      {8192, 8192, 300, nullptr},
       {1, 1, 50, nullptr},
-      {0, 615, 300, "at least one pixel"},
-      {1062, -3, 300, "at least one pixel"},
       {0.5f, 615, 300, "at least one pixel"},
-      {10001, 615, 300, "at most 10000 pixels"},
       {1062, 12000, 300, "at most 10000 pixels"},
       {10000, 6711, 300, "64 megapixels"},
       {1062, 615, 49, "between 50 and 4800 dpi"},

@@ -1,59 +1,36 @@
+// The card's state: deep copies, the blank project's reset, and the undo ring that holds them.
 #include <gtest/gtest.h>
 
+#include "core/base/CheckedCall.h"
+#include "core/card/CardHistory.h"
 #include "core/card/CardState.h"
+#include "tests/core/ReportRecorder.h"
 
 namespace tavolo {
 namespace {
 
-TEST(CardState, DefaultsDescribeAPlainFullSizeCard) {
-  const CardState s;
-  EXPECT_EQ(s.cardWidth, 1062.0f);
-  EXPECT_EQ(s.cardHeight, 615.0f);
-  EXPECT_EQ(s.dpi, 300);
-  EXPECT_EQ(s.widthUnit, 3);
-  EXPECT_EQ(s.heightUnit, 3);
-  EXPECT_EQ(s.bgColor, (HslColor{0, 240, 240}));
-  EXPECT_EQ(s.bgBrightness, 1.0f);
-  EXPECT_EQ(s.photo.x, 500.0f);
-  EXPECT_EQ(s.logo.y, 300.0f);
-  EXPECT_EQ(s.picSize, 0.5f);
-  for (const TextBoxStyle& style : s.styles) {
-    EXPECT_EQ(style.size, QStringLiteral("36"));
-    EXPECT_EQ(style.face, QStringLiteral("Arial"));
-    EXPECT_EQ(style.style, QStringLiteral("Regular"));
-    EXPECT_EQ(style.frameSize, 8);
-    EXPECT_EQ(style.brightness, 1.0f);
-  }
+CardState Numbered(int n) {
+  CardState s;
+  s.dpi = n;
+  return s;
 }
 
 TEST(CardState, CopiesAreDeep) {
   CardState a;
-  for (int b = 0; b < kTextBoxCount; ++b) {
-    a.lines[b].count = kMaxLinesPerBox;
-    for (int i = 0; i < kMaxLinesPerBox; ++i) a.lines[b].line[i] = QString("b%1 l%2").arg(b).arg(i);
-    a.styles[b].face = QString("Face %1").arg(b);
-  }
-  a.picPath = "pic";
-  a.photo.name = "photo.png";
-  a.photo.path = "/x/photo.png";
-  a.logo.name = "logo.png";
-  a.logo.path = "/x/logo.png";
-  a.hueShift = 0.25f;
-
+  a.lines[4].line[19] = QStringLiteral("line");
+  a.styles[2].face = QStringLiteral("Face");
+  a.photo.name = QStringLiteral("photo.png");
+  a.logo.path = QStringLiteral("/x/logo.png");
   CardState b = a;
   EXPECT_EQ(a, b);
   b.lines[4].line[19] = "changed";
-  b.styles[2].size = "99";
-  b.picPath = "other";
+  b.styles[2].face = "other";
   b.photo.name = "other.png";
   b.logo.path = "/y";
-  b.hueShift = 0.5f;
-  EXPECT_EQ(a.lines[4].line[19], QStringLiteral("b4 l19"));
-  EXPECT_EQ(a.styles[2].size, QStringLiteral("36"));
-  EXPECT_EQ(a.picPath, QStringLiteral("pic"));
+  EXPECT_EQ(a.lines[4].line[19], QStringLiteral("line"));
+  EXPECT_EQ(a.styles[2].face, QStringLiteral("Face"));
   EXPECT_EQ(a.photo.name, QStringLiteral("photo.png"));
   EXPECT_EQ(a.logo.path, QStringLiteral("/x/logo.png"));
-  EXPECT_EQ(a.hueShift, 0.25f);
 }
 
 TEST(CardState, BlankProjectResetsStylesAndGradientOnly) {
@@ -78,6 +55,66 @@ TEST(CardState, BlankProjectResetsStylesAndGradientOnly) {
   EXPECT_EQ(s.hueShift, 0.3f);
   EXPECT_EQ(s.lnmb, 6);
   EXPECT_EQ(s.lines[0].line[0], QStringLiteral("kept"));
+}
+
+TEST(CardHistory, UndoRedoWalkThePushedStatesAndAPushAfterUndoDropsRedo) {
+  CardHistory h;
+  h.Clear();
+  EXPECT_FALSE(h.CanUndo());
+  h.Push(Numbered(1));
+  EXPECT_EQ(h.Current(), 0);
+  EXPECT_EQ(h.UndoCount(), 0);
+  EXPECT_FALSE(h.CanUndo());  // the first state cannot be undone
+  EXPECT_FALSE(h.CanRedo());
+  for (int i = 2; i <= 3; ++i) h.Push(Numbered(i));
+  EXPECT_EQ(h.StepBack().dpi, 2);
+  EXPECT_EQ(h.StepBack().dpi, 1);
+  EXPECT_FALSE(h.CanUndo());
+  EXPECT_EQ(h.StepForward().dpi, 2);
+  EXPECT_EQ(h.StepForward().dpi, 3);
+  EXPECT_FALSE(h.CanRedo());
+  h.StepBack();
+  EXPECT_TRUE(h.CanRedo());
+  h.Push(Numbered(9));
+  EXPECT_FALSE(h.CanRedo());
+  EXPECT_EQ(h.StepBack().dpi, 2);
+}
+
+TEST(CardHistory, RingCapsAt99UndoStepsAndWrapsBothWays) {
+  CardHistory h;
+  for (int i = 1; i <= 150; ++i) h.Push(Numbered(i));
+  EXPECT_EQ(h.UndoCount(), 99);
+  EXPECT_EQ(h.Current(), 49);
+  CardState reached;
+  for (int i = 0; i < 99; ++i) reached = h.StepBack();
+  EXPECT_EQ(reached.dpi, 51);
+  EXPECT_EQ(h.Current(), 50);
+  EXPECT_FALSE(h.CanUndo());
+  EXPECT_EQ(h.RedoCount(), 99);
+
+  CardHistory w;
+  for (int i = 0; i < 101; ++i) w.Push(Numbered(i));  // the 101st lands in slot 0
+  EXPECT_EQ(w.Current(), 0);
+  EXPECT_EQ(w.StepBack().dpi, 99);  // undo at slot 0 moves to slot 99
+  EXPECT_EQ(w.Current(), 99);
+  EXPECT_EQ(w.StepForward().dpi, 100);  // redo at slot 99 moves to slot 0
+  EXPECT_EQ(w.Current(), 0);
+}
+
+TEST(CardHistory, RedoOfANegativeNumberRaisesTheReport) {
+  const test::ReportRecorder reports;
+  CardHistory h;
+  h.Push(Numbered(1));
+  CardState bad = Numbered(2);
+  bad.pnmb = -1;
+  bad.lnmb = -3;
+  h.Push(bad);
+  h.StepBack();
+  const CardState applied = h.StepForward();  // after Retry the state is still given back
+  EXPECT_EQ(applied.dpi, 2);
+  ASSERT_EQ(reports.Reports().size(), 2u);
+  EXPECT_NE(reports.Reports()[0].find("Error in line: pds[cur].pnmb >=0"), std::string::npos);
+  EXPECT_NE(reports.Reports()[1].find("Error in line: pds[cur].lnmb >=0"), std::string::npos);
 }
 
 }  // namespace

@@ -1,8 +1,14 @@
+// The layouts: how the field values are spread over the boxes, where the boxes sit, and the
+// thumbnails that show every line of default text as one bar.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
 
 #include <QStringList>
 
 #include "core/card/LayoutTable.h"
+#include "core/card/LayoutThumbnail.h"
 
 namespace tavolo {
 namespace {
@@ -17,13 +23,6 @@ QStringList Lines(const TextBoxLines& box) {
   QStringList out;
   for (int i = 0; i < box.count; ++i) out << box.line[i];
   return out;
-}
-
-TEST(LayoutTable, DefaultNamedValues) {
-  const NamedValues& v = DefaultNamedValues();
-  EXPECT_EQ(v[0], QStringLiteral("Company Name"));
-  EXPECT_EQ(v[5], QStringLiteral("City, State/Province"));
-  EXPECT_EQ(v[10], QStringLiteral("Phone: Number 2"));
 }
 
 TEST(LayoutTable, FiveBoxDistribution) {
@@ -60,25 +59,98 @@ TEST(LayoutTable, Layout5JoinsTheAddressOnOneLineEvenWithEmptyParts) {
   EXPECT_EQ(Lines(boxes[3]), QStringList({"D  F G", "J K"}));
 }
 
-TEST(LayoutTable, PlacementRowsNameTheUsedBoxesInOrder) {
-  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
-    const auto rows = PlacementRows(lnmb);
-    ASSERT_EQ(static_cast<int>(rows.size()), LayoutBoxCount(lnmb));
-    for (size_t i = 0; i < rows.size(); ++i) {
-      EXPECT_EQ(rows[i].box, static_cast<int>(i));
-      EXPECT_EQ(rows[i].angle, (lnmb == 6 && i == 0) ? 90 : 0);
-    }
-  }
-  const auto rows = PlacementRows(1);
-  EXPECT_EQ(rows[0].offset, 20);
-  EXPECT_EQ(rows[3].align, kAlignRight);
-  EXPECT_EQ(PlacementRows(9)[2].offset, 40);
-  EXPECT_EQ(PlacementRows(9)[2].align, kAlignCenter);
+std::map<int, std::vector<QRect>> BarsByBox(int lnmb) {
+  std::map<int, std::vector<QRect>> boxes;
+  for (const ThumbnailBar& bar : LayoutThumbnailBars(lnmb)) boxes[bar.box].push_back(bar.rect);
+  return boxes;
 }
 
-TEST(LayoutTable, Names) {
-  EXPECT_EQ(LayoutName(0), QStringLiteral("Layout 1"));
-  EXPECT_EQ(LayoutName(9), QStringLiteral("Layout 10"));
+TEST(LayoutThumbnail, OneBarPerDistributedLineInsideTheCardWithoutOverlaps) {
+  const QRect inner = LayoutThumbnailInnerArea();
+  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
+    SCOPED_TRACE(lnmb);
+    std::array<TextBoxLines, kTextBoxCount> boxes{};
+    const int boxCount = FieldDistribution(lnmb, DefaultNamedValues(), boxes);
+    const std::map<int, std::vector<QRect>> bars = BarsByBox(lnmb);
+    ASSERT_EQ(static_cast<int>(bars.size()), boxCount);
+    for (const auto& [box, rects] : bars)
+      EXPECT_EQ(static_cast<int>(rects.size()), boxes[box].count);
+
+    const std::vector<ThumbnailBar> all = LayoutThumbnailBars(lnmb);
+    for (size_t i = 0; i < all.size(); ++i) {
+      EXPECT_TRUE(inner.contains(all[i].rect)) << "box " << all[i].box;
+      for (size_t j = i + 1; j < all.size(); ++j) {
+        EXPECT_FALSE(all[i].rect.intersects(all[j].rect))
+            << "boxes " << all[i].box << " and " << all[j].box;
+      }
+    }
+  }
+}
+
+TEST(LayoutThumbnail, BoxesSitWhereTheirRowsPutThem) {
+  const QRect inner = LayoutThumbnailInnerArea();
+  const int innerRight = inner.left() + inner.width();
+  const int innerBottom = inner.top() + inner.height();
+  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
+    const std::map<int, std::vector<QRect>> bars = BarsByBox(lnmb);
+    for (const PlacementRow& row : PlacementRows(lnmb)) {
+      SCOPED_TRACE(testing::Message() << "layout " << lnmb << " box " << row.box);
+      const std::vector<QRect>& rects = bars.at(row.box);
+      QRect bounds;
+      for (const QRect& bar : rects) bounds |= bar;
+      if (row.angle != 0) {
+        // The seventh layout's company name runs upward at the left, centred on the height.
+        ASSERT_EQ(rects.size(), 1u);
+        EXPECT_GT(bounds.height(), 3 * bounds.width());
+        EXPECT_LE(bounds.left() - inner.left(), 1);
+        EXPECT_LE(
+            std::abs(bounds.top() - (kLayoutThumbnailHeight - bounds.top() - bounds.height())), 1);
+        continue;
+      }
+      // A bar sits within its line, at most one pixel from the line's edges.
+      if (row.offset == kOffsetTop) {
+        EXPECT_LE(bounds.top() - inner.top(), 1);
+      } else if (row.offset == kOffsetBottom) {
+        EXPECT_LE(innerBottom - (bounds.top() + bounds.height()), 1);
+        EXPECT_GE(innerBottom, bounds.top() + bounds.height());
+      } else {
+        EXPECT_LE(std::abs(bounds.top() - (inner.top() + inner.height() * row.offset / 100)), 1);
+      }
+      for (const QRect& bar : rects) {
+        EXPECT_GT(bar.width(), bar.height());
+        const int leftSpace = bar.left() - inner.left();
+        const int rightSpace = innerRight - (bar.left() + bar.width());
+        if (row.align == kAlignLeft) {
+          EXPECT_EQ(leftSpace, 0);
+        } else if (row.align == kAlignRight) {
+          EXPECT_EQ(rightSpace, 0);
+        } else {
+          EXPECT_LE(std::abs(leftSpace - rightSpace), 1);
+        }
+      }
+    }
+  }
+}
+
+TEST(LayoutThumbnail, PicturesAndStrip) {
+  for (int lnmb : {-1, 10}) {
+    EXPECT_EQ(LayoutThumbnailBars(lnmb).size(), LayoutThumbnailBars(0).size());
+  }
+  const QImage strip = LayoutStrip();
+  ASSERT_EQ(strip.size(), QSize(1060, 66));
+  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
+    const QImage thumbnail = LayoutThumbnail(lnmb);
+    ASSERT_EQ(thumbnail.size(), QSize(kLayoutThumbnailWidth, kLayoutThumbnailHeight));
+    EXPECT_EQ(
+        strip.copy(lnmb * kLayoutThumbnailWidth, 0, kLayoutThumbnailWidth, kLayoutThumbnailHeight),
+        thumbnail)
+        << lnmb;
+    // The card's edge frames a lighter face, and every bar is painted on it.
+    EXPECT_NE(thumbnail.pixel(0, 0), thumbnail.pixel(2, 2));
+    for (const ThumbnailBar& bar : LayoutThumbnailBars(lnmb)) {
+      EXPECT_NE(thumbnail.pixel(bar.rect.center()), thumbnail.pixel(2, 2));
+    }
+  }
 }
 
 }  // namespace

@@ -1,22 +1,45 @@
-// What the colour options dialog writes into a card, where it starts, and how it shows and reads
-// red, green and blue.
+// What the text, background and colour options accept and write into a card.
 #include <gtest/gtest.h>
 
 #include "core/card/ColourTargets.h"
+#include "core/card/StyleInputs.h"
 
 namespace tavolo {
 namespace {
 
-TEST(ColourTargets, StartingColours) {
+TEST(StyleInputs, ATypedSizeCountsOnlyFromSixTo250) {
+  const struct {
+    const char* typed;
+    const char* kept;  // null: nothing changes
+  } cases[] = {
+      {"5", nullptr},    {"6", "6"},     {"250", "250"},           {"251", nullptr},
+      {"07", "7"},       {"+12", "12"},  {"-12", nullptr},         {"", nullptr},
+      {"12pt", nullptr}, {" 40 ", "40"}, {"99999999999", nullptr},
+  };
+  for (const auto& c : cases) {
+    const std::optional<QString> size = TypedFontSize(QString::fromLatin1(c.typed));
+    if (c.kept == nullptr) {
+      EXPECT_FALSE(size.has_value()) << c.typed;
+    } else {
+      EXPECT_EQ(size.value_or("none"), QString::fromLatin1(c.kept)) << c.typed;
+    }
+  }
+}
+
+TEST(StyleInputs, BlackAndWhiteSwatchesBringTheirBrightnessAndOthersAHalf) {
+  EXPECT_EQ(SwatchBrightness({0, 0, 0}), 0.0f);
+  EXPECT_EQ(SwatchBrightness({0, 240, 240}), 1.0f);
+  EXPECT_EQ(SwatchBrightness({139.4f, 240, 120}), 0.5f);
+  EXPECT_EQ(SwatchBrightness({0, 0, 239.9f}), 0.5f);
+}
+
+TEST(ColourTargets, TextAndFrameStartBlackTheBackgroundAtItsBrightness) {
   CardState card;
   card.bgColor = {40, 200, 30};
   card.bgBrightness = 0.25f;
   EXPECT_EQ(StartingColour(ColourTarget::kText, card), (HslColor{0, 0, 0}));
   EXPECT_EQ(StartingColour(ColourTarget::kFrame, card), (HslColor{0, 0, 0}));
   EXPECT_EQ(StartingColour(ColourTarget::kBackground, card), (HslColor{40, 200, 60}));
-  EXPECT_EQ(ColourTargetName(ColourTarget::kText), QStringLiteral("Text Colors"));
-  EXPECT_EQ(ColourTargetName(ColourTarget::kFrame), QStringLiteral("Frame Colors"));
-  EXPECT_EQ(ColourTargetName(ColourTarget::kBackground), QStringLiteral("Background Color"));
 }
 
 TEST(ColourTargets, EachTargetWritesItsFieldsOfTheUsedBoxesOnly) {
@@ -43,24 +66,24 @@ TEST(ColourTargets, EachTargetWritesItsFieldsOfTheUsedBoxesOnly) {
   EXPECT_EQ(background.styles, before.styles);
 }
 
-TEST(ColourTargets, ShownNumbersTruncateEachChannel) {
+TEST(ColourTargets, ShownNumbersTruncateAndChannelBoxesReadUpTo255) {
   EXPECT_EQ(ShownRgb({0, 240, 120}), (RgbNumbers{255, 0, 0}));
   EXPECT_EQ(ShownRgb({0, 0, 120}), (RgbNumbers{127, 127, 127}));
   EXPECT_EQ(ShownRgb({160, 0, 240}), (RgbNumbers{255, 255, 255}));
   EXPECT_EQ(ColourOfNumbers({255, 0, 0}), (HslColor{0, 240, 120}));
-}
-
-TEST(ColourTargets, ChannelBoxesReadAsUnsignedNumbersUpTo255) {
   struct Case {
     const char* text;
     int value;
     bool clamped;
   };
   const Case cases[] = {
-      {"0", 0, false},     {"255", 255, false},
-      {"300", 255, true},  {"", 0, false},
-      {"12a", 0, false},   {"-4", 0, false},
-      {" 17 ", 17, false}, {"99999999999999999999999", 255, true},
+      {"255", 255, false},
+      {"300", 255, true},
+      {"", 0, false},
+      {"12a", 0, false},
+      {"-4", 0, false},
+      {" 17 ", 17, false},
+      {"99999999999999999999999", 255, true},
   };
   for (const Case& c : cases) {
     const ChannelReading read = ReadChannel(QString::fromUtf8(c.text));
