@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,66 +16,57 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using test::Table;
-using test::TempFolder;
-using test::UnusualState;
+class ProjectCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(test::TavoloCli())) GTEST_SKIP() << "tavolo-cli is not built";
+  }
+  // Standard error is left out unless `errors` asks for it.
+  test::ShellOutcome Run(const std::string& arguments, bool errors = false) const {
+    return test::RunShell("TAVOLO_HOME='" + home_.Path().string() + "' " +
+                          test::TavoloCli().string() + " " + arguments +
+                          (errors ? " 2>&1" : " 2>/dev/null"));
+  }
 
-using CommandOutput = test::ShellOutcome;
-using test::RunShell;
+  test::TempFolder home_;  // no library file: info warns and goes on with an empty table
+};
 
-TEST(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
-  const fs::path cli = fs::path(TAVOLO_BIN_DIR) / "tavolo-cli";
-  if (!fs::exists(cli)) GTEST_SKIP() << "tavolo-cli is not built";
-  TempFolder home;  // no library file: info warns and goes on with an empty table
-  CardState card = UnusualState();
+TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
+  CardState card = test::UnusualState();
   card.pnmb = 0;
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
-  BackgroundTable table = Table({"Linen"});
-  const fs::path path = home.Path() / "card.tvc";
-  ASSERT_TRUE(WriteProject(path, card, table).ok);
-  const std::string env = "TAVOLO_HOME='" + home.Path().string() + "' ";
+  const fs::path path = home_ / "card.tvc";
+  ASSERT_TRUE(WriteProject(path, card, test::Table({"Linen"})).ok);
 
-  CommandOutput info = RunShell(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
+  test::ShellOutcome info = Run("info '" + path.string() + "'");
   EXPECT_EQ(info.code, 0) << info.output;
-  EXPECT_NE(info.output.find("\"result\": \"success\""), std::string::npos) << info.output;
-  EXPECT_NE(info.output.find("\"background\": \"Linen\""), std::string::npos);
-  EXPECT_NE(info.output.find("\"version\": 2"), std::string::npos);
-  EXPECT_NE(info.output.find("\"lnmb\": 9"), std::string::npos);
-  EXPECT_NE(info.output.find("\"bgShift\": -0"), std::string::npos);
-  EXPECT_NE(info.output.find("\"Tab\\there \\\"quoted\\\" \u540d\u7247\""), std::string::npos)
-      << info.output;
+  for (const char* field :
+       {"\"result\": \"success\"", "\"background\": \"Linen\"", "\"version\": 2", "\"lnmb\": 9",
+        "\"bgShift\": -0", "\"Tab\\there \\\"quoted\\\" \u540d\u7247\""}) {
+    EXPECT_NE(info.output.find(field), std::string::npos) << field << "\n" << info.output;
+  }
 
   std::vector<uint8_t> bytes = test::ReadFileBytes(path);
   bytes.resize(bytes.size() / 2);
-  {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  }
-  info = RunShell(env + cli.string() + " info '" + path.string() + "' 2>/dev/null");
+  ASSERT_TRUE(test::WriteFileBytes(path, bytes));
+  info = Run("info '" + path.string() + "'");
   EXPECT_NE(info.code, 0);
   EXPECT_NE(info.output.find("\"result\": \"file error\""), std::string::npos) << info.output;
 
-  const CommandOutput missing =
-      RunShell(env + cli.string() + " info '" + (home.Path() / "none.tvc").string() + "' 2>&1");
+  const test::ShellOutcome missing = Run("info '" + (home_ / "none.tvc").string() + "'", true);
   EXPECT_NE(missing.code, 0);
   EXPECT_NE(missing.output.find("none.tvc"), std::string::npos) << missing.output;
 }
 
-TEST(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
-  const fs::path cli = fs::path(TAVOLO_BIN_DIR) / "tavolo-cli";
-  if (!fs::exists(cli)) GTEST_SKIP() << "tavolo-cli is not built";
-  TempFolder home;
-  const std::string command =
-      "TAVOLO_HOME='" + home.Path().string() + "' " + cli.string() + " backgrounds 2>&1";
-  CommandOutput listed = RunShell(command);
+TEST_F(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
+  test::ShellOutcome listed = Run("backgrounds", true);
   EXPECT_NE(listed.code, 0);
   EXPECT_NE(listed.output.find("fl1.tmp was not found"), std::string::npos) << listed.output;
 
   const std::vector<LibraryEntry> entries = {{MakeBackgroundName("Soft Blue"), 0.0f, {}},
                                              {MakeBackgroundName("Sand"), 119.5f, {}}};
-  ASSERT_TRUE(WriteBackgroundLibrary(home.Path() / "fl1.tmp", entries));
-  listed = RunShell(command);
+  ASSERT_TRUE(WriteBackgroundLibrary(home_ / "fl1.tmp", entries));
+  listed = Run("backgrounds", true);
   EXPECT_EQ(listed.code, 0) << listed.output;
   EXPECT_NE(listed.output.find("     0 \"Soft Blue\"            -0.5\n"), std::string::npos)
       << listed.output;

@@ -1,11 +1,8 @@
 // tavolo-cli render, run as a user runs it, on a project that names a shipped background.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
 
 #include "core/imaging/RasterImage.h"
 #include "core/io/ProjectFile.h"
@@ -69,53 +66,16 @@ TEST_F(CliRender, RendersFullSizeOrDividedWithTheCardsDpi) {
   EXPECT_EQ(gif.GetHeight(), 205u);
 }
 
-TEST_F(CliRender, FailuresSayWhyAndExitNonZero) {
-  Outcome run =
-      RunCli("render " + (dir_ / "missing.tvc").string() + " -o " + (dir_ / "x.png").string());
-  EXPECT_NE(run.code, 0);
-  EXPECT_FALSE(run.output.empty());
-  EXPECT_FALSE(fs::exists(dir_ / "x.png"));
-
-  run = RunCli("render " + project_ + " -o " + (dir_ / "x.webp").string());
-  EXPECT_NE(run.code, 0);
-  EXPECT_FALSE(run.output.empty());
-
-  std::ofstream(dir_ / "broken.tvc", std::ios::binary) << "\x02\x00\x00";
-  run = RunCli("render " + (dir_ / "broken.tvc").string() + " -o " + (dir_ / "y.png").string());
-  EXPECT_NE(run.code, 0);
-  EXPECT_FALSE(fs::exists(dir_ / "y.png"));
-}
-
-TEST_F(CliRender, OutputsThatAreNotRegularFilesAreRefusedAndLeftAlone) {
-  ASSERT_TRUE(test::WriteFileBytes(dir_ / "victim.png", {'o', 'l', 'd'}));
-  RasterImage picture;
-  ASSERT_TRUE(picture.Create(3, 2, 24, kFormatUnknown) &&
-              picture.Save(dir_ / "in.bmp", kFormatBmp));
-  ASSERT_EQ(::mkfifo((dir_ / "pipe.png").c_str(), 0600), 0);
-  fs::create_directory(dir_ / "folder.png");
-  fs::create_symlink(dir_ / "victim.png", dir_ / "link.png");
-  struct Case {
-    const char* name;
-    const char* says;
-    fs::file_type type;
-  };
-  const Case cases[] = {
-      {"pipe.png", "is a named pipe, not a file.", fs::file_type::fifo},
-      {"folder.png", "is a folder, not a file.", fs::file_type::directory},
-      {"link.png", "is a symbolic link, not a file.", fs::file_type::symlink},
-  };
-  for (const Case& c : cases) {
-    const std::string out = (dir_ / c.name).string();
-    for (const std::string& command :
-         {"render " + project_ + " -o " + out,
-          "convert " + (dir_ / "in.bmp").string() + " " + out + " --format bmp"}) {
-      const Outcome run = RunCli(command);
-      EXPECT_EQ(run.code, 1) << command << "\n" << run.output;
-      EXPECT_NE(run.output.find(out + " " + c.says), std::string::npos) << run.output;
-      EXPECT_EQ(fs::symlink_status(dir_ / c.name).type(), c.type) << command;
-    }
+TEST_F(CliRender, FailuresSayWhyExitNonZeroAndWriteNothing) {
+  ASSERT_TRUE(test::WriteFileBytes(dir_ / "broken.tvc", {2, 0, 0}));
+  for (const auto& [project, out] : {std::pair{dir_ / "missing.tvc", dir_ / "x.png"},
+                                     {dir_ / "broken.tvc", dir_ / "x.png"},
+                                     {fs::path(project_), dir_ / "x.webp"}}) {
+    const Outcome run = RunCli("render " + project.string() + " -o " + out.string());
+    EXPECT_NE(run.code, 0) << project;
+    EXPECT_FALSE(run.output.empty()) << project;
+    EXPECT_FALSE(fs::exists(out)) << project;
   }
-  EXPECT_EQ(test::ReadFileBytes(dir_ / "victim.png"), (std::vector<uint8_t>{'o', 'l', 'd'}));
 }
 
 }  // namespace
