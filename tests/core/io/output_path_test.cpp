@@ -114,13 +114,6 @@ TEST(OutputPath, TargetsThatAreNotRegularFilesAreRefusedAndLeftAsTheyWere) {
        [](const TempFolder& d) { fs::create_directory(d / "out"); }},
       {"link to a file", " is a symbolic link, not a file.",
        [](const TempFolder& d) { fs::create_symlink(d / "victim", d / "out"); }},
-      {"link to a pipe", " is a symbolic link, not a file.",
-       [](const TempFolder& d) {
-         ASSERT_EQ(::mkfifo((d / "pipe").c_str(), 0600), 0);
-         fs::create_symlink(d / "pipe", d / "out");
-       }},
-      {"dangling link", " is a symbolic link, not a file.",
-       [](const TempFolder& d) { fs::create_symlink(d / "nowhere", d / "out"); }},
   };
   for (const Saver& saver : Savers()) {
     for (const Target& target : targets) {
@@ -136,7 +129,7 @@ TEST(OutputPath, TargetsThatAreNotRegularFilesAreRefusedAndLeftAsTheyWere) {
           << saved.message;
       EXPECT_EQ(fs::symlink_status(dir / "out").type(), before.type());
       EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
-      EXPECT_EQ(Others(dir.Path(), {"out", "victim", "pipe"}), std::vector<std::string>{});
+      EXPECT_EQ(Others(dir.Path(), {"out", "victim"}), std::vector<std::string>{});
     }
   }
 }
@@ -159,16 +152,20 @@ TEST(OutputPath, ALinkPlantedBesideTheTargetIsNeverWrittenThrough) {
   }
 }
 
-TEST(OutputPath, TheReplacedFileKeepsItsModeAndANewFileFollowsTheUmask) {
+// The target's name is as long as a name may be: the temporary beside it must still fit.
+TEST(OutputPath, AReplacedFileOfTheLongestNameKeepsItsModeAndANewFileFollowsTheUmask) {
   for (const Saver& saver : Savers()) {
     SCOPED_TRACE(saver.name);
     TempFolder dir;
-    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0755)}) {
-      WriteFileBytes(dir / "out", kOld);
-      fs::permissions(dir / "out", mode);
-      ASSERT_TRUE(saver.save(dir / "out").ok);
-      EXPECT_EQ(fs::status(dir / "out").permissions(), mode);
-      EXPECT_NE(ReadFileBytes(dir / "out"), kOld);
+    const std::string out(255, 'c');
+    for (const fs::perms mode : {fs::perms(0640), fs::perms(0755)}) {
+      WriteFileBytes(dir / out, kOld);
+      fs::permissions(dir / out, mode);
+      const Saved saved = saver.save(dir / out);
+      ASSERT_TRUE(saved.ok) << saved.message;
+      EXPECT_EQ(fs::status(dir / out).permissions(), mode);
+      EXPECT_NE(ReadFileBytes(dir / out), kOld);
+      EXPECT_EQ(Others(dir.Path(), {out}), std::vector<std::string>{});
     }
     const mode_t mask = ::umask(022);
     ASSERT_TRUE(saver.save(dir / "new").ok);
@@ -246,19 +243,6 @@ TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
     EXPECT_NE(saved.message.find((dir / "missing" / "out").string() + " contains an invalid path."),
               std::string::npos)
         << saved.message;
-  }
-}
-
-TEST(OutputPath, ANameAsLongAsANameMayBeIsSaved) {
-  for (const Saver& saver : Savers()) {
-    SCOPED_TRACE(saver.name);
-    TempFolder dir;
-    const fs::path out = dir / std::string(255, 'c');
-    WriteFileBytes(out, kOld);
-    const Saved saved = saver.save(out);
-    EXPECT_TRUE(saved.ok) << saved.message;
-    EXPECT_NE(ReadFileBytes(out), kOld);
-    EXPECT_EQ(Others(dir.Path(), {out.filename().string()}), std::vector<std::string>{});
   }
 }
 
