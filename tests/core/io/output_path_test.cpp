@@ -134,43 +134,35 @@ TEST(OutputPath, TargetsThatAreNotRegularFilesAreRefusedAndLeftAsTheyWere) {
   }
 }
 
-TEST(OutputPath, ALinkPlantedBesideTheTargetIsNeverWrittenThrough) {
+// A link planted where a fixed-name temporary would go is never written through; the target's
+// name may be as long as a name may be, and the temporary beside it must still fit.
+TEST(OutputPath, ASaveKeepsTheReplacedFilesModeGivesANewOneTheUmasksAndWritesNoLink) {
   for (const Saver& saver : Savers()) {
     SCOPED_TRACE(saver.name);
     TempFolder dir;
     WriteFileBytes(dir / "victim", kOld);
-    // The names a fixed-name temporary would take.
     for (const char* planted : {"out.tavolo-tmp", ".out.tmp", "out.tmp"}) {
       fs::create_symlink(dir / "victim", dir / planted);
     }
+    const mode_t mask = ::umask(022);
     const Saved saved = saver.save(dir / "out");
+    ::umask(mask);
     ASSERT_TRUE(saved.ok) << saved.message;
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "out")));
+    EXPECT_EQ(fs::status(dir / "out").permissions(), fs::perms(0644));
     EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
-    EXPECT_EQ(Others(dir.Path(), {"out", "victim", "out.tavolo-tmp", ".out.tmp", "out.tmp"}),
-              std::vector<std::string>{});
-  }
-}
 
-// The target's name is as long as a name may be: the temporary beside it must still fit.
-TEST(OutputPath, AReplacedFileOfTheLongestNameKeepsItsModeAndANewFileFollowsTheUmask) {
-  for (const Saver& saver : Savers()) {
-    SCOPED_TRACE(saver.name);
-    TempFolder dir;
-    const std::string out(255, 'c');
+    const std::string longest(255, 'c');
     for (const fs::perms mode : {fs::perms(0640), fs::perms(0755)}) {
-      WriteFileBytes(dir / out, kOld);
-      fs::permissions(dir / out, mode);
-      const Saved saved = saver.save(dir / out);
-      ASSERT_TRUE(saved.ok) << saved.message;
-      EXPECT_EQ(fs::status(dir / out).permissions(), mode);
-      EXPECT_NE(ReadFileBytes(dir / out), kOld);
-      EXPECT_EQ(Others(dir.Path(), {out}), std::vector<std::string>{});
+      WriteFileBytes(dir / longest, kOld);
+      fs::permissions(dir / longest, mode);
+      ASSERT_TRUE(saver.save(dir / longest).ok);
+      EXPECT_EQ(fs::status(dir / longest).permissions(), mode);
+      EXPECT_NE(ReadFileBytes(dir / longest), kOld);
     }
-    const mode_t mask = ::umask(022);
-    ASSERT_TRUE(saver.save(dir / "new").ok);
-    ::umask(mask);
-    EXPECT_EQ(fs::status(dir / "new").permissions(), fs::perms(0644));
+    EXPECT_EQ(
+        Others(dir.Path(), {"out", "victim", "out.tavolo-tmp", ".out.tmp", "out.tmp", longest}),
+        std::vector<std::string>{});
   }
 }
 
@@ -238,22 +230,15 @@ TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
     EXPECT_EQ(ReadFileBytes(dir / "out"), kOld);
     EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
 
-    saved = saver.save(dir / "missing" / "out");
+    // A folder that is not there, its name shown with its control characters escaped.
+    saved = saver.save(dir / "no\nsuch\x1b[31m" / "out");
     EXPECT_FALSE(saved.ok);
-    EXPECT_NE(saved.message.find((dir / "missing" / "out").string() + " contains an invalid path."),
+    EXPECT_NE(saved.message.find(dir.Path().string() +
+                                 "/no\\nsuch\\x1b[31m/out contains an invalid path."),
               std::string::npos)
         << saved.message;
+    EXPECT_EQ(saved.message.find('\n'), std::string::npos);
   }
-}
-
-TEST(OutputPath, ControlCharactersInANameAreEscapedInTheMessage) {
-  TempFolder dir;
-  const fs::path out = dir / "no\nsuch\x1b[31m" / "out";
-  const FileWriteResult r = WriteFileReplacing(out, kOld);
-  EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.message.find("no\\nsuch\\x1b[31m/out contains an invalid path."), std::string::npos)
-      << r.message;
-  EXPECT_EQ(r.message.find('\n'), std::string::npos);
 }
 
 }  // namespace
