@@ -88,26 +88,13 @@ TEST_F(TemplateTableTest, ListsOnlyTvtFilesByTitleBytesWithCaseAndAMissingFolder
   EXPECT_TRUE(report.unopened.empty());
 }
 
-TEST_F(TemplateTableTest, UnloadablePreviewIsReportedOnceAndTheTemplateKept) {
+// A preview that cannot be loaded is reported and its template kept; a card that cannot be read
+// is reported and left out, but one of another version is listed.
+TEST_F(TemplateTableTest, WhatCannotBeReadIsReportedOnce) {
   AddTemplate("a missing", false);
   AddTemplate("b broken");
   ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "b broken.tvp", {0x89, 'P', 'N', 'G'}));
   AddTemplate("c good");
-  const TemplateReload report = table_.ReloadIn(home_.Path(), backgrounds_);
-
-  ASSERT_EQ(Titles(), (std::vector<std::string>{"a missing", "b broken", "c good"}));
-  EXPECT_TRUE(table_.Entry(0).preview.isNull());
-  EXPECT_TRUE(table_.Entry(1).preview.isNull());
-  EXPECT_EQ(table_.Entry(2).preview.size(), QSize(3, 2));
-  EXPECT_EQ(report.unopened,
-            (std::vector<fs::path>{tmpl_ / "a missing.tvp", tmpl_ / "b broken.tvp"}));
-  EXPECT_EQ(
-      report.Messages(),
-      (std::vector<std::string>{"File could not be opened: " + (tmpl_ / "a missing.tvp").string(),
-                                "File could not be opened: " + (tmpl_ / "b broken.tvp").string()}));
-}
-
-TEST_F(TemplateTableTest, UnreadableCardIsLeftOutButAVersionMismatchIsListed) {
   AddTemplate("cut");
   std::vector<uint8_t> bytes = SerializeProject(CardTitled("cut"), backgrounds_);
   bytes.resize(bytes.size() / 2);
@@ -116,12 +103,20 @@ TEST_F(TemplateTableTest, UnreadableCardIsLeftOutButAVersionMismatchIsListed) {
   bytes = SerializeProject(CardTitled("old"), backgrounds_);
   bytes[4] = 7;  // the first style's sub-version
   ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "old.tvt", bytes));
-
   const TemplateReload report = table_.ReloadIn(home_.Path(), backgrounds_);
-  ASSERT_EQ(table_.Count(), 1);
-  EXPECT_EQ(table_.Entry(0).title, "old");
-  EXPECT_EQ(table_.Entry(0).read.result, ProjectResult::kVersionMismatch);
-  EXPECT_EQ(report.unopened, std::vector<fs::path>{tmpl_ / "cut.tvt"});
+
+  ASSERT_EQ(table_.Count(), 4);  // the version mismatch read no lines
+  const char* titles[] = {"a missing", "b broken", "c good", "old"};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(table_.Entry(i).title, titles[i]);
+  EXPECT_TRUE(table_.Entry(0).preview.isNull());
+  EXPECT_TRUE(table_.Entry(1).preview.isNull());
+  EXPECT_EQ(table_.Entry(2).preview.size(), QSize(3, 2));
+  EXPECT_EQ(table_.Entry(3).read.result, ProjectResult::kVersionMismatch);
+  const std::vector<fs::path> unopened = {tmpl_ / "a missing.tvp", tmpl_ / "b broken.tvp",
+                                          tmpl_ / "cut.tvt"};
+  EXPECT_EQ(report.unopened, unopened);
+  ASSERT_EQ(report.Messages().size(), 3u);
+  EXPECT_EQ(report.Messages()[0], "File could not be opened: " + unopened[0].string());
 }
 
 TEST_F(TemplateTableTest, ListsTheFirstThousandInTitleOrder) {
