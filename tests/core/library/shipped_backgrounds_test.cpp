@@ -53,7 +53,9 @@ TEST(ShippedBackgrounds, AtLeastSixtyCardsWithReadableUniqueNamesAndTheirMeasure
     EXPECT_LE(offset, 0.5f);
     // The stored hue is the one an import of the same picture would measure; measuring is slow
     // in sanitizer builds and a wrong generator is wrong for all, so a sample does.
-    if (i % 7 == 0) EXPECT_FLOAT_EQ(offset, MeanHue(image) * kHueToOffset - 0.5f);
+    if (i % 7 == 0) {
+      EXPECT_FLOAT_EQ(offset, MeanHue(image) * kHueToOffset - 0.5f);
+    }
   }
 }
 
