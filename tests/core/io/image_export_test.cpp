@@ -80,19 +80,16 @@ TEST(ImageExport, EveryFormatHoldsTheCardsPixelsAndItsDpi) {
   }
 }
 
-TEST(ImageExport, QualityKeepsItsLowEightBits) {
+TEST(ImageExport, QualityKeepsItsLowEightBitsAndNoFormatSavesNothing) {
   const test::TempFolder folder;
   const QImage card = BlockCard();
-  ASSERT_TRUE(WriteExportImage(card, folder / "a.jpg", kFormatJpeg, 100, 300).ok);
-  ASSERT_TRUE(WriteExportImage(card, folder / "b.jpg", kFormatJpeg, 356, 300).ok);
-  ASSERT_TRUE(WriteExportImage(card, folder / "c.jpg", kFormatJpeg, 10, 300).ok);
+  for (const auto& [name, quality] : {std::pair{"a.jpg", 100}, {"b.jpg", 356}, {"c.jpg", 10}}) {
+    ASSERT_TRUE(WriteExportImage(card, folder / name, kFormatJpeg, quality, 300).ok);
+  }
   EXPECT_EQ(ReadFileBytes(folder / "a.jpg"), ReadFileBytes(folder / "b.jpg"));
   EXPECT_LT(ReadFileBytes(folder / "c.jpg").size(), ReadFileBytes(folder / "a.jpg").size());
-}
 
-TEST(ImageExport, NoFormatSavesNothing) {
-  const test::TempFolder folder;
-  EXPECT_TRUE(WriteExportImage(BlockCard(), folder / "x.png", kNoFormat, kNoQuality, 300).ok);
+  EXPECT_TRUE(WriteExportImage(card, folder / "x.png", kNoFormat, kNoQuality, 300).ok);
   EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
 }
 
@@ -108,8 +105,6 @@ TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
   const Case cases[] = {
       {"a folder that is not there", "/nonexistent-folder/card.png", kFormatPng,
        "/nonexistent-folder/card.png contains an invalid path.", false},
-      {"a folder as the target", folder.Path(), kFormatPng,
-       folder.Path().string() + " is a folder, not a file.", false},
       {"a format that cannot be written", folder / "card.ico", kFormatIco, "Save ICO not supported",
        true},
   };
@@ -123,14 +118,12 @@ TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
   }
   EXPECT_FALSE(std::filesystem::exists(folder / "card.ico"));
   EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).ok);
-}
 
-TEST(ImageExport, FailedSaveOffTheInterfaceThreadIsOnlyReturned) {
+  // Off the interface thread a failed encoding is only returned.
   ReportRecorder recorder;
-  const ExportResult result =
-      WriteExportImage(BlockCard(), "/nonexistent-folder/card.png", kFormatPng, kNoQuality, 300,
-                       ExportReporting::kResultOnly);
-  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(WriteExportImage(BlockCard(), folder / "card.ico", kFormatIco, kNoQuality, 300,
+                                ExportReporting::kResultOnly)
+                   .ok);
   EXPECT_TRUE(recorder.Reports().empty());
 }
 
@@ -146,15 +139,10 @@ TEST(ExportFormats, QualityFiltersAndExtensions) {
   }
   EXPECT_EQ(withQuality, 2);
   // Other spellings of an extension, and extensions of no export format.
-  const std::pair<const char*, std::optional<int>> spellings[] = {
-      {".JPEG", kFormatJpeg}, {"TIFF", kFormatTiff}, {"webp", std::nullopt}, {"", std::nullopt}};
-  for (const auto& [extension, format] : spellings) {
-    EXPECT_EQ(ExportFormatForExtension(extension), format) << extension;
-  }
-  EXPECT_STREQ(ExportFormatOf(kFormatJpeg).filter, "jpeg files (*.jpeg *.jpg)");
+  EXPECT_EQ(ExportFormatForExtension(".JPEG"), kFormatJpeg);
+  EXPECT_EQ(ExportFormatForExtension("webp"), std::nullopt);
   EXPECT_EQ(ExportFormatOf(12345).format, kDefaultExportFormat);
 
-  EXPECT_EQ(WithExportExtension("/tmp/card", kFormatPng), "/tmp/card.png");
   EXPECT_EQ(WithExportExtension("/tmp/card", kFormatJpeg), "/tmp/card.jpg");
   EXPECT_EQ(WithExportExtension("/tmp/card.jpeg", kFormatJpeg), "/tmp/card.jpeg");
   EXPECT_EQ(WithExportExtension("/tmp/my.card.tif", kFormatTiff), "/tmp/my.card.tif");

@@ -54,63 +54,50 @@ const NotAFile kNotFiles[] = {
 
 struct Reader {
   const char* name;
-  // Reads with the thing at `dir`/`name`; returns the message the reader gives.
-  std::function<std::string(const TempFolder& dir, const std::string& name)> read;
   const char* file;  // the name the reader expects
+  // Reads the thing at `path`; false with the message when refused.
+  std::function<std::pair<bool, std::string>(const fs::path& path)> read;
 };
-
-std::vector<Reader> Readers() {
-  return {
-      {"ReadWholeFile",
-       [](const TempFolder& dir, const std::string& name) {
-         const FileReadResult r = ReadWholeFile(dir / name, 1 << 20);
-         EXPECT_FALSE(r.ok);
-         return r.message;
-       },
-       "data.bin"},
-      {"RasterImage load",
-       [](const TempFolder& dir, const std::string& name) {
-         const RasterImage image(dir / name, kFormatPng);
-         EXPECT_FALSE(image.IsValid());
-         return image.GetLastError();
-       },
-       "picture.png"},
-      {"ReadProject",
-       [](const TempFolder& dir, const std::string& name) {
-         CardState card;
-         const ReadProjectResult r = ReadProject(dir / name, card, test::Table({"Linen"}));
-         EXPECT_EQ(r.result, ProjectResult::kFileError);
-         return r.detail;
-       },
-       "card.tvc"},
-      {"ReadBGFile library",
-       [](const TempFolder& dir, const std::string& name) {
-         BackgroundTable table;
-         const BackgroundLoadResult r = ReadBGFileIn(table, dir.Path(), name);
-         EXPECT_EQ(r.status, BackgroundLoadStatus::kLibraryUnreadable);
-         return r.message;
-       },
-       "fl1.tmp"},
-      {"Import Background",
-       [](const TempFolder& dir, const std::string& name) {
-         BackgroundTable table;
-         const AddBackgroundResult r = AddCustomBackground(table, dir / name, dir / "home");
-         EXPECT_FALSE(r.ok);
-         EXPECT_EQ(table.Count(), 0);
-         return r.message;
-       },
-       "import.png"},
-  };
-}
 
 TEST(InputPath, EveryReaderRefusesWhatIsNotARegularFileAtOnce) {
   const HangGuard guard;
-  for (const Reader& reader : Readers()) {
+  const Reader readers[] = {
+      {"ReadWholeFile", "data.bin",
+       [](const fs::path& path) {
+         const FileReadResult r = ReadWholeFile(path, 1 << 20);
+         return std::pair{r.ok, r.message};
+       }},
+      {"RasterImage load", "picture.png",
+       [](const fs::path& path) {
+         const RasterImage image(path, kFormatPng);
+         return std::pair{image.IsValid(), image.GetLastError()};
+       }},
+      {"ReadProject", "card.tvc",
+       [](const fs::path& path) {
+         CardState card;
+         const ReadProjectResult r = ReadProject(path, card, test::Table({"Linen"}));
+         return std::pair{r.result != ProjectResult::kFileError, r.detail};
+       }},
+      {"ReadBGFile library", "fl1.tmp",
+       [](const fs::path& path) {
+         BackgroundTable table;
+         const auto r = ReadBGFileIn(table, path.parent_path(), path.filename());
+         return std::pair{r.status != BackgroundLoadStatus::kLibraryUnreadable, r.message};
+       }},
+      {"Import Background", "import.png",
+       [](const fs::path& path) {
+         BackgroundTable table;
+         const auto r = AddCustomBackground(table, path, path.parent_path() / "home");
+         return std::pair{r.ok || table.Count() != 0, r.message};
+       }},
+  };
+  for (const Reader& reader : readers) {
     for (const NotAFile& thing : kNotFiles) {
       SCOPED_TRACE(std::string(reader.name) + " on a " + thing.what);
       TempFolder dir;
       thing.make(dir / reader.file);
-      const std::string message = reader.read(dir, reader.file);
+      const auto [read, message] = reader.read(dir / reader.file);
+      EXPECT_FALSE(read);
       EXPECT_NE(message.find((dir / reader.file).string() + thing.says), std::string::npos)
           << message;
     }

@@ -103,7 +103,9 @@ TEST(MemoryBounds, APictureForTheCardOfMoreThan64MegapixelsIsRefusedAsTooLarge) 
        }},
   };
   for (const Case& c : cases) {
-    EXPECT_NE(c.load().find(kTooLarge), std::string::npos) << c.use;
+    const std::string message = c.load();
+    EXPECT_NE(message.find(kTooLarge), std::string::npos) << c.use;
+    EXPECT_EQ(message.find("Unknown or wrong format"), std::string::npos) << c.use;
   }
   // The limit is the card's; other pictures keep the image layer's own.
   EXPECT_EQ(RasterImage().GetMaxPixels(), kMaxImagePixels);

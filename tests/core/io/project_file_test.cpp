@@ -99,23 +99,18 @@ TEST(ProjectFile, EveryStoredFieldSurvivesBitForBitNanPayloadsTooAndPictureOptio
 
 TEST(ProjectFile, WriteProjectWritesTheFileAndReadProjectReadsItFromDisk) {
   TempFolder folder;
-  const fs::path path = folder.Path() / "card.tvc";
-  const CardState original = UnusualState();
-  ASSERT_TRUE(WriteProject(path, original, kTable).ok);
-  EXPECT_EQ(test::ReadFileBytes(path), SerializeProject(original, kTable));
+  const fs::path path = folder / "card.tvc";
+  ASSERT_TRUE(WriteProject(path, UnusualState(), kTable).ok);
+  EXPECT_EQ(test::ReadFileBytes(path), SerializeProject(UnusualState(), kTable));
   CardState loaded;
   EXPECT_TRUE(ReadProject(path, loaded, kTable).Ok());
   EXPECT_EQ(loaded.lnmb, 9);
-  EXPECT_EQ(fs::directory_iterator(folder.Path())->path(), path);  // no temporary left behind
-
-  const ReadProjectResult missing = ReadProject(folder.Path() / "none.tvc", loaded, kTable);
-  EXPECT_EQ(missing.result, ProjectResult::kFileError);
-  EXPECT_FALSE(missing.versionRead);
+  EXPECT_FALSE(ReadProject(folder / "none.tvc", loaded, kTable).versionRead);
 }
 
 // --- Older and newer versions ---
 
-TEST(ProjectFile, VersionZeroAndOneLeaveTheLaterSectionsAsTheyWereAndLaterOnesAreMismatches) {
+TEST(ProjectFile, OlderVersionsLeaveTheLaterSectionsAsTheyWereAndOtherLayoutsAreMismatches) {
   CardState source = UnusualState();
   source.photo.name = source.photo.path = source.logo.name = source.logo.path = QString();
   std::vector<uint8_t> v1 = SerializeProject(source, kTable);
@@ -146,9 +141,21 @@ TEST(ProjectFile, VersionZeroAndOneLeaveTheLaterSectionsAsTheyWereAndLaterOnesAr
   EXPECT_EQ(loaded.widthUnit, source.widthUnit);
   EXPECT_EQ(loaded.logo, before.logo);
 
+  // Photo sub-version 0 (one string and seven 32-bit values) is read past as a mismatch.
+  std::vector<uint8_t> oldPhoto(v0.begin(), v0.end());
+  oldPhoto[0] = 1;
+  oldPhoto.insert(oldPhoto.end(), {0, 0, 0, 0, 3, 'o', 'l', 'd'});
+  oldPhoto.resize(oldPhoto.size() + 28, 0x11);
+  loaded = before;
+  EXPECT_EQ(ReadProject(oldPhoto, loaded, kTable).result, ProjectResult::kVersionMismatch);
+  EXPECT_EQ(loaded.lnmb, source.lnmb);
+  EXPECT_EQ(loaded.photo, before.photo);
+  oldPhoto.pop_back();  // the old layout cut short
+  EXPECT_EQ(ReadProject(oldPhoto, loaded, kTable).result, ProjectResult::kFileError);
+
   // A later version reads its first six sections like version 0, then says it is not this
   // version's: taking it as a whole card would drop its photo, size and logo unseen.
-  for (const uint8_t later : {uint8_t{3}, uint8_t{7}, uint8_t{0xFF}}) {
+  for (const uint8_t later : {uint8_t{3}, uint8_t{0xFF}}) {
     std::vector<uint8_t> newer = SerializeProject(source, kTable);
     newer[0] = later;
     loaded = before;
@@ -189,58 +196,25 @@ TEST(ProjectFile, SubVersionMismatchStopsWithTheEarlierSectionsApplied) {
   EXPECT_EQ(kept.styles[1], source.styles[1]);
 }
 
-TEST(ProjectFile, PhotoSubVersionZeroIsReadPastAndGivesVersionMismatch) {
-  CardState source = UnusualState();
-  source.photo.name = source.photo.path = source.logo.name = source.logo.path = QString();
-  std::vector<uint8_t> bytes = SerializeProject(source, kTable);
-  const size_t photoAt = bytes.size() - kLogoSection - kCardSizeSection - kPhotoSection;
-  bytes.resize(photoAt);
-  bytes[0] = 1;
-  // Sub-version 0: one string and seven 32-bit values.
-  const std::vector<uint8_t> old = {0, 0, 0, 0, 3, 'o', 'l', 'd'};
-  bytes.insert(bytes.end(), old.begin(), old.end());
-  bytes.resize(bytes.size() + 28, 0x11);
-
-  CardState loaded;
-  ReadProjectResult result = ReadProject(bytes, loaded, kTable);
-  EXPECT_EQ(result.result, ProjectResult::kVersionMismatch);
-  EXPECT_EQ(loaded.lnmb, source.lnmb);
-  EXPECT_EQ(loaded.photo, CardState().photo);
-
-  bytes.resize(bytes.size() - 1);  // the old layout cut short
-  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
-}
-
 // --- Background identity ---
 
 TEST(ProjectFile, BackgroundIsFoundByNameUnknownGivesZeroAndEqualNamesTheLower) {
   CardState source;
   source.pnmb = 3;
-  const BackgroundTable writing = Table({"a", "b", "c", "Shared"});
-  const std::vector<uint8_t> bytes = SerializeProject(source, writing);
-
+  const std::vector<uint8_t> bytes = SerializeProject(source, Table({"a", "b", "c", "Shared"}));
   CardState loaded;
   loaded.pnmb = 7;
   ReadProject(bytes, loaded, Table({"x", "Shared", "Shared"}));
   EXPECT_EQ(loaded.pnmb, 1);
   ReadProject(bytes, loaded, Table({"x", "y"}));
   EXPECT_EQ(loaded.pnmb, 0);
-  ReadProject(bytes, loaded, BackgroundTable());
-  EXPECT_EQ(loaded.pnmb, 0);
-}
 
-TEST(ProjectFile, WritingABackgroundNumberOutsideTheTableFailsTheCheck) {
-  CardState source;
+  // A number outside the table fails the check and writes an empty name.
   source.pnmb = 5;
-  std::vector<uint8_t> bytes;
-  {
-    const test::ReportRecorder reports;
-    bytes = SerializeProject(source, kTable);
-    ASSERT_EQ(reports.Reports().size(), 1u);
-    EXPECT_TRUE(reports.Saw("btbl[pnmb].n==pnmb"));
-  }
-  CardState loaded;
-  const ReadProjectResult result = ReadProject(bytes, loaded, kTable);
+  const test::ReportRecorder reports;
+  const ReadProjectResult result = ReadProject(SerializeProject(source, kTable), loaded, kTable);
+  ASSERT_EQ(reports.Reports().size(), 1u);
+  EXPECT_TRUE(reports.Saw("btbl[pnmb].n==pnmb"));
   EXPECT_TRUE(result.Ok());
   EXPECT_EQ(result.backgroundName, BackgroundName{});
 }
@@ -275,9 +249,7 @@ TEST(ProjectFile, ValuesTheCardCannotHoldAreRefusedAsFileErrors) {
       {"orientation -1", [](CardState& s) { s.gradOrientation = -1; }},
       {"orientation 4", [](CardState& s) { s.gradOrientation = 4; }},
       {"photo ../", [](CardState& s) { s.photo.name = "../secret.png"; }},
-      {"photo /", [](CardState& s) { s.photo.name = "/etc/passwd"; }},
       {"photo \\", [](CardState& s) { s.photo.name = "a\\b.png"; }},
-      {"logo ..", [](CardState& s) { s.logo.name = ".."; }},
       {"logo /", [](CardState& s) { s.logo.name = "sub/logo.png"; }},
   };
   for (const Case& c : cases) {
@@ -327,23 +299,6 @@ TEST(ProjectFile, LineCountAbove20AndHugeLengthsAreFileErrors) {
   bytes[9] = 0xFD;
   bytes[10] = 0xFF;
   EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
-}
-
-TEST(ProjectFile, AnySingleByteCorruptionReadsWithoutHarm) {
-  const std::vector<uint8_t> good = SerializeProject(UnusualState(), kTable);
-  for (size_t i = 0; i < good.size(); ++i) {
-    for (const uint8_t value : {uint8_t{0x00}, uint8_t{0xFF}, uint8_t{0x80}}) {
-      std::vector<uint8_t> bytes = good;
-      bytes[i] = value;
-      CardState loaded;
-      const ReadProjectResult result = ReadProject(bytes, loaded, kTable);
-      if (result.result == ProjectResult::kSuccess) {
-        EXPECT_TRUE(loaded.boxCount >= 3 && loaded.boxCount <= 5);
-        EXPECT_TRUE(loaded.lnmb >= 0 && loaded.lnmb <= 9);
-        for (const TextBoxLines& lines : loaded.lines) EXPECT_LE(lines.count, kMaxLinesPerBox);
-      }
-    }
-  }
 }
 
 // --- The sample that ships beside the program ---

@@ -3,7 +3,6 @@
 #include <array>
 #include <filesystem>
 #include <memory>
-#include <set>
 
 #include <QFontDatabase>
 
@@ -104,31 +103,6 @@ TEST_F(ShippedTemplates, LinesAreTheirLayoutsDistributionOfElevenValues) {
   for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
     EXPECT_GE(uses[static_cast<size_t>(lnmb)], 2) << LayoutName(lnmb).toStdString();
   }
-}
-
-TEST_F(ShippedTemplates, ShowWhatACardCanHave) {
-  ASSERT_GT(Count(), 0);
-  int logos = 0;
-  int photos = 0;
-  int gradients = 0;
-  int tints = 0;
-  std::set<int> frameModes;
-  for (int i = 0; i < Count(); ++i) {
-    const CardState& card = Entry(i).card;
-    logos += card.logo.name.isEmpty() ? 0 : 1;
-    photos += card.photo.name.isEmpty() ? 0 : 1;
-    gradients += card.bgShift > 0.0f || card.gradScale > 0.0f ? 1 : 0;
-    tints += card.hueShift != 0.0f || card.satShift != 0.0f || card.lightShift != 0.0f ? 1 : 0;
-    for (int b = 0; b < card.boxCount; ++b) {
-      frameModes.insert(card.styles[static_cast<size_t>(b)].frameMode);
-    }
-  }
-  EXPECT_GE(logos, 4);
-  EXPECT_GE(photos, 2);
-  EXPECT_GE(gradients, 4);
-  EXPECT_GE(tints, 2);
-  EXPECT_EQ(frameModes,
-            (std::set<int>{kFrameNone, kFrameExact, kFrameLeft, kFrameRight, kFrameCardLong}));
 }
 
 }  // namespace

@@ -42,10 +42,8 @@ TEST(TemplatePreviewSize, FitsTheCellLessItsMarginKeepingTheCardsProportions) {
     QSize expected;
   };
   const std::vector<Case> cases = {
-      {1062.0f, 615.0f, {243, 141}},  // the default card: as wide as the margins allow
-      {2124.0f, 1230.0f, {243, 141}},
-      {615.0f, 1062.0f, {111, 191}},  // upright: as high as they allow
-      {1000.0f, 1000.0f, {191, 191}},
+      {2124.0f, 1230.0f, {243, 141}},  // the default card's shape: as wide as the margins allow
+      {615.0f, 1062.0f, {111, 191}},   // upright: as high as they allow
       {30000.0f, 1.0f, {243, 1}},
       {kNaN, 615.0f, {243, 141}},  // no usable size: the default card's proportions
       {0.0f, 0.0f, {243, 141}},
@@ -59,8 +57,7 @@ TEST(TemplatePreviewSize, FitsTheCellLessItsMarginKeepingTheCardsProportions) {
 TEST(TemplatePreview, CardSitsOnTheCellColourWithinTheCell) {
   test::EnsureGuiApplication();
   CardRenderer renderer(nullptr, {});
-  for (const auto& [width, height] :
-       {std::pair{1062.0f, 615.0f}, {2124.0f, 1230.0f}, {400.0f, 700.0f}}) {
+  for (const auto& [width, height] : {std::pair{1062.0f, 615.0f}, {400.0f, 700.0f}}) {
     CardState card = BlueCard();
     card.cardWidth = width;
     card.cardHeight = height;
@@ -81,11 +78,12 @@ TEST(TemplatePreview, CardSitsOnTheCellColourWithinTheCell) {
 
 TEST(TemplateTitle, RefusesEmptyNamesAndCharactersFilesCannotHold) {
   const std::vector<std::pair<QString, bool>> cases = {
-      {QStringLiteral("Bakery"), true},     {QStringLiteral("Müller & Söhne, 2nd"), true},
-      {QStringLiteral(""), false},          {QStringLiteral("   "), false},
-      {QStringLiteral("."), false},         {QStringLiteral(".."), false},
-      {QStringLiteral("a/b"), false},       {QStringLiteral("a\\b"), false},
-      {QStringLiteral("what?"), false},     {QStringLiteral("x:y"), false},
+      {QStringLiteral("Müller & Söhne, 2nd"), true},
+      {QStringLiteral(""), false},
+      {QStringLiteral("   "), false},
+      {QStringLiteral(".."), false},
+      {QStringLiteral("a/b"), false},
+      {QStringLiteral("what?"), false},
       {QStringLiteral("tab\there"), false},
   };
   for (const auto& [title, ok] : cases) {

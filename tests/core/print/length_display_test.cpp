@@ -18,9 +18,7 @@ TEST(LengthDisplay, ToDisplayRoundsToFloatThenTruncatesToTwoDecimals) {
       {1062.0f, 300, LengthUnit::kMm, 89.91f},     // 89.916
       {1062.0f, 300, LengthUnit::kInches, 3.53f},  // 3.54f lies just below 3.54
       {1062.0f, 300, LengthUnit::kCm, 8.99f},      // 8.9916
-      {615.0f, 300, LengthUnit::kInches, 2.04f},   // 2.05f lies below 2.05 too
-      {225.0f, 300, LengthUnit::kInches, 0.75f},  {300.0f, 300, LengthUnit::kInches, 1.0f},
-      {1062.0f, 600, LengthUnit::kInches, 1.76f}, {0.0f, 300, LengthUnit::kMm, 0.0f},
+      {225.0f, 300, LengthUnit::kInches, 0.75f},  {1062.0f, 600, LengthUnit::kInches, 1.76f},
       {-1062.0f, 300, LengthUnit::kMm, -89.91f},  // toward zero
   };
   for (const ToDisplayCase& c : cases) {
@@ -55,7 +53,6 @@ TEST(LengthDisplay, FromDisplayUsesItsOwnFactorsUnrounded) {
       {2.0f, LengthUnit::kCm, 236.220468f},   // 2 × 0.39370078 × 300
       {89.91f, LengthUnit::kMm, 1061.9292f},  // not back to 1062
       {0.69f, LengthUnit::kInches, 207.0f},   // 0.69f × 300 rounds to 207
-      {3.5f, LengthUnit::kInches, 1050.0f},
   };
   for (const FromDisplayCase& c : cases) {
     EXPECT_FLOAT_EQ(FromDisplay(c.shown, 300, c.unit), c.printPixels) << c.shown;
@@ -69,12 +66,10 @@ TEST(LengthDisplay, EditTextIsANumberFromZeroToAThousand) {
     float value;  // -1: refused
     const char* message;
   } cases[] = {
-      {"3.54", 3.54f, ""},
-      {" 12 ", 12.0f, ""},
+      {" 3.54 ", 3.54f, ""},
       {"0", 0.0f, ""},
       {"1000", 1000.0f, ""},
       {"", -1, "Please enter a number."},
-      {"abc", -1, "Please enter a number."},
       {"3,5", -1, "Please enter a number."},
       {"inf", -1, "Please enter a number."},
       {"1000.01", -1, "Please enter a number between 0 and 1000."},

@@ -16,12 +16,8 @@ TEST(PaperCatalogue, A4OrLetterComesFirstByLocale) {
     const char* first;
     const char* second;
   } cases[] = {
-      {QLocale(QLocale::English, QLocale::UnitedStates), "Letter", "A4"},
       {QLocale(QLocale::French, QLocale::Canada), "Letter", "A4"},
-      {QLocale(QLocale::Spanish, QLocale::Mexico), "Letter", "A4"},
       {QLocale(QLocale::English, QLocale::UnitedKingdom), "A4", "Letter"},
-      {QLocale(QLocale::German, QLocale::Germany), "A4", "Letter"},
-      {QLocale(QLocale::Japanese, QLocale::Japan), "A4", "Letter"},
       {QLocale::c(), "A4", "Letter"},
   };
   for (const auto& c : cases) {
@@ -45,9 +41,10 @@ TEST(PaperCatalogue, PapersCarryWindowsIdsAndTenthsOfMillimetres) {
     int height;
     PaperMm wholeMm;
   } cases[] = {
-      {"Letter", 1, 2159, 2794, {215, 279}}, {"A4", 9, 2100, 2970, {210, 297}},
-      {"Legal", 5, 2159, 3556, {215, 355}},  {"A5", 11, 1480, 2100, {148, 210}},
-      {"A0", 0, 8410, 11890, {841, 1189}},
+      {"Letter", 1, 2159, 2794, {215, 279}},
+      {"A4", 9, 2100, 2970, {210, 297}},
+      {"Legal", 5, 2159, 3556, {215, 355}},  // 355.6 mm: whole millimetres truncate
+      {"A0", 0, 8410, 11890, {841, 1189}},   // no Windows identifier
   };
   for (const auto& c : cases) {
     const int at = FindPaper(papers, QString::fromUtf8(c.key));
@@ -65,12 +62,8 @@ TEST(PaperCatalogue, FindsPapersByNameKeyOrIdentifier) {
     const char* wanted;
     const char* key;  // null: no paper
   } cases[] = {
-      {"A4", "A4"},
       {"a4", "A4"},
-      {"Letter", "Letter"},
       {"letter / ansi a", "Letter"},
-      {"1", "Letter"},
-      {"9", "A4"},
       {" 9 ", "A4"},
       {"Env10", "Env10"},
       {"Envelope US 10", "Env10"},
