@@ -1,3 +1,5 @@
+// The colour pickers: the hue strip, the saturation-lightness square and the palette, where a
+// press lands and what it tells the owner. Their looks are in the goldens.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -26,21 +28,11 @@ TEST(PickerGeometry, MapsTheFullLengthButKeepsTheMarkerOffTheEdges) {
   EXPECT_EQ(PickerMarkerCoordinate(0.0f, 240), 4);
   EXPECT_EQ(PickerMarkerCoordinate(1.0f, 240), 235);
   EXPECT_EQ(PickerMarkerCoordinate(0.5f, 100), 50);
-}
-
-TEST(PickerGeometry, MarkerArmsAreWhiteBoxesAndItsCentreIsInverted) {
+  // A marker drawn at a corner is simply cut off.
   QImage picture(40, 40, QImage::Format_RGB32);
   picture.fill(qRgb(10, 100, 200));
-  DrawPositionMarker(picture, QPoint(20, 20));
-  EXPECT_EQ(picture.pixel(20, 20), qRgb(245, 155, 55));
-  EXPECT_EQ(picture.pixel(13, 19), qRgb(255, 255, 255));
-  EXPECT_EQ(picture.pixel(15, 20), qRgb(0, 0, 0));
-  EXPECT_EQ(picture.pixel(27, 21), qRgb(255, 255, 255));
-  EXPECT_EQ(picture.pixel(28, 20), qRgb(10, 100, 200));
-  EXPECT_EQ(picture.pixel(20, 13), qRgb(255, 255, 255));
-  EXPECT_EQ(picture.pixel(20, 27), qRgb(255, 255, 255));
-  // Near a corner the marker is simply cut off.
   DrawPositionMarker(picture, QPoint(0, 0));
+  EXPECT_EQ(picture.pixel(0, 0), qRgb(245, 155, 55));
 }
 
 TEST_F(ControlTest, HueSliderDraggedBeyondItsEndStaysAtOne) {
@@ -56,18 +48,6 @@ TEST_F(ControlTest, HueSliderDraggedBeyondItsEndStaysAtOne) {
   QTest::mouseMove(&slider, QPoint(10, 10));
   EXPECT_FLOAT_EQ(slider.Position(), 1.0f);
   EXPECT_EQ(changes.count(), 2);
-}
-
-TEST_F(ControlTest, HueSliderShowsEveryHueAndInvertsUnderTheMarker) {
-  HueSlider slider;
-  slider.resize(240, 20);
-  slider.SetPosition(0.5f);
-  const QImage picture = slider.Picture();
-  EXPECT_EQ(picture.pixel(5, 4), qRgb(255, 31, 0));
-  EXPECT_EQ(picture.pixel(60, 4), qRgb(127, 255, 0));
-  const int x = PickerMarkerCoordinate(0.5f, 240);
-  const QRgb strip = picture.pixel(x, 2);
-  EXPECT_EQ(picture.pixel(x, 10), qRgb(255 - qRed(strip), 255 - qGreen(strip), 255 - qBlue(strip)));
 }
 
 TEST(SLSliderRows, InterpolatedPixelsStayWithinOneOfTheExactColour) {
@@ -149,17 +129,6 @@ TEST_F(ControlTest, HLPickerPicksOnPressAndNotifiesOnRelease) {
   QTest::mouseRelease(&picker, Qt::LeftButton, {}, QPoint(300, 5));
   EXPECT_EQ(picker.CurrentColor(), (HslColor{0, 0, 0}));
   EXPECT_EQ(clicks.count(), 3);
-}
-
-TEST_F(ControlTest, HLPickerDrawsGreyStepsSwatchesAndGridLines) {
-  HLPicker picker;
-  picker.resize(240, 170);
-  const QImage picture = picker.Picture();
-  EXPECT_EQ(picture.pixel(7 + 14, 7), qRgb(15, 15, 15));
-  EXPECT_EQ(picture.pixel(7 + 14 * 15, 7), qRgb(239, 239, 239));
-  EXPECT_EQ(picture.pixel(7 + 14 * 8, 7 + 13 * 10), qRgb(255, 0, 0));
-  EXPECT_EQ(picture.pixel(15, 7), qRgb(0, 0, 0));
-  EXPECT_EQ(picture.pixel(100, 13), qRgb(0, 0, 0));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The swatches and the field label: the colour line's cells and what a press picks, the
+// eyedropper cursor, the colour button's click and the label that swallows presses. Looks: goldens.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -56,17 +58,6 @@ TEST_F(ControlTest, ColorLineNotifiesOnThePressWithTheCellColour) {
   EXPECT_EQ(line.CurrentColor(), (HslColor{0, 240, 240}));
 }
 
-TEST_F(ControlTest, ColorLineCellsAreFramedAndFilled) {
-  ColorLine line;
-  line.resize(140, 42);
-  const QImage picture = line.Picture();
-  EXPECT_EQ(picture.pixel(120, 20), qRgb(0, 0, 0));
-  EXPECT_EQ(picture.pixel(130, 10), qRgb(255, 255, 255));
-  EXPECT_EQ(picture.pixel(10, 10), qRgb(255, 0, 0));
-  EXPECT_EQ(picture.pixel(20, 10), qRgb(0, 0, 0));
-  EXPECT_EQ(picture.pixel(10, 41), line.palette().color(QPalette::Button).rgb());
-}
-
 TEST_F(ControlTest, EyedropperHasItsHotSpotAtTheTip) {
   const QCursor& cursor = EyedropperCursor();
   EXPECT_EQ(cursor.hotSpot(), QPoint(11, 20));
@@ -77,18 +68,10 @@ TEST_F(ControlTest, EyedropperHasItsHotSpotAtTheTip) {
   EXPECT_EQ(line.cursor().hotSpot(), QPoint(11, 20));
 }
 
-TEST_F(ControlTest, ColorBtnFramesItsColourBlackThenWhite) {
+TEST_F(ControlTest, ColorBtnSendsAClick) {
   ColorBtn swatch;
   swatch.resize(40, 24);
   QSignalSpy clicks(&swatch, &ColorBtn::clicked);
-  swatch.SetColor(MakeColorref(200, 40, 60));
-  EXPECT_EQ(swatch.Color(), MakeColorref(200, 40, 60));
-  const QImage picture = swatch.Picture();
-  EXPECT_EQ(picture.pixel(0, 0), qRgb(0, 0, 0));
-  EXPECT_EQ(picture.pixel(39, 23), qRgb(0, 0, 0));
-  EXPECT_EQ(picture.pixel(1, 1), qRgb(255, 255, 255));
-  EXPECT_EQ(picture.pixel(38, 22), qRgb(255, 255, 255));
-  EXPECT_EQ(picture.pixel(2, 2), qRgb(200, 40, 60));
   QTest::mouseClick(&swatch, Qt::LeftButton, {}, QPoint(20, 12));
   EXPECT_EQ(clicks.count(), 1);
 }
