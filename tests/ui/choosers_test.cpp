@@ -49,10 +49,40 @@ void HoverAt(Chooser& chooser, QPoint point, int expectedHover) {
   QTest::qWait(120);
 }
 
-// The same while the chooser is paused: nothing is expected to change.
-void MoveWhilePaused(QWidget& widget, QPoint point) {
-  QCursor::setPos(widget.mapToGlobal(point));
+// Moves the mouse to each point in turn: the chooser repaints exactly when its hover changes,
+// however many ticks pass.
+template <class Chooser>
+void ExpectRepaintsOnlyOnHoverChange(Chooser& chooser,
+                                     std::initializer_list<std::pair<QPoint, int>> moves) {
+  PaintCounter paints(chooser);
+  int expected = 0;
+  for (const auto& [point, hover] : moves) {
+    const bool changes = hover != chooser.Hover();
+    HoverAt(chooser, point, hover);
+    if (changes) {
+      ++expected;
+    } else {
+      QTest::qWait(150);
+    }
+    EXPECT_EQ(paints.count, expected) << point.x() << "," << point.y();
+  }
+}
+
+// Paused, the chooser stops its timer and keeps its hover while the mouse goes `elsewhere`;
+// resumed, it follows the mouse again.
+template <class Chooser>
+void ExpectPausingKeepsTheHover(Chooser& chooser, QPoint elsewhere, int resumedHover) {
+  PaintCounter paints(chooser);
+  const int hover = chooser.Hover();
+  chooser.SetActive(false);
+  EXPECT_FALSE(chooser.IsHoverTimerRunning());
+  QCursor::setPos(chooser.mapToGlobal(elsewhere));
   QTest::qWait(150);
+  EXPECT_EQ(chooser.Hover(), hover);
+  EXPECT_EQ(paints.count, 0);
+  chooser.SetActive(true);
+  EXPECT_TRUE(chooser.IsHoverTimerRunning());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return chooser.Hover() == resumedHover; }, 3000));
 }
 
 void ShowAndWait(QWidget& widget, QSize size) {
@@ -160,36 +190,14 @@ TEST_F(ControlTest, BgBtnHoverTimerRepaintsOnlyWhenTheHoverChangesAndPauses) {
   const BackgroundTable table = SyntheticBackgrounds(8);
   BgBtn chooser;
   chooser.SetBackgrounds(&table);
-  PaintCounter paints(chooser);
   ShowAndWait(chooser, {300, 400});
   ASSERT_TRUE(chooser.IsHoverTimerRunning());
   EXPECT_EQ(chooser.Hover(), -1);
-
-  int expected = paints.count;
-  HoverAt(chooser, {150, 100}, 1);
-  EXPECT_EQ(paints.count, ++expected);
-  HoverAt(chooser, {160, 110}, 1);  // the same thumbnail: no repaint however many ticks pass
-  QTest::qWait(150);
-  EXPECT_EQ(paints.count, expected);
-  HoverAt(chooser, {50, 300}, 3);
-  EXPECT_EQ(paints.count, ++expected);
+  ExpectRepaintsOnlyOnHoverChange(chooser, {{{150, 100}, 1}, {{160, 110}, 1}, {{50, 300}, 3}});
   EXPECT_EQ(chooser.Picture().pixel(150, 71 + 93), qRgb(255, 255, 255));  // 1 is framed white
   EXPECT_EQ(chooser.Picture().pixel(50, 235 + 93), qRgb(0, 0, 0));        // 3 is framed black
-  HoverAt(chooser, {-10, 100}, -1);
-  EXPECT_EQ(paints.count, ++expected);
-
-  // Paused, it keeps its hover and stops the timer.
-  HoverAt(chooser, {150, 100}, 1);
-  chooser.SetActive(false);
-  EXPECT_FALSE(chooser.IsHoverTimerRunning());
-  expected = paints.count;
-  MoveWhilePaused(chooser, {50, 300});
-  MoveWhilePaused(chooser, {-10, 100});
-  EXPECT_EQ(chooser.Hover(), 1);
-  EXPECT_EQ(paints.count, expected);
-  chooser.SetActive(true);
-  EXPECT_TRUE(chooser.IsHoverTimerRunning());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return chooser.Hover() == -1; }, 3000));
+  ExpectRepaintsOnlyOnHoverChange(chooser, {{{-10, 100}, -1}, {{150, 100}, 1}});
+  ExpectPausingKeepsTheHover(chooser, {-10, 100}, -1);
 }
 
 TEST_F(ControlTest, BgBtnLooksAsItsGoldens) {
@@ -266,29 +274,13 @@ TEST_F(ControlTest, LayoutsBtnClickPicksAnotherLayoutOnce) {
 
 TEST_F(ControlTest, LayoutsBtnHoverTimerRepaintsOnlyOnChangeAndPauses) {
   LayoutsBtn chooser;
-  PaintCounter paints(chooser);
   ShowAndWait(chooser, {1005, 120});
   ASSERT_TRUE(chooser.IsHoverTimerRunning());
   EXPECT_EQ(chooser.Hover(), -1);
-
-  int expected = paints.count;
-  HoverAt(chooser, {250, 50}, 2);
-  EXPECT_EQ(paints.count, ++expected);
-  HoverAt(chooser, {290, 10}, 2);
-  QTest::qWait(150);
-  EXPECT_EQ(paints.count, expected);
-  HoverAt(chooser, {1002, 50}, -1);  // right of the last hover column
-  EXPECT_EQ(paints.count, ++expected);
-  HoverAt(chooser, {950, 50}, 9);
-  EXPECT_EQ(paints.count, ++expected);
-
-  chooser.SetActive(false);
-  EXPECT_FALSE(chooser.IsHoverTimerRunning());
-  MoveWhilePaused(chooser, {50, 50});
-  EXPECT_EQ(chooser.Hover(), 9);
-  EXPECT_EQ(paints.count, expected);
-  chooser.SetActive(true);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return chooser.Hover() == 0; }, 3000));
+  // 1002 lies right of the last hover column.
+  ExpectRepaintsOnlyOnHoverChange(
+      chooser, {{{250, 50}, 2}, {{290, 10}, 2}, {{1002, 50}, -1}, {{950, 50}, 9}});
+  ExpectPausingKeepsTheHover(chooser, {50, 50}, 0);
 }
 
 TEST_F(ControlTest, LayoutsBtnLooksAsItsGoldens) {

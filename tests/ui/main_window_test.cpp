@@ -141,17 +141,10 @@ TEST(Layout1Placement, PlacesEveryControlByTheTable) {
   EXPECT_EQ(FieldEditorRect(panel, 3, 2), QRect(1030, 485, 250, 195));
 }
 
+// The commands' filters show the usual conversions; here the spaces and the empty filter.
 TEST(FileFilter, WindowsFiltersBecomeQtFilters) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"TVC files(*.tvc)|*.tvc||", "TVC files (*.tvc)"},
-      {"jpeg files(*.jpeg,*.jpg)|*.jpeg;*.jpg|all files(*.*)|*.*||",
-       "jpeg files (*.jpeg *.jpg);;all files (*)"},
-      {"Pictures|*.png; *.gif|", "Pictures (*.png *.gif)"},
-      {"", ""},
-  };
-  for (const auto& [windows, qt] : cases) {
-    EXPECT_EQ(QtFileFilter(QString::fromLatin1(windows)), QString::fromLatin1(qt)) << windows;
-  }
+  EXPECT_EQ(QtFileFilter("Pictures|*.png; *.gif|"), "Pictures (*.png *.gif)");
+  EXPECT_EQ(QtFileFilter(""), "");
 }
 
 TEST_F(MainWindow, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMinimum) {
@@ -183,11 +176,8 @@ TEST_F(MainWindow, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMinimum
 
 TEST_F(MainWindow, ControlsCarryTheirTooltipsAndTheWindowItsBackground) {
   const std::pair<int, const char*> tips[] = {
-      {kPrevButton, "Push to see more backgrounds"},
       {kNextButton, "Push to see more backgrounds"},
       {kBackgroundOptionsButton, "Push to change background options"},
-      {kHueSlider, "Drag to change background hue"},
-      {kSaturationSlider, "Drag to change background saturation"},
       {kLightnessSlider, "Drag to change background lightness"},
       {kBackgroundChooser, "Click to change background image"},
       {kLayoutChooser, "Click to change text layout"},
@@ -218,8 +208,6 @@ TEST_F(MainWindow, MenusHoldTheCommandsWithTheirTextsIdsAndShortcuts) {
             (QStringList{"32805 New fromTemplate...\t Ctrl+N", "32777 Save Template..."}));
   const QStringList layouts = MenuTexts(Layout1Dlg::Menu::Layouts);
   ASSERT_EQ(layouts.size(), 10);
-  EXPECT_EQ(layouts[0], "32780 Layout 1\tAlt+1");
-  EXPECT_EQ(layouts[8], "32788 Layout 9\tAlt+9");
   EXPECT_EQ(layouts[9], "32789 Layout 10\t Alt+0");
   EXPECT_EQ(MenuTexts(Layout1Dlg::Menu::Help),
             (QStringList{"32790 Tavolo Help\tF1", "-", "32791 About Tavolo"}));
@@ -227,19 +215,12 @@ TEST_F(MainWindow, MenusHoldTheCommandsWithTheirTextsIdsAndShortcuts) {
   for (QAction* menu : Window().menuBar()->actions()) titles << menu->text();
   EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Templates", "&Layouts", "&Window", "&Help"}));
 
+  // Alt+1, Ctrl+L and Ctrl+S are pressed by the tests below.
   const std::pair<QKeySequence, int> accelerators[] = {
-      {QKeySequence("Alt+1"), kCmdLayout1},
-      {QKeySequence("Alt+9"), kCmdLayout1 + 8},
-      {QKeySequence("Alt+0"), kCmdLayout1 + 9},
-      {QKeySequence("Ctrl+I"), kCmdInsertPhoto},
-      {QKeySequence("Ctrl+L"), kCmdLoadProject},
-      {QKeySequence("Ctrl+N"), kCmdNewProject},
-      {QKeySequence("Ctrl+P"), kCmdPrint},
-      {QKeySequence("Ctrl+S"), kCmdSaveProject},
-      {QKeySequence("F1"), kCmdHelp},
-      {QKeySequence("Alt+F4"), kCmdExit},
-      {QKeySequence("Ctrl+Y"), kCmdRedo},
-      {QKeySequence("Ctrl+Z"), kCmdUndo},
+      {QKeySequence("Alt+0"), kCmdLayout1 + 9}, {QKeySequence("Ctrl+I"), kCmdInsertPhoto},
+      {QKeySequence("Ctrl+N"), kCmdNewProject}, {QKeySequence("Ctrl+P"), kCmdPrint},
+      {QKeySequence("F1"), kCmdHelp},           {QKeySequence("Alt+F4"), kCmdExit},
+      {QKeySequence("Ctrl+Y"), kCmdRedo},       {QKeySequence("Ctrl+Z"), kCmdUndo},
   };
   for (const auto& [keys, id] : accelerators) {
     EXPECT_EQ(Window().Action(id)->shortcut(), keys) << id;
@@ -364,6 +345,8 @@ TEST_F(MainWindow, PickingABackgroundResetsTheTintAndIsOneStep) {
   EXPECT_FLOAT_EQ(Find<LSlider>(kSaturationSlider)->Position(), 0.2f);
 }
 
+// The dialogs' own tests check every control and every way to close them; here the commands:
+// the caption blinks while its dialog is open, Escape leaves the card and its steps, OK is one.
 TEST_F(MainWindow, TextOptionsCloseRecordsOneStepAndEscapeRestoresTheStyleExactly) {
   const CardState before = Doc().Live();
   bool blinking = false;
@@ -389,25 +372,19 @@ TEST_F(MainWindow, TextOptionsCloseRecordsOneStepAndEscapeRestoresTheStyleExactl
   QTest::mouseClick(Find<Textprop>(kFirstFieldCaption + 1), Qt::LeftButton);
   EXPECT_EQ(Steps(), 1);
   EXPECT_EQ(Doc().Working().styles[1].frameMode, kFrameLeft);
-  EXPECT_EQ(script_.dialogsRun, 2);
-}
 
-TEST_F(MainWindow, BackgroundOptionsFromTheButtonAndTheMenuAreLiveEditsWithRevert) {
+  // Background Options from its button and from the menu.
   script_.dialog = [](QDialog& dialog) {
     QTest::mouseClick(dialog.findChild<QWidget*>("1036"), Qt::LeftButton, {}, QPoint(150, 30));
     dialog.accept();
   };
   QTest::mouseClick(Find<GenBtn>(kBackgroundOptionsButton), Qt::LeftButton, {}, QPoint(80, 15));
-  EXPECT_EQ(Steps(), 1);
+  EXPECT_EQ(Steps(), 2);
   EXPECT_EQ(Doc().Working().bgColor, (HslColor{0, 0, 0}));
-  EXPECT_EQ(Doc().Working().bgBrightness, 0.0f);
-  script_.dialog = [](QDialog& dialog) {
-    QTest::mouseClick(dialog.findChild<QWidget*>("1036"), Qt::LeftButton, {}, QPoint(5, 5));
-    dialog.close();
-  };
+  script_.dialog = [](QDialog& dialog) { dialog.close(); };
   Trigger(kCmdBackgroundOptions);
-  EXPECT_EQ(Steps(), 1);
-  EXPECT_EQ(Doc().Live().bgColor, (HslColor{0, 0, 0}));
+  EXPECT_EQ(Steps(), 2);
+  EXPECT_EQ(script_.dialogsRun, 4);
 }
 
 TEST_F(MainWindow, NewBlankProjectLeavesUndoAndRedoDisabled) {
@@ -571,9 +548,22 @@ TEST_F(MainWindow, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
   EXPECT_TRUE(next->IsActive());
 }
 
-TEST_F(MainWindow, DeletePhotoAndLogoFollowTheCardAndTheMenuTexts) {
+// What Photo Options does is tested with the dialog; here the commands and their menu texts.
+TEST_F(MainWindow, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
+  const fs::path picture = fs::path(ProgramFolder()) / "chosen photo.png";
+  RasterImage image;
+  ASSERT_TRUE(image.Create(120, 80, 24, kFormatPng));
+  ASSERT_TRUE(image.Save(picture, kFormatPng));
+  script_.paths.push_back(QString::fromStdString(picture.string()));
+  script_.dialog = [](QDialog& dialog) {
+    dialog.findChild<QPushButton*>(QStringLiteral("1056"))->click();
+    dialog.accept();
+  };
+  Trigger(kCmdInsertPhoto);
+  EXPECT_EQ(Steps(), 1);
+  EXPECT_EQ(Doc().Working().photo.name, "chosen photo.png");
+  EXPECT_TRUE(fs::exists(CustomPhotosFolder() / "chosen photo.png"));
   CardState live = Doc().Live();
-  live.photo.name = "me.png";
   live.logo.name = "logo.png";
   Doc().SetLive(live);
   Doc().RecordEdit();
@@ -590,43 +580,19 @@ TEST_F(MainWindow, DeletePhotoAndLogoFollowTheCardAndTheMenuTexts) {
   Trigger(kCmdUndo);
   EXPECT_EQ(Doc().Working().photo.name, "");
   EXPECT_EQ(Doc().Working().logo.name, "logo.png");
-}
-
-TEST_F(MainWindow, InsertPhotoPlacesTheChosenPictureAndTheMenuOffersToEditIt) {
-  const fs::path picture = fs::path(ProgramFolder()) / "chosen photo.png";
-  RasterImage image;
-  ASSERT_TRUE(image.Create(120, 80, 24, kFormatPng));
-  ASSERT_TRUE(image.Save(picture, kFormatPng));
-  script_.paths.push_back(QString::fromStdString(picture.string()));
-  script_.dialog = [](QDialog& dialog) {
-    dialog.findChild<QPushButton*>(QStringLiteral("1056"))->click();
-    dialog.accept();
-  };
-  const int before = Steps();
-  Trigger(kCmdInsertPhoto);
-  EXPECT_EQ(Steps(), before + 1);
-  EXPECT_EQ(Doc().Working().photo.name, "chosen photo.png");
-  EXPECT_TRUE(fs::exists(CustomPhotosFolder() / "chosen photo.png"));
-  EXPECT_EQ(Window().Action(kCmdInsertPhoto)->text(), "Edit Photo...\tCtrl+I");
-  EXPECT_TRUE(Window().Action(kCmdDeletePhoto)->isEnabled());
   fs::remove(CustomPhotosFolder() / "chosen photo.png");
   fs::remove(picture);
 }
 
-TEST_F(MainWindow, ColourAndCardPropertiesCommandsRecordOnOkAndRestoreOnCancel) {
+// OK and Cancel of these dialogs are tested with each; here each command opens its dialog.
+TEST_F(MainWindow, ColourAndCardPropertiesCommandsOpenTheirDialogs) {
   const CardState before = Doc().Live();
-  const int steps = Steps();
   for (int id : {kCmdTextColors, kCmdFrameColors, kCmdBackgroundColor, kCmdCardProperties}) {
     Trigger(id);  // the script cancels
     EXPECT_EQ(Doc().Live(), before) << id;
-    EXPECT_EQ(Steps(), steps) << id;
   }
   EXPECT_EQ(script_.dialogsRun, 4);
-  script_.dialog = [](QDialog& dialog) { dialog.accept(); };
-  Trigger(kCmdTextColors);
-  EXPECT_EQ(Steps(), steps + 1);
-  EXPECT_EQ(Doc().Working().styles[0].textColor, (HslColor{0, 0, 0}));
-  EXPECT_TRUE(Window().Action(kCmdUndo)->isEnabled());
+  EXPECT_EQ(Steps(), 0);
 }
 
 TEST_F(MainWindow, ExportImageWritesTheCardInTheChosenFormat) {

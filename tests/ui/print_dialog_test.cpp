@@ -167,20 +167,16 @@ TEST_F(PrintDialog, OpensOnThePrintersPaperAndCentresTheCardsOnEveryPaperChosen)
   const struct {
     QPageSize::PageSizeId paper;
     PaperMm mm;
-    const char* left;  // shown margins, inches
+    const char* left;  // shown margins, inches; their pixels are the engine's
     const char* top;
-    float leftPixels;
-    float topPixels;
   } cases[] = {
-      {QPageSize::Letter, {215, 279}, "0.69", "0.36", 207, 108},
-      {QPageSize::A4, {210, 297}, "0.59", "0.72", 177, 216},
+      {QPageSize::Letter, {215, 279}, "0.69", "0.36"},
+      {QPageSize::A4, {210, 297}, "0.59", "0.72"},
   };
   const auto check = [](const Dlg& dialog, const auto& c) {
     EXPECT_EQ(dialog.PaperInUse().pageSize.id(), c.paper);
     EXPECT_EQ(dialog.PaperInUse().WholeMm(), c.mm);
     EXPECT_EQ(dialog.Layout().paper, dialog.PaperInUse().id);
-    EXPECT_FLOAT_EQ(dialog.Layout().leftMargin, c.leftPixels);
-    EXPECT_FLOAT_EQ(dialog.Layout().topMargin, c.topPixels);
     EXPECT_EQ(EditText(dialog, Dlg::kLeftMargin), c.left);
     EXPECT_EQ(EditText(dialog, Dlg::kTopMargin), c.top);
     EXPECT_TRUE(Control<QRadioButton>(dialog, Dlg::kInches).isChecked());
@@ -233,6 +229,8 @@ TEST_F(PrintDialog, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
   }
 }
 
+// Which texts are numbers from 0 to 1000 is the engine's rule; here each edit's message and what
+// the dialog does with a refused value.
 TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) {
   const QString notANumber = QStringLiteral("Please enter a number.");
   const QString outOfRange = QStringLiteral("Please enter a number between 0 and 1000.");
@@ -245,16 +243,12 @@ TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) 
     float stored;     // the layout's length afterwards
   } cases[] = {
       {Dlg::kCm, Dlg::kCardWidth, LayoutLength::kCardWidth, "2", {}, 236.22f},
-      {Dlg::kMm, Dlg::kVerticalPitch, LayoutLength::kVerticalPitch, "1000", {}, 11811.024f},
-      {Dlg::kInches, Dlg::kLeftMargin, LayoutLength::kLeftMargin, "0", {}, 0.0f},
       {Dlg::kInches, Dlg::kCardHeight, LayoutLength::kCardHeight, "abc",
        QStringLiteral("Card Height: ") + notANumber, 615},
       {Dlg::kInches, Dlg::kTopMargin, LayoutLength::kTopMargin, "",
        QStringLiteral("Top Margin: ") + notANumber, 108},
       {Dlg::kInches, Dlg::kHorizontalPitch, LayoutLength::kHorizontalPitch, "1000.5",
        QStringLiteral("Horizontal Pitch: ") + outOfRange, 1062},
-      {Dlg::kCm, Dlg::kCardWidth, LayoutLength::kCardWidth, "-1",
-       QStringLiteral("Card Width: ") + outOfRange, 1062},
   };
   for (const auto& c : cases) {
     const auto dialog = Open(QPageSize(QPageSize::Letter));
@@ -386,32 +380,17 @@ TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
   }
 }
 
-// pdfinfo's page count and each page's size in points; no pages when it cannot read the file.
-struct PdfPages {
-  int count = 0;
-  std::vector<QSizeF> sizes;
-};
-
-PdfPages ReadPdfPages(const fs::path& pdf) {
-  const QString info = QString::fromStdString(
-      test::RunShell("pdfinfo -f 1 -l 1000 '" + pdf.string() + "' 2>&1").output);
-  PdfPages pages;
-  pages.count = QRegularExpression("Pages: +([0-9]+)").match(info).captured(1).toInt();
-  auto sizes =
-      QRegularExpression("Page +[0-9]+ size: +([0-9.]+) x ([0-9.]+) pts").globalMatch(info);
-  while (sizes.hasNext()) {
-    const QRegularExpressionMatch size = sizes.next();
-    pages.sizes.emplace_back(size.captured(1).toDouble(), size.captured(2).toDouble());
-  }
-  return pages;
-}
-
-bool HasPoppler() {
-  return test::RunShell("pdfinfo -v > /dev/null 2>&1 && pdftoppm -v > /dev/null 2>&1").code == 0;
+// pdfinfo's page count; 0 when it cannot read the file.
+int PdfPageCount(const fs::path& pdf) {
+  const QString info =
+      QString::fromStdString(test::RunShell("pdfinfo '" + pdf.string() + "' 2>&1").output);
+  return QRegularExpression("Pages: +([0-9]+)").match(info).captured(1).toInt();
 }
 
 TEST_F(PrintDialog, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
-  if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
+  if (test::RunShell("pdfinfo -v > /dev/null 2>&1").code != 0) {
+    GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+  }
   const TempFolder out;
   const fs::path pdf = out / "cards.pdf";
   const auto dialog = Open(QPageSize(QPageSize::A4));
@@ -435,17 +414,7 @@ TEST_F(PrintDialog, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
   EXPECT_EQ(asked.folder, QString::fromStdString((out / "suggested.pdf").string()));
   EXPECT_TRUE(*sawProgress);
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
-  EXPECT_EQ(ReadPdfPages(pdf).count, 3);
-}
-
-// A page of a PDF rendered by pdftoppm.
-QImage RenderPdfPage(const fs::path& pdf, int page, int dpi) {
-  const fs::path stem = pdf.parent_path() / ("page" + std::to_string(page));
-  const std::string command = "pdftoppm -png -r " + std::to_string(dpi) + " -f " +
-                              std::to_string(page) + " -l " + std::to_string(page) +
-                              " -singlefile '" + pdf.string() + "' '" + stem.string() + "'";
-  if (test::RunShell(command).code != 0) return {};
-  return QImage(QString::fromStdString(stem.string() + ".png"));
+  EXPECT_EQ(PdfPageCount(pdf), 3);
 }
 
 QImage SolidCard(QColor colour) {
@@ -454,76 +423,23 @@ QImage SolidCard(QColor colour) {
   return card;
 }
 
-bool Near(QRgb pixel, QColor colour) {
-  return std::abs(qRed(pixel) - colour.red()) < 24 &&
-         std::abs(qGreen(pixel) - colour.green()) < 24 &&
-         std::abs(qBlue(pixel) - colour.blue()) < 24;
-}
-
-TEST(PrintJob, SheetsOnAPdfPrinterCarryEveryCardWhereTheEnginePlacesIt) {
-  if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
-  const QColor ink(20, 120, 200);
-  PageLayout spaced;
-  spaced.horizontalPitch = 1200;
-  spaced.verticalPitch = 700;
-  spaced.leftMargin = spaced.topMargin = 60;
-  const Paper a4 = PaperNamed("A4");
-  const TempFolder out;
-  const fs::path pdf = out / "sheets.pdf";
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(pdf.string()));
-  const PrintJobResult result =
-      PrintSheetJob(nullptr, printer, {SheetRenderer(SolidCard(ink)), spaced, a4, kDpi, 2});
-  ASSERT_EQ(result.status, PrintJobStatus::kPrinted) << result.message.toStdString();
-
-  const PdfPages pages = ReadPdfPages(pdf);
-  EXPECT_EQ(pages.count, 2);
-  for (const QSizeF& size : pages.sizes) {
-    EXPECT_NEAR(size.width(), 595.28, 0.5);
-    EXPECT_NEAR(size.height(), 841.89, 0.5);
-  }
-  constexpr int kCheckDpi = 100;
-  const SheetPlacement placement = PlaceCards(spaced, a4.WholeMm(), kDpi, kCheckDpi);
-  ASSERT_EQ(placement.cards.size(), 10u);
-  for (int page = 1; page <= 2; ++page) {
-    const QImage sheet = RenderPdfPage(pdf, page, kCheckDpi);
-    ASSERT_FALSE(sheet.isNull());
-    for (const QRectF& card : placement.cards) {
-      // Two pixels inside the corners is the card; two pixels outside them, paper.
-      const QRectF inside = card.adjusted(2, 2, -2, -2);
-      const QRectF outside = card.adjusted(-2, -2, 2, 2);
-      for (const QPointF corner : {inside.topLeft(), inside.bottomRight()}) {
-        EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), ink)) << page;
-      }
-      for (const QPointF corner : {outside.topLeft(), outside.bottomRight()}) {
-        EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), Qt::white)) << page;
-      }
-    }
-  }
-}
-
+// Where the cards land on a sheet is the engine's (PrintSheets, checked to the pixel through the
+// command line's PDFs); the job adds the file, the progress and the printer's errors.
 TEST(PrintJob, APdfFileIsWrittenWholeOrLeftAsItWas) {
   const SheetRenderer renderer(SolidCard(Qt::darkGreen));
   PrinterChoice pdfPrinter;
   const Paper a4 = PaperNamed("A4");
-  PageLayout overlapping;
-  overlapping.horizontalPitch = 1000;
   const struct {
     const char* what;
     const char* file;  // in the scratch folder
-    PageLayout layout;
     int sheets;
     bool cancel;
     PrintJobStatus status;
     const char* message;
   } cases[] = {
-      {"written", "cards.pdf", PageLayout{}, 2, false, PrintJobStatus::kPrinted, ""},
-      {"cancelled", "cards.pdf", PageLayout{}, 500, true, PrintJobStatus::kCancelled, ""},
-      {"no card fits", "cards.pdf", overlapping, 1, false, PrintJobStatus::kFailed,
-       "Card height and width should not be more than pitch values"},
-      {"no such folder", "missing/cards.pdf", PageLayout{}, 1, false, PrintJobStatus::kFailed,
-       "was not found"},
+      {"written", "cards.pdf", 2, false, PrintJobStatus::kPrinted, ""},
+      {"cancelled", "cards.pdf", 500, true, PrintJobStatus::kCancelled, ""},
+      {"no such folder", "missing/cards.pdf", 1, false, PrintJobStatus::kFailed, "was not found"},
   };
   for (const auto& c : cases) {
     const TempFolder out;
@@ -534,7 +450,7 @@ TEST(PrintJob, APdfFileIsWrittenWholeOrLeftAsItWas) {
     if (c.cancel) WhenModal<QProgressDialog>([](QProgressDialog& progress) { progress.cancel(); });
     const PrintJobResult result =
         PrintSheetJobToPdf(&owner, pdfPrinter, QString::fromStdString(pdf.string()),
-                           {renderer, c.layout, a4, kDpi, c.sheets});
+                           {renderer, PageLayout{}, a4, kDpi, c.sheets});
     EXPECT_EQ(result.status, c.status) << c.what;
     EXPECT_TRUE(result.message.contains(QString::fromLatin1(c.message)))
         << c.what << ": " << result.message.toStdString();
