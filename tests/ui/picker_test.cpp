@@ -84,15 +84,6 @@ TEST_F(ControlTest, SLSliderTakesSaturationAcrossAndLightnessDown) {
   EXPECT_EQ(changes.count(), 2);
 }
 
-TEST(HLPickerGeometry, CellColoursRunFromGreyThroughTheHues) {
-  EXPECT_EQ(HLPickerCellColour(0, 0), (HslColor{0, 0, 0}));
-  EXPECT_EQ(HLPickerCellColour(0, 16), (HslColor{0, 0, 240}));
-  EXPECT_EQ(HLPickerCellColour(1, 0), (HslColor{60, 240, 20}));
-  EXPECT_EQ(HLPickerCellColour(9, 8), (HslColor{220, 240, 120}));
-  EXPECT_EQ(HLPickerCellColour(10, 16), (HslColor{0, 240, 220}));
-  EXPECT_EQ(HLPickerCellColour(12, 1), (HslColor{40, 240, 32.5f}));
-}
-
 TEST(HLPickerGeometry, BorderPixelsPickNothing) {
   const QSize size(240, 170);
   EXPECT_EQ(HLPickerCellAt(QPoint(0, 50), size), QPoint(-1, -1));

@@ -32,15 +32,6 @@ TEST(ColorLineGeometry, SevenColumnsByTwoRowsOfWholePixels) {
   EXPECT_EQ(ColorLineCellAt(QPoint(3, 1), QSize(140, 2)), -1);
 }
 
-TEST(ColorLineGeometry, TwelveHuesThenWhiteAndBlack) {
-  EXPECT_EQ(ColorLineCellColour(6), (HslColor{0, 240, 240}));
-  EXPECT_EQ(ColorLineCellColour(13), (HslColor{0, 0, 0}));
-  EXPECT_EQ(ColorLineCellColour(0), (HslColor{0, 240, 120}));
-  EXPECT_NEAR(ColorLineCellColour(5).h, 99.58f, 0.01f);
-  EXPECT_NEAR(ColorLineCellColour(7).h, 139.42f, 0.01f);
-  EXPECT_NEAR(ColorLineCellColour(12).h, 239.0f, 0.01f);
-}
-
 TEST_F(ControlTest, ColorLineNotifiesOnThePressWithTheCellColour) {
   ColorLine line;
   line.resize(140, 42);
