@@ -221,21 +221,6 @@ TEST(PickerGeometry, MapsTheFullLengthButKeepsTheMarkerOffTheEdges) {
   EXPECT_EQ(picture.pixel(0, 0), qRgb(245, 155, 55));
 }
 
-TEST_F(ControlTest, HueSliderDraggedBeyondItsEndStaysAtOne) {
-  HueSlider slider;
-  slider.resize(240, 20);
-  QSignalSpy changes(&slider, &HueSlider::clicked);
-  QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(60, 10));
-  EXPECT_FLOAT_EQ(slider.Position(), 0.25f);
-  EXPECT_EQ(changes.count(), 1);
-  QTest::mouseMove(&slider, QPoint(400, 50));
-  EXPECT_FLOAT_EQ(slider.Position(), 1.0f);
-  QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(400, 50));
-  QTest::mouseMove(&slider, QPoint(10, 10));
-  EXPECT_FLOAT_EQ(slider.Position(), 1.0f);
-  EXPECT_EQ(changes.count(), 2);
-}
-
 TEST(SLSliderRows, InterpolatedPixelsStayWithinOneOfTheExactColour) {
   for (const int width : {1, 2, 3, 7, 100, 240, 241}) {
     for (const float hue : {0.0f, 80.0f, 143.4f, 239.0f}) {
@@ -256,18 +241,33 @@ TEST(SLSliderRows, InterpolatedPixelsStayWithinOneOfTheExactColour) {
   }
 }
 
-TEST_F(ControlTest, SLSliderTakesSaturationAcrossAndLightnessDown) {
-  SLSlider slider;
-  slider.resize(240, 160);
-  QSignalSpy changes(&slider, &SLSlider::clicked);
-  QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(120, 40));
-  EXPECT_FLOAT_EQ(slider.Saturation(), 0.5f);
-  EXPECT_FLOAT_EQ(slider.Lightness(), 0.25f);
-  QTest::mouseMove(&slider, QPoint(-10, 500));
-  EXPECT_FLOAT_EQ(slider.Saturation(), 0.0f);
-  EXPECT_FLOAT_EQ(slider.Lightness(), 1.0f);
-  QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(-10, 500));
-  EXPECT_EQ(changes.count(), 2);
+// The hue strip and the square take the press and every move, clamped to their ends, and
+// nothing after the release.
+TEST_F(ControlTest, PickersFollowADragBeyondTheirEdgesAndStopAtTheRelease) {
+  HueSlider strip;
+  strip.resize(240, 20);
+  QSignalSpy stripChanges(&strip, &HueSlider::clicked);
+  QTest::mousePress(&strip, Qt::LeftButton, {}, QPoint(60, 10));
+  EXPECT_FLOAT_EQ(strip.Position(), 0.25f);
+  EXPECT_EQ(stripChanges.count(), 1);
+  QTest::mouseMove(&strip, QPoint(400, 50));
+  EXPECT_FLOAT_EQ(strip.Position(), 1.0f);
+  QTest::mouseRelease(&strip, Qt::LeftButton, {}, QPoint(400, 50));
+  QTest::mouseMove(&strip, QPoint(10, 10));
+  EXPECT_FLOAT_EQ(strip.Position(), 1.0f);
+  EXPECT_EQ(stripChanges.count(), 2);
+
+  SLSlider square;
+  square.resize(240, 160);
+  QSignalSpy squareChanges(&square, &SLSlider::clicked);
+  QTest::mousePress(&square, Qt::LeftButton, {}, QPoint(120, 40));
+  EXPECT_FLOAT_EQ(square.Saturation(), 0.5f);
+  EXPECT_FLOAT_EQ(square.Lightness(), 0.25f);
+  QTest::mouseMove(&square, QPoint(-10, 500));
+  EXPECT_FLOAT_EQ(square.Saturation(), 0.0f);
+  EXPECT_FLOAT_EQ(square.Lightness(), 1.0f);
+  QTest::mouseRelease(&square, Qt::LeftButton, {}, QPoint(-10, 500));
+  EXPECT_EQ(squareChanges.count(), 2);
 }
 
 TEST(HLPickerGeometry, BorderPixelsPickNothing) {
