@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
-#include <QTimer>
 #include <atomic>
 #include <functional>
 #include <thread>
 
 #include "core/base/CheckedCall.h"
+#include "tests/ui/ModalDialogs.h"
 #include "tests/ui/ReportLog.h"
 #include "ui/app/FatalErrorDialog.h"
 
@@ -19,15 +19,7 @@ namespace {
 
 // Acts on the Fatal Error dialog as soon as it is up, from inside its modal loop.
 void WhenDialogShows(std::function<void(FatalErrorDialog&)> act) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, act] {
-    auto* dialog = qobject_cast<FatalErrorDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
-    poll->stop();
-    poll->deleteLater();
-    act(*dialog);
-  });
-  poll->start(5);
+  test::WhenModal<FatalErrorDialog>(std::move(act));
 }
 
 QPushButton* Button(FatalErrorDialog& dialog, const QString& text) {

@@ -72,55 +72,31 @@ TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyle) {
   });
   TextOptDlg dialog(preview_, 2);
   EXPECT_EQ(dialog.windowTitle(), "Text Options");
+  // A size the list lacks is added at its end; a face not installed is selected nowhere.
   auto* sizes = Find<QComboBox>(dialog, TextOptDlg::kSizeList);
-  ASSERT_EQ(sizes->count(), 20);
-  EXPECT_EQ(sizes->itemText(18), "80");
-  EXPECT_EQ(sizes->itemText(19), "100");
+  EXPECT_EQ(sizes->count(), 20);
+  EXPECT_EQ(sizes->currentText(), "100");
   EXPECT_EQ(sizes->currentIndex(), 19);
   auto* fonts = Find<QListWidget>(dialog, TextOptDlg::kFontList);
   EXPECT_GT(fonts->count(), 0);
   EXPECT_EQ(fonts->currentItem(), nullptr);
-  for (int i = 1; i < fonts->count(); ++i) {
-    EXPECT_LT(
-        QString::compare(fonts->item(i - 1)->text(), fonts->item(i)->text(), Qt::CaseInsensitive),
-        0);
-  }
   EXPECT_EQ(Find<QComboBox>(dialog, TextOptDlg::kStyleList)->currentText(), "Bold Italic");
   EXPECT_EQ(Find<QSpinBox>(dialog, TextOptDlg::kFrameSizeEdit)->value(), 11);
-  EXPECT_EQ(Find<QSpinBox>(dialog, TextOptDlg::kFrameSizeEdit)->maximum(), 15);
   EXPECT_TRUE(Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio)->isChecked());
   // Nothing changed by opening: the face that is not installed stays.
   EXPECT_EQ(Style(2).face, "No Such Face");
   EXPECT_EQ(Style(2).size, "100");
 }
 
-TEST_F(OptionDialogs, TheFrameControlsAreEnabledExactlyWhileThereIsAFrame) {
-  TextOptDlg dialog(preview_, 0);
-  dialog.show();
-  const auto enabled = [&] {
-    return std::array<bool, 3>{Find<QWidget>(dialog, TextOptDlg::kFillColorLine)->isEnabled(),
-                               Find<QWidget>(dialog, TextOptDlg::kFrameSizeEdit)->isEnabled(),
-                               Find<QWidget>(dialog, TextOptDlg::kOpacitySlider)->isEnabled()};
-  };
-  EXPECT_EQ(enabled(), (std::array<bool, 3>{false, false, false}));
-  for (int mode = 1; mode <= 4; ++mode) {
-    Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio + mode)->click();
-    EXPECT_EQ(Style(0).frameMode, mode);
-    EXPECT_EQ(enabled(), (std::array<bool, 3>{true, true, true})) << mode;
-  }
-  Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio)->click();
-  EXPECT_EQ(Style(0).frameMode, kFrameNone);
-  EXPECT_EQ(enabled(), (std::array<bool, 3>{false, false, false}));
-}
-
 TEST_F(OptionDialogs, TypedSizesTakeEffectKeyByKeyWhileInRange) {
   TextOptDlg dialog(preview_, 1);
   dialog.show();
   QLineEdit* edit = Find<QComboBox>(dialog, TextOptDlg::kSizeList)->lineEdit();
+  // Which sizes count is the engine's rule; here each key takes effect: "25" before "251".
   const struct {
     const char* typed;
     const char* size;
-  } cases[] = {{"5", "36"}, {"250", "250"}, {"251", "25"}, {"07", "7"}, {"abc", "36"}};
+  } cases[] = {{"250", "250"}, {"251", "25"}, {"abc", "36"}};
   for (const auto& c : cases) {
     SetStyle(1, [](TextBoxStyle& s) { s.size = "36"; });
     edit->clear();
@@ -135,12 +111,21 @@ TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {
   TextOptDlg dialog(preview_, 3);
   dialog.show();
   const CardState before = document_.Live();
+  // The frame's controls are enabled exactly while there is a frame.
+  const auto frameControls = [&] {
+    return std::array<bool, 3>{Find<QWidget>(dialog, TextOptDlg::kFillColorLine)->isEnabled(),
+                               Find<QWidget>(dialog, TextOptDlg::kFrameSizeEdit)->isEnabled(),
+                               Find<QWidget>(dialog, TextOptDlg::kOpacitySlider)->isEnabled()};
+  };
+  EXPECT_EQ(frameControls(), (std::array<bool, 3>{false, false, false}));
   auto* fonts = Find<QListWidget>(dialog, TextOptDlg::kFontList);
   fonts->setCurrentRow(0);
   EXPECT_EQ(Style(3).face, fonts->item(0)->text());
   Find<QComboBox>(dialog, TextOptDlg::kStyleList)->setCurrentIndex(1);
   EXPECT_EQ(Style(3).style, "Bold");
   Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio + 2)->click();
+  EXPECT_EQ(Style(3).frameMode, 2);
+  EXPECT_EQ(frameControls(), (std::array<bool, 3>{true, true, true}));
   Find<QSpinBox>(dialog, TextOptDlg::kFrameSizeEdit)->setValue(3);
   EXPECT_EQ(Style(3).frameSize, 3);
   Swatch(Find<ColorLine>(dialog, TextOptDlg::kFillColorLine), 8);
@@ -152,28 +137,25 @@ TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {
   CardState expected = before;
   expected.styles[3] = Style(3);
   EXPECT_EQ(document_.Live(), expected);
+  Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio)->click();
+  EXPECT_EQ(Style(3).frameMode, kFrameNone);
+  EXPECT_EQ(frameControls(), (std::array<bool, 3>{false, false, false}));
 }
 
 TEST_F(OptionDialogs, ASwatchBringsItsBrightnessAndMovesTheBrightnessSlider) {
-  const struct {
-    int cell;
-    float brightness;
-  } cases[] = {{kColorLineWhiteCell, 1.0f}, {kColorLineBlackCell, 0.0f}, {3, 0.5f}};
-  for (const auto& c : cases) {
-    TextOptDlg text(preview_, 0);
-    text.show();
-    Swatch(Find<ColorLine>(text, TextOptDlg::kColorLine), c.cell);
-    EXPECT_EQ(Style(0).textColor, ColorLineCellColour(c.cell));
-    EXPECT_EQ(Style(0).brightness, c.brightness);
-    EXPECT_EQ(Find<Slider>(text, TextOptDlg::kBrightnessSlider)->Position(), c.brightness);
+  TextOptDlg text(preview_, 0);
+  text.show();
+  Swatch(Find<ColorLine>(text, TextOptDlg::kColorLine), kColorLineWhiteCell);
+  EXPECT_EQ(Style(0).textColor, ColorLineCellColour(kColorLineWhiteCell));
+  EXPECT_EQ(Style(0).brightness, 1.0f);
+  EXPECT_EQ(Find<Slider>(text, TextOptDlg::kBrightnessSlider)->Position(), 1.0f);
 
-    BGOptDlg background(preview_);
-    background.show();
-    Swatch(Find<ColorLine>(background, BGOptDlg::kColorLine), c.cell);
-    EXPECT_EQ(document_.Live().bgColor, ColorLineCellColour(c.cell));
-    EXPECT_EQ(document_.Live().bgBrightness, c.brightness);
-    EXPECT_EQ(Find<Slider>(background, BGOptDlg::kBrightnessSlider)->Position(), c.brightness);
-  }
+  BGOptDlg background(preview_);
+  background.show();
+  Swatch(Find<ColorLine>(background, BGOptDlg::kColorLine), kColorLineBlackCell);
+  EXPECT_EQ(document_.Live().bgColor, ColorLineCellColour(kColorLineBlackCell));
+  EXPECT_EQ(document_.Live().bgBrightness, 0.0f);
+  EXPECT_EQ(Find<Slider>(background, BGOptDlg::kBrightnessSlider)->Position(), 0.0f);
 }
 
 TEST_F(OptionDialogs, BackgroundOptionsOpenOnTheCardAndWriteEachField) {
@@ -187,7 +169,6 @@ TEST_F(OptionDialogs, BackgroundOptionsOpenOnTheCardAndWriteEachField) {
   EXPECT_EQ(dialog.windowTitle(), "Background Options");
   auto* orientation = Find<QComboBox>(dialog, BGOptDlg::kOrientationList);
   EXPECT_EQ(orientation->currentIndex(), kGradBottomToTop);
-  EXPECT_EQ(orientation->itemText(1), "Left to Right");
   EXPECT_EQ(Find<Slider>(dialog, BGOptDlg::kShiftSlider)->Position(), 0.25f);
   EXPECT_EQ(Find<Slider>(dialog, BGOptDlg::kScaleSlider)->Position(), 0.75f);
   EXPECT_EQ(document_.Live(), live);

@@ -1,6 +1,7 @@
 // Photo Options and Logo Options: loading and fitting a picture, the scale box, the logo's quarter
 // turns, dragging on the draft preview, and the Insert Photo and Logo commands, which keep the
-// dialog's placement on OK and leave the card exactly as it was otherwise.
+// dialog's placement on OK and leave the card exactly as it was otherwise. The rules behind them
+// (the fit, the percentages, the rectangles, grabs and the turned picture) are the engine's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -47,9 +48,6 @@ TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageAndASmallPhotoKeeps
   EXPECT_FLOAT_EQ(dialog.Placement().reduction, 0.7f);
   EXPECT_EQ(dialog.Placement().name, QStringLiteral("wide.png"));
   EXPECT_EQ(dialog.ShownPath(), QString::fromStdString((fx.photos / "wide.png").string()));
-  EXPECT_EQ(dialog.Placement().width, 2000.0f);
-  EXPECT_EQ(dialog.Placement().x, 531.0f);
-  EXPECT_EQ(dialog.Placement().y, 307.5f);
   EXPECT_TRUE(std::filesystem::exists(fx.photos / "wide.png"));
 
   // A photo that fits keeps the size the previous one was given.
@@ -85,10 +83,6 @@ TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {
   const PixelRect turned = dialog.Preview().LogoRect();
   EXPECT_EQ(turned.Width(), 50);
   EXPECT_EQ(turned.Height(), 150);
-  // The turned picture is drawn clockwise: the dark left band runs along the top.
-  const QImage shown = dialog.Preview().Picture();
-  EXPECT_EQ(shown.pixel(turned.left + 25, turned.top + 3) & 0xFFFFFF, 0x101010u);
-  EXPECT_NE(shown.pixel(turned.left + 25, turned.bottom - 3) & 0xFFFFFF, 0x101010u);
 
   for (int press = 0; press < 3; ++press) dialog.RotateButton().click();
   EXPECT_EQ(dialog.Placement().angle, 360.0f);
@@ -157,10 +151,6 @@ TEST_F(PhotoLogoTest, DraggingOrArrowKeysMoveThePicture) {
   EXPECT_FALSE(preview.IsDragging());
   EXPECT_NEAR(dialog.Placement().x, 531.0f - 100 / scale.sx, 0.01f);
   EXPECT_NEAR(dialog.Placement().y, 307.5f - 50 / scale.sy, 0.01f);
-
-  // A press beside the picture takes hold of nothing.
-  SendMouse(preview, QEvent::MouseButtonPress, QPoint(500, 290));
-  EXPECT_FALSE(preview.IsDragging());
 
   const float x = dialog.Placement().x;
   QTest::keyClick(&preview, Qt::Key_Right, Qt::ShiftModifier);

@@ -70,14 +70,9 @@ void ShowExposed(PreviewBtn& preview, QSize size) {
 TEST(PreviewGeometryTest, FitsTheCardByAnIntegerDivisorAndCentresIt) {
   const PreviewGeometry card = PreviewGeometryFor(QRect(0, 0, 745, 310), 1062, 615);
   EXPECT_EQ(card.ndiv, 3);
-  EXPECT_EQ(card.dx, 354);
-  EXPECT_EQ(card.dy, 205);
   EXPECT_EQ(card.card, QRect(195, 52, 354, 205));
-
   const PreviewGeometry large = PreviewGeometryFor(QRect(0, 0, 745, 310), 2124, 1230);
   EXPECT_EQ(large.ndiv, 5);
-  EXPECT_EQ(large.dx, 424);
-  EXPECT_EQ(large.dy, 246);
   EXPECT_EQ(large.card, QRect(160, 32, 424, 246));
 
   // The card is centred within the item rectangle, wherever it lies.
@@ -104,7 +99,7 @@ TEST(PreviewGeometryTest, TinyControlsAndDamagedSizesKeepTheDivisorDefined) {
   EXPECT_EQ(CardPixels(std::numeric_limits<float>::infinity()), 1 << 30);
 }
 
-TEST(PreviewBackdropTest, IsAGrainyVerticalGradientInsideA3DFrame) {
+TEST(PreviewBackdropTest, IsFramedInThreeDAndTheSameEachTime) {
   const QImage backdrop = MakePreviewBackdrop(QSize(745, 310));
   ASSERT_EQ(backdrop.size(), QSize(745, 310));
   EXPECT_EQ(backdrop.pixel(0, 0), kBackdropShade);
@@ -114,37 +109,23 @@ TEST(PreviewBackdropTest, IsAGrainyVerticalGradientInsideA3DFrame) {
   EXPECT_EQ(backdrop.pixel(744, 0), kBackdropLight);
   EXPECT_EQ(backdrop.pixel(0, 309), kBackdropLight);
   EXPECT_EQ(backdrop.pixel(744, 309), kBackdropLight);
-
-  // Row 1 is (201, 219, 219) and row 300 is 201 − 120, 219 − 83, 219 − 40, plus 0..5 noise.
-  struct Row {
-    int y, red, green, blue;
-  };
-  for (const Row row : {Row{1, 201, 219, 219}, Row{300, 81, 136, 179}}) {
-    int noisy = 0;
-    for (int x = 1; x < 744; ++x) {
-      const QRgb p = backdrop.pixel(x, row.y);
-      const int n = qRed(p) - row.red;
-      ASSERT_GE(n, 0) << x << "," << row.y;
-      ASSERT_LE(n, 5) << x << "," << row.y;
-      ASSERT_EQ(qGreen(p) - row.green, n);
-      ASSERT_EQ(qBlue(p) - row.blue, n);
-      if (n != 0) ++noisy;
-    }
-    EXPECT_GT(noisy, 400);
-  }
   EXPECT_EQ(MakePreviewBackdrop(QSize(745, 310)), backdrop);
   EXPECT_TRUE(MakePreviewBackdrop(QSize(0, 310)).isNull());
 }
 
-TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
+TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAsItsGolden) {
   BackgroundPreview fx;
   auto& [table, doc, preview] = fx;
   preview.resize(745, 310);
   CardState card = TextCard(1);
+  card.gradScale = 0.5f;
+  card.bgColor = {150.0f, 200.0f, 120.0f};
+  card.styles[0].frameMode = kFrameCardLong;
+  card.styles[0].opacity = 0.3f;
   Show(doc, card);
   const QImage shown = Paint(preview);
-  EXPECT_EQ(preview.Geometry().ndiv, 3);
-  EXPECT_EQ(preview.Geometry().card, QRect(195, 52, 354, 205));
+  EXPECT_TRUE(test::MatchesGolden(shown, "preview", test::kWithText));
+  ASSERT_EQ(preview.Geometry().card, QRect(195, 52, 354, 205));
   ASSERT_EQ(preview.Backdrop().size(), QSize(745, 310));
 
   // Around the card the backdrop, in the card the card exactly as the renderer draws it.
@@ -161,51 +142,33 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
   doc.SetLive(card);
   Paint(preview);
   EXPECT_EQ(preview.Geometry().ndiv, 5);
-  EXPECT_EQ(preview.Geometry().card, QRect(160, 32, 424, 246));
   EXPECT_EQ(preview.CardPixelWidth(), 2124);
 }
 
-TEST_F(ControlTest, PrintImageRequestIsFulfilledByTheNextPaint) {
-  CardDocument doc(nullptr, {});
-  PreviewBtn preview(doc);
-  ShowExposed(preview, {745, 310});
-  CardState card = TextCard(0);
-  card.cardWidth = 2124;
-  card.cardHeight = 1230;
-  card.dpi = 600;
-  Show(doc, card);
-  preview.RequestPrintImage();
-  EXPECT_FALSE(preview.PrintImagePending());
-  const RasterImage& print = preview.PrintImage();
-  ASSERT_TRUE(print.IsValid());
-  EXPECT_EQ(print.GetWidth(), 1062u);
-  EXPECT_EQ(print.GetHeight(), 615u);
-  EXPECT_EQ(print.GetXDpi(), 600);
-  EXPECT_EQ(print.GetYDpi(), 600);
-  preview.ClearPrintImage();
-  EXPECT_FALSE(preview.PrintImage().IsValid());
-
-  // Insert Photo and Insert Logo render it at once, suspended or not.
-  preview.SuspendPainting();
-  EXPECT_TRUE(preview.RenderPrintImageNow().IsValid());
-  EXPECT_FALSE(preview.PrintImagePending());
-}
-
-TEST_F(ControlTest, ClipboardRequestPutsTheFullSizeCardOnTheClipboard) {
+// The renders themselves (size, resolution) are the document's; the preview answers requests.
+TEST_F(ControlTest, PrintImageAndClipboardRequestsAreFulfilledByTheNextPaint) {
   CardDocument doc(nullptr, {});
   PreviewBtn preview(doc);
   ShowExposed(preview, {745, 310});
   CardState card = TextCard(4);
   card.dpi = 600;
   Show(doc, card);
+  preview.RequestPrintImage();
+  EXPECT_FALSE(preview.PrintImagePending());
+  ASSERT_TRUE(preview.PrintImage().IsValid());
+  EXPECT_EQ(preview.PrintImage().GetXDpi(), 600);
+  preview.ClearPrintImage();
+  EXPECT_FALSE(preview.PrintImage().IsValid());
+
   QGuiApplication::clipboard()->clear();
   preview.RequestClipboardCopy();
   EXPECT_FALSE(preview.ClipboardCopyPending());
   const QImage copied = QGuiApplication::clipboard()->image();
   ASSERT_EQ(copied.size(), QSize(1062, 615));
-  EXPECT_EQ(copied.dotsPerMeterX(), DpiToPelsPerMeter(600));
-  // The same card the print image holds.
+  // Insert Photo and Insert Logo render it at once, suspended or not: the same card.
+  preview.SuspendPainting();
   const QImage print = ToQImage(preview.RenderPrintImageNow());
+  EXPECT_FALSE(preview.PrintImagePending());
   EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
             print.convertToFormat(QImage::Format_RGB32));
 }
@@ -237,8 +200,7 @@ TEST_F(ControlTest, SuspendedPaintingLeavesTheOldPictureAndTheRequestsPending) {
 }
 
 TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
-  for (const QSize size :
-       {QSize(1, 1), QSize(10, 10), QSize(20, 21), QSize(21, 21), QSize(25, 25), QSize(745, 3)}) {
+  for (const QSize size : {QSize(1, 1), QSize(21, 21), QSize(745, 3)}) {
     CardDocument doc(nullptr, {});
     PreviewBtn preview(doc);
     preview.resize(size);
@@ -254,19 +216,6 @@ TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
   card.cardHeight = std::nanf("");
   doc.SetLive(card);
   EXPECT_EQ(Paint(damaged), MakePreviewBackdrop(QSize(745, 310)));
-}
-
-TEST_F(ControlTest, PreviewLooksAsItsGolden) {
-  BackgroundPreview fx;
-  auto& [table, doc, preview] = fx;
-  preview.resize(745, 310);
-  CardState card = TextCard(1);
-  card.gradScale = 0.5f;
-  card.bgColor = {150.0f, 200.0f, 120.0f};
-  card.styles[0].frameMode = kFrameCardLong;
-  card.styles[0].opacity = 0.3f;
-  Show(doc, card);
-  EXPECT_TRUE(test::MatchesGolden(Paint(preview), "preview", test::kWithText));
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,15 +14,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,7 +27,6 @@
 #include "core/bridge/ImageBridge.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
-#include "core/print/SheetGrid.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/TestFolders.h"
 #include "tests/ui/GoldenImage.h"
@@ -162,44 +157,28 @@ class PrintDialog : public ControlTest {
   TempFolder layouts_;
 };
 
-TEST_F(PrintDialog, OpensOnThePrintersPaperAndCentresTheCardsOnEveryPaperChosen) {
+// The margins that centre the cards are the engine's (Letter 0.69/0.36 in, A4 0.59/0.72 in);
+// here the dialog opens on the printer's paper and takes the user's choice of another.
+TEST_F(PrintDialog, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChosen) {
   ASSERT_TRUE(printer_.IsPdf()) << "these tests expect no printer to be installed";
-  const struct {
-    QPageSize::PageSizeId paper;
-    PaperMm mm;
-    const char* left;  // shown margins, inches
-    const char* top;
-    float leftPixels;
-    float topPixels;
-  } cases[] = {
-      {QPageSize::Letter, {215, 279}, "0.69", "0.36", 207, 108},
-      {QPageSize::A4, {210, 297}, "0.59", "0.72", 177, 216},
-  };
-  const auto check = [](const Dlg& dialog, const auto& c) {
-    EXPECT_EQ(dialog.PaperInUse().pageSize.id(), c.paper);
-    EXPECT_EQ(dialog.PaperInUse().WholeMm(), c.mm);
-    EXPECT_EQ(dialog.Layout().paper, dialog.PaperInUse().id);
-    EXPECT_FLOAT_EQ(dialog.Layout().leftMargin, c.leftPixels);
-    EXPECT_FLOAT_EQ(dialog.Layout().topMargin, c.topPixels);
-    EXPECT_EQ(EditText(dialog, Dlg::kLeftMargin), c.left);
-    EXPECT_EQ(EditText(dialog, Dlg::kTopMargin), c.top);
-    EXPECT_TRUE(Control<QRadioButton>(dialog, Dlg::kInches).isChecked());
-  };
-  for (const auto& c : cases) {
-    const auto dialog = Open(QPageSize(c.paper));
-    check(*dialog, c);
-    // The opening shows the card's lengths unrounded: 3.54 × 2.05 in, though truncating them
-    // as floats would give 3.53 × 2.04, as switching units later does.
-    EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "3.54");
-    EXPECT_EQ(EditText(*dialog, Dlg::kCardHeight), "2.05");
-    EXPECT_EQ(dialog->Copies(), 1);
-    EXPECT_FALSE(Control<QComboBox>(*dialog, Dlg::kLayoutList).isEnabled());
-    // The other paper, chosen by the user while the lengths show in mm.
-    const auto& other = cases[&c == &cases[0] ? 1 : 0];
-    Click(*dialog, Dlg::kMm);
-    Choose(*dialog, Dlg::kPaperList, FindPaperMatching(dialog->Papers(), QPageSize(other.paper)));
-    check(*dialog, other);
-  }
+  const auto dialog = Open(QPageSize(QPageSize::Letter));
+  EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::Letter);
+  EXPECT_EQ(dialog->PaperInUse().WholeMm(), (PaperMm{215, 279}));
+  EXPECT_EQ(EditText(*dialog, Dlg::kLeftMargin), "0.69");
+  EXPECT_EQ(EditText(*dialog, Dlg::kTopMargin), "0.36");
+  // The opening shows the card's lengths unrounded: 3.54 × 2.05 in, though truncating them
+  // as floats would give 3.53 × 2.04, as switching units later does.
+  EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "3.54");
+  EXPECT_EQ(EditText(*dialog, Dlg::kCardHeight), "2.05");
+  EXPECT_FALSE(Control<QComboBox>(*dialog, Dlg::kLayoutList).isEnabled());
+  // Another paper, chosen while the lengths show in mm: centred anew and shown in inches.
+  Click(*dialog, Dlg::kMm);
+  Choose(*dialog, Dlg::kPaperList, FindPaperMatching(dialog->Papers(), QPageSize(QPageSize::A4)));
+  EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::A4);
+  EXPECT_EQ(dialog->Layout().paper, dialog->PaperInUse().id);
+  EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kInches).isChecked());
+  EXPECT_EQ(EditText(*dialog, Dlg::kLeftMargin), "0.59");
+  EXPECT_EQ(EditText(*dialog, Dlg::kTopMargin), "0.72");
 }
 
 TEST_F(PrintDialog, APrinterPaperMissingFromItsListLeavesTheFirstSelectedWithoutAReport) {
@@ -233,6 +212,8 @@ TEST_F(PrintDialog, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
   }
 }
 
+// Which texts are numbers from 0 to 1000 is the engine's rule; here each edit's message and what
+// the dialog does with a refused value.
 TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) {
   const QString notANumber = QStringLiteral("Please enter a number.");
   const QString outOfRange = QStringLiteral("Please enter a number between 0 and 1000.");
@@ -245,16 +226,12 @@ TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) 
     float stored;     // the layout's length afterwards
   } cases[] = {
       {Dlg::kCm, Dlg::kCardWidth, LayoutLength::kCardWidth, "2", {}, 236.22f},
-      {Dlg::kMm, Dlg::kVerticalPitch, LayoutLength::kVerticalPitch, "1000", {}, 11811.024f},
-      {Dlg::kInches, Dlg::kLeftMargin, LayoutLength::kLeftMargin, "0", {}, 0.0f},
       {Dlg::kInches, Dlg::kCardHeight, LayoutLength::kCardHeight, "abc",
        QStringLiteral("Card Height: ") + notANumber, 615},
       {Dlg::kInches, Dlg::kTopMargin, LayoutLength::kTopMargin, "",
        QStringLiteral("Top Margin: ") + notANumber, 108},
       {Dlg::kInches, Dlg::kHorizontalPitch, LayoutLength::kHorizontalPitch, "1000.5",
        QStringLiteral("Horizontal Pitch: ") + outOfRange, 1062},
-      {Dlg::kCm, Dlg::kCardWidth, LayoutLength::kCardWidth, "-1",
-       QStringLiteral("Card Width: ") + outOfRange, 1062},
   };
   for (const auto& c : cases) {
     const auto dialog = Open(QPageSize(QPageSize::Letter));
@@ -280,9 +257,6 @@ TEST_F(PrintDialog, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
   WritePtm(layouts_ / "b.ptm", NamedLayout("avery in lower case", 9, 2, 1010));
   WritePtm(layouts_ / "c.ptm", NamedLayout("Avery business cards", 9, 1, 1020));
   WritePtm(layouts_ / "d.ptm", NamedLayout("Odd paper", 9999, 2, 1030));
-  std::vector<uint8_t> versionOne = SerializePageLayout(NamedLayout("New version", 9, 2, 900));
-  versionOne[0] = 1;
-  ASSERT_TRUE(test::WriteFileBytes(layouts_ / "e.ptm", versionOne));
 
   const auto dialog = Open(QPageSize(QPageSize::Letter));
   Click(*dialog, Dlg::kUsePredefined);
@@ -290,7 +264,7 @@ TEST_F(PrintDialog, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
   QStringList names;
   for (int i = 0; i < list.count(); ++i) names << list.itemText(i);
   EXPECT_EQ(names, QStringList({"Avery business cards", "Business sheet", "avery in lower case",
-                                "Odd paper", ""}));
+                                "Odd paper"}));
   EXPECT_TRUE(list.isEnabled());
   for (const int manual : {int{Dlg::kCardWidth}, int{Dlg::kLeftMargin}, int{Dlg::kPaperList},
                            int{Dlg::kSaveAsTemplate}, int{Dlg::kInches}, int{Dlg::kMm}}) {
@@ -310,10 +284,6 @@ TEST_F(PrintDialog, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
   EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentIndex(), -1);
   EXPECT_EQ(dialog->PaperInUse().id, 9);
   EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kMm).isChecked());
-
-  // A file of another version: the default lengths with no name.
-  Choose(*dialog, Dlg::kLayoutList, 4);
-  EXPECT_EQ(dialog->Layout(), PageLayout{});
 
   // Turned off: the list empties, the layout stays, the manual controls come back.
   Choose(*dialog, Dlg::kLayoutList, 1);
@@ -386,32 +356,17 @@ TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
   }
 }
 
-// pdfinfo's page count and each page's size in points; no pages when it cannot read the file.
-struct PdfPages {
-  int count = 0;
-  std::vector<QSizeF> sizes;
-};
-
-PdfPages ReadPdfPages(const fs::path& pdf) {
-  const QString info = QString::fromStdString(
-      test::RunShell("pdfinfo -f 1 -l 1000 '" + pdf.string() + "' 2>&1").output);
-  PdfPages pages;
-  pages.count = QRegularExpression("Pages: +([0-9]+)").match(info).captured(1).toInt();
-  auto sizes =
-      QRegularExpression("Page +[0-9]+ size: +([0-9.]+) x ([0-9.]+) pts").globalMatch(info);
-  while (sizes.hasNext()) {
-    const QRegularExpressionMatch size = sizes.next();
-    pages.sizes.emplace_back(size.captured(1).toDouble(), size.captured(2).toDouble());
-  }
-  return pages;
-}
-
-bool HasPoppler() {
-  return test::RunShell("pdfinfo -v > /dev/null 2>&1 && pdftoppm -v > /dev/null 2>&1").code == 0;
+// pdfinfo's page count; 0 when it cannot read the file.
+int PdfPageCount(const fs::path& pdf) {
+  const QString info =
+      QString::fromStdString(test::RunShell("pdfinfo '" + pdf.string() + "' 2>&1").output);
+  return QRegularExpression("Pages: +([0-9]+)").match(info).captured(1).toInt();
 }
 
 TEST_F(PrintDialog, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
-  if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
+  if (test::RunShell("pdfinfo -v > /dev/null 2>&1").code != 0) {
+    GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+  }
   const TempFolder out;
   const fs::path pdf = out / "cards.pdf";
   const auto dialog = Open(QPageSize(QPageSize::A4));
@@ -435,95 +390,28 @@ TEST_F(PrintDialog, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
   EXPECT_EQ(asked.folder, QString::fromStdString((out / "suggested.pdf").string()));
   EXPECT_TRUE(*sawProgress);
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
-  EXPECT_EQ(ReadPdfPages(pdf).count, 3);
+  EXPECT_EQ(PdfPageCount(pdf), 3);
 }
 
-// A page of a PDF rendered by pdftoppm.
-QImage RenderPdfPage(const fs::path& pdf, int page, int dpi) {
-  const fs::path stem = pdf.parent_path() / ("page" + std::to_string(page));
-  const std::string command = "pdftoppm -png -r " + std::to_string(dpi) + " -f " +
-                              std::to_string(page) + " -l " + std::to_string(page) +
-                              " -singlefile '" + pdf.string() + "' '" + stem.string() + "'";
-  if (test::RunShell(command).code != 0) return {};
-  return QImage(QString::fromStdString(stem.string() + ".png"));
-}
-
-QImage SolidCard(QColor colour) {
-  QImage card(1062, 615, QImage::Format_RGB32);
-  card.fill(colour);
-  return card;
-}
-
-bool Near(QRgb pixel, QColor colour) {
-  return std::abs(qRed(pixel) - colour.red()) < 24 &&
-         std::abs(qGreen(pixel) - colour.green()) < 24 &&
-         std::abs(qBlue(pixel) - colour.blue()) < 24;
-}
-
-TEST(PrintJob, SheetsOnAPdfPrinterCarryEveryCardWhereTheEnginePlacesIt) {
-  if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
-  const QColor ink(20, 120, 200);
-  PageLayout spaced;
-  spaced.horizontalPitch = 1200;
-  spaced.verticalPitch = 700;
-  spaced.leftMargin = spaced.topMargin = 60;
-  const Paper a4 = PaperNamed("A4");
-  const TempFolder out;
-  const fs::path pdf = out / "sheets.pdf";
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(pdf.string()));
-  const PrintJobResult result =
-      PrintSheetJob(nullptr, printer, {SheetRenderer(SolidCard(ink)), spaced, a4, kDpi, 2});
-  ASSERT_EQ(result.status, PrintJobStatus::kPrinted) << result.message.toStdString();
-
-  const PdfPages pages = ReadPdfPages(pdf);
-  EXPECT_EQ(pages.count, 2);
-  for (const QSizeF& size : pages.sizes) {
-    EXPECT_NEAR(size.width(), 595.28, 0.5);
-    EXPECT_NEAR(size.height(), 841.89, 0.5);
-  }
-  constexpr int kCheckDpi = 100;
-  const SheetPlacement placement = PlaceCards(spaced, a4.WholeMm(), kDpi, kCheckDpi);
-  ASSERT_EQ(placement.cards.size(), 10u);
-  for (int page = 1; page <= 2; ++page) {
-    const QImage sheet = RenderPdfPage(pdf, page, kCheckDpi);
-    ASSERT_FALSE(sheet.isNull());
-    for (const QRectF& card : placement.cards) {
-      // Two pixels inside the corners is the card; two pixels outside them, paper.
-      const QRectF inside = card.adjusted(2, 2, -2, -2);
-      const QRectF outside = card.adjusted(-2, -2, 2, 2);
-      for (const QPointF corner : {inside.topLeft(), inside.bottomRight()}) {
-        EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), ink)) << page;
-      }
-      for (const QPointF corner : {outside.topLeft(), outside.bottomRight()}) {
-        EXPECT_TRUE(Near(sheet.pixel(corner.toPoint()), Qt::white)) << page;
-      }
-    }
-  }
-}
-
+// Where the cards land on a sheet is the engine's (PrintSheets, checked to the pixel through the
+// command line's PDFs); the job adds the file, the progress and the printer's errors.
 TEST(PrintJob, APdfFileIsWrittenWholeOrLeftAsItWas) {
-  const SheetRenderer renderer(SolidCard(Qt::darkGreen));
+  QImage card(1062, 615, QImage::Format_RGB32);
+  card.fill(Qt::darkGreen);
+  const SheetRenderer renderer(card);
   PrinterChoice pdfPrinter;
   const Paper a4 = PaperNamed("A4");
-  PageLayout overlapping;
-  overlapping.horizontalPitch = 1000;
   const struct {
     const char* what;
     const char* file;  // in the scratch folder
-    PageLayout layout;
     int sheets;
     bool cancel;
     PrintJobStatus status;
     const char* message;
   } cases[] = {
-      {"written", "cards.pdf", PageLayout{}, 2, false, PrintJobStatus::kPrinted, ""},
-      {"cancelled", "cards.pdf", PageLayout{}, 500, true, PrintJobStatus::kCancelled, ""},
-      {"no card fits", "cards.pdf", overlapping, 1, false, PrintJobStatus::kFailed,
-       "Card height and width should not be more than pitch values"},
-      {"no such folder", "missing/cards.pdf", PageLayout{}, 1, false, PrintJobStatus::kFailed,
-       "was not found"},
+      {"written", "cards.pdf", 2, false, PrintJobStatus::kPrinted, ""},
+      {"cancelled", "cards.pdf", 500, true, PrintJobStatus::kCancelled, ""},
+      {"no such folder", "missing/cards.pdf", 1, false, PrintJobStatus::kFailed, "was not found"},
   };
   for (const auto& c : cases) {
     const TempFolder out;
@@ -534,7 +422,7 @@ TEST(PrintJob, APdfFileIsWrittenWholeOrLeftAsItWas) {
     if (c.cancel) WhenModal<QProgressDialog>([](QProgressDialog& progress) { progress.cancel(); });
     const PrintJobResult result =
         PrintSheetJobToPdf(&owner, pdfPrinter, QString::fromStdString(pdf.string()),
-                           {renderer, c.layout, a4, kDpi, c.sheets});
+                           {renderer, PageLayout{}, a4, kDpi, c.sheets});
     EXPECT_EQ(result.status, c.status) << c.what;
     EXPECT_TRUE(result.message.contains(QString::fromLatin1(c.message)))
         << c.what << ": " << result.message.toStdString();
@@ -553,9 +441,7 @@ TEST(PrintJob, APdfFileIsWrittenWholeOrLeftAsItWas) {
 TEST(PrinterChoice, WithoutPrintersIsThePdfPrinterPrintingOnWhatPrintSetupLeft) {
   PrinterChoice choice;
   ASSERT_TRUE(choice.IsPdf()) << "this test expects no printer to be installed";
-  const std::vector<Paper> papers = choice.Papers();
-  EXPECT_TRUE(papers.at(0).id == 9 || papers.at(0).id == 1) << "A4 or Letter first";
-  EXPECT_TRUE(choice.CurrentPageSize().isEquivalentTo(papers[0].pageSize));
+  EXPECT_TRUE(choice.CurrentPageSize().isEquivalentTo(choice.Papers().at(0).pageSize));
 
   QPrinter setup(QPrinter::HighResolution);
   choice.SetUp(setup);

@@ -1,0 +1,453 @@
+// The owner-drawn controls: the pill button, the sliders, the colour pickers, the swatches and
+// the field label. Where a press lands, what it tells the owner, dragging with clamping, values
+// out of range reported and pulled back, and each control's looks against its golden picture.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <vector>
+
+#include "core/base/ColorModel.h"
+#include "tests/ui/GoldenImage.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/controls/ColorBtn.h"
+#include "ui/controls/ColorLine.h"
+#include "ui/controls/EyedropperCursor.h"
+#include "ui/controls/FldName.h"
+#include "ui/controls/GenBtn.h"
+#include "ui/controls/GenBtnFaces.h"
+#include "ui/controls/HLPicker.h"
+#include "ui/controls/HueSlider.h"
+#include "ui/controls/LSlider.h"
+#include "ui/controls/PickerGeometry.h"
+#include "ui/controls/SLSlider.h"
+#include "ui/controls/Slider.h"
+
+namespace tavolo {
+namespace {
+
+using test::ControlTest;
+using test::kExact;
+using test::kWithText;
+using test::MatchesGolden;
+using test::TakeReports;
+
+QRgb Rgb(const QImage& picture, int x, int y) {
+  return picture.pixel(x, y) & 0xFFFFFFu;
+}
+
+TEST(GenBtnFaces, StretchKeepsTheEndsAndRepeatsTheMiddleColumn) {
+  for (int x = 0; x < 30; ++x) EXPECT_EQ(GenBtnFaceColumn(x, 30), x);
+  const std::pair<int, int> wide[] = {{14, 14}, {15, 15}, {50, 15}, {84, 15}, {85, 15}, {99, 29}};
+  for (const auto& [x, column] : wide) EXPECT_EQ(GenBtnFaceColumn(x, 100), column) << x;
+}
+
+TEST_F(ControlTest, GenBtnSmallerThanItsFacePaintsNothing) {
+  QWidget window;
+  window.resize(200, 100);
+  GenBtn button(&window);
+  button.SetText(QStringLiteral("OK"));
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  button.resize(100, 29);
+  EXPECT_TRUE(button.Picture().isNull());
+  // Not opaque, so the window behind shows through.
+  EXPECT_FALSE(button.testAttribute(Qt::WA_OpaquePaintEvent));
+  button.resize(29, 30);
+  EXPECT_TRUE(button.Picture().isNull());
+  button.resize(30, 30);
+  EXPECT_FALSE(button.Picture().isNull());
+  EXPECT_TRUE(button.testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+class GenBtnMouse : public ControlTest {
+ protected:
+  void SetUp() override {
+    button_.resize(100, 30);
+    button_.SetText(QStringLiteral("Next"));
+  }
+  GenBtn button_;
+  QSignalSpy clicks_{&button_, &GenBtn::clicked};
+};
+
+TEST_F(GenBtnMouse, PressDraggedOutSendsNothingEvenWhenReleasedBackInside) {
+  QTest::mousePress(&button_, Qt::LeftButton, {}, QPoint(50, 15));
+  QTest::mouseMove(&button_, QPoint(150, 15));
+  EXPECT_FALSE(button_.IsPressed());
+  EXPECT_FALSE(button_.IsHovered());
+  QTest::mouseRelease(&button_, Qt::LeftButton, {}, QPoint(150, 15));
+  EXPECT_EQ(clicks_.count(), 0);
+
+  QTest::mousePress(&button_, Qt::LeftButton, {}, QPoint(50, 15));
+  QTest::mouseMove(&button_, QPoint(50, -5));
+  QTest::mouseMove(&button_, QPoint(50, 15));
+  QTest::mouseRelease(&button_, Qt::LeftButton, {}, QPoint(50, 15));
+  EXPECT_EQ(clicks_.count(), 0);
+}
+
+TEST_F(GenBtnMouse, InactiveButtonNeverSendsAndShowsTheNormalFace) {
+  button_.SetActive(false);
+  QTest::mousePress(&button_, Qt::LeftButton, {}, QPoint(50, 15));
+  EXPECT_EQ(Rgb(button_.Picture(), 50, 0), Rgb(GenBtnFacePicture(GenBtnFace::Normal), 15, 0));
+  QTest::mouseRelease(&button_, Qt::LeftButton, {}, QPoint(50, 15));
+  EXPECT_EQ(clicks_.count(), 0);
+}
+
+TEST_F(GenBtnMouse, FaceFollowsHoverAndPressAndAReleaseInsideSendsOneClick) {
+  const auto topCentre = [this] { return Rgb(button_.Picture(), 50, 0); };
+  EXPECT_EQ(topCentre(), 0xA4C2C8u);
+  button_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&button_));
+  QTest::mouseMove(&button_, QPoint(50, 15));
+  EXPECT_TRUE(button_.IsHovered());
+  EXPECT_EQ(topCentre(), 0x80A4BAu);
+  QTest::mousePress(&button_, Qt::LeftButton, {}, QPoint(50, 15));
+  EXPECT_TRUE(button_.IsPressed());
+  EXPECT_EQ(topCentre(), 0x809EBBu);
+  EXPECT_EQ(clicks_.count(), 0);
+  QTest::mouseRelease(&button_, Qt::LeftButton, {}, QPoint(50, 15));
+  EXPECT_FALSE(button_.IsPressed());
+  EXPECT_EQ(clicks_.count(), 1);
+}
+
+TEST(SliderGeometry, MapsTheTrackOntoItsRangeAndClamps) {
+  struct Case {
+    int x, width;
+    float position;
+  };
+  // The plain slider's track is inset by 5; a slider too narrow for it maps to 0.
+  for (const Case& c : {Case{5, 110, 0.0f}, Case{105, 110, 1.0f}, Case{55, 110, 0.5f},
+                        Case{-40, 110, 0.0f}, Case{300, 110, 1.0f}, Case{5, 10, 0.0f}}) {
+    EXPECT_FLOAT_EQ(SliderPositionAt(c.x, c.width), c.position) << c.x << " of " << c.width;
+  }
+  // The tint slider's whole width is -0.5 to 0.5.
+  for (const Case& c : {Case{0, 200, -0.5f}, Case{100, 200, 0.0f}, Case{200, 200, 0.5f},
+                        Case{-9, 200, -0.5f}, Case{999, 200, 0.5f}, Case{3, 0, 0.0f}}) {
+    EXPECT_FLOAT_EQ(LSliderPositionAt(c.x, c.width), c.position) << c.x << " of " << c.width;
+  }
+  EXPECT_EQ(SliderThumbX(1.0f, 110), 104);
+  EXPECT_EQ(SliderThumbX(0.0f, 110), 5);
+  EXPECT_EQ(SliderThumbX(0.5f, 110), 54);
+  EXPECT_EQ(LSliderThumbX(-0.5f, 200), 0);
+  EXPECT_EQ(LSliderThumbX(0.0f, 200), 94);
+  EXPECT_EQ(LSliderThumbX(0.5f, 200), 188);
+  EXPECT_EQ(LSliderStripTop(25), 5);
+  EXPECT_EQ(LSliderStripTop(24), 4);
+}
+
+TEST_F(ControlTest, SliderDragClampsAndNotifiesButAClickAloneChangesNothing) {
+  Slider slider;
+  slider.resize(110, 14);
+  slider.SetPosition(0.25f);
+  QSignalSpy moves(&slider, &Slider::clicked);
+
+  QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(80, 5));
+  EXPECT_FLOAT_EQ(slider.Position(), 0.25f);
+  EXPECT_EQ(moves.count(), 0);
+
+  QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(30, 5));
+  EXPECT_FLOAT_EQ(slider.Position(), 0.25f);
+  QTest::mouseMove(&slider, QPoint(105, 5));
+  EXPECT_FLOAT_EQ(slider.Position(), 1.0f);
+  QTest::mouseMove(&slider, QPoint(55, 40));
+  EXPECT_FLOAT_EQ(slider.Position(), 0.5f);
+  QTest::mouseMove(&slider, QPoint(-30, 5));
+  EXPECT_FLOAT_EQ(slider.Position(), 0.0f);
+  QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(-30, 5));
+  EXPECT_EQ(moves.count(), 3);
+  EXPECT_FALSE(slider.IsDragging());
+}
+
+TEST_F(ControlTest, LSliderNotifiesWhileDraggingAndAsksToApplyOnRelease) {
+  LSlider slider;
+  slider.resize(200, 25);
+  QSignalSpy moves(&slider, &LSlider::clicked);
+  QSignalSpy releases(&slider, &LSlider::released);
+  QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(50, 10));
+  EXPECT_FLOAT_EQ(slider.Position(), 0.0f);
+  QTest::mouseMove(&slider, QPoint(150, 10));
+  EXPECT_FLOAT_EQ(slider.Position(), 0.25f);
+  QTest::mouseMove(&slider, QPoint(400, 10));
+  EXPECT_FLOAT_EQ(slider.Position(), 0.5f);
+  EXPECT_EQ(releases.count(), 0);
+  QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(400, 10));
+  EXPECT_EQ(moves.count(), 2);
+  EXPECT_EQ(releases.count(), 1);
+}
+
+TEST_F(ControlTest, PositionsAndModesOutOfRangeAreReportedAndPulledBack) {
+  Slider slider;
+  slider.resize(110, 14);
+  slider.SetPosition(1.5f);
+  auto reports = TakeReports();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_NE(reports[0].find("Error in line: _pos>=0&&pos<=1"), std::string::npos);
+  EXPECT_FLOAT_EQ(slider.Position(), 1.0f);
+  slider.SetPosition(-0.1f);
+  EXPECT_EQ(TakeReports().size(), 1u);
+  EXPECT_FLOAT_EQ(slider.Position(), 0.0f);
+  slider.Picture();
+  EXPECT_TRUE(TakeReports().empty());
+
+  LSlider centred;
+  centred.resize(200, 25);
+  centred.SetPosition(-0.5f);
+  centred.SetPosition(0.5f);
+  EXPECT_TRUE(TakeReports().empty());
+  centred.SetPosition(0.7f);
+  EXPECT_EQ(TakeReports().size(), 1u);
+  EXPECT_FLOAT_EQ(centred.Position(), 0.5f);
+  centred.SetMode(3);
+  centred.Picture();
+  reports = TakeReports();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_NE(reports[0].find("mode>=0 && mode<=2"), std::string::npos);
+}
+
+TEST(PickerGeometry, MapsTheFullLengthButKeepsTheMarkerOffTheEdges) {
+  EXPECT_FLOAT_EQ(PickerPositionAt(0, 240), 0.0f);
+  EXPECT_FLOAT_EQ(PickerPositionAt(120, 240), 0.5f);
+  EXPECT_FLOAT_EQ(PickerPositionAt(240, 240), 1.0f);
+  EXPECT_FLOAT_EQ(PickerPositionAt(500, 240), 1.0f);
+  EXPECT_FLOAT_EQ(PickerPositionAt(-5, 240), 0.0f);
+  EXPECT_FLOAT_EQ(PickerPositionAt(5, 0), 0.0f);
+  EXPECT_EQ(PickerMarkerCoordinate(0.0f, 240), 4);
+  EXPECT_EQ(PickerMarkerCoordinate(1.0f, 240), 235);
+  EXPECT_EQ(PickerMarkerCoordinate(0.5f, 100), 50);
+  // A marker drawn at a corner is simply cut off.
+  QImage picture(40, 40, QImage::Format_RGB32);
+  picture.fill(qRgb(10, 100, 200));
+  DrawPositionMarker(picture, QPoint(0, 0));
+  EXPECT_EQ(picture.pixel(0, 0), qRgb(245, 155, 55));
+}
+
+TEST(SLSliderRows, InterpolatedPixelsStayWithinOneOfTheExactColour) {
+  for (const int width : {1, 2, 3, 7, 100, 240, 241}) {
+    for (const float hue : {0.0f, 80.0f, 143.4f, 239.0f}) {
+      for (const float l : {0.0f, 60.0f, 120.0f, 200.0f, 240.0f}) {
+        std::vector<QRgb> row(static_cast<size_t>(width));
+        FillSaturationRow(row.data(), width, hue, l);
+        for (int x = 0; x < width; ++x) {
+          const float s =
+              width > 1 ? static_cast<float>(x) / static_cast<float>(width - 1) * 240 : 0;
+          const RgbColor c = HslToRgb({hue, s, l});
+          const QRgb p = row[static_cast<size_t>(x)];
+          ASSERT_NEAR(qRed(p), static_cast<int>(c.r * 255), 1) << width << " " << x;
+          ASSERT_NEAR(qGreen(p), static_cast<int>(c.g * 255), 1) << width << " " << x;
+          ASSERT_NEAR(qBlue(p), static_cast<int>(c.b * 255), 1) << width << " " << x;
+        }
+      }
+    }
+  }
+}
+
+// The hue strip and the square take the press and every move, clamped to their ends, and
+// nothing after the release.
+TEST_F(ControlTest, PickersFollowADragBeyondTheirEdgesAndStopAtTheRelease) {
+  HueSlider strip;
+  strip.resize(240, 20);
+  QSignalSpy stripChanges(&strip, &HueSlider::clicked);
+  QTest::mousePress(&strip, Qt::LeftButton, {}, QPoint(60, 10));
+  EXPECT_FLOAT_EQ(strip.Position(), 0.25f);
+  EXPECT_EQ(stripChanges.count(), 1);
+  QTest::mouseMove(&strip, QPoint(400, 50));
+  EXPECT_FLOAT_EQ(strip.Position(), 1.0f);
+  QTest::mouseRelease(&strip, Qt::LeftButton, {}, QPoint(400, 50));
+  QTest::mouseMove(&strip, QPoint(10, 10));
+  EXPECT_FLOAT_EQ(strip.Position(), 1.0f);
+  EXPECT_EQ(stripChanges.count(), 2);
+
+  SLSlider square;
+  square.resize(240, 160);
+  QSignalSpy squareChanges(&square, &SLSlider::clicked);
+  QTest::mousePress(&square, Qt::LeftButton, {}, QPoint(120, 40));
+  EXPECT_FLOAT_EQ(square.Saturation(), 0.5f);
+  EXPECT_FLOAT_EQ(square.Lightness(), 0.25f);
+  QTest::mouseMove(&square, QPoint(-10, 500));
+  EXPECT_FLOAT_EQ(square.Saturation(), 0.0f);
+  EXPECT_FLOAT_EQ(square.Lightness(), 1.0f);
+  QTest::mouseRelease(&square, Qt::LeftButton, {}, QPoint(-10, 500));
+  EXPECT_EQ(squareChanges.count(), 2);
+}
+
+TEST(HLPickerGeometry, BorderPixelsPickNothing) {
+  const QSize size(240, 170);
+  EXPECT_EQ(HLPickerCellAt(QPoint(0, 50), size), QPoint(-1, -1));
+  EXPECT_EQ(HLPickerCellAt(QPoint(50, 0), size), QPoint(-1, -1));
+  EXPECT_EQ(HLPickerCellAt(QPoint(240, 50), size), QPoint(-1, -1));
+  EXPECT_EQ(HLPickerCellAt(QPoint(1, 1), size), QPoint(0, 0));
+  EXPECT_EQ(HLPickerCellAt(QPoint(238, 168), size), QPoint(16, 12));
+  // Cells 14 wide and 12.92 high: x = 15 is the second column, y = 14 the second row.
+  EXPECT_EQ(HLPickerCellAt(QPoint(15, 14), size), QPoint(1, 1));
+  EXPECT_EQ(HLPickerCellAt(QPoint(14, 13), size), QPoint(0, 0));
+  EXPECT_EQ(HLPickerCellRect(0, 0, size), QRect(QPoint(1, 1), QPoint(14, 13)));
+  EXPECT_EQ(HLPickerCellRect(12, 16, size), QRect(QPoint(225, 156), QPoint(238, 168)));
+}
+
+TEST_F(ControlTest, HLPickerPicksOnPressAndNotifiesOnRelease) {
+  HLPicker picker;
+  picker.resize(240, 170);
+  QSignalSpy clicks(&picker, &HLPicker::clicked);
+  picker.SetCurrentColor({100, 50, 60});
+
+  QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(0, 50));
+  EXPECT_EQ(picker.CurrentColor(), (HslColor{100, 50, 60}));
+  EXPECT_EQ(clicks.count(), 1);
+  QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(50, 0));
+  EXPECT_EQ(picker.CurrentColor(), (HslColor{100, 50, 60}));
+
+  QTest::mousePress(&picker, Qt::LeftButton, {}, QPoint(120, 20));
+  EXPECT_EQ(picker.CurrentColor(), HLPickerCellColour(1, 8));
+  EXPECT_EQ(clicks.count(), 2);
+  QTest::mouseRelease(&picker, Qt::LeftButton, {}, QPoint(120, 20));
+  EXPECT_EQ(clicks.count(), 3);
+
+  QTest::mousePress(&picker, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseRelease(&picker, Qt::LeftButton, {}, QPoint(300, 5));
+  EXPECT_EQ(picker.CurrentColor(), (HslColor{0, 0, 0}));
+  EXPECT_EQ(clicks.count(), 3);
+}
+
+TEST(ColorLineGeometry, SevenColumnsByTwoRowsOfWholePixels) {
+  const QSize size(140, 42);
+  EXPECT_EQ(ColorLineCellRect(0, size), QRect(0, 0, 20, 20));
+  EXPECT_EQ(ColorLineCellRect(13, size), QRect(120, 20, 20, 20));
+  EXPECT_EQ(ColorLineCellAt(QPoint(0, 0), size), 0);
+  EXPECT_EQ(ColorLineCellAt(QPoint(139, 39), size), 13);
+  EXPECT_EQ(ColorLineCellAt(QPoint(139, 19), size), 6);
+  // The two rows below the cells belong to none.
+  EXPECT_EQ(ColorLineCellAt(QPoint(50, 40), size), -1);
+  EXPECT_EQ(ColorLineCellAt(QPoint(140, 10), size), -1);
+  // Fractional cells: 150 / 7 = 21.43 wide, drawn 21 wide.
+  EXPECT_EQ(ColorLineCellRect(6, QSize(150, 42)), QRect(126, 0, 21, 20));
+  EXPECT_EQ(ColorLineCellAt(QPoint(149, 5), QSize(150, 42)), 6);
+  EXPECT_EQ(ColorLineCellAt(QPoint(3, 1), QSize(140, 2)), -1);
+}
+
+TEST_F(ControlTest, ColorLineNotifiesOnThePressWithTheCellColour) {
+  ColorLine line;
+  line.resize(140, 42);
+  QSignalSpy picks(&line, &ColorLine::clicked);
+  QTest::mousePress(&line, Qt::LeftButton, {}, QPoint(130, 30));
+  EXPECT_EQ(picks.count(), 1);
+  EXPECT_EQ(line.CurrentColor(), (HslColor{0, 0, 0}));
+  QTest::mouseRelease(&line, Qt::LeftButton, {}, QPoint(130, 30));
+  EXPECT_EQ(picks.count(), 1);
+
+  QTest::mouseClick(&line, Qt::LeftButton, {}, QPoint(130, 5));
+  EXPECT_EQ(line.CurrentColor(), (HslColor{0, 240, 240}));
+  QTest::mouseClick(&line, Qt::LeftButton, {}, QPoint(30, 41));
+  EXPECT_EQ(picks.count(), 2);
+  EXPECT_EQ(line.CurrentColor(), (HslColor{0, 240, 240}));
+}
+
+TEST_F(ControlTest, EyedropperHasItsHotSpotAtTheTip) {
+  const QCursor& cursor = EyedropperCursor();
+  EXPECT_EQ(cursor.hotSpot(), QPoint(11, 20));
+  const QImage picture = cursor.pixmap().toImage();
+  ASSERT_EQ(picture.size(), QSize(32, 32));
+  EXPECT_EQ(picture.pixel(11, 20), qRgb(0, 0, 0));
+  ColorLine line;
+  EXPECT_EQ(line.cursor().hotSpot(), QPoint(11, 20));
+}
+
+TEST_F(ControlTest, ColorBtnSendsAClick) {
+  ColorBtn swatch;
+  swatch.resize(40, 24);
+  QSignalSpy clicks(&swatch, &ColorBtn::clicked);
+  QTest::mouseClick(&swatch, Qt::LeftButton, {}, QPoint(20, 12));
+  EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(ControlTest, FldNameSwallowsTheLeftPress) {
+  QWidget parent;
+  FldName label(&parent);
+  label.SetText(QStringLiteral("Name"));
+  label.resize(100, 20);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&label, &press);
+  EXPECT_TRUE(press.isAccepted());
+  // Its picture is transparent wherever no text is drawn.
+  EXPECT_EQ(qAlpha(label.Picture().pixel(99, 0)), 0);
+}
+
+QImage Grab(QWidget& control, QSize size) {
+  control.resize(size);
+  return control.grab().toImage();
+}
+
+TEST_F(ControlTest, GenBtnLooksAsItsGoldens) {
+  GenBtn button;
+  button.SetText(QStringLiteral("Background options"));
+  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "genbtn_normal", kWithText));
+  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 40}), "genbtn_tall", kWithText));
+  button.SetActive(false);
+  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "genbtn_inactive", kWithText));
+  button.SetActive(true);
+  QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(75, 15));
+  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "genbtn_pressed", kWithText));
+  QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(75, 15));
+
+  GenBtn previous;
+  previous.SetSymbol(kSymbolArrowLeft);
+  EXPECT_TRUE(MatchesGolden(Grab(previous, {50, 30}), "genbtn_arrow_left", kExact));
+  GenBtn next;
+  next.SetSymbol(kSymbolArrowRight);
+  EXPECT_TRUE(MatchesGolden(Grab(next, {50, 30}), "genbtn_arrow_right", kExact));
+}
+
+TEST_F(ControlTest, SlidersLookAsTheirGoldens) {
+  Slider slider;
+  slider.SetPosition(0.3f);
+  EXPECT_TRUE(MatchesGolden(Grab(slider, {160, 14}), "slider", kExact));
+  slider.setEnabled(false);
+  EXPECT_TRUE(MatchesGolden(Grab(slider, {160, 14}), "slider_disabled", kExact));
+
+  LSlider centred;
+  centred.SetMode(0);
+  centred.SetPosition(0.0f);
+  EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "lslider_hue", kExact));
+  centred.SetMode(1);
+  centred.SetHue(160);
+  centred.SetPosition(0.2f);
+  EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "lslider_saturation", kExact));
+  centred.SetMode(2);
+  centred.SetPosition(-0.3f);
+  EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "lslider_grey", kExact));
+}
+
+TEST_F(ControlTest, SwatchesAndLabelLookAsTheirGoldens) {
+  ColorBtn swatch;
+  swatch.SetColor(MakeColorref(200, 40, 60));
+  EXPECT_TRUE(MatchesGolden(Grab(swatch, {40, 24}), "colorbtn", kExact));
+  swatch.setEnabled(false);
+  EXPECT_TRUE(MatchesGolden(Grab(swatch, {40, 24}), "colorbtn_disabled", kExact));
+
+  ColorLine line;
+  EXPECT_TRUE(MatchesGolden(Grab(line, {140, 42}), "colorline", kExact));
+  line.setEnabled(false);
+  EXPECT_TRUE(MatchesGolden(Grab(line, {140, 42}), "colorline_disabled", kExact));
+
+  FldName label;
+  label.SetText(QStringLiteral("Company Name"));
+  EXPECT_TRUE(MatchesGolden(Grab(label, {120, 20}), "fldname", kWithText));
+}
+
+TEST_F(ControlTest, PickersLookAsTheirGoldens) {
+  HueSlider hue;
+  hue.SetPosition(0.6f);
+  EXPECT_TRUE(MatchesGolden(Grab(hue, {240, 20}), "hueslider", kExact));
+
+  SLSlider square;
+  square.SetHue(0.6f);
+  square.SetSaturation(0.75f);
+  square.SetLightness(0.4f);
+  EXPECT_TRUE(MatchesGolden(Grab(square, {240, 160}), "slslider", kExact));
+
+  HLPicker palette;
+  EXPECT_TRUE(MatchesGolden(Grab(palette, {240, 170}), "hlpicker", kExact));
+}
+
+}  // namespace
+}  // namespace tavolo
