@@ -47,7 +47,15 @@ int OnTiffError(TIFF*, void* user, const char* module, const char* format, va_li
 }
 
 int OnTiffWarning(TIFF*, void* user, const char* module, const char* format, va_list args) {
-  return KeepTiffMessage(static_cast<TiffStream*>(user)->warning, module, format, args);
+  TiffStream& stream = *static_cast<TiffStream*>(user);
+  KeepTiffMessage(stream.warning, module, format, args);
+  // libtiff only warns when a tag's data lies past the end of the file, and then ignores the tag:
+  // a palette file cut before its colour map would come back as a grey picture.
+  if (stream.error.Empty() &&
+      std::strstr(stream.warning.text, "IO error during reading of") != nullptr) {
+    stream.error.Set(stream.warning.text);
+  }
+  return 1;
 }
 
 // Messages libtiff raises before it has a handle go to the process-wide handlers, which print
