@@ -32,9 +32,10 @@ constexpr const char* kInfoUsage =
     "Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).\n";
 
 constexpr const char* kBackgroundsUsage =
-    "Usage: tavolo-cli backgrounds\n"
+    "Usage: tavolo-cli backgrounds [--check]\n"
     "Lists the background table as the application builds it from the program folder\n"
-    "(TAVOLO_HOME): number, name and hue offset, custom backgrounds first.\n";
+    "(TAVOLO_HOME): number, name and hue offset, custom backgrounds first.\n"
+    "  --check   also decode every picture and report those that do not decode\n";
 
 std::string FloatText(float v) {
   if (v != v) {
@@ -282,13 +283,20 @@ int RunBackgrounds(const std::vector<std::string>& args) {
       return 0;
     }
   }
-  if (!args.empty()) return UsageError("backgrounds", "takes no arguments");
+  const bool check = args.size() == 1 && args[0] == "--check";
+  if (!args.empty() && !check) return UsageError("backgrounds", "takes no arguments");
   BackgroundTable table;
-  const bool complete = LoadBackgroundTable("backgrounds", table);
+  bool complete = LoadBackgroundTable("backgrounds", table);
   std::printf("%-6s %-22s %s\n", "number", "name", "hue offset");
   for (int k = 0; k < table.Count(); ++k) {
     std::string name = JsonString(NameText(table.Record(k).name));
     std::printf("%6d %-22s %s\n", k, name.c_str(), FloatText(table.HueOffset(k)).c_str());
+  }
+  if (check) {
+    for (const std::string& damaged : CheckBackgrounds(table)) {
+      PrintWarning("backgrounds", damaged);
+      complete = false;
+    }
   }
   return complete ? 0 : kExitFailure;
 }

@@ -116,8 +116,9 @@ int WarnOfLeftOutPictures(const CardRenderer& renderer, const BackgroundTable& t
   const int number = DrawnBackgroundNumber(card.pnmb);
   if (number < 0 || number >= table.Count()) {
     warn("the background " + std::to_string(number), "there is no such background");
-  } else if (!table.Image(number).IsValid()) {
-    warn("the background " + std::to_string(number), table.Image(number).GetLastError());
+  } else if (const std::shared_ptr<const RasterImage> picture = table.Image(number);
+             !picture->IsValid()) {
+    warn("the background " + std::to_string(number), picture->GetLastError());
   }
   if (!renderer.PhotoLoadError().empty()) {
     warn("the photo '" + card.photo.name.toStdString() + "'", renderer.PhotoLoadError());

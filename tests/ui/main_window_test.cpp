@@ -475,7 +475,7 @@ TEST_F(MainWindow, LoadingADamagedFileKeepsTheCardAndSaysSo) {
 
 TEST_F(MainWindow, ImportingSelectsAPictureAndRefusesWhatIsNone) {
   TempFolder folder;
-  RasterImage photo = test::SyntheticBackgrounds(1).Image(0);
+  RasterImage photo = *test::SyntheticBackgrounds(1).Image(0);
   ASSERT_TRUE(photo.Save(folder / "PHOTO.JPG", kFormatJpeg)) << photo.GetLastError();
   test::WriteFileBytes(folder / "layers.psd", {'8', 'B', 'P', 'S'});
   test::WriteFileBytes(folder / "noextension", {1});

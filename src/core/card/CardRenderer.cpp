@@ -130,7 +130,7 @@ const QImage& CardRenderer::BackgroundPicture(int number) {
   const uint64_t generation = TableGeneration();
   if (number != pictureNumber_ || generation != pictureGeneration_) {
     const bool present = table_ != nullptr && number >= 0 && number < table_->Count();
-    picture_ = present ? ToQImage(table_->Image(number)) : QImage();
+    picture_ = present ? ToQImage(*table_->Image(number)) : QImage();
     pictureNumber_ = number;
     pictureGeneration_ = generation;
   }

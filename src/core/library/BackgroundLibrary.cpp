@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <bit>
 #include <cctype>
 #include <cerrno>
 #include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -29,8 +27,6 @@ constexpr float kChannelScale = 0.003921569f;  // 1/255
 // this size is neither.
 constexpr uintmax_t kMaxLibraryBytes = 1ull << 30;
 constexpr size_t kHueFileBytes = 4;
-// More threads than this gain nothing on a few dozen pictures.
-constexpr unsigned kDecodeThreads = 4;
 // A companion holds 4 bytes; a longer one is read from its start rather than replaced.
 constexpr uintmax_t kMaxHueFileBytes = 4096;
 
@@ -100,6 +96,17 @@ std::string FormatMessage(std::string text, const std::filesystem::path& path) {
   return text;
 }
 
+std::string CustomPictureMessage(const std::filesystem::path& file, const RasterImage& image) {
+  return FormatMessage("The background %1 could not be read as a picture: ", file) +
+         image.GetLastError();
+}
+
+std::string UndecodedLibraryMessage(int undecoded, int total, const std::filesystem::path& path,
+                                    const std::string& firstError) {
+  return std::to_string(undecoded) + " of the " + std::to_string(total) +
+         FormatMessage(" backgrounds of the library %1 could not be decoded: ", path) + firstError;
+}
+
 // Why a copy into the custom folder failed. An installed copy of the program usually lies in a
 // folder the user cannot write to: say so, and where the backgrounds would have gone.
 std::string FolderNotWritableMessage(int error, const std::string& writeMessage,
@@ -115,6 +122,7 @@ std::string FolderNotWritableMessage(int error, const std::string& writeMessage,
 }
 
 // Adds the custom backgrounds of `customFolder` in directory order; false once the table is full.
+// A picture is decoded here only when its hue must be measured; the others wait until drawn.
 bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& customFolder,
                            HueCompanions companions, BackgroundLoadResult& result) {
   // The listing is taken whole first: companions written below must not change what it holds.
@@ -134,46 +142,22 @@ bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& 
     if (format == kFormatUnknown) continue;
     if (table.Count() >= kMaxBackgrounds) return false;
 
-    RasterImage image(file, format, kMaxCardPicturePixels);
-    if (!image.IsValid()) {
-      result.warnings.push_back(
-          FormatMessage("The background %1 could not be read as a picture: ", file) +
-          image.GetLastError());
-    }
+    const PictureFile source{file, format};
     float offset = 0.0f;
     if (!ReadHueFile(HueCompanion(customFolder, split.title), offset)) {
       // A picture dropped into the folder by hand has no companion yet: measure it as an import
       // would. A picture that does not decode gets no companion, so a later start measures again.
+      const RasterImage image = DecodeBackground(source);
+      if (!image.IsValid()) result.warnings.push_back(CustomPictureMessage(file, image));
       offset = HueOffsetOf(image);
       if (image.IsValid() && companions == HueCompanions::kWriteMissing) {
         WriteHueFile(HueCompanion(customFolder, split.title), offset);
       }
     }
-    table.Append(MakeBackgroundName(split.title), std::move(image), offset);
+    table.Append(MakeBackgroundName(split.title), source, offset);
     ++result.customCount;
   }
   return true;
-}
-
-// Decodes the library's pictures on a few threads at once, which brings the start-up's reading of
-// the library down to about half. Each picture lands at its own index and decodes exactly as it
-// would alone, so the table's order and every byte are those of a decode one after the other.
-std::vector<RasterImage> DecodeLibraryPictures(const std::vector<LibraryRecordView>& records) {
-  std::vector<RasterImage> images(records.size());
-  std::atomic<size_t> next{0};
-  const auto decode = [&] {
-    for (size_t i = next++; i < records.size(); i = next++) {
-      images[i] = RasterImage(records[i].jpeg, kFormatJpeg, kMaxCardPicturePixels);
-    }
-  };
-  const unsigned helpers =
-      std::min(std::max(std::thread::hardware_concurrency(), 1u), kDecodeThreads) - 1;
-  {
-    std::vector<std::jthread> pool;
-    for (unsigned t = 0; t < helpers && t + 1 < records.size(); ++t) pool.emplace_back(decode);
-    decode();
-  }  // every helper has finished its last picture here
-  return images;
 }
 
 }  // namespace
@@ -230,27 +214,19 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
                          : "The background library could not be read: " + read.message;
     return result;
   }
-  Descramble(read.bytes);
+  auto library = std::make_shared<LibraryData>(LibraryData{libraryPath, std::move(read.bytes)});
+  Descramble(library->bytes);
   const uint32_t room = static_cast<uint32_t>(kMaxBackgrounds - table.Count());
-  const ParsedLibrary parsed = ParseBackgroundLibrary(read.bytes, room);
-  std::vector<RasterImage> images = DecodeLibraryPictures(parsed.records);
-  int undecoded = 0;
-  std::string firstError;
-  for (size_t i = 0; i < parsed.records.size(); ++i) {
-    const LibraryRecordView& record = parsed.records[i];
-    if (!images[i].IsValid() && undecoded++ == 0) firstError = images[i].GetLastError();
-    table.Append(record.name, std::move(images[i]), record.hue * kHueToOffset - 0.5f);
+  const ParsedLibrary parsed = ParseBackgroundLibrary(library->bytes, room);
+  for (const LibraryRecordView& record : parsed.records) {
+    const auto offset = static_cast<size_t>(record.jpeg.data() - library->bytes.data());
+    table.Append(record.name, LibraryPicture{library, offset, record.jpeg.size()},
+                 record.hue * kHueToOffset - 0.5f);
     ++result.libraryCount;
   }
   if (parsed.declaredCount == 0 && !parsed.truncated) {
     result.warnings.push_back(
         FormatMessage("The background library %1 holds no backgrounds.", libraryPath));
-  }
-  if (undecoded > 0) {
-    result.warnings.push_back(
-        std::to_string(undecoded) + " of the " + std::to_string(result.libraryCount) +
-        FormatMessage(" backgrounds of the library %1 could not be decoded: ", libraryPath) +
-        firstError);
   }
   if (parsed.declaredCount > room && !parsed.truncated) result.tableFull = true;
   if (parsed.truncated) {
@@ -264,6 +240,38 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
 BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName,
                                 HueCompanions companions) {
   return ReadBGFileIn(table, ProgramFolder(), fileName, companions);
+}
+
+std::vector<std::string> CheckBackgrounds(const BackgroundTable& table) {
+  std::vector<std::string> messages;
+  // The library's failures are summed up per library file, as one message.
+  std::shared_ptr<const LibraryData> library;
+  int undecoded = 0;
+  int total = 0;
+  std::string firstError;
+  const auto reportLibrary = [&] {
+    if (undecoded > 0) {
+      messages.push_back(UndecodedLibraryMessage(undecoded, total, library->path, firstError));
+    }
+    undecoded = 0;
+    total = 0;
+  };
+  for (int number = 0; number < table.Count(); ++number) {
+    const BackgroundSource& source = table.Source(number);
+    const RasterImage image = table.DecodeImage(number);
+    if (const auto* record = std::get_if<LibraryPicture>(&source)) {
+      if (record->library != library) {
+        if (library) reportLibrary();
+        library = record->library;
+      }
+      ++total;
+      if (!image.IsValid() && undecoded++ == 0) firstError = image.GetLastError();
+    } else if (const auto* file = std::get_if<PictureFile>(&source); file && !image.IsValid()) {
+      messages.push_back(CustomPictureMessage(file->path, image));
+    }
+  }
+  if (library) reportLibrary();
+  return messages;
 }
 
 AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
@@ -293,21 +301,21 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   }
   // Importing a file that already lies in the folder needs no copy (and a copy onto itself fails).
   const bool copy = !std::filesystem::equivalent(source, target, ec);
-  if (copy) {
-    const FileReadResult read = ReadWholeFile(source, kMaxLibraryBytes);
-    if (!read.ok) {
-      result.message = read.message;
-      return result;
-    }
-    const FileWriteResult written = WriteFileReplacing(target, read.bytes);
-    if (!written.ok) {
-      result.message = FolderNotWritableMessage(written.error, written.message, customFolder);
-      return result;
-    }
+  const FileReadResult read = ReadWholeFile(source, kMaxLibraryBytes);
+  if (!read.ok) {
+    result.message = read.message;
+    return result;
   }
-  // A file of another kind stays copied, as the import always copies first, but adds nothing.
+  const auto copyOver = [&]() -> bool {
+    if (!copy) return true;
+    const FileWriteResult written = WriteFileReplacing(target, read.bytes);
+    if (!written.ok) result.message = FolderNotWritableMessage(written.error, written.message, customFolder);
+    return written.ok;
+  };
+  // A file of another kind is copied all the same, as the import always copies, but adds nothing.
   const int format = CustomBackgroundFormat(split.extension);
   if (format == kFormatUnknown) {
+    if (!copyOver()) return result;
     result.message = FormatMessage(
         "%1 is not a kind of picture that can be a background (JPEG, PNG, GIF, TIFF, BMP, TGA or "
         "PCX); nothing was added.",
@@ -315,22 +323,33 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
     return result;
   }
 
-  RasterImage image(target, format, kMaxCardPicturePixels);
+  // Decoded before anything is written: a picture that fails leaves an earlier background of the
+  // same name, and its companion, as they were.
+  const RasterImage image(std::span<const uint8_t>(read.bytes), format, kMaxCardPicturePixels);
   if (!image.IsValid()) {
     result.message =
         FormatMessage("%1 could not be read as a picture: ", source) + image.GetLastError();
-    if (copy) std::filesystem::remove(target, ec);
     return result;
   }
   const float offset = HueOffsetOf(image);
-  const FileWriteResult hue = WriteHueFile(HueCompanion(customFolder, split.title), offset);
+  const std::filesystem::path companion = HueCompanion(customFolder, split.title);
+  const FileReadResult earlierCompanion = ReadWholeFile(companion, kMaxHueFileBytes);
+  const FileWriteResult hue = WriteHueFile(companion, offset);
   if (!hue.ok) {
-    result.message = hue.message;
-    if (copy) std::filesystem::remove(target, ec);
+    result.message = FolderNotWritableMessage(hue.error, hue.message, customFolder);
+    return result;
+  }
+  if (!copyOver()) {
+    // The earlier picture stays, so its companion must too.
+    if (earlierCompanion.ok) {
+      WriteFileReplacing(companion, earlierCompanion.bytes);
+    } else {
+      std::filesystem::remove(companion, ec);
+    }
     return result;
   }
   result.number = table.Count();
-  table.Append(MakeBackgroundName(split.title), std::move(image), offset);
+  table.Append(MakeBackgroundName(split.title), PictureFile{target, format}, offset);
   result.ok = true;
   return result;
 }

@@ -38,8 +38,9 @@ struct BackgroundLoadResult {
   int customCount = 0;     // backgrounds taken from the custom folder
   int libraryCount = 0;    // backgrounds taken from the library file
   bool tableFull = false;  // more backgrounds were offered than the table holds
-  // What the user should know though loading went on: backgrounds whose pictures did not decode
-  // (they keep their numbers, without a picture) and a library that holds no backgrounds.
+  // What the user should know though loading went on: imported pictures that were measured and
+  // did not decode (they keep their numbers, without a picture) and a library that holds no
+  // backgrounds. Other pictures are decoded only when drawn (see CheckBackgrounds).
   std::vector<std::string> warnings;
   // 0 on success, as the checked call "mw->ReadBGFile( CString(\"fl1.tmp\") )==0" expects.
   int Code() const { return static_cast<int>(status); }
@@ -52,8 +53,8 @@ enum class HueCompanions { kWriteMissing, kMeasureOnly };
 
 // Fills `table` (which should be empty) from `folder`/custombg and then `folder`/`fileName`.
 // Custom files come in directory order; a custom image without its .hue companion gets its mean
-// hue measured (and the companion written, as `companions` says). Every failure leaves what was
-// already added in place.
+// hue measured (and the companion written, as `companions` says). Only the library's index is
+// read; pictures are decoded when drawn. Every failure leaves what was already added in place.
 BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem::path& folder,
                                   const std::filesystem::path& fileName = "fl1.tmp",
                                   HueCompanions companions = HueCompanions::kWriteMissing);
@@ -62,17 +63,21 @@ BackgroundLoadResult ReadBGFile(BackgroundTable& table,
                                 const std::filesystem::path& fileName = "fl1.tmp",
                                 HueCompanions companions = HueCompanions::kWriteMissing);
 
+// Decodes every picture of the table, one at a time, and says which do not decode: each imported
+// picture by its file, the library's as one count per library file. Empty when all decode.
+std::vector<std::string> CheckBackgrounds(const BackgroundTable& table);
+
 struct AddBackgroundResult {
   bool ok = false;
   int number = -1;      // the new background's number when ok
   std::string message;  // why not, otherwise
 };
 
-// Import Background: copies `source` into `folder`/custombg (overwriting), loads it with the
-// format of its extension, measures its mean hue, writes the .hue companion and appends it.
-// A name without an extension is refused before anything is copied; a file of a kind that is
-// not a background is copied but adds nothing; a picture that does not decode is not kept. The
-// message says why, and names the folder when it cannot be written to.
+// Import Background: decodes `source` with the format of its extension, measures its mean hue,
+// writes the .hue companion, copies it into `folder`/custombg (replacing a file of that name) and
+// appends it. A name without an extension is refused before anything is copied; a file of a kind
+// that is not a background is copied but adds nothing; a picture that does not decode changes
+// nothing in the folder. The message says why, and names the folder when it cannot be written to.
 AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
                                         const std::filesystem::path& folder);
 AddBackgroundResult AddCustomBackground(BackgroundTable& table,

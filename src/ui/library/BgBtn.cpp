@@ -91,7 +91,8 @@ const QImage& BgBtn::Thumbnail(int number, int cell) const {
   if (thumbnails_.size() <= static_cast<size_t>(number)) thumbnails_.resize(number + 1);
   QImage& thumbnail = thumbnails_[number];
   if (thumbnail.isNull()) {
-    const QImage image = ToQImage(table_->Image(number));
+    // Decoded without keeping the full picture: only the thumbnail is kept.
+    const QImage image = ToQImage(table_->DecodeImage(number));
     if (!image.isNull()) {
       thumbnail = image.scaled(cell, cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                       .convertToFormat(QImage::Format_RGB32);

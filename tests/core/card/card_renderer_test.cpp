@@ -148,7 +148,7 @@ TEST(CardRenderer, NoBackgroundChosenDrawsBackgroundOne) {
   card.boxCount = 3;
   card.pnmb = -1;
   const QImage image = renderer.Render(card, CardLines(card), 1, 1062, 615);
-  EXPECT_EQ(Rgb(image, 600, 300), Rgb(ToQImage(fx.table.Image(1)), 600, 300));
+  EXPECT_EQ(Rgb(image, 600, 300), Rgb(ToQImage(*fx.table.Image(1)), 600, 300));
 }
 
 TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {

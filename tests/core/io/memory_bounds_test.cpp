@@ -77,10 +77,10 @@ TEST(MemoryBounds, APictureForTheCardOfMoreThan64MegapixelsIsRefusedAsTooLarge) 
          BackgroundTable table;
          EXPECT_TRUE(ReadBGFileIn(table, home.Path()).Ok());
          EXPECT_EQ(table.Count(), 2);  // each keeps its number, with no picture
-         EXPECT_FALSE(table.Image(0).IsValid());
-         EXPECT_FALSE(table.Image(1).IsValid());
-         EXPECT_EQ(table.Image(1).GetLastError(), table.Image(0).GetLastError());
-         return table.Image(0).GetLastError();
+         EXPECT_FALSE(table.Image(0)->IsValid());
+         EXPECT_FALSE(table.Image(1)->IsValid());
+         EXPECT_EQ(table.Image(1)->GetLastError(), table.Image(0)->GetLastError());
+         return table.Image(0)->GetLastError();
        }},
       {"Import Background",
        [&] {

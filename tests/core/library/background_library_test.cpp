@@ -203,7 +203,7 @@ TEST(ReadBGFile, CustomBackgroundsComeFirstInDirectoryOrderThenTheLibrary) {
     EXPECT_EQ(NameText(table.Record(k).name),
               k < 3 ? expected[k] : "Library " + std::to_string(k - 3));
     EXPECT_EQ(table.Record(k).n, k);
-    EXPECT_TRUE(table.Image(k).IsValid()) << k;
+    EXPECT_TRUE(table.Image(k)->IsValid()) << k;
   }
   EXPECT_EQ(table.HueOffset(4), Offset(10.0f));
   EXPECT_EQ(OffsetOf(table, "PHOTO"), 0.125f);
@@ -239,34 +239,43 @@ TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWrittenUnle
   }
 }
 
+// Loading decodes only the imported pictures it must measure; the check decodes every one.
 TEST(ReadBGFile, PicturesThatDoNotDecodeAndAnEmptyLibraryAreReported) {
   std::vector<LibraryEntry> oneBroken = Entries(3);
   oneBroken[1].jpeg = {0xFF, 0xD8, 0xFF, 0x00};
   const struct {
     const char* what;
     std::vector<LibraryEntry> library;
-    bool junkInFolder;
-    const char* warning;  // a part of the only warning; null for none
+    const char* junkCompanion;  // null: no junk picture; "": junk without a companion
+    const char* loadWarning;    // a part of the only warning of loading; null for none
+    const char* checkWarning;   // a part of the only message of the check; null for none
   } cases[] = {
-      {"a sound library", Entries(2), false, nullptr},
-      {"a library without backgrounds", {}, false, "fl1.tmp holds no backgrounds."},
-      {"a record that does not decode", oneBroken, false, "1 of the 3 backgrounds of the library "},
-      {"an imported picture that does not decode", Entries(1), true,
+      {"a sound library", Entries(2), nullptr, nullptr, nullptr},
+      {"a library without backgrounds", {}, nullptr, "fl1.tmp holds no backgrounds.", nullptr},
+      {"a record that does not decode", oneBroken, nullptr, nullptr,
+       "1 of the 3 backgrounds of the library "},
+      {"an imported picture that does not decode", Entries(1), "",
+       "junk.png could not be read as a picture: Decode: Unknown or wrong format",
+       "junk.png could not be read as a picture: Decode: Unknown or wrong format"},
+      {"the same with its companion", Entries(1), "junk.hue", nullptr,
        "junk.png could not be read as a picture: Decode: Unknown or wrong format"},
   };
   for (const auto& c : cases) {
     TempFolder home;
     ASSERT_TRUE(WriteBackgroundLibrary(home / "fl1.tmp", c.library));
-    if (c.junkInFolder) {
+    if (c.junkCompanion) {
       fs::create_directories(home / "custombg");
       test::WriteFileBytes(home / "custombg" / "junk.png", {1, 2, 3});
+      if (*c.junkCompanion) test::WriteFileBytes(home / "custombg" / c.junkCompanion, HueBytes(0));
     }
     BackgroundTable table;
     const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
     EXPECT_TRUE(result.Ok()) << c.what;  // reported, not refused: every number stays
-    ASSERT_EQ(result.warnings.size(), c.warning ? 1u : 0u) << c.what;
-    if (c.warning) {
-      EXPECT_NE(result.warnings[0].find(c.warning), std::string::npos) << c.what;
+    EXPECT_EQ(table.Count(), static_cast<int>(c.library.size()) + (c.junkCompanion ? 1 : 0));
+    for (const auto& [warnings, expected] :
+         {std::pair{result.warnings, c.loadWarning}, std::pair{CheckBackgrounds(table), c.checkWarning}}) {
+      ASSERT_EQ(warnings.size(), expected ? 1u : 0u) << c.what;
+      if (expected) EXPECT_NE(warnings[0].find(expected), std::string::npos) << c.what;
     }
   }
 }
@@ -350,7 +359,7 @@ TEST(AddCustomBackground, RefusesWhatCannotBeABackgroundAndSaysWhy) {
   const struct {
     const char* file;
     bool present;
-    bool keptInFolder;  // the import copies first; only a picture that does not decode goes again
+    bool keptInFolder;  // another kind is copied; a picture that does not decode never is
     const char* says;
   } cases[] = {
       {"Drawing.PSD", true, true, "not a kind of picture"},
@@ -368,6 +377,21 @@ TEST(AddCustomBackground, RefusesWhatCannotBeABackgroundAndSaysWhy) {
     EXPECT_EQ(table.Count(), 0) << c.file;
     EXPECT_EQ(fs::exists(home / "custombg" / c.file), c.keptInFolder) << c.file;
   }
+}
+
+TEST(AddCustomBackground, AFailedImportKeepsTheEarlierBackgroundOfThatName) {
+  Home home(0);
+  TempFolder elsewhere;
+  SaveSolid(home.custom / "mine.png", 10, 200, 30);
+  test::WriteFileBytes(home.custom / "mine.hue", HueBytes(0.25f));
+  const std::vector<uint8_t> earlier = test::ReadFileBytes(home.custom / "mine.png");
+  test::WriteFileBytes(elsewhere / "mine.png", {0x89, 'P', 'N', 'G', 1, 2, 3});
+  BackgroundTable table;
+  const AddBackgroundResult added =
+      AddCustomBackground(table, elsewhere / "mine.png", home.dir.Path());
+  EXPECT_FALSE(added.ok);
+  EXPECT_EQ(test::ReadFileBytes(home.custom / "mine.png"), earlier);
+  EXPECT_EQ(test::ReadFileBytes(home.custom / "mine.hue"), HueBytes(0.25f));
 }
 
 TEST(AddCustomBackground, AFolderThatCannotBeWrittenIsNamedAndNothingChanges) {
@@ -388,6 +412,31 @@ TEST(AddCustomBackground, AFolderThatCannotBeWrittenIsNamedAndNothingChanges) {
         << added.message;
     EXPECT_EQ(table.Count(), 0);
   }
+}
+
+TEST(BackgroundTable, PicturesAreDecodedWhenAskedForAndTheCacheStaysWithinItsBudget) {
+  Home home(40);
+  BackgroundTable table;
+  ASSERT_TRUE(ReadBGFileIn(table, home.dir.Path()).Ok());
+  const std::shared_ptr<const RasterImage> first = table.Image(0);
+  ASSERT_TRUE(first->IsValid());
+  EXPECT_EQ(table.Image(0), first);  // kept: the same picture, not a second decode
+
+  int decodes = 0;
+  DecodedPictureCache cache(3 * sizeof(RasterImage) + 3 * first->GetStride() * first->GetHeight());
+  const auto decode = [&] {
+    ++decodes;
+    return *first;
+  };
+  for (int number = 0; number < 40; ++number) cache.Get(number, decode);
+  EXPECT_EQ(decodes, 40);
+  EXPECT_EQ(cache.HeldCount(), 3u);
+  cache.Get(39, decode);  // the most recent ones stay
+  cache.Get(37, decode);
+  EXPECT_EQ(decodes, 40);
+  cache.Get(0, decode);
+  cache.Get(38, decode);  // pushed out by 0, as the least recently used
+  EXPECT_EQ(decodes, 42);
 }
 
 TEST(BackgroundTable, LookupFindsTheLowerOfTwoEqualNamesAndZeroForUnknown) {
@@ -431,8 +480,8 @@ TEST(ShippedBackgrounds, AtLeastSixtyCardsWithReadableUniqueNamesAndTheirMeasure
     EXPECT_TRUE(std::all_of(end, name.end(), [](uint8_t c) { return c == 0; })) << "not padded";
     EXPECT_TRUE(seen.insert(name).second) << "a repeated name";
 
-    // Pictures decoded together are those of the file decoded one by one.
-    const RasterImage& image = table.Image(n);
+    // Pictures decoded on demand are those of the file decoded one by one.
+    const RasterImage& image = *table.Image(n);
     ASSERT_TRUE(image.IsValid()) << image.GetLastError();
     EXPECT_EQ(image.GetWidth(), 1062u);
     EXPECT_EQ(image.GetHeight(), 615u);
