@@ -8,6 +8,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ColorModel.h"
+#include "core/card/PixelBlend.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
@@ -37,9 +38,9 @@ uint32_t TintPixel(uint32_t pixel, float dh, float ds, float dl) {
 template <class WeightOfRow>
 void BlendRows(uint32_t* buf, int dx, int from, int to, uint32_t colour, WeightOfRow weight) {
   for (int y = from; y < to; ++y) {
-    const int t = weight(y);
+    const auto t = static_cast<uint32_t>(weight(y));
     uint32_t* row = buf + static_cast<size_t>(y) * dx;
-    for (int x = 0; x < dx; ++x) row[x] = BlendTowards(row[x], colour, t);
+    BlendSpan(row, row + dx, colour, 255 - t, t);
   }
 }
 
@@ -48,13 +49,17 @@ template <class WeightOfColumn>
 void BlendColumns(uint32_t* buf, int dx, int dy, int from, int to, uint32_t colour,
                   WeightOfColumn weight) {
   if (from >= to) return;
-  std::vector<int> weights(static_cast<size_t>(to - from));
-  for (int x = from; x < to; ++x) weights[static_cast<size_t>(x - from)] = weight(x);
+  // The weights repeat on every row: worked out once, with their complements.
+  const auto width = static_cast<size_t>(to - from);
+  std::vector<uint32_t> weights(width);
+  std::vector<uint32_t> keeps(width);
+  for (size_t i = 0; i < width; ++i) {
+    weights[i] = static_cast<uint32_t>(weight(from + static_cast<int>(i)));
+    keeps[i] = 255 - weights[i];
+  }
   for (int y = 0; y < dy; ++y) {
-    uint32_t* row = buf + static_cast<size_t>(y) * dx;
-    for (int x = from; x < to; ++x) {
-      row[x] = BlendTowards(row[x], colour, weights[static_cast<size_t>(x - from)]);
-    }
+    uint32_t* span = buf + static_cast<size_t>(y) * dx + from;
+    for (size_t i = 0; i < width; ++i) span[i] = BlendBytes(span[i], colour, keeps[i], weights[i]);
   }
 }
 
@@ -136,15 +141,8 @@ uint32_t GradientColour(const CardState& live) {
 }
 
 uint32_t BlendTowards(uint32_t pixel, uint32_t colour, int t) {
-  const uint32_t keep = static_cast<uint32_t>(255 - t);
   const auto weight = static_cast<uint32_t>(t);
-  uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const uint32_t c = (colour >> shift) & 0xFF;
-    const uint32_t p = (pixel >> shift) & 0xFF;
-    out |= ((c * weight + p * keep) / 255) << shift;
-  }
-  return out;
+  return BlendBytes(pixel, colour, 255 - weight, weight);
 }
 
 int ModifyBg(uint32_t* buf1, int dx, int dy, const CardState& live) {

@@ -9,6 +9,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ColorModel.h"
+#include "core/card/PixelBlend.h"
 
 namespace tavolo {
 
@@ -52,16 +53,6 @@ Qt::Alignment HorizontalFlag(int align) {
     default:
       return Qt::AlignLeft;
   }
-}
-
-uint32_t BlendByteWise(uint32_t old, uint32_t colour, uint32_t keep, uint32_t alpha) {
-  uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const uint32_t c = (colour >> shift) & 0xFF;
-    const uint32_t p = (old >> shift) & 0xFF;
-    out |= ((c * keep + p * alpha) / 255) << shift;
-  }
-  return out;
 }
 
 }  // namespace
@@ -258,13 +249,17 @@ void BlendRect(uint32_t* buf, int dx, int dy, PixelRect rect, uint32_t colour, u
   const uint32_t keep = 255 - a;
   const uint32_t fillPart = colour & 0x00FFFFFFu;
   const uint32_t borderPart = border & 0x00FFFFFFu;
+  // The old pixel keeps weight alpha, the colour the rest.
   for (int y = top; y < bottom; ++y) {
     uint32_t* row = buf + static_cast<size_t>(y) * dx;
-    const bool edgeRow = y == top || y == bottom - 1;
-    for (int x = left; x < right; ++x) {
-      const bool ring = edgeRow || x == left || x == right - 1;
-      row[x] = BlendByteWise(row[x], ring ? borderPart : fillPart, keep, a);
+    if (y == top || y == bottom - 1) {
+      BlendSpan(row + left, row + right, borderPart, a, keep);
+      continue;
     }
+    row[left] = BlendBytes(row[left], borderPart, a, keep);
+    if (right - left == 1) continue;  // one column: the ring's left and right edge at once
+    BlendSpan(row + left + 1, row + right - 1, fillPart, a, keep);
+    row[right - 1] = BlendBytes(row[right - 1], borderPart, a, keep);
   }
 }
 

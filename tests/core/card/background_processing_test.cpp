@@ -102,6 +102,18 @@ TEST(ModifyBg, EachOrientationPaintsItsSolidPartAndRampAndLeavesTheRest) {
   }
 }
 
+TEST(BlendTowards, AgreesWithTheDivisionForEveryWeightAndRandomPixels) {
+  std::mt19937 random(11);
+  for (int i = 0; i < 10000; ++i) {
+    // Every weight with the extreme bytes first, where the products are largest, then at random.
+    const bool extreme = i < 4 * 256;
+    const uint32_t p = extreme ? ((i >> 8) & 1 ? 0xFFFFFFFFu : 0u) : random();
+    const uint32_t c = extreme ? ((i >> 9) & 1 ? 0xFFFFFFFFu : 0u) : random();
+    const int t = extreme ? i & 0xFF : static_cast<int>(random() % 256);
+    ASSERT_EQ(BlendTowards(p, c, t), Expected(p, c, t)) << std::hex << p << " " << c << " " << t;
+  }
+}
+
 TEST(ModifyBg, UnknownOrientationIsReportedAndChangesNothing) {
   ReportRecorder recorder;
   Buffer b(4, 4);
@@ -141,12 +153,12 @@ TEST(SetHSL, NoTintKeepsEveryByteAndSaturationAndLightnessClamp) {
 
 TEST(SetHSL, EveryPixelFollowsTheFormula) {
   std::mt19937 random(7);
-  std::vector<uint32_t> px(64 * 64);
+  std::vector<uint32_t> px(100 * 100);
   for (uint32_t& p : px) p = random();
   // Runs of one colour exercise the remembered answers.
   for (size_t i = 100; i < 300; ++i) px[i] = px[99];
   const auto before = px;
-  ASSERT_TRUE(SetHSL(px.data(), 64, 64, 0.2f, -0.1f, 0.05f));
+  ASSERT_TRUE(SetHSL(px.data(), 100, 100, 0.2f, -0.1f, 0.05f));
   for (size_t i = 0; i < px.size(); ++i) {
     ASSERT_EQ(px[i], TintedByHand(before[i], 0.2f, -0.1f, 0.05f)) << i;
     ASSERT_EQ(px[i] >> 24, 0u);

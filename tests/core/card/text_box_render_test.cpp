@@ -2,6 +2,10 @@
 // and where the block of lines lands (the text itself is checked by the golden cards).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 #include <QFontMetrics>
 
 #include "core/base/ColorModel.h"
@@ -89,6 +93,44 @@ TEST(BlendRect, WeightsTheCardBelowByAlpha) {
   Buffer unchanged(6, 6);
   BlendRect(unchanged.px.data(), 6, 6, {0, 0, 5, 5}, 0x00FF4000u, 0, 255);
   EXPECT_EQ(unchanged.At(2, 2), kGround & 0xFFFFFF);  // the card, with the fourth byte cleared
+}
+
+// The blend as first written: one pixel at a time, a division per byte.
+void BlendRectByHand(std::vector<uint32_t>& buf, int dx, int dy, PixelRect r, uint32_t colour,
+                     uint32_t border, int alpha) {
+  const int left = std::max(r.left, 0), right = std::min(r.right, dx - 1);
+  const int top = std::max(r.top, 0), bottom = std::min(r.bottom, dy - 1);
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const bool ring = y == top || y == bottom - 1 || x == left || x == right - 1;
+      const uint32_t c = ring ? border : colour;
+      uint32_t& p = buf[static_cast<size_t>(y) * dx + x];
+      uint32_t out = 0;
+      for (int s = 0; s < 24; s += 8) {
+        out |= (((c >> s) & 0xFF) * (255 - alpha) + ((p >> s) & 0xFF) * alpha) / 255 << s;
+      }
+      p = out;
+    }
+  }
+}
+
+TEST(BlendRect, AgreesWithThePixelByPixelBlendForRandomRectanglesAndWeights) {
+  std::mt19937 random(5);
+  constexpr int kDx = 37, kDy = 23;
+  for (int i = 0; i < 300; ++i) {
+    std::vector<uint32_t> fast(kDx * kDy);
+    for (uint32_t& p : fast) p = random();
+    std::vector<uint32_t> byHand = fast;
+    const int left = static_cast<int>(random() % 40) - 2, top = static_cast<int>(random() % 26) - 2;
+    // Widths and heights of 1 and 2 included: a ring with no inside, or one column.
+    const PixelRect r{left, top, left + 1 + static_cast<int>(random() % 20),
+                      top + 1 + static_cast<int>(random() % 12)};
+    const uint32_t colour = random(), border = random();
+    const int alpha = static_cast<int>(random() % 256);
+    BlendRect(fast.data(), kDx, kDy, r, colour, border, alpha);
+    BlendRectByHand(byHand, kDx, kDy, r, colour & 0xFFFFFF, border & 0xFFFFFF, alpha);
+    ASSERT_EQ(fast, byHand) << i;
+  }
 }
 
 TEST(BlendRect, NeverWritesTheLastRowOrColumn) {
