@@ -8,7 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include <QCoreApplication>
+#include <QtGlobal>
+#include <benchmark/benchmark.h>
 
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
@@ -22,16 +23,18 @@ inline std::filesystem::path BinFolder() {
   return std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
 }
 
-// Starts the application once (App is QGuiApplication or QApplication), on the offscreen platform
-// unless another is asked for.
+// Runs the benchmarks of this executable inside an application (QGuiApplication or QApplication)
+// on the offscreen platform unless another is asked for. The application lives on this stack
+// frame, so it is gone before the program's static objects and Qt's own globals are torn down.
 template <class App>
-void EnsureApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
+int RunWithApplication(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "tavolo-bench";
-  static char* argv[] = {name, nullptr};
-  static App app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  App app(argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
 }
 
 // Smooth colours with a little noise in every pixel, so few colours repeat for the tint.

@@ -49,7 +49,6 @@ void BM_ReloadTmpsShippedTemplates(benchmark::State& state) {
 BENCHMARK(BM_ReloadTmpsShippedTemplates)->Unit(benchmark::kMillisecond);
 
 void BM_RenderTemplatePreview(benchmark::State& state) {
-  tavolo::bench::EnsureApplication<QGuiApplication>();
   const auto folder = BinFolder();
   tavolo::BackgroundTable backgrounds;
   tavolo::ReadBGFileIn(backgrounds, folder);
@@ -70,3 +69,7 @@ void BM_RenderTemplatePreview(benchmark::State& state) {
 BENCHMARK(BM_RenderTemplatePreview)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  return tavolo::bench::RunWithApplication<QGuiApplication>(argc, argv);
+}

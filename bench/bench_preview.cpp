@@ -15,7 +15,6 @@ namespace {
 using namespace tavolo;
 
 void BM_PreviewPaintCached(benchmark::State& state) {
-  bench::EnsureApplication<QApplication>();
   BackgroundTable table;
   table.Append({}, bench::NoisyBackground(), 0.0f);
   const CardState card = bench::BenchCard();
@@ -38,3 +37,7 @@ void BM_PreviewPaintCached(benchmark::State& state) {
 BENCHMARK(BM_PreviewPaintCached)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  return tavolo::bench::RunWithApplication<QApplication>(argc, argv);
+}

@@ -29,7 +29,6 @@ struct PrintScene {
   Paper a4;
   PageLayout layout;
   PrintScene() {
-    bench::EnsureApplication<QGuiApplication>();
     table.Append({}, bench::NoisyBackground(), 0.0f);
     const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
     a4 = papers[FindPaper(papers, QStringLiteral("A4"))];
@@ -76,3 +75,7 @@ void BM_PagePreview(benchmark::State& state) {
 BENCHMARK(BM_PagePreview)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  return tavolo::bench::RunWithApplication<QGuiApplication>(argc, argv);
+}

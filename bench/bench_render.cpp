@@ -23,7 +23,6 @@ struct Scene {
   BackgroundTable table;
   CardState card;
   Scene() {
-    bench::EnsureApplication<QGuiApplication>();
     table.Append({}, bench::NoisyBackground(), 0.0f);
     card = bench::BenchCard();
     card.satShift = -0.05f;
@@ -112,3 +111,7 @@ BENCHMARK(BM_Export)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  return tavolo::bench::RunWithApplication<QGuiApplication>(argc, argv);
+}

@@ -45,7 +45,6 @@ std::unique_ptr<Layout1Dlg> ShownWindow(BackgroundTable& table) {
 }
 
 void BM_KeystrokeToRepaintedPreview(benchmark::State& state) {
-  bench::EnsureApplication<QApplication>();
   const auto window = ShownWindow(ShippedBackgrounds());
   if (!window || ShippedBackgrounds().Count() == 0) {
     state.SkipWithError("no window or no shipped backgrounds");
@@ -67,7 +66,6 @@ void BM_KeystrokeToRepaintedPreview(benchmark::State& state) {
 BENCHMARK(BM_KeystrokeToRepaintedPreview)->Unit(benchmark::kMillisecond);
 
 void BM_SliderDragStepToRepaintedPreview(benchmark::State& state) {
-  bench::EnsureApplication<QApplication>();
   const auto window = ShownWindow(ShippedBackgrounds());
   if (!window || ShippedBackgrounds().Count() == 0) {
     state.SkipWithError("no window or no shipped backgrounds");
@@ -93,7 +91,6 @@ void BM_SliderDragStepToRepaintedPreview(benchmark::State& state) {
 BENCHMARK(BM_SliderDragStepToRepaintedPreview)->Unit(benchmark::kMillisecond);
 
 void BM_StartUpToMainWindowShown(benchmark::State& state) {
-  bench::EnsureApplication<QApplication>();
   for (auto _ : state) {
     auto table = std::make_unique<BackgroundTable>();
     const BackgroundLoadResult loaded = ReadBGFileIn(*table, bench::BinFolder());
@@ -116,3 +113,7 @@ void BM_StartUpToMainWindowShown(benchmark::State& state) {
 BENCHMARK(BM_StartUpToMainWindowShown)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  return tavolo::bench::RunWithApplication<QApplication>(argc, argv);
+}
