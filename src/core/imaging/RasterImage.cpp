@@ -186,7 +186,7 @@ bool RasterImage::Encode(std::vector<uint8_t>& out, int format) {
 bool RasterImage::Save(const std::filesystem::path& file, int format) {
   std::vector<uint8_t> bytes;
   if (!Encode(bytes, format)) return false;
-  const FileWriteResult written = WriteFileReplacing(file, bytes);
+  const FileWriteResult written = WriteFileReplacing(file, bytes, Durability::kReproducible);
   if (!written.ok) SetLastError(written.message);
   return written.ok;
 }
