@@ -85,6 +85,10 @@ RasterImage& RasterImage::operator=(const RasterImage& other) {
   importantColors_ = other.importantColors_;
   jpegQuality_ = other.jpegQuality_;
   maxPixels_ = other.maxPixels_;
+  decodeBudget_ = other.decodeBudget_;
+  decodeShrink_ = other.decodeShrink_;
+  fileWidth_ = other.fileWidth_;
+  fileHeight_ = other.fileHeight_;
   palette_ = other.palette_;
   pixels_ = other.pixels_;
   lastError_ = other.lastError_;
@@ -234,6 +238,8 @@ bool RasterImage::CreateFromPixels(std::span<const uint32_t> bgrx, uint32_t widt
 
 void RasterImage::Destroy() {
   width_ = height_ = bpp_ = stride_ = 0;
+  decodeShrink_ = 1;
+  fileWidth_ = fileHeight_ = 0;
   xPelsPerMeter_ = yPelsPerMeter_ = 0;
   importantColors_ = 0;
   pixels_.clear();
