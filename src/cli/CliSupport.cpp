@@ -76,7 +76,18 @@ std::optional<int> ParseArguments(const char* command, const char* usage,
   if (!parsed.values.contains("--output")) {
     return UsageError(command, "needs an output file (-o FILE)");
   }
-  return std::nullopt;
+  return RefuseOutputOverInput(command, parsed.project, parsed.values.at("--output"));
+}
+
+bool IsSameFile(const std::string& input, const std::string& output) {
+  std::error_code error;
+  return std::filesystem::equivalent(input, output, error) && !error;
+}
+
+std::optional<int> RefuseOutputOverInput(std::string_view command, const std::string& input,
+                                         const std::string& output) {
+  if (!IsSameFile(input, output)) return std::nullopt;
+  return UsageError(command, "the output '" + output + "' is the input file; give another");
 }
 
 GuiApplication::GuiApplication() {

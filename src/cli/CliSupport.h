@@ -41,9 +41,16 @@ struct Arguments {
   std::set<std::string> flags;                 // the options without a value that were given
 };
 
+// Whether writing `output` would replace `input`: the same file, whatever the names or links.
+bool IsSameFile(const std::string& input, const std::string& output);
+// A usage error when the output is the input file: a command never writes over what it reads.
+std::optional<int> RefuseOutputOverInput(std::string_view command, const std::string& input,
+                                         const std::string& output);
+
 // Reads a command's arguments: one project, options that each take a value ("-o" standing for
-// "--output") and flags that take none. "--help" prints `usage` and stops with 0; an unknown option, a missing value or
-// a second project stops with a usage error. Returns the exit code when the command should stop.
+// "--output") and flags that take none. "--help" prints `usage` and stops with 0; an unknown
+// option, a missing value, a second project or an output that is the project stops with a usage
+// error. Returns the exit code when the command should stop.
 std::optional<int> ParseArguments(const char* command, const char* usage,
                                   const std::vector<std::string>& args,
                                   std::initializer_list<std::string_view> options,

@@ -17,9 +17,13 @@ namespace tavolo::cli {
 
 namespace {
 
+// Larger pictures are refused unless --max-pixels allows them: a small file can stand for a
+// picture that takes gigabytes to hold.
+constexpr int kDefaultMaxPixels = 64 << 20;
+
 constexpr const char* kConvertHelp =
     "Usage: tavolo-cli convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N]\n"
-    "                          [--dpi N]\n"
+    "                          [--dpi N] [--max-pixels N]\n"
     "\n"
     "Reads IN in any format the program knows and writes it to OUT. The format comes from OUT's\n"
     "extension (.bmp .tga .pcx .png .gif .jpg .jpeg .tif .tiff) unless --format names it.\n"
@@ -28,12 +32,27 @@ constexpr const char* kConvertHelp =
     "\n"
     "  --format NAME   the output format\n"
     "  --quality N     JPEG quality, 0 to 100\n"
-    "  --dpi N         resolution to record, 1 to 65535 (default: that of IN)\n";
+    "  --dpi N         resolution to record, 1 to 65535 (default: that of IN)\n"
+    "  --max-pixels N  refuse a picture of more than N pixels, 1 to 268435456\n"
+    "                  (default 67108864, 64 megapixels)\n";
 
 constexpr const char* kIdentifyHelp =
-    "Usage: tavolo-cli identify FILE\n"
+    "Usage: tavolo-cli identify FILE [--max-pixels N]\n"
     "\n"
-    "Prints the width, height, bits per pixel, resolution and format of an image file.\n";
+    "Prints the width, height, bits per pixel, resolution and format of an image file.\n"
+    "\n"
+    "  --max-pixels N  refuse a picture of more than N pixels, 1 to 268435456\n"
+    "                  (default 67108864, 64 megapixels)\n";
+
+// Reads the value of --max-pixels; empty after a usage error.
+std::optional<int> ParseMaxPixels(const char* command, const std::string& value) {
+  const std::optional<int> pixels = ParseInt(value, 1, static_cast<int>(kMaxImagePixels));
+  if (!pixels) {
+    UsageError(command,
+               "--max-pixels must be a number from 1 to " + std::to_string(kMaxImagePixels));
+  }
+  return pixels;
+}
 
 struct FormatName {
   std::string_view name;
@@ -148,6 +167,7 @@ int RunConvert(const std::vector<std::string>& args) {
   std::optional<int> format;
   std::optional<int> quality;
   std::optional<int> dpi;
+  int maxPixels = kDefaultMaxPixels;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (IsHelp(arg)) {
@@ -161,7 +181,7 @@ int RunConvert(const std::vector<std::string>& args) {
         name = arg.substr(0, eq);
         value = arg.substr(eq + 1);
       }
-      if (name != "--format" && name != "--quality" && name != "--dpi") {
+      if (name != "--format" && name != "--quality" && name != "--dpi" && name != "--max-pixels") {
         return UsageError("convert", "unknown option '" + arg + "'");
       }
       if (!value) {
@@ -174,15 +194,22 @@ int RunConvert(const std::vector<std::string>& args) {
       } else if (name == "--quality") {
         quality = ParseInt(*value, 0, 100);
         if (!quality) return UsageError("convert", "--quality must be a number from 0 to 100");
-      } else {
+      } else if (name == "--dpi") {
         dpi = ParseInt(*value, 1, 65535);
         if (!dpi) return UsageError("convert", "--dpi must be a number from 1 to 65535");
+      } else {
+        const std::optional<int> pixels = ParseMaxPixels("convert", *value);
+        if (!pixels) return kExitUsage;
+        maxPixels = *pixels;
       }
       continue;
     }
     files.push_back(arg);
   }
   if (files.size() != 2) return UsageError("convert", "needs an input and an output file");
+  if (const std::optional<int> refused = RefuseOutputOverInput("convert", files[0], files[1])) {
+    return *refused;
+  }
   const std::filesystem::path in = files[0];
   const std::filesystem::path out = files[1];
   if (!format) {
@@ -195,7 +222,7 @@ int RunConvert(const std::vector<std::string>& args) {
     }
   }
 
-  RasterImage image(in, kFormatUnknown);
+  RasterImage image(in, kFormatUnknown, static_cast<uint64_t>(maxPixels));
   if (!image.IsValid()) {
     PrintError("convert", "cannot read '" + in.string() + "': " + image.GetLastError());
     return kExitFailure;
@@ -220,22 +247,41 @@ int RunConvert(const std::vector<std::string>& args) {
 }
 
 int RunIdentify(const std::vector<std::string>& args) {
-  for (const std::string& arg : args) {
+  std::vector<std::string> files;
+  int maxPixels = kDefaultMaxPixels;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
     if (IsHelp(arg)) {
       std::fputs(kIdentifyHelp, stdout);
       return 0;
     }
+    if (arg == "--max-pixels" || arg.starts_with("--max-pixels=")) {
+      std::string value;
+      if (arg.size() > 12) {
+        value = arg.substr(13);
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      } else {
+        return UsageError("identify", "--max-pixels needs a value");
+      }
+      const std::optional<int> pixels = ParseMaxPixels("identify", value);
+      if (!pixels) return kExitUsage;
+      maxPixels = *pixels;
+      continue;
+    }
     if (arg.size() > 1 && arg[0] == '-') {
       return UsageError("identify", "unknown option '" + arg + "'");
     }
+    files.push_back(arg);
   }
-  if (args.size() != 1) return UsageError("identify", "needs exactly one file");
-  const RasterImage image(std::filesystem::path(args[0]), kFormatUnknown);
+  if (files.size() != 1) return UsageError("identify", "needs exactly one file");
+  const RasterImage image(std::filesystem::path(files[0]), kFormatUnknown,
+                          static_cast<uint64_t>(maxPixels));
   if (!image.IsValid()) {
-    PrintError("identify", "cannot read '" + args[0] + "': " + image.GetLastError());
+    PrintError("identify", "cannot read '" + files[0] + "': " + image.GetLastError());
     return kExitFailure;
   }
-  std::printf("file: %s\n", PrintableName(args[0]).c_str());
+  std::printf("file: %s\n", PrintableName(files[0]).c_str());
   std::printf("format: %s\n", DisplayName(image.GetType()));
   std::printf("width: %u\n", image.GetWidth());
   std::printf("height: %u\n", image.GetHeight());

@@ -9,6 +9,7 @@
 #include "core/base/ProgramFolder.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
+#include "core/files/PrintableName.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
@@ -40,7 +41,7 @@ constexpr const char* kPrintUsage =
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
 
 int Fail(const std::string& message) {
-  std::fprintf(stderr, "tavolo-cli %s: %s\n", kCommand, message.c_str());
+  PrintError(kCommand, message);
   return kExitFailure;
 }
 
@@ -53,6 +54,10 @@ bool NamesAFile(const std::string& layout) {
 std::optional<int> FindLayout(const std::string& wanted, PageLayout& layout) {
   if (NamesAFile(wanted)) {
     PageLayoutReadResult read = ReadPageLayoutFile(wanted);
+    if (read.laterVersion) {
+      PrintError(kCommand, read.message);
+      return kExitVersionMismatch;
+    }
     if (!read.ok) return Fail(read.message);
     layout = std::move(read.layout);
     return std::nullopt;
@@ -69,10 +74,11 @@ std::optional<int> FindLayout(const std::string& wanted, PageLayout& layout) {
     return std::nullopt;
   }
   std::string known;
-  for (const PageLayout& l : layouts) known += "\n  " + l.name.toStdString();
-  for (const std::string& error : listing.errors) known += "\n  (" + error + ")";
+  for (const PageLayout& l : layouts) known += "\n  " + PrintableName(l.name.toStdString());
+  for (const std::string& error : listing.errors) known += "\n  (" + PrintableName(error) + ")";
   UsageError(kCommand, "no page layout is named '" + wanted + "'");
-  std::fprintf(stderr, "The page layouts of %s:%s\n", PageLayoutsFolder().string().c_str(),
+  std::fprintf(stderr, "The page layouts of %s:%s\n",
+               PrintableName(PageLayoutsFolder().string()).c_str(),
                known.empty() ? " none" : known.c_str());
   return kExitUsage;
 }

@@ -7,6 +7,7 @@
 
 #include "CliCommands.h"
 #include "core/base/CheckedCall.h"
+#include "core/files/PrintableName.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
   for (const tavolo::cli::Command& c : tavolo::cli::Commands()) {
     if (command == c.name) return c.run(args);
   }
-  std::fprintf(stderr, "tavolo-cli: unknown command '%s' (try --help)\n", argv[1]);
+  std::fprintf(stderr, "tavolo-cli: unknown command '%s' (try --help)\n",
+               tavolo::PrintableName(argv[1]).c_str());
   return 2;
 }

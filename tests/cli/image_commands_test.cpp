@@ -98,7 +98,9 @@ TEST_F(CliImageCommands, IdentifyDescribesTheFileAndEachCommandHasHelp) {
     const Outcome help = RunCli(std::string(command) + " --help");
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.output.find(std::string("Usage: tavolo-cli ") + command), std::string::npos);
+    EXPECT_NE(help.output.find("(default 67108864, 64 megapixels)"), std::string::npos);
   }
+  EXPECT_EQ(RunCli("identify --max-pixels 527 " + input_).code, 0);
 }
 
 TEST_F(CliImageCommands, EveryFailureExitsNonZeroWithAMessage) {
@@ -122,6 +124,12 @@ TEST_F(CliImageCommands, EveryFailureExitsNonZeroWithAMessage) {
       {"identify " + Path("missing.bmp"), 1, "cannot read"},
       {"identify", 2, "needs exactly one file"},
       {"identify " + input_ + " --verbose", 2, "unknown option"},
+      // 31 x 17 is 527 pixels: a limit below refuses it, before its pixels are held.
+      {"convert " + to + " --max-pixels 526", 1, "Image too large"},
+      {"identify " + input_ + " --max-pixels=526", 1, "Image too large"},
+      {"identify " + input_ + " --max-pixels 0", 2, "--max-pixels must be"},
+      {"convert " + input_ + " " + input_, 2, "is the input file"},
+      {"convert " + input_ + " " + dir_.Path().string() + "/./in.bmp", 2, "is the input file"},
   };
   for (const auto& c : cases) {
     const Outcome run = RunCli(c.arguments);

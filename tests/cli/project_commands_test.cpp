@@ -136,6 +136,29 @@ TEST_F(CliRender, FailuresSayWhyExitNonZeroAndWriteNothing) {
     EXPECT_FALSE(run.output.empty()) << project;
     EXPECT_FALSE(fs::exists(out)) << project;
   }
+  // The project itself as the output, under its own name or another way to it.
+  const std::vector<uint8_t> before = test::ReadFileBytes(project_);
+  for (const std::string& out : {project_, (dir_ / "." / "card.tvc").string()}) {
+    for (const char* command : {"render", "print"}) {
+      const Outcome run = RunCli(std::string(command) + " " + project_ + " -o " + out);
+      EXPECT_EQ(run.code, 2) << command << " " << run.output;
+      EXPECT_NE(run.output.find("is the input file"), std::string::npos) << run.output;
+    }
+  }
+  EXPECT_EQ(test::ReadFileBytes(project_), before);
+}
+
+// A file name is bytes: one that is not UTF-8 reaches the file as it was given, and shows escaped.
+TEST_F(CliRender, NamesThatAreNotUtf8OpenAndShowEscaped) {
+  const fs::path latin1 = dir_ / "caf\xe9.tvc";
+  fs::copy_file(project_, latin1);
+  const std::string out = (dir_ / "caf\xe9.png").string();
+  Outcome run = RunCli("render '" + latin1.string() + "' -o '" + out + "'");
+  EXPECT_EQ(run.code, 0) << run.output;
+  EXPECT_TRUE(fs::exists(out));
+  run = RunCli("render '" + (dir_ / "gone\xe9.tvc").string() + "' -o '" + out + "'");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.output.find("gone\\xe9.tvc"), std::string::npos) << run.output;
 }
 
 }  // namespace

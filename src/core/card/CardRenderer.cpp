@@ -175,6 +175,8 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   photoError_.clear();
   logoError_.clear();
+  const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
+  pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
   if (!live.photo.name.isEmpty()) DrawPhoto(painter, live.photo, ndiv);
   if (!live.logo.name.isEmpty()) DrawLogo(painter, live.logo, ndiv);
 
@@ -190,50 +192,52 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
 
 void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int ndiv) {
   if (!IsPlainFileName(photo.name)) return;
-  if (!photoFor_ || *photoFor_ != photo) {
+  if (!photoFor_ || *photoFor_ != photo || photoBudget_ != pictureBudget_) {
     ++stats_.photoLoads;
-    RasterImage loaded(photoFolder_ / photo.name.toStdString(), kFormatUnknown,
-                       kMaxCardPicturePixels);
+    BoundedPicture loaded = LoadBoundedPicture(photoFolder_ / photo.name.toStdString(),
+                                               kMaxCardPicturePixels, pictureBudget_);
     // A file that cannot be loaded leaves the last good photo in place.
     if (!loaded.IsValid()) {
-      photoError_ = loaded.GetLastError();
+      photoError_ = loaded.image.GetLastError();
     } else {
       const PixelRect edges = PhotoCropEdges(photo);
       RasterImage cropped;
-      const bool kept = loaded.Crop(edges.left, edges.top, edges.right, edges.bottom, cropped);
-      loaded.Destroy();  // a large photo is held no longer than the crop needs it
+      const bool kept = CropInFilePixels(loaded, edges.left, edges.top, edges.right, edges.bottom,
+                                         cropped, croppedWidth_, croppedHeight_);
+      loaded.image.Destroy();  // a large photo is held no longer than the crop needs it
       croppedPhoto_ = kept ? ToQImage(cropped) : QImage();
       photoFor_ = photo;
+      photoBudget_ = pictureBudget_;
     }
   }
   if (croppedPhoto_.isNull()) return;
-  DrawInto(painter, PhotoRectangle(photo, croppedPhoto_.width(), croppedPhoto_.height(), ndiv),
-           croppedPhoto_);
+  DrawInto(painter, PhotoRectangle(photo, croppedWidth_, croppedHeight_, ndiv), croppedPhoto_);
 }
 
 void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int ndiv) {
   if (!IsPlainFileName(logo.name)) return;
-  if (!logoFor_ || *logoFor_ != logo) {
+  if (!logoFor_ || *logoFor_ != logo || logoBudget_ != pictureBudget_) {
     ++stats_.logoLoads;
-    RasterImage loaded(photoFolder_ / logo.name.toStdString(), kFormatUnknown,
-                       kMaxCardPicturePixels);
+    BoundedPicture loaded = LoadBoundedPicture(photoFolder_ / logo.name.toStdString(),
+                                               kMaxCardPicturePixels, pictureBudget_);
     if (!loaded.IsValid()) {
-      logoError_ = loaded.GetLastError();
+      logoError_ = loaded.image.GetLastError();
     } else {
       logo_ = std::move(loaded);
       logoFor_ = logo;
+      logoBudget_ = pictureBudget_;
       // A rotation made from the previous logo or angle must not be shown for this one.
       rotatedLogo_ = QImage();
     }
   }
   if (!logo_.IsValid()) return;
-  const PixelRect r = LogoRectangle(logo, static_cast<int>(logo_.GetWidth()),
-                                    static_cast<int>(logo_.GetHeight()), ndiv);
+  const PixelRect r = LogoRectangle(logo, static_cast<int>(logo_.fileWidth),
+                                    static_cast<int>(logo_.fileHeight), ndiv);
   if (rotatedLogo_.isNull()) {
     ++stats_.logoRotations;
     RasterImage rotated;
     rotated.SetMaxPixels(kMaxCardPicturePixels);
-    if (RotateLogo(logo_, logo.angle, rotated)) {
+    if (RotateLogo(logo_.image, logo.angle, rotated)) {
       rotatedLogo_ = ToQImage(rotated);
     } else {
       logoError_ = rotated.GetLastError();

@@ -12,6 +12,7 @@
 
 #include <QImage>
 
+#include "core/bridge/BoundedPicture.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/LineSource.h"
@@ -97,10 +98,16 @@ class CardRenderer {
   int pictureNumber_ = -1;
   uint64_t pictureGeneration_ = 0;
 
+  // Photo and logo are held at no more pixels than this (PicturePixelBudget of the card).
+  uint64_t pictureBudget_ = 0;
   std::optional<PhotoPlacement> photoFor_;
+  uint64_t photoBudget_ = 0;
   QImage croppedPhoto_;
+  int croppedWidth_ = 0;  // the crop's size in the photo file's pixels
+  int croppedHeight_ = 0;
   std::optional<LogoPlacement> logoFor_;
-  RasterImage logo_;
+  uint64_t logoBudget_ = 0;
+  BoundedPicture logo_;
   QImage rotatedLogo_;
 
   std::string photoError_;

@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
+#include <ctime>
 #include <random>
 #include <string_view>
 
@@ -18,6 +20,10 @@ namespace {
 
 // Room for the dot, the random part and the suffix of a temporary name within NAME_MAX.
 constexpr size_t kTempStemBytes = 200;
+constexpr int kTempHexDigits = 16;
+constexpr const char* kTempSuffix = ".tmp";
+// A named temporary this old is what a killed save left.
+constexpr time_t kStaleTemporarySeconds = 24 * 60 * 60;
 
 std::string Substitute(std::string_view text, const std::filesystem::path& path) {
   std::string out(text);
@@ -87,7 +93,7 @@ std::string TempName(const std::filesystem::path& path) {
   std::random_device seed;
   const uint64_t random = (static_cast<uint64_t>(seed()) << 32) | seed();
   char tail[32];
-  std::snprintf(tail, sizeof tail, ".%016" PRIx64 ".tmp", random);
+  std::snprintf(tail, sizeof tail, ".%0*" PRIx64 "%s", kTempHexDigits, random, kTempSuffix);
   return "." + path.filename().string().substr(0, kTempStemBytes) + tail;
 }
 
@@ -103,6 +109,85 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes, int& error) {
     done += static_cast<size_t>(n);
   }
   return true;
+}
+
+// Gives the new file the old one's permission bits, writes the bytes and flushes them to disk;
+// 0, or the errno of the failure.
+int FillAndSync(int fd, std::span<const uint8_t> bytes, const TargetState& before) {
+  if (before.exists && ::fchmod(fd, before.mode & 07777) != 0) return errno;
+  int error = 0;
+  if (!WriteAll(fd, bytes, error)) return error;
+  if (::fsync(fd) != 0 && errno != EINVAL) return errno;
+  return 0;
+}
+
+// Whether `name` has the form TempName gives: ".NAME.<16 hex>.tmp".
+bool IsSaveTemporaryName(std::string_view name) {
+  const std::string_view suffix = kTempSuffix;
+  const size_t tail = 1 + kTempHexDigits + suffix.size();  // ".<hex>.tmp"
+  if (name.size() < 2 + tail || name[0] != '.' || !name.ends_with(suffix)) return false;
+  const std::string_view hex =
+      name.substr(name.size() - suffix.size() - kTempHexDigits, kTempHexDigits);
+  return name[name.size() - tail] == '.' && std::ranges::all_of(hex, [](char c) {
+           return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+         });
+}
+
+// The bytes in a file that has no name until they are all on disk, then linked under a
+// temporary name in `folder`. 0, or the errno of the failure; `unsupported` when the file system
+// (or a system without /proc) cannot do it, so the caller falls back to a named temporary.
+int WriteUnnamed(const std::filesystem::path& folder, const std::filesystem::path& path,
+                 std::span<const uint8_t> bytes, const TargetState& before,
+                 std::filesystem::path& temp, bool& unsupported) {
+  FileDescriptor fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+  if (fd.Get() < 0) {
+    unsupported = errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL;
+    return errno;
+  }
+  if (const int error = FillAndSync(fd.Get(), bytes, before)) return error;
+  // Linking by descriptor needs a privilege; through /proc it needs none.
+  const std::string self = "/proc/self/fd/" + std::to_string(fd.Get());
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    temp = folder / TempName(path);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      if (fd.Close()) return 0;
+      const int error = errno;
+      ::unlink(temp.c_str());
+      temp.clear();
+      return error;
+    }
+    if (errno != EEXIST) break;
+  }
+  const int error = errno;
+  temp.clear();
+  unsupported = error == ENOENT || error == EOPNOTSUPP || error == EPERM;
+  return error;
+}
+
+// The bytes in a new temporary of an unpredictable name in `folder`; 0, or the errno of the
+// failure (with the temporary removed).
+int WriteNamed(const std::filesystem::path& folder, const std::filesystem::path& path,
+               std::span<const uint8_t> bytes, const TargetState& before,
+               std::filesystem::path& temp) {
+  RemoveStaleSaveTemporaries(folder);
+  int raw = -1;
+  for (int attempt = 0; attempt < 16 && raw < 0; ++attempt) {
+    temp = folder / TempName(path);
+    raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (raw < 0 && errno != EEXIST) break;
+  }
+  if (raw < 0) {
+    temp.clear();
+    return errno;
+  }
+  FileDescriptor fd(raw);
+  int error = FillAndSync(fd.Get(), bytes, before);
+  if (error == 0 && !fd.Close()) error = errno;
+  if (error != 0) {
+    ::unlink(temp.c_str());
+    temp.clear();
+  }
+  return error;
 }
 
 // Makes the rename itself durable; a folder that cannot be synced does not fail the save.
@@ -170,39 +255,43 @@ FileReadResult ReadWholeFile(const std::filesystem::path& path, uintmax_t maxByt
   return result;
 }
 
+void RemoveStaleSaveTemporaries(const std::filesystem::path& folder) {
+  const time_t now = std::time(nullptr);
+  std::error_code error;
+  for (auto entry = std::filesystem::directory_iterator(folder, error);
+       !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+    if (!IsSaveTemporaryName(entry->path().filename().string())) continue;
+    struct stat info {};
+    if (::lstat(entry->path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        info.st_uid == ::geteuid() && now - info.st_mtime > kStaleTemporarySeconds) {
+      ::unlink(entry->path().c_str());
+    }
+  }
+}
+
 FileWriteResult WriteFileReplacing(const std::filesystem::path& path,
-                                   std::span<const uint8_t> bytes) {
+                                   std::span<const uint8_t> bytes, Durability durability) {
   const TargetState before = InspectTarget(path);
   if (before.refused) return {false, before.why.error, before.why.message};
 
   const std::filesystem::path folder =
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   std::filesystem::path temp;
-  int raw = -1;
-  for (int attempt = 0; attempt < 16 && raw < 0; ++attempt) {
-    temp = folder / TempName(path);
-    raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (raw < 0 && errno != EEXIST) break;
-  }
-  if (raw < 0) return WriteFailure(errno, path);
-  FileDescriptor fd(raw);
-  const auto fail = [&](int error) {
-    if (fd.Get() >= 0) fd.Close();
-    ::unlink(temp.c_str());
-    return WriteFailure(error, path);
-  };
-  if (before.exists && ::fchmod(fd.Get(), before.mode & 07777) != 0) return fail(errno);
-  int error = 0;
-  if (!WriteAll(fd.Get(), bytes, error)) return fail(error);
-  if (::fsync(fd.Get()) != 0 && errno != EINVAL) return fail(errno);
-  if (!fd.Close()) return fail(errno);
+  bool unsupported = false;
+  int error = WriteUnnamed(folder, path, bytes, before, temp, unsupported);
+  if (error != 0 && unsupported) error = WriteNamed(folder, path, bytes, before, temp);
+  if (error != 0) return WriteFailure(error, path);
   // Something put in the target's place while the bytes were written is not replaced either.
   if (const TargetState now = InspectTarget(path); now.refused) {
     ::unlink(temp.c_str());
     return {false, now.why.error, now.why.message};
   }
-  if (::rename(temp.c_str(), path.c_str()) != 0) return fail(errno);
-  SyncFolder(folder);
+  if (::rename(temp.c_str(), path.c_str()) != 0) {
+    error = errno;
+    ::unlink(temp.c_str());
+    return WriteFailure(error, path);
+  }
+  if (durability == Durability::kUserData) SyncFolder(folder);
   return {true, 0, {}};
 }
 

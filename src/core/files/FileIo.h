@@ -34,12 +34,25 @@ struct FileWriteResult {
   std::string message;  // empty when ok
 };
 
-// Replaces `path` with `bytes`: they go to a new temporary file of an unpredictable name in the
-// target's folder (created exclusively, never through a link), flushed to disk, then renamed over
-// `path`. A failed write leaves any previous file untouched and no temporary behind; an existing
-// target keeps its permission bits. A target that exists and is not a regular file (a folder, a
-// named pipe, a device, a symbolic link) is refused.
+// What a lost save would cost the user, which decides how hard a save works to survive a power
+// cut: the user's own work (projects, templates, page layouts) is worth syncing the folder after
+// the rename, so the new name is on disk too; an export can simply be made again.
+enum class Durability { kUserData, kReproducible };
+
+// Replaces `path` with `bytes`. They go to an unnamed file in the target's folder where the file
+// system has them (so a process killed while writing leaves nothing behind), else to a new
+// temporary of an unpredictable name (created exclusively, never through a link) that a later
+// save into the folder removes once it is a day old. The file is flushed to disk and only then
+// named `path`. A failed write leaves any previous file untouched and no temporary behind; an
+// existing target keeps its permission bits. A target that exists and is not a regular file (a
+// folder, a named pipe, a device, a symbolic link) is refused.
 FileWriteResult WriteFileReplacing(const std::filesystem::path& path,
-                                   std::span<const uint8_t> bytes);
+                                   std::span<const uint8_t> bytes,
+                                   Durability durability = Durability::kUserData);
+
+// Removes from `folder` the named temporaries (".NAME.<16 hex>.tmp") of saves killed before they
+// renamed their file, when they are the user's own regular files and over a day old: a save
+// running now is never that slow. WriteFileReplacing calls it before it names a temporary.
+void RemoveStaleSaveTemporaries(const std::filesystem::path& folder);
 
 }  // namespace tavolo

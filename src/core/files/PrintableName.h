@@ -8,8 +8,9 @@
 
 namespace tavolo {
 
-// `name` with every control character (below 0x20, and 0x7F) as an escape: \n, \r, \t, \\x1b
-// and so on; a backslash itself stays. Everything else, UTF-8 included, is kept.
+// `name` with every control character (below 0x20, 0x7F, and U+0080 to U+009F) and every byte
+// that is not part of well-formed UTF-8 (a Latin-1 file name, say) as an escape: \n, \r, \t,
+// \\x1b, \\xe9 and so on; a backslash itself stays. Everything else, UTF-8 included, is kept.
 std::string PrintableName(std::string_view name);
 
 }  // namespace tavolo

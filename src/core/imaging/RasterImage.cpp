@@ -85,6 +85,10 @@ RasterImage& RasterImage::operator=(const RasterImage& other) {
   importantColors_ = other.importantColors_;
   jpegQuality_ = other.jpegQuality_;
   maxPixels_ = other.maxPixels_;
+  decodeBudget_ = other.decodeBudget_;
+  decodeShrink_ = other.decodeShrink_;
+  fileWidth_ = other.fileWidth_;
+  fileHeight_ = other.fileHeight_;
   palette_ = other.palette_;
   pixels_ = other.pixels_;
   lastError_ = other.lastError_;
@@ -186,7 +190,7 @@ bool RasterImage::Encode(std::vector<uint8_t>& out, int format) {
 bool RasterImage::Save(const std::filesystem::path& file, int format) {
   std::vector<uint8_t> bytes;
   if (!Encode(bytes, format)) return false;
-  const FileWriteResult written = WriteFileReplacing(file, bytes);
+  const FileWriteResult written = WriteFileReplacing(file, bytes, Durability::kReproducible);
   if (!written.ok) SetLastError(written.message);
   return written.ok;
 }
@@ -234,6 +238,8 @@ bool RasterImage::CreateFromPixels(std::span<const uint32_t> bgrx, uint32_t widt
 
 void RasterImage::Destroy() {
   width_ = height_ = bpp_ = stride_ = 0;
+  decodeShrink_ = 1;
+  fileWidth_ = fileHeight_ = 0;
   xPelsPerMeter_ = yPelsPerMeter_ = 0;
   importantColors_ = 0;
   pixels_.clear();

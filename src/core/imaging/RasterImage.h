@@ -67,6 +67,23 @@ class RasterImage {
   uint64_t GetMaxPixels() const { return maxPixels_; }
   void SetMaxPixels(uint64_t maxPixels) { maxPixels_ = std::min(maxPixels, kMaxImagePixels); }
 
+  // A decode that may come out smaller, for a picture that will only be shown smaller: the JPEG
+  // decoder decodes at 1/2, 1/4 or 1/8 of the size (rounded up), the largest that keeps at most
+  // `pixels` pixels, or at 1/8 when none does; other formats decode whole. 0, the default,
+  // decodes whole. GetDecodeShrink says by how much the last decode shrank (1, 2, 4 or 8), and
+  // GetFileWidth and GetFileHeight the size of the picture in the file.
+  void SetDecodePixelBudget(uint64_t pixels) { decodeBudget_ = pixels; }
+  uint64_t GetDecodePixelBudget() const { return decodeBudget_; }
+  uint32_t GetDecodeShrink() const { return decodeShrink_; }
+  uint32_t GetFileWidth() const { return fileWidth_ != 0 ? fileWidth_ : width_; }
+  uint32_t GetFileHeight() const { return fileHeight_ != 0 ? fileHeight_ : height_; }
+  // For a decoder that shrank the picture, after Create.
+  void SetDecodeShrink(uint32_t shrink, uint32_t fileWidth, uint32_t fileHeight) {
+    decodeShrink_ = shrink;
+    fileWidth_ = fileWidth;
+    fileHeight_ = fileHeight;
+  }
+
   // Saving. Save replaces the file safely (WriteFileReplacing): a failed save leaves the old file
   // as it was, and a target that is not a regular file is refused.
   bool Save(const std::filesystem::path& file, int format);
@@ -158,6 +175,10 @@ class RasterImage {
   uint32_t importantColors_ = 0;
   uint8_t jpegQuality_ = 90;
   uint64_t maxPixels_ = kMaxImagePixels;
+  uint64_t decodeBudget_ = 0;
+  uint32_t decodeShrink_ = 1;
+  uint32_t fileWidth_ = 0;  // 0: the image's own size
+  uint32_t fileHeight_ = 0;
   std::vector<RgbQuad> palette_;
   std::vector<uint8_t> pixels_;
   std::string lastError_;

@@ -79,7 +79,7 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
     return Failure("The card could not be written as " + PrintableName(file.string()) + ": " +
                    ci.GetLastError());
   }
-  const FileWriteResult written = WriteFileReplacing(file, bytes);
+  const FileWriteResult written = WriteFileReplacing(file, bytes, Durability::kReproducible);
   return written.ok ? ExportResult{} : Failure(written.message);
 }
 

@@ -6,7 +6,9 @@
 
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
+#include "core/files/PrintableName.h"
 #include "core/imaging/RasterImage.h"
+#include "core/library/TemplatePreview.h"
 
 namespace tavolo {
 
@@ -14,6 +16,10 @@ namespace {
 
 constexpr const char* kTemplateExtension = ".tvt";
 constexpr const char* kPreviewExtension = ".tvp";
+// The files one message names; more are counted.
+constexpr size_t kMaxListedUnopened = 20;
+// A preview holds the card and its shadow within one library cell.
+constexpr uint64_t kMaxPreviewPixels = uint64_t{kPreviewCellWidth} * kPreviewCellHeight;
 
 struct Found {
   std::filesystem::path path;
@@ -34,6 +40,18 @@ std::vector<Found> FindTemplates(const std::filesystem::path& folder) {
   return found;
 }
 
+// A preview is drawn in a library cell: larger pictures are refused before they are decoded, and
+// one longer than the cell on a side is kept only at the size the cell shows.
+QImage ReadPreview(const std::filesystem::path& path) {
+  const RasterImage picture(path, kFormatPng, kMaxPreviewPixels);
+  QImage preview = ToQImage(picture);
+  if (preview.width() > kPreviewCellWidth || preview.height() > kPreviewCellHeight) {
+    preview = preview.scaled(kPreviewCellWidth, kPreviewCellHeight, Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
+  }
+  return preview;
+}
+
 QString PhotoFolderPath(const std::filesystem::path& photoFolder, const QString& name) {
   return QString::fromStdString((photoFolder / name.toStdString()).string());
 }
@@ -41,11 +59,17 @@ QString PhotoFolderPath(const std::filesystem::path& photoFolder, const QString&
 }  // namespace
 
 std::vector<std::string> TemplateReload::Messages() const {
-  std::vector<std::string> messages;
-  for (const std::filesystem::path& path : unopened) {
-    messages.push_back("File could not be opened: " + path.string());
+  if (unopened.empty()) return {};
+  if (unopened.size() == 1) {
+    return {"File could not be opened: " + PrintableName(unopened.front().string())};
   }
-  return messages;
+  std::string message = "Files could not be opened:";
+  const size_t listed = std::min(unopened.size(), kMaxListedUnopened);
+  for (size_t i = 0; i < listed; ++i) message += "\n" + PrintableName(unopened[i].string());
+  if (listed < unopened.size()) {
+    message += "\nand " + std::to_string(unopened.size() - listed) + " more.";
+  }
+  return {message};
 }
 
 std::filesystem::path TemplatePreviewPath(const std::filesystem::path& templatePath) {
@@ -85,7 +109,7 @@ TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolde
       entry.card.logo.path = PhotoFolderPath(photoFolder, entry.card.logo.name);
     }
     const std::filesystem::path previewPath = TemplatePreviewPath(file.path);
-    entry.preview = ToQImage(RasterImage(previewPath, kFormatPng));
+    entry.preview = ReadPreview(previewPath);
     if (entry.preview.isNull()) report.unopened.push_back(previewPath);
     entry.path = std::move(file.path);
     entry.title = std::move(file.title);

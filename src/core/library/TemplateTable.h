@@ -22,7 +22,9 @@ struct TemplateEntry {
   std::string title;           // its file name without ".tvt"; the sort key
   CardState card;  // as read; after a version mismatch the unread rest keeps the defaults
   ReadProjectResult read;
-  QImage preview;  // the .tvp picture; null when it could not be loaded
+  // The .tvp picture, at most a library cell in size; null when it could not be loaded or is
+  // larger than a cell holds.
+  QImage preview;
 };
 
 // What a reload could not open, for the library to tell the user; the table is complete
@@ -32,7 +34,9 @@ struct TemplateReload {
   // template files that could not be read (left out), in title order.
   std::vector<std::filesystem::path> unopened;
   int ignored = 0;  // template files past the first kMaxTemplates
-  // "File could not be opened: " and the path, one message per file of `unopened`.
+  // One message for all of `unopened`: "File could not be opened: " and the path for one file,
+  // "Files could not be opened:" and a path a line (the first 20, then how many more) for
+  // several; none when every file opened.
   std::vector<std::string> Messages() const;
 };
 

@@ -4,12 +4,14 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <string>
 #include <system_error>
 #include <utility>
 
 #include "core/files/ByteReader.h"
 #include "core/files/ByteWriter.h"
 #include "core/files/FileIo.h"
+#include "core/files/PrintableName.h"
 #include "core/io/StoredString.h"
 #include "core/print/LengthDisplay.h"
 
@@ -34,6 +36,23 @@ PageLayoutReadResult Refused(std::string message) {
   PageLayoutReadResult result;
   result.message = std::move(message);
   return result;
+}
+
+// The longest start of `text` that is at most `maxBytes` in UTF-8, cut between characters.
+QString CutToUtf8Bytes(const QString& text, int maxBytes) {
+  int bytes = 0;
+  qsizetype end = 0;
+  while (end < text.size()) {
+    const bool pair =
+        text[end].isHighSurrogate() && end + 1 < text.size() && text[end + 1].isLowSurrogate();
+    const char32_t c =
+        pair ? QChar::surrogateToUcs4(text[end], text[end + 1]) : text[end].unicode();
+    const int width = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    if (bytes + width > maxBytes) break;
+    bytes += width;
+    end += pair ? 2 : 1;
+  }
+  return text.left(end);
 }
 
 }  // namespace
@@ -62,7 +81,9 @@ PageLayoutReadResult ParsePageLayout(std::span<const uint8_t> bytes) {
   result.version = in.U32();
   if (!in.ok()) return Refused("the file ends inside the version");
   if (result.version != kPageLayoutVersion) {
-    result.ok = true;
+    result.laterVersion = true;
+    result.message = "the format version " + std::to_string(result.version) +
+                     " is newer than this program reads";
     return result;
   }
   PageLayout& layout = result.layout;
@@ -79,6 +100,7 @@ PageLayoutReadResult ParsePageLayout(std::span<const uint8_t> bytes) {
   layout.unit = in.I32();
   if (!in.ok()) return Refused("the file ends inside the unit");
   if (!ReadStoredString(in, layout.name)) return Refused("the file ends inside the name");
+  layout.name = CutToUtf8Bytes(layout.name, kMaxLayoutNameBytes);
   result.ok = true;
   return result;
 }
@@ -87,7 +109,11 @@ PageLayoutReadResult ReadPageLayoutFile(const std::filesystem::path& path) {
   const FileReadResult file = ReadWholeFile(path, kMaxLayoutFileBytes);
   if (!file.ok) return Refused(file.message);
   PageLayoutReadResult result = ParsePageLayout(file.bytes);
-  if (!result.ok) result.message = path.string() + " is damaged: " + result.message + ".";
+  if (result.laterVersion) {
+    result.message = PrintableName(path.string()) + " cannot be read: " + result.message + ".";
+  } else if (!result.ok) {
+    result.message = PrintableName(path.string()) + " is damaged: " + result.message + ".";
+  }
   return result;
 }
 

@@ -1,7 +1,7 @@
 // Page-layout files (.ptm): one PageLayout, little-endian. Version 0 is followed by the six
 // lengths (f32: card height, card width, horizontal pitch, vertical pitch, left margin, top
 // margin), the paper identifier (u32), the unit (u32) and the name (a stored string); nothing
-// follows. A file of another version stands for the default layout with an empty name.
+// follows. A file of a later version is refused: its lengths may mean something else.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +15,9 @@
 namespace tavolo {
 
 inline constexpr uint32_t kPageLayoutVersion = 0;
+
+// Longer names could not be file names (with ".ptm" and the temporary name of a safe save).
+inline constexpr int kMaxLayoutNameBytes = 200;
 inline constexpr const char* kPageLayoutExtension = ".ptm";
 
 // Whether the file's extension is ".ptm", in any case (layouts copied from elsewhere may say
@@ -25,12 +28,14 @@ std::vector<uint8_t> SerializePageLayout(const PageLayout& layout);
 
 struct PageLayoutReadResult {
   bool ok = false;
-  PageLayout layout;     // the layout read; the defaults for a file of another version
-  uint32_t version = 0;  // the version the file holds
-  std::string message;   // why the file was refused; empty when ok
+  PageLayout layout;          // the layout read
+  uint32_t version = 0;       // the version the file holds
+  bool laterVersion = false;  // refused for a version newer than this program reads
+  std::string message;        // why the file was refused; empty when ok
 };
 
-// A file that ends early, or holds a length that is not a finite number, is refused.
+// A file of a later version, one that ends early or holds a length that is not a finite number
+// is refused. A name longer than a save writes is cut to kMaxLayoutNameBytes.
 PageLayoutReadResult ParsePageLayout(std::span<const uint8_t> bytes);
 // As ParsePageLayout; the message names the file.
 PageLayoutReadResult ReadPageLayoutFile(const std::filesystem::path& path);
@@ -44,9 +49,6 @@ struct PageLayoutWriteResult {
 // Writes through a temporary file renamed over `path`, so a failed write leaves the old file.
 PageLayoutWriteResult WritePageLayoutFile(const std::filesystem::path& path,
                                           const PageLayout& layout);
-
-// Longer names could not be file names (with ".ptm" and the temporary name of a safe save).
-inline constexpr int kMaxLayoutNameBytes = 200;
 
 // Whether a layout's name can be the name of its file: not empty, not "." or "..", no "/" and
 // no NUL, and at most kMaxLayoutNameBytes bytes in UTF-8.

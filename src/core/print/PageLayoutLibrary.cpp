@@ -4,9 +4,26 @@
 #include <system_error>
 
 #include "core/files/FileIo.h"
+#include "core/files/PrintableName.h"
 #include "core/print/PageLayoutFile.h"
+#include "core/print/PaperCatalogue.h"
+#include "core/print/SheetGrid.h"
 
 namespace tavolo {
+
+namespace {
+
+// Why a layout read from a file is no use on its own paper; empty when it is, or when its paper
+// is not one the catalogue knows (the grid then judges it on the paper it is printed on).
+std::string OffItsPaper(const PageLayout& layout, const std::vector<Paper>& papers) {
+  const int paper = FindPaperById(papers, layout.paper);
+  if (paper < 0) return {};
+  const SheetGrid grid = ComputeGrid(layout, papers[paper].WholeMm(), CardState().dpi);
+  if (grid.status != GridStatus::kOffThePaper) return {};
+  return GridMessage(grid.status);
+}
+
+}  // namespace
 
 PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder) {
   PageLayoutListing listing;
@@ -28,13 +45,21 @@ PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder) {
     listing.leftOut = static_cast<int>(files.size()) - kMaxPageLayouts;
     files.resize(kMaxPageLayouts);
   }
+  const std::vector<Paper> papers = PaperCatalogue();
   for (const std::filesystem::path& file : files) {
     PageLayoutReadResult read = ReadPageLayoutFile(file);
-    if (read.ok) {
-      listing.layouts.push_back(std::move(read.layout));
-    } else {
+    if (!read.ok) {
       listing.errors.push_back(std::move(read.message));
+    } else if (const std::string off = OffItsPaper(read.layout, papers); !off.empty()) {
+      listing.errors.push_back(PrintableName(file.string()) + " is refused: " + off + ".");
+    } else {
+      listing.layouts.push_back(std::move(read.layout));
     }
+  }
+  if (listing.leftOut > 0) {
+    listing.errors.push_back("Only the first " + std::to_string(kMaxPageLayouts) +
+                             " page layouts are listed; " + std::to_string(listing.leftOut) +
+                             " more in " + PrintableName(folder.string()) + " are left out.");
   }
   return listing;
 }

@@ -15,12 +15,16 @@ inline constexpr int kMaxPageLayouts = 1000;
 
 struct PageLayoutListing {
   std::vector<PageLayout> layouts;  // in file-name order
-  std::vector<std::string> errors;  // one message per file or folder that could not be read
-  int leftOut = 0;                  // files past kMaxPageLayouts
+  // One message per file or folder that could not be read or was refused, and one saying how
+  // many files past kMaxPageLayouts were left out.
+  std::vector<std::string> errors;
+  int leftOut = 0;  // files past kMaxPageLayouts
 };
 
 // Reads every file of `folder` whose extension is .ptm (in any case), in the order of their
-// names. A damaged file is left out and named in the errors; the others are still listed.
+// names. A damaged file, one of a later version, and one whose first card does not start on its
+// own paper (at the resolution layouts are made for) is left out and named in the errors; the
+// others are still listed.
 PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder);
 
 // The order of the predefined list: first the layouts whose names begin with "Avery" (with that

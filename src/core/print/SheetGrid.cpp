@@ -30,6 +30,8 @@ const char* GridMessage(GridStatus status) {
       return "Card height and width should not be more than pitch values";
     case GridStatus::kNotEnoughSpace:
       return "Not enough space";
+    case GridStatus::kOffThePaper:
+      return "The first card does not start on the paper: make the margins smaller";
     case GridStatus::kTooManyCards:
       break;
   }
@@ -45,6 +47,12 @@ SheetGrid ComputeGrid(const PageLayout& layout, PaperMm paper, int dpi) {
   SheetGrid grid;
   if (dpi <= 0 || !std::isfinite(mm(layout.leftMargin)) || !std::isfinite(mm(layout.topMargin)) ||
       !std::isfinite(horizontalGap) || !std::isfinite(verticalGap)) {
+    return grid;
+  }
+  const double leftMargin = mm(layout.leftMargin);
+  const double topMargin = mm(layout.topMargin);
+  if (leftMargin < 0 || topMargin < 0 || leftMargin >= paper.width || topMargin >= paper.height) {
+    grid.status = GridStatus::kOffThePaper;
     return grid;
   }
   if (horizontalGap < 0 || verticalGap < 0) {

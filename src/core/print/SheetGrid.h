@@ -17,6 +17,7 @@ enum class GridStatus {
   kPitchBelowCard,  // a pitch is smaller than the card: cards would overlap
   kNotEnoughSpace,  // not one card fits across or down
   kTooManyCards,    // cards so small that more than kMaxCardsAcross fit across or down
+  kOffThePaper,     // a margin is negative or not less than the paper: the first card is off it
 };
 
 // Past this many columns or rows the cards are too small to cut; the grid refuses them rather
@@ -32,12 +33,15 @@ struct SheetGrid {
 };
 
 // What the page preview shows instead of the grid: "Card height and width should not be more
-// than pitch values", "Not enough space" or the too-many-cards message; empty for kOk.
+// than pitch values", "Not enough space", the too-many-cards or the off-the-paper message; empty
+// for kOk.
 const char* GridMessage(GridStatus status);
 
 // Columns := trunc(paper width / card width), and when that is above 1, trunc(paper width /
 // horizontal pitch); rows likewise. A layout with a length that is not a finite number, a card
-// without width or height, or a resolution of 0 fits nothing.
+// without width or height, or a resolution of 0 fits nothing. The first card must start on the
+// paper; the count then keeps every card within three times the paper's size, so no coordinate
+// of a sheet grows past what a printer or a PDF can hold.
 SheetGrid ComputeGrid(const PageLayout& layout, PaperMm paper, int dpi);
 
 struct SheetPlacement {

@@ -1,6 +1,7 @@
-// Every save (the writer itself, an image, a project, an export) replaces its target safely: only a
-// regular file is ever replaced, nothing is written through a link, the mode is kept, two saves of
-// one file do not break each other, and a failed save leaves the old file and no temporary.
+// Every save (the writer itself, an image, a project, an export, a page layout, a template)
+// replaces its target safely: only a regular file is ever replaced, nothing is written through a
+// link, the mode is kept, two saves of one file do not break each other, a failed save leaves the
+// old file and no temporary, and neither does a save killed halfway.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -17,10 +19,14 @@
 
 #include <QImage>
 
+#include "core/card/CardRenderer.h"
+#include "core/card/LineSource.h"
 #include "core/files/FileIo.h"
 #include "core/imaging/RasterImage.h"
 #include "core/io/ImageExport.h"
 #include "core/io/ProjectFile.h"
+#include "core/library/TemplateWriter.h"
+#include "core/print/PageLayoutFile.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/io/ProjectSamples.h"
@@ -85,6 +91,11 @@ std::vector<Saver> Savers() {
        [](const fs::path& path) {
          test::ReportRecorder reports;  // a failed save also raises the checked report
          const ExportResult r = WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300);
+         return Saved{r.ok, r.message};
+       }},
+      {"WritePageLayoutFile",
+       [](const fs::path& path) {
+         const PageLayoutWriteResult r = WritePageLayoutFile(path, PageLayout());
          return Saved{r.ok, r.message};
        }},
   };
@@ -239,6 +250,80 @@ TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
         << saved.message;
     EXPECT_EQ(saved.message.find('\n'), std::string::npos);
   }
+}
+
+// A template is two files, the preview written first: when the disk fills, both old ones stay.
+TEST(OutputPath, AFailedTemplateSaveKeepsTheOldTemplateAndSaysWhy) {
+  test::EnsureGuiApplication();
+  TempFolder dir;
+  WriteFileBytes(dir / "out.tvt", kOld);
+  WriteFileBytes(dir / "out.tvp", kOld);
+  CardRenderer renderer(nullptr, {});
+  const CardState card;
+  TemplateWriteResult written;
+  {
+    const FileSizeLimit full(2);
+    written =
+        WriteTemplate(dir.Path(), QStringLiteral("out"), card, kTable, renderer, CardLines(card));
+  }
+  EXPECT_FALSE(written.ok);
+  EXPECT_NE(written.message.find("Disk full while accessing " + (dir / "out.tvp").string()),
+            std::string::npos)
+      << written.message;
+  EXPECT_EQ(ReadFileBytes(dir / "out.tvt"), kOld);
+  EXPECT_EQ(ReadFileBytes(dir / "out.tvp"), kOld);
+  EXPECT_EQ(Others(dir.Path(), {"out.tvt", "out.tvp"}), std::vector<std::string>{});
+}
+
+// A process killed while it writes (here by the signal of a file grown past its limit) leaves no
+// file behind: the bytes have no name until they are whole.
+TEST(OutputPath, ASaveKilledWhileWritingLeavesNothingBehind) {
+  TempFolder dir;
+  WriteFileBytes(dir / "out", kOld);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const rlimit limit{1 << 20, RLIM_INFINITY};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const std::vector<uint8_t> large(4 << 20, 'x');
+    WriteFileReplacing(dir / "out", large);
+    std::_Exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+  EXPECT_EQ(ReadFileBytes(dir / "out"), kOld);
+  EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
+}
+
+// Where a file system has no unnamed files, a killed save leaves a named temporary; the next save
+// into the folder removes it once it is a day old, and nothing else.
+TEST(OutputPath, TemporariesOfKilledSavesGoOnceTheyAreADayOld) {
+  TempFolder dir;
+  const std::vector<std::string> stale = {".out.0123456789abcdef.tmp", ".a.ffffffffffffffff.tmp"};
+  const std::vector<std::string> kept = {
+      ".fresh.0123456789abcdef.tmp",  // not a day old: a save may be writing it
+      ".out.0123456789ABCDEF.tmp",    // not a name a save gives
+      ".out.0123456789abcde.tmp",    ".0123456789abcdef.tmp",
+      "out.0123456789abcdef.tmp",    "holiday.tmp",
+  };
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(25);
+  for (const std::string& name : stale) WriteFileBytes(dir / name, kOld);
+  for (const std::string& name : kept) WriteFileBytes(dir / name, kOld);
+  for (const std::string& name : stale) fs::last_write_time(dir / name, old);
+  for (size_t i = 1; i < kept.size(); ++i) fs::last_write_time(dir / kept[i], old);
+  fs::create_directory(dir / ".dir.0123456789abcdef.tmp");
+  fs::last_write_time(dir / ".dir.0123456789abcdef.tmp", old);
+
+  RemoveStaleSaveTemporaries(dir.Path());
+  std::vector<std::string> left = Others(dir.Path(), {});
+  std::ranges::sort(left);
+  std::vector<std::string> expected = kept;
+  expected.push_back(".dir.0123456789abcdef.tmp");
+  std::ranges::sort(expected);
+  EXPECT_EQ(left, expected);
 }
 
 }  // namespace

@@ -94,6 +94,10 @@ TEST_F(TemplateTableTest, WhatCannotBeReadIsReportedOnce) {
   AddTemplate("a missing", false);
   AddTemplate("b broken");
   ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "b broken.tvp", {0x89, 'P', 'N', 'G'}));
+  AddTemplate("b huge");  // more pixels than a cell: refused before it is decoded
+  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "b huge.tvp", PngBytes(300, 300)));
+  AddTemplate("b long");  // few pixels, but longer than the cell: kept at the cell's size
+  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "b long.tvp", PngBytes(2670, 10)));
   AddTemplate("c good");
   AddTemplate("cut");
   std::vector<uint8_t> bytes = SerializeProject(CardTitled("cut"), backgrounds_);
@@ -105,18 +109,25 @@ TEST_F(TemplateTableTest, WhatCannotBeReadIsReportedOnce) {
   ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "old.tvt", bytes));
   const TemplateReload report = table_.ReloadIn(home_.Path(), backgrounds_);
 
-  ASSERT_EQ(table_.Count(), 4);  // the version mismatch read no lines
-  const char* titles[] = {"a missing", "b broken", "c good", "old"};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(table_.Entry(i).title, titles[i]);
+  ASSERT_EQ(table_.Count(), 6);  // the version mismatch read no lines
+  const char* titles[] = {"a missing", "b broken", "b huge", "b long", "c good", "old"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(table_.Entry(i).title, titles[i]);
   EXPECT_TRUE(table_.Entry(0).preview.isNull());
   EXPECT_TRUE(table_.Entry(1).preview.isNull());
-  EXPECT_EQ(table_.Entry(2).preview.size(), QSize(3, 2));
-  EXPECT_EQ(table_.Entry(3).read.result, ProjectResult::kVersionMismatch);
+  EXPECT_TRUE(table_.Entry(2).preview.isNull());
+  EXPECT_EQ(table_.Entry(3).preview.size(), QSize(267, 1));
+  EXPECT_EQ(table_.Entry(4).preview.size(), QSize(3, 2));
+  EXPECT_EQ(table_.Entry(5).read.result, ProjectResult::kVersionMismatch);
   const std::vector<fs::path> unopened = {tmpl_ / "a missing.tvp", tmpl_ / "b broken.tvp",
-                                          tmpl_ / "cut.tvt"};
+                                          tmpl_ / "b huge.tvp", tmpl_ / "cut.tvt"};
   EXPECT_EQ(report.unopened, unopened);
-  ASSERT_EQ(report.Messages().size(), 3u);
-  EXPECT_EQ(report.Messages()[0], "File could not be opened: " + unopened[0].string());
+  // All in one message, not one box each.
+  std::string listed = "Files could not be opened:";
+  for (const fs::path& path : unopened) listed += "\n" + path.string();
+  EXPECT_EQ(report.Messages(), std::vector<std::string>{listed});
+  const TemplateReload one{{unopened[0]}, 0};
+  EXPECT_EQ(one.Messages(),
+            std::vector<std::string>{"File could not be opened: " + unopened[0].string()});
 }
 
 TEST_F(TemplateTableTest, ListsTheFirstThousandInTitleOrder) {
@@ -133,6 +144,8 @@ TEST_F(TemplateTableTest, ListsTheFirstThousandInTitleOrder) {
   EXPECT_EQ(table_.Entry(0).title, "t0000");
   EXPECT_EQ(table_.Entry(kMaxTemplates - 1).title, "t0999");
   EXPECT_EQ(report.unopened.size(), static_cast<size_t>(kMaxTemplates));  // no previews at all
+  ASSERT_EQ(report.Messages().size(), 1u);
+  EXPECT_TRUE(report.Messages()[0].ends_with("\nand 980 more.")) << report.Messages()[0];
 }
 
 TEST_F(TemplateTableTest, PhotoAndLogoPathsPointIntoThisInstallation) {

@@ -1,5 +1,5 @@
-// Page-layout files (.ptm): the exact bytes, round trips, other versions, damaged files, the
-// predefined list read from a folder, Save As Template and the layouts the build ships.
+// Page-layout files (.ptm): the exact bytes, round trips, later versions, long names, damaged
+// files, the predefined list read from a folder, Save As Template and the layouts the build ships.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -57,7 +57,7 @@ TEST(PageLayoutFile, RoundTripsByteForByte) {
   odd.unit = 1;
   odd.paper = 9;
   const PageLayout cases[] = {
-      PageLayout{}, odd, Named(QString(300, u'x')),  // a name past the one-byte length prefix
+      PageLayout{}, odd, Named(QString(kMaxLayoutNameBytes, u'x')),  // the longest name
   };
   TempFolder dir;
   for (const PageLayout& layout : cases) {
@@ -74,16 +74,38 @@ TEST(PageLayoutFile, RoundTripsByteForByte) {
   }
 }
 
-TEST(PageLayoutFile, AnotherVersionStandsForTheDefaultLayoutWithoutName) {
+// A later version's lengths may mean something else: it is refused, as a later project is.
+TEST(PageLayoutFile, ALaterVersionIsRefused) {
   std::vector<uint8_t> bytes = SerializePageLayout(Named(QStringLiteral("Avery")));
-  for (const uint32_t version : {1u, 0xFFFFFFFFu}) {
+  for (const uint32_t version : {1u, 7u, 0xFFFFFFFFu}) {
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(version >> (8 * i));
     for (const size_t size : {size_t{4}, bytes.size()}) {
       const PageLayoutReadResult read = ParsePageLayout(std::span(bytes).first(size));
-      ASSERT_TRUE(read.ok) << version;
-      EXPECT_EQ(read.version, version);
-      EXPECT_EQ(read.layout, PageLayout{});
+      EXPECT_FALSE(read.ok) << version;
+      EXPECT_TRUE(read.laterVersion) << version;
+      EXPECT_EQ(read.message, "the format version " + std::to_string(version) +
+                                  " is newer than this program reads");
     }
+  }
+  TempFolder dir;
+  ASSERT_TRUE(WriteFileBytes(dir / "later.ptm", bytes));
+  EXPECT_EQ(ReadPageLayoutFile(dir / "later.ptm").message,
+            (dir / "later.ptm").string() +
+                " cannot be read: the format version 4294967295 is newer than this program reads.");
+}
+
+// A name longer than a save writes is cut to the longest start a save could write.
+TEST(PageLayoutFile, NamesReadAreCutAsSavingCutsThem) {
+  const QString euro(300, QChar(0x20AC));  // three bytes each: 66 fit
+  for (const auto& [name, kept] :
+       {std::pair{QString(kMaxLayoutNameBytes, u'x'), kMaxLayoutNameBytes},
+        {QString(kMaxLayoutNameBytes + 1, u'x'), kMaxLayoutNameBytes},
+        {QString(1 << 16, u'x'), kMaxLayoutNameBytes},
+        {euro, 66}}) {
+    const PageLayoutReadResult read = ParsePageLayout(SerializePageLayout(Named(name)));
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(read.layout.name, name.left(kept));
+    EXPECT_TRUE(IsLayoutFileName(read.layout.name));
   }
 }
 
@@ -120,30 +142,38 @@ TEST(PageLayoutLibrary, ListsTheFolderInNameOrderAndAveryFirst) {
   TempFolder dir;
   std::vector<uint8_t> otherVersion = SerializePageLayout(Named(QStringLiteral("Future")));
   otherVersion[0] = 1;
+  PageLayout offThePaper = Named(QStringLiteral("Far"));
+  offThePaper.leftMargin = 2e9f;
   ASSERT_TRUE(WritePageLayoutFile(dir / "a.ptm", Named(QStringLiteral("Business sheet"))).ok);
   ASSERT_TRUE(WritePageLayoutFile(dir / "b.ptm", Named(QStringLiteral("avery lower case"))).ok);
   ASSERT_TRUE(WriteFileBytes(dir / "c.PTM", otherVersion));
   ASSERT_TRUE(WritePageLayoutFile(dir / "d.ptm", Named(QStringLiteral("Avery business cards"))).ok);
   ASSERT_TRUE(WriteFileBytes(dir / "e.ptm", {0, 0, 0, 0, 1}));
   ASSERT_TRUE(WritePageLayoutFile(dir / "f.ptm", Named(QStringLiteral("AveryX"))).ok);
+  ASSERT_TRUE(WritePageLayoutFile(dir / "g.ptm", offThePaper).ok);
   ASSERT_TRUE(WritePageLayoutFile(dir / "notes.txt", Named(QStringLiteral("Not listed"))).ok);
   fs::create_directory(dir / "folder.ptm");
 
   const PageLayoutListing listing = ReadPageLayouts(dir.Path());
   std::vector<QString> names;
   for (const PageLayout& layout : listing.layouts) names.push_back(layout.name);
-  EXPECT_EQ(names, (std::vector<QString>{"Business sheet", "avery lower case", "",
+  EXPECT_EQ(names, (std::vector<QString>{"Business sheet", "avery lower case",
                                          "Avery business cards", "AveryX"}));
-  EXPECT_EQ(listing.layouts[2], PageLayout{});
-  ASSERT_EQ(listing.errors.size(), 1u);
-  EXPECT_NE(listing.errors[0].find("e.ptm"), std::string::npos);
+  // The later version, the damaged file and the layout off its paper, each named.
+  EXPECT_EQ(listing.errors,
+            (std::vector<std::string>{
+                (dir / "c.PTM").string() +
+                    " cannot be read: the format version 1 is newer than this program reads.",
+                (dir / "e.ptm").string() + " is damaged: the file ends inside the card height.",
+                (dir / "g.ptm").string() + " is refused: " + GridMessage(GridStatus::kOffThePaper) +
+                    "."}));
 
   names.clear();
   for (const PageLayout& layout : PredefinedListOrder(listing.layouts))
     names.push_back(layout.name);
   EXPECT_EQ(names, (std::vector<QString>{"Avery business cards", "AveryX", "Business sheet",
-                                         "avery lower case", ""}));
-  EXPECT_EQ(FindPageLayout(listing.layouts, QStringLiteral("AveryX")), 4);
+                                         "avery lower case"}));
+  EXPECT_EQ(FindPageLayout(listing.layouts, QStringLiteral("AveryX")), 3);
   EXPECT_EQ(FindPageLayout(listing.layouts, QStringLiteral("averyx")), -1);
 
   const PageLayoutListing missing = ReadPageLayouts(dir / "nowhere");
@@ -160,6 +190,9 @@ TEST(PageLayoutLibrary, ListsAtMostAThousandFiles) {
   const PageLayoutListing listing = ReadPageLayouts(dir.Path());
   EXPECT_EQ(listing.layouts.size(), static_cast<size_t>(kMaxPageLayouts));
   EXPECT_EQ(listing.leftOut, 2);
+  EXPECT_EQ(listing.errors, std::vector<std::string>{"Only the first 1000 page layouts are "
+                                                     "listed; 2 more in " +
+                                                     dir.Path().string() + " are left out."});
 }
 
 TEST(SaveLayoutTemplate, WritesNameDotPtmOrSaysWhyNot) {

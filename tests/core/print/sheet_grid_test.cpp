@@ -67,6 +67,38 @@ TEST(SheetGrid, CountsColumnsAndRowsOrSaysWhyNone) {
   EXPECT_EQ(ComputeGrid(farMargin, kA4, 300).status, GridStatus::kNotEnoughSpace);
 }
 
+// Huge but finite margins would place cards where no printer or PDF can put them: the first card
+// must start on the paper.
+TEST(SheetGrid, AFirstCardThatDoesNotStartOnThePaperIsRefused) {
+  const auto margins = [](float left, float top) {
+    PageLayout layout;
+    layout.leftMargin = left;
+    layout.topMargin = top;
+    return layout;
+  };
+  const struct {
+    float left;
+    float top;
+    GridStatus status;
+  } cases[] = {
+      {1e20f, 150, GridStatus::kOffThePaper},
+      {2e9f, 150, GridStatus::kOffThePaper},
+      {225, 2e9f, GridStatus::kOffThePaper},
+      {-1, 150, GridStatus::kOffThePaper},
+      {225, -0.5f, GridStatus::kOffThePaper},
+      {2481, 150, GridStatus::kOffThePaper},
+      {2479, 150, GridStatus::kOk},  // 209.9 mm starts on A4; the count leaves margins out
+      {0, 0, GridStatus::kOk},
+  };
+  for (const auto& c : cases) {
+    const SheetPlacement placement = PlaceCards(margins(c.left, c.top), kA4, 300, 72);
+    EXPECT_EQ(placement.grid.status, c.status) << c.left << ", " << c.top;
+    EXPECT_EQ(placement.cards.empty(), c.status != GridStatus::kOk);
+  }
+  EXPECT_STREQ(GridMessage(GridStatus::kOffThePaper),
+               "The first card does not start on the paper: make the margins smaller");
+}
+
 TEST(SheetGrid, MessagesAreThePreviewsTexts) {
   EXPECT_STREQ(GridMessage(GridStatus::kPitchBelowCard),
                "Card height and width should not be more than pitch values");

@@ -24,6 +24,8 @@ constexpr size_t kOutputChunk = 16 * 1024;
 // From this quality up colour is not subsampled, as other image tools do at high quality, so that
 // small coloured text stays sharp; below it the chroma is halved both ways (4:2:0).
 constexpr int kFullColourQuality = 90;
+// libjpeg decodes at most this many times smaller.
+constexpr unsigned kLargestJpegShrink = 8;
 
 struct JpegError {
   jpeg_error_mgr manager;  // first, so the library's pointer to it leads back here
@@ -142,6 +144,21 @@ bool ReadJpegHeader(JpegDecoder* d, const uint8_t* data, size_t size) {
   return true;
 }
 
+// The output size: the file's, or 1/2, 1/4 or 1/8 of it when the image asks for no more than
+// `budget` pixels. Returns the denominator, or 0 when libjpeg failed.
+unsigned ChooseJpegScale(JpegDecoder* d, uint64_t budget) {
+  if (setjmp(d->error.jump)) return 0;
+  unsigned denominator = 1;
+  for (;; denominator *= 2) {
+    d->info.scale_num = 1;
+    d->info.scale_denom = denominator;
+    jpeg_calc_output_dimensions(&d->info);
+    const uint64_t pixels = uint64_t{d->info.output_width} * d->info.output_height;
+    if (budget == 0 || pixels <= budget || denominator == kLargestJpegShrink) break;
+  }
+  return denominator;
+}
+
 // CMYK as ImageMagick turns it into RGB: r = c × k / 255, rounded. Adobe's files, which are
 // nearly all CMYK JPEGs there are, store the inks inverted; files without Adobe's marker are
 // read the same way, as ImageMagick and the browsers do.
@@ -237,8 +254,16 @@ bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image) {
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   info.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
   const uint32_t bpp = grey ? 8 : 24;
+  // The limits hold for the picture in the file, however small it is decoded.
   if (!CheckImageSize(info.image_width, info.image_height, bpp, image)) return false;
-  if (!image.Create(info.image_width, info.image_height, bpp, kFormatJpeg)) return false;
+  const unsigned shrink = ChooseJpegScale(&decoder, image.GetDecodePixelBudget());
+  if (shrink == 0) {
+    image.SetLastError(decoder.error.message.text);
+    return false;
+  }
+  if (!CheckImageSize(info.output_width, info.output_height, bpp, image)) return false;
+  if (!image.Create(info.output_width, info.output_height, bpp, kFormatJpeg)) return false;
+  if (shrink > 1) image.SetDecodeShrink(shrink, info.image_width, info.image_height);
   if (grey) SetGreyRamp(image);
   if (info.saw_JFIF_marker && info.X_density > 0 && info.Y_density > 0) {
     if (info.density_unit == 1) {
@@ -252,7 +277,7 @@ bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image) {
   std::vector<uint8_t> cmykRow;
   if (cmyk) {
     try {
-      cmykRow.resize(static_cast<size_t>(info.image_width) * 4);
+      cmykRow.resize(static_cast<size_t>(info.output_width) * 4);
     } catch (const std::bad_alloc&) {
       image.SetLastError("RasterImage::Create can't allocate memory");
       return false;

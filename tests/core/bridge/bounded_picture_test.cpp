@@ -1,0 +1,74 @@
+// Photos and logos held no larger than the card shows them: JPEGs decoded smaller, other formats
+// shrunk after decoding, and crops given in the file's pixels mapped onto what is held.
+#include <gtest/gtest.h>
+
+#include "core/bridge/BoundedPicture.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+// Left half red, right half blue: the colour shows where a crop landed.
+RasterImage Halves(uint32_t width, uint32_t height) {
+  return test::MakePicture(
+      width, height, [width](uint32_t x, uint32_t) { return x < width / 2 ? 0xFF0000u : 0xFFu; });
+}
+
+TEST(BoundedPicture, IsHeldWithinTheBudgetAndKeepsTheFilesSize) {
+  test::TempFolder dir;
+  RasterImage picture = Halves(2000, 1500);
+  ASSERT_TRUE(picture.Save(dir / "p.jpg", kFormatJpeg));
+  ASSERT_TRUE(picture.Save(dir / "p.png", kFormatPng));
+  const struct {
+    const char* file;
+    uint64_t budget;
+    uint32_t shrink;
+  } cases[] = {
+      {"p.jpg", 1 << 20, 2},  // libjpeg's 1/2: 1000 x 750
+      {"p.jpg", 100000, 8},   // 1/8 is as small as libjpeg goes: 250 x 188
+      {"p.jpg", 40000, 16},   // then shrunk further: 1/8, then 1/2 of that, 125 x 94
+      {"p.png", 1 << 20, 2},  // decoded whole, then shrunk
+      {"p.png", 1 << 22, 1},  // within the budget as it is
+  };
+  for (const auto& c : cases) {
+    const BoundedPicture held = LoadBoundedPicture(dir / c.file, kMaxImagePixels, c.budget);
+    ASSERT_TRUE(held.IsValid()) << c.file;
+    EXPECT_EQ(held.fileWidth, 2000u) << c.file;
+    EXPECT_EQ(held.fileHeight, 1500u) << c.file;
+    EXPECT_EQ(held.shrink, c.shrink) << c.file << " " << c.budget;
+    EXPECT_LE(uint64_t{held.image.GetWidth()} * held.image.GetHeight(), c.budget) << c.file;
+    EXPECT_EQ(held.image.GetWidth(), (2000 + held.shrink - 1) / held.shrink) << c.file;
+  }
+  // The file's limit holds however small the picture is held.
+  const BoundedPicture refused = LoadBoundedPicture(dir / "p.jpg", 2000 * 1500 - 1, 1 << 20);
+  EXPECT_FALSE(refused.IsValid());
+  EXPECT_TRUE(refused.image.GetLastError().starts_with(kImageTooLarge));
+}
+
+TEST(BoundedPicture, CropsAreGivenInTheFilesPixels) {
+  test::TempFolder dir;
+  ASSERT_TRUE(Halves(2000, 1500).Save(dir / "p.png", kFormatPng));
+  BoundedPicture held = LoadBoundedPicture(dir / "p.png", kMaxImagePixels, 1 << 20);
+  ASSERT_EQ(held.shrink, 2u);
+  RasterImage right;
+  int width = 0;
+  int height = 0;
+  // Clamped and ordered as a crop of the file would be.
+  ASSERT_TRUE(CropInFilePixels(held, 3000, 100, 1000, 1400, right, width, height));
+  EXPECT_EQ(width, 1000);
+  EXPECT_EQ(height, 1300);
+  EXPECT_EQ(right.GetWidth(), 500u);
+  EXPECT_EQ(right.GetPixelColor(0, 0), (RgbQuad{255, 0, 0, 0}));  // blue
+  RasterImage none;
+  EXPECT_FALSE(CropInFilePixels(held, 5, 5, 5, 9, none, width, height));
+
+  RasterImage whole;
+  ASSERT_TRUE(CropInFilePixels(held, -5, 0, 9000, 1500, whole, width, height));
+  EXPECT_EQ(width, 2000);
+  EXPECT_EQ(whole.GetWidth(), 1000u);
+  EXPECT_FALSE(held.IsValid());  // the whole picture is taken, not copied
+}
+
+}  // namespace
+}  // namespace tavolo
