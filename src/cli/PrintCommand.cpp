@@ -7,6 +7,7 @@
 #include "CliSupport.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
 #include "core/print/PageLayoutFile.h"
@@ -122,12 +123,13 @@ int Print(const Arguments& arguments) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const SheetRenderer sheet(renderer.RenderPrintImage(card, CardLines(card)));
+  const RasterImage printImage = renderer.RenderPrintImage(card, CardLines(card));
   const std::string output = arguments.values.at("--output");
-  const SheetPdfResult written =
-      WriteSheetsPdf(output, sheet, layout, papers[paper], card.dpi, sheets,
-                     QString::fromStdString(std::filesystem::path(arguments.project).stem()));
-  if (!written.ok) return Fail(written.message);
+  const SheetJob job{papers[paper], layout, card.dpi, sheets,
+                     SameCardEverywhere(ToQImage(printImage))};
+  const PrintOutcome written = WriteSheetsPdf(
+      output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
+  if (!written) return Fail(written.Message());
   if (failures.Count() > 0) {
     return Fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
                 "' may be incomplete");

@@ -80,8 +80,8 @@ TEST(PagePreview, PaintsGreyBesideASheetNarrowerThanThePreview) {
   QImage preview(size, QImage::Format_RGB32);
   preview.fill(Qt::blue);
   QPainter painter(&preview);
-  SheetRenderer(card).PaintPagePreview(painter, size,
-                                       ComputePagePreview(PageLayout{}, kLetter, 300, size));
+  PaintPagePreview(painter, size, SheetJob{{}, {}, 300, 1, SameCardEverywhere(card)},
+                   ComputePagePreview(PageLayout{}, kLetter, 300, size));
   painter.end();
   EXPECT_EQ(preview.pixel(10, 150), QColor(Qt::lightGray).rgb());
   EXPECT_EQ(preview.pixel(84, 150), 0xFF000000u);
