@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "CliSupport.h"
+#include "PictureWarnings.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
@@ -24,7 +25,7 @@ constexpr int kMaxSheets = 1000;
 
 constexpr const char* kPrintUsage =
     "Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]\n"
-    "                        [--sheets N]\n"
+    "                        [--sheets N] [--strict]\n"
     "Prints the card of a project or template file many to a sheet into a PDF, as the print\n"
     "dialog places it: the card's print image (1062 x 615 pixels at the card's dpi) scaled to the\n"
     "layout's card size, at every place of the layout's grid, measured from the paper's top-left\n"
@@ -38,6 +39,9 @@ constexpr const char* kPrintUsage =
     "                          abctmp), or a page-layout file. Without it the cards are centred\n"
     "                          on the paper as the print dialog does when the paper changes\n"
     "  --sheets N              the number of sheets (pages), 1 to 1000; 1 by default\n"
+    "  --strict                fail, writing nothing, when the photo, the logo or the\n"
+    "                          background cannot be loaded (otherwise it is left out of the\n"
+    "                          cards, with a warning)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
 
 int Fail(const std::string& message) {
@@ -125,6 +129,10 @@ int Print(const Arguments& arguments) {
   CardRenderer renderer(&table, CustomPhotosFolder());
   const RasterImage printImage = renderer.RenderPrintImage(card, CardLines(card));
   const std::string output = arguments.values.at("--output");
+  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
+  if (arguments.flags.contains("--strict") && leftOut > 0) {
+    return Fail("'" + output + "' is not written: with --strict a picture left out is a failure");
+  }
   const SheetJob job{papers[paper], layout, card.dpi, sheets,
                      SameCardEverywhere(ToQImage(printImage))};
   const PrintOutcome written = WriteSheetsPdf(
@@ -141,9 +149,9 @@ int Print(const Arguments& arguments) {
 
 int RunPrint(const std::vector<std::string>& args) {
   Arguments arguments;
-  if (const std::optional<int> stop =
-          ParseArguments(kCommand, kPrintUsage, args,
-                         {"--output", "--paper", "--layout", "--sheets"}, arguments)) {
+  if (const std::optional<int> stop = ParseArguments(
+          kCommand, kPrintUsage, args, {"--output", "--paper", "--layout", "--sheets"}, arguments,
+          {"--strict"})) {
     return *stop;
   }
   const GuiApplication app;
