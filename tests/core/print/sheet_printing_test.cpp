@@ -6,9 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <algorithm>
-#include <filesystem>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include "core/print/SheetPdf.h"
@@ -18,8 +16,6 @@
 
 namespace tavolo {
 namespace {
-
-namespace fs = std::filesystem;
 
 QImage SolidCard(QColor colour = Qt::darkCyan) {
   QImage card(1062, 615, QImage::Format_RGB32);
@@ -35,8 +31,9 @@ Paper A4() {
 // The default layout on A4 places ten cards: each cell its own colour, or none past `filled`.
 CardSource ColourPerCell(int filled = 10) {
   std::vector<QImage> cards;
-  for (int cell = 0; cell < 10; ++cell)
+  for (int cell = 0; cell < 10; ++cell) {
     cards.push_back(SolidCard(QColor::fromHsv(cell * 36, 200, 200)));
+  }
   return [cards, filled](int, int cell) { return cell < filled ? cards[cell] : QImage(); };
 }
 
@@ -120,33 +117,24 @@ TEST(InGrey, TurnsEachPictureGreyOnceSoThatSharedPicturesStayShared) {
   EXPECT_TRUE(InGrey(SameCardEverywhere(QImage()))(0, 0).isNull());
 }
 
-std::vector<fs::path> Entries(const fs::path& folder) {
-  std::vector<fs::path> entries;
-  for (const auto& entry : fs::directory_iterator(folder)) entries.push_back(entry.path());
-  std::ranges::sort(entries);
-  return entries;
-}
-
-// A full disk is tried through tavolo-cli print, which writes through this function too.
+// A full disk is tried through tavolo-cli print, which writes through this function too; what
+// the safe writer refuses and cleans up is its own test's.
 TEST(WriteSheetsPdf, WritesTheWholeFileOrLeavesTheOldOneAsItWas) {
   test::EnsureGuiApplication();
   const struct {
     const char* what;
-    const char* file;  // in the scratch folder, which holds a file "cards.pdf" and a folder
+    const char* file;  // in the scratch folder, which holds an old "cards.pdf"
     bool cancel;
     const char* message;  // empty: no failure
   } cases[] = {
       {"written", "cards.pdf", false, ""},
       {"cancelled", "cards.pdf", true, ""},
       {"no such folder", "missing/cards.pdf", false, "contains an invalid path."},
-      {"a folder in the way", "folder", false, "is a folder, not a file"},
   };
   for (const auto& c : cases) {
     const test::TempFolder out;
-    fs::create_directory(out / "folder");
     const std::vector<uint8_t> old = {'o', 'l', 'd'};
     ASSERT_TRUE(test::WriteFileBytes(out / "cards.pdf", old));
-    const std::vector<fs::path> before = Entries(out.Path());
     const SheetJob job{A4(), PageLayout{}, 300, 2, SameCardEverywhere(SolidCard())};
     const PrintOutcome written = WriteSheetsPdf(out / c.file, job, QStringLiteral("Cards"),
                                                 [&](int, int) { return !c.cancel; });
@@ -161,7 +149,6 @@ TEST(WriteSheetsPdf, WritesTheWholeFileOrLeavesTheOldOneAsItWas) {
     } else {
       EXPECT_EQ(now, old) << c.what;
     }
-    EXPECT_EQ(Entries(out.Path()), before) << c.what << ": no temporary file is left behind";
   }
 }
 
