@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include "BenchCards.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
 #include "core/library/BackgroundTable.h"
@@ -18,6 +19,7 @@
 #include "core/print/PaperCatalogue.h"
 #include "core/print/PaperChange.h"
 #include "core/print/SheetPdf.h"
+#include "core/print/SheetRenderer.h"
 
 namespace {
 
@@ -34,6 +36,11 @@ struct PrintScene {
     a4 = papers[FindPaper(papers, QStringLiteral("A4"))];
     ApplyPaperChange(layout, a4.id, a4.WholeMm(), card.dpi);
   }
+  // The card rendered anew, in every cell of `sheets` sheets.
+  SheetJob Job(CardRenderer& renderer, int sheets) const {
+    return {a4, layout, card.dpi, sheets,
+            SameCardEverywhere(ToQImage(renderer.RenderPrintImage(card, CardLines(card))))};
+  }
 };
 
 PrintScene& Scene() {
@@ -48,11 +55,9 @@ void BM_PrintSheetsToPdf(benchmark::State& state) {
                                     ("tavolo-bench-" + std::to_string(::getpid()) + ".pdf");
   for (auto _ : state) {
     CardRenderer renderer(&scene.table, {});
-    const SheetRenderer sheet(renderer.RenderPrintImage(scene.card, CardLines(scene.card)));
-    const SheetPdfResult written =
-        WriteSheetsPdf(pdf, sheet, scene.layout, scene.a4, scene.card.dpi,
-                       static_cast<int>(state.range(0)), QStringLiteral("bench"));
-    if (!written.ok) state.SkipWithError(written.message.c_str());
+    const PrintOutcome written = WriteSheetsPdf(
+        pdf, scene.Job(renderer, static_cast<int>(state.range(0))), QStringLiteral("bench"));
+    if (!written) state.SkipWithError(written.Message().c_str());
   }
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
   std::filesystem::remove(pdf);
@@ -63,13 +68,13 @@ BENCHMARK(BM_PrintSheetsToPdf)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMill
 void BM_PagePreview(benchmark::State& state) {
   PrintScene& scene = Scene();
   CardRenderer renderer(&scene.table, {});
-  const SheetRenderer sheet(renderer.RenderPrintImage(scene.card, CardLines(scene.card)));
+  const SheetJob job = scene.Job(renderer, 1);
   const QSize size(300, 424);
   QImage preview(size, QImage::Format_RGB32);
   for (auto _ : state) {
     QPainter painter(&preview);
-    sheet.PaintPagePreview(painter, size,
-                           ComputePagePreview(scene.layout, scene.a4.WholeMm(), 300, size));
+    PaintPagePreview(painter, size, job,
+                     ComputePagePreview(job.layout, job.paper.WholeMm(), job.dpi, size));
   }
 }
 BENCHMARK(BM_PagePreview)->Unit(benchmark::kMicrosecond);

@@ -5,8 +5,10 @@
 #include <optional>
 
 #include "CliSupport.h"
+#include "PictureWarnings.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
 #include "core/files/PrintableName.h"
@@ -24,7 +26,7 @@ constexpr int kMaxSheets = 1000;
 
 constexpr const char* kPrintUsage =
     "Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]\n"
-    "                        [--sheets N]\n"
+    "                        [--sheets N] [--strict]\n"
     "Prints the card of a project or template file many to a sheet into a PDF, as the print\n"
     "dialog places it: the card's print image (1062 x 615 pixels at the card's dpi) scaled to the\n"
     "layout's card size, at every place of the layout's grid, measured from the paper's top-left\n"
@@ -38,6 +40,9 @@ constexpr const char* kPrintUsage =
     "                          abctmp), or a page-layout file. Without it the cards are centred\n"
     "                          on the paper as the print dialog does when the paper changes\n"
     "  --sheets N              the number of sheets (pages), 1 to 1000; 1 by default\n"
+    "  --strict                fail, writing nothing, when the photo, the logo or the\n"
+    "                          background cannot be loaded (otherwise it is left out of the\n"
+    "                          cards, with a warning)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
 
 int Fail(const std::string& message) {
@@ -128,12 +133,17 @@ int Print(const Arguments& arguments) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const SheetRenderer sheet(renderer.RenderPrintImage(card, CardLines(card)));
+  const RasterImage printImage = renderer.RenderPrintImage(card, CardLines(card));
   const std::string output = arguments.values.at("--output");
-  const SheetPdfResult written =
-      WriteSheetsPdf(output, sheet, layout, papers[paper], card.dpi, sheets,
-                     QString::fromStdString(std::filesystem::path(arguments.project).stem()));
-  if (!written.ok) return Fail(written.message);
+  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
+  if (arguments.flags.contains("--strict") && leftOut > 0) {
+    return Fail("'" + output + "' is not written: with --strict a picture left out is a failure");
+  }
+  const SheetJob job{papers[paper], layout, card.dpi, sheets,
+                     SameCardEverywhere(ToQImage(printImage))};
+  const PrintOutcome written = WriteSheetsPdf(
+      output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
+  if (!written) return Fail(written.Message());
   if (failures.Count() > 0) {
     return Fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
                 "' may be incomplete");
@@ -145,9 +155,9 @@ int Print(const Arguments& arguments) {
 
 int RunPrint(const std::vector<std::string>& args) {
   Arguments arguments;
-  if (const std::optional<int> stop =
-          ParseArguments(kCommand, kPrintUsage, args,
-                         {"--output", "--paper", "--layout", "--sheets"}, arguments)) {
+  if (const std::optional<int> stop = ParseArguments(
+          kCommand, kPrintUsage, args, {"--output", "--paper", "--layout", "--sheets"}, arguments,
+          {"--strict"})) {
     return *stop;
   }
   const GuiApplication app;

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "CliSupport.h"
+#include "PictureWarnings.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
-#include "core/card/BackgroundProcessing.h"
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
@@ -105,30 +105,6 @@ ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const 
   return WriteExportImage(image, options.output, *options.format, options.quality, card.dpi);
 }
 
-// Warns of every picture that could not be loaded and was left out; returns how many there were.
-int WarnOfLeftOutPictures(const CardRenderer& renderer, const BackgroundTable& table,
-                          const CardState& card) {
-  int leftOut = 0;
-  const auto warn = [&](const std::string& what, const std::string& why) {
-    PrintWarning(kCommand, what + " could not be loaded and is left out: " + why);
-    ++leftOut;
-  };
-  const int number = DrawnBackgroundNumber(card.pnmb);
-  if (number < 0 || number >= table.Count()) {
-    warn("the background " + std::to_string(number), "there is no such background");
-  } else if (const std::shared_ptr<const RasterImage> picture = table.Image(number);
-             !picture->IsValid()) {
-    warn("the background " + std::to_string(number), picture->GetLastError());
-  }
-  if (!renderer.PhotoLoadError().empty()) {
-    warn("the photo '" + card.photo.name.toStdString() + "'", renderer.PhotoLoadError());
-  }
-  if (!renderer.LogoLoadError().empty()) {
-    warn("the logo '" + card.logo.name.toStdString() + "'", renderer.LogoLoadError());
-  }
-  return leftOut;
-}
-
 int Render(const Options& options) {
   BackgroundTable table;
   CardState card;
@@ -143,7 +119,7 @@ int Render(const Options& options) {
     PrintError(kCommand, written.message);
     return kExitFailure;
   }
-  const int leftOut = WarnOfLeftOutPictures(renderer, table, card);
+  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
   if (failures.Count() > 0) {
     PrintError(kCommand, std::to_string(failures.Count()) + " check(s) failed; '" +
                              options.output + "' may be incomplete");

@@ -66,6 +66,14 @@ class CliHostileProjects : public ::testing::Test {
            (scratch_ / "out.png").string() + options;
   }
 
+  // Prints a default card changed by `change` to `output` in the scratch folder (options may
+  // follow the name).
+  std::string PrintOf(const std::function<void(CardState&)>& change, const std::string& output) {
+    CardState card;
+    change(card);
+    return "print " + Project(card) + " --paper A4 -o " + (scratch_ / output).string();
+  }
+
   test::ShellOutcome Run(const std::string& arguments) {
     return test::RunCli(arguments, "TAVOLO_HOME='" + home_.Path().string() + "' timeout 20 ");
   }
@@ -162,6 +170,19 @@ TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
        {"warning: the logo 'broken.png' could not be loaded and is left out: Decode: Unknown or "
         "wrong format",
         "warning: the background ", " could not be loaded and is left out: "}},
+      {"print, as render",
+       [&] { return PrintOf([](CardState& card) { card.photo.name = "missing.jpg"; }, "out.pdf"); },
+       0,
+       {"tavolo-cli print: warning: the photo 'missing.jpg' could not be loaded and is left out: ",
+        "missing.jpg was not found."}},
+      {"print with --strict, writing nothing",
+       [&] {
+         return PrintOf([](CardState& card) { card.logo.name = "broken.png"; },
+                        "strict.pdf --strict");
+       },
+       1,
+       {"tavolo-cli print: warning: the logo 'broken.png' could not be loaded and is left out",
+        "strict.pdf' is not written: with --strict a picture left out is a failure"}},
       {"info", [&] { return "info " + Project(CardState()); }, 0, {"\"result\": \"success\""}},
       {"backgrounds", [&] { return std::string("backgrounds"); }, 0, {"\"Sky\"", "\"plain\""}},
       {"a project of a later format version",
@@ -189,6 +210,8 @@ TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
     ExpectNoInternalReport(run, c.what);
   }
   EXPECT_EQ(Listing(home_.Path()), before);  // no hue file measured was written
+  EXPECT_TRUE(fs::exists(scratch_ / "out.pdf"));
+  EXPECT_FALSE(fs::exists(scratch_ / "strict.pdf"));
 
   // A library without any background is reported too.
   ASSERT_TRUE(WriteBackgroundLibrary(home_ / "fl1.tmp", {}));

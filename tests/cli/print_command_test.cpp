@@ -9,12 +9,14 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/io/ProjectFile.h"
 #include "core/library/BackgroundLibraryFile.h"
 #include "core/print/PageLayoutFile.h"
+#include "core/print/PaperChange.h"
 #include "core/print/SheetGrid.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/TestFolders.h"
@@ -128,6 +130,17 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
                      read.layout, papers[paper]});
   }
   ASSERT_GE(cases.size(), 8u);
+  // A predefined layout by its name in another case; without --layout the cards are centred as
+  // the print dialog centres them on a new paper.
+  fs::copy(kBin / "abctmp", home_ / "abctmp");
+  const SheetCase& named = cases.front();
+  cases.push_back({"by name in upper case",
+                   "--layout '" + named.layout.name.toUpper().toStdString() + "'", named.layout,
+                   named.paper});
+  const Paper& a4 = papers[FindPaper(papers, QStringLiteral("A4"))];
+  PageLayout centred;
+  ApplyPaperChange(centred, a4.id, a4.WholeMm(), kCardDpi);
+  cases.push_back({"centred on A4", "--paper A4", centred, a4});
 
   // All sheets printed and rendered at once: the two processors share the work.
   std::string script;
@@ -185,12 +198,28 @@ TEST_F(CliPrint, AHundredSheetsStoreThePictureOnce) {
   const test::ShellOutcome run = Run("-o " + hundred.string() + " --paper A4 --sheets 100");
   ASSERT_EQ(run.code, 0) << run.output;
 
-  // pdfimages lists each image drawn with the number of the object it draws.
+  // pdfimages lists each image drawn with the number of the object it draws: one for all.
   const std::string list = "pdfimages -list " + hundred.string() + " | awk 'NR > 2 { print $11 }'";
-  EXPECT_EQ(test::RunShell(list + " | wc -l").output, "1000\n");         // 100 pages of 10 cards
-  EXPECT_EQ(test::RunShell(list + " | sort -u | wc -l").output, "1\n");  // one picture
+  EXPECT_EQ(test::RunShell(list + " | sort -u | wc -l").output, "1\n");
   // Each further page adds its drawing commands, not the picture.
+  EXPECT_GT(fs::file_size(hundred), fs::file_size(one));
   EXPECT_LT(fs::file_size(hundred), fs::file_size(one) + 99 * 2000);
+}
+
+// A disk that fills up while the PDF is written (a limit on the file size stands in for it,
+// with its signal ignored so that the write fails as on a full disk).
+TEST_F(CliPrint, AFullDiskKeepsTheOldPdfAndSaysWhy) {
+  const fs::path pdf = home_ / "sheet.pdf";
+  ASSERT_TRUE(test::WriteFileBytes(pdf, {'o', 'l', 'd'}));
+  const auto entries = [&] { return std::distance(fs::directory_iterator(home_.Path()), {}); };
+  const auto before = entries();
+  const test::ShellOutcome run = test::RunShell(
+      "trap '' XFSZ; ulimit -f 1; " + Cli("-o " + pdf.string() + " --paper A4") + " 2>&1");
+  EXPECT_EQ(run.code, 1) << run.output;
+  EXPECT_NE(run.output.find("Disk full while accessing " + pdf.string()), std::string::npos)
+      << run.output;
+  EXPECT_EQ(test::ReadFileBytes(pdf), std::vector<uint8_t>({'o', 'l', 'd'}));
+  EXPECT_EQ(entries(), before) << "no temporary file is left behind";
 }
 
 TEST_F(CliPrint, BadPapersLayoutsAndCountsFailWithAMessageAndNoFile) {

@@ -6,13 +6,11 @@
 #include <QPdfWriter>
 
 #include "core/files/FileIo.h"
-#include "core/print/SheetPrinting.h"
 
 namespace tavolo {
 
-SheetPdfResult WriteSheetsPdf(const std::filesystem::path& path, const SheetRenderer& renderer,
-                              const PageLayout& layout, const Paper& paper, int dpi, int sheets,
-                              const QString& title) {
+PrintOutcome WriteSheetsPdf(const std::filesystem::path& path, const SheetJob& job,
+                            const QString& title, const SheetProgress& progress) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -21,13 +19,14 @@ SheetPdfResult WriteSheetsPdf(const std::filesystem::path& path, const SheetRend
     writer.setCreator(QStringLiteral("Tavolo"));
     writer.setTitle(title);
     writer.setResolution(kSheetPdfResolution);
-    const SheetPrintResult printed = PrintSheets(writer, renderer, layout, paper, dpi, sheets);
-    if (!printed.ok) return {false, printed.message};
+    const PrintOutcome printed = PrintSheets(writer, job, progress);
+    if (!printed || printed.Value() == PrintCompletion::kCancelled) return printed;
   }
   const FileWriteResult written =
       WriteFileReplacing(path, std::span(reinterpret_cast<const uint8_t*>(pdf.constData()),
                                          static_cast<size_t>(pdf.size())));
-  return {written.ok, written.message};
+  if (!written.ok) return Failure{written.message};
+  return PrintCompletion::kPrinted;
 }
 
 }  // namespace tavolo

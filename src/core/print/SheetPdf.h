@@ -1,31 +1,24 @@
-// Sheets of cards as a PDF file: one page of the paper's size per sheet, the print image placed
-// as the print job places it, embedded once for all cards and pages.
+// Sheets of cards as a PDF file: one page of the paper's size per sheet, the cards placed as the
+// print job places them, a picture shared by many cells embedded once.
 #pragma once
 
 #include <filesystem>
-#include <string>
 
 #include <QString>
 
-#include "core/print/PageLayout.h"
-#include "core/print/PaperCatalogue.h"
-#include "core/print/SheetRenderer.h"
+#include "core/print/SheetJob.h"
+#include "core/print/SheetPrinting.h"
 
 namespace tavolo {
 
 // Device units of the PDF page per inch: fine enough that placing a card costs no precision.
 inline constexpr int kSheetPdfResolution = 1200;
 
-struct SheetPdfResult {
-  bool ok = false;
-  std::string message;  // why nothing was written; empty when ok
-};
-
-// Writes `sheets` pages (PrintSheets) through a temporary file renamed over `path`. Nothing is
-// written when the layout places no card on the paper (the message is the grid's) or the print
-// image is missing.
-SheetPdfResult WriteSheetsPdf(const std::filesystem::path& path, const SheetRenderer& renderer,
-                              const PageLayout& layout, const Paper& paper, int dpi, int sheets,
-                              const QString& title);
+// Paints the job's sheets (PrintSheets) into a PDF made in memory, then replaces `path` with it
+// through the safe writer. Nothing is written when the printing fails or is cancelled, and a
+// failed write (a full disk, a missing folder, no permission) says why and leaves a file of that
+// name as it was. `title` is the document's title in the PDF; empty for none.
+PrintOutcome WriteSheetsPdf(const std::filesystem::path& path, const SheetJob& job,
+                            const QString& title, const SheetProgress& progress = {});
 
 }  // namespace tavolo

@@ -4,11 +4,8 @@
 #pragma once
 
 #include <functional>
-#include <string>
 
-#include "core/print/PageLayout.h"
-#include "core/print/PaperCatalogue.h"
-#include "core/print/SheetRenderer.h"
+#include "core/print/SheetJob.h"
 
 class QPagedPaintDevice;
 
@@ -18,17 +15,10 @@ namespace tavolo {
 // printer job is cancelled by calling QPrinter::abort() before answering false.
 using SheetProgress = std::function<bool(int done, int sheets)>;
 
-struct SheetPrintResult {
-  bool ok = false;
-  bool cancelled = false;  // stopped by the progress callback
-  std::string message;     // why nothing or not everything was printed; empty when ok
-};
-
-// Sets the device's page to the paper (portrait, full page, no margins) and paints `sheets`
-// sheets. Nothing is painted when the layout places no card on the paper (the message is the
-// grid's), the print image is missing or the device refuses the paper or the painter.
-SheetPrintResult PrintSheets(QPagedPaintDevice& device, const SheetRenderer& renderer,
-                             const PageLayout& layout, const Paper& paper, int dpi, int sheets,
-                             const SheetProgress& progress = {});
+// Sets the device's page to the job's paper (portrait, full page, no margins) and paints the
+// job's sheets. Nothing is painted when the layout places no card on the paper (the message is
+// the grid's), the job has no card or no sheet, or the device refuses the paper or the painter.
+PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
+                         const SheetProgress& progress = {});
 
 }  // namespace tavolo

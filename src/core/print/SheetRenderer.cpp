@@ -2,32 +2,24 @@
 
 #include <QPainter>
 
-#include "core/bridge/ImageBridge.h"
-
 namespace tavolo {
 
-SheetRenderer::SheetRenderer(const RasterImage& printImage) : image_(ToQImage(printImage)) {}
-
-SheetRenderer::SheetRenderer(QImage printImage) : image_(std::move(printImage)) {
-  if (image_.width() == 0 || image_.height() == 0) image_ = QImage();
-}
-
-void SheetRenderer::PaintCards(QPainter& painter, std::span<const QRectF> cards) const {
-  if (!IsValid()) return;
+void PaintSheet(QPainter& painter, const SheetJob& job, int sheet,
+                const SheetPlacement& placement) {
+  if (!job.cards) return;
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   // Cards carry text: a PDF keeps the picture exact instead of re-encoding it as JPEG.
   painter.setRenderHint(QPainter::LosslessImageRendering);
-  for (const QRectF& card : cards) painter.drawImage(card, image_);
+  for (size_t cell = 0; cell < placement.cards.size(); ++cell) {
+    const QImage card = job.cards(sheet, static_cast<int>(cell));
+    if (!card.isNull()) painter.drawImage(placement.cards[cell], card);
+  }
   painter.restore();
 }
 
-void SheetRenderer::PaintSheet(QPainter& painter, const SheetPlacement& placement) const {
-  PaintCards(painter, placement.cards);
-}
-
-void SheetRenderer::PaintPagePreview(QPainter& painter, QSize size,
-                                     const PagePreviewGeometry& preview) const {
+void PaintPagePreview(QPainter& painter, QSize size, const SheetJob& job,
+                      const PagePreviewGeometry& preview) {
   const QRect whole(QPoint(0, 0), size);
   const QRect sheet = preview.drawn ? preview.sheet : whole;
   painter.save();
@@ -37,7 +29,7 @@ void SheetRenderer::PaintPagePreview(QPainter& painter, QSize size,
   painter.setPen(QPen(Qt::black, 0));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(sheet.adjusted(0, 0, -1, -1));
-  if (preview.drawn && IsValid()) {
+  if (preview.drawn && HasCards(job)) {
     if (!preview.grid.Ok()) {
       painter.setBackgroundMode(Qt::OpaqueMode);
       painter.setBackground(Qt::white);
@@ -48,7 +40,10 @@ void SheetRenderer::PaintPagePreview(QPainter& painter, QSize size,
                        message);
     } else {
       painter.setRenderHint(QPainter::SmoothPixmapTransform);
-      for (const QRect& card : preview.cards) painter.drawImage(card, image_);
+      for (size_t cell = 0; cell < preview.cards.size(); ++cell) {
+        const QImage card = job.cards(0, static_cast<int>(cell));
+        if (!card.isNull()) painter.drawImage(preview.cards[cell], card);
+      }
     }
   }
   painter.restore();

@@ -3,16 +3,17 @@
 #include <QPainter>
 
 #include "core/print/PagePreview.h"
+#include "core/print/SheetRenderer.h"
 
 namespace tavolo {
 
-DraftPagePreview::DraftPagePreview(const SheetRenderer& renderer, const PageLayout& layout,
-                                   QWidget* parent)
-    : OwnerDrawnControl(parent), renderer_(renderer), layout_(layout) {}
+DraftPagePreview::DraftPagePreview(const SheetJob& job, QWidget* parent)
+    : OwnerDrawnControl(parent), job_(job) {}
 
 QRect DraftPagePreview::SheetArea() const {
-  if (paper_.width <= 0 || paper_.height <= 0) return rect();
-  QRect area(QPoint(0, 0), QSize(paper_.width, paper_.height).scaled(size(), Qt::KeepAspectRatio));
+  const PaperMm paper = job_.paper.WholeMm();
+  if (paper.width <= 0 || paper.height <= 0) return rect();
+  QRect area(QPoint(0, 0), QSize(paper.width, paper.height).scaled(size(), Qt::KeepAspectRatio));
   area.moveCenter(rect().center());
   return area;
 }
@@ -23,8 +24,9 @@ void DraftPagePreview::Draw(QImage& picture) const {
   const QRect sheet = SheetArea();
   painter.translate(sheet.topLeft());
   const PagePreviewGeometry geometry =
-      ready_ ? ComputePagePreview(layout_, paper_, dpi_, sheet.size()) : PagePreviewGeometry{};
-  renderer_.PaintPagePreview(painter, sheet.size(), geometry);
+      ready_ ? ComputePagePreview(job_.layout, job_.paper.WholeMm(), job_.dpi, sheet.size())
+             : PagePreviewGeometry{};
+  PaintPagePreview(painter, sheet.size(), job_, geometry);
 }
 
 }  // namespace tavolo

@@ -1,12 +1,10 @@
-// The print dialog's "Draft Page Preview": the sheet with its cards as the current layout places
-// them on the selected paper, or the grid's message when they do not fit. The sheet keeps the
-// paper's proportions, centred in the control on the dialog's background. The dialog feeds it
-// and asks it to redraw; the geometry and the painting are the engine's.
+// The print dialog's "Draft Page Preview": the first sheet of the dialog's print job, its cards as
+// the job's layout places them on its paper, or the grid's message when they do not fit. The
+// sheet keeps the paper's proportions, centred in the control on the dialog's background. The
+// dialog changes the job and asks it to redraw; the geometry and the painting are the engine's.
 #pragma once
 
-#include "core/print/PageLayout.h"
-#include "core/print/PaperCatalogue.h"
-#include "core/print/SheetRenderer.h"
+#include "core/print/SheetJob.h"
 #include "ui/controls/OwnerDrawnControl.h"
 
 namespace tavolo {
@@ -15,12 +13,9 @@ class DraftPagePreview : public OwnerDrawnControl {
   Q_OBJECT
 
  public:
-  // The renderer and the layout are the dialog's; both must outlive the control.
-  DraftPagePreview(const SheetRenderer& renderer, const PageLayout& layout,
-                   QWidget* parent = nullptr);
+  // The job is the dialog's and must outlive the control.
+  explicit DraftPagePreview(const SheetJob& job, QWidget* parent = nullptr);
 
-  void SetPaper(PaperMm paper) { paper_ = paper; }
-  void SetDpi(int dpi) { dpi_ = dpi; }
   // The drawing switch: until it is on, the preview is an empty framed sheet.
   void SetReady(bool ready) { ready_ = ready; }
 
@@ -32,10 +27,7 @@ class DraftPagePreview : public OwnerDrawnControl {
   void Draw(QImage& picture) const override;
 
  private:
-  const SheetRenderer& renderer_;
-  const PageLayout& layout_;
-  PaperMm paper_;
-  int dpi_ = 0;
+  const SheetJob& job_;
   bool ready_ = false;
 };
 

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "core/base/CheckedCall.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
@@ -85,22 +86,23 @@ Print_PreviewDlg::Print_PreviewDlg(const RasterImage* printImage, int dpi, Print
                                    Prompts& prompts, QWidget* parent,
                                    std::filesystem::path layoutsFolder)
     : QDialog(parent),
-      dpi_(dpi),
       printer_(printer),
       prompts_(prompts),
       layoutsFolder_(std::move(layoutsFolder)),
-      renderer_(printImage ? SheetRenderer(*printImage) : SheetRenderer(QImage())) {
+      printImage_(printImage ? ToQImage(*printImage) : QImage()) {
   TAVOLO_CHECK_AS("0", printImage != nullptr);
+  job_.dpi = dpi;
+  job_.cards = SameCardEverywhere(printImage_);
   setWindowTitle(QStringLiteral("Print Preview"));
   BuildControls();
 
   SelectUnit(LengthUnit::kInches);
-  shown_ = ShowLengthsUntruncated(layout_, dpi_);
+  shown_ = ShowLengthsUntruncated(job_.layout, job_.dpi);
   ShowLengthsInEdits();
   TAVOLO_CHECK_AS("PopulatePaperSizes()", PopulatePaperSizes(-1));
   // The paper change above shows every length truncated, and an exact 3.54 × 2.05 in card lies
   // just below that as floats; on opening the card's own lengths read as they are.
-  shown_ = ShowLengthsUntruncated(layout_, dpi_);
+  shown_ = ShowLengthsUntruncated(job_.layout, job_.dpi);
   ShowLengthsInEdits();
 
   cardPreview_->SetReady(true);
@@ -127,6 +129,7 @@ void Print_PreviewDlg::BuildControls() {
   copies_->setValue(1);
   copies_->setAccelerated(true);
   copies_->setToolTip(QStringLiteral("The number of sheets to print"));
+  connect(copies_, &QSpinBox::valueChanged, this, [this](int copies) { job_.sheets = copies; });
   auto* copiesLabel = new QLabel(QStringLiteral("C&opies:"), this);
   copiesLabel->setBuddy(copies_);
 
@@ -248,10 +251,9 @@ QWidget* Print_PreviewDlg::BuildCardPreviewGroup() {
 
 QWidget* Print_PreviewDlg::BuildPagePreviewGroup() {
   auto* group = new QGroupBox(QStringLiteral("Draft Page Preview"), this);
-  pagePreview_ = new DraftPagePreview(renderer_, layout_, group);
+  pagePreview_ = new DraftPagePreview(job_, group);
   pagePreview_->setObjectName(ControlName(kPagePreview));
   pagePreview_->setMinimumSize(kPagePreviewMinimum);
-  pagePreview_->SetDpi(dpi_);
   auto* layout = new QHBoxLayout(group);
   layout->addWidget(pagePreview_);
   return group;
@@ -261,10 +263,6 @@ LengthUnit Print_PreviewDlg::Unit() const {
   const int sel = units_->checkedId();
   TAVOLO_CHECK_AS("sel>=0 && sel<=2", sel >= 0 && sel <= 2);
   return LengthUnitFromStored(sel);
-}
-
-int Print_PreviewDlg::Copies() const {
-  return copies_->value();
 }
 
 QString Print_PreviewDlg::EditMessage() const {
@@ -295,11 +293,10 @@ bool Print_PreviewDlg::PopulatePaperSizes(int selection) {
     return true;
   }
 
-  paper_ = papers_[static_cast<size_t>(paperList_->currentIndex())];
+  job_.paper = papers_[static_cast<size_t>(paperList_->currentIndex())];
   paperList_->setPlaceholderText(QString());
   paperList_->setToolTip(QString());
-  pagePreview_->SetPaper(paper_.WholeMm());
-  cardPreview_->SetImage(renderer_.PrintImage());
+  cardPreview_->SetImage(printImage_);
   TAVOLO_CHECK_AS("m_imprv.RedrawWindow()!=0", RedrawNow(*cardPreview_));
   return true;
 }
@@ -307,7 +304,7 @@ bool Print_PreviewDlg::PopulatePaperSizes(int selection) {
 void Print_PreviewDlg::OnPaperChosen() {
   TAVOLO_CHECK_AS("PopulatePaperSizes(m_PaperSelection.GetCurSel())",
                   PopulatePaperSizes(paperList_->currentIndex()));
-  shown_ = ApplyPaperChange(layout_, paper_.id, paper_.WholeMm(), dpi_);
+  shown_ = ApplyPaperChange(job_.layout, job_.paper.id, job_.paper.WholeMm(), job_.dpi);
   SelectUnit(LengthUnit::kInches);
   RedrawPagePreview();
   ShowLengthsInEdits();
@@ -315,8 +312,8 @@ void Print_PreviewDlg::OnPaperChosen() {
 
 void Print_PreviewDlg::OnUnitChosen() {
   const LengthUnit unit = Unit();
-  shown_ = ShowLengths(layout_, dpi_, unit);
-  layout_.unit = static_cast<int32_t>(unit);
+  shown_ = ShowLengths(job_.layout, job_.dpi, unit);
+  job_.layout.unit = static_cast<int32_t>(unit);
   ShowLengthsInEdits();
 }
 
@@ -328,7 +325,7 @@ void Print_PreviewDlg::OnEditChanged(LayoutLength which) {
   }
   // A refused value leaves the layout's length as it was.
   if (editErrors_[Index(which)].isEmpty()) {
-    LengthOf(layout_, which) = FromDisplay(At(shown_, which), dpi_, Unit());
+    LengthOf(job_.layout, which) = FromDisplay(At(shown_, which), job_.dpi, Unit());
   }
   ShowEditMessage();
   RedrawPagePreview();
@@ -372,11 +369,11 @@ void Print_PreviewDlg::OnLayoutChosen(int index) {
   const int n = index;
   TAVOLO_CHECK_AS("n != -1", n != -1);
   if (n < 0 || n >= static_cast<int>(predefined_.size())) return;
-  layout_ = predefined_[static_cast<size_t>(n)];
-  const int paper = FindPaperById(papers_, layout_.paper);
-  const LengthUnit unit = LengthUnitFromStored(layout_.unit);
+  job_.layout = predefined_[static_cast<size_t>(n)];
+  const int paper = FindPaperById(papers_, job_.layout.paper);
+  const LengthUnit unit = LengthUnitFromStored(job_.layout.unit);
   SelectUnit(unit);
-  shown_ = ShowLengths(layout_, dpi_, unit);
+  shown_ = ShowLengths(job_.layout, job_.dpi, unit);
   ShowLengthsInEdits();
   if (paper >= 0) {
     paperList_->setCurrentIndex(paper);
@@ -386,7 +383,8 @@ void Print_PreviewDlg::OnLayoutChosen(int index) {
     // The sheet stays on the paper selected before.
     const QSignalBlocker blocker(paperList_);
     paperList_->setCurrentIndex(-1);
-    const QString inUse = QStringLiteral("%1 (the layout's paper is not offered)").arg(paper_.name);
+    const QString inUse =
+        QStringLiteral("%1 (the layout's paper is not offered)").arg(job_.paper.name);
     paperList_->setPlaceholderText(inUse);
     paperList_->setToolTip(inUse);
   }
@@ -396,19 +394,20 @@ void Print_PreviewDlg::OnLayoutChosen(int index) {
 void Print_PreviewDlg::OnSaveAsTemplate() {
   TemplateNameDlg ask(this);
   if (prompts_.Run(ask) != QDialog::Accepted) return;
-  layout_.name = ask.Name();
-  if (IsLayoutFileName(layout_.name)) {
+  job_.layout.name = ask.Name();
+  if (IsLayoutFileName(job_.layout.name)) {
     const std::filesystem::path file =
-        layoutsFolder_ / (layout_.name + QString::fromLatin1(kPageLayoutExtension)).toStdString();
+        layoutsFolder_ /
+        (job_.layout.name + QString::fromLatin1(kPageLayoutExtension)).toStdString();
     std::error_code ignored;
     if (std::filesystem::exists(file, ignored) &&
         prompts_.AskYesNoCancel(
             this, QStringLiteral("A page layout named \"%1\" exists already. Replace it?")
-                      .arg(layout_.name)) != QMessageBox::Yes) {
+                      .arg(job_.layout.name)) != QMessageBox::Yes) {
       return;
     }
   }
-  const PageLayoutWriteResult written = SaveLayoutTemplate(layoutsFolder_, layout_);
+  const PageLayoutWriteResult written = SaveLayoutTemplate(layoutsFolder_, job_.layout);
   if (!written.ok) Tell(QString::fromStdString(written.message));
 }
 
@@ -425,24 +424,23 @@ void Print_PreviewDlg::OnPrint() {
     }
     return;
   }
-  const SheetJob job{renderer_, layout_, paper_, dpi_, Copies()};
-  PrintJobResult result;
-  if (printer_.IsPdf()) {
-    const QString offered =
-        printer_.PdfFileName().isEmpty() ? pdfSuggestion_ : printer_.PdfFileName();
-    const QString file = prompts_.SaveFileName(
-        this, {QStringLiteral("Print to PDF"), QStringLiteral("PDF files (*.pdf)"),
-               QStringLiteral("pdf"), offered});
-    if (file.isEmpty()) return;
-    result = PrintSheetJobToPdf(this, printer_, file, job);
-  } else {
-    result = PrintSheetJobOnPrinter(this, printer_, job);
-  }
-  if (result.status == PrintJobStatus::kFailed) {
-    Tell(result.message);
-  } else if (result.status == PrintJobStatus::kPrinted) {
+  const PrintOutcome result =
+      printer_.IsPdf() ? PrintToPdfFile() : PrintSheetJobOnPrinter(this, printer_, job_);
+  if (!result) {
+    Tell(QString::fromStdString(result.Message()));
+  } else if (result.Value() == PrintCompletion::kPrinted) {
     accept();
   }
+}
+
+PrintOutcome Print_PreviewDlg::PrintToPdfFile() {
+  const QString offered =
+      printer_.PdfFileName().isEmpty() ? pdfSuggestion_ : printer_.PdfFileName();
+  const QString file = prompts_.SaveFileName(
+      this, {QStringLiteral("Print to PDF"), QStringLiteral("PDF files (*.pdf)"),
+             QStringLiteral("pdf"), offered});
+  if (file.isEmpty()) return PrintCompletion::kCancelled;
+  return PrintSheetJobToPdf(this, printer_, file, job_);
 }
 
 void Print_PreviewDlg::SelectUnit(LengthUnit unit) {

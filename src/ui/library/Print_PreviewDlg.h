@@ -18,7 +18,7 @@
 #include "core/print/LengthDisplay.h"
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
-#include "core/print/SheetRenderer.h"
+#include "core/print/SheetJob.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -73,15 +73,16 @@ class Print_PreviewDlg : public QDialog {
   // The PDF file offered when printing to the PDF printer, unless Print Setup named one.
   void SetPdfFileSuggestion(const QString& file) { pdfSuggestion_ = file; }
 
-  const PageLayout& Layout() const { return layout_; }
+  // What Print prints: the card everywhere, the layout, the paper in use and the copies.
+  const SheetJob& Job() const { return job_; }
+  const PageLayout& Layout() const { return job_.layout; }
   const ShownLengths& Shown() const { return shown_; }
   const std::vector<Paper>& Papers() const { return papers_; }
   // The paper the preview and the printing use: the selected one, or while the list shows no
   // selection the one selected before.
-  const Paper& PaperInUse() const { return paper_; }
+  const Paper& PaperInUse() const { return job_.paper; }
   const std::vector<PageLayout>& Predefined() const { return predefined_; }
   LengthUnit Unit() const;
-  int Copies() const;
   // What the message line says about the six edits; empty while each holds a number from 0 to
   // 1000.
   QString EditMessage() const;
@@ -103,6 +104,8 @@ class Print_PreviewDlg : public QDialog {
   void OnLayoutChosen(int index);
   void OnSaveAsTemplate();
   void OnPrint();
+  // Asks for the PDF file and prints into it; cancelled when no file is given.
+  PrintOutcome PrintToPdfFile();
 
   void SelectUnit(LengthUnit unit);
   void ShowLengthsInEdits();
@@ -111,18 +114,16 @@ class Print_PreviewDlg : public QDialog {
   void RedrawPagePreview();
   void Tell(const QString& text);
 
-  const int dpi_;
   PrinterChoice& printer_;
   Prompts& prompts_;
   const std::filesystem::path layoutsFolder_;
-  const SheetRenderer renderer_;
+  const QImage printImage_;
   QString pdfSuggestion_;
 
-  PageLayout layout_;
+  SheetJob job_;
   ShownLengths shown_{};
   std::array<QString, kLayoutLengthCount> editErrors_;
   std::vector<Paper> papers_;
-  Paper paper_;
   std::vector<PageLayout> predefined_;
 
   QCheckBox* usePredefined_ = nullptr;

@@ -73,14 +73,8 @@ void PrinterChoice::Take(const QPrinter& printer) {
   duplex_ = printer.duplex();
 }
 
-void PrinterChoice::ConfigureJob(QPrinter& printer, const QString& pdfFile) const {
-  const QString name = PrinterName();
-  if (name.isEmpty()) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfFile);
-  } else {
-    printer.setPrinterName(name);
-  }
+void PrinterChoice::ConfigureJob(QPrinter& printer) const {
+  printer.setPrinterName(PrinterName());
   printer.setCreator(QStringLiteral("Tavolo"));
   printer.setColorMode(colorMode_);
   printer.setDuplex(duplex_);

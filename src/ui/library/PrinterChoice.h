@@ -42,9 +42,12 @@ class PrinterChoice {
   void SetUp(QPrinter& printer) const;
   void Take(const QPrinter& printer);
 
-  // A print job's printer: the current printer with the colour and duplex chosen in Print
-  // Setup, one copy; the PDF printer writes to `pdfFile`.
-  void ConfigureJob(QPrinter& printer, const QString& pdfFile) const;
+  // Colour or grey, as Print Setup chose; the PDF printer's sheets follow it too.
+  QPrinter::ColorMode ColorMode() const { return colorMode_; }
+
+  // A print job on a printer (not the PDF printer): the current printer with the colour and
+  // duplex chosen in Print Setup, one copy.
+  void ConfigureJob(QPrinter& printer) const;
 
  private:
   QString chosenPrinter_;   // empty: the default printer

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "core/print/LengthDisplay.h"
 #include "core/print/PagePreview.h"
 #include "core/print/SheetRenderer.h"
 #include "tests/core/card/RenderTestSupport.h"
@@ -70,6 +71,20 @@ TEST(PagePreview, NothingToPlaceOrAMessageInsteadOfCards) {
   EXPECT_FALSE(ComputePagePreview(PageLayout{}, kLetter, 300, {0, 279}).drawn);
 }
 
+// A grid exactly as high as the paper leaves no free height to share above and below it.
+TEST(PagePreview, AGridExactlyAsHighAsThePaperStaysOnTheSheet) {
+  PageLayout fullHeight;
+  fullHeight.cardHeight = fullHeight.verticalPitch = 2540;  // 254 mm at 254 dpi
+  fullHeight.leftMargin = fullHeight.topMargin = 0;
+  ASSERT_EQ(PrintPixelsToMm(fullHeight.cardHeight, 254), 254.0);
+  const PagePreviewGeometry g = ComputePagePreview(fullHeight, {215, 254}, 254, {215, 254});
+  ASSERT_EQ(g.cards.size(), 2u);
+  for (const QRect& card : g.cards) {
+    EXPECT_EQ(card.top(), 0);
+    EXPECT_TRUE(g.sheet.contains(card)) << card.x() << ", " << card.y();
+  }
+}
+
 // The sheet, its frame, the cards and the messages are drawn as the print dialog's golden pictures
 // show; those have the sheet's shape, so here the sheet narrower than the preview.
 TEST(PagePreview, PaintsGreyBesideASheetNarrowerThanThePreview) {
@@ -80,8 +95,8 @@ TEST(PagePreview, PaintsGreyBesideASheetNarrowerThanThePreview) {
   QImage preview(size, QImage::Format_RGB32);
   preview.fill(Qt::blue);
   QPainter painter(&preview);
-  SheetRenderer(card).PaintPagePreview(painter, size,
-                                       ComputePagePreview(PageLayout{}, kLetter, 300, size));
+  PaintPagePreview(painter, size, SheetJob{{}, {}, 300, 1, SameCardEverywhere(card)},
+                   ComputePagePreview(PageLayout{}, kLetter, 300, size));
   painter.end();
   EXPECT_EQ(preview.pixel(10, 150), QColor(Qt::lightGray).rgb());
   EXPECT_EQ(preview.pixel(84, 150), 0xFF000000u);

@@ -1,0 +1,18 @@
+// The warnings of the commands that draw a card (render, print) when a picture of the card could
+// not be loaded and is left out of what they write.
+#pragma once
+
+#include <string_view>
+
+#include "core/card/CardRenderer.h"
+#include "core/card/CardState.h"
+#include "core/library/BackgroundTable.h"
+
+namespace tavolo::cli {
+
+// Warns of the background, the photo and the logo that `renderer` could not load for `card`
+// (after it drew the card); returns how many there were.
+int WarnOfLeftOutPictures(std::string_view command, const CardRenderer& renderer,
+                          const BackgroundTable& table, const CardState& card);
+
+}  // namespace tavolo::cli

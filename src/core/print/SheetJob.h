@@ -1,0 +1,42 @@
+// A print job: which card goes in which cell of which sheet, on what paper and in what layout.
+// The page preview, the printer, the PDF writer and tavolo-cli print all take one, so that an
+// option of the job reaches every one of them at once.
+#pragma once
+
+#include <functional>
+
+#include <QImage>
+
+#include "core/files/Outcome.h"
+#include "core/print/PageLayout.h"
+#include "core/print/PaperCatalogue.h"
+
+namespace tavolo {
+
+// The card's print image for a cell of a sheet: `cell` counts row by row, left to right, from 0;
+// `sheet` counts from 0. A null picture leaves the cell empty. Cells that share a picture should
+// get the same QImage (not a copy made anew), so that a PDF embeds it once.
+using CardSource = std::function<QImage(int sheet, int cell)>;
+
+// One card in every cell of every sheet.
+CardSource SameCardEverywhere(QImage printImage);
+
+// The cards of `cards` in shades of grey (qGray), each distinct picture converted once.
+CardSource InGrey(CardSource cards);
+
+struct SheetJob {
+  Paper paper;
+  PageLayout layout;
+  int dpi = 0;  // the card's resolution: the layout's lengths are print pixels at it
+  int sheets = 1;
+  CardSource cards;
+};
+
+// Whether the job has a card to print: the source gives a picture for the first cell.
+bool HasCards(const SheetJob& job);
+
+// How a print job ended when nothing went wrong; a failure carries its message instead.
+enum class PrintCompletion { kPrinted, kCancelled };
+using PrintOutcome = Outcome<PrintCompletion>;
+
+}  // namespace tavolo
