@@ -12,7 +12,6 @@
 
 #include "BenchCards.h"
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/library/BackgroundTable.h"
 #include "core/print/PagePreview.h"
 #include "core/print/PaperCatalogue.h"
@@ -49,7 +48,7 @@ void BM_PrintSheetsToPdf(benchmark::State& state) {
                                     ("tavolo-bench-" + std::to_string(::getpid()) + ".pdf");
   for (auto _ : state) {
     CardRenderer renderer(&scene.table, {});
-    const SheetRenderer sheet(renderer.RenderPrintImage(scene.card, CardLines(scene.card)));
+    const SheetRenderer sheet(renderer.RenderPrintImage(scene.card));
     const SheetPdfResult written =
         WriteSheetsPdf(pdf, sheet, scene.layout, scene.a4, scene.card.dpi,
                        static_cast<int>(state.range(0)), QStringLiteral("bench"));
@@ -64,7 +63,7 @@ BENCHMARK(BM_PrintSheetsToPdf)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMill
 void BM_PagePreview(benchmark::State& state) {
   PrintScene& scene = Scene();
   CardRenderer renderer(&scene.table, {});
-  const SheetRenderer sheet(renderer.RenderPrintImage(scene.card, CardLines(scene.card)));
+  const SheetRenderer sheet(renderer.RenderPrintImage(scene.card));
   const QSize size(300, 424);
   QImage preview(size, QImage::Format_RGB32);
   for (auto _ : state) {

@@ -8,7 +8,6 @@
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
@@ -122,7 +121,7 @@ int Print(const Arguments& arguments) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const SheetRenderer sheet(renderer.RenderPrintImage(card, CardLines(card)));
+  const SheetRenderer sheet(renderer.RenderPrintImage(card));
   const std::string output = arguments.values.at("--output");
   const SheetPdfResult written =
       WriteSheetsPdf(output, sheet, layout, papers[paper], card.dpi, sheets,
