@@ -62,8 +62,7 @@ void BM_RenderTemplatePreview(benchmark::State& state) {
   tavolo::CardRenderer renderer(&backgrounds, folder / "customphotos");
   for (auto _ : state) {
     renderer.DropBackgroundCache();
-    benchmark::DoNotOptimize(
-        tavolo::RenderTemplatePreview(renderer, card, tavolo::CardLines(card)));
+    benchmark::DoNotOptimize(tavolo::RenderTemplatePreview(renderer, card));
   }
 }
 BENCHMARK(BM_RenderTemplatePreview)->Unit(benchmark::kMillisecond);

@@ -13,7 +13,6 @@
 #include "BenchCards.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/library/BackgroundTable.h"
 #include "core/print/PagePreview.h"
 #include "core/print/PaperCatalogue.h"
@@ -39,7 +38,7 @@ struct PrintScene {
   // The card rendered anew, in every cell of `sheets` sheets.
   SheetJob Job(CardRenderer& renderer, int sheets) const {
     return {a4, layout, card.dpi, sheets,
-            SameCardEverywhere(ToQImage(renderer.RenderPrintImage(card, CardLines(card))))};
+            SameCardEverywhere(ToQImage(renderer.RenderPrintImage(card)))};
   }
 };
 

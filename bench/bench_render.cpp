@@ -10,7 +10,6 @@
 
 #include "BenchCards.h"
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/io/ImageExport.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/BackgroundTable.h"
@@ -40,19 +39,17 @@ Scene& SharedScene() {
 void BM_RenderFullCached(benchmark::State& state) {
   Scene& s = SharedScene();
   CardRenderer renderer(&s.table, std::filesystem::temp_directory_path());
-  const CardLines lines(s.card);
-  renderer.Render(s.card, lines, 1, 1062, 615);
-  for (auto _ : state) benchmark::DoNotOptimize(renderer.Render(s.card, lines, 1, 1062, 615));
+  renderer.Render(s.card, 1, 1062, 615);
+  for (auto _ : state) benchmark::DoNotOptimize(renderer.Render(s.card, 1, 1062, 615));
 }
 BENCHMARK(BM_RenderFullCached)->Unit(benchmark::kMillisecond);
 
 void BM_RenderFullUncachedWithTint(benchmark::State& state) {
   Scene& s = SharedScene();
   CardRenderer renderer(&s.table, std::filesystem::temp_directory_path());
-  const CardLines lines(s.card);
   for (auto _ : state) {
     renderer.DropBackgroundCache();
-    benchmark::DoNotOptimize(renderer.Render(s.card, lines, 1, 1062, 615));
+    benchmark::DoNotOptimize(renderer.Render(s.card, 1, 1062, 615));
   }
 }
 BENCHMARK(BM_RenderFullUncachedWithTint)->Unit(benchmark::kMillisecond);
@@ -69,10 +66,9 @@ void BM_RenderFullUncachedShippedBackground(benchmark::State& state) {
   CardState card = s.card;
   card.pnmb = 5;
   CardRenderer renderer(&shipped, std::filesystem::temp_directory_path());
-  const CardLines lines(card);
   for (auto _ : state) {
     renderer.DropBackgroundCache();
-    benchmark::DoNotOptimize(renderer.Render(card, lines, 1, 1062, 615));
+    benchmark::DoNotOptimize(renderer.Render(card, 1, 1062, 615));
   }
 }
 BENCHMARK(BM_RenderFullUncachedShippedBackground)->Unit(benchmark::kMillisecond);
@@ -80,16 +76,15 @@ BENCHMARK(BM_RenderFullUncachedShippedBackground)->Unit(benchmark::kMillisecond)
 void BM_RenderPreviewNdiv3(benchmark::State& state) {
   Scene& s = SharedScene();
   CardRenderer renderer(&s.table, std::filesystem::temp_directory_path());
-  const CardLines lines(s.card);
-  renderer.Render(s.card, lines, 3, 354, 205);
-  for (auto _ : state) benchmark::DoNotOptimize(renderer.Render(s.card, lines, 3, 354, 205));
+  renderer.Render(s.card, 3, 354, 205);
+  for (auto _ : state) benchmark::DoNotOptimize(renderer.Render(s.card, 3, 354, 205));
 }
 BENCHMARK(BM_RenderPreviewNdiv3)->Unit(benchmark::kMillisecond);
 
 void BM_Export(benchmark::State& state) {
   Scene& s = SharedScene();
   CardRenderer renderer(&s.table, std::filesystem::temp_directory_path());
-  const QImage card = renderer.Render(s.card, CardLines(s.card), 1, 1062, 615);
+  const QImage card = renderer.Render(s.card, 1, 1062, 615);
   const auto format = static_cast<int>(state.range(0));
   const auto file = std::filesystem::temp_directory_path() / "tavolo-bench-export";
   for (auto _ : state) {

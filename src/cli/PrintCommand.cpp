@@ -10,7 +10,6 @@
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/files/PrintableName.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
@@ -133,7 +132,7 @@ int Print(const Arguments& arguments) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const RasterImage printImage = renderer.RenderPrintImage(card, CardLines(card));
+  const RasterImage printImage = renderer.RenderPrintImage(card);
   const std::string output = arguments.values.at("--output");
   const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
   if (arguments.flags.contains("--strict") && leftOut > 0) {

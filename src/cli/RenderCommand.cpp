@@ -11,7 +11,6 @@
 #include "core/base/ProgramFolder.h"
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/io/ImageExport.h"
 
 namespace tavolo::cli {
@@ -53,9 +52,9 @@ struct Options {
 // Parses the arguments; returns an exit code when the command should stop now.
 std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
   Arguments parsed;
-  if (const std::optional<int> stop = ParseArguments(
-          kCommand, kRenderUsage, args, {"--output", "--format", "--quality", "--ndiv"}, parsed,
-          {"--strict"})) {
+  if (const std::optional<int> stop =
+          ParseArguments(kCommand, kRenderUsage, args,
+                         {"--output", "--format", "--quality", "--ndiv"}, parsed, {"--strict"})) {
     return stop;
   }
   options.strict = parsed.flags.contains("--strict");
@@ -88,9 +87,8 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
 
 // Draws the card as Export Image does, or at 1/ndiv of its size, and writes it.
 ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const CardState& card) {
-  const CardLines lines(card);
   if (options.ndiv == 0) {
-    return ExportCard(renderer, card, lines, options.output, *options.format, options.quality);
+    return ExportCard(renderer, card, options.output, *options.format, options.quality);
   }
   const CardPixelSize size = CardPixels(card.cardWidth, card.cardHeight);
   const int dx = size.width / options.ndiv;
@@ -100,7 +98,7 @@ ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const 
                        " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) +
                        "."};
   }
-  const QImage image = renderer.Render(card, lines, options.ndiv, dx, dy);
+  const QImage image = renderer.Render(card, options.ndiv, dx, dy);
   if (image.isNull()) return {false, "The card could not be rendered."};
   return WriteExportImage(image, options.output, *options.format, options.quality, card.dpi);
 }
@@ -121,8 +119,8 @@ int Render(const Options& options) {
   }
   const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
   if (failures.Count() > 0) {
-    PrintError(kCommand, std::to_string(failures.Count()) + " check(s) failed; '" +
-                             options.output + "' may be incomplete");
+    PrintError(kCommand, std::to_string(failures.Count()) + " check(s) failed; '" + options.output +
+                             "' may be incomplete");
     return kExitFailure;
   }
   return options.strict && leftOut > 0 ? kExitFailure : 0;

@@ -20,7 +20,6 @@
 #include "core/base/CheckedCall.h"
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/imaging/RasterImage.h"
 #include "core/io/ProjectFile.h"
 #include "tests/core/card/HostileValues.h"
@@ -152,7 +151,7 @@ void RenderAndEncode(FuzzedDataProvider& in, const CardState& card) {
   dx = std::max(dx / ndiv, 1);
   dy = std::max(dy / ndiv, 1);
   CardRenderer renderer(&world.table, world.photos);
-  const QImage drawn = renderer.Render(card, CardLines(card), ndiv, dx, dy);
+  const QImage drawn = renderer.Render(card, ndiv, dx, dy);
   Require(drawn.width() == dx && drawn.height() == dy);
 
   RasterImage picture;

@@ -1,16 +1,11 @@
 // The card preview: where the card goes for each control and card size, the backdrop around it,
-// the print-image and clipboard requests, suspended painting, and its look. What it draws comes
-// from the card document, whose own rules are tested with the engine.
+// and its look. What it draws comes from the card document, whose own rules are tested with the
+// engine.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QTest>
-
-#include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
 #include "core/library/BackgroundTable.h"
@@ -59,12 +54,6 @@ void Show(CardDocument& doc, const CardState& card) {
 
 QImage Paint(PreviewBtn& preview) {
   return preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-void ShowExposed(PreviewBtn& preview, QSize size) {
-  preview.resize(size);
-  preview.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
 }
 
 TEST(PreviewGeometryTest, FitsTheCardByAnIntegerDivisorAndCentresIt) {
@@ -130,7 +119,7 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAsItsGolden) {
 
   // Around the card the backdrop, in the card the card exactly as the renderer draws it.
   CardRenderer renderer(&table, {});
-  const QImage expected = renderer.Render(card, CardLines(card), 3, 354, 205);
+  const QImage expected = renderer.Render(card, 3, 354, 205);
   EXPECT_EQ(shown.copy(195, 52, 354, 205), expected);
   for (const QPoint p : {QPoint(194, 100), QPoint(549, 100), QPoint(300, 51), QPoint(300, 257),
                          QPoint(0, 0), QPoint(744, 309)}) {
@@ -143,60 +132,6 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAsItsGolden) {
   Paint(preview);
   EXPECT_EQ(preview.Geometry().ndiv, 5);
   EXPECT_EQ(preview.CardPixelWidth(), 2124);
-}
-
-// The renders themselves (size, resolution) are the document's; the preview answers requests.
-TEST_F(ControlTest, PrintImageAndClipboardRequestsAreFulfilledByTheNextPaint) {
-  CardDocument doc(nullptr, {});
-  PreviewBtn preview(doc);
-  ShowExposed(preview, {745, 310});
-  CardState card = TextCard(4);
-  card.dpi = 600;
-  Show(doc, card);
-  preview.RequestPrintImage();
-  EXPECT_FALSE(preview.PrintImagePending());
-  ASSERT_TRUE(preview.PrintImage().IsValid());
-  EXPECT_EQ(preview.PrintImage().GetXDpi(), 600);
-  preview.ClearPrintImage();
-  EXPECT_FALSE(preview.PrintImage().IsValid());
-
-  QGuiApplication::clipboard()->clear();
-  preview.RequestClipboardCopy();
-  EXPECT_FALSE(preview.ClipboardCopyPending());
-  const QImage copied = QGuiApplication::clipboard()->image();
-  ASSERT_EQ(copied.size(), QSize(1062, 615));
-  // Insert Photo and Insert Logo render it at once, suspended or not: the same card.
-  preview.SuspendPainting();
-  const QImage print = ToQImage(preview.RenderPrintImageNow());
-  EXPECT_FALSE(preview.PrintImagePending());
-  EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
-            print.convertToFormat(QImage::Format_RGB32));
-}
-
-TEST_F(ControlTest, SuspendedPaintingLeavesTheOldPictureAndTheRequestsPending) {
-  BackgroundPreview fx;
-  auto& [table, doc, preview] = fx;
-  ShowExposed(preview, {745, 310});
-  Show(doc, TextCard(1));
-  const QImage before = Paint(preview);
-
-  preview.SuspendPainting();
-  Show(doc, TextCard(5));
-  doc.MoveHueSlider(0.3f);
-  doc.MoveSaturationSlider(0.1f);
-  preview.ClearPainted();
-  preview.RequestPrintImage();
-  EXPECT_TRUE(preview.PrintImagePending());
-  EXPECT_FALSE(preview.PrintImage().IsValid());
-  EXPECT_EQ(Paint(preview), before);
-  EXPECT_FALSE(preview.Painted());
-
-  preview.ResumePainting();
-  preview.Redraw();
-  EXPECT_FALSE(preview.PrintImagePending());
-  EXPECT_TRUE(preview.PrintImage().IsValid());
-  EXPECT_TRUE(preview.Painted());
-  EXPECT_NE(Paint(preview), before);
 }
 
 TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {

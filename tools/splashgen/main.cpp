@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplateTable.h"
 
@@ -44,7 +43,7 @@ QImage Card(Shelf& shelf, CardRenderer& renderer, const std::string& title) {
     const TemplateEntry& entry = shelf.templates.Entry(i);
     if (entry.title != title) continue;
     renderer.DropBackgroundCache();
-    return renderer.Render(entry.card, CardLines(entry.card), 1, kPrintWidth, kPrintHeight);
+    return renderer.Render(entry.card, 1, kPrintWidth, kPrintHeight);
   }
   std::fprintf(stderr, "splashgen: no template is titled '%s'\n", title.c_str());
   return {};

@@ -159,8 +159,8 @@ void CheckContrast(const CardState& card, const std::vector<Placed>& placed, Car
   const int dy = static_cast<int>(card.cardHeight);
   const CardState black = WithTextColour(card, 0.0f);
   const CardState white = WithTextColour(card, 1.0f);
-  const QImage a = renderer.Render(black, CardLines(black), 1, dx, dy);
-  const QImage b = renderer.Render(white, CardLines(white), 1, dx, dy);
+  const QImage a = renderer.Render(black, 1, dx, dy);
+  const QImage b = renderer.Render(white, 1, dx, dy);
   for (const Placed& p : placed) {
     std::vector<double> under;
     const QRect r = p.rect.intersected(QRect(0, 0, dx, dy));

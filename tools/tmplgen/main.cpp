@@ -30,7 +30,6 @@
 #include "Review.h"
 #include "core/base/CheckCounter.h"
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplateTable.h"
@@ -130,8 +129,7 @@ int Generate(const fs::path& definitions, const fs::path& library, const fs::pat
     WarnAboutFonts(d, *card);
     if (!DrawPictures(d, photos, error)) return Fail(error);
     renderer.DropBackgroundCache();
-    const TemplateWriteResult written =
-        WriteTemplate(tmpl, d.title, *card, backgrounds, renderer, CardLines(*card));
+    const TemplateWriteResult written = WriteTemplate(tmpl, d.title, *card, backgrounds, renderer);
     if (!written.ok) return Fail(d.file.string() + ": " + written.message);
   }
   if (checks.Count() > 0) return Fail("the engine reported failed checks");
@@ -170,7 +168,7 @@ CardState Shown(const TemplateEntry& entry, bool longTexts) {
 
 QImage RenderFull(CardRenderer& renderer, const CardState& card) {
   renderer.DropBackgroundCache();
-  return renderer.Render(card, CardLines(card), 1, static_cast<int>(card.cardWidth),
+  return renderer.Render(card, 1, static_cast<int>(card.cardWidth),
                          static_cast<int>(card.cardHeight));
 }
 

@@ -30,49 +30,68 @@ void RemovePhoto(PhotoPlacement& photo) {
 
 }  // namespace
 
+CardDocument::ChangeScope::ChangeScope(CardDocument& document) : document_(document) {
+  ++document_.changeDepth_;
+}
+
+CardDocument::ChangeScope::~ChangeScope() {
+  if (--document_.changeDepth_ == 0 && document_.listener_.changed) document_.listener_.changed();
+}
+
 CardDocument::CardDocument(const BackgroundTable* table, std::filesystem::path photoFolder)
     : table_(table), renderer_(table, std::move(photoFolder)), live_(InitialLive()) {
   history_.Clear();
 }
 
 void CardDocument::SetBackgroundTable(const BackgroundTable* table) {
+  const ChangeScope scope(*this);
   table_ = table;
   renderer_.SetBackgroundTable(table);
 }
 
+void CardDocument::SetFilePath(std::filesystem::path file) {
+  const ChangeScope scope(*this);
+  filePath_ = std::move(file);
+}
+
 void CardDocument::Capture() {
+  const ChangeScope scope(*this);
   CardState captured = live_;
   captured.boxCount = layout_.BoxCount();
   captured.lines = working_.lines;
   const int used = std::clamp(captured.boxCount, 0, kTextBoxCount);
-  for (int b = 0; b < used; ++b) {
-    captured.lines[b] = editors_ != nullptr && editors_->HasBox(b) ? ReadBoxLines(*editors_, b)
-                                                                   : layout_.Lines()[b];
-  }
+  std::copy_n(live_.lines.begin(), used, captured.lines.begin());
   working_ = std::move(captured);
   modified_ = true;
 }
 
 void CardDocument::Push() {
+  const ChangeScope scope(*this);
   history_.Push(working_);
 }
 
 void CardDocument::RecordEdit() {
+  const ChangeScope scope(*this);
   Capture();
   if (forcePush_ || (!restoring_ && !rebuilding_)) Push();
 }
 
-void CardDocument::TextEdited() {
+void CardDocument::SetBoxLines(int box, const QStringList& lines) {
+  if (box < 0 || box >= std::clamp(live_.boxCount, 0, kTextBoxCount)) return;
+  const ChangeScope scope(*this);
+  live_.lines[box] = KeptLines(lines);
   if (!rebuilding_) RecordEdit();
 }
 
 void CardDocument::Apply() {
+  const ChangeScope scope(*this);
   layout_.Show(working_);
   SetLive(working_);
 }
 
 bool CardDocument::Undo() {
   if (!CanUndo()) return false;
+  const ChangeScope scope(*this);
   working_ = history_.StepBack();
   restoring_ = true;
   Apply();
@@ -83,6 +102,7 @@ bool CardDocument::Undo() {
 
 bool CardDocument::Redo() {
   if (!CanRedo()) return false;
+  const ChangeScope scope(*this);
   working_ = history_.StepForward();
   restoring_ = true;
   Apply();
@@ -92,6 +112,7 @@ bool CardDocument::Redo() {
 }
 
 void CardDocument::SetLive(const CardState& live) {
+  const ChangeScope scope(*this);
   if (live.pnmb != live_.pnmb || live.hueShift != live_.hueShift ||
       live.satShift != live_.satShift || live.lightShift != live_.lightShift) {
     renderer_.DropBackgroundCache();
@@ -128,6 +149,7 @@ void CardDocument::MoveLightnessSlider(float position) {
 }
 
 bool CardDocument::ChooseBackground(int number) {
+  const ChangeScope scope(*this);
   CardState live = live_;
   live.pnmb = number;
   const bool resetTint = !rebuilding_ && !forcePush_;
@@ -145,6 +167,7 @@ bool CardDocument::ChooseBackground(int number) {
 }
 
 void CardDocument::ShowImportedBackground(int number) {
+  const ChangeScope scope(*this);
   CardState live = live_;
   live.pnmb = number;
   live.hueShift = 0.0f;
@@ -154,12 +177,14 @@ void CardDocument::ShowImportedBackground(int number) {
 }
 
 void CardDocument::DeletePhoto() {
+  const ChangeScope scope(*this);
   RemovePhoto(live_.photo);
   renderer_.DropBackgroundCache();
   RecordEdit();
 }
 
 void CardDocument::DeleteLogo() {
+  const ChangeScope scope(*this);
   live_.logo = LogoPlacement{};
   renderer_.DropBackgroundCache();
   RecordEdit();
@@ -167,15 +192,21 @@ void CardDocument::DeleteLogo() {
 
 bool CardDocument::SwitchLayout(int layout) {
   if (!layout_.Pick(layout)) return false;
+  const ChangeScope scope(*this);
   RebuildFieldEditors();
   return true;
 }
 
 void CardDocument::RebuildFieldEditors() {
-  if (layout_.ChangedByUser() && editors_ != nullptr) layout_.Remember(*editors_);
+  const ChangeScope scope(*this);
+  if (layout_.ChangedByUser()) layout_.Remember(live_.lines, live_.boxCount);
+  const BoxLinesArray shown = layout_.LinesForEditors();
+  live_.boxCount = layout_.BoxCount();
+  const int used = std::clamp(live_.boxCount, 0, kTextBoxCount);
+  for (int b = 0; b < used; ++b) live_.lines[b] = KeptLines(shown[b]);
   const bool wasRebuilding = rebuilding_;
   rebuilding_ = true;
-  if (editors_ != nullptr) editors_->Rebuild(layout_.BoxCount(), layout_.LinesForEditors());
+  if (listener_.textReplaced) listener_.textReplaced();
   rebuilding_ = wasRebuilding;
   live_.lnmb = layout_.Current();
   Capture();
@@ -187,6 +218,7 @@ void CardDocument::RebuildFieldEditors() {
 }
 
 void CardDocument::Start(const CardState* chosenTemplate) {
+  const ChangeScope scope(*this);
   if (chosenTemplate != nullptr) {
     TakeTemplate(*chosenTemplate);
   } else {
@@ -202,6 +234,7 @@ void CardDocument::Start(const CardState* chosenTemplate) {
 }
 
 void CardDocument::NewBlankProject() {
+  const ChangeScope scope(*this);
   Apply();
   layout_.FillEmptyFieldValues();
   CardState live = live_;
@@ -221,6 +254,7 @@ void CardDocument::NewBlankProject() {
 }
 
 void CardDocument::NewProject(const CardState& card) {
+  const ChangeScope scope(*this);
   TakeTemplate(card);
   DropCaches();
   RebuildFieldEditors();
@@ -228,6 +262,7 @@ void CardDocument::NewProject(const CardState& card) {
 }
 
 void CardDocument::LoadProject(const CardState& card, std::filesystem::path file) {
+  const ChangeScope scope(*this);
   working_ = card;
   Apply();
   DropCaches();
@@ -243,26 +278,31 @@ void CardDocument::TakeTemplate(const CardState& card) {
   layout_.ForgetTypedText();
 }
 
-const LineSource& CardDocument::DrawnLines() const {
-  if (editors_ != nullptr) return *editors_;
-  return layout_;
-}
-
 QImage CardDocument::Render(int ndiv, int dx, int dy) {
-  return renderer_.Render(live_, DrawnLines(), ndiv, dx, dy);
+  return renderer_.Render(live_, ndiv, dx, dy);
 }
 
 RasterImage CardDocument::RenderPrintImage() {
-  return renderer_.RenderPrintImage(live_, DrawnLines());
+  return renderer_.RenderPrintImage(live_);
 }
 
 QImage CardDocument::RenderClipboardImage() {
-  QImage card = renderer_.Render(live_, DrawnLines(), 1, kPrintWidth, kPrintHeight);
+  QImage card = renderer_.Render(live_, 1, kPrintWidth, kPrintHeight);
   if (!card.isNull() && live_.dpi > 0 && live_.dpi <= kMaxTaggedDpi) {
     card.setDotsPerMeterX(DpiToPelsPerMeter(live_.dpi));
     card.setDotsPerMeterY(DpiToPelsPerMeter(live_.dpi));
   }
   return card;
+}
+
+void CardDocument::DropBackgroundCache() {
+  const ChangeScope scope(*this);
+  renderer_.DropBackgroundCache();
+}
+
+void CardDocument::DropRotatedLogo() {
+  const ChangeScope scope(*this);
+  renderer_.DropRotatedLogo();
 }
 
 void CardDocument::DropCaches() {

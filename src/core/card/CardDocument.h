@@ -1,78 +1,80 @@
 // CardDocument: the card being edited. It holds the working CardState (what was last recorded)
-// and its CardHistory, the live state (what the preview draws and the option dialogs edit), the
-// layout choice with the field values and the text remembered per layout, the modified flag, the
-// three one-shot flags that steer recording, the file path, and the card renderer whose caches
-// belong to the live state. Widgets show the document and ask it to change; every rule about
-// recording, undo and revert lives here and is tested without a widget.
+// and its CardHistory, the live state (what is drawn and what the option dialogs and the text
+// editors edit, the boxes' text included), the layout choice with the field values and the text
+// remembered per layout, the modified flag, the three one-shot flags that steer recording, the
+// file path, and the card renderer whose caches belong to the live state. Widgets show the
+// document and ask it to change; every rule about recording, undo and revert lives here and is
+// tested without a widget. The document never paints on screen and never asks the user anything.
 //
-// Lines. While the main window exists the text of the used boxes lives in its editors: it hands
-// them in with SetEditors (a FieldEditors, which is also the LineSource the renderer reads), so
-// the preview draws the live state with what is being typed and Capture reads the same lines.
-// Without editors (tests, tools) the layout's default lines stand in for them. Live().lines and
-// Live().boxCount are never drawn.
+// Text. Live().boxCount and Live().lines are the text the card shows: every keystroke in an
+// editor hands the editor's lines in with SetBoxLines, and the renderer, Capture and everything
+// else read them there. When the document replaces the text (a layout, an undo, a new or loaded
+// card) it calls the listener's textReplaced while the rebuilding flag is set: the editors are
+// made anew from Live(), and each hands its lines back through SetBoxLines as it fills, which
+// stores them without recording, so the recorded text is exactly what the editors hold.
 //
-// Order of calls for the main window, the option dialogs and the print dialog. "Refresh" below
-// means: set the three tint sliders from SliderPositions(), the background chooser's selection
-// from Live().pnmb, the layout chooser and the "&Layouts" check from Layout().Current(), enable
-// Undo/Redo from CanUndo()/CanRedo() and the photo and logo items from Working(); then redraw the
-// preview. The document never paints on screen and never asks the user anything.
+// Notification. Every operation that changes the card, the history, the layout or the file path
+// calls the listener's `changed` once when it is complete (operations that call one another
+// notify once, at the end of the outermost). The main window answers with one refresh: the tint
+// sliders from SliderPositions(), the background chooser from Live().pnmb, the layout chooser,
+// the "&Layouts" check and the "&Window" menu from Layout().Current() and the box count, Undo and
+// Redo from CanUndo()/CanRedo(), the photo and logo items from Working(), then the preview.
 //
-//   Start-up:   SetFieldValues(from the template library) if it gave any; SetEditors(editors);
-//               Start(chosen template or nullptr), which records the first step; Refresh.
-//               A resize only places the editors again: it needs no call here.
-//   Typing:     the editor's change notification: redraw the preview, then TextEdited(); Refresh
-//               the menus. (Nothing is recorded while the editors are being rebuilt.)
+// Order of calls for the main window, the option dialogs and the print dialog:
+//   Start-up:   SetListener; SetFieldValues(from the template library) if it gave any;
+//               Start(chosen template or nullptr), which builds the editors and records the first
+//               step. A resize only places the editors again: it needs no call here.
+//   Typing:     the editor's change notification: SetBoxLines(box, the editor's lines), which
+//               records one step (nothing while rebuilding).
 //   Sliders:    while dragging, MoveHueSlider / MoveSaturationSlider / MoveLightnessSlider(the
-//               slider's position) and redraw the preview; nothing is recorded. On release
-//               RecordEdit() once: a drag of any length is one undo step.
-//   Background chooser click: ChooseBackground(chooser's selection); when it answers true the
-//               tint was reset, so set the sliders again; Refresh.
+//               slider's position); nothing is recorded. On release RecordEdit() once: a drag of
+//               any length is one undo step.
+//   Background chooser click: ChooseBackground(chooser's selection); the tint is reset unless
+//               rebuilding or force-push is set.
 //   Layout:     the chooser's layoutPicked(n) and the "Layout n" commands alike call
-//               SwitchLayout(n) (the editors are rebuilt through FieldEditors::Rebuild and one
-//               step is recorded); Refresh.
+//               SwitchLayout(n): the shown text is remembered for the old layout, the new one's
+//               text replaces it, and one step is recorded.
 //   Live-edit dialog (Text Options, Color Options, Background Options, Photo and Logo Options,
 //               Card properties): snapshot = Snapshot() when it opens; each control change writes
-//               into the live state with SetLive(changed copy of Live()) and redraws the preview;
-//               OK: RecordEdit() (exactly one step, however many changes); Cancel:
-//               Revert(snapshot), which restores the live state exactly. Insert or Edit Photo
-//               takes the snapshot first, then hides the photo (SetLive with photo.name empty)
-//               and hands the dialog the card drawn at about the print image's size
-//               (Render with DraftPictureFor's divisor and size); after OK it
-//               sets the dialog's placement, calls Renderer().ReloadPictures() (a file of the
-//               same name may have been replaced) and RecordEdit(). Insert Logo the same.
-//   Delete Photo / Delete Logo: DeletePhoto() / DeleteLogo() record one step; Refresh.
+//               into the live state with SetLive(changed copy of Live()); OK: RecordEdit()
+//               (exactly one step, however many changes); Cancel: Revert(snapshot), which
+//               restores the live state exactly. Insert or Edit Photo takes the snapshot first,
+//               then hides the photo (SetLive with its name empty) and hands the dialog the card
+//               drawn at about the print image's size (Render with DraftPictureFor's divisor and
+//               size); after OK it calls Renderer().ReloadPictures() (a file of the same name may
+//               have been replaced), sets the dialog's placement and calls RecordEdit(). Insert
+//               Logo the same.
+//   Delete Photo / Delete Logo: DeletePhoto() / DeleteLogo() record one step.
 //   Undo / Redo: Undo() / Redo() (false when not possible): the state is applied, the caches
-//               are dropped and the editors rebuilt, nothing is recorded; Refresh.
-//   New Blank Project: NewBlankProject(); Refresh. Undo and Redo are disabled afterwards.
+//               are dropped and the text replaced; nothing is recorded.
+//   New Blank Project: NewBlankProject(). Undo and Redo are disabled afterwards.
 //   New Project: run the template library; SetFieldValues(what it gave) unless it kept them;
-//               when a template was chosen, NewProject(template) (records one step); Refresh.
+//               when a template was chosen, NewProject(template) (records one step).
 //   Load Project: CardState card = Working(); ReadProject(path, card, table,
 //               ReadMode::kKeepOnFileError); unless that was a file error,
 //               LoadProject(card, path) (records one step); show the message for a result that
-//               was not success; Refresh.
+//               was not success.
 //   Save Project / Save Template: Capture(); WriteProject(path, Working(), table);
 //               SetFilePath(path) after a project was saved.
 //   Import Background: append it to the table (BackgroundTable::Append), then
-//               ShowImportedBackground(its number); nothing is recorded; Refresh.
-//   Copy: the preview's RequestClipboardCopy(), which puts RenderClipboardImage() on the
-//               clipboard. Print: the preview's RequestPrintImage() (or RenderPrintImage()
-//               directly) gives the print dialog its image. Export: RenderCardForExport(
-//               Renderer(), Live(), DrawnLines(), …) here, then WriteExportImage(…,
-//               ExportReporting::kResultOnly) on a worker thread (ExportCard does both at once).
+//               ShowImportedBackground(its number); nothing is recorded.
+//   Copy: RenderClipboardImage() onto the clipboard. Print: RenderPrintImage() gives the print
+//               dialog its image. Export: RenderCardForExport(Renderer(), Live(), …) here, then
+//               WriteExportImage(…, ExportReporting::kResultOnly) on a worker thread (ExportCard
+//               does both at once).
 //   The modified flag is set from construction on and by every capture; it is never cleared, so
 //   closing the main window always offers to save.
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include <QImage>
 
 #include "core/card/CardHistory.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
-#include "core/card/FieldEditors.h"
 #include "core/card/LayoutChoice.h"
-#include "core/card/LineSource.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundTable.h"
 
@@ -96,9 +98,14 @@ class CardDocument {
   CardDocument& operator=(const CardDocument&) = delete;
 
   // --- What the document is connected to -----------------------------------------------------
-  // The main window's editors, or null when there are none; they must outlive the document or be
-  // replaced first.
-  void SetEditors(FieldEditors* editors) { editors_ = editors; }
+  // Who shows the document; either callback may be empty.
+  struct Listener {
+    // The boxes' text was replaced: the editors show Live().boxCount boxes with Live().lines.
+    std::function<void()> textReplaced;
+    // An operation changed the document; called once, after it is complete.
+    std::function<void()> changed;
+  };
+  void SetListener(Listener listener) { listener_ = std::move(listener); }
   // A table whose backgrounds were replaced is handed in again.
   void SetBackgroundTable(const BackgroundTable* table);
   const BackgroundTable* Backgrounds() const { return table_; }
@@ -108,17 +115,17 @@ class CardDocument {
   const CardState& Live() const { return live_; }
   const CardHistory& History() const { return history_; }
   const LayoutChoice& Layout() const { return layout_; }
-  // The eleven field values; they reach the editors' default lines at the next distribution
+  // The eleven field values; they reach the boxes' default lines at the next distribution
   // (Start, a layout switch, New Project, New Blank Project).
   void SetFieldValues(const NamedValues& values) { layout_.SetFieldValues(values); }
   bool Modified() const { return modified_; }
   const std::filesystem::path& FilePath() const { return filePath_; }
-  void SetFilePath(std::filesystem::path file) { filePath_ = std::move(file); }
+  void SetFilePath(std::filesystem::path file);
 
   // The one-shot flags. Restoring: a state from the history is being applied (capture, do not
-  // push). Rebuilding: the editors are being rebuilt (ignore their notifications, do not push).
-  // Force-push: push the next recorded capture even while restoring or rebuilding. The rebuild of
-  // the editors clears all three.
+  // push). Rebuilding: the text is being replaced (typing records nothing, do not push).
+  // Force-push: push the next recorded capture even while restoring or rebuilding. Replacing the
+  // text clears all three.
   bool Restoring() const { return restoring_; }
   bool Rebuilding() const { return rebuilding_; }
   bool ForcePush() const { return forcePush_; }
@@ -127,27 +134,25 @@ class CardDocument {
   void SetForcePush(bool on) { forcePush_ = on; }
 
   // --- Recording -----------------------------------------------------------------------------
-  // Live state and lines → working state: the layout number, background number, background
-  // fields, photo, logo, card size and tint from the live state; the box count from the layout;
-  // each used box's lines from its editor (at most 20, each cut to 100 characters), or the
-  // layout's default lines where the box has no editor; the styles from the live state. Sets the
-  // modified flag. Boxes beyond the count keep their lines.
+  // Live state → working state: everything but the text from the live state; the box count from
+  // the layout, each used box's lines from the live state. Sets the modified flag. Boxes beyond
+  // the count keep their lines.
   void Capture();
   // Records a copy of the working state as a new history step.
   void Push();
   // The recording rule: capture, then push unless restoring or rebuilding, force-push overriding.
   void RecordEdit();
-  // A text editor changed (after the preview was redrawn): ignored while rebuilding, else
-  // recorded.
-  void TextEdited();
+  // An editor of a used box holds `lines` now: they become the box's live text (at most 20, each
+  // cut to 100 characters); recorded unless rebuilding.
+  void SetBoxLines(int box, const QStringList& lines);
   // Working state → live state and layout (the layout's field values are distributed, then the
   // working state's box count and lines replace them). Records nothing.
   void Apply();
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
   // Takes the previous (next) step as the working state, applies it while restoring, drops the
-  // caches and rebuilds the editors, which captures without a push and clears the flags. False
-  // when there is no such step.
+  // caches and replaces the text, which captures without a push and clears the flags. False when
+  // there is no such step.
   bool Undo();
   bool Redo();
 
@@ -181,13 +186,14 @@ class CardDocument {
   void DeletePhoto();
   void DeleteLogo();
 
-  // The user chose another layout (chooser or menu): the editors' text is remembered for the
-  // layout they showed, the new layout's remembered or default text fills the rebuilt editors,
-  // and one step is recorded. False when the layout is current already or no layout.
+  // The user chose another layout (chooser or menu): the shown text is remembered for the layout
+  // it belongs to, the new layout's remembered or default text replaces it, and one step is
+  // recorded. False when the layout is current already or no layout.
   bool SwitchLayout(int layout);
-  // Rebuilds the editors for the current layout through FieldEditors::Rebuild, remembering the
-  // old editors' text first when the user changed the layout, then captures, pushes when neither
-  // restoring nor rebuilding was set or when force-push was, and clears the three flags.
+  // The current layout's text (remembered or default) replaces the live text, after the shown
+  // text was remembered when the user changed the layout; the listener's textReplaced runs while
+  // rebuilding is set. Then captures, pushes when neither restoring nor rebuilding was set or
+  // when force-push was, and clears the three flags.
   void RebuildFieldEditors();
 
   // --- Whole cards ---------------------------------------------------------------------------
@@ -205,8 +211,6 @@ class CardDocument {
   void LoadProject(const CardState& card, std::filesystem::path file);
 
   // --- Drawing -------------------------------------------------------------------------------
-  // The lines the preview draws and Capture reads: the editors', or the layout's without them.
-  const LineSource& DrawnLines() const;
   // The live card at divisor ndiv into dx × dy pixels (Format_RGB32).
   QImage Render(int ndiv, int dx, int dy);
   // The print image: 1062 × 615 pixels, tagged with the card's dpi.
@@ -214,8 +218,21 @@ class CardDocument {
   // The same picture as a QImage for the clipboard, tagged with the dpi when it is a sane one.
   QImage RenderClipboardImage();
   CardRenderer& Renderer() { return renderer_; }
-  void DropBackgroundCache() { renderer_.DropBackgroundCache(); }
-  void DropRotatedLogo() { renderer_.DropRotatedLogo(); }
+  void DropBackgroundCache();
+  void DropRotatedLogo();
+
+  // Held by every changing operation, and by a caller that makes several changes in a row: the
+  // listener hears of them once, when the outermost scope ends.
+  class ChangeScope {
+   public:
+    explicit ChangeScope(CardDocument& document);
+    ~ChangeScope();
+    ChangeScope(const ChangeScope&) = delete;
+    ChangeScope& operator=(const ChangeScope&) = delete;
+
+   private:
+    CardDocument& document_;
+  };
 
  private:
   void DropCaches();
@@ -224,7 +241,8 @@ class CardDocument {
 
   const BackgroundTable* table_;
   CardRenderer renderer_;
-  FieldEditors* editors_ = nullptr;
+  Listener listener_;
+  int changeDepth_ = 0;
 
   CardState working_;
   CardState live_;

@@ -137,8 +137,7 @@ const QImage& CardRenderer::BackgroundPicture(int number) {
   return picture_;
 }
 
-QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int ndiv, int dx,
-                            int dy) {
+QImage CardRenderer::Render(const CardState& live, int ndiv, int dx, int dy) {
   QImage card;
   if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
   if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
@@ -162,12 +161,11 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
   auto* buf1 = reinterpret_cast<uint32_t*>(card.bits());
   TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(buf1, dx, dy, live) == 0);
 
-  const FieldInputs inputs{live, lines};
   const PixelRect frc{0, 0, dx, dy};
   const std::span<const PlacementRow> rows = PlacementRows(live.lnmb);
   for (const PlacementRow& row : rows) {
     const std::string label = DrawFieldCheckText(row, false);
-    TAVOLO_CHECK_AS(label.c_str(), DrawField(inputs, row.box, ndiv, nullptr, frc, row.offset,
+    TAVOLO_CHECK_AS(label.c_str(), DrawField(live, row.box, ndiv, nullptr, frc, row.offset,
                                              row.align, buf1, dx, dy, false, row.angle) == 0);
   }
 
@@ -183,7 +181,7 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (const PlacementRow& row : rows) {
     const std::string label = DrawFieldCheckText(row, true);
-    TAVOLO_CHECK_AS(label.c_str(), DrawField(inputs, row.box, ndiv, &painter, frc, row.offset,
+    TAVOLO_CHECK_AS(label.c_str(), DrawField(live, row.box, ndiv, &painter, frc, row.offset,
                                              row.align, buf1, dx, dy, true, row.angle) == 0);
   }
   painter.end();
@@ -246,8 +244,8 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
   DrawInto(painter, r, rotatedLogo_);
 }
 
-RasterImage CardRenderer::RenderPrintImage(const CardState& live, const LineSource& lines) {
-  const QImage card = Render(live, lines, 1, kPrintWidth, kPrintHeight);
+RasterImage CardRenderer::RenderPrintImage(const CardState& live) {
+  const QImage card = Render(live, 1, kPrintWidth, kPrintHeight);
   RasterImage prntim;
   if (card.isNull()) return prntim;
   if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, prntim))) {

@@ -15,7 +15,6 @@
 #include "core/bridge/BoundedPicture.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/LineSource.h"
 #include "core/card/PlainFileName.h"
 #include "core/card/TextBoxRenderer.h"
 #include "core/imaging/RasterImage.h"
@@ -58,11 +57,11 @@ class CardRenderer {
   void SetBackgroundTable(const BackgroundTable* table);
   void SetPhotoFolder(std::filesystem::path photoFolder);
 
-  // Draws the live card at divisor ndiv into dx × dy pixels (Format_RGB32). A buffer that cannot
-  // be allocated is reported and gives a null image.
-  QImage Render(const CardState& live, const LineSource& lines, int ndiv, int dx, int dy);
+  // Draws the live card, its text included, at divisor ndiv into dx × dy pixels
+  // (Format_RGB32). A buffer that cannot be allocated is reported and gives a null image.
+  QImage Render(const CardState& live, int ndiv, int dx, int dy);
   // The print image: 1062 × 615 pixels at ndiv 1, tagged with the card's dpi.
-  RasterImage RenderPrintImage(const CardState& live, const LineSource& lines);
+  RasterImage RenderPrintImage(const CardState& live);
 
   // The next rendering rebuilds background and tint: after a change of background number, tint,
   // photo or logo, and on undo, redo, load and new project.

@@ -1,6 +1,22 @@
 #include "core/card/CardState.h"
 
+#include <algorithm>
+
 namespace tavolo {
+
+TextBoxLines KeptLines(const QStringList& lines) {
+  TextBoxLines kept;
+  kept.count = static_cast<int32_t>(std::min<qsizetype>(lines.size(), kMaxLinesPerBox));
+  for (int i = 0; i < kept.count; ++i) kept.line[i] = lines[i].left(kMaxLineLength);
+  return kept;
+}
+
+TextBoxLines KeptLines(const TextBoxLines& lines) {
+  TextBoxLines kept;
+  kept.count = std::clamp(lines.count, 0, kMaxLinesPerBox);
+  for (int i = 0; i < kept.count; ++i) kept.line[i] = lines.line[i].left(kMaxLineLength);
+  return kept;
+}
 
 void ResetForBlankProject(CardState& state) {
   for (TextBoxStyle& style : state.styles) {

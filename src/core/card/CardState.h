@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include <QString>
+#include <QStringList>
 
 #include "core/base/ColorModel.h"
 
@@ -112,6 +113,11 @@ struct CardState {
   int32_t pnmb = 0;
   friend bool operator==(const CardState&, const CardState&) = default;
 };
+
+// A box's lines as a card keeps them: at most 20, each cut to its first 100 characters; the
+// slots past the count are empty.
+TextBoxLines KeptLines(const QStringList& lines);
+TextBoxLines KeptLines(const TextBoxLines& lines);
 
 // The reset of New Blank Project: every style and the background gradient fields back to the
 // plain look (black text at brightness 0, white fill, no frame; no gradient, white, full

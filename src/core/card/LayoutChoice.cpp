@@ -26,20 +26,6 @@ void LayoutChoice::Distribute() {
   boxCount_ = FieldDistribution(current_, values_, lines_);
 }
 
-bool LayoutChoice::HasBox(int box) const {
-  return box >= 0 && box < kTextBoxCount && box < boxCount_;
-}
-
-int LayoutChoice::LineCount(int box) const {
-  if (!HasBox(box)) return 0;
-  return std::clamp(lines_[box].count, 0, kMaxLinesPerBox);
-}
-
-QString LayoutChoice::Line(int box, int index) const {
-  if (index < 0 || index >= LineCount(box)) return {};
-  return lines_[box].line[index];
-}
-
 void LayoutChoice::Show(const CardState& card) {
   current_ = card.lnmb;
   Distribute();
@@ -61,14 +47,12 @@ bool LayoutChoice::Pick(int layout) {
   return true;
 }
 
-void LayoutChoice::Remember(const LineSource& editors) {
+void LayoutChoice::Remember(const BoxLinesArray& lines, int boxCount) {
   if (!IsLayout(previous_)) return;
   TypedText& slot = memory_[previous_];
-  for (int b = 0; b < kTextBoxCount; ++b) {
-    if (!editors.HasBox(b)) continue;
-    slot.lines[b] = ReadBoxLines(editors, b);
-    slot.filled = true;
-  }
+  const int used = std::clamp(boxCount, 0, kTextBoxCount);
+  for (int b = 0; b < used; ++b) slot.lines[b] = KeptLines(lines[b]);
+  if (used > 0) slot.filled = true;
 }
 
 bool LayoutChoice::Remembers(int layout) const {

@@ -8,13 +8,12 @@
 
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/LineSource.h"
 
 namespace tavolo {
 
 using BoxLinesArray = std::array<TextBoxLines, kTextBoxCount>;
 
-class LayoutChoice final : public LineSource {
+class LayoutChoice {
  public:
   // Layout 0, empty field values distributed for it, nothing remembered.
   LayoutChoice();
@@ -38,10 +37,6 @@ class LayoutChoice final : public LineSource {
   // The default lines: the distribution of the field values, or a card's own lines after Show.
   int BoxCount() const { return boxCount_; }
   const BoxLinesArray& Lines() const { return lines_; }
-  // The default lines of the used boxes, read as the editors' lines are.
-  bool HasBox(int box) const override;
-  int LineCount(int box) const override;
-  QString Line(int box, int index) const override;
 
   // Apply: the card's layout becomes current, the field values are distributed for it, then the
   // card's box count and the used boxes' lines replace what the distribution gave.
@@ -51,17 +46,17 @@ class LayoutChoice final : public LineSource {
   // changes) when the layout is current already or no layout at all.
   bool Pick(int layout);
 
-  // Keeps what the editors hold as the text of the previous layout; a box without an editor keeps
-  // what was kept for it before. Nothing is kept when there is no editor at all.
-  void Remember(const LineSource& editors);
+  // Keeps the text of the first `boxCount` boxes as the text of the previous layout; the other
+  // boxes keep what was kept for them before. Nothing is kept when `boxCount` is 0.
+  void Remember(const BoxLinesArray& lines, int boxCount);
   bool Remembers(int layout) const;
   // Clears the ten remembered texts (New Project, New Blank Project; Load keeps them).
   void ForgetTypedText();
-  // The lines each new editor starts with: the remembered text when the user picked a layout that
-  // has one, else the default lines.
+  // The text the boxes show next: the remembered text when the user picked a layout that has one,
+  // else the default lines.
   BoxLinesArray LinesForEditors() const;
-  // The editors show the current layout now: it becomes the previous one for the next pick, and
-  // the user-change mark is cleared.
+  // The boxes show the current layout now: it becomes the previous one for the next pick, and the
+  // user-change mark is cleared.
   void FinishRebuild();
 
  private:

@@ -96,19 +96,19 @@ QFont MakeFont(const QString& face, const FontSpec& spec) {
   return font;
 }
 
-int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect frc, int offset,
+int DrawField(const CardState& live, int box, int ndiv, QPainter* dc, PixelRect frc, int offset,
               int align, uint32_t* buf1, int dx, int dy, bool print, int angle) {
-  if (box < 0 || box >= kTextBoxCount || !in.lines.HasBox(box)) return 0;
+  if (box < 0 || box >= kTextBoxCount || box >= live.boxCount) return 0;
   if (!TAVOLO_CHECK_AS("ndiv!=0", ndiv > 0)) return 0;
   // Fonts exist only inside a GUI application.
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return 1;
   if (print && !TAVOLO_CHECK_AS("poldf!=0", dc != nullptr && dc->isActive())) return 0;
 
-  const TextBoxStyle& style = in.live.styles[box];
-  const int lineCount = in.lines.LineCount(box);
+  const TextBoxStyle& style = live.styles[box];
+  const int lineCount = std::clamp(live.lines[box].count, 0, kMaxLinesPerBox);
   QStringList shown;  // the non-empty lines, in order, each cut to what one line can hold
   for (int i = 0; i < lineCount; ++i) {
-    const QString line = in.lines.Line(box, i);
+    const QString& line = live.lines[box].line[i];
     if (!line.isEmpty()) shown.push_back(line.left(kMaxLineChars));
   }
   const int n = static_cast<int>(shown.size());
@@ -118,7 +118,7 @@ int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect 
   // A frame cannot be thinner than none: a negative size from a damaged file draws as 0.
   const int f = std::clamp(style.frameSize, 0, kMaxFrameSize) * kFrameSizeFactor / ndiv;
 
-  const FontSpec spec = MakeFontSpec(style, ndiv, in.live.cardHeight, angle);
+  const FontSpec spec = MakeFontSpec(style, ndiv, live.cardHeight, angle);
   const QFont font = MakeFont(style.face, spec);
   const QFontMetrics metrics(font);
   const int lh = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();

@@ -10,7 +10,6 @@
 
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/LineSource.h"
 
 class QPainter;
 
@@ -42,16 +41,11 @@ int ParseFontSize(const QString& size);
 FontSpec MakeFontSpec(const TextBoxStyle& style, int ndiv, float cardHeight, int angle);
 QFont MakeFont(const QString& face, const FontSpec& spec);
 
-// What DrawField reads besides its arguments: the live card and the boxes' lines.
-struct FieldInputs {
-  const CardState& live;
-  const LineSource& lines;
-};
-
-// Draws one box. With print false it blends the frame into buf1 (dx × dy pixels, top-down) and
-// needs no painter; with print true it draws the text with `dc`. Returns 0 (a zero ndiv is
-// reported here and draws nothing); 1 when there is no QGuiApplication, so fonts cannot exist.
-int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect frc, int offset,
+// Draws one box of `live` (its style and lines; a box at or past its box count draws nothing). With
+// print false it blends the frame into buf1 (dx × dy pixels, top-down) and needs no painter; with
+// print true it draws the text with `dc`. Returns 0 (a zero ndiv is reported here and draws
+// nothing); 1 when there is no QGuiApplication, so fonts cannot exist.
+int DrawField(const CardState& live, int box, int ndiv, QPainter* dc, PixelRect frc, int offset,
               int align, uint32_t* buf1, int dx, int dy, bool print = false, int angle = 0);
 
 // Alignment value for "use the text rectangle's own left and right" (the rotated box).

@@ -83,24 +83,23 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
   return written.ok ? ExportResult{} : Failure(written.message);
 }
 
-QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, const LineSource& lines,
-                           ExportResult& result) {
+QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, ExportResult& result) {
   const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
   if (!size.Ok()) {
     result = Failure("The card cannot be drawn: " + size.problem + ".");
     return {};
   }
-  QImage card = renderer.Render(live, lines, 1, size.width, size.height);
+  QImage card = renderer.Render(live, 1, size.width, size.height);
   result = card.isNull() ? Failure("The card of " + std::to_string(size.width) + " x " +
                                    std::to_string(size.height) + " pixels could not be rendered.")
                          : ExportResult{};
   return card;
 }
 
-ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
+ExportResult ExportCard(CardRenderer& renderer, const CardState& live,
                         const std::filesystem::path& file, int format, int quality) {
   ExportResult rendered;
-  const QImage card = RenderCardForExport(renderer, live, lines, rendered);
+  const QImage card = RenderCardForExport(renderer, live, rendered);
   if (!rendered.ok) return rendered;
   return WriteExportImage(card, file, format, quality, live.dpi);
 }

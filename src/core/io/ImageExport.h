@@ -10,7 +10,6 @@
 
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
-#include "core/card/LineSource.h"
 
 namespace tavolo {
 
@@ -40,11 +39,10 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
 
 // The card at its full size (divisor 1), as Export Image writes it; a null image, with the
 // reason in `result`, when it cannot be rendered.
-QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, const LineSource& lines,
-                           ExportResult& result);
+QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, ExportResult& result);
 
 // Export Image: renders the card at its full size and writes it.
-ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
+ExportResult ExportCard(CardRenderer& renderer, const CardState& live,
                         const std::filesystem::path& file, int format, int quality);
 
 }  // namespace tavolo

@@ -9,8 +9,8 @@
 #include <QPainter>
 
 #include "core/card/CardSize.h"
-#include "core/imaging/RasterImage.h"
 #include "core/files/FileIo.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo {
 
@@ -35,15 +35,14 @@ QSize TemplatePreviewCardSize(float cardWidth, float cardHeight) {
                  static_cast<int>(boxHeight))};
 }
 
-QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card,
-                             const LineSource& lines) {
+QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card) {
   if (!UsableCardSide(card.cardWidth) || !UsableCardSide(card.cardHeight)) return {};
   // Drawn at about the print image's size and scaled down from there, so text keeps its
   // proportions at every card size.
   const int ndiv = PrintSizeDivisor(card.cardWidth, card.cardHeight);
   const int dx = static_cast<int>(card.cardWidth) / ndiv;
   const int dy = static_cast<int>(card.cardHeight) / ndiv;
-  const QImage full = renderer.Render(card, lines, ndiv, dx, dy);
+  const QImage full = renderer.Render(card, ndiv, dx, dy);
   if (full.isNull()) return {};
 
   const QSize size = TemplatePreviewCardSize(card.cardWidth, card.cardHeight);
@@ -65,9 +64,8 @@ QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card,
 }
 
 PreviewWriteResult WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
-                                        const LineSource& lines,
                                         const std::filesystem::path& path) {
-  const QImage preview = RenderTemplatePreview(renderer, card, lines);
+  const QImage preview = RenderTemplatePreview(renderer, card);
   if (preview.isNull()) return {false, "The card could not be rendered."};
   const auto width = static_cast<uint32_t>(preview.width());
   const auto height = static_cast<uint32_t>(preview.height());

@@ -11,7 +11,6 @@
 
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
-#include "core/card/LineSource.h"
 
 namespace tavolo {
 
@@ -27,10 +26,9 @@ inline const QColor kPreviewCellColour{236, 236, 241};
 // card's proportions. A card without a positive size gives the default card's proportions.
 QSize TemplatePreviewCardSize(float cardWidth, float cardHeight);
 
-// The preview picture for `card`, its text read from `lines`: the card size plus the shadow on
-// every side. A card that cannot be rendered gives a null image.
-QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card,
-                             const LineSource& lines);
+// The preview picture for `card`: the card size plus the shadow on every side. A card that
+// cannot be rendered gives a null image.
+QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card);
 
 struct PreviewWriteResult {
   bool ok = false;
@@ -40,6 +38,6 @@ struct PreviewWriteResult {
 // Renders the preview and writes it as a PNG file, replacing `path` only when the whole file
 // was written.
 PreviewWriteResult WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
-                                        const LineSource& lines, const std::filesystem::path& path);
+                                        const std::filesystem::path& path);
 
 }  // namespace tavolo

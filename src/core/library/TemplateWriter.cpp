@@ -36,7 +36,7 @@ std::filesystem::path TemplatePath(const std::filesystem::path& folder, const QS
 
 TemplateWriteResult WriteTemplate(const std::filesystem::path& folder, const QString& title,
                                   const CardState& card, const BackgroundTable& backgrounds,
-                                  CardRenderer& renderer, const LineSource& lines) {
+                                  CardRenderer& renderer) {
   const QString problem = TemplateTitleProblem(title);
   if (!problem.isEmpty()) return {false, problem.toStdString()};
   std::error_code ec;
@@ -46,7 +46,7 @@ TemplateWriteResult WriteTemplate(const std::filesystem::path& folder, const QSt
   const std::filesystem::path path = TemplatePath(folder, title);
   // The picture first: a card file never lies in the folder without the preview it lists with.
   const PreviewWriteResult preview =
-      WriteTemplatePreview(renderer, card, lines, TemplatePreviewPath(path));
+      WriteTemplatePreview(renderer, card, TemplatePreviewPath(path));
   if (!preview.ok) return {false, preview.message};
   const WriteProjectResult written = WriteProject(path, card, backgrounds);
   return {written.ok, written.message};

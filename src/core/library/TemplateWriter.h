@@ -9,7 +9,6 @@
 
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
-#include "core/card/LineSource.h"
 #include "core/library/BackgroundTable.h"
 
 namespace tavolo {
@@ -26,11 +25,11 @@ struct TemplateWriteResult {
   std::string message;  // why not, when !ok
 };
 
-// Writes `folder`/TITLE.tvp (rendered by `renderer` with `lines`) and then `folder`/TITLE.tvt,
+// Writes `folder`/TITLE.tvp (rendered by `renderer`) and then `folder`/TITLE.tvt,
 // each replacing an older file only when it was written whole; creates the folder when missing.
 // The caller asks before replacing an existing template and marks the template table changed.
 TemplateWriteResult WriteTemplate(const std::filesystem::path& folder, const QString& title,
                                   const CardState& card, const BackgroundTable& backgrounds,
-                                  CardRenderer& renderer, const LineSource& lines);
+                                  CardRenderer& renderer);
 
 }  // namespace tavolo

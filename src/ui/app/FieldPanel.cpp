@@ -46,7 +46,6 @@ void FieldPanel::Place(const QRect& panel) {
 }
 
 void FieldPanel::Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCount>& lines) {
-  Q_EMIT aboutToRebuild();
   // The user typing in a box goes on typing in the new editor of that box (or the last one).
   int focused = -1;
   for (int box = 0; box < count_; ++box) {
@@ -78,7 +77,8 @@ void FieldPanel::Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCo
     // Undo and redo belong to the card (Ctrl+Z, Ctrl+Y), not to the editor.
     editor->setUndoRedoEnabled(false);
     editor->setPlainText(JoinLines(lines[box]));
-    connect(editor, &QPlainTextEdit::textChanged, this, [this, box] { Q_EMIT edited(box); });
+    connect(editor, &QPlainTextEdit::textChanged, this,
+            [this, box] { Q_EMIT edited(box, Lines(box)); });
 
     // Each caption is followed by its editor in the Tab order.
     if (previous != nullptr) QWidget::setTabOrder(previous, caption);
@@ -100,13 +100,14 @@ bool FieldPanel::HasBox(int box) const {
   return box >= 0 && box < count_ && editors_[box] != nullptr;
 }
 
-int FieldPanel::LineCount(int box) const {
-  return HasBox(box) ? editors_[box]->document()->blockCount() : 0;
-}
-
-QString FieldPanel::Line(int box, int index) const {
-  if (!HasBox(box)) return {};
-  return editors_[box]->document()->findBlockByNumber(index).text();
+QStringList FieldPanel::Lines(int box) const {
+  QStringList lines;
+  if (!HasBox(box)) return lines;
+  for (QTextBlock block = editors_[box]->document()->begin(); block.isValid();
+       block = block.next()) {
+    lines << block.text();
+  }
+  return lines;
 }
 
 }  // namespace tavolo

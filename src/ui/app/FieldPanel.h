@@ -1,13 +1,14 @@
 // The field panel on the right of the main window: one caption and one text editor per text box
-// of the current layout. It is the card document's FieldEditors: the document reads the boxes'
-// lines from the editors and has them made anew for each layout and card.
+// of the current layout. The editors are made anew whenever the card document replaces the text,
+// and report every change of their text with the box's lines.
 #pragma once
 
 #include <QObject>
 #include <QRect>
+#include <QStringList>
 #include <array>
 
-#include "core/card/FieldEditors.h"
+#include "core/card/CardState.h"
 
 class QPlainTextEdit;
 class QWidget;
@@ -16,7 +17,7 @@ namespace tavolo {
 
 class Textprop;
 
-class FieldPanel final : public QObject, public FieldEditors {
+class FieldPanel final : public QObject {
   Q_OBJECT
 
  public:
@@ -31,23 +32,23 @@ class FieldPanel final : public QObject, public FieldEditors {
   QPlainTextEdit* Editor(int box) const;
   Textprop* Caption(int box) const;
 
-  // FieldEditors and LineSource.
-  void Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCount>& lines) override;
-  bool HasBox(int box) const override;
-  int LineCount(int box) const override;
-  QString Line(int box, int index) const override;
+  // Replaces every editor by `boxCount` new ones, editor b showing `lines[b]` (its first `count`
+  // lines joined by line breaks, none after the last).
+  void Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCount>& lines);
+  // The lines editor `box` holds, empty ones included; none for a box without an editor.
+  QStringList Lines(int box) const;
 
  Q_SIGNALS:
-  // The editors are about to be made anew; rebuilt() follows.
-  void aboutToRebuild();
-  // The user changed the text of box `box`.
-  void edited(int box);
+  // The user changed the text of box `box`; it is now `lines`.
+  void edited(int box, const QStringList& lines);
   // The caption of box `box` was pressed.
   void captionPressed(int box);
   // New editors stand in the panel (the old ones are gone).
   void rebuilt();
 
  private:
+  bool HasBox(int box) const;
+
   QWidget* host_;
   QRect panel_;
   int count_ = 0;

@@ -72,12 +72,13 @@ Layout1Dlg::Layout1Dlg(BackgroundTable& backgrounds, std::unique_ptr<Prompts> pr
   BuildMenus();
   InstallContextHelp();
   ConnectControls();
-  document_.SetEditors(fields_);
+  document_.SetListener({[this] { ShowText(); }, [this] { Refresh(); }});
 }
 
 Layout1Dlg::~Layout1Dlg() {
-  // The editors go with the window; the document must not read them afterwards.
-  document_.SetEditors(nullptr);
+  // The document goes before the editors and controls: neither side may call the other now.
+  document_.SetListener({});
+  fields_->disconnect(this);
 }
 
 void Layout1Dlg::BuildControls() {
@@ -122,20 +123,18 @@ void Layout1Dlg::ConnectControls() {
   }
   connect(chooser_, &BgBtn::clicked, this, &Layout1Dlg::OnBackgroundChosen);
   connect(layouts_, &LayoutsBtn::layoutPicked, this, &Layout1Dlg::OnLayout);
-  connect(fields_, &FieldPanel::edited, this, &Layout1Dlg::OnTextEdited);
+  connect(fields_, &FieldPanel::edited, this,
+          [this](int box, const QStringList& lines) { document_.SetBoxLines(box, lines); });
   connect(fields_, &FieldPanel::captionPressed, this, &Layout1Dlg::OnTextField);
-  // The preview draws nothing from editors that are being made; Refresh redraws it afterwards.
-  connect(fields_, &FieldPanel::aboutToRebuild, preview_, &PreviewBtn::SuspendPainting);
   connect(fields_, &FieldPanel::rebuilt, this, [this] {
     for (int box = 0; box < fields_->Count(); ++box) fields_->Editor(box)->installEventFilter(this);
-    preview_->ResumePainting();
   });
 }
 
 void Layout1Dlg::Start(const CardState* chosenTemplate) {
+  const CardDocument::ChangeScope scope(document_);
   document_.Start(chosenTemplate);
   if (chosenTemplate == nullptr) document_.NewBlankProject();
-  Refresh();
   // Typing goes straight into the first box.
   if (fields_->Count() > 0) fields_->Editor(0)->setFocus();
 }
@@ -188,22 +187,38 @@ bool Layout1Dlg::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+void Layout1Dlg::ShowText() {
+  const CardState& live = document_.Live();
+  fields_->Rebuild(live.boxCount, live.lines);
+  // The document keeps the text as the editors hold it.
+  for (int box = 0; box < fields_->Count(); ++box) {
+    document_.SetBoxLines(box, fields_->Lines(box));
+  }
+  RebuildWindowMenu();
+}
+
 void Layout1Dlg::Refresh() {
   ShowSliders();
   chooser_->SetSelected(DrawnBackgroundNumber(document_.Live().pnmb));
   layouts_->SetCurrent(document_.Layout().Current());
   CheckCurrentLayout();
-  RebuildWindowMenu();
   UpdateMenus();
   preview_->Redraw();
 }
 
 void Layout1Dlg::ShowSliders() {
   const TintSliders positions = document_.SliderPositions();
-  hue_->SetPosition(SliderPosition(positions.hue));
-  saturation_->SetPosition(SliderPosition(positions.saturation));
-  lightness_->SetPosition(SliderPosition(positions.lightness));
-  saturation_->SetHue((hue_->Position() + 0.5f) * kHueScale);
+  // A slider is redrawn only when it moves: most changes leave the tint alone.
+  const auto show = [](LSlider* slider, float position) {
+    if (slider->Position() != SliderPosition(position)) {
+      slider->SetPosition(SliderPosition(position));
+    }
+  };
+  show(hue_, positions.hue);
+  show(saturation_, positions.saturation);
+  show(lightness_, positions.lightness);
+  const float hue = (hue_->Position() + 0.5f) * kHueScale;
+  if (saturation_->Hue() != hue) saturation_->SetHue(hue);
 }
 
 void Layout1Dlg::UpdatePagingButtons() {
@@ -216,34 +231,23 @@ void Layout1Dlg::UpdatePagingButtons() {
   next_->setEnabled(forward);
 }
 
-void Layout1Dlg::OnTextEdited() {
-  preview_->Redraw();
-  document_.TextEdited();
-  UpdateMenus();
-}
-
 void Layout1Dlg::OnSliderMoved(int id) {
   if (id == kHueSlider) {
     document_.MoveHueSlider(hue_->Position());
-    saturation_->SetHue((hue_->Position() + 0.5f) * kHueScale);
   } else if (id == kSaturationSlider) {
     document_.MoveSaturationSlider(saturation_->Position());
   } else {
     document_.MoveLightnessSlider(lightness_->Position());
   }
-  preview_->Redraw();
 }
 
 void Layout1Dlg::OnSliderReleased() {
   // However long the drag, its end is one step.
   document_.RecordEdit();
-  UpdateMenus();
 }
 
 void Layout1Dlg::OnBackgroundChosen() {
-  if (document_.ChooseBackground(chooser_->Selected())) ShowSliders();
-  UpdateMenus();
-  preview_->Redraw();
+  document_.ChooseBackground(chooser_->Selected());
 }
 
 void Layout1Dlg::OnPage(bool forward) {

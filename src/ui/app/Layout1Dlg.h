@@ -105,12 +105,13 @@ class Layout1Dlg : public QMainWindow {
   void BuildControls();
   void PlaceControls();
   void ConnectControls();
-  // Everything that shows the document: sliders, chooser selections, the layout check, the
-  // "&Window" menu, the menus' state; then the preview is redrawn.
+  // The document replaced the text: new editors show it, the "&Window" menu lists their boxes.
+  void ShowText();
+  // What the document's change notification does: sliders, chooser selections, the layout
+  // check, the menus' state; then the preview is redrawn.
   void Refresh();
   void ShowSliders();
   void UpdatePagingButtons();
-  void OnTextEdited();
   void OnSliderMoved(int id);
   void OnSliderReleased();
   void OnBackgroundChosen();

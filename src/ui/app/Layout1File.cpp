@@ -7,7 +7,6 @@
 #include "ui/app/FieldPanel.h"
 #include "ui/app/FileFilter.h"
 #include "ui/app/Layout1Dlg.h"
-#include "ui/card/PreviewBtn.h"
 #include "ui/dialogs/ExportImage.h"
 #include "ui/library/BgBtn.h"
 #include "ui/library/PrintCommands.h"
@@ -28,7 +27,6 @@ FileDialogRequest ProjectRequest(const QString& title, const QString& filter,
 
 void Layout1Dlg::OnNewBlankProject() {
   document_.NewBlankProject();
-  Refresh();
 }
 
 void Layout1Dlg::OnLoadProject() {
@@ -45,10 +43,7 @@ bool Layout1Dlg::OpenProject(const std::filesystem::path& file) {
   // A file that could not be read leaves the card as it was; a file of another version keeps
   // what was read before the section this version does not know.
   const bool taken = read.result != ProjectResult::kFileError;
-  if (taken) {
-    document_.LoadProject(card, file);
-    Refresh();
-  }
+  if (taken) document_.LoadProject(card, file);
   if (!read.Ok()) Tell(QString::fromUtf8(ProjectResultMessage(read.result)));
   return taken;
 }
@@ -97,7 +92,6 @@ void Layout1Dlg::OnImportBackground() {
   }
   UpdatePagingButtons();
   document_.ShowImportedBackground(added.number);
-  Refresh();
 }
 
 void Layout1Dlg::OnExportImage() {

@@ -12,7 +12,7 @@ namespace tavolo {
 
 void Layout1Dlg::OnLayout(int layout) {
   // Picking the current layout again changes nothing.
-  if (document_.SwitchLayout(layout)) Refresh();
+  document_.SwitchLayout(layout);
 }
 
 void Layout1Dlg::OnTextField(int box) {
@@ -24,14 +24,12 @@ void Layout1Dlg::OnTextField(int box) {
   // The dialog records its step or puts the card back as it closes.
   prompts_->Run(dialog);
   if (caption) caption->SetHighlighted(false);
-  UpdateMenus();
 }
 
 void Layout1Dlg::OnBackgroundOptions() {
   ChooserPause pause(*this);
   BGOptDlg dialog(*preview_, this);
   prompts_->Run(dialog);
-  UpdateMenus();
 }
 
 }  // namespace tavolo

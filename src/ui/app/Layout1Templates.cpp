@@ -4,8 +4,8 @@
 #include "core/base/ProgramFolder.h"
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
-#include "ui/app/Layout1Dlg.h"
 #include "ui/app/CardTemplateNameDlg.h"
+#include "ui/app/Layout1Dlg.h"
 #include "ui/library/TmpDlg.h"
 
 namespace tavolo {
@@ -17,7 +17,6 @@ void Layout1Dlg::OnNewProject() {
   if (library.TakenFieldValues()) document_.SetFieldValues(*library.TakenFieldValues());
   if (const CardState* chosen = library.ChosenTemplate()) document_.NewProject(*chosen);
   if (library.ClosedByContinue()) document_.DropRotatedLogo();
-  Refresh();
 }
 
 void Layout1Dlg::OnSaveTemplate() {
@@ -39,8 +38,7 @@ void Layout1Dlg::OnSaveTemplate() {
   }
   document_.Capture();
   const TemplateWriteResult written =
-      WriteTemplate(folder, title, document_.Working(), backgrounds_, document_.Renderer(),
-                    document_.DrawnLines());
+      WriteTemplate(folder, title, document_.Working(), backgrounds_, document_.Renderer());
   if (!written.ok) {
     Tell(QStringLiteral("The template \"%1\" could not be saved in the templates folder %2.\n\n%3")
              .arg(title, QString::fromStdString(folder.string()),
@@ -49,7 +47,6 @@ void Layout1Dlg::OnSaveTemplate() {
   }
   // The next opening of the library lists it.
   Templates().MarkChanged();
-  UpdateMenus();
 }
 
 }  // namespace tavolo

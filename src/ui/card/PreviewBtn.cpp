@@ -1,7 +1,5 @@
 #include "ui/card/PreviewBtn.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -21,26 +19,6 @@ void PreviewBtn::Redraw() {
   repaint();
 }
 
-void PreviewBtn::RequestPrintImage() {
-  printRequest_ = true;
-  Redraw();
-}
-
-const RasterImage& PreviewBtn::RenderPrintImageNow() {
-  printRequest_ = true;
-  FulfilRequest();
-  return prntim_;
-}
-
-void PreviewBtn::ClearPrintImage() {
-  prntim_ = RasterImage();
-}
-
-void PreviewBtn::RequestClipboardCopy() {
-  clipboardRequest_ = true;
-  Redraw();
-}
-
 void PreviewBtn::RebuildBackdrop() {
   backdrop_ = MakePreviewBackdrop(size());
 }
@@ -52,16 +30,11 @@ void PreviewBtn::resizeEvent(QResizeEvent* event) {
 
 void PreviewBtn::paintEvent(QPaintEvent*) {
   QPainter dc(this);
-  if (suspended_) {
-    // The picture on screen stays as it was, even where the window system asks for it again.
-    if (!picture_.isNull()) dc.drawImage(0, 0, picture_);
-    return;
-  }
   Paint(dc, rect());
 }
 
 void PreviewBtn::Paint(QPainter& dc, const QRect& item) {
-  if (suspended_ || item.isEmpty()) return;
+  if (item.isEmpty()) return;
   const QRect frame(QPoint(0, 0), item.size());
   cardWidth_ = CardPixels(document_.Live().cardWidth);
   cardHeight_ = CardPixels(document_.Live().cardHeight);
@@ -69,8 +42,8 @@ void PreviewBtn::Paint(QPainter& dc, const QRect& item) {
 
   if (backdrop_.size() != frame.size()) RebuildBackdrop();
   if (picture_.size() != frame.size()) {
-    // A fresh picture starts as the backdrop, so that a request fulfilled by this paint leaves
-    // no undrawn pixels where the card goes.
+    // A fresh picture starts as the backdrop, so that a card that cannot be drawn leaves no
+    // undrawn pixels where it goes.
     picture_ = backdrop_.isNull() ? QImage(frame.size(), QImage::Format_RGB32) : backdrop_.copy();
     if (backdrop_.isNull()) picture_.fill(Qt::white);
   }
@@ -81,17 +54,13 @@ void PreviewBtn::Paint(QPainter& dc, const QRect& item) {
   const QRect card = geometry_.card;
   if (!backdrop_.isNull()) CopyBackdropStrips(mdc, frame, card);
 
-  if (FulfilRequest()) {
-    // The card is shown by the next paint; a request still pending waits for the next redraw.
-    if (!printRequest_ && !clipboardRequest_) update();
-  } else if (!card.isEmpty()) {
+  if (!card.isEmpty()) {
     const QImage drawn = document_.Render(geometry_.ndiv, geometry_.dx, geometry_.dy);
     if (!drawn.isNull()) mdc.drawImage(card.topLeft(), drawn);
   }
   mdc.end();
 
   dc.drawImage(item.topLeft(), picture_);
-  painted_ = true;
 }
 
 void PreviewBtn::CopyBackdropStrips(QPainter& mdc, const QRect& frame, const QRect& card) {
@@ -113,29 +82,6 @@ void PreviewBtn::CopyBackdropStrips(QPainter& mdc, const QRect& frame, const QRe
     const QRect inside = strip.intersected(frame);
     if (!inside.isEmpty()) mdc.drawImage(inside.topLeft(), backdrop_, inside);
   }
-}
-
-bool PreviewBtn::FulfilRequest() {
-  if (printRequest_) {
-    prntim_ = document_.RenderPrintImage();
-    // A rendering that failed has been reported; asking again would only report it again.
-    printRequest_ = false;
-    return true;
-  }
-  if (clipboardRequest_) {
-    if (CopyToClipboard()) clipboardRequest_ = false;
-    return true;
-  }
-  return false;
-}
-
-bool PreviewBtn::CopyToClipboard() {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  if (clipboard == nullptr) return false;
-  // A rendering that failed has been reported; asking again would only report it again.
-  const QImage card = document_.RenderClipboardImage();
-  if (!card.isNull()) clipboard->setImage(card);
-  return true;
 }
 
 }  // namespace tavolo

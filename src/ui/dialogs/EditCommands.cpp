@@ -30,16 +30,16 @@ bool PlaceObject(QWidget* owner, Prompts& prompts, PreviewBtn& preview,
                 document.Renderer().PhotoFolder(), prompts, owner);
   const bool taken = prompts.Run(dialog) == QDialog::Accepted && dialog.HoldsPicture();
   if (taken) {
+    const CardDocument::ChangeScope scope(document);
+    // A picture of the same name may have been replaced in the photo folder.
+    document.Renderer().ReloadPictures();
     CardState placed = snapshot;
     placed.*object = dialog.Placement();
     document.SetLive(placed);
-    // A picture of the same name may have been replaced in the photo folder.
-    document.Renderer().ReloadPictures();
     document.RecordEdit();
   } else {
     document.Revert(snapshot);
   }
-  preview.Redraw();
   return taken;
 }
 
@@ -64,6 +64,7 @@ bool EditCardProperties(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
   SizeDlg dialog(&document.Live(), prompts, owner);
   if (prompts.Run(dialog) != QDialog::Accepted) return false;
   const CardSizeChoice& choice = dialog.Choice();
+  const CardDocument::ChangeScope scope(document);
   CardState live = document.Live();
   live.cardWidth = choice.width;
   live.cardHeight = choice.height;
@@ -72,7 +73,6 @@ bool EditCardProperties(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
   live.heightUnit = choice.heightUnit;
   document.SetLive(live);
   document.DropBackgroundCache();
-  preview.Redraw();
   document.RecordEdit();
   return true;
 }

@@ -2,8 +2,8 @@
 // for the main window's handlers: Insert (Edit) Photo and Logo, the three colour commands and
 // Card properties. Each takes the window that owns the dialog, the prompts that run it (and
 // answer its questions), and the card preview, whose document is the card. It records one step
-// when the user keeps the change, restores the card exactly otherwise, and redraws the preview.
-// Pausing the choosers and refreshing the menus are the caller's. True when a step was recorded.
+// when the user keeps the change and restores the card exactly otherwise; the document's change
+// notification has it shown. Pausing the choosers is the caller's. True when a step was recorded.
 #pragma once
 
 #include "core/card/ColourTargets.h"

@@ -17,8 +17,7 @@ ExportJob::ExportJob(CardDocument& document, std::filesystem::path file, int for
   connect(&busyTimer_, &QTimer::timeout, this, &ExportJob::ShowBusy);
 
   ExportResult rendered;
-  const QImage card =
-      RenderCardForExport(document.Renderer(), document.Live(), document.DrawnLines(), rendered);
+  const QImage card = RenderCardForExport(document.Renderer(), document.Live(), rendered);
   if (!rendered.ok) {
     // Told once the caller listens, as every other end of the export is.
     QTimer::singleShot(0, this, [this, rendered] { Finish(rendered); });

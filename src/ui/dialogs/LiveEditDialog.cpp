@@ -11,10 +11,6 @@ CardDocument& LiveEditDialog::Document() const {
   return preview_.Document();
 }
 
-void LiveEditDialog::RedrawPreview() {
-  preview_.Redraw();
-}
-
 void LiveEditDialog::done(int result) {
   // The close box after OK, or a second Escape, must not record or revert again.
   if (!closed_) {
@@ -23,7 +19,6 @@ void LiveEditDialog::done(int result) {
       Document().RecordEdit();
     } else {
       Document().Revert(snapshot_);
-      RedrawPreview();
     }
   }
   QDialog::done(result);

@@ -27,20 +27,17 @@ class LiveEditDialog : public QDialog {
   CardDocument& Document() const;
   const CardState& Live() const { return Document().Live(); }
 
-  // Changes a copy of the live state, hands it to the document and redraws the preview.
+  // Changes a copy of the live state and hands it to the document, which has it shown.
   template <class Change>
   void ChangeLive(Change&& change) {
     CardState live = Live();
     change(live);
     Document().SetLive(live);
-    RedrawPreview();
   }
 
   void done(int result) override;
 
  private:
-  void RedrawPreview();
-
   PreviewBtn& preview_;
   CardState snapshot_;
   bool closed_ = false;

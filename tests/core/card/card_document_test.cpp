@@ -12,6 +12,7 @@
 #include <QDataStream>
 #include <QIODevice>
 
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
 #include "tests/core/card/RenderTestSupport.h"
 
@@ -81,33 +82,34 @@ const BackgroundTable& Backgrounds() {
   return table;
 }
 
-// The main window's editors as lists of lines. Like real editors, each new one notifies a change
-// while it is filled.
-class Editors final : public FieldEditors {
+// The main window's editors as lists of lines, made anew when the document replaces the text.
+// Like the window, they hand each new box's lines back, and every change the user types.
+class Editors final {
  public:
-  explicit Editors(CardDocument& doc) : doc_(doc) { doc.SetEditors(this); }
-  bool HasBox(int box) const override { return box >= 0 && box < Count(); }
-  int LineCount(int box) const override { return HasBox(box) ? boxes_[box].size() : 0; }
-  QString Line(int box, int index) const override { return boxes_[box].value(index); }
-  void Rebuild(int boxCount, const BoxLinesArray& lines) override {
+  explicit Editors(CardDocument& doc) : doc_(doc) {
+    doc.SetListener({[this] { Rebuild(); }, [this] { ++changes; }});
+  }
+  void Rebuild() {
     ++rebuilds;
     seen = {doc_.Layout().Previous(), doc_.Layout().Current(), doc_.Layout().ChangedByUser()};
+    const CardState& live = doc_.Live();
     boxes_.clear();
-    for (int b = 0; b < std::clamp(boxCount, 0, kTextBoxCount); ++b) {
+    for (int b = 0; b < std::clamp(live.boxCount, 0, kTextBoxCount); ++b) {
       boxes_.emplace_back();
-      for (int i = 0; i < lines[b].count; ++i) boxes_.back() << lines[b].line[i];
-      doc_.TextEdited();
+      for (int i = 0; i < live.lines[b].count; ++i) boxes_.back() << live.lines[b].line[i];
+      doc_.SetBoxLines(b, boxes_.back());
     }
   }
   // The user types: the box's text becomes `lines`.
   void Type(int box, const QStringList& lines) {
     boxes_[box] = lines;
-    doc_.TextEdited();
+    doc_.SetBoxLines(box, lines);
   }
   QStringList Box(int box) const { return boxes_.at(box); }
   int Count() const { return static_cast<int>(boxes_.size()); }
 
   int rebuilds = 0;
+  int changes = 0;  // notifications heard
   // The layout choice as the last rebuild saw it.
   struct Seen {
     int previous = -1, current = -1;
@@ -415,7 +417,7 @@ TEST(CardDocument, ModifiedIsSetFromTheStartAndNeverCleared) {
   }
 }
 
-TEST(CardDocument, CaptureTakesEditorLinesCutToTheCardsLimits) {
+TEST(CardDocument, TypedLinesAreCutToTheCardsLimitsAndDrawnAsKept) {
   Session s;
   QStringList many;
   for (int i = 0; i < 25; ++i) many << QString(150, QChar('a' + i));
@@ -423,16 +425,47 @@ TEST(CardDocument, CaptureTakesEditorLinesCutToTheCardsLimits) {
   const TextBoxLines& box = s.doc.Working().lines[2];
   EXPECT_EQ(box.count, kMaxLinesPerBox);
   EXPECT_EQ(box.line[19], QString(100, QChar('t')));
+  EXPECT_EQ(s.doc.Live().lines[2], box);
+  CardRenderer renderer(&Backgrounds(), {});
+  EXPECT_EQ(s.doc.Render(6, 177, 102), renderer.Render(s.doc.Working(), 6, 177, 102));
 
-  // A box without an editor takes the layout's default lines; boxes past the count keep theirs.
+  // Field values reach the text only when they are distributed; boxes past the count keep
+  // their lines.
   s.doc.SwitchLayout(2);
   s.doc.SetFieldValues(Letters());
-  s.doc.SetEditors(nullptr);
   s.doc.Capture();
   EXPECT_EQ(s.doc.Working().boxCount, 3);
   EXPECT_EQ(s.doc.Working().lines[0].line[0], QStringLiteral("Company Name"));
   EXPECT_EQ(s.doc.Working().lines[3].line[0], QStringLiteral("Email Address"));
-  EXPECT_EQ(&s.doc.DrawnLines(), &s.doc.Layout());
+}
+
+TEST(CardDocument, EachOperationNotifiesOnceAndTypingIntoNoBoxIsIgnored) {
+  Session s;
+  const std::pair<const char*, Action> operations[] = {
+      {"typing", [](Session& s) { s.editors.Type(0, {"x"}); }},
+      {"layout", [](Session& s) { s.doc.SwitchLayout(4); }},
+      {"undo", [](Session& s) { s.doc.Undo(); }},
+      {"new blank", [](Session& s) { s.doc.NewBlankProject(); }},
+      {"dialog edits in one scope",
+       [](Session& s) {
+         const CardDocument::ChangeScope scope(s.doc);
+         EditStyle(s);
+         s.doc.DropBackgroundCache();
+       }},
+  };
+  for (const auto& [name, operation] : operations) {
+    s.editors.changes = 0;
+    operation(s);
+    EXPECT_EQ(s.editors.changes, 1) << name;
+  }
+  const CardState live = s.doc.Live();
+  const int steps = s.Steps();
+  s.editors.changes = 0;
+  s.doc.SetBoxLines(live.boxCount, {"no such box"});
+  s.doc.SetBoxLines(-1, {"no such box"});
+  EXPECT_EQ(s.doc.Live(), live);
+  EXPECT_EQ(s.Steps(), steps);
+  EXPECT_EQ(s.editors.changes, 0);
 }
 
 TEST(CardDocument, TheEditorsAreRebuiltForANewLayoutOnly) {
@@ -553,6 +586,8 @@ TEST(CardDocument, TheClipboardTakesTheFullSizeCardTaggedWithAUsableDpi) {
     const QImage copy = s.doc.RenderClipboardImage();
     ASSERT_EQ(copy.size(), QSize(1062, 615)) << dpi;
     EXPECT_EQ(copy.dotsPerMeterX() == DpiToPelsPerMeter(dpi), dpi == 600) << dpi;
+    EXPECT_EQ(copy, ToQImage(s.doc.RenderPrintImage()).convertToFormat(QImage::Format_RGB32))
+        << dpi;
   }
 }
 

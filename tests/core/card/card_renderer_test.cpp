@@ -104,7 +104,7 @@ TEST(CardRenderer, PrintImageIsAlways1062By615WithTheCardsDpi) {
   card.cardWidth = 2124.0f;
   card.cardHeight = 1230.0f;
   card.dpi = 600;
-  const RasterImage print = renderer.RenderPrintImage(card, CardLines(card));
+  const RasterImage print = renderer.RenderPrintImage(card);
   ASSERT_TRUE(print.IsValid());
   EXPECT_EQ(std::tuple(print.GetWidth(), print.GetHeight(), print.GetBpp()),
             std::tuple(1062u, 615u, 24u));
@@ -119,26 +119,25 @@ TEST(CardRenderer, TheTintedBackgroundIsBuiltOncePerSizeAndMatchesAnUncachedRend
   card.satShift = 0.1f;
   card.gradScale = 0.5f;
   card.bgShift = 0.1f;
-  const CardLines lines(card);
-  const QImage first = renderer.Render(card, lines, 3, 354, 205);
-  const QImage second = renderer.Render(card, lines, 3, 354, 205);
+  const QImage first = renderer.Render(card, 3, 354, 205);
+  const QImage second = renderer.Render(card, 3, 354, 205);
   EXPECT_EQ(renderer.GetStats().backgroundBuilds, 1);
   EXPECT_TRUE(SameBytes(first, second));
 
   renderer.DropBackgroundCache();
-  EXPECT_TRUE(SameBytes(first, renderer.Render(card, lines, 3, 354, 205)));
+  EXPECT_TRUE(SameBytes(first, renderer.Render(card, 3, 354, 205)));
   EXPECT_EQ(renderer.GetStats().backgroundBuilds, 2);
 
-  renderer.Render(card, lines, 2, 531, 307);  // another size rebuilds
+  renderer.Render(card, 2, 531, 307);  // another size rebuilds
   EXPECT_EQ(renderer.GetStats().backgroundBuilds, 3);
 
   // Gradient changes need no new background.
   card.bgShift = 0.5f;
   card.gradOrientation = kGradRightToLeft;
-  const QImage cached = renderer.Render(card, lines, 2, 531, 307);
+  const QImage cached = renderer.Render(card, 2, 531, 307);
   EXPECT_EQ(renderer.GetStats().backgroundBuilds, 3);
   CardRenderer fresh(&fx.table, fx.photos);
-  EXPECT_TRUE(SameBytes(cached, fresh.Render(card, lines, 2, 531, 307)));
+  EXPECT_TRUE(SameBytes(cached, fresh.Render(card, 2, 531, 307)));
 }
 
 TEST(CardRenderer, NoBackgroundChosenDrawsBackgroundOne) {
@@ -147,7 +146,7 @@ TEST(CardRenderer, NoBackgroundChosenDrawsBackgroundOne) {
   CardState card;
   card.boxCount = 3;
   card.pnmb = -1;
-  const QImage image = renderer.Render(card, CardLines(card), 1, 1062, 615);
+  const QImage image = renderer.Render(card, 1, 1062, 615);
   EXPECT_EQ(Rgb(image, 600, 300), Rgb(ToQImage(*fx.table.Image(1)), 600, 300));
 }
 
@@ -162,8 +161,7 @@ TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {
   CardState card;
   card.pnmb = 0;
   card.boxCount = 3;
-  const CardLines lines(card);
-  ASSERT_EQ(Rgb(renderer.Render(card, lines, 6, 177, 102), 90, 50), 0xC02020u);
+  ASSERT_EQ(Rgb(renderer.Render(card, 6, 177, 102), 90, 50), 0xC02020u);
 
   struct Change {
     const char* name;
@@ -184,7 +182,7 @@ TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {
   };
   for (const Change& change : changes) {
     change.apply(table);
-    EXPECT_EQ(Rgb(renderer.Render(card, lines, 6, 177, 102), 90, 50), change.shown) << change.name;
+    EXPECT_EQ(Rgb(renderer.Render(card, 6, 177, 102), 90, 50), change.shown) << change.name;
   }
 }
 
@@ -248,12 +246,11 @@ TEST(CardRenderer, TrimmedPhotoLeavesTheRestWhereItWas) {
   fx.SavePhoto("photo.bmp", ColumnPhoto(200, 100));
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = PhotoCard("photo.bmp", 200, 100);
-  const CardLines lines(card);
-  const QImage whole = renderer.Render(card, lines, 1, 1062, 615);
+  const QImage whole = renderer.Render(card, 1, 1062, 615);
   EXPECT_EQ(Rgb(whole, 400, 250), 0x000040u);
   EXPECT_EQ(Rgb(whole, 599, 349), (199u << 16) | (198u << 8) | 0x40);
   card.photo.trimLeft = 1.0f;
-  const QImage trimmed = renderer.Render(card, lines, 1, 1062, 615);
+  const QImage trimmed = renderer.Render(card, 1, 1062, 615);
   EXPECT_EQ(Rgb(trimmed, 494, 300), 0x203040u);  // the background shows where the trim was
   for (int x = 495; x < 600; ++x) {
     ASSERT_EQ(Rgb(trimmed, x, 300), Rgb(whole, x, 300)) << x;
@@ -266,16 +263,15 @@ TEST(CardRenderer, PhotoReloadsOnlyWhenItsPlacementChanges) {
   fx.SavePhoto("a.bmp", ColumnPhoto(40, 20));
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = PhotoCard("a.bmp", 40, 20);
-  const CardLines lines(card);
-  renderer.Render(card, lines, 3, 354, 205);
-  renderer.Render(card, lines, 3, 354, 205);
+  renderer.Render(card, 3, 354, 205);
+  renderer.Render(card, 3, 354, 205);
   EXPECT_EQ(renderer.GetStats().photoLoads, 1);
   card.photo.path = QStringLiteral("/elsewhere/a.bmp");  // only the path
-  renderer.Render(card, lines, 3, 354, 205);
+  renderer.Render(card, 3, 354, 205);
   EXPECT_EQ(renderer.GetStats().photoLoads, 2);
   // A file that cannot be read leaves the last good photo on the card.
   card.photo.name = QStringLiteral("missing.bmp");
-  const QImage kept = renderer.Render(card, lines, 1, 1062, 615);
+  const QImage kept = renderer.Render(card, 1, 1062, 615);
   EXPECT_EQ(renderer.GetStats().photoLoads, 3);
   EXPECT_EQ(Rgb(kept, 481, 291), (1u << 16) | (2u << 8) | 0x40);
 }
@@ -307,7 +303,7 @@ TEST(CardRenderer, NamesWithPathPartsAreNeverRead) {
   CardRenderer renderer(&fx.table, inner);
   CardState card = PhotoCard("../outside.bmp", 40, 20);
   card.logo.name = QString::fromStdString((fx.photos / "outside.bmp").string());
-  const QImage image = renderer.Render(card, CardLines(card), 1, 1062, 615);
+  const QImage image = renderer.Render(card, 1, 1062, 615);
   EXPECT_EQ(renderer.GetStats().photoLoads, 0);
   EXPECT_EQ(renderer.GetStats().logoLoads, 0);
   EXPECT_EQ(Rgb(image, 500, 300), 0x203040u);
@@ -327,8 +323,7 @@ TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
   card.logo.x = 300;
   card.logo.y = 200;
   card.logo.angle = 90;
-  const CardLines lines(card);
-  const QImage image = renderer.Render(card, lines, 1, 1062, 615);
+  const QImage image = renderer.Render(card, 1, 1062, 615);
   // Rectangle (290, 180)–(310, 220): 20 wide, 40 high.
   EXPECT_EQ(Rgb(image, 290, 180), 0x0000FFu);
   EXPECT_EQ(Rgb(image, 309, 181), 0xFF0000u);
@@ -336,15 +331,15 @@ TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
   EXPECT_EQ(Rgb(image, 289, 200), 0x203040u);
   EXPECT_EQ(Rgb(image, 310, 200), 0x203040u);
   EXPECT_EQ(Rgb(image, 300, 179), 0x203040u);
-  renderer.Render(card, lines, 1, 1062, 615);
+  renderer.Render(card, 1, 1062, 615);
   EXPECT_EQ(renderer.GetStats().logoRotations, 1);
   renderer.DropRotatedLogo();
-  renderer.Render(card, lines, 1, 1062, 615);
+  renderer.Render(card, 1, 1062, 615);
   EXPECT_EQ(renderer.GetStats().logoRotations, 2);
   EXPECT_EQ(renderer.GetStats().logoLoads, 1);
   // A new placement reloads the logo and turns it again for its own angle.
   card.logo.angle = 0;
-  const QImage upright = renderer.Render(card, lines, 1, 1062, 615);
+  const QImage upright = renderer.Render(card, 1, 1062, 615);
   EXPECT_EQ(renderer.GetStats().logoRotations, 3);
   EXPECT_EQ(Rgb(upright, 280, 200), 0x0000FFu);
   EXPECT_EQ(Rgb(upright, 319, 209), 0xFF0000u);
@@ -355,8 +350,8 @@ TEST(CardRenderer, UnusableSizeIsReportedAsLackOfMemory) {
   ReportRecorder recorder;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card;
-  EXPECT_TRUE(renderer.Render(card, CardLines(card), 1, 0, 615).isNull());
-  EXPECT_TRUE(renderer.Render(card, CardLines(card), 1, 100000, 100000).isNull());
+  EXPECT_TRUE(renderer.Render(card, 1, 0, 615).isNull());
+  EXPECT_TRUE(renderer.Render(card, 1, 100000, 100000).isNull());
   EXPECT_TRUE(recorder.Saw("not enough memory to complete operation"));
 }
 
@@ -408,8 +403,7 @@ TEST(Golden, EveryLayout) {
     card.bgColor = {20.0f * lnmb, 150.0f, 0.0f};
     card.bgBrightness = 0.85f;
     if (lnmb % 2 == 1) card.hueShift = 0.1f * lnmb / 9;
-    ExpectMatchesGolden(renderer.Render(card, CardLines(card), 2, 531, 307),
-                        "layout" + std::to_string(lnmb + 1));
+    ExpectMatchesGolden(renderer.Render(card, 2, 531, 307), "layout" + std::to_string(lnmb + 1));
   }
 }
 
@@ -432,7 +426,7 @@ TEST(Golden, FramesOfEveryMode) {
     card.styles[box].fillColor = frames[box].fill;
     card.styles[box].frameSize = 3 + box;
   }
-  ExpectMatchesGolden(renderer.Render(card, CardLines(card), 1, 1062, 615), "frames");
+  ExpectMatchesGolden(renderer.Render(card, 1, 1062, 615), "frames");
 }
 
 TEST(Golden, RotatedBoxWithFrames) {
@@ -451,7 +445,7 @@ TEST(Golden, RotatedBoxWithFrames) {
   card.styles[2].opacity = 0.15f;
   card.styles[2].frameSize = 6;
   card.lightShift = -0.05f;
-  ExpectMatchesGolden(renderer.Render(card, CardLines(card), 1, 1062, 615), "rotated");
+  ExpectMatchesGolden(renderer.Render(card, 1, 1062, 615), "rotated");
 }
 
 RasterImage PortraitPhoto() {
@@ -499,8 +493,8 @@ TEST(Golden, PhotoWithTrimsAndRotatedLogo) {
   fx.SavePhoto("arrow.bmp", ArrowLogo());
   CardRenderer renderer(&fx.table, fx.photos);
   const CardState card = PhotoLogoCard();
-  ExpectMatchesGolden(renderer.Render(card, CardLines(card), 1, 1062, 615), "photo_logo");
-  ExpectMatchesGolden(renderer.Render(card, CardLines(card), 3, 354, 205), "photo_logo_preview");
+  ExpectMatchesGolden(renderer.Render(card, 1, 1062, 615), "photo_logo");
+  ExpectMatchesGolden(renderer.Render(card, 3, 354, 205), "photo_logo_preview");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 
 #include "core/card/CardRenderer.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/LineSource.h"
 #include "core/library/BackgroundTable.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/HostileValues.h"
@@ -46,10 +45,9 @@ class HostileValues : public ::testing::Test {
   void ExpectRendersCleanly(const CardState& card, const std::string& what) {
     test::ReportRecorder reports;
     CardRenderer renderer(&table_, folder_.Path());
-    const CardLines lines(card);
     CardState oriented = card;
     oriented.gradOrientation = orientation_++ % 4;
-    const QImage drawn = renderer.Render(oriented, lines, 6, 177, 102);
+    const QImage drawn = renderer.Render(oriented, 6, 177, 102);
     EXPECT_EQ(drawn.size(), QSize(177, 102)) << what;
     EXPECT_TRUE(reports.Reports().empty()) << what << ": " << reports.Reports().front();
   }
@@ -97,7 +95,7 @@ TEST_F(HostileValues, EveryRenderedIntegerTakesEveryHostileValue) {
     CardState card = card_;
     card.dpi = dpi;
     CardRenderer renderer(&table_, folder_.Path());
-    const RasterImage print = renderer.RenderPrintImage(card, CardLines(card));
+    const RasterImage print = renderer.RenderPrintImage(card);
     EXPECT_EQ(print.GetWidth(), 1062u);
     EXPECT_GE(print.GetXPelsPerMeter(), 0) << dpi;
   }

@@ -9,7 +9,6 @@
 #include <QFontMetrics>
 
 #include "core/base/ColorModel.h"
-#include "core/card/LineSource.h"
 #include "core/card/TextBoxRenderer.h"
 #include "tests/core/card/RenderTestSupport.h"
 
@@ -211,7 +210,6 @@ TEST(DrawFrame, NoFrameForNoneUnknownModesAndEmptiedFramesWhichAreReported) {
 // A one-box card whose box 0 has a solid white Exact frame, for measuring where DrawField puts it.
 struct FieldCard {
   CardState card;
-  CardLines lines{card};
   FieldCard() {
     test::EnsureGuiApplication();
     card.boxCount = 3;
@@ -231,8 +229,8 @@ struct FieldCard {
   }
   PixelRect Frame(int offset, int align, int angle = 0) {
     Buffer b(1062, 615);
-    EXPECT_EQ(DrawField({card, lines}, 0, 1, nullptr, {0, 0, 1062, 615}, offset, align, b.px.data(),
-                        1062, 615, false, angle),
+    EXPECT_EQ(DrawField(card, 0, 1, nullptr, {0, 0, 1062, 615}, offset, align, b.px.data(), 1062,
+                        615, false, angle),
               0);
     return b.Changed();
   }
@@ -267,7 +265,7 @@ TEST(DrawField, RotatedFrameStandsOnTheLeftCentredOnTheHeight) {
             (PixelRect{42, (615 - w) / 2 - 8, 50 + 2 * lh + 8, 615 - (615 - w) / 2 + 8}));
 }
 
-TEST(DrawField, BoxWithoutLineSourceDrawsNothingAndAZeroDivisorIsReported) {
+TEST(DrawField, BoxPastTheBoxCountDrawsNothingAndAZeroDivisorIsReported) {
   for (const int ndiv : {1, 0}) {
     ReportRecorder recorder;
     FieldCard f;
@@ -276,8 +274,7 @@ TEST(DrawField, BoxWithoutLineSourceDrawsNothingAndAZeroDivisorIsReported) {
     f.card.styles[4].frameMode = kFrameCardLong;
     const int box = ndiv == 0 ? 0 : 4;  // box 4 lies past the three boxes that have lines
     Buffer b(200, 100);
-    EXPECT_EQ(DrawField({f.card, f.lines}, box, ndiv, nullptr, {0, 0, 200, 100}, 0, 0, b.px.data(),
-                        200, 100),
+    EXPECT_EQ(DrawField(f.card, box, ndiv, nullptr, {0, 0, 200, 100}, 0, 0, b.px.data(), 200, 100),
               0);
     EXPECT_EQ(recorder.Saw("ndiv!=0"), ndiv == 0);
     EXPECT_EQ(b.Changed(), (PixelRect{200, 100, 0, 0})) << ndiv;

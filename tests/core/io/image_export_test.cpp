@@ -159,7 +159,7 @@ TEST(ImageExport, CardIsExportedAtItsFullSize) {
   card.cardHeight = 400.0f;
   card.dpi = 150;
   const auto file = folder / "card.png";
-  ASSERT_TRUE(ExportCard(renderer, card, CardLines(card), file, kFormatPng, kNoQuality).ok);
+  ASSERT_TRUE(ExportCard(renderer, card, file, kFormatPng, kNoQuality).ok);
   const RasterImage back(file, kFormatPng);
   EXPECT_EQ(back.GetWidth(), 700u);
   EXPECT_EQ(back.GetHeight(), 400u);

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/files/FileIo.h"
 #include "core/imaging/RasterImage.h"
 #include "core/io/ProjectFile.h"
@@ -133,7 +132,7 @@ TEST(InputPath, APhotoOrLogoThatIsAPipeIsLeftOut) {
   card.boxCount = 3;
   card.photo.name = card.logo.name = QStringLiteral("pipe.jpg");
   CardRenderer renderer(nullptr, photos.Path());
-  const QImage drawn = renderer.Render(card, CardLines(card), 6, 177, 102);
+  const QImage drawn = renderer.Render(card, 6, 177, 102);
   EXPECT_FALSE(drawn.isNull());
   EXPECT_EQ(renderer.GetStats().photoLoads, 1);
   EXPECT_EQ(renderer.GetStats().logoLoads, 1);

@@ -11,7 +11,6 @@
 
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/io/ImageExport.h"
 #include "core/io/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
@@ -96,7 +95,7 @@ TEST(MemoryBounds, APictureForTheCardOfMoreThan64MegapixelsIsRefusedAsTooLarge) 
          card.boxCount = 3;
          card.photo.name = card.logo.name = QStringLiteral("bomb.jpg");
          CardRenderer renderer(nullptr, home / "customphotos");
-         const QImage drawn = renderer.Render(card, CardLines(card), 6, 177, 102);
+         const QImage drawn = renderer.Render(card, 6, 177, 102);
          EXPECT_EQ(test::Rgb(drawn, 83, 50), 0xFFFFFFu);  // nothing drawn where they would be
          EXPECT_EQ(renderer.LogoLoadError(), renderer.PhotoLoadError());
          return renderer.PhotoLoadError();
@@ -132,7 +131,7 @@ TEST(MemoryBounds, ACardTooLargeToDrawIsRefusedWhereItIsReadAndWhereItIsExported
     test::ReportRecorder reports;
     CardRenderer renderer(&table, dir.Path());
     const ExportResult exported =
-        ExportCard(renderer, huge, CardLines(huge), dir / "card.png", kFormatPng, kNoQuality);
+        ExportCard(renderer, huge, dir / "card.png", kFormatPng, kNoQuality);
     EXPECT_FALSE(exported.ok);
     EXPECT_EQ(exported.message, "The card cannot be drawn: " + says + ".");
     EXPECT_TRUE(reports.Reports().empty());  // said plainly, not as a lack of memory

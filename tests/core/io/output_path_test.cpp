@@ -20,7 +20,6 @@
 #include <QImage>
 
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/files/FileIo.h"
 #include "core/imaging/RasterImage.h"
 #include "core/io/ImageExport.h"
@@ -263,8 +262,7 @@ TEST(OutputPath, AFailedTemplateSaveKeepsTheOldTemplateAndSaysWhy) {
   TemplateWriteResult written;
   {
     const FileSizeLimit full(2);
-    written =
-        WriteTemplate(dir.Path(), QStringLiteral("out"), card, kTable, renderer, CardLines(card));
+    written = WriteTemplate(dir.Path(), QStringLiteral("out"), card, kTable, renderer);
   }
   EXPECT_FALSE(written.ok);
   EXPECT_NE(written.message.find("Disk full while accessing " + (dir / "out.tvp").string()),

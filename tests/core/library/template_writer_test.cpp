@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/card/CardRenderer.h"
-#include "core/card/LineSource.h"
 #include "core/imaging/RasterImage.h"
 #include "core/io/ProjectFile.h"
 #include "core/library/TemplatePreview.h"
@@ -61,7 +60,7 @@ TEST(TemplatePreview, CardSitsOnTheCellColourWithinTheCell) {
     CardState card = BlueCard();
     card.cardWidth = width;
     card.cardHeight = height;
-    const QImage preview = RenderTemplatePreview(renderer, card, CardLines(card));
+    const QImage preview = RenderTemplatePreview(renderer, card);
     const QSize inside = TemplatePreviewCardSize(width, height);
     ASSERT_EQ(preview.size(), inside + QSize(2 * kPreviewShadow, 2 * kPreviewShadow));
     EXPECT_LE(preview.width(), kPreviewCellWidth);
@@ -73,7 +72,7 @@ TEST(TemplatePreview, CardSitsOnTheCellColourWithinTheCell) {
   }
   CardState broken = BlueCard();
   broken.cardWidth = kNaN;
-  EXPECT_TRUE(RenderTemplatePreview(renderer, broken, CardLines(broken)).isNull());
+  EXPECT_TRUE(RenderTemplatePreview(renderer, broken).isNull());
 }
 
 TEST(TemplateTitle, RefusesEmptyNamesAndCharactersFilesCannotHold) {
@@ -101,8 +100,8 @@ TEST(WriteTemplate, WritesACardThatReadsBackAndAPreviewTheLibraryLists) {
   CardRenderer renderer(&backgrounds, home / "customphotos");
   const CardState card = BlueCard();
 
-  const TemplateWriteResult written = WriteTemplate(home / "tmpl", QStringLiteral("Bäckerei Blau"),
-                                                    card, backgrounds, renderer, CardLines(card));
+  const TemplateWriteResult written =
+      WriteTemplate(home / "tmpl", QStringLiteral("Bäckerei Blau"), card, backgrounds, renderer);
   ASSERT_TRUE(written.ok) << written.message;
   CardState read;
   ASSERT_TRUE(ReadProject(home / "tmpl" / "Bäckerei Blau.tvt", read, backgrounds).Ok());
@@ -115,8 +114,8 @@ TEST(WriteTemplate, WritesACardThatReadsBackAndAPreviewTheLibraryLists) {
   EXPECT_EQ(table.Entry(0).preview.size(), TemplatePreviewCardSize(1062.0f, 615.0f) +
                                                QSize(2 * kPreviewShadow, 2 * kPreviewShadow));
 
-  const TemplateWriteResult refused = WriteTemplate(home / "tmpl", QStringLiteral("a/b"), card,
-                                                    backgrounds, renderer, CardLines(card));
+  const TemplateWriteResult refused =
+      WriteTemplate(home / "tmpl", QStringLiteral("a/b"), card, backgrounds, renderer);
   EXPECT_FALSE(refused.ok);
   EXPECT_FALSE(refused.message.empty());
   EXPECT_FALSE(fs::exists(home / "tmpl" / "a"));
