@@ -1,6 +1,7 @@
 #include "core/card/BackgroundProcessing.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -116,15 +117,16 @@ bool SetHSL(uint32_t* buf1, int dx, int dy, float hue, float sat, float l) {
   const float ds = std::isfinite(sat) ? sat * kSatLightSpan : 0.0f;
   const float dl = std::isfinite(l) ? l * kSatLightSpan : 0.0f;
 
-  // Pictures repeat their colours a lot; remembering recent answers by colour skips most of the
-  // float conversions and gives the same bytes.
-  constexpr int kMemoBits = 12;
-  constexpr uint64_t kEmpty = ~0ull;
-  std::vector<uint64_t> memo(size_t{1} << kMemoBits, kEmpty);
+  // Pictures repeat their colours a lot; remembering answers by colour skips most of the float
+  // conversions and gives the same bytes. A picture holds up to about a third as many colours as
+  // pixels, so the table has a slot for every two to four pixels (at most 2 MB, for this call).
   const size_t count = static_cast<size_t>(dx) * static_cast<size_t>(dy);
+  const int memoBits = std::clamp(static_cast<int>(std::bit_width(count)) - 2, 10, 18);
+  constexpr uint64_t kEmpty = ~0ull;
+  std::vector<uint64_t> memo(size_t{1} << memoBits, kEmpty);
   for (size_t i = 0; i < count; ++i) {
     const uint32_t colour = buf1[i] & 0x00FFFFFFu;
-    uint64_t& slot = memo[(colour * 2654435761u) >> (32 - kMemoBits)];
+    uint64_t& slot = memo[(colour * 2654435761u) >> (32 - memoBits)];
     if (slot == kEmpty || static_cast<uint32_t>(slot >> 32) != colour) {
       slot = (static_cast<uint64_t>(colour) << 32) | TintPixel(colour, dh, ds, dl);
     }
