@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
-# Peak memory of tavolo-cli on small hostile files ("bombs") that declare far more pixels than
-# they hold, and fails when any command needs 1 GB or more.
+# Peak memory of tavolo-cli on hostile and on legitimately large files, against a ceiling for
+# each: 1 GB for any input file under 1 MB, and twice the card's own pixel memory plus 150 MB for
+# legitimate large cards and files. Fails when any command reaches its ceiling.
 #
 #   bench/bomb_memory.sh [BUILD_DIR]      default: build
 #
-# The bombs are made afresh in a temporary folder:
+# The files are made afresh in a temporary folder:
 # - tile bomb: a TIFF of 16 x 16 pixels, a few hundred bytes, whose tiles are 32768 x 32768;
 # - huge card: a project whose card is 16384 x 16384 pixels;
 # - JPEG header bomb: a JPEG of a few hundred bytes whose header declares 16384 x 16384 pixels,
 #   four copies of it among the imported backgrounds and one as the card's photo;
 # - flat picture: a real JPEG of 8000 x 8000 pixels in one colour, under 1 MB and just within the
-#   64 megapixels a card's picture may have, as the photo, as the logo turned by 45 degrees and as
-#   the background.
+#   64 megapixels a card's picture may have, as the photo, as the logo turned by 45 and by 90
+#   degrees (also on the largest card), and as the background; five of them as backgrounds;
+# - PNG bomb: an 818 KB PNG of 16384 x 16384 pixels in one colour, to convert;
+# - largest card: a project of a few hundred bytes whose card is 10000 x 6710 pixels, rendered to
+#   BMP, TGA and PCX;
+# - long lines: a 63 MB project whose line is 63 million "€";
+# - long layout names: 200 page layouts of 1 MiB names each, printed with a layout none has.
 # Each command runs under /usr/bin/time; its peak resident size is printed in megabytes with its
-# exit code (a refusal with a message is the expected outcome).
+# ceiling, the size of what it wrote to standard error and its exit code (a refusal with a
+# message is an expected outcome).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,7 +29,11 @@ cli=$(realpath "$build/bin/tavolo-cli")
 library=$build/bin/fl1.tmp
 [ -x "$cli" ] || { echo "no $cli: build the project first" >&2; exit 1; }
 [ -f "$library" ] || { echo "no $library: build the project first" >&2; exit 1; }
-limit_kb=$((1024 * 1024))
+# Ceilings in MB: any small input; and a card's RGB32 pixels twice, plus 150 MB.
+small_input=1024
+card_mb() { echo $(( ($1 * $2 * 4 * 2) / (1024 * 1024) + 150 )); }
+default_card=$(card_mb 1062 615)
+largest_card=$(card_mb 10000 6710)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -67,19 +78,28 @@ def stored(text):
     data = text.encode("cp1252")
     return bytes([len(data)]) + data
 
-def project(path, width, height, photo="", logo=""):
+def stored_long(data):
+    return b"\xff" + struct.pack("<HI", 0xFFFF, len(data)) + data
+
+def project(path, width, height, photo="", logo="", angle=45, line=None):
     f = lambda *v: struct.pack("<%df" % len(v), *v)
     i = lambda *v: struct.pack("<%di" % len(v), *v)
     out = i(2)
     for _ in range(5):
         out += i(0) + stored("36") + stored("Arial") + stored("Regular")
         out += f(0, 0, 0, 0, 240, 240) + i(0, 8, 0) + f(0, 1)
-    out += i(0) + i(1) + stored("Bomb") + i(0, 0, 0, 0) + i(5)
+    out += i(0) + i(1) + (stored("Bomb") if line is None else stored_long(line))
+    out += i(0, 0, 0, 0) + i(5)
     out += i(0) + f(0, 0, 1) + i(0) + f(0, 240, 240)
     out += bytes(20) + i(0) + f(0, 0, 0)
     out += i(1) + f(0, 0, 500, 300, 0, 0, 0, 0, 0) + stored(photo) + stored("")
     out += i(0) + i(3, 3) + f(height, width) + i(300)
-    out += i(0) + f(0, 0, 500, 300, 0, 45) + stored(logo) + stored("")
+    out += i(0) + f(0, 0, 500, 300, 0, angle) + stored(logo) + stored("")
+    open(path, "wb").write(out)
+
+def layout(path, name_bytes):
+    out = struct.pack("<I6fii", 0, 615, 1062, 1062, 615, 225, 150, 9, 0)
+    out += stored_long(b"L" * name_bytes)
     open(path, "wb").write(out)
 
 tiff_tile_bomb(work + "/tile.tif", 16, 32768)
@@ -88,6 +108,15 @@ project(work + "/card.tvc", 1062, 615)
 project(work + "/photo.tvc", 1062, 615, "bomb.jpg")
 project(work + "/flatphoto.tvc", 1062, 615, "flat.jpg")
 project(work + "/flatlogo.tvc", 1062, 615, "", "flat.jpg")
+project(work + "/flatlogo90.tvc", 1062, 615, "", "flat.jpg", angle=90)
+project(work + "/largest.tvc", 10000, 6710)
+project(work + "/largestphoto.tvc", 10000, 6710, "flat.jpg")
+project(work + "/largestlogo90.tvc", 10000, 6710, "", "flat.jpg", angle=90)
+project(work + "/lines.tvc", 1062, 615, line=b"\x80" * (63 << 20))
+import os
+os.makedirs(work + "/layouts/abctmp")
+for n in range(200):
+    layout(work + "/layouts/abctmp/%03d.ptm" % n, (1 << 20) - 64)
 EOF
 
 # The JPEG header bomb: a 16 x 16 picture whose start-of-frame says 16384 x 16384.
@@ -115,37 +144,76 @@ cp "$library" "$flatbg/fl1.tmp"
 convert -size 8000x8000 xc:'#3060a0' -quality 90 "$flat/customphotos/flat.jpg"
 cp "$flat/customphotos/flat.jpg" "$flatbg/custombg/flat.jpg"
 printf '\0\0\0\0' >"$flatbg/custombg/flat.hue"
+# Five of them in a program folder of their own.
+fivebg=$work/fivebg
+mkdir -p "$fivebg/custombg"
+cp "$library" "$fivebg/fl1.tmp"
+for n in 1 2 3 4 5; do
+  cp "$flat/customphotos/flat.jpg" "$fivebg/custombg/flat$n.jpg"
+  printf '\0\0\0\0' >"$fivebg/custombg/flat$n.hue"
+done
+python3 - "$work/pngbomb.png" <<'EOF'
+import struct, sys, zlib
+# 16384 x 16384 RGB in one colour, written row by row: ImageMagick's policy refuses the size.
+side = 16384
+row = b"\0" + bytes((0x30, 0x60, 0xa0)) * side
+z = zlib.compressobj(9)
+data = b"".join(z.compress(row) for _ in range(side)) + z.flush()
+chunk = lambda kind, body: (struct.pack(">I", len(body)) + kind + body +
+                            struct.pack(">I", zlib.crc32(kind + body) & 0xffffffff))
+png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 8, 2, 0, 0, 0))
+png += chunk(b"IDAT", data) + chunk(b"IEND", b"")
+open(sys.argv[1], "wb").write(png)
+EOF
+cp "$library" "$work/layouts/fl1.tmp"
 
-printf '%-12s %-38s %8s %5s\n' bomb command peak_MB exit
+printf '%-16s %-44s %8s %8s %8s %5s\n' case command peak_MB ceiling err_KB exit
 failed=0
-# measure BOMB HOME ARGS...: runs tavolo-cli ARGS with the program folder HOME.
+# measure CASE CEILING_MB HOME ARGS...: runs tavolo-cli ARGS with the program folder HOME.
 measure() {
-  local bomb=$1 folder=$2
-  shift 2
+  local bomb=$1 ceiling=$2 folder=$3
+  shift 3
   local status=0
   /usr/bin/time -f '%M' -o "$work/rss" env TAVOLO_HOME="$folder" "$cli" "$@" \
     >"$work/out" 2>"$work/err" || status=$?
-  local kb shown
+  local kb shown verdict=""
   kb=$(tail -n 1 "$work/rss")
   shown=$(echo "$*" | sed "s|$work/||g")
-  printf '%-12s %-38s %8d %5d\n' "$bomb" "$shown" $((kb / 1024)) "$status"
-  [ "$kb" -lt "$limit_kb" ] || failed=1
+  [ "$kb" -lt $((ceiling * 1024)) ] || { verdict=" OVER"; failed=1; }
+  [ "$status" -lt 128 ] || { verdict="$verdict SIGNAL"; failed=1; }
+  printf '%-16s %-44s %8d %8d %8d %5d%s\n' "$bomb" "$shown" $((kb / 1024)) "$ceiling" \
+    $(($(stat -c %s "$work/err") / 1024)) "$status" "$verdict"
 }
 
-measure "tile bomb" "$plain" identify "$work/tile.tif"
-measure "tile bomb" "$plain" convert "$work/tile.tif" "$work/tile.png"
-measure "huge card" "$plain" render "$work/huge.tvc" -o "$work/huge.png"
-measure "huge card" "$plain" info "$work/huge.tvc"
-measure "JPEG header" "$plain" identify "$work/bomb.jpg"
-measure "JPEG header" "$home" info "$work/card.tvc"
-measure "JPEG header" "$home" backgrounds
-measure "JPEG header" "$home" render "$work/card.tvc" -o "$work/card.png"
-measure "JPEG header" "$home" render "$work/photo.tvc" -o "$work/photo.png"
-measure "flat picture" "$flat" render "$work/flatphoto.tvc" -o "$work/flat.png"
-measure "flat picture" "$flat" render "$work/flatlogo.tvc" -o "$work/flat.png"
-measure "flat picture" "$flatbg" render "$work/card.tvc" -o "$work/flat.png"
+measure "tile bomb" $small_input "$plain" identify "$work/tile.tif"
+measure "tile bomb" $small_input "$plain" convert "$work/tile.tif" "$work/tile.png"
+measure "huge card" $small_input "$plain" render "$work/huge.tvc" -o "$work/huge.png"
+measure "huge card" $small_input "$plain" info "$work/huge.tvc"
+measure "JPEG header" $small_input "$plain" identify "$work/bomb.jpg"
+measure "JPEG header" $small_input "$home" info "$work/card.tvc"
+measure "JPEG header" $small_input "$home" backgrounds
+measure "JPEG header" $small_input "$home" render "$work/card.tvc" -o "$work/card.png"
+measure "JPEG header" $small_input "$home" render "$work/photo.tvc" -o "$work/photo.png"
+measure "flat picture" $small_input "$flat" render "$work/flatphoto.tvc" -o "$work/flat.png"
+measure "flat picture" $small_input "$flat" render "$work/flatlogo.tvc" -o "$work/flat.png"
+measure "flat picture" $small_input "$flat" render "$work/flatlogo90.tvc" -o "$work/flat.png"
+measure "flat picture" $small_input "$flat" print "$work/flatphoto.tvc" -o "$work/flat.pdf"
+measure "flat picture" $largest_card "$flat" render "$work/largestphoto.tvc" -o "$work/big.png"
+measure "flat picture" $largest_card "$flat" render "$work/largestlogo90.tvc" -o "$work/big.png"
+measure "flat picture" $small_input "$flatbg" render "$work/card.tvc" -o "$work/flat.png"
+measure "five flat bg" $small_input "$fivebg" info "$work/card.tvc"
+measure "five flat bg" $small_input "$fivebg" backgrounds
+measure "PNG bomb" $small_input "$plain" convert "$work/pngbomb.png" "$work/pngbomb.bmp"
+measure "PNG bomb" $small_input "$plain" identify "$work/pngbomb.png"
+for format in bmp tga pcx; do
+  measure "largest card" $largest_card "$plain" render "$work/largest.tvc" -o "$work/big.$format"
+done
+measure "long lines" $default_card "$plain" info "$work/lines.tvc"
+measure "long lines" $default_card "$plain" render "$work/lines.tvc" -o "$work/lines.png"
+measure "layout names" $default_card "$work/layouts" print "$work/card.tvc" -o "$work/x.pdf" \
+  --layout nope
 
 if [ "$failed" -ne 0 ]; then
-  echo "a command needed 1 GB or more" >&2
+  echo "a command reached its ceiling or ended on a signal" >&2
   exit 1
 fi

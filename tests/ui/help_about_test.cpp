@@ -1,6 +1,7 @@
 // The About box (its version line and closing), the help window with its contents, history and
 // the keys that open it, the order of the contents, and the shipped pages' links and pictures.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QDir>
@@ -76,6 +77,20 @@ TEST(HelpContents, TheShippedPagesHaveTitlesAndTheirLinksAndPicturesAreThere) {
           << page.file.toStdString() << " refers to " << match.captured(1).toStdString();
     }
   }
+}
+
+// A named pipe where a page or a picture should be is skipped, never waited on.
+TEST(HelpWindow, NamedPipesInTheHelpFolderAreSkippedNotWaitedOn) {
+  test::TempFolder folder;
+  fs::create_directories(folder / "images");
+  WritePage(folder.Path(), "about.htm",
+            "<html><head><title>Welcome</title></head><body>Hello<img src=\"images/pipe.png\">"
+            "</body></html>");
+  ASSERT_EQ(::mkfifo((folder / "images" / "pipe.png").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo((folder / "pipe.htm").c_str(), 0600), 0);
+  const HelpWindow help(QString::fromStdString(folder.Path().string()));
+  EXPECT_TRUE(help.Browser().toPlainText().contains("Hello"));
+  EXPECT_EQ(help.Contents().count(), 1);
 }
 
 class HelpAndAbout : public test::ControlTest {

@@ -137,6 +137,22 @@ TEST_F(PhotoLogoTest, APictureThatCannotBeReadChangesNothing) {
   EXPECT_FALSE(std::filesystem::exists(fx.photos / "broken.png"));
 }
 
+// Only the copy in the photo folder is ever read: a project's stored path may name any file.
+TEST_F(PhotoLogoTest, AStoredPathOutsideThePhotoFolderIsNeverRead) {
+  const std::filesystem::path outside = fx.Picture("secret.png", 40, 30);
+  CardState card = fx.document.Live();
+  for (const QString& name : {QString(), QStringLiteral("../secret.png")}) {
+    card.photo.name = name;
+    card.photo.path = QString::fromStdString(outside.string());
+    card.logo.name = name;
+    card.logo.path = card.photo.path;
+    PhotoDlg photo(CardPicture(), card, fx.photos, fx.prompts);
+    EXPECT_FALSE(photo.HoldsPicture()) << name.toStdString();
+    LogoDlg logo(CardPicture(), card, fx.photos, fx.prompts);
+    EXPECT_FALSE(logo.HoldsPicture()) << name.toStdString();
+  }
+}
+
 TEST_F(PhotoLogoTest, DraggingOrArrowKeysMoveThePicture) {
   PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("a.png", 200, 100)));

@@ -90,6 +90,9 @@ QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, Export
     return {};
   }
   QImage card = renderer.Render(live, 1, size.width, size.height);
+  // The tinted background the renderer keeps is of the export's size, which no preview asks for:
+  // it goes now rather than stand beside the card and its encoded copies.
+  renderer.DropBackgroundCache();
   result = card.isNull() ? Failure("The card of " + std::to_string(size.width) + " x " +
                                    std::to_string(size.height) + " pixels could not be rendered.")
                          : ExportResult{};

@@ -1,22 +1,25 @@
 #include "ui/app/HelpContents.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <algorithm>
+
+#include "core/files/FileIo.h"
 
 namespace tavolo {
 
 namespace {
 
 // Help pages are small; a larger file is not read for its title.
-constexpr qint64 kMaxPageBytes = 4 * 1024 * 1024;
+constexpr uintmax_t kMaxPageBytes = 4 * 1024 * 1024;
 
+// Only a regular file is read: a named pipe given a page's name would never answer.
 QString ReadPage(const QString& path) {
-  QFile file(path);
-  if (file.size() > kMaxPageBytes || !file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(file.readAll());
+  const FileReadResult read = ReadWholeFile(path.toStdString(), kMaxPageBytes);
+  if (!read.ok) return {};
+  return QString::fromUtf8(reinterpret_cast<const char*>(read.bytes.data()),
+                           static_cast<qsizetype>(read.bytes.size()));
 }
 
 QString FirstMatch(const QString& html, const QString& pattern) {

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "ui/app/HelpBrowser.h"
 #include "ui/app/HelpContents.h"
 
 namespace tavolo {
@@ -66,7 +67,7 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
     auto* item = new QListWidgetItem(page.title, contents_);
     item->setData(Qt::UserRole, page.file);
   }
-  browser_ = new QTextBrowser(this);
+  browser_ = new HelpBrowser(this);
   browser_->setOpenExternalLinks(true);
   browser_->setSearchPaths({folder_});
   browser_->document()->setDocumentMargin(kPageMargin);

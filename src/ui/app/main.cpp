@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "core/base/CheckedCall.h"
@@ -46,10 +47,11 @@ void PrintHelp() {
   std::fflush(stdout);
 }
 
-// The project to open: the first argument that is not an option.
-QString ProjectArgument(const QStringList& arguments) {
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    if (!arguments[i].startsWith(QLatin1Char('-'))) return arguments[i];
+// The project to open: the first argument that is not an option, as the bytes it was given. A
+// file name need not be UTF-8, and through a QString its other bytes would be lost.
+std::filesystem::path ProjectArgument(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (argv[i][0] != '-') return argv[i];
   }
   return {};
 }
@@ -75,9 +77,10 @@ int main(int argc, char** argv) {
 
   tavolo::BackgroundTable backgrounds;
   tavolo::DialogPrompts prompts;
-  const QString project = ProjectArgument(QApplication::arguments());
+  // QApplication has taken its own options out of argv.
+  const std::filesystem::path project = ProjectArgument(argc, argv);
   std::unique_ptr<tavolo::Layout1Dlg> window;
-  if (project.isEmpty()) {
+  if (project.empty()) {
     tavolo::TmpDlg library(tavolo::TmpDlg::Mode::Loading, backgrounds, prompts);
     prompts.Run(library);
     window = std::make_unique<tavolo::Layout1Dlg>(backgrounds);
@@ -100,7 +103,7 @@ int main(int argc, char** argv) {
         QMessageBox::warning(shown, QStringLiteral("Tavolo"),
                              QString::fromStdString(loaded.message));
       }
-      shown->OpenProject(project.toStdString());
+      shown->OpenProject(project);
     });
   }
   const int result = QApplication::exec();

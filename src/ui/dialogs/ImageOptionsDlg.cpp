@@ -127,11 +127,10 @@ void ImageOptionsDlg::ShowPlacement(const QString& name, const QString& path, fl
   EnableObjectControls(true);
   ShowScale(reduction);
   ShowPath(path);
-  // The card draws the copy in the photo folder; the stored path may be another machine's.
-  const std::filesystem::path file = IsPlainFileName(name)
-                                         ? photoFolder_ / name.toStdString()
-                                         : std::filesystem::path(path.toStdString());
-  RasterImage image(file, kFormatUnknown, kMaxCardPicturePixels);
+  // The card draws the copy in the photo folder and nothing else: the stored path may be another
+  // machine's, or name any file a shared project likes.
+  if (!IsPlainFileName(name)) return;
+  RasterImage image(photoFolder_ / name.toStdString(), kFormatUnknown, kMaxCardPicturePixels);
   if (image.IsValid()) ShowPicture(std::move(image));
 }
 
