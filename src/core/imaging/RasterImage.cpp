@@ -165,11 +165,9 @@ bool RasterImage::Encode(std::vector<uint8_t>& out, int format) {
     case kFormatPcx:
       return codecs::EncodePcx(*this, out);
     case kFormatIco:
-      SetLastError("Save ICO not supported");
-      return false;
+      return codecs::EncodeIco(*this, out);
     case kFormatWbmp:
-      SetLastError("Save WBMP not supported");
-      return false;
+      return codecs::EncodeWbmp(*this, out);
     case kFormatWmf:
       SetLastError("Save WMF not supported");
       return false;

@@ -41,6 +41,14 @@ TEST_P(EncoderInterop, ImageMagickAndWeReadBackOurPixelsAndResolution) {
     SCOPED_TRACE(bpp);
     RasterImage image = test::RunLengthPicture(lossy ? 24 : bpp);
     ASSERT_TRUE(image.GetBpp() == bpp || image.DecreaseBpp(bpp, false));
+    if (w.format == kFormatIco) {  // an icon is at most 256 pixels wide
+      RasterImage whole = image;
+      ASSERT_TRUE(whole.Crop(0, 0, 256, static_cast<int32_t>(whole.GetHeight()), image));
+    }
+    if (w.format == kFormatWbmp) {  // black and white only
+      image.Palette()[0] = {0, 0, 0, 0};
+      image.Palette()[1] = {255, 255, 255, 0};
+    }
     image.SetXDpi(300);
     image.SetYDpi(150);
     image.SetJpegQuality(93);
@@ -77,6 +85,8 @@ const Written kWritten[] = {
     {"tif", kFormatTiff, {1, 4, 8, 24}, " %C", "30000 15000 PixelsPerInch LZW"},
     {"gif", kFormatGif, {1, 4, 8}, nullptr, nullptr},
     {"jpg", kFormatJpeg, {8, 24}, " %Q", "30000 15000 PixelsPerInch 93"},
+    {"ico", kFormatIco, {24}, nullptr, nullptr},
+    {"wbmp", kFormatWbmp, {1}, nullptr, nullptr},
 };
 
 INSTANTIATE_TEST_SUITE_P(Interop, EncoderInterop, ::testing::ValuesIn(kWritten),
@@ -96,6 +106,17 @@ TEST(Encoders, AppendToTheOutputAndWriteNoResolutionWhenThePictureHasNone) {
   }
 }
 
+// A colour becomes the nearer of black and white; WBMP rows run from the top.
+TEST(Encoders, WbmpTakesTheNearerOfBlackAndWhite) {
+  RasterImage image;
+  ASSERT_TRUE(image.Create(4, 2, 24, kFormatUnknown));
+  const RgbQuad top[] = {{127, 127, 127, 0}, {128, 128, 128, 0}, {0, 0, 255, 0}, {90, 255, 255, 0}};
+  for (uint32_t x = 0; x < 4; ++x) image.SetPixelColor(x, 1, top[x]);
+  std::vector<uint8_t> out;
+  ASSERT_TRUE(image.Encode(out, kFormatWbmp)) << image.GetLastError();
+  EXPECT_EQ(out, (std::vector<uint8_t>{0, 0, 4, 2, 0b0101'0000, 0}));
+}
+
 TEST(Encoders, RefuseWhatTheyCannotWriteByNameAndLeaveTheOutputAlone) {
   RasterImage colourPalette = test::MakePaletteImage(8, 8, 8, 256);
   codecs::SetGreyRamp(colourPalette);
@@ -113,6 +134,8 @@ TEST(Encoders, RefuseWhatTheyCannotWriteByNameAndLeaveTheOutputAlone) {
       {test::MakePhoto(8, 8), kFormatGif,
        "GIF can save only palette images: reduce the colours first"},
       {mono, kFormatTga, "Bit depth must be 8 or 24"},
+      {test::MakePhoto(257, 8), kFormatIco,
+       "ICO can save only pictures of at most 256 × 256 pixels"},
       {mono, kFormatWmf, "Save WMF not supported"},
       {mono, 99, "Encode: Unknown format"},
   };

@@ -105,7 +105,7 @@ TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
   const Case cases[] = {
       {"a folder that is not there", "/nonexistent-folder/card.png", kFormatPng,
        "/nonexistent-folder/card.png contains an invalid path.", false},
-      {"a format that cannot be written", folder / "card.ico", kFormatIco, "Save ICO not supported",
+      {"a format that cannot be written", folder / "card.wmf", kFormatWmf, "Save WMF not supported",
        true},
   };
   for (const Case& c : cases) {
@@ -116,12 +116,12 @@ TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
         << c.what << ": " << result.message;
     EXPECT_EQ(recorder.Saw("ci.Save( fname,imt) !=0"), c.reported) << c.what;
   }
-  EXPECT_FALSE(std::filesystem::exists(folder / "card.ico"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "card.wmf"));
   EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).ok);
 
   // Off the interface thread a failed encoding is only returned.
   ReportRecorder recorder;
-  EXPECT_FALSE(WriteExportImage(BlockCard(), folder / "card.ico", kFormatIco, kNoQuality, 300,
+  EXPECT_FALSE(WriteExportImage(BlockCard(), folder / "card.wmf", kFormatWmf, kNoQuality, 300,
                                 ExportReporting::kResultOnly)
                    .ok);
   EXPECT_TRUE(recorder.Reports().empty());

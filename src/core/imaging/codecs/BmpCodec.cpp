@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <string_view>
 
 #include "core/files/ByteReader.h"
 #include "core/files/ByteWriter.h"
@@ -22,12 +21,6 @@ constexpr uint32_t kBiBitfields = 3;
 constexpr uint32_t kBiAlphaBitfields = 6;
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
-
-bool Fail(RasterImage& image, std::string_view message) {
-  image.Destroy();
-  image.SetLastError(message);
-  return false;
-}
 
 // One colour channel of a 16- or 32-bit pixel, widened to a byte by repeating its bits.
 class Field {

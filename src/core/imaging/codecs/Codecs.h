@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "core/imaging/RasterImage.h"
@@ -37,6 +38,8 @@ bool EncodePng(RasterImage& image, std::vector<uint8_t>& out);
 bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out);
 bool EncodeTga(RasterImage& image, std::vector<uint8_t>& out);
 bool EncodePcx(RasterImage& image, std::vector<uint8_t>& out);
+bool EncodeIco(RasterImage& image, std::vector<uint8_t>& out);
+bool EncodeWbmp(RasterImage& image, std::vector<uint8_t>& out);
 
 // Pixels with an alpha channel (in any format: 32-bit BMP and TGA, icons, four-plane PCX, ...) are
 // composited over white, since the image holds no alpha: (c × a + 255 × (255 − a) + 127) / 255.
@@ -55,6 +58,13 @@ inline uint8_t WidenBits(uint32_t value, uint32_t bits) {
     out |= shift >= 0 ? value << shift : value >> -shift;
   }
   return static_cast<uint8_t>(out);
+}
+
+// Ends a failed decode: the image is left empty, with `message` as its last-error text.
+inline bool Fail(RasterImage& image, std::string_view message) {
+  image.Destroy();
+  image.SetLastError(message);
+  return false;
 }
 
 // Checks that width × height (and the stride times height) fit the limits before any allocation;

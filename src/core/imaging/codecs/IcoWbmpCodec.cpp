@@ -1,21 +1,16 @@
 // ICO (the largest picture of an icon file: a bitmap with its mask, or an embedded PNG) and WBMP
-// type 0 (wireless bitmap, one bit per pixel). Both are read only.
+// type 0 (wireless bitmap, one bit per pixel). Icons are written as one 32-bit picture of at most
+// 256 × 256 pixels, fully opaque; WBMP as black and white.
 #include <algorithm>
-#include <string_view>
 
 #include "core/files/ByteReader.h"
+#include "core/files/ByteWriter.h"
 #include "core/imaging/codecs/BmpDib.h"
 #include "core/imaging/codecs/Codecs.h"
 
 namespace tavolo::codecs {
 
 namespace {
-
-bool Fail(RasterImage& image, std::string_view message) {
-  image.Destroy();
-  image.SetLastError(message);
-  return false;
-}
 
 // Pixels whose mask bit is set are transparent; with no alpha kept they become white, which needs
 // a colour image.
@@ -33,11 +28,7 @@ bool ApplyMask(std::span<const uint8_t> mask, RasterImage& image) {
   if (!any) return true;
   RasterImage colour(kFormatIco);
   if (image.GetBpp() != 24) {
-    if (!colour.Create(width, height, 24, kFormatIco)) {
-      image.Destroy();
-      image.SetLastError(colour.GetLastError());
-      return false;
-    }
+    if (!colour.Create(width, height, 24, kFormatIco)) return Fail(image, colour.GetLastError());
     for (uint32_t y = 0; y < height; ++y) {
       for (uint32_t x = 0; x < width; ++x) colour.SetPixelColor(x, y, image.GetPixelColor(x, y));
     }
@@ -62,6 +53,28 @@ bool ReadUintvar(ByteReader& r, uint32_t& value) {
   }
   return false;
 }
+
+void WriteUintvar(ByteWriter& w, uint32_t value) {
+  int shift = 21;  // four bytes at most, as the decoder reads them
+  while (shift > 0 && (value >> shift) == 0) shift -= 7;
+  for (; shift > 0; shift -= 7) w.PutU8(0x80 | ((value >> shift) & 0x7F));
+  w.PutU8(value & 0x7F);
+}
+
+// A WBMP pixel is white (bit 1) or black (bit 0), as the decoder's palette reads them back: a
+// colour takes the nearer of the two by the sum of squared channel differences, which is how the
+// image picks the nearest entry of a palette (the sums are never equal).
+bool IsWhite(const RgbQuad& c) {
+  const auto square = [](int v) { return v * v; };
+  const int toBlack = square(c.blue) + square(c.green) + square(c.red);
+  const int toWhite = square(255 - c.blue) + square(255 - c.green) + square(255 - c.red);
+  return toWhite < toBlack;
+}
+
+constexpr uint32_t kIconHeaderSize = 6;
+constexpr uint32_t kIconEntrySize = 16;
+constexpr uint32_t kDibHeaderSize = 40;
+constexpr uint32_t kMaxIconSide = 256;
 
 }  // namespace
 
@@ -130,6 +143,72 @@ bool DecodeWbmp(std::span<const uint8_t> data, RasterImage& image) {
   for (uint32_t fileRow = 0; fileRow < height; ++fileRow) {
     const auto row = r.Bytes(rowBytes);
     std::copy(row.begin(), row.end(), image.GetBits(height - 1 - fileRow));
+  }
+  return true;
+}
+
+bool EncodeIco(RasterImage& image, std::vector<uint8_t>& out) {
+  const uint32_t width = image.GetWidth();
+  const uint32_t height = image.GetHeight();
+  if (width > kMaxIconSide || height > kMaxIconSide) {
+    image.SetLastError("ICO can save only pictures of at most 256 × 256 pixels");
+    return false;
+  }
+  const uint32_t maskStride = (width + 31) / 32 * 4;
+  const uint32_t pictureSize = kDibHeaderSize + (width * 4 + maskStride) * height;
+  ByteWriter w(out);
+  w.PutU16(0);
+  w.PutU16(1);  // an icon, not a cursor
+  w.PutU16(1);
+  w.PutU8(width % kMaxIconSide);  // 0 stands for 256
+  w.PutU8(height % kMaxIconSide);
+  w.PutU8(0);  // no palette
+  w.PutU8(0);
+  w.PutU16(1);
+  w.PutU16(32);
+  w.PutU32(pictureSize);
+  w.PutU32(kIconHeaderSize + kIconEntrySize);
+  w.PutU32(kDibHeaderSize);
+  w.PutU32(width);
+  w.PutU32(height * 2);  // the colour rows and the mask rows
+  w.PutU16(1);
+  w.PutU16(32);
+  w.PutU32(0);
+  w.PutU32(pictureSize - kDibHeaderSize);
+  w.PutU32(0);
+  w.PutU32(0);
+  w.PutU32(0);
+  w.PutU32(0);
+  for (uint32_t row = 0; row < height; ++row) {
+    for (uint32_t x = 0; x < width; ++x) {
+      const RgbQuad c = image.GetPixelColor(x, row);
+      w.PutU8(c.blue);
+      w.PutU8(c.green);
+      w.PutU8(c.red);
+      w.PutU8(0xFF);
+    }
+  }
+  // Every pixel is opaque, so the mask is all zero.
+  out.resize(out.size() + static_cast<size_t>(maskStride) * height, 0);
+  return true;
+}
+
+bool EncodeWbmp(RasterImage& image, std::vector<uint8_t>& out) {
+  const uint32_t width = image.GetWidth();
+  const uint32_t height = image.GetHeight();
+  ByteWriter w(out);
+  WriteUintvar(w, 0);  // type 0
+  w.PutU8(0);          // fixed header
+  WriteUintvar(w, width);
+  WriteUintvar(w, height);
+  const size_t rowBytes = (static_cast<size_t>(width) + 7) / 8;
+  for (uint32_t fileRow = 0; fileRow < height; ++fileRow) {
+    const uint32_t row = height - 1 - fileRow;
+    const size_t start = out.size();
+    out.resize(start + rowBytes, 0);
+    for (uint32_t x = 0; x < width; ++x) {
+      if (IsWhite(image.GetPixelColor(x, row))) out[start + x / 8] |= 0x80 >> (x % 8);
+    }
   }
   return true;
 }

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <string_view>
 
 #include "core/files/ByteReader.h"
 #include "core/files/ByteWriter.h"
@@ -18,12 +17,6 @@ constexpr size_t kHeaderSize = 128;
 constexpr uint8_t kManufacturer = 0x0A;
 constexpr uint8_t kPaletteMarker = 0x0C;
 constexpr size_t kTrailingPaletteSize = 769;
-
-bool Fail(RasterImage& image, std::string_view message) {
-  image.Destroy();
-  image.SetLastError(message);
-  return false;
-}
 
 // Reads run-length bytes; a run may carry on from one scanline into the next.
 class RleReader {

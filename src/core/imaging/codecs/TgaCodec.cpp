@@ -2,7 +2,6 @@
 // 24 and 32 bits) and grey, raw or run-length, from any corner. Writes 8-bit colour-mapped and
 // 24-bit true-colour files, raw, rows from the bottom.
 #include <cstring>
-#include <string_view>
 
 #include "core/files/ByteReader.h"
 #include "core/files/ByteWriter.h"
@@ -36,12 +35,6 @@ struct TgaHeader {
   bool runLength() const { return (imageType & kRunLength) != 0; }
   uint32_t alphaBits() const { return descriptor & 0x0F; }
 };
-
-bool Fail(RasterImage& image, std::string_view message) {
-  image.Destroy();
-  image.SetLastError(message);
-  return false;
-}
 
 // TGA carries no signature, so a header is only accepted when every field is one a writer could
 // have produced.
