@@ -87,7 +87,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
 }
 
 // Draws the card as Export Image does, or at 1/ndiv of its size, and writes it.
-ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const CardState& card) {
+Outcome<> DrawAndWrite(const Options& options, CardRenderer& renderer, const CardState& card) {
   const CardLines lines(card);
   if (options.ndiv == 0) {
     return ExportCard(renderer, card, lines, options.output, *options.format, options.quality);
@@ -96,12 +96,11 @@ ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const 
   const int dx = size.width / options.ndiv;
   const int dy = size.height / options.ndiv;
   if (!size.Ok() || dx < 1 || dy < 1) {
-    return {false, "The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
-                       " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) +
-                       "."};
+    return Failure{"The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
+                   " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) + "."};
   }
   const QImage image = renderer.Render(card, lines, options.ndiv, dx, dy);
-  if (image.isNull()) return {false, "The card could not be rendered."};
+  if (image.isNull()) return Failure{"The card could not be rendered."};
   return WriteExportImage(image, options.output, *options.format, options.quality, card.dpi);
 }
 
@@ -137,9 +136,9 @@ int Render(const Options& options) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const ExportResult written = DrawAndWrite(options, renderer, card);
-  if (!written.ok) {
-    PrintError(kCommand, written.message);
+  const Outcome<> written = DrawAndWrite(options, renderer, card);
+  if (!written) {
+    PrintError(kCommand, written.Message());
     return kExitFailure;
   }
   const int leftOut = WarnOfLeftOutPictures(renderer, table, card);

@@ -21,10 +21,6 @@ namespace {
 constexpr uint32_t kGifColours = 256;
 constexpr uint32_t kGifColourBits = 8;
 
-ExportResult Failure(std::string message) {
-  return {false, std::move(message)};
-}
-
 }  // namespace
 
 std::optional<int> ExportFormatForExtension(std::string extension) {
@@ -41,18 +37,18 @@ std::optional<int> ExportFormatForExtension(std::string extension) {
   return std::nullopt;
 }
 
-ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
-                              int quality, int dpi, ExportReporting reporting) {
+Outcome<> WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
+                           int quality, int dpi, ExportReporting reporting) {
   // The checked report belongs to the user-interface thread; elsewhere the result alone tells.
   const auto checked = [reporting](const char* label, bool ok) {
     return reporting == ExportReporting::kCheckedReport ? TAVOLO_CHECK_AS(label, ok) : ok;
   };
   if (card.isNull() || card.format() != QImage::Format_RGB32) {
-    return Failure("The card could not be rendered.");
+    return Failure{"The card could not be rendered."};
   }
   RasterImage ci;
   if (!checked("ci.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, ci))) {
-    return Failure("The card could not be converted to an image: " + ci.GetLastError());
+    return Failure{"The card could not be converted to an image: " + ci.GetLastError()};
   }
 
   if (format == kFormatGif) {
@@ -64,7 +60,7 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
       count = quantizer.GetPalette(pal.data());
     }
     if (!checked("ci.DecreaseBpp(8,true,pal)", ci.DecreaseBpp(8, true, pal.data(), count))) {
-      return Failure("The card could not be reduced to 256 colours: " + ci.GetLastError());
+      return Failure{"The card could not be reduced to 256 colours: " + ci.GetLastError()};
     }
   } else {
     ci.SetXDpi(dpi);
@@ -76,33 +72,29 @@ ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& f
   // system's, and its failure is said as a file error.
   std::vector<uint8_t> bytes;
   if (!checked("ci.Save( fname,imt) !=0", ci.Encode(bytes, format))) {
-    return Failure("The card could not be written as " + PrintableName(file.string()) + ": " +
-                   ci.GetLastError());
+    return Failure{"The card could not be written as " + PrintableName(file.string()) + ": " +
+                   ci.GetLastError()};
   }
-  const FileWriteResult written = WriteFileReplacing(file, bytes);
-  return written.ok ? ExportResult{} : Failure(written.message);
+  return WriteFileReplacing(file, bytes);
 }
 
-QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, const LineSource& lines,
-                           ExportResult& result) {
+Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& live,
+                                    const LineSource& lines) {
   const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
-  if (!size.Ok()) {
-    result = Failure("The card cannot be drawn: " + size.problem + ".");
-    return {};
-  }
+  if (!size.Ok()) return Failure{"The card cannot be drawn: " + size.problem + "."};
   QImage card = renderer.Render(live, lines, 1, size.width, size.height);
-  result = card.isNull() ? Failure("The card of " + std::to_string(size.width) + " x " +
-                                   std::to_string(size.height) + " pixels could not be rendered.")
-                         : ExportResult{};
+  if (card.isNull()) {
+    return Failure{"The card of " + std::to_string(size.width) + " x " +
+                   std::to_string(size.height) + " pixels could not be rendered."};
+  }
   return card;
 }
 
-ExportResult ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
-                        const std::filesystem::path& file, int format, int quality) {
-  ExportResult rendered;
-  const QImage card = RenderCardForExport(renderer, live, lines, rendered);
-  if (!rendered.ok) return rendered;
-  return WriteExportImage(card, file, format, quality, live.dpi);
+Outcome<> ExportCard(CardRenderer& renderer, const CardState& live, const LineSource& lines,
+                     const std::filesystem::path& file, int format, int quality) {
+  const Outcome<QImage> card = RenderCardForExport(renderer, live, lines);
+  if (!card) return Failure{card.Message()};
+  return WriteExportImage(card.Value(), file, format, quality, live.dpi);
 }
 
 }  // namespace tavolo

@@ -286,13 +286,13 @@ ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
 
 ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,
                               const BackgroundTable& table, ReadMode mode) {
-  const FileReadResult file = ReadWholeFile(path, kMaxProjectBytes);
-  if (!file.ok) {
+  const Outcome<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxProjectBytes);
+  if (!file) {
     ReadProjectResult result;
-    result.detail = file.message;
+    result.detail = file.Message();
     return result;
   }
-  return ReadProject(file.bytes, state, table, mode);
+  return ReadProject(file.Value(), state, table, mode);
 }
 
 std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table) {
@@ -364,11 +364,9 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
   return bytes;
 }
 
-WriteProjectResult WriteProject(const std::filesystem::path& path, const CardState& state,
-                                const BackgroundTable& table) {
-  const std::vector<uint8_t> bytes = SerializeProject(state, table);
-  const FileWriteResult written = WriteFileReplacing(path, bytes);
-  return {written.ok, written.message};
+Outcome<> WriteProject(const std::filesystem::path& path, const CardState& state,
+                       const BackgroundTable& table) {
+  return WriteFileReplacing(path, SerializeProject(state, table));
 }
 
 }  // namespace tavolo

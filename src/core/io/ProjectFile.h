@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/card/CardState.h"
+#include "core/files/Outcome.h"
 #include "core/library/BackgroundTable.h"
 
 namespace tavolo {
@@ -64,14 +65,10 @@ ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& stat
 // the table.
 std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table);
 
-struct WriteProjectResult {
-  bool ok = false;
-  std::string message;  // "Access to %1 was denied." and the like, with the path filled in
-};
-
 // Writes a project file through a temporary file renamed over `path`: a failed save leaves the
-// previous file as it was.
-WriteProjectResult WriteProject(const std::filesystem::path& path, const CardState& state,
-                                const BackgroundTable& table);
+// previous file as it was and says why ("Access to %1 was denied." and the like, with the path
+// filled in).
+Outcome<> WriteProject(const std::filesystem::path& path, const CardState& state,
+                       const BackgroundTable& table);
 
 }  // namespace tavolo

@@ -77,14 +77,14 @@ std::filesystem::path HueCompanion(const std::filesystem::path& folder, const st
 
 // The stored hue offset, or nothing when the companion is missing or shorter than a float.
 bool ReadHueFile(const std::filesystem::path& path, float& offset) {
-  const FileReadResult read = ReadWholeFile(path, kMaxHueFileBytes);
-  if (!read.ok || read.bytes.size() < kHueFileBytes) return false;
-  ByteReader in(read.bytes);
+  const Outcome<std::vector<uint8_t>> read = ReadWholeFile(path, kMaxHueFileBytes);
+  if (!read || read.Value().size() < kHueFileBytes) return false;
+  ByteReader in(read.Value());
   offset = in.F32();
   return true;
 }
 
-FileWriteResult WriteHueFile(const std::filesystem::path& path, float offset) {
+Outcome<> WriteHueFile(const std::filesystem::path& path, float offset) {
   std::vector<uint8_t> bytes;
   ByteWriter(bytes).PutF32(offset);
   return WriteFileReplacing(path, bytes);
@@ -146,7 +146,8 @@ bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& 
       // would. A picture that does not decode gets no companion, so a later start measures again.
       offset = HueOffsetOf(image);
       if (image.IsValid() && companions == HueCompanions::kWriteMissing) {
-        WriteHueFile(HueCompanion(customFolder, split.title), offset);
+        // A companion that cannot be written only means measuring again at the next start.
+        static_cast<void>(WriteHueFile(HueCompanion(customFolder, split.title), offset));
       }
     }
     table.Append(MakeBackgroundName(split.title), std::move(image), offset);
@@ -220,19 +221,19 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
   }
 
   const std::filesystem::path libraryPath = folder / fileName;
-  FileReadResult read = ReadWholeFile(libraryPath, kMaxLibraryBytes);
-  if (!read.ok) {
-    result.status = read.error == ENOENT || read.error == ENOTDIR
+  Outcome<std::vector<uint8_t>> read = ReadWholeFile(libraryPath, kMaxLibraryBytes);
+  if (!read) {
+    result.status = read.Error() == ENOENT || read.Error() == ENOTDIR
                         ? BackgroundLoadStatus::kLibraryMissing
                         : BackgroundLoadStatus::kLibraryUnreadable;
     result.message = result.status == BackgroundLoadStatus::kLibraryMissing
                          ? FormatMessage("The background library %1 was not found.", libraryPath)
-                         : "The background library could not be read: " + read.message;
+                         : "The background library could not be read: " + read.Message();
     return result;
   }
-  Descramble(read.bytes);
+  Descramble(read.Value());
   const uint32_t room = static_cast<uint32_t>(kMaxBackgrounds - table.Count());
-  const ParsedLibrary parsed = ParseBackgroundLibrary(read.bytes, room);
+  const ParsedLibrary parsed = ParseBackgroundLibrary(read.Value(), room);
   std::vector<RasterImage> images = DecodeLibraryPictures(parsed.records);
   int undecoded = 0;
   std::string firstError;
@@ -294,14 +295,14 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   // Importing a file that already lies in the folder needs no copy (and a copy onto itself fails).
   const bool copy = !std::filesystem::equivalent(source, target, ec);
   if (copy) {
-    const FileReadResult read = ReadWholeFile(source, kMaxLibraryBytes);
-    if (!read.ok) {
-      result.message = read.message;
+    const Outcome<std::vector<uint8_t>> read = ReadWholeFile(source, kMaxLibraryBytes);
+    if (!read) {
+      result.message = read.Message();
       return result;
     }
-    const FileWriteResult written = WriteFileReplacing(target, read.bytes);
-    if (!written.ok) {
-      result.message = FolderNotWritableMessage(written.error, written.message, customFolder);
+    const Outcome<> written = WriteFileReplacing(target, read.Value());
+    if (!written) {
+      result.message = FolderNotWritableMessage(written.Error(), written.Message(), customFolder);
       return result;
     }
   }
@@ -323,9 +324,9 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
     return result;
   }
   const float offset = HueOffsetOf(image);
-  const FileWriteResult hue = WriteHueFile(HueCompanion(customFolder, split.title), offset);
-  if (!hue.ok) {
-    result.message = hue.message;
+  const Outcome<> hue = WriteHueFile(HueCompanion(customFolder, split.title), offset);
+  if (!hue) {
+    result.message = hue.Message();
     if (copy) std::filesystem::remove(target, ec);
     return result;
   }

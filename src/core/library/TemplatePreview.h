@@ -12,6 +12,7 @@
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
 #include "core/card/LineSource.h"
+#include "core/files/Outcome.h"
 
 namespace tavolo {
 
@@ -32,14 +33,9 @@ QSize TemplatePreviewCardSize(float cardWidth, float cardHeight);
 QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card,
                              const LineSource& lines);
 
-struct PreviewWriteResult {
-  bool ok = false;
-  std::string message;  // why not, when !ok
-};
-
 // Renders the preview and writes it as a PNG file, replacing `path` only when the whole file
 // was written.
-PreviewWriteResult WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
-                                        const LineSource& lines, const std::filesystem::path& path);
+Outcome<> WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
+                               const LineSource& lines, const std::filesystem::path& path);
 
 }  // namespace tavolo

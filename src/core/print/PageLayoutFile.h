@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/files/Outcome.h"
 #include "core/print/PageLayout.h"
 
 namespace tavolo {
@@ -23,27 +24,16 @@ bool HasLayoutExtension(const std::filesystem::path& path);
 
 std::vector<uint8_t> SerializePageLayout(const PageLayout& layout);
 
-struct PageLayoutReadResult {
-  bool ok = false;
-  PageLayout layout;     // the layout read; the defaults for a file of another version
-  uint32_t version = 0;  // the version the file holds
-  std::string message;   // why the file was refused; empty when ok
-};
-
-// A file that ends early, or holds a length that is not a finite number, is refused.
-PageLayoutReadResult ParsePageLayout(std::span<const uint8_t> bytes);
+// The layout a file holds; the defaults for a file of another version. A file that ends early,
+// or holds a length that is not a finite number, is refused.
+Outcome<PageLayout> ParsePageLayout(std::span<const uint8_t> bytes);
 // As ParsePageLayout; the message names the file.
-PageLayoutReadResult ReadPageLayoutFile(const std::filesystem::path& path);
-
-struct PageLayoutWriteResult {
-  bool ok = false;
-  std::filesystem::path path;  // the file written (or that could not be)
-  std::string message;         // "Access to %1 was denied." and the like; empty when ok
-};
+Outcome<PageLayout> ReadPageLayoutFile(const std::filesystem::path& path);
 
 // Writes through a temporary file renamed over `path`, so a failed write leaves the old file.
-PageLayoutWriteResult WritePageLayoutFile(const std::filesystem::path& path,
-                                          const PageLayout& layout);
+// Gives the file written.
+Outcome<std::filesystem::path> WritePageLayoutFile(const std::filesystem::path& path,
+                                                   const PageLayout& layout);
 
 // Longer names could not be file names (with ".ptm" and the temporary name of a safe save).
 inline constexpr int kMaxLayoutNameBytes = 200;
@@ -54,7 +44,7 @@ bool IsLayoutFileName(const QString& name);
 
 // Save As Template: writes the layout to `folder`/name.ptm, replacing a layout of that name. A
 // name that cannot be a file name writes nothing and says so.
-PageLayoutWriteResult SaveLayoutTemplate(const std::filesystem::path& folder,
-                                         const PageLayout& layout);
+Outcome<std::filesystem::path> SaveLayoutTemplate(const std::filesystem::path& folder,
+                                                  const PageLayout& layout);
 
 }  // namespace tavolo

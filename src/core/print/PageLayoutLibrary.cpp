@@ -29,11 +29,11 @@ PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder) {
     files.resize(kMaxPageLayouts);
   }
   for (const std::filesystem::path& file : files) {
-    PageLayoutReadResult read = ReadPageLayoutFile(file);
-    if (read.ok) {
-      listing.layouts.push_back(std::move(read.layout));
+    Outcome<PageLayout> read = ReadPageLayoutFile(file);
+    if (read) {
+      listing.layouts.push_back(std::move(read).Value());
     } else {
-      listing.errors.push_back(std::move(read.message));
+      listing.errors.push_back(read.Message());
     }
   }
   return listing;

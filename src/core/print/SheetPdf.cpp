@@ -24,10 +24,10 @@ SheetPdfResult WriteSheetsPdf(const std::filesystem::path& path, const SheetRend
     const SheetPrintResult printed = PrintSheets(writer, renderer, layout, paper, dpi, sheets);
     if (!printed.ok) return {false, printed.message};
   }
-  const FileWriteResult written =
+  const Outcome<> written =
       WriteFileReplacing(path, std::span(reinterpret_cast<const uint8_t*>(pdf.constData()),
                                          static_cast<size_t>(pdf.size())));
-  return {written.ok, written.message};
+  return {written.Ok(), written.Message()};
 }
 
 }  // namespace tavolo

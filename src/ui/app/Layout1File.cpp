@@ -64,10 +64,9 @@ bool Layout1Dlg::SaveWithDialog() {
                            QStringLiteral("tvc files(*.tvc)|*.tvc||"), document_.FilePath()));
   if (path.isEmpty()) return false;
   document_.Capture();
-  const WriteProjectResult written =
-      WriteProject(path.toStdString(), document_.Working(), backgrounds_);
-  if (!written.ok) {
-    Tell(QString::fromStdString(written.message));
+  const Outcome<> written = WriteProject(path.toStdString(), document_.Working(), backgrounds_);
+  if (!written) {
+    Tell(QString::fromStdString(written.Message()));
     return false;
   }
   document_.SetFilePath(path.toStdString());

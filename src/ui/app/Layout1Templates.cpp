@@ -4,8 +4,8 @@
 #include "core/base/ProgramFolder.h"
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
-#include "ui/app/Layout1Dlg.h"
 #include "ui/app/CardTemplateNameDlg.h"
+#include "ui/app/Layout1Dlg.h"
 #include "ui/library/TmpDlg.h"
 
 namespace tavolo {
@@ -38,13 +38,12 @@ void Layout1Dlg::OnSaveTemplate() {
     if (answer != QMessageBox::No) return;
   }
   document_.Capture();
-  const TemplateWriteResult written =
-      WriteTemplate(folder, title, document_.Working(), backgrounds_, document_.Renderer(),
-                    document_.DrawnLines());
-  if (!written.ok) {
+  const Outcome<> written = WriteTemplate(folder, title, document_.Working(), backgrounds_,
+                                          document_.Renderer(), document_.DrawnLines());
+  if (!written) {
     Tell(QStringLiteral("The template \"%1\" could not be saved in the templates folder %2.\n\n%3")
              .arg(title, QString::fromStdString(folder.string()),
-                  QString::fromStdString(written.message)));
+                  QString::fromStdString(written.Message())));
     return;
   }
   // The next opening of the library lists it.

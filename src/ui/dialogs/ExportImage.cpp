@@ -45,10 +45,10 @@ ExportJob* StartExport(QWidget* owner, Prompts& prompts, CardDocument& document,
                        const std::filesystem::path& file, int format, int quality) {
   auto* job = new ExportJob(document, file, format, quality, owner);
   QObject::connect(job, &ExportJob::finished, job, [job, owner, &prompts] {
-    if (!job->Result().ok) {
+    if (!job->Result()) {
       prompts.Tell(owner,
                    QStringLiteral("The card was not exported. %1")
-                       .arg(QString::fromStdString(job->Result().message)),
+                       .arg(QString::fromStdString(job->Result().Message())),
                    QMessageBox::Warning);
     }
     job->deleteLater();

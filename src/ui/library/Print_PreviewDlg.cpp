@@ -408,8 +408,8 @@ void Print_PreviewDlg::OnSaveAsTemplate() {
       return;
     }
   }
-  const PageLayoutWriteResult written = SaveLayoutTemplate(layoutsFolder_, layout_);
-  if (!written.ok) Tell(QString::fromStdString(written.message));
+  const Outcome<std::filesystem::path> written = SaveLayoutTemplate(layoutsFolder_, layout_);
+  if (!written) Tell(QString::fromStdString(written.Message()));
 }
 
 void Print_PreviewDlg::OnPrint() {

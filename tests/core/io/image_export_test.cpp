@@ -56,8 +56,8 @@ TEST(ImageExport, EveryFormatHoldsTheCardsPixelsAndItsDpi) {
     SCOPED_TRACE(c.extension);
     const int format = *ExportFormatForExtension(c.extension);
     const auto file = folder / (std::string("card.") + c.extension);
-    const ExportResult result = WriteExportImage(card, file, format, 90, 254);
-    ASSERT_TRUE(result.ok) << result.message;
+    const Outcome<> result = WriteExportImage(card, file, format, 90, 254);
+    ASSERT_TRUE(result.Ok()) << result.Message();
     const RasterImage back(file, kFormatUnknown);
     ASSERT_TRUE(back.IsValid()) << back.GetLastError();
     EXPECT_EQ(back.GetType(), format);
@@ -84,12 +84,12 @@ TEST(ImageExport, QualityKeepsItsLowEightBitsAndNoFormatSavesNothing) {
   const test::TempFolder folder;
   const QImage card = BlockCard();
   for (const auto& [name, quality] : {std::pair{"a.jpg", 100}, {"b.jpg", 356}, {"c.jpg", 10}}) {
-    ASSERT_TRUE(WriteExportImage(card, folder / name, kFormatJpeg, quality, 300).ok);
+    ASSERT_TRUE(WriteExportImage(card, folder / name, kFormatJpeg, quality, 300).Ok());
   }
   EXPECT_EQ(ReadFileBytes(folder / "a.jpg"), ReadFileBytes(folder / "b.jpg"));
   EXPECT_LT(ReadFileBytes(folder / "c.jpg").size(), ReadFileBytes(folder / "a.jpg").size());
 
-  EXPECT_TRUE(WriteExportImage(card, folder / "x.png", kNoFormat, kNoQuality, 300).ok);
+  EXPECT_TRUE(WriteExportImage(card, folder / "x.png", kNoFormat, kNoQuality, 300).Ok());
   EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
 }
 
@@ -110,20 +110,20 @@ TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
   };
   for (const Case& c : cases) {
     ReportRecorder recorder;
-    const ExportResult result = WriteExportImage(BlockCard(), c.file, c.format, kNoQuality, 300);
-    EXPECT_FALSE(result.ok) << c.what;
-    EXPECT_NE(result.message.find(c.message), std::string::npos)
-        << c.what << ": " << result.message;
+    const Outcome<> result = WriteExportImage(BlockCard(), c.file, c.format, kNoQuality, 300);
+    EXPECT_FALSE(result.Ok()) << c.what;
+    EXPECT_NE(result.Message().find(c.message), std::string::npos)
+        << c.what << ": " << result.Message();
     EXPECT_EQ(recorder.Saw("ci.Save( fname,imt) !=0"), c.reported) << c.what;
   }
   EXPECT_FALSE(std::filesystem::exists(folder / "card.wmf"));
-  EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).ok);
+  EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).Ok());
 
   // Off the interface thread a failed encoding is only returned.
   ReportRecorder recorder;
   EXPECT_FALSE(WriteExportImage(BlockCard(), folder / "card.wmf", kFormatWmf, kNoQuality, 300,
                                 ExportReporting::kResultOnly)
-                   .ok);
+                   .Ok());
   EXPECT_TRUE(recorder.Reports().empty());
 }
 
@@ -159,7 +159,7 @@ TEST(ImageExport, CardIsExportedAtItsFullSize) {
   card.cardHeight = 400.0f;
   card.dpi = 150;
   const auto file = folder / "card.png";
-  ASSERT_TRUE(ExportCard(renderer, card, CardLines(card), file, kFormatPng, kNoQuality).ok);
+  ASSERT_TRUE(ExportCard(renderer, card, CardLines(card), file, kFormatPng, kNoQuality).Ok());
   const RasterImage back(file, kFormatPng);
   EXPECT_EQ(back.GetWidth(), 700u);
   EXPECT_EQ(back.GetHeight(), 400u);

@@ -67,8 +67,8 @@ std::vector<Saver> Savers() {
       {"WriteFileReplacing",
        [](const fs::path& path) {
          const std::vector<uint8_t> bytes = {'n', 'e', 'w'};
-         const FileWriteResult r = WriteFileReplacing(path, bytes);
-         return Saved{r.ok, r.message};
+         const Outcome<> r = WriteFileReplacing(path, bytes);
+         return Saved{r.Ok(), r.Message()};
        }},
       {"RasterImage::Save",
        [](const fs::path& path) {
@@ -78,14 +78,14 @@ std::vector<Saver> Savers() {
        }},
       {"WriteProject",
        [](const fs::path& path) {
-         const WriteProjectResult r = WriteProject(path, CardState(), kTable);
-         return Saved{r.ok, r.message};
+         const Outcome<> r = WriteProject(path, CardState(), kTable);
+         return Saved{r.Ok(), r.Message()};
        }},
       {"WriteExportImage",
        [](const fs::path& path) {
          test::ReportRecorder reports;  // a failed save also raises the checked report
-         const ExportResult r = WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300);
-         return Saved{r.ok, r.message};
+         const Outcome<> r = WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300);
+         return Saved{r.Ok(), r.Message()};
        }},
   };
 }

@@ -100,7 +100,7 @@ TEST(ProjectFile, EveryStoredFieldSurvivesBitForBitNanPayloadsTooAndPictureOptio
 TEST(ProjectFile, WriteProjectWritesTheFileAndReadProjectReadsItFromDisk) {
   TempFolder folder;
   const fs::path path = folder / "card.tvc";
-  ASSERT_TRUE(WriteProject(path, UnusualState(), kTable).ok);
+  ASSERT_TRUE(WriteProject(path, UnusualState(), kTable).Ok());
   EXPECT_EQ(test::ReadFileBytes(path), SerializeProject(UnusualState(), kTable));
   CardState loaded;
   EXPECT_TRUE(ReadProject(path, loaded, kTable).Ok());

@@ -62,15 +62,15 @@ TEST(PageLayoutFile, RoundTripsByteForByte) {
   TempFolder dir;
   for (const PageLayout& layout : cases) {
     const std::vector<uint8_t> bytes = SerializePageLayout(layout);
-    const PageLayoutReadResult read = ParsePageLayout(bytes);
-    ASSERT_TRUE(read.ok) << read.message;
-    EXPECT_EQ(read.layout, layout);
-    EXPECT_EQ(SerializePageLayout(read.layout), bytes);
+    const Outcome<PageLayout> read = ParsePageLayout(bytes);
+    ASSERT_TRUE(read.Ok()) << read.Message();
+    EXPECT_EQ(read.Value(), layout);
+    EXPECT_EQ(SerializePageLayout(read.Value()), bytes);
 
     const fs::path file = dir / "layout.ptm";
-    ASSERT_TRUE(WritePageLayoutFile(file, layout).ok);
+    ASSERT_TRUE(WritePageLayoutFile(file, layout).Ok());
     EXPECT_EQ(ReadFileBytes(file), bytes);
-    EXPECT_EQ(ReadPageLayoutFile(file).layout, layout);
+    EXPECT_EQ(ReadPageLayoutFile(file).Value(), layout);
   }
 }
 
@@ -79,10 +79,9 @@ TEST(PageLayoutFile, AnotherVersionStandsForTheDefaultLayoutWithoutName) {
   for (const uint32_t version : {1u, 0xFFFFFFFFu}) {
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(version >> (8 * i));
     for (const size_t size : {size_t{4}, bytes.size()}) {
-      const PageLayoutReadResult read = ParsePageLayout(std::span(bytes).first(size));
-      ASSERT_TRUE(read.ok) << version;
-      EXPECT_EQ(read.version, version);
-      EXPECT_EQ(read.layout, PageLayout{});
+      const Outcome<PageLayout> read = ParsePageLayout(std::span(bytes).first(size));
+      ASSERT_TRUE(read.Ok()) << version;
+      EXPECT_EQ(read.Value(), PageLayout{});
     }
   }
 }
@@ -90,43 +89,45 @@ TEST(PageLayoutFile, AnotherVersionStandsForTheDefaultLayoutWithoutName) {
 TEST(PageLayoutFile, DamagedFilesAreRefusedSayingWhere) {
   const std::vector<uint8_t> bytes = SerializePageLayout(Named(QStringLiteral("Avery")));
   for (size_t size = 0; size < bytes.size(); ++size) {
-    EXPECT_FALSE(ParsePageLayout(std::span(bytes).first(size)).ok) << size;
+    EXPECT_FALSE(ParsePageLayout(std::span(bytes).first(size)).Ok()) << size;
   }
   // The message names the field the file ends in.
   for (const auto& [size, field] : {std::pair{size_t{3}, "version"},
                                     {size_t{10}, "card width"},
                                     {size_t{35}, "unit"},
                                     {size_t{38}, "name"}}) {
-    EXPECT_EQ(ParsePageLayout(std::span(bytes).first(size)).message,
+    EXPECT_EQ(ParsePageLayout(std::span(bytes).first(size)).Message(),
               std::string("the file ends inside the ") + field);
   }
 
   std::vector<uint8_t> notANumber = bytes;
   notANumber[8 + 3] = 0x7F;  // card width: exponent all ones
   notANumber[8 + 2] = 0xC0;
-  EXPECT_EQ(ParsePageLayout(notANumber).message, "the card width is not a finite number");
+  EXPECT_EQ(ParsePageLayout(notANumber).Message(), "the card width is not a finite number");
 
   TempFolder dir;
   ASSERT_TRUE(WriteFileBytes(dir / "cut.ptm", std::vector(bytes.begin(), bytes.end() - 2)));
-  const PageLayoutReadResult cut = ReadPageLayoutFile(dir / "cut.ptm");
-  EXPECT_FALSE(cut.ok);
-  EXPECT_EQ(cut.message,
+  const Outcome<PageLayout> cut = ReadPageLayoutFile(dir / "cut.ptm");
+  EXPECT_FALSE(cut.Ok());
+  EXPECT_EQ(cut.Message(),
             (dir / "cut.ptm").string() + " is damaged: the file ends inside the name.");
-  EXPECT_FALSE(ReadPageLayoutFile(dir / "missing.ptm").ok);
-  EXPECT_NE(ReadPageLayoutFile(dir / "missing.ptm").message.find("missing.ptm"), std::string::npos);
+  EXPECT_FALSE(ReadPageLayoutFile(dir / "missing.ptm").Ok());
+  EXPECT_NE(ReadPageLayoutFile(dir / "missing.ptm").Message().find("missing.ptm"),
+            std::string::npos);
 }
 
 TEST(PageLayoutLibrary, ListsTheFolderInNameOrderAndAveryFirst) {
   TempFolder dir;
   std::vector<uint8_t> otherVersion = SerializePageLayout(Named(QStringLiteral("Future")));
   otherVersion[0] = 1;
-  ASSERT_TRUE(WritePageLayoutFile(dir / "a.ptm", Named(QStringLiteral("Business sheet"))).ok);
-  ASSERT_TRUE(WritePageLayoutFile(dir / "b.ptm", Named(QStringLiteral("avery lower case"))).ok);
+  ASSERT_TRUE(WritePageLayoutFile(dir / "a.ptm", Named(QStringLiteral("Business sheet"))).Ok());
+  ASSERT_TRUE(WritePageLayoutFile(dir / "b.ptm", Named(QStringLiteral("avery lower case"))).Ok());
   ASSERT_TRUE(WriteFileBytes(dir / "c.PTM", otherVersion));
-  ASSERT_TRUE(WritePageLayoutFile(dir / "d.ptm", Named(QStringLiteral("Avery business cards"))).ok);
+  ASSERT_TRUE(
+      WritePageLayoutFile(dir / "d.ptm", Named(QStringLiteral("Avery business cards"))).Ok());
   ASSERT_TRUE(WriteFileBytes(dir / "e.ptm", {0, 0, 0, 0, 1}));
-  ASSERT_TRUE(WritePageLayoutFile(dir / "f.ptm", Named(QStringLiteral("AveryX"))).ok);
-  ASSERT_TRUE(WritePageLayoutFile(dir / "notes.txt", Named(QStringLiteral("Not listed"))).ok);
+  ASSERT_TRUE(WritePageLayoutFile(dir / "f.ptm", Named(QStringLiteral("AveryX"))).Ok());
+  ASSERT_TRUE(WritePageLayoutFile(dir / "notes.txt", Named(QStringLiteral("Not listed"))).Ok());
   fs::create_directory(dir / "folder.ptm");
 
   const PageLayoutListing listing = ReadPageLayouts(dir.Path());
@@ -179,16 +180,16 @@ TEST(SaveLayoutTemplate, WritesNameDotPtmOrSaysWhyNot) {
     TempFolder dir;
     const fs::path folder = dir / "abctmp";  // made when missing
     PageLayout layout = Named(c.name);
-    const PageLayoutWriteResult saved = SaveLayoutTemplate(folder, layout);
-    EXPECT_EQ(saved.ok, c.ok) << c.name.toStdString();
+    const Outcome<fs::path> saved = SaveLayoutTemplate(folder, layout);
+    EXPECT_EQ(saved.Ok(), c.ok) << c.name.toStdString();
     if (c.ok) {
-      EXPECT_EQ(saved.path.filename(), (c.name + ".ptm").toStdString());
-      EXPECT_EQ(ReadPageLayoutFile(saved.path).layout, layout);
+      EXPECT_EQ(saved.Value().filename(), (c.name + ".ptm").toStdString());
+      EXPECT_EQ(ReadPageLayoutFile(saved.Value()).Value(), layout);
       layout.cardWidth = 900;
-      ASSERT_TRUE(SaveLayoutTemplate(folder, layout).ok);
+      ASSERT_TRUE(SaveLayoutTemplate(folder, layout).Ok());
       EXPECT_EQ(ReadPageLayouts(folder).layouts, std::vector<PageLayout>{layout});
     } else {
-      EXPECT_FALSE(saved.message.empty());
+      EXPECT_FALSE(saved.Message().empty());
       EXPECT_TRUE(!fs::exists(folder) || fs::is_empty(folder)) << c.name.toStdString();
     }
   }
