@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
-#include <string_view>
 
 #include "CliSupport.h"
 #include "core/files/PrintableName.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
+#include "core/io/ImageFileTypes.h"
 
 namespace tavolo::cli {
 
@@ -34,32 +33,6 @@ constexpr const char* kIdentifyHelp =
     "Usage: tavolo-cli identify FILE\n"
     "\n"
     "Prints the width, height, bits per pixel, resolution and format of an image file.\n";
-
-struct FormatName {
-  std::string_view name;
-  int code;
-};
-
-constexpr std::array<FormatName, 9> kFormatNames = {{
-    {"bmp", kFormatBmp},
-    {"tga", kFormatTga},
-    {"pcx", kFormatPcx},
-    {"png", kFormatPng},
-    {"gif", kFormatGif},
-    {"jpeg", kFormatJpeg},
-    {"jpg", kFormatJpeg},
-    {"tiff", kFormatTiff},
-    {"tif", kFormatTiff},
-}};
-
-std::optional<int> FormatFromName(std::string name) {
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  for (const FormatName& f : kFormatNames) {
-    if (f.name == name) return f.code;
-  }
-  return std::nullopt;
-}
 
 const char* DisplayName(int format) {
   switch (format) {
@@ -169,7 +142,7 @@ int RunConvert(const std::vector<std::string>& args) {
         value = args[++i];
       }
       if (name == "--format") {
-        format = FormatFromName(*value);
+        format = FormatForExtension(*value);
         if (!format) return UsageError("convert", "unknown format '" + *value + "'");
       } else if (name == "--quality") {
         quality = ParseInt(*value, 0, 100);
@@ -186,9 +159,7 @@ int RunConvert(const std::vector<std::string>& args) {
   const std::filesystem::path in = files[0];
   const std::filesystem::path out = files[1];
   if (!format) {
-    std::string extension = out.extension().string();
-    if (!extension.empty()) extension.erase(0, 1);
-    format = FormatFromName(extension);
+    format = FormatForExtension(out.extension().string());
     if (!format) {
       return UsageError("convert", "cannot tell the format from '" + out.string() +
                                        "': give a known extension or --format");

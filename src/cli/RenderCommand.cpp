@@ -13,6 +13,7 @@
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
 #include "core/io/ImageExport.h"
+#include "core/io/ImageFileTypes.h"
 
 namespace tavolo::cli {
 
@@ -63,7 +64,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
   options.output = parsed.values["--output"];
   if (parsed.values.contains("--format")) {
     const std::string& value = parsed.values["--format"];
-    options.format = ExportFormatForExtension(value);
+    options.format = FormatForExtension(value);
     if (!options.format) return UsageError("unknown format '" + value + "'");
   }
   if (parsed.values.contains("--quality")) {
@@ -77,7 +78,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
     options.ndiv = *ndiv;
   }
   if (!options.format) {
-    options.format = ExportFormatForExtension(std::filesystem::path(options.output).extension());
+    options.format = FormatForExtension(std::filesystem::path(options.output).extension().string());
     if (!options.format) {
       return UsageError("cannot tell the format from '" + options.output +
                         "': give a known extension or --format");

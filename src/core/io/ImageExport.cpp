@@ -1,8 +1,6 @@
 #include "core/io/ImageExport.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <span>
 #include <vector>
 
@@ -22,20 +20,6 @@ constexpr uint32_t kGifColours = 256;
 constexpr uint32_t kGifColourBits = 8;
 
 }  // namespace
-
-std::optional<int> ExportFormatForExtension(std::string extension) {
-  if (!extension.empty() && extension.front() == '.') extension.erase(0, 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (extension == "bmp") return kFormatBmp;
-  if (extension == "gif") return kFormatGif;
-  if (extension == "jpg" || extension == "jpeg") return kFormatJpeg;
-  if (extension == "png") return kFormatPng;
-  if (extension == "tif" || extension == "tiff") return kFormatTiff;
-  if (extension == "tga") return kFormatTga;
-  if (extension == "pcx") return kFormatPcx;
-  return std::nullopt;
-}
 
 Outcome<> WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
                            int quality, int dpi, ExportReporting reporting) {

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <string>
 
 #include <QImage>
 
@@ -18,9 +16,6 @@ namespace tavolo {
 // No format: the image is prepared but not saved. No quality: the image's own is kept.
 inline constexpr int kNoFormat = -1;
 inline constexpr int kNoQuality = -1;
-
-// The format code for a file extension ("png", ".JPG", "tif" …); nullopt when none fits.
-std::optional<int> ExportFormatForExtension(std::string extension);
 
 // How a failed step of writing is made known: through the checked report with its expression
 // text (on the user-interface thread only), or by the returned result alone (any thread).

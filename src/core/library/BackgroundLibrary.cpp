@@ -1,10 +1,8 @@
 #include "core/library/BackgroundLibrary.h"
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <bit>
-#include <cctype>
 #include <cerrno>
 #include <system_error>
 #include <thread>
@@ -18,6 +16,7 @@
 #include "core/files/ByteWriter.h"
 #include "core/files/FileIo.h"
 #include "core/files/PrintableName.h"
+#include "core/io/ImageFileTypes.h"
 #include "core/library/BackgroundLibraryFile.h"
 
 namespace tavolo {
@@ -33,29 +32,6 @@ constexpr size_t kHueFileBytes = 4;
 constexpr unsigned kDecodeThreads = 4;
 // A companion holds 4 bytes; a longer one is read from its start rather than replaced.
 constexpr uintmax_t kMaxHueFileBytes = 4096;
-
-struct ExtensionFormat {
-  std::string_view extension;
-  int format;
-};
-
-constexpr std::array<ExtensionFormat, 8> kCustomTypes = {{
-    {"gif", kFormatGif},
-    {"png", kFormatPng},
-    {"jpg", kFormatJpeg},
-    {"jpeg", kFormatJpeg},
-    {"bmp", kFormatBmp},
-    {"tga", kFormatTga},
-    {"tif", kFormatTiff},
-    {"pcx", kFormatPcx},
-}};
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 // A custom file's title and extension: the parts of its file name around the last ".".
 struct SplitName {
@@ -180,10 +156,7 @@ std::vector<RasterImage> DecodeLibraryPictures(const std::vector<LibraryRecordVi
 }  // namespace
 
 int CustomBackgroundFormat(std::string_view extension) {
-  for (const ExtensionFormat& type : kCustomTypes) {
-    if (EqualsIgnoringCase(type.extension, extension)) return type.format;
-  }
-  return kFormatUnknown;
+  return OfferedFormatForExtension(extension).value_or(kFormatUnknown);
 }
 
 float MeanHue(const RasterImage& image) {

@@ -6,6 +6,7 @@
 #include "core/card/CardRenderer.h"
 #include "core/io/ExportFormats.h"
 #include "core/io/ImageExport.h"
+#include "core/io/ImageFileTypes.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/imaging/MagickInterop.h"
@@ -54,7 +55,7 @@ TEST(ImageExport, EveryFormatHoldsTheCardsPixelsAndItsDpi) {
                         {"gif", 0, 0},   {"jpg", 6, 254}, {"tif", 0, 254}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.extension);
-    const int format = *ExportFormatForExtension(c.extension);
+    const int format = *FormatForExtension(c.extension);
     const auto file = folder / (std::string("card.") + c.extension);
     const Outcome<> result = WriteExportImage(card, file, format, 90, 254);
     ASSERT_TRUE(result.Ok()) << result.Message();
@@ -133,14 +134,21 @@ TEST(ExportFormats, QualityFiltersAndExtensions) {
     EXPECT_EQ(info.takesQuality, info.format == kFormatJpeg || info.format == kFormatTiff);
     withQuality += info.takesQuality ? 1 : 0;
     // The extension added to a bare name is one the format's filter shows.
-    EXPECT_TRUE(QString::fromLatin1(info.filter).contains(QStringLiteral("*.") + info.extension))
+    EXPECT_NE(FormatFileFilter(info.format).find(std::string("*.") + info.extension),
+              std::string::npos)
         << info.label;
-    EXPECT_EQ(ExportFormatForExtension(info.extension), info.format) << info.label;
+    EXPECT_EQ(FormatForExtension(info.extension), info.format) << info.label;
   }
   EXPECT_EQ(withQuality, 2);
-  // Other spellings of an extension, and extensions of no export format.
-  EXPECT_EQ(ExportFormatForExtension(".JPEG"), kFormatJpeg);
-  EXPECT_EQ(ExportFormatForExtension("webp"), std::nullopt);
+  // Other spellings of an extension, and extensions of no export format; "tiff" is understood
+  // but neither listed nor taken for a background.
+  EXPECT_EQ(FormatForExtension(".JPEG"), kFormatJpeg);
+  EXPECT_EQ(FormatForExtension("webp"), std::nullopt);
+  EXPECT_EQ(FormatForExtension("TIFF"), kFormatTiff);
+  EXPECT_EQ(OfferedFormatForExtension("tiff"), std::nullopt);
+  EXPECT_EQ(PictureFileFilter(kFormatPng),
+            "png files (*.png);;jpeg files (*.jpeg *.jpg);;gif files (*.gif);;tif files (*.tif);;"
+            "bmp files (*.bmp);;tga files (*.tga);;pcx files (*.pcx);;all files (*)");
   EXPECT_EQ(ExportFormatOf(12345).format, kDefaultExportFormat);
 
   EXPECT_EQ(WithExportExtension("/tmp/card", kFormatJpeg), "/tmp/card.jpg");
