@@ -270,6 +270,10 @@ int RunInfo(const std::vector<std::string>& args) {
   CardState state;
   const ReadProjectResult read = ReadProject(file.Value(), state, table, ReadMode::kApplyAsRead);
   std::printf("%s\n", CardJson(state, read).c_str());
+  if (!read.extensionProblem.empty()) {
+    PrintWarning("info",
+                 args[0] + ": " + read.extensionProblem + "; the card itself is read whole");
+  }
   if (read.Ok()) return 0;
   PrintError("info", args[0] + ": " + ProjectResultMessage(read.result) + " (" + read.detail + ")");
   return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;

@@ -1,5 +1,6 @@
 // Project files (.tvc) and template files (.tvt): one card in a flat little-endian stream with a
-// format version at its head and a sub-version in front of each section. The picture-options
+// format version at its head and a sub-version in front of each section, then, when the card
+// holds any, its extension chunks (ExtensionSection.h). The picture-options
 // fields (picSize, picPosH, picPosV, picPath) are never stored and keep their values on load.
 #pragma once
 
@@ -39,6 +40,9 @@ struct ReadProjectResult {
   BackgroundName backgroundName{};  // the 20 name bytes read
   bool backgroundNameRead = false;
   std::string detail;  // what went wrong, for logs and the command-line tool; empty on success
+  // What was wrong with the extension section after the card; the card still reads with success
+  // (keeping the chunks read whole). Empty when the section was whole or absent.
+  std::string extensionProblem;
   bool Ok() const { return result == ProjectResult::kSuccess; }
 };
 

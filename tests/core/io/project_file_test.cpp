@@ -315,6 +315,7 @@ TEST(ShippedSample, ReadsWholeAndNamesAShippedBackground) {
   EXPECT_EQ(read.version, 2u);
   EXPECT_NE(card.pnmb, 0);  // found by name, not the fallback
   EXPECT_EQ(card.lines[0].line[0], QStringLiteral("Ferro & Figli"));
+  EXPECT_EQ(SerializeProject(card, table), test::ReadFileBytes(sample));
 }
 
 }  // namespace
