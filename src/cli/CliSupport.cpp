@@ -121,6 +121,10 @@ std::optional<int> LoadProjectCard(const char* command, const std::string& proje
                             ")");
     return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;
   }
+  if (!read.extensionProblem.empty()) {
+    PrintWarning(command,
+                 project + ": " + read.extensionProblem + "; the card itself is read whole");
+  }
   if (read.backgroundNameRead && card.pnmb >= 0 && card.pnmb < table.Count() &&
       table.Record(card.pnmb).name != read.backgroundName) {
     PrintWarning(command, "the project's background is not in the table; background " +

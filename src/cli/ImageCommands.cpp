@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
-#include <string_view>
 
 #include "CliSupport.h"
 #include "core/files/PrintableName.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
+#include "core/io/ImageFileTypes.h"
 
 namespace tavolo::cli {
 
@@ -52,32 +51,6 @@ std::optional<int> ParseMaxPixels(const char* command, const std::string& value)
                "--max-pixels must be a number from 1 to " + std::to_string(kMaxImagePixels));
   }
   return pixels;
-}
-
-struct FormatName {
-  std::string_view name;
-  int code;
-};
-
-constexpr std::array<FormatName, 9> kFormatNames = {{
-    {"bmp", kFormatBmp},
-    {"tga", kFormatTga},
-    {"pcx", kFormatPcx},
-    {"png", kFormatPng},
-    {"gif", kFormatGif},
-    {"jpeg", kFormatJpeg},
-    {"jpg", kFormatJpeg},
-    {"tiff", kFormatTiff},
-    {"tif", kFormatTiff},
-}};
-
-std::optional<int> FormatFromName(std::string name) {
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  for (const FormatName& f : kFormatNames) {
-    if (f.name == name) return f.code;
-  }
-  return std::nullopt;
 }
 
 const char* DisplayName(int format) {
@@ -189,7 +162,7 @@ int RunConvert(const std::vector<std::string>& args) {
         value = args[++i];
       }
       if (name == "--format") {
-        format = FormatFromName(*value);
+        format = FormatForExtension(*value);
         if (!format) return UsageError("convert", "unknown format '" + *value + "'");
       } else if (name == "--quality") {
         quality = ParseInt(*value, 0, 100);
@@ -213,9 +186,7 @@ int RunConvert(const std::vector<std::string>& args) {
   const std::filesystem::path in = files[0];
   const std::filesystem::path out = files[1];
   if (!format) {
-    std::string extension = out.extension().string();
-    if (!extension.empty()) extension.erase(0, 1);
-    format = FormatFromName(extension);
+    format = FormatForExtension(out.extension().string());
     if (!format) {
       return UsageError("convert", "cannot tell the format from '" + out.string() +
                                        "': give a known extension or --format");

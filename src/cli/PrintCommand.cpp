@@ -57,13 +57,13 @@ bool NamesAFile(const std::string& layout) {
 // else without). Returns the exit code when there is none.
 std::optional<int> FindLayout(const std::string& wanted, PageLayout& layout) {
   if (NamesAFile(wanted)) {
-    PageLayoutReadResult read = ReadPageLayoutFile(wanted);
-    if (read.laterVersion) {
-      PrintError(kCommand, read.message);
+    Outcome<PageLayout> read = ReadPageLayoutFile(wanted);
+    if (read.Error() == kLaterLayoutVersion) {
+      PrintError(kCommand, read.Message());
       return kExitVersionMismatch;
     }
-    if (!read.ok) return Fail(read.message);
-    layout = std::move(read.layout);
+    if (!read) return Fail(read.Message());
+    layout = std::move(read).Value();
     return std::nullopt;
   }
   const PageLayoutListing listing = ReadPageLayouts(PageLayoutsFolder());

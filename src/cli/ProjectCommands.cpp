@@ -255,9 +255,9 @@ int RunInfo(const std::vector<std::string>& args) {
   if (args.size() != 1) return UsageError("info", "needs exactly one project file");
   if (args[0].starts_with("-")) return UsageError("info", "unknown option '" + args[0] + "'");
 
-  const FileReadResult file = ReadWholeFile(args[0], kMaxProjectBytes);
-  if (!file.ok) {
-    PrintError("info", "cannot read '" + args[0] + "': " + file.message);
+  const Outcome<std::vector<uint8_t>> file = ReadWholeFile(args[0], kMaxProjectBytes);
+  if (!file) {
+    PrintError("info", "cannot read '" + args[0] + "': " + file.Message());
     return kExitFailure;
   }
   // A library that cannot be read is no reason not to describe the file: backgrounds are then
@@ -269,8 +269,12 @@ int RunInfo(const std::vector<std::string>& args) {
   }
   // Values are applied as they are read, so a damaged file shows how far it got.
   CardState state;
-  const ReadProjectResult read = ReadProject(file.bytes, state, table, ReadMode::kApplyAsRead);
+  const ReadProjectResult read = ReadProject(file.Value(), state, table, ReadMode::kApplyAsRead);
   std::printf("%s\n", CardJson(state, read).c_str());
+  if (!read.extensionProblem.empty()) {
+    PrintWarning("info",
+                 args[0] + ": " + read.extensionProblem + "; the card itself is read whole");
+  }
   if (read.Ok()) return 0;
   PrintError("info", args[0] + ": " + ProjectResultMessage(read.result) + " (" + read.detail + ")");
   return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;

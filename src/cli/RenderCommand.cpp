@@ -12,6 +12,7 @@
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
 #include "core/io/ImageExport.h"
+#include "core/io/ImageFileTypes.h"
 
 namespace tavolo::cli {
 
@@ -62,7 +63,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
   options.output = parsed.values["--output"];
   if (parsed.values.contains("--format")) {
     const std::string& value = parsed.values["--format"];
-    options.format = ExportFormatForExtension(value);
+    options.format = FormatForExtension(value);
     if (!options.format) return UsageError("unknown format '" + value + "'");
   }
   if (parsed.values.contains("--quality")) {
@@ -76,7 +77,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
     options.ndiv = *ndiv;
   }
   if (!options.format) {
-    options.format = ExportFormatForExtension(std::filesystem::path(options.output).extension());
+    options.format = FormatForExtension(std::filesystem::path(options.output).extension().string());
     if (!options.format) {
       return UsageError("cannot tell the format from '" + options.output +
                         "': give a known extension or --format");
@@ -86,7 +87,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
 }
 
 // Draws the card as Export Image does, or at 1/ndiv of its size, and writes it.
-ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const CardState& card) {
+Outcome<> DrawAndWrite(const Options& options, CardRenderer& renderer, const CardState& card) {
   if (options.ndiv == 0) {
     return ExportCard(renderer, card, options.output, *options.format, options.quality);
   }
@@ -94,12 +95,11 @@ ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const 
   const int dx = size.width / options.ndiv;
   const int dy = size.height / options.ndiv;
   if (!size.Ok() || dx < 1 || dy < 1) {
-    return {false, "The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
-                       " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) +
-                       "."};
+    return Failure{"The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
+                   " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) + "."};
   }
   const QImage image = renderer.Render(card, options.ndiv, dx, dy);
-  if (image.isNull()) return {false, "The card could not be rendered."};
+  if (image.isNull()) return Failure{"The card could not be rendered."};
   return WriteExportImage(image, options.output, *options.format, options.quality, card.dpi);
 }
 
@@ -112,9 +112,9 @@ int Render(const Options& options) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const ExportResult written = DrawAndWrite(options, renderer, card);
-  if (!written.ok) {
-    PrintError(kCommand, written.message);
+  const Outcome<> written = DrawAndWrite(options, renderer, card);
+  if (!written) {
+    PrintError(kCommand, written.Message());
     return kExitFailure;
   }
   const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);

@@ -53,7 +53,7 @@ class CliHostileProjects : public ::testing::Test {
     table.Append(MakeBackgroundName(background), RasterImage(), 0.0f);
     card.pnmb = 0;
     const fs::path path = scratch_ / name;
-    EXPECT_TRUE(WriteProject(path, card, table).ok);
+    EXPECT_TRUE(WriteProject(path, card, table).Ok());
     return path.string();
   }
 

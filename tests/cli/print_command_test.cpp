@@ -93,7 +93,7 @@ class CliPrint : public ::testing::Test {
     card.photo.height = 615;
     card.photo.x = 531;
     card.photo.y = 307.5f;
-    ASSERT_TRUE(WriteProject(project_ = (home_ / "card.tvc").string(), card, table).ok);
+    ASSERT_TRUE(WriteProject(project_ = (home_ / "card.tvc").string(), card, table).Ok());
   }
 
   std::string Cli(const std::string& arguments) const {
@@ -122,12 +122,12 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
   const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
   std::vector<SheetCase> cases;
   for (const fs::directory_entry& file : fs::directory_iterator(kBin / "abctmp")) {
-    const PageLayoutReadResult read = ReadPageLayoutFile(file.path());
-    ASSERT_TRUE(read.ok) << read.message;
-    const int paper = FindPaperById(papers, read.layout.paper);
+    const Outcome<PageLayout> read = ReadPageLayoutFile(file.path());
+    ASSERT_TRUE(read.Ok()) << read.Message();
+    const int paper = FindPaperById(papers, read.Value().paper);
     ASSERT_GE(paper, 0) << file.path();
     cases.push_back({file.path().filename().string(), "--layout '" + file.path().string() + "'",
-                     read.layout, papers[paper]});
+                     read.Value(), papers[paper]});
   }
   ASSERT_GE(cases.size(), 8u);
   // A predefined layout by its name in another case; without --layout the cards are centred as
@@ -226,11 +226,11 @@ TEST_F(CliPrint, BadPapersLayoutsAndCountsFailWithAMessageAndNoFile) {
   PageLayout overlapping;
   overlapping.horizontalPitch = 1061;
   overlapping.paper = 9;
-  ASSERT_TRUE(WritePageLayoutFile(home_ / "overlap.ptm", overlapping).ok);
+  ASSERT_TRUE(WritePageLayoutFile(home_ / "overlap.ptm", overlapping).Ok());
   ASSERT_TRUE(test::WriteFileBytes(home_ / "cut.ptm", {0, 0, 0, 0, 1, 2}));
   PageLayout unknownPaper;
   unknownPaper.paper = 4321;
-  ASSERT_TRUE(WritePageLayoutFile(home_ / "odd paper.ptm", unknownPaper).ok);
+  ASSERT_TRUE(WritePageLayoutFile(home_ / "odd paper.ptm", unknownPaper).Ok());
 
   const struct {
     std::string options;

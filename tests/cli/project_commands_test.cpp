@@ -38,7 +38,7 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   card.pnmb = 0;
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
   const fs::path path = home_ / "card.tvc";
-  ASSERT_TRUE(WriteProject(path, card, test::Table({"Linen"})).ok);
+  ASSERT_TRUE(WriteProject(path, card, test::Table({"Linen"})).Ok());
 
   test::ShellOutcome info = Run("info '" + path.string() + "'");
   EXPECT_EQ(info.code, 0) << info.output;
@@ -99,7 +99,7 @@ class CliRender : public ::testing::Test {
     card.dpi = 600;
     card.lines[0].count = 1;
     card.lines[0].line[0] = QStringLiteral("Ferro & Figli");
-    ASSERT_TRUE(WriteProject(project_ = (dir_ / "card.tvc").string(), card, table).ok);
+    ASSERT_TRUE(WriteProject(project_ = (dir_ / "card.tvc").string(), card, table).Ok());
   }
 
   test::TempFolder dir_;

@@ -22,16 +22,16 @@ constexpr double kDeviceDpi = 1200.0;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const tavolo::PageLayoutReadResult read = tavolo::ParsePageLayout(std::span(data, size));
-  if (!read.ok) {
-    Require(!read.message.empty());
+  const tavolo::Outcome<tavolo::PageLayout> read = tavolo::ParsePageLayout(std::span(data, size));
+  if (!read) {
+    Require(!read.Message().empty());
     return 0;
   }
-  const tavolo::PageLayout& layout = read.layout;
+  const tavolo::PageLayout& layout = read.Value();
   Require(layout.name.toUtf8().size() <= tavolo::kMaxLayoutNameBytes);
   const std::vector<uint8_t> written = tavolo::SerializePageLayout(layout);
-  const tavolo::PageLayoutReadResult again = tavolo::ParsePageLayout(written);
-  Require(again.ok && again.layout == layout);
+  const tavolo::Outcome<tavolo::PageLayout> again = tavolo::ParsePageLayout(written);
+  Require(again && again.Value() == layout);
 
   for (const int dpi : {72, 300, 600}) {
     const tavolo::SheetPlacement placement = tavolo::PlaceCards(layout, kA4, dpi, kDeviceDpi);

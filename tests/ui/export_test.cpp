@@ -27,10 +27,10 @@ namespace {
 using ExportTest = test::ControlTest;
 
 // Waits until the job has finished (and told what it has to tell).
-ExportResult Finish(ExportJob* job) {
+Outcome<> Finish(ExportJob* job) {
   EXPECT_NE(job, nullptr);
-  if (job == nullptr) return {false, "no job"};
-  ExportResult result;
+  if (job == nullptr) return Failure{"no job"};
+  Outcome<> result;
   bool done = job->IsFinished();
   QObject::connect(job, &ExportJob::finished, [&] {
     result = job->Result();
@@ -82,7 +82,7 @@ TEST_F(ExportTest, TheCommandAsksForTheFormatThenForAFileOfItsKind) {
   EXPECT_EQ(asked.filter, QStringLiteral("jpeg files (*.jpeg *.jpg)"));
   EXPECT_EQ(asked.defaultSuffix, QStringLiteral("jpg"));
   EXPECT_TRUE(asked.folder.endsWith(QStringLiteral("/card.jpg")));
-  ASSERT_TRUE(Finish(job).ok);
+  ASSERT_TRUE(Finish(job).Ok());
   const RasterImage back(fx.folder / "exported.jpg", kFormatUnknown);
   EXPECT_EQ(back.GetType(), kFormatJpeg);
 
@@ -107,9 +107,9 @@ TEST_F(ExportTest, EveryFormatReadsBackWithTheCardsResolutionAndPngWithItsPixels
 
   for (const ExportFormatInfo& info : kExportFormats) {
     const auto file = fx.folder / (std::string("card.") + info.extension);
-    const ExportResult result =
+    const Outcome<> result =
         Finish(StartExport(nullptr, fx.prompts, fx.document, file, info.format, 95));
-    ASSERT_TRUE(result.ok) << info.label << ": " << result.message;
+    ASSERT_TRUE(result.Ok()) << info.label << ": " << result.Message();
     if (info.format == kFormatPng) {
       const auto read = test::MagickPixels(file, "");
       ASSERT_TRUE(read.has_value());
@@ -125,9 +125,9 @@ TEST_F(ExportTest, EveryFormatReadsBackWithTheCardsResolutionAndPngWithItsPixels
 TEST_F(ExportTest, AFailedExportIsToldAndLeavesNoFile) {
   test::DialogFixture fx;
   const auto file = fx.folder / "missing-folder" / "card.png";
-  const ExportResult result =
+  const Outcome<> result =
       Finish(StartExport(nullptr, fx.prompts, fx.document, file, kFormatPng, 90));
-  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.Ok());
   ASSERT_EQ(fx.script.told.size(), 1);
   EXPECT_TRUE(fx.script.told[0].startsWith(QStringLiteral("The card was not exported.")));
   EXPECT_FALSE(std::filesystem::exists(fx.folder / "missing-folder"));

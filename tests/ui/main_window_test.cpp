@@ -440,7 +440,7 @@ TEST_F(MainWindow, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   other.lines[0].line[0] = "Loaded";
   other.pnmb = 3;
   other.hueShift = 0.2f;
-  ASSERT_TRUE(WriteProject(folder / "good.tvc", other, table_).ok);
+  ASSERT_TRUE(WriteProject(folder / "good.tvc", other, table_).Ok());
   std::vector<uint8_t> bytes = test::ReadFileBytes(folder / "good.tvc");
   test::WriteFileBytes(folder / "cut.tvc", {bytes.begin(), bytes.begin() + 40});
   std::vector<uint8_t> newer = bytes;

@@ -144,7 +144,7 @@ void Choose(QWidget& dialog, int id, int index) {
 }
 
 void WritePtm(const fs::path& file, const PageLayout& layout) {
-  ASSERT_TRUE(WritePageLayoutFile(file, layout).ok) << file;
+  ASSERT_TRUE(WritePageLayoutFile(file, layout).Ok()) << file;
 }
 
 PageLayout NamedLayout(const char* name, int32_t paper, int32_t unit, float cardWidth) {
@@ -366,13 +366,13 @@ TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
     const QString told = (script_.told + script_.asked).value(0);
     EXPECT_TRUE(c.told ? told.startsWith(c.told) : told.isEmpty())
         << c.what << ": " << told.toStdString();
-    const PageLayoutReadResult read = ReadPageLayoutFile(file);
+    const Outcome<PageLayout> read = ReadPageLayoutFile(file);
     if (c.written) {
-      EXPECT_TRUE(read.ok) << c.what;
-      EXPECT_EQ(read.layout, dialog->Layout()) << c.what;
-      EXPECT_EQ(read.layout.name, c.name) << c.what;
+      EXPECT_TRUE(read.Ok()) << c.what;
+      EXPECT_EQ(read.Value(), dialog->Layout()) << c.what;
+      EXPECT_EQ(read.Value().name, c.name) << c.what;
     } else if (c.existing) {
-      EXPECT_EQ(read.layout.name, "Old") << c.what;
+      EXPECT_EQ(read.Value().name, "Old") << c.what;
     } else {
       EXPECT_TRUE(fs::is_empty(folder.Path())) << c.what;
     }

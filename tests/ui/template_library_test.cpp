@@ -63,7 +63,7 @@ class TemplateLibrary : public test::ControlTest {
   void WriteTemplates(const QStringList& titles, bool previews = true) {
     for (int i = 0; i < titles.size(); ++i) {
       const fs::path path = TemplatesFolder() / (titles[i].toStdString() + ".tvt");
-      ASSERT_TRUE(WriteProject(path, TemplateCard(i), table_).ok);
+      ASSERT_TRUE(WriteProject(path, TemplateCard(i), table_).Ok());
       if (!previews) continue;
       QImage preview(120, 70, QImage::Format_RGB32);
       preview.fill(QColor::fromHsv(i * 30 % 360, 200, 200));

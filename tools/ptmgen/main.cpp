@@ -40,8 +40,9 @@ int main(int argc, char** argv) {
     std::string summary;
     const auto layout = tavolo::ptmgen::BuildLayout(*sheet, error, summary);
     if (!layout) return Fail(file, error);
-    const tavolo::PageLayoutWriteResult written = tavolo::SaveLayoutTemplate(folder, *layout);
-    if (!written.ok) return Fail(file, written.message);
+    const tavolo::Outcome<std::filesystem::path> written =
+        tavolo::SaveLayoutTemplate(folder, *layout);
+    if (!written) return Fail(file, written.Message());
     std::printf("%s\n", summary.c_str());
   }
   return 0;

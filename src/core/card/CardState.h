@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "core/base/ColorModel.h"
+#include "core/card/CardExtensions.h"
 
 namespace tavolo {
 
@@ -111,6 +112,8 @@ struct CardState {
   float lightShift = 0.0f;
   int32_t lnmb = 0;
   int32_t pnmb = 0;
+  // What the file's extension section holds; stored after everything above.
+  CardExtensions extensions;
   friend bool operator==(const CardState&, const CardState&) = default;
 };
 

@@ -70,8 +70,8 @@ NotAFile NotAFileOf(mode_t mode, const std::filesystem::path& path) {
 }
 
 // A write that finds no such file is missing a folder on the way.
-FileWriteResult WriteFailure(int error, const std::filesystem::path& path) {
-  return {false, error, FileErrorMessage(error == ENOENT ? ENOTDIR : error, path)};
+Failure WriteFailure(int error, const std::filesystem::path& path) {
+  return {FileErrorMessage(error == ENOENT ? ENOTDIR : error, path), error};
 }
 
 // The target as it stands: nothing, a regular file (whose mode is kept) or something refused.
@@ -220,13 +220,9 @@ std::string FileErrorMessage(int error, const std::filesystem::path& path) {
   }
 }
 
-FileReadResult ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes) {
-  FileReadResult result;
-  const auto fail = [&](int error, std::string message) {
-    result.error = error;
-    result.message = std::move(message);
-    result.bytes.clear();
-    return result;
+Outcome<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes) {
+  const auto fail = [](int error, std::string message) {
+    return Failure{std::move(message), error};
   };
   // Opening a named pipe for reading would wait for a writer, and opening a terminal could make
   // it ours: neither happens without blocking and without a controlling terminal.
@@ -241,18 +237,17 @@ FileReadResult ReadWholeFile(const std::filesystem::path& path, uintmax_t maxByt
   if (static_cast<uintmax_t>(info.st_size) > maxBytes) {
     return fail(EFBIG, Substitute("%1 is too large.", path));
   }
-  result.bytes.resize(static_cast<size_t>(info.st_size));
+  std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size));
   size_t done = 0;
-  while (done < result.bytes.size()) {
-    const ssize_t n = ::read(fd.Get(), result.bytes.data() + done, result.bytes.size() - done);
+  while (done < bytes.size()) {
+    const ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return fail(errno, FileErrorMessage(errno, path));
     if (n == 0) break;  // the file shrank while being read: keep what is there
     done += static_cast<size_t>(n);
   }
-  result.bytes.resize(done);
-  result.ok = true;
-  return result;
+  bytes.resize(done);
+  return bytes;
 }
 
 void RemoveStaleSaveTemporaries(const std::filesystem::path& folder) {
@@ -269,10 +264,10 @@ void RemoveStaleSaveTemporaries(const std::filesystem::path& folder) {
   }
 }
 
-FileWriteResult WriteFileReplacing(const std::filesystem::path& path,
-                                   std::span<const uint8_t> bytes, Durability durability) {
+Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                             Durability durability) {
   const TargetState before = InspectTarget(path);
-  if (before.refused) return {false, before.why.error, before.why.message};
+  if (before.refused) return Failure{before.why.message, before.why.error};
 
   const std::filesystem::path folder =
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
@@ -284,7 +279,7 @@ FileWriteResult WriteFileReplacing(const std::filesystem::path& path,
   // Something put in the target's place while the bytes were written is not replaced either.
   if (const TargetState now = InspectTarget(path); now.refused) {
     ::unlink(temp.c_str());
-    return {false, now.why.error, now.why.message};
+    return Failure{now.why.message, now.why.error};
   }
   if (::rename(temp.c_str(), path.c_str()) != 0) {
     error = errno;
@@ -292,7 +287,7 @@ FileWriteResult WriteFileReplacing(const std::filesystem::path& path,
     return WriteFailure(error, path);
   }
   if (durability == Durability::kUserData) SyncFolder(folder);
-  return {true, 0, {}};
+  return {};
 }
 
 }  // namespace tavolo

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/files/Outcome.h"
+
 namespace tavolo {
 
 // The message for a failed file operation, chosen from errno: "Access to %1 was denied.",
@@ -17,22 +19,10 @@ namespace tavolo {
 // generic one, with %1 replaced by the file's path (control characters escaped).
 std::string FileErrorMessage(int error, const std::filesystem::path& path);
 
-struct FileReadResult {
-  bool ok = false;
-  std::vector<uint8_t> bytes;
-  int error = 0;        // errno of the failure; EFBIG when the file exceeds the limit
-  std::string message;  // empty when ok
-};
-
-// Reads a whole regular file in one go; files larger than `maxBytes` are refused, and so is
-// anything that is not a regular file (after following symbolic links).
-FileReadResult ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes);
-
-struct FileWriteResult {
-  bool ok = false;
-  int error = 0;
-  std::string message;  // empty when ok
-};
+// Reads a whole regular file in one go; files larger than `maxBytes` are refused (error EFBIG),
+// and so is anything that is not a regular file (after following symbolic links). A failure
+// carries the errno of its cause.
+Outcome<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes);
 
 // What a lost save would cost the user, which decides how hard a save works to survive a power
 // cut: the user's own work (projects, templates, page layouts) is worth syncing the folder after
@@ -46,9 +36,8 @@ enum class Durability { kUserData, kReproducible };
 // named `path`. A failed write leaves any previous file untouched and no temporary behind; an
 // existing target keeps its permission bits. A target that exists and is not a regular file (a
 // folder, a named pipe, a device, a symbolic link) is refused.
-FileWriteResult WriteFileReplacing(const std::filesystem::path& path,
-                                   std::span<const uint8_t> bytes,
-                                   Durability durability = Durability::kUserData);
+Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                             Durability durability = Durability::kUserData);
 
 // Removes from `folder` the named temporaries (".NAME.<16 hex>.tmp") of saves killed before they
 // renamed their file, when they are the user's own regular files and over a day old: a save

@@ -12,13 +12,16 @@ namespace tavolo {
 // Why an operation failed, in words the user can be shown.
 struct Failure {
   std::string message;
+  // The errno of a failed file operation, for callers that act on the cause (a missing file is
+  // not a damaged one); 0 for every other failure.
+  int error = 0;
 };
 
 template <typename T = void>
 class [[nodiscard]] Outcome {
  public:
-  Outcome(T value) : value_(std::move(value)) {}  // NOLINT: a value converts to success
-  Outcome(Failure failure) : message_(std::move(failure.message)) {}  // NOLINT: and a failure
+  Outcome(T value) : value_(std::move(value)) {}              // NOLINT: a value converts to success
+  Outcome(Failure failure) : failure_(std::move(failure)) {}  // NOLINT: and a failure
 
   bool Ok() const { return value_.has_value(); }
   explicit operator bool() const { return Ok(); }
@@ -27,26 +30,29 @@ class [[nodiscard]] Outcome {
   T& Value() & { return *value_; }
   T&& Value() && { return std::move(*value_); }
   // Empty when Ok().
-  const std::string& Message() const { return message_; }
+  const std::string& Message() const { return failure_.message; }
+  // 0 when Ok().
+  int Error() const { return failure_.error; }
 
  private:
   std::optional<T> value_;
-  std::string message_;
+  Failure failure_;
 };
 
 template <>
 class [[nodiscard]] Outcome<void> {
  public:
   Outcome() = default;
-  Outcome(Failure failure) : ok_(false), message_(std::move(failure.message)) {}  // NOLINT
+  Outcome(Failure failure) : ok_(false), failure_(std::move(failure)) {}  // NOLINT
 
   bool Ok() const { return ok_; }
   explicit operator bool() const { return ok_; }
-  const std::string& Message() const { return message_; }
+  const std::string& Message() const { return failure_.message; }
+  int Error() const { return failure_.error; }
 
  private:
   bool ok_ = true;
-  std::string message_;
+  Failure failure_;
 };
 
 }  // namespace tavolo

@@ -102,14 +102,14 @@ void RasterImage::SetLastError(std::string_view message) {
 
 bool RasterImage::Load(const std::filesystem::path& file, int format) {
   Destroy();
-  const FileReadResult read = ReadWholeFile(file, kMaxFileBytes);
-  if (!read.ok) {
-    SetLastError(read.error == EFBIG ? "File too large"
-                                     : "Can't open file for reading: " + read.message);
+  const Outcome<std::vector<uint8_t>> read = ReadWholeFile(file, kMaxFileBytes);
+  if (!read) {
+    SetLastError(read.Error() == EFBIG ? "File too large"
+                                       : "Can't open file for reading: " + read.Message());
     return false;
   }
-  if (Decode(read.bytes, format)) return true;
-  if (format > kFormatUnknown && format <= kFormatLast) return Decode(read.bytes, kFormatUnknown);
+  if (Decode(read.Value(), format)) return true;
+  if (format > kFormatUnknown && format <= kFormatLast) return Decode(read.Value(), kFormatUnknown);
   return false;
 }
 
@@ -188,9 +188,9 @@ bool RasterImage::Encode(std::vector<uint8_t>& out, int format) {
 bool RasterImage::Save(const std::filesystem::path& file, int format) {
   std::vector<uint8_t> bytes;
   if (!Encode(bytes, format)) return false;
-  const FileWriteResult written = WriteFileReplacing(file, bytes, Durability::kReproducible);
-  if (!written.ok) SetLastError(written.message);
-  return written.ok;
+  const Outcome<> written = WriteFileReplacing(file, bytes, Durability::kReproducible);
+  if (!written) SetLastError(written.Message());
+  return written.Ok();
 }
 
 bool RasterImage::Create(uint32_t width, uint32_t height, uint32_t bpp, int format) {

@@ -1,5 +1,5 @@
-// The seven formats Export Image offers: their names, whether a quality applies, the filter of
-// the save dialog and the extension a typed name without one gets.
+// The seven formats Export Image offers: their names, whether a quality applies and the extension
+// a typed name without one gets (the save dialog's filter is FormatFileFilter's).
 #pragma once
 
 #include <array>
@@ -15,19 +15,18 @@ struct ExportFormatInfo {
   int format;          // the image layer's format code
   const char* label;   // the radio button's text
   bool takesQuality;   // JPEG and TIFF
-  const char* filter;  // the save dialog's filter, in Qt's syntax
   const char* extension;
 };
 
 // In the order the options dialog lists them: down the first column, then the second.
 inline constexpr std::array<ExportFormatInfo, 7> kExportFormats = {{
-    {kFormatBmp, "BMP", false, "bmp files (*.bmp)", "bmp"},
-    {kFormatTga, "TGA", false, "tga files (*.tga)", "tga"},
-    {kFormatPcx, "PCX", false, "pcx files (*.pcx)", "pcx"},
-    {kFormatPng, "PNG", false, "png files (*.png)", "png"},
-    {kFormatGif, "GIF", false, "gif files (*.gif)", "gif"},
-    {kFormatJpeg, "JPEG", true, "jpeg files (*.jpeg *.jpg)", "jpg"},
-    {kFormatTiff, "TIFF", true, "tif files (*.tif)", "tif"},
+    {kFormatBmp, "BMP", false, "bmp"},
+    {kFormatTga, "TGA", false, "tga"},
+    {kFormatPcx, "PCX", false, "pcx"},
+    {kFormatPng, "PNG", false, "png"},
+    {kFormatGif, "GIF", false, "gif"},
+    {kFormatJpeg, "JPEG", true, "jpg"},
+    {kFormatTiff, "TIFF", true, "tif"},
 }};
 
 inline constexpr int kDefaultExportFormat = kFormatPng;

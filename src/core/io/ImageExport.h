@@ -3,27 +3,18 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <string>
 
 #include <QImage>
 
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
+#include "core/files/Outcome.h"
 
 namespace tavolo {
 
 // No format: the image is prepared but not saved. No quality: the image's own is kept.
 inline constexpr int kNoFormat = -1;
 inline constexpr int kNoQuality = -1;
-
-struct ExportResult {
-  bool ok = true;
-  std::string message;  // why not, when !ok
-};
-
-// The format code for a file extension ("png", ".JPG", "tif" …); nullopt when none fits.
-std::optional<int> ExportFormatForExtension(std::string extension);
 
 // How a failed step of writing is made known: through the checked report with its expression
 // text (on the user-interface thread only), or by the returned result alone (any thread).
@@ -33,16 +24,15 @@ enum class ExportReporting { kCheckedReport, kResultOnly };
 // whole or not at all. A failed step of the conversion is returned, and with kCheckedReport also
 // raised as the checked report with its expression text; a failed write is returned with the
 // file-error text ("Access to %1 was denied." and the like).
-ExportResult WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
-                              int quality, int dpi,
-                              ExportReporting reporting = ExportReporting::kCheckedReport);
+Outcome<> WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
+                           int quality, int dpi,
+                           ExportReporting reporting = ExportReporting::kCheckedReport);
 
-// The card at its full size (divisor 1), as Export Image writes it; a null image, with the
-// reason in `result`, when it cannot be rendered.
-QImage RenderCardForExport(CardRenderer& renderer, const CardState& live, ExportResult& result);
+// The card at its full size (divisor 1), as Export Image writes it, or why it cannot be rendered.
+Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& live);
 
 // Export Image: renders the card at its full size and writes it.
-ExportResult ExportCard(CardRenderer& renderer, const CardState& live,
-                        const std::filesystem::path& file, int format, int quality);
+Outcome<> ExportCard(CardRenderer& renderer, const CardState& live,
+                     const std::filesystem::path& file, int format, int quality);
 
 }  // namespace tavolo

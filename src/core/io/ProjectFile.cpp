@@ -11,6 +11,7 @@
 #include "core/files/ByteWriter.h"
 #include "core/files/FileIo.h"
 #include "core/files/PrintableName.h"
+#include "core/io/ExtensionSection.h"
 #include "core/io/StoredString.h"
 
 namespace tavolo {
@@ -34,8 +35,19 @@ class ProjectReader {
       : in_(data), state_(state), table_(table), result_(result) {}
 
   ProjectResult Read() {
+    const ProjectResult card = ReadCard();
+    if (card != ProjectResult::kSuccess) return card;
+    const Outcome<> section = ReadExtensionSection(in_.Bytes(in_.remaining()), state_.extensions);
+    if (!section) result_.extensionProblem = section.Message();
+    return ProjectResult::kSuccess;
+  }
+
+ private:
+  ProjectResult ReadCard() {
     if (!U32(result_.version)) return Ended("the format version");
     result_.versionRead = true;
+    // The extensions belong to the file read: a file without them leaves the card none.
+    state_.extensions = {};
     for (int b = 0; b < kTextBoxCount; ++b) {
       if (const ProjectResult r = ReadStyle(state_.styles[b], b); r != ProjectResult::kSuccess) {
         return r;
@@ -58,7 +70,6 @@ class ProjectReader {
     return ReadLogo();
   }
 
- private:
   ProjectResult Ended(std::string_view what) {
     result_.detail = "the file ends inside " + std::string(what);
     return ProjectResult::kFileError;
@@ -286,13 +297,13 @@ ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
 
 ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,
                               const BackgroundTable& table, ReadMode mode) {
-  const FileReadResult file = ReadWholeFile(path, kMaxProjectBytes);
-  if (!file.ok) {
+  const Outcome<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxProjectBytes);
+  if (!file) {
     ReadProjectResult result;
-    result.detail = file.message;
+    result.detail = file.Message();
     return result;
   }
-  return ReadProject(file.bytes, state, table, mode);
+  return ReadProject(file.Value(), state, table, mode);
 }
 
 std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table) {
@@ -361,14 +372,13 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
   for (const float v : {l.width, l.height, l.x, l.y, l.reduction, l.angle}) out.PutF32(v);
   WriteStoredString(out, l.name);
   WriteStoredString(out, l.path);
+  WriteExtensionSection(out, state.extensions);
   return bytes;
 }
 
-WriteProjectResult WriteProject(const std::filesystem::path& path, const CardState& state,
-                                const BackgroundTable& table) {
-  const std::vector<uint8_t> bytes = SerializeProject(state, table);
-  const FileWriteResult written = WriteFileReplacing(path, bytes);
-  return {written.ok, written.message};
+Outcome<> WriteProject(const std::filesystem::path& path, const CardState& state,
+                       const BackgroundTable& table) {
+  return WriteFileReplacing(path, SerializeProject(state, table));
 }
 
 }  // namespace tavolo

@@ -1,5 +1,6 @@
 // Project files (.tvc) and template files (.tvt): one card in a flat little-endian stream with a
-// format version at its head and a sub-version in front of each section. The picture-options
+// format version at its head and a sub-version in front of each section, then, when the card
+// holds any, its extension chunks (ExtensionSection.h). The picture-options
 // fields (picSize, picPosH, picPosV, picPath) are never stored and keep their values on load.
 #pragma once
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "core/card/CardState.h"
+#include "core/files/Outcome.h"
 #include "core/library/BackgroundTable.h"
 
 namespace tavolo {
@@ -38,6 +40,9 @@ struct ReadProjectResult {
   BackgroundName backgroundName{};  // the 20 name bytes read
   bool backgroundNameRead = false;
   std::string detail;  // what went wrong, for logs and the command-line tool; empty on success
+  // What was wrong with the extension section after the card; the card still reads with success
+  // (keeping the chunks read whole). Empty when the section was whole or absent.
+  std::string extensionProblem;
   bool Ok() const { return result == ProjectResult::kSuccess; }
 };
 
@@ -64,14 +69,10 @@ ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& stat
 // the table.
 std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table);
 
-struct WriteProjectResult {
-  bool ok = false;
-  std::string message;  // "Access to %1 was denied." and the like, with the path filled in
-};
-
 // Writes a project file through a temporary file renamed over `path`: a failed save leaves the
-// previous file as it was.
-WriteProjectResult WriteProject(const std::filesystem::path& path, const CardState& state,
-                                const BackgroundTable& table);
+// previous file as it was and says why ("Access to %1 was denied." and the like, with the path
+// filled in).
+Outcome<> WriteProject(const std::filesystem::path& path, const CardState& state,
+                       const BackgroundTable& table);
 
 }  // namespace tavolo

@@ -1,9 +1,7 @@
 #include "core/library/BackgroundLibrary.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
-#include <cctype>
 #include <cerrno>
 #include <system_error>
 #include <utility>
@@ -16,6 +14,7 @@
 #include "core/files/ByteWriter.h"
 #include "core/files/FileIo.h"
 #include "core/files/PrintableName.h"
+#include "core/io/ImageFileTypes.h"
 #include "core/library/BackgroundLibraryFile.h"
 
 namespace tavolo {
@@ -29,29 +28,6 @@ constexpr uintmax_t kMaxLibraryBytes = 1ull << 30;
 constexpr size_t kHueFileBytes = 4;
 // A companion holds 4 bytes; a longer one is read from its start rather than replaced.
 constexpr uintmax_t kMaxHueFileBytes = 4096;
-
-struct ExtensionFormat {
-  std::string_view extension;
-  int format;
-};
-
-constexpr std::array<ExtensionFormat, 8> kCustomTypes = {{
-    {"gif", kFormatGif},
-    {"png", kFormatPng},
-    {"jpg", kFormatJpeg},
-    {"jpeg", kFormatJpeg},
-    {"bmp", kFormatBmp},
-    {"tga", kFormatTga},
-    {"tif", kFormatTiff},
-    {"pcx", kFormatPcx},
-}};
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 // A custom file's title and extension: the parts of its file name around the last ".".
 struct SplitName {
@@ -73,14 +49,14 @@ std::filesystem::path HueCompanion(const std::filesystem::path& folder, const st
 
 // The stored hue offset, or nothing when the companion is missing or shorter than a float.
 bool ReadHueFile(const std::filesystem::path& path, float& offset) {
-  const FileReadResult read = ReadWholeFile(path, kMaxHueFileBytes);
-  if (!read.ok || read.bytes.size() < kHueFileBytes) return false;
-  ByteReader in(read.bytes);
+  const Outcome<std::vector<uint8_t>> read = ReadWholeFile(path, kMaxHueFileBytes);
+  if (!read || read.Value().size() < kHueFileBytes) return false;
+  ByteReader in(read.Value());
   offset = in.F32();
   return true;
 }
 
-FileWriteResult WriteHueFile(const std::filesystem::path& path, float offset) {
+Outcome<> WriteHueFile(const std::filesystem::path& path, float offset) {
   std::vector<uint8_t> bytes;
   ByteWriter(bytes).PutF32(offset);
   return WriteFileReplacing(path, bytes);
@@ -151,7 +127,8 @@ bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& 
       if (!image.IsValid()) result.warnings.push_back(CustomPictureMessage(file, image));
       offset = HueOffsetOf(image);
       if (image.IsValid() && companions == HueCompanions::kWriteMissing) {
-        WriteHueFile(HueCompanion(customFolder, split.title), offset);
+        // A companion that cannot be written only means measuring again at the next start.
+        static_cast<void>(WriteHueFile(HueCompanion(customFolder, split.title), offset));
       }
     }
     table.Append(MakeBackgroundName(split.title), source, offset);
@@ -163,10 +140,7 @@ bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& 
 }  // namespace
 
 int CustomBackgroundFormat(std::string_view extension) {
-  for (const ExtensionFormat& type : kCustomTypes) {
-    if (EqualsIgnoringCase(type.extension, extension)) return type.format;
-  }
-  return kFormatUnknown;
+  return OfferedFormatForExtension(extension).value_or(kFormatUnknown);
 }
 
 float MeanHue(const RasterImage& image) {
@@ -204,17 +178,17 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
   }
 
   const std::filesystem::path libraryPath = folder / fileName;
-  FileReadResult read = ReadWholeFile(libraryPath, kMaxLibraryBytes);
-  if (!read.ok) {
-    result.status = read.error == ENOENT || read.error == ENOTDIR
+  Outcome<std::vector<uint8_t>> read = ReadWholeFile(libraryPath, kMaxLibraryBytes);
+  if (!read) {
+    result.status = read.Error() == ENOENT || read.Error() == ENOTDIR
                         ? BackgroundLoadStatus::kLibraryMissing
                         : BackgroundLoadStatus::kLibraryUnreadable;
     result.message = result.status == BackgroundLoadStatus::kLibraryMissing
                          ? FormatMessage("The background library %1 was not found.", libraryPath)
-                         : "The background library could not be read: " + read.message;
+                         : "The background library could not be read: " + read.Message();
     return result;
   }
-  auto library = std::make_shared<LibraryData>(LibraryData{libraryPath, std::move(read.bytes)});
+  auto library = std::make_shared<LibraryData>(LibraryData{libraryPath, std::move(read).Value()});
   Descramble(library->bytes);
   const uint32_t room = static_cast<uint32_t>(kMaxBackgrounds - table.Count());
   const ParsedLibrary parsed = ParseBackgroundLibrary(library->bytes, room);
@@ -301,16 +275,16 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   }
   // Importing a file that already lies in the folder needs no copy (and a copy onto itself fails).
   const bool copy = !std::filesystem::equivalent(source, target, ec);
-  const FileReadResult read = ReadWholeFile(source, kMaxLibraryBytes);
-  if (!read.ok) {
-    result.message = read.message;
+  const Outcome<std::vector<uint8_t>> read = ReadWholeFile(source, kMaxLibraryBytes);
+  if (!read) {
+    result.message = read.Message();
     return result;
   }
   const auto copyOver = [&]() -> bool {
     if (!copy) return true;
-    const FileWriteResult written = WriteFileReplacing(target, read.bytes);
-    if (!written.ok) result.message = FolderNotWritableMessage(written.error, written.message, customFolder);
-    return written.ok;
+    const Outcome<> written = WriteFileReplacing(target, read.Value());
+    if (!written) result.message = FolderNotWritableMessage(written.Error(), written.Message(), customFolder);
+    return written.Ok();
   };
   // A file of another kind is copied all the same, as the import always copies, but adds nothing.
   const int format = CustomBackgroundFormat(split.extension);
@@ -325,7 +299,7 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
 
   // Decoded before anything is written: a picture that fails leaves an earlier background of the
   // same name, and its companion, as they were.
-  const RasterImage image(std::span<const uint8_t>(read.bytes), format, kMaxCardPicturePixels);
+  const RasterImage image(std::span<const uint8_t>(read.Value()), format, kMaxCardPicturePixels);
   if (!image.IsValid()) {
     result.message =
         FormatMessage("%1 could not be read as a picture: ", source) + image.GetLastError();
@@ -333,16 +307,16 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   }
   const float offset = HueOffsetOf(image);
   const std::filesystem::path companion = HueCompanion(customFolder, split.title);
-  const FileReadResult earlierCompanion = ReadWholeFile(companion, kMaxHueFileBytes);
-  const FileWriteResult hue = WriteHueFile(companion, offset);
-  if (!hue.ok) {
-    result.message = FolderNotWritableMessage(hue.error, hue.message, customFolder);
+  const Outcome<std::vector<uint8_t>> earlierCompanion = ReadWholeFile(companion, kMaxHueFileBytes);
+  const Outcome<> hue = WriteHueFile(companion, offset);
+  if (!hue) {
+    result.message = FolderNotWritableMessage(hue.Error(), hue.Message(), customFolder);
     return result;
   }
   if (!copyOver()) {
     // The earlier picture stays, so its companion must too.
-    if (earlierCompanion.ok) {
-      WriteFileReplacing(companion, earlierCompanion.bytes);
+    if (earlierCompanion) {
+      static_cast<void>(WriteFileReplacing(companion, earlierCompanion.Value()));
     } else {
       std::filesystem::remove(companion, ec);
     }

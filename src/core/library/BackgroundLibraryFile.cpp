@@ -86,9 +86,9 @@ std::vector<uint8_t> SerializeBackgroundLibrary(std::span<const LibraryEntry> en
 bool WriteBackgroundLibrary(const std::filesystem::path& path,
                             std::span<const LibraryEntry> entries, std::string* error) {
   const std::vector<uint8_t> bytes = SerializeBackgroundLibrary(entries);
-  const FileWriteResult result = WriteFileReplacing(path, bytes);
-  if (!result.ok && error != nullptr) *error = result.message;
-  return result.ok;
+  const Outcome<> written = WriteFileReplacing(path, bytes);
+  if (!written && error != nullptr) *error = written.Message();
+  return written.Ok();
 }
 
 }  // namespace tavolo

@@ -12,31 +12,31 @@ namespace {
 // No picture the image layer can open comes near this.
 constexpr uintmax_t kMaxPictureBytes = 1ull << 30;
 
-PhotoCopyResult NotCopied(const std::string& reason, const std::filesystem::path& folder) {
-  return {false, {}, reason + " The picture was not put into " + folder.string() + "."};
+Failure NotCopied(const std::string& reason, const std::filesystem::path& folder) {
+  return {reason + " The picture was not put into " + folder.string() + "."};
 }
 
 }  // namespace
 
-PhotoCopyResult CopyIntoPhotoFolder(const std::filesystem::path& source,
-                                    const std::filesystem::path& folder) {
+Outcome<std::filesystem::path> CopyIntoPhotoFolder(const std::filesystem::path& source,
+                                                   const std::filesystem::path& folder) {
   if (!source.has_filename()) return NotCopied(FileErrorMessage(ENOENT, source), folder);
   const std::filesystem::path target = folder / source.filename();
   std::error_code ec;
-  if (std::filesystem::equivalent(source, target, ec)) return {true, target, {}};
+  if (std::filesystem::equivalent(source, target, ec)) return target;
 
   std::filesystem::create_directories(folder, ec);
   if (ec) return NotCopied(FileErrorMessage(ec.value(), folder), folder);
-  const FileReadResult read = ReadWholeFile(source, kMaxPictureBytes);
-  if (!read.ok) {
+  const Outcome<std::vector<uint8_t>> read = ReadWholeFile(source, kMaxPictureBytes);
+  if (!read) {
     return NotCopied(
-        read.error == EFBIG ? source.string() + " is too large to be a picture." : read.message,
+        read.Error() == EFBIG ? source.string() + " is too large to be a picture." : read.Message(),
         folder);
   }
   // Written beside the target and renamed over it, so a failure keeps the old file whole.
-  const FileWriteResult written = WriteFileReplacing(target, read.bytes);
-  if (!written.ok) return NotCopied(written.message, folder);
-  return {true, target, {}};
+  const Outcome<> written = WriteFileReplacing(target, read.Value());
+  if (!written) return NotCopied(written.Message(), folder);
+  return target;
 }
 
 }  // namespace tavolo

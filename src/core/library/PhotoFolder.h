@@ -3,21 +3,16 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
+
+#include "core/files/Outcome.h"
 
 namespace tavolo {
 
-struct PhotoCopyResult {
-  bool ok = false;
-  std::filesystem::path target;  // where the picture lies in the photo folder
-  std::string message;           // why not, when !ok
-};
-
 // Puts a chosen photo or logo into `folder` (made when missing) under its own file name,
-// replacing a file of that name; a name without an extension is kept as it is. A file that lies
-// in the folder already is used where it is. A copy that fails leaves any file of that name as
-// it was.
-PhotoCopyResult CopyIntoPhotoFolder(const std::filesystem::path& source,
-                                    const std::filesystem::path& folder);
+// replacing a file of that name, and gives where it lies there; a name without an extension is
+// kept as it is. A file that lies in the folder already is used where it is. A copy that fails
+// leaves any file of that name as it was.
+Outcome<std::filesystem::path> CopyIntoPhotoFolder(const std::filesystem::path& source,
+                                                   const std::filesystem::path& folder);
 
 }  // namespace tavolo

@@ -63,10 +63,10 @@ QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card) {
   return preview;
 }
 
-PreviewWriteResult WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
-                                        const std::filesystem::path& path) {
+Outcome<> WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
+                               const std::filesystem::path& path) {
   const QImage preview = RenderTemplatePreview(renderer, card);
-  if (preview.isNull()) return {false, "The card could not be rendered."};
+  if (preview.isNull()) return Failure{"The card could not be rendered."};
   const auto width = static_cast<uint32_t>(preview.width());
   const auto height = static_cast<uint32_t>(preview.height());
   const std::span<const uint32_t> pixels(reinterpret_cast<const uint32_t*>(preview.constBits()),
@@ -74,10 +74,9 @@ PreviewWriteResult WriteTemplatePreview(CardRenderer& renderer, const CardState&
   RasterImage image;
   std::vector<uint8_t> png;
   if (!image.CreateFromPixels(pixels, width, height) || !image.Encode(png, kFormatPng)) {
-    return {false, image.GetLastError()};
+    return Failure{image.GetLastError()};
   }
-  const FileWriteResult written = WriteFileReplacing(path, png);
-  return {written.ok, written.message};
+  return WriteFileReplacing(path, png);
 }
 
 }  // namespace tavolo

@@ -11,6 +11,7 @@
 
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
+#include "core/files/Outcome.h"
 
 namespace tavolo {
 
@@ -30,14 +31,9 @@ QSize TemplatePreviewCardSize(float cardWidth, float cardHeight);
 // cannot be rendered gives a null image.
 QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card);
 
-struct PreviewWriteResult {
-  bool ok = false;
-  std::string message;  // why not, when !ok
-};
-
 // Renders the preview and writes it as a PNG file, replacing `path` only when the whole file
 // was written.
-PreviewWriteResult WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
-                                        const std::filesystem::path& path);
+Outcome<> WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
+                               const std::filesystem::path& path);
 
 }  // namespace tavolo

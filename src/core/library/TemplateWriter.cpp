@@ -34,22 +34,20 @@ std::filesystem::path TemplatePath(const std::filesystem::path& folder, const QS
   return folder / (title.toStdString() + ".tvt");
 }
 
-TemplateWriteResult WriteTemplate(const std::filesystem::path& folder, const QString& title,
-                                  const CardState& card, const BackgroundTable& backgrounds,
-                                  CardRenderer& renderer) {
+Outcome<> WriteTemplate(const std::filesystem::path& folder, const QString& title,
+                        const CardState& card, const BackgroundTable& backgrounds,
+                        CardRenderer& renderer) {
   const QString problem = TemplateTitleProblem(title);
-  if (!problem.isEmpty()) return {false, problem.toStdString()};
+  if (!problem.isEmpty()) return Failure{problem.toStdString()};
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  if (ec) return {false, FileErrorMessage(ec.value(), folder)};
+  if (ec) return Failure{FileErrorMessage(ec.value(), folder), ec.value()};
 
   const std::filesystem::path path = TemplatePath(folder, title);
   // The picture first: a card file never lies in the folder without the preview it lists with.
-  const PreviewWriteResult preview =
-      WriteTemplatePreview(renderer, card, TemplatePreviewPath(path));
-  if (!preview.ok) return {false, preview.message};
-  const WriteProjectResult written = WriteProject(path, card, backgrounds);
-  return {written.ok, written.message};
+  const Outcome<> preview = WriteTemplatePreview(renderer, card, TemplatePreviewPath(path));
+  if (!preview) return preview;
+  return WriteProject(path, card, backgrounds);
 }
 
 }  // namespace tavolo

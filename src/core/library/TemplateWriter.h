@@ -9,6 +9,7 @@
 
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
+#include "core/files/Outcome.h"
 #include "core/library/BackgroundTable.h"
 
 namespace tavolo {
@@ -20,16 +21,11 @@ QString TemplateTitleProblem(const QString& title);
 // The .tvt file a title names in `folder`.
 std::filesystem::path TemplatePath(const std::filesystem::path& folder, const QString& title);
 
-struct TemplateWriteResult {
-  bool ok = false;
-  std::string message;  // why not, when !ok
-};
-
 // Writes `folder`/TITLE.tvp (rendered by `renderer`) and then `folder`/TITLE.tvt,
 // each replacing an older file only when it was written whole; creates the folder when missing.
 // The caller asks before replacing an existing template and marks the template table changed.
-TemplateWriteResult WriteTemplate(const std::filesystem::path& folder, const QString& title,
-                                  const CardState& card, const BackgroundTable& backgrounds,
-                                  CardRenderer& renderer);
+Outcome<> WriteTemplate(const std::filesystem::path& folder, const QString& title,
+                        const CardState& card, const BackgroundTable& backgrounds,
+                        CardRenderer& renderer);
 
 }  // namespace tavolo

@@ -32,10 +32,8 @@ constexpr std::array<std::pair<LayoutLength, const char*>, kLayoutLengthCount> k
     {LayoutLength::kTopMargin, "top margin"},
 }};
 
-PageLayoutReadResult Refused(std::string message) {
-  PageLayoutReadResult result;
-  result.message = std::move(message);
-  return result;
+Failure Refused(std::string message) {
+  return {std::move(message)};
 }
 
 // The longest start of `text` that is at most `maxBytes` in UTF-8, cut between characters.
@@ -75,18 +73,16 @@ std::vector<uint8_t> SerializePageLayout(const PageLayout& layout) {
   return bytes;
 }
 
-PageLayoutReadResult ParsePageLayout(std::span<const uint8_t> bytes) {
+Outcome<PageLayout> ParsePageLayout(std::span<const uint8_t> bytes) {
   ByteReader in(bytes);
-  PageLayoutReadResult result;
-  result.version = in.U32();
+  const uint32_t version = in.U32();
   if (!in.ok()) return Refused("the file ends inside the version");
-  if (result.version != kPageLayoutVersion) {
-    result.laterVersion = true;
-    result.message = "the format version " + std::to_string(result.version) +
-                     " is newer than this program reads";
-    return result;
+  if (version != kPageLayoutVersion) {
+    return Failure{"the format version " + std::to_string(version) +
+                       " is newer than this program reads",
+                   kLaterLayoutVersion};
   }
-  PageLayout& layout = result.layout;
+  PageLayout layout;
   for (const auto& [which, label] : kFileLengths) {
     float& length = LengthOf(layout, which);
     length = in.F32();
@@ -101,26 +97,28 @@ PageLayoutReadResult ParsePageLayout(std::span<const uint8_t> bytes) {
   if (!in.ok()) return Refused("the file ends inside the unit");
   if (!ReadStoredString(in, layout.name)) return Refused("the file ends inside the name");
   layout.name = CutToUtf8Bytes(layout.name, kMaxLayoutNameBytes);
-  result.ok = true;
-  return result;
+  return layout;
 }
 
-PageLayoutReadResult ReadPageLayoutFile(const std::filesystem::path& path) {
-  const FileReadResult file = ReadWholeFile(path, kMaxLayoutFileBytes);
-  if (!file.ok) return Refused(file.message);
-  PageLayoutReadResult result = ParsePageLayout(file.bytes);
-  if (result.laterVersion) {
-    result.message = PrintableName(path.string()) + " cannot be read: " + result.message + ".";
-  } else if (!result.ok) {
-    result.message = PrintableName(path.string()) + " is damaged: " + result.message + ".";
+Outcome<PageLayout> ReadPageLayoutFile(const std::filesystem::path& path) {
+  const Outcome<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxLayoutFileBytes);
+  if (!file) return Refused(file.Message());
+  Outcome<PageLayout> layout = ParsePageLayout(file.Value());
+  if (layout.Error() == kLaterLayoutVersion) {
+    return Failure{PrintableName(path.string()) + " cannot be read: " + layout.Message() + ".",
+                   kLaterLayoutVersion};
   }
-  return result;
+  if (!layout) {
+    return Refused(PrintableName(path.string()) + " is damaged: " + layout.Message() + ".");
+  }
+  return layout;
 }
 
-PageLayoutWriteResult WritePageLayoutFile(const std::filesystem::path& path,
-                                          const PageLayout& layout) {
-  const FileWriteResult written = WriteFileReplacing(path, SerializePageLayout(layout));
-  return {written.ok, path, written.message};
+Outcome<std::filesystem::path> WritePageLayoutFile(const std::filesystem::path& path,
+                                                   const PageLayout& layout) {
+  const Outcome<> written = WriteFileReplacing(path, SerializePageLayout(layout));
+  if (!written) return Failure{written.Message()};
+  return path;
 }
 
 bool IsLayoutFileName(const QString& name) {
@@ -129,14 +127,13 @@ bool IsLayoutFileName(const QString& name) {
          name.toUtf8().size() <= kMaxLayoutNameBytes;
 }
 
-PageLayoutWriteResult SaveLayoutTemplate(const std::filesystem::path& folder,
-                                         const PageLayout& layout) {
-  if (layout.name.isEmpty()) return {false, folder, "Give the page layout a name."};
+Outcome<std::filesystem::path> SaveLayoutTemplate(const std::filesystem::path& folder,
+                                                  const PageLayout& layout) {
+  if (layout.name.isEmpty()) return Failure{"Give the page layout a name."};
   if (!IsLayoutFileName(layout.name)) {
-    return {false, folder,
-            "\"" + layout.name.toStdString() +
-                "\" cannot be the name of a file: give a name without \"/\" of at most " +
-                std::to_string(kMaxLayoutNameBytes) + " bytes."};
+    return Failure{"\"" + layout.name.toStdString() +
+                   "\" cannot be the name of a file: give a name without \"/\" of at most " +
+                   std::to_string(kMaxLayoutNameBytes) + " bytes."};
   }
   // The folder ships with the program, but a user may have removed it.
   std::error_code ignored;

@@ -4,12 +4,14 @@
 // follows. A file of a later version is refused: its lengths may mean something else.
 #pragma once
 
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "core/files/Outcome.h"
 #include "core/print/PageLayout.h"
 
 namespace tavolo {
@@ -26,29 +28,21 @@ bool HasLayoutExtension(const std::filesystem::path& path);
 
 std::vector<uint8_t> SerializePageLayout(const PageLayout& layout);
 
-struct PageLayoutReadResult {
-  bool ok = false;
-  PageLayout layout;          // the layout read
-  uint32_t version = 0;       // the version the file holds
-  bool laterVersion = false;  // refused for a version newer than this program reads
-  std::string message;        // why the file was refused; empty when ok
-};
+// The cause (Outcome::Error) of refusing a file of a format version newer than this program
+// reads, so a caller can tell it from a damaged file.
+inline constexpr int kLaterLayoutVersion = EPROTONOSUPPORT;
 
-// A file of a later version, one that ends early or holds a length that is not a finite number
-// is refused. A name longer than a save writes is cut to kMaxLayoutNameBytes.
-PageLayoutReadResult ParsePageLayout(std::span<const uint8_t> bytes);
+// The layout a file holds. A file of a later version, one that ends early or holds a length that
+// is not a finite number is refused. A name longer than a save writes is cut to
+// kMaxLayoutNameBytes.
+Outcome<PageLayout> ParsePageLayout(std::span<const uint8_t> bytes);
 // As ParsePageLayout; the message names the file.
-PageLayoutReadResult ReadPageLayoutFile(const std::filesystem::path& path);
-
-struct PageLayoutWriteResult {
-  bool ok = false;
-  std::filesystem::path path;  // the file written (or that could not be)
-  std::string message;         // "Access to %1 was denied." and the like; empty when ok
-};
+Outcome<PageLayout> ReadPageLayoutFile(const std::filesystem::path& path);
 
 // Writes through a temporary file renamed over `path`, so a failed write leaves the old file.
-PageLayoutWriteResult WritePageLayoutFile(const std::filesystem::path& path,
-                                          const PageLayout& layout);
+// Gives the file written.
+Outcome<std::filesystem::path> WritePageLayoutFile(const std::filesystem::path& path,
+                                                   const PageLayout& layout);
 
 // Whether a layout's name can be the name of its file: not empty, not "." or "..", no "/" and
 // no NUL, and at most kMaxLayoutNameBytes bytes in UTF-8.
@@ -56,7 +50,7 @@ bool IsLayoutFileName(const QString& name);
 
 // Save As Template: writes the layout to `folder`/name.ptm, replacing a layout of that name. A
 // name that cannot be a file name writes nothing and says so.
-PageLayoutWriteResult SaveLayoutTemplate(const std::filesystem::path& folder,
-                                         const PageLayout& layout);
+Outcome<std::filesystem::path> SaveLayoutTemplate(const std::filesystem::path& folder,
+                                                  const PageLayout& layout);
 
 }  // namespace tavolo

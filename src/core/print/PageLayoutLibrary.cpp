@@ -47,13 +47,13 @@ PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder) {
   }
   const std::vector<Paper> papers = PaperCatalogue();
   for (const std::filesystem::path& file : files) {
-    PageLayoutReadResult read = ReadPageLayoutFile(file);
-    if (!read.ok) {
-      listing.errors.push_back(std::move(read.message));
-    } else if (const std::string off = OffItsPaper(read.layout, papers); !off.empty()) {
+    Outcome<PageLayout> read = ReadPageLayoutFile(file);
+    if (!read) {
+      listing.errors.push_back(read.Message());
+    } else if (const std::string off = OffItsPaper(read.Value(), papers); !off.empty()) {
       listing.errors.push_back(PrintableName(file.string()) + " is refused: " + off + ".");
     } else {
-      listing.layouts.push_back(std::move(read.layout));
+      listing.layouts.push_back(std::move(read).Value());
     }
   }
   if (listing.leftOut > 0) {

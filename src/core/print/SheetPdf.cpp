@@ -22,10 +22,10 @@ PrintOutcome WriteSheetsPdf(const std::filesystem::path& path, const SheetJob& j
     const PrintOutcome printed = PrintSheets(writer, job, progress);
     if (!printed || printed.Value() == PrintCompletion::kCancelled) return printed;
   }
-  const FileWriteResult written =
+  const Outcome<> written =
       WriteFileReplacing(path, std::span(reinterpret_cast<const uint8_t*>(pdf.constData()),
                                          static_cast<size_t>(pdf.size())));
-  if (!written.ok) return Failure{written.message};
+  if (!written) return Failure{written.Message()};
   return PrintCompletion::kPrinted;
 }
 

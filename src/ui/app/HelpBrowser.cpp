@@ -32,10 +32,10 @@ QImage DecodeBounded(const QByteArray& bytes) {
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   const QUrl url = name.isRelative() ? source().resolved(name) : name;
   if (!url.isLocalFile()) return {};
-  const FileReadResult read = ReadWholeFile(url.toLocalFile().toStdString(), kMaxHelpFileBytes);
-  if (!read.ok) return {};
-  const QByteArray bytes(reinterpret_cast<const char*>(read.bytes.data()),
-                         static_cast<qsizetype>(read.bytes.size()));
+  const Outcome<std::vector<uint8_t>> read = ReadWholeFile(url.toLocalFile().toStdString(), kMaxHelpFileBytes);
+  if (!read) return {};
+  const QByteArray bytes(reinterpret_cast<const char*>(read.Value().data()),
+                         static_cast<qsizetype>(read.Value().size()));
   if (type == QTextDocument::ImageResource) return DecodeBounded(bytes);
   return bytes;
 }

@@ -16,10 +16,10 @@ constexpr uintmax_t kMaxPageBytes = 4 * 1024 * 1024;
 
 // Only a regular file is read: a named pipe given a page's name would never answer.
 QString ReadPage(const QString& path) {
-  const FileReadResult read = ReadWholeFile(path.toStdString(), kMaxPageBytes);
-  if (!read.ok) return {};
-  return QString::fromUtf8(reinterpret_cast<const char*>(read.bytes.data()),
-                           static_cast<qsizetype>(read.bytes.size()));
+  const Outcome<std::vector<uint8_t>> read = ReadWholeFile(path.toStdString(), kMaxPageBytes);
+  if (!read) return {};
+  return QString::fromUtf8(reinterpret_cast<const char*>(read.Value().data()),
+                           static_cast<qsizetype>(read.Value().size()));
 }
 
 QString FirstMatch(const QString& html, const QString& pattern) {

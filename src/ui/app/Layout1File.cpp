@@ -2,6 +2,7 @@
 #include <QFileInfo>
 
 #include "core/base/ProgramFolder.h"
+#include "core/io/ImageFileTypes.h"
 #include "core/io/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 #include "ui/app/FieldPanel.h"
@@ -59,10 +60,9 @@ bool Layout1Dlg::SaveWithDialog() {
                            QStringLiteral("tvc files(*.tvc)|*.tvc||"), document_.FilePath()));
   if (path.isEmpty()) return false;
   document_.Capture();
-  const WriteProjectResult written =
-      WriteProject(path.toStdString(), document_.Working(), backgrounds_);
-  if (!written.ok) {
-    Tell(QString::fromStdString(written.message));
+  const Outcome<> written = WriteProject(path.toStdString(), document_.Working(), backgrounds_);
+  if (!written) {
+    Tell(QString::fromStdString(written.Message()));
     return false;
   }
   document_.SetFilePath(path.toStdString());
@@ -72,13 +72,8 @@ bool Layout1Dlg::SaveWithDialog() {
 void Layout1Dlg::OnImportBackground() {
   ChooserPause pause(*this);
   const QString path = prompts_->OpenFileName(
-      this, {QStringLiteral("Import Background"),
-             QtFileFilter(QStringLiteral(
-                 "jpeg files(*.jpeg,*.jpg)|*.jpeg;*.jpg|png files(*.png)|*.png|gif "
-                 "files(*.gif)|*.gif|tif files(*.tif)|*.tif|bmp files(*.bmp)|*.bmp|tga "
-                 "files(*.tga)|*.tga|pcx files(*.pcx)|*.pcx|all files(*.*)|*.*||")),
-             {},
-             {}});
+      this,
+      {QStringLiteral("Import Background"), QString::fromStdString(PictureFileFilter()), {}, {}});
   if (path.isEmpty()) return;
   const AddBackgroundResult added = AddCustomBackground(backgrounds_, path.toStdString());
   if (!added.ok) {

@@ -37,12 +37,12 @@ void Layout1Dlg::OnSaveTemplate() {
     if (answer != QMessageBox::No) return;
   }
   document_.Capture();
-  const TemplateWriteResult written =
+  const Outcome<> written =
       WriteTemplate(folder, title, document_.Working(), backgrounds_, document_.Renderer());
-  if (!written.ok) {
+  if (!written) {
     Tell(QStringLiteral("The template \"%1\" could not be saved in the templates folder %2.\n\n%3")
              .arg(title, QString::fromStdString(folder.string()),
-                  QString::fromStdString(written.message)));
+                  QString::fromStdString(written.Message())));
     return;
   }
   // The next opening of the library lists it.

@@ -6,6 +6,7 @@
 
 #include "core/card/CardDocument.h"
 #include "core/io/ExportFormats.h"
+#include "core/io/ImageFileTypes.h"
 #include "ui/app/Prompts.h"
 #include "ui/dialogs/ExportDlg.h"
 #include "ui/dialogs/ExportJob.h"
@@ -33,8 +34,9 @@ ExportJob* ExportImage(QWidget* owner, Prompts& prompts, CardDocument& document)
   const ExportFormatInfo& format = ExportFormatOf(options.Format());
   // The save dialog starts on the offered file and adds the extension to a name without one.
   const QString path = prompts.SaveFileName(
-      owner, {QStringLiteral("Export Image"), QString::fromLatin1(format.filter),
-              QString::fromLatin1(format.extension), SuggestedFile(document, format)});
+      owner,
+      {QStringLiteral("Export Image"), QString::fromStdString(FormatFileFilter(format.format)),
+       QString::fromLatin1(format.extension), SuggestedFile(document, format)});
   if (path.isEmpty()) return nullptr;
   return StartExport(owner, prompts, document,
                      WithExportExtension(path.toStdString(), format.format), format.format,
@@ -45,10 +47,10 @@ ExportJob* StartExport(QWidget* owner, Prompts& prompts, CardDocument& document,
                        const std::filesystem::path& file, int format, int quality) {
   auto* job = new ExportJob(document, file, format, quality, owner);
   QObject::connect(job, &ExportJob::finished, job, [job, owner, &prompts] {
-    if (!job->Result().ok) {
+    if (!job->Result()) {
       prompts.Tell(owner,
                    QStringLiteral("The card was not exported. %1")
-                       .arg(QString::fromStdString(job->Result().message)),
+                       .arg(QString::fromStdString(job->Result().Message())),
                    QMessageBox::Warning);
     }
     job->deleteLater();

@@ -16,13 +16,13 @@ ExportJob::ExportJob(CardDocument& document, std::filesystem::path file, int for
   busyTimer_.setSingleShot(true);
   connect(&busyTimer_, &QTimer::timeout, this, &ExportJob::ShowBusy);
 
-  ExportResult rendered;
-  const QImage card = RenderCardForExport(document.Renderer(), document.Live(), rendered);
-  if (!rendered.ok) {
+  const Outcome<QImage> rendered = RenderCardForExport(document.Renderer(), document.Live());
+  if (!rendered) {
     // Told once the caller listens, as every other end of the export is.
-    QTimer::singleShot(0, this, [this, rendered] { Finish(rendered); });
+    QTimer::singleShot(0, this, [this, failure = Failure{rendered.Message()}] { Finish(failure); });
     return;
   }
+  const QImage card = rendered.Value();
   const int dpi = document.Live().dpi;
   const qint64 spent = clock_.elapsed();
   if (spent >= kBusyCursorMs) {
@@ -31,9 +31,9 @@ ExportJob::ExportJob(CardDocument& document, std::filesystem::path file, int for
     busyTimer_.start(static_cast<int>(kBusyCursorMs - spent));
   }
 
-  connect(&watcher_, &QFutureWatcher<ExportResult>::finished, this,
+  connect(&watcher_, &QFutureWatcher<Outcome<>>::finished, this,
           [this] { Finish(watcher_.future().result()); });
-  auto promise = std::make_shared<QPromise<ExportResult>>();
+  auto promise = std::make_shared<QPromise<Outcome<>>>();
   watcher_.setFuture(promise->future());
   promise->start();
   QThreadPool::globalInstance()->start([promise, card, target = file_, format, quality, dpi] {
@@ -53,7 +53,7 @@ void ExportJob::ShowBusy() {
   QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
 }
 
-void ExportJob::Finish(ExportResult result) {
+void ExportJob::Finish(Outcome<> result) {
   busyTimer_.stop();
   if (busy_) {
     busy_ = false;

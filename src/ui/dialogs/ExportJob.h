@@ -29,7 +29,7 @@ class ExportJob : public QObject {
 
   bool IsFinished() const { return finished_; }
   // What the export came to; meaningful once finished.
-  const ExportResult& Result() const { return result_; }
+  const Outcome<>& Result() const { return result_; }
   const std::filesystem::path& File() const { return file_; }
 
  Q_SIGNALS:
@@ -37,15 +37,15 @@ class ExportJob : public QObject {
 
  private:
   void ShowBusy();
-  void Finish(ExportResult result);
+  void Finish(Outcome<> result);
 
   std::filesystem::path file_;
-  ExportResult result_;
+  Outcome<> result_;
   bool finished_ = false;
   bool busy_ = false;
   QElapsedTimer clock_;
   QTimer busyTimer_;
-  QFutureWatcher<ExportResult> watcher_;
+  QFutureWatcher<Outcome<>> watcher_;
 };
 
 }  // namespace tavolo

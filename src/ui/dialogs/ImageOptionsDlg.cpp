@@ -14,6 +14,7 @@
 #include "core/card/CardSize.h"
 #include "core/card/ImgPrvGeometry.h"
 #include "core/card/PlainFileName.h"
+#include "core/io/ImageFileTypes.h"
 #include "core/library/PhotoFolder.h"
 #include "ui/app/Prompts.h"
 #include "ui/controls/ImgPrvBtn.h"
@@ -147,7 +148,7 @@ void ImageOptionsDlg::EnableSizeControls(bool enabled) {
 void ImageOptionsDlg::ChoosePicture() {
   const QString file = prompts_.OpenFileName(
       this, {QString::fromUtf8(kind_.openTitle),
-             QString::fromUtf8(kind_.filter),
+             QString::fromStdString(PictureFileFilter(kind_.firstListedFormat)),
              {},
              QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)});
   if (!file.isEmpty()) LoadFile(file.toStdString());
@@ -160,16 +161,16 @@ bool ImageOptionsDlg::LoadFile(const std::filesystem::path& source) {
              .arg(Quoted(source), QString::fromStdString(image.GetLastError())));
     return false;
   }
-  const PhotoCopyResult copied = CopyIntoPhotoFolder(source, photoFolder_);
-  if (!copied.ok) {
-    Tell(QString::fromStdString(copied.message));
+  const Outcome<std::filesystem::path> copied = CopyIntoPhotoFolder(source, photoFolder_);
+  if (!copied) {
+    Tell(QString::fromStdString(copied.Message()));
     return false;
   }
-  const QString path = QString::fromStdString(copied.target.string());
+  const QString path = QString::fromStdString(copied.Value().string());
   ShowPath(path);
   EnableSizeControls(true);
   EnableObjectControls(true);
-  TakePicture(std::move(image), QString::fromStdString(copied.target.filename().string()), path);
+  TakePicture(std::move(image), QString::fromStdString(copied.Value().filename().string()), path);
   return true;
 }
 

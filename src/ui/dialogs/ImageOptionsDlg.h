@@ -28,20 +28,12 @@ class ImageOptionsDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // The open dialog's filters, in Qt's syntax.
-  static constexpr const char* kPhotoFilter =
-      "jpeg files (*.jpeg *.jpg);;png files (*.png);;gif files (*.gif);;tif files (*.tif);;"
-      "bmp files (*.bmp);;tga files (*.tga);;pcx files (*.pcx);;all files (*)";
-  static constexpr const char* kLogoFilter =
-      "png files (*.png);;jpeg files (*.jpeg *.jpg);;gif files (*.gif);;tif files (*.tif);;"
-      "bmp files (*.bmp);;tga files (*.tga);;pcx files (*.pcx);;all files (*)";
-
   // What tells the two dialogs apart in the part they share.
   struct Kind {
     const char* title;
     const char* loadText;
     const char* openTitle;
-    const char* filter;
+    int firstListedFormat;  // the format the open dialog's filter lists first
     ScaleRange okRange;
     int pathId;
     int loadId;

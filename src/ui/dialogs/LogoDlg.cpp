@@ -13,7 +13,7 @@ constexpr int kRotateId = 1002;
 constexpr float kQuarterTurn = 90.0f;
 
 constexpr ImageOptionsDlg::Kind kLogoKind = {
-    "Logo Options",  "&Load Logo", "Load Logo", ImageOptionsDlg::kLogoFilter,
+    "Logo Options",  "&Load Logo", "Load Logo", kFormatPng,
     kLogoScaleRange, 1079,         1001,        1078,
 };
 

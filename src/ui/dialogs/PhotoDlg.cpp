@@ -41,7 +41,7 @@ float& TrimOf(PhotoPlacement& photo, PhotoDlg::Trim trim) {
 }
 
 constexpr ImageOptionsDlg::Kind kPhotoKind = {
-    "Photo Options",  "Load &Photo", "Load Photo", ImageOptionsDlg::kPhotoFilter,
+    "Photo Options",  "Load &Photo", "Load Photo", kFormatJpeg,
     kPhotoScaleRange, 1058,          1056,         1004,
 };
 

@@ -407,8 +407,8 @@ void Print_PreviewDlg::OnSaveAsTemplate() {
       return;
     }
   }
-  const PageLayoutWriteResult written = SaveLayoutTemplate(layoutsFolder_, job_.layout);
-  if (!written.ok) Tell(QString::fromStdString(written.message));
+  const Outcome<std::filesystem::path> written = SaveLayoutTemplate(layoutsFolder_, job_.layout);
+  if (!written) Tell(QString::fromStdString(written.Message()));
 }
 
 void Print_PreviewDlg::OnPrint() {

@@ -6,6 +6,7 @@
 #include "core/card/CardRenderer.h"
 #include "core/io/ExportFormats.h"
 #include "core/io/ImageExport.h"
+#include "core/io/ImageFileTypes.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/imaging/MagickInterop.h"
@@ -54,10 +55,10 @@ TEST(ImageExport, EveryFormatHoldsTheCardsPixelsAndItsDpi) {
                         {"gif", 0, 0},   {"jpg", 6, 254}, {"tif", 0, 254}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.extension);
-    const int format = *ExportFormatForExtension(c.extension);
+    const int format = *FormatForExtension(c.extension);
     const auto file = folder / (std::string("card.") + c.extension);
-    const ExportResult result = WriteExportImage(card, file, format, 90, 254);
-    ASSERT_TRUE(result.ok) << result.message;
+    const Outcome<> result = WriteExportImage(card, file, format, 90, 254);
+    ASSERT_TRUE(result.Ok()) << result.Message();
     const RasterImage back(file, kFormatUnknown);
     ASSERT_TRUE(back.IsValid()) << back.GetLastError();
     EXPECT_EQ(back.GetType(), format);
@@ -84,12 +85,12 @@ TEST(ImageExport, QualityKeepsItsLowEightBitsAndNoFormatSavesNothing) {
   const test::TempFolder folder;
   const QImage card = BlockCard();
   for (const auto& [name, quality] : {std::pair{"a.jpg", 100}, {"b.jpg", 356}, {"c.jpg", 10}}) {
-    ASSERT_TRUE(WriteExportImage(card, folder / name, kFormatJpeg, quality, 300).ok);
+    ASSERT_TRUE(WriteExportImage(card, folder / name, kFormatJpeg, quality, 300).Ok());
   }
   EXPECT_EQ(ReadFileBytes(folder / "a.jpg"), ReadFileBytes(folder / "b.jpg"));
   EXPECT_LT(ReadFileBytes(folder / "c.jpg").size(), ReadFileBytes(folder / "a.jpg").size());
 
-  EXPECT_TRUE(WriteExportImage(card, folder / "x.png", kNoFormat, kNoQuality, 300).ok);
+  EXPECT_TRUE(WriteExportImage(card, folder / "x.png", kNoFormat, kNoQuality, 300).Ok());
   EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
 }
 
@@ -110,20 +111,20 @@ TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
   };
   for (const Case& c : cases) {
     ReportRecorder recorder;
-    const ExportResult result = WriteExportImage(BlockCard(), c.file, c.format, kNoQuality, 300);
-    EXPECT_FALSE(result.ok) << c.what;
-    EXPECT_NE(result.message.find(c.message), std::string::npos)
-        << c.what << ": " << result.message;
+    const Outcome<> result = WriteExportImage(BlockCard(), c.file, c.format, kNoQuality, 300);
+    EXPECT_FALSE(result.Ok()) << c.what;
+    EXPECT_NE(result.Message().find(c.message), std::string::npos)
+        << c.what << ": " << result.Message();
     EXPECT_EQ(recorder.Saw("ci.Save( fname,imt) !=0"), c.reported) << c.what;
   }
   EXPECT_FALSE(std::filesystem::exists(folder / "card.wmf"));
-  EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).ok);
+  EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).Ok());
 
   // Off the interface thread a failed encoding is only returned.
   ReportRecorder recorder;
   EXPECT_FALSE(WriteExportImage(BlockCard(), folder / "card.wmf", kFormatWmf, kNoQuality, 300,
                                 ExportReporting::kResultOnly)
-                   .ok);
+                   .Ok());
   EXPECT_TRUE(recorder.Reports().empty());
 }
 
@@ -133,14 +134,21 @@ TEST(ExportFormats, QualityFiltersAndExtensions) {
     EXPECT_EQ(info.takesQuality, info.format == kFormatJpeg || info.format == kFormatTiff);
     withQuality += info.takesQuality ? 1 : 0;
     // The extension added to a bare name is one the format's filter shows.
-    EXPECT_TRUE(QString::fromLatin1(info.filter).contains(QStringLiteral("*.") + info.extension))
+    EXPECT_NE(FormatFileFilter(info.format).find(std::string("*.") + info.extension),
+              std::string::npos)
         << info.label;
-    EXPECT_EQ(ExportFormatForExtension(info.extension), info.format) << info.label;
+    EXPECT_EQ(FormatForExtension(info.extension), info.format) << info.label;
   }
   EXPECT_EQ(withQuality, 2);
-  // Other spellings of an extension, and extensions of no export format.
-  EXPECT_EQ(ExportFormatForExtension(".JPEG"), kFormatJpeg);
-  EXPECT_EQ(ExportFormatForExtension("webp"), std::nullopt);
+  // Other spellings of an extension, and extensions of no export format; "tiff" is understood
+  // but neither listed nor taken for a background.
+  EXPECT_EQ(FormatForExtension(".JPEG"), kFormatJpeg);
+  EXPECT_EQ(FormatForExtension("webp"), std::nullopt);
+  EXPECT_EQ(FormatForExtension("TIFF"), kFormatTiff);
+  EXPECT_EQ(OfferedFormatForExtension("tiff"), std::nullopt);
+  EXPECT_EQ(PictureFileFilter(kFormatPng),
+            "png files (*.png);;jpeg files (*.jpeg *.jpg);;gif files (*.gif);;tif files (*.tif);;"
+            "bmp files (*.bmp);;tga files (*.tga);;pcx files (*.pcx);;all files (*)");
   EXPECT_EQ(ExportFormatOf(12345).format, kDefaultExportFormat);
 
   EXPECT_EQ(WithExportExtension("/tmp/card", kFormatJpeg), "/tmp/card.jpg");
@@ -159,7 +167,7 @@ TEST(ImageExport, CardIsExportedAtItsFullSize) {
   card.cardHeight = 400.0f;
   card.dpi = 150;
   const auto file = folder / "card.png";
-  ASSERT_TRUE(ExportCard(renderer, card, file, kFormatPng, kNoQuality).ok);
+  ASSERT_TRUE(ExportCard(renderer, card, file, kFormatPng, kNoQuality).Ok());
   const RasterImage back(file, kFormatPng);
   EXPECT_EQ(back.GetWidth(), 700u);
   EXPECT_EQ(back.GetHeight(), 400u);

@@ -63,8 +63,8 @@ TEST(InputPath, EveryReaderRefusesWhatIsNotARegularFileAtOnce) {
   const Reader readers[] = {
       {"ReadWholeFile", "data.bin",
        [](const fs::path& path) {
-         const FileReadResult r = ReadWholeFile(path, 1 << 20);
-         return std::pair{r.ok, r.message};
+         const Outcome<std::vector<uint8_t>> r = ReadWholeFile(path, 1 << 20);
+         return std::pair{r.Ok(), r.Message()};
        }},
       {"RasterImage load", "picture.png",
        [](const fs::path& path) {

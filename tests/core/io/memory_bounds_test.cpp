@@ -130,10 +130,10 @@ TEST(MemoryBounds, ACardTooLargeToDrawIsRefusedWhereItIsReadAndWhereItIsExported
     TempFolder dir;
     test::ReportRecorder reports;
     CardRenderer renderer(&table, dir.Path());
-    const ExportResult exported =
+    const Outcome<> exported =
         ExportCard(renderer, huge, dir / "card.png", kFormatPng, kNoQuality);
-    EXPECT_FALSE(exported.ok);
-    EXPECT_EQ(exported.message, "The card cannot be drawn: " + says + ".");
+    EXPECT_FALSE(exported.Ok());
+    EXPECT_EQ(exported.Message(), "The card cannot be drawn: " + says + ".");
     EXPECT_TRUE(reports.Reports().empty());  // said plainly, not as a lack of memory
     EXPECT_FALSE(fs::exists(dir / "card.png"));
   }

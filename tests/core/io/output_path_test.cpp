@@ -72,8 +72,8 @@ std::vector<Saver> Savers() {
       {"WriteFileReplacing",
        [](const fs::path& path) {
          const std::vector<uint8_t> bytes = {'n', 'e', 'w'};
-         const FileWriteResult r = WriteFileReplacing(path, bytes);
-         return Saved{r.ok, r.message};
+         const Outcome<> r = WriteFileReplacing(path, bytes);
+         return Saved{r.Ok(), r.Message()};
        }},
       {"RasterImage::Save",
        [](const fs::path& path) {
@@ -83,19 +83,19 @@ std::vector<Saver> Savers() {
        }},
       {"WriteProject",
        [](const fs::path& path) {
-         const WriteProjectResult r = WriteProject(path, CardState(), kTable);
-         return Saved{r.ok, r.message};
+         const Outcome<> r = WriteProject(path, CardState(), kTable);
+         return Saved{r.Ok(), r.Message()};
        }},
       {"WriteExportImage",
        [](const fs::path& path) {
          test::ReportRecorder reports;  // a failed save also raises the checked report
-         const ExportResult r = WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300);
-         return Saved{r.ok, r.message};
+         const Outcome<> r = WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300);
+         return Saved{r.Ok(), r.Message()};
        }},
       {"WritePageLayoutFile",
        [](const fs::path& path) {
-         const PageLayoutWriteResult r = WritePageLayoutFile(path, PageLayout());
-         return Saved{r.ok, r.message};
+         const Outcome<fs::path> r = WritePageLayoutFile(path, PageLayout());
+         return Saved{r.Ok(), r.Message()};
        }},
   };
 }
@@ -259,15 +259,15 @@ TEST(OutputPath, AFailedTemplateSaveKeepsTheOldTemplateAndSaysWhy) {
   WriteFileBytes(dir / "out.tvp", kOld);
   CardRenderer renderer(nullptr, {});
   const CardState card;
-  TemplateWriteResult written;
+  Outcome<> written;
   {
     const FileSizeLimit full(2);
     written = WriteTemplate(dir.Path(), QStringLiteral("out"), card, kTable, renderer);
   }
-  EXPECT_FALSE(written.ok);
-  EXPECT_NE(written.message.find("Disk full while accessing " + (dir / "out.tvp").string()),
+  EXPECT_FALSE(written.Ok());
+  EXPECT_NE(written.Message().find("Disk full while accessing " + (dir / "out.tvp").string()),
             std::string::npos)
-      << written.message;
+      << written.Message();
   EXPECT_EQ(ReadFileBytes(dir / "out.tvt"), kOld);
   EXPECT_EQ(ReadFileBytes(dir / "out.tvp"), kOld);
   EXPECT_EQ(Others(dir.Path(), {"out.tvt", "out.tvp"}), std::vector<std::string>{});
@@ -285,7 +285,7 @@ TEST(OutputPath, ASaveKilledWhileWritingLeavesNothingBehind) {
     const rlimit limit{1 << 20, RLIM_INFINITY};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     const std::vector<uint8_t> large(4 << 20, 'x');
-    WriteFileReplacing(dir / "out", large);
+    static_cast<void>(WriteFileReplacing(dir / "out", large));
     std::_Exit(0);
   }
   int status = 0;

@@ -100,7 +100,7 @@ TEST(ProjectFile, EveryStoredFieldSurvivesBitForBitNanPayloadsTooAndPictureOptio
 TEST(ProjectFile, WriteProjectWritesTheFileAndReadProjectReadsItFromDisk) {
   TempFolder folder;
   const fs::path path = folder / "card.tvc";
-  ASSERT_TRUE(WriteProject(path, UnusualState(), kTable).ok);
+  ASSERT_TRUE(WriteProject(path, UnusualState(), kTable).Ok());
   EXPECT_EQ(test::ReadFileBytes(path), SerializeProject(UnusualState(), kTable));
   CardState loaded;
   EXPECT_TRUE(ReadProject(path, loaded, kTable).Ok());
@@ -315,6 +315,7 @@ TEST(ShippedSample, ReadsWholeAndNamesAShippedBackground) {
   EXPECT_EQ(read.version, 2u);
   EXPECT_NE(card.pnmb, 0);  // found by name, not the fallback
   EXPECT_EQ(card.lines[0].line[0], QStringLiteral("Ferro & Figli"));
+  EXPECT_EQ(SerializeProject(card, table), test::ReadFileBytes(sample));
 }
 
 }  // namespace

@@ -24,24 +24,26 @@ TEST(PhotoFolder, CopiesUnderItsOwnNameReplacingAnOlderFileUsesOneInPlaceAndName
   Folders f;
   for (const char* name : {"face.jpg", "logo", "my.logo.png"}) {
     ASSERT_TRUE(WriteFileBytes(f.chosen / name, {1, 2, 3}));
-    const PhotoCopyResult copied = CopyIntoPhotoFolder(f.chosen / name, f.photos);
-    ASSERT_TRUE(copied.ok) << copied.message;
-    EXPECT_EQ(copied.target, f.photos / name);
-    EXPECT_EQ(ReadFileBytes(copied.target), (std::vector<uint8_t>{1, 2, 3}));
+    const Outcome<std::filesystem::path> copied = CopyIntoPhotoFolder(f.chosen / name, f.photos);
+    ASSERT_TRUE(copied.Ok()) << copied.Message();
+    EXPECT_EQ(copied.Value(), f.photos / name);
+    EXPECT_EQ(ReadFileBytes(copied.Value()), (std::vector<uint8_t>{1, 2, 3}));
   }
   ASSERT_TRUE(WriteFileBytes(f.chosen / "face.jpg", {9}));
-  ASSERT_TRUE(CopyIntoPhotoFolder(f.chosen / "face.jpg", f.photos).ok);
+  ASSERT_TRUE(CopyIntoPhotoFolder(f.chosen / "face.jpg", f.photos).Ok());
   EXPECT_EQ(ReadFileBytes(f.photos / "face.jpg"), std::vector<uint8_t>{9});
 
-  const PhotoCopyResult used = CopyIntoPhotoFolder(f.photos / "face.jpg", f.photos);
-  ASSERT_TRUE(used.ok) << used.message;
-  EXPECT_EQ(used.target, f.photos / "face.jpg");
+  const Outcome<std::filesystem::path> used = CopyIntoPhotoFolder(f.photos / "face.jpg", f.photos);
+  ASSERT_TRUE(used.Ok()) << used.Message();
+  EXPECT_EQ(used.Value(), f.photos / "face.jpg");
   EXPECT_EQ(ReadFileBytes(f.photos / "face.jpg"), std::vector<uint8_t>{9});
 
-  const PhotoCopyResult missing = CopyIntoPhotoFolder(f.chosen / "gone.jpg", f.photos);
-  EXPECT_FALSE(missing.ok);
-  EXPECT_NE(missing.message.find("gone.jpg was not found."), std::string::npos) << missing.message;
-  EXPECT_NE(missing.message.find("was not put into"), std::string::npos) << missing.message;
+  const Outcome<std::filesystem::path> missing =
+      CopyIntoPhotoFolder(f.chosen / "gone.jpg", f.photos);
+  EXPECT_FALSE(missing.Ok());
+  EXPECT_NE(missing.Message().find("gone.jpg was not found."), std::string::npos)
+      << missing.Message();
+  EXPECT_NE(missing.Message().find("was not put into"), std::string::npos) << missing.Message();
 }
 
 TEST(PhotoFolder, AFolderThatCannotBeWrittenToKeepsItsOldFile) {
@@ -51,10 +53,11 @@ TEST(PhotoFolder, AFolderThatCannotBeWrittenToKeepsItsOldFile) {
   ASSERT_TRUE(WriteFileBytes(f.photos / "face.jpg", {7}));
   ASSERT_TRUE(WriteFileBytes(f.chosen / "face.jpg", {8}));
   ::chmod(f.photos.c_str(), 0555);
-  const PhotoCopyResult denied = CopyIntoPhotoFolder(f.chosen / "face.jpg", f.photos);
+  const Outcome<std::filesystem::path> denied =
+      CopyIntoPhotoFolder(f.chosen / "face.jpg", f.photos);
   ::chmod(f.photos.c_str(), 0755);
-  EXPECT_FALSE(denied.ok);
-  EXPECT_NE(denied.message.find("was denied"), std::string::npos) << denied.message;
+  EXPECT_FALSE(denied.Ok());
+  EXPECT_NE(denied.Message().find("was denied"), std::string::npos) << denied.Message();
   EXPECT_EQ(ReadFileBytes(f.photos / "face.jpg"), std::vector<uint8_t>{7});
 }
 

@@ -100,9 +100,9 @@ TEST(WriteTemplate, WritesACardThatReadsBackAndAPreviewTheLibraryLists) {
   CardRenderer renderer(&backgrounds, home / "customphotos");
   const CardState card = BlueCard();
 
-  const TemplateWriteResult written =
+  const Outcome<> written =
       WriteTemplate(home / "tmpl", QStringLiteral("Bäckerei Blau"), card, backgrounds, renderer);
-  ASSERT_TRUE(written.ok) << written.message;
+  ASSERT_TRUE(written.Ok()) << written.Message();
   CardState read;
   ASSERT_TRUE(ReadProject(home / "tmpl" / "Bäckerei Blau.tvt", read, backgrounds).Ok());
   EXPECT_EQ(read, card);
@@ -114,10 +114,10 @@ TEST(WriteTemplate, WritesACardThatReadsBackAndAPreviewTheLibraryLists) {
   EXPECT_EQ(table.Entry(0).preview.size(), TemplatePreviewCardSize(1062.0f, 615.0f) +
                                                QSize(2 * kPreviewShadow, 2 * kPreviewShadow));
 
-  const TemplateWriteResult refused =
+  const Outcome<> refused =
       WriteTemplate(home / "tmpl", QStringLiteral("a/b"), card, backgrounds, renderer);
-  EXPECT_FALSE(refused.ok);
-  EXPECT_FALSE(refused.message.empty());
+  EXPECT_FALSE(refused.Ok());
+  EXPECT_FALSE(refused.Message().empty());
   EXPECT_FALSE(fs::exists(home / "tmpl" / "a"));
 }
 

@@ -62,15 +62,15 @@ TEST(PageLayoutFile, RoundTripsByteForByte) {
   TempFolder dir;
   for (const PageLayout& layout : cases) {
     const std::vector<uint8_t> bytes = SerializePageLayout(layout);
-    const PageLayoutReadResult read = ParsePageLayout(bytes);
-    ASSERT_TRUE(read.ok) << read.message;
-    EXPECT_EQ(read.layout, layout);
-    EXPECT_EQ(SerializePageLayout(read.layout), bytes);
+    const Outcome<PageLayout> read = ParsePageLayout(bytes);
+    ASSERT_TRUE(read.Ok()) << read.Message();
+    EXPECT_EQ(read.Value(), layout);
+    EXPECT_EQ(SerializePageLayout(read.Value()), bytes);
 
     const fs::path file = dir / "layout.ptm";
-    ASSERT_TRUE(WritePageLayoutFile(file, layout).ok);
+    ASSERT_TRUE(WritePageLayoutFile(file, layout).Ok());
     EXPECT_EQ(ReadFileBytes(file), bytes);
-    EXPECT_EQ(ReadPageLayoutFile(file).layout, layout);
+    EXPECT_EQ(ReadPageLayoutFile(file).Value(), layout);
   }
 }
 
@@ -80,16 +80,16 @@ TEST(PageLayoutFile, ALaterVersionIsRefused) {
   for (const uint32_t version : {1u, 7u, 0xFFFFFFFFu}) {
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(version >> (8 * i));
     for (const size_t size : {size_t{4}, bytes.size()}) {
-      const PageLayoutReadResult read = ParsePageLayout(std::span(bytes).first(size));
-      EXPECT_FALSE(read.ok) << version;
-      EXPECT_TRUE(read.laterVersion) << version;
-      EXPECT_EQ(read.message, "the format version " + std::to_string(version) +
-                                  " is newer than this program reads");
+      const Outcome<PageLayout> read = ParsePageLayout(std::span(bytes).first(size));
+      EXPECT_FALSE(read.Ok()) << version;
+      EXPECT_EQ(read.Error(), kLaterLayoutVersion) << version;
+      EXPECT_EQ(read.Message(), "the format version " + std::to_string(version) +
+                                    " is newer than this program reads");
     }
   }
   TempFolder dir;
   ASSERT_TRUE(WriteFileBytes(dir / "later.ptm", bytes));
-  EXPECT_EQ(ReadPageLayoutFile(dir / "later.ptm").message,
+  EXPECT_EQ(ReadPageLayoutFile(dir / "later.ptm").Message(),
             (dir / "later.ptm").string() +
                 " cannot be read: the format version 4294967295 is newer than this program reads.");
 }
@@ -102,40 +102,41 @@ TEST(PageLayoutFile, NamesReadAreCutAsSavingCutsThem) {
         {QString(kMaxLayoutNameBytes + 1, u'x'), kMaxLayoutNameBytes},
         {QString(1 << 16, u'x'), kMaxLayoutNameBytes},
         {euro, 66}}) {
-    const PageLayoutReadResult read = ParsePageLayout(SerializePageLayout(Named(name)));
-    ASSERT_TRUE(read.ok);
-    EXPECT_EQ(read.layout.name, name.left(kept));
-    EXPECT_TRUE(IsLayoutFileName(read.layout.name));
+    const Outcome<PageLayout> read = ParsePageLayout(SerializePageLayout(Named(name)));
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.Value().name, name.left(kept));
+    EXPECT_TRUE(IsLayoutFileName(read.Value().name));
   }
 }
 
 TEST(PageLayoutFile, DamagedFilesAreRefusedSayingWhere) {
   const std::vector<uint8_t> bytes = SerializePageLayout(Named(QStringLiteral("Avery")));
   for (size_t size = 0; size < bytes.size(); ++size) {
-    EXPECT_FALSE(ParsePageLayout(std::span(bytes).first(size)).ok) << size;
+    EXPECT_FALSE(ParsePageLayout(std::span(bytes).first(size)).Ok()) << size;
   }
   // The message names the field the file ends in.
   for (const auto& [size, field] : {std::pair{size_t{3}, "version"},
                                     {size_t{10}, "card width"},
                                     {size_t{35}, "unit"},
                                     {size_t{38}, "name"}}) {
-    EXPECT_EQ(ParsePageLayout(std::span(bytes).first(size)).message,
+    EXPECT_EQ(ParsePageLayout(std::span(bytes).first(size)).Message(),
               std::string("the file ends inside the ") + field);
   }
 
   std::vector<uint8_t> notANumber = bytes;
   notANumber[8 + 3] = 0x7F;  // card width: exponent all ones
   notANumber[8 + 2] = 0xC0;
-  EXPECT_EQ(ParsePageLayout(notANumber).message, "the card width is not a finite number");
+  EXPECT_EQ(ParsePageLayout(notANumber).Message(), "the card width is not a finite number");
 
   TempFolder dir;
   ASSERT_TRUE(WriteFileBytes(dir / "cut.ptm", std::vector(bytes.begin(), bytes.end() - 2)));
-  const PageLayoutReadResult cut = ReadPageLayoutFile(dir / "cut.ptm");
-  EXPECT_FALSE(cut.ok);
-  EXPECT_EQ(cut.message,
+  const Outcome<PageLayout> cut = ReadPageLayoutFile(dir / "cut.ptm");
+  EXPECT_FALSE(cut.Ok());
+  EXPECT_EQ(cut.Message(),
             (dir / "cut.ptm").string() + " is damaged: the file ends inside the name.");
-  EXPECT_FALSE(ReadPageLayoutFile(dir / "missing.ptm").ok);
-  EXPECT_NE(ReadPageLayoutFile(dir / "missing.ptm").message.find("missing.ptm"), std::string::npos);
+  EXPECT_FALSE(ReadPageLayoutFile(dir / "missing.ptm").Ok());
+  EXPECT_NE(ReadPageLayoutFile(dir / "missing.ptm").Message().find("missing.ptm"),
+            std::string::npos);
 }
 
 TEST(PageLayoutLibrary, ListsTheFolderInNameOrderAndAveryFirst) {
@@ -144,14 +145,15 @@ TEST(PageLayoutLibrary, ListsTheFolderInNameOrderAndAveryFirst) {
   otherVersion[0] = 1;
   PageLayout offThePaper = Named(QStringLiteral("Far"));
   offThePaper.leftMargin = 2e9f;
-  ASSERT_TRUE(WritePageLayoutFile(dir / "a.ptm", Named(QStringLiteral("Business sheet"))).ok);
-  ASSERT_TRUE(WritePageLayoutFile(dir / "b.ptm", Named(QStringLiteral("avery lower case"))).ok);
+  ASSERT_TRUE(WritePageLayoutFile(dir / "a.ptm", Named(QStringLiteral("Business sheet"))).Ok());
+  ASSERT_TRUE(WritePageLayoutFile(dir / "b.ptm", Named(QStringLiteral("avery lower case"))).Ok());
   ASSERT_TRUE(WriteFileBytes(dir / "c.PTM", otherVersion));
-  ASSERT_TRUE(WritePageLayoutFile(dir / "d.ptm", Named(QStringLiteral("Avery business cards"))).ok);
+  ASSERT_TRUE(
+      WritePageLayoutFile(dir / "d.ptm", Named(QStringLiteral("Avery business cards"))).Ok());
   ASSERT_TRUE(WriteFileBytes(dir / "e.ptm", {0, 0, 0, 0, 1}));
-  ASSERT_TRUE(WritePageLayoutFile(dir / "f.ptm", Named(QStringLiteral("AveryX"))).ok);
-  ASSERT_TRUE(WritePageLayoutFile(dir / "g.ptm", offThePaper).ok);
-  ASSERT_TRUE(WritePageLayoutFile(dir / "notes.txt", Named(QStringLiteral("Not listed"))).ok);
+  ASSERT_TRUE(WritePageLayoutFile(dir / "f.ptm", Named(QStringLiteral("AveryX"))).Ok());
+  ASSERT_TRUE(WritePageLayoutFile(dir / "g.ptm", offThePaper).Ok());
+  ASSERT_TRUE(WritePageLayoutFile(dir / "notes.txt", Named(QStringLiteral("Not listed"))).Ok());
   fs::create_directory(dir / "folder.ptm");
 
   const PageLayoutListing listing = ReadPageLayouts(dir.Path());
@@ -212,16 +214,16 @@ TEST(SaveLayoutTemplate, WritesNameDotPtmOrSaysWhyNot) {
     TempFolder dir;
     const fs::path folder = dir / "abctmp";  // made when missing
     PageLayout layout = Named(c.name);
-    const PageLayoutWriteResult saved = SaveLayoutTemplate(folder, layout);
-    EXPECT_EQ(saved.ok, c.ok) << c.name.toStdString();
+    const Outcome<fs::path> saved = SaveLayoutTemplate(folder, layout);
+    EXPECT_EQ(saved.Ok(), c.ok) << c.name.toStdString();
     if (c.ok) {
-      EXPECT_EQ(saved.path.filename(), (c.name + ".ptm").toStdString());
-      EXPECT_EQ(ReadPageLayoutFile(saved.path).layout, layout);
+      EXPECT_EQ(saved.Value().filename(), (c.name + ".ptm").toStdString());
+      EXPECT_EQ(ReadPageLayoutFile(saved.Value()).Value(), layout);
       layout.cardWidth = 900;
-      ASSERT_TRUE(SaveLayoutTemplate(folder, layout).ok);
+      ASSERT_TRUE(SaveLayoutTemplate(folder, layout).Ok());
       EXPECT_EQ(ReadPageLayouts(folder).layouts, std::vector<PageLayout>{layout});
     } else {
-      EXPECT_FALSE(saved.message.empty());
+      EXPECT_FALSE(saved.Message().empty());
       EXPECT_TRUE(!fs::exists(folder) || fs::is_empty(folder)) << c.name.toStdString();
     }
   }
