@@ -12,8 +12,8 @@
 
 #include "BenchCards.h"
 #include "core/bridge/ImageBridge.h"
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
-#include "core/library/BackgroundTable.h"
 #include "core/print/PagePreview.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/print/PaperChange.h"

@@ -9,10 +9,10 @@
 #include <QGuiApplication>
 
 #include "BenchCards.h"
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
-#include "core/io/ImageExport.h"
+#include "core/formats/ImageExport.h"
 #include "core/library/BackgroundLibrary.h"
-#include "core/library/BackgroundTable.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ void BM_RenderFullUncachedShippedBackground(benchmark::State& state) {
   }
   Scene& s = SharedScene();
   CardState card = s.card;
-  card.pnmb = 5;
+  card.backgroundIndex = 5;
   CardRenderer renderer(&shipped, std::filesystem::temp_directory_path());
   for (auto _ : state) {
     renderer.DropBackgroundCache();
@@ -73,13 +73,13 @@ void BM_RenderFullUncachedShippedBackground(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderFullUncachedShippedBackground)->Unit(benchmark::kMillisecond);
 
-void BM_RenderPreviewNdiv3(benchmark::State& state) {
+void BM_RenderPreviewDivisor3(benchmark::State& state) {
   Scene& s = SharedScene();
   CardRenderer renderer(&s.table, std::filesystem::temp_directory_path());
   renderer.Render(s.card, 3, 354, 205);
   for (auto _ : state) benchmark::DoNotOptimize(renderer.Render(s.card, 3, 354, 205));
 }
-BENCHMARK(BM_RenderPreviewNdiv3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderPreviewDivisor3)->Unit(benchmark::kMillisecond);
 
 void BM_Export(benchmark::State& state) {
   Scene& s = SharedScene();

@@ -7,10 +7,10 @@
 #include <optional>
 
 #include "CliSupport.h"
-#include "core/files/PrintableName.h"
+#include "core/formats/ImageFileTypes.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
-#include "core/io/ImageFileTypes.h"
+#include "core/storage/PrintableName.h"
 
 namespace tavolo::cli {
 
@@ -103,7 +103,7 @@ bool Widen(RasterImage& image, uint32_t bpp) {
       if (bpp == 8) {
         wide.SetPixelIndex(x, y, image.GetPixelIndex(x, y));
       } else {
-        wide.SetPixelColor(x, y, image.GetPixelColor(x, y));
+        wide.SetPixelColour(x, y, image.GetPixelColour(x, y));
       }
     }
   }

@@ -15,7 +15,7 @@ int WarnOfLeftOutPictures(std::string_view command, const CardRenderer& renderer
     PrintWarning(command, what + " could not be loaded and is left out: " + why);
     ++leftOut;
   };
-  const int number = DrawnBackgroundNumber(card.pnmb);
+  const int number = DrawnBackgroundNumber(card.backgroundIndex);
   if (number < 0 || number >= table.Count()) {
     warn("the background " + std::to_string(number), "there is no such background");
   } else if (const std::shared_ptr<const RasterImage> picture = table.Image(number);

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
-#include "core/library/BackgroundTable.h"
 
 namespace tavolo::cli {
 

@@ -10,11 +10,11 @@
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
-#include "core/files/PrintableName.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
 #include "core/print/SheetPdf.h"
+#include "core/storage/PrintableName.h"
 
 namespace tavolo::cli {
 

@@ -11,14 +11,14 @@
 #include "core/base/ProgramFolder.h"
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
-#include "core/io/ImageExport.h"
-#include "core/io/ImageFileTypes.h"
+#include "core/formats/ImageExport.h"
+#include "core/formats/ImageFileTypes.h"
 
 namespace tavolo::cli {
 
 namespace {
 
-constexpr int kMaxNdiv = 1000;
+constexpr int kMaxDivisor = 1000;
 constexpr const char* kCommand = "render";
 
 constexpr const char* kRenderUsage =
@@ -46,7 +46,7 @@ struct Options {
   std::string output;
   std::optional<int> format;
   int quality = kNoQuality;
-  int ndiv = 0;  // 0: full size through Export Image
+  int divisor = 0;  // 0: full size through Export Image
   bool strict = false;
 };
 
@@ -72,9 +72,9 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
     options.quality = *quality;
   }
   if (parsed.values.contains("--ndiv")) {
-    const auto ndiv = ParseInt(parsed.values["--ndiv"], 1, kMaxNdiv);
-    if (!ndiv) return UsageError("--ndiv must be a number from 1 to 1000");
-    options.ndiv = *ndiv;
+    const auto divisor = ParseInt(parsed.values["--ndiv"], 1, kMaxDivisor);
+    if (!divisor) return UsageError("--ndiv must be a number from 1 to 1000");
+    options.divisor = *divisor;
   }
   if (!options.format) {
     options.format = FormatForExtension(std::filesystem::path(options.output).extension().string());
@@ -86,19 +86,19 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
   return std::nullopt;
 }
 
-// Draws the card as Export Image does, or at 1/ndiv of its size, and writes it.
+// Draws the card as Export Image does, or at 1/divisor of its size, and writes it.
 Outcome<> DrawAndWrite(const Options& options, CardRenderer& renderer, const CardState& card) {
-  if (options.ndiv == 0) {
+  if (options.divisor == 0) {
     return ExportCard(renderer, card, options.output, *options.format, options.quality);
   }
   const CardPixelSize size = CardPixels(card.cardWidth, card.cardHeight);
-  const int dx = size.width / options.ndiv;
-  const int dy = size.height / options.ndiv;
+  const int dx = size.width / options.divisor;
+  const int dy = size.height / options.divisor;
   if (!size.Ok() || dx < 1 || dy < 1) {
-    return Failure{"The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
+    return Failure{"The card cannot be drawn at 1/" + std::to_string(options.divisor) +
                    " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) + "."};
   }
-  const QImage image = renderer.Render(card, options.ndiv, dx, dy);
+  const QImage image = renderer.Render(card, options.divisor, dx, dy);
   if (image.isNull()) return Failure{"The card could not be rendered."};
   return WriteExportImage(image, options.output, *options.format, options.quality, card.dpi);
 }

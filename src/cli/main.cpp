@@ -7,7 +7,7 @@
 
 #include "CliCommands.h"
 #include "core/base/CheckedCall.h"
-#include "core/files/PrintableName.h"
+#include "core/storage/PrintableName.h"
 
 namespace {
 

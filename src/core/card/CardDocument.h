@@ -16,9 +16,10 @@
 // Notification. Every operation that changes the card, the history, the layout or the file path
 // calls the listener's `changed` once when it is complete (operations that call one another
 // notify once, at the end of the outermost). The main window answers with one refresh: the tint
-// sliders from SliderPositions(), the background chooser from Live().pnmb, the layout chooser,
-// the "&Layouts" check and the "&Window" menu from Layout().Current() and the box count, Undo and
-// Redo from CanUndo()/CanRedo(), the photo and logo items from Working(), then the preview.
+// sliders from SliderPositions(), the background chooser from Live().backgroundIndex, the layout
+// chooser, the "&Layouts" check and the "&Window" menu from Layout().Current() and the box count,
+// Undo and Redo from CanUndo()/CanRedo(), the photo and logo items from Working(), then the
+// preview.
 //
 // Order of calls for the main window, the option dialogs and the print dialog:
 //   Start-up:   SetListener; SetFieldValues(from the template library) if it gave any;
@@ -71,12 +72,12 @@
 
 #include <QImage>
 
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardHistory.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutChoice.h"
 #include "core/imaging/RasterImage.h"
-#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 
@@ -211,8 +212,8 @@ class CardDocument {
   void LoadProject(const CardState& card, std::filesystem::path file);
 
   // --- Drawing -------------------------------------------------------------------------------
-  // The live card at divisor ndiv into dx × dy pixels (Format_RGB32).
-  QImage Render(int ndiv, int dx, int dy);
+  // The live card at divisor into dx × dy pixels (Format_RGB32).
+  QImage Render(int divisor, int dx, int dy);
   // The print image: 1062 × 615 pixels, tagged with the card's dpi.
   RasterImage RenderPrintImage();
   // The same picture as a QImage for the clipboard, tagged with the dpi when it is a sane one.

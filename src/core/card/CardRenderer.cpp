@@ -50,8 +50,8 @@ PixelRect PhotoCropEdges(const PhotoPlacement& photo) {
 }
 
 PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int croppedHeight,
-                         int ndiv) {
-  const float div = static_cast<float>(std::max(ndiv, 1));
+                         int divisor) {
+  const float div = static_cast<float>(std::max(divisor, 1));
   const float s = 1.0f - photo.reduction;
   const float w = static_cast<float>(croppedWidth) * s / div;
   const float h = static_cast<float>(croppedHeight) * s / div;
@@ -63,8 +63,8 @@ PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int crop
   return CentredRect(x, y, w, h);
 }
 
-PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int ndiv) {
-  const float div = static_cast<float>(std::max(ndiv, 1));
+PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int divisor) {
+  const float div = static_cast<float>(std::max(divisor, 1));
   const float s = 1.0f - logo.reduction;
   const int r = Trunc(logo.angle);
   const bool upright = r % 180 == 0;
@@ -137,7 +137,7 @@ const QImage& CardRenderer::BackgroundPicture(int number) {
   return picture_;
 }
 
-QImage CardRenderer::Render(const CardState& live, int ndiv, int dx, int dy) {
+QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy) {
   QImage card;
   if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
   if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
@@ -148,7 +148,7 @@ QImage CardRenderer::Render(const CardState& live, int ndiv, int dx, int dy) {
     card = cache_;
   } else {
     cache_ = QImage();
-    DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.pnmb)));
+    DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.backgroundIndex)));
     auto* pixels = reinterpret_cast<uint32_t*>(card.bits());
     TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
                     SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
@@ -158,15 +158,16 @@ QImage CardRenderer::Render(const CardState& live, int ndiv, int dx, int dy) {
   }
 
   // Writing through bits() gives this rendering its own copy; the cache keeps the tinted one.
-  auto* buf1 = reinterpret_cast<uint32_t*>(card.bits());
-  TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(buf1, dx, dy, live) == 0);
+  auto* backgroundBuffer = reinterpret_cast<uint32_t*>(card.bits());
+  TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(backgroundBuffer, dx, dy, live) == 0);
 
-  const PixelRect frc{0, 0, dx, dy};
-  const std::span<const PlacementRow> rows = PlacementRows(live.lnmb);
+  const PixelRect frameColour{0, 0, dx, dy};
+  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
   for (const PlacementRow& row : rows) {
     const std::string label = DrawFieldCheckText(row, false);
-    TAVOLO_CHECK_AS(label.c_str(), DrawField(live, row.box, ndiv, nullptr, frc, row.offset,
-                                             row.align, buf1, dx, dy, false, row.angle) == 0);
+    TAVOLO_CHECK_AS(label.c_str(),
+                    DrawField(live, row.box, divisor, nullptr, frameColour, row.offset, row.align,
+                              backgroundBuffer, dx, dy, false, row.angle) == 0);
   }
 
   QPainter painter(&card);
@@ -175,20 +176,21 @@ QImage CardRenderer::Render(const CardState& live, int ndiv, int dx, int dy) {
   logoError_.clear();
   const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
   pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
-  if (!live.photo.name.isEmpty()) DrawPhoto(painter, live.photo, ndiv);
-  if (!live.logo.name.isEmpty()) DrawLogo(painter, live.logo, ndiv);
+  if (!live.photo.name.isEmpty()) DrawPhoto(painter, live.photo, divisor);
+  if (!live.logo.name.isEmpty()) DrawLogo(painter, live.logo, divisor);
 
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (const PlacementRow& row : rows) {
     const std::string label = DrawFieldCheckText(row, true);
-    TAVOLO_CHECK_AS(label.c_str(), DrawField(live, row.box, ndiv, &painter, frc, row.offset,
-                                             row.align, buf1, dx, dy, true, row.angle) == 0);
+    TAVOLO_CHECK_AS(label.c_str(),
+                    DrawField(live, row.box, divisor, &painter, frameColour, row.offset, row.align,
+                              backgroundBuffer, dx, dy, true, row.angle) == 0);
   }
   painter.end();
   return card;
 }
 
-void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int ndiv) {
+void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int divisor) {
   if (!IsPlainFileName(photo.name)) return;
   if (!photoFor_ || *photoFor_ != photo || photoBudget_ != pictureBudget_) {
     ++stats_.photoLoads;
@@ -209,10 +211,10 @@ void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int
     }
   }
   if (croppedPhoto_.isNull()) return;
-  DrawInto(painter, PhotoRectangle(photo, croppedWidth_, croppedHeight_, ndiv), croppedPhoto_);
+  DrawInto(painter, PhotoRectangle(photo, croppedWidth_, croppedHeight_, divisor), croppedPhoto_);
 }
 
-void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int ndiv) {
+void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int divisor) {
   if (!IsPlainFileName(logo.name)) return;
   if (!logoFor_ || *logoFor_ != logo || logoBudget_ != pictureBudget_) {
     ++stats_.logoLoads;
@@ -230,7 +232,7 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
   }
   if (!logo_.IsValid()) return;
   const PixelRect r = LogoRectangle(logo, static_cast<int>(logo_.fileWidth),
-                                    static_cast<int>(logo_.fileHeight), ndiv);
+                                    static_cast<int>(logo_.fileHeight), divisor);
   if (rotatedLogo_.isNull()) {
     ++stats_.logoRotations;
     RasterImage rotated;
@@ -246,13 +248,14 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
 
 RasterImage CardRenderer::RenderPrintImage(const CardState& live) {
   const QImage card = Render(live, 1, kPrintWidth, kPrintHeight);
-  RasterImage prntim;
-  if (card.isNull()) return prntim;
-  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, prntim))) {
-    prntim.SetXDpi(live.dpi);
-    prntim.SetYDpi(live.dpi);
+  RasterImage printImage;
+  if (card.isNull()) return printImage;
+  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",
+                      ToRasterImage(card, printImage))) {
+    printImage.SetXDpi(live.dpi);
+    printImage.SetYDpi(live.dpi);
   }
-  return prntim;
+  return printImage;
 }
 
 }  // namespace tavolo

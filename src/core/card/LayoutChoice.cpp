@@ -27,7 +27,7 @@ void LayoutChoice::Distribute() {
 }
 
 void LayoutChoice::Show(const CardState& card) {
-  current_ = card.lnmb;
+  current_ = card.layoutIndex;
   Distribute();
   boxCount_ = card.boxCount;
   const int used = std::clamp(card.boxCount, 0, kTextBoxCount);

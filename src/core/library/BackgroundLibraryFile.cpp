@@ -4,9 +4,9 @@
 #include <array>
 #include <cstring>
 
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
-#include "core/files/FileIo.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/files/Outcome.h"
+#include "core/storage/Outcome.h"
 
 namespace tavolo {
 

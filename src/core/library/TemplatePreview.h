@@ -11,7 +11,7 @@
 
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
-#include "core/files/Outcome.h"
+#include "core/storage/Outcome.h"
 
 namespace tavolo {
 

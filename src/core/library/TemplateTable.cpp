@@ -6,9 +6,9 @@
 
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
-#include "core/files/PrintableName.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/TemplatePreview.h"
+#include "core/storage/PrintableName.h"
 
 namespace tavolo {
 

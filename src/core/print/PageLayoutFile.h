@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/files/Outcome.h"
 #include "core/print/PageLayout.h"
+#include "core/storage/Outcome.h"
 
 namespace tavolo {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <system_error>
 
-#include "core/files/FileIo.h"
-#include "core/files/PrintableName.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/print/SheetGrid.h"
+#include "core/storage/FileIo.h"
+#include "core/storage/PrintableName.h"
 
 namespace tavolo {
 

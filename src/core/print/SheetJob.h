@@ -7,9 +7,9 @@
 
 #include <QImage>
 
-#include "core/files/Outcome.h"
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
+#include "core/storage/Outcome.h"
 
 namespace tavolo {
 

@@ -5,7 +5,7 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
-#include "core/files/FileIo.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

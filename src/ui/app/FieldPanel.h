@@ -15,7 +15,7 @@ class QWidget;
 
 namespace tavolo {
 
-class Textprop;
+class FieldCaption;
 
 class FieldPanel final : public QObject {
   Q_OBJECT
@@ -30,7 +30,7 @@ class FieldPanel final : public QObject {
 
   int Count() const { return count_; }
   QPlainTextEdit* Editor(int box) const;
-  Textprop* Caption(int box) const;
+  FieldCaption* Caption(int box) const;
 
   // Replaces every editor by `boxCount` new ones, editor b showing `lines[b]` (its first `count`
   // lines joined by line breaks, none after the last).
@@ -53,7 +53,7 @@ class FieldPanel final : public QObject {
   QRect panel_;
   int count_ = 0;
   std::array<QPlainTextEdit*, kTextBoxCount> editors_{};
-  std::array<Textprop*, kTextBoxCount> captions_{};
+  std::array<FieldCaption*, kTextBoxCount> captions_{};
 };
 
 }  // namespace tavolo

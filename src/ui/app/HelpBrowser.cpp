@@ -4,7 +4,7 @@
 #include <QImageReader>
 #include <QTextDocument>
 
-#include "core/files/FileIo.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

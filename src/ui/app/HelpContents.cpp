@@ -5,7 +5,7 @@
 #include <QTextDocumentFragment>
 #include <algorithm>
 
-#include "core/files/FileIo.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

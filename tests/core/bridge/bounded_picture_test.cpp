@@ -59,7 +59,7 @@ TEST(BoundedPicture, CropsAreGivenInTheFilesPixels) {
   EXPECT_EQ(width, 1000);
   EXPECT_EQ(height, 1300);
   EXPECT_EQ(right.GetWidth(), 500u);
-  EXPECT_EQ(right.GetPixelColor(0, 0), (RgbQuad{255, 0, 0, 0}));  // blue
+  EXPECT_EQ(right.GetPixelColour(0, 0), (RgbQuad{255, 0, 0, 0}));  // blue
   RasterImage none;
   EXPECT_FALSE(CropInFilePixels(held, 5, 5, 5, 9, none, width, height));
 

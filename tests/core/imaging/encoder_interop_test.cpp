@@ -111,7 +111,7 @@ TEST(Encoders, WbmpTakesTheNearerOfBlackAndWhite) {
   RasterImage image;
   ASSERT_TRUE(image.Create(4, 2, 24, kFormatUnknown));
   const RgbQuad top[] = {{127, 127, 127, 0}, {128, 128, 128, 0}, {0, 0, 255, 0}, {90, 255, 255, 0}};
-  for (uint32_t x = 0; x < 4; ++x) image.SetPixelColor(x, 1, top[x]);
+  for (uint32_t x = 0; x < 4; ++x) image.SetPixelColour(x, 1, top[x]);
   std::vector<uint8_t> out;
   ASSERT_TRUE(image.Encode(out, kFormatWbmp)) << image.GetLastError();
   EXPECT_EQ(out, (std::vector<uint8_t>{0, 0, 4, 2, 0b0101'0000, 0}));

@@ -3,10 +3,10 @@
 // 256 × 256 pixels, fully opaque; WBMP as black and white.
 #include <algorithm>
 
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
 #include "core/imaging/codecs/BmpDib.h"
 #include "core/imaging/codecs/Codecs.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
 
 namespace tavolo::codecs {
 
@@ -30,13 +30,13 @@ bool ApplyMask(std::span<const uint8_t> mask, RasterImage& image) {
   if (image.GetBpp() != 24) {
     if (!colour.Create(width, height, 24, kFormatIco)) return Fail(image, colour.GetLastError());
     for (uint32_t y = 0; y < height; ++y) {
-      for (uint32_t x = 0; x < width; ++x) colour.SetPixelColor(x, y, image.GetPixelColor(x, y));
+      for (uint32_t x = 0; x < width; ++x) colour.SetPixelColour(x, y, image.GetPixelColour(x, y));
     }
     image = std::move(colour);
   }
   for (uint32_t y = 0; y < height; ++y) {
     for (uint32_t x = 0; x < width; ++x) {
-      if (transparent(x, y)) image.SetPixelColor(x, y, {255, 255, 255, 0});
+      if (transparent(x, y)) image.SetPixelColour(x, y, {255, 255, 255, 0});
     }
   }
   return true;
@@ -181,7 +181,7 @@ bool EncodeIco(RasterImage& image, std::vector<uint8_t>& out) {
   w.PutU32(0);
   for (uint32_t row = 0; row < height; ++row) {
     for (uint32_t x = 0; x < width; ++x) {
-      const RgbQuad c = image.GetPixelColor(x, row);
+      const RgbQuad c = image.GetPixelColour(x, row);
       w.PutU8(c.blue);
       w.PutU8(c.green);
       w.PutU8(c.red);
@@ -207,7 +207,7 @@ bool EncodeWbmp(RasterImage& image, std::vector<uint8_t>& out) {
     const size_t start = out.size();
     out.resize(start + rowBytes, 0);
     for (uint32_t x = 0; x < width; ++x) {
-      if (IsWhite(image.GetPixelColor(x, row))) out[start + x / 8] |= 0x80 >> (x % 8);
+      if (IsWhite(image.GetPixelColour(x, row))) out[start + x / 8] |= 0x80 >> (x % 8);
     }
   }
   return true;

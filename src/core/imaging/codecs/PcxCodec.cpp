@@ -5,9 +5,9 @@
 #include <array>
 #include <cstring>
 
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
 #include "core/imaging/codecs/Codecs.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
 
 namespace tavolo::codecs {
 

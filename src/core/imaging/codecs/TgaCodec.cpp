@@ -3,9 +3,9 @@
 // 24-bit true-colour files, raw, rows from the bottom.
 #include <cstring>
 
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
 #include "core/imaging/codecs/Codecs.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
 
 namespace tavolo::codecs {
 

@@ -1,0 +1,293 @@
+#include "core/storage/FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <ctime>
+#include <random>
+#include <string_view>
+
+#include "core/storage/PrintableName.h"
+
+namespace tavolo {
+
+namespace {
+
+// Room for the dot, the random part and the suffix of a temporary name within NAME_MAX.
+constexpr size_t kTempStemBytes = 200;
+constexpr int kTempHexDigits = 16;
+constexpr const char* kTempSuffix = ".tmp";
+// A named temporary this old is what a killed save left.
+constexpr time_t kStaleTemporarySeconds = 24 * 60 * 60;
+
+std::string Substitute(std::string_view text, const std::filesystem::path& path) {
+  std::string out(text);
+  const size_t at = out.find("%1");
+  if (at != std::string::npos) out.replace(at, 2, PrintableName(path.string()));
+  return out;
+}
+
+// Closes a descriptor on every path out of a function.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int Get() const { return fd_; }
+  // Closes now, reporting the result: a close can be where a write error shows up.
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// Why something of this type is no file to read or replace; EISDIR for a folder, EINVAL else.
+struct NotAFile {
+  int error;
+  std::string message;
+};
+
+NotAFile NotAFileOf(mode_t mode, const std::filesystem::path& path) {
+  if (S_ISDIR(mode)) return {EISDIR, Substitute("%1 is a folder, not a file.", path)};
+  if (S_ISLNK(mode)) return {EINVAL, Substitute("%1 is a symbolic link, not a file.", path)};
+  if (S_ISFIFO(mode)) return {EINVAL, Substitute("%1 is a named pipe, not a file.", path)};
+  if (S_ISCHR(mode) || S_ISBLK(mode)) {
+    return {EINVAL, Substitute("%1 is a device, not a file.", path)};
+  }
+  return {EINVAL, Substitute("%1 is not a regular file.", path)};
+}
+
+// A write that finds no such file is missing a folder on the way.
+Failure WriteFailure(int error, const std::filesystem::path& path) {
+  return {FileErrorMessage(error == ENOENT ? ENOTDIR : error, path), error};
+}
+
+// The target as it stands: nothing, a regular file (whose mode is kept) or something refused.
+struct TargetState {
+  bool refused = false;
+  NotAFile why{};
+  bool exists = false;
+  mode_t mode = 0;
+};
+
+TargetState InspectTarget(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) return {};
+  if (!S_ISREG(info.st_mode)) return {true, NotAFileOf(info.st_mode, path)};
+  return {false, {}, true, info.st_mode};
+}
+
+std::string TempName(const std::filesystem::path& path) {
+  std::random_device seed;
+  const uint64_t random = (static_cast<uint64_t>(seed()) << 32) | seed();
+  char tail[32];
+  std::snprintf(tail, sizeof tail, ".%0*" PRIx64 "%s", kTempHexDigits, random, kTempSuffix);
+  return "." + path.filename().string().substr(0, kTempStemBytes) + tail;
+}
+
+bool WriteAll(int fd, std::span<const uint8_t> bytes, int& error) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      error = errno;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Gives the new file the old one's permission bits, writes the bytes and flushes them to disk;
+// 0, or the errno of the failure.
+int FillAndSync(int fd, std::span<const uint8_t> bytes, const TargetState& before) {
+  if (before.exists && ::fchmod(fd, before.mode & 07777) != 0) return errno;
+  int error = 0;
+  if (!WriteAll(fd, bytes, error)) return error;
+  if (::fsync(fd) != 0 && errno != EINVAL) return errno;
+  return 0;
+}
+
+// Whether `name` has the form TempName gives: ".NAME.<16 hex>.tmp".
+bool IsSaveTemporaryName(std::string_view name) {
+  const std::string_view suffix = kTempSuffix;
+  const size_t tail = 1 + kTempHexDigits + suffix.size();  // ".<hex>.tmp"
+  if (name.size() < 2 + tail || name[0] != '.' || !name.ends_with(suffix)) return false;
+  const std::string_view hex =
+      name.substr(name.size() - suffix.size() - kTempHexDigits, kTempHexDigits);
+  return name[name.size() - tail] == '.' && std::ranges::all_of(hex, [](char c) {
+           return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+         });
+}
+
+// The bytes in a file that has no name until they are all on disk, then linked under a
+// temporary name in `folder`. 0, or the errno of the failure; `unsupported` when the file system
+// (or a system without /proc) cannot do it, so the caller falls back to a named temporary.
+int WriteUnnamed(const std::filesystem::path& folder, const std::filesystem::path& path,
+                 std::span<const uint8_t> bytes, const TargetState& before,
+                 std::filesystem::path& temp, bool& unsupported) {
+  FileDescriptor fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+  if (fd.Get() < 0) {
+    unsupported = errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL;
+    return errno;
+  }
+  if (const int error = FillAndSync(fd.Get(), bytes, before)) return error;
+  // Linking by descriptor needs a privilege; through /proc it needs none.
+  const std::string self = "/proc/self/fd/" + std::to_string(fd.Get());
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    temp = folder / TempName(path);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      if (fd.Close()) return 0;
+      const int error = errno;
+      ::unlink(temp.c_str());
+      temp.clear();
+      return error;
+    }
+    if (errno != EEXIST) break;
+  }
+  const int error = errno;
+  temp.clear();
+  unsupported = error == ENOENT || error == EOPNOTSUPP || error == EPERM;
+  return error;
+}
+
+// The bytes in a new temporary of an unpredictable name in `folder`; 0, or the errno of the
+// failure (with the temporary removed).
+int WriteNamed(const std::filesystem::path& folder, const std::filesystem::path& path,
+               std::span<const uint8_t> bytes, const TargetState& before,
+               std::filesystem::path& temp) {
+  RemoveStaleSaveTemporaries(folder);
+  int raw = -1;
+  for (int attempt = 0; attempt < 16 && raw < 0; ++attempt) {
+    temp = folder / TempName(path);
+    raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (raw < 0 && errno != EEXIST) break;
+  }
+  if (raw < 0) {
+    temp.clear();
+    return errno;
+  }
+  FileDescriptor fd(raw);
+  int error = FillAndSync(fd.Get(), bytes, before);
+  if (error == 0 && !fd.Close()) error = errno;
+  if (error != 0) {
+    ::unlink(temp.c_str());
+    temp.clear();
+  }
+  return error;
+}
+
+// Makes the rename itself durable; a folder that cannot be synced does not fail the save.
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+std::string FileErrorMessage(int error, const std::filesystem::path& path) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return Substitute("Access to %1 was denied.", path);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return Substitute("Disk full while accessing %1.", path);
+    case ENOENT:
+      return Substitute("%1 was not found.", path);
+    case ENOTDIR:
+    case ENAMETOOLONG:
+      return Substitute("%1 contains an invalid path.", path);
+    default:
+      return Substitute("An unexpected error occurred while accessing %1.", path);
+  }
+}
+
+Outcome<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes) {
+  const auto fail = [](int error, std::string message) {
+    return Failure{std::move(message), error};
+  };
+  // Opening a named pipe for reading would wait for a writer, and opening a terminal could make
+  // it ours: neither happens without blocking and without a controlling terminal.
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (fd.Get() < 0) return fail(errno, FileErrorMessage(errno, path));
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) != 0) return fail(errno, FileErrorMessage(errno, path));
+  if (!S_ISREG(info.st_mode)) {
+    NotAFile why = NotAFileOf(info.st_mode, path);
+    return fail(why.error, std::move(why.message));
+  }
+  if (static_cast<uintmax_t>(info.st_size) > maxBytes) {
+    return fail(EFBIG, Substitute("%1 is too large.", path));
+  }
+  std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return fail(errno, FileErrorMessage(errno, path));
+    if (n == 0) break;  // the file shrank while being read: keep what is there
+    done += static_cast<size_t>(n);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+void RemoveStaleSaveTemporaries(const std::filesystem::path& folder) {
+  const time_t now = std::time(nullptr);
+  std::error_code error;
+  for (auto entry = std::filesystem::directory_iterator(folder, error);
+       !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+    if (!IsSaveTemporaryName(entry->path().filename().string())) continue;
+    struct stat info {};
+    if (::lstat(entry->path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        info.st_uid == ::geteuid() && now - info.st_mtime > kStaleTemporarySeconds) {
+      ::unlink(entry->path().c_str());
+    }
+  }
+}
+
+Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                             Durability durability) {
+  const TargetState before = InspectTarget(path);
+  if (before.refused) return Failure{before.why.message, before.why.error};
+
+  const std::filesystem::path folder =
+      path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+  std::filesystem::path temp;
+  bool unsupported = false;
+  int error = WriteUnnamed(folder, path, bytes, before, temp, unsupported);
+  if (error != 0 && unsupported) error = WriteNamed(folder, path, bytes, before, temp);
+  if (error != 0) return WriteFailure(error, path);
+  // Something put in the target's place while the bytes were written is not replaced either.
+  if (const TargetState now = InspectTarget(path); now.refused) {
+    ::unlink(temp.c_str());
+    return Failure{now.why.message, now.why.error};
+  }
+  if (::rename(temp.c_str(), path.c_str()) != 0) {
+    error = errno;
+    ::unlink(temp.c_str());
+    return WriteFailure(error, path);
+  }
+  if (durability == Durability::kUserData) SyncFolder(folder);
+  return {};
+}
+
+}  // namespace tavolo

@@ -1,0 +1,47 @@
+// Whole-file reads and safe whole-file writes, with the user-facing messages for their failures.
+// Only regular files are read or replaced: a folder, a named pipe, a device or (for writing) a
+// symbolic link is refused at once, so nothing waits on a pipe and no save writes through a link
+// or over something that is not a file.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/storage/Outcome.h"
+
+namespace tavolo {
+
+// The message for a failed file operation, chosen from errno: "Access to %1 was denied.",
+// "Disk full while accessing %1.", "%1 was not found.", "%1 contains an invalid path." or a
+// generic one, with %1 replaced by the file's path (control characters escaped).
+std::string FileErrorMessage(int error, const std::filesystem::path& path);
+
+// Reads a whole regular file in one go; files larger than `maxBytes` are refused (error EFBIG),
+// and so is anything that is not a regular file (after following symbolic links). A failure
+// carries the errno of its cause.
+Outcome<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes);
+
+// What a lost save would cost the user, which decides how hard a save works to survive a power
+// cut: the user's own work (projects, templates, page layouts) is worth syncing the folder after
+// the rename, so the new name is on disk too; an export can simply be made again.
+enum class Durability { kUserData, kReproducible };
+
+// Replaces `path` with `bytes`. They go to an unnamed file in the target's folder where the file
+// system has them (so a process killed while writing leaves nothing behind), else to a new
+// temporary of an unpredictable name (created exclusively, never through a link) that a later
+// save into the folder removes once it is a day old. The file is flushed to disk and only then
+// named `path`. A failed write leaves any previous file untouched and no temporary behind; an
+// existing target keeps its permission bits. A target that exists and is not a regular file (a
+// folder, a named pipe, a device, a symbolic link) is refused.
+Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                             Durability durability = Durability::kUserData);
+
+// Removes from `folder` the named temporaries (".NAME.<16 hex>.tmp") of saves killed before they
+// renamed their file, when they are the user's own regular files and over a day old: a save
+// running now is never that slow. WriteFileReplacing calls it before it names a temporary.
+void RemoveStaleSaveTemporaries(const std::filesystem::path& folder);
+
+}  // namespace tavolo

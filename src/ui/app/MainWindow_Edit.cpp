@@ -1,0 +1,65 @@
+// The "&Edit" menu: undo and redo, copying the card, the photo and the logo, the colours and the
+// card's size.
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "ui/app/MainWindow.h"
+#include "ui/dialogs/EditCommands.h"
+
+namespace tavolo {
+
+void MainWindow::OnUndo() {
+  document_.Undo();
+}
+
+void MainWindow::OnRedo() {
+  document_.Redo();
+}
+
+void MainWindow::OnCopy() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr) return;
+  // A rendering that failed has been reported already.
+  const QImage card = document_.RenderClipboardImage();
+  if (!card.isNull()) clipboard->setImage(card);
+}
+
+void MainWindow::OnInsertPhoto() {
+  ChooserPause pause(*this);
+  InsertPhoto(this, *prompts_, *preview_);
+}
+
+void MainWindow::OnDeletePhoto() {
+  document_.DeletePhoto();
+}
+
+void MainWindow::OnInsertLogo() {
+  ChooserPause pause(*this);
+  InsertLogo(this, *prompts_, *preview_);
+}
+
+void MainWindow::OnDeleteLogo() {
+  document_.DeleteLogo();
+}
+
+void MainWindow::OnTextColours() {
+  ChooserPause pause(*this);
+  EditColours(this, *prompts_, *preview_, ColourTarget::kText);
+}
+
+void MainWindow::OnFrameColours() {
+  ChooserPause pause(*this);
+  EditColours(this, *prompts_, *preview_, ColourTarget::kFrame);
+}
+
+void MainWindow::OnBackgroundColour() {
+  ChooserPause pause(*this);
+  EditColours(this, *prompts_, *preview_, ColourTarget::kBackground);
+}
+
+void MainWindow::OnCardProperties() {
+  ChooserPause pause(*this);
+  EditCardProperties(this, *prompts_, *preview_);
+}
+
+}  // namespace tavolo

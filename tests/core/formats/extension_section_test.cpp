@@ -1,0 +1,94 @@
+// The extension section after the card: kept byte for byte, invisible to the card's own sections,
+// absent when empty, and a damaged one costs only itself.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "core/formats/ProjectFile.h"
+#include "core/storage/ByteWriter.h"
+#include "tests/core/formats/ProjectSamples.h"
+
+namespace tavolo {
+namespace {
+
+const BackgroundTable kTable = test::Table({"Custom", "Linen", "Marble"});
+
+// A known kind of chunk, registered as the card's later data will be.
+struct ByteChunk {
+  static constexpr ChunkTag kTag = MakeChunkTag("BYTE");
+  using Value = uint8_t;
+  static std::vector<uint8_t> Encode(uint8_t value) { return {value}; }
+  static std::optional<uint8_t> Decode(std::span<const uint8_t> p) {
+    return p.size() == 1 ? std::optional(p[0]) : std::nullopt;
+  }
+};
+
+std::vector<uint8_t> Section(uint32_t version, uint32_t count, std::vector<uint8_t> chunks) {
+  std::vector<uint8_t> out = {'T', 'V', 'X', 'S'};
+  ByteWriter(out).PutU32(version);
+  ByteWriter(out).PutU32(count);
+  ByteWriter(out).PutBytes(chunks);
+  return out;
+}
+
+// Two chunks of tags this program does not know, the second one empty.
+const std::vector<uint8_t> kTwoChunks = {'Q', 'R', 'C', 'D', 3,   0, 0, 0, 7, 8,
+                                         9,   'b', 'a', 'c', 'k', 0, 0, 0, 0};
+
+TEST(ExtensionSection, ChunksSurviveALoadAndASaveByteForByteAndTheCardReadsAsWithout) {
+  const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
+  std::vector<uint8_t> file = card;
+  const std::vector<uint8_t> section = Section(1, 2, kTwoChunks);
+  file.insert(file.end(), section.begin(), section.end());
+
+  CardState withSection;
+  const ReadProjectResult read = ReadProject(file, withSection, kTable);
+  ASSERT_TRUE(read.Ok() && read.extensionProblem.empty()) << read.detail << read.extensionProblem;
+  EXPECT_EQ(SerializeProject(withSection, kTable), file);
+  withSection.extensions.Set<ByteChunk>(5);
+  withSection.extensions.Set<ByteChunk>(6);  // replaces the 5
+  CardState again;
+  ASSERT_TRUE(ReadProject(SerializeProject(withSection, kTable), again, kTable).Ok());
+  EXPECT_EQ(again.extensions.Get<ByteChunk>(), 6);
+  EXPECT_EQ(again.extensions.Chunks().size(), 3u);
+
+  // The card's own bytes end where they ended, and a file without a section empties the card's.
+  ASSERT_TRUE(ReadProject(card, again, kTable).Ok());
+  EXPECT_TRUE(again.extensions.Empty());
+  withSection.extensions = {};
+  EXPECT_EQ(withSection, again);
+  EXPECT_EQ(SerializeProject(again, kTable), card);
+}
+
+TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBeforeItStillOpen) {
+  const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
+  const struct {
+    const char* what;
+    std::vector<uint8_t> section;
+    size_t chunksKept;
+  } cases[] = {
+      {"another tag", {'T', 'V', 'X', 'Z', 1, 0, 0, 0, 0, 0, 0, 0}, 0},
+      {"a header cut short", {'T', 'V', 'X', 'S', 1, 0}, 0},
+      {"a later version", Section(2, 0, {}), 0},
+      {"an absurd count", Section(1, 0xFFFFFFFF, kTwoChunks), 0},
+      {"a chunk header cut short", Section(1, 3, kTwoChunks), 2},
+      {"a length past the end", Section(1, 1, {'L', 'O', 'N', 'G', 9, 0, 0, 0, 1, 2}), 0},
+      {"bytes after the last chunk", Section(1, 1, kTwoChunks), 1},
+  };
+  for (const auto& c : cases) {
+    std::vector<uint8_t> file = card;
+    file.insert(file.end(), c.section.begin(), c.section.end());
+    CardState loaded;
+    const ReadProjectResult read = ReadProject(file, loaded, kTable, ReadMode::kKeepOnFileError);
+    ASSERT_TRUE(read.Ok()) << c.what << ": " << read.detail;
+    EXPECT_NE(read.extensionProblem, "") << c.what;
+    EXPECT_EQ(loaded.extensions.Chunks().size(), c.chunksKept) << c.what;
+    loaded.extensions = {};
+    EXPECT_EQ(SerializeProject(loaded, kTable), card) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,328 @@
+// Every save (the writer itself, an image, a project, an export, a page layout, a template)
+// replaces its target safely: only a regular file is ever replaced, nothing is written through a
+// link, the mode is kept, two saves of one file do not break each other, a failed save leaves the
+// old file and no temporary, and neither does a save killed halfway.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QImage>
+
+#include "core/card/CardRenderer.h"
+#include "core/formats/ImageExport.h"
+#include "core/formats/ProjectFile.h"
+#include "core/imaging/RasterImage.h"
+#include "core/library/TemplateWriter.h"
+#include "core/print/PageLayoutFile.h"
+#include "core/storage/FileIo.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/formats/ProjectSamples.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
+
+const std::vector<uint8_t> kOld = {'o', 'l', 'd'};
+
+struct Saved {
+  bool ok = false;
+  std::string message;
+};
+
+struct Saver {
+  const char* name;
+  std::function<Saved(const fs::path&)> save;
+};
+
+RasterImage SmallPicture() {
+  RasterImage image;
+  image.Create(4, 3, 24, kFormatUnknown);
+  image.SetPixelColour(1, 1, {10, 200, 30, 0});
+  return image;
+}
+
+QImage SmallCard() {
+  QImage card(6, 4, QImage::Format_RGB32);
+  card.fill(0x336699);
+  return card;
+}
+
+const BackgroundTable kTable = test::Table({"Linen"});
+
+// Each way the program saves a file.
+std::vector<Saver> Savers() {
+  return {
+      {"WriteFileReplacing",
+       [](const fs::path& path) {
+         const std::vector<uint8_t> bytes = {'n', 'e', 'w'};
+         const Outcome<> r = WriteFileReplacing(path, bytes);
+         return Saved{r.Ok(), r.Message()};
+       }},
+      {"RasterImage::Save",
+       [](const fs::path& path) {
+         RasterImage image = SmallPicture();
+         const bool ok = image.Save(path, kFormatBmp);
+         return Saved{ok, image.GetLastError()};
+       }},
+      {"WriteProject",
+       [](const fs::path& path) {
+         const Outcome<> r = WriteProject(path, CardState(), kTable);
+         return Saved{r.Ok(), r.Message()};
+       }},
+      {"WriteExportImage",
+       [](const fs::path& path) {
+         test::ReportRecorder reports;  // a failed save also raises the checked report
+         const Outcome<> r = WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300);
+         return Saved{r.Ok(), r.Message()};
+       }},
+      {"WritePageLayoutFile",
+       [](const fs::path& path) {
+         const Outcome<fs::path> r = WritePageLayoutFile(path, PageLayout());
+         return Saved{r.Ok(), r.Message()};
+       }},
+  };
+}
+
+// The names in the folder other than `keep`: a temporary left behind shows here.
+std::vector<std::string> Others(const fs::path& folder, const std::vector<std::string>& keep) {
+  std::vector<std::string> others;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (std::find(keep.begin(), keep.end(), name) == keep.end()) others.push_back(name);
+  }
+  return others;
+}
+
+struct Target {
+  const char* what;
+  const char* message;  // what the refusal says after the path
+  std::function<void(const TempFolder&)> make;
+};
+
+TEST(OutputPath, TargetsThatAreNotRegularFilesAreRefusedAndLeftAsTheyWere) {
+  const Target targets[] = {
+      {"named pipe", " is a named pipe, not a file.",
+       [](const TempFolder& d) { ASSERT_EQ(::mkfifo((d / "out").c_str(), 0600), 0); }},
+      {"folder", " is a folder, not a file.",
+       [](const TempFolder& d) { fs::create_directory(d / "out"); }},
+      {"link to a file", " is a symbolic link, not a file.",
+       [](const TempFolder& d) { fs::create_symlink(d / "victim", d / "out"); }},
+  };
+  for (const Saver& saver : Savers()) {
+    for (const Target& target : targets) {
+      SCOPED_TRACE(std::string(saver.name) + " onto a " + target.what);
+      TempFolder dir;
+      WriteFileBytes(dir / "victim", kOld);
+      target.make(dir);
+      const fs::file_status before = fs::symlink_status(dir / "out");
+
+      const Saved saved = saver.save(dir / "out");
+      EXPECT_FALSE(saved.ok);
+      EXPECT_NE(saved.message.find((dir / "out").string() + target.message), std::string::npos)
+          << saved.message;
+      EXPECT_EQ(fs::symlink_status(dir / "out").type(), before.type());
+      EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
+      EXPECT_EQ(Others(dir.Path(), {"out", "victim"}), std::vector<std::string>{});
+    }
+  }
+}
+
+// A link planted where a fixed-name temporary would go is never written through; the target's
+// name may be as long as a name may be, and the temporary beside it must still fit.
+TEST(OutputPath, ASaveKeepsTheReplacedFilesModeGivesANewOneTheUmasksAndWritesNoLink) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    WriteFileBytes(dir / "victim", kOld);
+    for (const char* planted : {"out.tavolo-tmp", ".out.tmp", "out.tmp"}) {
+      fs::create_symlink(dir / "victim", dir / planted);
+    }
+    const mode_t mask = ::umask(022);
+    const Saved saved = saver.save(dir / "out");
+    ::umask(mask);
+    ASSERT_TRUE(saved.ok) << saved.message;
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "out")));
+    EXPECT_EQ(fs::status(dir / "out").permissions(), fs::perms(0644));
+    EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
+
+    const std::string longest(255, 'c');
+    for (const fs::perms mode : {fs::perms(0640), fs::perms(0755)}) {
+      WriteFileBytes(dir / longest, kOld);
+      fs::permissions(dir / longest, mode);
+      ASSERT_TRUE(saver.save(dir / longest).ok);
+      EXPECT_EQ(fs::status(dir / longest).permissions(), mode);
+      EXPECT_NE(ReadFileBytes(dir / longest), kOld);
+    }
+    EXPECT_EQ(
+        Others(dir.Path(), {"out", "victim", "out.tavolo-tmp", ".out.tmp", "out.tmp", longest}),
+        std::vector<std::string>{});
+  }
+}
+
+TEST(OutputPath, TwoProcessesSavingOneFileAtOnceBothSucceed) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    const fs::path out = dir / "out";
+    const auto failuresOf40 = [&] {
+      int failures = 0;
+      for (int i = 0; i < 40; ++i) {
+        if (!saver.save(out).ok) ++failures;
+      }
+      return failures;
+    };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) std::_Exit(failuresOf40());
+    const int failures = failuresOf40();
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
+  }
+}
+
+// Writes past this many bytes fail with EFBIG, as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    WriteFileBytes(dir / "out", kOld);
+    Saved saved;
+    {
+      const FileSizeLimit full(2);
+      saved = saver.save(dir / "out");
+    }
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.message.find("Disk full while accessing " + (dir / "out").string() + "."),
+              std::string::npos)
+        << saved.message;
+    EXPECT_EQ(ReadFileBytes(dir / "out"), kOld);
+    EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
+
+    // A folder that is not there, its name shown with its control characters escaped.
+    saved = saver.save(dir / "no\nsuch\x1b[31m" / "out");
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.message.find(dir.Path().string() +
+                                 "/no\\nsuch\\x1b[31m/out contains an invalid path."),
+              std::string::npos)
+        << saved.message;
+    EXPECT_EQ(saved.message.find('\n'), std::string::npos);
+  }
+}
+
+// A template is two files, the preview written first: when the disk fills, both old ones stay.
+TEST(OutputPath, AFailedTemplateSaveKeepsTheOldTemplateAndSaysWhy) {
+  test::EnsureGuiApplication();
+  TempFolder dir;
+  WriteFileBytes(dir / "out.tvt", kOld);
+  WriteFileBytes(dir / "out.tvp", kOld);
+  CardRenderer renderer(nullptr, {});
+  const CardState card;
+  Outcome<> written;
+  {
+    const FileSizeLimit full(2);
+    written = WriteTemplate(dir.Path(), QStringLiteral("out"), card, kTable, renderer);
+  }
+  EXPECT_FALSE(written.Ok());
+  EXPECT_NE(written.Message().find("Disk full while accessing " + (dir / "out.tvp").string()),
+            std::string::npos)
+      << written.Message();
+  EXPECT_EQ(ReadFileBytes(dir / "out.tvt"), kOld);
+  EXPECT_EQ(ReadFileBytes(dir / "out.tvp"), kOld);
+  EXPECT_EQ(Others(dir.Path(), {"out.tvt", "out.tvp"}), std::vector<std::string>{});
+}
+
+// A process killed while it writes (here by the signal of a file grown past its limit) leaves no
+// file behind: the bytes have no name until they are whole.
+TEST(OutputPath, ASaveKilledWhileWritingLeavesNothingBehind) {
+  TempFolder dir;
+  WriteFileBytes(dir / "out", kOld);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const rlimit limit{1 << 20, RLIM_INFINITY};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const std::vector<uint8_t> large(4 << 20, 'x');
+    static_cast<void>(WriteFileReplacing(dir / "out", large));
+    std::_Exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+  EXPECT_EQ(ReadFileBytes(dir / "out"), kOld);
+  EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
+}
+
+// Where a file system has no unnamed files, a killed save leaves a named temporary; the next save
+// into the folder removes it once it is a day old, and nothing else.
+TEST(OutputPath, TemporariesOfKilledSavesGoOnceTheyAreADayOld) {
+  TempFolder dir;
+  const std::vector<std::string> stale = {".out.0123456789abcdef.tmp", ".a.ffffffffffffffff.tmp"};
+  const std::vector<std::string> kept = {
+      ".fresh.0123456789abcdef.tmp",  // not a day old: a save may be writing it
+      ".out.0123456789ABCDEF.tmp",    // not a name a save gives
+      ".out.0123456789abcde.tmp",    ".0123456789abcdef.tmp",
+      "out.0123456789abcdef.tmp",    "holiday.tmp",
+  };
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(25);
+  for (const std::string& name : stale) WriteFileBytes(dir / name, kOld);
+  for (const std::string& name : kept) WriteFileBytes(dir / name, kOld);
+  for (const std::string& name : stale) fs::last_write_time(dir / name, old);
+  for (size_t i = 1; i < kept.size(); ++i) fs::last_write_time(dir / kept[i], old);
+  fs::create_directory(dir / ".dir.0123456789abcdef.tmp");
+  fs::last_write_time(dir / ".dir.0123456789abcdef.tmp", old);
+
+  RemoveStaleSaveTemporaries(dir.Path());
+  std::vector<std::string> left = Others(dir.Path(), {});
+  std::ranges::sort(left);
+  std::vector<std::string> expected = kept;
+  expected.push_back(".dir.0123456789abcdef.tmp");
+  std::ranges::sort(expected);
+  EXPECT_EQ(left, expected);
+}
+
+}  // namespace
+}  // namespace tavolo
