@@ -56,8 +56,8 @@ inline RasterImage NoisyBackground() {
 // first box framed along the card and its fourth boxed exactly.
 inline CardState BenchCard() {
   CardState card;
-  card.pnmb = 0;
-  card.lnmb = 0;
+  card.backgroundIndex = 0;
+  card.layoutIndex = 0;
   card.boxCount = FieldDistribution(0, DefaultNamedValues(), card.lines);
   card.hueShift = 0.15f;
   card.bgShift = 0.1f;

@@ -1,31 +1,32 @@
 // Colour conversions: how many per second the renderer and the pickers can count on.
 #include <benchmark/benchmark.h>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 
 namespace {
 
-using tavolo::HslColor;
+using tavolo::HslColour;
 
-void BM_HslToRgbToColorref(benchmark::State& state) {
+void BM_HslToRgbToColourRef(benchmark::State& state) {
   float h = 0.0f;
   for (auto _ : state) {
     h = h >= 239.0f ? 0.0f : h + 0.37f;
-    benchmark::DoNotOptimize(tavolo::RgbToColorref(tavolo::HslToRgb(HslColor{h, 180.0f, 100.0f})));
+    benchmark::DoNotOptimize(
+        tavolo::RgbToColourRef(tavolo::HslToRgb(HslColour{h, 180.0f, 100.0f})));
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_HslToRgbToColorref);
+BENCHMARK(BM_HslToRgbToColourRef);
 
-void BM_HslToColorref(benchmark::State& state) {
+void BM_HslToColourRef(benchmark::State& state) {
   float h = 0.0f;
   for (auto _ : state) {
     h = h >= 239.0f ? 0.0f : h + 0.37f;
-    benchmark::DoNotOptimize(tavolo::HslToColorref(h, 180.0f, 100.0f));
+    benchmark::DoNotOptimize(tavolo::HslToColourRef(h, 180.0f, 100.0f));
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_HslToColorref);
+BENCHMARK(BM_HslToColourRef);
 
 void BM_RgbToHsl(benchmark::State& state) {
   float r = 0.0f;

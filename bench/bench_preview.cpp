@@ -6,9 +6,9 @@
 #include <QPainter>
 
 #include "BenchCards.h"
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardDocument.h"
-#include "core/library/BackgroundTable.h"
-#include "ui/card/PreviewBtn.h"
+#include "ui/card/CardPreview.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void BM_PreviewPaintCached(benchmark::State& state) {
 
   CardDocument document(&table, {});
   document.LoadProject(card, {});
-  PreviewBtn preview(document);
+  CardPreview preview(document);
   preview.resize(745, 310);
   const QRect item(0, 0, 745, 310);
   QImage screen(item.size(), QImage::Format_RGB32);
@@ -32,7 +32,7 @@ void BM_PreviewPaintCached(benchmark::State& state) {
     preview.Paint(dc, item);
     benchmark::ClobberMemory();
   }
-  state.counters["ndiv"] = preview.Geometry().ndiv;
+  state.counters["ndiv"] = preview.Geometry().divisor;
   state.counters["backgroundBuilds"] = document.Renderer().GetStats().backgroundBuilds;
 }
 BENCHMARK(BM_PreviewPaintCached)->Unit(benchmark::kMillisecond);

@@ -11,9 +11,9 @@
 #include <QPainter>
 
 #include "BenchCards.h"
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
-#include "core/library/BackgroundTable.h"
 #include "core/print/PagePreview.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/print/PaperChange.h"

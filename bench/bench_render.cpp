@@ -9,11 +9,11 @@
 #include <QGuiApplication>
 
 #include "BenchCards.h"
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
-#include "core/io/ImageExport.h"
+#include "core/formats/ImageExport.h"
 #include "core/library/BackgroundLibrary.h"
-#include "core/library/BackgroundTable.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ void BM_RenderFullUncachedShippedBackground(benchmark::State& state) {
   }
   Scene& s = SharedScene();
   CardState card = s.card;
-  card.pnmb = 5;
+  card.backgroundIndex = 5;
   CardRenderer renderer(&shipped, std::filesystem::temp_directory_path());
   const CardLines lines(card);
   for (auto _ : state) {
@@ -78,14 +78,14 @@ void BM_RenderFullUncachedShippedBackground(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderFullUncachedShippedBackground)->Unit(benchmark::kMillisecond);
 
-void BM_RenderPreviewNdiv3(benchmark::State& state) {
+void BM_RenderPreviewDivisor3(benchmark::State& state) {
   Scene& s = SharedScene();
   CardRenderer renderer(&s.table, std::filesystem::temp_directory_path());
   const CardLines lines(s.card);
   renderer.Render(s.card, lines, 3, 354, 205);
   for (auto _ : state) benchmark::DoNotOptimize(renderer.Render(s.card, lines, 3, 354, 205));
 }
-BENCHMARK(BM_RenderPreviewNdiv3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderPreviewDivisor3)->Unit(benchmark::kMillisecond);
 
 void BM_Export(benchmark::State& state) {
   Scene& s = SharedScene();

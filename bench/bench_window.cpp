@@ -13,9 +13,9 @@
 #include "BenchCards.h"
 #include "core/library/BackgroundLibrary.h"
 #include "ui/app/FieldPanel.h"
-#include "ui/app/Layout1Dlg.h"
-#include "ui/app/Layout1Placement.h"
-#include "ui/card/PreviewBtn.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/MainWindowPlacement.h"
+#include "ui/card/CardPreview.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ BackgroundTable& ShippedBackgrounds() {
 }
 
 // A started window, shown at the benchmark size with the default background.
-std::unique_ptr<Layout1Dlg> ShownWindow(BackgroundTable& table) {
-  auto window = std::make_unique<Layout1Dlg>(table);
+std::unique_ptr<MainWindow> ShownWindow(BackgroundTable& table) {
+  auto window = std::make_unique<MainWindow>(table);
   window->resize(kScreen);
   window->Start();
   window->show();
@@ -61,7 +61,7 @@ void BM_KeystrokeToRepaintedPreview(benchmark::State& state) {
     QCoreApplication::processEvents();
     type = !type;
   }
-  state.counters["ndiv"] = window->Preview().Geometry().ndiv;
+  state.counters["ndiv"] = window->Preview().Geometry().divisor;
   state.counters["previewWidth"] = window->Preview().width();
 }
 BENCHMARK(BM_KeystrokeToRepaintedPreview)->Unit(benchmark::kMillisecond);

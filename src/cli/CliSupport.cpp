@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "core/files/PrintableName.h"
-#include "core/io/ProjectFile.h"
+#include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
+#include "core/storage/PrintableName.h"
 
 namespace tavolo::cli {
 
@@ -110,10 +110,11 @@ std::optional<int> LoadProjectCard(const char* command, const std::string& proje
                             ")");
     return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;
   }
-  if (read.backgroundNameRead && card.pnmb >= 0 && card.pnmb < table.Count() &&
-      table.Record(card.pnmb).name != read.backgroundName) {
+  if (read.backgroundNameRead && card.backgroundIndex >= 0 &&
+      card.backgroundIndex < table.Count() &&
+      table.Record(card.backgroundIndex).name != read.backgroundName) {
     PrintWarning(command, "the project's background is not in the table; background " +
-                              std::to_string(card.pnmb) + " is drawn instead");
+                              std::to_string(card.backgroundIndex) + " is drawn instead");
   }
   return std::nullopt;
 }

@@ -15,8 +15,8 @@
 #include <QGuiApplication>
 
 #include "core/base/CheckedCall.h"
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
-#include "core/library/BackgroundTable.h"
 
 namespace tavolo::cli {
 

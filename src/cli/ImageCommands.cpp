@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "CliSupport.h"
-#include "core/files/PrintableName.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
+#include "core/storage/PrintableName.h"
 
 namespace tavolo::cli {
 
@@ -111,7 +111,7 @@ bool Widen(RasterImage& image, uint32_t bpp) {
       if (bpp == 8) {
         wide.SetPixelIndex(x, y, image.GetPixelIndex(x, y));
       } else {
-        wide.SetPixelColor(x, y, image.GetPixelColor(x, y));
+        wide.SetPixelColour(x, y, image.GetPixelColour(x, y));
       }
     }
   }

@@ -8,10 +8,10 @@
 
 #include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
-#include "core/files/FileIo.h"
-#include "core/io/Cp1252.h"
-#include "core/io/ProjectFile.h"
+#include "core/formats/Cp1252.h"
+#include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo::cli {
 
@@ -131,7 +131,7 @@ QString NameText(const BackgroundName& name) {
   return DecodeCp1252(bytes);
 }
 
-std::string Hsl(const HslColor& c) {
+std::string Hsl(const HslColour& c) {
   return "[" + FloatText(c.h) + ", " + FloatText(c.s) + ", " + FloatText(c.l) + "]";
 }
 
@@ -179,8 +179,8 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
                          .Text("size", st.size)
                          .Text("face", st.face)
                          .Text("style", st.style)
-                         .Raw("textColor", Hsl(st.textColor))
-                         .Raw("fillColor", Hsl(st.fillColor))
+                         .Raw("textColor", Hsl(st.textColour))
+                         .Raw("fillColor", Hsl(st.fillColour))
                          .Int("frameMode", st.frameMode)
                          .Int("frameSize", st.frameSize)
                          .Int("reserved", st.reserved)
@@ -202,7 +202,7 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       .Float("bgShift", s.bgShift)
       .Float("gradScale", s.gradScale)
       .Int("gradOrientation", s.gradOrientation)
-      .Raw("bgColor", Hsl(s.bgColor))
+      .Raw("bgColor", Hsl(s.backgroundColour))
       .Float("bgBrightness", s.bgBrightness);
   const PhotoPlacement& p = s.photo;
   card.Raw("photo", JsonObject(2)
@@ -237,8 +237,8 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       .Float("hueShift", s.hueShift)
       .Float("satShift", s.satShift)
       .Float("lightShift", s.lightShift)
-      .Int("lnmb", s.lnmb)
-      .Int("pnmb", s.pnmb);
+      .Int("lnmb", s.layoutIndex)
+      .Int("pnmb", s.backgroundIndex);
   return card.Done();
 }
 
@@ -260,7 +260,7 @@ int RunInfo(const std::vector<std::string>& args) {
     return kExitFailure;
   }
   // A library that cannot be read is no reason not to describe the file: backgrounds are then
-  // matched against what was loaded (the custom ones), and an unknown name gives pnmb 0.
+  // matched against what was loaded (the custom ones), and an unknown name gives backgroundIndex 0.
   BackgroundTable table;
   if (!LoadBackgroundTable("info", table)) {
     PrintWarning("info", "background names are looked up among the " +

@@ -12,13 +12,13 @@
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
-#include "core/io/ImageExport.h"
+#include "core/formats/ImageExport.h"
 
 namespace tavolo::cli {
 
 namespace {
 
-constexpr int kMaxNdiv = 1000;
+constexpr int kMaxDivisor = 1000;
 constexpr const char* kCommand = "render";
 
 constexpr const char* kRenderUsage =
@@ -46,7 +46,7 @@ struct Options {
   std::string output;
   std::optional<int> format;
   int quality = kNoQuality;
-  int ndiv = 0;  // 0: full size through Export Image
+  int divisor = 0;  // 0: full size through Export Image
   bool strict = false;
 };
 
@@ -72,9 +72,9 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
     options.quality = *quality;
   }
   if (parsed.values.contains("--ndiv")) {
-    const auto ndiv = ParseInt(parsed.values["--ndiv"], 1, kMaxNdiv);
-    if (!ndiv) return UsageError("--ndiv must be a number from 1 to 1000");
-    options.ndiv = *ndiv;
+    const auto divisor = ParseInt(parsed.values["--ndiv"], 1, kMaxDivisor);
+    if (!divisor) return UsageError("--ndiv must be a number from 1 to 1000");
+    options.divisor = *divisor;
   }
   if (!options.format) {
     options.format = ExportFormatForExtension(std::filesystem::path(options.output).extension());
@@ -86,21 +86,21 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
   return std::nullopt;
 }
 
-// Draws the card as Export Image does, or at 1/ndiv of its size, and writes it.
+// Draws the card as Export Image does, or at 1/divisor of its size, and writes it.
 ExportResult DrawAndWrite(const Options& options, CardRenderer& renderer, const CardState& card) {
   const CardLines lines(card);
-  if (options.ndiv == 0) {
+  if (options.divisor == 0) {
     return ExportCard(renderer, card, lines, options.output, *options.format, options.quality);
   }
   const CardPixelSize size = CardPixels(card.cardWidth, card.cardHeight);
-  const int dx = size.width / options.ndiv;
-  const int dy = size.height / options.ndiv;
+  const int dx = size.width / options.divisor;
+  const int dy = size.height / options.divisor;
   if (!size.Ok() || dx < 1 || dy < 1) {
-    return {false, "The card cannot be drawn at 1/" + std::to_string(options.ndiv) +
+    return {false, "The card cannot be drawn at 1/" + std::to_string(options.divisor) +
                        " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) +
                        "."};
   }
-  const QImage image = renderer.Render(card, lines, options.ndiv, dx, dy);
+  const QImage image = renderer.Render(card, lines, options.divisor, dx, dy);
   if (image.isNull()) return {false, "The card could not be rendered."};
   return WriteExportImage(image, options.output, *options.format, options.quality, card.dpi);
 }
@@ -113,7 +113,7 @@ int WarnOfLeftOutPictures(const CardRenderer& renderer, const BackgroundTable& t
     PrintWarning(kCommand, what + " could not be loaded and is left out: " + why);
     ++leftOut;
   };
-  const int number = DrawnBackgroundNumber(card.pnmb);
+  const int number = DrawnBackgroundNumber(card.backgroundIndex);
   if (number < 0 || number >= table.Count()) {
     warn("the background " + std::to_string(number), "there is no such background");
   } else if (!table.Image(number).IsValid()) {

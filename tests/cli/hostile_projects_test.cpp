@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/io/ProjectFile.h"
+#include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibraryFile.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/TestFolders.h"
@@ -51,7 +51,7 @@ class CliHostileProjects : public ::testing::Test {
                       const char* background = "Sky") {
     BackgroundTable table;
     table.Append(MakeBackgroundName(background), RasterImage(), 0.0f);
-    card.pnmb = 0;
+    card.backgroundIndex = 0;
     const fs::path path = scratch_ / name;
     EXPECT_TRUE(WriteProject(path, card, table).ok);
     return path.string();

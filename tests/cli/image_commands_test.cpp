@@ -59,7 +59,7 @@ TEST_F(CliImageCommands, GifKeepsEveryColourOfASmallPictureAndAPaletteEntryForEn
   for (uint32_t y = 0; y < 20; ++y) {
     for (uint32_t x = 0; x < 40; ++x) {
       // Blocks of four by four: fifty colours.
-      few.SetPixelColor(
+      few.SetPixelColour(
           x, y, {static_cast<uint8_t>(x / 4 * 25), static_cast<uint8_t>(y / 4 * 60), 77, 0});
     }
   }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/io/ProjectFile.h"
+#include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibraryFile.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/SheetGrid.h"

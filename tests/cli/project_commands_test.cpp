@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
-#include "core/io/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/BackgroundLibraryFile.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/io/ProjectSamples.h"
+#include "tests/core/formats/ProjectSamples.h"
 
 namespace tavolo {
 namespace {
@@ -35,7 +35,7 @@ class ProjectCli : public ::testing::Test {
 
 TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   CardState card = test::UnusualState();
-  card.pnmb = 0;
+  card.backgroundIndex = 0;
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
   const fs::path path = home_ / "card.tvc";
   ASSERT_TRUE(WriteProject(path, card, test::Table({"Linen"})).ok);
@@ -93,8 +93,8 @@ class CliRender : public ::testing::Test {
     BackgroundTable table;
     ASSERT_TRUE(ReadBGFileIn(table, kBin).Ok());
     CardState card;
-    card.pnmb = 5;
-    card.lnmb = 2;
+    card.backgroundIndex = 5;
+    card.layoutIndex = 2;
     card.boxCount = 3;
     card.dpi = 600;
     card.lines[0].count = 1;

@@ -21,8 +21,8 @@
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
+#include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
-#include "core/io/ProjectFile.h"
 #include "tests/core/card/HostileValues.h"
 
 namespace {
@@ -48,9 +48,9 @@ RasterImage Picture(uint32_t width, uint32_t height, uint32_t seed) {
   image.Create(width, height, 24, kFormatBmp);
   for (uint32_t y = 0; y < height; ++y) {
     for (uint32_t x = 0; x < width; ++x) {
-      image.SetPixelColor(x, y,
-                          {static_cast<uint8_t>(x * seed), static_cast<uint8_t>(y * 7),
-                           static_cast<uint8_t>(seed), 0});
+      image.SetPixelColour(x, y,
+                           {static_cast<uint8_t>(x * seed), static_cast<uint8_t>(y * 7),
+                            static_cast<uint8_t>(seed), 0});
     }
   }
   return image;
@@ -115,16 +115,16 @@ CardState BuildCard(FuzzedDataProvider& in) {
     style.size = PickText(in, style.size);
     style.face = PickText(in, style.face);
     style.style = PickText(in, style.style);
-    style.textColor.s = PickFloat(in, style.textColor.s);
-    style.fillColor.h = PickFloat(in, style.fillColor.h);
+    style.textColour.s = PickFloat(in, style.textColour.s);
+    style.fillColour.h = PickFloat(in, style.fillColour.h);
     style.reserved = PickInt(in, style.reserved);
   }
   // The values the reader refuses out of range are kept in range: the live state holds only
   // those, and a refused file is exercised by the byte-level target.
   card.boxCount = in.ConsumeIntegralInRange<int32_t>(3, kTextBoxCount);
-  card.lnmb = in.ConsumeIntegralInRange<int32_t>(0, 9);
+  card.layoutIndex = in.ConsumeIntegralInRange<int32_t>(0, 9);
   card.gradOrientation = in.ConsumeIntegralInRange<int32_t>(0, 3);
-  card.pnmb = in.ConsumeIntegralInRange<int32_t>(0, TheWorld().table.Count() - 1);
+  card.backgroundIndex = in.ConsumeIntegralInRange<int32_t>(0, TheWorld().table.Count() - 1);
   for (TextBoxLines& lines : card.lines) {
     lines.count = in.ConsumeIntegralInRange<int32_t>(0, kMaxLinesPerBox);
     for (int32_t i = 0; i < lines.count; ++i) {
@@ -147,12 +147,12 @@ void RenderAndEncode(FuzzedDataProvider& in, const CardState& card) {
   const CardPixelSize size = CardPixels(card.cardWidth, card.cardHeight);
   int dx = size.Ok() ? size.width : in.ConsumeIntegralInRange<int>(1, 400);
   int dy = size.Ok() ? size.height : in.ConsumeIntegralInRange<int>(1, 300);
-  int ndiv = 1;
-  while (static_cast<int64_t>(dx / ndiv) * (dy / ndiv) > kMaxDrawnPixels) ++ndiv;
-  dx = std::max(dx / ndiv, 1);
-  dy = std::max(dy / ndiv, 1);
+  int divisor = 1;
+  while (static_cast<int64_t>(dx / divisor) * (dy / divisor) > kMaxDrawnPixels) ++divisor;
+  dx = std::max(dx / divisor, 1);
+  dy = std::max(dy / divisor, 1);
   CardRenderer renderer(&world.table, world.photos);
-  const QImage drawn = renderer.Render(card, CardLines(card), ndiv, dx, dy);
+  const QImage drawn = renderer.Render(card, CardLines(card), divisor, dx, dy);
   Require(drawn.width() == dx && drawn.height() == dy);
 
   RasterImage picture;

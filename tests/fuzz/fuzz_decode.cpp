@@ -26,8 +26,8 @@ void ExpectSamePicture(const tavolo::RasterImage& a, const tavolo::RasterImage& 
   Require(a.GetBpp() == b.GetBpp());
   for (uint32_t y = 0; y < a.GetHeight(); ++y) {
     for (uint32_t x = 0; x < a.GetWidth(); ++x) {
-      const tavolo::RgbQuad p = a.GetPixelColor(x, y);
-      const tavolo::RgbQuad q = b.GetPixelColor(x, y);
+      const tavolo::RgbQuad p = a.GetPixelColour(x, y);
+      const tavolo::RgbQuad q = b.GetPixelColour(x, y);
       Require(p.red == q.red && p.green == q.green && p.blue == q.blue);
     }
   }

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "core/io/ProjectFile.h"
+#include "core/formats/ProjectFile.h"
 
 namespace {
 
@@ -38,8 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const tavolo::ReadProjectResult read = tavolo::ReadProject(input, card, table);
   Require(read.result == keptResult.result);
   if (!read.Ok()) return 0;
-  Require(card.boxCount >= 3 && card.boxCount <= 5 && card.lnmb >= 0 && card.lnmb <= 9);
-  Require(card.pnmb >= 0 && card.pnmb < table.Count());
+  Require(card.boxCount >= 3 && card.boxCount <= 5 && card.layoutIndex >= 0 &&
+          card.layoutIndex <= 9);
+  Require(card.backgroundIndex >= 0 && card.backgroundIndex < table.Count());
 
   const std::vector<uint8_t> written = tavolo::SerializeProject(card, table);
   tavolo::CardState again;

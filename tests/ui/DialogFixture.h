@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <string>
 
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardDocument.h"
-#include "core/library/BackgroundTable.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
 #include "tests/ui/ScriptedPrompts.h"
-#include "ui/card/PreviewBtn.h"
+#include "ui/card/CardPreview.h"
 
 namespace tavolo::test {
 
@@ -21,7 +21,7 @@ struct DialogFixture {
   std::filesystem::path pictures = folder / "pictures";
   BackgroundTable table;
   CardDocument document{&table, photos};
-  PreviewBtn preview{document};
+  CardPreview preview{document};
   Script script;
   ScriptedPrompts prompts{script};
 

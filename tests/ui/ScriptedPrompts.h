@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/app/Prompts.h"
+#include "ui/base/Prompts.h"
 
 namespace tavolo::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/library/BackgroundTable.h"
+#include "core/card/BackgroundTable.h"
 
 namespace tavolo::test {
 

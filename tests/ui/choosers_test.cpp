@@ -6,13 +6,13 @@
 #include <QTest>
 #include <vector>
 
-#include "core/library/BackgroundTable.h"
+#include "core/card/BackgroundTable.h"
 #include "tests/ui/GoldenImage.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/TestBackgrounds.h"
-#include "ui/library/BgBtn.h"
-#include "ui/library/LayoutStripShading.h"
-#include "ui/library/LayoutsBtn.h"
+#include "ui/choosers/BackgroundChooser.h"
+#include "ui/choosers/LayoutChooser.h"
+#include "ui/choosers/LayoutStripShading.h"
 
 namespace tavolo {
 namespace {
@@ -96,41 +96,42 @@ void ShowAndWait(QWidget& widget, QSize size) {
 
 // --- Background chooser ---------------------------------------------------------------------
 
-TEST(BgBtnGeometry, EightBackgroundsWithRoomForFourRowsPageAsSixThenTwo) {
+TEST(BackgroundChooserGeometry, EightBackgroundsWithRoomForFourRowsPageAsSixThenTwo) {
   const QSize size(300, 400);  // cell (300 − 20) / 3 = 93, four rows fit
-  BgBtnGeometry page = ComputeBgBtnGeometry(size, 8, 0);
+  BackgroundChooserGeometry page = ComputeBackgroundChooserGeometry(size, 8, 0);
   EXPECT_EQ(page.cell, 93);
   EXPECT_EQ(page.visible, 6);
   EXPECT_EQ(page.rows, 2);
   EXPECT_EQ(page.gap, (400 - 2 * 93) / 3);
   EXPECT_EQ(page.Square(0), QRect(5, 71, 93, 93));
   EXPECT_EQ(page.Square(4), QRect(5 + 98, 71 + 93 + 71, 93, 93));
-  page = ComputeBgBtnGeometry(size, 8, 6);
+  page = ComputeBackgroundChooserGeometry(size, 8, 6);
   EXPECT_EQ(page.visible, 2);
   EXPECT_EQ(page.rows, 2);
   // More backgrounds than fit: whole pages of the capacity.
-  EXPECT_EQ(ComputeBgBtnGeometry(size, 20, 0).visible, 12);
-  EXPECT_EQ(ComputeBgBtnGeometry(size, 20, 12).visible, 8);
+  EXPECT_EQ(ComputeBackgroundChooserGeometry(size, 20, 0).visible, 12);
+  EXPECT_EQ(ComputeBackgroundChooserGeometry(size, 20, 12).visible, 8);
 }
 
-TEST(BgBtnGeometry, DegenerateSizesAndCountsShowWhatTheyCan) {
+TEST(BackgroundChooserGeometry, DegenerateSizesAndCountsShowWhatTheyCan) {
   // Fewer backgrounds than a row holds are still shown, as one partial row.
-  EXPECT_EQ(ComputeBgBtnGeometry({300, 400}, 2, 0).visible, 2);
-  EXPECT_EQ(ComputeBgBtnGeometry({300, 400}, 0, 0).visible, 0);
+  EXPECT_EQ(ComputeBackgroundChooserGeometry({300, 400}, 2, 0).visible, 2);
+  EXPECT_EQ(ComputeBackgroundChooserGeometry({300, 400}, 0, 0).visible, 0);
   // Too narrow for a thumbnail, or too low for a row: nothing, and no division by zero.
   for (const QSize size : {QSize(22, 400), QSize(10, 400), QSize(0, 0), QSize(300, 50)}) {
-    const BgBtnGeometry page = ComputeBgBtnGeometry(size, 8, 0);
+    const BackgroundChooserGeometry page = ComputeBackgroundChooserGeometry(size, 8, 0);
     EXPECT_EQ(page.visible, 0) << size.width() << "x" << size.height();
-    EXPECT_LT(BgBtnHitTest(page, size, {5, 5}).column, 3);
+    EXPECT_LT(BackgroundChooserHitTest(page, size, {5, 5}).column, 3);
   }
 }
 
-TEST(BgBtnGeometry, HitAreasOverlapAndTheLaterRowAndColumnWin) {
+TEST(BackgroundChooserGeometry, HitAreasOverlapAndTheLaterRowAndColumnWin) {
   const QSize size(300, 400);
-  const BgBtnGeometry page = ComputeBgBtnGeometry(size, 12, 0);  // four rows, gap 5
+  const BackgroundChooserGeometry page =
+      ComputeBackgroundChooserGeometry(size, 12, 0);  // four rows, gap 5
   ASSERT_EQ(page.rows, 4);
   ASSERT_EQ(page.gap, 5);
-  const auto hit = [&](int x, int y) { return BgBtnHitTest(page, size, {x, y}); };
+  const auto hit = [&](int x, int y) { return BackgroundChooserHitTest(page, size, {x, y}); };
   // Only points strictly inside count.
   for (const QPoint outside : {QPoint(0, 50), QPoint(50, 0), QPoint(300, 50)}) {
     EXPECT_FALSE(hit(outside.x(), outside.y()).inside) << outside.x() << "," << outside.y();
@@ -147,15 +148,15 @@ TEST(BgBtnGeometry, HitAreasOverlapAndTheLaterRowAndColumnWin) {
   EXPECT_EQ(hit(150, 197).Item(12), 12 + 6 + 1);
 }
 
-TEST_F(ControlTest, BgBtnClicksSelectOnlyShownBackgroundsAndAlwaysNotify) {
+TEST_F(ControlTest, BackgroundChooserClicksSelectOnlyShownBackgroundsAndAlwaysNotify) {
   const BackgroundTable table = SyntheticBackgrounds(8);
-  BgBtn chooser;
+  BackgroundChooser chooser;
   chooser.resize(300, 400);  // cell 93, gap 71, two rows
   chooser.SetBackgrounds(&table);
   std::vector<QString> told;
-  QObject::connect(&chooser, &BgBtn::backgroundPicked,
+  QObject::connect(&chooser, &BackgroundChooser::backgroundPicked,
                    [&](int n) { told.push_back(QStringLiteral("picked %1").arg(n)); });
-  QObject::connect(&chooser, &BgBtn::clicked, [&] {
+  QObject::connect(&chooser, &BackgroundChooser::clicked, [&] {
     told.push_back(QStringLiteral("clicked, selected %1").arg(chooser.Selected()));
   });
 
@@ -186,9 +187,9 @@ TEST_F(ControlTest, BgBtnClicksSelectOnlyShownBackgroundsAndAlwaysNotify) {
   EXPECT_EQ(chooser.Selected(), 7);
 }
 
-TEST_F(ControlTest, BgBtnHoverTimerRepaintsOnlyWhenTheHoverChangesAndPauses) {
+TEST_F(ControlTest, BackgroundChooserHoverTimerRepaintsOnlyWhenTheHoverChangesAndPauses) {
   const BackgroundTable table = SyntheticBackgrounds(8);
-  BgBtn chooser;
+  BackgroundChooser chooser;
   chooser.SetBackgrounds(&table);
   ShowAndWait(chooser, {300, 400});
   ASSERT_TRUE(chooser.IsHoverTimerRunning());
@@ -200,19 +201,19 @@ TEST_F(ControlTest, BgBtnHoverTimerRepaintsOnlyWhenTheHoverChangesAndPauses) {
   ExpectPausingKeepsTheHover(chooser, {-10, 100}, -1);
 }
 
-TEST_F(ControlTest, BgBtnLooksAsItsGoldens) {
+TEST_F(ControlTest, BackgroundChooserLooksAsItsGoldens) {
   const BackgroundTable table = SyntheticBackgrounds(8);
-  BgBtn chooser;
+  BackgroundChooser chooser;
   chooser.resize(300, 400);
   chooser.SetBackgrounds(&table);
   chooser.SetSelected(4);
-  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "bgbtn_first_page", {4, 0.01}));
+  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "background_chooser_first_page", {4, 0.01}));
   chooser.PageForward();
   chooser.SetSelected(7);
-  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "bgbtn_last_page", {4, 0.01}));
+  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "background_chooser_last_page", {4, 0.01}));
 }
 
-TEST(LayoutsBtnGeometry, PressReachesFurtherRightThanHover) {
+TEST(LayoutChooserGeometry, PressReachesFurtherRightThanHover) {
   // W = 1005: hover columns are 100 wide, so 1000..1004 hover nothing but press layout 10. Where
   // [i k, (i + 1) W / 10) ranges overlap the later layout wins.
   const struct {
@@ -222,14 +223,14 @@ TEST(LayoutsBtnGeometry, PressReachesFurtherRightThanHover) {
       {1009, 100, 1, 1}, {1009, 99, 0, 0},  {1005, -1, -1, -1},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(LayoutsBtnHoverColumn(c.width, c.x), c.hover) << c.width << " " << c.x;
-    EXPECT_EQ(LayoutsBtnPressColumn(c.width, c.x), c.press) << c.width << " " << c.x;
+    EXPECT_EQ(LayoutChooserHoverColumn(c.width, c.x), c.hover) << c.width << " " << c.x;
+    EXPECT_EQ(LayoutChooserPressColumn(c.width, c.x), c.press) << c.width << " " << c.x;
   }
-  EXPECT_EQ(LayoutsBtnHoverColumn(5, 3), -1);
+  EXPECT_EQ(LayoutChooserHoverColumn(5, 3), -1);
   // Too low or too narrow: no thumbnails, but nothing of negative size either.
-  EXPECT_FALSE(ComputeLayoutsBtnGeometry({1200, 60}).thumbnailsShown);
-  EXPECT_FALSE(ComputeLayoutsBtnGeometry({90, 120}).thumbnailsShown);
-  EXPECT_FALSE(ComputeLayoutsBtnGeometry({0, 0}).thumbnailsShown);
+  EXPECT_FALSE(ComputeLayoutChooserGeometry({1200, 60}).thumbnailsShown);
+  EXPECT_FALSE(ComputeLayoutChooserGeometry({90, 120}).thumbnailsShown);
+  EXPECT_FALSE(ComputeLayoutChooserGeometry({0, 0}).thumbnailsShown);
 }
 
 // The strip's shading arithmetic shows in the goldens; its last row is the full blue.
@@ -240,11 +241,11 @@ TEST(LayoutStripShading, TheBottomRowTurnsBlue) {
   EXPECT_EQ(picture.pixel(3, 119), qRgb(31, 143, 255));
 }
 
-TEST_F(ControlTest, LayoutsBtnClickPicksAnotherLayoutOnce) {
-  LayoutsBtn chooser;
+TEST_F(ControlTest, LayoutChooserClickPicksAnotherLayoutOnce) {
+  LayoutChooser chooser;
   chooser.resize(1000, 120);
   std::vector<int> picked;
-  QObject::connect(&chooser, &LayoutsBtn::layoutPicked,
+  QObject::connect(&chooser, &LayoutChooser::layoutPicked,
                    [&](int layout) { picked.push_back(layout); });
   Click(chooser, {350, 50});
   EXPECT_EQ(picked, std::vector<int>{3});
@@ -258,8 +259,8 @@ TEST_F(ControlTest, LayoutsBtnClickPicksAnotherLayoutOnce) {
   EXPECT_EQ(picked, (std::vector<int>{3, 9}));
 }
 
-TEST_F(ControlTest, LayoutsBtnHoverTimerRepaintsOnlyOnChangeAndPauses) {
-  LayoutsBtn chooser;
+TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPauses) {
+  LayoutChooser chooser;
   ShowAndWait(chooser, {1005, 120});
   ASSERT_TRUE(chooser.IsHoverTimerRunning());
   EXPECT_EQ(chooser.Hover(), -1);
@@ -269,18 +270,18 @@ TEST_F(ControlTest, LayoutsBtnHoverTimerRepaintsOnlyOnChangeAndPauses) {
   ExpectPausingKeepsTheHover(chooser, {50, 50}, 0);
 }
 
-TEST_F(ControlTest, LayoutsBtnLooksAsItsGoldens) {
-  LayoutsBtn chooser;
+TEST_F(ControlTest, LayoutChooserLooksAsItsGoldens) {
+  LayoutChooser chooser;
   ShowAndWait(chooser, {1000, 120});
   chooser.SetCurrent(6);
   HoverAt(chooser, {250, 50}, 2);
   ASSERT_EQ(chooser.Hover(), 2);
-  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layoutsbtn_1000", test::kWithText));
+  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layout_chooser_1000", test::kWithText));
   chooser.resize(1200, 120);
   HoverAt(chooser, {650, 50}, 5);  // layout 6 both hovered and current shows the current colour
   ASSERT_EQ(chooser.Hover(), 5);
   chooser.SetCurrent(5);
-  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layoutsbtn_1200", test::kWithText));
+  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layout_chooser_1200", test::kWithText));
 }
 
 }  // namespace

@@ -7,20 +7,20 @@
 #include <QTest>
 #include <vector>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 #include "tests/ui/GoldenImage.h"
 #include "tests/ui/ReportLog.h"
-#include "ui/controls/ColorBtn.h"
-#include "ui/controls/ColorLine.h"
+#include "ui/controls/ColourButton.h"
+#include "ui/controls/ColourLine.h"
+#include "ui/controls/ColourStripSlider.h"
 #include "ui/controls/EyedropperCursor.h"
-#include "ui/controls/FldName.h"
-#include "ui/controls/GenBtn.h"
-#include "ui/controls/GenBtnFaces.h"
-#include "ui/controls/HLPicker.h"
+#include "ui/controls/FieldNameLabel.h"
+#include "ui/controls/HueLightnessPicker.h"
 #include "ui/controls/HueSlider.h"
-#include "ui/controls/LSlider.h"
 #include "ui/controls/PickerGeometry.h"
-#include "ui/controls/SLSlider.h"
+#include "ui/controls/PillButton.h"
+#include "ui/controls/PillButtonFaces.h"
+#include "ui/controls/SaturationLightnessSquare.h"
 #include "ui/controls/Slider.h"
 
 namespace tavolo {
@@ -36,16 +36,16 @@ QRgb Rgb(const QImage& picture, int x, int y) {
   return picture.pixel(x, y) & 0xFFFFFFu;
 }
 
-TEST(GenBtnFaces, StretchKeepsTheEndsAndRepeatsTheMiddleColumn) {
-  for (int x = 0; x < 30; ++x) EXPECT_EQ(GenBtnFaceColumn(x, 30), x);
+TEST(PillButtonFaces, StretchKeepsTheEndsAndRepeatsTheMiddleColumn) {
+  for (int x = 0; x < 30; ++x) EXPECT_EQ(PillButtonFaceColumn(x, 30), x);
   const std::pair<int, int> wide[] = {{14, 14}, {15, 15}, {50, 15}, {84, 15}, {85, 15}, {99, 29}};
-  for (const auto& [x, column] : wide) EXPECT_EQ(GenBtnFaceColumn(x, 100), column) << x;
+  for (const auto& [x, column] : wide) EXPECT_EQ(PillButtonFaceColumn(x, 100), column) << x;
 }
 
-TEST_F(ControlTest, GenBtnSmallerThanItsFacePaintsNothing) {
+TEST_F(ControlTest, PillButtonSmallerThanItsFacePaintsNothing) {
   QWidget window;
   window.resize(200, 100);
-  GenBtn button(&window);
+  PillButton button(&window);
   button.SetText(QStringLiteral("OK"));
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -60,17 +60,17 @@ TEST_F(ControlTest, GenBtnSmallerThanItsFacePaintsNothing) {
   EXPECT_TRUE(button.testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
-class GenBtnMouse : public ControlTest {
+class PillButtonMouse : public ControlTest {
  protected:
   void SetUp() override {
     button_.resize(100, 30);
     button_.SetText(QStringLiteral("Next"));
   }
-  GenBtn button_;
-  QSignalSpy clicks_{&button_, &GenBtn::clicked};
+  PillButton button_;
+  QSignalSpy clicks_{&button_, &PillButton::clicked};
 };
 
-TEST_F(GenBtnMouse, PressDraggedOutSendsNothingEvenWhenReleasedBackInside) {
+TEST_F(PillButtonMouse, PressDraggedOutSendsNothingEvenWhenReleasedBackInside) {
   QTest::mousePress(&button_, Qt::LeftButton, {}, QPoint(50, 15));
   QTest::mouseMove(&button_, QPoint(150, 15));
   EXPECT_FALSE(button_.IsPressed());
@@ -85,15 +85,16 @@ TEST_F(GenBtnMouse, PressDraggedOutSendsNothingEvenWhenReleasedBackInside) {
   EXPECT_EQ(clicks_.count(), 0);
 }
 
-TEST_F(GenBtnMouse, InactiveButtonNeverSendsAndShowsTheNormalFace) {
+TEST_F(PillButtonMouse, InactiveButtonNeverSendsAndShowsTheNormalFace) {
   button_.SetActive(false);
   QTest::mousePress(&button_, Qt::LeftButton, {}, QPoint(50, 15));
-  EXPECT_EQ(Rgb(button_.Picture(), 50, 0), Rgb(GenBtnFacePicture(GenBtnFace::Normal), 15, 0));
+  EXPECT_EQ(Rgb(button_.Picture(), 50, 0),
+            Rgb(PillButtonFacePicture(PillButtonFace::Normal), 15, 0));
   QTest::mouseRelease(&button_, Qt::LeftButton, {}, QPoint(50, 15));
   EXPECT_EQ(clicks_.count(), 0);
 }
 
-TEST_F(GenBtnMouse, FaceFollowsHoverAndPressAndAReleaseInsideSendsOneClick) {
+TEST_F(PillButtonMouse, FaceFollowsHoverAndPressAndAReleaseInsideSendsOneClick) {
   const auto topCentre = [this] { return Rgb(button_.Picture(), 50, 0); };
   EXPECT_EQ(topCentre(), 0xA4C2C8u);
   button_.show();
@@ -159,10 +160,10 @@ TEST_F(ControlTest, SliderDragClampsAndNotifiesButAClickAloneChangesNothing) {
 }
 
 TEST_F(ControlTest, LSliderNotifiesWhileDraggingAndAsksToApplyOnRelease) {
-  LSlider slider;
+  ColourStripSlider slider;
   slider.resize(200, 25);
-  QSignalSpy moves(&slider, &LSlider::clicked);
-  QSignalSpy releases(&slider, &LSlider::released);
+  QSignalSpy moves(&slider, &ColourStripSlider::clicked);
+  QSignalSpy releases(&slider, &ColourStripSlider::released);
   QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(50, 10));
   EXPECT_FLOAT_EQ(slider.Position(), 0.0f);
   QTest::mouseMove(&slider, QPoint(150, 10));
@@ -189,7 +190,7 @@ TEST_F(ControlTest, PositionsAndModesOutOfRangeAreReportedAndPulledBack) {
   slider.Picture();
   EXPECT_TRUE(TakeReports().empty());
 
-  LSlider centred;
+  ColourStripSlider centred;
   centred.resize(200, 25);
   centred.SetPosition(-0.5f);
   centred.SetPosition(0.5f);
@@ -221,7 +222,7 @@ TEST(PickerGeometry, MapsTheFullLengthButKeepsTheMarkerOffTheEdges) {
   EXPECT_EQ(picture.pixel(0, 0), qRgb(245, 155, 55));
 }
 
-TEST(SLSliderRows, InterpolatedPixelsStayWithinOneOfTheExactColour) {
+TEST(SaturationLightnessSquareRows, InterpolatedPixelsStayWithinOneOfTheExactColour) {
   for (const int width : {1, 2, 3, 7, 100, 240, 241}) {
     for (const float hue : {0.0f, 80.0f, 143.4f, 239.0f}) {
       for (const float l : {0.0f, 60.0f, 120.0f, 200.0f, 240.0f}) {
@@ -230,7 +231,7 @@ TEST(SLSliderRows, InterpolatedPixelsStayWithinOneOfTheExactColour) {
         for (int x = 0; x < width; ++x) {
           const float s =
               width > 1 ? static_cast<float>(x) / static_cast<float>(width - 1) * 240 : 0;
-          const RgbColor c = HslToRgb({hue, s, l});
+          const RgbColour c = HslToRgb({hue, s, l});
           const QRgb p = row[static_cast<size_t>(x)];
           ASSERT_NEAR(qRed(p), static_cast<int>(c.r * 255), 1) << width << " " << x;
           ASSERT_NEAR(qGreen(p), static_cast<int>(c.g * 255), 1) << width << " " << x;
@@ -257,9 +258,9 @@ TEST_F(ControlTest, PickersFollowADragBeyondTheirEdgesAndStopAtTheRelease) {
   EXPECT_FLOAT_EQ(strip.Position(), 1.0f);
   EXPECT_EQ(stripChanges.count(), 2);
 
-  SLSlider square;
+  SaturationLightnessSquare square;
   square.resize(240, 160);
-  QSignalSpy squareChanges(&square, &SLSlider::clicked);
+  QSignalSpy squareChanges(&square, &SaturationLightnessSquare::clicked);
   QTest::mousePress(&square, Qt::LeftButton, {}, QPoint(120, 40));
   EXPECT_FLOAT_EQ(square.Saturation(), 0.5f);
   EXPECT_FLOAT_EQ(square.Lightness(), 0.25f);
@@ -270,7 +271,7 @@ TEST_F(ControlTest, PickersFollowADragBeyondTheirEdgesAndStopAtTheRelease) {
   EXPECT_EQ(squareChanges.count(), 2);
 }
 
-TEST(HLPickerGeometry, BorderPixelsPickNothing) {
+TEST(HueLightnessPickerGeometry, BorderPixelsPickNothing) {
   const QSize size(240, 170);
   EXPECT_EQ(HLPickerCellAt(QPoint(0, 50), size), QPoint(-1, -1));
   EXPECT_EQ(HLPickerCellAt(QPoint(50, 0), size), QPoint(-1, -1));
@@ -285,60 +286,60 @@ TEST(HLPickerGeometry, BorderPixelsPickNothing) {
 }
 
 TEST_F(ControlTest, HLPickerPicksOnPressAndNotifiesOnRelease) {
-  HLPicker picker;
+  HueLightnessPicker picker;
   picker.resize(240, 170);
-  QSignalSpy clicks(&picker, &HLPicker::clicked);
-  picker.SetCurrentColor({100, 50, 60});
+  QSignalSpy clicks(&picker, &HueLightnessPicker::clicked);
+  picker.SetCurrentColour({100, 50, 60});
 
   QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(0, 50));
-  EXPECT_EQ(picker.CurrentColor(), (HslColor{100, 50, 60}));
+  EXPECT_EQ(picker.CurrentColour(), (HslColour{100, 50, 60}));
   EXPECT_EQ(clicks.count(), 1);
   QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(50, 0));
-  EXPECT_EQ(picker.CurrentColor(), (HslColor{100, 50, 60}));
+  EXPECT_EQ(picker.CurrentColour(), (HslColour{100, 50, 60}));
 
   QTest::mousePress(&picker, Qt::LeftButton, {}, QPoint(120, 20));
-  EXPECT_EQ(picker.CurrentColor(), HLPickerCellColour(1, 8));
+  EXPECT_EQ(picker.CurrentColour(), HLPickerCellColour(1, 8));
   EXPECT_EQ(clicks.count(), 2);
   QTest::mouseRelease(&picker, Qt::LeftButton, {}, QPoint(120, 20));
   EXPECT_EQ(clicks.count(), 3);
 
   QTest::mousePress(&picker, Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseRelease(&picker, Qt::LeftButton, {}, QPoint(300, 5));
-  EXPECT_EQ(picker.CurrentColor(), (HslColor{0, 0, 0}));
+  EXPECT_EQ(picker.CurrentColour(), (HslColour{0, 0, 0}));
   EXPECT_EQ(clicks.count(), 3);
 }
 
-TEST(ColorLineGeometry, SevenColumnsByTwoRowsOfWholePixels) {
+TEST(ColourLineGeometry, SevenColumnsByTwoRowsOfWholePixels) {
   const QSize size(140, 42);
-  EXPECT_EQ(ColorLineCellRect(0, size), QRect(0, 0, 20, 20));
-  EXPECT_EQ(ColorLineCellRect(13, size), QRect(120, 20, 20, 20));
-  EXPECT_EQ(ColorLineCellAt(QPoint(0, 0), size), 0);
-  EXPECT_EQ(ColorLineCellAt(QPoint(139, 39), size), 13);
-  EXPECT_EQ(ColorLineCellAt(QPoint(139, 19), size), 6);
+  EXPECT_EQ(ColourLineCellRect(0, size), QRect(0, 0, 20, 20));
+  EXPECT_EQ(ColourLineCellRect(13, size), QRect(120, 20, 20, 20));
+  EXPECT_EQ(ColourLineCellAt(QPoint(0, 0), size), 0);
+  EXPECT_EQ(ColourLineCellAt(QPoint(139, 39), size), 13);
+  EXPECT_EQ(ColourLineCellAt(QPoint(139, 19), size), 6);
   // The two rows below the cells belong to none.
-  EXPECT_EQ(ColorLineCellAt(QPoint(50, 40), size), -1);
-  EXPECT_EQ(ColorLineCellAt(QPoint(140, 10), size), -1);
+  EXPECT_EQ(ColourLineCellAt(QPoint(50, 40), size), -1);
+  EXPECT_EQ(ColourLineCellAt(QPoint(140, 10), size), -1);
   // Fractional cells: 150 / 7 = 21.43 wide, drawn 21 wide.
-  EXPECT_EQ(ColorLineCellRect(6, QSize(150, 42)), QRect(126, 0, 21, 20));
-  EXPECT_EQ(ColorLineCellAt(QPoint(149, 5), QSize(150, 42)), 6);
-  EXPECT_EQ(ColorLineCellAt(QPoint(3, 1), QSize(140, 2)), -1);
+  EXPECT_EQ(ColourLineCellRect(6, QSize(150, 42)), QRect(126, 0, 21, 20));
+  EXPECT_EQ(ColourLineCellAt(QPoint(149, 5), QSize(150, 42)), 6);
+  EXPECT_EQ(ColourLineCellAt(QPoint(3, 1), QSize(140, 2)), -1);
 }
 
-TEST_F(ControlTest, ColorLineNotifiesOnThePressWithTheCellColour) {
-  ColorLine line;
+TEST_F(ControlTest, ColourLineNotifiesOnThePressWithTheCellColour) {
+  ColourLine line;
   line.resize(140, 42);
-  QSignalSpy picks(&line, &ColorLine::clicked);
+  QSignalSpy picks(&line, &ColourLine::clicked);
   QTest::mousePress(&line, Qt::LeftButton, {}, QPoint(130, 30));
   EXPECT_EQ(picks.count(), 1);
-  EXPECT_EQ(line.CurrentColor(), (HslColor{0, 0, 0}));
+  EXPECT_EQ(line.CurrentColour(), (HslColour{0, 0, 0}));
   QTest::mouseRelease(&line, Qt::LeftButton, {}, QPoint(130, 30));
   EXPECT_EQ(picks.count(), 1);
 
   QTest::mouseClick(&line, Qt::LeftButton, {}, QPoint(130, 5));
-  EXPECT_EQ(line.CurrentColor(), (HslColor{0, 240, 240}));
+  EXPECT_EQ(line.CurrentColour(), (HslColour{0, 240, 240}));
   QTest::mouseClick(&line, Qt::LeftButton, {}, QPoint(30, 41));
   EXPECT_EQ(picks.count(), 2);
-  EXPECT_EQ(line.CurrentColor(), (HslColor{0, 240, 240}));
+  EXPECT_EQ(line.CurrentColour(), (HslColour{0, 240, 240}));
 }
 
 TEST_F(ControlTest, EyedropperHasItsHotSpotAtTheTip) {
@@ -347,21 +348,21 @@ TEST_F(ControlTest, EyedropperHasItsHotSpotAtTheTip) {
   const QImage picture = cursor.pixmap().toImage();
   ASSERT_EQ(picture.size(), QSize(32, 32));
   EXPECT_EQ(picture.pixel(11, 20), qRgb(0, 0, 0));
-  ColorLine line;
+  ColourLine line;
   EXPECT_EQ(line.cursor().hotSpot(), QPoint(11, 20));
 }
 
-TEST_F(ControlTest, ColorBtnSendsAClick) {
-  ColorBtn swatch;
+TEST_F(ControlTest, ColourButtonSendsAClick) {
+  ColourButton swatch;
   swatch.resize(40, 24);
-  QSignalSpy clicks(&swatch, &ColorBtn::clicked);
+  QSignalSpy clicks(&swatch, &ColourButton::clicked);
   QTest::mouseClick(&swatch, Qt::LeftButton, {}, QPoint(20, 12));
   EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST_F(ControlTest, FldNameSwallowsTheLeftPress) {
   QWidget parent;
-  FldName label(&parent);
+  FieldNameLabel label(&parent);
   label.SetText(QStringLiteral("Name"));
   label.resize(100, 20);
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
@@ -377,24 +378,24 @@ QImage Grab(QWidget& control, QSize size) {
   return control.grab().toImage();
 }
 
-TEST_F(ControlTest, GenBtnLooksAsItsGoldens) {
-  GenBtn button;
+TEST_F(ControlTest, PillButtonLooksAsItsGoldens) {
+  PillButton button;
   button.SetText(QStringLiteral("Background options"));
-  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "genbtn_normal", kWithText));
-  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 40}), "genbtn_tall", kWithText));
+  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "pill_button_normal", kWithText));
+  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 40}), "pill_button_tall", kWithText));
   button.SetActive(false);
-  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "genbtn_inactive", kWithText));
+  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "pill_button_inactive", kWithText));
   button.SetActive(true);
   QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(75, 15));
-  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "genbtn_pressed", kWithText));
+  EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "pill_button_pressed", kWithText));
   QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(75, 15));
 
-  GenBtn previous;
+  PillButton previous;
   previous.SetSymbol(kSymbolArrowLeft);
-  EXPECT_TRUE(MatchesGolden(Grab(previous, {50, 30}), "genbtn_arrow_left", kExact));
-  GenBtn next;
+  EXPECT_TRUE(MatchesGolden(Grab(previous, {50, 30}), "pill_button_arrow_left", kExact));
+  PillButton next;
   next.SetSymbol(kSymbolArrowRight);
-  EXPECT_TRUE(MatchesGolden(Grab(next, {50, 30}), "genbtn_arrow_right", kExact));
+  EXPECT_TRUE(MatchesGolden(Grab(next, {50, 30}), "pill_button_arrow_right", kExact));
 }
 
 TEST_F(ControlTest, SlidersLookAsTheirGoldens) {
@@ -404,34 +405,34 @@ TEST_F(ControlTest, SlidersLookAsTheirGoldens) {
   slider.setEnabled(false);
   EXPECT_TRUE(MatchesGolden(Grab(slider, {160, 14}), "slider_disabled", kExact));
 
-  LSlider centred;
+  ColourStripSlider centred;
   centred.SetMode(0);
   centred.SetPosition(0.0f);
-  EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "lslider_hue", kExact));
+  EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "colour_strip_slider_hue", kExact));
   centred.SetMode(1);
   centred.SetHue(160);
   centred.SetPosition(0.2f);
-  EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "lslider_saturation", kExact));
+  EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "colour_strip_slider_saturation", kExact));
   centred.SetMode(2);
   centred.SetPosition(-0.3f);
-  EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "lslider_grey", kExact));
+  EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "colour_strip_slider_grey", kExact));
 }
 
 TEST_F(ControlTest, SwatchesAndLabelLookAsTheirGoldens) {
-  ColorBtn swatch;
-  swatch.SetColor(MakeColorref(200, 40, 60));
-  EXPECT_TRUE(MatchesGolden(Grab(swatch, {40, 24}), "colorbtn", kExact));
+  ColourButton swatch;
+  swatch.SetColour(MakeColourRef(200, 40, 60));
+  EXPECT_TRUE(MatchesGolden(Grab(swatch, {40, 24}), "colour_button", kExact));
   swatch.setEnabled(false);
-  EXPECT_TRUE(MatchesGolden(Grab(swatch, {40, 24}), "colorbtn_disabled", kExact));
+  EXPECT_TRUE(MatchesGolden(Grab(swatch, {40, 24}), "colour_button_disabled", kExact));
 
-  ColorLine line;
-  EXPECT_TRUE(MatchesGolden(Grab(line, {140, 42}), "colorline", kExact));
+  ColourLine line;
+  EXPECT_TRUE(MatchesGolden(Grab(line, {140, 42}), "colour_line", kExact));
   line.setEnabled(false);
-  EXPECT_TRUE(MatchesGolden(Grab(line, {140, 42}), "colorline_disabled", kExact));
+  EXPECT_TRUE(MatchesGolden(Grab(line, {140, 42}), "colour_line_disabled", kExact));
 
-  FldName label;
+  FieldNameLabel label;
   label.SetText(QStringLiteral("Company Name"));
-  EXPECT_TRUE(MatchesGolden(Grab(label, {120, 20}), "fldname", kWithText));
+  EXPECT_TRUE(MatchesGolden(Grab(label, {120, 20}), "field_name_label", kWithText));
 }
 
 TEST_F(ControlTest, PickersLookAsTheirGoldens) {
@@ -439,14 +440,14 @@ TEST_F(ControlTest, PickersLookAsTheirGoldens) {
   hue.SetPosition(0.6f);
   EXPECT_TRUE(MatchesGolden(Grab(hue, {240, 20}), "hueslider", kExact));
 
-  SLSlider square;
+  SaturationLightnessSquare square;
   square.SetHue(0.6f);
   square.SetSaturation(0.75f);
   square.SetLightness(0.4f);
-  EXPECT_TRUE(MatchesGolden(Grab(square, {240, 160}), "slslider", kExact));
+  EXPECT_TRUE(MatchesGolden(Grab(square, {240, 160}), "saturation_lightness_square", kExact));
 
-  HLPicker palette;
-  EXPECT_TRUE(MatchesGolden(Grab(palette, {240, 170}), "hlpicker", kExact));
+  HueLightnessPicker palette;
+  EXPECT_TRUE(MatchesGolden(Grab(palette, {240, 170}), "hue_lightness_picker", kExact));
 }
 
 }  // namespace

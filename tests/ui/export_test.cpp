@@ -13,11 +13,11 @@
 #include <QTest>
 
 #include "core/bridge/ImageBridge.h"
-#include "core/io/ExportFormats.h"
+#include "core/formats/ExportFormats.h"
 #include "tests/core/imaging/MagickInterop.h"
 #include "tests/ui/DialogFixture.h"
 #include "tests/ui/ReportLog.h"
-#include "ui/dialogs/ExportDlg.h"
+#include "ui/dialogs/ExportDialog.h"
 #include "ui/dialogs/ExportImage.h"
 #include "ui/dialogs/ExportJob.h"
 
@@ -53,7 +53,7 @@ std::pair<long, long> MagickDpi(const std::filesystem::path& file) {
 }
 
 TEST_F(ExportTest, OnlyJpegAndTiffTakeAQuality) {
-  ExportDlg dialog(kFormatPng, 90);
+  ExportDialog dialog(kFormatPng, 90);
   EXPECT_TRUE(dialog.FormatButton(kFormatPng).isChecked());
   EXPECT_FALSE(dialog.QualityBox().isEnabled());
   for (const ExportFormatInfo& info : kExportFormats) {
@@ -70,7 +70,7 @@ TEST_F(ExportTest, OnlyJpegAndTiffTakeAQuality) {
 TEST_F(ExportTest, TheCommandAsksForTheFormatThenForAFileOfItsKind) {
   test::DialogFixture fx;
   fx.script.dialog = [](QDialog& d) {
-    auto& options = dynamic_cast<ExportDlg&>(d);
+    auto& options = dynamic_cast<ExportDialog&>(d);
     options.FormatButton(kFormatJpeg).click();
     options.QualityBox().setValue(80);
     options.accept();

@@ -18,11 +18,11 @@
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/ScriptedPrompts.h"
 #include "tests/ui/TestBackgrounds.h"
-#include "ui/app/AboutDlg.h"
+#include "ui/app/AboutDialog.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/HelpContents.h"
 #include "ui/app/HelpWindow.h"
-#include "ui/app/Layout1Dlg.h"
+#include "ui/app/MainWindow.h"
 
 namespace tavolo {
 namespace {
@@ -82,7 +82,7 @@ class HelpAndAbout : public test::ControlTest {
  protected:
   void SetUp() override {
     window_ =
-        std::make_unique<Layout1Dlg>(table_, std::make_unique<test::ScriptedPrompts>(script_));
+        std::make_unique<MainWindow>(table_, std::make_unique<test::ScriptedPrompts>(script_));
     window_->Start();
     window_->show();
   }
@@ -95,11 +95,11 @@ class HelpAndAbout : public test::ControlTest {
 
   BackgroundTable table_ = test::SyntheticBackgrounds(4);
   test::Script script_;
-  std::unique_ptr<Layout1Dlg> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(HelpAndAbout, TheAboutBoxDrawsTheVersionCentredBelowTheTaglineAndClosesOnAClickOrEscape) {
-  AboutDlg about;
+  AboutDialog about;
   EXPECT_EQ(about.windowTitle(), "About Tavolo...");
   EXPECT_EQ(about.size(), QSize(751, 501));
   const QImage drawn = about.Picture();
@@ -111,12 +111,12 @@ TEST_F(HelpAndAbout, TheAboutBoxDrawsTheVersionCentredBelowTheTaglineAndClosesOn
     for (int x = 0; x < drawn.width(); ++x) {
       if (drawn.pixel(x, y) == bare.pixel(x, y)) continue;
       changed |= QRect(x, y, 1, 1);
-      inColour |= drawn.pixel(x, y) == AboutDlg::kVersionColour;
+      inColour |= drawn.pixel(x, y) == AboutDialog::kVersionColour;
     }
   }
   EXPECT_TRUE(inColour);
-  EXPECT_GE(changed.top(), AboutDlg::kVersionTop);
-  EXPECT_LT(changed.bottom(), AboutDlg::kVersionTop + 25);
+  EXPECT_GE(changed.top(), AboutDialog::kVersionTop);
+  EXPECT_LT(changed.bottom(), AboutDialog::kVersionTop + 25);
   EXPECT_NEAR(changed.left() + changed.right(), 750, 4);
 
   const std::function<void(QDialog&)> closers[] = {
@@ -125,7 +125,7 @@ TEST_F(HelpAndAbout, TheAboutBoxDrawsTheVersionCentredBelowTheTaglineAndClosesOn
   };
   for (const auto& close : closers) {
     script_.dialog = [&close](QDialog& dialog) {
-      ASSERT_NE(qobject_cast<AboutDlg*>(&dialog), nullptr);
+      ASSERT_NE(qobject_cast<AboutDialog*>(&dialog), nullptr);
       close(dialog);
       EXPECT_FALSE(dialog.isVisible());
     };

@@ -8,20 +8,20 @@
 #include <functional>
 #include <memory>
 
-#include "core/library/BackgroundTable.h"
+#include "core/card/BackgroundTable.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/TestBackgrounds.h"
-#include "ui/app/Textprop.h"
-#include "ui/controls/ColorLine.h"
-#include "ui/controls/FldName.h"
-#include "ui/controls/GenBtn.h"
-#include "ui/controls/HLPicker.h"
+#include "ui/app/FieldCaption.h"
+#include "ui/choosers/BackgroundChooser.h"
+#include "ui/choosers/LayoutChooser.h"
+#include "ui/controls/ColourLine.h"
+#include "ui/controls/ColourStripSlider.h"
+#include "ui/controls/FieldNameLabel.h"
+#include "ui/controls/HueLightnessPicker.h"
 #include "ui/controls/HueSlider.h"
-#include "ui/controls/LSlider.h"
-#include "ui/controls/SLSlider.h"
+#include "ui/controls/PillButton.h"
+#include "ui/controls/SaturationLightnessSquare.h"
 #include "ui/controls/Slider.h"
-#include "ui/library/BgBtn.h"
-#include "ui/library/LayoutsBtn.h"
 
 namespace tavolo {
 namespace {
@@ -46,18 +46,18 @@ struct Focused {
 TEST_F(ControlTest, TabReachesTheControlsAndAFocusMarkShowsOnlyWhileFocused) {
   BackgroundTable table = test::SyntheticBackgrounds(6);
   const std::pair<std::function<OwnerDrawnControl*()>, QSize> controls[] = {
-      {[] { return new GenBtn; }, {120, 30}},
+      {[] { return new PillButton; }, {120, 30}},
       {[] { return new Slider; }, {120, 14}},
-      {[] { return new LSlider; }, {120, 25}},
-      {[] { return new ColorLine; }, {154, 34}},
+      {[] { return new ColourStripSlider; }, {120, 25}},
+      {[] { return new ColourLine; }, {154, 34}},
       {[&] {
-         auto* chooser = new BgBtn;
+         auto* chooser = new BackgroundChooser;
          chooser->SetBackgrounds(&table);
          return chooser;
        },
        {300, 300}},
-      {[] { return new LayoutsBtn; }, {1000, 120}},
-      {[] { return new Textprop; }, {250, 20}},
+      {[] { return new LayoutChooser; }, {1000, 120}},
+      {[] { return new FieldCaption; }, {250, 20}},
   };
   for (const auto& [make, size] : controls) {
     Focused focused(make(), size);
@@ -69,24 +69,24 @@ TEST_F(ControlTest, TabReachesTheControlsAndAFocusMarkShowsOnlyWhileFocused) {
     control.clearFocus();
     EXPECT_NE(control.Picture(), marked) << name;
   }
-  FldName label;
+  FieldNameLabel label;
   EXPECT_EQ(label.focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(ControlTest, SpaceAndEnterPressAFocusedButtonUnlessItIsInactive) {
   for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-    Focused button(new GenBtn, {120, 30});
+    Focused button(new PillButton, {120, 30});
     QSignalSpy clicked(button.control, &OwnerDrawnControl::clicked);
     QTest::keyPress(button.control, key);
-    EXPECT_TRUE(static_cast<GenBtn*>(button.control)->IsPressed());
+    EXPECT_TRUE(static_cast<PillButton*>(button.control)->IsPressed());
     EXPECT_EQ(clicked.count(), 0);
     QTest::keyRelease(button.control, key);
     EXPECT_EQ(clicked.count(), 1) << key;
-    static_cast<GenBtn*>(button.control)->SetActive(false);
+    static_cast<PillButton*>(button.control)->SetActive(false);
     QTest::keyClick(button.control, key);
     EXPECT_EQ(clicked.count(), 1) << key;
   }
-  Focused caption(new Textprop, {250, 20});
+  Focused caption(new FieldCaption, {250, 20});
   QSignalSpy captionClicked(caption.control, &OwnerDrawnControl::clicked);
   QTest::keyClick(caption.control, Qt::Key_Return);
   EXPECT_EQ(captionClicked.count(), 1);
@@ -109,10 +109,10 @@ TEST_F(ControlTest, ArrowKeysMoveTheSlidersWithinTheirRanges) {
   EXPECT_EQ(moved.count(), 8);
 
   // The tint slider asks to apply once per key released; other keys do nothing.
-  Focused centred(new LSlider, {120, 25});
-  auto* tint = static_cast<LSlider*>(centred.control);
+  Focused centred(new ColourStripSlider, {120, 25});
+  auto* tint = static_cast<ColourStripSlider*>(centred.control);
   QSignalSpy tintMoved(tint, &OwnerDrawnControl::clicked);
-  QSignalSpy released(tint, &LSlider::released);
+  QSignalSpy released(tint, &ColourStripSlider::released);
   QTest::keyPress(tint, Qt::Key_Home);
   EXPECT_FLOAT_EQ(tint->Position(), -0.5f);
   EXPECT_EQ(released.count(), 0);
@@ -130,39 +130,39 @@ TEST_F(ControlTest, ArrowKeysMoveThePickersAndMarksAndNotifyAsTheMouseDoes) {
   for (int i = 0; i < 4; ++i) QTest::keyClick(hue, Qt::Key_Right);
   EXPECT_FLOAT_EQ(hue->Position(), 0.1f);
 
-  Focused square(new SLSlider, {200, 200});
-  auto* sl = static_cast<SLSlider*>(square.control);
+  Focused square(new SaturationLightnessSquare, {200, 200});
+  auto* sl = static_cast<SaturationLightnessSquare*>(square.control);
   sl->SetSaturation(0.5f);
   sl->SetLightness(1.0f);
   for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Right}) QTest::keyClick(sl, key);
   EXPECT_FLOAT_EQ(sl->Saturation(), 0.525f);
   EXPECT_FLOAT_EQ(sl->Lightness(), 0.975f);
 
-  Focused palette(new HLPicker, {221, 169});
-  auto* picker = static_cast<HLPicker*>(palette.control);
+  Focused palette(new HueLightnessPicker, {221, 169});
+  auto* picker = static_cast<HueLightnessPicker*>(palette.control);
   QSignalSpy picked(picker, &OwnerDrawnControl::clicked);
   for (Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}) {
     QTest::keyClick(picker, key);
   }
-  EXPECT_EQ(picker->CurrentColor(), HLPickerCellColour(1, 2));
+  EXPECT_EQ(picker->CurrentColour(), HLPickerCellColour(1, 2));
   EXPECT_EQ(picked.count(), 1);
 
-  Focused swatches(new ColorLine, {154, 34});
-  auto* line = static_cast<ColorLine*>(swatches.control);
+  Focused swatches(new ColourLine, {154, 34});
+  auto* line = static_cast<ColourLine*>(swatches.control);
   for (Qt::Key key :
        {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}) {
     QTest::keyClick(line, key);
   }
   EXPECT_EQ(line->FocusCell(), 9);
-  EXPECT_EQ(line->CurrentColor(), ColorLineCellColour(9));
-  EXPECT_EQ(ColorLineCellAfterKey(6, Qt::Key_Right), 6);
-  EXPECT_EQ(ColorLineCellAfterKey(13, Qt::Key_Up), 6);
+  EXPECT_EQ(line->CurrentColour(), ColourLineCellColour(9));
+  EXPECT_EQ(ColourLineCellAfterKey(6, Qt::Key_Right), 6);
+  EXPECT_EQ(ColourLineCellAfterKey(13, Qt::Key_Up), 6);
 
   BackgroundTable table = test::SyntheticBackgrounds(9);
-  auto* bg = new BgBtn;
+  auto* bg = new BackgroundChooser;
   bg->SetBackgrounds(&table);
   Focused chooser(bg, {300, 300});
-  QSignalSpy chosen(bg, &BgBtn::backgroundPicked);
+  QSignalSpy chosen(bg, &BackgroundChooser::backgroundPicked);
   EXPECT_EQ(bg->FocusItem(), 1);  // the selected one
   for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {
     QTest::keyClick(bg, key);
@@ -172,9 +172,9 @@ TEST_F(ControlTest, ArrowKeysMoveThePickersAndMarksAndNotifyAsTheMouseDoes) {
   EXPECT_EQ(bg->Selected(), bg->FocusItem());
   EXPECT_EQ(chosen.count(), 1);
 
-  auto* layouts = new LayoutsBtn;
+  auto* layouts = new LayoutChooser;
   Focused thumbnails(layouts, {1000, 120});
-  QSignalSpy layoutPicked(layouts, &LayoutsBtn::layoutPicked);
+  QSignalSpy layoutPicked(layouts, &LayoutChooser::layoutPicked);
   QTest::keyClick(layouts, Qt::Key_Enter);  // the current one: nothing
   EXPECT_EQ(layoutPicked.count(), 0);
   for (Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_Space}) QTest::keyClick(layouts, key);

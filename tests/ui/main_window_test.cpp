@@ -16,24 +16,24 @@
 #include <memory>
 
 #include "core/base/ProgramFolder.h"
-#include "core/io/ProjectFile.h"
-#include "core/library/BackgroundTable.h"
+#include "core/card/BackgroundTable.h"
+#include "core/formats/ProjectFile.h"
 #include "tests/core/TestFolders.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/ScriptedPrompts.h"
 #include "tests/ui/TestBackgrounds.h"
 #include "ui/app/CommandIds.h"
+#include "ui/app/FieldCaption.h"
 #include "ui/app/FieldPanel.h"
-#include "ui/app/FileFilter.h"
-#include "ui/app/Layout1Dlg.h"
-#include "ui/app/Layout1Placement.h"
-#include "ui/app/Textprop.h"
-#include "ui/card/PreviewBtn.h"
-#include "ui/controls/ColorLine.h"
-#include "ui/controls/GenBtn.h"
-#include "ui/controls/LSlider.h"
-#include "ui/dialogs/TextOptDlg.h"
-#include "ui/library/BgBtn.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/MainWindowPlacement.h"
+#include "ui/base/FileFilter.h"
+#include "ui/card/CardPreview.h"
+#include "ui/choosers/BackgroundChooser.h"
+#include "ui/controls/ColourLine.h"
+#include "ui/controls/ColourStripSlider.h"
+#include "ui/controls/PillButton.h"
+#include "ui/dialogs/TextOptionsDialog.h"
 
 namespace tavolo {
 namespace {
@@ -49,11 +49,11 @@ QString PathText(const fs::path& path) {
   return QString::fromStdString(path.string());
 }
 
-class MainWindow : public test::ControlTest {
+class MainWindowTest : public test::ControlTest {
  protected:
   void SetUp() override {
     window_ =
-        std::make_unique<Layout1Dlg>(table_, std::make_unique<test::ScriptedPrompts>(script_));
+        std::make_unique<MainWindow>(table_, std::make_unique<test::ScriptedPrompts>(script_));
     window_->resize(1280, 800);
     window_->Start();
     window_->show();
@@ -61,7 +61,7 @@ class MainWindow : public test::ControlTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
 
-  Layout1Dlg& Window() { return *window_; }
+  MainWindow& Window() { return *window_; }
   CardDocument& Doc() { return window_->Document(); }
   int Steps() { return Doc().History().UndoCount(); }
   void Trigger(int id) {
@@ -83,7 +83,7 @@ class MainWindow : public test::ControlTest {
     return qobject_cast<Control*>(window_->Control(id));
   }
   // A menu's entries as "id text", "-" for a separator.
-  QStringList MenuTexts(Layout1Dlg::Menu menu) {
+  QStringList MenuTexts(MainWindow::Menu menu) {
     QStringList entries;
     for (QAction* action : window_->MenuOf(menu)->actions()) {
       entries << (action->isSeparator()
@@ -92,15 +92,15 @@ class MainWindow : public test::ControlTest {
     }
     return entries;
   }
-  QStringList WindowMenu() { return MenuTexts(Layout1Dlg::Menu::Window); }
+  QStringList WindowMenu() { return MenuTexts(MainWindow::Menu::Window); }
 
   BackgroundTable table_ = test::SyntheticBackgrounds(8, 0.1f);
   Script script_;
-  std::unique_ptr<Layout1Dlg> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
-TEST(Layout1Placement, PlacesEveryControlByTheTable) {
-  using P = Layout1Placement;
+TEST(MainWindowPlacement, PlacesEveryControlByTheTable) {
+  using P = MainWindowPlacement;
   const struct {
     QRect P::*control;
     QRect wide;    // at 1280 × 800
@@ -117,8 +117,8 @@ TEST(Layout1Placement, PlacesEveryControlByTheTable) {
       {&P::layouts, {0, 690, 1280, 120}, {0, 390, 750, 120}},
       {&P::fieldPanel, {1030, 35, 250, 645}, {500, 35, 250, 345}},
   };
-  const P wide = PlaceLayout1({1280, 800});
-  const P narrow = PlaceLayout1({750, 500});
+  const P wide = PlaceMainWindowControls({1280, 800});
+  const P narrow = PlaceMainWindowControls({750, 500});
   for (const auto& row : rows) {
     EXPECT_EQ(wide.*row.control, row.wide) << row.wide.x() << "," << row.wide.y();
     EXPECT_EQ(narrow.*row.control, row.narrow) << row.narrow.x() << "," << row.narrow.y();
@@ -137,13 +137,13 @@ TEST(FileFilter, WindowsFiltersBecomeQtFilters) {
   EXPECT_EQ(QtFileFilter(""), "");
 }
 
-TEST_F(MainWindow, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMinimum) {
+TEST_F(MainWindowTest, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMinimum) {
   for (const QSize size : {QSize(1280, 800), QSize(750, 500), QSize(600, 400)}) {
     Window().resize(size);
     QApplication::processEvents();
     EXPECT_GE(Window().width(), 750);
     EXPECT_GE(Window().height(), 500);
-    const Layout1Placement p = PlaceLayout1(Window().Client().size());
+    const MainWindowPlacement p = PlaceMainWindowControls(Window().Client().size());
     const std::pair<int, QRect> expected[] = {
         {kPrevButton, p.prev},
         {kNextButton, p.next},
@@ -166,7 +166,7 @@ TEST_F(MainWindow, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMinimum
 
 // The texts themselves are constants of the command table; here that each control and command
 // carries its own: a tooltip per kind of control, the menus' ids and texts, the shortcuts.
-TEST_F(MainWindow, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
+TEST_F(MainWindowTest, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
   const std::pair<int, const char*> tips[] = {
       {kNextButton, "Push to see more backgrounds"},
       {kLightnessSlider, "Drag to change background lightness"},
@@ -181,21 +181,21 @@ TEST_F(MainWindow, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
   for (QAction* menu : Window().menuBar()->actions()) titles << menu->text();
   EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Templates", "&Layouts", "&Window", "&Help"}));
   EXPECT_EQ(
-      MenuTexts(Layout1Dlg::Menu::File),
+      MenuTexts(MainWindow::Menu::File),
       (QStringList{"32813 New Blank Project", "32776 &New Project...\tCtrl+N",
                    "32773 &Load Project... \tCtrl+L", "32771 &Save Project ...\tCtrl+S", "-",
                    "32792 Import Background...", "-", "32775 Export Image...", "-",
                    "57607 &Print...\tCtrl+P", "57606 Print Setup...", "-", "32774 Exit\tAlt+F4"}));
-  EXPECT_EQ(MenuTexts(Layout1Dlg::Menu::Edit),
+  EXPECT_EQ(MenuTexts(MainWindow::Menu::Edit),
             (QStringList{"57643 Undo \tCtrl+Z", "57644 Redo \tCtrl+Y", "-", "57634 Copy", "-",
                          "32806 Insert Photo...\tCtrl+I", "32807 Delete Photo", "-",
                          "32809 Insert Logo...", "32810 Delete Logo", "-", "32801 Text Colors...",
                          "32803 Frame Colors...", "32802 Background Color...", "-",
                          "32808 Card Properties..."}));
-  EXPECT_EQ(MenuTexts(Layout1Dlg::Menu::Templates),
+  EXPECT_EQ(MenuTexts(MainWindow::Menu::Templates),
             (QStringList{"32805 New fromTemplate...\t Ctrl+N", "32777 Save Template..."}));
-  EXPECT_EQ(MenuTexts(Layout1Dlg::Menu::Layouts).value(9), "32789 Layout 10\t Alt+0");
-  EXPECT_EQ(MenuTexts(Layout1Dlg::Menu::Help),
+  EXPECT_EQ(MenuTexts(MainWindow::Menu::Layouts).value(9), "32789 Layout 10\t Alt+0");
+  EXPECT_EQ(MenuTexts(MainWindow::Menu::Help),
             (QStringList{"32790 Tavolo Help\tF1", "-", "32791 About Tavolo"}));
 
   // Alt+1, Ctrl+L and Ctrl+S are pressed by the tests below.
@@ -211,7 +211,7 @@ TEST_F(MainWindow, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
   EXPECT_TRUE(Window().Action(kCmdNewFromTemplate)->shortcut().isEmpty());
 }
 
-TEST_F(MainWindow, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
+TEST_F(MainWindowTest, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
   EXPECT_EQ(WindowMenu(),
             (QStringList{"40000 Text Field 1...", "40001 Text Field 2...", "40002 Text Field 3...",
                          "40003 Text Field 4...", "40004 Text Field 5...", "-",
@@ -220,7 +220,7 @@ TEST_F(MainWindow, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
   EXPECT_EQ(Window().Fields().Count(), 3);
   for (int box = 0; box < 5; ++box) {
     EXPECT_EQ(Window().Control(kFirstFieldEditor + box) != nullptr, box < 3) << box;
-    auto* caption = Find<Textprop>(kFirstFieldCaption + box);
+    auto* caption = Find<FieldCaption>(kFirstFieldCaption + box);
     EXPECT_EQ(caption != nullptr, box < 3) << box;
     if (caption != nullptr) {
       EXPECT_EQ(caption->Caption(), QStringLiteral("Field %1").arg(box + 1));
@@ -232,10 +232,10 @@ TEST_F(MainWindow, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
   for (int n = 0; n < 10; ++n) {
     EXPECT_EQ(Window().Action(kCmdLayout1 + n)->isChecked(), n == kThreeBoxLayout) << n;
   }
-  EXPECT_EQ(Doc().Working().lnmb, kThreeBoxLayout);
+  EXPECT_EQ(Doc().Working().layoutIndex, kThreeBoxLayout);
 }
 
-TEST_F(MainWindow, ALayoutShownAgainHasItsTypedTextAndANewOneTheDefaults) {
+TEST_F(MainWindowTest, ALayoutShownAgainHasItsTypedTextAndANewOneTheDefaults) {
   Type(0, " Ltd");
   EXPECT_EQ(Lines(0), QStringList{"Company Name Ltd"});
   Trigger(kCmdLayout1 + kThreeBoxLayout);
@@ -251,7 +251,7 @@ TEST_F(MainWindow, ALayoutShownAgainHasItsTypedTextAndANewOneTheDefaults) {
   EXPECT_EQ(Lines(1), (QStringList{"Name", "Title!"}));
 }
 
-TEST_F(MainWindow, EveryKeystrokeIsAStepAndCtrlZInAnEditorUndoesTheCard) {
+TEST_F(MainWindowTest, EveryKeystrokeIsAStepAndCtrlZInAnEditorUndoesTheCard) {
   EXPECT_FALSE(Window().Action(kCmdUndo)->isEnabled());
   Type(1, "ab");
   Type(2, "c");
@@ -278,9 +278,9 @@ TEST_F(MainWindow, EveryKeystrokeIsAStepAndCtrlZInAnEditorUndoesTheCard) {
   EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
 }
 
-TEST_F(MainWindow, ASliderDragOrAHeldKeyIsOneStepWhateverItsLength) {
-  auto* hue = Find<LSlider>(kHueSlider);
-  auto* saturation = Find<LSlider>(kSaturationSlider);
+TEST_F(MainWindowTest, ASliderDragOrAHeldKeyIsOneStepWhateverItsLength) {
+  auto* hue = Find<ColourStripSlider>(kHueSlider);
+  auto* saturation = Find<ColourStripSlider>(kSaturationSlider);
   const float hueShift = Doc().Live().hueShift;
   QTest::mousePress(hue, Qt::LeftButton, {}, QPoint(10, 10));
   for (int x = 20; x < 200; x += 15) {
@@ -296,7 +296,7 @@ TEST_F(MainWindow, ASliderDragOrAHeldKeyIsOneStepWhateverItsLength) {
   EXPECT_EQ(Steps(), 1);
   EXPECT_FLOAT_EQ(Doc().Working().hueShift, hue->Position() - 0.1f);
 
-  auto* lightness = Find<LSlider>(kLightnessSlider);
+  auto* lightness = Find<ColourStripSlider>(kLightnessSlider);
   lightness->setFocus();
   for (int repeat = 0; repeat < 4; ++repeat) {
     QTest::keyPress(lightness, Qt::Key_Left, Qt::NoModifier);
@@ -308,41 +308,41 @@ TEST_F(MainWindow, ASliderDragOrAHeldKeyIsOneStepWhateverItsLength) {
   EXPECT_FLOAT_EQ(lightness->Position(), 0.5f);
 }
 
-TEST_F(MainWindow, PickingABackgroundResetsTheTintAndIsOneStep) {
+TEST_F(MainWindowTest, PickingABackgroundResetsTheTintAndIsOneStep) {
   CardState live = Doc().Live();
   live.satShift = 0.2f;
   Doc().SetLive(live);
   Doc().RecordEdit();
   const int steps = Steps();
-  auto* chooser = Find<BgBtn>(kBackgroundChooser);
+  auto* chooser = Find<BackgroundChooser>(kBackgroundChooser);
   QTest::mouseClick(chooser, Qt::LeftButton, {}, chooser->Geometry().Square(3).center());
   // The reset is the document's rule; the sliders show it.
   EXPECT_EQ(Steps(), steps + 1);
-  EXPECT_EQ(Doc().Working().pnmb, 3);
-  EXPECT_FLOAT_EQ(Find<LSlider>(kSaturationSlider)->Position(), 0.0f);
-  EXPECT_FLOAT_EQ(Find<LSlider>(kLightnessSlider)->Position(), 0.0f);
-  EXPECT_FLOAT_EQ(Find<LSlider>(kHueSlider)->Position(), 0.1f);
+  EXPECT_EQ(Doc().Working().backgroundIndex, 3);
+  EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kSaturationSlider)->Position(), 0.0f);
+  EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kLightnessSlider)->Position(), 0.0f);
+  EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kHueSlider)->Position(), 0.1f);
   Trigger(kCmdUndo);
   EXPECT_EQ(chooser->Selected(), 1);
-  EXPECT_FLOAT_EQ(Find<LSlider>(kSaturationSlider)->Position(), 0.2f);
+  EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kSaturationSlider)->Position(), 0.2f);
 }
 
 // The dialogs' own tests check every control and every way to close them; here the commands:
 // the caption blinks while its dialog is open, Escape leaves the card and its steps, OK is one.
-TEST_F(MainWindow, TextOptionsCloseRecordsOneStepAndEscapeRestoresTheStyleExactly) {
+TEST_F(MainWindowTest, TextOptionsCloseRecordsOneStepAndEscapeRestoresTheStyleExactly) {
   const CardState before = Doc().Live();
   bool blinking = false;
   script_.dialog = [&](QDialog& dialog) {
-    blinking = Find<Textprop>(kFirstFieldCaption + 1)->IsHighlighted();
+    blinking = Find<FieldCaption>(kFirstFieldCaption + 1)->IsHighlighted();
     dialog.findChild<QWidget*>("1016")->setFocus();
     QTest::keyClick(dialog.findChild<QWidget*>("1016"), Qt::Key_Space);  // frame "Left"
-    auto* color = dialog.findChild<ColorLine*>("1013");
+    auto* color = dialog.findChild<ColourLine*>("1013");
     QTest::mouseClick(color, Qt::LeftButton, {}, QPoint(5, 5));  // the first hue
     QTest::keyClick(&dialog, Qt::Key_Escape);
   };
   Trigger(kCmdTextField1 + 1);
   EXPECT_TRUE(blinking);
-  EXPECT_FALSE(Find<Textprop>(kFirstFieldCaption + 1)->IsHighlighted());
+  EXPECT_FALSE(Find<FieldCaption>(kFirstFieldCaption + 1)->IsHighlighted());
   EXPECT_EQ(Doc().Live(), before);
   EXPECT_EQ(Steps(), 0);
 
@@ -351,7 +351,7 @@ TEST_F(MainWindow, TextOptionsCloseRecordsOneStepAndEscapeRestoresTheStyleExactl
     QTest::mouseClick(dialog.findChild<QWidget*>("1"), Qt::LeftButton);
   };
   // The caption button opens the same dialog as the menu entry.
-  QTest::mouseClick(Find<Textprop>(kFirstFieldCaption + 1), Qt::LeftButton);
+  QTest::mouseClick(Find<FieldCaption>(kFirstFieldCaption + 1), Qt::LeftButton);
   EXPECT_EQ(Steps(), 1);
   EXPECT_EQ(Doc().Working().styles[1].frameMode, kFrameLeft);
 
@@ -360,16 +360,16 @@ TEST_F(MainWindow, TextOptionsCloseRecordsOneStepAndEscapeRestoresTheStyleExactl
     QTest::mouseClick(dialog.findChild<QWidget*>("1036"), Qt::LeftButton, {}, QPoint(150, 30));
     dialog.accept();
   };
-  QTest::mouseClick(Find<GenBtn>(kBackgroundOptionsButton), Qt::LeftButton, {}, QPoint(80, 15));
+  QTest::mouseClick(Find<PillButton>(kBackgroundOptionsButton), Qt::LeftButton, {}, QPoint(80, 15));
   EXPECT_EQ(Steps(), 2);
-  EXPECT_EQ(Doc().Working().bgColor, (HslColor{0, 0, 0}));
+  EXPECT_EQ(Doc().Working().backgroundColour, (HslColour{0, 0, 0}));
   script_.dialog = [](QDialog& dialog) { dialog.close(); };
   Trigger(kCmdBackgroundOptions);
   EXPECT_EQ(Steps(), 2);
   EXPECT_EQ(script_.dialogsRun, 4);
 }
 
-TEST_F(MainWindow, NewBlankProjectLeavesUndoAndRedoDisabled) {
+TEST_F(MainWindowTest, NewBlankProjectLeavesUndoAndRedoDisabled) {
   Type(0, "abc");
   Trigger(kCmdUndo);
   ASSERT_TRUE(Window().Action(kCmdUndo)->isEnabled());
@@ -378,10 +378,10 @@ TEST_F(MainWindow, NewBlankProjectLeavesUndoAndRedoDisabled) {
   EXPECT_FALSE(Window().Action(kCmdUndo)->isEnabled());
   EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
   EXPECT_EQ(Lines(0), QStringList{"Company Name"});
-  EXPECT_FLOAT_EQ(Find<LSlider>(kLightnessSlider)->Position(), 0.5f);
+  EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kLightnessSlider)->Position(), 0.5f);
 }
 
-TEST_F(MainWindow, ClosingAsksAndOnlyYesWithASavedFileOrNoCloses) {
+TEST_F(MainWindowTest, ClosingAsksAndOnlyYesWithASavedFileOrNoCloses) {
   TempFolder folder;
   const QString path = PathText(folder / "card.tvc");
   struct Case {
@@ -415,7 +415,7 @@ TEST_F(MainWindow, ClosingAsksAndOnlyYesWithASavedFileOrNoCloses) {
   EXPECT_EQ(saved.lines[0].line[0], "Company Name!");
 }
 
-TEST_F(MainWindow, AFailedSaveSaysWhyAndASavedCardReadsBack) {
+TEST_F(MainWindowTest, AFailedSaveSaysWhyAndASavedCardReadsBack) {
   TempFolder folder;
   script_.paths = {PathText(folder / "missing" / "card.tvc"), PathText(folder / "card.tvc")};
   Type(1, "?");
@@ -432,13 +432,13 @@ TEST_F(MainWindow, AFailedSaveSaysWhyAndASavedCardReadsBack) {
   EXPECT_EQ(Doc().FilePath(), folder / "card.tvc");
 }
 
-TEST_F(MainWindow, LoadingADamagedFileKeepsTheCardAndSaysSo) {
+TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   TempFolder folder;
   CardState other = Doc().Working();
-  other.lnmb = 4;
+  other.layoutIndex = 4;
   other.boxCount = 4;
   other.lines[0].line[0] = "Loaded";
-  other.pnmb = 3;
+  other.backgroundIndex = 3;
   other.hueShift = 0.2f;
   ASSERT_TRUE(WriteProject(folder / "good.tvc", other, table_).ok);
   std::vector<uint8_t> bytes = test::ReadFileBytes(folder / "good.tvc");
@@ -469,11 +469,11 @@ TEST_F(MainWindow, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   EXPECT_EQ(Lines(0), QStringList{"Loaded"});
   EXPECT_EQ(Window().Fields().Count(), 4);
   EXPECT_TRUE(Window().Action(kCmdLayout1 + 4)->isChecked());
-  EXPECT_EQ(Find<BgBtn>(kBackgroundChooser)->Selected(), 3);
-  EXPECT_FLOAT_EQ(Find<LSlider>(kHueSlider)->Position(), 0.1f + 0.2f);
+  EXPECT_EQ(Find<BackgroundChooser>(kBackgroundChooser)->Selected(), 3);
+  EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kHueSlider)->Position(), 0.1f + 0.2f);
 }
 
-TEST_F(MainWindow, ImportingSelectsAPictureAndRefusesWhatIsNone) {
+TEST_F(MainWindowTest, ImportingSelectsAPictureAndRefusesWhatIsNone) {
   TempFolder folder;
   RasterImage photo = test::SyntheticBackgrounds(1).Image(0);
   ASSERT_TRUE(photo.Save(folder / "PHOTO.JPG", kFormatJpeg)) << photo.GetLastError();
@@ -489,11 +489,11 @@ TEST_F(MainWindow, ImportingSelectsAPictureAndRefusesWhatIsNone) {
   EXPECT_TRUE(script_.told.empty());
   // What the copy and the table hold is the library's test; the chooser shows and selects it.
   ASSERT_EQ(table_.Count(), count + 1);
-  auto* chooser = Find<BgBtn>(kBackgroundChooser);
+  auto* chooser = Find<BackgroundChooser>(kBackgroundChooser);
   EXPECT_EQ(chooser->Selected(), count);
   EXPECT_GE(count, chooser->First());
   EXPECT_LT(count, chooser->First() + chooser->Visible());
-  EXPECT_FLOAT_EQ(Find<LSlider>(kHueSlider)->Position(), table_.HueOffset(count));
+  EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kHueSlider)->Position(), table_.HueOffset(count));
 
   Trigger(kCmdImportBackground);
   EXPECT_TRUE(fs::exists(CustomBackgroundsFolder() / "layers.psd"));
@@ -508,12 +508,12 @@ TEST_F(MainWindow, ImportingSelectsAPictureAndRefusesWhatIsNone) {
   fs::remove(CustomBackgroundsFolder() / "layers.psd");
 }
 
-TEST_F(MainWindow, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
+TEST_F(MainWindowTest, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
   Window().resize(1280, 500);
   QApplication::processEvents();
-  auto* chooser = Find<BgBtn>(kBackgroundChooser);
-  auto* prev = Find<GenBtn>(kPrevButton);
-  auto* next = Find<GenBtn>(kNextButton);
+  auto* chooser = Find<BackgroundChooser>(kBackgroundChooser);
+  auto* prev = Find<PillButton>(kPrevButton);
+  auto* next = Find<PillButton>(kNextButton);
   ASSERT_LT(chooser->Visible(), table_.Count());
   EXPECT_FALSE(prev->IsActive());
   EXPECT_TRUE(next->IsActive());
@@ -527,7 +527,7 @@ TEST_F(MainWindow, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
 }
 
 // What Photo Options does is tested with the dialog; here the commands and their menu texts.
-TEST_F(MainWindow, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
+TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
   const fs::path picture = fs::path(ProgramFolder()) / "chosen photo.png";
   RasterImage image;
   ASSERT_TRUE(image.Create(120, 80, 24, kFormatPng));
@@ -564,7 +564,7 @@ TEST_F(MainWindow, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
 
 // The dialogs and outputs of these commands are tested with each; here each command reaches its
 // dialog or its output, and none records a step unless the user says OK.
-TEST_F(MainWindow, TheOtherEditCommandsReachTheirDialogsAndOutputs) {
+TEST_F(MainWindowTest, TheOtherEditCommandsReachTheirDialogsAndOutputs) {
   const CardState before = Doc().Live();
   for (int id : {kCmdTextColors, kCmdFrameColors, kCmdBackgroundColor, kCmdCardProperties}) {
     Trigger(id);  // the script cancels

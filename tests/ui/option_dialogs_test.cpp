@@ -14,11 +14,11 @@
 #include "core/card/CardDocument.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/TestBackgrounds.h"
-#include "ui/card/PreviewBtn.h"
-#include "ui/controls/ColorLine.h"
+#include "ui/card/CardPreview.h"
+#include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
-#include "ui/dialogs/BGOptDlg.h"
-#include "ui/dialogs/TextOptDlg.h"
+#include "ui/dialogs/BackgroundOptionsDialog.h"
+#include "ui/dialogs/TextOptionsDialog.h"
 
 namespace tavolo {
 namespace {
@@ -37,8 +37,8 @@ class OptionDialogs : public test::ControlTest {
     return control;
   }
   // Clicks swatch `cell` (7 per row) of a colour line.
-  static void Swatch(ColorLine* line, int cell) {
-    const QRect area = ColorLineCellRect(cell, line->size());
+  static void Swatch(ColourLine* line, int cell) {
+    const QRect area = ColourLineCellRect(cell, line->size());
     QTest::mouseClick(line, Qt::LeftButton, {}, area.center());
   }
   // Drags a slider's thumb to x.
@@ -60,7 +60,7 @@ class OptionDialogs : public test::ControlTest {
 
   BackgroundTable table_ = test::SyntheticBackgrounds(3);
   CardDocument document_{&table_, {}};
-  PreviewBtn preview_{document_};
+  CardPreview preview_{document_};
 };
 
 TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyle) {
@@ -70,28 +70,28 @@ TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyle) {
     s.style = "Bold Italic";
     s.frameSize = 11;
   });
-  TextOptDlg dialog(preview_, 2);
+  TextOptionsDialog dialog(preview_, 2);
   EXPECT_EQ(dialog.windowTitle(), "Text Options");
   // A size the list lacks is added at its end; a face not installed is selected nowhere.
-  auto* sizes = Find<QComboBox>(dialog, TextOptDlg::kSizeList);
+  auto* sizes = Find<QComboBox>(dialog, TextOptionsDialog::kSizeList);
   EXPECT_EQ(sizes->count(), 20);
   EXPECT_EQ(sizes->currentText(), "100");
   EXPECT_EQ(sizes->currentIndex(), 19);
-  auto* fonts = Find<QListWidget>(dialog, TextOptDlg::kFontList);
+  auto* fonts = Find<QListWidget>(dialog, TextOptionsDialog::kFontList);
   EXPECT_GT(fonts->count(), 0);
   EXPECT_EQ(fonts->currentItem(), nullptr);
-  EXPECT_EQ(Find<QComboBox>(dialog, TextOptDlg::kStyleList)->currentText(), "Bold Italic");
-  EXPECT_EQ(Find<QSpinBox>(dialog, TextOptDlg::kFrameSizeEdit)->value(), 11);
-  EXPECT_TRUE(Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio)->isChecked());
+  EXPECT_EQ(Find<QComboBox>(dialog, TextOptionsDialog::kStyleList)->currentText(), "Bold Italic");
+  EXPECT_EQ(Find<QSpinBox>(dialog, TextOptionsDialog::kFrameSizeEdit)->value(), 11);
+  EXPECT_TRUE(Find<QRadioButton>(dialog, TextOptionsDialog::kFrameNoneRadio)->isChecked());
   // Nothing changed by opening: the face that is not installed stays.
   EXPECT_EQ(Style(2).face, "No Such Face");
   EXPECT_EQ(Style(2).size, "100");
 }
 
 TEST_F(OptionDialogs, TypedSizesTakeEffectKeyByKeyWhileInRange) {
-  TextOptDlg dialog(preview_, 1);
+  TextOptionsDialog dialog(preview_, 1);
   dialog.show();
-  QLineEdit* edit = Find<QComboBox>(dialog, TextOptDlg::kSizeList)->lineEdit();
+  QLineEdit* edit = Find<QComboBox>(dialog, TextOptionsDialog::kSizeList)->lineEdit();
   // Which sizes count is the engine's rule; here each key takes effect: "25" before "251".
   const struct {
     const char* typed;
@@ -103,59 +103,60 @@ TEST_F(OptionDialogs, TypedSizesTakeEffectKeyByKeyWhileInRange) {
     QTest::keyClicks(edit, c.typed);
     EXPECT_EQ(Style(1).size, c.size) << c.typed;
   }
-  Find<QComboBox>(dialog, TextOptDlg::kSizeList)->setCurrentIndex(2);
+  Find<QComboBox>(dialog, TextOptionsDialog::kSizeList)->setCurrentIndex(2);
   EXPECT_EQ(Style(1).size, "16");
 }
 
 TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {
-  TextOptDlg dialog(preview_, 3);
+  TextOptionsDialog dialog(preview_, 3);
   dialog.show();
   const CardState before = document_.Live();
   // The frame's controls are enabled exactly while there is a frame.
   const auto frameControls = [&] {
-    return std::array<bool, 3>{Find<QWidget>(dialog, TextOptDlg::kFillColorLine)->isEnabled(),
-                               Find<QWidget>(dialog, TextOptDlg::kFrameSizeEdit)->isEnabled(),
-                               Find<QWidget>(dialog, TextOptDlg::kOpacitySlider)->isEnabled()};
+    return std::array<bool, 3>{
+        Find<QWidget>(dialog, TextOptionsDialog::kFillColourLine)->isEnabled(),
+        Find<QWidget>(dialog, TextOptionsDialog::kFrameSizeEdit)->isEnabled(),
+        Find<QWidget>(dialog, TextOptionsDialog::kOpacitySlider)->isEnabled()};
   };
   EXPECT_EQ(frameControls(), (std::array<bool, 3>{false, false, false}));
-  auto* fonts = Find<QListWidget>(dialog, TextOptDlg::kFontList);
+  auto* fonts = Find<QListWidget>(dialog, TextOptionsDialog::kFontList);
   fonts->setCurrentRow(0);
   EXPECT_EQ(Style(3).face, fonts->item(0)->text());
-  Find<QComboBox>(dialog, TextOptDlg::kStyleList)->setCurrentIndex(1);
+  Find<QComboBox>(dialog, TextOptionsDialog::kStyleList)->setCurrentIndex(1);
   EXPECT_EQ(Style(3).style, "Bold");
-  Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio + 2)->click();
+  Find<QRadioButton>(dialog, TextOptionsDialog::kFrameNoneRadio + 2)->click();
   EXPECT_EQ(Style(3).frameMode, 2);
   EXPECT_EQ(frameControls(), (std::array<bool, 3>{true, true, true}));
-  Find<QSpinBox>(dialog, TextOptDlg::kFrameSizeEdit)->setValue(3);
+  Find<QSpinBox>(dialog, TextOptionsDialog::kFrameSizeEdit)->setValue(3);
   EXPECT_EQ(Style(3).frameSize, 3);
-  Swatch(Find<ColorLine>(dialog, TextOptDlg::kFillColorLine), 8);
-  EXPECT_EQ(Style(3).fillColor, ColorLineCellColour(8));
-  auto* opacity = Find<Slider>(dialog, TextOptDlg::kOpacitySlider);
+  Swatch(Find<ColourLine>(dialog, TextOptionsDialog::kFillColourLine), 8);
+  EXPECT_EQ(Style(3).fillColour, ColourLineCellColour(8));
+  auto* opacity = Find<Slider>(dialog, TextOptionsDialog::kOpacitySlider);
   Drag(opacity, opacity->width() - 5);
   EXPECT_EQ(Style(3).opacity, 1.0f);
   // The other boxes and the rest of the card are untouched.
   CardState expected = before;
   expected.styles[3] = Style(3);
   EXPECT_EQ(document_.Live(), expected);
-  Find<QRadioButton>(dialog, TextOptDlg::kFrameNoneRadio)->click();
+  Find<QRadioButton>(dialog, TextOptionsDialog::kFrameNoneRadio)->click();
   EXPECT_EQ(Style(3).frameMode, kFrameNone);
   EXPECT_EQ(frameControls(), (std::array<bool, 3>{false, false, false}));
 }
 
 TEST_F(OptionDialogs, ASwatchBringsItsBrightnessAndMovesTheBrightnessSlider) {
-  TextOptDlg text(preview_, 0);
+  TextOptionsDialog text(preview_, 0);
   text.show();
-  Swatch(Find<ColorLine>(text, TextOptDlg::kColorLine), kColorLineWhiteCell);
-  EXPECT_EQ(Style(0).textColor, ColorLineCellColour(kColorLineWhiteCell));
+  Swatch(Find<ColourLine>(text, TextOptionsDialog::kColourLine), kColourLineWhiteCell);
+  EXPECT_EQ(Style(0).textColour, ColourLineCellColour(kColourLineWhiteCell));
   EXPECT_EQ(Style(0).brightness, 1.0f);
-  EXPECT_EQ(Find<Slider>(text, TextOptDlg::kBrightnessSlider)->Position(), 1.0f);
+  EXPECT_EQ(Find<Slider>(text, TextOptionsDialog::kBrightnessSlider)->Position(), 1.0f);
 
-  BGOptDlg background(preview_);
+  BackgroundOptionsDialog background(preview_);
   background.show();
-  Swatch(Find<ColorLine>(background, BGOptDlg::kColorLine), kColorLineBlackCell);
-  EXPECT_EQ(document_.Live().bgColor, ColorLineCellColour(kColorLineBlackCell));
+  Swatch(Find<ColourLine>(background, BackgroundOptionsDialog::kColourLine), kColourLineBlackCell);
+  EXPECT_EQ(document_.Live().backgroundColour, ColourLineCellColour(kColourLineBlackCell));
   EXPECT_EQ(document_.Live().bgBrightness, 0.0f);
-  EXPECT_EQ(Find<Slider>(background, BGOptDlg::kBrightnessSlider)->Position(), 0.0f);
+  EXPECT_EQ(Find<Slider>(background, BackgroundOptionsDialog::kBrightnessSlider)->Position(), 0.0f);
 }
 
 TEST_F(OptionDialogs, BackgroundOptionsOpenOnTheCardAndWriteEachField) {
@@ -164,25 +165,25 @@ TEST_F(OptionDialogs, BackgroundOptionsOpenOnTheCardAndWriteEachField) {
   live.bgShift = 0.25f;
   live.gradScale = 0.75f;
   document_.SetLive(live);
-  BGOptDlg dialog(preview_);
+  BackgroundOptionsDialog dialog(preview_);
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), "Background Options");
-  auto* orientation = Find<QComboBox>(dialog, BGOptDlg::kOrientationList);
+  auto* orientation = Find<QComboBox>(dialog, BackgroundOptionsDialog::kOrientationList);
   EXPECT_EQ(orientation->currentIndex(), kGradBottomToTop);
-  EXPECT_EQ(Find<Slider>(dialog, BGOptDlg::kShiftSlider)->Position(), 0.25f);
-  EXPECT_EQ(Find<Slider>(dialog, BGOptDlg::kScaleSlider)->Position(), 0.75f);
+  EXPECT_EQ(Find<Slider>(dialog, BackgroundOptionsDialog::kShiftSlider)->Position(), 0.25f);
+  EXPECT_EQ(Find<Slider>(dialog, BackgroundOptionsDialog::kScaleSlider)->Position(), 0.75f);
   EXPECT_EQ(document_.Live(), live);
 
   orientation->setCurrentIndex(kGradRightToLeft);
   EXPECT_EQ(document_.Live().gradOrientation, kGradRightToLeft);
-  auto* shift = Find<Slider>(dialog, BGOptDlg::kShiftSlider);
+  auto* shift = Find<Slider>(dialog, BackgroundOptionsDialog::kShiftSlider);
   Drag(shift, 5);
   EXPECT_EQ(document_.Live().bgShift, 0.0f);
-  auto* scale = Find<Slider>(dialog, BGOptDlg::kScaleSlider);
+  auto* scale = Find<Slider>(dialog, BackgroundOptionsDialog::kScaleSlider);
   scale->setFocus();
   QTest::keyClick(scale, Qt::Key_End);
   EXPECT_EQ(document_.Live().gradScale, 1.0f);
-  auto* brightness = Find<Slider>(dialog, BGOptDlg::kBrightnessSlider);
+  auto* brightness = Find<Slider>(dialog, BackgroundOptionsDialog::kBrightnessSlider);
   Drag(brightness, 5 + (brightness->width() - 10) / 2);
   EXPECT_NEAR(document_.Live().bgBrightness, 0.5f, 0.01f);
 }
@@ -193,13 +194,13 @@ TEST_F(OptionDialogs, CloseRecordsOneStepAndEveryOtherEndRestoresTheCardExactly)
       [](QDialog& d) { d.close(); },
       [](QDialog& d) { d.reject(); },
   };
-  const std::function<std::unique_ptr<QDialog>(PreviewBtn&)> dialogs[] = {
-      [](PreviewBtn& p) { return std::make_unique<TextOptDlg>(p, 1); },
-      [](PreviewBtn& p) { return std::make_unique<BGOptDlg>(p); },
+  const std::function<std::unique_ptr<QDialog>(CardPreview&)> dialogs[] = {
+      [](CardPreview& p) { return std::make_unique<TextOptionsDialog>(p, 1); },
+      [](CardPreview& p) { return std::make_unique<BackgroundOptionsDialog>(p); },
   };
   for (const auto& make : dialogs) {
     const auto changeAll = [](QDialog& dialog) {
-      for (ColorLine* line : dialog.findChildren<ColorLine*>()) {
+      for (ColourLine* line : dialog.findChildren<ColourLine*>()) {
         line->setEnabled(true);
         Swatch(line, 4);
       }
@@ -237,8 +238,8 @@ TEST_F(OptionDialogs, CloseRecordsOneStepAndEveryOtherEndRestoresTheCardExactly)
 }
 
 TEST_F(OptionDialogs, EveryControlHasAKeyboardPath) {
-  TextOptDlg text(preview_, 0);
-  BGOptDlg background(preview_);
+  TextOptionsDialog text(preview_, 0);
+  BackgroundOptionsDialog background(preview_);
   for (QDialog* dialog : {static_cast<QDialog*>(&text), static_cast<QDialog*>(&background)}) {
     for (QWidget* control : dialog->findChildren<QWidget*>()) {
       bool ok = false;

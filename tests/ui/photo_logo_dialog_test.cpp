@@ -12,11 +12,11 @@
 
 #include "tests/ui/DialogFixture.h"
 #include "tests/ui/ReportLog.h"
-#include "ui/controls/ImgPrvBtn.h"
+#include "ui/controls/PicturePreview.h"
 #include "ui/controls/Slider.h"
 #include "ui/dialogs/EditCommands.h"
-#include "ui/dialogs/LogoDlg.h"
-#include "ui/dialogs/PhotoDlg.h"
+#include "ui/dialogs/LogoDialog.h"
+#include "ui/dialogs/PhotoDialog.h"
 #include "ui/dialogs/ScaleBox.h"
 
 namespace tavolo {
@@ -38,7 +38,7 @@ void SendMouse(QWidget& widget, QEvent::Type type, QPoint at) {
 }
 
 TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageAndASmallPhotoKeepsItButALogoNot) {
-  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  PhotoDialog dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   EXPECT_FALSE(dialog.Scale().isEnabled());
   EXPECT_EQ(dialog.Scale().text(), QStringLiteral("100"));
 
@@ -55,13 +55,13 @@ TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageAndASmallPhotoKeeps
   EXPECT_EQ(dialog.Scale().text(), QStringLiteral("30"));
   EXPECT_FLOAT_EQ(dialog.Placement().reduction, 0.7f);
 
-  PhotoDlg fresh(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  PhotoDialog fresh(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(fresh.LoadFile(fx.pictures / "small.png"));
   EXPECT_EQ(fresh.Scale().text(), QStringLiteral("100"));
   EXPECT_EQ(fresh.Placement().reduction, 0.0f);
 
   // A small logo after a large one shows at full size.
-  LogoDlg logo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  LogoDialog logo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(logo.LoadFile(fx.pictures / "wide.png"));
   EXPECT_EQ(logo.Scale().text(), QStringLiteral("30"));
   ASSERT_TRUE(logo.LoadFile(fx.Picture("small logo.png", 300, 100)));
@@ -70,7 +70,7 @@ TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageAndASmallPhotoKeeps
 }
 
 TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {
-  LogoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  LogoDialog dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   EXPECT_FALSE(dialog.RotateButton().isEnabled());
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("logo.png", 300, 100)));
   ASSERT_TRUE(dialog.RotateButton().isEnabled());
@@ -90,7 +90,7 @@ TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {
 }
 
 TEST_F(PhotoLogoTest, OkRefusesAScaleOutsideTheDialogsRange) {
-  PhotoDlg photo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  PhotoDialog photo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(photo.LoadFile(fx.Picture("a.png", 200, 100)));
   photo.show();
   photo.Scale().ShowPercent(1000);
@@ -99,7 +99,7 @@ TEST_F(PhotoLogoTest, OkRefusesAScaleOutsideTheDialogsRange) {
   EXPECT_TRUE(photo.isVisible());
   EXPECT_NE(photo.result(), QDialog::Accepted);
 
-  LogoDlg logo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  LogoDialog logo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(logo.LoadFile(fx.pictures / "a.png"));
   logo.show();
   logo.Scale().ShowPercent(1000);
@@ -109,7 +109,7 @@ TEST_F(PhotoLogoTest, OkRefusesAScaleOutsideTheDialogsRange) {
 }
 
 TEST_F(PhotoLogoTest, TypedScaleAndArrowsSetTheReduction) {
-  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  PhotoDialog dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("a.png", 200, 100)));
   dialog.show();
   dialog.Scale().clear();
@@ -125,7 +125,7 @@ TEST_F(PhotoLogoTest, TypedScaleAndArrowsSetTheReduction) {
 }
 
 TEST_F(PhotoLogoTest, APictureThatCannotBeReadChangesNothing) {
-  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  PhotoDialog dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(test::WriteFileBytes(fx.pictures / "broken.png", {0x89, 'P', 'N', 'G', 1, 2}));
   EXPECT_FALSE(dialog.LoadFile(fx.pictures / "broken.png"));
   ASSERT_EQ(fx.script.told.size(), 1);
@@ -138,10 +138,10 @@ TEST_F(PhotoLogoTest, APictureThatCannotBeReadChangesNothing) {
 }
 
 TEST_F(PhotoLogoTest, DraggingOrArrowKeysMoveThePicture) {
-  PhotoDlg dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  PhotoDialog dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("a.png", 200, 100)));
   dialog.show();
-  ImgPrvBtn& preview = dialog.Preview();
+  PicturePreview& preview = dialog.Preview();
   const PreviewScale scale = preview.Scale();
   // The photo's centre (531, 307.5) lies at about (265, 154) on the control.
   SendMouse(preview, QEvent::MouseButtonPress, QPoint(270, 150));
@@ -163,7 +163,7 @@ TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItB
   // "Load Photo" asks for the file through the prompts.
   fx.script.paths.push_back(QString::fromStdString(picture.string()));
   fx.script.dialog = [&](QDialog& d) {
-    auto& dialog = dynamic_cast<PhotoDlg&>(d);
+    auto& dialog = dynamic_cast<PhotoDialog&>(d);
     // The card under the photo is drawn without it.
     EXPECT_TRUE(fx.document.Live().photo.name.isEmpty());
     dialog.findChild<QPushButton*>(QStringLiteral("1056"))->click();
@@ -182,10 +182,10 @@ TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItB
 
   // Edit Photo opens on the card's photo.
   fx.script.dialog = [&](QDialog& d) {
-    auto& dialog = dynamic_cast<PhotoDlg&>(d);
+    auto& dialog = dynamic_cast<PhotoDialog&>(d);
     EXPECT_TRUE(dialog.HoldsPicture());
     EXPECT_EQ(dialog.Placement(), placed);
-    EXPECT_TRUE(dialog.TrimSlider(PhotoDlg::kTrimTop).isEnabled());
+    EXPECT_TRUE(dialog.TrimSlider(PhotoDialog::kTrimTop).isEnabled());
   };
   EXPECT_FALSE(InsertPhoto(nullptr, fx.prompts, fx.preview));
   EXPECT_EQ(fx.document.Live().photo, placed);
@@ -205,7 +205,7 @@ TEST_F(PhotoLogoTest, OnALargerCardThePhotoIsPlacedInTheCardsOwnPixels) {
   fx.document.RecordEdit();
   fx.script.paths.push_back(QString::fromStdString(fx.Picture("face.png", 300, 200).string()));
   fx.script.dialog = [&](QDialog& d) {
-    auto& dialog = dynamic_cast<PhotoDlg&>(d);
+    auto& dialog = dynamic_cast<PhotoDialog&>(d);
     dialog.ChoosePicture();
     EXPECT_EQ(dialog.Placement().x, 1062.0f);
     EXPECT_EQ(dialog.Placement().y, 615.0f);
@@ -226,7 +226,7 @@ TEST_F(PhotoLogoTest, CancelOrOkWithoutAPictureLeaveTheCardAsItWas) {
     const std::filesystem::path picture = fx.Picture("logo.png", 90, 60);
     fx.script.dialog = [&](QDialog& d) {
       if (answer == QDialog::Rejected) {
-        dynamic_cast<LogoDlg&>(d).LoadFile(picture);
+        dynamic_cast<LogoDialog&>(d).LoadFile(picture);
       } else {
         d.accept();
       }

@@ -35,20 +35,20 @@
 #include "tests/ui/ScriptedPrompts.h"
 #include "tests/ui/TestBackgrounds.h"
 #include "ui/app/CommandIds.h"
-#include "ui/app/Layout1Dlg.h"
-#include "ui/library/BgBtn.h"
-#include "ui/library/DraftCardPreview.h"
-#include "ui/library/DraftPagePreview.h"
-#include "ui/library/PrintJob.h"
-#include "ui/library/Print_PreviewDlg.h"
-#include "ui/library/PrinterChoice.h"
-#include "ui/library/TemplateNameDlg.h"
+#include "ui/app/MainWindow.h"
+#include "ui/choosers/BackgroundChooser.h"
+#include "ui/print/DraftCardPreview.h"
+#include "ui/print/DraftPagePreview.h"
+#include "ui/print/PageLayoutNameDialog.h"
+#include "ui/print/PrintDialog.h"
+#include "ui/print/PrintJob.h"
+#include "ui/print/PrinterChoice.h"
 
 namespace tavolo {
 namespace {
 
 namespace fs = std::filesystem;
-using Dlg = Print_PreviewDlg;
+using Dlg = PrintDialog;
 using test::ControlTest;
 using test::MatchesGolden;
 using test::Script;
@@ -139,7 +139,7 @@ PageLayout NamedLayout(const char* name, int32_t paper, int32_t unit, float card
   return layout;
 }
 
-class PrintDialog : public ControlTest {
+class PrintDialogTest : public ControlTest {
  protected:
   std::unique_ptr<Dlg> Open(const QPageSize& current) { return Open(current, layouts_.Path()); }
   std::unique_ptr<Dlg> Open(const QPageSize& current, const fs::path& layouts) {
@@ -159,7 +159,7 @@ class PrintDialog : public ControlTest {
 
 // The margins that centre the cards are the engine's (Letter 0.69/0.36 in, A4 0.59/0.72 in);
 // here the dialog opens on the printer's paper and takes the user's choice of another.
-TEST_F(PrintDialog, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChosen) {
+TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChosen) {
   ASSERT_TRUE(printer_.IsPdf()) << "these tests expect no printer to be installed";
   const auto dialog = Open(QPageSize(QPageSize::Letter));
   EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::Letter);
@@ -181,13 +181,13 @@ TEST_F(PrintDialog, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChosen) {
   EXPECT_EQ(EditText(*dialog, Dlg::kTopMargin), "0.72");
 }
 
-TEST_F(PrintDialog, APrinterPaperMissingFromItsListLeavesTheFirstSelectedWithoutAReport) {
+TEST_F(PrintDialogTest, APrinterPaperMissingFromItsListLeavesTheFirstSelectedWithoutAReport) {
   const auto dialog = Open(QPageSize(QSizeF(123, 77), QPageSize::Millimeter));
   EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentIndex(), 0);
   EXPECT_EQ(dialog->Layout().paper, dialog->Papers().front().id);
 }
 
-TEST_F(PrintDialog, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
+TEST_F(PrintDialogTest, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
   const auto dialog = Open(QPageSize(QPageSize::Letter));
   const PageLayout before = dialog->Layout();
   const struct {
@@ -214,7 +214,7 @@ TEST_F(PrintDialog, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
 
 // Which texts are numbers from 0 to 1000 is the engine's rule; here each edit's message and what
 // the dialog does with a refused value.
-TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) {
+TEST_F(PrintDialogTest, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) {
   const QString notANumber = QStringLiteral("Please enter a number.");
   const QString outOfRange = QStringLiteral("Please enter a number between 0 and 1000.");
   const struct {
@@ -252,7 +252,7 @@ TEST_F(PrintDialog, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) 
   }
 }
 
-TEST_F(PrintDialog, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
+TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
   WritePtm(layouts_ / "a.ptm", NamedLayout("Business sheet", 1, 0, 1000));
   WritePtm(layouts_ / "b.ptm", NamedLayout("avery in lower case", 9, 2, 1010));
   WritePtm(layouts_ / "c.ptm", NamedLayout("Avery business cards", 9, 1, 1020));
@@ -296,7 +296,7 @@ TEST_F(PrintDialog, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
   EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kPaperList).isEnabled());
 }
 
-TEST_F(PrintDialog, PredefinedLayoutsFromAnEmptyFolderSayThereAreNone) {
+TEST_F(PrintDialogTest, PredefinedLayoutsFromAnEmptyFolderSayThereAreNone) {
   const auto dialog = Open(QPageSize(QPageSize::A4));
   const PageLayout before = dialog->Layout();
   Click(*dialog, Dlg::kUsePredefined);
@@ -306,7 +306,7 @@ TEST_F(PrintDialog, PredefinedLayoutsFromAnEmptyFolderSayThereAreNone) {
   EXPECT_EQ(dialog->Layout(), before);
 }
 
-TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
+TEST_F(PrintDialogTest, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
   const char* replace = "A page layout named \"Mine\" exists already. Replace it?";
   const struct {
     const char* what;
@@ -333,7 +333,7 @@ TEST_F(PrintDialog, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
 
     script_ = Script{};
     script_.dialog = [&c](QDialog& ask) {
-      QLineEdit& edit = Control<QLineEdit>(ask, TemplateNameDlg::kNameEdit);
+      QLineEdit& edit = Control<QLineEdit>(ask, PageLayoutNameDialog::kNameEdit);
       QTest::keyClicks(&edit, c.name);
       if (!c.name.isEmpty()) QTest::keyClick(&edit, Qt::Key_Return);
     };
@@ -363,7 +363,7 @@ int PdfPageCount(const fs::path& pdf) {
   return QRegularExpression("Pages: +([0-9]+)").match(info).captured(1).toInt();
 }
 
-TEST_F(PrintDialog, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
+TEST_F(PrintDialogTest, PrintWritesOneSheetPerCopyToThePdfFileAskedFor) {
   if (test::RunShell("pdfinfo -v > /dev/null 2>&1").code != 0) {
     GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
   }
@@ -464,14 +464,14 @@ TEST(PrinterChoice, WithoutPrintersIsThePdfPrinterPrintingOnWhatPrintSetupLeft) 
 class PrintCommands : public ControlTest {
  protected:
   void SetUp() override {
-    window_ = std::make_unique<Layout1Dlg>(table_, std::make_unique<ScriptedPrompts>(script_));
+    window_ = std::make_unique<MainWindow>(table_, std::make_unique<ScriptedPrompts>(script_));
     window_->Start();
   }
   void Trigger(int id) { window_->Action(id)->trigger(); }
 
   BackgroundTable table_ = test::SyntheticBackgrounds(2, 0.0f);
   Script script_;
-  std::unique_ptr<Layout1Dlg> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
@@ -483,7 +483,7 @@ TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
   script_.dialog = [&](QDialog& opened) {
     auto& dialog = dynamic_cast<Dlg&>(opened);
     EXPECT_EQ(dialog.PaperInUse().pageSize.id(), QPageSize::Letter);
-    EXPECT_FALSE(window_->findChild<BgBtn*>()->IsActive()) << "the choosers are paused";
+    EXPECT_FALSE(window_->findChild<BackgroundChooser*>()->IsActive()) << "the choosers are paused";
     *shown = Control<DraftCardPreview>(dialog, Dlg::kCardPreview).Picture();
     Click(dialog, Dlg::kPrint);
   };
@@ -496,7 +496,7 @@ TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
   EXPECT_EQ(shown->pixel(shown->width() - 1, shown->height() - 1), qRgb(255, 255, 255));
   EXPECT_TRUE(fs::is_regular_file(pdf));
   EXPECT_EQ(window_->Document().History().UndoCount(), steps) << "printing records nothing";
-  EXPECT_TRUE(window_->findChild<BgBtn*>()->IsActive());
+  EXPECT_TRUE(window_->findChild<BackgroundChooser*>()->IsActive());
 }
 
 TEST_F(PrintCommands, PrintRefusesACardWithoutResolution) {

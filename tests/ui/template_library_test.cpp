@@ -14,18 +14,18 @@
 #include <tuple>
 
 #include "core/base/ProgramFolder.h"
-#include "core/io/ProjectFile.h"
+#include "core/formats/ProjectFile.h"
 #include "core/library/TemplateTable.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/ScriptedPrompts.h"
 #include "tests/ui/TestBackgrounds.h"
-#include "ui/app/CardTemplateNameDlg.h"
 #include "ui/app/CommandIds.h"
-#include "ui/app/Layout1Dlg.h"
-#include "ui/controls/GenBtn.h"
-#include "ui/library/FillNowDlg.h"
-#include "ui/library/TmpDlg.h"
-#include "ui/library/TmpPrev.h"
+#include "ui/app/MainWindow.h"
+#include "ui/controls/PillButton.h"
+#include "ui/templates/FillNowDialog.h"
+#include "ui/templates/TemplateLibraryDialog.h"
+#include "ui/templates/TemplateNameDialog.h"
+#include "ui/templates/TemplatePreviewCell.h"
 
 namespace tavolo {
 namespace {
@@ -38,8 +38,8 @@ constexpr int kBackgrounds = 8;
 // The card of template i: its own layout and background, so that a test sees which was taken.
 CardState TemplateCard(int i) {
   CardState card;
-  card.lnmb = i % 10;
-  card.pnmb = i % kBackgrounds;
+  card.layoutIndex = i % 10;
+  card.backgroundIndex = i % kBackgrounds;
   return card;
 }
 
@@ -52,7 +52,7 @@ class TemplateLibrary : public test::ControlTest {
     qputenv("TAVOLO_NO_SPLASH_WAIT", "1");
   }
   void TearDown() override {
-    TmpDlg::FreeTmps();
+    TemplateLibraryDialog::FreeTmps();
     std::error_code ignored;
     fs::remove_all(TemplatesFolder(), ignored);
     qunsetenv("TAVOLO_NO_SPLASH_WAIT");
@@ -71,16 +71,17 @@ class TemplateLibrary : public test::ControlTest {
     }
     Templates().MarkChanged();
   }
-  std::unique_ptr<TmpDlg> OpenLibrary() {
-    auto library = std::make_unique<TmpDlg>(TmpDlg::Mode::Library, table_, prompts_);
+  std::unique_ptr<TemplateLibraryDialog> OpenLibrary() {
+    auto library = std::make_unique<TemplateLibraryDialog>(TemplateLibraryDialog::Mode::Library,
+                                                           table_, prompts_);
     library->show();
     return library;
   }
   // The titles the four cells show, "-" for a hidden cell.
-  static QStringList Cells(const TmpDlg& library) {
+  static QStringList Cells(const TemplateLibraryDialog& library) {
     QStringList shown;
-    for (int k = 0; k < TmpDlg::kCellCount; ++k) {
-      const TmpPrev* cell = library.Cell(k);
+    for (int k = 0; k < TemplateLibraryDialog::kCellCount; ++k) {
+      const TemplatePreviewCell* cell = library.Cell(k);
       shown << (cell->isVisible()
                     ? QString::fromStdString(Templates().Entry(library.FirstShown() + k).title)
                     : QStringLiteral("-"));
@@ -147,7 +148,7 @@ TEST_F(TemplateLibrary, TheCheckMarkStaysWithTheSelectionAcrossPages) {
   EXPECT_EQ(library->ChosenTemplate(), &Templates().Entry(2).card);
   const auto marked = [&library] {
     QList<int> cells;
-    for (int k = 0; k < TmpDlg::kCellCount; ++k) {
+    for (int k = 0; k < TemplateLibraryDialog::kCellCount; ++k) {
       if (library->Cell(k)->IsSelected()) cells << k;
     }
     return cells;
@@ -159,7 +160,7 @@ TEST_F(TemplateLibrary, TheCheckMarkStaysWithTheSelectionAcrossPages) {
   EXPECT_EQ(marked(), QList<int>({2}));
   // The mark is drawn at the cell's right, 90 pixels above its bottom.
   const QImage cell = library->Cell(2)->Picture();
-  const QPoint mark = TmpPrev::CheckMarkOrigin(cell.size()) + QPoint(48, 48);
+  const QPoint mark = TemplatePreviewCell::CheckMarkOrigin(cell.size()) + QPoint(48, 48);
   EXPECT_EQ(mark, QPoint(267 - 12, 216 - 42));
   EXPECT_GT(qGreen(cell.pixel(mark)), qRed(cell.pixel(mark)) + 50);
 }
@@ -187,7 +188,7 @@ TEST_F(TemplateLibrary, TheKeyboardSelectsWithArrowsAndSpaceAndContinuesWithEnte
   QTest::keyClicks(library->FieldEditor(0), "Ledger & Line");
   int asked = 0;
   script_.dialog = [&asked](QDialog& dialog) {
-    auto* question = qobject_cast<FillNowDlg*>(&dialog);
+    auto* question = qobject_cast<FillNowDialog*>(&dialog);
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(question->windowTitle(), "Tavolo");
     EXPECT_EQ(question->defaultButton(), question->FillNowButton());
@@ -207,7 +208,7 @@ TEST_F(TemplateLibrary, AMissingPreviewIsToldOnceAtLoadingAndLeavesAnEmptyCell) 
   const QString message =
       QStringLiteral("File could not be opened: ") + QString::fromStdString(missing.string());
   {
-    TmpDlg loading(TmpDlg::Mode::Loading, table_, prompts_);
+    TemplateLibraryDialog loading(TemplateLibraryDialog::Mode::Loading, table_, prompts_);
     loading.show();
     QTRY_VERIFY(!loading.IsLoading());
     EXPECT_EQ(loading.windowTitle(), "Template Library");
@@ -227,13 +228,14 @@ TEST_F(TemplateLibrary, TheLoadingWindowStaysMoreThanFiveSecondsUnlessToldNotTo)
     if (wait) qunsetenv("TAVOLO_NO_SPLASH_WAIT");
     if (!wait) qputenv("TAVOLO_NO_SPLASH_WAIT", "1");
     qint64 now = 1000;
-    TmpDlg loading(TmpDlg::Mode::Loading, table_, prompts_, nullptr, [&now] { return now; });
+    TemplateLibraryDialog loading(TemplateLibraryDialog::Mode::Loading, table_, prompts_, nullptr,
+                                  [&now] { return now; });
     loading.show();
     EXPECT_EQ(loading.windowTitle(), "Loading... Please Wait");
     QTRY_VERIFY(!loading.IsReading());
     if (wait) {
-      now += TmpDlg::kLoadingMinimumMilliseconds;
-      QTest::qWait(3 * TmpDlg::kTickMilliseconds);
+      now += TemplateLibraryDialog::kLoadingMinimumMilliseconds;
+      QTest::qWait(3 * TemplateLibraryDialog::kTickMilliseconds);
       EXPECT_TRUE(loading.IsLoading());
       EXPECT_EQ(loading.Cell(0), nullptr);
       now += 1;
@@ -253,7 +255,7 @@ class NewProject : public TemplateLibrary {
     // Read as at start-up: the table is current until a template is saved.
     Templates().Reload(table_);
     window_ =
-        std::make_unique<Layout1Dlg>(table_, std::make_unique<test::ScriptedPrompts>(script_));
+        std::make_unique<MainWindow>(table_, std::make_unique<test::ScriptedPrompts>(script_));
     window_->Start();
     window_->show();
   }
@@ -261,7 +263,7 @@ class NewProject : public TemplateLibrary {
     window_.reset();
     TemplateLibrary::TearDown();
   }
-  std::unique_ptr<Layout1Dlg> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
@@ -282,16 +284,16 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
   for (const Case& c : cases) {
     SetUp();
     const NamedValues before = window_->Document().Layout().FieldValues();
-    const int layoutBefore = window_->Document().Working().lnmb;
+    const int layoutBefore = window_->Document().Working().layoutIndex;
     script_.dialog = [&c](QDialog& dialog) {
-      if (auto* question = qobject_cast<FillNowDlg*>(&dialog)) {
+      if (auto* question = qobject_cast<FillNowDialog*>(&dialog)) {
         question->ContinueAnywayButton()->click();
         return;
       }
-      auto& library = dynamic_cast<TmpDlg&>(dialog);
+      auto& library = dynamic_cast<TemplateLibraryDialog&>(dialog);
       if (c.cell >= 0) Click(library.Cell(c.cell));
       for (int i = 0; i < kNamedValueCount; ++i) {
-        const bool starred = TmpDlg::FieldNames()[i].endsWith('*');
+        const bool starred = TemplateLibraryDialog::FieldNames()[i].endsWith('*');
         if ((c.filled == 1 && starred) || (c.filled == 2 && i == 2)) {
           library.FieldEditor(i)->setText(QStringLiteral("typed %1").arg(i));
         }
@@ -306,12 +308,14 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
     window_->Action(kCmdNewProject)->trigger();
 
     const CardDocument& doc = window_->Document();
-    EXPECT_EQ(doc.Working().lnmb, c.cell >= 0 ? TemplateCard(c.cell).lnmb : layoutBefore) << c.name;
+    EXPECT_EQ(doc.Working().layoutIndex,
+              c.cell >= 0 ? TemplateCard(c.cell).layoutIndex : layoutBefore)
+        << c.name;
     if (c.cell >= 0) {
-      EXPECT_EQ(doc.Working().pnmb, TemplateCard(c.cell).pnmb) << c.name;
+      EXPECT_EQ(doc.Working().backgroundIndex, TemplateCard(c.cell).backgroundIndex) << c.name;
     }
     for (int i = 0; i < kNamedValueCount; ++i) {
-      const bool starred = TmpDlg::FieldNames()[i].endsWith('*');
+      const bool starred = TemplateLibraryDialog::FieldNames()[i].endsWith('*');
       const QString expected = !c.fieldsTaken ? before[i]
                                : starred      ? QStringLiteral("typed %1").arg(i)
                                               : QString();
@@ -341,7 +345,7 @@ TEST_F(NewProject, SaveTemplateWritesTheCardThatTheNextNewProjectLists) {
     QString accepted;
     // Each time the name is asked for, the names are typed in turn until one is accepted.
     script_.dialog = [&](QDialog& dialog) {
-      auto& ask = dynamic_cast<CardTemplateNameDlg&>(dialog);
+      auto& ask = dynamic_cast<TemplateNameDialog&>(dialog);
       while (next < c.names.size()) {
         const QString name = c.names[next++];
         ask.NameEditor()->setText(name);
@@ -368,7 +372,9 @@ TEST_F(NewProject, SaveTemplateWritesTheCardThatTheNextNewProjectLists) {
         if (QString::fromStdString(Templates().Entry(i).title) == accepted) listed = i;
       }
       ASSERT_GE(listed, 0) << names;
-      EXPECT_EQ(Templates().Entry(listed).card.lnmb, window_->Document().Working().lnmb) << names;
+      EXPECT_EQ(Templates().Entry(listed).card.layoutIndex,
+                window_->Document().Working().layoutIndex)
+          << names;
       dialog.reject();
     };
     window_->Action(kCmdNewProject)->trigger();
@@ -383,7 +389,7 @@ TEST_F(NewProject, SaveTemplateSaysWhichFolderCouldNotBeWritten) {
   // A file where the folder should be.
   ASSERT_TRUE(QFile(QString::fromStdString(TemplatesFolder().string())).open(QIODevice::WriteOnly));
   script_.dialog = [](QDialog& dialog) {
-    dynamic_cast<CardTemplateNameDlg&>(dialog).NameEditor()->setText("Mine");
+    dynamic_cast<TemplateNameDialog&>(dialog).NameEditor()->setText("Mine");
     dialog.accept();
   };
   window_->Action(kCmdSaveTemplate)->trigger();

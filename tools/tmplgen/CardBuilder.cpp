@@ -29,12 +29,12 @@ TextBoxStyle Style(const BoxLook& own, const BoxLook& all) {
   if (const auto size = pick(own.size, all.size)) style.size = QString::number(*size);
   if (const auto s = pick(own.style, all.style)) style.style = *s;
   if (const auto colour = pick(own.colour, all.colour)) {
-    style.textColor = ToHsl(*colour);
-    style.brightness = style.textColor.l / kLightnessScale;
+    style.textColour = ToHsl(*colour);
+    style.brightness = style.textColour.l / kLightnessScale;
   }
   if (const auto frame = pick(own.frame, all.frame)) style.frameMode = *frame;
   if (const auto frameSize = pick(own.frameSize, all.frameSize)) style.frameSize = *frameSize;
-  if (const auto fill = pick(own.fill, all.fill)) style.fillColor = ToHsl(*fill);
+  if (const auto fill = pick(own.fill, all.fill)) style.fillColour = ToHsl(*fill);
   if (const auto opacity = pick(own.opacity, all.opacity)) style.opacity = *opacity;
   return style;
 }
@@ -53,14 +53,14 @@ void Place(Placement& placement, const QString& name, const Picture& picture) {
 
 }  // namespace
 
-HslColor ToHsl(const QColor& colour) {
+HslColour ToHsl(const QColor& colour) {
   return RgbToHsl({static_cast<float>(colour.red()), static_cast<float>(colour.green()),
                    static_cast<float>(colour.blue())});
 }
 
 QColor AsDrawn(const QColor& colour) {
-  const Colorref c = RgbToColorref(HslToRgb(ToHsl(colour)));
-  return QColor(ColorrefRed(c), ColorrefGreen(c), ColorrefBlue(c));
+  const ColourRef c = RgbToColourRef(HslToRgb(ToHsl(colour)));
+  return QColor(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c));
 }
 
 QString LogoFileName(const Definition& d) {
@@ -74,21 +74,21 @@ QString PhotoFileName(const Definition& d) {
 std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& backgrounds,
                                    std::string& error) {
   const BackgroundName name = MakeBackgroundName(d.background.toStdString());
-  const int pnmb = backgrounds.LookupByName(name);
-  if (backgrounds.Count() == 0 || backgrounds.Record(pnmb).name != name) {
+  const int backgroundIndex = backgrounds.LookupByName(name);
+  if (backgrounds.Count() == 0 || backgrounds.Record(backgroundIndex).name != name) {
     error = d.file.string() + ": no background is named '" + d.background.toStdString() + "'";
     return std::nullopt;
   }
   CardState card;
-  card.pnmb = pnmb;
-  card.lnmb = d.layout - 1;
+  card.backgroundIndex = backgroundIndex;
+  card.layoutIndex = d.layout - 1;
   card.hueShift = d.hueShift;
   card.satShift = d.satShift;
   card.lightShift = d.lightShift;
   if (d.gradient) {
     card.gradOrientation = d.gradOrientation;
-    card.bgColor = ToHsl(d.gradColour);
-    card.bgBrightness = card.bgColor.l / kLightnessScale;
+    card.backgroundColour = ToHsl(d.gradColour);
+    card.bgBrightness = card.backgroundColour.l / kLightnessScale;
     card.bgShift = d.gradShift;
     card.gradScale = d.gradScale;
   }
@@ -97,7 +97,7 @@ std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& b
   }
   NamedValues values;
   std::copy(d.values.begin(), d.values.end(), values.begin());
-  card.boxCount = FieldDistribution(card.lnmb, values, card.lines);
+  card.boxCount = FieldDistribution(card.layoutIndex, values, card.lines);
   if (d.logo) Place(card.logo, LogoFileName(d), *d.logo);
   if (d.photo) Place(card.photo, PhotoFileName(d), *d.photo);
   return card;
@@ -105,7 +105,7 @@ std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& b
 
 CardState WithValues(const CardState& card, const NamedValues& values) {
   CardState other = card;
-  other.boxCount = FieldDistribution(other.lnmb, values, other.lines);
+  other.boxCount = FieldDistribution(other.layoutIndex, values, other.lines);
   return other;
 }
 

@@ -10,15 +10,15 @@
 #include <QString>
 
 #include "Definition.h"
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
-#include "core/library/BackgroundTable.h"
 
 namespace tavolo::tmplgen {
 
 // The colour model's form of a colour; its lightness over 240 is the brightness that draws it.
-HslColor ToHsl(const QColor& colour);
+HslColour ToHsl(const QColor& colour);
 // The colour as the renderer draws it after the trip through the colour model, which may move a
 // channel by one: a logo's plate must match the gradient or frame under it exactly.
 QColor AsDrawn(const QColor& colour);

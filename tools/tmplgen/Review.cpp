@@ -8,7 +8,7 @@
 #include <QFontMetrics>
 #include <QRect>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 #include "core/card/TextBoxRenderer.h"
 
 namespace tavolo::tmplgen {
@@ -41,7 +41,7 @@ std::vector<Placed> PlaceBoxes(const CardState& card, std::vector<std::string>& 
   const int dy = static_cast<int>(card.cardHeight);
   const QRect inner(kMargin, kMargin, dx - 2 * kMargin, dy - 2 * kMargin);
   std::vector<Placed> placed;
-  for (const PlacementRow& row : PlacementRows(card.lnmb)) {
+  for (const PlacementRow& row : PlacementRows(card.layoutIndex)) {
     const TextBoxStyle& style = card.styles[static_cast<size_t>(row.box)];
     const TextBoxLines& lines = card.lines[static_cast<size_t>(row.box)];
     const FontSpec spec = MakeFontSpec(style, 1, card.cardHeight, row.angle);
@@ -145,7 +145,7 @@ double Contrast(double a, double b) {
 CardState WithTextColour(const CardState& card, float brightness) {
   CardState copy = card;
   for (TextBoxStyle& s : copy.styles) {
-    s.textColor = {0.0f, 0.0f, 0.0f};
+    s.textColour = {0.0f, 0.0f, 0.0f};
     s.brightness = brightness;
   }
   return copy;
@@ -172,8 +172,9 @@ void CheckContrast(const CardState& card, const std::vector<Placed>& placed, Car
     if (under.empty()) continue;
     std::sort(under.begin(), under.end());
     const TextBoxStyle& s = card.styles[static_cast<size_t>(p.box)];
-    const Colorref c = RgbToColorref(HslToRgb({s.textColor.h, s.textColor.s, s.brightness * 240}));
-    const double text = Luminance(qRgb(ColorrefRed(c), ColorrefGreen(c), ColorrefBlue(c)));
+    const ColourRef c =
+        RgbToColourRef(HslToRgb({s.textColour.h, s.textColour.s, s.brightness * 240}));
+    const double text = Luminance(qRgb(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c)));
     const double worst = std::min(Contrast(text, under[under.size() / 10]),
                                   Contrast(text, under[under.size() * 9 / 10]));
     const double needed = p.pixelSize >= kLargeText ? kLargeTextContrast : kSmallTextContrast;

@@ -175,11 +175,11 @@ QImage RenderFull(CardRenderer& renderer, const CardState& card) {
 }
 
 QString Caption(const Home& home, const TemplateEntry& entry) {
-  const BackgroundName& name = home.backgrounds.Record(entry.card.pnmb).name;
+  const BackgroundName& name = home.backgrounds.Record(entry.card.backgroundIndex).name;
   const auto end = std::find(name.begin(), name.end(), uint8_t{0});
   return QStringLiteral("%1  ·  Layout %2  ·  %3")
       .arg(QString::fromStdString(entry.title))
-      .arg(entry.card.lnmb + 1)
+      .arg(entry.card.layoutIndex + 1)
       .arg(QString::fromLatin1(reinterpret_cast<const char*>(name.data()),
                                static_cast<int>(end - name.begin())));
 }

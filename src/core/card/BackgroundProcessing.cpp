@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
@@ -22,7 +22,7 @@ constexpr float kSatLightSpan = 480.0f;
 uint32_t TintPixel(uint32_t pixel, float dh, float ds, float dl) {
   // The first byte is taken as red and the converted colour's red byte goes back to the first
   // byte, so the byte order cancels out.
-  const HslColor c =
+  const HslColour c =
       RgbToHsl({static_cast<float>(pixel & 0xFF), static_cast<float>((pixel >> 8) & 0xFF),
                 static_cast<float>((pixel >> 16) & 0xFF)});
   float h = c.h + dh;
@@ -30,7 +30,7 @@ uint32_t TintPixel(uint32_t pixel, float dh, float ds, float dl) {
   if (h < 0.0f) h += 239.0f;
   const float s = std::clamp(c.s + ds, 0.0f, 240.0f);
   const float l = std::clamp(c.l + dl, 0.0f, 240.0f);
-  return HslToColorref(h, s, l);
+  return HslToColourRef(h, s, l);
 }
 
 // Blends whole rows [from, to) of the buffer, each with its own weight.
@@ -89,8 +89,8 @@ int Clip(int64_t position, int limit) {
 
 }  // namespace
 
-int DrawnBackgroundNumber(int pnmb) {
-  return pnmb <= -1 ? 1 : pnmb;
+int DrawnBackgroundNumber(int backgroundIndex) {
+  return backgroundIndex <= -1 ? 1 : backgroundIndex;
 }
 
 void DrawBackgroundImage(QImage& card, const QImage& picture) {
@@ -104,8 +104,8 @@ void DrawBackgroundImage(QImage& card, const QImage& picture) {
   painter.drawImage(card.rect(), picture);
 }
 
-bool SetHSL(uint32_t* buf1, int dx, int dy, float hue, float sat, float l) {
-  if (buf1 == nullptr || dx <= 0 || dy <= 0) return false;
+bool SetHSL(uint32_t* backgroundBuffer, int dx, int dy, float hue, float sat, float l) {
+  if (backgroundBuffer == nullptr || dx <= 0 || dy <= 0) return false;
   if (hue == 0.0f && sat == 0.0f && l == 0.0f) return true;
   const float dh = std::isfinite(hue) ? hue * kHueSpan : 0.0f;
   const float ds = std::isfinite(sat) ? sat * kSatLightSpan : 0.0f;
@@ -118,21 +118,21 @@ bool SetHSL(uint32_t* buf1, int dx, int dy, float hue, float sat, float l) {
   std::vector<uint64_t> memo(size_t{1} << kMemoBits, kEmpty);
   const size_t count = static_cast<size_t>(dx) * static_cast<size_t>(dy);
   for (size_t i = 0; i < count; ++i) {
-    const uint32_t colour = buf1[i] & 0x00FFFFFFu;
+    const uint32_t colour = backgroundBuffer[i] & 0x00FFFFFFu;
     uint64_t& slot = memo[(colour * 2654435761u) >> (32 - kMemoBits)];
     if (slot == kEmpty || static_cast<uint32_t>(slot >> 32) != colour) {
       slot = (static_cast<uint64_t>(colour) << 32) | TintPixel(colour, dh, ds, dl);
     }
-    buf1[i] = static_cast<uint32_t>(slot);
+    backgroundBuffer[i] = static_cast<uint32_t>(slot);
   }
   return true;
 }
 
 uint32_t GradientColour(const CardState& live) {
-  const Colorref c =
-      RgbToColorref(HslToRgb({live.bgColor.h, live.bgColor.s, live.bgBrightness * 240.0f}));
-  return (static_cast<uint32_t>(ColorrefRed(c)) << 16) |
-         (static_cast<uint32_t>(ColorrefGreen(c)) << 8) | ColorrefBlue(c);
+  const ColourRef c = RgbToColourRef(
+      HslToRgb({live.backgroundColour.h, live.backgroundColour.s, live.bgBrightness * 240.0f}));
+  return (static_cast<uint32_t>(ColourRefRed(c)) << 16) |
+         (static_cast<uint32_t>(ColourRefGreen(c)) << 8) | ColourRefBlue(c);
 }
 
 uint32_t BlendTowards(uint32_t pixel, uint32_t colour, int t) {
@@ -147,8 +147,8 @@ uint32_t BlendTowards(uint32_t pixel, uint32_t colour, int t) {
   return out;
 }
 
-int ModifyBg(uint32_t* buf1, int dx, int dy, const CardState& live) {
-  if (buf1 == nullptr || dx <= 0 || dy <= 0) return 0;
+int ModifyBg(uint32_t* backgroundBuffer, int dx, int dy, const CardState& live) {
+  if (backgroundBuffer == nullptr || dx <= 0 || dy <= 0) return 0;
   const uint32_t colour = GradientColour(live);
   const float shift = live.bgShift;
   const float scale = live.gradScale;
@@ -156,32 +156,32 @@ int ModifyBg(uint32_t* buf1, int dx, int dy, const CardState& live) {
     case kGradTopToBottom: {
       const int64_t a = Trunc((1.0f - shift) * static_cast<float>(dy));
       const int64_t b = Trunc((1.0f - scale) * static_cast<float>(a));
-      FillRows(buf1, dx, Clip(a, dy), dy, colour);
-      BlendRows(buf1, dx, Clip(b, dy), Clip(a, dy), colour,
+      FillRows(backgroundBuffer, dx, Clip(a, dy), dy, colour);
+      BlendRows(backgroundBuffer, dx, Clip(b, dy), Clip(a, dy), colour,
                 [&](int p) { return RampWeight(p, b, a); });
       break;
     }
     case kGradLeftToRight: {
       const int64_t a = Trunc(static_cast<float>(dx) * shift);
       const int64_t e = Trunc(static_cast<float>(dx - a) * scale) + a;
-      FillColumns(buf1, dx, dy, 0, Clip(a, dx), colour);
-      BlendColumns(buf1, dx, dy, Clip(a, dx), Clip(e, dx), colour,
+      FillColumns(backgroundBuffer, dx, dy, 0, Clip(a, dx), colour);
+      BlendColumns(backgroundBuffer, dx, dy, Clip(a, dx), Clip(e, dx), colour,
                    [&](int p) { return RampWeight(p, e, a); });
       break;
     }
     case kGradBottomToTop: {
       const int64_t a = Trunc(static_cast<float>(dy) * shift);
       const int64_t e = Trunc(static_cast<float>(dy - a) * scale) + a;
-      FillRows(buf1, dx, 0, Clip(a, dy), colour);
-      BlendRows(buf1, dx, Clip(a, dy), Clip(e, dy), colour,
+      FillRows(backgroundBuffer, dx, 0, Clip(a, dy), colour);
+      BlendRows(backgroundBuffer, dx, Clip(a, dy), Clip(e, dy), colour,
                 [&](int p) { return RampWeight(p, e, a); });
       break;
     }
     case kGradRightToLeft: {
       const int64_t a = Trunc((1.0f - shift) * static_cast<float>(dx));
       const int64_t b = Trunc((1.0f - scale) * static_cast<float>(a));
-      FillColumns(buf1, dx, dy, Clip(a, dx), dx, colour);
-      BlendColumns(buf1, dx, dy, Clip(b, dx), Clip(a, dx), colour,
+      FillColumns(backgroundBuffer, dx, dy, Clip(a, dx), dx, colour);
+      BlendColumns(backgroundBuffer, dx, dy, Clip(b, dx), Clip(a, dx), colour,
                    [&](int p) { return RampWeight(p, b, a); });
       break;
     }

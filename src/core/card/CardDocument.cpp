@@ -17,8 +17,8 @@ constexpr float kBlankLightShift = 0.5f;
 // A live state with no choice made yet: layout 1, background drawn as number 1.
 CardState InitialLive() {
   CardState live;
-  live.lnmb = 1;
-  live.pnmb = -1;
+  live.layoutIndex = 1;
+  live.backgroundIndex = -1;
   return live;
 }
 
@@ -92,7 +92,7 @@ bool CardDocument::Redo() {
 }
 
 void CardDocument::SetLive(const CardState& live) {
-  if (live.pnmb != live_.pnmb || live.hueShift != live_.hueShift ||
+  if (live.backgroundIndex != live_.backgroundIndex || live.hueShift != live_.hueShift ||
       live.satShift != live_.satShift || live.lightShift != live_.lightShift) {
     renderer_.DropBackgroundCache();
   }
@@ -100,7 +100,7 @@ void CardDocument::SetLive(const CardState& live) {
 }
 
 float CardDocument::HueOffset() const {
-  const int number = DrawnBackgroundNumber(live_.pnmb);
+  const int number = DrawnBackgroundNumber(live_.backgroundIndex);
   if (table_ == nullptr || number >= table_->Count()) return 0.0f;
   return table_->HueOffset(number);
 }
@@ -129,7 +129,7 @@ void CardDocument::MoveLightnessSlider(float position) {
 
 bool CardDocument::ChooseBackground(int number) {
   CardState live = live_;
-  live.pnmb = number;
+  live.backgroundIndex = number;
   const bool resetTint = !rebuilding_ && !forcePush_;
   if (resetTint) {
     live.hueShift = 0.0f;
@@ -146,7 +146,7 @@ bool CardDocument::ChooseBackground(int number) {
 
 void CardDocument::ShowImportedBackground(int number) {
   CardState live = live_;
-  live.pnmb = number;
+  live.backgroundIndex = number;
   live.hueShift = 0.0f;
   live.lightShift = 0.0f;
   SetLive(live);
@@ -177,7 +177,7 @@ void CardDocument::RebuildFieldEditors() {
   rebuilding_ = true;
   if (editors_ != nullptr) editors_->Rebuild(layout_.BoxCount(), layout_.LinesForEditors());
   rebuilding_ = wasRebuilding;
-  live_.lnmb = layout_.Current();
+  live_.layoutIndex = layout_.Current();
   Capture();
   if (forcePush_ || (!restoring_ && !rebuilding_)) Push();
   restoring_ = false;
@@ -196,7 +196,7 @@ void CardDocument::Start(const CardState* chosenTemplate) {
   // The first placement of the window: the chooser's selection is taken without touching the
   // tint or recording, then the editors are built and the card recorded (force-push is set).
   rebuilding_ = true;
-  ChooseBackground(DrawnBackgroundNumber(live_.pnmb));
+  ChooseBackground(DrawnBackgroundNumber(live_.backgroundIndex));
   rebuilding_ = true;
   RebuildFieldEditors();
 }
@@ -248,8 +248,8 @@ const LineSource& CardDocument::DrawnLines() const {
   return layout_;
 }
 
-QImage CardDocument::Render(int ndiv, int dx, int dy) {
-  return renderer_.Render(live_, DrawnLines(), ndiv, dx, dy);
+QImage CardDocument::Render(int divisor, int dx, int dy) {
+  return renderer_.Render(live_, DrawnLines(), divisor, dx, dy);
 }
 
 RasterImage CardDocument::RenderPrintImage() {

@@ -13,9 +13,9 @@
 //
 // Order of calls for the main window, the option dialogs and the print dialog. "Refresh" below
 // means: set the three tint sliders from SliderPositions(), the background chooser's selection
-// from Live().pnmb, the layout chooser and the "&Layouts" check from Layout().Current(), enable
-// Undo/Redo from CanUndo()/CanRedo() and the photo and logo items from Working(); then redraw the
-// preview. The document never paints on screen and never asks the user anything.
+// from Live().backgroundIndex, the layout chooser and the "&Layouts" check from Layout().Current(),
+// enable Undo/Redo from CanUndo()/CanRedo() and the photo and logo items from Working(); then
+// redraw the preview. The document never paints on screen and never asks the user anything.
 //
 //   Start-up:   SetFieldValues(from the template library) if it gave any; SetEditors(editors);
 //               Start(chosen template or nullptr), which records the first step; Refresh.
@@ -67,6 +67,7 @@
 
 #include <QImage>
 
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardHistory.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
@@ -74,7 +75,6 @@
 #include "core/card/LayoutChoice.h"
 #include "core/card/LineSource.h"
 #include "core/imaging/RasterImage.h"
-#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 
@@ -207,8 +207,8 @@ class CardDocument {
   // --- Drawing -------------------------------------------------------------------------------
   // The lines the preview draws and Capture reads: the editors', or the layout's without them.
   const LineSource& DrawnLines() const;
-  // The live card at divisor ndiv into dx × dy pixels (Format_RGB32).
-  QImage Render(int ndiv, int dx, int dy);
+  // The live card at divisor into dx × dy pixels (Format_RGB32).
+  QImage Render(int divisor, int dx, int dy);
   // The print image: 1062 × 615 pixels, tagged with the card's dpi.
   RasterImage RenderPrintImage();
   // The same picture as a QImage for the clipboard, tagged with the dpi when it is a sane one.

@@ -4,7 +4,7 @@
 
 namespace tavolo {
 
-CardHistory::CardHistory() : pds_(std::make_unique<std::array<CardState, kHistorySlots>>()) {}
+CardHistory::CardHistory() : states_(std::make_unique<std::array<CardState, kHistorySlots>>()) {}
 
 void CardHistory::Clear() {
   cur_ = -1;
@@ -14,7 +14,7 @@ void CardHistory::Clear() {
 
 void CardHistory::Push(const CardState& state) {
   if (++cur_ >= kHistorySlots) cur_ = 0;
-  (*pds_)[cur_] = state;
+  (*states_)[cur_] = state;
   if (undoCount_ < kHistorySlots - 1) ++undoCount_;
   redoCount_ = 0;
 }
@@ -23,18 +23,18 @@ CardState CardHistory::StepBack() {
   if (--cur_ < 0) cur_ += kHistorySlots;
   --undoCount_;
   ++redoCount_;
-  return (*pds_)[cur_];
+  return (*states_)[cur_];
 }
 
 CardState CardHistory::StepForward() {
   if (++cur_ >= kHistorySlots) cur_ = 0;
   ++undoCount_;
   --redoCount_;
-  const auto& pds = *pds_;
+  const auto& states = *states_;
   const int cur = cur_;
-  TAVOLO_CHECK_AS("pds[cur].pnmb >=0", pds[cur].pnmb >= 0);
-  TAVOLO_CHECK_AS("pds[cur].lnmb >=0", pds[cur].lnmb >= 0);
-  return pds[cur];
+  TAVOLO_CHECK_AS("pds[cur].pnmb >=0", states[cur].backgroundIndex >= 0);
+  TAVOLO_CHECK_AS("pds[cur].lnmb >=0", states[cur].layoutIndex >= 0);
+  return states[cur];
 }
 
 }  // namespace tavolo

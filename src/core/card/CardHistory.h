@@ -26,11 +26,11 @@ class CardHistory {
   int Current() const { return cur_; }
   int UndoCount() const { return undoCount_; }
   int RedoCount() const { return redoCount_; }
-  const CardState& Slot(int index) const { return (*pds_)[index]; }
+  const CardState& Slot(int index) const { return (*states_)[index]; }
 
  private:
   // 100 full states are large; they live on the heap.
-  std::unique_ptr<std::array<CardState, kHistorySlots>> pds_;
+  std::unique_ptr<std::array<CardState, kHistorySlots>> states_;
   int cur_ = -1;
   int undoCount_ = -1;
   int redoCount_ = 0;

@@ -50,8 +50,8 @@ PixelRect PhotoCropEdges(const PhotoPlacement& photo) {
 }
 
 PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int croppedHeight,
-                         int ndiv) {
-  const float div = static_cast<float>(std::max(ndiv, 1));
+                         int divisor) {
+  const float div = static_cast<float>(std::max(divisor, 1));
   const float s = 1.0f - photo.reduction;
   const float w = static_cast<float>(croppedWidth) * s / div;
   const float h = static_cast<float>(croppedHeight) * s / div;
@@ -63,8 +63,8 @@ PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int crop
   return CentredRect(x, y, w, h);
 }
 
-PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int ndiv) {
-  const float div = static_cast<float>(std::max(ndiv, 1));
+PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int divisor) {
+  const float div = static_cast<float>(std::max(divisor, 1));
   const float s = 1.0f - logo.reduction;
   const int r = Trunc(logo.angle);
   const bool upright = r % 180 == 0;
@@ -137,7 +137,7 @@ const QImage& CardRenderer::BackgroundPicture(int number) {
   return picture_;
 }
 
-QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int ndiv, int dx,
+QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int divisor, int dx,
                             int dy) {
   QImage card;
   if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
@@ -149,7 +149,7 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
     card = cache_;
   } else {
     cache_ = QImage();
-    DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.pnmb)));
+    DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.backgroundIndex)));
     auto* pixels = reinterpret_cast<uint32_t*>(card.bits());
     TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
                     SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
@@ -159,36 +159,38 @@ QImage CardRenderer::Render(const CardState& live, const LineSource& lines, int 
   }
 
   // Writing through bits() gives this rendering its own copy; the cache keeps the tinted one.
-  auto* buf1 = reinterpret_cast<uint32_t*>(card.bits());
-  TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(buf1, dx, dy, live) == 0);
+  auto* backgroundBuffer = reinterpret_cast<uint32_t*>(card.bits());
+  TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(backgroundBuffer, dx, dy, live) == 0);
 
   const FieldInputs inputs{live, lines};
-  const PixelRect frc{0, 0, dx, dy};
-  const std::span<const PlacementRow> rows = PlacementRows(live.lnmb);
+  const PixelRect frameColour{0, 0, dx, dy};
+  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
   for (const PlacementRow& row : rows) {
     const std::string label = DrawFieldCheckText(row, false);
-    TAVOLO_CHECK_AS(label.c_str(), DrawField(inputs, row.box, ndiv, nullptr, frc, row.offset,
-                                             row.align, buf1, dx, dy, false, row.angle) == 0);
+    TAVOLO_CHECK_AS(label.c_str(),
+                    DrawField(inputs, row.box, divisor, nullptr, frameColour, row.offset, row.align,
+                              backgroundBuffer, dx, dy, false, row.angle) == 0);
   }
 
   QPainter painter(&card);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   photoError_.clear();
   logoError_.clear();
-  if (!live.photo.name.isEmpty()) DrawPhoto(painter, live.photo, ndiv);
-  if (!live.logo.name.isEmpty()) DrawLogo(painter, live.logo, ndiv);
+  if (!live.photo.name.isEmpty()) DrawPhoto(painter, live.photo, divisor);
+  if (!live.logo.name.isEmpty()) DrawLogo(painter, live.logo, divisor);
 
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (const PlacementRow& row : rows) {
     const std::string label = DrawFieldCheckText(row, true);
-    TAVOLO_CHECK_AS(label.c_str(), DrawField(inputs, row.box, ndiv, &painter, frc, row.offset,
-                                             row.align, buf1, dx, dy, true, row.angle) == 0);
+    TAVOLO_CHECK_AS(label.c_str(),
+                    DrawField(inputs, row.box, divisor, &painter, frameColour, row.offset,
+                              row.align, backgroundBuffer, dx, dy, true, row.angle) == 0);
   }
   painter.end();
   return card;
 }
 
-void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int ndiv) {
+void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int divisor) {
   if (!IsPlainFileName(photo.name)) return;
   if (!photoFor_ || *photoFor_ != photo) {
     ++stats_.photoLoads;
@@ -207,11 +209,11 @@ void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int
     }
   }
   if (croppedPhoto_.isNull()) return;
-  DrawInto(painter, PhotoRectangle(photo, croppedPhoto_.width(), croppedPhoto_.height(), ndiv),
+  DrawInto(painter, PhotoRectangle(photo, croppedPhoto_.width(), croppedPhoto_.height(), divisor),
            croppedPhoto_);
 }
 
-void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int ndiv) {
+void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int divisor) {
   if (!IsPlainFileName(logo.name)) return;
   if (!logoFor_ || *logoFor_ != logo) {
     ++stats_.logoLoads;
@@ -228,7 +230,7 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
   }
   if (!logo_.IsValid()) return;
   const PixelRect r = LogoRectangle(logo, static_cast<int>(logo_.GetWidth()),
-                                    static_cast<int>(logo_.GetHeight()), ndiv);
+                                    static_cast<int>(logo_.GetHeight()), divisor);
   if (rotatedLogo_.isNull()) {
     ++stats_.logoRotations;
     RasterImage rotated;
@@ -244,13 +246,14 @@ void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int nd
 
 RasterImage CardRenderer::RenderPrintImage(const CardState& live, const LineSource& lines) {
   const QImage card = Render(live, lines, 1, kPrintWidth, kPrintHeight);
-  RasterImage prntim;
-  if (card.isNull()) return prntim;
-  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, prntim))) {
-    prntim.SetXDpi(live.dpi);
-    prntim.SetYDpi(live.dpi);
+  RasterImage printImage;
+  if (card.isNull()) return printImage;
+  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",
+                      ToRasterImage(card, printImage))) {
+    printImage.SetXDpi(live.dpi);
+    printImage.SetYDpi(live.dpi);
   }
-  return prntim;
+  return printImage;
 }
 
 }  // namespace tavolo

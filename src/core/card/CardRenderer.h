@@ -12,13 +12,13 @@
 
 #include <QImage>
 
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/LineSource.h"
 #include "core/card/PlainFileName.h"
 #include "core/card/TextBoxRenderer.h"
 #include "core/imaging/RasterImage.h"
-#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 
@@ -31,9 +31,9 @@ PixelRect PhotoCropEdges(const PhotoPlacement& photo);
 // Where the cropped photo (croppedWidth × croppedHeight pixels) is drawn: the uncropped part
 // stays where it was on the card.
 PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int croppedHeight,
-                         int ndiv);
+                         int divisor);
 // Where the logo is drawn; width and height swap unless the angle is a multiple of 180.
-PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int ndiv);
+PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int divisor);
 // The logo turned clockwise by `angle` degrees, as "Rotate Clockwise" turns it.
 bool RotateLogo(const RasterImage& logo, float angle, RasterImage& rotated);
 // The label of a checked DrawField call, e.g. "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)".
@@ -57,10 +57,10 @@ class CardRenderer {
   void SetBackgroundTable(const BackgroundTable* table);
   void SetPhotoFolder(std::filesystem::path photoFolder);
 
-  // Draws the live card at divisor ndiv into dx × dy pixels (Format_RGB32). A buffer that cannot
+  // Draws the live card at divisor into dx × dy pixels (Format_RGB32). A buffer that cannot
   // be allocated is reported and gives a null image.
-  QImage Render(const CardState& live, const LineSource& lines, int ndiv, int dx, int dy);
-  // The print image: 1062 × 615 pixels at ndiv 1, tagged with the card's dpi.
+  QImage Render(const CardState& live, const LineSource& lines, int divisor, int dx, int dy);
+  // The print image: 1062 × 615 pixels at divisor 1, tagged with the card's dpi.
   RasterImage RenderPrintImage(const CardState& live, const LineSource& lines);
 
   // The next rendering rebuilds background and tint: after a change of background number, tint,
@@ -83,8 +83,8 @@ class CardRenderer {
 
  private:
   const QImage& BackgroundPicture(int number);
-  void DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int ndiv);
-  void DrawLogo(QPainter& painter, const LogoPlacement& logo, int ndiv);
+  void DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int divisor);
+  void DrawLogo(QPainter& painter, const LogoPlacement& logo, int divisor);
   // The kept background pictures are good only for the generation they were made from.
   uint64_t TableGeneration() const;
 

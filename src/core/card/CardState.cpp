@@ -7,8 +7,8 @@ void ResetForBlankProject(CardState& state) {
     style.size = QStringLiteral("36");
     style.face = QStringLiteral("Arial");
     style.style = QStringLiteral("Regular");
-    style.textColor = {0.0f, 0.0f, 0.0f};
-    style.fillColor = {0.0f, 240.0f, 240.0f};
+    style.textColour = {0.0f, 0.0f, 0.0f};
+    style.fillColour = {0.0f, 240.0f, 240.0f};
     style.frameMode = kFrameNone;
     style.frameSize = 8;
     style.reserved = 0;
@@ -18,7 +18,7 @@ void ResetForBlankProject(CardState& state) {
   state.bgShift = 0.0f;
   state.gradScale = 0.0f;
   state.gradOrientation = kGradTopToBottom;
-  state.bgColor = {0.0f, 240.0f, 240.0f};
+  state.backgroundColour = {0.0f, 240.0f, 240.0f};
   state.bgBrightness = 1.0f;
 }
 

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 
 namespace tavolo {
 
@@ -38,8 +38,8 @@ struct TextBoxStyle {
   QString size = QStringLiteral("36");
   QString face = QStringLiteral("Arial");
   QString style = QStringLiteral("Regular");
-  HslColor textColor{0.0f, 0.0f, 0.0f};
-  HslColor fillColor{0.0f, 240.0f, 240.0f};
+  HslColour textColour{0.0f, 0.0f, 0.0f};
+  HslColour fillColour{0.0f, 240.0f, 240.0f};
   int32_t frameMode = kFrameNone;
   int32_t frameSize = 8;
   int32_t reserved = 0;
@@ -90,7 +90,7 @@ struct CardState {
   float bgShift = 0.0f;
   float gradScale = 0.0f;
   int32_t gradOrientation = kGradTopToBottom;
-  HslColor bgColor{0.0f, 240.0f, 240.0f};
+  HslColour backgroundColour{0.0f, 240.0f, 240.0f};
   float bgBrightness = 1.0f;
   // Copied with the state, never drawn nor stored.
   float picSize = 0.5f;
@@ -108,8 +108,8 @@ struct CardState {
   float hueShift = 0.0f;
   float satShift = 0.0f;
   float lightShift = 0.0f;
-  int32_t lnmb = 0;
-  int32_t pnmb = 0;
+  int32_t layoutIndex = 0;
+  int32_t backgroundIndex = 0;
   friend bool operator==(const CardState&, const CardState&) = default;
 };
 

@@ -23,14 +23,14 @@ QString ColourTargetName(ColourTarget target) {
   return QStringLiteral("Background Color");
 }
 
-HslColor StartingColour(ColourTarget target, const CardState& card) {
+HslColour StartingColour(ColourTarget target, const CardState& card) {
   if (target != ColourTarget::kBackground) return {0.0f, 0.0f, 0.0f};
-  return {card.bgColor.h, card.bgColor.s, card.bgBrightness * kLightnessScale};
+  return {card.backgroundColour.h, card.backgroundColour.s, card.bgBrightness * kLightnessScale};
 }
 
-void ApplyColour(CardState& card, ColourTarget target, HslColor colour, int usedBoxes) {
+void ApplyColour(CardState& card, ColourTarget target, HslColour colour, int usedBoxes) {
   if (target == ColourTarget::kBackground) {
-    card.bgColor = colour;
+    card.backgroundColour = colour;
     card.bgBrightness = colour.l / kLightnessScale;
     return;
   }
@@ -38,16 +38,16 @@ void ApplyColour(CardState& card, ColourTarget target, HslColor colour, int used
   for (int b = 0; b < boxes; ++b) {
     TextBoxStyle& style = card.styles[b];
     if (target == ColourTarget::kText) {
-      style.textColor = colour;
+      style.textColour = colour;
       style.brightness = colour.l / kLightnessScale;
     } else {
-      style.fillColor = colour;
+      style.fillColour = colour;
     }
   }
 }
 
-RgbNumbers ShownRgb(HslColor colour) {
-  const RgbColor rgb = HslToRgb(colour);
+RgbNumbers ShownRgb(HslColour colour) {
+  const RgbColour rgb = HslToRgb(colour);
   return {static_cast<int>(rgb.r * kChannelScale), static_cast<int>(rgb.g * kChannelScale),
           static_cast<int>(rgb.b * kChannelScale)};
 }
@@ -65,7 +65,7 @@ ChannelReading ReadChannel(const QString& text) {
   return {static_cast<int>(value), false};
 }
 
-HslColor ColourOfNumbers(const RgbNumbers& numbers) {
+HslColour ColourOfNumbers(const RgbNumbers& numbers) {
   return RgbToHsl({static_cast<float>(numbers[0]), static_cast<float>(numbers[1]),
                    static_cast<float>(numbers[2])});
 }

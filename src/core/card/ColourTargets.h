@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 #include "core/card/CardState.h"
 
 namespace tavolo {
@@ -20,16 +20,16 @@ QString ColourTargetName(ColourTarget target);
 
 // Black for the text and the frames; for the background the hue and saturation of its colour at
 // the lightness bgBrightness × 240.
-HslColor StartingColour(ColourTarget target, const CardState& card);
+HslColour StartingColour(ColourTarget target, const CardState& card);
 
 // Writes `colour` into the card: the text colour and brightness (l / 240) of each of the first
 // `usedBoxes` boxes, their frame fill colour, or the background colour and brightness. The other
 // boxes keep their styles.
-void ApplyColour(CardState& card, ColourTarget target, HslColor colour, int usedBoxes);
+void ApplyColour(CardState& card, ColourTarget target, HslColour colour, int usedBoxes);
 
 // The red, green and blue numbers of a colour: each channel × 255, truncated.
 using RgbNumbers = std::array<int, 3>;
-RgbNumbers ShownRgb(HslColor colour);
+RgbNumbers ShownRgb(HslColour colour);
 
 inline constexpr int kMaxChannel = 255;
 
@@ -42,6 +42,6 @@ struct ChannelReading {
 ChannelReading ReadChannel(const QString& text);
 
 // The colour the three numbers stand for.
-HslColor ColourOfNumbers(const RgbNumbers& numbers);
+HslColour ColourOfNumbers(const RgbNumbers& numbers);
 
 }  // namespace tavolo

@@ -41,7 +41,7 @@ QString LayoutChoice::Line(int box, int index) const {
 }
 
 void LayoutChoice::Show(const CardState& card) {
-  current_ = card.lnmb;
+  current_ = card.layoutIndex;
   Distribute();
   boxCount_ = card.boxCount;
   const int used = std::clamp(card.boxCount, 0, kTextBoxCount);

@@ -98,8 +98,8 @@ constexpr std::array<LayoutSpec, kLayoutCount> kLayouts = {{
      {R(0, 0, L), R(1, 0, Rt), R(2, 40, C), R(3, 1, L), R(4, 1, Rt)}},
 }};
 
-const LayoutSpec& Spec(int lnmb) {
-  return kLayouts[(lnmb >= 0 && lnmb < kLayoutCount) ? lnmb : 0];
+const LayoutSpec& Spec(int layoutIndex) {
+  return kLayouts[(layoutIndex >= 0 && layoutIndex < kLayoutCount) ? layoutIndex : 0];
 }
 
 }  // namespace
@@ -116,13 +116,13 @@ const NamedValues& DefaultNamedValues() {
   return values;
 }
 
-int LayoutBoxCount(int lnmb) {
-  return Spec(lnmb).boxCount;
+int LayoutBoxCount(int layoutIndex) {
+  return Spec(layoutIndex).boxCount;
 }
 
-int FieldDistribution(int lnmb, const NamedValues& values,
+int FieldDistribution(int layoutIndex, const NamedValues& values,
                       std::array<TextBoxLines, kTextBoxCount>& boxes) {
-  const LayoutSpec& spec = Spec(lnmb);
+  const LayoutSpec& spec = Spec(layoutIndex);
   for (int b = 0; b < spec.boxCount; ++b) {
     const BoxSpec& box = spec.boxes[b];
     boxes[b].count = box.count;
@@ -138,13 +138,13 @@ int FieldDistribution(int lnmb, const NamedValues& values,
   return spec.boxCount;
 }
 
-std::span<const PlacementRow> PlacementRows(int lnmb) {
-  const LayoutSpec& spec = Spec(lnmb);
+std::span<const PlacementRow> PlacementRows(int layoutIndex) {
+  const LayoutSpec& spec = Spec(layoutIndex);
   return std::span<const PlacementRow>(spec.rows.data(), static_cast<size_t>(spec.boxCount));
 }
 
-QString LayoutName(int lnmb) {
-  return QStringLiteral("Layout %1").arg(lnmb + 1);
+QString LayoutName(int layoutIndex) {
+  return QStringLiteral("Layout %1").arg(layoutIndex + 1);
 }
 
 }  // namespace tavolo

@@ -34,17 +34,17 @@ struct PlacementRow {
 };
 
 // Text boxes the layout uses: 3, 4 or 5.
-int LayoutBoxCount(int lnmb);
+int LayoutBoxCount(int layoutIndex);
 
 // Fills the used boxes' lines from the named values and returns the box count; boxes beyond the
-// count keep whatever they held. An lnmb outside 0..9 is treated as layout 0.
-int FieldDistribution(int lnmb, const NamedValues& values,
+// count keep whatever they held. An layoutIndex outside 0..9 is treated as layout 0.
+int FieldDistribution(int layoutIndex, const NamedValues& values,
                       std::array<TextBoxLines, kTextBoxCount>& boxes);
 
 // The rows handed to the text renderer, in drawing order; one per used box.
-std::span<const PlacementRow> PlacementRows(int lnmb);
+std::span<const PlacementRow> PlacementRows(int layoutIndex);
 
 // "Layout 1" … "Layout 10".
-QString LayoutName(int lnmb);
+QString LayoutName(int layoutIndex);
 
 }  // namespace tavolo

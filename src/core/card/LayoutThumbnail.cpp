@@ -76,16 +76,16 @@ QRect LayoutThumbnailInnerArea() {
                kLayoutThumbnailHeight - 2 * kMargin);
 }
 
-std::vector<ThumbnailBar> LayoutThumbnailBars(int lnmb) {
-  if (lnmb < 0 || lnmb >= kLayoutCount) lnmb = 0;
+std::vector<ThumbnailBar> LayoutThumbnailBars(int layoutIndex) {
+  if (layoutIndex < 0 || layoutIndex >= kLayoutCount) layoutIndex = 0;
   std::array<TextBoxLines, kTextBoxCount> boxes{};
-  FieldDistribution(lnmb, DefaultNamedValues(), boxes);
+  FieldDistribution(layoutIndex, DefaultNamedValues(), boxes);
   const QRect inner = LayoutThumbnailInnerArea();
   const int innerBottom = inner.top() + inner.height();
   const int innerRight = inner.left() + inner.width();
 
   std::vector<ThumbnailBar> bars;
-  for (const PlacementRow& row : PlacementRows(lnmb)) {
+  for (const PlacementRow& row : PlacementRows(layoutIndex)) {
     const bool upward = row.angle != 0;
     const std::vector<Line> lines =
         BoxLines(boxes[row.box], upward ? inner.height() : inner.width());
@@ -125,13 +125,13 @@ std::vector<ThumbnailBar> LayoutThumbnailBars(int lnmb) {
   return bars;
 }
 
-QImage LayoutThumbnail(int lnmb) {
+QImage LayoutThumbnail(int layoutIndex) {
   QImage picture(kLayoutThumbnailWidth, kLayoutThumbnailHeight, QImage::Format_RGB32);
   picture.fill(kCardEdge);
   QPainter painter(&picture);
   painter.fillRect(1, 1, kLayoutThumbnailWidth - 2, kLayoutThumbnailHeight - 2,
                    QColor::fromRgb(kCardFace));
-  for (const ThumbnailBar& bar : LayoutThumbnailBars(lnmb)) {
+  for (const ThumbnailBar& bar : LayoutThumbnailBars(layoutIndex)) {
     painter.fillRect(bar.rect, QColor::fromRgb(Look(bar.kind).colour));
   }
   return picture;

@@ -23,12 +23,12 @@ struct ThumbnailBar {
 // The card's inner area in thumbnail pixels: the card less its margin.
 QRect LayoutThumbnailInnerArea();
 
-// The bars of layout `lnmb` (0..9; any other value is layout 0), one per line that the field
+// The bars of layout `layoutIndex` (0..9; any other value is layout 0), one per line that the field
 // distribution gives the layout's boxes from the default texts, in the rows' drawing order.
-std::vector<ThumbnailBar> LayoutThumbnailBars(int lnmb);
+std::vector<ThumbnailBar> LayoutThumbnailBars(int layoutIndex);
 
-// The 106 x 66 thumbnail of layout `lnmb`, Format_RGB32.
-QImage LayoutThumbnail(int lnmb);
+// The 106 x 66 thumbnail of layout `layoutIndex`, Format_RGB32.
+QImage LayoutThumbnail(int layoutIndex);
 
 // The ten thumbnails side by side, layout 0 at x = 0: 1060 x 66, Format_RGB32.
 QImage LayoutStrip();

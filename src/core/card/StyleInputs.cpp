@@ -37,7 +37,7 @@ std::optional<QString> TypedFontSize(const QString& text) {
   return QString::number(size);
 }
 
-float SwatchBrightness(const HslColor& swatch) {
+float SwatchBrightness(const HslColour& swatch) {
   if (swatch.l == kBlackLightness) return 0.0f;
   if (swatch.l == kWhiteLightness) return 1.0f;
   return 0.5f;

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 
 namespace tavolo {
 
@@ -27,6 +27,6 @@ std::optional<QString> TypedFontSize(const QString& text);
 
 // The brightness that comes with a swatch: 0 for black (lightness 0), 1 for white (lightness
 // 240), 0.5 for every other colour.
-float SwatchBrightness(const HslColor& swatch);
+float SwatchBrightness(const HslColour& swatch);
 
 }  // namespace tavolo

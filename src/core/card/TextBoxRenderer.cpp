@@ -8,13 +8,13 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 
 namespace tavolo {
 
 namespace {
 
-// Lengths of the card state, divided by ndiv at every size.
+// Lengths of the card state, divided by divisor at every size.
 constexpr int kMargin = 50;
 constexpr int kFrameSizeFactor = 4;
 // 1/615 in single precision: a font size is given for a card 615 pixels high.
@@ -29,13 +29,14 @@ constexpr int kMaxPixelSize = 4096;
 constexpr int kMaxFrameSize = 1 << 20;
 const QString kLineHeightSample = QStringLiteral("TEST STRING");
 
-uint32_t ToPixel(Colorref c) {
-  return (static_cast<uint32_t>(ColorrefRed(c)) << 16) |
-         (static_cast<uint32_t>(ColorrefGreen(c)) << 8) | ColorrefBlue(c);
+uint32_t ToPixel(ColourRef c) {
+  return (static_cast<uint32_t>(ColourRefRed(c)) << 16) |
+         (static_cast<uint32_t>(ColourRefGreen(c)) << 8) | ColourRefBlue(c);
 }
 
-Colorref TextColour(const TextBoxStyle& style) {
-  return RgbToColorref(HslToRgb({style.textColor.h, style.textColor.s, style.brightness * 240.0f}));
+ColourRef TextColour(const TextBoxStyle& style) {
+  return RgbToColourRef(
+      HslToRgb({style.textColour.h, style.textColour.s, style.brightness * 240.0f}));
 }
 
 int Alpha(float opacity) {
@@ -78,11 +79,11 @@ int ParseFontSize(const QString& size) {
   return static_cast<int>(negative ? -value : value);
 }
 
-FontSpec MakeFontSpec(const TextBoxStyle& style, int ndiv, float cardHeight, int angle) {
+FontSpec MakeFontSpec(const TextBoxStyle& style, int divisor, float cardHeight, int angle) {
   FontSpec spec;
   const float size = static_cast<float>(ParseFontSize(style.size));
   const float k = cardHeight * kPerCardHeight;
-  const float div = static_cast<float>(std::max(ndiv, 1));
+  const float div = static_cast<float>(std::max(divisor, 1));
   const float height = size / div * 0.1f - size * k / div;
   spec.height = std::isfinite(height) ? static_cast<int>(std::clamp(height, -1e9f, 1e9f)) : 0;
   if (style.style == u"Regular") {
@@ -105,10 +106,11 @@ QFont MakeFont(const QString& face, const FontSpec& spec) {
   return font;
 }
 
-int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect frc, int offset,
-              int align, uint32_t* buf1, int dx, int dy, bool print, int angle) {
+int DrawField(const FieldInputs& in, int box, int divisor, QPainter* dc, PixelRect frameColour,
+              int offset, int align, uint32_t* backgroundBuffer, int dx, int dy, bool print,
+              int angle) {
   if (box < 0 || box >= kTextBoxCount || !in.lines.HasBox(box)) return 0;
-  if (!TAVOLO_CHECK_AS("ndiv!=0", ndiv > 0)) return 0;
+  if (!TAVOLO_CHECK_AS("ndiv!=0", divisor > 0)) return 0;
   // Fonts exist only inside a GUI application.
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return 1;
   if (print && !TAVOLO_CHECK_AS("poldf!=0", dc != nullptr && dc->isActive())) return 0;
@@ -122,12 +124,13 @@ int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect 
   }
   const int n = static_cast<int>(shown.size());
 
-  const int m = kMargin / ndiv;
-  const PixelRect inner{frc.left + m, frc.top + m, frc.right - m, frc.bottom - m};
+  const int m = kMargin / divisor;
+  const PixelRect inner{frameColour.left + m, frameColour.top + m, frameColour.right - m,
+                        frameColour.bottom - m};
   // A frame cannot be thinner than none: a negative size from a damaged file draws as 0.
-  const int f = std::clamp(style.frameSize, 0, kMaxFrameSize) * kFrameSizeFactor / ndiv;
+  const int f = std::clamp(style.frameSize, 0, kMaxFrameSize) * kFrameSizeFactor / divisor;
 
-  const FontSpec spec = MakeFontSpec(style, ndiv, in.live.cardHeight, angle);
+  const FontSpec spec = MakeFontSpec(style, divisor, in.live.cardHeight, angle);
   const QFont font = MakeFont(style.face, spec);
   const QFontMetrics metrics(font);
   const int lh = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();
@@ -142,9 +145,9 @@ int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect 
             static_cast<int>(static_cast<int64_t>(inner.bottom - inner.top) * offset / 100);
     }
     if (print) {
-      const Colorref c = TextColour(style);
+      const ColourRef c = TextColour(style);
       dc->setFont(font);
-      dc->setPen(QColor(ColorrefRed(c), ColorrefGreen(c), ColorrefBlue(c)));
+      dc->setPen(QColor(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c)));
       const int flags = HorizontalFlag(align) | Qt::AlignTop | Qt::TextSingleLine;
       for (const QString& line : shown) {
         dc->drawText(QRect(inner.left, top, inner.right - inner.left, lh), flags, line);
@@ -154,20 +157,20 @@ int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect 
     }
     int w = 0;
     for (const QString& line : shown) w = std::max(w, metrics.horizontalAdvance(line));
-    DrawFrame(frc, {inner.left, top, inner.right, top + n * lh}, style.frameMode, w, align,
-              style.fillColor, f, buf1, dx, dy, alpha, 0);
+    DrawFrame(frameColour, {inner.left, top, inner.right, top + n * lh}, style.frameMode, w, align,
+              style.fillColour, f, backgroundBuffer, dx, dy, alpha, 0);
     return 0;
   }
 
   // Rotated: each line runs upward, centred on the card's height, lines stepping to the right.
   if (print) {
-    const Colorref c = TextColour(style);
+    const ColourRef c = TextColour(style);
     dc->setFont(font);
-    dc->setPen(QColor(ColorrefRed(c), ColorrefGreen(c), ColorrefBlue(c)));
+    dc->setPen(QColor(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c)));
     for (int k = 0; k < n; ++k) {
       const int cx = metrics.horizontalAdvance(shown[k]);
       const int x = inner.left + k * lh;
-      const int y = frc.bottom - (frc.bottom - frc.top - cx) / 2;
+      const int y = frameColour.bottom - (frameColour.bottom - frameColour.top - cx) / 2;
       dc->save();
       dc->translate(x, y);
       dc->rotate(-angle);
@@ -179,17 +182,18 @@ int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect 
   // The frame spans the longest drawn line, so every line sits inside it.
   int w = 0;
   for (const QString& line : shown) w = std::max(w, metrics.horizontalAdvance(line));
-  DrawFrame(frc,
-            {inner.left, (frc.bottom - w) / 2, inner.left + n * lh,
-             frc.bottom - (frc.bottom - frc.top - w) / 2},
-            style.frameMode, w, kAlignOwnEdges, style.fillColor, f, buf1, dx, dy, alpha, angle);
+  DrawFrame(frameColour,
+            {inner.left, (frameColour.bottom - w) / 2, inner.left + n * lh,
+             frameColour.bottom - (frameColour.bottom - frameColour.top - w) / 2},
+            style.frameMode, w, kAlignOwnEdges, style.fillColour, f, backgroundBuffer, dx, dy,
+            alpha, angle);
   return 0;
 }
 
-void DrawFrame(PixelRect frc, PixelRect text, int frameMode, int w, int align, HslColor fill, int f,
-               uint32_t* buf, int dx, int dy, int alpha, int angle) {
+void DrawFrame(PixelRect frameColour, PixelRect text, int frameMode, int w, int align,
+               HslColour fill, int f, uint32_t* buf, int dx, int dy, int alpha, int angle) {
   if (frameMode < kFrameExact || frameMode > kFrameCardLong) return;
-  const uint32_t colour = ToPixel(RgbToColorref(HslToRgb(fill)));
+  const uint32_t colour = ToPixel(RgbToColourRef(HslToRgb(fill)));
 
   int left = text.left;
   int right = text.right;
@@ -198,7 +202,7 @@ void DrawFrame(PixelRect frc, PixelRect text, int frameMode, int w, int align, H
       right = left + w;
       break;
     case 1:
-      left = (frc.right - w) / 2;
+      left = (frameColour.right - w) / 2;
       right = left + w;
       break;
     case 2:
@@ -219,25 +223,25 @@ void DrawFrame(PixelRect frc, PixelRect text, int frameMode, int w, int align, H
   switch (frameMode) {
     case kFrameLeft:
       if (rotated) {
-        area.bottom = frc.bottom;
+        area.bottom = frameColour.bottom;
       } else {
-        area.left = frc.left;
+        area.left = frameColour.left;
       }
       break;
     case kFrameRight:
       if (rotated) {
-        area.top = frc.top;
+        area.top = frameColour.top;
       } else {
-        area.right = frc.right;
+        area.right = frameColour.right;
       }
       break;
     case kFrameCardLong:
       if (rotated) {
-        area.top = frc.top;
-        area.bottom = frc.bottom;
+        area.top = frameColour.top;
+        area.bottom = frameColour.bottom;
       } else {
-        area.left = frc.left;
-        area.right = frc.right;
+        area.left = frameColour.left;
+        area.right = frameColour.right;
       }
       break;
     default:

@@ -39,7 +39,7 @@ struct FontSpec {
 
 // The leading decimal integer of a size text ("36", " 12pt" → 12); 0 when there is none.
 int ParseFontSize(const QString& size);
-FontSpec MakeFontSpec(const TextBoxStyle& style, int ndiv, float cardHeight, int angle);
+FontSpec MakeFontSpec(const TextBoxStyle& style, int divisor, float cardHeight, int angle);
 QFont MakeFont(const QString& face, const FontSpec& spec);
 
 // What DrawField reads besides its arguments: the live card and the boxes' lines.
@@ -48,18 +48,20 @@ struct FieldInputs {
   const LineSource& lines;
 };
 
-// Draws one box. With print false it blends the frame into buf1 (dx × dy pixels, top-down) and
-// needs no painter; with print true it draws the text with `dc`. Returns 0 (a zero ndiv is
-// reported here and draws nothing); 1 when there is no QGuiApplication, so fonts cannot exist.
-int DrawField(const FieldInputs& in, int box, int ndiv, QPainter* dc, PixelRect frc, int offset,
-              int align, uint32_t* buf1, int dx, int dy, bool print = false, int angle = 0);
+// Draws one box. With print false it blends the frame into backgroundBuffer (dx × dy pixels,
+// top-down) and needs no painter; with print true it draws the text with `dc`. Returns 0 (a zero
+// divisor is reported here and draws nothing); 1 when there is no QGuiApplication, so fonts cannot
+// exist.
+int DrawField(const FieldInputs& in, int box, int divisor, QPainter* dc, PixelRect frameColour,
+              int offset, int align, uint32_t* backgroundBuffer, int dx, int dy, bool print = false,
+              int angle = 0);
 
 // Alignment value for "use the text rectangle's own left and right" (the rotated box).
 inline constexpr int kAlignOwnEdges = 4;
 
 // Blends a box's frame: the text rectangle widened by `f`, spread by the frame mode.
-void DrawFrame(PixelRect frc, PixelRect text, int frameMode, int w, int align, HslColor fill, int f,
-               uint32_t* buf, int dx, int dy, int alpha, int angle);
+void DrawFrame(PixelRect frameColour, PixelRect text, int frameMode, int w, int align,
+               HslColour fill, int f, uint32_t* buf, int dx, int dy, int alpha, int angle);
 
 // Blends `colour` over the rectangle, whose outermost ring gets `border`: per colour byte
 // (colour × (255 − alpha) + old × alpha) / 255, fourth byte 0. The right and bottom edges are

@@ -22,7 +22,7 @@ void OctreeQuantizer::ProcessImage(const RasterImage& image) {
       }
     } else {
       for (uint32_t x = 0; x < width; ++x) {
-        const RgbQuad c = image.GetPixelColor(x, y);
+        const RgbQuad c = image.GetPixelColour(x, y);
         AddColour(c.red, c.green, c.blue);
         while (leafCount_ > maxColours_) ReduceTree();
       }

@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <new>
 
-#include "core/files/FileIo.h"
 #include "core/imaging/codecs/Codecs.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 
@@ -82,7 +82,7 @@ RasterImage& RasterImage::operator=(const RasterImage& other) {
   format_ = other.format_;
   xPelsPerMeter_ = other.xPelsPerMeter_;
   yPelsPerMeter_ = other.yPelsPerMeter_;
-  importantColors_ = other.importantColors_;
+  importantColours_ = other.importantColours_;
   jpegQuality_ = other.jpegQuality_;
   maxPixels_ = other.maxPixels_;
   palette_ = other.palette_;
@@ -235,7 +235,7 @@ bool RasterImage::CreateFromPixels(std::span<const uint32_t> bgrx, uint32_t widt
 void RasterImage::Destroy() {
   width_ = height_ = bpp_ = stride_ = 0;
   xPelsPerMeter_ = yPelsPerMeter_ = 0;
-  importantColors_ = 0;
+  importantColours_ = 0;
   pixels_.clear();
   pixels_.shrink_to_fit();
   palette_.clear();
@@ -260,7 +260,7 @@ uint8_t RasterImage::GetNearestIndex(RgbQuad colour) const {
   colour.reserved = 0;
   if (lastLookupIndex_ >= 0 && colour == lastLookup_) return static_cast<uint8_t>(lastLookupIndex_);
   size_t count = palette_.size();
-  if (importantColors_ > 0 && importantColors_ < count) count = importantColors_;
+  if (importantColours_ > 0 && importantColours_ < count) count = importantColours_;
   int best = 0;
   int bestDistance = 1 << 30;
   for (size_t i = 0; i < count; ++i) {
@@ -305,7 +305,7 @@ uint8_t RasterImage::GetPixelIndex(uint32_t x, uint32_t y) const {
   }
 }
 
-RgbQuad RasterImage::GetPixelColor(uint32_t x, uint32_t y) const {
+RgbQuad RasterImage::GetPixelColour(uint32_t x, uint32_t y) const {
   if (x >= width_ || y >= height_) return {};
   if (bpp_ == 24) {
     const uint8_t* p = GetBits(y) + 3 * static_cast<size_t>(x);
@@ -335,7 +335,7 @@ void RasterImage::SetPixelIndex(uint32_t x, uint32_t y, uint8_t index) {
   }
 }
 
-void RasterImage::SetPixelColor(uint32_t x, uint32_t y, RgbQuad colour) {
+void RasterImage::SetPixelColour(uint32_t x, uint32_t y, RgbQuad colour) {
   if (x >= width_ || y >= height_) return;
   if (bpp_ == 24) {
     uint8_t* p = GetBits(y) + 3 * static_cast<size_t>(x);

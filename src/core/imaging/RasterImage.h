@@ -126,9 +126,9 @@ class RasterImage {
   }
   std::span<const RgbQuad> Palette() const { return palette_; }
   // Colours that matter, counted from palette entry 0; 0 means all.
-  uint32_t GetImportantColors() const { return importantColors_; }
-  void SetImportantColors(uint32_t count) {
-    importantColors_ = count;
+  uint32_t GetImportantColours() const { return importantColours_; }
+  void SetImportantColours(uint32_t count) {
+    importantColours_ = count;
     lastLookupIndex_ = -1;
   }
   // Nearest palette entry by the sum of squared differences; the lower index wins a tie.
@@ -141,10 +141,10 @@ class RasterImage {
   std::span<const uint8_t> PixelData() const { return pixels_; }
 
   // Single pixels, (x, y) with y counted from the bottom row; out-of-range reads give black.
-  RgbQuad GetPixelColor(uint32_t x, uint32_t y) const;
+  RgbQuad GetPixelColour(uint32_t x, uint32_t y) const;
   uint8_t GetPixelIndex(uint32_t x, uint32_t y) const;
   // Sets a colour: 24-bit images store it, palette images store the nearest index.
-  void SetPixelColor(uint32_t x, uint32_t y, RgbQuad colour);
+  void SetPixelColour(uint32_t x, uint32_t y, RgbQuad colour);
   void SetPixelIndex(uint32_t x, uint32_t y, uint8_t index);
 
  private:
@@ -155,7 +155,7 @@ class RasterImage {
   int format_ = kFormatUnknown;
   int32_t xPelsPerMeter_ = 0;
   int32_t yPelsPerMeter_ = 0;
-  uint32_t importantColors_ = 0;
+  uint32_t importantColours_ = 0;
   uint8_t jpegQuality_ = 90;
   uint64_t maxPixels_ = kMaxImagePixels;
   std::vector<RgbQuad> palette_;

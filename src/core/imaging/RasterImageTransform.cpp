@@ -115,7 +115,7 @@ void ReadRowBgr(const RasterImage& image, uint32_t row, std::vector<uint8_t>& ou
     return;
   }
   for (uint32_t x = 0; x < width; ++x) {
-    const RgbQuad c = image.GetPixelColor(x, row);
+    const RgbQuad c = image.GetPixelColour(x, row);
     out[3 * x] = c.blue;
     out[3 * x + 1] = c.green;
     out[3 * x + 2] = c.red;
@@ -161,7 +161,7 @@ bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad*
     const uint32_t given = paletteSize == 0 ? entryCount : std::min(paletteSize, entryCount);
     std::copy_n(palette, given, entries.begin());
     // Unfilled entries are black; they must not attract pixels the palette does not hold.
-    if (given < entryCount) target.SetImportantColors(given);
+    if (given < entryCount) target.SetImportantColours(given);
   } else {
     for (uint32_t i = 0; i < entryCount; ++i) {
       const auto grey = static_cast<uint8_t>(i * 255 / (entryCount - 1));
@@ -169,7 +169,7 @@ bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad*
     }
   }
   const uint32_t searchCount =
-      target.GetImportantColors() > 0 ? target.GetImportantColors() : entryCount;
+      target.GetImportantColours() > 0 ? target.GetImportantColours() : entryCount;
   NearestSearch search(std::span<const RgbQuad>(entries.data(), searchCount));
 
   // Two rows of working colours: the current one and the next in storage order, which receive
@@ -249,7 +249,7 @@ bool RasterImage::Rotate(float angleDegrees, RasterImage& dst) const {
       return false;
     }
     std::copy(palette_.begin(), palette_.end(), result.Palette().begin());
-    result.SetImportantColors(importantColors_);
+    result.SetImportantColours(importantColours_);
     for (uint32_t y = 0; y < height_; ++y) {
       for (uint32_t x = 0; x < width_; ++x) {
         // (x, y) counted from the bottom-left corner; turns are counter-clockwise.
@@ -370,7 +370,7 @@ bool RasterImage::Crop(int32_t left, int32_t top, int32_t right, int32_t bottom,
     return false;
   }
   std::copy(palette_.begin(), palette_.end(), result.Palette().begin());
-  result.SetImportantColors(importantColors_);
+  result.SetImportantColours(importantColours_);
   // Rows are stored bottom-up: the picture's row b - 1 is the crop's first stored row.
   const auto firstRow = static_cast<uint32_t>(h - b);
   const auto x0 = static_cast<uint32_t>(l);

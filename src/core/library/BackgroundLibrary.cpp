@@ -11,14 +11,14 @@
 #include <utility>
 #include <vector>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 #include "core/base/ProgramFolder.h"
 #include "core/card/CardLimits.h"
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
-#include "core/files/FileIo.h"
-#include "core/files/PrintableName.h"
 #include "core/library/BackgroundLibraryFile.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
+#include "core/storage/FileIo.h"
+#include "core/storage/PrintableName.h"
 
 namespace tavolo {
 
@@ -199,11 +199,11 @@ float MeanHue(const RasterImage& image) {
       if (bits != nullptr) {
         pixel = {bits[3 * x], bits[3 * x + 1], bits[3 * x + 2], 0};
       } else {
-        pixel = image.GetPixelColor(x, storageRow);
+        pixel = image.GetPixelColour(x, storageRow);
       }
       // Blue goes in the r place and red in the b place, as the background processing passes
       // pixels; on the 0..1 scale every pixel whose channels differ by less than 0.1 is grey.
-      const HslColor hsl = RgbToHsl(RgbColor{
+      const HslColour hsl = RgbToHsl(RgbColour{
           pixel.blue * kChannelScale, pixel.green * kChannelScale, pixel.red * kChannelScale});
       sum += hsl.h;
     }

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/card/BackgroundTable.h"
 #include "core/imaging/RasterImage.h"
-#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
-#include "core/files/FileIo.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

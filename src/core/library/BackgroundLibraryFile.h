@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/library/BackgroundTable.h"
+#include "core/card/BackgroundTable.h"
 
 namespace tavolo {
 

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "core/files/FileIo.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

@@ -10,7 +10,7 @@
 
 #include "core/card/CardSize.h"
 #include "core/imaging/RasterImage.h"
-#include "core/files/FileIo.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 
@@ -40,10 +40,10 @@ QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card,
   if (!UsableCardSide(card.cardWidth) || !UsableCardSide(card.cardHeight)) return {};
   // Drawn at about the print image's size and scaled down from there, so text keeps its
   // proportions at every card size.
-  const int ndiv = PrintSizeDivisor(card.cardWidth, card.cardHeight);
-  const int dx = static_cast<int>(card.cardWidth) / ndiv;
-  const int dy = static_cast<int>(card.cardHeight) / ndiv;
-  const QImage full = renderer.Render(card, lines, ndiv, dx, dy);
+  const int divisor = PrintSizeDivisor(card.cardWidth, card.cardHeight);
+  const int dx = static_cast<int>(card.cardWidth) / divisor;
+  const int dy = static_cast<int>(card.cardHeight) / divisor;
+  const QImage full = renderer.Render(card, lines, divisor, dx, dy);
   if (full.isNull()) return {};
 
   const QSize size = TemplatePreviewCardSize(card.cardWidth, card.cardHeight);

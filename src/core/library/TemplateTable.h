@@ -8,9 +8,9 @@
 
 #include <QImage>
 
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
-#include "core/io/ProjectFile.h"
-#include "core/library/BackgroundTable.h"
+#include "core/formats/ProjectFile.h"
 
 namespace tavolo {
 

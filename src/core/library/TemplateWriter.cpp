@@ -2,10 +2,10 @@
 
 #include <system_error>
 
-#include "core/files/FileIo.h"
-#include "core/io/ProjectFile.h"
+#include "core/formats/ProjectFile.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

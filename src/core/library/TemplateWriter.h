@@ -7,10 +7,10 @@
 
 #include <QString>
 
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
 #include "core/card/LineSource.h"
-#include "core/library/BackgroundTable.h"
 
 namespace tavolo {
 

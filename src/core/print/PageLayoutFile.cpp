@@ -7,11 +7,11 @@
 #include <system_error>
 #include <utility>
 
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
-#include "core/files/FileIo.h"
-#include "core/io/StoredString.h"
+#include "core/formats/StoredString.h"
 #include "core/print/LengthDisplay.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
-#include "core/files/FileIo.h"
 #include "core/print/PageLayoutFile.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

@@ -5,8 +5,8 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
-#include "core/files/FileIo.h"
 #include "core/print/SheetPrinting.h"
+#include "core/storage/FileIo.h"
 
 namespace tavolo {
 

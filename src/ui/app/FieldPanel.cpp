@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "core/base/CheckedCall.h"
-#include "ui/app/Layout1Placement.h"
-#include "ui/app/Textprop.h"
+#include "ui/app/FieldCaption.h"
+#include "ui/app/MainWindowPlacement.h"
 
 namespace tavolo {
 
@@ -33,7 +33,7 @@ QPlainTextEdit* FieldPanel::Editor(int box) const {
   return HasBox(box) ? editors_[box] : nullptr;
 }
 
-Textprop* FieldPanel::Caption(int box) const {
+FieldCaption* FieldPanel::Caption(int box) const {
   return HasBox(box) ? captions_[box] : nullptr;
 }
 
@@ -63,11 +63,11 @@ void FieldPanel::Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCo
   font.setBold(false);
   QWidget* previous = nullptr;
   for (int box = 0; box < count_; ++box) {
-    auto* caption = new Textprop(host_);
+    auto* caption = new FieldCaption(host_);
     caption->setObjectName(QString::number(kFirstFieldCaption + box));
     caption->SetCaption(QStringLiteral("Field %1").arg(box + 1));
     caption->setToolTip(kCaptionTip);
-    connect(caption, &Textprop::clicked, this, [this, box] { Q_EMIT captionPressed(box); });
+    connect(caption, &FieldCaption::clicked, this, [this, box] { Q_EMIT captionPressed(box); });
 
     auto* editor = new QPlainTextEdit(host_);
     editor->setObjectName(QString::number(kFirstFieldEditor + box));

@@ -14,7 +14,7 @@ class QWidget;
 
 namespace tavolo {
 
-class Textprop;
+class FieldCaption;
 
 class FieldPanel final : public QObject, public FieldEditors {
   Q_OBJECT
@@ -29,7 +29,7 @@ class FieldPanel final : public QObject, public FieldEditors {
 
   int Count() const { return count_; }
   QPlainTextEdit* Editor(int box) const;
-  Textprop* Caption(int box) const;
+  FieldCaption* Caption(int box) const;
 
   // FieldEditors and LineSource.
   void Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCount>& lines) override;
@@ -52,7 +52,7 @@ class FieldPanel final : public QObject, public FieldEditors {
   QRect panel_;
   int count_ = 0;
   std::array<QPlainTextEdit*, kTextBoxCount> editors_{};
-  std::array<Textprop*, kTextBoxCount> captions_{};
+  std::array<FieldCaption*, kTextBoxCount> captions_{};
 };
 
 }  // namespace tavolo

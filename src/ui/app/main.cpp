@@ -10,14 +10,14 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
+#include "core/card/BackgroundTable.h"
 #include "core/library/BackgroundLibrary.h"
-#include "core/library/BackgroundTable.h"
 #include "core/library/TemplateTable.h"
 #include "ui/app/AppIcon.h"
-#include "ui/app/DialogPrompts.h"
 #include "ui/app/FatalErrorDialog.h"
-#include "ui/app/Layout1Dlg.h"
-#include "ui/library/TmpDlg.h"
+#include "ui/app/MainWindow.h"
+#include "ui/base/DialogPrompts.h"
+#include "ui/templates/TemplateLibraryDialog.h"
 
 namespace {
 
@@ -76,11 +76,12 @@ int main(int argc, char** argv) {
   tavolo::BackgroundTable backgrounds;
   tavolo::DialogPrompts prompts;
   const QString project = ProjectArgument(QApplication::arguments());
-  std::unique_ptr<tavolo::Layout1Dlg> window;
+  std::unique_ptr<tavolo::MainWindow> window;
   if (project.isEmpty()) {
-    tavolo::TmpDlg library(tavolo::TmpDlg::Mode::Loading, backgrounds, prompts);
+    tavolo::TemplateLibraryDialog library(tavolo::TemplateLibraryDialog::Mode::Loading, backgrounds,
+                                          prompts);
     prompts.Run(library);
-    window = std::make_unique<tavolo::Layout1Dlg>(backgrounds);
+    window = std::make_unique<tavolo::MainWindow>(backgrounds);
     if (library.TakenFieldValues()) {
       window->Document().SetFieldValues(*library.TakenFieldValues());
     }
@@ -90,11 +91,11 @@ int main(int argc, char** argv) {
     const tavolo::BackgroundLoadResult loaded = tavolo::ReadBGFile(backgrounds);
     // The templates are read when the library is first opened.
     tavolo::Templates().MarkChanged();
-    window = std::make_unique<tavolo::Layout1Dlg>(backgrounds);
+    window = std::make_unique<tavolo::MainWindow>(backgrounds);
     window->Start();
     window->showMaximized();
     // Messages wait until the window stands, so that they appear in front of it.
-    tavolo::Layout1Dlg* shown = window.get();
+    tavolo::MainWindow* shown = window.get();
     QTimer::singleShot(0, shown, [shown, loaded, project] {
       if (!loaded.Ok()) {
         QMessageBox::warning(shown, QStringLiteral("Tavolo"),
@@ -105,6 +106,6 @@ int main(int argc, char** argv) {
   }
   const int result = QApplication::exec();
   window.reset();
-  TAVOLO_CHECK_AS("TmpDlg::FreeTmps()==0", tavolo::TmpDlg::FreeTmps() == 0);
+  TAVOLO_CHECK_AS("TmpDlg::FreeTmps()==0", tavolo::TemplateLibraryDialog::FreeTmps() == 0);
   return result;
 }

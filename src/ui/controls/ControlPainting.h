@@ -7,15 +7,15 @@
 #include <QPalette>
 #include <QRect>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 
 class QPainter;
 class QWidget;
 
 namespace tavolo {
 
-inline QRgb ToQRgb(Colorref colour) {
-  return qRgb(ColorrefRed(colour), ColorrefGreen(colour), ColorrefBlue(colour));
+inline QRgb ToQRgb(ColourRef colour) {
+  return qRgb(ColourRefRed(colour), ColourRefGreen(colour), ColourRefBlue(colour));
 }
 
 // A one-pixel frame inside `rect`: the top row and left column (short of the far corners) in

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/controls/PickerGeometry.h"
 
@@ -34,7 +34,7 @@ void HueSlider::Draw(QImage& picture) const {
     for (int n = 0; n < w; ++n) {
       const float hue = static_cast<float>(n) / last * 239;
       painter.fillRect(n, 0, 1, h,
-                       QColor::fromRgb(ToQRgb(RgbToColorref(HslToRgb({hue, 240, 120})))));
+                       QColor::fromRgb(ToQRgb(RgbToColourRef(HslToRgb({hue, 240, 120})))));
     }
   }
   DrawPositionMarker(picture, QPoint(PickerMarkerCoordinate(position_, w), h / 2));

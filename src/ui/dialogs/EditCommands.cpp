@@ -3,13 +3,13 @@
 #include <QDialog>
 
 #include "core/card/CardDocument.h"
-#include "core/card/ImgPrvGeometry.h"
-#include "ui/app/Prompts.h"
-#include "ui/card/PreviewBtn.h"
-#include "ui/dialogs/ColorBar.h"
-#include "ui/dialogs/LogoDlg.h"
-#include "ui/dialogs/PhotoDlg.h"
-#include "ui/library/SizeDlg.h"
+#include "core/card/PicturePreviewGeometry.h"
+#include "ui/base/Prompts.h"
+#include "ui/card/CardPreview.h"
+#include "ui/dialogs/CardPropertiesDialog.h"
+#include "ui/dialogs/ColourDialog.h"
+#include "ui/dialogs/LogoDialog.h"
+#include "ui/dialogs/PhotoDialog.h"
 
 namespace tavolo {
 
@@ -18,7 +18,7 @@ namespace {
 // Insert (Edit) Photo and Logo alike: the card is drawn without the object for the dialog's
 // preview; on OK with a picture the dialog's placement replaces the card's.
 template <class Dialog, class Placement>
-bool PlaceObject(QWidget* owner, Prompts& prompts, PreviewBtn& preview,
+bool PlaceObject(QWidget* owner, Prompts& prompts, CardPreview& preview,
                  Placement CardState::*object) {
   CardDocument& document = preview.Document();
   const CardState snapshot = document.Snapshot();
@@ -26,7 +26,7 @@ bool PlaceObject(QWidget* owner, Prompts& prompts, PreviewBtn& preview,
   (hidden.*object).name.clear();
   document.SetLive(hidden);
   const DraftPicture draft = DraftPictureFor(snapshot.cardWidth, snapshot.cardHeight);
-  Dialog dialog(document.Render(draft.ndiv, draft.dx, draft.dy), snapshot,
+  Dialog dialog(document.Render(draft.divisor, draft.dx, draft.dy), snapshot,
                 document.Renderer().PhotoFolder(), prompts, owner);
   const bool taken = prompts.Run(dialog) == QDialog::Accepted && dialog.HoldsPicture();
   if (taken) {
@@ -45,23 +45,23 @@ bool PlaceObject(QWidget* owner, Prompts& prompts, PreviewBtn& preview,
 
 }  // namespace
 
-bool InsertPhoto(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
-  return PlaceObject<PhotoDlg>(owner, prompts, preview, &CardState::photo);
+bool InsertPhoto(QWidget* owner, Prompts& prompts, CardPreview& preview) {
+  return PlaceObject<PhotoDialog>(owner, prompts, preview, &CardState::photo);
 }
 
-bool InsertLogo(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
-  return PlaceObject<LogoDlg>(owner, prompts, preview, &CardState::logo);
+bool InsertLogo(QWidget* owner, Prompts& prompts, CardPreview& preview) {
+  return PlaceObject<LogoDialog>(owner, prompts, preview, &CardState::logo);
 }
 
-bool EditColours(QWidget* owner, Prompts& prompts, PreviewBtn& preview, ColourTarget target) {
+bool EditColours(QWidget* owner, Prompts& prompts, CardPreview& preview, ColourTarget target) {
   // The dialog records its step or puts the card back as it closes.
-  ColorBar dialog(preview, target, owner);
+  ColourDialog dialog(preview, target, owner);
   return prompts.Run(dialog) == QDialog::Accepted;
 }
 
-bool EditCardProperties(QWidget* owner, Prompts& prompts, PreviewBtn& preview) {
+bool EditCardProperties(QWidget* owner, Prompts& prompts, CardPreview& preview) {
   CardDocument& document = preview.Document();
-  SizeDlg dialog(&document.Live(), prompts, owner);
+  CardPropertiesDialog dialog(&document.Live(), prompts, owner);
   if (prompts.Run(dialog) != QDialog::Accepted) return false;
   const CardSizeChoice& choice = dialog.Choice();
   CardState live = document.Live();

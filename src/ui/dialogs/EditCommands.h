@@ -12,12 +12,12 @@ class QWidget;
 
 namespace tavolo {
 
-class PreviewBtn;
+class CardPreview;
 class Prompts;
 
-bool InsertPhoto(QWidget* owner, Prompts& prompts, PreviewBtn& preview);
-bool InsertLogo(QWidget* owner, Prompts& prompts, PreviewBtn& preview);
-bool EditColours(QWidget* owner, Prompts& prompts, PreviewBtn& preview, ColourTarget target);
-bool EditCardProperties(QWidget* owner, Prompts& prompts, PreviewBtn& preview);
+bool InsertPhoto(QWidget* owner, Prompts& prompts, CardPreview& preview);
+bool InsertLogo(QWidget* owner, Prompts& prompts, CardPreview& preview);
+bool EditColours(QWidget* owner, Prompts& prompts, CardPreview& preview, ColourTarget target);
+bool EditCardProperties(QWidget* owner, Prompts& prompts, CardPreview& preview);
 
 }  // namespace tavolo

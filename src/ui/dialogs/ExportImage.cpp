@@ -5,9 +5,9 @@
 #include <QStandardPaths>
 
 #include "core/card/CardDocument.h"
-#include "core/io/ExportFormats.h"
-#include "ui/app/Prompts.h"
-#include "ui/dialogs/ExportDlg.h"
+#include "core/formats/ExportFormats.h"
+#include "ui/base/Prompts.h"
+#include "ui/dialogs/ExportDialog.h"
 #include "ui/dialogs/ExportJob.h"
 
 namespace tavolo {
@@ -28,7 +28,7 @@ QString SuggestedFile(const CardDocument& document, const ExportFormatInfo& form
 }  // namespace
 
 ExportJob* ExportImage(QWidget* owner, Prompts& prompts, CardDocument& document) {
-  ExportDlg options(kDefaultExportFormat, kDefaultExportQuality, owner);
+  ExportDialog options(kDefaultExportFormat, kDefaultExportQuality, owner);
   if (prompts.Run(options) != QDialog::Accepted) return nullptr;
   const ExportFormatInfo& format = ExportFormatOf(options.Format());
   // The save dialog starts on the offered file and adds the extension to a name without one.

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "core/card/CardDocument.h"
-#include "core/io/ImageExport.h"
+#include "core/formats/ImageExport.h"
 
 namespace tavolo {
 

@@ -1,10 +1,10 @@
 #include "ui/dialogs/LiveEditDialog.h"
 
-#include "ui/card/PreviewBtn.h"
+#include "ui/card/CardPreview.h"
 
 namespace tavolo {
 
-LiveEditDialog::LiveEditDialog(PreviewBtn& preview, QWidget* parent)
+LiveEditDialog::LiveEditDialog(CardPreview& preview, QWidget* parent)
     : QDialog(parent), preview_(preview), snapshot_(preview.Document().Snapshot()) {}
 
 CardDocument& LiveEditDialog::Document() const {

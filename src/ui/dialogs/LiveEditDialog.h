@@ -11,7 +11,7 @@
 
 namespace tavolo {
 
-class PreviewBtn;
+class CardPreview;
 
 class LiveEditDialog : public QDialog {
   Q_OBJECT
@@ -22,7 +22,7 @@ class LiveEditDialog : public QDialog {
 
  protected:
   // Takes the snapshot; the preview (and its document) must outlive the dialog.
-  LiveEditDialog(PreviewBtn& preview, QWidget* parent);
+  LiveEditDialog(CardPreview& preview, QWidget* parent);
 
   CardDocument& Document() const;
   const CardState& Live() const { return Document().Live(); }
@@ -41,7 +41,7 @@ class LiveEditDialog : public QDialog {
  private:
   void RedrawPreview();
 
-  PreviewBtn& preview_;
+  CardPreview& preview_;
   CardState snapshot_;
   bool closed_ = false;
 };

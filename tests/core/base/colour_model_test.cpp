@@ -2,19 +2,19 @@
 // clamping, truncation against rounding, and the hue's wrap by 239.
 #include <gtest/gtest.h>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 
 namespace tavolo {
 namespace {
 
-Colorref Ref(int r, int g, int b) {
-  return MakeColorref(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b));
+ColourRef Ref(int r, int g, int b) {
+  return MakeColourRef(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b));
 }
 
 TEST(HslToRgb, ExamplesTruncateAndOutOfRangeInputsClamp) {
   const struct {
-    HslColor hsl;
-    Colorref truncated;
+    HslColour hsl;
+    ColourRef truncated;
   } cases[] = {
       {{0, 240, 120}, Ref(255, 0, 0)},
       {{80, 240, 120}, Ref(0, 255, 0)},
@@ -25,15 +25,15 @@ TEST(HslToRgb, ExamplesTruncateAndOutOfRangeInputsClamp) {
       {{300, 240, 300}, Ref(255, 255, 255)},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(RgbToColorref(HslToRgb(c.hsl)), c.truncated) << c.hsl.h << " " << c.hsl.l;
+    EXPECT_EQ(RgbToColourRef(HslToRgb(c.hsl)), c.truncated) << c.hsl.h << " " << c.hsl.l;
   }
   EXPECT_FLOAT_EQ(HslToRgb({0, 0, 120}).r, 0.5f);
-  EXPECT_EQ(HslToColorref(0, 0, 120), Ref(128, 128, 128));  // rounds
+  EXPECT_EQ(HslToColourRef(0, 0, 120), Ref(128, 128, 128));  // rounds
   EXPECT_EQ(HslToRgb({300, 240, 300}), HslToRgb({239, 240, 240}));
   EXPECT_EQ(HslToRgb({-5, -1, -1}), HslToRgb({0, 0, 0}));
-  EXPECT_EQ(HslToColorref(-5, 500, 120), HslToColorref(0, 240, 120));
+  EXPECT_EQ(HslToColourRef(-5, 500, 120), HslToColourRef(0, 240, 120));
 
-  const RgbColor top = HslToRgb({239, 240, 120});  // the top hue is nearly red
+  const RgbColour top = HslToRgb({239, 240, 120});  // the top hue is nearly red
   EXPECT_FLOAT_EQ(top.r, 1.0f);
   EXPECT_FLOAT_EQ(top.g, 0.0f);
   EXPECT_NEAR(top.b, 0.025f, 1e-6f);
@@ -41,25 +41,25 @@ TEST(HslToRgb, ExamplesTruncateAndOutOfRangeInputsClamp) {
 
 TEST(HslToRgb, TheTwoGreyTestsDiffer) {
   // s' = 0.02 / 240 is below the 0.0001 tolerance of HslToRgb but not exactly zero.
-  const RgbColor c = HslToRgb({0, 0.02f, 120});
+  const RgbColour c = HslToRgb({0, 0.02f, 120});
   EXPECT_EQ(c.r, c.g);
   EXPECT_EQ(c.g, c.b);
-  EXPECT_EQ(HslToColorref(0, 0.02f, 120), Ref(128, 127, 127));
-  EXPECT_EQ(HslToColorref(0, 0, 120), Ref(128, 128, 128));
+  EXPECT_EQ(HslToColourRef(0, 0.02f, 120), Ref(128, 127, 127));
+  EXPECT_EQ(HslToColourRef(0, 0, 120), Ref(128, 128, 128));
 }
 
-TEST(RgbToColorref, ClampsAndTruncates) {
-  EXPECT_EQ(RgbToColorref({1.0f, 0.999f, 1.5f}), Ref(255, 254, 255));
-  EXPECT_EQ(RgbToColorref({-0.5f, 0.0f, 0.00392f}), Ref(0, 0, 0));
+TEST(RgbToColourRef, ClampsAndTruncates) {
+  EXPECT_EQ(RgbToColourRef({1.0f, 0.999f, 1.5f}), Ref(255, 254, 255));
+  EXPECT_EQ(RgbToColourRef({-0.5f, 0.0f, 0.00392f}), Ref(0, 0, 0));
 }
 
 TEST(RgbToHsl, ExamplesGreysClampingAndTheHueWrap) {
-  EXPECT_EQ(RgbToHsl({255, 0, 0}), (HslColor{0, 240, 120}));
-  EXPECT_EQ(RgbToHsl({0, 255, 0}), (HslColor{80, 240, 120}));
-  EXPECT_EQ(RgbToHsl({0, 0, 255}), (HslColor{160, 240, 120}));
-  EXPECT_EQ(RgbToHsl({255, 255, 255}), (HslColor{160, 0, 240}));
-  EXPECT_EQ(RgbToHsl({0, 0, 0}), (HslColor{160, 0, 0}));
-  const HslColor almostGrey = RgbToHsl({10, 10, 10.05f});
+  EXPECT_EQ(RgbToHsl({255, 0, 0}), (HslColour{0, 240, 120}));
+  EXPECT_EQ(RgbToHsl({0, 255, 0}), (HslColour{80, 240, 120}));
+  EXPECT_EQ(RgbToHsl({0, 0, 255}), (HslColour{160, 240, 120}));
+  EXPECT_EQ(RgbToHsl({255, 255, 255}), (HslColour{160, 0, 240}));
+  EXPECT_EQ(RgbToHsl({0, 0, 0}), (HslColour{160, 0, 0}));
+  const HslColour almostGrey = RgbToHsl({10, 10, 10.05f});
   EXPECT_EQ(almostGrey.h, 160.0f);
   EXPECT_EQ(almostGrey.s, 0.0f);
   EXPECT_EQ(RgbToHsl({300, -20, 0}), RgbToHsl({255, 0, 0}));

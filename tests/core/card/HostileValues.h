@@ -55,8 +55,8 @@ inline std::vector<FloatField> RenderedFloatFields() {
       {"bgShift", [](CardState& c, float v) { c.bgShift = v; }},
       {"gradScale", [](CardState& c, float v) { c.gradScale = v; }},
       {"bgBrightness", [](CardState& c, float v) { c.bgBrightness = v; }},
-      {"bgColor.h", [](CardState& c, float v) { c.bgColor.h = v; }},
-      {"bgColor.s", [](CardState& c, float v) { c.bgColor.s = v; }},
+      {"bgColor.h", [](CardState& c, float v) { c.backgroundColour.h = v; }},
+      {"bgColor.s", [](CardState& c, float v) { c.backgroundColour.s = v; }},
       {"hueShift", [](CardState& c, float v) { c.hueShift = v; }},
       {"satShift", [](CardState& c, float v) { c.satShift = v; }},
       {"lightShift", [](CardState& c, float v) { c.lightShift = v; }},
@@ -82,9 +82,9 @@ inline std::vector<FloatField> RenderedFloatFields() {
     fields.push_back(
         {"style brightness", [b](CardState& c, float v) { c.styles[b].brightness = v; }});
     fields.push_back(
-        {"style textColor.h", [b](CardState& c, float v) { c.styles[b].textColor.h = v; }});
+        {"style textColor.h", [b](CardState& c, float v) { c.styles[b].textColour.h = v; }});
     fields.push_back(
-        {"style fillColor.l", [b](CardState& c, float v) { c.styles[b].fillColor.l = v; }});
+        {"style fillColor.l", [b](CardState& c, float v) { c.styles[b].fillColour.l = v; }});
   }
   return fields;
 }

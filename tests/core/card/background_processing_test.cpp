@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 #include "core/card/BackgroundProcessing.h"
 #include "tests/core/card/RenderTestSupport.h"
 
@@ -36,16 +36,16 @@ CardState Gradient(int orientation, float shift, float scale) {
   card.gradOrientation = orientation;
   card.bgShift = shift;
   card.gradScale = scale;
-  card.bgColor = {40.0f, 200.0f, 0.0f};  // lightness is ignored: brightness gives it
+  card.backgroundColour = {40.0f, 200.0f, 0.0f};  // lightness is ignored: brightness gives it
   card.bgBrightness = 0.4f;
   return card;
 }
 
 TEST(GradientColour, UsesBrightnessAndPacksRedHigh) {
   const CardState card = Gradient(0, 0, 0);
-  const Colorref c = RgbToColorref(HslToRgb({40.0f, 200.0f, 96.0f}));
-  EXPECT_EQ(GradientColour(card),
-            (uint32_t{ColorrefRed(c)} << 16) | (uint32_t{ColorrefGreen(c)} << 8) | ColorrefBlue(c));
+  const ColourRef c = RgbToColourRef(HslToRgb({40.0f, 200.0f, 96.0f}));
+  EXPECT_EQ(GradientColour(card), (uint32_t{ColourRefRed(c)} << 16) |
+                                      (uint32_t{ColourRefGreen(c)} << 8) | ColourRefBlue(c));
 }
 
 TEST(ModifyBg, EachOrientationPaintsItsSolidPartAndRampAndLeavesTheRest) {
@@ -112,14 +112,14 @@ TEST(ModifyBg, UnknownOrientationIsReportedAndChangesNothing) {
 
 // The tint of one pixel, step by step as the buffer arithmetic is defined.
 uint32_t TintedByHand(uint32_t pixel, float hue, float sat, float l) {
-  const HslColor c =
+  const HslColour c =
       RgbToHsl({float(pixel & 0xFF), float((pixel >> 8) & 0xFF), float((pixel >> 16) & 0xFF)});
   float h = c.h + hue * 239.0f;
   if (h > 239.0f) h -= 239.0f;
   if (h < 0.0f) h += 239.0f;
   const float s = std::fmin(std::fmax(c.s + sat * 480.0f, 0.0f), 240.0f);
   const float li = std::fmin(std::fmax(c.l + l * 480.0f, 0.0f), 240.0f);
-  return HslToColorref(h, s, li);
+  return HslToColourRef(h, s, li);
 }
 
 TEST(SetHSL, NoTintKeepsEveryByteAndSaturationAndLightnessClamp) {
@@ -159,7 +159,7 @@ TEST(SetHSL, HueWrapsBy239AndFirstByteIsRed) {
   uint32_t px = pixel;
   SetHSL(&px, 1, 1, 0.01f, 0.0f, 0.0f);
   const float h = 239.0f - 40.0f / 255.0f + 2.39f - 239.0f;
-  const Colorref expected = HslToColorref(h, 240.0f, 120.0f);
+  const ColourRef expected = HslToColourRef(h, 240.0f, 120.0f);
   EXPECT_EQ(px, expected);
   EXPECT_EQ(px, TintedByHand(pixel, 0.01f, 0.0f, 0.0f));
 }

@@ -25,7 +25,7 @@ QByteArray CardBytes(const CardState& c) {
   QByteArray out;
   QDataStream s(&out, QIODevice::WriteOnly);
   const auto f = [&](float v) { s << std::bit_cast<uint32_t>(v); };
-  const auto hsl = [&](const HslColor& v) { f(v.h), f(v.s), f(v.l); };
+  const auto hsl = [&](const HslColour& v) { f(v.h), f(v.s), f(v.l); };
   // An empty line is an empty line, whether the string behind it was ever allocated or not.
   const auto text = [&](const QString& t) {
     s << static_cast<quint32>(t.size());
@@ -33,8 +33,8 @@ QByteArray CardBytes(const CardState& c) {
   };
   for (const TextBoxStyle& t : c.styles) {
     for (const QString* v : {&t.size, &t.face, &t.style}) text(*v);
-    hsl(t.textColor);
-    hsl(t.fillColor);
+    hsl(t.textColour);
+    hsl(t.fillColour);
     s << t.frameMode << t.frameSize << t.reserved;
     for (float v : {t.opacity, t.brightness}) f(v);
   }
@@ -45,7 +45,7 @@ QByteArray CardBytes(const CardState& c) {
   s << c.boxCount;
   for (float v : {c.bgShift, c.gradScale}) f(v);
   s << c.gradOrientation;
-  hsl(c.bgColor);
+  hsl(c.backgroundColour);
   for (float v : {c.bgBrightness, c.picSize, c.picPosH, c.picPosV}) f(v);
   text(c.picPath);
   const PhotoPlacement& p = c.photo;
@@ -62,7 +62,7 @@ QByteArray CardBytes(const CardState& c) {
   for (float v : {c.cardHeight, c.cardWidth}) f(v);
   s << c.widthUnit << c.heightUnit << c.dpi;
   for (float v : {c.hueShift, c.satShift, c.lightShift}) f(v);
-  s << c.lnmb << c.pnmb;
+  s << c.layoutIndex << c.backgroundIndex;
   return out;
 }
 
@@ -151,22 +151,22 @@ TEST(CardDocument, StartRecordsTheOpeningCardAsTheOnlyStep) {
   Session s;
   EXPECT_FALSE(s.doc.CanUndo() || s.doc.CanRedo());
   EXPECT_FALSE(s.doc.Restoring() || s.doc.Rebuilding() || s.doc.ForcePush());
-  EXPECT_EQ(s.doc.Working().pnmb, 1);
+  EXPECT_EQ(s.doc.Working().backgroundIndex, 1);
   EXPECT_EQ(s.editors.Box(0), QStringList{"Company Name"});
 
   // A chosen template keeps its look and its tint; its text comes from the field values.
   CardDocument doc(&Backgrounds(), {});
   Editors editors(doc);
   CardState chosen;
-  chosen.lnmb = 6;
-  chosen.pnmb = 0;
+  chosen.layoutIndex = 6;
+  chosen.backgroundIndex = 0;
   chosen.hueShift = 0.2f;
   chosen.styles[0].face = QStringLiteral("DejaVu Serif");
   chosen.lines[0].line[0] = QStringLiteral("Template text");
   doc.SetFieldValues(Letters());
   doc.Start(&chosen);
   EXPECT_EQ(doc.History().UndoCount(), 0);
-  EXPECT_EQ(doc.Working().lnmb, 6);
+  EXPECT_EQ(doc.Working().layoutIndex, 6);
   EXPECT_EQ(doc.Working().hueShift, 0.2f);
   EXPECT_EQ(doc.Working().styles[0].face, QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(editors.Box(0), QStringList{"A"});
@@ -302,13 +302,13 @@ TEST(CardDocument, CancelRestoresTheSnapshotExactlyAndOkRecordsOneStep) {
          c.styles[1].opacity = 0.3f;
        })},
       {"Color Options", edit([](CardState& c, int r) {
-         c.styles[0].textColor = {10.0f * r, 200.0f, 0.0f};
+         c.styles[0].textColour = {10.0f * r, 200.0f, 0.0f};
          c.styles[0].brightness = -0.0f;
-         c.bgColor.h = 100.0f + r;
+         c.backgroundColour.h = 100.0f + r;
          c.gradOrientation = r;
        })},
       {"tint and background", edit([](CardState& c, int r) {
-         c.pnmb = 0;
+         c.backgroundIndex = 0;
          c.hueShift = 0.1f * r;
        })},
       {"Photo and Logo Options", edit([](CardState& c, int r) {
@@ -444,7 +444,7 @@ TEST(CardDocument, TheEditorsAreRebuiltForANewLayoutOnly) {
   EXPECT_EQ(s.editors.Count(), 3);
   EXPECT_EQ(s.doc.Layout().Previous(), 3);
   EXPECT_FALSE(s.doc.Layout().ChangedByUser());
-  EXPECT_EQ(s.doc.Live().lnmb, 3);
+  EXPECT_EQ(s.doc.Live().layoutIndex, 3);
 
   // Picking the current layout again, or one that does not exist, does nothing.
   const int steps = s.Steps();
@@ -456,7 +456,7 @@ TEST(CardDocument, TheEditorsAreRebuiltForANewLayoutOnly) {
 
 TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth) {
   CardState card;
-  card.lnmb = 2;
+  card.layoutIndex = 2;
   card.boxCount = 3;
   card.lines[2].count = 2;
   card.lines[2].line[0] = QStringLiteral("Own");
@@ -516,7 +516,7 @@ TEST(CardDocument, AnImportedBackgroundIsShownUntintedWithoutAStep) {
   const int before = s.Steps();
   s.doc.ShowImportedBackground(1);
   EXPECT_EQ(s.Steps(), before);
-  EXPECT_EQ(s.doc.Live().pnmb, 1);
+  EXPECT_EQ(s.doc.Live().backgroundIndex, 1);
   EXPECT_EQ(s.doc.Live().hueShift, 0.0f);
   EXPECT_EQ(s.doc.Live().lightShift, 0.0f);
   EXPECT_EQ(s.doc.Live().satShift, 0.4f);

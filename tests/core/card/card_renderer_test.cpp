@@ -15,10 +15,10 @@
 #include <utility>
 
 #include "core/bridge/ImageBridge.h"
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/PlainFileName.h"
-#include "core/library/BackgroundTable.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
 
@@ -55,19 +55,19 @@ struct Fixture {
   }
 };
 
-CardState TextCard(int lnmb) {
+CardState TextCard(int layoutIndex) {
   CardState card;
-  card.lnmb = lnmb;
-  card.pnmb = 1;
-  card.boxCount = FieldDistribution(lnmb, DefaultNamedValues(), card.lines);
+  card.layoutIndex = layoutIndex;
+  card.backgroundIndex = 1;
+  card.boxCount = FieldDistribution(layoutIndex, DefaultNamedValues(), card.lines);
   for (TextBoxStyle& s : card.styles) {
     s.size = QStringLiteral("26");
-    s.textColor = {150.0f, 120.0f, 0.0f};
+    s.textColour = {150.0f, 120.0f, 0.0f};
     s.brightness = 0.18f;
   }
   card.styles[0].size = QStringLiteral("52");
   card.styles[0].style = QStringLiteral("Bold");
-  card.styles[0].textColor = {160.0f, 200.0f, 0.0f};
+  card.styles[0].textColour = {160.0f, 200.0f, 0.0f};
   card.styles[0].brightness = 0.3f;
   card.styles[1].size = QStringLiteral("34");
   card.styles[1].style = QStringLiteral("Bold Italic");
@@ -146,7 +146,7 @@ TEST(CardRenderer, NoBackgroundChosenDrawsBackgroundOne) {
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card;
   card.boxCount = 3;
-  card.pnmb = -1;
+  card.backgroundIndex = -1;
   const QImage image = renderer.Render(card, CardLines(card), 1, 1062, 615);
   EXPECT_EQ(Rgb(image, 600, 300), Rgb(ToQImage(fx.table.Image(1)), 600, 300));
 }
@@ -160,7 +160,7 @@ TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {
   table.Append({}, flat(0xC02020u), 0.0f);
   CardRenderer renderer(&table, {});
   CardState card;
-  card.pnmb = 0;
+  card.backgroundIndex = 0;
   card.boxCount = 3;
   const CardLines lines(card);
   ASSERT_EQ(Rgb(renderer.Render(card, lines, 6, 177, 102), 90, 50), 0xC02020u);
@@ -216,13 +216,13 @@ TEST(LogoPlacement, QuarterTurnsSwapTheRectangle) {
   l.y = 200;
   const struct {
     float angle;
-    int ndiv;
+    int divisor;
     PixelRect expected;
   } cases[] = {{180, 1, {220, 160, 380, 240}},
                {-90, 2, {130, 60, 170, 140}}};  // 0 and 90 drawn below
   for (const auto& c : cases) {
     l.angle = c.angle;
-    EXPECT_EQ(LogoRectangle(l, 160, 80, c.ndiv), c.expected) << c.angle;
+    EXPECT_EQ(LogoRectangle(l, 160, 80, c.divisor), c.expected) << c.angle;
   }
 }
 
@@ -236,7 +236,7 @@ RasterImage ColumnPhoto(uint32_t width, uint32_t height) {
 CardState PhotoCard(const char* name, float width, float height) {
   CardState card;
   card.boxCount = 3;
-  card.pnmb = 0;
+  card.backgroundIndex = 0;
   card.photo.name = QString::fromUtf8(name);
   card.photo.width = width;
   card.photo.height = height;
@@ -322,7 +322,7 @@ TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card;
   card.boxCount = 3;
-  card.pnmb = 0;
+  card.backgroundIndex = 0;
   card.logo.name = QStringLiteral("logo.bmp");
   card.logo.x = 300;
   card.logo.y = 200;
@@ -399,17 +399,17 @@ void ExpectMatchesGolden(const QImage& image, const std::string& name) {
 
 TEST(Golden, EveryLayout) {
   Fixture fx;
-  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
+  for (int layoutIndex = 0; layoutIndex < kLayoutCount; ++layoutIndex) {
     CardRenderer renderer(&fx.table, fx.photos);
-    CardState card = TextCard(lnmb);
-    card.gradOrientation = lnmb % 4;
+    CardState card = TextCard(layoutIndex);
+    card.gradOrientation = layoutIndex % 4;
     card.bgShift = 0.08f;
     card.gradScale = 0.35f;
-    card.bgColor = {20.0f * lnmb, 150.0f, 0.0f};
+    card.backgroundColour = {20.0f * layoutIndex, 150.0f, 0.0f};
     card.bgBrightness = 0.85f;
-    if (lnmb % 2 == 1) card.hueShift = 0.1f * lnmb / 9;
+    if (layoutIndex % 2 == 1) card.hueShift = 0.1f * layoutIndex / 9;
     ExpectMatchesGolden(renderer.Render(card, CardLines(card), 2, 531, 307),
-                        "layout" + std::to_string(lnmb + 1));
+                        "layout" + std::to_string(layoutIndex + 1));
   }
 }
 
@@ -420,7 +420,7 @@ TEST(Golden, FramesOfEveryMode) {
   const struct {
     int mode;
     float opacity;
-    HslColor fill;
+    HslColour fill;
   } frames[] = {{kFrameExact, 0.0f, {0, 240, 240}},
                 {kFrameLeft, 0.3f, {140, 180, 200}},
                 {kFrameRight, 0.5f, {30, 200, 190}},
@@ -429,7 +429,7 @@ TEST(Golden, FramesOfEveryMode) {
   for (int box = 0; box < 5; ++box) {
     card.styles[box].frameMode = frames[box].mode;
     card.styles[box].opacity = frames[box].opacity;
-    card.styles[box].fillColor = frames[box].fill;
+    card.styles[box].fillColour = frames[box].fill;
     card.styles[box].frameSize = 3 + box;
   }
   ExpectMatchesGolden(renderer.Render(card, CardLines(card), 1, 1062, 615), "frames");
@@ -442,8 +442,8 @@ TEST(Golden, RotatedBoxWithFrames) {
   card.lines[0].line[0] = QStringLiteral("Northwind Atelier");
   card.styles[0].frameMode = kFrameCardLong;
   card.styles[0].opacity = 0.25f;
-  card.styles[0].fillColor = {150, 90, 40};
-  card.styles[0].textColor = {0, 0, 0};
+  card.styles[0].fillColour = {150, 90, 40};
+  card.styles[0].textColour = {0, 0, 0};
   card.styles[0].brightness = 1.0f;
   card.styles[1].frameMode = kFrameRight;
   card.styles[1].opacity = 0.4f;

@@ -42,18 +42,18 @@ TEST(CardState, BlankProjectResetsStylesAndGradientOnly) {
   s.gradOrientation = kGradRightToLeft;
   s.bgBrightness = 0.2f;
   s.hueShift = 0.3f;
-  s.lnmb = 6;
+  s.layoutIndex = 6;
   s.lines[0].line[0] = "kept";
   ResetForBlankProject(s);
   EXPECT_EQ(s.styles[3].face, QStringLiteral("Arial"));
   EXPECT_EQ(s.styles[3].frameMode, kFrameNone);
   EXPECT_EQ(s.styles[3].brightness, 0.0f);
-  EXPECT_EQ(s.styles[0].fillColor, (HslColor{0, 240, 240}));
+  EXPECT_EQ(s.styles[0].fillColour, (HslColour{0, 240, 240}));
   EXPECT_EQ(s.bgShift, 0.0f);
   EXPECT_EQ(s.gradOrientation, kGradTopToBottom);
   EXPECT_EQ(s.bgBrightness, 1.0f);
   EXPECT_EQ(s.hueShift, 0.3f);
-  EXPECT_EQ(s.lnmb, 6);
+  EXPECT_EQ(s.layoutIndex, 6);
   EXPECT_EQ(s.lines[0].line[0], QStringLiteral("kept"));
 }
 
@@ -106,8 +106,8 @@ TEST(CardHistory, RedoOfANegativeNumberRaisesTheReport) {
   CardHistory h;
   h.Push(Numbered(1));
   CardState bad = Numbered(2);
-  bad.pnmb = -1;
-  bad.lnmb = -3;
+  bad.backgroundIndex = -1;
+  bad.layoutIndex = -3;
   h.Push(bad);
   h.StepBack();
   const CardState applied = h.StepForward();  // after Retry the state is still given back

@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/LineSource.h"
-#include "core/library/BackgroundTable.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/HostileValues.h"
 #include "tests/core/card/RenderTestSupport.h"

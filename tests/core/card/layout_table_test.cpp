@@ -43,8 +43,8 @@ TEST(LayoutTable, FiveBoxDistribution) {
 TEST(LayoutTable, ThreeBoxLayoutsPutEightLinesInBoxTwoAndKeepTheRest) {
   std::array<TextBoxLines, kTextBoxCount> boxes{};
   FieldDistribution(0, Letters(), boxes);
-  for (int lnmb : {2, 3, 6, 8}) {
-    EXPECT_EQ(FieldDistribution(lnmb, Letters(), boxes), 3);
+  for (int layoutIndex : {2, 3, 6, 8}) {
+    EXPECT_EQ(FieldDistribution(layoutIndex, Letters(), boxes), 3);
     EXPECT_EQ(Lines(boxes[2]), QStringList({"D", "E", "F", "G", "J", "K", "H", "I"}));
     EXPECT_EQ(Lines(boxes[3]), QStringList({"H", "I"}));  // beyond the count: untouched
   }
@@ -59,24 +59,25 @@ TEST(LayoutTable, Layout5JoinsTheAddressOnOneLineEvenWithEmptyParts) {
   EXPECT_EQ(Lines(boxes[3]), QStringList({"D  F G", "J K"}));
 }
 
-std::map<int, std::vector<QRect>> BarsByBox(int lnmb) {
+std::map<int, std::vector<QRect>> BarsByBox(int layoutIndex) {
   std::map<int, std::vector<QRect>> boxes;
-  for (const ThumbnailBar& bar : LayoutThumbnailBars(lnmb)) boxes[bar.box].push_back(bar.rect);
+  for (const ThumbnailBar& bar : LayoutThumbnailBars(layoutIndex))
+    boxes[bar.box].push_back(bar.rect);
   return boxes;
 }
 
 TEST(LayoutThumbnail, OneBarPerDistributedLineInsideTheCardWithoutOverlaps) {
   const QRect inner = LayoutThumbnailInnerArea();
-  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
-    SCOPED_TRACE(lnmb);
+  for (int layoutIndex = 0; layoutIndex < kLayoutCount; ++layoutIndex) {
+    SCOPED_TRACE(layoutIndex);
     std::array<TextBoxLines, kTextBoxCount> boxes{};
-    const int boxCount = FieldDistribution(lnmb, DefaultNamedValues(), boxes);
-    const std::map<int, std::vector<QRect>> bars = BarsByBox(lnmb);
+    const int boxCount = FieldDistribution(layoutIndex, DefaultNamedValues(), boxes);
+    const std::map<int, std::vector<QRect>> bars = BarsByBox(layoutIndex);
     ASSERT_EQ(static_cast<int>(bars.size()), boxCount);
     for (const auto& [box, rects] : bars)
       EXPECT_EQ(static_cast<int>(rects.size()), boxes[box].count);
 
-    const std::vector<ThumbnailBar> all = LayoutThumbnailBars(lnmb);
+    const std::vector<ThumbnailBar> all = LayoutThumbnailBars(layoutIndex);
     for (size_t i = 0; i < all.size(); ++i) {
       EXPECT_TRUE(inner.contains(all[i].rect)) << "box " << all[i].box;
       for (size_t j = i + 1; j < all.size(); ++j) {
@@ -91,10 +92,10 @@ TEST(LayoutThumbnail, BoxesSitWhereTheirRowsPutThem) {
   const QRect inner = LayoutThumbnailInnerArea();
   const int innerRight = inner.left() + inner.width();
   const int innerBottom = inner.top() + inner.height();
-  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
-    const std::map<int, std::vector<QRect>> bars = BarsByBox(lnmb);
-    for (const PlacementRow& row : PlacementRows(lnmb)) {
-      SCOPED_TRACE(testing::Message() << "layout " << lnmb << " box " << row.box);
+  for (int layoutIndex = 0; layoutIndex < kLayoutCount; ++layoutIndex) {
+    const std::map<int, std::vector<QRect>> bars = BarsByBox(layoutIndex);
+    for (const PlacementRow& row : PlacementRows(layoutIndex)) {
+      SCOPED_TRACE(testing::Message() << "layout " << layoutIndex << " box " << row.box);
       const std::vector<QRect>& rects = bars.at(row.box);
       QRect bounds;
       for (const QRect& bar : rects) bounds |= bar;
@@ -133,21 +134,21 @@ TEST(LayoutThumbnail, BoxesSitWhereTheirRowsPutThem) {
 }
 
 TEST(LayoutThumbnail, PicturesAndStrip) {
-  for (int lnmb : {-1, 10}) {
-    EXPECT_EQ(LayoutThumbnailBars(lnmb).size(), LayoutThumbnailBars(0).size());
+  for (int layoutIndex : {-1, 10}) {
+    EXPECT_EQ(LayoutThumbnailBars(layoutIndex).size(), LayoutThumbnailBars(0).size());
   }
   const QImage strip = LayoutStrip();
   ASSERT_EQ(strip.size(), QSize(1060, 66));
-  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
-    const QImage thumbnail = LayoutThumbnail(lnmb);
+  for (int layoutIndex = 0; layoutIndex < kLayoutCount; ++layoutIndex) {
+    const QImage thumbnail = LayoutThumbnail(layoutIndex);
     ASSERT_EQ(thumbnail.size(), QSize(kLayoutThumbnailWidth, kLayoutThumbnailHeight));
-    EXPECT_EQ(
-        strip.copy(lnmb * kLayoutThumbnailWidth, 0, kLayoutThumbnailWidth, kLayoutThumbnailHeight),
-        thumbnail)
-        << lnmb;
+    EXPECT_EQ(strip.copy(layoutIndex * kLayoutThumbnailWidth, 0, kLayoutThumbnailWidth,
+                         kLayoutThumbnailHeight),
+              thumbnail)
+        << layoutIndex;
     // The card's edge frames a lighter face, and every bar is painted on it.
     EXPECT_NE(thumbnail.pixel(0, 0), thumbnail.pixel(2, 2));
-    for (const ThumbnailBar& bar : LayoutThumbnailBars(lnmb)) {
+    for (const ThumbnailBar& bar : LayoutThumbnailBars(layoutIndex)) {
       EXPECT_NE(thumbnail.pixel(bar.rect.center()), thumbnail.pixel(2, 2));
     }
   }

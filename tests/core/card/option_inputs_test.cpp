@@ -35,15 +35,15 @@ TEST(StyleInputs, BlackAndWhiteSwatchesBringTheirBrightnessAndOthersAHalf) {
 
 TEST(ColourTargets, TextAndFrameStartBlackTheBackgroundAtItsBrightness) {
   CardState card;
-  card.bgColor = {40, 200, 30};
+  card.backgroundColour = {40, 200, 30};
   card.bgBrightness = 0.25f;
-  EXPECT_EQ(StartingColour(ColourTarget::kText, card), (HslColor{0, 0, 0}));
-  EXPECT_EQ(StartingColour(ColourTarget::kFrame, card), (HslColor{0, 0, 0}));
-  EXPECT_EQ(StartingColour(ColourTarget::kBackground, card), (HslColor{40, 200, 60}));
+  EXPECT_EQ(StartingColour(ColourTarget::kText, card), (HslColour{0, 0, 0}));
+  EXPECT_EQ(StartingColour(ColourTarget::kFrame, card), (HslColour{0, 0, 0}));
+  EXPECT_EQ(StartingColour(ColourTarget::kBackground, card), (HslColour{40, 200, 60}));
 }
 
 TEST(ColourTargets, EachTargetWritesItsFieldsOfTheUsedBoxesOnly) {
-  const HslColor colour{100, 180, 60};
+  const HslColour colour{100, 180, 60};
   const CardState before;
 
   CardState text = before;
@@ -52,16 +52,16 @@ TEST(ColourTargets, EachTargetWritesItsFieldsOfTheUsedBoxesOnly) {
   ApplyColour(frame, ColourTarget::kFrame, colour, 3);
   for (int b = 0; b < kTextBoxCount; ++b) {
     const bool used = b < 3;
-    EXPECT_EQ(text.styles[b].textColor, used ? colour : before.styles[b].textColor) << b;
+    EXPECT_EQ(text.styles[b].textColour, used ? colour : before.styles[b].textColour) << b;
     EXPECT_FLOAT_EQ(text.styles[b].brightness, used ? 0.25f : before.styles[b].brightness) << b;
-    EXPECT_EQ(text.styles[b].fillColor, before.styles[b].fillColor) << b;
-    EXPECT_EQ(frame.styles[b].fillColor, used ? colour : before.styles[b].fillColor) << b;
-    EXPECT_EQ(frame.styles[b].textColor, before.styles[b].textColor) << b;
+    EXPECT_EQ(text.styles[b].fillColour, before.styles[b].fillColour) << b;
+    EXPECT_EQ(frame.styles[b].fillColour, used ? colour : before.styles[b].fillColour) << b;
+    EXPECT_EQ(frame.styles[b].textColour, before.styles[b].textColour) << b;
   }
 
   CardState background = before;
   ApplyColour(background, ColourTarget::kBackground, colour, 3);
-  EXPECT_EQ(background.bgColor, colour);
+  EXPECT_EQ(background.backgroundColour, colour);
   EXPECT_FLOAT_EQ(background.bgBrightness, 0.25f);
   EXPECT_EQ(background.styles, before.styles);
 }
@@ -70,7 +70,7 @@ TEST(ColourTargets, ShownNumbersTruncateAndChannelBoxesReadUpTo255) {
   EXPECT_EQ(ShownRgb({0, 240, 120}), (RgbNumbers{255, 0, 0}));
   EXPECT_EQ(ShownRgb({0, 0, 120}), (RgbNumbers{127, 127, 127}));
   EXPECT_EQ(ShownRgb({160, 0, 240}), (RgbNumbers{255, 255, 255}));
-  EXPECT_EQ(ColourOfNumbers({255, 0, 0}), (HslColor{0, 240, 120}));
+  EXPECT_EQ(ColourOfNumbers({255, 0, 0}), (HslColour{0, 240, 120}));
   struct Case {
     const char* text;
     int value;

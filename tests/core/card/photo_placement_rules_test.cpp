@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "core/card/CardRenderer.h"
-#include "core/card/ImgPrvGeometry.h"
 #include "core/card/PhotoFit.h"
+#include "core/card/PicturePreviewGeometry.h"
 
 namespace tavolo {
 namespace {
@@ -42,7 +42,7 @@ TEST(PhotoFit, ShownPercentTruncatesAndComesBackWhole) {
   }
 }
 
-TEST(ImgPrvGeometry, TheCardIsStretchedOverAPreviewOfItsProportions) {
+TEST(PicturePreviewGeometry, TheCardIsStretchedOverAPreviewOfItsProportions) {
   const PreviewScale half = PreviewScaleFor(QSize(531, 310), QSizeF(1062, 615));
   EXPECT_FLOAT_EQ(half.sx, 0.5f);
   EXPECT_FLOAT_EQ(half.sy, 310.0f / 615.0f);
@@ -62,10 +62,10 @@ TEST(ImgPrvGeometry, TheCardIsStretchedOverAPreviewOfItsProportions) {
   }
 }
 
-TEST(ImgPrvGeometry, TheCardUnderTheObjectIsDrawnAtAboutThePrintImagesSize) {
+TEST(PicturePreviewGeometry, TheCardUnderTheObjectIsDrawnAtAboutThePrintImagesSize) {
   struct Case {
     float width, height;
-    int ndiv, dx, dy;
+    int divisor, dx, dy;
   };
   const Case cases[] = {
       {1062, 615, 1, 1062, 615}, {2124, 1230, 2, 1062, 615}, {10000, 6400, 10, 1000, 640},
@@ -73,13 +73,13 @@ TEST(ImgPrvGeometry, TheCardUnderTheObjectIsDrawnAtAboutThePrintImagesSize) {
   };
   for (const Case& c : cases) {
     const DraftPicture draft = DraftPictureFor(c.width, c.height);
-    EXPECT_EQ(draft.ndiv, c.ndiv) << c.width;
+    EXPECT_EQ(draft.divisor, c.divisor) << c.width;
     EXPECT_EQ(draft.dx, c.dx) << c.width;
     EXPECT_EQ(draft.dy, c.dy) << c.width;
   }
 }
 
-TEST(ImgPrvGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
+TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
   PhotoPlacement photo;
   photo.width = 400;
   photo.height = 200;
@@ -95,7 +95,7 @@ TEST(ImgPrvGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
   EXPECT_EQ(PreviewPhotoRect(photo, 210, 200, scale), (PixelRect{245, 100, 350, 200}));
 }
 
-TEST(ImgPrvGeometry, QuarterTurnSwapsTheLogo) {
+TEST(PicturePreviewGeometry, QuarterTurnSwapsTheLogo) {
   LogoPlacement logo;
   logo.width = 300;
   logo.height = 100;
@@ -111,7 +111,7 @@ TEST(ImgPrvGeometry, QuarterTurnSwapsTheLogo) {
   EXPECT_EQ(PreviewLogoRect(logo, scale), (PixelRect{175, 125, 325, 175}));
 }
 
-TEST(ImgPrvGeometry, PressGrabsTheWholeExtentAndDragMovesTheCentre) {
+TEST(PicturePreviewGeometry, PressGrabsTheWholeExtentAndDragMovesTheCentre) {
   const PreviewScale scale{0.5f, 0.5f};
   // 400 × 200 at (500, 300), half size: (200, 125) to (300, 175) on the control.
   struct Case {

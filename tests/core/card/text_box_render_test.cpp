@@ -4,7 +4,7 @@
 
 #include <QFontMetrics>
 
-#include "core/base/ColorModel.h"
+#include "core/base/ColourModel.h"
 #include "core/card/LineSource.h"
 #include "core/card/TextBoxRenderer.h"
 #include "tests/core/card/RenderTestSupport.h"
@@ -27,7 +27,7 @@ TEST(FontSpec, SizeDivisorCardHeightAndStyleGiveTheFont) {
   const struct {
     const char* style;
     const char* size;
-    int ndiv;
+    int divisor;
     float cardHeight;
     int angle;
     FontSpec expected;
@@ -41,8 +41,9 @@ TEST(FontSpec, SizeDivisorCardHeightAndStyleGiveTheFont) {
       {"Bold", "36", 1, 615, 90, {-32, 700, false, 900}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(MakeFontSpec(StyleNamed(c.style, c.size), c.ndiv, c.cardHeight, c.angle), c.expected)
-        << c.style << " " << c.size << " " << c.ndiv << " " << c.cardHeight << " " << c.angle;
+    EXPECT_EQ(MakeFontSpec(StyleNamed(c.style, c.size), c.divisor, c.cardHeight, c.angle),
+              c.expected)
+        << c.style << " " << c.size << " " << c.divisor << " " << c.cardHeight << " " << c.angle;
   }
   // The size text is read as a leading integer.
   const std::pair<const char*, int> sizes[] = {
@@ -103,7 +104,7 @@ TEST(BlendRect, NeverWritesTheLastRowOrColumn) {
   EXPECT_EQ(none.Changed(), (PixelRect{5, 5, 0, 0}));
 }
 
-constexpr HslColor kWhite{0.0f, 240.0f, 240.0f};
+constexpr HslColour kWhite{0.0f, 240.0f, 240.0f};
 
 TEST(DrawFrame, CardLongSpansTheCardWithTheRingOnItsEdges) {
   Buffer b(60, 40);
@@ -174,12 +175,12 @@ struct FieldCard {
     test::EnsureGuiApplication();
     card.boxCount = 3;
     card.styles[0].frameMode = kFrameExact;
-    card.styles[0].frameSize = 2;      // f = 8 at ndiv 1
+    card.styles[0].frameSize = 2;      // f = 8 at divisor 1
     card.styles[0].brightness = 0.0f;  // black text
   }
-  int LineHeight(int ndiv = 1) const {
+  int LineHeight(int divisor = 1) const {
     const QFont font =
-        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], ndiv, card.cardHeight, 0));
+        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], divisor, card.cardHeight, 0));
     return QFontMetrics(font).height();
   }
   int Width(const char* text) const {
@@ -226,19 +227,19 @@ TEST(DrawField, RotatedFrameStandsOnTheLeftCentredOnTheHeight) {
 }
 
 TEST(DrawField, BoxWithoutLineSourceDrawsNothingAndAZeroDivisorIsReported) {
-  for (const int ndiv : {1, 0}) {
+  for (const int divisor : {1, 0}) {
     ReportRecorder recorder;
     FieldCard f;
     test::SetLines(f.card, 0, {"A"});
     test::SetLines(f.card, 4, {"Hidden"});
     f.card.styles[4].frameMode = kFrameCardLong;
-    const int box = ndiv == 0 ? 0 : 4;  // box 4 lies past the three boxes that have lines
+    const int box = divisor == 0 ? 0 : 4;  // box 4 lies past the three boxes that have lines
     Buffer b(200, 100);
-    EXPECT_EQ(DrawField({f.card, f.lines}, box, ndiv, nullptr, {0, 0, 200, 100}, 0, 0, b.px.data(),
-                        200, 100),
+    EXPECT_EQ(DrawField({f.card, f.lines}, box, divisor, nullptr, {0, 0, 200, 100}, 0, 0,
+                        b.px.data(), 200, 100),
               0);
-    EXPECT_EQ(recorder.Saw("ndiv!=0"), ndiv == 0);
-    EXPECT_EQ(b.Changed(), (PixelRect{200, 100, 0, 0})) << ndiv;
+    EXPECT_EQ(recorder.Saw("ndiv!=0"), divisor == 0);
+    EXPECT_EQ(b.Changed(), (PixelRect{200, 100, 0, 0})) << divisor;
   }
 }
 

@@ -80,7 +80,7 @@ RgbPixels ImagePixels(const RasterImage& image) {
   for (uint32_t row = 0; row < pixels.height; ++row) {
     const uint32_t y = pixels.height - 1 - row;
     for (uint32_t x = 0; x < pixels.width; ++x) {
-      const RgbQuad c = image.GetPixelColor(x, y);
+      const RgbQuad c = image.GetPixelColour(x, y);
       pixels.rgb.push_back(c.red);
       pixels.rgb.push_back(c.green);
       pixels.rgb.push_back(c.blue);

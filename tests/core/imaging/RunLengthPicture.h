@@ -58,7 +58,7 @@ inline RasterImage RunLengthPicture(uint32_t bpp) {
       const uint32_t run = RunNumber(x, y);
       const uint32_t storageRow = kRunPictureHeight - 1 - y;
       if (bpp == 24) {
-        image.SetPixelColor(x, storageRow, quad(RunColour(run)));
+        image.SetPixelColour(x, storageRow, quad(RunColour(run)));
       } else {
         image.SetPixelIndex(x, storageRow, static_cast<uint8_t>(run % palette.size()));
       }

@@ -22,7 +22,7 @@ RasterImage GreyImage(const std::vector<std::vector<uint8_t>>& rows) {
   image.Create(static_cast<uint32_t>(rows[0].size()), static_cast<uint32_t>(rows.size()), 24,
                kFormatUnknown);
   for (uint32_t y = 0; y < rows.size(); ++y) {
-    for (uint32_t x = 0; x < rows[y].size(); ++x) image.SetPixelColor(x, y, Grey(rows[y][x]));
+    for (uint32_t x = 0; x < rows[y].size(); ++x) image.SetPixelColour(x, y, Grey(rows[y][x]));
   }
   return image;
 }
@@ -124,7 +124,7 @@ TEST(DecreaseBpp, FastSearchAgreesWithTheFullScan) {
   ASSERT_TRUE(image.DecreaseBpp(8, false, palette.data(), 256));
   for (uint32_t y = 0; y < 64; ++y) {
     for (uint32_t x = 0; x < 64; ++x) {
-      ASSERT_EQ(image.GetPixelIndex(x, y), reference.GetNearestIndex(source.GetPixelColor(x, y)))
+      ASSERT_EQ(image.GetPixelIndex(x, y), reference.GetNearestIndex(source.GetPixelColour(x, y)))
           << x << "," << y;
     }
   }

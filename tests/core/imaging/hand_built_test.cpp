@@ -123,11 +123,11 @@ TEST(HandBuilt, ZeroAlphaEverywhereMeansOpaqueOtherwiseItIsLaidOverWhite) {
   };
   const RasterImage opaque = build(0);
   ASSERT_TRUE(opaque.IsValid()) << opaque.GetLastError();
-  EXPECT_EQ(opaque.GetPixelColor(1, 0), (RgbQuad{200, 100, 50, 0}));
+  EXPECT_EQ(opaque.GetPixelColour(1, 0), (RgbQuad{200, 100, 50, 0}));
   const RasterImage half = build(128);
-  EXPECT_EQ(half.GetPixelColor(0, 0), (RgbQuad{255, 255, 255, 0}));  // alpha 0 beside alpha 128
+  EXPECT_EQ(half.GetPixelColour(0, 0), (RgbQuad{255, 255, 255, 0}));  // alpha 0 beside alpha 128
   // (c × 128 + 255 × 127 + 127) / 255
-  EXPECT_EQ(half.GetPixelColor(1, 0), (RgbQuad{227, 177, 152, 0}));
+  EXPECT_EQ(half.GetPixelColour(1, 0), (RgbQuad{227, 177, 152, 0}));
 }
 
 std::vector<uint8_t> TgaHeader(uint8_t type, uint16_t mapFirst, uint16_t mapLength, uint8_t mapBits,
@@ -225,10 +225,10 @@ TEST(IcoDecode, TakesTheLargestPictureAndWhitensMaskedPixelsOrKeepsThePaletteWit
   ASSERT_EQ(icon.GetWidth(), 8u);
   ASSERT_EQ(icon.GetHeight(), 4u);
   for (const auto& [x, y] : {std::pair{0u, 0u}, {1u, 0u}, {7u, 2u}}) {
-    EXPECT_EQ(icon.GetPixelColor(x, y), (RgbQuad{255, 255, 255, 0})) << x << "," << y;
+    EXPECT_EQ(icon.GetPixelColour(x, y), (RgbQuad{255, 255, 255, 0})) << x << "," << y;
   }
   // Pixel (2, 0) is the high nibble of the row's second byte, 0x12: index 1.
-  EXPECT_EQ(icon.GetPixelColor(2, 0), (RgbQuad{16, 8, 239, 0}));
+  EXPECT_EQ(icon.GetPixelColour(2, 0), (RgbQuad{16, 8, 239, 0}));
   // An icon without mask keeps its palette.
   const RasterImage unmasked(IconFile({{8, 4, 4, FourBitIcon(false)}}), kFormatIco);
   ASSERT_TRUE(unmasked.IsValid()) << unmasked.GetLastError();

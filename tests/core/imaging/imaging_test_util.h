@@ -21,10 +21,10 @@ inline RasterImage MakePhoto(uint32_t width, uint32_t height) {
   image.Create(width, height, 24, kFormatUnknown);
   for (uint32_t y = 0; y < height; ++y) {
     for (uint32_t x = 0; x < width; ++x) {
-      image.SetPixelColor(x, y,
-                          {static_cast<uint8_t>(x * 255 / (width - 1 ? width - 1 : 1)),
-                           static_cast<uint8_t>((x * 7 + y * 13) & 0xFF),
-                           static_cast<uint8_t>(y * 255 / (height - 1 ? height - 1 : 1)), 0});
+      image.SetPixelColour(x, y,
+                           {static_cast<uint8_t>(x * 255 / (width - 1 ? width - 1 : 1)),
+                            static_cast<uint8_t>((x * 7 + y * 13) & 0xFF),
+                            static_cast<uint8_t>(y * 255 / (height - 1 ? height - 1 : 1)), 0});
     }
   }
   return image;

@@ -94,7 +94,7 @@ TEST(JpegCodec, ReadsCmykAndYcckAsInvertedInks) {
     // Inverted inks: r = c × k / 255.
     for (const auto& [x, red, green, blue] :
          {std::tuple{3u, 255, 128, 200}, {28u, 55 * 100 / 255, 100, 200 * 100 / 255}}) {
-      const RgbQuad c = image.GetPixelColor(x, 8);
+      const RgbQuad c = image.GetPixelColour(x, 8);
       EXPECT_NEAR(c.red, red, 2) << x;
       EXPECT_NEAR(c.green, green, 2) << x;
       EXPECT_NEAR(c.blue, blue, 2) << x;

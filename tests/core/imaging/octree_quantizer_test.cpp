@@ -17,9 +17,9 @@ RasterImage ManyColours(uint32_t count, uint32_t width, uint32_t height) {
   for (uint32_t y = 0; y < height; ++y) {
     for (uint32_t x = 0; x < width; ++x) {
       const uint32_t c = (y * width + x) % count * 0x9E3779B1u;
-      image.SetPixelColor(x, y,
-                          {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
-                           static_cast<uint8_t>(c >> 16), 0});
+      image.SetPixelColour(x, y,
+                           {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
+                            static_cast<uint8_t>(c >> 16), 0});
     }
   }
   return image;
@@ -38,7 +38,7 @@ RasterImage Row(std::initializer_list<RgbQuad> pixels) {
   RasterImage image;
   image.Create(static_cast<uint32_t>(pixels.size()), 1, 24, kFormatUnknown);
   uint32_t x = 0;
-  for (const RgbQuad& pixel : pixels) image.SetPixelColor(x++, 0, pixel);
+  for (const RgbQuad& pixel : pixels) image.SetPixelColour(x++, 0, pixel);
   return image;
 }
 

@@ -68,7 +68,7 @@ TEST(RasterImageCopy, CopiesPixelsPaletteResolutionAndFormat) {
   source.SetXDpi(150);
   RasterImage copy;
   copy = source;
-  EXPECT_EQ(copy.GetPixelColor(2, 3), (RgbQuad{1, 2, 3, 0}));
+  EXPECT_EQ(copy.GetPixelColour(2, 3), (RgbQuad{1, 2, 3, 0}));
   EXPECT_EQ(copy.GetXPelsPerMeter(), source.GetXPelsPerMeter());
   EXPECT_EQ(copy.GetType(), kFormatPcx);
 

@@ -32,7 +32,7 @@ TEST(Crop, CopiesTheRectangleMeasuredFromTheTopAtEveryDepth) {
     for (uint32_t y = 0; y < 7; ++y) {
       for (uint32_t x = 0; x < 27; ++x) {
         // Stored row y of the crop is the picture's row 8 - 1 - y from the top.
-        ASSERT_EQ(part.GetPixelColor(x, y), image.GetPixelColor(3 + x, 9 - 8 + y))
+        ASSERT_EQ(part.GetPixelColour(x, y), image.GetPixelColour(3 + x, 9 - 8 + y))
             << bpp << " bits at " << x << "," << y;
       }
     }
@@ -75,10 +75,10 @@ TEST(Rotate, QuarterTurnsMovePixelsExactly) {
       for (uint32_t x = 0; x < 7; ++x) {
         // Counter-clockwise, (x, y) from the bottom-left: the top-right corner goes to the
         // top-left.
-        const RgbQuad c = source.GetPixelColor(x, y);
-        ASSERT_EQ(turned.GetPixelColor(3 - y, x), c) << bpp;
-        ASSERT_EQ(half.GetPixelColor(6 - x, 3 - y), c) << bpp;
-        ASSERT_EQ(threeQuarters.GetPixelColor(y, 6 - x), c) << bpp;
+        const RgbQuad c = source.GetPixelColour(x, y);
+        ASSERT_EQ(turned.GetPixelColour(3 - y, x), c) << bpp;
+        ASSERT_EQ(half.GetPixelColour(6 - x, 3 - y), c) << bpp;
+        ASSERT_EQ(threeQuarters.GetPixelColour(y, 6 - x), c) << bpp;
       }
     }
   }
@@ -95,9 +95,9 @@ TEST(Rotate, OtherAnglesGrowThePictureWhitenTheCornersAndGiveColour) {
   EXPECT_EQ(turned.GetHeight(), side);
   for (const auto& [x, y] :
        {std::pair{0u, 0u}, {side - 1, 0u}, {0u, side - 1}, {side - 1, side - 1}}) {
-    EXPECT_EQ(turned.GetPixelColor(x, y), (RgbQuad{255, 255, 255, 0})) << x << "," << y;
+    EXPECT_EQ(turned.GetPixelColour(x, y), (RgbQuad{255, 255, 255, 0})) << x << "," << y;
   }
-  EXPECT_EQ(turned.GetPixelColor(side / 2, side / 2), flat.GetPixelColor(0, 0));
+  EXPECT_EQ(turned.GetPixelColour(side / 2, side / 2), flat.GetPixelColour(0, 0));
 }
 
 TEST(Rotate, AFullTurnIsACopyAndAnEmptyImageOrABadAngleFails) {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "core/base/ColorModel.h"
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
+#include "core/base/ColourModel.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/BackgroundLibraryFile.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
 #include "tests/core/TestFolders.h"
 
 namespace tavolo {
@@ -36,7 +36,7 @@ RasterImage SolidImage(uint8_t r, uint8_t g, uint8_t b, uint32_t w = 4, uint32_t
   RasterImage image;
   image.Create(w, h, 24, kFormatBmp);
   for (uint32_t y = 0; y < h; ++y) {
-    for (uint32_t x = 0; x < w; ++x) image.SetPixelColor(x, y, {b, g, r, 0});
+    for (uint32_t x = 0; x < w; ++x) image.SetPixelColour(x, y, {b, g, r, 0});
   }
   return image;
 }
@@ -142,7 +142,7 @@ TEST(LibraryFile, TruncationsLengthsPastTheEndAndHugeCountsKeepTheCompleteRecord
 
 TEST(MeanHue, AveragesTheSwappedChannelsHuesOverEveryPixelWithNearGreyAsGrey) {
   RasterImage oneGreen = SolidImage(0, 0, 255, 2, 2);  // hue 0
-  oneGreen.SetPixelColor(0, 0, {0, 255, 0, 0});        // one green pixel, hue 80
+  oneGreen.SetPixelColour(0, 0, {0, 255, 0, 0});       // one green pixel, hue 80
   RasterImage palette;
   ASSERT_TRUE(palette.Create(2, 2, 8, kFormatBmp));
   palette.Palette()[1] = {0, 255, 0, 0};  // green

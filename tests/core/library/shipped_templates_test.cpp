@@ -60,7 +60,7 @@ TEST_F(ShippedTemplates, NameOnlyWhatThisInstallationHas) {
   const QStringList families = QFontDatabase::families();
   for (int i = 0; i < Count(); ++i) {
     const TemplateEntry& t = Entry(i);
-    EXPECT_EQ(backgrounds_->Record(t.card.pnmb).name, t.read.backgroundName)
+    EXPECT_EQ(backgrounds_->Record(t.card.backgroundIndex).name, t.read.backgroundName)
         << t.title << ": its background is not in the library";
     for (int b = 0; b < t.card.boxCount; ++b) {
       const QString& face = t.card.styles[static_cast<size_t>(b)].face;
@@ -86,11 +86,12 @@ TEST_F(ShippedTemplates, LinesAreTheirLayoutsDistributionOfElevenValues) {
   std::array<int, kLayoutCount> uses{};
   for (int i = 0; i < Count(); ++i) {
     const TemplateEntry& t = Entry(i);
-    ASSERT_GE(t.card.lnmb, 0);
-    ASSERT_LT(t.card.lnmb, kLayoutCount);
-    ++uses[static_cast<size_t>(t.card.lnmb)];
+    ASSERT_GE(t.card.layoutIndex, 0);
+    ASSERT_LT(t.card.layoutIndex, kLayoutCount);
+    ++uses[static_cast<size_t>(t.card.layoutIndex)];
     std::array<TextBoxLines, kTextBoxCount> expected{};
-    EXPECT_EQ(t.card.boxCount, FieldDistribution(t.card.lnmb, DefaultNamedValues(), expected));
+    EXPECT_EQ(t.card.boxCount,
+              FieldDistribution(t.card.layoutIndex, DefaultNamedValues(), expected));
     for (int b = 0; b < t.card.boxCount; ++b) {
       const TextBoxLines& lines = t.card.lines[static_cast<size_t>(b)];
       EXPECT_EQ(lines.count, expected[static_cast<size_t>(b)].count) << t.title << " box " << b;
@@ -100,8 +101,8 @@ TEST_F(ShippedTemplates, LinesAreTheirLayoutsDistributionOfElevenValues) {
       }
     }
   }
-  for (int lnmb = 0; lnmb < kLayoutCount; ++lnmb) {
-    EXPECT_GE(uses[static_cast<size_t>(lnmb)], 2) << LayoutName(lnmb).toStdString();
+  for (int layoutIndex = 0; layoutIndex < kLayoutCount; ++layoutIndex) {
+    EXPECT_GE(uses[static_cast<size_t>(layoutIndex)], 2) << LayoutName(layoutIndex).toStdString();
   }
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/card/BackgroundTable.h"
+#include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
-#include "core/io/ProjectFile.h"
-#include "core/library/BackgroundTable.h"
 #include "core/library/TemplateTable.h"
 #include "tests/core/TestFolders.h"
 

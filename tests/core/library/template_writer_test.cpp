@@ -8,8 +8,8 @@
 
 #include "core/card/CardRenderer.h"
 #include "core/card/LineSource.h"
+#include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
-#include "core/io/ProjectFile.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
@@ -28,7 +28,7 @@ CardState BlueCard() {
   CardState card;
   card.gradOrientation = kGradTopToBottom;
   card.bgShift = 1.0f;
-  card.bgColor = {160.0f, 240.0f, 0.0f};
+  card.backgroundColour = {160.0f, 240.0f, 0.0f};
   card.bgBrightness = 0.5f;
   card.lines[0].line[0] = QStringLiteral("Blue");
   card.lines[0].count = 1;

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <string_view>
 
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
 #include "core/imaging/codecs/BmpDib.h"
 #include "core/imaging/codecs/Codecs.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
 
 namespace tavolo::codecs {
 
@@ -58,7 +58,7 @@ struct DibHeader {
   uint32_t compression = kBiRgb;
   int32_t xPelsPerMeter = 0;
   int32_t yPelsPerMeter = 0;
-  uint32_t colorsUsed = 0;
+  uint32_t coloursUsed = 0;
   uint32_t masks[4] = {0, 0, 0, 0};  // red, green, blue, alpha
   bool hasMasks = false;
   bool core = false;
@@ -91,7 +91,7 @@ bool ReadHeader(std::span<const uint8_t> data, size_t offset, RasterImage& image
   r.Skip(4);  // image size: recomputed from the dimensions
   h.xPelsPerMeter = r.I32();
   h.yPelsPerMeter = r.I32();
-  h.colorsUsed = r.U32();
+  h.coloursUsed = r.U32();
   r.Skip(4);  // important colours
   size_t paletteOffset = offset + headerSize;
   const bool fields = h.compression == kBiBitfields || h.compression == kBiAlphaBitfields;
@@ -240,7 +240,7 @@ bool DecodeDib(std::span<const uint8_t> data, const DibSource& source, int forma
   uint32_t paletteCount = 0;
   if (h.bpp <= 8) {
     paletteCount = 1u << h.bpp;
-    if (h.colorsUsed > 0 && h.colorsUsed < paletteCount) paletteCount = h.colorsUsed;
+    if (h.coloursUsed > 0 && h.coloursUsed < paletteCount) paletteCount = h.coloursUsed;
   }
   const size_t entrySize = h.core ? 3 : 4;
   if (source.pixelOffset != 0 && source.pixelOffset >= h.paletteOffset) {

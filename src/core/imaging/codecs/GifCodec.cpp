@@ -29,7 +29,7 @@ struct GifWriterCloser {
   }
 };
 
-struct ColorMapDeleter {
+struct ColourMapDeleter {
   void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
 };
 
@@ -196,7 +196,7 @@ bool EncodeGif(RasterImage& image, std::vector<uint8_t>& out) {
     image.SetLastError(kWriteError);
     return false;
   }
-  const std::unique_ptr<ColorMapObject, ColorMapDeleter> map(GifMakeMapObject(256, nullptr));
+  const std::unique_ptr<ColorMapObject, ColourMapDeleter> map(GifMakeMapObject(256, nullptr));
   int error = 0;
   std::unique_ptr<GifFileType, GifWriterCloser> gif(EGifOpen(&out, WriteGifBytes, &error));
   if (!map || !gif) {

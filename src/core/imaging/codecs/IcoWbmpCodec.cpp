@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "core/files/ByteReader.h"
 #include "core/imaging/codecs/BmpDib.h"
 #include "core/imaging/codecs/Codecs.h"
+#include "core/storage/ByteReader.h"
 
 namespace tavolo::codecs {
 
@@ -39,13 +39,13 @@ bool ApplyMask(std::span<const uint8_t> mask, RasterImage& image) {
       return false;
     }
     for (uint32_t y = 0; y < height; ++y) {
-      for (uint32_t x = 0; x < width; ++x) colour.SetPixelColor(x, y, image.GetPixelColor(x, y));
+      for (uint32_t x = 0; x < width; ++x) colour.SetPixelColour(x, y, image.GetPixelColour(x, y));
     }
     image = std::move(colour);
   }
   for (uint32_t y = 0; y < height; ++y) {
     for (uint32_t x = 0; x < width; ++x) {
-      if (transparent(x, y)) image.SetPixelColor(x, y, {255, 255, 255, 0});
+      if (transparent(x, y)) image.SetPixelColour(x, y, {255, 255, 255, 0});
     }
   }
   return true;

@@ -73,7 +73,7 @@ struct PngHeader {
   png_uint_32 width = 0;
   png_uint_32 height = 0;
   int bitDepth = 0;
-  int colorType = 0;
+  int colourType = 0;
   int interlace = 0;
   png_colorp palette = nullptr;
   int paletteSize = 0;
@@ -88,7 +88,7 @@ struct PngHeader {
 bool ReadPngHeader(png_structp png, png_infop info, PngHeader* header) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_read_info(png, info);
-  png_get_IHDR(png, info, &header->width, &header->height, &header->bitDepth, &header->colorType,
+  png_get_IHDR(png, info, &header->width, &header->height, &header->bitDepth, &header->colourType,
                &header->interlace, nullptr, nullptr);
   if (png_get_valid(png, info, PNG_INFO_PLTE)) {
     png_get_PLTE(png, info, &header->palette, &header->paletteSize);
@@ -142,7 +142,7 @@ void ConvertPngRow(const PngHeader& h, const uint8_t* src, uint32_t y, RasterIma
   const uint32_t width = h.width;
   const uint32_t storageRow = h.height - 1 - y;
   uint8_t* dst = image.GetBits(storageRow);
-  switch (h.colorType) {
+  switch (h.colourType) {
     case PNG_COLOR_TYPE_PALETTE:
       if (h.bitDepth == 2) {
         for (uint32_t x = 0; x < width; ++x) image.SetPixelIndex(x, storageRow, src[x]);
@@ -202,16 +202,16 @@ void ConvertPngRow(const PngHeader& h, const uint8_t* src, uint32_t y, RasterIma
 // into the palette entries, or into the ramp entry of the transparent grey level).
 bool CreatePngImage(const PngHeader& h, RasterImage& image) {
   uint32_t bpp = 8;
-  if (h.colorType == PNG_COLOR_TYPE_PALETTE) {
+  if (h.colourType == PNG_COLOR_TYPE_PALETTE) {
     bpp = h.bitDepth == 1 ? 1 : h.bitDepth <= 4 ? 4 : 8;
-  } else if (h.colorType == PNG_COLOR_TYPE_GRAY) {
+  } else if (h.colourType == PNG_COLOR_TYPE_GRAY) {
     bpp = h.bitDepth == 1 ? 1 : 8;
-  } else if (h.colorType == PNG_COLOR_TYPE_RGB || h.colorType == PNG_COLOR_TYPE_RGB_ALPHA) {
+  } else if (h.colourType == PNG_COLOR_TYPE_RGB || h.colourType == PNG_COLOR_TYPE_RGB_ALPHA) {
     bpp = 24;
   }
   if (!CheckImageSize(h.width, h.height, bpp, image)) return false;
   if (!image.Create(h.width, h.height, bpp, kFormatPng)) return false;
-  if (h.colorType == PNG_COLOR_TYPE_PALETTE) {
+  if (h.colourType == PNG_COLOR_TYPE_PALETTE) {
     auto palette = image.Palette();
     const size_t count = std::min<size_t>(palette.size(), h.palette ? h.paletteSize : 0);
     for (size_t i = 0; i < count; ++i) {
@@ -223,7 +223,7 @@ bool CreatePngImage(const PngHeader& h, RasterImage& image) {
     }
   } else if (bpp != 24) {
     SetGreyRamp(image);
-    if (h.colorType == PNG_COLOR_TYPE_GRAY && h.bitDepth < 16 && h.transparentColour) {
+    if (h.colourType == PNG_COLOR_TYPE_GRAY && h.bitDepth < 16 && h.transparentColour) {
       const unsigned top = (1u << h.bitDepth) - 1;
       const unsigned level = h.transparentColour->gray;
       if (level <= top) {
@@ -244,7 +244,7 @@ struct PngWriteSettings {
   png_uint_32 width;
   png_uint_32 height;
   int bitDepth;
-  int colorType;
+  int colourType;
   png_colorp palette;
   int paletteSize;
   png_uint_32 resolutionX;
@@ -253,17 +253,17 @@ struct PngWriteSettings {
 
 bool WritePng(png_structp png, png_infop info, const PngWriteSettings* s, png_bytepp rows) {
   if (setjmp(png_jmpbuf(png))) return false;
-  png_set_IHDR(png, info, s->width, s->height, s->bitDepth, s->colorType, PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, s->width, s->height, s->bitDepth, s->colourType, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   if (s->palette) png_set_PLTE(png, info, s->palette, s->paletteSize);
   if (s->resolutionX > 0 && s->resolutionY > 0) {
     png_set_pHYs(png, info, s->resolutionX, s->resolutionY, PNG_RESOLUTION_METER);
   }
   png_set_compression_level(png, kZlibLevel);
-  if (s->colorType == PNG_COLOR_TYPE_RGB) png_set_filter(png, PNG_FILTER_TYPE_BASE, kColourFilter);
+  if (s->colourType == PNG_COLOR_TYPE_RGB) png_set_filter(png, PNG_FILTER_TYPE_BASE, kColourFilter);
   png_write_info(png, info);
   // Rows are stored blue, green, red.
-  if (s->colorType == PNG_COLOR_TYPE_RGB) png_set_bgr(png);
+  if (s->colourType == PNG_COLOR_TYPE_RGB) png_set_bgr(png);
   png_write_image(png, rows);
   png_write_end(png, info);
   return true;
@@ -303,9 +303,9 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
   }
   if (!CreatePngImage(header, image)) return false;
 
-  const bool packed = (header.colorType == PNG_COLOR_TYPE_PALETTE &&
+  const bool packed = (header.colourType == PNG_COLOR_TYPE_PALETTE &&
                        (header.bitDepth == 1 || header.bitDepth == 4)) ||
-                      (header.colorType == PNG_COLOR_TYPE_GRAY && header.bitDepth == 1);
+                      (header.colourType == PNG_COLOR_TYPE_GRAY && header.bitDepth == 1);
   size_t rowBytes = 0;
   if (!StartPngRows(png.get(), deleter.info, header.bitDepth < 8 && !packed, &rowBytes)) {
     image.SetLastError(context.message.text);

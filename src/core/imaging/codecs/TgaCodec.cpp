@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "core/files/ByteReader.h"
-#include "core/files/ByteWriter.h"
 #include "core/imaging/codecs/Codecs.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
 
 namespace tavolo::codecs {
 

@@ -1,0 +1,375 @@
+#include "core/formats/ProjectFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "core/base/CheckedCall.h"
+#include "core/card/CardLimits.h"
+#include "core/card/PlainFileName.h"
+#include "core/formats/StoredString.h"
+#include "core/storage/ByteReader.h"
+#include "core/storage/ByteWriter.h"
+#include "core/storage/FileIo.h"
+#include "core/storage/PrintableName.h"
+
+namespace tavolo {
+
+namespace {
+
+// Project files are a few kilobytes; this bounds what a damaged or hostile file makes us hold.
+constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
+
+constexpr uint32_t kPhotoSubVersion = 1;
+constexpr uint32_t kOldPhotoSubVersion = 0;
+constexpr int32_t kMinBoxCount = 3;
+constexpr int32_t kMaxLayout = 9;
+constexpr int32_t kMaxGradOrientation = 3;
+
+// Reads one project; every field is stored into `state` as soon as it is read and accepted.
+class ProjectReader {
+ public:
+  ProjectReader(std::span<const uint8_t> data, CardState& state, const BackgroundTable& table,
+                ReadProjectResult& result)
+      : in_(data), state_(state), table_(table), result_(result) {}
+
+  ProjectResult Read() {
+    if (!U32(result_.version)) return Ended("the format version");
+    result_.versionRead = true;
+    for (int b = 0; b < kTextBoxCount; ++b) {
+      if (const ProjectResult r = ReadStyle(state_.styles[b], b); r != ProjectResult::kSuccess) {
+        return r;
+      }
+    }
+    if (const ProjectResult r = ReadText(); r != ProjectResult::kSuccess) return r;
+    if (const ProjectResult r = ReadBackground(); r != ProjectResult::kSuccess) return r;
+    if (const ProjectResult r = ReadIdentityAndTint(); r != ProjectResult::kSuccess) return r;
+    if (result_.version > kProjectFormatVersion) {
+      // A later version holds sections this one does not know; taking what was read as the
+      // whole card would drop them unseen, and a save would lose them.
+      result_.detail = "the format version " + std::to_string(result_.version) +
+                       " is newer than this program reads";
+      return ProjectResult::kVersionMismatch;
+    }
+    if (result_.version == 0) return ProjectResult::kSuccess;
+    if (const ProjectResult r = ReadPhoto(); r != ProjectResult::kSuccess) return r;
+    if (const ProjectResult r = ReadCardSize(); r != ProjectResult::kSuccess) return r;
+    if (result_.version != 2) return ProjectResult::kSuccess;
+    return ReadLogo();
+  }
+
+ private:
+  ProjectResult Ended(std::string_view what) {
+    result_.detail = "the file ends inside " + std::string(what);
+    return ProjectResult::kFileError;
+  }
+  ProjectResult Refused(std::string detail) {
+    result_.detail = std::move(detail);
+    return ProjectResult::kFileError;
+  }
+  ProjectResult Mismatch(std::string_view section, uint32_t subVersion) {
+    result_.detail =
+        "the " + std::string(section) + " section has sub-version " + std::to_string(subVersion);
+    return ProjectResult::kVersionMismatch;
+  }
+
+  // Each value is stored only when its bytes are there, so a file that ends early leaves the
+  // fields from that point on as they were.
+  bool U32(uint32_t& field) { return Take(field, in_.U32()); }
+  bool I32(int32_t& field) { return Take(field, in_.I32()); }
+  bool F32(float& field) { return Take(field, in_.F32()); }
+  template <class T>
+  bool Take(T& field, T value) {
+    if (!in_.ok()) return false;
+    field = value;
+    return true;
+  }
+
+  // Reads the sub-version; kSuccess when it is `expected`.
+  ProjectResult SubVersion(std::string_view section, uint32_t expected, uint32_t& read) {
+    if (!U32(read)) return Ended("a sub-version");
+    return read == expected ? ProjectResult::kSuccess : Mismatch(section, read);
+  }
+
+  bool Hsl(HslColour& c) { return F32(c.h) && F32(c.s) && F32(c.l); }
+
+  ProjectResult ReadStyle(TextBoxStyle& s, int box) {
+    uint32_t sub = 0;
+    const std::string section = "style " + std::to_string(box);
+    if (const ProjectResult r = SubVersion(section, 0, sub); r != ProjectResult::kSuccess) {
+      return r;
+    }
+    if (!ReadStoredString(in_, s.size) || !ReadStoredString(in_, s.face) ||
+        !ReadStoredString(in_, s.style) || !Hsl(s.textColour) || !Hsl(s.fillColour) ||
+        !I32(s.frameMode) || !I32(s.frameSize) || !I32(s.reserved) || !F32(s.opacity) ||
+        !F32(s.brightness)) {
+      return Ended(section);
+    }
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadText() {
+    uint32_t sub = 0;
+    if (const ProjectResult r = SubVersion("text", 0, sub); r != ProjectResult::kSuccess) return r;
+    for (int b = 0; b < kTextBoxCount; ++b) {
+      uint32_t count = 0;
+      if (!U32(count)) return Ended("the text section");
+      if (count > static_cast<uint32_t>(kMaxLinesPerBox)) {
+        return Refused("text box " + std::to_string(b) + " has " + std::to_string(count) +
+                       " lines; at most " + std::to_string(kMaxLinesPerBox) + " are allowed");
+      }
+      TextBoxLines& lines = state_.lines[b];
+      lines.count = static_cast<int32_t>(count);
+      for (uint32_t i = 0; i < count; ++i) {
+        if (!ReadStoredString(in_, lines.line[i])) return Ended("the text section");
+      }
+    }
+    int32_t boxCount = 0;
+    if (!I32(boxCount)) return Ended("the text section");
+    if (boxCount < kMinBoxCount || boxCount > kTextBoxCount) {
+      return Refused("the box count " + std::to_string(boxCount) + " is not 3, 4 or 5");
+    }
+    state_.boxCount = boxCount;
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadBackground() {
+    uint32_t sub = 0;
+    if (const ProjectResult r = SubVersion("background", 0, sub); r != ProjectResult::kSuccess) {
+      return r;
+    }
+    int32_t orientation = 0;
+    if (!F32(state_.bgShift) || !F32(state_.gradScale) || !F32(state_.bgBrightness) ||
+        !I32(orientation)) {
+      return Ended("the background section");
+    }
+    if (orientation < 0 || orientation > kMaxGradOrientation) {
+      return Refused("the gradient orientation " + std::to_string(orientation) + " is not 0 to 3");
+    }
+    state_.gradOrientation = orientation;
+    if (!Hsl(state_.backgroundColour)) return Ended("the background section");
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadIdentityAndTint() {
+    const std::span<const uint8_t> name = in_.Bytes(kBackgroundNameBytes);
+    if (!in_.ok()) return Ended("the background name");
+    std::memcpy(result_.backgroundName.data(), name.data(), kBackgroundNameBytes);
+    result_.backgroundNameRead = true;
+    state_.backgroundIndex = table_.LookupByName(result_.backgroundName);
+
+    int32_t layout = 0;
+    if (!I32(layout)) return Ended("the layout number");
+    if (layout < 0 || layout > kMaxLayout) {
+      return Refused("the layout number " + std::to_string(layout) + " is not 0 to 9");
+    }
+    state_.layoutIndex = layout;
+    if (!F32(state_.hueShift) || !F32(state_.satShift) || !F32(state_.lightShift)) {
+      return Ended("the tint");
+    }
+    return ProjectResult::kSuccess;
+  }
+
+  // A photo or logo name is empty (none) or a file name inside customphotos; anything that could
+  // reach elsewhere is refused.
+  ProjectResult ReadPicture(std::string_view what, QString& name, QString& path) {
+    QString readName;
+    if (!ReadStoredString(in_, readName)) return Ended(what);
+    if (!readName.isEmpty() && !IsPlainFileName(readName)) {
+      return Refused("the " + std::string(what) + " name \"" +
+                     PrintableName(readName.toStdString()) + "\" is not a plain file name");
+    }
+    name = std::move(readName);
+    if (!ReadStoredString(in_, path)) return Ended(what);
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadPhoto() {
+    uint32_t sub = 0;
+    if (!U32(sub)) return Ended("a sub-version");
+    if (sub == kOldPhotoSubVersion) {
+      // The older photo layout is read past and not used.
+      QString ignored;
+      if (!ReadStoredString(in_, ignored)) return Ended("the photo section");
+      in_.Skip(7 * 4);
+      if (!in_.ok()) return Ended("the photo section");
+      return Mismatch("photo", sub);
+    }
+    if (sub != kPhotoSubVersion) return Mismatch("photo", sub);
+    PhotoPlacement& p = state_.photo;
+    for (float* v : {&p.width, &p.height, &p.x, &p.y, &p.trimLeft, &p.trimTop, &p.trimBottom,
+                     &p.trimRight, &p.reduction}) {
+      if (!F32(*v)) return Ended("the photo section");
+    }
+    return ReadPicture("photo", p.name, p.path);
+  }
+
+  ProjectResult ReadCardSize() {
+    uint32_t sub = 0;
+    if (const ProjectResult r = SubVersion("card size", 0, sub); r != ProjectResult::kSuccess) {
+      return r;
+    }
+    float height = 0.0f;
+    float width = 0.0f;
+    if (!I32(state_.widthUnit) || !I32(state_.heightUnit) || !F32(height) || !F32(width)) {
+      return Ended("the card size section");
+    }
+    if (const CardPixelSize size = CardPixels(width, height); !size.Ok()) {
+      return Refused(size.problem);
+    }
+    state_.cardHeight = height;
+    state_.cardWidth = width;
+    if (!I32(state_.dpi)) return Ended("the card size section");
+    return ProjectResult::kSuccess;
+  }
+
+  ProjectResult ReadLogo() {
+    uint32_t sub = 0;
+    if (const ProjectResult r = SubVersion("logo", 0, sub); r != ProjectResult::kSuccess) return r;
+    LogoPlacement& l = state_.logo;
+    for (float* v : {&l.width, &l.height, &l.x, &l.y, &l.reduction, &l.angle}) {
+      if (!F32(*v)) return Ended("the logo section");
+    }
+    return ReadPicture("logo", l.name, l.path);
+  }
+
+  ByteReader in_;
+  CardState& state_;
+  const BackgroundTable& table_;
+  ReadProjectResult& result_;
+};
+
+void WriteHsl(ByteWriter& out, const HslColour& c) {
+  out.PutF32(c.h);
+  out.PutF32(c.s);
+  out.PutF32(c.l);
+}
+
+}  // namespace
+
+const char* ProjectResultName(ProjectResult result) {
+  switch (result) {
+    case ProjectResult::kSuccess:
+      return "success";
+    case ProjectResult::kVersionMismatch:
+      return "version mismatch";
+    case ProjectResult::kFileError:
+      break;
+  }
+  return "file error";
+}
+
+const char* ProjectResultMessage(ProjectResult result) {
+  switch (result) {
+    case ProjectResult::kSuccess:
+      return "";
+    case ProjectResult::kVersionMismatch:
+      return "File could not be opened by this version of the software.";
+    case ProjectResult::kFileError:
+      break;
+  }
+  return "File could not be opened";
+}
+
+ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
+                              const BackgroundTable& table, ReadMode mode) {
+  ReadProjectResult result;
+  if (mode == ReadMode::kApplyAsRead) {
+    result.result = ProjectReader(data, state, table, result).Read();
+    return result;
+  }
+  CardState read = state;
+  result.result = ProjectReader(data, read, table, result).Read();
+  if (result.result != ProjectResult::kFileError) state = std::move(read);
+  return result;
+}
+
+ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,
+                              const BackgroundTable& table, ReadMode mode) {
+  const FileReadResult file = ReadWholeFile(path, kMaxProjectBytes);
+  if (!file.ok) {
+    ReadProjectResult result;
+    result.detail = file.message;
+    return result;
+  }
+  return ReadProject(file.bytes, state, table, mode);
+}
+
+std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table) {
+  const int backgroundIndex = state.backgroundIndex;
+  const bool inTable = backgroundIndex >= 0 && backgroundIndex < table.Count();
+  TAVOLO_CHECK_AS("btbl[pnmb].n==pnmb",
+                  inTable && table.Record(backgroundIndex).n == backgroundIndex);
+  const BackgroundName name = inTable ? table.Record(backgroundIndex).name : BackgroundName{};
+
+  std::vector<uint8_t> bytes;
+  ByteWriter out(bytes);
+  out.PutU32(kProjectFormatVersion);
+  for (const TextBoxStyle& s : state.styles) {
+    out.PutU32(0);
+    WriteStoredString(out, s.size);
+    WriteStoredString(out, s.face);
+    WriteStoredString(out, s.style);
+    WriteHsl(out, s.textColour);
+    WriteHsl(out, s.fillColour);
+    out.PutI32(s.frameMode);
+    out.PutI32(s.frameSize);
+    out.PutI32(s.reserved);
+    out.PutF32(s.opacity);
+    out.PutF32(s.brightness);
+  }
+
+  out.PutU32(0);
+  for (const TextBoxLines& lines : state.lines) {
+    // A count outside 0..20 cannot be read back; the slots hold at most 20.
+    const int32_t count = std::clamp(lines.count, 0, kMaxLinesPerBox);
+    out.PutU32(static_cast<uint32_t>(count));
+    for (int32_t i = 0; i < count; ++i) WriteStoredString(out, lines.line[i]);
+  }
+  out.PutI32(state.boxCount);
+
+  out.PutU32(0);
+  out.PutF32(state.bgShift);
+  out.PutF32(state.gradScale);
+  out.PutF32(state.bgBrightness);
+  out.PutI32(state.gradOrientation);
+  WriteHsl(out, state.backgroundColour);
+
+  out.PutBytes(name);
+  out.PutI32(state.layoutIndex);
+  out.PutF32(state.hueShift);
+  out.PutF32(state.satShift);
+  out.PutF32(state.lightShift);
+
+  const PhotoPlacement& p = state.photo;
+  out.PutU32(kPhotoSubVersion);
+  for (const float v : {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom,
+                        p.trimRight, p.reduction}) {
+    out.PutF32(v);
+  }
+  WriteStoredString(out, p.name);
+  WriteStoredString(out, p.path);
+
+  out.PutU32(0);
+  out.PutI32(state.widthUnit);
+  out.PutI32(state.heightUnit);
+  out.PutF32(state.cardHeight);
+  out.PutF32(state.cardWidth);
+  out.PutI32(state.dpi);
+
+  const LogoPlacement& l = state.logo;
+  out.PutU32(0);
+  for (const float v : {l.width, l.height, l.x, l.y, l.reduction, l.angle}) out.PutF32(v);
+  WriteStoredString(out, l.name);
+  WriteStoredString(out, l.path);
+  return bytes;
+}
+
+WriteProjectResult WriteProject(const std::filesystem::path& path, const CardState& state,
+                                const BackgroundTable& table) {
+  const std::vector<uint8_t> bytes = SerializeProject(state, table);
+  const FileWriteResult written = WriteFileReplacing(path, bytes);
+  return {written.ok, written.message};
+}
+
+}  // namespace tavolo

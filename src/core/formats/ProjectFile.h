@@ -1,0 +1,77 @@
+// Project files (.tvc) and template files (.tvt): one card in a flat little-endian stream with a
+// format version at its head and a sub-version in front of each section. The picture-options
+// fields (picSize, picPosH, picPosV, picPath) are never stored and keep their values on load.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/card/BackgroundTable.h"
+#include "core/card/CardState.h"
+
+namespace tavolo {
+
+// The format version the writer writes.
+inline constexpr uint32_t kProjectFormatVersion = 2;
+
+enum class ProjectResult {
+  kSuccess = 0,
+  // A section's sub-version is not one this version reads, or the format version is later than
+  // kProjectFormatVersion (what was read up to there is applied).
+  kVersionMismatch,
+  kFileError,  // the file could not be read, ended early or holds values refused
+};
+
+// "success", "version mismatch" or "file error".
+const char* ProjectResultName(ProjectResult result);
+// The message box text for a failed load: "File could not be opened" or "File could not be
+// opened by this version of the software."; empty for success.
+const char* ProjectResultMessage(ProjectResult result);
+
+struct ReadProjectResult {
+  ProjectResult result = ProjectResult::kFileError;
+  uint32_t version = 0;  // the format version read (0 when not even that was read)
+  bool versionRead = false;
+  BackgroundName backgroundName{};  // the 20 name bytes read
+  bool backgroundNameRead = false;
+  std::string detail;  // what went wrong, for logs and the command-line tool; empty on success
+  bool Ok() const { return result == ProjectResult::kSuccess; }
+};
+
+enum class ReadMode {
+  // Every value takes effect as it is read, so the sections before a failure stay applied (what
+  // Load Project shows after a version mismatch).
+  kApplyAsRead,
+  // As kApplyAsRead, except that a file error leaves the state exactly as it was.
+  kKeepOnFileError,
+};
+
+// Reads a project into `state`. The background is found by its 20 name bytes in `table`
+// (backgroundIndex 0 when no entry has them). Values the card cannot hold are refused as a file
+// error: a line count above 20, a box count other than 3 to 5, a layout outside 0 to 9, a gradient
+// orientation outside 0 to 3, a photo or logo name that is not a plain file name, a card size
+// that cannot be drawn (CardPixels).
+ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
+                              const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
+ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,
+                              const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
+
+// The bytes of a project file of version 2 for `state`. Checks "btbl[pnmb].n==pnmb"; when that
+// fails and the report is answered Retry, the name written is 20 zero bytes if backgroundIndex lies
+// outside the table.
+std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table);
+
+struct WriteProjectResult {
+  bool ok = false;
+  std::string message;  // "Access to %1 was denied." and the like, with the path filled in
+};
+
+// Writes a project file through a temporary file renamed over `path`: a failed save leaves the
+// previous file as it was.
+WriteProjectResult WriteProject(const std::filesystem::path& path, const CardState& state,
+                                const BackgroundTable& table);
+
+}  // namespace tavolo

@@ -1,0 +1,301 @@
+#include "ui/app/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <algorithm>
+
+#include "core/base/ProgramFolder.h"
+#include "core/card/BackgroundProcessing.h"
+#include "core/card/BackgroundTable.h"
+#include "ui/app/AppIcon.h"
+#include "ui/app/FieldPanel.h"
+#include "ui/app/MainWindowPlacement.h"
+#include "ui/base/DialogPrompts.h"
+#include "ui/card/CardPreview.h"
+#include "ui/choosers/BackgroundChooser.h"
+#include "ui/choosers/LayoutChooser.h"
+#include "ui/controls/ColourStripSlider.h"
+#include "ui/controls/PillButton.h"
+
+namespace tavolo {
+
+namespace {
+
+// The window background, the 32-bit pixel value 15527153.
+const QColor kWindowFill(236, 236, 241);
+constexpr float kSliderLow = -0.5f;
+constexpr float kSliderHigh = 0.5f;
+constexpr float kHueScale = 239.0f;
+
+template <class Control>
+Control* MakeControl(QWidget* parent, int id, const QString& tip) {
+  auto* control = new Control(parent);
+  control->setObjectName(QString::number(id));
+  if (!tip.isEmpty()) control->setToolTip(tip);
+  return control;
+}
+
+// A loaded card's tint may lie beyond a slider's range; the slider then stands at its end.
+float SliderPosition(float value) {
+  return std::clamp(value, kSliderLow, kSliderHigh);
+}
+
+}  // namespace
+
+MainWindow::ChooserPause::ChooserPause(MainWindow& window) : window_(window) {
+  if (window_.pauses_++ == 0) window_.SetPaused(true);
+}
+
+MainWindow::ChooserPause::~ChooserPause() {
+  if (--window_.pauses_ == 0) window_.SetPaused(false);
+}
+
+MainWindow::MainWindow(BackgroundTable& backgrounds, std::unique_ptr<Prompts> prompts)
+    : backgrounds_(backgrounds),
+      prompts_(prompts ? std::move(prompts) : std::make_unique<DialogPrompts>()),
+      document_(&backgrounds, CustomPhotosFolder()) {
+  setWindowTitle(QStringLiteral("Tavolo"));
+  setWindowIcon(AppIcon());
+  setMinimumSize(kMinimumSize);
+  client_ = new QWidget(this);
+  client_->setAutoFillBackground(true);
+  QPalette palette = client_->palette();
+  palette.setColor(QPalette::Window, kWindowFill);
+  client_->setPalette(palette);
+  client_->installEventFilter(this);
+  setCentralWidget(client_);
+
+  BuildControls();
+  BuildMenus();
+  InstallContextHelp();
+  ConnectControls();
+  document_.SetEditors(fields_);
+}
+
+MainWindow::~MainWindow() {
+  // The editors go with the window; the document must not read them afterwards.
+  document_.SetEditors(nullptr);
+}
+
+void MainWindow::BuildControls() {
+  const QString pagingTip = QStringLiteral("Push to see more backgrounds");
+  prev_ = MakeControl<PillButton>(client_, kPrevButton, pagingTip);
+  prev_->SetText(QStringLiteral("Prev."));
+  prev_->SetSymbol(kSymbolArrowLeft);
+  next_ = MakeControl<PillButton>(client_, kNextButton, pagingTip);
+  next_->SetText(QStringLiteral("Next"));
+  next_->SetSymbol(kSymbolArrowRight);
+  backgroundOptions_ = MakeControl<PillButton>(client_, kBackgroundOptionsButton,
+                                               QStringLiteral("Push to change background options"));
+  backgroundOptions_->SetText(QStringLiteral("Background options"));
+  hue_ = MakeControl<ColourStripSlider>(client_, kHueSlider,
+                                        QStringLiteral("Drag to change background hue"));
+  hue_->SetMode(static_cast<int>(ColourStripSliderMode::Hue));
+  saturation_ = MakeControl<ColourStripSlider>(
+      client_, kSaturationSlider, QStringLiteral("Drag to change background saturation"));
+  saturation_->SetMode(static_cast<int>(ColourStripSliderMode::Saturation));
+  lightness_ = MakeControl<ColourStripSlider>(
+      client_, kLightnessSlider, QStringLiteral("Drag to change background lightness"));
+  lightness_->SetMode(static_cast<int>(ColourStripSliderMode::Grey));
+  chooser_ = MakeControl<BackgroundChooser>(client_, kBackgroundChooser,
+                                            QStringLiteral("Click to change background image"));
+  chooser_->SetBackgrounds(&backgrounds_);
+  preview_ = new CardPreview(document_, client_);
+  preview_->setObjectName(QString::number(kPreview));
+  layouts_ = MakeControl<LayoutChooser>(client_, kLayoutChooser,
+                                        QStringLiteral("Click to change text layout"));
+  fields_ = new FieldPanel(client_);
+  // The "Prev." button starts disabled: the first page is shown.
+  UpdatePagingButtons();
+}
+
+void MainWindow::ConnectControls() {
+  connect(prev_, &PillButton::clicked, this, [this] { OnPage(false); });
+  connect(next_, &PillButton::clicked, this, [this] { OnPage(true); });
+  connect(backgroundOptions_, &PillButton::clicked, this, &MainWindow::OnBackgroundOptions);
+  for (ColourStripSlider* slider : {hue_, saturation_, lightness_}) {
+    const int id = slider->objectName().toInt();
+    connect(slider, &ColourStripSlider::clicked, this, [this, id] { OnSliderMoved(id); });
+    connect(slider, &ColourStripSlider::released, this, &MainWindow::OnSliderReleased);
+  }
+  connect(chooser_, &BackgroundChooser::clicked, this, &MainWindow::OnBackgroundChosen);
+  connect(layouts_, &LayoutChooser::layoutPicked, this, &MainWindow::OnLayout);
+  connect(fields_, &FieldPanel::edited, this, &MainWindow::OnTextEdited);
+  connect(fields_, &FieldPanel::captionPressed, this, &MainWindow::OnTextField);
+  // The preview draws nothing from editors that are being made; Refresh redraws it afterwards.
+  connect(fields_, &FieldPanel::aboutToRebuild, preview_, &CardPreview::SuspendPainting);
+  connect(fields_, &FieldPanel::rebuilt, this, [this] {
+    for (int box = 0; box < fields_->Count(); ++box) fields_->Editor(box)->installEventFilter(this);
+    preview_->ResumePainting();
+  });
+}
+
+void MainWindow::Start(const CardState* chosenTemplate) {
+  document_.Start(chosenTemplate);
+  if (chosenTemplate == nullptr) document_.NewBlankProject();
+  Refresh();
+  // Typing goes straight into the first box.
+  if (fields_->Count() > 0) fields_->Editor(0)->setFocus();
+}
+
+QAction* MainWindow::Action(int id) const {
+  const auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+QMenu* MainWindow::MenuOf(Menu menu) const {
+  const auto found = menus_.find(menu);
+  return found == menus_.end() ? nullptr : found->second;
+}
+
+QWidget* MainWindow::Control(int id) const {
+  return client_->findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+void MainWindow::PlaceControls() {
+  const MainWindowPlacement p = PlaceMainWindowControls(client_->size());
+  prev_->setGeometry(p.prev);
+  next_->setGeometry(p.next);
+  backgroundOptions_->setGeometry(p.backgroundOptions);
+  hue_->setGeometry(p.hue);
+  saturation_->setGeometry(p.saturation);
+  lightness_->setGeometry(p.lightness);
+  chooser_->setGeometry(p.backgrounds);
+  // The preview makes its backdrop for its new size as it is resized.
+  preview_->setGeometry(p.preview);
+  layouts_->setGeometry(p.layouts);
+  fields_->Place(p.fieldPanel);
+  UpdatePagingButtons();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) {
+    PlaceControls();
+  } else if (event->type() == QEvent::ShortcutOverride) {
+    // The accelerators come before the editors' own keys: Ctrl+Z undoes the card, not a
+    // keystroke of the editor.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const Accelerator& accelerator : Accelerators()) {
+      if (accelerator.keys == pressed) {
+        event->ignore();
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::Refresh() {
+  ShowSliders();
+  chooser_->SetSelected(DrawnBackgroundNumber(document_.Live().backgroundIndex));
+  layouts_->SetCurrent(document_.Layout().Current());
+  CheckCurrentLayout();
+  RebuildWindowMenu();
+  UpdateMenus();
+  preview_->Redraw();
+}
+
+void MainWindow::ShowSliders() {
+  const TintSliders positions = document_.SliderPositions();
+  hue_->SetPosition(SliderPosition(positions.hue));
+  saturation_->SetPosition(SliderPosition(positions.saturation));
+  lightness_->SetPosition(SliderPosition(positions.lightness));
+  saturation_->SetHue((hue_->Position() + 0.5f) * kHueScale);
+}
+
+void MainWindow::UpdatePagingButtons() {
+  // Paging back is possible while the page does not start at the first background.
+  const bool back = chooser_->First() > 0 && chooser_->CanPageBack();
+  const bool forward = chooser_->CanPageForward();
+  prev_->SetActive(back);
+  prev_->setEnabled(back);
+  next_->SetActive(forward);
+  next_->setEnabled(forward);
+}
+
+void MainWindow::OnTextEdited() {
+  preview_->Redraw();
+  document_.TextEdited();
+  UpdateMenus();
+}
+
+void MainWindow::OnSliderMoved(int id) {
+  if (id == kHueSlider) {
+    document_.MoveHueSlider(hue_->Position());
+    saturation_->SetHue((hue_->Position() + 0.5f) * kHueScale);
+  } else if (id == kSaturationSlider) {
+    document_.MoveSaturationSlider(saturation_->Position());
+  } else {
+    document_.MoveLightnessSlider(lightness_->Position());
+  }
+  preview_->Redraw();
+}
+
+void MainWindow::OnSliderReleased() {
+  // However long the drag, its end is one step.
+  document_.RecordEdit();
+  UpdateMenus();
+}
+
+void MainWindow::OnBackgroundChosen() {
+  if (document_.ChooseBackground(chooser_->Selected())) ShowSliders();
+  UpdateMenus();
+  preview_->Redraw();
+}
+
+void MainWindow::OnPage(bool forward) {
+  if (forward) {
+    chooser_->PageForward();
+  } else {
+    chooser_->PageBack();
+  }
+  UpdatePagingButtons();
+}
+
+void MainWindow::SetPaused(bool paused) {
+  chooser_->SetActive(!paused);
+  layouts_->SetActive(!paused);
+}
+
+void MainWindow::Tell(const QString& text, QMessageBox::Icon icon) {
+  prompts_->Tell(this, text, icon);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the window as its close box does, through the question to save.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!document_.Modified()) {
+    event->accept();
+    return;
+  }
+  ChooserPause pause(*this);
+  switch (prompts_->AskYesNoCancel(
+      this, QStringLiteral("Would you like to save changes before closing?"))) {
+    case QMessageBox::Yes:
+      if (SaveWithDialog()) {
+        event->accept();
+      } else {
+        event->ignore();
+      }
+      break;
+    case QMessageBox::No:
+      event->accept();
+      break;
+    default:
+      event->ignore();
+      break;
+  }
+}
+
+}  // namespace tavolo

@@ -1,0 +1,194 @@
+// The main window's one command table: every command with its id, its menu and menu text (the
+// shortcut shown after a tab), and its handler; the accelerator table; the menus built from
+// them; and UpdateMenus, which computes from the document what is enabled and how the photo and
+// logo commands are named.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "core/card/LayoutTable.h"
+#include "ui/app/CommandIds.h"
+#include "ui/app/FieldPanel.h"
+#include "ui/app/MainWindow.h"
+
+namespace tavolo {
+
+namespace {
+
+using Menu = MainWindow::Menu;
+
+const QString kInsertPhotoText = QStringLiteral("Insert Photo...\tCtrl+I");
+const QString kEditPhotoText = QStringLiteral("Edit Photo...\tCtrl+I");
+const QString kInsertLogoText = QStringLiteral("Insert Logo...");
+const QString kEditLogoText = QStringLiteral("Edit Logo...");
+
+const char* MenuTitle(Menu menu) {
+  switch (menu) {
+    case Menu::File:
+      return "&File";
+    case Menu::Edit:
+      return "&Edit";
+    case Menu::Templates:
+      return "&Templates";
+    case Menu::Layouts:
+      return "&Layouts";
+    case Menu::Window:
+      return "&Window";
+    case Menu::Help:
+      return "&Help";
+    case Menu::None:
+      break;
+  }
+  return "";
+}
+
+}  // namespace
+
+std::vector<MainWindow::Command> MainWindow::Commands() {
+  const auto run = [](void (MainWindow::*handler)()) {
+    return [handler](MainWindow& window) { (window.*handler)(); };
+  };
+  std::vector<Command> commands = {
+      {kCmdNewBlankProject, Menu::File, "New Blank Project", run(&MainWindow::OnNewBlankProject)},
+      {kCmdNewProject, Menu::File, "&New Project...\tCtrl+N", run(&MainWindow::OnNewProject)},
+      {kCmdLoadProject, Menu::File, "&Load Project... \tCtrl+L", run(&MainWindow::OnLoadProject)},
+      {kCmdSaveProject, Menu::File, "&Save Project ...\tCtrl+S", run(&MainWindow::OnSaveProject)},
+      {0, Menu::File, {}, {}},
+      {kCmdImportBackground, Menu::File, "Import Background...",
+       run(&MainWindow::OnImportBackground)},
+      {0, Menu::File, {}, {}},
+      {kCmdExportImage, Menu::File, "Export Image...", run(&MainWindow::OnExportImage)},
+      {0, Menu::File, {}, {}},
+      {kCmdPrint, Menu::File, "&Print...\tCtrl+P", run(&MainWindow::OnPrint)},
+      {kCmdPrintSetup, Menu::File, "Print Setup...", run(&MainWindow::OnPrintSetup)},
+      {0, Menu::File, {}, {}},
+      {kCmdExit, Menu::File, "Exit\tAlt+F4", run(&MainWindow::OnExit)},
+
+      {kCmdUndo, Menu::Edit, "Undo \tCtrl+Z", run(&MainWindow::OnUndo)},
+      {kCmdRedo, Menu::Edit, "Redo \tCtrl+Y", run(&MainWindow::OnRedo)},
+      {0, Menu::Edit, {}, {}},
+      {kCmdCopy, Menu::Edit, "Copy", run(&MainWindow::OnCopy)},
+      {0, Menu::Edit, {}, {}},
+      {kCmdInsertPhoto, Menu::Edit, kInsertPhotoText, run(&MainWindow::OnInsertPhoto)},
+      {kCmdDeletePhoto, Menu::Edit, "Delete Photo", run(&MainWindow::OnDeletePhoto)},
+      {0, Menu::Edit, {}, {}},
+      {kCmdInsertLogo, Menu::Edit, kInsertLogoText, run(&MainWindow::OnInsertLogo)},
+      {kCmdDeleteLogo, Menu::Edit, "Delete Logo", run(&MainWindow::OnDeleteLogo)},
+      {0, Menu::Edit, {}, {}},
+      {kCmdTextColors, Menu::Edit, "Text Colors...", run(&MainWindow::OnTextColours)},
+      {kCmdFrameColors, Menu::Edit, "Frame Colors...", run(&MainWindow::OnFrameColours)},
+      {kCmdBackgroundColor, Menu::Edit, "Background Color...",
+       run(&MainWindow::OnBackgroundColour)},
+      {0, Menu::Edit, {}, {}},
+      {kCmdCardProperties, Menu::Edit, "Card Properties...", run(&MainWindow::OnCardProperties)},
+
+      {kCmdNewFromTemplate, Menu::Templates, "New fromTemplate...\t Ctrl+N",
+       run(&MainWindow::OnNewProject)},
+      {kCmdSaveTemplate, Menu::Templates, "Save Template...", run(&MainWindow::OnSaveTemplate)},
+  };
+  for (int n = 0; n < kLayoutCount; ++n) {
+    const QString shortcut =
+        n < 9 ? QStringLiteral("\tAlt+%1").arg(n + 1) : QStringLiteral("\t Alt+0");
+    commands.push_back({kCmdLayout1 + n, Menu::Layouts,
+                        QStringLiteral("Layout %1").arg(n + 1) + shortcut,
+                        [n](MainWindow& window) { window.OnLayout(n); }});
+  }
+  // The "&Window" menu is rebuilt for the current layout's boxes (RebuildWindowMenu).
+  for (int box = 0; box < kTextBoxCount; ++box) {
+    commands.push_back({kCmdTextField1 + box, Menu::Window,
+                        QStringLiteral("Text Field %1...").arg(box + 1),
+                        [box](MainWindow& window) { window.OnTextField(box); }});
+  }
+  commands.push_back({kCmdBackgroundOptions, Menu::Window, "Background Options...",
+                      run(&MainWindow::OnBackgroundOptions)});
+  commands.push_back({kCmdHelp, Menu::Help, "Tavolo Help\tF1", run(&MainWindow::OnHelp)});
+  commands.push_back({0, Menu::Help, {}, {}});
+  commands.push_back({kCmdAbout, Menu::Help, "About Tavolo", run(&MainWindow::OnAbout)});
+  return commands;
+}
+
+std::vector<MainWindow::Accelerator> MainWindow::Accelerators() {
+  std::vector<Accelerator> accelerators;
+  for (int n = 0; n < 9; ++n) {
+    accelerators.push_back(
+        {QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + n)), kCmdLayout1 + n});
+  }
+  const Accelerator rest[] = {
+      {QKeySequence(Qt::ALT | Qt::Key_0), kCmdLayout1 + 9},
+      {QKeySequence(Qt::CTRL | Qt::Key_I), kCmdInsertPhoto},
+      {QKeySequence(Qt::CTRL | Qt::Key_L), kCmdLoadProject},
+      {QKeySequence(Qt::CTRL | Qt::Key_N), kCmdNewProject},
+      {QKeySequence(Qt::CTRL | Qt::Key_P), kCmdPrint},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), kCmdSaveProject},
+      {QKeySequence(Qt::Key_F1), kCmdHelp},
+      {QKeySequence(Qt::ALT | Qt::Key_F4), kCmdExit},
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), kCmdRedo},
+      {QKeySequence(Qt::CTRL | Qt::Key_Z), kCmdUndo},
+  };
+  accelerators.insert(accelerators.end(), std::begin(rest), std::end(rest));
+  return accelerators;
+}
+
+void MainWindow::BuildMenus() {
+  for (Menu menu :
+       {Menu::File, Menu::Edit, Menu::Templates, Menu::Layouts, Menu::Window, Menu::Help}) {
+    menus_[menu] = menuBar()->addMenu(QString::fromLatin1(MenuTitle(menu)));
+  }
+  for (const Command& command : Commands()) {
+    if (command.id == 0) {
+      MenuOf(command.menu)->addSeparator();
+      continue;
+    }
+    auto* action = new QAction(command.text, this);
+    action->setData(command.id);
+    const auto handler = command.handler;
+    connect(action, &QAction::triggered, this, [this, handler] { handler(*this); });
+    // Every command is an action of the window, so that its accelerator works whichever menu
+    // holds it, and the window's own commands work with no menu at all.
+    addAction(action);
+    actions_[command.id] = action;
+    if (command.menu == Menu::Layouts) {
+      action->setCheckable(true);
+      action->setChecked(command.id == kCmdLayout1);
+    }
+    if (command.menu != Menu::Window && command.menu != Menu::None) {
+      MenuOf(command.menu)->addAction(action);
+    }
+  }
+  for (const Accelerator& accelerator : Accelerators()) {
+    Action(accelerator.id)->setShortcut(accelerator.keys);
+  }
+  RebuildWindowMenu();
+}
+
+void MainWindow::RebuildWindowMenu() {
+  QMenu* window = MenuOf(Menu::Window);
+  window->clear();
+  const int boxes = fields_->Count();
+  for (int box = 0; box < boxes; ++box) window->addAction(Action(kCmdTextField1 + box));
+  window->addSeparator();
+  window->addAction(Action(kCmdBackgroundOptions));
+}
+
+void MainWindow::CheckCurrentLayout() {
+  const int current = document_.Layout().Current();
+  for (int n = 0; n < kLayoutCount; ++n) Action(kCmdLayout1 + n)->setChecked(n == current);
+}
+
+void MainWindow::UpdateMenus() {
+  const CardState& card = document_.Working();
+  const bool photo = !card.photo.name.isEmpty();
+  const bool logo = !card.logo.name.isEmpty();
+  Action(kCmdUndo)->setEnabled(document_.CanUndo());
+  Action(kCmdRedo)->setEnabled(document_.CanRedo());
+  Action(kCmdDeletePhoto)->setEnabled(photo);
+  Action(kCmdDeleteLogo)->setEnabled(logo);
+  Action(kCmdInsertPhoto)->setText(photo ? kEditPhotoText : kInsertPhotoText);
+  Action(kCmdInsertLogo)->setText(logo ? kEditLogoText : kInsertLogoText);
+  // Only the boxes of the current layout have Text Options.
+  for (int box = 0; box < kTextBoxCount; ++box) {
+    Action(kCmdTextField1 + box)->setEnabled(box < fields_->Count());
+  }
+}
+
+}  // namespace tavolo

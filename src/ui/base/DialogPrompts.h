@@ -1,0 +1,17 @@
+// The prompts as the user sees them: Qt's message boxes and file dialogs, dialogs run modally.
+#pragma once
+
+#include "ui/base/Prompts.h"
+
+namespace tavolo {
+
+class DialogPrompts final : public Prompts {
+ public:
+  void Tell(QWidget* parent, const QString& text, QMessageBox::Icon icon) override;
+  QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text) override;
+  QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+  QString SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+  int Run(QDialog& dialog) override;
+};
+
+}  // namespace tavolo

@@ -1,0 +1,29 @@
+#include "ui/card/CardPreviewGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavolo {
+
+int CardPixels(float size) {
+  constexpr float kLimit = 1 << 30;
+  if (std::isnan(size)) return 0;
+  return static_cast<int>(std::clamp(size, -kLimit, kLimit));
+}
+
+CardPreviewGeometry PreviewGeometryFor(const QRect& item, int cardWidth, int cardHeight) {
+  const int cw = item.width();
+  const int ch = item.height();
+  CardPreviewGeometry g;
+  // A negative card size would give a divisor below 1; the drawn size is then empty.
+  g.divisor = std::max({cardWidth / std::max(cw - kPreviewMargin, 1) + 1,
+                        cardHeight / std::max(ch - kPreviewMargin, 1) + 1, 1});
+  g.dx = cardWidth / g.divisor;
+  g.dy = cardHeight / g.divisor;
+  const int left = item.left() + (cw - g.dx) / 2;
+  const int top = item.top() + (ch - g.dy) / 2;
+  g.card = QRect(left, top, g.dx, g.dy);
+  return g;
+}
+
+}  // namespace tavolo

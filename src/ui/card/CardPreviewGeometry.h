@@ -1,0 +1,27 @@
+// Where the preview puts the card: the integer divisor that fits the full-size card into the
+// control with at least 10 pixels to spare on each side, the drawn size, and the centred card
+// rectangle. Shared by the paint and the tests.
+#pragma once
+
+#include <QRect>
+
+namespace tavolo {
+
+// The card keeps this many pixels clear on both sides of each axis together.
+inline constexpr int kPreviewMargin = 20;
+
+struct CardPreviewGeometry {
+  int divisor = 1;
+  int dx = 0;  // drawn card width, cardWidth / divisor
+  int dy = 0;  // drawn card height, cardHeight / divisor
+  QRect card;  // frameColour: the drawn card inside the item rectangle
+};
+
+// The card's pixel size from the live state's float size (truncated; damaged values are bounded).
+int CardPixels(float size);
+
+// `item` is the control's item rectangle; W and H the card's pixel size. A control of 20 pixels or
+// less on a side counts its room as 1 pixel there, so the divisor stays defined.
+CardPreviewGeometry PreviewGeometryFor(const QRect& item, int cardWidth, int cardHeight);
+
+}  // namespace tavolo

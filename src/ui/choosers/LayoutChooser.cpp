@@ -1,0 +1,189 @@
+#include "ui/choosers/LayoutChooser.h"
+
+#include <QCursor>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "core/base/CheckedCall.h"
+#include "core/card/LayoutThumbnail.h"
+#include "ui/choosers/LayoutStripShading.h"
+#include "ui/controls/ControlPainting.h"
+
+namespace tavolo {
+
+namespace {
+
+const QColor kFill(134, 180, 202);
+const QColor kHoverLight(201, 219, 219);
+const QColor kCurrentLight(150, 217, 242);
+const QColor kHighlightEdge(100, 100, 100);
+const QColor kEdgeTopLeft(144, 163, 174);
+
+constexpr int kLabelPixels = 12;
+
+}  // namespace
+
+LayoutChooser::LayoutChooser(QWidget* parent) : OwnerDrawnControl(parent), strip_(LayoutStrip()) {
+  AcceptKeyboardFocus();
+  timer_.setInterval(kHoverMilliseconds);
+  connect(&timer_, &QTimer::timeout, this, &LayoutChooser::OnHoverTimer);
+}
+
+void LayoutChooser::SetCurrent(int layout) {
+  current_ = layout;
+  update();
+}
+
+void LayoutChooser::SetActive(bool active) {
+  active_ = active;
+  if (!active_) {
+    timer_.stop();
+  } else if (drawn_) {
+    timer_.start();
+  }
+}
+
+const QImage& LayoutChooser::Thumbnail(int layout, QSize size) const {
+  if (size != thumbnailSize_) {
+    thumbnails_ = {};
+    thumbnailSize_ = size;
+  }
+  QImage& thumbnail = thumbnails_[layout];
+  if (thumbnail.isNull()) {
+    thumbnail =
+        strip_
+            .copy(layout * kLayoutThumbnailWidth, 0, kLayoutThumbnailWidth, kLayoutThumbnailHeight)
+            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  return thumbnail;
+}
+
+void LayoutChooser::DrawHighlight(QPainter& painter, const LayoutChooserGeometry& geometry,
+                                  int layout, const QColor& colour) const {
+  const QRect outer = geometry.Highlight(layout);
+  DrawBox(painter, outer.left(), outer.top(), outer.left() + outer.width(),
+          outer.top() + outer.height(), kHighlightEdge, colour);
+  const QRect inner = geometry.HighlightInner(layout);
+  DrawBox(painter, inner.left(), inner.top(), inner.left() + inner.width(),
+          inner.top() + inner.height(), kHighlightEdge, kFill);
+}
+
+void LayoutChooser::DrawLabel(QPainter& painter, const LayoutChooserGeometry& geometry,
+                              int layout) const {
+  const QRect area = geometry.Label(layout);
+  if (area.width() <= 0 || area.height() <= 0) return;
+  const QString text = LayoutName(layout);
+  const QFontMetrics metrics(painter.font());
+  // Text is written in opaque mode: its cell is filled white behind the black letters.
+  const int textWidth = metrics.horizontalAdvance(text);
+  const QRect cell(area.left() + (area.width() - textWidth) / 2, area.top(), textWidth,
+                   metrics.height());
+  painter.save();
+  painter.setClipRect(area);
+  painter.fillRect(cell, Qt::white);
+  painter.setPen(Qt::black);
+  painter.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, text);
+  painter.restore();
+}
+
+void LayoutChooser::Draw(QImage& picture) const {
+  picture.fill(kFill);
+  const LayoutChooserGeometry geometry = ComputeLayoutChooserGeometry(picture.size());
+  QPainter painter(&picture);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(kLabelPixels);
+  font.setWeight(QFont::Normal);
+  TAVOLO_CHECK_AS("fnt.CreateFontIndirectA(&lf)", !QFontInfo(font).family().isEmpty());
+  painter.setFont(font);
+  for (int i = 0; i < kLayoutCount; ++i) {
+    if (i == hover_) DrawHighlight(painter, geometry, i, kHoverLight);
+    if (i == current_) DrawHighlight(painter, geometry, i, kCurrentLight);
+    DrawLabel(painter, geometry, i);
+    if (geometry.thumbnailsShown) {
+      const QRect target = geometry.Thumbnail(i);
+      painter.drawImage(target.topLeft(), Thumbnail(i, target.size()));
+    }
+  }
+  FrameRect3d(painter, picture.rect(), kEdgeTopLeft, Qt::white);
+  painter.end();
+  ShadeLayoutStrip(picture);
+}
+
+void LayoutChooser::paintEvent(QPaintEvent* event) {
+  OwnerDrawnControl::paintEvent(event);
+  if (!drawn_) {
+    drawn_ = true;
+    if (active_) timer_.start();
+  }
+}
+
+void LayoutChooser::Redraw() {
+  TAVOLO_CHECK_AS("RedrawWindow()", RedrawNow(*this));
+}
+
+void LayoutChooser::OnHoverTimer() {
+  const QPoint point = mapFromGlobal(QCursor::pos());
+  int hover = -1;
+  if (active_ && rect().contains(point)) hover = LayoutChooserHoverColumn(width(), point.x());
+  if (hover == hover_) return;
+  hover_ = hover;
+  Redraw();
+}
+
+void LayoutChooser::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint point = event->position().toPoint();
+  if (!rect().contains(point)) return;
+  const int layout = LayoutChooserPressColumn(width(), point.x());
+  if (layout >= 0) Pick(layout);
+}
+
+void LayoutChooser::Pick(int layout) {
+  if (layout == current_) return;
+  current_ = layout;
+  focusLayout_ = layout;
+  Redraw();
+  Q_EMIT layoutPicked(layout);
+}
+
+void LayoutChooser::focusInEvent(QFocusEvent* event) {
+  focusLayout_ = current_;
+  OwnerDrawnControl::focusInEvent(event);
+}
+
+QRect LayoutChooser::FocusMarkRect() const {
+  return ComputeLayoutChooserGeometry(size()).Highlight(focusLayout_).adjusted(1, 1, -2, -2);
+}
+
+void LayoutChooser::keyPressEvent(QKeyEvent* event) {
+  if (IsPressKey(*event)) {
+    Pick(focusLayout_);
+    return;
+  }
+  int layout = focusLayout_;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      --layout;
+      break;
+    case Qt::Key_Right:
+      ++layout;
+      break;
+    case Qt::Key_Home:
+      layout = 0;
+      break;
+    case Qt::Key_End:
+      layout = kLayoutCount - 1;
+      break;
+    default:
+      OwnerDrawnControl::keyPressEvent(event);
+      return;
+  }
+  focusLayout_ = std::clamp(layout, 0, kLayoutCount - 1);
+  update();
+}
+
+}  // namespace tavolo

@@ -1,0 +1,72 @@
+// The layout chooser: the ten text layouts in one row, each a thumbnail with its name, the
+// current one and the one under the mouse lit, the whole washed in blue towards the bottom. A
+// click on another layout shows it as current and tells the owner which layout was picked; the
+// card document does the rest (the field texts, the editors' text). With the keyboard focus the
+// arrow, Home and End keys move the focus mark and Space or Enter picks the marked layout.
+#pragma once
+
+#include <QTimer>
+#include <array>
+
+#include "core/card/LayoutTable.h"
+#include "ui/choosers/LayoutChooserGeometry.h"
+#include "ui/controls/OwnerDrawnControl.h"
+
+namespace tavolo {
+
+class LayoutChooser : public OwnerDrawnControl {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHoverMilliseconds = 30;
+
+  explicit LayoutChooser(QWidget* parent = nullptr);
+
+  // The layout shown as current, 0..9.
+  void SetCurrent(int layout);
+  int Current() const { return current_; }
+  // The layout under the mouse, -1 for none.
+  int Hover() const { return hover_; }
+  // The layout the keyboard focus mark is on.
+  int FocusLayout() const { return focusLayout_; }
+
+  // Paused while the owner has a modal dialog open: the hover timer stops and the hover stays.
+  void SetActive(bool active);
+  bool IsActive() const { return active_; }
+  bool IsHoverTimerRunning() const { return timer_.isActive(); }
+
+ Q_SIGNALS:
+  // A click on a layout other than the current one, which it has become.
+  void layoutPicked(int layout);
+
+ protected:
+  void Draw(QImage& picture) const override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  QRect FocusMarkRect() const override;
+
+ private:
+  // Makes `layout` current as a click on it does; nothing when it is current already.
+  void Pick(int layout);
+  void OnHoverTimer();
+  void Redraw();
+  void DrawHighlight(QPainter& painter, const LayoutChooserGeometry& geometry, int layout,
+                     const QColor& colour) const;
+  void DrawLabel(QPainter& painter, const LayoutChooserGeometry& geometry, int layout) const;
+  // The strip's cell `layout` at the thumbnail size, made once per size.
+  const QImage& Thumbnail(int layout, QSize size) const;
+
+  int current_ = 0;
+  int hover_ = -1;
+  int focusLayout_ = 0;
+  bool active_ = true;
+  bool drawn_ = false;
+  QImage strip_;
+  mutable std::array<QImage, kLayoutCount> thumbnails_{};
+  mutable QSize thumbnailSize_;
+  QTimer timer_;
+};
+
+}  // namespace tavolo

@@ -1,0 +1,34 @@
+// Logo Options: loads the card's logo, scales it, turns it clockwise by quarter turns and places
+// it on the draft card preview.
+#pragma once
+
+#include "ui/dialogs/ImageOptionsDialog.h"
+
+namespace tavolo {
+
+class LogoDialog : public ImageOptionsDialog {
+  Q_OBJECT
+
+ public:
+  // `card` is the card as it was when Insert (Edit) Logo began, its logo included.
+  LogoDialog(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
+             Prompts& prompts, QWidget* parent = nullptr);
+
+  const LogoPlacement& Placement() const;
+  bool HoldsPicture() const;
+  QPushButton& RotateButton() const { return *rotate_; }
+
+  // "Rotate Clockwise": a quarter turn more.
+  void RotateClockwise();
+
+ protected:
+  void ShowPicture(RasterImage image) override;
+  void TakePicture(RasterImage image, const QString& name, const QString& path) override;
+  void ReductionEdited(float reduction) override;
+  void EnableObjectControls(bool enabled) override;
+
+ private:
+  QPushButton* rotate_ = nullptr;
+};
+
+}  // namespace tavolo

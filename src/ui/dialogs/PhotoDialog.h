@@ -1,0 +1,42 @@
+// Photo Options: loads the card's photo, trims its four sides, scales it and places it on the
+// draft card preview.
+#pragma once
+
+#include <array>
+
+#include "ui/dialogs/ImageOptionsDialog.h"
+
+namespace tavolo {
+
+class Slider;
+
+class PhotoDialog : public ImageOptionsDialog {
+  Q_OBJECT
+
+ public:
+  // The trims, in the order the dialog lists them.
+  enum Trim { kTrimLeft, kTrimRight, kTrimTop, kTrimBottom };
+
+  // `card` is the card as it was when Insert (Edit) Photo began, its photo included.
+  PhotoDialog(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
+              Prompts& prompts, QWidget* parent = nullptr);
+
+  // The working placement and whether a photo is loaded for the caller to take over.
+  const PhotoPlacement& Placement() const;
+  bool HoldsPicture() const;
+  Slider& TrimSlider(Trim trim) const { return *trims_[trim]; }
+
+ protected:
+  void ShowPicture(RasterImage image) override;
+  void TakePicture(RasterImage image, const QString& name, const QString& path) override;
+  void ReductionEdited(float reduction) override;
+  void EnableObjectControls(bool enabled) override;
+
+ private:
+  void TrimMoved(Trim trim);
+  void ShowTrims();
+
+  std::array<Slider*, 4> trims_{};
+};
+
+}  // namespace tavolo

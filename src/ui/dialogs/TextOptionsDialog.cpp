@@ -1,0 +1,228 @@
+#include "ui/dialogs/TextOptionsDialog.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/base/CheckedCall.h"
+#include "core/card/StyleInputs.h"
+#include "ui/base/DialogControls.h"
+#include "ui/controls/ColourLine.h"
+#include "ui/controls/Slider.h"
+
+namespace tavolo {
+
+namespace {
+
+const QStringList kFrameModeNames = {QStringLiteral("&None"), QStringLiteral("E&xact"),
+                                     QStringLiteral("&Left"), QStringLiteral("&Right"),
+                                     QStringLiteral("Card Lon&g")};
+
+// The scalable families, each once whatever its case and however many foundries make it, in the
+// order a sorted list shows them.
+QStringList ScalableFaces() {
+  QStringList faces;
+  for (const QString& family : QFontDatabase::families()) {
+    if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family)) {
+      continue;
+    }
+    // "Family [foundry]" names a family that several foundries make; the face name is the family.
+    QString face = family;
+    const qsizetype foundry = face.indexOf(QStringLiteral(" ["));
+    if (foundry > 0 && face.endsWith(QLatin1Char(']'))) face.truncate(foundry);
+    if (!faces.contains(face, Qt::CaseInsensitive)) faces << face;
+  }
+  std::sort(faces.begin(), faces.end(), [](const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+  });
+  return faces;
+}
+
+}  // namespace
+
+TextOptionsDialog::TextOptionsDialog(CardPreview& preview, int box, QWidget* parent)
+    : LiveEditDialog(preview, parent), box_(std::clamp(box, 0, kTextBoxCount - 1)) {
+  setWindowTitle(QStringLiteral("Text Options"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(BuildTypeControls());
+  layout->addWidget(BuildFrameControls());
+  close_ = MakeCloseButton(this, kCloseButton);
+  layout->addLayout(CloseButtonRow(close_));
+
+  const TextBoxStyle& style = Live().styles[box_];
+  FillFontList(style.face);
+  FillSizeList(style.size);
+  ShowStyle();
+  frameSize_->setValue(std::clamp(style.frameSize, 0, kMaxFrameSize));
+  const int mode = std::clamp(style.frameMode, 0, static_cast<int>(frameModes_.size()) - 1);
+  frameModes_[mode]->setChecked(true);
+  opacity_->SetPosition(style.opacity);
+  EnableFrameControls(style.frameMode != kFrameNone);
+  brightness_->SetPosition(style.brightness);
+  // Connected only now: filling the controls above changes nothing.
+  Connect();
+  fonts_->setFocus();
+}
+
+QWidget* TextOptionsDialog::BuildTypeControls() {
+  auto* panel = new QWidget(this);
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(0, 0, 0, 0);
+
+  fonts_ = new QListWidget(panel);
+  fonts_->setObjectName(ControlName(kFontList));
+  fonts_->setSelectionMode(QAbstractItemView::SingleSelection);
+  fonts_->setMinimumWidth(220);
+  sizes_ = new QComboBox(panel);
+  sizes_->setObjectName(ControlName(kSizeList));
+  sizes_->setEditable(true);
+  sizes_->setInsertPolicy(QComboBox::NoInsert);
+  styles_ = new QComboBox(panel);
+  styles_->setObjectName(ControlName(kStyleList));
+  styles_->setEditable(true);
+  styles_->setInsertPolicy(QComboBox::NoInsert);
+  colourSwatches_ = MakeSwatches(panel, kColourLine);
+  brightness_ = MakeSlider(panel, kBrightnessSlider);
+
+  grid->addWidget(MakeLabel(panel, QStringLiteral("&Font"), fonts_), 0, 0);
+  grid->addWidget(fonts_, 1, 0, 7, 1);
+  grid->addWidget(MakeLabel(panel, QStringLiteral("Si&ze"), sizes_), 0, 1);
+  grid->addWidget(sizes_, 1, 1);
+  grid->addWidget(MakeLabel(panel, QStringLiteral("St&yle"), styles_), 2, 1);
+  grid->addWidget(styles_, 3, 1);
+  grid->addWidget(MakeLabel(panel, QStringLiteral("&Color"), colourSwatches_), 4, 1);
+  grid->addWidget(colourSwatches_, 5, 1);
+  grid->addWidget(MakeLabel(panel, QStringLiteral("&Brightness"), brightness_), 6, 1);
+  grid->addWidget(brightness_, 7, 1);
+  grid->setRowStretch(8, 1);
+  grid->setColumnStretch(0, 1);
+  return panel;
+}
+
+QWidget* TextOptionsDialog::BuildFrameControls() {
+  auto* group = new QGroupBox(QStringLiteral("Frame"), this);
+  auto* grid = new QGridLayout(group);
+  grid->setHorizontalSpacing(24);
+  auto* modes = new QHBoxLayout;
+  for (size_t mode = 0; mode < frameModes_.size(); ++mode) {
+    frameModes_[mode] = new QRadioButton(kFrameModeNames[static_cast<int>(mode)], group);
+    frameModes_[mode]->setObjectName(ControlName(kFrameNoneRadio + static_cast<int>(mode)));
+    modes->addWidget(frameModes_[mode]);
+  }
+  modes->addStretch();
+  grid->addLayout(modes, 0, 0, 1, 3);
+
+  fill_ = MakeSwatches(group, kFillColourLine);
+  frameSize_ = new QSpinBox(group);
+  frameSize_->setObjectName(ControlName(kFrameSizeEdit));
+  frameSize_->setRange(0, kMaxFrameSize);
+  opacity_ = MakeSlider(group, kOpacitySlider);
+  grid->addWidget(MakeLabel(group, QStringLiteral("F&ill Color"), fill_), 1, 0);
+  grid->addWidget(fill_, 2, 0);
+  grid->addWidget(MakeLabel(group, QStringLiteral("Fra&me Size"), frameSize_), 1, 1);
+  grid->addWidget(frameSize_, 2, 1, Qt::AlignTop);
+  grid->addWidget(MakeLabel(group, QStringLiteral("&Opacity"), opacity_), 1, 2);
+  grid->addWidget(opacity_, 2, 2, Qt::AlignTop);
+  grid->setColumnStretch(2, 1);
+  return group;
+}
+
+void TextOptionsDialog::FillFontList(const QString& face) {
+  for (const QString& family : ScalableFaces()) {
+    const int before = fonts_->count();
+    fonts_->addItem(family);
+    TAVOLO_CHECK_AS("dlg->m_fnts.AddString(lps) >= 0", fonts_->count() > before);
+  }
+  const QList<QListWidgetItem*> found = fonts_->findItems(face, Qt::MatchExactly);
+  if (!found.isEmpty()) {
+    fonts_->setCurrentItem(found.front());
+    fonts_->scrollToItem(found.front(), QAbstractItemView::PositionAtCenter);
+  }
+}
+
+void TextOptionsDialog::FillSizeList(const QString& size) {
+  sizes_->addItems(FontSizeChoices());
+  int index = sizes_->findText(size, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index < 0) {
+    sizes_->addItem(size);
+    index = sizes_->count() - 1;
+  }
+  sizes_->setCurrentIndex(index);
+}
+
+void TextOptionsDialog::ShowStyle() {
+  styles_->addItems(FontStyleChoices());
+  const int index =
+      styles_->findText(Live().styles[box_].style, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  styles_->setCurrentIndex(index);
+}
+
+void TextOptionsDialog::Connect() {
+  connect(sizes_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index < 0) return;
+    const QString size = sizes_->itemText(index);
+    ChangeStyle([&](TextBoxStyle& style) { style.size = size; });
+  });
+  connect(sizes_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    const std::optional<QString> size = TypedFontSize(text);
+    if (size) ChangeStyle([&](TextBoxStyle& style) { style.size = *size; });
+  });
+  connect(fonts_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+    if (item == nullptr) return;
+    const QString face = item->text();
+    ChangeStyle([&](TextBoxStyle& style) { style.face = face; });
+  });
+  connect(styles_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index < 0) return;
+    const QString name = styles_->itemText(index);
+    ChangeStyle([&](TextBoxStyle& style) { style.style = name; });
+  });
+  for (size_t mode = 0; mode < frameModes_.size(); ++mode) {
+    connect(frameModes_[mode], &QRadioButton::toggled, this, [this, mode](bool checked) {
+      if (!checked) return;
+      ChangeStyle([&](TextBoxStyle& style) { style.frameMode = static_cast<int32_t>(mode); });
+      EnableFrameControls(static_cast<int>(mode) != kFrameNone);
+    });
+  }
+  connect(frameSize_, &QSpinBox::valueChanged, this,
+          [this](int size) { ChangeStyle([&](TextBoxStyle& style) { style.frameSize = size; }); });
+  connect(colourSwatches_, &ColourLine::clicked, this, [this] {
+    const HslColour swatch = colourSwatches_->CurrentColour();
+    const float brightness = SwatchBrightness(swatch);
+    ChangeStyle([&](TextBoxStyle& style) {
+      style.textColour = swatch;
+      style.brightness = brightness;
+    });
+    brightness_->SetPosition(brightness);
+  });
+  connect(fill_, &ColourLine::clicked, this, [this] {
+    const HslColour swatch = fill_->CurrentColour();
+    ChangeStyle([&](TextBoxStyle& style) { style.fillColour = swatch; });
+  });
+  connect(opacity_, &Slider::clicked, this, [this] {
+    const float opacity = opacity_->Position();
+    ChangeStyle([&](TextBoxStyle& style) { style.opacity = opacity; });
+  });
+  connect(brightness_, &Slider::clicked, this, [this] {
+    const float brightness = brightness_->Position();
+    ChangeStyle([&](TextBoxStyle& style) { style.brightness = brightness; });
+  });
+  connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TextOptionsDialog::EnableFrameControls(bool enabled) {
+  fill_->setEnabled(enabled);
+  frameSize_->setEnabled(enabled);
+  opacity_->setEnabled(enabled);
+}
+
+}  // namespace tavolo

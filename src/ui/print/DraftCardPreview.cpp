@@ -1,0 +1,22 @@
+#include "ui/print/DraftCardPreview.h"
+
+#include <QPainter>
+
+#include "ui/controls/ControlPainting.h"
+
+namespace tavolo {
+
+DraftCardPreview::DraftCardPreview(QWidget* parent) : OwnerDrawnControl(parent) {}
+
+void DraftCardPreview::Draw(QImage& picture) const {
+  QPainter painter(&picture);
+  if (!ready_ || image_.isNull()) {
+    painter.fillRect(picture.rect(), palette().window());
+    return;
+  }
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(picture.rect(), image_);
+  FrameRect3d(painter, picture.rect(), Qt::black, Qt::white);
+}
+
+}  // namespace tavolo

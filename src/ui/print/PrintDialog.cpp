@@ -1,0 +1,478 @@
+#include "ui/print/PrintDialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/base/CheckedCall.h"
+#include "core/print/PageLayoutFile.h"
+#include "core/print/PageLayoutLibrary.h"
+#include "core/print/PaperChange.h"
+#include "ui/base/Prompts.h"
+#include "ui/controls/ControlPainting.h"
+#include "ui/print/DraftCardPreview.h"
+#include "ui/print/DraftPagePreview.h"
+#include "ui/print/PageLayoutNameDialog.h"
+#include "ui/print/PrintJob.h"
+#include "ui/print/PrinterChoice.h"
+
+namespace tavolo {
+
+namespace {
+
+struct LengthEdit {
+  LayoutLength which;
+  int id;
+  const char* label;  // with its mnemonic
+  int row;
+  int column;
+};
+
+// The six edits as the dialog lays them out, width beside height.
+constexpr std::array<LengthEdit, kLayoutLengthCount> kLengthEdits = {{
+    {LayoutLength::kCardWidth, PrintDialog::kCardWidth, "Card &Width", 0, 0},
+    {LayoutLength::kCardHeight, PrintDialog::kCardHeight, "Card &Height", 0, 1},
+    {LayoutLength::kHorizontalPitch, PrintDialog::kHorizontalPitch, "Hori&zontal Pitch", 1, 0},
+    {LayoutLength::kVerticalPitch, PrintDialog::kVerticalPitch, "&Vertical Pitch", 1, 1},
+    {LayoutLength::kLeftMargin, PrintDialog::kLeftMargin, "&Left Margin", 2, 0},
+    {LayoutLength::kTopMargin, PrintDialog::kTopMargin, "&Top Margin", 2, 1},
+}};
+
+struct UnitButton {
+  LengthUnit unit;
+  int id;
+  const char* label;
+};
+
+constexpr std::array<UnitButton, 3> kUnitButtons = {{
+    {LengthUnit::kInches, PrintDialog::kInches, "&inches"},
+    {LengthUnit::kCm, PrintDialog::kCm, "&cm"},
+    {LengthUnit::kMm, PrintDialog::kMm, "m&m"},
+}};
+
+// The card preview keeps the print image's proportions, 1062 × 615.
+constexpr QSize kCardPreviewSize(266, 154);
+constexpr QSize kPagePreviewMinimum(380, 492);
+
+QString ControlName(int id) {
+  return QString::number(id);
+}
+
+QString PlainLabel(const char* label) {
+  return QString::fromLatin1(label).remove(QLatin1Char('&'));
+}
+
+int Index(LayoutLength which) {
+  return static_cast<int>(which);
+}
+
+}  // namespace
+
+PrintDialog::PrintDialog(const RasterImage* printImage, int dpi, PrinterChoice& printer,
+                         Prompts& prompts, QWidget* parent, std::filesystem::path layoutsFolder)
+    : QDialog(parent),
+      dpi_(dpi),
+      printer_(printer),
+      prompts_(prompts),
+      layoutsFolder_(std::move(layoutsFolder)),
+      renderer_(printImage ? SheetRenderer(*printImage) : SheetRenderer(QImage())) {
+  TAVOLO_CHECK_AS("0", printImage != nullptr);
+  setWindowTitle(QStringLiteral("Print Preview"));
+  BuildControls();
+
+  SelectUnit(LengthUnit::kInches);
+  shown_ = ShowLengthsUntruncated(layout_, dpi_);
+  ShowLengthsInEdits();
+  TAVOLO_CHECK_AS("PopulatePaperSizes()", PopulatePaperSizes(-1));
+  // The paper change above shows every length truncated, and an exact 3.54 × 2.05 in card lies
+  // just below that as floats; on opening the card's own lengths read as they are.
+  shown_ = ShowLengthsUntruncated(layout_, dpi_);
+  ShowLengthsInEdits();
+
+  cardPreview_->SetReady(true);
+  pagePreview_->SetReady(true);
+  RedrawPagePreview();
+}
+
+PrintDialog::~PrintDialog() = default;
+
+void PrintDialog::BuildControls() {
+  auto* left = new QVBoxLayout;
+  left->addWidget(BuildLayoutGroup());
+  left->addWidget(BuildLengthsGroup());
+  left->addWidget(BuildCardPreviewGroup());
+  left->addStretch(1);
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left);
+  columns->addWidget(BuildPagePreviewGroup(), 1);
+
+  copies_ = new QSpinBox(this);
+  copies_->setObjectName(ControlName(kCopies));
+  copies_->setRange(1, kMaxCopies);
+  copies_->setValue(1);
+  copies_->setAccelerated(true);
+  copies_->setToolTip(QStringLiteral("The number of sheets to print"));
+  auto* copiesLabel = new QLabel(QStringLiteral("C&opies:"), this);
+  copiesLabel->setBuddy(copies_);
+
+  auto* buttons = new QDialogButtonBox(this);
+  print_ = buttons->addButton(QStringLiteral("&Print "), QDialogButtonBox::AcceptRole);
+  print_->setObjectName(ControlName(kPrint));
+  print_->setDefault(true);
+  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(ControlName(kCancel));
+  connect(print_, &QPushButton::clicked, this, &PrintDialog::OnPrint);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(copiesLabel);
+  bottom->addWidget(copies_);
+  bottom->addStretch(1);
+  bottom->addWidget(buttons);
+
+  auto* whole = new QVBoxLayout(this);
+  whole->addLayout(columns, 1);
+  whole->addLayout(bottom);
+}
+
+QWidget* PrintDialog::BuildLayoutGroup() {
+  auto* group = new QGroupBox(QStringLiteral("Sheet"), this);
+  usePredefined_ = new QCheckBox(QStringLiteral("&Use Predefined Page Layouts"), group);
+  usePredefined_->setObjectName(ControlName(kUsePredefined));
+  layoutList_ = new QComboBox(group);
+  layoutList_->setObjectName(ControlName(kLayoutList));
+  layoutList_->setEnabled(false);
+  layoutList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  layoutList_->setMinimumContentsLength(24);
+  paperList_ = new QComboBox(group);
+  paperList_->setObjectName(ControlName(kPaperList));
+  paperList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  paperList_->setMinimumContentsLength(24);
+  paperList_->setMaxVisibleItems(20);
+
+  auto* layoutLabel = new QLabel(QStringLiteral("L&ayout:"), group);
+  layoutLabel->setBuddy(layoutList_);
+  auto* paperLabel = new QLabel(QStringLiteral("Pape&r:"), group);
+  paperLabel->setBuddy(paperList_);
+
+  printerName_ = new QLabel(printer_.Description(), group);
+  printerName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* grid = new QGridLayout(group);
+  grid->addWidget(new QLabel(QStringLiteral("Printer:"), group), 0, 0);
+  grid->addWidget(printerName_, 0, 1);
+  grid->addWidget(usePredefined_, 1, 0, 1, 2);
+  grid->addWidget(layoutLabel, 2, 0);
+  grid->addWidget(layoutList_, 2, 1);
+  grid->addWidget(paperLabel, 3, 0);
+  grid->addWidget(paperList_, 3, 1);
+  grid->setColumnStretch(1, 1);
+
+  connect(usePredefined_, &QCheckBox::clicked, this, &PrintDialog::OnUsePredefined);
+  connect(layoutList_, &QComboBox::activated, this, &PrintDialog::OnLayoutChosen);
+  connect(paperList_, &QComboBox::activated, this, &PrintDialog::OnPaperChosen);
+  return group;
+}
+
+QWidget* PrintDialog::BuildLengthsGroup() {
+  auto* group = new QGroupBox(QStringLiteral("Card size and spacing"), this);
+  auto* grid = new QGridLayout(group);
+
+  auto* unitRow = new QHBoxLayout;
+  unitRow->addWidget(new QLabel(QStringLiteral("Units:"), group));
+  units_ = new QButtonGroup(group);
+  for (const UnitButton& button : kUnitButtons) {
+    auto* radio = new QRadioButton(QString::fromLatin1(button.label), group);
+    radio->setObjectName(ControlName(button.id));
+    units_->addButton(radio, static_cast<int>(button.unit));
+    unitRow->addWidget(radio);
+  }
+  unitRow->addStretch(1);
+  grid->addLayout(unitRow, 0, 0, 1, 4);
+  connect(units_, &QButtonGroup::idClicked, this, &PrintDialog::OnUnitChosen);
+
+  for (const LengthEdit& entry : kLengthEdits) {
+    auto* edit = new QLineEdit(group);
+    edit->setObjectName(ControlName(entry.id));
+    edit->setAccessibleName(PlainLabel(entry.label));
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 16);
+    auto* label = new QLabel(QString::fromLatin1(entry.label), group);
+    label->setBuddy(edit);
+    grid->addWidget(label, 1 + entry.row, entry.column * 2);
+    grid->addWidget(edit, 1 + entry.row, entry.column * 2 + 1);
+    edits_[Index(entry.which)] = edit;
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, which = entry.which] { OnEditChanged(which); });
+  }
+  grid->setColumnMinimumWidth(2, 80);
+
+  message_ = new QLabel(group);
+  message_->setWordWrap(true);
+  QPalette warning = message_->palette();
+  warning.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
+  message_->setPalette(warning);
+  grid->addWidget(message_, 4, 0, 1, 4);
+
+  saveAsTemplate_ = new QPushButton(QStringLiteral("&Save As Template"), group);
+  saveAsTemplate_->setObjectName(ControlName(kSaveAsTemplate));
+  saveAsTemplate_->setAutoDefault(false);
+  connect(saveAsTemplate_, &QPushButton::clicked, this, &PrintDialog::OnSaveAsTemplate);
+  grid->addWidget(saveAsTemplate_, 5, 2, 1, 2, Qt::AlignRight);
+  return group;
+}
+
+QWidget* PrintDialog::BuildCardPreviewGroup() {
+  auto* group = new QGroupBox(QStringLiteral("Draft Card preview"), this);
+  cardPreview_ = new DraftCardPreview(group);
+  cardPreview_->setObjectName(ControlName(kCardPreview));
+  cardPreview_->setFixedSize(kCardPreviewSize);
+  auto* layout = new QHBoxLayout(group);
+  layout->addWidget(cardPreview_, 0, Qt::AlignCenter);
+  return group;
+}
+
+QWidget* PrintDialog::BuildPagePreviewGroup() {
+  auto* group = new QGroupBox(QStringLiteral("Draft Page Preview"), this);
+  pagePreview_ = new DraftPagePreview(renderer_, layout_, group);
+  pagePreview_->setObjectName(ControlName(kPagePreview));
+  pagePreview_->setMinimumSize(kPagePreviewMinimum);
+  pagePreview_->SetDpi(dpi_);
+  auto* layout = new QHBoxLayout(group);
+  layout->addWidget(pagePreview_);
+  return group;
+}
+
+LengthUnit PrintDialog::Unit() const {
+  const int sel = units_->checkedId();
+  TAVOLO_CHECK_AS("sel>=0 && sel<=2", sel >= 0 && sel <= 2);
+  return LengthUnitFromStored(sel);
+}
+
+int PrintDialog::Copies() const {
+  return copies_->value();
+}
+
+QString PrintDialog::EditMessage() const {
+  for (const LengthEdit& entry : kLengthEdits) {
+    const QString& error = editErrors_[Index(entry.which)];
+    if (!error.isEmpty()) return PlainLabel(entry.label) + QStringLiteral(": ") + error;
+  }
+  return {};
+}
+
+bool PrintDialog::PopulatePaperSizes(int selection) {
+  papers_ = printer_.Papers();
+  const bool hasPapers = TAVOLO_CHECK_AS("numberOfSizes > 0", !papers_.empty());
+  // After Retry the standard sizes stand in for the printer's, so that the dialog stays usable.
+  if (!hasPapers) papers_ = PaperCatalogue();
+
+  const QSignalBlocker blocker(paperList_);
+  paperList_->clear();
+  for (const Paper& paper : papers_) paperList_->addItem(paper.name);
+  const bool selected = selection >= 0 && selection < paperList_->count();
+  paperList_->setCurrentIndex(selected ? selection : 0);
+  TAVOLO_CHECK_AS("m_PaperSelection.SetCurSel(0) != (-1)", paperList_->currentIndex() != -1);
+  if (!selected) {
+    // A printer whose current paper is missing from its own list keeps the first one.
+    const int curSel = FindPaperMatching(papers_, printer_.CurrentPageSize());
+    if (curSel >= 0) paperList_->setCurrentIndex(curSel);
+    OnPaperChosen();
+    return true;
+  }
+
+  paper_ = papers_[static_cast<size_t>(paperList_->currentIndex())];
+  paperList_->setPlaceholderText(QString());
+  paperList_->setToolTip(QString());
+  pagePreview_->SetPaper(paper_.WholeMm());
+  cardPreview_->SetImage(renderer_.PrintImage());
+  TAVOLO_CHECK_AS("m_imprv.RedrawWindow()!=0", RedrawNow(*cardPreview_));
+  return true;
+}
+
+void PrintDialog::OnPaperChosen() {
+  TAVOLO_CHECK_AS("PopulatePaperSizes(m_PaperSelection.GetCurSel())",
+                  PopulatePaperSizes(paperList_->currentIndex()));
+  shown_ = ApplyPaperChange(layout_, paper_.id, paper_.WholeMm(), dpi_);
+  SelectUnit(LengthUnit::kInches);
+  RedrawPagePreview();
+  ShowLengthsInEdits();
+}
+
+void PrintDialog::OnUnitChosen() {
+  const LengthUnit unit = Unit();
+  shown_ = ShowLengths(layout_, dpi_, unit);
+  layout_.unit = static_cast<int32_t>(unit);
+  ShowLengthsInEdits();
+}
+
+void PrintDialog::OnEditChanged(LayoutLength which) {
+  for (const LayoutLength length : kLayoutLengths) {
+    const ParsedLength parsed = ParseShownLength(edits_[Index(length)]->text());
+    editErrors_[Index(length)] = parsed.message;
+    if (parsed.value) At(shown_, length) = *parsed.value;
+  }
+  // A refused value leaves the layout's length as it was.
+  if (editErrors_[Index(which)].isEmpty()) {
+    LengthOf(layout_, which) = FromDisplay(At(shown_, which), dpi_, Unit());
+  }
+  ShowEditMessage();
+  RedrawPagePreview();
+}
+
+void PrintDialog::OnUsePredefined(bool checked) {
+  layoutList_->clear();
+  predefined_.clear();
+  if (!checked) {
+    layoutList_->setEnabled(false);
+    SetManualControlsEnabled(true);
+    return;
+  }
+  const PageLayoutListing listing = ReadPageLayouts(layoutsFolder_);
+  predefined_ = PredefinedListOrder(listing.layouts);
+  for (const PageLayout& layout : predefined_) layoutList_->addItem(layout.name);
+  const int i = static_cast<int>(predefined_.size());
+  const int i2 = layoutList_->count();
+  TAVOLO_CHECK_AS("i2==i", i2 == i);
+  if (!listing.errors.empty()) {
+    QString text = QStringLiteral("Some page layouts could not be read:");
+    for (const std::string& error : listing.errors) {
+      text += QLatin1Char('\n') + QString::fromStdString(error);
+    }
+    Tell(text);
+  }
+  if (predefined_.empty()) {
+    // Nothing to choose from: the layout stays as it is and can still be set by hand.
+    usePredefined_->setChecked(false);
+    Tell(QStringLiteral("No page layouts were found in %1.")
+             .arg(QDir::toNativeSeparators(QString::fromStdString(layoutsFolder_.string()))));
+    return;
+  }
+  layoutList_->setCurrentIndex(0);
+  OnLayoutChosen(0);
+  layoutList_->setEnabled(true);
+  SetManualControlsEnabled(false);
+}
+
+void PrintDialog::OnLayoutChosen(int index) {
+  const int n = index;
+  TAVOLO_CHECK_AS("n != -1", n != -1);
+  if (n < 0 || n >= static_cast<int>(predefined_.size())) return;
+  layout_ = predefined_[static_cast<size_t>(n)];
+  const int paper = FindPaperById(papers_, layout_.paper);
+  const LengthUnit unit = LengthUnitFromStored(layout_.unit);
+  SelectUnit(unit);
+  shown_ = ShowLengths(layout_, dpi_, unit);
+  ShowLengthsInEdits();
+  if (paper >= 0) {
+    paperList_->setCurrentIndex(paper);
+    TAVOLO_CHECK_AS("PopulatePaperSizes(m_PaperSelection.GetCurSel())",
+                    PopulatePaperSizes(paperList_->currentIndex()));
+  } else {
+    // The sheet stays on the paper selected before.
+    const QSignalBlocker blocker(paperList_);
+    paperList_->setCurrentIndex(-1);
+    const QString inUse = QStringLiteral("%1 (the layout's paper is not offered)").arg(paper_.name);
+    paperList_->setPlaceholderText(inUse);
+    paperList_->setToolTip(inUse);
+  }
+  RedrawPagePreview();
+}
+
+void PrintDialog::OnSaveAsTemplate() {
+  PageLayoutNameDialog ask(this);
+  if (prompts_.Run(ask) != QDialog::Accepted) return;
+  layout_.name = ask.Name();
+  if (IsLayoutFileName(layout_.name)) {
+    const std::filesystem::path file =
+        layoutsFolder_ / (layout_.name + QString::fromLatin1(kPageLayoutExtension)).toStdString();
+    std::error_code ignored;
+    if (std::filesystem::exists(file, ignored) &&
+        prompts_.AskYesNoCancel(
+            this, QStringLiteral("A page layout named \"%1\" exists already. Replace it?")
+                      .arg(layout_.name)) != QMessageBox::Yes) {
+      return;
+    }
+  }
+  const PageLayoutWriteResult written = SaveLayoutTemplate(layoutsFolder_, layout_);
+  if (!written.ok) Tell(QString::fromStdString(written.message));
+}
+
+void PrintDialog::OnPrint() {
+  const QString refused = EditMessage();
+  if (!refused.isEmpty()) {
+    Tell(refused);
+    for (const LayoutLength length : kLayoutLengths) {
+      if (!editErrors_[Index(length)].isEmpty()) {
+        edits_[Index(length)]->setFocus();
+        edits_[Index(length)]->selectAll();
+        break;
+      }
+    }
+    return;
+  }
+  const SheetJob job{renderer_, layout_, paper_, dpi_, Copies()};
+  PrintJobResult result;
+  if (printer_.IsPdf()) {
+    const QString offered =
+        printer_.PdfFileName().isEmpty() ? pdfSuggestion_ : printer_.PdfFileName();
+    const QString file = prompts_.SaveFileName(
+        this, {QStringLiteral("Print to PDF"), QStringLiteral("PDF files (*.pdf)"),
+               QStringLiteral("pdf"), offered});
+    if (file.isEmpty()) return;
+    result = PrintSheetJobToPdf(this, printer_, file, job);
+  } else {
+    result = PrintSheetJobOnPrinter(this, printer_, job);
+  }
+  if (result.status == PrintJobStatus::kFailed) {
+    Tell(result.message);
+  } else if (result.status == PrintJobStatus::kPrinted) {
+    accept();
+  }
+}
+
+void PrintDialog::SelectUnit(LengthUnit unit) {
+  units_->button(static_cast<int>(unit))->setChecked(true);
+}
+
+void PrintDialog::ShowLengthsInEdits() {
+  for (const LayoutLength length : kLayoutLengths) {
+    edits_[Index(length)]->setText(DisplayText(At(shown_, length)));
+    editErrors_[Index(length)].clear();
+  }
+  ShowEditMessage();
+}
+
+void PrintDialog::ShowEditMessage() {
+  message_->setText(EditMessage());
+}
+
+void PrintDialog::SetManualControlsEnabled(bool enabled) {
+  for (QLineEdit* edit : edits_) edit->setEnabled(enabled);
+  for (QAbstractButton* button : units_->buttons()) button->setEnabled(enabled);
+  paperList_->setEnabled(enabled);
+  saveAsTemplate_->setEnabled(enabled);
+}
+
+void PrintDialog::RedrawPagePreview() {
+  pagePreview_->update();
+}
+
+void PrintDialog::Tell(const QString& text) {
+  prompts_.Tell(this, text, QMessageBox::Warning);
+}
+
+}  // namespace tavolo

@@ -1,0 +1,141 @@
+// "Print Preview": how the cards lie on a sheet, and printing them. The user picks the paper of
+// the current printer, sets the card size, the pitches and the margins in inches, cm or mm, or
+// takes a predefined page layout from the abctmp folder, stores the layout as a new one ("Save As
+// Template"), and prints a number of sheets. The card preview shows the print image; the page
+// preview shows the sheet as the layout places the cards on it. Every opening starts from the
+// default layout, inches, one copy and the printer's current paper.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+#include <QDialog>
+#include <QString>
+
+#include "core/base/ProgramFolder.h"
+#include "core/imaging/RasterImage.h"
+#include "core/print/LengthDisplay.h"
+#include "core/print/PageLayout.h"
+#include "core/print/PaperCatalogue.h"
+#include "core/print/SheetRenderer.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace tavolo {
+
+class DraftCardPreview;
+class DraftPagePreview;
+class PrinterChoice;
+class Prompts;
+
+class PrintDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The controls' identifiers, kept as their object names.
+  enum Control : int {
+    kCancel = 2,
+    kSaveAsTemplate = 1000,
+    kPrint = 1001,
+    kPaperList = 1007,
+    kCardPreview = 1008,
+    kPagePreview = 1009,
+    kCopies = 1043,  // the copies edit with its spin buttons
+    kUsePredefined = 1064,
+    kLayoutList = 1065,
+    kVerticalPitch = 1066,
+    kHorizontalPitch = 1067,
+    kLeftMargin = 1068,
+    kInches = 1069,
+    kCm = 1070,
+    kMm = 1071,
+    kTopMargin = 1072,
+    kCardWidth = 1073,
+    kCardHeight = 1074,
+  };
+  static constexpr int kMaxCopies = 1000;
+
+  // `printImage` is the card's print image (a null one is reported); `dpi` the card's
+  // resolution. `prompts` asks the user (messages, the template's name, the PDF file). Predefined
+  // layouts are read from and saved to `layoutsFolder`.
+  PrintDialog(const RasterImage* printImage, int dpi, PrinterChoice& printer, Prompts& prompts,
+              QWidget* parent = nullptr, std::filesystem::path layoutsFolder = PageLayoutsFolder());
+  ~PrintDialog() override;
+
+  // The PDF file offered when printing to the PDF printer, unless Print Setup named one.
+  void SetPdfFileSuggestion(const QString& file) { pdfSuggestion_ = file; }
+
+  const PageLayout& Layout() const { return layout_; }
+  const ShownLengths& Shown() const { return shown_; }
+  const std::vector<Paper>& Papers() const { return papers_; }
+  // The paper the preview and the printing use: the selected one, or while the list shows no
+  // selection the one selected before.
+  const Paper& PaperInUse() const { return paper_; }
+  const std::vector<PageLayout>& Predefined() const { return predefined_; }
+  LengthUnit Unit() const;
+  int Copies() const;
+  // What the message line says about the six edits; empty while each holds a number from 0 to
+  // 1000.
+  QString EditMessage() const;
+
+ private:
+  void BuildControls();
+  QWidget* BuildLayoutGroup();
+  QWidget* BuildLengthsGroup();
+  QWidget* BuildCardPreviewGroup();
+  QWidget* BuildPagePreviewGroup();
+
+  // Fills the paper list from the current printer; `selection` -1 selects the printer's current
+  // paper and applies the paper change. Settles the paper in use.
+  bool PopulatePaperSizes(int selection);
+  void OnPaperChosen();
+  void OnUnitChosen();
+  void OnEditChanged(LayoutLength which);
+  void OnUsePredefined(bool checked);
+  void OnLayoutChosen(int index);
+  void OnSaveAsTemplate();
+  void OnPrint();
+
+  void SelectUnit(LengthUnit unit);
+  void ShowLengthsInEdits();
+  void ShowEditMessage();
+  void SetManualControlsEnabled(bool enabled);
+  void RedrawPagePreview();
+  void Tell(const QString& text);
+
+  const int dpi_;
+  PrinterChoice& printer_;
+  Prompts& prompts_;
+  const std::filesystem::path layoutsFolder_;
+  const SheetRenderer renderer_;
+  QString pdfSuggestion_;
+
+  PageLayout layout_;
+  ShownLengths shown_{};
+  std::array<QString, kLayoutLengthCount> editErrors_;
+  std::vector<Paper> papers_;
+  Paper paper_;
+  std::vector<PageLayout> predefined_;
+
+  QCheckBox* usePredefined_ = nullptr;
+  QComboBox* layoutList_ = nullptr;
+  QComboBox* paperList_ = nullptr;
+  QLabel* printerName_ = nullptr;
+  std::array<QLineEdit*, kLayoutLengthCount> edits_{};
+  QButtonGroup* units_ = nullptr;
+  QLabel* message_ = nullptr;
+  QPushButton* saveAsTemplate_ = nullptr;
+  QSpinBox* copies_ = nullptr;
+  QPushButton* print_ = nullptr;
+  DraftCardPreview* cardPreview_ = nullptr;
+  DraftPagePreview* pagePreview_ = nullptr;
+};
+
+}  // namespace tavolo

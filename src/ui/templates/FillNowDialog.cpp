@@ -1,0 +1,23 @@
+#include "ui/templates/FillNowDialog.h"
+
+#include <QPushButton>
+
+namespace tavolo {
+
+FillNowDialog::FillNowDialog(QWidget* parent) : QMessageBox(parent) {
+  setWindowTitle(QStringLiteral("Tavolo"));
+  setIcon(QMessageBox::Information);
+  setText(QStringLiteral(
+      "We recommend to fill-in the fields marked with * now. However you can also fill, edit or "
+      "remove these fields later."));
+  fillNow_ = addButton(QStringLiteral("Fill Now"), QMessageBox::AcceptRole);
+  continueAnyway_ = addButton(QStringLiteral("Continue Anyway"), QMessageBox::DestructiveRole);
+  setDefaultButton(fillNow_);
+  setEscapeButton(fillNow_);
+}
+
+bool FillNowDialog::ContinueAnyway() const {
+  return clickedButton() == continueAnyway_;
+}
+
+}  // namespace tavolo

@@ -1,0 +1,64 @@
+// Cards and background tables shared by the project-file tests and the command-line tests.
+#pragma once
+
+#include <initializer_list>
+#include <limits>
+
+#include "core/card/BackgroundTable.h"
+#include "core/card/CardState.h"
+
+namespace tavolo::test {
+
+// A table of backgrounds with these names and no pictures.
+inline BackgroundTable Table(std::initializer_list<const char*> names) {
+  BackgroundTable table;
+  for (const char* name : names) table.Append(MakeBackgroundName(name), RasterImage(), 0.0f);
+  return table;
+}
+
+// A state with a different, unusual value in every stored field.
+inline CardState UnusualState() {
+  CardState s;
+  float next = 1.5f;
+  for (int b = 0; b < kTextBoxCount; ++b) {
+    TextBoxStyle& st = s.styles[b];
+    st.size = QString::number(10 + b);
+    st.face = QStringLiteral("Face ") + QString::number(b);
+    st.style = b % 2 ? QStringLiteral("Bold Italic") : QStringLiteral("Italic");
+    st.textColour = {next++, next++, next++};
+    st.fillColour = {next++, next++, next++};
+    st.frameMode = b;
+    st.frameSize = -b - 7;
+    st.reserved = 0x12345678 + b;
+    st.opacity = next++;
+    st.brightness = next++;
+    s.lines[b].count = b * 4;
+    for (int i = 0; i < s.lines[b].count; ++i) {
+      s.lines[b].line[i] = QStringLiteral("box %1 line %2").arg(b).arg(i);
+    }
+  }
+  s.lines[4].count = kMaxLinesPerBox;
+  for (int i = 16; i < 20; ++i) s.lines[4].line[i] = QStringLiteral("end %1").arg(i);
+  s.lines[2].line[3] = QString();  // an empty line
+  s.boxCount = 4;
+  s.bgShift = -0.0f;
+  s.gradScale = std::numeric_limits<float>::denorm_min();
+  s.gradOrientation = 3;
+  s.backgroundColour = {239.0f, std::numeric_limits<float>::max(), -1e-30f};
+  s.bgBrightness = std::numeric_limits<float>::infinity();
+  s.photo = {1.0f, 2.0f, 3.0f, 4.0f, 0.1f, 0.2f, 0.3f, 0.4f, -0.5f, "me.jpg", "/x/me.jpg"};
+  s.logo = {5.0f, 6.0f, 7.0f, 8.0f, 0.25f, -90.0f, "logo.png", "/x/logo.png"};
+  s.cardHeight = 600.25f;
+  s.cardWidth = 1000.125f;
+  s.widthUnit = 1;
+  s.heightUnit = 2;
+  s.dpi = 600;
+  s.hueShift = -0.375f;
+  s.satShift = 0.0625f;
+  s.lightShift = -std::numeric_limits<float>::denorm_min();
+  s.layoutIndex = 9;
+  s.backgroundIndex = 2;
+  return s;
+}
+
+}  // namespace tavolo::test

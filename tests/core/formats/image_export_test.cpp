@@ -1,0 +1,170 @@
+// Image export: what each format's file holds after the card is written.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/card/CardRenderer.h"
+#include "core/formats/ExportFormats.h"
+#include "core/formats/ImageExport.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/imaging/MagickInterop.h"
+#include "tests/core/imaging/RunLengthPicture.h"
+
+namespace tavolo {
+namespace {
+
+using test::ReportRecorder;
+
+// A card of 200 flat colour blocks (fewer than 256 colours).
+QImage BlockCard() {
+  QImage card(200, 120, QImage::Format_RGB32);
+  for (int y = 0; y < card.height(); ++y) {
+    for (int x = 0; x < card.width(); ++x) {
+      const int block = (y / 12) * 20 + x / 10;
+      const uint32_t c = (static_cast<uint32_t>(block * 37 % 256) << 16) |
+                         (static_cast<uint32_t>(block * 11 % 256) << 8) |
+                         static_cast<uint32_t>(255 - block);
+      reinterpret_cast<uint32_t*>(card.scanLine(y))[x] = c;
+    }
+  }
+  return card;
+}
+
+using test::ReadFileBytes;
+
+// Every format holds the card's pixels, read back by us and by ImageMagick (JPEG within its loss,
+// GIF exactly, as the card has fewer than 256 colours), and the dpi where the format has a field
+// for it. The card is wide, with runs of every length that matters to an encoder and flat areas.
+TEST(ImageExport, EveryFormatHoldsTheCardsPixelsAndItsDpi) {
+  const test::TempFolder folder;
+  QImage card(test::kRunPictureWidth, test::kRunPictureHeight, QImage::Format_RGB32);
+  for (int y = 0; y < card.height(); ++y) {
+    for (int x = 0; x < card.width(); ++x) {
+      reinterpret_cast<uint32_t*>(card.scanLine(y))[x] = test::RunColour(test::RunNumber(x, y));
+    }
+  }
+  const RasterImage expected = test::RunLengthPicture(24);
+  struct Case {
+    const char* extension;
+    double meanLoss;  // 0: exact
+    int dpi;          // what the file says; 0 for none
+  };
+  const Case cases[] = {{"bmp", 0, 254}, {"tga", 0, 0},   {"pcx", 0, 254}, {"png", 0, 254},
+                        {"gif", 0, 0},   {"jpg", 6, 254}, {"tif", 0, 254}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.extension);
+    const int format = *ExportFormatForExtension(c.extension);
+    const auto file = folder / (std::string("card.") + c.extension);
+    const ExportResult result = WriteExportImage(card, file, format, 90, 254);
+    ASSERT_TRUE(result.ok) << result.message;
+    const RasterImage back(file, kFormatUnknown);
+    ASSERT_TRUE(back.IsValid()) << back.GetLastError();
+    EXPECT_EQ(back.GetType(), format);
+    EXPECT_EQ(back.GetXDpi(), c.dpi);
+    EXPECT_EQ(back.GetYDpi(), c.dpi);
+    std::vector<test::RgbPixels> readings = {test::ImagePixels(back)};
+    if (test::HaveMagick()) {
+      const auto magick =
+          test::MagickPixels(file, c.extension == std::string("tga") ? "-auto-orient" : "");
+      ASSERT_TRUE(magick.has_value());
+      readings.push_back(*magick);
+    }
+    for (const test::RgbPixels& read : readings) {
+      if (c.meanLoss == 0) {
+        EXPECT_EQ(test::MaxChannelDifference(read, test::ImagePixels(expected)), 0);
+      } else {
+        EXPECT_LT(test::MeanChannelDifference(read, test::ImagePixels(expected)), c.meanLoss);
+      }
+    }
+  }
+}
+
+TEST(ImageExport, QualityKeepsItsLowEightBitsAndNoFormatSavesNothing) {
+  const test::TempFolder folder;
+  const QImage card = BlockCard();
+  for (const auto& [name, quality] : {std::pair{"a.jpg", 100}, {"b.jpg", 356}, {"c.jpg", 10}}) {
+    ASSERT_TRUE(WriteExportImage(card, folder / name, kFormatJpeg, quality, 300).ok);
+  }
+  EXPECT_EQ(ReadFileBytes(folder / "a.jpg"), ReadFileBytes(folder / "b.jpg"));
+  EXPECT_LT(ReadFileBytes(folder / "c.jpg").size(), ReadFileBytes(folder / "a.jpg").size());
+
+  EXPECT_TRUE(WriteExportImage(card, folder / "x.png", kNoFormat, kNoQuality, 300).ok);
+  EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
+}
+
+TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
+  const test::TempFolder folder;
+  struct Case {
+    const char* what;
+    std::filesystem::path file;
+    int format;
+    std::string message;  // what the result says
+    bool reported;        // whether the checked report is raised
+  };
+  const Case cases[] = {
+      {"a folder that is not there", "/nonexistent-folder/card.png", kFormatPng,
+       "/nonexistent-folder/card.png contains an invalid path.", false},
+      {"a format that cannot be written", folder / "card.ico", kFormatIco, "Save ICO not supported",
+       true},
+  };
+  for (const Case& c : cases) {
+    ReportRecorder recorder;
+    const ExportResult result = WriteExportImage(BlockCard(), c.file, c.format, kNoQuality, 300);
+    EXPECT_FALSE(result.ok) << c.what;
+    EXPECT_NE(result.message.find(c.message), std::string::npos)
+        << c.what << ": " << result.message;
+    EXPECT_EQ(recorder.Saw("ci.Save( fname,imt) !=0"), c.reported) << c.what;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder / "card.ico"));
+  EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).ok);
+
+  // Off the interface thread a failed encoding is only returned.
+  ReportRecorder recorder;
+  EXPECT_FALSE(WriteExportImage(BlockCard(), folder / "card.ico", kFormatIco, kNoQuality, 300,
+                                ExportReporting::kResultOnly)
+                   .ok);
+  EXPECT_TRUE(recorder.Reports().empty());
+}
+
+TEST(ExportFormats, QualityFiltersAndExtensions) {
+  int withQuality = 0;
+  for (const ExportFormatInfo& info : kExportFormats) {
+    EXPECT_EQ(info.takesQuality, info.format == kFormatJpeg || info.format == kFormatTiff);
+    withQuality += info.takesQuality ? 1 : 0;
+    // The extension added to a bare name is one the format's filter shows.
+    EXPECT_TRUE(QString::fromLatin1(info.filter).contains(QStringLiteral("*.") + info.extension))
+        << info.label;
+    EXPECT_EQ(ExportFormatForExtension(info.extension), info.format) << info.label;
+  }
+  EXPECT_EQ(withQuality, 2);
+  // Other spellings of an extension, and extensions of no export format.
+  EXPECT_EQ(ExportFormatForExtension(".JPEG"), kFormatJpeg);
+  EXPECT_EQ(ExportFormatForExtension("webp"), std::nullopt);
+  EXPECT_EQ(ExportFormatOf(12345).format, kDefaultExportFormat);
+
+  EXPECT_EQ(WithExportExtension("/tmp/card", kFormatJpeg), "/tmp/card.jpg");
+  EXPECT_EQ(WithExportExtension("/tmp/card.jpeg", kFormatJpeg), "/tmp/card.jpeg");
+  EXPECT_EQ(WithExportExtension("/tmp/my.card.tif", kFormatTiff), "/tmp/my.card.tif");
+  EXPECT_EQ(WithExportExtension("", kFormatPng), "");
+}
+
+TEST(ImageExport, CardIsExportedAtItsFullSize) {
+  test::EnsureGuiApplication();
+  const test::TempFolder folder;
+  CardRenderer renderer(nullptr, folder.Path());
+  CardState card;
+  card.boxCount = 3;
+  card.cardWidth = 700.0f;
+  card.cardHeight = 400.0f;
+  card.dpi = 150;
+  const auto file = folder / "card.png";
+  ASSERT_TRUE(ExportCard(renderer, card, CardLines(card), file, kFormatPng, kNoQuality).ok);
+  const RasterImage back(file, kFormatPng);
+  EXPECT_EQ(back.GetWidth(), 700u);
+  EXPECT_EQ(back.GetHeight(), 400u);
+  EXPECT_EQ(back.GetXDpi(), 150);
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,143 @@
+// Every reader of data (project, library, imported backgrounds and their hue files, photos,
+// logos, pictures to convert or import) opens regular files only: a named pipe, a folder or a
+// device is refused at once with a message that says what it is, and nothing waits on a pipe.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/card/CardRenderer.h"
+#include "core/card/LineSource.h"
+#include "core/formats/ProjectFile.h"
+#include "core/imaging/RasterImage.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/BackgroundLibraryFile.h"
+#include "core/storage/FileIo.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/formats/ProjectSamples.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::TempFolder;
+
+// A reader that waits on a pipe would hang the test run; the alarm ends it instead.
+class HangGuard {
+ public:
+  HangGuard() { ::alarm(30); }
+  ~HangGuard() { ::alarm(0); }
+  HangGuard(const HangGuard&) = delete;
+  HangGuard& operator=(const HangGuard&) = delete;
+};
+
+struct NotAFile {
+  const char* what;
+  const char* says;
+  // Makes the thing at `path` (a device is taken from the system and linked to).
+  std::function<void(const fs::path& path)> make;
+};
+
+const NotAFile kNotFiles[] = {
+    {"named pipe", " is a named pipe, not a file.",
+     [](const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
+    {"folder", " is a folder, not a file.",
+     [](const fs::path& path) { fs::create_directory(path); }},
+    {"device", " is a device, not a file.",
+     [](const fs::path& path) { fs::create_symlink("/dev/null", path); }},
+};
+
+struct Reader {
+  const char* name;
+  const char* file;  // the name the reader expects
+  // Reads the thing at `path`; false with the message when refused.
+  std::function<std::pair<bool, std::string>(const fs::path& path)> read;
+};
+
+TEST(InputPath, EveryReaderRefusesWhatIsNotARegularFileAtOnce) {
+  const HangGuard guard;
+  const Reader readers[] = {
+      {"ReadWholeFile", "data.bin",
+       [](const fs::path& path) {
+         const FileReadResult r = ReadWholeFile(path, 1 << 20);
+         return std::pair{r.ok, r.message};
+       }},
+      {"RasterImage load", "picture.png",
+       [](const fs::path& path) {
+         const RasterImage image(path, kFormatPng);
+         return std::pair{image.IsValid(), image.GetLastError()};
+       }},
+      {"ReadProject", "card.tvc",
+       [](const fs::path& path) {
+         CardState card;
+         const ReadProjectResult r = ReadProject(path, card, test::Table({"Linen"}));
+         return std::pair{r.result != ProjectResult::kFileError, r.detail};
+       }},
+      {"ReadBGFile library", "fl1.tmp",
+       [](const fs::path& path) {
+         BackgroundTable table;
+         const auto r = ReadBGFileIn(table, path.parent_path(), path.filename());
+         return std::pair{r.status != BackgroundLoadStatus::kLibraryUnreadable, r.message};
+       }},
+      {"Import Background", "import.png",
+       [](const fs::path& path) {
+         BackgroundTable table;
+         const auto r = AddCustomBackground(table, path, path.parent_path() / "home");
+         return std::pair{r.ok || table.Count() != 0, r.message};
+       }},
+  };
+  for (const Reader& reader : readers) {
+    for (const NotAFile& thing : kNotFiles) {
+      SCOPED_TRACE(std::string(reader.name) + " on a " + thing.what);
+      TempFolder dir;
+      thing.make(dir / reader.file);
+      const auto [read, message] = reader.read(dir / reader.file);
+      EXPECT_FALSE(read);
+      EXPECT_NE(message.find((dir / reader.file).string() + thing.says), std::string::npos)
+          << message;
+    }
+  }
+}
+
+TEST(InputPath, APipeAmongTheImportedBackgroundsOrTheirHueFilesIsPassedBy) {
+  const HangGuard guard;
+  TempFolder home;
+  const fs::path custom = home / "custombg";
+  fs::create_directories(custom);
+  RasterImage picture;
+  ASSERT_TRUE(picture.Create(4, 4, 24, kFormatUnknown));
+  ASSERT_TRUE(picture.Save(custom / "plain.png", kFormatPng));
+  ASSERT_TRUE(picture.Save(custom / "piped.png", kFormatPng));
+  ASSERT_EQ(::mkfifo((custom / "piped.hue").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo((custom / "pipe.png").c_str(), 0600), 0);
+  ASSERT_TRUE(WriteBackgroundLibrary(home / "fl1.tmp", {}));
+
+  BackgroundTable table;
+  const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
+  EXPECT_TRUE(result.Ok()) << result.message;
+  EXPECT_EQ(result.customCount, 2);  // the picture with a pipe for its hue file is measured
+  EXPECT_EQ(fs::status(custom / "piped.hue").type(), fs::file_type::fifo);
+}
+
+TEST(InputPath, APhotoOrLogoThatIsAPipeIsLeftOut) {
+  test::EnsureGuiApplication();
+  const HangGuard guard;
+  TempFolder photos;
+  ASSERT_EQ(::mkfifo((photos / "pipe.jpg").c_str(), 0600), 0);
+  CardState card;
+  card.boxCount = 3;
+  card.photo.name = card.logo.name = QStringLiteral("pipe.jpg");
+  CardRenderer renderer(nullptr, photos.Path());
+  const QImage drawn = renderer.Render(card, CardLines(card), 6, 177, 102);
+  EXPECT_FALSE(drawn.isNull());
+  EXPECT_EQ(renderer.GetStats().photoLoads, 1);
+  EXPECT_EQ(renderer.GetStats().logoLoads, 1);
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,144 @@
+// Small hostile files that declare far more than they hold cost nothing: a card too large to draw
+// is refused where it is read and where it is exported, and a photo, logo or background of more
+// than 64 megapixels is refused ("Image too large") before its pixels are allocated.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/card/CardLimits.h"
+#include "core/card/CardRenderer.h"
+#include "core/card/LineSource.h"
+#include "core/formats/ImageExport.h"
+#include "core/formats/ProjectFile.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/BackgroundLibraryFile.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/formats/ProjectSamples.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::TempFolder;
+
+// A JPEG of 16 x 16 pixels whose frame header declares side x side: a few hundred bytes that
+// would decode to gigabytes.
+std::vector<uint8_t> JpegHeaderBomb(uint16_t side) {
+  RasterImage small;
+  small.Create(16, 16, 24, kFormatUnknown);
+  std::vector<uint8_t> bytes;
+  EXPECT_TRUE(small.Encode(bytes, kFormatJpeg));
+  const std::vector<uint8_t> sof = {0xFF, 0xC0};
+  const auto at = std::search(bytes.begin(), bytes.end(), sof.begin(), sof.end());
+  EXPECT_NE(at, bytes.end());
+  const auto frame = static_cast<size_t>(at - bytes.begin());
+  for (const size_t offset : {frame + 5, frame + 7}) {
+    bytes[offset] = static_cast<uint8_t>(side >> 8);
+    bytes[offset + 1] = static_cast<uint8_t>(side);
+  }
+  return bytes;
+}
+
+const std::string kTooLarge = "Image too large: at most 32768 pixels a side and 64 megapixels";
+
+TEST(MemoryBounds, APictureForTheCardOfMoreThan64MegapixelsIsRefusedAsTooLarge) {
+  test::EnsureGuiApplication();
+  TempFolder home;
+  const std::vector<uint8_t> bomb = JpegHeaderBomb(16384);
+  fs::create_directories(home / "custombg");
+  fs::create_directories(home / "customphotos");
+  ASSERT_TRUE(test::WriteFileBytes(home / "custombg" / "bomb.jpg", bomb));
+  ASSERT_TRUE(test::WriteFileBytes(home / "custombg" / "bomb.hue", {0, 0, 0, 0}));
+  ASSERT_TRUE(test::WriteFileBytes(home / "customphotos" / "bomb.jpg", bomb));
+  ASSERT_TRUE(test::WriteFileBytes(home / "import.jpg", bomb));
+  const std::vector<LibraryEntry> library = {{MakeBackgroundName("bomb"), 0.0f, bomb}};
+  ASSERT_TRUE(WriteBackgroundLibrary(home / "fl1.tmp", library));
+
+  struct Case {
+    const char* use;
+    std::function<std::string()> load;  // the message the loader leaves
+  };
+  const Case cases[] = {
+      {"a picture loaded for the card, by its format or by detection",
+       [&] {
+         const RasterImage jpeg(home / "import.jpg", kFormatJpeg, kMaxCardPicturePixels);
+         const RasterImage detected(home / "import.jpg", kFormatUnknown, kMaxCardPicturePixels);
+         EXPECT_EQ(jpeg.GetLastError(), detected.GetLastError());
+         return detected.GetLastError();
+       }},
+      {"imported background and library record",
+       [&] {
+         BackgroundTable table;
+         EXPECT_TRUE(ReadBGFileIn(table, home.Path()).Ok());
+         EXPECT_EQ(table.Count(), 2);  // each keeps its number, with no picture
+         EXPECT_FALSE(table.Image(0).IsValid());
+         EXPECT_FALSE(table.Image(1).IsValid());
+         EXPECT_EQ(table.Image(1).GetLastError(), table.Image(0).GetLastError());
+         return table.Image(0).GetLastError();
+       }},
+      {"Import Background",
+       [&] {
+         BackgroundTable table;
+         const AddBackgroundResult added =
+             AddCustomBackground(table, home / "import.jpg", home.Path());
+         EXPECT_FALSE(added.ok);
+         return added.message;
+       }},
+      {"photo and logo",
+       [&] {
+         CardState card;
+         card.boxCount = 3;
+         card.photo.name = card.logo.name = QStringLiteral("bomb.jpg");
+         CardRenderer renderer(nullptr, home / "customphotos");
+         const QImage drawn = renderer.Render(card, CardLines(card), 6, 177, 102);
+         EXPECT_EQ(test::Rgb(drawn, 83, 50), 0xFFFFFFu);  // nothing drawn where they would be
+         EXPECT_EQ(renderer.LogoLoadError(), renderer.PhotoLoadError());
+         return renderer.PhotoLoadError();
+       }},
+  };
+  for (const Case& c : cases) {
+    const std::string message = c.load();
+    EXPECT_NE(message.find(kTooLarge), std::string::npos) << c.use;
+    EXPECT_EQ(message.find("Unknown or wrong format"), std::string::npos) << c.use;
+  }
+  // The limit is the card's; other pictures keep the image layer's own.
+  EXPECT_EQ(RasterImage().GetMaxPixels(), kMaxImagePixels);
+}
+
+TEST(MemoryBounds, ACardTooLargeToDrawIsRefusedWhereItIsReadAndWhereItIsExported) {
+  test::EnsureGuiApplication();
+  const BackgroundTable table = test::Table({"Linen"});
+  for (const auto& [width, height] :
+       {std::pair{16384.0f, 16384.0f}, {0.0f, 615.0f}, {1062.0f, -615.0f}}) {
+    CardState huge;
+    huge.cardWidth = width;
+    huge.cardHeight = height;
+    const std::string says = CardPixels(width, height).problem;
+    ASSERT_FALSE(says.empty());
+
+    CardState read;
+    const ReadProjectResult result = ReadProject(SerializeProject(huge, table), read, table);
+    EXPECT_EQ(result.result, ProjectResult::kFileError);
+    EXPECT_EQ(result.detail, says);
+    EXPECT_EQ(read.cardWidth, CardState().cardWidth);  // the refused size never reaches the card
+
+    TempFolder dir;
+    test::ReportRecorder reports;
+    CardRenderer renderer(&table, dir.Path());
+    const ExportResult exported =
+        ExportCard(renderer, huge, CardLines(huge), dir / "card.png", kFormatPng, kNoQuality);
+    EXPECT_FALSE(exported.ok);
+    EXPECT_EQ(exported.message, "The card cannot be drawn: " + says + ".");
+    EXPECT_TRUE(reports.Reports().empty());  // said plainly, not as a lack of memory
+    EXPECT_FALSE(fs::exists(dir / "card.png"));
+  }
+}
+
+}  // namespace
+}  // namespace tavolo

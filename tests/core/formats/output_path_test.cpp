@@ -1,0 +1,245 @@
+// Every save (the writer itself, an image, a project, an export) replaces its target safely: only a
+// regular file is ever replaced, nothing is written through a link, the mode is kept, two saves of
+// one file do not break each other, and a failed save leaves the old file and no temporary.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QImage>
+
+#include "core/formats/ImageExport.h"
+#include "core/formats/ProjectFile.h"
+#include "core/imaging/RasterImage.h"
+#include "core/storage/FileIo.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/formats/ProjectSamples.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
+
+const std::vector<uint8_t> kOld = {'o', 'l', 'd'};
+
+struct Saved {
+  bool ok = false;
+  std::string message;
+};
+
+struct Saver {
+  const char* name;
+  std::function<Saved(const fs::path&)> save;
+};
+
+RasterImage SmallPicture() {
+  RasterImage image;
+  image.Create(4, 3, 24, kFormatUnknown);
+  image.SetPixelColour(1, 1, {10, 200, 30, 0});
+  return image;
+}
+
+QImage SmallCard() {
+  QImage card(6, 4, QImage::Format_RGB32);
+  card.fill(0x336699);
+  return card;
+}
+
+const BackgroundTable kTable = test::Table({"Linen"});
+
+// Each way the program saves a file.
+std::vector<Saver> Savers() {
+  return {
+      {"WriteFileReplacing",
+       [](const fs::path& path) {
+         const std::vector<uint8_t> bytes = {'n', 'e', 'w'};
+         const FileWriteResult r = WriteFileReplacing(path, bytes);
+         return Saved{r.ok, r.message};
+       }},
+      {"RasterImage::Save",
+       [](const fs::path& path) {
+         RasterImage image = SmallPicture();
+         const bool ok = image.Save(path, kFormatBmp);
+         return Saved{ok, image.GetLastError()};
+       }},
+      {"WriteProject",
+       [](const fs::path& path) {
+         const WriteProjectResult r = WriteProject(path, CardState(), kTable);
+         return Saved{r.ok, r.message};
+       }},
+      {"WriteExportImage",
+       [](const fs::path& path) {
+         test::ReportRecorder reports;  // a failed save also raises the checked report
+         const ExportResult r = WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300);
+         return Saved{r.ok, r.message};
+       }},
+  };
+}
+
+// The names in the folder other than `keep`: a temporary left behind shows here.
+std::vector<std::string> Others(const fs::path& folder, const std::vector<std::string>& keep) {
+  std::vector<std::string> others;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (std::find(keep.begin(), keep.end(), name) == keep.end()) others.push_back(name);
+  }
+  return others;
+}
+
+struct Target {
+  const char* what;
+  const char* message;  // what the refusal says after the path
+  std::function<void(const TempFolder&)> make;
+};
+
+TEST(OutputPath, TargetsThatAreNotRegularFilesAreRefusedAndLeftAsTheyWere) {
+  const Target targets[] = {
+      {"named pipe", " is a named pipe, not a file.",
+       [](const TempFolder& d) { ASSERT_EQ(::mkfifo((d / "out").c_str(), 0600), 0); }},
+      {"folder", " is a folder, not a file.",
+       [](const TempFolder& d) { fs::create_directory(d / "out"); }},
+      {"link to a file", " is a symbolic link, not a file.",
+       [](const TempFolder& d) { fs::create_symlink(d / "victim", d / "out"); }},
+  };
+  for (const Saver& saver : Savers()) {
+    for (const Target& target : targets) {
+      SCOPED_TRACE(std::string(saver.name) + " onto a " + target.what);
+      TempFolder dir;
+      WriteFileBytes(dir / "victim", kOld);
+      target.make(dir);
+      const fs::file_status before = fs::symlink_status(dir / "out");
+
+      const Saved saved = saver.save(dir / "out");
+      EXPECT_FALSE(saved.ok);
+      EXPECT_NE(saved.message.find((dir / "out").string() + target.message), std::string::npos)
+          << saved.message;
+      EXPECT_EQ(fs::symlink_status(dir / "out").type(), before.type());
+      EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
+      EXPECT_EQ(Others(dir.Path(), {"out", "victim"}), std::vector<std::string>{});
+    }
+  }
+}
+
+// A link planted where a fixed-name temporary would go is never written through; the target's
+// name may be as long as a name may be, and the temporary beside it must still fit.
+TEST(OutputPath, ASaveKeepsTheReplacedFilesModeGivesANewOneTheUmasksAndWritesNoLink) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    WriteFileBytes(dir / "victim", kOld);
+    for (const char* planted : {"out.tavolo-tmp", ".out.tmp", "out.tmp"}) {
+      fs::create_symlink(dir / "victim", dir / planted);
+    }
+    const mode_t mask = ::umask(022);
+    const Saved saved = saver.save(dir / "out");
+    ::umask(mask);
+    ASSERT_TRUE(saved.ok) << saved.message;
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "out")));
+    EXPECT_EQ(fs::status(dir / "out").permissions(), fs::perms(0644));
+    EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
+
+    const std::string longest(255, 'c');
+    for (const fs::perms mode : {fs::perms(0640), fs::perms(0755)}) {
+      WriteFileBytes(dir / longest, kOld);
+      fs::permissions(dir / longest, mode);
+      ASSERT_TRUE(saver.save(dir / longest).ok);
+      EXPECT_EQ(fs::status(dir / longest).permissions(), mode);
+      EXPECT_NE(ReadFileBytes(dir / longest), kOld);
+    }
+    EXPECT_EQ(
+        Others(dir.Path(), {"out", "victim", "out.tavolo-tmp", ".out.tmp", "out.tmp", longest}),
+        std::vector<std::string>{});
+  }
+}
+
+TEST(OutputPath, TwoProcessesSavingOneFileAtOnceBothSucceed) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    const fs::path out = dir / "out";
+    const auto failuresOf40 = [&] {
+      int failures = 0;
+      for (int i = 0; i < 40; ++i) {
+        if (!saver.save(out).ok) ++failures;
+      }
+      return failures;
+    };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) std::_Exit(failuresOf40());
+    const int failures = failuresOf40();
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
+  }
+}
+
+// Writes past this many bytes fail with EFBIG, as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
+  for (const Saver& saver : Savers()) {
+    SCOPED_TRACE(saver.name);
+    TempFolder dir;
+    WriteFileBytes(dir / "out", kOld);
+    Saved saved;
+    {
+      const FileSizeLimit full(2);
+      saved = saver.save(dir / "out");
+    }
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.message.find("Disk full while accessing " + (dir / "out").string() + "."),
+              std::string::npos)
+        << saved.message;
+    EXPECT_EQ(ReadFileBytes(dir / "out"), kOld);
+    EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
+
+    // A folder that is not there, its name shown with its control characters escaped.
+    saved = saver.save(dir / "no\nsuch\x1b[31m" / "out");
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.message.find(dir.Path().string() +
+                                 "/no\\nsuch\\x1b[31m/out contains an invalid path."),
+              std::string::npos)
+        << saved.message;
+    EXPECT_EQ(saved.message.find('\n'), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace tavolo

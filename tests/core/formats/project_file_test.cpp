@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/base/CheckedCall.h"
+#include "core/formats/ProjectFile.h"
+#include "core/library/BackgroundLibrary.h"
+#include "tests/core/ReportRecorder.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/formats/ProjectSamples.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::Table;
+using test::TempFolder;
+using test::UnusualState;
+
+float Bits(uint32_t bits) {
+  return std::bit_cast<float>(bits);
+}
+
+// Every stored float of a state, as bits, in file order.
+std::vector<uint32_t> StoredFloatBits(const CardState& s) {
+  std::vector<float> f;
+  for (const TextBoxStyle& st : s.styles) {
+    f.insert(f.end(), {st.textColour.h, st.textColour.s, st.textColour.l, st.fillColour.h,
+                       st.fillColour.s, st.fillColour.l, st.opacity, st.brightness});
+  }
+  f.insert(f.end(),
+           {s.bgShift, s.gradScale, s.bgBrightness, s.backgroundColour.h, s.backgroundColour.s,
+            s.backgroundColour.l, s.hueShift, s.satShift, s.lightShift});
+  const PhotoPlacement& p = s.photo;
+  f.insert(f.end(), {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom, p.trimRight,
+                     p.reduction, s.cardHeight, s.cardWidth});
+  const LogoPlacement& l = s.logo;
+  f.insert(f.end(), {l.width, l.height, l.x, l.y, l.reduction, l.angle});
+  std::vector<uint32_t> bits;
+  for (const float v : f) bits.push_back(std::bit_cast<uint32_t>(v));
+  return bits;
+}
+
+void KeepPictureOptions(CardState& s) {
+  s.picSize = 0.125f;
+  s.picPosH = 0.25f;
+  s.picPosV = 0.75f;
+  s.picPath = QStringLiteral("/kept/path");
+}
+
+const BackgroundTable kTable = Table({"Custom", "Linen", "Marble"});
+
+// The layout of a default state's file: version, five 65-byte style sections, then the text
+// section's sub-version; the first line count follows.
+constexpr size_t kFirstLineCount = 4 + 5 * 65 + 4;
+// From the end of a file whose photo and logo names and paths are empty.
+constexpr size_t kLogoSection = 4 + 6 * 4 + 2;
+constexpr size_t kCardSizeSection = 4 + 5 * 4;
+constexpr size_t kPhotoSection = 4 + 9 * 4 + 2;
+
+// --- Round trips ---
+
+TEST(ProjectFile, EveryStoredFieldSurvivesBitForBitNanPayloadsTooAndPictureOptionsAreKept) {
+  const CardState original = UnusualState();
+  const std::vector<uint8_t> bytes = SerializeProject(original, kTable);
+
+  CardState loaded;
+  KeepPictureOptions(loaded);
+  const ReadProjectResult result = ReadProject(bytes, loaded, kTable);
+  ASSERT_EQ(result.result, ProjectResult::kSuccess) << result.detail;
+  EXPECT_EQ(result.version, 2u);
+  EXPECT_EQ(result.backgroundName, MakeBackgroundName("Marble"));
+
+  EXPECT_EQ(StoredFloatBits(loaded), StoredFloatBits(original));
+  CardState expected = original;
+  KeepPictureOptions(expected);
+  EXPECT_TRUE(loaded == expected);
+  EXPECT_EQ(loaded.lines[2].line[3], QString());
+  EXPECT_EQ(loaded.lines[4].line[19], QStringLiteral("end 19"));
+
+  // Written again, the same bytes.
+  EXPECT_EQ(SerializeProject(loaded, kTable), bytes);
+
+  // NaN payloads survive too, signalling ones included.
+  CardState nans = original;
+  nans.bgShift = Bits(0x7FC12345);
+  nans.styles[3].opacity = Bits(0xFFBFFFFF);
+  nans.photo.trimRight = Bits(0x7F800001);
+  nans.logo.angle = Bits(0xFFFFFFFF);
+  ASSERT_TRUE(ReadProject(SerializeProject(nans, kTable), loaded, kTable).Ok());
+  EXPECT_EQ(StoredFloatBits(loaded), StoredFloatBits(nans));
+}
+
+TEST(ProjectFile, WriteProjectWritesTheFileAndReadProjectReadsItFromDisk) {
+  TempFolder folder;
+  const fs::path path = folder / "card.tvc";
+  ASSERT_TRUE(WriteProject(path, UnusualState(), kTable).ok);
+  EXPECT_EQ(test::ReadFileBytes(path), SerializeProject(UnusualState(), kTable));
+  CardState loaded;
+  EXPECT_TRUE(ReadProject(path, loaded, kTable).Ok());
+  EXPECT_EQ(loaded.layoutIndex, 9);
+  EXPECT_FALSE(ReadProject(folder / "none.tvc", loaded, kTable).versionRead);
+}
+
+// --- Older and newer versions ---
+
+TEST(ProjectFile, OlderVersionsLeaveTheLaterSectionsAsTheyWereAndOtherLayoutsAreMismatches) {
+  CardState source = UnusualState();
+  source.photo.name = source.photo.path = source.logo.name = source.logo.path = QString();
+  std::vector<uint8_t> v1 = SerializeProject(source, kTable);
+  v1.resize(v1.size() - kLogoSection);
+  v1[0] = 1;
+  std::vector<uint8_t> v0 = v1;
+  v0.resize(v0.size() - kCardSizeSection - kPhotoSection);
+  v0[0] = 0;
+
+  const CardState before;  // defaults: photo, logo and size differ from the source's
+  CardState loaded = before;
+  ReadProjectResult result = ReadProject(v0, loaded, kTable);
+  ASSERT_EQ(result.result, ProjectResult::kSuccess) << result.detail;
+  EXPECT_EQ(result.version, 0u);
+  EXPECT_EQ(loaded.styles, source.styles);
+  EXPECT_EQ(loaded.layoutIndex, source.layoutIndex);
+  EXPECT_EQ(loaded.lightShift, source.lightShift);
+  EXPECT_EQ(loaded.photo, before.photo);
+  EXPECT_EQ(loaded.logo, before.logo);
+  EXPECT_EQ(loaded.cardHeight, before.cardHeight);
+  EXPECT_EQ(loaded.dpi, before.dpi);
+
+  loaded = before;
+  result = ReadProject(v1, loaded, kTable);
+  ASSERT_EQ(result.result, ProjectResult::kSuccess) << result.detail;
+  EXPECT_EQ(loaded.photo, source.photo);
+  EXPECT_EQ(loaded.dpi, source.dpi);
+  EXPECT_EQ(loaded.widthUnit, source.widthUnit);
+  EXPECT_EQ(loaded.logo, before.logo);
+
+  // Photo sub-version 0 (one string and seven 32-bit values) is read past as a mismatch.
+  std::vector<uint8_t> oldPhoto(v0.begin(), v0.end());
+  oldPhoto[0] = 1;
+  oldPhoto.insert(oldPhoto.end(), {0, 0, 0, 0, 3, 'o', 'l', 'd'});
+  oldPhoto.resize(oldPhoto.size() + 28, 0x11);
+  loaded = before;
+  EXPECT_EQ(ReadProject(oldPhoto, loaded, kTable).result, ProjectResult::kVersionMismatch);
+  EXPECT_EQ(loaded.layoutIndex, source.layoutIndex);
+  EXPECT_EQ(loaded.photo, before.photo);
+  oldPhoto.pop_back();  // the old layout cut short
+  EXPECT_EQ(ReadProject(oldPhoto, loaded, kTable).result, ProjectResult::kFileError);
+
+  // A later version reads its first six sections like version 0, then says it is not this
+  // version's: taking it as a whole card would drop its photo, size and logo unseen.
+  for (const uint8_t later : {uint8_t{3}, uint8_t{0xFF}}) {
+    std::vector<uint8_t> newer = SerializeProject(source, kTable);
+    newer[0] = later;
+    loaded = before;
+    result = ReadProject(newer, loaded, kTable);
+    EXPECT_EQ(result.result, ProjectResult::kVersionMismatch) << int{later};
+    EXPECT_EQ(result.detail,
+              "the format version " + std::to_string(later) + " is newer than this program reads");
+    EXPECT_EQ(loaded.styles, source.styles);
+    EXPECT_EQ(loaded.layoutIndex, source.layoutIndex);
+    EXPECT_EQ(loaded.photo, before.photo);
+  }
+}
+
+TEST(ProjectFile, SubVersionMismatchStopsWithTheEarlierSectionsApplied) {
+  const CardState source = UnusualState();
+  std::vector<uint8_t> bytes = SerializeProject(source, kTable);
+  std::vector<uint8_t> style2 = bytes;
+  size_t offset = 4;
+  for (int b = 0; b < 2; ++b) {
+    offset += 4 + 3 +
+              static_cast<size_t>(source.styles[b].face.size() + source.styles[b].style.size() +
+                                  source.styles[b].size.size()) +
+              24 + 12 + 8;
+  }
+  style2[offset] = 1;
+  CardState loaded;
+  const ReadProjectResult result = ReadProject(style2, loaded, kTable);
+  EXPECT_EQ(result.result, ProjectResult::kVersionMismatch);
+  EXPECT_EQ(loaded.styles[1], source.styles[1]);
+  EXPECT_EQ(loaded.styles[2], CardState().styles[2]);
+  EXPECT_EQ(ProjectResultMessage(result.result),
+            std::string("File could not be opened by this version of the software."));
+
+  // kKeepOnFileError still applies what came before a version mismatch.
+  CardState kept;
+  EXPECT_EQ(ReadProject(style2, kept, kTable, ReadMode::kKeepOnFileError).result,
+            ProjectResult::kVersionMismatch);
+  EXPECT_EQ(kept.styles[1], source.styles[1]);
+}
+
+// --- Background identity ---
+
+TEST(ProjectFile, BackgroundIsFoundByNameUnknownGivesZeroAndEqualNamesTheLower) {
+  CardState source;
+  source.backgroundIndex = 3;
+  const std::vector<uint8_t> bytes = SerializeProject(source, Table({"a", "b", "c", "Shared"}));
+  CardState loaded;
+  loaded.backgroundIndex = 7;
+  ReadProject(bytes, loaded, Table({"x", "Shared", "Shared"}));
+  EXPECT_EQ(loaded.backgroundIndex, 1);
+  ReadProject(bytes, loaded, Table({"x", "y"}));
+  EXPECT_EQ(loaded.backgroundIndex, 0);
+
+  // A number outside the table fails the check and writes an empty name.
+  source.backgroundIndex = 5;
+  const test::ReportRecorder reports;
+  const ReadProjectResult result = ReadProject(SerializeProject(source, kTable), loaded, kTable);
+  ASSERT_EQ(reports.Reports().size(), 1u);
+  EXPECT_TRUE(reports.Saw("btbl[pnmb].n==pnmb"));
+  EXPECT_TRUE(result.Ok());
+  EXPECT_EQ(result.backgroundName, BackgroundName{});
+}
+
+// --- Damaged files ---
+
+TEST(ProjectFile, EveryTruncationIsAFileErrorAndNothingIsAppliedWhenAsked) {
+  const std::vector<uint8_t> bytes = SerializeProject(UnusualState(), kTable);
+  for (size_t length = 0; length < bytes.size(); ++length) {
+    const std::span<const uint8_t> cut(bytes.data(), length);
+    CardState applied;
+    EXPECT_EQ(ReadProject(cut, applied, kTable).result, ProjectResult::kFileError) << length;
+    CardState kept;
+    KeepPictureOptions(kept);
+    CardState reference = kept;
+    EXPECT_EQ(ReadProject(cut, kept, kTable, ReadMode::kKeepOnFileError).result,
+              ProjectResult::kFileError);
+    EXPECT_TRUE(kept == reference) << length;
+  }
+}
+
+TEST(ProjectFile, ValuesTheCardCannotHoldAreRefusedAsFileErrors) {
+  struct Case {
+    const char* what;
+    void (*change)(CardState&);
+  };
+  const Case cases[] = {
+      {"box count 2", [](CardState& s) { s.boxCount = 2; }},
+      {"box count 6", [](CardState& s) { s.boxCount = 6; }},
+      {"layout -1", [](CardState& s) { s.layoutIndex = -1; }},
+      {"layout 10", [](CardState& s) { s.layoutIndex = 10; }},
+      {"orientation -1", [](CardState& s) { s.gradOrientation = -1; }},
+      {"orientation 4", [](CardState& s) { s.gradOrientation = 4; }},
+      {"photo ../", [](CardState& s) { s.photo.name = "../secret.png"; }},
+      {"photo \\", [](CardState& s) { s.photo.name = "a\\b.png"; }},
+      {"logo /", [](CardState& s) { s.logo.name = "sub/logo.png"; }},
+  };
+  for (const Case& c : cases) {
+    CardState bad;
+    c.change(bad);
+    CardState loaded;
+    const ReadProjectResult result = ReadProject(SerializeProject(bad, kTable), loaded, kTable);
+    EXPECT_EQ(result.result, ProjectResult::kFileError) << c.what;
+    EXPECT_FALSE(result.detail.empty()) << c.what;
+    // The refused value never reaches the state.
+    EXPECT_TRUE(loaded.boxCount >= 3 && loaded.boxCount <= 5) << c.what;
+    EXPECT_TRUE(loaded.layoutIndex >= 0 && loaded.layoutIndex <= 9) << c.what;
+    EXPECT_TRUE(loaded.photo.name.isEmpty() && loaded.logo.name.isEmpty()) << c.what;
+  }
+  // A path is not a name: it is kept as it is. A name may hold two dots in a row.
+  CardState withPath;
+  withPath.photo.path = "/home/me/customphotos/me.png";
+  withPath.logo.name = "logo..final.png";
+  CardState loaded;
+  EXPECT_TRUE(ReadProject(SerializeProject(withPath, kTable), loaded, kTable).Ok());
+  EXPECT_EQ(loaded.logo.name, withPath.logo.name);
+}
+
+TEST(ProjectFile, LineCountAbove20AndHugeLengthsAreFileErrors) {
+  const std::vector<uint8_t> good = SerializeProject(CardState(), kTable);
+  ASSERT_EQ(good[kFirstLineCount], 0);
+  ASSERT_EQ(good[kFirstLineCount + 4], 0);  // box 1's count follows directly
+
+  std::vector<uint8_t> bytes = good;
+  bytes[kFirstLineCount] = 20;
+  bytes.insert(bytes.begin() + kFirstLineCount + 4, 20, 0);  // twenty empty lines
+  CardState loaded;
+  EXPECT_TRUE(ReadProject(bytes, loaded, kTable).Ok());
+  EXPECT_EQ(loaded.lines[0].count, 20);
+  bytes[kFirstLineCount] = 21;
+  bytes.insert(bytes.begin() + kFirstLineCount + 4, 0);
+  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+  bytes[kFirstLineCount + 3] = 0x80;  // a count of two thousand million
+  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+
+  // The size string of style 0 claims 4 GB, then 65533 bytes.
+  bytes = good;
+  const std::vector<uint8_t> huge = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  bytes.erase(bytes.begin() + 8, bytes.begin() + 11);
+  bytes.insert(bytes.begin() + 8, huge.begin(), huge.end());
+  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+  bytes[9] = 0xFD;
+  bytes[10] = 0xFF;
+  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+}
+
+// --- The sample that ships beside the program ---
+
+TEST(ShippedSample, ReadsWholeAndNamesAShippedBackground) {
+  const fs::path bin = TAVOLO_BIN_DIR;
+  const fs::path sample = bin / "samples" / "bakery.tvc";
+  if (!fs::exists(bin / "fl1.tmp")) GTEST_SKIP() << "the background library is not built";
+  BackgroundTable table;
+  ASSERT_TRUE(ReadBGFileIn(table, bin).Ok());
+  CardState card;
+  const ReadProjectResult read = ReadProject(sample, card, table);
+  ASSERT_TRUE(read.Ok()) << read.detail;
+  EXPECT_EQ(read.version, 2u);
+  EXPECT_NE(card.backgroundIndex, 0);  // found by name, not the fallback
+  EXPECT_EQ(card.lines[0].line[0], QStringLiteral("Ferro & Figli"));
+}
+
+}  // namespace
+}  // namespace tavolo

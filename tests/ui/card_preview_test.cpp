@@ -1,0 +1,222 @@
+// The card preview: where the card goes for each control and card size, the backdrop around it,
+// the print-image and clipboard requests, suspended painting, and its look. What it draws comes
+// from the card document, whose own rules are tested with the engine.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+#include "core/bridge/ImageBridge.h"
+#include "core/card/BackgroundTable.h"
+#include "core/card/CardDocument.h"
+#include "core/card/LayoutTable.h"
+#include "tests/core/card/RenderTestSupport.h"
+#include "tests/ui/GoldenImage.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/card/CardPreview.h"
+#include "ui/card/CardPreviewGeometry.h"
+#include "ui/card/PreviewBackdrop.h"
+
+namespace tavolo {
+namespace {
+
+using test::ControlTest;
+
+// A smooth diagonal picture with a bright disc, so the scaled background is easy to recognise.
+RasterImage SyntheticBackground() {
+  return test::MakePicture(531, 308, [](uint32_t x, uint32_t y) {
+    const double dx = x - 380.0;
+    const double dy = y - 110.0;
+    if (dx * dx + dy * dy < 70.0 * 70.0) return 0xFAF0E6u;
+    return (60 + (x + y) / 8) << 16 | (90 + y / 3) << 8 | (120 + x / 5);
+  });
+}
+
+// A preview of a document whose only background is the synthetic one.
+struct BackgroundPreview {
+  BackgroundTable table;
+  CardDocument doc{&table, {}};
+  CardPreview preview{doc};
+  BackgroundPreview() { table.Append({}, SyntheticBackground(), 0.0f); }
+};
+
+CardState TextCard(int layoutIndex) {
+  CardState card;
+  card.layoutIndex = layoutIndex;
+  card.backgroundIndex = 0;
+  card.boxCount = FieldDistribution(layoutIndex, DefaultNamedValues(), card.lines);
+  return card;
+}
+
+// A document holding `card` as loaded, so the card's own lines are drawn.
+void Show(CardDocument& doc, const CardState& card) {
+  doc.LoadProject(card, {});
+}
+
+QImage Paint(CardPreview& preview) {
+  return preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void ShowExposed(CardPreview& preview, QSize size) {
+  preview.resize(size);
+  preview.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+}
+
+TEST(CardPreviewGeometryTest, FitsTheCardByAnIntegerDivisorAndCentresIt) {
+  const CardPreviewGeometry card = PreviewGeometryFor(QRect(0, 0, 745, 310), 1062, 615);
+  EXPECT_EQ(card.divisor, 3);
+  EXPECT_EQ(card.card, QRect(195, 52, 354, 205));
+  const CardPreviewGeometry large = PreviewGeometryFor(QRect(0, 0, 745, 310), 2124, 1230);
+  EXPECT_EQ(large.divisor, 5);
+  EXPECT_EQ(large.card, QRect(160, 32, 424, 246));
+
+  // The card is centred within the item rectangle, wherever it lies.
+  EXPECT_EQ(PreviewGeometryFor(QRect(10, 20, 745, 310), 1062, 615).card, QRect(205, 72, 354, 205));
+  // Exactly 10 pixels to spare: 1062 + 20 wide still draws at full size.
+  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 1083, 636), 1062, 615).divisor, 1);
+  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 1082, 636), 1062, 615).divisor, 2);
+}
+
+TEST(CardPreviewGeometryTest, TinyControlsAndDamagedSizesKeepTheDivisorDefined) {
+  for (const QSize size : {QSize(0, 0), QSize(1, 1), QSize(10, 10), QSize(20, 20), QSize(21, 21),
+                           QSize(745, 5), QSize(5, 310)}) {
+    const CardPreviewGeometry g = PreviewGeometryFor(QRect(QPoint(0, 0), size), 1062, 615);
+    EXPECT_GE(g.divisor, 1) << size.width() << "x" << size.height();
+    EXPECT_LE(g.dx, std::max(size.width(), 1));
+  }
+  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 25, 25), 1062, 615).divisor, 213);
+  const CardPreviewGeometry negative = PreviewGeometryFor(QRect(0, 0, 745, 310), -5000, 615);
+  EXPECT_GE(negative.divisor, 1);
+  EXPECT_TRUE(negative.card.isEmpty());
+
+  EXPECT_EQ(CardPixels(1062.9f), 1062);
+  EXPECT_EQ(CardPixels(std::nanf("")), 0);
+  EXPECT_EQ(CardPixels(std::numeric_limits<float>::infinity()), 1 << 30);
+}
+
+TEST(PreviewBackdropTest, IsFramedInThreeDAndTheSameEachTime) {
+  const QImage backdrop = MakePreviewBackdrop(QSize(745, 310));
+  ASSERT_EQ(backdrop.size(), QSize(745, 310));
+  EXPECT_EQ(backdrop.pixel(0, 0), kBackdropShade);
+  EXPECT_EQ(backdrop.pixel(743, 0), kBackdropShade);
+  EXPECT_EQ(backdrop.pixel(0, 308), kBackdropShade);
+  // The light edges own the top-right and bottom-left corners.
+  EXPECT_EQ(backdrop.pixel(744, 0), kBackdropLight);
+  EXPECT_EQ(backdrop.pixel(0, 309), kBackdropLight);
+  EXPECT_EQ(backdrop.pixel(744, 309), kBackdropLight);
+  EXPECT_EQ(MakePreviewBackdrop(QSize(745, 310)), backdrop);
+  EXPECT_TRUE(MakePreviewBackdrop(QSize(0, 310)).isNull());
+}
+
+TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAsItsGolden) {
+  BackgroundPreview fx;
+  auto& [table, doc, preview] = fx;
+  preview.resize(745, 310);
+  CardState card = TextCard(1);
+  card.gradScale = 0.5f;
+  card.backgroundColour = {150.0f, 200.0f, 120.0f};
+  card.styles[0].frameMode = kFrameCardLong;
+  card.styles[0].opacity = 0.3f;
+  Show(doc, card);
+  const QImage shown = Paint(preview);
+  EXPECT_TRUE(test::MatchesGolden(shown, "preview", test::kWithText));
+  ASSERT_EQ(preview.Geometry().card, QRect(195, 52, 354, 205));
+  ASSERT_EQ(preview.Backdrop().size(), QSize(745, 310));
+
+  // Around the card the backdrop, in the card the card exactly as the renderer draws it.
+  CardRenderer renderer(&table, {});
+  const QImage expected = renderer.Render(card, CardLines(card), 3, 354, 205);
+  EXPECT_EQ(shown.copy(195, 52, 354, 205), expected);
+  for (const QPoint p : {QPoint(194, 100), QPoint(549, 100), QPoint(300, 51), QPoint(300, 257),
+                         QPoint(0, 0), QPoint(744, 309)}) {
+    EXPECT_EQ(shown.pixel(p), preview.Backdrop().pixel(p)) << p.x() << "," << p.y();
+  }
+
+  card.cardWidth = 2124;
+  card.cardHeight = 1230;
+  doc.SetLive(card);
+  Paint(preview);
+  EXPECT_EQ(preview.Geometry().divisor, 5);
+  EXPECT_EQ(preview.CardPixelWidth(), 2124);
+}
+
+// The renders themselves (size, resolution) are the document's; the preview answers requests.
+TEST_F(ControlTest, PrintImageAndClipboardRequestsAreFulfilledByTheNextPaint) {
+  CardDocument doc(nullptr, {});
+  CardPreview preview(doc);
+  ShowExposed(preview, {745, 310});
+  CardState card = TextCard(4);
+  card.dpi = 600;
+  Show(doc, card);
+  preview.RequestPrintImage();
+  EXPECT_FALSE(preview.PrintImagePending());
+  ASSERT_TRUE(preview.PrintImage().IsValid());
+  EXPECT_EQ(preview.PrintImage().GetXDpi(), 600);
+  preview.ClearPrintImage();
+  EXPECT_FALSE(preview.PrintImage().IsValid());
+
+  QGuiApplication::clipboard()->clear();
+  preview.RequestClipboardCopy();
+  EXPECT_FALSE(preview.ClipboardCopyPending());
+  const QImage copied = QGuiApplication::clipboard()->image();
+  ASSERT_EQ(copied.size(), QSize(1062, 615));
+  // Insert Photo and Insert Logo render it at once, suspended or not: the same card.
+  preview.SuspendPainting();
+  const QImage print = ToQImage(preview.RenderPrintImageNow());
+  EXPECT_FALSE(preview.PrintImagePending());
+  EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+            print.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(ControlTest, SuspendedPaintingLeavesTheOldPictureAndTheRequestsPending) {
+  BackgroundPreview fx;
+  auto& [table, doc, preview] = fx;
+  ShowExposed(preview, {745, 310});
+  Show(doc, TextCard(1));
+  const QImage before = Paint(preview);
+
+  preview.SuspendPainting();
+  Show(doc, TextCard(5));
+  doc.MoveHueSlider(0.3f);
+  doc.MoveSaturationSlider(0.1f);
+  preview.ClearPainted();
+  preview.RequestPrintImage();
+  EXPECT_TRUE(preview.PrintImagePending());
+  EXPECT_FALSE(preview.PrintImage().IsValid());
+  EXPECT_EQ(Paint(preview), before);
+  EXPECT_FALSE(preview.Painted());
+
+  preview.ResumePainting();
+  preview.Redraw();
+  EXPECT_FALSE(preview.PrintImagePending());
+  EXPECT_TRUE(preview.PrintImage().IsValid());
+  EXPECT_TRUE(preview.Painted());
+  EXPECT_NE(Paint(preview), before);
+}
+
+TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
+  for (const QSize size : {QSize(1, 1), QSize(21, 21), QSize(745, 3)}) {
+    CardDocument doc(nullptr, {});
+    CardPreview preview(doc);
+    preview.resize(size);
+    const QImage shown = Paint(preview);
+    EXPECT_EQ(shown.size(), size);
+    EXPECT_GE(preview.Geometry().divisor, 1);
+  }
+  CardDocument doc(nullptr, {});
+  CardPreview damaged(doc);
+  damaged.resize(745, 310);
+  CardState card;
+  card.cardWidth = -1062.0f;
+  card.cardHeight = std::nanf("");
+  doc.SetLive(card);
+  EXPECT_EQ(Paint(damaged), MakePreviewBackdrop(QSize(745, 310)));
+}
+
+}  // namespace
+}  // namespace tavolo

@@ -1,0 +1,137 @@
+// Card properties: the size shown in each unit and resolution, typed sizes, the resolution list,
+// the sizes and resolutions refused on OK, and the command recording the change as one step.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "tests/ui/DialogFixture.h"
+#include "tests/ui/ReportLog.h"
+#include "tests/ui/ScriptedPrompts.h"
+#include "ui/dialogs/CardPropertiesDialog.h"
+#include "ui/dialogs/EditCommands.h"
+
+namespace tavolo {
+namespace {
+
+// Answers the dialog's messages from a script.
+class CardPropertiesDialogTest : public test::ControlTest {
+ protected:
+  test::Script script_;
+  test::ScriptedPrompts prompts_{script_};
+};
+
+void Retype(QLineEdit& edit, const QString& text) {
+  edit.clear();
+  QTest::keyClicks(&edit, text);
+}
+
+TEST_F(CardPropertiesDialogTest, UnitsAndResolutionOnlyChangeHowTheSizeIsShown) {
+  const CardState card;
+  CardPropertiesDialog dialog(&card, prompts_);
+  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("1062"));
+  EXPECT_EQ(dialog.HeightEdit().text(), QStringLiteral("615"));
+  EXPECT_EQ(dialog.Resolution().currentText(), QStringLiteral("300"));
+  struct Step {
+    int unit;
+    const char* shown;
+  };
+  for (const Step& step :
+       {Step{0, "3.54"}, Step{2, "89.916"}, Step{1, "8.9916"}, Step{3, "1062"}}) {
+    dialog.WidthUnit().setCurrentIndex(step.unit);
+    EXPECT_EQ(dialog.WidthEdit().text(), QString::fromLatin1(step.shown)) << step.unit;
+  }
+  dialog.WidthUnit().setCurrentIndex(0);
+  dialog.Resolution().setCurrentText(QStringLiteral("600"));
+  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("1.77"));
+  EXPECT_EQ(dialog.HeightEdit().text(), QStringLiteral("615"));
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.Choice().width, 1062.0f);
+  EXPECT_EQ(dialog.Choice().dpi, 600);
+  EXPECT_EQ(dialog.Choice().widthUnit, 0);
+  EXPECT_EQ(dialog.Choice().heightUnit, 3);
+}
+
+TEST_F(CardPropertiesDialogTest, ATypedSizeIsTakenInItsUnit) {
+  CardPropertiesDialog dialog(nullptr, prompts_);
+  dialog.show();
+  dialog.WidthUnit().setCurrentIndex(1);
+  Retype(dialog.WidthEdit(), QStringLiteral("2"));
+  EXPECT_NEAR(dialog.Choice().width, 236.22f, 0.01f);
+  // The pixels stay when the unit changes.
+  dialog.WidthUnit().setCurrentIndex(3);
+  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("236.22"));
+}
+
+TEST_F(CardPropertiesDialogTest, TheCardsOwnResolutionIsListedLastAndSelected) {
+  CardState card;
+  card.dpi = 72;
+  card.widthUnit = 2;
+  CardPropertiesDialog dialog(&card, prompts_);
+  ASSERT_EQ(dialog.Resolution().count(), 5);
+  EXPECT_EQ(dialog.Resolution().itemText(4), QStringLiteral("72"));
+  EXPECT_EQ(dialog.Resolution().currentIndex(), 4);
+  EXPECT_EQ(dialog.WidthUnit().currentIndex(), 2);
+  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("374.65"));
+}
+
+TEST_F(CardPropertiesDialogTest, ImpossibleSizesAndResolutionsAreRefusedAndTheDialogStaysOpen) {
+  struct Case {
+    const char* width;
+    const char* height;
+    int dpi;
+    const char* says;
+  };
+  const Case cases[] = {
+      {"0", "615", 300, "at least one pixel"},       {"-5", "615", 300, "at least one pixel"},
+      {"20000", "615", 300, "at most 10000 pixels"}, {"10000", "9000", 300, "64 megapixels"},
+      {"abc", "615", 300, "Please enter a number."}, {"1062", "615", 20, "between 50 and 4800 dpi"},
+  };
+  for (const Case& c : cases) {
+    script_.told.clear();
+    CardState card;
+    card.dpi = c.dpi;
+    CardPropertiesDialog dialog(&card, prompts_);
+    dialog.show();
+    Retype(dialog.WidthEdit(), QString::fromLatin1(c.width));
+    Retype(dialog.HeightEdit(), QString::fromLatin1(c.height));
+    dialog.accept();
+    ASSERT_EQ(script_.told.size(), 1) << c.width;
+    EXPECT_TRUE(script_.told[0].contains(QString::fromLatin1(c.says)))
+        << script_.told[0].toStdString();
+    EXPECT_TRUE(dialog.isVisible()) << c.width;
+  }
+}
+
+TEST_F(CardPropertiesDialogTest, CardPropertiesRecordsOneStepOnOkAndNothingOnCancel) {
+  test::DialogFixture fx;
+  const CardState before = fx.document.Live();
+  const int steps = fx.document.History().UndoCount();
+  fx.script.dialog = [](QDialog& d) {
+    Retype(dynamic_cast<CardPropertiesDialog&>(d).WidthEdit(), QStringLiteral("2000"));
+  };
+  EXPECT_FALSE(EditCardProperties(nullptr, fx.prompts, fx.preview));
+  EXPECT_EQ(fx.document.Live(), before);
+  EXPECT_EQ(fx.document.History().UndoCount(), steps);
+
+  fx.script.dialog = [](QDialog& d) {
+    auto& dialog = dynamic_cast<CardPropertiesDialog&>(d);
+    dialog.HeightUnit().setCurrentIndex(0);
+    dialog.Resolution().setCurrentText(QStringLiteral("1200"));
+    Retype(dialog.WidthEdit(), QStringLiteral("2124"));
+    dialog.accept();
+  };
+  ASSERT_TRUE(EditCardProperties(nullptr, fx.prompts, fx.preview));
+  EXPECT_EQ(fx.document.History().UndoCount(), steps + 1);
+  const CardState& card = fx.document.Working();
+  EXPECT_EQ(card.cardWidth, 2124.0f);
+  EXPECT_EQ(card.cardHeight, 615.0f);
+  EXPECT_EQ(card.dpi, 1200);
+  EXPECT_EQ(card.heightUnit, 0);
+  EXPECT_EQ(card.widthUnit, 3);
+}
+
+}  // namespace
+}  // namespace tavolo

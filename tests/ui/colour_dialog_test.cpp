@@ -1,0 +1,139 @@
+// Color Options: what opening each mode does to the card, the red, green and blue boxes read on
+// the timer, a swatch from the palette, and OK and Cancel as one step or none.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "tests/ui/DialogFixture.h"
+#include "tests/ui/ReportLog.h"
+#include "ui/controls/HueLightnessPicker.h"
+#include "ui/controls/HueSlider.h"
+#include "ui/controls/SaturationLightnessSquare.h"
+#include "ui/dialogs/ColourDialog.h"
+#include "ui/dialogs/EditCommands.h"
+
+namespace tavolo {
+namespace {
+
+using test::DialogFixture;
+
+class ColourDialogTest : public test::ControlTest {
+ protected:
+  // A card whose used boxes have coloured text and frames, to see what the dialog changes.
+  void SetUp() override {
+    CardState live = fx.document.Live();
+    for (TextBoxStyle& style : live.styles) {
+      style.textColour = {30, 200, 100};
+      style.brightness = 0.6f;
+      style.fillColour = {150, 100, 200};
+    }
+    live.backgroundColour = {40, 200, 30};
+    live.bgBrightness = 0.25f;
+    fx.document.SetLive(live);
+    fx.document.RecordEdit();
+  }
+
+  QString Numbers(const ColourDialog& dialog) const {
+    return dialog.ChannelEdit(0).text() + " " + dialog.ChannelEdit(1).text() + " " +
+           dialog.ChannelEdit(2).text();
+  }
+
+  DialogFixture fx;
+};
+
+TEST_F(ColourDialogTest, OpeningTextColoursTurnsEveryUsedBoxBlackAndCancelRestoresIt) {
+  const CardState before = fx.document.Live();
+  const int used = fx.document.Layout().BoxCount();
+  const int steps = fx.document.History().UndoCount();
+  {
+    ColourDialog dialog(fx.preview, ColourTarget::kText);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Color Options: 'Text Colors'"));
+    EXPECT_EQ(Numbers(dialog), QStringLiteral("0 0 0"));
+    for (int b = 0; b < kTextBoxCount; ++b) {
+      const TextBoxStyle& style = fx.document.Live().styles[b];
+      EXPECT_EQ(style.textColour, (b < used ? HslColour{0, 0, 0} : before.styles[b].textColour))
+          << b;
+      EXPECT_EQ(style.brightness, b < used ? 0.0f : before.styles[b].brightness) << b;
+    }
+    dialog.reject();
+  }
+  EXPECT_EQ(fx.document.Live(), before);
+  EXPECT_EQ(fx.document.History().UndoCount(), steps);
+
+  ColourDialog frames(fx.preview, ColourTarget::kFrame);
+  EXPECT_EQ(fx.document.Live().styles[0].fillColour, (HslColour{0, 0, 0}));
+  frames.reject();
+  EXPECT_EQ(fx.document.Live(), before);
+}
+
+TEST_F(ColourDialogTest, ANumberAbove255ReadsBackAs255WithinOneTick) {
+  ColourDialog dialog(fx.preview, ColourTarget::kText);
+  dialog.show();
+  dialog.ChannelEdit(0).clear();
+  QTest::keyClicks(&dialog.ChannelEdit(0), QStringLiteral("300"));
+  QTest::qWait(ColourDialog::kTickMs + 50);
+  EXPECT_EQ(Numbers(dialog), QStringLiteral("255 0 0"));
+  EXPECT_EQ(dialog.CurrentColour(), (HslColour{0, 240, 120}));
+  EXPECT_EQ(fx.document.Live().styles[0].textColour, (HslColour{0, 240, 120}));
+  EXPECT_FLOAT_EQ(dialog.HueStrip().Position(), 0.0f);
+  dialog.reject();
+}
+
+TEST_F(ColourDialogTest, APureRedSwatchShowsItsNumbersAndMovesTheMarkers) {
+  ColourDialog dialog(fx.preview, ColourTarget::kFrame);
+  dialog.show();
+  HueLightnessPicker& palette = dialog.Palette();
+  // Row 10 holds hue 0; column 8 lightness 120.
+  const QPoint red = HLPickerCellRect(10, 8, palette.size()).center();
+  QTest::mouseClick(&palette, Qt::LeftButton, Qt::NoModifier, red);
+  EXPECT_EQ(Numbers(dialog), QStringLiteral("255 0 0"));
+  EXPECT_FLOAT_EQ(dialog.HueStrip().Position(), 0.0f);
+  EXPECT_FLOAT_EQ(dialog.Square().Saturation(), 1.0f);
+  EXPECT_FLOAT_EQ(dialog.Square().Lightness(), 0.5f);
+  EXPECT_EQ(fx.document.Live().styles[0].fillColour, (HslColour{0, 240, 120}));
+  dialog.reject();
+}
+
+TEST_F(ColourDialogTest, DraggingTheSquareAndTheHueStripChangeTheColour) {
+  ColourDialog dialog(fx.preview, ColourTarget::kBackground);
+  dialog.show();
+  SaturationLightnessSquare& square = dialog.Square();
+  QTest::mouseClick(&square, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(square.width(), square.height() / 2));
+  EXPECT_FLOAT_EQ(dialog.CurrentColour().s, 240.0f);
+  HueSlider& hue = dialog.HueStrip();
+  QTest::mouseClick(&hue, Qt::LeftButton, Qt::NoModifier, QPoint(hue.width() / 3, 5));
+  EXPECT_NEAR(dialog.CurrentColour().h, 239.0f / 3, 0.5f);
+  EXPECT_EQ(fx.document.Live().backgroundColour, dialog.CurrentColour());
+  EXPECT_FLOAT_EQ(dialog.Square().Hue(), dialog.CurrentColour().h / 239.0f);
+  dialog.reject();
+}
+
+TEST_F(ColourDialogTest, BackgroundColourStartsAtTheCardsBrightness) {
+  ColourDialog dialog(fx.preview, ColourTarget::kBackground);
+  EXPECT_EQ(dialog.CurrentColour(), (HslColour{40, 200, 60}));
+  EXPECT_FLOAT_EQ(dialog.Square().Lightness(), 0.25f);
+  dialog.reject();
+}
+
+TEST_F(ColourDialogTest, OkKeepsTheColourAsOneStepAndTypedNumbersCount) {
+  const int steps = fx.document.History().UndoCount();
+  fx.script.dialog = [](QDialog& d) {
+    auto& dialog = dynamic_cast<ColourDialog&>(d);
+    // Typed just before OK, before any tick.
+    dialog.ChannelEdit(0).setText(QStringLiteral("0"));
+    dialog.ChannelEdit(1).setText(QStringLiteral("0"));
+    dialog.ChannelEdit(2).setText(QStringLiteral("255"));
+    dialog.accept();
+  };
+  ASSERT_TRUE(EditColours(nullptr, fx.prompts, fx.preview, ColourTarget::kBackground));
+  EXPECT_EQ(fx.document.History().UndoCount(), steps + 1);
+  EXPECT_EQ(fx.document.Working().backgroundColour, (HslColour{160, 240, 120}));
+  EXPECT_FLOAT_EQ(fx.document.Working().bgBrightness, 0.5f);
+}
+
+}  // namespace
+}  // namespace tavolo
