@@ -45,6 +45,11 @@ std::vector<std::string> TemplateReload::Messages() const {
   for (const std::filesystem::path& path : unopened) {
     messages.push_back("File could not be opened: " + path.string());
   }
+  if (ignored > 0) {
+    messages.push_back("Only the first " + std::to_string(kMaxTemplates) +
+                       " templates are listed; " + std::to_string(ignored) + " more in " +
+                       folder.string() + " are left out.");
+  }
   return messages;
 }
 
@@ -58,7 +63,8 @@ TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolde
   Free();
   changed_ = false;
   TemplateReload report;
-  std::vector<Found> found = FindTemplates(programFolder / "tmpl");
+  report.folder = TemplatesFolder(programFolder);
+  std::vector<Found> found = FindTemplates(report.folder);
   // std::string compares its chars as unsigned bytes.
   std::sort(found.begin(), found.end(),
             [](const Found& a, const Found& b) { return a.title < b.title; });
@@ -67,7 +73,7 @@ TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolde
     found.resize(kMaxTemplates);
   }
 
-  const std::filesystem::path photoFolder = programFolder / "customphotos";
+  const std::filesystem::path photoFolder = CustomPhotosFolder(programFolder);
   entries_.reserve(found.size());
   for (Found& file : found) {
     TemplateEntry entry;

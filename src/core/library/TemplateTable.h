@@ -32,6 +32,7 @@ struct TemplateReload {
   // template files that could not be read (left out), in title order.
   std::vector<std::filesystem::path> unopened;
   int ignored = 0;  // template files past the first kMaxTemplates
+  std::filesystem::path folder;  // where the templates were looked for
   // "File could not be opened: " and the path, one message per file of `unopened`.
   std::vector<std::string> Messages() const;
 };
@@ -41,7 +42,7 @@ std::filesystem::path TemplatePreviewPath(const std::filesystem::path& templateP
 
 class TemplateTable {
  public:
-  // ReloadTmps: drops the table, then reads every "*.tvt" file of `programFolder`/tmpl, sorted by
+  // Reload: drops the table, then reads every "*.tvt" file of `programFolder`/tmpl, sorted by
   // file title comparing bytes ("A" < "Z" < "a"). Backgrounds are found by name in
   // `backgrounds`. Photo and logo paths are set to the files of their names in
   // `programFolder`/customphotos, where the renderer draws them from. Clears the changed flag.
@@ -49,7 +50,7 @@ class TemplateTable {
                           const BackgroundTable& backgrounds);
   // The same from the program folder.
   TemplateReload Reload(const BackgroundTable& backgrounds);
-  // FreeTmps: every template and preview released.
+  // Free: every template and preview released.
   void Free();
 
   int Count() const { return static_cast<int>(entries_.size()); }
