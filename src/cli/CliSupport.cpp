@@ -101,7 +101,8 @@ GuiApplication::GuiApplication() {
 }
 
 bool LoadBackgroundTable(std::string_view command, BackgroundTable& table) {
-  const BackgroundLoadResult loaded = ReadBGFile(table, "fl1.tmp", HueCompanions::kMeasureOnly);
+  const BackgroundLoadResult loaded =
+      ReadBGFile(table, kBackgroundLibraryFileName, HueCompanions::kMeasureOnly);
   if (loaded.tableFull) {
     PrintWarning(command, "more than " + std::to_string(kMaxBackgrounds) +
                               " backgrounds; the rest are left out");

@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "core/base/ProgramFolder.h"
+#include "core/card/FieldNames.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/TemplateTable.h"
 #include "tests/ui/ReportLog.h"
@@ -23,6 +24,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/controls/PillButton.h"
 #include "ui/templates/FillNowDialog.h"
+#include "ui/templates/LoadingWindow.h"
 #include "ui/templates/TemplateLibraryDialog.h"
 #include "ui/templates/TemplateNameDialog.h"
 #include "ui/templates/TemplatePreviewCell.h"
@@ -52,7 +54,7 @@ class TemplateLibrary : public test::ControlTest {
     qputenv("TAVOLO_NO_SPLASH_WAIT", "1");
   }
   void TearDown() override {
-    TemplateLibraryDialog::FreeTmps();
+    TemplateLibraryDialog::FreeTemplates();
     std::error_code ignored;
     fs::remove_all(TemplatesFolder(), ignored);
     qunsetenv("TAVOLO_NO_SPLASH_WAIT");
@@ -72,8 +74,8 @@ class TemplateLibrary : public test::ControlTest {
     Templates().MarkChanged();
   }
   std::unique_ptr<TemplateLibraryDialog> OpenLibrary() {
-    auto library = std::make_unique<TemplateLibraryDialog>(TemplateLibraryDialog::Mode::Library,
-                                                           table_, prompts_);
+    auto library = std::make_unique<TemplateLibraryDialog>(
+        TemplateLibraryDialog::Opened::ByNewProject, table_, prompts_);
     library->show();
     return library;
   }
@@ -208,12 +210,13 @@ TEST_F(TemplateLibrary, AMissingPreviewIsToldOnceAtLoadingAndLeavesAnEmptyCell) 
   const QString message =
       QStringLiteral("File could not be opened: ") + QString::fromStdString(missing.string());
   {
-    TemplateLibraryDialog loading(TemplateLibraryDialog::Mode::Loading, table_, prompts_);
+    LoadingWindow loading(table_, prompts_);
     loading.show();
-    QTRY_VERIFY(!loading.IsLoading());
-    EXPECT_EQ(loading.windowTitle(), "Template Library");
-    EXPECT_TRUE(loading.Cell(1)->isVisible());
-    EXPECT_TRUE(loading.Cell(1)->Image()->isNull());
+    QTRY_VERIFY(!loading.isVisible());
+    TemplateLibraryDialog library(TemplateLibraryDialog::Opened::AtStartUp, table_, prompts_);
+    EXPECT_EQ(library.windowTitle(), "Template Library");
+    EXPECT_FALSE(library.Cell(1)->isHidden());
+    EXPECT_TRUE(library.Cell(1)->Image()->isNull());
   }
   // Opened again by New Project, the library does not read the templates again.
   const auto library = OpenLibrary();
@@ -228,21 +231,18 @@ TEST_F(TemplateLibrary, TheLoadingWindowStaysMoreThanFiveSecondsUnlessToldNotTo)
     if (wait) qunsetenv("TAVOLO_NO_SPLASH_WAIT");
     if (!wait) qputenv("TAVOLO_NO_SPLASH_WAIT", "1");
     qint64 now = 1000;
-    TemplateLibraryDialog loading(TemplateLibraryDialog::Mode::Loading, table_, prompts_, nullptr,
-                                  [&now] { return now; });
+    LoadingWindow loading(table_, prompts_, nullptr, [&now] { return now; });
     loading.show();
     EXPECT_EQ(loading.windowTitle(), "Loading... Please Wait");
     QTRY_VERIFY(!loading.IsReading());
     if (wait) {
-      now += TemplateLibraryDialog::kLoadingMinimumMilliseconds;
-      QTest::qWait(3 * TemplateLibraryDialog::kTickMilliseconds);
-      EXPECT_TRUE(loading.IsLoading());
-      EXPECT_EQ(loading.Cell(0), nullptr);
+      now += LoadingWindow::kLoadingMinimumMilliseconds;
+      QTest::qWait(3 * LoadingWindow::kTickMilliseconds);
+      EXPECT_TRUE(loading.isVisible());
       now += 1;
     }
-    QTRY_VERIFY(!loading.IsLoading());
-    EXPECT_EQ(loading.windowTitle(), "Template Library");
-    EXPECT_TRUE(loading.Cell(0)->isVisible());
+    QTRY_VERIFY(!loading.isVisible());
+    EXPECT_EQ(loading.result(), QDialog::Accepted);
   }
 }
 
@@ -293,7 +293,7 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
       auto& library = dynamic_cast<TemplateLibraryDialog&>(dialog);
       if (c.cell >= 0) Click(library.Cell(c.cell));
       for (int i = 0; i < kNamedValueCount; ++i) {
-        const bool starred = TemplateLibraryDialog::FieldNames()[i].endsWith('*');
+        const bool starred = FieldRequired(i);
         if ((c.filled == 1 && starred) || (c.filled == 2 && i == 2)) {
           library.FieldEditor(i)->setText(QStringLiteral("typed %1").arg(i));
         }
@@ -315,7 +315,7 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
       EXPECT_EQ(doc.Working().backgroundIndex, TemplateCard(c.cell).backgroundIndex) << c.name;
     }
     for (int i = 0; i < kNamedValueCount; ++i) {
-      const bool starred = TemplateLibraryDialog::FieldNames()[i].endsWith('*');
+      const bool starred = FieldRequired(i);
       const QString expected = !c.fieldsTaken ? before[i]
                                : starred      ? QStringLiteral("typed %1").arg(i)
                                               : QString();

@@ -63,6 +63,10 @@ FatalErrorReporter ExitingReporter(int exitCode) {
   };
 }
 
+// The labels in a report are the lines users send to support. A fixed label (TAVOLO_CHECK_AS)
+// keeps the wording support knows even where the call behind it is now written otherwise, so
+// labels such as "pds[cur].pnmb >=0", "mdc.CreateCompatibleDC(&dc)" or "ReloadTmps(1)==0" quote
+// expressions and old names that are no longer in this code.
 std::string BuildFatalReportText(int code, std::string_view expression) {
   std::string text = "Error sequence: ";
   for (int i = 0; i < g_count; ++i) {

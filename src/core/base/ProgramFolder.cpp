@@ -26,20 +26,29 @@ const std::filesystem::path& ProgramFolder() {
   return folder;
 }
 
+std::filesystem::path TemplatesFolder(const std::filesystem::path& programFolder) {
+  return programFolder / "tmpl";
+}
+std::filesystem::path CustomBackgroundsFolder(const std::filesystem::path& programFolder) {
+  return programFolder / "custombg";
+}
+std::filesystem::path CustomPhotosFolder(const std::filesystem::path& programFolder) {
+  return programFolder / "customphotos";
+}
 std::filesystem::path TemplatesFolder() {
-  return ProgramFolder() / "tmpl";
+  return TemplatesFolder(ProgramFolder());
 }
 std::filesystem::path CustomBackgroundsFolder() {
-  return ProgramFolder() / "custombg";
+  return CustomBackgroundsFolder(ProgramFolder());
 }
 std::filesystem::path CustomPhotosFolder() {
-  return ProgramFolder() / "customphotos";
+  return CustomPhotosFolder(ProgramFolder());
 }
 std::filesystem::path PageLayoutsFolder() {
   return ProgramFolder() / "abctmp";
 }
 std::filesystem::path BackgroundLibraryFile() {
-  return ProgramFolder() / "fl1.tmp";
+  return ProgramFolder() / kBackgroundLibraryFileName;
 }
 std::filesystem::path HelpFolder() {
   return ProgramFolder() / "help";

@@ -9,12 +9,18 @@ namespace tavolo {
 // empty, replaces it (tests and portable installs). Determined once, on the first call.
 const std::filesystem::path& ProgramFolder();
 
+// The data below the program folder. Only these know the folders' and files' names; the forms
+// with an argument place them below another folder (tests, a second install).
+inline constexpr const char* kBackgroundLibraryFileName = "fl1.tmp";
 std::filesystem::path TemplatesFolder();          // "tmpl"
 std::filesystem::path CustomBackgroundsFolder();  // "custombg"
 std::filesystem::path CustomPhotosFolder();       // "customphotos"
 std::filesystem::path PageLayoutsFolder();        // "abctmp"
 std::filesystem::path BackgroundLibraryFile();    // "fl1.tmp"
 std::filesystem::path HelpFolder();               // "help"
+std::filesystem::path TemplatesFolder(const std::filesystem::path& programFolder);
+std::filesystem::path CustomBackgroundsFolder(const std::filesystem::path& programFolder);
+std::filesystem::path CustomPhotosFolder(const std::filesystem::path& programFolder);
 
 // Decides the folder from an executable path and a TAVOLO_HOME value (null when unset).
 // A path without any folder part fails the check "ne!=-1" and gives an empty folder.

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "core/card/FieldNames.h"
+
 namespace tavolo {
 
 namespace {
@@ -105,14 +107,13 @@ const LayoutSpec& Spec(int layoutIndex) {
 }  // namespace
 
 const NamedValues& DefaultNamedValues() {
-  static const NamedValues values = {
-      QStringLiteral("Company Name"),    QStringLiteral("Name"),
-      QStringLiteral("Title"),           QStringLiteral("Address Line 1"),
-      QStringLiteral("Address Line 2"),  QStringLiteral("City, State/Province"),
-      QStringLiteral("Zip/Postal Code"), QStringLiteral("Email Address"),
-      QStringLiteral("Website Address"), QStringLiteral("Phone: Number 1"),
-      QStringLiteral("Phone: Number 2"),
-  };
+  static const NamedValues values = [] {
+    NamedValues made;
+    for (size_t i = 0; i < made.size(); ++i) {
+      made[i] = QString::fromUtf8(kFieldNames[i].placeholder);
+    }
+    return made;
+  }();
   return values;
 }
 

@@ -172,7 +172,7 @@ float MeanHue(const RasterImage& image) {
 BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem::path& folder,
                                   const std::filesystem::path& fileName, HueCompanions companions) {
   BackgroundLoadResult result;
-  if (!ReadCustomBackgrounds(table, folder / "custombg", companions, result)) {
+  if (!ReadCustomBackgrounds(table, CustomBackgroundsFolder(folder), companions, result)) {
     result.tableFull = true;
     return result;
   }
@@ -265,7 +265,7 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
     return result;
   }
 
-  const std::filesystem::path customFolder = folder / "custombg";
+  const std::filesystem::path customFolder = CustomBackgroundsFolder(folder);
   const std::filesystem::path target = customFolder / source.filename();
   std::error_code ec;
   std::filesystem::create_directories(customFolder, ec);

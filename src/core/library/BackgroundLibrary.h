@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/ProgramFolder.h"
 #include "core/card/BackgroundTable.h"
 #include "core/imaging/RasterImage.h"
 
@@ -55,12 +56,13 @@ enum class HueCompanions { kWriteMissing, kMeasureOnly };
 // Custom files come in directory order; a custom image without its .hue companion gets its mean
 // hue measured (and the companion written, as `companions` says). Only the library's index is
 // read; pictures are decoded when drawn. Every failure leaves what was already added in place.
-BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem::path& folder,
-                                  const std::filesystem::path& fileName = "fl1.tmp",
-                                  HueCompanions companions = HueCompanions::kWriteMissing);
+BackgroundLoadResult ReadBGFileIn(
+    BackgroundTable& table, const std::filesystem::path& folder,
+    const std::filesystem::path& fileName = kBackgroundLibraryFileName,
+    HueCompanions companions = HueCompanions::kWriteMissing);
 // The same from the program folder.
 BackgroundLoadResult ReadBGFile(BackgroundTable& table,
-                                const std::filesystem::path& fileName = "fl1.tmp",
+                                const std::filesystem::path& fileName = kBackgroundLibraryFileName,
                                 HueCompanions companions = HueCompanions::kWriteMissing);
 
 // Decodes every picture of the table, one at a time, and says which do not decode: each imported

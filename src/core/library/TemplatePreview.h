@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QSize>
 
+#include "core/base/WindowColour.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
 #include "core/storage/Outcome.h"
@@ -21,7 +22,7 @@ inline constexpr int kPreviewCellHeight = 215;
 inline constexpr int kPreviewMargin = 12;
 inline constexpr int kPreviewShadow = 4;
 // The library's cells are filled with this colour; the picture's border blends into it.
-inline const QColor kPreviewCellColour{236, 236, 241};
+inline const QColor kPreviewCellColour{kWindowColour};
 
 // The card's size inside the preview: as large as the cell less its margins allows, keeping the
 // card's proportions. A card without a positive size gives the default card's proportions.

@@ -59,17 +59,24 @@ QString PhotoFolderPath(const std::filesystem::path& photoFolder, const QString&
 }  // namespace
 
 std::vector<std::string> TemplateReload::Messages() const {
-  if (unopened.empty()) return {};
+  std::vector<std::string> messages;
   if (unopened.size() == 1) {
-    return {"File could not be opened: " + PrintableName(unopened.front().string())};
+    messages.push_back("File could not be opened: " + PrintableName(unopened.front().string()));
+  } else if (unopened.size() > 1) {
+    std::string message = "Files could not be opened:";
+    const size_t listed = std::min(unopened.size(), kMaxListedUnopened);
+    for (size_t i = 0; i < listed; ++i) message += "\n" + PrintableName(unopened[i].string());
+    if (listed < unopened.size()) {
+      message += "\nand " + std::to_string(unopened.size() - listed) + " more.";
+    }
+    messages.push_back(message);
   }
-  std::string message = "Files could not be opened:";
-  const size_t listed = std::min(unopened.size(), kMaxListedUnopened);
-  for (size_t i = 0; i < listed; ++i) message += "\n" + PrintableName(unopened[i].string());
-  if (listed < unopened.size()) {
-    message += "\nand " + std::to_string(unopened.size() - listed) + " more.";
+  if (ignored > 0) {
+    messages.push_back("Only the first " + std::to_string(kMaxTemplates) +
+                       " templates are listed; " + std::to_string(ignored) + " more in " +
+                       PrintableName(folder.string()) + " are left out.");
   }
-  return {message};
+  return messages;
 }
 
 std::filesystem::path TemplatePreviewPath(const std::filesystem::path& templatePath) {
@@ -82,7 +89,8 @@ TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolde
   Free();
   changed_ = false;
   TemplateReload report;
-  std::vector<Found> found = FindTemplates(programFolder / "tmpl");
+  report.folder = TemplatesFolder(programFolder);
+  std::vector<Found> found = FindTemplates(report.folder);
   // std::string compares its chars as unsigned bytes.
   std::sort(found.begin(), found.end(),
             [](const Found& a, const Found& b) { return a.title < b.title; });
@@ -91,7 +99,7 @@ TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolde
     found.resize(kMaxTemplates);
   }
 
-  const std::filesystem::path photoFolder = programFolder / "customphotos";
+  const std::filesystem::path photoFolder = CustomPhotosFolder(programFolder);
   entries_.reserve(found.size());
   for (Found& file : found) {
     TemplateEntry entry;

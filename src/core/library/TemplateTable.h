@@ -34,9 +34,10 @@ struct TemplateReload {
   // template files that could not be read (left out), in title order.
   std::vector<std::filesystem::path> unopened;
   int ignored = 0;  // template files past the first kMaxTemplates
+  std::filesystem::path folder;  // where the templates were looked for
   // One message for all of `unopened`: "File could not be opened: " and the path for one file,
   // "Files could not be opened:" and a path a line (the first 20, then how many more) for
-  // several; none when every file opened.
+  // several; then one for the files past kMaxTemplates, if any.
   std::vector<std::string> Messages() const;
 };
 
@@ -45,7 +46,7 @@ std::filesystem::path TemplatePreviewPath(const std::filesystem::path& templateP
 
 class TemplateTable {
  public:
-  // ReloadTmps: drops the table, then reads every "*.tvt" file of `programFolder`/tmpl, sorted by
+  // Reload: drops the table, then reads every "*.tvt" file of `programFolder`/tmpl, sorted by
   // file title comparing bytes ("A" < "Z" < "a"). Backgrounds are found by name in
   // `backgrounds`. Photo and logo paths are set to the files of their names in
   // `programFolder`/customphotos, where the renderer draws them from. Clears the changed flag.
@@ -53,7 +54,7 @@ class TemplateTable {
                           const BackgroundTable& backgrounds);
   // The same from the program folder.
   TemplateReload Reload(const BackgroundTable& backgrounds);
-  // FreeTmps: every template and preview released.
+  // Free: every template and preview released.
   void Free();
 
   int Count() const { return static_cast<int>(entries_.size()); }

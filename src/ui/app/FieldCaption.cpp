@@ -6,13 +6,13 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/WindowColour.h"
 #include "ui/controls/ControlPainting.h"
 
 namespace tavolo {
 
 namespace {
 
-const QColor kFill(236, 236, 241);
 const QColor kBand(110, 156, 182);
 const QColor kBlinkGrey(200, 200, 200);
 constexpr int kBandTop = 7;
@@ -65,7 +65,7 @@ void FieldCaption::Draw(QImage& picture) const {
   const int w = picture.width();
   const int h = picture.height();
   QPainter painter(&picture);
-  painter.fillRect(picture.rect(), kFill);
+  painter.fillRect(picture.rect(), QColor(kWindowColour));
   painter.fillRect(0, kBandTop, w, kBandBottom - kBandTop, kBand);
   painter.fillRect(0, h - 1, w, 1, Qt::black);
   const QRect box = OptionsBox();

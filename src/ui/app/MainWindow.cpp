@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/base/ProgramFolder.h"
+#include "core/base/WindowColour.h"
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
 #include "ui/app/AppIcon.h"
@@ -24,8 +25,6 @@ namespace tavolo {
 
 namespace {
 
-// The window background, the 32-bit pixel value 15527153.
-const QColor kWindowFill(236, 236, 241);
 constexpr float kSliderLow = -0.5f;
 constexpr float kSliderHigh = 0.5f;
 constexpr float kHueScale = 239.0f;
@@ -63,7 +62,7 @@ MainWindow::MainWindow(BackgroundTable& backgrounds, std::unique_ptr<Prompts> pr
   client_ = new QWidget(this);
   client_->setAutoFillBackground(true);
   QPalette palette = client_->palette();
-  palette.setColor(QPalette::Window, kWindowFill);
+  palette.setColor(QPalette::Window, QColor(kWindowColour));
   client_->setPalette(palette);
   client_->installEventFilter(this);
   setCentralWidget(client_);

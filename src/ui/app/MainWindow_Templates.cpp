@@ -12,8 +12,8 @@ namespace tavolo {
 
 void MainWindow::OnNewProject() {
   ChooserPause pause(*this);
-  TemplateLibraryDialog library(TemplateLibraryDialog::Mode::Library, backgrounds_, *prompts_,
-                                this);
+  TemplateLibraryDialog library(TemplateLibraryDialog::Opened::ByNewProject, backgrounds_,
+                                *prompts_, this);
   prompts_->Run(library);
   if (library.TakenFieldValues()) document_.SetFieldValues(*library.TakenFieldValues());
   if (const CardState* chosen = library.ChosenTemplate()) document_.NewProject(*chosen);

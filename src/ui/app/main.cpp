@@ -18,6 +18,7 @@
 #include "ui/app/FatalErrorDialog.h"
 #include "ui/app/MainWindow.h"
 #include "ui/base/DialogPrompts.h"
+#include "ui/templates/LoadingWindow.h"
 #include "ui/templates/TemplateLibraryDialog.h"
 
 namespace {
@@ -81,14 +82,21 @@ int main(int argc, char** argv) {
   const std::filesystem::path project = ProjectArgument(argc, argv);
   std::unique_ptr<tavolo::MainWindow> window;
   if (project.empty()) {
-    tavolo::TemplateLibraryDialog library(tavolo::TemplateLibraryDialog::Mode::Loading, backgrounds,
-                                          prompts);
-    prompts.Run(library);
+    tavolo::LoadingWindow loading(backgrounds, prompts);
+    // Closed by the user while loading, the program starts on the blank card.
+    const bool libraryWanted = prompts.Run(loading) == QDialog::Accepted;
     window = std::make_unique<tavolo::MainWindow>(backgrounds);
-    if (library.TakenFieldValues()) {
-      window->Document().SetFieldValues(*library.TakenFieldValues());
+    const tavolo::CardState* chosen = nullptr;
+    if (libraryWanted) {
+      tavolo::TemplateLibraryDialog library(tavolo::TemplateLibraryDialog::Opened::AtStartUp,
+                                            backgrounds, prompts);
+      prompts.Run(library);
+      if (library.TakenFieldValues()) {
+        window->Document().SetFieldValues(*library.TakenFieldValues());
+      }
+      chosen = library.ChosenTemplate();
     }
-    window->Start(library.ChosenTemplate());
+    window->Start(chosen);
     window->showMaximized();
   } else {
     const tavolo::BackgroundLoadResult loaded = tavolo::ReadBGFile(backgrounds);
@@ -109,6 +117,6 @@ int main(int argc, char** argv) {
   }
   const int result = QApplication::exec();
   window.reset();
-  TAVOLO_CHECK_AS("TmpDlg::FreeTmps()==0", tavolo::TemplateLibraryDialog::FreeTmps() == 0);
+  TAVOLO_CHECK_AS("TmpDlg::FreeTmps()==0", tavolo::TemplateLibraryDialog::FreeTemplates() == 0);
   return result;
 }

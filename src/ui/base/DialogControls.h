@@ -1,6 +1,6 @@
 // The pieces the option dialogs are built from, made alike in every dialog: labels that lead the
 // keyboard to their control, the colour swatches, the sliders and the "Close" button. A control's
-// object name is its id in decimal, so tests find it by the id the dialog's description gives.
+// object name is its id in decimal, so tests find it by the dialog's own control id.
 #pragma once
 
 #include <QString>

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/WindowColour.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundTable.h"
 #include "ui/choosers/CheckMark.h"
@@ -16,7 +17,6 @@ namespace tavolo {
 
 namespace {
 
-const QColor kFill(236, 236, 241);
 
 }  // namespace
 
@@ -102,7 +102,7 @@ const QImage& BackgroundChooser::Thumbnail(int number, int cell) const {
 }
 
 void BackgroundChooser::Draw(QImage& picture) const {
-  picture.fill(kFill);
+  picture.fill(QColor(kWindowColour));
   const BackgroundChooserGeometry geometry =
       ComputeBackgroundChooserGeometry(picture.size(), count_, first_);
   QPainter painter(&picture);

@@ -9,9 +9,9 @@
 #include <QPointF>
 
 #include "core/card/CardState.h"
-#include "core/card/PicturePreviewGeometry.h"
 #include "core/imaging/RasterImage.h"
 #include "ui/controls/OwnerDrawnControl.h"
+#include "ui/controls/PicturePreviewGeometry.h"
 
 namespace tavolo {
 

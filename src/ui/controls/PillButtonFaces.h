@@ -4,13 +4,15 @@
 
 #include <QImage>
 
+#include "core/base/WindowColour.h"
+
 namespace tavolo {
 
 enum class PillButtonFace { Normal, Hover, Pressed };
 
 inline constexpr int kPillButtonFaceSize = 30;
 // The window background around the disc and below the face rows, as 0x00RRGGBB.
-inline constexpr QRgb kPillButtonBackground = 0xECECF1;
+inline constexpr QRgb kPillButtonBackground = kWindowColour & 0xFFFFFFu;
 
 // The face picture, Format_RGB32, 30 x 30.
 const QImage& PillButtonFacePicture(PillButtonFace face);

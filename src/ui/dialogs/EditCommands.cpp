@@ -3,9 +3,9 @@
 #include <QDialog>
 
 #include "core/card/CardDocument.h"
-#include "core/card/PicturePreviewGeometry.h"
 #include "ui/base/Prompts.h"
 #include "ui/card/CardPreview.h"
+#include "ui/controls/PicturePreviewGeometry.h"
 #include "ui/dialogs/CardPropertiesDialog.h"
 #include "ui/dialogs/ColourDialog.h"
 #include "ui/dialogs/LogoDialog.h"

@@ -12,13 +12,13 @@
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardSize.h"
-#include "core/card/PicturePreviewGeometry.h"
 #include "core/card/PlainFileName.h"
 #include "core/formats/ImageFileTypes.h"
 #include "core/library/PhotoFolder.h"
 #include "ui/base/OkCancelButtons.h"
 #include "ui/base/Prompts.h"
 #include "ui/controls/PicturePreview.h"
+#include "ui/controls/PicturePreviewGeometry.h"
 #include "ui/dialogs/ScaleBox.h"
 
 namespace tavolo {

@@ -3,11 +3,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <chrono>
 
 #include "core/base/CheckedCall.h"
-#include "core/base/ProgramFolder.h"
-#include "core/card/BackgroundTable.h"
+#include "core/base/WindowColour.h"
+#include "core/card/FieldNames.h"
+#include "core/library/TemplateTable.h"
 #include "ui/base/Prompts.h"
 #include "ui/controls/FieldNameLabel.h"
 #include "ui/controls/PillButton.h"
@@ -18,12 +18,10 @@ namespace tavolo {
 
 namespace {
 
-const QColor kLibraryFill(236, 236, 241);
 const QColor kSeparator(192, 192, 192);
 constexpr int kSeparatorY = 451;
 // The editors type in Arial at 150 twips.
 constexpr qreal kEditorPoints = 7.5;
-constexpr int kFirstPaintWaitMilliseconds = 250;
 
 // The four cells, two by two, as left, top, right and bottom.
 constexpr QRect kCells[TemplateLibraryDialog::kCellCount] = {
@@ -41,15 +39,6 @@ constexpr QRect kPreviousRect(QPoint(20, 461), QPoint(169, 490));
 constexpr QRect kNextRect(QPoint(180, 461), QPoint(329, 490));
 constexpr QRect kContinueRect(QPoint(581, 461), QPoint(730, 490));
 
-qint64 SteadyMilliseconds() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-bool Starred(const QString& name) {
-  return name.endsWith(QLatin1Char('*'));
-}
-
 PillButton* MakeButton(QWidget* parent, int id, const QString& text, const QRect& rect) {
   auto* button = new PillButton(parent);
   button->setObjectName(QString::number(id));
@@ -58,73 +47,28 @@ PillButton* MakeButton(QWidget* parent, int id, const QString& text, const QRect
   return button;
 }
 
-// What the user is told after a reading of the templates: every file that could not be opened,
-// and how many were left out past the first kMaxTemplates.
-std::vector<std::string> ReloadMessages(const TemplateReload& reload) {
-  std::vector<std::string> messages = reload.Messages();
-  if (reload.ignored > 0) {
-    messages.push_back("Only the first " + std::to_string(kMaxTemplates) +
-                       " templates are listed; " + std::to_string(reload.ignored) + " more in " +
-                       TemplatesFolder().string() + " are left out.");
-  }
-  return messages;
-}
-
 }  // namespace
 
-bool LoadingWaitWanted() {
-  return qgetenv("TAVOLO_NO_SPLASH_WAIT") != "1";
-}
-
-const NamedValues& TemplateLibraryDialog::FieldNames() {
-  static const NamedValues names = {
-      QStringLiteral("Company Name*"),
-      QStringLiteral("Name*"),
-      QStringLiteral("Title"),
-      QStringLiteral("Address Line 1*"),
-      QStringLiteral("Address Line 2"),
-      QStringLiteral("City, State/Province*"),
-      QStringLiteral("Zip/Postal Code*"),
-      QStringLiteral("Email Address*"),
-      QStringLiteral("Website Address"),
-      QStringLiteral("Phone Number 1*"),
-      QStringLiteral("Phone Number 2"),
-  };
-  return names;
-}
-
-TemplateLibraryDialog::TemplateLibraryDialog(Mode mode, BackgroundTable& backgrounds,
-                                             Prompts& prompts, QWidget* parent, Clock clock)
-    : QDialog(parent),
-      backgrounds_(backgrounds),
-      prompts_(prompts),
-      clock_(clock ? std::move(clock) : Clock(SteadyMilliseconds)),
-      loading_(mode == Mode::Loading) {
+TemplateLibraryDialog::TemplateLibraryDialog(Opened opened, BackgroundTable& backgrounds,
+                                             Prompts& prompts, QWidget* parent)
+    : QDialog(parent), backgrounds_(backgrounds), prompts_(prompts) {
   setFixedSize(kClientSize);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  timer_.setInterval(kTickMilliseconds);
-  connect(&timer_, &QTimer::timeout, this, &TemplateLibraryDialog::OnTick);
-  if (loading_) {
-    setWindowTitle(QStringLiteral("Loading... Please Wait"));
-    waitOut_ = LoadingWaitWanted();
-    loadingPicture_ = QImage(QStringLiteral(":/loading.png"));
-    return;
+  if (opened == Opened::AtStartUp) {
+    setWindowTitle(QStringLiteral("Template Library"));
+  } else {
+    setWindowTitle(QStringLiteral("Tavolo: Template Library"));
+    if (Templates().Changed()) TAVOLO_CHECK_AS("ReloadTmps(1)==0", ReloadTemplates() == 0);
   }
-  setWindowTitle(QStringLiteral("Tavolo: Template Library"));
-  if (Templates().Changed()) TAVOLO_CHECK_AS("ReloadTmps(1)==0", ReloadTmps() == 0);
-  TAVOLO_CHECK_AS("InitTmpDlg()==0", InitTmpDlg() == 0);
+  TAVOLO_CHECK_AS("InitTmpDlg()==0", BuildControls() == 0);
 }
 
-TemplateLibraryDialog::~TemplateLibraryDialog() {
-  if (reader_.joinable()) reader_.join();
-}
-
-int TemplateLibraryDialog::ReloadTmps() {
-  Tell(ReloadMessages(Templates().Reload(backgrounds_)));
+int TemplateLibraryDialog::ReloadTemplates() {
+  Tell(Templates().Reload(backgrounds_).Messages());
   return 0;
 }
 
-int TemplateLibraryDialog::FreeTmps() {
+int TemplateLibraryDialog::FreeTemplates() {
   Templates().Free();
   return 0;
 }
@@ -146,42 +90,6 @@ FieldNameLabel* TemplateLibraryDialog::FieldLabel(int field) const {
   return field >= 0 && field < kNamedValueCount ? labels_[static_cast<size_t>(field)] : nullptr;
 }
 
-void TemplateLibraryDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!loading_ || timer_.isActive()) return;
-  startTime_ = clock_();
-  timer_.start();
-  // The reading starts once the picture is up; should no paint come, it starts all the same.
-  QTimer::singleShot(kFirstPaintWaitMilliseconds, this, &TemplateLibraryDialog::StartReading);
-}
-
-void TemplateLibraryDialog::StartReading() {
-  if (readingStarted_) return;
-  readingStarted_ = true;
-  reading_ = true;
-  // Determined here, where a failed check can be reported.
-  ProgramFolder();
-  reader_ = std::thread([this] {
-    Reading reading;
-    reading.backgrounds = ReadBGFile(backgrounds_);
-    reading.templates = Templates().Reload(backgrounds_);
-    QMetaObject::invokeMethod(
-        this, [this, reading] { FinishReading(reading); }, Qt::QueuedConnection);
-  });
-}
-
-void TemplateLibraryDialog::FinishReading(const Reading& reading) {
-  reader_.join();
-  if (!reading.backgrounds.Ok()) Tell({reading.backgrounds.message});
-  Tell(ReloadMessages(reading.templates));
-  reading_ = false;
-  if (closeWhenRead_) {
-    QDialog::reject();
-    return;
-  }
-  OnTick();
-}
-
 void TemplateLibraryDialog::Tell(const std::vector<std::string>& messages) {
   for (const std::string& message : messages) {
     prompts_.Tell(isVisible() ? this : parentWidget(), QString::fromStdString(message),
@@ -189,25 +97,7 @@ void TemplateLibraryDialog::Tell(const std::vector<std::string>& messages) {
   }
 }
 
-void TemplateLibraryDialog::OnTick() {
-  if (!loading_ || IsReading()) return;
-  if (waitOut_ && clock_() - startTime_ <= kLoadingMinimumMilliseconds) return;
-  loading_ = false;
-  timer_.stop();
-  TAVOLO_CHECK_AS("InitTmpDlg()==0", InitTmpDlg() == 0);
-  setWindowTitle(QStringLiteral("Template Library"));
-  update();
-}
-
-void TemplateLibraryDialog::reject() {
-  if (IsReading()) {
-    closeWhenRead_ = true;
-    return;
-  }
-  QDialog::reject();
-}
-
-int TemplateLibraryDialog::InitTmpDlg() {
+int TemplateLibraryDialog::BuildControls() {
   QWidget* previousInChain = nullptr;
   const auto chain = [&previousInChain, this](QWidget* widget) {
     if (previousInChain != nullptr) setTabOrder(previousInChain, widget);
@@ -230,7 +120,7 @@ int TemplateLibraryDialog::InitTmpDlg() {
     const int top = kFirstFieldTop + kFieldPitch * i;
     auto* label = new FieldNameLabel(this);
     label->setObjectName(QString::number(kFirstLabel + i));
-    label->SetText(FieldNames()[static_cast<size_t>(i)]);
+    label->SetText(FieldLabels()[static_cast<size_t>(i)]);
     label->setGeometry(kFieldLeft, top, kFieldWidth, kFieldHeight);
     labels_[static_cast<size_t>(i)] = label;
 
@@ -253,7 +143,7 @@ int TemplateLibraryDialog::InitTmpDlg() {
   chain(continue_);
   for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->show();
 
-  const int shown = ResetPrevs();
+  const int shown = ShowPage();
   // The keyboard starts on the first template, so that the arrows pick one and Tab leads to the
   // fields; without templates it starts in the first field.
   if (Templates().Count() > 0) {
@@ -264,7 +154,7 @@ int TemplateLibraryDialog::InitTmpDlg() {
   return shown;
 }
 
-int TemplateLibraryDialog::ResetPrevs() {
+int TemplateLibraryDialog::ShowPage() {
   const int count = Templates().Count();
   for (int k = 0; k < kCellCount; ++k) {
     TemplatePreviewCell* cell = cells_[static_cast<size_t>(k)];
@@ -321,7 +211,7 @@ void TemplateLibraryDialog::OnPage(bool forward) {
     return;
   }
   ClearCheckMarks();
-  TAVOLO_CHECK_AS("ResetPrevs()==0", ResetPrevs() == 0);
+  TAVOLO_CHECK_AS("ResetPrevs()==0", ShowPage() == 0);
 }
 
 void TemplateLibraryDialog::OnContinue() {
@@ -331,7 +221,7 @@ void TemplateLibraryDialog::OnContinue() {
   for (int i = 0; i < kNamedValueCount; ++i) {
     const auto slot = static_cast<size_t>(i);
     values[slot] = editors_[slot]->text().left(kFieldLength);
-    if (Starred(FieldNames()[slot]) && values[slot].isEmpty()) {
+    if (FieldRequired(i) && values[slot].isEmpty()) {
       starredFilled = false;
       if (firstEmpty < 0) firstEmpty = i;
     }
@@ -352,22 +242,12 @@ void TemplateLibraryDialog::OnContinue() {
 
 void TemplateLibraryDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (loading_) {
-    painter.fillRect(rect(), kLibraryFill);
-    painter.drawImage(0, 0, loadingPicture_);
-    if (!readingStarted_) QTimer::singleShot(0, this, &TemplateLibraryDialog::StartReading);
-    return;
-  }
-  painter.fillRect(rect(), kLibraryFill);
+  painter.fillRect(rect(), QColor(kWindowColour));
   painter.setPen(kSeparator);
   painter.drawLine(0, kSeparatorY, kClientSize.width() - 1, kSeparatorY);
 }
 
 void TemplateLibraryDialog::keyPressEvent(QKeyEvent* event) {
-  if (loading_) {
-    QDialog::keyPressEvent(event);
-    return;
-  }
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -40,7 +40,8 @@ TEST(PagePreview, ScalesByWidthOrInProportionByHeight) {
        {84, 0, 231, 300},
        {104, 13, 96, 55},
        {201, 237, 96, 55}},
-      // Scaled by width the cards would overflow the height: the Part's y0 would be negative.
+      // Scaled by width the grid would overflow the height and its first row start above the
+      // sheet (a negative y0), so the sheet is scaled by height.
       {"a little too low", {215, 200}, {30, 0, 154, 200}, {44, 9, 64, 37}, {108, 158, 64, 37}},
   };
   for (const PreviewCase& c : cases) {

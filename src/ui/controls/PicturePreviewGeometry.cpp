@@ -1,4 +1,4 @@
-#include "core/card/PicturePreviewGeometry.h"
+#include "ui/controls/PicturePreviewGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,17 @@
+#include "core/card/FieldNames.h"
+
+namespace tavolo {
+
+const NamedValues& FieldLabels() {
+  static const NamedValues labels = [] {
+    NamedValues made;
+    for (size_t i = 0; i < made.size(); ++i) {
+      made[i] = QString::fromUtf8(kFieldNames[i].label);
+      if (kFieldNames[i].required) made[i] += QLatin1Char('*');
+    }
+    return made;
+  }();
+  return labels;
+}
+
+}  // namespace tavolo

@@ -1,0 +1,110 @@
+// The draft preview of the photo and logo dialogs: its rectangles, grabs and drags.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/card/CardRenderer.h"
+#include "ui/controls/PicturePreviewGeometry.h"
+
+namespace tavolo {
+namespace {
+
+TEST(PicturePreviewGeometry, TheCardIsStretchedOverAPreviewOfItsProportions) {
+  const PreviewScale half = PreviewScaleFor(QSize(531, 310), QSizeF(1062, 615));
+  EXPECT_FLOAT_EQ(half.sx, 0.5f);
+  EXPECT_FLOAT_EQ(half.sy, 310.0f / 615.0f);
+  EXPECT_FALSE(PreviewScaleFor(QSize(531, 310), QSizeF(0, 615)).Usable());
+
+  struct Case {
+    float width, height;
+    QSize preview;
+  };
+  const Case cases[] = {
+      {1062, 615, {531, 308}}, {2124, 1230, {531, 308}}, {1004, 650, {531, 344}},
+      {615, 1062, {243, 420}}, {10000, 10, {531, 120}},  {std::nanf(""), 615, {531, 308}},
+      {1062, 0, {531, 308}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DraftPreviewSize(c.width, c.height), c.preview) << c.width << "x" << c.height;
+  }
+}
+
+TEST(PicturePreviewGeometry, TheCardUnderTheObjectIsDrawnAtAboutThePrintImagesSize) {
+  struct Case {
+    float width, height;
+    int divisor, dx, dy;
+  };
+  const Case cases[] = {
+      {1062, 615, 1, 1062, 615}, {2124, 1230, 2, 1062, 615}, {10000, 6400, 10, 1000, 640},
+      {500, 300, 1, 500, 300},   {-4, 615, 1, 1062, 615},
+  };
+  for (const Case& c : cases) {
+    const DraftPicture draft = DraftPictureFor(c.width, c.height);
+    EXPECT_EQ(draft.divisor, c.divisor) << c.width;
+    EXPECT_EQ(draft.dx, c.dx) << c.width;
+    EXPECT_EQ(draft.dy, c.dy) << c.width;
+  }
+}
+
+TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
+  PhotoPlacement photo;
+  photo.width = 400;
+  photo.height = 200;
+  photo.x = 500;
+  photo.y = 300;
+  const PreviewScale scale{0.5f, 0.5f};
+  EXPECT_EQ(PreviewPhotoRect(photo, 400, 200, scale), (PixelRect{150, 100, 350, 200}));
+  photo.reduction = 0.5f;
+  EXPECT_EQ(PreviewPhotoRect(photo, 400, 200, scale), (PixelRect{200, 125, 300, 175}));
+  // A full left trim removes 190 of 400 pixels; the rest moves right by 0.475 × 200 × f.
+  photo.reduction = 0.0f;
+  photo.trimLeft = 1.0f;
+  EXPECT_EQ(PreviewPhotoRect(photo, 210, 200, scale), (PixelRect{245, 100, 350, 200}));
+}
+
+TEST(PicturePreviewGeometry, QuarterTurnSwapsTheLogo) {
+  LogoPlacement logo;
+  logo.width = 300;
+  logo.height = 100;
+  logo.x = 500;
+  logo.y = 300;
+  const PreviewScale scale{0.5f, 0.5f};
+  EXPECT_EQ(PreviewLogoRect(logo, scale), (PixelRect{175, 125, 325, 175}));
+  for (float angle : {90.0f, 270.0f, 450.0f}) {
+    logo.angle = angle;
+    EXPECT_EQ(PreviewLogoRect(logo, scale), (PixelRect{225, 75, 275, 225})) << angle;
+  }
+  logo.angle = 360.0f;
+  EXPECT_EQ(PreviewLogoRect(logo, scale), (PixelRect{175, 125, 325, 175}));
+}
+
+TEST(PicturePreviewGeometry, PressGrabsTheWholeExtentAndDragMovesTheCentre) {
+  const PreviewScale scale{0.5f, 0.5f};
+  // 400 × 200 at (500, 300), half size: (200, 125) to (300, 175) on the control.
+  struct Case {
+    QPoint point;
+    bool grabs;
+  };
+  for (const Case& c : {Case{{200, 125}, true}, Case{{299, 174}, true}, Case{{300, 150}, false},
+                        Case{{250, 124}, false}}) {
+    EXPECT_EQ(GrabsObject(c.point, 500, 300, 400, 200, 0.5f, scale), c.grabs) << c.point.x();
+  }
+  // A logo turned by a quarter is taken hold of where it is drawn.
+  LogoPlacement logo;
+  logo.width = 400;
+  logo.height = 200;
+  logo.x = 500;
+  logo.y = 300;
+  logo.reduction = 0.5f;
+  EXPECT_TRUE(GrabsLogo(QPoint(299, 150), logo, scale));
+  logo.angle = 90;
+  EXPECT_FALSE(GrabsLogo(QPoint(299, 150), logo, scale));
+  EXPECT_TRUE(GrabsLogo(QPoint(250, 101), logo, scale));
+
+  const QPointF grab = GrabOffset(QPoint(260, 160), 500, 300, scale);
+  EXPECT_EQ(grab, QPointF(10, 10));
+  EXPECT_EQ(DraggedCentre(QPoint(110, 60), grab, scale), QPointF(200, 100));
+}
+
+}  // namespace
+}  // namespace tavolo
