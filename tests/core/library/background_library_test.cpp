@@ -272,10 +272,12 @@ TEST(ReadBGFile, PicturesThatDoNotDecodeAndAnEmptyLibraryAreReported) {
     const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
     EXPECT_TRUE(result.Ok()) << c.what;  // reported, not refused: every number stays
     EXPECT_EQ(table.Count(), static_cast<int>(c.library.size()) + (c.junkCompanion ? 1 : 0));
-    for (const auto& [warnings, expected] :
-         {std::pair{result.warnings, c.loadWarning}, std::pair{CheckBackgrounds(table), c.checkWarning}}) {
+    for (const auto& [warnings, expected] : {std::pair{result.warnings, c.loadWarning},
+                                             std::pair{CheckBackgrounds(table), c.checkWarning}}) {
       ASSERT_EQ(warnings.size(), expected ? 1u : 0u) << c.what;
-      if (expected) EXPECT_NE(warnings[0].find(expected), std::string::npos) << c.what;
+      if (expected) {
+        EXPECT_NE(warnings[0].find(expected), std::string::npos) << c.what;
+      }
     }
   }
 }

@@ -125,7 +125,8 @@ TEST_F(TemplateTableTest, WhatCannotBeReadIsReportedOnce) {
   std::string listed = "Files could not be opened:";
   for (const fs::path& path : unopened) listed += "\n" + path.string();
   EXPECT_EQ(report.Messages(), std::vector<std::string>{listed});
-  const TemplateReload one{{unopened[0]}, 0};
+  TemplateReload one;
+  one.unopened = {unopened[0]};
   EXPECT_EQ(one.Messages(),
             std::vector<std::string>{"File could not be opened: " + unopened[0].string()});
 }
