@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/imaging/RasterImage.h"
-#include "core/library/DecodedPictureCache.h"
+#include "core/card/DecodedPictureCache.h"
 
 namespace tavolo {
 

@@ -1,4 +1,4 @@
-#include "core/library/DecodedPictureCache.h"
+#include "core/card/DecodedPictureCache.h"
 
 #include <algorithm>
 #include <utility>
