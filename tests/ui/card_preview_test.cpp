@@ -10,7 +10,6 @@
 #include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
 #include "tests/core/card/RenderTestSupport.h"
-#include "tests/ui/GoldenImage.h"
 #include "tests/ui/ReportLog.h"
 #include "ui/card/CardPreview.h"
 #include "ui/card/CardPreviewGeometry.h"
@@ -102,7 +101,7 @@ TEST(PreviewBackdropTest, IsFramedInThreeDAndTheSameEachTime) {
   EXPECT_TRUE(MakePreviewBackdrop(QSize(0, 310)).isNull());
 }
 
-TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAsItsGolden) {
+TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
   BackgroundPreview fx;
   auto& [table, doc, preview] = fx;
   preview.resize(745, 310);
@@ -113,7 +112,6 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAsItsGolden) {
   card.styles[0].opacity = 0.3f;
   Show(doc, card);
   const QImage shown = Paint(preview);
-  EXPECT_TRUE(test::MatchesGolden(shown, "preview", test::kWithText));
   ASSERT_EQ(preview.Geometry().card, QRect(195, 52, 354, 205));
   ASSERT_EQ(preview.Backdrop().size(), QSize(745, 310));
 

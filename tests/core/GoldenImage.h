@@ -1,5 +1,5 @@
-// Comparison of a rendered control with its golden picture in tests/data/golden/ui/.
-// Run the tests with TAVOLO_UPDATE_GOLDEN=1 to write the pictures anew, then look at them.
+// Comparison of a rendered picture with its golden picture in tests/data/golden/.
+// Run the tests with TAVOLO_UPDATE_GOLDEN=1 to write the pictures anew, then look at every one.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,8 +18,12 @@ struct GoldenTolerance {
 inline constexpr GoldenTolerance kExact{};
 // Text: glyph edges may vary with the font version and its rasteriser.
 inline constexpr GoldenTolerance kWithText{40, 0.04};
+// Whole cards: anti-aliased text in a small share of the card.
+inline constexpr GoldenTolerance kCard{48, 0.002};
 
+// `name` is a picture of golden/ui/ for the controls, of golden/ itself for whole cards.
 ::testing::AssertionResult MatchesGolden(const QImage& actual, const QString& name,
                                          GoldenTolerance tolerance);
+::testing::AssertionResult MatchesCardGolden(const QImage& actual, const QString& name);
 
 }  // namespace tavolo::test

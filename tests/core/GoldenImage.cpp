@@ -1,4 +1,4 @@
-#include "tests/ui/GoldenImage.h"
+#include "tests/core/GoldenImage.h"
 
 #include <QDir>
 #include <algorithm>
@@ -9,11 +9,12 @@ namespace tavolo::test {
 namespace {
 
 QString GoldenPath(const QString& name) {
-  return QStringLiteral(TAVOLO_TEST_DATA "/golden/ui/") + name + QStringLiteral(".png");
+  return QStringLiteral(TAVOLO_TEST_DATA "/golden/") + name + QStringLiteral(".png");
 }
 
-QString ActualPath(const QString& name) {
-  return QDir::temp().filePath(QStringLiteral("tavolo-ui-") + name + QStringLiteral(".png"));
+QString ActualPath(QString name) {
+  return QDir::temp().filePath(QStringLiteral("tavolo-") + name.replace('/', '-') +
+                               QStringLiteral(".png"));
 }
 
 int ChannelDistance(QRgb a, QRgb b) {
@@ -21,10 +22,8 @@ int ChannelDistance(QRgb a, QRgb b) {
                    std::abs(qBlue(a) - qBlue(b))});
 }
 
-}  // namespace
-
-::testing::AssertionResult MatchesGolden(const QImage& actual, const QString& name,
-                                         GoldenTolerance tolerance) {
+::testing::AssertionResult MatchesGoldenFile(const QImage& actual, const QString& name,
+                                             GoldenTolerance tolerance) {
   const QImage picture = actual.convertToFormat(QImage::Format_RGB32);
   const QString path = GoldenPath(name);
   if (qEnvironmentVariable("TAVOLO_UPDATE_GOLDEN") == QStringLiteral("1")) {
@@ -64,6 +63,17 @@ int ChannelDistance(QRgb a, QRgb b) {
            << ActualPath(name).toStdString();
   }
   return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+::testing::AssertionResult MatchesGolden(const QImage& actual, const QString& name,
+                                         GoldenTolerance tolerance) {
+  return MatchesGoldenFile(actual, QStringLiteral("ui/") + name, tolerance);
+}
+
+::testing::AssertionResult MatchesCardGolden(const QImage& actual, const QString& name) {
+  return MatchesGoldenFile(actual, name, kCard);
 }
 
 }  // namespace tavolo::test
