@@ -13,9 +13,10 @@
 namespace tavolo {
 namespace {
 
+using test::ImagePixels;
+
 using test::MakePhoto;
 using test::PutFields;
-using test::TopDownRgb;
 
 // Our decoder reads the file at the given depth, and ImageMagick's reads the same pixels.
 void ExpectLikeMagick(const std::vector<uint8_t>& bytes, const char* name, int format, uint32_t bpp,
@@ -95,7 +96,7 @@ TEST(HandBuilt, BmpStoredTopDownOrWithTheVersion4Header) {
   std::memcpy(v4.data() + 2, &size, 4);
   for (const auto& [bytes, name] : {std::pair{&topDown, "topdown.bmp"}, {&v4, "v4.bmp"}}) {
     ExpectLikeMagick(*bytes, name, kFormatBmp, 24);
-    EXPECT_EQ(TopDownRgb(RasterImage(*bytes, kFormatBmp)), TopDownRgb(photo)) << name;
+    EXPECT_EQ(ImagePixels(RasterImage(*bytes, kFormatBmp)).rgb, ImagePixels(photo).rgb) << name;
   }
 }
 
@@ -243,7 +244,7 @@ TEST(IcoDecode, APngPictureGoesToThePngDecoder) {
   RasterImage photo = test::MakePhoto(16, 16);
   const RasterImage icon(IconFile({{16, 16, 32, test::Encode(photo, kFormatPng)}}), kFormatIco);
   ASSERT_TRUE(icon.IsValid()) << icon.GetLastError();
-  EXPECT_EQ(TopDownRgb(icon), TopDownRgb(photo));
+  EXPECT_EQ(ImagePixels(icon).rgb, ImagePixels(photo).rgb);
 }
 
 // A little-endian TIFF of uncompressed 8-bit grey in one strip, or in tiles of `tile` × `tile`

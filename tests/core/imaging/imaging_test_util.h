@@ -1,5 +1,5 @@
-// Helpers shared by the imaging tests: a small synthetic photo, its pixels in ImageMagick's layout
-// and little-endian writers for hand-built files.
+// Helpers shared by the imaging tests: a small synthetic photo and little-endian writers for
+// hand-built files.
 #pragma once
 
 #include <filesystem>
@@ -28,11 +28,6 @@ inline RasterImage MakePhoto(uint32_t width, uint32_t height) {
     }
   }
   return image;
-}
-
-// Picture rows from the top, three bytes red-green-blue a pixel: ImageMagick's "rgb:" layout.
-inline std::vector<uint8_t> TopDownRgb(const RasterImage& image) {
-  return ImagePixels(image).rgb;
 }
 
 // Appends little-endian fields: the n-th digit of `widths` is the n-th value's width in bytes.
