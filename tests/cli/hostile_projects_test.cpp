@@ -10,19 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "core/formats/ProjectFile.h"
-#include "core/library/BackgroundLibraryFile.h"
 #include "tests/cli/CliRun.h"
-#include "tests/core/TestFolders.h"
 
 namespace tavolo {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> TinyJpeg() {
-  return test::ReadFileBytes(fs::path(TAVOLO_TEST_DATA) / "library/blue8x8.jpg");
-}
 
 // Everything in a folder, as sorted relative names.
 std::vector<std::string> Listing(const fs::path& folder) {
@@ -34,52 +27,22 @@ std::vector<std::string> Listing(const fs::path& folder) {
   return names;
 }
 
-// A program folder with a one-background library, an empty photo folder and a scratch folder.
-class CliHostileProjects : public ::testing::Test {
+class CliHostileProjects : public test::CliTest {
  protected:
-  void SetUp() override {
-    if (!fs::exists(test::TavoloCli())) GTEST_SKIP() << "tavolo-cli is not built";
-    const std::vector<LibraryEntry> library = {{MakeBackgroundName("Sky"), 160.0f, TinyJpeg()}};
-    ASSERT_TRUE(WriteBackgroundLibrary(home_ / "fl1.tmp", library));
-    fs::create_directories(home_ / "customphotos");
-    fs::create_directories(home_ / "custombg");
-  }
-
-  // Writes the card, on the background of that name, as a project in the scratch folder and
-  // returns its path.
-  std::string Project(CardState card, const std::string& name = "card.tvc",
-                      const char* background = "Sky") {
-    BackgroundTable table;
-    table.Append(MakeBackgroundName(background), RasterImage(), 0.0f);
-    card.backgroundIndex = 0;
-    const fs::path path = scratch_ / name;
-    EXPECT_TRUE(WriteProject(path, card, table).Ok());
-    return path.string();
-  }
-
-  // Renders a default card changed by `change` into out.png in the scratch folder.
+  // Renders (or prints) a default card changed by `change` into out.png (out.pdf) in the
+  // scratch folder; options follow.
   std::string RenderOf(const std::function<void(CardState&)>& change,
                        const std::string& options = "", const char* background = "Sky") {
     CardState card;
     change(card);
-    return "render " + Project(card, "card.tvc", background) + " -o " +
-           (scratch_ / "out.png").string() + options;
+    return "render " + Project(card, "card.tvc", background) + " -o " + Scratch("out.png") +
+           options;
   }
-
-  // Prints a default card changed by `change` to `output` in the scratch folder (options may
-  // follow the name).
   std::string PrintOf(const std::function<void(CardState&)>& change, const std::string& output) {
     CardState card;
     change(card);
-    return "print " + Project(card) + " --paper A4 -o " + (scratch_ / output).string();
+    return "print " + Project(card) + " --paper A4 -o " + Scratch(output);
   }
-
-  test::ShellOutcome Run(const std::string& arguments) {
-    return test::RunCli(arguments, "TAVOLO_HOME='" + home_.Path().string() + "' timeout 20 ");
-  }
-
-  test::TempFolder home_;
-  test::TempFolder scratch_;
 };
 
 // How the tool may never speak to a user: as an internal check or a lack of memory.
@@ -97,13 +60,30 @@ TEST_F(CliHostileProjects, EveryFailureSaysWhatWentWrong) {
     std::string says;
     bool written;  // whether the output exists afterwards
   };
-  const std::string out = (scratch_ / "out.png").string();
+  const std::string out = Scratch("out.png");
+  const std::string project = Project(CardState(), "sound.tvc");
+  ASSERT_TRUE(test::WriteFileBytes(Scratch("broken.tvc"), {2, 0, 0}));
   const Case cases[] = {
       {"a zero card size", [&] { return RenderOf([](CardState& card) { card.cardWidth = 0; }); }, 1,
        "the card is 0 x 615 pixels; a card needs at least 1 pixel a side", false},
       {"an output folder that is not there",
-       [&] { return "render " + Project(CardState()) + " -o " + (scratch_ / "no/x.png").string(); },
-       1, (scratch_ / "no/x.png").string() + " contains an invalid path.", false},
+       [&] { return "render " + project + " -o " + Scratch("no/x.png"); }, 1,
+       Scratch("no/x.png") + " contains an invalid path.", false},
+      {"a project that is not there",
+       [&] { return "render " + Scratch("gone\xe9.tvc") + " -o " + out; }, 1,
+       "gone\\xe9.tvc: File could not be opened (" + Scratch("gone\\xe9.tvc") + " was not found.)",
+       false},
+      {"info on a project that is not there", [&] { return "info " + Scratch("none.tvc"); }, 1,
+       Scratch("none.tvc") + " was not found.", false},
+      {"a damaged project", [&] { return "render " + Scratch("broken.tvc") + " -o " + out; }, 1,
+       "File could not be opened (the file ends inside the format version)", false},
+      {"an unknown output format", [&] { return "render " + project + " -o " + Scratch("x.webp"); },
+       2, "cannot tell the format from", false},
+      {"render onto its project",
+       [&] { return "render " + project + " -o " + Scratch("./sound.tvc"); }, 2,
+       "is the input file", false},
+      {"print onto its project", [&] { return "print " + project + " -o " + project; }, 2,
+       "is the input file", false},
       {"a negative frame size",
        [&] {
          return RenderOf([](CardState& card) {
@@ -133,11 +113,13 @@ TEST_F(CliHostileProjects, EveryFailureSaysWhatWentWrong) {
     EXPECT_EQ(fs::exists(out), c.written) << c.what;
     ExpectNoInternalReport(run, c.what);
   }
+  EXPECT_FALSE(fs::exists(Scratch("x.webp")));
+  EXPECT_EQ(test::ReadFileBytes(project), test::ReadFileBytes(Project(CardState(), "again.tvc")));
 }
 
 TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
   // An imported background without its hue file, and one that is no picture.
-  test::WriteFileBytes(home_ / "custombg" / "plain.jpg", TinyJpeg());
+  test::WriteFileBytes(home_ / "custombg" / "plain.jpg", test::TinyJpeg());
   test::WriteFileBytes(home_ / "custombg" / "junk.png", {1, 2, 3});
   test::WriteFileBytes(home_ / "custombg" / "junk.hue", {0, 0, 0, 0});
   test::WriteFileBytes(home_ / "customphotos" / "broken.png", {1, 2, 3});
@@ -186,14 +168,16 @@ TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
       {"info", [&] { return "info " + Project(CardState()); }, 0, {"\"result\": \"success\""}},
       {"backgrounds", [&] { return std::string("backgrounds"); }, 0, {"\"Sky\"", "\"plain\""}},
       // Pictures are decoded when drawn; the check decodes them all and names the one that fails.
-      {"backgrounds --check", [&] { return std::string("backgrounds --check"); }, 1,
+      {"backgrounds --check",
+       [&] { return std::string("backgrounds --check"); },
+       1,
        {"\"Sky\"", "junk.png could not be read as a picture"}},
       {"a project of a later format version",
        [&] {
          std::vector<uint8_t> bytes = test::ReadFileBytes(Project(CardState()));
          bytes[0] = 3;
-         test::WriteFileBytes(scratch_ / "later.tvc", bytes);
-         return "info " + (scratch_ / "later.tvc").string();
+         test::WriteFileBytes(Scratch("later.tvc"), bytes);
+         return "info " + Scratch("later.tvc");
        },
        3,
        {"\"result\": \"version mismatch\"",
@@ -209,8 +193,8 @@ TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
     ExpectNoInternalReport(run, c.what);
   }
   EXPECT_EQ(Listing(home_.Path()), before);  // no hue file measured was written
-  EXPECT_TRUE(fs::exists(scratch_ / "out.pdf"));
-  EXPECT_FALSE(fs::exists(scratch_ / "strict.pdf"));
+  EXPECT_TRUE(fs::exists(Scratch("out.pdf")));
+  EXPECT_FALSE(fs::exists(Scratch("strict.pdf")));
 
   // A library without any background is reported too.
   ASSERT_TRUE(WriteBackgroundLibrary(home_ / "fl1.tmp", {}));
@@ -221,15 +205,15 @@ TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
 // The engine refuses such paths; here each command passes the refusal on with exit code 1, and
 // none waits on a pipe (the timeout ends one that would, with exit code 124).
 TEST_F(CliHostileProjects, APipeAsInputOrOutputIsRefusedAtOnce) {
-  const std::string pipe = (scratch_ / "pipe.png").string();
+  const std::string pipe = Scratch("pipe.png");
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   const std::string project = Project(CardState());
-  const std::string out = (scratch_ / "out.png").string();
-  ASSERT_TRUE(test::WriteFileBytes(scratch_ / "in.jpg", TinyJpeg()));
+  const std::string out = Scratch("out.png");
+  ASSERT_TRUE(test::WriteFileBytes(Scratch("in.jpg"), test::TinyJpeg()));
   for (const std::string& command :
        {"info " + pipe, "render " + pipe + " -o " + out, "identify " + pipe,
         "convert " + pipe + " " + out, "render " + project + " -o " + pipe,
-        "convert " + (scratch_ / "in.jpg").string() + " " + pipe + " --format bmp"}) {
+        "convert " + Scratch("in.jpg") + " " + pipe + " --format bmp"}) {
     const test::ShellOutcome run = Run(command);
     EXPECT_EQ(run.code, 1) << command << "\n" << run.output;
     EXPECT_NE(run.output.find(pipe + " is a named pipe, not a file."), std::string::npos)

@@ -13,13 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "core/formats/ProjectFile.h"
-#include "core/library/BackgroundLibraryFile.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
 #include "core/print/SheetGrid.h"
 #include "tests/cli/CliRun.h"
-#include "tests/core/TestFolders.h"
 
 namespace tavolo {
 namespace {
@@ -73,38 +70,30 @@ int FindBand(const QImage& page, Band band, bool across, int line, int from, int
   return -1;
 }
 
-class CliPrint : public ::testing::Test {
+// The card is a photo covering it whole.
+class CliPrint : public test::CliTest {
  protected:
   void SetUp() override {
-    if (!fs::exists(test::TavoloCli())) GTEST_SKIP() << "tavolo-cli is not built";
-    // The card is a photo covering it whole; one small background keeps the start quick.
-    const std::vector<uint8_t> jpeg =
-        test::ReadFileBytes(fs::path(TAVOLO_TEST_DATA) / "library/blue8x8.jpg");
-    ASSERT_TRUE(
-        WriteBackgroundLibrary(home_ / "fl1.tmp", {{{MakeBackgroundName("Plain"), 0.0f, jpeg}}}));
-    fs::create_directories(home_ / "customphotos");
+    CliTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
     ASSERT_TRUE(
         EdgeCard().save(QString::fromStdString((home_ / "customphotos/edges.png").string())));
-    BackgroundTable table;
-    table.Append(MakeBackgroundName("Plain"), RasterImage(), 0.0f);
     CardState card;
     card.photo.name = QStringLiteral("edges.png");
     card.photo.width = 1062;
     card.photo.height = 615;
     card.photo.x = 531;
     card.photo.y = 307.5f;
-    ASSERT_TRUE(WriteProject(project_ = (home_ / "card.tvc").string(), card, table).Ok());
+    project_ = Project(card);
   }
 
   std::string Cli(const std::string& arguments) const {
-    return "TAVOLO_HOME='" + home_.Path().string() + "' " + test::TavoloCli().string() +
-           " print '" + project_ + "' " + arguments;
+    return Command("print '" + project_ + "' " + arguments);
   }
   test::ShellOutcome Run(const std::string& arguments) const {
     return test::RunShell(Cli(arguments) + " 2>&1");
   }
 
-  test::TempFolder home_;
   std::string project_;
 };
 
@@ -145,7 +134,7 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
   // All sheets printed and rendered at once: the two processors share the work.
   std::string script;
   for (size_t i = 0; i < cases.size(); ++i) {
-    const std::string sheet = (home_ / ("sheet" + std::to_string(i))).string();
+    const std::string sheet = Scratch("sheet" + std::to_string(i));
     script += "(" + Cli("-o " + sheet + ".pdf " + cases[i].options) +
               " && pdftoppm -png -r 300 -f 1 -l 1 -singlefile " + sheet + ".pdf " + sheet + ") &\n";
   }
@@ -154,8 +143,7 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
 
   for (size_t i = 0; i < cases.size(); ++i) {
     const SheetCase& c = cases[i];
-    const QImage page(
-        QString::fromStdString((home_ / ("sheet" + std::to_string(i) + ".png")).string()));
+    const QImage page(QString::fromStdString(Scratch("sheet" + std::to_string(i) + ".png")));
     ASSERT_FALSE(page.isNull()) << c.what;
     // The page is the paper, in whole points as Qt defines its sizes (A4 is 595 × 842 points).
     const QSize paperPoints = c.paper.pageSize.sizePoints();
@@ -192,8 +180,8 @@ TEST_F(CliPrint, AHundredSheetsStoreThePictureOnce) {
   if (std::system("pdfimages -v > /dev/null 2>&1") != 0) {
     GTEST_SKIP() << "pdfimages (poppler-utils) is not installed";
   }
-  const fs::path one = home_ / "one.pdf";
-  const fs::path hundred = home_ / "hundred.pdf";
+  const fs::path one = Scratch("one.pdf");
+  const fs::path hundred = Scratch("hundred.pdf");
   ASSERT_EQ(Run("-o " + one.string() + " --paper A4").code, 0);
   const test::ShellOutcome run = Run("-o " + hundred.string() + " --paper A4 --sheets 100");
   ASSERT_EQ(run.code, 0) << run.output;
@@ -209,9 +197,9 @@ TEST_F(CliPrint, AHundredSheetsStoreThePictureOnce) {
 // A disk that fills up while the PDF is written (a limit on the file size stands in for it,
 // with its signal ignored so that the write fails as on a full disk).
 TEST_F(CliPrint, AFullDiskKeepsTheOldPdfAndSaysWhy) {
-  const fs::path pdf = home_ / "sheet.pdf";
+  const fs::path pdf = Scratch("sheet.pdf");
   ASSERT_TRUE(test::WriteFileBytes(pdf, {'o', 'l', 'd'}));
-  const auto entries = [&] { return std::distance(fs::directory_iterator(home_.Path()), {}); };
+  const auto entries = [&] { return std::distance(fs::directory_iterator(scratch_.Path()), {}); };
   const auto before = entries();
   const test::ShellOutcome run = test::RunShell(
       "trap '' XFSZ; ulimit -f 1; " + Cli("-o " + pdf.string() + " --paper A4") + " 2>&1");

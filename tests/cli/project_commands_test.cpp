@@ -5,12 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
-#include "core/library/BackgroundLibrary.h"
-#include "core/library/BackgroundLibraryFile.h"
 #include "tests/cli/CliRun.h"
-#include "tests/core/TestFolders.h"
 #include "tests/core/formats/ProjectSamples.h"
 
 namespace tavolo {
@@ -18,29 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ProjectCli : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!fs::exists(test::TavoloCli())) GTEST_SKIP() << "tavolo-cli is not built";
-  }
-  // Standard error is left out unless `errors` asks for it.
-  test::ShellOutcome Run(const std::string& arguments, bool errors = false) const {
-    return test::RunShell("TAVOLO_HOME='" + home_.Path().string() + "' " +
-                          test::TavoloCli().string() + " " + arguments +
-                          (errors ? " 2>&1" : " 2>/dev/null"));
-  }
-
-  test::TempFolder home_;  // no library file: info warns and goes on with an empty table
-};
+using ProjectCli = test::CliTest;
 
 TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   CardState card = test::UnusualState();
-  card.backgroundIndex = 0;
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
-  const fs::path path = home_ / "card.tvc";
-  ASSERT_TRUE(WriteProject(path, card, test::Table({"Linen"})).Ok());
+  const std::string path = Project(card, "card.tvc", "Linen");
 
-  test::ShellOutcome info = Run("info '" + path.string() + "'");
+  test::ShellOutcome info = Run("info '" + path + "'");
   EXPECT_EQ(info.code, 0) << info.output;
   for (const char* field :
        {"\"result\": \"success\"", "\"background\": \"Linen\"", "\"version\": 2", "\"lnmb\": 9",
@@ -51,114 +32,55 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   std::vector<uint8_t> bytes = test::ReadFileBytes(path);
   bytes.resize(bytes.size() / 2);
   ASSERT_TRUE(test::WriteFileBytes(path, bytes));
-  info = Run("info '" + path.string() + "'");
+  info = Run("info '" + path + "'");
   EXPECT_NE(info.code, 0);
   EXPECT_NE(info.output.find("\"result\": \"file error\""), std::string::npos) << info.output;
-
-  const test::ShellOutcome missing = Run("info '" + (home_ / "none.tvc").string() + "'", true);
-  EXPECT_NE(missing.code, 0);
-  EXPECT_NE(missing.output.find("none.tvc"), std::string::npos) << missing.output;
 }
 
 TEST_F(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
-  test::ShellOutcome listed = Run("backgrounds", true);
+  fs::remove(home_ / "fl1.tmp");
+  test::ShellOutcome listed = Run("backgrounds");
   EXPECT_NE(listed.code, 0);
   EXPECT_NE(listed.output.find("fl1.tmp was not found"), std::string::npos) << listed.output;
 
   const std::vector<LibraryEntry> entries = {{MakeBackgroundName("Soft Blue"), 0.0f, {}},
                                              {MakeBackgroundName("Sand"), 119.5f, {}}};
   ASSERT_TRUE(WriteBackgroundLibrary(home_ / "fl1.tmp", entries));
-  listed = Run("backgrounds", true);
+  listed = Run("backgrounds");
   EXPECT_EQ(listed.code, 0) << listed.output;
   EXPECT_NE(listed.output.find("     0 \"Soft Blue\"            -0.5\n"), std::string::npos)
       << listed.output;
   EXPECT_NE(listed.output.find("     1 \"Sand\""), std::string::npos) << listed.output;
 }
 
-const fs::path kBin = TAVOLO_BIN_DIR;
-
-using Outcome = test::ShellOutcome;
-
-// Render on a project that names a shipped background, with the program folder the tool's own.
-Outcome RunCli(const std::string& arguments) {
-  return test::RunCli(arguments, "TAVOLO_HOME= ");
-}
-
-class CliRender : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!fs::exists(kBin / "tavolo-cli") || !fs::exists(kBin / "fl1.tmp")) {
-      GTEST_SKIP() << "tavolo-cli or the background library is not built";
-    }
-    BackgroundTable table;
-    ASSERT_TRUE(ReadBGFileIn(table, kBin).Ok());
-    CardState card;
-    card.backgroundIndex = 5;
-    card.layoutIndex = 2;
-    card.boxCount = 3;
-    card.dpi = 600;
-    card.lines[0].count = 1;
-    card.lines[0].line[0] = QStringLiteral("Ferro & Figli");
-    ASSERT_TRUE(WriteProject(project_ = (dir_ / "card.tvc").string(), card, table).Ok());
+// Full size, or divided, with the card's dpi; a file name is bytes, so one that is not UTF-8
+// reaches the file as it was given.
+TEST_F(ProjectCli, RendersFullSizeOrDividedWithTheCardsDpi) {
+  CardState card;
+  card.dpi = 600;
+  card.lines[0].count = 1;
+  card.lines[0].line[0] = QStringLiteral("Ferro & Figli");
+  const std::string project = Project(card, "caf\xe9.tvc");
+  const struct {
+    const char* file;
+    const char* options;
+    int format;
+    uint32_t width, height;
+  } cases[] = {
+      {"caf\xe9.png", "", kFormatPng, 1062, 615},
+      {"small.img", " --format gif --ndiv 3", kFormatGif, 354, 205},
+  };
+  for (const auto& c : cases) {
+    const test::ShellOutcome run =
+        Run("render '" + project + "' -o '" + Scratch(c.file) + "'" + c.options);
+    ASSERT_EQ(run.code, 0) << run.output;
+    const RasterImage image(fs::path(Scratch(c.file)), kFormatUnknown);
+    ASSERT_TRUE(image.IsValid()) << c.file;
+    EXPECT_EQ(image.GetType(), c.format);
+    EXPECT_EQ(image.GetWidth(), c.width);
+    EXPECT_EQ(image.GetHeight(), c.height);
+    EXPECT_EQ(image.GetXDpi(), c.format == kFormatPng ? 600 : 0);
   }
-
-  test::TempFolder dir_;
-  std::string project_;
-};
-
-TEST_F(CliRender, RendersFullSizeOrDividedWithTheCardsDpi) {
-  const std::string png = (dir_ / "card.png").string();
-  Outcome run = RunCli("render " + project_ + " -o " + png);
-  ASSERT_EQ(run.code, 0) << run.output;
-  RasterImage full(fs::path(png), kFormatPng);
-  ASSERT_TRUE(full.IsValid());
-  EXPECT_EQ(full.GetWidth(), 1062u);
-  EXPECT_EQ(full.GetHeight(), 615u);
-  EXPECT_EQ(full.GetXDpi(), 600);
-
-  const std::string small = (dir_ / "small.img").string();
-  run = RunCli("render " + project_ + " -o " + small + " --format gif --ndiv 3");
-  ASSERT_EQ(run.code, 0) << run.output;
-  RasterImage gif(fs::path(small), kFormatUnknown);
-  ASSERT_TRUE(gif.IsValid());
-  EXPECT_EQ(gif.GetType(), kFormatGif);
-  EXPECT_EQ(gif.GetWidth(), 354u);
-  EXPECT_EQ(gif.GetHeight(), 205u);
-}
-
-TEST_F(CliRender, FailuresSayWhyExitNonZeroAndWriteNothing) {
-  ASSERT_TRUE(test::WriteFileBytes(dir_ / "broken.tvc", {2, 0, 0}));
-  for (const auto& [project, out] : {std::pair{dir_ / "missing.tvc", dir_ / "x.png"},
-                                     {dir_ / "broken.tvc", dir_ / "x.png"},
-                                     {fs::path(project_), dir_ / "x.webp"}}) {
-    const Outcome run = RunCli("render " + project.string() + " -o " + out.string());
-    EXPECT_NE(run.code, 0) << project;
-    EXPECT_FALSE(run.output.empty()) << project;
-    EXPECT_FALSE(fs::exists(out)) << project;
-  }
-  // The project itself as the output, under its own name or another way to it.
-  const std::vector<uint8_t> before = test::ReadFileBytes(project_);
-  for (const std::string& out : {project_, (dir_ / "." / "card.tvc").string()}) {
-    for (const char* command : {"render", "print"}) {
-      const Outcome run = RunCli(std::string(command) + " " + project_ + " -o " + out);
-      EXPECT_EQ(run.code, 2) << command << " " << run.output;
-      EXPECT_NE(run.output.find("is the input file"), std::string::npos) << run.output;
-    }
-  }
-  EXPECT_EQ(test::ReadFileBytes(project_), before);
-}
-
-// A file name is bytes: one that is not UTF-8 reaches the file as it was given, and shows escaped.
-TEST_F(CliRender, NamesThatAreNotUtf8OpenAndShowEscaped) {
-  const fs::path latin1 = dir_ / "caf\xe9.tvc";
-  fs::copy_file(project_, latin1);
-  const std::string out = (dir_ / "caf\xe9.png").string();
-  Outcome run = RunCli("render '" + latin1.string() + "' -o '" + out + "'");
-  EXPECT_EQ(run.code, 0) << run.output;
-  EXPECT_TRUE(fs::exists(out));
-  run = RunCli("render '" + (dir_ / "gone\xe9.tvc").string() + "' -o '" + out + "'");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("gone\\xe9.tvc"), std::string::npos) << run.output;
 }
 
 }  // namespace

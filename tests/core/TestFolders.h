@@ -1,4 +1,5 @@
-// A scratch folder for a test, and whole-file reads and writes for the files put in it.
+// A scratch folder for a test, whole-file reads and writes for the files put in it, and the test
+// data's smallest JPEG.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -59,6 +60,11 @@ inline bool WriteFileBytes(const std::filesystem::path& file, const std::vector<
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(out);
+}
+
+// An 8 x 8 blue JPEG: a background that decodes at once.
+inline std::vector<uint8_t> TinyJpeg() {
+  return ReadFileBytes(std::filesystem::path(TAVOLO_TEST_DATA) / "library/blue8x8.jpg");
 }
 
 }  // namespace tavolo::test

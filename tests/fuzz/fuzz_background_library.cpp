@@ -8,15 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "FuzzRequire.h"
 #include "core/library/BackgroundLibraryFile.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<uint8_t> plain(data, data + size);

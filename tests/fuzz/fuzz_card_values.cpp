@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "FuzzRequire.h"
 #include "core/base/CheckedCall.h"
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
@@ -32,10 +33,6 @@ using namespace tavolo;
 constexpr int64_t kMaxDrawnPixels = 120'000;
 constexpr int kFormats[] = {kFormatBmp,  kFormatGif, kFormatJpeg, kFormatPng,
                             kFormatTiff, kFormatTga, kFormatPcx};
-
-void Require(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 struct World {
   std::filesystem::path photos;

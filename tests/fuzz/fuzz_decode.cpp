@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "FuzzRequire.h"
 #include "core/imaging/RasterImage.h"
 
 namespace {
@@ -16,10 +17,6 @@ constexpr uint64_t kMaxExercisedPixels = 1u << 14;
 // seconds (tens of seconds under the sanitizers) and would stop the run as a timeout. The limit
 // itself is tested elsewhere; here the decoders are held to 16 megapixels.
 constexpr uint64_t kMaxDecodedPixels = 1u << 24;
-
-void Require(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 void ExpectSamePicture(const tavolo::RasterImage& a, const tavolo::RasterImage& b) {
   Require(a.GetWidth() == b.GetWidth() && a.GetHeight() == b.GetHeight());

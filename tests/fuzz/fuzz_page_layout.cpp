@@ -7,14 +7,11 @@
 #include <span>
 #include <vector>
 
+#include "FuzzRequire.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/SheetGrid.h"
 
 namespace {
-
-void Require(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 constexpr tavolo::PaperMm kA4{210, 297};
 constexpr double kDeviceDpi = 1200.0;

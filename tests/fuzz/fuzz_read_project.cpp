@@ -5,13 +5,10 @@
 #include <span>
 #include <vector>
 
+#include "FuzzRequire.h"
 #include "core/formats/ProjectFile.h"
 
 namespace {
-
-void Require(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 tavolo::BackgroundTable MakeTable() {
   tavolo::BackgroundTable table;

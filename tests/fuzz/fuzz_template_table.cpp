@@ -12,16 +12,13 @@
 #include <string_view>
 #include <system_error>
 
+#include "FuzzRequire.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-void Require(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 constexpr std::string_view kSeparator = "\n--\n";
 constexpr int kMaxFiles = 16;

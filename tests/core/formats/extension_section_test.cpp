@@ -75,7 +75,7 @@ TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBefor
       {"an absurd count", Section(1, 0xFFFFFFFF, kTwoChunks), 0},
       {"a chunk header cut short", Section(1, 3, kTwoChunks), 2},
       {"a length past the end", Section(1, 1, {'L', 'O', 'N', 'G', 9, 0, 0, 0, 1, 2}), 0},
-      {"bytes after the last chunk", Section(1, 1, kTwoChunks), 1},
+      {"a byte after the last chunk", Section(1, 1, {'Q', 'R', 'C', 'D', 0, 0, 0, 0, 9}), 1},
   };
   for (const auto& c : cases) {
     std::vector<uint8_t> file = card;
@@ -85,6 +85,8 @@ TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBefor
     ASSERT_TRUE(read.Ok()) << c.what << ": " << read.detail;
     EXPECT_NE(read.extensionProblem, "") << c.what;
     EXPECT_EQ(loaded.extensions.Chunks().size(), c.chunksKept) << c.what;
+    // The whole chunks are kept to be written again.
+    EXPECT_EQ(SerializeProject(loaded, kTable).size() > card.size(), c.chunksKept > 0) << c.what;
     loaded.extensions = {};
     EXPECT_EQ(SerializeProject(loaded, kTable), card) << c.what;
   }

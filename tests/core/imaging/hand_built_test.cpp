@@ -1,5 +1,5 @@
-// BMP, TGA, PCX, ICO and TIFF files built by hand: variants ImageMagick does not write,
-// checked against its decoder, and TIFF headers that lie.
+// BMP, TGA, PCX, ICO and TIFF files built by hand: variants ImageMagick does not write, checked
+// against its decoder.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -13,9 +13,10 @@
 namespace tavolo {
 namespace {
 
+using test::ImagePixels;
+
 using test::MakePhoto;
 using test::PutFields;
-using test::TopDownRgb;
 
 // Our decoder reads the file at the given depth, and ImageMagick's reads the same pixels.
 void ExpectLikeMagick(const std::vector<uint8_t>& bytes, const char* name, int format, uint32_t bpp,
@@ -95,7 +96,7 @@ TEST(HandBuilt, BmpStoredTopDownOrWithTheVersion4Header) {
   std::memcpy(v4.data() + 2, &size, 4);
   for (const auto& [bytes, name] : {std::pair{&topDown, "topdown.bmp"}, {&v4, "v4.bmp"}}) {
     ExpectLikeMagick(*bytes, name, kFormatBmp, 24);
-    EXPECT_EQ(TopDownRgb(RasterImage(*bytes, kFormatBmp)), TopDownRgb(photo)) << name;
+    EXPECT_EQ(ImagePixels(RasterImage(*bytes, kFormatBmp)).rgb, ImagePixels(photo).rgb) << name;
   }
 }
 
@@ -243,63 +244,19 @@ TEST(IcoDecode, APngPictureGoesToThePngDecoder) {
   RasterImage photo = test::MakePhoto(16, 16);
   const RasterImage icon(IconFile({{16, 16, 32, test::Encode(photo, kFormatPng)}}), kFormatIco);
   ASSERT_TRUE(icon.IsValid()) << icon.GetLastError();
-  EXPECT_EQ(TopDownRgb(icon), TopDownRgb(photo));
+  EXPECT_EQ(ImagePixels(icon).rgb, ImagePixels(photo).rgb);
 }
 
-// A little-endian TIFF of uncompressed 8-bit grey in one strip, or in tiles of `tile` × `tile`
-// pixels when tile is not 0, whose header may lie.
-std::vector<uint8_t> GreyTiff(uint32_t width, uint32_t height, uint32_t stripBytes,
-                              uint32_t dataBytes, uint32_t tile = 0) {
-  std::vector<uint8_t> bytes = {'I', 'I', 42, 0, 8, 0, 0, 0};
-  const uint32_t dataOffset = 8 + 2 + (tile == 0 ? 8 : 9) * 12 + 4;
-  std::vector<std::array<uint32_t, 3>> tags = {
-      {256, 4, width}, {257, 4, height}, {258, 3, 8}, {259, 3, 1}, {262, 3, 1}};
-  if (tile == 0) {
-    tags.insert(tags.end(), {{273, 4, dataOffset}, {278, 4, height}, {279, 4, stripBytes}});
-  } else {
-    tags.insert(tags.end(),
-                {{322, 4, tile}, {323, 4, tile}, {324, 4, dataOffset}, {325, 4, stripBytes}});
-  }
-  PutFields(bytes, "2", {static_cast<uint32_t>(tags.size())});
-  // A short value fills the low half of the entry's 32-bit value field, little-endian.
-  for (const auto& [id, type, value] : tags) PutFields(bytes, "2244", {id, type, 1, value});
-  PutFields(bytes, "4", {0});
-  for (uint32_t i = 0; i < dataBytes; ++i) bytes.push_back(static_cast<uint8_t>(i));
-  return bytes;
-}
-
-TEST(TiffCodec, ReadsAHandMadeFileAndRefusesLyingOrOversizedOnes) {
-  const RasterImage good(GreyTiff(16, 4, 64, 64), kFormatTiff);
+TEST(TiffCodec, ReadsAHandMadeFileInStripsOrOverhangingTiles) {
+  const RasterImage good(test::GreyTiff(16, 4, 64, 64), kFormatTiff);
   ASSERT_TRUE(good.IsValid()) << good.GetLastError();
   EXPECT_EQ(good.GetBpp(), 8u);
   EXPECT_EQ(good.GetPixelIndex(5, 3), 5);  // the top row holds bytes 0 to 15
   EXPECT_EQ(good.GetPixelIndex(5, 0), 53);
   // Tiles may overhang the picture, as writers choose their size before they see the picture.
-  const RasterImage tiled(GreyTiff(20, 4, 256 * 256, 256 * 256, 256), kFormatTiff);
+  const RasterImage tiled(test::GreyTiff(20, 4, 256 * 256, 256 * 256, 256), kFormatTiff);
   ASSERT_TRUE(tiled.IsValid()) << tiled.GetLastError();
   EXPECT_EQ(tiled.GetPixelIndex(5, 3), 5);
-
-  struct Case {
-    uint32_t width, height, strip, data, tile;
-    const char* message;  // empty: any
-  };
-  const Case cases[] = {
-      {30000, 30000, 900000000, 100, 0, "Image too large"},
-      {40000, 2, 80000, 100, 0, "Image too large"},
-      {64, 64, 4096, 1000, 0, ""},  // a strip that the file does not hold
-      // Tile bombs: a few hundred bytes whose one tile would take a gigabyte.
-      {16, 16, 16, 16, 32768, "TIFF: a tile is larger than the picture needs"},
-      {20, 4000, 16, 16, 4096, "TIFF: a tile is larger than the picture needs"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " tile " +
-                 std::to_string(c.tile));
-    RasterImage image;
-    EXPECT_FALSE(image.Decode(GreyTiff(c.width, c.height, c.strip, c.data, c.tile), kFormatTiff));
-    EXPECT_FALSE(image.IsValid());
-    EXPECT_FALSE(image.GetLastError().empty());
-    EXPECT_TRUE(image.GetLastError().starts_with(c.message)) << image.GetLastError();
-  }
 }
 
 }  // namespace

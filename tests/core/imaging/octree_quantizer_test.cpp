@@ -49,7 +49,7 @@ TEST(OctreeQuantizer, FewerThan256ColoursSurviveTheGifPathExactly) {
     const std::vector<RgbQuad> palette = PaletteOf(image, 256, 8);
     EXPECT_EQ(palette.size(), count);
     ASSERT_TRUE(image.DecreaseBpp(8, true, palette.data(), static_cast<int>(palette.size())));
-    EXPECT_EQ(test::TopDownRgb(image), test::TopDownRgb(original)) << count << " colours";
+    EXPECT_EQ(test::ImagePixels(image).rgb, test::ImagePixels(original).rgb) << count << " colours";
   }
 }
 
@@ -59,32 +59,37 @@ TEST(OctreeQuantizer, ManyColoursAreFoldedToAtMost256) {
   EXPECT_GT(entries, 128u);
 }
 
-TEST(OctreeQuantizer, SmallLimitsFoldTheDeepestBranchesFirst) {
-  // Two dark shades share every branch down to the last bit; the bright colour splits at the
-  // root. With room for two colours the shades merge into their average. The bright colour's own
-  // leaf is folded first (the newest node heads its level's list), and then met again.
-  const RasterImage image =
-      Row({{10, 10, 10, 0}, {11, 11, 11, 0}, {200, 200, 200, 0}, {200, 200, 200, 0}});
-  // (10 + 11) / 2, truncated.
-  EXPECT_EQ(PaletteOf(image, 2, 8), (std::vector<RgbQuad>{{10, 10, 10, 0}, {200, 200, 200, 0}}));
-}
-
-TEST(OctreeQuantizer, PaletteEntriesFollowTheChildOrder) {
-  // Red's bit weighs 4, green's 2, blue's 1 in the child index: blue < green < red.
-  const RasterImage image = Row({{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}});
-  EXPECT_EQ(PaletteOf(image, 256, 8),
-            (std::vector<RgbQuad>{{255, 0, 0, 0}, {0, 255, 0, 0}, {0, 0, 255, 0}}));
-}
-
-TEST(OctreeQuantizer, PalettePicturesAreReadThroughTheirPalette) {
-  // Three of sixteen entries in use.
+TEST(OctreeQuantizer, PaletteEntriesFollowTheTreeAndFoldTheDeepestBranchesFirst) {
+  using Palette = std::vector<RgbQuad>;
+  const struct {
+    const char* what;
+    RasterImage image;
+    uint32_t colours, bits;
+    Palette palette;
+  } cases[] = {
+      // Red's bit weighs 4, green's 2, blue's 1 in the child index: blue < green < red.
+      {"child order",
+       Row({{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}}),
+       256,
+       8,
+       {{255, 0, 0, 0}, {0, 255, 0, 0}, {0, 0, 255, 0}}},
+      // Two dark shades share every branch down to the last bit; the bright colour splits at the
+      // root. With room for two colours the shades merge into their average, (10 + 11) / 2
+      // truncated. The bright colour's own leaf is folded first (the newest node heads its
+      // level's list), and then met again.
+      {"two colours",
+       Row({{10, 10, 10, 0}, {11, 11, 11, 0}, {200, 200, 200, 0}, {200, 200, 200, 0}}),
+       2,
+       8,
+       {{10, 10, 10, 0}, {200, 200, 200, 0}}},
+      // 127 has the same top bit as 0 in every channel.
+      {"one bit a channel", Row({{0, 0, 0, 0}, {127, 127, 127, 0}}), 256, 1, {{63, 63, 63, 0}}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PaletteOf(c.image, c.colours, c.bits), c.palette) << c.what;
+  }
+  // A palette picture is read through its palette: three of sixteen entries in use.
   EXPECT_EQ(PaletteOf(test::MakePaletteImage(4, 4, 4, 3), 256, 8).size(), 3u);
-}
-
-TEST(OctreeQuantizer, FewerBitsPerChannelGroupColoursSooner) {
-  // 127 has the same top bit as 0 in every channel.
-  EXPECT_EQ(PaletteOf(Row({{0, 0, 0, 0}, {127, 127, 127, 0}}), 256, 1),
-            (std::vector<RgbQuad>{{63, 63, 63, 0}}));
 }
 
 }  // namespace

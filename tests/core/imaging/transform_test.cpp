@@ -9,8 +9,9 @@
 namespace tavolo {
 namespace {
 
+using test::ImagePixels;
+
 using test::MakePhoto;
-using test::TopDownRgb;
 
 // A picture of the given depth with a distinct colour in every palette entry.
 RasterImage Pattern(uint32_t width, uint32_t height, uint32_t bpp) {
@@ -45,14 +46,14 @@ TEST(Crop, EdgesComeEitherWayAndAreClampedAndAnEmptyRectangleFails) {
   ASSERT_TRUE(photo.Crop(3, 2, 8, 6, part));
   RasterImage reversed;
   ASSERT_TRUE(photo.Crop(8, 6, 3, 2, reversed));
-  EXPECT_EQ(TopDownRgb(reversed), TopDownRgb(part));
+  EXPECT_EQ(ImagePixels(reversed).rgb, ImagePixels(part).rgb);
   RasterImage all;
   ASSERT_TRUE(photo.Crop(-50, -3, 900, 40, all));
-  EXPECT_EQ(TopDownRgb(all), TopDownRgb(photo));
+  EXPECT_EQ(ImagePixels(all).rgb, ImagePixels(photo).rgb);
   // The destination may be the source itself.
   RasterImage self = photo;
   ASSERT_TRUE(self.Crop(3, 2, 8, 6, self));
-  EXPECT_EQ(TopDownRgb(self), TopDownRgb(part));
+  EXPECT_EQ(ImagePixels(self).rgb, ImagePixels(part).rgb);
 
   RasterImage empty;
   EXPECT_FALSE(photo.Crop(5, 0, 5, 10, empty));
@@ -104,7 +105,7 @@ TEST(Rotate, AFullTurnIsACopyAndAnEmptyImageOrABadAngleFails) {
   const RasterImage photo = MakePhoto(9, 5);
   RasterImage same;
   ASSERT_TRUE(photo.Rotate(360.0f, same));
-  EXPECT_EQ(TopDownRgb(same), TopDownRgb(photo));
+  EXPECT_EQ(ImagePixels(same).rgb, ImagePixels(photo).rgb);
   RasterImage empty;
   RasterImage out;
   EXPECT_FALSE(empty.Rotate(10.0f, out));

@@ -82,6 +82,7 @@ TEST(TemplateTitle, RefusesEmptyNamesAndCharactersFilesCannotHold) {
       {QStringLiteral("   "), false},
       {QStringLiteral(".."), false},
       {QStringLiteral("a/b"), false},
+      {QStringLiteral("a:b"), false},
       {QStringLiteral("what?"), false},
       {QStringLiteral("tab\there"), false},
   };
