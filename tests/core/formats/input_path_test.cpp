@@ -58,6 +58,14 @@ struct Reader {
   std::function<std::pair<bool, std::string>(const fs::path& path)> read;
 };
 
+TEST(InputPath, AFileOfExactlyTheLimitIsReadAndOneByteMoreRefused) {
+  const test::TempFolder folder;
+  const fs::path file = folder / "data.bin";
+  ASSERT_TRUE(test::WriteFileBytes(file, std::vector<uint8_t>(100, 7)));
+  EXPECT_EQ(ReadWholeFile(file, 100).Value().size(), 100u);
+  EXPECT_EQ(ReadWholeFile(file, 99).Error(), EFBIG);
+}
+
 TEST(InputPath, EveryReaderRefusesWhatIsNotARegularFileAtOnce) {
   const HangGuard guard;
   const Reader readers[] = {

@@ -120,6 +120,12 @@ TEST(WriteTemplate, WritesACardThatReadsBackAndAPreviewTheLibraryLists) {
   EXPECT_FALSE(refused.Ok());
   EXPECT_FALSE(refused.Message().empty());
   EXPECT_FALSE(fs::exists(home / "tmpl" / "a"));
+
+  // A preview that cannot be written leaves no card file behind.
+  fs::create_directories(TemplatePreviewPath(home / "tmpl" / "Blocked.tvt"));
+  EXPECT_FALSE(
+      WriteTemplate(home / "tmpl", QStringLiteral("Blocked"), card, backgrounds, renderer).Ok());
+  EXPECT_FALSE(fs::exists(home / "tmpl" / "Blocked.tvt"));
 }
 
 }  // namespace
