@@ -49,14 +49,14 @@ QByteArray CardBytes(const CardState& c) {
   hsl(c.backgroundColour);
   for (float v : {c.bgBrightness, c.picSize, c.picPosH, c.picPosV}) f(v);
   text(c.picPath);
-  const PhotoPlacement& p = c.photo;
+  const PlacedPicture& p = c.photo;
   for (float v : {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom, p.trimRight,
                   p.reduction}) {
     f(v);
   }
   text(p.name);
   text(p.path);
-  const LogoPlacement& g = c.logo;
+  const PlacedPicture& g = c.logo;
   for (float v : {g.width, g.height, g.x, g.y, g.reduction, g.angle}) f(v);
   text(g.name);
   text(g.path);
@@ -193,7 +193,7 @@ TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
        [](Session& s) {
          s.editors.Type(2, {"1 Main St", "", "x"});
        }},
-      {"delete logo", [](Session& s) { s.doc.DeleteLogo(); }},
+      {"delete logo", [](Session& s) { s.doc.DeletePicture(PictureKind::kLogo); }},
   };
   Session s;
   std::vector<QByteArray> states{CardBytes(s.doc.Working())};

@@ -38,10 +38,10 @@ std::vector<uint32_t> StoredFloatBits(const CardState& s) {
   f.insert(f.end(),
            {s.bgShift, s.gradScale, s.bgBrightness, s.backgroundColour.h, s.backgroundColour.s,
             s.backgroundColour.l, s.hueShift, s.satShift, s.lightShift});
-  const PhotoPlacement& p = s.photo;
+  const PlacedPicture& p = s.photo;
   f.insert(f.end(), {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom, p.trimRight,
                      p.reduction, s.cardHeight, s.cardWidth});
-  const LogoPlacement& l = s.logo;
+  const PlacedPicture& l = s.logo;
   f.insert(f.end(), {l.width, l.height, l.x, l.y, l.reduction, l.angle});
   std::vector<uint32_t> bits;
   for (const float v : f) bits.push_back(std::bit_cast<uint32_t>(v));
