@@ -22,11 +22,10 @@ int WarnOfLeftOutPictures(std::string_view command, const CardRenderer& renderer
              !picture->IsValid()) {
     warn("the background " + std::to_string(number), picture->GetLastError());
   }
-  if (!renderer.PhotoLoadError().empty()) {
-    warn("the photo '" + card.photo.name.toStdString() + "'", renderer.PhotoLoadError());
-  }
-  if (!renderer.LogoLoadError().empty()) {
-    warn("the logo '" + card.logo.name.toStdString() + "'", renderer.LogoLoadError());
+  for (const PictureKind kind : kPictureKinds) {
+    const std::string& error = renderer.LoadError(kind);
+    const std::string name = card.Picture(kind).name.toStdString();
+    if (!error.empty()) warn("the " + std::string(RulesOf(kind).name) + " '" + name + "'", error);
   }
   return leftOut;
 }

@@ -205,31 +205,14 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       .Int("gradOrientation", s.gradOrientation)
       .Raw("bgColor", Hsl(s.backgroundColour))
       .Float("bgBrightness", s.bgBrightness);
-  const PhotoPlacement& p = s.photo;
-  card.Raw("photo", JsonObject(2)
-                        .Float("width", p.width)
-                        .Float("height", p.height)
-                        .Float("x", p.x)
-                        .Float("y", p.y)
-                        .Float("trimLeft", p.trimLeft)
-                        .Float("trimTop", p.trimTop)
-                        .Float("trimBottom", p.trimBottom)
-                        .Float("trimRight", p.trimRight)
-                        .Float("reduction", p.reduction)
-                        .Text("name", p.name)
-                        .Text("path", p.path)
-                        .Done());
-  const LogoPlacement& l = s.logo;
-  card.Raw("logo", JsonObject(2)
-                       .Float("width", l.width)
-                       .Float("height", l.height)
-                       .Float("x", l.x)
-                       .Float("y", l.y)
-                       .Float("reduction", l.reduction)
-                       .Float("angle", l.angle)
-                       .Text("name", l.name)
-                       .Text("path", l.path)
-                       .Done());
+  for (const PlacedPicture* picture : {&s.photo, &s.logo}) {
+    const PictureKindRules& rules = RulesOf(picture->kind);
+    JsonObject fields(2);
+    for (const PictureField& field : rules.keptFields) {
+      fields.Float(field.name, picture->*field.value);
+    }
+    card.Raw(rules.name, fields.Text("name", picture->name).Text("path", picture->path).Done());
+  }
   card.Float("cardHeight", s.cardHeight)
       .Float("cardWidth", s.cardWidth)
       .Int("widthUnit", s.widthUnit)

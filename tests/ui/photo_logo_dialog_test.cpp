@@ -74,19 +74,19 @@ TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {
   EXPECT_FALSE(dialog.RotateButton().isEnabled());
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("logo.png", 300, 100)));
   ASSERT_TRUE(dialog.RotateButton().isEnabled());
-  const PixelRect upright = dialog.Preview().LogoRect();
+  const PixelRect upright = dialog.Preview().PictureRect();
   EXPECT_EQ(upright.Width(), 150);
   EXPECT_EQ(upright.Height(), 50);
 
   dialog.RotateButton().click();
   EXPECT_EQ(dialog.Placement().angle, 90.0f);
-  const PixelRect turned = dialog.Preview().LogoRect();
+  const PixelRect turned = dialog.Preview().PictureRect();
   EXPECT_EQ(turned.Width(), 50);
   EXPECT_EQ(turned.Height(), 150);
 
   for (int press = 0; press < 3; ++press) dialog.RotateButton().click();
   EXPECT_EQ(dialog.Placement().angle, 360.0f);
-  EXPECT_EQ(dialog.Preview().LogoRect(), upright);
+  EXPECT_EQ(dialog.Preview().PictureRect(), upright);
 }
 
 TEST_F(PhotoLogoTest, OkRefusesAScaleOutsideTheDialogsRange) {
@@ -185,13 +185,13 @@ TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItB
     dialog.findChild<QPushButton*>(QStringLiteral("1056"))->click();
     dialog.accept();
   };
-  ASSERT_TRUE(InsertPhoto(nullptr, fx.prompts, fx.preview));
+  ASSERT_TRUE(PlacePicture(nullptr, fx.prompts, fx.preview, PictureKind::kPhoto));
   ASSERT_EQ(fx.script.fileDialogs.size(), 1u);
   EXPECT_EQ(fx.script.fileDialogs[0].title, QStringLiteral("Load Photo"));
   EXPECT_TRUE(
       fx.script.fileDialogs[0].filter.startsWith(QStringLiteral("jpeg files (*.jpeg *.jpg);;")));
   EXPECT_EQ(fx.document.History().UndoCount(), steps + 1);
-  const PhotoPlacement placed = fx.document.Working().photo;
+  const PlacedPicture placed = fx.document.Working().photo;
   EXPECT_EQ(placed.name, QStringLiteral("face.png"));
   EXPECT_EQ(placed.width, 120.0f);
   EXPECT_EQ(fx.document.Live().photo, placed);
@@ -203,10 +203,10 @@ TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItB
     EXPECT_EQ(dialog.Placement(), placed);
     EXPECT_TRUE(dialog.TrimSlider(PhotoDialog::kTrimTop).isEnabled());
   };
-  EXPECT_FALSE(InsertPhoto(nullptr, fx.prompts, fx.preview));
+  EXPECT_FALSE(PlacePicture(nullptr, fx.prompts, fx.preview, PictureKind::kPhoto));
   EXPECT_EQ(fx.document.Live().photo, placed);
 
-  fx.document.DeletePhoto();
+  fx.document.DeletePicture(PictureKind::kPhoto);
   EXPECT_TRUE(fx.document.Working().photo.name.isEmpty());
   ASSERT_TRUE(fx.document.Undo());
   EXPECT_EQ(fx.document.Working().photo, placed);
@@ -226,12 +226,12 @@ TEST_F(PhotoLogoTest, OnALargerCardThePhotoIsPlacedInTheCardsOwnPixels) {
     EXPECT_EQ(dialog.Placement().x, 1062.0f);
     EXPECT_EQ(dialog.Placement().y, 615.0f);
     // The photo is drawn at the middle of the preview, at its share of the card.
-    const PixelRect shown = dialog.Preview().PhotoRect();
+    const PixelRect shown = dialog.Preview().PictureRect();
     EXPECT_NEAR((shown.left + shown.right) / 2.0, dialog.Preview().width() / 2.0, 1.0);
     EXPECT_NEAR(shown.Width(), 300.0 * dialog.Preview().width() / 2124, 1.0);
     dialog.accept();
   };
-  ASSERT_TRUE(InsertPhoto(nullptr, fx.prompts, fx.preview));
+  ASSERT_TRUE(PlacePicture(nullptr, fx.prompts, fx.preview, PictureKind::kPhoto));
   EXPECT_EQ(fx.document.Working().photo.x, 1062.0f);
 }
 
@@ -247,7 +247,7 @@ TEST_F(PhotoLogoTest, CancelOrOkWithoutAPictureLeaveTheCardAsItWas) {
         d.accept();
       }
     };
-    EXPECT_FALSE(InsertLogo(nullptr, fx.prompts, fx.preview));
+    EXPECT_FALSE(PlacePicture(nullptr, fx.prompts, fx.preview, PictureKind::kLogo));
     EXPECT_EQ(fx.document.Live(), before);
     EXPECT_EQ(fx.document.History().UndoCount(), steps);
   }

@@ -47,35 +47,35 @@ TEST(PicturePreviewGeometry, TheCardUnderTheObjectIsDrawnAtAboutThePrintImagesSi
 }
 
 TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
-  PhotoPlacement photo;
+  PlacedPicture photo(PictureKind::kPhoto);
   photo.width = 400;
   photo.height = 200;
   photo.x = 500;
   photo.y = 300;
   const PreviewScale scale{0.5f, 0.5f};
-  EXPECT_EQ(PreviewPhotoRect(photo, 400, 200, scale), (PixelRect{150, 100, 350, 200}));
+  EXPECT_EQ(PreviewPictureRect(photo, 400, 200, scale), (PixelRect{150, 100, 350, 200}));
   photo.reduction = 0.5f;
-  EXPECT_EQ(PreviewPhotoRect(photo, 400, 200, scale), (PixelRect{200, 125, 300, 175}));
+  EXPECT_EQ(PreviewPictureRect(photo, 400, 200, scale), (PixelRect{200, 125, 300, 175}));
   // A full left trim removes 190 of 400 pixels; the rest moves right by 0.475 × 200 × f.
   photo.reduction = 0.0f;
   photo.trimLeft = 1.0f;
-  EXPECT_EQ(PreviewPhotoRect(photo, 210, 200, scale), (PixelRect{245, 100, 350, 200}));
+  EXPECT_EQ(PreviewPictureRect(photo, 210, 200, scale), (PixelRect{245, 100, 350, 200}));
 }
 
 TEST(PicturePreviewGeometry, QuarterTurnSwapsTheLogo) {
-  LogoPlacement logo;
+  PlacedPicture logo(PictureKind::kLogo);
   logo.width = 300;
   logo.height = 100;
   logo.x = 500;
   logo.y = 300;
   const PreviewScale scale{0.5f, 0.5f};
-  EXPECT_EQ(PreviewLogoRect(logo, scale), (PixelRect{175, 125, 325, 175}));
+  EXPECT_EQ(PreviewPictureRect(logo, 300, 100, scale), (PixelRect{175, 125, 325, 175}));
   for (float angle : {90.0f, 270.0f, 450.0f}) {
     logo.angle = angle;
-    EXPECT_EQ(PreviewLogoRect(logo, scale), (PixelRect{225, 75, 275, 225})) << angle;
+    EXPECT_EQ(PreviewPictureRect(logo, 300, 100, scale), (PixelRect{225, 75, 275, 225})) << angle;
   }
   logo.angle = 360.0f;
-  EXPECT_EQ(PreviewLogoRect(logo, scale), (PixelRect{175, 125, 325, 175}));
+  EXPECT_EQ(PreviewPictureRect(logo, 300, 100, scale), (PixelRect{175, 125, 325, 175}));
 }
 
 TEST(PicturePreviewGeometry, PressGrabsTheWholeExtentAndDragMovesTheCentre) {
@@ -90,16 +90,16 @@ TEST(PicturePreviewGeometry, PressGrabsTheWholeExtentAndDragMovesTheCentre) {
     EXPECT_EQ(GrabsObject(c.point, 500, 300, 400, 200, 0.5f, scale), c.grabs) << c.point.x();
   }
   // A logo turned by a quarter is taken hold of where it is drawn.
-  LogoPlacement logo;
+  PlacedPicture logo(PictureKind::kLogo);
   logo.width = 400;
   logo.height = 200;
   logo.x = 500;
   logo.y = 300;
   logo.reduction = 0.5f;
-  EXPECT_TRUE(GrabsLogo(QPoint(299, 150), logo, scale));
+  EXPECT_TRUE(GrabsPicture(QPoint(299, 150), logo, scale));
   logo.angle = 90;
-  EXPECT_FALSE(GrabsLogo(QPoint(299, 150), logo, scale));
-  EXPECT_TRUE(GrabsLogo(QPoint(250, 101), logo, scale));
+  EXPECT_FALSE(GrabsPicture(QPoint(299, 150), logo, scale));
+  EXPECT_TRUE(GrabsPicture(QPoint(250, 101), logo, scale));
 
   const QPointF grab = GrabOffset(QPoint(260, 160), 500, 300, scale);
   EXPECT_EQ(grab, QPointF(10, 10));

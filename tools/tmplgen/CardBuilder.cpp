@@ -41,8 +41,7 @@ TextBoxStyle Style(const BoxLook& own, const BoxLook& all) {
 
 // A generated picture at its own size, centred where the definition says. The path is the bare
 // name: the template table points it into the photo folder of the installation that reads it.
-template <class Placement>
-void Place(Placement& placement, const QString& name, const Picture& picture) {
+void Place(PlacedPicture& placement, const QString& name, const Picture& picture) {
   placement.name = name;
   placement.path = name;
   placement.width = static_cast<float>(picture.size.width());

@@ -9,6 +9,7 @@
 #include <QRect>
 
 #include "core/base/ColourModel.h"
+#include "core/card/PictureGeometry.h"
 #include "core/card/TextBoxRenderer.h"
 
 namespace tavolo::tmplgen {
@@ -110,15 +111,12 @@ void CheckCrowding(const CardState& card, const std::vector<Placed>& placed,
     }
   }
   std::vector<std::pair<QString, QRect>> pictures;
-  if (!card.logo.name.isEmpty()) {
-    const PixelRect r = LogoRectangle(card.logo, static_cast<int>(card.logo.width),
-                                      static_cast<int>(card.logo.height), 1);
-    pictures.emplace_back(QStringLiteral("the logo"), QRect(r.left, r.top, r.Width(), r.Height()));
-  }
-  if (!card.photo.name.isEmpty()) {
-    const PixelRect r = PhotoRectangle(card.photo, static_cast<int>(card.photo.width),
-                                       static_cast<int>(card.photo.height), 1);
-    pictures.emplace_back(QStringLiteral("the photo"), QRect(r.left, r.top, r.Width(), r.Height()));
+  for (const PlacedPicture* picture : {&card.logo, &card.photo}) {
+    if (picture->name.isEmpty()) continue;
+    const PixelRect r = PictureRectangle(*picture, static_cast<int>(picture->width),
+                                         static_cast<int>(picture->height), 1);
+    pictures.emplace_back(QStringLiteral("the ") + QString::fromUtf8(RulesOf(picture->kind).name),
+                          QRect(r.left, r.top, r.Width(), r.Height()));
   }
   for (const auto& [what, rect] : pictures) {
     for (const Placed& p : placed) {

@@ -22,12 +22,6 @@ CardState InitialLive() {
   return live;
 }
 
-void RemovePhoto(PhotoPlacement& photo) {
-  const float reduction = photo.reduction;
-  photo = PhotoPlacement{};
-  photo.reduction = reduction;
-}
-
 }  // namespace
 
 CardDocument::ChangeScope::ChangeScope(CardDocument& document) : document_(document) {
@@ -176,16 +170,9 @@ void CardDocument::ShowImportedBackground(int number) {
   renderer_.DropBackgroundCache();
 }
 
-void CardDocument::DeletePhoto() {
+void CardDocument::DeletePicture(PictureKind kind) {
   const ChangeScope scope(*this);
-  RemovePhoto(live_.photo);
-  renderer_.DropBackgroundCache();
-  RecordEdit();
-}
-
-void CardDocument::DeleteLogo() {
-  const ChangeScope scope(*this);
-  live_.logo = LogoPlacement{};
+  RemovePicture(live_.Picture(kind));
   renderer_.DropBackgroundCache();
   RecordEdit();
 }
@@ -240,8 +227,7 @@ void CardDocument::NewBlankProject() {
   CardState live = live_;
   ResetForBlankProject(live);
   live.lightShift = kBlankLightShift;
-  RemovePhoto(live.photo);
-  live.logo = LogoPlacement{};
+  for (const PictureKind kind : kPictureKinds) RemovePicture(live.Picture(kind));
   SetLive(live);
   layout_.Distribute();
   DropCaches();
@@ -300,14 +286,14 @@ void CardDocument::DropBackgroundCache() {
   renderer_.DropBackgroundCache();
 }
 
-void CardDocument::DropRotatedLogo() {
+void CardDocument::DropTurnedPictures() {
   const ChangeScope scope(*this);
-  renderer_.DropRotatedLogo();
+  renderer_.DropTurnedPictures();
 }
 
 void CardDocument::DropCaches() {
   renderer_.DropBackgroundCache();
-  renderer_.DropRotatedLogo();
+  renderer_.DropTurnedPictures();
 }
 
 }  // namespace tavolo

@@ -45,7 +45,7 @@
 //               size); after OK it calls Renderer().ReloadPictures() (a file of the same name may
 //               have been replaced), sets the dialog's placement and calls RecordEdit(). Insert
 //               Logo the same.
-//   Delete Photo / Delete Logo: DeletePhoto() / DeleteLogo() record one step.
+//   Delete Photo / Delete Logo: DeletePicture(kind) records one step.
 //   Undo / Redo: Undo() / Redo() (false when not possible): the state is applied, the caches
 //               are dropped and the text replaced; nothing is recorded.
 //   New Blank Project: NewBlankProject(). Undo and Redo are disabled afterwards.
@@ -184,8 +184,7 @@ class CardDocument {
   // Records nothing; the next recorded edit takes it in.
   void ShowImportedBackground(int number);
   // Removes the photo (reduction kept) or the logo and records one step.
-  void DeletePhoto();
-  void DeleteLogo();
+  void DeletePicture(PictureKind kind);
 
   // The user chose another layout (chooser or menu): the shown text is remembered for the layout
   // it belongs to, the new layout's remembered or default text replaces it, and one step is
@@ -220,7 +219,7 @@ class CardDocument {
   QImage RenderClipboardImage();
   CardRenderer& Renderer() { return renderer_; }
   void DropBackgroundCache();
-  void DropRotatedLogo();
+  void DropTurnedPictures();
 
   // Held by every changing operation, and by a caller that makes several changes in a row: the
   // listener hears of them once, when the outermost scope ends.

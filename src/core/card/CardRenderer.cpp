@@ -8,23 +8,16 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
+#include "core/bridge/BoundedPicture.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/CardLimits.h"
+#include "core/card/PictureGeometry.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
 
 namespace {
-
-// A trim of 1 removes this share of the photo's side.
-constexpr float kTrimShare = 0.95f;
-constexpr float kHalf = 0.5f;
-constexpr float kCentreShift = 0.475f;
-
-PixelRect CentredRect(float x, float y, float w, float h) {
-  return {Trunc(x - w / 2), Trunc(y - h / 2), Trunc(x + w / 2), Trunc(y + h / 2)};
-}
 
 // The rectangle may reach far past the card (a huge scale from a damaged file); a QRect could
 // not hold its size, so the picture is placed through a QRectF, which maps it alike.
@@ -41,42 +34,6 @@ bool SizeFits(int dx, int dy) {
 }
 
 }  // namespace
-
-PixelRect PhotoCropEdges(const PhotoPlacement& photo) {
-  return {Trunc(kTrimShare * photo.trimLeft * photo.width * kHalf),
-          Trunc(kTrimShare * photo.trimTop * photo.height * kHalf),
-          Trunc(photo.width - kTrimShare * photo.trimRight * photo.width * kHalf),
-          Trunc(photo.height - kTrimShare * photo.trimBottom * photo.height * kHalf)};
-}
-
-PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int croppedHeight,
-                         int divisor) {
-  const float div = static_cast<float>(std::max(divisor, 1));
-  const float s = 1.0f - photo.reduction;
-  const float w = static_cast<float>(croppedWidth) * s / div;
-  const float h = static_cast<float>(croppedHeight) * s / div;
-  const float x =
-      (photo.x + kCentreShift * s * (photo.trimLeft - photo.trimRight) * photo.width * kHalf) / div;
-  const float y =
-      (photo.y + kCentreShift * s * (photo.trimTop - photo.trimBottom) * photo.height * kHalf) /
-      div;
-  return CentredRect(x, y, w, h);
-}
-
-PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int divisor) {
-  const float div = static_cast<float>(std::max(divisor, 1));
-  const float s = 1.0f - logo.reduction;
-  const int r = Trunc(logo.angle);
-  const bool upright = r % 180 == 0;
-  const float a = static_cast<float>(upright ? logoHeight : logoWidth) * s / div;
-  const float b = static_cast<float>(upright ? logoWidth : logoHeight) * s / div;
-  return CentredRect(logo.x / div, logo.y / div, b, a);
-}
-
-bool RotateLogo(const RasterImage& logo, float angle, RasterImage& rotated) {
-  // The image layer turns counter-clockwise for a positive angle.
-  return logo.Rotate(-angle, rotated);
-}
 
 std::string DrawFieldCheckText(const PlacementRow& row, bool print) {
   std::string text = "DrawField( " + std::to_string(row.box) + ",ndiv,&mdc,frc_," +
@@ -103,22 +60,22 @@ void CardRenderer::SetBackgroundTable(const BackgroundTable* table) {
 
 void CardRenderer::SetPhotoFolder(std::filesystem::path photoFolder) {
   photoFolder_ = std::move(photoFolder);
-  photoFor_.reset();
-  logoFor_.reset();
+  for (HeldPicture& held : held_) held.loadedFor.reset();
 }
 
 void CardRenderer::DropBackgroundCache() {
   cache_ = QImage();
 }
 
-void CardRenderer::DropRotatedLogo() {
-  rotatedLogo_ = QImage();
+void CardRenderer::DropTurnedPictures() {
+  for (HeldPicture& held : held_) {
+    if (held.trimmed.IsValid()) held.drawn = QImage();
+  }
 }
 
 void CardRenderer::ReloadPictures() {
-  photoFor_.reset();
-  logoFor_.reset();
-  rotatedLogo_ = QImage();
+  for (HeldPicture& held : held_) held.loadedFor.reset();
+  DropTurnedPictures();
 }
 
 uint64_t CardRenderer::TableGeneration() const {
@@ -172,12 +129,13 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy) 
 
   QPainter painter(&card);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  photoError_.clear();
-  logoError_.clear();
   const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
   pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
-  if (!live.photo.name.isEmpty()) DrawPhoto(painter, live.photo, divisor);
-  if (!live.logo.name.isEmpty()) DrawLogo(painter, live.logo, divisor);
+  for (const PictureKind kind : kPictureKinds) {
+    held_[KindIndex(kind)].error.clear();
+    const PlacedPicture& picture = live.Picture(kind);
+    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor);
+  }
 
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (const PlacementRow& row : rows) {
@@ -190,60 +148,51 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy) 
   return card;
 }
 
-void CardRenderer::DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int divisor) {
-  if (!IsPlainFileName(photo.name)) return;
-  if (!photoFor_ || *photoFor_ != photo || photoBudget_ != pictureBudget_) {
-    ++stats_.photoLoads;
-    BoundedPicture loaded = LoadBoundedPicture(photoFolder_ / photo.name.toStdString(),
-                                               kMaxCardPicturePixels, pictureBudget_);
-    // A file that cannot be loaded leaves the last good photo in place.
-    if (!loaded.IsValid()) {
-      photoError_ = loaded.image.GetLastError();
+void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor) {
+  if (!IsPlainFileName(picture.name)) return;
+  HeldPicture& held = held_[KindIndex(picture.kind)];
+  if (!held.loadedFor || *held.loadedFor != picture || held.budget != pictureBudget_) {
+    LoadPicture(held, picture);
+  }
+  if (held.drawn.isNull() && held.trimmed.IsValid()) {
+    ++stats_.pictureTurns;
+    RasterImage turned;
+    turned.SetMaxPixels(kMaxCardPicturePixels);
+    if (TurnPicture(held.trimmed, picture.angle, turned)) {
+      held.drawn = ToQImage(turned);
     } else {
-      const PixelRect edges = PhotoCropEdges(photo);
-      RasterImage cropped;
-      const bool kept = CropInFilePixels(loaded, edges.left, edges.top, edges.right, edges.bottom,
-                                         cropped, croppedWidth_, croppedHeight_);
-      loaded.image.Destroy();  // a large photo is held no longer than the crop needs it
-      croppedPhoto_ = kept ? ToQImage(cropped) : QImage();
-      photoFor_ = photo;
-      photoBudget_ = pictureBudget_;
+      held.error = turned.GetLastError();
     }
   }
-  if (croppedPhoto_.isNull()) return;
-  DrawInto(painter, PhotoRectangle(photo, croppedWidth_, croppedHeight_, divisor), croppedPhoto_);
+  DrawInto(painter, PictureRectangle(picture, held.trimmedWidth, held.trimmedHeight, divisor),
+           held.drawn);
 }
 
-void CardRenderer::DrawLogo(QPainter& painter, const LogoPlacement& logo, int divisor) {
-  if (!IsPlainFileName(logo.name)) return;
-  if (!logoFor_ || *logoFor_ != logo || logoBudget_ != pictureBudget_) {
-    ++stats_.logoLoads;
-    BoundedPicture loaded = LoadBoundedPicture(photoFolder_ / logo.name.toStdString(),
-                                               kMaxCardPicturePixels, pictureBudget_);
-    if (!loaded.IsValid()) {
-      logoError_ = loaded.image.GetLastError();
-    } else {
-      logo_ = std::move(loaded);
-      logoFor_ = logo;
-      logoBudget_ = pictureBudget_;
-      // A rotation made from the previous logo or angle must not be shown for this one.
-      rotatedLogo_ = QImage();
-    }
+void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) {
+  ++stats_.pictureLoads[KindIndex(picture.kind)];
+  BoundedPicture loaded = LoadBoundedPicture(photoFolder_ / picture.name.toStdString(),
+                                             kMaxCardPicturePixels, pictureBudget_);
+  // A file that cannot be loaded leaves the last good picture in place.
+  if (!loaded.IsValid()) {
+    held.error = loaded.image.GetLastError();
+    return;
   }
-  if (!logo_.IsValid()) return;
-  const PixelRect r = LogoRectangle(logo, static_cast<int>(logo_.fileWidth),
-                                    static_cast<int>(logo_.fileHeight), divisor);
-  if (rotatedLogo_.isNull()) {
-    ++stats_.logoRotations;
-    RasterImage rotated;
-    rotated.SetMaxPixels(kMaxCardPicturePixels);
-    if (RotateLogo(logo_.image, logo.angle, rotated)) {
-      rotatedLogo_ = ToQImage(rotated);
-    } else {
-      logoError_ = rotated.GetLastError();
-    }
+  const PixelRect edges =
+      TrimEdges(picture, static_cast<int>(loaded.fileWidth), static_cast<int>(loaded.fileHeight));
+  RasterImage trimmed;
+  const bool kept = CropInFilePixels(loaded, edges.left, edges.top, edges.right, edges.bottom,
+                                     trimmed, held.trimmedWidth, held.trimmedHeight);
+  loaded.image.Destroy();  // a large picture is held no longer than the trim needs it
+  held.loadedFor = picture;
+  held.budget = pictureBudget_;
+  held.trimmed = RasterImage();
+  held.drawn = QImage();
+  if (!kept) return;
+  if (RulesOf(picture.kind).turned) {
+    held.trimmed = std::move(trimmed);  // turned at the next drawing, and again after a drop
+  } else {
+    held.drawn = ToQImage(trimmed);
   }
-  DrawInto(painter, r, rotatedLogo_);
 }
 
 RasterImage CardRenderer::RenderPrintImage(const CardState& live) {

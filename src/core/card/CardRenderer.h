@@ -1,10 +1,11 @@
 // The card compositor: draws one whole card (background, tint, gradient, text frames, photo, logo,
 // text) at any integer reduction of its full size, and keeps what is expensive to rebuild: the
-// tinted background per size, the cropped photo and the rotated logo. The card document owns one,
-// which the preview, the print image, the clipboard and the export share; the command-line tool
-// makes its own.
+// tinted background per size and each placed picture trimmed and turned. The card document owns
+// one, which the preview, the print image, the clipboard and the export share; the command-line
+// tool makes its own.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -12,7 +13,6 @@
 
 #include <QImage>
 
-#include "core/bridge/BoundedPicture.h"
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
@@ -26,16 +26,6 @@ namespace tavolo {
 inline constexpr int kPrintWidth = 1062;
 inline constexpr int kPrintHeight = 615;
 
-// Crop edges of a photo by its trims (a trim of 1 removes 47.5 % on that side).
-PixelRect PhotoCropEdges(const PhotoPlacement& photo);
-// Where the cropped photo (croppedWidth × croppedHeight pixels) is drawn: the uncropped part
-// stays where it was on the card.
-PixelRect PhotoRectangle(const PhotoPlacement& photo, int croppedWidth, int croppedHeight,
-                         int divisor);
-// Where the logo is drawn; width and height swap unless the angle is a multiple of 180.
-PixelRect LogoRectangle(const LogoPlacement& logo, int logoWidth, int logoHeight, int divisor);
-// The logo turned clockwise by `angle` degrees, as "Rotate Clockwise" turns it.
-bool RotateLogo(const RasterImage& logo, float angle, RasterImage& rotated);
 // The label of a checked DrawField call, e.g. "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)".
 std::string DrawFieldCheckText(const PlacementRow& row, bool print);
 
@@ -44,9 +34,9 @@ class CardRenderer {
   // Counts of the expensive steps, for tests and benchmarks.
   struct Stats {
     int backgroundBuilds = 0;
-    int photoLoads = 0;
-    int logoLoads = 0;
-    int logoRotations = 0;
+    std::array<int, kPictureKindCount> pictureLoads{};
+    int pictureTurns = 0;
+    int Loads(PictureKind kind) const { return pictureLoads[KindIndex(kind)]; }
   };
 
   // `table` may be null (every background then draws white); it must outlive the renderer. A
@@ -66,25 +56,35 @@ class CardRenderer {
   // The next rendering rebuilds background and tint: after a change of background number, tint,
   // photo or logo, and on undo, redo, load and new project.
   void DropBackgroundCache();
-  // Makes the next rendering rotate the logo again.
-  void DropRotatedLogo();
-  // Makes the next rendering load the photo and the logo again, as a picture of the same name
-  // may have been replaced in the photo folder.
+  // Makes the next rendering turn the pictures that turn (the logo) again.
+  void DropTurnedPictures();
+  // Makes the next rendering load every picture again, as a picture of the same name may have
+  // been replaced in the photo folder.
   void ReloadPictures();
   const std::filesystem::path& PhotoFolder() const { return photoFolder_; }
 
   const Stats& GetStats() const { return stats_; }
-  // Why the photo or the logo of the last rendering could not be loaded (or the logo turned: the
-  // turned logo is held to the size of a card's picture), as the image layer says; empty when it
-  // was drawn or there is none. The last good one, if any, was drawn in its place.
-  const std::string& PhotoLoadError() const { return photoError_; }
-  const std::string& LogoLoadError() const { return logoError_; }
+  // Why the picture of this kind in the last rendering could not be loaded (or turned: the
+  // turned picture is held to the size of a card's picture), as the image layer says; empty when
+  // it was drawn or there is none. The last good one, if any, was drawn in its place.
+  const std::string& LoadError(PictureKind kind) const { return held_[KindIndex(kind)].error; }
   bool HasBackgroundCache() const { return !cache_.isNull(); }
 
  private:
   const QImage& BackgroundPicture(int number);
-  void DrawPhoto(QPainter& painter, const PhotoPlacement& photo, int divisor);
-  void DrawLogo(QPainter& painter, const LogoPlacement& logo, int divisor);
+  // A placed picture as last loaded: what it was loaded for, the trimmed part and how it is
+  // drawn. Only a kind that turns keeps the trimmed part, to turn it again.
+  struct HeldPicture {
+    std::optional<PlacedPicture> loadedFor;
+    uint64_t budget = 0;
+    RasterImage trimmed;
+    int trimmedWidth = 0;  // the trimmed part's size in the file's pixels
+    int trimmedHeight = 0;
+    QImage drawn;
+    std::string error;
+  };
+  void DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor);
+  void LoadPicture(HeldPicture& held, const PlacedPicture& picture);
   // The kept background pictures are good only for the generation they were made from.
   uint64_t TableGeneration() const;
 
@@ -97,20 +97,9 @@ class CardRenderer {
   int pictureNumber_ = -1;
   uint64_t pictureGeneration_ = 0;
 
-  // Photo and logo are held at no more pixels than this (PicturePixelBudget of the card).
+  // Pictures are held at no more pixels than this (PicturePixelBudget of the card).
   uint64_t pictureBudget_ = 0;
-  std::optional<PhotoPlacement> photoFor_;
-  uint64_t photoBudget_ = 0;
-  QImage croppedPhoto_;
-  int croppedWidth_ = 0;  // the crop's size in the photo file's pixels
-  int croppedHeight_ = 0;
-  std::optional<LogoPlacement> logoFor_;
-  uint64_t logoBudget_ = 0;
-  BoundedPicture logo_;
-  QImage rotatedLogo_;
-
-  std::string photoError_;
-  std::string logoError_;
+  std::array<HeldPicture, kPictureKindCount> held_;
 
   Stats stats_;
 };

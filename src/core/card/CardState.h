@@ -10,6 +10,7 @@
 
 #include "core/base/ColourModel.h"
 #include "core/card/CardExtensions.h"
+#include "core/card/PlacedPicture.h"
 
 namespace tavolo {
 
@@ -58,33 +59,6 @@ struct TextBoxLines {
   friend bool operator==(const TextBoxLines&, const TextBoxLines&) = default;
 };
 
-struct PhotoPlacement {
-  float width = 0.0f;
-  float height = 0.0f;
-  float x = 500.0f;
-  float y = 300.0f;
-  float trimLeft = 0.0f;
-  float trimTop = 0.0f;
-  float trimBottom = 0.0f;
-  float trimRight = 0.0f;
-  float reduction = 0.0f;
-  QString name;  // file name inside customphotos; empty means no photo
-  QString path;  // full path of the copied file; compared to notice a change
-  friend bool operator==(const PhotoPlacement&, const PhotoPlacement&) = default;
-};
-
-struct LogoPlacement {
-  float width = 0.0f;
-  float height = 0.0f;
-  float x = 500.0f;
-  float y = 300.0f;
-  float reduction = 0.0f;
-  float angle = 0.0f;
-  QString name;
-  QString path;
-  friend bool operator==(const LogoPlacement&, const LogoPlacement&) = default;
-};
-
 struct CardState {
   std::array<TextBoxStyle, kTextBoxCount> styles{};
   std::array<TextBoxLines, kTextBoxCount> lines{};
@@ -99,8 +73,8 @@ struct CardState {
   float picPosH = 0.5f;
   float picPosV = 0.5f;
   QString picPath;
-  PhotoPlacement photo;
-  LogoPlacement logo;
+  PlacedPicture photo{PictureKind::kPhoto};
+  PlacedPicture logo{PictureKind::kLogo};
   float cardHeight = kDefaultCardHeight;
   float cardWidth = kDefaultCardWidth;
   // Unit selectors of the card properties dialog; the renderer does not read them.
@@ -114,6 +88,10 @@ struct CardState {
   int32_t backgroundIndex = 0;
   // What the file's extension section holds; stored after everything above.
   CardExtensions extensions;
+  PlacedPicture& Picture(PictureKind kind) { return kind == PictureKind::kPhoto ? photo : logo; }
+  const PlacedPicture& Picture(PictureKind kind) const {
+    return kind == PictureKind::kPhoto ? photo : logo;
+  }
   friend bool operator==(const CardState&, const CardState&) = default;
 };
 

@@ -23,6 +23,13 @@ constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
 
 constexpr uint32_t kPhotoSubVersion = 1;
 constexpr uint32_t kOldPhotoSubVersion = 0;
+constexpr uint32_t kLogoSubVersion = 0;
+
+// The sub-version a picture's section is written with.
+uint32_t SubVersionOf(PictureKind kind) {
+  return kind == PictureKind::kPhoto ? kPhotoSubVersion : kLogoSubVersion;
+}
+
 constexpr int32_t kMinBoxCount = 3;
 constexpr int32_t kMaxLayout = 9;
 constexpr int32_t kMaxGradOrientation = 3;
@@ -64,10 +71,10 @@ class ProjectReader {
       return ProjectResult::kVersionMismatch;
     }
     if (result_.version == 0) return ProjectResult::kSuccess;
-    if (const ProjectResult r = ReadPhoto(); r != ProjectResult::kSuccess) return r;
+    if (const ProjectResult r = ReadPicture(state_.photo); r != ProjectResult::kSuccess) return r;
     if (const ProjectResult r = ReadCardSize(); r != ProjectResult::kSuccess) return r;
     if (result_.version != 2) return ProjectResult::kSuccess;
-    return ReadLogo();
+    return ReadPicture(state_.logo);
   }
 
   ProjectResult Ended(std::string_view what) {
@@ -181,38 +188,35 @@ class ProjectReader {
     return ProjectResult::kSuccess;
   }
 
-  // A photo or logo name is empty (none) or a file name inside customphotos; anything that could
-  // reach elsewhere is refused.
-  ProjectResult ReadPicture(std::string_view what, QString& name, QString& path) {
-    QString readName;
-    if (!ReadStoredString(in_, readName)) return Ended(what);
-    if (!readName.isEmpty() && !IsPlainFileName(readName)) {
-      return Refused("the " + std::string(what) + " name \"" +
-                     PrintableName(readName.toStdString()) + "\" is not a plain file name");
-    }
-    name = std::move(readName);
-    if (!ReadStoredString(in_, path)) return Ended(what);
-    return ProjectResult::kSuccess;
-  }
-
-  ProjectResult ReadPhoto() {
+  // A picture's section: its sub-version, the numbers its kind keeps, its name and path. The name
+  // is empty (none) or a file name inside customphotos; anything that could reach elsewhere is
+  // refused.
+  ProjectResult ReadPicture(PlacedPicture& picture) {
+    const std::string kind = RulesOf(picture.kind).name;
+    const std::string section = "the " + kind + " section";
     uint32_t sub = 0;
     if (!U32(sub)) return Ended("a sub-version");
-    if (sub == kOldPhotoSubVersion) {
+    if (picture.kind == PictureKind::kPhoto && sub == kOldPhotoSubVersion) {
       // The older photo layout is read past and not used.
       QString ignored;
-      if (!ReadStoredString(in_, ignored)) return Ended("the photo section");
+      if (!ReadStoredString(in_, ignored)) return Ended(section);
       in_.Skip(7 * 4);
-      if (!in_.ok()) return Ended("the photo section");
-      return Mismatch("photo", sub);
+      if (!in_.ok()) return Ended(section);
+      return Mismatch(kind, sub);
     }
-    if (sub != kPhotoSubVersion) return Mismatch("photo", sub);
-    PhotoPlacement& p = state_.photo;
-    for (float* v : {&p.width, &p.height, &p.x, &p.y, &p.trimLeft, &p.trimTop, &p.trimBottom,
-                     &p.trimRight, &p.reduction}) {
-      if (!F32(*v)) return Ended("the photo section");
+    if (sub != SubVersionOf(picture.kind)) return Mismatch(kind, sub);
+    for (const PictureField& field : RulesOf(picture.kind).keptFields) {
+      if (!F32(picture.*field.value)) return Ended(section);
     }
-    return ReadPicture("photo", p.name, p.path);
+    QString readName;
+    if (!ReadStoredString(in_, readName)) return Ended(kind);
+    if (!readName.isEmpty() && !IsPlainFileName(readName)) {
+      return Refused("the " + kind + " name \"" + PrintableName(readName.toStdString()) +
+                     "\" is not a plain file name");
+    }
+    picture.name = std::move(readName);
+    if (!ReadStoredString(in_, picture.path)) return Ended(kind);
+    return ProjectResult::kSuccess;
   }
 
   ProjectResult ReadCardSize() {
@@ -234,16 +238,6 @@ class ProjectReader {
     return ProjectResult::kSuccess;
   }
 
-  ProjectResult ReadLogo() {
-    uint32_t sub = 0;
-    if (const ProjectResult r = SubVersion("logo", 0, sub); r != ProjectResult::kSuccess) return r;
-    LogoPlacement& l = state_.logo;
-    for (float* v : {&l.width, &l.height, &l.x, &l.y, &l.reduction, &l.angle}) {
-      if (!F32(*v)) return Ended("the logo section");
-    }
-    return ReadPicture("logo", l.name, l.path);
-  }
-
   ByteReader in_;
   CardState& state_;
   const BackgroundTable& table_;
@@ -254,6 +248,15 @@ void WriteHsl(ByteWriter& out, const HslColour& c) {
   out.PutF32(c.h);
   out.PutF32(c.s);
   out.PutF32(c.l);
+}
+
+void WritePicture(ByteWriter& out, const PlacedPicture& picture) {
+  out.PutU32(SubVersionOf(picture.kind));
+  for (const PictureField& field : RulesOf(picture.kind).keptFields) {
+    out.PutF32(picture.*field.value);
+  }
+  WriteStoredString(out, picture.name);
+  WriteStoredString(out, picture.path);
 }
 
 }  // namespace
@@ -352,14 +355,7 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
   out.PutF32(state.satShift);
   out.PutF32(state.lightShift);
 
-  const PhotoPlacement& p = state.photo;
-  out.PutU32(kPhotoSubVersion);
-  for (const float v : {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom,
-                        p.trimRight, p.reduction}) {
-    out.PutF32(v);
-  }
-  WriteStoredString(out, p.name);
-  WriteStoredString(out, p.path);
+  WritePicture(out, state.photo);
 
   out.PutU32(0);
   out.PutI32(state.widthUnit);
@@ -368,11 +364,7 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
   out.PutF32(state.cardWidth);
   out.PutI32(state.dpi);
 
-  const LogoPlacement& l = state.logo;
-  out.PutU32(0);
-  for (const float v : {l.width, l.height, l.x, l.y, l.reduction, l.angle}) out.PutF32(v);
-  WriteStoredString(out, l.name);
-  WriteStoredString(out, l.path);
+  WritePicture(out, state.logo);
   WriteExtensionSection(out, state.extensions);
   return bytes;
 }

@@ -110,11 +110,9 @@ TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolde
       report.unopened.push_back(file.path);
       continue;
     }
-    if (!entry.card.photo.name.isEmpty()) {
-      entry.card.photo.path = PhotoFolderPath(photoFolder, entry.card.photo.name);
-    }
-    if (!entry.card.logo.name.isEmpty()) {
-      entry.card.logo.path = PhotoFolderPath(photoFolder, entry.card.logo.name);
+    for (const PictureKind kind : kPictureKinds) {
+      PlacedPicture& picture = entry.card.Picture(kind);
+      if (!picture.name.isEmpty()) picture.path = PhotoFolderPath(photoFolder, picture.name);
     }
     const std::filesystem::path previewPath = TemplatePreviewPath(file.path);
     entry.preview = ReadPreview(previewPath);

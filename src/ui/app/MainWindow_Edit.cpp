@@ -26,20 +26,20 @@ void MainWindow::OnCopy() {
 
 void MainWindow::OnInsertPhoto() {
   ChooserPause pause(*this);
-  InsertPhoto(this, *prompts_, *preview_);
+  PlacePicture(this, *prompts_, *preview_, PictureKind::kPhoto);
 }
 
 void MainWindow::OnDeletePhoto() {
-  document_.DeletePhoto();
+  document_.DeletePicture(PictureKind::kPhoto);
 }
 
 void MainWindow::OnInsertLogo() {
   ChooserPause pause(*this);
-  InsertLogo(this, *prompts_, *preview_);
+  PlacePicture(this, *prompts_, *preview_, PictureKind::kLogo);
 }
 
 void MainWindow::OnDeleteLogo() {
-  document_.DeleteLogo();
+  document_.DeletePicture(PictureKind::kLogo);
 }
 
 void MainWindow::OnTextColours() {

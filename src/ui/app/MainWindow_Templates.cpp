@@ -17,7 +17,7 @@ void MainWindow::OnNewProject() {
   prompts_->Run(library);
   if (library.TakenFieldValues()) document_.SetFieldValues(*library.TakenFieldValues());
   if (const CardState* chosen = library.ChosenTemplate()) document_.NewProject(*chosen);
-  if (library.ClosedByContinue()) document_.DropRotatedLogo();
+  if (library.ClosedByContinue()) document_.DropTurnedPictures();
 }
 
 void MainWindow::OnSaveTemplate() {

@@ -6,7 +6,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/bridge/ImageBridge.h"
-#include "core/card/CardRenderer.h"
+#include "core/card/PictureGeometry.h"
 #include "ui/controls/ControlPainting.h"
 
 namespace tavolo {
@@ -17,9 +17,11 @@ namespace {
 constexpr double kArrowStep = 1.0;
 constexpr double kShiftArrowFactor = 10.0;
 
-bool SameTrims(const PhotoPlacement& a, const PhotoPlacement& b) {
+// Whether `a` and `b` draw the same pixels, wherever they are placed.
+bool SameLook(const PlacedPicture& a, const PlacedPicture& b) {
   return a.trimLeft == b.trimLeft && a.trimTop == b.trimTop && a.trimBottom == b.trimBottom &&
-         a.trimRight == b.trimRight;
+         a.trimRight == b.trimRight && a.width == b.width && a.height == b.height &&
+         a.angle == b.angle;
 }
 
 void DrawInto(QPainter& painter, const PixelRect& r, const QImage& image) {
@@ -29,7 +31,8 @@ void DrawInto(QPainter& painter, const PixelRect& r, const QImage& image) {
 
 }  // namespace
 
-PicturePreview::PicturePreview(QWidget* parent) : OwnerDrawnControl(parent) {
+PicturePreview::PicturePreview(PictureKind kind, QWidget* parent)
+    : OwnerDrawnControl(parent), picture_(kind) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
 }
@@ -45,29 +48,15 @@ void PicturePreview::SetCardPicture(QImage picture, QSizeF cardSize) {
   update();
 }
 
-void PicturePreview::SetPhotoImage(RasterImage image) {
-  photoImage_ = std::move(image);
-  trimmedPhoto_ = QImage();
+void PicturePreview::SetImage(RasterImage image) {
+  image_ = std::move(image);
+  drawn_ = QImage();
   update();
 }
 
-void PicturePreview::SetLogoImage(RasterImage image) {
-  logoImage_ = std::move(image);
-  turnedLogo_ = QImage();
-  update();
-}
-
-void PicturePreview::SetPhoto(const PhotoPlacement& photo) {
-  if (!SameTrims(photo, photo_) || photo.width != photo_.width || photo.height != photo_.height) {
-    trimmedPhoto_ = QImage();
-  }
-  photo_ = photo;
-  update();
-}
-
-void PicturePreview::SetLogo(const LogoPlacement& logo) {
-  if (logo.angle != logo_.angle) turnedLogo_ = QImage();
-  logo_ = logo;
+void PicturePreview::SetPicture(const PlacedPicture& picture) {
+  if (!SameLook(picture, picture_)) drawn_ = QImage();
+  picture_ = picture;
   update();
 }
 
@@ -75,34 +64,29 @@ PreviewScale PicturePreview::Scale() const {
   return PreviewScaleFor(size(), cardSize_);
 }
 
-PixelRect PicturePreview::PhotoRect() const {
-  const QImage& trimmed = TrimmedPhoto();
-  if (trimmed.isNull()) return {};
-  return PreviewPhotoRect(photo_, trimmed.width(), trimmed.height(), Scale());
+PixelRect PicturePreview::PictureRect() const {
+  if (DrawnPicture().isNull()) return {};
+  return PreviewPictureRect(picture_, trimmedSize_.width(), trimmedSize_.height(), Scale());
 }
 
-PixelRect PicturePreview::LogoRect() const {
-  if (!HasLogo()) return {};
-  return PreviewLogoRect(logo_, Scale());
-}
-
-const QImage& PicturePreview::TrimmedPhoto() const {
-  if (trimmedPhoto_.isNull() && HasPhoto()) {
-    const PixelRect edges = PhotoCropEdges(photo_);
-    RasterImage trimmed;
-    if (photoImage_.Crop(edges.left, edges.top, edges.right, edges.bottom, trimmed)) {
-      trimmedPhoto_ = ToQImage(trimmed);
-    }
+const QImage& PicturePreview::DrawnPicture() const {
+  if (!drawn_.isNull() || !HasPicture()) return drawn_;
+  const auto width = static_cast<int>(image_.GetWidth());
+  const auto height = static_cast<int>(image_.GetHeight());
+  const PixelRect edges = TrimEdges(picture_, width, height);
+  RasterImage trimmed;
+  const bool whole = edges == PixelRect{0, 0, width, height};
+  if (!whole && !image_.Crop(edges.left, edges.top, edges.right, edges.bottom, trimmed)) {
+    return drawn_;
   }
-  return trimmedPhoto_;
-}
-
-const QImage& PicturePreview::TurnedLogo() const {
-  if (turnedLogo_.isNull() && HasLogo()) {
-    RasterImage turned;
-    if (RotateLogo(logoImage_, logo_.angle, turned)) turnedLogo_ = ToQImage(turned);
+  const RasterImage& kept = whole ? image_ : trimmed;
+  trimmedSize_ = QSize(static_cast<int>(kept.GetWidth()), static_cast<int>(kept.GetHeight()));
+  if (!RulesOf(picture_.kind).turned) {
+    drawn_ = ToQImage(kept);
+  } else if (RasterImage turned; TurnPicture(kept, picture_.angle, turned)) {
+    drawn_ = ToQImage(turned);
   }
-  return turnedLogo_;
+  return drawn_;
 }
 
 void PicturePreview::Draw(QImage& picture) const {
@@ -112,62 +96,41 @@ void PicturePreview::Draw(QImage& picture) const {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(picture.rect(), cardPicture_);
   FrameRect3d(painter, picture.rect(), Qt::black, Qt::white);
-  if (HasPhoto()) DrawInto(painter, PhotoRect(), TrimmedPhoto());
-  if (HasLogo()) DrawInto(painter, LogoRect(), TurnedLogo());
+  if (HasPicture()) DrawInto(painter, PictureRect(), DrawnPicture());
 }
 
-bool PicturePreview::GrabsPhotoAt(QPoint point) const {
-  return HasPhoto() && GrabsPhoto(point, photo_, Scale());
-}
-
-bool PicturePreview::GrabsLogoAt(QPoint point) const {
-  return HasLogo() && GrabsLogo(point, logo_, Scale());
+bool PicturePreview::GrabsAt(QPoint point) const {
+  return HasPicture() && GrabsPicture(point, picture_, Scale());
 }
 
 void PicturePreview::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint point = event->position().toPoint();
-  photoGrab_.reset();
-  logoGrab_.reset();
+  grab_.reset();
   const PreviewScale scale = Scale();
-  if (!rect().contains(point) || !scale.Usable()) {
-    dragging_ = false;
-    return;
-  }
-  if (GrabsPhotoAt(point)) photoGrab_ = GrabOffset(point, photo_.x, photo_.y, scale);
-  if (GrabsLogoAt(point)) logoGrab_ = GrabOffset(point, logo_.x, logo_.y, scale);
-  dragging_ = photoGrab_.has_value() || logoGrab_.has_value();
+  if (!rect().contains(point) || !scale.Usable()) return;
+  if (GrabsAt(point)) grab_ = GrabOffset(point, picture_.x, picture_.y, scale);
 }
 
 void PicturePreview::mouseMoveEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
-  if (!dragging_) {
-    // The cursor tells where a press would take hold of an object.
-    const bool over = Scale().Usable() && (GrabsPhotoAt(point) || GrabsLogoAt(point));
+  if (!grab_) {
+    // The cursor tells where a press would take hold of the picture.
+    const bool over = Scale().Usable() && GrabsAt(point);
     setCursor(over ? Qt::SizeAllCursor : Qt::ArrowCursor);
     return;
   }
   if (!rect().contains(point)) return;
-  const PreviewScale scale = Scale();
-  if (photoGrab_) {
-    const QPointF centre = DraggedCentre(point, *photoGrab_, scale);
-    photo_.x = static_cast<float>(centre.x());
-    photo_.y = static_cast<float>(centre.y());
-  }
-  if (logoGrab_) {
-    const QPointF centre = DraggedCentre(point, *logoGrab_, scale);
-    logo_.x = static_cast<float>(centre.x());
-    logo_.y = static_cast<float>(centre.y());
-  }
+  const QPointF centre = DraggedCentre(point, *grab_, Scale());
+  picture_.x = static_cast<float>(centre.x());
+  picture_.y = static_cast<float>(centre.y());
   TAVOLO_CHECK_AS("RedrawWindow()", RedrawNow(*this));
   Q_EMIT moved();
 }
 
 void PicturePreview::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  dragging_ = false;
-  photoGrab_.reset();
-  logoGrab_.reset();
+  grab_.reset();
 }
 
 void PicturePreview::keyPressEvent(QKeyEvent* event) {
@@ -193,17 +156,9 @@ void PicturePreview::keyPressEvent(QKeyEvent* event) {
 
 void PicturePreview::MoveBy(QPointF controlPixels) {
   const PreviewScale scale = Scale();
-  if (!scale.Usable() || (!HasPhoto() && !HasLogo())) return;
-  const auto dx = static_cast<float>(controlPixels.x() / scale.sx);
-  const auto dy = static_cast<float>(controlPixels.y() / scale.sy);
-  if (HasPhoto()) {
-    photo_.x += dx;
-    photo_.y += dy;
-  }
-  if (HasLogo()) {
-    logo_.x += dx;
-    logo_.y += dy;
-  }
+  if (!scale.Usable() || !HasPicture()) return;
+  picture_.x += static_cast<float>(controlPixels.x() / scale.sx);
+  picture_.y += static_cast<float>(controlPixels.y() / scale.sy);
   update();
   Q_EMIT moved();
 }

@@ -1,6 +1,6 @@
 // The draft card preview of the photo and logo dialogs: the card picture stretched over the
-// control with the dialog's photo or logo on top, where the user drags the object into place (or
-// moves it with the arrow keys). The trimmed photo and the turned logo are kept between paints.
+// control with the dialog's photo or logo on top, where the user drags it into place (or moves
+// it with the arrow keys). The trimmed and turned picture is kept between paints.
 #pragma once
 
 #include <optional>
@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QPointF>
 
-#include "core/card/CardState.h"
+#include "core/card/PlacedPicture.h"
 #include "core/imaging/RasterImage.h"
 #include "ui/controls/OwnerDrawnControl.h"
 #include "ui/controls/PicturePreviewGeometry.h"
@@ -19,7 +19,8 @@ class PicturePreview : public OwnerDrawnControl {
   Q_OBJECT
 
  public:
-  explicit PicturePreview(QWidget* parent = nullptr);
+  // Shows a picture of `kind`.
+  explicit PicturePreview(PictureKind kind, QWidget* parent = nullptr);
 
   // Nothing is drawn until the dialog is ready and the card picture has a size.
   void SetReady(bool ready);
@@ -27,29 +28,21 @@ class PicturePreview : public OwnerDrawnControl {
   // picture may be drawn smaller), in which the placements are given.
   void SetCardPicture(QImage picture, QSizeF cardSize);
 
-  // The pictures being placed; an empty image means none.
-  void SetPhotoImage(RasterImage image);
-  void SetLogoImage(RasterImage image);
-  bool HasPhoto() const { return photoImage_.IsValid(); }
-  bool HasLogo() const { return logoImage_.IsValid(); }
-  const RasterImage& PhotoImage() const { return photoImage_; }
-  const RasterImage& LogoImage() const { return logoImage_; }
+  // The picture being placed; an empty image means none.
+  void SetImage(RasterImage image);
+  bool HasPicture() const { return image_.IsValid(); }
 
-  // The dialog's working placements. Changing the trims makes a new trimmed photo; changing the
-  // angle a new turned logo.
-  void SetPhoto(const PhotoPlacement& photo);
-  void SetLogo(const LogoPlacement& logo);
-  const PhotoPlacement& Photo() const { return photo_; }
-  const LogoPlacement& Logo() const { return logo_; }
+  // The dialog's working placement. Changing the trims or the angle makes a new drawn picture.
+  void SetPicture(const PlacedPicture& picture);
+  const PlacedPicture& Picture() const { return picture_; }
 
-  // Where the objects are drawn on the control now (empty when absent).
+  // Where the picture is drawn on the control now (empty when absent).
   PreviewScale Scale() const;
-  PixelRect PhotoRect() const;
-  PixelRect LogoRect() const;
-  bool IsDragging() const { return dragging_; }
+  PixelRect PictureRect() const;
+  bool IsDragging() const { return grab_.has_value(); }
 
  Q_SIGNALS:
-  // The user moved an object by dragging it or with the keyboard.
+  // The user moved the picture by dragging it or with the keyboard.
   void moved();
 
  protected:
@@ -60,28 +53,22 @@ class PicturePreview : public OwnerDrawnControl {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // Whether a press at `point` takes hold of the photo (its untrimmed extent) or the logo.
-  bool GrabsPhotoAt(QPoint point) const;
-  bool GrabsLogoAt(QPoint point) const;
-  const QImage& TrimmedPhoto() const;
-  const QImage& TurnedLogo() const;
+  bool GrabsAt(QPoint point) const;
+  // The trimmed and turned picture, made at the next paint after a change.
+  const QImage& DrawnPicture() const;
   void MoveBy(QPointF controlPixels);
 
   bool ready_ = false;
   QImage cardPicture_;
   QSizeF cardSize_;
-  RasterImage photoImage_;
-  RasterImage logoImage_;
-  PhotoPlacement photo_;
-  LogoPlacement logo_;
+  RasterImage image_;
+  PlacedPicture picture_;
 
-  bool dragging_ = false;
-  std::optional<QPointF> photoGrab_;
-  std::optional<QPointF> logoGrab_;
+  // Where the press took hold, from the picture's centre, while dragging.
+  std::optional<QPointF> grab_;
 
-  // Made at the next paint when empty.
-  mutable QImage trimmedPhoto_;
-  mutable QImage turnedLogo_;
+  mutable QImage drawn_;
+  mutable QSize trimmedSize_;  // the drawn picture's size before its turn
 };
 
 }  // namespace tavolo

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/card/CardSize.h"
+#include "core/card/PictureGeometry.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
@@ -24,10 +25,6 @@ PixelRect RoundedRect(float cx, float cy, float width, float height) {
   const int top = Trunc(cy - height / 2 + kHalf);
   return {left, top, Trunc(static_cast<float>(left) + width + kHalf),
           Trunc(static_cast<float>(top) + height + kHalf)};
-}
-
-bool Upright(const LogoPlacement& logo) {
-  return Trunc(logo.angle) % 180 == 0;
 }
 
 }  // namespace
@@ -62,26 +59,21 @@ DraftPicture DraftPictureFor(float cardWidth, float cardHeight) {
   return {divisor, static_cast<int>(cardWidth) / divisor, static_cast<int>(cardHeight) / divisor};
 }
 
-PixelRect PreviewPhotoRect(const PhotoPlacement& photo, int trimmedWidth, int trimmedHeight,
-                           PreviewScale scale) {
-  const float f = 1.0f - photo.reduction;
-  const float a = photo.trimLeft * photo.width / 2;
-  const float b = photo.trimTop * photo.height / 2;
-  const float c = photo.trimRight * photo.width / 2;
-  const float d = photo.trimBottom * photo.height / 2;
-  const float cx = ((a - c) * f * kTrimShift + photo.x) * scale.sx;
-  const float cy = ((b - d) * f * kTrimShift + photo.y) * scale.sy;
-  return RoundedRect(cx, cy, static_cast<float>(trimmedWidth) * f * scale.sx,
-                     static_cast<float>(trimmedHeight) * f * scale.sy);
-}
-
-PixelRect PreviewLogoRect(const LogoPlacement& logo, PreviewScale scale) {
-  const float f = 1.0f - logo.reduction;
-  const bool upright = Upright(logo);
-  const float across = upright ? logo.width : logo.height;
-  const float down = upright ? logo.height : logo.width;
-  return RoundedRect(logo.x * scale.sx, logo.y * scale.sy, across * f * scale.sx,
-                     down * f * scale.sy);
+PixelRect PreviewPictureRect(const PlacedPicture& picture, int trimmedWidth, int trimmedHeight,
+                             PreviewScale scale) {
+  const PlacedPicture& p = picture;
+  const float f = 1.0f - p.reduction;
+  const bool upright = IsUpright(p);
+  const auto across = static_cast<float>(upright ? trimmedWidth : trimmedHeight);
+  const auto down = static_cast<float>(upright ? trimmedHeight : trimmedWidth);
+  float x = p.x;
+  float y = p.y;
+  // Only trims move the centre; a kind without them is not touched, whatever its other values.
+  if (RulesOf(p.kind).trimmed) {
+    x = (p.trimLeft * p.width / 2 - p.trimRight * p.width / 2) * f * kTrimShift + x;
+    y = (p.trimTop * p.height / 2 - p.trimBottom * p.height / 2) * f * kTrimShift + y;
+  }
+  return RoundedRect(x * scale.sx, y * scale.sy, across * f * scale.sx, down * f * scale.sy);
 }
 
 bool GrabsObject(QPoint point, float x, float y, float width, float height, float reduction,
@@ -96,14 +88,10 @@ bool GrabsObject(QPoint point, float x, float y, float width, float height, floa
   return px >= left && px < right && py >= top && py < bottom;
 }
 
-bool GrabsPhoto(QPoint point, const PhotoPlacement& photo, PreviewScale scale) {
-  return GrabsObject(point, photo.x, photo.y, photo.width, photo.height, photo.reduction, scale);
-}
-
-bool GrabsLogo(QPoint point, const LogoPlacement& logo, PreviewScale scale) {
-  const bool upright = Upright(logo);
-  return GrabsObject(point, logo.x, logo.y, upright ? logo.width : logo.height,
-                     upright ? logo.height : logo.width, logo.reduction, scale);
+bool GrabsPicture(QPoint point, const PlacedPicture& picture, PreviewScale scale) {
+  const bool upright = IsUpright(picture);
+  return GrabsObject(point, picture.x, picture.y, upright ? picture.width : picture.height,
+                     upright ? picture.height : picture.width, picture.reduction, scale);
 }
 
 QPointF GrabOffset(QPoint point, float x, float y, PreviewScale scale) {

@@ -1,6 +1,6 @@
 // Geometry of the draft card preview of the photo and logo dialogs: the scale from card pixels to
-// the control, where the photo and the logo are drawn, where a press grabs them and where a drag
-// puts them. The control paints and hit-tests with these same functions.
+// the control, where the picture is drawn, where a press grabs it and where a drag puts it. The
+// control paints and hit-tests with these same functions.
 #pragma once
 
 #include <QPoint>
@@ -9,6 +9,7 @@
 #include <QSizeF>
 
 #include "core/card/CardState.h"
+#include "core/card/PlacedPicture.h"
 #include "core/card/TextBoxRenderer.h"
 
 namespace tavolo {
@@ -38,20 +39,18 @@ struct DraftPicture {
 };
 DraftPicture DraftPictureFor(float cardWidth, float cardHeight);
 
-// Where the trimmed photo (trimmedWidth × trimmedHeight pixels) is drawn: the part that is left
-// stays where it was in the untrimmed photo.
-PixelRect PreviewPhotoRect(const PhotoPlacement& photo, int trimmedWidth, int trimmedHeight,
-                           PreviewScale scale);
-// Where the logo is drawn; a quarter turn swaps its width and height.
-PixelRect PreviewLogoRect(const LogoPlacement& logo, PreviewScale scale);
+// Where the trimmed picture (trimmedWidth × trimmedHeight pixels before its turn) is drawn: the
+// part that is left stays where it was in the untrimmed picture, and a quarter turn swaps its
+// width and height.
+PixelRect PreviewPictureRect(const PlacedPicture& picture, int trimmedWidth, int trimmedHeight,
+                             PreviewScale scale);
 
 // Whether a press at `point` takes hold of an object centred at (x, y), width × height card
 // pixels drawn at 1 − reduction: anywhere on its whole extent.
 bool GrabsObject(QPoint point, float x, float y, float width, float height, float reduction,
                  PreviewScale scale);
-// The photo is taken hold of on its untrimmed extent; the logo where it is drawn, turned or not.
-bool GrabsPhoto(QPoint point, const PhotoPlacement& photo, PreviewScale scale);
-bool GrabsLogo(QPoint point, const LogoPlacement& logo, PreviewScale scale);
+// A picture is taken hold of on its untrimmed extent, turned or not.
+bool GrabsPicture(QPoint point, const PlacedPicture& picture, PreviewScale scale);
 // Where the press lies from the object's centre, in control pixels.
 QPointF GrabOffset(QPoint point, float x, float y, PreviewScale scale);
 // The object's new centre in card pixels when the mouse is at `point`.

@@ -1,5 +1,7 @@
 #include "ui/dialogs/EditCommands.h"
 
+#include <memory>
+
 #include <QDialog>
 
 #include "core/card/CardDocument.h"
@@ -15,42 +17,45 @@ namespace tavolo {
 
 namespace {
 
-// Insert (Edit) Photo and Logo alike: the card is drawn without the object for the dialog's
-// preview; on OK with a picture the dialog's placement replaces the card's.
-template <class Dialog, class Placement>
-bool PlaceObject(QWidget* owner, Prompts& prompts, CardPreview& preview,
-                 Placement CardState::*object) {
+std::unique_ptr<ImageOptionsDialog> PictureDialog(PictureKind kind, QImage cardPicture,
+                                                  const CardState& card,
+                                                  std::filesystem::path photoFolder,
+                                                  Prompts& prompts, QWidget* owner) {
+  if (kind == PictureKind::kPhoto) {
+    return std::make_unique<PhotoDialog>(std::move(cardPicture), card, std::move(photoFolder),
+                                         prompts, owner);
+  }
+  return std::make_unique<LogoDialog>(std::move(cardPicture), card, std::move(photoFolder), prompts,
+                                      owner);
+}
+
+}  // namespace
+
+// The card is drawn without the picture for the dialog's preview; on OK with a picture the
+// dialog's placement replaces the card's.
+bool PlacePicture(QWidget* owner, Prompts& prompts, CardPreview& preview, PictureKind kind) {
   CardDocument& document = preview.Document();
   const CardState snapshot = document.Snapshot();
   CardState hidden = snapshot;
-  (hidden.*object).name.clear();
+  hidden.Picture(kind).name.clear();
   document.SetLive(hidden);
   const DraftPicture draft = DraftPictureFor(snapshot.cardWidth, snapshot.cardHeight);
-  Dialog dialog(document.Render(draft.divisor, draft.dx, draft.dy), snapshot,
-                document.Renderer().PhotoFolder(), prompts, owner);
-  const bool taken = prompts.Run(dialog) == QDialog::Accepted && dialog.HoldsPicture();
+  const std::unique_ptr<ImageOptionsDialog> dialog =
+      PictureDialog(kind, document.Render(draft.divisor, draft.dx, draft.dy), snapshot,
+                    document.Renderer().PhotoFolder(), prompts, owner);
+  const bool taken = prompts.Run(*dialog) == QDialog::Accepted && dialog->HoldsPicture();
   if (taken) {
     const CardDocument::ChangeScope scope(document);
     // A picture of the same name may have been replaced in the photo folder.
     document.Renderer().ReloadPictures();
     CardState placed = snapshot;
-    placed.*object = dialog.Placement();
+    placed.Picture(kind) = dialog->Placement();
     document.SetLive(placed);
     document.RecordEdit();
   } else {
     document.Revert(snapshot);
   }
   return taken;
-}
-
-}  // namespace
-
-bool InsertPhoto(QWidget* owner, Prompts& prompts, CardPreview& preview) {
-  return PlaceObject<PhotoDialog>(owner, prompts, preview, &CardState::photo);
-}
-
-bool InsertLogo(QWidget* owner, Prompts& prompts, CardPreview& preview) {
-  return PlaceObject<LogoDialog>(owner, prompts, preview, &CardState::logo);
 }
 
 bool EditColours(QWidget* owner, Prompts& prompts, CardPreview& preview, ColourTarget target) {

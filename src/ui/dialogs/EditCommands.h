@@ -1,12 +1,13 @@
-// The commands that edit the card through the option dialogs of this folder, one function each,
-// for the main window's handlers: Insert (Edit) Photo and Logo, the three colour commands and
-// Card properties. Each takes the window that owns the dialog, the prompts that run it (and
-// answer its questions), and the card preview, whose document is the card. It records one step
-// when the user keeps the change and restores the card exactly otherwise; the document's change
-// notification has it shown. Pausing the choosers is the caller's. True when a step was recorded.
+// The commands that edit the card through the option dialogs of this folder, for the main
+// window's handlers: Insert (Edit) Photo or Logo, the three colour commands and Card properties.
+// Each takes the window that owns the dialog, the prompts that run it (and answer its questions),
+// and the card preview, whose document is the card. It records one step when the user keeps the
+// change and restores the card exactly otherwise; the document's change notification has it shown.
+// Pausing the choosers is the caller's. True when a step was recorded.
 #pragma once
 
 #include "core/card/ColourTargets.h"
+#include "core/card/PlacedPicture.h"
 
 class QWidget;
 
@@ -15,8 +16,8 @@ namespace tavolo {
 class CardPreview;
 class Prompts;
 
-bool InsertPhoto(QWidget* owner, Prompts& prompts, CardPreview& preview);
-bool InsertLogo(QWidget* owner, Prompts& prompts, CardPreview& preview);
+// Insert (Edit) Photo or Logo, by the picture's kind.
+bool PlacePicture(QWidget* owner, Prompts& prompts, CardPreview& preview, PictureKind kind);
 bool EditColours(QWidget* owner, Prompts& prompts, CardPreview& preview, ColourTarget target);
 bool EditCardProperties(QWidget* owner, Prompts& prompts, CardPreview& preview);
 

@@ -46,7 +46,7 @@ ImageOptionsDialog::ImageOptionsDialog(const Kind& kind, QImage cardPicture, con
   setWindowTitle(QString::fromUtf8(kind_.title));
 
   auto* caption = new QLabel(QStringLiteral("Draft Card Preview"), this);
-  preview_ = new PicturePreview(this);
+  preview_ = new PicturePreview(kind_.pictureKind, this);
   preview_->setObjectName(QString::number(kPreviewId));
   preview_->setFixedSize(DraftPreviewSize(card.cardWidth, card.cardHeight));
   preview_->setToolTip(
@@ -112,27 +112,39 @@ void ImageOptionsDialog::ShowPath(const QString& path) {
   path_->setToolTip(path);
 }
 
-void ImageOptionsDialog::ShowPlacement(const QString& name, const QString& path, float& reduction) {
+const PlacedPicture& ImageOptionsDialog::Placement() const {
+  return preview_->Picture();
+}
+
+bool ImageOptionsDialog::HoldsPicture() const {
+  return preview_->HasPicture();
+}
+
+void ImageOptionsDialog::Start(const CardState& card) {
   preview_->SetReady(true);
-  ScaleBox& scale = *scale_;
-  if (path.isEmpty()) {
-    EnableSizeControls(false);
-    EnableObjectControls(false);
-    scale.ShowPercent(kFullSizePercent);
-    reduction = ReductionForPercent(kFullSizePercent);
+  PlacedPicture picture = card.Picture(kind_.pictureKind);
+  const bool held = !picture.path.isEmpty();
+  EnableSizeControls(held);
+  EnableObjectControls(held);
+  if (!held) {
+    scale_->ShowPercent(kFullSizePercent);
+    picture = PlacedPicture(picture.kind);
+    picture.reduction = ReductionForPercent(kFullSizePercent);
     // Loading a picture is all there is to do first.
     load_->setFocus();
-    return;
+  } else {
+    ShowScale(picture.reduction);
+    ShowPath(picture.path);
   }
-  EnableSizeControls(true);
-  EnableObjectControls(true);
-  ShowScale(reduction);
-  ShowPath(path);
   // The card draws the copy in the photo folder and nothing else: the stored path may be another
   // machine's, or name any file a shared project likes.
-  if (!IsPlainFileName(name)) return;
-  RasterImage image(photoFolder_ / name.toStdString(), kFormatUnknown, kMaxCardPicturePixels);
-  if (image.IsValid()) ShowPicture(std::move(image));
+  if (held && IsPlainFileName(picture.name)) {
+    RasterImage image(photoFolder_ / picture.name.toStdString(), kFormatUnknown,
+                      kMaxCardPicturePixels);
+    if (image.IsValid()) preview_->SetImage(std::move(image));
+  }
+  preview_->SetPicture(picture);
+  ShowObjectControls();
 }
 
 void ImageOptionsDialog::ShowScale(float& reduction) {
@@ -172,6 +184,32 @@ bool ImageOptionsDialog::LoadFile(const std::filesystem::path& source) {
   EnableObjectControls(true);
   TakePicture(std::move(image), QString::fromStdString(copied.Value().filename().string()), path);
   return true;
+}
+
+void ImageOptionsDialog::TakePicture(RasterImage image, const QString& name, const QString& path) {
+  PlacedPicture picture(kind_.pictureKind);
+  picture.name = name;
+  picture.path = path;
+  picture.width = static_cast<float>(image.GetWidth());
+  picture.height = static_cast<float>(image.GetHeight());
+  picture.reduction = Placement().reduction;
+  const std::optional<float> fit =
+      FitReduction(picture.width, picture.height, CardWidth(), CardHeight());
+  if (fit || !RulesOf(picture.kind).keepsScale) {
+    picture.reduction = fit.value_or(0.0f);
+    ShowScale(picture.reduction);
+  }
+  picture.x = CardWidth() / 2;
+  picture.y = CardHeight() / 2;
+  preview_->SetImage(std::move(image));
+  preview_->SetPicture(picture);
+  ShowObjectControls();
+}
+
+void ImageOptionsDialog::ReductionEdited(float reduction) {
+  PlacedPicture picture = Placement();
+  picture.reduction = reduction;
+  preview_->SetPicture(picture);
 }
 
 void ImageOptionsDialog::Tell(const QString& text) {

@@ -1,7 +1,7 @@
 // What Photo Options and Logo Options share: the draft card preview with the picture on it, the
 // path of the picture, the button that loads one (copying it into the photo folder), the scale
-// box, and OK, which refuses a scale outside the dialog's range. The dialogs work on copies of
-// the card's placements; the caller takes them over on OK.
+// box, and OK, which refuses a scale outside the dialog's range. The dialog works on a copy of
+// the card's placed picture; the caller takes it over on OK.
 #pragma once
 
 #include <filesystem>
@@ -30,6 +30,7 @@ class ImageOptionsDialog : public QDialog {
  public:
   // What tells the two dialogs apart in the part they share.
   struct Kind {
+    PictureKind pictureKind;
     const char* title;
     const char* loadText;
     const char* openTitle;
@@ -41,6 +42,9 @@ class ImageOptionsDialog : public QDialog {
   };
 
   PicturePreview& Preview() const { return *preview_; }
+  // The working placement and whether a picture is loaded for the caller to take over.
+  const PlacedPicture& Placement() const;
+  bool HoldsPicture() const;
   ScaleBox& Scale() const { return *scale_; }
   QString ShownPath() const;
 
@@ -61,41 +65,15 @@ class ImageOptionsDialog : public QDialog {
   ImageOptionsDialog(const Kind& kind, QImage cardPicture, const CardState& card,
                      std::filesystem::path photoFolder, Prompts& prompts, QWidget* parent);
 
-  // The card's own picture, read when the dialog opens: shown as the placement says.
-  virtual void ShowPicture(RasterImage image) = 0;
-  // A picture was read and copied: reset the working placement for it and fit it.
-  virtual void TakePicture(RasterImage image, const QString& name, const QString& path) = 0;
-  // The scale box was changed to a reduction.
-  virtual void ReductionEdited(float reduction) = 0;
-  // The controls that need a picture: the trims or the rotate button.
+  // The controls of the kind's own numbers (the trims, the rotate button): on or off, and
+  // showing the working placement.
   virtual void EnableObjectControls(bool enabled) = 0;
+  virtual void ShowObjectControls() {}
 
-  // Ends the construction: a card placement with a path is shown with its picture from the photo
-  // folder; without one the size controls stay off and the scale shows 100.
-  void ShowPlacement(const QString& name, const QString& path, float& reduction);
-  // The card's placement as the dialog starts from it, after ShowPlacement; without a picture
-  // only the shown size is kept.
-  template <class Placement>
-  Placement StartingPlacement(const Placement& card) {
-    Placement placement = card;
-    ShowPlacement(placement.name, placement.path, placement.reduction);
-    if (!placement.path.isEmpty()) return placement;
-    Placement none;
-    none.reduction = placement.reduction;
-    return none;
-  }
-  // A newly taken picture's name, path and size.
-  template <class Placement>
-  static void NamePicture(Placement& placement, const RasterImage& image, const QString& name,
-                          const QString& path) {
-    placement.name = name;
-    placement.path = path;
-    placement.width = static_cast<float>(image.GetWidth());
-    placement.height = static_cast<float>(image.GetHeight());
-  }
-  // Shows the percentage of `reduction` and makes it the whole percentage it shows.
-  void ShowScale(float& reduction);
-  void EnableSizeControls(bool enabled);
+  // Ends the subclass's construction: the card's picture of the dialog's kind is shown from the
+  // photo folder when it has a path; without one the size controls stay off, the scale shows 100
+  // and only that size is kept.
+  void Start(const CardState& card);
 
   // Where the subclass puts its own controls, between the path and the scale.
   QGridLayout& ObjectControls() const { return *objectControls_; }
@@ -105,6 +83,12 @@ class ImageOptionsDialog : public QDialog {
  private:
   void Tell(const QString& text);
   void ShowPath(const QString& path);
+  // A picture was read and copied: the working placement is reset for it and it is fitted.
+  void TakePicture(RasterImage image, const QString& name, const QString& path);
+  void ReductionEdited(float reduction);
+  // Shows the percentage of `reduction` and makes it the whole percentage it shows.
+  void ShowScale(float& reduction);
+  void EnableSizeControls(bool enabled);
 
   Kind kind_;
   std::filesystem::path photoFolder_;

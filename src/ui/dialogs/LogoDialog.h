@@ -14,17 +14,12 @@ class LogoDialog : public ImageOptionsDialog {
   LogoDialog(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
              Prompts& prompts, QWidget* parent = nullptr);
 
-  const LogoPlacement& Placement() const;
-  bool HoldsPicture() const;
   QPushButton& RotateButton() const { return *rotate_; }
 
   // "Rotate Clockwise": a quarter turn more.
   void RotateClockwise();
 
  protected:
-  void ShowPicture(RasterImage image) override;
-  void TakePicture(RasterImage image, const QString& name, const QString& path) override;
-  void ReductionEdited(float reduction) override;
   void EnableObjectControls(bool enabled) override;
 
  private:

@@ -26,7 +26,7 @@ constexpr std::array<TrimControl, 4> kTrimControls = {{
 constexpr int kSliderHeight = 14;
 constexpr int kSliderWidth = 170;
 
-float& TrimOf(PhotoPlacement& photo, PhotoDialog::Trim trim) {
+float& TrimOf(PlacedPicture& photo, PhotoDialog::Trim trim) {
   switch (trim) {
     case PhotoDialog::kTrimLeft:
       return photo.trimLeft;
@@ -40,9 +40,15 @@ float& TrimOf(PhotoPlacement& photo, PhotoDialog::Trim trim) {
   return photo.trimBottom;
 }
 
-constexpr ImageOptionsDialog::Kind kPhotoKind = {
-    "Photo Options", "Load &Photo", "Load Photo", kFormatJpeg, kPhotoScaleRange, 1058, 1056, 1004,
-};
+constexpr ImageOptionsDialog::Kind kPhotoKind = {PictureKind::kPhoto,
+                                                 "Photo Options",
+                                                 "Load &Photo",
+                                                 "Load Photo",
+                                                 kFormatJpeg,
+                                                 kPhotoScaleRange,
+                                                 1058,
+                                                 1056,
+                                                 1004};
 
 }  // namespace
 
@@ -64,42 +70,7 @@ PhotoDialog::PhotoDialog(QImage cardPicture, const CardState& card,
   ObjectControls().setColumnStretch(1, 1);
   ObjectControls().setColumnStretch(3, 1);
 
-  Preview().SetPhoto(StartingPlacement(card.photo));
-  ShowTrims();
-}
-
-const PhotoPlacement& PhotoDialog::Placement() const {
-  return Preview().Photo();
-}
-
-bool PhotoDialog::HoldsPicture() const {
-  return Preview().HasPhoto();
-}
-
-void PhotoDialog::ShowPicture(RasterImage image) {
-  Preview().SetPhotoImage(std::move(image));
-}
-
-void PhotoDialog::TakePicture(RasterImage image, const QString& name, const QString& path) {
-  PhotoPlacement photo = Placement();
-  NamePicture(photo, image, name, path);
-  photo.trimLeft = photo.trimTop = photo.trimBottom = photo.trimRight = 0.0f;
-  // A photo that fits keeps the size the last one had.
-  if (const auto fit = FitReduction(photo.width, photo.height, CardWidth(), CardHeight())) {
-    photo.reduction = *fit;
-    ShowScale(photo.reduction);
-  }
-  photo.x = CardWidth() / 2;
-  photo.y = CardHeight() / 2;
-  Preview().SetPhotoImage(std::move(image));
-  Preview().SetPhoto(photo);
-  ShowTrims();
-}
-
-void PhotoDialog::ReductionEdited(float reduction) {
-  PhotoPlacement photo = Placement();
-  photo.reduction = reduction;
-  Preview().SetPhoto(photo);
+  Start(card);
 }
 
 void PhotoDialog::EnableObjectControls(bool enabled) {
@@ -109,13 +80,13 @@ void PhotoDialog::EnableObjectControls(bool enabled) {
 }
 
 void PhotoDialog::TrimMoved(Trim trim) {
-  PhotoPlacement photo = Placement();
+  PlacedPicture photo = Placement();
   TrimOf(photo, trim) = trims_[trim]->Position();
-  Preview().SetPhoto(photo);
+  Preview().SetPicture(photo);
 }
 
-void PhotoDialog::ShowTrims() {
-  PhotoPlacement photo = Placement();
+void PhotoDialog::ShowObjectControls() {
+  PlacedPicture photo = Placement();
   for (int t = 0; t < static_cast<int>(trims_.size()); ++t) {
     trims_[t]->SetPosition(std::clamp(TrimOf(photo, static_cast<Trim>(t)), 0.0f, 1.0f));
   }

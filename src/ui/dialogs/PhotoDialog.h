@@ -21,20 +21,14 @@ class PhotoDialog : public ImageOptionsDialog {
   PhotoDialog(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
               Prompts& prompts, QWidget* parent = nullptr);
 
-  // The working placement and whether a photo is loaded for the caller to take over.
-  const PhotoPlacement& Placement() const;
-  bool HoldsPicture() const;
   Slider& TrimSlider(Trim trim) const { return *trims_[trim]; }
 
  protected:
-  void ShowPicture(RasterImage image) override;
-  void TakePicture(RasterImage image, const QString& name, const QString& path) override;
-  void ReductionEdited(float reduction) override;
   void EnableObjectControls(bool enabled) override;
+  void ShowObjectControls() override;
 
  private:
   void TrimMoved(Trim trim);
-  void ShowTrims();
 
   std::array<Slider*, 4> trims_{};
 };

@@ -143,7 +143,7 @@ TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
        [](Session& s) {
          s.editors.Type(2, {"1 Main St", "", "x"});
        }},
-      {"delete logo", [](Session& s) { s.doc.DeleteLogo(); }},
+      {"delete logo", [](Session& s) { s.doc.DeletePicture(PictureKind::kLogo); }},
   };
   Session s;
   std::vector<CardState> states{s.doc.Working()};

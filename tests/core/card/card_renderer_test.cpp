@@ -14,6 +14,7 @@
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LayoutTable.h"
+#include "core/card/PictureGeometry.h"
 #include "core/card/PlainFileName.h"
 #include "tests/core/GoldenImage.h"
 #include "tests/core/TestFolders.h"
@@ -172,30 +173,30 @@ TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {
   }
 }
 
-TEST(PhotoPlacement, ThePhotoIsCentredAtItsOwnSizeAndATrimKeepsTheRestInPlace) {
-  PhotoPlacement p;
+TEST(PlacedPicture, ThePhotoIsCentredAtItsOwnSizeAndATrimKeepsTheRestInPlace) {
+  PlacedPicture p(PictureKind::kPhoto);
   p.width = 200;
   p.height = 100;
   p.x = 500;
   p.y = 300;
   // At full size and untrimmed the pixel test below finds its edges.
-  EXPECT_EQ(PhotoRectangle(p, 200, 100, 2), (PixelRect{200, 125, 300, 175}));
+  EXPECT_EQ(PictureRectangle(p, 200, 100, 2), (PixelRect{200, 125, 300, 175}));
   p.reduction = 0.5f;
-  EXPECT_EQ(PhotoRectangle(p, 200, 100, 1), (PixelRect{450, 275, 550, 325}));
+  EXPECT_EQ(PictureRectangle(p, 200, 100, 1), (PixelRect{450, 275, 550, 325}));
 
-  PhotoPlacement t;
+  PlacedPicture t(PictureKind::kPhoto);
   t.width = 200;
   t.height = 100;
   t.trimLeft = 1.0f;
   t.trimBottom = 1.0f;
-  const PixelRect crop = PhotoCropEdges(t);
+  const PixelRect crop = TrimEdges(t, 200, 100);
   EXPECT_EQ(crop, (PixelRect{95, 0, 200, 52}));  // 47.5 % off the left and the bottom
   // The centre moves right by 0.475 × 0.5 × width and up by the same share of the height.
-  EXPECT_EQ(PhotoRectangle(t, crop.Width(), crop.Height(), 1), (PixelRect{495, 250, 600, 302}));
+  EXPECT_EQ(PictureRectangle(t, crop.Width(), crop.Height(), 1), (PixelRect{495, 250, 600, 302}));
 }
 
-TEST(LogoPlacement, QuarterTurnsSwapTheRectangle) {
-  LogoPlacement l;
+TEST(PlacedPicture, QuarterTurnsSwapTheLogosRectangle) {
+  PlacedPicture l(PictureKind::kLogo);
   l.x = 300;
   l.y = 200;
   const struct {
@@ -206,7 +207,7 @@ TEST(LogoPlacement, QuarterTurnsSwapTheRectangle) {
                {-90, 2, {130, 60, 170, 140}}};  // 0 and 90 drawn below
   for (const auto& c : cases) {
     l.angle = c.angle;
-    EXPECT_EQ(LogoRectangle(l, 160, 80, c.divisor), c.expected) << c.angle;
+    EXPECT_EQ(PictureRectangle(l, 160, 80, c.divisor), c.expected) << c.angle;
   }
 }
 
@@ -241,7 +242,7 @@ TEST(CardRenderer, TrimmedPhotoLeavesTheRestWhereItWas) {
   for (int x = 495; x < 600; ++x) {
     ASSERT_EQ(Rgb(trimmed, x, 300), Rgb(whole, x, 300)) << x;
   }
-  EXPECT_EQ(renderer.GetStats().photoLoads, 2);
+  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kPhoto), 2);
 }
 
 TEST(CardRenderer, PhotoReloadsOnlyWhenItsPlacementChanges) {
@@ -251,14 +252,14 @@ TEST(CardRenderer, PhotoReloadsOnlyWhenItsPlacementChanges) {
   CardState card = PhotoCard("a.bmp", 40, 20);
   renderer.Render(card, 3, 354, 205);
   renderer.Render(card, 3, 354, 205);
-  EXPECT_EQ(renderer.GetStats().photoLoads, 1);
+  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kPhoto), 1);
   card.photo.path = QStringLiteral("/elsewhere/a.bmp");  // only the path
   renderer.Render(card, 3, 354, 205);
-  EXPECT_EQ(renderer.GetStats().photoLoads, 2);
+  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kPhoto), 2);
   // A file that cannot be read leaves the last good photo on the card.
   card.photo.name = QStringLiteral("missing.bmp");
   const QImage kept = renderer.Render(card, 1, 1062, 615);
-  EXPECT_EQ(renderer.GetStats().photoLoads, 3);
+  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kPhoto), 3);
   EXPECT_EQ(Rgb(kept, 481, 291), (1u << 16) | (2u << 8) | 0x40);
 }
 
@@ -282,8 +283,8 @@ TEST(CardRenderer, NamesWithPathPartsAreNeverRead) {
   CardState card = PhotoCard("../outside.bmp", 40, 20);
   card.logo.name = QString::fromStdString((fx.photos / "outside.bmp").string());
   const QImage image = renderer.Render(card, 1, 1062, 615);
-  EXPECT_EQ(renderer.GetStats().photoLoads, 0);
-  EXPECT_EQ(renderer.GetStats().logoLoads, 0);
+  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kPhoto), 0);
+  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kLogo), 0);
   EXPECT_EQ(Rgb(image, 500, 300), 0x203040u);
 }
 
@@ -310,15 +311,15 @@ TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
   EXPECT_EQ(Rgb(image, 310, 200), 0x203040u);
   EXPECT_EQ(Rgb(image, 300, 179), 0x203040u);
   renderer.Render(card, 1, 1062, 615);
-  EXPECT_EQ(renderer.GetStats().logoRotations, 1);
-  renderer.DropRotatedLogo();
+  EXPECT_EQ(renderer.GetStats().pictureTurns, 1);
+  renderer.DropTurnedPictures();
   renderer.Render(card, 1, 1062, 615);
-  EXPECT_EQ(renderer.GetStats().logoRotations, 2);
-  EXPECT_EQ(renderer.GetStats().logoLoads, 1);
+  EXPECT_EQ(renderer.GetStats().pictureTurns, 2);
+  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kLogo), 1);
   // A new placement reloads the logo and turns it again for its own angle.
   card.logo.angle = 0;
   const QImage upright = renderer.Render(card, 1, 1062, 615);
-  EXPECT_EQ(renderer.GetStats().logoRotations, 3);
+  EXPECT_EQ(renderer.GetStats().pictureTurns, 3);
   EXPECT_EQ(Rgb(upright, 280, 200), 0x0000FFu);
   EXPECT_EQ(Rgb(upright, 319, 209), 0xFF0000u);
 }

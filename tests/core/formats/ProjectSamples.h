@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <limits>
+#include <tuple>
 
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
@@ -46,8 +47,13 @@ inline CardState UnusualState() {
   s.gradOrientation = 3;
   s.backgroundColour = {239.0f, std::numeric_limits<float>::max(), -1e-30f};
   s.bgBrightness = std::numeric_limits<float>::infinity();
-  s.photo = {1.0f, 2.0f, 3.0f, 4.0f, 0.1f, 0.2f, 0.3f, 0.4f, -0.5f, "me.jpg", "/x/me.jpg"};
-  s.logo = {5.0f, 6.0f, 7.0f, 8.0f, 0.25f, -90.0f, "logo.png", "/x/logo.png"};
+  PlacedPicture& p = s.photo;
+  std::tie(p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom, p.trimRight,
+           p.reduction, p.name, p.path) =
+      std::tuple(1.0f, 2.0f, 3.0f, 4.0f, 0.1f, 0.2f, 0.3f, 0.4f, -0.5f, "me.jpg", "/x/me.jpg");
+  PlacedPicture& l = s.logo;
+  std::tie(l.width, l.height, l.x, l.y, l.reduction, l.angle, l.name, l.path) =
+      std::tuple(5.0f, 6.0f, 7.0f, 8.0f, 0.25f, -90.0f, "logo.png", "/x/logo.png");
   s.cardHeight = 600.25f;
   s.cardWidth = 1000.125f;
   s.widthUnit = 1;

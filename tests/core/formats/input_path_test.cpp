@@ -142,8 +142,8 @@ TEST(InputPath, APhotoOrLogoThatIsAPipeIsLeftOut) {
   CardRenderer renderer(nullptr, photos.Path());
   const QImage drawn = renderer.Render(card, 6, 177, 102);
   EXPECT_FALSE(drawn.isNull());
-  EXPECT_EQ(renderer.GetStats().photoLoads, 1);
-  EXPECT_EQ(renderer.GetStats().logoLoads, 1);
+  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kPhoto), 1);
+  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kLogo), 1);
 }
 
 }  // namespace

@@ -97,8 +97,8 @@ TEST(MemoryBounds, APictureForTheCardOfMoreThan64MegapixelsIsRefusedAsTooLarge) 
          CardRenderer renderer(nullptr, home / "customphotos");
          const QImage drawn = renderer.Render(card, 6, 177, 102);
          EXPECT_EQ(test::Rgb(drawn, 83, 50), 0xFFFFFFu);  // nothing drawn where they would be
-         EXPECT_EQ(renderer.LogoLoadError(), renderer.PhotoLoadError());
-         return renderer.PhotoLoadError();
+         EXPECT_EQ(renderer.LoadError(PictureKind::kLogo), renderer.LoadError(PictureKind::kPhoto));
+         return renderer.LoadError(PictureKind::kPhoto);
        }},
   };
   for (const Case& c : cases) {

@@ -3,9 +3,11 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/base/CheckedCall.h"
@@ -38,10 +40,10 @@ std::vector<uint32_t> StoredFloatBits(const CardState& s) {
   f.insert(f.end(),
            {s.bgShift, s.gradScale, s.bgBrightness, s.backgroundColour.h, s.backgroundColour.s,
             s.backgroundColour.l, s.hueShift, s.satShift, s.lightShift});
-  const PhotoPlacement& p = s.photo;
+  const PlacedPicture& p = s.photo;
   f.insert(f.end(), {p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom, p.trimRight,
                      p.reduction, s.cardHeight, s.cardWidth});
-  const LogoPlacement& l = s.logo;
+  const PlacedPicture& l = s.logo;
   f.insert(f.end(), {l.width, l.height, l.x, l.y, l.reduction, l.angle});
   std::vector<uint32_t> bits;
   for (const float v : f) bits.push_back(std::bit_cast<uint32_t>(v));
@@ -96,6 +98,35 @@ TEST(ProjectFile, EveryStoredFieldSurvivesBitForBitNanPayloadsTooAndPictureOptio
   nans.logo.angle = Bits(0xFFFFFFFF);
   ASSERT_TRUE(ReadProject(SerializeProject(nans, kTable), loaded, kTable).Ok());
   EXPECT_EQ(StoredFloatBits(loaded), StoredFloatBits(nans));
+}
+
+// The photo's section holds its trims and no angle, the logo's its angle and no trims, each
+// number in its own place.
+TEST(ProjectFile, PictureSectionsHoldTheirKindsNumbersInOrder) {
+  CardState s;
+  PlacedPicture& p = s.photo;
+  std::tie(p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom, p.trimRight,
+           p.reduction, p.angle) = std::tuple(1, 2, 3, 4, 5, 6, 7, 8, 9, 10);
+  PlacedPicture& l = s.logo;
+  std::tie(l.width, l.height, l.x, l.y, l.trimLeft, l.reduction, l.angle) =
+      std::tuple(11, 12, 13, 14, 15, 16, 17);
+  const std::vector<uint8_t> bytes = SerializeProject(s, kTable);
+  // The section that starts `fromEnd` bytes before the end: its sub-version, then its numbers.
+  const auto subVersion = [&](size_t fromEnd) {
+    uint32_t sub = 0;
+    std::memcpy(&sub, bytes.data() + bytes.size() - fromEnd, sizeof sub);
+    return sub;
+  };
+  const auto numbers = [&](size_t fromEnd, size_t count) {
+    std::vector<float> values(count);
+    std::memcpy(values.data(), bytes.data() + bytes.size() - fromEnd + 4, count * sizeof(float));
+    return values;
+  };
+  EXPECT_EQ(subVersion(kLogoSection), 0u);
+  EXPECT_EQ(numbers(kLogoSection, 6), (std::vector<float>{11, 12, 13, 14, 16, 17}));
+  const size_t photo = kLogoSection + kCardSizeSection + kPhotoSection;
+  EXPECT_EQ(subVersion(photo), 1u);
+  EXPECT_EQ(numbers(photo, 9), (std::vector<float>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 TEST(ProjectFile, WriteProjectWritesTheFileAndReadProjectReadsItFromDisk) {

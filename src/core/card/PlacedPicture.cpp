@@ -1,0 +1,44 @@
+#include "core/card/PlacedPicture.h"
+
+namespace tavolo {
+
+namespace {
+
+constexpr PictureField kPhotoFields[] = {
+    {"width", &PlacedPicture::width},
+    {"height", &PlacedPicture::height},
+    {"x", &PlacedPicture::x},
+    {"y", &PlacedPicture::y},
+    {"trimLeft", &PlacedPicture::trimLeft},
+    {"trimTop", &PlacedPicture::trimTop},
+    {"trimBottom", &PlacedPicture::trimBottom},
+    {"trimRight", &PlacedPicture::trimRight},
+    {"reduction", &PlacedPicture::reduction},
+};
+constexpr PictureField kLogoFields[] = {
+    {"width", &PlacedPicture::width},
+    {"height", &PlacedPicture::height},
+    {"x", &PlacedPicture::x},
+    {"y", &PlacedPicture::y},
+    {"reduction", &PlacedPicture::reduction},
+    {"angle", &PlacedPicture::angle},
+};
+
+constexpr std::array<PictureKindRules, kPictureKindCount> kRules = {{
+    {"photo", true, false, true, kPhotoFields},
+    {"logo", false, true, false, kLogoFields},
+}};
+
+}  // namespace
+
+const PictureKindRules& RulesOf(PictureKind kind) {
+  return kRules[KindIndex(kind)];
+}
+
+void RemovePicture(PlacedPicture& picture) {
+  PlacedPicture removed(picture.kind);
+  if (RulesOf(picture.kind).keepsScale) removed.reduction = picture.reduction;
+  picture = removed;
+}
+
+}  // namespace tavolo
