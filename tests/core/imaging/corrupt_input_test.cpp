@@ -259,7 +259,9 @@ TEST(CorruptInput, HostileHeadersFailWithAMessage) {
     const RasterImage image(bytes, c.format);
     EXPECT_FALSE(image.IsValid());
     EXPECT_FALSE(image.GetLastError().empty());
-    if (c.says) EXPECT_TRUE(image.GetLastError().starts_with(c.says)) << image.GetLastError();
+    if (c.says) {
+      EXPECT_TRUE(image.GetLastError().starts_with(c.says)) << image.GetLastError();
+    }
     ExpectCleanDecodes(bytes, c.format);
   }
 }
