@@ -54,6 +54,12 @@ void CardDocument::SetFilePath(std::filesystem::path file) {
   filePath_ = std::move(file);
 }
 
+void CardDocument::MarkSaved(std::filesystem::path file) {
+  const ChangeScope scope(*this);
+  filePath_ = std::move(file);
+  modified_ = false;
+}
+
 void CardDocument::Capture() {
   const ChangeScope scope(*this);
   CardState captured = live_;
@@ -61,8 +67,9 @@ void CardDocument::Capture() {
   captured.lines = working_.lines;
   const int used = std::clamp(captured.boxCount, 0, kTextBoxCount);
   std::copy_n(live_.lines.begin(), used, captured.lines.begin());
+  // Capturing an unchanged card (before a template is saved, say) leaves the flag as it was.
+  if (captured != working_) modified_ = true;
   working_ = std::move(captured);
-  modified_ = true;
 }
 
 void CardDocument::Push() {
@@ -93,6 +100,7 @@ bool CardDocument::Undo() {
   if (!CanUndo()) return false;
   const ChangeScope scope(*this);
   working_ = history_.StepBack();
+  modified_ = true;
   restoring_ = true;
   Apply();
   DropCaches();
@@ -104,6 +112,7 @@ bool CardDocument::Redo() {
   if (!CanRedo()) return false;
   const ChangeScope scope(*this);
   working_ = history_.StepForward();
+  modified_ = true;
   restoring_ = true;
   Apply();
   DropCaches();
@@ -191,7 +200,9 @@ void CardDocument::DeleteLogo() {
 }
 
 bool CardDocument::SwitchLayout(int layout) {
-  if (!layout_.Pick(layout)) return false;
+  if (layout < 0 || layout >= kLayoutCount || layout == layout_.Current()) return false;
+  layout_.TakeEditedFields(live_.lines, live_.boxCount);
+  layout_.Pick(layout);
   const ChangeScope scope(*this);
   RebuildFieldEditors();
   return true;
@@ -231,6 +242,8 @@ void CardDocument::Start(const CardState* chosenTemplate) {
   ChooseBackground(DrawnBackgroundNumber(live_.backgroundIndex));
   rebuilding_ = true;
   RebuildFieldEditors();
+  // A new card holds nothing to save yet.
+  modified_ = false;
 }
 
 void CardDocument::NewBlankProject() {
@@ -251,6 +264,7 @@ void CardDocument::NewBlankProject() {
   history_.Clear();
   Push();
   filePath_.clear();
+  modified_ = false;
 }
 
 void CardDocument::NewProject(const CardState& card) {
@@ -259,6 +273,7 @@ void CardDocument::NewProject(const CardState& card) {
   DropCaches();
   RebuildFieldEditors();
   filePath_.clear();
+  modified_ = false;
 }
 
 void CardDocument::LoadProject(const CardState& card, std::filesystem::path file) {
@@ -268,6 +283,7 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
   DropCaches();
   RebuildFieldEditors();
   filePath_ = std::move(file);
+  modified_ = false;
 }
 
 void CardDocument::TakeTemplate(const CardState& card) {

@@ -237,6 +237,33 @@ TEST(ProjectFile, EveryTruncationIsAFileErrorAndNothingIsAppliedWhenAsked) {
   }
 }
 
+TEST(ProjectFile, AFileThatIsNoCardIsToldApartFromDamageAndChangesNothing) {
+  std::vector<uint8_t> later = SerializeProject(UnusualState(), kTable);
+  later[0] = 3;
+  const std::vector<uint8_t> damaged(later.begin(), later.begin() + 40);
+  const struct {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    bool notACard;
+  } cases[] = {
+      {"empty", {}, true},
+      {"text", {'N', 'a', 'm', 'e', ':', ' ', 'A', 'd', 'a', '\n'}, true},
+      {"JPEG", {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F'}, true},
+      {"version 1, then text", {1, 0, 0, 0, 'a', 'b', 'c', 'd'}, true},
+      {"a later version", later, false},
+      {"a card cut short", damaged, false},
+  };
+  for (const auto& c : cases) {
+    CardState loaded = UnusualState();
+    const ReadProjectResult result = ReadProject(c.bytes, loaded, kTable);
+    EXPECT_EQ(result.notACard, c.notACard) << c.what;
+    if (c.notACard) {
+      EXPECT_EQ(result.result, ProjectResult::kFileError) << c.what;
+      EXPECT_TRUE(loaded == UnusualState()) << c.what;
+    }
+  }
+}
+
 TEST(ProjectFile, ValuesTheCardCannotHoldAreRefusedAsFileErrors) {
   struct Case {
     const char* what;
