@@ -28,6 +28,8 @@
 #include "ui/app/MainWindow.h"
 #include "ui/app/MainWindowPlacement.h"
 #include "ui/base/FileFilter.h"
+#include "ui/base/FileFolders.h"
+#include "ui/base/RecentProjects.h"
 #include "ui/card/CardPreview.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/controls/ColourLine.h"
@@ -183,9 +185,10 @@ TEST_F(MainWindowTest, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
   EXPECT_EQ(
       MenuTexts(MainWindow::Menu::File),
       (QStringList{"32813 New Blank Project", "32776 &New Project...\tCtrl+N",
-                   "32773 &Load Project... \tCtrl+L", "32771 &Save Project ...\tCtrl+S", "-",
-                   "32792 Import Background...", "-", "32775 Export Image...", "-",
-                   "57607 &Print...\tCtrl+P", "57606 Print Setup...", "-", "32774 Exit\tAlt+F4"}));
+                   "32773 &Load Project... \tCtrl+L", "32771 &Save Project...\tCtrl+S",
+                   "32814 Save Project &As...", "-", "32792 Import Background...", "-",
+                   "32775 Export Image...", "-", "57607 &Print...\tCtrl+P",
+                   "57606 Print Setup...", "-", "0 Recent &Projects", "-", "32774 Exit\tAlt+F4"}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Edit),
             (QStringList{"57643 Undo \tCtrl+Z", "57644 Redo \tCtrl+Y", "-", "57634 Copy", "-",
                          "32806 Insert Photo...\tCtrl+I", "32807 Delete Photo", "-",
@@ -193,7 +196,7 @@ TEST_F(MainWindowTest, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
                          "32803 Frame Colors...", "32802 Background Color...", "-",
                          "32808 Card Properties..."}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Templates),
-            (QStringList{"32805 New fromTemplate...\t Ctrl+N", "32777 Save Template..."}));
+            (QStringList{"32805 New from Template...\t Ctrl+N", "32777 Save Template..."}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Layouts).value(9), "32789 Layout 10\t Alt+0");
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Help),
             (QStringList{"32790 Tavolo Help\tF1", "-", "32791 About Tavolo"}));
@@ -239,8 +242,8 @@ TEST_F(MainWindowTest, ALayoutShownAgainHasItsTypedTextAndANewOneTheDefaults) {
   Type(0, " Ltd");
   EXPECT_EQ(Lines(0), QStringList{"Company Name Ltd"});
   Trigger(kCmdLayout1 + kThreeBoxLayout);
-  // Never shown before: the default texts, the field names.
-  EXPECT_EQ(Lines(0), QStringList{"Company Name"});
+  // Never shown before: the fields' texts, the company name as corrected in layout 1.
+  EXPECT_EQ(Lines(0), QStringList{"Company Name Ltd"});
   EXPECT_EQ(Lines(2)[0], "Address Line 1");
   Type(1, "!");
   // The layout chooser's pick goes the same way as the menu.
@@ -374,6 +377,7 @@ TEST_F(MainWindowTest, NewBlankProjectLeavesUndoAndRedoDisabled) {
   Trigger(kCmdUndo);
   ASSERT_TRUE(Window().Action(kCmdUndo)->isEnabled());
   ASSERT_TRUE(Window().Action(kCmdRedo)->isEnabled());
+  script_.answers = {QMessageBox::No};
   Trigger(kCmdNewBlankProject);
   EXPECT_FALSE(Window().Action(kCmdUndo)->isEnabled());
   EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
@@ -451,6 +455,7 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   const CardState before = Doc().Working();
   const int steps = Steps();
   script_.paths = {PathText(folder / "cut.tvc")};
+  script_.answers = {QMessageBox::No};
   QTest::keyClick(Editor(0), Qt::Key_L, Qt::ControlModifier);
   EXPECT_EQ(script_.fileDialogs.back().filter, "TVC files (*.tvc)");
   EXPECT_EQ(script_.told, QStringList{"File could not be opened"});
@@ -471,6 +476,138 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   EXPECT_TRUE(Window().Action(kCmdLayout1 + 4)->isChecked());
   EXPECT_EQ(Find<BackgroundChooser>(kBackgroundChooser)->Selected(), 3);
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kHueSlider)->Position(), 0.1f + 0.2f);
+
+  // A file that is no card at all is told as such and changes nothing.
+  script_.told.clear();
+  test::WriteFileBytes(folder / "notes.tvc", {'N', 'a', 'm', 'e', ':', ' ', 'A', 'd', 'a'});
+  const CardState loaded = Doc().Working();
+  EXPECT_FALSE(Window().OpenProject(folder / "notes.tvc"));
+  EXPECT_EQ(script_.told, QStringList{"notes.tvc is not a Tavolo card."});
+  EXPECT_EQ(Doc().Working(), loaded);
+  EXPECT_EQ(Doc().FilePath(), folder / "good.tvc");
+}
+
+TEST_F(MainWindowTest, TheTitleNamesTheOpenFileAndSaveWritesItWithoutADialog) {
+  TempFolder folder;
+  EXPECT_EQ(Window().windowTitle(), "Tavolo[*]");
+  EXPECT_FALSE(Window().isWindowModified());
+  Type(0, "!");
+  EXPECT_TRUE(Window().isWindowModified());
+  script_.paths = {PathText(folder / "card.tvc"), PathText(folder / "copy.tvc")};
+  Trigger(kCmdSaveProject);
+  EXPECT_EQ(Window().windowTitle(), "card.tvc \u2014 Tavolo[*]");
+  EXPECT_FALSE(Window().isWindowModified());
+  EXPECT_EQ(script_.fileDialogs.back().kind, FileKind::kProject);
+
+  Type(0, "?");
+  EXPECT_TRUE(Window().isWindowModified());
+  Trigger(kCmdSaveProject);
+  EXPECT_EQ(script_.fileDialogs.size(), 1u);
+  CardState saved;
+  ASSERT_TRUE(ReadProject(folder / "card.tvc", saved, table_).Ok());
+  EXPECT_EQ(saved.lines[0].line[0], "Company Name!?");
+
+  Trigger(kCmdSaveProjectAs);
+  EXPECT_EQ(script_.fileDialogs.size(), 2u);
+  EXPECT_EQ(Doc().FilePath(), folder / "copy.tvc");
+  EXPECT_EQ(RecentProjects().mid(0, 2),
+            (QStringList{PathText(folder / "copy.tvc"), PathText(folder / "card.tvc")}));
+  // Saved: closing asks nothing.
+  Window().close();
+  EXPECT_TRUE(script_.asked.isEmpty());
+  EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(MainWindowTest, ReplacingAModifiedCardAsksFirstAndCancelKeepsEverything) {
+  TempFolder folder;
+  const fs::path other = folder / "other.tvc";
+  ASSERT_TRUE(WriteProject(other, Doc().Working(), table_).Ok());
+  const struct {
+    int command;
+    QMessageBox::StandardButton answer;
+    bool replaced;
+  } cases[] = {
+      {kCmdNewBlankProject, QMessageBox::Cancel, false},
+      {kCmdNewBlankProject, QMessageBox::No, true},
+      {kCmdNewProject, QMessageBox::Cancel, false},
+      {kCmdNewProject, QMessageBox::No, true},
+      {kCmdLoadProject, QMessageBox::Cancel, false},
+      {kCmdLoadProject, QMessageBox::No, true},
+      {kCmdLoadProject, QMessageBox::Yes, true},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    const QString saved = PathText(folder / "saved.tvc");
+    fs::remove(folder / "saved.tvc");
+    Type(0, "!");
+    const CardState typed = Doc().Working();
+    script_ = {};
+    script_.answers = {c.answer};
+    script_.paths = {c.answer == QMessageBox::Yes ? saved : PathText(other), PathText(other)};
+    // The library picks nothing and keeps its fields: New Project then changes nothing itself.
+    Trigger(c.command);
+    EXPECT_EQ(script_.asked, QStringList{"Would you like to save changes before closing?"})
+        << c.command;
+    const bool wentOn = c.command == kCmdNewProject    ? script_.dialogsRun > 0
+                        : c.command == kCmdLoadProject ? !script_.fileDialogs.empty()
+                                                       : Doc().Working() != typed;
+    EXPECT_EQ(wentOn, c.replaced) << c.command << " " << c.answer;
+    if (c.answer == QMessageBox::Cancel) {
+      EXPECT_EQ(Doc().Working(), typed) << c.command;
+    }
+    EXPECT_EQ(fs::exists(folder / "saved.tvc"), c.answer == QMessageBox::Yes) << c.command;
+    // The keyboard is back in the window: Ctrl+Z works at once.
+    ASSERT_NE(QApplication::focusWidget(), nullptr) << c.command;
+    EXPECT_TRUE(Window().isAncestorOf(QApplication::focusWidget())) << c.command;
+  }
+  // A card with nothing unsaved is replaced without a question.
+  script_ = {};
+  Trigger(kCmdNewBlankProject);
+  EXPECT_TRUE(script_.asked.isEmpty());
+}
+
+TEST_F(MainWindowTest, RecentProjectsListTheLastEightAndDropAMissingOneWhenChosen) {
+  TempFolder folder;
+  for (int n = 0; n < 10; ++n) AddRecentProject(PathText(folder / (std::to_string(n) + ".tvc")));
+  AddRecentProject(PathText(folder / "3.tvc"));
+  QStringList expected;
+  for (const char* n : {"3", "9", "8", "7", "6", "5", "4", "2"}) {
+    expected << PathText(folder / (std::string(n) + ".tvc"));
+  }
+  EXPECT_EQ(RecentProjects(), expected);
+
+  QMenu* recent = nullptr;
+  for (QAction* action : Window().MenuOf(MainWindow::Menu::File)->actions()) {
+    if (action->menu() != nullptr) recent = action->menu();
+  }
+  ASSERT_NE(recent, nullptr);
+  Q_EMIT recent->aboutToShow();
+  ASSERT_EQ(recent->actions().size(), kMaxRecentProjects);
+  EXPECT_EQ(recent->actions()[0]->text(), "&1 " + expected[0]);
+  recent->actions()[0]->trigger();
+  QTRY_COMPARE(script_.told.size(), 1);
+  EXPECT_EQ(script_.told, QStringList{expected[0] + " was not found. It has been removed from "
+                                                    "Recent Projects."});
+  EXPECT_EQ(RecentProjects(), expected.mid(1));
+}
+
+TEST(FileFolders, DialogsStartInTheLastFolderElsePicturesElseHome) {
+  TempFolder folder;
+  const QString last = PathText(folder / "last");
+  const QString pictures = PathText(folder / "Pictures");
+  const QString home = PathText(folder.Path());
+  fs::create_directories(folder / "last");
+  EXPECT_EQ(FirstExistingFolder(last, pictures, home), last);
+  EXPECT_EQ(FirstExistingFolder(PathText(folder / "gone"), pictures, home), home);
+  fs::create_directories(folder / "Pictures");
+  EXPECT_EQ(FirstExistingFolder({}, pictures, home), pictures);
+
+  RememberFolder(FileKind::kPdf, last + "/sheet.pdf");
+  EXPECT_EQ(LastFolder(FileKind::kPdf), last);
+  EXPECT_EQ(StartFolder(FileKind::kPdf), last);
+  EXPECT_NE(LastFolder(FileKind::kExport), last);
+  fs::remove(folder / "last");
+  EXPECT_TRUE(LastFolder(FileKind::kPdf).isEmpty());
 }
 
 TEST_F(MainWindowTest, ImportingSelectsAPictureAndRefusesWhatIsNone) {
@@ -484,7 +621,8 @@ TEST_F(MainWindowTest, ImportingSelectsAPictureAndRefusesWhatIsNone) {
                    PathText(folder / "noextension")};
 
   Trigger(kCmdImportBackground);
-  EXPECT_TRUE(script_.fileDialogs.back().filter.startsWith("jpeg files (*.jpeg *.jpg);;png files"));
+  EXPECT_TRUE(script_.fileDialogs.back().filter.startsWith(
+      "All pictures (*.jpeg *.jpg *.png *.gif *.tif *.bmp *.tga *.pcx);;jpeg files"));
   EXPECT_TRUE(script_.fileDialogs.back().filter.endsWith(";;all files (*)"));
   EXPECT_TRUE(script_.told.empty());
   // What the copy and the table hold is the library's test; the chooser shows and selects it.
