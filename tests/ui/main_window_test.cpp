@@ -187,8 +187,8 @@ TEST_F(MainWindowTest, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
       (QStringList{"32813 New Blank Project", "32776 &New Project...\tCtrl+N",
                    "32773 &Load Project... \tCtrl+L", "32771 &Save Project...\tCtrl+S",
                    "32814 Save Project &As...", "-", "32792 Import Background...", "-",
-                   "32775 Export Image...", "-", "57607 &Print...\tCtrl+P",
-                   "57606 Print Setup...", "-", "0 Recent &Projects", "-", "32774 Exit\tAlt+F4"}));
+                   "32775 Export Image...", "-", "57607 &Print...\tCtrl+P", "57606 Print Setup...",
+                   "-", "0 Recent &Projects", "-", "32774 Exit\tAlt+F4"}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Edit),
             (QStringList{"57643 Undo \tCtrl+Z", "57644 Redo \tCtrl+Y", "-", "57634 Copy", "-",
                          "32806 Insert Photo...\tCtrl+I", "32807 Delete Photo", "-",
@@ -385,57 +385,6 @@ TEST_F(MainWindowTest, NewBlankProjectLeavesUndoAndRedoDisabled) {
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kLightnessSlider)->Position(), 0.5f);
 }
 
-TEST_F(MainWindowTest, ClosingAsksAndOnlyYesWithASavedFileOrNoCloses) {
-  TempFolder folder;
-  const QString path = PathText(folder / "card.tvc");
-  struct Case {
-    std::vector<QMessageBox::StandardButton> answers;
-    std::vector<QString> paths;
-    bool closes;
-  };
-  const Case cases[] = {
-      {{QMessageBox::Cancel}, {}, false},
-      {{QMessageBox::Yes}, {QString()}, false},  // the save dialog is cancelled
-      {{QMessageBox::Yes}, {PathText(folder / "no/such/card.tvc")}, false},
-      {{QMessageBox::Yes}, {path}, true},
-      {{QMessageBox::No}, {}, true},
-  };
-  for (const Case& c : cases) {
-    SetUp();
-    Type(0, "!");
-    const CardState card = Doc().Working();
-    script_.answers.assign(c.answers.begin(), c.answers.end());
-    script_.paths.assign(c.paths.begin(), c.paths.end());
-    script_.asked.clear();
-    script_.told.clear();
-    QTest::keyClick(&Window(), Qt::Key_Escape);
-    EXPECT_EQ(script_.asked, QStringList{"Would you like to save changes before closing?"});
-    EXPECT_EQ(Window().isVisible(), !c.closes);
-    EXPECT_EQ(Doc().Working(), card);
-  }
-  // The failed save said why; the good one wrote the card.
-  CardState saved;
-  ASSERT_TRUE(ReadProject(path.toStdString(), saved, table_).Ok());
-  EXPECT_EQ(saved.lines[0].line[0], "Company Name!");
-}
-
-TEST_F(MainWindowTest, AFailedSaveSaysWhyAndASavedCardReadsBack) {
-  TempFolder folder;
-  script_.paths = {PathText(folder / "missing" / "card.tvc"), PathText(folder / "card.tvc")};
-  Type(1, "?");
-  Trigger(kCmdSaveProject);
-  ASSERT_EQ(script_.told.size(), 1);
-  EXPECT_TRUE(script_.told[0].contains("card.tvc")) << script_.told[0].toStdString();
-  QTest::keyClick(Editor(1), Qt::Key_S, Qt::ControlModifier);
-  EXPECT_EQ(script_.fileDialogs.back().title, "Save Project");
-  EXPECT_EQ(script_.fileDialogs.back().filter, "tvc files (*.tvc)");
-  EXPECT_EQ(script_.fileDialogs.back().defaultSuffix, "tvc");
-  CardState saved;
-  ASSERT_TRUE(ReadProject(folder / "card.tvc", saved, table_).Ok());
-  EXPECT_EQ(saved.lines[1].line[1], "Title?");
-  EXPECT_EQ(Doc().FilePath(), folder / "card.tvc");
-}
-
 TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   TempFolder folder;
   CardState other = Doc().Working();
@@ -487,28 +436,35 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   EXPECT_EQ(Doc().FilePath(), folder / "good.tvc");
 }
 
-TEST_F(MainWindowTest, TheTitleNamesTheOpenFileAndSaveWritesItWithoutADialog) {
+TEST_F(MainWindowTest, SaveSaysWhyItFailedThenWritesTheOpenFileWithoutADialog) {
   TempFolder folder;
   EXPECT_EQ(Window().windowTitle(), "Tavolo[*]");
   EXPECT_FALSE(Window().isWindowModified());
-  Type(0, "!");
+  Type(1, "?");
   EXPECT_TRUE(Window().isWindowModified());
-  script_.paths = {PathText(folder / "card.tvc"), PathText(folder / "copy.tvc")};
+  script_.paths = {PathText(folder / "missing" / "card.tvc"), PathText(folder / "card.tvc"),
+                   PathText(folder / "copy.tvc")};
   Trigger(kCmdSaveProject);
+  ASSERT_EQ(script_.told.size(), 1);
+  EXPECT_TRUE(script_.told[0].contains("card.tvc")) << script_.told[0].toStdString();
+  QTest::keyClick(Editor(1), Qt::Key_S, Qt::ControlModifier);
+  const FileDialogRequest& asked = script_.fileDialogs.back();
+  EXPECT_EQ(asked.title, "Save Project");
+  EXPECT_EQ(asked.filter, "tvc files (*.tvc)");
+  EXPECT_EQ(asked.defaultSuffix, "tvc");
+  EXPECT_EQ(asked.kind, FileKind::kProject);
   EXPECT_EQ(Window().windowTitle(), "card.tvc \u2014 Tavolo[*]");
   EXPECT_FALSE(Window().isWindowModified());
-  EXPECT_EQ(script_.fileDialogs.back().kind, FileKind::kProject);
 
-  Type(0, "?");
-  EXPECT_TRUE(Window().isWindowModified());
+  Type(1, "!");
   Trigger(kCmdSaveProject);
-  EXPECT_EQ(script_.fileDialogs.size(), 1u);
+  EXPECT_EQ(script_.fileDialogs.size(), 2u);
   CardState saved;
   ASSERT_TRUE(ReadProject(folder / "card.tvc", saved, table_).Ok());
-  EXPECT_EQ(saved.lines[0].line[0], "Company Name!?");
+  EXPECT_EQ(saved.lines[1].line[1], "Title?!");
 
   Trigger(kCmdSaveProjectAs);
-  EXPECT_EQ(script_.fileDialogs.size(), 2u);
+  EXPECT_EQ(script_.fileDialogs.size(), 3u);
   EXPECT_EQ(Doc().FilePath(), folder / "copy.tvc");
   EXPECT_EQ(RecentProjects().mid(0, 2),
             (QStringList{PathText(folder / "copy.tvc"), PathText(folder / "card.tvc")}));
@@ -518,49 +474,65 @@ TEST_F(MainWindowTest, TheTitleNamesTheOpenFileAndSaveWritesItWithoutADialog) {
   EXPECT_FALSE(Window().isVisible());
 }
 
-TEST_F(MainWindowTest, ReplacingAModifiedCardAsksFirstAndCancelKeepsEverything) {
+TEST_F(MainWindowTest, ReplacingOrClosingAModifiedCardAsksFirstAndCancelKeepsEverything) {
   TempFolder folder;
   const fs::path other = folder / "other.tvc";
   ASSERT_TRUE(WriteProject(other, Doc().Working(), table_).Ok());
+  const QString saved = PathText(folder / "saved.tvc");
   const struct {
     int command;
     QMessageBox::StandardButton answer;
-    bool replaced;
+    QString savedTo;  // the save dialog's answer after Yes
+    bool wentOn;
   } cases[] = {
-      {kCmdNewBlankProject, QMessageBox::Cancel, false},
-      {kCmdNewBlankProject, QMessageBox::No, true},
-      {kCmdNewProject, QMessageBox::Cancel, false},
-      {kCmdNewProject, QMessageBox::No, true},
-      {kCmdLoadProject, QMessageBox::Cancel, false},
-      {kCmdLoadProject, QMessageBox::No, true},
-      {kCmdLoadProject, QMessageBox::Yes, true},
+      {kCmdNewBlankProject, QMessageBox::Cancel, {}, false},
+      {kCmdNewBlankProject, QMessageBox::No, {}, true},
+      {kCmdNewProject, QMessageBox::Cancel, {}, false},
+      {kCmdNewProject, QMessageBox::No, {}, true},
+      {kCmdLoadProject, QMessageBox::Cancel, {}, false},
+      {kCmdLoadProject, QMessageBox::Yes, saved, true},
+      {kCmdExit, QMessageBox::Cancel, {}, false},
+      {kCmdExit, QMessageBox::Yes, {}, false},  // the save dialog is cancelled
+      {kCmdExit, QMessageBox::Yes, PathText(folder / "no/such/card.tvc"), false},
+      {kCmdExit, QMessageBox::No, {}, true},
+      {kCmdExit, QMessageBox::Yes, saved, true},
   };
   for (const auto& c : cases) {
     SetUp();
-    const QString saved = PathText(folder / "saved.tvc");
     fs::remove(folder / "saved.tvc");
     Type(0, "!");
     const CardState typed = Doc().Working();
     script_ = {};
     script_.answers = {c.answer};
-    script_.paths = {c.answer == QMessageBox::Yes ? saved : PathText(other), PathText(other)};
-    // The library picks nothing and keeps its fields: New Project then changes nothing itself.
-    Trigger(c.command);
+    script_.paths = {c.answer == QMessageBox::Yes ? c.savedTo : PathText(other), PathText(other)};
+    // The library is closed without a choice, which changes nothing itself; Escape closes the
+    // window as Exit does.
+    if (c.command == kCmdExit) {
+      QTest::keyClick(&Window(), Qt::Key_Escape);
+    } else {
+      Trigger(c.command);
+    }
     EXPECT_EQ(script_.asked, QStringList{"Would you like to save changes before closing?"})
         << c.command;
     const bool wentOn = c.command == kCmdNewProject    ? script_.dialogsRun > 0
-                        : c.command == kCmdLoadProject ? !script_.fileDialogs.empty()
+                        : c.command == kCmdLoadProject ? script_.fileDialogs.size() == 2
+                        : c.command == kCmdExit        ? !Window().isVisible()
                                                        : Doc().Working() != typed;
-    EXPECT_EQ(wentOn, c.replaced) << c.command << " " << c.answer;
-    if (c.answer == QMessageBox::Cancel) {
+    EXPECT_EQ(wentOn, c.wentOn) << c.command << " " << c.answer;
+    if (!c.wentOn) {
       EXPECT_EQ(Doc().Working(), typed) << c.command;
     }
-    EXPECT_EQ(fs::exists(folder / "saved.tvc"), c.answer == QMessageBox::Yes) << c.command;
+    EXPECT_EQ(fs::exists(folder / "saved.tvc"), c.savedTo == saved) << c.command;
+    if (!Window().isVisible()) continue;
     // The keyboard is back in the window: Ctrl+Z works at once.
     ASSERT_NE(QApplication::focusWidget(), nullptr) << c.command;
     EXPECT_TRUE(Window().isAncestorOf(QApplication::focusWidget())) << c.command;
   }
+  CardState written;
+  ASSERT_TRUE(ReadProject(folder / "saved.tvc", written, table_).Ok());
+  EXPECT_EQ(written.lines[0].line[0], "Company Name!");
   // A card with nothing unsaved is replaced without a question.
+  SetUp();
   script_ = {};
   Trigger(kCmdNewBlankProject);
   EXPECT_TRUE(script_.asked.isEmpty());
@@ -593,17 +565,13 @@ TEST_F(MainWindowTest, RecentProjectsListTheLastEightAndDropAMissingOneWhenChose
 
 TEST(FileFolders, DialogsStartInTheLastFolderElsePicturesElseHome) {
   TempFolder folder;
-  const QString last = PathText(folder / "last");
-  const QString pictures = PathText(folder / "Pictures");
-  const QString home = PathText(folder.Path());
+  const QString last = PathText(folder / "last"), pictures = PathText(folder / "Pictures");
   fs::create_directories(folder / "last");
-  EXPECT_EQ(FirstExistingFolder(last, pictures, home), last);
-  EXPECT_EQ(FirstExistingFolder(PathText(folder / "gone"), pictures, home), home);
+  EXPECT_EQ(FirstExistingFolder(last, pictures, "home"), last);
+  EXPECT_EQ(FirstExistingFolder(PathText(folder / "gone"), pictures, "home"), "home");
   fs::create_directories(folder / "Pictures");
-  EXPECT_EQ(FirstExistingFolder({}, pictures, home), pictures);
-
+  EXPECT_EQ(FirstExistingFolder({}, pictures, "home"), pictures);
   RememberFolder(FileKind::kPdf, last + "/sheet.pdf");
-  EXPECT_EQ(LastFolder(FileKind::kPdf), last);
   EXPECT_EQ(StartFolder(FileKind::kPdf), last);
   EXPECT_NE(LastFolder(FileKind::kExport), last);
   fs::remove(folder / "last");

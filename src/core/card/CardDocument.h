@@ -192,7 +192,8 @@ class CardDocument {
 
   // The user chose another layout (chooser or menu): the field lines the user corrected become
   // the field values, the shown text is remembered for the layout it belongs to, the new layout's
-  // remembered or default text replaces it, and one step is recorded. False when the layout is current already or no layout.
+  // remembered or default text replaces it, and one step is recorded. False when the layout is
+  // current already or no layout.
   bool SwitchLayout(int layout);
   // The current layout's text (remembered or default) replaces the live text, after the shown
   // text was remembered when the user changed the layout; the listener's textReplaced runs while

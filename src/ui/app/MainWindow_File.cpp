@@ -19,8 +19,8 @@ namespace {
 
 FileDialogRequest ProjectRequest(const QString& title, const QString& filter,
                                  const std::filesystem::path& current) {
-  FileDialogRequest request{title, QtFileFilter(filter), QStringLiteral("tvc"), {},
-                            FileKind::kProject};
+  FileDialogRequest request{
+      title, QtFileFilter(filter), QStringLiteral("tvc"), {}, FileKind::kProject};
   // No name is offered; the dialog starts where the open card lies, else in the projects' last
   // folder.
   if (!current.empty()) request.folder = QString::fromStdString(current.parent_path().string());
@@ -132,9 +132,11 @@ bool MainWindow::SaveTo(const std::filesystem::path& file) {
 
 void MainWindow::OnImportBackground() {
   ChooserPause pause(*this);
-  const QString path = prompts_->OpenFileName(
-      this, {QStringLiteral("Import Background"), QString::fromStdString(PictureFileFilter()), {},
-             {}, FileKind::kPicture});
+  const QString path = prompts_->OpenFileName(this, {QStringLiteral("Import Background"),
+                                                     QString::fromStdString(PictureFileFilter()),
+                                                     {},
+                                                     {},
+                                                     FileKind::kPicture});
   if (path.isEmpty()) return;
   const AddBackgroundResult added = AddCustomBackground(backgrounds_, path.toStdString());
   if (!added.ok) {

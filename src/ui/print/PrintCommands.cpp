@@ -25,8 +25,8 @@ QString PdfSuggestion(const std::filesystem::path& project) {
     folder = project.empty() ? StartFolder(FileKind::kPdf)
                              : QString::fromStdString(project.parent_path().string());
   }
-  const QString name = project.empty() ? QStringLiteral("cards")
-                                       : QString::fromStdString(project.stem().string());
+  const QString name =
+      project.empty() ? QStringLiteral("cards") : QString::fromStdString(project.stem().string());
   return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
