@@ -85,8 +85,6 @@ shot "$about" about-box
 xdotool mousemove --window "$about" 600 450 click 1
 wait_gone "About Tavolo..."
 xdotool key alt+F4
-x11_window Tavolo 10 "$main" >/dev/null
-xdotool key n
 x11_gone "$first" 10
 
 help_picture template-library-later-page template-library 600
@@ -97,7 +95,7 @@ help_picture main-window-from-template layouts 640 "1280x110+0+$((height - 110))
 # --- The sample card ----------------------------------------------------------------------
 "$bin/tavolo" "$bin/samples/bakery.tvc" >"$X11_DIR/tavolo.log" 2>&1 &
 X11_PIDS+=($!)
-main=$(x11_window Tavolo 15)
+main=$(x11_window "bakery.tvc .* Tavolo" 15)
 x11_until 5 "the main window to be maximised" bash -c \
   "eval \"\$(xdotool getwindowgeometry --shell $main)\"; [ \"\$WIDTH\" -ge 1200 ]"
 
@@ -181,7 +179,7 @@ x11_window "Card properties" 10 >/dev/null
 xdotool key Tab Up Up Up
 shoot "Card properties" card-properties
 
-xdotool key alt+f Down Down Down Down Down Return
+xdotool key alt+f Down Down Down Down Down Down Return
 shoot "Export Options" export-options
 
 # The print dialog: A4 and Letter are the first two papers; the third predefined sheet (in the

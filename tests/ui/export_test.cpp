@@ -82,12 +82,13 @@ TEST_F(ExportTest, TheCommandAsksForTheFormatThenForAFileOfItsKind) {
   EXPECT_EQ(asked.filter, QStringLiteral("jpeg files (*.jpeg *.jpg)"));
   EXPECT_EQ(asked.defaultSuffix, QStringLiteral("jpg"));
   EXPECT_TRUE(asked.folder.endsWith(QStringLiteral("/card.jpg")));
+  EXPECT_EQ(asked.kind, FileKind::kExport);
   ASSERT_TRUE(Finish(job).Ok());
   const RasterImage back(fx.folder / "exported.jpg", kFormatUnknown);
   EXPECT_EQ(back.GetType(), kFormatJpeg);
 
   // Cancelling either dialog exports nothing.
-  fx.script.dialog = nullptr;
+  fx.script.dialog = [](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("2"))->click(); };
   EXPECT_EQ(ExportImage(nullptr, fx.prompts, fx.document), nullptr);
   fx.script.dialog = [](QDialog& d) { d.accept(); };
   EXPECT_EQ(ExportImage(nullptr, fx.prompts, fx.document), nullptr);

@@ -1,6 +1,7 @@
 // The widget tests need a QApplication; they run on the offscreen platform unless told
-// otherwise, so that no display is needed. The program folder is a scratch folder of their own,
-// so that what the tests import or save never lands beside the real program.
+// otherwise, so that no display is needed. The program folder and the settings are in a scratch
+// folder of their own, so that what the tests import or save never lands beside the real program
+// or in the user's settings.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
   std::string home = (std::filesystem::temp_directory_path() / "tavolo-ui-home-XXXXXX").string();
   if (::mkdtemp(home.data()) == nullptr) return 1;
   qputenv("TAVOLO_HOME", home.c_str());
+  // Recent projects and last folders go to the scratch folder, never to the user's settings.
+  qputenv("XDG_CONFIG_HOME", (home + "/config").c_str());
   int result = 0;
   {
     QApplication app(argc, argv);

@@ -28,6 +28,8 @@
 #include "ui/app/MainWindow.h"
 #include "ui/app/MainWindowPlacement.h"
 #include "ui/base/FileFilter.h"
+#include "ui/base/FileFolders.h"
+#include "ui/base/RecentProjects.h"
 #include "ui/card/CardPreview.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/controls/ColourLine.h"
@@ -183,9 +185,10 @@ TEST_F(MainWindowTest, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
   EXPECT_EQ(
       MenuTexts(MainWindow::Menu::File),
       (QStringList{"32813 New Blank Project", "32776 &New Project...\tCtrl+N",
-                   "32773 &Load Project... \tCtrl+L", "32771 &Save Project ...\tCtrl+S", "-",
-                   "32792 Import Background...", "-", "32775 Export Image...", "-",
-                   "57607 &Print...\tCtrl+P", "57606 Print Setup...", "-", "32774 Exit\tAlt+F4"}));
+                   "32773 &Load Project... \tCtrl+L", "32771 &Save Project...\tCtrl+S",
+                   "32814 Save Project &As...", "-", "32792 Import Background...", "-",
+                   "32775 Export Image...", "-", "57607 &Print...\tCtrl+P", "57606 Print Setup...",
+                   "-", "0 Recent &Projects", "-", "32774 Exit\tAlt+F4"}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Edit),
             (QStringList{"57643 Undo \tCtrl+Z", "57644 Redo \tCtrl+Y", "-", "57634 Copy", "-",
                          "32806 Insert Photo...\tCtrl+I", "32807 Delete Photo", "-",
@@ -193,7 +196,7 @@ TEST_F(MainWindowTest, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
                          "32803 Frame Colors...", "32802 Background Color...", "-",
                          "32808 Card Properties..."}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Templates),
-            (QStringList{"32805 New fromTemplate...\t Ctrl+N", "32777 Save Template..."}));
+            (QStringList{"32805 New from Template...\t Ctrl+N", "32777 Save Template..."}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Layouts).value(9), "32789 Layout 10\t Alt+0");
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Help),
             (QStringList{"32790 Tavolo Help\tF1", "-", "32791 About Tavolo"}));
@@ -239,8 +242,8 @@ TEST_F(MainWindowTest, ALayoutShownAgainHasItsTypedTextAndANewOneTheDefaults) {
   Type(0, " Ltd");
   EXPECT_EQ(Lines(0), QStringList{"Company Name Ltd"});
   Trigger(kCmdLayout1 + kThreeBoxLayout);
-  // Never shown before: the default texts, the field names.
-  EXPECT_EQ(Lines(0), QStringList{"Company Name"});
+  // Never shown before: the fields' texts, the company name as corrected in layout 1.
+  EXPECT_EQ(Lines(0), QStringList{"Company Name Ltd"});
   EXPECT_EQ(Lines(2)[0], "Address Line 1");
   Type(1, "!");
   // The layout chooser's pick goes the same way as the menu.
@@ -374,62 +377,12 @@ TEST_F(MainWindowTest, NewBlankProjectLeavesUndoAndRedoDisabled) {
   Trigger(kCmdUndo);
   ASSERT_TRUE(Window().Action(kCmdUndo)->isEnabled());
   ASSERT_TRUE(Window().Action(kCmdRedo)->isEnabled());
+  script_.answers = {QMessageBox::No};
   Trigger(kCmdNewBlankProject);
   EXPECT_FALSE(Window().Action(kCmdUndo)->isEnabled());
   EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
   EXPECT_EQ(Lines(0), QStringList{"Company Name"});
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kLightnessSlider)->Position(), 0.5f);
-}
-
-TEST_F(MainWindowTest, ClosingAsksAndOnlyYesWithASavedFileOrNoCloses) {
-  TempFolder folder;
-  const QString path = PathText(folder / "card.tvc");
-  struct Case {
-    std::vector<QMessageBox::StandardButton> answers;
-    std::vector<QString> paths;
-    bool closes;
-  };
-  const Case cases[] = {
-      {{QMessageBox::Cancel}, {}, false},
-      {{QMessageBox::Yes}, {QString()}, false},  // the save dialog is cancelled
-      {{QMessageBox::Yes}, {PathText(folder / "no/such/card.tvc")}, false},
-      {{QMessageBox::Yes}, {path}, true},
-      {{QMessageBox::No}, {}, true},
-  };
-  for (const Case& c : cases) {
-    SetUp();
-    Type(0, "!");
-    const CardState card = Doc().Working();
-    script_.answers.assign(c.answers.begin(), c.answers.end());
-    script_.paths.assign(c.paths.begin(), c.paths.end());
-    script_.asked.clear();
-    script_.told.clear();
-    QTest::keyClick(&Window(), Qt::Key_Escape);
-    EXPECT_EQ(script_.asked, QStringList{"Would you like to save changes before closing?"});
-    EXPECT_EQ(Window().isVisible(), !c.closes);
-    EXPECT_EQ(Doc().Working(), card);
-  }
-  // The failed save said why; the good one wrote the card.
-  CardState saved;
-  ASSERT_TRUE(ReadProject(path.toStdString(), saved, table_).Ok());
-  EXPECT_EQ(saved.lines[0].line[0], "Company Name!");
-}
-
-TEST_F(MainWindowTest, AFailedSaveSaysWhyAndASavedCardReadsBack) {
-  TempFolder folder;
-  script_.paths = {PathText(folder / "missing" / "card.tvc"), PathText(folder / "card.tvc")};
-  Type(1, "?");
-  Trigger(kCmdSaveProject);
-  ASSERT_EQ(script_.told.size(), 1);
-  EXPECT_TRUE(script_.told[0].contains("card.tvc")) << script_.told[0].toStdString();
-  QTest::keyClick(Editor(1), Qt::Key_S, Qt::ControlModifier);
-  EXPECT_EQ(script_.fileDialogs.back().title, "Save Project");
-  EXPECT_EQ(script_.fileDialogs.back().filter, "tvc files (*.tvc)");
-  EXPECT_EQ(script_.fileDialogs.back().defaultSuffix, "tvc");
-  CardState saved;
-  ASSERT_TRUE(ReadProject(folder / "card.tvc", saved, table_).Ok());
-  EXPECT_EQ(saved.lines[1].line[1], "Title?");
-  EXPECT_EQ(Doc().FilePath(), folder / "card.tvc");
 }
 
 TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
@@ -451,6 +404,7 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   const CardState before = Doc().Working();
   const int steps = Steps();
   script_.paths = {PathText(folder / "cut.tvc")};
+  script_.answers = {QMessageBox::No};
   QTest::keyClick(Editor(0), Qt::Key_L, Qt::ControlModifier);
   EXPECT_EQ(script_.fileDialogs.back().filter, "TVC files (*.tvc)");
   EXPECT_EQ(script_.told, QStringList{"File could not be opened"});
@@ -471,6 +425,157 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   EXPECT_TRUE(Window().Action(kCmdLayout1 + 4)->isChecked());
   EXPECT_EQ(Find<BackgroundChooser>(kBackgroundChooser)->Selected(), 3);
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kHueSlider)->Position(), 0.1f + 0.2f);
+
+  // A file that is no card at all is told as such and changes nothing.
+  script_.told.clear();
+  test::WriteFileBytes(folder / "notes.tvc", {'N', 'a', 'm', 'e', ':', ' ', 'A', 'd', 'a'});
+  const CardState loaded = Doc().Working();
+  EXPECT_FALSE(Window().OpenProject(folder / "notes.tvc"));
+  EXPECT_EQ(script_.told, QStringList{"notes.tvc is not a Tavolo card."});
+  EXPECT_EQ(Doc().Working(), loaded);
+  EXPECT_EQ(Doc().FilePath(), folder / "good.tvc");
+}
+
+TEST_F(MainWindowTest, SaveSaysWhyItFailedThenWritesTheOpenFileWithoutADialog) {
+  TempFolder folder;
+  EXPECT_EQ(Window().windowTitle(), "Tavolo[*]");
+  EXPECT_FALSE(Window().isWindowModified());
+  Type(1, "?");
+  EXPECT_TRUE(Window().isWindowModified());
+  script_.paths = {PathText(folder / "missing" / "card.tvc"), PathText(folder / "card.tvc"),
+                   PathText(folder / "copy.tvc")};
+  Trigger(kCmdSaveProject);
+  ASSERT_EQ(script_.told.size(), 1);
+  EXPECT_TRUE(script_.told[0].contains("card.tvc")) << script_.told[0].toStdString();
+  QTest::keyClick(Editor(1), Qt::Key_S, Qt::ControlModifier);
+  const FileDialogRequest& asked = script_.fileDialogs.back();
+  EXPECT_EQ(asked.title, "Save Project");
+  EXPECT_EQ(asked.filter, "tvc files (*.tvc)");
+  EXPECT_EQ(asked.defaultSuffix, "tvc");
+  EXPECT_EQ(asked.kind, FileKind::kProject);
+  EXPECT_EQ(Window().windowTitle(), "card.tvc \u2014 Tavolo[*]");
+  EXPECT_FALSE(Window().isWindowModified());
+
+  Type(1, "!");
+  Trigger(kCmdSaveProject);
+  EXPECT_EQ(script_.fileDialogs.size(), 2u);
+  CardState saved;
+  ASSERT_TRUE(ReadProject(folder / "card.tvc", saved, table_).Ok());
+  EXPECT_EQ(saved.lines[1].line[1], "Title?!");
+
+  Trigger(kCmdSaveProjectAs);
+  EXPECT_EQ(script_.fileDialogs.size(), 3u);
+  EXPECT_EQ(Doc().FilePath(), folder / "copy.tvc");
+  EXPECT_EQ(RecentProjects().mid(0, 2),
+            (QStringList{PathText(folder / "copy.tvc"), PathText(folder / "card.tvc")}));
+  // Saved: closing asks nothing.
+  Window().close();
+  EXPECT_TRUE(script_.asked.isEmpty());
+  EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(MainWindowTest, ReplacingOrClosingAModifiedCardAsksFirstAndCancelKeepsEverything) {
+  TempFolder folder;
+  const fs::path other = folder / "other.tvc";
+  ASSERT_TRUE(WriteProject(other, Doc().Working(), table_).Ok());
+  const QString saved = PathText(folder / "saved.tvc");
+  const struct {
+    int command;
+    QMessageBox::StandardButton answer;
+    QString savedTo;  // the save dialog's answer after Yes
+    bool wentOn;
+  } cases[] = {
+      {kCmdNewBlankProject, QMessageBox::Cancel, {}, false},
+      {kCmdNewBlankProject, QMessageBox::No, {}, true},
+      {kCmdNewProject, QMessageBox::Cancel, {}, false},
+      {kCmdNewProject, QMessageBox::No, {}, true},
+      {kCmdLoadProject, QMessageBox::Cancel, {}, false},
+      {kCmdLoadProject, QMessageBox::Yes, saved, true},
+      {kCmdExit, QMessageBox::Cancel, {}, false},
+      {kCmdExit, QMessageBox::Yes, {}, false},  // the save dialog is cancelled
+      {kCmdExit, QMessageBox::Yes, PathText(folder / "no/such/card.tvc"), false},
+      {kCmdExit, QMessageBox::No, {}, true},
+      {kCmdExit, QMessageBox::Yes, saved, true},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    fs::remove(folder / "saved.tvc");
+    Type(0, "!");
+    const CardState typed = Doc().Working();
+    script_ = {};
+    script_.answers = {c.answer};
+    script_.paths = {c.answer == QMessageBox::Yes ? c.savedTo : PathText(other), PathText(other)};
+    // The library is closed without a choice, which changes nothing itself; Escape closes the
+    // window as Exit does.
+    if (c.command == kCmdExit) {
+      QTest::keyClick(&Window(), Qt::Key_Escape);
+    } else {
+      Trigger(c.command);
+    }
+    EXPECT_EQ(script_.asked, QStringList{"Would you like to save changes before closing?"})
+        << c.command;
+    const bool wentOn = c.command == kCmdNewProject    ? script_.dialogsRun > 0
+                        : c.command == kCmdLoadProject ? script_.fileDialogs.size() == 2
+                        : c.command == kCmdExit        ? !Window().isVisible()
+                                                       : Doc().Working() != typed;
+    EXPECT_EQ(wentOn, c.wentOn) << c.command << " " << c.answer;
+    if (!c.wentOn) {
+      EXPECT_EQ(Doc().Working(), typed) << c.command;
+    }
+    EXPECT_EQ(fs::exists(folder / "saved.tvc"), c.savedTo == saved) << c.command;
+    if (!Window().isVisible()) continue;
+    // The keyboard is back in the window: Ctrl+Z works at once.
+    ASSERT_NE(QApplication::focusWidget(), nullptr) << c.command;
+    EXPECT_TRUE(Window().isAncestorOf(QApplication::focusWidget())) << c.command;
+  }
+  CardState written;
+  ASSERT_TRUE(ReadProject(folder / "saved.tvc", written, table_).Ok());
+  EXPECT_EQ(written.lines[0].line[0], "Company Name!");
+  // A card with nothing unsaved is replaced without a question.
+  SetUp();
+  script_ = {};
+  Trigger(kCmdNewBlankProject);
+  EXPECT_TRUE(script_.asked.isEmpty());
+}
+
+TEST_F(MainWindowTest, RecentProjectsListTheLastEightAndDropAMissingOneWhenChosen) {
+  TempFolder folder;
+  for (int n = 0; n < 10; ++n) AddRecentProject(PathText(folder / (std::to_string(n) + ".tvc")));
+  AddRecentProject(PathText(folder / "3.tvc"));
+  QStringList expected;
+  for (const char* n : {"3", "9", "8", "7", "6", "5", "4", "2"}) {
+    expected << PathText(folder / (std::string(n) + ".tvc"));
+  }
+  EXPECT_EQ(RecentProjects(), expected);
+
+  QMenu* recent = nullptr;
+  for (QAction* action : Window().MenuOf(MainWindow::Menu::File)->actions()) {
+    if (action->menu() != nullptr) recent = action->menu();
+  }
+  ASSERT_NE(recent, nullptr);
+  Q_EMIT recent->aboutToShow();
+  ASSERT_EQ(recent->actions().size(), kMaxRecentProjects);
+  EXPECT_EQ(recent->actions()[0]->text(), "&1 " + expected[0]);
+  recent->actions()[0]->trigger();
+  QTRY_COMPARE(script_.told.size(), 1);
+  EXPECT_EQ(script_.told, QStringList{expected[0] + " was not found. It has been removed from "
+                                                    "Recent Projects."});
+  EXPECT_EQ(RecentProjects(), expected.mid(1));
+}
+
+TEST(FileFolders, DialogsStartInTheLastFolderElsePicturesElseHome) {
+  TempFolder folder;
+  const QString last = PathText(folder / "last"), pictures = PathText(folder / "Pictures");
+  fs::create_directories(folder / "last");
+  EXPECT_EQ(FirstExistingFolder(last, pictures, "home"), last);
+  EXPECT_EQ(FirstExistingFolder(PathText(folder / "gone"), pictures, "home"), "home");
+  fs::create_directories(folder / "Pictures");
+  EXPECT_EQ(FirstExistingFolder({}, pictures, "home"), pictures);
+  RememberFolder(FileKind::kPdf, last + "/sheet.pdf");
+  EXPECT_EQ(StartFolder(FileKind::kPdf), last);
+  EXPECT_NE(LastFolder(FileKind::kExport), last);
+  fs::remove(folder / "last");
+  EXPECT_TRUE(LastFolder(FileKind::kPdf).isEmpty());
 }
 
 TEST_F(MainWindowTest, ImportingSelectsAPictureAndRefusesWhatIsNone) {
@@ -484,7 +589,8 @@ TEST_F(MainWindowTest, ImportingSelectsAPictureAndRefusesWhatIsNone) {
                    PathText(folder / "noextension")};
 
   Trigger(kCmdImportBackground);
-  EXPECT_TRUE(script_.fileDialogs.back().filter.startsWith("jpeg files (*.jpeg *.jpg);;png files"));
+  EXPECT_TRUE(script_.fileDialogs.back().filter.startsWith(
+      "All pictures (*.jpeg *.jpg *.png *.gif *.tif *.bmp *.tga *.pcx);;jpeg files"));
   EXPECT_TRUE(script_.fileDialogs.back().filter.endsWith(";;all files (*)"));
   EXPECT_TRUE(script_.told.empty());
   // What the copy and the table hold is the library's test; the chooser shows and selects it.

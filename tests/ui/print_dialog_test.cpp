@@ -273,6 +273,16 @@ TEST_F(PrintDialogTest, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessa
     Click(*dialog, Dlg::kMm);
     EXPECT_EQ(dialog->EditMessage(), QString());
   }
+  // Lengths each taken that place no card (a pitch below the card's width) are told before a
+  // PDF's name is asked for.
+  const auto dialog = Open(QPageSize(QPageSize::Letter));
+  Click(*dialog, Dlg::kInches);
+  Type(*dialog, Dlg::kHorizontalPitch, QStringLiteral("1"));
+  ASSERT_EQ(dialog->EditMessage(), QString());
+  Click(*dialog, Dlg::kPrint);
+  EXPECT_EQ(script_.told.size(), 1);
+  EXPECT_TRUE(script_.fileDialogs.empty());
+  EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {

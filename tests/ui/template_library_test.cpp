@@ -239,6 +239,21 @@ TEST_F(TemplateLibrary, TheLoadingWindowStaysMoreThanFiveSecondsUnlessToldNotTo)
     QTRY_VERIFY(!loading.isVisible());
     EXPECT_EQ(loading.result(), QDialog::Accepted);
   }
+  // A click or a key dismisses the picture once the reading is done.
+  qunsetenv("TAVOLO_NO_SPLASH_WAIT");
+  for (const bool click : {true, false}) {
+    LoadingWindow loading(table_, prompts_, nullptr, [] { return qint64{1000}; });
+    loading.show();
+    QTRY_VERIFY(!loading.IsReading());
+    EXPECT_TRUE(loading.isVisible());
+    if (click) {
+      QTest::mouseClick(&loading, Qt::LeftButton);
+    } else {
+      QTest::keyClick(&loading, Qt::Key_Space);
+    }
+    EXPECT_FALSE(loading.isVisible());
+    EXPECT_EQ(loading.result(), QDialog::Accepted);
+  }
 }
 
 // New Project through the main window: what the library hands over, by how it was closed.

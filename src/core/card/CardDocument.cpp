@@ -48,6 +48,12 @@ void CardDocument::SetFilePath(std::filesystem::path file) {
   filePath_ = std::move(file);
 }
 
+void CardDocument::MarkSaved(std::filesystem::path file) {
+  const ChangeScope scope(*this);
+  filePath_ = std::move(file);
+  modified_ = false;
+}
+
 void CardDocument::Capture() {
   const ChangeScope scope(*this);
   CardState captured = live_;
@@ -55,8 +61,9 @@ void CardDocument::Capture() {
   captured.lines = working_.lines;
   const int used = std::clamp(captured.boxCount, 0, kTextBoxCount);
   std::copy_n(live_.lines.begin(), used, captured.lines.begin());
+  // Capturing an unchanged card (before a template is saved, say) leaves the flag as it was.
+  if (captured != working_) modified_ = true;
   working_ = std::move(captured);
-  modified_ = true;
 }
 
 void CardDocument::Push() {
@@ -87,6 +94,7 @@ bool CardDocument::Undo() {
   if (!CanUndo()) return false;
   const ChangeScope scope(*this);
   working_ = history_.StepBack();
+  modified_ = true;
   restoring_ = true;
   Apply();
   DropCaches();
@@ -98,6 +106,7 @@ bool CardDocument::Redo() {
   if (!CanRedo()) return false;
   const ChangeScope scope(*this);
   working_ = history_.StepForward();
+  modified_ = true;
   restoring_ = true;
   Apply();
   DropCaches();
@@ -178,7 +187,9 @@ void CardDocument::DeletePicture(PictureKind kind) {
 }
 
 bool CardDocument::SwitchLayout(int layout) {
-  if (!layout_.Pick(layout)) return false;
+  if (layout < 0 || layout >= kLayoutCount || layout == layout_.Current()) return false;
+  layout_.TakeEditedFields(live_.lines, live_.boxCount);
+  layout_.Pick(layout);
   const ChangeScope scope(*this);
   RebuildFieldEditors();
   return true;
@@ -218,6 +229,8 @@ void CardDocument::Start(const CardState* chosenTemplate) {
   ChooseBackground(DrawnBackgroundNumber(live_.backgroundIndex));
   rebuilding_ = true;
   RebuildFieldEditors();
+  // A new card holds nothing to save yet.
+  modified_ = false;
 }
 
 void CardDocument::NewBlankProject() {
@@ -237,6 +250,7 @@ void CardDocument::NewBlankProject() {
   history_.Clear();
   Push();
   filePath_.clear();
+  modified_ = false;
 }
 
 void CardDocument::NewProject(const CardState& card) {
@@ -245,6 +259,7 @@ void CardDocument::NewProject(const CardState& card) {
   DropCaches();
   RebuildFieldEditors();
   filePath_.clear();
+  modified_ = false;
 }
 
 void CardDocument::LoadProject(const CardState& card, std::filesystem::path file) {
@@ -254,6 +269,7 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
   DropCaches();
   RebuildFieldEditors();
   filePath_ = std::move(file);
+  modified_ = false;
 }
 
 void CardDocument::TakeTemplate(const CardState& card) {

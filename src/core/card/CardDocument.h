@@ -56,15 +56,16 @@
 //               LoadProject(card, path) (records one step); show the message for a result that
 //               was not success.
 //   Save Project / Save Template: Capture(); WriteProject(path, Working(), table);
-//               SetFilePath(path) after a project was saved.
+//               MarkSaved(path) after a project was saved.
 //   Import Background: append it to the table (BackgroundTable::Append), then
 //               ShowImportedBackground(its number); nothing is recorded.
 //   Copy: RenderClipboardImage() onto the clipboard. Print: RenderPrintImage() gives the print
 //               dialog its image. Export: RenderCardForExport(Renderer(), Live(), …) here, then
 //               WriteExportImage(…, ExportReporting::kResultOnly) on a worker thread (ExportCard
 //               does both at once).
-//   The modified flag is set from construction on and by every capture; it is never cleared, so
-//   closing the main window always offers to save.
+//   The modified flag says the card holds work not in its file: it is set by a capture that
+//   changes the working state and by Undo and Redo, and cleared by a save, a load and a new card
+//   (Start, New Project, New Blank Project).
 #pragma once
 
 #include <filesystem>
@@ -122,6 +123,8 @@ class CardDocument {
   bool Modified() const { return modified_; }
   const std::filesystem::path& FilePath() const { return filePath_; }
   void SetFilePath(std::filesystem::path file);
+  // The card was saved to `file`: it is the open file, and the card is no longer modified.
+  void MarkSaved(std::filesystem::path file);
 
   // The one-shot flags. Restoring: a state from the history is being applied (capture, do not
   // push). Rebuilding: the text is being replaced (typing records nothing, do not push).
@@ -136,8 +139,8 @@ class CardDocument {
 
   // --- Recording -----------------------------------------------------------------------------
   // Live state → working state: everything but the text from the live state; the box count from
-  // the layout, each used box's lines from the live state. Sets the modified flag. Boxes beyond
-  // the count keep their lines.
+  // the layout, each used box's lines from the live state. Sets the modified flag when that
+  // changed the working state. Boxes beyond the count keep their lines.
   void Capture();
   // Records a copy of the working state as a new history step.
   void Push();
@@ -186,9 +189,10 @@ class CardDocument {
   // Removes the photo (reduction kept) or the logo and records one step.
   void DeletePicture(PictureKind kind);
 
-  // The user chose another layout (chooser or menu): the shown text is remembered for the layout
-  // it belongs to, the new layout's remembered or default text replaces it, and one step is
-  // recorded. False when the layout is current already or no layout.
+  // The user chose another layout (chooser or menu): the field lines the user corrected become
+  // the field values, the shown text is remembered for the layout it belongs to, the new layout's
+  // remembered or default text replaces it, and one step is recorded. False when the layout is
+  // current already or no layout.
   bool SwitchLayout(int layout);
   // The current layout's text (remembered or default) replaces the live text, after the shown
   // text was remembered when the user changed the layout; the listener's textReplaced runs while
@@ -198,16 +202,18 @@ class CardDocument {
 
   // --- Whole cards ---------------------------------------------------------------------------
   // The card the main window opens with: the chosen template when there is one (applied as
-  // New Project applies it), else the defaults with background 1; recorded as the first step.
+  // New Project applies it), else the defaults with background 1; recorded as the first step,
+  // not modified.
   void Start(const CardState* chosenTemplate);
   // Plain styles and background, no photo, no logo, lightness shift 0.5, the field values (their
   // names when all are empty) in the current layout; the history then holds this card alone, so
-  // Undo and Redo are disabled. Forgets the typed text and the file path.
+  // Undo and Redo are disabled. Forgets the typed text and the file path; not modified.
   void NewBlankProject();
-  // A template's card with the field values distributed over it; recorded as one step. Forgets
-  // the typed text and the file path.
+  // A template's card with the field values distributed over it; recorded as one step, not
+  // modified. Forgets the typed text and the file path.
   void NewProject(const CardState& card);
-  // A card read from `file` as it was stored; recorded as one step. The typed text is kept.
+  // A card read from `file` as it was stored; recorded as one step, not modified. The typed text
+  // is kept.
   void LoadProject(const CardState& card, std::filesystem::path file);
 
   // --- Drawing -------------------------------------------------------------------------------

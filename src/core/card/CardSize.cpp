@@ -31,7 +31,7 @@ float PixelsToShown(float pixels, int unit, float dpi) {
       return pixels / dpi * kCmPerInch;
     case kUnitMm:
       return pixels / dpi * kMmPerInch;
-    case kUnitPoints:
+    case kUnitPixels:
       return pixels;
     default:
       TAVOLO_CHECK_AS("0", false);
@@ -47,7 +47,7 @@ float ShownToPixels(float shown, int unit, float dpi) {
       return shown * dpi * kInchPerCm;
     case kUnitMm:
       return shown * dpi * kInchPerMm;
-    case kUnitPoints:
+    case kUnitPixels:
       return shown;
     default:
       TAVOLO_CHECK_AS("0", false);

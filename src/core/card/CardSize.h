@@ -1,5 +1,5 @@
 // The card's size as the card properties dialog shows it: pixels at the card's resolution turned
-// into inches, cm, mm or points (a point is one pixel) and typed values turned back, the
+// into inches, cm, mm or pixels and typed values turned back, the
 // resolutions it offers, and the sizes and resolutions a card may have.
 #pragma once
 
@@ -13,12 +13,12 @@
 namespace tavolo {
 
 // The unit selectors' entries, in list order.
-enum SizeUnit : int { kUnitInches = 0, kUnitCm = 1, kUnitMm = 2, kUnitPoints = 3 };
+enum SizeUnit : int { kUnitInches = 0, kUnitCm = 1, kUnitMm = 2, kUnitPixels = 3 };
 inline constexpr int kSizeUnitCount = 4;
 inline constexpr std::array<const char*, kSizeUnitCount> kSizeUnitNames = {"inches", "cm", "mm",
-                                                                           "points"};
+                                                                           "pixels"};
 
-// Pixels as shown in `unit` at `dpi`: p / dpi (× 2.54 for cm, × 25.4 for mm); points are pixels.
+// Pixels as shown in `unit` at `dpi`: p / dpi (× 2.54 for cm, × 25.4 for mm), or as they are.
 // A unit outside the list raises the fatal-error report ("0") and shows pixels.
 float PixelsToShown(float pixels, int unit, float dpi);
 // A shown value back in pixels: v × dpi (× 0.39370078 for cm, × 0.03937008 for mm). Not an exact

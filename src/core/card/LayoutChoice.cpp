@@ -22,6 +22,17 @@ void LayoutChoice::FillEmptyFieldValues() {
   if (allEmpty) values_ = DefaultNamedValues();
 }
 
+void LayoutChoice::TakeEditedFields(const BoxLinesArray& shown, int boxCount) {
+  if (boxCount != LayoutBoxCount(current_)) return;
+  for (int b = 0; b < boxCount; ++b) {
+    if (shown[b].count != LayoutLineCount(current_, b)) continue;
+    for (int i = 0; i < shown[b].count; ++i) {
+      const int field = SingleFieldOfLine(current_, b, i);
+      if (field >= 0) values_[field] = shown[b].line[i];
+    }
+  }
+}
+
 void LayoutChoice::Distribute() {
   boxCount_ = FieldDistribution(current_, values_, lines_);
 }
@@ -53,6 +64,7 @@ void LayoutChoice::Remember(const BoxLinesArray& lines, int boxCount) {
   const int used = std::clamp(boxCount, 0, kTextBoxCount);
   for (int b = 0; b < used; ++b) slot.lines[b] = KeptLines(lines[b]);
   if (used > 0) slot.filled = true;
+  slot.values = values_;
 }
 
 bool LayoutChoice::Remembers(int layout) const {
@@ -64,8 +76,17 @@ void LayoutChoice::ForgetTypedText() {
 }
 
 BoxLinesArray LayoutChoice::LinesForEditors() const {
-  if (changedByUser_ && Remembers(current_)) return memory_[current_].lines;
-  return lines_;
+  if (!changedByUser_ || !Remembers(current_)) return lines_;
+  const TypedText& kept = memory_[current_];
+  BoxLinesArray lines = kept.lines;
+  for (int b = 0; b < LayoutBoxCount(current_); ++b) {
+    if (lines[b].count != LayoutLineCount(current_, b)) continue;
+    for (int i = 0; i < lines[b].count; ++i) {
+      const int field = SingleFieldOfLine(current_, b, i);
+      if (field >= 0 && kept.values[field] != values_[field]) lines[b].line[i] = values_[field];
+    }
+  }
+  return lines;
 }
 
 void LayoutChoice::FinishRebuild() {

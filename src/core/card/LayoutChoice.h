@@ -28,6 +28,11 @@ class LayoutChoice {
   const NamedValues& FieldValues() const { return values_; }
   // Stores the values; the default lines follow at the next distribution.
   void SetFieldValues(const NamedValues& values) { values_ = values; }
+  // The user's corrections become the field values, so that a layout switch carries them over:
+  // a line of the current layout that holds one field alone and reads otherwise than that field's
+  // value gives the field its text. Boxes whose line count differs from the layout's (lines added
+  // or removed) no longer say which line holds which field and give nothing.
+  void TakeEditedFields(const BoxLinesArray& shown, int boxCount);
   // When all eleven values are empty, each becomes its own name ("Company Name", …).
   void FillEmptyFieldValues();
   // The default lines of the current layout from the field values (boxes beyond its count keep
@@ -52,8 +57,8 @@ class LayoutChoice {
   bool Remembers(int layout) const;
   // Clears the ten remembered texts (New Project, New Blank Project; Load keeps them).
   void ForgetTypedText();
-  // The text the boxes show next: the remembered text when the user picked a layout that has one,
-  // else the default lines.
+  // The text the boxes show next: the remembered text when the user picked a layout that has one
+  // (its field lines updated with every field value changed since), else the default lines.
   BoxLinesArray LinesForEditors() const;
   // The boxes show the current layout now: it becomes the previous one for the next pick, and the
   // user-change mark is cleared.
@@ -62,6 +67,7 @@ class LayoutChoice {
  private:
   struct TypedText {
     BoxLinesArray lines{};
+    NamedValues values{};  // the field values when the text was kept
     bool filled = false;
   };
 

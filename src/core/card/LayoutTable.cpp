@@ -139,6 +139,17 @@ int FieldDistribution(int layoutIndex, const NamedValues& values,
   return spec.boxCount;
 }
 
+int LayoutLineCount(int layoutIndex, int box) {
+  const LayoutSpec& spec = Spec(layoutIndex);
+  return box >= 0 && box < spec.boxCount ? spec.boxes[box].count : 0;
+}
+
+int SingleFieldOfLine(int layoutIndex, int box, int line) {
+  if (line < 0 || line >= LayoutLineCount(layoutIndex, box)) return -1;
+  const LineSpec& spec = Spec(layoutIndex).boxes[box].lines[line];
+  return spec.parts[1] < 0 ? spec.parts[0] : -1;
+}
+
 std::span<const PlacementRow> PlacementRows(int layoutIndex) {
   const LayoutSpec& spec = Spec(layoutIndex);
   return std::span<const PlacementRow>(spec.rows.data(), static_cast<size_t>(spec.boxCount));

@@ -41,6 +41,12 @@ int LayoutBoxCount(int layoutIndex);
 int FieldDistribution(int layoutIndex, const NamedValues& values,
                       std::array<TextBoxLines, kTextBoxCount>& boxes);
 
+// The lines a box of the layout holds (0 for a box it does not use).
+int LayoutLineCount(int layoutIndex, int box);
+// The field that a line of a box holds alone; -1 for a line that joins several fields and for a
+// line the layout does not have.
+int SingleFieldOfLine(int layoutIndex, int box, int line);
+
 // The rows handed to the text renderer, in drawing order; one per used box.
 std::span<const PlacementRow> PlacementRows(int layoutIndex);
 

@@ -25,12 +25,6 @@ float ReductionForPercent(int percent) {
   return static_cast<float>(1.0 - percent * kPerPercent);
 }
 
-QString ScaleRangeMessage(ScaleRange range) {
-  return QStringLiteral("Please enter an integer between %1 and %2.")
-      .arg(range.low)
-      .arg(range.high);
-}
-
 std::optional<float> FitReduction(float imageWidth, float imageHeight, float cardWidth,
                                   float cardHeight) {
   const float halfHeight = cardHeight / 2;

@@ -5,17 +5,14 @@
 
 #include <optional>
 
-#include <QString>
-
 namespace tavolo {
 
 inline constexpr int kFullSizePercent = 100;
 
-// The whole percentages a scale box accepts on OK, and the range its up-down arrows step in.
+// The whole percentages a scale box takes, and the range its up-down arrows step in.
 struct ScaleRange {
   int low = 0;
   int high = 0;
-  bool Contains(int percent) const { return percent >= low && percent <= high; }
 };
 inline constexpr ScaleRange kPhotoScaleRange{0, 999};
 inline constexpr ScaleRange kLogoScaleRange{0, 1000};
@@ -26,8 +23,6 @@ inline constexpr ScaleRange kScaleStepRange{1, 1000};
 int ShownPercent(float reduction);
 // The reduction a typed percentage stands for: 1 − percent × 0.01.
 float ReductionForPercent(int percent);
-// The message for a percentage outside `range`: "Please enter an integer between 0 and 999."
-QString ScaleRangeMessage(ScaleRange range);
 
 // The reduction that brings a newly loaded picture down to half the card: by its height when it
 // is higher than half the card, else by its width when it is wider than half the card; none when

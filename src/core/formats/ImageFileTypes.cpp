@@ -43,7 +43,14 @@ std::string FormatFileFilter(int format) {
 }
 
 std::string PictureFileFilter(int first) {
-  std::string filter = FormatFileFilter(first);
+  std::string every;
+  for (const int format : kPictureFormats) {
+    for (const ImageExtension& e : kImageExtensions) {
+      if (e.format != format || !e.offered) continue;
+      every += (every.empty() ? "*." : " *.") + std::string(e.extension);
+    }
+  }
+  std::string filter = "All pictures (" + every + ");;" + FormatFileFilter(first);
   for (const int format : kPictureFormats) {
     if (format != first) filter += ";;" + FormatFileFilter(format);
   }

@@ -33,6 +33,8 @@ uint32_t SubVersionOf(PictureKind kind) {
 constexpr int32_t kMinBoxCount = 3;
 constexpr int32_t kMaxLayout = 9;
 constexpr int32_t kMaxGradOrientation = 3;
+// Above this a format version or sub-version is no number a card was ever written with.
+constexpr uint32_t kMaxPlausibleVersion = 0xFFFF;
 
 // Reads one project; every field is stored into `state` as soon as it is read and accepted.
 class ProjectReader {
@@ -51,6 +53,10 @@ class ProjectReader {
 
  private:
   ProjectResult ReadCard() {
+    if (!HasCardHead()) {
+      result_.notACard = true;
+      return Refused("the file is not a Tavolo card");
+    }
     if (!U32(result_.version)) return Ended("the format version");
     result_.versionRead = true;
     // The extensions belong to the file read: a file without them leaves the card none.
@@ -75,6 +81,16 @@ class ProjectReader {
     if (const ProjectResult r = ReadCardSize(); r != ProjectResult::kSuccess) return r;
     if (result_.version != 2) return ProjectResult::kSuccess;
     return ReadPicture(state_.logo);
+  }
+
+  // A card starts with its format version and the first style's sub-version, both small numbers
+  // (a later version's too); text, pictures and random bytes almost never do.
+  bool HasCardHead() const {
+    ByteReader head = in_;
+    const uint32_t version = head.U32();
+    if (!head.ok() || version > kMaxPlausibleVersion) return false;
+    const uint32_t subVersion = head.U32();
+    return !head.ok() || subVersion <= kMaxPlausibleVersion;
   }
 
   ProjectResult Ended(std::string_view what) {

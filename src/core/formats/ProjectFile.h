@@ -39,6 +39,9 @@ struct ReadProjectResult {
   bool versionRead = false;
   BackgroundName backgroundName{};  // the 20 name bytes read
   bool backgroundNameRead = false;
+  // The file is no card at all (a text, a picture, random bytes): its head is not a card's. A
+  // file error that changed nothing.
+  bool notACard = false;
   std::string detail;  // what went wrong, for logs and the command-line tool; empty on success
   // What was wrong with the extension section after the card; the card still reads with success
   // (keeping the chunks read whole). Empty when the section was whole or absent.

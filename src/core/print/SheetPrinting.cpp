@@ -9,10 +9,19 @@
 
 namespace tavolo {
 
-PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
-                         const SheetProgress& progress) {
+Outcome<> CheckSheetJob(const SheetJob& job) {
   if (!HasCards(job)) return Failure{"The card could not be rendered."};
   if (job.sheets < 1) return Failure{"At least one sheet is needed."};
+  const SheetGrid grid = ComputeGrid(job.layout, job.paper.WholeMm(), job.dpi);
+  if (!grid.Ok()) return Failure{GridMessage(grid.status)};
+  return {};
+}
+
+PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
+                         const SheetProgress& progress) {
+  if (const Outcome<> possible = CheckSheetJob(job); !possible) {
+    return Failure{possible.Message()};
+  }
   QPageLayout page(job.paper.pageSize, QPageLayout::Portrait, QMarginsF());
   page.setMode(QPageLayout::FullPageMode);
   if (!device.setPageLayout(page)) {

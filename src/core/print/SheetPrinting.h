@@ -15,6 +15,10 @@ namespace tavolo {
 // printer job is cancelled by calling QPrinter::abort() before answering false.
 using SheetProgress = std::function<bool(int done, int sheets)>;
 
+// What keeps the job from printing, found before any printer or file is touched: no card, no
+// sheet, or a layout that places no card on the paper (the grid's message).
+Outcome<> CheckSheetJob(const SheetJob& job);
+
 // Sets the device's page to the job's paper (portrait, full page, no margins) and paints the
 // job's sheets. Nothing is painted when the layout places no card on the paper (the message is
 // the grid's), the job has no card or no sheet, or the device refuses the paper or the painter.

@@ -10,6 +10,7 @@ enum CommandId : int {
   kCmdNewFromTemplate = 32805,
   kCmdLoadProject = 32773,
   kCmdSaveProject = 32771,
+  kCmdSaveProjectAs = 32814,
   kCmdSaveTemplate = 32777,
   kCmdImportBackground = 32792,
   kCmdExportImage = 32775,

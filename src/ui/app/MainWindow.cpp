@@ -49,14 +49,17 @@ MainWindow::ChooserPause::ChooserPause(MainWindow& window) : window_(window) {
 }
 
 MainWindow::ChooserPause::~ChooserPause() {
-  if (--window_.pauses_ == 0) window_.SetPaused(false);
+  if (--window_.pauses_ == 0) {
+    window_.SetPaused(false);
+    window_.RestoreFocus();
+  }
 }
 
 MainWindow::MainWindow(BackgroundTable& backgrounds, std::unique_ptr<Prompts> prompts)
     : backgrounds_(backgrounds),
       prompts_(prompts ? std::move(prompts) : std::make_unique<DialogPrompts>()),
       document_(&backgrounds, CustomPhotosFolder()) {
-  setWindowTitle(QStringLiteral("Tavolo"));
+  UpdateTitle();
   setWindowIcon(AppIcon());
   setMinimumSize(kMinimumSize);
   client_ = new QWidget(this);
@@ -198,6 +201,7 @@ void MainWindow::ShowText() {
 }
 
 void MainWindow::Refresh() {
+  UpdateTitle();
   ShowSliders();
   chooser_->SetSelected(DrawnBackgroundNumber(document_.Live().backgroundIndex));
   layouts_->SetCurrent(document_.Layout().Current());
@@ -268,6 +272,27 @@ void MainWindow::Tell(const QString& text, QMessageBox::Icon icon) {
   prompts_->Tell(this, text, icon);
 }
 
+void MainWindow::UpdateTitle() {
+  const std::filesystem::path& file = document_.FilePath();
+  const QString title = QStringLiteral("Tavolo[*]");
+  setWindowTitle(file.empty() ? title
+                              : QString::fromStdString(file.filename().string()) +
+                                    QStringLiteral(" — ") + title);
+  setWindowModified(document_.Modified());
+}
+
+void MainWindow::RestoreFocus() {
+  if (!isVisible()) return;
+  activateWindow();
+  // The widget that had the keyboard may have gone with the editors it belonged to.
+  if (focusWidget() != nullptr) return;
+  if (fields_->Count() > 0) {
+    fields_->Editor(0)->setFocus();
+  } else {
+    client_->setFocus();
+  }
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   // Escape closes the window as its close box does, through the question to save.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -278,27 +303,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!document_.Modified()) {
-    event->accept();
-    return;
-  }
-  ChooserPause pause(*this);
-  switch (prompts_->AskYesNoCancel(
-      this, QStringLiteral("Would you like to save changes before closing?"))) {
-    case QMessageBox::Yes:
-      if (SaveWithDialog()) {
-        event->accept();
-      } else {
-        event->ignore();
-      }
-      break;
-    case QMessageBox::No:
-      event->accept();
-      break;
-    default:
-      event->ignore();
-      break;
-  }
+  event->setAccepted(SaveChangesFirst());
 }
 
 }  // namespace tavolo

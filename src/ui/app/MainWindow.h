@@ -119,6 +119,11 @@ class MainWindow : public QMainWindow {
   void SetPaused(bool paused);
   // The prompts' message box with the given text (the caption is "Tavolo").
   void Tell(const QString& text, QMessageBox::Icon icon = QMessageBox::Warning);
+  // The title names the open file, with the modified mark: "card.tvc — Tavolo".
+  void UpdateTitle();
+  // After a command or a dialog the keyboard is the window's again (an editor when the one it
+  // was in went away), so that Ctrl+Z works at once.
+  void RestoreFocus();
 
   // MainWindowCommands.cpp: the one command table, the accelerators, the menus.
   static std::vector<Command> Commands();
@@ -130,14 +135,24 @@ class MainWindow : public QMainWindow {
   // MainWindow_File.cpp.
   void OnNewBlankProject();
   void OnLoadProject();
+  void OnRecentProject(const QString& file);
   void OnSaveProject();
+  void OnSaveProjectAs();
   void OnImportBackground();
   void OnExportImage();
   void OnPrint();
   void OnPrintSetup();
   void OnExit();
+  // Writes the card to the open file, or asks for one when there is none; false when cancelled
+  // or the write failed.
+  bool Save();
   // Asks for a path and writes the card there; false when cancelled or the write failed.
   bool SaveWithDialog();
+  bool SaveTo(const std::filesystem::path& file);
+  // Before the card is replaced or the window closed: a modified card asks whether to save
+  // (Yes saves). False when the user cancelled, or the save did not happen: keep everything.
+  bool SaveChangesFirst();
+  void RebuildRecentMenu();
 
   // MainWindow_Edit.cpp.
   void OnUndo();
@@ -186,6 +201,7 @@ class MainWindow : public QMainWindow {
 
   std::map<int, QAction*> actions_;
   std::map<Menu, QMenu*> menus_;
+  QMenu* recentProjects_ = nullptr;
 };
 
 }  // namespace tavolo

@@ -10,6 +10,7 @@
 #include "ui/app/CommandIds.h"
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
+#include "ui/base/RecentProjects.h"
 
 namespace tavolo {
 
@@ -52,7 +53,8 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
       {kCmdNewBlankProject, Menu::File, "New Blank Project", run(&MainWindow::OnNewBlankProject)},
       {kCmdNewProject, Menu::File, "&New Project...\tCtrl+N", run(&MainWindow::OnNewProject)},
       {kCmdLoadProject, Menu::File, "&Load Project... \tCtrl+L", run(&MainWindow::OnLoadProject)},
-      {kCmdSaveProject, Menu::File, "&Save Project ...\tCtrl+S", run(&MainWindow::OnSaveProject)},
+      {kCmdSaveProject, Menu::File, "&Save Project...\tCtrl+S", run(&MainWindow::OnSaveProject)},
+      {kCmdSaveProjectAs, Menu::File, "Save Project &As...", run(&MainWindow::OnSaveProjectAs)},
       {0, Menu::File, {}, {}},
       {kCmdImportBackground, Menu::File, "Import Background...",
        run(&MainWindow::OnImportBackground)},
@@ -82,7 +84,7 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
       {0, Menu::Edit, {}, {}},
       {kCmdCardProperties, Menu::Edit, "Card Properties...", run(&MainWindow::OnCardProperties)},
 
-      {kCmdNewFromTemplate, Menu::Templates, "New fromTemplate...\t Ctrl+N",
+      {kCmdNewFromTemplate, Menu::Templates, "New from Template...\t Ctrl+N",
        run(&MainWindow::OnNewProject)},
       {kCmdSaveTemplate, Menu::Templates, "Save Template...", run(&MainWindow::OnSaveTemplate)},
   };
@@ -142,7 +144,10 @@ void MainWindow::BuildMenus() {
     auto* action = new QAction(command.text, this);
     action->setData(command.id);
     const auto handler = command.handler;
-    connect(action, &QAction::triggered, this, [this, handler] { handler(*this); });
+    connect(action, &QAction::triggered, this, [this, handler] {
+      handler(*this);
+      RestoreFocus();
+    });
     // Every command is an action of the window, so that its accelerator works whichever menu
     // holds it, and the window's own commands work with no menu at all.
     addAction(action);
@@ -150,6 +155,13 @@ void MainWindow::BuildMenus() {
     if (command.menu == Menu::Layouts) {
       action->setCheckable(true);
       action->setChecked(command.id == kCmdLayout1);
+    }
+    if (command.id == kCmdExit) {
+      // The projects last opened or saved, above Exit.
+      recentProjects_ = MenuOf(Menu::File)->addMenu(QStringLiteral("Recent &Projects"));
+      connect(recentProjects_, &QMenu::aboutToShow, this, &MainWindow::RebuildRecentMenu);
+      RebuildRecentMenu();
+      MenuOf(Menu::File)->addSeparator();
     }
     if (command.menu != Menu::Window && command.menu != Menu::None) {
       MenuOf(command.menu)->addAction(action);
@@ -159,6 +171,27 @@ void MainWindow::BuildMenus() {
     Action(accelerator.id)->setShortcut(accelerator.keys);
   }
   RebuildWindowMenu();
+}
+
+void MainWindow::RebuildRecentMenu() {
+  recentProjects_->clear();
+  const QStringList files = RecentProjects();
+  for (int n = 0; n < files.size(); ++n) {
+    const QString& file = files[n];
+    // A "&" of the path is shown, not taken for a mnemonic.
+    QString shown = file;
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QAction* entry = recentProjects_->addAction(QStringLiteral("&%1 %2").arg(n + 1).arg(shown));
+    // Queued: opening the project rebuilds this menu, which deletes the entry being triggered.
+    connect(
+        entry, &QAction::triggered, this,
+        [this, file] {
+          OnRecentProject(file);
+          RestoreFocus();
+        },
+        Qt::QueuedConnection);
+  }
+  recentProjects_->setEnabled(!files.isEmpty());
 }
 
 void MainWindow::RebuildWindowMenu() {

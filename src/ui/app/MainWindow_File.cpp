@@ -8,6 +8,7 @@
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
 #include "ui/base/FileFilter.h"
+#include "ui/base/RecentProjects.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/dialogs/ExportImage.h"
 #include "ui/print/PrintCommands.h"
@@ -18,40 +19,94 @@ namespace {
 
 FileDialogRequest ProjectRequest(const QString& title, const QString& filter,
                                  const std::filesystem::path& current) {
-  FileDialogRequest request{title, QtFileFilter(filter), QStringLiteral("tvc"), {}};
-  // No name is offered; the dialog starts where the card was last loaded or saved.
+  FileDialogRequest request{
+      title, QtFileFilter(filter), QStringLiteral("tvc"), {}, FileKind::kProject};
+  // No name is offered; the dialog starts where the open card lies, else in the projects' last
+  // folder.
   if (!current.empty()) request.folder = QString::fromStdString(current.parent_path().string());
   return request;
 }
 
+QString PathText(const std::filesystem::path& file) {
+  return QString::fromStdString(file.string());
+}
+
 }  // namespace
 
+bool MainWindow::SaveChangesFirst() {
+  if (!document_.Modified()) return true;
+  ChooserPause pause(*this);
+  switch (prompts_->AskYesNoCancel(
+      this, QStringLiteral("Would you like to save changes before closing?"))) {
+    case QMessageBox::Yes:
+      return Save();
+    case QMessageBox::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void MainWindow::OnNewBlankProject() {
+  if (!SaveChangesFirst()) return;
   document_.NewBlankProject();
 }
 
 void MainWindow::OnLoadProject() {
   ChooserPause pause(*this);
+  if (!SaveChangesFirst()) return;
   const QString path = prompts_->OpenFileName(
       this, ProjectRequest(QStringLiteral("Load Project"),
                            QStringLiteral("TVC files(*.tvc)|*.tvc||"), document_.FilePath()));
   if (!path.isEmpty()) OpenProject(path.toStdString());
 }
 
+void MainWindow::OnRecentProject(const QString& file) {
+  ChooserPause pause(*this);
+  if (!QFileInfo::exists(file)) {
+    RemoveRecentProject(file);
+    RebuildRecentMenu();
+    Tell(QStringLiteral("%1 was not found. It has been removed from Recent Projects.").arg(file));
+    return;
+  }
+  if (SaveChangesFirst()) OpenProject(file.toStdString());
+}
+
 bool MainWindow::OpenProject(const std::filesystem::path& file) {
   CardState card = document_.Working();
   const ReadProjectResult read = ReadProject(file, card, backgrounds_, ReadMode::kKeepOnFileError);
+  if (read.notACard) {
+    Tell(QStringLiteral("%1 is not a Tavolo card.")
+             .arg(QString::fromStdString(file.filename().string())));
+    return false;
+  }
   // A file that could not be read leaves the card as it was; a file of another version keeps
   // what was read before the section this version does not know.
   const bool taken = read.result != ProjectResult::kFileError;
-  if (taken) document_.LoadProject(card, file);
+  if (taken) {
+    document_.LoadProject(card, file);
+    // Saving over a later version's file would drop what this version could not read: such a
+    // card is saved under a name the user gives.
+    if (read.result == ProjectResult::kVersionMismatch) document_.SetFilePath({});
+    AddRecentProject(PathText(file));
+    RebuildRecentMenu();
+  }
   if (!read.Ok()) Tell(QString::fromUtf8(ProjectResultMessage(read.result)));
   return taken;
 }
 
 void MainWindow::OnSaveProject() {
   ChooserPause pause(*this);
+  Save();
+}
+
+void MainWindow::OnSaveProjectAs() {
+  ChooserPause pause(*this);
   SaveWithDialog();
+}
+
+bool MainWindow::Save() {
+  return document_.FilePath().empty() ? SaveWithDialog() : SaveTo(document_.FilePath());
 }
 
 bool MainWindow::SaveWithDialog() {
@@ -59,21 +114,29 @@ bool MainWindow::SaveWithDialog() {
       this, ProjectRequest(QStringLiteral("Save Project"),
                            QStringLiteral("tvc files(*.tvc)|*.tvc||"), document_.FilePath()));
   if (path.isEmpty()) return false;
+  return SaveTo(path.toStdString());
+}
+
+bool MainWindow::SaveTo(const std::filesystem::path& file) {
   document_.Capture();
-  const Outcome<> written = WriteProject(path.toStdString(), document_.Working(), backgrounds_);
+  const Outcome<> written = WriteProject(file, document_.Working(), backgrounds_);
   if (!written) {
     Tell(QString::fromStdString(written.Message()));
     return false;
   }
-  document_.SetFilePath(path.toStdString());
+  document_.MarkSaved(file);
+  AddRecentProject(PathText(file));
+  RebuildRecentMenu();
   return true;
 }
 
 void MainWindow::OnImportBackground() {
   ChooserPause pause(*this);
-  const QString path = prompts_->OpenFileName(
-      this,
-      {QStringLiteral("Import Background"), QString::fromStdString(PictureFileFilter()), {}, {}});
+  const QString path = prompts_->OpenFileName(this, {QStringLiteral("Import Background"),
+                                                     QString::fromStdString(PictureFileFilter()),
+                                                     {},
+                                                     {},
+                                                     FileKind::kPicture});
   if (path.isEmpty()) return;
   const AddBackgroundResult added = AddCustomBackground(backgrounds_, path.toStdString());
   if (!added.ok) {

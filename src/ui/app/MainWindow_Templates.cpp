@@ -12,6 +12,7 @@ namespace tavolo {
 
 void MainWindow::OnNewProject() {
   ChooserPause pause(*this);
+  if (!SaveChangesFirst()) return;
   TemplateLibraryDialog library(TemplateLibraryDialog::Opened::ByNewProject, backgrounds_,
                                 *prompts_, this);
   prompts_->Run(library);

@@ -11,13 +11,18 @@ const QString kCaption = QStringLiteral("Tavolo");
 
 QString RunFileDialog(QWidget* parent, const FileDialogRequest& request,
                       QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, request.title, request.folder, request.filter);
+  const QString folder = request.folder.isEmpty() && request.kind != FileKind::kNone
+                             ? StartFolder(request.kind)
+                             : request.folder;
+  QFileDialog dialog(parent, request.title, folder, request.filter);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().front();
+  const QString chosen = dialog.selectedFiles().front();
+  RememberFolder(request.kind, chosen);
+  return chosen;
 }
 
 }  // namespace

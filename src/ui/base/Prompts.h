@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "ui/base/FileFolders.h"
+
 class QDialog;
 class QWidget;
 
@@ -15,7 +17,9 @@ struct FileDialogRequest {
   QString title;
   QString filter;         // in Qt's filter syntax
   QString defaultSuffix;  // added to a typed name without one; empty for none
-  QString folder;         // where the dialog starts; empty for the current folder
+  QString folder;         // where the dialog starts (a file in it to offer that name); empty for
+                          // the start folder of `kind`
+  FileKind kind = FileKind::kNone;  // whose last folder the dialog starts in and remembers
 };
 
 class Prompts {

@@ -26,9 +26,9 @@ QComboBox* UnitList(QWidget* parent, int id) {
   return list;
 }
 
-// A unit that no list holds (from a damaged card) is shown in points.
+// A unit that no list holds (from a damaged card) is shown in pixels.
 int ListedUnit(int unit) {
-  return unit >= 0 && unit < kSizeUnitCount ? unit : kUnitPoints;
+  return unit >= 0 && unit < kSizeUnitCount ? unit : kUnitPixels;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Card properties: the card's width and height, each shown in a unit of the user's choice
-// (inches, cm, mm or points, a point being one pixel), and its resolution. The size in pixels
+// (inches, cm, mm or pixels), and its resolution. The size in pixels
 // stays as it is while units and resolution change; typing a size changes it. OK refuses a size
 // or resolution no card can have, with a message, and keeps the dialog open.
 #pragma once
@@ -28,7 +28,7 @@ class CardPropertiesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Shows the size, units and resolution of `card`; without one 1062 × 615 points at 300 dpi.
+  // Shows the size, units and resolution of `card`; without one 1062 × 615 pixels at 300 dpi.
   // The messages go through `prompts`, which must outlive the dialog.
   CardPropertiesDialog(const CardState* card, Prompts& prompts, QWidget* parent = nullptr);
 

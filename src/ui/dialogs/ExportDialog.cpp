@@ -8,12 +8,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "core/formats/ExportFormats.h"
+#include "ui/base/OkCancelButtons.h"
 
 namespace tavolo {
 
@@ -60,13 +60,9 @@ ExportDialog::ExportDialog(int format, int quality, QWidget* parent)
   radios->setColumnMinimumWidth(2, kQualityWidth);
   radios->setHorizontalSpacing(16);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("1"));
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(ok);
+  AddOkCancel(*this, *buttons);
   buttons->addStretch();
 
   auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,5 @@
 // Export Options: the file format of an exported card and, for JPEG and TIFF, its quality. OK
-// takes them; Escape and the close box cancel.
+// takes them; Cancel, Escape and the close box cancel.
 #pragma once
 
 #include <map>

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QStandardPaths>
 
 #include "core/card/CardDocument.h"
 #include "core/formats/ExportFormats.h"
@@ -15,12 +14,15 @@ namespace tavolo {
 
 namespace {
 
-// The file offered: the project's name beside the project, else "card" among the pictures.
+// The file offered: the project's name, else "card"; in the exports' last folder, else beside
+// the project, else where every dialog starts.
 QString SuggestedFile(const CardDocument& document, const ExportFormatInfo& format) {
   const std::filesystem::path& project = document.FilePath();
-  const QString folder = project.empty()
-                             ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+  QString folder = LastFolder(FileKind::kExport);
+  if (folder.isEmpty()) {
+    folder = project.empty() ? StartFolder(FileKind::kExport)
                              : QString::fromStdString(project.parent_path().string());
+  }
   const QString name =
       project.empty() ? QStringLiteral("card") : QString::fromStdString(project.stem().string());
   return QDir(folder).filePath(name + QLatin1Char('.') + QString::fromLatin1(format.extension));
@@ -36,7 +38,7 @@ ExportJob* ExportImage(QWidget* owner, Prompts& prompts, CardDocument& document)
   const QString path = prompts.SaveFileName(
       owner,
       {QStringLiteral("Export Image"), QString::fromStdString(FormatFileFilter(format.format)),
-       QString::fromLatin1(format.extension), SuggestedFile(document, format)});
+       QString::fromLatin1(format.extension), SuggestedFile(document, format), FileKind::kExport});
   if (path.isEmpty()) return nullptr;
   return StartExport(owner, prompts, document,
                      WithExportExtension(path.toStdString(), format.format), format.format,

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "core/bridge/ImageBridge.h"
@@ -72,6 +71,7 @@ ImageOptionsDialog::ImageOptionsDialog(const Kind& kind, QImage cardPicture, con
   scale_ = new ScaleBox(this);
   scale_->setObjectName(QString::number(kind_.scaleId));
   scale_->setFixedWidth(kScaleBoxWidth);
+  scale_->SetMaximum(kind_.scaleRange.high);
   auto* scaleLabel = new QLabel(QStringLiteral("&Scale:"), this);
   scaleLabel->setBuddy(scale_);
   connect(scale_, &ScaleBox::percentEdited, this,
@@ -150,7 +150,8 @@ void ImageOptionsDialog::Start(const CardState& card) {
 void ImageOptionsDialog::ShowScale(float& reduction) {
   const int shown = ShownPercent(reduction);
   scale_->ShowPercent(shown);
-  reduction = ReductionForPercent(shown);
+  // A stored scale above the box's largest is shown, and taken, as the largest.
+  reduction = ReductionForPercent(scale_->Percent());
 }
 
 void ImageOptionsDialog::EnableSizeControls(bool enabled) {
@@ -162,7 +163,8 @@ void ImageOptionsDialog::ChoosePicture() {
       this, {QString::fromUtf8(kind_.openTitle),
              QString::fromStdString(PictureFileFilter(kind_.firstListedFormat)),
              {},
-             QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)});
+             {},
+             FileKind::kPicture});
   if (!file.isEmpty()) LoadFile(file.toStdString());
 }
 
@@ -214,16 +216,6 @@ void ImageOptionsDialog::ReductionEdited(float reduction) {
 
 void ImageOptionsDialog::Tell(const QString& text) {
   prompts_.Tell(this, text, QMessageBox::Warning);
-}
-
-void ImageOptionsDialog::accept() {
-  if (scale_->isEnabled() && !kind_.okRange.Contains(scale_->Percent())) {
-    Tell(ScaleRangeMessage(kind_.okRange));
-    scale_->setFocus();
-    scale_->selectAll();
-    return;
-  }
-  QDialog::accept();
 }
 
 }  // namespace tavolo

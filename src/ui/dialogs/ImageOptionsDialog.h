@@ -35,7 +35,7 @@ class ImageOptionsDialog : public QDialog {
     const char* loadText;
     const char* openTitle;
     int firstListedFormat;  // the format the open dialog's filter lists first
-    ScaleRange okRange;
+    ScaleRange scaleRange;  // the percentages the scale box takes
     int pathId;
     int loadId;
     int scaleId;
@@ -54,9 +54,6 @@ class ImageOptionsDialog : public QDialog {
   // copied into the photo folder (or used where it lies when it is there already) and placed.
   // A picture that cannot be read or copied is told about and changes nothing. True when taken.
   bool LoadFile(const std::filesystem::path& source);
-
-  // Refuses a scale outside the range with a message and stays open.
-  void accept() override;
 
  protected:
   // `cardPicture` is the card drawn without the object; `card` the card as it was when the

@@ -5,8 +5,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "core/card/PhotoFit.h"
-
 namespace tavolo {
 
 namespace {
@@ -30,25 +28,34 @@ int ScaleBox::Percent() const {
 
 void ScaleBox::ShowPercent(int percent) {
   const QSignalBlocker blocker(lineEdit());
-  lineEdit()->setText(QString::number(percent));
+  lineEdit()->setText(QString::number(std::min(percent, maximum_)));
 }
 
 void ScaleBox::stepBy(int steps) {
-  const int stepped = std::clamp(Percent() + steps, kScaleStepRange.low, kScaleStepRange.high);
+  const int stepped = std::clamp(Percent() + steps, kScaleStepRange.low, Highest());
   lineEdit()->setText(QString::number(stepped));
   Q_EMIT percentEdited(stepped);
 }
 
-QValidator::State ScaleBox::validate(QString& input, int&) const {
+QValidator::State ScaleBox::validate(QString& input, int& pos) const {
   const bool digits =
       std::all_of(input.begin(), input.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-  return digits ? QValidator::Acceptable : QValidator::Invalid;
+  if (!digits) return QValidator::Invalid;
+  if (input.toInt() > maximum_) {
+    input = QString::number(maximum_);
+    pos = static_cast<int>(input.size());
+  }
+  return QValidator::Acceptable;
+}
+
+int ScaleBox::Highest() const {
+  return std::min(kScaleStepRange.high, maximum_);
 }
 
 QAbstractSpinBox::StepEnabled ScaleBox::stepEnabled() const {
   if (!isEnabled()) return StepNone;
   StepEnabled enabled = StepNone;
-  if (Percent() < kScaleStepRange.high) enabled |= StepUpEnabled;
+  if (Percent() < Highest()) enabled |= StepUpEnabled;
   if (Percent() > kScaleStepRange.low) enabled |= StepDownEnabled;
   return enabled;
 }

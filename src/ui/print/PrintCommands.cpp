@@ -1,6 +1,7 @@
 #include "ui/print/PrintCommands.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,12 +17,17 @@ namespace tavolo {
 
 namespace {
 
-// Beside the project, named after it; in the home folder for a card never saved.
+// Named after the project ("cards.pdf" for a card never saved); in the PDFs' last folder, else
+// beside the project, else where every dialog starts.
 QString PdfSuggestion(const std::filesystem::path& project) {
-  if (project.empty()) return DefaultPdfFileName();
-  std::filesystem::path pdf = project;
-  pdf.replace_extension(".pdf");
-  return QString::fromStdString(pdf.string());
+  QString folder = LastFolder(FileKind::kPdf);
+  if (folder.isEmpty()) {
+    folder = project.empty() ? StartFolder(FileKind::kPdf)
+                             : QString::fromStdString(project.parent_path().string());
+  }
+  const QString name =
+      project.empty() ? QStringLiteral("cards") : QString::fromStdString(project.stem().string());
+  return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
 }  // namespace

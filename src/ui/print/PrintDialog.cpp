@@ -22,6 +22,7 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
+#include "core/print/SheetPrinting.h"
 #include "ui/base/Prompts.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/print/DraftCardPreview.h"
@@ -423,6 +424,11 @@ void PrintDialog::OnPrint() {
     }
     return;
   }
+  // A job that cannot print is told before a PDF's name is asked for.
+  if (const Outcome<> possible = CheckSheetJob(job_); !possible) {
+    Tell(QString::fromStdString(possible.Message()));
+    return;
+  }
   const PrintOutcome result =
       printer_.IsPdf() ? PrintToPdfFile() : PrintSheetJobOnPrinter(this, printer_, job_);
   if (!result) {
@@ -437,7 +443,7 @@ PrintOutcome PrintDialog::PrintToPdfFile() {
       printer_.PdfFileName().isEmpty() ? pdfSuggestion_ : printer_.PdfFileName();
   const QString file = prompts_.SaveFileName(
       this, {QStringLiteral("Print to PDF"), QStringLiteral("PDF files (*.pdf)"),
-             QStringLiteral("pdf"), offered});
+             QStringLiteral("pdf"), offered, FileKind::kPdf});
   if (file.isEmpty()) return PrintCompletion::kCancelled;
   return PrintSheetJobToPdf(this, printer_, file, job_);
 }

@@ -1,5 +1,6 @@
 #include "ui/templates/LoadingWindow.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <chrono>
 
@@ -90,7 +91,7 @@ void LoadingWindow::Tell(const std::vector<std::string>& messages) {
 
 void LoadingWindow::OnTick() {
   if (IsReading() || !timer_.isActive()) return;
-  if (waitOut_ && clock_() - startTime_ <= kLoadingMinimumMilliseconds) return;
+  if (waitOut_ && !dismissed_ && clock_() - startTime_ <= kLoadingMinimumMilliseconds) return;
   timer_.stop();
   accept();
 }
@@ -102,6 +103,20 @@ void LoadingWindow::reject() {
   }
   timer_.stop();
   QDialog::reject();
+}
+
+void LoadingWindow::mousePressEvent(QMouseEvent*) {
+  dismissed_ = true;
+  OnTick();
+}
+
+void LoadingWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  dismissed_ = true;
+  OnTick();
 }
 
 void LoadingWindow::paintEvent(QPaintEvent*) {

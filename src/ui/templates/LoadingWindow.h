@@ -1,9 +1,9 @@
 // The loading window "Loading... Please Wait" at start-up: it shows the loading picture while
 // the background library and every template are read on a worker thread (the window stays
 // responsive), and closes as accepted once the reading is done and more than 5 seconds have
-// passed since it opened; the caller then opens the template library. Closed by the user (close
-// box or Escape) it waits for the reading and closes as rejected. TAVOLO_NO_SPLASH_WAIT=1 drops
-// the 5 seconds.
+// passed since it opened; the caller then opens the template library. A click or a key other
+// than Escape drops the rest of the 5 seconds. Closed by the user (close box or Escape) it waits
+// for the reading and closes as rejected. TAVOLO_NO_SPLASH_WAIT=1 drops the 5 seconds.
 #pragma once
 
 #include <QDialog>
@@ -51,6 +51,8 @@ class LoadingWindow : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct Reading {
@@ -70,6 +72,7 @@ class LoadingWindow : public QDialog {
   bool readingStarted_ = false;
   bool reading_ = false;
   bool closeWhenRead_ = false;
+  bool dismissed_ = false;
   std::thread reader_;
   QTimer timer_;
   qint64 startTime_ = 0;

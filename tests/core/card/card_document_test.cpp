@@ -335,20 +335,59 @@ TEST(CardDocument, NewBlankProjectLeavesUndoAndRedoDisabled) {
   EXPECT_EQ(s.doc.Working(), blankCard);
 }
 
-TEST(CardDocument, ModifiedIsSetFromTheStartAndNeverCleared) {
+TEST(CardDocument, ModifiedSaysTheCardHoldsWorkNotInItsFile) {
   EXPECT_TRUE(CardDocument(nullptr, {}).Modified());
   Session s;
-  const std::pair<const char*, Action> steps[] = {
-      {"started", [](Session&) {}},
-      {"undone", [](Session& s) { EditStyle(s), s.doc.Undo(); }},
-      {"reverted", [](Session& s) { s.doc.Revert(s.doc.Snapshot()); }},
-      {"new blank", [](Session& s) { s.doc.NewBlankProject(); }},
-      {"loaded", [](Session& s) { s.doc.LoadProject(CardState{}, "a.tvc"); }},
+  const struct {
+    const char* name;
+    Action step;
+    bool modified;
+  } steps[] = {
+      {"the blank card at the start", [](Session&) {}, false},
+      {"an unchanged capture (a template saved)", [](Session& s) { s.doc.Capture(); }, false},
+      {"edited", EditStyle, true},
+      {"saved", [](Session& s) { s.doc.MarkSaved("a.tvc"); }, false},
+      {"undone", [](Session& s) { s.doc.Undo(); }, true},
+      {"new blank", [](Session& s) { s.doc.NewBlankProject(); }, false},
+      {"typed", [](Session& s) { s.editors.Type(0, {"x"}); }, true},
+      {"loaded", [](Session& s) { s.doc.LoadProject(CardState{}, "b.tvc"); }, false},
+      {"new project", [](Session& s) { s.doc.NewProject(CardState{}); }, false},
   };
-  for (const auto& [name, step] : steps) {
-    step(s);
-    EXPECT_TRUE(s.doc.Modified()) << name;
+  for (const auto& step : steps) {
+    step.step(s);
+    EXPECT_EQ(s.doc.Modified(), step.modified) << step.name;
   }
+  CardDocument fromTemplate(&Backgrounds(), {});
+  const CardState chosen;
+  fromTemplate.Start(&chosen);
+  EXPECT_FALSE(fromTemplate.Modified());
+}
+
+TEST(CardDocument, FieldsCorrectedInOneLayoutAreKeptInTheOthers) {
+  Session s(Letters());
+  s.editors.Type(0, {"Fixed"});
+  s.editors.Type(1, {"B", "Boss"});
+  // A line added: the box no longer says which line holds which field.
+  s.editors.Type(2, {"D", "E", "F", "G", "extra"});
+  s.doc.SwitchLayout(2);
+  EXPECT_EQ(s.editors.Box(0), QStringList{"Fixed"});
+  EXPECT_EQ(s.editors.Box(1), (QStringList{"B", "Boss"}));
+  EXPECT_EQ(s.editors.Box(2), (QStringList{"D", "E", "F", "G", "J", "K", "H", "I"}));
+
+  // A layout shown before keeps its text, with the fields corrected since.
+  s.editors.Type(0, {"Again"});
+  s.doc.SwitchLayout(0);
+  EXPECT_EQ(s.editors.Box(0), QStringList{"Again"});
+  EXPECT_EQ(s.editors.Box(1), (QStringList{"B", "Boss"}));
+  EXPECT_EQ(s.editors.Box(2), (QStringList{"D", "E", "F", "G", "extra"}));
+
+  // A line joining several fields gives none of them.
+  s.doc.SwitchLayout(4);
+  ASSERT_EQ(s.editors.Box(3), (QStringList{"D E F G", "J K"}));
+  s.editors.Type(3, {"Elsewhere", "J K"});
+  s.doc.SwitchLayout(9);
+  EXPECT_EQ(s.editors.Box(2), QStringList{"Again"});
+  EXPECT_EQ(s.editors.Box(3), (QStringList{"D", "E", "F", "G"}));
 }
 
 TEST(CardDocument, TypedLinesAreCutToTheCardsLimitsAndDrawnAsKept) {
@@ -441,7 +480,8 @@ TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth
   for (const Case& c : cases) {
     Session s(Letters());
     s.doc.SetFilePath("before.tvc");
-    s.editors.Type(0, {"Mine"});
+    // Two lines where the layout has one: kept as typed text, no field value.
+    s.editors.Type(0, {"Mine", "More"});
     s.doc.SwitchLayout(2);
     c.run(s);
     ASSERT_EQ(s.doc.Layout().Current(), 2) << c.name;
@@ -454,7 +494,8 @@ TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth
     EXPECT_EQ(s.Steps(), c.steps) << c.name;
     EXPECT_EQ(s.doc.FilePath(), c.loaded ? "card.tvc" : "") << c.name;
     s.doc.SwitchLayout(0);
-    EXPECT_EQ(s.editors.Box(0), QStringList{c.loaded ? "Mine" : "A"}) << c.name;
+    const QStringList shown = c.loaded ? QStringList{"Mine", "More"} : QStringList{"A"};
+    EXPECT_EQ(s.editors.Box(0), shown) << c.name;
   }
 }
 
@@ -468,7 +509,8 @@ TEST(CardDocument, TextIsRememberedForTheLayoutShownEvenAfterAnUndo) {
   ASSERT_EQ(s.editors.Box(0), QStringList{"Zero"});
   s.doc.SwitchLayout(5);
   s.doc.SwitchLayout(3);
-  EXPECT_EQ(s.editors.Box(0), QStringList{"Company Name"});
+  // The company name typed in layout 1 is a field value now.
+  EXPECT_EQ(s.editors.Box(0), QStringList{"Zero"});
   EXPECT_EQ(s.editors.Box(2).size(), 8);
   s.doc.SwitchLayout(0);
   EXPECT_EQ(s.editors.Box(0), QStringList{"Zero"});

@@ -56,7 +56,7 @@ TEST(CardSize, PixelsShownInEachUnitAndBack) {
   };
   const Case cases[] = {
       {1062, kUnitInches, 300, 3.54f}, {1062, kUnitMm, 300, 89.916f},
-      {1062, kUnitCm, 300, 8.9916f},   {1062, kUnitPoints, 300, 1062},
+      {1062, kUnitCm, 300, 8.9916f},   {1062, kUnitPixels, 300, 1062},
       {1062, kUnitInches, 600, 1.77f},
   };
   for (const Case& c : cases) {
@@ -66,7 +66,7 @@ TEST(CardSize, PixelsShownInEachUnitAndBack) {
   EXPECT_FLOAT_EQ(ShownToPixels(2, kUnitCm, 300), 2 * 300 * 0.39370078f);
   EXPECT_FLOAT_EQ(ShownToPixels(1.77f, kUnitInches, 600), 1062);
   EXPECT_FLOAT_EQ(ShownToPixels(89.916f, kUnitMm, 300), 89.916f * 300 * 0.03937008f);
-  EXPECT_FLOAT_EQ(ShownToPixels(1062, kUnitPoints, 1200), 1062);
+  EXPECT_FLOAT_EQ(ShownToPixels(1062, kUnitPixels, 1200), 1062);
 
   test::ReportRecorder recorder;  // an unknown unit
   EXPECT_FLOAT_EQ(PixelsToShown(1062, 4, 300), 1062);

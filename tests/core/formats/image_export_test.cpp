@@ -136,6 +136,7 @@ TEST(ExportFormats, FiltersAndExtensions) {
   EXPECT_EQ(FormatForExtension("TIFF"), kFormatTiff);
   EXPECT_EQ(OfferedFormatForExtension("tiff"), std::nullopt);
   EXPECT_EQ(PictureFileFilter(kFormatPng),
+            "All pictures (*.jpeg *.jpg *.png *.gif *.tif *.bmp *.tga *.pcx);;"
             "png files (*.png);;jpeg files (*.jpeg *.jpg);;gif files (*.gif);;tif files (*.tif);;"
             "bmp files (*.bmp);;tga files (*.tga);;pcx files (*.pcx);;all files (*)");
   EXPECT_EQ(ExportFormatOf(12345).format, kDefaultExportFormat);

@@ -268,6 +268,26 @@ TEST(ProjectFile, EveryTruncationIsAFileErrorAndNothingIsAppliedWhenAsked) {
   }
 }
 
+TEST(ProjectFile, AFileThatIsNoCardIsToldApartFromDamageAndChangesNothing) {
+  std::vector<uint8_t> later = SerializeProject(UnusualState(), kTable);
+  later[0] = 3;
+  const std::pair<std::vector<uint8_t>, bool> cases[] = {
+      {{}, true},                                              // empty
+      {{'N', 'a', 'm', 'e', ':', ' ', 'A', 'd', 'a'}, true},   // text
+      {{0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F'}, true},  // a JPEG
+      {{1, 0, 0, 0, 'a', 'b', 'c', 'd'}, true},                // a version, then text
+      {later, false},                                          // a real later version
+      {{later.begin(), later.begin() + 40}, false},            // a card cut short
+  };
+  for (const auto& [bytes, notACard] : cases) {
+    CardState loaded = UnusualState();
+    const ReadProjectResult result = ReadProject(bytes, loaded, kTable);
+    EXPECT_EQ(result.notACard, notACard) << bytes.size();
+    // Damage keeps the sections read before it; a file that is no card changes nothing.
+    EXPECT_TRUE(!notACard || (loaded == UnusualState() && !result.Ok())) << bytes.size();
+  }
+}
+
 TEST(ProjectFile, ValuesTheCardCannotHoldAreRefusedAsFileErrors) {
   struct Case {
     const char* what;
