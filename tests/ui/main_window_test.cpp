@@ -647,6 +647,8 @@ TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
   EXPECT_EQ(Steps(), 1);
   EXPECT_EQ(Doc().Working().photo.name, "chosen photo.png");
   EXPECT_TRUE(fs::exists(CustomPhotosFolder() / "chosen photo.png"));
+  EXPECT_TRUE(Window().Action(kCmdDeletePhoto)->isEnabled());
+  EXPECT_FALSE(Window().Action(kCmdDeleteLogo)->isEnabled());
   CardState live = Doc().Live();
   live.logo.name = "logo.png";
   Doc().SetLive(live);
