@@ -41,6 +41,11 @@ void MainWindow::OnLoadProject() {
 bool MainWindow::OpenProject(const std::filesystem::path& file) {
   CardState card = document_.Working();
   const ReadProjectResult read = ReadProject(file, card, backgrounds_, ReadMode::kKeepOnFileError);
+  return TakeProject(file, card, read);
+}
+
+bool MainWindow::TakeProject(const std::filesystem::path& file, const CardState& card,
+                             const ReadProjectResult& read) {
   // A file that could not be read leaves the card as it was; a file of another version keeps
   // what was read before the section this version does not know.
   const bool taken = read.result != ProjectResult::kFileError;
