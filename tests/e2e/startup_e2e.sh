@@ -4,7 +4,8 @@
 # second template picked with the mouse, the starred fields typed (Tab from field to field),
 # Continue, then Ctrl+S to a path and close (saved, without a question). tavolo-cli info on the
 # saved card must show the template's layout, background and styles with the typed details in
-# place of its sample text.
+# place of its sample text; opened again from the command line and saved under another name, it is
+# the same card.
 # Usage: startup_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
 bin=$(cd "${1:?usage: startup_e2e.sh BIN_DIR}" && pwd)
@@ -60,4 +61,22 @@ done
 for absent in "Forma Architects" "Title" "Website Address"; do
   if grep -q "\"$absent\"" <<<"$info"; then x11_fail "the card holds \"$absent\": $info"; fi
 done
-echo "PASS: the chosen template with the typed details is in the saved card"
+
+# The saved card named on the command line: the window comes up and the card fills it; saved
+# again, it is the same card.
+again="$X11_DIR/again.tvc"
+"$bin/tavolo" "$saved" >>"$X11_DIR/tavolo.log" 2>&1 &
+tavolo=$!
+X11_PIDS+=("$tavolo")
+main=$(x11_window Tavolo 15)
+x11_until 5 "the reopened window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
+# Save Project As by its mnemonic in the File menu (Ctrl+S would write the open file).
+xdotool key alt+f a
+x11_window "Save Project" 10 >/dev/null
+xdotool type --delay 10 "$again"
+xdotool key Return
+x11_until 10 "the card to be saved again to $again" test -s "$again"
+xdotool key alt+F4
+x11_gone "$tavolo" 10
+[ "$("$bin/tavolo-cli" info "$again")" = "$info" ] || x11_fail "the reopened card is not the saved one"
+echo "PASS: the chosen template with the typed details is in the saved card, and opens again"

@@ -46,7 +46,9 @@ class NearestSearch {
   }
 
  private:
-  static constexpr int kCellBits = 4;
+  // Cells 8 levels a side: on a card over a noisy background, 16 leave lists a fifth longer to
+  // scan and 4 cost more to build than their shorter lists save.
+  static constexpr int kCellBits = 3;
   static constexpr int kSideBits = 8 - kCellBits;
   static constexpr int kCellSide = 1 << kCellBits;
   static constexpr int kCells = 1 << (3 * kSideBits);

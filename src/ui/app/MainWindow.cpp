@@ -142,6 +142,13 @@ void MainWindow::Start(const CardState* chosenTemplate) {
   if (fields_->Count() > 0) fields_->Editor(0)->setFocus();
 }
 
+void MainWindow::ReplaceBackgrounds(BackgroundTable backgrounds) {
+  backgrounds_ = std::move(backgrounds);
+  chooser_->SetBackgrounds(&backgrounds_);
+  UpdatePagingButtons();
+  Refresh();
+}
+
 QAction* MainWindow::Action(int id) const {
   const auto found = actions_.find(id);
   return found == actions_.end() ? nullptr : found->second;

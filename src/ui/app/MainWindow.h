@@ -29,6 +29,7 @@ namespace tavolo {
 
 class BackgroundTable;
 class BackgroundChooser;
+struct ReadProjectResult;
 class FieldPanel;
 class PillButton;
 class ColourStripSlider;
@@ -54,6 +55,11 @@ class MainWindow : public QMainWindow {
   // Load Project without its dialog: the card of `file`, or the message when it is refused (the
   // card then stays as it was). True when the card was taken.
   bool OpenProject(const std::filesystem::path& file);
+  // OpenProject's second half, for a card read elsewhere: `card` as ReadProject left it.
+  bool TakeProject(const std::filesystem::path& file, const CardState& card,
+                   const ReadProjectResult& read);
+  // Backgrounds read while the window already stood take the place of those it shows.
+  void ReplaceBackgrounds(BackgroundTable backgrounds);
 
   CardDocument& Document() { return document_; }
   const CardDocument& Document() const { return document_; }

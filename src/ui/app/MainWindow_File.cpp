@@ -75,6 +75,11 @@ void MainWindow::OnRecentProject(const QString& file) {
 bool MainWindow::OpenProject(const std::filesystem::path& file) {
   CardState card = document_.Working();
   const ReadProjectResult read = ReadProject(file, card, backgrounds_, ReadMode::kKeepOnFileError);
+  return TakeProject(file, card, read);
+}
+
+bool MainWindow::TakeProject(const std::filesystem::path& file, const CardState& card,
+                             const ReadProjectResult& read) {
   if (read.notACard) {
     Tell(QStringLiteral("%1 is not a Tavolo card.")
              .arg(QString::fromStdString(file.filename().string())));

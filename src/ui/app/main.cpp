@@ -1,9 +1,9 @@
 // Tavolo: the loading window reads the background library and the templates and turns into the
 // template library; the main window then opens on the chosen template (or the blank card) with
-// the fields typed there. A project named on the command line opens at once, without the library.
+// the fields typed there. A project named on the command line opens at once, without the library:
+// its window stands while the card is read and shows it when it is in.
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -11,12 +11,15 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
+#include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
+#include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplateTable.h"
 #include "ui/app/AppIcon.h"
 #include "ui/app/FatalErrorDialog.h"
 #include "ui/app/MainWindow.h"
+#include "ui/base/BackgroundWork.h"
 #include "ui/base/DialogPrompts.h"
 #include "ui/templates/LoadingWindow.h"
 #include "ui/templates/TemplateLibraryDialog.h"
@@ -57,6 +60,27 @@ std::filesystem::path ProjectArgument(int argc, char** argv) {
   return {};
 }
 
+// What the window needs before it can show the card named on the command line.
+struct CardReading {
+  tavolo::BackgroundTable backgrounds;
+  tavolo::BackgroundLoadResult loaded;
+  tavolo::CardState card;
+  tavolo::ReadProjectResult read;
+};
+
+// The library's index, then the card over `blank` (what a file error leaves), its background
+// decoded so that the window only has to draw it. Touches no window: runs on a worker.
+CardReading ReadCardAtStartUp(const std::filesystem::path& project, tavolo::CardState blank) {
+  CardReading reading;
+  reading.loaded = tavolo::ReadBGFile(reading.backgrounds);
+  reading.card = std::move(blank);
+  reading.read = tavolo::ReadProject(project, reading.card, reading.backgrounds,
+                                     tavolo::ReadMode::kKeepOnFileError);
+  const int background = tavolo::DrawnBackgroundNumber(reading.card.backgroundIndex);
+  if (background < reading.backgrounds.Count()) reading.backgrounds.Image(background);
+  return reading;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +105,7 @@ int main(int argc, char** argv) {
   // QApplication has taken its own options out of argv.
   const std::filesystem::path project = ProjectArgument(argc, argv);
   std::unique_ptr<tavolo::MainWindow> window;
+  tavolo::BackgroundWork<CardReading> cardReading;
   if (project.empty()) {
     tavolo::LoadingWindow loading(backgrounds, prompts);
     // Closed by the user while loading, the program starts on the blank card.
@@ -99,21 +124,24 @@ int main(int argc, char** argv) {
     window->Start(chosen);
     window->showMaximized();
   } else {
-    const tavolo::BackgroundLoadResult loaded = tavolo::ReadBGFile(backgrounds);
-    // The templates are read when the library is first opened.
-    tavolo::Templates().MarkChanged();
     window = std::make_unique<tavolo::MainWindow>(backgrounds);
     window->Start();
+    // The window stands at once and is filled when the library's index and the card are read.
+    cardReading.Start(
+        [project, blank = window->Document().Working()] {
+          return ReadCardAtStartUp(project, blank);
+        },
+        [shown = window.get(), project](CardReading reading) {
+          shown->ReplaceBackgrounds(std::move(reading.backgrounds));
+          if (!reading.loaded.Ok()) {
+            QMessageBox::warning(shown, QStringLiteral("Tavolo"),
+                                 QString::fromStdString(reading.loaded.message));
+          }
+          shown->TakeProject(project, reading.card, reading.read);
+        });
+    // The templates are read when the library is first opened.
+    tavolo::Templates().MarkChanged();
     window->showMaximized();
-    // Messages wait until the window stands, so that they appear in front of it.
-    tavolo::MainWindow* shown = window.get();
-    QTimer::singleShot(0, shown, [shown, loaded, project] {
-      if (!loaded.Ok()) {
-        QMessageBox::warning(shown, QStringLiteral("Tavolo"),
-                             QString::fromStdString(loaded.message));
-      }
-      shown->OpenProject(project);
-    });
   }
   const int result = QApplication::exec();
   window.reset();

@@ -1,11 +1,7 @@
 #include "ui/dialogs/ExportJob.h"
 
-#include <memory>
-
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPromise>
-#include <QThreadPool>
 
 namespace tavolo {
 
@@ -31,16 +27,11 @@ ExportJob::ExportJob(CardDocument& document, std::filesystem::path file, int for
     busyTimer_.start(static_cast<int>(kBusyCursorMs - spent));
   }
 
-  connect(&watcher_, &QFutureWatcher<Outcome<>>::finished, this,
-          [this] { Finish(watcher_.future().result()); });
-  auto promise = std::make_shared<QPromise<Outcome<>>>();
-  watcher_.setFuture(promise->future());
-  promise->start();
-  QThreadPool::globalInstance()->start([promise, card, target = file_, format, quality, dpi] {
-    promise->addResult(
-        WriteExportImage(card, target, format, quality, dpi, ExportReporting::kResultOnly));
-    promise->finish();
-  });
+  writing_.Start(
+      [card, target = file_, format, quality, dpi] {
+        return WriteExportImage(card, target, format, quality, dpi, ExportReporting::kResultOnly);
+      },
+      [this](Outcome<> written) { Finish(std::move(written)); });
 }
 
 ExportJob::~ExportJob() {

@@ -7,12 +7,12 @@
 #include <filesystem>
 
 #include <QElapsedTimer>
-#include <QFutureWatcher>
 #include <QObject>
 #include <QTimer>
 
 #include "core/card/CardDocument.h"
 #include "core/formats/ImageExport.h"
+#include "ui/base/BackgroundWork.h"
 
 namespace tavolo {
 
@@ -45,7 +45,7 @@ class ExportJob : public QObject {
   bool busy_ = false;
   QElapsedTimer clock_;
   QTimer busyTimer_;
-  QFutureWatcher<Outcome<>> watcher_;
+  BackgroundWork<Outcome<>> writing_;
 };
 
 }  // namespace tavolo

@@ -41,9 +41,7 @@ LoadingWindow::LoadingWindow(BackgroundTable& backgrounds, Prompts& prompts, QWi
   connect(&timer_, &QTimer::timeout, this, &LoadingWindow::OnTick);
 }
 
-LoadingWindow::~LoadingWindow() {
-  if (reader_.joinable()) reader_.join();
-}
+LoadingWindow::~LoadingWindow() = default;
 
 void LoadingWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
@@ -60,17 +58,17 @@ void LoadingWindow::StartReading() {
   reading_ = true;
   // Determined here, where a failed check can be reported.
   ProgramFolder();
-  reader_ = std::thread([this] {
-    Reading reading;
-    reading.backgrounds = ReadBGFile(backgrounds_);
-    reading.templates = Templates().Reload(backgrounds_);
-    QMetaObject::invokeMethod(
-        this, [this, reading] { FinishReading(reading); }, Qt::QueuedConnection);
-  });
+  reader_.Start(
+      [this] {
+        Reading reading;
+        reading.backgrounds = ReadBGFile(backgrounds_);
+        reading.templates = Templates().Reload(backgrounds_);
+        return reading;
+      },
+      [this](const Reading& reading) { FinishReading(reading); });
 }
 
 void LoadingWindow::FinishReading(const Reading& reading) {
-  reader_.join();
   if (!reading.backgrounds.Ok()) Tell({reading.backgrounds.message});
   Tell(reading.templates.Messages());
   reading_ = false;

@@ -11,11 +11,11 @@
 #include <QTimer>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplateTable.h"
+#include "ui/base/BackgroundWork.h"
 
 namespace tavolo {
 
@@ -73,10 +73,11 @@ class LoadingWindow : public QDialog {
   bool reading_ = false;
   bool closeWhenRead_ = false;
   bool dismissed_ = false;
-  std::thread reader_;
   QTimer timer_;
   qint64 startTime_ = 0;
   QImage loadingPicture_;
+  // Last, so that it goes first: it waits for a reading still running.
+  BackgroundWork<Reading> reader_;
 };
 
 // True unless the environment variable TAVOLO_NO_SPLASH_WAIT is "1".
