@@ -76,7 +76,7 @@ TEST_F(CliHostileProjects, EveryFailureSaysWhatWentWrong) {
       {"info on a project that is not there", [&] { return "info " + Scratch("none.tvc"); }, 1,
        Scratch("none.tvc") + " was not found.", false},
       {"a damaged project", [&] { return "render " + Scratch("broken.tvc") + " -o " + out; }, 1,
-       "File could not be opened (the file ends inside the format version)", false},
+       "File could not be opened (the file is not a Tavolo card)", false},
       {"an unknown output format", [&] { return "render " + project + " -o " + Scratch("x.webp"); },
        2, "cannot tell the format from", false},
       {"render onto its project",
