@@ -434,6 +434,15 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   EXPECT_EQ(script_.told, QStringList{"notes.tvc is not a Tavolo card."});
   EXPECT_EQ(Doc().Working(), loaded);
   EXPECT_EQ(Doc().FilePath(), folder / "good.tvc");
+
+  // A damaged section after the card costs only itself, and says so.
+  std::vector<uint8_t> tail = bytes;
+  tail.insert(tail.end(), {'T', 'V', 'X', 'S', 9, 0, 0, 0, 0, 0, 0, 0});
+  test::WriteFileBytes(folder / "tail.tvc", tail);
+  ASSERT_TRUE(Window().OpenProject(folder / "tail.tvc"));
+  EXPECT_EQ(script_.told.value(1),
+            "tail.tvc: the extension section has version 9; the card itself was read whole.");
+  EXPECT_EQ(Lines(0), QStringList{"Loaded"});
 }
 
 TEST_F(MainWindowTest, SaveSaysWhyItFailedThenWritesTheOpenFileWithoutADialog) {

@@ -97,6 +97,12 @@ bool MainWindow::TakeProject(const std::filesystem::path& file, const CardState&
     RebuildRecentMenu();
   }
   if (!read.Ok()) Tell(QString::fromUtf8(ProjectResultMessage(read.result)));
+  // The data after the card that later features keep: damaged, it is left out and said so.
+  if (taken && !read.extensionProblem.empty()) {
+    Tell(QStringLiteral("%1: %2; the card itself was read whole.")
+             .arg(QString::fromStdString(file.filename().string()),
+                  QString::fromStdString(read.extensionProblem)));
+  }
   return taken;
 }
 
