@@ -44,34 +44,32 @@ class ColourDialogTest : public test::ControlTest {
   DialogFixture fx;
 };
 
-TEST_F(ColourDialogTest, OpeningTextColoursTurnsEveryUsedBoxBlackAndCancelRestoresIt) {
+TEST_F(ColourDialogTest, OpeningChangesNothingUntilAPickAndCancelRestoresTheCard) {
   const CardState before = fx.document.Live();
-  const int used = fx.document.Layout().BoxCount();
   const int steps = fx.document.History().UndoCount();
-  {
-    ColourDialog dialog(fx.preview, ColourTarget::kText);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Color Options: 'Text Colors'"));
-    EXPECT_EQ(Numbers(dialog), QStringLiteral("0 0 0"));
-    for (int b = 0; b < kTextBoxCount; ++b) {
-      const TextBoxStyle& style = fx.document.Live().styles[b];
-      EXPECT_EQ(style.textColour, (b < used ? HslColour{0, 0, 0} : before.styles[b].textColour))
-          << b;
-      EXPECT_EQ(style.brightness, b < used ? 0.0f : before.styles[b].brightness) << b;
-    }
+  for (const ColourTarget target :
+       {ColourTarget::kText, ColourTarget::kFrame, ColourTarget::kBackground}) {
+    ColourDialog dialog(fx.preview, target);
+    dialog.show();
+    QTest::qWait(ColourDialog::kTickMs + 50);
+    EXPECT_EQ(fx.document.Live(), before) << static_cast<int>(target);
+    QTest::mouseClick(&dialog.Palette(), Qt::LeftButton, Qt::NoModifier,
+                      HLPickerCellRect(10, 8, dialog.Palette().size()).center());
+    EXPECT_NE(fx.document.Live(), before) << static_cast<int>(target);
     dialog.reject();
+    EXPECT_EQ(fx.document.Live(), before) << static_cast<int>(target);
   }
-  EXPECT_EQ(fx.document.Live(), before);
   EXPECT_EQ(fx.document.History().UndoCount(), steps);
-
-  ColourDialog frames(fx.preview, ColourTarget::kFrame);
-  EXPECT_EQ(fx.document.Live().styles[0].fillColour, (HslColour{0, 0, 0}));
-  frames.reject();
-  EXPECT_EQ(fx.document.Live(), before);
+  ColourDialog text(fx.preview, ColourTarget::kText);
+  EXPECT_EQ(text.windowTitle(), QStringLiteral("Color Options: 'Text Colors'"));
+  EXPECT_EQ(text.CurrentColour(), (HslColour{30, 200, 144}));
 }
 
 TEST_F(ColourDialogTest, ANumberAbove255ReadsBackAs255WithinOneTick) {
   ColourDialog dialog(fx.preview, ColourTarget::kText);
   dialog.show();
+  dialog.ChannelEdit(1).setText(QStringLiteral("0"));
+  dialog.ChannelEdit(2).setText(QStringLiteral("0"));
   dialog.ChannelEdit(0).clear();
   QTest::keyClicks(&dialog.ChannelEdit(0), QStringLiteral("300"));
   QTest::qWait(ColourDialog::kTickMs + 50);

@@ -1,12 +1,14 @@
 #include "core/card/ColourTargets.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tavolo {
 
 namespace {
 
 constexpr float kLightnessScale = 240.0f;
+constexpr float kHueScale = 239.0f;
 constexpr float kChannelScale = 255.0f;
 
 }  // namespace
@@ -24,8 +26,24 @@ QString ColourTargetName(ColourTarget target) {
 }
 
 HslColour StartingColour(ColourTarget target, const CardState& card) {
-  if (target != ColourTarget::kBackground) return {0.0f, 0.0f, 0.0f};
-  return {card.backgroundColour.h, card.backgroundColour.s, card.bgBrightness * kLightnessScale};
+  // A file may hold any float; the pickers take only their ranges.
+  const auto within = [](float v, float most) {
+    return std::isnan(v) ? 0.0f : std::clamp(v, 0.0f, most);
+  };
+  const auto shown = [&](HslColour c, float lightness) {
+    return HslColour{within(c.h, kHueScale), within(c.s, kLightnessScale),
+                     within(lightness, kLightnessScale)};
+  };
+  const TextBoxStyle& first = card.styles[0];
+  switch (target) {
+    case ColourTarget::kText:
+      return shown(first.textColour, first.brightness * kLightnessScale);
+    case ColourTarget::kFrame:
+      return shown(first.fillColour, first.fillColour.l);
+    case ColourTarget::kBackground:
+      break;
+  }
+  return shown(card.backgroundColour, card.bgBrightness * kLightnessScale);
 }
 
 void ApplyColour(CardState& card, ColourTarget target, HslColour colour, int usedBoxes) {

@@ -18,8 +18,9 @@ enum class ColourTarget : int { kText = 0, kFrame = 1, kBackground = 2 };
 // The name the dialog gives the target: "Text Colors", "Frame Colors" or "Background Color".
 QString ColourTargetName(ColourTarget target);
 
-// Black for the text and the frames; for the background the hue and saturation of its colour at
-// the lightness bgBrightness × 240.
+// The colour the card shows now, so that opening the dialog changes nothing: the first box's text
+// colour at the lightness brightness × 240, its frame fill, or the background's hue and saturation
+// at the lightness bgBrightness × 240; each part held within the pickers' ranges.
 HslColour StartingColour(ColourTarget target, const CardState& card);
 
 // Writes `colour` into the card: the text colour and brightness (l / 240) of each of the first

@@ -111,7 +111,7 @@ ColourDialog::ColourDialog(CardPreview& preview, ColourTarget target, QWidget* p
   connect(hue_, &HueSlider::clicked, this, &ColourDialog::HueMoved);
   connect(palette_, &HueLightnessPicker::clicked, this, &ColourDialog::SwatchPicked);
 
-  // The initialisation writes the starting colour into the card, so the card shows it at once.
+  // The dialog starts on the card's own colour and writes nothing until the user picks one.
   selector_->addItem(name);
   selector_->setCurrentIndex(0);
   initialised_ = true;
@@ -119,7 +119,6 @@ ColourDialog::ColourDialog(CardPreview& preview, ColourTarget target, QWidget* p
   setWindowTitle(QStringLiteral("Color Options: '%1'").arg(name));
   ShowOnPickers();
   ShowNumbers(true);
-  UpdateLogo();
   connect(&timer_, &QTimer::timeout, this, &ColourDialog::Tick);
   timer_.start(kTickMs);
   square_->setFocus();

@@ -1,6 +1,8 @@
 // What the text, background and colour options accept and write into a card.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/card/ColourTargets.h"
 #include "core/card/StyleInputs.h"
 
@@ -33,13 +35,19 @@ TEST(StyleInputs, BlackAndWhiteSwatchesBringTheirBrightnessAndOthersAHalf) {
   EXPECT_EQ(SwatchBrightness({0, 0, 239.9f}), 0.5f);
 }
 
-TEST(ColourTargets, TextAndFrameStartBlackTheBackgroundAtItsBrightness) {
+TEST(ColourTargets, EachTargetStartsOnTheColourTheCardShowsWithinThePickersRanges) {
   CardState card;
   card.backgroundColour = {40, 200, 30};
   card.bgBrightness = 0.25f;
-  EXPECT_EQ(StartingColour(ColourTarget::kText, card), (HslColour{0, 0, 0}));
-  EXPECT_EQ(StartingColour(ColourTarget::kFrame, card), (HslColour{0, 0, 0}));
+  card.styles[0].textColour = {30, 200, 100};
+  card.styles[0].brightness = 0.6f;
+  card.styles[0].fillColour = {150, 100, 200};
+  EXPECT_EQ(StartingColour(ColourTarget::kText, card), (HslColour{30, 200, 144}));
+  EXPECT_EQ(StartingColour(ColourTarget::kFrame, card), (HslColour{150, 100, 200}));
   EXPECT_EQ(StartingColour(ColourTarget::kBackground, card), (HslColour{40, 200, 60}));
+  card.styles[0].textColour = {std::nanf(""), 900, -5};
+  card.styles[0].brightness = 1e30f;
+  EXPECT_EQ(StartingColour(ColourTarget::kText, card), (HslColour{0, 240, 240}));
 }
 
 TEST(ColourTargets, EachTargetWritesItsFieldsOfTheUsedBoxesOnly) {
