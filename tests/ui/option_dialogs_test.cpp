@@ -14,6 +14,8 @@
 #include "core/card/CardDocument.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/TestBackgrounds.h"
+#include "ui/base/DialogPlacement.h"
+#include "ui/base/UserSettings.h"
 #include "ui/card/CardPreview.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
@@ -251,6 +253,41 @@ TEST_F(OptionDialogs, EveryControlHasAKeyboardPath) {
           << dialog->windowTitle().toStdString() << " " << control->objectName().toStdString();
     }
   }
+}
+
+TEST(DialogPlacement, BesideTheCardOnTheScreenElseWhereThereIsMostRoom) {
+  const QRect screen(0, 0, 1600, 1000);
+  const QRect card(300, 100, 600, 350);
+  const struct {
+    QSize dialog;
+    QPoint corner;
+  } cases[] = {
+      {{400, 300}, {908, 100}},  // right of the card, top aligned
+      {{800, 300}, {300, 458}},  // too wide for either side: below
+      {{800, 600}, {800, 100}},  // nowhere whole: the roomiest side, kept on the screen
+      {{300, 1200}, {908, 0}},   // taller than the screen: from its top
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PlaceBeside(card, c.dialog, screen), c.corner) << c.dialog.width();
+  }
+}
+
+TEST_F(OptionDialogs, ADialogOpensBesideTheCardThenWhereTheUserLastPutIt) {
+  UserSettings()->remove(QStringLiteral("dialogs"));
+  preview_.show();
+  const QRect card(preview_.mapToGlobal(preview_.Geometry().card.topLeft()),
+                   preview_.Geometry().card.size());
+  {
+    TextOptionsDialog dialog(preview_, 0);
+    dialog.show();
+    EXPECT_FALSE(dialog.frameGeometry().intersects(card));
+    dialog.move(123, 77);
+    dialog.reject();
+  }
+  TextOptionsDialog again(preview_, 0);
+  again.show();
+  EXPECT_EQ(again.pos(), QPoint(123, 77));
+  again.reject();
 }
 
 }  // namespace

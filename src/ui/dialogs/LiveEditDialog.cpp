@@ -1,5 +1,10 @@
 #include "ui/dialogs/LiveEditDialog.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/base/DialogPlacement.h"
+#include "ui/base/UserSettings.h"
 #include "ui/card/CardPreview.h"
 
 namespace tavolo {
@@ -11,10 +16,31 @@ CardDocument& LiveEditDialog::Document() const {
   return preview_.Document();
 }
 
+QString LiveEditDialog::PositionKey() const {
+  return QStringLiteral("dialogs/%1/position").arg(QString::fromLatin1(metaObject()->className()));
+}
+
+void LiveEditDialog::showEvent(QShowEvent* event) {
+  if (!placed_) {
+    placed_ = true;
+    const QPoint kept = UserSettings()->value(PositionKey()).toPoint();
+    const QScreen* screen = QGuiApplication::screenAt(kept + QPoint(20, 20));
+    if (screen != nullptr && !kept.isNull()) {
+      move(kept);
+    } else if (const QScreen* shown = preview_.screen()) {
+      const QRect card = preview_.Geometry().card;
+      const QRect onScreen(preview_.mapToGlobal(card.topLeft()), card.size());
+      move(PlaceBeside(onScreen, frameGeometry().size(), shown->availableGeometry()));
+    }
+  }
+  QDialog::showEvent(event);
+}
+
 void LiveEditDialog::done(int result) {
   // The close box after OK, or a second Escape, must not record or revert again.
   if (!closed_) {
     closed_ = true;
+    if (isVisible()) UserSettings()->setValue(PositionKey(), pos());
     if (result == QDialog::Accepted) {
       Document().RecordEdit();
     } else {

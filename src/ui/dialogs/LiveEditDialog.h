@@ -1,7 +1,7 @@
 // Base of the option dialogs that edit the card live: every change goes into the card document's
 // live state and shows in the preview at once. Closing with OK records the whole visit as one
 // undo step; any other close (Cancel, Escape, the close box) restores the card exactly as it was
-// when the dialog opened.
+// when the dialog opened. The dialog opens where the user last put it, else beside the card.
 #pragma once
 
 #include <QDialog>
@@ -36,11 +36,15 @@ class LiveEditDialog : public QDialog {
   }
 
   void done(int result) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  QString PositionKey() const;
+
   CardPreview& preview_;
   CardState snapshot_;
   bool closed_ = false;
+  bool placed_ = false;
 };
 
 }  // namespace tavolo
