@@ -187,9 +187,7 @@ void CardDocument::DeletePicture(PictureKind kind) {
 }
 
 bool CardDocument::SwitchLayout(int layout) {
-  if (layout < 0 || layout >= kLayoutCount || layout == layout_.Current()) return false;
-  layout_.TakeEditedFields(live_.lines, live_.boxCount);
-  layout_.Pick(layout);
+  if (!layout_.Pick(layout, live_.lines, live_.boxCount)) return false;
   const ChangeScope scope(*this);
   RebuildFieldEditors();
   return true;

@@ -49,8 +49,9 @@ void LayoutChoice::Show(const CardState& card) {
   }
 }
 
-bool LayoutChoice::Pick(int layout) {
+bool LayoutChoice::Pick(int layout, const BoxLinesArray& shown, int boxCount) {
   if (!IsLayout(layout) || layout == current_) return false;
+  TakeEditedFields(shown, boxCount);
   previous_ = current_;
   current_ = layout;
   Distribute();

@@ -46,10 +46,11 @@ class LayoutChoice {
   // Apply: the card's layout becomes current, the field values are distributed for it, then the
   // card's box count and the used boxes' lines replace what the distribution gave.
   void Show(const CardState& card);
-  // The user picks a layout: it becomes current, previous keeps the one whose editors are shown,
-  // the field values are distributed and the user-change mark is set. False (and nothing
-  // changes) when the layout is current already or no layout at all.
-  bool Pick(int layout);
+  // The user picks a layout: the fields corrected in the `shown` lines are taken first, then it
+  // becomes current, previous keeps the one whose editors are shown, the field values are
+  // distributed and the user-change mark is set. False (and nothing changes) when the layout is
+  // current already or no layout at all.
+  bool Pick(int layout, const BoxLinesArray& shown, int boxCount);
 
   // Keeps the text of the first `boxCount` boxes as the text of the previous layout; the other
   // boxes keep what was kept for them before. Nothing is kept when `boxCount` is 0.

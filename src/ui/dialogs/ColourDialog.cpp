@@ -114,7 +114,6 @@ ColourDialog::ColourDialog(CardPreview& preview, ColourTarget target, QWidget* p
   // The dialog starts on the card's own colour and writes nothing until the user picks one.
   selector_->addItem(name);
   selector_->setCurrentIndex(0);
-  initialised_ = true;
   selector_->setEnabled(false);
   setWindowTitle(QStringLiteral("Color Options: '%1'").arg(name));
   ShowOnPickers();
@@ -178,7 +177,6 @@ void ColourDialog::ShowNumbers(bool writeEdits) {
 }
 
 void ColourDialog::UpdateLogo() {
-  if (!initialised_) return;
   const int usedBoxes = Document().Layout().BoxCount();
   ChangeLive([&](CardState& live) { ApplyColour(live, target_, current_, usedBoxes); });
 }

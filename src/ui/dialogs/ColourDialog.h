@@ -61,7 +61,6 @@ class ColourDialog : public LiveEditDialog {
   ColourTarget target_;
   HslColour current_;
   RgbNumbers shown_{};
-  bool initialised_ = false;
 
   QComboBox* selector_ = nullptr;
   SaturationLightnessSquare* square_ = nullptr;

@@ -23,9 +23,9 @@ QString LiveEditDialog::PositionKey() const {
 void LiveEditDialog::showEvent(QShowEvent* event) {
   if (!placed_) {
     placed_ = true;
+    // A kept position counts while it still lies on a screen.
     const QPoint kept = UserSettings()->value(PositionKey()).toPoint();
-    const QScreen* screen = QGuiApplication::screenAt(kept + QPoint(20, 20));
-    if (screen != nullptr && !kept.isNull()) {
+    if (!kept.isNull() && QGuiApplication::screenAt(kept + QPoint(20, 20)) != nullptr) {
       move(kept);
     } else if (const QScreen* shown = preview_.screen()) {
       const QRect card = preview_.Geometry().card;
