@@ -212,6 +212,24 @@ TEST_F(ControlTest, BackgroundChooserLooksAsItsGoldens) {
   EXPECT_TRUE(MatchesGolden(chooser.Picture(), "background_chooser_last_page", {4, 0.01}));
 }
 
+// The blank card is background 1 lightened to white: the ticked thumbnail shows white too, the
+// others keep their own colours.
+TEST_F(ControlTest, BackgroundChooserDrawsTheTickedThumbnailAsTheCardShowsIt) {
+  const BackgroundTable table = SyntheticBackgrounds(8);
+  BackgroundChooser chooser;
+  chooser.resize(300, 400);
+  chooser.SetBackgrounds(&table);
+  chooser.SetSelected(1);
+  const QImage plain = chooser.Picture();
+  CardState blank;
+  blank.lightShift = 0.5f;
+  chooser.SetSelectedLook(blank);
+  const QImage tinted = chooser.Picture();
+  EXPECT_NE(plain.pixel(150, 100), qRgb(255, 255, 255));
+  EXPECT_EQ(tinted.pixel(150, 100), qRgb(255, 255, 255));
+  EXPECT_EQ(tinted.pixel(50, 300), plain.pixel(50, 300));
+}
+
 TEST(LayoutChooserGeometry, PressReachesFurtherRightThanHover) {
   // W = 1005: hover columns are 100 wide, so 1000..1004 hover nothing but press layout 10. Where
   // [i k, (i + 1) W / 10) ranges overlap the later layout wins.

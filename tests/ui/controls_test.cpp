@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/base/ColourModel.h"
+#include "core/card/BackgroundProcessing.h"
 #include "tests/core/GoldenImage.h"
 #include "tests/ui/ReportLog.h"
 #include "ui/controls/ColourButton.h"
@@ -179,6 +180,37 @@ TEST_F(ControlTest, PositionsAndModesOutOfRangeAreReportedAndPulledBack) {
   reports = TakeReports();
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_NE(reports[0].find("mode>=0 && mode<=2"), std::string::npos);
+}
+
+// Moving the knob from one place to another tints the colour shown at the first place into the
+// colour shown at the second: the strips show what the card will get.
+TEST_F(ControlTest, TintStripsShowWhatTheTintMakesOfTheColourAtTheKnob) {
+  struct Case {
+    ColourStripSliderMode mode;
+    int from, to;
+  };
+  for (const Case c : {Case{ColourStripSliderMode::Hue, 40, 120},
+                       Case{ColourStripSliderMode::Hue, 200, 60},
+                       Case{ColourStripSliderMode::Saturation, 130, 100},
+                       Case{ColourStripSliderMode::Grey, 100, 140}}) {
+    ColourStripSlider strip;
+    strip.resize(240, 25);
+    strip.SetMode(static_cast<int>(c.mode));
+    strip.SetHue(70.0f);
+    strip.SetPosition(-0.5f);
+    const QImage picture = strip.Picture();
+    const int y = LSliderStripTop(picture.height()) + kLSliderStripHeight / 2;
+    uint32_t pixel = picture.pixel(c.from, y);
+    const float shift = static_cast<float>(c.to - c.from) / 240.0f;
+    const auto along = [&](ColourStripSliderMode mode) { return c.mode == mode ? shift : 0.0f; };
+    ASSERT_TRUE(SetHSL(&pixel, 1, 1, along(ColourStripSliderMode::Hue),
+                       along(ColourStripSliderMode::Saturation), along(ColourStripSliderMode::Grey)));
+    const QRgb want = picture.pixel(c.to, y);
+    for (const int byte : {0, 8, 16}) {
+      EXPECT_NEAR((pixel >> byte) & 0xFF, (want >> byte) & 0xFF, 3)
+          << "mode " << static_cast<int>(c.mode) << " from " << c.from << " byte " << byte;
+    }
+  }
 }
 
 TEST(PickerGeometry, KeepsTheMarkerOffTheEdgesAndCutsOneDrawnAtACorner) {

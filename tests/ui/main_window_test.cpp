@@ -383,6 +383,10 @@ TEST_F(MainWindowTest, NewBlankProjectLeavesUndoAndRedoDisabled) {
   EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
   EXPECT_EQ(Lines(0), QStringList{"Company Name"});
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kLightnessSlider)->Position(), 0.5f);
+  // The tick sits on a thumbnail as white as the blank card, not on background 1's own colour.
+  auto* chooser = Find<BackgroundChooser>(kBackgroundChooser);
+  const QPoint ticked = chooser->Geometry().Square(chooser->Selected() - chooser->First()).center();
+  EXPECT_EQ(chooser->Picture().pixel(ticked), qRgb(255, 255, 255));
 }
 
 TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {

@@ -137,6 +137,28 @@ bool SetHSL(uint32_t* backgroundBuffer, int dx, int dy, float hue, float sat, fl
   return true;
 }
 
+uint32_t TintStripColour(TintStrip strip, float position, float hue) {
+  constexpr float kMiddle = 120.0f;
+  switch (strip) {
+    case TintStrip::kHue:
+      return TintPixel(HslToColourRef(0.0f, 240.0f, kMiddle), (position + 0.5f) * kHueSpan, 0, 0);
+    case TintStrip::kSaturation:
+      return TintPixel(HslToColourRef(hue, kMiddle, kMiddle), 0, position * kSatLightSpan, 0);
+    case TintStrip::kLightness:
+      return TintPixel(HslToColourRef(0.0f, 0.0f, kMiddle), 0, 0, position * kSatLightSpan);
+  }
+  return 0;
+}
+
+QImage TintedLikeCard(const QImage& picture, const CardState& live) {
+  QImage copy = picture.convertToFormat(QImage::Format_RGB32);
+  if (copy.isNull()) return copy;
+  auto* pixels = reinterpret_cast<uint32_t*>(copy.bits());
+  SetHSL(pixels, copy.width(), copy.height(), live.hueShift, live.satShift, live.lightShift);
+  ModifyBg(pixels, copy.width(), copy.height(), live);
+  return copy;
+}
+
 uint32_t GradientColour(const CardState& live) {
   const ColourRef c = RgbToColourRef(
       HslToRgb({live.backgroundColour.h, live.backgroundColour.s, live.bgBrightness * 240.0f}));

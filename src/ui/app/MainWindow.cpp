@@ -211,6 +211,7 @@ void MainWindow::Refresh() {
   UpdateTitle();
   ShowSliders();
   chooser_->SetSelected(DrawnBackgroundNumber(document_.Live().backgroundIndex));
+  chooser_->SetSelectedLook(document_.Live());
   layouts_->SetCurrent(document_.Layout().Current());
   CheckCurrentLayout();
   UpdateMenus();

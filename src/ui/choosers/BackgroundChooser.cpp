@@ -9,16 +9,12 @@
 #include "core/base/CheckedCall.h"
 #include "core/base/WindowColour.h"
 #include "core/bridge/ImageBridge.h"
+#include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
 #include "ui/choosers/CheckMark.h"
 #include "ui/controls/ControlPainting.h"
 
 namespace tavolo {
-
-namespace {
-
-
-}  // namespace
 
 BackgroundChooser::BackgroundChooser(QWidget* parent) : OwnerDrawnControl(parent) {
   AcceptKeyboardFocus();
@@ -45,6 +41,11 @@ void BackgroundChooser::SetFirst(int first) {
 
 void BackgroundChooser::SetSelected(int number) {
   selected_ = number;
+  update();
+}
+
+void BackgroundChooser::SetSelectedLook(const CardState& live) {
+  selectedLook_ = live;
   update();
 }
 
@@ -111,7 +112,12 @@ void BackgroundChooser::Draw(QImage& picture) const {
     const QRect square = geometry.Square(slot);
     if (table_ != nullptr && number >= 0 && number < table_->Count()) {
       const QImage& thumbnail = Thumbnail(number, geometry.cell);
-      if (!thumbnail.isNull()) painter.drawImage(square.topLeft(), thumbnail);
+      const bool asOnCard = number == selected_ && selectedLook_ && !thumbnail.isNull();
+      if (asOnCard) {
+        painter.drawImage(square.topLeft(), TintedLikeCard(thumbnail, *selectedLook_));
+      } else if (!thumbnail.isNull()) {
+        painter.drawImage(square.topLeft(), thumbnail);
+      }
     }
     if (number == selected_) {
       painter.drawImage(square.right() + 1 - kCheckMarkSize, square.bottom() + 1 - kCheckMarkSize,

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <QTimer>
+#include <optional>
 #include <vector>
 
+#include "core/card/CardState.h"
 #include "ui/choosers/BackgroundChooserGeometry.h"
 #include "ui/controls/OwnerDrawnControl.h"
 
@@ -47,6 +49,8 @@ class BackgroundChooser : public OwnerDrawnControl {
 
   void SetSelected(int number);
   int Selected() const { return selected_; }
+  // The ticked thumbnail is drawn as the card shows its background: tinted, with its gradient.
+  void SetSelectedLook(const CardState& live);
   // The background under the mouse, -1 for none.
   int Hover() const { return hover_; }
 
@@ -92,6 +96,7 @@ class BackgroundChooser : public OwnerDrawnControl {
   bool drawn_ = false;
   QTimer timer_;
   mutable std::vector<QImage> thumbnails_;
+  std::optional<CardState> selectedLook_;
   mutable int thumbnailCell_ = 0;
 };
 

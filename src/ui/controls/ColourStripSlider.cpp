@@ -7,6 +7,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ColourModel.h"
+#include "core/card/BackgroundProcessing.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/controls/SliderPosition.h"
 
@@ -55,18 +56,10 @@ void ColourStripSlider::SetPosition(float position) {
 }
 
 QRgb ColourStripSlider::StripColour(float v) const {
-  switch (mode_) {
-    case 0:
-      return ToQRgb(RgbToColourRef(HslToRgb({v * 239, 240, 120})));
-    case 1:
-      return ToQRgb(RgbToColourRef(HslToRgb({hue_, v * 240, 120})));
-    case 2: {
-      const int grey = static_cast<int>(v * 255);
-      return qRgb(grey, grey, grey);
-    }
-    default:
-      return kBackground.rgb();
-  }
+  static constexpr TintStrip kStrips[] = {TintStrip::kHue, TintStrip::kSaturation,
+                                          TintStrip::kLightness};
+  if (mode_ < 0 || mode_ > 2) return kBackground.rgb();
+  return 0xFF000000u | TintStripColour(kStrips[mode_], v - 0.5f, hue_);
 }
 
 void ColourStripSlider::Draw(QImage& picture) const {

@@ -1,4 +1,5 @@
-// The centred slider, position -0.5..0.5, drawn over a colour strip (hue, saturation or grey).
+// The centred slider, position -0.5..0.5, drawn over a tint strip (hue, saturation or lightness:
+// what the tint makes of the background at each position).
 // Dragging notifies the owner at every step; releasing asks the owner to apply the value. With
 // the keyboard focus the arrow, page, Home and End keys move it as a drag does, and letting go
 // of the key is the release.
