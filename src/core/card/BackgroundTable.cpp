@@ -16,9 +16,13 @@ BackgroundName MakeBackgroundName(std::string_view text) {
 
 RasterImage DecodeBackground(const BackgroundSource& source) {
   if (const auto* record = std::get_if<LibraryPicture>(&source)) {
-    const std::span<const uint8_t> bytes(record->library->bytes);
-    return RasterImage(bytes.subspan(record->offset, record->length), kFormatJpeg,
-                       kMaxCardPicturePixels);
+    std::vector<uint8_t> bytes(record->length);
+    if (!record->library->read(record->offset, bytes)) {
+      RasterImage unread;
+      unread.SetLastError("its bytes could not be read from the library file");
+      return unread;
+    }
+    return RasterImage(bytes, kFormatJpeg, kMaxCardPicturePixels);
   }
   if (const auto* file = std::get_if<PictureFile>(&source)) {
     return RasterImage(file->path, file->format, kMaxCardPicturePixels);
@@ -94,8 +98,7 @@ int BackgroundTable::LookupByName(std::span<const uint8_t, kBackgroundNameBytes>
   return 0;
 }
 
-bool BackgroundTable::Append(const BackgroundName& name, BackgroundSource source,
-                             float hueOffset) {
+bool BackgroundTable::Append(const BackgroundName& name, BackgroundSource source, float hueOffset) {
   if (Count() >= kMaxBackgrounds) return false;
   records_.push_back({name, Count()});
   sources_.push_back(std::move(source));

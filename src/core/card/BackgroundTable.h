@@ -7,14 +7,15 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
 #include <variant>
 #include <vector>
 
-#include "core/imaging/RasterImage.h"
 #include "core/card/DecodedPictureCache.h"
+#include "core/imaging/RasterImage.h"
 
 namespace tavolo {
 
@@ -31,16 +32,18 @@ struct BackgroundRecord {
   int32_t n = 0;          // the record's own number: equal to its index
 };
 
-// The descrambled contents of a library file, shared by all of its records.
+// A library file, held open and shared by all of its records: only the picture being drawn is
+// read from it.
 struct LibraryData {
   std::filesystem::path path;
-  std::vector<uint8_t> bytes;
+  // Fills `out` with the descrambled bytes at `offset`; false when they cannot be read.
+  std::function<bool(uint64_t offset, std::span<uint8_t> out)> read;
 };
 
-// A library record's compressed JPEG picture: `length` bytes at `offset` of the library's data.
+// A library record's compressed JPEG picture: `length` bytes at `offset` of the library file.
 struct LibraryPicture {
   std::shared_ptr<const LibraryData> library;
-  size_t offset = 0;
+  uint64_t offset = 0;
   size_t length = 0;
 };
 

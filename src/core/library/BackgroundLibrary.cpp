@@ -178,7 +178,7 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
   }
 
   const std::filesystem::path libraryPath = folder / fileName;
-  Outcome<std::vector<uint8_t>> read = ReadWholeFile(libraryPath, kMaxLibraryBytes);
+  Outcome<OpenFile> read = OpenFile::Open(libraryPath, kMaxLibraryBytes);
   if (!read) {
     result.status = read.Error() == ENOENT || read.Error() == ENOTDIR
                         ? BackgroundLoadStatus::kLibraryMissing
@@ -188,13 +188,18 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
                          : "The background library could not be read: " + read.Message();
     return result;
   }
-  auto library = std::make_shared<LibraryData>(LibraryData{libraryPath, std::move(read).Value()});
-  Descramble(library->bytes);
+  const auto file = std::make_shared<const OpenFile>(std::move(read).Value());
+  const LibraryBytes readPlain = [file](uint64_t offset, std::span<uint8_t> out) {
+    const Outcome<size_t> got = file->ReadAt(offset, out);
+    if (!got || got.Value() != out.size()) return false;
+    Descramble(out, offset);
+    return true;
+  };
+  auto library = std::make_shared<const LibraryData>(LibraryData{libraryPath, readPlain});
   const uint32_t room = static_cast<uint32_t>(kMaxBackgrounds - table.Count());
-  const ParsedLibrary parsed = ParseBackgroundLibrary(library->bytes, room);
-  for (const LibraryRecordView& record : parsed.records) {
-    const auto offset = static_cast<size_t>(record.jpeg.data() - library->bytes.data());
-    table.Append(record.name, LibraryPicture{library, offset, record.jpeg.size()},
+  const ParsedLibrary parsed = ParseBackgroundLibrary(file->Size(), readPlain, room);
+  for (const LibraryRecord& record : parsed.records) {
+    table.Append(record.name, LibraryPicture{library, record.jpegOffset, record.jpegLength},
                  record.hue * kHueToOffset - 0.5f);
     ++result.libraryCount;
   }
@@ -270,7 +275,8 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   std::error_code ec;
   std::filesystem::create_directories(customFolder, ec);
   if (ec) {
-    result.message = FolderNotWritableMessage(ec.value(), FileErrorMessage(ec.value(), customFolder), customFolder);
+    result.message = FolderNotWritableMessage(
+        ec.value(), FileErrorMessage(ec.value(), customFolder), customFolder);
     return result;
   }
   // Importing a file that already lies in the folder needs no copy (and a copy onto itself fails).
@@ -283,7 +289,8 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   const auto copyOver = [&]() -> bool {
     if (!copy) return true;
     const Outcome<> written = WriteFileReplacing(target, read.Value());
-    if (!written) result.message = FolderNotWritableMessage(written.Error(), written.Message(), customFolder);
+    if (!written)
+      result.message = FolderNotWritableMessage(written.Error(), written.Message(), customFolder);
     return written.Ok();
   };
   // A file of another kind is copied all the same, as the import always copies, but adds nothing.

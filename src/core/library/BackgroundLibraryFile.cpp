@@ -15,15 +15,19 @@ namespace {
 // The first header word is not read back; it marks the layout written here.
 constexpr uint32_t kLibraryLayout = 1;
 
-// Adds (sign 1) or subtracts (sign −1) the key, byte i of the data taking key byte i mod 17. The
-// library is read whole at every start: the key is laid out over a block of whole repeats, so the
-// inner loop runs without a remainder per byte and the compiler makes vector code of it.
-void AddKey(std::span<uint8_t> data, int sign) {
+constexpr size_t kRecordHeaderBytes = 8 + kBackgroundNameBytes;
+
+// Adds (sign 1) or subtracts (sign −1) the key, byte i of the file taking key byte i mod 17; the
+// data starts at byte `offset` of the file. The key is laid out over a block of whole repeats, so
+// the inner loop runs without a remainder per byte and the compiler makes vector code of it.
+void AddKey(std::span<uint8_t> data, int sign, uint64_t offset) {
   constexpr size_t kRepeats = 64;
   constexpr size_t kBlock = kRepeats * kLibraryKey.size();
+  const size_t phase = static_cast<size_t>(offset % kLibraryKey.size());
   std::array<uint8_t, kBlock> key{};
   for (size_t i = 0; i < kBlock; ++i) {
-    key[i] = static_cast<uint8_t>(sign * static_cast<uint8_t>(kLibraryKey[i % kLibraryKey.size()]));
+    const auto letter = static_cast<uint8_t>(kLibraryKey[(i + phase) % kLibraryKey.size()]);
+    key[i] = static_cast<uint8_t>(sign * letter);
   }
   for (size_t start = 0; start < data.size(); start += kBlock) {
     const size_t n = std::min(kBlock, data.size() - start);
@@ -35,37 +39,55 @@ void AddKey(std::span<uint8_t> data, int sign) {
 }  // namespace
 
 void Scramble(std::span<uint8_t> data) {
-  AddKey(data, 1);
+  AddKey(data, 1, 0);
 }
 
-void Descramble(std::span<uint8_t> data) {
-  AddKey(data, -1);
+void Descramble(std::span<uint8_t> data, uint64_t offset) {
+  AddKey(data, -1, offset);
 }
 
-ParsedLibrary ParseBackgroundLibrary(std::span<const uint8_t> data, uint32_t maxRecords) {
+ParsedLibrary ParseBackgroundLibrary(uint64_t size, const LibraryBytes& read, uint32_t maxRecords) {
   ParsedLibrary parsed;
-  ByteReader in(data);
-  in.Skip(4);  // not interpreted
-  parsed.declaredCount = in.U32();
-  if (!in.ok()) {
+  std::array<uint8_t, 8> header{};
+  if (size < header.size() || !read(0, header)) {
     parsed.truncated = true;
     return parsed;
   }
+  ByteReader counts(header);
+  counts.Skip(4);  // not interpreted
+  parsed.declaredCount = counts.U32();
   const uint32_t wanted = std::min(parsed.declaredCount, maxRecords);
+  uint64_t at = header.size();
   for (uint32_t j = 0; j < wanted; ++j) {
-    LibraryRecordView record;
-    const uint32_t length = in.U32();
-    record.hue = in.F32();
-    const std::span<const uint8_t> name = in.Bytes(kBackgroundNameBytes);
-    record.jpeg = in.Bytes(length);
-    if (!in.ok()) {
+    std::array<uint8_t, kRecordHeaderBytes> bytes{};
+    if (size - at < bytes.size() || !read(at, bytes)) {
       parsed.truncated = true;
       break;
     }
-    std::memcpy(record.name.data(), name.data(), kBackgroundNameBytes);
+    ByteReader in(bytes);
+    LibraryRecord record;
+    record.jpegLength = in.U32();
+    record.hue = in.F32();
+    std::memcpy(record.name.data(), in.Bytes(kBackgroundNameBytes).data(), kBackgroundNameBytes);
+    record.jpegOffset = at + bytes.size();
+    if (size - record.jpegOffset < record.jpegLength) {
+      parsed.truncated = true;
+      break;
+    }
     parsed.records.push_back(record);
+    at = record.jpegOffset + record.jpegLength;
   }
   return parsed;
+}
+
+ParsedLibrary ParseBackgroundLibrary(std::span<const uint8_t> data, uint32_t maxRecords) {
+  return ParseBackgroundLibrary(
+      data.size(),
+      [data](uint64_t offset, std::span<uint8_t> out) {
+        std::memcpy(out.data(), data.data() + offset, out.size());
+        return true;
+      },
+      maxRecords);
 }
 
 std::vector<uint8_t> SerializeBackgroundLibrary(std::span<const LibraryEntry> entries) {

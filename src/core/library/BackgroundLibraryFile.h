@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,24 +20,34 @@ namespace tavolo {
 inline constexpr std::string_view kLibraryKey = "Kq7=vR2tWn+8dYpLm";
 
 void Scramble(std::span<uint8_t> data);
-void Descramble(std::span<uint8_t> data);
+// `offset`: where in the file the data lies, for a part read on its own.
+void Descramble(std::span<uint8_t> data, uint64_t offset = 0);
 
-// One record as it lies in the descrambled data; `jpeg` points into that data.
-struct LibraryRecordView {
+// One record of the library: its name, its hue, and where its JPEG file lies in the library.
+struct LibraryRecord {
   BackgroundName name{};
   float hue = 0.0f;  // 0..239
-  std::span<const uint8_t> jpeg;
+  uint64_t jpegOffset = 0;
+  uint32_t jpegLength = 0;
 };
 
 struct ParsedLibrary {
-  std::vector<LibraryRecordView> records;
+  std::vector<LibraryRecord> records;
   uint32_t declaredCount = 0;  // N as the header states it
   // The data ended before the header or before a record was complete (a length running past the
   // end included): `records` holds the complete ones before that point.
   bool truncated = false;
 };
 
-// Parses descrambled library data. Reads at most `maxRecords` records; never reads outside `data`.
+// Fills `out` with the descrambled bytes at `offset` of a library; false when they cannot be read.
+using LibraryBytes = std::function<bool(uint64_t offset, std::span<uint8_t> out)>;
+
+// Walks a library of `size` bytes from record to record, reading only the records' headers (the
+// pictures are read when they are drawn). Reads at most `maxRecords` records; never asks for
+// bytes past `size`.
+ParsedLibrary ParseBackgroundLibrary(uint64_t size, const LibraryBytes& read,
+                                     uint32_t maxRecords = kMaxBackgrounds);
+// The same over descrambled library data in memory.
 ParsedLibrary ParseBackgroundLibrary(std::span<const uint8_t> data,
                                      uint32_t maxRecords = kMaxBackgrounds);
 

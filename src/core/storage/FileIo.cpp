@@ -11,6 +11,7 @@
 #include <ctime>
 #include <random>
 #include <string_view>
+#include <utility>
 
 #include "core/storage/PrintableName.h"
 
@@ -42,6 +43,8 @@ class FileDescriptor {
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
   int Get() const { return fd_; }
+  // Hands the descriptor over to a new owner.
+  int Release() { return std::exchange(fd_, -1); }
   // Closes now, reporting the result: a close can be where a write error shows up.
   bool Close() {
     const int fd = fd_;
@@ -220,7 +223,7 @@ std::string FileErrorMessage(int error, const std::filesystem::path& path) {
   }
 }
 
-Outcome<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes) {
+Outcome<OpenFile> OpenFile::Open(const std::filesystem::path& path, uintmax_t maxBytes) {
   const auto fail = [](int error, std::string message) {
     return Failure{std::move(message), error};
   };
@@ -237,16 +240,49 @@ Outcome<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path, u
   if (static_cast<uintmax_t>(info.st_size) > maxBytes) {
     return fail(EFBIG, Substitute("%1 is too large.", path));
   }
-  std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size));
+  return OpenFile(fd.Release(), path, static_cast<uint64_t>(info.st_size));
+}
+
+OpenFile::OpenFile(int fd, std::filesystem::path path, uint64_t size)
+    : fd_(fd), path_(std::move(path)), size_(size) {}
+
+OpenFile::OpenFile(OpenFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), size_(other.size_) {}
+
+OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+    path_ = std::move(other.path_);
+    size_ = other.size_;
+  }
+  return *this;
+}
+
+OpenFile::~OpenFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+Outcome<size_t> OpenFile::ReadAt(uint64_t offset, std::span<uint8_t> out) const {
   size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+  while (done < out.size()) {
+    const ssize_t n =
+        ::pread(fd_, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return fail(errno, FileErrorMessage(errno, path));
-    if (n == 0) break;  // the file shrank while being read: keep what is there
+    if (n < 0) return Failure{FileErrorMessage(errno, path_), errno};
+    if (n == 0) break;
     done += static_cast<size_t>(n);
   }
-  bytes.resize(done);
+  return done;
+}
+
+Outcome<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes) {
+  const Outcome<OpenFile> opened = OpenFile::Open(path, maxBytes);
+  if (!opened) return Failure{opened.Message(), opened.Error()};
+  std::vector<uint8_t> bytes(static_cast<size_t>(opened.Value().Size()));
+  const Outcome<size_t> read = opened.Value().ReadAt(0, bytes);
+  if (!read) return Failure{read.Message(), read.Error()};
+  bytes.resize(read.Value());  // the file shrank while being read: keep what is there
   return bytes;
 }
 

@@ -24,6 +24,33 @@ std::string FileErrorMessage(int error, const std::filesystem::path& path);
 // carries the errno of its cause.
 Outcome<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path, uintmax_t maxBytes);
 
+// A regular file held open for reads at any offset, from any thread at once: a large file of
+// which only parts are wanted (the background library, whose pictures are read as they are
+// drawn). Opened with the same care and limit as ReadWholeFile; the file read is the one opened,
+// even when a new file takes its name meanwhile.
+class OpenFile {
+ public:
+  static Outcome<OpenFile> Open(const std::filesystem::path& path, uintmax_t maxBytes);
+  OpenFile(OpenFile&& other) noexcept;
+  OpenFile& operator=(OpenFile&& other) noexcept;
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  ~OpenFile();
+
+  const std::filesystem::path& Path() const { return path_; }
+  // The size when opened.
+  uint64_t Size() const { return size_; }
+  // Reads the bytes at `offset` into `out`: how many there were, fewer than asked only where
+  // the file ends.
+  Outcome<size_t> ReadAt(uint64_t offset, std::span<uint8_t> out) const;
+
+ private:
+  OpenFile(int fd, std::filesystem::path path, uint64_t size);
+  int fd_ = -1;
+  std::filesystem::path path_;
+  uint64_t size_ = 0;
+};
+
 // What a lost save would cost the user, which decides how hard a save works to survive a power
 // cut: the user's own work (projects, templates, page layouts) is worth syncing the folder after
 // the rename, so the new name is on disk too; an export can simply be made again.

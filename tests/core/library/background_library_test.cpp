@@ -105,7 +105,9 @@ TEST(LibraryFile, WrittenRecordsLieAtTheDocumentedOffsetsAndParseBack) {
   for (size_t i = 0; i < 3; ++i) {
     EXPECT_EQ(parsed.records[i].name, entries[i].name);
     EXPECT_EQ(parsed.records[i].hue, entries[i].hue);
-    EXPECT_TRUE(std::ranges::equal(parsed.records[i].jpeg, entries[i].jpeg));
+    const LibraryRecord& record = parsed.records[i];
+    EXPECT_TRUE(std::ranges::equal(std::span(bytes).subspan(record.jpegOffset, record.jpegLength),
+                                   entries[i].jpeg));
   }
 }
 
@@ -477,7 +479,9 @@ TEST(ShippedBackgrounds, AtLeastSixtyCardsWithReadableUniqueNamesAndTheirMeasure
     ASSERT_TRUE(image.IsValid()) << image.GetLastError();
     EXPECT_EQ(image.GetWidth(), 1062u);
     EXPECT_EQ(image.GetHeight(), 615u);
-    const RasterImage alone(parsed.records[i].jpeg, kFormatJpeg);
+    const std::span<const uint8_t> jpeg =
+        std::span(bytes).subspan(parsed.records[i].jpegOffset, parsed.records[i].jpegLength);
+    const RasterImage alone(jpeg, kFormatJpeg);
     EXPECT_EQ(image.GetBpp(), alone.GetBpp());
     EXPECT_TRUE(std::ranges::equal(image.PixelData(), alone.PixelData()));
     const float offset = table.HueOffset(n);
