@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Peak memory of tavolo-cli on hostile and on legitimately large files, against a ceiling for
-# each: 1 GB for any input file under 1 MB, and twice the card's own pixel memory plus 150 MB for
-# legitimate large cards and files. Fails when any command reaches its ceiling.
+# each: 1 GB for any input file under 1 MB, twice the card's own pixel memory plus 150 MB for
+# legitimate large cards, and six times the file's size plus 150 MB for a large file of text
+# (the text is held as UTF-16, two bytes a character, and printed as UTF-8, up to three). Fails
+# when any command reaches its ceiling.
 #
 #   bench/bomb_memory.sh [BUILD_DIR]      default: build
 #
@@ -34,6 +36,7 @@ small_input=1024
 card_mb() { echo $(( ($1 * $2 * 4 * 2) / (1024 * 1024) + 150 )); }
 default_card=$(card_mb 1062 615)
 largest_card=$(card_mb 10000 6710)
+long_text=$(( 6 * 66 + 150 ))  # the 63 MB project of long lines
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -208,8 +211,8 @@ measure "PNG bomb" $small_input "$plain" identify "$work/pngbomb.png"
 for format in bmp tga pcx; do
   measure "largest card" $largest_card "$plain" render "$work/largest.tvc" -o "$work/big.$format"
 done
-measure "long lines" $default_card "$plain" info "$work/lines.tvc"
-measure "long lines" $default_card "$plain" render "$work/lines.tvc" -o "$work/lines.png"
+measure "long lines" $long_text "$plain" info "$work/lines.tvc"
+measure "long lines" $long_text "$plain" render "$work/lines.tvc" -o "$work/lines.png"
 measure "layout names" $default_card "$work/layouts" print "$work/card.tvc" -o "$work/x.pdf" \
   --layout nope
 

@@ -74,10 +74,10 @@ void AppendEscape(std::string& out, char16_t unit) {
   out += buffer;
 }
 
-// A JSON string literal. Control characters are escaped, and so are lone surrogates, which
-// UTF-8 cannot carry.
-std::string JsonString(const QString& text) {
-  std::string out = "\"";
+// Appends a JSON string literal. Control characters are escaped, and so are lone surrogates,
+// which UTF-8 cannot carry.
+void AppendJsonString(std::string& out, const QString& text) {
+  out += '"';
   const qsizetype n = text.size();
   for (qsizetype i = 0; i < n; ++i) {
     const char16_t c = text[i].unicode();
@@ -117,7 +117,13 @@ std::string JsonString(const QString& text) {
       AppendUtf8(out, c);
     }
   }
-  return out + "\"";
+  out += '"';
+}
+
+std::string JsonString(const QString& text) {
+  std::string out;
+  AppendJsonString(out, text);
+  return out;
 }
 
 // The name bytes as text without their zero padding: UTF-8 when they are valid UTF-8 (the names
@@ -136,22 +142,34 @@ std::string Hsl(const HslColour& c) {
   return "[" + FloatText(c.h) + ", " + FloatText(c.s) + ", " + FloatText(c.l) + "]";
 }
 
-// Builds one pretty-printed JSON object, member by member.
+// Builds one pretty-printed JSON object, member by member. A card's text can run to hundreds of
+// megabytes, so every value is appended where it ends up and copied no more than that.
 class JsonObject {
  public:
-  explicit JsonObject(int indent) : indent_(indent) {}
+  explicit JsonObject(int indent) : indent_(indent), body_("{") {}
   JsonObject& Raw(std::string_view key, const std::string& value) {
+    Member(key) += value;
+    return *this;
+  }
+  // Starts a member whose value the caller appends to the text returned.
+  std::string& Member(std::string_view key) {
     body_ += first_ ? "\n" : ",\n";
     first_ = false;
-    body_ += std::string(static_cast<size_t>(indent_ + 2), ' ') + "\"" + std::string(key) +
-             "\": " + value;
-    return *this;
+    body_.append(static_cast<size_t>(indent_ + 2), ' ');
+    body_ += '"';
+    body_ += key;
+    body_ += "\": ";
+    return body_;
   }
   JsonObject& Int(std::string_view key, int64_t v) { return Raw(key, std::to_string(v)); }
   JsonObject& Float(std::string_view key, float v) { return Raw(key, FloatText(v)); }
   JsonObject& Text(std::string_view key, const QString& v) { return Raw(key, JsonString(v)); }
-  std::string Done() const {
-    return "{" + body_ + "\n" + std::string(static_cast<size_t>(indent_), ' ') + "}";
+  // Closes the object and hands it over, leaving this one empty.
+  std::string Done() {
+    body_ += '\n';
+    body_.append(static_cast<size_t>(indent_), ' ');
+    body_ += '}';
+    return std::move(body_);
   }
 
  private:
@@ -160,12 +178,22 @@ class JsonObject {
   bool first_ = true;
 };
 
-std::string JsonArray(const std::vector<std::string>& items, int indent) {
-  if (items.empty()) return "[]";
-  std::string out = "[";
-  const std::string pad(static_cast<size_t>(indent + 2), ' ');
-  for (size_t i = 0; i < items.size(); ++i) out += (i ? ",\n" : "\n") + pad + items[i];
-  return out + "\n" + std::string(static_cast<size_t>(indent), ' ') + "]";
+// Appends a JSON array of `count` items, each appended by appendItem(out, index).
+template <class AppendItem>
+void AppendJsonArray(std::string& out, size_t count, int indent, AppendItem appendItem) {
+  if (count == 0) {
+    out += "[]";
+    return;
+  }
+  out += '[';
+  for (size_t i = 0; i < count; ++i) {
+    out += i ? ",\n" : "\n";
+    out.append(static_cast<size_t>(indent + 2), ' ');
+    appendItem(out, i);
+  }
+  out += '\n';
+  out.append(static_cast<size_t>(indent), ' ');
+  out += ']';
 }
 
 std::string CardJson(const CardState& s, const ReadProjectResult& read) {
@@ -174,31 +202,37 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
   card.Raw("version", read.versionRead ? std::to_string(read.version) : "null");
   card.Raw("background",
            read.backgroundNameRead ? JsonString(NameText(read.backgroundName)) : "null");
-  std::vector<std::string> styles;
-  for (const TextBoxStyle& st : s.styles) {
-    styles.push_back(JsonObject(4)
-                         .Text("size", st.size)
-                         .Text("face", st.face)
-                         .Text("style", st.style)
-                         .Raw("textColor", Hsl(st.textColour))
-                         .Raw("fillColor", Hsl(st.fillColour))
-                         .Int("frameMode", st.frameMode)
-                         .Int("frameSize", st.frameSize)
-                         .Int("reserved", st.reserved)
-                         .Float("opacity", st.opacity)
-                         .Float("brightness", st.brightness)
-                         .Done());
-  }
-  card.Raw("styles", JsonArray(styles, 2));
-  std::vector<std::string> boxes;
-  for (const TextBoxLines& lines : s.lines) {
-    std::vector<std::string> used;
-    for (int32_t i = 0; i < lines.count && i < kMaxLinesPerBox; ++i) {
-      used.push_back(JsonString(lines.line[i]));
+  AppendJsonArray(card.Member("styles"), s.styles.size(), 2, [&](std::string& out, size_t i) {
+    const TextBoxStyle& st = s.styles[i];
+    out += JsonObject(4)
+               .Text("size", st.size)
+               .Text("face", st.face)
+               .Text("style", st.style)
+               .Raw("textColor", Hsl(st.textColour))
+               .Raw("fillColor", Hsl(st.fillColour))
+               .Int("frameMode", st.frameMode)
+               .Int("frameSize", st.frameSize)
+               .Int("reserved", st.reserved)
+               .Float("opacity", st.opacity)
+               .Float("brightness", st.brightness)
+               .Done();
+  });
+  // The text may be most of the output: room for all of it is made at once (three bytes of UTF-8
+  // at most per UTF-16 unit but for escapes), so the output is not copied as it grows.
+  std::string& lines = card.Member("lines");
+  size_t textBytes = 0;
+  for (const TextBoxLines& box : s.lines) {
+    for (int32_t i = 0; i < box.count && i < kMaxLinesPerBox; ++i) {
+      textBytes += 3 * static_cast<size_t>(box.line[i].size()) + 16;
     }
-    boxes.push_back(JsonArray(used, 4));
   }
-  card.Raw("lines", JsonArray(boxes, 2));
+  lines.reserve(lines.size() + textBytes + 1024);
+  AppendJsonArray(lines, s.lines.size(), 2, [&](std::string& out, size_t b) {
+    const TextBoxLines& box = s.lines[b];
+    const auto used = static_cast<size_t>(std::clamp(box.count, 0, kMaxLinesPerBox));
+    AppendJsonArray(out, used, 4,
+                    [&](std::string& text, size_t i) { AppendJsonString(text, box.line[i]); });
+  });
   card.Int("boxCount", s.boxCount)
       .Float("bgShift", s.bgShift)
       .Float("gradScale", s.gradScale)
@@ -238,7 +272,7 @@ int RunInfo(const std::vector<std::string>& args) {
   if (args.size() != 1) return UsageError("info", "needs exactly one project file");
   if (args[0].starts_with("-")) return UsageError("info", "unknown option '" + args[0] + "'");
 
-  const Outcome<std::vector<uint8_t>> file = ReadWholeFile(args[0], kMaxProjectBytes);
+  Outcome<std::vector<uint8_t>> file = ReadWholeFile(args[0], kMaxProjectBytes);
   if (!file) {
     PrintError("info", "cannot read '" + args[0] + "': " + file.Message());
     return kExitFailure;
@@ -253,6 +287,7 @@ int RunInfo(const std::vector<std::string>& args) {
   // Values are applied as they are read, so a damaged file shows how far it got.
   CardState state;
   const ReadProjectResult read = ReadProject(file.Value(), state, table, ReadMode::kApplyAsRead);
+  std::vector<uint8_t>().swap(file.Value());  // the card holds the text now
   std::printf("%s\n", CardJson(state, read).c_str());
   if (!read.extensionProblem.empty()) {
     PrintWarning("info",
