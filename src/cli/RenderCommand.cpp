@@ -98,9 +98,9 @@ Outcome<> DrawAndWrite(const Options& options, CardRenderer& renderer, const Car
     return Failure{"The card cannot be drawn at 1/" + std::to_string(options.divisor) +
                    " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) + "."};
   }
-  const QImage image = renderer.Render(card, options.divisor, dx, dy);
+  QImage image = renderer.Render(card, options.divisor, dx, dy);
   if (image.isNull()) return Failure{"The card could not be rendered."};
-  return WriteExportImage(image, options.output, *options.format, options.quality, card.dpi);
+  return WriteExportImage(std::move(image), options.output, *options.format, options.quality, card.dpi);
 }
 
 int Render(const Options& options) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "core/base/CheckedCall.h"
@@ -21,7 +22,7 @@ constexpr uint32_t kGifColourBits = 8;
 
 }  // namespace
 
-Outcome<> WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
+Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int format,
                            int quality, int dpi, ExportReporting reporting) {
   // The checked report belongs to the user-interface thread; elsewhere the result alone tells.
   const auto checked = [reporting](const char* label, bool ok) {
@@ -34,6 +35,7 @@ Outcome<> WriteExportImage(const QImage& card, const std::filesystem::path& file
   if (!checked("ci.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, ci))) {
     return Failure{"The card could not be converted to an image: " + ci.GetLastError()};
   }
+  card = QImage();
 
   if (format == kFormatGif) {
     std::array<RgbQuad, kGifColours> pal{};
@@ -78,9 +80,9 @@ Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& liv
 
 Outcome<> ExportCard(CardRenderer& renderer, const CardState& live,
                      const std::filesystem::path& file, int format, int quality) {
-  const Outcome<QImage> card = RenderCardForExport(renderer, live);
+  Outcome<QImage> card = RenderCardForExport(renderer, live);
   if (!card) return Failure{card.Message()};
-  return WriteExportImage(card.Value(), file, format, quality, live.dpi);
+  return WriteExportImage(std::move(card).Value(), file, format, quality, live.dpi);
 }
 
 }  // namespace tavolo

@@ -23,8 +23,9 @@ enum class ExportReporting { kCheckedReport, kResultOnly };
 // Writes `card` (a rendered Format_RGB32 image) to `file`, replacing it safely: the file appears
 // whole or not at all. A failed step of the conversion is returned, and with kCheckedReport also
 // raised as the checked report with its expression text; a failed write is returned with the
-// file-error text ("Access to %1 was denied." and the like).
-Outcome<> WriteExportImage(const QImage& card, const std::filesystem::path& file, int format,
+// file-error text ("Access to %1 was denied." and the like). A card handed over with std::move
+// is let go once converted, before the encoding, so a large card is not held three times.
+Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int format,
                            int quality, int dpi,
                            ExportReporting reporting = ExportReporting::kCheckedReport);
 

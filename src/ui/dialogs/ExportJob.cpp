@@ -28,8 +28,8 @@ ExportJob::ExportJob(CardDocument& document, std::filesystem::path file, int for
   }
 
   writing_.Start(
-      [card, target = file_, format, quality, dpi] {
-        return WriteExportImage(card, target, format, quality, dpi, ExportReporting::kResultOnly);
+      [card, target = file_, format, quality, dpi]() mutable {
+        return WriteExportImage(std::move(card), target, format, quality, dpi, ExportReporting::kResultOnly);
       },
       [this](Outcome<> written) { Finish(std::move(written)); });
 }
