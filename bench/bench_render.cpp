@@ -81,6 +81,33 @@ void BM_RenderPreviewDivisor3(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderPreviewDivisor3)->Unit(benchmark::kMillisecond);
 
+// A 400 × 400 logo in the middle of the card, as the preview redraws it while the text changes:
+// loaded and turned once, drawn at every rendering.
+void BM_RenderFullCachedWithLogo(benchmark::State& state) {
+  Scene& s = SharedScene();
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tavolo-bench-logo";
+  std::filesystem::create_directories(folder);
+  RasterImage logo;
+  logo.Create(400, 400, 24, kFormatPng);
+  for (uint32_t y = 0; y < 400; ++y) {
+    for (uint32_t x = 0; x < 400; ++x) {
+      logo.SetPixelColour(x, y, {static_cast<uint8_t>(x), static_cast<uint8_t>(y), 90, 0});
+    }
+  }
+  logo.Save(folder / "logo.png", kFormatPng);
+  CardState card = s.card;
+  card.logo.name = QStringLiteral("logo.png");
+  card.logo.path = QString::fromStdString((folder / "logo.png").string());
+  card.logo.width = card.logo.height = 400;
+  card.logo.x = 531;
+  card.logo.y = 307;
+  CardRenderer renderer(&s.table, folder);
+  renderer.Render(card, 1, 1062, 615);
+  for (auto _ : state) benchmark::DoNotOptimize(renderer.Render(card, 1, 1062, 615));
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_RenderFullCachedWithLogo)->Unit(benchmark::kMillisecond);
+
 void BM_Export(benchmark::State& state) {
   Scene& s = SharedScene();
   CardRenderer renderer(&s.table, std::filesystem::temp_directory_path());
