@@ -41,7 +41,7 @@ struct RgbQuad {
 
 // What decoders do with a picture's transparency (PNG alpha and transparent colours, the GIF
 // transparent index, 32-bit TGA, BMP and icon pixels, 16-bit TGA's attribute bit, TIFF extra
-// samples, icon masks).
+// samples, icon masks, PCX's fourth plane).
 enum class AlphaHandling {
   // Composited over white: every decoded picture is opaque. The default.
   kOverWhite,
@@ -200,8 +200,8 @@ class RasterImage {
   void DropOpaqueAlpha();
   // Composites every pixel that is not opaque over white, as a decoder does by default, and drops
   // the alpha channel; a palette picture with such pixels becomes a 24-bit one. With keepClear,
-  // fully transparent pixels stay so and only the others are composited, for a
-  // format that holds one transparent colour.
+  // fully transparent pixels stay so and only the others are composited, for a format that holds
+  // one transparent colour.
   bool CompositeAlphaOverWhite(bool keepClear = false);
 
   // Single pixels, (x, y) with y counted from the bottom row; out-of-range reads give black.

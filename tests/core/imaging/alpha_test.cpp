@@ -50,12 +50,14 @@ TEST_F(AlphaDecode, EachFormatKeepsItsAlphaOnRequestAndIsLaidOverWhiteOtherwise)
       {"unassociated.tif", "-define tiff:alpha=unassociated", true, 0},
       {"associated.tif", "-define tiff:alpha=associated", true, 2},
       {"rgba.ico", "", true, 0},
+      {"rgba.pcx", "", true, 0},
   };
   for (const Case& c : cases) {
     const auto file = dir_.Path() / c.file;
     const std::string half = c.partial ? "rgba(0,0,255,0.5)" : "rgba(0,0,255,1)";
-    ASSERT_TRUE(test::RunConvert("-size 1x1 xc:red xc:'" + half + "' xc:'rgba(0,255,0,0)' +append " +
-                                 c.options + " " + test::Quoted(file)))
+    ASSERT_TRUE(test::RunConvert("-size 1x1 xc:red xc:'" + half +
+                                 "' xc:'rgba(0,255,0,0)' +append " + c.options + " " +
+                                 test::Quoted(file)))
         << c.file;
     const RasterImage kept = Decoded(file, AlphaHandling::kKeep);
     ASSERT_TRUE(kept.IsValid()) << c.file << ": " << kept.GetLastError();
@@ -74,7 +76,8 @@ TEST_F(AlphaDecode, EachFormatKeepsItsAlphaOnRequestAndIsLaidOverWhiteOtherwise)
     ExpectNear(flat.GetPixelColour(0, 0), kRed, 0, c.file);
     if (c.partial) ExpectNear(flat.GetPixelColour(1, 0), {255, 127, 127, 0}, 1, c.file);
     // GIF's transparent index keeps its palette colour when alpha is not kept.
-    if (std::string(c.file) != "clear.gif") ExpectNear(flat.GetPixelColour(2, 0), kWhite, 0, c.file);
+    if (std::string(c.file) != "clear.gif")
+      ExpectNear(flat.GetPixelColour(2, 0), kWhite, 0, c.file);
   }
 }
 
@@ -129,9 +132,10 @@ TEST(AlphaEncode, FormatsWithAlphaWriteItAndTheOthersLayThePictureOverWhite) {
             break;
           case AlphaSupport::kNone:
             EXPECT_FALSE(back.HasAlpha()) << what;
-            ExpectNear(back.GetPixelColour(x, 0), {static_cast<uint8_t>(255 - alpha),
-                                                   static_cast<uint8_t>(255 - alpha), 255, 0},
-                       1, what);
+            ExpectNear(
+                back.GetPixelColour(x, 0),
+                {static_cast<uint8_t>(255 - alpha), static_cast<uint8_t>(255 - alpha), 255, 0}, 1,
+                what);
             break;
         }
       }

@@ -253,13 +253,13 @@ bool EncodeGif(RasterImage& image, std::vector<uint8_t>& out) {
   // A transparent index takes a graphic control extension, which needs the 89a version.
   if (clearIndex != kNoTransparentIndex) EGifSetGifVersion(gif.get(), true);
   const GifByteType control[4] = {1, 0, 0, static_cast<GifByteType>(clearIndex)};
-  bool ok = EGifPutScreenDesc(gif.get(), static_cast<int>(width), static_cast<int>(height), 8, 0,
-                              map.get()) != GIF_ERROR &&
-            (clearIndex == kNoTransparentIndex ||
-             EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, sizeof control, control) !=
-                 GIF_ERROR) &&
-            EGifPutImageDesc(gif.get(), 0, 0, static_cast<int>(width), static_cast<int>(height),
-                             false, nullptr) != GIF_ERROR;
+  bool ok =
+      EGifPutScreenDesc(gif.get(), static_cast<int>(width), static_cast<int>(height), 8, 0,
+                        map.get()) != GIF_ERROR &&
+      (clearIndex == kNoTransparentIndex ||
+       EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, sizeof control, control) != GIF_ERROR) &&
+      EGifPutImageDesc(gif.get(), 0, 0, static_cast<int>(width), static_cast<int>(height), false,
+                       nullptr) != GIF_ERROR;
   for (uint32_t y = 0; ok && y < height; ++y) {
     const uint32_t storageRow = height - 1 - y;
     if (bpp == 8) {

@@ -248,10 +248,10 @@ bool CreatePngImage(const PngHeader& h, RasterImage& image) {
     const size_t count = std::min<size_t>(palette.size(), h.palette ? h.paletteSize : 0);
     for (size_t i = 0; i < count; ++i) {
       const png_color& c = h.palette[i];
-      const uint8_t alpha = !keepAlpha && i < static_cast<size_t>(h.transparencySize) &&
-                                    h.transparency
-                                ? h.transparency[i]
-                                : 255;
+      const uint8_t alpha =
+          !keepAlpha && i < static_cast<size_t>(h.transparencySize) && h.transparency
+              ? h.transparency[i]
+              : 255;
       palette[i] = {CompositeOverWhite(c.blue, alpha), CompositeOverWhite(c.green, alpha),
                     CompositeOverWhite(c.red, alpha), 0};
     }
@@ -460,7 +460,9 @@ bool EncodePng(RasterImage& image, std::vector<uint8_t>& out) {
       width,
       height,
       bpp == 24 || rgba ? 8 : static_cast<int>(bpp),
-      rgba ? PNG_COLOR_TYPE_RGB_ALPHA : bpp == 24 ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_PALETTE,
+      rgba        ? PNG_COLOR_TYPE_RGB_ALPHA
+      : bpp == 24 ? PNG_COLOR_TYPE_RGB
+                  : PNG_COLOR_TYPE_PALETTE,
       palette.empty() ? nullptr : palette.data(),
       static_cast<int>(palette.size()),
       static_cast<png_uint_32>(std::max(x, 0)),

@@ -314,8 +314,8 @@ bool CreateTiffImage(const TiffLayout& l, TiffKind kind, RasterImage& image) {
   }
   if (!CheckImageSize(l.width, l.height, bpp, image)) return false;
   if (!image.Create(l.width, l.height, bpp, kFormatTiff)) return false;
-  const bool alphaSample = l.hasAlpha && (kind == TiffKind::kRgb ? l.samplesPerPixel >= 4
-                                                                 : l.samplesPerPixel == 2);
+  const bool alphaSample =
+      l.hasAlpha && (kind == TiffKind::kRgb ? l.samplesPerPixel >= 4 : l.samplesPerPixel == 2);
   if (alphaSample && image.KeepsAlpha() && !image.AddAlpha()) return false;
   if (kind == TiffKind::kGrey) {
     SetGreyRamp(image);
