@@ -98,8 +98,8 @@ TEST_F(CliImageCommands, ConvertKeepsAlphaWhereTheTargetHoldsItAndLaysItOverWhit
     const char* name;
     uint8_t clearAlpha;  // as the written file holds the first column
     uint8_t halfAlpha;
-  } cases[] = {{"out.png", 0, 128},  {"out.tga", 0, 128},   {"out.tif", 0, 128},
-               {"out.gif", 0, 255},  {"out.bmp", 255, 255}, {"out.jpg", 255, 255}};
+  } cases[] = {{"out.png", 0, 128}, {"out.tga", 0, 128},   {"out.tif", 0, 128},
+               {"out.gif", 0, 255}, {"out.bmp", 255, 255}, {"out.jpg", 255, 255}};
   for (const auto& c : cases) {
     const Outcome run = RunCli("convert " + Path("clear.png") + " " + Path(c.name));
     ASSERT_EQ(run.code, 0) << c.name << ": " << run.output;

@@ -31,8 +31,7 @@ uint64_t PicturePixelBudget(uint64_t cardPixels);
 // alpha as `alpha` says, holding it at whole fractions of its size until it has at most `budget`
 // pixels. On failure the image is empty and its last error says why.
 BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t maxPixels,
-                                  uint64_t budget,
-                                  AlphaHandling alpha = AlphaHandling::kOverWhite);
+                                  uint64_t budget, AlphaHandling alpha = AlphaHandling::kOverWhite);
 
 // The rectangle from (left, top) to (right, bottom), given in the file's pixels and clamped and
 // ordered as RasterImage::Crop does, cut from the held picture into `dst`; a rectangle of the
