@@ -30,15 +30,6 @@ TEST(ToQImage, TurnsRowsTopDownAndResolvesPalettes) {
     EXPECT_EQ(test::Rgb(p, 8, 1), 0u) << bpp;
   }
   EXPECT_TRUE(ToQImage(RasterImage()).isNull());
-
-  // A picture with alpha comes premultiplied, for QPainter to blend.
-  RasterImage clear = test::MakePicture(2, 1, [](uint32_t, uint32_t) { return 0xFF8000u; });
-  ASSERT_TRUE(clear.AddAlpha());
-  clear.GetAlphaRow(0)[1] = 128;
-  const QImage a = ToQImage(clear);
-  ASSERT_EQ(a.format(), QImage::Format_ARGB32_Premultiplied);
-  EXPECT_EQ(a.pixel(0, 0), 0xFFFF8000u);
-  EXPECT_EQ(reinterpret_cast<const uint32_t*>(a.constScanLine(0))[1], 0x80804000u);
 }
 
 TEST(ToRasterImage, CarriesEveryPixelOfARenderedCardAndBack) {
