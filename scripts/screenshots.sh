@@ -5,8 +5,9 @@
 # Then the main window with the sample card at 1280 × 800 (maximised), the Text Options,
 # Background Options, Photo Options, Logo Options, Color Options, Card properties and Export
 # Options dialogs, the help window, the print dialog on A4, on Letter and with a predefined Avery
-# sheet, and the main window at its minimum size of 750 × 500. The help pages' pictures in
-# data/help/images are made from the same shots.
+# sheet, the main window at its minimum size of 750 × 500, and a second one on a dark template
+# with a transparent logo inserted. The help pages' pictures in data/help/images are made from
+# the same shots.
 # Usage: scripts/screenshots.sh [BIN_DIR] (default build/bin); the pictures go to docs/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -208,4 +209,27 @@ x11_until 5 "the window to reach 750 × 500" bash -c \
   "eval \"\$(xdotool getwindowgeometry --shell $main)\"; [ \"\$WIDTH\" = 750 ] && [ \"\$HEIGHT\" = 500 ]"
 xdotool mousemove 1200 40
 shot "$main" main-window-750x500
+
+# A second window on a dark template, with a logo of clear and half transparent parts inserted.
+dark="$X11_DIR/Wine Bar.tvc"
+cp "$bin/tmpl/Wine Bar.tvt" "$dark"
+logo="$X11_DIR/glow logo.png"
+convert -size 240x240 xc:none -fill 'rgba(255,204,0,0.35)' -draw 'circle 120,120 120,6' \
+  -fill '#ffcc00' -draw 'circle 120,120 120,44' "PNG32:$logo"
+"$bin/tavolo" "$dark" >"$X11_DIR/dark.log" 2>&1 &
+X11_PIDS+=($!)
+second=$(x11_window "Wine Bar\.tvc .*Tavolo" 15)
+# "Edit" → "Insert Logo...": up from the first entry round to the last, then past the three
+# colour entries and the disabled "Delete Logo".
+xdotool key alt+e Up Up Up Up Up Return
+x11_window "Logo Options" 10 >/dev/null
+xdotool key alt+l
+x11_window "Load Logo" 10 >/dev/null
+xdotool type --delay 5 "$logo"
+xdotool key Return
+wait_gone "Load Logo"
+xdotool key Return
+wait_gone "Logo Options"
+xdotool mousemove 1200 40
+shot "$second" logo-alpha
 echo "Screenshots written to $out, help pictures to $help"

@@ -117,16 +117,28 @@ bool Widen(RasterImage& image, uint32_t bpp) {
 // Brings the picture to a depth the target format can hold, as a user converting a file expects.
 bool FitDepth(RasterImage& image, int format) {
   const uint32_t bpp = image.GetBpp();
-  if (format == kFormatTga && (bpp == 1 || bpp == 4)) return Widen(image, 8);
+  // A picture with alpha is written as 32-bit TGA from any depth.
+  if (format == kFormatTga && !image.HasAlpha() && (bpp == 1 || bpp == 4)) return Widen(image, 8);
   if (format == kFormatJpeg && bpp != 24 && !IsGreyRamp(image)) return Widen(image, 24);
   return true;
 }
 
 // The export's GIF path: a 256-colour octree palette, then reduction with error diffusion.
-// A picture that already has a palette keeps it: it fits a GIF as it is.
+// A picture that already has a palette keeps it: it fits a GIF as it is. Of a picture with alpha
+// the partly transparent pixels are laid over white, and the clear ones are left an entry of
+// their own, which the GIF writer makes its transparent index.
 bool ReduceForGif(RasterImage& image) {
+  if (!image.CompositeAlphaOverWhite(true)) return false;
   if (image.GetBpp() <= 8) return true;
-  OctreeQuantizer quantizer(256, 8);
+  const bool clear = image.HasAlpha();
+  for (uint32_t y = 0; clear && y < image.GetHeight(); ++y) {
+    // Their colours are never seen: made white, they add at most one colour to the palette.
+    const uint8_t* alpha = image.GetAlphaRow(y);
+    for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+      if (alpha[x] == 0) image.SetPixelColour(x, y, {255, 255, 255, 0});
+    }
+  }
+  OctreeQuantizer quantizer(clear ? 255 : 256, 8);
   quantizer.ProcessImage(image);
   std::array<RgbQuad, 256> palette{};
   const uint32_t count = quantizer.GetPalette(palette.data());
@@ -193,7 +205,11 @@ int RunConvert(const std::vector<std::string>& args) {
     }
   }
 
-  RasterImage image(in, kFormatUnknown, static_cast<uint64_t>(maxPixels));
+  RasterImage image;
+  image.SetMaxPixels(static_cast<uint64_t>(maxPixels));
+  // A target without alpha gets the picture laid over white as it is read.
+  if (AlphaSupportOf(*format) != AlphaSupport::kNone) image.SetAlphaHandling(AlphaHandling::kKeep);
+  image.Load(in, kFormatUnknown);
   if (!image.IsValid()) {
     PrintError("convert", "cannot read '" + in.string() + "': " + image.GetLastError());
     return kExitFailure;

@@ -82,6 +82,42 @@ TEST_F(CliImageCommands, GifKeepsEveryColourOfASmallPictureAndAPaletteEntryForEn
   }
 }
 
+TEST_F(CliImageCommands, ConvertKeepsAlphaWhereTheTargetHoldsItAndLaysItOverWhiteElsewhere) {
+  // Red: clear in the first column, half transparent in the second, opaque after.
+  RasterImage clear;
+  ASSERT_TRUE(clear.Create(8, 4, 24, kFormatUnknown));
+  ASSERT_TRUE(clear.AddAlpha());
+  for (uint32_t y = 0; y < 4; ++y) {
+    for (uint32_t x = 0; x < 8; ++x) {
+      clear.SetPixelColour(x, y, {0, 0, 255, 0});
+      clear.GetAlphaRow(y)[x] = x == 0 ? 0 : x == 1 ? 128 : 255;
+    }
+  }
+  ASSERT_TRUE(clear.Save(Path("clear.png"), kFormatPng));
+  const struct {
+    const char* name;
+    uint8_t clearAlpha;  // as the written file holds the first column
+    uint8_t halfAlpha;
+  } cases[] = {{"out.png", 0, 128}, {"out.tga", 0, 128},   {"out.tif", 0, 128},
+               {"out.gif", 0, 255}, {"out.bmp", 255, 255}, {"out.jpg", 255, 255}};
+  for (const auto& c : cases) {
+    const Outcome run = RunCli("convert " + Path("clear.png") + " " + Path(c.name));
+    ASSERT_EQ(run.code, 0) << c.name << ": " << run.output;
+    RasterImage written;
+    written.SetAlphaHandling(AlphaHandling::kKeep);
+    ASSERT_TRUE(written.Load(Path(c.name), kFormatUnknown)) << c.name;
+    EXPECT_EQ(written.GetPixelAlpha(0, 0), c.clearAlpha) << c.name;
+    EXPECT_EQ(written.GetPixelAlpha(1, 0), c.halfAlpha) << c.name;
+    // Laid over white where the file holds no alpha: white, and red half way to white.
+    if (c.clearAlpha == 255) {
+      EXPECT_GE(written.GetPixelColour(0, 0).green, 250) << c.name;
+    }
+    if (c.halfAlpha == 255) {
+      EXPECT_NEAR(written.GetPixelColour(1, 0).green, 127, 3) << c.name;
+    }
+  }
+}
+
 TEST_F(CliImageCommands, IdentifyDescribesTheFileAndEachCommandHasHelp) {
   const Outcome run = RunCli("identify " + input_);
   ASSERT_EQ(run.code, 0) << run.output;

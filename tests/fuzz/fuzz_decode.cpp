@@ -56,6 +56,30 @@ void Exercise(tavolo::RasterImage& image) {
   }
 }
 
+// The same input decoded with its alpha kept is the same picture with an alpha channel at most,
+// and a picture with alpha comes back from PNG as it went in.
+void ExerciseKeptAlpha(std::span<const uint8_t> data, const tavolo::RasterImage& flat) {
+  tavolo::RasterImage kept;
+  kept.SetMaxPixels(kMaxDecodedPixels);
+  kept.SetAlphaHandling(tavolo::AlphaHandling::kKeep);
+  Require(kept.Decode(data, TAVOLO_FUZZ_FORMAT));
+  Require(kept.GetWidth() == flat.GetWidth() && kept.GetHeight() == flat.GetHeight());
+  if (!kept.HasAlpha()) return;
+  std::vector<uint8_t> png;
+  Require(kept.Encode(png, tavolo::kFormatPng));
+  tavolo::RasterImage reread;
+  reread.SetAlphaHandling(tavolo::AlphaHandling::kKeep);
+  Require(reread.Decode(std::span<const uint8_t>(png), tavolo::kFormatPng));
+  for (uint32_t y = 0; y < kept.GetHeight(); ++y) {
+    for (uint32_t x = 0; x < kept.GetWidth(); ++x) {
+      const tavolo::RgbQuad p = kept.GetPixelColour(x, y);
+      const tavolo::RgbQuad q = reread.GetPixelColour(x, y);
+      Require(p.red == q.red && p.green == q.green && p.blue == q.blue);
+      Require(kept.GetPixelAlpha(x, y) == reread.GetPixelAlpha(x, y));
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -66,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(image.PixelData().size() == static_cast<size_t>(image.GetStride()) * image.GetHeight());
   if (static_cast<uint64_t>(image.GetWidth()) * image.GetHeight() <= kMaxExercisedPixels) {
     Exercise(image);
+    ExerciseKeptAlpha(std::span<const uint8_t>(data, size), image);
   }
   return 0;
 }

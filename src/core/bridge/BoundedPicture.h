@@ -27,11 +27,11 @@ struct BoundedPicture {
 // makes.
 uint64_t PicturePixelBudget(uint64_t cardPixels);
 
-// Loads `file` as RasterImage does (a file picture of more than `maxPixels` is refused), holding
-// it at whole fractions of its size until it has at most `budget` pixels. On failure the image
-// is empty and its last error says why.
+// Loads `file` as RasterImage does (a file picture of more than `maxPixels` is refused), with its
+// alpha as `alpha` says, holding it at whole fractions of its size until it has at most `budget`
+// pixels. On failure the image is empty and its last error says why.
 BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t maxPixels,
-                                  uint64_t budget);
+                                  uint64_t budget, AlphaHandling alpha = AlphaHandling::kOverWhite);
 
 // The rectangle from (left, top) to (right, bottom), given in the file's pixels and clamped and
 // ordered as RasterImage::Crop does, cut from the held picture into `dst`; a rectangle of the

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
 
 namespace tavolo {
 
@@ -13,6 +14,24 @@ constexpr uint32_t kOpaque = 0xFF000000u;
 uint32_t Pack(const RgbQuad& q) {
   return kOpaque | (static_cast<uint32_t>(q.red) << 16) | (static_cast<uint32_t>(q.green) << 8) |
          q.blue;
+}
+
+// The opaque picture `colours` given the image's alpha, its colours multiplied by it.
+QImage WithAlpha(QImage colours, const RasterImage& image) {
+  QImage out = std::move(colours).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  if (out.isNull()) return {};
+  const uint32_t height = image.GetHeight();
+  for (uint32_t y = 0; y < height; ++y) {
+    const uint8_t* alpha = image.GetAlphaRow(height - 1 - y);
+    auto* p = reinterpret_cast<uint32_t*>(out.scanLine(static_cast<int>(y)));
+    for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+      const uint32_t a = alpha[x];
+      const auto times = [a](uint32_t c) { return (c * a + 127) / 255; };
+      p[x] = (a << 24) | (times((p[x] >> 16) & 0xFF) << 16) | (times((p[x] >> 8) & 0xFF) << 8) |
+             times(p[x] & 0xFF);
+    }
+  }
+  return out;
 }
 
 }  // namespace
@@ -61,7 +80,7 @@ QImage ToQImage(const RasterImage& image) {
         break;
     }
   }
-  return out;
+  return image.HasAlpha() ? WithAlpha(std::move(out), image) : out;
 }
 
 bool ToRasterImage(const QImage& image, RasterImage& out) {

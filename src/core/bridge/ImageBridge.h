@@ -9,8 +9,9 @@
 
 namespace tavolo {
 
-// A Format_RGB32 copy of the picture, rows turned top-down and palette indices resolved. An empty
-// or unreadable image gives a null QImage.
+// A Format_RGB32 copy of the picture, rows turned top-down and palette indices resolved; a picture
+// with alpha gives a Format_ARGB32_Premultiplied one, which QPainter blends onto what is under
+// it. An empty or unreadable image gives a null QImage.
 QImage ToQImage(const RasterImage& image);
 
 // `image` (a rendered card, Format_RGB32) as a 24-bit RasterImage. False, with the reason in

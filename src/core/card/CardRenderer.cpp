@@ -170,8 +170,10 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
 
 void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) {
   ++stats_.pictureLoads[KindIndex(picture.kind)];
-  BoundedPicture loaded = LoadBoundedPicture(photoFolder_ / picture.name.toStdString(),
-                                             kMaxCardPicturePixels, pictureBudget_);
+  // A picture with alpha is blended onto the card; an opaque one is drawn as it is.
+  BoundedPicture loaded =
+      LoadBoundedPicture(photoFolder_ / picture.name.toStdString(), kMaxCardPicturePixels,
+                         pictureBudget_, AlphaHandling::kKeep);
   // A file that cannot be loaded leaves the last good picture in place.
   if (!loaded.IsValid()) {
     held.error = loaded.image.GetLastError();

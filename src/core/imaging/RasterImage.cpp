@@ -44,6 +44,40 @@ uint32_t StrideFor(uint32_t width, uint32_t bpp) {
   return static_cast<uint32_t>(((static_cast<uint64_t>(width) * bpp + 31) / 32) * 4);
 }
 
+// The encoder for the format, given the image as it is.
+bool EncodeWith(RasterImage& image, std::vector<uint8_t>& out, int format) {
+  switch (format) {
+    case kFormatBmp:
+      return codecs::EncodeBmp(image, out);
+    case kFormatGif:
+      return codecs::EncodeGif(image, out);
+    case kFormatJpeg:
+      return codecs::EncodeJpeg(image, out);
+    case kFormatPng:
+      return codecs::EncodePng(image, out);
+    case kFormatTiff:
+      return codecs::EncodeTiff(image, out);
+    case kFormatTga:
+      return codecs::EncodeTga(image, out);
+    case kFormatPcx:
+      return codecs::EncodePcx(image, out);
+    case kFormatIco:
+      return codecs::EncodeIco(image, out);
+    case kFormatWbmp:
+      return codecs::EncodeWbmp(image, out);
+    case kFormatWmf:
+      image.SetLastError("Save WMF not supported");
+      return false;
+    default:
+      if (format > kFormatWmf && format <= kFormatLast) {
+        image.SetLastError("Save JPEG-2000 not supported");
+        return false;
+      }
+      image.SetLastError("Encode: Unknown format");
+      return false;
+  }
+}
+
 }  // namespace
 
 uint32_t RoundBpp(uint32_t bpp) {
@@ -89,8 +123,10 @@ RasterImage& RasterImage::operator=(const RasterImage& other) {
   decodeShrink_ = other.decodeShrink_;
   fileWidth_ = other.fileWidth_;
   fileHeight_ = other.fileHeight_;
+  alphaHandling_ = other.alphaHandling_;
   palette_ = other.palette_;
   pixels_ = other.pixels_;
+  alpha_ = other.alpha_;
   lastError_ = other.lastError_;
   lastLookupIndex_ = -1;
   return *this;
@@ -124,6 +160,7 @@ bool RasterImage::Decode(std::span<const uint8_t> data, int format) {
       lastError_.clear();
       if (entry.decode(data, *this) && IsValid()) {
         format_ = entry.format;
+        DropOpaqueAlpha();
         return true;
       }
       Destroy();
@@ -140,6 +177,7 @@ bool RasterImage::Decode(std::span<const uint8_t> data, int format) {
   }
   if (decode(data, *this) && IsValid()) {
     format_ = format;
+    DropOpaqueAlpha();
     return true;
   }
   const std::string message = lastError_.empty() ? "Decode: Unknown or wrong format" : lastError_;
@@ -153,36 +191,15 @@ bool RasterImage::Encode(std::vector<uint8_t>& out, int format) {
     SetLastError("Encode: image is empty");
     return false;
   }
-  switch (format) {
-    case kFormatBmp:
-      return codecs::EncodeBmp(*this, out);
-    case kFormatGif:
-      return codecs::EncodeGif(*this, out);
-    case kFormatJpeg:
-      return codecs::EncodeJpeg(*this, out);
-    case kFormatPng:
-      return codecs::EncodePng(*this, out);
-    case kFormatTiff:
-      return codecs::EncodeTiff(*this, out);
-    case kFormatTga:
-      return codecs::EncodeTga(*this, out);
-    case kFormatPcx:
-      return codecs::EncodePcx(*this, out);
-    case kFormatIco:
-      return codecs::EncodeIco(*this, out);
-    case kFormatWbmp:
-      return codecs::EncodeWbmp(*this, out);
-    case kFormatWmf:
-      SetLastError("Save WMF not supported");
-      return false;
-    default:
-      if (format > kFormatWmf && format <= kFormatLast) {
-        SetLastError("Save JPEG-2000 not supported");
-        return false;
-      }
-      SetLastError("Encode: Unknown format");
-      return false;
-  }
+  const AlphaSupport support = AlphaSupportOf(format);
+  if (!HasAlpha() || support == AlphaSupport::kFull) return EncodeWith(*this, out, format);
+  // The encoders of such formats read the colours alone (GIF a clear index as well): they get the
+  // picture as it looks on white.
+  RasterImage flat(*this);
+  const bool ok = flat.CompositeAlphaOverWhite(support == AlphaSupport::kClearOnly) &&
+                  EncodeWith(flat, out, format);
+  if (!ok) SetLastError(flat.GetLastError());
+  return ok;
 }
 
 bool RasterImage::Save(const std::filesystem::path& file, int format) {
@@ -242,6 +259,8 @@ void RasterImage::Destroy() {
   importantColours_ = 0;
   pixels_.clear();
   pixels_.shrink_to_fit();
+  alpha_.clear();
+  alpha_.shrink_to_fit();
   palette_.clear();
   lastLookupIndex_ = -1;
 }

@@ -1,6 +1,7 @@
 // RasterImage: the one image object through which every raster picture is loaded, transformed and
-// saved. It holds a bottom-up device-independent bitmap (1, 4, 8 or 24 bits per pixel) and never
-// throws: operations return success or failure and leave a message in the last-error text.
+// saved. It holds a bottom-up device-independent bitmap (1, 4, 8 or 24 bits per pixel), and an
+// alpha channel beside it when the caller asks decoders to keep one, and never throws: operations
+// return success or failure and leave a message in the last-error text.
 #pragma once
 
 #include <algorithm>
@@ -37,6 +38,25 @@ struct RgbQuad {
   uint8_t reserved = 0;
   friend bool operator==(const RgbQuad&, const RgbQuad&) = default;
 };
+
+// What decoders do with a picture's transparency (PNG alpha and transparent colours, the GIF
+// transparent index, 32-bit TGA, BMP and icon pixels, 16-bit TGA's attribute bit, TIFF extra
+// samples, icon masks, PCX's fourth plane).
+enum class AlphaHandling {
+  // Composited over white: every decoded picture is opaque. The default.
+  kOverWhite,
+  // Kept as an alpha channel beside the colours, which stay as the file has them (not
+  // multiplied by alpha). A picture whose pixels are all opaque gets no channel.
+  kKeep,
+};
+
+// How much of an alpha channel a file format can hold.
+enum class AlphaSupport {
+  kNone,       // every pixel is written opaque: see RasterImage::Encode
+  kClearOnly,  // one transparent colour: pixels are either clear or opaque
+  kFull,
+};
+AlphaSupport AlphaSupportOf(int format);
 
 // Decoders refuse anything larger than this, before allocating.
 inline constexpr uint32_t kMaxImageSide = 32768;
@@ -84,8 +104,15 @@ class RasterImage {
     fileHeight_ = fileHeight;
   }
 
+  // What the next decodes do with alpha; kOverWhite, the default, gives opaque pictures.
+  void SetAlphaHandling(AlphaHandling handling) { alphaHandling_ = handling; }
+  AlphaHandling GetAlphaHandling() const { return alphaHandling_; }
+  bool KeepsAlpha() const { return alphaHandling_ == AlphaHandling::kKeep; }
+
   // Saving. Save replaces the file safely (WriteFileReplacing): a failed save leaves the old file
-  // as it was, and a target that is not a regular file is refused.
+  // as it was, and a target that is not a regular file is refused. An image with alpha is
+  // written with it where the format can hold it; otherwise every pixel that is not opaque is
+  // composited over white, and for GIF only the partly transparent ones are.
   bool Save(const std::filesystem::path& file, int format);
   bool Encode(std::vector<uint8_t>& out, int format);
 
@@ -104,6 +131,7 @@ class RasterImage {
   bool CreateFromPixels(std::span<const uint32_t> bgrx, uint32_t width, uint32_t height);
   void Destroy();
 
+  // Transformations keep the alpha channel with the pixels.
   // Reduces to 1, 4 or 8 bits, mapping each pixel to its nearest palette entry, with or without
   // error diffusion. A null palette gives a greyscale ramp (black and white for 1 bit). Of a given
   // palette the first paletteSize entries are used (0: all 2^bits); when there are fewer, the
@@ -111,7 +139,8 @@ class RasterImage {
   bool DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad* palette = nullptr,
                    uint32_t paletteSize = 0);
   // Rotates by any angle in degrees (counter-clockwise as the picture is seen) into dst, which
-  // grows to hold the whole picture; the uncovered area is white. Exact for multiples of 90.
+  // grows to hold the whole picture; the uncovered area is white, and clear in a picture with
+  // alpha. Exact for multiples of 90.
   // The result is held to dst's GetMaxPixels.
   bool Rotate(float angleDegrees, RasterImage& dst) const;
   // Copies a rectangle (edges clamped and ordered, top measured from the top) into dst.
@@ -157,6 +186,24 @@ class RasterImage {
   std::span<uint8_t> PixelData() { return pixels_; }
   std::span<const uint8_t> PixelData() const { return pixels_; }
 
+  // The alpha channel: one byte a pixel (0 clear, 255 opaque), rows in storage order like the
+  // pixels, each `width` bytes long. Absent means every pixel is opaque.
+  bool HasAlpha() const { return !alpha_.empty(); }
+  // Gives the image an alpha channel with every pixel opaque (kept when it has one already);
+  // false, with the reason in the last error, when it cannot be held.
+  bool AddAlpha();
+  uint8_t* GetAlphaRow(uint32_t storageRow);
+  const uint8_t* GetAlphaRow(uint32_t storageRow) const;
+  // 255 for an image without alpha and out of range.
+  uint8_t GetPixelAlpha(uint32_t x, uint32_t y) const;
+  // Drops an alpha channel in which every pixel is opaque.
+  void DropOpaqueAlpha();
+  // Composites every pixel that is not opaque over white, as a decoder does by default, and drops
+  // the alpha channel; a palette picture with such pixels becomes a 24-bit one. With keepClear,
+  // fully transparent pixels stay so and only the others are composited, for a format that holds
+  // one transparent colour.
+  bool CompositeAlphaOverWhite(bool keepClear = false);
+
   // Single pixels, (x, y) with y counted from the bottom row; out-of-range reads give black.
   RgbQuad GetPixelColour(uint32_t x, uint32_t y) const;
   uint8_t GetPixelIndex(uint32_t x, uint32_t y) const;
@@ -179,8 +226,10 @@ class RasterImage {
   uint32_t decodeShrink_ = 1;
   uint32_t fileWidth_ = 0;  // 0: the image's own size
   uint32_t fileHeight_ = 0;
+  AlphaHandling alphaHandling_ = AlphaHandling::kOverWhite;
   std::vector<RgbQuad> palette_;
   std::vector<uint8_t> pixels_;
+  std::vector<uint8_t> alpha_;  // empty, or width × height bytes
   std::string lastError_;
   // The last colour looked up and its answer, so runs of one colour need no search.
   mutable RgbQuad lastLookup_{};

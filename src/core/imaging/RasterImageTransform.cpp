@@ -132,6 +132,12 @@ void CopyPixel(const RasterImage& src, uint32_t sx, uint32_t sy, RasterImage& ds
   } else {
     dst.SetPixelIndex(dx, dy, src.GetPixelIndex(sx, sy));
   }
+  if (src.HasAlpha()) dst.GetAlphaRow(dy)[dx] = src.GetAlphaRow(sy)[sx];
+}
+
+// Gives dst an alpha channel when src has one; false, with the reason in dst, when it cannot.
+bool AddAlphaLike(const RasterImage& src, RasterImage& dst) {
+  return !src.HasAlpha() || dst.AddAlpha();
 }
 
 void CopyAttributes(const RasterImage& src, RasterImage& dst) {
@@ -218,8 +224,10 @@ bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad*
 
   CopyAttributes(*this, target);
   std::string keptError = lastError_;
+  std::vector<uint8_t> keptAlpha = std::move(alpha_);
   *this = std::move(target);
   lastError_ = std::move(keptError);
+  alpha_ = std::move(keptAlpha);
   return true;
 }
 
@@ -246,7 +254,8 @@ bool RasterImage::Rotate(float angleDegrees, RasterImage& dst) const {
   if (quarter >= 0) {
     // Whole quarter turns move pixels exactly and keep the depth and palette.
     const bool swapSides = quarter % 2 == 1;
-    if (!result.Create(swapSides ? height_ : width_, swapSides ? width_ : height_, bpp_, format_)) {
+    if (!result.Create(swapSides ? height_ : width_, swapSides ? width_ : height_, bpp_, format_) ||
+        !AddAlphaLike(*this, result)) {
       dst.SetLastError(result.GetLastError());
       return false;
     }
@@ -285,7 +294,8 @@ bool RasterImage::Rotate(float angleDegrees, RasterImage& dst) const {
         static_cast<uint64_t>(std::ceil(std::abs(w * s) + std::abs(h * c) - 1e-6));
     if (!codecs::CheckImageSize(newWidth, newHeight, 24, result) ||
         !result.Create(static_cast<uint32_t>(newWidth), static_cast<uint32_t>(newHeight), 24,
-                       format_)) {
+                       format_) ||
+        !AddAlphaLike(*this, result)) {
       dst.SetLastError(result.GetLastError());
       return false;
     }
@@ -309,8 +319,12 @@ bool RasterImage::Rotate(float angleDegrees, RasterImage& dst) const {
     const double halfSrcH = h / 2.0;
     const int maxX = static_cast<int>(width_) - 1;
     const int maxY = static_cast<int>(height_) - 1;
+    // A picture with alpha leaves the uncovered corners clear, and its colours are weighed by
+    // their alpha, so that clear pixels lend the edges none of their colour.
+    const bool alpha = HasAlpha();
     for (uint32_t yd = 0; yd < newHeight; ++yd) {
       uint8_t* out = result.GetBits(yd);
+      uint8_t* outAlpha = result.GetAlphaRow(yd);
       const double dy = yd + 0.5 - halfDstH;
       for (uint32_t xd = 0; xd < newWidth; ++xd, out += 3) {
         // Back to the source through the inverse turn; y grows upward as rows are stored.
@@ -319,6 +333,7 @@ bool RasterImage::Rotate(float angleDegrees, RasterImage& dst) const {
         const double sy = halfSrcH - dx * s + dy * c;
         if (sx < 0 || sy < 0 || sx >= w || sy >= h) {
           out[0] = out[1] = out[2] = 255;
+          if (alpha) outAlpha[xd] = 0;
           continue;
         }
         const double px = sx - 0.5;
@@ -333,6 +348,24 @@ bool RasterImage::Rotate(float angleDegrees, RasterImage& dst) const {
         const int yb = std::clamp(y0 + 1, 0, maxY);
         const uint8_t* rowA = sourceRows + static_cast<size_t>(ya) * sourceStride;
         const uint8_t* rowB = sourceRows + static_cast<size_t>(yb) * sourceStride;
+        if (alpha) {
+          const double weights[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
+          const uint8_t* corners[4] = {rowA + 3 * xa, rowA + 3 * xb, rowB + 3 * xa, rowB + 3 * xb};
+          const uint8_t coverage[4] = {GetAlphaRow(ya)[xa], GetAlphaRow(ya)[xb],
+                                       GetAlphaRow(yb)[xa], GetAlphaRow(yb)[xb]};
+          double total = 0;
+          double sums[3] = {0, 0, 0};
+          for (int k = 0; k < 4; ++k) {
+            const double weight = weights[k] * coverage[k];
+            total += weight;
+            for (int ch = 0; ch < 3; ++ch) sums[ch] += weight * corners[k][ch];
+          }
+          outAlpha[xd] = ClampByte(static_cast<int>(total + 0.5));
+          for (int ch = 0; ch < 3; ++ch) {
+            out[ch] = total > 0 ? ClampByte(static_cast<int>(sums[ch] / total + 0.5)) : 255;
+          }
+          continue;
+        }
         for (int ch = 0; ch < 3; ++ch) {
           const double top = rowA[3 * xa + ch] * (1 - fx) + rowA[3 * xb + ch] * fx;
           const double bottom = rowB[3 * xa + ch] * (1 - fx) + rowB[3 * xb + ch] * fx;
@@ -367,7 +400,7 @@ bool RasterImage::Crop(int32_t left, int32_t top, int32_t right, int32_t bottom,
   const auto cropWidth = static_cast<uint32_t>(r - l);
   const auto cropHeight = static_cast<uint32_t>(b - t);
   RasterImage result(format_);
-  if (!result.Create(cropWidth, cropHeight, bpp_, format_)) {
+  if (!result.Create(cropWidth, cropHeight, bpp_, format_) || !AddAlphaLike(*this, result)) {
     dst.SetLastError(result.GetLastError());
     return false;
   }
@@ -385,6 +418,9 @@ bool RasterImage::Crop(int32_t left, int32_t top, int32_t right, int32_t bottom,
       for (uint32_t x = 0; x < cropWidth; ++x) {
         result.SetPixelIndex(x, y, GetPixelIndex(x0 + x, firstRow + y));
       }
+    }
+    if (HasAlpha()) {
+      std::memcpy(result.GetAlphaRow(y), GetAlphaRow(firstRow + y) + x0, cropWidth);
     }
   }
   CopyAttributes(*this, result);

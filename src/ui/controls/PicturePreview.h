@@ -1,6 +1,7 @@
 // The draft card preview of the photo and logo dialogs: the card picture stretched over the
-// control with the dialog's photo or logo on top, where the user drags it into place (or moves
-// it with the arrow keys). The trimmed and turned picture is kept between paints.
+// control with the dialog's photo or logo on top (blended with its alpha), where the user drags it
+// into place (or moves it with the arrow keys). The trimmed and turned picture is kept between
+// paints.
 #pragma once
 
 #include <optional>

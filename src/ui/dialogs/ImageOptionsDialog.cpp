@@ -27,6 +27,15 @@ namespace {
 constexpr int kPreviewId = 1000;
 constexpr int kScaleBoxWidth = 70;
 
+// The picture with its alpha, which the preview blends onto the card as the card renderer does.
+RasterImage LoadPicture(const std::filesystem::path& file) {
+  RasterImage image;
+  image.SetMaxPixels(kMaxCardPicturePixels);
+  image.SetAlphaHandling(AlphaHandling::kKeep);
+  image.Load(file, kFormatUnknown);
+  return image;
+}
+
 QString Quoted(const std::filesystem::path& file) {
   return QStringLiteral("\"%1\"").arg(QString::fromStdString(file.string()));
 }
@@ -139,8 +148,7 @@ void ImageOptionsDialog::Start(const CardState& card) {
   // The card draws the copy in the photo folder and nothing else: the stored path may be another
   // machine's, or name any file a shared project likes.
   if (held && IsPlainFileName(picture.name)) {
-    RasterImage image(photoFolder_ / picture.name.toStdString(), kFormatUnknown,
-                      kMaxCardPicturePixels);
+    RasterImage image = LoadPicture(photoFolder_ / picture.name.toStdString());
     if (image.IsValid()) preview_->SetImage(std::move(image));
   }
   preview_->SetPicture(picture);
@@ -169,7 +177,7 @@ void ImageOptionsDialog::ChoosePicture() {
 }
 
 bool ImageOptionsDialog::LoadFile(const std::filesystem::path& source) {
-  RasterImage image(source, kFormatUnknown, kMaxCardPicturePixels);
+  RasterImage image = LoadPicture(source);
   if (!image.IsValid()) {
     Tell(QStringLiteral("%1 could not be opened as a picture: %2")
              .arg(Quoted(source), QString::fromStdString(image.GetLastError())));

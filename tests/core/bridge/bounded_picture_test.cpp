@@ -70,5 +70,24 @@ TEST(BoundedPicture, CropsAreGivenInTheFilesPixels) {
   EXPECT_FALSE(held.IsValid());  // the whole picture is taken, not copied
 }
 
+TEST(BoundedPicture, AlphaIsKeptOnRequestAndShrinkingWeighsColoursByIt) {
+  test::TempFolder dir;
+  // Red columns between clear green ones: shrunk by 2, each pixel is half covered and red.
+  RasterImage stripes = test::MakePicture(
+      1200, 1000, [](uint32_t x, uint32_t) { return x % 2 ? 0xFF0000u : 0xFF00u; });
+  ASSERT_TRUE(stripes.AddAlpha());
+  for (uint32_t y = 0; y < 1000; ++y) {
+    for (uint32_t x = 0; x < 1200; ++x) stripes.GetAlphaRow(y)[x] = x % 2 ? 255 : 0;
+  }
+  ASSERT_TRUE(stripes.Save(dir / "s.png", kFormatPng));
+  const BoundedPicture flat = LoadBoundedPicture(dir / "s.png", kMaxImagePixels, 1 << 20);
+  EXPECT_FALSE(flat.image.HasAlpha());
+  const BoundedPicture held =
+      LoadBoundedPicture(dir / "s.png", kMaxImagePixels, 1 << 20, AlphaHandling::kKeep);
+  ASSERT_EQ(held.shrink, 2u);
+  EXPECT_EQ(held.image.GetPixelAlpha(10, 10), 128);
+  EXPECT_EQ(held.image.GetPixelColour(10, 10), (RgbQuad{0, 0, 255, 0}));
+}
+
 }  // namespace
 }  // namespace tavolo

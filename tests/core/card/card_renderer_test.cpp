@@ -3,6 +3,7 @@
 // them).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -322,6 +323,56 @@ TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
   EXPECT_EQ(renderer.GetStats().pictureTurns, 3);
   EXPECT_EQ(Rgb(upright, 280, 200), 0x0000FFu);
   EXPECT_EQ(Rgb(upright, 319, 209), 0xFF0000u);
+}
+
+// A red disc on clear ground, its edge partly transparent: alpha of pixel (x, y from the top).
+uint8_t DiscAlpha(uint32_t x, uint32_t y) {
+  const double distance = std::hypot(x + 0.5 - 30.0, y + 0.5 - 30.0);
+  return static_cast<uint8_t>(std::clamp((24.5 - distance) * 255.0, 0.0, 255.0));
+}
+
+TEST(CardRenderer, ALogoWithAlphaLeavesTheCardAroundItsShapeUntouchedTurnedOrNot) {
+  Fixture fx;
+  RasterImage disc = MakePicture(60, 60, [](uint32_t, uint32_t) { return 0xFF0000u; });
+  ASSERT_TRUE(disc.AddAlpha());
+  for (uint32_t y = 0; y < 60; ++y) {
+    for (uint32_t x = 0; x < 60; ++x) disc.GetAlphaRow(59 - y)[x] = DiscAlpha(x, y);
+  }
+  ASSERT_TRUE(disc.Save(fx.photos / "disc.png", kFormatPng)) << disc.GetLastError();
+  CardRenderer renderer(&fx.table, fx.photos);
+  CardState card;
+  card.boxCount = 3;
+  card.backgroundIndex = 0;  // dark
+  const QImage bare = renderer.Render(card, 1, 1062, 615);
+  card.logo.name = QStringLiteral("disc.png");
+  card.logo.width = card.logo.height = 60;
+  card.logo.x = 300;
+  card.logo.y = 200;
+  for (const float angle : {0.0f, 90.0f}) {
+    card.logo.angle = angle;
+    const QImage image = renderer.Render(card, 1, 1062, 615);
+    int edges = 0;
+    // The logo covers (270, 170)–(330, 230); the disc is the same after a quarter turn.
+    for (uint32_t y = 0; y < 60; ++y) {
+      for (uint32_t x = 0; x < 60; ++x) {
+        const int cx = 270 + static_cast<int>(x);
+        const int cy = 170 + static_cast<int>(y);
+        const uint8_t alpha = DiscAlpha(x, y);
+        if (alpha == 0) {
+          ASSERT_EQ(Rgb(image, cx, cy), Rgb(bare, cx, cy)) << angle << ": " << x << "," << y;
+        } else if (alpha == 255) {
+          ASSERT_EQ(Rgb(image, cx, cy), 0xFF0000u) << angle << ": " << x << "," << y;
+        } else if (alpha > 32 && alpha < 224) {
+          // Blended: redder than the card, darker than the disc.
+          const uint32_t red = Rgb(image, cx, cy) >> 16;
+          EXPECT_GT(red, Rgb(bare, cx, cy) >> 16) << angle << ": " << x << "," << y;
+          EXPECT_LT(red, 255u) << angle << ": " << x << "," << y;
+          ++edges;
+        }
+      }
+    }
+    EXPECT_GT(edges, 20) << angle;
+  }
 }
 
 TEST(CardRenderer, UnusableSizeIsReportedAsLackOfMemory) {

@@ -35,12 +35,17 @@ void ExpectSoundResult(bool decoded, const RasterImage& image) {
   EXPECT_EQ(image.GetPaletteSize(), image.GetBpp() == 24 ? 0u : 1u << image.GetBpp());
 }
 
-// Decodes the bytes with the format code and with detection, and checks both results.
+// Decodes the bytes with the format code and with detection, with alpha kept and not, and checks
+// every result.
 void ExpectCleanDecodes(std::span<const uint8_t> bytes, int format) {
   for (const int code : {format, static_cast<int>(kFormatUnknown)}) {
     SCOPED_TRACE(code == kFormatUnknown ? "detected" : "with its format");
-    RasterImage image;
-    ExpectSoundResult(image.Decode(bytes, code), image);
+    for (const AlphaHandling alpha : {AlphaHandling::kOverWhite, AlphaHandling::kKeep}) {
+      RasterImage image;
+      image.SetAlphaHandling(alpha);
+      ExpectSoundResult(image.Decode(bytes, code), image);
+      EXPECT_TRUE(!image.HasAlpha() || alpha == AlphaHandling::kKeep);
+    }
   }
 }
 

@@ -139,8 +139,10 @@ bool ValidateHeader(const DibHeader& h, bool icon, RasterImage& image) {
   return true;
 }
 
+// With `alpha` (a kept alpha channel's row) the colours stay as they are and the alpha goes there;
+// without, alpha is composited over white when useAlpha says the picture has any.
 void DecodeRow(const uint8_t* src, const DibHeader& h, bool useAlpha, const Field* fields,
-               uint8_t* dst) {
+               uint8_t* dst, uint8_t* alpha) {
   const auto width = static_cast<size_t>(h.width);
   switch (h.bpp) {
     case 1:
@@ -164,8 +166,11 @@ void DecodeRow(const uint8_t* src, const DibHeader& h, bool useAlpha, const Fiel
         out[0] = fields[2].Get(p);
         out[1] = fields[1].Get(p);
         out[2] = fields[0].Get(p);
-        if (useAlpha) {
-          const uint8_t a = fields[3].Get(p);
+        if (!useAlpha) continue;
+        const uint8_t a = fields[3].Get(p);
+        if (alpha != nullptr) {
+          alpha[x] = a;
+        } else {
           for (int c = 0; c < 3; ++c) out[c] = CompositeOverWhite(out[c], a);
         }
       }
@@ -307,10 +312,11 @@ bool DecodeDib(std::span<const uint8_t> data, const DibSource& source, int forma
       }
     }
   }
+  if (useAlpha && image.KeepsAlpha() && !image.AddAlpha()) return false;
   for (uint64_t fileRow = 0; fileRow < height; ++fileRow) {
     const auto row = static_cast<uint32_t>(h.topDown ? height - 1 - fileRow : fileRow);
     DecodeRow(data.data() + pixelOffset + fileRow * fileStride, h, useAlpha, fields,
-              image.GetBits(row));
+              image.GetBits(row), image.GetAlphaRow(row));
   }
   pixelEnd = static_cast<size_t>(pixelOffset + fileStride * height);
   return true;

@@ -18,7 +18,10 @@ namespace tavolo::codecs {
 //   Grey of 2 to 16 bits becomes 8 bits over a grey-ramp palette; 1-bit grey stays 1 bit.
 // - 16-bit samples are scaled to 8 bits as (c + 128) / 257, as ImageMagick does.
 // - Alpha (PNG alpha and tRNS, TIFF extra samples) is composited over white after that scaling,
-//   with CompositeOverWhite below. GIF keeps its transparent index with its palette colour.
+//   with CompositeOverWhite below. GIF keeps its transparent index with its palette colour. An
+//   image that keeps alpha (RasterImage::KeepsAlpha) gets it in its alpha channel instead, the
+//   colours as the file has them (premultiplied TIFF samples divided by alpha), and GIF's
+//   transparent index clear; so does 16-bit TGA's attribute bit, when some pixel sets it.
 // - CMYK and YCCK JPEGs become RGB as ImageMagick makes them, taking the inks as Adobe's
 //   inverted ones: r = (c × k + 127) / 255.
 bool DecodeBmp(std::span<const uint8_t> data, RasterImage& image);
@@ -42,7 +45,7 @@ bool EncodeIco(RasterImage& image, std::vector<uint8_t>& out);
 bool EncodeWbmp(RasterImage& image, std::vector<uint8_t>& out);
 
 // Pixels with an alpha channel (in any format: 32-bit BMP and TGA, icons, four-plane PCX, ...) are
-// composited over white, since the image holds no alpha: (c × a + 255 × (255 − a) + 127) / 255.
+// composited over white unless the image keeps alpha: (c × a + 255 × (255 − a) + 127) / 255.
 inline uint8_t CompositeOverWhite(uint8_t colour, uint8_t alpha) {
   return static_cast<uint8_t>((colour * alpha + 255 * (255 - alpha) + 127) / 255);
 }

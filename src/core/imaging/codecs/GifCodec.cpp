@@ -1,7 +1,9 @@
 // GIF through giflib: the first frame is read onto the logical screen as an 8-bit palette image;
-// palette images are written as one 8-bit frame with a 256-entry global colour map.
+// palette images are written as one 8-bit frame with a 256-entry global colour map, and the clear
+// pixels of a picture with alpha (which Encode leaves clear or opaque) as a transparent index.
 #include <gif_lib.h>
 
+#include <array>
 #include <cstring>
 #include <memory>
 
@@ -50,9 +52,11 @@ void SetGifError(RasterImage& image, int error) {
   image.SetLastError(text != nullptr ? text : "GIF: unknown error");
 }
 
-// Skips extensions (the transparent index changes nothing: its palette colour is kept) up to the
-// first image descriptor.
-bool FindFirstFrame(GifFileType* gif, RasterImage& image) {
+constexpr int kNoTransparentIndex = -1;
+
+// Skips extensions up to the first image descriptor, noting the transparent index a graphic
+// control extension gives (the last before the frame counts).
+bool FindFirstFrame(GifFileType* gif, RasterImage& image, int& transparentIndex) {
   for (;;) {
     GifRecordType type = UNDEFINED_RECORD_TYPE;
     if (DGifGetRecordType(gif, &type) == GIF_ERROR) {
@@ -70,6 +74,10 @@ bool FindFirstFrame(GifFileType* gif, RasterImage& image) {
       if (DGifGetExtension(gif, &code, &block) == GIF_ERROR) {
         SetGifError(image, gif->Error);
         return false;
+      }
+      // The block's first byte is its length: flags, delay (two bytes), index.
+      if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr && block[0] >= 4) {
+        transparentIndex = (block[1] & 1) != 0 ? block[4] : kNoTransparentIndex;
       }
       while (block != nullptr) {
         if (DGifGetExtensionNext(gif, &block) == GIF_ERROR) {
@@ -134,6 +142,29 @@ bool ReadFrame(GifFileType* gif, RasterImage& image) {
   return true;
 }
 
+// The index the clear pixels of a picture with alpha are written with: one no opaque pixel uses,
+// preferably one the clear pixels use already. kNoTransparentIndex when no pixel is clear, or
+// when opaque pixels use all 256 (the clear ones then keep their colours).
+int ClearIndex(const RasterImage& image) {
+  if (!image.HasAlpha()) return kNoTransparentIndex;
+  std::array<bool, 256> opaque{};
+  std::array<bool, 256> clear{};
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    const uint8_t* alpha = image.GetAlphaRow(y);
+    for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+      (alpha[x] == 0 ? clear : opaque)[image.GetPixelIndex(x, y)] = true;
+    }
+  }
+  int unused = kNoTransparentIndex;
+  bool anyClear = false;
+  for (int i = 0; i < 256; ++i) {
+    anyClear = anyClear || clear[i];
+    if (clear[i] && !opaque[i]) return i;
+    if (!clear[i] && !opaque[i] && unused == kNoTransparentIndex) unused = i;
+  }
+  return anyClear ? unused : kNoTransparentIndex;
+}
+
 }  // namespace
 
 bool DecodeGif(std::span<const uint8_t> data, RasterImage& image) {
@@ -149,7 +180,8 @@ bool DecodeGif(std::span<const uint8_t> data, RasterImage& image) {
     SetGifError(image, error);
     return false;
   }
-  if (!FindFirstFrame(gif.get(), image)) return false;
+  int transparentIndex = kNoTransparentIndex;
+  if (!FindFirstFrame(gif.get(), image, transparentIndex)) return false;
   if (DGifGetImageDesc(gif.get()) == GIF_ERROR) {
     SetGifError(image, gif->Error);
     return false;
@@ -173,7 +205,16 @@ bool DecodeGif(std::span<const uint8_t> data, RasterImage& image) {
   for (uint32_t y = 0; y < image.GetHeight(); ++y) {
     std::memset(image.GetBits(y), background, image.GetWidth());
   }
-  return ReadFrame(gif.get(), image);
+  if (!ReadFrame(gif.get(), image)) return false;
+  // Without kept alpha the transparent index shows its palette colour.
+  if (transparentIndex == kNoTransparentIndex || !image.KeepsAlpha()) return true;
+  if (!image.AddAlpha()) return false;
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    const uint8_t* row = image.GetBits(y);
+    uint8_t* alpha = image.GetAlphaRow(y);
+    for (uint32_t x = 0; x < image.GetWidth(); ++x) alpha[x] = row[x] == transparentIndex ? 0 : 255;
+  }
+  return true;
 }
 
 bool EncodeGif(RasterImage& image, std::vector<uint8_t>& out) {
@@ -208,16 +249,29 @@ bool EncodeGif(RasterImage& image, std::vector<uint8_t>& out) {
     const RgbQuad c = i < palette.size() ? palette[i] : RgbQuad{};
     map->Colors[i] = {c.red, c.green, c.blue};
   }
-  bool ok = EGifPutScreenDesc(gif.get(), static_cast<int>(width), static_cast<int>(height), 8, 0,
-                              map.get()) != GIF_ERROR &&
-            EGifPutImageDesc(gif.get(), 0, 0, static_cast<int>(width), static_cast<int>(height),
-                             false, nullptr) != GIF_ERROR;
+  const int clearIndex = ClearIndex(image);
+  // A transparent index takes a graphic control extension, which needs the 89a version.
+  if (clearIndex != kNoTransparentIndex) EGifSetGifVersion(gif.get(), true);
+  const GifByteType control[4] = {1, 0, 0, static_cast<GifByteType>(clearIndex)};
+  bool ok =
+      EGifPutScreenDesc(gif.get(), static_cast<int>(width), static_cast<int>(height), 8, 0,
+                        map.get()) != GIF_ERROR &&
+      (clearIndex == kNoTransparentIndex ||
+       EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, sizeof control, control) != GIF_ERROR) &&
+      EGifPutImageDesc(gif.get(), 0, 0, static_cast<int>(width), static_cast<int>(height), false,
+                       nullptr) != GIF_ERROR;
   for (uint32_t y = 0; ok && y < height; ++y) {
     const uint32_t storageRow = height - 1 - y;
     if (bpp == 8) {
       std::memcpy(line.data(), image.GetBits(storageRow), width);
     } else {
       for (uint32_t x = 0; x < width; ++x) line[x] = image.GetPixelIndex(x, storageRow);
+    }
+    if (clearIndex != kNoTransparentIndex) {
+      const uint8_t* alpha = image.GetAlphaRow(storageRow);
+      for (uint32_t x = 0; x < width; ++x) {
+        if (alpha[x] == 0) line[x] = static_cast<GifPixelType>(clearIndex);
+      }
     }
     ok = EGifPutLine(gif.get(), line.data(), static_cast<int>(width)) != GIF_ERROR;
   }

@@ -1,6 +1,7 @@
 // ICO (the largest picture of an icon file: a bitmap with its mask, or an embedded PNG) and WBMP
 // type 0 (wireless bitmap, one bit per pixel). Icons are written as one 32-bit picture of at most
-// 256 × 256 pixels, fully opaque; WBMP as black and white.
+// 256 × 256 pixels with its alpha (opaque for a picture without), and a mask of its clear pixels;
+// WBMP as black and white.
 #include <algorithm>
 
 #include "core/imaging/codecs/BmpDib.h"
@@ -12,8 +13,8 @@ namespace tavolo::codecs {
 
 namespace {
 
-// Pixels whose mask bit is set are transparent; with no alpha kept they become white, which needs
-// a colour image.
+// Pixels whose mask bit is set are transparent: clear when the image keeps alpha, otherwise white,
+// which needs a colour image.
 bool ApplyMask(std::span<const uint8_t> mask, RasterImage& image) {
   const uint32_t width = image.GetWidth();
   const uint32_t height = image.GetHeight();
@@ -26,6 +27,16 @@ bool ApplyMask(std::span<const uint8_t> mask, RasterImage& image) {
     for (uint32_t x = 0; x < width && !any; ++x) any = transparent(x, y);
   }
   if (!any) return true;
+  if (image.KeepsAlpha()) {
+    if (!image.AddAlpha()) return Fail(image, image.GetLastError());
+    for (uint32_t y = 0; y < height; ++y) {
+      uint8_t* alpha = image.GetAlphaRow(y);
+      for (uint32_t x = 0; x < width; ++x) {
+        if (transparent(x, y)) alpha[x] = 0;
+      }
+    }
+    return true;
+  }
   RasterImage colour(kFormatIco);
   if (image.GetBpp() != 24) {
     if (!colour.Create(width, height, 24, kFormatIco)) return Fail(image, colour.GetLastError());
@@ -185,11 +196,19 @@ bool EncodeIco(RasterImage& image, std::vector<uint8_t>& out) {
       w.PutU8(c.blue);
       w.PutU8(c.green);
       w.PutU8(c.red);
-      w.PutU8(0xFF);
+      w.PutU8(image.GetPixelAlpha(x, row));
     }
   }
-  // Every pixel is opaque, so the mask is all zero.
-  out.resize(out.size() + static_cast<size_t>(maskStride) * height, 0);
+  // Readers that ignore the alpha byte leave out the pixels the mask marks: the clear ones.
+  const size_t maskStart = out.size();
+  out.resize(maskStart + static_cast<size_t>(maskStride) * height, 0);
+  for (uint32_t row = 0; row < height; ++row) {
+    for (uint32_t x = 0; x < width; ++x) {
+      if (image.GetPixelAlpha(x, row) == 0) {
+        out[maskStart + static_cast<size_t>(row) * maskStride + x / 8] |= 0x80 >> (x % 8);
+      }
+    }
+  }
   return true;
 }
 

@@ -146,6 +146,8 @@ bool DecodePcx(std::span<const uint8_t> data, RasterImage& image) {
   if (hDpi > 0) image.SetXDpi(hDpi);
   if (vDpi > 0) image.SetYDpi(vDpi);
 
+  const bool keepAlpha = trueColour && planes == 4 && image.KeepsAlpha();
+  if (keepAlpha && !image.AddAlpha()) return false;
   RleReader reader(body, encoding == 1);
   std::vector<uint8_t> line(lineBytes);
   for (uint32_t fileRow = 0; fileRow < height; ++fileRow) {
@@ -157,12 +159,15 @@ bool DecodePcx(std::span<const uint8_t> data, RasterImage& image) {
       const uint8_t* green = red + bytesPerLine;
       const uint8_t* blue = green + bytesPerLine;
       const uint8_t* alpha = planes == 4 ? blue + bytesPerLine : nullptr;
+      uint8_t* keptAlpha = image.GetAlphaRow(y);
       for (uint32_t x = 0; x < width; ++x) {
         uint8_t* p = out + 3 * static_cast<size_t>(x);
         p[0] = blue[x];
         p[1] = green[x];
         p[2] = red[x];
-        if (alpha != nullptr) {
+        if (keptAlpha != nullptr) {
+          keptAlpha[x] = alpha[x];
+        } else if (alpha != nullptr) {
           for (int c = 0; c < 3; ++c) p[c] = CompositeOverWhite(p[c], alpha[x]);
         }
       }

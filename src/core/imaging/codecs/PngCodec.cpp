@@ -135,19 +135,34 @@ inline unsigned SampleRaw(const uint8_t* row, size_t index, bool wide) {
   return wide ? (row[2 * index] << 8) | row[2 * index + 1] : row[index];
 }
 
+// Whether the file says anything about transparency.
+bool HasTransparency(const PngHeader& h) {
+  return (h.colourType & PNG_COLOR_MASK_ALPHA) != 0 || h.transparency != nullptr ||
+         h.transparentColour != nullptr;
+}
+
 // Fills one row of the image from a row decoded with packing applied to 2-bit palettes and 2-, 4-
-// and 8-bit grey, left packed for 1- and 4-bit palettes and 1-bit grey.
+// and 8-bit grey, left packed for 1- and 4-bit palettes and 1-bit grey. With an alpha channel the
+// colours are kept as they are and the row's alpha is filled; without, alpha is composited over
+// white (palette and grey-ramp entries were whitened already).
 void ConvertPngRow(const PngHeader& h, const uint8_t* src, uint32_t y, RasterImage& image) {
   const bool wide = h.bitDepth == 16;
   const uint32_t width = h.width;
   const uint32_t storageRow = h.height - 1 - y;
   uint8_t* dst = image.GetBits(storageRow);
+  uint8_t* alpha = image.GetAlphaRow(storageRow);
   switch (h.colourType) {
     case PNG_COLOR_TYPE_PALETTE:
       if (h.bitDepth == 2) {
         for (uint32_t x = 0; x < width; ++x) image.SetPixelIndex(x, storageRow, src[x]);
       } else {
         std::memcpy(dst, src, (static_cast<size_t>(width) * h.bitDepth + 7) / 8);
+      }
+      if (alpha != nullptr) {
+        for (uint32_t x = 0; x < width; ++x) {
+          const uint8_t index = image.GetPixelIndex(x, storageRow);
+          alpha[x] = index < h.transparencySize ? h.transparency[index] : 255;
+        }
       }
       break;
     case PNG_COLOR_TYPE_GRAY:
@@ -156,26 +171,38 @@ void ConvertPngRow(const PngHeader& h, const uint8_t* src, uint32_t y, RasterIma
       } else if (wide) {
         const bool keyed = h.transparentColour != nullptr;
         for (uint32_t x = 0; x < width; ++x) {
-          dst[x] = keyed && SampleRaw(src, x, true) == h.transparentColour->gray
-                       ? 255
-                       : Sample8(src, x, true);
+          const bool clear = keyed && SampleRaw(src, x, true) == h.transparentColour->gray;
+          dst[x] = clear && alpha == nullptr ? 255 : Sample8(src, x, true);
+          if (alpha != nullptr) alpha[x] = clear ? 0 : 255;
         }
       } else {
         const unsigned top = (1u << h.bitDepth) - 1;
         for (uint32_t x = 0; x < width; ++x) dst[x] = static_cast<uint8_t>(src[x] * 255 / top);
       }
+      if (alpha != nullptr && !wide && h.transparentColour != nullptr) {
+        for (uint32_t x = 0; x < width; ++x) {
+          const unsigned level = h.bitDepth == 1 ? image.GetPixelIndex(x, storageRow) : src[x];
+          alpha[x] = level == h.transparentColour->gray ? 0 : 255;
+        }
+      }
       break;
     case PNG_COLOR_TYPE_GRAY_ALPHA:
       for (uint32_t x = 0; x < width; ++x) {
-        dst[x] = CompositeOverWhite(Sample8(src, 2 * x, wide), Sample8(src, 2 * x + 1, wide));
+        const uint8_t level = Sample8(src, 2 * x, wide);
+        const uint8_t coverage = Sample8(src, 2 * x + 1, wide);
+        dst[x] = alpha != nullptr ? level : CompositeOverWhite(level, coverage);
+        if (alpha != nullptr) alpha[x] = coverage;
       }
       break;
     case PNG_COLOR_TYPE_RGB: {
       const png_color_16p key = h.transparentColour;
       for (uint32_t x = 0; x < width; ++x) {
         const size_t i = 3 * static_cast<size_t>(x);
-        if (key != nullptr && SampleRaw(src, i, wide) == key->red &&
-            SampleRaw(src, i + 1, wide) == key->green && SampleRaw(src, i + 2, wide) == key->blue) {
+        const bool clear = key != nullptr && SampleRaw(src, i, wide) == key->red &&
+                           SampleRaw(src, i + 1, wide) == key->green &&
+                           SampleRaw(src, i + 2, wide) == key->blue;
+        if (alpha != nullptr) alpha[x] = clear ? 0 : 255;
+        if (clear && alpha == nullptr) {
           dst[i] = dst[i + 1] = dst[i + 2] = 255;
           continue;
         }
@@ -189,17 +216,20 @@ void ConvertPngRow(const PngHeader& h, const uint8_t* src, uint32_t y, RasterIma
       for (uint32_t x = 0; x < width; ++x) {
         const size_t s = 4 * static_cast<size_t>(x);
         const size_t d = 3 * static_cast<size_t>(x);
-        const uint8_t alpha = Sample8(src, s + 3, wide);
-        dst[d] = CompositeOverWhite(Sample8(src, s + 2, wide), alpha);
-        dst[d + 1] = CompositeOverWhite(Sample8(src, s + 1, wide), alpha);
-        dst[d + 2] = CompositeOverWhite(Sample8(src, s, wide), alpha);
+        const uint8_t coverage = Sample8(src, s + 3, wide);
+        const uint8_t over = alpha != nullptr ? 255 : coverage;
+        dst[d] = CompositeOverWhite(Sample8(src, s + 2, wide), over);
+        dst[d + 1] = CompositeOverWhite(Sample8(src, s + 1, wide), over);
+        dst[d + 2] = CompositeOverWhite(Sample8(src, s, wide), over);
+        if (alpha != nullptr) alpha[x] = coverage;
       }
       break;
   }
 }
 
-// Creates the image for the decoded colour type, with its palette (transparency composited
-// into the palette entries, or into the ramp entry of the transparent grey level).
+// Creates the image for the decoded colour type, with its palette, and an alpha channel when the
+// image keeps alpha and the file has any; without one, transparency is composited into the
+// palette entries, or into the ramp entry of the transparent grey level.
 bool CreatePngImage(const PngHeader& h, RasterImage& image) {
   uint32_t bpp = 8;
   if (h.colourType == PNG_COLOR_TYPE_PALETTE) {
@@ -211,19 +241,24 @@ bool CreatePngImage(const PngHeader& h, RasterImage& image) {
   }
   if (!CheckImageSize(h.width, h.height, bpp, image)) return false;
   if (!image.Create(h.width, h.height, bpp, kFormatPng)) return false;
+  const bool keepAlpha = image.KeepsAlpha() && HasTransparency(h);
+  if (keepAlpha && !image.AddAlpha()) return false;
   if (h.colourType == PNG_COLOR_TYPE_PALETTE) {
     auto palette = image.Palette();
     const size_t count = std::min<size_t>(palette.size(), h.palette ? h.paletteSize : 0);
     for (size_t i = 0; i < count; ++i) {
       const png_color& c = h.palette[i];
       const uint8_t alpha =
-          i < static_cast<size_t>(h.transparencySize) && h.transparency ? h.transparency[i] : 255;
+          !keepAlpha && i < static_cast<size_t>(h.transparencySize) && h.transparency
+              ? h.transparency[i]
+              : 255;
       palette[i] = {CompositeOverWhite(c.blue, alpha), CompositeOverWhite(c.green, alpha),
                     CompositeOverWhite(c.red, alpha), 0};
     }
   } else if (bpp != 24) {
     SetGreyRamp(image);
-    if (h.colourType == PNG_COLOR_TYPE_GRAY && h.bitDepth < 16 && h.transparentColour) {
+    if (h.colourType == PNG_COLOR_TYPE_GRAY && h.bitDepth < 16 && h.transparentColour &&
+        !keepAlpha) {
       const unsigned top = (1u << h.bitDepth) - 1;
       const unsigned level = h.transparentColour->gray;
       if (level <= top) {
@@ -249,13 +284,36 @@ struct PngWriteSettings {
   int paletteSize;
   png_uint_32 resolutionX;
   png_uint_32 resolutionY;
+  png_bytep transparency;  // alpha of the first palette entries, or null
+  int transparencySize;
 };
+
+// The alpha of each palette entry when every pixel of an entry has the same alpha, which a
+// palette file can then hold; empty when they differ. Entries after the last not opaque one are
+// left out.
+std::vector<uint8_t> PaletteAlpha(const RasterImage& image) {
+  std::vector<uint8_t> alpha(image.GetPaletteSize(), 255);
+  std::vector<bool> seen(alpha.size(), false);
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    const uint8_t* row = image.GetAlphaRow(y);
+    for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+      const uint8_t index = image.GetPixelIndex(x, y);
+      if (index >= alpha.size()) continue;
+      if (seen[index] && alpha[index] != row[x]) return {};
+      seen[index] = true;
+      alpha[index] = row[x];
+    }
+  }
+  while (!alpha.empty() && alpha.back() == 255) alpha.pop_back();
+  return alpha;
+}
 
 bool WritePng(png_structp png, png_infop info, const PngWriteSettings* s, png_bytepp rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_IHDR(png, info, s->width, s->height, s->bitDepth, s->colourType, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   if (s->palette) png_set_PLTE(png, info, s->palette, s->paletteSize);
+  if (s->transparency) png_set_tRNS(png, info, s->transparency, s->transparencySize, nullptr);
   if (s->resolutionX > 0 && s->resolutionY > 0) {
     png_set_pHYs(png, info, s->resolutionX, s->resolutionY, PNG_RESOLUTION_METER);
   }
@@ -360,30 +418,57 @@ bool EncodePng(RasterImage& image, std::vector<uint8_t>& out) {
 
   std::vector<png_color> palette;
   std::vector<png_bytep> rows;
+  std::vector<uint8_t> paletteAlpha;
+  // A picture with alpha that a palette file cannot hold is written as colour with alpha.
+  std::vector<uint8_t> colourAndAlpha;
+  const uint32_t width = image.GetWidth();
+  const uint32_t height = image.GetHeight();
   try {
-    rows.resize(image.GetHeight());
-    for (const RgbQuad& c : image.Palette()) palette.push_back({c.red, c.green, c.blue});
+    rows.resize(height);
+    if (image.HasAlpha() && bpp != 24) paletteAlpha = PaletteAlpha(image);
+    const bool withAlpha = image.HasAlpha() && (bpp == 24 || paletteAlpha.empty());
+    if (withAlpha) {
+      colourAndAlpha.resize(static_cast<size_t>(width) * height * 4);
+      for (uint32_t y = 0; y < height; ++y) {
+        const uint32_t storageRow = height - 1 - y;
+        const uint8_t* alpha = image.GetAlphaRow(storageRow);
+        uint8_t* d = colourAndAlpha.data() + static_cast<size_t>(y) * width * 4;
+        for (uint32_t x = 0; x < width; ++x, d += 4) {
+          const RgbQuad c = image.GetPixelColour(x, storageRow);
+          d[0] = c.red;
+          d[1] = c.green;
+          d[2] = c.blue;
+          d[3] = alpha[x];
+        }
+        rows[y] = colourAndAlpha.data() + static_cast<size_t>(y) * width * 4;
+      }
+    } else {
+      for (const RgbQuad& c : image.Palette()) palette.push_back({c.red, c.green, c.blue});
+      for (uint32_t y = 0; y < height; ++y) rows[y] = image.GetBits(height - 1 - y);
+    }
   } catch (const std::bad_alloc&) {
     image.SetLastError("PNG: out of memory");
     return false;
   }
-  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
-    rows[y] = image.GetBits(image.GetHeight() - 1 - y);
-  }
+  const bool rgba = !colourAndAlpha.empty();
   // A resolution given only one way is written for both.
   const int32_t x =
       image.GetXPelsPerMeter() > 0 ? image.GetXPelsPerMeter() : image.GetYPelsPerMeter();
   const int32_t y =
       image.GetYPelsPerMeter() > 0 ? image.GetYPelsPerMeter() : image.GetXPelsPerMeter();
   const PngWriteSettings settings{
-      image.GetWidth(),
-      image.GetHeight(),
-      bpp == 24 ? 8 : static_cast<int>(bpp),
-      bpp == 24 ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_PALETTE,
+      width,
+      height,
+      bpp == 24 || rgba ? 8 : static_cast<int>(bpp),
+      rgba        ? PNG_COLOR_TYPE_RGB_ALPHA
+      : bpp == 24 ? PNG_COLOR_TYPE_RGB
+                  : PNG_COLOR_TYPE_PALETTE,
       palette.empty() ? nullptr : palette.data(),
       static_cast<int>(palette.size()),
       static_cast<png_uint_32>(std::max(x, 0)),
       static_cast<png_uint_32>(std::max(y, 0)),
+      paletteAlpha.empty() ? nullptr : paletteAlpha.data(),
+      static_cast<int>(paletteAlpha.size()),
   };
   if (!WritePng(png.get(), deleter.info, &settings, rows.data())) {
     image.SetLastError(context.message.text);

@@ -1,6 +1,8 @@
 // TGA: colour-mapped (8-bit indices into 15-, 16-, 24- or 32-bit map entries), true colour (15, 16,
 // 24 and 32 bits) and grey, raw or run-length, from any corner. Writes 8-bit colour-mapped and
-// 24-bit true-colour files, raw, rows from the bottom.
+// 24-bit true-colour files, and 32-bit ones for pictures with alpha, raw, rows from the bottom.
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "core/imaging/codecs/Codecs.h"
@@ -64,8 +66,16 @@ bool Plausible(const TgaHeader& h) {
   }
 }
 
+// The alpha of one stored value: the fourth byte of 32 bits, the top bit of 16 bits (an attribute
+// that only counts as coverage when some pixel of the picture sets it), opaque otherwise.
+uint8_t AlphaOf(const uint8_t* p, uint32_t bits) {
+  if (bits == 32) return p[3];
+  if (bits == 16) return (p[1] & 0x80) != 0 ? 255 : 0;
+  return 255;
+}
+
 // Converts one stored value to blue, green and red; 32-bit values with alpha bits are composited
-// over white. The fifth bit of 16-bit values is an attribute, not a coverage, and is ignored.
+// over white unless the alpha is kept. The top bit of 16-bit values is left to AlphaOf.
 void ToBgr(const uint8_t* p, uint32_t bits, bool alpha, uint8_t* out) {
   switch (bits) {
     case 15:
@@ -85,6 +95,54 @@ void ToBgr(const uint8_t* p, uint32_t bits, bool alpha, uint8_t* out) {
         for (int c = 0; c < 3; ++c) out[c] = CompositeOverWhite(out[c], p[3]);
       }
   }
+}
+
+// Many writers of 16-bit pixels leave the attribute bit clear everywhere: such a picture is
+// opaque, not invisible.
+void OpaqueWhenNoAttributeIsSet(bool attributeAlpha, RasterImage& image) {
+  if (!attributeAlpha || !image.HasAlpha()) return;
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    const uint8_t* alpha = image.GetAlphaRow(y);
+    if (std::any_of(alpha, alpha + image.GetWidth(), [](uint8_t a) { return a != 0; })) return;
+  }
+  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+    std::fill_n(image.GetAlphaRow(y), image.GetWidth(), uint8_t{255});
+  }
+}
+
+// A picture with alpha, of any depth: 32-bit true colour with 8 alpha bits.
+bool EncodeTga32(RasterImage& image, std::vector<uint8_t>& out) {
+  const uint32_t width = image.GetWidth();
+  const uint32_t height = image.GetHeight();
+  if (width > 0xFFFF || height > 0xFFFF) {
+    image.SetLastError("Image too large for TGA");
+    return false;
+  }
+  out.reserve(out.size() + kHeaderSize + static_cast<size_t>(width) * height * 4);
+  ByteWriter w(out);
+  w.PutU8(0);
+  w.PutU8(0);
+  w.PutU8(kTrueColour);
+  w.PutU16(0);
+  w.PutU16(0);
+  w.PutU8(0);
+  w.PutU16(0);
+  w.PutU16(0);
+  w.PutU16(width);
+  w.PutU16(height);
+  w.PutU8(32);
+  w.PutU8(8);  // rows from the bottom, left to right, 8 alpha bits
+  for (uint32_t y = 0; y < height; ++y) {
+    const uint8_t* alpha = image.GetAlphaRow(y);
+    for (uint32_t x = 0; x < width; ++x) {
+      const RgbQuad c = image.GetPixelColour(x, y);
+      w.PutU8(c.blue);
+      w.PutU8(c.green);
+      w.PutU8(c.red);
+      w.PutU8(alpha[x]);
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -123,13 +181,24 @@ bool DecodeTga(std::span<const uint8_t> data, RasterImage& image) {
     return false;
   }
   if (!image.Create(h.width, h.height, outBpp, kFormatTga)) return false;
-  const bool alpha = h.alphaBits() > 0;
+  // Pixels carry alpha: bits a true-colour or grey pixel holds, or those of the colour map.
+  const uint32_t alphaDepth = kind == kColourMapped ? h.mapEntryBits : h.depth;
+  const bool carriesAlpha = h.alphaBits() > 0 && (alphaDepth == 32 || alphaDepth == 16);
+  const bool keepAlpha = carriesAlpha && image.KeepsAlpha();
+  const bool attributeAlpha = alphaDepth == 16 && kind != kGrey;
+  if (keepAlpha && !image.AddAlpha()) return false;
+  // Without kept alpha, 32-bit values are composited over white as they are read.
+  const bool alpha = h.alphaBits() > 0 && !keepAlpha;
   std::span<RgbQuad> palette = image.Palette();
+  std::array<uint8_t, 256> mapAlpha;
+  mapAlpha.fill(255);
   if (kind == kColourMapped) {
     for (uint32_t i = 0; i < h.mapLength && h.mapFirst + i < 256u; ++i) {
       uint8_t bgr[3];
-      ToBgr(map.data() + i * entryBytes, h.mapEntryBits, alpha, bgr);
+      const uint8_t* entry = map.data() + i * entryBytes;
+      ToBgr(entry, h.mapEntryBits, alpha, bgr);
       palette[h.mapFirst + i] = {bgr[0], bgr[1], bgr[2], 0};
+      mapAlpha[h.mapFirst + i] = AlphaOf(entry, h.mapEntryBits);
     }
   } else if (kind == kGrey) {
     for (uint32_t i = 0; i < 256; ++i) {
@@ -142,26 +211,34 @@ bool DecodeTga(std::span<const uint8_t> data, RasterImage& image) {
   uint32_t column = 0;
   uint32_t fileRow = 0;
   uint8_t* row = image.GetBits(topOrigin ? h.height - 1 : 0);
+  uint8_t* alphaRow = image.GetAlphaRow(topOrigin ? h.height - 1 : 0);
   auto put = [&](const uint8_t* p) {
     const uint32_t x = rightToLeft ? h.width - 1 - column : column;
     if (kind == kTrueColour) {
       ToBgr(p, h.depth, alpha, row + 3 * static_cast<size_t>(x));
+      if (keepAlpha) alphaRow[x] = AlphaOf(p, h.depth);
     } else if (kind == kGrey && h.depth == 16) {
       row[x] = alpha ? CompositeOverWhite(p[0], p[1]) : p[0];
+      if (keepAlpha) alphaRow[x] = p[1];
     } else {
       row[x] = p[0];
+      if (keepAlpha) alphaRow[x] = mapAlpha[p[0]];
     }
     if (++column == h.width) {
       column = 0;
       ++fileRow;
-      if (fileRow < h.height) row = image.GetBits(topOrigin ? h.height - 1 - fileRow : fileRow);
+      if (fileRow < h.height) {
+        const uint32_t next = topOrigin ? h.height - 1 - fileRow : fileRow;
+        row = image.GetBits(next);
+        alphaRow = image.GetAlphaRow(next);
+      }
     }
   };
 
   if (!h.runLength()) {
     const uint8_t* p = r.Bytes(total * pixelBytes).data();
     const size_t rowBytes = static_cast<size_t>(h.width) * pixelBytes;
-    if (!rightToLeft && (h.depth == 24 || (h.depth == 8 && kind != kTrueColour))) {
+    if (!rightToLeft && !keepAlpha && (h.depth == 24 || (h.depth == 8 && kind != kTrueColour))) {
       // Stored exactly as the image holds them: whole rows at once.
       for (uint32_t y = 0; y < h.height; ++y, p += rowBytes) {
         std::memcpy(image.GetBits(topOrigin ? h.height - 1 - y : y), p, rowBytes);
@@ -169,6 +246,7 @@ bool DecodeTga(std::span<const uint8_t> data, RasterImage& image) {
       return true;
     }
     for (uint64_t i = 0; i < total; ++i, p += pixelBytes) put(p);
+    OpaqueWhenNoAttributeIsSet(attributeAlpha, image);
     return true;
   }
   uint64_t done = 0;
@@ -183,10 +261,12 @@ bool DecodeTga(std::span<const uint8_t> data, RasterImage& image) {
       put(bytes.data() + (repeat ? 0 : i * pixelBytes));
     }
   }
+  OpaqueWhenNoAttributeIsSet(attributeAlpha, image);
   return true;
 }
 
 bool EncodeTga(RasterImage& image, std::vector<uint8_t>& out) {
+  if (image.HasAlpha()) return EncodeTga32(image, out);
   const uint32_t bpp = image.GetBpp();
   if (bpp != 8 && bpp != 24) {
     image.SetLastError("Bit depth must be 8 or 24");

@@ -217,6 +217,19 @@ inline uint8_t OverWhite(uint8_t colour, uint8_t alpha, bool premultiplied) {
   return static_cast<uint8_t>(std::min(255, colour + 255 - alpha));
 }
 
+// A sample as the image keeps it beside its alpha: premultiplied samples are divided by alpha.
+inline uint8_t Straight(uint8_t colour, uint8_t alpha, bool premultiplied) {
+  if (!premultiplied || alpha == 255) return colour;
+  if (alpha == 0) return 0;
+  return static_cast<uint8_t>(std::min(255, (colour * 255 + alpha / 2) / alpha));
+}
+
+// Either of the two above, by whether the image keeps alpha in `alphaRow`.
+inline uint8_t Place(uint8_t colour, uint8_t alpha, bool premultiplied, const uint8_t* alphaRow) {
+  return alphaRow != nullptr ? Straight(colour, alpha, premultiplied)
+                             : OverWhite(colour, alpha, premultiplied);
+}
+
 // Turns decoded rows of the common layouts into the image's rows.
 class TiffRowConverter {
  public:
@@ -237,6 +250,7 @@ class TiffRowConverter {
     }
     const bool premultiplied = l_.alpha == EXTRASAMPLE_ASSOCALPHA;
     const size_t spp = l_.samplesPerPixel;
+    uint8_t* alphaRow = image_.GetAlphaRow(storageRow);
     if (kind_ == TiffKind::kGrey) {
       const bool inverted = l_.photometric == PHOTOMETRIC_MINISWHITE;
       for (uint32_t x = 0; x < l_.width; ++x) {
@@ -248,7 +262,9 @@ class TiffRowConverter {
           level = Sample(src, x * spp, inverted);
         }
         if (spp == 2 && l_.hasAlpha) {
-          level = OverWhite(level, Sample(src, x * 2 + 1), premultiplied);
+          const uint8_t alpha = Sample(src, x * 2 + 1);
+          level = Place(level, alpha, premultiplied, alphaRow);
+          if (alphaRow != nullptr) alphaRow[x] = alpha;
         }
         dst[x] = level;
       }
@@ -262,7 +278,8 @@ class TiffRowConverter {
       d[2] = Sample(src, s);
       if (l_.hasAlpha && spp >= 4) {
         const uint8_t alpha = Sample(src, s + 3);
-        for (int c = 0; c < 3; ++c) d[c] = OverWhite(d[c], alpha, premultiplied);
+        for (int c = 0; c < 3; ++c) d[c] = Place(d[c], alpha, premultiplied, alphaRow);
+        if (alphaRow != nullptr) alphaRow[x] = alpha;
       }
     }
   }
@@ -297,6 +314,9 @@ bool CreateTiffImage(const TiffLayout& l, TiffKind kind, RasterImage& image) {
   }
   if (!CheckImageSize(l.width, l.height, bpp, image)) return false;
   if (!image.Create(l.width, l.height, bpp, kFormatTiff)) return false;
+  const bool alphaSample =
+      l.hasAlpha && (kind == TiffKind::kRgb ? l.samplesPerPixel >= 4 : l.samplesPerPixel == 2);
+  if (alphaSample && image.KeepsAlpha() && !image.AddAlpha()) return false;
   if (kind == TiffKind::kGrey) {
     SetGreyRamp(image);
     if (bpp == 1 && l.photometric == PHOTOMETRIC_MINISWHITE) {
@@ -391,14 +411,17 @@ bool ReadThroughRgba(TIFF* tif, const TiffLayout& l, RasterImage& image) {
     return false;
   }
   if (!image.Create(l.width, l.height, 24, kFormatTiff)) return false;
+  if (image.KeepsAlpha() && l.hasAlpha && !image.AddAlpha()) return false;
   for (uint32_t y = 0; y < l.height; ++y) {
     uint8_t* dst = image.GetBits(y);
+    uint8_t* alphaRow = image.GetAlphaRow(y);
     const uint32_t* src = raster.data() + static_cast<size_t>(y) * l.width;
     for (uint32_t x = 0; x < l.width; ++x) {
       const auto alpha = static_cast<uint8_t>(TIFFGetA(src[x]));
-      dst[3 * x] = OverWhite(static_cast<uint8_t>(TIFFGetB(src[x])), alpha, true);
-      dst[3 * x + 1] = OverWhite(static_cast<uint8_t>(TIFFGetG(src[x])), alpha, true);
-      dst[3 * x + 2] = OverWhite(static_cast<uint8_t>(TIFFGetR(src[x])), alpha, true);
+      dst[3 * x] = Place(static_cast<uint8_t>(TIFFGetB(src[x])), alpha, true, alphaRow);
+      dst[3 * x + 1] = Place(static_cast<uint8_t>(TIFFGetG(src[x])), alpha, true, alphaRow);
+      dst[3 * x + 2] = Place(static_cast<uint8_t>(TIFFGetR(src[x])), alpha, true, alphaRow);
+      if (alphaRow != nullptr) alphaRow[x] = alpha;
     }
   }
   return true;
@@ -471,7 +494,18 @@ bool WriteTiffRows(TIFF* tif, const RasterImage& image, std::vector<uint8_t>& ro
   for (uint32_t y = 0; y < height; ++y) {
     const uint8_t* src = image.GetBits(height - 1 - y);
     // libtiff may change the row it is given (predictor, byte order), so it gets a copy.
-    if (image.GetBpp() == 24) {
+    if (image.HasAlpha()) {
+      const uint32_t storageRow = height - 1 - y;
+      const uint8_t* alpha = image.GetAlphaRow(storageRow);
+      for (uint32_t x = 0; x < width; ++x) {
+        const RgbQuad c = image.GetPixelColour(x, storageRow);
+        uint8_t* d = row.data() + 4 * static_cast<size_t>(x);
+        d[0] = c.red;
+        d[1] = c.green;
+        d[2] = c.blue;
+        d[3] = alpha[x];
+      }
+    } else if (image.GetBpp() == 24) {
       for (uint32_t x = 0; x < width; ++x) {
         row[3 * x] = src[3 * x + 2];
         row[3 * x + 1] = src[3 * x + 1];
@@ -532,11 +566,18 @@ bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out) {
     const TiffHandle tif = OpenTiff(stream, "w");
     if (tif) {
       TIFF* t = tif.get();
-      const bool rgb = bpp == 24;
+      // A picture with alpha, of any depth, is written as colour with an unassociated alpha.
+      const bool alpha = image.HasAlpha();
+      const bool rgb = bpp == 24 || alpha;
+      const uint16_t samples = alpha ? 4 : rgb ? 3 : 1;
       TIFFSetField(t, TIFFTAG_IMAGEWIDTH, image.GetWidth());
       TIFFSetField(t, TIFFTAG_IMAGELENGTH, image.GetHeight());
       TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, rgb ? 8 : bpp);
-      TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, rgb ? 3 : 1);
+      TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, samples);
+      if (alpha) {
+        const uint16_t kinds[1] = {EXTRASAMPLE_UNASSALPHA};
+        TIFFSetField(t, TIFFTAG_EXTRASAMPLES, 1, kinds);
+      }
       TIFFSetField(t, TIFFTAG_PHOTOMETRIC, rgb ? PHOTOMETRIC_RGB : PHOTOMETRIC_PALETTE);
       TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
       TIFFSetField(t, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
@@ -558,7 +599,7 @@ bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out) {
           green.push_back(static_cast<uint16_t>(c.green * 257));
           blue.push_back(static_cast<uint16_t>(c.blue * 257));
         }
-        row.resize(rgb ? static_cast<size_t>(image.GetWidth()) * 3
+        row.resize(rgb ? static_cast<size_t>(image.GetWidth()) * samples
                        : (static_cast<size_t>(image.GetWidth()) * bpp + 7) / 8);
       } catch (const std::bad_alloc&) {
         image.SetLastError("TIFF: out of memory");

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# A transparent logo on a dark card, in the real tavolo under Xvfb with openbox, driven with the
+# keyboard (xdotool): open a dark shipped template as a card, export it to PNG through the File
+# menu, insert a disc on clear ground through "Edit" → "Insert Logo..." and its "Load Logo"
+# dialog, and export again. Around the disc the second export must hold the card's own pixels,
+# inside it the disc's colour.
+# Usage: logo_alpha_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
+set -euo pipefail
+bin=$(cd "${1:?usage: logo_alpha_e2e.sh BIN_DIR}" && pwd)
+source "$(dirname "$0")/x11_session.sh"
+x11_require convert python3
+
+x11_start 1280 800
+card="$X11_DIR/dark card.tvc"
+logo="$X11_DIR/disc logo.png"
+cp "$bin/tmpl/Wine Bar.tvt" "$card"
+# A 120 × 120 disc of radius 50 at its centre, anti-aliased, on clear ground.
+convert -size 120x120 xc:none -fill '#ffcc00' -draw 'circle 60,60 60,10' "PNG32:$logo"
+
+# A program folder of the test's own, so that the logo is copied there and not beside the build.
+home="$X11_DIR/program"
+mkdir -p "$home/customphotos"
+for item in "$bin"/*; do
+  [ "$(basename "$item")" = customphotos ] || ln -s "$item" "$home/"
+done
+export TAVOLO_HOME="$home"
+
+TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" "$card" >"$X11_DIR/tavolo.log" 2>&1 &
+tavolo=$!
+X11_PIDS+=("$tavolo")
+main=$(x11_window "dark card\.tvc .*Tavolo" 20)
+x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
+
+# "File" → "Export Image..." (the seventh entry), PNG as offered, a name without its extension.
+export_card() {
+  xdotool key alt+f Down Down Down Down Down Down Return
+  x11_window "Export Options" 10 >/dev/null
+  xdotool key Return
+  x11_window "Export Image" 10 >/dev/null
+  xdotool type --delay 10 "$1"
+  xdotool key Return
+  x11_until 10 "the card to be exported to $1.png" test -s "$1.png"
+  x11_until 5 "the export dialog to close" bash -c "! xdotool search --onlyvisible --name '^Export Image\$'"
+}
+export_card "$X11_DIR/bare"
+
+# "Edit" → "Insert Logo...": up from the menu's first entry round to the last, "Card
+# Properties...", then past the three colour entries and the disabled "Delete Logo". "Load Logo"
+# (Alt+L) and its open dialog; OK with Enter.
+xdotool key alt+e Up Up Up Up Up Return
+x11_window "Logo Options" 10 >/dev/null
+xdotool key alt+l
+x11_window "Load Logo" 10 >/dev/null
+xdotool type --delay 10 "$logo"
+xdotool key Return
+x11_until 10 "the logo to be copied into the program folder" test -s "$home/customphotos/disc logo.png"
+x11_until 5 "the open dialog to close" bash -c "! xdotool search --onlyvisible --name '^Load Logo\$'"
+xdotool key Return
+x11_until 5 "Logo Options to close" bash -c "! xdotool search --onlyvisible --name '^Logo Options\$'"
+export_card "$X11_DIR/with logo"
+
+# The logo, 120 × 120 at its own size, lies at the card's centre (531, 307.5): (471, 247) onwards.
+convert "$X11_DIR/bare.png" -depth 8 "$X11_DIR/bare.ppm"
+convert "$X11_DIR/with logo.png" -depth 8 "$X11_DIR/with logo.ppm"
+python3 - "$X11_DIR/bare.ppm" "$X11_DIR/with logo.ppm" <<'EOF' || x11_fail "the logo is not blended onto the card"
+import math, sys
+
+def read(path):
+    data = open(path, "rb").read()
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    return int(fields[1]), data[pos + 1:]
+
+width, bare = read(sys.argv[1])
+_, logo = read(sys.argv[2])
+pixel = lambda image, x, y: image[3 * (y * width + x):3 * (y * width + x) + 3]
+around, inside, disc = 0, 0, 0
+for y in range(237, 377):
+    for x in range(461, 601):
+        distance = math.hypot(x - 471 - 60, y - 247 - 60)
+        if distance > 52 and pixel(logo, x, y) != pixel(bare, x, y):
+            sys.exit(f"FAIL: pixel ({x}, {y}) outside the disc is not the card's own")
+        if distance < 48:
+            inside += 1
+            disc += pixel(logo, x, y) == b"\xff\xcc\x00"
+        around += distance > 52
+# Text of the card is drawn over the logo; the rest of the disc is the disc's colour.
+if disc < inside // 2:
+    sys.exit(f"FAIL: only {disc} of {inside} pixels inside the disc show it")
+print(f"PASS: {around} pixels around the disc are the card's own; {disc} of {inside} show the disc")
+EOF
