@@ -26,6 +26,7 @@ constexpr int kMaxLineChars = 1000;
 // A line is never shrunk below this size, in the card's points.
 const QString kSmallestFitSize = QStringLiteral("6");
 const QString kLineHeightSample = QStringLiteral("TEST STRING");
+constexpr qreal kNoise = 1e-6;
 
 // Ascent and depth of a text set as one line, over every font it takes: a glyph the box's font
 // lacks comes from a fallback font, whose ascent and descent may be larger.
@@ -54,19 +55,25 @@ int PixelSizeOf(const TextBoxStyle& style, const QString& size, float cardHeight
 }
 
 // The largest pixel size below the box's at which `text` fits `room`, never below `smallest`.
-int FittingPixelSize(const QString& text, const QFont& font, int width, int room, int smallest) {
-  const int full = font.pixelSize();
+int FittingPixelSize(const QString& text, const QFont& font, int room, int smallest) {
   QFont sized = font;
-  const auto widthAt = [&](int pixels) {
+  const auto fits = [&](int pixels) {
     sized.setPixelSize(pixels);
-    return QFontMetrics(sized).horizontalAdvance(text);
+    return QFontMetrics(sized).horizontalAdvance(text) <= room;
   };
-  // Widths grow about in step with the size; hinting makes the guess a pixel or two off.
-  int pixels = static_cast<int>(
-      std::clamp<int64_t>(int64_t{full} * room / std::max(width, 1), smallest, full - 1));
-  while (pixels > smallest && widthAt(pixels) > room) --pixels;
-  while (pixels + 1 < full && widthAt(pixels + 1) <= room) ++pixels;
-  return pixels;
+  // Widths grow with the size (hinting only makes the steps uneven), so halving finds it in a
+  // dozen measurements at most.
+  int low = smallest;
+  int high = font.pixelSize() - 1;
+  while (low < high) {
+    const int middle = low + (high - low + 1) / 2;
+    if (fits(middle)) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return low;
 }
 
 // The widest a line may be: the inner area's width (height, rotated), and with a frame no more
@@ -126,13 +133,13 @@ TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int 
     line.text = text.left(kMaxLineChars);
     line.font = layout.font;
     const LineExtent extent = MeasureLine(line.text, layout.font);
+    // Only a taller font on the line deepens its slot; rounding noise must not.
     line.height = layout.lineHeight +
-                  std::max(0, static_cast<int>(std::ceil(extent.depth - sample.depth - 1e-6)));
+                  std::max(0, static_cast<int>(std::ceil(extent.depth - sample.depth - kNoise)));
     line.width = metrics.horizontalAdvance(line.text);
     line.baseline = metrics.ascent() + std::max(0.0, extent.ascent - sample.ascent);
     if (shrinks && line.width > layout.room && smallest < layout.font.pixelSize()) {
-      line.font.setPixelSize(
-          FittingPixelSize(line.text, layout.font, line.width, layout.room, smallest));
+      line.font.setPixelSize(FittingPixelSize(line.text, layout.font, layout.room, smallest));
       line.width = QFontMetrics(line.font).horizontalAdvance(line.text);
       line.drop = extent.ascent - MeasureLine(line.text, line.font).ascent;
     }
