@@ -4,10 +4,12 @@
 #include <charconv>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <string_view>
 
 #include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
+#include "core/card/ShrinkToFitChunk.h"
 #include "core/formats/Cp1252.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
@@ -28,6 +30,8 @@ constexpr const char* kInfoUsage =
     "what was read up to the point of a failure. Floats read back to the same 32-bit value;\n"
     "a value that is not a finite number is written as a string (\"Infinity\", \"-Infinity\",\n"
     "\"NaN(0x7fc00000)\" with its bits).\n"
+    "\"shrinkToFit\" says per text box whether a line too wide for it is drawn smaller until it\n"
+    "fits; null when the file does not say (nothing shrinks).\n"
     "Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.\n"
     "Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).\n";
 
@@ -196,6 +200,17 @@ void AppendJsonArray(std::string& out, size_t count, int indent, AppendItem appe
   out += ']';
 }
 
+// Per box, whether a line too wide for it shrinks to fit; null when the file does not say.
+std::string ShrinkToFitJson(const CardState& s) {
+  const std::optional<ShrinkToFitChunk::Value> boxes = s.extensions.Get<ShrinkToFitChunk>();
+  if (!boxes) return "null";
+  std::string out = "[";
+  for (size_t box = 0; box < boxes->size(); ++box) {
+    out += std::string(box ? ", " : "") + ((*boxes)[box] ? "true" : "false");
+  }
+  return out + "]";
+}
+
 std::string CardJson(const CardState& s, const ReadProjectResult& read) {
   JsonObject card(0);
   card.Raw("result", "\"" + std::string(ProjectResultName(read.result)) + "\"");
@@ -256,7 +271,8 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       .Float("satShift", s.satShift)
       .Float("lightShift", s.lightShift)
       .Int("lnmb", s.layoutIndex)
-      .Int("pnmb", s.backgroundIndex);
+      .Int("pnmb", s.backgroundIndex)
+      .Raw("shrinkToFit", ShrinkToFitJson(s));
   return card.Done();
 }
 

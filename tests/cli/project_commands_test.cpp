@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card/ShrinkToFitChunk.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/formats/ProjectSamples.h"
@@ -19,13 +20,15 @@ using ProjectCli = test::CliTest;
 TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   CardState card = test::UnusualState();
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
+  SetShrinkToFit(card, 1, true);
   const std::string path = Project(card, "card.tvc", "Linen");
 
   test::ShellOutcome info = Run("info '" + path + "'");
   EXPECT_EQ(info.code, 0) << info.output;
   for (const char* field :
        {"\"result\": \"success\"", "\"background\": \"Linen\"", "\"version\": 2", "\"lnmb\": 9",
-        "\"bgShift\": -0", "\"Tab\\there \\\"quoted\\\" \u540d\u7247\""}) {
+        "\"bgShift\": -0", "\"Tab\\there \\\"quoted\\\" \u540d\u7247\"",
+        "\"shrinkToFit\": [false, true, false, false, false]"}) {
     EXPECT_NE(info.output.find(field), std::string::npos) << field << "\n" << info.output;
   }
 

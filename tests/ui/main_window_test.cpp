@@ -330,6 +330,31 @@ TEST_F(MainWindowTest, PickingABackgroundResetsTheTintAndIsOneStep) {
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kSaturationSlider)->Position(), 0.2f);
 }
 
+TEST_F(MainWindowTest, ACaptionTurnsRedNamingALineTooWideForItsBoxWhileItDoesNotShrinkToFit) {
+  const auto toggleShrinkToFit = [this] {
+    script_.dialog = [](QDialog& dialog) {
+      QTest::mouseClick(dialog.findChild<QWidget*>("1026"), Qt::LeftButton);
+      QTest::mouseClick(dialog.findChild<QWidget*>("1"), Qt::LeftButton);
+    };
+    Trigger(kCmdTextField1);
+  };
+  const auto caption = [this] { return Find<FieldCaption>(kFirstFieldCaption); };
+  toggleShrinkToFit();  // a new card shrinks every box: this one no longer
+  EXPECT_FALSE(caption()->IsMarked());
+  const QString wide(60, QLatin1Char('W'));
+  Type(0, wide);
+  EXPECT_TRUE(caption()->IsMarked());
+  EXPECT_TRUE(caption()->toolTip().startsWith("Line too wide for its box: "));
+  EXPECT_TRUE(caption()->toolTip().contains(wide));
+  EXPECT_FALSE(Find<FieldCaption>(kFirstFieldCaption + 1)->IsMarked());
+
+  toggleShrinkToFit();  // the line is drawn smaller and fits
+  EXPECT_FALSE(caption()->IsMarked());
+  EXPECT_EQ(caption()->toolTip(), "Push to change text and frame options");
+  Trigger(kCmdUndo);
+  EXPECT_TRUE(caption()->IsMarked());
+}
+
 // The dialogs' own tests check every control and every way to close them; here the commands:
 // the caption blinks while its dialog is open, Escape leaves the card and its steps, OK is one.
 TEST_F(MainWindowTest, TextOptionsCloseRecordsOneStepAndEscapeRestoresTheStyleExactly) {
@@ -397,6 +422,7 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   other.lines[0].line[0] = "Loaded";
   other.backgroundIndex = 3;
   other.hueShift = 0.2f;
+  other.extensions = {};  // the damaged section appended below is then the file's only one
   ASSERT_TRUE(WriteProject(folder / "good.tvc", other, table_).Ok());
   std::vector<uint8_t> bytes = test::ReadFileBytes(folder / "good.tvc");
   test::WriteFileBytes(folder / "cut.tvc", {bytes.begin(), bytes.begin() + 40});

@@ -3,6 +3,7 @@
 // box restore the card exactly.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +13,7 @@
 #include <functional>
 
 #include "core/card/CardDocument.h"
+#include "core/card/ShrinkToFitChunk.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/TestBackgrounds.h"
 #include "ui/base/DialogPlacement.h"
@@ -136,9 +138,15 @@ TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {
   auto* opacity = Find<Slider>(dialog, TextOptionsDialog::kOpacitySlider);
   Drag(opacity, opacity->width() - 5);
   EXPECT_EQ(Style(3).opacity, 1.0f);
+  auto* shrink = Find<QCheckBox>(dialog, TextOptionsDialog::kShrinkToFitCheck);
+  const bool shrinking = ShrinksToFit(before, 3);
+  EXPECT_EQ(shrink->isChecked(), shrinking);
+  shrink->click();
+  EXPECT_EQ(ShrinksToFit(document_.Live(), 3), !shrinking);
   // The other boxes and the rest of the card are untouched.
   CardState expected = before;
   expected.styles[3] = Style(3);
+  SetShrinkToFit(expected, 3, !shrinking);
   EXPECT_EQ(document_.Live(), expected);
   Find<QRadioButton>(dialog, TextOptionsDialog::kFrameNoneRadio)->click();
   EXPECT_EQ(Style(3).frameMode, kFrameNone);
@@ -209,6 +217,7 @@ TEST_F(OptionDialogs, CloseRecordsOneStepAndEveryOtherEndRestoresTheCardExactly)
       for (QComboBox* list : dialog.findChildren<QComboBox*>()) list->setCurrentIndex(3);
       for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) radio->click();
       for (Slider* slider : dialog.findChildren<Slider*>()) Drag(slider, 20);
+      for (QCheckBox* check : dialog.findChildren<QCheckBox*>()) check->click();
     };
     for (const auto& end : ends) {
       const CardState before = document_.Live();

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/card/BackgroundProcessing.h"
+#include "core/card/ShrinkToFitChunk.h"
 
 namespace tavolo {
 
@@ -218,6 +219,9 @@ void CardDocument::Start(const CardState* chosenTemplate) {
   if (chosenTemplate != nullptr) {
     TakeTemplate(*chosenTemplate);
   } else {
+    CardState live = live_;
+    ShrinkEveryBoxToFit(live);
+    SetLive(live);
     layout_.FillEmptyFieldValues();
     layout_.Distribute();
   }
@@ -237,6 +241,7 @@ void CardDocument::NewBlankProject() {
   layout_.FillEmptyFieldValues();
   CardState live = live_;
   ResetForBlankProject(live);
+  ShrinkEveryBoxToFit(live);
   live.lightShift = kBlankLightShift;
   for (const PictureKind kind : kPictureKinds) RemovePicture(live.Picture(kind));
   SetLive(live);
@@ -272,6 +277,7 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
 
 void CardDocument::TakeTemplate(const CardState& card) {
   working_ = card;
+  ShrinkNewCardToFit(working_);
   Apply();
   layout_.FillEmptyFieldValues();
   layout_.Distribute();

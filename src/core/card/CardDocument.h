@@ -18,8 +18,8 @@
 // notify once, at the end of the outermost). The main window answers with one refresh: the tint
 // sliders from SliderPositions(), the background chooser from Live().backgroundIndex, the layout
 // chooser, the "&Layouts" check and the "&Window" menu from Layout().Current() and the box count,
-// Undo and Redo from CanUndo()/CanRedo(), the photo and logo items from Working(), then the
-// preview.
+// Undo and Redo from CanUndo()/CanRedo(), the photo and logo items from Working(), the field
+// captions from LinesTooWide(Live(), box), then the preview.
 //
 // Order of calls for the main window, the option dialogs and the print dialog:
 //   Start-up:   SetListener; SetFieldValues(from the template library) if it gave any;
@@ -202,18 +202,20 @@ class CardDocument {
 
   // --- Whole cards ---------------------------------------------------------------------------
   // The card the main window opens with: the chosen template when there is one (applied as
-  // New Project applies it), else the defaults with background 1; recorded as the first step,
-  // not modified.
+  // New Project applies it), else the defaults with background 1 and every box shrinking to
+  // fit; recorded as the first step, not modified.
   void Start(const CardState* chosenTemplate);
-  // Plain styles and background, no photo, no logo, lightness shift 0.5, the field values (their
-  // names when all are empty) in the current layout; the history then holds this card alone, so
-  // Undo and Redo are disabled. Forgets the typed text and the file path; not modified.
+  // Plain styles, every box shrinking to fit, plain background, no photo, no logo, lightness
+  // shift 0.5, the field values (their names when all are empty) in the current layout; the
+  // history then holds this card alone, so Undo and Redo are disabled. Forgets the typed text and
+  // the file path; not modified.
   void NewBlankProject();
-  // A template's card with the field values distributed over it; recorded as one step, not
-  // modified. Forgets the typed text and the file path.
+  // A template's card with the field values distributed over it, every box shrinking to fit
+  // unless the template says otherwise; recorded as one step, not modified. Forgets the typed
+  // text and the file path.
   void NewProject(const CardState& card);
-  // A card read from `file` as it was stored; recorded as one step, not modified. The typed text
-  // is kept.
+  // A card read from `file` as it was stored (a file that does not say shrinks no box);
+  // recorded as one step, not modified. The typed text is kept.
   void LoadProject(const CardState& card, std::filesystem::path file);
 
   // --- Drawing -------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/CardLimits.h"
 #include "core/card/PictureGeometry.h"
+#include "core/card/TextBoxLayout.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
@@ -118,12 +119,12 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy) 
   auto* backgroundBuffer = reinterpret_cast<uint32_t*>(card.bits());
   TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(backgroundBuffer, dx, dy, live) == 0);
 
-  const PixelRect frameColour{0, 0, dx, dy};
+  const PixelRect cardArea = FullSizeArea(live, divisor, dx, dy);
   const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
   for (const PlacementRow& row : rows) {
     const std::string label = DrawFieldCheckText(row, false);
     TAVOLO_CHECK_AS(label.c_str(),
-                    DrawField(live, row.box, divisor, nullptr, frameColour, row.offset, row.align,
+                    DrawField(live, row.box, divisor, nullptr, cardArea, row.offset, row.align,
                               backgroundBuffer, dx, dy, false, row.angle) == 0);
   }
 
@@ -141,7 +142,7 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy) 
   for (const PlacementRow& row : rows) {
     const std::string label = DrawFieldCheckText(row, true);
     TAVOLO_CHECK_AS(label.c_str(),
-                    DrawField(live, row.box, divisor, &painter, frameColour, row.offset, row.align,
+                    DrawField(live, row.box, divisor, &painter, cardArea, row.offset, row.align,
                               backgroundBuffer, dx, dy, true, row.angle) == 0);
   }
   painter.end();

@@ -10,25 +10,20 @@
 #include "core/base/CheckedCall.h"
 #include "core/base/ColourModel.h"
 #include "core/card/PixelBlend.h"
+#include "core/card/TextBoxLayout.h"
 
 namespace tavolo {
 
 namespace {
 
-// Lengths of the card state, divided by divisor at every size.
-constexpr int kMargin = 50;
-constexpr int kFrameSizeFactor = 4;
 // 1/615 in single precision: a font size is given for a card 615 pixels high.
 constexpr float kPerCardHeight = 0.0016260162f;
-constexpr int kMaxLineChars = 1000;
 constexpr int kWeightRegular = 400;
 constexpr int kWeightBold = 700;
 // Pixel sizes a font may take: a zero height asks for the face's default size; sizes past the
 // largest are no text a card can show and only cost time.
 constexpr int kDefaultPixelSize = 12;
 constexpr int kMaxPixelSize = 4096;
-constexpr int kMaxFrameSize = 1 << 20;
-const QString kLineHeightSample = QStringLiteral("TEST STRING");
 
 uint32_t ToPixel(ColourRef c) {
   return (static_cast<uint32_t>(ColourRefRed(c)) << 16) |
@@ -45,6 +40,10 @@ int Alpha(float opacity) {
   return static_cast<int>(std::clamp(opacity, 0.0f, 1.0f) * 255.0f);
 }
 
+PixelRect Reduced(PixelRect r, int divisor) {
+  return {r.left / divisor, r.top / divisor, r.right / divisor, r.bottom / divisor};
+}
+
 Qt::Alignment HorizontalFlag(int align) {
   switch (align) {
     case 1:
@@ -54,6 +53,33 @@ Qt::Alignment HorizontalFlag(int align) {
     default:
       return Qt::AlignLeft;
   }
+}
+
+// The lines are drawn at full size through a painter scaled by 1 / divisor: a reduced card shows
+// every line as the full-size card does, only smaller. Nothing is clipped.
+void DrawLines(QPainter& dc, const TextBoxLayout& layout, ColourRef colour, int divisor,
+               PixelRect cardArea, int align, int angle) {
+  dc.save();
+  if (divisor > 1) dc.scale(1.0 / divisor, 1.0 / divisor);
+  dc.setPen(QColor(ColourRefRed(colour), ColourRefGreen(colour), ColourRefBlue(colour)));
+  const PixelRect& inner = layout.inner;
+  const int flags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+  for (const LaidOutLine& line : layout.lines) {
+    dc.setFont(line.font);
+    if (angle == 0) {
+      dc.drawText(QRectF(inner.left, line.top + line.drop, inner.right - inner.left, line.height),
+                  flags | HorizontalFlag(align), line.text);
+      continue;
+    }
+    // Rotated: the line runs upward, centred on the card's height, lines stepping to the right.
+    const int y = cardArea.bottom - (cardArea.bottom - cardArea.top - line.width) / 2;
+    dc.save();
+    dc.translate(line.top, y);
+    dc.rotate(-angle);
+    dc.drawText(QPointF(0, line.baseline), line.text);
+    dc.restore();
+  }
+  dc.restore();
 }
 
 }  // namespace
@@ -97,7 +123,7 @@ QFont MakeFont(const QString& face, const FontSpec& spec) {
   return font;
 }
 
-int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRect frameColour,
+int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRect cardArea,
               int offset, int align, uint32_t* backgroundBuffer, int dx, int dy, bool print,
               int angle) {
   if (box < 0 || box >= kTextBoxCount || box >= live.boxCount) return 0;
@@ -107,77 +133,23 @@ int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRe
   if (print && !TAVOLO_CHECK_AS("poldf!=0", dc != nullptr && dc->isActive())) return 0;
 
   const TextBoxStyle& style = live.styles[box];
-  const int lineCount = std::clamp(live.lines[box].count, 0, kMaxLinesPerBox);
-  QStringList shown;  // the non-empty lines, in order, each cut to what one line can hold
-  for (int i = 0; i < lineCount; ++i) {
-    const QString& line = live.lines[box].line[i];
-    if (!line.isEmpty()) shown.push_back(line.left(kMaxLineChars));
-  }
-  const int n = static_cast<int>(shown.size());
-
-  const int m = kMargin / divisor;
-  const PixelRect inner{frameColour.left + m, frameColour.top + m, frameColour.right - m,
-                        frameColour.bottom - m};
-  // A frame cannot be thinner than none: a negative size from a damaged file draws as 0.
-  const int f = std::clamp(style.frameSize, 0, kMaxFrameSize) * kFrameSizeFactor / divisor;
-
-  const FontSpec spec = MakeFontSpec(style, divisor, live.cardHeight, angle);
-  const QFont font = MakeFont(style.face, spec);
-  const QFontMetrics metrics(font);
-  const int lh = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();
-  const int alpha = Alpha(style.opacity);
-
-  if (angle == 0) {
-    int top = inner.top;
-    if (offset == kOffsetBottom) {
-      top = inner.bottom - n * lh;
-    } else if (offset != kOffsetTop) {
-      top = inner.top +
-            static_cast<int>(static_cast<int64_t>(inner.bottom - inner.top) * offset / 100);
-    }
-    if (print) {
-      const ColourRef c = TextColour(style);
-      dc->setFont(font);
-      dc->setPen(QColor(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c)));
-      const int flags = HorizontalFlag(align) | Qt::AlignTop | Qt::TextSingleLine;
-      for (const QString& line : shown) {
-        dc->drawText(QRect(inner.left, top, inner.right - inner.left, lh), flags, line);
-        top += lh;
-      }
-      return 0;
-    }
-    int w = 0;
-    for (const QString& line : shown) w = std::max(w, metrics.horizontalAdvance(line));
-    DrawFrame(frameColour, {inner.left, top, inner.right, top + n * lh}, style.frameMode, w, align,
-              style.fillColour, f, backgroundBuffer, dx, dy, alpha, 0);
-    return 0;
-  }
-
-  // Rotated: each line runs upward, centred on the card's height, lines stepping to the right.
+  const TextBoxLayout layout = LayOutTextBox(live, box, cardArea, offset, align, angle);
   if (print) {
-    const ColourRef c = TextColour(style);
-    dc->setFont(font);
-    dc->setPen(QColor(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c)));
-    for (int k = 0; k < n; ++k) {
-      const int cx = metrics.horizontalAdvance(shown[k]);
-      const int x = inner.left + k * lh;
-      const int y = frameColour.bottom - (frameColour.bottom - frameColour.top - cx) / 2;
-      dc->save();
-      dc->translate(x, y);
-      dc->rotate(-angle);
-      dc->drawText(QPoint(0, metrics.ascent()), shown[k]);
-      dc->restore();
-    }
+    DrawLines(*dc, layout, TextColour(style), divisor, cardArea, align, angle);
     return 0;
   }
-  // The frame spans the longest drawn line, so every line sits inside it.
-  int w = 0;
-  for (const QString& line : shown) w = std::max(w, metrics.horizontalAdvance(line));
-  DrawFrame(frameColour,
-            {inner.left, (frameColour.bottom - w) / 2, inner.left + n * lh,
-             frameColour.bottom - (frameColour.bottom - frameColour.top - w) / 2},
-            style.frameMode, w, kAlignOwnEdges, style.fillColour, f, backgroundBuffer, dx, dy,
-            alpha, angle);
+
+  // The frame is laid out at full size too, then reduced, so that it stays around the text.
+  const PixelRect& inner = layout.inner;
+  const int w = layout.widest;
+  const PixelRect text =
+      angle == 0 ? PixelRect{inner.left, layout.blockTop, inner.right,
+                             layout.blockTop + layout.blockHeight}
+                 : PixelRect{inner.left, (cardArea.bottom - w) / 2, inner.left + layout.blockHeight,
+                             cardArea.bottom - (cardArea.bottom - cardArea.top - w) / 2};
+  DrawFrame(Reduced(cardArea, divisor), Reduced(text, divisor), style.frameMode, w / divisor,
+            angle == 0 ? align : kAlignOwnEdges, style.fillColour, FrameMargin(style, divisor),
+            backgroundBuffer, dx, dy, Alpha(style.opacity), angle);
   return 0;
 }
 

@@ -1,5 +1,6 @@
 // One text box of the card: its translucent frame, blended straight into the card's pixel buffer
-// (frame pass), and its lines, drawn through a painter on top of everything else (text pass).
+// (frame pass), and its lines, drawn through a painter on top of everything else (text pass),
+// both where TextBoxLayout puts them.
 // Fonts need a QGuiApplication; the offscreen platform is enough.
 #pragma once
 
@@ -41,11 +42,13 @@ int ParseFontSize(const QString& size);
 FontSpec MakeFontSpec(const TextBoxStyle& style, int divisor, float cardHeight, int angle);
 QFont MakeFont(const QString& face, const FontSpec& spec);
 
-// Draws one box of `live` (its style and lines; a box at or past its box count draws nothing). With
-// print false it blends the frame into backgroundBuffer (dx × dy pixels, top-down) and needs no
-// painter; with print true it draws the text with `dc`. Returns 0 (a zero divisor is reported here
-// and draws nothing); 1 when there is no QGuiApplication, so fonts cannot exist.
-int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRect frameColour,
+// Draws one box of `live` (its style and lines; a box at or past its box count draws nothing),
+// laid out in `cardArea`, the card at full size (see FullSizeArea); a rendering at `divisor` is
+// that card reduced. With print false it blends the frame into backgroundBuffer (dx × dy pixels,
+// top-down) and needs no painter; with print true it draws the text with `dc`, whole and
+// unclipped. Returns 0 (a zero divisor is reported here and draws nothing); 1 when there is no
+// QGuiApplication, so fonts cannot exist.
+int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRect cardArea,
               int offset, int align, uint32_t* backgroundBuffer, int dx, int dy, bool print = false,
               int angle = 0);
 

@@ -14,6 +14,7 @@ namespace tavolo {
 namespace {
 
 const QColor kBand(110, 156, 182);
+const QColor kMarkedBand(200, 40, 40);
 const QColor kBlinkGrey(200, 200, 200);
 constexpr int kBandTop = 7;
 constexpr int kBandBottom = 20;
@@ -47,6 +48,12 @@ void FieldCaption::SetHighlighted(bool highlighted) {
   TAVOLO_CHECK_AS("RedrawWindow()", RedrawNow(*this));
 }
 
+void FieldCaption::SetMarked(bool marked) {
+  if (marked == marked_) return;
+  marked_ = marked;
+  update();
+}
+
 void FieldCaption::Blink() {
   if (!highlighted_) return;
   blinkPhase_ = 1 - blinkPhase_;
@@ -66,10 +73,11 @@ void FieldCaption::Draw(QImage& picture) const {
   const int h = picture.height();
   QPainter painter(&picture);
   painter.fillRect(picture.rect(), QColor(kWindowColour));
-  painter.fillRect(0, kBandTop, w, kBandBottom - kBandTop, kBand);
+  const QColor band = marked_ ? kMarkedBand : kBand;
+  painter.fillRect(0, kBandTop, w, kBandBottom - kBandTop, band);
   painter.fillRect(0, h - 1, w, 1, Qt::black);
   const QRect box = OptionsBox();
-  painter.fillRect(box, hovered_ ? QColor(Qt::white) : kBand);
+  painter.fillRect(box, hovered_ ? QColor(Qt::white) : band);
   painter.fillRect(box.left(), box.top(), box.width(), 1, Qt::black);
   painter.fillRect(box.left(), box.top(), 1, box.height(), Qt::black);
 

@@ -1,6 +1,7 @@
 // The caption above a text box's editor: "Field n" on a blue band and a "Text Options" box that
 // lights up under the mouse. Pressing it (or Space or Enter with the keyboard focus) asks the
-// owner for the box's Text Options; while that dialog is open the caption blinks.
+// owner for the box's Text Options; while that dialog is open the caption blinks. The band turns
+// red while a line of the box is too wide for it.
 #pragma once
 
 #include <QTimer>
@@ -27,6 +28,10 @@ class FieldCaption : public OwnerDrawnControl {
   int BlinkPhase() const { return blinkPhase_; }
   bool IsHovered() const { return hovered_; }
 
+  // Marked, the band is red: the box holds a line too wide for it.
+  void SetMarked(bool marked);
+  bool IsMarked() const { return marked_; }
+
  protected:
   void Draw(QImage& picture) const override;
   QRect FocusMarkRect() const override;
@@ -44,6 +49,7 @@ class FieldCaption : public OwnerDrawnControl {
   QString caption_;
   bool hovered_ = false;
   bool highlighted_ = false;
+  bool marked_ = false;
   int blinkPhase_ = 0;
   QTimer blink_;
 };

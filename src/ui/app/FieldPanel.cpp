@@ -15,6 +15,7 @@ namespace {
 
 const QString kEditorTip = QStringLiteral("Edit your text here");
 const QString kCaptionTip = QStringLiteral("Push to change text and frame options");
+const QString kTooWideTip = QStringLiteral("Line too wide for its box: \u201C%1\u201D");
 // The editors type in Arial at 150 twips; the card draws each box in its own style.
 constexpr qreal kEditorPoints = 7.5;
 
@@ -108,6 +109,20 @@ QStringList FieldPanel::Lines(int box) const {
     lines << block.text();
   }
   return lines;
+}
+
+void FieldPanel::ShowTooWideLines(int box, const QStringList& tooWide) {
+  FieldCaption* caption = Caption(box);
+  if (caption == nullptr) return;
+  caption->SetMarked(!tooWide.isEmpty());
+  if (tooWide.isEmpty()) {
+    caption->setToolTip(kCaptionTip);
+    return;
+  }
+  QStringList tip;
+  for (const QString& line : tooWide) tip << kTooWideTip.arg(line);
+  tip << kCaptionTip;
+  caption->setToolTip(tip.join(QLatin1Char('\n')));
 }
 
 }  // namespace tavolo

@@ -1,6 +1,7 @@
 // The field panel on the right of the main window: one caption and one text editor per text box
 // of the current layout. The editors are made anew whenever the card document replaces the text,
-// and report every change of their text with the box's lines.
+// and report every change of their text with the box's lines. A caption is marked while its box
+// holds a line too wide for it.
 #pragma once
 
 #include <QObject>
@@ -37,6 +38,9 @@ class FieldPanel final : public QObject {
   void Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCount>& lines);
   // The lines editor `box` holds, empty ones included; none for a box without an editor.
   QStringList Lines(int box) const;
+  // Marks the caption of `box` while `tooWide` (lines too wide for the box) is not empty, and
+  // names those lines in its tooltip.
+  void ShowTooWideLines(int box, const QStringList& tooWide);
 
  Q_SIGNALS:
   // The user changed the text of box `box`; it is now `lines`.

@@ -11,6 +11,7 @@
 #include "core/base/WindowColour.h"
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
+#include "core/card/TextBoxLayout.h"
 #include "ui/app/AppIcon.h"
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindowPlacement.h"
@@ -215,6 +216,9 @@ void MainWindow::Refresh() {
   layouts_->SetCurrent(document_.Layout().Current());
   CheckCurrentLayout();
   UpdateMenus();
+  for (int box = 0; box < fields_->Count(); ++box) {
+    fields_->ShowTooWideLines(box, LinesTooWide(document_.Live(), box));
+  }
   preview_->Redraw();
 }
 

@@ -114,7 +114,8 @@ class MainWindow : public QMainWindow {
   // The document replaced the text: new editors show it, the "&Window" menu lists their boxes.
   void ShowText();
   // What the document's change notification does: sliders, chooser selections, the layout
-  // check, the menus' state; then the preview is redrawn.
+  // check, the menus' state, the captions of boxes with lines too wide; then the preview is
+  // redrawn.
   void Refresh();
   void ShowSliders();
   void UpdatePagingButtons();

@@ -1,5 +1,6 @@
 #include "ui/dialogs/TextOptionsDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <algorithm>
 
 #include "core/base/CheckedCall.h"
+#include "core/card/ShrinkToFitChunk.h"
 #include "core/card/StyleInputs.h"
 #include "ui/base/DialogControls.h"
 #include "ui/controls/ColourLine.h"
@@ -68,6 +70,7 @@ TextOptionsDialog::TextOptionsDialog(CardPreview& preview, int box, QWidget* par
   opacity_->SetPosition(style.opacity);
   EnableFrameControls(style.frameMode != kFrameNone);
   brightness_->SetPosition(style.brightness);
+  shrinkToFit_->setChecked(ShrinksToFit(Live(), box_));
   // Connected only now: filling the controls above changes nothing.
   Connect();
   fonts_->setFocus();
@@ -92,6 +95,10 @@ QWidget* TextOptionsDialog::BuildTypeControls() {
   styles_->setInsertPolicy(QComboBox::NoInsert);
   colourSwatches_ = MakeSwatches(panel, kColourLine);
   brightness_ = MakeSlider(panel, kBrightnessSlider);
+  shrinkToFit_ = new QCheckBox(QStringLiteral("S&hrink to fit"), panel);
+  shrinkToFit_->setObjectName(ControlName(kShrinkToFitCheck));
+  shrinkToFit_->setToolTip(
+      QStringLiteral("Draw a line too wide for its box smaller until it fits (not below 6 pt)"));
 
   grid->addWidget(MakeLabel(panel, QStringLiteral("&Font"), fonts_), 0, 0);
   grid->addWidget(fonts_, 1, 0, 7, 1);
@@ -103,7 +110,8 @@ QWidget* TextOptionsDialog::BuildTypeControls() {
   grid->addWidget(colourSwatches_, 5, 1);
   grid->addWidget(MakeLabel(panel, QStringLiteral("&Brightness"), brightness_), 6, 1);
   grid->addWidget(brightness_, 7, 1);
-  grid->setRowStretch(8, 1);
+  grid->addWidget(shrinkToFit_, 8, 1);
+  grid->setRowStretch(9, 1);
   grid->setColumnStretch(0, 1);
   return panel;
 }
@@ -215,6 +223,9 @@ void TextOptionsDialog::Connect() {
   connect(brightness_, &Slider::clicked, this, [this] {
     const float brightness = brightness_->Position();
     ChangeStyle([&](TextBoxStyle& style) { style.brightness = brightness; });
+  });
+  connect(shrinkToFit_, &QCheckBox::toggled, this, [this](bool on) {
+    ChangeLive([&](CardState& card) { SetShrinkToFit(card, box_, on); });
   });
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 }

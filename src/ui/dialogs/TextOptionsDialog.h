@@ -1,5 +1,6 @@
-// Text Options: the look of one text box (font, size, style, text colour and brightness, and the
-// frame behind the text with its fill colour, size and opacity), edited live on the card.
+// Text Options: the look of one text box (font, size, style, text colour and brightness, whether
+// a line too wide for the box shrinks to fit, and the frame behind the text with its fill colour,
+// size and opacity), edited live on the card.
 // "Close" keeps the changes as one undo step; Escape and the close box restore the box as it was.
 #pragma once
 
@@ -8,6 +9,7 @@
 #include "core/card/CardState.h"
 #include "ui/dialogs/LiveEditDialog.h"
 
+class QCheckBox;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -34,6 +36,7 @@ class TextOptionsDialog : public LiveEditDialog {
     kBrightnessSlider = 1020,
     kFrameSizeEdit = 1023,  // the edit and its up-down control (1025) in one
     kOpacitySlider = 1001,
+    kShrinkToFitCheck = 1026,
     kCloseButton = 1,
   };
 
@@ -63,6 +66,7 @@ class TextOptionsDialog : public LiveEditDialog {
   QComboBox* styles_ = nullptr;
   ColourLine* colourSwatches_ = nullptr;
   Slider* brightness_ = nullptr;
+  QCheckBox* shrinkToFit_ = nullptr;
   std::array<QRadioButton*, 5> frameModes_{};
   ColourLine* fill_ = nullptr;
   QSpinBox* frameSize_ = nullptr;

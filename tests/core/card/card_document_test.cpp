@@ -10,6 +10,7 @@
 
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
+#include "core/card/ShrinkToFitChunk.h"
 #include "tests/core/card/RenderTestSupport.h"
 
 namespace tavolo {
@@ -252,6 +253,7 @@ TEST(CardDocument, CancelRestoresTheSnapshotExactlyAndOkRecordsOneStep) {
          c.styles[1].style = QStringLiteral("Bold Italic");
          c.styles[1].frameMode = kFrameCardLong;
          c.styles[1].opacity = 0.3f;
+         SetShrinkToFit(c, 1, r == 1);
        })},
       {"Color Options", edit([](CardState& c, int r) {
          c.styles[0].textColour = {10.0f * r, 200.0f, 0.0f};

@@ -1,0 +1,243 @@
+// Text drawn whole and shrunk to fit: where lines go and in which font, which lines are too wide,
+// the FITS chunk, which cards shrink, and golden cards whose reduced rendering (the preview's)
+// shows what the full-size one (the export's) shows (TAVOLO_UPDATE_GOLDEN=1
+// build/bin/test_card --gtest_filter='Golden*' redraws them).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QFontMetrics>
+
+#include "core/card/CardDocument.h"
+#include "core/card/CardRenderer.h"
+#include "core/card/LayoutTable.h"
+#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/TextBoxLayout.h"
+#include "tests/core/GoldenImage.h"
+#include "tests/core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+constexpr uint32_t kGround = 0x203040u;
+constexpr PixelRect kCard{0, 0, 1062, 615};
+// Forty characters: wider than the card at the company name's size.
+constexpr const char* kLongName = "Northwind Precision Engineering Partners";
+
+// Box 0 of layout 1 (top left) holding `lines` in `face`, white on a plain dark card.
+CardState OneBoxCard(const char* face, const char* style, const char* size,
+                     std::initializer_list<const char*> lines) {
+  test::EnsureGuiApplication();
+  CardState card;
+  card.boxCount = 3;
+  card.backgroundIndex = 0;
+  card.styles[0].face = QString::fromUtf8(face);
+  card.styles[0].style = QString::fromUtf8(style);
+  card.styles[0].size = QString::fromUtf8(size);
+  card.styles[0].brightness = 1.0f;
+  test::SetLines(card, 0, lines);
+  return card;
+}
+
+TextBoxLayout BoxZero(const CardState& card) {
+  const PlacementRow& row = PlacementRows(card.layoutIndex)[0];
+  return LayOutTextBox(card, 0, kCard, row.offset, row.align, row.angle);
+}
+
+TEST(TextBoxLayout, ALineWithATallerFallbackFontGetsADeeperSlotAndPushesTheNextDown) {
+  // League Spartan has no Ω: it comes from a fallback font with a larger ascent and descent.
+  const TextBoxLayout layout =
+      BoxZero(OneBoxCard("League Spartan", "Regular", "50", {"Ωmega", "Omega"}));
+  ASSERT_EQ(layout.lines.size(), 2u);
+  EXPECT_GT(layout.lines[0].height, layout.lineHeight);
+  EXPECT_EQ(layout.lines[1].height, layout.lineHeight);
+  EXPECT_EQ(layout.lines[1].top, layout.lines[0].top + layout.lines[0].height);
+  EXPECT_EQ(layout.blockHeight, layout.lines[0].height + layout.lines[1].height);
+}
+
+TEST(TextBoxLayout, ShrinkToFitDrawsOnlyATooWideLineSmallerAndNeverBelowSixPoints) {
+  const QString hundredWs(100, QLatin1Char('W'));
+  const struct {
+    const char* name;
+    QString line;
+    bool shrink;
+    float cardHeight;
+    bool shrunk;
+    bool tooWide;
+  } cases[] = {
+      {"long, not shrinking", QString::fromUtf8(kLongName), false, 615.0f, false, true},
+      {"long, shrinking", QString::fromUtf8(kLongName), true, 615.0f, true, false},
+      {"short, shrinking", QStringLiteral("Northwind"), true, 615.0f, false, false},
+      // 6 pt on a card 1230 pixels high is 11 pixels (0.6 − 12, truncated).
+      {"too long even at 6 pt", hundredWs, true, 1230.0f, true, true},
+  };
+  for (const auto& c : cases) {
+    CardState card = OneBoxCard("Liberation Sans", "Bold", "60", {});
+    card.cardHeight = c.cardHeight;
+    card.lines[0] = KeptLines(QStringList{QStringLiteral("Ltd"), c.line});
+    SetShrinkToFit(card, 0, c.shrink);
+    const TextBoxLayout layout = BoxZero(card);
+    ASSERT_EQ(layout.lines.size(), 2u) << c.name;
+    const LaidOutLine& line = layout.lines[1];
+    EXPECT_EQ(layout.lines[0].font, layout.font) << c.name;  // the short line keeps its size
+    EXPECT_EQ(line.font.pixelSize() < layout.font.pixelSize(), c.shrunk) << c.name;
+    EXPECT_EQ(line.tooWide, c.tooWide) << c.name;
+    EXPECT_EQ(line.height, layout.lineHeight) << c.name;  // the slot stays the box's
+    EXPECT_EQ(LinesTooWide(card, 0), c.tooWide ? QStringList{c.line} : QStringList{}) << c.name;
+    if (c.shrunk && !c.tooWide) {
+      // The largest size that fits: one pixel more would not.
+      QFont larger = line.font;
+      larger.setPixelSize(line.font.pixelSize() + 1);
+      EXPECT_LE(line.width, layout.room) << c.name;
+      EXPECT_GT(QFontMetrics(larger).horizontalAdvance(line.text), layout.room) << c.name;
+    }
+    if (c.shrunk && c.tooWide) EXPECT_EQ(line.font.pixelSize(), 11) << c.name;
+  }
+}
+
+TEST(TextBoxLayout, AFrameReachingPastTheMarginNarrowsTheRoomSoItStaysOnTheCard) {
+  const struct {
+    int frameMode;
+    int frameSize;
+    int align;
+    int room;
+  } cases[] = {
+      {kFrameNone, 15, kAlignLeft, 962},        // the inner area: 1062 less two margins of 50
+      {kFrameExact, 5, kAlignLeft, 962},        // 20 pixels of frame fit in the margin
+      {kFrameExact, 15, kAlignLeft, 952},       // 60 do not: 1062 − 60 − 50
+      {kFrameLeft, 15, kAlignRight, 952},       //
+      {kFrameCardLong, 15, kAlignCenter, 942},  // 1062 − 2 × 60
+  };
+  for (const auto& c : cases) {
+    CardState card = OneBoxCard("Liberation Sans", "Regular", "20", {"A"});
+    card.styles[0].frameMode = c.frameMode;
+    card.styles[0].frameSize = c.frameSize;
+    EXPECT_EQ(LayOutTextBox(card, 0, kCard, kOffsetTop, c.align, 0).room, c.room)
+        << c.frameMode << " " << c.frameSize << " " << c.align;
+  }
+}
+
+TEST(FullSizeArea, AReducedWholeCardStandsForTheCardElseForItsSizeTimesTheDivisor) {
+  CardState card;
+  EXPECT_EQ(FullSizeArea(card, 3, 354, 205), kCard);
+  EXPECT_EQ(FullSizeArea(card, 2, 531, 307), kCard);  // 615 / 2 loses a pixel the card keeps
+  EXPECT_EQ(FullSizeArea(card, 6, 100, 50), (PixelRect{0, 0, 600, 300}));
+  card.cardWidth = 2124.0f;
+  card.cardHeight = 1230.0f;
+  EXPECT_EQ(FullSizeArea(card, 1, 1062, 615), kCard);  // the print image of a larger card
+}
+
+TEST(ShrinkToFitChunk, ReadsFiveBytesOfZeroOrOneAndTakesAnythingElseAsDamage) {
+  using Value = ShrinkToFitChunk::Value;
+  const struct {
+    std::vector<uint8_t> payload;
+    std::optional<Value> value;
+  } cases[] = {
+      {{1, 0, 1, 0, 0}, Value{true, false, true, false, false}},
+      {{0, 0, 0, 0, 0}, Value{}},
+      {{1, 1, 1, 1}, std::nullopt},
+      {{1, 1, 1, 1, 1, 1}, std::nullopt},
+      {{1, 2, 1, 1, 1}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ShrinkToFitChunk::Decode(c.payload), c.value) << c.payload.size();
+    if (c.value) EXPECT_EQ(ShrinkToFitChunk::Encode(*c.value), c.payload);
+  }
+  CardState card;
+  card.extensions.Put(ShrinkToFitChunk::kTag, {1, 2, 1, 1, 1});
+  EXPECT_FALSE(ShrinksToFit(card, 0));  // a damaged chunk shrinks nothing
+  SetShrinkToFit(card, 3, true);
+  EXPECT_EQ(card.extensions.Get<ShrinkToFitChunk>(), (Value{false, false, false, true, false}));
+}
+
+TEST(CardDocument, NewCardsShrinkEveryBoxAndACardFromAFileThatDoesNotSayShrinksNone) {
+  test::EnsureGuiApplication();
+  CardDocument doc(nullptr, {});
+  const auto shrinking = [&doc] {
+    std::vector<bool> boxes;
+    for (int box = 0; box < kTextBoxCount; ++box) boxes.push_back(ShrinksToFit(doc.Working(), box));
+    return boxes;
+  };
+  const std::vector<bool> all(kTextBoxCount, true);
+  const std::vector<bool> none(kTextBoxCount, false);
+  doc.Start(nullptr);
+  EXPECT_EQ(shrinking(), all);
+  doc.LoadProject(CardState{}, "old.tvc");
+  EXPECT_EQ(shrinking(), none);
+  doc.NewProject(CardState{});  // a template that does not say
+  EXPECT_EQ(shrinking(), all);
+  CardState saysOne;
+  SetShrinkToFit(saysOne, 2, true);
+  doc.NewProject(saysOne);  // one that does
+  EXPECT_EQ(shrinking(), (std::vector<bool>{false, false, true, false, false}));
+  doc.NewBlankProject();
+  EXPECT_EQ(shrinking(), all);
+}
+
+// The bounds of the pixels that are not the card's ground: the text.
+PixelRect Ink(const QImage& image) {
+  PixelRect ink{image.width(), image.height(), 0, 0};
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const uint32_t p = test::Rgb(image, x, y);
+      const auto channel = [](uint32_t c, int shift) {
+        return static_cast<int>((c >> shift) & 0xFF);
+      };
+      const bool text = std::abs(channel(p, 16) - channel(kGround, 16)) > 40 ||
+                        std::abs(channel(p, 8) - channel(kGround, 8)) > 40 ||
+                        std::abs(channel(p, 0) - channel(kGround, 0)) > 40;
+      if (!text) continue;
+      ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+             std::max(ink.bottom, y + 1)};
+    }
+  }
+  return ink;
+}
+
+TEST(Golden, GlyphsAreDrawnWholeAndTheReducedCardShowsWhatTheFullSizeOneShows) {
+  test::EnsureGuiApplication();
+  BackgroundTable table;
+  table.Append({}, test::MakePicture(8, 8, [](uint32_t, uint32_t) { return kGround; }), 0.0f);
+  const struct {
+    const char* golden;
+    CardState card;
+  } cases[] = {
+      {"text_accent", OneBoxCard("League Spartan", "Bold", "50", {"Å"})},
+      {"text_fallback", OneBoxCard("League Spartan", "Regular", "50", {"Ωmega"})},
+      {"text_long_name", OneBoxCard("Liberation Sans", "Bold", "60", {kLongName})},
+  };
+  for (const auto& c : cases) {
+    CardState card = c.card;
+    ShrinkEveryBoxToFit(card);
+    CardRenderer renderer(&table, {});
+    const QImage exported = renderer.Render(card, 1, 1062, 615);
+    EXPECT_TRUE(test::MatchesCardGolden(exported, QString::fromUtf8(c.golden)));
+
+    // Whole: the ink reaches past the line's slot where a glyph does (the ring of Å above it,
+    // the tail of g below it), and stays inside the card's margins.
+    const TextBoxLayout layout = BoxZero(card);
+    const PixelRect ink = Ink(exported);
+    const LaidOutLine& line = layout.lines.at(0);
+    EXPECT_GE(ink.left, layout.inner.left - 2) << c.golden;
+    EXPECT_LE(ink.right, layout.inner.right) << c.golden;
+    EXPECT_GT(ink.top, 0) << c.golden;
+    if (c.golden == std::string("text_accent")) EXPECT_LT(ink.top, line.top) << c.golden;
+    if (c.golden == std::string("text_fallback")) {
+      EXPECT_GT(ink.bottom, line.top + layout.lineHeight) << c.golden;
+    }
+
+    // The preview's rendering at a third is the same card reduced, to the pixel.
+    const PixelRect shown = Ink(renderer.Render(card, 3, 354, 205));
+    EXPECT_NEAR(shown.left, ink.left / 3.0, 1.0) << c.golden;
+    EXPECT_NEAR(shown.top, ink.top / 3.0, 1.0) << c.golden;
+    EXPECT_NEAR(shown.right, ink.right / 3.0, 1.0) << c.golden;
+    EXPECT_NEAR(shown.bottom, ink.bottom / 3.0, 1.0) << c.golden;
+  }
+}
+
+}  // namespace
+}  // namespace tavolo
