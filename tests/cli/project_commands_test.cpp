@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card/ContactChunk.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/formats/ProjectSamples.h"
@@ -19,13 +20,18 @@ using ProjectCli = test::CliTest;
 TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   CardState card = test::UnusualState();
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
+  ContactDetails details;
+  details.fields[1] = QStringLiteral("\u00c5sa Berg");
+  card.extensions.Set<ContactChunk>(details);
   const std::string path = Project(card, "card.tvc", "Linen");
 
   test::ShellOutcome info = Run("info '" + path + "'");
   EXPECT_EQ(info.code, 0) << info.output;
   for (const char* field :
        {"\"result\": \"success\"", "\"background\": \"Linen\"", "\"version\": 2", "\"lnmb\": 9",
-        "\"bgShift\": -0", "\"Tab\\there \\\"quoted\\\" \u540d\u7247\""}) {
+        "\"bgShift\": -0", "\"Tab\\there \\\"quoted\\\" \u540d\u7247\"",
+        "\"contact\": {\n    \"companyName\": \"\",\n    \"name\": \"\u00c5sa Berg\",",
+        "\"phone2\": \"\"\n  }"}) {
     EXPECT_NE(info.output.find(field), std::string::npos) << field << "\n" << info.output;
   }
 
