@@ -172,6 +172,7 @@ class MainWindow : public QMainWindow {
   void OnFrameColours();
   void OnBackgroundColour();
   void OnCardProperties();
+  void OnContactDetails();
 
   // MainWindow_Templates.cpp.
   void OnNewProject();
