@@ -287,7 +287,8 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
 }
 
 void CardDocument::TakeTemplate(const CardState& card) {
-  // The template brings its look; the details are those typed in the library, or the card's.
+  // The template brings its look; the details stay (those just typed in the library, else the
+  // ones the card had before).
   const NamedValues values = layout_.FieldValues();
   working_ = card;
   Apply();

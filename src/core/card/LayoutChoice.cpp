@@ -48,12 +48,11 @@ bool LayoutChoice::Pick(int layout, const BoxLinesArray& shown, int boxCount) {
   for (int b = 0; b < shownBoxes; ++b) {
     ownLines[b] = LinesOfNoField(current_, b, shown[b], ContactDetails{values_});
   }
-  const int from = current_;
   previous_ = current_;
   current_ = layout;
   Distribute();
   for (int b = 0; b < shownBoxes; ++b) {
-    TextBoxLines& target = lines_[CarriedLinesBox(from, b, current_)];
+    TextBoxLines& target = lines_[CarriedLinesBox(previous_, b, current_)];
     for (int i = 0; i < ownLines[b].count && target.count < kMaxLinesPerBox; ++i) {
       target.line[target.count++] = ownLines[b].line[i];
     }
