@@ -3,11 +3,11 @@
 # as a new user meets it: the loading window, the template library's first page and a later one
 # with a template chosen and the fields typed, the main window on that template and the About box.
 # Then the main window with the sample card at 1280 × 800 (maximised), the Text Options,
-# Background Options, Photo Options, Logo Options, Color Options, Card properties and Export
-# Options dialogs, the help window, the print dialog on A4, on Letter and with a predefined Avery
-# sheet, the main window at its minimum size of 750 × 500, and a second one on a dark template
-# with a transparent logo inserted. The help pages' pictures in data/help/images are made from
-# the same shots.
+# Background Options, Photo Options, Logo Options, Contact Details, the logo outlined for a drag
+# on the card, Color Options, Card properties and Export Options dialogs, the help window, the
+# print dialog on A4, on Letter and with a predefined Avery sheet, the main window at its minimum
+# size of 750 × 500, and a second one on a dark template with a transparent logo inserted. The
+# help pages' pictures in data/help/images are made from the same shots.
 # Usage: scripts/screenshots.sh [BIN_DIR] (default build/bin); the pictures go to docs/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -163,6 +163,10 @@ xdotool key Return
 wait_gone "Load Logo"
 shoot "Logo Options" logo-options
 
+# Contact Details (its mnemonic D in "Edit").
+xdotool key alt+e d
+shoot "Contact Details" contact-details
+
 # Text Colors with a warm brown typed into R, G and B.
 xdotool key alt+e Down Down Down Down Return
 x11_window "Color Options: 'Text Colors'" 10 >/dev/null
@@ -174,8 +178,8 @@ done
 sleep 0.3
 shoot "Color Options: 'Text Colors'" color-options
 
-# Card Properties (the last entry of "Edit"), the width shown in inches.
-xdotool key alt+e Up Return
+# Card Properties (the last but one entry of "Edit"), the width shown in inches.
+xdotool key alt+e Up Up Return
 x11_window "Card properties" 10 >/dev/null
 xdotool key Tab Up Up Up
 shoot "Card properties" card-properties
@@ -199,6 +203,27 @@ shot "$dialog" print-dialog-avery
 cp "$out"/print-dialog-*.png "$help/"
 xdotool key Escape
 wait_gone "Print Preview"
+
+# The photo kept on the card, at its centre in the middle of the preview (300 pixels from the
+# left, 250 from the right, 35 below the menu bar of about 25 pixels, 155 above the bottom),
+# outlined under the pointer, and undone.
+xdotool key ctrl+i
+x11_window "Photo Options" 10 >/dev/null
+xdotool key alt+p
+x11_window "Load Photo" 10 >/dev/null
+xdotool type --delay 5 "$bin/customphotos/photographer-photo.jpg"
+xdotool key Return
+wait_gone "Load Photo"
+xdotool key Return
+wait_gone "Photo Options"
+x11_geometry "$main"
+menu=25
+xdotool mousemove --window "$main" $((300 + (WIDTH - 550) / 2)) $((menu + 35 + (HEIGHT - menu - 155) / 2))
+shot "$main" drag-outline
+convert "$out/drag-outline.png" -crop "$((WIDTH - 550))x$((HEIGHT - menu - 155))+300+$((menu + 35))" \
+  +repage "$out/drag-outline.png"
+cp "$out/drag-outline.png" "$help/drag-outline.png"
+xdotool mousemove 1200 40 key ctrl+z
 
 # Out of the maximised state (a double click on the title bar, which lies above the window's
 # top), then down to the minimum size.

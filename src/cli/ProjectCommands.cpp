@@ -1,5 +1,6 @@
 #include "ProjectCommands.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cstdio>
@@ -9,6 +10,7 @@
 
 #include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
+#include "core/card/ContactDetails.h"
 #include "core/card/ShrinkToFitChunk.h"
 #include "core/formats/Cp1252.h"
 #include "core/formats/ProjectFile.h"
@@ -24,7 +26,8 @@ constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
 constexpr const char* kInfoUsage =
     "Usage: tavolo-cli info PROJECT\n"
     "Prints the card of a project or template file as one JSON object: every stored field of\n"
-    "the card, \"background\" (the background name the file holds), \"version\" (the format\n"
+    "the card, \"background\" (the background name the file holds), \"contact\" (the card's\n"
+    "contact details, or what its boxes show when the file keeps none), \"version\" (the format\n"
     "version) and \"result\" (\"success\", \"version mismatch\" or \"file error\"). The card "
     "holds\n"
     "what was read up to the point of a failure. Floats read back to the same 32-bit value;\n"
@@ -40,6 +43,11 @@ constexpr const char* kBackgroundsUsage =
     "Lists the background table as the application builds it from the program folder\n"
     "(TAVOLO_HOME): number, name and hue offset, custom backgrounds first.\n"
     "  --check   also decode every picture and report those that do not decode\n";
+
+// The contact details' members, in field order.
+constexpr std::array<const char*, kNamedValueCount> kContactKeys = {
+    "companyName", "name",  "title",   "addressLine1", "addressLine2", "city",
+    "zip",         "email", "website", "phone1",       "phone2"};
 
 std::string FloatText(float v) {
   if (v != v) {
@@ -273,6 +281,11 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       .Int("lnmb", s.layoutIndex)
       .Int("pnmb", s.backgroundIndex)
       .Raw("shrinkToFit", ShrinkToFitJson(s));
+  const ContactDetails details = ContactDetailsOf(s);
+  JsonObject contact(2);
+  for (size_t i = 0; i < details.fields.size(); ++i)
+    contact.Text(kContactKeys[i], details.fields[i]);
+  card.Raw("contact", contact.Done());
   return card.Done();
 }
 

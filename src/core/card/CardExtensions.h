@@ -50,6 +50,12 @@ class CardExtensions {
     if (payload == nullptr) return std::nullopt;
     return Kind::Decode(*payload);
   }
+  // A chunk of this kind is there but does not decode.
+  template <class Kind>
+  bool HoldsDamaged() const {
+    const std::vector<uint8_t>* payload = Find(Kind::kTag);
+    return payload != nullptr && !Kind::Decode(*payload);
+  }
   template <class Kind>
   void Set(const typename Kind::Value& value) {
     Put(Kind::kTag, Kind::Encode(value));

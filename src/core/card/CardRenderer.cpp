@@ -152,7 +152,7 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy) 
 void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor) {
   if (!IsPlainFileName(picture.name)) return;
   HeldPicture& held = held_[KindIndex(picture.kind)];
-  if (!held.loadedFor || *held.loadedFor != picture || held.budget != pictureBudget_) {
+  if (!held.loadedFor || !SameSource(*held.loadedFor, picture) || held.budget != pictureBudget_) {
     LoadPicture(held, picture);
   }
   if (held.drawn.isNull() && held.trimmed.IsValid()) {

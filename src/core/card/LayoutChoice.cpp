@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/card/ContactDetails.h"
+
 namespace tavolo {
 
 namespace {
@@ -22,23 +24,13 @@ void LayoutChoice::FillEmptyFieldValues() {
   if (allEmpty) values_ = DefaultNamedValues();
 }
 
-void LayoutChoice::TakeEditedFields(const BoxLinesArray& shown, int boxCount) {
-  if (boxCount != LayoutBoxCount(current_)) return;
-  for (int b = 0; b < boxCount; ++b) {
-    if (shown[b].count != LayoutLineCount(current_, b)) continue;
-    for (int i = 0; i < shown[b].count; ++i) {
-      const int field = SingleFieldOfLine(current_, b, i);
-      if (field >= 0) values_[field] = shown[b].line[i];
-    }
-  }
-}
-
 void LayoutChoice::Distribute() {
   boxCount_ = FieldDistribution(current_, values_, lines_);
 }
 
 void LayoutChoice::Show(const CardState& card) {
   current_ = card.layoutIndex;
+  values_ = ContactDetailsOf(card).fields;
   Distribute();
   boxCount_ = card.boxCount;
   const int used = std::clamp(card.boxCount, 0, kTextBoxCount);
@@ -51,10 +43,20 @@ void LayoutChoice::Show(const CardState& card) {
 
 bool LayoutChoice::Pick(int layout, const BoxLinesArray& shown, int boxCount) {
   if (!IsLayout(layout) || layout == current_) return false;
-  TakeEditedFields(shown, boxCount);
+  BoxLinesArray ownLines{};
+  const int shownBoxes = std::clamp(boxCount, 0, kTextBoxCount);
+  for (int b = 0; b < shownBoxes; ++b) {
+    ownLines[b] = LinesOfNoField(current_, b, shown[b], ContactDetails{values_});
+  }
   previous_ = current_;
   current_ = layout;
   Distribute();
+  for (int b = 0; b < shownBoxes; ++b) {
+    TextBoxLines& target = lines_[CarriedLinesBox(previous_, b, current_)];
+    for (int i = 0; i < ownLines[b].count && target.count < kMaxLinesPerBox; ++i) {
+      target.line[target.count++] = ownLines[b].line[i];
+    }
+  }
   changedByUser_ = true;
   return true;
 }

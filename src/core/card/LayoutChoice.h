@@ -1,7 +1,7 @@
-// The chosen text layout and the text that comes with it: the eleven field values, the lines each
-// box gets from them in the current layout (the default text of the editors), and per layout the
-// text the user typed there, kept while another layout is shown. The card document changes it;
-// the layout chooser only shows which layout is current.
+// The chosen text layout and the text that comes with it: the eleven field values (the card's
+// contact details), the lines each box gets from them in the current layout (the default text of
+// the editors), and per layout the text the user typed there, kept while another layout is shown.
+// The card document changes it; the layout chooser only shows which layout is current.
 #pragma once
 
 #include <array>
@@ -28,11 +28,6 @@ class LayoutChoice {
   const NamedValues& FieldValues() const { return values_; }
   // Stores the values; the default lines follow at the next distribution.
   void SetFieldValues(const NamedValues& values) { values_ = values; }
-  // The user's corrections become the field values, so that a layout switch carries them over:
-  // a line of the current layout that holds one field alone and reads otherwise than that field's
-  // value gives the field its text. Boxes whose line count differs from the layout's (lines added
-  // or removed) no longer say which line holds which field and give nothing.
-  void TakeEditedFields(const BoxLinesArray& shown, int boxCount);
   // When all eleven values are empty, each becomes its own name ("Company Name", …).
   void FillEmptyFieldValues();
   // The default lines of the current layout from the field values (boxes beyond its count keep
@@ -43,13 +38,15 @@ class LayoutChoice {
   int BoxCount() const { return boxCount_; }
   const BoxLinesArray& Lines() const { return lines_; }
 
-  // Apply: the card's layout becomes current, the field values are distributed for it, then the
-  // card's box count and the used boxes' lines replace what the distribution gave.
+  // Apply: the card's layout becomes current and its contact details the field values, which are
+  // distributed for it; then the card's box count and the used boxes' lines replace what the
+  // distribution gave.
   void Show(const CardState& card);
-  // The user picks a layout: the fields corrected in the `shown` lines are taken first, then it
-  // becomes current, previous keeps the one whose editors are shown, the field values are
-  // distributed and the user-change mark is set. False (and nothing changes) when the layout is
-  // current already or no layout at all.
+  // The user picks a layout: it becomes current, previous keeps the one whose editors are shown,
+  // the field values are distributed and the user-change mark is set. The `shown` lines that
+  // belong to no field follow into the new layout's default lines (CarriedLinesBox says where).
+  // False (and nothing changes) when the layout is current
+  // already or no layout at all.
   bool Pick(int layout, const BoxLinesArray& shown, int boxCount);
 
   // Keeps the text of the first `boxCount` boxes as the text of the previous layout; the other

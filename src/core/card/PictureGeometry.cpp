@@ -49,6 +49,16 @@ PixelRect PictureRectangle(const PlacedPicture& picture, int trimmedWidth, int t
   return {Trunc(x - w / 2), Trunc(y - h / 2), Trunc(x + w / 2), Trunc(y + h / 2)};
 }
 
+PixelRect PlacedArea(const PlacedPicture& picture, int divisor) {
+  if (picture.name.isEmpty()) return {};
+  const PixelRect kept = TrimEdges(picture, Trunc(picture.width), Trunc(picture.height));
+  // Damaged sizes are held where the rectangle's arithmetic stays defined.
+  const auto side = [](int64_t length) {
+    return static_cast<int>(std::clamp<int64_t>(length, 0, int64_t{1} << 30));
+  };
+  return PictureRectangle(picture, side(kept.Width()), side(kept.Height()), divisor);
+}
+
 bool TurnPicture(const RasterImage& picture, float angle, RasterImage& turned) {
   // The image layer turns counter-clockwise for a positive angle.
   return picture.Rotate(-angle, turned);

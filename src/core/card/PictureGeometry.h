@@ -19,6 +19,9 @@ bool IsUpright(const PlacedPicture& picture);
 // part that is left stays where it was on the card, and a quarter turn swaps width and height.
 PixelRect PictureRectangle(const PlacedPicture& picture, int trimmedWidth, int trimmedHeight,
                            int divisor);
+// Where a picture stands on the card drawn at `divisor`, from its stored size: what the card
+// shows of it and what a pointer takes hold of. Empty for a card without that picture.
+PixelRect PlacedArea(const PlacedPicture& picture, int divisor);
 // The picture turned clockwise by `angle` degrees, as "Rotate Clockwise" turns it.
 bool TurnPicture(const RasterImage& picture, float angle, RasterImage& turned);
 

@@ -35,6 +35,12 @@ const PictureKindRules& RulesOf(PictureKind kind) {
   return kRules[KindIndex(kind)];
 }
 
+bool SameSource(const PlacedPicture& a, const PlacedPicture& b) {
+  return a.kind == b.kind && a.name == b.name && a.path == b.path && a.width == b.width &&
+         a.height == b.height && a.trimLeft == b.trimLeft && a.trimTop == b.trimTop &&
+         a.trimRight == b.trimRight && a.trimBottom == b.trimBottom && a.angle == b.angle;
+}
+
 void RemovePicture(PlacedPicture& picture) {
   PlacedPicture removed(picture.kind);
   if (RulesOf(picture.kind).keepsScale) removed.reduction = picture.reduction;

@@ -59,6 +59,10 @@ struct PictureKindRules {
 };
 const PictureKindRules& RulesOf(PictureKind kind);
 
+// Whether two placements take the same pixels from the same file (file, size, trims, turn):
+// moving or scaling a picture needs no new load.
+bool SameSource(const PlacedPicture& a, const PlacedPicture& b);
+
 // Takes the picture off the card; only a kind that keeps its scale keeps the reduction.
 void RemovePicture(PlacedPicture& picture);
 

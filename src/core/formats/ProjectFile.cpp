@@ -6,6 +6,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/CardLimits.h"
+#include "core/card/ContactChunk.h"
 #include "core/card/PlainFileName.h"
 #include "core/formats/ExtensionSection.h"
 #include "core/formats/StoredString.h"
@@ -47,7 +48,12 @@ class ProjectReader {
     const ProjectResult card = ReadCard();
     if (card != ProjectResult::kSuccess) return card;
     const Outcome<> section = ReadExtensionSection(in_.Bytes(in_.remaining()), state_.extensions);
-    if (!section) result_.extensionProblem = section.Message();
+    if (!section) {
+      result_.extensionProblem = section.Message();
+    } else if (state_.extensions.HoldsDamaged<ContactChunk>()) {
+      // The details are then taken from the boxes again, and the next save writes them whole.
+      result_.extensionProblem = "the contact details chunk \"CONT\" is damaged";
+    }
     return ProjectResult::kSuccess;
   }
 

@@ -173,6 +173,7 @@ class MainWindow : public QMainWindow {
   void OnFrameColours();
   void OnBackgroundColour();
   void OnCardProperties();
+  void OnContactDetails();
 
   // MainWindow_Templates.cpp.
   void OnNewProject();

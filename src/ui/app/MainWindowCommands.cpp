@@ -83,6 +83,9 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
        run(&MainWindow::OnBackgroundColour)},
       {0, Menu::Edit, {}, {}},
       {kCmdCardProperties, Menu::Edit, "Card Properties...", run(&MainWindow::OnCardProperties)},
+      {0, Menu::Edit, {}, {}},
+      {kCmdContactDetails, Menu::Edit, "Contact &Details...",
+       run(&MainWindow::OnContactDetails)},
 
       {kCmdNewFromTemplate, Menu::Templates, "New from Template...\t Ctrl+N",
        run(&MainWindow::OnNewProject)},

@@ -1,9 +1,10 @@
-// The "&Edit" menu: undo and redo, copying the card, the photo and the logo, the colours and the
-// card's size.
+// The "&Edit" menu: undo and redo, copying the card, the photo and the logo, the colours, the
+// card's size and its contact details.
 #include <QClipboard>
 #include <QGuiApplication>
 
 #include "ui/app/MainWindow.h"
+#include "ui/dialogs/ContactDetailsDialog.h"
 #include "ui/dialogs/EditCommands.h"
 
 namespace tavolo {
@@ -60,6 +61,12 @@ void MainWindow::OnBackgroundColour() {
 void MainWindow::OnCardProperties() {
   ChooserPause pause(*this);
   EditCardProperties(this, *prompts_, *preview_);
+}
+
+void MainWindow::OnContactDetails() {
+  ChooserPause pause(*this);
+  ContactDetailsDialog dialog(document_.Details(), this);
+  if (prompts_->Run(dialog) == QDialog::Accepted) document_.SetContactDetails(dialog.Details());
 }
 
 }  // namespace tavolo

@@ -13,6 +13,9 @@ CardPreview::CardPreview(CardDocument& document, QWidget* parent)
     : QWidget(parent), document_(document) {
   // Every pixel is painted from the off-screen picture, so no erase is needed.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  // A click gives the arrow keys to a selected picture; Tab passes the preview by.
+  setFocusPolicy(Qt::ClickFocus);
 }
 
 void CardPreview::Redraw() {
@@ -58,6 +61,7 @@ void CardPreview::Paint(QPainter& dc, const QRect& item) {
     const QImage drawn = document_.Render(geometry_.divisor, geometry_.dx, geometry_.dy);
     if (!drawn.isNull()) picturePainter.drawImage(card.topLeft(), drawn);
   }
+  DrawOutline(picturePainter);
   picturePainter.end();
 
   dc.drawImage(item.topLeft(), picture_);

@@ -1,9 +1,17 @@
 // The card preview in the middle of the main window. It draws the card document's live state,
 // scaled by an integer divisor and centred on a grainy backdrop. The card, its caches and every
 // rule of editing belong to the document; this control keeps only the screen work.
+//
+// The photo and the logo can be moved on it: the picture under the pointer is outlined with
+// dashes and shows a move cursor; a drag moves it live and records one step when released; a
+// click selects it, and then each arrow key moves it by one card pixel (Shift: ten), one step per
+// key; Escape or a click beside the pictures deselects.
 #pragma once
 
+#include <optional>
+
 #include <QImage>
+#include <QPointF>
 #include <QWidget>
 
 #include "core/card/CardDocument.h"
@@ -37,12 +45,33 @@ class CardPreview : public QWidget {
   int CardPixelWidth() const { return cardWidth_; }
   int CardPixelHeight() const { return cardHeight_; }
 
+  // The picture the pointer is over (outlined), and the one clicked (outlined, moved by the arrow
+  // keys).
+  std::optional<PictureKind> HoveredPicture() const { return hovered_; }
+  std::optional<PictureKind> SelectedPicture() const { return selected_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CopyBackdropStrips(QPainter& picturePainter, const QRect& frame, const QRect& card);
+  void DrawOutline(QPainter& picturePainter) const;
+  void Hover(std::optional<PictureKind> kind);
+  // The live picture's centre becomes `centre` (card pixels); `record` makes it one step.
+  void PlacePicture(PictureKind kind, QPointF centre, bool record);
+
+  struct Drag {
+    PictureKind kind;
+    QPoint from;      // where the button went down, control pixels
+    QPointF centre;   // the picture's centre then, card pixels
+    bool moved = false;
+  };
 
   CardDocument& document_;
 
@@ -51,6 +80,10 @@ class CardPreview : public QWidget {
   CardPreviewGeometry geometry_;
   int cardWidth_ = static_cast<int>(kDefaultCardWidth);
   int cardHeight_ = static_cast<int>(kDefaultCardHeight);
+
+  std::optional<PictureKind> hovered_;
+  std::optional<PictureKind> selected_;
+  std::optional<Drag> drag_;
 };
 
 }  // namespace tavolo

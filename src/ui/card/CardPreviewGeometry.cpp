@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+
+#include "core/card/PictureGeometry.h"
 
 namespace tavolo {
 
@@ -24,6 +27,27 @@ CardPreviewGeometry PreviewGeometryFor(const QRect& item, int cardWidth, int car
   const int top = item.top() + (ch - g.dy) / 2;
   g.card = QRect(left, top, g.dx, g.dy);
   return g;
+}
+
+QRect PictureOutline(const PlacedPicture& picture, const CardPreviewGeometry& geometry) {
+  const PixelRect area = PlacedArea(picture, geometry.divisor);
+  if (area.Width() <= 0 || area.Height() <= 0) return {};
+  // Only what the card shows of it can be seen and taken hold of.
+  return QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1))
+      .translated(geometry.card.topLeft())
+      .intersected(geometry.card);
+}
+
+std::optional<PictureKind> PictureAt(const CardState& card, const CardPreviewGeometry& geometry,
+                                     QPoint point) {
+  for (auto kind = std::rbegin(kPictureKinds); kind != std::rend(kPictureKinds); ++kind) {
+    if (PictureOutline(card.Picture(*kind), geometry).contains(point)) return *kind;
+  }
+  return std::nullopt;
+}
+
+QPointF CardPixelsMoved(QPoint controlPixels, const CardPreviewGeometry& geometry) {
+  return QPointF(controlPixels) * geometry.divisor;
 }
 
 }  // namespace tavolo

@@ -1,9 +1,15 @@
 // Where the preview puts the card: the integer divisor that fits the full-size card into the
 // control with at least 10 pixels to spare on each side, the drawn size, and the centred card
-// rectangle. Shared by the paint and the tests.
+// rectangle; and where the photo and logo stand on it. Shared by the paint, the pointer and the
+// tests.
 #pragma once
 
+#include <optional>
+
+#include <QPointF>
 #include <QRect>
+
+#include "core/card/CardState.h"
 
 namespace tavolo {
 
@@ -23,5 +29,15 @@ int CardPixels(float size);
 // `item` is the control's item rectangle; W and H the card's pixel size. A control of 20 pixels or
 // less on a side counts its room as 1 pixel there, so the divisor stays defined.
 CardPreviewGeometry PreviewGeometryFor(const QRect& item, int cardWidth, int cardHeight);
+
+// The part of the picture the card shows, in the control's pixels; empty when the card has no
+// such picture.
+QRect PictureOutline(const PlacedPicture& picture, const CardPreviewGeometry& geometry);
+// The picture under `point` (control pixels), the one drawn on top first; none when no picture
+// is there.
+std::optional<PictureKind> PictureAt(const CardState& card, const CardPreviewGeometry& geometry,
+                                     QPoint point);
+// A movement of the pointer over the control, in card pixels.
+QPointF CardPixelsMoved(QPoint controlPixels, const CardPreviewGeometry& geometry);
 
 }  // namespace tavolo

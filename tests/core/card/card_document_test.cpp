@@ -327,7 +327,8 @@ TEST(CardDocument, NewBlankProjectLeavesUndoAndRedoDisabled) {
   EXPECT_EQ(blank.lightShift, 0.5f);
   EXPECT_TRUE(blank.photo.name.isEmpty() && blank.logo.name.isEmpty());
   EXPECT_EQ(blank.photo.reduction, 0.25f) << "the photo's reduction outlives the photo";
-  EXPECT_EQ(s.editors.Box(0), QStringList{"Company Name"});
+  // The look is reset; the contact details, corrected company name included, stay.
+  EXPECT_EQ(s.editors.Box(0), QStringList{"Old"});
   EXPECT_TRUE(s.doc.FilePath().empty());
 
   // The first edit after it can be undone, back to the blank card.
@@ -369,12 +370,12 @@ TEST(CardDocument, FieldsCorrectedInOneLayoutAreKeptInTheOthers) {
   Session s(Letters());
   s.editors.Type(0, {"Fixed"});
   s.editors.Type(1, {"B", "Boss"});
-  // A line added: the box no longer says which line holds which field.
+  // A line added belongs to no field and goes along.
   s.editors.Type(2, {"D", "E", "F", "G", "extra"});
   s.doc.SwitchLayout(2);
   EXPECT_EQ(s.editors.Box(0), QStringList{"Fixed"});
   EXPECT_EQ(s.editors.Box(1), (QStringList{"B", "Boss"}));
-  EXPECT_EQ(s.editors.Box(2), (QStringList{"D", "E", "F", "G", "J", "K", "H", "I"}));
+  EXPECT_EQ(s.editors.Box(2), (QStringList{"D", "E", "F", "G", "J", "K", "H", "I", "extra"}));
 
   // A layout shown before keeps its text, with the fields corrected since.
   s.editors.Type(0, {"Again"});
@@ -388,6 +389,7 @@ TEST(CardDocument, FieldsCorrectedInOneLayoutAreKeptInTheOthers) {
   ASSERT_EQ(s.editors.Box(3), (QStringList{"D E F G", "J K"}));
   s.editors.Type(3, {"Elsewhere", "J K"});
   s.doc.SwitchLayout(9);
+  EXPECT_EQ(s.editors.Box(1), (QStringList{"H", "I", "extra"}));
   EXPECT_EQ(s.editors.Box(2), QStringList{"Again"});
   EXPECT_EQ(s.editors.Box(3), (QStringList{"D", "E", "F", "G"}));
 }

@@ -253,6 +253,11 @@ TEST(CardRenderer, PhotoReloadsOnlyWhenItsPlacementChanges) {
   CardState card = PhotoCard("a.bmp", 40, 20);
   renderer.Render(card, 3, 354, 205);
   renderer.Render(card, 3, 354, 205);
+  // Moved and scaled, as a drag on the card does at every step: the held pixels serve.
+  CardState moved = card;
+  moved.photo.x += 7.0f;
+  moved.photo.reduction = 0.5f;
+  renderer.Render(moved, 3, 354, 205);
   EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kPhoto), 1);
   card.photo.path = QStringLiteral("/elsewhere/a.bmp");  // only the path
   renderer.Render(card, 3, 354, 205);

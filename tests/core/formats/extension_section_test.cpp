@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "core/card/ContactChunk.h"
 #include "core/formats/ProjectFile.h"
 #include "core/storage/ByteWriter.h"
 #include "tests/core/formats/ProjectSamples.h"
@@ -90,6 +91,22 @@ TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBefor
     loaded.extensions = {};
     EXPECT_EQ(SerializeProject(loaded, kTable), card) << c.what;
   }
+}
+
+TEST(ExtensionSection, DamagedContactDetailsAreReportedAndTheCardStillOpens) {
+  const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
+  std::vector<uint8_t> file = card;
+  const std::vector<uint8_t> section = Section(1, 1, {'C', 'O', 'N', 'T', 1, 0, 0, 0, 7});
+  file.insert(file.end(), section.begin(), section.end());
+  CardState loaded;
+  const ReadProjectResult read = ReadProject(file, loaded, kTable);
+  ASSERT_TRUE(read.Ok()) << read.detail;
+  EXPECT_EQ(read.extensionProblem, "the contact details chunk \"CONT\" is damaged");
+
+  loaded.extensions.Set<ContactChunk>({});
+  CardState again;
+  ASSERT_TRUE(ReadProject(SerializeProject(loaded, kTable), again, kTable).Ok());
+  EXPECT_EQ(again.extensions.Get<ContactChunk>(), ContactDetails{});
 }
 
 }  // namespace

@@ -1,0 +1,166 @@
+// The card's contact details: read off the boxes, followed through edits, carried across a
+// layout switch, put back into the boxes, and kept as a chunk of the extension section.
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "core/card/CardDocument.h"
+#include "core/card/ContactChunk.h"
+#include "core/card/ContactDetails.h"
+#include "core/card/LayoutChoice.h"
+#include "core/storage/ByteWriter.h"
+#include "tests/core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+ContactDetails Letters() {
+  ContactDetails d;
+  for (int i = 0; i < kNamedValueCount; ++i) d.fields[i] = QString(QChar('A' + i));
+  return d;
+}
+
+TextBoxLines Box(const QStringList& lines) {
+  return KeptLines(lines);
+}
+
+QStringList Lines(const TextBoxLines& box) {
+  QStringList out;
+  for (int i = 0; i < box.count; ++i) out << box.line[i];
+  return out;
+}
+
+TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {
+  const struct {
+    const char* what;
+    int layout, box;
+    QStringList before, after;
+    int field;  // -1: no field changes
+    const char* value;
+  } cases[] = {
+      {"a field line", 0, 1, {"B", "C"}, {"Bea", "C"}, 1, "Bea"},
+      {"the layout's count again", 0, 1, {"B"}, {"B", "Boss"}, 2, "Boss"},
+      {"three-box contacts", 2, 2, {}, {"D", "E", "F", "G", "Call", "K", "H", "I"}, 9, "Call"},
+      {"a joined line", 4, 3, {"D E F G", "J K"}, {"D E X G", "J K"}, -1, ""},
+      {"a line added", 0, 1, {"B", "C"}, {"B", "C", "Slogan"}, -1, ""},
+      {"changed in place beside an added line", 0, 1, {"B", "C", "S"}, {"Bo", "C", "S"}, 1, "Bo"},
+      {"the added line changed", 0, 1, {"B", "C", "S"}, {"B", "C", "T"}, -1, ""},
+      {"a box the layout lacks", 2, 4, {"B"}, {"X"}, -1, ""},
+  };
+  for (const auto& c : cases) {
+    ContactDetails expected = Letters();
+    if (c.field >= 0) expected.fields[c.field] = c.value;
+    EXPECT_EQ(DetailsAfterEdit(Letters(), c.layout, c.box, Box(c.before), Box(c.after)), expected)
+        << c.what;
+  }
+}
+
+TEST(ContactDetails, ACardWithoutTheChunkGivesWhatItsBoxesShow) {
+  CardState card;  // layout 1, five empty boxes: a blank card
+  EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
+  FieldDistribution(0, Letters().fields, card.lines);
+  card.lines[2] = Box({"D", "E", "F", "G", "more"});  // says nothing about its fields
+  ContactDetails expected = Letters();
+  for (int field : {3, 4, 5, 6}) expected.fields[field].clear();
+  EXPECT_EQ(ContactDetailsOf(card), expected);
+  card.boxCount = 3;  // not the layout's: no box is read
+  EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
+
+  card.extensions.Set<ContactChunk>(Letters());
+  EXPECT_EQ(ContactDetailsOf(card), Letters());
+  card.extensions.Put(ContactChunk::kTag, {1, 2, 3});
+  EXPECT_TRUE(card.extensions.HoldsDamaged<ContactChunk>());
+  EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
+}
+
+TEST(ContactDetails, ALayoutSwitchCarriesTheLinesOfNoFieldToTheSameBox) {
+  const struct {
+    const char* what;
+    int from, to, box;
+    QStringList shown;
+    int targetBox;
+    QStringList expected;
+  } cases[] = {
+      {"slogan under the name", 0, 9, 1, {"B", "C", "Since 1985"}, 0, {"B", "C", "Since 1985"}},
+      {"a box of no single field", 4, 0, 3, {"D E F G", "J K", "Fax"}, 3,
+       {"H", "I", "Fax"}},
+      {"into the last box", 0, 2, 4, {"J", "K", "Fax 9"}, 2,
+       {"D", "E", "F", "G", "J", "K", "H", "I", "Fax 9"}},
+      {"field lines and empty ones stay behind", 0, 1, 1, {"C", "", "B", "x"}, 1, {"B", "C", "x"}},
+      {"the layout's count: every line is a field's", 0, 1, 1, {"B", "Own"}, 1, {"B", "C"}},
+  };
+  for (const auto& c : cases) {
+    LayoutChoice choice;
+    CardState card;
+    card.layoutIndex = c.from;
+    card.extensions.Set<ContactChunk>(Letters());
+    choice.Show(card);
+    BoxLinesArray shown = choice.Lines();
+    shown[c.box] = Box(c.shown);
+    ASSERT_TRUE(choice.Pick(c.to, shown, LayoutBoxCount(c.from))) << c.what;
+    EXPECT_EQ(Lines(choice.LinesForEditors()[c.targetBox]), c.expected) << c.what;
+  }
+}
+
+TEST(ContactDetails, TheDialogsDetailsReplaceTheBoxesAsContinueDoesInOneStep) {
+  test::EnsureGuiApplication();
+  CardDocument doc(nullptr, {});
+  doc.Start(nullptr);
+  doc.SwitchLayout(4);
+  const int steps = doc.History().UndoCount();
+  ContactDetails typed = Letters();
+  typed.fields[0] = QString(150, QChar('Z'));
+  doc.SetContactDetails(typed);
+  EXPECT_EQ(doc.History().UndoCount(), steps + 1);
+  EXPECT_EQ(doc.Working().lines[0].line[0], QString(kMaxLineLength, QChar('Z')));
+  EXPECT_EQ(Lines(doc.Working().lines[3]), (QStringList{"D E F G", "J K"}));
+  EXPECT_EQ(doc.Working().extensions.Get<ContactChunk>(), doc.Details());
+
+  doc.SetContactDetails({});  // all empty: each field shows its name
+  EXPECT_EQ(doc.Working().lines[1].line[0], QStringLiteral("Name"));
+  doc.Undo();
+  EXPECT_EQ(doc.Details().fields[1], QStringLiteral("B"));
+}
+
+TEST(ContactChunk, RoundTripsAndRefusesDamagedPayloads) {
+  ContactDetails details = Letters();
+  details.fields[1] = QStringLiteral("Åsa Ωmega 名前");
+  details.fields[4].clear();
+  EXPECT_EQ(ContactChunk::Decode(ContactChunk::Encode(details)), details);
+
+  const auto payload = [](uint32_t count, std::vector<std::vector<uint8_t>> fields,
+                          uint32_t extraLength = 0) {
+    std::vector<uint8_t> out;
+    ByteWriter w(out);
+    w.PutU32(count);
+    for (const auto& f : fields) {
+      w.PutU32(static_cast<uint32_t>(f.size()) + extraLength);
+      w.PutBytes(f);
+    }
+    return out;
+  };
+  const std::vector<std::vector<uint8_t>> eleven(11, std::vector<uint8_t>{'a'});
+  std::vector<std::vector<uint8_t>> badUtf8 = eleven;
+  badUtf8[3] = {0xC3, 0x28};
+  std::vector<std::vector<uint8_t>> overlong = eleven;
+  overlong[0] = std::vector<uint8_t>(kMaxLineLength + 1, 'x');
+  std::vector<uint8_t> trailing = payload(11, eleven);
+  trailing.push_back(0);
+  const struct {
+    const char* what;
+    std::vector<uint8_t> bytes;
+  } damaged[] = {
+      {"empty", {}},
+      {"ten fields", payload(10, std::vector(10, std::vector<uint8_t>{'a'}))},
+      {"a length past the end", payload(11, eleven, 1)},
+      {"a huge length", payload(11, {{}}, 0xFFFFFFFF)},
+      {"not UTF-8", payload(11, badUtf8)},
+      {"longer than a line", payload(11, overlong)},
+      {"a byte after the last field", trailing},
+  };
+  EXPECT_TRUE(ContactChunk::Decode(payload(11, eleven)).has_value());
+  for (const auto& c : damaged) EXPECT_FALSE(ContactChunk::Decode(c.bytes).has_value()) << c.what;
+}
+
+}  // namespace
+}  // namespace tavolo

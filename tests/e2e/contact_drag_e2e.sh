@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The real tavolo under Xvfb with openbox, driven as a user would (xdotool): close the template
+# library with Escape, insert a photo with Ctrl+I, change the Name in Edit → Contact Details…,
+# drag the photo on the card with the mouse, save with Ctrl+S to a path and close. tavolo-cli
+# info on the saved file must show the new name in the contact details and in the box that holds
+# it, and the photo moved by the drag.
+# Usage: contact_drag_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
+set -euo pipefail
+bin=$(cd "${1:?usage: contact_drag_e2e.sh BIN_DIR}" && pwd)
+source "$(dirname "$0")/x11_session.sh"
+x11_require convert import python3
+
+x11_start 1280 800
+saved="$X11_DIR/moved.tvc"
+name="Grace Hopper"
+photo="$X11_DIR/red.png"
+convert -size 200x120 xc:'#ff0000' "$photo"
+
+# A program folder of the test's own, so that the photo is copied there and not beside the build.
+home="$X11_DIR/program"
+mkdir -p "$home/customphotos"
+for item in "$bin"/*; do
+  [ "$(basename "$item")" = customphotos ] || ln -s "$item" "$home/"
+done
+export TAVOLO_HOME="$home"
+
+TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
+tavolo=$!
+X11_PIDS+=("$tavolo")
+library=$(x11_window "Template Library" 20)
+x11_until 5 "the library to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $library ]"
+xdotool key Escape
+main=$(x11_window Tavolo 15)
+x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
+x11_until 5 "the main window to be maximised" bash -c \
+  "eval \"\$(xdotool getwindowgeometry --shell $main)\"; [ \"\$WIDTH\" -ge 1200 ]"
+
+# The photo, 200 × 120, goes to the card's centre (531, 307.5).
+xdotool key ctrl+i
+x11_window "Photo Options" 10 >/dev/null
+xdotool key alt+p
+x11_window "Load Photo" 10 >/dev/null
+xdotool type --delay 10 "$photo"
+xdotool key Return
+x11_until 10 "the photo to be copied into the program folder" test -s "$home/customphotos/red.png"
+x11_until 5 "the open dialog to close" bash -c "! xdotool search --onlyvisible --name '^Load Photo\$'"
+xdotool key Return
+x11_until 5 "Photo Options to close" bash -c "! xdotool search --onlyvisible --name '^Photo Options\$'"
+
+# Edit → Contact Details… (its mnemonic D); the Name is the second line.
+xdotool key alt+e d
+x11_window "Contact Details" 10 >/dev/null
+xdotool key Tab ctrl+a
+xdotool type --delay 20 "$name"
+xdotool key Return
+x11_until 5 "Contact Details to close" bash -c "! xdotool search --onlyvisible --name '^Contact Details\$'"
+
+# Where the preview shows the red photo, from a picture of the screen with the pointer aside.
+xdotool mousemove 5 795
+sleep 0.3
+import -window root "$X11_DIR/screen.png"
+read -r w h left top < <(convert "$X11_DIR/screen.png" -fill black +opaque '#ff0000' -trim \
+  -format '%w %h %X %Y\n' info: | tr -d '+')
+[ "$w" -gt 20 ] || x11_fail "the photo is not on the screen (red area ${w}x${h})"
+divisor=$(((200 + w / 2) / w))
+cx=$((left + w / 2))
+cy=$((top + h / 2))
+xdotool mousemove "$cx" "$cy" mousedown 1
+for step in 1 2 3; do xdotool mousemove $((cx + 20 * step)) $((cy + 10 * step)); done
+xdotool mouseup 1
+
+xdotool key ctrl+s
+x11_window "Save Project" 10 >/dev/null
+xdotool type --delay 10 "$saved"
+xdotool key Return
+x11_until 10 "the card to be saved to $saved" test -s "$saved"
+x11_until 5 "the save dialog to close" bash -c "! xdotool search --onlyvisible --name '^Save Project\$'"
+xdotool key alt+F4
+x11_gone "$tavolo" 10
+
+info=$("$bin/tavolo-cli" info "$saved") || x11_fail "tavolo-cli info refused $saved: $info"
+check='
+import json, sys
+name, divisor = sys.argv[1], int(sys.argv[2])
+card = json.load(sys.stdin)
+assert card["contact"]["name"] == name, card["contact"]
+assert card["lines"][1][0] == name, card["lines"][1]
+moved = (card["photo"]["x"] - 531, card["photo"]["y"] - 307.5)
+assert moved == (60 * divisor, 30 * divisor), (moved, divisor)
+'
+python3 -c "$check" "$name" "$divisor" <<<"$info" || x11_fail "the saved card is not as edited: $info"
+echo "PASS: the new name is in the contact details and its box, the photo moved by the drag"
