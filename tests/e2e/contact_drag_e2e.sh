@@ -55,12 +55,15 @@ xdotool type --delay 20 "$name"
 xdotool key Return
 x11_until 5 "Contact Details to close" bash -c "! xdotool search --onlyvisible --name '^Contact Details\$'"
 
-# Where the preview shows the red photo, from a picture of the screen with the pointer aside.
+# Where the preview shows the red photo, from a picture of the screen with the pointer aside;
+# only the preview's area counts (the hue strip above it holds pure red too).
 xdotool mousemove 5 795
 sleep 0.3
 import -window root "$X11_DIR/screen.png"
-read -r w h left top < <(convert "$X11_DIR/screen.png" -fill black +opaque '#ff0000' -trim \
-  -format '%w %h %X %Y\n' info: | tr -d '+')
+read -r w h left top < <(convert "$X11_DIR/screen.png" -crop 720x600+305+80 +repage -fill black \
+  +opaque '#ff0000' -trim -format '%w %h %X %Y\n' info: | tr -d '+')
+left=$((left + 305))
+top=$((top + 80))
 [ "$w" -gt 20 ] || x11_fail "the photo is not on the screen (red area ${w}x${h})"
 divisor=$(((200 + w / 2) / w))
 cx=$((left + w / 2))

@@ -36,7 +36,7 @@ done
 xdotool mousemove --window "$library" 656 476 click 1
 x11_until 5 "the library to close" bash -c "! xdotool search --onlyvisible --name '^Template Library\$'"
 
-main=$(x11_window Tavolo 30)
+main=$(x11_window Tavolo 15)
 x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
 xdotool key ctrl+s
 x11_window "Save Project" 10 >/dev/null
@@ -68,7 +68,8 @@ again="$X11_DIR/again.tvc"
 "$bin/tavolo" "$saved" >>"$X11_DIR/tavolo.log" 2>&1 &
 tavolo=$!
 X11_PIDS+=("$tavolo")
-main=$(x11_window Tavolo 30)
+# The window comes first and is named after the card once the card is read.
+main=$(x11_window "$(basename "$saved") — Tavolo" 30)
 x11_until 5 "the reopened window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
 # Save Project As by its mnemonic in the File menu (Ctrl+S would write the open file).
 xdotool key alt+f a
