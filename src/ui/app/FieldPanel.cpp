@@ -119,10 +119,12 @@ void FieldPanel::ShowTooWideLines(int box, const QStringList& tooWide) {
     caption->setToolTip(kCaptionTip);
     return;
   }
+  // The typed lines go in escaped, as rich text: a line that looks like markup shows as typed.
   QStringList tip;
-  for (const QString& line : tooWide) tip << kTooWideTip.arg(line);
-  tip << kCaptionTip;
-  caption->setToolTip(tip.join(QLatin1Char('\n')));
+  for (const QString& line : tooWide) tip << kTooWideTip.arg(line).toHtmlEscaped();
+  tip << QString(kCaptionTip).toHtmlEscaped();
+  caption->setToolTip(
+      QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.join(QStringLiteral("<br>"))));
 }
 
 }  // namespace tavolo
