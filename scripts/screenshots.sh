@@ -244,9 +244,9 @@ convert -size 240x240 xc:none -fill 'rgba(255,204,0,0.35)' -draw 'circle 120,120
 "$bin/tavolo" "$dark" >"$X11_DIR/dark.log" 2>&1 &
 X11_PIDS+=($!)
 second=$(x11_window "Wine Bar\.tvc .*Tavolo" 15)
-# "Edit" → "Insert Logo...": up from the first entry round to the last, then past the three
-# colour entries and the disabled "Delete Logo".
-xdotool key alt+e Up Up Up Up Up Return
+# "Edit" → "Insert Logo...": up from the first entry round to the last, "Contact Details...",
+# then past "Card Properties...", the three colour entries and the disabled "Delete Logo".
+xdotool key alt+e Up Up Up Up Up Up Return
 x11_window "Logo Options" 10 >/dev/null
 xdotool key alt+l
 x11_window "Load Logo" 10 >/dev/null
