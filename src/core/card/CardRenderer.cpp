@@ -95,7 +95,7 @@ const QImage& CardRenderer::BackgroundPicture(int number) {
   return picture_;
 }
 
-QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy) {
+QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, Reuse reuse) {
   QImage card;
   if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
   if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
@@ -104,14 +104,17 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy) 
   if (!cache_.isNull() && cache_.width() == dx && cache_.height() == dy &&
       cacheGeneration_ == generation) {
     card = cache_;
+    if (reuse == Reuse::kOnce) cache_ = QImage();
   } else {
     cache_ = QImage();
     DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.backgroundIndex)));
     auto* pixels = reinterpret_cast<uint32_t*>(card.bits());
     TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
                     SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
-    cache_ = card;
-    cacheGeneration_ = generation;
+    if (reuse == Reuse::kKeepBackground) {
+      cache_ = card;
+      cacheGeneration_ = generation;
+    }
     ++stats_.backgroundBuilds;
   }
 

@@ -47,9 +47,15 @@ class CardRenderer {
   void SetBackgroundTable(const BackgroundTable* table);
   void SetPhotoFolder(std::filesystem::path photoFolder);
 
+  // Whether the tinted background of a rendering is kept for the next one: a preview or a sheet
+  // of cards draws the same size again and again; a single export at full size does not, and
+  // keeping it would hold a second card's worth of pixels while the card is drawn.
+  enum class Reuse { kKeepBackground, kOnce };
+
   // Draws the live card, its text included, at divisor into dx × dy pixels
   // (Format_RGB32). A buffer that cannot be allocated is reported and gives a null image.
-  QImage Render(const CardState& live, int divisor, int dx, int dy);
+  QImage Render(const CardState& live, int divisor, int dx, int dy,
+                Reuse reuse = Reuse::kKeepBackground);
   // The print image: 1062 × 615 pixels at divisor 1, tagged with the card's dpi.
   RasterImage RenderPrintImage(const CardState& live);
 

@@ -67,10 +67,7 @@ Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int f
 Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& live) {
   const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
   if (!size.Ok()) return Failure{"The card cannot be drawn: " + size.problem + "."};
-  QImage card = renderer.Render(live, 1, size.width, size.height);
-  // The tinted background the renderer keeps is of the export's size, which no preview asks for:
-  // it goes now rather than stand beside the card and its encoded copies.
-  renderer.DropBackgroundCache();
+  QImage card = renderer.Render(live, 1, size.width, size.height, CardRenderer::Reuse::kOnce);
   if (card.isNull()) {
     return Failure{"The card of " + std::to_string(size.width) + " x " +
                    std::to_string(size.height) + " pixels could not be rendered."};

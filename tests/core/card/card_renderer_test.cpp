@@ -126,6 +126,13 @@ TEST(CardRenderer, TheTintedBackgroundIsBuiltOncePerSizeAndMatchesAnUncachedRend
   EXPECT_EQ(renderer.GetStats().backgroundBuilds, 3);
   CardRenderer fresh(&fx.table, fx.photos);
   EXPECT_TRUE(SameBytes(cached, fresh.Render(card, 2, 531, 307)));
+
+  // A one-off rendering takes the kept background and keeps none after it, the same pixels.
+  EXPECT_TRUE(SameBytes(cached, renderer.Render(card, 2, 531, 307, CardRenderer::Reuse::kOnce)));
+  renderer.Render(card, 2, 531, 307, CardRenderer::Reuse::kOnce);
+  EXPECT_EQ(renderer.GetStats().backgroundBuilds, 4);
+  renderer.Render(card, 2, 531, 307);
+  EXPECT_EQ(renderer.GetStats().backgroundBuilds, 5);
 }
 
 TEST(CardRenderer, NoBackgroundChosenDrawsBackgroundOne) {
