@@ -16,22 +16,16 @@ name="Grace Hopper"
 photo="$X11_DIR/red.png"
 convert -size 200x120 xc:'#ff0000' "$photo"
 
-# A program folder of the test's own, so that the photo is copied there and not beside the build.
-home="$X11_DIR/program"
-mkdir -p "$home/customphotos"
-for item in "$bin"/*; do
-  [ "$(basename "$item")" = customphotos ] || ln -s "$item" "$home/"
-done
-export TAVOLO_HOME="$home"
+x11_program_folder "$bin"
 
 TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
 tavolo=$!
 X11_PIDS+=("$tavolo")
 library=$(x11_window "Template Library" 20)
-x11_until 5 "the library to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $library ]"
+x11_focused "$library" "the library"
 xdotool key Escape
 main=$(x11_window Tavolo 15)
-x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
+x11_focused "$main" "the main window"
 x11_until 5 "the main window to be maximised" bash -c \
   "eval \"\$(xdotool getwindowgeometry --shell $main)\"; [ \"\$WIDTH\" -ge 1200 ]"
 
@@ -39,11 +33,7 @@ x11_until 5 "the main window to be maximised" bash -c \
 xdotool key ctrl+i
 x11_window "Photo Options" 10 >/dev/null
 xdotool key alt+p
-x11_window "Load Photo" 10 >/dev/null
-xdotool type --delay 10 "$photo"
-xdotool key Return
-x11_until 10 "the photo to be copied into the program folder" test -s "$home/customphotos/red.png"
-x11_until 5 "the open dialog to close" bash -c "! xdotool search --onlyvisible --name '^Load Photo\$'"
+x11_file_dialog "Load Photo" "$photo" "$PROGRAM/customphotos/red.png"
 xdotool key Return
 x11_until 5 "Photo Options to close" bash -c "! xdotool search --onlyvisible --name '^Photo Options\$'"
 
@@ -73,11 +63,7 @@ for step in 1 2 3; do xdotool mousemove $((cx + 20 * step)) $((cy + 10 * step));
 xdotool mouseup 1
 
 xdotool key ctrl+s
-x11_window "Save Project" 10 >/dev/null
-xdotool type --delay 10 "$saved"
-xdotool key Return
-x11_until 10 "the card to be saved to $saved" test -s "$saved"
-x11_until 5 "the save dialog to close" bash -c "! xdotool search --onlyvisible --name '^Save Project\$'"
+x11_file_dialog "Save Project" "$saved" "$saved"
 xdotool key alt+F4
 x11_gone "$tavolo" 10
 

@@ -17,30 +17,20 @@ cp "$bin/tmpl/Wine Bar.tvt" "$card"
 # A 120 × 120 disc of radius 50 at its centre, anti-aliased, on clear ground.
 convert -size 120x120 xc:none -fill '#ffcc00' -draw 'circle 60,60 60,10' "PNG32:$logo"
 
-# A program folder of the test's own, so that the logo is copied there and not beside the build.
-home="$X11_DIR/program"
-mkdir -p "$home/customphotos"
-for item in "$bin"/*; do
-  [ "$(basename "$item")" = customphotos ] || ln -s "$item" "$home/"
-done
-export TAVOLO_HOME="$home"
+x11_program_folder "$bin"
 
 TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" "$card" >"$X11_DIR/tavolo.log" 2>&1 &
 tavolo=$!
 X11_PIDS+=("$tavolo")
 main=$(x11_window "dark card\.tvc .*Tavolo" 20)
-x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
+x11_focused "$main" "the main window"
 
 # "File" → "Export Image..." (the seventh entry), PNG as offered, a name without its extension.
 export_card() {
   xdotool key alt+f Down Down Down Down Down Down Return
   x11_window "Export Options" 10 >/dev/null
   xdotool key Return
-  x11_window "Export Image" 10 >/dev/null
-  xdotool type --delay 10 "$1"
-  xdotool key Return
-  x11_until 10 "the card to be exported to $1.png" test -s "$1.png"
-  x11_until 5 "the export dialog to close" bash -c "! xdotool search --onlyvisible --name '^Export Image\$'"
+  x11_file_dialog "Export Image" "$1" "$1.png"
 }
 export_card "$X11_DIR/bare"
 
@@ -50,11 +40,7 @@ export_card "$X11_DIR/bare"
 xdotool key alt+e Up Up Up Up Up Up Return
 x11_window "Logo Options" 10 >/dev/null
 xdotool key alt+l
-x11_window "Load Logo" 10 >/dev/null
-xdotool type --delay 10 "$logo"
-xdotool key Return
-x11_until 10 "the logo to be copied into the program folder" test -s "$home/customphotos/disc logo.png"
-x11_until 5 "the open dialog to close" bash -c "! xdotool search --onlyvisible --name '^Load Logo\$'"
+x11_file_dialog "Load Logo" "$logo" "$PROGRAM/customphotos/disc logo.png"
 xdotool key Return
 x11_until 5 "Logo Options to close" bash -c "! xdotool search --onlyvisible --name '^Logo Options\$'"
 export_card "$X11_DIR/with logo"

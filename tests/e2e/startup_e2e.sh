@@ -20,7 +20,7 @@ TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
 tavolo=$!
 X11_PIDS+=("$tavolo")
 library=$(x11_window "Template Library" 20)
-x11_until 5 "the library to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $library ]"
+x11_focused "$library" "the library"
 
 # The second cell (templates are listed by title: Accountant, Architect, ...), then the first
 # field, Company Name, 18 pixels below its label at the right of the window.
@@ -37,13 +37,9 @@ xdotool mousemove --window "$library" 656 476 click 1
 x11_until 5 "the library to close" bash -c "! xdotool search --onlyvisible --name '^Template Library\$'"
 
 main=$(x11_window Tavolo 15)
-x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
+x11_focused "$main" "the main window"
 xdotool key ctrl+s
-x11_window "Save Project" 10 >/dev/null
-xdotool type --delay 10 "$saved"
-xdotool key Return
-x11_until 10 "the card to be saved to $saved" test -s "$saved"
-x11_until 5 "the save dialog to close" bash -c "! xdotool search --onlyvisible --name '^Save Project\$'"
+x11_file_dialog "Save Project" "$saved" "$saved"
 xdotool key alt+F4
 x11_gone "$tavolo" 10
 
@@ -70,13 +66,10 @@ tavolo=$!
 X11_PIDS+=("$tavolo")
 # The window comes first and is named after the card once the card is read.
 main=$(x11_window "$(basename "$saved") — Tavolo" 30)
-x11_until 5 "the reopened window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
+x11_focused "$main" "the reopened window"
 # Save Project As by its mnemonic in the File menu (Ctrl+S would write the open file).
 xdotool key alt+f a
-x11_window "Save Project" 10 >/dev/null
-xdotool type --delay 10 "$again"
-xdotool key Return
-x11_until 10 "the card to be saved again to $again" test -s "$again"
+x11_file_dialog "Save Project" "$again" "$again"
 xdotool key alt+F4
 x11_gone "$tavolo" 10
 [ "$("$bin/tavolo-cli" info "$again")" = "$info" ] || x11_fail "the reopened card is not the saved one"

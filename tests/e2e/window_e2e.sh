@@ -21,23 +21,17 @@ photo="$X11_DIR/red photo.png"
 exported="$X11_DIR/exported card"
 convert -size 200x120 xc:'#ff0000' "$photo"
 
-# A program folder of the test's own, so that the photo is copied there and not beside the build.
-home="$X11_DIR/program"
-mkdir -p "$home/customphotos"
-for item in "$bin"/*; do
-  [ "$(basename "$item")" = customphotos ] || ln -s "$item" "$home/"
-done
-export TAVOLO_HOME="$home"
+x11_program_folder "$bin"
 
 TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" >"$X11_DIR/tavolo.log" 2>&1 &
 tavolo=$!
 X11_PIDS+=("$tavolo")
 # The template library comes first; Escape closes it with no template chosen: the blank card.
 library=$(x11_window "Template Library" 20)
-x11_until 5 "the library to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $library ]"
+x11_focused "$library" "the library"
 xdotool key Escape
 main=$(x11_window Tavolo 15)
-x11_until 5 "the main window to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $main ]"
+x11_focused "$main" "the main window"
 x11_until 5 "the main window to be maximised" bash -c \
   "eval \"\$(xdotool getwindowgeometry --shell $main)\"; [ \"\$WIDTH\" -ge 1200 ]"
 x11_geometry "$main"
@@ -61,11 +55,7 @@ xdotool key ctrl+z
 xdotool key ctrl+i
 x11_window "Photo Options" 10 >/dev/null
 xdotool key alt+p
-x11_window "Load Photo" 10 >/dev/null
-xdotool type --delay 10 "$photo"
-xdotool key Return
-x11_until 10 "the photo to be copied into the program folder" test -s "$home/customphotos/red photo.png"
-x11_until 5 "the open dialog to close" bash -c "! xdotool search --onlyvisible --name '^Load Photo\$'"
+x11_file_dialog "Load Photo" "$photo" "$PROGRAM/customphotos/red photo.png"
 xdotool key Return
 x11_until 5 "Photo Options to close" bash -c "! xdotool search --onlyvisible --name '^Photo Options\$'"
 
@@ -73,10 +63,7 @@ x11_until 5 "Photo Options to close" bash -c "! xdotool search --onlyvisible --n
 xdotool key alt+f Down Down Down Down Down Down Return
 x11_window "Export Options" 10 >/dev/null
 xdotool key Return
-x11_window "Export Image" 10 >/dev/null
-xdotool type --delay 10 "$exported"
-xdotool key Return
-x11_until 10 "the card to be exported to $exported.png" test -s "$exported.png"
+x11_file_dialog "Export Image" "$exported" "$exported.png"
 size=$("$bin/tavolo-cli" identify "$exported.png") || x11_fail "tavolo-cli identify refused the export"
 grep -q "format: PNG" <<<"$size" || x11_fail "the export is not a PNG: $size"
 grep -q "width: 1062" <<<"$size" || x11_fail "the export is not the card's width: $size"
@@ -94,11 +81,7 @@ sleep 1
   x11_fail "Ctrl+N opened the template library after the question was cancelled"
 
 xdotool key ctrl+s
-dialog=$(x11_window "Save Project" 10)
-xdotool type --delay 10 "$saved"
-xdotool key Return
-x11_until 10 "the card to be saved to $saved" test -s "$saved"
-x11_until 5 "the save dialog to close" bash -c "! xdotool search --onlyvisible --name '^Save Project\$'"
+x11_file_dialog "Save Project" "$saved" "$saved"
 x11_until 5 "the title to name the file" bash -c \
   "xdotool getwindowname $main | grep -q '^saved card.tvc .* Tavolo\$'"
 

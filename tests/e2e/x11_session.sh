@@ -97,3 +97,31 @@ x11_gone() {
 x11_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
 }
+
+# x11_program_folder BIN: makes a program folder of the test's own its TAVOLO_HOME, with BIN's
+# files linked in but an empty customphotos, so that photos and logos are copied there and not
+# beside the build. Sets PROGRAM to it.
+x11_program_folder() {
+  PROGRAM="$X11_DIR/program"
+  mkdir -p "$PROGRAM/customphotos"
+  local item
+  for item in "$1"/*; do
+    [ "$(basename "$item")" = customphotos ] || ln -s "$item" "$PROGRAM/"
+  done
+  export TAVOLO_HOME="$PROGRAM"
+}
+
+# x11_focused WINDOW WHAT: waits until WINDOW (named WHAT in a failure) has the keyboard focus.
+x11_focused() {
+  x11_until 5 "$2 to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $1 ]"
+}
+
+# x11_file_dialog TITLE PATH WRITTEN: answers the file dialog TITLE with PATH and Enter, then
+# waits for the file WRITTEN to be there and for the dialog to close.
+x11_file_dialog() {
+  x11_window "$1" 10 >/dev/null
+  xdotool type --delay 10 "$2"
+  xdotool key Return
+  x11_until 10 "$3 to be written" test -s "$3"
+  x11_until 5 "the dialog \"$1\" to close" bash -c "! xdotool search --onlyvisible --name '^$1\$'"
+}
