@@ -25,6 +25,7 @@ BackgroundChooser::BackgroundChooser(QWidget* parent) : OwnerDrawnControl(parent
 void BackgroundChooser::SetBackgrounds(const BackgroundTable* table) {
   table_ = table;
   thumbnails_.clear();
+  tickedThumbnail_ = QImage();
   count_ = table_ != nullptr ? table_->Count() : 0;
   update();
 }
@@ -41,11 +42,13 @@ void BackgroundChooser::SetFirst(int first) {
 
 void BackgroundChooser::SetSelected(int number) {
   selected_ = number;
+  tickedThumbnail_ = QImage();
   update();
 }
 
 void BackgroundChooser::SetSelectedLook(const CardState& live) {
   selectedLook_ = live;
+  tickedThumbnail_ = QImage();
   update();
 }
 
@@ -87,6 +90,7 @@ void BackgroundChooser::SetActive(bool active) {
 const QImage& BackgroundChooser::Thumbnail(int number, int cell) const {
   if (cell != thumbnailCell_) {
     thumbnails_.clear();
+    tickedThumbnail_ = QImage();
     thumbnailCell_ = cell;
   }
   if (thumbnails_.size() <= static_cast<size_t>(number)) thumbnails_.resize(number + 1);
@@ -114,7 +118,8 @@ void BackgroundChooser::Draw(QImage& picture) const {
       const QImage& thumbnail = Thumbnail(number, geometry.cell);
       const bool asOnCard = number == selected_ && selectedLook_ && !thumbnail.isNull();
       if (asOnCard) {
-        painter.drawImage(square.topLeft(), TintedLikeCard(thumbnail, *selectedLook_));
+        if (tickedThumbnail_.isNull()) tickedThumbnail_ = TintedLikeCard(thumbnail, *selectedLook_);
+        painter.drawImage(square.topLeft(), tickedThumbnail_);
       } else if (!thumbnail.isNull()) {
         painter.drawImage(square.topLeft(), thumbnail);
       }

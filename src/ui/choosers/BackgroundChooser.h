@@ -97,6 +97,9 @@ class BackgroundChooser : public OwnerDrawnControl {
   QTimer timer_;
   mutable std::vector<QImage> thumbnails_;
   std::optional<CardState> selectedLook_;
+  // The ticked thumbnail as the card shows it, made at the first drawing after a change: the
+  // hover repaints draw it again and again.
+  mutable QImage tickedThumbnail_;
   mutable int thumbnailCell_ = 0;
 };
 
