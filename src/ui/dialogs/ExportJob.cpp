@@ -12,13 +12,12 @@ ExportJob::ExportJob(CardDocument& document, std::filesystem::path file, int for
   busyTimer_.setSingleShot(true);
   connect(&busyTimer_, &QTimer::timeout, this, &ExportJob::ShowBusy);
 
-  const Outcome<QImage> rendered = RenderCardForExport(document.Renderer(), document.Live());
+  Outcome<QImage> rendered = RenderCardForExport(document.Renderer(), document.Live());
   if (!rendered) {
     // Told once the caller listens, as every other end of the export is.
     QTimer::singleShot(0, this, [this, failure = Failure{rendered.Message()}] { Finish(failure); });
     return;
   }
-  const QImage card = rendered.Value();
   const int dpi = document.Live().dpi;
   const qint64 spent = clock_.elapsed();
   if (spent >= kBusyCursorMs) {
@@ -28,8 +27,10 @@ ExportJob::ExportJob(CardDocument& document, std::filesystem::path file, int for
   }
 
   writing_.Start(
-      [card, target = file_, format, quality, dpi]() mutable {
-        return WriteExportImage(std::move(card), target, format, quality, dpi, ExportReporting::kResultOnly);
+      // The card is handed on, not shared, so the writer can let it go once it is converted.
+      [card = std::move(rendered).Value(), target = file_, format, quality, dpi]() mutable {
+        return WriteExportImage(std::move(card), target, format, quality, dpi,
+                                ExportReporting::kResultOnly);
       },
       [this](Outcome<> written) { Finish(std::move(written)); });
 }
