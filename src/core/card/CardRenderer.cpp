@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include <QPainter>
 
@@ -124,11 +126,14 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
 
   const PixelRect cardArea = FullSizeArea(live, divisor, dx, dy);
   const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
-  for (const PlacementRow& row : rows) {
+  // Each box is laid out once, for its frame here and its text below.
+  std::vector<std::optional<TextBoxLayout>> layouts(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const PlacementRow& row = rows[i];
     const std::string label = DrawFieldCheckText(row, false);
     TAVOLO_CHECK_AS(label.c_str(),
                     DrawField(live, row.box, divisor, nullptr, cardArea, row.offset, row.align,
-                              backgroundBuffer, dx, dy, false, row.angle) == 0);
+                              backgroundBuffer, dx, dy, false, row.angle, &layouts[i]) == 0);
   }
 
   QPainter painter(&card);
@@ -142,11 +147,12 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   }
 
   painter.setRenderHint(QPainter::TextAntialiasing);
-  for (const PlacementRow& row : rows) {
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const PlacementRow& row = rows[i];
     const std::string label = DrawFieldCheckText(row, true);
     TAVOLO_CHECK_AS(label.c_str(),
                     DrawField(live, row.box, divisor, &painter, cardArea, row.offset, row.align,
-                              backgroundBuffer, dx, dy, true, row.angle) == 0);
+                              backgroundBuffer, dx, dy, true, row.angle, &layouts[i]) == 0);
   }
   painter.end();
   return card;

@@ -125,7 +125,7 @@ QFont MakeFont(const QString& face, const FontSpec& spec) {
 
 int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRect cardArea,
               int offset, int align, uint32_t* backgroundBuffer, int dx, int dy, bool print,
-              int angle) {
+              int angle, std::optional<TextBoxLayout>* laidOut) {
   if (box < 0 || box >= kTextBoxCount || box >= live.boxCount) return 0;
   if (!TAVOLO_CHECK_AS("ndiv!=0", divisor > 0)) return 0;
   // Fonts exist only inside a GUI application.
@@ -133,7 +133,10 @@ int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRe
   if (print && !TAVOLO_CHECK_AS("poldf!=0", dc != nullptr && dc->isActive())) return 0;
 
   const TextBoxStyle& style = live.styles[box];
-  const TextBoxLayout layout = LayOutTextBox(live, box, cardArea, offset, align, angle);
+  std::optional<TextBoxLayout> own;
+  std::optional<TextBoxLayout>& kept = laidOut != nullptr ? *laidOut : own;
+  if (!kept) kept = LayOutTextBox(live, box, cardArea, offset, align, angle);
+  const TextBoxLayout& layout = *kept;
   if (print) {
     DrawLines(*dc, layout, TextColour(style), divisor, cardArea, align, angle);
     return 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include <QFont>
 #include <QString>
@@ -15,6 +16,8 @@
 class QPainter;
 
 namespace tavolo {
+
+struct TextBoxLayout;
 
 // A rectangle by its four edges; right and bottom are exclusive.
 struct PixelRect {
@@ -47,10 +50,11 @@ QFont MakeFont(const QString& face, const FontSpec& spec);
 // that card reduced. With print false it blends the frame into backgroundBuffer (dx × dy pixels,
 // top-down) and needs no painter; with print true it draws the text with `dc`, whole and
 // unclipped. Returns 0 (a zero divisor is reported here and draws nothing); 1 when there is no
-// QGuiApplication, so fonts cannot exist.
+// QGuiApplication, so fonts cannot exist. `laidOut`, when given, keeps the box's layout from the
+// frame pass for the text pass of the same rendering: laid out when empty, used as it is after.
 int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRect cardArea,
               int offset, int align, uint32_t* backgroundBuffer, int dx, int dy, bool print = false,
-              int angle = 0);
+              int angle = 0, std::optional<TextBoxLayout>* laidOut = nullptr);
 
 // Alignment value for "use the text rectangle's own left and right" (the rotated box).
 inline constexpr int kAlignOwnEdges = 4;
