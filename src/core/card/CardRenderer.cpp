@@ -1,6 +1,7 @@
 #include "core/card/CardRenderer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -143,7 +144,7 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   for (const PictureKind kind : kPictureKinds) {
     held_[KindIndex(kind)].error.clear();
     const PlacedPicture& picture = live.Picture(kind);
-    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor);
+    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse);
   }
 
   painter.setRenderHint(QPainter::TextAntialiasing);
@@ -158,13 +159,19 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   return card;
 }
 
-void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor) {
+void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor,
+                               Reuse reuse) {
   if (!IsPlainFileName(picture.name)) return;
   HeldPicture& held = held_[KindIndex(picture.kind)];
   if (!held.loadedFor || !SameSource(*held.loadedFor, picture) || held.budget != pictureBudget_) {
     LoadPicture(held, picture);
   }
+  const PixelRect placed =
+      PictureRectangle(picture, held.trimmedWidth, held.trimmedHeight, divisor);
   if (held.drawn.isNull() && held.trimmed.IsValid()) {
+    if (reuse == Reuse::kOnce && DrawTurnedPartOnCard(painter, held, picture.angle, placed)) {
+      return;
+    }
     ++stats_.pictureTurns;
     RasterImage turned;
     turned.SetMaxPixels(kMaxCardPicturePixels);
@@ -174,8 +181,62 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
       held.error = turned.GetLastError();
     }
   }
-  DrawInto(painter, PictureRectangle(picture, held.trimmedWidth, held.trimmedHeight, divisor),
-           held.drawn);
+  DrawInto(painter, placed, held.drawn);
+}
+
+bool CardRenderer::DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, float angle,
+                                        const PixelRect& placed) {
+  const RasterImage& whole = held.trimmed;
+  const int64_t width = whole.GetWidth();
+  const int64_t height = whole.GetHeight();
+  const int quarter = QuarterTurns(angle);
+  if (quarter < 0) return false;
+  const bool swapped = quarter % 2 == 1;
+  // Only a picture drawn pixel for pixel can be cut without changing a pixel of the card.
+  if (placed.Width() != (swapped ? height : width) || placed.Height() != (swapped ? width : height)) {
+    return false;
+  }
+  const QSize card = painter.device() != nullptr
+                         ? QSize(painter.device()->width(), painter.device()->height())
+                         : QSize();
+  const PixelRect shown{std::max(placed.left, 0), std::max(placed.top, 0),
+                        std::min(placed.right, card.width()), std::min(placed.bottom, card.height())};
+  if (shown == placed) return false;  // all of it is on the card: the usual way holds it once
+  ++stats_.pictureTurns;
+  if (shown.Width() > 0 && shown.Height() > 0) {
+    // The shown part in the turned picture's pixels, then where those come from before the
+    // clockwise turn.
+    const int64_t x0 = shown.left - placed.left, x1 = shown.right - placed.left;
+    const int64_t y0 = shown.top - placed.top, y1 = shown.bottom - placed.top;
+    const std::array<int64_t, 4> source = quarter == 1   ? std::array{y0, height - x1, y1, height - x0}
+                                          : quarter == 2 ? std::array{width - x1, height - y1,
+                                                                      width - x0, height - y0}
+                                          : quarter == 3 ? std::array{width - y1, x0, width - y0, x1}
+                                                         : std::array{x0, y0, x1, y1};
+    RasterImage part;
+    if (!whole.Crop(static_cast<int32_t>(source[0]), static_cast<int32_t>(source[1]),
+                    static_cast<int32_t>(source[2]), static_cast<int32_t>(source[3]), part)) {
+      return false;
+    }
+    LetGoOfPicture(held);
+    RasterImage turned;
+    turned.SetMaxPixels(kMaxCardPicturePixels);
+    if (!TurnPicture(part, angle, turned)) {
+      held.error = turned.GetLastError();
+      return true;
+    }
+    part.Destroy();
+    DrawInto(painter, shown, ToQImage(turned));
+  } else {
+    LetGoOfPicture(held);
+  }
+  return true;
+}
+
+void CardRenderer::LetGoOfPicture(HeldPicture& held) {
+  // A one-off rendering keeps nothing: the next one loads the picture again.
+  held.trimmed.Destroy();
+  held.loadedFor.reset();
 }
 
 void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) {

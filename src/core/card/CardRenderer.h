@@ -89,7 +89,13 @@ class CardRenderer {
     QImage drawn;
     std::string error;
   };
-  void DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor);
+  void DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor, Reuse reuse);
+  // For a one-off rendering of a picture turned by whole quarter turns, drawn pixel for pixel and
+  // reaching past the card: turns and draws only the part on the card, then lets the picture go.
+  // False when it does not apply (the picture is then drawn the usual way).
+  bool DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, float angle,
+                            const PixelRect& placed);
+  void LetGoOfPicture(HeldPicture& held);
   void LoadPicture(HeldPicture& held, const PlacedPicture& picture);
   // The kept background pictures are good only for the generation they were made from.
   uint64_t TableGeneration() const;

@@ -1,6 +1,7 @@
 #include "core/card/PictureGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/card/Truncate.h"
 
@@ -62,6 +63,16 @@ PixelRect PlacedArea(const PlacedPicture& picture, int divisor) {
 bool TurnPicture(const RasterImage& picture, float angle, RasterImage& turned) {
   // The image layer turns counter-clockwise for a positive angle.
   return picture.Rotate(-angle, turned);
+}
+
+int QuarterTurns(float angle) {
+  if (!std::isfinite(angle)) return -1;
+  double turn = std::fmod(static_cast<double>(angle), 360.0);
+  if (turn < 0) turn += 360.0;
+  for (int quarter = 0; quarter < 4; ++quarter) {
+    if (turn == 90.0 * quarter) return quarter;
+  }
+  return -1;
 }
 
 }  // namespace tavolo

@@ -24,5 +24,8 @@ PixelRect PictureRectangle(const PlacedPicture& picture, int trimmedWidth, int t
 PixelRect PlacedArea(const PlacedPicture& picture, int divisor);
 // The picture turned clockwise by `angle` degrees, as "Rotate Clockwise" turns it.
 bool TurnPicture(const RasterImage& picture, float angle, RasterImage& turned);
+// How many clockwise quarter turns (0 to 3) TurnPicture makes for `angle`; -1 when the angle is
+// no whole number of them (the picture is then resampled, not only moved).
+int QuarterTurns(float angle);
 
 }  // namespace tavolo

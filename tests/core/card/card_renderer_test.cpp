@@ -337,6 +337,32 @@ TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
   EXPECT_EQ(Rgb(upright, 319, 209), 0xFF0000u);
 }
 
+// A one-off rendering turns only the part of a logo that lies on the card; the card comes out
+// the same to the pixel, and the logo is loaded afresh for the next one.
+TEST(CardRenderer, AOneOffRenderingTurnsOnlyThePartOfALogoOnTheCard) {
+  Fixture fx;
+  fx.SavePhoto("logo.bmp", MakePicture(90, 50, [](uint32_t x, uint32_t y) {
+                 return (x * 2) << 16 | (y * 5) << 8 | (x + y);
+               }));
+  CardState card;
+  card.backgroundIndex = 0;
+  card.logo.name = QStringLiteral("logo.bmp");
+  for (const auto& [x, y] : {std::pair{10.0f, 20.0f}, {1050.0f, 600.0f}, {500.0f, 5.0f}}) {
+    for (const float angle : {0.0f, 90.0f, 180.0f, -90.0f}) {
+      SCOPED_TRACE(std::to_string(x) + " " + std::to_string(angle));
+      card.logo.x = x;
+      card.logo.y = y;
+      card.logo.angle = angle;
+      CardRenderer kept(&fx.table, fx.photos);
+      CardRenderer once(&fx.table, fx.photos);
+      const QImage expected = kept.Render(card, 1, 1062, 615);
+      EXPECT_TRUE(SameBytes(once.Render(card, 1, 1062, 615, CardRenderer::Reuse::kOnce), expected));
+      EXPECT_TRUE(SameBytes(once.Render(card, 1, 1062, 615, CardRenderer::Reuse::kOnce), expected));
+      EXPECT_EQ(once.GetStats().Loads(PictureKind::kLogo), 2);
+    }
+  }
+}
+
 // A red disc on clear ground, its edge partly transparent: alpha of pixel (x, y from the top).
 uint8_t DiscAlpha(uint32_t x, uint32_t y) {
   const double distance = std::hypot(x + 0.5 - 30.0, y + 0.5 - 30.0);
