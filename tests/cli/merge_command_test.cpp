@@ -1,7 +1,7 @@
 // tavolo-cli merge, run as a user runs it: the shipped team samples (CSV and vCard) make one
 // image per person, each the card `tavolo-cli render` draws for a project holding that person's
-// details; a PDF takes as many sheets as the records fill; bad and hostile data fail with the line and write
-// nothing.
+// details; a PDF takes as many sheets as the records fill; bad and hostile data fail with the
+// line and write nothing.
 #include <gtest/gtest.h>
 
 #include <QImage>
