@@ -11,6 +11,7 @@
 #include "core/formats/ImageExport.h"
 #include "core/formats/ImageFileTypes.h"
 #include "core/merge/MergeData.h"
+#include "core/merge/MergeExport.h"
 #include "core/merge/MergedCard.h"
 #include "core/merge/MergedCardSource.h"
 #include "core/merge/RecordFileNames.h"
@@ -101,15 +102,16 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   LayOutWhenNotGiven(sheet, run.project.dpi);
   const SheetGrid grid = ComputeGrid(sheet.layout, sheet.paper.WholeMm(), run.project.dpi);
   if (!grid.Ok()) return Fail(GridMessage(grid.status));
-  MergedCardSource cards(renderer, run.project, run.records, grid.CardCount());
+  MergedCardSource cards(renderer, run.project, run.records);
   // The first card is drawn now, so a picture left out is known before anything is written.
-  cards.Card(0, 0);
+  cards.Card(0, 0, grid.CardCount());
   const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, run.project);
   if (run.strict && leftOut > 0) {
     return Fail("'" + run.output + "' is not written: with --strict a picture left out is a failure");
   }
   const SheetJob job{sheet.paper, sheet.layout, run.project.dpi,
-                     MergeSheetCount(run.records.size(), grid.CardCount()), cards.Source()};
+                     MergeSheetCount(run.records.size(), grid.CardCount()),
+                     cards.Source(grid.CardCount())};
   Progress progress(run.records.size());
   const auto perSheet = static_cast<size_t>(grid.CardCount());
   const PrintOutcome written = WriteSheetsPdf(
@@ -124,27 +126,20 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
 }
 
 int WriteImages(const MergeRun& run, int format, CardRenderer& renderer) {
-  RecordFileNames names(run.output);
-  Progress progress(run.records.size());
-  for (size_t i = 0; i < run.records.size(); ++i) {
-    const CardState card = MergedCard(run.project, run.records[i].details);
-    Outcome<QImage> image = RenderCardForExport(renderer, card);
-    if (!image) return Fail(image.Message());
-    if (i == 0) {
-      const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, card);
-      if (run.strict && leftOut > 0) {
-        return Fail("nothing is written: with --strict a picture left out is a failure");
-      }
-    }
-    const std::filesystem::path file = names.Next(run.records[i].details);
-    std::error_code ignored;  // a folder that cannot be made is reported by the write
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
-    const Outcome<> written =
-        WriteExportImage(std::move(image).Value(), file, format, kNoQuality, card.dpi);
-    if (!written) return Fail(written.Message());
-    progress.Placed(i + 1);
+  // The first card is drawn now, so a picture left out is known before anything is written.
+  const CardState first = MergedCard(run.project, run.records.front().details);
+  if (Outcome<QImage> drawn = RenderCardForExport(renderer, first); !drawn) {
+    return Fail(drawn.Message());
   }
-  return 0;
+  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, first);
+  if (run.strict && leftOut > 0) {
+    return Fail("nothing is written: with --strict a picture left out is a failure");
+  }
+  Progress progress(run.records.size());
+  const Outcome<> written =
+      ExportMergedCards(renderer, run.project, run.records, run.output, format, kNoQuality,
+                        [&](size_t done) { progress.Placed(done); });
+  return written ? 0 : Fail(written.Message());
 }
 
 // The records of the data file as the mapping makes them; the exit code when there are none to
