@@ -33,6 +33,7 @@ MergeMappingDialog::MergeMappingDialog(const MergeTable& data, QWidget* parent) 
       {QStringLiteral("Column"), QStringLiteral("First record"), QStringLiteral("Field")});
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setStretchLastSection(true);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   const FieldMapping mapping = MappingByHeader(data.columns);
   const QStringList first = data.rows.empty() ? QStringList() : data.rows.front().cells;
