@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "ImageCommands.h"
+#include "MergeCommand.h"
 #include "PrintCommand.h"
 #include "ProjectCommands.h"
 #include "RenderCommand.h"
@@ -13,6 +14,7 @@ namespace {
 constexpr Command kCommands[] = {
     {"convert", RunConvert},         {"identify", RunIdentify}, {"info", RunInfo},
     {"backgrounds", RunBackgrounds}, {"render", RunRender},     {"print", RunPrint},
+    {"merge", RunMerge},
 };
 
 }  // namespace

@@ -71,6 +71,7 @@ std::optional<int> ParseArguments(const char* command, const char* usage,
     }
     if (i + 1 >= args.size()) return UsageError(command, args[i] + " needs a value");
     parsed.values[option] = args[++i];
+    parsed.inOrder.emplace_back(option, args[i]);
   }
   if (parsed.project.empty()) return UsageError(command, "needs a project file");
   if (!parsed.values.contains("--output")) {

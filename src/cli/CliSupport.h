@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <QGuiApplication>
@@ -39,6 +40,8 @@ struct Arguments {
   std::string project;                        // the one argument that is not an option
   std::map<std::string, std::string> values;  // the value of each option given, by long name
   std::set<std::string> flags;                 // the options without a value that were given
+  // Every option with its value in the order given, for options that may be repeated.
+  std::vector<std::pair<std::string, std::string>> inOrder;
 };
 
 // Whether writing `output` would replace `input`: the same file, whatever the names or links.

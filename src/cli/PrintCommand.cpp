@@ -1,20 +1,16 @@
 #include "PrintCommand.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 
 #include "CliSupport.h"
 #include "PictureWarnings.h"
+#include "SheetChoice.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
-#include "core/print/PageLayoutFile.h"
-#include "core/print/PageLayoutLibrary.h"
-#include "core/print/PaperChange.h"
 #include "core/print/SheetPdf.h"
-#include "core/storage/PrintableName.h"
 
 namespace tavolo::cli {
 
@@ -49,44 +45,6 @@ int Fail(const std::string& message) {
   return kExitFailure;
 }
 
-bool NamesAFile(const std::string& layout) {
-  return HasLayoutExtension(layout) || layout.find('/') != std::string::npos;
-}
-
-// The layout named on the command line: a file, or a predefined layout by its name (with case,
-// else without). Returns the exit code when there is none.
-std::optional<int> FindLayout(const std::string& wanted, PageLayout& layout) {
-  if (NamesAFile(wanted)) {
-    Outcome<PageLayout> read = ReadPageLayoutFile(wanted);
-    if (read.Error() == kLaterLayoutVersion) {
-      PrintError(kCommand, read.Message());
-      return kExitVersionMismatch;
-    }
-    if (!read) return Fail(read.Message());
-    layout = std::move(read).Value();
-    return std::nullopt;
-  }
-  const PageLayoutListing listing = ReadPageLayouts(PageLayoutsFolder());
-  const std::vector<PageLayout> layouts = PredefinedListOrder(listing.layouts);
-  const QString name = QString::fromStdString(wanted);
-  int found = FindPageLayout(layouts, name);
-  for (size_t i = 0; found < 0 && i < layouts.size(); ++i) {
-    if (layouts[i].name.compare(name, Qt::CaseInsensitive) == 0) found = static_cast<int>(i);
-  }
-  if (found >= 0) {
-    layout = layouts[found];
-    return std::nullopt;
-  }
-  std::string known;
-  for (const PageLayout& l : layouts) known += "\n  " + PrintableName(l.name.toStdString());
-  for (const std::string& error : listing.errors) known += "\n  (" + PrintableName(error) + ")";
-  UsageError(kCommand, "no page layout is named '" + wanted + "'");
-  std::fprintf(stderr, "The page layouts of %s:%s\n",
-               PrintableName(PageLayoutsFolder().string()).c_str(),
-               known.empty() ? " none" : known.c_str());
-  return kExitUsage;
-}
-
 int Print(const Arguments& arguments) {
   int sheets = 1;
   if (arguments.values.contains("--sheets")) {
@@ -94,31 +52,8 @@ int Print(const Arguments& arguments) {
     if (!parsed) return UsageError(kCommand, "--sheets must be a number from 1 to 1000");
     sheets = *parsed;
   }
-  PageLayout layout;
-  const bool givenLayout = arguments.values.contains("--layout");
-  if (givenLayout) {
-    if (const std::optional<int> failed = FindLayout(arguments.values.at("--layout"), layout)) {
-      return *failed;
-    }
-  }
-  const std::vector<Paper> papers = PaperCatalogue();
-  int paper = 0;
-  if (arguments.values.contains("--paper")) {
-    const std::string& wanted = arguments.values.at("--paper");
-    paper = FindPaper(papers, QString::fromStdString(wanted));
-    if (paper < 0) {
-      return UsageError(kCommand, "no paper is named '" + wanted +
-                                      "': give a name such as A4 or Letter, or a Windows paper "
-                                      "number such as 9");
-    }
-  } else if (givenLayout) {
-    paper = FindPaperById(papers, layout.paper);
-    if (paper < 0) {
-      return UsageError(kCommand, "the page layout's paper " + std::to_string(layout.paper) +
-                                      " is not known: give one with --paper");
-    }
-  }
-
+  SheetChoice sheet;
+  if (const std::optional<int> failed = ChooseSheet(kCommand, arguments, sheet)) return *failed;
   BackgroundTable table;
   CardState card;
   if (const std::optional<int> failed = LoadProjectCard(kCommand, arguments.project, table, card)) {
@@ -128,7 +63,7 @@ int Print(const Arguments& arguments) {
     return Fail("the card's resolution is " + std::to_string(card.dpi) +
                 " dpi; printing needs one above 0");
   }
-  if (!givenLayout) ApplyPaperChange(layout, papers[paper].id, papers[paper].WholeMm(), card.dpi);
+  LayOutWhenNotGiven(sheet, card.dpi);
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
@@ -138,7 +73,7 @@ int Print(const Arguments& arguments) {
   if (arguments.flags.contains("--strict") && leftOut > 0) {
     return Fail("'" + output + "' is not written: with --strict a picture left out is a failure");
   }
-  const SheetJob job{papers[paper], layout, card.dpi, sheets,
+  const SheetJob job{sheet.paper, sheet.layout, card.dpi, sheets,
                      SameCardEverywhere(ToQImage(printImage))};
   const PrintOutcome written = WriteSheetsPdf(
       output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));

@@ -25,6 +25,8 @@ void PrintUsage(std::FILE* out) {
       "                      render a project's card to an image, as Export Image does\n"
       "  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm] [--sheets N]\n"
       "                      print a project's card many to a sheet into a PDF\n"
+      "  merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...\n"
+      "                      one card per record of a CSV or vCard file, into sheets or images\n"
       "  COMMAND --help      show a command's help\n"
       "  --help              show this help\n"
       "  --version           show the version\n",

@@ -190,7 +190,8 @@ TEST_F(MainWindowTest, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
       (QStringList{"32813 New Blank Project", "32776 &New Project...\tCtrl+N",
                    "32773 &Load Project... \tCtrl+L", "32771 &Save Project...\tCtrl+S",
                    "32814 Save Project &As...", "-", "32792 Import Background...", "-",
-                   "32775 Export Image...", "-", "57607 &Print...\tCtrl+P", "57606 Print Setup...",
+                   "32775 Export Image...", "-", "57607 &Print...\tCtrl+P", "32830 &Merge...",
+                   "57606 Print Setup...",
                    "-", "0 Recent &Projects", "-", "32774 Exit\tAlt+F4"}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Edit),
             (QStringList{"57643 Undo \tCtrl+Z", "57644 Redo \tCtrl+Y", "-", "57634 Copy", "-",

@@ -17,6 +17,7 @@ enum CommandId : int {
   kCmdPrint = 57607,
   kCmdPrintSetup = 57606,
   kCmdExit = 32774,
+  kCmdMerge = 32830,
   kCmdUndo = 57643,
   kCmdRedo = 57644,
   kCmdCopy = 57634,

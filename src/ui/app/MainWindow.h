@@ -149,6 +149,7 @@ class MainWindow : public QMainWindow {
   void OnExportImage();
   void OnPrint();
   void OnPrintSetup();
+  void OnMerge();
   void OnExit();
   // Writes the card to the open file, or asks for one when there is none; false when cancelled
   // or the write failed.

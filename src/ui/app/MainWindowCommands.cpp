@@ -62,6 +62,7 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
       {kCmdExportImage, Menu::File, "Export Image...", run(&MainWindow::OnExportImage)},
       {0, Menu::File, {}, {}},
       {kCmdPrint, Menu::File, "&Print...\tCtrl+P", run(&MainWindow::OnPrint)},
+      {kCmdMerge, Menu::File, "&Merge...", run(&MainWindow::OnMerge)},
       {kCmdPrintSetup, Menu::File, "Print Setup...", run(&MainWindow::OnPrintSetup)},
       {0, Menu::File, {}, {}},
       {kCmdExit, Menu::File, "Exit\tAlt+F4", run(&MainWindow::OnExit)},

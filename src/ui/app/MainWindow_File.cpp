@@ -11,6 +11,7 @@
 #include "ui/base/RecentProjects.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/dialogs/ExportImage.h"
+#include "ui/dialogs/MergeCommand.h"
 #include "ui/print/PrintCommands.h"
 
 namespace tavolo {
@@ -177,6 +178,11 @@ void MainWindow::OnPrint() {
 void MainWindow::OnPrintSetup() {
   ChooserPause pause(*this);
   RunPrintSetup(this, printer_, *prompts_);
+}
+
+void MainWindow::OnMerge() {
+  ChooserPause pause(*this);
+  RunMergeCommand(this, document_, printer_, *prompts_);
 }
 
 void MainWindow::OnExit() {

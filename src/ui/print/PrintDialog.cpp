@@ -19,9 +19,11 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/bridge/ImageBridge.h"
+#include "core/merge/MergedCardSource.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
+#include "core/print/SheetGrid.h"
 #include "core/print/SheetPrinting.h"
 #include "ui/base/Prompts.h"
 #include "ui/controls/ControlPainting.h"
@@ -411,6 +413,20 @@ void PrintDialog::OnSaveAsTemplate() {
   if (!written) Tell(QString::fromStdString(written.Message()));
 }
 
+int PrintDialog::CardsPerSheet() const {
+  return ComputeGrid(job_.layout, job_.paper.WholeMm(), job_.dpi).CardCount();
+}
+
+void PrintDialog::PrintCards(LaidOutCards cards, size_t count) {
+  // The layout can change while the dialog is open: each cell asks for the count it has now.
+  job_.cards = [this, cards = std::move(cards)](int sheet, int cell) {
+    return cards(sheet, cell, CardsPerSheet());
+  };
+  cardCount_ = count;
+  copies_->setEnabled(false);
+  RedrawPagePreview();
+}
+
 void PrintDialog::OnPrint() {
   const QString refused = EditMessage();
   if (!refused.isEmpty()) {
@@ -423,6 +439,9 @@ void PrintDialog::OnPrint() {
       }
     }
     return;
+  }
+  if (cardCount_ > 0) {
+    job_.sheets = MergeSheetCount(cardCount_, CardsPerSheet());
   }
   // A job that cannot print is told before a PDF's name is asked for.
   if (const Outcome<> possible = CheckSheetJob(job_); !possible) {

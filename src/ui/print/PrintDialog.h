@@ -8,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include <QDialog>
@@ -71,6 +72,11 @@ class PrintDialog : public QDialog {
 
   // The PDF file offered when printing to the PDF printer, unless Print Setup named one.
   void SetPdfFileSuggestion(const QString& file) { pdfSuggestion_ = file; }
+  // The card at (sheet, cell) when a sheet holds `cardsPerSheet` cards.
+  using LaidOutCards = std::function<QImage(int sheet, int cell, int cardsPerSheet)>;
+  // Prints `count` cards from `cards` (one per record of a merge) instead of the card in every
+  // cell: they fill as many sheets as the layout needs, so the copies box is disabled.
+  void PrintCards(LaidOutCards cards, size_t count);
 
   // What Print prints: the card everywhere, the layout, the paper in use and the copies.
   const SheetJob& Job() const { return job_; }
@@ -112,6 +118,8 @@ class PrintDialog : public QDialog {
   void SetManualControlsEnabled(bool enabled);
   void RedrawPagePreview();
   void Tell(const QString& text);
+  // The cards the grid places on a sheet.
+  int CardsPerSheet() const;
 
   PrinterChoice& printer_;
   Prompts& prompts_;
@@ -120,6 +128,7 @@ class PrintDialog : public QDialog {
   QString pdfSuggestion_;
 
   SheetJob job_;
+  size_t cardCount_ = 0;  // the cards of a merge; 0 when the card fills every cell
   ShownLengths shown_{};
   std::array<QString, kLayoutLengthCount> editErrors_;
   std::vector<Paper> papers_;

@@ -1,0 +1,250 @@
+#include "MergeCommand.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "CliSupport.h"
+#include "PictureWarnings.h"
+#include "SheetChoice.h"
+#include "core/base/CheckCounter.h"
+#include "core/base/ProgramFolder.h"
+#include "core/formats/ImageExport.h"
+#include "core/formats/ImageFileTypes.h"
+#include "core/merge/MergeData.h"
+#include "core/merge/MergeExport.h"
+#include "core/merge/MergedCard.h"
+#include "core/merge/MergedCardSource.h"
+#include "core/merge/RecordFileNames.h"
+#include "core/print/SheetGrid.h"
+#include "core/print/SheetPdf.h"
+#include "core/storage/PrintableName.h"
+
+namespace tavolo::cli {
+
+namespace {
+
+constexpr const char* kCommand = "merge";
+// Runs of more records than this tell how far they are.
+constexpr size_t kProgressAbove = 50;
+// A PDF is made in memory before it replaces its file, and each card's picture takes about half a
+// megabyte of it: more cards than this go into images, or into several PDFs.
+constexpr size_t kMaxPdfCards = 1000;
+
+constexpr const char* kMergeUsage =
+    "Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]\n"
+    "                        [--layout NAME|FILE.ptm] [--map FIELD=COLUMN]... [--strict]\n"
+    "       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...\n"
+    "                        [--strict]\n"
+    "Makes one card per record of a CSV or vCard file: the project's (or template's) card, its\n"
+    "styles, background, pictures and layout, with the record's values as its contact details,\n"
+    "placed in its text boxes as the template library does. Into a PDF the cards fill the\n"
+    "sheets in order, as tavolo-cli print places them; into images, one file per record.\n"
+    "  --data FILE             the records: a .vcf file of contacts, or a CSV file (UTF-8 or\n"
+    "                          Windows-1252; comma, semicolon or tab) whose first line names the\n"
+    "                          columns. Columns are recognised by name: Company, Name, Title,\n"
+    "                          Address, Address 2, City, Zip, Email, Website, Phone, Mobile and\n"
+    "                          their usual variants\n"
+    "  -o, --output OUT        a .pdf of sheets, or an image name in which any field in braces\n"
+    "                          ({Name}, {Company}, ...) stands for the record's value; the format\n"
+    "                          comes from the extension; repeated names are numbered\n"
+    "  --paper NAME|ID         the paper of the PDF, as for tavolo-cli print\n"
+    "  --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print\n"
+    "  --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the\n"
+    "                          names say; may be given for several fields\n"
+    "  --strict                fail, writing nothing, when a record cannot make a card or a\n"
+    "                          picture cannot be loaded (otherwise they are left out, with a\n"
+    "                          warning naming the record's line)\n"
+    "Exit status: 0 every record placed, 1 failure or records left out, 2 usage, 3 version\n"
+    "mismatch.\n";
+
+int Fail(const std::string& message) {
+  PrintError(kCommand, message);
+  return kExitFailure;
+}
+
+bool IsPdf(const std::string& output) {
+  QString extension = QString::fromStdString(std::filesystem::path(output).extension().string());
+  return extension.compare(QStringLiteral(".pdf"), Qt::CaseInsensitive) == 0;
+}
+
+// Tells how far a long run is, at every tenth of the way.
+class Progress {
+ public:
+  explicit Progress(size_t total) : total_(total) {}
+  void Placed(size_t done) {
+    if (total_ <= kProgressAbove) return;
+    const size_t tenth = done * 10 / total_;
+    if (tenth == told_) return;
+    told_ = tenth;
+    PrintError(kCommand, std::to_string(done) + " of " + std::to_string(total_) + " cards placed");
+  }
+
+ private:
+  size_t total_;
+  size_t told_ = 0;
+};
+
+struct MergeRun {
+  const Arguments& arguments;
+  const std::string& output;
+  BackgroundTable& table;
+  const CardState& project;
+  const std::vector<MergeRecord>& records;
+  bool strict = false;
+};
+
+int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
+  if (run.records.size() > kMaxPdfCards) {
+    return Fail("the data gives " + std::to_string(run.records.size()) + " cards; one PDF holds at "
+                "most " + std::to_string(kMaxPdfCards) + ": split the data file, or write images "
+                "with -o 'DIR/{Name}.png'");
+  }
+  LayOutWhenNotGiven(sheet, run.project.dpi);
+  const SheetGrid grid = ComputeGrid(sheet.layout, sheet.paper.WholeMm(), run.project.dpi);
+  if (!grid.Ok()) return Fail(GridMessage(grid.status));
+  MergedCardSource cards(renderer, run.project, run.records);
+  // The first card is drawn now, so a picture left out is known before anything is written.
+  cards.Card(0, 0, grid.CardCount());
+  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, run.project);
+  if (run.strict && leftOut > 0) {
+    return Fail("'" + run.output + "' is not written: with --strict a picture left out is a failure");
+  }
+  const SheetJob job{sheet.paper, sheet.layout, run.project.dpi,
+                     MergeSheetCount(run.records.size(), grid.CardCount()),
+                     cards.Source(grid.CardCount())};
+  Progress progress(run.records.size());
+  const auto perSheet = static_cast<size_t>(grid.CardCount());
+  const PrintOutcome written = WriteSheetsPdf(
+      run.output, job, QString::fromStdString(std::filesystem::path(run.arguments.project).stem()),
+      [&](int done, int) {
+        progress.Placed(std::min(run.records.size(), static_cast<size_t>(done) * perSheet));
+        return true;
+      });
+  if (!written) return Fail(written.Message());
+  progress.Placed(run.records.size());
+  return 0;
+}
+
+int WriteImages(const MergeRun& run, int format, CardRenderer& renderer) {
+  // The first card is drawn now, so a picture left out is known before anything is written.
+  const CardState first = MergedCard(run.project, run.records.front().details);
+  if (Outcome<QImage> drawn = RenderCardForExport(renderer, first); !drawn) {
+    return Fail(drawn.Message());
+  }
+  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, first);
+  if (run.strict && leftOut > 0) {
+    return Fail("nothing is written: with --strict a picture left out is a failure");
+  }
+  Progress progress(run.records.size());
+  const Outcome<> written =
+      ExportMergedCards(renderer, run.project, run.records, run.output, format, kNoQuality,
+                        [&](size_t done) { progress.Placed(done); });
+  return written ? 0 : Fail(written.Message());
+}
+
+// The records of the data file as the mapping makes them; the exit code when there are none to
+// place or a --map is wrong.
+std::optional<int> ReadRecords(const Arguments& arguments, bool strict, MergeRecords& merged) {
+  const std::string& data = arguments.values.at("--data");
+  Outcome<MergeTable> read = ReadMergeData(data);
+  if (!read) return Fail(read.Message());
+  const MergeTable& table = read.Value();
+  FieldMapping mapping = MappingByHeader(table.columns);
+  for (const auto& [option, value] : arguments.inOrder) {
+    if (option != "--map") continue;
+    if (const Outcome<> applied = ApplyOverride(mapping, table.columns, value); !applied) {
+      return UsageError(kCommand, "--map " + applied.Message());
+    }
+  }
+  const QStringList unmapped = UnmappedColumns(mapping, table.columns);
+  if (!unmapped.isEmpty()) {
+    PrintWarning(kCommand, "the column(s) '" + unmapped.join(QStringLiteral("', '")).toStdString() +
+                               "' fill no field of the card (--map FIELD=COLUMN uses one)");
+  }
+  merged = RecordsOf(table, mapping);
+  const std::string name = std::filesystem::path(data).filename().string();
+  for (const RecordProblem& problem : merged.problems) {
+    const std::string text = name + ", line " + std::to_string(problem.line) + ": " +
+                             problem.message + (strict ? "" : "; it is left out");
+    strict ? PrintError(kCommand, text) : PrintWarning(kCommand, text);
+  }
+  if (strict && !merged.problems.empty()) {
+    return Fail("nothing is written: with --strict a record left out is a failure");
+  }
+  if (merged.records.empty()) return Fail(name + " gives no record to make a card of");
+  return std::nullopt;
+}
+
+int Merge(const Arguments& arguments) {
+  const std::string& output = arguments.values.at("--output");
+  if (!arguments.values.contains("--data")) {
+    return UsageError(kCommand, "needs a data file (--data FILE)");
+  }
+  if (const std::optional<int> stop =
+          RefuseOutputOverInput(kCommand, arguments.values.at("--data"), output)) {
+    return *stop;
+  }
+  const bool pdf = IsPdf(output);
+  SheetChoice sheet;
+  std::optional<int> format;
+  if (pdf) {
+    if (const std::optional<int> failed = ChooseSheet(kCommand, arguments, sheet)) return *failed;
+  } else {
+    if (arguments.values.contains("--paper") || arguments.values.contains("--layout")) {
+      return UsageError(kCommand, "--paper and --layout are for a PDF; an image holds one card");
+    }
+    format = FormatForExtension(std::filesystem::path(output).extension().string());
+    if (!format) {
+      return UsageError(kCommand, "cannot tell the format from '" + output +
+                                      "': give .pdf or an image extension such as .png");
+    }
+    if (const Outcome<> checked = CheckNamePattern(output); !checked) {
+      return UsageError(kCommand, checked.Message());
+    }
+  }
+  const bool strict = arguments.flags.contains("--strict");
+  BackgroundTable table;
+  CardState project;
+  if (const std::optional<int> failed =
+          LoadProjectCard(kCommand, arguments.project, table, project)) {
+    return *failed;
+  }
+  if (pdf && project.dpi <= 0) {
+    return Fail("the card's resolution is " + std::to_string(project.dpi) +
+                " dpi; printing needs one above 0");
+  }
+  MergeRecords merged;
+  if (const std::optional<int> stop = ReadRecords(arguments, strict, merged)) return *stop;
+
+  CheckCounter failures(std::string("tavolo-cli ") + kCommand);
+  CardRenderer renderer(&table, CustomPhotosFolder());
+  const MergeRun run{arguments, output, table, project, merged.records, strict};
+  const int written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
+  if (written != 0) return written;
+  if (failures.Count() > 0) {
+    return Fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
+                "' may be incomplete");
+  }
+  if (!merged.problems.empty()) {
+    return Fail(std::to_string(merged.problems.size()) + " of " +
+                std::to_string(merged.problems.size() + merged.records.size()) +
+                " records were left out");
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunMerge(const std::vector<std::string>& args) {
+  Arguments arguments;
+  if (const std::optional<int> stop =
+          ParseArguments(kCommand, kMergeUsage, args,
+                         {"--output", "--data", "--paper", "--layout", "--map"}, arguments,
+                         {"--strict"})) {
+    return *stop;
+  }
+  const GuiApplication app;
+  return Merge(arguments);
+}
+
+}  // namespace tavolo::cli

@@ -1,0 +1,97 @@
+#include "SheetChoice.h"
+
+#include <cstdio>
+#include <string>
+
+#include "core/base/ProgramFolder.h"
+#include "core/print/PageLayoutFile.h"
+#include "core/print/PageLayoutLibrary.h"
+#include "core/print/PaperChange.h"
+#include "core/storage/PrintableName.h"
+
+namespace tavolo::cli {
+
+namespace {
+
+bool NamesAFile(const std::string& layout) {
+  return HasLayoutExtension(layout) || layout.find('/') != std::string::npos;
+}
+
+// The layout named on the command line: a file, or a predefined layout by its name (with case,
+// else without). Returns the exit code when there is none.
+std::optional<int> FindLayout(const char* command, const std::string& wanted,
+                              PageLayout& layout) {
+  if (NamesAFile(wanted)) {
+    Outcome<PageLayout> read = ReadPageLayoutFile(wanted);
+    if (read.Error() == kLaterLayoutVersion) {
+      PrintError(command, read.Message());
+      return kExitVersionMismatch;
+    }
+    if (!read) {
+      PrintError(command, read.Message());
+      return kExitFailure;
+    }
+    layout = std::move(read).Value();
+    return std::nullopt;
+  }
+  const PageLayoutListing listing = ReadPageLayouts(PageLayoutsFolder());
+  const std::vector<PageLayout> layouts = PredefinedListOrder(listing.layouts);
+  const QString name = QString::fromStdString(wanted);
+  int found = FindPageLayout(layouts, name);
+  for (size_t i = 0; found < 0 && i < layouts.size(); ++i) {
+    if (layouts[i].name.compare(name, Qt::CaseInsensitive) == 0) found = static_cast<int>(i);
+  }
+  if (found >= 0) {
+    layout = layouts[found];
+    return std::nullopt;
+  }
+  std::string known;
+  for (const PageLayout& l : layouts) known += "\n  " + PrintableName(l.name.toStdString());
+  for (const std::string& error : listing.errors) known += "\n  (" + PrintableName(error) + ")";
+  UsageError(command, "no page layout is named '" + wanted + "'");
+  std::fprintf(stderr, "The page layouts of %s:%s\n",
+               PrintableName(PageLayoutsFolder().string()).c_str(),
+               known.empty() ? " none" : known.c_str());
+  return kExitUsage;
+}
+
+}  // namespace
+
+std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
+                               SheetChoice& choice) {
+  choice.givenLayout = arguments.values.contains("--layout");
+  if (choice.givenLayout) {
+    if (const std::optional<int> failed =
+            FindLayout(command, arguments.values.at("--layout"), choice.layout)) {
+      return *failed;
+    }
+  }
+  const std::vector<Paper> papers = PaperCatalogue();
+  int paper = 0;
+  if (arguments.values.contains("--paper")) {
+    const std::string& wanted = arguments.values.at("--paper");
+    paper = FindPaper(papers, QString::fromStdString(wanted));
+    if (paper < 0) {
+      return UsageError(command, "no paper is named '" + wanted +
+                                     "': give a name such as A4 or Letter, or a Windows paper "
+                                     "number such as 9");
+    }
+  } else if (choice.givenLayout) {
+    paper = FindPaperById(papers, choice.layout.paper);
+    if (paper < 0) {
+      return UsageError(command, "the page layout's paper " +
+                                     std::to_string(choice.layout.paper) +
+                                     " is not known: give one with --paper");
+    }
+  }
+  choice.paper = papers[paper];
+  return std::nullopt;
+}
+
+void LayOutWhenNotGiven(SheetChoice& choice, int dpi) {
+  if (!choice.givenLayout) {
+    ApplyPaperChange(choice.layout, choice.paper.id, choice.paper.WholeMm(), dpi);
+  }
+}
+
+}  // namespace tavolo::cli

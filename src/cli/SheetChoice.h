@@ -1,0 +1,27 @@
+// The paper and page layout of the commands that print sheets of cards (print, merge): --layout
+// names a predefined layout or a .ptm file, --paper a paper by name, key or Windows number;
+// without --layout the cards are centred on the paper as the print dialog does.
+#pragma once
+
+#include <optional>
+
+#include "CliSupport.h"
+#include "core/print/PageLayout.h"
+#include "core/print/PaperCatalogue.h"
+
+namespace tavolo::cli {
+
+struct SheetChoice {
+  Paper paper;
+  PageLayout layout;
+  bool givenLayout = false;
+};
+
+// Reads --layout and --paper. On failure prints why and returns the exit code.
+std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
+                               SheetChoice& choice);
+
+// Without --layout, lays the cards of a card at `dpi` out on the chosen paper.
+void LayOutWhenNotGiven(SheetChoice& choice, int dpi);
+
+}  // namespace tavolo::cli

@@ -1,0 +1,70 @@
+#include "core/merge/MergeRecords.h"
+
+#include <algorithm>
+
+#include "core/card/CardState.h"
+#include "core/card/FieldNames.h"
+
+namespace tavolo {
+
+namespace {
+
+QString OneLine(const QString& value) {
+  QStringList parts = value.split(u'\n');
+  for (QString& part : parts) part = part.trimmed();
+  parts.removeAll(QString());
+  return parts.join(QStringLiteral(", "));
+}
+
+bool Filled(const QString& value) {
+  return !value.trimmed().isEmpty();
+}
+
+// What keeps the row from making a card; empty when nothing does.
+std::string Problem(const MergeRow& row, qsizetype columns, const ContactDetails& details) {
+  if (std::ranges::none_of(details.fields, Filled)) {
+    return std::ranges::none_of(row.cells, Filled)
+               ? "the record is empty"
+               : "the record has no value in any field of the card";
+  }
+  for (size_t f = 0; f < details.fields.size(); ++f) {
+    if (details.fields[f].size() > kMaxLineLength) {
+      return std::string("the ") + kFieldNames[f].label + " has " +
+             std::to_string(details.fields[f].size()) + " characters; a line of the card holds " +
+             std::to_string(kMaxLineLength);
+    }
+  }
+  if (row.cells.size() > columns && std::any_of(row.cells.begin() + columns, row.cells.end(), Filled)) {
+    return "the record has " + std::to_string(row.cells.size()) + " values, the header " +
+           std::to_string(columns) + " columns";
+  }
+  return {};
+}
+
+}  // namespace
+
+ContactDetails DetailsOfRow(const MergeRow& row, const FieldMapping& mapping) {
+  ContactDetails details;
+  for (size_t f = 0; f < details.fields.size(); ++f) {
+    const int column = mapping.columnOfField[f];
+    if (column >= 0 && column < row.cells.size()) details.fields[f] = OneLine(row.cells[column]);
+  }
+  return details;
+}
+
+MergeRecords RecordsOf(const MergeTable& table, const FieldMapping& mapping) {
+  MergeRecords result;
+  result.records.reserve(table.rows.size());
+  for (const MergeRow& row : table.rows) {
+    ContactDetails details = DetailsOfRow(row, mapping);
+    std::string problem = Problem(row, table.columns.size(), details);
+    if (problem.empty()) {
+      result.records.push_back(MergeRecord{row.line, std::move(details)});
+    } else {
+      result.problems.push_back(RecordProblem{row.line, std::move(problem)});
+    }
+  }
+  return result;
+}
+
+}  // namespace tavolo

@@ -1,0 +1,42 @@
+#include "core/merge/MergeText.h"
+
+#include <algorithm>
+
+#include <QStringDecoder>
+
+#include "core/formats/Cp1252.h"
+
+namespace tavolo {
+
+namespace {
+
+constexpr uint8_t kBom[] = {0xEF, 0xBB, 0xBF};
+
+bool StartsWithBom(std::span<const uint8_t> bytes) {
+  return bytes.size() >= 3 && std::equal(std::begin(kBom), std::end(kBom), bytes.begin());
+}
+
+}  // namespace
+
+QString DecodeLegacyText(std::span<const uint8_t> bytes) {
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  const QByteArrayView view(reinterpret_cast<const char*>(bytes.data()),
+                            static_cast<qsizetype>(bytes.size()));
+  QString text = utf8.decode(view);
+  if (!utf8.hasError()) return text;
+  return DecodeCp1252(bytes);
+}
+
+Outcome<QString> DecodeMergeText(std::span<const uint8_t> bytes, const std::string& name) {
+  const auto nul = std::ranges::find(bytes, uint8_t{0});
+  if (nul != bytes.end()) {
+    const long line = 1 + std::count(bytes.begin(), nul, uint8_t{'\n'});
+    return Failure{name + ", line " + std::to_string(line) +
+                   ": the file holds a NUL byte, so it is not a text file; save it as CSV or "
+                   "vCard in UTF-8."};
+  }
+  if (StartsWithBom(bytes)) bytes = bytes.subspan(3);
+  return DecodeLegacyText(bytes);
+}
+
+}  // namespace tavolo

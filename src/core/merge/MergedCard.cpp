@@ -1,0 +1,16 @@
+#include "core/merge/MergedCard.h"
+
+#include "core/card/ContactChunk.h"
+
+namespace tavolo {
+
+CardState MergedCard(const CardState& project, const ContactDetails& details) {
+  CardState card = project;
+  ContactDetails kept = details;
+  for (QString& value : kept.fields) value.truncate(kMaxLineLength);
+  card.boxCount = FieldDistribution(card.layoutIndex, kept.fields, card.lines);
+  card.extensions.Set<ContactChunk>(kept);
+  return card;
+}
+
+}  // namespace tavolo

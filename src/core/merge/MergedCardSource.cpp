@@ -1,0 +1,35 @@
+#include "core/merge/MergedCardSource.h"
+
+#include "core/bridge/ImageBridge.h"
+#include "core/merge/MergedCard.h"
+
+namespace tavolo {
+
+int MergeSheetCount(size_t records, int cardsPerSheet) {
+  if (records == 0 || cardsPerSheet <= 0) return 0;
+  const size_t perSheet = static_cast<size_t>(cardsPerSheet);
+  return static_cast<int>((records + perSheet - 1) / perSheet);
+}
+
+MergedCardSource::MergedCardSource(CardRenderer& renderer, const CardState& project,
+                                   std::span<const MergeRecord> records)
+    : renderer_(renderer), project_(project), records_(records) {}
+
+QImage MergedCardSource::Card(int sheet, int cell, int cardsPerSheet) {
+  if (sheet < 0 || cell < 0 || cell >= cardsPerSheet) return {};
+  const size_t index = static_cast<size_t>(sheet) * static_cast<size_t>(cardsPerSheet) +
+                       static_cast<size_t>(cell);
+  if (index >= records_.size()) return {};
+  if (sheet != sheet_ || cardsPerSheet != cardsPerSheet_) {
+    cards_.assign(static_cast<size_t>(cardsPerSheet), QImage());
+    sheet_ = sheet;
+    cardsPerSheet_ = cardsPerSheet;
+  }
+  QImage& card = cards_[static_cast<size_t>(cell)];
+  if (card.isNull()) {
+    card = ToQImage(renderer_.RenderPrintImage(MergedCard(project_, records_[index].details)));
+  }
+  return card;
+}
+
+}  // namespace tavolo

@@ -1,0 +1,134 @@
+// tavolo-cli merge, run as a user runs it: the shipped team samples (CSV and vCard) make one
+// image per person, each the card `tavolo-cli render` draws for a project holding that person's
+// details; a PDF takes as many sheets as the records fill; bad and hostile data fail with the
+// line and write nothing.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "core/merge/MergedCard.h"
+#include "tests/cli/CliRun.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kBin = TAVOLO_BIN_DIR;
+const fs::path kSamples = kBin / "samples";
+
+const std::set<std::string> kTeam = {
+    "Chiara Bellandi.png", "Matteo D'Agostino.png", "Zoë Lefèvre.png", "Jürgen Özdemir.png",
+    "Ana María Núñez.png", "Søren Åberg.png",      "Élodie Marchetti.png", "Tomasz Wiśniewski.png",
+    "Giulia Conti.png",    "Nikolaos Papadakis.png"};
+
+std::set<std::string> FilesIn(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+class MergeCommand : public test::CliTest {
+ protected:
+  // The card tavolo-cli render draws for the default card with `details`.
+  QImage Rendered(const ContactDetails& details) {
+    const std::string merged = Project(MergedCard(CardState{}, details), "expected.tvc");
+    const std::string out = Scratch("expected.png");
+    EXPECT_EQ(Run("render '" + merged + "' -o '" + out + "'").code, 0);
+    return QImage(QString::fromStdString(out));
+  }
+
+  static void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+};
+
+TEST_F(MergeCommand, EachSampleGivesEveryPersonTheirOwnCard) {
+  const std::string project = Project(CardState{});
+  ContactDetails zoe;
+  zoe.fields = {"Forno Aurora", "Zoë Lefèvre", "Sales Manager", "Via dei Mulini 12", "",
+                "Lucca, LU", "55100", "zoe@fornoaurora.example", "www.fornoaurora.example",
+                "+39 0583 410 222", "+39 333 908 1276"};
+  for (const char* data : {"team.csv", "team.vcf"}) {
+    const fs::path folder = Scratch(std::string("cards-") + data);
+    const test::ShellOutcome run = Run("merge '" + project + "' --data '" +
+                                       (kSamples / data).string() + "' -o '" +
+                                       (folder / "{Name}.png").string() + "'");
+    ASSERT_EQ(run.code, 0) << data << ": " << run.output;
+    EXPECT_EQ(FilesIn(folder), kTeam) << data;
+    // The vCard gives the country as the second address line.
+    zoe.fields[4] = std::string(data) == "team.vcf" ? "Italia" : "";
+    EXPECT_EQ(QImage(QString::fromStdString((folder / "Zoë Lefèvre.png").string())),
+              Rendered(zoe))
+        << data;
+  }
+}
+
+TEST_F(MergeCommand, FillsAsManySheetsAsTheRecordsNeed) {
+  const std::string project = Project(CardState{});
+  const std::string pdf = Scratch("team.pdf");
+  const test::ShellOutcome run =
+      Run("merge '" + project + "' --data '" + (kSamples / "team.csv").string() + "' -o '" + pdf +
+          "' --layout '" + (kBin / "abctmp/Avery C32011 Business Cards (A4).ptm").string() + "'");
+  ASSERT_EQ(run.code, 0) << run.output;
+  // Ten cards a sheet: one page; centred on A5 (four a sheet), three.
+  EXPECT_NE(test::RunShell("pdfinfo '" + pdf + "'").output.find("Pages:           1"),
+            std::string::npos);
+  ASSERT_EQ(Run("merge '" + project + "' --data '" + (kSamples / "team.vcf").string() + "' -o '" +
+                pdf + "' --paper A5")
+                .code,
+            0);
+  EXPECT_NE(test::RunShell("pdfinfo '" + pdf + "'").output.find("Pages:           3"),
+            std::string::npos);
+}
+
+TEST_F(MergeCommand, BadRecordsAreNamedAndStrictWritesNothing) {
+  const std::string project = Project(CardState{});
+  const std::string data = Scratch("bad.csv");
+  WriteFile(data, "Name,City,Notes\nAnna,Roma,x\n,,\nBo,Nola\n");
+  const std::string pdf = Scratch("bad.pdf");
+  const test::ShellOutcome strict =
+      Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "' --strict");
+  EXPECT_EQ(strict.code, 1);
+  EXPECT_NE(strict.output.find("bad.csv, line 3: the record is empty"), std::string::npos);
+  EXPECT_FALSE(fs::exists(pdf));
+  const test::ShellOutcome lenient = Run("merge '" + project + "' --data '" + data + "' -o '" +
+                                         pdf + "' --map Title=Notes");
+  EXPECT_EQ(lenient.code, 1) << "not every record was placed";
+  EXPECT_NE(lenient.output.find("1 of 3 records were left out"), std::string::npos);
+  EXPECT_EQ(lenient.output.find("fill no field"), std::string::npos) << lenient.output;
+  EXPECT_TRUE(fs::exists(pdf));
+}
+
+TEST_F(MergeCommand, HostileDataFailsWithItsLineAndWritesNothing) {
+  const std::string project = Project(CardState{});
+  std::string rows = "Name\n";
+  for (int i = 0; i < 100'000; ++i) rows += "Person " + std::to_string(i) + "\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {"Name,City\nAnna,\"" + std::string(1 << 20, 'x') + "\"\n",
+       "line 2: a value is longer than 65536 characters"},
+      {std::string("Name\nAnna\nB\0b\n", 13), "line 3: the file holds a NUL byte"},
+      {"Name,City\nAnna,Roma\n\"Bo,Nola\nCarl,Bari\n", "line 3: a quoted value is never closed"},
+      {rows, "the data gives 100000 cards; one PDF holds at most 1000"},
+  };
+  for (const auto& [bytes, message] : cases) {
+    const std::string data = Scratch("hostile.csv");
+    WriteFile(data, bytes);
+    const std::string pdf = Scratch("hostile.pdf");
+    const test::ShellOutcome run =
+        Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "'");
+    EXPECT_EQ(run.code, 1) << message;
+    EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
+    EXPECT_FALSE(fs::exists(pdf)) << message;
+  }
+}
+
+}  // namespace
+}  // namespace tavolo
