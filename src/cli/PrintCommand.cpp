@@ -82,7 +82,7 @@ std::optional<int> FindLayout(const std::string& wanted, PageLayout& layout) {
   for (const std::string& error : listing.errors) known += "\n  (" + PrintableName(error) + ")";
   UsageError(kCommand, "no page layout is named '" + wanted + "'");
   std::fprintf(stderr, "The page layouts of %s:%s\n",
-               PrintableName(PageLayoutsFolder().string()).c_str(),
+               PrintableName(PageLayoutsFolder().shipped.string()).c_str(),
                known.empty() ? " none" : known.c_str());
   return kExitUsage;
 }

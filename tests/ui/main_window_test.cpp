@@ -665,16 +665,16 @@ TEST_F(MainWindowTest, ImportingSelectsAPictureAndRefusesWhatIsNone) {
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kHueSlider)->Position(), table_.HueOffset(count));
 
   Trigger(kCmdImportBackground);
-  EXPECT_TRUE(fs::exists(CustomBackgroundsFolder() / "layers.psd"));
+  EXPECT_TRUE(fs::exists(CustomBackgroundsFolder().user / "layers.psd"));
   Trigger(kCmdImportBackground);
-  EXPECT_FALSE(fs::exists(CustomBackgroundsFolder() / "noextension"));
+  EXPECT_FALSE(fs::exists(CustomBackgroundsFolder().user / "noextension"));
   EXPECT_EQ(table_.Count(), count + 1);
   ASSERT_EQ(script_.told.size(), 2);
   EXPECT_TRUE(script_.told[0].contains("not a kind of picture"));
   EXPECT_TRUE(script_.told[1].contains("no extension"));
-  fs::remove(CustomBackgroundsFolder() / "PHOTO.JPG");
-  fs::remove(CustomBackgroundsFolder() / "PHOTO.hue");
-  fs::remove(CustomBackgroundsFolder() / "layers.psd");
+  fs::remove(CustomBackgroundsFolder().user / "PHOTO.JPG");
+  fs::remove(CustomBackgroundsFolder().user / "PHOTO.hue");
+  fs::remove(CustomBackgroundsFolder().user / "layers.psd");
 }
 
 TEST_F(MainWindowTest, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
@@ -697,7 +697,7 @@ TEST_F(MainWindowTest, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
 
 // What Photo Options does is tested with the dialog; here the commands and their menu texts.
 TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
-  const fs::path picture = fs::path(ProgramFolder()) / "chosen photo.png";
+  const fs::path picture = UserDataFolder() / "chosen photo.png";
   RasterImage image;
   ASSERT_TRUE(image.Create(120, 80, 24, kFormatPng));
   ASSERT_TRUE(image.Save(picture, kFormatPng));
@@ -709,7 +709,7 @@ TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
   Trigger(kCmdInsertPhoto);
   EXPECT_EQ(Steps(), 1);
   EXPECT_EQ(Doc().Working().photo.name, "chosen photo.png");
-  EXPECT_TRUE(fs::exists(CustomPhotosFolder() / "chosen photo.png"));
+  EXPECT_TRUE(fs::exists(CustomPhotosFolder().user / "chosen photo.png"));
   EXPECT_TRUE(Window().Action(kCmdDeletePhoto)->isEnabled());
   EXPECT_FALSE(Window().Action(kCmdDeleteLogo)->isEnabled());
   CardState live = Doc().Live();
@@ -729,7 +729,7 @@ TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
   Trigger(kCmdUndo);
   EXPECT_EQ(Doc().Working().photo.name, "");
   EXPECT_EQ(Doc().Working().logo.name, "logo.png");
-  fs::remove(CustomPhotosFolder() / "chosen photo.png");
+  fs::remove(CustomPhotosFolder().user / "chosen photo.png");
   fs::remove(picture);
 }
 

@@ -27,8 +27,9 @@
 namespace {
 
 void PrintVersion() {
-  const auto folder = tavolo::ProgramFolder();
-  std::printf("Tavolo %s\nProgram folder: %s\n", TAVOLO_VERSION, folder.string().c_str());
+  const tavolo::DataFolder& folders = tavolo::DataFolders();
+  std::printf("Tavolo %s\nProgram folder: %s\nUser folder: %s\n", TAVOLO_VERSION,
+              folders.shipped.string().c_str(), folders.user.string().c_str());
   std::fflush(stdout);
 }
 

@@ -19,7 +19,7 @@ namespace {
 
 std::unique_ptr<ImageOptionsDialog> PictureDialog(PictureKind kind, QImage cardPicture,
                                                   const CardState& card,
-                                                  std::filesystem::path photoFolder,
+                                                  DataFolder photoFolder,
                                                   Prompts& prompts, QWidget* owner) {
   if (kind == PictureKind::kPhoto) {
     return std::make_unique<PhotoDialog>(std::move(cardPicture), card, std::move(photoFolder),
