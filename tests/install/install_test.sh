@@ -2,7 +2,8 @@
 # Installs Tavolo into a temporary prefix, makes the prefix read-only and runs the installed
 # programs as a user who is not root, with a fresh home: the shipped data is found, what the user
 # adds lives in the user's own folder and wins over the shipped item of its name, and not one
-# byte under the prefix changes. Checks the desktop files with their validators when installed.
+# byte under the prefix changes; Save Template in the real program under Xvfb writes to the user's
+# folder too. Checks the desktop files with their validators when installed.
 # Usage: install_test.sh BUILD-FOLDER
 set -euo pipefail
 
@@ -108,6 +109,25 @@ grep -q '"Brick"' "$work/backgrounds" || fail "the user's background is not list
 "${as_user[@]}" "$cli" render "$prefix/share/tavolo/tmpl/Cafe.tvt" -o "$home/own.png" --strict ||
   fail "tavolo-cli render with the user's photo"
 ! cmp -s "$home/shipped.png" "$home/own.png" || fail "the user's photo does not replace the shipped one"
+
+# Save Template in the real program under Xvfb, when the X tools are installed.
+if command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdotool >/dev/null; then
+  source "$(dirname "$0")/../e2e/x11_session.sh"
+  x11_start 1280 800
+  trap 'x11_stop; cleanup' EXIT
+  "${as_user[@]}" "DISPLAY=$DISPLAY" "$prefix/bin/tavolo" "$prefix/share/tavolo/samples/bakery.tvc" \
+    >"$work/tavolo.log" 2>&1 &
+  X11_PIDS+=($!)
+  main=$(x11_window "bakery.tvc — Tavolo" 30)
+  x11_focused "$main" "the main window"
+  # Templates, its second command: Save Template...
+  xdotool key alt+t Down Return
+  x11_window "Save Template" 10 >/dev/null
+  xdotool type --delay 10 "My Own"
+  xdotool key Return
+  x11_until 10 "the template in the user's folder" test -s "$user_folder/tmpl/My Own.tvt"
+  [ -s "$user_folder/tmpl/My Own.tvp" ] || fail "the template's picture is not in the user's folder"
+fi
 
 sums >"$work/after"
 diff "$work/before" "$work/after" >&2 || fail "the installed tree changed"
