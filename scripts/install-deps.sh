@@ -13,6 +13,8 @@ packages=(
   fonts-cantarell fonts-dancingscript fonts-ebgaramond fonts-league-spartan fonts-lindenhill
   fonts-quicksand fonts-roboto-slab fonts-yanone-kaffeesatz
   xvfb xauth openbox xdotool x11-utils imagemagick poppler-utils
+  # checking the installed desktop files, and making the .deb
+  desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 
 missing=()

@@ -50,7 +50,7 @@ std::optional<int> FindLayout(const char* command, const std::string& wanted,
   for (const std::string& error : listing.errors) known += "\n  (" + PrintableName(error) + ")";
   UsageError(command, "no page layout is named '" + wanted + "'");
   std::fprintf(stderr, "The page layouts of %s:%s\n",
-               PrintableName(PageLayoutsFolder().string()).c_str(),
+               PrintableName(PageLayoutsFolder().shipped.string()).c_str(),
                known.empty() ? " none" : known.c_str());
   return kExitUsage;
 }

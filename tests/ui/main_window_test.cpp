@@ -1,18 +1,22 @@
 // The main window: its placement, the field panel with the layout text memory, the menus with
 // their ids, texts and shortcuts, recording (typing, sliders, undo and redo), the Text Options
-// and Background Options commands, the file commands with their messages, and closing.
+// and Background Options commands, the file commands with their messages, files dropped on the
+// window, and closing.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 #include <filesystem>
 #include <memory>
 
@@ -666,16 +670,68 @@ TEST_F(MainWindowTest, ImportingSelectsAPictureAndRefusesWhatIsNone) {
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kHueSlider)->Position(), table_.HueOffset(count));
 
   Trigger(kCmdImportBackground);
-  EXPECT_TRUE(fs::exists(CustomBackgroundsFolder() / "layers.psd"));
+  EXPECT_TRUE(fs::exists(CustomBackgroundsFolder().user / "layers.psd"));
   Trigger(kCmdImportBackground);
-  EXPECT_FALSE(fs::exists(CustomBackgroundsFolder() / "noextension"));
+  EXPECT_FALSE(fs::exists(CustomBackgroundsFolder().user / "noextension"));
   EXPECT_EQ(table_.Count(), count + 1);
   ASSERT_EQ(script_.told.size(), 2);
   EXPECT_TRUE(script_.told[0].contains("not a kind of picture"));
   EXPECT_TRUE(script_.told[1].contains("no extension"));
-  fs::remove(CustomBackgroundsFolder() / "PHOTO.JPG");
-  fs::remove(CustomBackgroundsFolder() / "PHOTO.hue");
-  fs::remove(CustomBackgroundsFolder() / "layers.psd");
+  fs::remove(CustomBackgroundsFolder().user / "PHOTO.JPG");
+  fs::remove(CustomBackgroundsFolder().user / "PHOTO.hue");
+  fs::remove(CustomBackgroundsFolder().user / "layers.psd");
+}
+
+// A file dropped at the centre of `target`, with the modifier keys held; what it brings about is
+// done once the drop has been handled.
+void Drop(MainWindow& window, QWidget* target, const fs::path& file,
+          Qt::KeyboardModifiers modifiers = {}) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(PathText(file))});
+  const QPoint at = target->mapTo(&window, target->rect().center());
+  // A drop goes to the widget that took the drag as it entered.
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
+  QApplication::sendEvent(&window, &enter);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
+  QApplication::sendEvent(&window, &drop);
+  QApplication::processEvents();
+}
+
+TEST_F(MainWindowTest, DroppedFilesOpenACardPlaceAPictureOrImportABackgroundByWhereTheyFall) {
+  TempFolder folder;
+  RasterImage picture;
+  ASSERT_TRUE(picture.Create(60, 40, 24, kFormatPng));
+  ASSERT_TRUE(picture.Save(folder / "Dropped.PNG", kFormatPng));
+  test::WriteFileBytes(folder / "notes.txt", {'x'});
+  CardState other = Doc().Working();
+  other.layoutIndex = 4;
+  ASSERT_TRUE(WriteProject(folder / "other.tvc", other, table_).Ok());
+  auto* chooser = Find<BackgroundChooser>(kBackgroundChooser);
+  const int count = table_.Count();
+
+  // Nothing but a card is taken where it falls outside the card and the backgrounds.
+  Drop(Window(), Editor(0), folder / "Dropped.PNG");
+  Drop(Window(), chooser, folder / "notes.txt");
+  EXPECT_EQ(table_.Count(), count);
+  EXPECT_EQ(script_.dialogsRun, 0);
+
+  Drop(Window(), chooser, folder / "Dropped.PNG");
+  EXPECT_EQ(table_.Count(), count + 1);
+  fs::remove(CustomBackgroundsFolder().user / "Dropped.PNG");
+  fs::remove(CustomBackgroundsFolder().user / "Dropped.hue");
+
+  script_.dialog = [](QDialog& dialog) { dialog.accept(); };
+  Drop(Window(), &Window().Preview(), folder / "Dropped.PNG", Qt::ShiftModifier);
+  EXPECT_EQ(Doc().Working().logo.name, "Dropped.PNG");
+  EXPECT_EQ(Doc().Working().photo.name, "");
+  fs::remove(CustomPhotosFolder().user / "Dropped.PNG");
+
+  // The card changed: asked first, then replaced.
+  script_.answers = {QMessageBox::No};
+  Drop(Window(), chooser, folder / "other.tvc");
+  EXPECT_EQ(script_.asked, QStringList{"Would you like to save changes before closing?"});
+  EXPECT_EQ(Doc().FilePath(), folder / "other.tvc");
+  EXPECT_EQ(Doc().Working().layoutIndex, 4);
 }
 
 TEST_F(MainWindowTest, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
@@ -698,7 +754,7 @@ TEST_F(MainWindowTest, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
 
 // What Photo Options does is tested with the dialog; here the commands and their menu texts.
 TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
-  const fs::path picture = fs::path(ProgramFolder()) / "chosen photo.png";
+  const fs::path picture = UserDataFolder() / "chosen photo.png";
   RasterImage image;
   ASSERT_TRUE(image.Create(120, 80, 24, kFormatPng));
   ASSERT_TRUE(image.Save(picture, kFormatPng));
@@ -710,7 +766,7 @@ TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
   Trigger(kCmdInsertPhoto);
   EXPECT_EQ(Steps(), 1);
   EXPECT_EQ(Doc().Working().photo.name, "chosen photo.png");
-  EXPECT_TRUE(fs::exists(CustomPhotosFolder() / "chosen photo.png"));
+  EXPECT_TRUE(fs::exists(CustomPhotosFolder().user / "chosen photo.png"));
   EXPECT_TRUE(Window().Action(kCmdDeletePhoto)->isEnabled());
   EXPECT_FALSE(Window().Action(kCmdDeleteLogo)->isEnabled());
   CardState live = Doc().Live();
@@ -730,7 +786,7 @@ TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
   Trigger(kCmdUndo);
   EXPECT_EQ(Doc().Working().photo.name, "");
   EXPECT_EQ(Doc().Working().logo.name, "logo.png");
-  fs::remove(CustomPhotosFolder() / "chosen photo.png");
+  fs::remove(CustomPhotosFolder().user / "chosen photo.png");
   fs::remove(picture);
 }
 

@@ -49,14 +49,14 @@ class TemplateLibrary : public test::ControlTest {
  protected:
   void SetUp() override {
     std::error_code ignored;
-    fs::remove_all(TemplatesFolder(), ignored);
-    fs::create_directories(TemplatesFolder());
+    fs::remove_all(TemplatesFolder().user, ignored);
+    fs::create_directories(TemplatesFolder().user);
     qputenv("TAVOLO_NO_SPLASH_WAIT", "1");
   }
   void TearDown() override {
     TemplateLibraryDialog::FreeTemplates();
     std::error_code ignored;
-    fs::remove_all(TemplatesFolder(), ignored);
+    fs::remove_all(TemplatesFolder().user, ignored);
     qunsetenv("TAVOLO_NO_SPLASH_WAIT");
     test::ControlTest::TearDown();
   }
@@ -64,7 +64,7 @@ class TemplateLibrary : public test::ControlTest {
   // Writes "title.tvt" with TemplateCard(i) for the i-th title, and its preview unless told not.
   void WriteTemplates(const QStringList& titles, bool previews = true) {
     for (int i = 0; i < titles.size(); ++i) {
-      const fs::path path = TemplatesFolder() / (titles[i].toStdString() + ".tvt");
+      const fs::path path = TemplatesFolder().user / (titles[i].toStdString() + ".tvt");
       ASSERT_TRUE(WriteProject(path, TemplateCard(i), table_).Ok());
       if (!previews) continue;
       QImage preview(120, 70, QImage::Format_RGB32);
@@ -200,7 +200,7 @@ TEST_F(TemplateLibrary, TheKeyboardSelectsWithArrowsAndSpaceAndContinuesWithEnte
 
 TEST_F(TemplateLibrary, AMissingPreviewIsToldOnceAtLoadingAndLeavesAnEmptyCell) {
   WriteTemplates({"a", "b"});
-  const fs::path missing = TemplatePreviewPath(TemplatesFolder() / "b.tvt");
+  const fs::path missing = TemplatePreviewPath(TemplatesFolder().user / "b.tvt");
   fs::remove(missing);
   const QString message =
       QStringLiteral("File could not be opened: ") + QString::fromStdString(missing.string());
@@ -374,7 +374,7 @@ TEST_F(NewProject, SaveTemplateWritesTheCardThatTheNextNewProjectLists) {
       TearDown();
       continue;
     }
-    const fs::path card = TemplatesFolder() / (accepted.toStdString() + ".tvt");
+    const fs::path card = TemplatesFolder().user / (accepted.toStdString() + ".tvt");
     EXPECT_TRUE(fs::exists(TemplatePreviewPath(card))) << names;
     script_.dialog = [&](QDialog& dialog) {
       int listed = -1;
@@ -395,19 +395,20 @@ TEST_F(NewProject, SaveTemplateWritesTheCardThatTheNextNewProjectLists) {
 
 TEST_F(NewProject, SaveTemplateSaysWhichFolderCouldNotBeWritten) {
   std::error_code ignored;
-  fs::remove_all(TemplatesFolder(), ignored);
+  fs::remove_all(TemplatesFolder().user, ignored);
   // A file where the folder should be.
-  ASSERT_TRUE(QFile(QString::fromStdString(TemplatesFolder().string())).open(QIODevice::WriteOnly));
+  ASSERT_TRUE(
+      QFile(QString::fromStdString(TemplatesFolder().user.string())).open(QIODevice::WriteOnly));
   script_.dialog = [](QDialog& dialog) {
     dynamic_cast<TemplateNameDialog&>(dialog).NameEditor()->setText("Mine");
     dialog.accept();
   };
   window_->Action(kCmdSaveTemplate)->trigger();
   ASSERT_EQ(script_.told.size(), 1);
-  EXPECT_TRUE(script_.told[0].contains(QString::fromStdString(TemplatesFolder().string())))
+  EXPECT_TRUE(script_.told[0].contains(QString::fromStdString(TemplatesFolder().user.string())))
       << script_.told[0].toStdString();
   EXPECT_FALSE(Templates().Changed());
-  fs::remove(TemplatesFolder(), ignored);
+  fs::remove(TemplatesFolder().user, ignored);
 }
 
 }  // namespace

@@ -1,57 +1,106 @@
 #include "core/base/ProgramFolder.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
-#include <string>
 #include <system_error>
 
 #include "core/base/CheckedCall.h"
 
 namespace tavolo {
 
-std::filesystem::path DetermineProgramFolder(const std::string& executablePath,
-                                             const char* homeOverride) {
-  if (homeOverride != nullptr && homeOverride[0] != '\0') return homeOverride;
-  const std::string::size_type ne = executablePath.rfind('/');
-  if (!TAVOLO_CHECK_AS("ne!=-1", ne != std::string::npos)) return {};
-  return executablePath.substr(0, ne);
+namespace {
+
+constexpr const char* kDataFolderName = "tavolo";
+
+std::filesystem::path XdgUserFolder(const FolderInputs& inputs) {
+  // A relative XDG_DATA_HOME is invalid and ignored, as the XDG base directories say.
+  if (inputs.xdgDataHome != nullptr && inputs.xdgDataHome[0] == '/') {
+    return std::filesystem::path(inputs.xdgDataHome) / kDataFolderName;
+  }
+  return inputs.home / ".local" / "share" / kDataFolderName;
 }
 
-const std::filesystem::path& ProgramFolder() {
-  static const std::filesystem::path folder = [] {
+bool HoldsWritableData(const std::filesystem::path& folder) {
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(folder / kBackgroundLibraryFileName, ignored) &&
+         ::access(folder.c_str(), W_OK) == 0;
+}
+
+std::filesystem::path HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') return home;
+  if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr) {
+    return entry->pw_dir;
+  }
+  return "/";
+}
+
+}  // namespace
+
+DataFolder DetermineDataFolders(const FolderInputs& inputs) {
+  if (inputs.tavoloHome != nullptr && inputs.tavoloHome[0] != '\0') return {inputs.tavoloHome};
+  const std::string::size_type ne = inputs.executablePath.rfind('/');
+  if (!TAVOLO_CHECK_AS("ne!=-1", ne != std::string::npos)) return DataFolder();
+  const std::filesystem::path executableFolder = inputs.executablePath.substr(0, ne);
+
+  std::error_code ignored;
+  const std::filesystem::path installed =
+      executableFolder.parent_path() / "share" / kDataFolderName;
+  if (executableFolder.filename() == "bin" && std::filesystem::is_directory(installed, ignored)) {
+    return {installed, XdgUserFolder(inputs)};
+  }
+  if (HoldsWritableData(executableFolder)) return {executableFolder};
+  return {executableFolder, XdgUserFolder(inputs)};
+}
+
+const DataFolder& DataFolders() {
+  static const DataFolder folders = [] {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     TAVOLO_CHECK_AS("GetModuleFileName", !ec);
-    return DetermineProgramFolder(exe.string(), std::getenv("TAVOLO_HOME"));
+    return DetermineDataFolders(
+        {exe.string(), std::getenv("TAVOLO_HOME"), std::getenv("XDG_DATA_HOME"), HomeFolder()});
   }();
-  return folder;
+  return folders;
 }
 
-std::filesystem::path TemplatesFolder(const std::filesystem::path& programFolder) {
-  return programFolder / "tmpl";
+const std::filesystem::path& ShippedDataFolder() {
+  return DataFolders().shipped;
 }
-std::filesystem::path CustomBackgroundsFolder(const std::filesystem::path& programFolder) {
-  return programFolder / "custombg";
+const std::filesystem::path& UserDataFolder() {
+  return DataFolders().user;
 }
-std::filesystem::path CustomPhotosFolder(const std::filesystem::path& programFolder) {
-  return programFolder / "customphotos";
+
+DataFolder TemplatesFolder(const DataFolder& folders) {
+  return folders / "tmpl";
 }
-std::filesystem::path TemplatesFolder() {
-  return TemplatesFolder(ProgramFolder());
+DataFolder CustomBackgroundsFolder(const DataFolder& folders) {
+  return folders / "custombg";
 }
-std::filesystem::path CustomBackgroundsFolder() {
-  return CustomBackgroundsFolder(ProgramFolder());
+DataFolder CustomPhotosFolder(const DataFolder& folders) {
+  return folders / "customphotos";
 }
-std::filesystem::path CustomPhotosFolder() {
-  return CustomPhotosFolder(ProgramFolder());
+DataFolder PageLayoutsFolder(const DataFolder& folders) {
+  return folders / "abctmp";
 }
-std::filesystem::path PageLayoutsFolder() {
-  return ProgramFolder() / "abctmp";
+DataFolder TemplatesFolder() {
+  return TemplatesFolder(DataFolders());
+}
+DataFolder CustomBackgroundsFolder() {
+  return CustomBackgroundsFolder(DataFolders());
+}
+DataFolder CustomPhotosFolder() {
+  return CustomPhotosFolder(DataFolders());
+}
+DataFolder PageLayoutsFolder() {
+  return PageLayoutsFolder(DataFolders());
 }
 std::filesystem::path BackgroundLibraryFile() {
-  return ProgramFolder() / kBackgroundLibraryFileName;
+  return ShippedDataFolder() / kBackgroundLibraryFileName;
 }
 std::filesystem::path HelpFolder() {
-  return ProgramFolder() / "help";
+  return ShippedDataFolder() / "help";
 }
 
 }  // namespace tavolo

@@ -34,7 +34,7 @@ CardDocument::ChangeScope::~ChangeScope() {
   if (--document_.changeDepth_ == 0 && document_.listener_.changed) document_.listener_.changed();
 }
 
-CardDocument::CardDocument(const BackgroundTable* table, std::filesystem::path photoFolder)
+CardDocument::CardDocument(const BackgroundTable* table, DataFolder photoFolder)
     : table_(table), renderer_(table, std::move(photoFolder)), live_(InitialLive()) {
   history_.Clear();
 }

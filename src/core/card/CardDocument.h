@@ -97,8 +97,8 @@ class CardDocument {
   // The working state holds the defaults, the history is empty, the modified and force-push flags
   // are set; the live state has layout 1 and no background chosen (drawn as background 1) until
   // Start. `table` may be null (backgrounds then draw white) and must outlive the document;
-  // photos and logos are read from `photoFolder`.
-  CardDocument(const BackgroundTable* table, std::filesystem::path photoFolder);
+  // photos and logos are read from `photoFolder`, the user's before the shipped.
+  CardDocument(const BackgroundTable* table, DataFolder photoFolder);
   CardDocument(const CardDocument&) = delete;
   CardDocument& operator=(const CardDocument&) = delete;
 

@@ -51,7 +51,7 @@ std::string DrawFieldCheckText(const PlacementRow& row, bool print) {
   return text + ")";
 }
 
-CardRenderer::CardRenderer(const BackgroundTable* table, std::filesystem::path photoFolder)
+CardRenderer::CardRenderer(const BackgroundTable* table, DataFolder photoFolder)
     : table_(table), photoFolder_(std::move(photoFolder)) {}
 
 void CardRenderer::SetBackgroundTable(const BackgroundTable* table) {
@@ -62,7 +62,7 @@ void CardRenderer::SetBackgroundTable(const BackgroundTable* table) {
   pictureNumber_ = -1;
 }
 
-void CardRenderer::SetPhotoFolder(std::filesystem::path photoFolder) {
+void CardRenderer::SetPhotoFolder(DataFolder photoFolder) {
   photoFolder_ = std::move(photoFolder);
   for (HeldPicture& held : held_) held.loadedFor.reset();
 }
@@ -243,7 +243,7 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
   ++stats_.pictureLoads[KindIndex(picture.kind)];
   // A picture with alpha is blended onto the card; an opaque one is drawn as it is.
   BoundedPicture loaded =
-      LoadBoundedPicture(photoFolder_ / picture.name.toStdString(), kMaxCardPicturePixels,
+      LoadBoundedPicture(photoFolder_.Find(picture.name.toStdString()), kMaxCardPicturePixels,
                          pictureBudget_, AlphaHandling::kKeep);
   // A file that cannot be loaded leaves the last good picture in place.
   if (!loaded.IsValid()) {

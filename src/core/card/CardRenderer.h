@@ -13,6 +13,7 @@
 
 #include <QImage>
 
+#include "core/base/DataFolder.h"
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
@@ -42,10 +43,10 @@ class CardRenderer {
   // `table` may be null (every background then draws white); it must outlive the renderer. A
   // table whose contents change (see BackgroundTable::Generation) is drawn anew without being
   // handed in again.
-  explicit CardRenderer(const BackgroundTable* table, std::filesystem::path photoFolder);
+  explicit CardRenderer(const BackgroundTable* table, DataFolder photoFolder);
 
   void SetBackgroundTable(const BackgroundTable* table);
-  void SetPhotoFolder(std::filesystem::path photoFolder);
+  void SetPhotoFolder(DataFolder photoFolder);
 
   // Whether the tinted background of a rendering is kept for the next one: a preview or a sheet
   // of cards draws the same size again and again; a single export at full size does not, and
@@ -67,7 +68,7 @@ class CardRenderer {
   // Makes the next rendering load every picture again, as a picture of the same name may have
   // been replaced in the photo folder.
   void ReloadPictures();
-  const std::filesystem::path& PhotoFolder() const { return photoFolder_; }
+  const DataFolder& PhotoFolder() const { return photoFolder_; }
 
   const Stats& GetStats() const { return stats_; }
   // Why the picture of this kind in the last rendering could not be loaded (or turned: the
@@ -101,7 +102,7 @@ class CardRenderer {
   uint64_t TableGeneration() const;
 
   const BackgroundTable* table_;
-  std::filesystem::path photoFolder_;
+  DataFolder photoFolder_;
 
   QImage cache_;  // background after the tint, for the size it has
   uint64_t cacheGeneration_ = 0;

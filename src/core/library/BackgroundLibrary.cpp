@@ -97,20 +97,40 @@ std::string FolderNotWritableMessage(int error, const std::string& writeMessage,
   return writeMessage;
 }
 
-// Adds the custom backgrounds of `customFolder` in directory order; false once the table is full.
-// A picture is decoded here only when its hue must be measured; the others wait until drawn.
-bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& customFolder,
-                           HueCompanions companions, BackgroundLoadResult& result) {
-  // The listing is taken whole first: companions written below must not change what it holds.
+// The regular files of `folder` in directory order; none when it cannot be listed.
+std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
   std::vector<std::filesystem::path> files;
   std::error_code ec;
-  std::filesystem::directory_iterator it(customFolder, ec);
-  if (ec) return true;  // no folder: no custom backgrounds
+  std::filesystem::directory_iterator it(folder, ec);
+  if (ec) return files;
   for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
     if (ec) break;
     std::error_code typeError;
     if (it->is_regular_file(typeError)) files.push_back(it->path());
   }
+  return files;
+}
+
+// The custom files of both places, the shipped first, each in directory order; a user's file
+// takes the place of a shipped one of the same name.
+std::vector<std::filesystem::path> CustomFiles(const DataFolder& customFolder) {
+  std::vector<std::filesystem::path> files = FilesIn(customFolder.shipped);
+  if (customFolder.IsOneFolder()) return files;
+  const std::vector<std::filesystem::path> own = FilesIn(customFolder.user);
+  std::erase_if(files, [&own](const std::filesystem::path& shipped) {
+    return std::ranges::any_of(
+        own, [&shipped](const auto& mine) { return mine.filename() == shipped.filename(); });
+  });
+  files.insert(files.end(), own.begin(), own.end());
+  return files;
+}
+
+// Adds the custom backgrounds of `customFolder`; false once the table is full. A picture is
+// decoded here only when its hue must be measured; the others wait until drawn.
+bool ReadCustomBackgrounds(BackgroundTable& table, const DataFolder& customFolder,
+                           HueCompanions companions, BackgroundLoadResult& result) {
+  // The listing is taken whole first: companions written below must not change what it holds.
+  const std::vector<std::filesystem::path> files = CustomFiles(customFolder);
   for (const std::filesystem::path& file : files) {
     const SplitName split = SplitFileName(file);
     if (!split.hasExtension) continue;
@@ -120,15 +140,17 @@ bool ReadCustomBackgrounds(BackgroundTable& table, const std::filesystem::path& 
 
     const PictureFile source{file, format};
     float offset = 0.0f;
-    if (!ReadHueFile(HueCompanion(customFolder, split.title), offset)) {
+    const std::filesystem::path companion = HueCompanion(file.parent_path(), split.title);
+    if (!ReadHueFile(companion, offset)) {
       // A picture dropped into the folder by hand has no companion yet: measure it as an import
       // would. A picture that does not decode gets no companion, so a later start measures again.
       const RasterImage image = DecodeBackground(source);
       if (!image.IsValid()) result.warnings.push_back(CustomPictureMessage(file, image));
       offset = HueOffsetOf(image);
       if (image.IsValid() && companions == HueCompanions::kWriteMissing) {
-        // A companion that cannot be written only means measuring again at the next start.
-        static_cast<void>(WriteHueFile(HueCompanion(customFolder, split.title), offset));
+        // A companion that cannot be written (a shipped folder is only read) only means
+        // measuring again at the next start.
+        static_cast<void>(WriteHueFile(companion, offset));
       }
     }
     table.Append(MakeBackgroundName(split.title), source, offset);
@@ -169,7 +191,7 @@ float MeanHue(const RasterImage& image) {
   return sum / static_cast<float>(static_cast<uint64_t>(width) * height);
 }
 
-BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem::path& folder,
+BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const DataFolder& folder,
                                   const std::filesystem::path& fileName, HueCompanions companions) {
   BackgroundLoadResult result;
   if (!ReadCustomBackgrounds(table, CustomBackgroundsFolder(folder), companions, result)) {
@@ -177,7 +199,7 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
     return result;
   }
 
-  const std::filesystem::path libraryPath = folder / fileName;
+  const std::filesystem::path libraryPath = folder.shipped / fileName;
   Outcome<OpenFile> read = OpenFile::Open(libraryPath, kMaxLibraryBytes);
   if (!read) {
     result.status = read.Error() == ENOENT || read.Error() == ENOTDIR
@@ -218,7 +240,7 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const std::filesystem:
 
 BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName,
                                 HueCompanions companions) {
-  return ReadBGFileIn(table, ProgramFolder(), fileName, companions);
+  return ReadBGFileIn(table, DataFolders(), fileName, companions);
 }
 
 std::vector<std::string> CheckBackgrounds(const BackgroundTable& table) {
@@ -254,7 +276,7 @@ std::vector<std::string> CheckBackgrounds(const BackgroundTable& table) {
 }
 
 AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
-                                        const std::filesystem::path& folder) {
+                                        const DataFolder& folder) {
   AddBackgroundResult result;
   const SplitName split = SplitFileName(source);
   if (!split.hasExtension) {
@@ -270,7 +292,7 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
     return result;
   }
 
-  const std::filesystem::path customFolder = CustomBackgroundsFolder(folder);
+  const std::filesystem::path customFolder = CustomBackgroundsFolder(folder).user;
   const std::filesystem::path target = customFolder / source.filename();
   std::error_code ec;
   std::filesystem::create_directories(customFolder, ec);
@@ -337,7 +359,7 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
 
 AddBackgroundResult AddCustomBackground(BackgroundTable& table,
                                         const std::filesystem::path& source) {
-  return AddCustomBackground(table, source, ProgramFolder());
+  return AddCustomBackground(table, source, DataFolders());
 }
 
 }  // namespace tavolo

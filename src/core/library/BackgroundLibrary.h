@@ -1,4 +1,4 @@
-// Filling the background table: the imported backgrounds of the custombg folder first, then the
+// Filling the background table: the imported backgrounds of the custombg folders first, then the
 // built-in library file; importing one more background at run time; and the mean hue that
 // gives each imported background its hue offset.
 #pragma once
@@ -52,15 +52,17 @@ struct BackgroundLoadResult {
 // hue; the program writes the companion, a command that only reads leaves the folder alone.
 enum class HueCompanions { kWriteMissing, kMeasureOnly };
 
-// Fills `table` (which should be empty) from `folder`/custombg and then `folder`/`fileName`.
-// Custom files come in directory order; a custom image without its .hue companion gets its mean
-// hue measured (and the companion written, as `companions` says). Only the library's index is
-// read; pictures are decoded when drawn. Every failure leaves what was already added in place.
+// Fills `table` (which should be empty) from `folder`/custombg and then the shipped
+// `folder`/`fileName`. Custom files come in directory order, the shipped folder's first, a user's
+// file taking the place of a shipped one of its name; a custom image without its .hue companion
+// gets its mean hue measured (and the companion written, as `companions` says). Only the library's
+// index is read; pictures are decoded when drawn. Every failure leaves what was already added in
+// place.
 BackgroundLoadResult ReadBGFileIn(
-    BackgroundTable& table, const std::filesystem::path& folder,
+    BackgroundTable& table, const DataFolder& folder,
     const std::filesystem::path& fileName = kBackgroundLibraryFileName,
     HueCompanions companions = HueCompanions::kWriteMissing);
-// The same from the program folder.
+// The same from the folders of this run.
 BackgroundLoadResult ReadBGFile(BackgroundTable& table,
                                 const std::filesystem::path& fileName = kBackgroundLibraryFileName,
                                 HueCompanions companions = HueCompanions::kWriteMissing);
@@ -76,12 +78,13 @@ struct AddBackgroundResult {
 };
 
 // Import Background: decodes `source` with the format of its extension, measures its mean hue,
-// writes the .hue companion, copies it into `folder`/custombg (replacing a file of that name) and
-// appends it. A name without an extension is refused before anything is copied; a file of a kind
-// that is not a background is copied but adds nothing; a picture that does not decode changes
-// nothing in the folder. The message says why, and names the folder when it cannot be written to.
+// writes the .hue companion, copies it into the user's `folder`/custombg (replacing a file of that
+// name) and appends it. A name without an extension is refused before anything is copied; a file of
+// a kind that is not a background is copied but adds nothing; a picture that does not decode
+// changes nothing in the folder. The message says why, and names the folder when it cannot be
+// written to.
 AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
-                                        const std::filesystem::path& folder);
+                                        const DataFolder& folder);
 AddBackgroundResult AddCustomBackground(BackgroundTable& table,
                                         const std::filesystem::path& source);
 

@@ -19,11 +19,14 @@ Failure NotCopied(const std::string& reason, const std::filesystem::path& folder
 }  // namespace
 
 Outcome<std::filesystem::path> CopyIntoPhotoFolder(const std::filesystem::path& source,
-                                                   const std::filesystem::path& folder) {
+                                                   const DataFolder& photos) {
+  const std::filesystem::path& folder = photos.user;
   if (!source.has_filename()) return NotCopied(FileErrorMessage(ENOENT, source), folder);
-  const std::filesystem::path target = folder / source.filename();
   std::error_code ec;
-  if (std::filesystem::equivalent(source, target, ec)) return target;
+  // The file the card's name finds already: a shipped photo, or one copied before.
+  const std::filesystem::path found = photos.Find(source.filename());
+  if (std::filesystem::equivalent(source, found, ec)) return found;
+  const std::filesystem::path target = folder / source.filename();
 
   std::filesystem::create_directories(folder, ec);
   if (ec) return NotCopied(FileErrorMessage(ec.value(), folder), folder);

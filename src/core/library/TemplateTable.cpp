@@ -1,6 +1,7 @@
 #include "core/library/TemplateTable.h"
 
 #include <algorithm>
+#include <iterator>
 #include <system_error>
 #include <utility>
 
@@ -40,6 +41,19 @@ std::vector<Found> FindTemplates(const std::filesystem::path& folder) {
   return found;
 }
 
+// The templates of both places; a user's template takes the place of a shipped one of its title.
+std::vector<Found> FindTemplates(const DataFolder& folder) {
+  std::vector<Found> found = FindTemplates(folder.shipped);
+  if (folder.IsOneFolder()) return found;
+  std::vector<Found> own = FindTemplates(folder.user);
+  std::erase_if(found, [&own](const Found& shipped) {
+    return std::ranges::any_of(
+        own, [&shipped](const Found& mine) { return mine.title == shipped.title; });
+  });
+  std::ranges::move(own, std::back_inserter(found));
+  return found;
+}
+
 // A preview is drawn in a library cell: larger pictures are refused before they are decoded, and
 // one longer than the cell on a side is kept only at the size the cell shows.
 QImage ReadPreview(const std::filesystem::path& path) {
@@ -52,8 +66,8 @@ QImage ReadPreview(const std::filesystem::path& path) {
   return preview;
 }
 
-QString PhotoFolderPath(const std::filesystem::path& photoFolder, const QString& name) {
-  return QString::fromStdString((photoFolder / name.toStdString()).string());
+QString PhotoFolderPath(const DataFolder& photoFolder, const QString& name) {
+  return QString::fromStdString(photoFolder.Find(name.toStdString()).string());
 }
 
 }  // namespace
@@ -84,13 +98,14 @@ std::filesystem::path TemplatePreviewPath(const std::filesystem::path& templateP
   return preview.replace_extension(kPreviewExtension);
 }
 
-TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolder,
+TemplateReload TemplateTable::ReloadIn(const DataFolder& folders,
                                        const BackgroundTable& backgrounds) {
   Free();
   changed_ = false;
   TemplateReload report;
-  report.folder = TemplatesFolder(programFolder);
-  std::vector<Found> found = FindTemplates(report.folder);
+  const DataFolder templates = TemplatesFolder(folders);
+  report.folder = templates.user;
+  std::vector<Found> found = FindTemplates(templates);
   // std::string compares its chars as unsigned bytes.
   std::sort(found.begin(), found.end(),
             [](const Found& a, const Found& b) { return a.title < b.title; });
@@ -99,7 +114,7 @@ TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolde
     found.resize(kMaxTemplates);
   }
 
-  const std::filesystem::path photoFolder = CustomPhotosFolder(programFolder);
+  const DataFolder photoFolder = CustomPhotosFolder(folders);
   entries_.reserve(found.size());
   for (Found& file : found) {
     TemplateEntry entry;
@@ -125,7 +140,7 @@ TemplateReload TemplateTable::ReloadIn(const std::filesystem::path& programFolde
 }
 
 TemplateReload TemplateTable::Reload(const BackgroundTable& backgrounds) {
-  return ReloadIn(ProgramFolder(), backgrounds);
+  return ReloadIn(DataFolders(), backgrounds);
 }
 
 void TemplateTable::Free() {

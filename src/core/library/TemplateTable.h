@@ -1,5 +1,5 @@
-// The template table: the ready-made cards of the tmpl folder beside the program, each read with
-// the project reader, with its preview picture, in the byte order of their file titles.
+// The template table: the ready-made cards of the tmpl folders, shipped and the user's, each read
+// with the project reader, with its preview picture, in the byte order of their file titles.
 #pragma once
 
 #include <filesystem>
@@ -8,6 +8,7 @@
 
 #include <QImage>
 
+#include "core/base/DataFolder.h"
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
 #include "core/formats/ProjectFile.h"
@@ -34,7 +35,7 @@ struct TemplateReload {
   // template files that could not be read (left out), in title order.
   std::vector<std::filesystem::path> unopened;
   int ignored = 0;  // template files past the first kMaxTemplates
-  std::filesystem::path folder;  // where the templates were looked for
+  std::filesystem::path folder;  // the user's templates folder
   // One message for all of `unopened`: "File could not be opened: " and the path for one file,
   // "Files could not be opened:" and a path a line (the first 20, then how many more) for
   // several; then one for the files past kMaxTemplates, if any.
@@ -46,13 +47,13 @@ std::filesystem::path TemplatePreviewPath(const std::filesystem::path& templateP
 
 class TemplateTable {
  public:
-  // Reload: drops the table, then reads every "*.tvt" file of `programFolder`/tmpl, sorted by
-  // file title comparing bytes ("A" < "Z" < "a"). Backgrounds are found by name in
-  // `backgrounds`. Photo and logo paths are set to the files of their names in
-  // `programFolder`/customphotos, where the renderer draws them from. Clears the changed flag.
-  TemplateReload ReloadIn(const std::filesystem::path& programFolder,
-                          const BackgroundTable& backgrounds);
-  // The same from the program folder.
+  // Reload: drops the table, then reads every "*.tvt" file of `folders`/tmpl, sorted by file
+  // title comparing bytes ("A" < "Z" < "a"); a user's template hides a shipped one of its title.
+  // Backgrounds are found by name in `backgrounds`. Photo and logo paths are set to the files of
+  // their names in `folders`/customphotos, where the renderer draws them from. Clears the
+  // changed flag.
+  TemplateReload ReloadIn(const DataFolder& folders, const BackgroundTable& backgrounds);
+  // The same from the folders of this run.
   TemplateReload Reload(const BackgroundTable& backgrounds);
   // Free: every template and preview released.
   void Free();

@@ -1,6 +1,7 @@
 #include "core/print/PageLayoutLibrary.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <system_error>
 
 #include "core/print/PageLayoutFile.h"
@@ -25,22 +26,34 @@ std::string OffItsPaper(const PageLayout& layout, const std::vector<Paper>& pape
 
 }  // namespace
 
-PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder) {
+PageLayoutListing ReadPageLayouts(const DataFolder& folder) {
   PageLayoutListing listing;
-  std::error_code error;
-  std::filesystem::directory_iterator entries(folder, error);
-  if (error) {
-    listing.errors.push_back(FileErrorMessage(error.value(), folder));
-    return listing;
-  }
   std::vector<std::filesystem::path> files;
-  for (const std::filesystem::directory_entry& entry : entries) {
-    std::error_code ignored;
-    if (entry.is_regular_file(ignored) && HasLayoutExtension(entry.path())) {
-      files.push_back(entry.path());
+  for (const std::filesystem::path& place : folder.ListingOrder()) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(place, error);
+    if (error) {
+      // The user's folder is made by the first layout saved there.
+      if (place == folder.shipped || error.value() != ENOENT) {
+        listing.errors.push_back(FileErrorMessage(error.value(), place));
+      }
+      continue;
     }
+    std::vector<std::filesystem::path> here;
+    for (const std::filesystem::directory_entry& entry : entries) {
+      std::error_code ignored;
+      if (entry.is_regular_file(ignored) && HasLayoutExtension(entry.path())) {
+        here.push_back(entry.path());
+      }
+    }
+    std::ranges::sort(here);
+    // A user's layout takes the place of a shipped one of the same file name.
+    std::erase_if(files, [&here](const std::filesystem::path& shipped) {
+      return std::ranges::any_of(
+          here, [&shipped](const auto& mine) { return mine.filename() == shipped.filename(); });
+    });
+    files.insert(files.end(), here.begin(), here.end());
   }
-  std::ranges::sort(files);
   if (files.size() > static_cast<size_t>(kMaxPageLayouts)) {
     listing.leftOut = static_cast<int>(files.size()) - kMaxPageLayouts;
     files.resize(kMaxPageLayouts);
@@ -59,7 +72,7 @@ PageLayoutListing ReadPageLayouts(const std::filesystem::path& folder) {
   if (listing.leftOut > 0) {
     listing.errors.push_back("Only the first " + std::to_string(kMaxPageLayouts) +
                              " page layouts are listed; " + std::to_string(listing.leftOut) +
-                             " more in " + PrintableName(folder.string()) + " are left out.");
+                             " more in " + PrintableName(folder.user.string()) + " are left out.");
   }
   return listing;
 }

@@ -5,9 +5,7 @@
 
 namespace tavolo {
 
-namespace {
-
-QImage DrawIcon(int size) {
+QImage DrawAppIcon(int size) {
   QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
   icon.fill(Qt::transparent);
   QPainter painter(&icon);
@@ -28,11 +26,9 @@ QImage DrawIcon(int size) {
   return icon;
 }
 
-}  // namespace
-
 QIcon AppIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(DrawIcon(size)));
+  for (int size : {16, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(DrawAppIcon(size)));
   return icon;
 }
 

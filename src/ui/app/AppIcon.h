@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 
 namespace tavolo {
 
 QIcon AppIcon();
+// The icon at `size` × `size` pixels; the build draws the installed icons with it too.
+QImage DrawAppIcon(int size);
 
 }  // namespace tavolo

@@ -70,6 +70,7 @@ MainWindow::MainWindow(BackgroundTable& backgrounds, std::unique_ptr<Prompts> pr
   client_->setPalette(palette);
   client_->installEventFilter(this);
   setCentralWidget(client_);
+  setAcceptDrops(true);
 
   BuildControls();
   BuildMenus();

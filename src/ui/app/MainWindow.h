@@ -7,7 +7,7 @@
 // The window is split by menu: this file's .cpp builds, places and paints the window and wires
 // its controls; MainWindowCommands.cpp holds the command table, the menus and UpdateMenus; the
 // handlers of each menu live in MainWindow_File, MainWindow_Edit, MainWindow_Templates,
-// MainWindow_Layouts and MainWindow_Help.
+// MainWindow_Layouts and MainWindow_Help; files dropped on the window in MainWindow_Drop.
 #pragma once
 
 #include <QKeySequence>
@@ -35,6 +35,7 @@ class PillButton;
 class ColourStripSlider;
 class LayoutChooser;
 class CardPreview;
+enum class DropAction;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -83,6 +84,9 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   struct Command {
@@ -146,6 +150,8 @@ class MainWindow : public QMainWindow {
   void OnSaveProject();
   void OnSaveProjectAs();
   void OnImportBackground();
+  // Import Background without its dialog.
+  void ImportBackgroundFile(const std::filesystem::path& file);
   void OnExportImage();
   void OnPrint();
   void OnPrintSetup();
@@ -184,6 +190,10 @@ class MainWindow : public QMainWindow {
   void OnLayout(int layout);
   void OnTextField(int box);
   void OnBackgroundOptions();
+
+  // MainWindow_Drop.cpp: what a dragged file would do where it is, and doing it.
+  DropAction DropActionAt(const QDropEvent& event) const;
+  void TakeDroppedFile(const std::filesystem::path& file, DropAction action);
 
   // MainWindow_Help.cpp.
   void InstallContextHelp();

@@ -149,8 +149,11 @@ void MainWindow::OnImportBackground() {
                                                      {},
                                                      {},
                                                      FileKind::kPicture});
-  if (path.isEmpty()) return;
-  const AddBackgroundResult added = AddCustomBackground(backgrounds_, path.toStdString());
+  if (!path.isEmpty()) ImportBackgroundFile(path.toStdString());
+}
+
+void MainWindow::ImportBackgroundFile(const std::filesystem::path& file) {
+  const AddBackgroundResult added = AddCustomBackground(backgrounds_, file);
   if (!added.ok) {
     Tell(QString::fromStdString(added.message));
     return;

@@ -23,7 +23,7 @@ void MainWindow::OnNewProject() {
 
 void MainWindow::OnSaveTemplate() {
   ChooserPause pause(*this);
-  const std::filesystem::path folder = TemplatesFolder();
+  const std::filesystem::path folder = TemplatesFolder().user;
   TemplateNameDialog ask(this);
   QString title;
   for (;;) {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
@@ -27,8 +28,9 @@
 namespace {
 
 void PrintVersion() {
-  const auto folder = tavolo::ProgramFolder();
-  std::printf("Tavolo %s\nProgram folder: %s\n", TAVOLO_VERSION, folder.string().c_str());
+  const tavolo::DataFolder& folders = tavolo::DataFolders();
+  std::printf("Tavolo %s\nProgram folder: %s\nUser folder: %s\n", TAVOLO_VERSION,
+              folders.shipped.string().c_str(), folders.user.string().c_str());
   std::fflush(stdout);
 }
 
@@ -51,13 +53,27 @@ void PrintHelp() {
   std::fflush(stdout);
 }
 
-// The project to open: the first argument that is not an option, as the bytes it was given. A
-// file name need not be UTF-8, and through a QString its other bytes would be lost.
-std::filesystem::path ProjectArgument(int argc, char** argv) {
+// The files named on the command line: the arguments that are not options, as the bytes they
+// were given. A file name need not be UTF-8, and through a QString its other bytes would be lost.
+std::vector<std::filesystem::path> FileArguments(int argc, char** argv) {
+  std::vector<std::filesystem::path> files;
   for (int i = 1; i < argc; ++i) {
-    if (argv[i][0] != '-') return argv[i];
+    if (argv[i][0] != '-') files.emplace_back(argv[i]);
   }
-  return {};
+  return files;
+}
+
+// A file manager may hand over several files; the window holds one card, the first.
+void TellNotOpened(QWidget* window, const std::vector<std::filesystem::path>& files) {
+  if (files.size() < 2) return;
+  QString names;
+  for (size_t i = 1; i < files.size(); ++i) {
+    names += QLatin1Char('\n') + QString::fromLocal8Bit(files[i].string());
+  }
+  QMessageBox::information(
+      window, QStringLiteral("Tavolo"),
+      QStringLiteral("Tavolo opens one card at a time: %1 is open. These were not opened:%2")
+          .arg(QString::fromLocal8Bit(files.front().filename().string()), names));
 }
 
 // What the window needs before it can show the card named on the command line.
@@ -103,7 +119,8 @@ int main(int argc, char** argv) {
   tavolo::BackgroundTable backgrounds;
   tavolo::DialogPrompts prompts;
   // QApplication has taken its own options out of argv.
-  const std::filesystem::path project = ProjectArgument(argc, argv);
+  const std::vector<std::filesystem::path> files = FileArguments(argc, argv);
+  const std::filesystem::path project = files.empty() ? std::filesystem::path() : files.front();
   std::unique_ptr<tavolo::MainWindow> window;
   tavolo::BackgroundWork<CardReading> cardReading;
   if (project.empty()) {
@@ -142,6 +159,7 @@ int main(int argc, char** argv) {
     // The templates are read when the library is first opened.
     tavolo::Templates().MarkChanged();
     window->showMaximized();
+    TellNotOpened(window.get(), files);
   }
   const int result = QApplication::exec();
   window.reset();

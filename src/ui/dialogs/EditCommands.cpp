@@ -18,8 +18,7 @@ namespace tavolo {
 namespace {
 
 std::unique_ptr<ImageOptionsDialog> PictureDialog(PictureKind kind, QImage cardPicture,
-                                                  const CardState& card,
-                                                  std::filesystem::path photoFolder,
+                                                  const CardState& card, DataFolder photoFolder,
                                                   Prompts& prompts, QWidget* owner) {
   if (kind == PictureKind::kPhoto) {
     return std::make_unique<PhotoDialog>(std::move(cardPicture), card, std::move(photoFolder),
@@ -33,7 +32,8 @@ std::unique_ptr<ImageOptionsDialog> PictureDialog(PictureKind kind, QImage cardP
 
 // The card is drawn without the picture for the dialog's preview; on OK with a picture the
 // dialog's placement replaces the card's.
-bool PlacePicture(QWidget* owner, Prompts& prompts, CardPreview& preview, PictureKind kind) {
+bool PlacePicture(QWidget* owner, Prompts& prompts, CardPreview& preview, PictureKind kind,
+                  const std::filesystem::path& picture) {
   CardDocument& document = preview.Document();
   const CardState snapshot = document.Snapshot();
   CardState hidden = snapshot;
@@ -43,7 +43,9 @@ bool PlacePicture(QWidget* owner, Prompts& prompts, CardPreview& preview, Pictur
   const std::unique_ptr<ImageOptionsDialog> dialog =
       PictureDialog(kind, document.Render(draft.divisor, draft.dx, draft.dy), snapshot,
                     document.Renderer().PhotoFolder(), prompts, owner);
-  const bool taken = prompts.Run(*dialog) == QDialog::Accepted && dialog->HoldsPicture();
+  // A picture that cannot be loaded has been told; the card stays as it was.
+  const bool taken = (picture.empty() || dialog->LoadFile(picture)) &&
+                     prompts.Run(*dialog) == QDialog::Accepted && dialog->HoldsPicture();
   if (taken) {
     const CardDocument::ChangeScope scope(document);
     // A picture of the same name may have been replaced in the photo folder.

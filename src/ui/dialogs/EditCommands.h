@@ -6,6 +6,8 @@
 // Pausing the choosers is the caller's. True when a step was recorded.
 #pragma once
 
+#include <filesystem>
+
 #include "core/card/ColourTargets.h"
 #include "core/card/PlacedPicture.h"
 
@@ -16,8 +18,10 @@ namespace tavolo {
 class CardPreview;
 class Prompts;
 
-// Insert (Edit) Photo or Logo, by the picture's kind.
-bool PlacePicture(QWidget* owner, Prompts& prompts, CardPreview& preview, PictureKind kind);
+// Insert (Edit) Photo or Logo, by the picture's kind; with `picture` (a file dropped on the card)
+// the dialog opens with that picture loaded, and not at all when it cannot be.
+bool PlacePicture(QWidget* owner, Prompts& prompts, CardPreview& preview, PictureKind kind,
+                  const std::filesystem::path& picture = {});
 bool EditColours(QWidget* owner, Prompts& prompts, CardPreview& preview, ColourTarget target);
 bool EditCardProperties(QWidget* owner, Prompts& prompts, CardPreview& preview);
 

@@ -43,8 +43,7 @@ QString Quoted(const std::filesystem::path& file) {
 }  // namespace
 
 ImageOptionsDialog::ImageOptionsDialog(const Kind& kind, QImage cardPicture, const CardState& card,
-                                       std::filesystem::path photoFolder, Prompts& prompts,
-                                       QWidget* parent)
+                                       DataFolder photoFolder, Prompts& prompts, QWidget* parent)
     : QDialog(parent),
       kind_(kind),
       photoFolder_(std::move(photoFolder)),
@@ -148,7 +147,7 @@ void ImageOptionsDialog::Start(const CardState& card) {
   // The card draws the copy in the photo folder and nothing else: the stored path may be another
   // machine's, or name any file a shared project likes.
   if (held && IsPlainFileName(picture.name)) {
-    RasterImage image = LoadPicture(photoFolder_ / picture.name.toStdString());
+    RasterImage image = LoadPicture(photoFolder_.Find(picture.name.toStdString()));
     if (image.IsValid()) preview_->SetImage(std::move(image));
   }
   preview_->SetPicture(picture);

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QString>
 
+#include "core/base/DataFolder.h"
 #include "core/card/CardState.h"
 #include "core/card/PhotoFit.h"
 #include "core/imaging/RasterImage.h"
@@ -60,7 +61,7 @@ class ImageOptionsDialog : public QDialog {
   // command began, whose size the fit uses. The open dialog and the messages go through
   // `prompts`, which must outlive the dialog.
   ImageOptionsDialog(const Kind& kind, QImage cardPicture, const CardState& card,
-                     std::filesystem::path photoFolder, Prompts& prompts, QWidget* parent);
+                     DataFolder photoFolder, Prompts& prompts, QWidget* parent);
 
   // The controls of the kind's own numbers (the trims, the rotate button): on or off, and
   // showing the working placement.
@@ -88,7 +89,7 @@ class ImageOptionsDialog : public QDialog {
   void EnableSizeControls(bool enabled);
 
   Kind kind_;
-  std::filesystem::path photoFolder_;
+  DataFolder photoFolder_;
   Prompts& prompts_;
   float cardWidth_;
   float cardHeight_;

@@ -18,7 +18,7 @@ constexpr ImageOptionsDialog::Kind kLogoKind = {
 
 }  // namespace
 
-LogoDialog::LogoDialog(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
+LogoDialog::LogoDialog(QImage cardPicture, const CardState& card, DataFolder photoFolder,
                        Prompts& prompts, QWidget* parent)
     : ImageOptionsDialog(kLogoKind, std::move(cardPicture), card, std::move(photoFolder), prompts,
                          parent) {

@@ -11,8 +11,8 @@ class LogoDialog : public ImageOptionsDialog {
 
  public:
   // `card` is the card as it was when Insert (Edit) Logo began, its logo included.
-  LogoDialog(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
-             Prompts& prompts, QWidget* parent = nullptr);
+  LogoDialog(QImage cardPicture, const CardState& card, DataFolder photoFolder, Prompts& prompts,
+             QWidget* parent = nullptr);
 
   QPushButton& RotateButton() const { return *rotate_; }
 

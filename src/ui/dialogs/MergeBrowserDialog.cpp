@@ -44,7 +44,7 @@ QString LeftOutText(const std::vector<RecordProblem>& problems) {
 }  // namespace
 
 MergeBrowserDialog::MergeBrowserDialog(const CardState& card, const BackgroundTable* table,
-                                       std::filesystem::path photoFolder, MergeRecords records,
+                                       DataFolder photoFolder, MergeRecords records,
                                        PrinterChoice& printer, Prompts& prompts, QWidget* parent)
     : QDialog(parent),
       card_(card),

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+#include "core/base/DataFolder.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
 #include "core/merge/MergeRecords.h"
@@ -27,7 +28,7 @@ class MergeBrowserDialog : public QDialog {
   // `card` is the card every record is merged into; `table` (which may be null) must outlive the
   // dialog. `records` holds at least one record.
   MergeBrowserDialog(const CardState& card, const BackgroundTable* table,
-                     std::filesystem::path photoFolder, MergeRecords records,
+                     DataFolder photoFolder, MergeRecords records,
                      PrinterChoice& printer, Prompts& prompts, QWidget* parent = nullptr);
 
   int Current() const { return current_; }

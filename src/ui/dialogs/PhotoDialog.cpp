@@ -52,8 +52,8 @@ constexpr ImageOptionsDialog::Kind kPhotoKind = {PictureKind::kPhoto,
 
 }  // namespace
 
-PhotoDialog::PhotoDialog(QImage cardPicture, const CardState& card,
-                         std::filesystem::path photoFolder, Prompts& prompts, QWidget* parent)
+PhotoDialog::PhotoDialog(QImage cardPicture, const CardState& card, DataFolder photoFolder,
+                         Prompts& prompts, QWidget* parent)
     : ImageOptionsDialog(kPhotoKind, std::move(cardPicture), card, std::move(photoFolder), prompts,
                          parent) {
   for (int t = 0; t < static_cast<int>(trims_.size()); ++t) {

@@ -18,8 +18,8 @@ class PhotoDialog : public ImageOptionsDialog {
   enum Trim { kTrimLeft, kTrimRight, kTrimTop, kTrimBottom };
 
   // `card` is the card as it was when Insert (Edit) Photo began, its photo included.
-  PhotoDialog(QImage cardPicture, const CardState& card, std::filesystem::path photoFolder,
-              Prompts& prompts, QWidget* parent = nullptr);
+  PhotoDialog(QImage cardPicture, const CardState& card, DataFolder photoFolder, Prompts& prompts,
+              QWidget* parent = nullptr);
 
   Slider& TrimSlider(Trim trim) const { return *trims_[trim]; }
 

@@ -86,7 +86,7 @@ int Index(LayoutLength which) {
 }  // namespace
 
 PrintDialog::PrintDialog(const RasterImage* printImage, int dpi, PrinterChoice& printer,
-                         Prompts& prompts, QWidget* parent, std::filesystem::path layoutsFolder)
+                         Prompts& prompts, QWidget* parent, DataFolder layoutsFolder)
     : QDialog(parent),
       printer_(printer),
       prompts_(prompts),
@@ -358,7 +358,8 @@ void PrintDialog::OnUsePredefined(bool checked) {
     // Nothing to choose from: the layout stays as it is and can still be set by hand.
     usePredefined_->setChecked(false);
     Tell(QStringLiteral("No page layouts were found in %1.")
-             .arg(QDir::toNativeSeparators(QString::fromStdString(layoutsFolder_.string()))));
+             .arg(QDir::toNativeSeparators(
+                 QString::fromStdString(layoutsFolder_.shipped.string()))));
     return;
   }
   layoutList_->setCurrentIndex(0);
@@ -399,7 +400,7 @@ void PrintDialog::OnSaveAsTemplate() {
   job_.layout.name = ask.Name();
   if (IsLayoutFileName(job_.layout.name)) {
     const std::filesystem::path file =
-        layoutsFolder_ /
+        layoutsFolder_.user /
         (job_.layout.name + QString::fromLatin1(kPageLayoutExtension)).toStdString();
     std::error_code ignored;
     if (std::filesystem::exists(file, ignored) &&
@@ -409,7 +410,8 @@ void PrintDialog::OnSaveAsTemplate() {
       return;
     }
   }
-  const Outcome<std::filesystem::path> written = SaveLayoutTemplate(layoutsFolder_, job_.layout);
+  const Outcome<std::filesystem::path> written =
+      SaveLayoutTemplate(layoutsFolder_.user, job_.layout);
   if (!written) Tell(QString::fromStdString(written.Message()));
 }
 

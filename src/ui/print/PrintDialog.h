@@ -65,9 +65,9 @@ class PrintDialog : public QDialog {
 
   // `printImage` is the card's print image (a null one is reported); `dpi` the card's
   // resolution. `prompts` asks the user (messages, the template's name, the PDF file). Predefined
-  // layouts are read from and saved to `layoutsFolder`.
+  // layouts are read from `layoutsFolder` and saved to its user's folder.
   PrintDialog(const RasterImage* printImage, int dpi, PrinterChoice& printer, Prompts& prompts,
-              QWidget* parent = nullptr, std::filesystem::path layoutsFolder = PageLayoutsFolder());
+              QWidget* parent = nullptr, DataFolder layoutsFolder = PageLayoutsFolder());
   ~PrintDialog() override;
 
   // The PDF file offered when printing to the PDF printer, unless Print Setup named one.
@@ -123,7 +123,7 @@ class PrintDialog : public QDialog {
 
   PrinterChoice& printer_;
   Prompts& prompts_;
-  const std::filesystem::path layoutsFolder_;
+  const DataFolder layoutsFolder_;
   const QImage printImage_;
   QString pdfSuggestion_;
 

@@ -57,7 +57,7 @@ void LoadingWindow::StartReading() {
   readingStarted_ = true;
   reading_ = true;
   // Determined here, where a failed check can be reported.
-  ProgramFolder();
+  DataFolders();
   reader_.Start(
       [this] {
         Reading reading;

@@ -33,7 +33,7 @@ TemplateNameDialog::TemplateNameDialog(QWidget* parent) : QDialog(parent) {
   problem_->setPalette(warning);
   auto* where =
       new QLabel(QStringLiteral("Templates are kept in %1; \"New from Template...\" lists them.")
-                     .arg(QString::fromStdString(TemplatesFolder().string())),
+                     .arg(QString::fromStdString(TemplatesFolder().user.string())),
                  this);
   where->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);

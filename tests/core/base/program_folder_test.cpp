@@ -1,19 +1,82 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
 #include "tests/core/ReportRecorder.h"
+#include "tests/core/TestFolders.h"
 
 namespace tavolo {
 namespace {
 
-TEST(ProgramFolder, IsTheFolderOfTheExecutableUnlessOverriddenAndEmptyForAPathWithoutFolder) {
-  EXPECT_EQ(DetermineProgramFolder("/opt/tavolo/bin/tavolo", nullptr), "/opt/tavolo/bin");
-  EXPECT_EQ(DetermineProgramFolder("/opt/tavolo/bin/tavolo", ""), "/opt/tavolo/bin");
-  EXPECT_EQ(DetermineProgramFolder("/opt/tavolo/bin/tavolo", "/home/me/cards"), "/home/me/cards");
-  // A path without a folder fails the check.
+namespace fs = std::filesystem;
+
+// How the executable's surroundings look in a case of the table.
+enum class Tree {
+  kInstalled,         // PREFIX/bin/tavolo beside PREFIX/share/tavolo
+  kWritableWithData,  // a folder holding the program and fl1.tmp: the build folder
+  kReadOnlyWithData,  // the same, read-only: an unpacked copy no one may change
+  kWithoutData,       // a bare program
+};
+
+TEST(ProgramFolder, ShippedAndUserFoldersFollowTheInstallAndTheEnvironment) {
+  struct Case {
+    const char* what;
+    Tree tree;
+    const char* tavoloHome;
+    const char* xdgDataHome;
+    std::string shipped;  // below the case's folder; "" for the executable's folder
+    std::string user;     // likewise; "=" for the shipped folder
+  };
+  const Case cases[] = {
+      {"installed", Tree::kInstalled, nullptr, nullptr, "share/tavolo", "home/.local/share/tavolo"},
+      {"installed, XDG_DATA_HOME", Tree::kInstalled, nullptr, "/xdg", "share/tavolo",
+       "/xdg/tavolo"},
+      {"installed, relative XDG_DATA_HOME", Tree::kInstalled, nullptr, "xdg", "share/tavolo",
+       "home/.local/share/tavolo"},
+      {"installed, empty TAVOLO_HOME", Tree::kInstalled, "", nullptr, "share/tavolo",
+       "home/.local/share/tavolo"},
+      {"installed, TAVOLO_HOME", Tree::kInstalled, "/portable", "/xdg", "/portable", "="},
+      {"build folder", Tree::kWritableWithData, nullptr, "/xdg", "", "="},
+      {"read-only unpacked tree", Tree::kReadOnlyWithData, nullptr, "/xdg", "", "/xdg/tavolo"},
+      {"bare program", Tree::kWithoutData, nullptr, nullptr, "", "home/.local/share/tavolo"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    // The superuser may write anywhere: a read-only folder cannot be made for it.
+    if (c.tree == Tree::kReadOnlyWithData && ::geteuid() == 0) continue;
+    const test::TempFolder dir;
+    const fs::path bin = c.tree == Tree::kInstalled ? dir / "bin" : dir / "program";
+    fs::create_directories(bin);
+    if (c.tree == Tree::kInstalled) fs::create_directories(dir / "share/tavolo");
+    if (c.tree == Tree::kWritableWithData || c.tree == Tree::kReadOnlyWithData) {
+      ASSERT_TRUE(test::WriteFileBytes(bin / "fl1.tmp", {0}));
+    }
+    if (c.tree == Tree::kReadOnlyWithData)
+      fs::permissions(bin, fs::perms::owner_write, fs::perm_options::remove);
+
+    const auto place = [&](const std::string& below) {
+      if (below.empty()) return bin;
+      return below.front() == '/' ? fs::path(below) : dir / below;
+    };
+    const DataFolder folders = DetermineDataFolders(
+        {(bin / "tavolo").string(), c.tavoloHome, c.xdgDataHome, dir / "home"});
+    const fs::path shipped = place(c.shipped);
+    EXPECT_EQ(folders.shipped.lexically_normal(), shipped);
+    EXPECT_EQ(folders.user, c.user == std::string("=") ? shipped : place(c.user));
+    fs::permissions(bin, fs::perms::owner_write, fs::perm_options::add);
+  }
+}
+
+TEST(ProgramFolder, APathWithoutFolderFailsTheCheckAndGivesEmptyFolders) {
   const test::ReportRecorder reports;
-  EXPECT_EQ(DetermineProgramFolder("tavolo", nullptr), "");
+  const DataFolder folders = DetermineDataFolders({"tavolo", nullptr, nullptr, "/home/me"});
+  EXPECT_EQ(folders.shipped, "");
+  EXPECT_EQ(folders.user, "");
   ASSERT_EQ(reports.Reports().size(), 1u);
   EXPECT_TRUE(reports.Saw("ne!=-1"));
 }

@@ -1,0 +1,150 @@
+// The shipped data beside the user's own: what the user adds goes to the user's folder alone,
+// and every list reads both, the user's item winning over a shipped one of its name.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/base/ProgramFolder.h"
+#include "core/card/CardRenderer.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/PhotoFolder.h"
+#include "core/library/TemplateTable.h"
+#include "core/library/TemplateWriter.h"
+#include "core/print/PageLayoutFile.h"
+#include "core/print/PageLayoutLibrary.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file below `folder` with its bytes.
+std::map<fs::path, std::vector<uint8_t>> Snapshot(const fs::path& folder) {
+  std::map<fs::path, std::vector<uint8_t>> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) files[entry.path()] = test::ReadFileBytes(entry.path());
+  }
+  return files;
+}
+
+struct Folders {
+  test::TempFolder dir;
+  DataFolder folders{dir / "shipped", dir / "user"};  // the user's is not made yet
+  fs::path elsewhere = dir / "chosen";
+  Folders() {
+    for (const char* sub :
+         {"shipped/custombg", "shipped/customphotos", "shipped/tmpl", "shipped/abctmp", "chosen"}) {
+      fs::create_directories(dir / sub);
+    }
+  }
+  void Put(const fs::path& file) const {
+    fs::create_directories(file.parent_path());
+    ASSERT_TRUE(test::WriteFileBytes(file, test::TinyJpeg()));
+  }
+};
+
+TEST(UserFolder, ImportsAndPhotoCopiesGoToTheUsersFolderAndLeaveTheShippedOneAsItWas) {
+  Folders f;
+  f.Put(f.dir / "shipped/custombg/linen.jpg");
+  f.Put(f.dir / "shipped/custombg/linen.hue");
+  f.Put(f.dir / "shipped/customphotos/face.jpg");
+  f.Put(f.elsewhere / "mine.jpg");
+  const auto shipped = Snapshot(f.folders.shipped);
+
+  BackgroundTable table;
+  const AddBackgroundResult added = AddCustomBackground(table, f.elsewhere / "mine.jpg", f.folders);
+  ASSERT_TRUE(added.ok) << added.message;
+  EXPECT_TRUE(fs::exists(f.dir / "user/custombg/mine.jpg"));
+  EXPECT_TRUE(fs::exists(f.dir / "user/custombg/mine.hue"));
+  // Importing a shipped background again makes the user's copy.
+  ASSERT_TRUE(AddCustomBackground(table, f.dir / "shipped/custombg/linen.jpg", f.folders).ok);
+  EXPECT_TRUE(fs::exists(f.dir / "user/custombg/linen.jpg"));
+
+  const DataFolder photos = CustomPhotosFolder(f.folders);
+  const Outcome<fs::path> copied = CopyIntoPhotoFolder(f.elsewhere / "mine.jpg", photos);
+  ASSERT_TRUE(copied.Ok()) << copied.Message();
+  EXPECT_EQ(copied.Value(), f.dir / "user/customphotos/mine.jpg");
+  // A shipped photo is used where it lies.
+  const Outcome<fs::path> used =
+      CopyIntoPhotoFolder(f.dir / "shipped/customphotos/face.jpg", photos);
+  ASSERT_TRUE(used.Ok()) << used.Message();
+  EXPECT_EQ(used.Value(), f.dir / "shipped/customphotos/face.jpg");
+
+  EXPECT_EQ(Snapshot(f.folders.shipped), shipped);
+}
+
+TEST(UserFolder, ListsHoldTheShippedItemsThenTheUsersAndAUsersItemWinsOverAShippedOne) {
+  test::EnsureGuiApplication();
+  Folders f;
+  // Backgrounds.
+  f.Put(f.dir / "shipped/custombg/linen.jpg");
+  f.Put(f.dir / "shipped/custombg/same.jpg");
+  f.Put(f.dir / "user/custombg/same.jpg");
+  BackgroundTable backgrounds;
+  ReadBGFileIn(backgrounds, f.folders, fs::path("no-library"), HueCompanions::kMeasureOnly);
+  ASSERT_EQ(backgrounds.Count(), 2);
+  const auto fileOf = [&](int number) {
+    return std::get<PictureFile>(backgrounds.Source(number)).path;
+  };
+  EXPECT_EQ(fileOf(0), f.dir / "shipped/custombg/linen.jpg");
+  EXPECT_EQ(fileOf(1), f.dir / "user/custombg/same.jpg");
+
+  // Templates, sorted by title across both folders; their photos found in either.
+  CardRenderer renderer(nullptr, {});
+  CardState card;
+  card.Picture(PictureKind::kPhoto).name = QStringLiteral("face.jpg");
+  for (const char* path : {"shipped/tmpl", "user/tmpl"}) {
+    for (const char* title : {"Same", path[0] == 's' ? "Bakery" : "Architect"}) {
+      ASSERT_TRUE(
+          WriteTemplate(f.dir / path, QString::fromLatin1(title), card, backgrounds, renderer)
+              .Ok());
+    }
+  }
+  f.Put(f.dir / "shipped/customphotos/face.jpg");
+  TemplateTable templates;
+  templates.ReloadIn(f.folders, backgrounds);
+  std::vector<fs::path> listed;
+  for (int i = 0; i < templates.Count(); ++i) listed.push_back(templates.Entry(i).path);
+  EXPECT_EQ(listed, (std::vector<fs::path>{f.dir / "user/tmpl/Architect.tvt",
+                                           f.dir / "shipped/tmpl/Bakery.tvt",
+                                           f.dir / "user/tmpl/Same.tvt"}));
+  EXPECT_EQ(templates.Entry(0).card.Picture(PictureKind::kPhoto).path.toStdString(),
+            (f.dir / "shipped/customphotos/face.jpg").string());
+  f.Put(f.dir / "user/customphotos/face.jpg");
+  templates.ReloadIn(f.folders, backgrounds);
+  EXPECT_EQ(templates.Entry(0).card.Picture(PictureKind::kPhoto).path.toStdString(),
+            (f.dir / "user/customphotos/face.jpg").string());
+
+  // Page layouts: a user's folder not made yet holds none and is no error.
+  const DataFolder layouts = PageLayoutsFolder(f.folders);
+  PageLayout layout;
+  layout.cardWidth = layout.horizontalPitch = 1050.0f;
+  layout.cardHeight = layout.verticalPitch = 600.0f;
+  layout.paper = 1;
+  for (const char* name : {"Same", "Zeta"}) {
+    layout.name = QString::fromLatin1(name);
+    ASSERT_TRUE(SaveLayoutTemplate(layouts.shipped, layout).Ok());
+  }
+  PageLayoutListing listing = ReadPageLayouts(layouts);
+  EXPECT_TRUE(listing.errors.empty()) << listing.errors.front();
+  EXPECT_EQ(listing.layouts.size(), 2u);
+  layout.cardWidth = 900.0f;
+  for (const char* name : {"Alpha", "Same"}) {
+    layout.name = QString::fromLatin1(name);
+    ASSERT_TRUE(SaveLayoutTemplate(layouts.user, layout).Ok());
+  }
+  listing = ReadPageLayouts(layouts);
+  std::vector<std::pair<std::string, float>> names;
+  for (const PageLayout& l : listing.layouts) names.emplace_back(l.name.toStdString(), l.cardWidth);
+  EXPECT_EQ(names, (std::vector<std::pair<std::string, float>>{
+                       {"Zeta", 1050.0f}, {"Alpha", 900.0f}, {"Same", 900.0f}}));
+}
+
+}  // namespace
+}  // namespace tavolo
