@@ -6,7 +6,7 @@ namespace tavolo {
 
 namespace {
 
-constexpr float kShareOfWidth = 0.2f;
+constexpr float kShareOfWidth = 0.24f;
 constexpr float kMargin = 0.04f;  // of the card's width, between the code and the card's edges
 constexpr double kMillimetresPerInch = 25.4;
 constexpr int kUsualDpi = 300;

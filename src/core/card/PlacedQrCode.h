@@ -37,7 +37,8 @@ struct PlacedQrCode {
   friend bool operator==(const PlacedQrCode&, const PlacedQrCode&) = default;
 };
 
-// A new code for a card of this size: in its lower right corner, a fifth of its width wide.
+// A new code for a card of this size: in its lower right corner, about a quarter of its width
+// wide, so that a vCard's modules print large enough for a phone to read.
 PlacedQrCode NewQrCode(float cardWidth, float cardHeight);
 
 // The code's own text as the card keeps it: cut, between two characters, to kMaxQrFreeTextBytes

@@ -169,6 +169,7 @@ class MainWindow : public QMainWindow {
   void OnDeletePhoto();
   void OnInsertLogo();
   void OnDeleteLogo();
+  void OnInsertQrCode();
   void OnTextColours();
   void OnFrameColours();
   void OnBackgroundColour();
