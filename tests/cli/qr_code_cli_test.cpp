@@ -18,11 +18,19 @@ TEST_F(QrCodeCli, ARenderedCardDecodesToItsVCard) {
   }
   CardState card;
   ContactDetails details;
-  const char* fields[] = {"Höhenweg Gärtnerei", "Zoë Ångström", "Meisterin; Floristik",
-                          "Straße 7",           "",             "Köln, NRW",
-                          "50667",              "zoe@höhenweg.example",
-                          "www.höhenweg.example", "Tel. +49 221 5550", ""};
-  for (size_t i = 0; i < details.fields.size(); ++i) details.fields[i] = QString::fromUtf8(fields[i]);
+  const char* fields[] = {"Höhenweg Gärtnerei",
+                          "Zoë Ångström",
+                          "Meisterin; Floristik",
+                          "Straße 7",
+                          "",
+                          "Köln, NRW",
+                          "50667",
+                          "zoe@höhenweg.example",
+                          "www.höhenweg.example",
+                          "Tel. +49 221 5550",
+                          ""};
+  for (size_t i = 0; i < details.fields.size(); ++i)
+    details.fields[i] = QString::fromUtf8(fields[i]);
   card.extensions.Set<ContactChunk>(details);
   const auto decoded = [&](const PlacedQrCode& code, const char* extra) {
     SetQrCode(card, code);
@@ -30,7 +38,8 @@ TEST_F(QrCodeCli, ARenderedCardDecodesToItsVCard) {
     const std::string image = Scratch("card.png");
     const test::ShellOutcome render = Run("render '" + project + "' -o '" + image + "'");
     EXPECT_EQ(render.code, 0) << render.output;
-    return test::RunShell(std::string("zbarimg --nodbus --raw -q ") + extra + " '" + image + "'").output;
+    return test::RunShell(std::string("zbarimg --nodbus --raw -q ") + extra + " '" + image + "'")
+        .output;
   };
   const std::string vcard = VCardText(details).toStdString() + "\n";
   EXPECT_EQ(decoded(NewQrCode(card.cardWidth, card.cardHeight), ""), vcard);

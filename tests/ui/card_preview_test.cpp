@@ -202,8 +202,8 @@ TEST_F(ControlTest, ThePictureUnderThePointerIsOutlinedTheLogoOnTop) {
     QPoint at;
     std::optional<CardObject> hovered;
   } cases[] = {
-      {{234, 171}, CardObject::kPhoto}, {{333, 220}, CardObject::kPhoto},
-      {{320, 190}, CardObject::kLogo},  {{233, 171}, std::nullopt},
+      {{234, 171}, CardObject::kPhoto},  {{333, 220}, CardObject::kPhoto},
+      {{320, 190}, CardObject::kLogo},   {{233, 171}, std::nullopt},
       {{459, 171}, CardObject::kQrCode}, {{509, 171}, std::nullopt},
       {{100, 100}, std::nullopt},        {{10, 10}, std::nullopt},
   };

@@ -122,8 +122,9 @@ void CheckCrowding(const CardState& card, const std::vector<Placed>& placed,
   }
   if (const std::optional<PlacedQrCode> code = QrCodeOf(card)) {
     const PixelRect r = QrCodeArea(*code, 1);
-    pictures.emplace_back(QStringLiteral("the QR code"),
-                          QRect(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height())));
+    pictures.emplace_back(
+        QStringLiteral("the QR code"),
+        QRect(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height())));
   }
   for (const auto& [what, rect] : pictures) {
     for (const Placed& p : placed) {

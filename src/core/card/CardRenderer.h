@@ -1,8 +1,8 @@
 // The card compositor: draws one whole card (background, tint, gradient, text frames, photo and
-// logo blended with their alpha, text, QR code) at any integer reduction of its full size, and keeps what
-// is expensive to rebuild: the tinted background per size and each placed picture trimmed and
-// turned. The card document owns one, which the preview, the print image, the clipboard and the
-// export share; the command-line tool makes its own.
+// logo blended with their alpha, text, QR code) at any integer reduction of its full size, and
+// keeps what is expensive to rebuild: the tinted background per size and each placed picture
+// trimmed and turned. The card document owns one, which the preview, the print image, the clipboard
+// and the export share; the command-line tool makes its own.
 #pragma once
 
 #include <array>

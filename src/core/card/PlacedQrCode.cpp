@@ -30,8 +30,8 @@ QString KeptQrFreeText(const QString& text) {
   qsizetype bytes = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char32_t c = text[i].unicode();
-    const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-                      text[i + 1].isLowSurrogate();
+    const bool pair =
+        QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
     const qsizetype width = pair ? 4 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
     if (bytes + width > kMaxQrFreeTextBytes) return text.left(i);
     bytes += width;

@@ -4,8 +4,8 @@
 // code. A card without the code's chunk has none.
 #pragma once
 
-#include <QString>
 #include <QtGui/qrgb.h>
+#include <QString>
 
 namespace tavolo {
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include <QByteArray>
 #include <qrencode.h>
+#include <QByteArray>
 
 namespace tavolo {
 

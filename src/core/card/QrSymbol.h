@@ -18,7 +18,8 @@ struct QrSymbol {
   int width = 0;              // modules a side, quiet zone excluded
   std::vector<uint8_t> dark;  // row by row, 1 for a dark module
   bool Dark(int column, int row) const {
-    return dark[static_cast<size_t>(row) * static_cast<size_t>(width) + static_cast<size_t>(column)] != 0;
+    return dark[static_cast<size_t>(row) * static_cast<size_t>(width) +
+                static_cast<size_t>(column)] != 0;
   }
   // Modules a side with the quiet zone.
   int Span() const { return width + 2 * kQrQuietModules; }

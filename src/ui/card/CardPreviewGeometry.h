@@ -1,7 +1,7 @@
 // Where the preview puts the card: the integer divisor that fits the full-size card into the
 // control with at least 10 pixels to spare on each side, the drawn size, and the centred card
-// rectangle; and where the photo, the logo and the QR code stand on it. Shared by the paint, the pointer and the
-// tests.
+// rectangle; and where the photo, the logo and the QR code stand on it. Shared by the paint, the
+// pointer and the tests.
 #pragma once
 
 #include <optional>

@@ -1,5 +1,6 @@
 // The card preview's pointer and keys: the photo, the logo and the QR code outlined under the
-// pointer, dragged, selected and nudged. Positions go through the preview's geometry, as the paint takes them.
+// pointer, dragged, selected and nudged. Positions go through the preview's geometry, as the paint
+// takes them.
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>

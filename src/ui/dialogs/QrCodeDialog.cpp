@@ -146,9 +146,8 @@ void QrCodeDialog::Connect() {
     const QRgb colour = ToQRgb(light_->CurrentColour());
     ChangeCode([&](PlacedQrCode& code) { code.light = colour; });
   });
-  connect(lightOnDark_, &QCheckBox::toggled, this, [this](bool on) {
-    ChangeCode([&](PlacedQrCode& code) { code.lightOnDark = on; });
-  });
+  connect(lightOnDark_, &QCheckBox::toggled, this,
+          [this](bool on) { ChangeCode([&](PlacedQrCode& code) { code.lightOnDark = on; }); });
   connect(size_, &QSpinBox::valueChanged, this, [this](int millimetres) {
     const float side = QrSideFromMillimetres(millimetres, Live().dpi);
     ChangeCode([&](PlacedQrCode& code) { code.side = side; });

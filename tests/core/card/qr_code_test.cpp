@@ -26,9 +26,17 @@ TEST(VCardText, WritesTheFilledFieldsEscaped) {
     const char* body;  // between VERSION and END, lines joined by "|"
   } cases[] = {
       {"every field, accents kept",
-       Details({{0, "Café Ørsted"}, {1, "Zoë Anna Brontë"}, {2, "Chef"}, {3, "Rue 1"},
-                {4, "Bât. B"}, {5, "Liège"}, {6, "4000"}, {7, "zoe@cafe.example"},
-                {8, "www.cafe.example"}, {9, "Tel. +32 4 123"}, {10, "Mobile: 0470 11"}}),
+       Details({{0, "Café Ørsted"},
+                {1, "Zoë Anna Brontë"},
+                {2, "Chef"},
+                {3, "Rue 1"},
+                {4, "Bât. B"},
+                {5, "Liège"},
+                {6, "4000"},
+                {7, "zoe@cafe.example"},
+                {8, "www.cafe.example"},
+                {9, "Tel. +32 4 123"},
+                {10, "Mobile: 0470 11"}}),
        "N:Brontë;Zoë Anna;;;|FN:Zoë Anna Brontë|ORG:Café Ørsted|TITLE:Chef|"
        "ADR;TYPE=WORK:;Bât. B;Rue 1;Liège;;4000;|TEL;TYPE=WORK,VOICE:+32 4 123|"
        "TEL;TYPE=CELL:0470 11|EMAIL:zoe@cafe.example|URL:www.cafe.example"},
@@ -36,13 +44,13 @@ TEST(VCardText, WritesTheFilledFieldsEscaped) {
        "N:Ann;;;;|FN:Ann|EMAIL:a@b.example"},
       {"no name: the company names the card", Details({{0, "Acme"}, {5, "Oslo"}}),
        "N:;;;;|FN:Acme|ORG:Acme|ADR;TYPE=WORK:;;;Oslo;;;"},
-      {"separators and line breaks escaped", Details({{1, "A;B"}, {0, "X, Y\\Z"}, {2, "a\r\nb\nc"}}),
+      {"separators and line breaks escaped",
+       Details({{1, "A;B"}, {0, "X, Y\\Z"}, {2, "a\r\nb\nc"}}),
        "N:A\\;B;;;;|FN:A\\;B|ORG:X\\, Y\\\\Z|TITLE:a\\nb\\nc"},
       {"a phone's label dropped", Details({{1, "Al"}, {9, "Phone: (030) 12"}}),
        "N:Al;;;;|FN:Al|TEL;TYPE=WORK,VOICE:(030) 12"},
       {"blank fields and a phone without a number left out",
-       Details({{1, "Al"}, {2, "  "}, {10, "Mobile"}}),
-       "N:Al;;;;|FN:Al"},
+       Details({{1, "Al"}, {2, "  "}, {10, "Mobile"}}), "N:Al;;;;|FN:Al"},
   };
   for (const auto& c : cases) {
     QString expected = QStringLiteral("BEGIN:VCARD|VERSION:3.0|") + QString::fromUtf8(c.body) +
@@ -126,7 +134,8 @@ TEST(QrCodeChunk, RoundTripsAndRefusesDamagedPayloads) {
 TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
   test::EnsureGuiApplication();
   CardState card;
-  card.extensions.Set<ContactChunk>(Details({{0, "Ørsted & Co"}, {1, "Zoë Brontë"}, {7, "z@o.example"}}));
+  card.extensions.Set<ContactChunk>(
+      Details({{0, "Ørsted & Co"}, {1, "Zoë Brontë"}, {7, "z@o.example"}}));
   CardRenderer renderer(nullptr, {});
   const QrSymbol symbol = EncodeQrSymbol(QrContentText(card, PlacedQrCode{}).Value()).Value();
   const struct {
@@ -143,8 +152,7 @@ TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
     code.dark = qRgb(20, 30, 90);
     code.light = qRgb(250, 250, 240);
     SetQrCode(card, code);
-    const QImage image =
-        renderer.Render(card, c.divisor, 1062 / c.divisor, 615 / c.divisor);
+    const QImage image = renderer.Render(card, c.divisor, 1062 / c.divisor, 615 / c.divisor);
     ASSERT_FALSE(image.isNull());
     const QrModuleGrid grid = QrModulesIn(QrCodeArea(code, c.divisor), symbol.Span());
     ASSERT_GE(grid.modulePixels, 1);
@@ -156,8 +164,8 @@ TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
       for (int column = 0; column < symbol.Span(); ++column) {
         const int mr = row - kQrQuietModules;
         const int mc = column - kQrQuietModules;
-        const bool dark = mr >= 0 && mc >= 0 && mr < symbol.width && mc < symbol.width &&
-                          symbol.Dark(mc, mr);
+        const bool dark =
+            mr >= 0 && mc >= 0 && mr < symbol.width && mc < symbol.width && symbol.Dark(mc, mr);
         for (int y = 0; y < grid.modulePixels; ++y) {
           for (int x = 0; x < grid.modulePixels; ++x) {
             const int px = grid.left + column * grid.modulePixels + x;

@@ -107,8 +107,9 @@ TEST(ExtensionSection, DamagedKnownChunksAreReportedAndTheCardStillOpens) {
   for (const auto& c : cases) {
     std::vector<uint8_t> file = card;
     const std::vector<uint8_t> section =
-        Section(1, 1, {uint8_t(c.tag[0]), uint8_t(c.tag[1]), uint8_t(c.tag[2]), uint8_t(c.tag[3]),
-                       1, 0, 0, 0, 7});
+        Section(1, 1,
+                {uint8_t(c.tag[0]), uint8_t(c.tag[1]), uint8_t(c.tag[2]), uint8_t(c.tag[3]), 1, 0,
+                 0, 0, 7});
     file.insert(file.end(), section.begin(), section.end());
     const ReadProjectResult read = ReadProject(file, loaded, kTable);
     ASSERT_TRUE(read.Ok()) << read.detail;
