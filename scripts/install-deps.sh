@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev
   libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
+  libqrencode-dev zbar-tools
   fonts-liberation2 fonts-dejavu-core
   # the families the shipped templates use
   fonts-cantarell fonts-dancingscript fonts-ebgaramond fonts-league-spartan fonts-lindenhill

@@ -167,8 +167,8 @@ shoot "Logo Options" logo-options
 xdotool key alt+e d
 shoot "Contact Details" contact-details
 
-# Text Colors with a warm brown typed into R, G and B.
-xdotool key alt+e Down Down Down Down Return
+# Text Colors with a warm brown typed into R, G and B (past "Insert QR Code...").
+xdotool key alt+e Down Down Down Down Down Return
 x11_window "Color Options: 'Text Colors'" 10 >/dev/null
 for channel in "r 150" "g 90" "b 40"; do
   read -r key number <<<"$channel"
@@ -245,8 +245,9 @@ convert -size 240x240 xc:none -fill 'rgba(255,204,0,0.35)' -draw 'circle 120,120
 X11_PIDS+=($!)
 second=$(x11_window "Wine Bar\.tvc .*Tavolo" 15)
 # "Edit" → "Insert Logo...": up from the first entry round to the last, "Contact Details...",
-# then past "Card Properties...", the three colour entries and the disabled "Delete Logo".
-xdotool key alt+e Up Up Up Up Up Up Return
+# then past "Card Properties...", the three colour entries, "Insert QR Code..." and the disabled
+# "Delete Logo".
+xdotool key alt+e Up Up Up Up Up Up Up Return
 x11_window "Logo Options" 10 >/dev/null
 xdotool key alt+l
 x11_window "Load Logo" 10 >/dev/null

@@ -27,6 +27,10 @@ int WarnOfLeftOutPictures(std::string_view command, const CardRenderer& renderer
     const std::string name = card.Picture(kind).name.toStdString();
     if (!error.empty()) warn("the " + std::string(RulesOf(kind).name) + " '" + name + "'", error);
   }
+  if (!renderer.QrCodeError().empty()) {
+    PrintWarning(command, "the QR code is left out: " + renderer.QrCodeError());
+    ++leftOut;
+  }
   return leftOut;
 }
 

@@ -1,5 +1,5 @@
 // The warnings of the commands that draw a card (render, print) when a picture of the card could
-// not be loaded and is left out of what they write.
+// not be loaded, or its QR code could not be encoded, and is left out of what they write.
 #pragma once
 
 #include <string_view>
@@ -10,8 +10,8 @@
 
 namespace tavolo::cli {
 
-// Warns of the background, the photo and the logo that `renderer` could not load for `card`
-// (after it drew the card); returns how many there were.
+// Warns of the background, the photo and the logo that `renderer` could not load for `card`, and
+// of its QR code left out (after it drew the card); returns how many there were.
 int WarnOfLeftOutPictures(std::string_view command, const CardRenderer& renderer,
                           const BackgroundTable& table, const CardState& card);
 

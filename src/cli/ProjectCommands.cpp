@@ -11,6 +11,8 @@
 #include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
 #include "core/card/ContactDetails.h"
+#include "core/card/QrCodeChunk.h"
+#include "core/card/QrContentText.h"
 #include "core/card/ShrinkToFitChunk.h"
 #include "core/formats/Cp1252.h"
 #include "core/formats/ProjectFile.h"
@@ -219,6 +221,26 @@ std::string ShrinkToFitJson(const CardState& s) {
   return out + "]";
 }
 
+// The card's QR code: what it holds, how many UTF-8 bytes that is (null when there is nothing to
+// encode), where it stands and its colours; null when the card has none.
+std::string QrCodeJson(const CardState& s) {
+  const std::optional<PlacedQrCode> code = QrCodeOf(s);
+  if (!code) return "null";
+  static constexpr const char* kContentNames[kQrContentCount] = {"contact", "website", "text"};
+  const Outcome<QString> text = QrContentText(s, *code);
+  const auto colour = [](QRgb rgb) { return QString::asprintf("#%06x", rgb & 0xFFFFFFu); };
+  return JsonObject(2)
+      .Text("content", QString::fromLatin1(kContentNames[static_cast<int>(code->content)]))
+      .Raw("textBytes", text ? std::to_string(text.Value().toUtf8().size()) : "null")
+      .Float("x", code->x)
+      .Float("y", code->y)
+      .Float("side", code->side)
+      .Text("dark", colour(code->dark))
+      .Text("light", colour(code->light))
+      .Raw("lightOnDark", code->lightOnDark ? "true" : "false")
+      .Done();
+}
+
 std::string CardJson(const CardState& s, const ReadProjectResult& read) {
   JsonObject card(0);
   card.Raw("result", "\"" + std::string(ProjectResultName(read.result)) + "\"");
@@ -286,6 +308,7 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
   for (size_t i = 0; i < details.fields.size(); ++i)
     contact.Text(kContactKeys[i], details.fields[i]);
   card.Raw("contact", contact.Done());
+  card.Raw("qr", QrCodeJson(s));
   return card.Done();
 }
 

@@ -14,6 +14,7 @@
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
+#include "core/card/QrCodeChunk.h"
 #include "tests/core/card/RenderTestSupport.h"
 #include "tests/ui/ReportLog.h"
 #include "ui/card/CardPreview.h"
@@ -157,7 +158,8 @@ TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
 }
 
 // A preview at divisor 2 (the card at 34, 46) of a card with a 200 × 100 photo centred at
-// (500, 300) and a 40 × 40 logo at (580, 300), over the photo's right end.
+// (500, 300), a 40 × 40 logo at (580, 300), over the photo's right end, and a QR code of 100 at
+// (900, 300).
 struct PicturesPreview {
   CardDocument doc{nullptr, {}};
   CardPreview preview{doc};
@@ -171,6 +173,11 @@ struct PicturesPreview {
     live.logo.width = 40.0f;
     live.logo.height = 40.0f;
     live.logo.x = 580.0f;
+    PlacedQrCode code;
+    code.x = 900.0f;
+    code.y = 300.0f;
+    code.side = 100.0f;
+    SetQrCode(live, code);
     doc.SetLive(live);
     doc.RecordEdit();
     preview.resize(600, 400);
@@ -193,15 +200,16 @@ TEST_F(ControlTest, ThePictureUnderThePointerIsOutlinedTheLogoOnTop) {
   const QImage plain = Paint(fx.preview);
   const struct {
     QPoint at;
-    std::optional<PictureKind> hovered;
+    std::optional<CardObject> hovered;
   } cases[] = {
-      {{234, 171}, PictureKind::kPhoto}, {{333, 220}, PictureKind::kPhoto},
-      {{320, 190}, PictureKind::kLogo},  {{233, 171}, std::nullopt},
+      {{234, 171}, CardObject::kPhoto},  {{333, 220}, CardObject::kPhoto},
+      {{320, 190}, CardObject::kLogo},   {{233, 171}, std::nullopt},
+      {{459, 171}, CardObject::kQrCode}, {{509, 171}, std::nullopt},
       {{100, 100}, std::nullopt},        {{10, 10}, std::nullopt},
   };
   for (const auto& c : cases) {
     fx.Mouse(QEvent::MouseMove, c.at);
-    EXPECT_EQ(fx.preview.HoveredPicture(), c.hovered) << c.at.x() << "," << c.at.y();
+    EXPECT_EQ(fx.preview.HoveredObject(), c.hovered) << c.at.x() << "," << c.at.y();
     EXPECT_EQ(fx.preview.cursor().shape(), c.hovered ? Qt::SizeAllCursor : Qt::ArrowCursor);
   }
   fx.Mouse(QEvent::MouseMove, {250, 180});
@@ -211,7 +219,7 @@ TEST_F(ControlTest, ThePictureUnderThePointerIsOutlinedTheLogoOnTop) {
   EXPECT_EQ(edge, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(&fx.preview, &leave);
-  EXPECT_EQ(fx.preview.HoveredPicture(), std::nullopt);
+  EXPECT_EQ(fx.preview.HoveredObject(), std::nullopt);
   EXPECT_EQ(Paint(fx.preview), plain);
 }
 
@@ -231,16 +239,24 @@ TEST_F(ControlTest, ADragMovesThePictureLiveAndIsOneStepArrowsNudgeIt) {
   // A click selects without a step; each arrow is one step.
   fx.Mouse(QEvent::MouseButtonPress, {250, 180});
   fx.Mouse(QEvent::MouseButtonRelease, {250, 180});
-  EXPECT_EQ(fx.preview.SelectedPicture(), PictureKind::kPhoto);
+  EXPECT_EQ(fx.preview.SelectedObject(), CardObject::kPhoto);
   EXPECT_EQ(fx.Steps(), steps);
   QTest::keyClick(&fx.preview, Qt::Key_Right);
   QTest::keyClick(&fx.preview, Qt::Key_Up, Qt::ShiftModifier);
   EXPECT_EQ(fx.Photo(), QPointF(501, 290));
   EXPECT_EQ(fx.Steps(), steps + 2);
   QTest::keyClick(&fx.preview, Qt::Key_Escape);
-  EXPECT_EQ(fx.preview.SelectedPicture(), std::nullopt);
+  EXPECT_EQ(fx.preview.SelectedObject(), std::nullopt);
   QTest::keyClick(&fx.preview, Qt::Key_Left);
   EXPECT_EQ(fx.Photo(), QPointF(501, 290));
+
+  fx.Mouse(QEvent::MouseButtonPress, {480, 190});
+  fx.Mouse(QEvent::MouseMove, {490, 195});
+  fx.Mouse(QEvent::MouseButtonRelease, {490, 195});
+  QTest::keyClick(&fx.preview, Qt::Key_Down);
+  const std::optional<PlacedQrCode> code = QrCodeOf(fx.doc.Working());
+  ASSERT_TRUE(code.has_value());
+  EXPECT_EQ(QPointF(code->x, code->y), QPointF(920, 311));
 }
 
 }  // namespace

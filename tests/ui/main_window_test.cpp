@@ -200,7 +200,8 @@ TEST_F(MainWindowTest, ControlsAndMenusCarryTheirTextsIdsAndShortcuts) {
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Edit),
             (QStringList{"57643 Undo \tCtrl+Z", "57644 Redo \tCtrl+Y", "-", "57634 Copy", "-",
                          "32806 Insert Photo...\tCtrl+I", "32807 Delete Photo", "-",
-                         "32809 Insert Logo...", "32810 Delete Logo", "-", "32801 Text Colors...",
+                         "32809 Insert Logo...", "32810 Delete Logo", "-",
+                         "32816 Insert QR Code...", "-", "32801 Text Colors...",
                          "32803 Frame Colors...", "32802 Background Color...", "-",
                          "32808 Card Properties...", "-", "32815 Contact &Details..."}));
   EXPECT_EQ(MenuTexts(MainWindow::Menu::Templates),
@@ -795,11 +796,11 @@ TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
 TEST_F(MainWindowTest, TheOtherEditCommandsReachTheirDialogsAndOutputs) {
   const CardState before = Doc().Live();
   for (int id : {kCmdTextColors, kCmdFrameColors, kCmdBackgroundColor, kCmdCardProperties,
-                 kCmdContactDetails}) {
+                 kCmdContactDetails, kCmdInsertQrCode}) {
     Trigger(id);  // the script cancels
     EXPECT_EQ(Doc().Live(), before) << id;
   }
-  EXPECT_EQ(script_.dialogsRun, 5);
+  EXPECT_EQ(script_.dialogsRun, 6);
 
   Trigger(kCmdCopy);
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(1062, 615));

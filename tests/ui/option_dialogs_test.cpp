@@ -1,18 +1,21 @@
-// Text Options and Background Options: what they show when they open, what each control writes
-// into the live card, and that closing with "Close" records one step while Escape and the close
-// box restore the card exactly.
+// Text Options, Background Options and QR Code: what they show when they open, what each control
+// writes into the live card, and that closing with "Close" (OK) records one step while Escape and
+// the close box restore the card exactly.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <functional>
 
 #include "core/card/CardDocument.h"
+#include "core/card/QrCodeChunk.h"
 #include "core/card/ShrinkToFitChunk.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/TestBackgrounds.h"
@@ -22,6 +25,7 @@
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
 #include "ui/dialogs/BackgroundOptionsDialog.h"
+#include "ui/dialogs/QrCodeDialog.h"
 #include "ui/dialogs/TextOptionsDialog.h"
 
 namespace tavolo {
@@ -207,6 +211,7 @@ TEST_F(OptionDialogs, CloseRecordsOneStepAndEveryOtherEndRestoresTheCardExactly)
   const std::function<std::unique_ptr<QDialog>(CardPreview&)> dialogs[] = {
       [](CardPreview& p) { return std::make_unique<TextOptionsDialog>(p, 1); },
       [](CardPreview& p) { return std::make_unique<BackgroundOptionsDialog>(p); },
+      [](CardPreview& p) { return std::make_unique<QrCodeDialog>(p); },
   };
   for (const auto& make : dialogs) {
     const auto changeAll = [](QDialog& dialog) {
@@ -248,6 +253,30 @@ TEST_F(OptionDialogs, CloseRecordsOneStepAndEveryOtherEndRestoresTheCardExactly)
     EXPECT_EQ(document_.History().UndoCount(), 1);
     ASSERT_TRUE(document_.Undo());
   }
+}
+
+TEST_F(OptionDialogs, TheQrCodeDialogPreviewsTheCodeSaysWhyNotAndRemovesIt) {
+  QrCodeDialog dialog(preview_);
+  dialog.show();
+  ASSERT_TRUE(QrCodeOf(document_.Live()).has_value());  // a new code shows at once
+  EXPECT_FALSE(dialog.Preview()->pixmap().isNull());
+  dialog.ContentButton(QrContent::kFreeText)->click();
+  EXPECT_TRUE(dialog.Preview()->pixmap().isNull());
+  EXPECT_EQ(dialog.Problem()->text(), "The QR code has no text.");
+  dialog.FreeTextEditor()->setPlainText(QStringLiteral("Grüße"));
+  EXPECT_TRUE(dialog.Problem()->text().isEmpty());
+  EXPECT_EQ(QrCodeOf(document_.Live())->freeText, QStringLiteral("Grüße"));
+  dialog.SizeBox()->setValue(40);
+  EXPECT_NEAR(QrCodeOf(document_.Live())->side, 472.4f, 0.1f);  // 40 mm at 300 dpi
+  QTest::mouseClick(dialog.findChild<QWidget*>("1"), Qt::LeftButton);
+  EXPECT_EQ(Steps(), 1);
+
+  QrCodeDialog again(preview_);
+  again.show();
+  EXPECT_EQ(again.FreeTextEditor()->toPlainText(), QStringLiteral("Grüße"));
+  QTest::mouseClick(again.findChild<QWidget*>("remove"), Qt::LeftButton);
+  EXPECT_FALSE(QrCodeOf(document_.Working()).has_value());
+  EXPECT_EQ(Steps(), 2);
 }
 
 TEST_F(OptionDialogs, EveryControlHasAKeyboardPath) {

@@ -25,6 +25,9 @@ const QStringList kFrameModes = {QStringLiteral("none"), QStringLiteral("exact")
                                  QStringLiteral("card long")};
 const QStringList kStyles = {QStringLiteral("Regular"), QStringLiteral("Bold"),
                              QStringLiteral("Italic"), QStringLiteral("Bold Italic")};
+const QStringList kQrContents = {QStringLiteral("contact"), QStringLiteral("website"),
+                                 QStringLiteral("text")};
+const QStringList kYesNo = {QStringLiteral("yes"), QStringLiteral("no")};
 
 // Thrown by the value readers and turned into "FILE:LINE: what" by the line loop.
 struct Bad {
@@ -146,6 +149,26 @@ void SetPictureKey(Picture& picture, const QString& key, const QString& value, b
   }
 }
 
+void SetQrKey(PlacedQrCode& code, const QString& key, const QString& value) {
+  if (key == u"content") {
+    code.content = static_cast<QrContent>(Choice(value, kQrContents));
+  } else if (key == u"side") {
+    code.side = static_cast<float>(Integer(value));
+  } else if (key == u"centre") {
+    const QPoint centre = Point(value);
+    code.x = static_cast<float>(centre.x());
+    code.y = static_cast<float>(centre.y());
+  } else if (key == u"dark") {
+    code.dark = Colour(value).rgb();
+  } else if (key == u"light") {
+    code.light = Colour(value).rgb();
+  } else if (key == u"light on dark") {
+    code.lightOnDark = Choice(value, kYesNo) == 0;
+  } else {
+    throw Bad{"unknown key '" + key.toStdString() + "'"};
+  }
+}
+
 // Routes a key to the section it was written under.
 void SetKey(Definition& d, const QString& section, const QString& key, const QString& value) {
   if (section.isEmpty()) return SetTopKey(d, key, value);
@@ -169,6 +192,10 @@ void SetKey(Definition& d, const QString& section, const QString& key, const QSt
     if (!d.photo) d.photo.emplace();
     return SetPictureKey(*d.photo, key, value, false);
   }
+  if (section == u"qr") {
+    if (!d.qr) d.qr.emplace();
+    return SetQrKey(*d.qr, key, value);
+  }
   throw Bad{"unknown section [" + section.toStdString() + "]"};
 }
 
@@ -185,6 +212,9 @@ void CheckComplete(const Definition& d) {
   }
   if (d.logo && (!d.logo->ink.isValid() || !d.logo->plate.isValid())) {
     throw Bad{"a logo needs its ink and plate colours"};
+  }
+  if (d.qr && (d.qr->side < kMinQrSide || d.qr->side > kMaxQrSide)) {
+    throw Bad{"a QR code's side is 60 pixels or more"};
   }
 }
 

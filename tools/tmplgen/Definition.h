@@ -13,6 +13,8 @@
 #include <QSize>
 #include <QString>
 
+#include "core/card/PlacedQrCode.h"
+
 namespace tavolo::tmplgen {
 
 inline constexpr int kBoxes = 5;
@@ -58,6 +60,7 @@ struct Definition {
   std::array<BoxLook, kBoxes> boxes;
   std::optional<Picture> logo;
   std::optional<Picture> photo;
+  std::optional<PlacedQrCode> qr;
 };
 
 // Reads one definition; on failure returns nothing and sets `error` to "FILE:LINE: what".

@@ -10,6 +10,8 @@
 
 #include "core/base/ColourModel.h"
 #include "core/card/PictureGeometry.h"
+#include "core/card/QrCodeChunk.h"
+#include "core/card/QrCodeDrawing.h"
 #include "core/card/TextBoxRenderer.h"
 
 namespace tavolo::tmplgen {
@@ -117,6 +119,12 @@ void CheckCrowding(const CardState& card, const std::vector<Placed>& placed,
                                          static_cast<int>(picture->height), 1);
     pictures.emplace_back(QStringLiteral("the ") + QString::fromUtf8(RulesOf(picture->kind).name),
                           QRect(r.left, r.top, r.Width(), r.Height()));
+  }
+  if (const std::optional<PlacedQrCode> code = QrCodeOf(card)) {
+    const PixelRect r = QrCodeArea(*code, 1);
+    pictures.emplace_back(
+        QStringLiteral("the QR code"),
+        QRect(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height())));
   }
   for (const auto& [what, rect] : pictures) {
     for (const Placed& p : placed) {

@@ -21,4 +21,8 @@ void CardExtensions::Put(ChunkTag tag, std::vector<uint8_t> payload) {
   }
 }
 
+void CardExtensions::Remove(ChunkTag tag) {
+  std::erase_if(chunks_, [&](const ExtensionChunk& c) { return c.tag == tag; });
+}
+
 }  // namespace tavolo

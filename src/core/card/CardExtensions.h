@@ -41,6 +41,8 @@ class CardExtensions {
   const std::vector<uint8_t>* Find(ChunkTag tag) const;
   // Replaces the payload of the first chunk tagged `tag`, or adds that chunk at the end.
   void Put(ChunkTag tag, std::vector<uint8_t> payload);
+  // Drops every chunk tagged `tag`.
+  void Remove(ChunkTag tag);
   // Adds a chunk as read from a file: order and repeated tags are kept.
   void Append(ExtensionChunk chunk) { chunks_.push_back(std::move(chunk)); }
 

@@ -16,6 +16,9 @@
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/CardLimits.h"
 #include "core/card/PictureGeometry.h"
+#include "core/card/QrCodeChunk.h"
+#include "core/card/QrCodeDrawing.h"
+#include "core/card/QrContentText.h"
 #include "core/card/TextBoxLayout.h"
 #include "core/card/Truncate.h"
 
@@ -155,8 +158,30 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
                     DrawField(live, row.box, divisor, &painter, cardArea, row.offset, row.align,
                               backgroundBuffer, dx, dy, true, row.angle, &layouts[i]) == 0);
   }
+  // Last, so that no text or picture covers a module and the code always reads.
+  DrawCardQrCode(painter, live, divisor);
   painter.end();
   return card;
+}
+
+void CardRenderer::DrawCardQrCode(QPainter& painter, const CardState& live, int divisor) {
+  qrError_.clear();
+  const std::optional<PlacedQrCode> code = QrCodeOf(live);
+  if (!code) return;
+  const Outcome<QString> text = QrContentText(live, *code);
+  if (!text) {
+    qrError_ = text.Message();
+    return;
+  }
+  if (!qrSymbol_ || text.Value() != qrText_) {
+    qrText_ = text.Value();
+    qrSymbol_ = EncodeQrSymbol(qrText_);
+  }
+  if (!*qrSymbol_) {
+    qrError_ = qrSymbol_->Message();
+    return;
+  }
+  DrawQrCode(painter, qrSymbol_->Value(), *code, divisor);
 }
 
 void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor,

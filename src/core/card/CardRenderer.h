@@ -1,8 +1,8 @@
 // The card compositor: draws one whole card (background, tint, gradient, text frames, photo and
-// logo blended with their alpha, text) at any integer reduction of its full size, and keeps what
-// is expensive to rebuild: the tinted background per size and each placed picture trimmed and
-// turned. The card document owns one, which the preview, the print image, the clipboard and the
-// export share; the command-line tool makes its own.
+// logo blended with their alpha, text, QR code) at any integer reduction of its full size, and
+// keeps what is expensive to rebuild: the tinted background per size and each placed picture
+// trimmed and turned. The card document owns one, which the preview, the print image, the clipboard
+// and the export share; the command-line tool makes its own.
 #pragma once
 
 #include <array>
@@ -18,6 +18,7 @@
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/PlainFileName.h"
+#include "core/card/QrSymbol.h"
 #include "core/card/TextBoxRenderer.h"
 #include "core/imaging/RasterImage.h"
 
@@ -75,6 +76,9 @@ class CardRenderer {
   // turned picture is held to the size of a card's picture), as the image layer says; empty when
   // it was drawn or there is none. The last good one, if any, was drawn in its place.
   const std::string& LoadError(PictureKind kind) const { return held_[KindIndex(kind)].error; }
+  // Why the card's QR code was left out of the last rendering (nothing to encode, too much to
+  // fit); empty when it was drawn or there is none.
+  const std::string& QrCodeError() const { return qrError_; }
   bool HasBackgroundCache() const { return !cache_.isNull(); }
 
  private:
@@ -98,6 +102,7 @@ class CardRenderer {
                             const PixelRect& placed);
   void LetGoOfPicture(HeldPicture& held);
   void LoadPicture(HeldPicture& held, const PlacedPicture& picture);
+  void DrawCardQrCode(QPainter& painter, const CardState& live, int divisor);
   // The kept background pictures are good only for the generation they were made from.
   uint64_t TableGeneration() const;
 
@@ -113,6 +118,11 @@ class CardRenderer {
   // Pictures are held at no more pixels than this (PicturePixelBudget of the card).
   uint64_t pictureBudget_ = 0;
   std::array<HeldPicture, kPictureKindCount> held_;
+
+  // The code last encoded, kept while the text it was encoded from is unchanged.
+  QString qrText_;
+  std::optional<Outcome<QrSymbol>> qrSymbol_;
+  std::string qrError_;
 
   Stats stats_;
 };

@@ -8,6 +8,7 @@
 #include "core/card/CardLimits.h"
 #include "core/card/ContactChunk.h"
 #include "core/card/PlainFileName.h"
+#include "core/card/QrCodeChunk.h"
 #include "core/formats/ExtensionSection.h"
 #include "core/formats/StoredString.h"
 #include "core/storage/ByteReader.h"
@@ -53,6 +54,9 @@ class ProjectReader {
     } else if (state_.extensions.HoldsDamaged<ContactChunk>()) {
       // The details are then taken from the boxes again, and the next save writes them whole.
       result_.extensionProblem = "the contact details chunk \"CONT\" is damaged";
+    } else if (state_.extensions.HoldsDamaged<QrCodeChunk>()) {
+      // The card is then drawn without its code; the chunk is kept as it was read.
+      result_.extensionProblem = "the QR code chunk \"QRCD\" is damaged";
     }
     return ProjectResult::kSuccess;
   }

@@ -31,6 +31,7 @@ enum CommandId : int {
   kCmdBackgroundOptions = 32779,
   kCmdCardProperties = 32808,
   kCmdContactDetails = 32815,
+  kCmdInsertQrCode = 32816,
   kCmdTextField1 = 40000,  // to 40004: Text Options of box 1 to 5
   kCmdLayout1 = 32780,     // to 32789: Layout 1 to 10
   kCmdHelp = 32790,

@@ -176,6 +176,7 @@ class MainWindow : public QMainWindow {
   void OnDeletePhoto();
   void OnInsertLogo();
   void OnDeleteLogo();
+  void OnInsertQrCode();
   void OnTextColours();
   void OnFrameColours();
   void OnBackgroundColour();

@@ -78,6 +78,8 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
       {kCmdInsertLogo, Menu::Edit, kInsertLogoText, run(&MainWindow::OnInsertLogo)},
       {kCmdDeleteLogo, Menu::Edit, "Delete Logo", run(&MainWindow::OnDeleteLogo)},
       {0, Menu::Edit, {}, {}},
+      {kCmdInsertQrCode, Menu::Edit, "Insert QR Code...", run(&MainWindow::OnInsertQrCode)},
+      {0, Menu::Edit, {}, {}},
       {kCmdTextColors, Menu::Edit, "Text Colors...", run(&MainWindow::OnTextColours)},
       {kCmdFrameColors, Menu::Edit, "Frame Colors...", run(&MainWindow::OnFrameColours)},
       {kCmdBackgroundColor, Menu::Edit, "Background Color...",

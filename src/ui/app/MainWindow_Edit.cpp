@@ -1,11 +1,12 @@
-// The "&Edit" menu: undo and redo, copying the card, the photo and the logo, the colours, the
-// card's size and its contact details.
+// The "&Edit" menu: undo and redo, copying the card, the photo, the logo and the QR code, the
+// colours, the card's size and its contact details.
 #include <QClipboard>
 #include <QGuiApplication>
 
 #include "ui/app/MainWindow.h"
 #include "ui/dialogs/ContactDetailsDialog.h"
 #include "ui/dialogs/EditCommands.h"
+#include "ui/dialogs/QrCodeDialog.h"
 
 namespace tavolo {
 
@@ -41,6 +42,12 @@ void MainWindow::OnInsertLogo() {
 
 void MainWindow::OnDeleteLogo() {
   document_.DeletePicture(PictureKind::kLogo);
+}
+
+void MainWindow::OnInsertQrCode() {
+  ChooserPause pause(*this);
+  QrCodeDialog dialog(*preview_, this);
+  prompts_->Run(dialog);
 }
 
 void MainWindow::OnTextColours() {

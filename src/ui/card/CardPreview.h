@@ -2,10 +2,10 @@
 // scaled by an integer divisor and centred on a grainy backdrop. The card, its caches and every
 // rule of editing belong to the document; this control keeps only the screen work.
 //
-// The photo and the logo can be moved on it: the picture under the pointer is outlined with
-// dashes and shows a move cursor; a drag moves it live and records one step when released; a
+// The photo, the logo and the QR code can be moved on it: the one under the pointer is outlined
+// with dashes and shows a move cursor; a drag moves it live and records one step when released; a
 // click selects it, and then each arrow key moves it by one card pixel (Shift: ten), one step per
-// key; Escape or a click beside the pictures deselects.
+// key; Escape or a click beside them deselects.
 #pragma once
 
 #include <optional>
@@ -45,10 +45,10 @@ class CardPreview : public QWidget {
   int CardPixelWidth() const { return cardWidth_; }
   int CardPixelHeight() const { return cardHeight_; }
 
-  // The picture the pointer is over (outlined), and the one clicked (outlined, moved by the arrow
+  // The object the pointer is over (outlined), and the one clicked (outlined, moved by the arrow
   // keys).
-  std::optional<PictureKind> HoveredPicture() const { return hovered_; }
-  std::optional<PictureKind> SelectedPicture() const { return selected_; }
+  std::optional<CardObject> HoveredObject() const { return hovered_; }
+  std::optional<CardObject> SelectedObject() const { return selected_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -62,14 +62,14 @@ class CardPreview : public QWidget {
  private:
   void CopyBackdropStrips(QPainter& picturePainter, const QRect& frame, const QRect& card);
   void DrawOutline(QPainter& picturePainter) const;
-  void Hover(std::optional<PictureKind> kind);
-  // The live picture's centre becomes `centre` (card pixels); `record` makes it one step.
-  void PlacePicture(PictureKind kind, QPointF centre, bool record);
+  void Hover(std::optional<CardObject> object);
+  // The live object's centre becomes `centre` (card pixels); `record` makes it one step.
+  void PlaceObject(CardObject object, QPointF centre, bool record);
 
   struct Drag {
-    PictureKind kind;
+    CardObject object;
     QPoint from;      // where the button went down, control pixels
-    QPointF centre;   // the picture's centre then, card pixels
+    QPointF centre;   // the object's centre then, card pixels
     bool moved = false;
   };
 
@@ -81,8 +81,8 @@ class CardPreview : public QWidget {
   int cardWidth_ = static_cast<int>(kDefaultCardWidth);
   int cardHeight_ = static_cast<int>(kDefaultCardHeight);
 
-  std::optional<PictureKind> hovered_;
-  std::optional<PictureKind> selected_;
+  std::optional<CardObject> hovered_;
+  std::optional<CardObject> selected_;
   std::optional<Drag> drag_;
 };
 

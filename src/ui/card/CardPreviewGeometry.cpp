@@ -5,6 +5,8 @@
 #include <iterator>
 
 #include "core/card/PictureGeometry.h"
+#include "core/card/QrCodeChunk.h"
+#include "core/card/QrCodeDrawing.h"
 
 namespace tavolo {
 
@@ -38,12 +40,63 @@ QRect PictureOutline(const PlacedPicture& picture, const CardPreviewGeometry& ge
       .intersected(geometry.card);
 }
 
-std::optional<PictureKind> PictureAt(const CardState& card, const CardPreviewGeometry& geometry,
-                                     QPoint point) {
-  for (auto kind = std::rbegin(kPictureKinds); kind != std::rend(kPictureKinds); ++kind) {
-    if (PictureOutline(card.Picture(*kind), geometry).contains(point)) return *kind;
+namespace {
+
+// The order the card draws them in, the later on top.
+constexpr CardObject kObjects[] = {CardObject::kPhoto, CardObject::kLogo, CardObject::kQrCode};
+
+PictureKind KindOf(CardObject object) {
+  return object == CardObject::kPhoto ? PictureKind::kPhoto : PictureKind::kLogo;
+}
+
+}  // namespace
+
+QRect ObjectOutline(const CardState& card, CardObject object, const CardPreviewGeometry& geometry) {
+  if (object != CardObject::kQrCode) return PictureOutline(card.Picture(KindOf(object)), geometry);
+  const std::optional<PlacedQrCode> code = QrCodeOf(card);
+  if (!code) return {};
+  const PixelRect area = QrCodeArea(*code, geometry.divisor);
+  if (area.Width() <= 0) return {};
+  return QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1))
+      .translated(geometry.card.topLeft())
+      .intersected(geometry.card);
+}
+
+std::optional<CardObject> ObjectAt(const CardState& card, const CardPreviewGeometry& geometry,
+                                   QPoint point) {
+  for (auto object = std::rbegin(kObjects); object != std::rend(kObjects); ++object) {
+    if (ObjectOutline(card, *object, geometry).contains(point)) return *object;
   }
   return std::nullopt;
+}
+
+bool HasObject(const CardState& card, CardObject object) {
+  if (object != CardObject::kQrCode) return !card.Picture(KindOf(object)).name.isEmpty();
+  return QrCodeOf(card).has_value();
+}
+
+QPointF CentreOf(const CardState& card, CardObject object) {
+  if (object != CardObject::kQrCode) {
+    const PlacedPicture& picture = card.Picture(KindOf(object));
+    return {picture.x, picture.y};
+  }
+  const std::optional<PlacedQrCode> code = QrCodeOf(card);
+  return code ? QPointF(code->x, code->y) : QPointF();
+}
+
+void MoveObject(CardState& card, CardObject object, QPointF centre) {
+  const auto x = static_cast<float>(centre.x());
+  const auto y = static_cast<float>(centre.y());
+  if (object != CardObject::kQrCode) {
+    card.Picture(KindOf(object)).x = x;
+    card.Picture(KindOf(object)).y = y;
+    return;
+  }
+  std::optional<PlacedQrCode> code = QrCodeOf(card);
+  if (!code) return;
+  code->x = x;
+  code->y = y;
+  SetQrCode(card, *code);
 }
 
 QPointF CardPixelsMoved(QPoint controlPixels, const CardPreviewGeometry& geometry) {

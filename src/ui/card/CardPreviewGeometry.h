@@ -1,7 +1,7 @@
 // Where the preview puts the card: the integer divisor that fits the full-size card into the
 // control with at least 10 pixels to spare on each side, the drawn size, and the centred card
-// rectangle; and where the photo and logo stand on it. Shared by the paint, the pointer and the
-// tests.
+// rectangle; and where the photo, the logo and the QR code stand on it. Shared by the paint, the
+// pointer and the tests.
 #pragma once
 
 #include <optional>
@@ -33,10 +33,19 @@ CardPreviewGeometry PreviewGeometryFor(const QRect& item, int cardWidth, int car
 // The part of the picture the card shows, in the control's pixels; empty when the card has no
 // such picture.
 QRect PictureOutline(const PlacedPicture& picture, const CardPreviewGeometry& geometry);
-// The picture under `point` (control pixels), the one drawn on top first; none when no picture
-// is there.
-std::optional<PictureKind> PictureAt(const CardState& card, const CardPreviewGeometry& geometry,
-                                     QPoint point);
+// What can be moved on the card with the pointer and the arrow keys.
+enum class CardObject { kPhoto, kLogo, kQrCode };
+// The part of the object the card shows, in the control's pixels; empty when the card has none.
+QRect ObjectOutline(const CardState& card, CardObject object, const CardPreviewGeometry& geometry);
+// The object under `point` (control pixels), the one drawn on top first; none when nothing is
+// there.
+std::optional<CardObject> ObjectAt(const CardState& card, const CardPreviewGeometry& geometry,
+                                   QPoint point);
+// Whether the card has the object, on the card or off it.
+bool HasObject(const CardState& card, CardObject object);
+// The object's centre on the card, card pixels; and the card with it moved there.
+QPointF CentreOf(const CardState& card, CardObject object);
+void MoveObject(CardState& card, CardObject object, QPointF centre);
 // A movement of the pointer over the control, in card pixels.
 QPointF CardPixelsMoved(QPoint controlPixels, const CardPreviewGeometry& geometry);
 

@@ -1,5 +1,6 @@
-// The card preview's pointer and keys: the photo and the logo outlined under the pointer, dragged,
-// selected and nudged. Positions go through the preview's geometry, as the paint takes them.
+// The card preview's pointer and keys: the photo, the logo and the QR code outlined under the
+// pointer, dragged, selected and nudged. Positions go through the preview's geometry, as the paint
+// takes them.
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,10 +13,6 @@ namespace {
 
 constexpr qreal kNudge = 1.0;
 constexpr qreal kShiftNudge = 10.0;
-
-QPointF CentreOf(const PlacedPicture& picture) {
-  return {picture.x, picture.y};
-}
 
 // The arrow's step in card pixels; none for another key.
 std::optional<QPointF> NudgeFor(const QKeyEvent& event) {
@@ -37,9 +34,9 @@ std::optional<QPointF> NudgeFor(const QKeyEvent& event) {
 }  // namespace
 
 void CardPreview::DrawOutline(QPainter& picturePainter) const {
-  const std::optional<PictureKind> shown = hovered_ ? hovered_ : selected_;
+  const std::optional<CardObject> shown = hovered_ ? hovered_ : selected_;
   if (!shown) return;
-  const QRect outline = PictureOutline(document_.Live().Picture(*shown), geometry_);
+  const QRect outline = ObjectOutline(document_.Live(), *shown, geometry_);
   if (outline.isEmpty()) return;
   // Black dashes over white show on light and dark cards alike.
   picturePainter.setPen(QPen(Qt::white, 1));
@@ -48,22 +45,21 @@ void CardPreview::DrawOutline(QPainter& picturePainter) const {
   picturePainter.drawRect(outline.adjusted(0, 0, -1, -1));
 }
 
-void CardPreview::Hover(std::optional<PictureKind> kind) {
-  if (kind) {
+void CardPreview::Hover(std::optional<CardObject> object) {
+  if (object) {
     setCursor(Qt::SizeAllCursor);
   } else {
     unsetCursor();
   }
-  if (kind == hovered_) return;
-  hovered_ = kind;
+  if (object == hovered_) return;
+  hovered_ = object;
   update();
 }
 
-void CardPreview::PlacePicture(PictureKind kind, QPointF centre, bool record) {
+void CardPreview::PlaceObject(CardObject object, QPointF centre, bool record) {
   const CardDocument::ChangeScope scope(document_);
   CardState live = document_.Live();
-  live.Picture(kind).x = static_cast<float>(centre.x());
-  live.Picture(kind).y = static_cast<float>(centre.y());
+  MoveObject(live, object, centre);
   document_.SetLive(live);
   if (record) document_.RecordEdit();
   update();
@@ -72,22 +68,20 @@ void CardPreview::PlacePicture(PictureKind kind, QPointF centre, bool record) {
 void CardPreview::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   const QPoint at = event->position().toPoint();
-  selected_ = PictureAt(document_.Live(), geometry_, at);
-  if (selected_) {
-    drag_ = Drag{*selected_, at, CentreOf(document_.Live().Picture(*selected_))};
-  }
+  selected_ = ObjectAt(document_.Live(), geometry_, at);
+  if (selected_) drag_ = Drag{*selected_, at, CentreOf(document_.Live(), *selected_)};
   update();
 }
 
 void CardPreview::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (!drag_) {
-    Hover(PictureAt(document_.Live(), geometry_, at));
+    Hover(ObjectAt(document_.Live(), geometry_, at));
     return;
   }
   if (at == drag_->from && !drag_->moved) return;
   drag_->moved = true;
-  PlacePicture(drag_->kind, drag_->centre + CardPixelsMoved(at - drag_->from, geometry_), false);
+  PlaceObject(drag_->object, drag_->centre + CardPixelsMoved(at - drag_->from, geometry_), false);
 }
 
 void CardPreview::mouseReleaseEvent(QMouseEvent* event) {
@@ -96,7 +90,7 @@ void CardPreview::mouseReleaseEvent(QMouseEvent* event) {
   drag_.reset();
   // A drag of any length is one step; a click without a move records nothing.
   if (done.moved) document_.RecordEdit();
-  Hover(PictureAt(document_.Live(), geometry_, event->position().toPoint()));
+  Hover(ObjectAt(document_.Live(), geometry_, event->position().toPoint()));
 }
 
 void CardPreview::leaveEvent(QEvent* event) {
@@ -105,8 +99,8 @@ void CardPreview::leaveEvent(QEvent* event) {
 }
 
 void CardPreview::keyPressEvent(QKeyEvent* event) {
-  // A picture deleted or replaced since the click is no longer there to move.
-  if (selected_ && document_.Live().Picture(*selected_).name.isEmpty()) selected_.reset();
+  // An object deleted or replaced since the click is no longer there to move.
+  if (selected_ && !HasObject(document_.Live(), *selected_)) selected_.reset();
   if (!selected_ || drag_) return QWidget::keyPressEvent(event);
   if (event->key() == Qt::Key_Escape) {
     selected_.reset();
@@ -115,7 +109,7 @@ void CardPreview::keyPressEvent(QKeyEvent* event) {
   }
   const std::optional<QPointF> step = NudgeFor(*event);
   if (!step) return QWidget::keyPressEvent(event);
-  PlacePicture(*selected_, CentreOf(document_.Live().Picture(*selected_)) + *step, true);
+  PlaceObject(*selected_, CentreOf(document_.Live(), *selected_) + *step, true);
 }
 
 }  // namespace tavolo

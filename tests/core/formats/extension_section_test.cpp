@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/card/ContactChunk.h"
+#include "core/card/QrCodeChunk.h"
 #include "core/formats/ProjectFile.h"
 #include "core/storage/ByteWriter.h"
 #include "tests/core/formats/ProjectSamples.h"
@@ -35,7 +36,7 @@ std::vector<uint8_t> Section(uint32_t version, uint32_t count, std::vector<uint8
 }
 
 // Two chunks of tags this program does not know, the second one empty.
-const std::vector<uint8_t> kTwoChunks = {'Q', 'R', 'C', 'D', 3,   0, 0, 0, 7, 8,
+const std::vector<uint8_t> kTwoChunks = {'L', 'A', 'T', 'R', 3,   0, 0, 0, 7, 8,
                                          9,   'b', 'a', 'c', 'k', 0, 0, 0, 0};
 
 TEST(ExtensionSection, ChunksSurviveALoadAndASaveByteForByteAndTheCardReadsAsWithout) {
@@ -93,20 +94,35 @@ TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBefor
   }
 }
 
-TEST(ExtensionSection, DamagedContactDetailsAreReportedAndTheCardStillOpens) {
+TEST(ExtensionSection, DamagedKnownChunksAreReportedAndTheCardStillOpens) {
+  const struct {
+    char tag[5];
+    const char* problem;
+  } cases[] = {
+      {"CONT", "the contact details chunk \"CONT\" is damaged"},
+      {"QRCD", "the QR code chunk \"QRCD\" is damaged"},
+  };
   const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
-  std::vector<uint8_t> file = card;
-  const std::vector<uint8_t> section = Section(1, 1, {'C', 'O', 'N', 'T', 1, 0, 0, 0, 7});
-  file.insert(file.end(), section.begin(), section.end());
   CardState loaded;
-  const ReadProjectResult read = ReadProject(file, loaded, kTable);
-  ASSERT_TRUE(read.Ok()) << read.detail;
-  EXPECT_EQ(read.extensionProblem, "the contact details chunk \"CONT\" is damaged");
+  for (const auto& c : cases) {
+    std::vector<uint8_t> file = card;
+    const std::vector<uint8_t> section =
+        Section(1, 1,
+                {uint8_t(c.tag[0]), uint8_t(c.tag[1]), uint8_t(c.tag[2]), uint8_t(c.tag[3]), 1, 0,
+                 0, 0, 7});
+    file.insert(file.end(), section.begin(), section.end());
+    const ReadProjectResult read = ReadProject(file, loaded, kTable);
+    ASSERT_TRUE(read.Ok()) << read.detail;
+    EXPECT_EQ(read.extensionProblem, c.problem);
+    EXPECT_FALSE(QrCodeOf(loaded).has_value());
+  }
 
+  // The damaged code is kept as it was read beside a chunk set afresh.
   loaded.extensions.Set<ContactChunk>({});
   CardState again;
   ASSERT_TRUE(ReadProject(SerializeProject(loaded, kTable), again, kTable).Ok());
   EXPECT_EQ(again.extensions.Get<ContactChunk>(), ContactDetails{});
+  EXPECT_TRUE(again.extensions.HoldsDamaged<QrCodeChunk>());
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <QFontDatabase>
 
 #include "core/card/LayoutTable.h"
+#include "core/card/QrCodeChunk.h"
+#include "core/card/QrCodeDrawing.h"
+#include "core/card/QrContentText.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplatePreview.h"
@@ -77,6 +80,23 @@ TEST_F(ShippedTemplates, NameOnlyWhatThisInstallationHas) {
       EXPECT_EQ(static_cast<float>(picture.GetHeight()), height) << t.title;
     }
   }
+}
+
+// A QR code on a template encodes, with modules of at least 3 printed pixels (0.25 mm at 300 dpi).
+TEST_F(ShippedTemplates, AtLeastSixCarryAQrCodeThatPrintsReadably) {
+  int carried = 0;
+  for (int i = 0; i < Count(); ++i) {
+    const TemplateEntry& t = Entry(i);
+    const std::optional<PlacedQrCode> code = QrCodeOf(t.card);
+    if (!code) continue;
+    ++carried;
+    const Outcome<QString> text = QrContentText(t.card, *code);
+    ASSERT_TRUE(text.Ok()) << t.title << ": " << text.Message();
+    const Outcome<QrSymbol> symbol = EncodeQrSymbol(text.Value());
+    ASSERT_TRUE(symbol.Ok()) << t.title << ": " << symbol.Message();
+    EXPECT_GE(QrModulesIn(QrCodeArea(*code, 1), symbol.Value().Span()).modulePixels, 3) << t.title;
+  }
+  EXPECT_GE(carried, 6);
 }
 
 // The library replaces a template's lines by the user's eleven values as the layout distributes

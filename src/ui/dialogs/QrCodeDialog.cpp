@@ -1,0 +1,177 @@
+#include "ui/dialogs/QrCodeDialog.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/base/ColourModel.h"
+#include "core/card/QrCodeDrawing.h"
+#include "core/card/QrContentText.h"
+#include "core/card/QrSymbol.h"
+#include "ui/base/DialogControls.h"
+#include "ui/base/OkCancelButtons.h"
+#include "ui/controls/ColourLine.h"
+
+namespace tavolo {
+
+namespace {
+
+constexpr int kPreviewPixels = 180;
+constexpr int kMinSideMm = 10;
+constexpr int kTextHeight = 70;
+
+QRgb ToQRgb(HslColour colour) {
+  const ColourRef c = RgbToColourRef(HslToRgb(colour));
+  return qRgb(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c));
+}
+
+}  // namespace
+
+QrCodeDialog::QrCodeDialog(CardPreview& preview, QWidget* parent)
+    : LiveEditDialog(preview, parent) {
+  setWindowTitle(QStringLiteral("QR Code"));
+  auto* layout = new QVBoxLayout(this);
+  auto* columns = new QHBoxLayout;
+  layout->addLayout(columns);
+  auto* form = new QFormLayout;
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  columns->addLayout(form);
+
+  auto* content = new QVBoxLayout;
+  contact_ = new QRadioButton(QStringLiteral("&Contact details"), this);
+  website_ = new QRadioButton(QStringLiteral("&Website"), this);
+  text_ = new QRadioButton(QStringLiteral("&Free text"), this);
+  auto* group = new QButtonGroup(this);
+  for (QRadioButton* button : {contact_, website_, text_}) {
+    group->addButton(button);
+    content->addWidget(button);
+  }
+  freeText_ = new QPlainTextEdit(this);
+  freeText_->setFixedHeight(kTextHeight);
+  content->addWidget(freeText_);
+  form->addRow(QStringLiteral("Content"), content);
+
+  dark_ = MakeSwatches(this, 0);
+  dark_->setObjectName(QStringLiteral("darkColour"));
+  light_ = MakeSwatches(this, 0);
+  light_->setObjectName(QStringLiteral("lightColour"));
+  lightOnDark_ = new QCheckBox(QStringLiteral("Light on d&ark"), this);
+  form->addRow(MakeLabel(this, QStringLiteral("Da&rk color"), dark_), dark_);
+  form->addRow(MakeLabel(this, QStringLiteral("&Light color"), light_), light_);
+  form->addRow(QString(), lightOnDark_);
+  size_ = new QSpinBox(this);
+  size_->setSuffix(QStringLiteral(" mm"));
+  form->addRow(MakeLabel(this, QStringLiteral("&Size"), size_), size_);
+
+  auto* shown = new QVBoxLayout;
+  preview_ = new QLabel(this);
+  preview_->setFixedSize(kPreviewPixels, kPreviewPixels);
+  preview_->setAlignment(Qt::AlignCenter);
+  problem_ = new QLabel(this);
+  problem_->setWordWrap(true);
+  problem_->setFixedWidth(kPreviewPixels);
+  shown->addWidget(preview_);
+  shown->addWidget(problem_);
+  shown->addStretch();
+  columns->addLayout(shown);
+
+  auto* row = new QHBoxLayout;
+  auto* remove = new QPushButton(QStringLiteral("R&emove"), this);
+  remove->setObjectName(QStringLiteral("remove"));
+  remove->setAutoDefault(false);
+  connect(remove, &QPushButton::clicked, this, &QrCodeDialog::Remove);
+  row->addWidget(remove);
+  row->addStretch();
+  AddOkCancel(*this, *row);
+  layout->addLayout(row);
+
+  // A card without a code shows the new one from the start.
+  const CardState& card = Live();
+  const PlacedQrCode code = QrCodeOf(card).value_or(NewQrCode(card.cardWidth, card.cardHeight));
+  ChangeLive([&](CardState& live) { SetQrCode(live, code); });
+  ContentButton(code.content)->setChecked(true);
+  freeText_->setPlainText(code.freeText);
+  freeText_->setEnabled(code.content == QrContent::kFreeText);
+  lightOnDark_->setChecked(code.lightOnDark);
+  const auto largest = static_cast<int>(
+      QrSideMillimetres(std::min({card.cardWidth, card.cardHeight, kMaxQrSide}), card.dpi));
+  size_->setRange(kMinSideMm, std::max(kMinSideMm, largest));
+  size_->setValue(static_cast<int>(std::lround(QrSideMillimetres(code.side, card.dpi))));
+  ShowCode();
+  // Connected only now: filling the controls above changes nothing.
+  Connect();
+}
+
+QRadioButton* QrCodeDialog::ContentButton(QrContent content) const {
+  switch (content) {
+    case QrContent::kWebsite:
+      return website_;
+    case QrContent::kFreeText:
+      return text_;
+    case QrContent::kContactDetails:
+      break;
+  }
+  return contact_;
+}
+
+void QrCodeDialog::Connect() {
+  for (const QrContent content :
+       {QrContent::kContactDetails, QrContent::kWebsite, QrContent::kFreeText}) {
+    connect(ContentButton(content), &QRadioButton::toggled, this, [this, content](bool on) {
+      if (!on) return;
+      freeText_->setEnabled(content == QrContent::kFreeText);
+      ChangeCode([&](PlacedQrCode& code) { code.content = content; });
+    });
+  }
+  connect(freeText_, &QPlainTextEdit::textChanged, this, [this] {
+    const QString text = KeptQrFreeText(freeText_->toPlainText());
+    ChangeCode([&](PlacedQrCode& code) { code.freeText = text; });
+  });
+  connect(dark_, &ColourLine::clicked, this, [this] {
+    const QRgb colour = ToQRgb(dark_->CurrentColour());
+    ChangeCode([&](PlacedQrCode& code) { code.dark = colour; });
+  });
+  connect(light_, &ColourLine::clicked, this, [this] {
+    const QRgb colour = ToQRgb(light_->CurrentColour());
+    ChangeCode([&](PlacedQrCode& code) { code.light = colour; });
+  });
+  connect(lightOnDark_, &QCheckBox::toggled, this,
+          [this](bool on) { ChangeCode([&](PlacedQrCode& code) { code.lightOnDark = on; }); });
+  connect(size_, &QSpinBox::valueChanged, this, [this](int millimetres) {
+    const float side = QrSideFromMillimetres(millimetres, Live().dpi);
+    ChangeCode([&](PlacedQrCode& code) { code.side = side; });
+  });
+}
+
+void QrCodeDialog::ShowCode() {
+  const std::optional<PlacedQrCode> code = QrCodeOf(Live());
+  if (!code) return;
+  const Outcome<QString> text = QrContentText(Live(), *code);
+  const Outcome<QrSymbol> symbol =
+      text ? EncodeQrSymbol(text.Value()) : Outcome<QrSymbol>(Failure{text.Message()});
+  if (!symbol) {
+    preview_->clear();
+    problem_->setText(QString::fromStdString(symbol.Message()));
+    return;
+  }
+  preview_->setPixmap(QPixmap::fromImage(QrCodeImage(symbol.Value(), *code, kPreviewPixels)));
+  problem_->clear();
+}
+
+void QrCodeDialog::Remove() {
+  ChangeLive([](CardState& card) { RemoveQrCode(card); });
+  accept();
+}
+
+}  // namespace tavolo

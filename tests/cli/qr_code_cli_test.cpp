@@ -1,0 +1,76 @@
+// The QR code as the command-line tool draws and describes it: a card rendered at its full size
+// (300 dpi) gives zbarimg back the card's vCard byte for byte, accents and all.
+#include <gtest/gtest.h>
+
+#include "core/card/ContactChunk.h"
+#include "core/card/QrCodeChunk.h"
+#include "core/card/QrContentText.h"
+#include "tests/cli/CliRun.h"
+
+namespace tavolo {
+namespace {
+
+class QrCodeCli : public test::CliTest {};
+
+TEST_F(QrCodeCli, ARenderedCardDecodesToItsVCard) {
+  if (test::RunShell("command -v zbarimg >/dev/null 2>&1").code != 0) {
+    GTEST_SKIP() << "zbarimg (Debian zbar-tools) is not installed: the decoding check is skipped";
+  }
+  CardState card;
+  ContactDetails details;
+  const char* fields[] = {"Höhenweg Gärtnerei",
+                          "Zoë Ångström",
+                          "Meisterin; Floristik",
+                          "Straße 7",
+                          "",
+                          "Köln, NRW",
+                          "50667",
+                          "zoe@höhenweg.example",
+                          "www.höhenweg.example",
+                          "Tel. +49 221 5550",
+                          ""};
+  for (size_t i = 0; i < details.fields.size(); ++i)
+    details.fields[i] = QString::fromUtf8(fields[i]);
+  card.extensions.Set<ContactChunk>(details);
+  const auto decoded = [&](const PlacedQrCode& code, const char* extra) {
+    SetQrCode(card, code);
+    const std::string project = Project(card);
+    const std::string image = Scratch("card.png");
+    const test::ShellOutcome render = Run("render '" + project + "' -o '" + image + "'");
+    EXPECT_EQ(render.code, 0) << render.output;
+    return test::RunShell(std::string("zbarimg --nodbus --raw -q ") + extra + " '" + image + "'")
+        .output;
+  };
+  const std::string vcard = VCardText(details).toStdString() + "\n";
+  EXPECT_EQ(decoded(NewQrCode(card.cardWidth, card.cardHeight), ""), vcard);
+  PlacedQrCode inverted = NewQrCode(card.cardWidth, card.cardHeight);
+  inverted.lightOnDark = true;
+  inverted.dark = qRgb(20, 40, 90);
+  EXPECT_EQ(decoded(inverted, "-Stest-inverted"), vcard);
+}
+
+TEST_F(QrCodeCli, InfoDescribesTheCodeAndRenderWarnsWhenItIsLeftOut) {
+  CardState card;
+  PlacedQrCode code;
+  code.content = QrContent::kFreeText;
+  code.freeText = QStringLiteral("Grüße");
+  SetQrCode(card, code);
+  test::ShellOutcome info = Run("info '" + Project(card) + "'");
+  EXPECT_EQ(info.code, 0) << info.output;
+  EXPECT_NE(info.output.find("\"qr\": {\n    \"content\": \"text\",\n    \"textBytes\": 7,"),
+            std::string::npos)
+      << info.output;
+
+  code.content = QrContent::kWebsite;
+  SetQrCode(card, code);
+  const std::string project = Project(card);
+  const test::ShellOutcome render = Run("render '" + project + "' -o '" + Scratch("a.png") + "'");
+  EXPECT_EQ(render.code, 0);
+  EXPECT_NE(render.output.find("the QR code is left out: The card has no website address"),
+            std::string::npos)
+      << render.output;
+  EXPECT_EQ(Run("render --strict '" + project + "' -o '" + Scratch("a.png") + "'").code, 1);
+}
+
+}  // namespace
+}  // namespace tavolo
