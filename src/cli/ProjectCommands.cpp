@@ -262,8 +262,10 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
                .Float("brightness", st.brightness)
                .Done();
   });
-  // The text may be most of the output: room for all of it is made at once (three bytes of UTF-8
-  // at most per UTF-16 unit but for escapes), so the output is not copied as it grows.
+  // The text, in the lines and again in the contact details, may be most of the output: room for
+  // all of it is made at once (three bytes of UTF-8 at most per UTF-16 unit but for escapes), so
+  // the output is not copied as it grows.
+  const ContactDetails details = ContactDetailsOf(s);
   std::string& lines = card.Member("lines");
   size_t textBytes = 0;
   for (const TextBoxLines& box : s.lines) {
@@ -271,7 +273,8 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       textBytes += 3 * static_cast<size_t>(box.line[i].size()) + 16;
     }
   }
-  lines.reserve(lines.size() + textBytes + 1024);
+  for (const QString& field : details.fields) textBytes += 3 * static_cast<size_t>(field.size()) + 32;
+  lines.reserve(lines.size() + textBytes + 4096);
   AppendJsonArray(lines, s.lines.size(), 2, [&](std::string& out, size_t b) {
     const TextBoxLines& box = s.lines[b];
     const auto used = static_cast<size_t>(std::clamp(box.count, 0, kMaxLinesPerBox));
@@ -303,11 +306,16 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       .Int("lnmb", s.layoutIndex)
       .Int("pnmb", s.backgroundIndex)
       .Raw("shrinkToFit", ShrinkToFitJson(s));
-  const ContactDetails details = ContactDetailsOf(s);
-  JsonObject contact(2);
-  for (size_t i = 0; i < details.fields.size(); ++i)
-    contact.Text(kContactKeys[i], details.fields[i]);
-  card.Raw("contact", contact.Done());
+  // Written in place like the lines, for a field may be as long as a line.
+  std::string& contact = card.Member("contact");
+  contact += '{';
+  for (size_t i = 0; i < details.fields.size(); ++i) {
+    contact += i ? ",\n    \"" : "\n    \"";
+    contact += kContactKeys[i];
+    contact += "\": ";
+    AppendJsonString(contact, details.fields[i]);
+  }
+  contact += "\n  }";
   card.Raw("qr", QrCodeJson(s));
   return card.Done();
 }
