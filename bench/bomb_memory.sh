@@ -12,6 +12,8 @@
 # - huge card: a project whose card is 16384 x 16384 pixels;
 # - JPEG header bomb: a JPEG of a few hundred bytes whose header declares 16384 x 16384 pixels,
 #   four copies of it among the imported backgrounds and one as the card's photo;
+# - flat PNG: the same picture as a PNG, as the photo and as the logo: read a band of rows at a
+#   time, it must cost no more than a card (2 x the card's pixels plus 150 MB);
 # - flat picture: a real JPEG of 8000 x 8000 pixels in one colour, under 1 MB and just within the
 #   64 megapixels a card's picture may have, as the photo, as the logo turned by 45 and by 90
 #   degrees (also on the largest card), and as the background; five of them as backgrounds;
@@ -112,6 +114,8 @@ project(work + "/photo.tvc", 1062, 615, "bomb.jpg")
 project(work + "/flatphoto.tvc", 1062, 615, "flat.jpg")
 project(work + "/flatlogo.tvc", 1062, 615, "", "flat.jpg")
 project(work + "/flatlogo90.tvc", 1062, 615, "", "flat.jpg", angle=90)
+project(work + "/flatpngphoto.tvc", 1062, 615, "flat.png")
+project(work + "/flatpnglogo.tvc", 1062, 615, "", "flat.png", angle=90)
 project(work + "/largest.tvc", 10000, 6710)
 project(work + "/largestphoto.tvc", 10000, 6710, "flat.jpg")
 project(work + "/largestlogo90.tvc", 10000, 6710, "", "flat.jpg", angle=90)
@@ -145,6 +149,7 @@ mkdir -p "$flat/customphotos" "$flatbg/custombg"
 cp "$library" "$flat/fl1.tmp"
 cp "$library" "$flatbg/fl1.tmp"
 convert -size 8000x8000 xc:'#3060a0' -quality 90 "$flat/customphotos/flat.jpg"
+convert -size 8000x8000 xc:'#3060a0' PNG24:"$flat/customphotos/flat.png"
 cp "$flat/customphotos/flat.jpg" "$flatbg/custombg/flat.jpg"
 printf '\0\0\0\0' >"$flatbg/custombg/flat.hue"
 # Five of them in a program folder of their own.
@@ -201,6 +206,8 @@ measure "flat picture" $small_input "$flat" render "$work/flatphoto.tvc" -o "$wo
 measure "flat picture" $small_input "$flat" render "$work/flatlogo.tvc" -o "$work/flat.png"
 measure "flat picture" $small_input "$flat" render "$work/flatlogo90.tvc" -o "$work/flat.png"
 measure "flat picture" $small_input "$flat" print "$work/flatphoto.tvc" -o "$work/flat.pdf"
+measure "flat PNG" $default_card "$flat" render "$work/flatpngphoto.tvc" -o "$work/flat.png"
+measure "flat PNG" $default_card "$flat" render "$work/flatpnglogo.tvc" -o "$work/flat.png"
 measure "flat picture" $largest_card "$flat" render "$work/largestphoto.tvc" -o "$work/big.png"
 measure "flat picture" $largest_card "$flat" render "$work/largestlogo90.tvc" -o "$work/big.png"
 measure "flat picture" $small_input "$flatbg" render "$work/card.tvc" -o "$work/flat.png"

@@ -89,9 +89,10 @@ class RasterImage {
 
   // A decode that may come out smaller, for a picture that will only be shown smaller: the JPEG
   // decoder decodes at 1/2, 1/4 or 1/8 of the size (rounded up), the largest that keeps at most
-  // `pixels` pixels, or at 1/8 when none does; other formats decode whole. 0, the default,
-  // decodes whole. GetDecodeShrink says by how much the last decode shrank (1, 2, 4 or 8), and
-  // GetFileWidth and GetFileHeight the size of the picture in the file.
+  // `pixels` pixels, or at 1/8 when none does; the PNG decoder (but for interlaced files) at the
+  // whole fraction ShrinkFactorWithin gives, as ShrinkPicture would shrink it; other formats
+  // decode whole. 0, the default, decodes whole. GetDecodeShrink says by how much the last
+  // decode shrank, and GetFileWidth and GetFileHeight the size of the picture in the file.
   void SetDecodePixelBudget(uint64_t pixels) { decodeBudget_ = pixels; }
   uint64_t GetDecodePixelBudget() const { return decodeBudget_; }
   uint32_t GetDecodeShrink() const { return decodeShrink_; }

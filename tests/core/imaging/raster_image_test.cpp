@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/imaging/PictureShrink.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/core/imaging/imaging_test_util.h"
 
@@ -98,6 +99,52 @@ TEST(RasterImageFiles, LoadRetriesWithDetectionAndAFailedSaveKeepsTheOldFile) {
   const std::vector<uint8_t> junk = {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'};
   EXPECT_FALSE(photo.Decode(junk, kFormatUnknown));
   EXPECT_EQ(photo.GetLastError(), "Decode: Unknown or wrong format");
+}
+
+// A PNG decoded to a pixel budget is shrunk band by band as it is read; it comes out as the whole
+// picture shrunk afterwards would, partial last blocks, palettes and alpha included.
+TEST(RasterImageDecode, APngReadWithinABudgetIsTheWholePictureShrunk) {
+  RasterImage withAlpha = MakePhoto(61, 47);
+  ASSERT_TRUE(withAlpha.AddAlpha());
+  for (uint32_t y = 0; y < 47; ++y) {
+    for (uint32_t x = 0; x < 61; ++x) withAlpha.GetAlphaRow(y)[x] = static_cast<uint8_t>(x * 4 + y);
+  }
+  const struct {
+    const char* what;
+    RasterImage image;
+  } cases[] = {
+      {"24 bits", MakePhoto(61, 47)},
+      {"alpha", withAlpha},
+      {"palette 8", test::MakePaletteImage(61, 47, 8, 200)},
+      {"palette 4", test::MakePaletteImage(61, 47, 4, 16)},
+      {"one bit", test::MakePaletteImage(61, 47, 1, 2)},
+  };
+  for (auto c : cases) {
+    const std::vector<uint8_t> png = test::Encode(c.image, kFormatPng);
+    for (const uint64_t budget : {uint64_t{2000}, uint64_t{300}, uint64_t{5000}}) {
+      SCOPED_TRACE(std::string(c.what) + " within " + std::to_string(budget));
+      RasterImage whole;
+      whole.SetAlphaHandling(AlphaHandling::kKeep);
+      ASSERT_TRUE(whole.Decode(png, kFormatPng));
+      const uint32_t factor = ShrinkFactorWithin(61, 47, budget);
+      RasterImage expected = whole;
+      if (factor > 1) ASSERT_TRUE(ShrinkPicture(whole, factor, expected));
+      RasterImage read;
+      read.SetAlphaHandling(AlphaHandling::kKeep);
+      read.SetDecodePixelBudget(budget);
+      ASSERT_TRUE(read.Decode(png, kFormatPng)) << read.GetLastError();
+      EXPECT_EQ(read.GetDecodeShrink(), factor);
+      EXPECT_EQ(read.GetFileWidth(), 61u);
+      EXPECT_EQ(read.GetBpp(), expected.GetBpp());
+      EXPECT_EQ(test::ImagePixels(read).rgb, test::ImagePixels(expected).rgb);
+      ASSERT_EQ(read.HasAlpha(), expected.HasAlpha());
+      for (uint32_t y = 0; read.HasAlpha() && y < read.GetHeight(); ++y) {
+        EXPECT_EQ(std::vector<uint8_t>(read.GetAlphaRow(y), read.GetAlphaRow(y) + read.GetWidth()),
+                  std::vector<uint8_t>(expected.GetAlphaRow(y),
+                                       expected.GetAlphaRow(y) + expected.GetWidth()));
+      }
+    }
+  }
 }
 
 }  // namespace

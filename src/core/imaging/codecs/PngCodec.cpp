@@ -3,11 +3,13 @@
 // buffers are owned by the callers.
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <limits>
 #include <memory>
 
+#include "core/imaging/PictureShrink.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GreyRamp.h"
 #include "core/imaging/codecs/MemoryStreams.h"
@@ -327,6 +329,42 @@ bool WritePng(png_structp png, png_infop info, const PngWriteSettings* s, png_by
   return true;
 }
 
+// Reads the rows of `h` into `image`, which is 1/factor of the file's size: each band of factor
+// rows is converted as a picture of its own and shrunk into one row, as ShrinkPicture would
+// shrink the whole picture.
+bool ReadShrunkPngRows(png_structp png, const PngHeader& h, uint32_t factor, uint8_t* pixels,
+                       RasterImage& image) {
+  PngHeader bandHeader = h;
+  RasterImage band;
+  band.SetAlphaHandling(image.GetAlphaHandling());
+  const size_t rowBytes = image.GetStride();
+  for (uint32_t first = 0, out = 0; first < h.height; first += factor, ++out) {
+    const uint32_t rows = std::min(factor, h.height - first);
+    if (band.GetHeight() != rows) {
+      bandHeader.height = rows;
+      if (!CreatePngImage(bandHeader, band)) {
+        image.SetLastError(band.GetLastError());
+        return false;
+      }
+    }
+    for (uint32_t r = 0; r < rows; ++r) {
+      if (!ReadPngRow(png, pixels)) return false;
+      ConvertPngRow(bandHeader, pixels, r, band);
+    }
+    RasterImage shrunk;
+    if (!ShrinkPicture(band, factor, shrunk)) {
+      image.SetLastError(shrunk.GetLastError());
+      return false;
+    }
+    const uint32_t storageRow = image.GetHeight() - 1 - out;
+    std::memcpy(image.GetBits(storageRow), shrunk.GetBits(0), rowBytes);
+    if (image.HasAlpha() && shrunk.HasAlpha()) {
+      std::memcpy(image.GetAlphaRow(storageRow), shrunk.GetAlphaRow(0), image.GetWidth());
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
@@ -359,7 +397,23 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
     image.SetLastError("PNG data too short for the image size");
     return false;
   }
-  if (!CreatePngImage(header, image)) return false;
+  // A picture that will only be shown smaller is shrunk band by band as its rows arrive, so that
+  // it is never held whole; interlaced rows arrive in passes, so those pictures are decoded whole.
+  const bool interlaced = header.interlace != PNG_INTERLACE_NONE;
+  const uint64_t budget = image.GetDecodePixelBudget();
+  const uint32_t factor =
+      budget > 0 && !interlaced ? ShrinkFactorWithin(header.width, header.height, budget) : 1;
+  if (factor > 1) {
+    // The file's own size is held to the limit all the same.
+    if (!CheckImageSize(header.width, header.height, 8, image)) return false;
+    PngHeader shrunk = header;
+    shrunk.width = ShrunkLength(header.width, factor);
+    shrunk.height = ShrunkLength(header.height, factor);
+    if (!CreatePngImage(shrunk, image)) return false;
+    image.SetDecodeShrink(factor, header.width, header.height);
+  } else if (!CreatePngImage(header, image)) {
+    return false;
+  }
 
   const bool packed = (header.colourType == PNG_COLOR_TYPE_PALETTE &&
                        (header.bitDepth == 1 || header.bitDepth == 4)) ||
@@ -370,7 +424,6 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
     return false;
   }
   // Interlaced pictures fill their rows in several passes, so they are decoded whole first.
-  const bool interlaced = header.interlace != PNG_INTERLACE_NONE;
   std::vector<uint8_t> pixels;
   std::vector<png_bytep> rows;
   try {
@@ -387,12 +440,19 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
       return false;
     }
   }
-  for (uint32_t y = 0; y < header.height; ++y) {
-    if (!interlaced && !ReadPngRow(png.get(), pixels.data())) {
-      image.SetLastError(context.message.text);
+  if (factor > 1) {
+    if (!ReadShrunkPngRows(png.get(), header, factor, pixels.data(), image)) {
+      if (!context.message.Empty()) image.SetLastError(context.message.text);
       return false;
     }
-    ConvertPngRow(header, interlaced ? rows[y] : pixels.data(), y, image);
+  } else {
+    for (uint32_t y = 0; y < header.height; ++y) {
+      if (!interlaced && !ReadPngRow(png.get(), pixels.data())) {
+        image.SetLastError(context.message.text);
+        return false;
+      }
+      ConvertPngRow(header, interlaced ? rows[y] : pixels.data(), y, image);
+    }
   }
   if (!context.message.Empty()) image.SetLastError(context.message.text);
   return true;

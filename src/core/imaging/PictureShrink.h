@@ -1,0 +1,24 @@
+// Pictures held at a whole fraction of their size: each block of factor × factor pixels becomes
+// one. Decoders that can shrink while they read (PNG, by bands of rows) and pictures shrunk after
+// decoding give the same pixels.
+#pragma once
+
+#include <cstdint>
+
+#include "core/imaging/RasterImage.h"
+
+namespace tavolo {
+
+// A side of `length` pixels at 1/factor, rounded up.
+uint32_t ShrunkLength(uint32_t length, uint32_t factor);
+
+// The smallest whole factor that brings a picture of width × height within `budget` pixels
+// (budget at least 1).
+uint32_t ShrinkFactorWithin(uint32_t width, uint32_t height, uint64_t budget);
+
+// `source` at 1/factor of its size into `dst`: colours are averaged over each block (weighed by
+// their alpha, which is averaged too), palette pictures keep their palette and take each block's
+// first pixel. The resolution is carried over unchanged.
+bool ShrinkPicture(const RasterImage& source, uint32_t factor, RasterImage& dst);
+
+}  // namespace tavolo
