@@ -273,7 +273,8 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       textBytes += 3 * static_cast<size_t>(box.line[i].size()) + 16;
     }
   }
-  for (const QString& field : details.fields) textBytes += 3 * static_cast<size_t>(field.size()) + 32;
+  for (const QString& field : details.fields)
+    textBytes += 3 * static_cast<size_t>(field.size()) + 32;
   lines.reserve(lines.size() + textBytes + 4096);
   AppendJsonArray(lines, s.lines.size(), 2, [&](std::string& out, size_t b) {
     const TextBoxLines& box = s.lines[b];

@@ -218,14 +218,16 @@ bool CardRenderer::DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, fl
   if (quarter < 0) return false;
   const bool swapped = quarter % 2 == 1;
   // Only a picture drawn pixel for pixel can be cut without changing a pixel of the card.
-  if (placed.Width() != (swapped ? height : width) || placed.Height() != (swapped ? width : height)) {
+  if (placed.Width() != (swapped ? height : width) ||
+      placed.Height() != (swapped ? width : height)) {
     return false;
   }
   const QSize card = painter.device() != nullptr
                          ? QSize(painter.device()->width(), painter.device()->height())
                          : QSize();
   const PixelRect shown{std::max(placed.left, 0), std::max(placed.top, 0),
-                        std::min(placed.right, card.width()), std::min(placed.bottom, card.height())};
+                        std::min(placed.right, card.width()),
+                        std::min(placed.bottom, card.height())};
   if (shown == placed) return false;  // all of it is on the card: the usual way holds it once
   ++stats_.pictureTurns;
   if (shown.Width() > 0 && shown.Height() > 0) {
@@ -233,11 +235,11 @@ bool CardRenderer::DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, fl
     // clockwise turn.
     const int64_t x0 = shown.left - placed.left, x1 = shown.right - placed.left;
     const int64_t y0 = shown.top - placed.top, y1 = shown.bottom - placed.top;
-    const std::array<int64_t, 4> source = quarter == 1   ? std::array{y0, height - x1, y1, height - x0}
-                                          : quarter == 2 ? std::array{width - x1, height - y1,
-                                                                      width - x0, height - y0}
-                                          : quarter == 3 ? std::array{width - y1, x0, width - y0, x1}
-                                                         : std::array{x0, y0, x1, y1};
+    const std::array<int64_t, 4> source =
+        quarter == 1   ? std::array{y0, height - x1, y1, height - x0}
+        : quarter == 2 ? std::array{width - x1, height - y1, width - x0, height - y0}
+        : quarter == 3 ? std::array{width - y1, x0, width - y0, x1}
+                       : std::array{x0, y0, x1, y1};
     RasterImage part;
     if (!whole.Crop(static_cast<int32_t>(source[0]), static_cast<int32_t>(source[1]),
                     static_cast<int32_t>(source[2]), static_cast<int32_t>(source[3]), part)) {

@@ -1,14 +1,15 @@
 #include "core/imaging/PictureShrink.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace tavolo {
 
 namespace {
 
-// ShrinkPicture for a 24-bit picture with alpha: colours weighed by alpha, so that clear pixels lend
-// their neighbours none of their colour.
+// ShrinkPicture for a 24-bit picture with alpha: colours weighed by alpha, so that clear pixels
+// lend their neighbours none of their colour.
 bool ShrinkWithAlpha(const RasterImage& source, uint32_t factor, RasterImage& dst) {
   const uint32_t width = source.GetWidth();
   const uint32_t height = source.GetHeight();
@@ -107,5 +108,31 @@ bool ShrinkPicture(const RasterImage& source, uint32_t factor, RasterImage& dst)
   return true;
 }
 
+bool ShrinkByBands(
+    uint32_t height, uint32_t factor, RasterImage& dst,
+    const std::function<bool(RasterImage& band, uint32_t first, uint32_t rows)>& readBand) {
+  RasterImage band;
+  band.SetAlphaHandling(dst.GetAlphaHandling());
+  const size_t rowBytes = dst.GetStride();
+  for (uint32_t first = 0, out = 0; first < height && out < dst.GetHeight();
+       first += factor, ++out) {
+    const uint32_t rows = std::min(factor, height - first);
+    if (!readBand(band, first, rows)) {
+      if (!band.GetLastError().empty()) dst.SetLastError(band.GetLastError());
+      return false;
+    }
+    RasterImage shrunk;
+    if (!ShrinkPicture(band, factor, shrunk)) {
+      dst.SetLastError(shrunk.GetLastError());
+      return false;
+    }
+    const uint32_t storageRow = dst.GetHeight() - 1 - out;
+    std::memcpy(dst.GetBits(storageRow), shrunk.GetBits(0), rowBytes);
+    if (dst.HasAlpha() && shrunk.HasAlpha()) {
+      std::memcpy(dst.GetAlphaRow(storageRow), shrunk.GetAlphaRow(0), dst.GetWidth());
+    }
+  }
+  return true;
+}
 
 }  // namespace tavolo

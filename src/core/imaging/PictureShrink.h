@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "core/imaging/RasterImage.h"
 
@@ -20,5 +21,13 @@ uint32_t ShrinkFactorWithin(uint32_t width, uint32_t height, uint64_t budget);
 // their alpha, which is averaged too), palette pictures keep their palette and take each block's
 // first pixel. The resolution is carried over unchanged.
 bool ShrinkPicture(const RasterImage& source, uint32_t factor, RasterImage& dst);
+
+// Fills `dst` (created at 1/factor of a picture `height` rows high, with its palette and alpha)
+// band by band, as ShrinkPicture would shrink the whole picture: `readBand(band, first, rows)`
+// puts rows first … first + rows − 1 of the picture into `band`, top row first (making `band`
+// anew when it does not have `rows` rows). Only one band is held at a time.
+bool ShrinkByBands(
+    uint32_t height, uint32_t factor, RasterImage& dst,
+    const std::function<bool(RasterImage& band, uint32_t first, uint32_t rows)>& readBand);
 
 }  // namespace tavolo

@@ -101,9 +101,10 @@ TEST(RasterImageFiles, LoadRetriesWithDetectionAndAFailedSaveKeepsTheOldFile) {
   EXPECT_EQ(photo.GetLastError(), "Decode: Unknown or wrong format");
 }
 
-// A PNG decoded to a pixel budget is shrunk band by band as it is read; it comes out as the whole
-// picture shrunk afterwards would, partial last blocks, palettes and alpha included.
-TEST(RasterImageDecode, APngReadWithinABudgetIsTheWholePictureShrunk) {
+// A PNG or a TIFF in strips decoded to a pixel budget is shrunk band by band as it is read; it
+// comes out as the whole picture shrunk afterwards would, partial last blocks, palettes and alpha
+// included.
+TEST(RasterImageDecode, APictureReadWithinABudgetIsTheWholePictureShrunk) {
   RasterImage withAlpha = MakePhoto(61, 47);
   ASSERT_TRUE(withAlpha.AddAlpha());
   for (uint32_t y = 0; y < 47; ++y) {
@@ -120,28 +121,34 @@ TEST(RasterImageDecode, APngReadWithinABudgetIsTheWholePictureShrunk) {
       {"one bit", test::MakePaletteImage(61, 47, 1, 2)},
   };
   for (auto c : cases) {
-    const std::vector<uint8_t> png = test::Encode(c.image, kFormatPng);
-    for (const uint64_t budget : {uint64_t{2000}, uint64_t{300}, uint64_t{5000}}) {
-      SCOPED_TRACE(std::string(c.what) + " within " + std::to_string(budget));
-      RasterImage whole;
-      whole.SetAlphaHandling(AlphaHandling::kKeep);
-      ASSERT_TRUE(whole.Decode(png, kFormatPng));
-      const uint32_t factor = ShrinkFactorWithin(61, 47, budget);
-      RasterImage expected = whole;
-      if (factor > 1) ASSERT_TRUE(ShrinkPicture(whole, factor, expected));
-      RasterImage read;
-      read.SetAlphaHandling(AlphaHandling::kKeep);
-      read.SetDecodePixelBudget(budget);
-      ASSERT_TRUE(read.Decode(png, kFormatPng)) << read.GetLastError();
-      EXPECT_EQ(read.GetDecodeShrink(), factor);
-      EXPECT_EQ(read.GetFileWidth(), 61u);
-      EXPECT_EQ(read.GetBpp(), expected.GetBpp());
-      EXPECT_EQ(test::ImagePixels(read).rgb, test::ImagePixels(expected).rgb);
-      ASSERT_EQ(read.HasAlpha(), expected.HasAlpha());
-      for (uint32_t y = 0; read.HasAlpha() && y < read.GetHeight(); ++y) {
-        EXPECT_EQ(std::vector<uint8_t>(read.GetAlphaRow(y), read.GetAlphaRow(y) + read.GetWidth()),
-                  std::vector<uint8_t>(expected.GetAlphaRow(y),
-                                       expected.GetAlphaRow(y) + expected.GetWidth()));
+    for (const int format : {kFormatPng, kFormatTiff}) {
+      const std::vector<uint8_t> png = test::Encode(c.image, format);
+      for (const uint64_t budget : {uint64_t{2000}, uint64_t{300}, uint64_t{5000}}) {
+        SCOPED_TRACE(std::string(c.what) + " within " + std::to_string(budget) + " as " +
+                     std::to_string(format));
+        RasterImage whole;
+        whole.SetAlphaHandling(AlphaHandling::kKeep);
+        ASSERT_TRUE(whole.Decode(png, format));
+        const uint32_t factor = ShrinkFactorWithin(61, 47, budget);
+        RasterImage expected = whole;
+        if (factor > 1) {
+          ASSERT_TRUE(ShrinkPicture(whole, factor, expected));
+        }
+        RasterImage read;
+        read.SetAlphaHandling(AlphaHandling::kKeep);
+        read.SetDecodePixelBudget(budget);
+        ASSERT_TRUE(read.Decode(png, format)) << read.GetLastError();
+        EXPECT_EQ(read.GetDecodeShrink(), factor);
+        EXPECT_EQ(read.GetFileWidth(), 61u);
+        EXPECT_EQ(read.GetBpp(), expected.GetBpp());
+        EXPECT_EQ(test::ImagePixels(read).rgb, test::ImagePixels(expected).rgb);
+        ASSERT_EQ(read.HasAlpha(), expected.HasAlpha());
+        for (uint32_t y = 0; read.HasAlpha() && y < read.GetHeight(); ++y) {
+          EXPECT_EQ(
+              std::vector<uint8_t>(read.GetAlphaRow(y), read.GetAlphaRow(y) + read.GetWidth()),
+              std::vector<uint8_t>(expected.GetAlphaRow(y),
+                                   expected.GetAlphaRow(y) + expected.GetWidth()));
+        }
       }
     }
   }

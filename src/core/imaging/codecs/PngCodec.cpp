@@ -329,40 +329,21 @@ bool WritePng(png_structp png, png_infop info, const PngWriteSettings* s, png_by
   return true;
 }
 
-// Reads the rows of `h` into `image`, which is 1/factor of the file's size: each band of factor
-// rows is converted as a picture of its own and shrunk into one row, as ShrinkPicture would
-// shrink the whole picture.
+// Reads the rows of `h` into `image`, which is 1/factor of the file's size, a band at a time.
 bool ReadShrunkPngRows(png_structp png, const PngHeader& h, uint32_t factor, uint8_t* pixels,
                        RasterImage& image) {
   PngHeader bandHeader = h;
-  RasterImage band;
-  band.SetAlphaHandling(image.GetAlphaHandling());
-  const size_t rowBytes = image.GetStride();
-  for (uint32_t first = 0, out = 0; first < h.height; first += factor, ++out) {
-    const uint32_t rows = std::min(factor, h.height - first);
+  return ShrinkByBands(h.height, factor, image, [&](RasterImage& band, uint32_t, uint32_t rows) {
     if (band.GetHeight() != rows) {
       bandHeader.height = rows;
-      if (!CreatePngImage(bandHeader, band)) {
-        image.SetLastError(band.GetLastError());
-        return false;
-      }
+      if (!CreatePngImage(bandHeader, band)) return false;
     }
     for (uint32_t r = 0; r < rows; ++r) {
       if (!ReadPngRow(png, pixels)) return false;
       ConvertPngRow(bandHeader, pixels, r, band);
     }
-    RasterImage shrunk;
-    if (!ShrinkPicture(band, factor, shrunk)) {
-      image.SetLastError(shrunk.GetLastError());
-      return false;
-    }
-    const uint32_t storageRow = image.GetHeight() - 1 - out;
-    std::memcpy(image.GetBits(storageRow), shrunk.GetBits(0), rowBytes);
-    if (image.HasAlpha() && shrunk.HasAlpha()) {
-      std::memcpy(image.GetAlphaRow(storageRow), shrunk.GetAlphaRow(0), image.GetWidth());
-    }
-  }
-  return true;
+    return true;
+  });
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/imaging/PictureShrink.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GreyRamp.h"
 #include "core/imaging/codecs/MemoryStreams.h"
@@ -341,7 +342,10 @@ bool CreateTiffImage(const TiffLayout& l, TiffKind kind, RasterImage& image) {
   return true;
 }
 
-bool ReadCommonLayout(TIFF* tif, const TiffLayout& l, TiffKind kind, RasterImage& image) {
+// Rows first … first + l.height − 1 of a picture in strips into `image`, which is l.height rows
+// high, top row first.
+bool ReadStripRows(TIFF* tif, const TiffLayout& l, TiffKind kind, uint32_t first,
+                   RasterImage& image) {
   TiffRowConverter converter(l, kind, image);
   const uint64_t scanline = TIFFScanlineSize64(tif);
   const uint64_t needed =
@@ -351,14 +355,29 @@ bool ReadCommonLayout(TIFF* tif, const TiffLayout& l, TiffKind kind, RasterImage
     return false;
   }
   try {
-    if (!TIFFIsTiled(tif)) {
-      std::vector<uint8_t> row(scanline);
-      for (uint32_t y = 0; y < l.height; ++y) {
-        if (TIFFReadScanline(tif, row.data(), y, 0) < 0) return false;
-        converter.Convert(row.data(), y);
-      }
-      return true;
+    std::vector<uint8_t> row(scanline);
+    for (uint32_t y = 0; y < l.height; ++y) {
+      if (TIFFReadScanline(tif, row.data(), first + y, 0) < 0) return false;
+      converter.Convert(row.data(), y);
     }
+    return true;
+  } catch (const std::bad_alloc&) {
+    image.SetLastError("RasterImage::Create can't allocate memory");
+    return false;
+  }
+}
+
+bool ReadCommonLayout(TIFF* tif, const TiffLayout& l, TiffKind kind, RasterImage& image) {
+  if (!TIFFIsTiled(tif)) return ReadStripRows(tif, l, kind, 0, image);
+  TiffRowConverter converter(l, kind, image);
+  const uint64_t scanline = TIFFScanlineSize64(tif);
+  const uint64_t needed =
+      (static_cast<uint64_t>(l.width) * l.samplesPerPixel * l.bitsPerSample + 7) / 8;
+  if (scanline < needed) {
+    image.SetLastError("TIFF: scanline size does not match the image width");
+    return false;
+  }
+  try {
     uint32_t tileWidth = 0;
     uint32_t tileHeight = 0;
     TIFFGetField(tif, TIFFTAG_TILEWIDTH, &tileWidth);
@@ -478,8 +497,32 @@ bool DecodeFirstDirectory(TIFF* tif, RasterImage& image) {
       static_cast<uint64_t>(tileWidth) * layout.samplesPerPixel * layout.bitsPerSample % 8 != 0) {
     kind = TiffKind::kOther;
   }
+  // A picture in strips that will only be shown smaller is shrunk band by band as its rows are
+  // read, so that it is never held whole; tiles and the other layouts are read whole.
+  const uint64_t budget = image.GetDecodePixelBudget();
+  const uint32_t factor = budget > 0 && kind != TiffKind::kOther && !TIFFIsTiled(tif)
+                              ? ShrinkFactorWithin(layout.width, layout.height, budget)
+                              : 1;
   if (kind == TiffKind::kOther) {
     if (!ReadThroughRgba(tif, layout, image)) return false;
+  } else if (factor > 1) {
+    // The file's own size is held to the limit all the same.
+    if (!CheckImageSize(layout.width, layout.height, 8, image)) return false;
+    TiffLayout shrunk = layout;
+    shrunk.width = ShrunkLength(layout.width, factor);
+    shrunk.height = ShrunkLength(layout.height, factor);
+    if (!CreateTiffImage(shrunk, kind, image)) return false;
+    image.SetDecodeShrink(factor, layout.width, layout.height);
+    TiffLayout bandLayout = layout;
+    const bool read = ShrinkByBands(layout.height, factor, image,
+                                    [&](RasterImage& band, uint32_t first, uint32_t rows) {
+                                      if (band.GetHeight() != rows) {
+                                        bandLayout.height = rows;
+                                        if (!CreateTiffImage(bandLayout, kind, band)) return false;
+                                      }
+                                      return ReadStripRows(tif, bandLayout, kind, first, band);
+                                    });
+    if (!read) return false;
   } else {
     if (!CreateTiffImage(layout, kind, image)) return false;
     if (!ReadCommonLayout(tif, layout, kind, image)) return false;
