@@ -3,7 +3,7 @@
 # as a new user meets it: the loading window, the template library's first page and a later one
 # with a template chosen and the fields typed, the main window on that template and the About box.
 # Then the main window with the sample card at 1280 × 800 (maximised), the Text Options,
-# Background Options, Photo Options, Logo Options, Contact Details, the logo outlined for a drag
+# Background Options, Photo Options, Logo Options, Contact Details, QR Code, the logo outlined for a drag
 # on the card, Color Options, Card properties and Export Options dialogs, the help window, the
 # print dialog on A4, on Letter and with a predefined Avery sheet, the main window at its minimum
 # size of 750 × 500, and a second one on a dark template with a transparent logo inserted. The
@@ -166,6 +166,11 @@ shoot "Logo Options" logo-options
 # Contact Details (its mnemonic D in "Edit").
 xdotool key alt+e d
 shoot "Contact Details" contact-details
+
+# Insert QR Code (four entries that are on below Undo), on the card's contact details; Escape
+# leaves the card as it was.
+xdotool key alt+e Down Down Down Down Return
+shoot "QR Code" qr-code
 
 # Text Colors with a warm brown typed into R, G and B (past "Insert QR Code...").
 xdotool key alt+e Down Down Down Down Down Return
