@@ -342,18 +342,26 @@ bool CreateTiffImage(const TiffLayout& l, TiffKind kind, RasterImage& image) {
   return true;
 }
 
-// Rows first … first + l.height − 1 of a picture in strips into `image`, which is l.height rows
-// high, top row first.
-bool ReadStripRows(TIFF* tif, const TiffLayout& l, TiffKind kind, uint32_t first,
-                   RasterImage& image) {
-  TiffRowConverter converter(l, kind, image);
+// The bytes of one decoded row as libtiff gives it; 0 (with the message) when that is too few
+// for the picture's width (a picture always has at least one byte a row).
+uint64_t ScanlineSize(TIFF* tif, const TiffLayout& l, RasterImage& image) {
   const uint64_t scanline = TIFFScanlineSize64(tif);
   const uint64_t needed =
       (static_cast<uint64_t>(l.width) * l.samplesPerPixel * l.bitsPerSample + 7) / 8;
   if (scanline < needed) {
     image.SetLastError("TIFF: scanline size does not match the image width");
-    return false;
+    return 0;
   }
+  return scanline;
+}
+
+// Rows first … first + l.height − 1 of a picture in strips into `image`, which is l.height rows
+// high, top row first.
+bool ReadStripRows(TIFF* tif, const TiffLayout& l, TiffKind kind, uint32_t first,
+                   RasterImage& image) {
+  TiffRowConverter converter(l, kind, image);
+  const uint64_t scanline = ScanlineSize(tif, l, image);
+  if (scanline == 0) return false;
   try {
     std::vector<uint8_t> row(scanline);
     for (uint32_t y = 0; y < l.height; ++y) {
@@ -370,13 +378,8 @@ bool ReadStripRows(TIFF* tif, const TiffLayout& l, TiffKind kind, uint32_t first
 bool ReadCommonLayout(TIFF* tif, const TiffLayout& l, TiffKind kind, RasterImage& image) {
   if (!TIFFIsTiled(tif)) return ReadStripRows(tif, l, kind, 0, image);
   TiffRowConverter converter(l, kind, image);
-  const uint64_t scanline = TIFFScanlineSize64(tif);
-  const uint64_t needed =
-      (static_cast<uint64_t>(l.width) * l.samplesPerPixel * l.bitsPerSample + 7) / 8;
-  if (scanline < needed) {
-    image.SetLastError("TIFF: scanline size does not match the image width");
-    return false;
-  }
+  const uint64_t scanline = ScanlineSize(tif, l, image);
+  if (scanline == 0) return false;
   try {
     uint32_t tileWidth = 0;
     uint32_t tileHeight = 0;
