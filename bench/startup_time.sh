@@ -78,7 +78,7 @@ measure() {
 
 measure "tavolo to the template library" "^Template Library\$" \
   env TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo"
-measure "tavolo with a card" "^Tavolo\$" "$bin/tavolo" "$bin/samples/bakery.tvc"
+measure "tavolo with a card" "Tavolo\$" "$bin/tavolo" "$bin/samples/bakery.tvc"
 if command -v glabels-3 >/dev/null; then
   measure "gLabels" "gLabels" glabels-3
 elif command -v glabels-qt >/dev/null; then
