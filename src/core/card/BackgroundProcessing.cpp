@@ -1,7 +1,6 @@
 #include "core/card/BackgroundProcessing.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "core/base/CheckedCall.h"
 #include "core/base/ColourModel.h"
 #include "core/card/PixelBlend.h"
+#include "core/card/PixelTint.h"
 #include "core/card/Truncate.h"
 
 namespace tavolo {
@@ -21,19 +21,10 @@ namespace {
 constexpr float kHueSpan = 239.0f;
 constexpr float kSatLightSpan = 480.0f;
 
-// Flattened: the colour conversions are inlined here, a few hundred thousand times per tint.
-[[gnu::flatten]] uint32_t TintPixel(uint32_t pixel, float dh, float ds, float dl) {
-  // The first byte is taken as red and the converted colour's red byte goes back to the first
-  // byte, so the byte order cancels out.
-  const HslColour c =
-      RgbToHsl({static_cast<float>(pixel & 0xFF), static_cast<float>((pixel >> 8) & 0xFF),
-                static_cast<float>((pixel >> 16) & 0xFF)});
-  float h = c.h + dh;
-  if (h > 239.0f) h -= 239.0f;
-  if (h < 0.0f) h += 239.0f;
-  const float s = std::clamp(c.s + ds, 0.0f, 240.0f);
-  const float l = std::clamp(c.l + dl, 0.0f, 240.0f);
-  return HslToColourRef(h, s, l);
+// One colour tinted.
+uint32_t TintPixel(uint32_t pixel, float dh, float ds, float dl) {
+  TintPixels(&pixel, 1, dh, ds, dl);
+  return pixel;
 }
 
 // Blends whole rows [from, to) of the buffer, each with its own weight.
@@ -118,22 +109,7 @@ bool SetHSL(uint32_t* backgroundBuffer, int dx, int dy, float hue, float sat, fl
   const float ds = std::isfinite(sat) ? sat * kSatLightSpan : 0.0f;
   const float dl = std::isfinite(l) ? l * kSatLightSpan : 0.0f;
 
-  // Pictures repeat their colours a lot; remembering answers by colour skips most of the float
-  // conversions and gives the same bytes. The table has a slot for every two to four pixels but
-  // stays within 128 KB, where lookups hit the processor's cache: a larger table misses it on
-  // most lookups and costs more than the conversions it saves.
-  const size_t count = static_cast<size_t>(dx) * static_cast<size_t>(dy);
-  const int memoBits = std::clamp(static_cast<int>(std::bit_width(count)) - 2, 10, 14);
-  constexpr uint64_t kEmpty = ~0ull;
-  std::vector<uint64_t> memo(size_t{1} << memoBits, kEmpty);
-  for (size_t i = 0; i < count; ++i) {
-    const uint32_t colour = backgroundBuffer[i] & 0x00FFFFFFu;
-    uint64_t& slot = memo[(colour * 2654435761u) >> (32 - memoBits)];
-    if (slot == kEmpty || static_cast<uint32_t>(slot >> 32) != colour) {
-      slot = (static_cast<uint64_t>(colour) << 32) | TintPixel(colour, dh, ds, dl);
-    }
-    backgroundBuffer[i] = static_cast<uint32_t>(slot);
-  }
+  TintPixels(backgroundBuffer, static_cast<size_t>(dx) * static_cast<size_t>(dy), dh, ds, dl);
   return true;
 }
 

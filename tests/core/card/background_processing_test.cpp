@@ -152,16 +152,22 @@ TEST(SetHSL, NoTintKeepsEveryByteAndSaturationAndLightnessClamp) {
 }
 
 TEST(SetHSL, EveryPixelFollowsTheFormula) {
+  // Pixels go four at a time: an odd count leaves a remainder, and the shifts cross every wrap
+  // and clamp.
+  const struct {
+    float hue, sat, light;
+  } tints[] = {
+      {0.2f, -0.1f, 0.05f}, {-0.5f, 0.5f, -0.3f}, {0.5f, -0.5f, 0.5f}, {0.01f, 0.0f, 0.0f}};
   std::mt19937 random(7);
-  std::vector<uint32_t> px(100 * 100);
-  for (uint32_t& p : px) p = random();
-  // Runs of one colour exercise the remembered answers.
-  for (size_t i = 100; i < 300; ++i) px[i] = px[99];
-  const auto before = px;
-  ASSERT_TRUE(SetHSL(px.data(), 100, 100, 0.2f, -0.1f, 0.05f));
-  for (size_t i = 0; i < px.size(); ++i) {
-    ASSERT_EQ(px[i], TintedByHand(before[i], 0.2f, -0.1f, 0.05f)) << i;
-    ASSERT_EQ(px[i] >> 24, 0u);
+  for (const auto& t : tints) {
+    std::vector<uint32_t> px(99 * 101);
+    for (uint32_t& p : px) p = random();
+    for (size_t i = 0; i < 256; ++i) px[i] = 0x00010101u * static_cast<uint32_t>(i);  // greys
+    const auto before = px;
+    ASSERT_TRUE(SetHSL(px.data(), 99, 101, t.hue, t.sat, t.light));
+    for (size_t i = 0; i < px.size(); ++i) {
+      ASSERT_EQ(px[i], TintedByHand(before[i], t.hue, t.sat, t.light)) << i << " " << t.hue;
+    }
   }
 }
 
