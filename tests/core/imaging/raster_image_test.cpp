@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <tiffio.h>
 
 #include <string>
 
@@ -101,9 +102,44 @@ TEST(RasterImageFiles, LoadRetriesWithDetectionAndAFailedSaveKeepsTheOldFile) {
   EXPECT_EQ(photo.GetLastError(), "Decode: Unknown or wrong format");
 }
 
-// A PNG or a TIFF in strips decoded to a pixel budget is shrunk band by band as it is read; it
-// comes out as the whole picture shrunk afterwards would, partial last blocks, palettes and alpha
-// included.
+// A 24-bit picture as an RGB TIFF in tiles of 16 × 16, which our own writer never makes.
+std::vector<uint8_t> TiledTiff(const RasterImage& image) {
+  TempFolder folder;
+  const std::string file = (folder / "tiled.tif").string();
+  TIFF* tif = TIFFOpen(file.c_str(), "w");
+  if (tif == nullptr) return {};
+  const uint32_t width = image.GetWidth();
+  const uint32_t height = image.GetHeight();
+  TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, width);
+  TIFFSetField(tif, TIFFTAG_IMAGELENGTH, height);
+  TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3);
+  TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+  TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+  TIFFSetField(tif, TIFFTAG_TILEWIDTH, 16);
+  TIFFSetField(tif, TIFFTAG_TILELENGTH, 16);
+  std::vector<uint8_t> tile(16 * 16 * 3);
+  for (uint32_t y0 = 0; y0 < height; y0 += 16) {
+    for (uint32_t x0 = 0; x0 < width; x0 += 16) {
+      for (uint32_t y = y0; y < std::min(height, y0 + 16); ++y) {
+        for (uint32_t x = x0; x < std::min(width, x0 + 16); ++x) {
+          const RgbQuad c = image.GetPixelColour(x, height - 1 - y);
+          uint8_t* d = &tile[((y - y0) * 16 + (x - x0)) * 3];
+          d[0] = c.red;
+          d[1] = c.green;
+          d[2] = c.blue;
+        }
+      }
+      TIFFWriteTile(tif, tile.data(), x0, y0, 0, 0);
+    }
+  }
+  TIFFClose(tif);
+  return test::ReadFileBytes(file);
+}
+
+// A PNG or a TIFF in strips or tiles decoded to a pixel budget is shrunk band by band as it is
+// read; it comes out as the whole picture shrunk afterwards would, partial last blocks, palettes
+// and alpha included.
 TEST(RasterImageDecode, APictureReadWithinABudgetIsTheWholePictureShrunk) {
   RasterImage withAlpha = MakePhoto(61, 47);
   ASSERT_TRUE(withAlpha.AddAlpha());
@@ -121,14 +157,20 @@ TEST(RasterImageDecode, APictureReadWithinABudgetIsTheWholePictureShrunk) {
       {"one bit", test::MakePaletteImage(61, 47, 1, 2)},
   };
   for (auto c : cases) {
-    for (const int format : {kFormatPng, kFormatTiff}) {
-      const std::vector<uint8_t> png = test::Encode(c.image, format);
+    std::vector<std::pair<int, std::vector<uint8_t>>> files = {
+        {kFormatPng, test::Encode(c.image, kFormatPng)},
+        {kFormatTiff, test::Encode(c.image, kFormatTiff)}};
+    if (c.image.GetBpp() == 24 && !c.image.HasAlpha())
+      files.emplace_back(kFormatTiff, TiledTiff(c.image));
+    for (size_t file = 0; file < files.size(); ++file) {
+      const auto& [format, png] = files[file];
       for (const uint64_t budget : {uint64_t{2000}, uint64_t{300}, uint64_t{5000}}) {
-        SCOPED_TRACE(std::string(c.what) + " within " + std::to_string(budget) + " as " +
-                     std::to_string(format));
+        SCOPED_TRACE(std::string(c.what) + " within " + std::to_string(budget) + " as file " +
+                     std::to_string(file));
         RasterImage whole;
         whole.SetAlphaHandling(AlphaHandling::kKeep);
         ASSERT_TRUE(whole.Decode(png, format));
+        ASSERT_EQ(test::ImagePixels(whole).rgb, test::ImagePixels(c.image).rgb);
         const uint32_t factor = ShrinkFactorWithin(61, 47, budget);
         RasterImage expected = whole;
         if (factor > 1) {

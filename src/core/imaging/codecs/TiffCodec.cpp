@@ -355,63 +355,93 @@ uint64_t ScanlineSize(TIFF* tif, const TiffLayout& l, RasterImage& image) {
   return scanline;
 }
 
-// Rows first … first + l.height − 1 of a picture in strips into `image`, which is l.height rows
-// high, top row first.
-bool ReadStripRows(TIFF* tif, const TiffLayout& l, TiffKind kind, uint32_t first,
-                   RasterImage& image) {
-  TiffRowConverter converter(l, kind, image);
-  const uint64_t scanline = ScanlineSize(tif, l, image);
-  if (scanline == 0) return false;
-  try {
-    std::vector<uint8_t> row(scanline);
-    for (uint32_t y = 0; y < l.height; ++y) {
-      if (TIFFReadScanline(tif, row.data(), first + y, 0) < 0) return false;
-      converter.Convert(row.data(), y);
-    }
-    return true;
-  } catch (const std::bad_alloc&) {
-    image.SetLastError("RasterImage::Create can't allocate memory");
-    return false;
-  }
-}
-
-bool ReadCommonLayout(TIFF* tif, const TiffLayout& l, TiffKind kind, RasterImage& image) {
-  if (!TIFFIsTiled(tif)) return ReadStripRows(tif, l, kind, 0, image);
-  TiffRowConverter converter(l, kind, image);
-  const uint64_t scanline = ScanlineSize(tif, l, image);
-  if (scanline == 0) return false;
-  try {
-    uint32_t tileWidth = 0;
-    uint32_t tileHeight = 0;
-    TIFFGetField(tif, TIFFTAG_TILEWIDTH, &tileWidth);
-    TIFFGetField(tif, TIFFTAG_TILELENGTH, &tileHeight);
-    const uint64_t tileRow = TIFFTileRowSize64(tif);
-    const uint64_t tileSize = TIFFTileSize64(tif);
-    if (tileWidth == 0 || tileHeight == 0 || tileRow == 0 || tileSize < tileRow * tileHeight ||
-        scanline * tileHeight > (uint64_t{1} << 31)) {
-      image.SetLastError("TIFF: bad tile size");
-      return false;
-    }
-    std::vector<uint8_t> tile(tileSize);
-    std::vector<uint8_t> band(scanline * tileHeight);
-    for (uint32_t y0 = 0; y0 < l.height; y0 += tileHeight) {
-      const uint32_t rows = std::min(tileHeight, l.height - y0);
-      for (uint32_t x0 = 0; x0 < l.width; x0 += tileWidth) {
-        if (TIFFReadTile(tif, tile.data(), x0, y0, 0, 0) < 0) return false;
-        // No tile splits a byte (checked before), so each one starts on a whole byte.
-        const uint64_t offset = static_cast<uint64_t>(x0) * l.samplesPerPixel * l.bitsPerSample / 8;
-        const uint64_t bytes = std::min(tileRow, scanline - offset);
-        for (uint32_t r = 0; r < rows; ++r) {
-          std::memcpy(band.data() + r * scanline + offset, tile.data() + r * tileRow, bytes);
-        }
+// The decoded rows of a picture, top to bottom, as libtiff gives them: scanline by scanline for
+// a picture in strips, a row of tiles at a time for a tiled one, so that at most one row of
+// tiles is held.
+class TiffRows {
+ public:
+  // On failure Ok() is false and the reason is in `image`.
+  TiffRows(TIFF* tif, const TiffLayout& l, RasterImage& image) : tif_(tif), l_(l) {
+    scanline_ = ScanlineSize(tif, l, image);
+    if (scanline_ == 0) return;
+    try {
+      if (!TIFFIsTiled(tif)) {
+        rows_.resize(scanline_);
+        ok_ = true;
+        return;
       }
-      for (uint32_t r = 0; r < rows; ++r) converter.Convert(band.data() + r * scanline, y0 + r);
+      TIFFGetField(tif, TIFFTAG_TILEWIDTH, &tileWidth_);
+      TIFFGetField(tif, TIFFTAG_TILELENGTH, &tileHeight_);
+      tileRow_ = TIFFTileRowSize64(tif);
+      const uint64_t tileSize = TIFFTileSize64(tif);
+      if (tileWidth_ == 0 || tileHeight_ == 0 || tileRow_ == 0 ||
+          tileSize < tileRow_ * tileHeight_ || scanline_ * tileHeight_ > (uint64_t{1} << 31)) {
+        image.SetLastError("TIFF: bad tile size");
+        return;
+      }
+      tile_.resize(tileSize);
+      rows_.resize(scanline_ * tileHeight_);
+      ok_ = true;
+    } catch (const std::bad_alloc&) {
+      image.SetLastError("RasterImage::Create can't allocate memory");
+    }
+  }
+
+  bool Ok() const { return ok_; }
+
+  // Row y of the picture, or nullptr when libtiff cannot read it.
+  const uint8_t* Row(uint32_t y) {
+    if (tile_.empty()) {
+      return TIFFReadScanline(tif_, rows_.data(), y, 0) < 0 ? nullptr : rows_.data();
+    }
+    const uint32_t top = y / tileHeight_ * tileHeight_;
+    if (!loaded_ || top != loadedTop_) {
+      loaded_ = false;
+      if (!LoadTileRow(top)) return nullptr;
+      loaded_ = true;
+      loadedTop_ = top;
+    }
+    return rows_.data() + (y - top) * scanline_;
+  }
+
+ private:
+  bool LoadTileRow(uint32_t top) {
+    const uint32_t rows = std::min(tileHeight_, l_.height - top);
+    for (uint32_t x0 = 0; x0 < l_.width; x0 += tileWidth_) {
+      if (TIFFReadTile(tif_, tile_.data(), x0, top, 0, 0) < 0) return false;
+      // No tile splits a byte (checked before), so each one starts on a whole byte.
+      const uint64_t offset = static_cast<uint64_t>(x0) * l_.samplesPerPixel * l_.bitsPerSample / 8;
+      const uint64_t bytes = std::min(tileRow_, scanline_ - offset);
+      for (uint32_t r = 0; r < rows; ++r) {
+        std::memcpy(rows_.data() + r * scanline_ + offset, tile_.data() + r * tileRow_, bytes);
+      }
     }
     return true;
-  } catch (const std::bad_alloc&) {
-    image.SetLastError("RasterImage::Create can't allocate memory");
-    return false;
   }
+
+  TIFF* tif_;
+  const TiffLayout& l_;
+  uint64_t scanline_ = 0;
+  uint32_t tileWidth_ = 0;
+  uint32_t tileHeight_ = 0;
+  uint64_t tileRow_ = 0;
+  std::vector<uint8_t> tile_;
+  std::vector<uint8_t> rows_;
+  bool loaded_ = false;
+  uint32_t loadedTop_ = 0;
+  bool ok_ = false;
+};
+
+// Rows first … first + l.height − 1 of the picture into `image`, which is l.height rows high.
+bool ReadRows(TiffRows& rows, const TiffLayout& l, TiffKind kind, uint32_t first,
+              RasterImage& image) {
+  TiffRowConverter converter(l, kind, image);
+  for (uint32_t y = 0; y < l.height; ++y) {
+    const uint8_t* row = rows.Row(first + y);
+    if (row == nullptr) return false;
+    converter.Convert(row, y);
+  }
+  return true;
 }
 
 // Any other layout libtiff understands, through its RGBA reader (premultiplied, bottom row first).
@@ -500,10 +530,10 @@ bool DecodeFirstDirectory(TIFF* tif, RasterImage& image) {
       static_cast<uint64_t>(tileWidth) * layout.samplesPerPixel * layout.bitsPerSample % 8 != 0) {
     kind = TiffKind::kOther;
   }
-  // A picture in strips that will only be shown smaller is shrunk band by band as its rows are
-  // read, so that it is never held whole; tiles and the other layouts are read whole.
+  // A picture that will only be shown smaller is shrunk band by band as its rows are read, so
+  // that it is never held whole; the other layouts are read whole.
   const uint64_t budget = image.GetDecodePixelBudget();
-  const uint32_t factor = budget > 0 && kind != TiffKind::kOther && !TIFFIsTiled(tif)
+  const uint32_t factor = budget > 0 && kind != TiffKind::kOther
                               ? ShrinkFactorWithin(layout.width, layout.height, budget)
                               : 1;
   if (kind == TiffKind::kOther) {
@@ -516,19 +546,22 @@ bool DecodeFirstDirectory(TIFF* tif, RasterImage& image) {
     shrunk.height = ShrunkLength(layout.height, factor);
     if (!CreateTiffImage(shrunk, kind, image)) return false;
     image.SetDecodeShrink(factor, layout.width, layout.height);
+    TiffRows rows(tif, layout, image);
+    if (!rows.Ok()) return false;
     TiffLayout bandLayout = layout;
     const bool read = ShrinkByBands(layout.height, factor, image,
-                                    [&](RasterImage& band, uint32_t first, uint32_t rows) {
-                                      if (band.GetHeight() != rows) {
-                                        bandLayout.height = rows;
+                                    [&](RasterImage& band, uint32_t first, uint32_t count) {
+                                      if (band.GetHeight() != count) {
+                                        bandLayout.height = count;
                                         if (!CreateTiffImage(bandLayout, kind, band)) return false;
                                       }
-                                      return ReadStripRows(tif, bandLayout, kind, first, band);
+                                      return ReadRows(rows, bandLayout, kind, first, band);
                                     });
     if (!read) return false;
   } else {
     if (!CreateTiffImage(layout, kind, image)) return false;
-    if (!ReadCommonLayout(tif, layout, kind, image)) return false;
+    TiffRows rows(tif, layout, image);
+    if (!rows.Ok() || !ReadRows(rows, layout, kind, 0, image)) return false;
   }
   ReadResolution(tif, image);
   return true;
