@@ -117,6 +117,7 @@ project(work + "/flatlogo90.tvc", 1062, 615, "", "flat.jpg", angle=90)
 project(work + "/flatpngphoto.tvc", 1062, 615, "flat.png")
 project(work + "/flatpnglogo.tvc", 1062, 615, "", "flat.png", angle=90)
 project(work + "/flattiledphoto.tvc", 1062, 615, "flattiled.tif")
+project(work + "/flatinterlacedphoto.tvc", 1062, 615, "flatinterlaced.png")
 project(work + "/largest.tvc", 10000, 6710)
 project(work + "/largestphoto.tvc", 10000, 6710, "flat.jpg")
 project(work + "/largestlogo90.tvc", 10000, 6710, "", "flat.jpg", angle=90)
@@ -153,6 +154,7 @@ convert -size 8000x8000 xc:'#3060a0' -quality 90 "$flat/customphotos/flat.jpg"
 convert -size 8000x8000 xc:'#3060a0' PNG24:"$flat/customphotos/flat.png"
 convert -size 8000x8000 xc:'#3060a0' -define tiff:tile-geometry=256x256 -compress zip \
   "$flat/customphotos/flattiled.tif"
+convert -size 8000x8000 xc:'#3060a0' -interlace PNG PNG24:"$flat/customphotos/flatinterlaced.png"
 cp "$flat/customphotos/flat.jpg" "$flatbg/custombg/flat.jpg"
 printf '\0\0\0\0' >"$flatbg/custombg/flat.hue"
 # Five of them in a program folder of their own.
@@ -212,6 +214,8 @@ measure "flat picture" $small_input "$flat" print "$work/flatphoto.tvc" -o "$wor
 measure "flat PNG" $default_card "$flat" render "$work/flatpngphoto.tvc" -o "$work/flat.png"
 measure "flat PNG" $default_card "$flat" render "$work/flatpnglogo.tvc" -o "$work/flat.png"
 measure "flat TIFF tiles" $default_card "$flat" render "$work/flattiledphoto.tvc" -o "$work/flat.png"
+measure "flat interlaced" $default_card "$flat" render "$work/flatinterlacedphoto.tvc" \
+  -o "$work/flat.png"
 measure "flat picture" $largest_card "$flat" render "$work/largestphoto.tvc" -o "$work/big.png"
 measure "flat picture" $largest_card "$flat" render "$work/largestlogo90.tvc" -o "$work/big.png"
 measure "flat picture" $small_input "$flatbg" render "$work/card.tvc" -o "$work/flat.png"

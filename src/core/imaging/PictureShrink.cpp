@@ -8,6 +8,16 @@ namespace tavolo {
 
 namespace {
 
+// The average of `count` pixels' channel, rounded half up.
+uint8_t Average(uint64_t sum, uint64_t count) {
+  return static_cast<uint8_t>((sum + count / 2) / count);
+}
+
+// A channel weighed by alpha, averaged; a block with no coverage at all is white.
+uint8_t CoveredAverage(uint64_t weighedSum, uint64_t alphaSum) {
+  return alphaSum > 0 ? Average(weighedSum, alphaSum) : 255;
+}
+
 // ShrinkPicture for a 24-bit picture with alpha: colours weighed by alpha, so that clear pixels
 // lend their neighbours none of their colour.
 bool ShrinkWithAlpha(const RasterImage& source, uint32_t factor, RasterImage& dst) {
@@ -36,10 +46,8 @@ bool ShrinkWithAlpha(const RasterImage& source, uint32_t factor, RasterImage& ds
     for (uint32_t x = 0; x < shrunkWidth; ++x) {
       const uint64_t* sum = &sums[static_cast<size_t>(x) * 4];
       const uint32_t count = std::min(factor, width - x * factor) * rows;
-      outAlpha[x] = static_cast<uint8_t>((sum[3] + count / 2) / count);
-      for (int c = 0; c < 3; ++c) {
-        out[3 * x + c] = sum[3] > 0 ? static_cast<uint8_t>((sum[c] + sum[3] / 2) / sum[3]) : 255;
-      }
+      outAlpha[x] = Average(sum[3], count);
+      for (int c = 0; c < 3; ++c) out[3 * x + c] = CoveredAverage(sum[c], sum[3]);
     }
   }
   return true;
@@ -100,9 +108,7 @@ bool ShrinkPicture(const RasterImage& source, uint32_t factor, RasterImage& dst)
     for (uint32_t x = 0; x < shrunkWidth; ++x) {
       const uint32_t columns = std::min(factor, width - x * factor);
       const uint32_t count = columns * rows;
-      for (int c = 0; c < 3; ++c) {
-        out[3 * x + c] = static_cast<uint8_t>((sums[3 * x + c] + count / 2) / count);
-      }
+      for (int c = 0; c < 3; ++c) out[3 * x + c] = Average(sums[3 * x + c], count);
     }
   }
   return true;
@@ -133,6 +139,53 @@ bool ShrinkByBands(
     }
   }
   return true;
+}
+
+ScatteredShrink::ScatteredShrink(uint32_t width, uint32_t height, uint32_t factor, RasterImage& dst)
+    : width_(width), height_(height), factor_(factor), dst_(dst) {
+  if (dst.GetBpp() == 24)
+    sums_.assign(static_cast<size_t>(dst.GetWidth()) * dst.GetHeight() * 4, 0);
+}
+
+void ScatteredShrink::AddRow(const RasterImage& row, uint32_t y, uint32_t firstColumn,
+                             uint32_t columnStep) {
+  if (y >= height_) return;
+  const uint32_t shrunkRow = dst_.GetHeight() - 1 - y / factor_;
+  const uint8_t* alpha = row.GetAlphaRow(0);
+  for (uint32_t i = 0, x = firstColumn; i < row.GetWidth() && x < width_; ++i, x += columnStep) {
+    const uint32_t shrunkX = x / factor_;
+    if (sums_.empty()) {
+      // Palette pictures take each block's first pixel.
+      if (x % factor_ != 0 || y % factor_ != 0) continue;
+      dst_.SetPixelIndex(shrunkX, shrunkRow, row.GetPixelIndex(i, 0));
+      if (alpha != nullptr && dst_.HasAlpha()) dst_.GetAlphaRow(shrunkRow)[shrunkX] = alpha[i];
+      continue;
+    }
+    const uint8_t* colour = row.GetBits(0) + 3 * static_cast<size_t>(i);
+    uint64_t* sum = &sums_[(static_cast<size_t>(shrunkRow) * dst_.GetWidth() + shrunkX) * 4];
+    const uint64_t weight = alpha != nullptr ? alpha[i] : 1;
+    for (int c = 0; c < 3; ++c) sum[c] += colour[c] * weight;
+    sum[3] += weight;
+  }
+}
+
+void ScatteredShrink::Finish() {
+  if (sums_.empty()) return;
+  const bool weighed = dst_.HasAlpha();
+  for (uint32_t row = 0; row < dst_.GetHeight(); ++row) {
+    // Blocks of the last row and column may be cut short by the picture's edge.
+    const uint32_t top = (dst_.GetHeight() - 1 - row) * factor_;
+    const uint32_t rows = std::min(factor_, height_ - top);
+    uint8_t* out = dst_.GetBits(row);
+    for (uint32_t x = 0; x < dst_.GetWidth(); ++x) {
+      const uint64_t* sum = &sums_[(static_cast<size_t>(row) * dst_.GetWidth() + x) * 4];
+      const uint64_t count = uint64_t{std::min(factor_, width_ - x * factor_)} * rows;
+      for (int c = 0; c < 3; ++c) {
+        out[3 * x + c] = weighed ? CoveredAverage(sum[c], sum[3]) : Average(sum[c], count);
+      }
+      if (weighed) dst_.GetAlphaRow(row)[x] = Average(sum[3], count);
+    }
+  }
 }
 
 }  // namespace tavolo

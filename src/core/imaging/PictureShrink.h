@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "core/imaging/RasterImage.h"
 
@@ -29,5 +30,27 @@ bool ShrinkPicture(const RasterImage& source, uint32_t factor, RasterImage& dst)
 bool ShrinkByBands(
     uint32_t height, uint32_t factor, RasterImage& dst,
     const std::function<bool(RasterImage& band, uint32_t first, uint32_t rows)>& readBand);
+
+// Shrinks a picture whose pixels arrive in any order, as an interlaced PNG's passes bring them,
+// to the pixels ShrinkPicture would give: only the sums of each block are held, never the picture.
+class ScatteredShrink {
+ public:
+  // `dst` must be created at 1/factor of width × height, with its palette and alpha.
+  ScatteredShrink(uint32_t width, uint32_t height, uint32_t factor, RasterImage& dst);
+
+  // The pixels of `row`'s top row are the picture's pixels at columns firstColumn,
+  // firstColumn + columnStep, … of row y. `row` has dst's depth, and alpha when dst has it.
+  void AddRow(const RasterImage& row, uint32_t y, uint32_t firstColumn, uint32_t columnStep);
+  // Writes the averages into dst once every pixel has been added.
+  void Finish();
+
+ private:
+  uint32_t width_;
+  uint32_t height_;
+  uint32_t factor_;
+  RasterImage& dst_;
+  // Per shrunk pixel: three colour sums (weighed by alpha when there is alpha), then alpha.
+  std::vector<uint64_t> sums_;
+};
 
 }  // namespace tavolo

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <png.h>
 #include <tiffio.h>
 
 #include <string>
@@ -137,6 +138,53 @@ std::vector<uint8_t> TiledTiff(const RasterImage& image) {
   return test::ReadFileBytes(file);
 }
 
+// The same PNG written again interlaced, its samples, palette and transparency unchanged.
+std::vector<uint8_t> Interlaced(const std::vector<uint8_t>& png) {
+  struct Reading {
+    const std::vector<uint8_t>& bytes;
+    size_t at = 0;
+  } reading{png};
+  std::vector<uint8_t> out;
+  png_structp in = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop inInfo = png_create_info_struct(in);
+  png_structp write = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop outInfo = png_create_info_struct(write);
+  png_set_read_fn(in, &reading, [](png_structp p, png_bytep to, size_t n) {
+    auto* r = static_cast<Reading*>(png_get_io_ptr(p));
+    std::copy_n(r->bytes.begin() + static_cast<std::ptrdiff_t>(r->at), n, to);
+    r->at += n;
+  });
+  png_set_write_fn(
+      write, &out,
+      [](png_structp p, png_bytep from, size_t n) {
+        auto* o = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(p));
+        o->insert(o->end(), from, from + n);
+      },
+      nullptr);
+  png_read_png(in, inInfo, PNG_TRANSFORM_IDENTITY, nullptr);
+  png_uint_32 width = 0;
+  png_uint_32 height = 0;
+  int depth = 0;
+  int type = 0;
+  png_get_IHDR(in, inInfo, &width, &height, &depth, &type, nullptr, nullptr, nullptr);
+  png_set_IHDR(write, outInfo, width, height, depth, type, PNG_INTERLACE_ADAM7,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_colorp palette = nullptr;
+  int entries = 0;
+  if (png_get_PLTE(in, inInfo, &palette, &entries)) png_set_PLTE(write, outInfo, palette, entries);
+  png_bytep alpha = nullptr;
+  int alphas = 0;
+  png_color_16p key = nullptr;
+  if (png_get_tRNS(in, inInfo, &alpha, &alphas, &key)) {
+    png_set_tRNS(write, outInfo, alpha, alphas, key);
+  }
+  png_set_rows(write, outInfo, png_get_rows(in, inInfo));
+  png_write_png(write, outInfo, PNG_TRANSFORM_IDENTITY, nullptr);
+  png_destroy_write_struct(&write, &outInfo);
+  png_destroy_read_struct(&in, &inInfo, nullptr);
+  return out;
+}
+
 // A PNG or a TIFF in strips or tiles decoded to a pixel budget is shrunk band by band as it is
 // read; it comes out as the whole picture shrunk afterwards would, partial last blocks, palettes
 // and alpha included.
@@ -159,6 +207,7 @@ TEST(RasterImageDecode, APictureReadWithinABudgetIsTheWholePictureShrunk) {
   for (auto c : cases) {
     std::vector<std::pair<int, std::vector<uint8_t>>> files = {
         {kFormatPng, test::Encode(c.image, kFormatPng)},
+        {kFormatPng, Interlaced(test::Encode(c.image, kFormatPng))},
         {kFormatTiff, test::Encode(c.image, kFormatTiff)}};
     if (c.image.GetBpp() == 24 && !c.image.HasAlpha())
       files.emplace_back(kFormatTiff, TiledTiff(c.image));

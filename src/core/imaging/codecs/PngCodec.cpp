@@ -105,10 +105,13 @@ bool ReadPngHeader(png_structp png, png_infop info, PngHeader* header) {
   return true;
 }
 
-bool StartPngRows(png_structp png, png_infop info, bool unpack, size_t* rowBytes) {
+// With `combinePasses` false, an interlaced picture's rows come pass by pass, each holding only
+// that pass's pixels.
+bool StartPngRows(png_structp png, png_infop info, bool unpack, bool combinePasses,
+                  size_t* rowBytes) {
   if (setjmp(png_jmpbuf(png))) return false;
   if (unpack) png_set_packing(png);
-  png_set_interlace_handling(png);
+  if (combinePasses) png_set_interlace_handling(png);
   png_read_update_info(png, info);
   *rowBytes = png_get_rowbytes(png, info);
   return true;
@@ -346,6 +349,36 @@ bool ReadShrunkPngRows(png_structp png, const PngHeader& h, uint32_t factor, uin
   });
 }
 
+// Reads an interlaced picture's seven passes into `image`, which is 1/factor of the file's size:
+// each pass's rows are spread over the blocks they belong to, and the file is never held whole.
+bool ReadShrunkPngPasses(png_structp png, const PngHeader& h, uint32_t factor, uint8_t* pixels,
+                         RasterImage& image) {
+  ScatteredShrink shrink(h.width, h.height, factor, image);
+  RasterImage passRow;
+  passRow.SetAlphaHandling(image.GetAlphaHandling());
+  PngHeader rowHeader = h;
+  rowHeader.height = 1;
+  for (int pass = 0; pass < 7; ++pass) {
+    const png_uint_32 columns = PNG_PASS_COLS(h.width, pass);
+    const png_uint_32 rows = PNG_PASS_ROWS(h.height, pass);
+    // libpng skips the passes that hold no pixel.
+    if (columns == 0 || rows == 0) continue;
+    rowHeader.width = columns;
+    if (!CreatePngImage(rowHeader, passRow)) {
+      image.SetLastError(passRow.GetLastError());
+      return false;
+    }
+    for (png_uint_32 r = 0; r < rows; ++r) {
+      if (!ReadPngRow(png, pixels)) return false;
+      ConvertPngRow(rowHeader, pixels, 0, passRow);
+      shrink.AddRow(passRow, PNG_ROW_FROM_PASS_ROW(r, pass), PNG_PASS_START_COL(pass),
+                    1u << PNG_PASS_COL_SHIFT(pass));
+    }
+  }
+  shrink.Finish();
+  return true;
+}
+
 }  // namespace
 
 bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
@@ -378,12 +411,11 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
     image.SetLastError("PNG data too short for the image size");
     return false;
   }
-  // A picture that will only be shown smaller is shrunk band by band as its rows arrive, so that
-  // it is never held whole; interlaced rows arrive in passes, so those pictures are decoded whole.
+  // A picture that will only be shown smaller is shrunk as its rows arrive, band by band or,
+  // interlaced, pass by pass, so that it is never held whole.
   const bool interlaced = header.interlace != PNG_INTERLACE_NONE;
   const uint64_t budget = image.GetDecodePixelBudget();
-  const uint32_t factor =
-      budget > 0 && !interlaced ? ShrinkFactorWithin(header.width, header.height, budget) : 1;
+  const uint32_t factor = budget > 0 ? ShrinkFactorWithin(header.width, header.height, budget) : 1;
   if (factor > 1) {
     // The file's own size is held to the limit all the same.
     if (!CheckImageSize(header.width, header.height, 8, image)) return false;
@@ -400,21 +432,24 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
                        (header.bitDepth == 1 || header.bitDepth == 4)) ||
                       (header.colourType == PNG_COLOR_TYPE_GRAY && header.bitDepth == 1);
   size_t rowBytes = 0;
-  if (!StartPngRows(png.get(), deleter.info, header.bitDepth < 8 && !packed, &rowBytes)) {
+  const bool wholeInterlaced = interlaced && factor == 1;
+  if (!StartPngRows(png.get(), deleter.info, header.bitDepth < 8 && !packed, factor == 1,
+                    &rowBytes)) {
     image.SetLastError(context.message.text);
     return false;
   }
-  // Interlaced pictures fill their rows in several passes, so they are decoded whole first.
+  // Interlaced pictures shown at their own size fill their rows in several passes, so they are
+  // decoded whole first.
   std::vector<uint8_t> pixels;
   std::vector<png_bytep> rows;
   try {
-    pixels.resize(interlaced ? rowBytes * header.height : rowBytes);
-    if (interlaced) rows.resize(header.height);
+    pixels.resize(wholeInterlaced ? rowBytes * header.height : rowBytes);
+    if (wholeInterlaced) rows.resize(header.height);
   } catch (const std::bad_alloc&) {
     image.SetLastError("RasterImage::Create can't allocate memory");
     return false;
   }
-  if (interlaced) {
+  if (wholeInterlaced) {
     for (size_t y = 0; y < header.height; ++y) rows[y] = pixels.data() + y * rowBytes;
     if (!ReadPngImage(png.get(), rows.data())) {
       image.SetLastError(context.message.text);
@@ -422,17 +457,20 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
     }
   }
   if (factor > 1) {
-    if (!ReadShrunkPngRows(png.get(), header, factor, pixels.data(), image)) {
+    const bool read = interlaced
+                          ? ReadShrunkPngPasses(png.get(), header, factor, pixels.data(), image)
+                          : ReadShrunkPngRows(png.get(), header, factor, pixels.data(), image);
+    if (!read) {
       if (!context.message.Empty()) image.SetLastError(context.message.text);
       return false;
     }
   } else {
     for (uint32_t y = 0; y < header.height; ++y) {
-      if (!interlaced && !ReadPngRow(png.get(), pixels.data())) {
+      if (!wholeInterlaced && !ReadPngRow(png.get(), pixels.data())) {
         image.SetLastError(context.message.text);
         return false;
       }
-      ConvertPngRow(header, interlaced ? rows[y] : pixels.data(), y, image);
+      ConvertPngRow(header, wholeInterlaced ? rows[y] : pixels.data(), y, image);
     }
   }
   if (!context.message.Empty()) image.SetLastError(context.message.text);
