@@ -13,11 +13,14 @@
 # - JPEG header bomb: a JPEG of a few hundred bytes whose header declares 16384 x 16384 pixels,
 #   four copies of it among the imported backgrounds and one as the card's photo;
 # - flat PNG: the same picture as a PNG, as the photo and as the logo: read a band of rows at a
-#   time, it must cost no more than a card (2 x the card's pixels plus 150 MB);
+#   time, it must cost no more than a card (2 x the card's pixels plus 150 MB); so must the same
+#   picture as an interlaced PNG (read pass by pass) and as a TIFF in tiles (a row of tiles at a
+#   time);
 # - flat picture: a real JPEG of 8000 x 8000 pixels in one colour, under 1 MB and just within the
 #   64 megapixels a card's picture may have, as the photo, as the logo turned by 45 and by 90
 #   degrees (also on the largest card), and as the background; five of them as backgrounds;
 # - PNG bomb: an 818 KB PNG of 16384 x 16384 pixels in one colour, to convert;
+# - text chunk: a 197-byte PNG whose text chunk declares nearly 2 GB;
 # - largest card: a project of a few hundred bytes whose card is 10000 x 6710 pixels, rendered to
 #   BMP, TGA and PCX;
 # - long lines: a 63 MB project whose line is 63 million "€";
@@ -223,6 +226,7 @@ measure "five flat bg" $small_input "$fivebg" info "$work/card.tvc"
 measure "five flat bg" $small_input "$fivebg" backgrounds
 measure "PNG bomb" $small_input "$plain" convert "$work/pngbomb.png" "$work/pngbomb.bmp"
 measure "PNG bomb" $small_input "$plain" identify "$work/pngbomb.png"
+measure "text chunk" $small_input "$plain" identify tests/data/crashers/png/text_chunk_of_2gb.png
 for format in bmp tga pcx; do
   measure "largest card" $largest_card "$plain" render "$work/largest.tvc" -o "$work/big.$format"
 done

@@ -1,12 +1,14 @@
 // libFuzzer driver: decodes the input with the format code given at compile time (0 detects) and,
 // when that succeeds, puts the image through the operations that follow a load in the program.
 // A BMP written from the decoded image must read back as the same picture.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
 
 #include "FuzzRequire.h"
+#include "core/imaging/PictureShrink.h"
 #include "core/imaging/RasterImage.h"
 
 namespace {
@@ -80,6 +82,20 @@ void ExerciseKeptAlpha(std::span<const uint8_t> data, const tavolo::RasterImage&
   }
 }
 
+// PNG and TIFF pictures read within a pixel budget are shrunk as they are read, band by band, tile
+// row by tile row or pass by pass: the result is the whole picture shrunk.
+void ExerciseBudget(std::span<const uint8_t> data, const tavolo::RasterImage& whole) {
+  if (whole.GetType() != tavolo::kFormatPng && whole.GetType() != tavolo::kFormatTiff) return;
+  tavolo::RasterImage small;
+  small.SetMaxPixels(kMaxDecodedPixels);
+  small.SetDecodePixelBudget(
+      std::max<uint64_t>(1, uint64_t{whole.GetWidth()} * whole.GetHeight() / 4));
+  Require(small.Decode(data, TAVOLO_FUZZ_FORMAT));
+  tavolo::RasterImage expected;
+  Require(tavolo::ShrinkPicture(whole, small.GetDecodeShrink(), expected));
+  ExpectSamePicture(small, expected);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -91,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (static_cast<uint64_t>(image.GetWidth()) * image.GetHeight() <= kMaxExercisedPixels) {
     Exercise(image);
     ExerciseKeptAlpha(std::span<const uint8_t>(data, size), image);
+    ExerciseBudget(std::span<const uint8_t>(data, size), image);
   }
   return 0;
 }

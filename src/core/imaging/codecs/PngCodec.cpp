@@ -21,6 +21,10 @@ namespace {
 constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 // Ancillary chunks (text, ICC profiles) larger than this are refused rather than buffered.
 constexpr png_alloc_size_t kMaxChunkBytes = 16u * 1024 * 1024;
+// Known ancillary chunks the decoder has no use for, five bytes each.
+constexpr png_byte kIgnoredChunks[] =
+    "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0sBIT\0sCAL\0sPLT\0sRGB\0tEXt\0"
+    "tIME\0zTXt";
 // A card is written in a few tens of milliseconds rather than a few hundred: a fast zlib level
 // and, for colour rows, the "up" filter alone, which suits pictures whose rows resemble the row
 // above. The file comes out about an eighth larger than at zlib's default on a noisy card, and
@@ -399,6 +403,11 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
   png_set_read_fn(png.get(), &context, ReadPngBytes);
   png_set_user_limits(png.get(), kMaxImageSide, kMaxImageSide);
   png_set_chunk_malloc_max(png.get(), kMaxChunkBytes);
+  // Of the ancillary chunks only the transparency and the resolution are used; libpng would
+  // buffer a text chunk of any declared length before finding that the file is far shorter.
+  png_set_keep_unknown_chunks(png.get(), PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+  png_set_keep_unknown_chunks(png.get(), PNG_HANDLE_CHUNK_NEVER, kIgnoredChunks,
+                              static_cast<int>(sizeof kIgnoredChunks / 5));
 
   PngHeader header;
   if (!ReadPngHeader(png.get(), deleter.info, &header)) {
