@@ -69,10 +69,10 @@ QRect FieldCaption::FocusMarkRect() const {
 }
 
 void FieldCaption::Draw(QImage& picture) const {
-  const int w = picture.width();
-  const int h = picture.height();
+  const int w = LogicalSize(picture).width();
+  const int h = LogicalSize(picture).height();
   QPainter painter(&picture);
-  painter.fillRect(picture.rect(), QColor(kWindowColour));
+  painter.fillRect(LogicalRect(picture), QColor(kWindowColour));
   const QColor band = marked_ ? kMarkedBand : kBand;
   painter.fillRect(0, kBandTop, w, kBandBottom - kBandTop, band);
   painter.fillRect(0, h - 1, w, 1, Qt::black);

@@ -11,6 +11,7 @@
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
 #include "ui/base/RecentProjects.h"
+#include "ui/card/CardPreviewGeometry.h"
 
 namespace tavolo {
 
@@ -109,6 +110,17 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
   }
   commands.push_back({kCmdBackgroundOptions, Menu::Window, "Background Options...",
                       run(&MainWindow::OnBackgroundOptions)});
+  commands.push_back({kCmdZoomIn, Menu::Window, "Zoom &In\tCtrl++", run(&MainWindow::OnZoomIn)});
+  commands.push_back(
+      {kCmdZoomOut, Menu::Window, "Zoom &Out\tCtrl+-", run(&MainWindow::OnZoomOut)});
+  commands.push_back({kCmdZoomToFit, Menu::Window, "Zoom to &Fit\tCtrl+0",
+                      [](MainWindow& window) { window.OnZoom(kZoomToFit); }});
+  for (size_t n = 0; n < std::size(kZoomSteps); ++n) {
+    const int zoom = kZoomSteps[n];
+    commands.push_back({kCmdZoom50 + static_cast<int>(n), Menu::Window,
+                        QStringLiteral("%1 %").arg(zoom),
+                        [zoom](MainWindow& window) { window.OnZoom(zoom); }});
+  }
   commands.push_back({kCmdHelp, Menu::Help, "Tavolo Help\tF1", run(&MainWindow::OnHelp)});
   commands.push_back({0, Menu::Help, {}, {}});
   commands.push_back({kCmdAbout, Menu::Help, "About Tavolo", run(&MainWindow::OnAbout)});
@@ -132,6 +144,9 @@ std::vector<MainWindow::Accelerator> MainWindow::Accelerators() {
       {QKeySequence(Qt::ALT | Qt::Key_F4), kCmdExit},
       {QKeySequence(Qt::CTRL | Qt::Key_Y), kCmdRedo},
       {QKeySequence(Qt::CTRL | Qt::Key_Z), kCmdUndo},
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), kCmdZoomIn},
+      {QKeySequence(Qt::CTRL | Qt::Key_Minus), kCmdZoomOut},
+      {QKeySequence(Qt::CTRL | Qt::Key_0), kCmdZoomToFit},
   };
   accelerators.insert(accelerators.end(), std::begin(rest), std::end(rest));
   return accelerators;
@@ -161,6 +176,12 @@ void MainWindow::BuildMenus() {
     if (command.menu == Menu::Layouts) {
       action->setCheckable(true);
       action->setChecked(command.id == kCmdLayout1);
+    }
+    const int zoomSteps = static_cast<int>(std::size(kZoomSteps));
+    if (command.id == kCmdZoomToFit ||
+        (command.id >= kCmdZoom50 && command.id < kCmdZoom50 + zoomSteps)) {
+      action->setCheckable(true);
+      action->setChecked(command.id == kCmdZoomToFit);
     }
     if (command.id == kCmdExit) {
       // The projects last opened or saved, above Exit.
@@ -207,6 +228,11 @@ void MainWindow::RebuildWindowMenu() {
   for (int box = 0; box < boxes; ++box) window->addAction(Action(kCmdTextField1 + box));
   window->addSeparator();
   window->addAction(Action(kCmdBackgroundOptions));
+  window->addSeparator();
+  for (int command : {kCmdZoomIn, kCmdZoomOut, kCmdZoomToFit}) window->addAction(Action(command));
+  for (size_t n = 0; n < std::size(kZoomSteps); ++n) {
+    window->addAction(Action(kCmdZoom50 + static_cast<int>(n)));
+  }
 }
 
 void MainWindow::CheckCurrentLayout() {

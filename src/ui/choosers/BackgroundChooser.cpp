@@ -87,7 +87,9 @@ void BackgroundChooser::SetActive(bool active) {
   }
 }
 
-const QImage& BackgroundChooser::Thumbnail(int number, int cell) const {
+const QImage& BackgroundChooser::Thumbnail(int number, int cell, qreal ratio) const {
+  // Thumbnails are made at the screen's density from the full picture, never enlarged.
+  cell = qRound(cell * ratio);
   if (cell != thumbnailCell_) {
     thumbnails_.clear();
     tickedThumbnail_ = QImage();
@@ -101,6 +103,7 @@ const QImage& BackgroundChooser::Thumbnail(int number, int cell) const {
     if (!image.isNull()) {
       thumbnail = image.scaled(cell, cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                       .convertToFormat(QImage::Format_RGB32);
+      thumbnail.setDevicePixelRatio(ratio);
     }
   }
   return thumbnail;
@@ -109,16 +112,19 @@ const QImage& BackgroundChooser::Thumbnail(int number, int cell) const {
 void BackgroundChooser::Draw(QImage& picture) const {
   picture.fill(QColor(kWindowColour));
   const BackgroundChooserGeometry geometry =
-      ComputeBackgroundChooserGeometry(picture.size(), count_, first_);
+      ComputeBackgroundChooserGeometry(LogicalSize(picture), count_, first_);
   QPainter painter(&picture);
   for (int slot = 0; slot < geometry.visible; ++slot) {
     const int number = first_ + slot;
     const QRect square = geometry.Square(slot);
     if (table_ != nullptr && number >= 0 && number < table_->Count()) {
-      const QImage& thumbnail = Thumbnail(number, geometry.cell);
+      const QImage& thumbnail = Thumbnail(number, geometry.cell, picture.devicePixelRatio());
       const bool asOnCard = number == selected_ && selectedLook_ && !thumbnail.isNull();
       if (asOnCard) {
-        if (tickedThumbnail_.isNull()) tickedThumbnail_ = TintedLikeCard(thumbnail, *selectedLook_);
+        if (tickedThumbnail_.isNull()) {
+          tickedThumbnail_ = TintedLikeCard(thumbnail, *selectedLook_);
+          tickedThumbnail_.setDevicePixelRatio(thumbnail.devicePixelRatio());
+        }
         painter.drawImage(square.topLeft(), tickedThumbnail_);
       } else if (!thumbnail.isNull()) {
         painter.drawImage(square.topLeft(), thumbnail);

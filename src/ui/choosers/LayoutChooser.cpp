@@ -27,7 +27,7 @@ constexpr int kLabelPixels = 12;
 
 }  // namespace
 
-LayoutChooser::LayoutChooser(QWidget* parent) : OwnerDrawnControl(parent), strip_(LayoutStrip()) {
+LayoutChooser::LayoutChooser(QWidget* parent) : OwnerDrawnControl(parent) {
   AcceptKeyboardFocus();
   timer_.setInterval(kHoverMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &LayoutChooser::OnHoverTimer);
@@ -47,17 +47,16 @@ void LayoutChooser::SetActive(bool active) {
   }
 }
 
-const QImage& LayoutChooser::Thumbnail(int layout, QSize size) const {
-  if (size != thumbnailSize_) {
+const QImage& LayoutChooser::Thumbnail(int layout, QSize size, qreal ratio) const {
+  const QSize deviceSize = QSizeF(size * ratio).toSize();
+  if (deviceSize != thumbnailSize_) {
     thumbnails_ = {};
-    thumbnailSize_ = size;
+    thumbnailSize_ = deviceSize;
   }
   QImage& thumbnail = thumbnails_[layout];
   if (thumbnail.isNull()) {
-    thumbnail =
-        strip_
-            .copy(layout * kLayoutThumbnailWidth, 0, kLayoutThumbnailWidth, kLayoutThumbnailHeight)
-            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    thumbnail = LayoutThumbnail(layout, deviceSize);
+    thumbnail.setDevicePixelRatio(ratio);
   }
   return thumbnail;
 }
@@ -92,7 +91,7 @@ void LayoutChooser::DrawLabel(QPainter& painter, const LayoutChooserGeometry& ge
 
 void LayoutChooser::Draw(QImage& picture) const {
   picture.fill(kFill);
-  const LayoutChooserGeometry geometry = ComputeLayoutChooserGeometry(picture.size());
+  const LayoutChooserGeometry geometry = ComputeLayoutChooserGeometry(LogicalSize(picture));
   QPainter painter(&picture);
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(kLabelPixels);
@@ -105,10 +104,10 @@ void LayoutChooser::Draw(QImage& picture) const {
     DrawLabel(painter, geometry, i);
     if (geometry.thumbnailsShown) {
       const QRect target = geometry.Thumbnail(i);
-      painter.drawImage(target.topLeft(), Thumbnail(i, target.size()));
+      painter.drawImage(target.topLeft(), Thumbnail(i, target.size(), picture.devicePixelRatio()));
     }
   }
-  FrameRect3d(painter, picture.rect(), kEdgeTopLeft, Qt::white);
+  FrameRect3d(painter, LogicalRect(picture), kEdgeTopLeft, Qt::white);
   painter.end();
   ShadeLayoutStrip(picture);
 }

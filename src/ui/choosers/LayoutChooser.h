@@ -55,15 +55,15 @@ class LayoutChooser : public OwnerDrawnControl {
   void DrawHighlight(QPainter& painter, const LayoutChooserGeometry& geometry, int layout,
                      const QColor& colour) const;
   void DrawLabel(QPainter& painter, const LayoutChooserGeometry& geometry, int layout) const;
-  // The strip's cell `layout` at the thumbnail size, made once per size.
-  const QImage& Thumbnail(int layout, QSize size) const;
+  // Layout `layout`'s thumbnail at `size` control pixels, drawn at `ratio` device pixels each,
+  // made once per size.
+  const QImage& Thumbnail(int layout, QSize size, qreal ratio) const;
 
   int current_ = 0;
   int hover_ = -1;
   int focusLayout_ = 0;
   bool active_ = true;
   bool drawn_ = false;
-  QImage strip_;
   mutable std::array<QImage, kLayoutCount> thumbnails_{};
   mutable QSize thumbnailSize_;
   QTimer timer_;

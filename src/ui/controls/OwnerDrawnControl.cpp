@@ -39,7 +39,8 @@ bool OwnerDrawnControl::IsPressKey(const QKeyEvent& event) {
 QImage OwnerDrawnControl::Picture() const {
   if (!IsPainted()) return {};
   const bool opaque = background_ == Background::Opaque;
-  QImage picture(size(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+  QImage picture = DevicePicture(size(), devicePixelRatioF(),
+                                 opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
   if (picture.isNull()) return picture;
   if (!opaque) picture.fill(Qt::transparent);
   Draw(picture);

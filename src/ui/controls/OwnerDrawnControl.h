@@ -14,8 +14,8 @@ class OwnerDrawnControl : public QWidget {
   Q_OBJECT
 
  public:
-  // The control's picture at its current size, exactly as the next paint shows it (the focus
-  // mark included); a null image when the control paints nothing.
+  // The control's picture at its current size in device pixels (its devicePixelRatio set), exactly
+  // as the next paint shows it (the focus mark included); a null image when it paints nothing.
   QImage Picture() const;
 
  Q_SIGNALS:
@@ -28,8 +28,8 @@ class OwnerDrawnControl : public QWidget {
 
   explicit OwnerDrawnControl(QWidget* parent, Background background = Background::Opaque);
 
-  // Draws the whole picture; `picture` has the control's size and is not cleared beforehand
-  // unless the control is transparent.
+  // Draws the whole picture; `picture` has the control's size (LogicalSize; its pixels are device
+  // pixels) and is not cleared beforehand unless the control is transparent.
   virtual void Draw(QImage& picture) const = 0;
   // A control may decline to paint at all (its parent then shows through).
   virtual bool IsPainted() const { return true; }

@@ -91,20 +91,23 @@ void PillButton::DrawFace(QImage& picture) const {
   } else if (active_ && hover_) {
     face = PillButtonFace::Hover;
   }
-  const QImage& source = PillButtonFacePicture(face);
+  // The face is copied pixel for pixel at the picture's density.
+  const QImage& source = PillButtonFacePicture(face, qRound(picture.devicePixelRatio()));
   const int width = picture.width();
-  const int rows = std::min(kPillButtonFaceSize, picture.height());
+  const int rows = std::min(source.height(), picture.height());
   for (int y = 0; y < rows; ++y) {
     const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y));
     auto* to = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (int x = 0; x < width; ++x) to[x] = from[PillButtonFaceColumn(x, width)];
+    for (int x = 0; x < width; ++x) {
+      to[x] = from[std::min(PillButtonFaceColumn(x, width, source.width()), source.width() - 1)];
+    }
   }
 }
 
 void PillButton::DrawCaption(QImage& picture) const {
   QPainter painter(&picture);
   const QColor colour = !active_ ? kTextInactive : (hover_ || pressed_) ? kTextLit : kTextNormal;
-  const QRectF area = picture.rect();
+  const QRectF area = LogicalRect(picture);
   const bool symbolFont = symbol_ != 0 && QFontDatabase::hasFamily(kSymbolFamily);
   if (symbol_ != 0 && !symbolFont) {
     // Without the symbol font the two arrows the program uses are drawn by hand.
