@@ -141,8 +141,8 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
   // Around the card the backdrop, in the card the card as the renderer draws it at the divisor,
   // reduced to the shown size.
   CardRenderer renderer(&table, {});
-  const QImage expected = renderer.Render(card, 2, 531, 307).scaled(
-      500, 290, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage expected = renderer.Render(card, 2, 531, 307)
+                              .scaled(500, 290, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   EXPECT_EQ(shown.copy(122, 10, 500, 290), expected.convertToFormat(QImage::Format_RGB32));
   for (const QPoint p : {QPoint(121, 100), QPoint(622, 100), QPoint(300, 9), QPoint(300, 300),
                          QPoint(0, 0), QPoint(744, 309)}) {

@@ -23,10 +23,10 @@ inline constexpr int kZoomSteps[] = {50, 100, 200};
 
 struct CardPreviewGeometry {
   double scale = 1;  // control pixels per card pixel
-  int divisor = 1;   // the card is drawn at cardWidth / divisor × cardHeight / divisor device pixels
-  int dx = 0;        // drawn card width, cardWidth / divisor
-  int dy = 0;        // drawn card height, cardHeight / divisor
-  QRect card;        // frameColour: the card on the screen, in the item rectangle's pixels
+  int divisor = 1;  // the card is drawn at cardWidth / divisor × cardHeight / divisor device pixels
+  int dx = 0;       // drawn card width, cardWidth / divisor
+  int dy = 0;       // drawn card height, cardHeight / divisor
+  QRect card;       // frameColour: the card on the screen, in the item rectangle's pixels
 };
 
 // The card's pixel size from the live state's float size (truncated; damaged values are bounded).

@@ -11,6 +11,7 @@
 #include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
+#include "ui/base/Translation.h"
 #include "ui/choosers/CheckMark.h"
 #include "ui/controls/ControlPainting.h"
 
@@ -50,6 +51,30 @@ void BackgroundChooser::SetSelectedLook(const CardState& live) {
   selectedLook_ = live;
   tickedThumbnail_ = QImage();
   update();
+}
+
+int BackgroundChooser::AccessibleCellCount() const {
+  if (table_ == nullptr) return 0;
+  return std::clamp(table_->Count() - first_, 0, Geometry().visible);
+}
+
+QString BackgroundChooser::AccessibleCellName(int cell) const {
+  const int number = first_ + cell;
+  if (table_ == nullptr || number < 0 || number >= table_->Count()) return {};
+  // The 20 name bytes, zero-padded.
+  const BackgroundName& bytes = table_->Record(number).name;
+  const auto end = std::find(bytes.begin(), bytes.end(), uint8_t{0});
+  const QString name = QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()),
+                                         static_cast<qsizetype>(end - bytes.begin()));
+  return Tr("Background %1: %2").arg(number + 1).arg(name);
+}
+
+QRect BackgroundChooser::AccessibleCellRect(int cell) const {
+  return Geometry().Square(cell);
+}
+
+bool BackgroundChooser::IsAccessibleCellSelected(int cell) const {
+  return first_ + cell == selected_;
 }
 
 BackgroundChooserGeometry BackgroundChooser::Geometry() const {

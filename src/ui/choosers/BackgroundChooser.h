@@ -70,6 +70,12 @@ class BackgroundChooser : public OwnerDrawnControl {
   void backgroundPicked(int number);
 
  protected:
+  // One list item per visible square: "Background 12: Linen Cream".
+  QAccessible::Role AccessibleRole() const override { return QAccessible::List; }
+  int AccessibleCellCount() const override;
+  QString AccessibleCellName(int cell) const override;
+  QRect AccessibleCellRect(int cell) const override;
+  bool IsAccessibleCellSelected(int cell) const override;
   void Draw(QImage& picture) const override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -10,6 +10,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/LayoutThumbnail.h"
+#include "ui/base/Translation.h"
 #include "ui/choosers/LayoutStripShading.h"
 #include "ui/controls/ControlPainting.h"
 
@@ -24,6 +25,7 @@ const QColor kHighlightEdge(100, 100, 100);
 const QColor kEdgeTopLeft(144, 163, 174);
 
 constexpr int kLabelPixels = 12;
+constexpr int kSmallestLabelPixels = 7;
 
 }  // namespace
 
@@ -75,13 +77,20 @@ void LayoutChooser::DrawLabel(QPainter& painter, const LayoutChooserGeometry& ge
                               int layout) const {
   const QRect area = geometry.Label(layout);
   if (area.width() <= 0 || area.height() <= 0) return;
-  const QString text = LayoutName(layout);
+  const QString text = Tr("Layout %1").arg(layout + 1);
+  painter.save();
+  // A label longer than its cell (in a language with a longer word) is written smaller to fit.
+  QFont font = painter.font();
+  const int wide = QFontMetrics(font).horizontalAdvance(text);
+  if (wide > area.width()) {
+    font.setPixelSize(std::max(kSmallestLabelPixels, font.pixelSize() * area.width() / wide));
+    painter.setFont(font);
+  }
   const QFontMetrics metrics(painter.font());
   // Text is written in opaque mode: its cell is filled white behind the black letters.
   const int textWidth = metrics.horizontalAdvance(text);
   const QRect cell(area.left() + (area.width() - textWidth) / 2, area.top(), textWidth,
                    metrics.height());
-  painter.save();
   painter.setClipRect(area);
   painter.fillRect(cell, Qt::white);
   painter.setPen(Qt::black);
@@ -110,6 +119,22 @@ void LayoutChooser::Draw(QImage& picture) const {
   FrameRect3d(painter, LogicalRect(picture), kEdgeTopLeft, Qt::white);
   painter.end();
   ShadeLayoutStrip(picture);
+}
+
+int LayoutChooser::AccessibleCellCount() const {
+  return kLayoutCount;
+}
+
+QString LayoutChooser::AccessibleCellName(int cell) const {
+  return Tr("Layout %1").arg(cell + 1);
+}
+
+QRect LayoutChooser::AccessibleCellRect(int cell) const {
+  return ComputeLayoutChooserGeometry(size()).Highlight(cell);
+}
+
+bool LayoutChooser::IsAccessibleCellSelected(int cell) const {
+  return cell == current_;
 }
 
 void LayoutChooser::paintEvent(QPaintEvent* event) {

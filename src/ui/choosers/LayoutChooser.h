@@ -40,6 +40,12 @@ class LayoutChooser : public OwnerDrawnControl {
   void layoutPicked(int layout);
 
  protected:
+  // One list item per layout: "Layout 3".
+  QAccessible::Role AccessibleRole() const override { return QAccessible::List; }
+  int AccessibleCellCount() const override;
+  QString AccessibleCellName(int cell) const override;
+  QRect AccessibleCellRect(int cell) const override;
+  bool IsAccessibleCellSelected(int cell) const override;
   void Draw(QImage& picture) const override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

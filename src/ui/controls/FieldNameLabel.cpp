@@ -22,7 +22,8 @@ void FieldNameLabel::Draw(QImage& picture) const {
   font.setWeight(QFont::Normal);
   painter.setFont(font);
   painter.setPen(Qt::black);
-  painter.drawText(LogicalRect(picture), Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, text_);
+  painter.drawText(LogicalRect(picture), Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine,
+                   text_);
 }
 
 void FieldNameLabel::mousePressEvent(QMouseEvent* event) {

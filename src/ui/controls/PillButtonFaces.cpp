@@ -75,9 +75,10 @@ const QImage& PillButtonFacePicture(PillButtonFace face, int scale) {
   const int density = std::clamp(scale, 1, kMaxFaceScale);
   auto found = faces.find(density);
   if (found == faces.end()) {
-    found = faces.emplace(density, std::array<QImage, 3>{DrawFace(kNormalColours, density),
-                                                         DrawFace(kHoverColours, density),
-                                                         DrawFace(kPressedColours, density)})
+    found = faces
+                .emplace(density, std::array<QImage, 3>{DrawFace(kNormalColours, density),
+                                                        DrawFace(kHoverColours, density),
+                                                        DrawFace(kPressedColours, density)})
                 .first;
   }
   return found->second[static_cast<size_t>(face)];
