@@ -9,14 +9,19 @@
       <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/CardSize.cpp" line="89" />
-      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte darf höchstens 64 Megapixel haben; diese Größe beträgt %1 × %2 Pixel.</translation>
+      <location filename="../src/core/card/ColourTargets.cpp" line="20" />
+      <source>Text Colors</source>
+      <translation>Textfarben</translation>
     </message>
     <message>
-      <location filename="../src/core/card/CardSize.cpp" line="93" />
-      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
-      <translation>Die Auflösung muss zwischen 50 und 4800 dpi liegen; %1 dpi kann nicht verwendet werden.</translation>
+      <location filename="../src/core/card/ColourTargets.cpp" line="22" />
+      <source>Frame Colors</source>
+      <translation>Rahmenfarben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/ColourTargets.cpp" line="26" />
+      <source>Background Color</source>
+      <translation>Hintergrundfarbe</translation>
     </message>
     <message>
       <location filename="../src/core/card/FieldNames.h" line="21" />
@@ -74,6 +79,21 @@
       <translation>Telefonnummer 2</translation>
     </message>
     <message>
+      <location filename="../src/core/library/TemplateWriter.cpp" line="21" />
+      <source>Please enter a name for the template.</source>
+      <translation>Bitte geben Sie einen Namen für die Vorlage ein.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/TemplateWriter.cpp" line="23" />
+      <source>"%1" cannot be the name of a template.</source>
+      <translation>„%1“ kann nicht der Name einer Vorlage sein.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/TemplateWriter.cpp" line="27" />
+      <source>A template name cannot contain any of these characters: %1</source>
+      <translation>Ein Vorlagenname darf keines dieser Zeichen enthalten: %1</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/LengthDisplay.cpp" line="108" />
       <source>Please enter a number between %1 and %2.</source>
       <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
@@ -82,6 +102,11 @@
       <location filename="../src/ui/app/AboutDialog.cpp" line="19" />
       <source>About Tavolo...</source>
       <translation>Über Tavolo...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/AboutDialog.cpp" line="27" />
+      <source>Version %1</source>
+      <translation>Version %1</translation>
     </message>
     <message>
       <location filename="../src/ui/app/FatalErrorDialog.cpp" line="30" />
@@ -149,12 +174,12 @@
       <translation>Startseite</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="53" />
+      <location filename="../src/ui/app/HelpWindow.cpp" line="52" />
       <source>Close</source>
       <translation>Schließen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="65" />
+      <location filename="../src/ui/app/HelpWindow.cpp" line="64" />
       <source>Contents</source>
       <translation>Inhalt</translation>
     </message>
@@ -184,57 +209,57 @@
       <translation>Hintergrundoptionen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="101" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="100" />
       <source>Drag to change background hue</source>
       <translation>Ziehen, um den Farbton des Hintergrunds zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="104" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="103" />
       <source>Drag to change background saturation</source>
       <translation>Ziehen, um die Sättigung des Hintergrunds zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="107" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="106" />
       <source>Drag to change background lightness</source>
       <translation>Ziehen, um die Helligkeit des Hintergrunds zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="110" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="109" />
       <source>Click to change background image</source>
       <translation>Klicken, um das Hintergrundbild zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="115" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="113" />
       <source>Click to change text layout</source>
       <translation>Klicken, um das Textlayout zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="118" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="116" />
       <source>Background hue</source>
       <translation>Farbton des Hintergrunds</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="119" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="117" />
       <source>Background saturation</source>
       <translation>Sättigung des Hintergrunds</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="120" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="118" />
       <source>Background lightness</source>
       <translation>Helligkeit des Hintergrunds</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="121" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="119" />
       <source>Backgrounds</source>
       <translation>Hintergründe</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="122" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="120" />
       <source>Card preview</source>
       <translation>Kartenvorschau</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="123" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="121" />
       <source>Text layouts</source>
       <translation>Textlayouts</translation>
     </message>
@@ -294,167 +319,167 @@
       <translation>Neues leeres Projekt</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="65" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="66" />
       <source>&amp;New Project...	Ctrl+N</source>
       <translation>&amp;Neues Projekt...	Ctrl+N</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="66" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="67" />
       <source>&amp;Load Project... 	Ctrl+L</source>
       <translation>Projekt &amp;laden... 	Ctrl+L</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="67" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="69" />
       <source>&amp;Save Project...	Ctrl+S</source>
       <translation>Projekt &amp;speichern...	Ctrl+S</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="68" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="71" />
       <source>Save Project &amp;As...</source>
       <translation>Projekt speichern &amp;unter...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="70" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="73" />
       <source>Import Background...</source>
       <translation>Hintergrund importieren...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="73" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="76" />
       <source>Export Image...</source>
       <translation>Bild exportieren...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="75" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="78" />
       <source>&amp;Print...	Ctrl+P</source>
       <translation>&amp;Drucken...	Ctrl+P</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="76" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="79" />
       <source>&amp;Merge...</source>
       <translation>Ser&amp;iendruck...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="77" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="80" />
       <source>Print Setup...</source>
       <translation>Druckereinrichtung...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="79" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="82" />
       <source>Exit	Alt+F4</source>
       <translation>Beenden	Alt+F4</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="81" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="84" />
       <source>Undo 	Ctrl+Z</source>
       <translation>Rückgängig 	Ctrl+Z</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="82" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="85" />
       <source>Redo 	Ctrl+Y</source>
       <translation>Wiederherstellen 	Ctrl+Y</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="84" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="87" />
       <source>Copy</source>
       <translation>Kopieren</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="87" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="90" />
       <source>Delete Photo</source>
       <translation>Foto löschen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="90" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="93" />
       <source>Delete Logo</source>
       <translation>Logo löschen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="92" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="95" />
       <source>Insert QR Code...</source>
       <translation>QR-Code einfügen...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="94" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="97" />
       <source>Text Colors...</source>
       <translation>Textfarben...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="95" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="98" />
       <source>Frame Colors...</source>
       <translation>Rahmenfarben...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="96" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="99" />
       <source>Background Color...</source>
       <translation>Hintergrundfarbe...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="99" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="102" />
       <source>Card Properties...</source>
       <translation>Karteneigenschaften...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="101" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="105" />
       <source>Contact &amp;Details...</source>
       <translation>&amp;Kontaktdaten...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="104" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="108" />
       <source>New from Template...	 Ctrl+N</source>
       <translation>Neu aus Vorlage...	 Ctrl+N</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="106" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="110" />
       <source>Save Template...</source>
       <translation>Vorlage speichern...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="112" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="115" />
       <source>Layout %1</source>
       <translation>Layout %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="118" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="120" />
       <source>Text Field %1...</source>
       <translation>Textfeld %1...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="121" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="123" />
       <source>Background Options...</source>
       <translation>Hintergrundoptionen...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="123" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="126" />
       <source>Zoom &amp;In	Ctrl++</source>
       <translation>Ver&amp;größern	Ctrl++</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="125" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="128" />
       <source>Zoom &amp;Out	Ctrl+-</source>
       <translation>Ver&amp;kleinern	Ctrl+-</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="126" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="129" />
       <source>Zoom to &amp;Fit	Ctrl+0</source>
       <translation>&amp;Einpassen	Ctrl+0</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="134" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="137" />
       <source>Tavolo Help	F1</source>
       <translation>Tavolo-Hilfe	F1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="136" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="139" />
       <source>About Tavolo</source>
       <translation>Über Tavolo</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="198" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="201" />
       <source>Recent &amp;Projects</source>
       <translation>&amp;Zuletzt verwendete Projekte</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="42" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="41" />
       <source>Would you like to save changes before closing?</source>
       <translation>Möchten Sie die Änderungen vor dem Schließen speichern?</translation>
     </message>
@@ -464,37 +489,37 @@
       <translation>Projekt laden</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="62" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="61" />
       <source>TVC files(*.tvc)|*.tvc||</source>
       <translation>TVC-Dateien(*.tvc)|*.tvc||</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="71" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="70" />
       <source>%1 was not found. It has been removed from Recent Projects.</source>
       <translation>%1 wurde nicht gefunden und aus den zuletzt verwendeten Projekten entfernt.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="86" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="85" />
       <source>%1 is not a Tavolo card.</source>
       <translation>%1 ist keine Tavolo-Karte.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="104" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="102" />
       <source>%1: %2; the card itself was read whole.</source>
       <translation>%1: %2; die Karte selbst wurde vollständig gelesen.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="127" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="126" />
       <source>Save Project</source>
       <translation>Projekt speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="128" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="126" />
       <source>tvc files(*.tvc)|*.tvc||</source>
       <translation>TVC-Dateien(*.tvc)|*.tvc||</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="148" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="146" />
       <source>Import Background</source>
       <translation>Hintergrund importieren</translation>
     </message>
@@ -552,12 +577,12 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Verlaufs&amp;richtung</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="38" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="37" />
       <source>Background Co&amp;lor</source>
       <translation>Hintergrund&amp;farbe</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="40" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="38" />
       <source>&amp;Brightness</source>
       <translation>&amp;Helligkeit</translation>
     </message>
@@ -632,7 +657,7 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Bild exportieren</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" line="55" />
+      <location filename="../src/ui/dialogs/ExportImage.cpp" line="56" />
       <source>The card was not exported. %1</source>
       <translation>Die Karte wurde nicht exportiert. %1</translation>
     </message>
@@ -642,22 +667,22 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Kartenvorschau (Entwurf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="61" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="60" />
       <source>Drag the picture into place, or move it with the arrow keys</source>
       <translation>Ziehen Sie das Bild an seinen Platz oder verschieben Sie es mit den Pfeiltasten</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="71" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="70" />
       <source>P&amp;ath:</source>
       <translation>P&amp;fad:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="84" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="83" />
       <source>&amp;Scale:</source>
       <translation>&amp;Maßstab:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="182" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="181" />
       <source>%1 could not be opened as a picture: %2</source>
       <translation>%1 konnte nicht als Bild geöffnet werden: %2</translation>
     </message>
@@ -667,82 +692,82 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Logooptionen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="17" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="18" />
       <source>&amp;Load Logo</source>
       <translation>Logo &amp;laden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="17" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="19" />
       <source>Load Logo</source>
       <translation>Logo laden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="26" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="32" />
       <source>&amp;Rotate Clockwise</source>
       <translation>Im &amp;Uhrzeigersinn drehen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="36" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="37" />
       <source>line %1: %2</source>
       <translation>Zeile %1: %2</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="40" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="39" />
       <source>%1 record(s) left out (%2).</source>
       <translation>%1 Datensatz/Datensätze ausgelassen (%2).</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="56" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="55" />
       <source>Merge</source>
       <translation>Seriendruck</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="71" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="70" />
       <source>&amp;First</source>
       <translation>&amp;Erster</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="72" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="71" />
       <source>&amp;Previous</source>
       <translation>&amp;Vorheriger</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="73" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="72" />
       <source>&amp;Next</source>
       <translation>&amp;Nächster</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="74" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="73" />
       <source>&amp;Last</source>
       <translation>&amp;Letzter</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="86" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="85" />
       <source>P&amp;rint...</source>
       <translation>&amp;Drucken...</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="87" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="86" />
       <source>&amp;Export...</source>
       <translation>E&amp;xportieren...</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="109" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="108" />
       <source>Record %1 of %2</source>
       <translation>Datensatz %1 von %2</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="119" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="118" />
       <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
       <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="143" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="142" />
       <source>Export Cards</source>
       <translation>Karten exportieren</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="158" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="157" />
       <source>The cards were not all exported. %1</source>
       <translation>Nicht alle Karten wurden exportiert. %1</translation>
     </message>
@@ -762,22 +787,22 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Wählen Sie für jede Spalte das Kartenfeld, das sie füllt. Spalten mit „(keines)“ werden nicht verwendet.</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="34" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="33" />
       <source>Column</source>
       <translation>Spalte</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="34" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="33" />
       <source>First record</source>
       <translation>Erster Datensatz</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="34" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="33" />
       <source>Field</source>
       <translation>Feld</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="45" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="44" />
       <source>(none)</source>
       <translation>(keines)</translation>
     </message>
@@ -972,162 +997,162 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Karten&amp;breite</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="52" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="54" />
       <source>Card &amp;Height</source>
       <translation>Karten&amp;höhe</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="53" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="56" />
       <source>Hori&amp;zontal Pitch</source>
       <translation>&amp;Waagerechter Abstand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="54" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="58" />
       <source>&amp;Vertical Pitch</source>
       <translation>&amp;Senkrechter Abstand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="55" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="60" />
       <source>&amp;Left Margin</source>
       <translation>&amp;Linker Rand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="56" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="61" />
       <source>&amp;Top Margin</source>
       <translation>&amp;Oberer Rand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="66" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="72" />
       <source>&amp;inches</source>
       <translation>&amp;Zoll</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="67" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="73" />
       <source>&amp;cm</source>
       <translation>&amp;cm</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="68" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="74" />
       <source>m&amp;m</source>
       <translation>m&amp;m</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="99" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="105" />
       <source>Print Preview</source>
       <translation>Druckvorschau</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="134" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="140" />
       <source>The number of sheets to print</source>
       <translation>Die Anzahl der zu druckenden Bogen</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="136" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="142" />
       <source>C&amp;opies:</source>
       <translation>&amp;Exemplare:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="140" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="146" />
       <source>&amp;Print </source>
       <translation>&amp;Drucken </translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="160" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="166" />
       <source>Sheet</source>
       <translation>Bogen</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="161" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="167" />
       <source>&amp;Use Predefined Page Layouts</source>
       <translation>&amp;Vordefinierte Seitenlayouts verwenden</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="174" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="180" />
       <source>L&amp;ayout:</source>
       <translation>L&amp;ayout:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="176" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="182" />
       <source>Pape&amp;r:</source>
       <translation>Pa&amp;pier:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="183" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="189" />
       <source>Printer:</source>
       <translation>Drucker:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="199" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="205" />
       <source>Card size and spacing</source>
       <translation>Kartengröße und Abstände</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="203" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="209" />
       <source>Units:</source>
       <translation>Einheiten:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="237" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="243" />
       <source>&amp;Save As Template</source>
       <translation>Als Vorlage &amp;speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="246" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="252" />
       <source>Draft Card preview</source>
       <translation>Kartenvorschau (Entwurf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="256" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="262" />
       <source>Draft Page Preview</source>
       <translation>Seitenvorschau (Entwurf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="352" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="358" />
       <source>Some page layouts could not be read:</source>
       <translation>Einige Seitenlayouts konnten nicht gelesen werden:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="361" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="367" />
       <source>No page layouts were found in %1.</source>
       <translation>In %1 wurden keine Seitenlayouts gefunden.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="391" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="396" />
       <source>%1 (the layout's paper is not offered)</source>
       <translation>%1 (das Papier des Layouts wird nicht angeboten)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="409" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="415" />
       <source>A page layout named "%1" exists already. Replace it?</source>
       <translation>Ein Seitenlayout namens „%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="467" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="473" />
       <source>Print to PDF</source>
       <translation>Als PDF drucken</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="467" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="473" />
       <source>PDF files (*.pdf)</source>
       <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="42" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="41" />
       <source>Printing sheet %1 of %2...</source>
       <translation>Bogen %1 von %2 wird gedruckt...</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="52" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="51" />
       <source>The printer is not available.</source>
       <translation>Der Drucker ist nicht verfügbar.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="61" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="60" />
       <source>The printer reported an error.</source>
       <translation>Der Drucker hat einen Fehler gemeldet.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="83" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="82" />
       <source>The cards could not be printed on %1. %2</source>
       <translation>Die Karten konnten nicht auf %1 gedruckt werden. %2</translation>
     </message>
@@ -1137,7 +1162,7 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>PDF-Datei</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/FillNowDialog.cpp" line="12" />
+      <location filename="../src/ui/templates/FillNowDialog.cpp" line="13" />
       <source>We recommend to fill-in the fields marked with * now. However you can also fill, edit or remove these fields later.</source>
       <translation>Wir empfehlen, die mit * markierten Felder jetzt auszufüllen. Sie können diese Felder aber auch später ausfüllen, bearbeiten oder entfernen.</translation>
     </message>
@@ -1192,7 +1217,7 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Karte als Vorlage speichern unter dem Namen:</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateNameDialog.cpp" line="36" />
+      <location filename="../src/ui/templates/TemplateNameDialog.cpp" line="35" />
       <source>Templates are kept in %1; "New from Template..." lists them.</source>
       <translation>Vorlagen werden in %1 aufbewahrt; „Neu aus Vorlage...“ listet sie auf.</translation>
     </message>

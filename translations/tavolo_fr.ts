@@ -9,14 +9,19 @@
       <translation>Veuillez saisir un nombre.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/CardSize.cpp" line="89" />
-      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
-      <translation>Une carte peut compter au plus 64 mégapixels ; cette taille est de %1 × %2 pixels.</translation>
+      <location filename="../src/core/card/ColourTargets.cpp" line="20" />
+      <source>Text Colors</source>
+      <translation>Couleurs du texte</translation>
     </message>
     <message>
-      <location filename="../src/core/card/CardSize.cpp" line="93" />
-      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
-      <translation>La résolution doit être comprise entre 50 et 4800 ppp ; %1 ppp ne peut pas être utilisé.</translation>
+      <location filename="../src/core/card/ColourTargets.cpp" line="22" />
+      <source>Frame Colors</source>
+      <translation>Couleurs du cadre</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/ColourTargets.cpp" line="26" />
+      <source>Background Color</source>
+      <translation>Couleur du fond</translation>
     </message>
     <message>
       <location filename="../src/core/card/FieldNames.h" line="21" />
@@ -74,6 +79,21 @@
       <translation>Numéro de téléphone 2</translation>
     </message>
     <message>
+      <location filename="../src/core/library/TemplateWriter.cpp" line="21" />
+      <source>Please enter a name for the template.</source>
+      <translation>Veuillez saisir un nom pour le modèle.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/TemplateWriter.cpp" line="23" />
+      <source>"%1" cannot be the name of a template.</source>
+      <translation>« %1 » ne peut pas être le nom d'un modèle.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/TemplateWriter.cpp" line="27" />
+      <source>A template name cannot contain any of these characters: %1</source>
+      <translation>Un nom de modèle ne peut contenir aucun de ces caractères : %1</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/LengthDisplay.cpp" line="108" />
       <source>Please enter a number between %1 and %2.</source>
       <translation>Veuillez saisir un nombre entre %1 et %2.</translation>
@@ -82,6 +102,11 @@
       <location filename="../src/ui/app/AboutDialog.cpp" line="19" />
       <source>About Tavolo...</source>
       <translation>À propos de Tavolo...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/AboutDialog.cpp" line="27" />
+      <source>Version %1</source>
+      <translation>Version %1</translation>
     </message>
     <message>
       <location filename="../src/ui/app/FatalErrorDialog.cpp" line="30" />
@@ -149,12 +174,12 @@
       <translation>Accueil</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="53" />
+      <location filename="../src/ui/app/HelpWindow.cpp" line="52" />
       <source>Close</source>
       <translation>Fermer</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="65" />
+      <location filename="../src/ui/app/HelpWindow.cpp" line="64" />
       <source>Contents</source>
       <translation>Sommaire</translation>
     </message>
@@ -184,57 +209,57 @@
       <translation>Options du fond</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="101" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="100" />
       <source>Drag to change background hue</source>
       <translation>Faites glisser pour modifier la teinte du fond</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="104" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="103" />
       <source>Drag to change background saturation</source>
       <translation>Faites glisser pour modifier la saturation du fond</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="107" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="106" />
       <source>Drag to change background lightness</source>
       <translation>Faites glisser pour modifier la luminosité du fond</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="110" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="109" />
       <source>Click to change background image</source>
       <translation>Cliquez pour changer l'image de fond</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="115" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="113" />
       <source>Click to change text layout</source>
       <translation>Cliquez pour changer la disposition du texte</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="118" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="116" />
       <source>Background hue</source>
       <translation>Teinte du fond</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="119" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="117" />
       <source>Background saturation</source>
       <translation>Saturation du fond</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="120" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="118" />
       <source>Background lightness</source>
       <translation>Luminosité du fond</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="121" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="119" />
       <source>Backgrounds</source>
       <translation>Fonds</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="122" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="120" />
       <source>Card preview</source>
       <translation>Aperçu de la carte</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="123" />
+      <location filename="../src/ui/app/MainWindow.cpp" line="121" />
       <source>Text layouts</source>
       <translation>Dispositions du texte</translation>
     </message>
@@ -294,167 +319,167 @@
       <translation>Nouveau projet vierge</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="65" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="66" />
       <source>&amp;New Project...	Ctrl+N</source>
       <translation>&amp;Nouveau projet...	Ctrl+N</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="66" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="67" />
       <source>&amp;Load Project... 	Ctrl+L</source>
       <translation>&amp;Ouvrir un projet... 	Ctrl+L</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="67" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="69" />
       <source>&amp;Save Project...	Ctrl+S</source>
       <translation>&amp;Enregistrer le projet...	Ctrl+S</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="68" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="71" />
       <source>Save Project &amp;As...</source>
       <translation>Enregistrer le projet &amp;sous...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="70" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="73" />
       <source>Import Background...</source>
       <translation>Importer un fond...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="73" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="76" />
       <source>Export Image...</source>
       <translation>Exporter l'image...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="75" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="78" />
       <source>&amp;Print...	Ctrl+P</source>
       <translation>&amp;Imprimer...	Ctrl+P</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="76" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="79" />
       <source>&amp;Merge...</source>
       <translation>Pu&amp;blipostage...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="77" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="80" />
       <source>Print Setup...</source>
       <translation>Configuration de l'impression...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="79" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="82" />
       <source>Exit	Alt+F4</source>
       <translation>Quitter	Alt+F4</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="81" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="84" />
       <source>Undo 	Ctrl+Z</source>
       <translation>Annuler 	Ctrl+Z</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="82" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="85" />
       <source>Redo 	Ctrl+Y</source>
       <translation>Rétablir 	Ctrl+Y</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="84" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="87" />
       <source>Copy</source>
       <translation>Copier</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="87" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="90" />
       <source>Delete Photo</source>
       <translation>Supprimer la photo</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="90" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="93" />
       <source>Delete Logo</source>
       <translation>Supprimer le logo</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="92" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="95" />
       <source>Insert QR Code...</source>
       <translation>Insérer un code QR...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="94" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="97" />
       <source>Text Colors...</source>
       <translation>Couleurs du texte...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="95" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="98" />
       <source>Frame Colors...</source>
       <translation>Couleurs du cadre...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="96" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="99" />
       <source>Background Color...</source>
       <translation>Couleur du fond...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="99" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="102" />
       <source>Card Properties...</source>
       <translation>Propriétés de la carte...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="101" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="105" />
       <source>Contact &amp;Details...</source>
       <translation>&amp;Coordonnées...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="104" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="108" />
       <source>New from Template...	 Ctrl+N</source>
       <translation>Nouveau à partir d'un modèle...	 Ctrl+N</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="106" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="110" />
       <source>Save Template...</source>
       <translation>Enregistrer le modèle...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="112" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="115" />
       <source>Layout %1</source>
       <translation>Disposition %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="118" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="120" />
       <source>Text Field %1...</source>
       <translation>Champ de texte %1...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="121" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="123" />
       <source>Background Options...</source>
       <translation>Options du fond...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="123" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="126" />
       <source>Zoom &amp;In	Ctrl++</source>
       <translation>Zoom a&amp;vant	Ctrl++</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="125" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="128" />
       <source>Zoom &amp;Out	Ctrl+-</source>
       <translation>Zoom a&amp;rrière	Ctrl+-</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="126" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="129" />
       <source>Zoom to &amp;Fit	Ctrl+0</source>
       <translation>&amp;Ajuster à la fenêtre	Ctrl+0</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="134" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="137" />
       <source>Tavolo Help	F1</source>
       <translation>Aide de Tavolo	F1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="136" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="139" />
       <source>About Tavolo</source>
       <translation>À propos de Tavolo</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="198" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="201" />
       <source>Recent &amp;Projects</source>
       <translation>&amp;Projets récents</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="42" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="41" />
       <source>Would you like to save changes before closing?</source>
       <translation>Voulez-vous enregistrer les modifications avant de fermer ?</translation>
     </message>
@@ -464,37 +489,37 @@
       <translation>Ouvrir un projet</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="62" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="61" />
       <source>TVC files(*.tvc)|*.tvc||</source>
       <translation>Fichiers TVC(*.tvc)|*.tvc||</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="71" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="70" />
       <source>%1 was not found. It has been removed from Recent Projects.</source>
       <translation>%1 est introuvable. Il a été retiré des projets récents.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="86" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="85" />
       <source>%1 is not a Tavolo card.</source>
       <translation>%1 n'est pas une carte Tavolo.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="104" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="102" />
       <source>%1: %2; the card itself was read whole.</source>
       <translation>%1 : %2 ; la carte elle-même a été lue entièrement.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="127" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="126" />
       <source>Save Project</source>
       <translation>Enregistrer le projet</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="128" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="126" />
       <source>tvc files(*.tvc)|*.tvc||</source>
       <translation>Fichiers TVC(*.tvc)|*.tvc||</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="148" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" line="146" />
       <source>Import Background</source>
       <translation>Importer un fond</translation>
     </message>
@@ -552,12 +577,12 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Orientation du dégradé</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="38" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="37" />
       <source>Background Co&amp;lor</source>
       <translation>&amp;Couleur du fond</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="40" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="38" />
       <source>&amp;Brightness</source>
       <translation>&amp;Luminosité</translation>
     </message>
@@ -632,7 +657,7 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Exporter l'image</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" line="55" />
+      <location filename="../src/ui/dialogs/ExportImage.cpp" line="56" />
       <source>The card was not exported. %1</source>
       <translation>La carte n'a pas été exportée. %1</translation>
     </message>
@@ -642,22 +667,22 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Aperçu de la carte (brouillon)</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="61" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="60" />
       <source>Drag the picture into place, or move it with the arrow keys</source>
       <translation>Faites glisser l'image à sa place ou déplacez-la avec les touches fléchées</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="71" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="70" />
       <source>P&amp;ath:</source>
       <translation>&amp;Chemin :</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="84" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="83" />
       <source>&amp;Scale:</source>
       <translation>&amp;Échelle :</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="182" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="181" />
       <source>%1 could not be opened as a picture: %2</source>
       <translation>%1 n'a pas pu être ouvert comme image : %2</translation>
     </message>
@@ -667,82 +692,82 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Options du logo</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="17" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="18" />
       <source>&amp;Load Logo</source>
       <translation>&amp;Charger un logo</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="17" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="19" />
       <source>Load Logo</source>
       <translation>Charger un logo</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="26" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="32" />
       <source>&amp;Rotate Clockwise</source>
       <translation>Faire pivoter dans le sens &amp;horaire</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="36" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="37" />
       <source>line %1: %2</source>
       <translation>ligne %1 : %2</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="40" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="39" />
       <source>%1 record(s) left out (%2).</source>
       <translation>%1 enregistrement(s) ignoré(s) (%2).</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="56" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="55" />
       <source>Merge</source>
       <translation>Publipostage</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="71" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="70" />
       <source>&amp;First</source>
       <translation>&amp;Premier</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="72" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="71" />
       <source>&amp;Previous</source>
       <translation>Pré&amp;cédent</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="73" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="72" />
       <source>&amp;Next</source>
       <translation>&amp;Suivant</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="74" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="73" />
       <source>&amp;Last</source>
       <translation>&amp;Dernier</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="86" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="85" />
       <source>P&amp;rint...</source>
       <translation>&amp;Imprimer...</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="87" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="86" />
       <source>&amp;Export...</source>
       <translation>&amp;Exporter...</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="109" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="108" />
       <source>Record %1 of %2</source>
       <translation>Enregistrement %1 sur %2</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="119" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="118" />
       <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
       <translation>La résolution de la carte est de %1 ppp. Définissez une résolution supérieure à 0 dans les propriétés de la carte avant d'imprimer.</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="143" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="142" />
       <source>Export Cards</source>
       <translation>Exporter les cartes</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="158" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="157" />
       <source>The cards were not all exported. %1</source>
       <translation>Les cartes n'ont pas toutes été exportées. %1</translation>
     </message>
@@ -762,22 +787,22 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Choisissez le champ de la carte que remplit chaque colonne. Les colonnes réglées sur « (aucun) » ne sont pas utilisées.</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="34" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="33" />
       <source>Column</source>
       <translation>Colonne</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="34" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="33" />
       <source>First record</source>
       <translation>Premier enregistrement</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="34" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="33" />
       <source>Field</source>
       <translation>Champ</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="45" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="44" />
       <source>(none)</source>
       <translation>(aucun)</translation>
     </message>
@@ -972,162 +997,162 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Largeur de la carte</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="52" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="54" />
       <source>Card &amp;Height</source>
       <translation>&amp;Hauteur de la carte</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="53" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="56" />
       <source>Hori&amp;zontal Pitch</source>
       <translation>Pas hori&amp;zontal</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="54" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="58" />
       <source>&amp;Vertical Pitch</source>
       <translation>Pas &amp;vertical</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="55" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="60" />
       <source>&amp;Left Margin</source>
       <translation>Marge &amp;gauche</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="56" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="61" />
       <source>&amp;Top Margin</source>
       <translation>Marge &amp;supérieure</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="66" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="72" />
       <source>&amp;inches</source>
       <translation>&amp;pouces</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="67" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="73" />
       <source>&amp;cm</source>
       <translation>&amp;cm</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="68" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="74" />
       <source>m&amp;m</source>
       <translation>m&amp;m</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="99" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="105" />
       <source>Print Preview</source>
       <translation>Aperçu avant impression</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="134" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="140" />
       <source>The number of sheets to print</source>
       <translation>Le nombre de feuilles à imprimer</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="136" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="142" />
       <source>C&amp;opies:</source>
       <translation>&amp;Copies :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="140" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="146" />
       <source>&amp;Print </source>
       <translation>&amp;Imprimer </translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="160" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="166" />
       <source>Sheet</source>
       <translation>Feuille</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="161" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="167" />
       <source>&amp;Use Predefined Page Layouts</source>
       <translation>&amp;Utiliser des mises en page prédéfinies</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="174" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="180" />
       <source>L&amp;ayout:</source>
       <translation>&amp;Mise en page :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="176" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="182" />
       <source>Pape&amp;r:</source>
       <translation>Pa&amp;pier :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="183" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="189" />
       <source>Printer:</source>
       <translation>Imprimante :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="199" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="205" />
       <source>Card size and spacing</source>
       <translation>Taille et espacement des cartes</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="203" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="209" />
       <source>Units:</source>
       <translation>Unités :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="237" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="243" />
       <source>&amp;Save As Template</source>
       <translation>Enregistrer comme &amp;modèle</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="246" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="252" />
       <source>Draft Card preview</source>
       <translation>Aperçu de la carte (brouillon)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="256" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="262" />
       <source>Draft Page Preview</source>
       <translation>Aperçu de la page (brouillon)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="352" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="358" />
       <source>Some page layouts could not be read:</source>
       <translation>Certaines mises en page n'ont pas pu être lues :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="361" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="367" />
       <source>No page layouts were found in %1.</source>
       <translation>Aucune mise en page n'a été trouvée dans %1.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="391" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="396" />
       <source>%1 (the layout's paper is not offered)</source>
       <translation>%1 (le papier de la mise en page n'est pas proposé)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="409" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="415" />
       <source>A page layout named "%1" exists already. Replace it?</source>
       <translation>Une mise en page nommée « %1 » existe déjà. La remplacer ?</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="467" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="473" />
       <source>Print to PDF</source>
       <translation>Imprimer en PDF</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="467" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="473" />
       <source>PDF files (*.pdf)</source>
       <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="42" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="41" />
       <source>Printing sheet %1 of %2...</source>
       <translation>Impression de la feuille %1 sur %2...</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="52" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="51" />
       <source>The printer is not available.</source>
       <translation>L'imprimante n'est pas disponible.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="61" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="60" />
       <source>The printer reported an error.</source>
       <translation>L'imprimante a signalé une erreur.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="83" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="82" />
       <source>The cards could not be printed on %1. %2</source>
       <translation>Les cartes n'ont pas pu être imprimées sur %1. %2</translation>
     </message>
@@ -1137,7 +1162,7 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Fichier PDF</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/FillNowDialog.cpp" line="12" />
+      <location filename="../src/ui/templates/FillNowDialog.cpp" line="13" />
       <source>We recommend to fill-in the fields marked with * now. However you can also fill, edit or remove these fields later.</source>
       <translation>Nous vous recommandons de remplir dès maintenant les champs marqués d'un *. Vous pourrez toutefois les remplir, les modifier ou les supprimer plus tard.</translation>
     </message>
@@ -1192,7 +1217,7 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Enregistrer la carte comme modèle nommé :</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateNameDialog.cpp" line="36" />
+      <location filename="../src/ui/templates/TemplateNameDialog.cpp" line="35" />
       <source>Templates are kept in %1; "New from Template..." lists them.</source>
       <translation>Les modèles sont conservés dans %1 ; « Nouveau à partir d'un modèle... » les affiche.</translation>
     </message>

@@ -24,7 +24,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QString AboutDialog::VersionText() {
-  return QStringLiteral("Version 1.71");
+  return Tr("Version %1").arg(QStringLiteral("1.71"));
 }
 
 QImage AboutDialog::Picture() const {
