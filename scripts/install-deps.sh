@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev
+  # lrelease for the German and French catalogues, and Qt's own translations
+  qt6-l10n-tools qt6-translations-l10n
   libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   libqrencode-dev zbar-tools

@@ -30,7 +30,7 @@ band_pixels() {
     -format %c histogram:info: | awk -F: -v c="#$colour" 'index($0, c) { n += $1 } END { print n + 0 }'
 }
 red=C82828
-blue=6E9CB6
+blue=527588
 
 # wait_band SECONDS WHAT COLOUR CONDITION: until the count n of band_pixels COLOUR meets CONDITION
 # (shell arithmetic on n).

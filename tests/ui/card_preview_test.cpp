@@ -61,19 +61,36 @@ QImage Paint(CardPreview& preview) {
   return preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-TEST(CardPreviewGeometryTest, FitsTheCardByAnIntegerDivisorAndCentresIt) {
-  const CardPreviewGeometry card = PreviewGeometryFor(QRect(0, 0, 745, 310), 1062, 615);
-  EXPECT_EQ(card.divisor, 3);
-  EXPECT_EQ(card.card, QRect(195, 52, 354, 205));
-  const CardPreviewGeometry large = PreviewGeometryFor(QRect(0, 0, 745, 310), 2124, 1230);
-  EXPECT_EQ(large.divisor, 5);
-  EXPECT_EQ(large.card, QRect(160, 32, 424, 246));
-
-  // The card is centred within the item rectangle, wherever it lies.
-  EXPECT_EQ(PreviewGeometryFor(QRect(10, 20, 745, 310), 1062, 615).card, QRect(205, 72, 354, 205));
-  // Exactly 10 pixels to spare: 1062 + 20 wide still draws at full size.
-  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 1083, 636), 1062, 615).divisor, 1);
-  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 1082, 636), 1062, 615).divisor, 2);
+TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredAndDrawsItNeverCoarserThanTheScreen) {
+  const struct {
+    QRect item;
+    int width, height, zoom;
+    qreal ratio;
+    int divisor;
+    QRect card;
+  } cases[] = {
+      {{0, 0, 745, 310}, 1062, 615, kZoomToFit, 1, 2, {122, 10, 500, 290}},
+      {{0, 0, 745, 310}, 1062, 615, kZoomToFit, 2, 1, {122, 10, 500, 290}},
+      {{10, 20, 745, 310}, 1062, 615, kZoomToFit, 1, 2, {132, 30, 500, 290}},
+      {{0, 0, 745, 310}, 2124, 1230, kZoomToFit, 1, 4, {122, 10, 500, 290}},
+      // Exactly 10 pixels to spare on each side: the card at full size.
+      {{0, 0, 1082, 635}, 1062, 615, kZoomToFit, 1, 1, {10, 10, 1062, 615}},
+      {{0, 0, 745, 310}, 1062, 615, 50, 1, 2, {107, 1, 531, 307}},
+      {{0, 0, 745, 310}, 1062, 615, 50, 2, 1, {107, 1, 531, 307}},
+      {{0, 0, 745, 310}, 1062, 615, 200, 1, 1, {-689, -460, 2124, 1230}},
+  };
+  for (const auto& c : cases) {
+    const CardPreviewGeometry g = PreviewGeometryFor(c.item, c.width, c.height, c.zoom, c.ratio);
+    EXPECT_EQ(g.divisor, c.divisor) << c.zoom << " " << c.ratio << " " << c.width;
+    EXPECT_EQ(g.card, c.card) << c.zoom << " " << c.ratio << " " << c.width;
+    EXPECT_EQ(g.dx, c.width / g.divisor);
+  }
+  EXPECT_EQ(NextZoom(0.47, true), 50);
+  EXPECT_EQ(NextZoom(0.47, false), std::nullopt);
+  EXPECT_EQ(NextZoom(1.0, true), 200);
+  EXPECT_EQ(NextZoom(1.0, false), 50);
+  EXPECT_EQ(NextZoom(1.3, false), 100);
+  EXPECT_EQ(NextZoom(2.0, true), std::nullopt);
 }
 
 TEST(CardPreviewGeometryTest, TinyControlsAndDamagedSizesKeepTheDivisorDefined) {
@@ -83,7 +100,7 @@ TEST(CardPreviewGeometryTest, TinyControlsAndDamagedSizesKeepTheDivisorDefined) 
     EXPECT_GE(g.divisor, 1) << size.width() << "x" << size.height();
     EXPECT_LE(g.dx, std::max(size.width(), 1));
   }
-  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 25, 25), 1062, 615).divisor, 213);
+  EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 25, 25), 1062, 615).divisor, 212);
   const CardPreviewGeometry negative = PreviewGeometryFor(QRect(0, 0, 745, 310), -5000, 615);
   EXPECT_GE(negative.divisor, 1);
   EXPECT_TRUE(negative.card.isEmpty());
@@ -118,14 +135,16 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
   card.styles[0].opacity = 0.3f;
   Show(doc, card);
   const QImage shown = Paint(preview);
-  ASSERT_EQ(preview.Geometry().card, QRect(195, 52, 354, 205));
+  ASSERT_EQ(preview.Geometry().card, QRect(122, 10, 500, 290));
   ASSERT_EQ(preview.Backdrop().size(), QSize(745, 310));
 
-  // Around the card the backdrop, in the card the card exactly as the renderer draws it.
+  // Around the card the backdrop, in the card the card as the renderer draws it at the divisor,
+  // reduced to the shown size.
   CardRenderer renderer(&table, {});
-  const QImage expected = renderer.Render(card, 3, 354, 205);
-  EXPECT_EQ(shown.copy(195, 52, 354, 205), expected);
-  for (const QPoint p : {QPoint(194, 100), QPoint(549, 100), QPoint(300, 51), QPoint(300, 257),
+  const QImage expected = renderer.Render(card, 2, 531, 307)
+                              .scaled(500, 290, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  EXPECT_EQ(shown.copy(122, 10, 500, 290), expected.convertToFormat(QImage::Format_RGB32));
+  for (const QPoint p : {QPoint(121, 100), QPoint(622, 100), QPoint(300, 9), QPoint(300, 300),
                          QPoint(0, 0), QPoint(744, 309)}) {
     EXPECT_EQ(shown.pixel(p), preview.Backdrop().pixel(p)) << p.x() << "," << p.y();
   }
@@ -134,7 +153,7 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
   card.cardHeight = 1230;
   doc.SetLive(card);
   Paint(preview);
-  EXPECT_EQ(preview.Geometry().divisor, 5);
+  EXPECT_EQ(preview.Geometry().divisor, 4);
   EXPECT_EQ(preview.CardPixelWidth(), 2124);
 }
 
@@ -157,7 +176,7 @@ TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
   EXPECT_EQ(Paint(damaged), MakePreviewBackdrop(QSize(745, 310)));
 }
 
-// A preview at divisor 2 (the card at 34, 46) of a card with a 200 × 100 photo centred at
+// A preview at 50 % (divisor 2, the card at 34, 46) of a card with a 200 × 100 photo centred at
 // (500, 300), a 40 × 40 logo at (580, 300), over the photo's right end, and a QR code of 100 at
 // (900, 300).
 struct PicturesPreview {
@@ -181,6 +200,7 @@ struct PicturesPreview {
     doc.SetLive(live);
     doc.RecordEdit();
     preview.resize(600, 400);
+    preview.SetZoom(50);
     Paint(preview);
   }
   void Mouse(QEvent::Type type, QPoint at) {

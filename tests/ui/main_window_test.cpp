@@ -187,7 +187,9 @@ TEST_F(MainWindowTest, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
   EXPECT_EQ(WindowMenu(),
             (QStringList{"40000 Text Field 1...", "40001 Text Field 2...", "40002 Text Field 3...",
                          "40003 Text Field 4...", "40004 Text Field 5...", "-",
-                         "32779 Background Options..."}));
+                         "32779 Background Options...", "-", "32840 Zoom &In\tCtrl++",
+                         "32841 Zoom &Out\tCtrl+-", "32842 Zoom to &Fit\tCtrl+0", "32843 50 %",
+                         "32844 100 %", "32845 200 %"}));
   Trigger(kCmdLayout1 + kThreeBoxLayout);
   EXPECT_EQ(Window().Fields().Count(), 3);
   for (int box = 0; box < 5; ++box) {
@@ -200,7 +202,9 @@ TEST_F(MainWindowTest, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
   }
   EXPECT_EQ(WindowMenu(),
             (QStringList{"40000 Text Field 1...", "40001 Text Field 2...", "40002 Text Field 3...",
-                         "-", "32779 Background Options..."}));
+                         "-", "32779 Background Options...", "-", "32840 Zoom &In\tCtrl++",
+                         "32841 Zoom &Out\tCtrl+-", "32842 Zoom to &Fit\tCtrl+0", "32843 50 %",
+                         "32844 100 %", "32845 200 %"}));
   for (int n = 0; n < 10; ++n) {
     EXPECT_EQ(Window().Action(kCmdLayout1 + n)->isChecked(), n == kThreeBoxLayout) << n;
   }

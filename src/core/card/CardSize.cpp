@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 #include "core/base/CheckedCall.h"
 #include "core/card/CardRenderer.h"
 #include "core/imaging/RasterImage.h"
@@ -65,28 +67,32 @@ std::vector<int> ResolutionChoices(int cardDpi) {
 
 QString CardSizeProblem(float widthPixels, float heightPixels, int dpi) {
   if (!std::isfinite(widthPixels) || !std::isfinite(heightPixels)) {
-    return QStringLiteral("Please enter a number.");
+    return QCoreApplication::translate("Tavolo", "Please enter a number.");
   }
   if (widthPixels < kMinCardSide || heightPixels < kMinCardSide) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Tavolo",
                "A card must be at least one pixel wide and one pixel high; this size is %1 × %2 "
                "pixels.")
         .arg(PixelsText(widthPixels), PixelsText(heightPixels));
   }
   if (widthPixels > static_cast<float>(kMaxCardSide) ||
       heightPixels > static_cast<float>(kMaxCardSide)) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Tavolo",
                "A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × "
                "%2 pixels.")
         .arg(PixelsText(widthPixels), PixelsText(heightPixels));
   }
   // Measured as the card is drawn: whole pixels.
   if (static_cast<int64_t>(widthPixels) * static_cast<int64_t>(heightPixels) > kMaxCardPixels) {
-    return QStringLiteral("A card can have at most 64 megapixels; this size is %1 × %2 pixels.")
+    return QCoreApplication::translate(
+               "Tavolo", "A card can have at most 64 megapixels; this size is %1 × %2 pixels.")
         .arg(PixelsText(widthPixels), PixelsText(heightPixels));
   }
   if (dpi < kMinCardDpi || dpi > kMaxCardDpi) {
-    return QStringLiteral("The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.")
+    return QCoreApplication::translate(
+               "Tavolo", "The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.")
         .arg(dpi);
   }
   return {};

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace tavolo {
 
 namespace {
@@ -16,13 +18,13 @@ constexpr float kChannelScale = 255.0f;
 QString ColourTargetName(ColourTarget target) {
   switch (target) {
     case ColourTarget::kText:
-      return QStringLiteral("Text Colors");
+      return QCoreApplication::translate("Tavolo", "Text Colors");
     case ColourTarget::kFrame:
-      return QStringLiteral("Frame Colors");
+      return QCoreApplication::translate("Tavolo", "Frame Colors");
     case ColourTarget::kBackground:
       break;
   }
-  return QStringLiteral("Background Color");
+  return QCoreApplication::translate("Tavolo", "Background Color");
 }
 
 HslColour StartingColour(ColourTarget target, const CardState& card) {

@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include <QtGlobal>
+
 #include "core/card/LayoutTable.h"
 
 namespace tavolo {
@@ -16,17 +18,17 @@ struct FieldName {
 };
 
 inline constexpr std::array<FieldName, kNamedValueCount> kFieldNames = {{
-    {"Company Name", true, "Company Name"},
-    {"Name", true, "Name"},
-    {"Title", false, "Title"},
-    {"Address Line 1", true, "Address Line 1"},
-    {"Address Line 2", false, "Address Line 2"},
-    {"City, State/Province", true, "City, State/Province"},
-    {"Zip/Postal Code", true, "Zip/Postal Code"},
-    {"Email Address", true, "Email Address"},
-    {"Website Address", false, "Website Address"},
-    {"Phone Number 1", true, "Phone: Number 1"},
-    {"Phone Number 2", false, "Phone: Number 2"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Company Name"), true, "Company Name"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Name"), true, "Name"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Title"), false, "Title"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Address Line 1"), true, "Address Line 1"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Address Line 2"), false, "Address Line 2"},
+    {QT_TRANSLATE_NOOP("Tavolo", "City, State/Province"), true, "City, State/Province"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Zip/Postal Code"), true, "Zip/Postal Code"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Email Address"), true, "Email Address"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Website Address"), false, "Website Address"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Phone Number 1"), true, "Phone: Number 1"},
+    {QT_TRANSLATE_NOOP("Tavolo", "Phone Number 2"), false, "Phone: Number 2"},
 }};
 
 // The library's labels, each required one starred: "Company Name*", "Name*", "Title", …

@@ -125,10 +125,13 @@ std::vector<ThumbnailBar> LayoutThumbnailBars(int layoutIndex) {
   return bars;
 }
 
-QImage LayoutThumbnail(int layoutIndex) {
-  QImage picture(kLayoutThumbnailWidth, kLayoutThumbnailHeight, QImage::Format_RGB32);
+QImage LayoutThumbnail(int layoutIndex, QSize size) {
+  if (size.isEmpty()) return {};
+  QImage picture(size, QImage::Format_RGB32);
   picture.fill(kCardEdge);
   QPainter painter(&picture);
+  painter.scale(static_cast<qreal>(size.width()) / kLayoutThumbnailWidth,
+                static_cast<qreal>(size.height()) / kLayoutThumbnailHeight);
   painter.fillRect(1, 1, kLayoutThumbnailWidth - 2, kLayoutThumbnailHeight - 2,
                    QColor::fromRgb(kCardFace));
   for (const ThumbnailBar& bar : LayoutThumbnailBars(layoutIndex)) {

@@ -27,8 +27,10 @@ QRect LayoutThumbnailInnerArea();
 // distribution gives the layout's boxes from the default texts, in the rows' drawing order.
 std::vector<ThumbnailBar> LayoutThumbnailBars(int layoutIndex);
 
-// The 106 x 66 thumbnail of layout `layoutIndex`, Format_RGB32.
-QImage LayoutThumbnail(int layoutIndex);
+// The thumbnail of layout `layoutIndex`, Format_RGB32: 106 x 66, or the same drawing stretched
+// to `size` (drawn at that size, so that it stays crisp).
+QImage LayoutThumbnail(int layoutIndex,
+                       QSize size = QSize(kLayoutThumbnailWidth, kLayoutThumbnailHeight));
 
 // The ten thumbnails side by side, layout 0 at x = 0: 1060 x 66, Format_RGB32.
 QImage LayoutStrip();

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include <QCoreApplication>
+
 #include "core/formats/ProjectFile.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
@@ -17,13 +19,17 @@ const QString kRefusedCharacters = QStringLiteral("\\/:*?\"<>|");
 }  // namespace
 
 QString TemplateTitleProblem(const QString& title) {
-  if (title.trimmed().isEmpty()) return QStringLiteral("Please enter a name for the template.");
+  if (title.trimmed().isEmpty()) {
+    return QCoreApplication::translate("Tavolo", "Please enter a name for the template.");
+  }
   if (title == u"." || title == u"..") {
-    return QStringLiteral("\"%1\" cannot be the name of a template.").arg(title);
+    return QCoreApplication::translate("Tavolo", "\"%1\" cannot be the name of a template.")
+        .arg(title);
   }
   for (const QChar c : title) {
     if (kRefusedCharacters.contains(c) || c.unicode() < 0x20) {
-      return QStringLiteral("A template name cannot contain any of these characters: %1")
+      return QCoreApplication::translate(
+                 "Tavolo", "A template name cannot contain any of these characters: %1")
           .arg(kRefusedCharacters);
     }
   }

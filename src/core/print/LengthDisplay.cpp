@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace tavolo {
 
 namespace {
@@ -81,19 +83,32 @@ ShownLengths ShowLengthsUntruncated(const PageLayout& layout, int dpi) {
   return shown;
 }
 
-QString DisplayText(float shown) {
-  return QString::number(static_cast<double>(shown), 'g', 6);
+QString DisplayText(float shown, const QLocale& locale) {
+  QLocale plain = locale;
+  plain.setNumberOptions(QLocale::OmitGroupSeparator);
+  return plain.toString(static_cast<double>(shown), 'g', 6);
 }
 
-ParsedLength ParseShownLength(const QString& text) {
+std::optional<double> ParseLocalNumber(const QString& text, const QLocale& locale) {
+  const QString trimmed = text.trimmed();
   bool ok = false;
-  const double value = text.trimmed().toDouble(&ok);
-  if (!ok || !std::isfinite(value)) return {std::nullopt, QStringLiteral("Please enter a number.")};
-  if (value < kMinShownLength || value > kMaxShownLength) {
-    return {std::nullopt, QStringLiteral("Please enter a number between %1 and %2.")
-                              .arg(DisplayText(kMinShownLength), DisplayText(kMaxShownLength))};
+  double value = locale.toDouble(trimmed, &ok);
+  if (!ok) value = QLocale::c().toDouble(trimmed, &ok);
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+ParsedLength ParseShownLength(const QString& text, const QLocale& locale) {
+  const std::optional<double> value = ParseLocalNumber(text, locale);
+  if (!value) {
+    return {std::nullopt, QCoreApplication::translate("Tavolo", "Please enter a number.")};
   }
-  return {static_cast<float>(value), {}};
+  if (*value < kMinShownLength || *value > kMaxShownLength) {
+    return {std::nullopt,
+            QCoreApplication::translate("Tavolo", "Please enter a number between %1 and %2.")
+                .arg(DisplayText(kMinShownLength, locale), DisplayText(kMaxShownLength, locale))};
+  }
+  return {static_cast<float>(*value), {}};
 }
 
 }  // namespace tavolo

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+#include <QLocale>
 #include <QString>
 
 #include "core/print/PageLayout.h"
@@ -56,8 +57,9 @@ ShownLengths ShowLengths(const PageLayout& layout, int dpi, LengthUnit unit);
 // All six in inches, not truncated: what the dialog shows when it opens.
 ShownLengths ShowLengthsUntruncated(const PageLayout& layout, int dpi);
 
-// The edit text of a shown value: up to six significant digits ("3.54", "89.91", "236.22").
-QString DisplayText(float shown);
+// The edit text of a shown value: up to six significant digits ("3.54", "89.91", "236.22"), with
+// `locale`'s decimal separator and no group separators.
+QString DisplayText(float shown, const QLocale& locale = QLocale::c());
 
 inline constexpr float kMinShownLength = 0.0f;
 inline constexpr float kMaxShownLength = 1000.0f;
@@ -66,7 +68,9 @@ struct ParsedLength {
   std::optional<float> value;  // empty when the text is refused
   QString message;             // why: "Please enter a number." or the range message
 };
-// Reads an edit's text: a number (a dot for the decimals) from 0 to 1000.
-ParsedLength ParseShownLength(const QString& text);
+// Reads an edit's text: a number from 0 to 1000, its decimals after `locale`'s separator or a dot.
+ParsedLength ParseShownLength(const QString& text, const QLocale& locale = QLocale::c());
+// A number typed in `locale` ("2,5" in German) or in the C form ("2.5"); none for other text.
+std::optional<double> ParseLocalNumber(const QString& text, const QLocale& locale);
 
 }  // namespace tavolo

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
@@ -15,7 +16,7 @@ constexpr int kVersionPixels = 15;
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About Tavolo..."));
+  setWindowTitle(Tr("About Tavolo..."));
   setFixedSize(kClientSize);
   setAttribute(Qt::WA_OpaquePaintEvent);
   picture_ = QImage(QStringLiteral(":/about.png"));
@@ -23,7 +24,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QString AboutDialog::VersionText() {
-  return QStringLiteral("Version 1.71");
+  return Tr("Version %1").arg(QStringLiteral("1.71"));
 }
 
 QImage AboutDialog::Picture() const {

@@ -36,6 +36,10 @@ enum CommandId : int {
   kCmdLayout1 = 32780,     // to 32789: Layout 1 to 10
   kCmdHelp = 32790,
   kCmdAbout = 32791,
+  kCmdZoomIn = 32840,
+  kCmdZoomOut = 32841,
+  kCmdZoomToFit = 32842,
+  kCmdZoom50 = 32843,  // to 32845: the fixed zooms 50, 100 and 200 %
 };
 
 }  // namespace tavolo

@@ -1,5 +1,7 @@
 #include "ui/app/FatalErrorDialog.h"
 
+#include "ui/base/Translation.h"
+
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,7 +27,7 @@ constexpr int kButtonHeight = 14;
 
 FatalErrorDialog::FatalErrorDialog(const std::string& report, QWidget* parent)
     : QDialog(parent), report_(new QPlainTextEdit(this)) {
-  setWindowTitle(QStringLiteral("Fatal Error"));
+  setWindowTitle(Tr("Fatal Error"));
   setFixedSize(Across(236), Down(172));
 
   QString text = QString::fromStdString(report);
@@ -35,10 +37,10 @@ FatalErrorDialog::FatalErrorDialog(const std::string& report, QWidget* parent)
   report_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   report_->setGeometry(Across(7), Down(7), Across(222), Down(133));
 
-  auto* retry = new QPushButton(QStringLiteral("Retry"), this);
+  auto* retry = new QPushButton(Tr("Retry"), this);
   retry->setGeometry(Across(126), Down(151), Across(kButtonWidth), Down(kButtonHeight));
   retry->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(Tr("Cancel"), this);
   cancel->setGeometry(Across(180), Down(151), Across(kButtonWidth), Down(kButtonHeight));
   connect(retry, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

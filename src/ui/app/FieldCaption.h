@@ -33,6 +33,9 @@ class FieldCaption : public OwnerDrawnControl {
   bool IsMarked() const { return marked_; }
 
  protected:
+  QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+  // "Field 2 caption".
+  QString AccessibleText() const override;
   void Draw(QImage& picture) const override;
   QRect FocusMarkRect() const override;
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -8,14 +8,22 @@
 #include "core/base/CheckedCall.h"
 #include "ui/app/FieldCaption.h"
 #include "ui/app/MainWindowPlacement.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
 namespace {
 
-const QString kEditorTip = QStringLiteral("Edit your text here");
-const QString kCaptionTip = QStringLiteral("Push to change text and frame options");
-const QString kTooWideTip = QStringLiteral("Line too wide for its box: \u201C%1\u201D");
+// Functions, not constants: the texts are looked up once the user's catalogue is installed.
+QString EditorTip() {
+  return Tr("Edit your text here");
+}
+QString CaptionTip() {
+  return Tr("Push to change text and frame options");
+}
+QString TooWideTip() {
+  return Tr("Line too wide for its box: \u201C%1\u201D");
+}
 // The editors type in Arial at 150 twips; the card draws each box in its own style.
 constexpr qreal kEditorPoints = 7.5;
 
@@ -65,13 +73,13 @@ void FieldPanel::Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCo
   for (int box = 0; box < count_; ++box) {
     auto* caption = new FieldCaption(host_);
     caption->setObjectName(QString::number(kFirstFieldCaption + box));
-    caption->SetCaption(QStringLiteral("Field %1").arg(box + 1));
-    caption->setToolTip(kCaptionTip);
+    caption->SetCaption(Tr("Field %1").arg(box + 1));
+    caption->setToolTip(CaptionTip());
     connect(caption, &FieldCaption::clicked, this, [this, box] { Q_EMIT captionPressed(box); });
 
     auto* editor = new QPlainTextEdit(host_);
     editor->setObjectName(QString::number(kFirstFieldEditor + box));
-    editor->setToolTip(kEditorTip);
+    editor->setToolTip(EditorTip());
     editor->setFont(font);
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setTabChangesFocus(true);
@@ -116,13 +124,13 @@ void FieldPanel::ShowTooWideLines(int box, const QStringList& tooWide) {
   if (caption == nullptr) return;
   caption->SetMarked(!tooWide.isEmpty());
   if (tooWide.isEmpty()) {
-    caption->setToolTip(kCaptionTip);
+    caption->setToolTip(CaptionTip());
     return;
   }
   // The typed lines go in escaped, as rich text: a line that looks like markup shows as typed.
   QStringList tip;
-  for (const QString& line : tooWide) tip << kTooWideTip.arg(line).toHtmlEscaped();
-  tip << QString(kCaptionTip).toHtmlEscaped();
+  for (const QString& line : tooWide) tip << TooWideTip().arg(line).toHtmlEscaped();
+  tip << QString(CaptionTip()).toHtmlEscaped();
   caption->setToolTip(
       QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.join(QStringLiteral("<br>"))));
 }

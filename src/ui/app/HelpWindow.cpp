@@ -13,6 +13,7 @@
 
 #include "ui/app/HelpBrowser.h"
 #include "ui/app/HelpContents.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
@@ -40,16 +41,15 @@ QAction* MakeAction(QWidget* owner, QStyle::StandardPixmap icon, const QString& 
 
 HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
     : QWidget(parent, Qt::Window), folder_(folder) {
-  setWindowTitle(QStringLiteral("Tavolo Help"));
+  setWindowTitle(Tr("Tavolo Help"));
   resize(kInitialSize);
 
-  back_ = MakeAction(this, QStyle::SP_ArrowBack, QStringLiteral("Back"),
-                     QKeySequence(QKeySequence::Back));
-  forward_ = MakeAction(this, QStyle::SP_ArrowForward, QStringLiteral("Forward"),
-                        QKeySequence(QKeySequence::Forward));
-  home_ = MakeAction(this, QStyle::SP_DirHomeIcon, QStringLiteral("Home"),
-                     QKeySequence(Qt::ALT | Qt::Key_Home));
-  auto* close = new QAction(QStringLiteral("Close"), this);
+  back_ = MakeAction(this, QStyle::SP_ArrowBack, Tr("Back"), QKeySequence(QKeySequence::Back));
+  forward_ =
+      MakeAction(this, QStyle::SP_ArrowForward, Tr("Forward"), QKeySequence(QKeySequence::Forward));
+  home_ =
+      MakeAction(this, QStyle::SP_DirHomeIcon, Tr("Home"), QKeySequence(Qt::ALT | Qt::Key_Home));
+  auto* close = new QAction(Tr("Close"), this);
   close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)});
   connect(close, &QAction::triggered, this, &QWidget::close);
   addAction(close);
@@ -61,7 +61,7 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
   toolbar->addAction(home_);
 
   contents_ = new QListWidget(this);
-  contents_->setAccessibleName(QStringLiteral("Contents"));
+  contents_->setAccessibleName(Tr("Contents"));
   contents_->setStyleSheet(QStringLiteral("QListWidget::item { padding: 3px 6px; }"));
   for (const HelpPage& page : HelpPages(folder_)) {
     auto* item = new QListWidgetItem(page.title, contents_);

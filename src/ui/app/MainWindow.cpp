@@ -16,6 +16,7 @@
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindowPlacement.h"
 #include "ui/base/DialogPrompts.h"
+#include "ui/base/Translation.h"
 #include "ui/card/CardPreview.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/choosers/LayoutChooser.h"
@@ -86,33 +87,38 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildControls() {
-  const QString pagingTip = QStringLiteral("Push to see more backgrounds");
+  const QString pagingTip = Tr("Push to see more backgrounds");
   prev_ = MakeControl<PillButton>(client_, kPrevButton, pagingTip);
-  prev_->SetText(QStringLiteral("Prev."));
+  prev_->SetText(Tr("Prev."));
   prev_->SetSymbol(kSymbolArrowLeft);
   next_ = MakeControl<PillButton>(client_, kNextButton, pagingTip);
-  next_->SetText(QStringLiteral("Next"));
+  next_->SetText(Tr("Next"));
   next_->SetSymbol(kSymbolArrowRight);
   backgroundOptions_ = MakeControl<PillButton>(client_, kBackgroundOptionsButton,
-                                               QStringLiteral("Push to change background options"));
-  backgroundOptions_->SetText(QStringLiteral("Background options"));
-  hue_ = MakeControl<ColourStripSlider>(client_, kHueSlider,
-                                        QStringLiteral("Drag to change background hue"));
+                                               Tr("Push to change background options"));
+  backgroundOptions_->SetText(Tr("Background options"));
+  hue_ = MakeControl<ColourStripSlider>(client_, kHueSlider, Tr("Drag to change background hue"));
   hue_->SetMode(static_cast<int>(ColourStripSliderMode::Hue));
-  saturation_ = MakeControl<ColourStripSlider>(
-      client_, kSaturationSlider, QStringLiteral("Drag to change background saturation"));
+  saturation_ = MakeControl<ColourStripSlider>(client_, kSaturationSlider,
+                                               Tr("Drag to change background saturation"));
   saturation_->SetMode(static_cast<int>(ColourStripSliderMode::Saturation));
-  lightness_ = MakeControl<ColourStripSlider>(
-      client_, kLightnessSlider, QStringLiteral("Drag to change background lightness"));
+  lightness_ = MakeControl<ColourStripSlider>(client_, kLightnessSlider,
+                                              Tr("Drag to change background lightness"));
   lightness_->SetMode(static_cast<int>(ColourStripSliderMode::Grey));
   chooser_ = MakeControl<BackgroundChooser>(client_, kBackgroundChooser,
-                                            QStringLiteral("Click to change background image"));
+                                            Tr("Click to change background image"));
   chooser_->SetBackgrounds(&backgrounds_);
   preview_ = new CardPreview(document_, client_);
   preview_->setObjectName(QString::number(kPreview));
-  layouts_ = MakeControl<LayoutChooser>(client_, kLayoutChooser,
-                                        QStringLiteral("Click to change text layout"));
+  layouts_ = MakeControl<LayoutChooser>(client_, kLayoutChooser, Tr("Click to change text layout"));
   fields_ = new FieldPanel(client_);
+  // Names for a screen reader where the tool tip says what to do rather than what it is.
+  hue_->setAccessibleName(Tr("Background hue"));
+  saturation_->setAccessibleName(Tr("Background saturation"));
+  lightness_->setAccessibleName(Tr("Background lightness"));
+  chooser_->setAccessibleName(Tr("Backgrounds"));
+  preview_->setAccessibleName(Tr("Card preview"));
+  layouts_->setAccessibleName(Tr("Text layouts"));
   // The "Prev." button starts disabled: the first page is shown.
   UpdatePagingButtons();
 }

@@ -191,6 +191,11 @@ class MainWindow : public QMainWindow {
   void OnLayout(int layout);
   void OnTextField(int box);
   void OnBackgroundOptions();
+  // The preview's zoom, from the "&Window" menu; the menu's zoom entries show the one in force.
+  void OnZoom(int zoomPercent);
+  void OnZoomIn();
+  void OnZoomOut();
+  void CheckCurrentZoom();
 
   // MainWindow_Drop.cpp: what a dragged file would do where it is, and doing it.
   DropAction DropActionAt(const QDropEvent& event) const;

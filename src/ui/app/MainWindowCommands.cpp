@@ -11,6 +11,8 @@
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
 #include "ui/base/RecentProjects.h"
+#include "ui/base/Translation.h"
+#include "ui/card/CardPreviewGeometry.h"
 
 namespace tavolo {
 
@@ -18,29 +20,38 @@ namespace {
 
 using Menu = MainWindow::Menu;
 
-const QString kInsertPhotoText = QStringLiteral("Insert Photo...\tCtrl+I");
-const QString kEditPhotoText = QStringLiteral("Edit Photo...\tCtrl+I");
-const QString kInsertLogoText = QStringLiteral("Insert Logo...");
-const QString kEditLogoText = QStringLiteral("Edit Logo...");
+// Functions, not constants: the texts are looked up once the user's catalogue is installed.
+QString InsertPhotoText() {
+  return Tr("Insert Photo...\tCtrl+I");
+}
+QString EditPhotoText() {
+  return Tr("Edit Photo...\tCtrl+I");
+}
+QString InsertLogoText() {
+  return Tr("Insert Logo...");
+}
+QString EditLogoText() {
+  return Tr("Edit Logo...");
+}
 
-const char* MenuTitle(Menu menu) {
+QString MenuTitle(Menu menu) {
   switch (menu) {
     case Menu::File:
-      return "&File";
+      return Tr("&File");
     case Menu::Edit:
-      return "&Edit";
+      return Tr("&Edit");
     case Menu::Templates:
-      return "&Templates";
+      return Tr("&Templates");
     case Menu::Layouts:
-      return "&Layouts";
+      return Tr("&Layouts");
     case Menu::Window:
-      return "&Window";
+      return Tr("&Window");
     case Menu::Help:
-      return "&Help";
+      return Tr("&Help");
     case Menu::None:
       break;
   }
-  return "";
+  return {};
 }
 
 }  // namespace
@@ -50,68 +61,82 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
     return [handler](MainWindow& window) { (window.*handler)(); };
   };
   std::vector<Command> commands = {
-      {kCmdNewBlankProject, Menu::File, "New Blank Project", run(&MainWindow::OnNewBlankProject)},
-      {kCmdNewProject, Menu::File, "&New Project...\tCtrl+N", run(&MainWindow::OnNewProject)},
-      {kCmdLoadProject, Menu::File, "&Load Project... \tCtrl+L", run(&MainWindow::OnLoadProject)},
-      {kCmdSaveProject, Menu::File, "&Save Project...\tCtrl+S", run(&MainWindow::OnSaveProject)},
-      {kCmdSaveProjectAs, Menu::File, "Save Project &As...", run(&MainWindow::OnSaveProjectAs)},
+      {kCmdNewBlankProject, Menu::File, Tr("New Blank Project"),
+       run(&MainWindow::OnNewBlankProject)},
+      {kCmdNewProject, Menu::File, Tr("&New Project...\tCtrl+N"), run(&MainWindow::OnNewProject)},
+      {kCmdLoadProject, Menu::File, Tr("&Load Project... \tCtrl+L"),
+       run(&MainWindow::OnLoadProject)},
+      {kCmdSaveProject, Menu::File, Tr("&Save Project...\tCtrl+S"),
+       run(&MainWindow::OnSaveProject)},
+      {kCmdSaveProjectAs, Menu::File, Tr("Save Project &As..."), run(&MainWindow::OnSaveProjectAs)},
       {0, Menu::File, {}, {}},
-      {kCmdImportBackground, Menu::File, "Import Background...",
+      {kCmdImportBackground, Menu::File, Tr("Import Background..."),
        run(&MainWindow::OnImportBackground)},
       {0, Menu::File, {}, {}},
-      {kCmdExportImage, Menu::File, "Export Image...", run(&MainWindow::OnExportImage)},
+      {kCmdExportImage, Menu::File, Tr("Export Image..."), run(&MainWindow::OnExportImage)},
       {0, Menu::File, {}, {}},
-      {kCmdPrint, Menu::File, "&Print...\tCtrl+P", run(&MainWindow::OnPrint)},
-      {kCmdMerge, Menu::File, "&Merge...", run(&MainWindow::OnMerge)},
-      {kCmdPrintSetup, Menu::File, "Print Setup...", run(&MainWindow::OnPrintSetup)},
+      {kCmdPrint, Menu::File, Tr("&Print...\tCtrl+P"), run(&MainWindow::OnPrint)},
+      {kCmdMerge, Menu::File, Tr("&Merge..."), run(&MainWindow::OnMerge)},
+      {kCmdPrintSetup, Menu::File, Tr("Print Setup..."), run(&MainWindow::OnPrintSetup)},
       {0, Menu::File, {}, {}},
-      {kCmdExit, Menu::File, "Exit\tAlt+F4", run(&MainWindow::OnExit)},
+      {kCmdExit, Menu::File, Tr("Exit\tAlt+F4"), run(&MainWindow::OnExit)},
 
-      {kCmdUndo, Menu::Edit, "Undo \tCtrl+Z", run(&MainWindow::OnUndo)},
-      {kCmdRedo, Menu::Edit, "Redo \tCtrl+Y", run(&MainWindow::OnRedo)},
+      {kCmdUndo, Menu::Edit, Tr("Undo \tCtrl+Z"), run(&MainWindow::OnUndo)},
+      {kCmdRedo, Menu::Edit, Tr("Redo \tCtrl+Y"), run(&MainWindow::OnRedo)},
       {0, Menu::Edit, {}, {}},
-      {kCmdCopy, Menu::Edit, "Copy", run(&MainWindow::OnCopy)},
+      {kCmdCopy, Menu::Edit, Tr("Copy"), run(&MainWindow::OnCopy)},
       {0, Menu::Edit, {}, {}},
-      {kCmdInsertPhoto, Menu::Edit, kInsertPhotoText, run(&MainWindow::OnInsertPhoto)},
-      {kCmdDeletePhoto, Menu::Edit, "Delete Photo", run(&MainWindow::OnDeletePhoto)},
+      {kCmdInsertPhoto, Menu::Edit, InsertPhotoText(), run(&MainWindow::OnInsertPhoto)},
+      {kCmdDeletePhoto, Menu::Edit, Tr("Delete Photo"), run(&MainWindow::OnDeletePhoto)},
       {0, Menu::Edit, {}, {}},
-      {kCmdInsertLogo, Menu::Edit, kInsertLogoText, run(&MainWindow::OnInsertLogo)},
-      {kCmdDeleteLogo, Menu::Edit, "Delete Logo", run(&MainWindow::OnDeleteLogo)},
+      {kCmdInsertLogo, Menu::Edit, InsertLogoText(), run(&MainWindow::OnInsertLogo)},
+      {kCmdDeleteLogo, Menu::Edit, Tr("Delete Logo"), run(&MainWindow::OnDeleteLogo)},
       {0, Menu::Edit, {}, {}},
-      {kCmdInsertQrCode, Menu::Edit, "Insert QR Code...", run(&MainWindow::OnInsertQrCode)},
+      {kCmdInsertQrCode, Menu::Edit, Tr("Insert QR Code..."), run(&MainWindow::OnInsertQrCode)},
       {0, Menu::Edit, {}, {}},
-      {kCmdTextColors, Menu::Edit, "Text Colors...", run(&MainWindow::OnTextColours)},
-      {kCmdFrameColors, Menu::Edit, "Frame Colors...", run(&MainWindow::OnFrameColours)},
-      {kCmdBackgroundColor, Menu::Edit, "Background Color...",
+      {kCmdTextColors, Menu::Edit, Tr("Text Colors..."), run(&MainWindow::OnTextColours)},
+      {kCmdFrameColors, Menu::Edit, Tr("Frame Colors..."), run(&MainWindow::OnFrameColours)},
+      {kCmdBackgroundColor, Menu::Edit, Tr("Background Color..."),
        run(&MainWindow::OnBackgroundColour)},
       {0, Menu::Edit, {}, {}},
-      {kCmdCardProperties, Menu::Edit, "Card Properties...", run(&MainWindow::OnCardProperties)},
+      {kCmdCardProperties, Menu::Edit, Tr("Card Properties..."),
+       run(&MainWindow::OnCardProperties)},
       {0, Menu::Edit, {}, {}},
-      {kCmdContactDetails, Menu::Edit, "Contact &Details...",
+      {kCmdContactDetails, Menu::Edit, Tr("Contact &Details..."),
        run(&MainWindow::OnContactDetails)},
 
-      {kCmdNewFromTemplate, Menu::Templates, "New from Template...\t Ctrl+N",
+      {kCmdNewFromTemplate, Menu::Templates, Tr("New from Template...\t Ctrl+N"),
        run(&MainWindow::OnNewProject)},
-      {kCmdSaveTemplate, Menu::Templates, "Save Template...", run(&MainWindow::OnSaveTemplate)},
+      {kCmdSaveTemplate, Menu::Templates, Tr("Save Template..."), run(&MainWindow::OnSaveTemplate)},
   };
   for (int n = 0; n < kLayoutCount; ++n) {
     const QString shortcut =
         n < 9 ? QStringLiteral("\tAlt+%1").arg(n + 1) : QStringLiteral("\t Alt+0");
-    commands.push_back({kCmdLayout1 + n, Menu::Layouts,
-                        QStringLiteral("Layout %1").arg(n + 1) + shortcut,
+    commands.push_back({kCmdLayout1 + n, Menu::Layouts, Tr("Layout %1").arg(n + 1) + shortcut,
                         [n](MainWindow& window) { window.OnLayout(n); }});
   }
   // The "&Window" menu is rebuilt for the current layout's boxes (RebuildWindowMenu).
   for (int box = 0; box < kTextBoxCount; ++box) {
-    commands.push_back({kCmdTextField1 + box, Menu::Window,
-                        QStringLiteral("Text Field %1...").arg(box + 1),
+    commands.push_back({kCmdTextField1 + box, Menu::Window, Tr("Text Field %1...").arg(box + 1),
                         [box](MainWindow& window) { window.OnTextField(box); }});
   }
-  commands.push_back({kCmdBackgroundOptions, Menu::Window, "Background Options...",
+  commands.push_back({kCmdBackgroundOptions, Menu::Window, Tr("Background Options..."),
                       run(&MainWindow::OnBackgroundOptions)});
-  commands.push_back({kCmdHelp, Menu::Help, "Tavolo Help\tF1", run(&MainWindow::OnHelp)});
+  commands.push_back(
+      {kCmdZoomIn, Menu::Window, Tr("Zoom &In\tCtrl++"), run(&MainWindow::OnZoomIn)});
+  commands.push_back(
+      {kCmdZoomOut, Menu::Window, Tr("Zoom &Out\tCtrl+-"), run(&MainWindow::OnZoomOut)});
+  commands.push_back({kCmdZoomToFit, Menu::Window, Tr("Zoom to &Fit\tCtrl+0"),
+                      [](MainWindow& window) { window.OnZoom(kZoomToFit); }});
+  for (size_t n = 0; n < std::size(kZoomSteps); ++n) {
+    const int zoom = kZoomSteps[n];
+    commands.push_back({kCmdZoom50 + static_cast<int>(n), Menu::Window,
+                        QStringLiteral("%1 %").arg(zoom),
+                        [zoom](MainWindow& window) { window.OnZoom(zoom); }});
+  }
+  commands.push_back({kCmdHelp, Menu::Help, Tr("Tavolo Help\tF1"), run(&MainWindow::OnHelp)});
   commands.push_back({0, Menu::Help, {}, {}});
-  commands.push_back({kCmdAbout, Menu::Help, "About Tavolo", run(&MainWindow::OnAbout)});
+  commands.push_back({kCmdAbout, Menu::Help, Tr("About Tavolo"), run(&MainWindow::OnAbout)});
   return commands;
 }
 
@@ -132,6 +157,9 @@ std::vector<MainWindow::Accelerator> MainWindow::Accelerators() {
       {QKeySequence(Qt::ALT | Qt::Key_F4), kCmdExit},
       {QKeySequence(Qt::CTRL | Qt::Key_Y), kCmdRedo},
       {QKeySequence(Qt::CTRL | Qt::Key_Z), kCmdUndo},
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), kCmdZoomIn},
+      {QKeySequence(Qt::CTRL | Qt::Key_Minus), kCmdZoomOut},
+      {QKeySequence(Qt::CTRL | Qt::Key_0), kCmdZoomToFit},
   };
   accelerators.insert(accelerators.end(), std::begin(rest), std::end(rest));
   return accelerators;
@@ -140,7 +168,7 @@ std::vector<MainWindow::Accelerator> MainWindow::Accelerators() {
 void MainWindow::BuildMenus() {
   for (Menu menu :
        {Menu::File, Menu::Edit, Menu::Templates, Menu::Layouts, Menu::Window, Menu::Help}) {
-    menus_[menu] = menuBar()->addMenu(QString::fromLatin1(MenuTitle(menu)));
+    menus_[menu] = menuBar()->addMenu(MenuTitle(menu));
   }
   for (const Command& command : Commands()) {
     if (command.id == 0) {
@@ -162,9 +190,15 @@ void MainWindow::BuildMenus() {
       action->setCheckable(true);
       action->setChecked(command.id == kCmdLayout1);
     }
+    const int zoomSteps = static_cast<int>(std::size(kZoomSteps));
+    if (command.id == kCmdZoomToFit ||
+        (command.id >= kCmdZoom50 && command.id < kCmdZoom50 + zoomSteps)) {
+      action->setCheckable(true);
+      action->setChecked(command.id == kCmdZoomToFit);
+    }
     if (command.id == kCmdExit) {
       // The projects last opened or saved, above Exit.
-      recentProjects_ = MenuOf(Menu::File)->addMenu(QStringLiteral("Recent &Projects"));
+      recentProjects_ = MenuOf(Menu::File)->addMenu(Tr("Recent &Projects"));
       connect(recentProjects_, &QMenu::aboutToShow, this, &MainWindow::RebuildRecentMenu);
       RebuildRecentMenu();
       MenuOf(Menu::File)->addSeparator();
@@ -207,6 +241,11 @@ void MainWindow::RebuildWindowMenu() {
   for (int box = 0; box < boxes; ++box) window->addAction(Action(kCmdTextField1 + box));
   window->addSeparator();
   window->addAction(Action(kCmdBackgroundOptions));
+  window->addSeparator();
+  for (int command : {kCmdZoomIn, kCmdZoomOut, kCmdZoomToFit}) window->addAction(Action(command));
+  for (size_t n = 0; n < std::size(kZoomSteps); ++n) {
+    window->addAction(Action(kCmdZoom50 + static_cast<int>(n)));
+  }
 }
 
 void MainWindow::CheckCurrentLayout() {
@@ -222,8 +261,8 @@ void MainWindow::UpdateMenus() {
   Action(kCmdRedo)->setEnabled(document_.CanRedo());
   Action(kCmdDeletePhoto)->setEnabled(photo);
   Action(kCmdDeleteLogo)->setEnabled(logo);
-  Action(kCmdInsertPhoto)->setText(photo ? kEditPhotoText : kInsertPhotoText);
-  Action(kCmdInsertLogo)->setText(logo ? kEditLogoText : kInsertLogoText);
+  Action(kCmdInsertPhoto)->setText(photo ? EditPhotoText() : InsertPhotoText());
+  Action(kCmdInsertLogo)->setText(logo ? EditLogoText() : InsertLogoText());
   // Only the boxes of the current layout have Text Options.
   for (int box = 0; box < kTextBoxCount; ++box) {
     Action(kCmdTextField1 + box)->setEnabled(box < fields_->Count());

@@ -9,6 +9,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/base/FileFilter.h"
 #include "ui/base/RecentProjects.h"
+#include "ui/base/Translation.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/dialogs/ExportImage.h"
 #include "ui/dialogs/MergeCommand.h"
@@ -37,8 +38,7 @@ QString PathText(const std::filesystem::path& file) {
 bool MainWindow::SaveChangesFirst() {
   if (!document_.Modified()) return true;
   ChooserPause pause(*this);
-  switch (prompts_->AskYesNoCancel(
-      this, QStringLiteral("Would you like to save changes before closing?"))) {
+  switch (prompts_->AskYesNoCancel(this, Tr("Would you like to save changes before closing?"))) {
     case QMessageBox::Yes:
       return Save();
     case QMessageBox::No:
@@ -57,8 +57,8 @@ void MainWindow::OnLoadProject() {
   ChooserPause pause(*this);
   if (!SaveChangesFirst()) return;
   const QString path = prompts_->OpenFileName(
-      this, ProjectRequest(QStringLiteral("Load Project"),
-                           QStringLiteral("TVC files(*.tvc)|*.tvc||"), document_.FilePath()));
+      this,
+      ProjectRequest(Tr("Load Project"), Tr("TVC files(*.tvc)|*.tvc||"), document_.FilePath()));
   if (!path.isEmpty()) OpenProject(path.toStdString());
 }
 
@@ -67,7 +67,7 @@ void MainWindow::OnRecentProject(const QString& file) {
   if (!QFileInfo::exists(file)) {
     RemoveRecentProject(file);
     RebuildRecentMenu();
-    Tell(QStringLiteral("%1 was not found. It has been removed from Recent Projects.").arg(file));
+    Tell(Tr("%1 was not found. It has been removed from Recent Projects.").arg(file));
     return;
   }
   if (SaveChangesFirst()) OpenProject(file.toStdString());
@@ -82,8 +82,7 @@ bool MainWindow::OpenProject(const std::filesystem::path& file) {
 bool MainWindow::TakeProject(const std::filesystem::path& file, const CardState& card,
                              const ReadProjectResult& read) {
   if (read.notACard) {
-    Tell(QStringLiteral("%1 is not a Tavolo card.")
-             .arg(QString::fromStdString(file.filename().string())));
+    Tell(Tr("%1 is not a Tavolo card.").arg(QString::fromStdString(file.filename().string())));
     return false;
   }
   // A file that could not be read leaves the card as it was; a file of another version keeps
@@ -100,7 +99,7 @@ bool MainWindow::TakeProject(const std::filesystem::path& file, const CardState&
   if (!read.Ok()) Tell(QString::fromUtf8(ProjectResultMessage(read.result)));
   // The data after the card that later features keep: damaged, it is left out and said so.
   if (taken && !read.extensionProblem.empty()) {
-    Tell(QStringLiteral("%1: %2; the card itself was read whole.")
+    Tell(Tr("%1: %2; the card itself was read whole.")
              .arg(QString::fromStdString(file.filename().string()),
                   QString::fromStdString(read.extensionProblem)));
   }
@@ -123,8 +122,8 @@ bool MainWindow::Save() {
 
 bool MainWindow::SaveWithDialog() {
   const QString path = prompts_->SaveFileName(
-      this, ProjectRequest(QStringLiteral("Save Project"),
-                           QStringLiteral("tvc files(*.tvc)|*.tvc||"), document_.FilePath()));
+      this,
+      ProjectRequest(Tr("Save Project"), Tr("tvc files(*.tvc)|*.tvc||"), document_.FilePath()));
   if (path.isEmpty()) return false;
   return SaveTo(path.toStdString());
 }
@@ -144,7 +143,7 @@ bool MainWindow::SaveTo(const std::filesystem::path& file) {
 
 void MainWindow::OnImportBackground() {
   ChooserPause pause(*this);
-  const QString path = prompts_->OpenFileName(this, {QStringLiteral("Import Background"),
+  const QString path = prompts_->OpenFileName(this, {Tr("Import Background"),
                                                      QString::fromStdString(PictureFileFilter()),
                                                      {},
                                                      {},

@@ -8,6 +8,7 @@
 #include "ui/app/HelpContents.h"
 #include "ui/app/HelpWindow.h"
 #include "ui/app/MainWindow.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
@@ -20,7 +21,7 @@ void MainWindow::OnHelp() {
   const std::filesystem::path folder = HelpFolder();
   std::error_code ec;
   if (!std::filesystem::is_regular_file(folder / kHelpStartPage, ec)) {
-    Tell(QStringLiteral("The help pages could not be found: %1 is missing.")
+    Tell(Tr("The help pages could not be found: %1 is missing.")
              .arg(QString::fromStdString((folder / kHelpStartPage).string())));
     return;
   }

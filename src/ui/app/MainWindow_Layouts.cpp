@@ -1,10 +1,15 @@
-// The "&Layouts" and "&Window" menus: switching the layout, and the option dialogs of the text
-// boxes and the background.
+// The "&Layouts" and "&Window" menus: switching the layout, the option dialogs of the text
+// boxes and the background, and the preview's zoom.
+#include <iterator>
+
+#include <QAction>
 #include <QPointer>
 
+#include "ui/app/CommandIds.h"
 #include "ui/app/FieldCaption.h"
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
+#include "ui/card/CardPreview.h"
 #include "ui/dialogs/BackgroundOptionsDialog.h"
 #include "ui/dialogs/TextOptionsDialog.h"
 
@@ -30,6 +35,29 @@ void MainWindow::OnBackgroundOptions() {
   ChooserPause pause(*this);
   BackgroundOptionsDialog dialog(*preview_, this);
   prompts_->Run(dialog);
+}
+
+void MainWindow::OnZoom(int zoomPercent) {
+  preview_->SetZoom(zoomPercent);
+  CheckCurrentZoom();
+}
+
+void MainWindow::OnZoomIn() {
+  preview_->ZoomIn();
+  CheckCurrentZoom();
+}
+
+void MainWindow::OnZoomOut() {
+  preview_->ZoomOut();
+  CheckCurrentZoom();
+}
+
+void MainWindow::CheckCurrentZoom() {
+  const int zoom = preview_->Zoom();
+  Action(kCmdZoomToFit)->setChecked(zoom == kZoomToFit);
+  for (size_t n = 0; n < std::size(kZoomSteps); ++n) {
+    Action(kCmdZoom50 + static_cast<int>(n))->setChecked(zoom == kZoomSteps[n]);
+  }
 }
 
 }  // namespace tavolo

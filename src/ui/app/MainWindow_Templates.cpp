@@ -5,6 +5,7 @@
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
 #include "ui/app/MainWindow.h"
+#include "ui/base/Translation.h"
 #include "ui/templates/TemplateLibraryDialog.h"
 #include "ui/templates/TemplateNameDialog.h"
 
@@ -31,10 +32,10 @@ void MainWindow::OnSaveTemplate() {
     title = ask.Name();
     std::error_code ec;
     if (!std::filesystem::exists(TemplatePath(folder, title), ec)) break;
-    const QMessageBox::StandardButton answer = prompts_->AskYesNoCancel(
-        this, QStringLiteral("A template named \"%1\" exists already. Replace it?\n\n"
-                             "Choose No to give this one another name.")
-                  .arg(title));
+    const QMessageBox::StandardButton answer =
+        prompts_->AskYesNoCancel(this, Tr("A template named \"%1\" exists already. Replace it?\n\n"
+                                          "Choose No to give this one another name.")
+                                           .arg(title));
     if (answer == QMessageBox::Yes) break;
     if (answer != QMessageBox::No) return;
   }
@@ -42,7 +43,7 @@ void MainWindow::OnSaveTemplate() {
   const Outcome<> written =
       WriteTemplate(folder, title, document_.Working(), backgrounds_, document_.Renderer());
   if (!written) {
-    Tell(QStringLiteral("The template \"%1\" could not be saved in the templates folder %2.\n\n%3")
+    Tell(Tr("The template \"%1\" could not be saved in the templates folder %2.\n\n%3")
              .arg(title, QString::fromStdString(folder.string()),
                   QString::fromStdString(written.Message())));
     return;

@@ -22,6 +22,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/base/BackgroundWork.h"
 #include "ui/base/DialogPrompts.h"
+#include "ui/base/Translation.h"
 #include "ui/templates/LoadingWindow.h"
 #include "ui/templates/TemplateLibraryDialog.h"
 
@@ -72,7 +73,7 @@ void TellNotOpened(QWidget* window, const std::vector<std::filesystem::path>& fi
   }
   QMessageBox::information(
       window, QStringLiteral("Tavolo"),
-      QStringLiteral("Tavolo opens one card at a time: %1 is open. These were not opened:%2")
+      tavolo::Tr("Tavolo opens one card at a time: %1 is open. These were not opened:%2")
           .arg(QString::fromLocal8Bit(files.front().filename().string()), names));
 }
 
@@ -114,6 +115,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavolo"));
   QApplication::setWindowIcon(tavolo::AppIcon());
+  // The texts in the user's language (English needs no catalogue); help pages stay English.
+  tavolo::InstallTranslations(
+      app, QString::fromStdString((tavolo::DataFolders().shipped / "translations").string()),
+      QLocale());
   tavolo::InstallFatalErrorDialog();
 
   tavolo::BackgroundTable backgrounds;

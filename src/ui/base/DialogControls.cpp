@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/base/Translation.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
 
@@ -44,7 +45,7 @@ Slider* MakeSlider(QWidget* parent, int id) {
 }
 
 QPushButton* MakeCloseButton(QWidget* parent, int id) {
-  auto* close = new QPushButton(QStringLiteral("Close"), parent);
+  auto* close = new QPushButton(Tr("Close"), parent);
   close->setObjectName(ControlName(id));
   close->setDefault(true);
   close->setAutoDefault(true);

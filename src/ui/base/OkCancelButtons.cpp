@@ -1,5 +1,7 @@
 #include "ui/base/OkCancelButtons.h"
 
+#include "ui/base/Translation.h"
+
 #include <QBoxLayout>
 #include <QDialog>
 #include <QPushButton>
@@ -16,7 +18,7 @@ void AddOkCancel(QDialog& dialog, QBoxLayout& row, const QString& okText, int ok
   auto* ok = new QPushButton(okText, &dialog);
   ok->setObjectName(QString::number(okId));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+  auto* cancel = new QPushButton(Tr("Cancel"), &dialog);
   cancel->setObjectName(QString::number(kCancelId));
   cancel->setAutoDefault(false);
   // accept() and reject() are virtual: a dialog's own checks on OK run.

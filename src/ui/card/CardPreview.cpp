@@ -23,7 +23,30 @@ void CardPreview::Redraw() {
 }
 
 void CardPreview::RebuildBackdrop() {
-  backdrop_ = MakePreviewBackdrop(size());
+  const qreal ratio = devicePixelRatioF();
+  backdrop_ = MakePreviewBackdrop(QSizeF(size() * ratio).toSize());
+  backdrop_.setDevicePixelRatio(ratio);
+}
+
+void CardPreview::SetZoom(int zoomPercent) {
+  if (zoomPercent == zoom_) return;
+  zoom_ = zoomPercent;
+  update();
+}
+
+void CardPreview::ZoomIn() {
+  ZoomTowards(true);
+}
+
+void CardPreview::ZoomOut() {
+  ZoomTowards(false);
+}
+
+void CardPreview::ZoomTowards(bool in) {
+  const CardPreviewGeometry now =
+      PreviewGeometryFor(rect(), CardPixels(document_.Live().cardWidth),
+                         CardPixels(document_.Live().cardHeight), zoom_, devicePixelRatioF());
+  if (const std::optional<int> next = NextZoom(now.scale, in)) SetZoom(*next);
 }
 
 void CardPreview::resizeEvent(QResizeEvent* event) {
@@ -39,54 +62,40 @@ void CardPreview::paintEvent(QPaintEvent*) {
 void CardPreview::Paint(QPainter& dc, const QRect& item) {
   if (item.isEmpty()) return;
   const QRect frame(QPoint(0, 0), item.size());
+  const qreal ratio = devicePixelRatioF();
   cardWidth_ = CardPixels(document_.Live().cardWidth);
   cardHeight_ = CardPixels(document_.Live().cardHeight);
-  geometry_ = PreviewGeometryFor(frame, cardWidth_, cardHeight_);
+  geometry_ = PreviewGeometryFor(frame, cardWidth_, cardHeight_, zoom_, ratio);
 
-  if (backdrop_.size() != frame.size()) RebuildBackdrop();
-  if (picture_.size() != frame.size()) {
+  const QSize deviceSize = QSizeF(frame.size() * ratio).toSize();
+  if (backdrop_.size() != deviceSize || backdrop_.devicePixelRatio() != ratio) RebuildBackdrop();
+  if (picture_.size() != deviceSize || picture_.devicePixelRatio() != ratio) {
     // A fresh picture starts as the backdrop, so that a card that cannot be drawn leaves no
     // undrawn pixels where it goes.
-    picture_ = backdrop_.isNull() ? QImage(frame.size(), QImage::Format_RGB32) : backdrop_.copy();
+    picture_ = backdrop_.isNull() ? QImage(deviceSize, QImage::Format_RGB32) : backdrop_.copy();
     if (backdrop_.isNull()) picture_.fill(Qt::white);
+    picture_.setDevicePixelRatio(ratio);
   }
 
   QPainter picturePainter;
   if (!TAVOLO_CHECK_AS("mdc.CreateCompatibleDC(&dc)", picturePainter.begin(&picture_))) return;
   picturePainter.setCompositionMode(QPainter::CompositionMode_Source);
-  const QRect card = geometry_.card;
-  if (!backdrop_.isNull()) CopyBackdropStrips(picturePainter, frame, card);
+  if (!backdrop_.isNull()) picturePainter.drawImage(0, 0, backdrop_);
 
-  if (!card.isEmpty()) {
-    const QImage drawn = document_.Render(geometry_.divisor, geometry_.dx, geometry_.dy);
+  const QRect card = geometry_.card;
+  if (!card.isEmpty() && geometry_.dx > 0 && geometry_.dy > 0) {
+    QImage drawn = document_.Render(geometry_.divisor, geometry_.dx, geometry_.dy);
+    const QSize shown = QSizeF(card.size() * ratio).toSize();
+    if (!drawn.isNull() && drawn.size() != shown) {
+      drawn = drawn.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    drawn.setDevicePixelRatio(ratio);
     if (!drawn.isNull()) picturePainter.drawImage(card.topLeft(), drawn);
   }
   DrawOutline(picturePainter);
   picturePainter.end();
 
   dc.drawImage(item.topLeft(), picture_);
-}
-
-void CardPreview::CopyBackdropStrips(QPainter& picturePainter, const QRect& frame,
-                                     const QRect& card) {
-  if (card.isEmpty()) {
-    picturePainter.drawImage(0, 0, backdrop_);
-    return;
-  }
-  const int w = frame.width();
-  const int h = frame.height();
-  const int cardRight = card.left() + card.width();
-  const int cardBottom = card.top() + card.height();
-  const QRect strips[] = {
-      QRect(0, 0, w, card.top()),
-      QRect(0, card.top(), card.left(), card.height()),
-      QRect(cardRight, card.top(), w - cardRight, card.height()),
-      QRect(0, cardBottom, w, h - cardBottom),
-  };
-  for (const QRect& strip : strips) {
-    const QRect inside = strip.intersected(frame);
-    if (!inside.isEmpty()) picturePainter.drawImage(inside.topLeft(), backdrop_, inside);
-  }
 }
 
 }  // namespace tavolo

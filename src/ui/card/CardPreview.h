@@ -1,6 +1,8 @@
-// The card preview in the middle of the main window. It draws the card document's live state,
-// scaled by an integer divisor and centred on a grainy backdrop. The card, its caches and every
-// rule of editing belong to the document; this control keeps only the screen work.
+// The card preview in the middle of the main window. It draws the card document's live state
+// centred on a grainy backdrop, as large as fits (Zoom to Fit) or at a fixed zoom, at the screen's
+// own resolution: the card is drawn at the divisor the geometry chooses and brought to the
+// screen's pixels from there. The card, its caches and every rule of editing belong to the
+// document; this control keeps only the screen work.
 //
 // The photo, the logo and the QR code can be moved on it: the one under the pointer is outlined
 // with dashes and shows a move cursor; a drag moves it live and records one step when released; a
@@ -33,13 +35,20 @@ class CardPreview : public QWidget {
   // Invalidate, erase and paint at once (nothing happens while the control is hidden).
   void Redraw();
 
-  // The backdrop for the control's current size; called on every resize.
+  // The backdrop for the control's current size (in device pixels); called on every resize.
   void RebuildBackdrop();
   const QImage& Backdrop() const { return backdrop_; }
 
   // The owner-draw handler: composes the control's picture for `item` off-screen (backdrop strips
   // around the card, then the card) and copies it to `dc`.
   void Paint(QPainter& dc, const QRect& item);
+  // kZoomToFit (the default) or one of kZoomSteps; a change repaints.
+  int Zoom() const { return zoom_; }
+  void SetZoom(int zoomPercent);
+  // The next fixed zoom larger or smaller than the card's present scale, if there is one.
+  void ZoomIn();
+  void ZoomOut();
+
   // Where the last paint put the card, and the card's pixel size it used.
   const CardPreviewGeometry& Geometry() const { return geometry_; }
   int CardPixelWidth() const { return cardWidth_; }
@@ -60,7 +69,7 @@ class CardPreview : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void CopyBackdropStrips(QPainter& picturePainter, const QRect& frame, const QRect& card);
+  void ZoomTowards(bool in);
   void DrawOutline(QPainter& picturePainter) const;
   void Hover(std::optional<CardObject> object);
   // The live object's centre becomes `centre` (card pixels); `record` makes it one step.
@@ -78,6 +87,7 @@ class CardPreview : public QWidget {
   QImage backdrop_;
   QImage picture_;  // what the control shows, composed off-screen
   CardPreviewGeometry geometry_;
+  int zoom_ = kZoomToFit;
   int cardWidth_ = static_cast<int>(kDefaultCardWidth);
   int cardHeight_ = static_cast<int>(kDefaultCardHeight);
 

@@ -16,28 +16,61 @@ int CardPixels(float size) {
   return static_cast<int>(std::clamp(size, -kLimit, kLimit));
 }
 
-CardPreviewGeometry PreviewGeometryFor(const QRect& item, int cardWidth, int cardHeight) {
+CardPreviewGeometry PreviewGeometryFor(const QRect& item, int cardWidth, int cardHeight,
+                                       int zoomPercent, qreal devicePixelRatio) {
   const int cw = item.width();
   const int ch = item.height();
   CardPreviewGeometry g;
-  // A negative card size would give a divisor below 1; the drawn size is then empty.
-  g.divisor = std::max({cardWidth / std::max(cw - kPreviewMargin, 1) + 1,
-                        cardHeight / std::max(ch - kPreviewMargin, 1) + 1, 1});
-  g.dx = cardWidth / g.divisor;
-  g.dy = cardHeight / g.divisor;
-  const int left = item.left() + (cw - g.dx) / 2;
-  const int top = item.top() + (ch - g.dy) / 2;
-  g.card = QRect(left, top, g.dx, g.dy);
+  // A card of no size (or a damaged negative one) is drawn empty at any scale.
+  const int width = std::max(cardWidth, 0);
+  const int height = std::max(cardHeight, 0);
+  if (zoomPercent == kZoomToFit) {
+    g.scale = std::min(static_cast<double>(std::max(cw - kPreviewMargin, 1)) / std::max(width, 1),
+                       static_cast<double>(std::max(ch - kPreviewMargin, 1)) / std::max(height, 1));
+  } else {
+    g.scale = zoomPercent / 100.0;
+  }
+  const double deviceScale = g.scale * std::max(devicePixelRatio, 1.0);
+  g.divisor = std::max(static_cast<int>(1 / deviceScale), 1);
+  g.dx = width / g.divisor;
+  g.dy = height / g.divisor;
+  // Truncated as the divisor's sizes are, so that at a scale of 1 / divisor no resampling is
+  // needed; the small allowance keeps a fitted side whole despite rounding in the scale.
+  constexpr double kAllowance = 1e-9;
+  const int shownWidth = static_cast<int>(width * g.scale + kAllowance);
+  const int shownHeight = static_cast<int>(height * g.scale + kAllowance);
+  const int left = item.left() + (cw - shownWidth) / 2;
+  const int top = item.top() + (ch - shownHeight) / 2;
+  g.card = QRect(left, top, shownWidth, shownHeight);
   return g;
 }
 
-QRect PictureOutline(const PlacedPicture& picture, const CardPreviewGeometry& geometry) {
-  const PixelRect area = PlacedArea(picture, geometry.divisor);
+std::optional<int> NextZoom(double scale, bool in) {
+  // A zoom within half a per cent of the scale counts as the scale itself.
+  const double percent = scale * 100;
+  std::optional<int> next;
+  for (const int step : kZoomSteps) {
+    if (in && step > percent + 0.5) return step;
+    if (!in && step < percent - 0.5) next = step;
+  }
+  return next;
+}
+
+namespace {
+
+// `area` (card pixels) in the control's pixels; only what the card shows of it can be seen and
+// taken hold of.
+QRect OnScreen(const PixelRect& area, const CardPreviewGeometry& geometry) {
   if (area.Width() <= 0 || area.Height() <= 0) return {};
-  // Only what the card shows of it can be seen and taken hold of.
-  return QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1))
-      .translated(geometry.card.topLeft())
-      .intersected(geometry.card);
+  const QRectF card(area.left, area.top, area.Width(), area.Height());
+  const QRectF shown(card.topLeft() * geometry.scale, card.size() * geometry.scale);
+  return shown.toRect().translated(geometry.card.topLeft()).intersected(geometry.card);
+}
+
+}  // namespace
+
+QRect PictureOutline(const PlacedPicture& picture, const CardPreviewGeometry& geometry) {
+  return OnScreen(PlacedArea(picture, 1), geometry);
 }
 
 namespace {
@@ -55,11 +88,7 @@ QRect ObjectOutline(const CardState& card, CardObject object, const CardPreviewG
   if (object != CardObject::kQrCode) return PictureOutline(card.Picture(KindOf(object)), geometry);
   const std::optional<PlacedQrCode> code = QrCodeOf(card);
   if (!code) return {};
-  const PixelRect area = QrCodeArea(*code, geometry.divisor);
-  if (area.Width() <= 0) return {};
-  return QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1))
-      .translated(geometry.card.topLeft())
-      .intersected(geometry.card);
+  return OnScreen(QrCodeArea(*code, 1), geometry);
 }
 
 std::optional<CardObject> ObjectAt(const CardState& card, const CardPreviewGeometry& geometry,
@@ -100,7 +129,7 @@ void MoveObject(CardState& card, CardObject object, QPointF centre) {
 }
 
 QPointF CardPixelsMoved(QPoint controlPixels, const CardPreviewGeometry& geometry) {
-  return QPointF(controlPixels) * geometry.divisor;
+  return QPointF(controlPixels) / geometry.scale;
 }
 
 }  // namespace tavolo

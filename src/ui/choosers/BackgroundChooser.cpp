@@ -11,6 +11,7 @@
 #include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
+#include "ui/base/Translation.h"
 #include "ui/choosers/CheckMark.h"
 #include "ui/controls/ControlPainting.h"
 
@@ -52,6 +53,30 @@ void BackgroundChooser::SetSelectedLook(const CardState& live) {
   update();
 }
 
+int BackgroundChooser::AccessibleCellCount() const {
+  if (table_ == nullptr) return 0;
+  return std::clamp(table_->Count() - first_, 0, Geometry().visible);
+}
+
+QString BackgroundChooser::AccessibleCellName(int cell) const {
+  const int number = first_ + cell;
+  if (table_ == nullptr || number < 0 || number >= table_->Count()) return {};
+  // The 20 name bytes, zero-padded.
+  const BackgroundName& bytes = table_->Record(number).name;
+  const auto end = std::find(bytes.begin(), bytes.end(), uint8_t{0});
+  const QString name = QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()),
+                                         static_cast<qsizetype>(end - bytes.begin()));
+  return Tr("Background %1: %2").arg(number + 1).arg(name);
+}
+
+QRect BackgroundChooser::AccessibleCellRect(int cell) const {
+  return Geometry().Square(cell);
+}
+
+bool BackgroundChooser::IsAccessibleCellSelected(int cell) const {
+  return first_ + cell == selected_;
+}
+
 BackgroundChooserGeometry BackgroundChooser::Geometry() const {
   return ComputeBackgroundChooserGeometry(size(), count_, first_);
 }
@@ -87,7 +112,9 @@ void BackgroundChooser::SetActive(bool active) {
   }
 }
 
-const QImage& BackgroundChooser::Thumbnail(int number, int cell) const {
+const QImage& BackgroundChooser::Thumbnail(int number, int cell, qreal ratio) const {
+  // Thumbnails are made at the screen's density from the full picture, never enlarged.
+  cell = qRound(cell * ratio);
   if (cell != thumbnailCell_) {
     thumbnails_.clear();
     tickedThumbnail_ = QImage();
@@ -101,6 +128,7 @@ const QImage& BackgroundChooser::Thumbnail(int number, int cell) const {
     if (!image.isNull()) {
       thumbnail = image.scaled(cell, cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                       .convertToFormat(QImage::Format_RGB32);
+      thumbnail.setDevicePixelRatio(ratio);
     }
   }
   return thumbnail;
@@ -109,16 +137,19 @@ const QImage& BackgroundChooser::Thumbnail(int number, int cell) const {
 void BackgroundChooser::Draw(QImage& picture) const {
   picture.fill(QColor(kWindowColour));
   const BackgroundChooserGeometry geometry =
-      ComputeBackgroundChooserGeometry(picture.size(), count_, first_);
+      ComputeBackgroundChooserGeometry(LogicalSize(picture), count_, first_);
   QPainter painter(&picture);
   for (int slot = 0; slot < geometry.visible; ++slot) {
     const int number = first_ + slot;
     const QRect square = geometry.Square(slot);
     if (table_ != nullptr && number >= 0 && number < table_->Count()) {
-      const QImage& thumbnail = Thumbnail(number, geometry.cell);
+      const QImage& thumbnail = Thumbnail(number, geometry.cell, picture.devicePixelRatio());
       const bool asOnCard = number == selected_ && selectedLook_ && !thumbnail.isNull();
       if (asOnCard) {
-        if (tickedThumbnail_.isNull()) tickedThumbnail_ = TintedLikeCard(thumbnail, *selectedLook_);
+        if (tickedThumbnail_.isNull()) {
+          tickedThumbnail_ = TintedLikeCard(thumbnail, *selectedLook_);
+          tickedThumbnail_.setDevicePixelRatio(thumbnail.devicePixelRatio());
+        }
         painter.drawImage(square.topLeft(), tickedThumbnail_);
       } else if (!thumbnail.isNull()) {
         painter.drawImage(square.topLeft(), thumbnail);

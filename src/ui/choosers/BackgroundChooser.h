@@ -70,6 +70,12 @@ class BackgroundChooser : public OwnerDrawnControl {
   void backgroundPicked(int number);
 
  protected:
+  // One list item per visible square: "Background 12: Linen Cream".
+  QAccessible::Role AccessibleRole() const override { return QAccessible::List; }
+  int AccessibleCellCount() const override;
+  QString AccessibleCellName(int cell) const override;
+  QRect AccessibleCellRect(int cell) const override;
+  bool IsAccessibleCellSelected(int cell) const override;
   void Draw(QImage& picture) const override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -81,9 +87,9 @@ class BackgroundChooser : public OwnerDrawnControl {
   void Pick(int item);
   void OnHoverTimer();
   void Redraw();
-  // The background's image at `cell` × `cell`, made once per background and size; null when
-  // the image did not decode.
-  const QImage& Thumbnail(int number, int cell) const;
+  // The background's image at `cell` × `cell` control pixels of `ratio` device pixels each, made
+  // once per background and size; null when the image did not decode.
+  const QImage& Thumbnail(int number, int cell, qreal ratio) const;
 
   const BackgroundTable* table_ = nullptr;
   int count_ = 0;
@@ -100,7 +106,7 @@ class BackgroundChooser : public OwnerDrawnControl {
   // The ticked thumbnail as the card shows it, made at the first drawing after a change: the
   // hover repaints draw it again and again.
   mutable QImage tickedThumbnail_;
-  mutable int thumbnailCell_ = 0;
+  mutable int thumbnailCell_ = 0;  // device pixels
 };
 
 }  // namespace tavolo

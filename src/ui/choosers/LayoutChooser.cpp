@@ -10,6 +10,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/LayoutThumbnail.h"
+#include "ui/base/Translation.h"
 #include "ui/choosers/LayoutStripShading.h"
 #include "ui/controls/ControlPainting.h"
 
@@ -24,10 +25,11 @@ const QColor kHighlightEdge(100, 100, 100);
 const QColor kEdgeTopLeft(144, 163, 174);
 
 constexpr int kLabelPixels = 12;
+constexpr int kSmallestLabelPixels = 7;
 
 }  // namespace
 
-LayoutChooser::LayoutChooser(QWidget* parent) : OwnerDrawnControl(parent), strip_(LayoutStrip()) {
+LayoutChooser::LayoutChooser(QWidget* parent) : OwnerDrawnControl(parent) {
   AcceptKeyboardFocus();
   timer_.setInterval(kHoverMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &LayoutChooser::OnHoverTimer);
@@ -47,17 +49,16 @@ void LayoutChooser::SetActive(bool active) {
   }
 }
 
-const QImage& LayoutChooser::Thumbnail(int layout, QSize size) const {
-  if (size != thumbnailSize_) {
+const QImage& LayoutChooser::Thumbnail(int layout, QSize size, qreal ratio) const {
+  const QSize deviceSize = QSizeF(size * ratio).toSize();
+  if (deviceSize != thumbnailSize_) {
     thumbnails_ = {};
-    thumbnailSize_ = size;
+    thumbnailSize_ = deviceSize;
   }
   QImage& thumbnail = thumbnails_[layout];
   if (thumbnail.isNull()) {
-    thumbnail =
-        strip_
-            .copy(layout * kLayoutThumbnailWidth, 0, kLayoutThumbnailWidth, kLayoutThumbnailHeight)
-            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    thumbnail = LayoutThumbnail(layout, deviceSize);
+    thumbnail.setDevicePixelRatio(ratio);
   }
   return thumbnail;
 }
@@ -76,13 +77,20 @@ void LayoutChooser::DrawLabel(QPainter& painter, const LayoutChooserGeometry& ge
                               int layout) const {
   const QRect area = geometry.Label(layout);
   if (area.width() <= 0 || area.height() <= 0) return;
-  const QString text = LayoutName(layout);
+  const QString text = Tr("Layout %1").arg(layout + 1);
+  painter.save();
+  // A label longer than its cell (in a language with a longer word) is written smaller to fit.
+  QFont font = painter.font();
+  const int wide = QFontMetrics(font).horizontalAdvance(text);
+  if (wide > area.width()) {
+    font.setPixelSize(std::max(kSmallestLabelPixels, font.pixelSize() * area.width() / wide));
+    painter.setFont(font);
+  }
   const QFontMetrics metrics(painter.font());
   // Text is written in opaque mode: its cell is filled white behind the black letters.
   const int textWidth = metrics.horizontalAdvance(text);
   const QRect cell(area.left() + (area.width() - textWidth) / 2, area.top(), textWidth,
                    metrics.height());
-  painter.save();
   painter.setClipRect(area);
   painter.fillRect(cell, Qt::white);
   painter.setPen(Qt::black);
@@ -92,7 +100,7 @@ void LayoutChooser::DrawLabel(QPainter& painter, const LayoutChooserGeometry& ge
 
 void LayoutChooser::Draw(QImage& picture) const {
   picture.fill(kFill);
-  const LayoutChooserGeometry geometry = ComputeLayoutChooserGeometry(picture.size());
+  const LayoutChooserGeometry geometry = ComputeLayoutChooserGeometry(LogicalSize(picture));
   QPainter painter(&picture);
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(kLabelPixels);
@@ -105,12 +113,28 @@ void LayoutChooser::Draw(QImage& picture) const {
     DrawLabel(painter, geometry, i);
     if (geometry.thumbnailsShown) {
       const QRect target = geometry.Thumbnail(i);
-      painter.drawImage(target.topLeft(), Thumbnail(i, target.size()));
+      painter.drawImage(target.topLeft(), Thumbnail(i, target.size(), picture.devicePixelRatio()));
     }
   }
-  FrameRect3d(painter, picture.rect(), kEdgeTopLeft, Qt::white);
+  FrameRect3d(painter, LogicalRect(picture), kEdgeTopLeft, Qt::white);
   painter.end();
   ShadeLayoutStrip(picture);
+}
+
+int LayoutChooser::AccessibleCellCount() const {
+  return kLayoutCount;
+}
+
+QString LayoutChooser::AccessibleCellName(int cell) const {
+  return Tr("Layout %1").arg(cell + 1);
+}
+
+QRect LayoutChooser::AccessibleCellRect(int cell) const {
+  return ComputeLayoutChooserGeometry(size()).Highlight(cell);
+}
+
+bool LayoutChooser::IsAccessibleCellSelected(int cell) const {
+  return cell == current_;
 }
 
 void LayoutChooser::paintEvent(QPaintEvent* event) {

@@ -40,6 +40,12 @@ class LayoutChooser : public OwnerDrawnControl {
   void layoutPicked(int layout);
 
  protected:
+  // One list item per layout: "Layout 3".
+  QAccessible::Role AccessibleRole() const override { return QAccessible::List; }
+  int AccessibleCellCount() const override;
+  QString AccessibleCellName(int cell) const override;
+  QRect AccessibleCellRect(int cell) const override;
+  bool IsAccessibleCellSelected(int cell) const override;
   void Draw(QImage& picture) const override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -55,15 +61,15 @@ class LayoutChooser : public OwnerDrawnControl {
   void DrawHighlight(QPainter& painter, const LayoutChooserGeometry& geometry, int layout,
                      const QColor& colour) const;
   void DrawLabel(QPainter& painter, const LayoutChooserGeometry& geometry, int layout) const;
-  // The strip's cell `layout` at the thumbnail size, made once per size.
-  const QImage& Thumbnail(int layout, QSize size) const;
+  // Layout `layout`'s thumbnail at `size` control pixels, drawn at `ratio` device pixels each,
+  // made once per size.
+  const QImage& Thumbnail(int layout, QSize size, qreal ratio) const;
 
   int current_ = 0;
   int hover_ = -1;
   int focusLayout_ = 0;
   bool active_ = true;
   bool drawn_ = false;
-  QImage strip_;
   mutable std::array<QImage, kLayoutCount> thumbnails_{};
   mutable QSize thumbnailSize_;
   QTimer timer_;

@@ -18,7 +18,7 @@ void ColourButton::SetColour(ColourRef colour) {
 void ColourButton::Draw(QImage& picture) const {
   QPainter painter(&picture);
   const QColor colour = QColor::fromRgb(ToQRgb(colour_));
-  const QRect all = picture.rect();
+  const QRect all = LogicalRect(picture);
   if (isEnabled()) {
     painter.fillRect(all, colour);
   } else {

@@ -17,6 +17,7 @@ class ColourButton : public OwnerDrawnControl {
   ColourRef Colour() const { return colour_; }
 
  protected:
+  QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
   void Draw(QImage& picture) const override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

@@ -85,9 +85,9 @@ void ColourLine::Pick(int cell) {
 void ColourLine::Draw(QImage& picture) const {
   QPainter painter(&picture);
   const QColor face = palette().color(QPalette::Button);
-  painter.fillRect(picture.rect(), face);
+  painter.fillRect(LogicalRect(picture), face);
   for (int cell = 0; cell < kColourLineCells; ++cell) {
-    const QRect area = ColourLineCellRect(cell, picture.size());
+    const QRect area = ColourLineCellRect(cell, LogicalSize(picture));
     const QColor colour =
         QColor::fromRgb(ToQRgb(RgbToColourRef(HslToRgb(ColourLineCellColour(cell)))));
     if (isEnabled()) {

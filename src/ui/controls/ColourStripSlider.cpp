@@ -64,8 +64,8 @@ QRgb ColourStripSlider::StripColour(float v) const {
 
 void ColourStripSlider::Draw(QImage& picture) const {
   picture.fill(kBackground);
-  const int w = picture.width();
-  const int h = picture.height();
+  const int w = LogicalSize(picture).width();
+  const int h = LogicalSize(picture).height();
   const int y0 = LSliderStripTop(h);
   TAVOLO_CHECK_AS("mode>=0 && mode<=2", mode_ >= 0 && mode_ <= 2);
   QPainter painter(&picture);

@@ -43,6 +43,7 @@ class ColourStripSlider : public OwnerDrawnControl {
   void released();
 
  protected:
+  QAccessible::Role AccessibleRole() const override { return QAccessible::Slider; }
   void Draw(QImage& picture) const override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

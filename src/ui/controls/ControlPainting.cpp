@@ -1,5 +1,7 @@
 #include "ui/controls/ControlPainting.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QWidget>
 
@@ -31,8 +33,34 @@ void FillHatched(QPainter& painter, const QRect& rect, const QColor& colour,
   painter.fillRect(rect, QBrush(colour, Qt::DiagCrossPattern));
 }
 
+QSize LogicalSize(const QImage& picture) {
+  return picture.deviceIndependentSize().toSize();
+}
+
+QRect LogicalRect(const QImage& picture) {
+  return QRect(QPoint(0, 0), LogicalSize(picture));
+}
+
+QImage DevicePicture(QSize size, qreal ratio, QImage::Format format) {
+  if (size.isEmpty()) return {};
+  const qreal scale = std::max(ratio, 1.0);
+  QImage picture(QSizeF(size * scale).toSize(), format);
+  if (!picture.isNull()) picture.setDevicePixelRatio(scale);
+  return picture;
+}
+
+namespace {
+
+// The device pixels that cover `rect` (control pixels).
+QRect DeviceRect(const QImage& picture, const QRect& rect) {
+  const qreal ratio = picture.devicePixelRatio();
+  return QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect();
+}
+
+}  // namespace
+
 void InvertRect(QImage& picture, const QRect& rect) {
-  const QRect area = rect.intersected(picture.rect());
+  const QRect area = DeviceRect(picture, rect).intersected(picture.rect());
   for (int y = area.top(); y <= area.bottom(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
     for (int x = area.left(); x <= area.right(); ++x) row[x] ^= 0x00FFFFFFu;
@@ -43,10 +71,15 @@ void DrawFocusMark(QImage& picture, const QRect& rect) {
   if (rect.width() < 2 || rect.height() < 2) return;
   const QRect inside = picture.rect();
   const auto dot = [&](int x, int y) {
-    if (((x + y) & 1) != 0 || !inside.contains(x, y)) return;
-    auto* pixel = reinterpret_cast<QRgb*>(picture.scanLine(y)) + x;
-    // Opaque afterwards, so that the mark also shows where a transparent control is clear.
-    *pixel = (*pixel ^ 0x00FFFFFFu) | 0xFF000000u;
+    if (((x + y) & 1) != 0) return;
+    const QRect cover = DeviceRect(picture, QRect(x, y, 1, 1)).intersected(inside);
+    for (int dy = cover.top(); dy <= cover.bottom(); ++dy) {
+      auto* row = reinterpret_cast<QRgb*>(picture.scanLine(dy));
+      // Opaque afterwards, so that the mark also shows where a transparent control is clear.
+      for (int dx = cover.left(); dx <= cover.right(); ++dx) {
+        row[dx] = (row[dx] ^ 0x00FFFFFFu) | 0xFF000000u;
+      }
+    }
   };
   for (int x = rect.left(); x <= rect.right(); ++x) {
     dot(x, rect.top());

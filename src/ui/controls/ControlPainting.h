@@ -30,11 +30,19 @@ void DrawSunkenEdge(QPainter& painter, const QSize& size, const QPalette& palett
 void FillHatched(QPainter& painter, const QRect& rect, const QColor& colour,
                  const QColor& background);
 
-// Inverts every colour channel of the pixels of `rect` that lie inside the picture.
+// A control's picture holds device pixels (devicePixelRatio of them per control pixel on a
+// high-density screen), so that it is drawn at the screen's resolution; a painter on it works in
+// control pixels. These give the picture's extent in control pixels.
+QSize LogicalSize(const QImage& picture);
+QRect LogicalRect(const QImage& picture);
+// A picture of `size` control pixels at `ratio` device pixels each; a null image for an empty size.
+QImage DevicePicture(QSize size, qreal ratio, QImage::Format format);
+
+// Inverts every colour channel of the pixels of `rect` (control pixels) inside the picture.
 void InvertRect(QImage& picture, const QRect& rect);
 
-// The keyboard focus mark: a dotted outline of `rect` drawn by inverting every other pixel, so
-// that it shows on any colour.
+// The keyboard focus mark: a dotted outline of `rect` (control pixels) drawn by inverting every
+// other dot, so that it shows on any colour; each dot is one control pixel.
 void DrawFocusMark(QImage& picture, const QRect& rect);
 
 // A rectangle of the classic kind: the half-open box (left, top)-(right, bottom) filled with

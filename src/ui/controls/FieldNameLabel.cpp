@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/controls/ControlPainting.h"
+
 namespace tavolo {
 
 FieldNameLabel::FieldNameLabel(QWidget* parent)
@@ -20,7 +22,8 @@ void FieldNameLabel::Draw(QImage& picture) const {
   font.setWeight(QFont::Normal);
   painter.setFont(font);
   painter.setPen(Qt::black);
-  painter.drawText(picture.rect(), Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, text_);
+  painter.drawText(LogicalRect(picture), Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine,
+                   text_);
 }
 
 void FieldNameLabel::mousePressEvent(QMouseEvent* event) {

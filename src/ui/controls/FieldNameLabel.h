@@ -18,6 +18,8 @@ class FieldNameLabel : public OwnerDrawnControl {
   const QString& Text() const { return text_; }
 
  protected:
+  QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+  QString AccessibleText() const override { return text_; }
   void Draw(QImage& picture) const override;
   void mousePressEvent(QMouseEvent* event) override;
 

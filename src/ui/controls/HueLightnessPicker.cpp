@@ -73,10 +73,10 @@ HueLightnessPicker::HueLightnessPicker(QWidget* parent) : OwnerDrawnControl(pare
 }
 
 void HueLightnessPicker::Draw(QImage& picture) const {
-  const QSize size = picture.size();
+  const QSize size = LogicalSize(picture);
   const CellSize cell = CellSizeOf(size);
   QPainter painter(&picture);
-  painter.fillRect(picture.rect(), Qt::black);
+  painter.fillRect(LogicalRect(picture), Qt::black);
   for (int row = 0; row < kHLPickerRows; ++row) {
     for (int column = 0; column < kHLPickerColumns; ++column) {
       painter.fillRect(HLPickerCellRect(row, column, size), SwatchColour(row, column));

@@ -25,8 +25,8 @@ void HueSlider::StepBy(float across, float) {
 }
 
 void HueSlider::Draw(QImage& picture) const {
-  const int w = picture.width();
-  const int h = picture.height();
+  const int w = LogicalSize(picture).width();
+  const int h = LogicalSize(picture).height();
   picture.fill(Qt::black);
   {
     QPainter painter(&picture);
@@ -39,7 +39,7 @@ void HueSlider::Draw(QImage& picture) const {
   }
   DrawPositionMarker(picture, QPoint(PickerMarkerCoordinate(position_, w), h / 2));
   QPainter painter(&picture);
-  DrawSunkenEdge(painter, picture.size(), palette());
+  DrawSunkenEdge(painter, LogicalSize(picture), palette());
 }
 
 }  // namespace tavolo

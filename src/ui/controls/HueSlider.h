@@ -17,6 +17,7 @@ class HueSlider : public DragPicker {
   float Position() const { return position_; }
 
  protected:
+  QAccessible::Role AccessibleRole() const override { return QAccessible::Slider; }
   void Draw(QImage& picture) const override;
   void MapPoint(QPoint point) override;
   void StepBy(float across, float down) override;

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "ui/controls/ControlPainting.h"
+#include "ui/controls/OwnerDrawnAccessible.h"
 
 namespace tavolo {
 
@@ -15,6 +16,7 @@ constexpr int kFocusMarkInset = 2;
 
 OwnerDrawnControl::OwnerDrawnControl(QWidget* parent, Background background)
     : QWidget(parent), background_(background) {
+  OwnerDrawnAccessible::InstallFactory();
   SetOpaque(background_ == Background::Opaque);
 }
 
@@ -39,7 +41,9 @@ bool OwnerDrawnControl::IsPressKey(const QKeyEvent& event) {
 QImage OwnerDrawnControl::Picture() const {
   if (!IsPainted()) return {};
   const bool opaque = background_ == Background::Opaque;
-  QImage picture(size(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+  QImage picture =
+      DevicePicture(size(), devicePixelRatioF(),
+                    opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
   if (picture.isNull()) return picture;
   if (!opaque) picture.fill(Qt::transparent);
   Draw(picture);

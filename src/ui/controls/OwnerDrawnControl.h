@@ -3,6 +3,7 @@
 // A control that takes keyboard input is reached with Tab and shows a dotted focus mark.
 #pragma once
 
+#include <QAccessible>
 #include <QImage>
 #include <QWidget>
 
@@ -14,9 +15,19 @@ class OwnerDrawnControl : public QWidget {
   Q_OBJECT
 
  public:
-  // The control's picture at its current size, exactly as the next paint shows it (the focus
-  // mark included); a null image when the control paints nothing.
+  // The control's picture at its current size in device pixels (its devicePixelRatio set), exactly
+  // as the next paint shows it (the focus mark included); a null image when it paints nothing.
   QImage Picture() const;
+
+  // What a screen reader is told. The name is the accessibleName the owner set, else
+  // AccessibleText, else the tool tip; a control of several cells (a chooser) tells each cell's
+  // name, place (control pixels) and whether it is the selected one.
+  virtual QAccessible::Role AccessibleRole() const { return QAccessible::Graphic; }
+  virtual QString AccessibleText() const { return {}; }
+  virtual int AccessibleCellCount() const { return 0; }
+  virtual QString AccessibleCellName(int) const { return {}; }
+  virtual QRect AccessibleCellRect(int) const { return {}; }
+  virtual bool IsAccessibleCellSelected(int) const { return false; }
 
  Q_SIGNALS:
   // The command message to the owner.
@@ -28,8 +39,8 @@ class OwnerDrawnControl : public QWidget {
 
   explicit OwnerDrawnControl(QWidget* parent, Background background = Background::Opaque);
 
-  // Draws the whole picture; `picture` has the control's size and is not cleared beforehand
-  // unless the control is transparent.
+  // Draws the whole picture; `picture` has the control's size (LogicalSize; its pixels are device
+  // pixels) and is not cleared beforehand unless the control is transparent.
   virtual void Draw(QImage& picture) const = 0;
   // A control may decline to paint at all (its parent then shows through).
   virtual bool IsPainted() const { return true; }

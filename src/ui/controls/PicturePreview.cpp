@@ -91,11 +91,11 @@ const QImage& PicturePreview::DrawnPicture() const {
 
 void PicturePreview::Draw(QImage& picture) const {
   QPainter painter(&picture);
-  painter.fillRect(picture.rect(), palette().color(QPalette::Window));
+  painter.fillRect(LogicalRect(picture), palette().color(QPalette::Window));
   if (!ready_ || cardPicture_.isNull() || !Scale().Usable()) return;
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(picture.rect(), cardPicture_);
-  FrameRect3d(painter, picture.rect(), Qt::black, Qt::white);
+  painter.drawImage(LogicalRect(picture), cardPicture_);
+  FrameRect3d(painter, LogicalRect(picture), Qt::black, Qt::white);
   if (HasPicture()) DrawInto(painter, PictureRect(), DrawnPicture());
 }
 

@@ -32,6 +32,8 @@ class PillButton : public OwnerDrawnControl {
   bool IsPressed() const { return pressed_; }
 
  protected:
+  QAccessible::Role AccessibleRole() const override { return QAccessible::PushButton; }
+  QString AccessibleText() const override { return text_; }
   void Draw(QImage& picture) const override;
   bool IsPainted() const override;
   void resizeEvent(QResizeEvent* event) override;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 namespace tavolo {
 
@@ -21,6 +22,9 @@ constexpr float kRadius = 15.0f;
 // The ring is solid from kRingSolid outwards and blends into the interior from kRingStart.
 constexpr float kRingStart = 11.0f;
 constexpr float kRingSolid = 12.5f;
+// Faces are drawn for at most this many device pixels per control pixel; a denser screen shows
+// them smaller.
+constexpr int kMaxFaceScale = 4;
 // How much lighter the ring turns towards the bottom, for a soft rounded look.
 constexpr float kRingBottomLightening = 0.45f;
 
@@ -36,21 +40,26 @@ QRgb MixRgb(QRgb a, QRgb b, float t) {
               channel(qBlue(a), qBlue(b)));
 }
 
-QImage DrawFace(const FaceColours& colours) {
-  QImage face(kPillButtonFaceSize, kPillButtonFaceSize, QImage::Format_RGB32);
+QImage DrawFace(const FaceColours& colours, int scale) {
+  const int size = kPillButtonFaceSize * scale;
+  const auto factor = static_cast<float>(scale);
+  const float radius = kRadius * factor;
+  const float ringStart = kRingStart * factor;
+  const float ringSolid = kRingSolid * factor;
+  QImage face(size, size, QImage::Format_RGB32);
   const QRgb ringBottom = MixRgb(colours.ringTop, 0xFFFFFF, kRingBottomLightening);
-  for (int y = 0; y < kPillButtonFaceSize; ++y) {
+  for (int y = 0; y < size; ++y) {
     auto* row = reinterpret_cast<QRgb*>(face.scanLine(y));
-    const float dy = static_cast<float>(y) + 0.5f - kRadius;
+    const float dy = static_cast<float>(y) + 0.5f - radius;
     // 0 at the top row's centre, 1 at the bottom row's centre.
-    const float down = std::clamp((dy + kRadius - 0.5f) / (2 * kRadius - 1), 0.0f, 1.0f);
+    const float down = std::clamp((dy + radius - 0.5f) / (2 * radius - 1), 0.0f, 1.0f);
     const QRgb ring = MixRgb(colours.ringTop, ringBottom, down);
-    for (int x = 0; x < kPillButtonFaceSize; ++x) {
-      const float dx = static_cast<float>(x) + 0.5f - kRadius;
+    for (int x = 0; x < size; ++x) {
+      const float dx = static_cast<float>(x) + 0.5f - radius;
       const float d = std::sqrt(dx * dx + dy * dy);
       // Anti-aliased rim: the outermost pixels of the disc are full, the corners fade out.
-      const float coverage = std::clamp((kRadius + 0.5f - d) / 0.9f, 0.0f, 1.0f);
-      const float ringWeight = std::clamp((d - kRingStart) / (kRingSolid - kRingStart), 0.0f, 1.0f);
+      const float coverage = std::clamp((radius + 0.5f - d) / 0.9f, 0.0f, 1.0f);
+      const float ringWeight = std::clamp((d - ringStart) / (ringSolid - ringStart), 0.0f, 1.0f);
       const QRgb disc = MixRgb(colours.interior, ring, ringWeight);
       row[x] = 0xFF000000u | MixRgb(kPillButtonBackground, disc, coverage);
     }
@@ -60,17 +69,26 @@ QImage DrawFace(const FaceColours& colours) {
 
 }  // namespace
 
-const QImage& PillButtonFacePicture(PillButtonFace face) {
-  static const std::array<QImage, 3> faces = {DrawFace(kNormalColours), DrawFace(kHoverColours),
-                                              DrawFace(kPressedColours)};
-  return faces[static_cast<size_t>(face)];
+const QImage& PillButtonFacePicture(PillButtonFace face, int scale) {
+  // Drawn once per screen density in use; only the window thread paints.
+  static std::map<int, std::array<QImage, 3>> faces;
+  const int density = std::clamp(scale, 1, kMaxFaceScale);
+  auto found = faces.find(density);
+  if (found == faces.end()) {
+    found = faces
+                .emplace(density, std::array<QImage, 3>{DrawFace(kNormalColours, density),
+                                                        DrawFace(kHoverColours, density),
+                                                        DrawFace(kPressedColours, density)})
+                .first;
+  }
+  return found->second[static_cast<size_t>(face)];
 }
 
-int PillButtonFaceColumn(int x, int width) {
-  constexpr int kHalf = kPillButtonFaceSize / 2;
-  if (x < kHalf) return x;
-  if (x >= width - kHalf) return x - (width - kPillButtonFaceSize);
-  return kHalf;
+int PillButtonFaceColumn(int x, int width, int faceSize) {
+  const int half = faceSize / 2;
+  if (x < half) return x;
+  if (x >= width - half) return std::max(x - (width - faceSize), 0);
+  return half;
 }
 
 }  // namespace tavolo

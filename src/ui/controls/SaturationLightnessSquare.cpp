@@ -73,17 +73,19 @@ void SaturationLightnessSquare::StepBy(float across, float down) {
 }
 
 void SaturationLightnessSquare::Draw(QImage& picture) const {
-  const int w = picture.width();
-  const int h = picture.height();
+  const int w = LogicalSize(picture).width();
+  const int h = LogicalSize(picture).height();
   const float hue = hue_ * 239;
-  for (int y = 0; y < h; ++y) {
-    FillSaturationRow(reinterpret_cast<QRgb*>(picture.scanLine(y)), w, hue,
-                      Fraction(y, h - 1) * 240);
+  // The colours are computed for every device pixel, so a dense screen shows a finer square.
+  const int rows = picture.height();
+  for (int y = 0; y < rows; ++y) {
+    FillSaturationRow(reinterpret_cast<QRgb*>(picture.scanLine(y)), picture.width(), hue,
+                      Fraction(y, rows - 1) * 240);
   }
   DrawPositionMarker(picture, QPoint(PickerMarkerCoordinate(saturation_, w),
                                      PickerMarkerCoordinate(lightness_, h)));
   QPainter painter(&picture);
-  DrawSunkenEdge(painter, picture.size(), palette());
+  DrawSunkenEdge(painter, LogicalSize(picture), palette());
 }
 
 }  // namespace tavolo

@@ -40,7 +40,7 @@ void Slider::Draw(QImage& picture) const {
   } else {
     painter.setPen(QPen(colours.color(QPalette::Disabled, QPalette::WindowText), 0, Qt::DotLine));
   }
-  const int w = picture.width();
+  const int w = LogicalSize(picture).width();
   const QPoint track[] = {{kSliderInset, 0}, {kSliderInset, 3}, {w - 6, 3}, {w - 6, -1}};
   painter.drawPolyline(track, 4);
   TAVOLO_CHECK_AS("pos>=0 && pos<=1", position_ >= 0 && position_ <= 1);

@@ -27,6 +27,7 @@ class Slider : public OwnerDrawnControl {
   bool IsDragging() const { return dragging_; }
 
  protected:
+  QAccessible::Role AccessibleRole() const override { return QAccessible::Slider; }
   void Draw(QImage& picture) const override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

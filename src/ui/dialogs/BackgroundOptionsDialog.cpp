@@ -9,6 +9,7 @@
 #include "core/base/CheckedCall.h"
 #include "core/card/StyleInputs.h"
 #include "ui/base/DialogControls.h"
+#include "ui/base/Translation.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
 
@@ -16,7 +17,7 @@ namespace tavolo {
 
 BackgroundOptionsDialog::BackgroundOptionsDialog(CardPreview& preview, QWidget* parent)
     : LiveEditDialog(preview, parent) {
-  setWindowTitle(QStringLiteral("Background Options"));
+  setWindowTitle(Tr("Background Options"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -30,13 +31,11 @@ BackgroundOptionsDialog::BackgroundOptionsDialog(CardPreview& preview, QWidget* 
   orientation_->addItems(GradientOrientationChoices());
   colourSwatches_ = MakeSwatches(this, kColourLine);
   brightness_ = MakeSlider(this, kBrightnessSlider);
-  form->addRow(MakeLabel(this, QStringLiteral("Background &Shift"), shift_), shift_);
-  form->addRow(MakeLabel(this, QStringLiteral("Gradient S&cale"), scale_), scale_);
-  form->addRow(MakeLabel(this, QStringLiteral("Gradient &Orientation"), orientation_),
-               orientation_);
-  form->addRow(MakeLabel(this, QStringLiteral("Background Co&lor"), colourSwatches_),
-               colourSwatches_);
-  form->addRow(MakeLabel(this, QStringLiteral("&Brightness"), brightness_), brightness_);
+  form->addRow(MakeLabel(this, Tr("Background &Shift"), shift_), shift_);
+  form->addRow(MakeLabel(this, Tr("Gradient S&cale"), scale_), scale_);
+  form->addRow(MakeLabel(this, Tr("Gradient &Orientation"), orientation_), orientation_);
+  form->addRow(MakeLabel(this, Tr("Background Co&lor"), colourSwatches_), colourSwatches_);
+  form->addRow(MakeLabel(this, Tr("&Brightness"), brightness_), brightness_);
   close_ = MakeCloseButton(this, kCloseButton);
   layout->addSpacing(8);
   layout->addLayout(CloseButtonRow(close_));

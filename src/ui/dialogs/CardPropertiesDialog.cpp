@@ -12,6 +12,7 @@
 #include "core/print/LengthDisplay.h"
 #include "ui/base/OkCancelButtons.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
@@ -35,7 +36,7 @@ int ListedUnit(int unit) {
 
 CardPropertiesDialog::CardPropertiesDialog(const CardState* card, Prompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
-  setWindowTitle(QStringLiteral("Card properties"));
+  setWindowTitle(Tr("Card properties"));
   if (card != nullptr) {
     choice_ = {card->cardWidth, card->cardHeight, card->dpi, ListedUnit(card->widthUnit),
                ListedUnit(card->heightUnit)};
@@ -63,9 +64,9 @@ CardPropertiesDialog::CardPropertiesDialog(const CardState* card, Prompts& promp
     grid->addWidget(field, r, 1);
     if (unit != nullptr) grid->addWidget(unit, r, 2);
   };
-  row(0, QStringLiteral("&Width:"), width_, widthUnit_);
-  row(1, QStringLiteral("&Height:"), height_, heightUnit_);
-  row(2, QStringLiteral("&DPI:"), dpi_, nullptr);
+  row(0, Tr("&Width:"), width_, widthUnit_);
+  row(1, Tr("&Height:"), height_, heightUnit_);
+  row(2, Tr("&DPI:"), dpi_, nullptr);
   grid->setColumnStretch(3, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -104,18 +105,17 @@ void CardPropertiesDialog::Display() {
   const float dpi = SelectedDpi();
   const QSignalBlocker blockWidth(width_);
   const QSignalBlocker blockHeight(height_);
-  width_->setText(DisplayText(PixelsToShown(choice_.width, choice_.widthUnit, dpi)));
-  height_->setText(DisplayText(PixelsToShown(choice_.height, choice_.heightUnit, dpi)));
+  width_->setText(DisplayText(PixelsToShown(choice_.width, choice_.widthUnit, dpi), locale()));
+  height_->setText(DisplayText(PixelsToShown(choice_.height, choice_.heightUnit, dpi), locale()));
 }
 
 void CardPropertiesDialog::Edited(QLineEdit* edit) {
   // A value that is not a number (yet) keeps the previous one until OK asks for a number.
-  bool ok = false;
-  const float shown = edit->text().trimmed().toFloat(&ok);
-  if (!ok) return;
+  const std::optional<double> shown = ParseLocalNumber(edit->text(), locale());
+  if (!shown) return;
   const bool width = edit == width_;
-  const float pixels =
-      ShownToPixels(shown, width ? choice_.widthUnit : choice_.heightUnit, SelectedDpi());
+  const float pixels = ShownToPixels(static_cast<float>(*shown),
+                                     width ? choice_.widthUnit : choice_.heightUnit, SelectedDpi());
   (width ? choice_.width : choice_.height) = pixels;
 }
 
@@ -125,10 +125,8 @@ void CardPropertiesDialog::Tell(const QString& text) {
 
 void CardPropertiesDialog::accept() {
   for (QLineEdit* edit : {width_, height_}) {
-    bool ok = false;
-    edit->text().trimmed().toFloat(&ok);
-    if (!ok) {
-      Tell(QStringLiteral("Please enter a number."));
+    if (!ParseLocalNumber(edit->text(), locale())) {
+      Tell(Tr("Please enter a number."));
       edit->setFocus();
       edit->selectAll();
       return;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/base/OkCancelButtons.h"
+#include "ui/base/Translation.h"
 #include "ui/controls/ColourButton.h"
 #include "ui/controls/HueLightnessPicker.h"
 #include "ui/controls/HueSlider.h"
@@ -51,15 +52,15 @@ ColourDialog::ColourDialog(CardPreview& preview, ColourTarget target, QWidget* p
 
   selector_ = new QComboBox(this);
   selector_->setObjectName(QStringLiteral("1003"));
-  auto* selectorLabel = new QLabel(QStringLiteral("Object:"), this);
+  auto* selectorLabel = new QLabel(Tr("Object:"), this);
   square_ = new SaturationLightnessSquare(this);
   square_->setObjectName(QStringLiteral("1004"));
   square_->setFixedSize(kSquareSize);
-  square_->setToolTip(QStringLiteral("Saturation (across) and lightness (down)"));
+  square_->setToolTip(Tr("Saturation (across) and lightness (down)"));
   hue_ = new HueSlider(this);
   hue_->setObjectName(QStringLiteral("1006"));
   hue_->setFixedSize(kHueSize);
-  hue_->setToolTip(QStringLiteral("Hue"));
+  hue_->setToolTip(Tr("Hue"));
   palette_ = new HueLightnessPicker(this);
   palette_->setObjectName(QStringLiteral("1011"));
   palette_->setFixedSize(kPaletteSize);
@@ -88,7 +89,7 @@ ColourDialog::ColourDialog(CardPreview& preview, ColourTarget target, QWidget* p
   }
   numbers->addStretch();
 
-  AddOkCancel(*this, *numbers, QStringLiteral("Ok"), kOkId);
+  AddOkCancel(*this, *numbers, Tr("Ok"), kOkId);
 
   auto* top = new QHBoxLayout;
   top->addWidget(selectorLabel);
@@ -115,7 +116,7 @@ ColourDialog::ColourDialog(CardPreview& preview, ColourTarget target, QWidget* p
   selector_->addItem(name);
   selector_->setCurrentIndex(0);
   selector_->setEnabled(false);
-  setWindowTitle(QStringLiteral("Color Options: '%1'").arg(name));
+  setWindowTitle(Tr("Color Options: '%1'").arg(name));
   ShowOnPickers();
   ShowNumbers(true);
   connect(&timer_, &QTimer::timeout, this, &ColourDialog::Tick);

@@ -8,6 +8,7 @@
 
 #include "core/card/FieldNames.h"
 #include "ui/base/OkCancelButtons.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
@@ -19,7 +20,7 @@ constexpr int kEditorWidth = 260;
 
 ContactDetailsDialog::ContactDetailsDialog(const ContactDetails& details, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Contact Details"));
+  setWindowTitle(Tr("Contact Details"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   for (size_t i = 0; i < editors_.size(); ++i) {
@@ -27,7 +28,7 @@ ContactDetailsDialog::ContactDetailsDialog(const ContactDetails& details, QWidge
     editor->setMaxLength(kMaxLineLength);
     editor->setMinimumWidth(kEditorWidth);
     editors_[i] = editor;
-    auto* label = new QLabel(QString::fromUtf8(kFieldNames[i].label), this);
+    auto* label = new QLabel(Tr(kFieldNames[i].label), this);
     label->setBuddy(editor);
     form->addRow(label, editor);
   }

@@ -14,6 +14,7 @@
 
 #include "core/formats/ExportFormats.h"
 #include "ui/base/OkCancelButtons.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
@@ -30,9 +31,9 @@ constexpr int kQualityWidth = 64;
 
 ExportDialog::ExportDialog(int format, int quality, QWidget* parent)
     : QDialog(parent), format_(ExportFormatOf(format).format) {
-  setWindowTitle(QStringLiteral("Export Options"));
+  setWindowTitle(Tr("Export Options"));
 
-  auto* group = new QGroupBox(QStringLiteral("Export file format"), this);
+  auto* group = new QGroupBox(Tr("Export file format"), this);
   auto* radios = new QGridLayout(group);
   auto* exclusive = new QButtonGroup(this);
   for (size_t i = 0; i < kExportFormats.size(); ++i) {
@@ -53,7 +54,7 @@ ExportDialog::ExportDialog(int format, int quality, QWidget* parent)
   quality_->setRange(kMinExportQuality, kMaxExportQuality);
   quality_->setValue(std::clamp(quality, kMinExportQuality, kMaxExportQuality));
   quality_->setFixedWidth(kQualityWidth);
-  auto* qualityLabel = new QLabel(QStringLiteral("&Quality"), group);
+  auto* qualityLabel = new QLabel(Tr("&Quality"), group);
   qualityLabel->setBuddy(quality_);
   radios->addWidget(qualityLabel, 0, 2);
   radios->addWidget(quality_, 1, 2);

@@ -7,6 +7,7 @@
 #include "core/formats/ExportFormats.h"
 #include "core/formats/ImageFileTypes.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/Translation.h"
 #include "ui/dialogs/ExportDialog.h"
 #include "ui/dialogs/ExportJob.h"
 
@@ -37,7 +38,7 @@ ExportJob* ExportImage(QWidget* owner, Prompts& prompts, CardDocument& document)
   // The save dialog starts on the offered file and adds the extension to a name without one.
   const QString path = prompts.SaveFileName(
       owner,
-      {QStringLiteral("Export Image"), QString::fromStdString(FormatFileFilter(format.format)),
+      {Tr("Export Image"), QString::fromStdString(FormatFileFilter(format.format)),
        QString::fromLatin1(format.extension), SuggestedFile(document, format), FileKind::kExport});
   if (path.isEmpty()) return nullptr;
   return StartExport(owner, prompts, document,
@@ -50,10 +51,10 @@ ExportJob* StartExport(QWidget* owner, Prompts& prompts, CardDocument& document,
   auto* job = new ExportJob(document, file, format, quality, owner);
   QObject::connect(job, &ExportJob::finished, job, [job, owner, &prompts] {
     if (!job->Result()) {
-      prompts.Tell(owner,
-                   QStringLiteral("The card was not exported. %1")
-                       .arg(QString::fromStdString(job->Result().Message())),
-                   QMessageBox::Warning);
+      prompts.Tell(
+          owner,
+          Tr("The card was not exported. %1").arg(QString::fromStdString(job->Result().Message())),
+          QMessageBox::Warning);
     }
     job->deleteLater();
   });

@@ -16,6 +16,7 @@
 #include "core/library/PhotoFolder.h"
 #include "ui/base/OkCancelButtons.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/Translation.h"
 #include "ui/controls/PicturePreview.h"
 #include "ui/controls/PicturePreviewGeometry.h"
 #include "ui/dialogs/ScaleBox.h"
@@ -50,14 +51,13 @@ ImageOptionsDialog::ImageOptionsDialog(const Kind& kind, QImage cardPicture, con
       prompts_(prompts),
       cardWidth_(card.cardWidth),
       cardHeight_(card.cardHeight) {
-  setWindowTitle(QString::fromUtf8(kind_.title));
+  setWindowTitle(Tr(kind_.title));
 
-  auto* caption = new QLabel(QStringLiteral("Draft Card Preview"), this);
+  auto* caption = new QLabel(Tr("Draft Card Preview"), this);
   preview_ = new PicturePreview(kind_.pictureKind, this);
   preview_->setObjectName(QString::number(kPreviewId));
   preview_->setFixedSize(DraftPreviewSize(card.cardWidth, card.cardHeight));
-  preview_->setToolTip(
-      QStringLiteral("Drag the picture into place, or move it with the arrow keys"));
+  preview_->setToolTip(Tr("Drag the picture into place, or move it with the arrow keys"));
   caption->setBuddy(preview_);
   // Placements are in the card's pixels, whatever size the picture was drawn at.
   const bool usable = UsableCardSide(cardWidth_) && UsableCardSide(cardHeight_);
@@ -67,9 +67,9 @@ ImageOptionsDialog::ImageOptionsDialog(const Kind& kind, QImage cardPicture, con
   path_ = new QLineEdit(this);
   path_->setObjectName(QString::number(kind_.pathId));
   path_->setReadOnly(true);
-  auto* pathLabel = new QLabel(QStringLiteral("P&ath:"), this);
+  auto* pathLabel = new QLabel(Tr("P&ath:"), this);
   pathLabel->setBuddy(path_);
-  load_ = new QPushButton(QString::fromUtf8(kind_.loadText), this);
+  load_ = new QPushButton(Tr(kind_.loadText), this);
   load_->setObjectName(QString::number(kind_.loadId));
   load_->setAutoDefault(false);
   connect(load_, &QPushButton::clicked, this, &ImageOptionsDialog::ChoosePicture);
@@ -80,7 +80,7 @@ ImageOptionsDialog::ImageOptionsDialog(const Kind& kind, QImage cardPicture, con
   scale_->setObjectName(QString::number(kind_.scaleId));
   scale_->setFixedWidth(kScaleBoxWidth);
   scale_->SetMaximum(kind_.scaleRange.high);
-  auto* scaleLabel = new QLabel(QStringLiteral("&Scale:"), this);
+  auto* scaleLabel = new QLabel(Tr("&Scale:"), this);
   scaleLabel->setBuddy(scale_);
   connect(scale_, &ScaleBox::percentEdited, this,
           [this](int percent) { ReductionEdited(ReductionForPercent(percent)); });
@@ -167,7 +167,7 @@ void ImageOptionsDialog::EnableSizeControls(bool enabled) {
 
 void ImageOptionsDialog::ChoosePicture() {
   const QString file = prompts_.OpenFileName(
-      this, {QString::fromUtf8(kind_.openTitle),
+      this, {Tr(kind_.openTitle),
              QString::fromStdString(PictureFileFilter(kind_.firstListedFormat)),
              {},
              {},
@@ -178,7 +178,7 @@ void ImageOptionsDialog::ChoosePicture() {
 bool ImageOptionsDialog::LoadFile(const std::filesystem::path& source) {
   RasterImage image = LoadPicture(source);
   if (!image.IsValid()) {
-    Tell(QStringLiteral("%1 could not be opened as a picture: %2")
+    Tell(Tr("%1 could not be opened as a picture: %2")
              .arg(Quoted(source), QString::fromStdString(image.GetLastError())));
     return false;
   }

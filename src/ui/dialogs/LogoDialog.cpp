@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 
+#include "ui/base/Translation.h"
 #include "ui/controls/PicturePreview.h"
 
 namespace tavolo {
@@ -12,9 +13,15 @@ namespace {
 constexpr int kRotateId = 1002;
 constexpr float kQuarterTurn = 90.0f;
 
-constexpr ImageOptionsDialog::Kind kLogoKind = {
-    PictureKind::kLogo, "Logo Options", "&Load Logo", "Load Logo", kFormatPng,
-    kLogoScaleRange,    1079,           1001,         1078};
+constexpr ImageOptionsDialog::Kind kLogoKind = {PictureKind::kLogo,
+                                                QT_TRANSLATE_NOOP("Tavolo", "Logo Options"),
+                                                QT_TRANSLATE_NOOP("Tavolo", "&Load Logo"),
+                                                QT_TRANSLATE_NOOP("Tavolo", "Load Logo"),
+                                                kFormatPng,
+                                                kLogoScaleRange,
+                                                1079,
+                                                1001,
+                                                1078};
 
 }  // namespace
 
@@ -22,7 +29,7 @@ LogoDialog::LogoDialog(QImage cardPicture, const CardState& card, DataFolder pho
                        Prompts& prompts, QWidget* parent)
     : ImageOptionsDialog(kLogoKind, std::move(cardPicture), card, std::move(photoFolder), prompts,
                          parent) {
-  rotate_ = new QPushButton(QStringLiteral("&Rotate Clockwise"), this);
+  rotate_ = new QPushButton(Tr("&Rotate Clockwise"), this);
   rotate_->setObjectName(QString::number(kRotateId));
   rotate_->setAutoDefault(false);
   connect(rotate_, &QPushButton::clicked, this, &LogoDialog::RotateClockwise);

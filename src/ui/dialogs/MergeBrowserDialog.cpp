@@ -18,6 +18,7 @@
 #include "core/merge/MergedCardSource.h"
 #include "core/merge/RecordFileNames.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/Translation.h"
 #include "ui/dialogs/ExportDialog.h"
 #include "ui/print/PrintDialog.h"
 
@@ -32,11 +33,10 @@ QString LeftOutText(const std::vector<RecordProblem>& problems) {
   if (problems.empty()) return {};
   QStringList lines;
   for (const RecordProblem& problem : problems) {
-    lines.push_back(QStringLiteral("line %1: %2")
-                        .arg(problem.line)
-                        .arg(QString::fromStdString(problem.message)));
+    lines.push_back(
+        Tr("line %1: %2").arg(problem.line).arg(QString::fromStdString(problem.message)));
   }
-  return QStringLiteral("%1 record(s) left out (%2).")
+  return Tr("%1 record(s) left out (%2).")
       .arg(problems.size())
       .arg(lines.join(QStringLiteral("; ")));
 }
@@ -52,7 +52,7 @@ MergeBrowserDialog::MergeBrowserDialog(const CardState& card, const BackgroundTa
       records_(std::move(records)),
       printer_(printer),
       prompts_(prompts) {
-  setWindowTitle(QStringLiteral("Merge"));
+  setWindowTitle(Tr("Merge"));
   auto* layout = new QVBoxLayout(this);
   picture_ = new QLabel(this);
   picture_->setAlignment(Qt::AlignCenter);
@@ -67,10 +67,10 @@ MergeBrowserDialog::MergeBrowserDialog(const CardState& card, const BackgroundTa
     layout->addWidget(leftOut);
   }
   auto* browse = new QHBoxLayout;
-  first_ = new QPushButton(QStringLiteral("&First"), this);
-  previous_ = new QPushButton(QStringLiteral("&Previous"), this);
-  next_ = new QPushButton(QStringLiteral("&Next"), this);
-  last_ = new QPushButton(QStringLiteral("&Last"), this);
+  first_ = new QPushButton(Tr("&First"), this);
+  previous_ = new QPushButton(Tr("&Previous"), this);
+  next_ = new QPushButton(Tr("&Next"), this);
+  last_ = new QPushButton(Tr("&Last"), this);
   for (QPushButton* button : {first_, previous_, next_, last_}) {
     button->setAutoDefault(false);
     browse->addWidget(button);
@@ -82,9 +82,9 @@ MergeBrowserDialog::MergeBrowserDialog(const CardState& card, const BackgroundTa
   connect(last_, &QPushButton::clicked, this, [this] { ShowRecord(RecordCount() - 1); });
 
   auto* actions = new QHBoxLayout;
-  print_ = new QPushButton(QStringLiteral("P&rint..."), this);
-  export_ = new QPushButton(QStringLiteral("&Export..."), this);
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  print_ = new QPushButton(Tr("P&rint..."), this);
+  export_ = new QPushButton(Tr("&Export..."), this);
+  auto* close = new QPushButton(Tr("Close"), this);
   close->setObjectName(QStringLiteral("2"));
   actions->addWidget(print_);
   actions->addWidget(export_);
@@ -105,7 +105,7 @@ void MergeBrowserDialog::ShowRecord(int index) {
                                           divisor, size.width / divisor, size.height / divisor)
                        : QImage();
   picture_->setPixmap(QPixmap::fromImage(preview_));
-  position_->setText(QStringLiteral("Record %1 of %2").arg(current_ + 1).arg(RecordCount()));
+  position_->setText(Tr("Record %1 of %2").arg(current_ + 1).arg(RecordCount()));
   first_->setEnabled(current_ > 0);
   previous_->setEnabled(current_ > 0);
   next_->setEnabled(current_ < RecordCount() - 1);
@@ -115,8 +115,8 @@ void MergeBrowserDialog::ShowRecord(int index) {
 void MergeBrowserDialog::OnPrint() {
   if (card_.dpi <= 0) {
     prompts_.Tell(this,
-                  QStringLiteral("The card's resolution is %1 dpi. Set a resolution above 0 in "
-                                 "the card's properties before printing.")
+                  Tr("The card's resolution is %1 dpi. Set a resolution above 0 in "
+                     "the card's properties before printing.")
                       .arg(card_.dpi),
                   QMessageBox::Warning);
     return;
@@ -139,8 +139,7 @@ void MergeBrowserDialog::OnExport() {
       QDir(StartFolder(FileKind::kExport))
           .filePath(QStringLiteral("{Name}.") + QString::fromLatin1(format.extension));
   const QString pattern = prompts_.SaveFileName(
-      this, {QStringLiteral("Export Cards"),
-             QString::fromStdString(FormatFileFilter(format.format)),
+      this, {Tr("Export Cards"), QString::fromStdString(FormatFileFilter(format.format)),
              QString::fromLatin1(format.extension), offered, FileKind::kExport});
   if (pattern.isEmpty()) return;
   const std::string path = WithExportExtension(pattern.toStdString(), format.format).string();
@@ -153,10 +152,10 @@ void MergeBrowserDialog::OnExport() {
                                               format.format, options.Quality());
   QApplication::restoreOverrideCursor();
   if (!written) {
-    prompts_.Tell(this,
-                  QStringLiteral("The cards were not all exported. %1")
-                      .arg(QString::fromStdString(written.Message())),
-                  QMessageBox::Warning);
+    prompts_.Tell(
+        this,
+        Tr("The cards were not all exported. %1").arg(QString::fromStdString(written.Message())),
+        QMessageBox::Warning);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "core/merge/MergeData.h"
 #include "core/merge/MergeRecords.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/Translation.h"
 #include "ui/dialogs/MergeBrowserDialog.h"
 #include "ui/dialogs/MergeMappingDialog.h"
 
@@ -14,9 +15,8 @@ namespace tavolo {
 void RunMergeCommand(QWidget* owner, CardDocument& document, PrinterChoice& printer,
                      Prompts& prompts) {
   const QString data = prompts.OpenFileName(
-      owner, {QStringLiteral("Merge"),
-              QStringLiteral("Contacts (*.csv *.vcf *.txt);;All files (*)"), {}, {},
-              FileKind::kNone});
+      owner,
+      {Tr("Merge"), Tr("Contacts (*.csv *.vcf *.txt);;All files (*)"), {}, {}, FileKind::kNone});
   if (data.isEmpty()) return;
   const Outcome<MergeTable> table = ReadMergeData(data.toStdString());
   if (!table) {

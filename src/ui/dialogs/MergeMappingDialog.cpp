@@ -11,6 +11,7 @@
 
 #include "core/card/FieldNames.h"
 #include "ui/base/OkCancelButtons.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
@@ -21,16 +22,15 @@ enum TableColumn { kHeader, kSample, kField };
 }  // namespace
 
 MergeMappingDialog::MergeMappingDialog(const MergeTable& data, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Merge: Columns"));
+  setWindowTitle(Tr("Merge: Columns"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(
-      QStringLiteral("Choose the field of the card that each column fills. Columns set to "
-                     "\"(none)\" are not used."),
-      this));
+  layout->addWidget(
+      new QLabel(Tr("Choose the field of the card that each column fills. Columns set to "
+                    "\"(none)\" are not used."),
+                 this));
   const int columns = static_cast<int>(data.columns.size());
   table_ = new QTableWidget(columns, 3, this);
-  table_->setHorizontalHeaderLabels(
-      {QStringLiteral("Column"), QStringLiteral("First record"), QStringLiteral("Field")});
+  table_->setHorizontalHeaderLabels({Tr("Column"), Tr("First record"), Tr("Field")});
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setStretchLastSection(true);
@@ -41,8 +41,8 @@ MergeMappingDialog::MergeMappingDialog(const MergeTable& data, QWidget* parent) 
     table_->setItem(c, kHeader, new QTableWidgetItem(data.columns[c]));
     table_->setItem(c, kSample, new QTableWidgetItem(c < first.size() ? first[c] : QString()));
     auto* choice = new QComboBox(table_);
-    choice->addItem(QStringLiteral("(none)"));
-    for (const FieldName& field : kFieldNames) choice->addItem(QString::fromUtf8(field.label));
+    choice->addItem(Tr("(none)"));
+    for (const FieldName& field : kFieldNames) choice->addItem(Tr(field.label));
     const auto found = std::ranges::find(mapping.columnOfField, c);
     if (found != mapping.columnOfField.end()) {
       choice->setCurrentIndex(static_cast<int>(found - mapping.columnOfField.begin()) + 1);
@@ -55,7 +55,7 @@ MergeMappingDialog::MergeMappingDialog(const MergeTable& data, QWidget* parent) 
   layout->addWidget(table_);
   auto* row = new QHBoxLayout;
   row->addStretch();
-  AddOkCancel(*this, *row, QStringLiteral("Next"));
+  AddOkCancel(*this, *row, Tr("Next"));
   layout->addLayout(row);
 }
 

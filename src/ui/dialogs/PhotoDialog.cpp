@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "ui/base/Translation.h"
 #include "ui/controls/PicturePreview.h"
 #include "ui/controls/Slider.h"
 
@@ -18,10 +19,10 @@ struct TrimControl {
 };
 // Left and right on the first row, top and bottom on the second.
 constexpr std::array<TrimControl, 4> kTrimControls = {{
-    {1057, "Trim &left"},
-    {1001, "Trim &right"},
-    {1002, "Trim &top"},
-    {1003, "Trim &bottom"},
+    {1057, QT_TRANSLATE_NOOP("Tavolo", "Trim &left")},
+    {1001, QT_TRANSLATE_NOOP("Tavolo", "Trim &right")},
+    {1002, QT_TRANSLATE_NOOP("Tavolo", "Trim &top")},
+    {1003, QT_TRANSLATE_NOOP("Tavolo", "Trim &bottom")},
 }};
 constexpr int kSliderHeight = 14;
 constexpr int kSliderWidth = 170;
@@ -41,9 +42,9 @@ float& TrimOf(PlacedPicture& photo, PhotoDialog::Trim trim) {
 }
 
 constexpr ImageOptionsDialog::Kind kPhotoKind = {PictureKind::kPhoto,
-                                                 "Photo Options",
-                                                 "Load &Photo",
-                                                 "Load Photo",
+                                                 QT_TRANSLATE_NOOP("Tavolo", "Photo Options"),
+                                                 QT_TRANSLATE_NOOP("Tavolo", "Load &Photo"),
+                                                 QT_TRANSLATE_NOOP("Tavolo", "Load Photo"),
                                                  kFormatJpeg,
                                                  kPhotoScaleRange,
                                                  1058,
@@ -60,7 +61,7 @@ PhotoDialog::PhotoDialog(QImage cardPicture, const CardState& card, DataFolder p
     auto* slider = new Slider(this);
     slider->setObjectName(QString::number(kTrimControls[t].id));
     slider->setFixedSize(kSliderWidth, kSliderHeight);
-    auto* label = new QLabel(QString::fromUtf8(kTrimControls[t].label), this);
+    auto* label = new QLabel(Tr(kTrimControls[t].label), this);
     label->setBuddy(slider);
     ObjectControls().addWidget(label, t / 2, (t % 2) * 2);
     ObjectControls().addWidget(slider, t / 2, (t % 2) * 2 + 1);

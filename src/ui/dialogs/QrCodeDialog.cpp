@@ -21,6 +21,7 @@
 #include "core/card/QrSymbol.h"
 #include "ui/base/DialogControls.h"
 #include "ui/base/OkCancelButtons.h"
+#include "ui/base/Translation.h"
 #include "ui/controls/ColourLine.h"
 
 namespace tavolo {
@@ -40,7 +41,7 @@ QRgb ToQRgb(HslColour colour) {
 
 QrCodeDialog::QrCodeDialog(CardPreview& preview, QWidget* parent)
     : LiveEditDialog(preview, parent) {
-  setWindowTitle(QStringLiteral("QR Code"));
+  setWindowTitle(Tr("QR Code"));
   auto* layout = new QVBoxLayout(this);
   auto* columns = new QHBoxLayout;
   layout->addLayout(columns);
@@ -49,9 +50,9 @@ QrCodeDialog::QrCodeDialog(CardPreview& preview, QWidget* parent)
   columns->addLayout(form);
 
   auto* content = new QVBoxLayout;
-  contact_ = new QRadioButton(QStringLiteral("&Contact details"), this);
-  website_ = new QRadioButton(QStringLiteral("&Website"), this);
-  text_ = new QRadioButton(QStringLiteral("&Free text"), this);
+  contact_ = new QRadioButton(Tr("&Contact details"), this);
+  website_ = new QRadioButton(Tr("&Website"), this);
+  text_ = new QRadioButton(Tr("&Free text"), this);
   auto* group = new QButtonGroup(this);
   for (QRadioButton* button : {contact_, website_, text_}) {
     group->addButton(button);
@@ -60,19 +61,19 @@ QrCodeDialog::QrCodeDialog(CardPreview& preview, QWidget* parent)
   freeText_ = new QPlainTextEdit(this);
   freeText_->setFixedHeight(kTextHeight);
   content->addWidget(freeText_);
-  form->addRow(QStringLiteral("Content"), content);
+  form->addRow(Tr("Content"), content);
 
   dark_ = MakeSwatches(this, 0);
   dark_->setObjectName(QStringLiteral("darkColour"));
   light_ = MakeSwatches(this, 0);
   light_->setObjectName(QStringLiteral("lightColour"));
-  lightOnDark_ = new QCheckBox(QStringLiteral("Light on d&ark"), this);
-  form->addRow(MakeLabel(this, QStringLiteral("Da&rk color"), dark_), dark_);
-  form->addRow(MakeLabel(this, QStringLiteral("&Light color"), light_), light_);
+  lightOnDark_ = new QCheckBox(Tr("Light on d&ark"), this);
+  form->addRow(MakeLabel(this, Tr("Da&rk color"), dark_), dark_);
+  form->addRow(MakeLabel(this, Tr("&Light color"), light_), light_);
   form->addRow(QString(), lightOnDark_);
   size_ = new QSpinBox(this);
   size_->setSuffix(QStringLiteral(" mm"));
-  form->addRow(MakeLabel(this, QStringLiteral("&Size"), size_), size_);
+  form->addRow(MakeLabel(this, Tr("&Size"), size_), size_);
 
   auto* shown = new QVBoxLayout;
   preview_ = new QLabel(this);
@@ -87,7 +88,7 @@ QrCodeDialog::QrCodeDialog(CardPreview& preview, QWidget* parent)
   columns->addLayout(shown);
 
   auto* row = new QHBoxLayout;
-  auto* remove = new QPushButton(QStringLiteral("R&emove"), this);
+  auto* remove = new QPushButton(Tr("R&emove"), this);
   remove->setObjectName(QStringLiteral("remove"));
   remove->setAutoDefault(false);
   connect(remove, &QPushButton::clicked, this, &QrCodeDialog::Remove);

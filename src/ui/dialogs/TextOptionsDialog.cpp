@@ -18,6 +18,7 @@
 #include "core/card/ShrinkToFitChunk.h"
 #include "core/card/StyleInputs.h"
 #include "ui/base/DialogControls.h"
+#include "ui/base/Translation.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
 
@@ -25,9 +26,9 @@ namespace tavolo {
 
 namespace {
 
-const QStringList kFrameModeNames = {QStringLiteral("&None"), QStringLiteral("E&xact"),
-                                     QStringLiteral("&Left"), QStringLiteral("&Right"),
-                                     QStringLiteral("Card Lon&g")};
+QStringList FrameModeNames() {
+  return {Tr("&None"), Tr("E&xact"), Tr("&Left"), Tr("&Right"), Tr("Card Lon&g")};
+}
 
 // The scalable families, each once whatever its case and however many foundries make it, in the
 // order a sorted list shows them.
@@ -53,7 +54,7 @@ QStringList ScalableFaces() {
 
 TextOptionsDialog::TextOptionsDialog(CardPreview& preview, int box, QWidget* parent)
     : LiveEditDialog(preview, parent), box_(std::clamp(box, 0, kTextBoxCount - 1)) {
-  setWindowTitle(QStringLiteral("Text Options"));
+  setWindowTitle(Tr("Text Options"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildTypeControls());
   layout->addWidget(BuildFrameControls());
@@ -95,20 +96,20 @@ QWidget* TextOptionsDialog::BuildTypeControls() {
   styles_->setInsertPolicy(QComboBox::NoInsert);
   colourSwatches_ = MakeSwatches(panel, kColourLine);
   brightness_ = MakeSlider(panel, kBrightnessSlider);
-  shrinkToFit_ = new QCheckBox(QStringLiteral("S&hrink to fit"), panel);
+  shrinkToFit_ = new QCheckBox(Tr("S&hrink to fit"), panel);
   shrinkToFit_->setObjectName(ControlName(kShrinkToFitCheck));
   shrinkToFit_->setToolTip(
-      QStringLiteral("Draw a line too wide for its box smaller until it fits (not below 6 pt)"));
+      Tr("Draw a line too wide for its box smaller until it fits (not below 6 pt)"));
 
-  grid->addWidget(MakeLabel(panel, QStringLiteral("&Font"), fonts_), 0, 0);
+  grid->addWidget(MakeLabel(panel, Tr("&Font"), fonts_), 0, 0);
   grid->addWidget(fonts_, 1, 0, 7, 1);
-  grid->addWidget(MakeLabel(panel, QStringLiteral("Si&ze"), sizes_), 0, 1);
+  grid->addWidget(MakeLabel(panel, Tr("Si&ze"), sizes_), 0, 1);
   grid->addWidget(sizes_, 1, 1);
-  grid->addWidget(MakeLabel(panel, QStringLiteral("St&yle"), styles_), 2, 1);
+  grid->addWidget(MakeLabel(panel, Tr("St&yle"), styles_), 2, 1);
   grid->addWidget(styles_, 3, 1);
-  grid->addWidget(MakeLabel(panel, QStringLiteral("&Color"), colourSwatches_), 4, 1);
+  grid->addWidget(MakeLabel(panel, Tr("&Color"), colourSwatches_), 4, 1);
   grid->addWidget(colourSwatches_, 5, 1);
-  grid->addWidget(MakeLabel(panel, QStringLiteral("&Brightness"), brightness_), 6, 1);
+  grid->addWidget(MakeLabel(panel, Tr("&Brightness"), brightness_), 6, 1);
   grid->addWidget(brightness_, 7, 1);
   grid->addWidget(shrinkToFit_, 8, 1);
   grid->setRowStretch(9, 1);
@@ -117,12 +118,12 @@ QWidget* TextOptionsDialog::BuildTypeControls() {
 }
 
 QWidget* TextOptionsDialog::BuildFrameControls() {
-  auto* group = new QGroupBox(QStringLiteral("Frame"), this);
+  auto* group = new QGroupBox(Tr("Frame"), this);
   auto* grid = new QGridLayout(group);
   grid->setHorizontalSpacing(24);
   auto* modes = new QHBoxLayout;
   for (size_t mode = 0; mode < frameModes_.size(); ++mode) {
-    frameModes_[mode] = new QRadioButton(kFrameModeNames[static_cast<int>(mode)], group);
+    frameModes_[mode] = new QRadioButton(FrameModeNames()[static_cast<int>(mode)], group);
     frameModes_[mode]->setObjectName(ControlName(kFrameNoneRadio + static_cast<int>(mode)));
     modes->addWidget(frameModes_[mode]);
   }
@@ -134,11 +135,11 @@ QWidget* TextOptionsDialog::BuildFrameControls() {
   frameSize_->setObjectName(ControlName(kFrameSizeEdit));
   frameSize_->setRange(0, kMaxFrameSize);
   opacity_ = MakeSlider(group, kOpacitySlider);
-  grid->addWidget(MakeLabel(group, QStringLiteral("F&ill Color"), fill_), 1, 0);
+  grid->addWidget(MakeLabel(group, Tr("F&ill Color"), fill_), 1, 0);
   grid->addWidget(fill_, 2, 0);
-  grid->addWidget(MakeLabel(group, QStringLiteral("Fra&me Size"), frameSize_), 1, 1);
+  grid->addWidget(MakeLabel(group, Tr("Fra&me Size"), frameSize_), 1, 1);
   grid->addWidget(frameSize_, 2, 1, Qt::AlignTop);
-  grid->addWidget(MakeLabel(group, QStringLiteral("&Opacity"), opacity_), 1, 2);
+  grid->addWidget(MakeLabel(group, Tr("&Opacity"), opacity_), 1, 2);
   grid->addWidget(opacity_, 2, 2, Qt::AlignTop);
   grid->setColumnStretch(2, 1);
   return group;

@@ -11,12 +11,12 @@ DraftCardPreview::DraftCardPreview(QWidget* parent) : OwnerDrawnControl(parent) 
 void DraftCardPreview::Draw(QImage& picture) const {
   QPainter painter(&picture);
   if (!ready_ || image_.isNull()) {
-    painter.fillRect(picture.rect(), palette().window());
+    painter.fillRect(LogicalRect(picture), palette().window());
     return;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(picture.rect(), image_);
-  FrameRect3d(painter, picture.rect(), Qt::black, Qt::white);
+  painter.drawImage(LogicalRect(picture), image_);
+  FrameRect3d(painter, LogicalRect(picture), Qt::black, Qt::white);
 }
 
 }  // namespace tavolo

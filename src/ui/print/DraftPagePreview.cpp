@@ -4,6 +4,7 @@
 
 #include "core/print/PagePreview.h"
 #include "core/print/SheetRenderer.h"
+#include "ui/controls/ControlPainting.h"
 
 namespace tavolo {
 
@@ -20,7 +21,7 @@ QRect DraftPagePreview::SheetArea() const {
 
 void DraftPagePreview::Draw(QImage& picture) const {
   QPainter painter(&picture);
-  painter.fillRect(picture.rect(), palette().window());
+  painter.fillRect(LogicalRect(picture), palette().window());
   const QRect sheet = SheetArea();
   painter.translate(sheet.topLeft());
   const PagePreviewGeometry geometry =

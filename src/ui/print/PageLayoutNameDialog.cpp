@@ -1,5 +1,7 @@
 #include "ui/print/PageLayoutNameDialog.h"
 
+#include "ui/base/Translation.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,15 +12,15 @@ namespace tavolo {
 
 PageLayoutNameDialog::PageLayoutNameDialog(QWidget* parent)
     : QDialog(parent), name_(new QLineEdit(this)) {
-  setWindowTitle(QStringLiteral("Save As Template"));
+  setWindowTitle(Tr("Save As Template"));
   name_->setObjectName(QString::number(kNameEdit));
   name_->setMinimumWidth(260);
-  auto* label = new QLabel(QStringLiteral("&Template Name:"), this);
+  auto* label = new QLabel(Tr("&Template Name:"), this);
   label->setBuddy(name_);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* save = buttons->addButton(QStringLiteral("&Save"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  QPushButton* save = buttons->addButton(Tr("&Save"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(Tr("Cancel"), QDialogButtonBox::RejectRole);
   save->setDefault(true);
   save->setEnabled(false);
   connect(name_, &QLineEdit::textChanged, save,

@@ -10,6 +10,7 @@
 #include "core/base/CheckedCall.h"
 #include "core/card/CardDocument.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/Translation.h"
 #include "ui/print/PrintDialog.h"
 #include "ui/print/PrinterChoice.h"
 
@@ -37,8 +38,8 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
   const int dpi = document.Live().dpi;
   if (dpi <= 0) {
     prompts.Tell(owner,
-                 QStringLiteral("The card's resolution is %1 dpi. Set a resolution above 0 in "
-                                "the card's properties before printing.")
+                 Tr("The card's resolution is %1 dpi. Set a resolution above 0 in "
+                    "the card's properties before printing.")
                      .arg(dpi),
                  QMessageBox::Warning);
     return;
@@ -55,13 +56,13 @@ void RunPrintSetup(QWidget* owner, PrinterChoice& printer, Prompts& prompts) {
   QPrinter setup(QPrinter::HighResolution);
   printer.SetUp(setup);
   QPrintDialog dialog(&setup, owner);
-  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+  dialog.setWindowTitle(Tr("Print Setup"));
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   // Setting up prints nothing: the button that closes the dialog says so.
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
     for (QAbstractButton* button : buttons->buttons()) {
       if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
-        button->setText(QStringLiteral("OK"));
+        button->setText(Tr("OK"));
       }
     }
   }

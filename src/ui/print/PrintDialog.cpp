@@ -26,6 +26,7 @@
 #include "core/print/SheetGrid.h"
 #include "core/print/SheetPrinting.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/Translation.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/print/DraftCardPreview.h"
 #include "ui/print/DraftPagePreview.h"
@@ -47,12 +48,18 @@ struct LengthEdit {
 
 // The six edits as the dialog lays them out, width beside height.
 constexpr std::array<LengthEdit, kLayoutLengthCount> kLengthEdits = {{
-    {LayoutLength::kCardWidth, PrintDialog::kCardWidth, "Card &Width", 0, 0},
-    {LayoutLength::kCardHeight, PrintDialog::kCardHeight, "Card &Height", 0, 1},
-    {LayoutLength::kHorizontalPitch, PrintDialog::kHorizontalPitch, "Hori&zontal Pitch", 1, 0},
-    {LayoutLength::kVerticalPitch, PrintDialog::kVerticalPitch, "&Vertical Pitch", 1, 1},
-    {LayoutLength::kLeftMargin, PrintDialog::kLeftMargin, "&Left Margin", 2, 0},
-    {LayoutLength::kTopMargin, PrintDialog::kTopMargin, "&Top Margin", 2, 1},
+    {LayoutLength::kCardWidth, PrintDialog::kCardWidth, QT_TRANSLATE_NOOP("Tavolo", "Card &Width"),
+     0, 0},
+    {LayoutLength::kCardHeight, PrintDialog::kCardHeight,
+     QT_TRANSLATE_NOOP("Tavolo", "Card &Height"), 0, 1},
+    {LayoutLength::kHorizontalPitch, PrintDialog::kHorizontalPitch,
+     QT_TRANSLATE_NOOP("Tavolo", "Hori&zontal Pitch"), 1, 0},
+    {LayoutLength::kVerticalPitch, PrintDialog::kVerticalPitch,
+     QT_TRANSLATE_NOOP("Tavolo", "&Vertical Pitch"), 1, 1},
+    {LayoutLength::kLeftMargin, PrintDialog::kLeftMargin,
+     QT_TRANSLATE_NOOP("Tavolo", "&Left Margin"), 2, 0},
+    {LayoutLength::kTopMargin, PrintDialog::kTopMargin, QT_TRANSLATE_NOOP("Tavolo", "&Top Margin"),
+     2, 1},
 }};
 
 struct UnitButton {
@@ -62,9 +69,9 @@ struct UnitButton {
 };
 
 constexpr std::array<UnitButton, 3> kUnitButtons = {{
-    {LengthUnit::kInches, PrintDialog::kInches, "&inches"},
-    {LengthUnit::kCm, PrintDialog::kCm, "&cm"},
-    {LengthUnit::kMm, PrintDialog::kMm, "m&m"},
+    {LengthUnit::kInches, PrintDialog::kInches, QT_TRANSLATE_NOOP("Tavolo", "&inches")},
+    {LengthUnit::kCm, PrintDialog::kCm, QT_TRANSLATE_NOOP("Tavolo", "&cm")},
+    {LengthUnit::kMm, PrintDialog::kMm, QT_TRANSLATE_NOOP("Tavolo", "m&m")},
 }};
 
 // The card preview keeps the print image's proportions, 1062 × 615.
@@ -76,7 +83,7 @@ QString ControlName(int id) {
 }
 
 QString PlainLabel(const char* label) {
-  return QString::fromLatin1(label).remove(QLatin1Char('&'));
+  return Tr(label).remove(QLatin1Char('&'));
 }
 
 int Index(LayoutLength which) {
@@ -95,7 +102,7 @@ PrintDialog::PrintDialog(const RasterImage* printImage, int dpi, PrinterChoice& 
   TAVOLO_CHECK_AS("0", printImage != nullptr);
   job_.dpi = dpi;
   job_.cards = SameCardEverywhere(printImage_);
-  setWindowTitle(QStringLiteral("Print Preview"));
+  setWindowTitle(Tr("Print Preview"));
   BuildControls();
 
   SelectUnit(LengthUnit::kInches);
@@ -130,16 +137,16 @@ void PrintDialog::BuildControls() {
   copies_->setRange(1, kMaxCopies);
   copies_->setValue(1);
   copies_->setAccelerated(true);
-  copies_->setToolTip(QStringLiteral("The number of sheets to print"));
+  copies_->setToolTip(Tr("The number of sheets to print"));
   connect(copies_, &QSpinBox::valueChanged, this, [this](int copies) { job_.sheets = copies; });
-  auto* copiesLabel = new QLabel(QStringLiteral("C&opies:"), this);
+  auto* copiesLabel = new QLabel(Tr("C&opies:"), this);
   copiesLabel->setBuddy(copies_);
 
   auto* buttons = new QDialogButtonBox(this);
-  print_ = buttons->addButton(QStringLiteral("&Print "), QDialogButtonBox::AcceptRole);
+  print_ = buttons->addButton(Tr("&Print "), QDialogButtonBox::AcceptRole);
   print_->setObjectName(ControlName(kPrint));
   print_->setDefault(true);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  QPushButton* cancel = buttons->addButton(Tr("Cancel"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(ControlName(kCancel));
   connect(print_, &QPushButton::clicked, this, &PrintDialog::OnPrint);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -156,8 +163,8 @@ void PrintDialog::BuildControls() {
 }
 
 QWidget* PrintDialog::BuildLayoutGroup() {
-  auto* group = new QGroupBox(QStringLiteral("Sheet"), this);
-  usePredefined_ = new QCheckBox(QStringLiteral("&Use Predefined Page Layouts"), group);
+  auto* group = new QGroupBox(Tr("Sheet"), this);
+  usePredefined_ = new QCheckBox(Tr("&Use Predefined Page Layouts"), group);
   usePredefined_->setObjectName(ControlName(kUsePredefined));
   layoutList_ = new QComboBox(group);
   layoutList_->setObjectName(ControlName(kLayoutList));
@@ -170,16 +177,16 @@ QWidget* PrintDialog::BuildLayoutGroup() {
   paperList_->setMinimumContentsLength(24);
   paperList_->setMaxVisibleItems(20);
 
-  auto* layoutLabel = new QLabel(QStringLiteral("L&ayout:"), group);
+  auto* layoutLabel = new QLabel(Tr("L&ayout:"), group);
   layoutLabel->setBuddy(layoutList_);
-  auto* paperLabel = new QLabel(QStringLiteral("Pape&r:"), group);
+  auto* paperLabel = new QLabel(Tr("Pape&r:"), group);
   paperLabel->setBuddy(paperList_);
 
   printerName_ = new QLabel(printer_.Description(), group);
   printerName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* grid = new QGridLayout(group);
-  grid->addWidget(new QLabel(QStringLiteral("Printer:"), group), 0, 0);
+  grid->addWidget(new QLabel(Tr("Printer:"), group), 0, 0);
   grid->addWidget(printerName_, 0, 1);
   grid->addWidget(usePredefined_, 1, 0, 1, 2);
   grid->addWidget(layoutLabel, 2, 0);
@@ -195,14 +202,14 @@ QWidget* PrintDialog::BuildLayoutGroup() {
 }
 
 QWidget* PrintDialog::BuildLengthsGroup() {
-  auto* group = new QGroupBox(QStringLiteral("Card size and spacing"), this);
+  auto* group = new QGroupBox(Tr("Card size and spacing"), this);
   auto* grid = new QGridLayout(group);
 
   auto* unitRow = new QHBoxLayout;
-  unitRow->addWidget(new QLabel(QStringLiteral("Units:"), group));
+  unitRow->addWidget(new QLabel(Tr("Units:"), group));
   units_ = new QButtonGroup(group);
   for (const UnitButton& button : kUnitButtons) {
-    auto* radio = new QRadioButton(QString::fromLatin1(button.label), group);
+    auto* radio = new QRadioButton(Tr(button.label), group);
     radio->setObjectName(ControlName(button.id));
     units_->addButton(radio, static_cast<int>(button.unit));
     unitRow->addWidget(radio);
@@ -216,7 +223,7 @@ QWidget* PrintDialog::BuildLengthsGroup() {
     edit->setObjectName(ControlName(entry.id));
     edit->setAccessibleName(PlainLabel(entry.label));
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 16);
-    auto* label = new QLabel(QString::fromLatin1(entry.label), group);
+    auto* label = new QLabel(Tr(entry.label), group);
     label->setBuddy(edit);
     grid->addWidget(label, 1 + entry.row, entry.column * 2);
     grid->addWidget(edit, 1 + entry.row, entry.column * 2 + 1);
@@ -233,7 +240,7 @@ QWidget* PrintDialog::BuildLengthsGroup() {
   message_->setPalette(warning);
   grid->addWidget(message_, 4, 0, 1, 4);
 
-  saveAsTemplate_ = new QPushButton(QStringLiteral("&Save As Template"), group);
+  saveAsTemplate_ = new QPushButton(Tr("&Save As Template"), group);
   saveAsTemplate_->setObjectName(ControlName(kSaveAsTemplate));
   saveAsTemplate_->setAutoDefault(false);
   connect(saveAsTemplate_, &QPushButton::clicked, this, &PrintDialog::OnSaveAsTemplate);
@@ -242,7 +249,7 @@ QWidget* PrintDialog::BuildLengthsGroup() {
 }
 
 QWidget* PrintDialog::BuildCardPreviewGroup() {
-  auto* group = new QGroupBox(QStringLiteral("Draft Card preview"), this);
+  auto* group = new QGroupBox(Tr("Draft Card preview"), this);
   cardPreview_ = new DraftCardPreview(group);
   cardPreview_->setObjectName(ControlName(kCardPreview));
   cardPreview_->setFixedSize(kCardPreviewSize);
@@ -252,7 +259,7 @@ QWidget* PrintDialog::BuildCardPreviewGroup() {
 }
 
 QWidget* PrintDialog::BuildPagePreviewGroup() {
-  auto* group = new QGroupBox(QStringLiteral("Draft Page Preview"), this);
+  auto* group = new QGroupBox(Tr("Draft Page Preview"), this);
   pagePreview_ = new DraftPagePreview(job_, group);
   pagePreview_->setObjectName(ControlName(kPagePreview));
   pagePreview_->setMinimumSize(kPagePreviewMinimum);
@@ -321,7 +328,7 @@ void PrintDialog::OnUnitChosen() {
 
 void PrintDialog::OnEditChanged(LayoutLength which) {
   for (const LayoutLength length : kLayoutLengths) {
-    const ParsedLength parsed = ParseShownLength(edits_[Index(length)]->text());
+    const ParsedLength parsed = ParseShownLength(edits_[Index(length)]->text(), locale());
     editErrors_[Index(length)] = parsed.message;
     if (parsed.value) At(shown_, length) = *parsed.value;
   }
@@ -348,7 +355,7 @@ void PrintDialog::OnUsePredefined(bool checked) {
   const int i2 = layoutList_->count();
   TAVOLO_CHECK_AS("i2==i", i2 == i);
   if (!listing.errors.empty()) {
-    QString text = QStringLiteral("Some page layouts could not be read:");
+    QString text = Tr("Some page layouts could not be read:");
     for (const std::string& error : listing.errors) {
       text += QLatin1Char('\n') + QString::fromStdString(error);
     }
@@ -357,7 +364,7 @@ void PrintDialog::OnUsePredefined(bool checked) {
   if (predefined_.empty()) {
     // Nothing to choose from: the layout stays as it is and can still be set by hand.
     usePredefined_->setChecked(false);
-    Tell(QStringLiteral("No page layouts were found in %1.")
+    Tell(Tr("No page layouts were found in %1.")
              .arg(QDir::toNativeSeparators(
                  QString::fromStdString(layoutsFolder_.shipped.string()))));
     return;
@@ -386,8 +393,7 @@ void PrintDialog::OnLayoutChosen(int index) {
     // The sheet stays on the paper selected before.
     const QSignalBlocker blocker(paperList_);
     paperList_->setCurrentIndex(-1);
-    const QString inUse =
-        QStringLiteral("%1 (the layout's paper is not offered)").arg(job_.paper.name);
+    const QString inUse = Tr("%1 (the layout's paper is not offered)").arg(job_.paper.name);
     paperList_->setPlaceholderText(inUse);
     paperList_->setToolTip(inUse);
   }
@@ -405,8 +411,9 @@ void PrintDialog::OnSaveAsTemplate() {
     std::error_code ignored;
     if (std::filesystem::exists(file, ignored) &&
         prompts_.AskYesNoCancel(
-            this, QStringLiteral("A page layout named \"%1\" exists already. Replace it?")
-                      .arg(job_.layout.name)) != QMessageBox::Yes) {
+            this,
+            Tr("A page layout named \"%1\" exists already. Replace it?").arg(job_.layout.name)) !=
+            QMessageBox::Yes) {
       return;
     }
   }
@@ -462,9 +469,9 @@ void PrintDialog::OnPrint() {
 PrintOutcome PrintDialog::PrintToPdfFile() {
   const QString offered =
       printer_.PdfFileName().isEmpty() ? pdfSuggestion_ : printer_.PdfFileName();
-  const QString file = prompts_.SaveFileName(
-      this, {QStringLiteral("Print to PDF"), QStringLiteral("PDF files (*.pdf)"),
-             QStringLiteral("pdf"), offered, FileKind::kPdf});
+  const QString file =
+      prompts_.SaveFileName(this, {Tr("Print to PDF"), Tr("PDF files (*.pdf)"),
+                                   QStringLiteral("pdf"), offered, FileKind::kPdf});
   if (file.isEmpty()) return PrintCompletion::kCancelled;
   return PrintSheetJobToPdf(this, printer_, file, job_);
 }
@@ -475,7 +482,7 @@ void PrintDialog::SelectUnit(LengthUnit unit) {
 
 void PrintDialog::ShowLengthsInEdits() {
   for (const LayoutLength length : kLayoutLengths) {
-    edits_[Index(length)]->setText(DisplayText(At(shown_, length)));
+    edits_[Index(length)]->setText(DisplayText(At(shown_, length), locale()));
     editErrors_[Index(length)].clear();
   }
   ShowEditMessage();

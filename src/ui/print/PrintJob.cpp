@@ -8,6 +8,7 @@
 
 #include "core/print/SheetPdf.h"
 #include "core/print/SheetPrinting.h"
+#include "ui/base/Translation.h"
 #include "ui/print/PrinterChoice.h"
 
 namespace tavolo {
@@ -20,8 +21,7 @@ class SheetProgressDialog {
  public:
   SheetProgressDialog(QWidget* owner, int sheets) {
     if (sheets <= 1) return;
-    dialog_ =
-        std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, sheets, owner);
+    dialog_ = std::make_unique<QProgressDialog>(QString(), Tr("Cancel"), 0, sheets, owner);
     dialog_->setWindowTitle(QStringLiteral("Tavolo"));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoClose(false);
@@ -38,7 +38,7 @@ class SheetProgressDialog {
   // Shows the sheet about to be printed; false once the user has cancelled.
   bool Continue(int done, int sheets) {
     if (!dialog_) return true;
-    dialog_->setLabelText(QStringLiteral("Printing sheet %1 of %2...").arg(done + 1).arg(sheets));
+    dialog_->setLabelText(Tr("Printing sheet %1 of %2...").arg(done + 1).arg(sheets));
     dialog_->setValue(done);
     return !dialog_->wasCanceled();
   }
@@ -48,7 +48,7 @@ class SheetProgressDialog {
 };
 
 PrintOutcome PrintOn(QWidget* owner, QPrinter& printer, const SheetJob& job) {
-  if (!printer.isValid()) return Failure{"The printer is not available."};
+  if (!printer.isValid()) return Failure{Tr("The printer is not available.").toStdString()};
   SheetProgressDialog progress(owner, job.sheets);
   PrintOutcome printed = PrintSheets(printer, job, [&](int done, int sheets) {
     if (progress.Continue(done, sheets)) return true;
@@ -57,7 +57,7 @@ PrintOutcome PrintOn(QWidget* owner, QPrinter& printer, const SheetJob& job) {
   });
   if (printed && printed.Value() == PrintCompletion::kPrinted &&
       printer.printerState() == QPrinter::Error) {
-    return Failure{"The printer reported an error."};
+    return Failure{Tr("The printer reported an error.").toStdString()};
   }
   return printed;
 }
@@ -79,7 +79,7 @@ PrintOutcome PrintSheetJobOnPrinter(QWidget* owner, const PrinterChoice& choice,
   choice.ConfigureJob(printer);
   PrintOutcome printed = PrintOn(owner, printer, job);
   if (printed) return printed;
-  return Failure{QStringLiteral("The cards could not be printed on %1. %2")
+  return Failure{Tr("The cards could not be printed on %1. %2")
                      .arg(choice.Description(), QString::fromStdString(printed.Message()))
                      .toStdString()};
 }

@@ -1,5 +1,7 @@
 #include "ui/print/PrinterChoice.h"
 
+#include "ui/base/Translation.h"
+
 #include <QDir>
 #include <QPageLayout>
 #include <QPrinterInfo>
@@ -30,7 +32,7 @@ QString PrinterChoice::PrinterName() const {
 
 QString PrinterChoice::Description() const {
   const QString name = PrinterName();
-  if (name.isEmpty()) return QStringLiteral("PDF file");
+  if (name.isEmpty()) return Tr("PDF file");
   const QString description = InstalledPrinter(name).description();
   return description.isEmpty() ? name : description;
 }

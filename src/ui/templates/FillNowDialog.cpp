@@ -1,5 +1,7 @@
 #include "ui/templates/FillNowDialog.h"
 
+#include "ui/base/Translation.h"
+
 #include <QPushButton>
 
 namespace tavolo {
@@ -7,11 +9,11 @@ namespace tavolo {
 FillNowDialog::FillNowDialog(QWidget* parent) : QMessageBox(parent) {
   setWindowTitle(QStringLiteral("Tavolo"));
   setIcon(QMessageBox::Information);
-  setText(QStringLiteral(
-      "We recommend to fill-in the fields marked with * now. However you can also fill, edit or "
-      "remove these fields later."));
-  fillNow_ = addButton(QStringLiteral("Fill Now"), QMessageBox::AcceptRole);
-  continueAnyway_ = addButton(QStringLiteral("Continue Anyway"), QMessageBox::DestructiveRole);
+  setText(
+      Tr("We recommend to fill-in the fields marked with * now. However you can also fill, edit or "
+         "remove these fields later."));
+  fillNow_ = addButton(Tr("Fill Now"), QMessageBox::AcceptRole);
+  continueAnyway_ = addButton(Tr("Continue Anyway"), QMessageBox::DestructiveRole);
   setDefaultButton(fillNow_);
   setEscapeButton(fillNow_);
 }

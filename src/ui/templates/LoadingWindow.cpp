@@ -8,6 +8,7 @@
 #include "core/base/WindowColour.h"
 #include "core/card/BackgroundTable.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
@@ -35,7 +36,7 @@ LoadingWindow::LoadingWindow(BackgroundTable& backgrounds, Prompts& prompts, QWi
       waitOut_(LoadingWaitWanted()) {
   setFixedSize(kClientSize);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setWindowTitle(QStringLiteral("Loading... Please Wait"));
+  setWindowTitle(Tr("Loading... Please Wait"));
   loadingPicture_ = QImage(QStringLiteral(":/loading.png"));
   timer_.setInterval(kTickMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &LoadingWindow::OnTick);

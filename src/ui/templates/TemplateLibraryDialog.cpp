@@ -9,6 +9,7 @@
 #include "core/card/FieldNames.h"
 #include "core/library/TemplateTable.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/Translation.h"
 #include "ui/controls/FieldNameLabel.h"
 #include "ui/controls/PillButton.h"
 #include "ui/templates/FillNowDialog.h"
@@ -55,9 +56,9 @@ TemplateLibraryDialog::TemplateLibraryDialog(Opened opened, BackgroundTable& bac
   setFixedSize(kClientSize);
   setAttribute(Qt::WA_OpaquePaintEvent);
   if (opened == Opened::AtStartUp) {
-    setWindowTitle(QStringLiteral("Template Library"));
+    setWindowTitle(Tr("Template Library"));
   } else {
-    setWindowTitle(QStringLiteral("Tavolo: Template Library"));
+    setWindowTitle(Tr("Tavolo: Template Library"));
     if (Templates().Changed()) TAVOLO_CHECK_AS("ReloadTmps(1)==0", ReloadTemplates() == 0);
   }
   TAVOLO_CHECK_AS("InitTmpDlg()==0", BuildControls() == 0);
@@ -132,9 +133,9 @@ int TemplateLibraryDialog::BuildControls() {
     editors_[static_cast<size_t>(i)] = editor;
     chain(editor);
   }
-  previous_ = MakeButton(this, kPreviousPage, QStringLiteral("Previous Page"), kPreviousRect);
-  next_ = MakeButton(this, kNextPage, QStringLiteral("Next Page"), kNextRect);
-  continue_ = MakeButton(this, kContinue, QStringLiteral("Continue"), kContinueRect);
+  previous_ = MakeButton(this, kPreviousPage, Tr("Previous Page"), kPreviousRect);
+  next_ = MakeButton(this, kNextPage, Tr("Next Page"), kNextRect);
+  continue_ = MakeButton(this, kContinue, Tr("Continue"), kContinueRect);
   connect(previous_, &PillButton::clicked, this, [this] { OnPage(false); });
   connect(next_, &PillButton::clicked, this, [this] { OnPage(true); });
   connect(continue_, &PillButton::clicked, this, &TemplateLibraryDialog::OnContinue);

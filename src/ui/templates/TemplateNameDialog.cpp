@@ -8,6 +8,7 @@
 
 #include "core/base/ProgramFolder.h"
 #include "core/library/TemplateWriter.h"
+#include "ui/base/Translation.h"
 
 namespace tavolo {
 
@@ -19,10 +20,10 @@ constexpr int kMinimumWidth = 380;
 }  // namespace
 
 TemplateNameDialog::TemplateNameDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Save Template"));
+  setWindowTitle(Tr("Save Template"));
   setMinimumWidth(kMinimumWidth);
   auto* layout = new QVBoxLayout(this);
-  auto* prompt = new QLabel(QStringLiteral("Save the card as a template named:"), this);
+  auto* prompt = new QLabel(Tr("Save the card as a template named:"), this);
   name_ = new QLineEdit(this);
   name_->setMaxLength(kNameLength);
   prompt->setBuddy(name_);
@@ -31,10 +32,9 @@ TemplateNameDialog::TemplateNameDialog(QWidget* parent) : QDialog(parent) {
   QPalette warning = problem_->palette();
   warning.setColor(QPalette::WindowText, QColor(170, 30, 30));
   problem_->setPalette(warning);
-  auto* where =
-      new QLabel(QStringLiteral("Templates are kept in %1; \"New from Template...\" lists them.")
-                     .arg(QString::fromStdString(TemplatesFolder().user.string())),
-                 this);
+  auto* where = new QLabel(Tr("Templates are kept in %1; \"New from Template...\" lists them.")
+                               .arg(QString::fromStdString(TemplatesFolder().user.string())),
+                           this);
   where->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
   save_ = buttons->button(QDialogButtonBox::Save);

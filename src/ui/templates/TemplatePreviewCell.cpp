@@ -6,6 +6,7 @@
 
 #include "core/library/TemplatePreview.h"
 #include "ui/choosers/CheckMark.h"
+#include "ui/controls/ControlPainting.h"
 
 namespace tavolo {
 
@@ -44,9 +45,9 @@ void TemplatePreviewCell::Draw(QImage& picture) const {
   picture.fill(kPreviewCellColour);
   QPainter painter(&picture);
   if (image_ != nullptr && !image_->isNull()) {
-    painter.drawImage(ImageOrigin(picture.size(), image_->size()), *image_);
+    painter.drawImage(ImageOrigin(LogicalSize(picture), image_->size()), *image_);
   }
-  if (selected_) painter.drawImage(CheckMarkOrigin(picture.size()), CheckMarkPicture());
+  if (selected_) painter.drawImage(CheckMarkOrigin(LogicalSize(picture)), CheckMarkPicture());
 }
 
 void TemplatePreviewCell::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,0 +1,126 @@
+// What a screen reader is told of the owner-drawn controls and the chooser cells, and the
+// program in German and French: the catalogues load and translate the menus, and lengths are
+// typed and shown with the locale's decimal separator.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QMenuBar>
+#include <QTranslator>
+
+#include "core/card/BackgroundTable.h"
+#include "core/print/LengthDisplay.h"
+#include "tests/ui/ReportLog.h"
+#include "tests/ui/ScriptedPrompts.h"
+#include "tests/ui/TestBackgrounds.h"
+#include "ui/app/CommandIds.h"
+#include "ui/app/FieldCaption.h"
+#include "ui/app/FieldPanel.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/MainWindowPlacement.h"
+#include "ui/base/Translation.h"
+#include "ui/choosers/BackgroundChooser.h"
+#include "ui/choosers/LayoutChooser.h"
+
+namespace tavolo {
+namespace {
+
+using test::ControlTest;
+
+struct ShownWindow {
+  BackgroundTable table = test::SyntheticBackgrounds(8);
+  test::Script script;
+  MainWindow window{table, std::make_unique<test::ScriptedPrompts>(script)};
+  ShownWindow() {
+    window.resize(1280, 800);
+    window.Start();
+    window.show();
+  }
+};
+
+QAccessibleInterface* Accessible(QWidget* widget) {
+  return QAccessible::queryAccessibleInterface(widget);
+}
+
+TEST_F(ControlTest, OwnerDrawnControlsAndChooserCellsTellTheirNameAndRole) {
+  ShownWindow shown;
+  MainWindow& window = shown.window;
+  QAccessibleInterface* backgrounds = Accessible(window.findChild<BackgroundChooser*>());
+  QAccessibleInterface* layouts = Accessible(window.findChild<LayoutChooser*>());
+  ASSERT_GE(backgrounds->childCount(), 2);
+  ASSERT_EQ(layouts->childCount(), 10);
+  const struct {
+    QAccessibleInterface* item;
+    QString name;
+    QAccessible::Role role;
+  } cases[] = {
+      {backgrounds, "Backgrounds", QAccessible::List},
+      {backgrounds->child(1), "Background 2: bg1", QAccessible::ListItem},
+      {layouts->child(2), "Layout 3", QAccessible::ListItem},
+      {Accessible(window.Fields().Caption(1)), "Field 2 caption", QAccessible::Button},
+      {Accessible(window.Control(kBackgroundOptionsButton)), "Background options",
+       QAccessible::PushButton},
+      {Accessible(window.Control(kHueSlider)), "Background hue", QAccessible::Slider},
+  };
+  for (const auto& c : cases) {
+    ASSERT_NE(c.item, nullptr) << c.name.toStdString();
+    EXPECT_EQ(c.item->text(QAccessible::Name), c.name);
+    EXPECT_EQ(c.item->role(), c.role) << c.name.toStdString();
+  }
+  // The cell tells where it is on the screen and whether it is the chosen one.
+  QAccessibleInterface* chosen = layouts->child(0);
+  EXPECT_TRUE(chosen->state().selected);
+  EXPECT_FALSE(layouts->child(1)->state().selected);
+  EXPECT_EQ(layouts->childAt(chosen->rect().center().x(), chosen->rect().center().y()), chosen);
+  EXPECT_EQ(layouts->indexOfChild(chosen), 0);
+}
+
+TEST_F(ControlTest, TheGermanAndFrenchCataloguesLoadAndTranslateTheMenus) {
+  const struct {
+    QLocale locale;
+    QStringList menus;
+    QString print;
+  } cases[] = {
+      {QLocale(QLocale::German, QLocale::Germany),
+       {"&Datei", "&Bearbeiten", "&Vorlagen", "&Layouts", "Fe&nster", "&Hilfe"},
+       "&Drucken...\tCtrl+P"},
+      {QLocale(QLocale::French, QLocale::France),
+       {"&Fichier", "&Édition", "&Modèles", "&Dispositions", "Fe&nêtre", "&Aide"},
+       "&Imprimer...\tCtrl+P"},
+  };
+  QCoreApplication& app = *QCoreApplication::instance();
+  for (const auto& c : cases) {
+    ASSERT_TRUE(InstallTranslations(app, TAVOLO_BIN_DIR "/translations", c.locale));
+    {
+      ShownWindow shown;
+      QStringList menus;
+      for (QAction* menu : shown.window.menuBar()->actions()) menus << menu->text();
+      EXPECT_EQ(menus, c.menus);
+      EXPECT_EQ(shown.window.Action(kCmdPrint)->text(), c.print);
+    }
+    // The translators belong to the application; deleting them uninstalls them.
+    qDeleteAll(app.findChildren<QTranslator*>());
+  }
+  EXPECT_EQ(Tr("&File"), "&File");
+}
+
+TEST(LocalNumbers, LengthsAreTypedAndShownWithTheLocalesDecimalSeparator) {
+  const QLocale german(QLocale::German, QLocale::Germany);
+  const struct {
+    QString typed;
+    QLocale locale;
+    std::optional<float> value;
+  } cases[] = {
+      {"2,5", german, 2.5f},       {"2.5", german, 2.5f},          {" 89,91 ", german, 89.91f},
+      {"2.5", QLocale::c(), 2.5f}, {"2,5x", german, std::nullopt}, {"1000,5", german, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseShownLength(c.typed, c.locale).value, c.value) << c.typed.toStdString();
+  }
+  EXPECT_EQ(DisplayText(2.5f, german), "2,5");
+  EXPECT_EQ(DisplayText(1000.0f, german), "1000");
+  EXPECT_EQ(DisplayText(236.22f), "236.22");
+}
+
+}  // namespace
+}  // namespace tavolo
