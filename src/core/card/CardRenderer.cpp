@@ -101,28 +101,37 @@ const QImage& CardRenderer::BackgroundPicture(int number) {
   return picture_;
 }
 
-QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, Reuse reuse) {
-  QImage card;
-  if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
-  if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
+QSize PrintImageSize(const CardState&) {
+  return {kPrintWidth, kPrintHeight};
+}
 
+QImage CardRenderer::TintedBackground(const CardState& live, int dx, int dy, Reuse reuse) {
   const uint64_t generation = TableGeneration();
   if (!cache_.isNull() && cache_.width() == dx && cache_.height() == dy &&
       cacheGeneration_ == generation) {
-    card = cache_;
+    QImage kept = cache_;
     if (reuse == Reuse::kOnce) cache_ = QImage();
-  } else {
-    cache_ = QImage();
-    DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.backgroundIndex)));
-    auto* pixels = reinterpret_cast<uint32_t*>(card.bits());
-    TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
-                    SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
-    if (reuse == Reuse::kKeepBackground) {
-      cache_ = card;
-      cacheGeneration_ = generation;
-    }
-    ++stats_.backgroundBuilds;
+    return kept;
   }
+  cache_ = QImage();
+  QImage card;
+  if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
+  if (card.isNull()) return card;
+  DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.backgroundIndex)));
+  auto* pixels = reinterpret_cast<uint32_t*>(card.bits());
+  TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
+                  SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
+  if (reuse == Reuse::kKeepBackground) {
+    cache_ = card;
+    cacheGeneration_ = generation;
+  }
+  ++stats_.backgroundBuilds;
+  return card;
+}
+
+QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, Reuse reuse) {
+  QImage card = TintedBackground(live, dx, dy, reuse);
+  if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
 
   // Writing through bits() gives this rendering its own copy; the cache keeps the tinted one.
   auto* backgroundBuffer = reinterpret_cast<uint32_t*>(card.bits());
@@ -141,14 +150,7 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   }
 
   QPainter painter(&card);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
-  pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
-  for (const PictureKind kind : kPictureKinds) {
-    held_[KindIndex(kind)].error.clear();
-    const PlacedPicture& picture = live.Picture(kind);
-    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse);
-  }
+  DrawPictures(painter, live, divisor, reuse);
 
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -162,6 +164,20 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   DrawCardQrCode(painter, live, divisor);
   painter.end();
   return card;
+}
+
+void CardRenderer::DrawPictures(QPainter& painter, const CardState& live, int divisor,
+                                Reuse reuse) {
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
+  pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
+  for (const PictureKind kind : kPictureKinds) {
+    held_[KindIndex(kind)].error.clear();
+    const PlacedPicture& picture = live.Picture(kind);
+    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse);
+  }
+  painter.restore();
 }
 
 void CardRenderer::DrawCardQrCode(QPainter& painter, const CardState& live, int divisor) {
@@ -296,7 +312,8 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
 }
 
 RasterImage CardRenderer::RenderPrintImage(const CardState& live) {
-  const QImage card = Render(live, 1, kPrintWidth, kPrintHeight);
+  const QSize size = PrintImageSize(live);
+  const QImage card = Render(live, 1, size.width(), size.height());
   RasterImage printImage;
   if (card.isNull()) return printImage;
   if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",
