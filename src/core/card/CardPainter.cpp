@@ -30,9 +30,13 @@ QRectF Band(bool vertical, int from, int to, QSize card) {
                   : QRectF(from, 0, to - from, card.height());
 }
 
-// The gradient as a solid band and its ramp as one band per weight: each run of rows or columns
-// that the card's integer rule gives the same weight is one fill at that opacity. (A PDF's
-// soft-masked gradient would be shorter, but is drawn opaque by common readers.)
+// Weights of the ramp that one fill may stand for: a fill at their mean is within 2/255 of each,
+// and a ramp takes at most 64 fills, which keeps a PDF of many cards small.
+constexpr int kWeightsPerFill = 4;
+
+// The gradient as a solid band and its ramp as bands of rows or columns, each a fill at the mean
+// of the card's integer weights across it. (A PDF's soft-masked gradient would be shorter still,
+// but common readers draw it opaque.)
 void PaintGradient(QPainter& painter, const CardState& live, QSize card) {
   const std::optional<GradientBands> bands = GradientBandsOf(live, card.width(), card.height());
   if (!TAVOLO_CHECK_AS("gradOrientation>=0 && gradOrientation<=3", bands.has_value())) return;
@@ -43,9 +47,16 @@ void PaintGradient(QPainter& painter, const CardState& live, QSize card) {
   }
   const auto weight = [&](int p) { return RampWeight(p, bands->rampStart, bands->rampSolidEdge); };
   for (int from = bands->rampFrom; from < bands->rampTo;) {
-    const int opacity = weight(from);
-    int to = from + 1;
-    while (to < bands->rampTo && weight(to) == opacity) ++to;
+    int low = weight(from), high = low, sum = low, to = from + 1;
+    for (; to < bands->rampTo; ++to) {
+      const int next = weight(to);
+      if (std::max(high, next) - std::min(low, next) >= kWeightsPerFill) break;
+      low = std::min(low, next);
+      high = std::max(high, next);
+      sum += next;
+    }
+    const int count = to - from;
+    const int opacity = (sum + count / 2) / count;
     if (opacity > 0) {
       painter.fillRect(Band(bands->vertical, from, to, card), PixelColour(colour, opacity));
     }
