@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
@@ -209,6 +210,7 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
   }
   const PixelRect placed =
       PictureRectangle(picture, held.trimmedWidth, held.trimmedHeight, divisor);
+  if (PaintDrawing(painter, held, picture, placed)) return;
   if (held.drawn.isNull() && held.trimmed.IsValid()) {
     if (reuse == Reuse::kOnce && DrawTurnedPartOnCard(painter, held, picture.angle, placed)) {
       return;
@@ -223,6 +225,30 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
     }
   }
   DrawInto(painter, placed, held.drawn);
+}
+
+bool CardRenderer::PaintDrawing(QPainter& painter, const HeldPicture& held,
+                                const PlacedPicture& picture, const PixelRect& placed) {
+  const bool pdf =
+      painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Pdf;
+  if (!held.drawing || !pdf || picture.angle != 0.0f || held.trimmedWidth <= 0 ||
+      held.trimmedHeight <= 0 || placed.Width() <= 0 || placed.Height() <= 0) {
+    return false;
+  }
+  // The whole drawing is stretched as its trimmed part is onto the placed rectangle, and cut
+  // to that rectangle.
+  const qreal sx = static_cast<qreal>(placed.Width()) / held.trimmedWidth;
+  const qreal sy = static_cast<qreal>(placed.Height()) / held.trimmedHeight;
+  const QSize size = held.drawing->size;
+  const QRectF whole(placed.left - held.trimOrigin.x() * sx, placed.top - held.trimOrigin.y() * sy,
+                     size.width() * sx, size.height() * sy);
+  painter.save();
+  painter.setClipRect(QRectF(placed.left, placed.top, static_cast<qreal>(placed.Width()),
+                             static_cast<qreal>(placed.Height())),
+                      Qt::IntersectClip);
+  PaintSvgDrawing(*held.drawing, painter, whole);
+  painter.restore();
+  return true;
 }
 
 bool CardRenderer::DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, float angle,
@@ -295,6 +321,17 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
   }
   const PixelRect edges =
       TrimEdges(picture, static_cast<int>(loaded.fileWidth), static_cast<int>(loaded.fileHeight));
+  held.drawing.reset();
+  const std::filesystem::path file = photoFolder_.Find(picture.name.toStdString());
+  if (IsSvgFileName(file)) {
+    if (Outcome<SvgDrawing> drawing = ReadSvgDrawing(file, kMaxCardPicturePixels)) {
+      held.drawing = std::move(drawing.Value());
+      // Where the trim starts, clamped and ordered as the crop in file pixels is.
+      held.trimOrigin = QPoint(
+          std::clamp(std::min(edges.left, edges.right), 0, static_cast<int>(loaded.fileWidth)),
+          std::clamp(std::min(edges.top, edges.bottom), 0, static_cast<int>(loaded.fileHeight)));
+    }
+  }
   RasterImage trimmed;
   const bool kept = CropInFilePixels(loaded, edges.left, edges.top, edges.right, edges.bottom,
                                      trimmed, held.trimmedWidth, held.trimmedHeight);

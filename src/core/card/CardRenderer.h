@@ -15,6 +15,7 @@
 #include <QSize>
 
 #include "core/base/DataFolder.h"
+#include "core/bridge/SvgDrawing.h"
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
@@ -106,6 +107,9 @@ class CardRenderer {
     int trimmedHeight = 0;
     QImage drawn;
     std::string error;
+    // An SVG drawing, kept to be painted as shapes, and where the trimmed part starts in it.
+    std::optional<SvgDrawing> drawing;
+    QPoint trimOrigin;
   };
   void DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor, Reuse reuse);
   // For a one-off rendering of a picture turned by whole quarter turns, drawn pixel for pixel and
@@ -114,6 +118,9 @@ class CardRenderer {
   bool DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, float angle,
                             const PixelRect& placed);
   void LetGoOfPicture(HeldPicture& held);
+  // Paints an SVG logo as shapes onto a PDF when nothing turns it; false when it does not apply.
+  bool PaintDrawing(QPainter& painter, const HeldPicture& held, const PlacedPicture& picture,
+                    const PixelRect& placed);
   void LoadPicture(HeldPicture& held, const PlacedPicture& picture);
   // The kept background pictures are good only for the generation they were made from.
   uint64_t TableGeneration() const;
