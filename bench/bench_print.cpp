@@ -1,5 +1,6 @@
 // Printing: sheets of cards written to a PDF (the print image rendered, then every card of every
-// sheet placed), and one redraw of the print dialog's page preview.
+// sheet placed, or every card painted as shapes and text), and one redraw of the print dialog's
+// page preview.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include "BenchCards.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundTable.h"
+#include "core/card/CardPainter.h"
 #include "core/card/CardRenderer.h"
 #include "core/print/PagePreview.h"
 #include "core/print/PaperCatalogue.h"
@@ -62,6 +64,25 @@ void BM_PrintSheetsToPdf(benchmark::State& state) {
   std::filesystem::remove(pdf);
 }
 BENCHMARK(BM_PrintSheetsToPdf)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The same with every card painted as shapes and text, as tavolo-cli print writes it.
+void BM_PrintVectorSheetsToPdf(benchmark::State& state) {
+  PrintScene& scene = Scene();
+  const std::filesystem::path pdf = std::filesystem::temp_directory_path() /
+                                    ("tavolo-bench-" + std::to_string(::getpid()) + ".pdf");
+  for (auto _ : state) {
+    CardRenderer renderer(&scene.table, {});
+    SheetJob job = scene.Job(renderer, static_cast<int>(state.range(0)));
+    job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
+      PaintCard(renderer, painter, target, scene.card);
+    };
+    const PrintOutcome written = WriteSheetsPdf(pdf, job, QStringLiteral("bench"));
+    if (!written) state.SkipWithError(written.Message().c_str());
+  }
+  state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
+  std::filesystem::remove(pdf);
+}
+BENCHMARK(BM_PrintVectorSheetsToPdf)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // The page preview of the print dialog drawn once, at a typical size.
 void BM_PagePreview(benchmark::State& state) {

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev
   # lrelease for the German and French catalogues, and Qt's own translations
   qt6-l10n-tools qt6-translations-l10n
+  qt6-svg-dev
   libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   libqrencode-dev zbar-tools

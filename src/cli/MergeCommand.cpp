@@ -109,9 +109,10 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   if (run.strict && leftOut > 0) {
     return Fail("'" + run.output + "' is not written: with --strict a picture left out is a failure");
   }
-  const SheetJob job{sheet.paper, sheet.layout, run.project.dpi,
-                     MergeSheetCount(run.records.size(), grid.CardCount()),
-                     cards.Source(grid.CardCount())};
+  SheetJob job{sheet.paper, sheet.layout, run.project.dpi,
+               MergeSheetCount(run.records.size(), grid.CardCount()),
+               cards.Source(grid.CardCount())};
+  job.paintedCards = cards.Painting(grid.CardCount());
   Progress progress(run.records.size());
   const auto perSheet = static_cast<size_t>(grid.CardCount());
   const PrintOutcome written = WriteSheetsPdf(

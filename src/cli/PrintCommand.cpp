@@ -9,6 +9,7 @@
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
+#include "core/card/CardPainter.h"
 #include "core/card/CardRenderer.h"
 #include "core/print/SheetPdf.h"
 
@@ -25,7 +26,8 @@ constexpr const char* kPrintUsage =
     "Prints the card of a project or template file many to a sheet into a PDF, as the print\n"
     "dialog places it: the card's print image (1062 x 615 pixels at the card's dpi) scaled to the\n"
     "layout's card size, at every place of the layout's grid, measured from the paper's top-left\n"
-    "corner. The picture is stored once however many cards and sheets there are.\n"
+    "corner. Text stays text in its embedded fonts and fills stay shapes; the background, photo\n"
+    "and logo are stored once however many cards and sheets there are.\n"
     "  -o, --output SHEET.pdf  the PDF to write\n"
     "  --paper NAME|ID         the paper: a name or key such as A4, Letter, Legal, A5 or Env10,\n"
     "                          or a Windows paper number (1 Letter, 9 A4). By default the\n"
@@ -73,8 +75,11 @@ int Print(const Arguments& arguments) {
   if (arguments.flags.contains("--strict") && leftOut > 0) {
     return Fail("'" + output + "' is not written: with --strict a picture left out is a failure");
   }
-  const SheetJob job{sheet.paper, sheet.layout, card.dpi, sheets,
-                     SameCardEverywhere(ToQImage(printImage))};
+  SheetJob job{sheet.paper, sheet.layout, card.dpi, sheets,
+               SameCardEverywhere(ToQImage(printImage))};
+  job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
+    PaintCard(renderer, painter, target, card);
+  };
   const PrintOutcome written = WriteSheetsPdf(
       output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
   if (!written) return Fail(written.Message());

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -176,7 +177,7 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
   }
 }
 
-TEST_F(CliPrint, AHundredSheetsStoreThePictureOnce) {
+TEST_F(CliPrint, AHundredSheetsStoreEachPictureOnce) {
   if (std::system("pdfimages -v > /dev/null 2>&1") != 0) {
     GTEST_SKIP() << "pdfimages (poppler-utils) is not installed";
   }
@@ -186,12 +187,40 @@ TEST_F(CliPrint, AHundredSheetsStoreThePictureOnce) {
   const test::ShellOutcome run = Run("-o " + hundred.string() + " --paper A4 --sheets 100");
   ASSERT_EQ(run.code, 0) << run.output;
 
-  // pdfimages lists each image drawn with the number of the object it draws: one for all.
+  // pdfimages lists each image drawn with the number of the object it draws: one for the
+  // background and one for the photo, whatever the number of cards.
   const std::string list = "pdfimages -list " + hundred.string() + " | awk 'NR > 2 { print $11 }'";
-  EXPECT_EQ(test::RunShell(list + " | sort -u | wc -l").output, "1\n");
+  EXPECT_EQ(test::RunShell(list + " | sort -u | wc -l").output, "2\n");
   // Each further page adds its drawing commands, not the picture.
   EXPECT_GT(fs::file_size(hundred), fs::file_size(one));
   EXPECT_LT(fs::file_size(hundred), fs::file_size(one) + 99 * 2000);
+}
+
+// A logo drawn as SVG (a blue square in the card's middle) is shapes in the PDF, no picture, yet
+// the sheet shows it; the rendered card shows it too.
+TEST_F(CliPrint, AnSvgLogoIsNoPictureInThePdfAndIsDrawnOnTheCard) {
+  if (std::system("pdfimages -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "no poppler-utils";
+  std::ofstream(home_ / "customphotos/mark.svg")
+      << R"(<svg xmlns="http://www.w3.org/2000/svg" width="96" height="96">)"
+         R"(<rect x="8" y="8" width="80" height="80" fill="#0000ff"/></svg>)";
+  CardState card;
+  card.logo.name = QStringLiteral("mark.svg");
+  card.logo.width = card.logo.height = 300;
+  card.logo.x = 531;
+  card.logo.y = 307;
+  const std::string project = Project(card, "logo.tvc"), pdf = Scratch("logo.pdf");
+  ASSERT_EQ(test::RunShell(Command("print '" + project + "' --strict -o " + pdf)).code, 0);
+  const std::string list = "pdfimages -list " + pdf + " | awk 'NR > 2 { print $11 }'";
+  EXPECT_EQ(test::RunShell(list + " | sort -u | wc -l").output, "1\n");  // the background
+  ASSERT_EQ(test::RunShell("pdftoppm -png -r 75 -singlefile " + pdf + " " + Scratch("s")).code, 0);
+  ASSERT_EQ(test::RunShell(Command("render '" + project + "' -o " + Scratch("c.png"))).code, 0);
+  for (const char* png : {"s.png", "c.png"}) {
+    const QImage image(QString::fromStdString(Scratch(png)));
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) blue += image.pixel(x, y) == qRgb(0, 0, 255);
+    EXPECT_GT(blue, 1000) << png;
+  }
 }
 
 // A disk that fills up while the PDF is written (a limit on the file size stands in for it,

@@ -4,6 +4,8 @@
 // (the fit, the percentages, the rectangles, grabs and the turned picture) are the engine's.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -67,6 +69,16 @@ TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageAndASmallPhotoKeeps
   ASSERT_TRUE(logo.LoadFile(fx.Picture("small logo.png", 300, 100)));
   EXPECT_EQ(logo.Scale().text(), QStringLiteral("100"));
   EXPECT_EQ(logo.Placement().reduction, 0.0f);
+}
+
+TEST_F(PhotoLogoTest, ALogoDrawnAsSvgIsTakenAtItsSizeInPrintPixels) {
+  LogoDialog logo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  const std::filesystem::path mark = fx.pictures / "mark.svg";
+  std::ofstream(mark) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="96" height="48">)"
+                         R"(<rect width="96" height="48" fill="#123456"/></svg>)";
+  ASSERT_TRUE(logo.LoadFile(mark));
+  EXPECT_EQ(logo.Placement().width, 300.0f);
+  EXPECT_EQ(logo.Placement().height, 150.0f);
 }
 
 TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/bridge/SvgDrawing.h"
 #include "core/imaging/PictureShrink.h"
 
 namespace tavolo {
@@ -13,6 +14,28 @@ namespace {
 // on it keeps its detail.
 constexpr uint64_t kLeastPictureBudget = 1 << 20;
 
+// An SVG drawing is drawn at its own size in print pixels, or at a whole fraction of it within
+// the budget; its alpha is always kept, as a drawing's clear ground is no colour.
+BoundedPicture LoadSvgPicture(const std::filesystem::path& file, uint64_t maxPixels,
+                              uint64_t budget) {
+  BoundedPicture picture;
+  const Outcome<SvgDrawing> drawing = ReadSvgDrawing(file, maxPixels);
+  if (!drawing) {
+    picture.image.SetLastError(drawing.Message());
+    return picture;
+  }
+  const QSize size = drawing.Value().size;
+  picture.fileWidth = static_cast<uint32_t>(size.width());
+  picture.fileHeight = static_cast<uint32_t>(size.height());
+  picture.shrink = ShrinkFactorWithin(picture.fileWidth, picture.fileHeight, budget);
+  const auto shrunk = [&](uint32_t side) {
+    return static_cast<int>((side + picture.shrink - 1) / picture.shrink);
+  };
+  RenderSvgDrawing(drawing.Value(), QSize(shrunk(picture.fileWidth), shrunk(picture.fileHeight)),
+                   picture.image);
+  return picture;
+}
+
 }  // namespace
 
 uint64_t PicturePixelBudget(uint64_t cardPixels) {
@@ -21,6 +44,7 @@ uint64_t PicturePixelBudget(uint64_t cardPixels) {
 
 BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t maxPixels,
                                   uint64_t budget, AlphaHandling alpha) {
+  if (IsSvgFileName(file)) return LoadSvgPicture(file, maxPixels, budget);
   BoundedPicture picture;
   picture.image.SetMaxPixels(maxPixels);
   picture.image.SetAlphaHandling(alpha);

@@ -29,7 +29,8 @@ uint64_t PicturePixelBudget(uint64_t cardPixels);
 
 // Loads `file` as RasterImage does (a file picture of more than `maxPixels` is refused), with its
 // alpha as `alpha` says, holding it at whole fractions of its size until it has at most `budget`
-// pixels. On failure the image is empty and its last error says why.
+// pixels. An SVG drawing (by its name) is read as ReadSvgDrawing reads it and drawn with its
+// alpha at its size in print pixels. On failure the image is empty and its last error says why.
 BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t maxPixels,
                                   uint64_t budget, AlphaHandling alpha = AlphaHandling::kOverWhite);
 

@@ -69,17 +69,6 @@ void FillColumns(uint32_t* buf, int dx, int dy, int from, int to, uint32_t colou
   }
 }
 
-// The weight at position p of a ramp that runs from `start` towards `end`; when the ramp is one
-// pixel long its divisor would be 0, and the ramp's length is used instead. Ramp ends come from
-// the card's floats and may lie far outside the buffer, so they are 64-bit.
-int RampWeight(int64_t p, int64_t start, int64_t solidEdge) {
-  int64_t divisor = solidEdge - start - 1;
-  if (divisor == 0) divisor = solidEdge - start;
-  if (divisor == 0) return 0;
-  const int64_t t = (p - start) * 255 / divisor;
-  return static_cast<int>(std::clamp<int64_t>(t, 0, 255));
-}
-
 // A ramp end as a buffer index: within 0..limit.
 int Clip(int64_t position, int limit) {
   return static_cast<int>(std::clamp<int64_t>(position, 0, limit));
@@ -147,47 +136,66 @@ uint32_t BlendTowards(uint32_t pixel, uint32_t colour, int t) {
   return BlendBytes(pixel, colour, 255 - weight, weight);
 }
 
-int ModifyBg(uint32_t* backgroundBuffer, int dx, int dy, const CardState& live) {
-  if (backgroundBuffer == nullptr || dx <= 0 || dy <= 0) return 0;
-  const uint32_t colour = GradientColour(live);
+int64_t RampSpan(int64_t start, int64_t solidEdge) {
+  const int64_t divisor = solidEdge - start - 1;
+  return divisor != 0 ? divisor : solidEdge - start;
+}
+
+// Ramp ends come from the card's floats and may lie far outside the buffer, so they are 64-bit.
+int RampWeight(int64_t p, int64_t start, int64_t solidEdge) {
+  const int64_t divisor = RampSpan(start, solidEdge);
+  if (divisor == 0) return 0;
+  const int64_t t = (p - start) * 255 / divisor;
+  return static_cast<int>(std::clamp<int64_t>(t, 0, 255));
+}
+
+std::optional<GradientBands> GradientBandsOf(const CardState& live, int dx, int dy) {
   const float shift = live.bgShift;
   const float scale = live.gradScale;
+  GradientBands bands;
   switch (live.gradOrientation) {
     case kGradTopToBottom: {
       const int64_t a = Trunc((1.0f - shift) * static_cast<float>(dy));
       const int64_t b = Trunc((1.0f - scale) * static_cast<float>(a));
-      FillRows(backgroundBuffer, dx, Clip(a, dy), dy, colour);
-      BlendRows(backgroundBuffer, dx, Clip(b, dy), Clip(a, dy), colour,
-                [&](int p) { return RampWeight(p, b, a); });
+      bands = {true, Clip(a, dy), dy, Clip(b, dy), Clip(a, dy), b, a};
       break;
     }
     case kGradLeftToRight: {
       const int64_t a = Trunc(static_cast<float>(dx) * shift);
       const int64_t e = Trunc(static_cast<float>(dx - a) * scale) + a;
-      FillColumns(backgroundBuffer, dx, dy, 0, Clip(a, dx), colour);
-      BlendColumns(backgroundBuffer, dx, dy, Clip(a, dx), Clip(e, dx), colour,
-                   [&](int p) { return RampWeight(p, e, a); });
+      bands = {false, 0, Clip(a, dx), Clip(a, dx), Clip(e, dx), e, a};
       break;
     }
     case kGradBottomToTop: {
       const int64_t a = Trunc(static_cast<float>(dy) * shift);
       const int64_t e = Trunc(static_cast<float>(dy - a) * scale) + a;
-      FillRows(backgroundBuffer, dx, 0, Clip(a, dy), colour);
-      BlendRows(backgroundBuffer, dx, Clip(a, dy), Clip(e, dy), colour,
-                [&](int p) { return RampWeight(p, e, a); });
+      bands = {true, 0, Clip(a, dy), Clip(a, dy), Clip(e, dy), e, a};
       break;
     }
     case kGradRightToLeft: {
       const int64_t a = Trunc((1.0f - shift) * static_cast<float>(dx));
       const int64_t b = Trunc((1.0f - scale) * static_cast<float>(a));
-      FillColumns(backgroundBuffer, dx, dy, Clip(a, dx), dx, colour);
-      BlendColumns(backgroundBuffer, dx, dy, Clip(b, dx), Clip(a, dx), colour,
-                   [&](int p) { return RampWeight(p, b, a); });
+      bands = {false, Clip(a, dx), dx, Clip(b, dx), Clip(a, dx), b, a};
       break;
     }
     default:
-      TAVOLO_CHECK_AS("gradOrientation>=0 && gradOrientation<=3", false);
-      break;
+      return std::nullopt;
+  }
+  return bands;
+}
+
+int ModifyBg(uint32_t* backgroundBuffer, int dx, int dy, const CardState& live) {
+  if (backgroundBuffer == nullptr || dx <= 0 || dy <= 0) return 0;
+  const std::optional<GradientBands> bands = GradientBandsOf(live, dx, dy);
+  if (!TAVOLO_CHECK_AS("gradOrientation>=0 && gradOrientation<=3", bands.has_value())) return 0;
+  const uint32_t colour = GradientColour(live);
+  const auto weight = [&](int p) { return RampWeight(p, bands->rampStart, bands->rampSolidEdge); };
+  if (bands->vertical) {
+    FillRows(backgroundBuffer, dx, bands->solidFrom, bands->solidTo, colour);
+    BlendRows(backgroundBuffer, dx, bands->rampFrom, bands->rampTo, colour, weight);
+  } else {
+    FillColumns(backgroundBuffer, dx, dy, bands->solidFrom, bands->solidTo, colour);
+    BlendColumns(backgroundBuffer, dx, dy, bands->rampFrom, bands->rampTo, colour, weight);
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include <QImage>
 
@@ -37,6 +38,28 @@ QImage TintedLikeCard(const QImage& picture, const CardState& live);
 uint32_t GradientColour(const CardState& live);
 // One colour byte at a time: (c × t + p × (255 − t)) / 255; the fourth byte becomes 0.
 uint32_t BlendTowards(uint32_t pixel, uint32_t colour, int t);
+
+// Where the gradient of a dx × dy card goes: a band of rows (vertical) or columns in the full
+// colour, and a band beside it blended towards the colour with the weight
+// RampWeight(p, rampStart, rampSolidEdge) at row or column p. Bands are clipped to the card.
+struct GradientBands {
+  bool vertical = true;
+  int solidFrom = 0;
+  int solidTo = 0;
+  int rampFrom = 0;
+  int rampTo = 0;
+  int64_t rampStart = 0;
+  int64_t rampSolidEdge = 0;
+};
+// None for an orientation outside 0..3.
+std::optional<GradientBands> GradientBandsOf(const CardState& live, int dx, int dy);
+
+// What the ramp's weights are divided by: from 0 at rampStart the weight reaches 255 at
+// rampStart + RampSpan. When the ramp is one pixel long the plain divisor would be 0 and the
+// ramp's length is used instead; 0 only for a ramp of no length, all of whose weights are 0.
+int64_t RampSpan(int64_t start, int64_t solidEdge);
+// The weight (0..255) of the colour at row or column p.
+int RampWeight(int64_t p, int64_t start, int64_t solidEdge);
 
 // Blends the gradient of the live state over the buffer. Returns 0; an orientation outside 0..3
 // raises the checked report and leaves the buffer unchanged.

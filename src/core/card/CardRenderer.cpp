@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
@@ -101,28 +102,37 @@ const QImage& CardRenderer::BackgroundPicture(int number) {
   return picture_;
 }
 
-QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, Reuse reuse) {
-  QImage card;
-  if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
-  if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
+QSize PrintImageSize(const CardState&) {
+  return {kPrintWidth, kPrintHeight};
+}
 
+QImage CardRenderer::TintedBackground(const CardState& live, int dx, int dy, Reuse reuse) {
   const uint64_t generation = TableGeneration();
   if (!cache_.isNull() && cache_.width() == dx && cache_.height() == dy &&
       cacheGeneration_ == generation) {
-    card = cache_;
+    QImage kept = cache_;
     if (reuse == Reuse::kOnce) cache_ = QImage();
-  } else {
-    cache_ = QImage();
-    DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.backgroundIndex)));
-    auto* pixels = reinterpret_cast<uint32_t*>(card.bits());
-    TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
-                    SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
-    if (reuse == Reuse::kKeepBackground) {
-      cache_ = card;
-      cacheGeneration_ = generation;
-    }
-    ++stats_.backgroundBuilds;
+    return kept;
   }
+  cache_ = QImage();
+  QImage card;
+  if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
+  if (card.isNull()) return card;
+  DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.backgroundIndex)));
+  auto* pixels = reinterpret_cast<uint32_t*>(card.bits());
+  TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
+                  SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
+  if (reuse == Reuse::kKeepBackground) {
+    cache_ = card;
+    cacheGeneration_ = generation;
+  }
+  ++stats_.backgroundBuilds;
+  return card;
+}
+
+QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, Reuse reuse) {
+  QImage card = TintedBackground(live, dx, dy, reuse);
+  if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
 
   // Writing through bits() gives this rendering its own copy; the cache keeps the tinted one.
   auto* backgroundBuffer = reinterpret_cast<uint32_t*>(card.bits());
@@ -141,14 +151,7 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   }
 
   QPainter painter(&card);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
-  pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
-  for (const PictureKind kind : kPictureKinds) {
-    held_[KindIndex(kind)].error.clear();
-    const PlacedPicture& picture = live.Picture(kind);
-    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse);
-  }
+  DrawPictures(painter, live, divisor, reuse);
 
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -162,6 +165,20 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   DrawCardQrCode(painter, live, divisor);
   painter.end();
   return card;
+}
+
+void CardRenderer::DrawPictures(QPainter& painter, const CardState& live, int divisor,
+                                Reuse reuse) {
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
+  pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
+  for (const PictureKind kind : kPictureKinds) {
+    held_[KindIndex(kind)].error.clear();
+    const PlacedPicture& picture = live.Picture(kind);
+    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse);
+  }
+  painter.restore();
 }
 
 void CardRenderer::DrawCardQrCode(QPainter& painter, const CardState& live, int divisor) {
@@ -193,6 +210,7 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
   }
   const PixelRect placed =
       PictureRectangle(picture, held.trimmedWidth, held.trimmedHeight, divisor);
+  if (PaintDrawing(painter, held, picture, placed)) return;
   if (held.drawn.isNull() && held.trimmed.IsValid()) {
     if (reuse == Reuse::kOnce && DrawTurnedPartOnCard(painter, held, picture.angle, placed)) {
       return;
@@ -207,6 +225,30 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
     }
   }
   DrawInto(painter, placed, held.drawn);
+}
+
+bool CardRenderer::PaintDrawing(QPainter& painter, const HeldPicture& held,
+                                const PlacedPicture& picture, const PixelRect& placed) {
+  const bool pdf =
+      painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Pdf;
+  if (!held.drawing || !pdf || picture.angle != 0.0f || held.trimmedWidth <= 0 ||
+      held.trimmedHeight <= 0 || placed.Width() <= 0 || placed.Height() <= 0) {
+    return false;
+  }
+  // The whole drawing is stretched as its trimmed part is onto the placed rectangle, and cut
+  // to that rectangle.
+  const qreal sx = static_cast<qreal>(placed.Width()) / held.trimmedWidth;
+  const qreal sy = static_cast<qreal>(placed.Height()) / held.trimmedHeight;
+  const QSize size = held.drawing->size;
+  const QRectF whole(placed.left - held.trimOrigin.x() * sx, placed.top - held.trimOrigin.y() * sy,
+                     size.width() * sx, size.height() * sy);
+  painter.save();
+  painter.setClipRect(QRectF(placed.left, placed.top, static_cast<qreal>(placed.Width()),
+                             static_cast<qreal>(placed.Height())),
+                      Qt::IntersectClip);
+  PaintSvgDrawing(*held.drawing, painter, whole);
+  painter.restore();
+  return true;
 }
 
 bool CardRenderer::DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, float angle,
@@ -279,6 +321,17 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
   }
   const PixelRect edges =
       TrimEdges(picture, static_cast<int>(loaded.fileWidth), static_cast<int>(loaded.fileHeight));
+  held.drawing.reset();
+  const std::filesystem::path file = photoFolder_.Find(picture.name.toStdString());
+  if (IsSvgFileName(file)) {
+    if (Outcome<SvgDrawing> drawing = ReadSvgDrawing(file, kMaxCardPicturePixels)) {
+      held.drawing = std::move(drawing.Value());
+      // Where the trim starts, clamped and ordered as the crop in file pixels is.
+      held.trimOrigin = QPoint(
+          std::clamp(std::min(edges.left, edges.right), 0, static_cast<int>(loaded.fileWidth)),
+          std::clamp(std::min(edges.top, edges.bottom), 0, static_cast<int>(loaded.fileHeight)));
+    }
+  }
   RasterImage trimmed;
   const bool kept = CropInFilePixels(loaded, edges.left, edges.top, edges.right, edges.bottom,
                                      trimmed, held.trimmedWidth, held.trimmedHeight);
@@ -296,7 +349,8 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
 }
 
 RasterImage CardRenderer::RenderPrintImage(const CardState& live) {
-  const QImage card = Render(live, 1, kPrintWidth, kPrintHeight);
+  const QSize size = PrintImageSize(live);
+  const QImage card = Render(live, 1, size.width(), size.height());
   RasterImage printImage;
   if (card.isNull()) return printImage;
   if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",

@@ -12,8 +12,10 @@
 #include <string>
 
 #include <QImage>
+#include <QSize>
 
 #include "core/base/DataFolder.h"
+#include "core/bridge/SvgDrawing.h"
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
@@ -27,6 +29,8 @@ namespace tavolo {
 // The print image is always this size, whatever the card's size.
 inline constexpr int kPrintWidth = 1062;
 inline constexpr int kPrintHeight = 615;
+// The print image's size for a card, in the pixels its composition is laid out in.
+QSize PrintImageSize(const CardState& live);
 
 // The label of a checked DrawField call, e.g. "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)".
 std::string DrawFieldCheckText(const PlacementRow& row, bool print);
@@ -61,6 +65,16 @@ class CardRenderer {
   // The print image: 1062 × 615 pixels at divisor 1, tagged with the card's dpi.
   RasterImage RenderPrintImage(const CardState& live);
 
+  // The parts of a rendering, for painting a card elsewhere than on its own pixels.
+  // The card's background picture stretched to dx × dy and tinted, before the gradient; shared
+  // with the kept one (so painting it many times embeds it once in a PDF). Null when the pixels
+  // cannot be had.
+  QImage TintedBackground(const CardState& live, int dx, int dy, Reuse reuse);
+  // The photo and the logo, each where the card at `divisor` places it.
+  void DrawPictures(QPainter& painter, const CardState& live, int divisor, Reuse reuse);
+  // The card's QR code, when it has one that can be drawn (see QrCodeError).
+  void DrawCardQrCode(QPainter& painter, const CardState& live, int divisor);
+
   // The next rendering rebuilds background and tint: after a change of background number, tint,
   // photo or logo, and on undo, redo, load and new project.
   void DropBackgroundCache();
@@ -93,6 +107,9 @@ class CardRenderer {
     int trimmedHeight = 0;
     QImage drawn;
     std::string error;
+    // An SVG drawing, kept to be painted as shapes, and where the trimmed part starts in it.
+    std::optional<SvgDrawing> drawing;
+    QPoint trimOrigin;
   };
   void DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor, Reuse reuse);
   // For a one-off rendering of a picture turned by whole quarter turns, drawn pixel for pixel and
@@ -101,8 +118,10 @@ class CardRenderer {
   bool DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, float angle,
                             const PixelRect& placed);
   void LetGoOfPicture(HeldPicture& held);
+  // Paints an SVG logo as shapes onto a PDF when nothing turns it; false when it does not apply.
+  bool PaintDrawing(QPainter& painter, const HeldPicture& held, const PlacedPicture& picture,
+                    const PixelRect& placed);
   void LoadPicture(HeldPicture& held, const PlacedPicture& picture);
-  void DrawCardQrCode(QPainter& painter, const CardState& live, int divisor);
   // The kept background pictures are good only for the generation they were made from.
   uint64_t TableGeneration() const;
 

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
@@ -55,6 +56,15 @@ Qt::Alignment HorizontalFlag(int align) {
   }
 }
 
+// A ligature's glyph has no letters of its own in a PDF: a reader copies "ff" as a space. Text
+// shaping leaves ligatures out when a font has letter spacing, so on a PDF each line gets the
+// least spacing a font keeps (1/64 pixel, a few hundredths of a pixel along a whole line).
+QFont WithoutLigatures(QFont font) {
+  constexpr qreal kLeastSpacing = 1.0 / 64;
+  font.setLetterSpacing(QFont::AbsoluteSpacing, kLeastSpacing);
+  return font;
+}
+
 // The lines are drawn at full size through a painter scaled by 1 / divisor: a reduced card shows
 // every line as the full-size card does, only smaller. Nothing is clipped.
 void DrawLines(QPainter& dc, const TextBoxLayout& layout, ColourRef colour, int divisor,
@@ -64,8 +74,9 @@ void DrawLines(QPainter& dc, const TextBoxLayout& layout, ColourRef colour, int 
   dc.setPen(QColor(ColourRefRed(colour), ColourRefGreen(colour), ColourRefBlue(colour)));
   const PixelRect& inner = layout.inner;
   const int flags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+  const bool pdf = dc.paintEngine() != nullptr && dc.paintEngine()->type() == QPaintEngine::Pdf;
   for (const LaidOutLine& line : layout.lines) {
-    dc.setFont(line.font);
+    dc.setFont(pdf ? WithoutLigatures(line.font) : line.font);
     if (angle == 0) {
       dc.drawText(QRectF(inner.left, line.top + line.drop, inner.right - inner.left, line.height),
                   flags | HorizontalFlag(align), line.text);
@@ -142,6 +153,17 @@ int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRe
     return 0;
   }
 
+  if (const std::optional<FrameFill> frame =
+          BoxFrame(live, box, divisor, cardArea, align, angle, layout)) {
+    BlendRect(backgroundBuffer, dx, dy, frame->area, frame->colour, 0, frame->alpha);
+  }
+  return 0;
+}
+
+std::optional<FrameFill> BoxFrame(const CardState& live, int box, int divisor, PixelRect cardArea,
+                                  int align, int angle, const TextBoxLayout& layout) {
+  if (box < 0 || box >= kTextBoxCount || divisor <= 0) return std::nullopt;
+  const TextBoxStyle& style = live.styles[box];
   // The frame is laid out at full size too, then reduced, so that it stays around the text.
   const PixelRect& inner = layout.inner;
   const int w = layout.widest;
@@ -150,17 +172,25 @@ int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRe
                              layout.blockTop + layout.blockHeight}
                  : PixelRect{inner.left, (cardArea.bottom - w) / 2, inner.left + layout.blockHeight,
                              cardArea.bottom - (cardArea.bottom - cardArea.top - w) / 2};
-  DrawFrame(Reduced(cardArea, divisor), Reduced(text, divisor), style.frameMode, w / divisor,
-            angle == 0 ? align : kAlignOwnEdges, style.fillColour, FrameMargin(style, divisor),
-            backgroundBuffer, dx, dy, Alpha(style.opacity), angle);
-  return 0;
+  const std::optional<PixelRect> area =
+      FrameArea(Reduced(cardArea, divisor), Reduced(text, divisor), style.frameMode, w / divisor,
+                angle == 0 ? align : kAlignOwnEdges, FrameMargin(style, divisor), angle);
+  if (!area) return std::nullopt;
+  return FrameFill{*area, ToPixel(RgbToColourRef(HslToRgb(style.fillColour))),
+                   Alpha(style.opacity)};
 }
 
 void DrawFrame(PixelRect frameColour, PixelRect text, int frameMode, int w, int align,
                HslColour fill, int f, uint32_t* buf, int dx, int dy, int alpha, int angle) {
-  if (frameMode < kFrameExact || frameMode > kFrameCardLong) return;
-  const uint32_t colour = ToPixel(RgbToColourRef(HslToRgb(fill)));
+  if (const std::optional<PixelRect> area =
+          FrameArea(frameColour, text, frameMode, w, align, f, angle)) {
+    BlendRect(buf, dx, dy, *area, ToPixel(RgbToColourRef(HslToRgb(fill))), 0, alpha);
+  }
+}
 
+std::optional<PixelRect> FrameArea(PixelRect frameColour, PixelRect text, int frameMode, int w,
+                                   int align, int f, int angle) {
+  if (frameMode < kFrameExact || frameMode > kFrameCardLong) return std::nullopt;
   int left = text.left;
   int right = text.right;
   switch (align) {
@@ -180,7 +210,9 @@ void DrawFrame(PixelRect frameColour, PixelRect text, int frameMode, int w, int 
   const PixelRect frame{left - f, text.top - f, right + f, text.bottom + f};
   // A box without text and without a margin has nothing to frame; that is not a fault.
   const bool noText = right <= left || text.bottom <= text.top;
-  if (f >= 0 && noText && (frame.left >= frame.right || frame.top >= frame.bottom)) return;
+  if (f >= 0 && noText && (frame.left >= frame.right || frame.top >= frame.bottom)) {
+    return std::nullopt;
+  }
   TAVOLO_CHECK_AS("frct.left<frct.right", frame.left < frame.right);
   TAVOLO_CHECK_AS("frct.top<frct.bottom", frame.top < frame.bottom);
 
@@ -213,17 +245,14 @@ void DrawFrame(PixelRect frameColour, PixelRect text, int frameMode, int w, int 
     default:
       break;
   }
-  BlendRect(buf, dx, dy, area, colour, 0, alpha);
+  return area;
 }
 
 void BlendRect(uint32_t* buf, int dx, int dy, PixelRect rect, uint32_t colour, uint32_t border,
                int alpha) {
-  if (buf == nullptr || dx <= 0 || dy <= 0) return;
-  const int left = std::max(rect.left, 0);
-  const int right = std::min(rect.right, dx - 1);
-  const int top = std::max(rect.top, 0);
-  const int bottom = std::min(rect.bottom, dy - 1);
-  if (left >= right || top >= bottom) return;
+  if (buf == nullptr) return;
+  const auto [left, top, right, bottom] = BlendedArea(rect, dx, dy);
+  if (left >= right) return;
   const auto a = static_cast<uint32_t>(std::clamp(alpha, 0, 255));
   const uint32_t keep = 255 - a;
   const uint32_t fillPart = colour & 0x00FFFFFFu;
@@ -240,6 +269,14 @@ void BlendRect(uint32_t* buf, int dx, int dy, PixelRect rect, uint32_t colour, u
     BlendSpan(row + left + 1, row + right - 1, fillPart, a, keep);
     row[right - 1] = BlendBytes(row[right - 1], borderPart, a, keep);
   }
+}
+
+PixelRect BlendedArea(PixelRect rect, int dx, int dy) {
+  if (dx <= 0 || dy <= 0) return {};
+  const PixelRect clipped{std::max(rect.left, 0), std::max(rect.top, 0),
+                          std::min(rect.right, dx - 1), std::min(rect.bottom, dy - 1)};
+  if (clipped.left >= clipped.right || clipped.top >= clipped.bottom) return {};
+  return clipped;
 }
 
 }  // namespace tavolo

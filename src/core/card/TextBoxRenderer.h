@@ -59,7 +59,25 @@ int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRe
 // Alignment value for "use the text rectangle's own left and right" (the rotated box).
 inline constexpr int kAlignOwnEdges = 4;
 
-// Blends a box's frame: the text rectangle widened by `f`, spread by the frame mode.
+// A box's frame as it is blended: its area (see FrameArea), its colour as a pixel value (red in
+// bits 16..23) and the weight the old pixels keep (0..255).
+struct FrameFill {
+  PixelRect area;
+  uint32_t colour = 0;
+  int alpha = 0;
+};
+
+// The frame of box `box` of `live` laid out as `layout` (see DrawField), at `divisor`; none when
+// the box has no frame or nothing to frame.
+std::optional<FrameFill> BoxFrame(const CardState& live, int box, int divisor, PixelRect cardArea,
+                                  int align, int angle, const TextBoxLayout& layout);
+
+// The area a box's frame covers: the text rectangle widened by `f`, spread by the frame mode to
+// the edges of `frameColour`; none for a mode that draws no frame or a box with nothing to frame.
+std::optional<PixelRect> FrameArea(PixelRect frameColour, PixelRect text, int frameMode, int w,
+                                   int align, int f, int angle);
+
+// Blends a box's frame (FrameArea) into the buffer.
 void DrawFrame(PixelRect frameColour, PixelRect text, int frameMode, int w, int align,
                HslColour fill, int f, uint32_t* buf, int dx, int dy, int alpha, int angle);
 
@@ -68,5 +86,7 @@ void DrawFrame(PixelRect frameColour, PixelRect text, int frameMode, int w, int 
 // exclusive and never pass dx − 1 and dy − 1.
 void BlendRect(uint32_t* buf, int dx, int dy, PixelRect rect, uint32_t colour, uint32_t border,
                int alpha);
+// The part of `rect` that BlendRect changes in a dx × dy buffer; empty (left == right) for none.
+PixelRect BlendedArea(PixelRect rect, int dx, int dy);
 
 }  // namespace tavolo

@@ -42,7 +42,7 @@ std::string FormatFileFilter(int format) {
   return name + " files (" + patterns + ")";
 }
 
-std::string PictureFileFilter(int first) {
+std::string PictureFileFilter(int first, bool withSvg) {
   std::string every;
   for (const int format : kPictureFormats) {
     for (const ImageExtension& e : kImageExtensions) {
@@ -50,10 +50,12 @@ std::string PictureFileFilter(int first) {
       every += (every.empty() ? "*." : " *.") + std::string(e.extension);
     }
   }
+  if (withSvg) every += " *.svg";
   std::string filter = "All pictures (" + every + ");;" + FormatFileFilter(first);
   for (const int format : kPictureFormats) {
     if (format != first) filter += ";;" + FormatFileFilter(format);
   }
+  if (withSvg) filter += ";;svg files (*.svg)";
   return filter + ";;all files (*)";
 }
 

@@ -45,7 +45,8 @@ std::optional<int> OfferedFormatForExtension(std::string_view extension);
 // A file dialog's filter for one format, in Qt's syntax: "jpeg files (*.jpeg *.jpg)".
 std::string FormatFileFilter(int format);
 // The open dialog's filter for a picture: "All pictures" with every picture format's patterns,
-// then each format, `first` moved to the front, then "all files (*)".
-std::string PictureFileFilter(int first = kPictureFormats.front());
+// then each format, `first` moved to the front, then (withSvg, for logos) SVG drawings, then
+// "all files (*)".
+std::string PictureFileFilter(int first = kPictureFormats.front(), bool withSvg = false);
 
 }  // namespace tavolo

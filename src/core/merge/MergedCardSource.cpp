@@ -1,6 +1,7 @@
 #include "core/merge/MergedCardSource.h"
 
 #include "core/bridge/ImageBridge.h"
+#include "core/card/CardPainter.h"
 #include "core/merge/MergedCard.h"
 
 namespace tavolo {
@@ -15,11 +16,23 @@ MergedCardSource::MergedCardSource(CardRenderer& renderer, const CardState& proj
                                    std::span<const MergeRecord> records)
     : renderer_(renderer), project_(project), records_(records) {}
 
-QImage MergedCardSource::Card(int sheet, int cell, int cardsPerSheet) {
-  if (sheet < 0 || cell < 0 || cell >= cardsPerSheet) return {};
+const MergeRecord* MergedCardSource::RecordAt(int sheet, int cell, int cardsPerSheet) const {
+  if (sheet < 0 || cell < 0 || cell >= cardsPerSheet) return nullptr;
   const size_t index = static_cast<size_t>(sheet) * static_cast<size_t>(cardsPerSheet) +
                        static_cast<size_t>(cell);
-  if (index >= records_.size()) return {};
+  return index < records_.size() ? &records_[index] : nullptr;
+}
+
+void MergedCardSource::Paint(QPainter& painter, const QRectF& target, int sheet, int cell,
+                             int cardsPerSheet) {
+  if (const MergeRecord* record = RecordAt(sheet, cell, cardsPerSheet)) {
+    PaintCard(renderer_, painter, target, MergedCard(project_, record->details));
+  }
+}
+
+QImage MergedCardSource::Card(int sheet, int cell, int cardsPerSheet) {
+  const MergeRecord* record = RecordAt(sheet, cell, cardsPerSheet);
+  if (record == nullptr) return {};
   if (sheet != sheet_ || cardsPerSheet != cardsPerSheet_) {
     cards_.assign(static_cast<size_t>(cardsPerSheet), QImage());
     sheet_ = sheet;
@@ -27,7 +40,7 @@ QImage MergedCardSource::Card(int sheet, int cell, int cardsPerSheet) {
   }
   QImage& card = cards_[static_cast<size_t>(cell)];
   if (card.isNull()) {
-    card = ToQImage(renderer_.RenderPrintImage(MergedCard(project_, records_[index].details)));
+    card = ToQImage(renderer_.RenderPrintImage(MergedCard(project_, record->details)));
   }
   return card;
 }

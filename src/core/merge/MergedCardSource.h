@@ -29,8 +29,18 @@ class MergedCardSource {
   CardSource Source(int cardsPerSheet) {
     return [this, cardsPerSheet](int sheet, int cell) { return Card(sheet, cell, cardsPerSheet); };
   }
+  // Paints that card into `target` as shapes and text (PaintCard); nothing past the last record.
+  void Paint(QPainter& painter, const QRectF& target, int sheet, int cell, int cardsPerSheet);
+  CardPainting Painting(int cardsPerSheet) {
+    return [this, cardsPerSheet](QPainter& painter, const QRectF& target, int sheet, int cell) {
+      Paint(painter, target, sheet, cell, cardsPerSheet);
+    };
+  }
 
  private:
+  // The record placed at (sheet, cell); none past the last record.
+  const MergeRecord* RecordAt(int sheet, int cell, int cardsPerSheet) const;
+
   CardRenderer& renderer_;
   const CardState& project_;
   std::span<const MergeRecord> records_;

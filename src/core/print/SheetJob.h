@@ -6,10 +6,13 @@
 #include <functional>
 
 #include <QImage>
+#include <QRectF>
 
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/storage/Outcome.h"
+
+class QPainter;
 
 namespace tavolo {
 
@@ -17,6 +20,11 @@ namespace tavolo {
 // `sheet` counts from 0. A null picture leaves the cell empty. Cells that share a picture should
 // get the same QImage (not a copy made anew), so that a PDF embeds it once.
 using CardSource = std::function<QImage(int sheet, int cell)>;
+
+// Paints the card for a cell of a sheet into `target` (the painter's coordinates) as shapes and
+// text, for a PDF where text stays text; nothing for a cell without a card.
+using CardPainting =
+    std::function<void(QPainter& painter, const QRectF& target, int sheet, int cell)>;
 
 // One card in every cell of every sheet.
 CardSource SameCardEverywhere(QImage printImage);
@@ -30,6 +38,9 @@ struct SheetJob {
   int dpi = 0;  // the card's resolution: the layout's lengths are print pixels at it
   int sheets = 1;
   CardSource cards;
+  // When given, the sheets are painted with it rather than with the pictures of `cards`, which
+  // still show the cards on screen.
+  CardPainting paintedCards;
 };
 
 // Whether the job has a card to print: the source gives a picture for the first cell.

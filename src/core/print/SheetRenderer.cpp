@@ -12,6 +12,10 @@ void PaintSheet(QPainter& painter, const SheetJob& job, int sheet,
   // Cards carry text: a PDF keeps the picture exact instead of re-encoding it as JPEG.
   painter.setRenderHint(QPainter::LosslessImageRendering);
   for (size_t cell = 0; cell < placement.cards.size(); ++cell) {
+    if (job.paintedCards) {
+      job.paintedCards(painter, QRectF(placement.cards[cell]), sheet, static_cast<int>(cell));
+      continue;
+    }
     const QImage card = job.cards(sheet, static_cast<int>(cell));
     if (!card.isNull()) painter.drawImage(placement.cards[cell], card);
   }

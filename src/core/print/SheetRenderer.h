@@ -14,8 +14,9 @@ class QPainter;
 
 namespace tavolo {
 
-// Sheet `sheet` of the job: each card scaled into its rectangle of the placement (PlaceCards at
-// the device's resolution), in the painter's device units; empty cells stay blank.
+// Sheet `sheet` of the job: each card painted (the job's paintedCards) or its picture scaled into
+// its rectangle of the placement (PlaceCards at the device's resolution), in the painter's device
+// units; empty cells stay blank.
 void PaintSheet(QPainter& painter, const SheetJob& job, int sheet, const SheetPlacement& placement);
 
 // The whole page preview of `size` pixels, showing the first sheet: a white sheet framed in

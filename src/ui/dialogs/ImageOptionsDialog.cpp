@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/bridge/BoundedPicture.h"
 #include "core/bridge/ImageBridge.h"
+#include "core/bridge/SvgDrawing.h"
 #include "core/card/CardLimits.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/CardSize.h"
@@ -30,6 +32,9 @@ constexpr int kScaleBoxWidth = 70;
 
 // The picture with its alpha, which the preview blends onto the card as the card renderer does.
 RasterImage LoadPicture(const std::filesystem::path& file) {
+  if (IsSvgFileName(file)) {
+    return LoadBoundedPicture(file, kMaxCardPicturePixels, kMaxCardPicturePixels).image;
+  }
   RasterImage image;
   image.SetMaxPixels(kMaxCardPicturePixels);
   image.SetAlphaHandling(AlphaHandling::kKeep);
@@ -168,7 +173,8 @@ void ImageOptionsDialog::EnableSizeControls(bool enabled) {
 void ImageOptionsDialog::ChoosePicture() {
   const QString file = prompts_.OpenFileName(
       this, {Tr(kind_.openTitle),
-             QString::fromStdString(PictureFileFilter(kind_.firstListedFormat)),
+             QString::fromStdString(PictureFileFilter(kind_.firstListedFormat,
+                                                      kind_.pictureKind == PictureKind::kLogo)),
              {},
              {},
              FileKind::kPicture});

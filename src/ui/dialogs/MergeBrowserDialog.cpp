@@ -128,6 +128,10 @@ void MergeBrowserDialog::OnPrint() {
   dialog.PrintCards(
       [&cards](int sheet, int cell, int perSheet) { return cards.Card(sheet, cell, perSheet); },
       records_.records.size());
+  dialog.PaintCardsWith(
+      [&cards](QPainter& painter, const QRectF& target, int sheet, int cell, int perSheet) {
+        cards.Paint(painter, target, sheet, cell, perSheet);
+      });
   prompts_.Run(dialog);
 }
 

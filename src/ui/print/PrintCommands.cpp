@@ -9,6 +9,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/CardDocument.h"
+#include "core/card/CardPainter.h"
 #include "ui/base/Prompts.h"
 #include "ui/base/Translation.h"
 #include "ui/print/PrintDialog.h"
@@ -49,6 +50,9 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
   if (!TAVOLO_CHECK_AS("m_prv.prntim.IsValid()", printImage.IsValid())) return;
   PrintDialog dialog(&printImage, dpi, printer, prompts, owner);
   dialog.SetPdfFileSuggestion(PdfSuggestion(document.FilePath()));
+  dialog.PaintCardsWith([&document](QPainter& painter, const QRectF& target, int, int, int) {
+    PaintCard(document.Renderer(), painter, target, document.Live());
+  });
   prompts.Run(dialog);
 }
 

@@ -436,6 +436,13 @@ void PrintDialog::PrintCards(LaidOutCards cards, size_t count) {
   RedrawPagePreview();
 }
 
+void PrintDialog::PaintCardsWith(LaidOutPainting painting) {
+  job_.paintedCards = [this, painting = std::move(painting)](
+                          QPainter& painter, const QRectF& target, int sheet, int cell) {
+    painting(painter, target, sheet, cell, CardsPerSheet());
+  };
+}
+
 void PrintDialog::OnPrint() {
   const QString refused = EditMessage();
   if (!refused.isEmpty()) {

@@ -77,6 +77,12 @@ class PrintDialog : public QDialog {
   // Prints `count` cards from `cards` (one per record of a merge) instead of the card in every
   // cell: they fill as many sheets as the layout needs, so the copies box is disabled.
   void PrintCards(LaidOutCards cards, size_t count);
+  // Paints the card at (sheet, cell), as shapes and text, into the target rectangle.
+  using LaidOutPainting = std::function<void(QPainter& painter, const QRectF& target, int sheet,
+                                             int cell, int cardsPerSheet)>;
+  // A PDF in colour is painted with `painting` (text stays text); the preview, a printer and a
+  // PDF in grey keep the print images.
+  void PaintCardsWith(LaidOutPainting painting);
 
   // What Print prints: the card everywhere, the layout, the paper in use and the copies.
   const SheetJob& Job() const { return job_; }

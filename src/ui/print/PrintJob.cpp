@@ -67,7 +67,10 @@ PrintOutcome PrintOn(QWidget* owner, QPrinter& printer, const SheetJob& job) {
 PrintOutcome PrintSheetJobToPdf(QWidget* owner, const PrinterChoice& choice, const QString& file,
                                 const SheetJob& job) {
   SheetJob pdfJob = job;
-  if (choice.ColorMode() == QPrinter::GrayScale) pdfJob.cards = InGrey(job.cards);
+  if (choice.ColorMode() == QPrinter::GrayScale) {
+    pdfJob.cards = InGrey(job.cards);
+    pdfJob.paintedCards = nullptr;  // shapes and text are painted in their colours
+  }
   SheetProgressDialog progress(owner, job.sheets);
   return WriteSheetsPdf(std::filesystem::path(file.toStdString()), pdfJob, QString(),
                         [&](int done, int sheets) { return progress.Continue(done, sheets); });
@@ -77,7 +80,10 @@ PrintOutcome PrintSheetJobOnPrinter(QWidget* owner, const PrinterChoice& choice,
                                     const SheetJob& job) {
   QPrinter printer(QPrinter::HighResolution);
   choice.ConfigureJob(printer);
-  PrintOutcome printed = PrintOn(owner, printer, job);
+  // A printer gets the print images, as its driver expects from a picture of the card.
+  SheetJob printerJob = job;
+  printerJob.paintedCards = nullptr;
+  PrintOutcome printed = PrintOn(owner, printer, printerJob);
   if (printed) return printed;
   return Failure{Tr("The cards could not be printed on %1. %2")
                      .arg(choice.Description(), QString::fromStdString(printed.Message()))

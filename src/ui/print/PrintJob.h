@@ -15,13 +15,13 @@ namespace tavolo {
 class PrinterChoice;
 
 // The PDF printer: the sheets into `file`, made whole in memory before the file is replaced, so
-// a failed or cancelled job leaves a file of that name as it was. Sheets in grey when Print
-// Setup chose grey.
+// a failed or cancelled job leaves a file of that name as it was. The cards are painted as shapes
+// and text when the job paints them, or as their print images in grey when Print Setup chose grey.
 PrintOutcome PrintSheetJobToPdf(QWidget* owner, const PrinterChoice& choice, const QString& file,
                                 const SheetJob& job);
 
-// A printer of the current choice: the sheets on it; a failure names the printer. Cancelling
-// aborts the printer's job after the sheet in progress.
+// A printer of the current choice: the sheets on it, as print images; a failure names the printer.
+// Cancelling aborts the printer's job after the sheet in progress.
 PrintOutcome PrintSheetJobOnPrinter(QWidget* owner, const PrinterChoice& choice,
                                     const SheetJob& job);
 

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Printed sheets as a print shop reads them: every line of every card is text (pdftotext), every
+# face is embedded (pdffonts), each distinct picture is stored once however many cards show it
+# (pdfimages), and 100 sheets of 10 cards stay under 3 MB.  Usage: vector_pdf_test.sh BIN_DIR
+set -euo pipefail
+bin=$(cd "${1:?usage: vector_pdf_test.sh BIN_DIR}" && pwd)
+for tool in pdftotext pdffonts pdfimages python3; do
+  command -v "$tool" > /dev/null || { echo "$tool is missing: skipped"; exit 77; }
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cli=$bin/tavolo-cli
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+# check_pdf PDF PICTURES: the lines of $work/lines in its text (ligatures the font has a letter
+# for, such as "ﬂ", read as their letters), its faces embedded, PICTURES distinct pictures.
+check_pdf() {
+  pdftotext "$1" "$work/text"
+  python3 - "$work/text" "$work/lines" <<'PY' || fail "$1: lines missing from its text"
+import sys, unicodedata
+squash = lambda s: " ".join(unicodedata.normalize("NFKC", s).split())
+text = squash(open(sys.argv[1], encoding="utf-8").read())
+missing = [l for l in open(sys.argv[2], encoding="utf-8").read().splitlines() if squash(l) not in text]
+for line in missing: print("  missing:", line)
+sys.exit(1 if missing else 0)
+PY
+  pdffonts "$1" | tail -n +3 | awk '$(NF-4) != "yes" { bad = 1 } END { exit bad }' ||
+    fail "$1: a face is not embedded"
+  local stored
+  stored=$(pdfimages -list "$1" | tail -n +3 | awk '{ print $11 }' | sort -u | wc -l)
+  [ "$stored" -eq "$2" ] || fail "$1: $stored distinct pictures stored, $2 expected"
+}
+
+for template in "Dentist" "Wine Bar" "Bookshop" "Plumber"; do
+  # The card's lines, and how many of background, photo and logo it has.
+  pictures=$("$cli" info "$bin/tmpl/$template.tvt" | python3 -c '
+import json, sys
+card = json.load(sys.stdin)
+with open(sys.argv[1], "w", encoding="utf-8") as out:
+    print(*(l for box in card["lines"][:card["boxCount"]] for l in box), sep="\n", file=out)
+print(1 + sum(1 for kind in ("photo", "logo") if card[kind]["name"]))' "$work/lines")
+  "$cli" print "$bin/tmpl/$template.tvt" -o "$work/sheet.pdf" --sheets 2
+  check_pdf "$work/sheet.pdf" "$pictures"
+done
+
+# A merge: every card has its own lines; the background is still stored once.
+"$cli" merge "$bin/samples/bakery.tvc" --data "$bin/samples/team.csv" -o "$work/merge.pdf" > /dev/null
+tail -n +2 "$bin/samples/team.csv" | python3 -c '
+import csv, sys
+print(*(v for row in csv.reader(sys.stdin) for v in row if v), sep="\n")' > "$work/lines"
+check_pdf "$work/merge.pdf" 1
+
+"$cli" print "$bin/tmpl/Dentist.tvt" -o "$work/hundred.pdf" --sheets 100
+size=$(stat -c %s "$work/hundred.pdf")
+[ "$size" -lt 3000000 ] || fail "100 sheets take $size bytes"
+exit $failed
