@@ -9,6 +9,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ColourModel.h"
+#include "core/card/CompositionScale.h"
 #include "core/card/PixelBlend.h"
 #include "core/card/TextBoxLayout.h"
 
@@ -96,13 +97,18 @@ int ParseFontSize(const QString& size) {
   return static_cast<int>(negative ? -value : value);
 }
 
-FontSpec MakeFontSpec(const TextBoxStyle& style, int divisor, float cardHeight, int angle) {
+FontSpec MakeFontSpec(const TextBoxStyle& style, int divisor, float cardHeight, int angle,
+                      int dpi) {
   FontSpec spec;
   const float size = static_cast<float>(ParseFontSize(style.size));
-  const float k = cardHeight * kPerCardHeight;
+  // The height is worked out for the card at 300 dpi, whole pixels there, and then scaled: the
+  // same card at any resolution has the same font, not one a truncation apart.
+  const float scale = CompositionScale(dpi);
+  const float k = cardHeight / scale * kPerCardHeight;
   const float div = static_cast<float>(std::max(divisor, 1));
   const float height = size / div * 0.1f - size * k / div;
-  spec.height = std::isfinite(height) ? static_cast<int>(std::clamp(height, -1e9f, 1e9f)) : 0;
+  const float whole = std::isfinite(height) ? std::trunc(std::clamp(height, -1e9f, 1e9f)) : 0.0f;
+  spec.height = static_cast<int>(std::clamp(whole * scale, -1e9f, 1e9f));
   if (style.style == u"Regular") {
     spec.weight = kWeightRegular;
   } else if (style.style == u"Bold" || style.style == u"Bold Italic") {
@@ -151,7 +157,7 @@ int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRe
                  : PixelRect{inner.left, (cardArea.bottom - w) / 2, inner.left + layout.blockHeight,
                              cardArea.bottom - (cardArea.bottom - cardArea.top - w) / 2};
   DrawFrame(Reduced(cardArea, divisor), Reduced(text, divisor), style.frameMode, w / divisor,
-            angle == 0 ? align : kAlignOwnEdges, style.fillColour, FrameMargin(style, divisor),
+            angle == 0 ? align : kAlignOwnEdges, style.fillColour, FrameMargin(style, divisor, live.dpi),
             backgroundBuffer, dx, dy, Alpha(style.opacity), angle);
   return 0;
 }
