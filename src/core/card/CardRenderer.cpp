@@ -296,8 +296,10 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
 }
 
 RasterImage CardRenderer::RenderPrintImage(const CardState& live) {
-  const QImage card = Render(live, 1, kPrintWidth, kPrintHeight);
   RasterImage printImage;
+  const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
+  if (!size.Ok()) return printImage;
+  const QImage card = Render(live, 1, size.width, size.height);
   if (card.isNull()) return printImage;
   if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",
                       ToRasterImage(card, printImage))) {

@@ -24,7 +24,7 @@
 
 namespace tavolo {
 
-// The print image is always this size, whatever the card's size.
+// The size the preview's divisor aims at, whatever the card's size.
 inline constexpr int kPrintWidth = 1062;
 inline constexpr int kPrintHeight = 615;
 
@@ -58,7 +58,8 @@ class CardRenderer {
   // (Format_RGB32). A buffer that cannot be allocated is reported and gives a null image.
   QImage Render(const CardState& live, int divisor, int dx, int dy,
                 Reuse reuse = Reuse::kKeepBackground);
-  // The print image: 1062 × 615 pixels at divisor 1, tagged with the card's dpi.
+  // The print image: the whole card at its own size (divisor 1), tagged with its dpi, so that it
+  // prints at its true size. Null when the card's size cannot be drawn.
   RasterImage RenderPrintImage(const CardState& live);
 
   // The next rendering rebuilds background and tint: after a change of background number, tint,

@@ -6,9 +6,12 @@
 #include <functional>
 
 #include <QImage>
+#include <QSizeF>
 
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
+#include "core/print/PrinterCalibration.h"
+#include "core/print/SheetMarks.h"
 #include "core/storage/Outcome.h"
 
 namespace tavolo {
@@ -30,6 +33,11 @@ struct SheetJob {
   int dpi = 0;  // the card's resolution: the layout's lengths are print pixels at it
   int sheets = 1;
   CardSource cards;
+  // The card's own size in print pixels at dpi: each card is printed at this size, centred in
+  // its rectangle of the layout and clipped to it, never stretched. Empty: the layout's size.
+  QSizeF cardSize{};
+  PrintShopOptions shop{};
+  PrinterCalibration calibration{};  // of the printer the job goes to
 };
 
 // Whether the job has a card to print: the source gives a picture for the first cell.
