@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "core/base/CheckedCall.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
 #include "ui/base/Prompts.h"
 #include "ui/print/PrintDialog.h"
@@ -48,6 +49,14 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
   if (!TAVOLO_CHECK_AS("m_prv.prntim.IsValid()", printImage.IsValid())) return;
   PrintDialog dialog(&printImage, dpi, printer, prompts, owner);
   dialog.SetPdfFileSuggestion(PdfSuggestion(document.FilePath()));
+  // The card takes the sheet's size as Card Properties gives it a size: one step to undo.
+  dialog.SetCard(document.Live(), [&document](const CardState& resized) {
+    const CardDocument::ChangeScope scope(document);
+    document.SetLive(resized);
+    document.DropBackgroundCache();
+    document.RecordEdit();
+    return ToQImage(document.RenderPrintImage());
+  });
   prompts.Run(dialog);
 }
 
