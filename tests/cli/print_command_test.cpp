@@ -276,7 +276,7 @@ TEST_F(CliPrint, BadPapersLayoutsAndCountsFailWithAMessageAndNoFile) {
       {"--bleed 6", 2, "--bleed must be a number of millimetres from 0 to 5"},
       {"--offset 1.5", 2, "--offset must be X,Y in millimetres"},
       {"--offset 11,0", 2, "--offset must be X,Y in millimetres"},
-      {"--paper A4 --bleed 1", 1, "The layout leaves no room for a bleed of 1 mm"},
+      {"--paper A4 --bleed 1", 1, "No room for a bleed of 1 mm between the cards"},
       {"--layout '" + (kBin / "abctmp/Avery C32011 Business Cards (A4).ptm").string() + "'", 1,
        "the card is 89.9 × 52.1 mm, the sheet's cards 85.0 × 54.0 mm. Give --fit sheet"},
   };

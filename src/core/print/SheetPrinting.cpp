@@ -22,8 +22,8 @@ Outcome<> CheckBleedRoom(const SheetJob& job) {
   const SheetPlacement placement = PlaceCards(job.layout, job.paper.WholeMm(), job.dpi, job.dpi);
   const SheetPaint paint = PrepareSheets(job, placement.cards, job.dpi);
   if (!BleedsOverlap(paint.places, placement.grid)) return {};
-  return Failure{QStringLiteral("The layout leaves no room for a bleed of %1 mm: the cards are "
-                                "too close together, so their bleeds would overlap.")
+  return Failure{QStringLiteral("No room for a bleed of %1 mm between the cards: their bleeds "
+                                "would overlap.")
                      .arg(job.shop.bleedMm)
                      .toStdString()};
 }

@@ -286,8 +286,11 @@ QWidget* PrintDialog::BuildPrintShopGroup() {
     return label;
   };
 
+  // Each message takes up to two lines; the group keeps room for them.
+  const int twoLines = 2 * fontMetrics().lineSpacing();
   fitMessage_ = new QLabel(group);
   fitMessage_->setWordWrap(true);
+  fitMessage_->setMinimumHeight(twoLines);
   // Taking the sheet's size changes the card (one step to undo); printing at the card's own
   // size is a choice for this printing only.
   useSheetSize_ = new QPushButton(QStringLiteral("Use the sheet's card size"), group);
@@ -302,7 +305,7 @@ QWidget* PrintDialog::BuildPrintShopGroup() {
 
   bleed_ = spin(kBleed, 0.0, kMaxBleedMm, 0.5, QStringLiteral(" mm"), 0.0);
   bleed_->setToolTip(QStringLiteral("How far the card's edges are printed past the cut"));
-  cropMarks_ = new QCheckBox(QStringLiteral("Crop &marks"), group);
+  cropMarks_ = new QCheckBox(QStringLiteral("Crop mar&ks"), group);
   cropMarks_->setObjectName(ControlName(kCropMarks));
   grid->addWidget(labelled(QStringLiteral("&Bleed:"), bleed_), 2, 0);
   grid->addWidget(bleed_, 2, 1);
@@ -327,12 +330,12 @@ QWidget* PrintDialog::BuildPrintShopGroup() {
   grid->addWidget(offsetX_, 3, 1);
   grid->addWidget(labelled(QStringLiteral("Offset &Y:"), offsetY_), 3, 2);
   grid->addWidget(offsetY_, 3, 3);
-  grid->addWidget(labelled(QStringLiteral("Sca&le:"), scale_), 4, 0);
+  grid->addWidget(labelled(QStringLiteral("Scal&e:"), scale_), 4, 0);
   grid->addWidget(scale_, 4, 1);
   for (QDoubleSpinBox* box : {offsetX_, offsetY_, scale_}) {
     connect(box, &QDoubleSpinBox::valueChanged, this, &PrintDialog::OnCalibrationChanged);
   }
-  auto* calibrationPage = new QPushButton(QStringLiteral("Print &Calibration Page"), group);
+  auto* calibrationPage = new QPushButton(QStringLiteral("Print Calibration Pa&ge"), group);
   calibrationPage->setObjectName(ControlName(kPrintCalibrationPage));
   calibrationPage->setAutoDefault(false);
   connect(calibrationPage, &QPushButton::clicked, this, &PrintDialog::OnPrintCalibrationPage);
@@ -340,6 +343,7 @@ QWidget* PrintDialog::BuildPrintShopGroup() {
 
   shopMessage_ = new QLabel(group);
   shopMessage_->setWordWrap(true);
+  shopMessage_->setMinimumHeight(twoLines);
   shopMessage_->setPalette(message_->palette());
   grid->addWidget(shopMessage_, 5, 0, 1, 4);
   return group;
@@ -522,8 +526,8 @@ void PrintDialog::SetCard(const CardState& card, TakeSheetSize takeSheetSize) {
 
 QString PrintDialog::FitMessage() const {
   if (!card_ || !CardDiffersFromLayout(*card_, job_.layout)) return {};
-  return QStringLiteral("The card and the sheet's cards differ in size: %1.")
-      .arg(QString::fromStdString(CardAndLayoutSizes(*card_, job_.layout)));
+  const QString sizes = QString::fromStdString(CardAndLayoutSizes(*card_, job_.layout));
+  return sizes.left(1).toUpper() + sizes.mid(1) + QLatin1Char('.');
 }
 
 void PrintDialog::OnUseSheetSize() {
