@@ -2,6 +2,7 @@
 
 #include "ImageCommands.h"
 #include "MergeCommand.h"
+#include "PdfCommand.h"
 #include "PrintCommand.h"
 #include "ProjectCommands.h"
 #include "RenderCommand.h"
@@ -15,6 +16,7 @@ constexpr Command kCommands[] = {
     {"convert", RunConvert},         {"identify", RunIdentify}, {"info", RunInfo},
     {"backgrounds", RunBackgrounds}, {"render", RunRender},     {"print", RunPrint},
     {"merge", RunMerge},
+    {"pdf", RunPdf},
 };
 
 }  // namespace

@@ -34,6 +34,16 @@ std::optional<int> ParseInt(std::string_view text, int low, int high) {
   return value;
 }
 
+std::optional<double> ParseNumber(std::string_view text, double low, double high) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || !(value >= low) ||
+      !(value <= high)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 void PrintError(std::string_view command, std::string_view text) {
   Print(command, "", text);
 }

@@ -28,6 +28,8 @@ inline constexpr int kExitVersionMismatch = 3;
 bool IsHelp(const std::string& arg);
 // A whole decimal number from `low` to `high`; empty otherwise.
 std::optional<int> ParseInt(std::string_view text, int low, int high);
+// A decimal number ("1.5", "-2") from `low` to `high`; empty otherwise.
+std::optional<double> ParseNumber(std::string_view text, double low, double high);
 
 // "tavolo-cli COMMAND: TEXT" on standard error; TEXT's control characters are escaped.
 void PrintError(std::string_view command, std::string_view text);

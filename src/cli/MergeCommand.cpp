@@ -99,7 +99,7 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
                 "most " + std::to_string(kMaxPdfCards) + ": split the data file, or write images "
                 "with -o 'DIR/{Name}.png'");
   }
-  LayOutWhenNotGiven(sheet, run.project.dpi);
+  LayOutWhenNotGiven(sheet, run.project);
   const SheetGrid grid = ComputeGrid(sheet.layout, sheet.paper.WholeMm(), run.project.dpi);
   if (!grid.Ok()) return Fail(GridMessage(grid.status));
   MergedCardSource cards(renderer, run.project, run.records);
@@ -113,6 +113,7 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
                MergeSheetCount(run.records.size(), grid.CardCount()),
                cards.Source(grid.CardCount())};
   job.paintedCards = cards.Painting(grid.CardCount());
+  job.cardSize = QSizeF(run.project.cardWidth, run.project.cardHeight);
   Progress progress(run.records.size());
   const auto perSheet = static_cast<size_t>(grid.CardCount());
   const PrintOutcome written = WriteSheetsPdf(

@@ -5,12 +5,14 @@
 
 #include "CliSupport.h"
 #include "PictureWarnings.h"
+#include "PrintShopOptions.h"
 #include "SheetChoice.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardPainter.h"
 #include "core/card/CardRenderer.h"
+#include "core/print/CardFit.h"
 #include "core/print/SheetPdf.h"
 
 namespace tavolo::cli {
@@ -22,12 +24,13 @@ constexpr int kMaxSheets = 1000;
 
 constexpr const char* kPrintUsage =
     "Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]\n"
-    "                        [--sheets N] [--strict]\n"
+    "                        [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]\n"
+    "                        [--offset X,Y] [--strict]\n"
     "Prints the card of a project or template file many to a sheet into a PDF, as the print\n"
-    "dialog places it: the card's print image (1062 x 615 pixels at the card's dpi) scaled to the\n"
-    "layout's card size, at every place of the layout's grid, measured from the paper's top-left\n"
-    "corner. Text stays text in its embedded fonts and fills stay shapes; the background, photo\n"
-    "and logo are stored once however many cards and sheets there are.\n"
+    "dialog places it: the card at its own size (Card Properties), never stretched, at every\n"
+    "place of the layout's grid, measured from the paper's top-left corner. Text stays text in\n"
+    "its embedded fonts and fills stay shapes; the background, photo and logo are stored once\n"
+    "however many cards and sheets there are.\n"
     "  -o, --output SHEET.pdf  the PDF to write\n"
     "  --paper NAME|ID         the paper: a name or key such as A4, Letter, Legal, A5 or Env10,\n"
     "                          or a Windows paper number (1 Letter, 9 A4). By default the\n"
@@ -37,6 +40,15 @@ constexpr const char* kPrintUsage =
     "                          abctmp), or a page-layout file. Without it the cards are centred\n"
     "                          on the paper as the print dialog does when the paper changes\n"
     "  --sheets N              the number of sheets (pages), 1 to 1000; 1 by default\n"
+    "  --fit sheet|card        when the card and the layout's card size differ by more than\n"
+    "                          0.5 mm: sheet gives the card the layout's size (its text\n"
+    "                          reflows), card prints it at its own size centred in each place\n"
+    "                          and cut to it. Without --fit such a card is refused\n"
+    "  --bleed MM              print 0 to 5 mm of the card's edges past each cut, so that a\n"
+    "                          cut a little off the line leaves no white edge; 0 by default\n"
+    "  --crop-marks            draw crop marks outside the cut lines\n"
+    "  --offset X,Y            move everything X mm right and Y mm down (-10 to 10 each), to\n"
+    "                          make up for a printer that prints off the mark\n"
     "  --strict                fail, writing nothing, when the photo, the logo or the\n"
     "                          background cannot be loaded (otherwise it is left out of the\n"
     "                          cards, with a warning)\n"
@@ -65,7 +77,28 @@ int Print(const Arguments& arguments) {
     return Fail("the card's resolution is " + std::to_string(card.dpi) +
                 " dpi; printing needs one above 0");
   }
-  LayOutWhenNotGiven(sheet, card.dpi);
+  LayOutWhenNotGiven(sheet, card);
+  PrintShopOptions shop;
+  PrinterCalibration calibration;
+  if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
+  if (const std::optional<int> failed = ReadOffset(kCommand, arguments, calibration)) {
+    return *failed;
+  }
+  std::optional<CardFit> fit;
+  if (arguments.values.contains("--fit")) {
+    const std::string& value = arguments.values.at("--fit");
+    if (value != "sheet" && value != "card") {
+      return UsageError(kCommand, "--fit must be sheet or card");
+    }
+    fit = value == "sheet" ? CardFit::kSheetSize : CardFit::kCardSize;
+  }
+  if (!fit && CardDiffersFromLayout(card, sheet.layout)) {
+    return Fail("the card does not have the sheet's card size: " +
+                CardAndLayoutSizes(card, sheet.layout) +
+                ". Give --fit sheet to print it at the sheet's size, or --fit card to print it at "
+                "its own size");
+  }
+  if (fit == CardFit::kSheetSize) card = FittedToLayout(card, sheet.layout);
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
@@ -80,6 +113,9 @@ int Print(const Arguments& arguments) {
   job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
     PaintCard(renderer, painter, target, card);
   };
+  job.cardSize = QSizeF(card.cardWidth, card.cardHeight);
+  job.shop = shop;
+  job.calibration = calibration;
   const PrintOutcome written = WriteSheetsPdf(
       output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
   if (!written) return Fail(written.Message());
@@ -95,8 +131,9 @@ int Print(const Arguments& arguments) {
 int RunPrint(const std::vector<std::string>& args) {
   Arguments arguments;
   if (const std::optional<int> stop = ParseArguments(
-          kCommand, kPrintUsage, args, {"--output", "--paper", "--layout", "--sheets"}, arguments,
-          {"--strict"})) {
+          kCommand, kPrintUsage, args,
+          {"--output", "--paper", "--layout", "--sheets", "--fit", kBleedOption, kOffsetOption},
+          arguments, {"--strict", kCropMarksFlag})) {
     return *stop;
   }
   const GuiApplication app;

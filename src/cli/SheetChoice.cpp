@@ -88,9 +88,11 @@ std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
   return std::nullopt;
 }
 
-void LayOutWhenNotGiven(SheetChoice& choice, int dpi) {
+void LayOutWhenNotGiven(SheetChoice& choice, const CardState& card) {
   if (!choice.givenLayout) {
-    ApplyPaperChange(choice.layout, choice.paper.id, choice.paper.WholeMm(), dpi);
+    choice.layout.cardWidth = card.cardWidth;
+    choice.layout.cardHeight = card.cardHeight;
+    ApplyPaperChange(choice.layout, choice.paper.id, choice.paper.WholeMm(), card.dpi);
   }
 }
 

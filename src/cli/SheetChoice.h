@@ -21,7 +21,7 @@ struct SheetChoice {
 std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
                                SheetChoice& choice);
 
-// Without --layout, lays the cards of a card at `dpi` out on the chosen paper.
-void LayOutWhenNotGiven(SheetChoice& choice, int dpi);
+// Without --layout, lays cards of the card's own size out on the chosen paper.
+void LayOutWhenNotGiven(SheetChoice& choice, const CardState& card);
 
 }  // namespace tavolo::cli

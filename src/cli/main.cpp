@@ -27,6 +27,8 @@ void PrintUsage(std::FILE* out) {
       "                      print a project's card many to a sheet into a PDF\n"
       "  merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...\n"
       "                      one card per record of a CSV or vCard file, into sheets or images\n"
+      "  pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]\n"
+      "                      one card on a page of its size, with bleed and crop marks\n"
       "  COMMAND --help      show a command's help\n"
       "  --help              show this help\n"
       "  --version           show the version\n",

@@ -1,6 +1,7 @@
 // tavolo-cli print, run as a user runs it: every shipped sheet product rendered by pdftoppm at
-// 300 dpi shows each card where the engine places it, 100 sheets store the picture once, and
-// bad papers, layouts and counts fail with a message.
+// 300 dpi shows each card of the product's size where the engine places it, round things round,
+// 100 sheets store the picture once, and bad papers, layouts, counts and card sizes fail with a
+// message.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -28,19 +29,23 @@ const fs::path kBin = TAVOLO_BIN_DIR;
 constexpr int kCardDpi = 300;
 constexpr int kBand = 40;  // print pixels of each coloured edge of the test card
 
-// The test card: each edge its own colour, so a card's edges show even where cards touch.
-enum Band { kPaper, kLeft, kRight, kTop, kBottom, kInside, kBandCount };
-constexpr QRgb kBandColour[kBandCount] = {0xFFFFFFFF, 0xFFFF0000, 0xFFFFFF00,
-                                          0xFF00FF00, 0xFFFF00FF, 0xFF0000FF};
+// The test card: each edge its own colour, so a card's edges show even where cards touch, and a
+// disc in the middle that must stay round.
+enum Band { kPaper, kLeft, kRight, kTop, kBottom, kInside, kDisc, kBandCount };
+constexpr QRgb kBandColour[kBandCount] = {0xFFFFFFFF, 0xFFFF0000, 0xFFFFFF00, 0xFF00FF00,
+                                          0xFFFF00FF, 0xFF0000FF, 0xFF000000};
 
-QImage EdgeCard() {
-  QImage card(1062, 615, QImage::Format_RGB32);
+QImage EdgeCard(int width, int height) {
+  QImage card(width, height, QImage::Format_RGB32);
   card.fill(kBandColour[kInside]);
   QPainter painter(&card);
-  painter.fillRect(0, 0, 1062, kBand, kBandColour[kTop]);
-  painter.fillRect(0, 615 - kBand, 1062, kBand, kBandColour[kBottom]);
-  painter.fillRect(0, 0, kBand, 615, kBandColour[kLeft]);
-  painter.fillRect(1062 - kBand, 0, kBand, 615, kBandColour[kRight]);
+  painter.fillRect(0, 0, width, kBand, kBandColour[kTop]);
+  painter.fillRect(0, height - kBand, width, kBand, kBandColour[kBottom]);
+  painter.fillRect(0, 0, kBand, height, kBandColour[kLeft]);
+  painter.fillRect(width - kBand, 0, kBand, height, kBandColour[kRight]);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(kBandColour[kDisc]));
+  painter.drawEllipse(QPointF(width / 2.0, height / 2.0), height / 4.0, height / 4.0);
   return card;
 }
 
@@ -71,25 +76,43 @@ int FindBand(const QImage& page, Band band, bool across, int line, int from, int
   return -1;
 }
 
+// The length of `band` along a row (across) or a column through (x, y), within `reach` pixels.
+int BandLength(const QImage& page, Band band, bool across, int x, int y, int reach) {
+  int length = 0;
+  for (int i = -reach; i <= reach; ++i) {
+    length += At(page, across ? x + i : x, across ? y : y + i) == band;
+  }
+  return length;
+}
+
 // The card is a photo covering it whole.
 class CliPrint : public test::CliTest {
  protected:
   void SetUp() override {
     CliTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    ASSERT_TRUE(
-        EdgeCard().save(QString::fromStdString((home_ / "customphotos/edges.png").string())));
-    CardState card;
-    card.photo.name = QStringLiteral("edges.png");
-    card.photo.width = 1062;
-    card.photo.height = 615;
-    card.photo.x = 531;
-    card.photo.y = 307.5f;
-    project_ = Project(card);
+    project_ = EdgeProject(1062, 615);
   }
 
-  std::string Cli(const std::string& arguments) const {
-    return Command("print '" + project_ + "' " + arguments);
+  // A project whose card of width × height print pixels at 300 dpi is the edge card.
+  std::string EdgeProject(int width, int height) const {
+    const std::string name = "edges" + std::to_string(width) + "x" + std::to_string(height);
+    EXPECT_TRUE(EdgeCard(width, height)
+                    .save(QString::fromStdString((home_ / "customphotos" / name).string() +
+                                                 ".png")));
+    CardState card;
+    card.cardWidth = static_cast<float>(width);
+    card.cardHeight = static_cast<float>(height);
+    card.photo.name = QString::fromStdString(name + ".png");
+    card.photo.width = card.cardWidth;
+    card.photo.height = card.cardHeight;
+    card.photo.x = card.cardWidth / 2;
+    card.photo.y = card.cardHeight / 2;
+    return Project(card, name + ".tvc");
+  }
+
+  std::string Cli(const std::string& arguments, const std::string& project = {}) const {
+    return Command("print '" + (project.empty() ? project_ : project) + "' " + arguments);
   }
   test::ShellOutcome Run(const std::string& arguments) const {
     return test::RunShell(Cli(arguments) + " 2>&1");
@@ -103,9 +126,10 @@ struct SheetCase {
   std::string options;  // --layout
   PageLayout layout;
   Paper paper;
+  std::string project;  // with a card of the layout's size
 };
 
-TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
+TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheetAndStaysRound) {
   if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) {
     GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
   }
@@ -116,8 +140,11 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
     ASSERT_TRUE(read.Ok()) << read.Message();
     const int paper = FindPaperById(papers, read.Value().paper);
     ASSERT_GE(paper, 0) << file.path();
+    const PageLayout& layout = read.Value();
     cases.push_back({file.path().filename().string(), "--layout '" + file.path().string() + "'",
-                     read.Value(), papers[paper]});
+                     layout, papers[paper],
+                     EdgeProject(static_cast<int>(layout.cardWidth),
+                                 static_cast<int>(layout.cardHeight))});
   }
   ASSERT_GE(cases.size(), 8u);
   // A predefined layout by its name in another case; without --layout the cards are centred as
@@ -126,17 +153,22 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
   const SheetCase& named = cases.front();
   cases.push_back({"by name in upper case",
                    "--layout '" + named.layout.name.toUpper().toStdString() + "'", named.layout,
-                   named.paper});
+                   named.paper, named.project});
   const Paper& a4 = papers[FindPaper(papers, QStringLiteral("A4"))];
   PageLayout centred;
   ApplyPaperChange(centred, a4.id, a4.WholeMm(), kCardDpi);
-  cases.push_back({"centred on A4", "--paper A4", centred, a4});
+  cases.push_back({"centred on A4", "--paper A4", centred, a4, project_});
+  // Moved by the printer's offset, and nothing else.
+  PageLayout moved = centred;
+  moved.leftMargin += 1.5f / 25.4f * kCardDpi;
+  moved.topMargin -= 2.0f / 25.4f * kCardDpi;
+  cases.push_back({"offset 1.5,-2", "--paper A4 --offset 1.5,-2", moved, a4, project_});
 
   // All sheets printed and rendered at once: the two processors share the work.
   std::string script;
   for (size_t i = 0; i < cases.size(); ++i) {
     const std::string sheet = Scratch("sheet" + std::to_string(i));
-    script += "(" + Cli("-o " + sheet + ".pdf " + cases[i].options) +
+    script += "(" + Cli("-o " + sheet + ".pdf " + cases[i].options, cases[i].project) +
               " && pdftoppm -png -r 300 -f 1 -l 1 -singlefile " + sheet + ".pdf " + sheet + ") &\n";
   }
   const test::ShellOutcome run = test::RunShell(script + "wait\n");
@@ -153,6 +185,11 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheet) {
 
     const SheetPlacement placement = PlaceCards(c.layout, c.paper.WholeMm(), kCardDpi, 300);
     ASSERT_GE(placement.cards.size(), 8u) << c.what;
+    const QPoint centre = placement.cards.front().center().toPoint();
+    const int reach = static_cast<int>(c.layout.cardHeight / 3);
+    const double across = BandLength(page, kDisc, true, centre.x(), centre.y(), reach);
+    const double down = BandLength(page, kDisc, false, centre.x(), centre.y(), reach);
+    EXPECT_NEAR(across / down, 1.0, 0.01) << c.what << ": the disc is " << across << " x " << down;
     for (const QRectF& card : placement.cards) {
       const int row = static_cast<int>(card.center().y());
       const int column = static_cast<int>(card.center().x());
@@ -264,6 +301,13 @@ TEST_F(CliPrint, BadPapersLayoutsAndCountsFailWithAMessageAndNoFile) {
       {"--sheets 1001", 2, "--sheets must be a number from 1 to 1000"},
       {"--sheets", 2, "--sheets needs a value"},
       {"--colour red", 2, "unknown option '--colour'"},
+      {"--fit page", 2, "--fit must be sheet or card"},
+      {"--bleed 6", 2, "--bleed must be a number of millimetres from 0 to 5"},
+      {"--offset 1.5", 2, "--offset must be X,Y in millimetres"},
+      {"--offset 11,0", 2, "--offset must be X,Y in millimetres"},
+      {"--paper A4 --bleed 1", 1, "No room for a bleed of 1 mm between the cards"},
+      {"--layout '" + (kBin / "abctmp/Avery C32011 Business Cards (A4).ptm").string() + "'", 1,
+       "the card is 89.9 × 52.1 mm, the sheet's cards 85.0 × 54.0 mm. Give --fit sheet"},
   };
   const fs::path pdf = home_ / "out.pdf";
   for (const auto& c : cases) {

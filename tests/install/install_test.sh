@@ -93,7 +93,7 @@ grep -qx "User folder: $user_folder" "$work/version" ||
 shipped_count=$(($(wc -l <"$work/backgrounds") - 1))
 [ "$shipped_count" -gt 10 ] || fail "only $shipped_count backgrounds"
 "${as_user[@]}" "$cli" print "$prefix/share/tavolo/tmpl/Cafe.tvt" -o "$home/sheet.pdf" \
-  --layout "Avery 5371 Business Cards (Letter)" --strict || fail "tavolo-cli print"
+  --layout "Avery 5371 Business Cards (Letter)" --fit sheet --strict || fail "tavolo-cli print"
 [ -s "$home/sheet.pdf" ] || fail "no sheet was printed"
 "${as_user[@]}" "$cli" render "$prefix/share/tavolo/tmpl/Cafe.tvt" -o "$home/shipped.png" --strict ||
   fail "tavolo-cli render"

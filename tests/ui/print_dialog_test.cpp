@@ -525,6 +525,34 @@ TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
   EXPECT_TRUE(window_->findChild<BackgroundChooser*>()->IsActive());
 }
 
+// A card of 85 × 55 mm on the default sheet's 89.9 × 52.1 mm cards: Print waits for a choice,
+// and taking the sheet's size is one step of the card's history.
+TEST_F(PrintCommands, ACardOfAnotherSizeThanTheSheetsIsFittedOnlyWhenAsked) {
+  CardState card;
+  card.cardWidth = 1004.0f;
+  card.cardHeight = 650.0f;
+  window_->Document().LoadProject(card, {});
+  const int steps = window_->Document().History().UndoCount();
+  const TempFolder out;
+  const fs::path pdf = out / "sheet.pdf";
+  script_.paths = {QString::fromStdString(pdf.string())};
+  script_.dialog = [&](QDialog& opened) {
+    auto& dialog = dynamic_cast<Dlg&>(opened);
+    EXPECT_EQ(dialog.FitMessage(),
+              QStringLiteral("The card is 85.0 × 55.0 mm, the sheet's cards 89.9 × 52.1 mm."));
+    Click(dialog, Dlg::kPrint);
+    EXPECT_TRUE(script_.told.value(0).startsWith("The card and the sheet's cards differ in size"));
+    Click(dialog, Dlg::kUseSheetSize);
+    EXPECT_EQ(dialog.FitMessage(), QString());
+    EXPECT_EQ(dialog.Job().cards(0, 0).size(), QSize(1062, 615));
+    Click(dialog, Dlg::kPrint);
+  };
+  Trigger(kCmdPrint);
+  EXPECT_TRUE(fs::is_regular_file(pdf));
+  EXPECT_EQ(window_->Document().Live().cardWidth, 1062.0f);
+  EXPECT_EQ(window_->Document().History().UndoCount(), steps + 1);
+}
+
 TEST_F(PrintCommands, PrintRefusesACardWithoutResolution) {
   CardState card;
   card.dpi = 0;

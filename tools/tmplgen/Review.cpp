@@ -47,7 +47,7 @@ std::vector<Placed> PlaceBoxes(const CardState& card, std::vector<std::string>& 
   for (const PlacementRow& row : PlacementRows(card.layoutIndex)) {
     const TextBoxStyle& style = card.styles[static_cast<size_t>(row.box)];
     const TextBoxLines& lines = card.lines[static_cast<size_t>(row.box)];
-    const FontSpec spec = MakeFontSpec(style, 1, card.cardHeight, row.angle);
+    const FontSpec spec = MakeFontSpec(style, 1, card.cardHeight, row.angle, card.dpi);
     const QFontMetrics metrics(MakeFont(style.face, spec));
     const int lh = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();
     int n = 0;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/card/BackgroundProcessing.h"
+#include "core/card/CardLimits.h"
 #include "core/card/ContactChunk.h"
 #include "core/card/ShrinkToFitChunk.h"
 
@@ -313,7 +314,9 @@ RasterImage CardDocument::RenderPrintImage() {
 }
 
 QImage CardDocument::RenderClipboardImage() {
-  QImage card = renderer_.Render(live_, 1, kPrintWidth, kPrintHeight);
+  const CardPixelSize size = CardPixels(live_.cardWidth, live_.cardHeight);
+  if (!size.Ok()) return {};
+  QImage card = renderer_.Render(live_, 1, size.width, size.height);
   if (!card.isNull() && live_.dpi > 0 && live_.dpi <= kMaxTaggedDpi) {
     card.setDotsPerMeterX(DpiToPelsPerMeter(live_.dpi));
     card.setDotsPerMeterY(DpiToPelsPerMeter(live_.dpi));

@@ -233,7 +233,7 @@ class CardDocument {
   // --- Drawing -------------------------------------------------------------------------------
   // The live card at divisor into dx × dy pixels (Format_RGB32).
   QImage Render(int divisor, int dx, int dy);
-  // The print image: 1062 × 615 pixels, tagged with the card's dpi.
+  // The print image: the card at its own size, tagged with its dpi.
   RasterImage RenderPrintImage();
   // The same picture as a QImage for the clipboard, tagged with the dpi when it is a sane one.
   QImage RenderClipboardImage();

@@ -88,6 +88,7 @@ void PaintFrame(QPainter& painter, const FrameFill& frame, QSize card) {
 void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
                const CardState& live) {
   const QSize card = PrintImageSize(live);
+  if (card.isEmpty()) return;
   const QImage background = renderer.TintedBackground(live, card.width(), card.height(),
                                                       CardRenderer::Reuse::kKeepBackground);
   if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !background.isNull())) return;

@@ -102,8 +102,9 @@ const QImage& CardRenderer::BackgroundPicture(int number) {
   return picture_;
 }
 
-QSize PrintImageSize(const CardState&) {
-  return {kPrintWidth, kPrintHeight};
+QSize PrintImageSize(const CardState& live) {
+  const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
+  return size.Ok() ? QSize(size.width, size.height) : QSize();
 }
 
 QImage CardRenderer::TintedBackground(const CardState& live, int dx, int dy, Reuse reuse) {
@@ -349,9 +350,10 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
 }
 
 RasterImage CardRenderer::RenderPrintImage(const CardState& live) {
-  const QSize size = PrintImageSize(live);
-  const QImage card = Render(live, 1, size.width(), size.height());
   RasterImage printImage;
+  const QSize size = PrintImageSize(live);
+  if (size.isEmpty()) return printImage;
+  const QImage card = Render(live, 1, size.width(), size.height());
   if (card.isNull()) return printImage;
   if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",
                       ToRasterImage(card, printImage))) {

@@ -26,10 +26,10 @@
 
 namespace tavolo {
 
-// The print image is always this size, whatever the card's size.
+// The size the preview's divisor aims at, whatever the card's size.
 inline constexpr int kPrintWidth = 1062;
 inline constexpr int kPrintHeight = 615;
-// The print image's size for a card, in the pixels its composition is laid out in.
+// The print image's size for a card: its own pixels; empty when its size is not valid.
 QSize PrintImageSize(const CardState& live);
 
 // The label of a checked DrawField call, e.g. "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)".
@@ -62,7 +62,8 @@ class CardRenderer {
   // (Format_RGB32). A buffer that cannot be allocated is reported and gives a null image.
   QImage Render(const CardState& live, int divisor, int dx, int dy,
                 Reuse reuse = Reuse::kKeepBackground);
-  // The print image: 1062 × 615 pixels at divisor 1, tagged with the card's dpi.
+  // The print image: the whole card at its own size (divisor 1), tagged with its dpi, so that it
+  // prints at its true size. Null when the card's size cannot be drawn.
   RasterImage RenderPrintImage(const CardState& live);
 
   // The parts of a rendering, for painting a card elsewhere than on its own pixels.

@@ -11,6 +11,7 @@
 #include <QTextLayout>
 
 #include "core/card/CardLimits.h"
+#include "core/card/CompositionScale.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/ShrinkToFitChunk.h"
 
@@ -18,7 +19,7 @@ namespace tavolo {
 
 namespace {
 
-// Lengths of the card state at full size.
+// Lengths of a 300-dpi card at full size.
 constexpr int kMargin = 50;
 constexpr int kFrameSizeFactor = 4;
 constexpr int kMaxFrameSize = 1 << 20;
@@ -48,10 +49,10 @@ LineExtent MeasureLine(const QString& text, const QFont& font) {
   return {line.ascent(), line.ascent() + line.descent()};
 }
 
-int PixelSizeOf(const TextBoxStyle& style, const QString& size, float cardHeight, int angle) {
+int PixelSizeOf(const TextBoxStyle& style, const QString& size, const CardState& card, int angle) {
   TextBoxStyle sized = style;
   sized.size = size;
-  return MakeFont(style.face, MakeFontSpec(sized, 1, cardHeight, angle)).pixelSize();
+  return MakeFont(style.face, MakeFontSpec(sized, 1, card.cardHeight, angle, card.dpi)).pixelSize();
 }
 
 // The largest pixel size below the box's at which `text` fits `room`, never below `smallest`.
@@ -103,9 +104,11 @@ bool FontsExist() {
 
 }  // namespace
 
-int FrameMargin(const TextBoxStyle& style, int divisor) {
+int FrameMargin(const TextBoxStyle& style, int divisor, int dpi) {
   // A frame cannot be thinner than none: a negative size from a damaged file draws as 0.
-  return std::clamp(style.frameSize, 0, kMaxFrameSize) * kFrameSizeFactor / std::max(divisor, 1);
+  const int atFullSize =
+      ComposedLength(std::clamp(style.frameSize, 0, kMaxFrameSize) * kFrameSizeFactor, dpi);
+  return atFullSize / std::max(divisor, 1);
 }
 
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,
@@ -113,17 +116,18 @@ TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int 
   TextBoxLayout layout;
   if (box < 0 || box >= kTextBoxCount || box >= card.boxCount) return layout;
   const TextBoxStyle& style = card.styles[box];
-  layout.font = MakeFont(style.face, MakeFontSpec(style, 1, card.cardHeight, angle));
+  layout.font = MakeFont(style.face, MakeFontSpec(style, 1, card.cardHeight, angle, card.dpi));
   const QFontMetrics metrics(layout.font);
   layout.lineHeight = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();
-  layout.inner = {area.left + kMargin, area.top + kMargin, area.right - kMargin,
-                  area.bottom - kMargin};
-  layout.room =
-      Room(area, layout.inner, FrameMargin(style, 1), style.frameMode != kFrameNone, align, angle);
+  const int margin = ComposedLength(kMargin, card.dpi);
+  layout.inner = {area.left + margin, area.top + margin, area.right - margin,
+                  area.bottom - margin};
+  layout.room = Room(area, layout.inner, FrameMargin(style, 1, card.dpi),
+                     style.frameMode != kFrameNone, align, angle);
 
   const LineExtent sample = MeasureLine(kLineHeightSample, layout.font);
   const bool shrinks = ShrinksToFit(card, box);
-  const int smallest = PixelSizeOf(style, kSmallestFitSize, card.cardHeight, angle);
+  const int smallest = PixelSizeOf(style, kSmallestFitSize, card, angle);
   const int lineCount = std::clamp(card.lines[box].count, 0, kMaxLinesPerBox);
   int position = angle == 0 ? 0 : layout.inner.left;
   for (int i = 0; i < lineCount; ++i) {

@@ -50,8 +50,9 @@ struct TextBoxLayout {
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,
                             int angle);
 
-// How far a box's frame reaches past its text at `divisor`: 4 pixels per step of frame size.
-int FrameMargin(const TextBoxStyle& style, int divisor);
+// How far a box's frame reaches past its text on a card of `dpi` drawn at `divisor`: 4 pixels
+// per step of frame size at 300 dpi.
+int FrameMargin(const TextBoxStyle& style, int divisor, int dpi);
 
 // The full-size card a rendering of dx × dy pixels at `divisor` stands for: the card's own size
 // when the rendering is the whole card reduced, otherwise the rendering's size times the divisor.

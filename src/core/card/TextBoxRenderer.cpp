@@ -10,6 +10,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ColourModel.h"
+#include "core/card/CompositionScale.h"
 #include "core/card/PixelBlend.h"
 #include "core/card/TextBoxLayout.h"
 
@@ -107,13 +108,18 @@ int ParseFontSize(const QString& size) {
   return static_cast<int>(negative ? -value : value);
 }
 
-FontSpec MakeFontSpec(const TextBoxStyle& style, int divisor, float cardHeight, int angle) {
+FontSpec MakeFontSpec(const TextBoxStyle& style, int divisor, float cardHeight, int angle,
+                      int dpi) {
   FontSpec spec;
   const float size = static_cast<float>(ParseFontSize(style.size));
-  const float k = cardHeight * kPerCardHeight;
+  // The height is worked out for the card at 300 dpi, whole pixels there, and then scaled: the
+  // same card at any resolution has the same font, not one a truncation apart.
+  const float scale = CompositionScale(dpi);
+  const float k = cardHeight / scale * kPerCardHeight;
   const float div = static_cast<float>(std::max(divisor, 1));
   const float height = size / div * 0.1f - size * k / div;
-  spec.height = std::isfinite(height) ? static_cast<int>(std::clamp(height, -1e9f, 1e9f)) : 0;
+  const float whole = std::isfinite(height) ? std::trunc(std::clamp(height, -1e9f, 1e9f)) : 0.0f;
+  spec.height = static_cast<int>(std::clamp(whole * scale, -1e9f, 1e9f));
   if (style.style == u"Regular") {
     spec.weight = kWeightRegular;
   } else if (style.style == u"Bold" || style.style == u"Bold Italic") {
@@ -174,7 +180,7 @@ std::optional<FrameFill> BoxFrame(const CardState& live, int box, int divisor, P
                              cardArea.bottom - (cardArea.bottom - cardArea.top - w) / 2};
   const std::optional<PixelRect> area =
       FrameArea(Reduced(cardArea, divisor), Reduced(text, divisor), style.frameMode, w / divisor,
-                angle == 0 ? align : kAlignOwnEdges, FrameMargin(style, divisor), angle);
+                angle == 0 ? align : kAlignOwnEdges, FrameMargin(style, divisor, live.dpi), angle);
   if (!area) return std::nullopt;
   return FrameFill{*area, ToPixel(RgbToColourRef(HslToRgb(style.fillColour))),
                    Alpha(style.opacity)};

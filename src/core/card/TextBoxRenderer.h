@@ -42,7 +42,8 @@ struct FontSpec {
 
 // The leading decimal integer of a size text ("36", " 12pt" → 12); 0 when there is none.
 int ParseFontSize(const QString& size);
-FontSpec MakeFontSpec(const TextBoxStyle& style, int divisor, float cardHeight, int angle);
+// The font of a card of `dpi` drawn at `divisor`.
+FontSpec MakeFontSpec(const TextBoxStyle& style, int divisor, float cardHeight, int angle, int dpi);
 QFont MakeFont(const QString& face, const FontSpec& spec);
 
 // Draws one box of `live` (its style and lines; a box at or past its box count draws nothing),

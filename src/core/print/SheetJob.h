@@ -7,9 +7,12 @@
 
 #include <QImage>
 #include <QRectF>
+#include <QSizeF>
 
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
+#include "core/print/PrinterCalibration.h"
+#include "core/print/SheetMarks.h"
 #include "core/storage/Outcome.h"
 
 class QPainter;
@@ -41,6 +44,11 @@ struct SheetJob {
   // When given, the sheets are painted with it rather than with the pictures of `cards`, which
   // still show the cards on screen.
   CardPainting paintedCards;
+  // The card's own size in print pixels at dpi: each card is printed at this size, centred in
+  // its rectangle of the layout and clipped to it, never stretched. Empty: the layout's size.
+  QSizeF cardSize{};
+  PrintShopOptions shop{};
+  PrinterCalibration calibration{};  // of the printer the job goes to
 };
 
 // Whether the job has a card to print: the source gives a picture for the first cell.

@@ -1,5 +1,6 @@
 #include "core/print/SheetPdf.h"
 
+#include <functional>
 #include <span>
 
 #include <QBuffer>
@@ -9,8 +10,11 @@
 
 namespace tavolo {
 
-PrintOutcome WriteSheetsPdf(const std::filesystem::path& path, const SheetJob& job,
-                            const QString& title, const SheetProgress& progress) {
+namespace {
+
+// The pages `print` paints, made whole in memory, then written through the safe writer.
+PrintOutcome WritePdf(const std::filesystem::path& path, const QString& title,
+                      const std::function<PrintOutcome(QPdfWriter&)>& print) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -19,7 +23,7 @@ PrintOutcome WriteSheetsPdf(const std::filesystem::path& path, const SheetJob& j
     writer.setCreator(QStringLiteral("Tavolo"));
     writer.setTitle(title);
     writer.setResolution(kSheetPdfResolution);
-    const PrintOutcome printed = PrintSheets(writer, job, progress);
+    const PrintOutcome printed = print(writer);
     if (!printed || printed.Value() == PrintCompletion::kCancelled) return printed;
   }
   const Outcome<> written =
@@ -27,6 +31,21 @@ PrintOutcome WriteSheetsPdf(const std::filesystem::path& path, const SheetJob& j
                                          static_cast<size_t>(pdf.size())));
   if (!written) return Failure{written.Message()};
   return PrintCompletion::kPrinted;
+}
+
+}  // namespace
+
+PrintOutcome WriteSheetsPdf(const std::filesystem::path& path, const SheetJob& job,
+                            const QString& title, const SheetProgress& progress) {
+  return WritePdf(path, title,
+                  [&](QPdfWriter& writer) { return PrintSheets(writer, job, progress); });
+}
+
+PrintOutcome WriteCalibrationPdf(const std::filesystem::path& path, const Paper& paper,
+                                 const PrinterCalibration& calibration) {
+  return WritePdf(path, QString(), [&](QPdfWriter& writer) {
+    return PrintCalibrationPage(writer, paper, calibration);
+  });
 }
 
 }  // namespace tavolo

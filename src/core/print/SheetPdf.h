@@ -21,4 +21,8 @@ inline constexpr int kSheetPdfResolution = 1200;
 PrintOutcome WriteSheetsPdf(const std::filesystem::path& path, const SheetJob& job,
                             const QString& title, const SheetProgress& progress = {});
 
+// The calibration page (PrintCalibrationPage) as a PDF, written as safely.
+PrintOutcome WriteCalibrationPdf(const std::filesystem::path& path, const Paper& paper,
+                                 const PrinterCalibration& calibration);
+
 }  // namespace tavolo

@@ -14,7 +14,18 @@ Outcome<> CheckSheetJob(const SheetJob& job) {
   if (job.sheets < 1) return Failure{"At least one sheet is needed."};
   const SheetGrid grid = ComputeGrid(job.layout, job.paper.WholeMm(), job.dpi);
   if (!grid.Ok()) return Failure{GridMessage(grid.status)};
-  return {};
+  return CheckBleedRoom(job);
+}
+
+Outcome<> CheckBleedRoom(const SheetJob& job) {
+  if (job.shop.bleedMm <= 0) return {};
+  const SheetPlacement placement = PlaceCards(job.layout, job.paper.WholeMm(), job.dpi, job.dpi);
+  const SheetPaint paint = PrepareSheets(job, placement.cards, job.dpi);
+  if (!BleedsOverlap(paint.places, placement.grid)) return {};
+  return Failure{QStringLiteral("No room for a bleed of %1 mm between the cards: their bleeds "
+                                "would overlap.")
+                     .arg(job.shop.bleedMm)
+                     .toStdString()};
 }
 
 PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
@@ -27,9 +38,10 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
   if (!device.setPageLayout(page)) {
     return Failure{"The paper " + job.paper.name.toStdString() + " cannot be used."};
   }
-  const SheetPlacement placement =
-      PlaceCards(job.layout, job.paper.WholeMm(), job.dpi, device.logicalDpiX());
+  const double deviceDpi = device.logicalDpiX();
+  const SheetPlacement placement = PlaceCards(job.layout, job.paper.WholeMm(), job.dpi, deviceDpi);
   if (!placement.grid.Ok()) return Failure{GridMessage(placement.grid.status)};
+  const SheetPaint paint = PrepareSheets(job, placement.cards, deviceDpi);
 
   QPainter painter;
   if (!painter.begin(&device)) return Failure{"The printing could not be started."};
@@ -42,8 +54,23 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
       painter.end();
       return Failure{"A new sheet could not be started."};
     }
-    PaintSheet(painter, job, sheet, placement);
+    PaintSheet(painter, paint, sheet);
   }
+  if (!painter.end()) return Failure{"The printing could not be finished."};
+  return PrintCompletion::kPrinted;
+}
+
+PrintOutcome PrintCalibrationPage(QPagedPaintDevice& device, const Paper& paper,
+                                  const PrinterCalibration& calibration) {
+  QPageLayout page(paper.pageSize, QPageLayout::Portrait, QMarginsF());
+  page.setMode(QPageLayout::FullPageMode);
+  if (!device.setPageLayout(page)) {
+    return Failure{"The paper " + paper.name.toStdString() + " cannot be used."};
+  }
+  QPainter painter;
+  if (!painter.begin(&device)) return Failure{"The printing could not be started."};
+  PaintCalibrationPage(painter, paper.pageSize.size(QPageSize::Millimeter), device.logicalDpiX(),
+                       calibration);
   if (!painter.end()) return Failure{"The printing could not be finished."};
   return PrintCompletion::kPrinted;
 }

@@ -16,13 +16,21 @@ namespace tavolo {
 using SheetProgress = std::function<bool(int done, int sheets)>;
 
 // What keeps the job from printing, found before any printer or file is touched: no card, no
-// sheet, or a layout that places no card on the paper (the grid's message).
+// sheet, a layout that places no card on the paper (the grid's message), or no room for the bleed.
 Outcome<> CheckSheetJob(const SheetJob& job);
+
+// Whether the layout's cards leave room for the job's bleed: their bleeds must not overlap.
+Outcome<> CheckBleedRoom(const SheetJob& job);
 
 // Sets the device's page to the job's paper (portrait, full page, no margins) and paints the
 // job's sheets. Nothing is painted when the layout places no card on the paper (the message is
 // the grid's), the job has no card or no sheet, or the device refuses the paper or the painter.
 PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
                          const SheetProgress& progress = {});
+
+// One page of `paper` with the calibration page (PaintCalibrationPage) drawn through
+// `calibration`.
+PrintOutcome PrintCalibrationPage(QPagedPaintDevice& device, const Paper& paper,
+                                  const PrinterCalibration& calibration);
 
 }  // namespace tavolo

@@ -1,29 +1,56 @@
-// Paints sheets of cards: each card's picture, as the job's card source gives it, drawn at its
-// cell's rectangle. The page preview, the printer and the PDF all paint through these functions,
-// so what the preview shows is what the printer gets. Pictures are drawn as the source gives
-// them, so a PDF embeds a picture shared by many cells once.
+// Paints sheets of cards: each card's picture, as the job's card source gives it, at its true
+// size centred in its rectangle of the layout, with its bleed, the crop marks and the printer's
+// calibration. The page preview, the printer and the PDF all paint through these functions, so
+// what the preview shows is what the printer gets. Pictures are drawn as the source gives them,
+// so a PDF embeds a picture shared by many cells once.
 #pragma once
 
+#include <span>
+#include <vector>
+
+#include <QLineF>
 #include <QSize>
+#include <QTransform>
 
 #include "core/print/PagePreview.h"
 #include "core/print/SheetGrid.h"
 #include "core/print/SheetJob.h"
+#include "core/print/SheetMarks.h"
 
 class QPainter;
 
 namespace tavolo {
 
-// Sheet `sheet` of the job: each card painted (the job's paintedCards) or its picture scaled into
-// its rectangle of the placement (PlaceCards at the device's resolution), in the painter's device
-// units; empty cells stay blank.
-void PaintSheet(QPainter& painter, const SheetJob& job, int sheet, const SheetPlacement& placement);
+// A job's sheets as one device paints them, worked out once for all its sheets.
+struct SheetPaint {
+  CardSource cards;  // the job's cards, with their bleed
+  // When given, each card is painted with it over its picture's bleed (see SheetJob).
+  CardPainting paintedCards;
+  int bleedPixels = 0;  // of the pictures, on every side
+  int dpi = 0;          // of the cards' pictures
+  double deviceDpi = 0;
+  std::vector<CardOnSheet> places;
+  std::vector<QLineF> cropMarks;
+  QTransform calibration;
+};
+
+// The job's cards on `cells` (the layout's card rectangles in device units at `deviceDpi`).
+SheetPaint PrepareSheets(const SheetJob& job, std::span<const QRectF> cells, double deviceDpi);
+
+// Sheet `sheet` (from 0): every card and the crop marks; empty cells stay blank.
+void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet);
 
 // The whole page preview of `size` pixels, showing the first sheet: a white sheet framed in
 // black (grey beside it when the sheet is narrower than the preview), then, when the job has
 // cards, the grid's message centred on one line on white (wrapped when the preview is narrower
-// than the line), or the cards.
+// than the line), or the cards as the sheet prints them.
 void PaintPagePreview(QPainter& painter, QSize size, const SheetJob& job,
                       const PagePreviewGeometry& preview);
+
+// A page for measuring how a printer misplaces what it prints: rulers in millimetres along the
+// top and left edges from the paper's corner and a cross at the paper's centre, with the
+// calibration in use and what to type back, all drawn through the calibration.
+void PaintCalibrationPage(QPainter& painter, QSizeF paperMm, double deviceDpi,
+                          const PrinterCalibration& calibration);
 
 }  // namespace tavolo

@@ -125,6 +125,8 @@ void MergeBrowserDialog::OnPrint() {
       renderer_.RenderPrintImage(MergedCard(card_, records_.records.front().details));
   MergedCardSource cards(renderer_, card_, records_.records);
   PrintDialog dialog(&first, card_.dpi, printer_, prompts_, this);
+  // The merged cards are printed as they are: a merge cannot take the sheet's size.
+  dialog.SetCard(card_, {});
   dialog.PrintCards(
       [&cards](int sheet, int cell, int perSheet) { return cards.Card(sheet, cell, perSheet); },
       records_.records.size());

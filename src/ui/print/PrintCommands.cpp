@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "core/base/CheckedCall.h"
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
 #include "core/card/CardPainter.h"
 #include "ui/base/Prompts.h"
@@ -52,6 +53,14 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
   dialog.SetPdfFileSuggestion(PdfSuggestion(document.FilePath()));
   dialog.PaintCardsWith([&document](QPainter& painter, const QRectF& target, int, int, int) {
     PaintCard(document.Renderer(), painter, target, document.Live());
+  });
+  // The card takes the sheet's size as Card Properties gives it a size: one step to undo.
+  dialog.SetCard(document.Live(), [&document](const CardState& resized) {
+    const CardDocument::ChangeScope scope(document);
+    document.SetLive(resized);
+    document.DropBackgroundCache();
+    document.RecordEdit();
+    return ToQImage(document.RenderPrintImage());
   });
   prompts.Run(dialog);
 }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include "core/base/CheckedCall.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/merge/MergedCardSource.h"
+#include "core/print/CardFit.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
@@ -28,6 +30,7 @@
 #include "ui/base/Prompts.h"
 #include "ui/base/Translation.h"
 #include "ui/controls/ControlPainting.h"
+#include "ui/print/CalibrationSettings.h"
 #include "ui/print/DraftCardPreview.h"
 #include "ui/print/DraftPagePreview.h"
 #include "ui/print/PageLayoutNameDialog.h"
@@ -102,6 +105,7 @@ PrintDialog::PrintDialog(const RasterImage* printImage, int dpi, PrinterChoice& 
   TAVOLO_CHECK_AS("0", printImage != nullptr);
   job_.dpi = dpi;
   job_.cards = SameCardEverywhere(printImage_);
+  job_.calibration = LoadCalibration(printer_.PrinterName());
   setWindowTitle(Tr("Print Preview"));
   BuildControls();
 
@@ -126,6 +130,7 @@ void PrintDialog::BuildControls() {
   left->addWidget(BuildLayoutGroup());
   left->addWidget(BuildLengthsGroup());
   left->addWidget(BuildCardPreviewGroup());
+  left->addWidget(BuildPrintShopGroup());
   left->addStretch(1);
 
   auto* columns = new QHBoxLayout;
@@ -265,6 +270,89 @@ QWidget* PrintDialog::BuildPagePreviewGroup() {
   pagePreview_->setMinimumSize(kPagePreviewMinimum);
   auto* layout = new QHBoxLayout(group);
   layout->addWidget(pagePreview_);
+  return group;
+}
+
+QWidget* PrintDialog::BuildPrintShopGroup() {
+  auto* group = new QGroupBox(QStringLiteral("Print shop and printer calibration"), this);
+  auto* grid = new QGridLayout(group);
+  const auto spin = [group](int id, double low, double high, double step, const QString& suffix,
+                            double value) {
+    auto* box = new QDoubleSpinBox(group);
+    box->setObjectName(ControlName(id));
+    box->setRange(low, high);
+    box->setSingleStep(step);
+    box->setDecimals(1);
+    box->setSuffix(suffix);
+    box->setValue(value);
+    return box;
+  };
+  const auto labelled = [group](const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, group);
+    label->setBuddy(buddy);
+    return label;
+  };
+
+  // Each message takes up to two lines; the group keeps room for them.
+  const int twoLines = 2 * fontMetrics().lineSpacing();
+  fitMessage_ = new QLabel(group);
+  fitMessage_->setWordWrap(true);
+  fitMessage_->setMinimumHeight(twoLines);
+  // Taking the sheet's size changes the card (one step to undo); printing at the card's own
+  // size is a choice for this printing only.
+  useSheetSize_ = new QPushButton(QStringLiteral("Use the sheet's card size"), group);
+  useSheetSize_->setObjectName(ControlName(kUseSheetSize));
+  useSheetSize_->setAutoDefault(false);
+  printAtCardSize_ = new QCheckBox(QStringLiteral("Print at the card's size"), group);
+  printAtCardSize_->setObjectName(ControlName(kPrintAtCardSize));
+  grid->addWidget(fitMessage_, 0, 0, 1, 4);
+  grid->addWidget(useSheetSize_, 1, 0, 1, 2);
+  grid->addWidget(printAtCardSize_, 1, 2, 1, 2);
+  connect(useSheetSize_, &QPushButton::clicked, this, &PrintDialog::OnUseSheetSize);
+
+  bleed_ = spin(kBleed, 0.0, kMaxBleedMm, 0.5, QStringLiteral(" mm"), 0.0);
+  bleed_->setToolTip(QStringLiteral("How far the card's edges are printed past the cut"));
+  cropMarks_ = new QCheckBox(QStringLiteral("Crop mar&ks"), group);
+  cropMarks_->setObjectName(ControlName(kCropMarks));
+  grid->addWidget(labelled(QStringLiteral("&Bleed:"), bleed_), 2, 0);
+  grid->addWidget(bleed_, 2, 1);
+  grid->addWidget(cropMarks_, 2, 2, 1, 2);
+  connect(bleed_, &QDoubleSpinBox::valueChanged, this, [this](double mm) {
+    job_.shop.bleedMm = mm;
+    RedrawPagePreview();
+  });
+  connect(cropMarks_, &QCheckBox::toggled, this, [this](bool on) {
+    job_.shop.cropMarks = on;
+    RedrawPagePreview();
+  });
+
+  const PrinterCalibration& calibration = job_.calibration;
+  offsetX_ = spin(kOffsetX, -kMaxCalibrationOffsetMm, kMaxCalibrationOffsetMm, 0.1,
+                  QStringLiteral(" mm"), calibration.offsetXMm);
+  offsetY_ = spin(kOffsetY, -kMaxCalibrationOffsetMm, kMaxCalibrationOffsetMm, 0.1,
+                  QStringLiteral(" mm"), calibration.offsetYMm);
+  scale_ = spin(kScale, kMinCalibrationScalePercent, kMaxCalibrationScalePercent, 0.1,
+                QStringLiteral(" %"), calibration.scalePercent);
+  grid->addWidget(labelled(QStringLiteral("Offset &X:"), offsetX_), 3, 0);
+  grid->addWidget(offsetX_, 3, 1);
+  grid->addWidget(labelled(QStringLiteral("Offset &Y:"), offsetY_), 3, 2);
+  grid->addWidget(offsetY_, 3, 3);
+  grid->addWidget(labelled(QStringLiteral("Scal&e:"), scale_), 4, 0);
+  grid->addWidget(scale_, 4, 1);
+  for (QDoubleSpinBox* box : {offsetX_, offsetY_, scale_}) {
+    connect(box, &QDoubleSpinBox::valueChanged, this, &PrintDialog::OnCalibrationChanged);
+  }
+  auto* calibrationPage = new QPushButton(QStringLiteral("Print Calibration Pa&ge"), group);
+  calibrationPage->setObjectName(ControlName(kPrintCalibrationPage));
+  calibrationPage->setAutoDefault(false);
+  connect(calibrationPage, &QPushButton::clicked, this, &PrintDialog::OnPrintCalibrationPage);
+  grid->addWidget(calibrationPage, 4, 2, 1, 2, Qt::AlignRight);
+
+  shopMessage_ = new QLabel(group);
+  shopMessage_->setWordWrap(true);
+  shopMessage_->setMinimumHeight(twoLines);
+  shopMessage_->setPalette(message_->palette());
+  grid->addWidget(shopMessage_, 5, 0, 1, 4);
   return group;
 }
 
@@ -443,6 +531,59 @@ void PrintDialog::PaintCardsWith(LaidOutPainting painting) {
   };
 }
 
+void PrintDialog::SetCard(const CardState& card, TakeSheetSize takeSheetSize) {
+  card_ = card;
+  takeSheetSize_ = std::move(takeSheetSize);
+  job_.cardSize = QSizeF(card.cardWidth, card.cardHeight);
+  RedrawPagePreview();
+}
+
+QString PrintDialog::FitMessage() const {
+  if (!card_ || !CardDiffersFromLayout(*card_, job_.layout)) return {};
+  const QString sizes = QString::fromStdString(CardAndLayoutSizes(*card_, job_.layout));
+  return sizes.left(1).toUpper() + sizes.mid(1) + QLatin1Char('.');
+}
+
+void PrintDialog::OnUseSheetSize() {
+  if (!card_ || !takeSheetSize_) return;
+  card_ = FittedToLayout(*card_, job_.layout);
+  printImage_ = takeSheetSize_(*card_);
+  job_.cardSize = QSizeF(card_->cardWidth, card_->cardHeight);
+  if (cardCount_ == 0) job_.cards = SameCardEverywhere(printImage_);
+  cardPreview_->SetImage(printImage_);
+  cardPreview_->update();
+  RedrawPagePreview();
+}
+
+void PrintDialog::OnCalibrationChanged() {
+  job_.calibration = Clamped({offsetX_->value(), offsetY_->value(), scale_->value()});
+  SaveCalibration(printer_.PrinterName(), job_.calibration);
+  RedrawPagePreview();
+}
+
+void PrintDialog::OnPrintCalibrationPage() {
+  QString file;
+  if (printer_.IsPdf()) {
+    file = AskPdfFile(QStringLiteral("Print Calibration Page to PDF"));
+    if (file.isEmpty()) return;
+  }
+  const PrintOutcome printed =
+      PrintCalibrationPageOn(printer_, file, job_.paper, job_.calibration);
+  if (!printed) Tell(QString::fromStdString(printed.Message()));
+}
+
+void PrintDialog::ShowPrintShopState() {
+  const QString fit = FitMessage();
+  fitMessage_->setText(fit);
+  for (QWidget* widget : {static_cast<QWidget*>(fitMessage_), static_cast<QWidget*>(useSheetSize_),
+                          static_cast<QWidget*>(printAtCardSize_)}) {
+    widget->setVisible(!fit.isEmpty());
+  }
+  useSheetSize_->setEnabled(static_cast<bool>(takeSheetSize_));
+  const Outcome<> room = CheckBleedRoom(job_);
+  shopMessage_->setText(room ? QString() : QString::fromStdString(room.Message()));
+}
+
 void PrintDialog::OnPrint() {
   const QString refused = EditMessage();
   if (!refused.isEmpty()) {
@@ -454,6 +595,11 @@ void PrintDialog::OnPrint() {
         break;
       }
     }
+    return;
+  }
+  if (!FitMessage().isEmpty() && !printAtCardSize_->isChecked()) {
+    Tell(QStringLiteral("The card and the sheet's cards differ in size: choose \"Use the sheet's "
+                        "card size\" or \"Print at the card's size\"."));
     return;
   }
   if (cardCount_ > 0) {
@@ -473,12 +619,15 @@ void PrintDialog::OnPrint() {
   }
 }
 
-PrintOutcome PrintDialog::PrintToPdfFile() {
+QString PrintDialog::AskPdfFile(const QString& title) {
   const QString offered =
       printer_.PdfFileName().isEmpty() ? pdfSuggestion_ : printer_.PdfFileName();
-  const QString file =
-      prompts_.SaveFileName(this, {Tr("Print to PDF"), Tr("PDF files (*.pdf)"),
-                                   QStringLiteral("pdf"), offered, FileKind::kPdf});
+  return prompts_.SaveFileName(this, {title, Tr("PDF files (*.pdf)"), QStringLiteral("pdf"),
+                                      offered, FileKind::kPdf});
+}
+
+PrintOutcome PrintDialog::PrintToPdfFile() {
+  const QString file = AskPdfFile(Tr("Print to PDF"));
   if (file.isEmpty()) return PrintCompletion::kCancelled;
   return PrintSheetJobToPdf(this, printer_, file, job_);
 }
@@ -507,6 +656,7 @@ void PrintDialog::SetManualControlsEnabled(bool enabled) {
 }
 
 void PrintDialog::RedrawPagePreview() {
+  ShowPrintShopState();
   pagePreview_->update();
 }
 

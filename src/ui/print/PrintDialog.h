@@ -3,18 +3,22 @@
 // takes a predefined page layout from the abctmp folder, stores the layout as a new one ("Save As
 // Template"), and prints a number of sheets. The card preview shows the print image; the page
 // preview shows the sheet as the layout places the cards on it. Every opening starts from the
-// default layout, inches, one copy and the printer's current paper.
+// default layout, inches, one copy and the printer's current paper. Below the lengths, the print
+// shop's options (how a card of another size than the layout's fits, bleed, crop marks) and the
+// printer's calibration, kept per printer in the user's settings.
 #pragma once
 
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QDialog>
 #include <QString>
 
 #include "core/base/ProgramFolder.h"
+#include "core/card/CardState.h"
 #include "core/imaging/RasterImage.h"
 #include "core/print/LengthDisplay.h"
 #include "core/print/PageLayout.h"
@@ -24,6 +28,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -60,6 +65,14 @@ class PrintDialog : public QDialog {
     kTopMargin = 1072,
     kCardWidth = 1073,
     kCardHeight = 1074,
+    kUseSheetSize = 1080,
+    kPrintAtCardSize = 1081,
+    kBleed = 1082,
+    kCropMarks = 1083,
+    kOffsetX = 1084,
+    kOffsetY = 1085,
+    kScale = 1086,
+    kPrintCalibrationPage = 1087,
   };
   static constexpr int kMaxCopies = 1000;
 
@@ -83,6 +96,14 @@ class PrintDialog : public QDialog {
   // A PDF in colour is painted with `painting` (text stays text); the preview, a printer and a
   // PDF in grey keep the print images.
   void PaintCardsWith(LaidOutPainting painting);
+  // Gives the card the sheet's card size: records the resized card as one step and returns its
+  // new print image.
+  using TakeSheetSize = std::function<QImage(const CardState& resized)>;
+  // The card printed, so that the dialog can tell when its size differs from the layout's and
+  // offer the choice; without `takeSheetSize` (a merge) only its own size is offered.
+  void SetCard(const CardState& card, TakeSheetSize takeSheetSize);
+  // What the fit line says; empty while the card has the layout's size.
+  QString FitMessage() const;
 
   // What Print prints: the card everywhere, the layout, the paper in use and the copies.
   const SheetJob& Job() const { return job_; }
@@ -104,6 +125,7 @@ class PrintDialog : public QDialog {
   QWidget* BuildLengthsGroup();
   QWidget* BuildCardPreviewGroup();
   QWidget* BuildPagePreviewGroup();
+  QWidget* BuildPrintShopGroup();
 
   // Fills the paper list from the current printer; `selection` -1 selects the printer's current
   // paper and applies the paper change. Settles the paper in use.
@@ -115,6 +137,13 @@ class PrintDialog : public QDialog {
   void OnLayoutChosen(int index);
   void OnSaveAsTemplate();
   void OnPrint();
+  void OnUseSheetSize();
+  void OnCalibrationChanged();
+  void OnPrintCalibrationPage();
+  // Shows or hides the fit choice and the bleed's room as the layout stands now.
+  void ShowPrintShopState();
+  // The PDF file to write into, asked for; empty when the user cancels.
+  QString AskPdfFile(const QString& title);
   // Asks for the PDF file and prints into it; cancelled when no file is given.
   PrintOutcome PrintToPdfFile();
 
@@ -130,7 +159,9 @@ class PrintDialog : public QDialog {
   PrinterChoice& printer_;
   Prompts& prompts_;
   const DataFolder layoutsFolder_;
-  const QImage printImage_;
+  QImage printImage_;
+  std::optional<CardState> card_;
+  TakeSheetSize takeSheetSize_;
   QString pdfSuggestion_;
 
   SheetJob job_;
@@ -152,6 +183,15 @@ class PrintDialog : public QDialog {
   QPushButton* print_ = nullptr;
   DraftCardPreview* cardPreview_ = nullptr;
   DraftPagePreview* pagePreview_ = nullptr;
+  QLabel* fitMessage_ = nullptr;
+  QPushButton* useSheetSize_ = nullptr;
+  QCheckBox* printAtCardSize_ = nullptr;
+  QDoubleSpinBox* bleed_ = nullptr;
+  QCheckBox* cropMarks_ = nullptr;
+  QDoubleSpinBox* offsetX_ = nullptr;
+  QDoubleSpinBox* offsetY_ = nullptr;
+  QDoubleSpinBox* scale_ = nullptr;
+  QLabel* shopMessage_ = nullptr;
 };
 
 }  // namespace tavolo

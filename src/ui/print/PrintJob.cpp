@@ -90,4 +90,15 @@ PrintOutcome PrintSheetJobOnPrinter(QWidget* owner, const PrinterChoice& choice,
                      .toStdString()};
 }
 
+PrintOutcome PrintCalibrationPageOn(const PrinterChoice& choice, const QString& file,
+                                    const Paper& paper, const PrinterCalibration& calibration) {
+  if (choice.IsPdf()) {
+    return WriteCalibrationPdf(std::filesystem::path(file.toStdString()), paper, calibration);
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  choice.ConfigureJob(printer);
+  if (!printer.isValid()) return Failure{"The printer is not available."};
+  return PrintCalibrationPage(printer, paper, calibration);
+}
+
 }  // namespace tavolo

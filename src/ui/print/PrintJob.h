@@ -25,4 +25,9 @@ PrintOutcome PrintSheetJobToPdf(QWidget* owner, const PrinterChoice& choice, con
 PrintOutcome PrintSheetJobOnPrinter(QWidget* owner, const PrinterChoice& choice,
                                     const SheetJob& job);
 
+// The calibration page on `paper`, drawn through `calibration`: on the current printer, or into
+// `file` for the PDF printer.
+PrintOutcome PrintCalibrationPageOn(const PrinterChoice& choice, const QString& file,
+                                    const Paper& paper, const PrinterCalibration& calibration);
+
 }  // namespace tavolo

@@ -569,7 +569,7 @@ TEST(CardDocument, TheClipboardTakesTheFullSizeCardTaggedWithAUsableDpi) {
     live.dpi = dpi;
     s.doc.SetLive(live);
     const QImage copy = s.doc.RenderClipboardImage();
-    ASSERT_EQ(copy.size(), QSize(1062, 615)) << dpi;
+    ASSERT_EQ(copy.size(), QSize(2124, 615)) << dpi;
     EXPECT_EQ(copy.dotsPerMeterX() == DpiToPelsPerMeter(dpi), dpi == 600) << dpi;
     EXPECT_EQ(copy, ToQImage(s.doc.RenderPrintImage()).convertToFormat(QImage::Format_RGB32))
         << dpi;

@@ -85,18 +85,20 @@ bool SameBytes(const QImage& a, const QImage& b) {
   return true;
 }
 
-TEST(CardRenderer, PrintImageIsAlways1062By615WithTheCardsDpi) {
+TEST(CardRenderer, PrintImageIsTheCardAtItsOwnSizeWithItsDpi) {
   Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(0);
-  card.cardWidth = 2124.0f;
-  card.cardHeight = 1230.0f;
+  card.cardWidth = 2008.0f;  // 85 × 55 mm
+  card.cardHeight = 1300.5f;
   card.dpi = 600;
   const RasterImage print = renderer.RenderPrintImage(card);
   ASSERT_TRUE(print.IsValid());
   EXPECT_EQ(std::tuple(print.GetWidth(), print.GetHeight(), print.GetBpp()),
-            std::tuple(1062u, 615u, 24u));
+            std::tuple(2008u, 1300u, 24u));
   EXPECT_EQ(std::pair(print.GetXDpi(), print.GetYDpi()), std::pair(600, 600));
+  card.cardWidth = 0.0f;  // a damaged size gives no print image, not a wrong one
+  EXPECT_FALSE(renderer.RenderPrintImage(card).IsValid());
 }
 
 TEST(CardRenderer, TheTintedBackgroundIsBuiltOncePerSizeAndMatchesAnUncachedRendering) {

@@ -26,27 +26,31 @@ TextBoxStyle StyleNamed(const char* name, const char* size = "36") {
   return s;
 }
 
-TEST(FontSpec, SizeDivisorCardHeightAndStyleGiveTheFont) {
+TEST(FontSpec, SizeDivisorCardHeightResolutionAndStyleGiveTheFont) {
   const struct {
     const char* style;
     const char* size;
     int divisor;
     float cardHeight;
+    int dpi;
     int angle;
     FontSpec expected;
   } cases[] = {
-      {"Regular", "36", 1, 615, 0, {-32, 400, false, 0}},   // 3.6 − 36
-      {"Regular", "36", 3, 615, 0, {-10, 400, false, 0}},   // 1.2 − 12
-      {"Regular", "36", 1, 1230, 0, {-68, 400, false, 0}},  // 3.6 − 72
-      {"Regular", "big", 1, 615, 0, {0, 400, false, 0}},
-      {"Italic", "36", 1, 615, 0, {-32, 0, true, 0}},
-      {"Bold Italic", "36", 1, 615, 0, {-32, 700, true, 0}},
-      {"Bold", "36", 1, 615, 90, {-32, 700, false, 900}},
+      {"Regular", "36", 1, 615, 300, 0, {-32, 400, false, 0}},    // 3.6 − 36
+      {"Regular", "36", 3, 615, 300, 0, {-10, 400, false, 0}},    // 1.2 − 12
+      {"Regular", "36", 1, 1230, 300, 0, {-68, 400, false, 0}},   // 3.6 − 72
+      {"Regular", "36", 1, 2460, 1200, 0, {-128, 400, false, 0}},  // 4 × the 300-dpi card
+      {"Regular", "36", 1, 615, 0, 0, {-32, 400, false, 0}},      // no resolution: as 300
+      {"Regular", "big", 1, 615, 300, 0, {0, 400, false, 0}},
+      {"Italic", "36", 1, 615, 300, 0, {-32, 0, true, 0}},
+      {"Bold Italic", "36", 1, 615, 300, 0, {-32, 700, true, 0}},
+      {"Bold", "36", 1, 615, 300, 90, {-32, 700, false, 900}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(MakeFontSpec(StyleNamed(c.style, c.size), c.divisor, c.cardHeight, c.angle),
+    EXPECT_EQ(MakeFontSpec(StyleNamed(c.style, c.size), c.divisor, c.cardHeight, c.angle, c.dpi),
               c.expected)
-        << c.style << " " << c.size << " " << c.divisor << " " << c.cardHeight << " " << c.angle;
+        << c.style << " " << c.size << " " << c.divisor << " " << c.cardHeight << " " << c.dpi
+        << " " << c.angle;
   }
   // The size text is read as a leading integer.
   const std::pair<const char*, int> sizes[] = {
@@ -184,12 +188,12 @@ struct FieldCard {
   }
   int LineHeight(int divisor = 1) const {
     const QFont font =
-        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], divisor, card.cardHeight, 0));
+        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], divisor, card.cardHeight, 0, card.dpi));
     return QFontMetrics(font).height();
   }
   int Width(const char* text) const {
     const QFont font =
-        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], 1, card.cardHeight, 0));
+        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], 1, card.cardHeight, 0, card.dpi));
     return QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text));
   }
   PixelRect Frame(int offset, int align, int angle = 0) {

@@ -98,7 +98,7 @@ TEST(PaintSheet, DrawsEachCellsOwnCardAndLeavesEmptyCellsBlank) {
   QImage sheet(300, 400, QImage::Format_RGB32);
   sheet.fill(Qt::white);
   QPainter painter(&sheet);
-  PaintSheet(painter, job, 0, placement);
+  PaintSheet(painter, PrepareSheets(job, placement.cards, 30), 0);
   painter.end();
   for (int cell = 0; cell < 10; ++cell) {
     const QImage card = job.cards(0, cell);

@@ -1,0 +1,122 @@
+#include "PdfCommand.h"
+
+#include <cmath>
+#include <filesystem>
+#include <optional>
+
+#include <QPageSize>
+
+#include "CliSupport.h"
+#include "PictureWarnings.h"
+#include "PrintShopOptions.h"
+#include "core/base/CheckCounter.h"
+#include "core/base/ProgramFolder.h"
+#include "core/bridge/ImageBridge.h"
+#include "core/card/CardRenderer.h"
+#include "core/print/LengthDisplay.h"
+#include "core/print/SheetPdf.h"
+
+namespace tavolo::cli {
+
+namespace {
+
+constexpr const char* kCommand = "pdf";
+
+constexpr const char* kPdfUsage =
+    "Usage: tavolo-cli pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks] [--strict]\n"
+    "Writes the card of a project or template file alone on a page, as print shops ask for it:\n"
+    "the page is the card's own size (Card Properties), plus the bleed on every side, plus room\n"
+    "for the crop marks when they are asked for.\n"
+    "  -o, --output CARD.pdf  the PDF to write\n"
+    "  --bleed MM             print 0 to 5 mm of the card's edges past the cut; 0 by default\n"
+    "  --crop-marks           draw crop marks outside the cut lines\n"
+    "  --strict               fail, writing nothing, when the photo, the logo or the\n"
+    "                         background cannot be loaded (otherwise it is left out, with a\n"
+    "                         warning)\n"
+    "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
+
+int Fail(const std::string& message) {
+  PrintError(kCommand, message);
+  return kExitFailure;
+}
+
+// A page of the card's size and `edgeMm` more on every side. The grid counts the paper in whole
+// millimetres, truncated; the page's counted size is rounded up so that its one card counts,
+// while the page itself keeps its exact size.
+Paper CardPage(const CardState& card, double edgeMm) {
+  const double widthMm = PrintPixelsToMm(card.cardWidth, card.dpi) + 2 * edgeMm;
+  const double heightMm = PrintPixelsToMm(card.cardHeight, card.dpi) + 2 * edgeMm;
+  Paper page;
+  page.name = QStringLiteral("Card");
+  page.widthTenthsMm = static_cast<int>(std::ceil(widthMm)) * 10;
+  page.heightTenthsMm = static_cast<int>(std::ceil(heightMm)) * 10;
+  page.pageSize = QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter, page.name,
+                            QPageSize::ExactMatch);
+  return page;
+}
+
+// One card, `edgeMm` from the page's top-left corner.
+PageLayout OneCard(const CardState& card, double edgeMm) {
+  PageLayout layout;
+  layout.cardWidth = card.cardWidth;
+  layout.cardHeight = card.cardHeight;
+  layout.horizontalPitch = card.cardWidth;
+  layout.verticalPitch = card.cardHeight;
+  layout.leftMargin = static_cast<float>(edgeMm / 25.4 * card.dpi);
+  layout.topMargin = layout.leftMargin;
+  layout.unit = static_cast<int32_t>(LengthUnit::kMm);
+  return layout;
+}
+
+int WriteCardPdf(const Arguments& arguments) {
+  PrintShopOptions shop;
+  if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
+  BackgroundTable table;
+  CardState card;
+  if (const std::optional<int> failed = LoadProjectCard(kCommand, arguments.project, table, card)) {
+    return *failed;
+  }
+  if (card.dpi <= 0) {
+    return Fail("the card's resolution is " + std::to_string(card.dpi) +
+                " dpi; printing needs one above 0");
+  }
+  CheckCounter failures(std::string("tavolo-cli ") + kCommand);
+  CardRenderer renderer(&table, CustomPhotosFolder());
+  const RasterImage printImage = renderer.RenderPrintImage(card);
+  const std::string output = arguments.values.at("--output");
+  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
+  if (arguments.flags.contains("--strict") && leftOut > 0) {
+    return Fail("'" + output + "' is not written: with --strict a picture left out is a failure");
+  }
+  const double edgeMm = shop.cropMarks ? CropMarkReachMm(shop.bleedMm) : shop.bleedMm;
+  const SheetJob job{CardPage(card, edgeMm),
+                     OneCard(card, edgeMm),
+                     card.dpi,
+                     1,
+                     SameCardEverywhere(ToQImage(printImage)),
+                     QSizeF(card.cardWidth, card.cardHeight),
+                     shop};
+  const PrintOutcome written = WriteSheetsPdf(
+      output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
+  if (!written) return Fail(written.Message());
+  if (failures.Count() > 0) {
+    return Fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
+                "' may be incomplete");
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunPdf(const std::vector<std::string>& args) {
+  Arguments arguments;
+  if (const std::optional<int> stop =
+          ParseArguments(kCommand, kPdfUsage, args, {"--output", kBleedOption}, arguments,
+                         {"--strict", kCropMarksFlag})) {
+    return *stop;
+  }
+  const GuiApplication app;
+  return WriteCardPdf(arguments);
+}
+
+}  // namespace tavolo::cli

@@ -1,0 +1,39 @@
+#include "PrintShopOptions.h"
+
+#include <string>
+
+namespace tavolo::cli {
+
+std::optional<int> ReadPrintShop(const char* command, const Arguments& arguments,
+                                 PrintShopOptions& options) {
+  options.cropMarks = arguments.flags.contains(kCropMarksFlag);
+  if (arguments.values.contains(kBleedOption)) {
+    const auto bleed = ParseNumber(arguments.values.at(kBleedOption), 0.0, kMaxBleedMm);
+    if (!bleed) return UsageError(command, "--bleed must be a number of millimetres from 0 to 5");
+    options.bleedMm = *bleed;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ReadOffset(const char* command, const Arguments& arguments,
+                              PrinterCalibration& calibration) {
+  if (!arguments.values.contains(kOffsetOption)) return std::nullopt;
+  const std::string& text = arguments.values.at(kOffsetOption);
+  const size_t comma = text.find(',');
+  const auto along = [&](std::string_view part) {
+    return ParseNumber(part, -kMaxCalibrationOffsetMm, kMaxCalibrationOffsetMm);
+  };
+  const std::optional<double> x =
+      comma == std::string::npos ? std::nullopt : along(std::string_view(text).substr(0, comma));
+  const std::optional<double> y =
+      comma == std::string::npos ? std::nullopt : along(std::string_view(text).substr(comma + 1));
+  if (!x || !y) {
+    return UsageError(command,
+                      "--offset must be X,Y in millimetres, each from -10 to 10, such as 1.5,-2");
+  }
+  calibration.offsetXMm = *x;
+  calibration.offsetYMm = *y;
+  return std::nullopt;
+}
+
+}  // namespace tavolo::cli
