@@ -5,6 +5,7 @@
 
 #include "CliSupport.h"
 #include "PictureWarnings.h"
+#include "PrintShopOptions.h"
 #include "SheetChoice.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
@@ -15,6 +16,7 @@
 #include "core/merge/MergedCard.h"
 #include "core/merge/MergedCardSource.h"
 #include "core/merge/RecordFileNames.h"
+#include "core/print/CardFit.h"
 #include "core/print/SheetGrid.h"
 #include "core/print/SheetPdf.h"
 #include "core/storage/PrintableName.h"
@@ -32,7 +34,8 @@ constexpr size_t kMaxPdfCards = 1000;
 
 constexpr const char* kMergeUsage =
     "Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]\n"
-    "                        [--layout NAME|FILE.ptm] [--map FIELD=COLUMN]... [--strict]\n"
+    "                        [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]\n"
+    "                        [--crop-marks] [--offset X,Y] [--map FIELD=COLUMN]... [--strict]\n"
     "       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...\n"
     "                        [--strict]\n"
     "Makes one card per record of a CSV or vCard file: the project's (or template's) card, its\n"
@@ -49,6 +52,10 @@ constexpr const char* kMergeUsage =
     "                          comes from the extension; repeated names are numbered\n"
     "  --paper NAME|ID         the paper of the PDF, as for tavolo-cli print\n"
     "  --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print\n"
+    "  --fit sheet|card        sheet: the cards take the layout's card size; card (the\n"
+    "                          default): each is printed at its own size, centred in its place\n"
+    "  --bleed MM, --crop-marks, --offset X,Y\n"
+    "                          as for tavolo-cli print\n"
     "  --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the\n"
     "                          names say; may be given for several fields\n"
     "  --strict                fail, writing nothing, when a record cannot make a card or a\n"
@@ -91,29 +98,42 @@ struct MergeRun {
   const CardState& project;
   const std::vector<MergeRecord>& records;
   bool strict = false;
+  // For a PDF: the print-shop options, the printer offset and whether the cards take the
+  // layout's card size.
+  PrintShopOptions shop{};
+  PrinterCalibration calibration{};
+  bool fitToSheet = false;
 };
 
 int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   if (run.records.size() > kMaxPdfCards) {
-    return Fail("the data gives " + std::to_string(run.records.size()) + " cards; one PDF holds at "
-                "most " + std::to_string(kMaxPdfCards) + ": split the data file, or write images "
+    return Fail("the data gives " + std::to_string(run.records.size()) +
+                " cards; one PDF holds at "
+                "most " +
+                std::to_string(kMaxPdfCards) +
+                ": split the data file, or write images "
                 "with -o 'DIR/{Name}.png'");
   }
   LayOutWhenNotGiven(sheet, run.project);
-  const SheetGrid grid = ComputeGrid(sheet.layout, sheet.paper.WholeMm(), run.project.dpi);
+  const CardState project =
+      run.fitToSheet ? FittedToLayout(run.project, sheet.layout) : run.project;
+  const SheetGrid grid = ComputeGrid(sheet.layout, sheet.paper.WholeMm(), project.dpi);
   if (!grid.Ok()) return Fail(GridMessage(grid.status));
-  MergedCardSource cards(renderer, run.project, run.records);
+  MergedCardSource cards(renderer, project, run.records);
   // The first card is drawn now, so a picture left out is known before anything is written.
   cards.Card(0, 0, grid.CardCount());
-  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, run.project);
+  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, project);
   if (run.strict && leftOut > 0) {
-    return Fail("'" + run.output + "' is not written: with --strict a picture left out is a failure");
+    return Fail("'" + run.output +
+                "' is not written: with --strict a picture left out is a failure");
   }
-  SheetJob job{sheet.paper, sheet.layout, run.project.dpi,
+  SheetJob job{sheet.paper, sheet.layout, project.dpi,
                MergeSheetCount(run.records.size(), grid.CardCount()),
                cards.Source(grid.CardCount())};
   job.paintedCards = cards.Painting(grid.CardCount());
-  job.cardSize = QSizeF(run.project.cardWidth, run.project.cardHeight);
+  job.cardSize = QSizeF(project.cardWidth, project.cardHeight);
+  job.shop = run.shop;
+  job.calibration = run.calibration;
   Progress progress(run.records.size());
   const auto perSheet = static_cast<size_t>(grid.CardCount());
   const PrintOutcome written = WriteSheetsPdf(
@@ -189,11 +209,29 @@ int Merge(const Arguments& arguments) {
   const bool pdf = IsPdf(output);
   SheetChoice sheet;
   std::optional<int> format;
+  PrintShopOptions shop;
+  PrinterCalibration calibration;
+  bool fitToSheet = false;
   if (pdf) {
     if (const std::optional<int> failed = ChooseSheet(kCommand, arguments, sheet)) return *failed;
+    if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
+    if (const std::optional<int> failed = ReadOffset(kCommand, arguments, calibration)) {
+      return *failed;
+    }
+    if (arguments.values.contains("--fit")) {
+      const std::string& fit = arguments.values.at("--fit");
+      if (fit != "sheet" && fit != "card")
+        return UsageError(kCommand, "--fit must be sheet or card");
+      fitToSheet = fit == "sheet";
+    }
   } else {
-    if (arguments.values.contains("--paper") || arguments.values.contains("--layout")) {
-      return UsageError(kCommand, "--paper and --layout are for a PDF; an image holds one card");
+    for (const char* option : {"--paper", "--layout", "--fit", kBleedOption, kOffsetOption}) {
+      if (arguments.values.contains(option)) {
+        return UsageError(kCommand, std::string(option) + " is for a PDF; an image holds one card");
+      }
+    }
+    if (arguments.flags.contains(kCropMarksFlag)) {
+      return UsageError(kCommand, "--crop-marks is for a PDF; an image holds one card");
     }
     format = FormatForExtension(std::filesystem::path(output).extension().string());
     if (!format) {
@@ -220,7 +258,8 @@ int Merge(const Arguments& arguments) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const MergeRun run{arguments, output, table, project, merged.records, strict};
+  const MergeRun run{arguments, output, table,       project,   merged.records,
+                     strict,    shop,   calibration, fitToSheet};
   const int written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
   if (written != 0) return written;
   if (failures.Count() > 0) {
@@ -241,8 +280,9 @@ int RunMerge(const std::vector<std::string>& args) {
   Arguments arguments;
   if (const std::optional<int> stop =
           ParseArguments(kCommand, kMergeUsage, args,
-                         {"--output", "--data", "--paper", "--layout", "--map"}, arguments,
-                         {"--strict"})) {
+                         {"--output", "--data", "--paper", "--layout", "--map", "--fit",
+                          kBleedOption, kOffsetOption},
+                         arguments, {"--strict", kCropMarksFlag})) {
     return *stop;
   }
   const GuiApplication app;

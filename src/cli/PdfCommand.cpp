@@ -12,6 +12,7 @@
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
+#include "core/card/CardPainter.h"
 #include "core/card/CardRenderer.h"
 #include "core/print/LengthDisplay.h"
 #include "core/print/SheetPdf.h"
@@ -89,13 +90,13 @@ int WriteCardPdf(const Arguments& arguments) {
     return Fail("'" + output + "' is not written: with --strict a picture left out is a failure");
   }
   const double edgeMm = shop.cropMarks ? CropMarkReachMm(shop.bleedMm) : shop.bleedMm;
-  const SheetJob job{CardPage(card, edgeMm),
-                     OneCard(card, edgeMm),
-                     card.dpi,
-                     1,
-                     SameCardEverywhere(ToQImage(printImage)),
-                     QSizeF(card.cardWidth, card.cardHeight),
-                     shop};
+  SheetJob job{CardPage(card, edgeMm), OneCard(card, edgeMm), card.dpi, 1,
+               SameCardEverywhere(ToQImage(printImage))};
+  job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
+    PaintCard(renderer, painter, target, card);
+  };
+  job.cardSize = QSizeF(card.cardWidth, card.cardHeight);
+  job.shop = shop;
   const PrintOutcome written = WriteSheetsPdf(
       output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
   if (!written) return Fail(written.Message());

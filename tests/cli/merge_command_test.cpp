@@ -23,8 +23,8 @@ const fs::path kBin = TAVOLO_BIN_DIR;
 const fs::path kSamples = kBin / "samples";
 
 const std::set<std::string> kTeam = {
-    "Chiara Bellandi.png", "Matteo D'Agostino.png", "Zoë Lefèvre.png", "Jürgen Özdemir.png",
-    "Ana María Núñez.png", "Søren Åberg.png",      "Élodie Marchetti.png", "Tomasz Wiśniewski.png",
+    "Chiara Bellandi.png", "Matteo D'Agostino.png", "Zoë Lefèvre.png",      "Jürgen Özdemir.png",
+    "Ana María Núñez.png", "Søren Åberg.png",       "Élodie Marchetti.png", "Tomasz Wiśniewski.png",
     "Giulia Conti.png",    "Nikolaos Papadakis.png"};
 
 std::set<std::string> FilesIn(const fs::path& folder) {
@@ -53,20 +53,27 @@ class MergeCommand : public test::CliTest {
 TEST_F(MergeCommand, EachSampleGivesEveryPersonTheirOwnCard) {
   const std::string project = Project(CardState{});
   ContactDetails zoe;
-  zoe.fields = {"Forno Aurora", "Zoë Lefèvre", "Sales Manager", "Via dei Mulini 12", "",
-                "Lucca, LU", "55100", "zoe@fornoaurora.example", "www.fornoaurora.example",
-                "+39 0583 410 222", "+39 333 908 1276"};
+  zoe.fields = {"Forno Aurora",
+                "Zoë Lefèvre",
+                "Sales Manager",
+                "Via dei Mulini 12",
+                "",
+                "Lucca, LU",
+                "55100",
+                "zoe@fornoaurora.example",
+                "www.fornoaurora.example",
+                "+39 0583 410 222",
+                "+39 333 908 1276"};
   for (const char* data : {"team.csv", "team.vcf"}) {
     const fs::path folder = Scratch(std::string("cards-") + data);
-    const test::ShellOutcome run = Run("merge '" + project + "' --data '" +
-                                       (kSamples / data).string() + "' -o '" +
-                                       (folder / "{Name}.png").string() + "'");
+    const test::ShellOutcome run =
+        Run("merge '" + project + "' --data '" + (kSamples / data).string() + "' -o '" +
+            (folder / "{Name}.png").string() + "'");
     ASSERT_EQ(run.code, 0) << data << ": " << run.output;
     EXPECT_EQ(FilesIn(folder), kTeam) << data;
     // The vCard gives the country as the second address line.
     zoe.fields[4] = std::string(data) == "team.vcf" ? "Italia" : "";
-    EXPECT_EQ(QImage(QString::fromStdString((folder / "Zoë Lefèvre.png").string())),
-              Rendered(zoe))
+    EXPECT_EQ(QImage(QString::fromStdString((folder / "Zoë Lefèvre.png").string())), Rendered(zoe))
         << data;
   }
 }
@@ -89,6 +96,27 @@ TEST_F(MergeCommand, FillsAsManySheetsAsTheRecordsNeed) {
             std::string::npos);
 }
 
+TEST_F(MergeCommand, PrintShopOptionsReachThePdfAndImagesRefuseThem) {
+  const std::string project = Project(CardState{});
+  const std::string data = (kSamples / "team.csv").string();
+  const std::string pdf = Scratch("shop.pdf");
+  // The default card is not the layout's size: fitted to it, with crop marks and an offset.
+  const test::ShellOutcome run =
+      Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "' --layout '" +
+          (kBin / "abctmp/Avery C32011 Business Cards (A4).ptm").string() +
+          "' --fit sheet "
+          "--crop-marks --offset 1,-1");
+  ASSERT_EQ(run.code, 0) << run.output;
+  EXPECT_NE(test::RunShell("pdfinfo '" + pdf + "'").output.find("Pages:           1"),
+            std::string::npos);
+  EXPECT_EQ(Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "' --fit page").code,
+            2);
+  const test::ShellOutcome image = Run("merge '" + project + "' --data '" + data + "' -o '" +
+                                       Scratch("{Name}.png") + "' --crop-marks");
+  EXPECT_EQ(image.code, 2);
+  EXPECT_NE(image.output.find("--crop-marks is for a PDF"), std::string::npos) << image.output;
+}
+
 TEST_F(MergeCommand, BadRecordsAreNamedAndStrictWritesNothing) {
   const std::string project = Project(CardState{});
   const std::string data = Scratch("bad.csv");
@@ -99,8 +127,8 @@ TEST_F(MergeCommand, BadRecordsAreNamedAndStrictWritesNothing) {
   EXPECT_EQ(strict.code, 1);
   EXPECT_NE(strict.output.find("bad.csv, line 3: the record is empty"), std::string::npos);
   EXPECT_FALSE(fs::exists(pdf));
-  const test::ShellOutcome lenient = Run("merge '" + project + "' --data '" + data + "' -o '" +
-                                         pdf + "' --map Title=Notes");
+  const test::ShellOutcome lenient =
+      Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "' --map Title=Notes");
   EXPECT_EQ(lenient.code, 1) << "not every record was placed";
   EXPECT_NE(lenient.output.find("1 of 3 records were left out"), std::string::npos);
   EXPECT_EQ(lenient.output.find("fill no field"), std::string::npos) << lenient.output;
