@@ -110,7 +110,8 @@ shot "$dialog" text-options
 xdotool key Escape
 wait_gone "Text Options"
 
-xdotool key alt+w Up Return
+# Background Options is the last entry before the six zoom entries.
+xdotool key alt+w Up Up Up Up Up Up Up Return
 dialog=$(x11_window "Background Options" 10)
 shot "$dialog" background-options
 xdotool key Escape

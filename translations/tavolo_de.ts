@@ -9,17 +9,17 @@
       <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/ColourTargets.cpp" line="20" />
+      <location filename="../src/core/card/ColourTargets.cpp" line="21" />
       <source>Text Colors</source>
       <translation>Textfarben</translation>
     </message>
     <message>
-      <location filename="../src/core/card/ColourTargets.cpp" line="22" />
+      <location filename="../src/core/card/ColourTargets.cpp" line="23" />
       <source>Frame Colors</source>
       <translation>Rahmenfarben</translation>
     </message>
     <message>
-      <location filename="../src/core/card/ColourTargets.cpp" line="26" />
+      <location filename="../src/core/card/ColourTargets.cpp" line="27" />
       <source>Background Color</source>
       <translation>Hintergrundfarbe</translation>
     </message>
@@ -79,19 +79,14 @@
       <translation>Telefonnummer 2</translation>
     </message>
     <message>
-      <location filename="../src/core/library/TemplateWriter.cpp" line="21" />
+      <location filename="../src/core/library/TemplateWriter.cpp" line="23" />
       <source>Please enter a name for the template.</source>
       <translation>Bitte geben Sie einen Namen für die Vorlage ein.</translation>
     </message>
     <message>
-      <location filename="../src/core/library/TemplateWriter.cpp" line="23" />
+      <location filename="../src/core/library/TemplateWriter.cpp" line="26" />
       <source>"%1" cannot be the name of a template.</source>
       <translation>„%1“ kann nicht der Name einer Vorlage sein.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/library/TemplateWriter.cpp" line="27" />
-      <source>A template name cannot contain any of these characters: %1</source>
-      <translation>Ein Vorlagenname darf keines dieser Zeichen enthalten: %1</translation>
     </message>
     <message>
       <location filename="../src/core/print/LengthDisplay.cpp" line="108" />
@@ -662,27 +657,27 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Die Karte wurde nicht exportiert. %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="56" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="61" />
       <source>Draft Card Preview</source>
       <translation>Kartenvorschau (Entwurf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="60" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="65" />
       <source>Drag the picture into place, or move it with the arrow keys</source>
       <translation>Ziehen Sie das Bild an seinen Platz oder verschieben Sie es mit den Pfeiltasten</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="70" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="75" />
       <source>P&amp;ath:</source>
       <translation>P&amp;fad:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="83" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="88" />
       <source>&amp;Scale:</source>
       <translation>&amp;Maßstab:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="181" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="187" />
       <source>%1 could not be opened as a picture: %2</source>
       <translation>%1 konnte nicht als Bild geöffnet werden: %2</translation>
     </message>
@@ -762,12 +757,12 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="142" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="148" />
       <source>Export Cards</source>
       <translation>Karten exportieren</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="157" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="163" />
       <source>The cards were not all exported. %1</source>
       <translation>Nicht alle Karten wurden exportiert. %1</translation>
     </message>
@@ -982,159 +977,219 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>&amp;Speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="59" />
+      <location filename="../src/ui/print/PrintCommands.cpp" line="72" />
       <source>Print Setup</source>
       <translation>Druckereinrichtung</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="65" />
+      <location filename="../src/ui/print/PrintCommands.cpp" line="78" />
       <source>OK</source>
       <translation>OK</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="51" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="54" />
       <source>Card &amp;Width</source>
       <translation>Karten&amp;breite</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="54" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="57" />
       <source>Card &amp;Height</source>
       <translation>Karten&amp;höhe</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="56" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="59" />
       <source>Hori&amp;zontal Pitch</source>
       <translation>&amp;Waagerechter Abstand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="58" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="61" />
       <source>&amp;Vertical Pitch</source>
       <translation>&amp;Senkrechter Abstand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="60" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="63" />
       <source>&amp;Left Margin</source>
       <translation>&amp;Linker Rand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="61" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="64" />
       <source>&amp;Top Margin</source>
       <translation>&amp;Oberer Rand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="72" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="75" />
       <source>&amp;inches</source>
       <translation>&amp;Zoll</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="73" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="76" />
       <source>&amp;cm</source>
       <translation>&amp;cm</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="74" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="77" />
       <source>m&amp;m</source>
       <translation>m&amp;m</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="105" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="110" />
       <source>Print Preview</source>
       <translation>Druckvorschau</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="140" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="151" />
       <source>The number of sheets to print</source>
       <translation>Die Anzahl der zu druckenden Bogen</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="142" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="153" />
       <source>C&amp;opies:</source>
       <translation>&amp;Exemplare:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="146" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="157" />
       <source>&amp;Print </source>
       <translation>&amp;Drucken </translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="166" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="177" />
       <source>Sheet</source>
       <translation>Bogen</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="167" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="178" />
       <source>&amp;Use Predefined Page Layouts</source>
       <translation>&amp;Vordefinierte Seitenlayouts verwenden</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="180" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="191" />
       <source>L&amp;ayout:</source>
       <translation>L&amp;ayout:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="182" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="193" />
       <source>Pape&amp;r:</source>
       <translation>Pa&amp;pier:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="189" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="200" />
       <source>Printer:</source>
       <translation>Drucker:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="205" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="216" />
       <source>Card size and spacing</source>
       <translation>Kartengröße und Abstände</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="209" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="220" />
       <source>Units:</source>
       <translation>Einheiten:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="243" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="254" />
       <source>&amp;Save As Template</source>
       <translation>Als Vorlage &amp;speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="252" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="263" />
       <source>Draft Card preview</source>
       <translation>Kartenvorschau (Entwurf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="262" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="273" />
       <source>Draft Page Preview</source>
       <translation>Seitenvorschau (Entwurf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="358" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="283" />
+      <source>Print shop and printer calibration</source>
+      <translation>Druckerei und Druckerkalibrierung</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="309" />
+      <source>Use the sheet's card size</source>
+      <translation>Kartengröße des Bogens verwenden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="312" />
+      <source>Print at the card's size</source>
+      <translation>In der Größe der Karte drucken</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="320" />
+      <source>How far the card's edges are printed past the cut</source>
+      <translation>Wie weit die Ränder der Karte über den Schnitt hinaus gedruckt werden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="321" />
+      <source>Crop mar&amp;ks</source>
+      <translation>Schnitt&amp;marken</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="323" />
+      <source>&amp;Bleed:</source>
+      <translation>&amp;Beschnitt:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="342" />
+      <source>Offset &amp;X:</source>
+      <translation>Versatz &amp;X:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="344" />
+      <source>Offset &amp;Y:</source>
+      <translation>Versatz &amp;Y:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="346" />
+      <source>Scal&amp;e:</source>
+      <translation>Ska&amp;lierung:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="351" />
+      <source>Print Calibration Pa&amp;ge</source>
+      <translation>Kalibrierungs&amp;seite drucken</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="452" />
       <source>Some page layouts could not be read:</source>
       <translation>Einige Seitenlayouts konnten nicht gelesen werden:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="367" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="461" />
       <source>No page layouts were found in %1.</source>
       <translation>In %1 wurden keine Seitenlayouts gefunden.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="396" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="490" />
       <source>%1 (the layout's paper is not offered)</source>
       <translation>%1 (das Papier des Layouts wird nicht angeboten)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="415" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="509" />
       <source>A page layout named "%1" exists already. Replace it?</source>
       <translation>Ein Seitenlayout namens „%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="473" />
-      <source>Print to PDF</source>
-      <translation>Als PDF drucken</translation>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="573" />
+      <source>Print Calibration Page to PDF</source>
+      <translation>Kalibrierungsseite als PDF drucken</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="473" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="607" />
+      <source>The card and the sheet's cards differ in size: choose "Use the sheet's card size" or "Print at the card's size".</source>
+      <translation>Die Karte und die Karten des Bogens sind verschieden groß: Wählen Sie „Kartengröße des Bogens verwenden“ oder „In der Größe der Karte drucken“.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="631" />
       <source>PDF files (*.pdf)</source>
       <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="636" />
+      <source>Print to PDF</source>
+      <translation>Als PDF drucken</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintJob.cpp" line="41" />
@@ -1152,7 +1207,7 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Der Drucker hat einen Fehler gemeldet.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="82" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="88" />
       <source>The cards could not be printed on %1. %2</source>
       <translation>Die Karten konnten nicht auf %1 gedruckt werden. %2</translation>
     </message>

@@ -9,17 +9,17 @@
       <translation>Veuillez saisir un nombre.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/ColourTargets.cpp" line="20" />
+      <location filename="../src/core/card/ColourTargets.cpp" line="21" />
       <source>Text Colors</source>
       <translation>Couleurs du texte</translation>
     </message>
     <message>
-      <location filename="../src/core/card/ColourTargets.cpp" line="22" />
+      <location filename="../src/core/card/ColourTargets.cpp" line="23" />
       <source>Frame Colors</source>
       <translation>Couleurs du cadre</translation>
     </message>
     <message>
-      <location filename="../src/core/card/ColourTargets.cpp" line="26" />
+      <location filename="../src/core/card/ColourTargets.cpp" line="27" />
       <source>Background Color</source>
       <translation>Couleur du fond</translation>
     </message>
@@ -79,19 +79,14 @@
       <translation>Numéro de téléphone 2</translation>
     </message>
     <message>
-      <location filename="../src/core/library/TemplateWriter.cpp" line="21" />
+      <location filename="../src/core/library/TemplateWriter.cpp" line="23" />
       <source>Please enter a name for the template.</source>
       <translation>Veuillez saisir un nom pour le modèle.</translation>
     </message>
     <message>
-      <location filename="../src/core/library/TemplateWriter.cpp" line="23" />
+      <location filename="../src/core/library/TemplateWriter.cpp" line="26" />
       <source>"%1" cannot be the name of a template.</source>
       <translation>« %1 » ne peut pas être le nom d'un modèle.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/library/TemplateWriter.cpp" line="27" />
-      <source>A template name cannot contain any of these characters: %1</source>
-      <translation>Un nom de modèle ne peut contenir aucun de ces caractères : %1</translation>
     </message>
     <message>
       <location filename="../src/core/print/LengthDisplay.cpp" line="108" />
@@ -662,27 +657,27 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>La carte n'a pas été exportée. %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="56" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="61" />
       <source>Draft Card Preview</source>
       <translation>Aperçu de la carte (brouillon)</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="60" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="65" />
       <source>Drag the picture into place, or move it with the arrow keys</source>
       <translation>Faites glisser l'image à sa place ou déplacez-la avec les touches fléchées</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="70" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="75" />
       <source>P&amp;ath:</source>
       <translation>&amp;Chemin :</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="83" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="88" />
       <source>&amp;Scale:</source>
       <translation>&amp;Échelle :</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="181" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="187" />
       <source>%1 could not be opened as a picture: %2</source>
       <translation>%1 n'a pas pu être ouvert comme image : %2</translation>
     </message>
@@ -762,12 +757,12 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>La résolution de la carte est de %1 ppp. Définissez une résolution supérieure à 0 dans les propriétés de la carte avant d'imprimer.</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="142" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="148" />
       <source>Export Cards</source>
       <translation>Exporter les cartes</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="157" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="163" />
       <source>The cards were not all exported. %1</source>
       <translation>Les cartes n'ont pas toutes été exportées. %1</translation>
     </message>
@@ -982,159 +977,219 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="59" />
+      <location filename="../src/ui/print/PrintCommands.cpp" line="72" />
       <source>Print Setup</source>
       <translation>Configuration de l'impression</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="65" />
+      <location filename="../src/ui/print/PrintCommands.cpp" line="78" />
       <source>OK</source>
       <translation>OK</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="51" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="54" />
       <source>Card &amp;Width</source>
       <translation>&amp;Largeur de la carte</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="54" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="57" />
       <source>Card &amp;Height</source>
       <translation>&amp;Hauteur de la carte</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="56" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="59" />
       <source>Hori&amp;zontal Pitch</source>
       <translation>Pas hori&amp;zontal</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="58" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="61" />
       <source>&amp;Vertical Pitch</source>
       <translation>Pas &amp;vertical</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="60" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="63" />
       <source>&amp;Left Margin</source>
       <translation>Marge &amp;gauche</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="61" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="64" />
       <source>&amp;Top Margin</source>
       <translation>Marge &amp;supérieure</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="72" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="75" />
       <source>&amp;inches</source>
       <translation>&amp;pouces</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="73" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="76" />
       <source>&amp;cm</source>
       <translation>&amp;cm</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="74" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="77" />
       <source>m&amp;m</source>
       <translation>m&amp;m</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="105" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="110" />
       <source>Print Preview</source>
       <translation>Aperçu avant impression</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="140" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="151" />
       <source>The number of sheets to print</source>
       <translation>Le nombre de feuilles à imprimer</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="142" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="153" />
       <source>C&amp;opies:</source>
       <translation>&amp;Copies :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="146" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="157" />
       <source>&amp;Print </source>
       <translation>&amp;Imprimer </translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="166" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="177" />
       <source>Sheet</source>
       <translation>Feuille</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="167" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="178" />
       <source>&amp;Use Predefined Page Layouts</source>
       <translation>&amp;Utiliser des mises en page prédéfinies</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="180" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="191" />
       <source>L&amp;ayout:</source>
       <translation>&amp;Mise en page :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="182" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="193" />
       <source>Pape&amp;r:</source>
       <translation>Pa&amp;pier :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="189" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="200" />
       <source>Printer:</source>
       <translation>Imprimante :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="205" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="216" />
       <source>Card size and spacing</source>
       <translation>Taille et espacement des cartes</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="209" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="220" />
       <source>Units:</source>
       <translation>Unités :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="243" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="254" />
       <source>&amp;Save As Template</source>
       <translation>Enregistrer comme &amp;modèle</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="252" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="263" />
       <source>Draft Card preview</source>
       <translation>Aperçu de la carte (brouillon)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="262" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="273" />
       <source>Draft Page Preview</source>
       <translation>Aperçu de la page (brouillon)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="358" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="283" />
+      <source>Print shop and printer calibration</source>
+      <translation>Imprimerie et étalonnage de l'imprimante</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="309" />
+      <source>Use the sheet's card size</source>
+      <translation>Prendre la taille des cartes de la planche</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="312" />
+      <source>Print at the card's size</source>
+      <translation>Imprimer à la taille de la carte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="320" />
+      <source>How far the card's edges are printed past the cut</source>
+      <translation>Jusqu'où les bords de la carte sont imprimés au-delà de la coupe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="321" />
+      <source>Crop mar&amp;ks</source>
+      <translation>&amp;Traits de coupe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="323" />
+      <source>&amp;Bleed:</source>
+      <translation>&amp;Fond perdu :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="342" />
+      <source>Offset &amp;X:</source>
+      <translation>Décalage &amp;X :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="344" />
+      <source>Offset &amp;Y:</source>
+      <translation>Décalage &amp;Y :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="346" />
+      <source>Scal&amp;e:</source>
+      <translation>É&amp;chelle :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="351" />
+      <source>Print Calibration Pa&amp;ge</source>
+      <translation>Imprimer la page d'é&amp;talonnage</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="452" />
       <source>Some page layouts could not be read:</source>
       <translation>Certaines mises en page n'ont pas pu être lues :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="367" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="461" />
       <source>No page layouts were found in %1.</source>
       <translation>Aucune mise en page n'a été trouvée dans %1.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="396" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="490" />
       <source>%1 (the layout's paper is not offered)</source>
       <translation>%1 (le papier de la mise en page n'est pas proposé)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="415" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="509" />
       <source>A page layout named "%1" exists already. Replace it?</source>
       <translation>Une mise en page nommée « %1 » existe déjà. La remplacer ?</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="473" />
-      <source>Print to PDF</source>
-      <translation>Imprimer en PDF</translation>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="573" />
+      <source>Print Calibration Page to PDF</source>
+      <translation>Imprimer la page d'étalonnage en PDF</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="473" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="607" />
+      <source>The card and the sheet's cards differ in size: choose "Use the sheet's card size" or "Print at the card's size".</source>
+      <translation>La carte et les cartes de la planche n'ont pas la même taille : choisissez « Prendre la taille des cartes de la planche » ou « Imprimer à la taille de la carte ».</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="631" />
       <source>PDF files (*.pdf)</source>
       <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="636" />
+      <source>Print to PDF</source>
+      <translation>Imprimer en PDF</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintJob.cpp" line="41" />
@@ -1152,7 +1207,7 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>L'imprimante a signalé une erreur.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="82" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="88" />
       <source>The cards could not be printed on %1. %2</source>
       <translation>Les cartes n'ont pas pu être imprimées sur %1. %2</translation>
     </message>

@@ -79,7 +79,8 @@ constexpr std::array<UnitButton, 3> kUnitButtons = {{
 
 // The card preview keeps the print image's proportions, 1062 × 615.
 constexpr QSize kCardPreviewSize(266, 154);
-constexpr QSize kPagePreviewMinimum(380, 492);
+// Small enough that, with the print-shop settings below it, the dialog fits 800 pixels.
+constexpr QSize kPagePreviewMinimum(380, 380);
 
 QString ControlName(int id) {
   return QString::number(id);
@@ -130,12 +131,17 @@ void PrintDialog::BuildControls() {
   left->addWidget(BuildLayoutGroup());
   left->addWidget(BuildLengthsGroup());
   left->addWidget(BuildCardPreviewGroup());
-  left->addWidget(BuildPrintShopGroup());
   left->addStretch(1);
+
+  // The print-shop settings go under the page preview, so that the dialog fits a screen 800
+  // pixels high.
+  auto* right = new QVBoxLayout;
+  right->addWidget(BuildPagePreviewGroup(), 1);
+  right->addWidget(BuildPrintShopGroup());
 
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
-  columns->addWidget(BuildPagePreviewGroup(), 1);
+  columns->addLayout(right, 1);
 
   copies_ = new QSpinBox(this);
   copies_->setObjectName(ControlName(kCopies));
@@ -274,7 +280,7 @@ QWidget* PrintDialog::BuildPagePreviewGroup() {
 }
 
 QWidget* PrintDialog::BuildPrintShopGroup() {
-  auto* group = new QGroupBox(QStringLiteral("Print shop and printer calibration"), this);
+  auto* group = new QGroupBox(Tr("Print shop and printer calibration"), this);
   auto* grid = new QGridLayout(group);
   const auto spin = [group](int id, double low, double high, double step, const QString& suffix,
                             double value) {
@@ -300,10 +306,10 @@ QWidget* PrintDialog::BuildPrintShopGroup() {
   fitMessage_->setMinimumHeight(twoLines);
   // Taking the sheet's size changes the card (one step to undo); printing at the card's own
   // size is a choice for this printing only.
-  useSheetSize_ = new QPushButton(QStringLiteral("Use the sheet's card size"), group);
+  useSheetSize_ = new QPushButton(Tr("Use the sheet's card size"), group);
   useSheetSize_->setObjectName(ControlName(kUseSheetSize));
   useSheetSize_->setAutoDefault(false);
-  printAtCardSize_ = new QCheckBox(QStringLiteral("Print at the card's size"), group);
+  printAtCardSize_ = new QCheckBox(Tr("Print at the card's size"), group);
   printAtCardSize_->setObjectName(ControlName(kPrintAtCardSize));
   grid->addWidget(fitMessage_, 0, 0, 1, 4);
   grid->addWidget(useSheetSize_, 1, 0, 1, 2);
@@ -311,10 +317,10 @@ QWidget* PrintDialog::BuildPrintShopGroup() {
   connect(useSheetSize_, &QPushButton::clicked, this, &PrintDialog::OnUseSheetSize);
 
   bleed_ = spin(kBleed, 0.0, kMaxBleedMm, 0.5, QStringLiteral(" mm"), 0.0);
-  bleed_->setToolTip(QStringLiteral("How far the card's edges are printed past the cut"));
-  cropMarks_ = new QCheckBox(QStringLiteral("Crop mar&ks"), group);
+  bleed_->setToolTip(Tr("How far the card's edges are printed past the cut"));
+  cropMarks_ = new QCheckBox(Tr("Crop mar&ks"), group);
   cropMarks_->setObjectName(ControlName(kCropMarks));
-  grid->addWidget(labelled(QStringLiteral("&Bleed:"), bleed_), 2, 0);
+  grid->addWidget(labelled(Tr("&Bleed:"), bleed_), 2, 0);
   grid->addWidget(bleed_, 2, 1);
   grid->addWidget(cropMarks_, 2, 2, 1, 2);
   connect(bleed_, &QDoubleSpinBox::valueChanged, this, [this](double mm) {
@@ -333,16 +339,16 @@ QWidget* PrintDialog::BuildPrintShopGroup() {
                   QStringLiteral(" mm"), calibration.offsetYMm);
   scale_ = spin(kScale, kMinCalibrationScalePercent, kMaxCalibrationScalePercent, 0.1,
                 QStringLiteral(" %"), calibration.scalePercent);
-  grid->addWidget(labelled(QStringLiteral("Offset &X:"), offsetX_), 3, 0);
+  grid->addWidget(labelled(Tr("Offset &X:"), offsetX_), 3, 0);
   grid->addWidget(offsetX_, 3, 1);
-  grid->addWidget(labelled(QStringLiteral("Offset &Y:"), offsetY_), 3, 2);
+  grid->addWidget(labelled(Tr("Offset &Y:"), offsetY_), 3, 2);
   grid->addWidget(offsetY_, 3, 3);
-  grid->addWidget(labelled(QStringLiteral("Scal&e:"), scale_), 4, 0);
+  grid->addWidget(labelled(Tr("Scal&e:"), scale_), 4, 0);
   grid->addWidget(scale_, 4, 1);
   for (QDoubleSpinBox* box : {offsetX_, offsetY_, scale_}) {
     connect(box, &QDoubleSpinBox::valueChanged, this, &PrintDialog::OnCalibrationChanged);
   }
-  auto* calibrationPage = new QPushButton(QStringLiteral("Print Calibration Pa&ge"), group);
+  auto* calibrationPage = new QPushButton(Tr("Print Calibration Pa&ge"), group);
   calibrationPage->setObjectName(ControlName(kPrintCalibrationPage));
   calibrationPage->setAutoDefault(false);
   connect(calibrationPage, &QPushButton::clicked, this, &PrintDialog::OnPrintCalibrationPage);
@@ -564,7 +570,7 @@ void PrintDialog::OnCalibrationChanged() {
 void PrintDialog::OnPrintCalibrationPage() {
   QString file;
   if (printer_.IsPdf()) {
-    file = AskPdfFile(QStringLiteral("Print Calibration Page to PDF"));
+    file = AskPdfFile(Tr("Print Calibration Page to PDF"));
     if (file.isEmpty()) return;
   }
   const PrintOutcome printed =
@@ -598,7 +604,7 @@ void PrintDialog::OnPrint() {
     return;
   }
   if (!FitMessage().isEmpty() && !printAtCardSize_->isChecked()) {
-    Tell(QStringLiteral("The card and the sheet's cards differ in size: choose \"Use the sheet's "
+    Tell(Tr("The card and the sheet's cards differ in size: choose \"Use the sheet's "
                         "card size\" or \"Print at the card's size\"."));
     return;
   }
