@@ -79,6 +79,26 @@
       <translation>Telefonnummer 2</translation>
     </message>
     <message>
+      <location filename="../src/core/card/StyleInputs.cpp" line="32" />
+      <source>Top to Bottom</source>
+      <translation>Von oben nach unten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/StyleInputs.cpp" line="33" />
+      <source>Left to Right</source>
+      <translation>Von links nach rechts</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/StyleInputs.cpp" line="34" />
+      <source>Bottom to Top</source>
+      <translation>Von unten nach oben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/StyleInputs.cpp" line="35" />
+      <source>Right to Left</source>
+      <translation>Von rechts nach links</translation>
+    </message>
+    <message>
       <location filename="../src/core/library/TemplateWriter.cpp" line="23" />
       <source>Please enter a name for the template.</source>
       <translation>Bitte geben Sie einen Namen für die Vorlage ein.</translation>

@@ -79,6 +79,26 @@
       <translation>Numéro de téléphone 2</translation>
     </message>
     <message>
+      <location filename="../src/core/card/StyleInputs.cpp" line="32" />
+      <source>Top to Bottom</source>
+      <translation>De haut en bas</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/StyleInputs.cpp" line="33" />
+      <source>Left to Right</source>
+      <translation>De gauche à droite</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/StyleInputs.cpp" line="34" />
+      <source>Bottom to Top</source>
+      <translation>De bas en haut</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/StyleInputs.cpp" line="35" />
+      <source>Right to Left</source>
+      <translation>De droite à gauche</translation>
+    </message>
+    <message>
       <location filename="../src/core/library/TemplateWriter.cpp" line="23" />
       <source>Please enter a name for the template.</source>
       <translation>Veuillez saisir un nom pour le modèle.</translation>

@@ -1,5 +1,7 @@
 #include "core/card/StyleInputs.h"
 
+#include <QCoreApplication>
+
 namespace tavolo {
 
 namespace {
@@ -26,8 +28,11 @@ QStringList FontStyleChoices() {
 }
 
 QStringList GradientOrientationChoices() {
-  return {QStringLiteral("Top to Bottom"), QStringLiteral("Left to Right"),
-          QStringLiteral("Bottom to Top"), QStringLiteral("Right to Left")};
+  // Only the index is stored, so the names are shown in the user's language.
+  return {QCoreApplication::translate("Tavolo", "Top to Bottom"),
+          QCoreApplication::translate("Tavolo", "Left to Right"),
+          QCoreApplication::translate("Tavolo", "Bottom to Top"),
+          QCoreApplication::translate("Tavolo", "Right to Left")};
 }
 
 std::optional<QString> TypedFontSize(const QString& text) {
