@@ -313,6 +313,18 @@ TEST(ReadBGFile, MoreThan999BackgroundsStopAt999) {
   EXPECT_TRUE(result.tableFull);
   EXPECT_EQ(table.Count(), kMaxBackgrounds);
   EXPECT_EQ(NameText(table.Record(998).name), "997");
+
+  // The imported pictures alone can fill the table too (each with its hue, so none is decoded).
+  Home crowded(0);
+  SaveSolid(crowded.custom / "0.png", 10, 200, 30);
+  for (int i = 0; i <= kMaxBackgrounds; ++i) {
+    if (i > 0)
+      fs::copy_file(crowded.custom / "0.png", crowded.custom / (std::to_string(i) + ".png"));
+    test::WriteFileBytes(crowded.custom / (std::to_string(i) + ".hue"), {0, 0, 0, 0});
+  }
+  BackgroundTable full;
+  EXPECT_TRUE(ReadBGFileIn(full, crowded.dir.Path()).tableFull);
+  EXPECT_EQ(full.Count(), kMaxBackgrounds);
 }
 
 // --- Import ---
