@@ -97,6 +97,11 @@ TEST(TextBoxLayout, ShrinkToFitDrawsOnlyATooWideLineSmallerAndNeverBelowSixPoint
     }
     if (c.shrunk && c.tooWide) EXPECT_EQ(line.font.pixelSize(), 11) << c.name;
   }
+  // Every line too wide is named, not only the first.
+  CardState two = OneBoxCard("Liberation Sans", "Bold", "60", {});
+  two.lines[0] =
+      KeptLines(QStringList{QString::fromUtf8(kLongName), QStringLiteral("Ltd"), hundredWs});
+  EXPECT_EQ(LinesTooWide(two, 0), (QStringList{QString::fromUtf8(kLongName), hundredWs}));
 }
 
 TEST(TextBoxLayout, AFrameReachingPastTheMarginNarrowsTheRoomSoItStaysOnTheCard) {
