@@ -1144,12 +1144,12 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" line="321" />
       <source>Crop mar&amp;ks</source>
-      <translation>Schnitt&amp;marken</translation>
+      <translation>Schnittmar&amp;ken</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" line="323" />
       <source>&amp;Bleed:</source>
-      <translation>&amp;Beschnitt:</translation>
+      <translation>Beschni&amp;tt:</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" line="342" />
@@ -1164,12 +1164,12 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" line="346" />
       <source>Scal&amp;e:</source>
-      <translation>Ska&amp;lierung:</translation>
+      <translation>Skalierun&amp;g:</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" line="351" />
       <source>Print Calibration Pa&amp;ge</source>
-      <translation>Kalibrierungs&amp;seite drucken</translation>
+      <translation>Kalibrierungsseite dr&amp;ucken</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" line="452" />

@@ -1164,12 +1164,12 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" line="346" />
       <source>Scal&amp;e:</source>
-      <translation>É&amp;chelle :</translation>
+      <translation>Échell&amp;e :</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" line="351" />
       <source>Print Calibration Pa&amp;ge</source>
-      <translation>Imprimer la page d'é&amp;talonnage</translation>
+      <translation>Imprimer la page d'étalo&amp;nnage</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" line="452" />
