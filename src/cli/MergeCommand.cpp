@@ -102,7 +102,7 @@ struct MergeRun {
   // layout's card size.
   PrintShopOptions shop{};
   PrinterCalibration calibration{};
-  bool fitToSheet = false;
+  std::optional<CardFit> fit;
 };
 
 int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
@@ -116,7 +116,7 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   }
   LayOutWhenNotGiven(sheet, run.project);
   const CardState project =
-      run.fitToSheet ? FittedToLayout(run.project, sheet.layout) : run.project;
+      run.fit == CardFit::kSheetSize ? FittedToLayout(run.project, sheet.layout) : run.project;
   const SheetGrid grid = ComputeGrid(sheet.layout, sheet.paper.WholeMm(), project.dpi);
   if (!grid.Ok()) return Fail(GridMessage(grid.status));
   MergedCardSource cards(renderer, project, run.records);
@@ -127,13 +127,15 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
     return Fail("'" + run.output +
                 "' is not written: with --strict a picture left out is a failure");
   }
-  SheetJob job{sheet.paper, sheet.layout, project.dpi,
-               MergeSheetCount(run.records.size(), grid.CardCount()),
-               cards.Source(grid.CardCount())};
-  job.paintedCards = cards.Painting(grid.CardCount());
-  job.cardSize = QSizeF(project.cardWidth, project.cardHeight);
-  job.shop = run.shop;
-  job.calibration = run.calibration;
+  const SheetJob job{.paper = sheet.paper,
+                     .layout = sheet.layout,
+                     .dpi = project.dpi,
+                     .sheets = MergeSheetCount(run.records.size(), grid.CardCount()),
+                     .cards = cards.Source(grid.CardCount()),
+                     .paintedCards = cards.Painting(grid.CardCount()),
+                     .cardSize = QSizeF(project.cardWidth, project.cardHeight),
+                     .shop = run.shop,
+                     .calibration = run.calibration};
   Progress progress(run.records.size());
   const auto perSheet = static_cast<size_t>(grid.CardCount());
   const PrintOutcome written = WriteSheetsPdf(
@@ -211,21 +213,16 @@ int Merge(const Arguments& arguments) {
   std::optional<int> format;
   PrintShopOptions shop;
   PrinterCalibration calibration;
-  bool fitToSheet = false;
+  std::optional<CardFit> fit;
   if (pdf) {
     if (const std::optional<int> failed = ChooseSheet(kCommand, arguments, sheet)) return *failed;
     if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
     if (const std::optional<int> failed = ReadOffset(kCommand, arguments, calibration)) {
       return *failed;
     }
-    if (arguments.values.contains("--fit")) {
-      const std::string& fit = arguments.values.at("--fit");
-      if (fit != "sheet" && fit != "card")
-        return UsageError(kCommand, "--fit must be sheet or card");
-      fitToSheet = fit == "sheet";
-    }
+    if (const std::optional<int> failed = ReadFit(kCommand, arguments, fit)) return *failed;
   } else {
-    for (const char* option : {"--paper", "--layout", "--fit", kBleedOption, kOffsetOption}) {
+    for (const char* option : {"--paper", "--layout", kFitOption, kBleedOption, kOffsetOption}) {
       if (arguments.values.contains(option)) {
         return UsageError(kCommand, std::string(option) + " is for a PDF; an image holds one card");
       }
@@ -258,8 +255,8 @@ int Merge(const Arguments& arguments) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const MergeRun run{arguments, output, table,       project,   merged.records,
-                     strict,    shop,   calibration, fitToSheet};
+  const MergeRun run{arguments, output, table,       project, merged.records,
+                     strict,    shop,   calibration, fit};
   const int written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
   if (written != 0) return written;
   if (failures.Count() > 0) {
@@ -280,7 +277,7 @@ int RunMerge(const std::vector<std::string>& args) {
   Arguments arguments;
   if (const std::optional<int> stop =
           ParseArguments(kCommand, kMergeUsage, args,
-                         {"--output", "--data", "--paper", "--layout", "--map", "--fit",
+                         {"--output", "--data", "--paper", "--layout", "--map", kFitOption,
                           kBleedOption, kOffsetOption},
                          arguments, {"--strict", kCropMarksFlag})) {
     return *stop;

@@ -6,16 +6,10 @@
 
 #include <QPageSize>
 
+#include "CardSheetsPdf.h"
 #include "CliSupport.h"
-#include "PictureWarnings.h"
 #include "PrintShopOptions.h"
-#include "core/base/CheckCounter.h"
-#include "core/base/ProgramFolder.h"
-#include "core/bridge/ImageBridge.h"
-#include "core/card/CardPainter.h"
-#include "core/card/CardRenderer.h"
 #include "core/print/LengthDisplay.h"
-#include "core/print/SheetPdf.h"
 
 namespace tavolo::cli {
 
@@ -51,8 +45,8 @@ Paper CardPage(const CardState& card, double edgeMm) {
   page.name = QStringLiteral("Card");
   page.widthTenthsMm = static_cast<int>(std::ceil(widthMm)) * 10;
   page.heightTenthsMm = static_cast<int>(std::ceil(heightMm)) * 10;
-  page.pageSize = QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter, page.name,
-                            QPageSize::ExactMatch);
+  page.pageSize =
+      QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter, page.name, QPageSize::ExactMatch);
   return page;
 }
 
@@ -81,30 +75,12 @@ int WriteCardPdf(const Arguments& arguments) {
     return Fail("the card's resolution is " + std::to_string(card.dpi) +
                 " dpi; printing needs one above 0");
   }
-  CheckCounter failures(std::string("tavolo-cli ") + kCommand);
-  CardRenderer renderer(&table, CustomPhotosFolder());
-  const RasterImage printImage = renderer.RenderPrintImage(card);
-  const std::string output = arguments.values.at("--output");
-  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
-  if (arguments.flags.contains("--strict") && leftOut > 0) {
-    return Fail("'" + output + "' is not written: with --strict a picture left out is a failure");
-  }
   const double edgeMm = shop.cropMarks ? CropMarkReachMm(shop.bleedMm) : shop.bleedMm;
-  SheetJob job{CardPage(card, edgeMm), OneCard(card, edgeMm), card.dpi, 1,
-               SameCardEverywhere(ToQImage(printImage))};
-  job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
-    PaintCard(renderer, painter, target, card);
-  };
-  job.cardSize = QSizeF(card.cardWidth, card.cardHeight);
-  job.shop = shop;
-  const PrintOutcome written = WriteSheetsPdf(
-      output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
-  if (!written) return Fail(written.Message());
-  if (failures.Count() > 0) {
-    return Fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
-                "' may be incomplete");
-  }
-  return 0;
+  const SheetJob job{.paper = CardPage(card, edgeMm),
+                     .layout = OneCard(card, edgeMm),
+                     .dpi = card.dpi,
+                     .shop = shop};
+  return WriteCardSheetsPdf(kCommand, arguments, table, card, std::move(job));
 }
 
 }  // namespace

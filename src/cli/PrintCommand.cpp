@@ -3,17 +3,11 @@
 #include <filesystem>
 #include <optional>
 
+#include "CardSheetsPdf.h"
 #include "CliSupport.h"
-#include "PictureWarnings.h"
 #include "PrintShopOptions.h"
 #include "SheetChoice.h"
-#include "core/base/CheckCounter.h"
-#include "core/base/ProgramFolder.h"
-#include "core/bridge/ImageBridge.h"
-#include "core/card/CardPainter.h"
-#include "core/card/CardRenderer.h"
 #include "core/print/CardFit.h"
-#include "core/print/SheetPdf.h"
 
 namespace tavolo::cli {
 
@@ -85,45 +79,22 @@ int Print(const Arguments& arguments) {
     return *failed;
   }
   std::optional<CardFit> fit;
-  if (arguments.values.contains("--fit")) {
-    const std::string& value = arguments.values.at("--fit");
-    if (value != "sheet" && value != "card") {
-      return UsageError(kCommand, "--fit must be sheet or card");
-    }
-    fit = value == "sheet" ? CardFit::kSheetSize : CardFit::kCardSize;
-  }
+  if (const std::optional<int> failed = ReadFit(kCommand, arguments, fit)) return *failed;
   if (!fit && CardDiffersFromLayout(card, sheet.layout)) {
-    return Fail("the card does not have the sheet's card size: " +
-                CardAndLayoutSizes(card, sheet.layout) +
-                ". Give --fit sheet to print it at the sheet's size, or --fit card to print it at "
-                "its own size");
+    return Fail(
+        "the card does not have the sheet's card size: " + CardAndLayoutSizes(card, sheet.layout) +
+        ". Give --fit sheet to print it at the sheet's size, or --fit card to print it at "
+        "its own size");
   }
   if (fit == CardFit::kSheetSize) card = FittedToLayout(card, sheet.layout);
 
-  CheckCounter failures(std::string("tavolo-cli ") + kCommand);
-  CardRenderer renderer(&table, CustomPhotosFolder());
-  const RasterImage printImage = renderer.RenderPrintImage(card);
-  const std::string output = arguments.values.at("--output");
-  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
-  if (arguments.flags.contains("--strict") && leftOut > 0) {
-    return Fail("'" + output + "' is not written: with --strict a picture left out is a failure");
-  }
-  SheetJob job{sheet.paper, sheet.layout, card.dpi, sheets,
-               SameCardEverywhere(ToQImage(printImage))};
-  job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
-    PaintCard(renderer, painter, target, card);
-  };
-  job.cardSize = QSizeF(card.cardWidth, card.cardHeight);
-  job.shop = shop;
-  job.calibration = calibration;
-  const PrintOutcome written = WriteSheetsPdf(
-      output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
-  if (!written) return Fail(written.Message());
-  if (failures.Count() > 0) {
-    return Fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
-                "' may be incomplete");
-  }
-  return 0;
+  const SheetJob job{.paper = sheet.paper,
+                     .layout = sheet.layout,
+                     .dpi = card.dpi,
+                     .sheets = sheets,
+                     .shop = shop,
+                     .calibration = calibration};
+  return WriteCardSheetsPdf(kCommand, arguments, table, card, std::move(job));
 }
 
 }  // namespace
@@ -132,7 +103,7 @@ int RunPrint(const std::vector<std::string>& args) {
   Arguments arguments;
   if (const std::optional<int> stop = ParseArguments(
           kCommand, kPrintUsage, args,
-          {"--output", "--paper", "--layout", "--sheets", "--fit", kBleedOption, kOffsetOption},
+          {"--output", "--paper", "--layout", "--sheets", kFitOption, kBleedOption, kOffsetOption},
           arguments, {"--strict", kCropMarksFlag})) {
     return *stop;
   }

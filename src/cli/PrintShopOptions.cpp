@@ -36,4 +36,14 @@ std::optional<int> ReadOffset(const char* command, const Arguments& arguments,
   return std::nullopt;
 }
 
+std::optional<int> ReadFit(const char* command, const Arguments& arguments,
+                           std::optional<CardFit>& fit) {
+  if (!arguments.values.contains(kFitOption)) return std::nullopt;
+  const std::string& value = arguments.values.at(kFitOption);
+  if (value != "sheet" && value != "card")
+    return UsageError(command, "--fit must be sheet or card");
+  fit = value == "sheet" ? CardFit::kSheetSize : CardFit::kCardSize;
+  return std::nullopt;
+}
+
 }  // namespace tavolo::cli

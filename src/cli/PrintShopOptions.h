@@ -1,10 +1,11 @@
-// The print-shop options of the commands that print cards into a PDF (print, pdf): --bleed MM,
-// --crop-marks and, for sheets, --offset X,Y.
+// The print-shop options of the commands that print cards into a PDF (print, pdf, merge):
+// --bleed MM, --crop-marks and, for sheets, --offset X,Y and --fit sheet|card.
 #pragma once
 
 #include <optional>
 
 #include "CliSupport.h"
+#include "core/print/CardFit.h"
 #include "core/print/PrinterCalibration.h"
 #include "core/print/SheetMarks.h"
 
@@ -13,6 +14,7 @@ namespace tavolo::cli {
 inline constexpr const char* kBleedOption = "--bleed";
 inline constexpr const char* kCropMarksFlag = "--crop-marks";
 inline constexpr const char* kOffsetOption = "--offset";
+inline constexpr const char* kFitOption = "--fit";
 
 // Reads --bleed (0 to 5 mm) and --crop-marks. On a bad value prints why and returns the exit code.
 std::optional<int> ReadPrintShop(const char* command, const Arguments& arguments,
@@ -21,5 +23,9 @@ std::optional<int> ReadPrintShop(const char* command, const Arguments& arguments
 // Reads --offset X,Y (millimetres, each −10 to 10) into the calibration's offset.
 std::optional<int> ReadOffset(const char* command, const Arguments& arguments,
                               PrinterCalibration& calibration);
+
+// Reads --fit sheet|card into `fit` (left empty when not given).
+std::optional<int> ReadFit(const char* command, const Arguments& arguments,
+                           std::optional<CardFit>& fit);
 
 }  // namespace tavolo::cli

@@ -40,10 +40,10 @@ struct SheetJob {
   PageLayout layout;
   int dpi = 0;  // the card's resolution: the layout's lengths are print pixels at it
   int sheets = 1;
-  CardSource cards;
+  CardSource cards{};
   // When given, the sheets are painted with it rather than with the pictures of `cards`, which
   // still show the cards on screen.
-  CardPainting paintedCards;
+  CardPainting paintedCards{};
   // The card's own size in print pixels at dpi: each card is printed at this size, centred in
   // its rectangle of the layout and clipped to it, never stretched. Empty: the layout's size.
   QSizeF cardSize{};

@@ -1,0 +1,44 @@
+#include "CardSheetsPdf.h"
+
+#include <filesystem>
+
+#include "PictureWarnings.h"
+#include "core/base/CheckCounter.h"
+#include "core/base/ProgramFolder.h"
+#include "core/bridge/ImageBridge.h"
+#include "core/card/CardPainter.h"
+#include "core/card/CardRenderer.h"
+#include "core/print/SheetPdf.h"
+
+namespace tavolo::cli {
+
+int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
+                       const BackgroundTable& table, const CardState& card, SheetJob job) {
+  const auto fail = [command](const std::string& message) {
+    PrintError(command, message);
+    return kExitFailure;
+  };
+  CheckCounter failures(std::string("tavolo-cli ") + command);
+  CardRenderer renderer(&table, CustomPhotosFolder());
+  const RasterImage printImage = renderer.RenderPrintImage(card);
+  const std::string output = arguments.values.at("--output");
+  const int leftOut = WarnOfLeftOutPictures(command, renderer, table, card);
+  if (arguments.flags.contains("--strict") && leftOut > 0) {
+    return fail("'" + output + "' is not written: with --strict a picture left out is a failure");
+  }
+  job.cards = SameCardEverywhere(ToQImage(printImage));
+  job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
+    PaintCard(renderer, painter, target, card);
+  };
+  job.cardSize = QSizeF(card.cardWidth, card.cardHeight);
+  const PrintOutcome written = WriteSheetsPdf(
+      output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
+  if (!written) return fail(written.Message());
+  if (failures.Count() > 0) {
+    return fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
+                "' may be incomplete");
+  }
+  return 0;
+}
+
+}  // namespace tavolo::cli

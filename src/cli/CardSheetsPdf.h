@@ -1,0 +1,20 @@
+// The end that print and pdf share: one card in every cell of a job's sheets, into a PDF.
+#pragma once
+
+#include <string>
+
+#include "CliSupport.h"
+#include "core/card/BackgroundTable.h"
+#include "core/card/CardState.h"
+#include "core/print/SheetJob.h"
+
+namespace tavolo::cli {
+
+// Warns of the card's pictures that cannot be loaded (with --strict that stops it), then writes
+// `card` at its own size into every cell of `job` (paper, layout, dpi, sheets and the print-shop
+// options set) as the PDF given by --output: text as text, each picture stored once. Returns the
+// command's exit code.
+int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
+                       const BackgroundTable& table, const CardState& card, SheetJob job);
+
+}  // namespace tavolo::cli
