@@ -11,17 +11,6 @@ out=$(pwd)/docs/screenshots
 source tests/e2e/x11_session.sh
 x11_require import
 
-# Waits for the window's picture to stop changing (the first paints and the hover timers).
-settle() {
-  local before="" now
-  for _ in $(seq 1 40); do
-    now=$(import -window "$1" rgb:- 2>/dev/null | md5sum)
-    [ "$now" = "$before" ] && return 0
-    before=$now
-    sleep 0.1
-  done
-}
-
 # sample SCALE LANGUAGE NAME [PRINT_NAME]: the main window on the sample card at SCALE in
 # LANGUAGE into NAME.png, and its print dialog into PRINT_NAME.png when asked.
 sample() {
@@ -32,13 +21,13 @@ sample() {
   local main
   main=$(x11_window "bakery.tvc .* Tavolo" 15)
   xdotool mousemove 5 5
-  settle "$main"
+  x11_settle "$main"
   import -window "$main" "$out/$3.png"
   if [ -n "${4:-}" ]; then
     xdotool key ctrl+p
     local dialog
     dialog=$(x11_window "Druckvorschau" 10)
-    settle "$dialog"
+    x11_settle "$dialog"
     import -window "$dialog" "$out/$4.png"
     xdotool key Escape
   fi

@@ -17,20 +17,9 @@ help=$(pwd)/data/help/images
 source tests/e2e/x11_session.sh
 x11_require import identify convert xwininfo
 
-# Waits for the window's picture to stop changing (the first paints and the hover timers).
-settle() {
-  local before="" now
-  for _ in $(seq 1 40); do
-    now=$(import -window "$1" rgb:- 2>/dev/null | md5sum)
-    [ "$now" = "$before" ] && return 0
-    before=$now
-    sleep 0.1
-  done
-}
-
 # shot WINDOW NAME: the window as it stands into docs/screenshots/NAME.png.
 shot() {
-  settle "$1"
+  x11_settle "$1"
   import -window "$1" "$out/$2.png"
 }
 
@@ -206,7 +195,7 @@ xdotool key alt+u
 sleep 0.5
 xdotool key alt+a Home Down Down
 shot "$dialog" print-dialog-avery
-cp "$out"/print-dialog-*.png "$help/"
+cp "$out"/print-dialog-{a4,avery,letter}.png "$help/"
 xdotool key Escape
 wait_gone "Print Preview"
 

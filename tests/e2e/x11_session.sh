@@ -125,3 +125,15 @@ x11_file_dialog() {
   x11_until 10 "$3 to be written" test -s "$3"
   x11_until 5 "the dialog \"$1\" to close" bash -c "! xdotool search --onlyvisible --name '^$1\$'"
 }
+
+# x11_settle WINDOW: waits for the window's picture to stop changing (the first paints and the
+# hover timers); needs ImageMagick's import.
+x11_settle() {
+  local before="" now
+  for _ in $(seq 1 40); do
+    now=$(import -window "$1" rgb:- 2>/dev/null | md5sum)
+    [ "$now" = "$before" ] && return 0
+    before=$now
+    sleep 0.1
+  done
+}
