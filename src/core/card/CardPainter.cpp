@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -107,12 +106,10 @@ void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
 
   const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
   const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
-  std::vector<std::optional<TextBoxLayout>> layouts(rows.size());
-  const bool fonts = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-  for (size_t i = 0; i < rows.size() && fonts; ++i) {
+  std::vector<std::optional<TextBoxLayout>>& layouts = renderer.TextLayouts(live);
+  for (size_t i = 0; i < rows.size(); ++i) {
     const PlacementRow& row = rows[i];
-    if (row.box < 0 || row.box >= kTextBoxCount || row.box >= live.boxCount) continue;
-    layouts[i] = LayOutTextBox(live, row.box, cardArea, row.offset, row.align, row.angle);
+    if (!layouts[i]) continue;
     if (const std::optional<FrameFill> frame =
             BoxFrame(live, row.box, 1, cardArea, row.align, row.angle, *layouts[i])) {
       PaintFrame(painter, *frame, card);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -180,6 +181,22 @@ void CardRenderer::DrawPictures(QPainter& painter, const CardState& live, int di
     if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse);
   }
   painter.restore();
+}
+
+std::vector<std::optional<TextBoxLayout>>& CardRenderer::TextLayouts(const CardState& live) {
+  if (laidOutFor_ == live) return textLayouts_;
+  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
+  textLayouts_.assign(rows.size(), std::nullopt);
+  const QSize card = PrintImageSize(live);
+  const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
+  const bool fonts = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+  for (size_t i = 0; i < rows.size() && fonts; ++i) {
+    const PlacementRow& row = rows[i];
+    if (row.box < 0 || row.box >= kTextBoxCount || row.box >= live.boxCount) continue;
+    textLayouts_[i] = LayOutTextBox(live, row.box, cardArea, row.offset, row.align, row.angle);
+  }
+  laidOutFor_ = live;
+  return textLayouts_;
 }
 
 void CardRenderer::DrawCardQrCode(QPainter& painter, const CardState& live, int divisor) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QImage>
 #include <QSize>
@@ -21,6 +22,7 @@
 #include "core/card/LayoutTable.h"
 #include "core/card/PlainFileName.h"
 #include "core/card/QrSymbol.h"
+#include "core/card/TextBoxLayout.h"
 #include "core/card/TextBoxRenderer.h"
 #include "core/imaging/RasterImage.h"
 
@@ -75,6 +77,10 @@ class CardRenderer {
   void DrawPictures(QPainter& painter, const CardState& live, int divisor, Reuse reuse);
   // The card's QR code, when it has one that can be drawn (see QrCodeError).
   void DrawCardQrCode(QPainter& painter, const CardState& live, int divisor);
+  // The text boxes of `live` laid out at full size, one per placement row of its layout (none for
+  // a row that draws no box, and none at all without a QGuiApplication). Kept for the card last
+  // asked about: a sheet paints one card many times.
+  std::vector<std::optional<TextBoxLayout>>& TextLayouts(const CardState& live);
 
   // The next rendering rebuilds background and tint: after a change of background number, tint,
   // photo or logo, and on undo, redo, load and new project.
@@ -143,6 +149,9 @@ class CardRenderer {
   QString qrText_;
   std::optional<Outcome<QrSymbol>> qrSymbol_;
   std::string qrError_;
+
+  std::optional<CardState> laidOutFor_;
+  std::vector<std::optional<TextBoxLayout>> textLayouts_;
 
   Stats stats_;
 };
