@@ -62,27 +62,6 @@ TEST(CheckedCall, ErrnoBecomesTheErrorCodeAndBlockTransferFailuresAreIgnored) {
   EXPECT_NE(recorder.Reports()[0].find("Error code: 13\r\n"), std::string::npos);
 }
 
-TEST(CheckedCall, StackIsBoundedAndStaysBalanced) {
-  ReportRecorder recorder;
-  std::function<void(int)> nest = [&](int depth) {
-    if (depth == 0) {
-      TAVOLO_CHECK_AS("deepest", false);
-      return;
-    }
-    TAVOLO_CHECK_AS("level", (nest(depth - 1), true));
-  };
-  nest(150);
-  EXPECT_EQ(ErrorStackDepth(), 0);
-  ASSERT_EQ(recorder.Reports().size(), 1u);
-  // 100 entries recorded; the deeper ones are not.
-  size_t arrows = 0;
-  for (size_t pos = 0; (pos = recorder.Reports()[0].find(" -> ", pos)) != std::string::npos;
-       ++pos) {
-    ++arrows;
-  }
-  EXPECT_EQ(arrows, static_cast<size_t>(kErrorStackCapacity - 1));
-}
-
 TEST(CheckedCallDeathTest, CancelEndsWithZeroAWindowlessProgramWithAFailureAndRetryGoesOn) {
   const struct {
     const char* what;

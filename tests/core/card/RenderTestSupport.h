@@ -1,5 +1,5 @@
 // Shared by the rendering tests: a GUI application for fonts, a recorder of checked-call reports,
-// synthetic pictures and the lines of a test card.
+// synthetic pictures, and the field values and lines of a test card.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +9,10 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QStringList>
 
 #include "core/card/CardState.h"
+#include "core/card/LayoutTable.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/core/ReportRecorder.h"
 
@@ -59,6 +61,20 @@ inline uint32_t* Pixels(QImage& image) {
 
 inline uint32_t Rgb(const QImage& image, int x, int y) {
   return reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x] & 0x00FFFFFFu;
+}
+
+// The eleven field values "A", "B", … "K".
+inline NamedValues Letters() {
+  NamedValues v;
+  for (int i = 0; i < kNamedValueCount; ++i) v[i] = QString(QChar('A' + i));
+  return v;
+}
+
+// A box's lines as a list.
+inline QStringList Lines(const TextBoxLines& box) {
+  QStringList out;
+  for (int i = 0; i < box.count; ++i) out << box.line[i];
+  return out;
 }
 
 // Sets a box's lines.

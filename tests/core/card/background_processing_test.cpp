@@ -41,13 +41,6 @@ CardState Gradient(int orientation, float shift, float scale) {
   return card;
 }
 
-TEST(GradientColour, UsesBrightnessAndPacksRedHigh) {
-  const CardState card = Gradient(0, 0, 0);
-  const ColourRef c = RgbToColourRef(HslToRgb({40.0f, 200.0f, 96.0f}));
-  EXPECT_EQ(GradientColour(card), (uint32_t{ColourRefRed(c)} << 16) |
-                                      (uint32_t{ColourRefGreen(c)} << 8) | ColourRefBlue(c));
-}
-
 TEST(ModifyBg, EachOrientationPaintsItsSolidPartAndRampAndLeavesTheRest) {
   // Along the gradient's axis: the solid part in the whole colour (fourth byte 0), the ramp
   // blended with weight t(position), the rest untouched.
@@ -169,17 +162,6 @@ TEST(SetHSL, EveryPixelFollowsTheFormula) {
       ASSERT_EQ(px[i], TintedByHand(before[i], t.hue, t.sat, t.light)) << i << " " << t.hue;
     }
   }
-}
-
-TEST(SetHSL, HueWrapsBy239AndFirstByteIsRed) {
-  // First byte 255, third byte 1: hue 239 − 40/255; a shift of 2.39 carries it past 239.
-  const uint32_t pixel = 0x000100FFu;
-  uint32_t px = pixel;
-  SetHSL(&px, 1, 1, 0.01f, 0.0f, 0.0f);
-  const float h = 239.0f - 40.0f / 255.0f + 2.39f - 239.0f;
-  const ColourRef expected = HslToColourRef(h, 240.0f, 120.0f);
-  EXPECT_EQ(px, expected);
-  EXPECT_EQ(px, TintedByHand(pixel, 0.01f, 0.0f, 0.0f));
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
 #include "core/card/ShrinkToFitChunk.h"
 #include "tests/core/card/RenderTestSupport.h"
@@ -41,8 +40,6 @@ class Editors final {
     doc.SetListener({[this] { Rebuild(); }, [this] { ++changes; }});
   }
   void Rebuild() {
-    ++rebuilds;
-    seen = {doc_.Layout().Previous(), doc_.Layout().Current(), doc_.Layout().ChangedByUser()};
     const CardState& live = doc_.Live();
     boxes_.clear();
     for (int b = 0; b < std::clamp(live.boxCount, 0, kTextBoxCount); ++b) {
@@ -59,13 +56,7 @@ class Editors final {
   QStringList Box(int box) const { return boxes_.at(box); }
   int Count() const { return static_cast<int>(boxes_.size()); }
 
-  int rebuilds = 0;
   int changes = 0;  // notifications heard
-  // The layout choice as the last rebuild saw it.
-  struct Seen {
-    int previous = -1, current = -1;
-    bool changedByUser = false;
-  } seen;
 
  private:
   CardDocument& doc_;
@@ -94,11 +85,7 @@ void EditStyle(Session& s) {
   s.doc.RecordEdit();
 }
 
-NamedValues Letters() {
-  NamedValues v;
-  for (int i = 0; i < kNamedValueCount; ++i) v[i] = QString(QChar('A' + i));
-  return v;
-}
+using test::Letters;
 
 TEST(CardDocument, StartRecordsTheOpeningCardAsTheOnlyStep) {
   Session s;
@@ -106,23 +93,6 @@ TEST(CardDocument, StartRecordsTheOpeningCardAsTheOnlyStep) {
   EXPECT_FALSE(s.doc.Restoring() || s.doc.Rebuilding() || s.doc.ForcePush());
   EXPECT_EQ(s.doc.Working().backgroundIndex, 1);
   EXPECT_EQ(s.editors.Box(0), QStringList{"Company Name"});
-
-  // A chosen template keeps its look and its tint; its text comes from the field values.
-  CardDocument doc(&Backgrounds(), {});
-  Editors editors(doc);
-  CardState chosen;
-  chosen.layoutIndex = 6;
-  chosen.backgroundIndex = 0;
-  chosen.hueShift = 0.2f;
-  chosen.styles[0].face = QStringLiteral("DejaVu Serif");
-  chosen.lines[0].line[0] = QStringLiteral("Template text");
-  doc.SetFieldValues(Letters());
-  doc.Start(&chosen);
-  EXPECT_EQ(doc.History().UndoCount(), 0);
-  EXPECT_EQ(doc.Working().layoutIndex, 6);
-  EXPECT_EQ(doc.Working().hueShift, 0.2f);
-  EXPECT_EQ(doc.Working().styles[0].face, QStringLiteral("DejaVu Serif"));
-  EXPECT_EQ(editors.Box(0), QStringList{"A"});
 }
 
 TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
@@ -255,12 +225,6 @@ TEST(CardDocument, CancelRestoresTheSnapshotExactlyAndOkRecordsOneStep) {
          c.styles[1].opacity = 0.3f;
          SetShrinkToFit(c, 1, r == 1);
        })},
-      {"Color Options", edit([](CardState& c, int r) {
-         c.styles[0].textColour = {10.0f * r, 200.0f, 0.0f};
-         c.styles[0].brightness = 0.5f;
-         c.backgroundColour.h = 100.0f + r;
-         c.gradOrientation = r;
-       })},
       {"tint and background", edit([](CardState& c, int r) {
          c.backgroundIndex = 0;
          c.hueShift = 0.1f * r;
@@ -300,42 +264,6 @@ TEST(CardDocument, CancelRestoresTheSnapshotExactlyAndOkRecordsOneStep) {
     ASSERT_TRUE(s.doc.Undo());
     EXPECT_EQ(s.doc.Working(), working) << name;
   }
-}
-
-TEST(CardDocument, NewBlankProjectLeavesUndoAndRedoDisabled) {
-  Session s;
-  s.editors.Type(0, {"Old"});
-  CardState live = s.doc.Live();
-  live.photo.name = QStringLiteral("p.png");
-  live.photo.reduction = 0.25f;
-  live.logo.name = QStringLiteral("l.png");
-  live.hueShift = 0.3f;
-  s.doc.SetLive(live);
-  s.doc.RecordEdit();
-  s.doc.SetFilePath("card.tvc");
-  EditStyle(s);
-  s.doc.Undo();  // a redo step too
-
-  s.doc.NewBlankProject();
-  EXPECT_FALSE(s.doc.CanUndo() || s.doc.CanRedo());
-  const CardState& blank = s.doc.Working();
-  for (const TextBoxStyle& style : blank.styles) {
-    EXPECT_EQ(style.brightness, 0.0f);
-    EXPECT_EQ(style.face, QStringLiteral("Arial"));
-    EXPECT_EQ(style.frameMode, kFrameNone);
-  }
-  EXPECT_EQ(blank.lightShift, 0.5f);
-  EXPECT_TRUE(blank.photo.name.isEmpty() && blank.logo.name.isEmpty());
-  EXPECT_EQ(blank.photo.reduction, 0.25f) << "the photo's reduction outlives the photo";
-  // The look is reset; the contact details, corrected company name included, stay.
-  EXPECT_EQ(s.editors.Box(0), QStringList{"Old"});
-  EXPECT_TRUE(s.doc.FilePath().empty());
-
-  // The first edit after it can be undone, back to the blank card.
-  const CardState blankCard = blank;
-  s.editors.Type(1, {"New"});
-  ASSERT_TRUE(s.doc.Undo());
-  EXPECT_EQ(s.doc.Working(), blankCard);
 }
 
 TEST(CardDocument, ModifiedSaysTheCardHoldsWorkNotInItsFile) {
@@ -416,54 +344,6 @@ TEST(CardDocument, TypedLinesAreCutToTheCardsLimitsAndDrawnAsKept) {
   EXPECT_EQ(s.doc.Working().lines[3].line[0], QStringLiteral("Email Address"));
 }
 
-TEST(CardDocument, EachOperationNotifiesOnceAndTypingIntoNoBoxIsIgnored) {
-  Session s;
-  const std::pair<const char*, Action> operations[] = {
-      {"typing", [](Session& s) { s.editors.Type(0, {"x"}); }},
-      {"layout", [](Session& s) { s.doc.SwitchLayout(4); }},
-      {"undo", [](Session& s) { s.doc.Undo(); }},
-      {"new blank", [](Session& s) { s.doc.NewBlankProject(); }},
-      {"dialog edits in one scope",
-       [](Session& s) {
-         const CardDocument::ChangeScope scope(s.doc);
-         EditStyle(s);
-         s.doc.DropBackgroundCache();
-       }},
-  };
-  for (const auto& [name, operation] : operations) {
-    s.editors.changes = 0;
-    operation(s);
-    EXPECT_EQ(s.editors.changes, 1) << name;
-  }
-  const CardState live = s.doc.Live();
-  const int steps = s.Steps();
-  s.editors.changes = 0;
-  s.doc.SetBoxLines(live.boxCount, {"no such box"});
-  s.doc.SetBoxLines(-1, {"no such box"});
-  EXPECT_EQ(s.doc.Live(), live);
-  EXPECT_EQ(s.Steps(), steps);
-  EXPECT_EQ(s.editors.changes, 0);
-}
-
-TEST(CardDocument, TheEditorsAreRebuiltForANewLayoutOnly) {
-  Session s;
-  ASSERT_TRUE(s.doc.SwitchLayout(3));
-  EXPECT_EQ(s.editors.seen.previous, 0);
-  EXPECT_EQ(s.editors.seen.current, 3);
-  EXPECT_TRUE(s.editors.seen.changedByUser);
-  EXPECT_EQ(s.editors.Count(), 3);
-  EXPECT_EQ(s.doc.Layout().Previous(), 3);
-  EXPECT_FALSE(s.doc.Layout().ChangedByUser());
-  EXPECT_EQ(s.doc.Live().layoutIndex, 3);
-
-  // Picking the current layout again, or one that does not exist, does nothing.
-  const int steps = s.Steps();
-  EXPECT_FALSE(s.doc.SwitchLayout(3));
-  EXPECT_FALSE(s.doc.SwitchLayout(10));
-  EXPECT_EQ(s.Steps(), steps);
-  EXPECT_EQ(s.editors.rebuilds, 2);
-}
-
 TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth) {
   CardState card;
   card.layoutIndex = 2;
@@ -503,36 +383,33 @@ TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth
   }
 }
 
-TEST(CardDocument, TextIsRememberedForTheLayoutShownEvenAfterAnUndo) {
+TEST(CardDocument, EachOperationNotifiesOnceAndTypingIntoNoBoxIsIgnored) {
   Session s;
-  s.editors.Type(0, {"Zero"});
-  s.doc.SwitchLayout(3);
-  s.editors.Type(0, {"Three"});
-  s.doc.Undo();
-  s.doc.Undo();
-  ASSERT_EQ(s.editors.Box(0), QStringList{"Zero"});
-  s.doc.SwitchLayout(5);
-  s.doc.SwitchLayout(3);
-  // The company name typed in layout 1 is a field value now.
-  EXPECT_EQ(s.editors.Box(0), QStringList{"Zero"});
-  EXPECT_EQ(s.editors.Box(2).size(), 8);
-  s.doc.SwitchLayout(0);
-  EXPECT_EQ(s.editors.Box(0), QStringList{"Zero"});
-}
-
-// The sliders and the background click as the user drives them are tested on the main window.
-TEST(CardDocument, AnImportedBackgroundIsShownUntintedWithoutAStep) {
-  Session s;
-  s.doc.MoveHueSlider(0.3f);
-  s.doc.MoveSaturationSlider(0.4f);
-  s.doc.MoveLightnessSlider(0.4f);
-  const int before = s.Steps();
-  s.doc.ShowImportedBackground(1);
-  EXPECT_EQ(s.Steps(), before);
-  EXPECT_EQ(s.doc.Live().backgroundIndex, 1);
-  EXPECT_EQ(s.doc.Live().hueShift, 0.0f);
-  EXPECT_EQ(s.doc.Live().lightShift, 0.0f);
-  EXPECT_EQ(s.doc.Live().satShift, 0.4f);
+  const std::pair<const char*, Action> operations[] = {
+      {"typing", [](Session& s) { s.editors.Type(0, {"x"}); }},
+      {"layout", [](Session& s) { s.doc.SwitchLayout(4); }},
+      {"undo", [](Session& s) { s.doc.Undo(); }},
+      {"new blank", [](Session& s) { s.doc.NewBlankProject(); }},
+      {"dialog edits in one scope",
+       [](Session& s) {
+         const CardDocument::ChangeScope scope(s.doc);
+         EditStyle(s);
+         s.doc.DropBackgroundCache();
+       }},
+  };
+  for (const auto& [name, operation] : operations) {
+    s.editors.changes = 0;
+    operation(s);
+    EXPECT_EQ(s.editors.changes, 1) << name;
+  }
+  const CardState live = s.doc.Live();
+  const int steps = s.Steps();
+  s.editors.changes = 0;
+  s.doc.SetBoxLines(live.boxCount, {"no such box"});
+  s.doc.SetBoxLines(-1, {"no such box"});
+  EXPECT_EQ(s.doc.Live(), live);
+  EXPECT_EQ(s.Steps(), steps);
+  EXPECT_EQ(s.editors.changes, 0);
 }
 
 TEST(CardDocument, BackgroundIsRebuiltOnlyWhenItsNumberOrTintChanges) {
@@ -559,21 +436,6 @@ TEST(CardDocument, BackgroundIsRebuiltOnlyWhenItsNumberOrTintChanges) {
   EXPECT_EQ(builds(), ++expected);
   s.doc.Undo();
   EXPECT_EQ(builds(), ++expected);
-}
-
-TEST(CardDocument, TheClipboardTakesTheFullSizeCardTaggedWithAUsableDpi) {
-  for (const int dpi : {600, 0, 2'000'000}) {
-    Session s;
-    CardState live = s.doc.Live();
-    live.cardWidth = 2124.0f;
-    live.dpi = dpi;
-    s.doc.SetLive(live);
-    const QImage copy = s.doc.RenderClipboardImage();
-    ASSERT_EQ(copy.size(), QSize(2124, 615)) << dpi;
-    EXPECT_EQ(copy.dotsPerMeterX() == DpiToPelsPerMeter(dpi), dpi == 600) << dpi;
-    EXPECT_EQ(copy, ToQImage(s.doc.RenderPrintImage()).convertToFormat(QImage::Format_RGB32))
-        << dpi;
-  }
 }
 
 }  // namespace

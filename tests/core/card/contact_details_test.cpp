@@ -15,20 +15,14 @@ namespace tavolo {
 namespace {
 
 ContactDetails Letters() {
-  ContactDetails d;
-  for (int i = 0; i < kNamedValueCount; ++i) d.fields[i] = QString(QChar('A' + i));
-  return d;
+  return {test::Letters()};
 }
 
 TextBoxLines Box(const QStringList& lines) {
   return KeptLines(lines);
 }
 
-QStringList Lines(const TextBoxLines& box) {
-  QStringList out;
-  for (int i = 0; i < box.count; ++i) out << box.line[i];
-  return out;
-}
+using test::Lines;
 
 TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {
   const struct {
@@ -53,6 +47,10 @@ TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {
     EXPECT_EQ(DetailsAfterEdit(Letters(), c.layout, c.box, Box(c.before), Box(c.after)), expected)
         << c.what;
   }
+  // An empty line typed into is no field's line, though the field it stands for is empty too.
+  ContactDetails noTitle = Letters();
+  noTitle.fields[2].clear();
+  EXPECT_EQ(DetailsAfterEdit(noTitle, 0, 1, Box({"B", "", "S"}), Box({"B", "Typed", "S"})), noTitle);
 }
 
 TEST(ContactDetails, ACardWithoutTheChunkGivesWhatItsBoxesShow) {

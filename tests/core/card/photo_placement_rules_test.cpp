@@ -28,17 +28,6 @@ TEST(PhotoFit, LargePicturesAreFittedByHeightFirstThenByWidth) {
   EXPECT_FLOAT_EQ(*FitReduction(2000, 1000, 1062, 615), 0.6925f);
 }
 
-TEST(PhotoFit, ShownPercentTruncatesAndComesBackWhole) {
-  EXPECT_EQ(ShownPercent(0.6925f), 30);
-  EXPECT_FLOAT_EQ(ReductionForPercent(30), 0.7f);
-  EXPECT_EQ(ShownPercent(0.0f), 100);
-  EXPECT_EQ(ShownPercent(-0.5f), 150);
-  // Every whole percentage the scale box takes shows again as itself.
-  for (int percent = 0; percent <= 1000; ++percent) {
-    ASSERT_EQ(ShownPercent(ReductionForPercent(percent)), percent);
-  }
-}
-
 
 }  // namespace
 }  // namespace tavolo

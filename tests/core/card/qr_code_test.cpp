@@ -142,7 +142,7 @@ TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
     float side;
     bool lightOnDark;
     int divisor;
-  } cases[] = {{280, false, 1}, {301, true, 1}, {280, false, 2}, {457, false, 3}};
+  } cases[] = {{301, true, 1}, {457, false, 3}};
   for (const auto& c : cases) {
     PlacedQrCode code;
     code.x = 531.3f;

@@ -115,43 +115,6 @@ TEST(BlendRect, AgreesWithThePixelByPixelBlendForRandomRectanglesAndWeights) {
 
 constexpr HslColour kWhite{0.0f, 240.0f, 240.0f};
 
-TEST(DrawFrame, CardLongSpansTheCardWithTheRingOnItsEdges) {
-  Buffer b(60, 40);
-  DrawFrame({0, 0, 60, 40}, {20, 10, 30, 20}, kFrameCardLong, 10, 0, kWhite, 3, b.px.data(), 60, 40,
-            0, 0);
-  EXPECT_EQ(b.Changed(), (PixelRect{0, 7, 59, 23}));
-  EXPECT_EQ(b.At(0, 15), 0u);
-  EXPECT_EQ(b.At(58, 15), 0u);
-  EXPECT_EQ(b.At(57, 15), 0x00FFFFFFu);
-}
-
-TEST(DrawFrame, ModesSpreadTheGrownTextRectangle) {
-  struct Case {
-    int mode;
-    int align;
-    int angle;
-    PixelRect expected;
-  };
-  // Text rectangle (20, 10)–(40, 20), text width 10, f = 2, card 80 × 60.
-  const Case cases[] = {
-      {kFrameExact, 0, 0, {18, 8, 32, 22}},      // left aligned: left .. left + w
-      {kFrameExact, 1, 0, {33, 8, 47, 22}},      // centred on the card: (80 − 10) / 2 = 35
-      {kFrameExact, 2, 0, {28, 8, 42, 22}},      // right aligned: right − w .. right
-      {kFrameLeft, 0, 0, {0, 8, 32, 22}},        //
-      {kFrameRight, 0, 0, {18, 8, 79, 22}},      // clipped before the last column
-      {kFrameExact, 4, 90, {18, 8, 42, 22}},     // own edges
-      {kFrameLeft, 4, 90, {18, 8, 42, 59}},      // down to the card's bottom
-      {kFrameRight, 4, 90, {18, 0, 42, 22}},     // up to the card's top
-      {kFrameCardLong, 4, 90, {18, 0, 42, 59}},  //
-  };
-  for (const Case& c : cases) {
-    Buffer b(80, 60);
-    DrawFrame({0, 0, 80, 60}, {20, 10, 40, 20}, c.mode, 10, c.align, kWhite, 2, b.px.data(), 80, 60,
-              0, c.angle);
-    EXPECT_EQ(b.Changed(), c.expected) << c.mode << " " << c.align << " " << c.angle;
-  }
-}
-
 TEST(DrawFrame, NoFrameForNoneUnknownModesAndEmptiedFramesWhichAreReported) {
   const struct {
     int mode;
@@ -196,10 +159,10 @@ struct FieldCard {
         MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], 1, card.cardHeight, 0, card.dpi));
     return QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text));
   }
-  PixelRect Frame(int offset, int align, int angle = 0) {
+  PixelRect Frame(int offset, int align) {
     Buffer b(1062, 615);
     EXPECT_EQ(DrawField(card, 0, 1, nullptr, {0, 0, 1062, 615}, offset, align, b.px.data(), 1062,
-                        615, false, angle),
+                        615),
               0);
     return b.Changed();
   }
@@ -222,16 +185,6 @@ TEST(DrawField, OffsetsPlaceTheBlockAndEmptyLinesTakeNoSpace) {
   test::SetLines(f.card, 0, {"", ""});
   EXPECT_EQ(f.Frame(0, 0), (PixelRect{42, 42, 58, 58}));
   EXPECT_EQ(f.Frame(1, 0), (PixelRect{42, 557, 58, 573}));
-}
-
-TEST(DrawField, RotatedFrameStandsOnTheLeftCentredOnTheHeight) {
-  FieldCard f;
-  test::SetLines(f.card, 0, {"Company Name", "Ltd"});
-  const int lh = f.LineHeight();
-  const int w = f.Width("Company Name");
-  // The frame covers the longest line, not only the last.
-  EXPECT_EQ(f.Frame(0, 2, 90),
-            (PixelRect{42, (615 - w) / 2 - 8, 50 + 2 * lh + 8, 615 - (615 - w) / 2 + 8}));
 }
 
 TEST(DrawField, BoxPastTheBoxCountDrawsNothingAndAZeroDivisorIsReported) {

@@ -48,17 +48,6 @@ TextBoxLayout BoxZero(const CardState& card) {
   return LayOutTextBox(card, 0, kCard, row.offset, row.align, row.angle);
 }
 
-TEST(TextBoxLayout, ALineWithATallerFallbackFontGetsADeeperSlotAndPushesTheNextDown) {
-  // League Spartan has no Ω: it comes from a fallback font with a larger ascent and descent.
-  const TextBoxLayout layout =
-      BoxZero(OneBoxCard("League Spartan", "Regular", "50", {"Ωmega", "Omega"}));
-  ASSERT_EQ(layout.lines.size(), 2u);
-  EXPECT_GT(layout.lines[0].height, layout.lineHeight);
-  EXPECT_EQ(layout.lines[1].height, layout.lineHeight);
-  EXPECT_EQ(layout.lines[1].top, layout.lines[0].top + layout.lines[0].height);
-  EXPECT_EQ(layout.blockHeight, layout.lines[0].height + layout.lines[1].height);
-}
-
 TEST(TextBoxLayout, ShrinkToFitDrawsOnlyATooWideLineSmallerAndNeverBelowSixPoints) {
   const QString hundredWs(100, QLatin1Char('W'));
   const struct {
@@ -124,16 +113,6 @@ TEST(TextBoxLayout, AFrameReachingPastTheMarginNarrowsTheRoomSoItStaysOnTheCard)
     EXPECT_EQ(LayOutTextBox(card, 0, kCard, kOffsetTop, c.align, 0).room, c.room)
         << c.frameMode << " " << c.frameSize << " " << c.align;
   }
-}
-
-TEST(FullSizeArea, AReducedWholeCardStandsForTheCardElseForItsSizeTimesTheDivisor) {
-  CardState card;
-  EXPECT_EQ(FullSizeArea(card, 3, 354, 205), kCard);
-  EXPECT_EQ(FullSizeArea(card, 2, 531, 307), kCard);  // 615 / 2 loses a pixel the card keeps
-  EXPECT_EQ(FullSizeArea(card, 6, 100, 50), (PixelRect{0, 0, 600, 300}));
-  card.cardWidth = 2124.0f;
-  card.cardHeight = 1230.0f;
-  EXPECT_EQ(FullSizeArea(card, 1, 1062, 615), kCard);  // the print image of a larger card
 }
 
 TEST(ShrinkToFitChunk, ReadsFiveBytesOfZeroOrOneAndTakesAnythingElseAsDamage) {

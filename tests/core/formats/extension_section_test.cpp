@@ -77,7 +77,7 @@ TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBefor
       {"an absurd count", Section(1, 0xFFFFFFFF, kTwoChunks), 0},
       {"a chunk header cut short", Section(1, 3, kTwoChunks), 2},
       {"a length past the end", Section(1, 1, {'L', 'O', 'N', 'G', 9, 0, 0, 0, 1, 2}), 0},
-      {"a byte after the last chunk", Section(1, 1, {'Q', 'R', 'C', 'D', 0, 0, 0, 0, 9}), 1},
+      {"a byte after the last chunk", Section(1, 1, {'L', 'A', 'T', 'R', 0, 0, 0, 0, 9}), 1},
   };
   for (const auto& c : cases) {
     std::vector<uint8_t> file = card;

@@ -147,22 +147,5 @@ TEST(ExportFormats, FiltersAndExtensions) {
   EXPECT_EQ(WithExportExtension("", kFormatPng), "");
 }
 
-TEST(ImageExport, CardIsExportedAtItsFullSize) {
-  test::EnsureGuiApplication();
-  const test::TempFolder folder;
-  CardRenderer renderer(nullptr, folder.Path());
-  CardState card;
-  card.boxCount = 3;
-  card.cardWidth = 700.0f;
-  card.cardHeight = 400.0f;
-  card.dpi = 150;
-  const auto file = folder / "card.png";
-  ASSERT_TRUE(ExportCard(renderer, card, file, kFormatPng, kNoQuality).Ok());
-  const RasterImage back(file, kFormatPng);
-  EXPECT_EQ(back.GetWidth(), 700u);
-  EXPECT_EQ(back.GetHeight(), 400u);
-  EXPECT_EQ(back.GetXDpi(), 150);
-}
-
 }  // namespace
 }  // namespace tavolo

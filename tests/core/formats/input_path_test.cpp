@@ -131,20 +131,5 @@ TEST(InputPath, APipeAmongTheImportedBackgroundsOrTheirHueFilesIsPassedBy) {
   EXPECT_EQ(fs::status(custom / "piped.hue").type(), fs::file_type::fifo);
 }
 
-TEST(InputPath, APhotoOrLogoThatIsAPipeIsLeftOut) {
-  test::EnsureGuiApplication();
-  const HangGuard guard;
-  TempFolder photos;
-  ASSERT_EQ(::mkfifo((photos / "pipe.jpg").c_str(), 0600), 0);
-  CardState card;
-  card.boxCount = 3;
-  card.photo.name = card.logo.name = QStringLiteral("pipe.jpg");
-  CardRenderer renderer(nullptr, photos.Path());
-  const QImage drawn = renderer.Render(card, 6, 177, 102);
-  EXPECT_FALSE(drawn.isNull());
-  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kPhoto), 1);
-  EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kLogo), 1);
-}
-
 }  // namespace
 }  // namespace tavolo

@@ -1,4 +1,4 @@
-// Every save (the writer itself, an image, a project, an export, a page layout, a template)
+// Every save (the writer itself, an image, a project, an export, a page layout)
 // replaces its target safely: only a regular file is ever replaced, nothing is written through a
 // link, the mode is kept, two saves of one file do not break each other, a failed save leaves the
 // old file and no temporary, and neither does a save killed halfway.
@@ -19,11 +19,9 @@
 
 #include <QImage>
 
-#include "core/card/CardRenderer.h"
 #include "core/formats/ImageExport.h"
 #include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
-#include "core/library/TemplateWriter.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/storage/FileIo.h"
 #include "tests/core/TestFolders.h"
@@ -176,31 +174,6 @@ TEST(OutputPath, ASaveKeepsTheReplacedFilesModeGivesANewOneTheUmasksAndWritesNoL
   }
 }
 
-TEST(OutputPath, TwoProcessesSavingOneFileAtOnceBothSucceed) {
-  for (const Saver& saver : Savers()) {
-    SCOPED_TRACE(saver.name);
-    TempFolder dir;
-    const fs::path out = dir / "out";
-    const auto failuresOf40 = [&] {
-      int failures = 0;
-      for (int i = 0; i < 40; ++i) {
-        if (!saver.save(out).ok) ++failures;
-      }
-      return failures;
-    };
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) std::_Exit(failuresOf40());
-    const int failures = failuresOf40();
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(failures, 0);
-    EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
-  }
-}
-
 // Writes past this many bytes fail with EFBIG, as on a full disk.
 class FileSizeLimit {
  public:
@@ -249,28 +222,6 @@ TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
         << saved.message;
     EXPECT_EQ(saved.message.find('\n'), std::string::npos);
   }
-}
-
-// A template is two files, the preview written first: when the disk fills, both old ones stay.
-TEST(OutputPath, AFailedTemplateSaveKeepsTheOldTemplateAndSaysWhy) {
-  test::EnsureGuiApplication();
-  TempFolder dir;
-  WriteFileBytes(dir / "out.tvt", kOld);
-  WriteFileBytes(dir / "out.tvp", kOld);
-  CardRenderer renderer(nullptr, {});
-  const CardState card;
-  Outcome<> written;
-  {
-    const FileSizeLimit full(2);
-    written = WriteTemplate(dir.Path(), QStringLiteral("out"), card, kTable, renderer);
-  }
-  EXPECT_FALSE(written.Ok());
-  EXPECT_NE(written.Message().find("Disk full while accessing " + (dir / "out.tvp").string()),
-            std::string::npos)
-      << written.Message();
-  EXPECT_EQ(ReadFileBytes(dir / "out.tvt"), kOld);
-  EXPECT_EQ(ReadFileBytes(dir / "out.tvp"), kOld);
-  EXPECT_EQ(Others(dir.Path(), {"out.tvt", "out.tvp"}), std::vector<std::string>{});
 }
 
 // A process killed while it writes (here by the signal of a file grown past its limit) leaves no

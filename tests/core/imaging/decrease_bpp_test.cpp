@@ -35,16 +35,6 @@ std::vector<std::vector<int>> Indices(const RasterImage& image) {
   return out;
 }
 
-TEST(DecreaseBpp, APureColourInThePaletteDiffusesNothing) {
-  RasterImage image;  // blue 120, green 130, red 20 everywhere
-  ASSERT_TRUE(image.CreateFromPixels(std::vector<uint32_t>(9 * 7, 0x148278), 9, 7));
-  const RgbQuad teal{120, 130, 20, 0};
-  // Neighbours of the teal entry would catch any error that leaked into a pixel.
-  const RgbQuad palette[] = {kBlack, {121, 130, 20, 0}, teal, {119, 130, 20, 0}, kWhite};
-  ASSERT_TRUE(image.DecreaseBpp(8, true, palette, 5));
-  EXPECT_EQ(Indices(image), std::vector<std::vector<int>>(7, std::vector<int>(9, 2)));
-}
-
 TEST(DecreaseBpp, EachPixelTakesItsNearestEntryAfterTheErrorSpreadToIt) {
   const struct {
     const char* name;

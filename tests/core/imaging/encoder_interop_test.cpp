@@ -92,20 +92,6 @@ const Written kWritten[] = {
 INSTANTIATE_TEST_SUITE_P(Interop, EncoderInterop, ::testing::ValuesIn(kWritten),
                          [](const auto& info) { return std::string(info.param.extension); });
 
-TEST(Encoders, AppendToTheOutputAndWriteNoResolutionWhenThePictureHasNone) {
-  for (const int format : {kFormatPng, kFormatJpeg}) {
-    SCOPED_TRACE(format);
-    RasterImage image = test::MakePhoto(9, 9);
-    std::vector<uint8_t> out = {1, 2, 3};
-    ASSERT_TRUE(image.Encode(out, format)) << image.GetLastError();
-    EXPECT_EQ(std::vector<uint8_t>(out.begin(), out.begin() + 3), (std::vector<uint8_t>{1, 2, 3}));
-    const RasterImage decoded(std::span<const uint8_t>(out).subspan(3), format);
-    ASSERT_TRUE(decoded.IsValid()) << decoded.GetLastError();
-    EXPECT_EQ(decoded.GetXPelsPerMeter(), 0);
-    EXPECT_EQ(decoded.GetYPelsPerMeter(), 0);
-  }
-}
-
 // A colour becomes the nearer of black and white; WBMP rows run from the top.
 TEST(Encoders, WbmpTakesTheNearerOfBlackAndWhite) {
   RasterImage image;

@@ -53,12 +53,6 @@ TEST(OctreeQuantizer, FewerThan256ColoursSurviveTheGifPathExactly) {
   }
 }
 
-TEST(OctreeQuantizer, ManyColoursAreFoldedToAtMost256) {
-  const size_t entries = PaletteOf(ManyColours(5000, 100, 80), 256, 8).size();
-  EXPECT_LE(entries, 256u);
-  EXPECT_GT(entries, 128u);
-}
-
 TEST(OctreeQuantizer, PaletteEntriesFollowTheTreeAndFoldTheDeepestBranchesFirst) {
   using Palette = std::vector<RgbQuad>;
   const struct {

@@ -14,17 +14,6 @@ namespace {
 using test::MakePhoto;
 using test::TempFolder;
 
-TEST(RasterImageCreate, RequestedDepthsRoundUpToOneTheImageCanHold) {
-  const std::pair<uint32_t, uint32_t> cases[] = {{0, 1},   {1, 1},   {2, 4},   {3, 4},
-                                                 {4, 4},   {5, 8},   {8, 8},   {9, 24},
-                                                 {15, 24}, {16, 24}, {24, 24}, {32, 24}};
-  for (const auto& [requested, expected] : cases) {
-    RasterImage image;
-    ASSERT_TRUE(image.Create(3, 2, requested, kFormatBmp)) << requested;
-    EXPECT_EQ(image.GetBpp(), expected) << "requested " << requested;
-  }
-}
-
 TEST(RasterImageCreate, RowsArePaddedToFourBytesAndStartZeroedWithABlackPalette) {
   struct Case {
     uint32_t width, bpp, stride, entries;
@@ -49,36 +38,6 @@ TEST(RasterImageCreate, RefusesEmptyAndOversizedPictures) {
   EXPECT_FALSE(image.Create(40000, 1, 24, kFormatUnknown));
   EXPECT_FALSE(image.Create(32768, 32768, 8, kFormatUnknown));
   EXPECT_NE(image.GetLastError().find("too large"), std::string::npos);
-}
-
-TEST(RasterImageResolution, DotsPerInchAreStoredAsPixelsPerMetre) {
-  RasterImage image;
-  image.SetXDpi(300);
-  EXPECT_EQ(image.GetXPelsPerMeter(), 11811);  // 300 × 39.37007874 + 0.5
-  EXPECT_EQ(image.GetXDpi(), 300);
-  // Out-of-range resolutions from damaged files are held at the ends of the field.
-  image.SetXDpi(2000000000);
-  image.SetYDpi(-5);
-  EXPECT_EQ(image.GetXPelsPerMeter(), 2147483647);
-  EXPECT_EQ(image.GetYPelsPerMeter(), 0);
-}
-
-TEST(RasterImageCopy, CopiesPixelsPaletteResolutionAndFormat) {
-  RasterImage source;
-  ASSERT_TRUE(source.Create(4, 4, 8, kFormatPcx));
-  source.Palette()[7] = {1, 2, 3, 0};
-  source.SetPixelIndex(2, 3, 7);
-  source.SetXDpi(150);
-  RasterImage copy;
-  copy = source;
-  EXPECT_EQ(copy.GetPixelColour(2, 3), (RgbQuad{1, 2, 3, 0}));
-  EXPECT_EQ(copy.GetXPelsPerMeter(), source.GetXPelsPerMeter());
-  EXPECT_EQ(copy.GetType(), kFormatPcx);
-
-  RasterImage& alias = copy;
-  copy = alias;
-  EXPECT_TRUE(copy.IsValid());
-  EXPECT_EQ(copy.GetPixelIndex(2, 3), 7);
 }
 
 TEST(RasterImageFiles, LoadRetriesWithDetectionAndAFailedSaveKeepsTheOldFile) {

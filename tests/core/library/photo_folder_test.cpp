@@ -46,20 +46,5 @@ TEST(PhotoFolder, CopiesUnderItsOwnNameReplacingAnOlderFileUsesOneInPlaceAndName
   EXPECT_NE(missing.Message().find("was not put into"), std::string::npos) << missing.Message();
 }
 
-TEST(PhotoFolder, AFolderThatCannotBeWrittenToKeepsItsOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
-  Folders f;
-  std::filesystem::create_directories(f.photos);
-  ASSERT_TRUE(WriteFileBytes(f.photos / "face.jpg", {7}));
-  ASSERT_TRUE(WriteFileBytes(f.chosen / "face.jpg", {8}));
-  ::chmod(f.photos.c_str(), 0555);
-  const Outcome<std::filesystem::path> denied =
-      CopyIntoPhotoFolder(f.chosen / "face.jpg", f.photos);
-  ::chmod(f.photos.c_str(), 0755);
-  EXPECT_FALSE(denied.Ok());
-  EXPECT_NE(denied.Message().find("was denied"), std::string::npos) << denied.Message();
-  EXPECT_EQ(ReadFileBytes(f.photos / "face.jpg"), std::vector<uint8_t>{7});
-}
-
 }  // namespace
 }  // namespace tavolo

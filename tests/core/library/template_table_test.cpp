@@ -152,21 +152,5 @@ TEST_F(TemplateTableTest, ListsTheFirstThousandInTitleOrder) {
       << report.Messages()[1];
 }
 
-TEST_F(TemplateTableTest, PhotoAndLogoPathsPointIntoThisInstallation) {
-  CardState card = CardTitled("pictures");
-  card.photo.name = QStringLiteral("loaves.png");
-  card.photo.path = QStringLiteral("/where/it/was/built/loaves.png");
-  card.logo.name = QStringLiteral("wheat.png");
-  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "pictures.tvt", SerializeProject(card, backgrounds_)));
-  AddTemplate("plain");
-  table_.ReloadIn(home_.Path(), backgrounds_);
-  ASSERT_EQ(table_.Count(), 2);
-  const CardState& read = table_.Entry(0).card;
-  EXPECT_EQ(read.photo.path.toStdString(), (home_ / "customphotos" / "loaves.png").string());
-  EXPECT_EQ(read.logo.path.toStdString(), (home_ / "customphotos" / "wheat.png").string());
-  EXPECT_TRUE(table_.Entry(1).card.photo.path.isEmpty());
-  EXPECT_TRUE(table_.Entry(1).card.logo.path.isEmpty());
-}
-
 }  // namespace
 }  // namespace tavolo

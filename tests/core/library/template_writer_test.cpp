@@ -43,36 +43,12 @@ TEST(TemplatePreviewSize, FitsTheCellLessItsMarginKeepingTheCardsProportions) {
   const std::vector<Case> cases = {
       {2124.0f, 1230.0f, {243, 141}},  // the default card's shape: as wide as the margins allow
       {615.0f, 1062.0f, {111, 191}},   // upright: as high as they allow
-      {30000.0f, 1.0f, {243, 1}},
       {kNaN, 615.0f, {243, 141}},  // no usable size: the default card's proportions
-      {0.0f, 0.0f, {243, 141}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(TemplatePreviewCardSize(c.width, c.height), c.expected)
         << c.width << " x " << c.height;
   }
-}
-
-TEST(TemplatePreview, CardSitsOnTheCellColourWithinTheCell) {
-  test::EnsureGuiApplication();
-  CardRenderer renderer(nullptr, {});
-  for (const auto& [width, height] : {std::pair{1062.0f, 615.0f}, {400.0f, 700.0f}}) {
-    CardState card = BlueCard();
-    card.cardWidth = width;
-    card.cardHeight = height;
-    const QImage preview = RenderTemplatePreview(renderer, card);
-    const QSize inside = TemplatePreviewCardSize(width, height);
-    ASSERT_EQ(preview.size(), inside + QSize(2 * kPreviewShadow, 2 * kPreviewShadow));
-    EXPECT_LE(preview.width(), kPreviewCellWidth);
-    EXPECT_LE(preview.height(), kPreviewCellHeight);
-    EXPECT_EQ(preview.pixel(0, 0), kPreviewCellColour.rgb());
-    // Away from the text, the card's own colour.
-    EXPECT_EQ(preview.pixel(preview.width() / 2, preview.height() - kPreviewShadow - 4),
-              qRgb(0, 0, 255));
-  }
-  CardState broken = BlueCard();
-  broken.cardWidth = kNaN;
-  EXPECT_TRUE(RenderTemplatePreview(renderer, broken).isNull());
 }
 
 TEST(TemplateTitle, RefusesEmptyNamesAndCharactersFilesCannotHold) {

@@ -14,8 +14,6 @@
 #include "core/library/PhotoFolder.h"
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
-#include "core/print/PageLayoutFile.h"
-#include "core/print/PageLayoutLibrary.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
 
@@ -39,7 +37,7 @@ struct Folders {
   fs::path elsewhere = dir / "chosen";
   Folders() {
     for (const char* sub :
-         {"shipped/custombg", "shipped/customphotos", "shipped/tmpl", "shipped/abctmp", "chosen"}) {
+         {"shipped/custombg", "shipped/customphotos", "shipped/tmpl", "chosen"}) {
       fs::create_directories(dir / sub);
     }
   }
@@ -120,30 +118,6 @@ TEST(UserFolder, ListsHoldTheShippedItemsThenTheUsersAndAUsersItemWinsOverAShipp
   templates.ReloadIn(f.folders, backgrounds);
   EXPECT_EQ(templates.Entry(0).card.Picture(PictureKind::kPhoto).path.toStdString(),
             (f.dir / "user/customphotos/face.jpg").string());
-
-  // Page layouts: a user's folder not made yet holds none and is no error.
-  const DataFolder layouts = PageLayoutsFolder(f.folders);
-  PageLayout layout;
-  layout.cardWidth = layout.horizontalPitch = 1050.0f;
-  layout.cardHeight = layout.verticalPitch = 600.0f;
-  layout.paper = 1;
-  for (const char* name : {"Same", "Zeta"}) {
-    layout.name = QString::fromLatin1(name);
-    ASSERT_TRUE(SaveLayoutTemplate(layouts.shipped, layout).Ok());
-  }
-  PageLayoutListing listing = ReadPageLayouts(layouts);
-  EXPECT_TRUE(listing.errors.empty()) << listing.errors.front();
-  EXPECT_EQ(listing.layouts.size(), 2u);
-  layout.cardWidth = 900.0f;
-  for (const char* name : {"Alpha", "Same"}) {
-    layout.name = QString::fromLatin1(name);
-    ASSERT_TRUE(SaveLayoutTemplate(layouts.user, layout).Ok());
-  }
-  listing = ReadPageLayouts(layouts);
-  std::vector<std::pair<std::string, float>> names;
-  for (const PageLayout& l : listing.layouts) names.emplace_back(l.name.toStdString(), l.cardWidth);
-  EXPECT_EQ(names, (std::vector<std::pair<std::string, float>>{
-                       {"Zeta", 1050.0f}, {"Alpha", 900.0f}, {"Same", 900.0f}}));
 }
 
 }  // namespace

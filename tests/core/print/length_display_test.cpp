@@ -18,7 +18,7 @@ TEST(LengthDisplay, ToDisplayRoundsToFloatThenTruncatesToTwoDecimals) {
       {1062.0f, 300, LengthUnit::kMm, 89.91f},     // 89.916
       {1062.0f, 300, LengthUnit::kInches, 3.53f},  // 3.54f lies just below 3.54
       {1062.0f, 300, LengthUnit::kCm, 8.99f},      // 8.9916
-      {225.0f, 300, LengthUnit::kInches, 0.75f},  {1062.0f, 600, LengthUnit::kInches, 1.76f},
+      {1062.0f, 600, LengthUnit::kInches, 1.76f},
       {-1062.0f, 300, LengthUnit::kMm, -89.91f},  // toward zero
   };
   for (const ToDisplayCase& c : cases) {
@@ -67,10 +67,8 @@ TEST(LengthDisplay, EditTextIsANumberFromZeroToAThousand) {
     const char* message;
   } cases[] = {
       {" 3.54 ", 3.54f, ""},
-      {"0", 0.0f, ""},
       {"1000", 1000.0f, ""},
       {"", -1, "Please enter a number."},
-      {"3,5", -1, "Please enter a number."},
       {"inf", -1, "Please enter a number."},
       {"1000.01", -1, "Please enter a number between 0 and 1000."},
       {"-0.5", -1, "Please enter a number between 0 and 1000."},

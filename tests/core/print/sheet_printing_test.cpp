@@ -60,9 +60,7 @@ TEST(PrintSheets, PaintsEachSheetAfterAskingStopsWhenToldAndEmbedsEachPictureOnc
       {"cancelled at once", SameCardEverywhere(SolidCard()), PageLayout{}, 3, 0, true, true, 1, 1,
        0},
       {"no card fits", SameCardEverywhere(SolidCard()), overlapping, 3, -1, false, false, 0, 0, 0},
-      {"no print image", SameCardEverywhere(QImage()), PageLayout{}, 3, -1, false, false, 0, 0, 0},
       {"no card source", CardSource(), PageLayout{}, 3, -1, false, false, 0, 0, 0},
-      {"no sheet", SameCardEverywhere(SolidCard()), PageLayout{}, 0, -1, false, false, 0, 0, 0},
   };
   for (const auto& c : cases) {
     QByteArray pdf;
