@@ -440,56 +440,71 @@
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" line="108" />
+      <source>Back side</source>
+      <translation>Rückseite</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="109" />
+      <source>Show Front</source>
+      <translation>Vorderseite zeigen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="111" />
+      <source>Show Back</source>
+      <translation>Rückseite zeigen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="114" />
       <source>New from Template...	 Ctrl+N</source>
       <translation>Neu aus Vorlage...	 Ctrl+N</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="110" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="116" />
       <source>Save Template...</source>
       <translation>Vorlage speichern...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="115" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="121" />
       <source>Layout %1</source>
       <translation>Layout %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="120" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="126" />
       <source>Text Field %1...</source>
       <translation>Textfeld %1...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="123" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="129" />
       <source>Background Options...</source>
       <translation>Hintergrundoptionen...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="126" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="132" />
       <source>Zoom &amp;In	Ctrl++</source>
       <translation>Ver&amp;größern	Ctrl++</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="128" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="134" />
       <source>Zoom &amp;Out	Ctrl+-</source>
       <translation>Ver&amp;kleinern	Ctrl+-</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="129" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="135" />
       <source>Zoom to &amp;Fit	Ctrl+0</source>
       <translation>&amp;Einpassen	Ctrl+0</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="137" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="143" />
       <source>Tavolo Help	F1</source>
       <translation>Tavolo-Hilfe	F1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="139" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="145" />
       <source>About Tavolo</source>
       <translation>Über Tavolo</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="201" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="211" />
       <source>Recent &amp;Projects</source>
       <translation>&amp;Zuletzt verwendete Projekte</translation>
     </message>
@@ -553,7 +568,7 @@ Choose No to give this one another name.</source>
 Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_Templates.cpp" line="46" />
+      <location filename="../src/ui/app/MainWindow_Templates.cpp" line="48" />
       <source>The template "%1" could not be saved in the templates folder %2.
 
 %3</source>
@@ -997,12 +1012,12 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>&amp;Speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="72" />
+      <location filename="../src/ui/print/PrintCommands.cpp" line="88" />
       <source>Print Setup</source>
       <translation>Druckereinrichtung</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="78" />
+      <location filename="../src/ui/print/PrintCommands.cpp" line="94" />
       <source>OK</source>
       <translation>OK</translation>
     </message>
@@ -1172,42 +1187,67 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Kalibrierungsseite dr&amp;ucken</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="452" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="357" />
+      <source>Both sides</source>
+      <translation>Beidseitig</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="360" />
+      <source>Each sheet is followed by a page of the cards' backs</source>
+      <translation>Auf jeden Bogen folgt eine Seite mit den Rückseiten der Karten</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="363" />
+      <source>Long edge</source>
+      <translation>Lange Kante</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="364" />
+      <source>Short edge</source>
+      <translation>Kurze Kante</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="365" />
+      <source>The edge the printer turns the sheet over</source>
+      <translation>Die Kante, über die der Drucker den Bogen wendet</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="467" />
       <source>Some page layouts could not be read:</source>
       <translation>Einige Seitenlayouts konnten nicht gelesen werden:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="461" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="476" />
       <source>No page layouts were found in %1.</source>
       <translation>In %1 wurden keine Seitenlayouts gefunden.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="490" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="505" />
       <source>%1 (the layout's paper is not offered)</source>
       <translation>%1 (das Papier des Layouts wird nicht angeboten)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="509" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="524" />
       <source>A page layout named "%1" exists already. Replace it?</source>
       <translation>Ein Seitenlayout namens „%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="573" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="614" />
       <source>Print Calibration Page to PDF</source>
       <translation>Kalibrierungsseite als PDF drucken</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="607" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="648" />
       <source>The card and the sheet's cards differ in size: choose "Use the sheet's card size" or "Print at the card's size".</source>
       <translation>Die Karte und die Karten des Bogens sind verschieden groß: Wählen Sie „Kartengröße des Bogens verwenden“ oder „In der Größe der Karte drucken“.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="631" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="672" />
       <source>PDF files (*.pdf)</source>
       <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="636" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="677" />
       <source>Print to PDF</source>
       <translation>Als PDF drucken</translation>
     </message>
@@ -1227,7 +1267,7 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Der Drucker hat einen Fehler gemeldet.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="88" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="96" />
       <source>The cards could not be printed on %1. %2</source>
       <translation>Die Karten konnten nicht auf %1 gedruckt werden. %2</translation>
     </message>

@@ -440,56 +440,71 @@
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" line="108" />
+      <source>Back side</source>
+      <translation>Verso</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="109" />
+      <source>Show Front</source>
+      <translation>Afficher le recto</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="111" />
+      <source>Show Back</source>
+      <translation>Afficher le verso</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="114" />
       <source>New from Template...	 Ctrl+N</source>
       <translation>Nouveau à partir d'un modèle...	 Ctrl+N</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="110" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="116" />
       <source>Save Template...</source>
       <translation>Enregistrer le modèle...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="115" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="121" />
       <source>Layout %1</source>
       <translation>Disposition %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="120" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="126" />
       <source>Text Field %1...</source>
       <translation>Champ de texte %1...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="123" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="129" />
       <source>Background Options...</source>
       <translation>Options du fond...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="126" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="132" />
       <source>Zoom &amp;In	Ctrl++</source>
       <translation>Zoom a&amp;vant	Ctrl++</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="128" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="134" />
       <source>Zoom &amp;Out	Ctrl+-</source>
       <translation>Zoom a&amp;rrière	Ctrl+-</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="129" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="135" />
       <source>Zoom to &amp;Fit	Ctrl+0</source>
       <translation>&amp;Ajuster à la fenêtre	Ctrl+0</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="137" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="143" />
       <source>Tavolo Help	F1</source>
       <translation>Aide de Tavolo	F1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="139" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="145" />
       <source>About Tavolo</source>
       <translation>À propos de Tavolo</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="201" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" line="211" />
       <source>Recent &amp;Projects</source>
       <translation>&amp;Projets récents</translation>
     </message>
@@ -553,7 +568,7 @@ Choose No to give this one another name.</source>
 Choisissez Non pour donner un autre nom à celui-ci.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_Templates.cpp" line="46" />
+      <location filename="../src/ui/app/MainWindow_Templates.cpp" line="48" />
       <source>The template "%1" could not be saved in the templates folder %2.
 
 %3</source>
@@ -997,12 +1012,12 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="72" />
+      <location filename="../src/ui/print/PrintCommands.cpp" line="88" />
       <source>Print Setup</source>
       <translation>Configuration de l'impression</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="78" />
+      <location filename="../src/ui/print/PrintCommands.cpp" line="94" />
       <source>OK</source>
       <translation>OK</translation>
     </message>
@@ -1172,42 +1187,67 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Imprimer la page d'étalo&amp;nnage</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="452" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="357" />
+      <source>Both sides</source>
+      <translation>Recto verso</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="360" />
+      <source>Each sheet is followed by a page of the cards' backs</source>
+      <translation>Chaque feuille est suivie d'une page des versos des cartes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="363" />
+      <source>Long edge</source>
+      <translation>Bord long</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="364" />
+      <source>Short edge</source>
+      <translation>Bord court</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="365" />
+      <source>The edge the printer turns the sheet over</source>
+      <translation>Le bord sur lequel l'imprimante retourne la feuille</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" line="467" />
       <source>Some page layouts could not be read:</source>
       <translation>Certaines mises en page n'ont pas pu être lues :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="461" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="476" />
       <source>No page layouts were found in %1.</source>
       <translation>Aucune mise en page n'a été trouvée dans %1.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="490" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="505" />
       <source>%1 (the layout's paper is not offered)</source>
       <translation>%1 (le papier de la mise en page n'est pas proposé)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="509" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="524" />
       <source>A page layout named "%1" exists already. Replace it?</source>
       <translation>Une mise en page nommée « %1 » existe déjà. La remplacer ?</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="573" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="614" />
       <source>Print Calibration Page to PDF</source>
       <translation>Imprimer la page d'étalonnage en PDF</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="607" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="648" />
       <source>The card and the sheet's cards differ in size: choose "Use the sheet's card size" or "Print at the card's size".</source>
       <translation>La carte et les cartes de la planche n'ont pas la même taille : choisissez « Prendre la taille des cartes de la planche » ou « Imprimer à la taille de la carte ».</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="631" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="672" />
       <source>PDF files (*.pdf)</source>
       <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="636" />
+      <location filename="../src/ui/print/PrintDialog.cpp" line="677" />
       <source>Print to PDF</source>
       <translation>Imprimer en PDF</translation>
     </message>
@@ -1227,7 +1267,7 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>L'imprimante a signalé une erreur.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="88" />
+      <location filename="../src/ui/print/PrintJob.cpp" line="96" />
       <source>The cards could not be printed on %1. %2</source>
       <translation>Les cartes n'ont pas pu être imprimées sur %1. %2</translation>
     </message>

@@ -22,7 +22,20 @@ int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
   CardRenderer renderer(&table, CustomPhotosFolder());
   const RasterImage printImage = renderer.RenderPrintImage(card);
   const std::string output = arguments.values.at("--output");
-  const int leftOut = WarnOfLeftOutPictures(command, renderer, table, card);
+  int leftOut = WarnOfLeftOutPictures(command, renderer, table, card);
+  CardRenderer backRenderer(&table, CustomPhotosFolder());
+  const bool twoSided = job.backs.flip != DuplexFlip::kNone;
+  if (twoSided && !card.back.Has()) {
+    return fail("the card has no back side; --back prints one");
+  }
+  const CardState back = twoSided ? BackFaceOf(card) : CardState();
+  if (twoSided) {
+    job.backs.cards = SameCardEverywhere(ToQImage(backRenderer.RenderPrintImage(back)));
+    job.backs.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
+      PaintCard(backRenderer, painter, target, back);
+    };
+    leftOut += WarnOfLeftOutPictures(command, backRenderer, table, back);
+  }
   if (arguments.flags.contains("--strict") && leftOut > 0) {
     return fail("'" + output + "' is not written: with --strict a picture left out is a failure");
   }

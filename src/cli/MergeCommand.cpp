@@ -9,6 +9,8 @@
 #include "SheetChoice.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
+#include "core/bridge/ImageBridge.h"
+#include "core/card/CardPainter.h"
 #include "core/formats/ImageExport.h"
 #include "core/formats/ImageFileTypes.h"
 #include "core/merge/MergeData.h"
@@ -35,7 +37,8 @@ constexpr size_t kMaxPdfCards = 1000;
 constexpr const char* kMergeUsage =
     "Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]\n"
     "                        [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]\n"
-    "                        [--crop-marks] [--offset X,Y] [--map FIELD=COLUMN]... [--strict]\n"
+    "                        [--crop-marks] [--offset X,Y] [--back long|short]\n"
+    "                        [--map FIELD=COLUMN]... [--strict]\n"
     "       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...\n"
     "                        [--strict]\n"
     "Makes one card per record of a CSV or vCard file: the project's (or template's) card, its\n"
@@ -54,8 +57,9 @@ constexpr const char* kMergeUsage =
     "  --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print\n"
     "  --fit sheet|card        sheet: the cards take the layout's card size; card (the\n"
     "                          default): each is printed at its own size, centred in its place\n"
-    "  --bleed MM, --crop-marks, --offset X,Y\n"
-    "                          as for tavolo-cli print\n"
+    "  --bleed MM, --crop-marks, --offset X,Y, --back long|short\n"
+    "                          as for tavolo-cli print; the card's back is printed as it is,\n"
+    "                          the same behind every record's card\n"
     "  --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the\n"
     "                          names say; may be given for several fields\n"
     "  --strict                fail, writing nothing, when a record cannot make a card or a\n"
@@ -103,6 +107,7 @@ struct MergeRun {
   PrintShopOptions shop{};
   PrinterCalibration calibration{};
   std::optional<CardFit> fit;
+  DuplexFlip backFlip = DuplexFlip::kNone;  // kNone: the backs are not printed
 };
 
 int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
@@ -122,7 +127,34 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   MergedCardSource cards(renderer, project, run.records);
   // The first card is drawn now, so a picture left out is known before anything is written.
   cards.Card(0, 0, grid.CardCount());
-  const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, project);
+  int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, project);
+  const bool twoSided = run.backFlip != DuplexFlip::kNone;
+  if (twoSided && !project.back.Has()) {
+    return Fail("the card has no back side; --back prints one");
+  }
+  // The back is printed as it was designed, the same behind every record's card: it holds what
+  // all the cards share, and a merge never replaces text the user typed there.
+  const CardState back = twoSided ? BackFaceOf(project) : CardState();
+  CardRenderer backRenderer(&run.table, CustomPhotosFolder());
+  const QImage backImage = twoSided ? ToQImage(backRenderer.RenderPrintImage(back)) : QImage();
+  if (twoSided) leftOut += WarnOfLeftOutPictures(kCommand, backRenderer, run.table, back);
+  const auto hasRecord = [records = run.records.size(), perSheet = grid.CardCount()](int sheet,
+                                                                                     int cell) {
+    return static_cast<size_t>(sheet) * static_cast<size_t>(perSheet) +
+               static_cast<size_t>(cell) <
+           records;
+  };
+  CardBacks backs;
+  if (twoSided) {
+    backs.flip = run.backFlip;
+    backs.cards = [backImage, hasRecord](int sheet, int cell) {
+      return hasRecord(sheet, cell) ? backImage : QImage();
+    };
+    backs.paintedCards = [&backRenderer, &back, hasRecord](QPainter& painter, const QRectF& target,
+                                                           int sheet, int cell) {
+      if (hasRecord(sheet, cell)) PaintCard(backRenderer, painter, target, back);
+    };
+  }
   if (run.strict && leftOut > 0) {
     return Fail("'" + run.output +
                 "' is not written: with --strict a picture left out is a failure");
@@ -135,7 +167,8 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
                      .paintedCards = cards.Painting(grid.CardCount()),
                      .cardSize = QSizeF(project.cardWidth, project.cardHeight),
                      .shop = run.shop,
-                     .calibration = run.calibration};
+                     .calibration = run.calibration,
+                     .backs = backs};
   Progress progress(run.records.size());
   const auto perSheet = static_cast<size_t>(grid.CardCount());
   const PrintOutcome written = WriteSheetsPdf(
@@ -214,6 +247,7 @@ int Merge(const Arguments& arguments) {
   PrintShopOptions shop;
   PrinterCalibration calibration;
   std::optional<CardFit> fit;
+  DuplexFlip backFlip = DuplexFlip::kNone;
   if (pdf) {
     if (const std::optional<int> failed = ChooseSheet(kCommand, arguments, sheet)) return *failed;
     if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
@@ -221,8 +255,12 @@ int Merge(const Arguments& arguments) {
       return *failed;
     }
     if (const std::optional<int> failed = ReadFit(kCommand, arguments, fit)) return *failed;
+    if (const std::optional<int> failed = ReadBackSide(kCommand, arguments, backFlip)) {
+      return *failed;
+    }
   } else {
-    for (const char* option : {"--paper", "--layout", kFitOption, kBleedOption, kOffsetOption}) {
+    for (const char* option :
+         {"--paper", "--layout", kFitOption, kBleedOption, kOffsetOption, kBackOption}) {
       if (arguments.values.contains(option)) {
         return UsageError(kCommand, std::string(option) + " is for a PDF; an image holds one card");
       }
@@ -256,7 +294,7 @@ int Merge(const Arguments& arguments) {
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
   const MergeRun run{arguments, output, table,       project, merged.records,
-                     strict,    shop,   calibration, fit};
+                     strict,    shop,   calibration, fit,     backFlip};
   const int written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
   if (written != 0) return written;
   if (failures.Count() > 0) {
@@ -278,7 +316,7 @@ int RunMerge(const std::vector<std::string>& args) {
   if (const std::optional<int> stop =
           ParseArguments(kCommand, kMergeUsage, args,
                          {"--output", "--data", "--paper", "--layout", "--map", kFitOption,
-                          kBleedOption, kOffsetOption},
+                          kBleedOption, kOffsetOption, kBackOption},
                          arguments, {"--strict", kCropMarksFlag})) {
     return *stop;
   }

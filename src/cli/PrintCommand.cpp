@@ -19,7 +19,7 @@ constexpr int kMaxSheets = 1000;
 constexpr const char* kPrintUsage =
     "Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]\n"
     "                        [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]\n"
-    "                        [--offset X,Y] [--strict]\n"
+    "                        [--offset X,Y] [--back long|short] [--strict]\n"
     "Prints the card of a project or template file many to a sheet into a PDF, as the print\n"
     "dialog places it: the card at its own size (Card Properties), never stretched, at every\n"
     "place of the layout's grid, measured from the paper's top-left corner. Text stays text in\n"
@@ -43,6 +43,10 @@ constexpr const char* kPrintUsage =
     "  --crop-marks            draw crop marks outside the cut lines\n"
     "  --offset X,Y            move everything X mm right and Y mm down (-10 to 10 each), to\n"
     "                          make up for a printer that prints off the mark\n"
+    "  --back long|short       print the card's back too: each sheet is followed by a page of\n"
+    "                          backs, mirrored so that each lands behind its front when the\n"
+    "                          sheet is turned over its long edge (long) or its short edge\n"
+    "                          (short), as the printer's two-sided setting says\n"
     "  --strict                fail, writing nothing, when the photo, the logo or the\n"
     "                          background cannot be loaded (otherwise it is left out of the\n"
     "                          cards, with a warning)\n"
@@ -80,6 +84,10 @@ int Print(const Arguments& arguments) {
   }
   std::optional<CardFit> fit;
   if (const std::optional<int> failed = ReadFit(kCommand, arguments, fit)) return *failed;
+  CardBacks backs;
+  if (const std::optional<int> failed = ReadBackSide(kCommand, arguments, backs.flip)) {
+    return *failed;
+  }
   if (!fit && CardDiffersFromLayout(card, sheet.layout)) {
     return Fail(
         "the card does not have the sheet's card size: " + CardAndLayoutSizes(card, sheet.layout) +
@@ -93,7 +101,8 @@ int Print(const Arguments& arguments) {
                      .dpi = card.dpi,
                      .sheets = sheets,
                      .shop = shop,
-                     .calibration = calibration};
+                     .calibration = calibration,
+                     .backs = backs};
   return WriteCardSheetsPdf(kCommand, arguments, table, card, std::move(job));
 }
 
@@ -103,7 +112,8 @@ int RunPrint(const std::vector<std::string>& args) {
   Arguments arguments;
   if (const std::optional<int> stop = ParseArguments(
           kCommand, kPrintUsage, args,
-          {"--output", "--paper", "--layout", "--sheets", kFitOption, kBleedOption, kOffsetOption},
+          {"--output", "--paper", "--layout", "--sheets", kFitOption, kBleedOption, kOffsetOption,
+           kBackOption},
           arguments, {"--strict", kCropMarksFlag})) {
     return *stop;
   }

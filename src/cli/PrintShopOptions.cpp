@@ -46,4 +46,14 @@ std::optional<int> ReadFit(const char* command, const Arguments& arguments,
   return std::nullopt;
 }
 
+std::optional<int> ReadBackSide(const char* command, const Arguments& arguments, DuplexFlip& flip) {
+  if (!arguments.values.contains(kBackOption)) return std::nullopt;
+  const std::string& value = arguments.values.at(kBackOption);
+  if (value != "long" && value != "short") {
+    return UsageError(command, "--back must be long or short");
+  }
+  flip = value == "long" ? DuplexFlip::kLongEdge : DuplexFlip::kShortEdge;
+  return std::nullopt;
+}
+
 }  // namespace tavolo::cli

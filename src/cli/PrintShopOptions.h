@@ -1,11 +1,12 @@
 // The print-shop options of the commands that print cards into a PDF (print, pdf, merge):
-// --bleed MM, --crop-marks and, for sheets, --offset X,Y and --fit sheet|card.
+// --bleed MM, --crop-marks and, for sheets, --offset X,Y, --fit sheet|card and --back long|short.
 #pragma once
 
 #include <optional>
 
 #include "CliSupport.h"
 #include "core/print/CardFit.h"
+#include "core/print/DuplexFlip.h"
 #include "core/print/PrinterCalibration.h"
 #include "core/print/SheetMarks.h"
 
@@ -15,6 +16,7 @@ inline constexpr const char* kBleedOption = "--bleed";
 inline constexpr const char* kCropMarksFlag = "--crop-marks";
 inline constexpr const char* kOffsetOption = "--offset";
 inline constexpr const char* kFitOption = "--fit";
+inline constexpr const char* kBackOption = "--back";
 
 // Reads --bleed (0 to 5 mm) and --crop-marks. On a bad value prints why and returns the exit code.
 std::optional<int> ReadPrintShop(const char* command, const Arguments& arguments,
@@ -27,5 +29,9 @@ std::optional<int> ReadOffset(const char* command, const Arguments& arguments,
 // Reads --fit sheet|card into `fit` (left empty when not given).
 std::optional<int> ReadFit(const char* command, const Arguments& arguments,
                            std::optional<CardFit>& fit);
+
+// Reads --back long|short: the backs' pages follow each sheet, mirrored for that flip (left kNone
+// when not given).
+std::optional<int> ReadBackSide(const char* command, const Arguments& arguments, DuplexFlip& flip);
 
 }  // namespace tavolo::cli

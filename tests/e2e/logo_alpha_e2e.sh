@@ -34,10 +34,11 @@ export_card() {
 }
 export_card "$X11_DIR/bare"
 
-# "Edit" → "Insert Logo...": up from the menu's first entry round to the last, "Contact
-# Details...", then past "Card Properties...", the three colour entries, "Insert QR Code..." and
-# the disabled "Delete Logo". "Load Logo" (Alt+L) and its open dialog; OK with Enter.
-xdotool key alt+e Up Up Up Up Up Up Up Return
+# "Edit" → "Insert Logo...": up from the menu's first entry round to the last enabled one, "Show
+# Front" (a card without a back leaves "Show Back" disabled), then past "Back side", "Contact
+# Details...", "Card Properties...", the three colour entries, "Insert QR Code..." and the
+# disabled "Delete Logo". "Load Logo" (Alt+L) and its open dialog; OK with Enter.
+xdotool key alt+e Up Up Up Up Up Up Up Up Up Return
 x11_window "Logo Options" 10 >/dev/null
 xdotool key alt+l
 x11_file_dialog "Load Logo" "$logo" "$PROGRAM/customphotos/disc logo.png"

@@ -25,6 +25,15 @@ CardState InitialLive() {
   return live;
 }
 
+// The other face of `shown`, holding `shown` as its back: a front becomes its back holding the
+// front, and the other way round. Both take the size of `shown`, the face edited last.
+CardState SwappedFaces(const CardState& shown) {
+  CardState other = shown.back.Face();
+  TakeSizeOf(other, shown);
+  other.back = CardBack(shown);
+  return other;
+}
+
 }  // namespace
 
 CardDocument::ChangeScope::ChangeScope(CardDocument& document) : document_(document) {
@@ -72,7 +81,52 @@ void CardDocument::Capture() {
 
 void CardDocument::Push() {
   const ChangeScope scope(*this);
-  history_.Push(working_);
+  history_.Push(Card());
+}
+
+CardState CardDocument::Card() const {
+  return face_ == CardFace::kBack ? SwappedFaces(working_) : working_;
+}
+
+CardState CardDocument::LiveCard() const {
+  return face_ == CardFace::kBack ? SwappedFaces(live_) : live_;
+}
+
+bool CardDocument::SetBackSide(bool on) {
+  if (on == HasBack()) return false;
+  const ChangeScope scope(*this);
+  Capture();
+  CardState card = Card();
+  card.back = on ? CardBack(NewBackFaceFor(card)) : CardBack();
+  TakeFace(card, on ? CardFace::kBack : CardFace::kFront);
+  Apply();
+  DropCaches();
+  layout_.ForgetTypedText();
+  modified_ = true;
+  forcePush_ = true;
+  RebuildFieldEditors();
+  return true;
+}
+
+bool CardDocument::ShowFace(CardFace face) {
+  if (face == face_ || (face == CardFace::kBack && !HasBack())) return false;
+  const ChangeScope scope(*this);
+  Capture();
+  const bool wasModified = modified_;
+  TakeFace(Card(), face);
+  restoring_ = true;
+  Apply();
+  DropCaches();
+  // The text typed for other layouts belongs to the face it was typed on.
+  layout_.ForgetTypedText();
+  RebuildFieldEditors();
+  modified_ = wasModified;
+  return true;
+}
+
+void CardDocument::TakeFace(const CardState& card, CardFace face) {
+  face_ = card.back.Has() ? face : CardFace::kFront;
+  working_ = face_ == CardFace::kBack ? SwappedFaces(card) : card;
 }
 
 void CardDocument::RecordEdit() {
@@ -111,7 +165,7 @@ void CardDocument::Apply() {
 bool CardDocument::Undo() {
   if (!CanUndo()) return false;
   const ChangeScope scope(*this);
-  working_ = history_.StepBack();
+  TakeFace(history_.StepBack(), face_);
   modified_ = true;
   restoring_ = true;
   Apply();
@@ -123,7 +177,7 @@ bool CardDocument::Undo() {
 bool CardDocument::Redo() {
   if (!CanRedo()) return false;
   const ChangeScope scope(*this);
-  working_ = history_.StepForward();
+  TakeFace(history_.StepForward(), face_);
   modified_ = true;
   restoring_ = true;
   Apply();
@@ -254,6 +308,9 @@ void CardDocument::Start(const CardState* chosenTemplate) {
 
 void CardDocument::NewBlankProject() {
   const ChangeScope scope(*this);
+  CardState card = Card();
+  card.back = CardBack();
+  TakeFace(card, CardFace::kFront);
   Apply();
   layout_.FillEmptyFieldValues();
   CardState live = live_;
@@ -284,7 +341,7 @@ void CardDocument::NewProject(const CardState& card) {
 
 void CardDocument::LoadProject(const CardState& card, std::filesystem::path file) {
   const ChangeScope scope(*this);
-  working_ = card;
+  TakeFace(card, CardFace::kFront);
   Apply();
   DropCaches();
   RebuildFieldEditors();
@@ -296,7 +353,7 @@ void CardDocument::TakeTemplate(const CardState& card) {
   // The template brings its look; the details stay (those just typed in the library, else the
   // ones the card had before).
   const NamedValues values = layout_.FieldValues();
-  working_ = card;
+  TakeFace(card, CardFace::kFront);
   ShrinkNewCardToFit(working_);
   Apply();
   layout_.SetFieldValues(values);

@@ -65,6 +65,9 @@
 //               dialog its image. Export: RenderCardForExport(Renderer(), Live(), …) here, then
 //               WriteExportImage(…, ExportReporting::kResultOnly) on a worker thread (ExportCard
 //               does both at once).
+//   Back side: SetBackSide(on) from the "Back side" command (one step); ShowFace(face) from the
+//               Front/Back switch (records nothing). Save, templates and printing take Card(),
+//               the file's card, whichever face is shown.
 //   The modified flag says the card holds work not in its file: it is set by a capture that
 //   changes the working state and by Undo and Redo, and cleared by a save, a load and a new card
 //   (Start, New Project, New Blank Project).
@@ -84,6 +87,9 @@
 #include "core/imaging/RasterImage.h"
 
 namespace tavolo {
+
+// The face of a two-sided card that the editors, the option dialogs and the preview work on.
+enum class CardFace { kFront, kBack };
 
 // The three tint sliders of the main window, positions −0.5 to 0.5.
 struct TintSliders {
@@ -146,6 +152,24 @@ class CardDocument {
   void SetRestoring(bool on) { restoring_ = on; }
   void SetRebuilding(bool on) { rebuilding_ = on; }
   void SetForcePush(bool on) { forcePush_ = on; }
+
+  // --- Two sides ----------------------------------------------------------------------------
+  // The working and live states are the face shown; while the back is shown their `back` holds
+  // the front, the face not shown, so that dialogs and editors work on either face alike. Both
+  // faces share one history: each step is the whole card, front and back.
+  CardFace ShownFace() const { return face_; }
+  bool HasBack() const { return working_.back.Has(); }
+  // The working card as its file holds it: the front, with its back when it has one.
+  CardState Card() const;
+  // The live card the same way: what printing takes.
+  CardState LiveCard() const;
+  // "Back side" on: the card gains a back, a copy of the front, which is then shown. Off: the
+  // back is dropped and the front shown. One step either way; false when nothing changed.
+  bool SetBackSide(bool on);
+  // Shows the other face for editing: the shown one is captured first, then the editors are
+  // made anew for the face. Records nothing; false when `face` is shown already or is the back
+  // of a card without one.
+  bool ShowFace(CardFace face);
 
   // --- Recording -----------------------------------------------------------------------------
   // Live state → working state: everything but the text from the live state; the box count from
@@ -256,6 +280,8 @@ class CardDocument {
 
  private:
   void DropCaches();
+  // The working state becomes the face `face` of the whole card `card`; nothing else changes.
+  void TakeFace(const CardState& card, CardFace face);
   // Working state ← `card`, applied, field values distributed over it, typed text forgotten.
   void TakeTemplate(const CardState& card);
 
@@ -269,6 +295,7 @@ class CardDocument {
   CardHistory history_;
   LayoutChoice layout_;
   std::filesystem::path filePath_;
+  CardFace face_ = CardFace::kFront;
 
   bool modified_ = true;
   bool restoring_ = false;

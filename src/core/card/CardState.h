@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "core/base/ColourModel.h"
+#include "core/card/CardBack.h"
 #include "core/card/CardExtensions.h"
 #include "core/card/PlacedPicture.h"
 
@@ -88,6 +89,9 @@ struct CardState {
   int32_t backgroundIndex = 0;
   // What the file's extension section holds; stored after everything above.
   CardExtensions extensions;
+  // The back of a two-sided card; none for a card printed on one side. Stored in the extension
+  // section too.
+  CardBack back;
   PlacedPicture& Picture(PictureKind kind) { return kind == PictureKind::kPhoto ? photo : logo; }
   const PlacedPicture& Picture(PictureKind kind) const {
     return kind == PictureKind::kPhoto ? photo : logo;

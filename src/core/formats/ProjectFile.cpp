@@ -41,9 +41,12 @@ constexpr uint32_t kMaxPlausibleVersion = 0xFFFF;
 // Reads one project; every field is stored into `state` as soon as it is read and accepted.
 class ProjectReader {
  public:
+  // A reader of a back leaves a "BACK" chunk in its card undecoded (a back has none).
+  enum class Face { kFront, kBack };
+
   ProjectReader(std::span<const uint8_t> data, CardState& state, const BackgroundTable& table,
-                ReadProjectResult& result)
-      : in_(data), state_(state), table_(table), result_(result) {}
+                ReadProjectResult& result, Face face = Face::kFront)
+      : in_(data), state_(state), table_(table), result_(result), face_(face) {}
 
   ProjectResult Read() {
     const ProjectResult card = ReadCard();
@@ -58,10 +61,36 @@ class ProjectReader {
       // The card is then drawn without its code; the chunk is kept as it was read.
       result_.extensionProblem = "the QR code chunk \"QRCD\" is damaged";
     }
+    if (face_ == Face::kFront) ReadBack();
     return ProjectResult::kSuccess;
   }
 
- private:
+  // The back, a card stream of its own in its chunk: decoded into state.back and its chunk taken
+  // out (the writer makes it anew), or, when it does not read, left in place with the problem told.
+  void ReadBack() {
+    const std::vector<uint8_t>* payload = state_.extensions.Find(kBackSideChunkTag);
+    if (payload == nullptr) return;
+    CardState back = state_;
+    back.back = CardBack();
+    ReadProjectResult read;
+    const ProjectResult result =
+        ProjectReader(*payload, back, table_, read, Face::kBack).Read();
+    std::string problem;
+    if (result != ProjectResult::kSuccess) {
+      problem = read.detail;
+    } else if (back.extensions.Find(kBackSideChunkTag) != nullptr) {
+      problem = "the back holds a back of its own";
+    }
+    if (!problem.empty()) {
+      if (!result_.extensionProblem.empty()) return;
+      result_.extensionProblem = "the back side chunk \"BACK\" is damaged: " + problem;
+      return;
+    }
+    TakeSizeOf(back, state_);
+    state_.back = CardBack(back);
+    state_.extensions.Remove(kBackSideChunkTag);
+  }
+
   ProjectResult ReadCard() {
     if (!HasCardHead()) {
       result_.notACard = true;
@@ -71,6 +100,7 @@ class ProjectReader {
     result_.versionRead = true;
     // The extensions belong to the file read: a file without them leaves the card none.
     state_.extensions = {};
+    state_.back = CardBack();
     for (int b = 0; b < kTextBoxCount; ++b) {
       if (const ProjectResult r = ReadStyle(state_.styles[b], b); r != ProjectResult::kSuccess) {
         return r;
@@ -268,6 +298,7 @@ class ProjectReader {
   CardState& state_;
   const BackgroundTable& table_;
   ReadProjectResult& result_;
+  const Face face_;
 };
 
 void WriteHsl(ByteWriter& out, const HslColour& c) {
@@ -391,7 +422,14 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
   out.PutI32(state.dpi);
 
   WritePicture(out, state.logo);
-  WriteExtensionSection(out, state.extensions);
+  if (!state.back.Has()) {
+    WriteExtensionSection(out, state.extensions);
+    return bytes;
+  }
+  CardExtensions extensions = state.extensions;
+  extensions.Remove(kBackSideChunkTag);
+  extensions.Put(kBackSideChunkTag, SerializeProject(BackFaceOf(state), table));
+  WriteExtensionSection(out, extensions);
   return bytes;
 }
 

@@ -16,6 +16,10 @@
 
 namespace tavolo {
 
+// The chunk of the extension section that holds the card's back: a whole card stream of its own
+// (format version, sections, its own extension section), never holding a back itself.
+inline constexpr ChunkTag kBackSideChunkTag = MakeChunkTag("BACK");
+
 // The format version the writer writes.
 inline constexpr uint32_t kProjectFormatVersion = 2;
 
@@ -61,13 +65,16 @@ enum class ReadMode {
 // (backgroundIndex 0 when no entry has them). Values the card cannot hold are refused as a file
 // error: a line count above 20, a box count other than 3 to 5, a layout outside 0 to 9, a gradient
 // orientation outside 0 to 3, a photo or logo name that is not a plain file name, a card size
-// that cannot be drawn (CardPixels).
+// that cannot be drawn (CardPixels). The back, when the file has one, is read with the same care
+// into state.back; a back that does not read leaves the card one-sided (an extension problem)
+// and its chunk kept as it was.
 ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
                               const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
 ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,
                               const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
 
-// The bytes of a project file of version 2 for `state`. Checks "btbl[pnmb].n==pnmb"; when that
+// The bytes of a project file of version 2 for `state`, its back (at the front's size) in the
+// last chunk of the extension section. Checks "btbl[pnmb].n==pnmb"; when that
 // fails and the report is answered Retry, the name written is 20 zero bytes if backgroundIndex lies
 // outside the table.
 std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table);

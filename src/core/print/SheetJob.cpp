@@ -38,6 +38,18 @@ CardSource InGrey(CardSource cards) {
   };
 }
 
+bool PrintsBacks(const SheetJob& job) {
+  return job.backs.flip != DuplexFlip::kNone && static_cast<bool>(job.backs.cards);
+}
+
+SheetJob BacksJob(const SheetJob& job) {
+  SheetJob backs = job;
+  backs.cards = job.backs.cards;
+  backs.paintedCards = job.backs.paintedCards;
+  backs.backs = {};
+  return backs;
+}
+
 bool HasCards(const SheetJob& job) {
   return job.cards && !job.cards(0, 0).isNull();
 }

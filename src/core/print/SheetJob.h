@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include "core/print/DuplexFlip.h"
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/print/PrinterCalibration.h"
@@ -35,6 +36,14 @@ CardSource SameCardEverywhere(QImage printImage);
 // The cards of `cards` in shades of grey (qGray), each distinct picture converted once.
 CardSource InGrey(CardSource cards);
 
+// The backs of a two-sided job: each sheet is followed by a page of its backs, the back of the
+// card at (sheet, cell) mirrored into place for the flip (BackCells).
+struct CardBacks {
+  DuplexFlip flip = DuplexFlip::kNone;
+  CardSource cards{};
+  CardPainting paintedCards{};  // as SheetJob::paintedCards, for the backs
+};
+
 struct SheetJob {
   Paper paper;
   PageLayout layout;
@@ -49,7 +58,14 @@ struct SheetJob {
   QSizeF cardSize{};
   PrintShopOptions shop{};
   PrinterCalibration calibration{};  // of the printer the job goes to
+  CardBacks backs{};                  // none unless the flip says otherwise
 };
+
+// Whether the job prints a page of backs after each sheet.
+bool PrintsBacks(const SheetJob& job);
+
+// The page of backs of `job` as a job of its own: the backs as its cards, on the same paper.
+SheetJob BacksJob(const SheetJob& job);
 
 // Whether the job has a card to print: the source gives a picture for the first cell.
 bool HasCards(const SheetJob& job);

@@ -9,6 +9,12 @@
 
 namespace tavolo {
 
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+
+}  // namespace
+
 Outcome<> CheckSheetJob(const SheetJob& job) {
   if (!HasCards(job)) return Failure{"The card could not be rendered."};
   if (job.sheets < 1) return Failure{"At least one sheet is needed."};
@@ -42,6 +48,10 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
   const SheetPlacement placement = PlaceCards(job.layout, job.paper.WholeMm(), job.dpi, deviceDpi);
   if (!placement.grid.Ok()) return Failure{GridMessage(placement.grid.status)};
   const SheetPaint paint = PrepareSheets(job, placement.cards, deviceDpi);
+  const bool twoSided = PrintsBacks(job);
+  const QSizeF pageSize = job.paper.pageSize.size(QPageSize::Millimeter) / kMmPerInch * deviceDpi;
+  const SheetPaint backs =
+      twoSided ? PrepareBacks(job, placement.cards, pageSize, deviceDpi) : SheetPaint{};
 
   QPainter painter;
   if (!painter.begin(&device)) return Failure{"The printing could not be started."};
@@ -55,6 +65,12 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
       return Failure{"A new sheet could not be started."};
     }
     PaintSheet(painter, paint, sheet);
+    if (!twoSided) continue;
+    if (!device.newPage()) {
+      painter.end();
+      return Failure{"A new sheet could not be started."};
+    }
+    PaintSheet(painter, backs, sheet);
   }
   if (!painter.end()) return Failure{"The printing could not be finished."};
   return PrintCompletion::kPrinted;

@@ -23,8 +23,9 @@ Outcome<> CheckSheetJob(const SheetJob& job);
 Outcome<> CheckBleedRoom(const SheetJob& job);
 
 // Sets the device's page to the job's paper (portrait, full page, no margins) and paints the
-// job's sheets. Nothing is painted when the layout places no card on the paper (the message is
-// the grid's), the job has no card or no sheet, or the device refuses the paper or the painter.
+// job's sheets, each followed by its page of backs when the job is two-sided. Nothing is painted
+// when the layout places no card on the paper (the message is the grid's), the job has no card or
+// no sheet, or the device refuses the paper or the painter.
 PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
                          const SheetProgress& progress = {});
 

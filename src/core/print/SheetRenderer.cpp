@@ -56,6 +56,12 @@ SheetPaint PrepareSheets(const SheetJob& job, std::span<const QRectF> cells, dou
   return paint;
 }
 
+SheetPaint PrepareBacks(const SheetJob& job, std::span<const QRectF> cells, QSizeF page,
+                        double deviceDpi) {
+  const std::vector<QRectF> backs = BackCells(cells, page, job.backs.flip);
+  return PrepareSheets(BacksJob(job), backs, deviceDpi);
+}
+
 void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet) {
   if (!paint.cards || paint.dpi <= 0) return;
   painter.save();

@@ -37,6 +37,11 @@ struct SheetPaint {
 // The job's cards on `cells` (the layout's card rectangles in device units at `deviceDpi`).
 SheetPaint PrepareSheets(const SheetJob& job, std::span<const QRectF> cells, double deviceDpi);
 
+// The page of backs that follows each sheet of a two-sided job: the job's backs on `cells` (its
+// fronts' rectangles) mirrored across a page of `page` device units (BackCells).
+SheetPaint PrepareBacks(const SheetJob& job, std::span<const QRectF> cells, QSizeF page,
+                        double deviceDpi);
+
 // Sheet `sheet` (from 0): every card and the crop marks; empty cells stay blank.
 void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet);
 

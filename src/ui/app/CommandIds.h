@@ -40,6 +40,9 @@ enum CommandId : int {
   kCmdZoomOut = 32841,
   kCmdZoomToFit = 32842,
   kCmdZoom50 = 32843,  // to 32845: the fixed zooms 50, 100 and 200 %
+  kCmdBackSide = 32850,
+  kCmdShowFront = 32851,
+  kCmdShowBack = 32852,
 };
 
 }  // namespace tavolo

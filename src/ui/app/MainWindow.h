@@ -182,6 +182,10 @@ class MainWindow : public QMainWindow {
   void OnBackgroundColour();
   void OnCardProperties();
   void OnContactDetails();
+  // "Back side" switches the card's back on or off; Show Front and Show Back choose the face the
+  // editors, the dialogs and the preview work on.
+  void OnBackSide();
+  void OnShowFace(CardFace face);
 
   // MainWindow_Templates.cpp.
   void OnNewProject();

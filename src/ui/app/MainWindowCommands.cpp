@@ -104,6 +104,12 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
       {0, Menu::Edit, {}, {}},
       {kCmdContactDetails, Menu::Edit, Tr("Contact &Details..."),
        run(&MainWindow::OnContactDetails)},
+      {0, Menu::Edit, {}, {}},
+      {kCmdBackSide, Menu::Edit, Tr("Back side"), run(&MainWindow::OnBackSide)},
+      {kCmdShowFront, Menu::Edit, Tr("Show Front"),
+       [](MainWindow& window) { window.OnShowFace(CardFace::kFront); }},
+      {kCmdShowBack, Menu::Edit, Tr("Show Back"),
+       [](MainWindow& window) { window.OnShowFace(CardFace::kBack); }},
 
       {kCmdNewFromTemplate, Menu::Templates, Tr("New from Template...\t Ctrl+N"),
        run(&MainWindow::OnNewProject)},
@@ -190,6 +196,10 @@ void MainWindow::BuildMenus() {
       action->setCheckable(true);
       action->setChecked(command.id == kCmdLayout1);
     }
+    if (command.id == kCmdBackSide || command.id == kCmdShowFront || command.id == kCmdShowBack) {
+      action->setCheckable(true);
+      action->setChecked(command.id == kCmdShowFront);
+    }
     const int zoomSteps = static_cast<int>(std::size(kZoomSteps));
     if (command.id == kCmdZoomToFit ||
         (command.id >= kCmdZoom50 && command.id < kCmdZoom50 + zoomSteps)) {
@@ -263,6 +273,11 @@ void MainWindow::UpdateMenus() {
   Action(kCmdDeleteLogo)->setEnabled(logo);
   Action(kCmdInsertPhoto)->setText(photo ? EditPhotoText() : InsertPhotoText());
   Action(kCmdInsertLogo)->setText(logo ? EditLogoText() : InsertLogoText());
+  const bool back = document_.ShownFace() == CardFace::kBack;
+  Action(kCmdBackSide)->setChecked(document_.HasBack());
+  Action(kCmdShowFront)->setChecked(!back);
+  Action(kCmdShowBack)->setChecked(back);
+  Action(kCmdShowBack)->setEnabled(document_.HasBack());
   // Only the boxes of the current layout have Text Options.
   for (int box = 0; box < kTextBoxCount; ++box) {
     Action(kCmdTextField1 + box)->setEnabled(box < fields_->Count());

@@ -76,4 +76,14 @@ void MainWindow::OnContactDetails() {
   if (prompts_->Run(dialog) == QDialog::Accepted) document_.SetContactDetails(dialog.Details());
 }
 
+void MainWindow::OnBackSide() {
+  document_.SetBackSide(!document_.HasBack());
+}
+
+void MainWindow::OnShowFace(CardFace face) {
+  document_.ShowFace(face);
+  // Choosing the face shown again changes nothing, but the menu's check follows the document.
+  UpdateMenus();
+}
+
 }  // namespace tavolo

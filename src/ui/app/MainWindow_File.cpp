@@ -74,7 +74,7 @@ void MainWindow::OnRecentProject(const QString& file) {
 }
 
 bool MainWindow::OpenProject(const std::filesystem::path& file) {
-  CardState card = document_.Working();
+  CardState card = document_.Card();
   const ReadProjectResult read = ReadProject(file, card, backgrounds_, ReadMode::kKeepOnFileError);
   return TakeProject(file, card, read);
 }
@@ -130,7 +130,7 @@ bool MainWindow::SaveWithDialog() {
 
 bool MainWindow::SaveTo(const std::filesystem::path& file) {
   document_.Capture();
-  const Outcome<> written = WriteProject(file, document_.Working(), backgrounds_);
+  const Outcome<> written = WriteProject(file, document_.Card(), backgrounds_);
   if (!written) {
     Tell(QString::fromStdString(written.Message()));
     return false;

@@ -39,9 +39,11 @@ void MainWindow::OnSaveTemplate() {
     if (answer == QMessageBox::Yes) break;
     if (answer != QMessageBox::No) return;
   }
+  // The template's preview is the front, drawn by the renderer of the face shown.
+  document_.ShowFace(CardFace::kFront);
   document_.Capture();
   const Outcome<> written =
-      WriteTemplate(folder, title, document_.Working(), backgrounds_, document_.Renderer());
+      WriteTemplate(folder, title, document_.Card(), backgrounds_, document_.Renderer());
   if (!written) {
     Tell(Tr("The template \"%1\" could not be saved in the templates folder %2.\n\n%3")
              .arg(title, QString::fromStdString(folder.string()),

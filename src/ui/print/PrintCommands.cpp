@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
 #include "core/card/CardPainter.h"
@@ -37,6 +38,8 @@ QString PdfSuggestion(const std::filesystem::path& project) {
 
 void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& printer,
                      Prompts& prompts) {
+  // The dialog shows and prints the front, which the document's renderer then draws.
+  document.ShowFace(CardFace::kFront);
   const int dpi = document.Live().dpi;
   if (dpi <= 0) {
     prompts.Tell(owner,
@@ -49,6 +52,9 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
   RasterImage printImage = document.RenderPrintImage();
   // After Retry there is no card to print.
   if (!TAVOLO_CHECK_AS("m_prv.prntim.IsValid()", printImage.IsValid())) return;
+  // The back has a renderer of its own, so that its pictures never take the front's caches; it is
+  // drawn at the front's size as it stands when asked (after "Use the sheet's card size" too).
+  CardRenderer backRenderer(document.Backgrounds(), CustomPhotosFolder());
   PrintDialog dialog(&printImage, dpi, printer, prompts, owner);
   dialog.SetPdfFileSuggestion(PdfSuggestion(document.FilePath()));
   dialog.PaintCardsWith([&document](QPainter& painter, const QRectF& target, int, int, int) {
@@ -62,6 +68,16 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
     document.RecordEdit();
     return ToQImage(document.RenderPrintImage());
   });
+  if (document.HasBack()) {
+    dialog.PrintBacks(
+        [&document, &backRenderer] {
+          backRenderer.DropBackgroundCache();
+          return ToQImage(backRenderer.RenderPrintImage(BackFaceOf(document.Live())));
+        },
+        [&document, &backRenderer](QPainter& painter, const QRectF& target, int, int, int) {
+          PaintCard(backRenderer, painter, target, BackFaceOf(document.Live()));
+        });
+  }
   prompts.Run(dialog);
 }
 

@@ -354,11 +354,26 @@ QWidget* PrintDialog::BuildPrintShopGroup() {
   connect(calibrationPage, &QPushButton::clicked, this, &PrintDialog::OnPrintCalibrationPage);
   grid->addWidget(calibrationPage, 4, 2, 1, 2, Qt::AlignRight);
 
+  bothSides_ = new QCheckBox(Tr("Both sides"), group);
+  bothSides_->setObjectName(ControlName(kBothSides));
+  bothSides_->setEnabled(false);
+  bothSides_->setToolTip(Tr("Each sheet is followed by a page of the cards' backs"));
+  duplexFlip_ = new QComboBox(group);
+  duplexFlip_->setObjectName(ControlName(kDuplexFlip));
+  duplexFlip_->addItem(Tr("Long edge"), static_cast<int>(DuplexFlip::kLongEdge));
+  duplexFlip_->addItem(Tr("Short edge"), static_cast<int>(DuplexFlip::kShortEdge));
+  duplexFlip_->setToolTip(Tr("The edge the printer turns the sheet over"));
+  duplexFlip_->setEnabled(false);
+  grid->addWidget(bothSides_, 5, 0, 1, 2);
+  grid->addWidget(duplexFlip_, 5, 2, 1, 2);
+  connect(bothSides_, &QCheckBox::toggled, this, &PrintDialog::TakeBackChoice);
+  connect(duplexFlip_, &QComboBox::currentIndexChanged, this, &PrintDialog::TakeBackChoice);
+
   shopMessage_ = new QLabel(group);
   shopMessage_->setWordWrap(true);
   shopMessage_->setMinimumHeight(twoLines);
   shopMessage_->setPalette(message_->palette());
-  grid->addWidget(shopMessage_, 5, 0, 1, 4);
+  grid->addWidget(shopMessage_, 6, 0, 1, 4);
   return group;
 }
 
@@ -537,6 +552,28 @@ void PrintDialog::PaintCardsWith(LaidOutPainting painting) {
   };
 }
 
+void PrintDialog::PrintBacks(BackImage backImage, LaidOutPainting painting) {
+  backImage_ = std::move(backImage);
+  backPrintImage_ = backImage_();
+  backPainting_ = [this, painting = std::move(painting)](QPainter& painter, const QRectF& target,
+                                                         int sheet, int cell) {
+    painting(painter, target, sheet, cell, CardsPerSheet());
+  };
+  bothSides_->setEnabled(true);
+  TakeBackChoice();
+}
+
+void PrintDialog::TakeBackChoice() {
+  const bool both = bothSides_->isChecked() && backImage_;
+  duplexFlip_->setEnabled(both);
+  job_.backs = {};
+  if (both) {
+    job_.backs = {static_cast<DuplexFlip>(duplexFlip_->currentData().toInt()),
+                  SameCardEverywhere(backPrintImage_), backPainting_};
+  }
+  RedrawPagePreview();
+}
+
 void PrintDialog::SetCard(const CardState& card, TakeSheetSize takeSheetSize) {
   card_ = card;
   takeSheetSize_ = std::move(takeSheetSize);
@@ -556,6 +593,10 @@ void PrintDialog::OnUseSheetSize() {
   printImage_ = takeSheetSize_(*card_);
   job_.cardSize = QSizeF(card_->cardWidth, card_->cardHeight);
   if (cardCount_ == 0) job_.cards = SameCardEverywhere(printImage_);
+  if (backImage_) {
+    backPrintImage_ = backImage_();
+    TakeBackChoice();
+  }
   cardPreview_->SetImage(printImage_);
   cardPreview_->update();
   RedrawPagePreview();

@@ -5,7 +5,8 @@
 // preview shows the sheet as the layout places the cards on it. Every opening starts from the
 // default layout, inches, one copy and the printer's current paper. Below the lengths, the print
 // shop's options (how a card of another size than the layout's fits, bleed, crop marks) and the
-// printer's calibration, kept per printer in the user's settings.
+// printer's calibration, kept per printer in the user's settings; for a card with a back, "Both
+// sides" and the edge the sheet is turned over.
 #pragma once
 
 #include <array>
@@ -73,6 +74,8 @@ class PrintDialog : public QDialog {
     kOffsetY = 1085,
     kScale = 1086,
     kPrintCalibrationPage = 1087,
+    kBothSides = 1088,
+    kDuplexFlip = 1089,  // the edge the sheet is turned over: long, short
   };
   static constexpr int kMaxCopies = 1000;
 
@@ -96,6 +99,12 @@ class PrintDialog : public QDialog {
   // A PDF in colour is painted with `painting` (text stays text); the preview, a printer and a
   // PDF in grey keep the print images.
   void PaintCardsWith(LaidOutPainting painting);
+  // The card has a back: "Both sides" is offered, and when it is checked each sheet is followed
+  // by a page of backs mirrored for the chosen edge. `backImage` gives the back's print image as
+  // the card stands when it is called (again after "Use the sheet's card size"); a PDF in colour
+  // paints the backs with `painting`.
+  using BackImage = std::function<QImage()>;
+  void PrintBacks(BackImage backImage, LaidOutPainting painting);
   // Gives the card the sheet's card size: records the resized card as one step and returns its
   // new print image.
   using TakeSheetSize = std::function<QImage(const CardState& resized)>;
@@ -140,6 +149,8 @@ class PrintDialog : public QDialog {
   void OnUseSheetSize();
   void OnCalibrationChanged();
   void OnPrintCalibrationPage();
+  // The job's backs as "Both sides" and the edge say.
+  void TakeBackChoice();
   // Shows or hides the fit choice and the bleed's room as the layout stands now.
   void ShowPrintShopState();
   // The PDF file to write into, asked for; empty when the user cancels.
@@ -162,6 +173,9 @@ class PrintDialog : public QDialog {
   QImage printImage_;
   std::optional<CardState> card_;
   TakeSheetSize takeSheetSize_;
+  BackImage backImage_;
+  QImage backPrintImage_;
+  CardPainting backPainting_;
   QString pdfSuggestion_;
 
   SheetJob job_;
@@ -192,6 +206,8 @@ class PrintDialog : public QDialog {
   QDoubleSpinBox* offsetY_ = nullptr;
   QDoubleSpinBox* scale_ = nullptr;
   QLabel* shopMessage_ = nullptr;
+  QCheckBox* bothSides_ = nullptr;
+  QComboBox* duplexFlip_ = nullptr;
 };
 
 }  // namespace tavolo

@@ -70,6 +70,8 @@ PrintOutcome PrintSheetJobToPdf(QWidget* owner, const PrinterChoice& choice, con
   if (choice.ColorMode() == QPrinter::GrayScale) {
     pdfJob.cards = InGrey(job.cards);
     pdfJob.paintedCards = nullptr;  // shapes and text are painted in their colours
+    if (job.backs.cards) pdfJob.backs.cards = InGrey(job.backs.cards);
+    pdfJob.backs.paintedCards = nullptr;
   }
   SheetProgressDialog progress(owner, job.sheets);
   return WriteSheetsPdf(std::filesystem::path(file.toStdString()), pdfJob, QString(),
@@ -83,6 +85,12 @@ PrintOutcome PrintSheetJobOnPrinter(QWidget* owner, const PrinterChoice& choice,
   // A printer gets the print images, as its driver expects from a picture of the card.
   SheetJob printerJob = job;
   printerJob.paintedCards = nullptr;
+  printerJob.backs.paintedCards = nullptr;
+  // The printer turns each sheet over the edge the backs were mirrored for.
+  if (PrintsBacks(job)) {
+    printer.setDuplex(job.backs.flip == DuplexFlip::kShortEdge ? QPrinter::DuplexShortSide
+                                                               : QPrinter::DuplexLongSide);
+  }
   PrintOutcome printed = PrintOn(owner, printer, printerJob);
   if (printed) return printed;
   return Failure{Tr("The cards could not be printed on %1. %2")
