@@ -8,11 +8,11 @@
 #include <QPushButton>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
 #include "core/card/CardPainter.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
 #include "ui/print/PrintDialog.h"
 #include "ui/print/PrinterChoice.h"
 
