@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Collects the texts of every Tr("...") call and QT_TRANSLATE_NOOP("Tavolo", "...") mark in src
-into translations/tavolo_<lang>.ts.
+"""Collects the texts of every Tr("..."), TrText("...") and TrMessage("...", ...) call, every UserText("...") mark
+of the layers below the engine and every QT_TRANSLATE_NOOP("Tavolo", "...") mark in src into
+translations/tavolo_<lang>.ts. A text's location names its first file without a line, so that
+editing the code around a text leaves the catalogues as they are.
 
 Translations already in a catalogue are kept; a new text is added unfinished, and a text no
 longer in the code is dropped. Run it after adding or changing a user-visible text, then
@@ -14,8 +16,9 @@ import xml.etree.ElementTree as ET
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 LANGUAGES = {"de": "de_DE", "fr": "fr_FR"}
 CONTEXT = "Tavolo"
-# Tr( or the engine's translate("Tavolo", or the mark of a text kept in a table, then one or more adjacent string literals.
-CALL = re.compile(r'\b(?:Tr\(|(?:QT_TRANSLATE_NOOP|QCoreApplication::translate)\("Tavolo",)\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\)')
+# Tr(, TrText(, TrMessage(, UserText(, the engine's translate("Tavolo", or the mark of a text kept
+# in a table, then one or more adjacent string literals, then the call's end or its next argument.
+CALL = re.compile(r'\b(?:(?:Tr|TrText|TrMessage|UserText)\(|(?:QT_TRANSLATE_NOOP|QCoreApplication::translate)\(\s*"Tavolo",)\s*((?:"(?:[^"\\]|\\.)*"\s*)+)[,)]')
 LITERAL = re.compile(r'"((?:[^"\\]|\\.)*)"')
 ESCAPES = {"n": "\n", "t": "\t", '"': '"', "\\": "\\", "'": "'"}
 
@@ -37,8 +40,7 @@ def texts_in_code():
         source = path.read_text(encoding="utf-8")
         for call in CALL.finditer(source):
             text = "".join(unescape(m.group(1)) for m in LITERAL.finditer(call.group(1)))
-            line = source.count("\n", 0, call.start()) + 1
-            found.setdefault(text, f"{path.relative_to(ROOT)}:{line}")
+            found.setdefault(text, str(path.relative_to(ROOT)))
     return found
 
 
@@ -59,8 +61,7 @@ def write(path, language, texts, translations):
     ET.SubElement(context, "name").text = CONTEXT
     for text, where in texts.items():
         message = ET.SubElement(context, "message")
-        file_name, line = where.rsplit(":", 1)
-        ET.SubElement(message, "location", filename="../" + file_name, line=line)
+        ET.SubElement(message, "location", filename="../" + where)
         ET.SubElement(message, "source").text = text
         translation = ET.SubElement(message, "translation")
         if text in translations:

@@ -4,562 +4,2278 @@
   <context>
     <name>Tavolo</name>
     <message>
-      <location filename="../src/core/card/CardSize.cpp" line="70" />
+      <location filename="../src/cli/CardSheetsPdf.cpp" />
+      <source>'%1' is not written: with --strict a picture left out is a failure</source>
+      <translation>„%1“ wird nicht geschrieben: mit --strict ist ein ausgelassenes Bild ein Fehler</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CardSheetsPdf.cpp" />
+      <source>%1 check(s) failed; '%2' may be incomplete</source>
+      <translation>%1 Prüfung(en) fehlgeschlagen; „%2“ ist möglicherweise unvollständig</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>warning: %1</source>
+      <translation>Warnung: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>%1 (try 'tavolo-cli %2 --help')</source>
+      <translation>%1 (siehe „tavolo-cli %2 --help“)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>unknown option '%1'</source>
+      <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>more than one project file given</source>
+      <translation>mehr als eine Projektdatei angegeben</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>%1 needs a value</source>
+      <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>needs a project file</source>
+      <translation>braucht eine Projektdatei</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>needs an output file (-o FILE)</source>
+      <translation>braucht eine Ausgabedatei (-o DATEI)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>the output '%1' is the input file; give another</source>
+      <translation>die Ausgabe „%1“ ist die Eingabedatei; geben Sie eine andere an</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>more than %1 backgrounds; the rest are left out</source>
+      <translation>mehr als %1 Hintergründe; die übrigen werden ausgelassen</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>%1: %2 (%3)</source>
+      <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>%1: %2; the card itself is read whole</source>
+      <translation>%1: %2; die Karte selbst wird vollständig gelesen</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>the project's background is not in the table; background %1 is drawn instead</source>
+      <translation>der Hintergrund des Projekts ist nicht in der Tabelle; stattdessen wird Hintergrund %1 gezeichnet</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>Usage: tavolo-cli convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N]
+                          [--dpi N] [--max-pixels N]
+
+Reads IN in any format the program knows and writes it to OUT. The format comes from OUT's
+extension (.bmp .tga .pcx .png .gif .jpg .jpeg .tif .tiff) unless --format names it.
+GIF files get a 256-colour palette with error diffusion (pictures that have a palette
+keep it) and no resolution.
+
+  --format NAME   the output format
+  --quality N     JPEG quality, 0 to 100
+  --dpi N         resolution to record, 1 to 65535 (default: that of IN)
+  --max-pixels N  refuse a picture of more than N pixels, 1 to 268435456
+                  (default 67108864, 64 megapixels)
+</source>
+      <translation>Aufruf: tavolo-cli convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N]
+                          [--dpi N] [--max-pixels N]
+
+Liest IN in jedem Format, das das Programm kennt, und schreibt es nach OUT. Das Format ergibt
+sich aus der Dateiendung von OUT (.bmp .tga .pcx .png .gif .jpg .jpeg .tif .tiff), sofern
+--format es nicht angibt. GIF-Dateien erhalten eine Palette mit 256 Farben und Fehlerstreuung
+(Bilder mit Palette behalten sie) und keine Auflösung.
+
+  --format NAME   das Ausgabeformat
+  --quality N     JPEG-Qualität, 0 bis 100
+  --dpi N         zu speichernde Auflösung, 1 bis 65535 (Standard: die von IN)
+  --max-pixels N  ein Bild mit mehr als N Pixeln ablehnen, 1 bis 268435456
+                  (Standard 67108864, 64 Megapixel)
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>Usage: tavolo-cli identify FILE [--max-pixels N]
+
+Prints the width, height, bits per pixel, resolution and format of an image file.
+
+  --max-pixels N  refuse a picture of more than N pixels, 1 to 268435456
+                  (default 67108864, 64 megapixels)
+</source>
+      <translation>Aufruf: tavolo-cli identify DATEI [--max-pixels N]
+
+Gibt Breite, Höhe, Bits pro Pixel, Auflösung und Format einer Bilddatei aus.
+
+  --max-pixels N  ein Bild mit mehr als N Pixeln ablehnen, 1 bis 268435456
+                  (Standard 67108864, 64 Megapixel)
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>--max-pixels must be a number from 1 to %1</source>
+      <translation>--max-pixels muss eine Zahl von 1 bis %1 sein</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>unknown format '%1'</source>
+      <translation>unbekanntes Format „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>--quality must be a number from 0 to 100</source>
+      <translation>--quality muss eine Zahl von 0 bis 100 sein</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>--dpi must be a number from 1 to 65535</source>
+      <translation>--dpi muss eine Zahl von 1 bis 65535 sein</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>needs an input and an output file</source>
+      <translation>braucht eine Eingabe- und eine Ausgabedatei</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>cannot tell the format from '%1': give a known extension or --format</source>
+      <translation>das Format ist an „%1“ nicht zu erkennen: geben Sie eine bekannte Dateiendung oder --format an</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>cannot read '%1': %2</source>
+      <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>GIF files carry no resolution; --dpi ignored</source>
+      <translation>GIF-Dateien speichern keine Auflösung; --dpi wird ignoriert</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>cannot write '%1': %2</source>
+      <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ImageCommands.cpp" />
+      <source>needs exactly one file</source>
+      <translation>braucht genau eine Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]
+                        [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]
+                        [--crop-marks] [--offset X,Y] [--back long|short]
+                        [--map FIELD=COLUMN]... [--strict]
+       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...
+                        [--strict]
+Makes one card per record of a CSV or vCard file: the project's (or template's) card, its
+styles, background, pictures and layout, with the record's values as its contact details,
+placed in its text boxes as the template library does. Into a PDF the cards fill the
+sheets in order, as tavolo-cli print places them; into images, one file per record.
+  --data FILE             the records: a .vcf file of contacts, or a CSV file (UTF-8 or
+                          Windows-1252; comma, semicolon or tab) whose first line names the
+                          columns. Columns are recognised by name: Company, Name, Title,
+                          Address, Address 2, City, Zip, Email, Website, Phone, Mobile and
+                          their usual variants
+  -o, --output OUT        a .pdf of sheets, or an image name in which any field in braces
+                          ({Name}, {Company}, ...) stands for the record's value; the format
+                          comes from the extension; repeated names are numbered
+  --paper NAME|ID         the paper of the PDF, as for tavolo-cli print
+  --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print
+  --fit sheet|card        sheet: the cards take the layout's card size; card (the
+                          default): each is printed at its own size, centred in its place
+  --bleed MM, --crop-marks, --offset X,Y, --back long|short
+                          as for tavolo-cli print; the card's back is printed as it is,
+                          the same behind every record's card
+  --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the
+                          names say; may be given for several fields
+  --strict                fail, writing nothing, when a record cannot make a card or a
+                          picture cannot be loaded (otherwise they are left out, with a
+                          warning naming the record's line)
+Exit status: 0 every record placed, 1 failure or records left out, 2 usage, 3 version
+mismatch.
+</source>
+      <translation>Aufruf: tavolo-cli merge PROJEKT --data DATEI -o AUS.pdf [--paper NAME|ID]
+                        [--layout NAME|DATEI.ptm] [--fit sheet|card] [--bleed MM]
+                        [--crop-marks] [--offset X,Y] [--back long|short]
+                        [--map FELD=SPALTE]... [--strict]
+       tavolo-cli merge PROJEKT --data DATEI -o 'ORDNER/{Name}.png' [--map FELD=SPALTE]...
+                        [--strict]
+Erstellt eine Karte je Datensatz einer CSV- oder vCard-Datei: die Karte des Projekts (oder der
+Vorlage) mit ihren Stilen, ihrem Hintergrund, ihren Bildern und ihrem Layout, mit den Werten
+des Datensatzes als Kontaktdaten, in ihre Textfelder gesetzt wie in der Vorlagenbibliothek. In
+einem PDF füllen die Karten die Bögen der Reihe nach, wie tavolo-cli print sie setzt; als
+Bilder entsteht eine Datei je Datensatz.
+  --data DATEI            die Datensätze: eine .vcf-Datei mit Kontakten oder eine CSV-Datei
+                          (UTF-8 oder Windows-1252; Komma, Semikolon oder Tabulator), deren
+                          erste Zeile die Spalten benennt. Spalten werden am Namen erkannt:
+                          Company, Name, Title, Address, Address 2, City, Zip, Email,
+                          Website, Phone, Mobile und ihre üblichen Varianten
+  -o, --output AUS        ein .pdf mit Bögen oder ein Bildname, in dem jedes Feld in
+                          geschweiften Klammern ({Name}, {Company}, ...) für den Wert des
+                          Datensatzes steht; das Format ergibt sich aus der Dateiendung;
+                          gleiche Namen werden nummeriert
+  --paper NAME|ID         das Papier des PDF, wie bei tavolo-cli print
+  --layout NAME|DATEI.ptm das Seitenlayout des PDF, wie bei tavolo-cli print
+  --fit sheet|card        sheet: die Karten erhalten die Kartengröße des Layouts; card (der
+                          Standard): jede wird in ihrer eigenen Größe gedruckt, zentriert
+                          auf ihrem Platz
+  --bleed MM, --crop-marks, --offset X,Y, --back long|short
+                          wie bei tavolo-cli print; die Rückseite der Karte wird gedruckt,
+                          wie sie ist, hinter der Karte jedes Datensatzes dieselbe
+  --map FELD=SPALTE       FELD aus SPALTE füllen (ihr Name oder ihre Nummer ab 1), was
+                          immer die Namen sagen; kann für mehrere Felder angegeben werden
+  --strict                fehlschlagen und nichts schreiben, wenn ein Datensatz keine Karte
+                          ergibt oder ein Bild nicht geladen werden kann (sonst werden sie
+                          ausgelassen, mit einer Warnung, die die Zeile des Datensatzes nennt)
+Rückgabewert: 0 jeder Datensatz platziert, 1 Fehler oder Datensätze ausgelassen, 2 Aufruf,
+3 Versionskonflikt.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>%1 of %2 cards placed</source>
+      <translation>%1 von %2 Karten platziert</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>the data gives %1 cards; one PDF holds at most %2: split the data file, or write images with -o 'DIR/{Name}.png'</source>
+      <translation>die Daten ergeben %1 Karten; ein PDF fasst höchstens %2: teilen Sie die Datendatei auf oder schreiben Sie Bilder mit -o 'ORDNER/{Name}.png'</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>nothing is written: with --strict a picture left out is a failure</source>
+      <translation>es wird nichts geschrieben: mit --strict ist ein ausgelassenes Bild ein Fehler</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>--map %1</source>
+      <translation>--map %1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>the column(s) '%1' fill no field of the card (--map FIELD=COLUMN uses one)</source>
+      <translation>die Spalte(n) „%1“ füllen kein Feld der Karte (--map FELD=SPALTE verwendet eine)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>%1, line %2: %3</source>
+      <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>%1, line %2: %3; it is left out</source>
+      <translation>%1, Zeile %2: %3; er wird ausgelassen</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>nothing is written: with --strict a record left out is a failure</source>
+      <translation>es wird nichts geschrieben: mit --strict ist ein ausgelassener Datensatz ein Fehler</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>%1 gives no record to make a card of</source>
+      <translation>%1 enthält keinen Datensatz, aus dem eine Karte entstehen kann</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>needs a data file (--data FILE)</source>
+      <translation>braucht eine Datendatei (--data DATEI)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>%1 is for a PDF; an image holds one card</source>
+      <translation>%1 gilt für ein PDF; ein Bild enthält eine einzige Karte</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>cannot tell the format from '%1': give .pdf or an image extension such as .png</source>
+      <translation>das Format ist an „%1“ nicht zu erkennen: geben Sie .pdf oder eine Bild-Dateiendung wie .png an</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>the card's resolution is %1 dpi; printing needs one above 0</source>
+      <translation>die Auflösung der Karte ist %1 dpi; zum Drucken muss sie über 0 liegen</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>%1 of %2 records were left out</source>
+      <translation>%1 von %2 Datensätzen wurden ausgelassen</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PdfCommand.cpp" />
+      <source>Usage: tavolo-cli pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks] [--strict]
+Writes the card of a project or template file alone on a page, as print shops ask for it:
+the page is the card's own size (Card Properties), plus the bleed on every side, plus room
+for the crop marks when they are asked for.
+  -o, --output CARD.pdf  the PDF to write
+  --bleed MM             print 0 to 5 mm of the card's edges past the cut; 0 by default
+  --crop-marks           draw crop marks outside the cut lines
+  --strict               fail, writing nothing, when the photo, the logo or the
+                         background cannot be loaded (otherwise it is left out, with a
+                         warning)
+Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
+</source>
+      <translation>Aufruf: tavolo-cli pdf PROJEKT -o KARTE.pdf [--bleed MM] [--crop-marks] [--strict]
+Schreibt die Karte einer Projekt- oder Vorlagendatei allein auf eine Seite, wie Druckereien es
+verlangen: die Seite hat die eigene Größe der Karte (Karteneigenschaften), zuzüglich des
+Beschnitts auf jeder Seite und, wenn gewünscht, Platz für die Schnittmarken.
+  -o, --output KARTE.pdf das zu schreibende PDF
+  --bleed MM             0 bis 5 mm der Kartenränder über den Schnitt hinaus drucken;
+                         Standard 0
+  --crop-marks           Schnittmarken außerhalb der Schnittlinien zeichnen
+  --strict               fehlschlagen und nichts schreiben, wenn Foto, Logo oder Hintergrund
+                         nicht geladen werden können (sonst werden sie ausgelassen, mit einer
+                         Warnung)
+Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PictureWarnings.cpp" />
+      <source>the background %1 could not be loaded and is left out: there is no such background</source>
+      <translation>der Hintergrund %1 konnte nicht geladen werden und wird ausgelassen: diesen Hintergrund gibt es nicht</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PictureWarnings.cpp" />
+      <source>the background %1 could not be loaded and is left out: %2</source>
+      <translation>der Hintergrund %1 konnte nicht geladen werden und wird ausgelassen: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PictureWarnings.cpp" />
+      <source>the photo '%1' could not be loaded and is left out: %2</source>
+      <translation>das Foto „%1“ konnte nicht geladen werden und wird ausgelassen: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PictureWarnings.cpp" />
+      <source>the logo '%1' could not be loaded and is left out: %2</source>
+      <translation>das Logo „%1“ konnte nicht geladen werden und wird ausgelassen: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PictureWarnings.cpp" />
+      <source>the QR code is left out: %1</source>
+      <translation>der QR-Code wird ausgelassen: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PrintCommand.cpp" />
+      <source>Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]
+                        [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]
+                        [--offset X,Y] [--back long|short] [--strict]
+Prints the card of a project or template file many to a sheet into a PDF, as the print
+dialog places it: the card at its own size (Card Properties), never stretched, at every
+place of the layout's grid, measured from the paper's top-left corner. Text stays text in
+its embedded fonts and fills stay shapes; the background, photo and logo are stored once
+however many cards and sheets there are.
+  -o, --output SHEET.pdf  the PDF to write
+  --paper NAME|ID         the paper: a name or key such as A4, Letter, Legal, A5 or Env10,
+                          or a Windows paper number (1 Letter, 9 A4). By default the
+                          layout's paper, or without --layout the locale's (A4, or Letter
+                          in the Americas that use it)
+  --layout NAME|FILE.ptm  a predefined page layout by its name (see the program folder's
+                          abctmp), or a page-layout file. Without it the cards are centred
+                          on the paper as the print dialog does when the paper changes
+  --sheets N              the number of sheets (pages), 1 to 1000; 1 by default
+  --fit sheet|card        when the card and the layout's card size differ by more than
+                          0.5 mm: sheet gives the card the layout's size (its text
+                          reflows), card prints it at its own size centred in each place
+                          and cut to it. Without --fit such a card is refused
+  --bleed MM              print 0 to 5 mm of the card's edges past each cut, so that a
+                          cut a little off the line leaves no white edge; 0 by default
+  --crop-marks            draw crop marks outside the cut lines
+  --offset X,Y            move everything X mm right and Y mm down (-10 to 10 each), to
+                          make up for a printer that prints off the mark
+  --back long|short       print the card's back too: each sheet is followed by a page of
+                          backs, mirrored so that each lands behind its front when the
+                          sheet is turned over its long edge (long) or its short edge
+                          (short), as the printer's two-sided setting says
+  --strict                fail, writing nothing, when the photo, the logo or the
+                          background cannot be loaded (otherwise it is left out of the
+                          cards, with a warning)
+Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
+</source>
+      <translation>Aufruf: tavolo-cli print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout NAME|DATEI.ptm]
+                        [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]
+                        [--offset X,Y] [--back long|short] [--strict]
+Druckt die Karte einer Projekt- oder Vorlagendatei vielfach auf einen Bogen in ein PDF, so wie
+der Druckdialog sie setzt: die Karte in ihrer eigenen Größe (Karteneigenschaften), nie
+gestreckt, auf jedem Platz des Layoutrasters, gemessen von der oberen linken Ecke des Papiers.
+Text bleibt Text in seinen eingebetteten Schriften, Füllungen bleiben Formen; Hintergrund,
+Foto und Logo werden einmal gespeichert, wie viele Karten und Bögen es auch sind.
+  -o, --output BOGEN.pdf  das zu schreibende PDF
+  --paper NAME|ID         das Papier: ein Name oder Kürzel wie A4, Letter, Legal, A5 oder
+                          Env10, oder eine Windows-Papiernummer (1 Letter, 9 A4). Standard
+                          ist das Papier des Layouts, ohne --layout das des Gebietsschemas
+                          (A4, oder Letter in den amerikanischen Ländern, die es verwenden)
+  --layout NAME|DATEI.ptm ein vordefiniertes Seitenlayout mit seinem Namen (siehe abctmp im
+                          Programmordner) oder eine Seitenlayout-Datei. Ohne diese Angabe
+                          werden die Karten auf dem Papier zentriert, wie es der Druckdialog
+                          tut, wenn sich das Papier ändert
+  --sheets N              die Anzahl der Bögen (Seiten), 1 bis 1000; Standard 1
+  --fit sheet|card        wenn Karte und Kartengröße des Layouts um mehr als 0,5 mm
+                          abweichen: sheet gibt der Karte die Größe des Layouts (ihr Text
+                          wird neu umbrochen), card druckt sie in ihrer eigenen Größe,
+                          zentriert auf jedem Platz und darauf zugeschnitten. Ohne --fit
+                          wird eine solche Karte abgelehnt
+  --bleed MM              0 bis 5 mm der Kartenränder über jeden Schnitt hinaus drucken,
+                          damit ein etwas versetzter Schnitt keinen weißen Rand lässt;
+                          Standard 0
+  --crop-marks            Schnittmarken außerhalb der Schnittlinien zeichnen
+  --offset X,Y            alles um X mm nach rechts und Y mm nach unten verschieben (je -10
+                          bis 10), um einen Drucker auszugleichen, der versetzt druckt
+  --back long|short       auch die Rückseite der Karte drucken: auf jeden Bogen folgt eine
+                          Seite mit Rückseiten, so gespiegelt, dass jede hinter ihrer
+                          Vorderseite liegt, wenn der Bogen über die lange (long) oder die
+                          kurze Kante (short) gewendet wird, wie es die Duplex-Einstellung
+                          des Druckers sagt
+  --strict                fehlschlagen und nichts schreiben, wenn Foto, Logo oder
+                          Hintergrund nicht geladen werden können (sonst werden sie in den
+                          Karten ausgelassen, mit einer Warnung)
+Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PrintCommand.cpp" />
+      <source>--sheets must be a number from 1 to 1000</source>
+      <translation>--sheets muss eine Zahl von 1 bis 1000 sein</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PrintCommand.cpp" />
+      <source>the card does not have the sheet's card size: %1. Give --fit sheet to print it at the sheet's size, or --fit card to print it at its own size</source>
+      <translation>die Karte hat nicht die Kartengröße des Bogens: %1. Geben Sie --fit sheet an, um sie in der Größe des Bogens zu drucken, oder --fit card, um sie in ihrer eigenen Größe zu drucken</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PrintShopOptions.cpp" />
+      <source>--bleed must be a number of millimetres from 0 to 5</source>
+      <translation>--bleed muss eine Zahl von Millimetern von 0 bis 5 sein</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PrintShopOptions.cpp" />
+      <source>--offset must be X,Y in millimetres, each from -10 to 10, such as 1.5,-2</source>
+      <translation>--offset muss X,Y in Millimetern sein, jeweils von -10 bis 10, etwa 1.5,-2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PrintShopOptions.cpp" />
+      <source>--fit must be sheet or card</source>
+      <translation>--fit muss sheet oder card sein</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ProjectCommands.cpp" />
+      <source>Usage: tavolo-cli info PROJECT
+Prints the card of a project or template file as one JSON object: every stored field of
+the card, "background" (the background name the file holds), "contact" (the card's
+contact details, or what its boxes show when the file keeps none), "version" (the format
+version) and "result" ("success", "version mismatch" or "file error"). The card holds
+what was read up to the point of a failure. Floats read back to the same 32-bit value;
+a value that is not a finite number is written as a string ("Infinity", "-Infinity",
+"NaN(0x7fc00000)" with its bits).
+"shrinkToFit" says per text box whether a line too wide for it is drawn smaller until it
+fits; null when the file does not say (nothing shrinks).
+Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.
+Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).
+</source>
+      <translation>Aufruf: tavolo-cli info PROJEKT
+Gibt die Karte einer Projekt- oder Vorlagendatei als ein JSON-Objekt aus: jedes gespeicherte
+Feld der Karte, "background" (der Hintergrundname, den die Datei enthält), "contact" (die
+Kontaktdaten der Karte oder, wenn die Datei keine enthält, was ihre Felder zeigen), "version"
+(die Formatversion) und "result" ("success", "version mismatch" oder "file error"). Die Karte
+enthält, was bis zu einem Fehler gelesen wurde. Gleitkommazahlen ergeben beim Zurücklesen
+denselben 32-Bit-Wert; ein Wert, der keine endliche Zahl ist, wird als Zeichenkette
+geschrieben ("Infinity", "-Infinity", "NaN(0x7fc00000)" mit seinen Bits).
+"shrinkToFit" gibt je Textfeld an, ob eine zu breite Zeile verkleinert gezeichnet wird, bis sie
+passt; null, wenn die Datei es nicht angibt (nichts wird verkleinert).
+Rückgabewert: 0 Erfolg, 1 Dateifehler, 2 Aufruf, 3 Versionskonflikt.
+Hintergründe werden in der Tabelle des Programmordners (TAVOLO_HOME) nachgeschlagen.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ProjectCommands.cpp" />
+      <source>Usage: tavolo-cli backgrounds [--check]
+Lists the background table as the application builds it from the program folder
+(TAVOLO_HOME): number, name and hue offset, custom backgrounds first.
+  --check   also decode every picture and report those that do not decode
+</source>
+      <translation>Aufruf: tavolo-cli backgrounds [--check]
+Listet die Hintergrundtabelle so auf, wie die Anwendung sie aus dem Programmordner
+(TAVOLO_HOME) aufbaut: Nummer, Name und Farbtonversatz, eigene Hintergründe zuerst.
+  --check   außerdem jedes Bild dekodieren und die melden, die sich nicht dekodieren lassen
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ProjectCommands.cpp" />
+      <source>needs exactly one project file</source>
+      <translation>braucht genau eine Projektdatei</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ProjectCommands.cpp" />
+      <source>background names are looked up among the %1 backgrounds that could be loaded</source>
+      <translation>Hintergrundnamen werden unter den %1 Hintergründen gesucht, die geladen werden konnten</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/ProjectCommands.cpp" />
+      <source>takes no arguments</source>
+      <translation>nimmt keine Argumente</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/RenderCommand.cpp" />
+      <source>Usage: tavolo-cli render PROJECT -o OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff]
+                         [--quality N] [--ndiv N] [--strict]
+Renders the card of a project or template file to an image, as Export Image does: at the
+card's full size, tagged with its dpi (GIF: reduced to 256 colours, no dpi). The text is the
+file's own lines. Backgrounds come from the program folder (TAVOLO_HOME), photos and logos
+from its customphotos folder.
+  -o, --output OUT  the image to write
+  --format NAME     the output format; by default it comes from OUT's extension
+                    (.bmp .tga .pcx .png .gif .jpg .jpeg .tif .tiff)
+  --quality N       JPEG quality, 0 to 100
+  --ndiv N          draw at 1/N of the full size, as the preview does
+  --strict          fail when the photo, the logo or the background cannot be loaded
+                    (it is left out of the picture, with a warning, either way)
+Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
+</source>
+      <translation>Aufruf: tavolo-cli render PROJEKT -o AUS [--format bmp|tga|pcx|png|gif|jpeg|tiff]
+                         [--quality N] [--ndiv N] [--strict]
+Zeichnet die Karte einer Projekt- oder Vorlagendatei in ein Bild, wie Bild exportieren es tut:
+in voller Kartengröße, mit ihrer dpi-Angabe versehen (GIF: auf 256 Farben reduziert, ohne dpi).
+Der Text sind die eigenen Zeilen der Datei. Hintergründe kommen aus dem Programmordner
+(TAVOLO_HOME), Fotos und Logos aus dessen Ordner customphotos.
+  -o, --output AUS  das zu schreibende Bild
+  --format NAME     das Ausgabeformat; standardmäßig ergibt es sich aus der Dateiendung von
+                    AUS (.bmp .tga .pcx .png .gif .jpg .jpeg .tif .tiff)
+  --quality N       JPEG-Qualität, 0 bis 100
+  --ndiv N          in 1/N der vollen Größe zeichnen, wie die Vorschau
+  --strict          fehlschlagen, wenn Foto, Logo oder Hintergrund nicht geladen werden
+                    können (sie fehlen so oder so im Bild, mit einer Warnung)
+Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/RenderCommand.cpp" />
+      <source>--ndiv must be a number from 1 to 1000</source>
+      <translation>--ndiv muss eine Zahl von 1 bis 1000 sein</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/RenderCommand.cpp" />
+      <source>The card cannot be drawn at 1/%1 of its size: %2.</source>
+      <translation>Die Karte kann nicht in 1/%1 ihrer Größe gezeichnet werden: %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/RenderCommand.cpp" />
+      <source>nothing would be left</source>
+      <translation>es bliebe nichts übrig</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/RenderCommand.cpp" />
+      <source>The card could not be rendered.</source>
+      <translation>Die Karte konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>no page layout is named '%1'</source>
+      <translation>kein Seitenlayout heißt „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>The page layouts of %1: none</source>
+      <translation>Die Seitenlayouts in %1: keine</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>The page layouts of %1:%2</source>
+      <translation>Die Seitenlayouts in %1:%2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>no paper is named '%1': give a name such as A4 or Letter, or a Windows paper number such as 9</source>
+      <translation>kein Papier heißt „%1“: geben Sie einen Namen wie A4 oder Letter an oder eine Windows-Papiernummer wie 9</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>the page layout's paper %1 is not known: give one with --paper</source>
+      <translation>das Papier %1 des Seitenlayouts ist unbekannt: geben Sie eines mit --paper an</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/main.cpp" />
+      <source>Usage: tavolo-cli COMMAND [ARGS]
+
+Commands:
+  convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N] [--dpi N]
+                      convert an image; the format comes from OUT's extension unless given
+  identify FILE       print width, height, bits per pixel, dpi and format of an image
+  info PROJECT        print a project or template file's card as JSON
+  backgrounds         list the background table: number, name, hue offset
+  render PROJECT -o OUT [--format F] [--quality N] [--ndiv N]
+                      render a project's card to an image, as Export Image does
+  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm] [--sheets N]
+                      print a project's card many to a sheet into a PDF
+  merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...
+                      one card per record of a CSV or vCard file, into sheets or images
+  pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]
+                      one card on a page of its size, with bleed and crop marks
+  COMMAND --help      show a command's help
+  --help              show this help
+  --version           show the version
+</source>
+      <translation>Aufruf: tavolo-cli BEFEHL [ARGUMENTE]
+
+Befehle:
+  convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N] [--dpi N]
+                      ein Bild umwandeln; das Format ergibt sich aus der Dateiendung von OUT,
+                      sofern nicht angegeben
+  identify DATEI      Breite, Höhe, Bits pro Pixel, dpi und Format eines Bildes ausgeben
+  info PROJEKT        die Karte einer Projekt- oder Vorlagendatei als JSON ausgeben
+  backgrounds         die Hintergrundtabelle auflisten: Nummer, Name, Farbtonversatz
+  render PROJEKT -o AUS [--format F] [--quality N] [--ndiv N]
+                      die Karte eines Projekts in ein Bild zeichnen, wie Bild exportieren
+  print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout NAME|DATEI.ptm] [--sheets N]
+                      die Karte eines Projekts vielfach auf einen Bogen in ein PDF drucken
+  merge PROJEKT --data DATEI -o AUS.pdf|'ORDNER/{Name}.png' [--map FELD=SPALTE]...
+                      eine Karte je Datensatz einer CSV- oder vCard-Datei, in Bögen oder
+                      Bilder
+  pdf PROJEKT -o KARTE.pdf [--bleed MM] [--crop-marks]
+                      eine Karte auf einer Seite ihrer Größe, mit Beschnitt und Schnittmarken
+  BEFEHL --help       die Hilfe zu einem Befehl anzeigen
+  --help              diese Hilfe anzeigen
+  --version           die Version anzeigen
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/main.cpp" />
+      <source>tavolo-cli: unknown command '%1' (try --help)</source>
+      <translation>tavolo-cli: unbekannter Befehl „%1“ (siehe --help)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/bridge/BoundedPicture.cpp" />
+      <source>Crop: the rectangle is empty</source>
+      <translation>Crop: das Rechteck ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/bridge/ImageBridge.cpp" />
+      <source>ToRasterImage: not a 32-bit picture</source>
+      <translation>ToRasterImage: kein 32-Bit-Bild</translation>
+    </message>
+    <message>
+      <location filename="../src/core/bridge/SvgDrawing.cpp" />
+      <source>the drawing declares entities, which are not read</source>
+      <translation>die Zeichnung deklariert Entitäten, die nicht gelesen werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/bridge/SvgDrawing.cpp" />
+      <source>the drawing refers to an entity, which is not read</source>
+      <translation>die Zeichnung verweist auf eine Entität, die nicht gelesen wird</translation>
+    </message>
+    <message>
+      <location filename="../src/core/bridge/SvgDrawing.cpp" />
+      <source>the drawing refers to %1, outside the file, which is not followed</source>
+      <translation>die Zeichnung verweist auf %1 außerhalb der Datei; dem Verweis wird nicht gefolgt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/bridge/SvgDrawing.cpp" />
+      <source>the drawing is not well-formed SVG: %1</source>
+      <translation>die Zeichnung ist kein wohlgeformtes SVG: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/bridge/SvgDrawing.cpp" />
+      <source>the drawing has no size that can be drawn</source>
+      <translation>die Zeichnung hat keine Größe, in der sie gezeichnet werden kann</translation>
+    </message>
+    <message>
+      <location filename="../src/core/bridge/SvgDrawing.cpp" />
+      <source>the drawing is too large for a card</source>
+      <translation>die Zeichnung ist zu groß für eine Karte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/bridge/SvgDrawing.cpp" />
+      <source>not enough memory for the drawing</source>
+      <translation>nicht genug Speicher für die Zeichnung</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/BackgroundTable.cpp" />
+      <source>its bytes could not be read from the library file</source>
+      <translation>seine Daten konnten nicht aus der Bibliotheksdatei gelesen werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/CardLimits.cpp" />
+      <source>the card is %1 x %2 pixels; a card is at most 10000 pixels a side and 64 megapixels</source>
+      <translation>die Karte ist %1 x %2 Pixel groß; eine Karte hat höchstens 10000 Pixel je Seite und 64 Megapixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/CardLimits.cpp" />
+      <source>the card is %1 x %2 pixels; a card needs at least 1 pixel a side</source>
+      <translation>die Karte ist %1 x %2 Pixel groß; eine Karte braucht mindestens 1 Pixel je Seite</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/CardSize.cpp" />
       <source>Please enter a number.</source>
       <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/ColourTargets.cpp" line="21" />
+      <location filename="../src/core/card/CardSize.cpp" />
+      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte muss mindestens ein Pixel breit und ein Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/CardSize.cpp" />
+      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte darf höchstens 10000 Pixel breit und 10000 Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/CardSize.cpp" />
+      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte darf höchstens 64 Megapixel haben; diese Größe ist %1 × %2 Pixel.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/CardSize.cpp" />
+      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
+      <translation>Die Auflösung muss zwischen 50 und 4800 dpi liegen; %1 dpi können nicht verwendet werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/ColourTargets.cpp" />
       <source>Text Colors</source>
       <translation>Textfarben</translation>
     </message>
     <message>
-      <location filename="../src/core/card/ColourTargets.cpp" line="23" />
+      <location filename="../src/core/card/ColourTargets.cpp" />
       <source>Frame Colors</source>
       <translation>Rahmenfarben</translation>
     </message>
     <message>
-      <location filename="../src/core/card/ColourTargets.cpp" line="27" />
+      <location filename="../src/core/card/ColourTargets.cpp" />
       <source>Background Color</source>
       <translation>Hintergrundfarbe</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="21" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Company Name</source>
       <translation>Firmenname</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="22" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Name</source>
       <translation>Name</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="23" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Title</source>
       <translation>Position</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="24" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Address Line 1</source>
       <translation>Adresszeile 1</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="25" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Address Line 2</source>
       <translation>Adresszeile 2</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="26" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>City, State/Province</source>
       <translation>Ort, Bundesland/Kanton</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="27" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Zip/Postal Code</source>
       <translation>Postleitzahl</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="28" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Email Address</source>
       <translation>E-Mail-Adresse</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="29" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Website Address</source>
       <translation>Website</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="30" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Phone Number 1</source>
       <translation>Telefonnummer 1</translation>
     </message>
     <message>
-      <location filename="../src/core/card/FieldNames.h" line="31" />
+      <location filename="../src/core/card/FieldNames.h" />
       <source>Phone Number 2</source>
       <translation>Telefonnummer 2</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" line="32" />
+      <location filename="../src/core/card/QrContentText.cpp" />
+      <source>The card has no website address for its QR code.</source>
+      <translation>Die Karte hat keine Website-Adresse für ihren QR-Code.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/QrContentText.cpp" />
+      <source>The QR code has no text.</source>
+      <translation>Der QR-Code hat keinen Text.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/QrContentText.cpp" />
+      <source>The QR code's content is unknown.</source>
+      <translation>Der Inhalt des QR-Codes ist unbekannt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/QrSymbol.cpp" />
+      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
+      <translation>Der Inhalt des QR-Codes ist zu lang: %1 Byte, ein QR-Code fasst höchstens %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/QrSymbol.cpp" />
+      <source>The QR code could not be encoded.</source>
+      <translation>Der QR-Code konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/card/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>Von oben nach unten</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" line="33" />
+      <location filename="../src/core/card/StyleInputs.cpp" />
       <source>Left to Right</source>
       <translation>Von links nach rechts</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" line="34" />
+      <location filename="../src/core/card/StyleInputs.cpp" />
       <source>Bottom to Top</source>
       <translation>Von unten nach oben</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" line="35" />
+      <location filename="../src/core/card/StyleInputs.cpp" />
       <source>Right to Left</source>
       <translation>Von rechts nach links</translation>
     </message>
     <message>
-      <location filename="../src/core/library/TemplateWriter.cpp" line="23" />
+      <location filename="../src/core/formats/ExtensionSection.cpp" />
+      <source>the extension section does not begin with its tag</source>
+      <translation>der Erweiterungsabschnitt beginnt nicht mit seiner Kennung</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ExtensionSection.cpp" />
+      <source>the extension section ends inside its header</source>
+      <translation>der Erweiterungsabschnitt endet mitten in seinem Kopf</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ExtensionSection.cpp" />
+      <source>the extension section has version %1</source>
+      <translation>der Erweiterungsabschnitt hat die Version %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ExtensionSection.cpp" />
+      <source>the extension section claims %1 chunks; at most %2 are allowed</source>
+      <translation>der Erweiterungsabschnitt gibt %1 Blöcke an; höchstens %2 sind erlaubt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ExtensionSection.cpp" />
+      <source>chunk %1 of the extension section is cut short</source>
+      <translation>Block %1 des Erweiterungsabschnitts ist abgeschnitten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ExtensionSection.cpp" />
+      <source>chunk %1 of the extension section %2 claims %3 bytes; %4 follow</source>
+      <translation>Block %1 des Erweiterungsabschnitts %2 gibt %3 Byte an; es folgen %4</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ExtensionSection.cpp" />
+      <source>the extension section is followed by %1 bytes</source>
+      <translation>auf den Erweiterungsabschnitt folgen %1 Byte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ImageExport.cpp" />
+      <source>The card could not be converted to an image: %1</source>
+      <translation>Die Karte konnte nicht in ein Bild umgewandelt werden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ImageExport.cpp" />
+      <source>The card could not be reduced to 256 colours: %1</source>
+      <translation>Die Karte konnte nicht auf 256 Farben reduziert werden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ImageExport.cpp" />
+      <source>The card could not be written as %1: %2</source>
+      <translation>Die Karte konnte nicht als %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ImageExport.cpp" />
+      <source>The card cannot be drawn: %1.</source>
+      <translation>Die Karte kann nicht gezeichnet werden: %1.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ImageExport.cpp" />
+      <source>The card of %1 x %2 pixels could not be rendered.</source>
+      <translation>Die Karte mit %1 x %2 Pixeln konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the contact details chunk "CONT" is damaged</source>
+      <translation>der Block der Kontaktdaten „CONT“ ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the QR code chunk "QRCD" is damaged</source>
+      <translation>der Block des QR-Codes „QRCD“ ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the file is not a Tavolo card</source>
+      <translation>die Datei ist keine Tavolo-Karte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the format version</source>
+      <translation>die Formatversion</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the format version %1 is newer than this program reads</source>
+      <translation>die Formatversion %1 ist neuer als die, die dieses Programm liest</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the file ends inside %1</source>
+      <translation>die Datei endet vorzeitig in: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the %1 section has sub-version %2</source>
+      <translation>der Abschnitt „%1“ hat die Unterversion %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>a sub-version</source>
+      <translation>eine Unterversion</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>style %1</source>
+      <translation>Stil %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>text</source>
+      <translation>Text</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the text section</source>
+      <translation>der Textabschnitt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>text box %1 has %2 lines; at most %3 are allowed</source>
+      <translation>Textfeld %1 hat %2 Zeilen; höchstens %3 sind erlaubt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the box count %1 is not 3, 4 or 5</source>
+      <translation>die Anzahl der Felder %1 ist nicht 3, 4 oder 5</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>background</source>
+      <translation>Hintergrund</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the background section</source>
+      <translation>der Hintergrundabschnitt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the gradient orientation %1 is not 0 to 3</source>
+      <translation>die Verlaufsrichtung %1 liegt nicht zwischen 0 und 3</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the background name</source>
+      <translation>der Hintergrundname</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the layout number</source>
+      <translation>die Layoutnummer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the layout number %1 is not 0 to 9</source>
+      <translation>die Layoutnummer %1 liegt nicht zwischen 0 und 9</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the tint</source>
+      <translation>die Tönung</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>photo</source>
+      <translation>Foto</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>logo</source>
+      <translation>Logo</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the photo section</source>
+      <translation>der Fotoabschnitt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the logo section</source>
+      <translation>der Logoabschnitt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the photo name "%1" is not a plain file name</source>
+      <translation>der Fotoname „%1“ ist kein einfacher Dateiname</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the logo name "%1" is not a plain file name</source>
+      <translation>der Logoname „%1“ ist kein einfacher Dateiname</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>card size</source>
+      <translation>Kartengröße</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the card size section</source>
+      <translation>der Abschnitt der Kartengröße</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>File could not be opened by this version of the software.</source>
+      <translation>Die Datei konnte von dieser Version des Programms nicht geöffnet werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>File could not be opened</source>
+      <translation>Die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/ImageMessages.h" />
+      <source>Can't open file for reading: %1</source>
+      <translation>Die Datei kann nicht zum Lesen geöffnet werden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/ImageMessages.h" />
+      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
+      <translation>Bild zu groß: höchstens %1 Pixel je Seite und %2 Megapixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>Save WMF not supported</source>
+      <translation>Speichern als WMF wird nicht unterstützt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>Save JPEG-2000 not supported</source>
+      <translation>Speichern als JPEG-2000 wird nicht unterstützt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>Encode: Unknown format</source>
+      <translation>Kodieren: unbekanntes Format</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>File too large</source>
+      <translation>Datei zu groß</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>Decode: Unknown or wrong format</source>
+      <translation>Dekodieren: unbekanntes oder falsches Format</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>Encode: image is empty</source>
+      <translation>Kodieren: das Bild ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>RasterImage::Create can't allocate memory</source>
+      <translation>RasterImage::Create: kein Speicher verfügbar</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>CreateFromPixels: pixel buffer too small</source>
+      <translation>CreateFromPixels: Pixelpuffer zu klein</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>Image has no pixels</source>
+      <translation>Das Bild hat keine Pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImage.cpp" />
+      <source>Unsupported bit depth</source>
+      <translation>Nicht unterstützte Farbtiefe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageAlpha.cpp" />
+      <source>AddAlpha: image is empty</source>
+      <translation>AddAlpha: das Bild ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>DecreaseBpp: image is empty</source>
+      <translation>DecreaseBpp: das Bild ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>DecreaseBpp: bits must be 1, 4 or 8</source>
+      <translation>DecreaseBpp: die Bitzahl muss 1, 4 oder 8 sein</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>Rotate: image is empty</source>
+      <translation>Rotate: das Bild ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>Rotate: angle is not a number</source>
+      <translation>Rotate: der Winkel ist keine Zahl</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>Crop: image is empty</source>
+      <translation>Crop: das Bild ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>Not a BMP</source>
+      <translation>Keine BMP-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>BMP header is truncated</source>
+      <translation>Der BMP-Kopf ist abgeschnitten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>Unsupported BMP compression</source>
+      <translation>Nicht unterstützte BMP-Kompression</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>BMP has no pixels</source>
+      <translation>Die BMP-Datei hat keine Pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>Icon bitmap has a bad height</source>
+      <translation>Das Symbolbild hat eine falsche Höhe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>Unsupported BMP bit depth</source>
+      <translation>Nicht unterstützte BMP-Farbtiefe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>Bad RLE8 BMP</source>
+      <translation>Fehlerhafte RLE8-BMP-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>Bad RLE4 BMP</source>
+      <translation>Fehlerhafte RLE4-BMP-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>Bad BMP bit fields</source>
+      <translation>Fehlerhafte BMP-Bitfelder</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>BMP pixel data is truncated</source>
+      <translation>Die BMP-Pixeldaten sind abgeschnitten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>BMP palette is truncated</source>
+      <translation>Die BMP-Palette ist abgeschnitten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>BMP pixel data is missing</source>
+      <translation>Die BMP-Pixeldaten fehlen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>BMP pixel offset is out of the file</source>
+      <translation>Der BMP-Pixelversatz liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>BMP can save only 1, 4, 8 or 24 bits per pixel</source>
+      <translation>BMP kann nur 1, 4, 8 oder 24 Bit pro Pixel speichern</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
+      <source>Image too large for BMP</source>
+      <translation>Bild zu groß für BMP</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
+      <source>Write Error in GIF file</source>
+      <translation>Schreibfehler in der GIF-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
+      <source>GIF: unknown error</source>
+      <translation>GIF: unbekannter Fehler</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
+      <source>GIF holds no image</source>
+      <translation>Die GIF-Datei enthält kein Bild</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
+      <source>Not a GIF</source>
+      <translation>Keine GIF-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
+      <source>GIF can save only palette images: reduce the colours first</source>
+      <translation>GIF kann nur Palettenbilder speichern: reduzieren Sie zuerst die Farben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/IcoWbmpCodec.cpp" />
+      <source>Not an ICO</source>
+      <translation>Keine ICO-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/IcoWbmpCodec.cpp" />
+      <source>ICO directory is truncated</source>
+      <translation>Das ICO-Verzeichnis ist abgeschnitten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/IcoWbmpCodec.cpp" />
+      <source>ICO picture lies outside the file</source>
+      <translation>Das ICO-Bild liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/IcoWbmpCodec.cpp" />
+      <source>Not a WBMP</source>
+      <translation>Keine WBMP-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/IcoWbmpCodec.cpp" />
+      <source>WBMP pixel data is truncated</source>
+      <translation>Die WBMP-Pixeldaten sind abgeschnitten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/IcoWbmpCodec.cpp" />
+      <source>ICO can save only pictures of at most 256 × 256 pixels</source>
+      <translation>ICO kann nur Bilder mit höchstens 256 × 256 Pixeln speichern</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/JpegCodec.cpp" />
+      <source>JPEG has too many scans</source>
+      <translation>Die JPEG-Datei hat zu viele Scans</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/JpegCodec.cpp" />
+      <source>JPEG file is truncated</source>
+      <translation>Die JPEG-Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/JpegCodec.cpp" />
+      <source>JPEG: out of memory</source>
+      <translation>JPEG: nicht genug Speicher</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/JpegCodec.cpp" />
+      <source>JPEG: no more rows</source>
+      <translation>JPEG: keine weiteren Zeilen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/JpegCodec.cpp" />
+      <source>Not a JPEG</source>
+      <translation>Keine JPEG-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/JpegCodec.cpp" />
+      <source>JPEG can save only RGB or GreyScale images</source>
+      <translation>JPEG kann nur RGB- oder Graustufenbilder speichern</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PcxCodec.cpp" />
+      <source>Not a PCX</source>
+      <translation>Keine PCX-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PcxCodec.cpp" />
+      <source>Unsupported PCX bit depth</source>
+      <translation>Nicht unterstützte PCX-Farbtiefe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PcxCodec.cpp" />
+      <source>PCX line length is too short</source>
+      <translation>Die PCX-Zeilenlänge ist zu kurz</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PcxCodec.cpp" />
+      <source>PCX palette is missing</source>
+      <translation>Die PCX-Palette fehlt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PcxCodec.cpp" />
+      <source>PCX pixel data is truncated</source>
+      <translation>Die PCX-Pixeldaten sind abgeschnitten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PcxCodec.cpp" />
+      <source>Image too large for PCX</source>
+      <translation>Bild zu groß für PCX</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <source>Read Error: the PNG data ends too early</source>
+      <translation>Lesefehler: die PNG-Daten enden zu früh</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <source>Write Error: out of memory</source>
+      <translation>Schreibfehler: nicht genug Speicher</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <source>Not a PNG</source>
+      <translation>Keine PNG-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <source>PNG: out of memory</source>
+      <translation>PNG: nicht genug Speicher</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <source>PNG data too short for the image size</source>
+      <translation>Die PNG-Daten sind zu kurz für die Bildgröße</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <source>PNG: unsupported bit depth</source>
+      <translation>PNG: nicht unterstützte Farbtiefe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TgaCodec.cpp" />
+      <source>Image too large for TGA</source>
+      <translation>Bild zu groß für TGA</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TgaCodec.cpp" />
+      <source>Not a TGA</source>
+      <translation>Keine TGA-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TgaCodec.cpp" />
+      <source>TGA pixel data is truncated</source>
+      <translation>Die TGA-Pixeldaten sind abgeschnitten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TgaCodec.cpp" />
+      <source>Bit depth must be 8 or 24</source>
+      <translation>Die Farbtiefe muss 8 oder 24 sein</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <source>TIFF: scanline size does not match the image width</source>
+      <translation>TIFF: die Zeilengröße passt nicht zur Bildbreite</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <source>TIFF: bad tile size</source>
+      <translation>TIFF: falsche Kachelgröße</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <source>TIFF: a tile is larger than the picture needs</source>
+      <translation>TIFF: eine Kachel ist größer, als das Bild braucht</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <source>Not a TIFF</source>
+      <translation>Keine TIFF-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <source>TIFF: can't read the image</source>
+      <translation>TIFF: das Bild kann nicht gelesen werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <source>TIFF: unsupported bit depth</source>
+      <translation>TIFF: nicht unterstützte Farbtiefe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <source>TIFF: out of memory</source>
+      <translation>TIFF: nicht genug Speicher</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <source>TIFF: can't write the image</source>
+      <translation>TIFF: das Bild kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>The background %1 could not be read as a picture: %2</source>
+      <translation>Der Hintergrund %1 konnte nicht als Bild gelesen werden: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>%1 of the %2 backgrounds of the library %3 could not be decoded: %4</source>
+      <translation>%1 der %2 Hintergründe der Bibliothek %3 konnten nicht dekodiert werden: %4</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>Imported backgrounds are kept in %1, beside the program, and that folder cannot be written to. Nothing was imported. Run Tavolo from a folder you may write to (or set TAVOLO_HOME to one) to import backgrounds.</source>
+      <translation>Importierte Hintergründe werden in %1 neben dem Programm abgelegt, und in diesen Ordner kann nicht geschrieben werden. Es wurde nichts importiert. Starten Sie Tavolo aus einem Ordner, in den Sie schreiben dürfen (oder setzen Sie TAVOLO_HOME auf einen solchen), um Hintergründe zu importieren.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>The background library %1 was not found.</source>
+      <translation>Die Hintergrundbibliothek %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>The background library could not be read: %1</source>
+      <translation>Die Hintergrundbibliothek konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>The background library %1 holds no backgrounds.</source>
+      <translation>Die Hintergrundbibliothek %1 enthält keine Hintergründe.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>The background library %1 is damaged: only %2 of its backgrounds could be read.</source>
+      <translation>Die Hintergrundbibliothek %1 ist beschädigt: nur %2 ihrer Hintergründe konnten gelesen werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>%1 has no extension, so there is no telling what kind of picture it is. Give it the extension of its kind (such as .jpg or .png) and import it again.</source>
+      <translation>%1 hat keine Dateiendung, daher ist nicht zu erkennen, welche Art von Bild es ist. Geben Sie der Datei die Endung ihrer Art (etwa .jpg oder .png) und importieren Sie sie erneut.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>The background table is full (%1 backgrounds); no more can be imported.</source>
+      <translation>Die Hintergrundtabelle ist voll (%1 Hintergründe); es können keine weiteren importiert werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>%1 is not a kind of picture that can be a background (JPEG, PNG, GIF, TIFF, BMP, TGA or PCX); nothing was added.</source>
+      <translation>%1 ist keine Bildart, die ein Hintergrund sein kann (JPEG, PNG, GIF, TIFF, BMP, TGA oder PCX); es wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/BackgroundLibrary.cpp" />
+      <source>%1 could not be read as a picture: %2</source>
+      <translation>%1 konnte nicht als Bild gelesen werden: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/PhotoFolder.cpp" />
+      <source>%1 The picture was not put into %2.</source>
+      <translation>%1 Das Bild wurde nicht in %2 abgelegt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/PhotoFolder.cpp" />
+      <source>%1 is too large to be a picture.</source>
+      <translation>%1 ist zu groß, um ein Bild zu sein.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/TemplateTable.cpp" />
+      <source>File could not be opened: %1</source>
+      <translation>Die Datei konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/TemplateTable.cpp" />
+      <source>and %1 more.</source>
+      <translation>und %1 weitere.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/TemplateTable.cpp" />
+      <source>Files could not be opened:%1</source>
+      <translation>Dateien konnten nicht geöffnet werden:%1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/TemplateTable.cpp" />
+      <source>Only the first %1 templates are listed; %2 more in %3 are left out.</source>
+      <translation>Nur die ersten %1 Vorlagen werden aufgeführt; %2 weitere in %3 werden ausgelassen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/TemplateWriter.cpp" />
       <source>Please enter a name for the template.</source>
       <translation>Bitte geben Sie einen Namen für die Vorlage ein.</translation>
     </message>
     <message>
-      <location filename="../src/core/library/TemplateWriter.cpp" line="26" />
+      <location filename="../src/core/library/TemplateWriter.cpp" />
       <source>"%1" cannot be the name of a template.</source>
       <translation>„%1“ kann nicht der Name einer Vorlage sein.</translation>
     </message>
     <message>
-      <location filename="../src/core/print/LengthDisplay.cpp" line="108" />
+      <location filename="../src/core/library/TemplateWriter.cpp" />
+      <source>A template name cannot contain any of these characters: %1</source>
+      <translation>Ein Vorlagenname darf keines dieser Zeichen enthalten: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/CsvReader.cpp" />
+      <source>%1 holds no header line naming its columns.</source>
+      <translation>%1 hat keine Kopfzeile, die seine Spalten benennt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/CsvReader.cpp" />
+      <source>a quoted value is never closed.</source>
+      <translation>ein Wert in Anführungszeichen wird nie geschlossen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/CsvReader.cpp" />
+      <source>a value is longer than %1 characters; this is not a list of contacts.</source>
+      <translation>ein Wert ist länger als %1 Zeichen; dies ist keine Kontaktliste.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>'%1' is not FIELD=COLUMN.</source>
+      <translation>„%1“ hat nicht die Form FELD=SPALTE.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>'%1' is not a field; the fields are Company Name, Name, Title, Address Line 1, Address Line 2, City, Zip, Email, Website, Phone 1 and Phone 2.</source>
+      <translation>„%1“ ist kein Feld; die Felder sind Company Name, Name, Title, Address Line 1, Address Line 2, City, Zip, Email, Website, Phone 1 und Phone 2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>the data has no column '%1'.</source>
+      <translation>die Daten haben keine Spalte „%1“.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>column %1</source>
+      <translation>Spalte %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeData.cpp" />
+      <source>%1 is larger than %2 MB; split it into smaller files.</source>
+      <translation>%1 ist größer als %2 MB; teilen Sie die Datei in kleinere Dateien auf.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeData.cpp" />
+      <source>%1 holds no records.</source>
+      <translation>%1 enthält keine Datensätze.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>the record is empty</source>
+      <translation>der Datensatz ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>the record has no value in any field of the card</source>
+      <translation>der Datensatz hat in keinem Feld der Karte einen Wert</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>the %1 has %2 characters; a line of the card holds %3</source>
+      <translation>„%1“ hat %2 Zeichen; eine Zeile der Karte fasst %3</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>the record has %1 values, the header %2 columns</source>
+      <translation>der Datensatz hat %1 Werte, die Kopfzeile %2 Spalten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeText.cpp" />
+      <source>%1, line %2: the file holds a NUL byte, so it is not a text file; save it as CSV or vCard in UTF-8.</source>
+      <translation>%1, Zeile %2: die Datei enthält ein NUL-Byte und ist daher keine Textdatei; speichern Sie sie als CSV oder vCard in UTF-8.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/RecordFileNames.cpp" />
+      <source>the '{' in '%1' is never closed.</source>
+      <translation>die „{“ in „%1“ wird nie geschlossen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/RecordFileNames.cpp" />
+      <source>{%1} names no field; use one such as {Name}, {Company Name} or {Email}.</source>
+      <translation>{%1} benennt kein Feld; verwenden Sie eines wie {Name}, {Company Name} oder {Email}.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/VCardReader.cpp" />
+      <source>a contact is never ended with END:VCARD.</source>
+      <translation>ein Kontakt wird nie mit END:VCARD beendet.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/CardFit.cpp" />
+      <source>the card is %1, the sheet's cards %2</source>
+      <translation>die Karte misst %1, die Karten des Bogens %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LengthDisplay.cpp" />
       <source>Please enter a number between %1 and %2.</source>
       <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/AboutDialog.cpp" line="19" />
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the card height</source>
+      <translation>die Kartenhöhe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the card width</source>
+      <translation>die Kartenbreite</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the horizontal pitch</source>
+      <translation>der horizontale Abstand</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the vertical pitch</source>
+      <translation>der vertikale Abstand</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the left margin</source>
+      <translation>der linke Rand</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the top margin</source>
+      <translation>der obere Rand</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the version</source>
+      <translation>die Version</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>%1 is not a finite number</source>
+      <translation>%1: keine endliche Zahl</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the paper identifier</source>
+      <translation>die Papierkennung</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the unit</source>
+      <translation>die Einheit</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>the name</source>
+      <translation>der Name</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>%1 cannot be read: %2.</source>
+      <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>%1 is damaged: %2.</source>
+      <translation>%1 ist beschädigt: %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>Give the page layout a name.</source>
+      <translation>Geben Sie dem Seitenlayout einen Namen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>"%1" cannot be the name of a file: give a name without "/" of at most %2 bytes.</source>
+      <translation>„%1“ kann nicht der Name einer Datei sein: geben Sie einen Namen ohne „/“ mit höchstens %2 Byte an.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutLibrary.cpp" />
+      <source>%1 is refused: %2.</source>
+      <translation>%1 wird abgelehnt: %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutLibrary.cpp" />
+      <source>Only the first %1 page layouts are listed; %2 more in %3 are left out.</source>
+      <translation>Nur die ersten %1 Seitenlayouts werden aufgeführt; %2 weitere in %3 werden ausgelassen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetGrid.cpp" />
+      <source>Card height and width should not be more than pitch values</source>
+      <translation>Kartenhöhe und -breite sollten nicht größer als die Abstandswerte sein</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetGrid.cpp" />
+      <source>Not enough space</source>
+      <translation>Nicht genug Platz</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetGrid.cpp" />
+      <source>The first card does not start on the paper: make the margins smaller</source>
+      <translation>Die erste Karte beginnt nicht auf dem Papier: verkleinern Sie die Ränder</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetGrid.cpp" />
+      <source>Cards too small: at most 100 fit across and 100 down</source>
+      <translation>Karten zu klein: höchstens 100 passen nebeneinander und 100 untereinander</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetPrinting.cpp" />
+      <source>At least one sheet is needed.</source>
+      <translation>Mindestens ein Bogen wird benötigt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetPrinting.cpp" />
+      <source>No room for a bleed of %1 mm between the cards: their bleeds would overlap.</source>
+      <translation>Kein Platz für einen Beschnitt von %1 mm zwischen den Karten: ihre Beschnittzugaben würden sich überlappen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetPrinting.cpp" />
+      <source>The paper %1 cannot be used.</source>
+      <translation>Das Papier %1 kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetPrinting.cpp" />
+      <source>The printing could not be started.</source>
+      <translation>Der Druck konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetPrinting.cpp" />
+      <source>A new sheet could not be started.</source>
+      <translation>Ein neuer Bogen konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetPrinting.cpp" />
+      <source>The printing could not be finished.</source>
+      <translation>Der Druck konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetRenderer.cpp" />
+      <source>The centre of the cross should lie %1 mm from the paper's left edge and %2 mm from its top edge.
+Measure where it lies: the X offset is %1 minus the distance from the left, the Y offset %2 minus the distance from the top, each added to the offset in use.
+Measure 100 mm of a ruler: the scale is the scale in use times 100 divided by what you measure.
+In use: offset %3, %4 mm; scale %5 %.</source>
+      <translation>Die Mitte des Kreuzes sollte %1 mm vom linken und %2 mm vom oberen Papierrand entfernt liegen.
+Messen Sie, wo sie liegt: der X-Versatz ist %1 minus der Abstand von links, der Y-Versatz %2 minus der Abstand von oben, jeweils zum verwendeten Versatz addiert.
+Messen Sie 100 mm eines Lineals: der Maßstab ist der verwendete Maßstab mal 100 geteilt durch Ihr Messergebnis.
+Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>Access to %1 was denied.</source>
+      <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>Disk full while accessing %1.</source>
+      <translation>Der Datenträger ist voll beim Zugriff auf %1.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 was not found.</source>
+      <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 contains an invalid path.</source>
+      <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>An unexpected error occurred while accessing %1.</source>
+      <translation>Beim Zugriff auf %1 ist ein unerwarteter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 is a folder, not a file.</source>
+      <translation>%1 ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 is a symbolic link, not a file.</source>
+      <translation>%1 ist eine symbolische Verknüpfung, keine Datei.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 is a named pipe, not a file.</source>
+      <translation>%1 ist eine benannte Pipe, keine Datei.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 is a device, not a file.</source>
+      <translation>%1 ist ein Gerät, keine Datei.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 is not a regular file.</source>
+      <translation>%1 ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 is too large.</source>
+      <translation>%1 ist zu groß.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>About Tavolo...</source>
       <translation>Über Tavolo...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/AboutDialog.cpp" line="27" />
+      <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>Version %1</source>
       <translation>Version %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/FatalErrorDialog.cpp" line="30" />
+      <location filename="../src/ui/app/FatalErrorDialog.cpp" />
       <source>Fatal Error</source>
       <translation>Schwerwiegender Fehler</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/FatalErrorDialog.cpp" line="40" />
+      <location filename="../src/ui/app/FatalErrorDialog.cpp" />
       <source>Retry</source>
       <translation>Wiederholen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/FatalErrorDialog.cpp" line="43" />
+      <location filename="../src/ui/app/FatalErrorDialog.cpp" />
       <source>Cancel</source>
       <translation>Abbrechen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/FieldCaption.cpp" line="95" />
+      <location filename="../src/ui/app/FieldCaption.cpp" />
       <source>Text Options</source>
       <translation>Textoptionen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/FieldCaption.cpp" line="99" />
+      <location filename="../src/ui/app/FieldCaption.cpp" />
       <source>%1 caption</source>
       <translation>Beschriftung %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/FieldPanel.cpp" line="19" />
+      <location filename="../src/ui/app/FieldPanel.cpp" />
       <source>Edit your text here</source>
       <translation>Text hier bearbeiten</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/FieldPanel.cpp" line="22" />
+      <location filename="../src/ui/app/FieldPanel.cpp" />
       <source>Push to change text and frame options</source>
       <translation>Klicken, um Text- und Rahmenoptionen zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/FieldPanel.cpp" line="25" />
+      <location filename="../src/ui/app/FieldPanel.cpp" />
       <source>Line too wide for its box: “%1”</source>
       <translation>Zeile zu breit für ihr Feld: „%1“</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/FieldPanel.cpp" line="76" />
+      <location filename="../src/ui/app/FieldPanel.cpp" />
       <source>Field %1</source>
       <translation>Feld %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="44" />
+      <location filename="../src/ui/app/HelpWindow.cpp" />
       <source>Tavolo Help</source>
       <translation>Tavolo-Hilfe</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="47" />
+      <location filename="../src/ui/app/HelpWindow.cpp" />
       <source>Back</source>
       <translation>Zurück</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="49" />
+      <location filename="../src/ui/app/HelpWindow.cpp" />
       <source>Forward</source>
       <translation>Vorwärts</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="51" />
+      <location filename="../src/ui/app/HelpWindow.cpp" />
       <source>Home</source>
       <translation>Startseite</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="52" />
+      <location filename="../src/ui/app/HelpWindow.cpp" />
       <source>Close</source>
       <translation>Schließen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/HelpWindow.cpp" line="64" />
+      <location filename="../src/ui/app/HelpWindow.cpp" />
       <source>Contents</source>
       <translation>Inhalt</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="90" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Push to see more backgrounds</source>
       <translation>Klicken, um weitere Hintergründe zu sehen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="92" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Prev.</source>
       <translation>Zurück</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="95" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Next</source>
       <translation>Weiter</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="98" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Push to change background options</source>
       <translation>Klicken, um die Hintergrundoptionen zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="99" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Background options</source>
       <translation>Hintergrundoptionen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="100" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Drag to change background hue</source>
       <translation>Ziehen, um den Farbton des Hintergrunds zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="103" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Drag to change background saturation</source>
       <translation>Ziehen, um die Sättigung des Hintergrunds zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="106" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Drag to change background lightness</source>
       <translation>Ziehen, um die Helligkeit des Hintergrunds zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="109" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Click to change background image</source>
       <translation>Klicken, um das Hintergrundbild zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="113" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Click to change text layout</source>
       <translation>Klicken, um das Textlayout zu ändern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="116" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Background hue</source>
       <translation>Farbton des Hintergrunds</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="117" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Background saturation</source>
       <translation>Sättigung des Hintergrunds</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="118" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Background lightness</source>
       <translation>Helligkeit des Hintergrunds</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="119" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Backgrounds</source>
       <translation>Hintergründe</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="120" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Card preview</source>
       <translation>Kartenvorschau</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow.cpp" line="121" />
+      <location filename="../src/ui/app/MainWindow.cpp" />
       <source>Text layouts</source>
       <translation>Textlayouts</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="25" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Insert Photo...	Ctrl+I</source>
       <translation>Foto einfügen...	Ctrl+I</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="28" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Edit Photo...	Ctrl+I</source>
       <translation>Foto bearbeiten...	Ctrl+I</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="31" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Insert Logo...</source>
       <translation>Logo einfügen...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="34" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Edit Logo...</source>
       <translation>Logo bearbeiten...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="40" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;File</source>
       <translation>&amp;Datei</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="42" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Edit</source>
       <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="44" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Templates</source>
       <translation>&amp;Vorlagen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="46" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Layouts</source>
       <translation>&amp;Layouts</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="48" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Window</source>
       <translation>Fe&amp;nster</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="50" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Help</source>
       <translation>&amp;Hilfe</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="64" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>New Blank Project</source>
       <translation>Neues leeres Projekt</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="66" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;New Project...	Ctrl+N</source>
       <translation>&amp;Neues Projekt...	Ctrl+N</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="67" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Load Project... 	Ctrl+L</source>
       <translation>Projekt &amp;laden... 	Ctrl+L</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="69" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Save Project...	Ctrl+S</source>
       <translation>Projekt &amp;speichern...	Ctrl+S</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="71" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Save Project &amp;As...</source>
       <translation>Projekt speichern &amp;unter...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="73" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Import Background...</source>
       <translation>Hintergrund importieren...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="76" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Export Image...</source>
       <translation>Bild exportieren...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="78" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Print...	Ctrl+P</source>
       <translation>&amp;Drucken...	Ctrl+P</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="79" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Merge...</source>
       <translation>Ser&amp;iendruck...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="80" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Print Setup...</source>
       <translation>Druckereinrichtung...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="82" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Exit	Alt+F4</source>
       <translation>Beenden	Alt+F4</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="84" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Undo 	Ctrl+Z</source>
       <translation>Rückgängig 	Ctrl+Z</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="85" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Redo 	Ctrl+Y</source>
       <translation>Wiederherstellen 	Ctrl+Y</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="87" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Copy</source>
       <translation>Kopieren</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="90" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Delete Photo</source>
       <translation>Foto löschen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="93" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Delete Logo</source>
       <translation>Logo löschen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="95" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Insert QR Code...</source>
       <translation>QR-Code einfügen...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="97" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Text Colors...</source>
       <translation>Textfarben...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="98" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Frame Colors...</source>
       <translation>Rahmenfarben...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="99" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Background Color...</source>
       <translation>Hintergrundfarbe...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="102" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Card Properties...</source>
       <translation>Karteneigenschaften...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="105" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Contact &amp;Details...</source>
       <translation>&amp;Kontaktdaten...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="108" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Back side</source>
       <translation>Rückseite</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="109" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Show Front</source>
       <translation>Vorderseite zeigen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="111" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Show Back</source>
       <translation>Rückseite zeigen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="114" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>New from Template...	 Ctrl+N</source>
       <translation>Neu aus Vorlage...	 Ctrl+N</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="116" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Save Template...</source>
       <translation>Vorlage speichern...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="121" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Layout %1</source>
       <translation>Layout %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="126" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Text Field %1...</source>
       <translation>Textfeld %1...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="129" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Background Options...</source>
       <translation>Hintergrundoptionen...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="132" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Zoom &amp;In	Ctrl++</source>
       <translation>Ver&amp;größern	Ctrl++</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="134" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Zoom &amp;Out	Ctrl+-</source>
       <translation>Ver&amp;kleinern	Ctrl+-</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="135" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Zoom to &amp;Fit	Ctrl+0</source>
       <translation>&amp;Einpassen	Ctrl+0</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="143" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Tavolo Help	F1</source>
       <translation>Tavolo-Hilfe	F1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="145" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>About Tavolo</source>
       <translation>Über Tavolo</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindowCommands.cpp" line="211" />
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Recent &amp;Projects</source>
       <translation>&amp;Zuletzt verwendete Projekte</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="41" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>Would you like to save changes before closing?</source>
       <translation>Möchten Sie die Änderungen vor dem Schließen speichern?</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="61" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>Load Project</source>
       <translation>Projekt laden</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="61" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>TVC files(*.tvc)|*.tvc||</source>
       <translation>TVC-Dateien(*.tvc)|*.tvc||</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="70" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>%1 was not found. It has been removed from Recent Projects.</source>
       <translation>%1 wurde nicht gefunden und aus den zuletzt verwendeten Projekten entfernt.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="85" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>%1 is not a Tavolo card.</source>
       <translation>%1 ist keine Tavolo-Karte.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="102" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>%1: %2; the card itself was read whole.</source>
       <translation>%1: %2; die Karte selbst wurde vollständig gelesen.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="126" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>Save Project</source>
       <translation>Projekt speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="126" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>tvc files(*.tvc)|*.tvc||</source>
       <translation>TVC-Dateien(*.tvc)|*.tvc||</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_File.cpp" line="146" />
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>Import Background</source>
       <translation>Hintergrund importieren</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_Help.cpp" line="24" />
+      <location filename="../src/ui/app/MainWindow_Help.cpp" />
       <source>The help pages could not be found: %1 is missing.</source>
       <translation>Die Hilfeseiten wurden nicht gefunden: %1 fehlt.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_Templates.cpp" line="36" />
+      <location filename="../src/ui/app/MainWindow_Templates.cpp" />
       <source>A template named "%1" exists already. Replace it?
 
 Choose No to give this one another name.</source>
@@ -568,7 +2284,7 @@ Choose No to give this one another name.</source>
 Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MainWindow_Templates.cpp" line="48" />
+      <location filename="../src/ui/app/MainWindow_Templates.cpp" />
       <source>The template "%1" could not be saved in the templates folder %2.
 
 %3</source>
@@ -577,762 +2293,762 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
 %3</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/main.cpp" line="76" />
+      <location filename="../src/ui/app/main.cpp" />
       <source>Tavolo opens one card at a time: %1 is open. These were not opened:%2</source>
       <translation>Tavolo öffnet jeweils nur eine Karte: %1 ist geöffnet. Diese Dateien wurden nicht geöffnet:%2</translation>
     </message>
     <message>
-      <location filename="../src/ui/choosers/BackgroundChooser.cpp" line="69" />
+      <location filename="../src/ui/choosers/BackgroundChooser.cpp" />
       <source>Background %1: %2</source>
       <translation>Hintergrund %1: %2</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="20" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" />
       <source>Background Options</source>
       <translation>Hintergrundoptionen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="34" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" />
       <source>Background &amp;Shift</source>
       <translation>Hintergrund&amp;verschiebung</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="35" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" />
       <source>Gradient S&amp;cale</source>
       <translation>Verlaufs&amp;maßstab</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="36" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" />
       <source>Gradient &amp;Orientation</source>
       <translation>Verlaufs&amp;richtung</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="37" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" />
       <source>Background Co&amp;lor</source>
       <translation>Hintergrund&amp;farbe</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" line="38" />
+      <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" />
       <source>&amp;Brightness</source>
       <translation>&amp;Helligkeit</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/CardPropertiesDialog.cpp" line="39" />
+      <location filename="../src/ui/dialogs/CardPropertiesDialog.cpp" />
       <source>Card properties</source>
       <translation>Karteneigenschaften</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/CardPropertiesDialog.cpp" line="67" />
+      <location filename="../src/ui/dialogs/CardPropertiesDialog.cpp" />
       <source>&amp;Width:</source>
       <translation>&amp;Breite:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/CardPropertiesDialog.cpp" line="68" />
+      <location filename="../src/ui/dialogs/CardPropertiesDialog.cpp" />
       <source>&amp;Height:</source>
       <translation>&amp;Höhe:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/CardPropertiesDialog.cpp" line="69" />
+      <location filename="../src/ui/dialogs/CardPropertiesDialog.cpp" />
       <source>&amp;DPI:</source>
       <translation>&amp;DPI:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ColourDialog.cpp" line="55" />
+      <location filename="../src/ui/dialogs/ColourDialog.cpp" />
       <source>Object:</source>
       <translation>Objekt:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ColourDialog.cpp" line="59" />
+      <location filename="../src/ui/dialogs/ColourDialog.cpp" />
       <source>Saturation (across) and lightness (down)</source>
       <translation>Sättigung (waagerecht) und Helligkeit (senkrecht)</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ColourDialog.cpp" line="63" />
+      <location filename="../src/ui/dialogs/ColourDialog.cpp" />
       <source>Hue</source>
       <translation>Farbton</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ColourDialog.cpp" line="92" />
+      <location filename="../src/ui/dialogs/ColourDialog.cpp" />
       <source>Ok</source>
       <translation>OK</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ColourDialog.cpp" line="119" />
+      <location filename="../src/ui/dialogs/ColourDialog.cpp" />
       <source>Color Options: '%1'</source>
       <translation>Farboptionen: „%1“</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" line="23" />
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
       <source>Contact Details</source>
       <translation>Kontaktdaten</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportDialog.cpp" line="34" />
+      <location filename="../src/ui/dialogs/ExportDialog.cpp" />
       <source>Export Options</source>
       <translation>Exportoptionen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportDialog.cpp" line="36" />
+      <location filename="../src/ui/dialogs/ExportDialog.cpp" />
       <source>Export file format</source>
       <translation>Dateiformat für den Export</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportDialog.cpp" line="57" />
+      <location filename="../src/ui/dialogs/ExportDialog.cpp" />
       <source>&amp;Quality</source>
       <translation>&amp;Qualität</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" line="41" />
+      <location filename="../src/ui/dialogs/ExportImage.cpp" />
       <source>Export Image</source>
       <translation>Bild exportieren</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" line="56" />
+      <location filename="../src/ui/dialogs/ExportImage.cpp" />
       <source>The card was not exported. %1</source>
       <translation>Die Karte wurde nicht exportiert. %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="61" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>Draft Card Preview</source>
       <translation>Kartenvorschau (Entwurf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="65" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>Drag the picture into place, or move it with the arrow keys</source>
       <translation>Ziehen Sie das Bild an seinen Platz oder verschieben Sie es mit den Pfeiltasten</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="75" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>P&amp;ath:</source>
       <translation>P&amp;fad:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="88" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>&amp;Scale:</source>
       <translation>&amp;Maßstab:</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" line="187" />
+      <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>%1 could not be opened as a picture: %2</source>
       <translation>%1 konnte nicht als Bild geöffnet werden: %2</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="17" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" />
       <source>Logo Options</source>
       <translation>Logooptionen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="18" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" />
       <source>&amp;Load Logo</source>
       <translation>Logo &amp;laden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="19" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" />
       <source>Load Logo</source>
       <translation>Logo laden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/LogoDialog.cpp" line="32" />
+      <location filename="../src/ui/dialogs/LogoDialog.cpp" />
       <source>&amp;Rotate Clockwise</source>
       <translation>Im &amp;Uhrzeigersinn drehen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="37" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>line %1: %2</source>
       <translation>Zeile %1: %2</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="39" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>%1 record(s) left out (%2).</source>
       <translation>%1 Datensatz/Datensätze ausgelassen (%2).</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="55" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>Merge</source>
       <translation>Seriendruck</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="70" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>&amp;First</source>
       <translation>&amp;Erster</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="71" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>&amp;Previous</source>
       <translation>&amp;Vorheriger</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="72" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>&amp;Next</source>
       <translation>&amp;Nächster</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="73" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>&amp;Last</source>
       <translation>&amp;Letzter</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="85" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>P&amp;rint...</source>
       <translation>&amp;Drucken...</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="86" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>&amp;Export...</source>
       <translation>E&amp;xportieren...</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="108" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>Record %1 of %2</source>
       <translation>Datensatz %1 von %2</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="118" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
       <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="148" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>Export Cards</source>
       <translation>Karten exportieren</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" line="163" />
+      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
       <source>The cards were not all exported. %1</source>
       <translation>Nicht alle Karten wurden exportiert. %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" line="19" />
+      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
       <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
       <translation>Kontakte (*.csv *.vcf *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="25" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
       <source>Merge: Columns</source>
       <translation>Seriendruck: Spalten</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="28" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
       <source>Choose the field of the card that each column fills. Columns set to "(none)" are not used.</source>
       <translation>Wählen Sie für jede Spalte das Kartenfeld, das sie füllt. Spalten mit „(keines)“ werden nicht verwendet.</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="33" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
       <source>Column</source>
       <translation>Spalte</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="33" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
       <source>First record</source>
       <translation>Erster Datensatz</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="33" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
       <source>Field</source>
       <translation>Feld</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" line="44" />
+      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
       <source>(none)</source>
       <translation>(keines)</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/PhotoDialog.cpp" line="22" />
+      <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
       <source>Trim &amp;left</source>
       <translation>&amp;Links beschneiden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/PhotoDialog.cpp" line="23" />
+      <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
       <source>Trim &amp;right</source>
       <translation>&amp;Rechts beschneiden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/PhotoDialog.cpp" line="24" />
+      <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
       <source>Trim &amp;top</source>
       <translation>&amp;Oben beschneiden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/PhotoDialog.cpp" line="25" />
+      <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
       <source>Trim &amp;bottom</source>
       <translation>&amp;Unten beschneiden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/PhotoDialog.cpp" line="45" />
+      <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
       <source>Photo Options</source>
       <translation>Fotooptionen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/PhotoDialog.cpp" line="46" />
+      <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
       <source>Load &amp;Photo</source>
       <translation>&amp;Foto laden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/PhotoDialog.cpp" line="47" />
+      <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
       <source>Load Photo</source>
       <translation>Foto laden</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="44" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>QR Code</source>
       <translation>QR-Code</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="53" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>&amp;Contact details</source>
       <translation>&amp;Kontaktdaten</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="54" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>&amp;Website</source>
       <translation>&amp;Website</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="55" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>&amp;Free text</source>
       <translation>&amp;Freier Text</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="64" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>Content</source>
       <translation>Inhalt</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="70" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>Light on d&amp;ark</source>
       <translation>Hell auf d&amp;unkel</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="71" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>Da&amp;rk color</source>
       <translation>D&amp;unkle Farbe</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="72" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>&amp;Light color</source>
       <translation>&amp;Helle Farbe</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="76" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>&amp;Size</source>
       <translation>&amp;Größe</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" line="91" />
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
       <source>R&amp;emove</source>
       <translation>&amp;Entfernen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="30" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;None</source>
       <translation>&amp;Keiner</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="30" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>E&amp;xact</source>
       <translation>E&amp;xakt</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="30" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Left</source>
       <translation>&amp;Links</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="30" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Right</source>
       <translation>&amp;Rechts</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="30" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>Card Lon&amp;g</source>
       <translation>Karten&amp;breit</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="99" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>S&amp;hrink to fit</source>
       <translation>&amp;Verkleinern, bis es passt</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="102" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>Draw a line too wide for its box smaller until it fits (not below 6 pt)</source>
       <translation>Eine für ihr Feld zu breite Zeile kleiner zeichnen, bis sie passt (nicht unter 6 pt)</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="104" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Font</source>
       <translation>&amp;Schriftart</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="106" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>Si&amp;ze</source>
       <translation>&amp;Größe</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="108" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>St&amp;yle</source>
       <translation>Schrift&amp;schnitt</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="110" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Color</source>
       <translation>&amp;Farbe</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="121" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>Frame</source>
       <translation>Rahmen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="138" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>F&amp;ill Color</source>
       <translation>F&amp;üllfarbe</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="140" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>Fra&amp;me Size</source>
       <translation>Rahmen&amp;größe</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" line="142" />
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Opacity</source>
       <translation>&amp;Deckkraft</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" line="15" />
+      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
       <source>Save As Template</source>
       <translation>Als Vorlage speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" line="18" />
+      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
       <source>&amp;Template Name:</source>
       <translation>&amp;Name der Vorlage:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" line="22" />
+      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
       <source>&amp;Save</source>
       <translation>&amp;Speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="88" />
+      <location filename="../src/ui/print/PrintCommands.cpp" />
       <source>Print Setup</source>
       <translation>Druckereinrichtung</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" line="94" />
+      <location filename="../src/ui/print/PrintCommands.cpp" />
       <source>OK</source>
       <translation>OK</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="54" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Card &amp;Width</source>
       <translation>Karten&amp;breite</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="57" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Card &amp;Height</source>
       <translation>Karten&amp;höhe</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="59" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Hori&amp;zontal Pitch</source>
       <translation>&amp;Waagerechter Abstand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="61" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Vertical Pitch</source>
       <translation>&amp;Senkrechter Abstand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="63" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Left Margin</source>
       <translation>&amp;Linker Rand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="64" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Top Margin</source>
       <translation>&amp;Oberer Rand</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="75" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;inches</source>
       <translation>&amp;Zoll</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="76" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;cm</source>
       <translation>&amp;cm</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="77" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>m&amp;m</source>
       <translation>m&amp;m</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="110" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print Preview</source>
       <translation>Druckvorschau</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="151" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>The number of sheets to print</source>
       <translation>Die Anzahl der zu druckenden Bogen</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="153" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>C&amp;opies:</source>
       <translation>&amp;Exemplare:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="157" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Print </source>
       <translation>&amp;Drucken </translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="177" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Sheet</source>
       <translation>Bogen</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="178" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Use Predefined Page Layouts</source>
       <translation>&amp;Vordefinierte Seitenlayouts verwenden</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="191" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>L&amp;ayout:</source>
       <translation>L&amp;ayout:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="193" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Pape&amp;r:</source>
       <translation>Pa&amp;pier:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="200" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Printer:</source>
       <translation>Drucker:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="216" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Card size and spacing</source>
       <translation>Kartengröße und Abstände</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="220" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Units:</source>
       <translation>Einheiten:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="254" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Save As Template</source>
       <translation>Als Vorlage &amp;speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="263" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Draft Card preview</source>
       <translation>Kartenvorschau (Entwurf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="273" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Draft Page Preview</source>
       <translation>Seitenvorschau (Entwurf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="283" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print shop and printer calibration</source>
       <translation>Druckerei und Druckerkalibrierung</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="309" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Use the sheet's card size</source>
       <translation>Kartengröße des Bogens verwenden</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="312" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print at the card's size</source>
       <translation>In der Größe der Karte drucken</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="320" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>How far the card's edges are printed past the cut</source>
       <translation>Wie weit die Ränder der Karte über den Schnitt hinaus gedruckt werden</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="321" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Crop mar&amp;ks</source>
       <translation>Schnittmar&amp;ken</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="323" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Bleed:</source>
       <translation>Beschni&amp;tt:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="342" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Offset &amp;X:</source>
       <translation>Versatz &amp;X:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="344" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Offset &amp;Y:</source>
       <translation>Versatz &amp;Y:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="346" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Scal&amp;e:</source>
       <translation>Skalierun&amp;g:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="351" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print Calibration Pa&amp;ge</source>
       <translation>Kalibrierungsseite dr&amp;ucken</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="357" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Both sides</source>
       <translation>Beidseitig</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="360" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Each sheet is followed by a page of the cards' backs</source>
       <translation>Auf jeden Bogen folgt eine Seite mit den Rückseiten der Karten</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="363" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Long edge</source>
       <translation>Lange Kante</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="364" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Short edge</source>
       <translation>Kurze Kante</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="365" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>The edge the printer turns the sheet over</source>
       <translation>Die Kante, über die der Drucker den Bogen wendet</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="467" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Some page layouts could not be read:</source>
       <translation>Einige Seitenlayouts konnten nicht gelesen werden:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="476" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>No page layouts were found in %1.</source>
       <translation>In %1 wurden keine Seitenlayouts gefunden.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="505" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>%1 (the layout's paper is not offered)</source>
       <translation>%1 (das Papier des Layouts wird nicht angeboten)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="524" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>A page layout named "%1" exists already. Replace it?</source>
       <translation>Ein Seitenlayout namens „%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="614" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print Calibration Page to PDF</source>
       <translation>Kalibrierungsseite als PDF drucken</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="648" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>The card and the sheet's cards differ in size: choose "Use the sheet's card size" or "Print at the card's size".</source>
       <translation>Die Karte und die Karten des Bogens sind verschieden groß: Wählen Sie „Kartengröße des Bogens verwenden“ oder „In der Größe der Karte drucken“.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="672" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>PDF files (*.pdf)</source>
       <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" line="677" />
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print to PDF</source>
       <translation>Als PDF drucken</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="41" />
+      <location filename="../src/ui/print/PrintJob.cpp" />
       <source>Printing sheet %1 of %2...</source>
       <translation>Bogen %1 von %2 wird gedruckt...</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="51" />
+      <location filename="../src/ui/print/PrintJob.cpp" />
       <source>The printer is not available.</source>
       <translation>Der Drucker ist nicht verfügbar.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="60" />
+      <location filename="../src/ui/print/PrintJob.cpp" />
       <source>The printer reported an error.</source>
       <translation>Der Drucker hat einen Fehler gemeldet.</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintJob.cpp" line="96" />
+      <location filename="../src/ui/print/PrintJob.cpp" />
       <source>The cards could not be printed on %1. %2</source>
       <translation>Die Karten konnten nicht auf %1 gedruckt werden. %2</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrinterChoice.cpp" line="35" />
+      <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>PDF-Datei</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/FillNowDialog.cpp" line="13" />
+      <location filename="../src/ui/templates/FillNowDialog.cpp" />
       <source>We recommend to fill-in the fields marked with * now. However you can also fill, edit or remove these fields later.</source>
       <translation>Wir empfehlen, die mit * markierten Felder jetzt auszufüllen. Sie können diese Felder aber auch später ausfüllen, bearbeiten oder entfernen.</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/FillNowDialog.cpp" line="15" />
+      <location filename="../src/ui/templates/FillNowDialog.cpp" />
       <source>Fill Now</source>
       <translation>Jetzt ausfüllen</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/FillNowDialog.cpp" line="16" />
+      <location filename="../src/ui/templates/FillNowDialog.cpp" />
       <source>Continue Anyway</source>
       <translation>Trotzdem fortfahren</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/LoadingWindow.cpp" line="39" />
+      <location filename="../src/ui/templates/LoadingWindow.cpp" />
       <source>Loading... Please Wait</source>
       <translation>Wird geladen... Bitte warten</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" line="59" />
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Template Library</source>
       <translation>Vorlagenbibliothek</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" line="61" />
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Tavolo: Template Library</source>
       <translation>Tavolo: Vorlagenbibliothek</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" line="136" />
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Previous Page</source>
       <translation>Vorherige Seite</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" line="137" />
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Next Page</source>
       <translation>Nächste Seite</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" line="138" />
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Continue</source>
       <translation>Weiter</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateNameDialog.cpp" line="23" />
+      <location filename="../src/ui/templates/TemplateNameDialog.cpp" />
       <source>Save Template</source>
       <translation>Vorlage speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateNameDialog.cpp" line="26" />
+      <location filename="../src/ui/templates/TemplateNameDialog.cpp" />
       <source>Save the card as a template named:</source>
       <translation>Karte als Vorlage speichern unter dem Namen:</translation>
     </message>
     <message>
-      <location filename="../src/ui/templates/TemplateNameDialog.cpp" line="35" />
+      <location filename="../src/ui/templates/TemplateNameDialog.cpp" />
       <source>Templates are kept in %1; "New from Template..." lists them.</source>
       <translation>Vorlagen werden in %1 aufbewahrt; „Neu aus Vorlage...“ listet sie auf.</translation>
     </message>

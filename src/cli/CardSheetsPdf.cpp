@@ -37,7 +37,8 @@ int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
     leftOut += WarnOfLeftOutPictures(command, backRenderer, table, back);
   }
   if (arguments.flags.contains("--strict") && leftOut > 0) {
-    return fail("'" + output + "' is not written: with --strict a picture left out is a failure");
+    return fail(
+        TrMessage("'%1' is not written: with --strict a picture left out is a failure", output));
   }
   job.cards = SameCardEverywhere(ToQImage(printImage));
   job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
@@ -48,8 +49,7 @@ int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
       output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
   if (!written) return fail(written.Message());
   if (failures.Count() > 0) {
-    return fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
-                "' may be incomplete");
+    return fail(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
   }
   return 0;
 }

@@ -13,9 +13,8 @@ namespace tavolo::cli {
 
 namespace {
 
-void Print(std::string_view command, std::string_view kind, std::string_view text) {
-  const std::string line =
-      "tavolo-cli " + std::string(command) + ": " + std::string(kind) + PrintableName(text) + "\n";
+void Print(std::string_view command, std::string_view text) {
+  const std::string line = "tavolo-cli " + std::string(command) + ": " + std::string(text) + "\n";
   std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
@@ -45,16 +44,15 @@ std::optional<double> ParseNumber(std::string_view text, double low, double high
 }
 
 void PrintError(std::string_view command, std::string_view text) {
-  Print(command, "", text);
+  Print(command, PrintableName(text));
 }
 
 void PrintWarning(std::string_view command, std::string_view text) {
-  Print(command, "warning: ", text);
+  Print(command, TrMessage("warning: %1", PrintableName(text)));
 }
 
 int UsageError(std::string_view command, std::string_view message) {
-  PrintError(command,
-             std::string(message) + " (try 'tavolo-cli " + std::string(command) + " --help')");
+  PrintError(command, TrMessage("%1 (try 'tavolo-cli %2 --help')", message, command));
   return kExitUsage;
 }
 
@@ -65,7 +63,7 @@ std::optional<int> ParseArguments(const char* command, const char* usage,
                                   std::initializer_list<std::string_view> flags) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (IsHelp(args[i])) {
-      std::fputs(usage, stdout);
+      std::fputs(TrText(usage).c_str(), stdout);
       return 0;
     }
     if (std::ranges::find(flags, args[i]) != flags.end()) {
@@ -74,18 +72,22 @@ std::optional<int> ParseArguments(const char* command, const char* usage,
     }
     const std::string option = args[i] == "-o" ? "--output" : args[i];
     if (std::ranges::find(options, option) == options.end()) {
-      if (option.starts_with("-")) return UsageError(command, "unknown option '" + option + "'");
-      if (!parsed.project.empty()) return UsageError(command, "more than one project file given");
+      if (option.starts_with("-")) {
+        return UsageError(command, TrMessage("unknown option '%1'", option));
+      }
+      if (!parsed.project.empty()) {
+        return UsageError(command, TrText("more than one project file given"));
+      }
       parsed.project = option;
       continue;
     }
-    if (i + 1 >= args.size()) return UsageError(command, args[i] + " needs a value");
+    if (i + 1 >= args.size()) return UsageError(command, TrMessage("%1 needs a value", args[i]));
     parsed.values[option] = args[++i];
     parsed.inOrder.emplace_back(option, args[i]);
   }
-  if (parsed.project.empty()) return UsageError(command, "needs a project file");
+  if (parsed.project.empty()) return UsageError(command, TrText("needs a project file"));
   if (!parsed.values.contains("--output")) {
-    return UsageError(command, "needs an output file (-o FILE)");
+    return UsageError(command, TrText("needs an output file (-o FILE)"));
   }
   return RefuseOutputOverInput(command, parsed.project, parsed.values.at("--output"));
 }
@@ -98,7 +100,8 @@ bool IsSameFile(const std::string& input, const std::string& output) {
 std::optional<int> RefuseOutputOverInput(std::string_view command, const std::string& input,
                                          const std::string& output) {
   if (!IsSameFile(input, output)) return std::nullopt;
-  return UsageError(command, "the output '" + output + "' is the input file; give another");
+  return UsageError(command,
+                    TrMessage("the output '%1' is the input file; give another", output));
 }
 
 GuiApplication::GuiApplication() {
@@ -115,8 +118,8 @@ bool LoadBackgroundTable(std::string_view command, BackgroundTable& table) {
   const BackgroundLoadResult loaded =
       ReadBGFile(table, kBackgroundLibraryFileName, HueCompanions::kMeasureOnly);
   if (loaded.tableFull) {
-    PrintWarning(command, "more than " + std::to_string(kMaxBackgrounds) +
-                              " backgrounds; the rest are left out");
+    PrintWarning(command, TrMessage("more than %1 backgrounds; the rest are left out",
+                                    kMaxBackgrounds));
   }
   for (const std::string& warning : loaded.warnings) PrintWarning(command, warning);
   if (!loaded.Ok()) PrintError(command, loaded.message);
@@ -129,19 +132,21 @@ std::optional<int> LoadProjectCard(const char* command, const std::string& proje
   const ReadProjectResult read =
       ReadProject(std::filesystem::path(project), card, table, ReadMode::kKeepOnFileError);
   if (!read.Ok()) {
-    PrintError(command, project + ": " + ProjectResultMessage(read.result) + " (" + read.detail +
-                            ")");
+    PrintError(command, TrMessage("%1: %2 (%3)", project, ProjectResultMessage(read.result),
+                                  read.detail));
     return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;
   }
   if (!read.extensionProblem.empty()) {
     PrintWarning(command,
-                 project + ": " + read.extensionProblem + "; the card itself is read whole");
+                 TrMessage("%1: %2; the card itself is read whole", project,
+                           read.extensionProblem));
   }
   if (read.backgroundNameRead && card.backgroundIndex >= 0 &&
       card.backgroundIndex < table.Count() &&
       table.Record(card.backgroundIndex).name != read.backgroundName) {
-    PrintWarning(command, "the project's background is not in the table; background " +
-                              std::to_string(card.backgroundIndex) + " is drawn instead");
+    PrintWarning(command, TrMessage("the project's background is not in the table; background "
+                                    "%1 is drawn instead",
+                                    card.backgroundIndex));
   }
   return std::nullopt;
 }

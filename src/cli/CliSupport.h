@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
 

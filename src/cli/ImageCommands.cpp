@@ -20,7 +20,8 @@ namespace {
 // picture that takes gigabytes to hold.
 constexpr int kDefaultMaxPixels = 64 << 20;
 
-constexpr const char* kConvertHelp =
+constexpr const char* kConvertHelp = QT_TRANSLATE_NOOP(
+    "Tavolo",
     "Usage: tavolo-cli convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N]\n"
     "                          [--dpi N] [--max-pixels N]\n"
     "\n"
@@ -33,22 +34,22 @@ constexpr const char* kConvertHelp =
     "  --quality N     JPEG quality, 0 to 100\n"
     "  --dpi N         resolution to record, 1 to 65535 (default: that of IN)\n"
     "  --max-pixels N  refuse a picture of more than N pixels, 1 to 268435456\n"
-    "                  (default 67108864, 64 megapixels)\n";
+    "                  (default 67108864, 64 megapixels)\n");
 
-constexpr const char* kIdentifyHelp =
+constexpr const char* kIdentifyHelp = QT_TRANSLATE_NOOP(
+    "Tavolo",
     "Usage: tavolo-cli identify FILE [--max-pixels N]\n"
     "\n"
     "Prints the width, height, bits per pixel, resolution and format of an image file.\n"
     "\n"
     "  --max-pixels N  refuse a picture of more than N pixels, 1 to 268435456\n"
-    "                  (default 67108864, 64 megapixels)\n";
+    "                  (default 67108864, 64 megapixels)\n");
 
 // Reads the value of --max-pixels; empty after a usage error.
 std::optional<int> ParseMaxPixels(const char* command, const std::string& value) {
   const std::optional<int> pixels = ParseInt(value, 1, static_cast<int>(kMaxImagePixels));
   if (!pixels) {
-    UsageError(command,
-               "--max-pixels must be a number from 1 to " + std::to_string(kMaxImagePixels));
+    UsageError(command, TrMessage("--max-pixels must be a number from 1 to %1", kMaxImagePixels));
   }
   return pixels;
 }
@@ -156,7 +157,7 @@ int RunConvert(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (IsHelp(arg)) {
-      std::fputs(kConvertHelp, stdout);
+      std::fputs(TrText(kConvertHelp).c_str(), stdout);
       return 0;
     }
     if (arg.size() > 1 && arg[0] == '-') {
@@ -167,21 +168,22 @@ int RunConvert(const std::vector<std::string>& args) {
         value = arg.substr(eq + 1);
       }
       if (name != "--format" && name != "--quality" && name != "--dpi" && name != "--max-pixels") {
-        return UsageError("convert", "unknown option '" + arg + "'");
+        return UsageError("convert", TrMessage("unknown option '%1'", arg));
       }
       if (!value) {
-        if (i + 1 >= args.size()) return UsageError("convert", name + " needs a value");
+        if (i + 1 >= args.size()) return UsageError("convert", TrMessage("%1 needs a value", name));
         value = args[++i];
       }
       if (name == "--format") {
         format = FormatForExtension(*value);
-        if (!format) return UsageError("convert", "unknown format '" + *value + "'");
+        if (!format) return UsageError("convert", TrMessage("unknown format '%1'", *value));
       } else if (name == "--quality") {
         quality = ParseInt(*value, 0, 100);
-        if (!quality) return UsageError("convert", "--quality must be a number from 0 to 100");
+        if (!quality)
+          return UsageError("convert", TrText("--quality must be a number from 0 to 100"));
       } else if (name == "--dpi") {
         dpi = ParseInt(*value, 1, 65535);
-        if (!dpi) return UsageError("convert", "--dpi must be a number from 1 to 65535");
+        if (!dpi) return UsageError("convert", TrText("--dpi must be a number from 1 to 65535"));
       } else {
         const std::optional<int> pixels = ParseMaxPixels("convert", *value);
         if (!pixels) return kExitUsage;
@@ -191,7 +193,7 @@ int RunConvert(const std::vector<std::string>& args) {
     }
     files.push_back(arg);
   }
-  if (files.size() != 2) return UsageError("convert", "needs an input and an output file");
+  if (files.size() != 2) return UsageError("convert", TrText("needs an input and an output file"));
   if (const std::optional<int> refused = RefuseOutputOverInput("convert", files[0], files[1])) {
     return *refused;
   }
@@ -200,8 +202,10 @@ int RunConvert(const std::vector<std::string>& args) {
   if (!format) {
     format = FormatForExtension(out.extension().string());
     if (!format) {
-      return UsageError("convert", "cannot tell the format from '" + out.string() +
-                                       "': give a known extension or --format");
+      return UsageError(
+          "convert",
+          TrMessage("cannot tell the format from '%1': give a known extension or --format",
+                    out.string()));
     }
   }
 
@@ -211,12 +215,13 @@ int RunConvert(const std::vector<std::string>& args) {
   if (AlphaSupportOf(*format) != AlphaSupport::kNone) image.SetAlphaHandling(AlphaHandling::kKeep);
   image.Load(in, kFormatUnknown);
   if (!image.IsValid()) {
-    PrintError("convert", "cannot read '" + in.string() + "': " + image.GetLastError());
+    PrintError("convert", TrMessage("cannot read '%1': %2", in.string(),
+                                    TranslatedMessage(image.GetLastError())));
     return kExitFailure;
   }
   bool ready = true;
   if (*format == kFormatGif) {
-    if (dpi) PrintWarning("convert", "GIF files carry no resolution; --dpi ignored");
+    if (dpi) PrintWarning("convert", TrText("GIF files carry no resolution; --dpi ignored"));
     ready = ReduceForGif(image);
   } else {
     if (dpi) {
@@ -227,7 +232,8 @@ int RunConvert(const std::vector<std::string>& args) {
     ready = FitDepth(image, *format);
   }
   if (!ready || !image.Save(out, *format)) {
-    PrintError("convert", "cannot write '" + out.string() + "': " + image.GetLastError());
+    PrintError("convert", TrMessage("cannot write '%1': %2", out.string(),
+                                    TranslatedMessage(image.GetLastError())));
     return kExitFailure;
   }
   return 0;
@@ -239,7 +245,7 @@ int RunIdentify(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (IsHelp(arg)) {
-      std::fputs(kIdentifyHelp, stdout);
+      std::fputs(TrText(kIdentifyHelp).c_str(), stdout);
       return 0;
     }
     if (arg == "--max-pixels" || arg.starts_with("--max-pixels=")) {
@@ -249,7 +255,7 @@ int RunIdentify(const std::vector<std::string>& args) {
       } else if (i + 1 < args.size()) {
         value = args[++i];
       } else {
-        return UsageError("identify", "--max-pixels needs a value");
+        return UsageError("identify", TrMessage("%1 needs a value", "--max-pixels"));
       }
       const std::optional<int> pixels = ParseMaxPixels("identify", value);
       if (!pixels) return kExitUsage;
@@ -257,15 +263,16 @@ int RunIdentify(const std::vector<std::string>& args) {
       continue;
     }
     if (arg.size() > 1 && arg[0] == '-') {
-      return UsageError("identify", "unknown option '" + arg + "'");
+      return UsageError("identify", TrMessage("unknown option '%1'", arg));
     }
     files.push_back(arg);
   }
-  if (files.size() != 1) return UsageError("identify", "needs exactly one file");
+  if (files.size() != 1) return UsageError("identify", TrText("needs exactly one file"));
   const RasterImage image(std::filesystem::path(files[0]), kFormatUnknown,
                           static_cast<uint64_t>(maxPixels));
   if (!image.IsValid()) {
-    PrintError("identify", "cannot read '" + files[0] + "': " + image.GetLastError());
+    PrintError("identify", TrMessage("cannot read '%1': %2", files[0],
+                                     TranslatedMessage(image.GetLastError())));
     return kExitFailure;
   }
   std::printf("file: %s\n", PrintableName(files[0]).c_str());

@@ -34,7 +34,8 @@ constexpr size_t kProgressAbove = 50;
 // megabyte of it: more cards than this go into images, or into several PDFs.
 constexpr size_t kMaxPdfCards = 1000;
 
-constexpr const char* kMergeUsage =
+constexpr const char* kMergeUsage = QT_TRANSLATE_NOOP(
+    "Tavolo",
     "Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]\n"
     "                        [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]\n"
     "                        [--crop-marks] [--offset X,Y] [--back long|short]\n"
@@ -66,7 +67,7 @@ constexpr const char* kMergeUsage =
     "                          picture cannot be loaded (otherwise they are left out, with a\n"
     "                          warning naming the record's line)\n"
     "Exit status: 0 every record placed, 1 failure or records left out, 2 usage, 3 version\n"
-    "mismatch.\n";
+    "mismatch.\n");
 
 int Fail(const std::string& message) {
   PrintError(kCommand, message);
@@ -87,7 +88,7 @@ class Progress {
     const size_t tenth = done * 10 / total_;
     if (tenth == told_) return;
     told_ = tenth;
-    PrintError(kCommand, std::to_string(done) + " of " + std::to_string(total_) + " cards placed");
+    PrintError(kCommand, TrMessage("%1 of %2 cards placed", done, total_));
   }
 
  private:
@@ -112,12 +113,10 @@ struct MergeRun {
 
 int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   if (run.records.size() > kMaxPdfCards) {
-    return Fail("the data gives " + std::to_string(run.records.size()) +
-                " cards; one PDF holds at "
-                "most " +
-                std::to_string(kMaxPdfCards) +
-                ": split the data file, or write images "
-                "with -o 'DIR/{Name}.png'");
+    return Fail(
+        TrMessage("the data gives %1 cards; one PDF holds at most %2: split the data file, "
+                  "or write images with -o 'DIR/{Name}.png'",
+                  run.records.size(), kMaxPdfCards));
   }
   LayOutWhenNotGiven(sheet, run.project);
   const CardState project =
@@ -156,8 +155,8 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
     };
   }
   if (run.strict && leftOut > 0) {
-    return Fail("'" + run.output +
-                "' is not written: with --strict a picture left out is a failure");
+    return Fail(TrMessage("'%1' is not written: with --strict a picture left out is a failure",
+                          run.output));
   }
   const SheetJob job{.paper = sheet.paper,
                      .layout = sheet.layout,
@@ -190,7 +189,7 @@ int WriteImages(const MergeRun& run, int format, CardRenderer& renderer) {
   }
   const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, first);
   if (run.strict && leftOut > 0) {
-    return Fail("nothing is written: with --strict a picture left out is a failure");
+    return Fail(TrText("nothing is written: with --strict a picture left out is a failure"));
   }
   Progress progress(run.records.size());
   const Outcome<> written =
@@ -210,32 +209,35 @@ std::optional<int> ReadRecords(const Arguments& arguments, bool strict, MergeRec
   for (const auto& [option, value] : arguments.inOrder) {
     if (option != "--map") continue;
     if (const Outcome<> applied = ApplyOverride(mapping, table.columns, value); !applied) {
-      return UsageError(kCommand, "--map " + applied.Message());
+      return UsageError(kCommand, TrMessage("--map %1", applied.Message()));
     }
   }
   const QStringList unmapped = UnmappedColumns(mapping, table.columns);
   if (!unmapped.isEmpty()) {
-    PrintWarning(kCommand, "the column(s) '" + unmapped.join(QStringLiteral("', '")).toStdString() +
-                               "' fill no field of the card (--map FIELD=COLUMN uses one)");
+    PrintWarning(kCommand,
+                 TrMessage("the column(s) '%1' fill no field of the card (--map FIELD=COLUMN "
+                           "uses one)",
+                           unmapped.join(QStringLiteral("', '"))));
   }
   merged = RecordsOf(table, mapping);
   const std::string name = std::filesystem::path(data).filename().string();
   for (const RecordProblem& problem : merged.problems) {
-    const std::string text = name + ", line " + std::to_string(problem.line) + ": " +
-                             problem.message + (strict ? "" : "; it is left out");
+    const std::string text =
+        strict ? TrMessage("%1, line %2: %3", name, problem.line, problem.message)
+               : TrMessage("%1, line %2: %3; it is left out", name, problem.line, problem.message);
     strict ? PrintError(kCommand, text) : PrintWarning(kCommand, text);
   }
   if (strict && !merged.problems.empty()) {
-    return Fail("nothing is written: with --strict a record left out is a failure");
+    return Fail(TrText("nothing is written: with --strict a record left out is a failure"));
   }
-  if (merged.records.empty()) return Fail(name + " gives no record to make a card of");
+  if (merged.records.empty()) return Fail(TrMessage("%1 gives no record to make a card of", name));
   return std::nullopt;
 }
 
 int Merge(const Arguments& arguments) {
   const std::string& output = arguments.values.at("--output");
   if (!arguments.values.contains("--data")) {
-    return UsageError(kCommand, "needs a data file (--data FILE)");
+    return UsageError(kCommand, TrText("needs a data file (--data FILE)"));
   }
   if (const std::optional<int> stop =
           RefuseOutputOverInput(kCommand, arguments.values.at("--data"), output)) {
@@ -262,16 +264,20 @@ int Merge(const Arguments& arguments) {
     for (const char* option :
          {"--paper", "--layout", kFitOption, kBleedOption, kOffsetOption, kBackOption}) {
       if (arguments.values.contains(option)) {
-        return UsageError(kCommand, std::string(option) + " is for a PDF; an image holds one card");
+        return UsageError(kCommand, TrMessage("%1 is for a PDF; an image holds one card", option));
       }
     }
     if (arguments.flags.contains(kCropMarksFlag)) {
-      return UsageError(kCommand, "--crop-marks is for a PDF; an image holds one card");
+      return UsageError(kCommand,
+                        TrMessage("%1 is for a PDF; an image holds one card", "--crop-marks"));
     }
     format = FormatForExtension(std::filesystem::path(output).extension().string());
     if (!format) {
-      return UsageError(kCommand, "cannot tell the format from '" + output +
-                                      "': give .pdf or an image extension such as .png");
+      return UsageError(
+          kCommand,
+          TrMessage(
+              "cannot tell the format from '%1': give .pdf or an image extension such as .png",
+              output));
     }
     if (const Outcome<> checked = CheckNamePattern(output); !checked) {
       return UsageError(kCommand, checked.Message());
@@ -285,8 +291,8 @@ int Merge(const Arguments& arguments) {
     return *failed;
   }
   if (pdf && project.dpi <= 0) {
-    return Fail("the card's resolution is " + std::to_string(project.dpi) +
-                " dpi; printing needs one above 0");
+    return Fail(
+        TrMessage("the card's resolution is %1 dpi; printing needs one above 0", project.dpi));
   }
   MergeRecords merged;
   if (const std::optional<int> stop = ReadRecords(arguments, strict, merged)) return *stop;
@@ -298,13 +304,11 @@ int Merge(const Arguments& arguments) {
   const int written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
   if (written != 0) return written;
   if (failures.Count() > 0) {
-    return Fail(std::to_string(failures.Count()) + " check(s) failed; '" + output +
-                "' may be incomplete");
+    return Fail(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
   }
   if (!merged.problems.empty()) {
-    return Fail(std::to_string(merged.problems.size()) + " of " +
-                std::to_string(merged.problems.size() + merged.records.size()) +
-                " records were left out");
+    return Fail(TrMessage("%1 of %2 records were left out", merged.problems.size(),
+                          merged.problems.size() + merged.records.size()));
   }
   return 0;
 }

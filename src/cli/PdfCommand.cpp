@@ -17,7 +17,8 @@ namespace {
 
 constexpr const char* kCommand = "pdf";
 
-constexpr const char* kPdfUsage =
+constexpr const char* kPdfUsage = QT_TRANSLATE_NOOP(
+    "Tavolo",
     "Usage: tavolo-cli pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks] [--strict]\n"
     "Writes the card of a project or template file alone on a page, as print shops ask for it:\n"
     "the page is the card's own size (Card Properties), plus the bleed on every side, plus room\n"
@@ -28,7 +29,7 @@ constexpr const char* kPdfUsage =
     "  --strict               fail, writing nothing, when the photo, the logo or the\n"
     "                         background cannot be loaded (otherwise it is left out, with a\n"
     "                         warning)\n"
-    "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
+    "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
 int Fail(const std::string& message) {
   PrintError(kCommand, message);
@@ -72,8 +73,7 @@ int WriteCardPdf(const Arguments& arguments) {
     return *failed;
   }
   if (card.dpi <= 0) {
-    return Fail("the card's resolution is " + std::to_string(card.dpi) +
-                " dpi; printing needs one above 0");
+    return Fail(TrMessage("the card's resolution is %1 dpi; printing needs one above 0", card.dpi));
   }
   const double edgeMm = shop.cropMarks ? CropMarkReachMm(shop.bleedMm) : shop.bleedMm;
   const SheetJob job{.paper = CardPage(card, edgeMm),

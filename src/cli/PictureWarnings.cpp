@@ -11,24 +11,32 @@ namespace tavolo::cli {
 int WarnOfLeftOutPictures(std::string_view command, const CardRenderer& renderer,
                           const BackgroundTable& table, const CardState& card) {
   int leftOut = 0;
-  const auto warn = [&](const std::string& what, const std::string& why) {
-    PrintWarning(command, what + " could not be loaded and is left out: " + why);
+  // `message` is whole, in the user's language.
+  const auto warn = [&](const std::string& message) {
+    PrintWarning(command, message);
     ++leftOut;
   };
   const int number = DrawnBackgroundNumber(card.backgroundIndex);
   if (number < 0 || number >= table.Count()) {
-    warn("the background " + std::to_string(number), "there is no such background");
+    warn(
+        TrMessage("the background %1 could not be loaded and is left out: there is no such "
+                  "background",
+                  number));
   } else if (const std::shared_ptr<const RasterImage> picture = table.Image(number);
              !picture->IsValid()) {
-    warn("the background " + std::to_string(number), picture->GetLastError());
+    warn(TrMessage("the background %1 could not be loaded and is left out: %2", number,
+                   TranslatedMessage(picture->GetLastError())));
   }
   for (const PictureKind kind : kPictureKinds) {
     const std::string& error = renderer.LoadError(kind);
     const std::string name = card.Picture(kind).name.toStdString();
-    if (!error.empty()) warn("the " + std::string(RulesOf(kind).name) + " '" + name + "'", error);
+    if (error.empty()) continue;
+    warn(kind == PictureKind::kPhoto
+             ? TrMessage("the photo '%1' could not be loaded and is left out: %2", name, error)
+             : TrMessage("the logo '%1' could not be loaded and is left out: %2", name, error));
   }
   if (!renderer.QrCodeError().empty()) {
-    PrintWarning(command, "the QR code is left out: " + renderer.QrCodeError());
+    PrintWarning(command, TrMessage("the QR code is left out: %1", renderer.QrCodeError()));
     ++leftOut;
   }
   return leftOut;

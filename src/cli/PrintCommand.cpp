@@ -16,7 +16,8 @@ namespace {
 constexpr const char* kCommand = "print";
 constexpr int kMaxSheets = 1000;
 
-constexpr const char* kPrintUsage =
+constexpr const char* kPrintUsage = QT_TRANSLATE_NOOP(
+    "Tavolo",
     "Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]\n"
     "                        [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]\n"
     "                        [--offset X,Y] [--back long|short] [--strict]\n"
@@ -50,7 +51,7 @@ constexpr const char* kPrintUsage =
     "  --strict                fail, writing nothing, when the photo, the logo or the\n"
     "                          background cannot be loaded (otherwise it is left out of the\n"
     "                          cards, with a warning)\n"
-    "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
+    "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
 int Fail(const std::string& message) {
   PrintError(kCommand, message);
@@ -61,7 +62,7 @@ int Print(const Arguments& arguments) {
   int sheets = 1;
   if (arguments.values.contains("--sheets")) {
     const auto parsed = ParseInt(arguments.values.at("--sheets"), 1, kMaxSheets);
-    if (!parsed) return UsageError(kCommand, "--sheets must be a number from 1 to 1000");
+    if (!parsed) return UsageError(kCommand, TrText("--sheets must be a number from 1 to 1000"));
     sheets = *parsed;
   }
   SheetChoice sheet;
@@ -72,8 +73,7 @@ int Print(const Arguments& arguments) {
     return *failed;
   }
   if (card.dpi <= 0) {
-    return Fail("the card's resolution is " + std::to_string(card.dpi) +
-                " dpi; printing needs one above 0");
+    return Fail(TrMessage("the card's resolution is %1 dpi; printing needs one above 0", card.dpi));
   }
   LayOutWhenNotGiven(sheet, card);
   PrintShopOptions shop;
@@ -90,9 +90,9 @@ int Print(const Arguments& arguments) {
   }
   if (!fit && CardDiffersFromLayout(card, sheet.layout)) {
     return Fail(
-        "the card does not have the sheet's card size: " + CardAndLayoutSizes(card, sheet.layout) +
-        ". Give --fit sheet to print it at the sheet's size, or --fit card to print it at "
-        "its own size");
+        TrMessage("the card does not have the sheet's card size: %1. Give --fit sheet to "
+                  "print it at the sheet's size, or --fit card to print it at its own size",
+                  CardAndLayoutSizes(card, sheet.layout)));
   }
   if (fit == CardFit::kSheetSize) card = FittedToLayout(card, sheet.layout);
 

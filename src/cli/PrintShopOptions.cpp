@@ -9,7 +9,8 @@ std::optional<int> ReadPrintShop(const char* command, const Arguments& arguments
   options.cropMarks = arguments.flags.contains(kCropMarksFlag);
   if (arguments.values.contains(kBleedOption)) {
     const auto bleed = ParseNumber(arguments.values.at(kBleedOption), 0.0, kMaxBleedMm);
-    if (!bleed) return UsageError(command, "--bleed must be a number of millimetres from 0 to 5");
+    if (!bleed)
+      return UsageError(command, TrText("--bleed must be a number of millimetres from 0 to 5"));
     options.bleedMm = *bleed;
   }
   return std::nullopt;
@@ -28,8 +29,9 @@ std::optional<int> ReadOffset(const char* command, const Arguments& arguments,
   const std::optional<double> y =
       comma == std::string::npos ? std::nullopt : along(std::string_view(text).substr(comma + 1));
   if (!x || !y) {
-    return UsageError(command,
-                      "--offset must be X,Y in millimetres, each from -10 to 10, such as 1.5,-2");
+    return UsageError(
+        command,
+        TrText("--offset must be X,Y in millimetres, each from -10 to 10, such as 1.5,-2"));
   }
   calibration.offsetXMm = *x;
   calibration.offsetYMm = *y;
@@ -41,7 +43,7 @@ std::optional<int> ReadFit(const char* command, const Arguments& arguments,
   if (!arguments.values.contains(kFitOption)) return std::nullopt;
   const std::string& value = arguments.values.at(kFitOption);
   if (value != "sheet" && value != "card")
-    return UsageError(command, "--fit must be sheet or card");
+    return UsageError(command, TrText("--fit must be sheet or card"));
   fit = value == "sheet" ? CardFit::kSheetSize : CardFit::kCardSize;
   return std::nullopt;
 }

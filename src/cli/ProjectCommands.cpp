@@ -25,7 +25,8 @@ namespace {
 
 constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
 
-constexpr const char* kInfoUsage =
+constexpr const char* kInfoUsage = QT_TRANSLATE_NOOP(
+    "Tavolo",
     "Usage: tavolo-cli info PROJECT\n"
     "Prints the card of a project or template file as one JSON object: every stored field of\n"
     "the card, \"background\" (the background name the file holds), \"contact\" (the card's\n"
@@ -38,13 +39,14 @@ constexpr const char* kInfoUsage =
     "\"shrinkToFit\" says per text box whether a line too wide for it is drawn smaller until it\n"
     "fits; null when the file does not say (nothing shrinks).\n"
     "Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.\n"
-    "Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).\n";
+    "Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).\n");
 
-constexpr const char* kBackgroundsUsage =
+constexpr const char* kBackgroundsUsage = QT_TRANSLATE_NOOP(
+    "Tavolo",
     "Usage: tavolo-cli backgrounds [--check]\n"
     "Lists the background table as the application builds it from the program folder\n"
     "(TAVOLO_HOME): number, name and hue offset, custom backgrounds first.\n"
-    "  --check   also decode every picture and report those that do not decode\n";
+    "  --check   also decode every picture and report those that do not decode\n");
 
 // The contact details' members, in field order.
 constexpr std::array<const char*, kNamedValueCount> kContactKeys = {
@@ -326,24 +328,27 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
 int RunInfo(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (IsHelp(arg)) {
-      std::fputs(kInfoUsage, stdout);
+      std::fputs(TrText(kInfoUsage).c_str(), stdout);
       return 0;
     }
   }
-  if (args.size() != 1) return UsageError("info", "needs exactly one project file");
-  if (args[0].starts_with("-")) return UsageError("info", "unknown option '" + args[0] + "'");
+  if (args.size() != 1) return UsageError("info", TrText("needs exactly one project file"));
+  if (args[0].starts_with("-"))
+    return UsageError("info", TrMessage("unknown option '%1'", args[0]));
 
   Outcome<std::vector<uint8_t>> file = ReadWholeFile(args[0], kMaxProjectBytes);
   if (!file) {
-    PrintError("info", "cannot read '" + args[0] + "': " + file.Message());
+    PrintError("info",
+               TrMessage("cannot read '%1': %2", args[0], TranslatedMessage(file.Message())));
     return kExitFailure;
   }
   // A library that cannot be read is no reason not to describe the file: backgrounds are then
   // matched against what was loaded (the custom ones), and an unknown name gives backgroundIndex 0.
   BackgroundTable table;
   if (!LoadBackgroundTable("info", table)) {
-    PrintWarning("info", "background names are looked up among the " +
-                             std::to_string(table.Count()) + " backgrounds that could be loaded");
+    PrintWarning("info", TrMessage("background names are looked up among the %1 backgrounds that "
+                                   "could be loaded",
+                                   table.Count()));
   }
   // Values are applied as they are read, so a damaged file shows how far it got.
   CardState state;
@@ -351,23 +356,24 @@ int RunInfo(const std::vector<std::string>& args) {
   std::vector<uint8_t>().swap(file.Value());  // the card holds the text now
   std::printf("%s\n", CardJson(state, read).c_str());
   if (!read.extensionProblem.empty()) {
-    PrintWarning("info",
-                 args[0] + ": " + read.extensionProblem + "; the card itself is read whole");
+    PrintWarning(
+        "info", TrMessage("%1: %2; the card itself is read whole", args[0], read.extensionProblem));
   }
   if (read.Ok()) return 0;
-  PrintError("info", args[0] + ": " + ProjectResultMessage(read.result) + " (" + read.detail + ")");
+  PrintError("info",
+             TrMessage("%1: %2 (%3)", args[0], ProjectResultMessage(read.result), read.detail));
   return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;
 }
 
 int RunBackgrounds(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (IsHelp(arg)) {
-      std::fputs(kBackgroundsUsage, stdout);
+      std::fputs(TrText(kBackgroundsUsage).c_str(), stdout);
       return 0;
     }
   }
   const bool check = args.size() == 1 && args[0] == "--check";
-  if (!args.empty() && !check) return UsageError("backgrounds", "takes no arguments");
+  if (!args.empty() && !check) return UsageError("backgrounds", TrText("takes no arguments"));
   BackgroundTable table;
   bool complete = LoadBackgroundTable("backgrounds", table);
   std::printf("%-6s %-22s %s\n", "number", "name", "hue offset");

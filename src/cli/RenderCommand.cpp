@@ -21,7 +21,8 @@ namespace {
 constexpr int kMaxDivisor = 1000;
 constexpr const char* kCommand = "render";
 
-constexpr const char* kRenderUsage =
+constexpr const char* kRenderUsage = QT_TRANSLATE_NOOP(
+    "Tavolo",
     "Usage: tavolo-cli render PROJECT -o OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff]\n"
     "                         [--quality N] [--ndiv N] [--strict]\n"
     "Renders the card of a project or template file to an image, as Export Image does: at the\n"
@@ -35,7 +36,7 @@ constexpr const char* kRenderUsage =
     "  --ndiv N          draw at 1/N of the full size, as the preview does\n"
     "  --strict          fail when the photo, the logo or the background cannot be loaded\n"
     "                    (it is left out of the picture, with a warning, either way)\n"
-    "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n";
+    "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
 int UsageError(const std::string& message) {
   return cli::UsageError(kCommand, message);
@@ -64,23 +65,23 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
   if (parsed.values.contains("--format")) {
     const std::string& value = parsed.values["--format"];
     options.format = FormatForExtension(value);
-    if (!options.format) return UsageError("unknown format '" + value + "'");
+    if (!options.format) return UsageError(TrMessage("unknown format '%1'", value));
   }
   if (parsed.values.contains("--quality")) {
     const auto quality = ParseInt(parsed.values["--quality"], 0, 100);
-    if (!quality) return UsageError("--quality must be a number from 0 to 100");
+    if (!quality) return UsageError(TrText("--quality must be a number from 0 to 100"));
     options.quality = *quality;
   }
   if (parsed.values.contains("--ndiv")) {
     const auto divisor = ParseInt(parsed.values["--ndiv"], 1, kMaxDivisor);
-    if (!divisor) return UsageError("--ndiv must be a number from 1 to 1000");
+    if (!divisor) return UsageError(TrText("--ndiv must be a number from 1 to 1000"));
     options.divisor = *divisor;
   }
   if (!options.format) {
     options.format = FormatForExtension(std::filesystem::path(options.output).extension().string());
     if (!options.format) {
-      return UsageError("cannot tell the format from '" + options.output +
-                        "': give a known extension or --format");
+      return UsageError(TrMessage(
+          "cannot tell the format from '%1': give a known extension or --format", options.output));
     }
   }
   return std::nullopt;
@@ -95,11 +96,11 @@ Outcome<> DrawAndWrite(const Options& options, CardRenderer& renderer, const Car
   const int dx = size.width / options.divisor;
   const int dy = size.height / options.divisor;
   if (!size.Ok() || dx < 1 || dy < 1) {
-    return Failure{"The card cannot be drawn at 1/" + std::to_string(options.divisor) +
-                   " of its size: " + (size.Ok() ? "nothing would be left" : size.problem) + "."};
+    return Failure{TrMessage("The card cannot be drawn at 1/%1 of its size: %2.", options.divisor,
+                             size.Ok() ? TrText("nothing would be left") : size.problem)};
   }
   QImage image = renderer.Render(card, options.divisor, dx, dy);
-  if (image.isNull()) return Failure{"The card could not be rendered."};
+  if (image.isNull()) return Failure{TrMessage("The card could not be rendered.")};
   return WriteExportImage(std::move(image), options.output, *options.format, options.quality, card.dpi);
 }
 
@@ -119,8 +120,8 @@ int Render(const Options& options) {
   }
   const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
   if (failures.Count() > 0) {
-    PrintError(kCommand, std::to_string(failures.Count()) + " check(s) failed; '" + options.output +
-                             "' may be incomplete");
+    PrintError(kCommand, TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(),
+                                   options.output));
     return kExitFailure;
   }
   return options.strict && leftOut > 0 ? kExitFailure : 0;

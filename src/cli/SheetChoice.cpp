@@ -48,10 +48,11 @@ std::optional<int> FindLayout(const char* command, const std::string& wanted,
   std::string known;
   for (const PageLayout& l : layouts) known += "\n  " + PrintableName(l.name.toStdString());
   for (const std::string& error : listing.errors) known += "\n  (" + PrintableName(error) + ")";
-  UsageError(command, "no page layout is named '" + wanted + "'");
-  std::fprintf(stderr, "The page layouts of %s:%s\n",
-               PrintableName(PageLayoutsFolder().shipped.string()).c_str(),
-               known.empty() ? " none" : known.c_str());
+  UsageError(command, TrMessage("no page layout is named '%1'", wanted));
+  const std::string folder = PrintableName(PageLayoutsFolder().shipped.string());
+  const std::string list = known.empty() ? TrMessage("The page layouts of %1: none", folder)
+                                         : TrMessage("The page layouts of %1:%2", folder, known);
+  std::fprintf(stderr, "%s\n", list.c_str());
   return kExitUsage;
 }
 
@@ -72,16 +73,16 @@ std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
     const std::string& wanted = arguments.values.at("--paper");
     paper = FindPaper(papers, QString::fromStdString(wanted));
     if (paper < 0) {
-      return UsageError(command, "no paper is named '" + wanted +
-                                     "': give a name such as A4 or Letter, or a Windows paper "
-                                     "number such as 9");
+      return UsageError(command, TrMessage("no paper is named '%1': give a name such as A4 or "
+                                           "Letter, or a Windows paper number such as 9",
+                                           wanted));
     }
   } else if (choice.givenLayout) {
     paper = FindPaperById(papers, choice.layout.paper);
     if (paper < 0) {
-      return UsageError(command, "the page layout's paper " +
-                                     std::to_string(choice.layout.paper) +
-                                     " is not known: give one with --paper");
+      return UsageError(command,
+                        TrMessage("the page layout's paper %1 is not known: give one with --paper",
+                                  choice.layout.paper));
     }
   }
   choice.paper = papers[paper];

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "CliCommands.h"
+#include "CliSupport.h"
 #include "core/base/CheckedCall.h"
 #include "core/storage/PrintableName.h"
 
 namespace {
 
 void PrintUsage(std::FILE* out) {
-  std::fputs(
+  const std::string usage = tavolo::TrText(
       "Usage: tavolo-cli COMMAND [ARGS]\n"
       "\n"
       "Commands:\n"
@@ -31,8 +32,8 @@ void PrintUsage(std::FILE* out) {
       "                      one card on a page of its size, with bleed and crop marks\n"
       "  COMMAND --help      show a command's help\n"
       "  --help              show this help\n"
-      "  --version           show the version\n",
-      out);
+      "  --version           show the version\n");
+  std::fputs(usage.c_str(), out);
 }
 
 }  // namespace
@@ -40,6 +41,10 @@ void PrintUsage(std::FILE* out) {
 int main(int argc, char** argv) {
   // A failed check prints its report and ends the run with a failure exit code.
   tavolo::SetFatalErrorReporter(tavolo::ExitingReporter(1));
+  // The messages and the help in the user's language, from the catalogues the window program
+  // uses; the commands that draw need this application too.
+  const tavolo::cli::GuiApplication app;
+  tavolo::InstallProgramTranslations(*QCoreApplication::instance());
   if (argc < 2) {
     PrintUsage(stderr);
     return 2;
@@ -57,7 +62,8 @@ int main(int argc, char** argv) {
   for (const tavolo::cli::Command& c : tavolo::cli::Commands()) {
     if (command == c.name) return c.run(args);
   }
-  std::fprintf(stderr, "tavolo-cli: unknown command '%s' (try --help)\n",
-               tavolo::PrintableName(argv[1]).c_str());
+  const std::string unknown = tavolo::TrMessage("tavolo-cli: unknown command '%1' (try --help)",
+                                                tavolo::PrintableName(argv[1]));
+  std::fprintf(stderr, "%s\n", unknown.c_str());
   return 2;
 }

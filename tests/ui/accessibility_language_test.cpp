@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QTranslator>
 
+#include "core/base/Translation.h"
 #include "core/card/BackgroundTable.h"
 #include "core/print/LengthDisplay.h"
 #include "tests/ui/ReportLog.h"
@@ -18,7 +19,6 @@
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/MainWindowPlacement.h"
-#include "ui/base/Translation.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/choosers/LayoutChooser.h"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/base/Translation.h"
 #include "core/bridge/SvgDrawing.h"
 #include "core/imaging/PictureShrink.h"
 
@@ -81,7 +82,7 @@ bool CropInFilePixels(BoundedPicture& picture, int32_t left, int32_t top, int32_
   fileWidth = static_cast<int>(r - l);
   fileHeight = static_cast<int>(b - t);
   if (fileWidth == 0 || fileHeight == 0) {
-    dst.SetLastError("Crop: the rectangle is empty");
+    dst.SetLastError(TrMessage("Crop: the rectangle is empty"));
     return false;
   }
   if (r - l == width && b - t == height) {

@@ -5,6 +5,8 @@
 #include <span>
 #include <utility>
 
+#include "core/base/Translation.h"
+
 namespace tavolo {
 
 namespace {
@@ -85,7 +87,7 @@ QImage ToQImage(const RasterImage& image) {
 
 bool ToRasterImage(const QImage& image, RasterImage& out) {
   if (image.isNull() || image.format() != QImage::Format_RGB32) {
-    out.SetLastError("ToRasterImage: not a 32-bit picture");
+    out.SetLastError(TrMessage("ToRasterImage: not a 32-bit picture"));
     return false;
   }
   // Rows of 32-bit pixels need no padding, so the picture is one run of width × height pixels.

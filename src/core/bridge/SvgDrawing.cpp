@@ -9,6 +9,7 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 
+#include "core/base/Translation.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/storage/FileIo.h"
 
@@ -28,16 +29,17 @@ Outcome<> CheckXml(const QByteArray& text) {
     switch (reader.readNext()) {
       case QXmlStreamReader::DTD:
         if (!reader.entityDeclarations().isEmpty()) {
-          return Failure{"the drawing declares entities, which are not read"};
+          return Failure{TrMessage("the drawing declares entities, which are not read")};
         }
         break;
       case QXmlStreamReader::EntityReference:
-        return Failure{"the drawing refers to an entity, which is not read"};
+        return Failure{TrMessage("the drawing refers to an entity, which is not read")};
       case QXmlStreamReader::StartElement:
         for (const QXmlStreamAttribute& attribute : reader.attributes()) {
           if (attribute.name() == u"href" && !StaysInFile(attribute.value())) {
-            return Failure{"the drawing refers to " + attribute.value().toString().toStdString() +
-                           ", outside the file, which is not followed"};
+            return Failure{
+                TrMessage("the drawing refers to %1, outside the file, which is not followed",
+                          attribute.value().toString())};
           }
         }
         break;
@@ -46,7 +48,7 @@ Outcome<> CheckXml(const QByteArray& text) {
     }
   }
   if (reader.hasError()) {
-    return Failure{"the drawing is not well-formed SVG: " + reader.errorString().toStdString()};
+    return Failure{TrMessage("the drawing is not well-formed SVG: %1", reader.errorString())};
   }
   return {};
 }
@@ -60,7 +62,7 @@ bool IsSvgFileName(const std::filesystem::path& file) {
 
 Outcome<SvgDrawing> ReadSvgDrawing(const std::filesystem::path& file, uint64_t maxPixels) {
   const Outcome<std::vector<uint8_t>> bytes = ReadWholeFile(file, kMaxSvgBytes);
-  if (!bytes) return Failure{bytes.Message()};
+  if (!bytes) return Failure{TranslatedMessage(bytes.Message())};
   SvgDrawing drawing;
   drawing.text = QByteArray(reinterpret_cast<const char*>(bytes.Value().data()),
                             static_cast<qsizetype>(bytes.Value().size()));
@@ -70,12 +72,12 @@ Outcome<SvgDrawing> ReadSvgDrawing(const std::filesystem::path& file, uint64_t m
   const QSvgRenderer renderer(drawing.text);
   const QSize own = renderer.defaultSize();
   if (!renderer.isValid() || own.isEmpty()) {
-    return Failure{"the drawing has no size that can be drawn"};
+    return Failure{TrMessage("the drawing has no size that can be drawn")};
   }
   const double width = std::ceil(own.width() * kSvgPixelsToPrintPixels);
   const double height = std::ceil(own.height() * kSvgPixelsToPrintPixels);
   if (width * height > static_cast<double>(maxPixels)) {
-    return Failure{"the drawing is too large for a card"};
+    return Failure{TrMessage("the drawing is too large for a card")};
   }
   drawing.size = QSize(static_cast<int>(width), static_cast<int>(height));
   return drawing;
@@ -84,7 +86,7 @@ Outcome<SvgDrawing> ReadSvgDrawing(const std::filesystem::path& file, uint64_t m
 bool RenderSvgDrawing(const SvgDrawing& drawing, QSize size, RasterImage& out) {
   QImage pixels(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32);
   if (pixels.isNull()) {
-    out.SetLastError("not enough memory for the drawing");
+    out.SetLastError(TrMessage("not enough memory for the drawing"));
     return false;
   }
   pixels.fill(Qt::transparent);

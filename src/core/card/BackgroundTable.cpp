@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/base/Translation.h"
 #include "core/card/CardLimits.h"
 
 namespace tavolo {
@@ -19,7 +20,7 @@ RasterImage DecodeBackground(const BackgroundSource& source) {
     std::vector<uint8_t> bytes(record->length);
     if (!record->library->read(record->offset, bytes)) {
       RasterImage unread;
-      unread.SetLastError("its bytes could not be read from the library file");
+      unread.SetLastError(TrMessage("its bytes could not be read from the library file"));
       return unread;
     }
     return RasterImage(bytes, kFormatJpeg, kMaxCardPicturePixels);

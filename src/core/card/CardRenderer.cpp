@@ -13,6 +13,7 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/bridge/BoundedPicture.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
@@ -239,7 +240,7 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
     if (TurnPicture(held.trimmed, picture.angle, turned)) {
       held.drawn = ToQImage(turned);
     } else {
-      held.error = turned.GetLastError();
+      held.error = TranslatedMessage(turned.GetLastError());
     }
   }
   DrawInto(painter, placed, held.drawn);
@@ -309,7 +310,7 @@ bool CardRenderer::DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, fl
     RasterImage turned;
     turned.SetMaxPixels(kMaxCardPicturePixels);
     if (!TurnPicture(part, angle, turned)) {
-      held.error = turned.GetLastError();
+      held.error = TranslatedMessage(turned.GetLastError());
       return true;
     }
     part.Destroy();
@@ -334,7 +335,7 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
                          pictureBudget_, AlphaHandling::kKeep);
   // A file that cannot be loaded leaves the last good picture in place.
   if (!loaded.IsValid()) {
-    held.error = loaded.image.GetLastError();
+    held.error = TranslatedMessage(loaded.image.GetLastError());
     return;
   }
   const PixelRect edges =

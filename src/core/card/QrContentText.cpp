@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "core/base/Translation.h"
+
 namespace tavolo {
 
 namespace {
@@ -105,14 +107,15 @@ Outcome<QString> QrContentText(const CardState& card, const PlacedQrCode& code) 
       return VCardText(ContactDetailsOf(card));
     case QrContent::kWebsite: {
       const QString url = WebsiteUrl(FieldOf(ContactDetailsOf(card), kWebsite));
-      if (url.isEmpty()) return Failure{"The card has no website address for its QR code."};
+      if (url.isEmpty())
+        return Failure{TrMessage("The card has no website address for its QR code.")};
       return url;
     }
     case QrContent::kFreeText:
-      if (code.freeText.isEmpty()) return Failure{"The QR code has no text."};
+      if (code.freeText.isEmpty()) return Failure{TrMessage("The QR code has no text.")};
       return code.freeText;
   }
-  return Failure{"The QR code's content is unknown."};
+  return Failure{TrMessage("The QR code's content is unknown.")};
 }
 
 }  // namespace tavolo

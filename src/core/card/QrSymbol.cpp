@@ -7,6 +7,8 @@
 #include <qrencode.h>
 #include <QByteArray>
 
+#include "core/base/Translation.h"
+
 namespace tavolo {
 
 namespace {
@@ -15,8 +17,9 @@ namespace {
 constexpr int kMaxQrBytes = 2331;
 
 Failure TooLong(qsizetype bytes) {
-  return Failure{"The QR code's content is too long: " + std::to_string(bytes) +
-                 " bytes, and a QR code holds at most " + std::to_string(kMaxQrBytes) + "."};
+  return Failure{
+      TrMessage("The QR code's content is too long: %1 bytes, and a QR code holds at most %2.",
+                bytes, kMaxQrBytes)};
 }
 
 struct QrCodeFree {
@@ -34,7 +37,7 @@ Outcome<QrSymbol> EncodeQrSymbol(const QString& text) {
                         reinterpret_cast<const unsigned char*>(utf8.constData()), 0, QR_ECLEVEL_M));
   if (!code) {
     if (errno == ERANGE) return TooLong(utf8.size());
-    return Failure{"The QR code could not be encoded."};
+    return Failure{TrMessage("The QR code could not be encoded.")};
   }
   QrSymbol symbol;
   symbol.width = code->width;

@@ -4,20 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/Translation.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/PrintableName.h"
 
 namespace tavolo {
 
 namespace {
-
-Failure Damaged(const std::string& what) {
-  return {"the extension section " + what};
-}
-
-Failure DamagedChunk(uint32_t index, const std::string& what) {
-  return {"chunk " + std::to_string(index) + " of the extension section " + what};
-}
 
 std::string TagText(const ChunkTag& tag) {
   return "\"" + PrintableName(std::string_view(tag.data(), tag.size())) + "\"";
@@ -31,34 +24,34 @@ Outcome<> ReadExtensionSection(std::span<const uint8_t> bytes, CardExtensions& e
   ByteReader in(bytes);
   const std::span<const uint8_t> tag = in.Bytes(kExtensionSectionTag.size());
   if (!in.ok() || !std::ranges::equal(tag, kExtensionSectionTag)) {
-    return Damaged("does not begin with its tag");
+    return Failure{TrMessage("the extension section does not begin with its tag")};
   }
   const uint32_t version = in.U32();
   const uint32_t count = in.U32();
-  if (!in.ok()) return Damaged("ends inside its header");
+  if (!in.ok()) return Failure{TrMessage("the extension section ends inside its header")};
   if (version != kExtensionSectionVersion) {
-    return Damaged("has version " + std::to_string(version));
+    return Failure{TrMessage("the extension section has version %1", version)};
   }
   if (count > kMaxExtensionChunks) {
-    return Damaged("claims " + std::to_string(count) + " chunks; at most " +
-                   std::to_string(kMaxExtensionChunks) + " are allowed");
+    return Failure{TrMessage("the extension section claims %1 chunks; at most %2 are allowed",
+                             count, kMaxExtensionChunks)};
   }
   for (uint32_t i = 0; i < count; ++i) {
     ExtensionChunk chunk;
     const std::span<const uint8_t> letters = in.Bytes(chunk.tag.size());
     const uint32_t length = in.U32();
-    if (!in.ok()) return DamagedChunk(i, "is cut short");
+    if (!in.ok()) return Failure{TrMessage("chunk %1 of the extension section is cut short", i)};
     std::copy(letters.begin(), letters.end(), chunk.tag.begin());
     if (length > in.remaining()) {
-      return DamagedChunk(i, TagText(chunk.tag) + " claims " + std::to_string(length) + " bytes; " +
-                                 std::to_string(in.remaining()) + " follow");
+      return Failure{TrMessage("chunk %1 of the extension section %2 claims %3 bytes; %4 follow", i,
+                               TagText(chunk.tag), length, in.remaining())};
     }
     const std::span<const uint8_t> payload = in.Bytes(length);
     chunk.payload.assign(payload.begin(), payload.end());
     extensions.Append(std::move(chunk));
   }
   if (in.remaining() != 0) {
-    return Damaged("is followed by " + std::to_string(in.remaining()) + " bytes");
+    return Failure{TrMessage("the extension section is followed by %1 bytes", in.remaining())};
   }
   return {};
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardLimits.h"
 #include "core/imaging/OctreeQuantizer.h"
@@ -29,11 +30,12 @@ Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int f
     return reporting == ExportReporting::kCheckedReport ? TAVOLO_CHECK_AS(label, ok) : ok;
   };
   if (card.isNull() || card.format() != QImage::Format_RGB32) {
-    return Failure{"The card could not be rendered."};
+    return Failure{TrMessage("The card could not be rendered.")};
   }
   RasterImage ci;
   if (!checked("ci.CreateFromHBITMAP((HBITMAP)bmp)!=0", ToRasterImage(card, ci))) {
-    return Failure{"The card could not be converted to an image: " + ci.GetLastError()};
+    return Failure{TrMessage("The card could not be converted to an image: %1",
+                             TranslatedMessage(ci.GetLastError()))};
   }
   card = QImage();
 
@@ -46,7 +48,8 @@ Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int f
       count = quantizer.GetPalette(pal.data());
     }
     if (!checked("ci.DecreaseBpp(8,true,pal)", ci.DecreaseBpp(8, true, pal.data(), count))) {
-      return Failure{"The card could not be reduced to 256 colours: " + ci.GetLastError()};
+      return Failure{TrMessage("The card could not be reduced to 256 colours: %1",
+                               TranslatedMessage(ci.GetLastError()))};
     }
   } else {
     ci.SetXDpi(dpi);
@@ -58,19 +61,20 @@ Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int f
   // system's, and its failure is said as a file error.
   std::vector<uint8_t> bytes;
   if (!checked("ci.Save( fname,imt) !=0", ci.Encode(bytes, format))) {
-    return Failure{"The card could not be written as " + PrintableName(file.string()) + ": " +
-                   ci.GetLastError()};
+    return Failure{TrMessage("The card could not be written as %1: %2",
+                             PrintableName(file.string()),
+                             TranslatedMessage(ci.GetLastError()))};
   }
-  return WriteFileReplacing(file, bytes, Durability::kReproducible);
+  return Translated(WriteFileReplacing(file, bytes, Durability::kReproducible));
 }
 
 Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& live) {
   const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
-  if (!size.Ok()) return Failure{"The card cannot be drawn: " + size.problem + "."};
+  if (!size.Ok()) return Failure{TrMessage("The card cannot be drawn: %1.", size.problem)};
   QImage card = renderer.Render(live, 1, size.width, size.height, CardRenderer::Reuse::kOnce);
   if (card.isNull()) {
-    return Failure{"The card of " + std::to_string(size.width) + " x " +
-                   std::to_string(size.height) + " pixels could not be rendered."};
+    return Failure{TrMessage("The card of %1 x %2 pixels could not be rendered.", size.width,
+                             size.height)};
   }
   return card;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/card/CardLimits.h"
 #include "core/card/ContactChunk.h"
 #include "core/card/PlainFileName.h"
@@ -53,13 +54,13 @@ class ProjectReader {
     if (card != ProjectResult::kSuccess) return card;
     const Outcome<> section = ReadExtensionSection(in_.Bytes(in_.remaining()), state_.extensions);
     if (!section) {
-      result_.extensionProblem = section.Message();
+      result_.extensionProblem = TranslatedMessage(section.Message());
     } else if (state_.extensions.HoldsDamaged<ContactChunk>()) {
       // The details are then taken from the boxes again, and the next save writes them whole.
-      result_.extensionProblem = "the contact details chunk \"CONT\" is damaged";
+      result_.extensionProblem = TrMessage("the contact details chunk \"CONT\" is damaged");
     } else if (state_.extensions.HoldsDamaged<QrCodeChunk>()) {
       // The card is then drawn without its code; the chunk is kept as it was read.
-      result_.extensionProblem = "the QR code chunk \"QRCD\" is damaged";
+      result_.extensionProblem = TrMessage("the QR code chunk \"QRCD\" is damaged");
     }
     if (face_ == Face::kFront) ReadBack();
     return ProjectResult::kSuccess;
@@ -94,9 +95,9 @@ class ProjectReader {
   ProjectResult ReadCard() {
     if (!HasCardHead()) {
       result_.notACard = true;
-      return Refused("the file is not a Tavolo card");
+      return Refused(TrMessage("the file is not a Tavolo card"));
     }
-    if (!U32(result_.version)) return Ended("the format version");
+    if (!U32(result_.version)) return Ended(TrText("the format version"));
     result_.versionRead = true;
     // The extensions belong to the file read: a file without them leaves the card none.
     state_.extensions = {};
@@ -112,8 +113,8 @@ class ProjectReader {
     if (result_.version > kProjectFormatVersion) {
       // A later version holds sections this one does not know; taking what was read as the
       // whole card would drop them unseen, and a save would lose them.
-      result_.detail = "the format version " + std::to_string(result_.version) +
-                       " is newer than this program reads";
+      result_.detail =
+          TrMessage("the format version %1 is newer than this program reads", result_.version);
       return ProjectResult::kVersionMismatch;
     }
     if (result_.version == 0) return ProjectResult::kSuccess;
@@ -133,17 +134,18 @@ class ProjectReader {
     return !head.ok() || subVersion <= kMaxPlausibleVersion;
   }
 
-  ProjectResult Ended(std::string_view what) {
-    result_.detail = "the file ends inside " + std::string(what);
+  // `what` is in the user's language already.
+  ProjectResult Ended(const std::string& what) {
+    result_.detail = TrMessage("the file ends inside %1", what);
     return ProjectResult::kFileError;
   }
   ProjectResult Refused(std::string detail) {
     result_.detail = std::move(detail);
     return ProjectResult::kFileError;
   }
-  ProjectResult Mismatch(std::string_view section, uint32_t subVersion) {
-    result_.detail =
-        "the " + std::string(section) + " section has sub-version " + std::to_string(subVersion);
+  // `section` is in the user's language already.
+  ProjectResult Mismatch(const std::string& section, uint32_t subVersion) {
+    result_.detail = TrMessage("the %1 section has sub-version %2", section, subVersion);
     return ProjectResult::kVersionMismatch;
   }
 
@@ -160,8 +162,8 @@ class ProjectReader {
   }
 
   // Reads the sub-version; kSuccess when it is `expected`.
-  ProjectResult SubVersion(std::string_view section, uint32_t expected, uint32_t& read) {
-    if (!U32(read)) return Ended("a sub-version");
+  ProjectResult SubVersion(const std::string& section, uint32_t expected, uint32_t& read) {
+    if (!U32(read)) return Ended(TrText("a sub-version"));
     return read == expected ? ProjectResult::kSuccess : Mismatch(section, read);
   }
 
@@ -169,7 +171,7 @@ class ProjectReader {
 
   ProjectResult ReadStyle(TextBoxStyle& s, int box) {
     uint32_t sub = 0;
-    const std::string section = "style " + std::to_string(box);
+    const std::string section = TrMessage("style %1", box);
     if (const ProjectResult r = SubVersion(section, 0, sub); r != ProjectResult::kSuccess) {
       return r;
     }
@@ -184,24 +186,26 @@ class ProjectReader {
 
   ProjectResult ReadText() {
     uint32_t sub = 0;
-    if (const ProjectResult r = SubVersion("text", 0, sub); r != ProjectResult::kSuccess) return r;
+    if (const ProjectResult r = SubVersion(TrText("text"), 0, sub); r != ProjectResult::kSuccess) {
+      return r;
+    }
     for (int b = 0; b < kTextBoxCount; ++b) {
       uint32_t count = 0;
-      if (!U32(count)) return Ended("the text section");
+      if (!U32(count)) return Ended(TrText("the text section"));
       if (count > static_cast<uint32_t>(kMaxLinesPerBox)) {
-        return Refused("text box " + std::to_string(b) + " has " + std::to_string(count) +
-                       " lines; at most " + std::to_string(kMaxLinesPerBox) + " are allowed");
+        return Refused(TrMessage("text box %1 has %2 lines; at most %3 are allowed", b, count,
+                                 kMaxLinesPerBox));
       }
       TextBoxLines& lines = state_.lines[b];
       lines.count = static_cast<int32_t>(count);
       for (uint32_t i = 0; i < count; ++i) {
-        if (!ReadStoredString(in_, lines.line[i])) return Ended("the text section");
+        if (!ReadStoredString(in_, lines.line[i])) return Ended(TrText("the text section"));
       }
     }
     int32_t boxCount = 0;
-    if (!I32(boxCount)) return Ended("the text section");
+    if (!I32(boxCount)) return Ended(TrText("the text section"));
     if (boxCount < kMinBoxCount || boxCount > kTextBoxCount) {
-      return Refused("the box count " + std::to_string(boxCount) + " is not 3, 4 or 5");
+      return Refused(TrMessage("the box count %1 is not 3, 4 or 5", boxCount));
     }
     state_.boxCount = boxCount;
     return ProjectResult::kSuccess;
@@ -209,37 +213,38 @@ class ProjectReader {
 
   ProjectResult ReadBackground() {
     uint32_t sub = 0;
-    if (const ProjectResult r = SubVersion("background", 0, sub); r != ProjectResult::kSuccess) {
+    if (const ProjectResult r = SubVersion(TrText("background"), 0, sub);
+        r != ProjectResult::kSuccess) {
       return r;
     }
     int32_t orientation = 0;
     if (!F32(state_.bgShift) || !F32(state_.gradScale) || !F32(state_.bgBrightness) ||
         !I32(orientation)) {
-      return Ended("the background section");
+      return Ended(TrText("the background section"));
     }
     if (orientation < 0 || orientation > kMaxGradOrientation) {
-      return Refused("the gradient orientation " + std::to_string(orientation) + " is not 0 to 3");
+      return Refused(TrMessage("the gradient orientation %1 is not 0 to 3", orientation));
     }
     state_.gradOrientation = orientation;
-    if (!Hsl(state_.backgroundColour)) return Ended("the background section");
+    if (!Hsl(state_.backgroundColour)) return Ended(TrText("the background section"));
     return ProjectResult::kSuccess;
   }
 
   ProjectResult ReadIdentityAndTint() {
     const std::span<const uint8_t> name = in_.Bytes(kBackgroundNameBytes);
-    if (!in_.ok()) return Ended("the background name");
+    if (!in_.ok()) return Ended(TrText("the background name"));
     std::memcpy(result_.backgroundName.data(), name.data(), kBackgroundNameBytes);
     result_.backgroundNameRead = true;
     state_.backgroundIndex = table_.LookupByName(result_.backgroundName);
 
     int32_t layout = 0;
-    if (!I32(layout)) return Ended("the layout number");
+    if (!I32(layout)) return Ended(TrText("the layout number"));
     if (layout < 0 || layout > kMaxLayout) {
-      return Refused("the layout number " + std::to_string(layout) + " is not 0 to 9");
+      return Refused(TrMessage("the layout number %1 is not 0 to 9", layout));
     }
     state_.layoutIndex = layout;
     if (!F32(state_.hueShift) || !F32(state_.satShift) || !F32(state_.lightShift)) {
-      return Ended("the tint");
+      return Ended(TrText("the tint"));
     }
     return ProjectResult::kSuccess;
   }
@@ -248,10 +253,11 @@ class ProjectReader {
   // is empty (none) or a file name inside customphotos; anything that could reach elsewhere is
   // refused.
   ProjectResult ReadPicture(PlacedPicture& picture) {
-    const std::string kind = RulesOf(picture.kind).name;
-    const std::string section = "the " + kind + " section";
+    const bool photo = picture.kind == PictureKind::kPhoto;
+    const std::string kind = photo ? TrText("photo") : TrText("logo");
+    const std::string section = photo ? TrText("the photo section") : TrText("the logo section");
     uint32_t sub = 0;
-    if (!U32(sub)) return Ended("a sub-version");
+    if (!U32(sub)) return Ended(TrText("a sub-version"));
     if (picture.kind == PictureKind::kPhoto && sub == kOldPhotoSubVersion) {
       // The older photo layout is read past and not used.
       QString ignored;
@@ -267,8 +273,9 @@ class ProjectReader {
     QString readName;
     if (!ReadStoredString(in_, readName)) return Ended(kind);
     if (!readName.isEmpty() && !IsPlainFileName(readName)) {
-      return Refused("the " + kind + " name \"" + PrintableName(readName.toStdString()) +
-                     "\" is not a plain file name");
+      const std::string name = PrintableName(readName.toStdString());
+      return Refused(photo ? TrMessage("the photo name \"%1\" is not a plain file name", name)
+                           : TrMessage("the logo name \"%1\" is not a plain file name", name));
     }
     picture.name = std::move(readName);
     if (!ReadStoredString(in_, picture.path)) return Ended(kind);
@@ -277,20 +284,21 @@ class ProjectReader {
 
   ProjectResult ReadCardSize() {
     uint32_t sub = 0;
-    if (const ProjectResult r = SubVersion("card size", 0, sub); r != ProjectResult::kSuccess) {
+    if (const ProjectResult r = SubVersion(TrText("card size"), 0, sub);
+        r != ProjectResult::kSuccess) {
       return r;
     }
     float height = 0.0f;
     float width = 0.0f;
     if (!I32(state_.widthUnit) || !I32(state_.heightUnit) || !F32(height) || !F32(width)) {
-      return Ended("the card size section");
+      return Ended(TrText("the card size section"));
     }
     if (const CardPixelSize size = CardPixels(width, height); !size.Ok()) {
       return Refused(size.problem);
     }
     state_.cardHeight = height;
     state_.cardWidth = width;
-    if (!I32(state_.dpi)) return Ended("the card size section");
+    if (!I32(state_.dpi)) return Ended(TrText("the card size section"));
     return ProjectResult::kSuccess;
   }
 
@@ -330,16 +338,16 @@ const char* ProjectResultName(ProjectResult result) {
   return "file error";
 }
 
-const char* ProjectResultMessage(ProjectResult result) {
+std::string ProjectResultMessage(ProjectResult result) {
   switch (result) {
     case ProjectResult::kSuccess:
       return "";
     case ProjectResult::kVersionMismatch:
-      return "File could not be opened by this version of the software.";
+      return TrMessage("File could not be opened by this version of the software.");
     case ProjectResult::kFileError:
       break;
   }
-  return "File could not be opened";
+  return TrMessage("File could not be opened");
 }
 
 ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
@@ -360,7 +368,7 @@ ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& stat
   const Outcome<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxProjectBytes);
   if (!file) {
     ReadProjectResult result;
-    result.detail = file.Message();
+    result.detail = TranslatedMessage(file.Message());
     return result;
   }
   return ReadProject(file.Value(), state, table, mode);
@@ -435,7 +443,7 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
 
 Outcome<> WriteProject(const std::filesystem::path& path, const CardState& state,
                        const BackgroundTable& table) {
-  return WriteFileReplacing(path, SerializeProject(state, table));
+  return Translated(WriteFileReplacing(path, SerializeProject(state, table)));
 }
 
 }  // namespace tavolo

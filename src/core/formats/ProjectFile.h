@@ -35,7 +35,7 @@ enum class ProjectResult {
 const char* ProjectResultName(ProjectResult result);
 // The message box text for a failed load: "File could not be opened" or "File could not be
 // opened by this version of the software."; empty for success.
-const char* ProjectResultMessage(ProjectResult result);
+std::string ProjectResultMessage(ProjectResult result);
 
 struct ReadProjectResult {
   ProjectResult result = ProjectResult::kFileError;

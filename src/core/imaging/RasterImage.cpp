@@ -4,8 +4,10 @@
 #include <cerrno>
 #include <new>
 
+#include "core/imaging/ImageMessages.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/storage/FileIo.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo {
 
@@ -66,14 +68,14 @@ bool EncodeWith(RasterImage& image, std::vector<uint8_t>& out, int format) {
     case kFormatWbmp:
       return codecs::EncodeWbmp(image, out);
     case kFormatWmf:
-      image.SetLastError("Save WMF not supported");
+      image.SetLastError(UserText("Save WMF not supported"));
       return false;
     default:
       if (format > kFormatWmf && format <= kFormatLast) {
-        image.SetLastError("Save JPEG-2000 not supported");
+        image.SetLastError(UserText("Save JPEG-2000 not supported"));
         return false;
       }
-      image.SetLastError("Encode: Unknown format");
+      image.SetLastError(UserText("Encode: Unknown format"));
       return false;
   }
 }
@@ -140,8 +142,9 @@ bool RasterImage::Load(const std::filesystem::path& file, int format) {
   Destroy();
   const Outcome<std::vector<uint8_t>> read = ReadWholeFile(file, kMaxFileBytes);
   if (!read) {
-    SetLastError(read.Error() == EFBIG ? "File too large"
-                                       : "Can't open file for reading: " + read.Message());
+    const std::string reason[] = {read.Message()};
+    SetLastError(read.Error() == EFBIG ? std::string(UserText("File too large"))
+                                       : FillPlaceholders(kCannotOpenForReading, reason));
     return false;
   }
   if (Decode(read.Value(), format)) return true;
@@ -167,12 +170,12 @@ bool RasterImage::Decode(std::span<const uint8_t> data, int format) {
       // A recognised picture that is too large is that, not an unknown format.
       if (entry.hasSignature && lastError_.starts_with(kImageTooLarge)) return false;
     }
-    SetLastError("Decode: Unknown or wrong format");
+    SetLastError(UserText("Decode: Unknown or wrong format"));
     return false;
   }
   const Decoder decode = DecoderFor(format);
   if (decode == nullptr) {
-    SetLastError("Decode: Unknown or wrong format");
+    SetLastError(UserText("Decode: Unknown or wrong format"));
     return false;
   }
   if (decode(data, *this) && IsValid()) {
@@ -180,7 +183,8 @@ bool RasterImage::Decode(std::span<const uint8_t> data, int format) {
     DropOpaqueAlpha();
     return true;
   }
-  const std::string message = lastError_.empty() ? "Decode: Unknown or wrong format" : lastError_;
+  const std::string message =
+      lastError_.empty() ? std::string(UserText("Decode: Unknown or wrong format")) : lastError_;
   Destroy();
   SetLastError(message);
   return false;
@@ -188,7 +192,7 @@ bool RasterImage::Decode(std::span<const uint8_t> data, int format) {
 
 bool RasterImage::Encode(std::vector<uint8_t>& out, int format) {
   if (!IsValid()) {
-    SetLastError("Encode: image is empty");
+    SetLastError(UserText("Encode: image is empty"));
     return false;
   }
   const AlphaSupport support = AlphaSupportOf(format);
@@ -224,7 +228,7 @@ bool RasterImage::Create(uint32_t width, uint32_t height, uint32_t bpp, int form
     stride_ = stride;
   } catch (const std::bad_alloc&) {
     Destroy();
-    SetLastError("RasterImage::Create can't allocate memory");
+    SetLastError(UserText("RasterImage::Create can't allocate memory"));
     return false;
   }
   format_ = format;
@@ -234,7 +238,7 @@ bool RasterImage::Create(uint32_t width, uint32_t height, uint32_t bpp, int form
 bool RasterImage::CreateFromPixels(std::span<const uint32_t> bgrx, uint32_t width,
                                    uint32_t height) {
   if (static_cast<uint64_t>(width) * height > bgrx.size()) {
-    SetLastError("CreateFromPixels: pixel buffer too small");
+    SetLastError(UserText("CreateFromPixels: pixel buffer too small"));
     return false;
   }
   if (!Create(width, height, 24, kFormatUnknown)) return false;
@@ -374,17 +378,17 @@ namespace codecs {
 
 bool CheckImageSize(uint64_t width, uint64_t height, uint32_t bpp, RasterImage& image) {
   if (width == 0 || height == 0) {
-    image.SetLastError("Image has no pixels");
+    image.SetLastError(UserText("Image has no pixels"));
     return false;
   }
   if (width > kMaxImageSide || height > kMaxImageSide || width * height > image.GetMaxPixels()) {
-    image.SetLastError(std::string(kImageTooLarge) + ": at most " + std::to_string(kMaxImageSide) +
-                       " pixels a side and " + std::to_string(image.GetMaxPixels() >> 20) +
-                       " megapixels");
+    const std::string limits[] = {std::to_string(kMaxImageSide),
+                                  std::to_string(image.GetMaxPixels() >> 20)};
+    image.SetLastError(FillPlaceholders(kImageTooLargeLimits, limits));
     return false;
   }
   if (bpp == 0 || bpp > 32) {
-    image.SetLastError("Unsupported bit depth");
+    image.SetLastError(UserText("Unsupported bit depth"));
     return false;
   }
   return true;

@@ -4,6 +4,7 @@
 
 #include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/Codecs.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo {
 
@@ -29,7 +30,7 @@ AlphaSupport AlphaSupportOf(int format) {
 
 bool RasterImage::AddAlpha() {
   if (!IsValid()) {
-    SetLastError("AddAlpha: image is empty");
+    SetLastError(UserText("AddAlpha: image is empty"));
     return false;
   }
   if (HasAlpha()) return true;
@@ -37,7 +38,7 @@ bool RasterImage::AddAlpha() {
     alpha_.assign(static_cast<size_t>(width_) * height_, kOpaque);
   } catch (const std::bad_alloc&) {
     alpha_.clear();
-    SetLastError("RasterImage::Create can't allocate memory");
+    SetLastError(UserText("RasterImage::Create can't allocate memory"));
     return false;
   }
   return true;

@@ -8,6 +8,7 @@
 
 #include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/Codecs.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo {
 
@@ -167,11 +168,11 @@ void CopyAttributes(const RasterImage& src, RasterImage& dst) {
 bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad* palette,
                               uint32_t paletteSize) {
   if (!IsValid()) {
-    SetLastError("DecreaseBpp: image is empty");
+    SetLastError(UserText("DecreaseBpp: image is empty"));
     return false;
   }
   if (bits != 1 && bits != 4 && bits != 8) {
-    SetLastError("DecreaseBpp: bits must be 1, 4 or 8");
+    SetLastError(UserText("DecreaseBpp: bits must be 1, 4 or 8"));
     return false;
   }
   RasterImage target(format_);
@@ -249,11 +250,11 @@ bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad*
 
 bool RasterImage::Rotate(float angleDegrees, RasterImage& dst) const {
   if (!IsValid()) {
-    dst.SetLastError("Rotate: image is empty");
+    dst.SetLastError(UserText("Rotate: image is empty"));
     return false;
   }
   if (!std::isfinite(angleDegrees)) {
-    dst.SetLastError("Rotate: angle is not a number");
+    dst.SetLastError(UserText("Rotate: angle is not a number"));
     return false;
   }
   double turn = std::fmod(static_cast<double>(angleDegrees), 360.0);
@@ -398,7 +399,7 @@ bool RasterImage::Rotate(float angleDegrees, RasterImage& dst) const {
 bool RasterImage::Crop(int32_t left, int32_t top, int32_t right, int32_t bottom,
                        RasterImage& dst) const {
   if (!IsValid()) {
-    dst.SetLastError("Crop: image is empty");
+    dst.SetLastError(UserText("Crop: image is empty"));
     return false;
   }
   const auto w = static_cast<int64_t>(width_);
@@ -410,7 +411,7 @@ bool RasterImage::Crop(int32_t left, int32_t top, int32_t right, int32_t bottom,
   if (l > r) std::swap(l, r);
   if (t > b) std::swap(t, b);
   if (r == l || b == t) {
-    dst.SetLastError("Crop: the rectangle is empty");
+    dst.SetLastError(UserText("Crop: the rectangle is empty"));
     return false;
   }
   const auto cropWidth = static_cast<uint32_t>(r - l);

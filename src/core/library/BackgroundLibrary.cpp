@@ -9,6 +9,7 @@
 
 #include "core/base/ColourModel.h"
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "core/card/CardLimits.h"
 #include "core/formats/ImageFileTypes.h"
 #include "core/library/BackgroundLibraryFile.h"
@@ -66,21 +67,19 @@ float HueOffsetOf(const RasterImage& image) {
   return MeanHue(image) * kHueToOffset - 0.5f;
 }
 
-std::string FormatMessage(std::string text, const std::filesystem::path& path) {
-  const size_t at = text.find("%1");
-  if (at != std::string::npos) text.replace(at, 2, PrintableName(path.string()));
-  return text;
+std::string Shown(const std::filesystem::path& path) {
+  return PrintableName(path.string());
 }
 
 std::string CustomPictureMessage(const std::filesystem::path& file, const RasterImage& image) {
-  return FormatMessage("The background %1 could not be read as a picture: ", file) +
-         image.GetLastError();
+  return TrMessage("The background %1 could not be read as a picture: %2", Shown(file),
+                   TranslatedMessage(image.GetLastError()));
 }
 
 std::string UndecodedLibraryMessage(int undecoded, int total, const std::filesystem::path& path,
                                     const std::string& firstError) {
-  return std::to_string(undecoded) + " of the " + std::to_string(total) +
-         FormatMessage(" backgrounds of the library %1 could not be decoded: ", path) + firstError;
+  return TrMessage("%1 of the %2 backgrounds of the library %3 could not be decoded: %4", undecoded,
+                   total, Shown(path), TranslatedMessage(firstError));
 }
 
 // Why a copy into the custom folder failed. An installed copy of the program usually lies in a
@@ -88,13 +87,13 @@ std::string UndecodedLibraryMessage(int undecoded, int total, const std::filesys
 std::string FolderNotWritableMessage(int error, const std::string& writeMessage,
                                      const std::filesystem::path& customFolder) {
   if (error == EACCES || error == EPERM || error == EROFS) {
-    return FormatMessage(
+    return TrMessage(
         "Imported backgrounds are kept in %1, beside the program, and that folder cannot be "
         "written to. Nothing was imported. Run Tavolo from a folder you may write to (or set "
         "TAVOLO_HOME to one) to import backgrounds.",
-        customFolder);
+        Shown(customFolder));
   }
-  return writeMessage;
+  return TranslatedMessage(writeMessage);
 }
 
 // The regular files of `folder` in directory order; none when it cannot be listed.
@@ -206,8 +205,9 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const DataFolder& fold
                         ? BackgroundLoadStatus::kLibraryMissing
                         : BackgroundLoadStatus::kLibraryUnreadable;
     result.message = result.status == BackgroundLoadStatus::kLibraryMissing
-                         ? FormatMessage("The background library %1 was not found.", libraryPath)
-                         : "The background library could not be read: " + read.Message();
+                         ? TrMessage("The background library %1 was not found.", Shown(libraryPath))
+                         : TrMessage("The background library could not be read: %1",
+                                     TranslatedMessage(read.Message()));
     return result;
   }
   const auto file = std::make_shared<const OpenFile>(std::move(read).Value());
@@ -227,13 +227,14 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const DataFolder& fold
   }
   if (parsed.declaredCount == 0 && !parsed.truncated) {
     result.warnings.push_back(
-        FormatMessage("The background library %1 holds no backgrounds.", libraryPath));
+        TrMessage("The background library %1 holds no backgrounds.", Shown(libraryPath)));
   }
   if (parsed.declaredCount > room && !parsed.truncated) result.tableFull = true;
   if (parsed.truncated) {
     result.status = BackgroundLoadStatus::kLibraryTruncated;
-    result.message = FormatMessage("The background library %1 is damaged: only ", libraryPath) +
-                     std::to_string(result.libraryCount) + " of its backgrounds could be read.";
+    result.message =
+        TrMessage("The background library %1 is damaged: only %2 of its backgrounds could be read.",
+                  Shown(libraryPath), result.libraryCount);
   }
   return result;
 }
@@ -280,15 +281,15 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   AddBackgroundResult result;
   const SplitName split = SplitFileName(source);
   if (!split.hasExtension) {
-    result.message = FormatMessage(
+    result.message = TrMessage(
         "%1 has no extension, so there is no telling what kind of picture it is. Give it the "
         "extension of its kind (such as .jpg or .png) and import it again.",
-        source);
+        Shown(source));
     return result;
   }
   if (table.Count() >= kMaxBackgrounds) {
-    result.message = "The background table is full (" + std::to_string(kMaxBackgrounds) +
-                     " backgrounds); no more can be imported.";
+    result.message = TrMessage(
+        "The background table is full (%1 backgrounds); no more can be imported.", kMaxBackgrounds);
     return result;
   }
 
@@ -305,7 +306,7 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   const bool copy = !std::filesystem::equivalent(source, target, ec);
   const Outcome<std::vector<uint8_t>> read = ReadWholeFile(source, kMaxLibraryBytes);
   if (!read) {
-    result.message = read.Message();
+    result.message = TranslatedMessage(read.Message());
     return result;
   }
   const auto copyOver = [&]() -> bool {
@@ -319,10 +320,10 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   const int format = CustomBackgroundFormat(split.extension);
   if (format == kFormatUnknown) {
     if (!copyOver()) return result;
-    result.message = FormatMessage(
+    result.message = TrMessage(
         "%1 is not a kind of picture that can be a background (JPEG, PNG, GIF, TIFF, BMP, TGA or "
         "PCX); nothing was added.",
-        source);
+        Shown(source));
     return result;
   }
 
@@ -330,8 +331,8 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   // same name, and its companion, as they were.
   const RasterImage image(std::span<const uint8_t>(read.Value()), format, kMaxCardPicturePixels);
   if (!image.IsValid()) {
-    result.message =
-        FormatMessage("%1 could not be read as a picture: ", source) + image.GetLastError();
+    result.message = TrMessage("%1 could not be read as a picture: %2", Shown(source),
+                               TranslatedMessage(image.GetLastError()));
     return result;
   }
   const float offset = HueOffsetOf(image);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "core/base/Translation.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
 #include "core/storage/FileIo.h"
@@ -109,7 +110,7 @@ bool WriteBackgroundLibrary(const std::filesystem::path& path,
                             std::span<const LibraryEntry> entries, std::string* error) {
   const std::vector<uint8_t> bytes = SerializeBackgroundLibrary(entries);
   const Outcome<> written = WriteFileReplacing(path, bytes);
-  if (!written && error != nullptr) *error = written.Message();
+  if (!written && error != nullptr) *error = TranslatedMessage(written.Message());
   return written.Ok();
 }
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "core/base/Translation.h"
 #include "core/storage/FileIo.h"
 
 namespace tavolo {
@@ -12,8 +13,9 @@ namespace {
 // No picture the image layer can open comes near this.
 constexpr uintmax_t kMaxPictureBytes = 1ull << 30;
 
+// `reason` is in the user's language already.
 Failure NotCopied(const std::string& reason, const std::filesystem::path& folder) {
-  return {reason + " The picture was not put into " + folder.string() + "."};
+  return {TrMessage("%1 The picture was not put into %2.", reason, folder.string())};
 }
 
 }  // namespace
@@ -21,7 +23,8 @@ Failure NotCopied(const std::string& reason, const std::filesystem::path& folder
 Outcome<std::filesystem::path> CopyIntoPhotoFolder(const std::filesystem::path& source,
                                                    const DataFolder& photos) {
   const std::filesystem::path& folder = photos.user;
-  if (!source.has_filename()) return NotCopied(FileErrorMessage(ENOENT, source), folder);
+  if (!source.has_filename())
+    return NotCopied(TranslatedMessage(FileErrorMessage(ENOENT, source)), folder);
   std::error_code ec;
   // The file the card's name finds already: a shipped photo, or one copied before.
   const std::filesystem::path found = photos.Find(source.filename());
@@ -29,16 +32,17 @@ Outcome<std::filesystem::path> CopyIntoPhotoFolder(const std::filesystem::path& 
   const std::filesystem::path target = folder / source.filename();
 
   std::filesystem::create_directories(folder, ec);
-  if (ec) return NotCopied(FileErrorMessage(ec.value(), folder), folder);
+  if (ec) return NotCopied(TranslatedMessage(FileErrorMessage(ec.value(), folder)), folder);
   const Outcome<std::vector<uint8_t>> read = ReadWholeFile(source, kMaxPictureBytes);
   if (!read) {
-    return NotCopied(
-        read.Error() == EFBIG ? source.string() + " is too large to be a picture." : read.Message(),
-        folder);
+    return NotCopied(read.Error() == EFBIG
+                         ? TrMessage("%1 is too large to be a picture.", source.string())
+                         : TranslatedMessage(read.Message()),
+                     folder);
   }
   // Written beside the target and renamed over it, so a failure keeps the old file whole.
   const Outcome<> written = WriteFileReplacing(target, read.Value());
-  if (!written) return NotCopied(written.Message(), folder);
+  if (!written) return NotCopied(TranslatedMessage(written.Message()), folder);
   return target;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QPainter>
 
+#include "core/base/Translation.h"
 #include "core/card/CardSize.h"
 #include "core/imaging/RasterImage.h"
 #include "core/storage/FileIo.h"
@@ -66,7 +67,7 @@ QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card) {
 Outcome<> WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
                                const std::filesystem::path& path) {
   const QImage preview = RenderTemplatePreview(renderer, card);
-  if (preview.isNull()) return Failure{"The card could not be rendered."};
+  if (preview.isNull()) return Failure{TrMessage("The card could not be rendered.")};
   const auto width = static_cast<uint32_t>(preview.width());
   const auto height = static_cast<uint32_t>(preview.height());
   const std::span<const uint32_t> pixels(reinterpret_cast<const uint32_t*>(preview.constBits()),
@@ -74,9 +75,9 @@ Outcome<> WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
   RasterImage image;
   std::vector<uint8_t> png;
   if (!image.CreateFromPixels(pixels, width, height) || !image.Encode(png, kFormatPng)) {
-    return Failure{image.GetLastError()};
+    return Failure{TranslatedMessage(image.GetLastError())};
   }
-  return WriteFileReplacing(path, png);
+  return Translated(WriteFileReplacing(path, png));
 }
 
 }  // namespace tavolo

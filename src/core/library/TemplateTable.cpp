@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/TemplatePreview.h"
@@ -75,20 +76,21 @@ QString PhotoFolderPath(const DataFolder& photoFolder, const QString& name) {
 std::vector<std::string> TemplateReload::Messages() const {
   std::vector<std::string> messages;
   if (unopened.size() == 1) {
-    messages.push_back("File could not be opened: " + PrintableName(unopened.front().string()));
+    messages.push_back(
+        TrMessage("File could not be opened: %1", PrintableName(unopened.front().string())));
   } else if (unopened.size() > 1) {
-    std::string message = "Files could not be opened:";
+    std::string names;
     const size_t listed = std::min(unopened.size(), kMaxListedUnopened);
-    for (size_t i = 0; i < listed; ++i) message += "\n" + PrintableName(unopened[i].string());
+    for (size_t i = 0; i < listed; ++i) names += "\n" + PrintableName(unopened[i].string());
     if (listed < unopened.size()) {
-      message += "\nand " + std::to_string(unopened.size() - listed) + " more.";
+      names += "\n" + TrMessage("and %1 more.", unopened.size() - listed);
     }
-    messages.push_back(message);
+    messages.push_back(TrMessage("Files could not be opened:%1", names));
   }
   if (ignored > 0) {
-    messages.push_back("Only the first " + std::to_string(kMaxTemplates) +
-                       " templates are listed; " + std::to_string(ignored) + " more in " +
-                       PrintableName(folder.string()) + " are left out.");
+    messages.push_back(
+        TrMessage("Only the first %1 templates are listed; %2 more in %3 are left out.",
+                  kMaxTemplates, ignored, PrintableName(folder.string())));
   }
   return messages;
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include "core/base/Translation.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
@@ -47,7 +48,7 @@ Outcome<> WriteTemplate(const std::filesystem::path& folder, const QString& titl
   if (!problem.isEmpty()) return Failure{problem.toStdString()};
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  if (ec) return Failure{FileErrorMessage(ec.value(), folder), ec.value()};
+  if (ec) return Failure{TranslatedMessage(FileErrorMessage(ec.value(), folder)), ec.value()};
 
   const std::filesystem::path path = TemplatePath(folder, title);
   // The picture first: a card file never lies in the folder without the preview it lists with.

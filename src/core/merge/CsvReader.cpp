@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/base/Translation.h"
+
 namespace tavolo {
 
 namespace {
@@ -49,7 +51,7 @@ class CsvParser {
         table.rows.push_back(std::move(row).Value());
       }
     }
-    if (header) return Failure{name_ + " holds no header line naming its columns."};
+    if (header) return Failure{TrMessage("%1 holds no header line naming its columns.", name_)};
     return table;
   }
 
@@ -58,8 +60,9 @@ class CsvParser {
     return row.cells.size() == 1 && row.cells.front().isEmpty();
   }
 
+  // `what` is in the user's language already.
   Failure At(int line, const std::string& what) const {
-    return Failure{name_ + ", line " + std::to_string(line) + ": " + what};
+    return Failure{TrMessage("%1, line %2: %3", name_, line, what)};
   }
 
   // Consumes one line end ("\r\n", "\n" or "\r") at the current place.
@@ -77,14 +80,15 @@ class CsvParser {
       if (at_ < text_.size() && text_[at_] == kQuote) {
         const int opened = line_;
         ++at_;
-        if (!ReadQuoted(cell)) return At(opened, "a quoted value is never closed.");
+        if (!ReadQuoted(cell)) return At(opened, TrText("a quoted value is never closed."));
       }
       while (at_ < text_.size() && text_[at_] != separator_ && !IsLineEnd(text_[at_])) {
         cell.append(text_[at_++]);
       }
       if (cell.size() > kMaxMergeValueLength) {
-        return At(line_, "a value is longer than " + std::to_string(kMaxMergeValueLength) +
-                             " characters; this is not a list of contacts.");
+        return At(line_,
+                  TrMessage("a value is longer than %1 characters; this is not a list of contacts.",
+                            kMaxMergeValueLength));
       }
       row.cells.push_back(std::move(cell));
       cell = QString();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/Translation.h"
 #include "core/storage/PrintableName.h"
 
 namespace tavolo {
@@ -95,19 +96,21 @@ Outcome<> ApplyOverride(FieldMapping& mapping, const QStringList& columns,
                         const std::string& assignment) {
   const size_t equals = assignment.find('=');
   if (equals == std::string::npos) {
-    return Failure{"'" + PrintableName(assignment) + "' is not FIELD=COLUMN."};
+    return Failure{TrMessage("'%1' is not FIELD=COLUMN.", PrintableName(assignment))};
   }
   const QString fieldName = QString::fromStdString(assignment.substr(0, equals));
   const QString columnName = QString::fromStdString(assignment.substr(equals + 1));
   const std::optional<int> field = FieldForHeader(fieldName);
   if (!field) {
-    return Failure{"'" + PrintableName(fieldName.toStdString()) +
-                   "' is not a field; the fields are Company Name, Name, Title, Address Line 1, "
-                   "Address Line 2, City, Zip, Email, Website, Phone 1 and Phone 2."};
+    return Failure{TrMessage(
+        "'%1' is not a field; the fields are Company Name, Name, Title, Address Line 1, "
+        "Address Line 2, City, Zip, Email, Website, Phone 1 and Phone 2.",
+        PrintableName(fieldName.toStdString()))};
   }
   const std::optional<int> column = ColumnNamed(columns, columnName);
   if (!column) {
-    return Failure{"the data has no column '" + PrintableName(columnName.toStdString()) + "'."};
+    return Failure{
+        TrMessage("the data has no column '%1'.", PrintableName(columnName.toStdString()))};
   }
   std::ranges::replace(mapping.columnOfField, *column, kNoColumn);
   mapping.columnOfField[*field] = *column;
@@ -121,7 +124,7 @@ QStringList UnmappedColumns(const FieldMapping& mapping, const QStringList& colu
         mapping.columnOfField.end()) {
       continue;
     }
-    unmapped.push_back(columns[i].isEmpty() ? QStringLiteral("column %1").arg(i + 1)
+    unmapped.push_back(columns[i].isEmpty() ? Tr("column %1").arg(i + 1)
                                             : columns[i]);
   }
   return unmapped;

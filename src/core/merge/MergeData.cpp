@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "core/base/Translation.h"
 #include "core/merge/CsvReader.h"
 #include "core/merge/MergeText.h"
 #include "core/merge/VCardReader.h"
@@ -15,10 +16,10 @@ Outcome<MergeTable> ReadMergeData(const std::filesystem::path& path) {
   const Outcome<std::vector<uint8_t>> bytes = ReadWholeFile(path, kMaxMergeFileBytes);
   if (!bytes) {
     if (bytes.Error() == EFBIG) {
-      return Failure{name + " is larger than " + std::to_string(kMaxMergeFileBytes >> 20) +
-                     " MB; split it into smaller files."};
+      return Failure{TrMessage("%1 is larger than %2 MB; split it into smaller files.", name,
+                               kMaxMergeFileBytes >> 20)};
     }
-    return Failure{bytes.Message(), bytes.Error()};
+    return TranslatedFailure(bytes);
   }
   Outcome<QString> text = DecodeMergeText(bytes.Value(), name);
   if (!text) return Failure{text.Message()};
@@ -26,7 +27,7 @@ Outcome<MergeTable> ReadMergeData(const std::filesystem::path& path) {
   const bool vcard = extension == ".vcf" || extension == ".VCF" || extension == ".vcard" ||
                      LooksLikeVCard(text.Value());
   Outcome<MergeTable> table = vcard ? ReadVCards(text.Value(), name) : ReadCsv(text.Value(), name);
-  if (table && table.Value().rows.empty()) return Failure{name + " holds no records."};
+  if (table && table.Value().rows.empty()) return Failure{TrMessage("%1 holds no records.", name)};
   return table;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/Translation.h"
 #include "core/card/CardState.h"
 #include "core/card/FieldNames.h"
 
@@ -24,19 +25,18 @@ bool Filled(const QString& value) {
 std::string Problem(const MergeRow& row, qsizetype columns, const ContactDetails& details) {
   if (std::ranges::none_of(details.fields, Filled)) {
     return std::ranges::none_of(row.cells, Filled)
-               ? "the record is empty"
-               : "the record has no value in any field of the card";
+               ? TrMessage("the record is empty")
+               : TrMessage("the record has no value in any field of the card");
   }
   for (size_t f = 0; f < details.fields.size(); ++f) {
     if (details.fields[f].size() > kMaxLineLength) {
-      return std::string("the ") + kFieldNames[f].label + " has " +
-             std::to_string(details.fields[f].size()) + " characters; a line of the card holds " +
-             std::to_string(kMaxLineLength);
+      return TrMessage("the %1 has %2 characters; a line of the card holds %3",
+                       TrText(kFieldNames[f].label), details.fields[f].size(), kMaxLineLength);
     }
   }
   if (row.cells.size() > columns && std::any_of(row.cells.begin() + columns, row.cells.end(), Filled)) {
-    return "the record has " + std::to_string(row.cells.size()) + " values, the header " +
-           std::to_string(columns) + " columns";
+    return TrMessage("the record has %1 values, the header %2 columns", row.cells.size(),
+                     columns);
   }
   return {};
 }

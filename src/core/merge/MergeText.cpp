@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 
+#include "core/base/Translation.h"
 #include "core/formats/Cp1252.h"
 
 namespace tavolo {
@@ -31,9 +32,10 @@ Outcome<QString> DecodeMergeText(std::span<const uint8_t> bytes, const std::stri
   const auto nul = std::ranges::find(bytes, uint8_t{0});
   if (nul != bytes.end()) {
     const long line = 1 + std::count(bytes.begin(), nul, uint8_t{'\n'});
-    return Failure{name + ", line " + std::to_string(line) +
-                   ": the file holds a NUL byte, so it is not a text file; save it as CSV or "
-                   "vCard in UTF-8."};
+    return Failure{TrMessage(
+        "%1, line %2: the file holds a NUL byte, so it is not a text file; save it as CSV or "
+        "vCard in UTF-8.",
+        name, line)};
   }
   if (StartsWithBom(bytes)) bytes = bytes.subspan(3);
   return DecodeLegacyText(bytes);

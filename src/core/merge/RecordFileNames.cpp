@@ -1,5 +1,6 @@
 #include "core/merge/RecordFileNames.h"
 
+#include "core/base/Translation.h"
 #include "core/merge/FieldMapping.h"
 #include "core/storage/PrintableName.h"
 
@@ -20,13 +21,14 @@ Outcome<> WalkPattern(const std::string& pattern, Text text, Field field) {
     if (open == std::string::npos) break;
     const size_t close = pattern.find('}', open);
     if (close == std::string::npos) {
-      return Failure{"the '{' in '" + PrintableName(pattern) + "' is never closed."};
+      return Failure{TrMessage("the '{' in '%1' is never closed.", PrintableName(pattern))};
     }
     const std::string name = pattern.substr(open + 1, close - open - 1);
     const std::optional<int> index = FieldForHeader(QString::fromStdString(name));
     if (!index) {
-      return Failure{"{" + PrintableName(name) + "} names no field; use one such as {Name}, "
-                     "{Company Name} or {Email}."};
+      return Failure{TrMessage(
+          "{%1} names no field; use one such as {Name}, {Company Name} or {Email}.",
+          PrintableName(name))};
     }
     field(*index);
     at = close + 1;

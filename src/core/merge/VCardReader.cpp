@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/base/Translation.h"
 #include "core/card/FieldNames.h"
 #include "core/formats/Cp1252.h"
 #include "core/merge/MergeText.h"
@@ -245,7 +246,7 @@ class VCardParser {
       p.value = logical.mid(colon + 1);
       if (p.quotedPrintable) p.value = JoinSoftBreaks(p.value, i);
       if (p.name == u"BEGIN" && p.value.trimmed().toUpper() == u"VCARD") {
-        if (begun > 0) return At(begun, "a contact is never ended with END:VCARD.");
+        if (begun > 0) return At(begun, TrText("a contact is never ended with END:VCARD."));
         begun = line;
         properties.clear();
       } else if (p.name == u"END" && p.value.trimmed().toUpper() == u"VCARD" && begun > 0) {
@@ -253,19 +254,22 @@ class VCardParser {
         begun = 0;
       } else if (begun > 0 && IsUsed(p.name)) {
         if (p.value.size() > kMaxMergeValueLength) {
-          return At(line, "a value is longer than " + std::to_string(kMaxMergeValueLength) +
-                              " characters; this is not a list of contacts.");
+          return At(line,
+                    TrMessage("a value is longer than %1 characters; this is not a list of "
+                              "contacts.",
+                              kMaxMergeValueLength));
         }
         properties.push_back(std::move(p));
       }
     }
-    if (begun > 0) return At(begun, "a contact is never ended with END:VCARD.");
+    if (begun > 0) return At(begun, TrText("a contact is never ended with END:VCARD."));
     return table;
   }
 
  private:
+  // `what` is in the user's language already.
   Failure At(int line, const std::string& what) const {
-    return Failure{name_ + ", line " + std::to_string(line) + ": " + what};
+    return Failure{TrMessage("%1, line %2: %3", name_, line, what)};
   }
 
   // The line at `i` with the lines folded under it (they begin with a space or a tab, which is

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "core/base/Translation.h"
 #include "core/print/LengthDisplay.h"
 
 namespace tavolo {
@@ -27,10 +28,9 @@ bool CardDiffersFromLayout(const CardState& card, const PageLayout& layout) {
 }
 
 std::string CardAndLayoutSizes(const CardState& card, const PageLayout& layout) {
-  return QStringLiteral("the card is %1, the sheet's cards %2")
-      .arg(Millimetres(card.cardWidth, card.cardHeight, card.dpi),
-           Millimetres(layout.cardWidth, layout.cardHeight, card.dpi))
-      .toStdString();
+  return TrMessage("the card is %1, the sheet's cards %2",
+                   Millimetres(card.cardWidth, card.cardHeight, card.dpi),
+                   Millimetres(layout.cardWidth, layout.cardHeight, card.dpi));
 }
 
 CardState FittedToLayout(CardState card, const PageLayout& layout) {

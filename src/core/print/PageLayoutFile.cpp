@@ -8,6 +8,7 @@
 #include <system_error>
 #include <utility>
 
+#include "core/base/Translation.h"
 #include "core/formats/StoredString.h"
 #include "core/print/LengthDisplay.h"
 #include "core/storage/ByteReader.h"
@@ -24,16 +25,21 @@ constexpr uintmax_t kMaxLayoutFileBytes = 1u << 20;
 
 // The lengths in file order; the dialog's order differs.
 constexpr std::array<std::pair<LayoutLength, const char*>, kLayoutLengthCount> kFileLengths = {{
-    {LayoutLength::kCardHeight, "card height"},
-    {LayoutLength::kCardWidth, "card width"},
-    {LayoutLength::kHorizontalPitch, "horizontal pitch"},
-    {LayoutLength::kVerticalPitch, "vertical pitch"},
-    {LayoutLength::kLeftMargin, "left margin"},
-    {LayoutLength::kTopMargin, "top margin"},
+    {LayoutLength::kCardHeight, QT_TRANSLATE_NOOP("Tavolo", "the card height")},
+    {LayoutLength::kCardWidth, QT_TRANSLATE_NOOP("Tavolo", "the card width")},
+    {LayoutLength::kHorizontalPitch, QT_TRANSLATE_NOOP("Tavolo", "the horizontal pitch")},
+    {LayoutLength::kVerticalPitch, QT_TRANSLATE_NOOP("Tavolo", "the vertical pitch")},
+    {LayoutLength::kLeftMargin, QT_TRANSLATE_NOOP("Tavolo", "the left margin")},
+    {LayoutLength::kTopMargin, QT_TRANSLATE_NOOP("Tavolo", "the top margin")},
 }};
 
 Failure Refused(std::string message) {
   return {std::move(message)};
+}
+
+// `part` names a part of the file, in the user's language.
+Failure EndsInside(const std::string& part) {
+  return Refused(TrMessage("the file ends inside %1", part));
 }
 
 // The longest start of `text` that is at most `maxBytes` in UTF-8, cut between characters.
@@ -76,40 +82,40 @@ std::vector<uint8_t> SerializePageLayout(const PageLayout& layout) {
 Outcome<PageLayout> ParsePageLayout(std::span<const uint8_t> bytes) {
   ByteReader in(bytes);
   const uint32_t version = in.U32();
-  if (!in.ok()) return Refused("the file ends inside the version");
+  if (!in.ok()) return EndsInside(TrText("the version"));
   if (version != kPageLayoutVersion) {
-    return Failure{"the format version " + std::to_string(version) +
-                       " is newer than this program reads",
+    return Failure{TrMessage("the format version %1 is newer than this program reads", version),
                    kLaterLayoutVersion};
   }
   PageLayout layout;
   for (const auto& [which, label] : kFileLengths) {
     float& length = LengthOf(layout, which);
     length = in.F32();
-    if (!in.ok()) return Refused(std::string("the file ends inside the ") + label);
+    if (!in.ok()) return EndsInside(TrText(label));
     if (!std::isfinite(length)) {
-      return Refused(std::string("the ") + label + " is not a finite number");
+      return Refused(TrMessage("%1 is not a finite number", TrText(label)));
     }
   }
   layout.paper = in.I32();
-  if (!in.ok()) return Refused("the file ends inside the paper identifier");
+  if (!in.ok()) return EndsInside(TrText("the paper identifier"));
   layout.unit = in.I32();
-  if (!in.ok()) return Refused("the file ends inside the unit");
-  if (!ReadStoredString(in, layout.name)) return Refused("the file ends inside the name");
+  if (!in.ok()) return EndsInside(TrText("the unit"));
+  if (!ReadStoredString(in, layout.name)) return EndsInside(TrText("the name"));
   layout.name = CutToUtf8Bytes(layout.name, kMaxLayoutNameBytes);
   return layout;
 }
 
 Outcome<PageLayout> ReadPageLayoutFile(const std::filesystem::path& path) {
   const Outcome<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxLayoutFileBytes);
-  if (!file) return Refused(file.Message());
+  if (!file) return Refused(TranslatedMessage(file.Message()));
   Outcome<PageLayout> layout = ParsePageLayout(file.Value());
   if (layout.Error() == kLaterLayoutVersion) {
-    return Failure{PrintableName(path.string()) + " cannot be read: " + layout.Message() + ".",
-                   kLaterLayoutVersion};
+    return Failure{
+        TrMessage("%1 cannot be read: %2.", PrintableName(path.string()), layout.Message()),
+        kLaterLayoutVersion};
   }
   if (!layout) {
-    return Refused(PrintableName(path.string()) + " is damaged: " + layout.Message() + ".");
+    return Refused(TrMessage("%1 is damaged: %2.", PrintableName(path.string()), layout.Message()));
   }
   return layout;
 }
@@ -117,7 +123,7 @@ Outcome<PageLayout> ReadPageLayoutFile(const std::filesystem::path& path) {
 Outcome<std::filesystem::path> WritePageLayoutFile(const std::filesystem::path& path,
                                                    const PageLayout& layout) {
   const Outcome<> written = WriteFileReplacing(path, SerializePageLayout(layout));
-  if (!written) return Failure{written.Message()};
+  if (!written) return Failure{TranslatedMessage(written.Message())};
   return path;
 }
 
@@ -129,11 +135,11 @@ bool IsLayoutFileName(const QString& name) {
 
 Outcome<std::filesystem::path> SaveLayoutTemplate(const std::filesystem::path& folder,
                                                   const PageLayout& layout) {
-  if (layout.name.isEmpty()) return Failure{"Give the page layout a name."};
+  if (layout.name.isEmpty()) return Failure{TrMessage("Give the page layout a name.")};
   if (!IsLayoutFileName(layout.name)) {
-    return Failure{"\"" + layout.name.toStdString() +
-                   "\" cannot be the name of a file: give a name without \"/\" of at most " +
-                   std::to_string(kMaxLayoutNameBytes) + " bytes."};
+    return Failure{TrMessage(
+        "\"%1\" cannot be the name of a file: give a name without \"/\" of at most %2 bytes.",
+        layout.name, kMaxLayoutNameBytes)};
   }
   // The folder ships with the program, but a user may have removed it.
   std::error_code ignored;

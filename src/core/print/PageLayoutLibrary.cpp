@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "core/base/Translation.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/print/SheetGrid.h"
@@ -35,7 +36,7 @@ PageLayoutListing ReadPageLayouts(const DataFolder& folder) {
     if (error) {
       // The user's folder is made by the first layout saved there.
       if (place == folder.shipped || error.value() != ENOENT) {
-        listing.errors.push_back(FileErrorMessage(error.value(), place));
+        listing.errors.push_back(TranslatedMessage(FileErrorMessage(error.value(), place)));
       }
       continue;
     }
@@ -64,15 +65,15 @@ PageLayoutListing ReadPageLayouts(const DataFolder& folder) {
     if (!read) {
       listing.errors.push_back(read.Message());
     } else if (const std::string off = OffItsPaper(read.Value(), papers); !off.empty()) {
-      listing.errors.push_back(PrintableName(file.string()) + " is refused: " + off + ".");
+      listing.errors.push_back(TrMessage("%1 is refused: %2.", PrintableName(file.string()), off));
     } else {
       listing.layouts.push_back(std::move(read).Value());
     }
   }
   if (listing.leftOut > 0) {
-    listing.errors.push_back("Only the first " + std::to_string(kMaxPageLayouts) +
-                             " page layouts are listed; " + std::to_string(listing.leftOut) +
-                             " more in " + PrintableName(folder.user.string()) + " are left out.");
+    listing.errors.push_back(
+        TrMessage("Only the first %1 page layouts are listed; %2 more in %3 are left out.",
+                  kMaxPageLayouts, listing.leftOut, PrintableName(folder.user.string())));
   }
   return listing;
 }

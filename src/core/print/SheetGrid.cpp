@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/base/Translation.h"
 #include "core/print/LengthDisplay.h"
 
 namespace tavolo {
@@ -22,20 +23,20 @@ int CountAlong(double paper, double card, double gap) {
 
 }  // namespace
 
-const char* GridMessage(GridStatus status) {
+std::string GridMessage(GridStatus status) {
   switch (status) {
     case GridStatus::kOk:
       return "";
     case GridStatus::kPitchBelowCard:
-      return "Card height and width should not be more than pitch values";
+      return TrMessage("Card height and width should not be more than pitch values");
     case GridStatus::kNotEnoughSpace:
-      return "Not enough space";
+      return TrMessage("Not enough space");
     case GridStatus::kOffThePaper:
-      return "The first card does not start on the paper: make the margins smaller";
+      return TrMessage("The first card does not start on the paper: make the margins smaller");
     case GridStatus::kTooManyCards:
       break;
   }
-  return "Cards too small: at most 100 fit across and 100 down";
+  return TrMessage("Cards too small: at most 100 fit across and 100 down");
 }
 
 SheetGrid ComputeGrid(const PageLayout& layout, PaperMm paper, int dpi) {

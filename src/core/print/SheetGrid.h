@@ -3,6 +3,7 @@
 // last column or row past the paper's edge (the printer then cuts it off).
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include <QRectF>
@@ -35,7 +36,7 @@ struct SheetGrid {
 // What the page preview shows instead of the grid: "Card height and width should not be more
 // than pitch values", "Not enough space", the too-many-cards or the off-the-paper message; empty
 // for kOk.
-const char* GridMessage(GridStatus status);
+std::string GridMessage(GridStatus status);
 
 // Columns := trunc(paper width / card width), and when that is above 1, trunc(paper width /
 // horizontal pitch); rows likewise. A layout with a length that is not a finite number, a card

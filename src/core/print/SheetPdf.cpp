@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
+#include "core/base/Translation.h"
 #include "core/storage/FileIo.h"
 
 namespace tavolo {
@@ -29,7 +30,7 @@ PrintOutcome WritePdf(const std::filesystem::path& path, const QString& title,
   const Outcome<> written =
       WriteFileReplacing(path, std::span(reinterpret_cast<const uint8_t*>(pdf.constData()),
                                          static_cast<size_t>(pdf.size())));
-  if (!written) return Failure{written.Message()};
+  if (!written) return TranslatedFailure(written);
   return PrintCompletion::kPrinted;
 }
 

@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "core/base/Translation.h"
 #include "core/print/SheetGrid.h"
 #include "core/print/SheetRenderer.h"
 
@@ -16,8 +17,8 @@ constexpr double kMmPerInch = 25.4;
 }  // namespace
 
 Outcome<> CheckSheetJob(const SheetJob& job) {
-  if (!HasCards(job)) return Failure{"The card could not be rendered."};
-  if (job.sheets < 1) return Failure{"At least one sheet is needed."};
+  if (!HasCards(job)) return Failure{TrMessage("The card could not be rendered.")};
+  if (job.sheets < 1) return Failure{TrMessage("At least one sheet is needed.")};
   const SheetGrid grid = ComputeGrid(job.layout, job.paper.WholeMm(), job.dpi);
   if (!grid.Ok()) return Failure{GridMessage(grid.status)};
   return CheckBleedRoom(job);
@@ -28,10 +29,9 @@ Outcome<> CheckBleedRoom(const SheetJob& job) {
   const SheetPlacement placement = PlaceCards(job.layout, job.paper.WholeMm(), job.dpi, job.dpi);
   const SheetPaint paint = PrepareSheets(job, placement.cards, job.dpi);
   if (!BleedsOverlap(paint.places, placement.grid)) return {};
-  return Failure{QStringLiteral("No room for a bleed of %1 mm between the cards: their bleeds "
-                                "would overlap.")
-                     .arg(job.shop.bleedMm)
-                     .toStdString()};
+  return Failure{
+      TrMessage("No room for a bleed of %1 mm between the cards: their bleeds would overlap.",
+                QStringLiteral("%1").arg(job.shop.bleedMm))};
 }
 
 PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
@@ -42,7 +42,7 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
   QPageLayout page(job.paper.pageSize, QPageLayout::Portrait, QMarginsF());
   page.setMode(QPageLayout::FullPageMode);
   if (!device.setPageLayout(page)) {
-    return Failure{"The paper " + job.paper.name.toStdString() + " cannot be used."};
+    return Failure{TrMessage("The paper %1 cannot be used.", job.paper.name)};
   }
   const double deviceDpi = device.logicalDpiX();
   const SheetPlacement placement = PlaceCards(job.layout, job.paper.WholeMm(), job.dpi, deviceDpi);
@@ -54,7 +54,7 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
       twoSided ? PrepareBacks(job, placement.cards, pageSize, deviceDpi) : SheetPaint{};
 
   QPainter painter;
-  if (!painter.begin(&device)) return Failure{"The printing could not be started."};
+  if (!painter.begin(&device)) return Failure{TrMessage("The printing could not be started.")};
   for (int sheet = 0; sheet < job.sheets; ++sheet) {
     if (progress && !progress(sheet, job.sheets)) {
       painter.end();
@@ -62,7 +62,7 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
     }
     if (sheet > 0 && !device.newPage()) {
       painter.end();
-      return Failure{"A new sheet could not be started."};
+      return Failure{TrMessage("A new sheet could not be started.")};
     }
     PaintSheet(painter, paint, sheet);
     if (!twoSided) continue;
@@ -72,7 +72,7 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
     }
     PaintSheet(painter, backs, sheet);
   }
-  if (!painter.end()) return Failure{"The printing could not be finished."};
+  if (!painter.end()) return Failure{TrMessage("The printing could not be finished.")};
   return PrintCompletion::kPrinted;
 }
 
@@ -81,13 +81,13 @@ PrintOutcome PrintCalibrationPage(QPagedPaintDevice& device, const Paper& paper,
   QPageLayout page(paper.pageSize, QPageLayout::Portrait, QMarginsF());
   page.setMode(QPageLayout::FullPageMode);
   if (!device.setPageLayout(page)) {
-    return Failure{"The paper " + paper.name.toStdString() + " cannot be used."};
+    return Failure{TrMessage("The paper %1 cannot be used.", paper.name)};
   }
   QPainter painter;
-  if (!painter.begin(&device)) return Failure{"The printing could not be started."};
+  if (!painter.begin(&device)) return Failure{TrMessage("The printing could not be started.")};
   PaintCalibrationPage(painter, paper.pageSize.size(QPageSize::Millimeter), device.logicalDpiX(),
                        calibration);
-  if (!painter.end()) return Failure{"The printing could not be finished."};
+  if (!painter.end()) return Failure{TrMessage("The printing could not be finished.")};
   return PrintCompletion::kPrinted;
 }
 

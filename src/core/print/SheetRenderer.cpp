@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include "core/base/Translation.h"
 #include "core/print/Bleed.h"
 
 namespace tavolo {
@@ -153,8 +154,7 @@ void PaintCalibrationPage(QPainter& painter, QSizeF paperMm, double deviceDpi,
   painter.drawLine(centre - QPointF(0, at(20)), centre + QPointF(0, at(20)));
   painter.drawEllipse(centre, at(10), at(10));
   const QString text =
-      QStringLiteral(
-          "The centre of the cross should lie %1 mm from the paper's left edge and %2 mm from its "
+      Tr("The centre of the cross should lie %1 mm from the paper's left edge and %2 mm from its "
           "top edge.\nMeasure where it lies: the X offset is %1 minus the distance from the left, "
           "the Y offset %2 minus the distance from the top, each added to the offset in use.\n"
           "Measure 100 mm of a ruler: the scale is the scale in use times 100 divided by what "

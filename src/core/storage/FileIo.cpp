@@ -13,6 +13,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/storage/FileMessages.h"
 #include "core/storage/PrintableName.h"
 
 namespace tavolo {
@@ -26,11 +27,9 @@ constexpr const char* kTempSuffix = ".tmp";
 // A named temporary this old is what a killed save left.
 constexpr time_t kStaleTemporarySeconds = 24 * 60 * 60;
 
-std::string Substitute(std::string_view text, const std::filesystem::path& path) {
-  std::string out(text);
-  const size_t at = out.find("%1");
-  if (at != std::string::npos) out.replace(at, 2, PrintableName(path.string()));
-  return out;
+std::string Substitute(FileMessage message, const std::filesystem::path& path) {
+  const std::string name[] = {PrintableName(path.string())};
+  return FillPlaceholders(FileMessageText(message), name);
 }
 
 // Closes a descriptor on every path out of a function.
@@ -63,13 +62,13 @@ struct NotAFile {
 };
 
 NotAFile NotAFileOf(mode_t mode, const std::filesystem::path& path) {
-  if (S_ISDIR(mode)) return {EISDIR, Substitute("%1 is a folder, not a file.", path)};
-  if (S_ISLNK(mode)) return {EINVAL, Substitute("%1 is a symbolic link, not a file.", path)};
-  if (S_ISFIFO(mode)) return {EINVAL, Substitute("%1 is a named pipe, not a file.", path)};
+  if (S_ISDIR(mode)) return {EISDIR, Substitute(FileMessage::kFolder, path)};
+  if (S_ISLNK(mode)) return {EINVAL, Substitute(FileMessage::kSymbolicLink, path)};
+  if (S_ISFIFO(mode)) return {EINVAL, Substitute(FileMessage::kNamedPipe, path)};
   if (S_ISCHR(mode) || S_ISBLK(mode)) {
-    return {EINVAL, Substitute("%1 is a device, not a file.", path)};
+    return {EINVAL, Substitute(FileMessage::kDevice, path)};
   }
-  return {EINVAL, Substitute("%1 is not a regular file.", path)};
+  return {EINVAL, Substitute(FileMessage::kNotRegularFile, path)};
 }
 
 // A write that finds no such file is missing a folder on the way.
@@ -208,18 +207,18 @@ std::string FileErrorMessage(int error, const std::filesystem::path& path) {
     case EACCES:
     case EPERM:
     case EROFS:
-      return Substitute("Access to %1 was denied.", path);
+      return Substitute(FileMessage::kAccessDenied, path);
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-      return Substitute("Disk full while accessing %1.", path);
+      return Substitute(FileMessage::kDiskFull, path);
     case ENOENT:
-      return Substitute("%1 was not found.", path);
+      return Substitute(FileMessage::kNotFound, path);
     case ENOTDIR:
     case ENAMETOOLONG:
-      return Substitute("%1 contains an invalid path.", path);
+      return Substitute(FileMessage::kInvalidPath, path);
     default:
-      return Substitute("An unexpected error occurred while accessing %1.", path);
+      return Substitute(FileMessage::kUnexpected, path);
   }
 }
 
@@ -238,7 +237,7 @@ Outcome<OpenFile> OpenFile::Open(const std::filesystem::path& path, uintmax_t ma
     return fail(why.error, std::move(why.message));
   }
   if (static_cast<uintmax_t>(info.st_size) > maxBytes) {
-    return fail(EFBIG, Substitute("%1 is too large.", path));
+    return fail(EFBIG, Substitute(FileMessage::kTooLarge, path));
   }
   return OpenFile(fd.Release(), path, static_cast<uint64_t>(info.st_size));
 }

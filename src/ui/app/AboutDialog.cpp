@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 
 namespace tavolo {
 

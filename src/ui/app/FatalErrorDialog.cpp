@@ -1,6 +1,6 @@
 #include "ui/app/FatalErrorDialog.h"
 
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

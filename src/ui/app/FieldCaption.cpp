@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/base/WindowColour.h"
-#include "ui/base/Translation.h"
 #include "ui/controls/ControlPainting.h"
 
 namespace tavolo {

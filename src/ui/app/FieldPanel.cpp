@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "ui/app/FieldCaption.h"
 #include "ui/app/MainWindowPlacement.h"
-#include "ui/base/Translation.h"
 
 namespace tavolo {
 

@@ -11,9 +11,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/base/Translation.h"
 #include "ui/app/HelpBrowser.h"
 #include "ui/app/HelpContents.h"
-#include "ui/base/Translation.h"
 
 namespace tavolo {
 

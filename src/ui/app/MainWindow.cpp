@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "core/base/WindowColour.h"
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
@@ -16,7 +17,6 @@
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindowPlacement.h"
 #include "ui/base/DialogPrompts.h"
-#include "ui/base/Translation.h"
 #include "ui/card/CardPreview.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/choosers/LayoutChooser.h"

@@ -6,12 +6,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/base/Translation.h"
 #include "core/card/LayoutTable.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
 #include "ui/base/RecentProjects.h"
-#include "ui/base/Translation.h"
 #include "ui/card/CardPreviewGeometry.h"
 
 namespace tavolo {

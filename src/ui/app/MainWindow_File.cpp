@@ -2,6 +2,7 @@
 #include <QFileInfo>
 
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "core/formats/ImageFileTypes.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
@@ -9,7 +10,6 @@
 #include "ui/app/MainWindow.h"
 #include "ui/base/FileFilter.h"
 #include "ui/base/RecentProjects.h"
-#include "ui/base/Translation.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/dialogs/ExportImage.h"
 #include "ui/dialogs/MergeCommand.h"

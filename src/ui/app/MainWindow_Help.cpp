@@ -3,12 +3,12 @@
 #include <system_error>
 
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "ui/app/AboutDialog.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/HelpContents.h"
 #include "ui/app/HelpWindow.h"
 #include "ui/app/MainWindow.h"
-#include "ui/base/Translation.h"
 
 namespace tavolo {
 

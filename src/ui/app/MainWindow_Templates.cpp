@@ -2,10 +2,10 @@
 #include <system_error>
 
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
 #include "ui/app/MainWindow.h"
-#include "ui/base/Translation.h"
 #include "ui/templates/TemplateLibraryDialog.h"
 #include "ui/templates/TemplateNameDialog.h"
 

@@ -12,6 +12,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
 #include "core/formats/ProjectFile.h"
@@ -22,7 +23,6 @@
 #include "ui/app/MainWindow.h"
 #include "ui/base/BackgroundWork.h"
 #include "ui/base/DialogPrompts.h"
-#include "ui/base/Translation.h"
 #include "ui/templates/LoadingWindow.h"
 #include "ui/templates/TemplateLibraryDialog.h"
 
@@ -116,9 +116,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tavolo"));
   QApplication::setWindowIcon(tavolo::AppIcon());
   // The texts in the user's language (English needs no catalogue); help pages stay English.
-  tavolo::InstallTranslations(
-      app, QString::fromStdString((tavolo::DataFolders().shipped / "translations").string()),
-      QLocale());
+  tavolo::InstallProgramTranslations(app);
   tavolo::InstallFatalErrorDialog();
 
   tavolo::BackgroundTable backgrounds;

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
 

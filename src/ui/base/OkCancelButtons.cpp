@@ -1,6 +1,6 @@
 #include "ui/base/OkCancelButtons.h"
 
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 
 #include <QBoxLayout>
 #include <QDialog>

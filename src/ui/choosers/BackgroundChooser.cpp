@@ -7,11 +7,11 @@
 #include <algorithm>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/base/WindowColour.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
-#include "ui/base/Translation.h"
 #include "ui/choosers/CheckMark.h"
 #include "ui/controls/ControlPainting.h"
 

@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/card/LayoutThumbnail.h"
-#include "ui/base/Translation.h"
 #include "ui/choosers/LayoutStripShading.h"
 #include "ui/controls/ControlPainting.h"
 

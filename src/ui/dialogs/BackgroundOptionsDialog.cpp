@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/card/StyleInputs.h"
 #include "ui/base/DialogControls.h"
-#include "ui/base/Translation.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
 

@@ -8,11 +8,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/base/Translation.h"
 #include "core/card/CardSize.h"
 #include "core/print/LengthDisplay.h"
 #include "ui/base/OkCancelButtons.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
 
 namespace tavolo {
 

@@ -9,8 +9,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/base/Translation.h"
 #include "ui/base/OkCancelButtons.h"
-#include "ui/base/Translation.h"
 #include "ui/controls/ColourButton.h"
 #include "ui/controls/HueLightnessPicker.h"
 #include "ui/controls/HueSlider.h"

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/base/Translation.h"
 #include "core/card/FieldNames.h"
 #include "ui/base/OkCancelButtons.h"
-#include "ui/base/Translation.h"
 
 namespace tavolo {
 

@@ -12,9 +12,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/base/Translation.h"
 #include "core/formats/ExportFormats.h"
 #include "ui/base/OkCancelButtons.h"
-#include "ui/base/Translation.h"
 
 namespace tavolo {
 

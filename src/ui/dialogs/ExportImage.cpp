@@ -3,11 +3,11 @@
 #include <QDialog>
 #include <QDir>
 
+#include "core/base/Translation.h"
 #include "core/card/CardDocument.h"
 #include "core/formats/ExportFormats.h"
 #include "core/formats/ImageFileTypes.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
 #include "ui/dialogs/ExportDialog.h"
 #include "ui/dialogs/ExportJob.h"
 

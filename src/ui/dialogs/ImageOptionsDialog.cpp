@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/base/Translation.h"
 #include "core/bridge/BoundedPicture.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/bridge/SvgDrawing.h"
@@ -18,7 +19,6 @@
 #include "core/library/PhotoFolder.h"
 #include "ui/base/OkCancelButtons.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
 #include "ui/controls/PicturePreview.h"
 #include "ui/controls/PicturePreviewGeometry.h"
 #include "ui/dialogs/ScaleBox.h"
@@ -185,7 +185,7 @@ bool ImageOptionsDialog::LoadFile(const std::filesystem::path& source) {
   RasterImage image = LoadPicture(source);
   if (!image.IsValid()) {
     Tell(Tr("%1 could not be opened as a picture: %2")
-             .arg(Quoted(source), QString::fromStdString(image.GetLastError())));
+             .arg(Quoted(source), QString::fromStdString(TranslatedMessage(image.GetLastError()))));
     return false;
   }
   const Outcome<std::filesystem::path> copied = CopyIntoPhotoFolder(source, photoFolder_);

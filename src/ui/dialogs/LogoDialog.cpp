@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 #include "ui/controls/PicturePreview.h"
 
 namespace tavolo {

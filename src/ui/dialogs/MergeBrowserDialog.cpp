@@ -18,7 +18,7 @@
 #include "core/merge/MergedCardSource.h"
 #include "core/merge/RecordFileNames.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 #include "ui/dialogs/ExportDialog.h"
 #include "ui/print/PrintDialog.h"
 

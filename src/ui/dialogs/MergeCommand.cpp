@@ -2,11 +2,11 @@
 
 #include <QFileInfo>
 
+#include "core/base/Translation.h"
 #include "core/card/CardDocument.h"
 #include "core/merge/MergeData.h"
 #include "core/merge/MergeRecords.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
 #include "ui/dialogs/MergeBrowserDialog.h"
 #include "ui/dialogs/MergeMappingDialog.h"
 

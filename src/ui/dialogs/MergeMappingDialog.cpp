@@ -9,9 +9,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/base/Translation.h"
 #include "core/card/FieldNames.h"
 #include "ui/base/OkCancelButtons.h"
-#include "ui/base/Translation.h"
 
 namespace tavolo {
 

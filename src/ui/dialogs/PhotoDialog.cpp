@@ -5,7 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 #include "ui/controls/PicturePreview.h"
 #include "ui/controls/Slider.h"
 

@@ -16,12 +16,12 @@
 #include <QVBoxLayout>
 
 #include "core/base/ColourModel.h"
+#include "core/base/Translation.h"
 #include "core/card/QrCodeDrawing.h"
 #include "core/card/QrContentText.h"
 #include "core/card/QrSymbol.h"
 #include "ui/base/DialogControls.h"
 #include "ui/base/OkCancelButtons.h"
-#include "ui/base/Translation.h"
 #include "ui/controls/ColourLine.h"
 
 namespace tavolo {

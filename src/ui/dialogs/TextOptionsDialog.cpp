@@ -15,10 +15,10 @@
 #include <algorithm>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/card/ShrinkToFitChunk.h"
 #include "core/card/StyleInputs.h"
 #include "ui/base/DialogControls.h"
-#include "ui/base/Translation.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
 

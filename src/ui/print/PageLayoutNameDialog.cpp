@@ -1,6 +1,6 @@
 #include "ui/print/PageLayoutNameDialog.h"
 
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

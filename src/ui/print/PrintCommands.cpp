@@ -9,11 +9,11 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardDocument.h"
 #include "core/card/CardPainter.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
 #include "ui/print/PrintDialog.h"
 #include "ui/print/PrinterChoice.h"
 

@@ -28,7 +28,7 @@
 #include "core/print/SheetGrid.h"
 #include "core/print/SheetPrinting.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/print/CalibrationSettings.h"
 #include "ui/print/DraftCardPreview.h"

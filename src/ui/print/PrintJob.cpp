@@ -6,9 +6,9 @@
 #include <QPrinter>
 #include <QProgressDialog>
 
+#include "core/base/Translation.h"
 #include "core/print/SheetPdf.h"
 #include "core/print/SheetPrinting.h"
-#include "ui/base/Translation.h"
 #include "ui/print/PrinterChoice.h"
 
 namespace tavolo {

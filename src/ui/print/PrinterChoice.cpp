@@ -1,6 +1,6 @@
 #include "ui/print/PrinterChoice.h"
 
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 
 #include <QDir>
 #include <QPageLayout>

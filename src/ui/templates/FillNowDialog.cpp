@@ -1,6 +1,6 @@
 #include "ui/templates/FillNowDialog.h"
 
-#include "ui/base/Translation.h"
+#include "core/base/Translation.h"
 
 #include <QPushButton>
 

@@ -5,10 +5,10 @@
 #include <chrono>
 
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "core/base/WindowColour.h"
 #include "core/card/BackgroundTable.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
 
 namespace tavolo {
 

@@ -5,11 +5,11 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/base/WindowColour.h"
 #include "core/card/FieldNames.h"
 #include "core/library/TemplateTable.h"
 #include "ui/base/Prompts.h"
-#include "ui/base/Translation.h"
 #include "ui/controls/FieldNameLabel.h"
 #include "ui/controls/PillButton.h"
 #include "ui/templates/FillNowDialog.h"

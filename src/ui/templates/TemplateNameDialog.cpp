@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "core/base/ProgramFolder.h"
+#include "core/base/Translation.h"
 #include "core/library/TemplateWriter.h"
-#include "ui/base/Translation.h"
 
 namespace tavolo {
 

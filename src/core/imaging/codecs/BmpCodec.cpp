@@ -9,6 +9,7 @@
 #include "core/imaging/codecs/Codecs.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo::codecs {
 
@@ -61,24 +62,24 @@ struct DibHeader {
 bool ReadHeader(std::span<const uint8_t> data, size_t offset, RasterImage& image, DibHeader& h) {
   ByteReader r(data, offset);
   const uint32_t headerSize = r.U32();
-  if (!r.ok()) return Fail(image, "Not a BMP");
+  if (!r.ok()) return Fail(image, UserText("Not a BMP"));
   if (headerSize == 12) {
     h.core = true;
     h.width = r.U16();
     h.height = r.U16();
-    if (r.U16() != 1) return Fail(image, "Not a BMP");
+    if (r.U16() != 1) return Fail(image, UserText("Not a BMP"));
     h.bpp = r.U16();
-    if (!r.ok()) return Fail(image, "BMP header is truncated");
+    if (!r.ok()) return Fail(image, UserText("BMP header is truncated"));
     h.paletteOffset = offset + 12;
     return true;
   }
   const bool knownSize = headerSize == 40 || headerSize == 52 || headerSize == 56 ||
                          headerSize == 64 || headerSize == 108 || headerSize == 124;
-  if (!knownSize) return Fail(image, "Not a BMP");
-  if (!r.Has(headerSize - 4)) return Fail(image, "BMP header is truncated");
+  if (!knownSize) return Fail(image, UserText("Not a BMP"));
+  if (!r.Has(headerSize - 4)) return Fail(image, UserText("BMP header is truncated"));
   h.width = r.I32();
   h.height = r.I32();
-  if (r.U16() != 1) return Fail(image, "Not a BMP");
+  if (r.U16() != 1) return Fail(image, UserText("Not a BMP"));
   h.bpp = r.U16();
   h.compression = r.U32();
   r.Skip(4);  // image size: recomputed from the dimensions
@@ -90,7 +91,7 @@ bool ReadHeader(std::span<const uint8_t> data, size_t offset, RasterImage& image
   const bool fields = h.compression == kBiBitfields || h.compression == kBiAlphaBitfields;
   if (headerSize == 64 && h.compression > kBiRle4) {
     // The OS/2 2.x header gives 3 and 4 other meanings (Huffman, RLE24).
-    return Fail(image, "Unsupported BMP compression");
+    return Fail(image, UserText("Unsupported BMP compression"));
   }
   if (headerSize >= 52 && headerSize != 64) {
     for (int i = 0; i < (headerSize >= 56 ? 4 : 3); ++i) h.masks[i] = r.U32();
@@ -100,11 +101,11 @@ bool ReadHeader(std::span<const uint8_t> data, size_t offset, RasterImage& image
     ByteReader m(data, paletteOffset);
     const int count = h.compression == kBiAlphaBitfields ? 4 : 3;
     for (int i = 0; i < count; ++i) h.masks[i] = m.U32();
-    if (!m.ok()) return Fail(image, "BMP header is truncated");
+    if (!m.ok()) return Fail(image, UserText("BMP header is truncated"));
     paletteOffset += 4 * static_cast<size_t>(count);
     h.hasMasks = true;
   }
-  if (!r.ok()) return Fail(image, "BMP header is truncated");
+  if (!r.ok()) return Fail(image, UserText("BMP header is truncated"));
   h.paletteOffset = paletteOffset;
   if (h.height < 0) {
     h.topDown = true;
@@ -114,27 +115,29 @@ bool ReadHeader(std::span<const uint8_t> data, size_t offset, RasterImage& image
 }
 
 bool ValidateHeader(const DibHeader& h, bool icon, RasterImage& image) {
-  if (h.width <= 0 || h.height <= 0) return Fail(image, "BMP has no pixels");
-  if (icon && (h.topDown || h.height % 2 != 0)) return Fail(image, "Icon bitmap has a bad height");
+  if (h.width <= 0 || h.height <= 0) return Fail(image, UserText("BMP has no pixels"));
+  if (icon && (h.topDown || h.height % 2 != 0))
+    return Fail(image, UserText("Icon bitmap has a bad height"));
   switch (h.compression) {
     case kBiRgb:
       if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32) {
-        return Fail(image, "Unsupported BMP bit depth");
+        return Fail(image, UserText("Unsupported BMP bit depth"));
       }
-      if (h.core && (h.bpp == 16 || h.bpp == 32)) return Fail(image, "Unsupported BMP bit depth");
+      if (h.core && (h.bpp == 16 || h.bpp == 32))
+        return Fail(image, UserText("Unsupported BMP bit depth"));
       break;
     case kBiRle8:
-      if (h.bpp != 8 || h.topDown) return Fail(image, "Bad RLE8 BMP");
+      if (h.bpp != 8 || h.topDown) return Fail(image, UserText("Bad RLE8 BMP"));
       break;
     case kBiRle4:
-      if (h.bpp != 4 || h.topDown) return Fail(image, "Bad RLE4 BMP");
+      if (h.bpp != 4 || h.topDown) return Fail(image, UserText("Bad RLE4 BMP"));
       break;
     case kBiBitfields:
     case kBiAlphaBitfields:
-      if (h.bpp != 16 && h.bpp != 32) return Fail(image, "Bad BMP bit fields");
+      if (h.bpp != 16 && h.bpp != 32) return Fail(image, UserText("Bad BMP bit fields"));
       break;
     default:
-      return Fail(image, "Unsupported BMP compression");
+      return Fail(image, UserText("Unsupported BMP compression"));
   }
   return true;
 }
@@ -196,7 +199,7 @@ bool DecodeRle(std::span<const uint8_t> data, size_t offset, const DibHeader& h,
   while (y < height) {
     const uint8_t count = r.U8();
     const uint8_t value = r.U8();
-    if (!r.ok()) return Fail(image, "BMP pixel data is truncated");
+    if (!r.ok()) return Fail(image, UserText("BMP pixel data is truncated"));
     if (count > 0) {
       for (int i = 0; i < count; ++i) {
         put(rle4 ? static_cast<uint8_t>(i % 2 == 0 ? value >> 4 : value & 0x0F) : value);
@@ -214,13 +217,13 @@ bool DecodeRle(std::span<const uint8_t> data, size_t offset, const DibHeader& h,
     } else {
       const size_t bytes = rle4 ? (value + 1u) / 2 : value;
       const auto run = r.Bytes(bytes);
-      if (!r.ok()) return Fail(image, "BMP pixel data is truncated");
+      if (!r.ok()) return Fail(image, UserText("BMP pixel data is truncated"));
       for (int i = 0; i < value; ++i) {
         put(rle4 ? static_cast<uint8_t>(i % 2 == 0 ? run[i / 2] >> 4 : run[i / 2] & 0x0F) : run[i]);
       }
       if (bytes % 2 != 0) r.Skip(1);
     }
-    if (!r.ok()) return Fail(image, "BMP pixel data is truncated");
+    if (!r.ok()) return Fail(image, UserText("BMP pixel data is truncated"));
   }
   end = r.pos();
   return true;
@@ -248,10 +251,10 @@ bool DecodeDib(std::span<const uint8_t> data, const DibSource& source, int forma
   }
   ByteReader paletteReader(data, h.paletteOffset);
   const auto paletteBytes = paletteReader.Bytes(paletteCount * entrySize);
-  if (!paletteReader.ok()) return Fail(image, "BMP palette is truncated");
+  if (!paletteReader.ok()) return Fail(image, UserText("BMP palette is truncated"));
   const size_t pixelOffset =
       source.pixelOffset != 0 ? source.pixelOffset : h.paletteOffset + paletteBytes.size();
-  if (pixelOffset > data.size()) return Fail(image, "BMP pixel data is missing");
+  if (pixelOffset > data.size()) return Fail(image, UserText("BMP pixel data is missing"));
 
   const auto width = static_cast<uint64_t>(h.width);
   const auto height = static_cast<uint64_t>(h.height);
@@ -261,7 +264,7 @@ bool DecodeDib(std::span<const uint8_t> data, const DibSource& source, int forma
   // lack its padding.
   if (!runLength && width <= kMaxImageSide && height <= kMaxImageSide &&
       data.size() - pixelOffset < fileStride * (height - 1) + (width * h.bpp + 7) / 8) {
-    return Fail(image, "BMP pixel data is truncated");
+    return Fail(image, UserText("BMP pixel data is truncated"));
   }
   const uint32_t outBpp = h.bpp <= 8 ? h.bpp : 24;
   if (!CheckImageSize(static_cast<uint64_t>(h.width), static_cast<uint64_t>(h.height), outBpp,
@@ -326,12 +329,12 @@ bool DecodeBmp(std::span<const uint8_t> data, RasterImage& image) {
   ByteReader r(data);
   const uint8_t b = r.U8();
   const uint8_t m = r.U8();
-  if (!r.ok() || b != 'B' || m != 'M') return Fail(image, "Not a BMP");
+  if (!r.ok() || b != 'B' || m != 'M') return Fail(image, UserText("Not a BMP"));
   r.Skip(8);
   const uint32_t offBits = r.U32();
-  if (!r.ok()) return Fail(image, "Not a BMP");
+  if (!r.ok()) return Fail(image, UserText("Not a BMP"));
   if (offBits < kFileHeaderSize + 12 || offBits > data.size()) {
-    return Fail(image, "BMP pixel offset is out of the file");
+    return Fail(image, UserText("BMP pixel offset is out of the file"));
   }
   size_t pixelEnd = 0;
   return DecodeDib(data, {kFileHeaderSize, offBits, false}, kFormatBmp, image, pixelEnd);
@@ -340,7 +343,7 @@ bool DecodeBmp(std::span<const uint8_t> data, RasterImage& image) {
 bool EncodeBmp(RasterImage& image, std::vector<uint8_t>& out) {
   const uint32_t bpp = image.GetBpp();
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) {
-    image.SetLastError("BMP can save only 1, 4, 8 or 24 bits per pixel");
+    image.SetLastError(UserText("BMP can save only 1, 4, 8 or 24 bits per pixel"));
     return false;
   }
   const auto palette = image.Palette();
@@ -348,7 +351,7 @@ bool EncodeBmp(RasterImage& image, std::vector<uint8_t>& out) {
   const uint32_t offBits = kFileHeaderSize + kInfoHeaderSize + 4 * paletteSize;
   const uint64_t imageSize = static_cast<uint64_t>(image.GetStride()) * image.GetHeight();
   if (offBits + imageSize > 0xFFFFFFFFu) {
-    image.SetLastError("Image too large for BMP");
+    image.SetLastError(UserText("Image too large for BMP"));
     return false;
   }
   out.reserve(out.size() + offBits + imageSize);

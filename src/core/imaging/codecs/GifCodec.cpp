@@ -10,12 +10,13 @@
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GreyRamp.h"
 #include "core/imaging/codecs/MemoryStreams.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo::codecs {
 
 namespace {
 
-constexpr char kWriteError[] = "Write Error in GIF file";
+constexpr const char* kWriteError = UserText("Write Error in GIF file");
 
 struct GifReaderCloser {
   void operator()(GifFileType* gif) const {
@@ -49,7 +50,7 @@ int WriteGifBytes(GifFileType* gif, const GifByteType* bytes, int count) {
 
 void SetGifError(RasterImage& image, int error) {
   const char* text = GifErrorString(error);
-  image.SetLastError(text != nullptr ? text : "GIF: unknown error");
+  image.SetLastError(text != nullptr ? text : UserText("GIF: unknown error"));
 }
 
 constexpr int kNoTransparentIndex = -1;
@@ -65,7 +66,7 @@ bool FindFirstFrame(GifFileType* gif, RasterImage& image, int& transparentIndex)
     }
     if (type == IMAGE_DESC_RECORD_TYPE) return true;
     if (type == TERMINATE_RECORD_TYPE) {
-      image.SetLastError("GIF holds no image");
+      image.SetLastError(UserText("GIF holds no image"));
       return false;
     }
     if (type == EXTENSION_RECORD_TYPE) {
@@ -111,7 +112,7 @@ bool ReadFrame(GifFileType* gif, RasterImage& image) {
   try {
     line.resize(static_cast<size_t>(frame.Width));
   } catch (const std::bad_alloc&) {
-    image.SetLastError("RasterImage::Create can't allocate memory");
+    image.SetLastError(UserText("RasterImage::Create can't allocate memory"));
     return false;
   }
   const int64_t width = image.GetWidth();
@@ -170,7 +171,7 @@ int ClearIndex(const RasterImage& image) {
 bool DecodeGif(std::span<const uint8_t> data, RasterImage& image) {
   if (data.size() < 6 ||
       (std::memcmp(data.data(), "GIF87a", 6) != 0 && std::memcmp(data.data(), "GIF89a", 6) != 0)) {
-    image.SetLastError("Not a GIF");
+    image.SetLastError(UserText("Not a GIF"));
     return false;
   }
   ByteSource source(data);
@@ -220,7 +221,7 @@ bool DecodeGif(std::span<const uint8_t> data, RasterImage& image) {
 bool EncodeGif(RasterImage& image, std::vector<uint8_t>& out) {
   const uint32_t bpp = image.GetBpp();
   if (bpp != 1 && bpp != 4 && bpp != 8) {
-    image.SetLastError("GIF can save only palette images: reduce the colours first");
+    image.SetLastError(UserText("GIF can save only palette images: reduce the colours first"));
     return false;
   }
   OutputGuard guard(out);

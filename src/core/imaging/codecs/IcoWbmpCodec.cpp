@@ -8,6 +8,7 @@
 #include "core/imaging/codecs/Codecs.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo::codecs {
 
@@ -95,9 +96,9 @@ bool DecodeIco(std::span<const uint8_t> data, RasterImage& image) {
   const uint16_t type = r.U16();
   const uint16_t count = r.U16();
   if (!r.ok() || reserved != 0 || (type != 1 && type != 2) || count == 0) {
-    return Fail(image, "Not an ICO");
+    return Fail(image, UserText("Not an ICO"));
   }
-  if (!r.Has(16u * count)) return Fail(image, "ICO directory is truncated");
+  if (!r.Has(16u * count)) return Fail(image, UserText("ICO directory is truncated"));
   uint64_t bestArea = 0;
   uint32_t bestBits = 0;
   uint32_t bestSize = 0;
@@ -118,7 +119,7 @@ bool DecodeIco(std::span<const uint8_t> data, RasterImage& image) {
     }
   }
   if (bestOffset > data.size() || bestSize > data.size() - bestOffset || bestSize < 8) {
-    return Fail(image, "ICO picture lies outside the file");
+    return Fail(image, UserText("ICO picture lies outside the file"));
   }
   const auto picture = data.subspan(bestOffset, bestSize);
   static constexpr uint8_t kPngSignature[4] = {0x89, 'P', 'N', 'G'};
@@ -139,16 +140,17 @@ bool DecodeWbmp(std::span<const uint8_t> data, RasterImage& image) {
   uint32_t type = 0;
   uint32_t width = 0;
   uint32_t height = 0;
-  if (!ReadUintvar(r, type) || type != 0) return Fail(image, "Not a WBMP");
+  if (!ReadUintvar(r, type) || type != 0) return Fail(image, UserText("Not a WBMP"));
   const uint8_t fixHeader = r.U8();
-  if (!r.ok() || fixHeader != 0) return Fail(image, "Not a WBMP");
-  if (!ReadUintvar(r, width) || !ReadUintvar(r, height)) return Fail(image, "Not a WBMP");
+  if (!r.ok() || fixHeader != 0) return Fail(image, UserText("Not a WBMP"));
+  if (!ReadUintvar(r, width) || !ReadUintvar(r, height)) return Fail(image, UserText("Not a WBMP"));
   if (!CheckImageSize(width, height, 1, image)) {
     image.Destroy();
     return false;
   }
   const size_t rowBytes = (static_cast<size_t>(width) + 7) / 8;
-  if (r.remaining() / rowBytes < height) return Fail(image, "WBMP pixel data is truncated");
+  if (r.remaining() / rowBytes < height)
+    return Fail(image, UserText("WBMP pixel data is truncated"));
   if (!image.Create(width, height, 1, kFormatWbmp)) return false;
   image.Palette()[1] = {255, 255, 255, 0};
   for (uint32_t fileRow = 0; fileRow < height; ++fileRow) {
@@ -162,7 +164,7 @@ bool EncodeIco(RasterImage& image, std::vector<uint8_t>& out) {
   const uint32_t width = image.GetWidth();
   const uint32_t height = image.GetHeight();
   if (width > kMaxIconSide || height > kMaxIconSide) {
-    image.SetLastError("ICO can save only pictures of at most 256 × 256 pixels");
+    image.SetLastError(UserText("ICO can save only pictures of at most 256 × 256 pixels"));
     return false;
   }
   const uint32_t maskStride = (width + 31) / 32 * 4;

@@ -11,6 +11,7 @@
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GreyRamp.h"
 #include "core/imaging/codecs/MemoryStreams.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo::codecs {
 
@@ -55,14 +56,14 @@ void OnJpegMessage(j_common_ptr cinfo) {
 void OnJpegProgress(j_common_ptr cinfo) {
   if (cinfo->is_decompressor &&
       reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans) {
-    FailJpeg(cinfo, "JPEG has too many scans");
+    FailJpeg(cinfo, UserText("JPEG has too many scans"));
   }
 }
 
 // A file that ends before its last scan is refused rather than shown with a grey remainder.
 void OnJpegEmitMessage(j_common_ptr cinfo, int level) {
   if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) {
-    FailJpeg(cinfo, "JPEG file is truncated");
+    FailJpeg(cinfo, UserText("JPEG file is truncated"));
   }
   if (level < 0) cinfo->err->output_message(cinfo);
 }
@@ -104,7 +105,7 @@ void InitJpegDestination(j_compress_ptr cinfo) {
 boolean EmptyJpegDestination(j_compress_ptr cinfo) {
   auto* destination = reinterpret_cast<JpegDestination*>(cinfo->dest);
   if (!AppendBytes(*destination->out, destination->buffer, sizeof destination->buffer)) {
-    FailJpeg(reinterpret_cast<j_common_ptr>(cinfo), "JPEG: out of memory");
+    FailJpeg(reinterpret_cast<j_common_ptr>(cinfo), UserText("JPEG: out of memory"));
   }
   InitJpegDestination(cinfo);
   return TRUE;
@@ -114,7 +115,7 @@ void TermJpegDestination(j_compress_ptr cinfo) {
   auto* destination = reinterpret_cast<JpegDestination*>(cinfo->dest);
   const size_t used = sizeof destination->buffer - destination->manager.free_in_buffer;
   if (!AppendBytes(*destination->out, destination->buffer, used)) {
-    FailJpeg(reinterpret_cast<j_common_ptr>(cinfo), "JPEG: out of memory");
+    FailJpeg(reinterpret_cast<j_common_ptr>(cinfo), UserText("JPEG: out of memory"));
   }
 }
 
@@ -174,7 +175,7 @@ bool ReadJpegRows(JpegDecoder* d, RasterImage* image, uint8_t* cmykRow) {
     uint8_t* target = image->GetBits(height - 1 - d->info.output_scanline);
     JSAMPROW row = cmykRow != nullptr ? cmykRow : target;
     if (jpeg_read_scanlines(&d->info, &row, 1) != 1) {
-      FailJpeg(reinterpret_cast<j_common_ptr>(&d->info), "JPEG: no more rows");
+      FailJpeg(reinterpret_cast<j_common_ptr>(&d->info), UserText("JPEG: no more rows"));
     }
     if (cmykRow != nullptr) {
       for (JDIMENSION x = 0; x < d->info.output_width; ++x) {
@@ -239,7 +240,7 @@ UINT16 DensityFromDpi(int32_t dpi) {
 
 bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image) {
   if (data.size() < 3 || data[0] != 0xFF || data[1] != 0xD8 || data[2] != 0xFF) {
-    image.SetLastError("Not a JPEG");
+    image.SetLastError(UserText("Not a JPEG"));
     return false;
   }
   JpegDecoder decoder;
@@ -279,7 +280,7 @@ bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image) {
     try {
       cmykRow.resize(static_cast<size_t>(info.output_width) * 4);
     } catch (const std::bad_alloc&) {
-      image.SetLastError("RasterImage::Create can't allocate memory");
+      image.SetLastError(UserText("RasterImage::Create can't allocate memory"));
       return false;
     }
   }
@@ -295,7 +296,7 @@ bool DecodeJpeg(std::span<const uint8_t> data, RasterImage& image) {
 bool EncodeJpeg(RasterImage& image, std::vector<uint8_t>& out) {
   const bool grey = HasGreyRamp(image);
   if (image.GetBpp() != 24 && !grey) {
-    image.SetLastError("JPEG can save only RGB or GreyScale images");
+    image.SetLastError(UserText("JPEG can save only RGB or GreyScale images"));
     return false;
   }
   OutputGuard guard(out);

@@ -8,6 +8,7 @@
 #include "core/imaging/codecs/Codecs.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo::codecs {
 
@@ -89,7 +90,7 @@ bool DecodePcx(std::span<const uint8_t> data, RasterImage& image) {
   if (!r.ok() || data.size() < kHeaderSize || manufacturer != kManufacturer ||
       (version != 0 && version != 2 && version != 3 && version != 4 && version != 5) ||
       encoding > 1 || xMax < xMin || yMax < yMin) {
-    return Fail(image, "Not a PCX");
+    return Fail(image, UserText("Not a PCX"));
   }
   const uint32_t width = xMax - xMin + 1u;
   const uint32_t height = yMax - yMin + 1u;
@@ -97,9 +98,10 @@ bool DecodePcx(std::span<const uint8_t> data, RasterImage& image) {
   const bool planarBits = bits == 1 && planes >= 1 && planes <= 4;
   const bool packed = planes == 1 && (bits == 2 || bits == 4 || bits == 8);
   const bool trueColour = bits == 8 && (planes == 3 || planes == 4);
-  if (!planarBits && !packed && !trueColour) return Fail(image, "Unsupported PCX bit depth");
+  if (!planarBits && !packed && !trueColour)
+    return Fail(image, UserText("Unsupported PCX bit depth"));
   if (static_cast<uint64_t>(bytesPerLine) * 8 < static_cast<uint64_t>(width) * bits) {
-    return Fail(image, "PCX line length is too short");
+    return Fail(image, UserText("PCX line length is too short"));
   }
   const uint32_t outBpp = trueColour ? 24 : RoundBpp(depth);
   if (!CheckImageSize(width, height, outBpp, image)) {
@@ -117,13 +119,13 @@ bool DecodePcx(std::span<const uint8_t> data, RasterImage& image) {
   // Without its trailing palette an 8-bit file is only readable when it says it is grey.
   constexpr uint16_t kGreyPalette = 2;
   if (bits == 8 && planes == 1 && !trailingPalette && paletteInfo != kGreyPalette) {
-    return Fail(image, "PCX palette is missing");
+    return Fail(image, UserText("PCX palette is missing"));
   }
   // A run-length byte pair stands for at most 63 bytes, which bounds the size of a whole file.
   const uint64_t lineBytes = static_cast<uint64_t>(bytesPerLine) * planes;
   const uint64_t allBytes = lineBytes * height;
   if (body.size() < (encoding == 1 ? (allBytes + 62) / 63 : allBytes)) {
-    return Fail(image, "PCX pixel data is truncated");
+    return Fail(image, UserText("PCX pixel data is truncated"));
   }
   if (!image.Create(width, height, outBpp, kFormatPcx)) return false;
 
@@ -151,7 +153,8 @@ bool DecodePcx(std::span<const uint8_t> data, RasterImage& image) {
   RleReader reader(body, encoding == 1);
   std::vector<uint8_t> line(lineBytes);
   for (uint32_t fileRow = 0; fileRow < height; ++fileRow) {
-    if (!reader.Fill(line.data(), line.size())) return Fail(image, "PCX pixel data is truncated");
+    if (!reader.Fill(line.data(), line.size()))
+      return Fail(image, UserText("PCX pixel data is truncated"));
     const uint32_t y = height - 1 - fileRow;
     uint8_t* out = image.GetBits(y);
     if (trueColour) {
@@ -196,7 +199,7 @@ bool EncodePcx(RasterImage& image, std::vector<uint8_t>& out) {
   const uint32_t width = image.GetWidth();
   const uint32_t height = image.GetHeight();
   if (width > 0xFFFF || height > 0xFFFF) {
-    image.SetLastError("Image too large for PCX");
+    image.SetLastError(UserText("Image too large for PCX"));
     return false;
   }
   const bool trueColour = bpp == 24;

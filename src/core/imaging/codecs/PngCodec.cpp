@@ -13,6 +13,7 @@
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GreyRamp.h"
 #include "core/imaging/codecs/MemoryStreams.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo::codecs {
 
@@ -53,13 +54,13 @@ void OnPngWarning(png_structp png, png_const_charp text) {
 
 void ReadPngBytes(png_structp png, png_bytep destination, size_t count) {
   if (!static_cast<PngContext*>(png_get_io_ptr(png))->source->Read(destination, count)) {
-    png_error(png, "Read Error: the PNG data ends too early");
+    png_error(png, UserText("Read Error: the PNG data ends too early"));
   }
 }
 
 void WritePngBytes(png_structp png, png_bytep bytes, size_t count) {
   if (!AppendBytes(*static_cast<PngContext*>(png_get_io_ptr(png))->out, bytes, count)) {
-    png_error(png, "Write Error: out of memory");
+    png_error(png, UserText("Write Error: out of memory"));
   }
 }
 
@@ -387,7 +388,7 @@ bool ReadShrunkPngPasses(png_structp png, const PngHeader& h, uint32_t factor, u
 
 bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
   if (data.size() < sizeof kSignature || std::memcmp(data.data(), kSignature, sizeof kSignature)) {
-    image.SetLastError("Not a PNG");
+    image.SetLastError(UserText("Not a PNG"));
     return false;
   }
   PngContext context;
@@ -397,7 +398,7 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
   std::unique_ptr<png_struct, PngReadDeleter&> png(
       png_create_read_struct(PNG_LIBPNG_VER_STRING, &context, OnPngError, OnPngWarning), deleter);
   if (!png || !(deleter.info = png_create_info_struct(png.get()))) {
-    image.SetLastError("PNG: out of memory");
+    image.SetLastError(UserText("PNG: out of memory"));
     return false;
   }
   png_set_read_fn(png.get(), &context, ReadPngBytes);
@@ -417,7 +418,7 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
   const uint64_t pixelBytes = static_cast<uint64_t>(header.width) * header.height *
                               png_get_channels(png.get(), deleter.info) * header.bitDepth / 8;
   if (pixelBytes / kMaxDeflateRatio > data.size()) {
-    image.SetLastError("PNG data too short for the image size");
+    image.SetLastError(UserText("PNG data too short for the image size"));
     return false;
   }
   // A picture that will only be shown smaller is shrunk as its rows arrive, band by band or,
@@ -455,7 +456,7 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
     pixels.resize(wholeInterlaced ? rowBytes * header.height : rowBytes);
     if (wholeInterlaced) rows.resize(header.height);
   } catch (const std::bad_alloc&) {
-    image.SetLastError("RasterImage::Create can't allocate memory");
+    image.SetLastError(UserText("RasterImage::Create can't allocate memory"));
     return false;
   }
   if (wholeInterlaced) {
@@ -489,7 +490,7 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
 bool EncodePng(RasterImage& image, std::vector<uint8_t>& out) {
   const uint32_t bpp = image.GetBpp();
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) {
-    image.SetLastError("PNG: unsupported bit depth");
+    image.SetLastError(UserText("PNG: unsupported bit depth"));
     return false;
   }
   OutputGuard guard(out);
@@ -499,7 +500,7 @@ bool EncodePng(RasterImage& image, std::vector<uint8_t>& out) {
   std::unique_ptr<png_struct, PngWriteDeleter&> png(
       png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, OnPngError, OnPngWarning), deleter);
   if (!png || !(deleter.info = png_create_info_struct(png.get()))) {
-    image.SetLastError("PNG: out of memory");
+    image.SetLastError(UserText("PNG: out of memory"));
     return false;
   }
   png_set_write_fn(png.get(), &context, WritePngBytes, FlushPng);
@@ -535,7 +536,7 @@ bool EncodePng(RasterImage& image, std::vector<uint8_t>& out) {
       for (uint32_t y = 0; y < height; ++y) rows[y] = image.GetBits(height - 1 - y);
     }
   } catch (const std::bad_alloc&) {
-    image.SetLastError("PNG: out of memory");
+    image.SetLastError(UserText("PNG: out of memory"));
     return false;
   }
   const bool rgba = !colourAndAlpha.empty();

@@ -8,6 +8,7 @@
 #include "core/imaging/codecs/Codecs.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo::codecs {
 
@@ -115,7 +116,7 @@ bool EncodeTga32(RasterImage& image, std::vector<uint8_t>& out) {
   const uint32_t width = image.GetWidth();
   const uint32_t height = image.GetHeight();
   if (width > 0xFFFF || height > 0xFFFF) {
-    image.SetLastError("Image too large for TGA");
+    image.SetLastError(UserText("Image too large for TGA"));
     return false;
   }
   out.reserve(out.size() + kHeaderSize + static_cast<size_t>(width) * height * 4);
@@ -161,18 +162,18 @@ bool DecodeTga(std::span<const uint8_t> data, RasterImage& image) {
   h.height = r.U16();
   h.depth = r.U8();
   h.descriptor = r.U8();
-  if (!r.ok() || !Plausible(h)) return Fail(image, "Not a TGA");
+  if (!r.ok() || !Plausible(h)) return Fail(image, UserText("Not a TGA"));
 
   r.Skip(h.idLength);
   const size_t entryBytes = (h.mapEntryBits + 7u) / 8;
   const auto map = r.Bytes(h.mapType == 1 ? entryBytes * h.mapLength : 0);
-  if (!r.ok()) return Fail(image, "Not a TGA");
+  if (!r.ok()) return Fail(image, UserText("Not a TGA"));
   const size_t pixelBytes = (h.depth + 7u) / 8;
   const uint64_t total = static_cast<uint64_t>(h.width) * h.height;
   // Raw pixels must all be there; run-length packets cover at most 128 pixels each.
   const uint64_t least =
       h.runLength() ? (total + 127) / 128 * (1 + pixelBytes) : total * pixelBytes;
-  if (r.remaining() < least) return Fail(image, "TGA pixel data is truncated");
+  if (r.remaining() < least) return Fail(image, UserText("TGA pixel data is truncated"));
 
   const uint8_t kind = h.kind();
   const uint32_t outBpp = kind == kTrueColour ? 24 : 8;
@@ -255,7 +256,7 @@ bool DecodeTga(std::span<const uint8_t> data, RasterImage& image) {
     const uint32_t count = (packet & 0x7F) + 1u;
     const bool repeat = (packet & 0x80) != 0;
     const auto bytes = r.Bytes(repeat ? pixelBytes : pixelBytes * count);
-    if (!r.ok()) return Fail(image, "TGA pixel data is truncated");
+    if (!r.ok()) return Fail(image, UserText("TGA pixel data is truncated"));
     // A packet may run past the last pixel in a damaged file; the excess is dropped.
     for (uint32_t i = 0; i < count && done < total; ++i, ++done) {
       put(bytes.data() + (repeat ? 0 : i * pixelBytes));
@@ -269,11 +270,11 @@ bool EncodeTga(RasterImage& image, std::vector<uint8_t>& out) {
   if (image.HasAlpha()) return EncodeTga32(image, out);
   const uint32_t bpp = image.GetBpp();
   if (bpp != 8 && bpp != 24) {
-    image.SetLastError("Bit depth must be 8 or 24");
+    image.SetLastError(UserText("Bit depth must be 8 or 24"));
     return false;
   }
   if (image.GetWidth() > 0xFFFF || image.GetHeight() > 0xFFFF) {
-    image.SetLastError("Image too large for TGA");
+    image.SetLastError(UserText("Image too large for TGA"));
     return false;
   }
   const bool mapped = bpp == 8;

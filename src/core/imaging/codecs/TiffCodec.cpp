@@ -14,6 +14,7 @@
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GreyRamp.h"
 #include "core/imaging/codecs/MemoryStreams.h"
+#include "core/storage/UserText.h"
 
 namespace tavolo::codecs {
 
@@ -349,7 +350,7 @@ uint64_t ScanlineSize(TIFF* tif, const TiffLayout& l, RasterImage& image) {
   const uint64_t needed =
       (static_cast<uint64_t>(l.width) * l.samplesPerPixel * l.bitsPerSample + 7) / 8;
   if (scanline < needed) {
-    image.SetLastError("TIFF: scanline size does not match the image width");
+    image.SetLastError(UserText("TIFF: scanline size does not match the image width"));
     return 0;
   }
   return scanline;
@@ -376,14 +377,14 @@ class TiffRows {
       const uint64_t tileSize = TIFFTileSize64(tif);
       if (tileWidth_ == 0 || tileHeight_ == 0 || tileRow_ == 0 ||
           tileSize < tileRow_ * tileHeight_ || scanline_ * tileHeight_ > (uint64_t{1} << 31)) {
-        image.SetLastError("TIFF: bad tile size");
+        image.SetLastError(UserText("TIFF: bad tile size"));
         return;
       }
       tile_.resize(tileSize);
       rows_.resize(scanline_ * tileHeight_);
       ok_ = true;
     } catch (const std::bad_alloc&) {
-      image.SetLastError("RasterImage::Create can't allocate memory");
+      image.SetLastError(UserText("RasterImage::Create can't allocate memory"));
     }
   }
 
@@ -456,7 +457,7 @@ bool ReadThroughRgba(TIFF* tif, const TiffLayout& l, RasterImage& image) {
   try {
     raster.resize(static_cast<size_t>(l.width) * l.height);
   } catch (const std::bad_alloc&) {
-    image.SetLastError("RasterImage::Create can't allocate memory");
+    image.SetLastError(UserText("RasterImage::Create can't allocate memory"));
     return false;
   }
   if (!TIFFReadRGBAImageOriented(tif, l.width, l.height, raster.data(), ORIENTATION_BOTLEFT, 1)) {
@@ -519,7 +520,7 @@ bool DecodeFirstDirectory(TIFF* tif, RasterImage& image) {
   TiffLayout layout;
   if (!ReadLayout(tif, layout)) return false;
   if (!TilesFit(tif, layout)) {
-    image.SetLastError("TIFF: a tile is larger than the picture needs");
+    image.SetLastError(UserText("TIFF: a tile is larger than the picture needs"));
     return false;
   }
   TiffKind kind = Classify(layout);
@@ -606,7 +607,7 @@ bool DecodeTiff(std::span<const uint8_t> data, RasterImage& image) {
   const bool big = data.size() >= 4 && data[0] == 'M' && data[1] == 'M' && data[2] == 0 &&
                    (data[3] == 42 || data[3] == 43);
   if (!little && !big) {
-    image.SetLastError("Not a TIFF");
+    image.SetLastError(UserText("Not a TIFF"));
     return false;
   }
   TiffStream stream;
@@ -621,7 +622,7 @@ bool DecodeTiff(std::span<const uint8_t> data, RasterImage& image) {
     if (!stream.error.Empty()) {
       image.SetLastError(stream.error.text);
     } else if (image.GetLastError().empty()) {
-      image.SetLastError(stream.warning.Empty() ? "TIFF: can't read the image"
+      image.SetLastError(stream.warning.Empty() ? UserText("TIFF: can't read the image")
                                                 : stream.warning.text);
     }
     return false;
@@ -633,7 +634,7 @@ bool DecodeTiff(std::span<const uint8_t> data, RasterImage& image) {
 bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out) {
   const uint32_t bpp = image.GetBpp();
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) {
-    image.SetLastError("TIFF: unsupported bit depth");
+    image.SetLastError(UserText("TIFF: unsupported bit depth"));
     return false;
   }
   OutputGuard guard(out);
@@ -681,7 +682,7 @@ bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out) {
         row.resize(rgb ? static_cast<size_t>(image.GetWidth()) * samples
                        : (static_cast<size_t>(image.GetWidth()) * bpp + 7) / 8);
       } catch (const std::bad_alloc&) {
-        image.SetLastError("TIFF: out of memory");
+        image.SetLastError(UserText("TIFF: out of memory"));
         return false;
       }
       if (!rgb) TIFFSetField(t, TIFFTAG_COLORMAP, red.data(), green.data(), blue.data());
@@ -689,7 +690,8 @@ bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out) {
     }
   }
   if (!ok || !stream.error.Empty()) {
-    image.SetLastError(stream.error.Empty() ? "TIFF: can't write the image" : stream.error.text);
+    image.SetLastError(stream.error.Empty() ? UserText("TIFF: can't write the image")
+                                            : stream.error.text);
     return false;
   }
   guard.Commit();

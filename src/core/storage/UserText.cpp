@@ -1,0 +1,21 @@
+#include "core/storage/UserText.h"
+
+namespace tavolo {
+
+std::string FillPlaceholders(std::string_view text, std::span<const std::string> arguments) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool placeholder = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' &&
+                             text[i + 1] <= '9' &&
+                             static_cast<size_t>(text[i + 1] - '1') < arguments.size();
+    if (placeholder) {
+      out += arguments[static_cast<size_t>(text[++i] - '1')];
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace tavolo
