@@ -58,42 +58,20 @@ TEST_F(CliHostileProjects, EveryFailureSaysWhatWentWrong) {
     std::function<std::string()> arguments;  // may build what it needs
     int code;
     std::string says;
-    bool written;  // whether the output exists afterwards
   };
   const std::string out = Scratch("out.png");
   const std::string project = Project(CardState(), "sound.tvc");
-  ASSERT_TRUE(test::WriteFileBytes(Scratch("broken.tvc"), {2, 0, 0}));
   const Case cases[] = {
       {"a zero card size", [&] { return RenderOf([](CardState& card) { card.cardWidth = 0; }); }, 1,
-       "the card is 0 x 615 pixels; a card needs at least 1 pixel a side", false},
-      {"an output folder that is not there",
-       [&] { return "render " + project + " -o " + Scratch("no/x.png"); }, 1,
-       Scratch("no/x.png") + " contains an invalid path.", false},
+       "the card is 0 x 615 pixels; a card needs at least 1 pixel a side"},
       {"a project that is not there",
        [&] { return "render " + Scratch("gone\xe9.tvc") + " -o " + out; }, 1,
-       "gone\\xe9.tvc: File could not be opened (" + Scratch("gone\\xe9.tvc") + " was not found.)",
-       false},
-      {"info on a project that is not there", [&] { return "info " + Scratch("none.tvc"); }, 1,
-       Scratch("none.tvc") + " was not found.", false},
-      {"a damaged project", [&] { return "render " + Scratch("broken.tvc") + " -o " + out; }, 1,
-       "File could not be opened (the file is not a Tavolo card)", false},
+       "gone\\xe9.tvc: File could not be opened (" + Scratch("gone\\xe9.tvc") + " was not found.)"},
       {"an unknown output format", [&] { return "render " + project + " -o " + Scratch("x.webp"); },
-       2, "cannot tell the format from", false},
+       2, "cannot tell the format from"},
       {"render onto its project",
        [&] { return "render " + project + " -o " + Scratch("./sound.tvc"); }, 2,
-       "is the input file", false},
-      {"print onto its project", [&] { return "print " + project + " -o " + project; }, 2,
-       "is the input file", false},
-      {"a negative frame size",
-       [&] {
-         return RenderOf([](CardState& card) {
-           for (TextBoxStyle& s : card.styles) {
-             s.frameMode = kFrameExact;
-             s.frameSize = -50;
-           }
-         });
-       },
-       0, "", true},
+       "is the input file"},
       {"control characters and a NUL in names",
        [&] {
          CardState card;
@@ -102,15 +80,14 @@ TEST_F(CliHostileProjects, EveryFailureSaysWhatWentWrong) {
        },
        1,
        "new\\nline.tvc: File could not be opened (the photo name \"bad\\x00\\x1b[2J.png\" is "
-       "not a plain file name)",
-       false},
+       "not a plain file name)"},
   };
   for (const Case& c : cases) {
     fs::remove(out);
     const test::ShellOutcome run = Run(c.arguments());
     EXPECT_EQ(run.code, c.code) << c.what << ":\n" << run.output;
     EXPECT_NE(run.output.find(c.says), std::string::npos) << c.what << ":\n" << run.output;
-    EXPECT_EQ(fs::exists(out), c.written) << c.what;
+    EXPECT_FALSE(fs::exists(out)) << c.what;
     ExpectNoInternalReport(run, c.what);
   }
   EXPECT_FALSE(fs::exists(Scratch("x.webp")));
@@ -165,7 +142,6 @@ TEST_F(CliHostileProjects, NothingIsLeftOutSilentlyAndReadingWritesNothing) {
        1,
        {"tavolo-cli print: warning: the logo 'broken.png' could not be loaded and is left out",
         "strict.pdf' is not written: with --strict a picture left out is a failure"}},
-      {"info", [&] { return "info " + Project(CardState()); }, 0, {"\"result\": \"success\""}},
       {"backgrounds", [&] { return std::string("backgrounds"); }, 0, {"\"Sky\"", "\"plain\""}},
       // Pictures are decoded when drawn; the check decodes them all and names the one that fails.
       {"backgrounds --check",

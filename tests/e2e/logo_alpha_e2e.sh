@@ -19,32 +19,16 @@ convert -size 120x120 xc:none -fill '#ffcc00' -draw 'circle 60,60 60,10' "PNG32:
 
 x11_program_folder "$bin"
 
-TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" "$card" >"$X11_DIR/tavolo.log" 2>&1 &
-tavolo=$!
-X11_PIDS+=("$tavolo")
-main=$(x11_window "dark card\.tvc .*Tavolo" 20)
-x11_focused "$main" "the main window"
-
-# "File" → "Export Image..." (the seventh entry), PNG as offered, a name without its extension.
-export_card() {
-  xdotool key alt+f Down Down Down Down Down Down Return
-  x11_window "Export Options" 10 >/dev/null
-  xdotool key Return
-  x11_file_dialog "Export Image" "$1" "$1.png"
-}
-export_card "$X11_DIR/bare"
+x11_run "$bin" "$card"
+x11_main_window "dark card\.tvc .*Tavolo"
+x11_export_card "$X11_DIR/bare"
 
 # "Edit" → "Insert Logo...": up from the menu's first entry round to the last enabled one, "Show
 # Front" (a card without a back leaves "Show Back" disabled), then past "Back side", "Contact
 # Details...", "Card Properties...", the three colour entries, "Insert QR Code..." and the
-# disabled "Delete Logo". "Load Logo" (Alt+L) and its open dialog; OK with Enter.
-xdotool key alt+e Up Up Up Up Up Up Up Up Up Return
-x11_window "Logo Options" 10 >/dev/null
-xdotool key alt+l
-x11_file_dialog "Load Logo" "$logo" "$PROGRAM/customphotos/disc logo.png"
-xdotool key Return
-x11_until 5 "Logo Options to close" bash -c "! xdotool search --onlyvisible --name '^Logo Options\$'"
-export_card "$X11_DIR/with logo"
+# disabled "Delete Logo".
+x11_load_picture "alt+e Up Up Up Up Up Up Up Up Up Return" Logo "$logo" "$PROGRAM/customphotos/disc logo.png"
+x11_export_card "$X11_DIR/with logo"
 
 # The logo, 120 × 120 at its own size, lies at the card's centre (531, 307.5): (471, 247) onwards.
 convert "$X11_DIR/bare.png" -depth 8 "$X11_DIR/bare.ppm"

@@ -44,17 +44,12 @@ wait_band() {
   done
 }
 
-"$bin/tavolo" "$card" >"$X11_DIR/tavolo.log" 2>&1 &
-tavolo=$!
-X11_PIDS+=("$tavolo")
-main=$(x11_window "old card.tvc — Tavolo" 20)
-x11_until 5 "the main window to be maximised" bash -c \
-  "eval \"\$(xdotool getwindowgeometry --shell $main)\"; [ \"\$WIDTH\" -ge 1200 ]"
-x11_geometry "$main"
+x11_run "$bin" "$card"
+x11_main_window "old card.tvc — Tavolo"
 wait_band 5 "the field captions to show" $blue "n > 500"
 wait_band 0 "no caption to be marked before anything is typed" $red "n == 0"
 
-xdotool mousemove --window "$main" $((WIDTH - 125)) 120 click 1
+xdotool mousemove --window "$MAIN" $((WIDTH - 125)) 120 click 1
 xdotool key ctrl+End
 xdotool type --delay 5 "$typed"
 wait_band 5 "the first caption to turn red" $red "n > 500"
@@ -69,20 +64,19 @@ x11_window "Text Options" 10 >/dev/null
 xdotool key alt+h
 sleep 0.5  # the mnemonic clicks the check box a moment later, as a click would
 xdotool key Return
-x11_until 5 "Text Options to close" bash -c "! xdotool search --onlyvisible --name '^Text Options\$'"
+x11_closed "Text Options"
 wait_band 5 "the caption to be blue again" $red "n == 0"
 
 before=$(stat -c %Y.%i "$card")
 sleep 1
 xdotool key ctrl+s
 x11_until 10 "Ctrl+S to write $card" bash -c "[ \"\$(stat -c %Y.%i '$card')\" != $before ]"
-xdotool key alt+F4
-x11_gone "$tavolo" 10
+x11_quit
 
-info=$("$bin/tavolo-cli" info "$card") || x11_fail "tavolo-cli info refused $card: $info"
-grep -q "Brightsmile Dental$typed" <<<"$info" || x11_fail "the saved card lacks the typed line: $info"
-grep -Eq '"shrinkToFit": \[true, false, false, false, false\]' <<<"$info" ||
-  x11_fail "the saved card's first box does not shrink to fit: $info"
+x11_card_info "$bin" "$card"
+grep -q "Brightsmile Dental$typed" <<<"$INFO" || x11_fail "the saved card lacks the typed line: $INFO"
+grep -Eq '"shrinkToFit": \[true, false, false, false, false\]' <<<"$INFO" ||
+  x11_fail "the saved card's first box does not shrink to fit: $INFO"
 
 "$bin/tavolo-cli" render "$template" -o "$X11_DIR/template.png" >/dev/null
 "$bin/tavolo-cli" render "$card" -o "$X11_DIR/saved.png" >/dev/null

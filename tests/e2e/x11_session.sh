@@ -137,3 +137,78 @@ x11_settle() {
     sleep 0.1
   done
 }
+
+# x11_run BIN [ARGUMENT...]: starts BIN/tavolo without the loading picture's five seconds, its
+# output in the session's log; sets TAVOLO_PID.
+x11_run() {
+  local bin=$1
+  shift
+  TAVOLO_NO_SPLASH_WAIT=1 "$bin/tavolo" "$@" >>"$X11_DIR/tavolo.log" 2>&1 &
+  TAVOLO_PID=$!
+  X11_PIDS+=("$TAVOLO_PID")
+}
+
+# x11_quit: Alt+F4, and the program must end without asking anything.
+x11_quit() {
+  xdotool key alt+F4
+  x11_gone "$TAVOLO_PID" 10
+}
+
+# x11_closed TITLE: waits for the window TITLE to close.
+x11_closed() {
+  x11_until 5 "\"$1\" to close" bash -c "! xdotool search --onlyvisible --name '^$1\$'"
+}
+
+# x11_main_window [TITLE]: waits for the main window (titled Tavolo unless TITLE, a pattern, says
+# otherwise) to have the focus and to be maximised; sets MAIN, WIDTH and HEIGHT.
+x11_main_window() {
+  MAIN=$(x11_window "${1:-Tavolo}" 30)
+  x11_focused "$MAIN" "the main window"
+  x11_until 5 "the main window to be maximised" bash -c \
+    "eval \"\$(xdotool getwindowgeometry --shell $MAIN)\"; [ \"\$WIDTH\" -ge 1200 ]"
+  x11_geometry "$MAIN"
+}
+
+# x11_skip_library: closes the template library with Escape, no template chosen (the blank
+# card), then waits for the main window as x11_main_window does.
+x11_skip_library() {
+  local library
+  library=$(x11_window "Template Library" 20)
+  x11_focused "$library" "the library"
+  xdotool key Escape
+  x11_main_window
+}
+
+# x11_load_picture KEYS KIND PICTURE COPY: opens KIND Options (Photo or Logo) with KEYS, loads
+# PICTURE through its "Load KIND" button (Alt and the kind's first letter) and open dialog, waits
+# for the COPY in the photo folder, and says OK with Enter.
+x11_load_picture() {
+  local kind=$2 letter=${2,,}
+  # shellcheck disable=SC2086 # KEYS are several keys
+  xdotool key $1
+  x11_window "$kind Options" 10 >/dev/null
+  xdotool key "alt+${letter:0:1}"
+  x11_file_dialog "Load $kind" "$3" "$4"
+  xdotool key Return
+  x11_closed "$kind Options"
+}
+
+# x11_export_card NAME: "File" → "Export Image..." (the seventh entry), PNG as offered, NAME
+# without its extension; waits for NAME.png.
+x11_export_card() {
+  xdotool key alt+f Down Down Down Down Down Down Return
+  x11_window "Export Options" 10 >/dev/null
+  xdotool key Return
+  x11_file_dialog "Export Image" "$1" "$1.png"
+}
+
+# x11_card_info BIN CARD [TEXT...]: sets INFO to what BIN/tavolo-cli info says of CARD, which
+# must hold each TEXT as a string.
+x11_card_info() {
+  local bin=$1 card=$2 text
+  shift 2
+  INFO=$("$bin/tavolo-cli" info "$card") || x11_fail "tavolo-cli info refused $card: $INFO"
+  for text in "$@"; do
+    grep -q "\"$text\"" <<<"$INFO" || x11_fail "$card lacks \"$text\": $INFO"
+  done
+}

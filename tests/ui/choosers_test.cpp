@@ -207,9 +207,6 @@ TEST_F(ControlTest, BackgroundChooserLooksAsItsGoldens) {
   chooser.SetBackgrounds(&table);
   chooser.SetSelected(4);
   EXPECT_TRUE(MatchesGolden(chooser.Picture(), "background_chooser_first_page", {4, 0.01}));
-  chooser.PageForward();
-  chooser.SetSelected(7);
-  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "background_chooser_last_page", {4, 0.01}));
 }
 
 // The blank card is background 1 lightened to white: the ticked thumbnail shows white too, the
@@ -286,11 +283,6 @@ TEST_F(ControlTest, LayoutChooserLooksAsItsGoldens) {
   HoverAt(chooser, {250, 50}, 2);
   ASSERT_EQ(chooser.Hover(), 2);
   EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layout_chooser_1000", test::kWithText));
-  chooser.resize(1200, 120);
-  HoverAt(chooser, {650, 50}, 5);  // layout 6 both hovered and current shows the current colour
-  ASSERT_EQ(chooser.Hover(), 5);
-  chooser.SetCurrent(5);
-  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "layout_chooser_1200", test::kWithText));
 }
 
 }  // namespace

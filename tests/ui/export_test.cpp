@@ -95,9 +95,9 @@ TEST_F(ExportTest, TheCommandAsksForTheFormatThenForAFileOfItsKind) {
   EXPECT_EQ(fx.script.fileDialogs.size(), 2u);
 }
 
-// Every format's pixels read back by ImageMagick are the engine's test; here the card the export
-// takes (the live one, at its resolution) and the resolution as ImageMagick reads it.
-TEST_F(ExportTest, EveryFormatReadsBackWithTheCardsResolutionAndPngWithItsPixels) {
+// Every format's pixels and resolution read back by ImageMagick are the engine's test; here the
+// card the export takes: the live one, at its resolution.
+TEST_F(ExportTest, TheExportIsTheLiveCardAtItsResolution) {
   if (!test::HaveMagick()) GTEST_SKIP() << "ImageMagick is not installed";
   test::DialogFixture fx;
   CardState live = fx.document.Live();
@@ -106,21 +106,14 @@ TEST_F(ExportTest, EveryFormatReadsBackWithTheCardsResolutionAndPngWithItsPixels
   RasterImage card;
   ASSERT_TRUE(ToRasterImage(fx.document.Render(1, kPrintWidth, kPrintHeight), card));
 
-  for (const ExportFormatInfo& info : kExportFormats) {
-    const auto file = fx.folder / (std::string("card.") + info.extension);
-    const Outcome<> result =
-        Finish(StartExport(nullptr, fx.prompts, fx.document, file, info.format, 95));
-    ASSERT_TRUE(result.Ok()) << info.label << ": " << result.Message();
-    if (info.format == kFormatPng) {
-      const auto read = test::MagickPixels(file, "");
-      ASSERT_TRUE(read.has_value());
-      EXPECT_EQ(test::MaxChannelDifference(*read, test::ImagePixels(card)), 0);
-    }
-    // GIF carries no resolution, TGA has no field for one.
-    if (info.format != kFormatGif && info.format != kFormatTga) {
-      EXPECT_EQ(MagickDpi(file), std::make_pair(600L, 600L)) << info.label;
-    }
-  }
+  const auto file = fx.folder / "card.png";
+  const Outcome<> result =
+      Finish(StartExport(nullptr, fx.prompts, fx.document, file, kFormatPng, 95));
+  ASSERT_TRUE(result.Ok()) << result.Message();
+  const auto read = test::MagickPixels(file, "");
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(test::MaxChannelDifference(*read, test::ImagePixels(card)), 0);
+  EXPECT_EQ(MagickDpi(file), std::make_pair(600L, 600L));
 }
 
 TEST_F(ExportTest, AFailedExportIsToldAndLeavesNoFile) {

@@ -1,7 +1,6 @@
 // The draft preview of the photo and logo dialogs: its rectangles, grabs and drags.
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "core/card/CardRenderer.h"
 #include "ui/controls/PicturePreviewGeometry.h"
@@ -20,8 +19,7 @@ TEST(PicturePreviewGeometry, TheCardIsStretchedOverAPreviewOfItsProportions) {
     QSize preview;
   };
   const Case cases[] = {
-      {1062, 615, {531, 308}}, {2124, 1230, {531, 308}}, {1004, 650, {531, 344}},
-      {615, 1062, {243, 420}}, {10000, 10, {531, 120}},  {std::nanf(""), 615, {531, 308}},
+      {2124, 1230, {531, 308}}, {615, 1062, {243, 420}},      {10000, 10, {531, 120}},
       {1062, 0, {531, 308}},
   };
   for (const Case& c : cases) {
@@ -35,8 +33,7 @@ TEST(PicturePreviewGeometry, TheCardUnderTheObjectIsDrawnAtAboutThePrintImagesSi
     int divisor, dx, dy;
   };
   const Case cases[] = {
-      {1062, 615, 1, 1062, 615}, {2124, 1230, 2, 1062, 615}, {10000, 6400, 10, 1000, 640},
-      {500, 300, 1, 500, 300},   {-4, 615, 1, 1062, 615},
+      {2124, 1230, 2, 1062, 615}, {500, 300, 1, 500, 300}, {-4, 615, 1, 1062, 615},
   };
   for (const Case& c : cases) {
     const DraftPicture draft = DraftPictureFor(c.width, c.height);
@@ -60,22 +57,6 @@ TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
   photo.reduction = 0.0f;
   photo.trimLeft = 1.0f;
   EXPECT_EQ(PreviewPictureRect(photo, 210, 200, scale), (PixelRect{245, 100, 350, 200}));
-}
-
-TEST(PicturePreviewGeometry, QuarterTurnSwapsTheLogo) {
-  PlacedPicture logo(PictureKind::kLogo);
-  logo.width = 300;
-  logo.height = 100;
-  logo.x = 500;
-  logo.y = 300;
-  const PreviewScale scale{0.5f, 0.5f};
-  EXPECT_EQ(PreviewPictureRect(logo, 300, 100, scale), (PixelRect{175, 125, 325, 175}));
-  for (float angle : {90.0f, 270.0f, 450.0f}) {
-    logo.angle = angle;
-    EXPECT_EQ(PreviewPictureRect(logo, 300, 100, scale), (PixelRect{225, 75, 275, 225})) << angle;
-  }
-  logo.angle = 360.0f;
-  EXPECT_EQ(PreviewPictureRect(logo, 300, 100, scale), (PixelRect{175, 125, 325, 175}));
 }
 
 TEST(PicturePreviewGeometry, PressGrabsTheWholeExtentAndDragMovesTheCentre) {

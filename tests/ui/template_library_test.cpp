@@ -151,6 +151,9 @@ TEST_F(TemplateLibrary, TheCheckMarkStaysWithTheSelectionAcrossPages) {
     return cells;
   };
   EXPECT_EQ(marked(), QList<int>({2}));
+  Click(library->Cell(1));
+  EXPECT_EQ(marked(), QList<int>({1}));
+  Click(library->Cell(2));
   Click(library->NextPageButton());
   EXPECT_EQ(marked(), QList<int>());
   Click(library->PreviousPageButton());
