@@ -150,9 +150,7 @@ void CardDocument::SetContactDetails(const ContactDetails& details) {
   const ChangeScope scope(*this);
   NamedValues values = details.fields;
   for (QString& value : values) value.truncate(kMaxLineLength);
-  layout_.SetFieldValues(values);
-  layout_.FillEmptyFieldValues();
-  layout_.Distribute();
+  layout_.ChangeFieldValues(values, live_.lines, live_.boxCount);
   RebuildFieldEditors();
 }
 

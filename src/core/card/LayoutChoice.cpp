@@ -41,22 +41,39 @@ void LayoutChoice::Show(const CardState& card) {
   }
 }
 
+void LayoutChoice::ChangeFieldValues(const NamedValues& values, const BoxLinesArray& shown,
+                                     int boxCount) {
+  const BoxLinesArray own = OwnLines(shown, boxCount);
+  values_ = values;
+  FillEmptyFieldValues();
+  Distribute();
+  AppendOwnLines(own, boxCount, current_);
+}
+
+BoxLinesArray LayoutChoice::OwnLines(const BoxLinesArray& shown, int boxCount) const {
+  BoxLinesArray own{};
+  for (int b = 0; b < std::clamp(boxCount, 0, kTextBoxCount); ++b) {
+    own[b] = LinesOfNoField(current_, b, shown[b], ContactDetails{values_});
+  }
+  return own;
+}
+
+void LayoutChoice::AppendOwnLines(const BoxLinesArray& own, int boxCount, int from) {
+  for (int b = 0; b < std::clamp(boxCount, 0, kTextBoxCount); ++b) {
+    TextBoxLines& target = lines_[CarriedLinesBox(from, b, current_)];
+    for (int i = 0; i < own[b].count && target.count < kMaxLinesPerBox; ++i) {
+      target.line[target.count++] = own[b].line[i];
+    }
+  }
+}
+
 bool LayoutChoice::Pick(int layout, const BoxLinesArray& shown, int boxCount) {
   if (!IsLayout(layout) || layout == current_) return false;
-  BoxLinesArray ownLines{};
-  const int shownBoxes = std::clamp(boxCount, 0, kTextBoxCount);
-  for (int b = 0; b < shownBoxes; ++b) {
-    ownLines[b] = LinesOfNoField(current_, b, shown[b], ContactDetails{values_});
-  }
+  const BoxLinesArray own = OwnLines(shown, boxCount);
   previous_ = current_;
   current_ = layout;
   Distribute();
-  for (int b = 0; b < shownBoxes; ++b) {
-    TextBoxLines& target = lines_[CarriedLinesBox(previous_, b, current_)];
-    for (int i = 0; i < ownLines[b].count && target.count < kMaxLinesPerBox; ++i) {
-      target.line[target.count++] = ownLines[b].line[i];
-    }
-  }
+  AppendOwnLines(own, boxCount, previous_);
   changedByUser_ = true;
   return true;
 }

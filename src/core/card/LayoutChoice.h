@@ -34,6 +34,10 @@ class LayoutChoice {
   // what they held).
   void Distribute();
 
+  // New field values, distributed; the `shown` lines that belong to no field (typed beside the
+  // fields) stay in their boxes after the fields' lines, as they follow a change of layout.
+  void ChangeFieldValues(const NamedValues& values, const BoxLinesArray& shown, int boxCount);
+
   // The default lines: the distribution of the field values, or a card's own lines after Show.
   int BoxCount() const { return boxCount_; }
   const BoxLinesArray& Lines() const { return lines_; }
@@ -63,6 +67,11 @@ class LayoutChoice {
   void FinishRebuild();
 
  private:
+  // The `shown` lines of each box that belong to no field of the current layout's values.
+  BoxLinesArray OwnLines(const BoxLinesArray& shown, int boxCount) const;
+  // Appends `own` (lines of the boxes of layout `from`) to the default lines of the current one.
+  void AppendOwnLines(const BoxLinesArray& own, int boxCount, int from);
+
   struct TypedText {
     BoxLinesArray lines{};
     NamedValues values{};  // the field values when the text was kept

@@ -100,18 +100,20 @@ TEST(ContactDetails, ALayoutSwitchCarriesTheLinesOfNoFieldToTheSameBox) {
   }
 }
 
-TEST(ContactDetails, TheDialogsDetailsReplaceTheBoxesAsContinueDoesInOneStep) {
+TEST(ContactDetails, TheDialogsDetailsReplaceTheFieldLinesInOneStepAndKeepTypedLines) {
   test::EnsureGuiApplication();
   CardDocument doc(nullptr, {});
   doc.Start(nullptr);
   doc.SwitchLayout(4);
+  // A line typed beside the fields is not a field's and stays in its box.
+  doc.SetBoxLines(3, Lines(doc.Working().lines[3]) << QStringLiteral("Open Sundays"));
   const int steps = doc.History().UndoCount();
   ContactDetails typed = Letters();
   typed.fields[0] = QString(150, QChar('Z'));
   doc.SetContactDetails(typed);
   EXPECT_EQ(doc.History().UndoCount(), steps + 1);
   EXPECT_EQ(doc.Working().lines[0].line[0], QString(kMaxLineLength, QChar('Z')));
-  EXPECT_EQ(Lines(doc.Working().lines[3]), (QStringList{"D E F G", "J K"}));
+  EXPECT_EQ(Lines(doc.Working().lines[3]), (QStringList{"D E F G", "J K", "Open Sundays"}));
   EXPECT_EQ(doc.Working().extensions.Get<ContactChunk>(), doc.Details());
 
   doc.SetContactDetails({});  // all empty: each field shows its name
