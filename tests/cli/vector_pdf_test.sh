@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Printed sheets as a print shop reads them: every line of every card is text (pdftotext), every
 # face is embedded (pdffonts), each distinct picture is stored once however many cards show it
-# (pdfimages), and 100 sheets of 10 cards stay under 3 MB.  Usage: vector_pdf_test.sh BIN_DIR
+# (pdfimages), a two-sided card puts its backs on the page after each sheet, and 100 sheets of
+# 10 cards stay under 3 MB.  Usage: vector_pdf_test.sh BIN_DIR
 set -euo pipefail
 bin=$(cd "${1:?usage: vector_pdf_test.sh BIN_DIR}" && pwd)
 for tool in pdftotext pdffonts pdfimages python3; do
@@ -50,6 +51,15 @@ tail -n +2 "$bin/samples/team.csv" | python3 -c '
 import csv, sys
 print(*(v for row in csv.reader(sys.stdin) for v in row if v), sep="\n")' > "$work/lines"
 check_pdf "$work/merge.pdf" 1
+
+# Two-sided, printed and merged: the sheet's page holds no back, the page after it the backs.
+two=$bin/samples/two-sided.tvc
+for command in "print" "merge --data $bin/samples/team.csv"; do
+  # shellcheck disable=SC2086  # the command's words
+  "$cli" $command "$two" -o "$work/two.pdf" --back short > /dev/null
+  grep -q "Open Monday" <(pdftotext -f 1 -l 1 "$work/two.pdf" -) && fail "$command: a back on page 1"
+  grep -q "Open Monday" <(pdftotext -f 2 -l 2 "$work/two.pdf" -) || fail "$command: no back on page 2"
+done
 
 "$cli" print "$bin/tmpl/Dentist.tvt" -o "$work/hundred.pdf" --sheets 100
 size=$(stat -c %s "$work/hundred.pdf")
