@@ -469,6 +469,11 @@ Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
       <translation>--fit muss sheet oder card sein</translation>
     </message>
     <message>
+      <location filename="../src/cli/PrintShopOptions.cpp" />
+      <source>--back must be long or short</source>
+      <translation>--back muss long oder short sein</translation>
+    </message>
+    <message>
       <location filename="../src/cli/ProjectCommands.cpp" />
       <source>Usage: tavolo-cli info PROJECT
 Prints the card of a project or template file as one JSON object: every stored field of
@@ -922,6 +927,16 @@ Befehle:
       <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the QR code chunk "QRCD" is damaged</source>
       <translation>der Block des QR-Codes „QRCD“ ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the back holds a back of its own</source>
+      <translation>die Rückseite hat selbst eine Rückseite</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the back side chunk "BACK" is damaged: %1</source>
+      <translation>der Block der Rückseite „BACK“ ist beschädigt: %1</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />

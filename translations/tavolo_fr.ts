@@ -471,6 +471,11 @@ Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
       <translation>--fit doit être sheet ou card</translation>
     </message>
     <message>
+      <location filename="../src/cli/PrintShopOptions.cpp" />
+      <source>--back must be long or short</source>
+      <translation>--back doit être long ou short</translation>
+    </message>
+    <message>
       <location filename="../src/cli/ProjectCommands.cpp" />
       <source>Usage: tavolo-cli info PROJECT
 Prints the card of a project or template file as one JSON object: every stored field of
@@ -925,6 +930,16 @@ Commandes :
       <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the QR code chunk "QRCD" is damaged</source>
       <translation>le bloc du code QR « QRCD » est endommagé</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the back holds a back of its own</source>
+      <translation>le verso contient lui-même un verso</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the back side chunk "BACK" is damaged: %1</source>
+      <translation>le bloc du verso « BACK » est endommagé : %1</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />

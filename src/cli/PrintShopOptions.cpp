@@ -52,7 +52,7 @@ std::optional<int> ReadBackSide(const char* command, const Arguments& arguments,
   if (!arguments.values.contains(kBackOption)) return std::nullopt;
   const std::string& value = arguments.values.at(kBackOption);
   if (value != "long" && value != "short") {
-    return UsageError(command, "--back must be long or short");
+    return UsageError(command, TrText("--back must be long or short"));
   }
   flip = value == "long" ? DuplexFlip::kLongEdge : DuplexFlip::kShortEdge;
   return std::nullopt;

@@ -80,11 +80,11 @@ class ProjectReader {
     if (result != ProjectResult::kSuccess) {
       problem = read.detail;
     } else if (back.extensions.Find(kBackSideChunkTag) != nullptr) {
-      problem = "the back holds a back of its own";
+      problem = TrMessage("the back holds a back of its own");
     }
     if (!problem.empty()) {
       if (!result_.extensionProblem.empty()) return;
-      result_.extensionProblem = "the back side chunk \"BACK\" is damaged: " + problem;
+      result_.extensionProblem = TrMessage("the back side chunk \"BACK\" is damaged: %1", problem);
       return;
     }
     TakeSizeOf(back, state_);

@@ -68,7 +68,7 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
     if (!twoSided) continue;
     if (!device.newPage()) {
       painter.end();
-      return Failure{"A new sheet could not be started."};
+      return Failure{TrMessage("A new sheet could not be started.")};
     }
     PaintSheet(painter, backs, sheet);
   }
