@@ -173,8 +173,9 @@ done
 sleep 0.3
 shoot "Color Options: 'Text Colors'" color-options
 
-# Card Properties (the last but one entry of "Edit"), the width shown in inches.
-xdotool key alt+e Up Up Return
+# Card Properties (up from the top round past "Show Front", "Back side" and "Contact Details";
+# a card without a back leaves "Show Back" off), the width shown in inches.
+xdotool key alt+e Up Up Up Up Return
 x11_window "Card properties" 10 >/dev/null
 xdotool key Tab Up Up Up
 shoot "Card properties" card-properties
@@ -195,7 +196,13 @@ xdotool key alt+u
 sleep 0.5
 xdotool key alt+a Home Down Down
 shot "$dialog" print-dialog-avery
-cp "$out"/print-dialog-{a4,avery,letter}.png "$help/"
+# For a print shop: a bleed of 3 mm and crop marks.
+xdotool key alt+b ctrl+a
+xdotool type 3
+xdotool key Tab alt+k
+sleep 0.5
+shot "$dialog" print-dialog-print-shop
+cp "$out"/print-dialog-{a4,avery,letter,print-shop}.png "$help/"
 xdotool key Escape
 wait_gone "Print Preview"
 
@@ -239,10 +246,10 @@ convert -size 240x240 xc:none -fill 'rgba(255,204,0,0.35)' -draw 'circle 120,120
 "$bin/tavolo" "$dark" >"$X11_DIR/dark.log" 2>&1 &
 X11_PIDS+=($!)
 second=$(x11_window "Wine Bar\.tvc .*Tavolo" 15)
-# "Edit" → "Insert Logo...": up from the first entry round to the last, "Contact Details...",
-# then past "Card Properties...", the three colour entries, "Insert QR Code..." and the disabled
-# "Delete Logo".
-xdotool key alt+e Up Up Up Up Up Up Up Return
+# "Edit" → "Insert Logo...": up from the first entry round to the last that is on, "Show Front",
+# then past "Back side", "Contact Details...", "Card Properties...", the three colour entries,
+# "Insert QR Code..." and the disabled "Delete Logo".
+xdotool key alt+e Up Up Up Up Up Up Up Up Up Return
 x11_window "Logo Options" 10 >/dev/null
 xdotool key alt+l
 x11_window "Load Logo" 10 >/dev/null
