@@ -582,6 +582,28 @@ TEST(PrintDialogGolden, PagePreviewOfTheDefaultCardCentredOnLetter) {
   EXPECT_TRUE(MatchesGolden(preview.Picture(), "print_page_letter", test::kExact));
 }
 
+// A two-sided job shows its page of backs beside the sheet.
+TEST(PrintDialogPreview, ATwoSidedJobShowsItsBacksOnTheRightPage) {
+  SheetJob job{PaperNamed("Letter"), CentredOn("Letter"), kDpi, 1,
+               SameCardEverywhere(PatternCard())};
+  QImage back(PatternCard().size(), QImage::Format_RGB32);
+  back.fill(QColor(255, 0, 0));
+  job.backs = {DuplexFlip::kLongEdge, SameCardEverywhere(back), {}};
+  DraftPagePreview preview(job);
+  preview.resize(600, 388);
+  preview.SetReady(true);
+  const QImage picture = preview.Picture();
+  int red[2] = {0, 0};
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if (picture.pixel(x, y) == qRgb(255, 0, 0)) ++red[x < picture.width() / 2 ? 0 : 1];
+    }
+  }
+  EXPECT_LT(preview.SheetArea(0).right(), preview.SheetArea(1).left());
+  EXPECT_EQ(red[0], 0);
+  EXPECT_GT(red[1], 0);
+}
+
 TEST(PrintDialogGolden, CardPreviewIsThePrintImageInA3DFrame) {
   DraftCardPreview preview;
   preview.resize(266, 154);

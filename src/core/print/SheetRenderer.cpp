@@ -93,7 +93,7 @@ void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet) {
 }
 
 void PaintPagePreview(QPainter& painter, QSize size, const SheetJob& job,
-                      const PagePreviewGeometry& preview) {
+                      const PagePreviewGeometry& preview, bool backs) {
   const QRect whole(QPoint(0, 0), size);
   const QRect sheet = preview.drawn ? preview.sheet : whole;
   painter.save();
@@ -124,7 +124,11 @@ void PaintPagePreview(QPainter& painter, QSize size, const SheetJob& job,
               : 0.0;
       painter.setClipRect(sheet);
       painter.translate(sheet.topLeft());
-      PaintSheet(painter, PrepareSheets(job, cells, deviceDpi), 0);
+      PaintSheet(painter,
+                 backs && PrintsBacks(job)
+                     ? PrepareBacks(job, cells, QSizeF(sheet.size()), deviceDpi)
+                     : PrepareSheets(job, cells, deviceDpi),
+                 0);
     }
   }
   painter.restore();

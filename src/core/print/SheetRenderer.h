@@ -45,12 +45,13 @@ SheetPaint PrepareBacks(const SheetJob& job, std::span<const QRectF> cells, QSiz
 // Sheet `sheet` (from 0): every card and the crop marks; empty cells stay blank.
 void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet);
 
-// The whole page preview of `size` pixels, showing the first sheet: a white sheet framed in
-// black (grey beside it when the sheet is narrower than the preview), then, when the job has
-// cards, the grid's message centred on one line on white (wrapped when the preview is narrower
-// than the line), or the cards as the sheet prints them.
+// The whole page preview of `size` pixels, showing the first sheet (or, with `backs` for a
+// two-sided job, its page of backs): a white sheet framed in black (grey beside it when the
+// sheet is narrower than the preview), then, when the job has cards, the grid's message centred
+// on one line on white (wrapped when the preview is narrower than the line), or the cards as the
+// page prints them.
 void PaintPagePreview(QPainter& painter, QSize size, const SheetJob& job,
-                      const PagePreviewGeometry& preview);
+                      const PagePreviewGeometry& preview, bool backs = false);
 
 // A page for measuring how a printer misplaces what it prints: rulers in millimetres along the
 // top and left edges from the paper's corner and a cross at the paper's centre, with the

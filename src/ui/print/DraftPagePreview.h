@@ -1,7 +1,8 @@
 // The print dialog's "Draft Page Preview": the first sheet of the dialog's print job, its cards as
-// the job's layout places them on its paper, or the grid's message when they do not fit. The
-// sheet keeps the paper's proportions, centred in the control on the dialog's background. The
-// dialog changes the job and asks it to redraw; the geometry and the painting are the engine's.
+// the job's layout places them on its paper, or the grid's message when they do not fit; for a
+// two-sided job the sheet and its page of backs side by side. Each page keeps the paper's
+// proportions, centred in its half of the control on the dialog's background. The dialog changes
+// the job and asks it to redraw; the geometry and the painting are the engine's.
 #pragma once
 
 #include "core/print/SheetJob.h"
@@ -19,9 +20,10 @@ class DraftPagePreview : public OwnerDrawnControl {
   // The drawing switch: until it is on, the preview is an empty framed sheet.
   void SetReady(bool ready) { ready_ = ready; }
 
-  // Where the sheet lies: the largest rectangle of the paper's proportions in the control, or
-  // the whole control while there is no paper.
-  QRect SheetArea() const;
+  // Where page `page` lies (0 the sheet, 1 its backs): the largest rectangle of the paper's
+  // proportions in the control (in its half of it for a two-sided job), or that whole space while
+  // there is no paper.
+  QRect SheetArea(int page = 0) const;
 
  protected:
   void Draw(QImage& picture) const override;
