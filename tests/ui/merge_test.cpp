@@ -3,6 +3,7 @@
 // image per record.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -91,7 +92,8 @@ TEST(MergeBrowser, PrintsOneCardPerRecordAndExportsOneImageEach) {
     record.details.fields[1] = name;
     records.records.push_back(record);
   }
-  MergeBrowserDialog browser(fx.document.Live(), &fx.table, fx.photos, records, fx.printer,
+  fx.document.SetBackSide(true);
+  MergeBrowserDialog browser(fx.document.Card(), &fx.table, fx.photos, records, fx.printer,
                              fx.prompts);
   const fs::path pdf = fx.folder / "team.pdf";
   fx.script.paths.push_back(QString::fromStdString(pdf.string()));
@@ -99,6 +101,9 @@ TEST(MergeBrowser, PrintsOneCardPerRecordAndExportsOneImageEach) {
   int sheets = 0;
   fx.script.dialog = [&](QDialog& d) {
     if (auto* print = dynamic_cast<PrintDialog*>(&d)) {
+      // The card's back can be printed behind the merged cards.
+      print->findChild<QCheckBox*>(QString::number(PrintDialog::kBothSides))->setChecked(true);
+      EXPECT_TRUE(PrintsBacks(print->Job()));
       print->findChild<QPushButton*>(QString::number(PrintDialog::kPrint))->click();
       sheets = print->Job().sheets;
       return;

@@ -10,7 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/bridge/ImageBridge.h"
+#include "core/card/CardBack.h"
 #include "core/card/CardLimits.h"
+#include "core/card/CardPainter.h"
 #include "core/formats/ExportFormats.h"
 #include "core/formats/ImageFileTypes.h"
 #include "core/merge/MergeExport.h"
@@ -48,7 +51,8 @@ MergeBrowserDialog::MergeBrowserDialog(const CardState& card, const BackgroundTa
                                        PrinterChoice& printer, Prompts& prompts, QWidget* parent)
     : QDialog(parent),
       card_(card),
-      renderer_(table, std::move(photoFolder)),
+      renderer_(table, photoFolder),
+      backRenderer_(table, std::move(photoFolder)),
       records_(std::move(records)),
       printer_(printer),
       prompts_(prompts) {
@@ -134,6 +138,13 @@ void MergeBrowserDialog::OnPrint() {
       [&cards](QPainter& painter, const QRectF& target, int sheet, int cell, int perSheet) {
         cards.Paint(painter, target, sheet, cell, perSheet);
       });
+  if (card_.back.Has()) {
+    const CardState back = BackFaceOf(card_);
+    dialog.PrintBacks([this, back] { return ToQImage(backRenderer_.RenderPrintImage(back)); },
+                      [this, back](QPainter& painter, const QRectF& target, int, int, int) {
+                        PaintCard(backRenderer_, painter, target, back);
+                      });
+  }
   prompts_.Run(dialog);
 }
 

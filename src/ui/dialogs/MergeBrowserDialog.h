@@ -50,6 +50,8 @@ class MergeBrowserDialog : public QDialog {
 
   CardState card_;
   CardRenderer renderer_;
+  // The card's back, printed as it is behind every record's card.
+  CardRenderer backRenderer_;
   MergeRecords records_;
   PrinterChoice& printer_;
   Prompts& prompts_;
