@@ -84,7 +84,9 @@ TEST(TextBoxLayout, ShrinkToFitDrawsOnlyATooWideLineSmallerAndNeverBelowSixPoint
       EXPECT_LE(line.width, layout.room) << c.name;
       EXPECT_GT(QFontMetrics(larger).horizontalAdvance(line.text), layout.room) << c.name;
     }
-    if (c.shrunk && c.tooWide) EXPECT_EQ(line.font.pixelSize(), 11) << c.name;
+    if (c.shrunk && c.tooWide) {
+      EXPECT_EQ(line.font.pixelSize(), 11) << c.name;
+    }
   }
   // Every line too wide is named, not only the first.
   CardState two = OneBoxCard("Liberation Sans", "Bold", "60", {});
@@ -129,7 +131,9 @@ TEST(ShrinkToFitChunk, ReadsFiveBytesOfZeroOrOneAndTakesAnythingElseAsDamage) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ShrinkToFitChunk::Decode(c.payload), c.value) << c.payload.size();
-    if (c.value) EXPECT_EQ(ShrinkToFitChunk::Encode(*c.value), c.payload);
+    if (c.value) {
+      EXPECT_EQ(ShrinkToFitChunk::Encode(*c.value), c.payload);
+    }
   }
   CardState card;
   card.extensions.Put(ShrinkToFitChunk::kTag, {1, 2, 1, 1, 1});
