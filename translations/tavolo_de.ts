@@ -74,6 +74,11 @@
       <translation>der Hintergrund des Projekts ist nicht in der Tabelle; stattdessen wird Hintergrund %1 gezeichnet</translation>
     </message>
     <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>the card's resolution is %1 dpi; printing needs one above 0</source>
+      <translation>die Auflösung der Karte ist %1 dpi; zum Drucken muss sie über 0 liegen</translation>
+    </message>
+    <message>
       <location filename="../src/cli/ImageCommands.cpp" />
       <source>Usage: tavolo-cli convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N]
                           [--dpi N] [--max-pixels N]
@@ -305,11 +310,6 @@ Rückgabewert: 0 jeder Datensatz platziert, 1 Fehler oder Datensätze ausgelasse
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
-      <source>the card's resolution is %1 dpi; printing needs one above 0</source>
-      <translation>die Auflösung der Karte ist %1 dpi; zum Drucken muss sie über 0 liegen</translation>
-    </message>
-    <message>
-      <location filename="../src/cli/MergeCommand.cpp" />
       <source>%1 of %2 records were left out</source>
       <translation>%1 von %2 Datensätzen wurden ausgelassen</translation>
     </message>
@@ -472,6 +472,11 @@ Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
       <location filename="../src/cli/PrintShopOptions.cpp" />
       <source>--back must be long or short</source>
       <translation>--back muss long oder short sein</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PrintShopOptions.cpp" />
+      <source>the card has no back side; --back prints one</source>
+      <translation>die Karte hat keine Rückseite; --back druckt eine</translation>
     </message>
     <message>
       <location filename="../src/cli/ProjectCommands.cpp" />

@@ -74,6 +74,11 @@
       <translation>le fond du projet n'est pas dans la table ; le fond %1 est dessiné à la place</translation>
     </message>
     <message>
+      <location filename="../src/cli/CliSupport.cpp" />
+      <source>the card's resolution is %1 dpi; printing needs one above 0</source>
+      <translation>la résolution de la carte est de %1 ppp ; l'impression en demande une supérieure à 0</translation>
+    </message>
+    <message>
       <location filename="../src/cli/ImageCommands.cpp" />
       <source>Usage: tavolo-cli convert IN OUT [--format bmp|tga|pcx|png|gif|jpeg|tiff] [--quality N]
                           [--dpi N] [--max-pixels N]
@@ -306,11 +311,6 @@ Code de sortie : 0 chaque enregistrement placé, 1 échec ou enregistrements omi
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
-      <source>the card's resolution is %1 dpi; printing needs one above 0</source>
-      <translation>la résolution de la carte est de %1 ppp ; l'impression en demande une supérieure à 0</translation>
-    </message>
-    <message>
-      <location filename="../src/cli/MergeCommand.cpp" />
       <source>%1 of %2 records were left out</source>
       <translation>%1 enregistrements sur %2 ont été omis</translation>
     </message>
@@ -474,6 +474,11 @@ Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
       <location filename="../src/cli/PrintShopOptions.cpp" />
       <source>--back must be long or short</source>
       <translation>--back doit être long ou short</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PrintShopOptions.cpp" />
+      <source>the card has no back side; --back prints one</source>
+      <translation>la carte n'a pas de verso ; --back en imprime un</translation>
     </message>
     <message>
       <location filename="../src/cli/ProjectCommands.cpp" />

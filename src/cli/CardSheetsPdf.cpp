@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "PictureWarnings.h"
+#include "PrintShopOptions.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
 #include "core/bridge/ImageBridge.h"
@@ -24,10 +25,10 @@ int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
   const std::string output = arguments.values.at("--output");
   int leftOut = WarnOfLeftOutPictures(command, renderer, table, card);
   CardRenderer backRenderer(&table, CustomPhotosFolder());
-  const bool twoSided = job.backs.flip != DuplexFlip::kNone;
-  if (twoSided && !card.back.Has()) {
-    return fail("the card has no back side; --back prints one");
+  if (const std::optional<int> refused = RefuseMissingBack(command, job.backs.flip, card)) {
+    return *refused;
   }
+  const bool twoSided = job.backs.flip != DuplexFlip::kNone;
   const CardState back = twoSided ? BackFaceOf(card) : CardState();
   if (twoSided) {
     job.backs.cards = SameCardEverywhere(ToQImage(backRenderer.RenderPrintImage(back)));

@@ -151,4 +151,15 @@ std::optional<int> LoadProjectCard(const char* command, const std::string& proje
   return std::nullopt;
 }
 
+std::optional<int> LoadCardToPrint(const char* command, const std::string& project,
+                                   BackgroundTable& table, CardState& card) {
+  if (const std::optional<int> failed = LoadProjectCard(command, project, table, card)) {
+    return failed;
+  }
+  if (card.dpi > 0) return std::nullopt;
+  PrintError(command,
+             TrMessage("the card's resolution is %1 dpi; printing needs one above 0", card.dpi));
+  return kExitFailure;
+}
+
 }  // namespace tavolo::cli

@@ -88,4 +88,9 @@ bool LoadBackgroundTable(std::string_view command, BackgroundTable& table);
 std::optional<int> LoadProjectCard(const char* command, const std::string& project,
                                    BackgroundTable& table, CardState& card);
 
+// LoadProjectCard for a command that prints the card: a card whose resolution is not above 0
+// is refused too (exit code 1).
+std::optional<int> LoadCardToPrint(const char* command, const std::string& project,
+                                   BackgroundTable& table, CardState& card);
+
 }  // namespace tavolo::cli

@@ -127,10 +127,10 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   // The first card is drawn now, so a picture left out is known before anything is written.
   cards.Card(0, 0, grid.CardCount());
   int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, project);
-  const bool twoSided = run.backFlip != DuplexFlip::kNone;
-  if (twoSided && !project.back.Has()) {
-    return Fail("the card has no back side; --back prints one");
+  if (const std::optional<int> refused = RefuseMissingBack(kCommand, run.backFlip, project)) {
+    return *refused;
   }
+  const bool twoSided = run.backFlip != DuplexFlip::kNone;
   // The back is printed as it was designed, the same behind every record's card: it holds what
   // all the cards share, and a merge never replaces text the user typed there.
   const CardState back = twoSided ? BackFaceOf(project) : CardState();
@@ -287,12 +287,8 @@ int Merge(const Arguments& arguments) {
   BackgroundTable table;
   CardState project;
   if (const std::optional<int> failed =
-          LoadProjectCard(kCommand, arguments.project, table, project)) {
+          (pdf ? LoadCardToPrint : LoadProjectCard)(kCommand, arguments.project, table, project)) {
     return *failed;
-  }
-  if (pdf && project.dpi <= 0) {
-    return Fail(
-        TrMessage("the card's resolution is %1 dpi; printing needs one above 0", project.dpi));
   }
   MergeRecords merged;
   if (const std::optional<int> stop = ReadRecords(arguments, strict, merged)) return *stop;

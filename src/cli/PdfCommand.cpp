@@ -31,11 +31,6 @@ constexpr const char* kPdfUsage = QT_TRANSLATE_NOOP(
     "                         warning)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
-int Fail(const std::string& message) {
-  PrintError(kCommand, message);
-  return kExitFailure;
-}
-
 // A page of the card's size and `edgeMm` more on every side. The grid counts the paper in whole
 // millimetres, truncated; the page's counted size is rounded up so that its one card counts,
 // while the page itself keeps its exact size.
@@ -69,11 +64,8 @@ int WriteCardPdf(const Arguments& arguments) {
   if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
   BackgroundTable table;
   CardState card;
-  if (const std::optional<int> failed = LoadProjectCard(kCommand, arguments.project, table, card)) {
+  if (const std::optional<int> failed = LoadCardToPrint(kCommand, arguments.project, table, card)) {
     return *failed;
-  }
-  if (card.dpi <= 0) {
-    return Fail(TrMessage("the card's resolution is %1 dpi; printing needs one above 0", card.dpi));
   }
   const double edgeMm = shop.cropMarks ? CropMarkReachMm(shop.bleedMm) : shop.bleedMm;
   const SheetJob job{.paper = CardPage(card, edgeMm),

@@ -69,11 +69,8 @@ int Print(const Arguments& arguments) {
   if (const std::optional<int> failed = ChooseSheet(kCommand, arguments, sheet)) return *failed;
   BackgroundTable table;
   CardState card;
-  if (const std::optional<int> failed = LoadProjectCard(kCommand, arguments.project, table, card)) {
+  if (const std::optional<int> failed = LoadCardToPrint(kCommand, arguments.project, table, card)) {
     return *failed;
-  }
-  if (card.dpi <= 0) {
-    return Fail(TrMessage("the card's resolution is %1 dpi; printing needs one above 0", card.dpi));
   }
   LayOutWhenNotGiven(sheet, card);
   PrintShopOptions shop;

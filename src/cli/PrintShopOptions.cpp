@@ -58,4 +58,10 @@ std::optional<int> ReadBackSide(const char* command, const Arguments& arguments,
   return std::nullopt;
 }
 
+std::optional<int> RefuseMissingBack(const char* command, DuplexFlip flip, const CardState& card) {
+  if (flip == DuplexFlip::kNone || card.back.Has()) return std::nullopt;
+  PrintError(command, TrText("the card has no back side; --back prints one"));
+  return kExitFailure;
+}
+
 }  // namespace tavolo::cli

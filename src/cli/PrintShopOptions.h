@@ -34,4 +34,8 @@ std::optional<int> ReadFit(const char* command, const Arguments& arguments,
 // when not given).
 std::optional<int> ReadBackSide(const char* command, const Arguments& arguments, DuplexFlip& flip);
 
+// Refuses backs (`flip` other than kNone) for a card that has no back: prints why and returns
+// the exit code.
+std::optional<int> RefuseMissingBack(const char* command, DuplexFlip flip, const CardState& card);
+
 }  // namespace tavolo::cli
