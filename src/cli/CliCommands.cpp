@@ -13,12 +13,11 @@ namespace {
 
 // One line per command; main dispatches on the name.
 constexpr Command kCommands[] = {
-    {"convert", RunConvert},         {"identify", RunIdentify}, {"info", RunInfo},
-    {"backgrounds", RunBackgrounds}, {"render", RunRender},     {"print", RunPrint},
-    {"merge", RunMerge},
-    {"pdf", RunPdf},
+    {"convert", RunConvert},         {"identify", RunIdentify},
+    {"info", RunInfo},               {"backgrounds", RunBackgrounds},
+    {"render", RunRender, true},     {"print", RunPrint, true},
+    {"merge", RunMerge, true},       {"pdf", RunPdf, true},
 };
-
 }  // namespace
 
 std::span<const Command> Commands() {

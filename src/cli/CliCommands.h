@@ -13,6 +13,9 @@ using CommandFn = int (*)(const std::vector<std::string>& args);
 struct Command {
   const char* name;
   CommandFn run;
+  // Whether it draws cards (fonts, PDF): it then runs in an offscreen GUI application, the others
+  // in a plain one, which starts faster.
+  bool draws = false;
 };
 
 std::span<const Command> Commands();

@@ -1,6 +1,7 @@
 // tavolo-cli: the engine without windows.
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,16 +42,26 @@ void PrintUsage(std::FILE* out) {
 int main(int argc, char** argv) {
   // A failed check prints its report and ends the run with a failure exit code.
   tavolo::SetFatalErrorReporter(tavolo::ExitingReporter(1));
+  const std::string_view command = argc < 2 ? std::string_view() : argv[1];
+  const tavolo::cli::Command* found = nullptr;
+  for (const tavolo::cli::Command& c : tavolo::cli::Commands()) {
+    if (command == c.name) found = &c;
+  }
   // The messages and the help in the user's language, from the catalogues the window program
-  // uses; the commands that draw need this application too.
-  const tavolo::cli::GuiApplication app;
+  // uses, need an application; the commands that draw need a GUI one.
+  std::optional<tavolo::cli::GuiApplication> drawing;
+  std::optional<QCoreApplication> plain;
+  if (found != nullptr && found->draws) {
+    drawing.emplace();
+  } else {
+    plain.emplace(argc, argv);
+  }
   tavolo::InstallProgramTranslations(*QCoreApplication::instance());
   if (argc < 2) {
     PrintUsage(stderr);
     return 2;
   }
-  const std::string_view command = argv[1];
-  std::vector<std::string> args(argv + 2, argv + argc);
+  if (found != nullptr) return found->run(std::vector<std::string>(argv + 2, argv + argc));
   if (command == "--help" || command == "-h" || command == "help") {
     PrintUsage(stdout);
     return 0;
@@ -58,9 +69,6 @@ int main(int argc, char** argv) {
   if (command == "--version") {
     std::printf("tavolo-cli %s\n", TAVOLO_VERSION);
     return 0;
-  }
-  for (const tavolo::cli::Command& c : tavolo::cli::Commands()) {
-    if (command == c.name) return c.run(args);
   }
   const std::string unknown = tavolo::TrMessage("tavolo-cli: unknown command '%1' (try --help)",
                                                 tavolo::PrintableName(argv[1]));
