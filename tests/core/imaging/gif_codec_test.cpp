@@ -78,5 +78,32 @@ TEST(GifCodec, PlacesTheFrameOnItsScreenOverTheBackgroundAndClipsWhatOverhangs) 
   }
 }
 
+// The compressor's limits: a single pixel, one colour whose strings grow to the widest codes,
+// and noise that fills the string table again and again; we and ImageMagick read each back.
+TEST(GifCodec, CompressesEveryPatternSoThatReadersGetItBack) {
+  struct Pattern {
+    const char* name;
+    uint32_t width, height;
+    uint32_t (*index)(uint32_t x, uint32_t y);
+  };
+  const Pattern patterns[] = {
+      {"one pixel", 1, 1, [](uint32_t, uint32_t) { return 7u; }},
+      {"one colour", 700, 500, [](uint32_t, uint32_t) { return 200u; }},
+      {"noise", 640, 90, [](uint32_t x, uint32_t y) { return (x * 2654435761u ^ y * 40503u) >> 24; }},
+  };
+  for (const Pattern& p : patterns) {
+    SCOPED_TRACE(p.name);
+    RasterImage image = test::MakePaletteImage(p.width, p.height, 8, 256);
+    for (uint32_t y = 0; y < p.height; ++y) {
+      for (uint32_t x = 0; x < p.width; ++x) image.SetPixelIndex(x, y, p.index(x, y));
+    }
+    const std::vector<uint8_t> bytes = Encode(image, kFormatGif);
+    const RasterImage decoded(bytes, kFormatGif);
+    ASSERT_TRUE(decoded.IsValid()) << decoded.GetLastError();
+    EXPECT_EQ(ImagePixels(decoded).rgb, ImagePixels(image).rgb);
+    test::ExpectMagickDecodesAs(bytes, image, std::string("lzw-") + p.name + ".gif");
+  }
+}
+
 }  // namespace
 }  // namespace tavolo

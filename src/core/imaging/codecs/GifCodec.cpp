@@ -1,6 +1,7 @@
-// GIF through giflib: the first frame is read onto the logical screen as an 8-bit palette image;
-// palette images are written as one 8-bit frame with a 256-entry global colour map, and the clear
-// pixels of a picture with alpha (which Encode leaves clear or opaque) as a transparent index.
+// GIF: the first frame is read through giflib onto the logical screen as an 8-bit palette image;
+// palette images are written by our own code (giflib's compressor spends most of its time in its
+// string table) as one 8-bit frame with a 256-entry global colour map, and the clear pixels of a
+// picture with alpha (which Encode leaves clear or opaque) as a transparent index.
 #include <gif_lib.h>
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <memory>
 
 #include "core/imaging/codecs/Codecs.h"
+#include "core/imaging/codecs/GifLzw.h"
 #include "core/imaging/codecs/GreyRamp.h"
 #include "core/imaging/codecs/MemoryStreams.h"
 #include "core/storage/UserText.h"
@@ -25,27 +27,15 @@ struct GifReaderCloser {
   }
 };
 
-struct GifWriterCloser {
-  void operator()(GifFileType* gif) const {
-    int error = 0;
-    EGifCloseFile(gif, &error);
-  }
-};
-
-struct ColourMapDeleter {
-  void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
-};
-
 int ReadGifBytes(GifFileType* gif, GifByteType* buffer, int count) {
   if (count <= 0) return 0;
   return static_cast<int>(
       static_cast<ByteSource*>(gif->UserData)->ReadSome(buffer, static_cast<size_t>(count)));
 }
 
-int WriteGifBytes(GifFileType* gif, const GifByteType* bytes, int count) {
-  if (count < 0) return 0;
-  auto* out = static_cast<std::vector<uint8_t>*>(gif->UserData);
-  return AppendBytes(*out, bytes, static_cast<size_t>(count)) ? count : 0;
+void AppendLittle16(std::vector<uint8_t>& out, uint32_t value) {
+  out.push_back(static_cast<uint8_t>(value));
+  out.push_back(static_cast<uint8_t>(value >> 8));
 }
 
 void SetGifError(RasterImage& image, int error) {
@@ -231,36 +221,37 @@ bool EncodeGif(RasterImage& image, std::vector<uint8_t>& out) {
     image.SetLastError(kWriteError);
     return false;
   }
-  std::vector<GifPixelType> line;
+  std::vector<uint8_t> line;
   try {
     line.resize(width);
   } catch (const std::bad_alloc&) {
     image.SetLastError(kWriteError);
     return false;
   }
-  const std::unique_ptr<ColorMapObject, ColourMapDeleter> map(GifMakeMapObject(256, nullptr));
-  int error = 0;
-  std::unique_ptr<GifFileType, GifWriterCloser> gif(EGifOpen(&out, WriteGifBytes, &error));
-  if (!map || !gif) {
-    image.SetLastError(kWriteError);
-    return false;
-  }
+  const int clearIndex = ClearIndex(image);
+  // A transparent index takes a graphic control extension, which needs the 89a version.
+  const char* version = clearIndex != kNoTransparentIndex ? "GIF89a" : "GIF87a";
+  std::vector<uint8_t> head(version, version + 6);
+  AppendLittle16(head, width);
+  AppendLittle16(head, height);
+  // A global table of 256 entries, 8 bits of colour resolution, background index 0.
+  head.insert(head.end(), {0xF7, 0, 0});
   const auto palette = image.Palette();
   for (size_t i = 0; i < 256; ++i) {
     const RgbQuad c = i < palette.size() ? palette[i] : RgbQuad{};
-    map->Colors[i] = {c.red, c.green, c.blue};
+    head.insert(head.end(), {c.red, c.green, c.blue});
   }
-  const int clearIndex = ClearIndex(image);
-  // A transparent index takes a graphic control extension, which needs the 89a version.
-  if (clearIndex != kNoTransparentIndex) EGifSetGifVersion(gif.get(), true);
-  const GifByteType control[4] = {1, 0, 0, static_cast<GifByteType>(clearIndex)};
-  bool ok =
-      EGifPutScreenDesc(gif.get(), static_cast<int>(width), static_cast<int>(height), 8, 0,
-                        map.get()) != GIF_ERROR &&
-      (clearIndex == kNoTransparentIndex ||
-       EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, sizeof control, control) != GIF_ERROR) &&
-      EGifPutImageDesc(gif.get(), 0, 0, static_cast<int>(width), static_cast<int>(height), false,
-                       nullptr) != GIF_ERROR;
+  if (clearIndex != kNoTransparentIndex) {
+    head.insert(head.end(), {0x21, 0xF9, 4, 1, 0, 0, static_cast<uint8_t>(clearIndex), 0});
+  }
+  head.push_back(0x2C);
+  AppendLittle16(head, 0);
+  AppendLittle16(head, 0);
+  AppendLittle16(head, width);
+  AppendLittle16(head, height);
+  head.push_back(0);  // no local table, not interlaced
+  bool ok = AppendBytes(out, head.data(), head.size());
+  GifLzwWriter data(out);
   for (uint32_t y = 0; ok && y < height; ++y) {
     const uint32_t storageRow = height - 1 - y;
     if (bpp == 8) {
@@ -271,13 +262,13 @@ bool EncodeGif(RasterImage& image, std::vector<uint8_t>& out) {
     if (clearIndex != kNoTransparentIndex) {
       const uint8_t* alpha = image.GetAlphaRow(storageRow);
       for (uint32_t x = 0; x < width; ++x) {
-        if (alpha[x] == 0) line[x] = static_cast<GifPixelType>(clearIndex);
+        if (alpha[x] == 0) line[x] = static_cast<uint8_t>(clearIndex);
       }
     }
-    ok = EGifPutLine(gif.get(), line.data(), static_cast<int>(width)) != GIF_ERROR;
+    ok = data.Add(line);
   }
-  // Closing writes the trailer, so its result counts.
-  ok = EGifCloseFile(gif.release(), &error) != GIF_ERROR && ok;
+  const uint8_t trailer = 0x3B;
+  ok = ok && data.Finish() && AppendBytes(out, &trailer, 1);
   if (!ok) {
     image.SetLastError(kWriteError);
     return false;
