@@ -490,6 +490,8 @@ a value that is not a finite number is written as a string ("Infinity", "-Infini
 "NaN(0x7fc00000)" with its bits).
 "shrinkToFit" says per text box whether a line too wide for it is drawn smaller until it
 fits; null when the file does not say (nothing shrinks).
+"back" holds the card's back side with the same members, its background by number
+("pnmb") only; null when the card has none.
 Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.
 Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).
 </source>
@@ -503,6 +505,8 @@ denselben 32-Bit-Wert; ein Wert, der keine endliche Zahl ist, wird als Zeichenke
 geschrieben ("Infinity", "-Infinity", "NaN(0x7fc00000)" mit seinen Bits).
 "shrinkToFit" gibt je Textfeld an, ob eine zu breite Zeile verkleinert gezeichnet wird, bis sie
 passt; null, wenn die Datei es nicht angibt (nichts wird verkleinert).
+"back" enthält die Rückseite der Karte mit denselben Feldern, ihren Hintergrund nur als
+Nummer ("pnmb"); null, wenn die Karte keine hat.
 Rückgabewert: 0 Erfolg, 1 Dateifehler, 2 Aufruf, 3 Versionskonflikt.
 Hintergründe werden in der Tabelle des Programmordners (TAVOLO_HOME) nachgeschlagen.
 </translation>

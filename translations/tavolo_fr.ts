@@ -492,6 +492,8 @@ a value that is not a finite number is written as a string ("Infinity", "-Infini
 "NaN(0x7fc00000)" with its bits).
 "shrinkToFit" says per text box whether a line too wide for it is drawn smaller until it
 fits; null when the file does not say (nothing shrinks).
+"back" holds the card's back side with the same members, its background by number
+("pnmb") only; null when the card has none.
 Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.
 Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).
 </source>
@@ -505,6 +507,8 @@ se relisent à la même valeur 32 bits ; une valeur qui n'est pas un nombre fini
 chaîne ("Infinity", "-Infinity", "NaN(0x7fc00000)" avec ses bits).
 "shrinkToFit" indique pour chaque zone de texte si une ligne trop large est dessinée plus petite
 jusqu'à ce qu'elle tienne ; null quand le fichier ne le dit pas (rien ne rétrécit).
+"back" contient le verso de la carte avec les mêmes champs, son fond par son numéro
+("pnmb") seulement ; null quand la carte n'en a pas.
 Code de sortie : 0 succès, 1 erreur de fichier, 2 utilisation, 3 version incompatible.
 Les fonds sont cherchés dans la table du dossier du programme (TAVOLO_HOME).
 </translation>

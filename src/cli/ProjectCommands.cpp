@@ -10,6 +10,7 @@
 
 #include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
+#include "core/card/CardBack.h"
 #include "core/card/ContactDetails.h"
 #include "core/card/QrCodeChunk.h"
 #include "core/card/QrContentText.h"
@@ -38,6 +39,8 @@ constexpr const char* kInfoUsage = QT_TRANSLATE_NOOP(
     "\"NaN(0x7fc00000)\" with its bits).\n"
     "\"shrinkToFit\" says per text box whether a line too wide for it is drawn smaller until it\n"
     "fits; null when the file does not say (nothing shrinks).\n"
+    "\"back\" holds the card's back side with the same members, its background by number\n"
+    "(\"pnmb\") only; null when the card has none.\n"
     "Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.\n"
     "Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).\n");
 
@@ -225,13 +228,13 @@ std::string ShrinkToFitJson(const CardState& s) {
 
 // The card's QR code: what it holds, how many UTF-8 bytes that is (null when there is nothing to
 // encode), where it stands and its colours; null when the card has none.
-std::string QrCodeJson(const CardState& s) {
+std::string QrCodeJson(const CardState& s, int indent) {
   const std::optional<PlacedQrCode> code = QrCodeOf(s);
   if (!code) return "null";
   static constexpr const char* kContentNames[kQrContentCount] = {"contact", "website", "text"};
   const Outcome<QString> text = QrContentText(s, *code);
   const auto colour = [](QRgb rgb) { return QString::asprintf("#%06x", rgb & 0xFFFFFFu); };
-  return JsonObject(2)
+  return JsonObject(indent)
       .Text("content", QString::fromLatin1(kContentNames[static_cast<int>(code->content)]))
       .Raw("textBytes", text ? std::to_string(text.Value().toUtf8().size()) : "null")
       .Float("x", code->x)
@@ -243,27 +246,24 @@ std::string QrCodeJson(const CardState& s) {
       .Done();
 }
 
-std::string CardJson(const CardState& s, const ReadProjectResult& read) {
-  JsonObject card(0);
-  card.Raw("result", "\"" + std::string(ProjectResultName(read.result)) + "\"");
-  card.Raw("version", read.versionRead ? std::to_string(read.version) : "null");
-  card.Raw("background",
-           read.backgroundNameRead ? JsonString(NameText(read.backgroundName)) : "null");
-  AppendJsonArray(card.Member("styles"), s.styles.size(), 2, [&](std::string& out, size_t i) {
-    const TextBoxStyle& st = s.styles[i];
-    out += JsonObject(4)
-               .Text("size", st.size)
-               .Text("face", st.face)
-               .Text("style", st.style)
-               .Raw("textColor", Hsl(st.textColour))
-               .Raw("fillColor", Hsl(st.fillColour))
-               .Int("frameMode", st.frameMode)
-               .Int("frameSize", st.frameSize)
-               .Int("reserved", st.reserved)
-               .Float("opacity", st.opacity)
-               .Float("brightness", st.brightness)
-               .Done();
-  });
+// One face of the card, its members added to `card` (an object at `indent`).
+void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
+  AppendJsonArray(card.Member("styles"), s.styles.size(), indent + 2,
+                  [&](std::string& out, size_t i) {
+                    const TextBoxStyle& st = s.styles[i];
+                    out += JsonObject(indent + 4)
+                               .Text("size", st.size)
+                               .Text("face", st.face)
+                               .Text("style", st.style)
+                               .Raw("textColor", Hsl(st.textColour))
+                               .Raw("fillColor", Hsl(st.fillColour))
+                               .Int("frameMode", st.frameMode)
+                               .Int("frameSize", st.frameSize)
+                               .Int("reserved", st.reserved)
+                               .Float("opacity", st.opacity)
+                               .Float("brightness", st.brightness)
+                               .Done();
+                  });
   // The text, in the lines and again in the contact details, may be most of the output: room for
   // all of it is made at once (three bytes of UTF-8 at most per UTF-16 unit but for escapes), so
   // the output is not copied as it grows.
@@ -278,10 +278,10 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
   for (const QString& field : details.fields)
     textBytes += 3 * static_cast<size_t>(field.size()) + 32;
   lines.reserve(lines.size() + textBytes + 4096);
-  AppendJsonArray(lines, s.lines.size(), 2, [&](std::string& out, size_t b) {
+  AppendJsonArray(lines, s.lines.size(), indent + 2, [&](std::string& out, size_t b) {
     const TextBoxLines& box = s.lines[b];
     const auto used = static_cast<size_t>(std::clamp(box.count, 0, kMaxLinesPerBox));
-    AppendJsonArray(out, used, 4,
+    AppendJsonArray(out, used, indent + 4,
                     [&](std::string& text, size_t i) { AppendJsonString(text, box.line[i]); });
   });
   card.Int("boxCount", s.boxCount)
@@ -292,7 +292,7 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       .Float("bgBrightness", s.bgBrightness);
   for (const PlacedPicture* picture : {&s.photo, &s.logo}) {
     const PictureKindRules& rules = RulesOf(picture->kind);
-    JsonObject fields(2);
+    JsonObject fields(indent + 2);
     for (const PictureField& field : rules.keptFields) {
       fields.Float(field.name, picture->*field.value);
     }
@@ -310,16 +310,38 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
       .Int("pnmb", s.backgroundIndex)
       .Raw("shrinkToFit", ShrinkToFitJson(s));
   // Written in place like the lines, for a field may be as long as a line.
+  const std::string fieldIndent(static_cast<size_t>(indent + 4), ' ');
   std::string& contact = card.Member("contact");
   contact += '{';
   for (size_t i = 0; i < details.fields.size(); ++i) {
-    contact += i ? ",\n    \"" : "\n    \"";
+    contact += i ? ",\n" : "\n";
+    contact += fieldIndent;
+    contact += '"';
     contact += kContactKeys[i];
     contact += "\": ";
     AppendJsonString(contact, details.fields[i]);
   }
-  contact += "\n  }";
-  card.Raw("qr", QrCodeJson(s));
+  contact += '\n';
+  contact.append(static_cast<size_t>(indent + 2), ' ');
+  contact += '}';
+  card.Raw("qr", QrCodeJson(s, indent + 2));
+}
+
+std::string CardJson(const CardState& s, const ReadProjectResult& read) {
+  JsonObject card(0);
+  card.Raw("result", "\"" + std::string(ProjectResultName(read.result)) + "\"");
+  card.Raw("version", read.versionRead ? std::to_string(read.version) : "null");
+  card.Raw("background",
+           read.backgroundNameRead ? JsonString(NameText(read.backgroundName)) : "null");
+  AppendFaceJson(card, s, 0);
+  // The back, when the card has one: the same members; its background by number only.
+  if (s.back.Has()) {
+    JsonObject back(2);
+    AppendFaceJson(back, BackFaceOf(s), 2);
+    card.Raw("back", back.Done());
+  } else {
+    card.Raw("back", "null");
+  }
   return card.Done();
 }
 
