@@ -1,4 +1,6 @@
 // tavolo-cli: the engine without windows.
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -40,6 +42,11 @@ void PrintUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // One command runs and the process ends: pictures freed and given back to the system between
+  // the steps of a command only come back as new pages, each faulted in again, which on a sheet
+  // of cards cost more processor time than drawing them. Blocks up to 32 MB stay in the heap.
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, 128 << 20);
   // A failed check prints its report and ends the run with a failure exit code.
   tavolo::SetFatalErrorReporter(tavolo::ExitingReporter(1));
   const std::string_view command = argc < 2 ? std::string_view() : argv[1];
