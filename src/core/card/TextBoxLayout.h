@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include "core/card/CardState.h"
+#include "core/card/ShapedLine.h"
 #include "core/card/TextBoxRenderer.h"
 
 namespace tavolo {
@@ -32,6 +33,8 @@ struct LaidOutLine {
   qreal baseline = 0;
   int width = 0;         // advance width in `font`
   bool tooWide = false;  // wider than the box's room even as drawn
+  // The line as last drawn, kept with the layout so that a sheet of cards shapes it once.
+  mutable ShapedLine shaped;
 };
 
 struct TextBoxLayout {

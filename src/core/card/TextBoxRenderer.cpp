@@ -74,13 +74,13 @@ void DrawLines(QPainter& dc, const TextBoxLayout& layout, ColourRef colour, int 
   if (divisor > 1) dc.scale(1.0 / divisor, 1.0 / divisor);
   dc.setPen(QColor(ColourRefRed(colour), ColourRefGreen(colour), ColourRefBlue(colour)));
   const PixelRect& inner = layout.inner;
-  const int flags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
   const bool pdf = dc.paintEngine() != nullptr && dc.paintEngine()->type() == QPaintEngine::Pdf;
   for (const LaidOutLine& line : layout.lines) {
     dc.setFont(pdf ? WithoutLigatures(line.font) : line.font);
     if (angle == 0) {
-      dc.drawText(QRectF(inner.left, line.top + line.drop, inner.right - inner.left, line.height),
-                  flags | HorizontalFlag(align), line.text);
+      line.shaped.Draw(
+          dc, QRectF(inner.left, line.top + line.drop, inner.right - inner.left, line.height),
+          HorizontalFlag(align), line.text);
       continue;
     }
     // Rotated: the line runs upward, centred on the card's height, lines stepping to the right.
