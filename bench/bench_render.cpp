@@ -83,6 +83,22 @@ void BM_RenderPreviewDivisor3(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderPreviewDivisor3)->Unit(benchmark::kMillisecond);
 
+// The preview as the user types: every rendering has a line changed, so its box is laid out and
+// shaped again (the renderings above redraw an unchanged card, whose text layout is kept).
+void BM_RenderPreviewWhileTyping(benchmark::State& state) {
+  Scene& s = SharedScene();
+  CardRenderer renderer(&s.table, std::filesystem::temp_directory_path());
+  CardState typed[2] = {s.card, s.card};
+  typed[1].lines[0].line[0] += QLatin1Char('x');
+  renderer.Render(typed[0], 3, 354, 205);
+  int next = 1;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(renderer.Render(typed[next], 3, 354, 205));
+    next = 1 - next;
+  }
+}
+BENCHMARK(BM_RenderPreviewWhileTyping)->Unit(benchmark::kMillisecond);
+
 // A 400 × 400 logo in the middle of the card, as the preview redraws it while the text changes:
 // loaded and turned once, drawn at every rendering; opaque (0) or with alpha (1), a disc on clear
 // ground.

@@ -143,8 +143,14 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
 
   const PixelRect cardArea = FullSizeArea(live, divisor, dx, dy);
   const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
-  // Each box is laid out once, for its frame here and its text below.
-  std::vector<std::optional<TextBoxLayout>> layouts(rows.size());
+  // Each box is laid out once, for its frame here and its text below. A rendering of the whole
+  // card, reduced or not, takes the kept layouts, so that the same card drawn again is neither
+  // laid out nor shaped again.
+  const QSize full = PrintImageSize(live);
+  std::vector<std::optional<TextBoxLayout>> own;
+  std::vector<std::optional<TextBoxLayout>>& layouts =
+      cardArea == FullSizeArea(live, 1, full.width(), full.height()) ? TextLayouts(live) : own;
+  if (&layouts == &own) own.resize(rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
     const PlacementRow& row = rows[i];
     const std::string label = DrawFieldCheckText(row, false);

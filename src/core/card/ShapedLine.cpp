@@ -1,5 +1,7 @@
 #include "core/card/ShapedLine.h"
 
+#include <algorithm>
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
@@ -46,8 +48,10 @@ void ShapedLine::Draw(QPainter& painter, const QRectF& box, Qt::Alignment alignm
   const int dpi = painter.device()->logicalDpiY();
   if (!layout_ || text_ != text || font_ != painter.font() || dpi_ != dpi) {
     QString shown = text;
-    for (QChar& c : shown) {
-      if (BecomesSpace(c)) c = u' ';
+    if (std::any_of(text.cbegin(), text.cend(), BecomesSpace)) {
+      for (QChar& c : shown) {
+        if (BecomesSpace(c)) c = u' ';
+      }
     }
     layout_ = std::make_unique<QTextLayout>(shown, painter.font(), painter.device());
     layout_->setCacheEnabled(true);
