@@ -50,6 +50,8 @@ for b in json.load(sys.stdin)["benchmarks"]:
 
 row "full render, cached background" 1.0 ms $(bench_times bench_render 'BM_RenderFullCached$' cpu_time)
 row "preview render (divisor 3)" 0.2 ms $(bench_times bench_render 'BM_RenderPreviewDivisor3$' cpu_time)
+row "preview render while typing (divisor 3)" 0.2 ms \
+  $(bench_times bench_render 'BM_RenderPreviewWhileTyping$' cpu_time)
 row "uncached render + tint, noisy background" 8 ms \
   $(bench_times bench_render 'BM_RenderFullUncachedWithTint$' cpu_time)
 row "GIF export" 30 ms $(bench_times bench_render 'BM_Export/format:2$' cpu_time)
