@@ -147,10 +147,9 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   // card, reduced or not, takes the kept layouts, so that the same card drawn again is neither
   // laid out nor shaped again.
   const QSize full = PrintImageSize(live);
-  std::vector<std::optional<TextBoxLayout>> own;
-  std::vector<std::optional<TextBoxLayout>>& layouts =
-      cardArea == FullSizeArea(live, 1, full.width(), full.height()) ? TextLayouts(live) : own;
-  if (&layouts == &own) own.resize(rows.size());
+  const bool wholeCard = cardArea == FullSizeArea(live, 1, full.width(), full.height());
+  std::vector<std::optional<TextBoxLayout>> own(wholeCard ? 0 : rows.size());
+  std::vector<std::optional<TextBoxLayout>>& layouts = wholeCard ? TextLayouts(live) : own;
   for (size_t i = 0; i < rows.size(); ++i) {
     const PlacementRow& row = rows[i];
     const std::string label = DrawFieldCheckText(row, false);
