@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "core/card/CardRenderer.h"
 #include "core/formats/ExportFormats.h"
@@ -89,26 +90,21 @@ TEST(ImageExport, QualityKeepsItsLowEightBitsAndNoFormatSavesNothing) {
 
 TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
   const test::TempFolder folder;
-  struct Case {
-    const char* what;
-    std::filesystem::path file;
-    int format;
-    std::string message;  // what the result says
-    bool reported;        // whether the checked report is raised
-  };
-  const Case cases[] = {
+  // message: what the result says
+  // reported: whether the checked report is raised
+  const std::tuple<const char*, std::filesystem::path, int, std::string, bool> cases[] = {
       {"a folder that is not there", "/nonexistent-folder/card.png", kFormatPng,
        "/nonexistent-folder/card.png contains an invalid path.", false},
       {"a format that cannot be written", folder / "card.wmf", kFormatWmf, "Save WMF not supported",
        true},
   };
-  for (const Case& c : cases) {
+  for (const auto& [what, file, format, message, reported] : cases) {
     ReportRecorder recorder;
-    const Outcome<> result = WriteExportImage(BlockCard(), c.file, c.format, kNoQuality, 300);
-    EXPECT_FALSE(result.Ok()) << c.what;
-    EXPECT_NE(result.Message().find(c.message), std::string::npos)
-        << c.what << ": " << result.Message();
-    EXPECT_EQ(recorder.Saw("ci.Save( fname,imt) !=0"), c.reported) << c.what;
+    const Outcome<> result = WriteExportImage(BlockCard(), file, format, kNoQuality, 300);
+    EXPECT_FALSE(result.Ok()) << what;
+    EXPECT_NE(result.Message().find(message), std::string::npos)
+        << what << ": " << result.Message();
+    EXPECT_EQ(recorder.Saw("ci.Save( fname,imt) !=0"), reported) << what;
   }
   EXPECT_FALSE(std::filesystem::exists(folder / "card.wmf"));
   EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).Ok());
