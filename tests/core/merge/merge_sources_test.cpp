@@ -36,27 +36,17 @@ struct CsvCase {
 
 TEST(CsvReader, ReadsQuotingSeparatorsAndLineEnds) {
   const CsvCase cases[] = {
-      {"plain commas",
-       "Name,City\nAnna,Roma\n",
-       Cells({"Name", "City"}),
+      {"plain commas", "Name,City\nAnna,Roma\n", Cells({"Name", "City"}),
        {{2, Cells({"Anna", "Roma"})}}},
-      {"semicolons, a comma inside",
-       "Name;City\nAnna;Roma, RM\n",
-       Cells({"Name", "City"}),
+      {"semicolons, a comma inside", "Name;City\nAnna;Roma, RM\n", Cells({"Name", "City"}),
        {{2, Cells({"Anna", "Roma, RM"})}}},
       {"tabs", "Name\tCity\r\nAnna\tRoma", Cells({"Name", "City"}), {{2, Cells({"Anna", "Roma"})}}},
-      {"separator in quotes is not counted",
-       "\"a;b;c\",City\nx,y\n",
-       Cells({"a;b;c", "City"}),
+      {"separator in quotes is not counted", "\"a;b;c\",City\nx,y\n", Cells({"a;b;c", "City"}),
        {{2, Cells({"x", "y"})}}},
-      {"quotes doubled and a line break inside",
-       "Name,Note\n\"Anna \"\"A\"\"\",\"one\r\ntwo\"\nBo,x\n",
-       Cells({"Name", "Note"}),
-       {{2, Cells({"Anna \"A\"", "one\ntwo"})}, {4, Cells({"Bo", "x"})}}},
+      {"quotes doubled and a line break inside", "Name,Note\n\"Anna \"\"A\"\"\",\"one\r\ntwo\"\nBo,x\n",
+       Cells({"Name", "Note"}), {{2, Cells({"Anna \"A\"", "one\ntwo"})}, {4, Cells({"Bo", "x"})}}},
       {"blank lines are no records", "Name\n\nAnna\n\n", Cells({"Name"}), {{3, Cells({"Anna"})}}},
-      {"header cells trimmed, short rows kept",
-       " Name , City \nAnna\n",
-       Cells({"Name", "City"}),
+      {"header cells trimmed, short rows kept", " Name , City \nAnna\n", Cells({"Name", "City"}),
        {{2, Cells({"Anna"})}}},
   };
   for (const CsvCase& c : cases) {
