@@ -147,23 +147,20 @@ TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
 }
 
 TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
-  struct Case {
-    bool restoring, rebuilding, forcePush;
-    bool pushes;
-  };
-  const Case cases[] = {
+  // Restoring, rebuilding, forcing a push; whether an edit pushes.
+  const std::tuple<bool, bool, bool, bool> cases[] = {
       {false, false, false, true}, {true, false, false, false}, {false, true, false, false},
       {true, true, false, false},  {false, false, true, true},  {true, false, true, true},
       {false, true, true, true},   {true, true, true, true},
   };
   Session s;
-  for (const Case& c : cases) {
+  for (const auto& [restoring, rebuilding, forcePush, pushes] : cases) {
     const std::string name =
-        std::to_string(c.restoring) + std::to_string(c.rebuilding) + std::to_string(c.forcePush);
+        std::to_string(restoring) + std::to_string(rebuilding) + std::to_string(forcePush);
     const auto setFlags = [&] {
-      s.doc.SetRestoring(c.restoring);
-      s.doc.SetRebuilding(c.rebuilding);
-      s.doc.SetForcePush(c.forcePush);
+      s.doc.SetRestoring(restoring);
+      s.doc.SetRebuilding(rebuilding);
+      s.doc.SetForcePush(forcePush);
     };
     // A recorded edit always captures; the flags decide the push and stay as they were.
     setFlags();
@@ -173,13 +170,13 @@ TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
     int before = s.Steps();
     s.doc.RecordEdit();
     EXPECT_EQ(s.doc.Working().dpi, live.dpi) << name;
-    EXPECT_EQ(s.Steps() - before, c.pushes ? 1 : 0) << name;
-    EXPECT_EQ(s.doc.Restoring(), c.restoring) << name;
+    EXPECT_EQ(s.Steps() - before, pushes ? 1 : 0) << name;
+    EXPECT_EQ(s.doc.Restoring(), restoring) << name;
 
     // The rebuild of the editors decides alike, then clears all three flags.
     before = s.Steps();
     s.doc.RebuildFieldEditors();
-    EXPECT_EQ(s.Steps() - before, c.pushes ? 1 : 0) << name;
+    EXPECT_EQ(s.Steps() - before, pushes ? 1 : 0) << name;
     EXPECT_FALSE(s.doc.Restoring() || s.doc.Rebuilding() || s.doc.ForcePush()) << name;
 
     // Typing is ignored altogether while rebuilding; else it is a recorded edit.
@@ -187,8 +184,8 @@ TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
     const CardState working = s.doc.Working();
     before = s.Steps();
     s.editors.Type(0, {"typed " + QString::fromStdString(name)});
-    EXPECT_EQ(s.doc.Working() == working, c.rebuilding) << name;
-    EXPECT_EQ(s.Steps() - before, !c.rebuilding && c.pushes ? 1 : 0) << name;
+    EXPECT_EQ(s.doc.Working() == working, rebuilding) << name;
+    EXPECT_EQ(s.Steps() - before, !rebuilding && pushes ? 1 : 0) << name;
 
     // A background click keeps the tint while rebuilding or forcing, pushes unless rebuilding
     // (restoring does not count) and clears only the rebuilding flag.
@@ -196,11 +193,11 @@ TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
     s.doc.MoveSaturationSlider(0.25f);
     before = s.Steps();
     const bool reset = s.doc.ChooseBackground(0);
-    EXPECT_EQ(reset, !c.rebuilding && !c.forcePush) << name;
+    EXPECT_EQ(reset, !rebuilding && !forcePush) << name;
     EXPECT_EQ(s.doc.Live().satShift, reset ? 0.0f : 0.25f) << name;
-    EXPECT_EQ(s.Steps() - before, c.rebuilding ? 0 : 1) << name;
+    EXPECT_EQ(s.Steps() - before, rebuilding ? 0 : 1) << name;
     EXPECT_FALSE(s.doc.Rebuilding()) << name;
-    EXPECT_EQ(s.doc.ForcePush(), c.forcePush) << name;
+    EXPECT_EQ(s.doc.ForcePush(), forcePush) << name;
     s.doc.RebuildFieldEditors();
   }
 }

@@ -143,23 +143,18 @@ TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {
   card.boxCount = 3;
   ASSERT_EQ(Rgb(renderer.Render(card, 6, 177, 102), 90, 50), 0xC02020u);
 
-  struct Change {
-    const char* name;
-    std::function<void(BackgroundTable&)> apply;
-    uint32_t shown;
-  };
   BackgroundTable green;
   green.Append({}, flat(0x20C020u), 0.0f);
-  const Change changes[] = {
+  const std::tuple<const char*, std::function<void(BackgroundTable&)>, uint32_t> changes[] = {
       // Copying over equal sizes reuses the pixel buffer: the same address, other pixels.
       {"copied over", [&](BackgroundTable& t) { t = green; }, 0x20C020u},
       // Nothing left to draw: white, not the last picture.
       {"moved away", [](BackgroundTable& t) { BackgroundTable taken(std::move(t)); }, 0xFFFFFFu},
       {"appended to", [&](BackgroundTable& t) { t.Append({}, flat(0x808000u), 0.0f); }, 0x808000u},
   };
-  for (const Change& change : changes) {
-    change.apply(table);
-    EXPECT_EQ(Rgb(renderer.Render(card, 6, 177, 102), 90, 50), change.shown) << change.name;
+  for (const auto& [name, apply, shown] : changes) {
+    apply(table);
+    EXPECT_EQ(Rgb(renderer.Render(card, 6, 177, 102), 90, 50), shown) << name;
   }
 }
 
@@ -333,20 +328,16 @@ TEST(Golden, FramesOfEveryMode) {
   Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(5);
-  const struct {
-    int mode;
-    float opacity;
-    HslColour fill;
-  } frames[] = {{kFrameExact, 0.0f, {0, 240, 240}},
-                {kFrameLeft, 0.3f, {140, 180, 200}},
-                {kFrameRight, 0.5f, {30, 200, 190}},
-                {kFrameCardLong, 0.6f, {200, 120, 60}},
-                {kFrameExact, 0.2f, {80, 100, 210}}};
+  // Each box's frame mode, opacity and fill.
+  const std::tuple<int, float, HslColour> frames[] = {{kFrameExact, 0.0f, {0, 240, 240}},
+                                                      {kFrameLeft, 0.3f, {140, 180, 200}},
+                                                      {kFrameRight, 0.5f, {30, 200, 190}},
+                                                      {kFrameCardLong, 0.6f, {200, 120, 60}},
+                                                      {kFrameExact, 0.2f, {80, 100, 210}}};
   for (int box = 0; box < 5; ++box) {
-    card.styles[box].frameMode = frames[box].mode;
-    card.styles[box].opacity = frames[box].opacity;
-    card.styles[box].fillColour = frames[box].fill;
-    card.styles[box].frameSize = 3 + box;
+    TextBoxStyle& style = card.styles[box];
+    std::tie(style.frameMode, style.opacity, style.fillColour) = frames[box];
+    style.frameSize = 3 + box;
   }
   EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), "frames"));
 }

@@ -153,13 +153,10 @@ PixelRect Ink(const QImage& image) {
   PixelRect ink{image.width(), image.height(), 0, 0};
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      const uint32_t p = test::Rgb(image, x, y);
-      const auto channel = [](uint32_t c, int shift) {
-        return static_cast<int>((c >> shift) & 0xFF);
-      };
-      const bool text = std::abs(channel(p, 16) - channel(kGround, 16)) > 40 ||
-                        std::abs(channel(p, 8) - channel(kGround, 8)) > 40 ||
-                        std::abs(channel(p, 0) - channel(kGround, 0)) > 40;
+      const QRgb p = image.pixel(x, y);
+      const bool text = std::abs(qRed(p) - qRed(kGround)) > 40 ||
+                        std::abs(qGreen(p) - qGreen(kGround)) > 40 ||
+                        std::abs(qBlue(p) - qBlue(kGround)) > 40;
       if (!text) continue;
       ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
              std::max(ink.bottom, y + 1)};
@@ -172,29 +169,26 @@ TEST(Golden, GlyphsAreDrawnWholeAndTheReducedCardShowsWhatTheFullSizeOneShows) {
   test::EnsureGuiApplication();
   BackgroundTable table;
   table.Append({}, test::MakePicture(8, 8, [](uint32_t, uint32_t) { return kGround; }), 0.0f);
-  const struct {
-    const char* golden;
-    CardState card;
-  } cases[] = {
+  const std::pair<const char*, CardState> cases[] = {
       {"text_accent", OneBoxCard("League Spartan", "Bold", "50", {"Å"})},
       {"text_fallback", OneBoxCard("League Spartan", "Regular", "50", {"Ωmega"})},
       {"text_long_name", OneBoxCard("Liberation Sans", "Bold", "60", {kLongName})},
   };
-  for (const auto& c : cases) {
-    CardState card = c.card;
+  for (const auto& [golden, written] : cases) {
+    CardState card = written;
     ShrinkEveryBoxToFit(card);
     CardRenderer renderer(&table, {});
     const QImage exported = renderer.Render(card, 1, 1062, 615);
     // The golden shows the glyphs whole (the ring of Å, the fallback Ω) within the margins.
-    EXPECT_TRUE(test::MatchesCardGolden(exported, QString::fromUtf8(c.golden)));
+    EXPECT_TRUE(test::MatchesCardGolden(exported, QString::fromUtf8(golden)));
 
     // The preview's rendering at a third is the same card reduced, to the pixel.
     const PixelRect ink = Ink(exported);
     const PixelRect shown = Ink(renderer.Render(card, 3, 354, 205));
-    EXPECT_NEAR(shown.left, ink.left / 3.0, 1.0) << c.golden;
-    EXPECT_NEAR(shown.top, ink.top / 3.0, 1.0) << c.golden;
-    EXPECT_NEAR(shown.right, ink.right / 3.0, 1.0) << c.golden;
-    EXPECT_NEAR(shown.bottom, ink.bottom / 3.0, 1.0) << c.golden;
+    EXPECT_NEAR(shown.left, ink.left / 3.0, 1.0) << golden;
+    EXPECT_NEAR(shown.top, ink.top / 3.0, 1.0) << golden;
+    EXPECT_NEAR(shown.right, ink.right / 3.0, 1.0) << golden;
+    EXPECT_NEAR(shown.bottom, ink.bottom / 3.0, 1.0) << golden;
   }
 }
 

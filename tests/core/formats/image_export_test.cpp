@@ -48,29 +48,26 @@ TEST(ImageExport, EveryFormatHoldsTheCardsPixelsAndItsDpi) {
     }
   }
   const RasterImage expected = test::RunLengthPicture(24);
-  struct Case {
-    const char* extension;
-    double meanLoss;  // 0: exact
-    int dpi;          // what the file says; 0 for none
-  };
-  const Case cases[] = {{"bmp", 0, 254}, {"tga", 0, 0},   {"pcx", 0, 254}, {"png", 0, 254},
-                        {"gif", 0, 0},   {"jpg", 6, 254}, {"tif", 0, 254}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.extension);
-    const int format = *FormatForExtension(c.extension);
-    const auto file = folder / (std::string("card.") + c.extension);
+  // The extension, the mean loss (0: exact) and the dpi the file says (0 for none).
+  const std::tuple<const char*, double, int> cases[] = {
+      {"bmp", 0, 254}, {"tga", 0, 0},   {"pcx", 0, 254}, {"png", 0, 254},
+      {"gif", 0, 0},   {"jpg", 6, 254}, {"tif", 0, 254}};
+  for (const auto& [extension, meanLoss, dpi] : cases) {
+    SCOPED_TRACE(extension);
+    const int format = *FormatForExtension(extension);
+    const auto file = folder / (std::string("card.") + extension);
     const Outcome<> result = WriteExportImage(card, file, format, 90, 254);
     ASSERT_TRUE(result.Ok()) << result.Message();
     const RasterImage back(file, kFormatUnknown);
     ASSERT_TRUE(back.IsValid()) << back.GetLastError();
     EXPECT_EQ(back.GetType(), format);
-    EXPECT_EQ(back.GetXDpi(), c.dpi);
-    EXPECT_EQ(back.GetYDpi(), c.dpi);
-    if (c.meanLoss == 0) {
+    EXPECT_EQ(back.GetXDpi(), dpi);
+    EXPECT_EQ(back.GetYDpi(), dpi);
+    if (meanLoss == 0) {
       EXPECT_EQ(test::ImagePixels(back).rgb, test::ImagePixels(expected).rgb);
     } else {
       EXPECT_LT(test::MeanChannelDifference(test::ImagePixels(back), test::ImagePixels(expected)),
-                c.meanLoss);
+                meanLoss);
     }
   }
 }

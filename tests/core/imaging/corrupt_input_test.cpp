@@ -151,23 +151,18 @@ class CorruptMagickInput : public test::MagickSourceTest {
 };
 
 TEST_F(CorruptMagickInput, DamagedCopiesFailCleanlyOrDecodeSoundly) {
-  const struct {
-    const char* options;
-    const char* file;
-    int format;
-  } cases[] = {
+  const std::tuple<const char*, const char*, int> cases[] = {
       {"-interlace Plane", "progressive.jpg", kFormatJpeg},
       {"-compress Zip -define tiff:tile-geometry=16x16", "tiled.tif", kFormatTiff},
       {"-compress RLE -interlace Plane", "planar.tif", kFormatTiff},
       {"-compress JPEG", "jpeg.tif", kFormatTiff},
       {"-colors 64 -interlace GIF", "interlaced.gif", kFormatGif},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
-    const auto file = dir_ / c.file;
-    ASSERT_TRUE(
-        test::RunConvert(test::Quoted(source_) + " " + c.options + " " + test::Quoted(file)));
-    ExpectDecodersSurvive(test::ReadFileBytes(file), c.format);
+  for (const auto& [options, name, format] : cases) {
+    SCOPED_TRACE(name);
+    const auto file = dir_ / name;
+    ASSERT_TRUE(test::RunConvert(test::Quoted(source_) + " " + options + " " + test::Quoted(file)));
+    ExpectDecodersSurvive(test::ReadFileBytes(file), format);
   }
 }
 
