@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/base/CheckedCall.h"
 #include "tests/core/ReportRecorder.h"
@@ -63,26 +64,21 @@ TEST(CheckedCall, ErrnoBecomesTheErrorCodeAndBlockTransferFailuresAreIgnored) {
 }
 
 TEST(CheckedCallDeathTest, CancelEndsWithZeroAWindowlessProgramWithAFailureAndRetryGoesOn) {
-  const struct {
-    const char* what;
-    FatalErrorReporter reporter;
-    int exitCode;
-    const char* says;
-  } cases[] = {
+  const std::tuple<const char*, FatalErrorReporter, int, const char*> cases[] = {
       {"Cancel", StderrReporter(FatalChoice::Cancel), 0, "Error in line: never true"},
       {"windowless", ExitingReporter(1), 1, "Error in line: never true"},
       // Retry goes on after the failed call, to the exit of its own.
       {"Retry", StderrReporter(FatalChoice::Retry), 3, "Fatal Error"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [what, reporter, exitCode, says] : cases) {
     EXPECT_EXIT(
         {
-          SetFatalErrorReporter(c.reporter);
+          SetFatalErrorReporter(reporter);
           TAVOLO_CHECK_AS("never true", false);
           std::exit(3);
         },
-        ::testing::ExitedWithCode(c.exitCode), c.says)
-        << c.what;
+        ::testing::ExitedWithCode(exitCode), says)
+        << what;
   }
 }
 

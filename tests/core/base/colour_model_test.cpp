@@ -2,6 +2,8 @@
 // clamping, truncation against rounding, and the hue's wrap by 239.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/base/ColourModel.h"
 
 namespace tavolo {
@@ -12,10 +14,7 @@ ColourRef Ref(int r, int g, int b) {
 }
 
 TEST(HslToRgb, ExamplesTruncateAndOutOfRangeInputsClamp) {
-  const struct {
-    HslColour hsl;
-    ColourRef truncated;
-  } cases[] = {
+  const std::tuple<HslColour, ColourRef> cases[] = {
       {{0, 240, 120}, Ref(255, 0, 0)},
       {{80, 240, 120}, Ref(0, 255, 0)},
       {{160, 240, 120}, Ref(0, 0, 255)},
@@ -24,8 +23,8 @@ TEST(HslToRgb, ExamplesTruncateAndOutOfRangeInputsClamp) {
       {{0, 0, 120}, Ref(127, 127, 127)},
       {{300, 240, 300}, Ref(255, 255, 255)},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(RgbToColourRef(HslToRgb(c.hsl)), c.truncated) << c.hsl.h << " " << c.hsl.l;
+  for (const auto& [hsl, truncated] : cases) {
+    EXPECT_EQ(RgbToColourRef(HslToRgb(hsl)), truncated) << hsl.h << " " << hsl.l;
   }
   EXPECT_FLOAT_EQ(HslToRgb({0, 0, 120}).r, 0.5f);
   EXPECT_EQ(HslToColourRef(0, 0, 120), Ref(128, 128, 128));  // rounds

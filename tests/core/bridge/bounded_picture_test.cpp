@@ -1,8 +1,14 @@
 // Photos and logos held no larger than the card shows them: JPEGs decoded smaller, other formats
-// shrunk after decoding, and crops given in the file's pixels mapped onto what is held.
+// shrunk after decoding, and crops given in the file's pixels mapped onto what is held; SVG logos
+// read with care.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+#include <tuple>
+
 #include "core/bridge/BoundedPicture.h"
+#include "core/bridge/SvgDrawing.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
 
@@ -20,25 +26,21 @@ TEST(BoundedPicture, IsHeldWithinTheBudgetAndKeepsTheFilesSize) {
   RasterImage picture = Halves(2000, 1500);
   ASSERT_TRUE(picture.Save(dir / "p.jpg", kFormatJpeg));
   ASSERT_TRUE(picture.Save(dir / "p.png", kFormatPng));
-  const struct {
-    const char* file;
-    uint64_t budget;
-    uint32_t shrink;
-  } cases[] = {
+  const std::tuple<const char*, uint64_t, uint32_t> cases[] = {
       {"p.jpg", 1 << 20, 2},  // libjpeg's 1/2: 1000 x 750
       {"p.jpg", 100000, 8},   // 1/8 is as small as libjpeg goes: 250 x 188
       {"p.jpg", 40000, 16},   // then shrunk further: 1/8, then 1/2 of that, 125 x 94
       {"p.png", 1 << 20, 2},  // decoded whole, then shrunk
       {"p.png", 1 << 22, 1},  // within the budget as it is
   };
-  for (const auto& c : cases) {
-    const BoundedPicture held = LoadBoundedPicture(dir / c.file, kMaxImagePixels, c.budget);
-    ASSERT_TRUE(held.IsValid()) << c.file;
-    EXPECT_EQ(held.fileWidth, 2000u) << c.file;
-    EXPECT_EQ(held.fileHeight, 1500u) << c.file;
-    EXPECT_EQ(held.shrink, c.shrink) << c.file << " " << c.budget;
-    EXPECT_LE(uint64_t{held.image.GetWidth()} * held.image.GetHeight(), c.budget) << c.file;
-    EXPECT_EQ(held.image.GetWidth(), (2000 + held.shrink - 1) / held.shrink) << c.file;
+  for (const auto& [file, budget, shrink] : cases) {
+    const BoundedPicture held = LoadBoundedPicture(dir / file, kMaxImagePixels, budget);
+    ASSERT_TRUE(held.IsValid()) << file;
+    EXPECT_EQ(held.fileWidth, 2000u) << file;
+    EXPECT_EQ(held.fileHeight, 1500u) << file;
+    EXPECT_EQ(held.shrink, shrink) << file << " " << budget;
+    EXPECT_LE(uint64_t{held.image.GetWidth()} * held.image.GetHeight(), budget) << file;
+    EXPECT_EQ(held.image.GetWidth(), (2000 + held.shrink - 1) / held.shrink) << file;
   }
   // The file's limit holds however small the picture is held.
   const BoundedPicture refused = LoadBoundedPicture(dir / "p.jpg", 2000 * 1500 - 1, 1 << 20);
@@ -87,6 +89,45 @@ TEST(BoundedPicture, AlphaIsKeptOnRequestAndShrinkingWeighsColoursByIt) {
   ASSERT_EQ(held.shrink, 2u);
   EXPECT_EQ(held.image.GetPixelAlpha(10, 10), 128);
   EXPECT_EQ(held.image.GetPixelColour(10, 10), (RgbQuad{0, 0, 255, 0}));
+}
+
+// SVG logos are read with care: nothing outside the file is followed, nothing expands.
+std::filesystem::path Write(const test::TempFolder& folder, const std::string& name,
+                            const std::string& text) {
+  const std::filesystem::path path = folder.Path() / name;
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+TEST(SvgDrawing, WhatReachesOutsideTheFileOrExpandsIsRefusedWithAReason) {
+  test::EnsureGuiApplication();
+  test::TempFolder folder;
+  const std::tuple<const char*, std::string, const char*> cases[] = {
+      {"a picture in another file",
+       R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" )"
+       R"(width="10" height="10"><image xlink:href="/etc/passwd" width="10" height="10"/></svg>)",
+       "outside the file"},
+      {"a billion laughs",
+       R"(<?xml version="1.0"?><!DOCTYPE svg [<!ENTITY a "lol"><!ENTITY b "&a;&a;&a;&a;">]>)"
+       R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><text>&b;</text></svg>)",
+       "entities"},
+      {"broken XML", R"(<svg xmlns="http://www.w3.org/2000/svg" width="10")", "well-formed"},
+      {"too large", R"(<svg xmlns="http://www.w3.org/2000/svg" width="90000" height="90000"/>)",
+       "too large"},
+      {"too long", std::string(kMaxSvgBytes + 1, ' '), "large"},
+  };
+  for (const auto& [what, text, reason] : cases) {
+    const Outcome<SvgDrawing> read = ReadSvgDrawing(Write(folder, "bad.svg", text), 1 << 26);
+    ASSERT_FALSE(read) << what;
+    EXPECT_NE(read.Message().find(reason), std::string::npos) << what << ": " << read.Message();
+  }
+  // An inline picture and a reference inside the file are the drawing's own.
+  const Outcome<SvgDrawing> own = ReadSvgDrawing(
+      Write(folder, "own.svg",
+            R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><defs>)"
+            R"(<circle id="c" r="3"/></defs><use href="#c"/></svg>)"),
+      1 << 26);
+  EXPECT_TRUE(own) << own.Message();
 }
 
 }  // namespace

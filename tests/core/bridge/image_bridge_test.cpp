@@ -2,6 +2,8 @@
 // rendered card carried into a RasterImage and back unchanged.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QImage>
 
 #include "core/bridge/ImageBridge.h"
@@ -44,9 +46,7 @@ TEST(ToRasterImage, CarriesEveryPixelOfARenderedCardAndBack) {
   EXPECT_EQ(raster.GetBpp(), 24u);
   // Rows are kept bottom-up, blue first: the card's last row, pixel 1000, is (232, 112, 6).
   const uint8_t* bottom = raster.GetBits(0);
-  EXPECT_EQ(bottom[3000], 6);
-  EXPECT_EQ(bottom[3001], 112);
-  EXPECT_EQ(bottom[3002], 232);
+  EXPECT_EQ(std::vector(bottom + 3000, bottom + 3003), (std::vector<uint8_t>{6, 112, 232}));
   EXPECT_EQ(ToQImage(raster), card);
 
   for (const QImage& refused : {QImage(), card.convertToFormat(QImage::Format_ARGB32)}) {

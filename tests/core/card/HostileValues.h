@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include "core/card/CardState.h"
 
@@ -40,51 +42,42 @@ inline constexpr std::array<int32_t, 7> kHostileInts = {
 
 // One stored field of a card, set from a float (integer fields take it converted by the caller).
 struct FloatField {
-  const char* name;
+  std::string name;
   std::function<void(CardState&, float)> set;
 };
 
 struct IntField {
-  const char* name;
+  std::string name;
   std::function<void(CardState&, int32_t)> set;
 };
 
-// Every float the renderer reads.
+// Every float the renderer reads: the card's own, every number each picture keeps, and some of
+// every other box's style.
 inline std::vector<FloatField> RenderedFloatFields() {
   std::vector<FloatField> fields = {
-      {"bgShift", [](CardState& c, float v) { c.bgShift = v; }},
-      {"gradScale", [](CardState& c, float v) { c.gradScale = v; }},
-      {"bgBrightness", [](CardState& c, float v) { c.bgBrightness = v; }},
       {"bgColor.h", [](CardState& c, float v) { c.backgroundColour.h = v; }},
       {"bgColor.s", [](CardState& c, float v) { c.backgroundColour.s = v; }},
-      {"hueShift", [](CardState& c, float v) { c.hueShift = v; }},
-      {"satShift", [](CardState& c, float v) { c.satShift = v; }},
-      {"lightShift", [](CardState& c, float v) { c.lightShift = v; }},
-      {"cardHeight", [](CardState& c, float v) { c.cardHeight = v; }},
-      {"photo.width", [](CardState& c, float v) { c.photo.width = v; }},
-      {"photo.height", [](CardState& c, float v) { c.photo.height = v; }},
-      {"photo.x", [](CardState& c, float v) { c.photo.x = v; }},
-      {"photo.y", [](CardState& c, float v) { c.photo.y = v; }},
-      {"photo.trimLeft", [](CardState& c, float v) { c.photo.trimLeft = v; }},
-      {"photo.trimTop", [](CardState& c, float v) { c.photo.trimTop = v; }},
-      {"photo.trimBottom", [](CardState& c, float v) { c.photo.trimBottom = v; }},
-      {"photo.trimRight", [](CardState& c, float v) { c.photo.trimRight = v; }},
-      {"photo.reduction", [](CardState& c, float v) { c.photo.reduction = v; }},
-      {"logo.width", [](CardState& c, float v) { c.logo.width = v; }},
-      {"logo.height", [](CardState& c, float v) { c.logo.height = v; }},
-      {"logo.x", [](CardState& c, float v) { c.logo.x = v; }},
-      {"logo.y", [](CardState& c, float v) { c.logo.y = v; }},
-      {"logo.reduction", [](CardState& c, float v) { c.logo.reduction = v; }},
-      {"logo.angle", [](CardState& c, float v) { c.logo.angle = v; }},
   };
+  for (const auto& [name, member] : {std::pair{"bgShift", &CardState::bgShift},
+                                     {"gradScale", &CardState::gradScale},
+                                     {"bgBrightness", &CardState::bgBrightness},
+                                     {"hueShift", &CardState::hueShift},
+                                     {"satShift", &CardState::satShift},
+                                     {"lightShift", &CardState::lightShift},
+                                     {"cardHeight", &CardState::cardHeight}}) {
+    fields.push_back({name, [member](CardState& c, float v) { c.*member = v; }});
+  }
+  for (const PictureKind kind : kPictureKinds) {
+    for (const PictureField& f : RulesOf(kind).keptFields) {
+      fields.push_back({std::string(RulesOf(kind).name) + "." + f.name,
+                        [kind, f](CardState& c, float v) { c.Picture(kind).*f.value = v; }});
+    }
+  }
   for (int b = 0; b < kTextBoxCount; b += 2) {
-    fields.push_back({"style opacity", [b](CardState& c, float v) { c.styles[b].opacity = v; }});
-    fields.push_back(
-        {"style brightness", [b](CardState& c, float v) { c.styles[b].brightness = v; }});
-    fields.push_back(
-        {"style textColor.h", [b](CardState& c, float v) { c.styles[b].textColour.h = v; }});
-    fields.push_back(
-        {"style fillColor.l", [b](CardState& c, float v) { c.styles[b].fillColour.l = v; }});
+    fields.push_back({"opacity", [b](CardState& c, float v) { c.styles[b].opacity = v; }});
+    fields.push_back({"brightness", [b](CardState& c, float v) { c.styles[b].brightness = v; }});
+    fields.push_back({"textColor.h", [b](CardState& c, float v) { c.styles[b].textColour.h = v; }});
+    fields.push_back({"fillColor.l", [b](CardState& c, float v) { c.styles[b].fillColour.l = v; }});
   }
   return fields;
 }

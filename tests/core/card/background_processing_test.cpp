@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "core/base/ColourModel.h"
@@ -128,38 +129,32 @@ uint32_t TintedByHand(uint32_t pixel, float hue, float sat, float l) {
 }
 
 TEST(SetHSL, NoTintKeepsEveryByteAndSaturationAndLightnessClamp) {
-  const struct {
-    uint32_t pixel;
-    float lightness;
-    uint32_t expected;
-  } cases[] = {
+  const std::tuple<uint32_t, float, uint32_t> cases[] = {
       {0xFF123456u, 0.0f, 0xFF123456u},
       {0x00808080u, 0.5f, 0x00FFFFFFu},  // far past 240
       {0x00808080u, -0.5f, 0u},
   };
-  for (const auto& c : cases) {
-    uint32_t px = c.pixel;
-    EXPECT_TRUE(SetHSL(&px, 1, 1, 0.0f, 0.0f, c.lightness));
-    EXPECT_EQ(px, c.expected) << std::hex << c.pixel << " " << c.lightness;
+  for (const auto& [pixel, lightness, expected] : cases) {
+    uint32_t px = pixel;
+    EXPECT_TRUE(SetHSL(&px, 1, 1, 0.0f, 0.0f, lightness));
+    EXPECT_EQ(px, expected) << std::hex << pixel << " " << lightness;
   }
 }
 
 TEST(SetHSL, EveryPixelFollowsTheFormula) {
   // Pixels go four at a time: an odd count leaves a remainder, and the shifts cross every wrap
   // and clamp.
-  const struct {
-    float hue, sat, light;
-  } tints[] = {
+  const std::tuple<float, float, float> tints[] = {
       {0.2f, -0.1f, 0.05f}, {-0.5f, 0.5f, -0.3f}, {0.5f, -0.5f, 0.5f}, {0.01f, 0.0f, 0.0f}};
   std::mt19937 random(7);
-  for (const auto& t : tints) {
+  for (const auto& [hue, sat, light] : tints) {
     std::vector<uint32_t> px(99 * 101);
     for (uint32_t& p : px) p = random();
     for (size_t i = 0; i < 256; ++i) px[i] = 0x00010101u * static_cast<uint32_t>(i);  // greys
     const auto before = px;
-    ASSERT_TRUE(SetHSL(px.data(), 99, 101, t.hue, t.sat, t.light));
+    ASSERT_TRUE(SetHSL(px.data(), 99, 101, hue, sat, light));
     for (size_t i = 0; i < px.size(); ++i) {
-      ASSERT_EQ(px[i], TintedByHand(before[i], t.hue, t.sat, t.light)) << i << " " << t.hue;
+      ASSERT_EQ(px[i], TintedByHand(before[i], hue, sat, light)) << i << " " << hue;
     }
   }
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/card/CardDocument.h"
@@ -87,6 +88,11 @@ void EditStyle(Session& s) {
 
 using test::Letters;
 
+// The user types `lines` into the box.
+Action Typing(int box, const QStringList& lines) {
+  return [=](Session& s) { s.editors.Type(box, lines); };
+}
+
 TEST(CardDocument, StartRecordsTheOpeningCardAsTheOnlyStep) {
   Session s;
   EXPECT_FALSE(s.doc.CanUndo() || s.doc.CanRedo());
@@ -97,10 +103,7 @@ TEST(CardDocument, StartRecordsTheOpeningCardAsTheOnlyStep) {
 
 TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
   const std::vector<std::pair<const char*, Action>> edits = {
-      {"typing",
-       [](Session& s) {
-         s.editors.Type(1, {"Ada Lovelace", "Analyst"});
-       }},
+      {"typing", Typing(1, {"Ada Lovelace", "Analyst"})},
       {"text style", EditStyle},
       {"slider drag",
        [](Session& s) {
@@ -110,10 +113,7 @@ TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
        }},
       {"background", [](Session& s) { s.doc.ChooseBackground(0); }},
       {"layout", [](Session& s) { s.doc.SwitchLayout(2); }},
-      {"typing in the new layout",
-       [](Session& s) {
-         s.editors.Type(2, {"1 Main St", "", "x"});
-       }},
+      {"typing in the new layout", Typing(2, {"1 Main St", "", "x"})},
       {"delete logo", [](Session& s) { s.doc.DeletePicture(PictureKind::kLogo); }},
   };
   Session s;
@@ -147,23 +147,20 @@ TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
 }
 
 TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
-  struct Case {
-    bool restoring, rebuilding, forcePush;
-    bool pushes;
-  };
-  const Case cases[] = {
+  // Restoring, rebuilding, forcing a push; whether an edit pushes.
+  const std::tuple<bool, bool, bool, bool> cases[] = {
       {false, false, false, true}, {true, false, false, false}, {false, true, false, false},
       {true, true, false, false},  {false, false, true, true},  {true, false, true, true},
       {false, true, true, true},   {true, true, true, true},
   };
   Session s;
-  for (const Case& c : cases) {
+  for (const auto& [restoring, rebuilding, forcePush, pushes] : cases) {
     const std::string name =
-        std::to_string(c.restoring) + std::to_string(c.rebuilding) + std::to_string(c.forcePush);
+        std::to_string(restoring) + std::to_string(rebuilding) + std::to_string(forcePush);
     const auto setFlags = [&] {
-      s.doc.SetRestoring(c.restoring);
-      s.doc.SetRebuilding(c.rebuilding);
-      s.doc.SetForcePush(c.forcePush);
+      s.doc.SetRestoring(restoring);
+      s.doc.SetRebuilding(rebuilding);
+      s.doc.SetForcePush(forcePush);
     };
     // A recorded edit always captures; the flags decide the push and stay as they were.
     setFlags();
@@ -173,13 +170,13 @@ TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
     int before = s.Steps();
     s.doc.RecordEdit();
     EXPECT_EQ(s.doc.Working().dpi, live.dpi) << name;
-    EXPECT_EQ(s.Steps() - before, c.pushes ? 1 : 0) << name;
-    EXPECT_EQ(s.doc.Restoring(), c.restoring) << name;
+    EXPECT_EQ(s.Steps() - before, pushes ? 1 : 0) << name;
+    EXPECT_EQ(s.doc.Restoring(), restoring) << name;
 
     // The rebuild of the editors decides alike, then clears all three flags.
     before = s.Steps();
     s.doc.RebuildFieldEditors();
-    EXPECT_EQ(s.Steps() - before, c.pushes ? 1 : 0) << name;
+    EXPECT_EQ(s.Steps() - before, pushes ? 1 : 0) << name;
     EXPECT_FALSE(s.doc.Restoring() || s.doc.Rebuilding() || s.doc.ForcePush()) << name;
 
     // Typing is ignored altogether while rebuilding; else it is a recorded edit.
@@ -187,8 +184,8 @@ TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
     const CardState working = s.doc.Working();
     before = s.Steps();
     s.editors.Type(0, {"typed " + QString::fromStdString(name)});
-    EXPECT_EQ(s.doc.Working() == working, c.rebuilding) << name;
-    EXPECT_EQ(s.Steps() - before, !c.rebuilding && c.pushes ? 1 : 0) << name;
+    EXPECT_EQ(s.doc.Working() == working, rebuilding) << name;
+    EXPECT_EQ(s.Steps() - before, !rebuilding && pushes ? 1 : 0) << name;
 
     // A background click keeps the tint while rebuilding or forcing, pushes unless rebuilding
     // (restoring does not count) and clears only the rebuilding flag.
@@ -196,11 +193,11 @@ TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
     s.doc.MoveSaturationSlider(0.25f);
     before = s.Steps();
     const bool reset = s.doc.ChooseBackground(0);
-    EXPECT_EQ(reset, !c.rebuilding && !c.forcePush) << name;
+    EXPECT_EQ(reset, !rebuilding && !forcePush) << name;
     EXPECT_EQ(s.doc.Live().satShift, reset ? 0.0f : 0.25f) << name;
-    EXPECT_EQ(s.Steps() - before, c.rebuilding ? 0 : 1) << name;
+    EXPECT_EQ(s.Steps() - before, rebuilding ? 0 : 1) << name;
     EXPECT_FALSE(s.doc.Rebuilding()) << name;
-    EXPECT_EQ(s.doc.ForcePush(), c.forcePush) << name;
+    EXPECT_EQ(s.doc.ForcePush(), forcePush) << name;
     s.doc.RebuildFieldEditors();
   }
 }
@@ -219,27 +216,21 @@ TEST(CardDocument, CancelRestoresTheSnapshotExactlyAndOkRecordsOneStep) {
   };
   const std::vector<std::pair<const char*, Action>> dialogs = {
       {"Text Options", edit([](CardState& c, int r) {
-         c.styles[1].size = QString::number(40 + r);
-         c.styles[1].style = QStringLiteral("Bold Italic");
-         c.styles[1].frameMode = kFrameCardLong;
-         c.styles[1].opacity = 0.3f;
+         TextBoxStyle& s = c.styles[1];
+         std::tie(s.size, s.style, s.frameMode, s.opacity) =
+             std::tuple(QString::number(40 + r), "Bold Italic", kFrameCardLong, 0.3f);
          SetShrinkToFit(c, 1, r == 1);
        })},
       {"tint and background", edit([](CardState& c, int r) {
-         c.backgroundIndex = 0;
-         c.hueShift = 0.1f * r;
+         std::tie(c.backgroundIndex, c.hueShift) = std::tuple(0, 0.1f * r);
        })},
       {"Photo and Logo Options", edit([](CardState& c, int r) {
-         c.photo.name = QStringLiteral("photo.png");
-         c.photo.x = 100.0f + r;
-         c.photo.trimLeft = 0.5f;
-         c.logo.name = QStringLiteral("logo.png");
-         c.logo.angle = 90.0f * r;
+         std::tie(c.photo.name, c.photo.x, c.photo.trimLeft) =
+             std::tuple("photo.png", 100 + r, 0.5f);
+         std::tie(c.logo.name, c.logo.angle) = std::tuple("logo.png", 90 * r);
        })},
       {"Card properties", edit([](CardState& c, int r) {
-         c.cardWidth = 2124.0f + r;
-         c.dpi = 600;
-         c.widthUnit = 1;
+         std::tie(c.cardWidth, c.dpi, c.widthUnit) = std::tuple(2124 + r, 600, 1);
        })},
   };
   Session s;
@@ -269,24 +260,20 @@ TEST(CardDocument, CancelRestoresTheSnapshotExactlyAndOkRecordsOneStep) {
 TEST(CardDocument, ModifiedSaysTheCardHoldsWorkNotInItsFile) {
   EXPECT_TRUE(CardDocument(nullptr, {}).Modified());
   Session s;
-  const struct {
-    const char* name;
-    Action step;
-    bool modified;
-  } steps[] = {
+  const std::tuple<const char*, Action, bool> steps[] = {
       {"the blank card at the start", [](Session&) {}, false},
       {"an unchanged capture (a template saved)", [](Session& s) { s.doc.Capture(); }, false},
       {"edited", EditStyle, true},
       {"saved", [](Session& s) { s.doc.MarkSaved("a.tvc"); }, false},
       {"undone", [](Session& s) { s.doc.Undo(); }, true},
       {"new blank", [](Session& s) { s.doc.NewBlankProject(); }, false},
-      {"typed", [](Session& s) { s.editors.Type(0, {"x"}); }, true},
+      {"typed", Typing(0, {"x"}), true},
       {"loaded", [](Session& s) { s.doc.LoadProject(CardState{}, "b.tvc"); }, false},
       {"new project", [](Session& s) { s.doc.NewProject(CardState{}); }, false},
   };
-  for (const auto& step : steps) {
-    step.step(s);
-    EXPECT_EQ(s.doc.Modified(), step.modified) << step.name;
+  for (const auto& [name, step, modified] : steps) {
+    step(s);
+    EXPECT_EQ(s.doc.Modified(), modified) << name;
   }
   CardDocument fromTemplate(&Backgrounds(), {});
   const CardState chosen;
@@ -350,43 +337,38 @@ TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth
   card.boxCount = 3;
   card.lines[2].count = 2;
   card.lines[2].line[0] = QStringLiteral("Own");
-  struct Case {
-    const char* name;
-    Action run;
-    bool loaded;
-    int steps;  // after typing and a layout change, two
-  };
-  const Case cases[] = {
+  // steps: after typing and a layout change, two
+  const std::tuple<const char*, Action, bool, int> cases[] = {
       {"New Project", [&](Session& s) { s.doc.NewProject(card); }, false, 3},
       {"New Blank Project", [](Session& s) { s.doc.NewBlankProject(); }, false, 0},
       {"Load Project", [&](Session& s) { s.doc.LoadProject(card, "card.tvc"); }, true, 3},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, run, loaded, steps] : cases) {
     Session s(Letters());
     s.doc.SetFilePath("before.tvc");
     // Two lines where the layout has one: kept as typed text, no field value.
     s.editors.Type(0, {"Mine", "More"});
     s.doc.SwitchLayout(2);
-    c.run(s);
-    ASSERT_EQ(s.doc.Layout().Current(), 2) << c.name;
-    if (c.loaded) {
+    run(s);
+    ASSERT_EQ(s.doc.Layout().Current(), 2) << name;
+    if (loaded) {
       EXPECT_EQ(s.editors.Box(2), (QStringList{"Own", ""}));
       EXPECT_EQ(s.doc.Working(), s.doc.Live());
     } else {
-      EXPECT_EQ(s.editors.Box(2).size(), 8) << c.name;
+      EXPECT_EQ(s.editors.Box(2).size(), 8) << name;
     }
-    EXPECT_EQ(s.Steps(), c.steps) << c.name;
-    EXPECT_EQ(s.doc.FilePath(), c.loaded ? "card.tvc" : "") << c.name;
+    EXPECT_EQ(s.Steps(), steps) << name;
+    EXPECT_EQ(s.doc.FilePath(), loaded ? "card.tvc" : "") << name;
     s.doc.SwitchLayout(0);
-    const QStringList shown = c.loaded ? QStringList{"Mine", "More"} : QStringList{"A"};
-    EXPECT_EQ(s.editors.Box(0), shown) << c.name;
+    const QStringList shown = loaded ? QStringList{"Mine", "More"} : QStringList{"A"};
+    EXPECT_EQ(s.editors.Box(0), shown) << name;
   }
 }
 
 TEST(CardDocument, EachOperationNotifiesOnceAndTypingIntoNoBoxIsIgnored) {
   Session s;
   const std::pair<const char*, Action> operations[] = {
-      {"typing", [](Session& s) { s.editors.Type(0, {"x"}); }},
+      {"typing", Typing(0, {"x"})},
       {"layout", [](Session& s) { s.doc.SwitchLayout(4); }},
       {"undo", [](Session& s) { s.doc.Undo(); }},
       {"new blank", [](Session& s) { s.doc.NewBlankProject(); }},

@@ -1,6 +1,6 @@
-// The compositor: caches, the print image, photo and logo placement, and whole cards compared with
-// golden pictures (TAVOLO_UPDATE_GOLDEN=1 build/bin/test_card --gtest_filter='Golden*' redraws
-// them).
+// The compositor: caches, the print image, photo and logo placement and the fit of a new picture,
+// and whole cards compared with golden pictures (TAVOLO_UPDATE_GOLDEN=1 build/bin/test_card
+// --gtest_filter='Golden*' redraws them).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,12 +8,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <tuple>
 #include <utility>
 
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
 #include "core/card/LayoutTable.h"
+#include "core/card/PhotoFit.h"
 #include "core/card/PictureGeometry.h"
 #include "core/card/PlainFileName.h"
 #include "tests/core/GoldenImage.h"
@@ -58,39 +60,33 @@ CardState TextCard(int layoutIndex) {
   card.layoutIndex = layoutIndex;
   card.backgroundIndex = 1;
   card.boxCount = FieldDistribution(layoutIndex, DefaultNamedValues(), card.lines);
-  for (TextBoxStyle& s : card.styles) {
-    s.size = QStringLiteral("26");
-    s.textColour = {150.0f, 120.0f, 0.0f};
-    s.brightness = 0.18f;
-  }
-  card.styles[0].size = QStringLiteral("52");
-  card.styles[0].style = QStringLiteral("Bold");
-  card.styles[0].textColour = {160.0f, 200.0f, 0.0f};
-  card.styles[0].brightness = 0.3f;
-  card.styles[1].size = QStringLiteral("34");
-  card.styles[1].style = QStringLiteral("Bold Italic");
-  card.styles[2].style = QStringLiteral("Italic");
+  const TextBoxStyle body{.size = "26", .textColour = {150, 120, 0}, .brightness = 0.18f};
+  card.styles = {
+      TextBoxStyle{.size = "52", .style = "Bold", .textColour = {160, 200, 0}, .brightness = 0.3f},
+      {.size = "34",
+       .style = "Bold Italic",
+       .textColour = body.textColour,
+       .brightness = body.brightness},
+      {.size = "26",
+       .style = "Italic",
+       .textColour = body.textColour,
+       .brightness = body.brightness},
+      body,
+      body};
   return card;
 }
 
+// Every byte of the two pictures, the one RGB32 leaves unused included.
 bool SameBytes(const QImage& a, const QImage& b) {
-  if (a.size() != b.size()) return false;
-  for (int y = 0; y < a.height(); ++y) {
-    if (std::memcmp(a.constScanLine(y), b.constScanLine(y), static_cast<size_t>(a.width()) * 4) !=
-        0) {
-      return false;
-    }
-  }
-  return true;
+  return a.size() == b.size() && std::memcmp(a.constBits(), b.constBits(), a.sizeInBytes()) == 0;
 }
 
 TEST(CardRenderer, PrintImageIsTheCardAtItsOwnSizeWithItsDpi) {
   Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(0);
-  card.cardWidth = 2008.0f;  // 85 × 55 mm
-  card.cardHeight = 1300.5f;
-  card.dpi = 600;
+  // 85 × 55 mm at 600 dpi.
+  std::tie(card.cardWidth, card.cardHeight, card.dpi) = std::tuple(2008.0f, 1300.5f, 600);
   const RasterImage print = renderer.RenderPrintImage(card);
   ASSERT_TRUE(print.IsValid());
   EXPECT_EQ(std::tuple(print.GetWidth(), print.GetHeight(), print.GetBpp()),
@@ -104,10 +100,8 @@ TEST(CardRenderer, TheTintedBackgroundIsBuiltOncePerSizeAndMatchesAnUncachedRend
   Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(0);
-  card.hueShift = 0.2f;
-  card.satShift = 0.1f;
-  card.gradScale = 0.5f;
-  card.bgShift = 0.1f;
+  std::tie(card.hueShift, card.satShift, card.gradScale, card.bgShift) =
+      std::tuple(0.2f, 0.1f, 0.5f, 0.1f);
   const QImage first = renderer.Render(card, 3, 354, 205);
   const QImage second = renderer.Render(card, 3, 354, 205);
   EXPECT_EQ(renderer.GetStats().backgroundBuilds, 1);
@@ -149,46 +143,49 @@ TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {
   card.boxCount = 3;
   ASSERT_EQ(Rgb(renderer.Render(card, 6, 177, 102), 90, 50), 0xC02020u);
 
-  struct Change {
-    const char* name;
-    std::function<void(BackgroundTable&)> apply;
-    uint32_t shown;
-  };
   BackgroundTable green;
   green.Append({}, flat(0x20C020u), 0.0f);
-  const Change changes[] = {
+  const std::tuple<const char*, std::function<void(BackgroundTable&)>, uint32_t> changes[] = {
       // Copying over equal sizes reuses the pixel buffer: the same address, other pixels.
       {"copied over", [&](BackgroundTable& t) { t = green; }, 0x20C020u},
       // Nothing left to draw: white, not the last picture.
       {"moved away", [](BackgroundTable& t) { BackgroundTable taken(std::move(t)); }, 0xFFFFFFu},
       {"appended to", [&](BackgroundTable& t) { t.Append({}, flat(0x808000u), 0.0f); }, 0x808000u},
   };
-  for (const Change& change : changes) {
-    change.apply(table);
-    EXPECT_EQ(Rgb(renderer.Render(card, 6, 177, 102), 90, 50), change.shown) << change.name;
+  for (const auto& [name, apply, shown] : changes) {
+    apply(table);
+    EXPECT_EQ(Rgb(renderer.Render(card, 6, 177, 102), 90, 50), shown) << name;
   }
 }
 
 TEST(PlacedPicture, ThePhotoIsCentredAtItsOwnSizeAndATrimKeepsTheRestInPlace) {
   PlacedPicture p(PictureKind::kPhoto);
-  p.width = 200;
-  p.height = 100;
-  p.x = 500;
-  p.y = 300;
+  std::tie(p.width, p.height, p.x, p.y) = std::tuple(200, 100, 500, 300);
   // At full size and untrimmed the pixel test below finds its edges.
   EXPECT_EQ(PictureRectangle(p, 200, 100, 2), (PixelRect{200, 125, 300, 175}));
   p.reduction = 0.5f;
   EXPECT_EQ(PictureRectangle(p, 200, 100, 1), (PixelRect{450, 275, 550, 325}));
 
   PlacedPicture t(PictureKind::kPhoto);
-  t.width = 200;
-  t.height = 100;
-  t.trimLeft = 1.0f;
-  t.trimBottom = 1.0f;
+  std::tie(t.width, t.height, t.trimLeft, t.trimBottom) = std::tuple(200, 100, 1, 1);
   const PixelRect crop = TrimEdges(t, 200, 100);
   EXPECT_EQ(crop, (PixelRect{95, 0, 200, 52}));  // 47.5 % off the left and the bottom
   // The centre moves right by 0.475 × 0.5 × width and up by the same share of the height.
   EXPECT_EQ(PictureRectangle(t, crop.Width(), crop.Height(), 1), (PixelRect{495, 250, 600, 302}));
+}
+
+TEST(PhotoFit, LargePicturesAreFittedByHeightFirstThenByWidth) {
+  const std::tuple<float, float, std::optional<float>> cases[] = {
+      {2000, 1000, 1.0f - 307.5f / 1000.0f},  // higher than half the card
+      {400, 200, std::nullopt},               // fits as it is
+      {1200, 300, 1.0f - 531.0f / 1200.0f},   // only wider than half the card
+      {2000, 400, 1.0f - 307.5f / 400.0f},    // both: the height decides
+      {531, 307.5f, std::nullopt},            // exactly half fits
+  };
+  for (const auto& [width, height, reduction] : cases) {
+    EXPECT_EQ(FitReduction(width, height, 1062, 615), reduction) << width << "x" << height;
+  }
+  EXPECT_FLOAT_EQ(*FitReduction(2000, 1000, 1062, 615), 0.6925f);
 }
 
 // A photo whose every column has its own colour, so a shift by one pixel shows.
@@ -197,22 +194,14 @@ RasterImage ColumnPhoto(uint32_t width, uint32_t height) {
                      [](uint32_t x, uint32_t y) { return (x << 16) | ((y * 2) << 8) | 0x40; });
 }
 
-// A card on the dark background with only a photo, untrimmed at the given size.
-CardState PhotoCard(const char* name, float width, float height) {
-  CardState card;
-  card.boxCount = 3;
-  card.backgroundIndex = 0;
-  card.photo.name = QString::fromUtf8(name);
-  card.photo.width = width;
-  card.photo.height = height;
-  return card;
-}
-
 TEST(PlainFileName, OnlyNamesThatStayInsideThePhotoFolderAreFiles) {
   const std::pair<QString, bool> cases[] = {
-      {QStringLiteral("my..photo.jpg"), true}, {QStringLiteral("\u540d\u7247.png"), true},
-      {QString(), false},                        {QStringLiteral(".."), false},
-      {QStringLiteral("/etc/passwd"), false},    {QStringLiteral("sub\\me.jpg"), false},
+      {QStringLiteral("my..photo.jpg"), true},
+      {QStringLiteral("\u540d\u7247.png"), true},
+      {QString(), false},
+      {QStringLiteral(".."), false},
+      {QStringLiteral("/etc/passwd"), false},
+      {QStringLiteral("sub\\me.jpg"), false},
       {QStringLiteral("me.jpg") + QChar(u'\0') + QStringLiteral(".png"), false},
   };
   for (const auto& [name, plain] : cases)
@@ -225,7 +214,8 @@ TEST(CardRenderer, NamesWithPathPartsAreNeverRead) {
   std::filesystem::create_directories(inner);
   fx.SavePhoto("outside.bmp", ColumnPhoto(40, 20));
   CardRenderer renderer(&fx.table, inner);
-  CardState card = PhotoCard("../outside.bmp", 40, 20);
+  CardState card;  // on the dark background
+  card.photo.name = QStringLiteral("../outside.bmp");
   card.logo.name = QString::fromStdString((fx.photos / "outside.bmp").string());
   const QImage image = renderer.Render(card, 1, 1062, 615);
   EXPECT_EQ(renderer.GetStats().Loads(PictureKind::kPhoto), 0);
@@ -240,13 +230,10 @@ TEST(CardRenderer, LogoTurnsOnceAndItsQuarterTurnSwapsTheRectangle) {
                  return x == 0 ? 0x0000FFu : 0xFF0000u;
                }));
   CardRenderer renderer(&fx.table, fx.photos);
-  CardState card;
-  card.boxCount = 3;
-  card.backgroundIndex = 0;
-  card.logo.name = QStringLiteral("logo.bmp");
-  card.logo.x = 300;
-  card.logo.y = 200;
-  card.logo.angle = 90;
+  CardState card;  // on the dark background
+  PlacedPicture& logo = card.logo;
+  std::tie(logo.name, logo.x, logo.y, logo.angle) =
+      std::tuple(QStringLiteral("logo.bmp"), 300, 200, 90);
   const QImage image = renderer.Render(card, 1, 1062, 615);
   // Rectangle (290, 180)–(310, 220): 20 wide, 40 high.
   EXPECT_EQ(Rgb(image, 290, 180), 0x0000FFu);
@@ -279,16 +266,13 @@ TEST(CardRenderer, ALogoWithAlphaLeavesTheCardAroundItsShapeUntouchedTurnedOrNot
   }
   ASSERT_TRUE(disc.Save(fx.photos / "disc.png", kFormatPng)) << disc.GetLastError();
   CardRenderer renderer(&fx.table, fx.photos);
-  CardState card;
-  card.boxCount = 3;
-  card.backgroundIndex = 0;  // dark
+  CardState card;  // on the dark background
   const QImage bare = renderer.Render(card, 1, 1062, 615);
-  card.logo.name = QStringLiteral("disc.png");
-  card.logo.width = card.logo.height = 60;
-  card.logo.x = 300;
-  card.logo.y = 200;
+  PlacedPicture& logo = card.logo;
+  std::tie(logo.name, logo.width, logo.height, logo.x, logo.y) =
+      std::tuple(QStringLiteral("disc.png"), 60, 60, 300, 200);
   for (const float angle : {0.0f, 90.0f}) {
-    card.logo.angle = angle;
+    logo.angle = angle;
     const QImage image = renderer.Render(card, 1, 1062, 615);
     int edges = 0;
     // The logo covers (270, 170)–(330, 230); the disc is the same after a quarter turn.
@@ -344,20 +328,16 @@ TEST(Golden, FramesOfEveryMode) {
   Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(5);
-  const struct {
-    int mode;
-    float opacity;
-    HslColour fill;
-  } frames[] = {{kFrameExact, 0.0f, {0, 240, 240}},
-                {kFrameLeft, 0.3f, {140, 180, 200}},
-                {kFrameRight, 0.5f, {30, 200, 190}},
-                {kFrameCardLong, 0.6f, {200, 120, 60}},
-                {kFrameExact, 0.2f, {80, 100, 210}}};
+  // Each box's frame mode, opacity and fill.
+  const std::tuple<int, float, HslColour> frames[] = {{kFrameExact, 0.0f, {0, 240, 240}},
+                                                      {kFrameLeft, 0.3f, {140, 180, 200}},
+                                                      {kFrameRight, 0.5f, {30, 200, 190}},
+                                                      {kFrameCardLong, 0.6f, {200, 120, 60}},
+                                                      {kFrameExact, 0.2f, {80, 100, 210}}};
   for (int box = 0; box < 5; ++box) {
-    card.styles[box].frameMode = frames[box].mode;
-    card.styles[box].opacity = frames[box].opacity;
-    card.styles[box].fillColour = frames[box].fill;
-    card.styles[box].frameSize = 3 + box;
+    TextBoxStyle& style = card.styles[box];
+    std::tie(style.frameMode, style.opacity, style.fillColour) = frames[box];
+    style.frameSize = 3 + box;
   }
   EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), "frames"));
 }
@@ -367,16 +347,12 @@ TEST(Golden, RotatedBoxWithFrames) {
   CardRenderer renderer(&fx.table, fx.photos);
   CardState card = TextCard(6);
   card.lines[0].line[0] = QStringLiteral("Northwind Atelier");
-  card.styles[0].frameMode = kFrameCardLong;
-  card.styles[0].opacity = 0.25f;
-  card.styles[0].fillColour = {150, 90, 40};
-  card.styles[0].textColour = {0, 0, 0};
-  card.styles[0].brightness = 1.0f;
-  card.styles[1].frameMode = kFrameRight;
-  card.styles[1].opacity = 0.4f;
-  card.styles[2].frameMode = kFrameExact;
-  card.styles[2].opacity = 0.15f;
-  card.styles[2].frameSize = 6;
+  TextBoxStyle& name = card.styles[0];
+  std::tie(name.frameMode, name.opacity, name.fillColour, name.textColour, name.brightness) =
+      std::tuple(kFrameCardLong, 0.25f, HslColour{150, 90, 40}, HslColour{}, 1.0f);
+  std::tie(card.styles[1].frameMode, card.styles[1].opacity) = std::tuple(kFrameRight, 0.4f);
+  TextBoxStyle& third = card.styles[2];
+  std::tie(third.frameMode, third.opacity, third.frameSize) = std::tuple(kFrameExact, 0.15f, 6);
   card.lightShift = -0.05f;
   EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), "rotated"));
 }
@@ -403,20 +379,12 @@ RasterImage ArrowLogo() {
 
 CardState PhotoLogoCard() {
   CardState card = TextCard(3);
-  card.photo.name = QStringLiteral("portrait.bmp");
-  card.photo.width = 240;
-  card.photo.height = 300;
-  card.photo.x = 200;
-  card.photo.y = 330;
-  card.photo.trimLeft = 0.4f;
-  card.photo.trimRight = 0.2f;
-  card.photo.trimTop = 0.3f;
-  card.photo.reduction = 0.1f;
-  card.logo.name = QStringLiteral("arrow.bmp");
-  card.logo.x = 470;
-  card.logo.y = 330;
-  card.logo.angle = 90;
-  card.logo.reduction = 0.3f;
+  PlacedPicture& p = card.photo;
+  std::tie(p.name, p.width, p.height, p.x, p.y, p.trimLeft, p.trimRight, p.trimTop, p.reduction) =
+      std::tuple(QStringLiteral("portrait.bmp"), 240, 300, 200, 330, 0.4f, 0.2f, 0.3f, 0.1f);
+  PlacedPicture& l = card.logo;
+  std::tie(l.name, l.x, l.y, l.angle, l.reduction) =
+      std::tuple(QStringLiteral("arrow.bmp"), 470, 330, 90, 0.3f);
   return card;
 }
 

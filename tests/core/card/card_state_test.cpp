@@ -17,26 +17,27 @@ CardState Numbered(int n) {
 
 TEST(CardState, BlankProjectResetsStylesAndGradientOnly) {
   CardState s;
-  s.styles[3].face = "Georgia";
-  s.styles[3].frameMode = kFrameCardLong;
-  s.styles[3].brightness = 0.7f;
-  s.bgShift = 0.4f;
-  s.gradOrientation = kGradRightToLeft;
-  s.bgBrightness = 0.2f;
-  s.hueShift = 0.3f;
-  s.layoutIndex = 6;
-  s.lines[0].line[0] = "kept";
+  s.styles.fill({.size = "12",
+                 .face = "Georgia",
+                 .style = "Bold",
+                 .textColour = {1, 2, 3},
+                 .fillColour = {4, 5, 6},
+                 .frameMode = kFrameCardLong,
+                 .frameSize = 3,
+                 .reserved = 7,
+                 .opacity = 0.5f,
+                 .brightness = 0.7f});
+  std::tie(s.bgShift, s.gradScale, s.gradOrientation, s.backgroundColour, s.bgBrightness) =
+      std::tuple(0.4f, 0.5f, kGradRightToLeft, HslColour{1, 2, 3}, 0.2f);
+  std::tie(s.hueShift, s.layoutIndex, s.lines[0].line[0]) = std::tuple(0.3f, 6, "kept");
+  // Black text at brightness 0 on a white fill, no frame; no gradient, white, full brightness.
+  CardState expected = s;
+  expected.styles.fill(TextBoxStyle{.brightness = 0.0f});
+  std::tie(expected.bgShift, expected.gradScale, expected.gradOrientation,
+           expected.backgroundColour, expected.bgBrightness) =
+      std::tuple(0.0f, 0.0f, kGradTopToBottom, HslColour{0, 240, 240}, 1.0f);
   ResetForBlankProject(s);
-  EXPECT_EQ(s.styles[3].face, QStringLiteral("Arial"));
-  EXPECT_EQ(s.styles[3].frameMode, kFrameNone);
-  EXPECT_EQ(s.styles[3].brightness, 0.0f);
-  EXPECT_EQ(s.styles[0].fillColour, (HslColour{0, 240, 240}));
-  EXPECT_EQ(s.bgShift, 0.0f);
-  EXPECT_EQ(s.gradOrientation, kGradTopToBottom);
-  EXPECT_EQ(s.bgBrightness, 1.0f);
-  EXPECT_EQ(s.hueShift, 0.3f);
-  EXPECT_EQ(s.layoutIndex, 6);
-  EXPECT_EQ(s.lines[0].line[0], QStringLiteral("kept"));
+  EXPECT_EQ(s, expected);
 }
 
 TEST(CardHistory, UndoRedoWalkThePushedStatesAndAPushAfterUndoDropsRedo) {

@@ -1,6 +1,10 @@
-// The card's contact details: read off the boxes, followed through edits, carried across a
-// layout switch, put back into the boxes, and kept as a chunk of the extension section.
+// The field values spread over each layout's boxes, and the card's contact details: read off the
+// boxes, followed through edits, carried across a layout switch, put back into the boxes, and kept
+// as a chunk of the extension section.
 #include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
 
 #include <QStringList>
 
@@ -8,6 +12,7 @@
 #include "core/card/ContactChunk.h"
 #include "core/card/ContactDetails.h"
 #include "core/card/LayoutChoice.h"
+#include "core/card/LayoutTable.h"
 #include "core/storage/ByteWriter.h"
 #include "tests/core/card/RenderTestSupport.h"
 
@@ -24,14 +29,45 @@ TextBoxLines Box(const QStringList& lines) {
 
 using test::Lines;
 
+// The first `count` boxes' lines.
+std::vector<QStringList> FirstBoxes(const BoxLinesArray& boxes, int count) {
+  std::vector<QStringList> out;
+  for (int b = 0; b < count; ++b) out.push_back(Lines(boxes[b]));
+  return out;
+}
+
+TEST(LayoutTable, FiveBoxDistribution) {
+  BoxLinesArray boxes{};
+  EXPECT_EQ(FieldDistribution(0, test::Letters(), boxes), 5);
+  EXPECT_EQ(
+      FirstBoxes(boxes, 5),
+      (std::vector<QStringList>{{"A"}, {"B", "C"}, {"D", "E", "F", "G"}, {"H", "I"}, {"J", "K"}}));
+  EXPECT_EQ(FieldDistribution(9, test::Letters(), boxes), 5);
+  EXPECT_EQ(FirstBoxes(boxes, 3), (std::vector<QStringList>{{"B", "C"}, {"H", "I"}, {"A"}}));
+}
+
+TEST(LayoutTable, ThreeBoxLayoutsPutEightLinesInBoxTwoAndKeepTheRest) {
+  BoxLinesArray boxes{};
+  FieldDistribution(0, test::Letters(), boxes);
+  for (int layoutIndex : {2, 3, 6, 8}) {
+    EXPECT_EQ(FieldDistribution(layoutIndex, test::Letters(), boxes), 3);
+    EXPECT_EQ(Lines(boxes[2]), QStringList({"D", "E", "F", "G", "J", "K", "H", "I"}));
+    EXPECT_EQ(Lines(boxes[3]), QStringList({"H", "I"}));  // beyond the count: untouched
+  }
+}
+
+TEST(LayoutTable, Layout5JoinsTheAddressOnOneLineEvenWithEmptyParts) {
+  NamedValues v = test::Letters();
+  v[4] = "";
+  BoxLinesArray boxes{};
+  EXPECT_EQ(FieldDistribution(4, v, boxes), 4);
+  EXPECT_EQ(Lines(boxes[2]), QStringList({"H", "I"}));
+  EXPECT_EQ(Lines(boxes[3]), QStringList({"D  F G", "J K"}));
+}
+
 TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {
-  const struct {
-    const char* what;
-    int layout, box;
-    QStringList before, after;
-    int field;  // -1: no field changes
-    const char* value;
-  } cases[] = {
+  // field -1: no field changes
+  const std::tuple<const char*, int, int, QStringList, QStringList, int, const char*> cases[] = {
       {"a field line", 0, 1, {"B", "C"}, {"Bea", "C"}, 1, "Bea"},
       {"the layout's count again", 0, 1, {"B"}, {"B", "Boss"}, 2, "Boss"},
       {"three-box contacts", 2, 2, {}, {"D", "E", "F", "G", "Call", "K", "H", "I"}, 9, "Call"},
@@ -41,16 +77,16 @@ TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {
       {"the added line changed", 0, 1, {"B", "C", "S"}, {"B", "C", "T"}, -1, ""},
       {"a box the layout lacks", 2, 4, {"B"}, {"X"}, -1, ""},
   };
-  for (const auto& c : cases) {
+  for (const auto& [what, layout, box, before, after, field, value] : cases) {
     ContactDetails expected = Letters();
-    if (c.field >= 0) expected.fields[c.field] = c.value;
-    EXPECT_EQ(DetailsAfterEdit(Letters(), c.layout, c.box, Box(c.before), Box(c.after)), expected)
-        << c.what;
+    if (field >= 0) expected.fields[field] = value;
+    EXPECT_EQ(DetailsAfterEdit(Letters(), layout, box, Box(before), Box(after)), expected) << what;
   }
   // An empty line typed into is no field's line, though the field it stands for is empty too.
   ContactDetails noTitle = Letters();
   noTitle.fields[2].clear();
-  EXPECT_EQ(DetailsAfterEdit(noTitle, 0, 1, Box({"B", "", "S"}), Box({"B", "Typed", "S"})), noTitle);
+  EXPECT_EQ(DetailsAfterEdit(noTitle, 0, 1, Box({"B", "", "S"}), Box({"B", "Typed", "S"})),
+            noTitle);
 }
 
 TEST(ContactDetails, ACardWithoutTheChunkGivesWhatItsBoxesShow) {
@@ -72,31 +108,24 @@ TEST(ContactDetails, ACardWithoutTheChunkGivesWhatItsBoxesShow) {
 }
 
 TEST(ContactDetails, ALayoutSwitchCarriesTheLinesOfNoFieldToTheSameBox) {
-  const struct {
-    const char* what;
-    int from, to, box;
-    QStringList shown;
-    int targetBox;
-    QStringList expected;
-  } cases[] = {
+  const QStringList lastBox = {"D", "E", "F", "G", "J", "K", "H", "I", "Fax 9"};
+  const std::tuple<const char*, int, int, int, QStringList, int, QStringList> cases[] = {
       {"slogan under the name", 0, 9, 1, {"B", "C", "Since 1985"}, 0, {"B", "C", "Since 1985"}},
-      {"a box of no single field", 4, 0, 3, {"D E F G", "J K", "Fax"}, 3,
-       {"H", "I", "Fax"}},
-      {"into the last box", 0, 2, 4, {"J", "K", "Fax 9"}, 2,
-       {"D", "E", "F", "G", "J", "K", "H", "I", "Fax 9"}},
+      {"a box of no single field", 4, 0, 3, {"D E F G", "J K", "Fax"}, 3, {"H", "I", "Fax"}},
+      {"into the last box", 0, 2, 4, {"J", "K", "Fax 9"}, 2, lastBox},
       {"field lines and empty ones stay behind", 0, 1, 1, {"C", "", "B", "x"}, 1, {"B", "C", "x"}},
       {"the layout's count: every line is a field's", 0, 1, 1, {"B", "Own"}, 1, {"B", "C"}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [what, from, to, box, typed, targetBox, expected] : cases) {
     LayoutChoice choice;
     CardState card;
-    card.layoutIndex = c.from;
+    card.layoutIndex = from;
     card.extensions.Set<ContactChunk>(Letters());
     choice.Show(card);
     BoxLinesArray shown = choice.Lines();
-    shown[c.box] = Box(c.shown);
-    ASSERT_TRUE(choice.Pick(c.to, shown, LayoutBoxCount(c.from))) << c.what;
-    EXPECT_EQ(Lines(choice.LinesForEditors()[c.targetBox]), c.expected) << c.what;
+    shown[box] = Box(typed);
+    ASSERT_TRUE(choice.Pick(to, shown, LayoutBoxCount(from))) << what;
+    EXPECT_EQ(Lines(choice.LinesForEditors()[targetBox]), expected) << what;
   }
 }
 
@@ -146,10 +175,7 @@ TEST(ContactChunk, RoundTripsAndRefusesDamagedPayloads) {
   overlong[0] = std::vector<uint8_t>(kMaxLineLength + 1, 'x');
   std::vector<uint8_t> trailing = payload(11, eleven);
   trailing.push_back(0);
-  const struct {
-    const char* what;
-    std::vector<uint8_t> bytes;
-  } damaged[] = {
+  const std::tuple<const char*, std::vector<uint8_t>> damaged[] = {
       {"empty", {}},
       {"ten fields", payload(10, std::vector(10, std::vector<uint8_t>{'a'}))},
       {"a length past the end", payload(11, eleven, 1)},
@@ -159,7 +185,8 @@ TEST(ContactChunk, RoundTripsAndRefusesDamagedPayloads) {
       {"a byte after the last field", trailing},
   };
   EXPECT_TRUE(ContactChunk::Decode(payload(11, eleven)).has_value());
-  for (const auto& c : damaged) EXPECT_FALSE(ContactChunk::Decode(c.bytes).has_value()) << c.what;
+  for (const auto& [what, bytes] : damaged)
+    EXPECT_FALSE(ContactChunk::Decode(bytes).has_value()) << what;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardRenderer.h"
@@ -29,15 +30,11 @@ class HostileValues : public ::testing::Test {
       ASSERT_TRUE(picture.Save(folder_ / name, kFormatBmp));
     }
     card_.boxCount = FieldDistribution(0, DefaultNamedValues(), card_.lines);
-    card_.gradScale = 0.5f;
-    card_.bgShift = 0.2f;
-    card_.hueShift = 0.1f;
-    card_.photo.name = QStringLiteral("photo.bmp");
-    card_.photo.width = 30;
-    card_.photo.height = 20;
-    card_.photo.trimLeft = 0.5f;
-    card_.logo.name = QStringLiteral("logo.bmp");
-    card_.logo.angle = 30;
+    std::tie(card_.gradScale, card_.bgShift, card_.hueShift) = std::tuple(0.5f, 0.2f, 0.1f);
+    PlacedPicture& photo = card_.photo;
+    std::tie(photo.name, photo.width, photo.height, photo.trimLeft) =
+        std::tuple(QStringLiteral("photo.bmp"), 30, 20, 0.5f);
+    std::tie(card_.logo.name, card_.logo.angle) = std::tuple(QStringLiteral("logo.bmp"), 30);
     for (TextBoxStyle& s : card_.styles) s.frameMode = kFrameExact;
   }
 

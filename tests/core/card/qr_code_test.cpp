@@ -2,6 +2,8 @@
 // drawing, every module a whole number of device pixels in one colour.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/card/CardRenderer.h"
 #include "core/card/ContactChunk.h"
 #include "core/card/QrCodeChunk.h"
@@ -19,24 +21,20 @@ ContactDetails Details(std::initializer_list<std::pair<int, const char*>> fields
   return d;
 }
 
+// The eleven fields in their order: company, name, title, two address lines, city, postcode,
+// email, website and two phones.
+ContactDetails InOrder(std::initializer_list<const char*> fields) {
+  ContactDetails d;
+  for (int field = 0; const char* text : fields) d.fields[field++] = QString::fromUtf8(text);
+  return d;
+}
+
 TEST(VCardText, WritesTheFilledFieldsEscaped) {
-  const struct {
-    const char* what;
-    ContactDetails details;
-    const char* body;  // between VERSION and END, lines joined by "|"
-  } cases[] = {
+  // body: between VERSION and END, lines joined by "|"
+  const std::tuple<const char*, ContactDetails, const char*> cases[] = {
       {"every field, accents kept",
-       Details({{0, "Café Ørsted"},
-                {1, "Zoë Anna Brontë"},
-                {2, "Chef"},
-                {3, "Rue 1"},
-                {4, "Bât. B"},
-                {5, "Liège"},
-                {6, "4000"},
-                {7, "zoe@cafe.example"},
-                {8, "www.cafe.example"},
-                {9, "Tel. +32 4 123"},
-                {10, "Mobile: 0470 11"}}),
+       InOrder({"Café Ørsted", "Zoë Anna Brontë", "Chef", "Rue 1", "Bât. B", "Liège", "4000",
+                "zoe@cafe.example", "www.cafe.example", "Tel. +32 4 123", "Mobile: 0470 11"}),
        "N:Brontë;Zoë Anna;;;|FN:Zoë Anna Brontë|ORG:Café Ørsted|TITLE:Chef|"
        "ADR;TYPE=WORK:;Bât. B;Rue 1;Liège;;4000;|TEL;TYPE=WORK,VOICE:+32 4 123|"
        "TEL;TYPE=CELL:0470 11|EMAIL:zoe@cafe.example|URL:www.cafe.example"},
@@ -52,11 +50,11 @@ TEST(VCardText, WritesTheFilledFieldsEscaped) {
       {"blank fields and a phone without a number left out",
        Details({{1, "Al"}, {2, "  "}, {10, "Mobile"}}), "N:Al;;;;|FN:Al"},
   };
-  for (const auto& c : cases) {
-    QString expected = QStringLiteral("BEGIN:VCARD|VERSION:3.0|") + QString::fromUtf8(c.body) +
+  for (const auto& [what, details, body] : cases) {
+    QString expected = QStringLiteral("BEGIN:VCARD|VERSION:3.0|") + QString::fromUtf8(body) +
                        QStringLiteral("|END:VCARD|");
     expected.replace(u'|', QStringLiteral("\r\n"));
-    EXPECT_EQ(VCardText(c.details), expected) << c.what;
+    EXPECT_EQ(VCardText(details), expected) << what;
   }
 }
 
@@ -77,14 +75,10 @@ TEST(QrContentText, TakesWhatTheCodeHoldsOrSaysWhyNothing) {
 
 TEST(QrCodeChunk, RoundTripsAndRefusesDamagedPayloads) {
   PlacedQrCode code;
-  code.content = QrContent::kFreeText;
-  code.freeText = QStringLiteral("Grüße, 名前\nzwei");
-  code.x = -12.5f;
-  code.y = 700.25f;
-  code.side = 333.0f;
-  code.dark = qRgb(10, 20, 30);
-  code.light = qRgb(250, 240, 230);
-  code.lightOnDark = true;
+  std::tie(code.content, code.freeText, code.x, code.y, code.side) = std::tuple(
+      QrContent::kFreeText, QStringLiteral("Grüße, 名前\nzwei"), -12.5f, 700.25f, 333.0f);
+  std::tie(code.dark, code.light, code.lightOnDark) =
+      std::tuple(qRgb(10, 20, 30), qRgb(250, 240, 230), true);
   EXPECT_EQ(QrCodeChunk::Decode(QrCodeChunk::Encode(code)), code);
   // A text too long for the chunk is kept up to the limit, never cut inside a character.
   code.freeText = QString(3000, QChar(0x00E9));
@@ -109,10 +103,7 @@ TEST(QrCodeChunk, RoundTripsAndRefusesDamagedPayloads) {
   };
   std::vector<uint8_t> trailing = payload(0, 0, 0, 100, 300, {'a'});
   trailing.push_back(0);
-  const struct {
-    const char* what;
-    std::vector<uint8_t> bytes;
-  } damaged[] = {
+  const std::tuple<const char*, std::vector<uint8_t>> damaged[] = {
       {"empty", {}},
       {"cut short", std::vector<uint8_t>(trailing.begin(), trailing.begin() + 12)},
       {"an unknown content", payload(3, 0, 0, 100, 300, {})},
@@ -128,7 +119,8 @@ TEST(QrCodeChunk, RoundTripsAndRefusesDamagedPayloads) {
       {"a byte after the text", trailing},
   };
   EXPECT_TRUE(QrCodeChunk::Decode(payload(0, 0, 0, 100, 300, {'a'})).has_value());
-  for (const auto& c : damaged) EXPECT_FALSE(QrCodeChunk::Decode(c.bytes).has_value()) << c.what;
+  for (const auto& [what, bytes] : damaged)
+    EXPECT_FALSE(QrCodeChunk::Decode(bytes).has_value()) << what;
 }
 
 TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
@@ -145,12 +137,9 @@ TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
   } cases[] = {{301, true, 1}, {457, false, 3}};
   for (const auto& c : cases) {
     PlacedQrCode code;
-    code.x = 531.3f;
-    code.y = 307.7f;
-    code.side = c.side;
-    code.lightOnDark = c.lightOnDark;
-    code.dark = qRgb(20, 30, 90);
-    code.light = qRgb(250, 250, 240);
+    std::tie(code.x, code.y, code.side, code.lightOnDark) =
+        std::tuple(531.3f, 307.7f, c.side, c.lightOnDark);
+    std::tie(code.dark, code.light) = std::pair(qRgb(20, 30, 90), qRgb(250, 250, 240));
     SetQrCode(card, code);
     const QImage image = renderer.Render(card, c.divisor, 1062 / c.divisor, 615 / c.divisor);
     ASSERT_FALSE(image.isNull());

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include <QFontMetrics>
@@ -27,30 +28,21 @@ TextBoxStyle StyleNamed(const char* name, const char* size = "36") {
 }
 
 TEST(FontSpec, SizeDivisorCardHeightResolutionAndStyleGiveTheFont) {
-  const struct {
-    const char* style;
-    const char* size;
-    int divisor;
-    float cardHeight;
-    int dpi;
-    int angle;
-    FontSpec expected;
-  } cases[] = {
-      {"Regular", "36", 1, 615, 300, 0, {-32, 400, false, 0}},    // 3.6 − 36
-      {"Regular", "36", 3, 615, 300, 0, {-10, 400, false, 0}},    // 1.2 − 12
-      {"Regular", "36", 1, 1230, 300, 0, {-68, 400, false, 0}},   // 3.6 − 72
+  const std::tuple<const char*, const char*, int, float, int, int, FontSpec> cases[] = {
+      {"Regular", "36", 1, 615, 300, 0, {-32, 400, false, 0}},     // 3.6 − 36
+      {"Regular", "36", 3, 615, 300, 0, {-10, 400, false, 0}},     // 1.2 − 12
+      {"Regular", "36", 1, 1230, 300, 0, {-68, 400, false, 0}},    // 3.6 − 72
       {"Regular", "36", 1, 2460, 1200, 0, {-128, 400, false, 0}},  // 4 × the 300-dpi card
-      {"Regular", "36", 1, 615, 0, 0, {-32, 400, false, 0}},      // no resolution: as 300
+      {"Regular", "36", 1, 615, 0, 0, {-32, 400, false, 0}},       // no resolution: as 300
       {"Regular", "big", 1, 615, 300, 0, {0, 400, false, 0}},
       {"Italic", "36", 1, 615, 300, 0, {-32, 0, true, 0}},
       {"Bold Italic", "36", 1, 615, 300, 0, {-32, 700, true, 0}},
       {"Bold", "36", 1, 615, 300, 90, {-32, 700, false, 900}},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(MakeFontSpec(StyleNamed(c.style, c.size), c.divisor, c.cardHeight, c.angle, c.dpi),
-              c.expected)
-        << c.style << " " << c.size << " " << c.divisor << " " << c.cardHeight << " " << c.dpi
-        << " " << c.angle;
+  for (const auto& [style, size, divisor, cardHeight, dpi, angle, expected] : cases) {
+    EXPECT_EQ(MakeFontSpec(StyleNamed(style, size), divisor, cardHeight, angle, dpi), expected)
+        << style << " " << size << " " << divisor << " " << cardHeight << " " << dpi << " "
+        << angle;
   }
   // The size text is read as a leading integer.
   const std::pair<const char*, int> sizes[] = {
@@ -116,26 +108,19 @@ TEST(BlendRect, AgreesWithThePixelByPixelBlendForRandomRectanglesAndWeights) {
 constexpr HslColour kWhite{0.0f, 240.0f, 240.0f};
 
 TEST(DrawFrame, NoFrameForNoneUnknownModesAndEmptiedFramesWhichAreReported) {
-  const struct {
-    int mode;
-    PixelRect text;
-    int width;
-    int margin;
-    std::vector<const char*> reports;
-  } cases[] = {
+  const std::tuple<int, PixelRect, int, int, std::vector<const char*>> cases[] = {
       {0, {2, 2, 10, 10}, 5, 2, {}},
       {5, {2, 2, 10, 10}, 5, 2, {}},
       {kFrameExact, {2, 5, 18, 5}, 0, 0, {}},  // empty text without margin is no fault
       {kFrameExact, {2, 5, 18, 8}, 4, -3, {"frct.left<frct.right", "frct.top<frct.bottom"}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [mode, text, width, margin, reports] : cases) {
     ReportRecorder recorder;
     Buffer b(20, 20);
-    DrawFrame({0, 0, 20, 20}, c.text, c.mode, c.width, 0, kWhite, c.margin, b.px.data(), 20, 20, 0,
-              0);
-    EXPECT_EQ(b.Changed(), (PixelRect{20, 20, 0, 0})) << c.mode << " " << c.margin;
-    EXPECT_EQ(recorder.Reports().size(), c.reports.size()) << c.mode << " " << c.margin;
-    for (const char* report : c.reports) EXPECT_TRUE(recorder.Saw(report)) << report;
+    DrawFrame({0, 0, 20, 20}, text, mode, width, 0, kWhite, margin, b.px.data(), 20, 20, 0, 0);
+    EXPECT_EQ(b.Changed(), (PixelRect{20, 20, 0, 0})) << mode << " " << margin;
+    EXPECT_EQ(recorder.Reports().size(), reports.size()) << mode << " " << margin;
+    for (const char* report : reports) EXPECT_TRUE(recorder.Saw(report)) << report;
   }
 }
 
@@ -149,21 +134,15 @@ struct FieldCard {
     card.styles[0].frameSize = 2;      // f = 8 at divisor 1
     card.styles[0].brightness = 0.0f;  // black text
   }
-  int LineHeight(int divisor = 1) const {
-    const QFont font =
-        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], divisor, card.cardHeight, 0, card.dpi));
-    return QFontMetrics(font).height();
-  }
-  int Width(const char* text) const {
-    const QFont font =
-        MakeFont(card.styles[0].face, MakeFontSpec(card.styles[0], 1, card.cardHeight, 0, card.dpi));
-    return QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text));
+  QFontMetrics Metrics() const {
+    const TextBoxStyle& style = card.styles[0];
+    return QFontMetrics(MakeFont(style.face, MakeFontSpec(style, 1, card.cardHeight, 0, card.dpi)));
   }
   PixelRect Frame(int offset, int align) {
     Buffer b(1062, 615);
-    EXPECT_EQ(DrawField(card, 0, 1, nullptr, {0, 0, 1062, 615}, offset, align, b.px.data(), 1062,
-                        615),
-              0);
+    EXPECT_EQ(
+        DrawField(card, 0, 1, nullptr, {0, 0, 1062, 615}, offset, align, b.px.data(), 1062, 615),
+        0);
     return b.Changed();
   }
 };
@@ -171,8 +150,8 @@ struct FieldCard {
 TEST(DrawField, OffsetsPlaceTheBlockAndEmptyLinesTakeNoSpace) {
   FieldCard f;
   test::SetLines(f.card, 0, {"Alpha", "", "Beta Gamma", "Delta"});
-  const int lh = f.LineHeight();
-  const int w = f.Width("Beta Gamma");
+  const int lh = f.Metrics().height();
+  const int w = f.Metrics().horizontalAdvance(QStringLiteral("Beta Gamma"));
   // Top: inner top 50, three non-empty lines; the frame grows by 8.
   EXPECT_EQ(f.Frame(0, 0), (PixelRect{42, 42, 50 + w + 8, 50 + 3 * lh + 8}));
   // Bottom: starts three line heights above the inner bottom (565).

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <QFontMetrics>
@@ -34,11 +35,7 @@ CardState OneBoxCard(const char* face, const char* style, const char* size,
   test::EnsureGuiApplication();
   CardState card;
   card.boxCount = 3;
-  card.backgroundIndex = 0;
-  card.styles[0].face = QString::fromUtf8(face);
-  card.styles[0].style = QString::fromUtf8(style);
-  card.styles[0].size = QString::fromUtf8(size);
-  card.styles[0].brightness = 1.0f;
+  card.styles[0] = {.size = size, .face = face, .style = style, .brightness = 1.0f};
   test::SetLines(card, 0, lines);
   return card;
 }
@@ -50,42 +47,35 @@ TextBoxLayout BoxZero(const CardState& card) {
 
 TEST(TextBoxLayout, ShrinkToFitDrawsOnlyATooWideLineSmallerAndNeverBelowSixPoints) {
   const QString hundredWs(100, QLatin1Char('W'));
-  const struct {
-    const char* name;
-    QString line;
-    bool shrink;
-    float cardHeight;
-    bool shrunk;
-    bool tooWide;
-  } cases[] = {
+  const std::tuple<const char*, QString, bool, float, bool, bool> cases[] = {
       {"long, not shrinking", QString::fromUtf8(kLongName), false, 615.0f, false, true},
       {"long, shrinking", QString::fromUtf8(kLongName), true, 615.0f, true, false},
       {"short, shrinking", QStringLiteral("Northwind"), true, 615.0f, false, false},
       // 6 pt on a card 1230 pixels high is 11 pixels (0.6 − 12, truncated).
       {"too long even at 6 pt", hundredWs, true, 1230.0f, true, true},
   };
-  for (const auto& c : cases) {
+  for (const auto& [name, text, shrink, cardHeight, shrunk, tooWide] : cases) {
     CardState card = OneBoxCard("Liberation Sans", "Bold", "60", {});
-    card.cardHeight = c.cardHeight;
-    card.lines[0] = KeptLines(QStringList{QStringLiteral("Ltd"), c.line});
-    SetShrinkToFit(card, 0, c.shrink);
+    card.cardHeight = cardHeight;
+    card.lines[0] = KeptLines(QStringList{QStringLiteral("Ltd"), text});
+    SetShrinkToFit(card, 0, shrink);
     const TextBoxLayout layout = BoxZero(card);
-    ASSERT_EQ(layout.lines.size(), 2u) << c.name;
+    ASSERT_EQ(layout.lines.size(), 2u) << name;
     const LaidOutLine& line = layout.lines[1];
-    EXPECT_EQ(layout.lines[0].font, layout.font) << c.name;  // the short line keeps its size
-    EXPECT_EQ(line.font.pixelSize() < layout.font.pixelSize(), c.shrunk) << c.name;
-    EXPECT_EQ(line.tooWide, c.tooWide) << c.name;
-    EXPECT_EQ(line.height, layout.lineHeight) << c.name;  // the slot stays the box's
-    EXPECT_EQ(LinesTooWide(card, 0), c.tooWide ? QStringList{c.line} : QStringList{}) << c.name;
-    if (c.shrunk && !c.tooWide) {
+    EXPECT_EQ(layout.lines[0].font, layout.font) << name;  // the short line keeps its size
+    EXPECT_EQ(line.font.pixelSize() < layout.font.pixelSize(), shrunk) << name;
+    EXPECT_EQ(line.tooWide, tooWide) << name;
+    EXPECT_EQ(line.height, layout.lineHeight) << name;  // the slot stays the box's
+    EXPECT_EQ(LinesTooWide(card, 0), tooWide ? QStringList{text} : QStringList{}) << name;
+    if (shrunk && !tooWide) {
       // The largest size that fits: one pixel more would not.
       QFont larger = line.font;
       larger.setPixelSize(line.font.pixelSize() + 1);
-      EXPECT_LE(line.width, layout.room) << c.name;
-      EXPECT_GT(QFontMetrics(larger).horizontalAdvance(line.text), layout.room) << c.name;
+      EXPECT_LE(line.width, layout.room) << name;
+      EXPECT_GT(QFontMetrics(larger).horizontalAdvance(line.text), layout.room) << name;
     }
-    if (c.shrunk && c.tooWide) {
-      EXPECT_EQ(line.font.pixelSize(), 11) << c.name;
+    if (shrunk && tooWide) {
+      EXPECT_EQ(line.font.pixelSize(), 11) << name;
     }
   }
   // Every line too wide is named, not only the first.
@@ -96,43 +86,35 @@ TEST(TextBoxLayout, ShrinkToFitDrawsOnlyATooWideLineSmallerAndNeverBelowSixPoint
 }
 
 TEST(TextBoxLayout, AFrameReachingPastTheMarginNarrowsTheRoomSoItStaysOnTheCard) {
-  const struct {
-    int frameMode;
-    int frameSize;
-    int align;
-    int room;
-  } cases[] = {
+  const std::tuple<int, int, int, int> cases[] = {
       {kFrameNone, 15, kAlignLeft, 962},        // the inner area: 1062 less two margins of 50
       {kFrameExact, 5, kAlignLeft, 962},        // 20 pixels of frame fit in the margin
       {kFrameExact, 15, kAlignLeft, 952},       // 60 do not: 1062 − 60 − 50
       {kFrameLeft, 15, kAlignRight, 952},       //
       {kFrameCardLong, 15, kAlignCenter, 942},  // 1062 − 2 × 60
   };
-  for (const auto& c : cases) {
+  for (const auto& [frameMode, frameSize, align, room] : cases) {
     CardState card = OneBoxCard("Liberation Sans", "Regular", "20", {"A"});
-    card.styles[0].frameMode = c.frameMode;
-    card.styles[0].frameSize = c.frameSize;
-    EXPECT_EQ(LayOutTextBox(card, 0, kCard, kOffsetTop, c.align, 0).room, c.room)
-        << c.frameMode << " " << c.frameSize << " " << c.align;
+    card.styles[0].frameMode = frameMode;
+    card.styles[0].frameSize = frameSize;
+    EXPECT_EQ(LayOutTextBox(card, 0, kCard, kOffsetTop, align, 0).room, room)
+        << frameMode << " " << frameSize << " " << align;
   }
 }
 
 TEST(ShrinkToFitChunk, ReadsFiveBytesOfZeroOrOneAndTakesAnythingElseAsDamage) {
   using Value = ShrinkToFitChunk::Value;
-  const struct {
-    std::vector<uint8_t> payload;
-    std::optional<Value> value;
-  } cases[] = {
+  const std::tuple<std::vector<uint8_t>, std::optional<Value>> cases[] = {
       {{1, 0, 1, 0, 0}, Value{true, false, true, false, false}},
       {{0, 0, 0, 0, 0}, Value{}},
       {{1, 1, 1, 1}, std::nullopt},
       {{1, 1, 1, 1, 1, 1}, std::nullopt},
       {{1, 2, 1, 1, 1}, std::nullopt},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ShrinkToFitChunk::Decode(c.payload), c.value) << c.payload.size();
-    if (c.value) {
-      EXPECT_EQ(ShrinkToFitChunk::Encode(*c.value), c.payload);
+  for (const auto& [payload, value] : cases) {
+    EXPECT_EQ(ShrinkToFitChunk::Decode(payload), value) << payload.size();
+    if (value) {
+      EXPECT_EQ(ShrinkToFitChunk::Encode(*value), payload);
     }
   }
   CardState card;
@@ -171,13 +153,10 @@ PixelRect Ink(const QImage& image) {
   PixelRect ink{image.width(), image.height(), 0, 0};
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      const uint32_t p = test::Rgb(image, x, y);
-      const auto channel = [](uint32_t c, int shift) {
-        return static_cast<int>((c >> shift) & 0xFF);
-      };
-      const bool text = std::abs(channel(p, 16) - channel(kGround, 16)) > 40 ||
-                        std::abs(channel(p, 8) - channel(kGround, 8)) > 40 ||
-                        std::abs(channel(p, 0) - channel(kGround, 0)) > 40;
+      const QRgb p = image.pixel(x, y);
+      const bool text = std::abs(qRed(p) - qRed(kGround)) > 40 ||
+                        std::abs(qGreen(p) - qGreen(kGround)) > 40 ||
+                        std::abs(qBlue(p) - qBlue(kGround)) > 40;
       if (!text) continue;
       ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
              std::max(ink.bottom, y + 1)};
@@ -190,29 +169,26 @@ TEST(Golden, GlyphsAreDrawnWholeAndTheReducedCardShowsWhatTheFullSizeOneShows) {
   test::EnsureGuiApplication();
   BackgroundTable table;
   table.Append({}, test::MakePicture(8, 8, [](uint32_t, uint32_t) { return kGround; }), 0.0f);
-  const struct {
-    const char* golden;
-    CardState card;
-  } cases[] = {
+  const std::pair<const char*, CardState> cases[] = {
       {"text_accent", OneBoxCard("League Spartan", "Bold", "50", {"Å"})},
       {"text_fallback", OneBoxCard("League Spartan", "Regular", "50", {"Ωmega"})},
       {"text_long_name", OneBoxCard("Liberation Sans", "Bold", "60", {kLongName})},
   };
-  for (const auto& c : cases) {
-    CardState card = c.card;
+  for (const auto& [golden, written] : cases) {
+    CardState card = written;
     ShrinkEveryBoxToFit(card);
     CardRenderer renderer(&table, {});
     const QImage exported = renderer.Render(card, 1, 1062, 615);
     // The golden shows the glyphs whole (the ring of Å, the fallback Ω) within the margins.
-    EXPECT_TRUE(test::MatchesCardGolden(exported, QString::fromUtf8(c.golden)));
+    EXPECT_TRUE(test::MatchesCardGolden(exported, QString::fromUtf8(golden)));
 
     // The preview's rendering at a third is the same card reduced, to the pixel.
     const PixelRect ink = Ink(exported);
     const PixelRect shown = Ink(renderer.Render(card, 3, 354, 205));
-    EXPECT_NEAR(shown.left, ink.left / 3.0, 1.0) << c.golden;
-    EXPECT_NEAR(shown.top, ink.top / 3.0, 1.0) << c.golden;
-    EXPECT_NEAR(shown.right, ink.right / 3.0, 1.0) << c.golden;
-    EXPECT_NEAR(shown.bottom, ink.bottom / 3.0, 1.0) << c.golden;
+    EXPECT_NEAR(shown.left, ink.left / 3.0, 1.0) << golden;
+    EXPECT_NEAR(shown.top, ink.top / 3.0, 1.0) << golden;
+    EXPECT_NEAR(shown.right, ink.right / 3.0, 1.0) << golden;
+    EXPECT_NEAR(shown.bottom, ink.bottom / 3.0, 1.0) << golden;
   }
 }
 

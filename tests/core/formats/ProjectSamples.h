@@ -28,9 +28,7 @@ inline CardState UnusualState() {
     st.style = b % 2 ? QStringLiteral("Bold Italic") : QStringLiteral("Italic");
     st.textColour = {next++, next++, next++};
     st.fillColour = {next++, next++, next++};
-    st.frameMode = b;
-    st.frameSize = -b - 7;
-    st.reserved = 0x12345678 + b;
+    std::tie(st.frameMode, st.frameSize, st.reserved) = std::tuple(b, -b - 7, 0x12345678 + b);
     st.opacity = next++;
     st.brightness = next++;
     s.lines[b].count = b * 4;
@@ -41,12 +39,11 @@ inline CardState UnusualState() {
   s.lines[4].count = kMaxLinesPerBox;
   for (int i = 16; i < 20; ++i) s.lines[4].line[i] = QStringLiteral("end %1").arg(i);
   s.lines[2].line[3] = QString();  // an empty line
-  s.boxCount = 4;
-  s.bgShift = -0.0f;
-  s.gradScale = std::numeric_limits<float>::denorm_min();
-  s.gradOrientation = 3;
-  s.backgroundColour = {239.0f, std::numeric_limits<float>::max(), -1e-30f};
-  s.bgBrightness = std::numeric_limits<float>::infinity();
+  using Limits = std::numeric_limits<float>;
+  std::tie(s.boxCount, s.bgShift, s.gradScale, s.gradOrientation, s.backgroundColour,
+           s.bgBrightness) =
+      std::tuple(4, -0.0f, Limits::denorm_min(), 3, HslColour{239.0f, Limits::max(), -1e-30f},
+                 Limits::infinity());
   PlacedPicture& p = s.photo;
   std::tie(p.width, p.height, p.x, p.y, p.trimLeft, p.trimTop, p.trimBottom, p.trimRight,
            p.reduction, p.name, p.path) =
@@ -54,16 +51,10 @@ inline CardState UnusualState() {
   PlacedPicture& l = s.logo;
   std::tie(l.width, l.height, l.x, l.y, l.reduction, l.angle, l.name, l.path) =
       std::tuple(5.0f, 6.0f, 7.0f, 8.0f, 0.25f, -90.0f, "logo.png", "/x/logo.png");
-  s.cardHeight = 600.25f;
-  s.cardWidth = 1000.125f;
-  s.widthUnit = 1;
-  s.heightUnit = 2;
-  s.dpi = 600;
-  s.hueShift = -0.375f;
-  s.satShift = 0.0625f;
-  s.lightShift = -std::numeric_limits<float>::denorm_min();
-  s.layoutIndex = 9;
-  s.backgroundIndex = 2;
+  std::tie(s.cardHeight, s.cardWidth, s.widthUnit, s.heightUnit, s.dpi) =
+      std::tuple(600.25f, 1000.125f, 1, 2, 600);
+  std::tie(s.hueShift, s.satShift, s.lightShift, s.layoutIndex, s.backgroundIndex) =
+      std::tuple(-0.375f, 0.0625f, -Limits::denorm_min(), 9, 2);
   return s;
 }
 

@@ -1,13 +1,17 @@
 // The extension section after the card: kept byte for byte, invisible to the card's own sections,
-// absent when empty, and a damaged one costs only itself.
+// absent when empty, and a damaged one costs only itself; the card's back in it, read back exactly
+// beside a front that a reader of the card's own sections reads as before.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <span>
+#include <tuple>
 #include <vector>
 
 #include "core/card/ContactChunk.h"
 #include "core/card/QrCodeChunk.h"
+#include "core/formats/ExtensionSection.h"
 #include "core/formats/ProjectFile.h"
 #include "core/storage/ByteWriter.h"
 #include "tests/core/formats/ProjectSamples.h"
@@ -66,11 +70,7 @@ TEST(ExtensionSection, ChunksSurviveALoadAndASaveByteForByteAndTheCardReadsAsWit
 
 TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBeforeItStillOpen) {
   const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
-  const struct {
-    const char* what;
-    std::vector<uint8_t> section;
-    size_t chunksKept;
-  } cases[] = {
+  const std::tuple<const char*, std::vector<uint8_t>, size_t> cases[] = {
       {"another tag", {'T', 'V', 'X', 'Z', 1, 0, 0, 0, 0, 0, 0, 0}, 0},
       {"a header cut short", {'T', 'V', 'X', 'S', 1, 0}, 0},
       {"a later version", Section(2, 0, {}), 0},
@@ -79,18 +79,18 @@ TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBefor
       {"a length past the end", Section(1, 1, {'L', 'O', 'N', 'G', 9, 0, 0, 0, 1, 2}), 0},
       {"a byte after the last chunk", Section(1, 1, {'L', 'A', 'T', 'R', 0, 0, 0, 0, 9}), 1},
   };
-  for (const auto& c : cases) {
+  for (const auto& [what, section, chunksKept] : cases) {
     std::vector<uint8_t> file = card;
-    file.insert(file.end(), c.section.begin(), c.section.end());
+    file.insert(file.end(), section.begin(), section.end());
     CardState loaded;
     const ReadProjectResult read = ReadProject(file, loaded, kTable, ReadMode::kKeepOnFileError);
-    ASSERT_TRUE(read.Ok()) << c.what << ": " << read.detail;
-    EXPECT_NE(read.extensionProblem, "") << c.what;
-    EXPECT_EQ(loaded.extensions.Chunks().size(), c.chunksKept) << c.what;
+    ASSERT_TRUE(read.Ok()) << what << ": " << read.detail;
+    EXPECT_NE(read.extensionProblem, "") << what;
+    EXPECT_EQ(loaded.extensions.Chunks().size(), chunksKept) << what;
     // The whole chunks are kept to be written again.
-    EXPECT_EQ(SerializeProject(loaded, kTable).size() > card.size(), c.chunksKept > 0) << c.what;
+    EXPECT_EQ(SerializeProject(loaded, kTable).size() > card.size(), chunksKept > 0) << what;
     loaded.extensions = {};
-    EXPECT_EQ(SerializeProject(loaded, kTable), card) << c.what;
+    EXPECT_EQ(SerializeProject(loaded, kTable), card) << what;
   }
 }
 
@@ -123,6 +123,62 @@ TEST(ExtensionSection, DamagedKnownChunksAreReportedAndTheCardStillOpens) {
   ASSERT_TRUE(ReadProject(SerializeProject(loaded, kTable), again, kTable).Ok());
   EXPECT_EQ(again.extensions.Get<ContactChunk>(), ContactDetails{});
   EXPECT_TRUE(again.extensions.HoldsDamaged<QrCodeChunk>());
+}
+
+CardState TwoSided() {
+  CardState front = test::UnusualState();
+  CardState back = front;
+  back.lines[0].count = 1;
+  back.lines[0].line[0] = QStringLiteral("On the back");
+  back.backgroundIndex = 1;
+  back.hueShift = 0.125f;
+  back.logo.name = QStringLiteral("back-logo.png");
+  front.back = CardBack(back);
+  return front;
+}
+
+TEST(BackSideFile, FrontAndBackRoundTripExactlyAndTheCardsOwnSectionsHoldTheFrontAlone) {
+  CardState card = TwoSided();
+  CardState sized = card.back.Face();
+  sized.cardWidth = 500.0f;  // the back takes the front's size
+  card.back = CardBack(sized);
+  const std::vector<uint8_t> file = SerializeProject(card, kTable);
+  CardState read;
+  const ReadProjectResult result = ReadProject(file, read, kTable);
+  ASSERT_TRUE(result.Ok() && result.extensionProblem.empty()) << result.extensionProblem;
+  card.back = CardBack(BackFaceOf(card));
+  EXPECT_EQ(read, card);
+  EXPECT_TRUE(read.extensions.Empty());
+  EXPECT_EQ(SerializeProject(read, kTable), file);
+
+  // Everything before the section is the one-sided card's file, so an older reader opens the
+  // front exactly as before; a file without the chunk has no back.
+  CardState front = card;
+  front.back = CardBack();
+  const std::vector<uint8_t> oneSided = SerializeProject(front, kTable);
+  const auto section = std::search(file.begin(), file.end(), kExtensionSectionTag.begin(),
+                                   kExtensionSectionTag.end());
+  EXPECT_TRUE(std::equal(oneSided.begin(), oneSided.end(), file.begin(), section));
+  ASSERT_TRUE(ReadProject(oneSided, read, kTable).Ok());
+  EXPECT_EQ(read, front);
+}
+
+TEST(BackSideFile, ADamagedBackLeavesTheCardOneSidedWithTheChunkKept) {
+  CardState nested = TwoSided().back.Face();
+  nested.extensions.Put(kBackSideChunkTag, SerializeProject(TwoSided(), kTable));
+  std::vector<uint8_t> cut = SerializeProject(TwoSided().back.Face(), kTable);
+  cut.resize(cut.size() / 2);
+  for (const std::vector<uint8_t>& payload : {cut, SerializeProject(nested, kTable)}) {
+    CardState card = test::UnusualState();
+    card.extensions.Put(kBackSideChunkTag, payload);
+    const std::vector<uint8_t> file = SerializeProject(card, kTable);
+    CardState read;
+    const ReadProjectResult result = ReadProject(file, read, kTable);
+    ASSERT_TRUE(result.Ok()) << result.detail;
+    EXPECT_NE(result.extensionProblem.find("BACK"), std::string::npos) << result.extensionProblem;
+    EXPECT_FALSE(read.back.Has());
+    EXPECT_EQ(SerializeProject(read, kTable), file);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "core/card/CardRenderer.h"
 #include "core/formats/ExportFormats.h"
@@ -47,29 +48,26 @@ TEST(ImageExport, EveryFormatHoldsTheCardsPixelsAndItsDpi) {
     }
   }
   const RasterImage expected = test::RunLengthPicture(24);
-  struct Case {
-    const char* extension;
-    double meanLoss;  // 0: exact
-    int dpi;          // what the file says; 0 for none
-  };
-  const Case cases[] = {{"bmp", 0, 254}, {"tga", 0, 0},   {"pcx", 0, 254}, {"png", 0, 254},
-                        {"gif", 0, 0},   {"jpg", 6, 254}, {"tif", 0, 254}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.extension);
-    const int format = *FormatForExtension(c.extension);
-    const auto file = folder / (std::string("card.") + c.extension);
+  // The extension, the mean loss (0: exact) and the dpi the file says (0 for none).
+  const std::tuple<const char*, double, int> cases[] = {
+      {"bmp", 0, 254}, {"tga", 0, 0},   {"pcx", 0, 254}, {"png", 0, 254},
+      {"gif", 0, 0},   {"jpg", 6, 254}, {"tif", 0, 254}};
+  for (const auto& [extension, meanLoss, dpi] : cases) {
+    SCOPED_TRACE(extension);
+    const int format = *FormatForExtension(extension);
+    const auto file = folder / (std::string("card.") + extension);
     const Outcome<> result = WriteExportImage(card, file, format, 90, 254);
     ASSERT_TRUE(result.Ok()) << result.Message();
     const RasterImage back(file, kFormatUnknown);
     ASSERT_TRUE(back.IsValid()) << back.GetLastError();
     EXPECT_EQ(back.GetType(), format);
-    EXPECT_EQ(back.GetXDpi(), c.dpi);
-    EXPECT_EQ(back.GetYDpi(), c.dpi);
-    if (c.meanLoss == 0) {
+    EXPECT_EQ(back.GetXDpi(), dpi);
+    EXPECT_EQ(back.GetYDpi(), dpi);
+    if (meanLoss == 0) {
       EXPECT_EQ(test::ImagePixels(back).rgb, test::ImagePixels(expected).rgb);
     } else {
       EXPECT_LT(test::MeanChannelDifference(test::ImagePixels(back), test::ImagePixels(expected)),
-                c.meanLoss);
+                meanLoss);
     }
   }
 }
@@ -89,26 +87,21 @@ TEST(ImageExport, QualityKeepsItsLowEightBitsAndNoFormatSavesNothing) {
 
 TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
   const test::TempFolder folder;
-  struct Case {
-    const char* what;
-    std::filesystem::path file;
-    int format;
-    std::string message;  // what the result says
-    bool reported;        // whether the checked report is raised
-  };
-  const Case cases[] = {
+  // message: what the result says
+  // reported: whether the checked report is raised
+  const std::tuple<const char*, std::filesystem::path, int, std::string, bool> cases[] = {
       {"a folder that is not there", "/nonexistent-folder/card.png", kFormatPng,
        "/nonexistent-folder/card.png contains an invalid path.", false},
       {"a format that cannot be written", folder / "card.wmf", kFormatWmf, "Save WMF not supported",
        true},
   };
-  for (const Case& c : cases) {
+  for (const auto& [what, file, format, message, reported] : cases) {
     ReportRecorder recorder;
-    const Outcome<> result = WriteExportImage(BlockCard(), c.file, c.format, kNoQuality, 300);
-    EXPECT_FALSE(result.Ok()) << c.what;
-    EXPECT_NE(result.Message().find(c.message), std::string::npos)
-        << c.what << ": " << result.Message();
-    EXPECT_EQ(recorder.Saw("ci.Save( fname,imt) !=0"), c.reported) << c.what;
+    const Outcome<> result = WriteExportImage(BlockCard(), file, format, kNoQuality, 300);
+    EXPECT_FALSE(result.Ok()) << what;
+    EXPECT_NE(result.Message().find(message), std::string::npos)
+        << what << ": " << result.Message();
+    EXPECT_EQ(recorder.Saw("ci.Save( fname,imt) !=0"), reported) << what;
   }
   EXPECT_FALSE(std::filesystem::exists(folder / "card.wmf"));
   EXPECT_FALSE(WriteExportImage(QImage(), "/tmp/never.png", kFormatPng, kNoQuality, 300).Ok());

@@ -38,23 +38,22 @@ using test::TempFolder;
 using test::WriteFileBytes;
 
 const std::vector<uint8_t> kOld = {'o', 'l', 'd'};
+const std::vector<uint8_t> kNew = {'n', 'e', 'w'};
 
 struct Saved {
   bool ok = false;
   std::string message;
 };
 
+template <class T>
+Saved SavedBy(const Outcome<T>& result) {
+  return {result.Ok(), result.Message()};
+}
+
 struct Saver {
   const char* name;
   std::function<Saved(const fs::path&)> save;
 };
-
-RasterImage SmallPicture() {
-  RasterImage image;
-  image.Create(4, 3, 24, kFormatUnknown);
-  image.SetPixelColour(1, 1, {10, 200, 30, 0});
-  return image;
-}
 
 QImage SmallCard() {
   QImage card(6, 4, QImage::Format_RGB32);
@@ -68,33 +67,22 @@ const BackgroundTable kTable = test::Table({"Linen"});
 std::vector<Saver> Savers() {
   return {
       {"WriteFileReplacing",
-       [](const fs::path& path) {
-         const std::vector<uint8_t> bytes = {'n', 'e', 'w'};
-         const Outcome<> r = WriteFileReplacing(path, bytes);
-         return Saved{r.Ok(), r.Message()};
-       }},
+       [](const fs::path& path) { return SavedBy(WriteFileReplacing(path, kNew)); }},
       {"RasterImage::Save",
        [](const fs::path& path) {
-         RasterImage image = SmallPicture();
+         RasterImage image = test::MakePicture(4, 3, [](uint32_t, uint32_t) { return 0x0AC81Eu; });
          const bool ok = image.Save(path, kFormatBmp);
          return Saved{ok, image.GetLastError()};
        }},
       {"WriteProject",
-       [](const fs::path& path) {
-         const Outcome<> r = WriteProject(path, CardState(), kTable);
-         return Saved{r.Ok(), r.Message()};
-       }},
+       [](const fs::path& path) { return SavedBy(WriteProject(path, CardState(), kTable)); }},
       {"WriteExportImage",
        [](const fs::path& path) {
          test::ReportRecorder reports;  // a failed save also raises the checked report
-         const Outcome<> r = WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300);
-         return Saved{r.Ok(), r.Message()};
+         return SavedBy(WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300));
        }},
       {"WritePageLayoutFile",
-       [](const fs::path& path) {
-         const Outcome<fs::path> r = WritePageLayoutFile(path, PageLayout());
-         return Saved{r.Ok(), r.Message()};
-       }},
+       [](const fs::path& path) { return SavedBy(WritePageLayoutFile(path, PageLayout())); }},
   };
 }
 
@@ -252,27 +240,25 @@ TEST(OutputPath, ASaveKilledWhileWritingLeavesNothingBehind) {
 TEST(OutputPath, TemporariesOfKilledSavesGoOnceTheyAreADayOld) {
   TempFolder dir;
   const std::vector<std::string> stale = {".out.0123456789abcdef.tmp", ".a.ffffffffffffffff.tmp"};
-  const std::vector<std::string> kept = {
+  std::vector<std::string> kept = {
       ".fresh.0123456789abcdef.tmp",  // not a day old: a save may be writing it
       ".out.0123456789ABCDEF.tmp",    // not a name a save gives
       ".out.0123456789abcde.tmp",    ".0123456789abcdef.tmp",
       "out.0123456789abcdef.tmp",    "holiday.tmp",
   };
-  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(25);
   for (const std::string& name : stale) WriteFileBytes(dir / name, kOld);
   for (const std::string& name : kept) WriteFileBytes(dir / name, kOld);
-  for (const std::string& name : stale) fs::last_write_time(dir / name, old);
-  for (size_t i = 1; i < kept.size(); ++i) fs::last_write_time(dir / kept[i], old);
   fs::create_directory(dir / ".dir.0123456789abcdef.tmp");
-  fs::last_write_time(dir / ".dir.0123456789abcdef.tmp", old);
-
+  kept.push_back(".dir.0123456789abcdef.tmp");
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(25);
+  for (const auto& entry : fs::directory_iterator(dir.Path())) {
+    if (entry.path().filename() != kept[0]) fs::last_write_time(entry.path(), old);
+  }
   RemoveStaleSaveTemporaries(dir.Path());
   std::vector<std::string> left = Others(dir.Path(), {});
   std::ranges::sort(left);
-  std::vector<std::string> expected = kept;
-  expected.push_back(".dir.0123456789abcdef.tmp");
-  std::ranges::sort(expected);
-  EXPECT_EQ(left, expected);
+  std::ranges::sort(kept);
+  EXPECT_EQ(left, kept);
 }
 
 }  // namespace

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "core/base/CheckedCall.h"
+#include "core/formats/Cp1252.h"
 #include "core/formats/ProjectFile.h"
+#include "core/formats/StoredString.h"
 #include "core/library/BackgroundLibrary.h"
 #include "tests/core/ReportRecorder.h"
 #include "tests/core/TestFolders.h"
@@ -51,10 +53,8 @@ std::vector<uint32_t> StoredFloatBits(const CardState& s) {
 }
 
 void KeepPictureOptions(CardState& s) {
-  s.picSize = 0.125f;
-  s.picPosH = 0.25f;
-  s.picPosV = 0.75f;
-  s.picPath = QStringLiteral("/kept/path");
+  std::tie(s.picSize, s.picPosH, s.picPosV, s.picPath) =
+      std::tuple(0.125f, 0.25f, 0.75f, QStringLiteral("/kept/path"));
 }
 
 const BackgroundTable kTable = Table({"Custom", "Linen", "Marble"});
@@ -252,11 +252,11 @@ TEST(ProjectFile, AFileThatIsNoCardIsToldApartFromDamageAndChangesNothing) {
   std::vector<uint8_t> later = SerializeProject(UnusualState(), kTable);
   later[0] = 3;
   const std::pair<std::vector<uint8_t>, bool> cases[] = {
-      {{}, true},                                              // empty
-      {{'N', 'a', 'm', 'e', ':', ' ', 'A', 'd', 'a'}, true},   // text
-      {{1, 0, 0, 0, 'a', 'b', 'c', 'd'}, true},                // a version, then text
-      {later, false},                                          // a real later version
-      {{later.begin(), later.begin() + 40}, false},            // a card cut short
+      {{}, true},                                             // empty
+      {{'N', 'a', 'm', 'e', ':', ' ', 'A', 'd', 'a'}, true},  // text
+      {{1, 0, 0, 0, 'a', 'b', 'c', 'd'}, true},               // a version, then text
+      {later, false},                                         // a real later version
+      {{later.begin(), later.begin() + 40}, false},           // a card cut short
   };
   for (const auto& [bytes, notACard] : cases) {
     CardState loaded = UnusualState();
@@ -328,7 +328,92 @@ TEST(ProjectFile, LineCountAbove20AndHugeLengthsAreFileErrors) {
   EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
 }
 
-// --- The sample that ships beside the program ---
+// --- The strings of a project file ---
+
+std::vector<uint8_t> Stored(const QString& text) {
+  std::vector<uint8_t> bytes;
+  ByteWriter out(bytes);
+  WriteStoredString(out, text);
+  return bytes;
+}
+
+bool ReadsBack(const std::vector<uint8_t>& bytes, QString& text) {
+  ByteReader in(bytes);
+  return ReadStoredString(in, text) && in.remaining() == 0;
+}
+
+std::vector<uint8_t> Prefix(const std::vector<uint8_t>& bytes, size_t n) {
+  return {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n)};
+}
+
+TEST(StoredString, LengthPrefixesSwitchAt255AndAt0xFFFE) {
+  EXPECT_EQ(Stored(QString()), std::vector<uint8_t>{0x00});
+  const std::tuple<qsizetype, std::vector<uint8_t>> cases[] = {
+      {254, {0xFE}},
+      {255, {0xFF, 0xFF, 0x00}},
+      {0xFFFD, {0xFF, 0xFD, 0xFF}},
+      {0xFFFE, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
+  };
+  for (const auto& [length, prefix] : cases) {
+    const QString text(length, QChar(u'x'));
+    const std::vector<uint8_t> bytes = Stored(text);
+    EXPECT_EQ(Prefix(bytes, prefix.size()), prefix) << length;
+    EXPECT_EQ(bytes.size(), prefix.size() + static_cast<size_t>(length));
+    QString read;
+    ASSERT_TRUE(ReadsBack(bytes, read)) << length;
+    EXPECT_EQ(read, text);
+  }
+}
+
+TEST(StoredString, Windows1252TextIsWrittenAsEightBitBytes) {
+  const QString text = QStringLiteral("Caf\u00e9 \u20ac5 \u201cquoted\u201d \u0178");
+  const std::vector<uint8_t> bytes = Stored(text);
+  const std::vector<uint8_t> expected = {18,  'C',  'a', 'f', 0xE9, ' ', 0x80, '5',
+                                         ' ', 0x93, 'q', 'u', 'o',  't', 'e',  'd'};
+  EXPECT_EQ(Prefix(bytes, 16), expected);
+  QString read;
+  ASSERT_TRUE(ReadsBack(bytes, read));
+  EXPECT_EQ(read, text);
+}
+
+TEST(StoredString, EveryByteDecodesAndEncodesBackToItself) {
+  std::vector<uint8_t> all(256);
+  for (int i = 0; i < 256; ++i) all[i] = static_cast<uint8_t>(i);
+  const QString text = DecodeCp1252(all);
+  EXPECT_EQ(text[0x80], QChar(u'\u20ac'));
+  EXPECT_EQ(text[0x81], QChar(u'\u0081'));
+  EXPECT_EQ(EncodeCp1252(text), all);
+  EXPECT_FALSE(EncodeCp1252(QStringLiteral("\u0080")).has_value());  // not in the code page
+}
+
+TEST(StoredString, OtherTextTakesTheWideFormAndRoundTrips) {
+  const QString chinese = QStringLiteral("\u540d\u7247");
+  EXPECT_EQ(Stored(chinese),
+            (std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0x02, 0x0D, 0x54, 0x47, 0x72}));
+  const QString mixed = QStringLiteral("Caf\u00e9 \U0001F600 \u0411");
+  for (const QString& text : {chinese, mixed, QString(300, QChar(u'\u4e00'))}) {
+    QString read;
+    ASSERT_TRUE(ReadsBack(Stored(text), read));
+    EXPECT_EQ(read, text);
+  }
+  // The length after the wide marker follows the same rules: 300 characters take 0xFF, u16.
+  EXPECT_EQ(Prefix(Stored(QString(300, QChar(u'\u4e00'))), 6),
+            (std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01}));
+}
+
+TEST(StoredString, TruncatedStringsFailWithoutReadingPastTheEnd) {
+  const std::vector<uint8_t> full = Stored(QStringLiteral("\u540d\u7247 and more"));
+  for (size_t n = 0; n < full.size(); ++n) {
+    QString read;
+    const std::vector<uint8_t> cut = Prefix(full, n);
+    ByteReader in(cut);
+    EXPECT_FALSE(ReadStoredString(in, read)) << n;
+  }
+  const std::vector<uint8_t> huge = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'};
+  QString read;
+  ByteReader in(huge);
+  EXPECT_FALSE(ReadStoredString(in, read));
+}
 
 }  // namespace
 }  // namespace tavolo

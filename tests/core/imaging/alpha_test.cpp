@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/imaging/RasterImage.h"
@@ -36,13 +37,8 @@ class AlphaDecode : public test::MagickSourceTest {
 };
 
 TEST_F(AlphaDecode, EachFormatKeepsItsAlphaOnRequestAndIsLaidOverWhiteOtherwise) {
-  struct Case {
-    const char* file;
-    const char* options;
-    bool partial;  // holds partial alpha, not only a clear colour
-    int tolerance;
-  };
-  const Case cases[] = {
+  // partial: holds partial alpha, not only a clear colour
+  const std::tuple<const char*, const char*, bool, int> cases[] = {
       {"rgba.png", "", true, 0},
       {"palette.png", "-colors 3 -define png:format=png8", false, 0},
       {"clear.gif", "", false, 0},
@@ -52,32 +48,31 @@ TEST_F(AlphaDecode, EachFormatKeepsItsAlphaOnRequestAndIsLaidOverWhiteOtherwise)
       {"rgba.ico", "", true, 0},
       {"rgba.pcx", "", true, 0},
   };
-  for (const Case& c : cases) {
-    const auto file = dir_.Path() / c.file;
-    const std::string half = c.partial ? "rgba(0,0,255,0.5)" : "rgba(0,0,255,1)";
+  for (const auto& [name, options, partial, tolerance] : cases) {
+    const auto file = dir_.Path() / name;
+    const std::string half = partial ? "rgba(0,0,255,0.5)" : "rgba(0,0,255,1)";
     ASSERT_TRUE(test::RunConvert("-size 1x1 xc:red xc:'" + half +
-                                 "' xc:'rgba(0,255,0,0)' +append " + c.options + " " +
+                                 "' xc:'rgba(0,255,0,0)' +append " + options + " " +
                                  test::Quoted(file)))
-        << c.file;
+        << name;
     const RasterImage kept = Decoded(file, AlphaHandling::kKeep);
-    ASSERT_TRUE(kept.IsValid()) << c.file << ": " << kept.GetLastError();
-    ASSERT_TRUE(kept.HasAlpha()) << c.file;
-    EXPECT_EQ(kept.GetPixelAlpha(0, 0), 255) << c.file;
-    ExpectNear(kept.GetPixelColour(0, 0), kRed, 0, c.file);
-    EXPECT_EQ(kept.GetPixelAlpha(2, 0), 0) << c.file;
-    if (c.partial) {
-      EXPECT_NEAR(kept.GetPixelAlpha(1, 0), 128, 1) << c.file;
-      ExpectNear(kept.GetPixelColour(1, 0), kBlue, c.tolerance, c.file);
+    ASSERT_TRUE(kept.IsValid()) << name << ": " << kept.GetLastError();
+    ASSERT_TRUE(kept.HasAlpha()) << name;
+    EXPECT_EQ(kept.GetPixelAlpha(0, 0), 255) << name;
+    ExpectNear(kept.GetPixelColour(0, 0), kRed, 0, name);
+    EXPECT_EQ(kept.GetPixelAlpha(2, 0), 0) << name;
+    if (partial) {
+      EXPECT_NEAR(kept.GetPixelAlpha(1, 0), 128, 1) << name;
+      ExpectNear(kept.GetPixelColour(1, 0), kBlue, tolerance, name);
     }
 
     const RasterImage flat = Decoded(file, AlphaHandling::kOverWhite);
-    ASSERT_TRUE(flat.IsValid()) << c.file << ": " << flat.GetLastError();
-    EXPECT_FALSE(flat.HasAlpha()) << c.file;
-    ExpectNear(flat.GetPixelColour(0, 0), kRed, 0, c.file);
-    if (c.partial) ExpectNear(flat.GetPixelColour(1, 0), {255, 127, 127, 0}, 1, c.file);
+    ASSERT_TRUE(flat.IsValid()) << name << ": " << flat.GetLastError();
+    EXPECT_FALSE(flat.HasAlpha()) << name;
+    ExpectNear(flat.GetPixelColour(0, 0), kRed, 0, name);
+    if (partial) ExpectNear(flat.GetPixelColour(1, 0), {255, 127, 127, 0}, 1, name);
     // GIF's transparent index keeps its palette colour when alpha is not kept.
-    if (std::string(c.file) != "clear.gif")
-      ExpectNear(flat.GetPixelColour(2, 0), kWhite, 0, c.file);
+    if (std::string(name) != "clear.gif") ExpectNear(flat.GetPixelColour(2, 0), kWhite, 0, name);
   }
 }
 

@@ -111,11 +111,7 @@ std::vector<uint8_t> Icon() {
 
 TEST(CorruptInput, TruncatedAndFlippedCopiesOfEachSampleFailCleanlyOrDecodeSoundly) {
   // Small files of every decoder, each taking a path with its own bounds checks.
-  const struct {
-    std::string name;
-    int format;
-    std::vector<uint8_t> bytes;
-  } samples[] = {
+  const std::tuple<std::string, int, std::vector<uint8_t>> samples[] = {
       {"bmp8", kFormatBmp, Encoded(8, kFormatBmp)},
       {"bmp24", kFormatBmp, Encoded(24, kFormatBmp)},
       {"bmp_rle8", kFormatBmp, RleBmp()},
@@ -133,16 +129,16 @@ TEST(CorruptInput, TruncatedAndFlippedCopiesOfEachSampleFailCleanlyOrDecodeSound
       {"jpeg8", kFormatJpeg, Encoded(8, kFormatJpeg, 40, 30)},
       {"jpeg24", kFormatJpeg, Encoded(24, kFormatJpeg, 40, 30)},
   };
-  for (const auto& s : samples) {
-    SCOPED_TRACE(s.name);
-    const RasterImage image(s.bytes, s.format);
+  for (const auto& [name, format, bytes] : samples) {
+    SCOPED_TRACE(name);
+    const RasterImage image(bytes, format);
     EXPECT_TRUE(image.IsValid()) << image.GetLastError();
-    EXPECT_EQ(RasterImage(s.bytes, kFormatUnknown).GetType(), s.format);
-    ExpectDecodersSurvive(s.bytes, s.format);
+    EXPECT_EQ(RasterImage(bytes, kFormatUnknown).GetType(), format);
+    ExpectDecodersSurvive(bytes, format);
     // Losing half the file loses pixels (or a TIFF's colour map, which follows its pixels), which
     // must be reported, not papered over.
-    for (size_t length = 0; length < s.bytes.size() / 2; ++length) {
-      EXPECT_FALSE(RasterImage(std::span(s.bytes).first(length), s.format).IsValid()) << length;
+    for (size_t length = 0; length < bytes.size() / 2; ++length) {
+      EXPECT_FALSE(RasterImage(std::span(bytes).first(length), format).IsValid()) << length;
     }
   }
 }
@@ -155,23 +151,18 @@ class CorruptMagickInput : public test::MagickSourceTest {
 };
 
 TEST_F(CorruptMagickInput, DamagedCopiesFailCleanlyOrDecodeSoundly) {
-  const struct {
-    const char* options;
-    const char* file;
-    int format;
-  } cases[] = {
+  const std::tuple<const char*, const char*, int> cases[] = {
       {"-interlace Plane", "progressive.jpg", kFormatJpeg},
       {"-compress Zip -define tiff:tile-geometry=16x16", "tiled.tif", kFormatTiff},
       {"-compress RLE -interlace Plane", "planar.tif", kFormatTiff},
       {"-compress JPEG", "jpeg.tif", kFormatTiff},
       {"-colors 64 -interlace GIF", "interlaced.gif", kFormatGif},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
-    const auto file = dir_ / c.file;
-    ASSERT_TRUE(
-        test::RunConvert(test::Quoted(source_) + " " + c.options + " " + test::Quoted(file)));
-    ExpectDecodersSurvive(test::ReadFileBytes(file), c.format);
+  for (const auto& [options, name, format] : cases) {
+    SCOPED_TRACE(name);
+    const auto file = dir_ / name;
+    ASSERT_TRUE(test::RunConvert(test::Quoted(source_) + " " + options + " " + test::Quoted(file)));
+    ExpectDecodersSurvive(test::ReadFileBytes(file), format);
   }
 }
 
@@ -200,6 +191,10 @@ std::vector<uint8_t> PngHeaderOnly(uint32_t width, uint32_t height) {
 TEST(CorruptInput, HostileHeadersFailWithAMessage) {
   const std::vector<uint8_t> bmp = Encoded(24, kFormatBmp);
   const std::vector<uint8_t> junk(200, 0x55);
+  const std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0};
+  const std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  const char* tooLarge = "Image too large";
+  const char* bigTile = "TIFF: a tile is larger than the picture needs";
   const struct {
     const char* name;
     int format;
@@ -226,34 +221,18 @@ TEST(CorruptInput, HostileHeadersFailWithAMessage) {
       {"png too wide", kFormatPng, PngHeaderOnly(40000, 10), {}},
       {"png too many pixels", kFormatPng, PngHeaderOnly(20000, 20000), {}},
       {"png more pixels than deflate could give", kFormatPng, PngHeaderOnly(8000, 8000), {}},
-      {"tiff huge",
-       kFormatTiff,
-       test::GreyTiff(30000, 30000, 900000000, 100),
-       {},
-       "Image too large"},
-      {"tiff too wide", kFormatTiff, test::GreyTiff(40000, 2, 80000, 100), {}, "Image too large"},
+      {"tiff huge", kFormatTiff, test::GreyTiff(30000, 30000, 900000000, 100), {}, tooLarge},
+      {"tiff too wide", kFormatTiff, test::GreyTiff(40000, 2, 80000, 100), {}, tooLarge},
       {"tiff strip past the end", kFormatTiff, test::GreyTiff(64, 64, 4096, 1000), {}},
       // Tile bombs: a few hundred bytes whose one tile would take a gigabyte.
-      {"tiff tile bomb",
-       kFormatTiff,
-       test::GreyTiff(16, 16, 16, 16, 32768),
-       {},
-       "TIFF: a tile is larger than the picture needs"},
-      {"tiff tall tile bomb",
-       kFormatTiff,
-       test::GreyTiff(20, 4000, 16, 16, 4096),
-       {},
-       "TIFF: a tile is larger than the picture needs"},
+      {"tiff tile bomb", kFormatTiff, test::GreyTiff(16, 16, 16, 16, 32768), {}, bigTile},
+      {"tiff tall tile bomb", kFormatTiff, test::GreyTiff(20, 4000, 16, 16, 4096), {}, bigTile},
       {"junk as bmp", kFormatBmp, junk, {}, "Not a BMP"},
       {"junk as tga", kFormatTga, junk, {}, "Not a TGA"},
-      {"gif as png",
-       kFormatPng,
-       {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0},
-       {},
-       "Not a PNG"},
+      {"gif as png", kFormatPng, gif, {}, "Not a PNG"},
       {"bmp as tiff", kFormatTiff, {'B', 'M', 0, 0, 0, 0, 0, 0}, {}, "Not a TIFF"},
       {"jpeg as gif", kFormatGif, {0xFF, 0xD8, 0xFF, 0xE0, 0, 16}, {}, "Not a GIF"},
-      {"png as jpeg", kFormatJpeg, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, {}, "Not a JPEG"},
+      {"png as jpeg", kFormatJpeg, png, {}, "Not a JPEG"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <png.h>
-#include <tiffio.h>
 
 #include <string>
 
@@ -62,86 +60,15 @@ TEST(RasterImageFiles, LoadRetriesWithDetectionAndAFailedSaveKeepsTheOldFile) {
   EXPECT_EQ(photo.GetLastError(), "Decode: Unknown or wrong format");
 }
 
-// A 24-bit picture as an RGB TIFF in tiles of 16 × 16, which our own writer never makes.
-std::vector<uint8_t> TiledTiff(const RasterImage& image) {
+// The picture as ImageMagick writes it with `options` into `file`: an interlaced PNG or an RGB
+// TIFF in tiles of 16 × 16, which our own writers never make.
+std::vector<uint8_t> MagickRewrite(RasterImage image, const std::string& options,
+                                   const char* file) {
   TempFolder folder;
-  const std::string file = (folder / "tiled.tif").string();
-  TIFF* tif = TIFFOpen(file.c_str(), "w");
-  if (tif == nullptr) return {};
-  const uint32_t width = image.GetWidth();
-  const uint32_t height = image.GetHeight();
-  TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, width);
-  TIFFSetField(tif, TIFFTAG_IMAGELENGTH, height);
-  TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3);
-  TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
-  TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-  TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-  TIFFSetField(tif, TIFFTAG_TILEWIDTH, 16);
-  TIFFSetField(tif, TIFFTAG_TILELENGTH, 16);
-  std::vector<uint8_t> tile(16 * 16 * 3);
-  for (uint32_t y0 = 0; y0 < height; y0 += 16) {
-    for (uint32_t x0 = 0; x0 < width; x0 += 16) {
-      for (uint32_t y = y0; y < std::min(height, y0 + 16); ++y) {
-        for (uint32_t x = x0; x < std::min(width, x0 + 16); ++x) {
-          const RgbQuad c = image.GetPixelColour(x, height - 1 - y);
-          uint8_t* d = &tile[((y - y0) * 16 + (x - x0)) * 3];
-          d[0] = c.red;
-          d[1] = c.green;
-          d[2] = c.blue;
-        }
-      }
-      TIFFWriteTile(tif, tile.data(), x0, y0, 0, 0);
-    }
-  }
-  TIFFClose(tif);
-  return test::ReadFileBytes(file);
-}
-
-// The same PNG written again interlaced, its samples, palette and transparency unchanged.
-std::vector<uint8_t> Interlaced(const std::vector<uint8_t>& png) {
-  struct Reading {
-    const std::vector<uint8_t>& bytes;
-    size_t at = 0;
-  } reading{png};
-  std::vector<uint8_t> out;
-  png_structp in = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop inInfo = png_create_info_struct(in);
-  png_structp write = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop outInfo = png_create_info_struct(write);
-  png_set_read_fn(in, &reading, [](png_structp p, png_bytep to, size_t n) {
-    auto* r = static_cast<Reading*>(png_get_io_ptr(p));
-    std::copy_n(r->bytes.begin() + static_cast<std::ptrdiff_t>(r->at), n, to);
-    r->at += n;
-  });
-  png_set_write_fn(
-      write, &out,
-      [](png_structp p, png_bytep from, size_t n) {
-        auto* o = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(p));
-        o->insert(o->end(), from, from + n);
-      },
-      nullptr);
-  png_read_png(in, inInfo, PNG_TRANSFORM_IDENTITY, nullptr);
-  png_uint_32 width = 0;
-  png_uint_32 height = 0;
-  int depth = 0;
-  int type = 0;
-  png_get_IHDR(in, inInfo, &width, &height, &depth, &type, nullptr, nullptr, nullptr);
-  png_set_IHDR(write, outInfo, width, height, depth, type, PNG_INTERLACE_ADAM7,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_colorp palette = nullptr;
-  int entries = 0;
-  if (png_get_PLTE(in, inInfo, &palette, &entries)) png_set_PLTE(write, outInfo, palette, entries);
-  png_bytep alpha = nullptr;
-  int alphas = 0;
-  png_color_16p key = nullptr;
-  if (png_get_tRNS(in, inInfo, &alpha, &alphas, &key)) {
-    png_set_tRNS(write, outInfo, alpha, alphas, key);
-  }
-  png_set_rows(write, outInfo, png_get_rows(in, inInfo));
-  png_write_png(write, outInfo, PNG_TRANSFORM_IDENTITY, nullptr);
-  png_destroy_write_struct(&write, &outInfo);
-  png_destroy_read_struct(&in, &inInfo, nullptr);
-  return out;
+  EXPECT_TRUE(image.Save(folder / "picture.png", kFormatPng));
+  EXPECT_TRUE(test::RunConvert(test::Quoted(folder / "picture.png") + " " + options + " " +
+                               test::Quoted(folder / file)));
+  return test::ReadFileBytes(folder / file);
 }
 
 // A PNG or a TIFF in strips or tiles decoded to a pixel budget is shrunk band by band as it is
@@ -166,10 +93,11 @@ TEST(RasterImageDecode, APictureReadWithinABudgetIsTheWholePictureShrunk) {
   for (auto c : cases) {
     std::vector<std::pair<int, std::vector<uint8_t>>> files = {
         {kFormatPng, test::Encode(c.image, kFormatPng)},
-        {kFormatPng, Interlaced(test::Encode(c.image, kFormatPng))},
+        {kFormatPng, MagickRewrite(c.image, "-interlace PNG", "interlaced.png")},
         {kFormatTiff, test::Encode(c.image, kFormatTiff)}};
     if (c.image.GetBpp() == 24 && !c.image.HasAlpha())
-      files.emplace_back(kFormatTiff, TiledTiff(c.image));
+      files.emplace_back(kFormatTiff,
+                         MagickRewrite(c.image, "-define tiff:tile-geometry=16x16", "tiled.tif"));
     for (size_t file = 0; file < files.size(); ++file) {
       const auto& [format, png] = files[file];
       for (const uint64_t budget : {uint64_t{2000}, uint64_t{300}, uint64_t{5000}}) {

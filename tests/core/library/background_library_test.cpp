@@ -2,10 +2,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/base/ColourModel.h"
@@ -143,11 +145,7 @@ TEST(MeanHue, AveragesTheSwappedChannelsHuesOverEveryPixelWithNearGreyAsGrey) {
   palette.SetPixelIndex(1, 0, 1);
   palette.SetPixelIndex(0, 1, 2);
   palette.SetPixelIndex(1, 1, 0);  // black: grey, 160
-  const struct {
-    const char* what;
-    RasterImage image;
-    float hue;
-  } cases[] = {
+  const std::tuple<const char*, RasterImage, float> cases[] = {
       // Blue takes the red place, so the channels swap hues.
       {"blue, handed over as red", SolidImage(0, 0, 255), 0.0f},
       {"red, handed over as blue", SolidImage(255, 0, 0), 160.0f},
@@ -157,7 +155,7 @@ TEST(MeanHue, AveragesTheSwappedChannelsHuesOverEveryPixelWithNearGreyAsGrey) {
       {"palette", palette, (80.0f + 80.0f + 0.0f + 160.0f) / 4.0f},
       {"no picture", RasterImage(), 0.0f},
   };
-  for (const auto& c : cases) EXPECT_EQ(MeanHue(c.image), c.hue) << c.what;
+  for (const auto& [what, image, hue] : cases) EXPECT_EQ(MeanHue(image), hue) << what;
 }
 
 // --- ReadBGFile ---
@@ -235,40 +233,38 @@ TEST(ReadBGFile, CustomImageWithoutCompanionIsMeasuredAndTheCompanionWrittenUnle
 TEST(ReadBGFile, PicturesThatDoNotDecodeAndAnEmptyLibraryAreReported) {
   std::vector<LibraryEntry> oneBroken = Entries(3);
   oneBroken[1].jpeg = {0xFF, 0xD8, 0xFF, 0x00};
-  const struct {
-    const char* what;
-    std::vector<LibraryEntry> library;
-    const char* junkCompanion;  // null: no junk picture; "": junk without a companion
-    const char* loadWarning;    // a part of the only warning of loading; null for none
-    const char* checkWarning;   // a part of the only message of the check; null for none
-  } cases[] = {
-      {"a sound library", Entries(2), nullptr, nullptr, nullptr},
-      {"a library without backgrounds", {}, nullptr, "fl1.tmp holds no backgrounds.", nullptr},
-      {"a record that does not decode", oneBroken, nullptr, nullptr,
-       "1 of the 3 backgrounds of the library "},
-      {"an imported picture that does not decode", Entries(1), "",
-       "junk.png could not be read as a picture: Decode: Unknown or wrong format",
-       "junk.png could not be read as a picture: Decode: Unknown or wrong format"},
-      {"the same with its companion", Entries(1), "junk.hue", nullptr,
-       "junk.png could not be read as a picture: Decode: Unknown or wrong format"},
-  };
-  for (const auto& c : cases) {
+  // junkCompanion null: no junk picture; "": junk without a companion
+  // loadWarning: a part of the only warning of loading; null for none
+  // checkWarning: a part of the only message of the check; null for none
+  const std::tuple<const char*, std::vector<LibraryEntry>, const char*, const char*, const char*>
+      cases[] = {
+          {"a sound library", Entries(2), nullptr, nullptr, nullptr},
+          {"a library without backgrounds", {}, nullptr, "fl1.tmp holds no backgrounds.", nullptr},
+          {"a record that does not decode", oneBroken, nullptr, nullptr,
+           "1 of the 3 backgrounds of the library "},
+          {"an imported picture that does not decode", Entries(1), "",
+           "junk.png could not be read as a picture: Decode: Unknown or wrong format",
+           "junk.png could not be read as a picture: Decode: Unknown or wrong format"},
+          {"the same with its companion", Entries(1), "junk.hue", nullptr,
+           "junk.png could not be read as a picture: Decode: Unknown or wrong format"},
+      };
+  for (const auto& [what, library, junkCompanion, loadWarning, checkWarning] : cases) {
     TempFolder home;
-    ASSERT_TRUE(WriteBackgroundLibrary(home / "fl1.tmp", c.library));
-    if (c.junkCompanion) {
+    ASSERT_TRUE(WriteBackgroundLibrary(home / "fl1.tmp", library));
+    if (junkCompanion) {
       fs::create_directories(home / "custombg");
       test::WriteFileBytes(home / "custombg" / "junk.png", {1, 2, 3});
-      if (*c.junkCompanion) test::WriteFileBytes(home / "custombg" / c.junkCompanion, HueBytes(0));
+      if (*junkCompanion) test::WriteFileBytes(home / "custombg" / junkCompanion, HueBytes(0));
     }
     BackgroundTable table;
     const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
-    EXPECT_TRUE(result.Ok()) << c.what;  // reported, not refused: every number stays
-    EXPECT_EQ(table.Count(), static_cast<int>(c.library.size()) + (c.junkCompanion ? 1 : 0));
-    for (const auto& [warnings, expected] : {std::pair{result.warnings, c.loadWarning},
-                                             std::pair{CheckBackgrounds(table), c.checkWarning}}) {
-      ASSERT_EQ(warnings.size(), expected ? 1u : 0u) << c.what;
+    EXPECT_TRUE(result.Ok()) << what;  // reported, not refused: every number stays
+    EXPECT_EQ(table.Count(), static_cast<int>(library.size()) + (junkCompanion ? 1 : 0));
+    for (const auto& [warnings, expected] : {std::pair{result.warnings, loadWarning},
+                                             std::pair{CheckBackgrounds(table), checkWarning}}) {
+      ASSERT_EQ(warnings.size(), expected ? 1u : 0u) << what;
       if (expected) {
-        EXPECT_NE(warnings[0].find(expected), std::string::npos) << c.what;
+        EXPECT_NE(warnings[0].find(expected), std::string::npos) << what;
       }
     }
   }
@@ -351,26 +347,22 @@ TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
 }
 
 TEST(AddCustomBackground, RefusesWhatCannotBeABackgroundAndSaysWhy) {
-  const struct {
-    const char* file;
-    bool present;
-    bool keptInFolder;  // another kind is copied; a picture that does not decode never is
-    const char* says;
-  } cases[] = {
+  // keptInFolder: another kind is copied; a picture that does not decode never is
+  const std::tuple<const char*, bool, bool, const char*> cases[] = {
       {"Drawing.PSD", true, true, "not a kind of picture"},
       {"README", true, false, "no extension"},
       {"broken.png", true, false, "could not be read as a picture"},
       {"missing.png", false, false, "was not found"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [file, present, keptInFolder, says] : cases) {
     TempFolder home, elsewhere;
     BackgroundTable table;
-    if (c.present) test::WriteFileBytes(elsewhere / c.file, {1, 2, 3});
-    const AddBackgroundResult added = AddCustomBackground(table, elsewhere / c.file, home.Path());
-    EXPECT_FALSE(added.ok) << c.file;
-    EXPECT_NE(added.message.find(c.says), std::string::npos) << c.file << ": " << added.message;
-    EXPECT_EQ(table.Count(), 0) << c.file;
-    EXPECT_EQ(fs::exists(home / "custombg" / c.file), c.keptInFolder) << c.file;
+    if (present) test::WriteFileBytes(elsewhere / file, {1, 2, 3});
+    const AddBackgroundResult added = AddCustomBackground(table, elsewhere / file, home.Path());
+    EXPECT_FALSE(added.ok) << file;
+    EXPECT_NE(added.message.find(says), std::string::npos) << file << ": " << added.message;
+    EXPECT_EQ(table.Count(), 0) << file;
+    EXPECT_EQ(fs::exists(home / "custombg" / file), keptInFolder) << file;
   }
 }
 
@@ -478,16 +470,14 @@ TEST(ShippedBackgrounds, AtLeastSixtyCardsWithReadableUniqueNamesAndTheirMeasure
     // Pictures decoded on demand are those of the file decoded one by one.
     const RasterImage& image = *table.Image(n);
     ASSERT_TRUE(image.IsValid()) << image.GetLastError();
-    EXPECT_EQ(image.GetWidth(), 1062u);
-    EXPECT_EQ(image.GetHeight(), 615u);
+    EXPECT_EQ(std::pair(image.GetWidth(), image.GetHeight()), std::pair(1062u, 615u));
     const std::span<const uint8_t> jpeg =
         std::span(bytes).subspan(parsed.records[i].jpegOffset, parsed.records[i].jpegLength);
     const RasterImage alone(jpeg, kFormatJpeg);
     EXPECT_EQ(image.GetBpp(), alone.GetBpp());
     EXPECT_TRUE(std::ranges::equal(image.PixelData(), alone.PixelData()));
     const float offset = table.HueOffset(n);
-    EXPECT_GE(offset, -0.5f);
-    EXPECT_LE(offset, 0.5f);
+    EXPECT_LE(std::abs(offset), 0.5f);
     // The stored hue is the one an import of the same picture would measure; measuring is slow
     // in sanitizer builds and a wrong generator is wrong for all, so a sample does.
     if (i % 7 == 0) {

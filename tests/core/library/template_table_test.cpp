@@ -1,15 +1,24 @@
+// The template library: the templates of a folder listed by title, what cannot be read reported,
+// and the templates the build ships.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/card/BackgroundTable.h"
+#include "core/card/QrCodeChunk.h"
+#include "core/card/QrCodeDrawing.h"
+#include "core/card/QrContentText.h"
 #include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
+#include "core/library/BackgroundLibrary.h"
+#include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
 #include "tests/core/TestFolders.h"
+#include "tests/core/card/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {
@@ -109,14 +118,14 @@ TEST_F(TemplateTableTest, WhatCannotBeReadIsReportedOnce) {
   ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "old.tvt", bytes));
   const TemplateReload report = table_.ReloadIn(home_.Path(), backgrounds_);
 
-  ASSERT_EQ(table_.Count(), 6);  // the version mismatch read no lines
-  const char* titles[] = {"a missing", "b broken", "b huge", "b long", "c good", "old"};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(table_.Entry(i).title, titles[i]);
-  EXPECT_TRUE(table_.Entry(0).preview.isNull());
-  EXPECT_TRUE(table_.Entry(1).preview.isNull());
-  EXPECT_TRUE(table_.Entry(2).preview.isNull());
-  EXPECT_EQ(table_.Entry(3).preview.size(), QSize(267, 1));
-  EXPECT_EQ(table_.Entry(4).preview.size(), QSize(3, 2));
+  // The version mismatch read no lines; a preview that is not shown is null, of size 0 × 0.
+  const std::pair<std::string, QSize> shown[] = {{"a missing", {0, 0}}, {"b broken", {0, 0}},
+                                                 {"b huge", {0, 0}},    {"b long", {267, 1}},
+                                                 {"c good", {3, 2}},    {"old", {3, 2}}};
+  ASSERT_EQ(table_.Count(), 6);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(std::pair(table_.Entry(i).title, table_.Entry(i).preview.size()), shown[i]);
+  }
   EXPECT_EQ(table_.Entry(5).read.result, ProjectResult::kVersionMismatch);
   const std::vector<fs::path> unopened = {tmpl_ / "a missing.tvp", tmpl_ / "b broken.tvp",
                                           tmpl_ / "b huge.tvp", tmpl_ / "cut.tvt"};
@@ -150,6 +159,60 @@ TEST_F(TemplateTableTest, ListsTheFirstThousandInTitleOrder) {
   EXPECT_TRUE(report.Messages()[0].ends_with("\nand 980 more.")) << report.Messages()[0];
   EXPECT_TRUE(report.Messages()[1].starts_with("Only the first 1000 templates are listed; 3 more"))
       << report.Messages()[1];
+}
+
+// The templates the build makes beside the executables, read as the program reads them.
+class ShippedTemplates : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    test::EnsureGuiApplication();
+    ASSERT_TRUE(fs::exists(Folder() / "tmpl"))
+        << "tmpl is missing from " << Folder() << ": build the templates target";
+    backgrounds_ = std::make_unique<BackgroundTable>();
+    ReadBGFileIn(*backgrounds_, Folder());
+    templates_ = std::make_unique<TemplateTable>();
+    reload_ = templates_->ReloadIn(Folder(), *backgrounds_);
+  }
+  static void TearDownTestSuite() {
+    templates_.reset();
+    backgrounds_.reset();
+  }
+  static fs::path Folder() { return TAVOLO_BIN_DIR; }
+  static int Count() { return templates_ ? templates_->Count() : 0; }
+  static const TemplateEntry& Entry(int i) { return templates_->Entry(i); }
+
+  static inline std::unique_ptr<BackgroundTable> backgrounds_;
+  static inline std::unique_ptr<TemplateTable> templates_;
+  static inline TemplateReload reload_;
+};
+
+TEST_F(ShippedTemplates, AtLeastTwentyFourReadBackWithTheirPreviews) {
+  EXPECT_GE(Count(), 24);
+  EXPECT_TRUE(reload_.unopened.empty()) << reload_.Messages().front();
+  for (int i = 0; i < Count(); ++i) {
+    const TemplateEntry& t = Entry(i);
+    EXPECT_TRUE(t.read.Ok()) << t.title << ": " << t.read.detail;
+    ASSERT_FALSE(t.preview.isNull()) << t.title;
+    EXPECT_LE(t.preview.width(), kPreviewCellWidth) << t.title;
+    EXPECT_LE(t.preview.height(), kPreviewCellHeight) << t.title;
+  }
+}
+
+// A QR code on a template encodes, with modules of at least 3 printed pixels (0.25 mm at 300 dpi).
+TEST_F(ShippedTemplates, AtLeastSixCarryAQrCodeThatPrintsReadably) {
+  int carried = 0;
+  for (int i = 0; i < Count(); ++i) {
+    const TemplateEntry& t = Entry(i);
+    const std::optional<PlacedQrCode> code = QrCodeOf(t.card);
+    if (!code) continue;
+    ++carried;
+    const Outcome<QString> text = QrContentText(t.card, *code);
+    ASSERT_TRUE(text.Ok()) << t.title << ": " << text.Message();
+    const Outcome<QrSymbol> symbol = EncodeQrSymbol(text.Value());
+    ASSERT_TRUE(symbol.Ok()) << t.title << ": " << symbol.Message();
+    EXPECT_GE(QrModulesIn(QrCodeArea(*code, 1), symbol.Value().Span()).modulePixels, 3) << t.title;
+  }
+  EXPECT_GE(carried, 6);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/card/CardRenderer.h"
@@ -25,29 +26,20 @@ constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 // A card that the gradient paints pure blue all over, with one line of text.
 CardState BlueCard() {
   CardState card;
-  card.gradOrientation = kGradTopToBottom;
-  card.bgShift = 1.0f;
-  card.backgroundColour = {160.0f, 240.0f, 0.0f};
-  card.bgBrightness = 0.5f;
-  card.lines[0].line[0] = QStringLiteral("Blue");
-  card.lines[0].count = 1;
+  std::tie(card.gradOrientation, card.bgShift, card.backgroundColour, card.bgBrightness) =
+      std::tuple(kGradTopToBottom, 1.0f, HslColour{160.0f, 240.0f, 0.0f}, 0.5f);
+  card.lines[0] = KeptLines(QStringList{QStringLiteral("Blue")});
   return card;
 }
 
 TEST(TemplatePreviewSize, FitsTheCellLessItsMarginKeepingTheCardsProportions) {
-  struct Case {
-    float width;
-    float height;
-    QSize expected;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<float, float, QSize> cases[] = {
       {2124.0f, 1230.0f, {243, 141}},  // the default card's shape: as wide as the margins allow
       {615.0f, 1062.0f, {111, 191}},   // upright: as high as they allow
-      {kNaN, 615.0f, {243, 141}},  // no usable size: the default card's proportions
+      {kNaN, 615.0f, {243, 141}},      // no usable size: the default card's proportions
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(TemplatePreviewCardSize(c.width, c.height), c.expected)
-        << c.width << " x " << c.height;
+  for (const auto& [width, height, expected] : cases) {
+    EXPECT_EQ(TemplatePreviewCardSize(width, height), expected) << width << " x " << height;
   }
 }
 

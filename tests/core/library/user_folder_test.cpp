@@ -1,5 +1,6 @@
-// The shipped data beside the user's own: what the user adds goes to the user's folder alone,
-// and every list reads both, the user's item winning over a shipped one of its name.
+// Photos and logos put into the photo folder, and the shipped data beside the user's own: what the
+// user adds goes to the user's folder alone, and every list reads both, the user's item winning
+// over a shipped one of its name.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -36,8 +37,7 @@ struct Folders {
   DataFolder folders{dir / "shipped", dir / "user"};  // the user's is not made yet
   fs::path elsewhere = dir / "chosen";
   Folders() {
-    for (const char* sub :
-         {"shipped/custombg", "shipped/customphotos", "shipped/tmpl", "chosen"}) {
+    for (const char* sub : {"shipped/custombg", "shipped/customphotos", "shipped/tmpl", "chosen"}) {
       fs::create_directories(dir / sub);
     }
   }
@@ -46,6 +46,31 @@ struct Folders {
     ASSERT_TRUE(test::WriteFileBytes(file, test::TinyJpeg()));
   }
 };
+
+TEST(PhotoFolder, CopiesUnderItsOwnNameReplacingAnOlderFileUsesOneInPlaceAndNamesAMissingOne) {
+  const test::TempFolder dir;
+  const fs::path photos = dir / "customphotos", chosen = dir / "chosen";
+  fs::create_directories(chosen);
+  for (const char* name : {"face.jpg", "logo", "my.logo.png"}) {
+    ASSERT_TRUE(test::WriteFileBytes(chosen / name, {1, 2, 3}));
+    const Outcome<fs::path> copied = CopyIntoPhotoFolder(chosen / name, photos);
+    ASSERT_TRUE(copied.Ok()) << copied.Message();
+    EXPECT_EQ(copied.Value(), photos / name);
+    EXPECT_EQ(test::ReadFileBytes(copied.Value()), (std::vector<uint8_t>{1, 2, 3}));
+  }
+  ASSERT_TRUE(test::WriteFileBytes(chosen / "face.jpg", {9}));
+  ASSERT_TRUE(CopyIntoPhotoFolder(chosen / "face.jpg", photos).Ok());
+  const Outcome<fs::path> used = CopyIntoPhotoFolder(photos / "face.jpg", photos);
+  ASSERT_TRUE(used.Ok()) << used.Message();
+  EXPECT_EQ(used.Value(), photos / "face.jpg");
+  EXPECT_EQ(test::ReadFileBytes(photos / "face.jpg"), std::vector<uint8_t>{9});
+
+  const Outcome<fs::path> missing = CopyIntoPhotoFolder(chosen / "gone.jpg", photos);
+  EXPECT_FALSE(missing.Ok());
+  EXPECT_NE(missing.Message().find("gone.jpg was not found."), std::string::npos)
+      << missing.Message();
+  EXPECT_NE(missing.Message().find("was not put into"), std::string::npos) << missing.Message();
+}
 
 TEST(UserFolder, ImportsAndPhotoCopiesGoToTheUsersFolderAndLeaveTheShippedOneAsItWas) {
   Folders f;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/print/LengthDisplay.h"
@@ -11,6 +12,7 @@
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/print/SheetGrid.h"
+#include "core/storage/ByteWriter.h"
 #include "tests/core/TestFolders.h"
 
 namespace tavolo {
@@ -33,25 +35,21 @@ PageLayout Named(const QString& name, float cardWidth = 1050.0f) {
 }
 
 TEST(PageLayoutFile, WritesVersionLengthsPaperUnitAndName) {
-  const std::vector<uint8_t> expected = {
-      0x00, 0x00, 0x00, 0x00,  // version 0
-      0x00, 0x00, 0x16, 0x44,  // card height 600
-      0x00, 0x40, 0x83, 0x44,  // card width 1050
-      0x00, 0x40, 0x83, 0x44,  // horizontal pitch 1050
-      0x00, 0x00, 0x16, 0x44,  // vertical pitch 600
-      0x00, 0x00, 0x61, 0x43,  // left margin 225
-      0x00, 0x00, 0x16, 0x43,  // top margin 150
-      0x01, 0x00, 0x00, 0x00,  // paper 1, Letter
-      0x02, 0x00, 0x00, 0x00,  // unit 2, mm
-      0x05, 'A',  'v',  'e',  'r', 'y',
-  };
-  PageLayout layout = Named(QStringLiteral("Avery"));
+  std::vector<uint8_t> expected;
+  ByteWriter out(expected);
+  out.PutU32(0);  // the version
+  // Card height and width, the horizontal and vertical pitch, the left and top margin.
+  for (const float length : {600, 1050, 1050, 600, 225, 150}) out.PutF32(length);
+  out.PutU32(1);  // Letter
+  out.PutU32(2);  // mm
+  out.PutBytes(std::vector<uint8_t>{5, 'A', 'v', 'e', 'r', 'y'});
+  PageLayout layout = Named("Avery");
   layout.unit = 2;
   EXPECT_EQ(SerializePageLayout(layout), expected);
 }
 
 TEST(PageLayoutFile, RoundTripsByteForByte) {
-  PageLayout odd = Named(QStringLiteral("Étiquettes ✓ 85×54"), 1003.9370f);
+  PageLayout odd = Named("Étiquettes ✓ 85×54", 1003.9370f);
   odd.leftMargin = 177.16535f;
   odd.topMargin = 0.0f;
   odd.unit = 1;
@@ -76,7 +74,7 @@ TEST(PageLayoutFile, RoundTripsByteForByte) {
 
 // A later version's lengths may mean something else: it is refused, as a later project is.
 TEST(PageLayoutFile, ALaterVersionIsRefused) {
-  std::vector<uint8_t> bytes = SerializePageLayout(Named(QStringLiteral("Avery")));
+  std::vector<uint8_t> bytes = SerializePageLayout(Named("Avery"));
   for (const uint32_t version : {1u, 7u, 0xFFFFFFFFu}) {
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(version >> (8 * i));
     for (const size_t size : {size_t{4}, bytes.size()}) {
@@ -110,7 +108,7 @@ TEST(PageLayoutFile, NamesReadAreCutAsSavingCutsThem) {
 }
 
 TEST(PageLayoutFile, DamagedFilesAreRefusedSayingWhere) {
-  const std::vector<uint8_t> bytes = SerializePageLayout(Named(QStringLiteral("Avery")));
+  const std::vector<uint8_t> bytes = SerializePageLayout(Named("Avery"));
   for (size_t size = 0; size < bytes.size(); ++size) {
     EXPECT_FALSE(ParsePageLayout(std::span(bytes).first(size)).Ok()) << size;
   }
@@ -132,19 +130,20 @@ TEST(PageLayoutFile, DamagedFilesAreRefusedSayingWhere) {
 
 TEST(PageLayoutLibrary, ListsTheFolderInNameOrderAndAveryFirst) {
   TempFolder dir;
-  std::vector<uint8_t> otherVersion = SerializePageLayout(Named(QStringLiteral("Future")));
+  std::vector<uint8_t> otherVersion = SerializePageLayout(Named("Future"));
   otherVersion[0] = 1;
-  PageLayout offThePaper = Named(QStringLiteral("Far"));
+  PageLayout offThePaper = Named("Far");
   offThePaper.leftMargin = 2e9f;
-  ASSERT_TRUE(WritePageLayoutFile(dir / "a.ptm", Named(QStringLiteral("Business sheet"))).Ok());
-  ASSERT_TRUE(WritePageLayoutFile(dir / "b.ptm", Named(QStringLiteral("avery lower case"))).Ok());
+  for (const auto& [file, layout] : {std::pair{"a.ptm", Named("Business sheet")},
+                                     {"b.ptm", Named("avery lower case")},
+                                     {"d.ptm", Named("Avery business cards")},
+                                     {"f.ptm", Named("AveryX")},
+                                     {"g.ptm", offThePaper},
+                                     {"notes.txt", Named("Not listed")}}) {
+    ASSERT_TRUE(WritePageLayoutFile(dir / file, layout).Ok());
+  }
   ASSERT_TRUE(WriteFileBytes(dir / "c.PTM", otherVersion));
-  ASSERT_TRUE(
-      WritePageLayoutFile(dir / "d.ptm", Named(QStringLiteral("Avery business cards"))).Ok());
   ASSERT_TRUE(WriteFileBytes(dir / "e.ptm", {0, 0, 0, 0, 1}));
-  ASSERT_TRUE(WritePageLayoutFile(dir / "f.ptm", Named(QStringLiteral("AveryX"))).Ok());
-  ASSERT_TRUE(WritePageLayoutFile(dir / "g.ptm", offThePaper).Ok());
-  ASSERT_TRUE(WritePageLayoutFile(dir / "notes.txt", Named(QStringLiteral("Not listed"))).Ok());
   fs::create_directory(dir / "folder.ptm");
 
   const PageLayoutListing listing = ReadPageLayouts(dir.Path());
@@ -189,10 +188,7 @@ TEST(PageLayoutLibrary, ListsAtMostAThousandFiles) {
 }
 
 TEST(SaveLayoutTemplate, WritesNameDotPtmOrSaysWhyNot) {
-  const struct {
-    QString name;
-    bool ok;
-  } cases[] = {
+  const std::tuple<QString, bool> cases[] = {
       {QStringLiteral("Étiquettes (A4)"), true},
       {QString(kMaxLayoutNameBytes / 2, u'é'), true},  // two bytes each in a file name
       {QString(kMaxLayoutNameBytes / 2 + 1, u'é'), false},
@@ -201,21 +197,21 @@ TEST(SaveLayoutTemplate, WritesNameDotPtmOrSaysWhyNot) {
       {QStringLiteral("../up"), false},
       {QString::fromUtf16(u"nul\0l", 5), false},
   };
-  for (const auto& c : cases) {
+  for (const auto& [name, ok] : cases) {
     TempFolder dir;
     const fs::path folder = dir / "abctmp";  // made when missing
-    PageLayout layout = Named(c.name);
+    PageLayout layout = Named(name);
     const Outcome<fs::path> saved = SaveLayoutTemplate(folder, layout);
-    EXPECT_EQ(saved.Ok(), c.ok) << c.name.toStdString();
-    if (c.ok) {
-      EXPECT_EQ(saved.Value().filename(), (c.name + ".ptm").toStdString());
+    EXPECT_EQ(saved.Ok(), ok) << name.toStdString();
+    if (ok) {
+      EXPECT_EQ(saved.Value().filename(), (name + ".ptm").toStdString());
       EXPECT_EQ(ReadPageLayoutFile(saved.Value()).Value(), layout);
       layout.cardWidth = 900;
       ASSERT_TRUE(SaveLayoutTemplate(folder, layout).Ok());
       EXPECT_EQ(ReadPageLayouts(folder).layouts, std::vector<PageLayout>{layout});
     } else {
       EXPECT_FALSE(saved.Message().empty());
-      EXPECT_TRUE(!fs::exists(folder) || fs::is_empty(folder)) << c.name.toStdString();
+      EXPECT_TRUE(!fs::exists(folder) || fs::is_empty(folder)) << name.toStdString();
     }
   }
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include <QImage>
 
@@ -16,28 +17,23 @@ namespace tavolo {
 namespace {
 
 // Two columns and two rows of 100 × 50 cells, 10 apart across and 6 down.
-const std::vector<QRectF> kCells = {{0, 0, 100, 50}, {110, 0, 100, 50}, {0, 56, 100, 50},
-                                    {110, 56, 100, 50}};
+const std::vector<QRectF> kCells = {
+    {0, 0, 100, 50}, {110, 0, 100, 50}, {0, 56, 100, 50}, {110, 56, 100, 50}};
 const SheetGrid kTwoByTwo{GridStatus::kOk, 2, 2};
 
 TEST(CardsOnSheet, ACardKeepsItsSizeCentredInItsCellAndIsCutToIt) {
-  const struct {
-    const char* what;
-    QSizeF card;
-    QRectF whole;
-    QRectF cut;
-  } cases[] = {
+  const std::tuple<const char*, QSizeF, QRectF, QRectF> cases[] = {
       {"the layout's size", QSizeF(), {0, 0, 100, 50}, {0, 0, 100, 50}},
       {"smaller", QSizeF(90, 40), {5, 5, 90, 40}, {5, 5, 90, 40}},
       {"larger is cut to the cell", QSizeF(120, 60), {-10, -5, 120, 60}, {0, 0, 100, 50}},
   };
-  for (const auto& c : cases) {
-    const std::vector<CardOnSheet> cards = CardsOnSheet(kCells, c.card, 2);
+  for (const auto& [what, card, whole, cut] : cases) {
+    const std::vector<CardOnSheet> cards = CardsOnSheet(kCells, card, 2);
     ASSERT_EQ(cards.size(), kCells.size());
-    EXPECT_EQ(cards[0].card, c.whole) << c.what;
-    EXPECT_EQ(cards[0].cut, c.cut) << c.what;
-    EXPECT_EQ(cards[0].printed, c.cut.adjusted(-2, -2, 2, 2)) << c.what;
-    EXPECT_EQ(cards[3].cut, c.cut.translated(110, 56)) << c.what;
+    EXPECT_EQ(cards[0].card, whole) << what;
+    EXPECT_EQ(cards[0].cut, cut) << what;
+    EXPECT_EQ(cards[0].printed, cut.adjusted(-2, -2, 2, 2)) << what;
+    EXPECT_EQ(cards[3].cut, cut.translated(110, 56)) << what;
   }
 }
 
@@ -52,9 +48,9 @@ TEST(CropMarks, ContinueEveryCutOutsideTheCardsAndNeverReachIntoOne) {
   const std::vector<CardOnSheet> one = CardsOnSheet({kCells.data(), 1}, {}, 1);
   const std::vector<QLineF> marks = CropMarks(one, 2, 5);
   ASSERT_EQ(marks.size(), 8u);
-  EXPECT_EQ(marks[0], QLineF(-7, 0, -2, 0));     // top edge, to the left
-  EXPECT_EQ(marks[1], QLineF(102, 0, 107, 0));   // top edge, to the right
-  EXPECT_EQ(marks[4], QLineF(0, -7, 0, -2));     // left edge, above
+  EXPECT_EQ(marks[0], QLineF(-7, 0, -2, 0));      // top edge, to the left
+  EXPECT_EQ(marks[1], QLineF(102, 0, 107, 0));    // top edge, to the right
+  EXPECT_EQ(marks[4], QLineF(0, -7, 0, -2));      // left edge, above
   EXPECT_EQ(marks[7], QLineF(100, 52, 100, 57));  // right edge, below
   // Cards 10 apart across: marks between them would reach into the neighbour and are left out.
   const std::vector<CardOnSheet> grid = CardsOnSheet(kCells, {}, 1);
@@ -62,8 +58,8 @@ TEST(CropMarks, ContinueEveryCutOutsideTheCardsAndNeverReachIntoOne) {
   EXPECT_LT(kept.size(), 32u);
   for (const QLineF& mark : kept) {
     for (const CardOnSheet& card : grid) {
-      EXPECT_FALSE(card.printed.intersects(QRectF(mark.p1(), mark.p2()).normalized().adjusted(
-          -1e-9, -1e-9, 1e-9, 1e-9)))
+      EXPECT_FALSE(card.printed.intersects(
+          QRectF(mark.p1(), mark.p2()).normalized().adjusted(-1e-9, -1e-9, 1e-9, 1e-9)))
           << mark.x1() << "," << mark.y1() << " " << mark.x2() << "," << mark.y2();
     }
   }

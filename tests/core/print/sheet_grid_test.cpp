@@ -1,9 +1,16 @@
-// The grid count, the paper change's centring and every card's rectangle on a sheet.
+// The grid count, the paper change's centring and every card's rectangle on a sheet; the lengths
+// the print dialog shows and the papers it offers.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <set>
+#include <tuple>
 
+#include <QSizeF>
+
+#include "core/print/LengthDisplay.h"
+#include "core/print/PaperCatalogue.h"
 #include "core/print/PaperChange.h"
 #include "core/print/SheetGrid.h"
 
@@ -25,15 +32,7 @@ PageLayout Layout(float cardWidth, float horizontalPitch, float cardHeight = 615
 }
 
 TEST(SheetGrid, CountsColumnsAndRowsOrSaysWhyNone) {
-  const struct {
-    const char* what;
-    PageLayout layout;
-    PaperMm paper;
-    int dpi;
-    GridStatus status;
-    int columns;
-    int rows;
-  } cases[] = {
+  const std::tuple<const char*, PageLayout, PaperMm, int, GridStatus, int, int> cases[] = {
       {"default on Letter", PageLayout{}, kLetter, 300, GridStatus::kOk, 2, 5},
       {"at 600 dpi the card is half as large", PageLayout{}, kA4, 600, GridStatus::kOk, 4, 11},
       {"pitch a pixel under the width", Layout(1062, 1061), kLetter, 300,
@@ -47,12 +46,12 @@ TEST(SheetGrid, CountsColumnsAndRowsOrSaysWhyNone) {
       {"card width not a number", Layout(kNaN, 1062), kA4, 300, GridStatus::kNotEnoughSpace, 0, 0},
       {"no resolution", PageLayout{}, kA4, 0, GridStatus::kNotEnoughSpace, 0, 0},
   };
-  for (const auto& c : cases) {
-    const SheetGrid grid = ComputeGrid(c.layout, c.paper, c.dpi);
-    EXPECT_EQ(grid.status, c.status) << c.what;
-    EXPECT_EQ(grid.columns, c.columns) << c.what;
-    EXPECT_EQ(grid.rows, c.rows) << c.what;
-    EXPECT_EQ(grid.CardCount(), c.status == GridStatus::kOk ? c.columns * c.rows : 0) << c.what;
+  for (const auto& [what, layout, paper, dpi, status, columns, rows] : cases) {
+    const SheetGrid grid = ComputeGrid(layout, paper, dpi);
+    EXPECT_EQ(grid.status, status) << what;
+    EXPECT_EQ(grid.columns, columns) << what;
+    EXPECT_EQ(grid.rows, rows) << what;
+    EXPECT_EQ(grid.CardCount(), status == GridStatus::kOk ? columns * rows : 0) << what;
   }
   PageLayout farMargin;
   farMargin.leftMargin = std::numeric_limits<float>::infinity();
@@ -68,51 +67,42 @@ TEST(SheetGrid, AFirstCardThatDoesNotStartOnThePaperIsRefused) {
     layout.topMargin = top;
     return layout;
   };
-  const struct {
-    float left;
-    float top;
-    GridStatus status;
-  } cases[] = {
+  const std::tuple<float, float, GridStatus> cases[] = {
       {1e20f, 150, GridStatus::kOffThePaper},
       {-1, 150, GridStatus::kOffThePaper},
       {2481, 150, GridStatus::kOffThePaper},
       {2479, 150, GridStatus::kOk},  // 209.9 mm starts on A4; the count leaves margins out
       {0, 0, GridStatus::kOk},
   };
-  for (const auto& c : cases) {
-    const SheetPlacement placement = PlaceCards(margins(c.left, c.top), kA4, 300, 72);
-    EXPECT_EQ(placement.grid.status, c.status) << c.left << ", " << c.top;
-    EXPECT_EQ(placement.cards.empty(), c.status != GridStatus::kOk);
+  for (const auto& [left, top, status] : cases) {
+    const SheetPlacement placement = PlaceCards(margins(left, top), kA4, 300, 72);
+    EXPECT_EQ(placement.grid.status, status) << left << ", " << top;
+    EXPECT_EQ(placement.cards.empty(), status != GridStatus::kOk);
   }
 }
 
 TEST(PaperChange, CentresWholeColumnsAndRowsInInches) {
-  const struct {
-    const char* what;
-    int32_t id;
-    PaperMm paper;
-    float left;  // shown, inches
-    float top;
-  } cases[] = {
+  // left: shown, inches
+  const std::tuple<const char*, int32_t, PaperMm, float, float> cases[] = {
       {"Letter", 1, kLetter, 0.69f, 0.36f},
       {"A4", 9, kA4, 0.59f, 0.72f},
       {"A5", 11, PaperMm{148, 210}, 1.14f, 0.03f},  // one column: (148 - 89.916) / 2 mm
   };
-  for (const auto& c : cases) {
+  for (const auto& [what, id, paper, left, top] : cases) {
     PageLayout layout;
     layout.unit = 2;
     layout.horizontalPitch = 2000;
     layout.verticalPitch = 700;
-    const ShownLengths shown = ApplyPaperChange(layout, c.id, c.paper, 300);
-    EXPECT_EQ(At(shown, LayoutLength::kLeftMargin), c.left) << c.what;
-    EXPECT_EQ(At(shown, LayoutLength::kTopMargin), c.top) << c.what;
-    EXPECT_FLOAT_EQ(layout.leftMargin, c.left * 300) << c.what;
-    EXPECT_FLOAT_EQ(layout.topMargin, c.top * 300) << c.what;
-    EXPECT_EQ(layout.paper, c.id) << c.what;
-    EXPECT_EQ(layout.unit, 0) << c.what;
-    EXPECT_EQ(layout.horizontalPitch, 1062.0f) << c.what;  // the pitches become the card's
-    EXPECT_EQ(layout.verticalPitch, 615.0f) << c.what;
-    EXPECT_EQ(At(shown, LayoutLength::kCardWidth), 3.53f) << c.what;
+    const ShownLengths shown = ApplyPaperChange(layout, id, paper, 300);
+    EXPECT_EQ(At(shown, LayoutLength::kLeftMargin), left) << what;
+    EXPECT_EQ(At(shown, LayoutLength::kTopMargin), top) << what;
+    EXPECT_FLOAT_EQ(layout.leftMargin, left * 300) << what;
+    EXPECT_FLOAT_EQ(layout.topMargin, top * 300) << what;
+    EXPECT_EQ(layout.paper, id) << what;
+    EXPECT_EQ(layout.unit, 0) << what;
+    EXPECT_EQ(layout.horizontalPitch, 1062.0f) << what;  // the pitches become the card's
+    EXPECT_EQ(layout.verticalPitch, 615.0f) << what;
+    EXPECT_EQ(At(shown, LayoutLength::kCardWidth), 3.53f) << what;
   }
   PageLayout letter;
   ApplyPaperChange(letter, 1, kLetter, 300);
@@ -146,6 +136,122 @@ TEST(PlaceCards, RectanglesRowByRowFromThePapersCornerInDeviceUnits) {
   EXPECT_EQ(at1200.cards[7], QRectF(4 * 1300, 4 * 2100, 4 * 1062, 4 * 615));
 
   EXPECT_TRUE(PlaceCards(Layout(1062, 1061), kLetter, 300, 300).cards.empty());
+}
+
+// The print dialog's shown lengths: to display with float rounding and truncation, back unscaled.
+TEST(LengthDisplay, ToDisplayRoundsToFloatThenTruncatesToTwoDecimals) {
+  const std::tuple<float, int, LengthUnit, float> cases[] = {
+      {1062.0f, 300, LengthUnit::kMm, 89.91f},     // 89.916
+      {1062.0f, 300, LengthUnit::kInches, 3.53f},  // 3.54f lies just below 3.54
+      {1062.0f, 300, LengthUnit::kCm, 8.99f},      // 8.9916
+      {1062.0f, 600, LengthUnit::kInches, 1.76f},
+      {-1062.0f, 300, LengthUnit::kMm, -89.91f},  // toward zero
+  };
+  for (const auto& [printPixels, dpi, unit, shown] : cases) {
+    EXPECT_EQ(ToDisplay(printPixels, dpi, unit), shown)
+        << printPixels << " px at " << dpi << " dpi in unit " << static_cast<int>(unit);
+  }
+}
+
+TEST(LengthDisplay, OpeningShowsInchesUntruncatedAndTheWidthSurvivesUnitSwitches) {
+  PageLayout layout;
+  const ShownLengths opening = ShowLengthsUntruncated(layout, 300);
+  EXPECT_EQ(At(opening, LayoutLength::kCardWidth), 3.54f);
+  EXPECT_EQ(DisplayText(At(opening, LayoutLength::kCardWidth)), "3.54");
+  EXPECT_EQ(At(opening, LayoutLength::kLeftMargin), 0.75f);
+
+  // 3.54 in, then mm, then inches again: the layout is not touched by the unit switches.
+  EXPECT_EQ(DisplayText(At(ShowLengths(layout, 300, LengthUnit::kMm), LayoutLength::kCardWidth)),
+            "89.91");
+  const ShownLengths back = ShowLengths(layout, 300, LengthUnit::kInches);
+  EXPECT_EQ(DisplayText(At(back, LayoutLength::kCardWidth)), "3.53");
+  EXPECT_EQ(layout.cardWidth, 1062.0f);
+}
+
+TEST(LengthDisplay, FromDisplayUsesItsOwnFactorsUnrounded) {
+  const std::tuple<float, LengthUnit, float> cases[] = {
+      {2.0f, LengthUnit::kCm, 236.220468f},   // 2 × 0.39370078 × 300
+      {89.91f, LengthUnit::kMm, 1061.9292f},  // not back to 1062
+      {0.69f, LengthUnit::kInches, 207.0f},   // 0.69f × 300 rounds to 207
+  };
+  for (const auto& [shown, unit, printPixels] : cases) {
+    EXPECT_FLOAT_EQ(FromDisplay(shown, 300, unit), printPixels) << shown;
+  }
+  EXPECT_EQ(DisplayText(FromDisplay(2.0f, 300, LengthUnit::kCm)), "236.22");
+}
+
+TEST(LengthDisplay, EditTextIsANumberFromZeroToAThousand) {
+  // value -1: refused
+  const std::tuple<const char*, float, const char*> cases[] = {
+      {" 3.54 ", 3.54f, ""},
+      {"1000", 1000.0f, ""},
+      {"", -1, "Please enter a number."},
+      {"inf", -1, "Please enter a number."},
+      {"1000.01", -1, "Please enter a number between 0 and 1000."},
+      {"-0.5", -1, "Please enter a number between 0 and 1000."},
+  };
+  for (const auto& [text, value, message] : cases) {
+    const ParsedLength parsed = ParseShownLength(QString::fromUtf8(text));
+    EXPECT_EQ(parsed.message, QString::fromUtf8(message)) << text;
+    if (value >= 0) {
+      ASSERT_TRUE(parsed.value) << text;
+      EXPECT_EQ(*parsed.value, value) << text;
+    } else {
+      EXPECT_FALSE(parsed.value) << text;
+    }
+  }
+}
+
+// Qt's standard page sizes as the print dialog's fallback paper list and the command line's.
+TEST(PaperCatalogue, A4OrLetterComesFirstByLocale) {
+  const std::tuple<QLocale, const char*, const char*> cases[] = {
+      {QLocale(QLocale::French, QLocale::Canada), "Letter", "A4"},
+      {QLocale(QLocale::English, QLocale::UnitedKingdom), "A4", "Letter"},
+  };
+  for (const auto& [locale, first, second] : cases) {
+    const std::vector<Paper> papers = PaperCatalogue(locale);
+    ASSERT_GT(papers.size(), 100u);
+    EXPECT_EQ(papers[0].pageSize.key(), first) << locale.name().toStdString();
+    EXPECT_EQ(papers[1].pageSize.key(), second) << locale.name().toStdString();
+    std::set<QString> keys;
+    for (const Paper& paper : papers) {
+      EXPECT_TRUE(keys.insert(paper.pageSize.key()).second) << paper.name.toStdString();
+    }
+  }
+}
+
+TEST(PaperCatalogue, FindsPapersByNameKeyOrIdentifier) {
+  const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
+  // key null: no paper
+  const std::tuple<const char*, const char*> cases[] = {
+      {"a4", "A4"},   {"letter / ansi a", "Letter"},
+      {" 9 ", "A4"},  {"Envelope US 10", "Env10"},
+      {"0", nullptr}, {"A42", nullptr},
+      {"", nullptr},
+  };
+  for (const auto& [wanted, key] : cases) {
+    const int at = FindPaper(papers, QString::fromUtf8(wanted));
+    if (key == nullptr) {
+      EXPECT_EQ(at, -1) << wanted;
+    } else {
+      ASSERT_GE(at, 0) << wanted;
+      EXPECT_EQ(papers[at].pageSize.key(), key) << wanted;
+    }
+  }
+  EXPECT_EQ(FindPaperById(papers, 0), -1);  // A0 and others have no Windows identifier
+  EXPECT_EQ(papers[FindPaper(papers, QStringLiteral("Legal"))].WholeMm(), (PaperMm{215, 355}));
+
+  // A printer's list, and its current paper found in it by page size, else by dimensions.
+  const std::vector<Paper> printer = PapersFromPageSizes(
+      {QPageSize(QPageSize::Letter), QPageSize(QPageSize::A4), QPageSize(QPageSize::Legal)});
+  ASSERT_EQ(printer.size(), 3u);
+  EXPECT_EQ(printer[1].id, 9);
+  EXPECT_EQ(FindPaperMatching(printer, QPageSize(QPageSize::Legal)), 2);
+  EXPECT_EQ(FindPaperMatching(printer, QPageSize(QSizeF(210, 297), QPageSize::Millimeter,
+                                                 QStringLiteral("Driver A4"))),
+            1);
+  EXPECT_EQ(FindPaperMatching(printer, QPageSize(QPageSize::A5)), -1);
+  EXPECT_EQ(papers[FindPaperById(papers, 9)].pageSize.key(), "A4");
 }
 
 }  // namespace
