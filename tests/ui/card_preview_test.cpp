@@ -53,7 +53,7 @@ QImage Paint(CardPreview& preview) {
   return preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredAndDrawsItNeverCoarserThanTheScreen) {
+TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredNeverCoarserThanTheScreenOnA3DBackdrop) {
   const struct {
     QRect item;
     int width, height, zoom;
@@ -93,9 +93,8 @@ TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredAndDrawsItNeverCoarserTha
   EXPECT_EQ(CardPixels(1062.9f), 1062);
   EXPECT_EQ(CardPixels(std::nanf("")), 0);
   EXPECT_EQ(CardPixels(std::numeric_limits<float>::infinity()), 1 << 30);
-}
 
-TEST(PreviewBackdropTest, IsFramedInThreeDAndTheSameEachTime) {
+  // The backdrop is framed in 3D and the same each time.
   const QImage backdrop = MakePreviewBackdrop(QSize(745, 310));
   ASSERT_EQ(backdrop.size(), QSize(745, 310));
   EXPECT_EQ(backdrop.pixel(0, 0), kBackdropShade);

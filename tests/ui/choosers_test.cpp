@@ -252,7 +252,7 @@ TEST_F(ControlTest, LayoutChooserClickPicksAnotherLayoutOnce) {
   EXPECT_EQ(picked, (std::vector<int>{3, 9}));
 }
 
-TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPauses) {
+TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPausesAndItLooksAsItsGoldens) {
   LayoutChooser chooser;
   ShowAndWait(chooser, {1005, 120});
   ASSERT_TRUE(chooser.IsHoverTimerRunning());
@@ -261,10 +261,8 @@ TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPauses) {
   ExpectRepaintsOnlyOnHoverChange(
       chooser, {{{250, 50}, 2}, {{290, 10}, 2}, {{1002, 50}, -1}, {{950, 50}, 9}});
   ExpectPausingKeepsTheHover(chooser, {50, 50}, 0);
-}
 
-TEST_F(ControlTest, LayoutChooserLooksAsItsGoldens) {
-  LayoutChooser chooser;
+  // Its looks, the current layout and the hovered one marked.
   ShowAndWait(chooser, {1000, 120});
   chooser.SetCurrent(6);
   HoverAt(chooser, {250, 50}, 2);

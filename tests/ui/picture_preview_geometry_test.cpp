@@ -41,7 +41,7 @@ TEST(PicturePreviewGeometry, TheCardIsStretchedOverAPreviewOfItsProportionsAndDr
   }
 }
 
-TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
+TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlaceAndAPressGrabsTheWholeExtent) {
   PlacedPicture photo(PictureKind::kPhoto);
   photo.width = 400;
   photo.height = 200;
@@ -55,10 +55,8 @@ TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
   photo.reduction = 0.0f;
   photo.trimLeft = 1.0f;
   EXPECT_EQ(PreviewPictureRect(photo, 210, 200, scale), (PixelRect{245, 100, 350, 200}));
-}
 
-TEST(PicturePreviewGeometry, PressGrabsTheWholeExtentAndDragMovesTheCentre) {
-  const PreviewScale scale{0.5f, 0.5f};
+  // A press grabs the whole extent and a drag moves the centre.
   // 400 × 200 at (500, 300), half size: (200, 125) to (300, 175) on the control.
   struct Case {
     QPoint point;
