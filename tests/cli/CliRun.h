@@ -1,4 +1,5 @@
-// Running the built command-line tool from a test, as a user runs it from a shell.
+// Running the built command-line tool from a test, as a user runs it from a shell; what every
+// command-line test includes.
 #pragma once
 
 #include <gtest/gtest.h>

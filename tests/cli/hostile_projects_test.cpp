@@ -1,13 +1,10 @@
 // tavolo-cli on damaged and hostile projects and paths: every failure says what went wrong in the
 // user's terms (never as an internal check), nothing is left out silently, commands that only read
 // never write into the program folder, and what is not a regular file is refused at once.
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "tests/cli/CliRun.h"

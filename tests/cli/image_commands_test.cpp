@@ -1,8 +1,4 @@
 // tavolo-cli convert and identify, run as a user runs them.
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "core/imaging/RasterImage.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/imaging/imaging_test_util.h"
@@ -142,6 +138,7 @@ TEST_F(CliImageCommands, EveryFailureExitsNonZeroWithAMessage) {
     const char* message;
   } cases[] = {
       {"convert " + input_, 2, "needs an input and an output"},
+      {"convert " + to + " " + Path("y.bmp"), 2, "needs an input and an output"},
       {"convert " + to + " --bogus", 2, "unknown option '--bogus'"},
       {"convert " + to + " --dpi", 2, "--dpi needs a value"},
       {"convert " + to + " --dpi 0", 2, "--dpi must be"},

@@ -2,14 +2,10 @@
 // image per person, each the card `tavolo-cli render` draws for a project holding that person's
 // details; a PDF takes as many sheets as the records fill; bad and hostile data fail with the
 // line and write nothing.
-#include <gtest/gtest.h>
-
 #include <QImage>
 
-#include <filesystem>
 #include <fstream>
 #include <set>
-#include <string>
 
 #include "core/merge/MergedCard.h"
 #include "tests/cli/CliRun.h"
@@ -21,6 +17,7 @@ namespace fs = std::filesystem;
 
 const fs::path kBin = TAVOLO_BIN_DIR;
 const fs::path kSamples = kBin / "samples";
+const std::string kAvery = (kBin / "abctmp/Avery C32011 Business Cards (A4).ptm").string();
 
 const std::set<std::string> kTeam = {
     "Chiara Bellandi.png", "Matteo D'Agostino.png", "Zoë Lefèvre.png",      "Jürgen Özdemir.png",
@@ -37,6 +34,12 @@ std::set<std::string> FilesIn(const fs::path& folder) {
 
 class MergeCommand : public test::CliTest {
  protected:
+  // tavolo-cli merge of the default card with the data file into `out`, the options after.
+  test::ShellOutcome Merge(const std::string& data, const std::string& out,
+                           const std::string& options = "") const {
+    return Run("merge '" + Project(CardState{}) + "' --data '" + data + "' -o '" + out + "' " +
+               options);
+  }
   // The card tavolo-cli render draws for the default card with `details`.
   QImage Rendered(const ContactDetails& details) {
     const std::string merged = Project(MergedCard(CardState{}, details), "expected.tvc");
@@ -51,7 +54,6 @@ class MergeCommand : public test::CliTest {
 };
 
 TEST_F(MergeCommand, EachSampleGivesEveryPersonTheirOwnCard) {
-  const std::string project = Project(CardState{});
   ContactDetails zoe;
   zoe.fields = {"Forno Aurora",
                 "Zoë Lefèvre",
@@ -67,8 +69,7 @@ TEST_F(MergeCommand, EachSampleGivesEveryPersonTheirOwnCard) {
   for (const char* data : {"team.csv", "team.vcf"}) {
     const fs::path folder = Scratch(std::string("cards-") + data);
     const test::ShellOutcome run =
-        Run("merge '" + project + "' --data '" + (kSamples / data).string() + "' -o '" +
-            (folder / "{Name}.png").string() + "'");
+        Merge((kSamples / data).string(), (folder / "{Name}.png").string());
     ASSERT_EQ(run.code, 0) << data << ": " << run.output;
     EXPECT_EQ(FilesIn(folder), kTeam) << data;
     // The vCard gives the country as the second address line.
@@ -79,54 +80,40 @@ TEST_F(MergeCommand, EachSampleGivesEveryPersonTheirOwnCard) {
 }
 
 TEST_F(MergeCommand, FillsAsManySheetsAsTheRecordsNeed) {
-  const std::string project = Project(CardState{});
   const std::string pdf = Scratch("team.pdf");
   const test::ShellOutcome run =
-      Run("merge '" + project + "' --data '" + (kSamples / "team.csv").string() + "' -o '" + pdf +
-          "' --layout '" + (kBin / "abctmp/Avery C32011 Business Cards (A4).ptm").string() + "'");
+      Merge((kSamples / "team.csv").string(), pdf, "--layout '" + kAvery + "'");
   ASSERT_EQ(run.code, 0) << run.output;
   // Ten cards a sheet: one page; centred on A5 (four a sheet), three.
   EXPECT_NE(test::RunShell("pdfinfo '" + pdf + "'").output.find("Pages:           1"),
             std::string::npos);
-  ASSERT_EQ(Run("merge '" + project + "' --data '" + (kSamples / "team.vcf").string() + "' -o '" +
-                pdf + "' --paper A5")
-                .code,
-            0);
+  ASSERT_EQ(Merge((kSamples / "team.vcf").string(), pdf, "--paper A5").code, 0);
   EXPECT_NE(test::RunShell("pdfinfo '" + pdf + "'").output.find("Pages:           3"),
             std::string::npos);
 }
 
 TEST_F(MergeCommand, PrintShopOptionsReachThePdfAndImagesRefuseThem) {
-  const std::string project = Project(CardState{});
   const std::string data = (kSamples / "team.csv").string();
   const std::string pdf = Scratch("shop.pdf");
   // The default card is not the layout's size: fitted to it, with crop marks and an offset.
   const test::ShellOutcome run =
-      Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "' --layout '" +
-          (kBin / "abctmp/Avery C32011 Business Cards (A4).ptm").string() +
-          "' --fit sheet "
-          "--crop-marks --offset 1,-1");
+      Merge(data, pdf, "--layout '" + kAvery + "' --fit sheet --crop-marks --offset 1,-1");
   ASSERT_EQ(run.code, 0) << run.output;
-  EXPECT_EQ(Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "' --fit page").code,
-            2);
-  const test::ShellOutcome image = Run("merge '" + project + "' --data '" + data + "' -o '" +
-                                       Scratch("{Name}.png") + "' --crop-marks");
+  EXPECT_EQ(Merge(data, pdf, "--fit page").code, 2);
+  const test::ShellOutcome image = Merge(data, Scratch("{Name}.png"), "--crop-marks");
   EXPECT_EQ(image.code, 2);
   EXPECT_NE(image.output.find("--crop-marks is for a PDF"), std::string::npos) << image.output;
 }
 
 TEST_F(MergeCommand, BadRecordsAreNamedAndStrictWritesNothing) {
-  const std::string project = Project(CardState{});
   const std::string data = Scratch("bad.csv");
   WriteFile(data, "Name,City,Notes\nAnna,Roma,x\n,,\nBo,Nola\n");
   const std::string pdf = Scratch("bad.pdf");
-  const test::ShellOutcome strict =
-      Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "' --strict");
+  const test::ShellOutcome strict = Merge(data, pdf, "--strict");
   EXPECT_EQ(strict.code, 1);
   EXPECT_NE(strict.output.find("bad.csv, line 3: the record is empty"), std::string::npos);
   EXPECT_FALSE(fs::exists(pdf));
-  const test::ShellOutcome lenient =
-      Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "' --map Title=Notes");
+  const test::ShellOutcome lenient = Merge(data, pdf, "--map Title=Notes");
   EXPECT_EQ(lenient.code, 1) << "not every record was placed";
   EXPECT_NE(lenient.output.find("1 of 3 records were left out"), std::string::npos);
   EXPECT_EQ(lenient.output.find("fill no field"), std::string::npos) << lenient.output;
@@ -134,7 +121,6 @@ TEST_F(MergeCommand, BadRecordsAreNamedAndStrictWritesNothing) {
 }
 
 TEST_F(MergeCommand, HostileDataFailsWithItsLineAndWritesNothing) {
-  const std::string project = Project(CardState{});
   std::string rows = "Name\n";
   for (int i = 0; i < 100'000; ++i) rows += "Person " + std::to_string(i) + "\n";
   const std::pair<std::string, std::string> cases[] = {
@@ -145,8 +131,7 @@ TEST_F(MergeCommand, HostileDataFailsWithItsLineAndWritesNothing) {
     const std::string data = Scratch("hostile.csv");
     WriteFile(data, bytes);
     const std::string pdf = Scratch("hostile.pdf");
-    const test::ShellOutcome run =
-        Run("merge '" + project + "' --data '" + data + "' -o '" + pdf + "'");
+    const test::ShellOutcome run = Merge(data, pdf);
     EXPECT_EQ(run.code, 1) << message;
     EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(pdf)) << message;

@@ -1,16 +1,11 @@
 // tavolo-cli print, run as a user runs it: every shipped sheet product rendered by pdftoppm at
 // 300 dpi shows each card of the product's size where the engine places it, round things round,
 // and bad papers, layouts, counts and card sizes fail with a message.
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <QPainter>
 
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <string>
 #include <vector>
 
 #include "core/print/PageLayoutFile.h"
@@ -95,9 +90,9 @@ class CliPrint : public test::CliTest {
   // A project whose card of width × height print pixels at 300 dpi is the edge card.
   std::string EdgeProject(int width, int height) const {
     const std::string name = "edges" + std::to_string(width) + "x" + std::to_string(height);
-    EXPECT_TRUE(EdgeCard(width, height)
-                    .save(QString::fromStdString((home_ / "customphotos" / name).string() +
-                                                 ".png")));
+    EXPECT_TRUE(
+        EdgeCard(width, height)
+            .save(QString::fromStdString((home_ / "customphotos" / name).string() + ".png")));
     CardState card;
     card.cardWidth = static_cast<float>(width);
     card.cardHeight = static_cast<float>(height);
@@ -139,10 +134,10 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheetAndStaysRoun
     const int paper = FindPaperById(papers, read.Value().paper);
     ASSERT_GE(paper, 0) << file.path();
     const PageLayout& layout = read.Value();
-    cases.push_back({file.path().filename().string(), "--layout '" + file.path().string() + "'",
-                     layout, papers[paper],
-                     EdgeProject(static_cast<int>(layout.cardWidth),
-                                 static_cast<int>(layout.cardHeight))});
+    cases.push_back(
+        {file.path().filename().string(), "--layout '" + file.path().string() + "'", layout,
+         papers[paper],
+         EdgeProject(static_cast<int>(layout.cardWidth), static_cast<int>(layout.cardHeight))});
   }
   ASSERT_GE(cases.size(), 8u);
   // A predefined layout by its name in another case; without --layout the cards are centred as

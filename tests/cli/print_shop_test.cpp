@@ -1,13 +1,9 @@
 // What a print shop gets from tavolo-cli: a card alone on a page of its size plus bleed and crop
 // marks, marks at the cut lines and never on the card, and a card that looks the same at 1200
 // dpi as at 300.
-#include <gtest/gtest.h>
-
 #include <QImage>
 
 #include <cmath>
-#include <cstdio>
-#include <string>
 
 #include "core/card/CardState.h"
 #include "tests/cli/CliRun.h"
@@ -23,7 +19,8 @@ CardState TextCard(int scale) {
   card.cardWidth = 1004.0f * scale;  // 85 × 55 mm at 300 dpi
   card.cardHeight = 650.0f * scale;
   card.dpi = 300 * scale;
-  const char* lines[3][2] = {{"Forno Tavolo", ""}, {"Anna Rossi", "Head Baker"},
+  const char* lines[3][2] = {{"Forno Tavolo", ""},
+                             {"Anna Rossi", "Head Baker"},
                              {"+39 06 1234 5678", "anna@forno.example"}};
   for (int box = 0; box < 3; ++box) {
     card.lines[box] = KeptLines(QStringList{lines[box][0], lines[box][1]});
@@ -74,14 +71,15 @@ TEST_F(CliPrintShop, ACardAt1200DpiScaledDownMatchesItAt300) {
   const double mean = difference / (3.0 * small.width() * small.height());
   const QRect inkSmall = Ink(small);
   const QRect inkReduced = Ink(reduced);
-  std::printf("mean absolute difference %.2f/255; ink %d,%d-%d,%d at 300 dpi, %d,%d-%d,%d at 1200\n",
-              mean, inkSmall.left(), inkSmall.top(), inkSmall.right(), inkSmall.bottom(),
-              inkReduced.left(), inkReduced.top(), inkReduced.right(), inkReduced.bottom());
+  std::printf(
+      "mean absolute difference %.2f/255; ink %d,%d-%d,%d at 300 dpi, %d,%d-%d,%d at 1200\n", mean,
+      inkSmall.left(), inkSmall.top(), inkSmall.right(), inkSmall.bottom(), inkReduced.left(),
+      inkReduced.top(), inkReduced.right(), inkReduced.bottom());
   EXPECT_LE(mean, 4.0);
-  for (const auto& [a, b] : {std::pair(inkSmall.left(), inkReduced.left()),
-                            std::pair(inkSmall.top(), inkReduced.top()),
-                            std::pair(inkSmall.right(), inkReduced.right()),
-                            std::pair(inkSmall.bottom(), inkReduced.bottom())}) {
+  for (const auto& [a, b] :
+       {std::pair(inkSmall.left(), inkReduced.left()), std::pair(inkSmall.top(), inkReduced.top()),
+        std::pair(inkSmall.right(), inkReduced.right()),
+        std::pair(inkSmall.bottom(), inkReduced.bottom())}) {
     EXPECT_NEAR(a, b, 1);
   }
 }

@@ -1,12 +1,8 @@
 // tavolo-cli info, backgrounds and render, run as a user runs them.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
 #include <vector>
 
-#include "core/card/ShrinkToFitChunk.h"
 #include "core/card/ContactChunk.h"
+#include "core/card/ShrinkToFitChunk.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/formats/ProjectSamples.h"
@@ -60,6 +56,7 @@ TEST_F(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
   EXPECT_NE(listed.output.find("     0 \"Soft Blue\"            -0.5\n"), std::string::npos)
       << listed.output;
   EXPECT_NE(listed.output.find("     1 \"Sand\""), std::string::npos) << listed.output;
+  EXPECT_EQ(Run("backgrounds Sand").code, 2) << "it takes no arguments";
 }
 
 // Full size, or divided, with the card's dpi; a file name is bytes, so one that is not UTF-8

@@ -6,11 +6,8 @@
 # inside it the disc's colour.
 # Usage: logo_alpha_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
-bin=$(cd "${1:?usage: logo_alpha_e2e.sh BIN_DIR}" && pwd)
 source "$(dirname "$0")/x11_session.sh"
-x11_require convert python3
-
-x11_start 1280 800
+x11_begin "${1:-}" convert python3
 card="$X11_DIR/dark card.tvc"
 logo="$X11_DIR/disc logo.png"
 cp "$bin/tmpl/Wine Bar.tvt" "$card"
@@ -31,26 +28,12 @@ x11_load_picture "alt+e Up Up Up Up Up Up Up Up Up Return" Logo "$logo" "$PROGRA
 x11_export_card "$X11_DIR/with logo"
 
 # The logo, 120 × 120 at its own size, lies at the card's centre (531, 307.5): (471, 247) onwards.
-convert "$X11_DIR/bare.png" -depth 8 "$X11_DIR/bare.ppm"
-convert "$X11_DIR/with logo.png" -depth 8 "$X11_DIR/with logo.ppm"
-python3 - "$X11_DIR/bare.ppm" "$X11_DIR/with logo.ppm" <<'EOF' || x11_fail "the logo is not blended onto the card"
+x11_rgb "$X11_DIR/bare.png" "$X11_DIR/with logo.png"
+python3 - "$X11_DIR/bare.rgb" "$X11_DIR/with logo.rgb" "$RGB_WIDTH" <<'EOF' || x11_fail "the logo is not blended onto the card"
 import math, sys
 
-def read(path):
-    data = open(path, "rb").read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    return int(fields[1]), data[pos + 1:]
-
-width, bare = read(sys.argv[1])
-_, logo = read(sys.argv[2])
+bare, logo = (open(path, "rb").read() for path in sys.argv[1:3])
+width = int(sys.argv[3])
 pixel = lambda image, x, y: image[3 * (y * width + x):3 * (y * width + x) + 3]
 around, inside, disc = 0, 0, 0
 for y in range(237, 377):

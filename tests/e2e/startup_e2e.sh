@@ -8,10 +8,8 @@
 # the same card.
 # Usage: startup_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
-bin=$(cd "${1:?usage: startup_e2e.sh BIN_DIR}" && pwd)
 source "$(dirname "$0")/x11_session.sh"
-
-x11_start 1280 800
+x11_begin "${1:-}"
 saved="$X11_DIR/my card.tvc"
 template="$bin/tmpl/Architect.tvt"
 [ -f "$template" ] || x11_fail "the shipped template $template is missing"

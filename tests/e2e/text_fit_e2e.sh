@@ -9,11 +9,8 @@
 # stays inside its box.
 # Usage: text_fit_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
-bin=$(cd "${1:?usage: text_fit_e2e.sh BIN_DIR}" && pwd)
 source "$(dirname "$0")/x11_session.sh"
-x11_require convert import python3
-
-x11_start 1280 800
+x11_begin "${1:-}" convert import python3
 export TAVOLO_HOME="$bin"
 card="$X11_DIR/old card.tvc"
 template="$bin/tmpl/Dentist.tvt"  # its first box: left-aligned, no frame
@@ -80,17 +77,13 @@ grep -Eq '"shrinkToFit": \[true, false, false, false, false\]' <<<"$INFO" ||
 
 "$bin/tavolo-cli" render "$template" -o "$X11_DIR/template.png" >/dev/null
 "$bin/tavolo-cli" render "$card" -o "$X11_DIR/saved.png" >/dev/null
-python3 - "$X11_DIR/template.png" "$X11_DIR/saved.png" <<'EOF' || x11_fail "the long line reaches into the card's margin"
-import subprocess, sys
+x11_rgb "$X11_DIR/template.png" "$X11_DIR/saved.png"
+python3 - "$X11_DIR/template.rgb" "$X11_DIR/saved.rgb" "$RGB_WIDTH" <<'EOF' || x11_fail "the long line reaches into the card's margin"
+import sys
 
-def pixels(path):
-    ppm = subprocess.run(["convert", path, "ppm:-"], check=True, capture_output=True).stdout
-    fields = ppm.split(maxsplit=4)
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, fields[4]
-
-w, h, template = pixels(sys.argv[1])
-_, _, saved = pixels(sys.argv[2])
+template, saved = (open(path, "rb").read() for path in sys.argv[1:3])
+w = int(sys.argv[3])
+h = len(template) // (3 * w)
 margin = 50
 differ = sum(1 for y in range(h) for x in list(range(margin)) + list(range(w - margin, w))
              if template[3 * (y * w + x):3 * (y * w + x) + 3] != saved[3 * (y * w + x):3 * (y * w + x) + 3])

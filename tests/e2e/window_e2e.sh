@@ -12,11 +12,8 @@
 # photo moved by the drag, and the PDF must be one sheet of cards.
 # Usage: window_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
-bin=$(cd "${1:?usage: window_e2e.sh BIN_DIR}" && pwd)
 source "$(dirname "$0")/x11_session.sh"
-x11_require convert import python3
-
-x11_start 1280 800
+x11_begin "${1:-}" convert import python3
 saved="$X11_DIR/saved card.tvc"
 typed="Ada Lovelace"
 name="Grace Hopper"
@@ -39,9 +36,9 @@ xdotool key alt+3
 x11_load_picture ctrl+i Photo "$photo" "$PROGRAM/customphotos/red photo.png"
 x11_export_card "$exported"
 size=$("$bin/tavolo-cli" identify "$exported.png") || x11_fail "tavolo-cli identify refused the export"
-grep -q "format: PNG" <<<"$size" || x11_fail "the export is not a PNG: $size"
-grep -q "width: 1062" <<<"$size" || x11_fail "the export is not the card's width: $size"
-grep -q "dpi: 300 x 300" <<<"$size" || x11_fail "the export lacks the card's dpi: $size"
+for want in "format: PNG" "width: 1062" "dpi: 300 x 300"; do
+  grep -q "$want" <<<"$size" || x11_fail "the export is not a PNG of the card's width and dpi: $size"
+done
 # The photo, 200 × 120, lies at the card's centre (531, 307.5).
 centre=$(convert "$exported.png" -format '%[pixel:p{445,255}] %[pixel:p{620,360}]' info:)
 [ "$centre" = "srgb(255,0,0) srgb(255,0,0)" ] || x11_fail "the export lacks the photo: $centre"
@@ -107,11 +104,7 @@ if command -v pdfinfo pdftoppm convert >/dev/null &&
   xdotool key ctrl+p
   x11_window "Print Preview" 10 >/dev/null
   xdotool key alt+p
-  x11_window "Print to PDF" 10 >/dev/null
-  xdotool key ctrl+a
-  xdotool type --delay 10 "$printed"
-  xdotool key Return
-  x11_until 10 "the sheet to be printed to $printed" test -s "$printed"
+  x11_file_dialog "Print to PDF" "$printed" "$printed"
   x11_closed "Print Preview"
 fi
 

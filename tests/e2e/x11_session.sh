@@ -40,6 +40,16 @@ x11_start() {
   x11_until 10 "the window manager to start" xdotool get_desktop
 }
 
+# x11_begin BIN_DIR [TOOL...]: how each end-to-end test starts: BIN set to the folder of tavolo
+# and tavolo-cli, the TOOLs it needs besides the X ones (skipped without them), and a display of
+# 1280 × 800.
+x11_begin() {
+  bin=$(cd "${1:?usage: $(basename "$0") BIN_DIR}" && pwd)
+  shift
+  x11_require "$@"
+  x11_start 1280 800
+}
+
 # Ends what x11_start and the caller started, newest first: each is asked to end and, when it
 # has not within five seconds, killed.
 x11_stop() {
@@ -116,10 +126,12 @@ x11_focused() {
   x11_until 5 "$2 to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $1 ]"
 }
 
-# x11_file_dialog TITLE PATH WRITTEN: answers the file dialog TITLE with PATH and Enter, then
-# waits for the file WRITTEN to be there and for the dialog to close.
+# x11_file_dialog TITLE PATH WRITTEN: answers the file dialog TITLE with PATH (in place of any
+# name it suggests) and Enter, then waits for the file WRITTEN to be there and for the dialog to
+# close.
 x11_file_dialog() {
   x11_window "$1" 10 >/dev/null
+  xdotool key ctrl+a
   xdotool type --delay 10 "$2"
   xdotool key Return
   x11_until 10 "$3 to be written" test -s "$3"
@@ -210,5 +222,15 @@ x11_card_info() {
   INFO=$("$bin/tavolo-cli" info "$card") || x11_fail "tavolo-cli info refused $card: $INFO"
   for text in "$@"; do
     grep -q "\"$text\"" <<<"$INFO" || x11_fail "$card lacks \"$text\": $INFO"
+  done
+}
+
+# x11_rgb PICTURE...: writes each picture's pixels beside it as raw 8-bit RGB (its name with .rgb
+# for its extension) for the checks in Python; sets RGB_WIDTH to the last one's width.
+x11_rgb() {
+  local picture
+  for picture in "$@"; do
+    convert "$picture" -depth 8 "rgb:${picture%.*}.rgb"
+    RGB_WIDTH=$(identify -format %w "$picture")
   done
 }

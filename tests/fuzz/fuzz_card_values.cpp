@@ -70,27 +70,17 @@ World& TheWorld() {
 
 // The field's value as it stands, a hostile one, a plausible one or any bits at all.
 float PickFloat(FuzzedDataProvider& in, float current) {
-  switch (in.ConsumeIntegralInRange<int>(0, 3)) {
-    case 0:
-      return current;
-    case 1:
-      return in.PickValueInArray(test::kHostileFloats);
-    case 2:
-      return in.ConsumeFloatingPointInRange<float>(-2000.0f, 2000.0f);
-    default:
-      return in.ConsumeFloatingPoint<float>();
-  }
+  const int kind = in.ConsumeIntegralInRange<int>(0, 3);
+  if (kind == 0) return current;
+  if (kind == 1) return in.PickValueInArray(test::kHostileFloats);
+  return kind == 2 ? in.ConsumeFloatingPointInRange<float>(-2000.0f, 2000.0f)
+                   : in.ConsumeFloatingPoint<float>();
 }
 
 int32_t PickInt(FuzzedDataProvider& in, int32_t current) {
-  switch (in.ConsumeIntegralInRange<int>(0, 2)) {
-    case 0:
-      return current;
-    case 1:
-      return in.PickValueInArray(test::kHostileInts);
-    default:
-      return in.ConsumeIntegral<int32_t>();
-  }
+  const int kind = in.ConsumeIntegralInRange<int>(0, 2);
+  if (kind == 0) return current;
+  return kind == 1 ? in.PickValueInArray(test::kHostileInts) : in.ConsumeIntegral<int32_t>();
 }
 
 QString PickText(FuzzedDataProvider& in, const QString& current) {

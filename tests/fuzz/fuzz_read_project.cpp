@@ -8,19 +8,14 @@
 #include "FuzzRequire.h"
 #include "core/formats/ProjectFile.h"
 
-namespace {
-
-tavolo::BackgroundTable MakeTable() {
-  tavolo::BackgroundTable table;
-  table.Append(tavolo::MakeBackgroundName("Linen"), tavolo::RasterImage(), 0.0f);
-  table.Append(tavolo::MakeBackgroundName("Marble"), tavolo::RasterImage(), 0.0f);
-  return table;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const tavolo::BackgroundTable table = MakeTable();
+  static const tavolo::BackgroundTable table = [] {
+    tavolo::BackgroundTable made;
+    for (const char* name : {"Linen", "Marble"}) {
+      made.Append(tavolo::MakeBackgroundName(name), tavolo::RasterImage(), 0.0f);
+    }
+    return made;
+  }();
   const std::span<const uint8_t> input(data, size);
 
   tavolo::CardState kept;

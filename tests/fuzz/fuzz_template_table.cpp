@@ -23,12 +23,6 @@ namespace fs = std::filesystem;
 constexpr std::string_view kSeparator = "\n--\n";
 constexpr int kMaxFiles = 16;
 
-tavolo::BackgroundTable MakeTable() {
-  tavolo::BackgroundTable table;
-  table.Append(tavolo::MakeBackgroundName("Linen"), tavolo::RasterImage(), 0.0f);
-  return table;
-}
-
 // A folder of this process's own, emptied for every input.
 const fs::path& Home() {
   static const fs::path home =
@@ -44,7 +38,11 @@ void Write(const fs::path& path, std::string_view bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const tavolo::BackgroundTable table = MakeTable();
+  static const tavolo::BackgroundTable table = [] {
+    tavolo::BackgroundTable made;
+    made.Append(tavolo::MakeBackgroundName("Linen"), tavolo::RasterImage(), 0.0f);
+    return made;
+  }();
   std::error_code ignored;
   fs::remove_all(Home(), ignored);
   const fs::path folder = Home() / "tmpl";

@@ -118,14 +118,10 @@ if command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdo
   "${as_user[@]}" "DISPLAY=$DISPLAY" "$prefix/bin/tavolo" "$prefix/share/tavolo/samples/bakery.tvc" \
     >"$work/tavolo.log" 2>&1 &
   X11_PIDS+=($!)
-  main=$(x11_window "bakery.tvc — Tavolo" 30)
-  x11_focused "$main" "the main window"
-  # Templates, its second command: Save Template...
+  x11_main_window "bakery.tvc — Tavolo"
+  # Templates, its second command: Save Template..., whose name is answered as a file dialog is.
   xdotool key alt+t Down Return
-  x11_window "Save Template" 10 >/dev/null
-  xdotool type --delay 10 "My Own"
-  xdotool key Return
-  x11_until 10 "the template in the user's folder" test -s "$user_folder/tmpl/My Own.tvt"
+  x11_file_dialog "Save Template" "My Own" "$user_folder/tmpl/My Own.tvt"
   [ -s "$user_folder/tmpl/My Own.tvp" ] || fail "the template's picture is not in the user's folder"
 fi
 

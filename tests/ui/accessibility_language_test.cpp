@@ -1,8 +1,6 @@
 // What a screen reader is told of the owner-drawn controls and the chooser cells, and the
 // program in German and French: the catalogues load and translate the menus, and lengths are
 // typed and shown with the locale's decimal separator.
-#include <gtest/gtest.h>
-
 #include <QAccessible>
 #include <QAction>
 #include <QMenuBar>
@@ -11,9 +9,7 @@
 #include "core/base/Translation.h"
 #include "core/card/BackgroundTable.h"
 #include "core/print/LengthDisplay.h"
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/ScriptedPrompts.h"
-#include "tests/ui/TestBackgrounds.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/FieldCaption.h"
 #include "ui/app/FieldPanel.h"

@@ -1,14 +1,9 @@
 // The main window's "Back side" and Front/Back switch: the editors show the face chosen, the
 // menu's checks follow the document, and one Undo serves both faces.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QPlainTextEdit>
-#include <QTest>
 
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/ScriptedPrompts.h"
-#include "tests/ui/TestBackgrounds.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"

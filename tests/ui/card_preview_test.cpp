@@ -1,22 +1,19 @@
 // The card preview: where the card goes for each control and card size, the backdrop around it,
-// its look, and moving the photo and the logo on it. What it draws comes from the card document, whose own rules are tested with the
-// engine.
-#include <gtest/gtest.h>
-
+// its look, and moving the photo and the logo on it. What it draws comes from the card document,
+// whose own rules are tested with the engine.
 #include <cmath>
 #include <limits>
 
 #include <QCoreApplication>
-#include <QSet>
 #include <QMouseEvent>
-#include <QTest>
+#include <QSet>
 
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/QrCodeChunk.h"
 #include "tests/core/card/RenderTestSupport.h"
-#include "tests/ui/ReportLog.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/card/CardPreview.h"
 #include "ui/card/CardPreviewGeometry.h"
 #include "ui/card/PreviewBackdrop.h"
@@ -52,16 +49,11 @@ CardState TextCard(int layoutIndex) {
   return card;
 }
 
-// A document holding `card` as loaded, so the card's own lines are drawn.
-void Show(CardDocument& doc, const CardState& card) {
-  doc.LoadProject(card, {});
-}
-
 QImage Paint(CardPreview& preview) {
   return preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredAndDrawsItNeverCoarserThanTheScreen) {
+TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredNeverCoarserThanTheScreenOnA3DBackdrop) {
   const struct {
     QRect item;
     int width, height, zoom;
@@ -91,10 +83,8 @@ TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredAndDrawsItNeverCoarserTha
   EXPECT_EQ(NextZoom(1.0, false), 50);
   EXPECT_EQ(NextZoom(1.3, false), 100);
   EXPECT_EQ(NextZoom(2.0, true), std::nullopt);
-}
 
-// Tiny controls paint below; here the divisor of one and of a damaged card size.
-TEST(CardPreviewGeometryTest, TinyControlsAndDamagedSizesKeepTheDivisorDefined) {
+  // Tiny controls and damaged card sizes keep the divisor defined.
   EXPECT_EQ(PreviewGeometryFor(QRect(0, 0, 25, 25), 1062, 615).divisor, 212);
   const CardPreviewGeometry negative = PreviewGeometryFor(QRect(0, 0, 745, 310), -5000, 615);
   EXPECT_GE(negative.divisor, 1);
@@ -103,9 +93,8 @@ TEST(CardPreviewGeometryTest, TinyControlsAndDamagedSizesKeepTheDivisorDefined) 
   EXPECT_EQ(CardPixels(1062.9f), 1062);
   EXPECT_EQ(CardPixels(std::nanf("")), 0);
   EXPECT_EQ(CardPixels(std::numeric_limits<float>::infinity()), 1 << 30);
-}
 
-TEST(PreviewBackdropTest, IsFramedInThreeDAndTheSameEachTime) {
+  // The backdrop is framed in 3D and the same each time.
   const QImage backdrop = MakePreviewBackdrop(QSize(745, 310));
   ASSERT_EQ(backdrop.size(), QSize(745, 310));
   EXPECT_EQ(backdrop.pixel(0, 0), kBackdropShade);
@@ -119,7 +108,7 @@ TEST(PreviewBackdropTest, IsFramedInThreeDAndTheSameEachTime) {
   EXPECT_TRUE(MakePreviewBackdrop(QSize(0, 310)).isNull());
 }
 
-TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
+TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAndTinyControlsPaintToo) {
   BackgroundPreview fx;
   auto& [table, doc, preview] = fx;
   preview.resize(745, 310);
@@ -128,7 +117,7 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
   card.backgroundColour = {150.0f, 200.0f, 120.0f};
   card.styles[0].frameMode = kFrameCardLong;
   card.styles[0].opacity = 0.3f;
-  Show(doc, card);
+  doc.LoadProject(card, {});  // as loaded, so the card's own lines are drawn
   const QImage shown = Paint(preview);
   ASSERT_EQ(preview.Geometry().card, QRect(122, 10, 500, 290));
   ASSERT_EQ(preview.Backdrop().size(), QSize(745, 310));
@@ -150,25 +139,20 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdrop) {
   Paint(preview);
   EXPECT_EQ(preview.Geometry().divisor, 4);
   EXPECT_EQ(preview.CardPixelWidth(), 2124);
-}
 
-TEST_F(ControlTest, TinyControlsPaintWithoutFailing) {
+  // Tiny controls and a damaged card paint without failing.
+  CardDocument bare(nullptr, {});
+  CardPreview tiny(bare);
   for (const QSize size : {QSize(1, 1), QSize(21, 21), QSize(745, 3)}) {
-    CardDocument doc(nullptr, {});
-    CardPreview preview(doc);
-    preview.resize(size);
-    const QImage shown = Paint(preview);
-    EXPECT_EQ(shown.size(), size);
-    EXPECT_GE(preview.Geometry().divisor, 1);
+    tiny.resize(size);
+    EXPECT_EQ(Paint(tiny).size(), size);
+    EXPECT_GE(tiny.Geometry().divisor, 1);
   }
-  CardDocument doc(nullptr, {});
-  CardPreview damaged(doc);
-  damaged.resize(745, 310);
-  CardState card;
+  tiny.resize(745, 310);
   card.cardWidth = -1062.0f;
   card.cardHeight = std::nanf("");
-  doc.SetLive(card);
-  EXPECT_EQ(Paint(damaged), MakePreviewBackdrop(QSize(745, 310)));
+  bare.SetLive(card);
+  EXPECT_EQ(Paint(tiny), MakePreviewBackdrop(QSize(745, 310)));
 }
 
 // A preview at 50 % (divisor 2, the card at 34, 46) of a card with a 200 × 100 photo centred at
@@ -200,8 +184,8 @@ struct PicturesPreview {
   }
   void Mouse(QEvent::Type type, QPoint at) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                                                     : Qt::MouseButtons(button);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent event(type, QPointF(at), preview.mapToGlobal(QPointF(at)), button, held, {});
     QCoreApplication::sendEvent(&preview, &event);
   }

@@ -1,14 +1,10 @@
 // Card properties: the size shown in each unit and resolution, typed sizes, the resolution list,
 // the sizes and resolutions refused on OK, and the command recording the change as one step.
-#include <gtest/gtest.h>
-
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTest>
 
 #include "tests/ui/DialogFixture.h"
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/ScriptedPrompts.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/dialogs/CardPropertiesDialog.h"
 #include "ui/dialogs/EditCommands.h"
 
@@ -54,7 +50,7 @@ TEST_F(CardPropertiesDialogTest, UnitsAndResolutionOnlyChangeHowTheSizeIsShown) 
   EXPECT_EQ(dialog.Choice().heightUnit, 3);
 }
 
-TEST_F(CardPropertiesDialogTest, ATypedSizeIsTakenInItsUnit) {
+TEST_F(CardPropertiesDialogTest, ATypedSizeIsTakenInItsUnitAndTheCardsResolutionIsListed) {
   CardPropertiesDialog dialog(nullptr, prompts_);
   dialog.show();
   dialog.WidthUnit().setCurrentIndex(1);
@@ -65,18 +61,17 @@ TEST_F(CardPropertiesDialogTest, ATypedSizeIsTakenInItsUnit) {
   // The pixels stay when the unit changes.
   dialog.WidthUnit().setCurrentIndex(3);
   EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("236.22"));
-}
 
-TEST_F(CardPropertiesDialogTest, TheCardsOwnResolutionIsListedLastAndSelected) {
+  // The card's own resolution is listed last and selected.
   CardState card;
   card.dpi = 72;
   card.widthUnit = 2;
-  CardPropertiesDialog dialog(&card, prompts_);
-  ASSERT_EQ(dialog.Resolution().count(), 5);
-  EXPECT_EQ(dialog.Resolution().itemText(4), QStringLiteral("72"));
-  EXPECT_EQ(dialog.Resolution().currentIndex(), 4);
-  EXPECT_EQ(dialog.WidthUnit().currentIndex(), 2);
-  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("374.65"));
+  CardPropertiesDialog own(&card, prompts_);
+  ASSERT_EQ(own.Resolution().count(), 5);
+  EXPECT_EQ(own.Resolution().itemText(4), QStringLiteral("72"));
+  EXPECT_EQ(own.Resolution().currentIndex(), 4);
+  EXPECT_EQ(own.WidthUnit().currentIndex(), 2);
+  EXPECT_EQ(own.WidthEdit().text(), QStringLiteral("374.65"));
 }
 
 // Which sizes and resolutions are refused, and the words, are the engine's (card_size_test);

@@ -1,15 +1,11 @@
 // The background and layout choosers: their geometry and hit areas with the overlaps, paging,
 // what a click chooses and tells the owner, the hover timers and pausing, and their pictures.
-#include <gtest/gtest.h>
-
 #include <QCursor>
-#include <QTest>
 #include <vector>
 
 #include "core/card/BackgroundTable.h"
 #include "tests/core/GoldenImage.h"
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/TestBackgrounds.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/choosers/LayoutChooser.h"
 
@@ -19,6 +15,8 @@ namespace {
 using test::ControlTest;
 using test::MatchesGolden;
 
+using test::SyntheticBackgrounds;
+
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {
  public:
@@ -27,12 +25,10 @@ class PaintCounter : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++count;
+    count += event->type() == QEvent::Paint;
     return false;
   }
 };
-
-using test::SyntheticBackgrounds;
 
 void Click(QWidget& widget, QPoint point) {
   QTest::mouseClick(&widget, Qt::LeftButton, {}, point);
@@ -58,11 +54,8 @@ void ExpectRepaintsOnlyOnHoverChange(Chooser& chooser,
   for (const auto& [point, hover] : moves) {
     const bool changes = hover != chooser.Hover();
     HoverAt(chooser, point, hover);
-    if (changes) {
-      ++expected;
-    } else {
-      QTest::qWait(150);
-    }
+    expected += changes;
+    if (!changes) QTest::qWait(150);
     EXPECT_EQ(paints.count, expected) << point.x() << "," << point.y();
   }
 }
@@ -95,7 +88,18 @@ void ShowAndWait(QWidget& widget, QSize size) {
 
 // --- Background chooser ---------------------------------------------------------------------
 
-TEST(BackgroundChooserGeometry, EightBackgroundsWithRoomForFourRowsPageAsSixThenTwo) {
+// A chooser of eight synthetic backgrounds, 300 × 400: cells of 93 with a gap of 71, two rows.
+class BackgroundChooserTest : public ControlTest {
+ protected:
+  void SetUp() override {
+    chooser_.resize(300, 400);
+    chooser_.SetBackgrounds(&table_);
+  }
+  const BackgroundTable table_ = SyntheticBackgrounds(8);
+  BackgroundChooser chooser_;
+};
+
+TEST(BackgroundChooserGeometry, EightBackgroundsPageAsSixThenTwoAndDegenerateSizesShowWhatTheyCan) {
   const QSize size(300, 400);  // cell (300 − 20) / 3 = 93, four rows fit
   BackgroundChooserGeometry page = ComputeBackgroundChooserGeometry(size, 8, 0);
   EXPECT_EQ(page.cell, 93);
@@ -110,17 +114,16 @@ TEST(BackgroundChooserGeometry, EightBackgroundsWithRoomForFourRowsPageAsSixThen
   // More backgrounds than fit: whole pages of the capacity.
   EXPECT_EQ(ComputeBackgroundChooserGeometry(size, 20, 0).visible, 12);
   EXPECT_EQ(ComputeBackgroundChooserGeometry(size, 20, 12).visible, 8);
-}
 
-TEST(BackgroundChooserGeometry, DegenerateSizesAndCountsShowWhatTheyCan) {
+  // Degenerate sizes and counts show what they can.
   // Fewer backgrounds than a row holds are still shown, as one partial row.
   EXPECT_EQ(ComputeBackgroundChooserGeometry({300, 400}, 2, 0).visible, 2);
   EXPECT_EQ(ComputeBackgroundChooserGeometry({300, 400}, 0, 0).visible, 0);
   // Too narrow for a thumbnail, or too low for a row: nothing, and no division by zero.
-  for (const QSize size : {QSize(22, 400), QSize(10, 400), QSize(0, 0), QSize(300, 50)}) {
-    const BackgroundChooserGeometry page = ComputeBackgroundChooserGeometry(size, 8, 0);
-    EXPECT_EQ(page.visible, 0) << size.width() << "x" << size.height();
-    EXPECT_LT(BackgroundChooserHitTest(page, size, {5, 5}).column, 3);
+  for (const QSize tiny : {QSize(22, 400), QSize(10, 400), QSize(0, 0), QSize(300, 50)}) {
+    const BackgroundChooserGeometry none = ComputeBackgroundChooserGeometry(tiny, 8, 0);
+    EXPECT_EQ(none.visible, 0) << tiny.width() << "x" << tiny.height();
+    EXPECT_LT(BackgroundChooserHitTest(none, tiny, {5, 5}).column, 3);
   }
 }
 
@@ -147,11 +150,8 @@ TEST(BackgroundChooserGeometry, HitAreasOverlapAndTheLaterRowAndColumnWin) {
   EXPECT_EQ(hit(150, 197).Item(12), 12 + 6 + 1);
 }
 
-TEST_F(ControlTest, BackgroundChooserClicksSelectOnlyShownBackgroundsAndAlwaysNotify) {
-  const BackgroundTable table = SyntheticBackgrounds(8);
-  BackgroundChooser chooser;
-  chooser.resize(300, 400);  // cell 93, gap 71, two rows
-  chooser.SetBackgrounds(&table);
+TEST_F(BackgroundChooserTest, ClicksSelectOnlyShownBackgroundsAndAlwaysNotify) {
+  BackgroundChooser& chooser = chooser_;
   std::vector<QString> told;
   QObject::connect(&chooser, &BackgroundChooser::backgroundPicked,
                    [&](int n) { told.push_back(QStringLiteral("picked %1").arg(n)); });
@@ -186,10 +186,8 @@ TEST_F(ControlTest, BackgroundChooserClicksSelectOnlyShownBackgroundsAndAlwaysNo
   EXPECT_EQ(chooser.Selected(), 7);
 }
 
-TEST_F(ControlTest, BackgroundChooserHoverTimerRepaintsOnlyWhenTheHoverChangesAndPauses) {
-  const BackgroundTable table = SyntheticBackgrounds(8);
-  BackgroundChooser chooser;
-  chooser.SetBackgrounds(&table);
+TEST_F(BackgroundChooserTest, HoverTimerRepaintsOnlyWhenTheHoverChangesAndPauses) {
+  BackgroundChooser& chooser = chooser_;
   ShowAndWait(chooser, {300, 400});
   ASSERT_TRUE(chooser.IsHoverTimerRunning());
   EXPECT_EQ(chooser.Hover(), -1);
@@ -200,28 +198,17 @@ TEST_F(ControlTest, BackgroundChooserHoverTimerRepaintsOnlyWhenTheHoverChangesAn
   ExpectPausingKeepsTheHover(chooser, {-10, 100}, -1);
 }
 
-TEST_F(ControlTest, BackgroundChooserLooksAsItsGoldens) {
-  const BackgroundTable table = SyntheticBackgrounds(8);
-  BackgroundChooser chooser;
-  chooser.resize(300, 400);
-  chooser.SetBackgrounds(&table);
-  chooser.SetSelected(4);
-  EXPECT_TRUE(MatchesGolden(chooser.Picture(), "background_chooser_first_page", {4, 0.01}));
-}
-
 // The blank card is background 1 lightened to white: the ticked thumbnail shows white too, the
 // others keep their own colours.
-TEST_F(ControlTest, BackgroundChooserDrawsTheTickedThumbnailAsTheCardShowsIt) {
-  const BackgroundTable table = SyntheticBackgrounds(8);
-  BackgroundChooser chooser;
-  chooser.resize(300, 400);
-  chooser.SetBackgrounds(&table);
-  chooser.SetSelected(1);
-  const QImage plain = chooser.Picture();
+TEST_F(BackgroundChooserTest, LooksAsItsGoldensAndDrawsTheTickedThumbnailAsTheCardShowsIt) {
+  chooser_.SetSelected(4);
+  EXPECT_TRUE(MatchesGolden(chooser_.Picture(), "background_chooser_first_page", {4, 0.01}));
+  chooser_.SetSelected(1);
+  const QImage plain = chooser_.Picture();
   CardState blank;
   blank.lightShift = 0.5f;
-  chooser.SetSelectedLook(blank);
-  const QImage tinted = chooser.Picture();
+  chooser_.SetSelectedLook(blank);
+  const QImage tinted = chooser_.Picture();
   EXPECT_NE(plain.pixel(150, 100), qRgb(255, 255, 255));
   EXPECT_EQ(tinted.pixel(150, 100), qRgb(255, 255, 255));
   EXPECT_EQ(tinted.pixel(50, 300), plain.pixel(50, 300));
@@ -265,7 +252,7 @@ TEST_F(ControlTest, LayoutChooserClickPicksAnotherLayoutOnce) {
   EXPECT_EQ(picked, (std::vector<int>{3, 9}));
 }
 
-TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPauses) {
+TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPausesAndItLooksAsItsGoldens) {
   LayoutChooser chooser;
   ShowAndWait(chooser, {1005, 120});
   ASSERT_TRUE(chooser.IsHoverTimerRunning());
@@ -274,10 +261,8 @@ TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPauses) {
   ExpectRepaintsOnlyOnHoverChange(
       chooser, {{{250, 50}, 2}, {{290, 10}, 2}, {{1002, 50}, -1}, {{950, 50}, 9}});
   ExpectPausingKeepsTheHover(chooser, {50, 50}, 0);
-}
 
-TEST_F(ControlTest, LayoutChooserLooksAsItsGoldens) {
-  LayoutChooser chooser;
+  // Its looks, the current layout and the hovered one marked.
   ShowAndWait(chooser, {1000, 120});
   chooser.SetCurrent(6);
   HoverAt(chooser, {250, 50}, 2);

@@ -1,14 +1,10 @@
 // Color Options: what opening each mode does to the card, the red, green and blue boxes read on
 // the timer, a swatch from the palette, and OK and Cancel as one step or none.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTest>
 
 #include "tests/ui/DialogFixture.h"
-#include "tests/ui/ReportLog.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/controls/HueLightnessPicker.h"
 #include "ui/controls/HueSlider.h"
 #include "ui/controls/SaturationLightnessSquare.h"
@@ -65,7 +61,7 @@ TEST_F(ColourDialogTest, OpeningChangesNothingUntilAPickAndCancelRestoresTheCard
   EXPECT_EQ(text.CurrentColour(), (HslColour{30, 200, 144}));
 }
 
-TEST_F(ColourDialogTest, ANumberAbove255ReadsBackAs255WithinOneTick) {
+TEST_F(ColourDialogTest, ANumberAbove255ReadsBackAs255WithinOneTickAsARedSwatchShows) {
   ColourDialog dialog(fx.preview, ColourTarget::kText);
   dialog.show();
   dialog.ChannelEdit(1).setText(QStringLiteral("0"));
@@ -78,25 +74,27 @@ TEST_F(ColourDialogTest, ANumberAbove255ReadsBackAs255WithinOneTick) {
   EXPECT_EQ(fx.document.Live().styles[0].textColour, (HslColour{0, 240, 120}));
   EXPECT_FLOAT_EQ(dialog.HueStrip().Position(), 0.0f);
   dialog.reject();
-}
 
-TEST_F(ColourDialogTest, APureRedSwatchShowsItsNumbersAndMovesTheMarkers) {
-  ColourDialog dialog(fx.preview, ColourTarget::kFrame);
-  dialog.show();
-  HueLightnessPicker& palette = dialog.Palette();
+  // A pure red swatch shows its numbers and moves the markers.
+  ColourDialog frame(fx.preview, ColourTarget::kFrame);
+  frame.show();
+  HueLightnessPicker& palette = frame.Palette();
   // Row 10 holds hue 0; column 8 lightness 120.
   const QPoint red = HLPickerCellRect(10, 8, palette.size()).center();
   QTest::mouseClick(&palette, Qt::LeftButton, Qt::NoModifier, red);
-  EXPECT_EQ(Numbers(dialog), QStringLiteral("255 0 0"));
-  EXPECT_FLOAT_EQ(dialog.HueStrip().Position(), 0.0f);
-  EXPECT_FLOAT_EQ(dialog.Square().Saturation(), 1.0f);
-  EXPECT_FLOAT_EQ(dialog.Square().Lightness(), 0.5f);
+  EXPECT_EQ(Numbers(frame), QStringLiteral("255 0 0"));
+  EXPECT_FLOAT_EQ(frame.HueStrip().Position(), 0.0f);
+  EXPECT_FLOAT_EQ(frame.Square().Saturation(), 1.0f);
+  EXPECT_FLOAT_EQ(frame.Square().Lightness(), 0.5f);
   EXPECT_EQ(fx.document.Live().styles[0].fillColour, (HslColour{0, 240, 120}));
-  dialog.reject();
+  frame.reject();
 }
 
-TEST_F(ColourDialogTest, DraggingTheSquareAndTheHueStripChangeTheColour) {
+// The background colour starts at the card's brightness.
+TEST_F(ColourDialogTest, DraggingTheSquareAndTheHueStripChangeTheColourAndOkKeepsIt) {
   ColourDialog dialog(fx.preview, ColourTarget::kBackground);
+  EXPECT_EQ(dialog.CurrentColour(), (HslColour{40, 200, 60}));
+  EXPECT_FLOAT_EQ(dialog.Square().Lightness(), 0.25f);
   dialog.show();
   SaturationLightnessSquare& square = dialog.Square();
   QTest::mouseClick(&square, Qt::LeftButton, Qt::NoModifier,
@@ -108,16 +106,8 @@ TEST_F(ColourDialogTest, DraggingTheSquareAndTheHueStripChangeTheColour) {
   EXPECT_EQ(fx.document.Live().backgroundColour, dialog.CurrentColour());
   EXPECT_FLOAT_EQ(dialog.Square().Hue(), dialog.CurrentColour().h / 239.0f);
   dialog.reject();
-}
 
-TEST_F(ColourDialogTest, BackgroundColourStartsAtTheCardsBrightness) {
-  ColourDialog dialog(fx.preview, ColourTarget::kBackground);
-  EXPECT_EQ(dialog.CurrentColour(), (HslColour{40, 200, 60}));
-  EXPECT_FLOAT_EQ(dialog.Square().Lightness(), 0.25f);
-  dialog.reject();
-}
-
-TEST_F(ColourDialogTest, OkKeepsTheColourAsOneStepAndTypedNumbersCount) {
+  // OK keeps the colour as one step, and numbers typed just before it count.
   const int steps = fx.document.History().UndoCount();
   fx.script.dialog = [](QDialog& d) {
     auto& dialog = dynamic_cast<ColourDialog&>(d);

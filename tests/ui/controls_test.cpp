@@ -1,16 +1,13 @@
 // The owner-drawn controls: the pill button, the sliders, the colour pickers, the swatches and
 // the field label. Where a press lands, what it tells the owner, dragging with clamping, values
 // out of range reported and pulled back, and each control's looks against its golden picture.
-#include <gtest/gtest.h>
-
 #include <QSignalSpy>
-#include <QTest>
 #include <vector>
 
 #include "core/base/ColourModel.h"
 #include "core/card/BackgroundProcessing.h"
 #include "tests/core/GoldenImage.h"
-#include "tests/ui/ReportLog.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/controls/ColourButton.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/ColourStripSlider.h"
@@ -65,7 +62,7 @@ class PillButtonMouse : public ControlTest {
   QSignalSpy clicks_{&button_, &PillButton::clicked};
 };
 
-TEST_F(PillButtonMouse, PressDraggedOutSendsNothingEvenWhenReleasedBackInside) {
+TEST_F(PillButtonMouse, PressDraggedOutOrOnAnInactiveButtonSendsNothing) {
   QTest::mousePress(&button_, Qt::LeftButton, {}, QPoint(50, 15));
   QTest::mouseMove(&button_, QPoint(150, 15));
   EXPECT_FALSE(button_.IsPressed());
@@ -78,9 +75,8 @@ TEST_F(PillButtonMouse, PressDraggedOutSendsNothingEvenWhenReleasedBackInside) {
   QTest::mouseMove(&button_, QPoint(50, 15));
   QTest::mouseRelease(&button_, Qt::LeftButton, {}, QPoint(50, 15));
   EXPECT_EQ(clicks_.count(), 0);
-}
 
-TEST_F(PillButtonMouse, InactiveButtonNeverSendsAndShowsTheNormalFace) {
+  // An inactive button never sends and shows the normal face.
   button_.SetActive(false);
   QTest::mousePress(&button_, Qt::LeftButton, {}, QPoint(50, 15));
   EXPECT_EQ(Rgb(button_.Picture(), 50, 0),
@@ -106,14 +102,11 @@ TEST_F(PillButtonMouse, FaceFollowsHoverAndPressAndAReleaseInsideSendsOneClick) 
   EXPECT_EQ(clicks_.count(), 1);
 }
 
-// The drags below walk the tracks; here the widths too small for a track.
-TEST(SliderGeometry, TracksTooNarrowMapToTheirStart) {
+TEST_F(ControlTest, SliderDragClampsAndNotifiesButAClickAloneChangesNothing) {
+  // Tracks too narrow for a position map to their start.
   EXPECT_FLOAT_EQ(SliderPositionAt(5, 10), 0.0f);
   EXPECT_FLOAT_EQ(LSliderPositionAt(3, 0), 0.0f);
   EXPECT_EQ(LSliderStripTop(24), 4);
-}
-
-TEST_F(ControlTest, SliderDragClampsAndNotifiesButAClickAloneChangesNothing) {
   Slider slider;
   slider.resize(110, 14);
   slider.SetPosition(0.25f);
@@ -180,10 +173,10 @@ TEST_F(ControlTest, TintStripsShowWhatTheTintMakesOfTheColourAtTheKnob) {
     ColourStripSliderMode mode;
     int from, to;
   };
-  for (const Case c : {Case{ColourStripSliderMode::Hue, 40, 120},
-                       Case{ColourStripSliderMode::Hue, 200, 60},
-                       Case{ColourStripSliderMode::Saturation, 130, 100},
-                       Case{ColourStripSliderMode::Grey, 100, 140}}) {
+  for (const Case c :
+       {Case{ColourStripSliderMode::Hue, 40, 120}, Case{ColourStripSliderMode::Hue, 200, 60},
+        Case{ColourStripSliderMode::Saturation, 130, 100},
+        Case{ColourStripSliderMode::Grey, 100, 140}}) {
     ColourStripSlider strip;
     strip.resize(240, 25);
     strip.SetMode(static_cast<int>(c.mode));
@@ -195,7 +188,8 @@ TEST_F(ControlTest, TintStripsShowWhatTheTintMakesOfTheColourAtTheKnob) {
     const float shift = static_cast<float>(c.to - c.from) / 240.0f;
     const auto along = [&](ColourStripSliderMode mode) { return c.mode == mode ? shift : 0.0f; };
     ASSERT_TRUE(SetHSL(&pixel, 1, 1, along(ColourStripSliderMode::Hue),
-                       along(ColourStripSliderMode::Saturation), along(ColourStripSliderMode::Grey)));
+                       along(ColourStripSliderMode::Saturation),
+                       along(ColourStripSliderMode::Grey)));
     const QRgb want = picture.pixel(c.to, y);
     for (const int byte : {0, 8, 16}) {
       EXPECT_NEAR((pixel >> byte) & 0xFF, (want >> byte) & 0xFF, 3)
@@ -204,7 +198,8 @@ TEST_F(ControlTest, TintStripsShowWhatTheTintMakesOfTheColourAtTheKnob) {
   }
 }
 
-TEST(PickerGeometry, KeepsTheMarkerOffTheEdgesAndCutsOneDrawnAtACorner) {
+// The pickers keep their marker off the edges and cut one drawn at a corner.
+TEST(PickerGeometry, MarkersAndCellsLieWhereThePointerPicks) {
   EXPECT_FLOAT_EQ(PickerPositionAt(5, 0), 0.0f);
   EXPECT_EQ(PickerMarkerCoordinate(0.0f, 240), 4);
   EXPECT_EQ(PickerMarkerCoordinate(1.0f, 240), 235);
@@ -212,6 +207,29 @@ TEST(PickerGeometry, KeepsTheMarkerOffTheEdgesAndCutsOneDrawnAtACorner) {
   picture.fill(qRgb(10, 100, 200));
   DrawPositionMarker(picture, QPoint(0, 0));
   EXPECT_EQ(picture.pixel(0, 0), qRgb(245, 155, 55));
+
+  // The hue-lightness picker's border pixels pick nothing.
+  const QSize size(240, 170);
+  EXPECT_EQ(HLPickerCellAt(QPoint(240, 50), size), QPoint(-1, -1));
+  EXPECT_EQ(HLPickerCellAt(QPoint(238, 168), size), QPoint(16, 12));
+  // Cells 14 wide and 12.92 high: x = 15 is the second column, y = 14 the second row.
+  EXPECT_EQ(HLPickerCellAt(QPoint(15, 14), size), QPoint(1, 1));
+  EXPECT_EQ(HLPickerCellAt(QPoint(14, 13), size), QPoint(0, 0));
+  EXPECT_EQ(HLPickerCellRect(0, 0, size), QRect(QPoint(1, 1), QPoint(14, 13)));
+  EXPECT_EQ(HLPickerCellRect(12, 16, size), QRect(QPoint(225, 156), QPoint(238, 168)));
+
+  // The colour line: seven columns by two rows of whole pixels.
+  const QSize line(140, 42);
+  EXPECT_EQ(ColourLineCellRect(13, line), QRect(120, 20, 20, 20));
+  EXPECT_EQ(ColourLineCellAt(QPoint(139, 39), line), 13);
+  EXPECT_EQ(ColourLineCellAt(QPoint(139, 19), line), 6);
+  // The two rows below the cells belong to none.
+  EXPECT_EQ(ColourLineCellAt(QPoint(50, 40), line), -1);
+  EXPECT_EQ(ColourLineCellAt(QPoint(140, 10), line), -1);
+  // Fractional cells: 150 / 7 = 21.43 wide, drawn 21 wide.
+  EXPECT_EQ(ColourLineCellRect(6, QSize(150, 42)), QRect(126, 0, 21, 20));
+  EXPECT_EQ(ColourLineCellAt(QPoint(149, 5), QSize(150, 42)), 6);
+  EXPECT_EQ(ColourLineCellAt(QPoint(3, 1), QSize(140, 2)), -1);
 }
 
 TEST(SaturationLightnessSquareRows, InterpolatedPixelsStayWithinOneOfTheExactColour) {
@@ -236,7 +254,7 @@ TEST(SaturationLightnessSquareRows, InterpolatedPixelsStayWithinOneOfTheExactCol
 
 // The hue strip and the square take the press and every move, clamped to their ends, and
 // nothing after the release.
-TEST_F(ControlTest, PickersFollowADragBeyondTheirEdgesAndStopAtTheRelease) {
+TEST_F(ControlTest, PickersFollowADragOrPickOnThePressAndNotifyAsTheyShould) {
   HueSlider strip;
   strip.resize(240, 20);
   QSignalSpy stripChanges(&strip, &HueSlider::clicked);
@@ -261,20 +279,8 @@ TEST_F(ControlTest, PickersFollowADragBeyondTheirEdgesAndStopAtTheRelease) {
   EXPECT_FLOAT_EQ(square.Lightness(), 1.0f);
   QTest::mouseRelease(&square, Qt::LeftButton, {}, QPoint(-10, 500));
   EXPECT_EQ(squareChanges.count(), 2);
-}
 
-TEST(HueLightnessPickerGeometry, BorderPixelsPickNothing) {
-  const QSize size(240, 170);
-  EXPECT_EQ(HLPickerCellAt(QPoint(240, 50), size), QPoint(-1, -1));
-  EXPECT_EQ(HLPickerCellAt(QPoint(238, 168), size), QPoint(16, 12));
-  // Cells 14 wide and 12.92 high: x = 15 is the second column, y = 14 the second row.
-  EXPECT_EQ(HLPickerCellAt(QPoint(15, 14), size), QPoint(1, 1));
-  EXPECT_EQ(HLPickerCellAt(QPoint(14, 13), size), QPoint(0, 0));
-  EXPECT_EQ(HLPickerCellRect(0, 0, size), QRect(QPoint(1, 1), QPoint(14, 13)));
-  EXPECT_EQ(HLPickerCellRect(12, 16, size), QRect(QPoint(225, 156), QPoint(238, 168)));
-}
-
-TEST_F(ControlTest, HLPickerPicksOnPressAndNotifiesOnRelease) {
+  // The hue-lightness picker picks on the press and notifies on the release.
   HueLightnessPicker picker;
   picker.resize(240, 170);
   QSignalSpy clicks(&picker, &HueLightnessPicker::clicked);
@@ -296,23 +302,8 @@ TEST_F(ControlTest, HLPickerPicksOnPressAndNotifiesOnRelease) {
   QTest::mouseRelease(&picker, Qt::LeftButton, {}, QPoint(300, 5));
   EXPECT_EQ(picker.CurrentColour(), (HslColour{0, 0, 0}));
   EXPECT_EQ(clicks.count(), 3);
-}
 
-TEST(ColourLineGeometry, SevenColumnsByTwoRowsOfWholePixels) {
-  const QSize size(140, 42);
-  EXPECT_EQ(ColourLineCellRect(13, size), QRect(120, 20, 20, 20));
-  EXPECT_EQ(ColourLineCellAt(QPoint(139, 39), size), 13);
-  EXPECT_EQ(ColourLineCellAt(QPoint(139, 19), size), 6);
-  // The two rows below the cells belong to none.
-  EXPECT_EQ(ColourLineCellAt(QPoint(50, 40), size), -1);
-  EXPECT_EQ(ColourLineCellAt(QPoint(140, 10), size), -1);
-  // Fractional cells: 150 / 7 = 21.43 wide, drawn 21 wide.
-  EXPECT_EQ(ColourLineCellRect(6, QSize(150, 42)), QRect(126, 0, 21, 20));
-  EXPECT_EQ(ColourLineCellAt(QPoint(149, 5), QSize(150, 42)), 6);
-  EXPECT_EQ(ColourLineCellAt(QPoint(3, 1), QSize(140, 2)), -1);
-}
-
-TEST_F(ControlTest, ColourLineNotifiesOnThePressWithTheCellColour) {
+  // The colour line notifies on the press with the cell's colour.
   ColourLine line;
   line.resize(140, 42);
   QSignalSpy picks(&line, &ColourLine::clicked);
@@ -329,7 +320,7 @@ TEST_F(ControlTest, ColourLineNotifiesOnThePressWithTheCellColour) {
   EXPECT_EQ(line.CurrentColour(), (HslColour{0, 240, 240}));
 }
 
-TEST_F(ControlTest, EyedropperHasItsHotSpotAtTheTip) {
+TEST_F(ControlTest, EyedropperHasItsHotSpotAtTheTipAndTheFieldLabelSwallowsAPress) {
   const QCursor& cursor = EyedropperCursor();
   EXPECT_EQ(cursor.hotSpot(), QPoint(11, 20));
   const QImage picture = cursor.pixmap().toImage();
@@ -337,9 +328,8 @@ TEST_F(ControlTest, EyedropperHasItsHotSpotAtTheTip) {
   EXPECT_EQ(picture.pixel(11, 20), qRgb(0, 0, 0));
   ColourLine line;
   EXPECT_EQ(line.cursor().hotSpot(), QPoint(11, 20));
-}
 
-TEST_F(ControlTest, FldNameSwallowsTheLeftPress) {
+  // The field label swallows the left press.
   QWidget parent;
   FieldNameLabel label(&parent);
   label.SetText(QStringLiteral("Name"));
@@ -357,16 +347,14 @@ QImage Grab(QWidget& control, QSize size) {
   return control.grab().toImage();
 }
 
-TEST_F(ControlTest, PillButtonLooksAsItsGoldens) {
+TEST_F(ControlTest, EveryControlLooksAsItsGoldens) {
   PillButton button;
   button.SetText(QStringLiteral("Background options"));
   EXPECT_TRUE(MatchesGolden(Grab(button, {150, 30}), "pill_button_normal", kWithText));
   PillButton previous;
   previous.SetSymbol(kSymbolArrowLeft);
   EXPECT_TRUE(MatchesGolden(Grab(previous, {50, 30}), "pill_button_arrow_left", kExact));
-}
 
-TEST_F(ControlTest, SlidersLookAsTheirGoldens) {
   Slider slider;
   slider.SetPosition(0.3f);
   EXPECT_TRUE(MatchesGolden(Grab(slider, {160, 14}), "slider", kExact));
@@ -375,9 +363,7 @@ TEST_F(ControlTest, SlidersLookAsTheirGoldens) {
   centred.SetMode(0);
   centred.SetPosition(0.0f);
   EXPECT_TRUE(MatchesGolden(Grab(centred, {200, 25}), "colour_strip_slider_hue", kExact));
-}
 
-TEST_F(ControlTest, SwatchesAndLabelLookAsTheirGoldens) {
   ColourButton swatch;
   swatch.SetColour(MakeColourRef(200, 40, 60));
   EXPECT_TRUE(MatchesGolden(Grab(swatch, {40, 24}), "colour_button", kExact));
@@ -387,9 +373,7 @@ TEST_F(ControlTest, SwatchesAndLabelLookAsTheirGoldens) {
   FieldNameLabel label;
   label.SetText(QStringLiteral("Company Name"));
   EXPECT_TRUE(MatchesGolden(Grab(label, {120, 20}), "field_name_label", kWithText));
-}
 
-TEST_F(ControlTest, PickersLookAsTheirGoldens) {
   HueSlider hue;
   hue.SetPosition(0.6f);
   EXPECT_TRUE(MatchesGolden(Grab(hue, {240, 20}), "hueslider", kExact));

@@ -1,6 +1,5 @@
 // The About box (its version line and closing), the help window with its contents, history and
 // the keys that open it, the order of the contents, and the shipped pages' links and pictures.
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QAction>
@@ -8,17 +7,11 @@
 #include <QFile>
 #include <QListWidget>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextBrowser>
-#include <filesystem>
-#include <memory>
 #include <system_error>
 
 #include "core/base/ProgramFolder.h"
-#include "tests/core/TestFolders.h"
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/ScriptedPrompts.h"
-#include "tests/ui/TestBackgrounds.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/app/AboutDialog.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/HelpContents.h"
@@ -31,7 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void WritePage(const fs::path& folder, const char* name, const QString& html) {
-  QFile file(QString::fromStdString((folder / name).string()));
+  QFile file(test::PathText(folder / name));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(html.toUtf8());
 }
@@ -50,18 +43,18 @@ void WritePages(const fs::path& folder) {
   WritePage(folder, "notes.txt", "not a page");
 }
 
-TEST(HelpContents, ListsTheStartPageThenItsLinksThenTheRestByTitle) {
+TEST(HelpContents,
+     ListsTheStartPageThenItsLinksThenTheRestByTitleAndTheShippedPagesLinkWhatIsThere) {
   test::TempFolder folder;
   WritePages(folder.Path());
   QStringList listed;
-  for (const HelpPage& page : HelpPages(QString::fromStdString(folder.Path().string()))) {
+  for (const HelpPage& page : HelpPages(test::PathText(folder.Path()))) {
     listed << page.file + "=" + page.title;
   }
   EXPECT_EQ(listed, QStringList({"about.htm=Welcome", "b.htm=Bee", "a.html=Ay & co", "z.html=Alpha",
                                  "c.htm=c.htm"}));
-}
 
-TEST(HelpContents, TheShippedPagesHaveTitlesAndTheirLinksAndPicturesAreThere) {
+  // The shipped pages have titles, and their links and pictures are there.
   const QDir help(QStringLiteral(TAVOLO_TEST_DATA "/../../data/help"));
   const std::vector<HelpPage> pages = HelpPages(help.path());
   ASSERT_GE(pages.size(), 7u);
@@ -88,7 +81,7 @@ TEST(HelpWindow, NamedPipesInTheHelpFolderAreSkippedNotWaitedOn) {
             "</body></html>");
   ASSERT_EQ(::mkfifo((folder / "images" / "pipe.png").c_str(), 0600), 0);
   ASSERT_EQ(::mkfifo((folder / "pipe.htm").c_str(), 0600), 0);
-  const HelpWindow help(QString::fromStdString(folder.Path().string()));
+  const HelpWindow help(test::PathText(folder.Path()));
   EXPECT_TRUE(help.Browser().toPlainText().contains("Hello"));
   EXPECT_EQ(help.Contents().count(), 1);
 }

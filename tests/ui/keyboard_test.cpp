@@ -1,16 +1,11 @@
 // The owner-drawn controls from the keyboard: Tab reaches them, a focus mark shows while they
 // have the focus, Space or Enter presses a button, and the arrow keys move sliders, pickers and
 // marks.
-#include <gtest/gtest.h>
-
 #include <QSignalSpy>
-#include <QTest>
 #include <functional>
-#include <memory>
 
 #include "core/card/BackgroundTable.h"
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/TestBackgrounds.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/app/FieldCaption.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/choosers/LayoutChooser.h"
@@ -28,6 +23,11 @@ namespace {
 
 using test::ControlTest;
 
+// Presses and releases the keys in turn on the widget.
+void Press(QWidget* widget, std::initializer_list<Qt::Key> keys) {
+  for (const Qt::Key key : keys) QTest::keyClick(widget, key);
+}
+
 // A control in a window of its own, shown and given the keyboard focus.
 struct Focused {
   explicit Focused(OwnerDrawnControl* made, QSize size) : control(made) {
@@ -43,7 +43,7 @@ struct Focused {
   OwnerDrawnControl* control;
 };
 
-TEST_F(ControlTest, TabReachesTheControlsAndAFocusMarkShowsOnlyWhileFocused) {
+TEST_F(ControlTest, TabReachesTheControlsAFocusMarkShowsWhileFocusedAndKeysPressButtons) {
   BackgroundTable table = test::SyntheticBackgrounds(6);
   const std::pair<std::function<OwnerDrawnControl*()>, QSize> controls[] = {
       {[] { return new PillButton; }, {120, 30}},
@@ -71,9 +71,8 @@ TEST_F(ControlTest, TabReachesTheControlsAndAFocusMarkShowsOnlyWhileFocused) {
   }
   FieldNameLabel label;
   EXPECT_EQ(label.focusPolicy(), Qt::NoFocus);
-}
 
-TEST_F(ControlTest, SpaceAndEnterPressAFocusedButtonUnlessItIsInactive) {
+  // Space and Enter press a focused button unless it is inactive.
   for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
     Focused button(new PillButton, {120, 30});
     QSignalSpy clicked(button.control, &OwnerDrawnControl::clicked);
@@ -92,7 +91,7 @@ TEST_F(ControlTest, SpaceAndEnterPressAFocusedButtonUnlessItIsInactive) {
   EXPECT_EQ(captionClicked.count(), 1);
 }
 
-TEST_F(ControlTest, ArrowKeysMoveTheSlidersWithinTheirRanges) {
+TEST_F(ControlTest, ArrowKeysMoveSlidersPickersAndMarksWithinTheirRangesAndNotifyAsTheMouseDoes) {
   Focused plain(new Slider, {120, 14});
   auto* slider = static_cast<Slider*>(plain.control);
   QSignalSpy moved(slider, &OwnerDrawnControl::clicked);
@@ -120,39 +119,34 @@ TEST_F(ControlTest, ArrowKeysMoveTheSlidersWithinTheirRanges) {
   QTest::keyClick(tint, Qt::Key_A);
   EXPECT_EQ(tintMoved.count(), 1);
   EXPECT_EQ(released.count(), 1);
-}
 
-TEST_F(ControlTest, ArrowKeysMoveThePickersAndMarksAndNotifyAsTheMouseDoes) {
+  // The pickers and marks move and notify as the mouse makes them.
   Focused strip(new HueSlider, {200, 20});
   auto* hue = static_cast<HueSlider*>(strip.control);
   QTest::keyClick(hue, Qt::Key_Left);
   EXPECT_FLOAT_EQ(hue->Position(), 0.0f);
-  for (int i = 0; i < 4; ++i) QTest::keyClick(hue, Qt::Key_Right);
+  Press(hue, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
   EXPECT_FLOAT_EQ(hue->Position(), 0.1f);
 
   Focused square(new SaturationLightnessSquare, {200, 200});
   auto* sl = static_cast<SaturationLightnessSquare*>(square.control);
   sl->SetSaturation(0.5f);
   sl->SetLightness(1.0f);
-  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Right}) QTest::keyClick(sl, key);
+  Press(sl, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Right});
   EXPECT_FLOAT_EQ(sl->Saturation(), 0.525f);
   EXPECT_FLOAT_EQ(sl->Lightness(), 0.975f);
 
   Focused palette(new HueLightnessPicker, {221, 169});
   auto* picker = static_cast<HueLightnessPicker*>(palette.control);
   QSignalSpy picked(picker, &OwnerDrawnControl::clicked);
-  for (Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}) {
-    QTest::keyClick(picker, key);
-  }
+  Press(picker, {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return});
   EXPECT_EQ(picker->CurrentColour(), HLPickerCellColour(1, 2));
   EXPECT_EQ(picked.count(), 1);
 
   Focused swatches(new ColourLine, {154, 34});
   auto* line = static_cast<ColourLine*>(swatches.control);
-  for (Qt::Key key :
-       {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}) {
-    QTest::keyClick(line, key);
-  }
+  Press(line,
+        {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space});
   EXPECT_EQ(line->FocusCell(), 9);
   EXPECT_EQ(line->CurrentColour(), ColourLineCellColour(9));
   EXPECT_EQ(ColourLineCellAfterKey(6, Qt::Key_Right), 6);
@@ -164,9 +158,7 @@ TEST_F(ControlTest, ArrowKeysMoveThePickersAndMarksAndNotifyAsTheMouseDoes) {
   Focused chooser(bg, {300, 300});
   QSignalSpy chosen(bg, &BackgroundChooser::backgroundPicked);
   EXPECT_EQ(bg->FocusItem(), 1);  // the selected one
-  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {
-    QTest::keyClick(bg, key);
-  }
+  Press(bg, {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down});
   EXPECT_EQ(bg->FocusItem(), std::min(8, bg->Visible() - 1));
   QTest::keyClick(bg, Qt::Key_Return);
   EXPECT_EQ(bg->Selected(), bg->FocusItem());
@@ -177,7 +169,7 @@ TEST_F(ControlTest, ArrowKeysMoveThePickersAndMarksAndNotifyAsTheMouseDoes) {
   QSignalSpy layoutPicked(layouts, &LayoutChooser::layoutPicked);
   QTest::keyClick(layouts, Qt::Key_Enter);  // the current one: nothing
   EXPECT_EQ(layoutPicked.count(), 0);
-  for (Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_Space}) QTest::keyClick(layouts, key);
+  Press(layouts, {Qt::Key_End, Qt::Key_Left, Qt::Key_Space});
   EXPECT_EQ(layouts->Current(), 8);
   EXPECT_EQ(layoutPicked.count(), 1);
 }

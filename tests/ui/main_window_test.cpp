@@ -2,30 +2,21 @@
 // field entries, recording (typing, sliders, undo and redo), the Text Options
 // and Background Options commands, the file commands with their messages, files dropped on the
 // window, and closing.
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
-#include <QLineEdit>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QUrl>
-#include <filesystem>
-#include <memory>
 
 #include "core/base/ProgramFolder.h"
 #include "core/card/BackgroundTable.h"
 #include "core/formats/ProjectFile.h"
-#include "tests/core/TestFolders.h"
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/ScriptedPrompts.h"
-#include "tests/ui/TestBackgrounds.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/FieldCaption.h"
 #include "ui/app/FieldPanel.h"
@@ -46,14 +37,18 @@ namespace tavolo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::PathText;
 using test::Script;
 using test::TempFolder;
 
 // Layout 3 (Alt+3) has three text boxes; layout 1 has five.
 constexpr int kThreeBoxLayout = 2;
 
-QString PathText(const fs::path& path) {
-  return QString::fromStdString(path.string());
+// A picture of width × height saved as PNG at `path`.
+void WritePng(const fs::path& path, int width, int height) {
+  RasterImage picture;
+  ASSERT_TRUE(picture.Create(width, height, 24, kFormatPng));
+  ASSERT_TRUE(picture.Save(path, kFormatPng));
 }
 
 class MainWindowTest : public test::ControlTest {
@@ -136,12 +131,6 @@ TEST(MainWindowPlacement, PlacesEveryControlByTheTable) {
   EXPECT_EQ(FieldEditorRect(panel, 3, 2), QRect(1030, 485, 250, 195));
 }
 
-// The commands' filters show the usual conversions; here the spaces and the empty filter.
-TEST(FileFilter, WindowsFiltersBecomeQtFilters) {
-  EXPECT_EQ(QtFileFilter("Pictures|*.png; *.gif|"), "Pictures (*.png *.gif)");
-  EXPECT_EQ(QtFileFilter(""), "");
-}
-
 TEST_F(MainWindowTest, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMinimum) {
   for (const QSize size : {QSize(1280, 800), QSize(600, 400)}) {
     Window().resize(size);
@@ -169,7 +158,7 @@ TEST_F(MainWindowTest, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMin
   }
 }
 
-TEST_F(MainWindowTest, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
+TEST_F(MainWindowTest, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntriesAndKeepsItsText) {
   EXPECT_EQ(FieldEntries(), 5);
   Trigger(kCmdLayout1 + kThreeBoxLayout);
   EXPECT_EQ(Window().Fields().Count(), 3);
@@ -186,11 +175,8 @@ TEST_F(MainWindowTest, AThreeBoxLayoutHasThreeEditorsCaptionsAndWindowEntries) {
     EXPECT_EQ(Window().Action(kCmdLayout1 + n)->isChecked(), n == kThreeBoxLayout) << n;
   }
   EXPECT_EQ(Doc().Working().layoutIndex, kThreeBoxLayout);
-}
 
-// Which text each layout shows is the document's rule; the editors show what it hands them.
-TEST_F(MainWindowTest, ALayoutShownAgainHasItsTypedText) {
-  Trigger(kCmdLayout1 + kThreeBoxLayout);
+  // Which text each layout shows is the document's rule; the editors show what it hands them.
   Type(1, "!");
   QTest::keyClick(&Window(), Qt::Key_1, Qt::AltModifier);
   EXPECT_EQ(Doc().Layout().Current(), 0);
@@ -241,7 +227,7 @@ TEST_F(MainWindowTest, EveryKeystrokeIsAStepAndCtrlZInAnEditorUndoesTheCard) {
   EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
 }
 
-TEST_F(MainWindowTest, ASliderDragOrAHeldKeyIsOneStepWhateverItsLength) {
+TEST_F(MainWindowTest, ASliderDragAHeldKeyOrAPickedBackgroundIsOneStepWhateverItsLength) {
   auto* hue = Find<ColourStripSlider>(kHueSlider);
   auto* saturation = Find<ColourStripSlider>(kSaturationSlider);
   const float hueShift = Doc().Live().hueShift;
@@ -269,9 +255,8 @@ TEST_F(MainWindowTest, ASliderDragOrAHeldKeyIsOneStepWhateverItsLength) {
   EXPECT_FLOAT_EQ(Doc().Working().lightShift, 0.3f);
   Trigger(kCmdUndo);
   EXPECT_FLOAT_EQ(lightness->Position(), 0.5f);
-}
 
-TEST_F(MainWindowTest, PickingABackgroundResetsTheTintAndIsOneStep) {
+  // Picking a background resets the tint and is one step; the sliders show it.
   CardState live = Doc().Live();
   live.satShift = 0.2f;
   Doc().SetLive(live);
@@ -553,6 +538,9 @@ TEST_F(MainWindowTest, RecentProjectsListTheLastEightAndDropAMissingOneWhenChose
 }
 
 TEST(FileFolders, DialogsStartInTheLastFolderElsePicturesElseHome) {
+  // The commands' filters show the usual conversions; here the spaces and the empty filter.
+  EXPECT_EQ(QtFileFilter("Pictures|*.png; *.gif|"), "Pictures (*.png *.gif)");
+  EXPECT_EQ(QtFileFilter(""), "");
   TempFolder folder;
   const QString last = PathText(folder / "last"), pictures = PathText(folder / "Pictures");
   fs::create_directories(folder / "last");
@@ -611,9 +599,7 @@ void Drop(MainWindow& window, QWidget* target, const fs::path& file,
 
 TEST_F(MainWindowTest, DroppedFilesOpenACardPlaceAPictureOrImportABackgroundByWhereTheyFall) {
   TempFolder folder;
-  RasterImage picture;
-  ASSERT_TRUE(picture.Create(60, 40, 24, kFormatPng));
-  ASSERT_TRUE(picture.Save(folder / "Dropped.PNG", kFormatPng));
+  WritePng(folder / "Dropped.PNG", 60, 40);
   test::WriteFileBytes(folder / "notes.txt", {'x'});
   CardState other = Doc().Working();
   other.layoutIndex = 4;
@@ -667,9 +653,7 @@ TEST_F(MainWindowTest, PagingButtonsAreEnabledOnlyWhereThereIsAPageToGoTo) {
 // What Photo Options does is tested with the dialog; here the commands and their menu texts.
 TEST_F(MainWindowTest, PhotoAndLogoCommandsFollowTheCardAndTheMenuTexts) {
   const fs::path picture = UserDataFolder() / "chosen photo.png";
-  RasterImage image;
-  ASSERT_TRUE(image.Create(120, 80, 24, kFormatPng));
-  ASSERT_TRUE(image.Save(picture, kFormatPng));
+  WritePng(picture, 120, 80);
   script_.paths.push_back(PathText(picture));
   script_.dialog = [](QDialog& dialog) {
     dialog.findChild<QPushButton*>(QStringLiteral("1056"))->click();

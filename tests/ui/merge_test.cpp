@@ -1,17 +1,15 @@
 // File → Merge…: the data file, the column mapping (recognised, then changed by the user), the
 // record browser over a copy of the card, and the merge printed into a PDF and exported as one
 // image per record.
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include <filesystem>
 #include <fstream>
 
 #include "tests/ui/DialogFixture.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/dialogs/ExportDialog.h"
 #include "ui/dialogs/MergeBrowserDialog.h"
 #include "ui/dialogs/MergeCommand.h"
@@ -39,10 +37,10 @@ struct MergeFixture : test::DialogFixture {
   }
 };
 
-TEST(MergeCommand, MapsTheColumnsThenBrowsesTheRecordsOnACopyOfTheCard) {
+TEST(MergeCommand, MapsTheColumnsThenBrowsesTheRecordsOnACopyOfTheCardOrSaysWhyNot) {
   MergeFixture fx;
   const CardState before = fx.document.Live();
-  fx.script.paths.push_back(QString::fromStdString(fx.data.string()));
+  fx.script.paths.push_back(test::PathText(fx.data));
   QStringList positions;
   QImage firstPreview;
   fx.script.dialog = [&](QDialog& d) {
@@ -73,15 +71,14 @@ TEST(MergeCommand, MapsTheColumnsThenBrowsesTheRecordsOnACopyOfTheCard) {
   EXPECT_EQ(positions, (QStringList{"Record 1 of 3", "Record 2 of 3", "Record 3 of 3"}));
   EXPECT_EQ(fx.document.Live(), before);
   EXPECT_TRUE(fx.script.told.isEmpty()) << fx.script.told.join('\n').toStdString();
-}
 
-TEST(MergeCommand, AFileThatIsNoListIsToldAndNothingOpens) {
-  MergeFixture fx;
+  // A file that is no list is told, and nothing opens.
+  const int dialogs = fx.script.dialogsRun;
   std::ofstream(fx.data) << "Name\n\"Anna\n";
-  fx.script.paths.push_back(QString::fromStdString(fx.data.string()));
+  fx.script.paths.push_back(test::PathText(fx.data));
   RunMergeCommand(nullptr, fx.document, fx.printer, fx.prompts);
   EXPECT_EQ(fx.script.told, QStringList{"team.csv, line 2: a quoted value is never closed."});
-  EXPECT_EQ(fx.script.dialogsRun, 0);
+  EXPECT_EQ(fx.script.dialogsRun, dialogs);
 }
 
 TEST(MergeBrowser, PrintsOneCardPerRecordAndExportsOneImageEach) {
@@ -96,13 +93,17 @@ TEST(MergeBrowser, PrintsOneCardPerRecordAndExportsOneImageEach) {
   MergeBrowserDialog browser(fx.document.Card(), &fx.table, fx.photos, records, fx.printer,
                              fx.prompts);
   const fs::path pdf = fx.folder / "team.pdf";
-  fx.script.paths.push_back(QString::fromStdString(pdf.string()));
-  fx.script.paths.push_back(QString::fromStdString((fx.folder / "out/{Name}.png").string()));
+  fx.script.paths.push_back(test::PathText(pdf));
+  fx.script.paths.push_back(test::PathText(fx.folder / "out/{Name}.png"));
   int sheets = 0;
   fx.script.dialog = [&](QDialog& d) {
     if (auto* print = dynamic_cast<PrintDialog*>(&d)) {
-      // The card's back can be printed behind the merged cards.
+      // The card's back can be printed behind the merged cards; the edge to turn the sheet over
+      // is asked for only then.
+      auto* flip = print->findChild<QWidget*>(QString::number(PrintDialog::kDuplexFlip));
+      EXPECT_FALSE(flip->isEnabled());
       print->findChild<QCheckBox*>(QString::number(PrintDialog::kBothSides))->setChecked(true);
+      EXPECT_TRUE(flip->isEnabled());
       EXPECT_TRUE(PrintsBacks(print->Job()));
       print->findChild<QPushButton*>(QString::number(PrintDialog::kPrint))->click();
       sheets = print->Job().sheets;

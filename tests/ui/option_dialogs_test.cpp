@@ -1,8 +1,6 @@
 // Text Options, Background Options and QR Code: what they show when they open, what each control
 // writes into the live card, and that closing with "Close" (OK) records one step while Escape and
 // the close box restore the card exactly.
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,14 +9,12 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTest>
 #include <functional>
 
 #include "core/card/CardDocument.h"
 #include "core/card/QrCodeChunk.h"
 #include "core/card/ShrinkToFitChunk.h"
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/TestBackgrounds.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/base/DialogPlacement.h"
 #include "ui/base/UserSettings.h"
 #include "ui/card/CardPreview.h"
@@ -71,7 +67,7 @@ class OptionDialogs : public test::ControlTest {
   CardPreview preview_{document_};
 };
 
-TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyle) {
+TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyleAndTakeTypedSizesKeyByKey) {
   SetStyle(2, [](TextBoxStyle& s) {
     s.size = "100";
     s.face = "No Such Face";
@@ -94,12 +90,11 @@ TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyle) {
   // Nothing changed by opening: the face that is not installed stays.
   EXPECT_EQ(Style(2).face, "No Such Face");
   EXPECT_EQ(Style(2).size, "100");
-}
 
-TEST_F(OptionDialogs, TypedSizesTakeEffectKeyByKeyWhileInRange) {
-  TextOptionsDialog dialog(preview_, 1);
-  dialog.show();
-  QLineEdit* edit = Find<QComboBox>(dialog, TextOptionsDialog::kSizeList)->lineEdit();
+  // Typed sizes take effect key by key while in range.
+  TextOptionsDialog typed(preview_, 1);
+  typed.show();
+  QLineEdit* edit = Find<QComboBox>(typed, TextOptionsDialog::kSizeList)->lineEdit();
   // Which sizes count is the engine's rule; here each key takes effect: "25" before "251".
   const struct {
     const char* typed;
@@ -111,7 +106,7 @@ TEST_F(OptionDialogs, TypedSizesTakeEffectKeyByKeyWhileInRange) {
     QTest::keyClicks(edit, c.typed);
     EXPECT_EQ(Style(1).size, c.size) << c.typed;
   }
-  Find<QComboBox>(dialog, TextOptionsDialog::kSizeList)->setCurrentIndex(2);
+  Find<QComboBox>(typed, TextOptionsDialog::kSizeList)->setCurrentIndex(2);
   EXPECT_EQ(Style(1).size, "16");
 }
 
@@ -155,9 +150,8 @@ TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {
   Find<QRadioButton>(dialog, TextOptionsDialog::kFrameNoneRadio)->click();
   EXPECT_EQ(Style(3).frameMode, kFrameNone);
   EXPECT_EQ(frameControls(), (std::array<bool, 3>{false, false, false}));
-}
 
-TEST_F(OptionDialogs, ASwatchBringsItsBrightnessAndMovesTheBrightnessSlider) {
+  // A swatch brings its brightness and moves the brightness slider.
   TextOptionsDialog text(preview_, 0);
   text.show();
   Swatch(Find<ColourLine>(text, TextOptionsDialog::kColourLine), kColourLineWhiteCell);
@@ -295,7 +289,7 @@ TEST_F(OptionDialogs, EveryControlHasAKeyboardPath) {
   }
 }
 
-TEST(DialogPlacement, BesideTheCardOnTheScreenElseWhereThereIsMostRoom) {
+TEST_F(OptionDialogs, DialogsOpenBesideTheCardThenWhereTheUserLastPutThem) {
   const QRect screen(0, 0, 1600, 1000);
   const QRect card(300, 100, 600, 350);
   const struct {
@@ -310,17 +304,16 @@ TEST(DialogPlacement, BesideTheCardOnTheScreenElseWhereThereIsMostRoom) {
   for (const auto& c : cases) {
     EXPECT_EQ(PlaceBeside(card, c.dialog, screen), c.corner) << c.dialog.width();
   }
-}
 
-TEST_F(OptionDialogs, ADialogOpensBesideTheCardThenWhereTheUserLastPutIt) {
+  // A dialog opens beside the card, then where the user last put it.
   UserSettings()->remove(QStringLiteral("dialogs"));
   preview_.show();
-  const QRect card(preview_.mapToGlobal(preview_.Geometry().card.topLeft()),
-                   preview_.Geometry().card.size());
+  const QRect shown(preview_.mapToGlobal(preview_.Geometry().card.topLeft()),
+                    preview_.Geometry().card.size());
   {
     TextOptionsDialog dialog(preview_, 0);
     dialog.show();
-    EXPECT_FALSE(dialog.frameGeometry().intersects(card));
+    EXPECT_FALSE(dialog.frameGeometry().intersects(shown));
     dialog.move(123, 77);
     dialog.reject();
   }

@@ -2,18 +2,14 @@
 // turns, dragging on the draft preview, and the Insert Photo and Logo commands, which keep the
 // dialog's placement on OK and leave the card exactly as it was otherwise. The rules behind them
 // (the fit, the percentages, the rectangles, grabs and the turned picture) are the engine's.
-#include <gtest/gtest.h>
-
 #include <fstream>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTest>
 
 #include "tests/ui/DialogFixture.h"
-#include "tests/ui/ReportLog.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/controls/PicturePreview.h"
 #include "ui/controls/Slider.h"
 #include "ui/dialogs/EditCommands.h"
@@ -39,7 +35,7 @@ void SendMouse(QWidget& widget, QEvent::Type type, QPoint at) {
   QApplication::sendEvent(&widget, &event);
 }
 
-TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageAndASmallPhotoKeepsItButALogoNot) {
+TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageASmallPhotoKeepsItALogoNot) {
   PhotoDialog dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   EXPECT_FALSE(dialog.Scale().isEnabled());
   EXPECT_EQ(dialog.Scale().text(), QStringLiteral("100"));
@@ -49,7 +45,7 @@ TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageAndASmallPhotoKeeps
   EXPECT_EQ(dialog.Scale().text(), QStringLiteral("30"));
   EXPECT_FLOAT_EQ(dialog.Placement().reduction, 0.7f);
   EXPECT_EQ(dialog.Placement().name, QStringLiteral("wide.png"));
-  EXPECT_EQ(dialog.ShownPath(), QString::fromStdString((fx.photos / "wide.png").string()));
+  EXPECT_EQ(dialog.ShownPath(), test::PathText(fx.photos / "wide.png"));
   EXPECT_TRUE(std::filesystem::exists(fx.photos / "wide.png"));
 
   // A photo that fits keeps the size the previous one was given.
@@ -69,10 +65,8 @@ TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageAndASmallPhotoKeeps
   ASSERT_TRUE(logo.LoadFile(fx.Picture("small logo.png", 300, 100)));
   EXPECT_EQ(logo.Scale().text(), QStringLiteral("100"));
   EXPECT_EQ(logo.Placement().reduction, 0.0f);
-}
 
-TEST_F(PhotoLogoTest, ALogoDrawnAsSvgIsTakenAtItsSizeInPrintPixels) {
-  LogoDialog logo(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
+  // A logo drawn as SVG is taken at its size in print pixels.
   const std::filesystem::path mark = fx.pictures / "mark.svg";
   std::ofstream(mark) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="96" height="48">)"
                          R"(<rect width="96" height="48" fill="#123456"/></svg>)";
@@ -122,7 +116,7 @@ TEST_F(PhotoLogoTest, TypedScaleAndArrowsSetTheReduction) {
   EXPECT_FLOAT_EQ(dialog.Placement().reduction, ReductionForPercent(999));
 }
 
-TEST_F(PhotoLogoTest, APictureThatCannotBeReadChangesNothing) {
+TEST_F(PhotoLogoTest, APictureThatCannotBeReadOrLiesOutsideThePhotoFolderIsNotTaken) {
   PhotoDialog dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
   ASSERT_TRUE(test::WriteFileBytes(fx.pictures / "broken.png", {0x89, 'P', 'N', 'G', 1, 2}));
   EXPECT_FALSE(dialog.LoadFile(fx.pictures / "broken.png"));
@@ -133,15 +127,13 @@ TEST_F(PhotoLogoTest, APictureThatCannotBeReadChangesNothing) {
   EXPECT_TRUE(dialog.ShownPath().isEmpty());
   EXPECT_FALSE(dialog.Scale().isEnabled());
   EXPECT_FALSE(std::filesystem::exists(fx.photos / "broken.png"));
-}
 
-// Only the copy in the photo folder is ever read: a project's stored path may name any file.
-TEST_F(PhotoLogoTest, AStoredPathOutsideThePhotoFolderIsNeverRead) {
+  // Only the copy in the photo folder is ever read: a project's stored path may name any file.
   const std::filesystem::path outside = fx.Picture("secret.png", 40, 30);
   CardState card = fx.document.Live();
   for (const QString& name : {QString(), QStringLiteral("../secret.png")}) {
     card.photo.name = name;
-    card.photo.path = QString::fromStdString(outside.string());
+    card.photo.path = test::PathText(outside);
     card.logo.name = name;
     card.logo.path = card.photo.path;
     PhotoDialog photo(CardPicture(), card, fx.photos, fx.prompts);
@@ -175,7 +167,7 @@ TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItB
   const std::filesystem::path picture = fx.Picture("face.png", 120, 80);
   const int steps = fx.document.History().UndoCount();
   // "Load Photo" asks for the file through the prompts.
-  fx.script.paths.push_back(QString::fromStdString(picture.string()));
+  fx.script.paths.push_back(test::PathText(picture));
   fx.script.dialog = [&](QDialog& d) {
     auto& dialog = dynamic_cast<PhotoDialog&>(d);
     // The card under the photo is drawn without it.
@@ -220,7 +212,7 @@ TEST_F(PhotoLogoTest, OnALargerCardThePhotoIsPlacedInTheCardsOwnPixels) {
   live.cardHeight = 1230;
   fx.document.SetLive(live);
   fx.document.RecordEdit();
-  fx.script.paths.push_back(QString::fromStdString(fx.Picture("face.png", 300, 200).string()));
+  fx.script.paths.push_back(test::PathText(fx.Picture("face.png", 300, 200)));
   fx.script.dialog = [&](QDialog& d) {
     auto& dialog = dynamic_cast<PhotoDialog&>(d);
     dialog.ChoosePicture();

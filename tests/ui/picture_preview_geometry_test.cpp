@@ -1,14 +1,13 @@
 // The draft preview of the photo and logo dialogs: its rectangles, grabs and drags.
 #include <gtest/gtest.h>
 
-
 #include "core/card/CardRenderer.h"
 #include "ui/controls/PicturePreviewGeometry.h"
 
 namespace tavolo {
 namespace {
 
-TEST(PicturePreviewGeometry, TheCardIsStretchedOverAPreviewOfItsProportions) {
+TEST(PicturePreviewGeometry, TheCardIsStretchedOverAPreviewOfItsProportionsAndDrawnAtItsSize) {
   const PreviewScale half = PreviewScaleFor(QSize(531, 310), QSizeF(1062, 615));
   EXPECT_FLOAT_EQ(half.sx, 0.5f);
   EXPECT_FLOAT_EQ(half.sy, 310.0f / 615.0f);
@@ -19,23 +18,22 @@ TEST(PicturePreviewGeometry, TheCardIsStretchedOverAPreviewOfItsProportions) {
     QSize preview;
   };
   const Case cases[] = {
-      {2124, 1230, {531, 308}}, {615, 1062, {243, 420}},      {10000, 10, {531, 120}},
+      {2124, 1230, {531, 308}},
+      {615, 1062, {243, 420}},
+      {10000, 10, {531, 120}},
       {1062, 0, {531, 308}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DraftPreviewSize(c.width, c.height), c.preview) << c.width << "x" << c.height;
   }
-}
 
-TEST(PicturePreviewGeometry, TheCardUnderTheObjectIsDrawnAtAboutThePrintImagesSize) {
-  struct Case {
+  // The card under the object is drawn at about the print image's size.
+  struct Drawn {
     float width, height;
     int divisor, dx, dy;
   };
-  const Case cases[] = {
-      {2124, 1230, 2, 1062, 615}, {500, 300, 1, 500, 300}, {-4, 615, 1, 1062, 615},
-  };
-  for (const Case& c : cases) {
+  for (const Drawn& c : {Drawn{2124, 1230, 2, 1062, 615}, Drawn{500, 300, 1, 500, 300},
+                         Drawn{-4, 615, 1, 1062, 615}}) {
     const DraftPicture draft = DraftPictureFor(c.width, c.height);
     EXPECT_EQ(draft.divisor, c.divisor) << c.width;
     EXPECT_EQ(draft.dx, c.dx) << c.width;
@@ -43,7 +41,7 @@ TEST(PicturePreviewGeometry, TheCardUnderTheObjectIsDrawnAtAboutThePrintImagesSi
   }
 }
 
-TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
+TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlaceAndAPressGrabsTheWholeExtent) {
   PlacedPicture photo(PictureKind::kPhoto);
   photo.width = 400;
   photo.height = 200;
@@ -57,10 +55,8 @@ TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlace) {
   photo.reduction = 0.0f;
   photo.trimLeft = 1.0f;
   EXPECT_EQ(PreviewPictureRect(photo, 210, 200, scale), (PixelRect{245, 100, 350, 200}));
-}
 
-TEST(PicturePreviewGeometry, PressGrabsTheWholeExtentAndDragMovesTheCentre) {
-  const PreviewScale scale{0.5f, 0.5f};
+  // A press grabs the whole extent and a drag moves the centre.
   // 400 × 200 at (500, 300), half size: (200, 125) to (300, 175) on the control.
   struct Case {
     QPoint point;

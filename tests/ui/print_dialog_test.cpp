@@ -2,8 +2,6 @@
 // their messages, the predefined layouts, Save As Template, copies and printing, and the looks of
 // its two previews; the print job into PDF files; the printer choice of Print Setup; and the
 // Print and Print Setup commands.
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -16,10 +14,7 @@
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTest>
 
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,12 +23,9 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
 #include "tests/cli/CliRun.h"
-#include "tests/core/TestFolders.h"
 #include "tests/core/GoldenImage.h"
 #include "tests/ui/ModalDialogs.h"
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/ScriptedPrompts.h"
-#include "tests/ui/TestBackgrounds.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/MainWindow.h"
 #include "ui/choosers/BackgroundChooser.h"
@@ -115,6 +107,13 @@ QString EditText(const QWidget& dialog, int id) {
   return Control<QLineEdit>(dialog, id).text();
 }
 
+// The six edits show the lengths as the engine shows them.
+void ExpectEditsShow(const QWidget& dialog, const ShownLengths& shown) {
+  for (const auto& [edit, which] : kEdits) {
+    EXPECT_EQ(EditText(dialog, edit), DisplayText(At(shown, which))) << edit;
+  }
+}
+
 // What the user does: replace an edit's text by pasting over it (deleting it for an empty
 // text), one change of the edit.
 void Type(QWidget& dialog, int id, const QString& text) {
@@ -159,9 +158,11 @@ PageLayout NamedLayout(const char* name, int32_t paper, int32_t unit, float card
 
 class PrintDialogTest : public ControlTest {
  protected:
-  std::unique_ptr<Dlg> Open(const QPageSize& current) { return Open(current, layouts_.Path()); }
-  std::unique_ptr<Dlg> Open(const QPageSize& current, const fs::path& layouts) {
+  // The dialog on the printer's paper `current`, with the page layouts of `layouts` (or of the
+  // test's own folder).
+  std::unique_ptr<Dlg> Open(const QPageSize& current, fs::path layouts = {}) {
     printer_.SetPageSize(current);
+    if (layouts.empty()) layouts = layouts_.Path();
     auto dialog = std::make_unique<Dlg>(&image_, kDpi, printer_, prompts_, nullptr, layouts);
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -184,9 +185,7 @@ TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChose
   EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::Letter);
   EXPECT_EQ(dialog->Layout(), CentredOn("Letter"));
   const ShownLengths opening = ShowLengthsUntruncated(CentredOn("Letter"), kDpi);
-  for (const auto& [edit, which] : kEdits) {
-    EXPECT_EQ(EditText(*dialog, edit), DisplayText(At(opening, which))) << edit;
-  }
+  ExpectEditsShow(*dialog, opening);
   EXPECT_FALSE(Control<QComboBox>(*dialog, Dlg::kLayoutList).isEnabled());
 
   Click(*dialog, Dlg::kMm);
@@ -197,15 +196,12 @@ TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChose
       ApplyPaperChange(onA4, dialog->PaperInUse().id, dialog->PaperInUse().WholeMm(), kDpi);
   EXPECT_EQ(dialog->Layout(), onA4);
   EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kInches).isChecked());
-  for (const auto& [edit, which] : kEdits) {
-    EXPECT_EQ(EditText(*dialog, edit), DisplayText(At(centred, which))) << edit;
-  }
-}
+  ExpectEditsShow(*dialog, centred);
 
-TEST_F(PrintDialogTest, APrinterPaperMissingFromItsListLeavesTheFirstSelectedWithoutAReport) {
-  const auto dialog = Open(QPageSize(QSizeF(123, 77), QPageSize::Millimeter));
-  EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentIndex(), 0);
-  EXPECT_EQ(dialog->Layout().paper, dialog->Papers().front().id);
+  // A printer paper missing from the list leaves the first selected, without a report.
+  const auto odd = Open(QPageSize(QSizeF(123, 77), QPageSize::Millimeter));
+  EXPECT_EQ(Control<QComboBox>(*odd, Dlg::kPaperList).currentIndex(), 0);
+  EXPECT_EQ(odd->Layout().paper, odd->Papers().front().id);
 }
 
 TEST_F(PrintDialogTest, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
@@ -222,9 +218,7 @@ TEST_F(PrintDialogTest, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
     EXPECT_EQ(dialog->Unit(), step.unit);
     EXPECT_EQ(dialog->Layout().unit, static_cast<int32_t>(step.unit));
     const ShownLengths shown = ShowLengths(before, kDpi, step.unit);
-    for (const auto& [edit, which] : kEdits) {
-      EXPECT_EQ(EditText(*dialog, edit), DisplayText(At(shown, which))) << edit;
-    }
+    ExpectEditsShow(*dialog, shown);
     PageLayout lengthsOnly = dialog->Layout();
     lengthsOnly.unit = before.unit;
     EXPECT_EQ(lengthsOnly, before) << "the stored lengths stay as they were";
@@ -281,6 +275,16 @@ TEST_F(PrintDialogTest, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessa
 }
 
 TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
+  // From an empty folder: there are none, said so, and nothing changes.
+  {
+    const auto dialog = Open(QPageSize(QPageSize::A4));
+    const PageLayout before = dialog->Layout();
+    Click(*dialog, Dlg::kUsePredefined);
+    EXPECT_TRUE(script_.told.value(0).startsWith("No page layouts were found in "));
+    EXPECT_FALSE(Control<QCheckBox>(*dialog, Dlg::kUsePredefined).isChecked());
+    EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kCardWidth).isEnabled());
+    EXPECT_EQ(dialog->Layout(), before);
+  }
   WritePtm(layouts_ / "a.ptm", NamedLayout("Business sheet", 1, 0, 1000));
   WritePtm(layouts_ / "b.ptm", NamedLayout("avery in lower case", 9, 2, 1010));
   WritePtm(layouts_ / "c.ptm", NamedLayout("Avery business cards", 9, 1, 1020));
@@ -322,16 +326,6 @@ TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
   EXPECT_EQ(dialog->PaperInUse().id, 1);
   EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kCardWidth).isEnabled());
   EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kPaperList).isEnabled());
-}
-
-TEST_F(PrintDialogTest, PredefinedLayoutsFromAnEmptyFolderSayThereAreNone) {
-  const auto dialog = Open(QPageSize(QPageSize::A4));
-  const PageLayout before = dialog->Layout();
-  Click(*dialog, Dlg::kUsePredefined);
-  EXPECT_TRUE(script_.told.value(0).startsWith("No page layouts were found in "));
-  EXPECT_FALSE(Control<QCheckBox>(*dialog, Dlg::kUsePredefined).isChecked());
-  EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kCardWidth).isEnabled());
-  EXPECT_EQ(dialog->Layout(), before);
 }
 
 TEST_F(PrintDialogTest, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
@@ -384,18 +378,18 @@ TEST_F(PrintDialogTest, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
   }
 }
 
-TEST_F(PrintDialogTest, PrintWritesTheCopiesAsSheetsToThePdfFileAskedFor) {
+TEST_F(PrintDialogTest, PrintWritesTheCopiesAsSheetsToThePdfFileAskedForOrSaysWhyNot) {
   const TempFolder out;
   const fs::path pdf = out / "cards.pdf";
   const auto dialog = Open(QPageSize(QPageSize::A4));
-  dialog->SetPdfFileSuggestion(QString::fromStdString((out / "suggested.pdf").string()));
+  dialog->SetPdfFileSuggestion(test::PathText(out / "suggested.pdf"));
   QSpinBox& copies = Control<QSpinBox>(*dialog, Dlg::kCopies);
   copies.setFocus();
   QTest::keyClick(&copies, Qt::Key_Up);
   QTest::keyClick(&copies, Qt::Key_Up);
   EXPECT_EQ(dialog->Job().sheets, 3);
 
-  script_.paths = {QString::fromStdString(pdf.string())};
+  script_.paths = {test::PathText(pdf)};
   auto sawProgress = std::make_shared<bool>(false);
   WhenModal<QProgressDialog>([sawProgress](QProgressDialog&) { *sawProgress = true; });
   Click(*dialog, Dlg::kPrint);
@@ -405,26 +399,24 @@ TEST_F(PrintDialogTest, PrintWritesTheCopiesAsSheetsToThePdfFileAskedFor) {
   EXPECT_EQ(asked.title, "Print to PDF");
   EXPECT_EQ(asked.filter, "PDF files (*.pdf)");
   EXPECT_EQ(asked.defaultSuffix, "pdf");
-  EXPECT_EQ(asked.folder, QString::fromStdString((out / "suggested.pdf").string()));
+  EXPECT_EQ(asked.folder, test::PathText(out / "suggested.pdf"));
   EXPECT_TRUE(*sawProgress);
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   EXPECT_TRUE(fs::is_regular_file(pdf));
-}
 
-TEST_F(PrintDialogTest, APdfThatCannotBeWrittenIsReportedAndTheDialogStaysOpen) {
-  const TempFolder out;
-  const auto dialog = Open(QPageSize(QPageSize::A4));
-  script_.paths = {QString::fromStdString((out / "missing/cards.pdf").string())};
-  Click(*dialog, Dlg::kPrint);
+  // A PDF that cannot be written is reported and the dialog stays open.
+  const auto again = Open(QPageSize(QPageSize::A4));
+  script_.paths = {test::PathText(out / "missing/cards.pdf")};
+  Click(*again, Dlg::kPrint);
   EXPECT_TRUE(script_.told.value(0).endsWith("contains an invalid path."))
       << script_.told.value(0).toStdString();
-  EXPECT_TRUE(dialog->isVisible());
-  EXPECT_NE(dialog->result(), QDialog::Accepted);
+  EXPECT_TRUE(again->isVisible());
+  EXPECT_NE(again->result(), QDialog::Accepted);
 }
 
 // How a PDF is written (whole or not at all) is the engine's (WriteSheetsPdf); the job adds
 // the progress, whose Cancel stops it, and the grey chosen in Print Setup.
-TEST(PrintJob, APdfIsCancelledFromTheProgressAndGreyWhenPrintSetupChoseGrey) {
+TEST(PrintJob, APdfIsCancelledFromTheProgressAndGreyWhenPrintSetupOfThePdfPrinterChoseGrey) {
   const bool canRender = test::RunShell("pdftoppm -v > /dev/null 2>&1").code == 0;
   QImage card(1062, 615, QImage::Format_RGB32);
   card.fill(QColor(20, 160, 60));
@@ -438,13 +430,13 @@ TEST(PrintJob, APdfIsCancelledFromTheProgressAndGreyWhenPrintSetupChoseGrey) {
     const TempFolder out;
     const fs::path pdf = out / "cards.pdf";
     QWidget owner;
-    ASSERT_TRUE(PrintSheetJobToPdf(&owner, choice, QString::fromStdString(pdf.string()), job));
+    ASSERT_TRUE(PrintSheetJobToPdf(&owner, choice, test::PathText(pdf), job));
     if (!canRender) continue;
     ASSERT_EQ(test::RunShell("pdftoppm -png -r 20 -singlefile '" + pdf.string() + "' '" +
                              (out / "page").string() + "'")
                   .code,
               0);
-    const QImage page(QString::fromStdString((out / "page.png").string()));
+    const QImage page(test::PathText(out / "page.png"));
     const QRgb middle = page.pixel(page.width() / 4, page.height() / 4);
     EXPECT_EQ(qRed(middle) == qGreen(middle), grey) << qRed(middle) << " " << qGreen(middle);
   }
@@ -457,13 +449,12 @@ TEST(PrintJob, APdfIsCancelledFromTheProgressAndGreyWhenPrintSetupChoseGrey) {
   SheetJob many = job;
   many.sheets = 500;
   const PrintOutcome cancelled =
-      PrintSheetJobToPdf(&owner, PrinterChoice(), QString::fromStdString(pdf.string()), many);
+      PrintSheetJobToPdf(&owner, PrinterChoice(), test::PathText(pdf), many);
   ASSERT_TRUE(cancelled);
   EXPECT_EQ(cancelled.Value(), PrintCompletion::kCancelled);
   EXPECT_EQ(test::ReadFileBytes(pdf), std::vector<uint8_t>({'o', 'l', 'd'}));
-}
 
-TEST(PrinterChoice, WithoutPrintersIsThePdfPrinterPrintingOnWhatPrintSetupLeft) {
+  // Without printers the choice is the PDF printer, printing on what Print Setup left.
   PrinterChoice choice;
   ASSERT_TRUE(choice.IsPdf()) << "this test expects no printer to be installed";
   EXPECT_TRUE(choice.CurrentPageSize().isEquivalentTo(choice.Papers().at(0).pageSize));
@@ -508,7 +499,7 @@ TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
     *shown = Control<DraftCardPreview>(dialog, Dlg::kCardPreview).Picture();
     Click(dialog, Dlg::kPrint);
   };
-  script_.paths = {QString::fromStdString(pdf.string())};
+  script_.paths = {test::PathText(pdf)};
   Trigger(kCmdPrint);
 
   ASSERT_FALSE(shown->isNull());
@@ -521,7 +512,7 @@ TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
 }
 
 // A card of 85 × 55 mm on the default sheet's 89.9 × 52.1 mm cards: Print waits for a choice,
-// and taking the sheet's size is one step of the card's history.
+// and taking the sheet's size is one step of the card's history; a card of 0 dpi is refused.
 TEST_F(PrintCommands, ACardOfAnotherSizeThanTheSheetsIsFittedOnlyWhenAsked) {
   CardState card;
   card.cardWidth = 1004.0f;
@@ -530,7 +521,7 @@ TEST_F(PrintCommands, ACardOfAnotherSizeThanTheSheetsIsFittedOnlyWhenAsked) {
   const int steps = window_->Document().History().UndoCount();
   const TempFolder out;
   const fs::path pdf = out / "sheet.pdf";
-  script_.paths = {QString::fromStdString(pdf.string())};
+  script_.paths = {test::PathText(pdf)};
   script_.dialog = [&](QDialog& opened) {
     auto& dialog = dynamic_cast<Dlg&>(opened);
     EXPECT_EQ(dialog.FitMessage(),
@@ -546,12 +537,11 @@ TEST_F(PrintCommands, ACardOfAnotherSizeThanTheSheetsIsFittedOnlyWhenAsked) {
   EXPECT_TRUE(fs::is_regular_file(pdf));
   EXPECT_EQ(window_->Document().Live().cardWidth, 1062.0f);
   EXPECT_EQ(window_->Document().History().UndoCount(), steps + 1);
-}
 
-TEST_F(PrintCommands, PrintRefusesACardWithoutResolution) {
-  CardState card;
+  // A card without a resolution is refused before the dialog.
   card.dpi = 0;
   window_->Document().LoadProject(card, {});
+  script_ = Script{};
   Trigger(kCmdPrint);
   EXPECT_EQ(script_.dialogsRun, 0);
   EXPECT_TRUE(script_.told.value(0).startsWith("The card's resolution is 0 dpi."));
@@ -573,13 +563,20 @@ TEST_F(PrintCommands, PrintSetupChoosesThePaperOfTheNextPrint) {
 
 // The page preview as the dialog feeds it, alone at a fixed size; where the cards go and the
 // message instead of them are the engine's (page_preview_test).
-TEST(PrintDialogGolden, PagePreviewOfTheDefaultCardCentredOnLetter) {
+TEST(PrintDialogGolden, PagePreviewOfTheDefaultCardCentredOnLetterAndTheCardPreview) {
   const SheetJob job{PaperNamed("Letter"), CentredOn("Letter"), kDpi, 1,
                      SameCardEverywhere(PatternCard())};
   DraftPagePreview preview(job);
   preview.resize(300, 388);
   preview.SetReady(true);
   EXPECT_TRUE(MatchesGolden(preview.Picture(), "print_page_letter", test::kExact));
+
+  // The card preview is the print image in a 3D frame.
+  DraftCardPreview card;
+  card.resize(266, 154);
+  card.SetImage(PatternCard());
+  card.SetReady(true);
+  EXPECT_TRUE(MatchesGolden(card.Picture(), "print_card_preview", test::kExact));
 }
 
 // A two-sided job shows its page of backs beside the sheet.
@@ -602,14 +599,6 @@ TEST(PrintDialogPreview, ATwoSidedJobShowsItsBacksOnTheRightPage) {
   EXPECT_LT(preview.SheetArea(0).right(), preview.SheetArea(1).left());
   EXPECT_EQ(red[0], 0);
   EXPECT_GT(red[1], 0);
-}
-
-TEST(PrintDialogGolden, CardPreviewIsThePrintImageInA3DFrame) {
-  DraftCardPreview preview;
-  preview.resize(266, 154);
-  preview.SetImage(PatternCard());
-  preview.SetReady(true);
-  EXPECT_TRUE(MatchesGolden(preview.Picture(), "print_card_preview", test::kExact));
 }
 
 }  // namespace

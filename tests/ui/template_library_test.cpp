@@ -1,15 +1,10 @@
 // The template library: paging and the check mark, the order of the templates, a missing preview,
 // the loading window's minimum time, the keyboard, and what New Project and the start-up take
 // from it (the chosen template and the typed fields); Save Template and the library listing it.
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <deque>
-#include <filesystem>
-#include <memory>
 #include <system_error>
 #include <tuple>
 
@@ -17,9 +12,7 @@
 #include "core/card/FieldNames.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/TemplateTable.h"
-#include "tests/ui/ReportLog.h"
-#include "tests/ui/ScriptedPrompts.h"
-#include "tests/ui/TestBackgrounds.h"
+#include "tests/ui/WidgetTest.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/MainWindow.h"
 #include "ui/controls/PillButton.h"
@@ -48,28 +41,25 @@ CardState TemplateCard(int i) {
 class TemplateLibrary : public test::ControlTest {
  protected:
   void SetUp() override {
-    std::error_code ignored;
-    fs::remove_all(TemplatesFolder().user, ignored);
+    fs::remove_all(TemplatesFolder().user);
     fs::create_directories(TemplatesFolder().user);
     qputenv("TAVOLO_NO_SPLASH_WAIT", "1");
   }
   void TearDown() override {
     TemplateLibraryDialog::FreeTemplates();
-    std::error_code ignored;
-    fs::remove_all(TemplatesFolder().user, ignored);
+    fs::remove_all(TemplatesFolder().user);
     qunsetenv("TAVOLO_NO_SPLASH_WAIT");
     test::ControlTest::TearDown();
   }
 
-  // Writes "title.tvt" with TemplateCard(i) for the i-th title, and its preview unless told not.
-  void WriteTemplates(const QStringList& titles, bool previews = true) {
+  // Writes "title.tvt" with TemplateCard(i) for the i-th title, and its preview.
+  void WriteTemplates(const QStringList& titles) {
     for (int i = 0; i < titles.size(); ++i) {
       const fs::path path = TemplatesFolder().user / (titles[i].toStdString() + ".tvt");
       ASSERT_TRUE(WriteProject(path, TemplateCard(i), table_).Ok());
-      if (!previews) continue;
       QImage preview(120, 70, QImage::Format_RGB32);
       preview.fill(QColor::fromHsv(i * 30 % 360, 200, 200));
-      ASSERT_TRUE(preview.save(QString::fromStdString(TemplatePreviewPath(path).string()), "PNG"));
+      ASSERT_TRUE(preview.save(test::PathText(TemplatePreviewPath(path)), "PNG"));
     }
     Templates().MarkChanged();
   }
@@ -90,10 +80,7 @@ class TemplateLibrary : public test::ControlTest {
     }
     return shown;
   }
-  static void Click(QWidget* control) {
-    ASSERT_NE(control, nullptr);
-    QTest::mouseClick(control, Qt::LeftButton);
-  }
+  static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
   BackgroundTable table_ = test::SyntheticBackgrounds(kBackgrounds);
   Script script_;
@@ -205,8 +192,7 @@ TEST_F(TemplateLibrary, AMissingPreviewIsToldOnceAtLoadingAndLeavesAnEmptyCell) 
   WriteTemplates({"a", "b"});
   const fs::path missing = TemplatePreviewPath(TemplatesFolder().user / "b.tvt");
   fs::remove(missing);
-  const QString message =
-      QStringLiteral("File could not be opened: ") + QString::fromStdString(missing.string());
+  const QString message = QStringLiteral("File could not be opened: ") + test::PathText(missing);
   {
     LoadingWindow loading(table_, prompts_);
     loading.show();
@@ -226,8 +212,7 @@ TEST_F(TemplateLibrary, AMissingPreviewIsToldOnceAtLoadingAndLeavesAnEmptyCell) 
 TEST_F(TemplateLibrary, TheLoadingWindowStaysMoreThanFiveSecondsUnlessToldNotTo) {
   WriteTemplates({"a"});
   for (const bool wait : {true, false}) {
-    if (wait) qunsetenv("TAVOLO_NO_SPLASH_WAIT");
-    if (!wait) qputenv("TAVOLO_NO_SPLASH_WAIT", "1");
+    qputenv("TAVOLO_NO_SPLASH_WAIT", wait ? "" : "1");
     qint64 now = 1000;
     LoadingWindow loading(table_, prompts_, nullptr, [&now] { return now; });
     loading.show();
@@ -249,11 +234,7 @@ TEST_F(TemplateLibrary, TheLoadingWindowStaysMoreThanFiveSecondsUnlessToldNotTo)
     loading.show();
     QTRY_VERIFY(!loading.IsReading());
     EXPECT_TRUE(loading.isVisible());
-    if (click) {
-      QTest::mouseClick(&loading, Qt::LeftButton);
-    } else {
-      QTest::keyClick(&loading, Qt::Key_Space);
-    }
+    click ? QTest::mouseClick(&loading, Qt::LeftButton) : QTest::keyClick(&loading, Qt::Key_Space);
     EXPECT_FALSE(loading.isVisible());
     EXPECT_EQ(loading.result(), QDialog::Accepted);
   }
@@ -400,15 +381,14 @@ TEST_F(NewProject, SaveTemplateSaysWhichFolderCouldNotBeWritten) {
   std::error_code ignored;
   fs::remove_all(TemplatesFolder().user, ignored);
   // A file where the folder should be.
-  ASSERT_TRUE(
-      QFile(QString::fromStdString(TemplatesFolder().user.string())).open(QIODevice::WriteOnly));
+  ASSERT_TRUE(QFile(test::PathText(TemplatesFolder().user)).open(QIODevice::WriteOnly));
   script_.dialog = [](QDialog& dialog) {
     dynamic_cast<TemplateNameDialog&>(dialog).NameEditor()->setText("Mine");
     dialog.accept();
   };
   window_->Action(kCmdSaveTemplate)->trigger();
   ASSERT_EQ(script_.told.size(), 1);
-  EXPECT_TRUE(script_.told[0].contains(QString::fromStdString(TemplatesFolder().user.string())))
+  EXPECT_TRUE(script_.told[0].contains(test::PathText(TemplatesFolder().user)))
       << script_.told[0].toStdString();
   EXPECT_FALSE(Templates().Changed());
   fs::remove(TemplatesFolder().user, ignored);
