@@ -1,5 +1,3 @@
-// A scratch folder for a test, whole-file reads and writes for the files put in it, and the test
-// data's smallest JPEG.
 #pragma once
 
 #include <gtest/gtest.h>

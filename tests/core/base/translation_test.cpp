@@ -1,5 +1,3 @@
-// The engine's messages in the user's language: its own sentences, the file layer's and the
-// image layer's, with the German catalogue the build compiles and without any.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,5 +1,3 @@
-// Shared by the rendering tests: a GUI application for fonts, a recorder of checked-call reports,
-// synthetic pictures, and the field values and lines of a test card.
 #pragma once
 
 #include <cstdint>
@@ -70,14 +68,12 @@ inline NamedValues Letters() {
   return v;
 }
 
-// A box's lines as a list.
 inline QStringList Lines(const TextBoxLines& box) {
   QStringList out;
   for (int i = 0; i < box.count; ++i) out << box.line[i];
   return out;
 }
 
-// Sets a box's lines.
 inline void SetLines(CardState& card, int box, std::initializer_list<const char*> lines) {
   card.lines[box].count = 0;
   for (const char* line : lines)

@@ -1,4 +1,3 @@
-// What the text, background, colour and card properties options accept and write into a card.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,5 +1,3 @@
-// A line shaped once and drawn again looks exactly as QPainter::drawText draws it, whatever
-// the alignment, font, scale or special characters, and after a change of font.
 #include <gtest/gtest.h>
 
 #include <QFont>

@@ -1,4 +1,3 @@
-// Image export: what each format's file holds after the card is written.
 #include <gtest/gtest.h>
 
 #include <set>

@@ -1,6 +1,3 @@
-// Small hostile files that declare far more than they hold cost nothing: a card too large to draw
-// is refused where it is read and where it is exported, and a photo, logo or background of more
-// than 64 megapixels is refused ("Image too large") before its pixels are allocated.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,3 @@
-// Test helpers for checking our codecs against ImageMagick: run `convert`/`identify` on files in a
-// per-test temporary folder and compare raw 8-bit RGB pixels.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,7 +13,6 @@
 
 namespace tavolo::test {
 
-// True when ImageMagick's `convert` and `identify` can be run.
 bool HaveMagick();
 
 // ImageMagick options that composite a picture over white, so pictures with alpha compare as
@@ -27,7 +24,6 @@ bool RunConvert(const std::string& args);
 // Runs `identify -format FORMAT FILE` and returns what it printed (empty on failure).
 std::string Identify(const std::filesystem::path& file, const std::string& format);
 
-// Quotes a path for the shell.
 std::string Quoted(const std::filesystem::path& file);
 
 // Pixels as top-down rows of red, green, blue bytes.

@@ -1,5 +1,3 @@
-// Transparency: each format with alpha decoded with and without the request to keep it, written
-// back with it where the format can hold it, and kept through the image's transformations.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

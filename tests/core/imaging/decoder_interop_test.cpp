@@ -1,5 +1,3 @@
-// Files ImageMagick writes, one for each path through our decoders (depth class, palette or true
-// colour, interlace, compression, orientation, header kind), decode to the pixels it decodes.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,5 +1,3 @@
-// Reducing a picture's depth: each pixel's palette entry with the error spread, and the octree
-// quantizer that chooses the palette.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -128,8 +126,6 @@ TEST(DecreaseBpp, FastSearchAgreesWithTheFullScan) {
     }
   }
 }
-
-// --- The octree quantizer, which chooses the palette ---
 
 // A picture of exactly `count` distinct colours spread over the cube: an odd multiplier keeps the
 // low 24 bits of the first 2^24 numbers apart.

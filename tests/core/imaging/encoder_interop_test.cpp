@@ -1,5 +1,3 @@
-// What we write: ImageMagick and we read back our pixels at every depth we write, with the
-// resolution we set where the format has one; what an encoder cannot write is refused by name.
 #include <gtest/gtest.h>
 
 #include <algorithm>

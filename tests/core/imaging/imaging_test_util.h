@@ -1,5 +1,3 @@
-// Helpers shared by the imaging tests: a small synthetic photo, little-endian writers for
-// hand-built files and a hand-built TIFF.
 #pragma once
 
 #include <array>

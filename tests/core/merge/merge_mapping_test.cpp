@@ -1,5 +1,3 @@
-// From a table's columns to the card's fields: header aliases, overrides, records and their
-// problems, the merged card and the file names of a merge's images.
 #include <gtest/gtest.h>
 
 #include "core/card/ContactChunk.h"

@@ -1,5 +1,3 @@
-// The print shop's geometry: cards at their true size in their rectangles, the bleed's room and
-// picture, crop marks, the printer's calibration and the fit of a card to a layout.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,5 +1,3 @@
-// Print jobs painted onto a paged device and written as PDF files, as the print dialog, the page
-// preview and tavolo-cli print use them.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
