@@ -1,6 +1,3 @@
-// Photos and logos held no larger than the card shows them: JPEGs decoded smaller, other formats
-// shrunk after decoding, and crops given in the file's pixels mapped onto what is held; SVG logos
-// read with care.
 #include <gtest/gtest.h>
 
 #include <fstream>

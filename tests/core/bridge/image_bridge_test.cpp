@@ -1,5 +1,3 @@
-// The bridge between Qt pictures and the image layer: rows turned over, palettes resolved, and a
-// rendered card carried into a RasterImage and back unchanged.
 #include <gtest/gtest.h>
 
 #include <vector>

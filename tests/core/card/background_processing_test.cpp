@@ -1,4 +1,3 @@
-// The background steps on the pixel buffer, checked byte for byte against their formulas.
 #include <gtest/gtest.h>
 
 #include <cmath>

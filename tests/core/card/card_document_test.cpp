@@ -1,6 +1,3 @@
-// The card document: capture and apply, the recording rule and its flags, undo and redo, live
-// edits with snapshot and revert, the tint sliders, layouts with the text remembered per layout,
-// and the whole-card commands, all without a widget.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,7 +15,6 @@ namespace {
 
 using test::MakePicture;
 
-// Two small backgrounds with different hue offsets.
 const BackgroundTable& Backgrounds() {
   static const BackgroundTable table = [] {
     BackgroundTable t;
@@ -49,7 +45,6 @@ class Editors final {
       doc_.SetBoxLines(b, boxes_.back());
     }
   }
-  // The user types: the box's text becomes `lines`.
   void Type(int box, const QStringList& lines) {
     boxes_[box] = lines;
     doc_.SetBoxLines(box, lines);
@@ -88,7 +83,6 @@ void EditStyle(Session& s) {
 
 using test::Letters;
 
-// The user types `lines` into the box.
 Action Typing(int box, const QStringList& lines) {
   return [=](Session& s) { s.editors.Type(box, lines); };
 }

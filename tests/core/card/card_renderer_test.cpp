@@ -1,6 +1,3 @@
-// The compositor: caches, the print image, photo and logo placement and the fit of a new picture,
-// and whole cards compared with golden pictures (TAVOLO_UPDATE_GOLDEN=1 build/bin/test_card
-// --gtest_filter='Golden*' redraws them).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -188,12 +185,6 @@ TEST(PhotoFit, LargePicturesAreFittedByHeightFirstThenByWidth) {
   EXPECT_FLOAT_EQ(*FitReduction(2000, 1000, 1062, 615), 0.6925f);
 }
 
-// A photo whose every column has its own colour, so a shift by one pixel shows.
-RasterImage ColumnPhoto(uint32_t width, uint32_t height) {
-  return MakePicture(width, height,
-                     [](uint32_t x, uint32_t y) { return (x << 16) | ((y * 2) << 8) | 0x40; });
-}
-
 TEST(PlainFileName, OnlyNamesThatStayInsideThePhotoFolderAreFiles) {
   const std::pair<QString, bool> cases[] = {
       {QStringLiteral("my..photo.jpg"), true},
@@ -212,7 +203,7 @@ TEST(CardRenderer, NamesWithPathPartsAreNeverRead) {
   Fixture fx;
   const auto inner = fx.photos / "customphotos";
   std::filesystem::create_directories(inner);
-  fx.SavePhoto("outside.bmp", ColumnPhoto(40, 20));
+  fx.SavePhoto("outside.bmp", MakePicture(40, 20, [](uint32_t, uint32_t) { return 0xC04040u; }));
   CardRenderer renderer(&fx.table, inner);
   CardState card;  // on the dark background
   card.photo.name = QStringLiteral("../outside.bmp");

@@ -1,4 +1,3 @@
-// The card's state: the blank project's reset, and the undo ring that holds the states.
 #include <gtest/gtest.h>
 
 #include "core/base/CheckedCall.h"

@@ -1,6 +1,3 @@
-// The field values spread over each layout's boxes, and the card's contact details: read off the
-// boxes, followed through edits, carried across a layout switch, put back into the boxes, and kept
-// as a chunk of the extension section.
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -1,5 +1,3 @@
-// The card's QR code: the vCard it spells out, its chunk of the extension section, and its
-// drawing, every module a whole number of device pixels in one colour.
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -1,5 +1,4 @@
-// Text boxes: the font from the style, the frame geometry of every mode, the blend arithmetic,
-// and where the block of lines lands (the text itself is checked by the golden cards).
+// The text itself is checked by the golden cards.
 #include <gtest/gtest.h>
 
 #include <algorithm>

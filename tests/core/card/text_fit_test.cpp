@@ -1,7 +1,3 @@
-// Text drawn whole and shrunk to fit: where lines go and in which font, which lines are too wide,
-// the FITS chunk, which cards shrink, and golden cards whose reduced rendering (the preview's)
-// shows what the full-size one (the export's) shows (TAVOLO_UPDATE_GOLDEN=1
-// build/bin/test_card --gtest_filter='Golden*' redraws them).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,11 +36,6 @@ CardState OneBoxCard(const char* face, const char* style, const char* size,
   return card;
 }
 
-TextBoxLayout BoxZero(const CardState& card) {
-  const PlacementRow& row = PlacementRows(card.layoutIndex)[0];
-  return LayOutTextBox(card, 0, kCard, row.offset, row.align, row.angle);
-}
-
 TEST(TextBoxLayout, ShrinkToFitDrawsOnlyATooWideLineSmallerAndNeverBelowSixPoints) {
   const QString hundredWs(100, QLatin1Char('W'));
   const std::tuple<const char*, QString, bool, float, bool, bool> cases[] = {
@@ -59,7 +50,8 @@ TEST(TextBoxLayout, ShrinkToFitDrawsOnlyATooWideLineSmallerAndNeverBelowSixPoint
     card.cardHeight = cardHeight;
     card.lines[0] = KeptLines(QStringList{QStringLiteral("Ltd"), text});
     SetShrinkToFit(card, 0, shrink);
-    const TextBoxLayout layout = BoxZero(card);
+    const PlacementRow& row = PlacementRows(card.layoutIndex)[0];
+    const TextBoxLayout layout = LayOutTextBox(card, 0, kCard, row.offset, row.align, row.angle);
     ASSERT_EQ(layout.lines.size(), 2u) << name;
     const LaidOutLine& line = layout.lines[1];
     EXPECT_EQ(layout.lines[0].font, layout.font) << name;  // the short line keeps its size

@@ -1,6 +1,3 @@
-// The extension section after the card: kept byte for byte, invisible to the card's own sections,
-// absent when empty, and a damaged one costs only itself; the card's back in it, read back exactly
-// beside a front that a reader of the card's own sections reads as before.
 #include <gtest/gtest.h>
 
 #include <algorithm>

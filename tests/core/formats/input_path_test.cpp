@@ -1,6 +1,3 @@
-// Every reader of data (project, library, imported backgrounds and their hue files, photos,
-// logos, pictures to convert or import) opens regular files only: a named pipe, a folder or a
-// device is refused at once with a message that says what it is, and nothing waits on a pipe.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,7 +1,3 @@
-// Every save (the writer itself, an image, a project, an export, a page layout)
-// replaces its target safely: only a regular file is ever replaced, nothing is written through a
-// link, the mode is kept, two saves of one file do not break each other, a failed save leaves the
-// old file and no temporary, and neither does a save killed halfway.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -55,12 +51,6 @@ struct Saver {
   std::function<Saved(const fs::path&)> save;
 };
 
-QImage SmallCard() {
-  QImage card(6, 4, QImage::Format_RGB32);
-  card.fill(0x336699);
-  return card;
-}
-
 const BackgroundTable kTable = test::Table({"Linen"});
 
 // Each way the program saves a file.
@@ -79,7 +69,9 @@ std::vector<Saver> Savers() {
       {"WriteExportImage",
        [](const fs::path& path) {
          test::ReportRecorder reports;  // a failed save also raises the checked report
-         return SavedBy(WriteExportImage(SmallCard(), path, kFormatPng, kNoQuality, 300));
+         QImage card(6, 4, QImage::Format_RGB32);
+         card.fill(0x336699);
+         return SavedBy(WriteExportImage(card, path, kFormatPng, kNoQuality, 300));
        }},
       {"WritePageLayoutFile",
        [](const fs::path& path) { return SavedBy(WritePageLayoutFile(path, PageLayout())); }},

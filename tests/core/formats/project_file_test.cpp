@@ -67,8 +67,6 @@ constexpr size_t kLogoSection = 4 + 6 * 4 + 2;
 constexpr size_t kCardSizeSection = 4 + 5 * 4;
 constexpr size_t kPhotoSection = 4 + 9 * 4 + 2;
 
-// --- Round trips ---
-
 TEST(ProjectFile, EveryStoredFieldSurvivesBitForBitNanPayloadsTooAndPictureOptionsAreKept) {
   const CardState original = UnusualState();
   const std::vector<uint8_t> bytes = SerializeProject(original, kTable);
@@ -128,8 +126,6 @@ TEST(ProjectFile, PictureSectionsHoldTheirKindsNumbersInOrder) {
   EXPECT_EQ(subVersion(photo), 1u);
   EXPECT_EQ(numbers(photo, 9), (std::vector<float>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
-
-// --- Older and newer versions ---
 
 TEST(ProjectFile, OlderVersionsLeaveTheLaterSectionsAsTheyWereAndOtherLayoutsAreMismatches) {
   CardState source = UnusualState();
@@ -231,8 +227,6 @@ TEST(ProjectFile, ABackgroundNumberOutsideTheTableFailsTheCheckAndWritesAnEmptyN
   EXPECT_EQ(result.backgroundName, BackgroundName{});
 }
 
-// --- Damaged files ---
-
 TEST(ProjectFile, EveryTruncationIsAFileErrorAndNothingIsAppliedWhenAsked) {
   const std::vector<uint8_t> bytes = SerializeProject(UnusualState(), kTable);
   for (size_t length = 0; length < bytes.size(); ++length) {
@@ -327,8 +321,6 @@ TEST(ProjectFile, LineCountAbove20AndHugeLengthsAreFileErrors) {
   bytes[10] = 0xFF;
   EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
 }
-
-// --- The strings of a project file ---
 
 std::vector<uint8_t> Stored(const QString& text) {
   std::vector<uint8_t> bytes;

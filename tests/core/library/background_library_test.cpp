@@ -74,8 +74,6 @@ struct Home {
   }
 };
 
-// --- The file format ---
-
 // The key is part of the format: files written by earlier versions must still read. It is added
 // from the first byte on, modulo 256, and starts again after its seventeenth byte.
 TEST(LibraryFile, ScramblingAddsTheKey) {
@@ -157,8 +155,6 @@ TEST(MeanHue, AveragesTheSwappedChannelsHuesOverEveryPixelWithNearGreyAsGrey) {
   };
   for (const auto& [what, image, hue] : cases) EXPECT_EQ(MeanHue(image), hue) << what;
 }
-
-// --- ReadBGFile ---
 
 TEST(ReadBGFile, CustomBackgroundsComeFirstInDirectoryOrderThenTheLibrary) {
   Home home(2);
@@ -318,8 +314,6 @@ TEST(ReadBGFile, MoreThan999BackgroundsStopAt999) {
   EXPECT_EQ(full.Count(), kMaxBackgrounds);
 }
 
-// --- Import ---
-
 TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
   Home home(2);
   TempFolder elsewhere;
@@ -438,7 +432,6 @@ TEST(BackgroundTable, LookupFindsTheLowerOfTwoEqualNamesAndZeroForUnknown) {
   EXPECT_EQ(table.LookupByName(trailing), 0);
 }
 
-// --- The library the build ships ---
 // The library file the build draws beside the executables, read as the program reads it, against
 // the same file's records decoded one by one.
 TEST(ShippedBackgrounds, AtLeastSixtyCardsWithReadableUniqueNamesAndTheirMeasuredHues) {

@@ -1,5 +1,3 @@
-// The template library: the templates of a folder listed by title, what cannot be read reported,
-// and the templates the build ships.
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -1,6 +1,3 @@
-// Photos and logos put into the photo folder, and the shipped data beside the user's own: what the
-// user adds goes to the user's folder alone, and every list reads both, the user's item winning
-// over a shipped one of its name.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,5 +1,3 @@
-// Reading data files for a merge: CSV quoting and separators, text encodings, vCard folding,
-// encodings and types, and the hostile files that must be refused with their line.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,11 +19,6 @@ QStringList Cells(std::initializer_list<const char*> cells) {
 
 // Each row as its line and its cells.
 using Rows = std::vector<std::pair<int, QStringList>>;
-Rows RowsOf(const MergeTable& table) {
-  Rows rows;
-  for (const MergeRow& row : table.rows) rows.emplace_back(row.line, row.cells);
-  return rows;
-}
 
 struct CsvCase {
   const char* what;
@@ -53,7 +46,9 @@ TEST(CsvReader, ReadsQuotingSeparatorsAndLineEnds) {
     const Outcome<MergeTable> read = ReadCsv(QString::fromUtf8(c.text), "t.csv");
     ASSERT_TRUE(read) << c.what << ": " << read.Message();
     EXPECT_EQ(read.Value().columns, c.columns) << c.what;
-    EXPECT_EQ(RowsOf(read.Value()), c.rows) << c.what;
+    Rows rows;
+    for (const MergeRow& row : read.Value().rows) rows.emplace_back(row.line, row.cells);
+    EXPECT_EQ(rows, c.rows) << c.what;
   }
 }
 

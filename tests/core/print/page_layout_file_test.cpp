@@ -1,5 +1,3 @@
-// Page-layout files (.ptm): the exact bytes, round trips, later versions, long names, damaged
-// files, the predefined list read from a folder, Save As Template and the layouts the build ships.
 #include <gtest/gtest.h>
 
 #include <filesystem>

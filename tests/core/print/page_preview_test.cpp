@@ -1,5 +1,3 @@
-// The page preview's geometry and painting: the sheet scaled by the preview's width, or by its
-// height in proportion when the sheet would be taller than the preview.
 #include <gtest/gtest.h>
 
 #include <QImage>

@@ -1,5 +1,3 @@
-// The grid count, the paper change's centring and every card's rectangle on a sheet; the lengths
-// the print dialog shows and the papers it offers.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -111,9 +109,7 @@ TEST(PaperChange, CentresWholeColumnsAndRowsInInches) {
 }
 
 TEST(PaperChange, ACardWithoutLengthLeavesNoMargin) {
-  EXPECT_EQ(CentringMargin(215, 0.0), 0.0f);
-  EXPECT_EQ(CentringMargin(215, -3.0), 0.0f);
-  EXPECT_EQ(CentringMargin(215, std::nan("")), 0.0f);
+  for (const double card : {0.0, -3.0, std::nan("")}) EXPECT_EQ(CentringMargin(215, card), 0.0f);
   EXPECT_EQ(CentringMargin(215, 300.0), 4.23f);  // wider than the paper: half the paper
 }
 
