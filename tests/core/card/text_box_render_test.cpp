@@ -19,13 +19,6 @@ using test::ReportRecorder;
 
 constexpr uint32_t kGround = 0xFF808080u;
 
-TextBoxStyle StyleNamed(const char* name, const char* size = "36") {
-  TextBoxStyle s;
-  s.style = QString::fromUtf8(name);
-  s.size = QString::fromUtf8(size);
-  return s;
-}
-
 TEST(FontSpec, SizeDivisorCardHeightResolutionAndStyleGiveTheFont) {
   const std::tuple<const char*, const char*, int, float, int, int, FontSpec> cases[] = {
       {"Regular", "36", 1, 615, 300, 0, {-32, 400, false, 0}},     // 3.6 − 36
@@ -39,7 +32,8 @@ TEST(FontSpec, SizeDivisorCardHeightResolutionAndStyleGiveTheFont) {
       {"Bold", "36", 1, 615, 300, 90, {-32, 700, false, 900}},
   };
   for (const auto& [style, size, divisor, cardHeight, dpi, angle, expected] : cases) {
-    EXPECT_EQ(MakeFontSpec(StyleNamed(style, size), divisor, cardHeight, angle, dpi), expected)
+    const TextBoxStyle font{.size = QString::fromUtf8(size), .style = QString::fromUtf8(style)};
+    EXPECT_EQ(MakeFontSpec(font, divisor, cardHeight, angle, dpi), expected)
         << style << " " << size << " " << divisor << " " << cardHeight << " " << dpi << " "
         << angle;
   }
