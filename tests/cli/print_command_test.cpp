@@ -1,6 +1,4 @@
-// tavolo-cli print, run as a user runs it: every shipped sheet product rendered by pdftoppm at
-// 300 dpi shows each card of the product's size where the engine places it, round things round,
-// and bad papers, layouts, counts and card sizes fail with a message.
+// tavolo-cli print, run as a user runs it, on every shipped sheet product and on bad input.
 #include <QImage>
 #include <QPainter>
 

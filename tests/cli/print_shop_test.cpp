@@ -1,6 +1,4 @@
-// What a print shop gets from tavolo-cli: a card alone on a page of its size plus bleed and crop
-// marks, marks at the cut lines and never on the card, and a card that looks the same at 1200
-// dpi as at 300.
+// What a print shop gets from tavolo-cli: bleed, crop marks, and 1200 dpi as at 300.
 #include <QImage>
 
 #include <cmath>

@@ -1,5 +1,4 @@
-// The QR code as the command-line tool draws and describes it: a card rendered at its full size
-// (300 dpi) gives zbarimg back the card's vCard byte for byte, accents and all.
+// The QR code as the command-line tool draws and describes it.
 #include "core/card/ContactChunk.h"
 #include "core/card/QrCodeChunk.h"
 #include "core/card/QrContentText.h"

@@ -1,6 +1,4 @@
-// What a screen reader is told of the owner-drawn controls and the chooser cells, and the
-// program in German and French: the catalogues load and translate the menus, and lengths are
-// typed and shown with the locale's decimal separator.
+// What a screen reader is told, and the program in German and French.
 #include <QAccessible>
 #include <QAction>
 #include <QMenuBar>

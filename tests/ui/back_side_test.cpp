@@ -1,5 +1,4 @@
-// The main window's "Back side" and Front/Back switch: the editors show the face chosen, the
-// menu's checks follow the document, and one Undo serves both faces.
+// The main window's "Back side" and Front/Back switch.
 #include <QAction>
 #include <QPlainTextEdit>
 

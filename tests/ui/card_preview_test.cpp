@@ -1,6 +1,4 @@
-// The card preview: where the card goes for each control and card size, the backdrop around it,
-// its look, and moving the photo and the logo on it. What it draws comes from the card document,
-// whose own rules are tested with the engine.
+// The card preview; what it draws comes from the card document, tested with the engine.
 #include <cmath>
 #include <limits>
 
@@ -33,21 +31,12 @@ RasterImage SyntheticBackground() {
   });
 }
 
-// A preview of a document whose only background is the synthetic one.
 struct BackgroundPreview {
   BackgroundTable table;
   CardDocument doc{&table, {}};
   CardPreview preview{doc};
   BackgroundPreview() { table.Append({}, SyntheticBackground(), 0.0f); }
 };
-
-CardState TextCard(int layoutIndex) {
-  CardState card;
-  card.layoutIndex = layoutIndex;
-  card.backgroundIndex = 0;
-  card.boxCount = FieldDistribution(layoutIndex, DefaultNamedValues(), card.lines);
-  return card;
-}
 
 QImage Paint(CardPreview& preview) {
   return preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -112,7 +101,10 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAndTinyControlsPaintToo
   BackgroundPreview fx;
   auto& [table, doc, preview] = fx;
   preview.resize(745, 310);
-  CardState card = TextCard(1);
+  CardState card;
+  card.layoutIndex = 1;
+  card.backgroundIndex = 0;
+  card.boxCount = FieldDistribution(1, DefaultNamedValues(), card.lines);
   card.gradScale = 0.5f;
   card.backgroundColour = {150.0f, 200.0f, 120.0f};
   card.styles[0].frameMode = kFrameCardLong;

@@ -1,5 +1,4 @@
-// Card properties: the size shown in each unit and resolution, typed sizes, the resolution list,
-// the sizes and resolutions refused on OK, and the command recording the change as one step.
+// Card properties: the dialog and the command recording the change as one step.
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -11,7 +10,6 @@
 namespace tavolo {
 namespace {
 
-// Answers the dialog's messages from a script.
 class CardPropertiesDialogTest : public test::ControlTest {
  protected:
   test::Script script_;

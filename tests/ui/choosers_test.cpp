@@ -1,5 +1,4 @@
-// The background and layout choosers: their geometry and hit areas with the overlaps, paging,
-// what a click chooses and tells the owner, the hover timers and pausing, and their pictures.
+// The background and layout choosers.
 #include <QCursor>
 #include <vector>
 
@@ -17,7 +16,6 @@ using test::MatchesGolden;
 
 using test::SyntheticBackgrounds;
 
-// Counts the paint events a widget receives.
 class PaintCounter : public QObject {
  public:
   explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
@@ -86,8 +84,6 @@ void ShowAndWait(QWidget& widget, QSize size) {
   QTest::qWait(100);
 }
 
-// --- Background chooser ---------------------------------------------------------------------
-
 // A chooser of eight synthetic backgrounds, 300 × 400: cells of 93 with a gap of 71, two rows.
 class BackgroundChooserTest : public ControlTest {
  protected:
@@ -115,7 +111,6 @@ TEST(BackgroundChooserGeometry, EightBackgroundsPageAsSixThenTwoAndDegenerateSiz
   EXPECT_EQ(ComputeBackgroundChooserGeometry(size, 20, 0).visible, 12);
   EXPECT_EQ(ComputeBackgroundChooserGeometry(size, 20, 12).visible, 8);
 
-  // Degenerate sizes and counts show what they can.
   // Fewer backgrounds than a row holds are still shown, as one partial row.
   EXPECT_EQ(ComputeBackgroundChooserGeometry({300, 400}, 2, 0).visible, 2);
   EXPECT_EQ(ComputeBackgroundChooserGeometry({300, 400}, 0, 0).visible, 0);
@@ -181,7 +176,6 @@ TEST_F(BackgroundChooserTest, ClicksSelectOnlyShownBackgroundsAndAlwaysNotify) {
   EXPECT_EQ(chooser.Selected(), 7);
   Click(chooser, {250, 100});
   EXPECT_EQ(chooser.Selected(), 7);
-  // A right click is no choice.
   QTest::mouseClick(&chooser, Qt::RightButton, {}, {50, 100});
   EXPECT_EQ(chooser.Selected(), 7);
 }
@@ -262,7 +256,6 @@ TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPausesAndItLoo
       chooser, {{{250, 50}, 2}, {{290, 10}, 2}, {{1002, 50}, -1}, {{950, 50}, 9}});
   ExpectPausingKeepsTheHover(chooser, {50, 50}, 0);
 
-  // Its looks, the current layout and the hovered one marked.
   ShowAndWait(chooser, {1000, 120});
   chooser.SetCurrent(6);
   HoverAt(chooser, {250, 50}, 2);

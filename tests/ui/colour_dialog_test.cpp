@@ -1,5 +1,4 @@
-// Color Options: what opening each mode does to the card, the red, green and blue boxes read on
-// the timer, a swatch from the palette, and OK and Cancel as one step or none.
+// Color Options.
 #include <QLineEdit>
 #include <QMouseEvent>
 

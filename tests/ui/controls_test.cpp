@@ -1,6 +1,4 @@
-// The owner-drawn controls: the pill button, the sliders, the colour pickers, the swatches and
-// the field label. Where a press lands, what it tells the owner, dragging with clamping, values
-// out of range reported and pulled back, and each control's looks against its golden picture.
+// The owner-drawn controls: presses, drags, values pulled into range, and their looks.
 #include <QSignalSpy>
 #include <vector>
 
@@ -76,7 +74,6 @@ TEST_F(PillButtonMouse, PressDraggedOutOrOnAnInactiveButtonSendsNothing) {
   QTest::mouseRelease(&button_, Qt::LeftButton, {}, QPoint(50, 15));
   EXPECT_EQ(clicks_.count(), 0);
 
-  // An inactive button never sends and shows the normal face.
   button_.SetActive(false);
   QTest::mousePress(&button_, Qt::LeftButton, {}, QPoint(50, 15));
   EXPECT_EQ(Rgb(button_.Picture(), 50, 0),
@@ -329,7 +326,6 @@ TEST_F(ControlTest, EyedropperHasItsHotSpotAtTheTipAndTheFieldLabelSwallowsAPres
   ColourLine line;
   EXPECT_EQ(line.cursor().hotSpot(), QPoint(11, 20));
 
-  // The field label swallows the left press.
   QWidget parent;
   FieldNameLabel label(&parent);
   label.SetText(QStringLiteral("Name"));

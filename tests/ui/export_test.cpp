@@ -1,5 +1,4 @@
-// Export Image: the options dialog, the command's dialogs in order, and the export of the live
-// card, read back with its pixels and resolution.
+// Export Image: the options dialog, the command's dialogs, and the export of the live card.
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>

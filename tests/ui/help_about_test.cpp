@@ -1,5 +1,4 @@
-// The About box (its version line and closing), the help window with its contents, history and
-// the keys that open it, the order of the contents, and the shipped pages' links and pictures.
+// The About box, the help window and the shipped help pages.
 #include <sys/stat.h>
 
 #include <QAction>

@@ -1,6 +1,4 @@
-// The owner-drawn controls from the keyboard: Tab reaches them, a focus mark shows while they
-// have the focus, Space or Enter presses a button, and the arrow keys move sliders, pickers and
-// marks.
+// The owner-drawn controls from the keyboard.
 #include <QSignalSpy>
 #include <functional>
 
@@ -23,7 +21,6 @@ namespace {
 
 using test::ControlTest;
 
-// Presses and releases the keys in turn on the widget.
 void Press(QWidget* widget, std::initializer_list<Qt::Key> keys) {
   for (const Qt::Key key : keys) QTest::keyClick(widget, key);
 }

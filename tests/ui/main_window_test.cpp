@@ -1,7 +1,4 @@
-// The main window: its placement, the field panel with the layout text memory, the Window menu's
-// field entries, recording (typing, sliders, undo and redo), the Text Options
-// and Background Options commands, the file commands with their messages, files dropped on the
-// window, and closing.
+// The main window: the field panel, recording, its commands, dropped files and closing.
 #include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
@@ -44,7 +41,6 @@ using test::TempFolder;
 // Layout 3 (Alt+3) has three text boxes; layout 1 has five.
 constexpr int kThreeBoxLayout = 2;
 
-// A picture of width × height saved as PNG at `path`.
 void WritePng(const fs::path& path, int width, int height) {
   RasterImage picture;
   ASSERT_TRUE(picture.Create(width, height, 24, kFormatPng));
@@ -264,7 +260,6 @@ TEST_F(MainWindowTest, ASliderDragAHeldKeyOrAPickedBackgroundIsOneStepWhateverIt
   const int steps = Steps();
   auto* chooser = Find<BackgroundChooser>(kBackgroundChooser);
   QTest::mouseClick(chooser, Qt::LeftButton, {}, chooser->Geometry().Square(3).center());
-  // The reset is the document's rule; the sliders show it.
   EXPECT_EQ(Steps(), steps + 1);
   EXPECT_EQ(Doc().Working().backgroundIndex, 3);
   EXPECT_FLOAT_EQ(Find<ColourStripSlider>(kSaturationSlider)->Position(), Doc().Live().satShift);

@@ -1,6 +1,4 @@
-// File → Merge…: the data file, the column mapping (recognised, then changed by the user), the
-// record browser over a copy of the card, and the merge printed into a PDF and exported as one
-// image per record.
+// File → Merge…: the data file, the column mapping, the record browser and the merge's outputs.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,4 @@
-// Text Options, Background Options and QR Code: what they show when they open, what each control
-// writes into the live card, and that closing with "Close" (OK) records one step while Escape and
-// the close box restore the card exactly.
+// Text Options, Background Options and QR Code.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -45,7 +43,6 @@ class OptionDialogs : public test::ControlTest {
     const QRect area = ColourLineCellRect(cell, line->size());
     QTest::mouseClick(line, Qt::LeftButton, {}, area.center());
   }
-  // Drags a slider's thumb to x.
   static void Drag(Slider* slider, int x) {
     QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(6, 5));
     QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), slider->mapToGlobal(QPointF(x, 5)),

@@ -1,7 +1,4 @@
-// Photo Options and Logo Options: loading and fitting a picture, the scale box, the logo's quarter
-// turns, dragging on the draft preview, and the Insert Photo and Logo commands, which keep the
-// dialog's placement on OK and leave the card exactly as it was otherwise. The rules behind them
-// (the fit, the percentages, the rectangles, grabs and the turned picture) are the engine's.
+// Photo Options, Logo Options and their commands; the rules behind them are the engine's.
 #include <fstream>
 
 #include <QLineEdit>

@@ -1,7 +1,4 @@
-// The print dialog on the PDF printer: the paper it opens on, unit switching, the edits and
-// their messages, the predefined layouts, Save As Template, copies and printing, and the looks of
-// its two previews; the print job into PDF files; the printer choice of Print Setup; and the
-// Print and Print Setup commands.
+// The print dialog on the PDF printer, its print job, Print Setup's printer and the commands.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -78,7 +75,6 @@ Paper PaperNamed(const char* name) {
   return papers[static_cast<size_t>(FindPaper(papers, QString::fromLatin1(name)))];
 }
 
-// The default layout as the engine centres it on the paper.
 PageLayout CentredOn(const char* paper) {
   PageLayout layout;
   const Paper chosen = PaperNamed(paper);
@@ -86,7 +82,6 @@ PageLayout CentredOn(const char* paper) {
   return layout;
 }
 
-// The six edits and the lengths they show.
 constexpr std::pair<int, LayoutLength> kEdits[] = {
     {Dlg::kCardWidth, LayoutLength::kCardWidth},
     {Dlg::kCardHeight, LayoutLength::kCardHeight},
@@ -107,7 +102,6 @@ QString EditText(const QWidget& dialog, int id) {
   return Control<QLineEdit>(dialog, id).text();
 }
 
-// The six edits show the lengths as the engine shows them.
 void ExpectEditsShow(const QWidget& dialog, const ShownLengths& shown) {
   for (const auto& [edit, which] : kEdits) {
     EXPECT_EQ(EditText(dialog, edit), DisplayText(At(shown, which))) << edit;

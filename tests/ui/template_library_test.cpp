@@ -1,6 +1,4 @@
-// The template library: paging and the check mark, the order of the templates, a missing preview,
-// the loading window's minimum time, the keyboard, and what New Project and the start-up take
-// from it (the chosen template and the typed fields); Save Template and the library listing it.
+// The template library, New Project and start-up taking from it, and Save Template.
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
