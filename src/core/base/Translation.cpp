@@ -32,16 +32,12 @@ bool Install(QCoreApplication& app, const QLocale& locale, const QString& name,
   return true;
 }
 
-bool IsPlaceholder(std::string_view text, size_t at) {
-  return text[at] == '%' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9';
-}
-
 // Whether `message` from `m` on is `pattern` from `p` on with values in place of its
 // placeholders; the values found go into `values` by placeholder number.
 bool Match(std::string_view pattern, size_t p, std::string_view message, size_t m,
            std::vector<std::string>& values) {
   if (p == pattern.size()) return m == message.size();
-  if (!IsPlaceholder(pattern, p)) {
+  if (!IsPlaceholderAt(pattern, p)) {
     return m < message.size() && pattern[p] == message[m] &&
            Match(pattern, p + 1, message, m + 1, values);
   }

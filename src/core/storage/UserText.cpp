@@ -6,10 +6,7 @@ std::string FillPlaceholders(std::string_view text, std::span<const std::string>
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
-    const bool placeholder = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' &&
-                             text[i + 1] <= '9' &&
-                             static_cast<size_t>(text[i + 1] - '1') < arguments.size();
-    if (placeholder) {
+    if (IsPlaceholderAt(text, i) && static_cast<size_t>(text[i + 1] - '1') < arguments.size()) {
       out += arguments[static_cast<size_t>(text[++i] - '1')];
     } else {
       out += text[i];

@@ -14,6 +14,11 @@ constexpr const char* UserText(const char* english) {
   return english;
 }
 
+// Whether a placeholder %1 … %9 starts at `at`.
+constexpr bool IsPlaceholderAt(std::string_view text, size_t at) {
+  return text[at] == '%' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9';
+}
+
 // `text` with each placeholder %1 … %9 replaced by the argument of that number, in one pass, so
 // that a "%2" inside an argument (a file's name) is never filled in again. A placeholder without
 // an argument stays as it is. Bytes pass through unchanged: a name need not be UTF-8.
