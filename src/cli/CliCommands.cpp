@@ -13,9 +13,8 @@ namespace {
 
 // One line per command; main dispatches on the name.
 constexpr Command kCommands[] = {
-    {"convert", RunConvert},         {"identify", RunIdentify},
-    {"info", RunInfo},               {"backgrounds", RunBackgrounds},
-    {"render", RunRender, true},     {"print", RunPrint, true},
+    {"convert", RunConvert},         {"identify", RunIdentify},   {"info", RunInfo},
+    {"backgrounds", RunBackgrounds}, {"render", RunRender, true}, {"print", RunPrint, true},
     {"merge", RunMerge, true},       {"pdf", RunPdf, true},
 };
 }  // namespace

@@ -100,8 +100,7 @@ bool IsSameFile(const std::string& input, const std::string& output) {
 std::optional<int> RefuseOutputOverInput(std::string_view command, const std::string& input,
                                          const std::string& output) {
   if (!IsSameFile(input, output)) return std::nullopt;
-  return UsageError(command,
-                    TrMessage("the output '%1' is the input file; give another", output));
+  return UsageError(command, TrMessage("the output '%1' is the input file; give another", output));
 }
 
 GuiApplication::GuiApplication() {
@@ -118,8 +117,8 @@ bool LoadBackgroundTable(std::string_view command, BackgroundTable& table) {
   const BackgroundLoadResult loaded =
       ReadBGFile(table, kBackgroundLibraryFileName, HueCompanions::kMeasureOnly);
   if (loaded.tableFull) {
-    PrintWarning(command, TrMessage("more than %1 backgrounds; the rest are left out",
-                                    kMaxBackgrounds));
+    PrintWarning(command,
+                 TrMessage("more than %1 backgrounds; the rest are left out", kMaxBackgrounds));
   }
   for (const std::string& warning : loaded.warnings) PrintWarning(command, warning);
   if (!loaded.Ok()) PrintError(command, loaded.message);
@@ -132,14 +131,13 @@ std::optional<int> LoadProjectCard(const char* command, const std::string& proje
   const ReadProjectResult read =
       ReadProject(std::filesystem::path(project), card, table, ReadMode::kKeepOnFileError);
   if (!read.Ok()) {
-    PrintError(command, TrMessage("%1: %2 (%3)", project, ProjectResultMessage(read.result),
-                                  read.detail));
+    PrintError(command,
+               TrMessage("%1: %2 (%3)", project, ProjectResultMessage(read.result), read.detail));
     return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;
   }
   if (!read.extensionProblem.empty()) {
-    PrintWarning(command,
-                 TrMessage("%1: %2; the card itself is read whole", project,
-                           read.extensionProblem));
+    PrintWarning(command, TrMessage("%1: %2; the card itself is read whole", project,
+                                    read.extensionProblem));
   }
   if (read.backgroundNameRead && card.backgroundIndex >= 0 &&
       card.backgroundIndex < table.Count() &&

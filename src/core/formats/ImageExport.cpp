@@ -62,8 +62,7 @@ Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int f
   std::vector<uint8_t> bytes;
   if (!checked("ci.Save( fname,imt) !=0", ci.Encode(bytes, format))) {
     return Failure{TrMessage("The card could not be written as %1: %2",
-                             PrintableName(file.string()),
-                             TranslatedMessage(ci.GetLastError()))};
+                             PrintableName(file.string()), TranslatedMessage(ci.GetLastError()))};
   }
   return Translated(WriteFileReplacing(file, bytes, Durability::kReproducible));
 }
@@ -73,8 +72,8 @@ Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& liv
   if (!size.Ok()) return Failure{TrMessage("The card cannot be drawn: %1.", size.problem)};
   QImage card = renderer.Render(live, 1, size.width, size.height, CardRenderer::Reuse::kOnce);
   if (card.isNull()) {
-    return Failure{TrMessage("The card of %1 x %2 pixels could not be rendered.", size.width,
-                             size.height)};
+    return Failure{
+        TrMessage("The card of %1 x %2 pixels could not be rendered.", size.width, size.height)};
   }
   return card;
 }

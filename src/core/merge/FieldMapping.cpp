@@ -102,10 +102,10 @@ Outcome<> ApplyOverride(FieldMapping& mapping, const QStringList& columns,
   const QString columnName = QString::fromStdString(assignment.substr(equals + 1));
   const std::optional<int> field = FieldForHeader(fieldName);
   if (!field) {
-    return Failure{TrMessage(
-        "'%1' is not a field; the fields are Company Name, Name, Title, Address Line 1, "
-        "Address Line 2, City, Zip, Email, Website, Phone 1 and Phone 2.",
-        PrintableName(fieldName.toStdString()))};
+    return Failure{
+        TrMessage("'%1' is not a field; the fields are Company Name, Name, Title, Address Line 1, "
+                  "Address Line 2, City, Zip, Email, Website, Phone 1 and Phone 2.",
+                  PrintableName(fieldName.toStdString()))};
   }
   const std::optional<int> column = ColumnNamed(columns, columnName);
   if (!column) {
@@ -124,8 +124,7 @@ QStringList UnmappedColumns(const FieldMapping& mapping, const QStringList& colu
         mapping.columnOfField.end()) {
       continue;
     }
-    unmapped.push_back(columns[i].isEmpty() ? Tr("column %1").arg(i + 1)
-                                            : columns[i]);
+    unmapped.push_back(columns[i].isEmpty() ? Tr("column %1").arg(i + 1) : columns[i]);
   }
   return unmapped;
 }

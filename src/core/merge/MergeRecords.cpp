@@ -35,8 +35,7 @@ std::string Problem(const MergeRow& row, qsizetype columns, const ContactDetails
     }
   }
   if (row.cells.size() > columns && std::any_of(row.cells.begin() + columns, row.cells.end(), Filled)) {
-    return TrMessage("the record has %1 values, the header %2 columns", row.cells.size(),
-                     columns);
+    return TrMessage("the record has %1 values, the header %2 columns", row.cells.size(), columns);
   }
   return {};
 }

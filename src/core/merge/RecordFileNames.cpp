@@ -26,9 +26,9 @@ Outcome<> WalkPattern(const std::string& pattern, Text text, Field field) {
     const std::string name = pattern.substr(open + 1, close - open - 1);
     const std::optional<int> index = FieldForHeader(QString::fromStdString(name));
     if (!index) {
-      return Failure{TrMessage(
-          "{%1} names no field; use one such as {Name}, {Company Name} or {Email}.",
-          PrintableName(name))};
+      return Failure{
+          TrMessage("{%1} names no field; use one such as {Name}, {Company Name} or {Email}.",
+                    PrintableName(name))};
     }
     field(*index);
     at = close + 1;

@@ -254,10 +254,9 @@ class VCardParser {
         begun = 0;
       } else if (begun > 0 && IsUsed(p.name)) {
         if (p.value.size() > kMaxMergeValueLength) {
-          return At(line,
-                    TrMessage("a value is longer than %1 characters; this is not a list of "
-                              "contacts.",
-                              kMaxMergeValueLength));
+          return At(line, TrMessage("a value is longer than %1 characters; this is not a list of "
+                                    "contacts.",
+                                    kMaxMergeValueLength));
         }
         properties.push_back(std::move(p));
       }

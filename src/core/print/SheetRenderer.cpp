@@ -159,10 +159,10 @@ void PaintCalibrationPage(QPainter& painter, QSizeF paperMm, double deviceDpi,
   painter.drawEllipse(centre, at(10), at(10));
   const QString text =
       Tr("The centre of the cross should lie %1 mm from the paper's left edge and %2 mm from its "
-          "top edge.\nMeasure where it lies: the X offset is %1 minus the distance from the left, "
-          "the Y offset %2 minus the distance from the top, each added to the offset in use.\n"
-          "Measure 100 mm of a ruler: the scale is the scale in use times 100 divided by what "
-          "you measure.\nIn use: offset %3, %4 mm; scale %5 %.")
+         "top edge.\nMeasure where it lies: the X offset is %1 minus the distance from the left, "
+         "the Y offset %2 minus the distance from the top, each added to the offset in use.\n"
+         "Measure 100 mm of a ruler: the scale is the scale in use times 100 divided by what "
+         "you measure.\nIn use: offset %3, %4 mm; scale %5 %.")
           .arg(paperMm.width() / 2, 0, 'f', 1)
           .arg(paperMm.height() / 2, 0, 'f', 1)
           .arg(calibration.offsetXMm, 0, 'f', 1)

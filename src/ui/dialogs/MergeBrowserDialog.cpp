@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/base/Translation.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/card/CardBack.h"
 #include "core/card/CardLimits.h"
@@ -21,7 +22,6 @@
 #include "core/merge/MergedCardSource.h"
 #include "core/merge/RecordFileNames.h"
 #include "ui/base/Prompts.h"
-#include "core/base/Translation.h"
 #include "ui/dialogs/ExportDialog.h"
 #include "ui/print/PrintDialog.h"
 

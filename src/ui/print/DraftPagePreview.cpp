@@ -21,7 +21,8 @@ QRect DraftPagePreview::SheetArea(int page) const {
   }
   const PaperMm paper = job_.paper.WholeMm();
   if (paper.width <= 0 || paper.height <= 0) return space;
-  QRect area(QPoint(0, 0), QSize(paper.width, paper.height).scaled(space.size(), Qt::KeepAspectRatio));
+  QRect area(QPoint(0, 0),
+             QSize(paper.width, paper.height).scaled(space.size(), Qt::KeepAspectRatio));
   area.moveCenter(space.center());
   return area;
 }

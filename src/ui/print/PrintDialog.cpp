@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/merge/MergedCardSource.h"
 #include "core/print/CardFit.h"
@@ -28,7 +29,6 @@
 #include "core/print/SheetGrid.h"
 #include "core/print/SheetPrinting.h"
 #include "ui/base/Prompts.h"
-#include "core/base/Translation.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/print/CalibrationSettings.h"
 #include "ui/print/DraftCardPreview.h"
