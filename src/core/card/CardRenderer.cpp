@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -195,7 +194,7 @@ std::vector<std::optional<TextBoxLayout>>& CardRenderer::TextLayouts(const CardS
   textLayouts_.assign(rows.size(), std::nullopt);
   const QSize card = PrintImageSize(live);
   const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
-  const bool fonts = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+  const bool fonts = FontsExist();
   for (size_t i = 0; i < rows.size() && fonts; ++i) {
     const PlacementRow& row = rows[i];
     if (row.box < 0 || row.box >= kTextBoxCount || row.box >= live.boxCount) continue;

@@ -98,11 +98,11 @@ int Room(PixelRect area, PixelRect inner, int frameMargin, bool framed, int alig
   return static_cast<int>(std::clamp<int64_t>(room, 0, std::numeric_limits<int>::max()));
 }
 
+}  // namespace
+
 bool FontsExist() {
   return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
-
-}  // namespace
 
 int FrameMargin(const TextBoxStyle& style, int divisor, int dpi) {
   // A frame cannot be thinner than none: a negative size from a damaged file draws as 0.

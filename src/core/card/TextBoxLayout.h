@@ -48,6 +48,9 @@ struct TextBoxLayout {
   std::vector<LaidOutLine> lines;  // the non-empty lines, in order
 };
 
+// Whether fonts can be had: only inside a QGuiApplication.
+bool FontsExist();
+
 // Box `box` of `card` laid out in `area` (the card at full size) with the placement of its
 // layout row. An empty layout for a box at or past the box count.
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,

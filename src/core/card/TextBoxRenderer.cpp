@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -145,8 +144,7 @@ int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRe
               int angle, std::optional<TextBoxLayout>* laidOut) {
   if (box < 0 || box >= kTextBoxCount || box >= live.boxCount) return 0;
   if (!TAVOLO_CHECK_AS("ndiv!=0", divisor > 0)) return 0;
-  // Fonts exist only inside a GUI application.
-  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return 1;
+  if (!FontsExist()) return 1;
   if (print && !TAVOLO_CHECK_AS("poldf!=0", dc != nullptr && dc->isActive())) return 0;
 
   const TextBoxStyle& style = live.styles[box];
