@@ -1,15 +1,11 @@
 #include "core/imaging/codecs/GifLzw.h"
 
-#include <algorithm>
-
 #include "core/imaging/codecs/MemoryStreams.h"
 
 namespace tavolo::codecs {
 
 GifLzwWriter::GifLzwWriter(std::vector<uint8_t>& out) : out_(out) {
-  try {
-    table_.assign(size_t{1} << kTableBits, kEmpty);
-  } catch (const std::bad_alloc&) {
+  if (!table_.Allocate()) {
     ok_ = false;
     return;
   }
@@ -25,23 +21,20 @@ bool GifLzwWriter::Add(std::span<const uint8_t> pixels) {
   auto current = static_cast<uint32_t>(current_);
   for (; i < pixels.size(); ++i) {
     const uint8_t pixel = pixels[i];
-    const uint32_t key = current << 8 | pixel;
-    uint32_t slot = (key * 2654435761u) >> (32 - kTableBits);
-    const uint32_t mask = (1u << kTableBits) - 1;
-    uint32_t entry;
-    while ((entry = table_[slot]) != kEmpty && entry >> 12 != key) slot = (slot + 1) & mask;
-    if (entry != kEmpty) {
-      current = entry & 0xFFF;
+    uint32_t slot;
+    if (const uint32_t code = table_.Find(current, pixel, slot);
+        code != LzwStringTable::kNotFound) {
+      current = code;
       continue;
     }
     Emit(current);
-    current = pixel;
     if (nextCode_ >= kCodeLimit) {
       Emit(kClearCode);
       Restart();
     } else {
-      table_[slot] = key << 12 | nextCode_++;
+      table_.Add(slot, current, pixel, nextCode_++);
     }
+    current = pixel;
   }
   current_ = current;
   return ok_;
@@ -78,7 +71,7 @@ void GifLzwWriter::Emit(uint32_t code) {
 }
 
 void GifLzwWriter::Restart() {
-  std::fill(table_.begin(), table_.end(), kEmpty);
+  table_.Clear();
   nextCode_ = kFirstFreeCode;
   codeSize_ = kMinimumCodeSize + 1;
   codeSizeLimit_ = 1u << codeSize_;

@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "core/imaging/codecs/LzwStringTable.h"
+
 namespace tavolo::codecs {
 
 class GifLzwWriter {
@@ -24,17 +26,13 @@ class GifLzwWriter {
   static constexpr uint32_t kEndCode = kClearCode + 1;
   static constexpr uint32_t kFirstFreeCode = kClearCode + 2;
   static constexpr uint32_t kCodeLimit = 4095;
-  // A string's code by its prefix's code and last pixel, in an open-addressed table: 4096 codes
-  // keep it at most a quarter full.
-  static constexpr int kTableBits = 14;
-  static constexpr uint32_t kEmpty = 0xFFFFFFFFu;
 
   void Emit(uint32_t code);
   void Restart();
   bool FlushBlock();
 
   std::vector<uint8_t>& out_;
-  std::vector<uint32_t> table_;  // (prefix << 8 | pixel) << 12 | code, or kEmpty
+  LzwStringTable table_;
   uint32_t nextCode_ = kFirstFreeCode;
   int codeSize_ = kMinimumCodeSize + 1;
   uint32_t codeSizeLimit_ = 1u << (kMinimumCodeSize + 1);

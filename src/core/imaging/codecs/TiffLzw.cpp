@@ -1,0 +1,105 @@
+#include "core/imaging/codecs/TiffLzw.h"
+
+#include "core/imaging/codecs/LzwStringTable.h"
+
+namespace tavolo::codecs {
+
+namespace {
+
+constexpr uint32_t kClearCode = 256;
+constexpr uint32_t kEndCode = 257;
+constexpr uint32_t kFirstFreeCode = 258;
+// A reader's table ends at 4094 entries: the writer clears it when it gets there.
+constexpr uint32_t kFullTable = 4094;
+constexpr int kNarrowest = 9;
+
+class TiffCodeWriter {
+ public:
+  // `out` already holds room for every code this strip can make.
+  TiffCodeWriter(std::vector<uint8_t>& out, size_t at) : out_(out), at_(at) {}
+
+  void Put(uint32_t code) {
+    bits_ = bits_ << width_ | code;
+    count_ += width_;
+    while (count_ >= 8) {
+      count_ -= 8;
+      out_[at_++] = static_cast<uint8_t>(bits_ >> count_);
+    }
+  }
+  // The reader adds a string for every code but the first after a clear, one code after the
+  // writer does, so it must widen when the next free code reaches the widest the width holds,
+  // one code early; the writer widens as soon as it has added that string.
+  void Added(uint32_t nextCode) {
+    if (nextCode > (1u << width_) - 1) ++width_;
+  }
+  void Narrow() { width_ = kNarrowest; }
+  size_t Finish() {
+    if (count_ > 0) out_[at_++] = static_cast<uint8_t>(bits_ << (8 - count_));
+    return at_;
+  }
+
+ private:
+  std::vector<uint8_t>& out_;
+  size_t at_;
+  uint64_t bits_ = 0;
+  int count_ = 0;
+  int width_ = kNarrowest;
+};
+
+}  // namespace
+
+bool CompressTiffLzwStrip(std::span<const uint8_t> strip, std::vector<uint8_t>& out) {
+  LzwStringTable table;
+  const size_t start = out.size();
+  try {
+    // At most one 12-bit code a byte, a clear code every 3836 codes, and the end code.
+    const size_t codes = strip.size() + strip.size() / 1024 + 4;
+    out.resize(start + codes * 3 / 2 + 2);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  if (!table.Allocate()) {
+    out.resize(start);
+    return false;
+  }
+  TiffCodeWriter writer(out, start);
+  writer.Put(kClearCode);
+  if (!strip.empty()) {
+    uint32_t current = strip[0];
+    uint32_t nextCode = kFirstFreeCode;
+    for (size_t i = 1; i < strip.size(); ++i) {
+      const uint8_t byte = strip[i];
+      uint32_t slot;
+      if (const uint32_t code = table.Find(current, byte, slot);
+          code != LzwStringTable::kNotFound) {
+        current = code;
+        continue;
+      }
+      writer.Put(current);
+      table.Add(slot, current, byte, nextCode++);
+      if (nextCode == kFullTable) {
+        writer.Put(kClearCode);
+        writer.Narrow();
+        table.Clear();
+        nextCode = kFirstFreeCode;
+      } else {
+        writer.Added(nextCode);
+      }
+      current = byte;
+    }
+    // The reader adds a string for the last code too, and reads the end code at the width
+    // that gives it.
+    writer.Put(current);
+    if (++nextCode == kFullTable) {
+      writer.Put(kClearCode);
+      writer.Narrow();
+    } else {
+      writer.Added(nextCode);
+    }
+  }
+  writer.Put(kEndCode);
+  out.resize(writer.Finish());
+  return true;
+}
+
+}  // namespace tavolo::codecs
