@@ -12,7 +12,7 @@ class LzwStringTable {
  public:
   static constexpr uint32_t kNotFound = 0xFFFFFFFFu;
 
-  // False when memory ran out.
+  // Makes the table empty, the first time by allocating it; false when memory ran out.
   bool Allocate() noexcept {
     try {
       entries_.assign(size_t{1} << kBits, kEmpty);

@@ -607,7 +607,7 @@ bool WriteTiffStrips(TIFF* tif, const RasterImage& image, uint32_t rowsPerStrip,
   const bool predicted = samples > 1;
   std::vector<uint8_t> row;
   std::vector<uint8_t> strip;
-  std::vector<uint8_t> compressed;
+  TiffLzwCompressor compressor;
   try {
     row.resize(rowBytes);
     strip.resize(rowBytes * std::min(rowsPerStrip, height));
@@ -628,10 +628,11 @@ bool WriteTiffStrips(TIFF* tif, const RasterImage& image, uint32_t rowsPerStrip,
         target[i] = static_cast<uint8_t>(row[i] - row[i - samples]);
       }
     }
-    compressed.clear();
-    if (!CompressTiffLzwStrip({strip.data(), rows * rowBytes}, compressed) ||
-        TIFFWriteRawStrip(tif, index, compressed.data(), static_cast<tmsize_t>(compressed.size())) <
-            0) {
+    const std::span<const uint8_t> compressed =
+        compressor.Compress({strip.data(), rows * rowBytes});
+    // libtiff copies the strip out and does not change it.
+    if (compressed.empty() || TIFFWriteRawStrip(tif, index, const_cast<uint8_t*>(compressed.data()),
+                                                static_cast<tmsize_t>(compressed.size())) < 0) {
       return false;
     }
   }

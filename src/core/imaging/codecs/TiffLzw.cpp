@@ -1,6 +1,6 @@
 #include "core/imaging/codecs/TiffLzw.h"
 
-#include "core/imaging/codecs/LzwStringTable.h"
+#include <new>
 
 namespace tavolo::codecs {
 
@@ -15,8 +15,8 @@ constexpr int kNarrowest = 9;
 
 class TiffCodeWriter {
  public:
-  // `out` already holds room for every code this strip can make.
-  TiffCodeWriter(std::vector<uint8_t>& out, size_t at) : out_(out), at_(at) {}
+  // `out` has room for every code the strip can make.
+  explicit TiffCodeWriter(uint8_t* out) : out_(out) {}
 
   void Put(uint32_t code) {
     bits_ = bits_ << width_ | code;
@@ -39,8 +39,8 @@ class TiffCodeWriter {
   }
 
  private:
-  std::vector<uint8_t>& out_;
-  size_t at_;
+  uint8_t* out_;
+  size_t at_ = 0;
   uint64_t bits_ = 0;
   int count_ = 0;
   int width_ = kNarrowest;
@@ -48,21 +48,16 @@ class TiffCodeWriter {
 
 }  // namespace
 
-bool CompressTiffLzwStrip(std::span<const uint8_t> strip, std::vector<uint8_t>& out) {
-  LzwStringTable table;
-  const size_t start = out.size();
-  try {
-    // At most one 12-bit code a byte, a clear code every 3836 codes, and the end code.
-    const size_t codes = strip.size() + strip.size() / 1024 + 4;
-    out.resize(start + codes * 3 / 2 + 2);
-  } catch (const std::bad_alloc&) {
-    return false;
+std::span<const uint8_t> TiffLzwCompressor::Compress(std::span<const uint8_t> strip) {
+  // At most one 12-bit code a byte, a clear code every 3836 codes, and the end code.
+  const size_t codes = strip.size() + strip.size() / 1024 + 4;
+  const size_t bound = codes * 3 / 2 + 2;
+  if (bound > capacity_) {
+    output_.reset(new (std::nothrow) uint8_t[bound]);
+    capacity_ = output_ ? bound : 0;
   }
-  if (!table.Allocate()) {
-    out.resize(start);
-    return false;
-  }
-  TiffCodeWriter writer(out, start);
+  if (!output_ || !table_.Allocate()) return {};
+  TiffCodeWriter writer(output_.get());
   writer.Put(kClearCode);
   if (!strip.empty()) {
     uint32_t current = strip[0];
@@ -70,17 +65,17 @@ bool CompressTiffLzwStrip(std::span<const uint8_t> strip, std::vector<uint8_t>& 
     for (size_t i = 1; i < strip.size(); ++i) {
       const uint8_t byte = strip[i];
       uint32_t slot;
-      if (const uint32_t code = table.Find(current, byte, slot);
+      if (const uint32_t code = table_.Find(current, byte, slot);
           code != LzwStringTable::kNotFound) {
         current = code;
         continue;
       }
       writer.Put(current);
-      table.Add(slot, current, byte, nextCode++);
+      table_.Add(slot, current, byte, nextCode++);
       if (nextCode == kFullTable) {
         writer.Put(kClearCode);
         writer.Narrow();
-        table.Clear();
+        table_.Clear();
         nextCode = kFirstFreeCode;
       } else {
         writer.Added(nextCode);
@@ -98,8 +93,7 @@ bool CompressTiffLzwStrip(std::span<const uint8_t> strip, std::vector<uint8_t>& 
     }
   }
   writer.Put(kEndCode);
-  out.resize(writer.Finish());
-  return true;
+  return {output_.get(), writer.Finish()};
 }
 
 }  // namespace tavolo::codecs

@@ -1,15 +1,25 @@
-// TIFF's LZW compression of one strip: codes written high bit first, widened one code before
+// TIFF's LZW compression, a strip at a time: codes written high bit first, widened one code before
 // they would stop fitting (as every TIFF reader expects), a clear code first and whenever the
 // table fills, an end code last.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
+
+#include "core/imaging/codecs/LzwStringTable.h"
 
 namespace tavolo::codecs {
 
-// Appends the compressed strip to `out`; false when memory ran out.
-bool CompressTiffLzwStrip(std::span<const uint8_t> strip, std::vector<uint8_t>& out);
+class TiffLzwCompressor {
+ public:
+  // The compressed strip, valid until the next call; empty when memory ran out.
+  std::span<const uint8_t> Compress(std::span<const uint8_t> strip);
+
+ private:
+  LzwStringTable table_;
+  std::unique_ptr<uint8_t[]> output_;
+  size_t capacity_ = 0;
+};
 
 }  // namespace tavolo::codecs
