@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/imaging/PictureMemory.h"
+
 namespace tavolo {
 
 // Format codes, as stored and dispatched on.
@@ -229,8 +231,8 @@ class RasterImage {
   uint32_t fileHeight_ = 0;
   AlphaHandling alphaHandling_ = AlphaHandling::kOverWhite;
   std::vector<RgbQuad> palette_;
-  std::vector<uint8_t> pixels_;
-  std::vector<uint8_t> alpha_;  // empty, or width × height bytes
+  std::vector<uint8_t, PictureAllocator<uint8_t>> pixels_;
+  std::vector<uint8_t, PictureAllocator<uint8_t>> alpha_;  // empty, or width × height bytes
   std::string lastError_;
   // The last colour looked up and its answer, so runs of one colour need no search.
   mutable RgbQuad lastLookup_{};

@@ -241,7 +241,7 @@ bool RasterImage::DecreaseBpp(uint32_t bits, bool errorDiffusion, const RgbQuad*
 
   CopyAttributes(*this, target);
   std::string keptError = lastError_;
-  std::vector<uint8_t> keptAlpha = std::move(alpha_);
+  auto keptAlpha = std::move(alpha_);
   *this = std::move(target);
   lastError_ = std::move(keptError);
   alpha_ = std::move(keptAlpha);
