@@ -9,7 +9,7 @@ packages=(
   # lrelease for the German and French catalogues, and Qt's own translations
   qt6-l10n-tools qt6-translations-l10n
   qt6-svg-dev
-  libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
+  libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev libdeflate-dev
   libgtest-dev libbenchmark-dev
   libqrencode-dev zbar-tools
   fonts-liberation2 fonts-dejavu-core

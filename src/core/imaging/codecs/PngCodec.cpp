@@ -1,5 +1,5 @@
-// PNG through libpng. libpng reports errors by longjmp, so every call that can fail runs in a
-// small function of its own that holds setjmp and nothing with a destructor; the structures and
+// PNG reading through libpng. libpng reports errors by longjmp, so every call that can fail runs in
+// a small function of its own that holds setjmp and nothing with a destructor; the structures and
 // buffers are owned by the callers.
 #include <png.h>
 
@@ -27,12 +27,6 @@ constexpr png_alloc_size_t kMaxChunkBytes = 16u * 1024 * 1024;
 constexpr png_byte kIgnoredChunks[] =
     "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0sBIT\0sCAL\0sPLT\0sRGB\0tEXt\0"
     "tIME\0zTXt";
-// A card is written in a few tens of milliseconds rather than a few hundred: a fast zlib level
-// and, for colour rows, the "up" filter alone, which suits pictures whose rows resemble the row
-// above. The file comes out about an eighth larger than at zlib's default on a noisy card, and
-// smaller on flat ones.
-constexpr int kZlibLevel = 2;
-constexpr int kColourFilter = PNG_FILTER_UP;
 // Deflate never expands data more than 1032 times, so a file this much smaller than its pixels
 // is cut short or lying about its size; it is refused before the image is allocated.
 constexpr uint64_t kMaxDeflateRatio = 1032;
@@ -40,7 +34,6 @@ constexpr uint64_t kMaxDeflateRatio = 1032;
 // What libpng's callbacks reach through their user pointers.
 struct PngContext {
   ByteSource* source = nullptr;
-  std::vector<uint8_t>* out = nullptr;
   MessageBuffer message;
 };
 
@@ -59,22 +52,9 @@ void ReadPngBytes(png_structp png, png_bytep destination, size_t count) {
   }
 }
 
-void WritePngBytes(png_structp png, png_bytep bytes, size_t count) {
-  if (!AppendBytes(*static_cast<PngContext*>(png_get_io_ptr(png))->out, bytes, count)) {
-    png_error(png, UserText("Write Error: out of memory"));
-  }
-}
-
-void FlushPng(png_structp) {}
-
 struct PngReadDeleter {
   png_infop info = nullptr;
   void operator()(png_struct* png) { png_destroy_read_struct(&png, &info, nullptr); }
-};
-
-struct PngWriteDeleter {
-  png_infop info = nullptr;
-  void operator()(png_struct* png) { png_destroy_write_struct(&png, &info); }
 };
 
 struct PngHeader {
@@ -290,58 +270,6 @@ bool CreatePngImage(const PngHeader& h, RasterImage& image) {
   return true;
 }
 
-struct PngWriteSettings {
-  png_uint_32 width;
-  png_uint_32 height;
-  int bitDepth;
-  int colourType;
-  png_colorp palette;
-  int paletteSize;
-  png_uint_32 resolutionX;
-  png_uint_32 resolutionY;
-  png_bytep transparency;  // alpha of the first palette entries, or null
-  int transparencySize;
-};
-
-// The alpha of each palette entry when every pixel of an entry has the same alpha, which a
-// palette file can then hold; empty when they differ. Entries after the last not opaque one are
-// left out.
-std::vector<uint8_t> PaletteAlpha(const RasterImage& image) {
-  std::vector<uint8_t> alpha(image.GetPaletteSize(), 255);
-  std::vector<bool> seen(alpha.size(), false);
-  for (uint32_t y = 0; y < image.GetHeight(); ++y) {
-    const uint8_t* row = image.GetAlphaRow(y);
-    for (uint32_t x = 0; x < image.GetWidth(); ++x) {
-      const uint8_t index = image.GetPixelIndex(x, y);
-      if (index >= alpha.size()) continue;
-      if (seen[index] && alpha[index] != row[x]) return {};
-      seen[index] = true;
-      alpha[index] = row[x];
-    }
-  }
-  while (!alpha.empty() && alpha.back() == 255) alpha.pop_back();
-  return alpha;
-}
-
-bool WritePng(png_structp png, png_infop info, const PngWriteSettings* s, png_bytepp rows) {
-  if (setjmp(png_jmpbuf(png))) return false;
-  png_set_IHDR(png, info, s->width, s->height, s->bitDepth, s->colourType, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (s->palette) png_set_PLTE(png, info, s->palette, s->paletteSize);
-  if (s->transparency) png_set_tRNS(png, info, s->transparency, s->transparencySize, nullptr);
-  if (s->resolutionX > 0 && s->resolutionY > 0) {
-    png_set_pHYs(png, info, s->resolutionX, s->resolutionY, PNG_RESOLUTION_METER);
-  }
-  png_set_compression_level(png, kZlibLevel);
-  if (s->colourType == PNG_COLOR_TYPE_RGB) png_set_filter(png, PNG_FILTER_TYPE_BASE, kColourFilter);
-  png_write_info(png, info);
-  // Rows are stored blue, green, red.
-  if (s->colourType == PNG_COLOR_TYPE_RGB) png_set_bgr(png);
-  png_write_image(png, rows);
-  png_write_end(png, info);
-  return true;
-}
-
 // Reads the rows of `h` into `image`, which is 1/factor of the file's size, a band at a time.
 bool ReadShrunkPngRows(png_structp png, const PngHeader& h, uint32_t factor, uint8_t* pixels,
                        RasterImage& image) {
@@ -492,86 +420,6 @@ bool DecodePng(std::span<const uint8_t> data, RasterImage& image) {
     }
   }
   if (!context.message.Empty()) image.SetLastError(context.message.text);
-  return true;
-}
-
-bool EncodePng(RasterImage& image, std::vector<uint8_t>& out) {
-  const uint32_t bpp = image.GetBpp();
-  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) {
-    image.SetLastError(UserText("PNG: unsupported bit depth"));
-    return false;
-  }
-  OutputGuard guard(out);
-  PngContext context;
-  context.out = &out;
-  PngWriteDeleter deleter;
-  std::unique_ptr<png_struct, PngWriteDeleter&> png(
-      png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, OnPngError, OnPngWarning), deleter);
-  if (!png || !(deleter.info = png_create_info_struct(png.get()))) {
-    image.SetLastError(UserText("PNG: out of memory"));
-    return false;
-  }
-  png_set_write_fn(png.get(), &context, WritePngBytes, FlushPng);
-
-  std::vector<png_color> palette;
-  std::vector<png_bytep> rows;
-  std::vector<uint8_t> paletteAlpha;
-  // A picture with alpha that a palette file cannot hold is written as colour with alpha.
-  std::vector<uint8_t> colourAndAlpha;
-  const uint32_t width = image.GetWidth();
-  const uint32_t height = image.GetHeight();
-  try {
-    rows.resize(height);
-    if (image.HasAlpha() && bpp != 24) paletteAlpha = PaletteAlpha(image);
-    const bool withAlpha = image.HasAlpha() && (bpp == 24 || paletteAlpha.empty());
-    if (withAlpha) {
-      colourAndAlpha.resize(static_cast<size_t>(width) * height * 4);
-      for (uint32_t y = 0; y < height; ++y) {
-        const uint32_t storageRow = height - 1 - y;
-        const uint8_t* alpha = image.GetAlphaRow(storageRow);
-        uint8_t* d = colourAndAlpha.data() + static_cast<size_t>(y) * width * 4;
-        for (uint32_t x = 0; x < width; ++x, d += 4) {
-          const RgbQuad c = image.GetPixelColour(x, storageRow);
-          d[0] = c.red;
-          d[1] = c.green;
-          d[2] = c.blue;
-          d[3] = alpha[x];
-        }
-        rows[y] = colourAndAlpha.data() + static_cast<size_t>(y) * width * 4;
-      }
-    } else {
-      for (const RgbQuad& c : image.Palette()) palette.push_back({c.red, c.green, c.blue});
-      for (uint32_t y = 0; y < height; ++y) rows[y] = image.GetBits(height - 1 - y);
-    }
-  } catch (const std::bad_alloc&) {
-    image.SetLastError(UserText("PNG: out of memory"));
-    return false;
-  }
-  const bool rgba = !colourAndAlpha.empty();
-  // A resolution given only one way is written for both.
-  const int32_t x =
-      image.GetXPelsPerMeter() > 0 ? image.GetXPelsPerMeter() : image.GetYPelsPerMeter();
-  const int32_t y =
-      image.GetYPelsPerMeter() > 0 ? image.GetYPelsPerMeter() : image.GetXPelsPerMeter();
-  const PngWriteSettings settings{
-      width,
-      height,
-      bpp == 24 || rgba ? 8 : static_cast<int>(bpp),
-      rgba        ? PNG_COLOR_TYPE_RGB_ALPHA
-      : bpp == 24 ? PNG_COLOR_TYPE_RGB
-                  : PNG_COLOR_TYPE_PALETTE,
-      palette.empty() ? nullptr : palette.data(),
-      static_cast<int>(palette.size()),
-      static_cast<png_uint_32>(std::max(x, 0)),
-      static_cast<png_uint_32>(std::max(y, 0)),
-      paletteAlpha.empty() ? nullptr : paletteAlpha.data(),
-      static_cast<int>(paletteAlpha.size()),
-  };
-  if (!WritePng(png.get(), deleter.info, &settings, rows.data())) {
-    image.SetLastError(context.message.text);
-    return false;
-  }
-  guard.Commit();
   return true;
 }
 
