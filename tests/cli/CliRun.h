@@ -32,6 +32,12 @@ inline ShellOutcome RunShell(const std::string& command) {
   return result;
 }
 
+// Whether the output holds `text`; a failure shows the whole output.
+inline ::testing::AssertionResult Says(const ShellOutcome& run, const std::string& text) {
+  if (run.output.find(text) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "no \"" << text << "\" in:\n" << run.output;
+}
+
 inline std::filesystem::path TavoloCli() {
   return std::filesystem::path(TAVOLO_BIN_DIR) / "tavolo-cli";
 }

@@ -28,23 +28,18 @@ class CliImageCommands : public ::testing::Test {
 };
 
 TEST_F(CliImageCommands, ConvertTakesTheFormatFromTheExtensionOrTheOptionAndSetsTheDpi) {
-  const struct {
-    const char* name;
-    const char* options;
-    int format;
-    int dpi;
-  } cases[] = {
+  const std::tuple<const char*, const char*, int, int> cases[] = {
       {"OUT.BMP", " --dpi 300", kFormatBmp, 300},
       {"picture.dat", " --format=pcx", kFormatPcx, 72},  // the resolution kept
   };
-  for (const auto& c : cases) {
-    const Outcome run = RunCli("convert " + input_ + " " + Path(c.name) + c.options);
+  for (const auto& [name, options, format, dpi] : cases) {
+    const Outcome run = RunCli("convert " + input_ + " " + Path(name) + options);
     ASSERT_EQ(run.code, 0) << run.output;
-    const RasterImage written = Read(c.name);
-    ASSERT_TRUE(written.IsValid()) << c.name;
-    EXPECT_EQ(written.GetType(), c.format) << c.name;
-    EXPECT_EQ(written.GetXDpi(), c.dpi) << c.name;
-    EXPECT_EQ(test::ImagePixels(written).rgb, test::ImagePixels(Read("in.bmp")).rgb) << c.name;
+    const RasterImage written = Read(name);
+    ASSERT_TRUE(written.IsValid()) << name;
+    EXPECT_EQ(written.GetType(), format) << name;
+    EXPECT_EQ(written.GetXDpi(), dpi) << name;
+    EXPECT_EQ(test::ImagePixels(written).rgb, test::ImagePixels(Read("in.bmp")).rgb) << name;
   }
 }
 
@@ -89,27 +84,22 @@ TEST_F(CliImageCommands, ConvertKeepsAlphaWhereTheTargetHoldsItAndLaysItOverWhit
     }
   }
   ASSERT_TRUE(clear.Save(Path("clear.png"), kFormatPng));
-  const struct {
-    const char* name;
-    uint8_t clearAlpha;  // as the written file holds the first column
-    uint8_t halfAlpha;
-  } cases[] = {{"out.png", 0, 128}, {"out.tga", 0, 128},   {"out.tif", 0, 128},
-               {"out.gif", 0, 255}, {"out.bmp", 255, 255}, {"out.jpg", 255, 255}};
-  for (const auto& c : cases) {
-    const Outcome run = RunCli("convert " + Path("clear.png") + " " + Path(c.name));
-    ASSERT_EQ(run.code, 0) << c.name << ": " << run.output;
+  // The file, and the alpha it holds in the first and the second column.
+  const std::tuple<const char*, uint8_t, uint8_t> cases[] = {
+      {"out.png", 0, 128}, {"out.tga", 0, 128},   {"out.tif", 0, 128},
+      {"out.gif", 0, 255}, {"out.bmp", 255, 255}, {"out.jpg", 255, 255}};
+  for (const auto& [name, clearAlpha, halfAlpha] : cases) {
+    const Outcome run = RunCli("convert " + Path("clear.png") + " " + Path(name));
+    ASSERT_EQ(run.code, 0) << name << ": " << run.output;
     RasterImage written;
     written.SetAlphaHandling(AlphaHandling::kKeep);
-    ASSERT_TRUE(written.Load(Path(c.name), kFormatUnknown)) << c.name;
-    EXPECT_EQ(written.GetPixelAlpha(0, 0), c.clearAlpha) << c.name;
-    EXPECT_EQ(written.GetPixelAlpha(1, 0), c.halfAlpha) << c.name;
+    ASSERT_TRUE(written.Load(Path(name), kFormatUnknown)) << name;
+    EXPECT_EQ(written.GetPixelAlpha(0, 0), clearAlpha) << name;
+    EXPECT_EQ(written.GetPixelAlpha(1, 0), halfAlpha) << name;
     // Laid over white where the file holds no alpha: white, and red half way to white.
-    if (c.clearAlpha == 255) {
-      EXPECT_GE(written.GetPixelColour(0, 0).green, 250) << c.name;
-    }
-    if (c.halfAlpha == 255) {
-      EXPECT_NEAR(written.GetPixelColour(1, 0).green, 127, 3) << c.name;
-    }
+    EXPECT_TRUE(clearAlpha != 255 || written.GetPixelColour(0, 0).green >= 250) << name;
+    EXPECT_TRUE(halfAlpha != 255 || std::abs(written.GetPixelColour(1, 0).green - 127) <= 3)
+        << name;
   }
 }
 
@@ -118,13 +108,13 @@ TEST_F(CliImageCommands, IdentifyDescribesTheFileAndEachCommandHasHelp) {
   ASSERT_EQ(run.code, 0) << run.output;
   for (const char* line :
        {"format: BMP", "width: 31", "height: 17", "bits per pixel: 24", "dpi: 72 x 72"}) {
-    EXPECT_NE(run.output.find(line), std::string::npos) << run.output;
+    EXPECT_TRUE(test::Says(run, line));
   }
   for (const char* command : {"convert", "identify"}) {
     const Outcome help = RunCli(std::string(command) + " --help");
     EXPECT_EQ(help.code, 0);
-    EXPECT_NE(help.output.find(std::string("Usage: tavolo-cli ") + command), std::string::npos);
-    EXPECT_NE(help.output.find("(default 67108864, 64 megapixels)"), std::string::npos);
+    EXPECT_TRUE(test::Says(help, std::string("Usage: tavolo-cli ") + command));
+    EXPECT_TRUE(test::Says(help, "(default 67108864, 64 megapixels)"));
   }
   EXPECT_EQ(RunCli("identify --max-pixels 527 " + input_).code, 0);
 }
@@ -132,11 +122,7 @@ TEST_F(CliImageCommands, IdentifyDescribesTheFileAndEachCommandHasHelp) {
 TEST_F(CliImageCommands, EveryFailureExitsNonZeroWithAMessage) {
   ASSERT_TRUE(test::WriteFileBytes(Path("junk.bmp"), {'n', 'o', 't'}));
   const std::string to = input_ + " " + Path("x.bmp");
-  const struct {
-    std::string arguments;
-    int code;
-    const char* message;
-  } cases[] = {
+  const std::tuple<std::string, int, const char*> cases[] = {
       {"convert " + input_, 2, "needs an input and an output"},
       {"convert " + to + " " + Path("y.bmp"), 2, "needs an input and an output"},
       {"convert " + to + " --bogus", 2, "unknown option '--bogus'"},
@@ -157,10 +143,10 @@ TEST_F(CliImageCommands, EveryFailureExitsNonZeroWithAMessage) {
       {"identify " + input_ + " --max-pixels 0", 2, "--max-pixels must be"},
       {"convert " + input_ + " " + dir_.Path().string() + "/./in.bmp", 2, "is the input file"},
   };
-  for (const auto& c : cases) {
-    const Outcome run = RunCli(c.arguments);
-    EXPECT_EQ(run.code, c.code) << c.arguments << "\n" << run.output;
-    EXPECT_NE(run.output.find(c.message), std::string::npos) << c.arguments << "\n" << run.output;
+  for (const auto& [arguments, code, message] : cases) {
+    const Outcome run = RunCli(arguments);
+    EXPECT_EQ(run.code, code) << arguments << "\n" << run.output;
+    EXPECT_TRUE(test::Says(run, message)) << arguments;
   }
 }
 

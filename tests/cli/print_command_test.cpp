@@ -185,21 +185,16 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheetAndStaysRoun
       const int row = static_cast<int>(card.center().y());
       const int column = static_cast<int>(card.center().x());
       // Each edge's band is looked for from 8 pixels outside the card inwards.
-      const struct {
-        const char* edge;
-        double expected;
-        int found;
-      } edges[] = {
+      const std::tuple<const char*, double, int> edges[] = {
           {"left", card.left(), FindBand(page, kLeft, true, row, int(card.left()) - 8, 1)},
           {"right", card.right(), FindBand(page, kRight, true, row, int(card.right()) + 8, -1) + 1},
           {"top", card.top(), FindBand(page, kTop, false, column, int(card.top()) - 8, 1)},
           {"bottom", card.bottom(),
            FindBand(page, kBottom, false, column, int(card.bottom()) + 8, -1) + 1},
       };
-      for (const auto& e : edges) {
-        EXPECT_NEAR(e.found, e.expected, 1.0)
-            << c.what << ": the " << e.edge << " edge of the card at " << card.x() << ", "
-            << card.y();
+      for (const auto& [edge, expected, found] : edges) {
+        EXPECT_NEAR(found, expected, 1.0) << c.what << ": the " << edge << " edge of the card at "
+                                          << card.x() << ", " << card.y();
       }
     }
   }
@@ -242,11 +237,7 @@ TEST_F(CliPrint, BadPapersLayoutsAndCountsFailWithAMessageAndNoFile) {
   unknownPaper.paper = 4321;
   ASSERT_TRUE(WritePageLayoutFile(home_ / "odd paper.ptm", unknownPaper).Ok());
 
-  const struct {
-    std::string options;
-    int code;
-    const char* says;
-  } cases[] = {
+  const std::tuple<std::string, int, const char*> cases[] = {
       {"--paper Tabloid2", 2, "no paper is named 'Tabloid2'"},
       {"--layout 'No Such Sheet'", 2, "no page layout is named 'No Such Sheet'"},
       {"--layout " + (home_ / "cut.ptm").string(), 1, "is damaged: the file ends inside"},
@@ -265,11 +256,11 @@ TEST_F(CliPrint, BadPapersLayoutsAndCountsFailWithAMessageAndNoFile) {
        "the card is 89.9 × 52.1 mm, the sheet's cards 85.0 × 54.0 mm. Give --fit sheet"},
   };
   const fs::path pdf = home_ / "out.pdf";
-  for (const auto& c : cases) {
-    const test::ShellOutcome run = Run("-o " + pdf.string() + " " + c.options);
-    EXPECT_EQ(run.code, c.code) << c.options << "\n" << run.output;
-    EXPECT_NE(run.output.find(c.says), std::string::npos) << c.options << "\n" << run.output;
-    EXPECT_FALSE(fs::exists(pdf)) << c.options;
+  for (const auto& [options, code, says] : cases) {
+    const test::ShellOutcome run = Run("-o " + pdf.string() + " " + options);
+    EXPECT_EQ(run.code, code) << options << "\n" << run.output;
+    EXPECT_TRUE(test::Says(run, says)) << options;
+    EXPECT_FALSE(fs::exists(pdf)) << options;
   }
   EXPECT_EQ(Run("--paper A4").code, 2);  // no output named
 }

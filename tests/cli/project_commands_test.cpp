@@ -31,7 +31,7 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
         "\"shrinkToFit\": [false, true, false, false, false]",
         "\"contact\": {\n    \"companyName\": \"\",\n    \"name\": \"\u00c5sa Berg\",",
         "\"phone2\": \"\"\n  }"}) {
-    EXPECT_NE(info.output.find(field), std::string::npos) << field << "\n" << info.output;
+    EXPECT_TRUE(test::Says(info, field));
   }
 
   std::vector<uint8_t> bytes = test::ReadFileBytes(path);
@@ -39,23 +39,22 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   ASSERT_TRUE(test::WriteFileBytes(path, bytes));
   info = Run("info '" + path + "'");
   EXPECT_NE(info.code, 0);
-  EXPECT_NE(info.output.find("\"result\": \"file error\""), std::string::npos) << info.output;
+  EXPECT_TRUE(test::Says(info, "\"result\": \"file error\""));
 }
 
 TEST_F(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
   fs::remove(home_ / "fl1.tmp");
   test::ShellOutcome listed = Run("backgrounds");
   EXPECT_NE(listed.code, 0);
-  EXPECT_NE(listed.output.find("fl1.tmp was not found"), std::string::npos) << listed.output;
+  EXPECT_TRUE(test::Says(listed, "fl1.tmp was not found"));
 
   const std::vector<LibraryEntry> entries = {{MakeBackgroundName("Soft Blue"), 0.0f, {}},
                                              {MakeBackgroundName("Sand"), 119.5f, {}}};
   ASSERT_TRUE(WriteBackgroundLibrary(home_ / "fl1.tmp", entries));
   listed = Run("backgrounds");
   EXPECT_EQ(listed.code, 0) << listed.output;
-  EXPECT_NE(listed.output.find("     0 \"Soft Blue\"            -0.5\n"), std::string::npos)
-      << listed.output;
-  EXPECT_NE(listed.output.find("     1 \"Sand\""), std::string::npos) << listed.output;
+  EXPECT_TRUE(test::Says(listed, "     0 \"Soft Blue\"            -0.5\n"));
+  EXPECT_TRUE(test::Says(listed, "     1 \"Sand\""));
   EXPECT_EQ(Run("backgrounds Sand").code, 2) << "it takes no arguments";
 }
 
@@ -67,25 +66,20 @@ TEST_F(ProjectCli, RendersFullSizeOrDividedWithTheCardsDpi) {
   card.lines[0].count = 1;
   card.lines[0].line[0] = QStringLiteral("Ferro & Figli");
   const std::string project = Project(card, "caf\xe9.tvc");
-  const struct {
-    const char* file;
-    const char* options;
-    int format;
-    uint32_t width, height;
-  } cases[] = {
+  const std::tuple<const char*, const char*, int, uint32_t, uint32_t> cases[] = {
       {"caf\xe9.png", "", kFormatPng, 1062, 615},
       {"small.img", " --format gif --ndiv 3", kFormatGif, 354, 205},
   };
-  for (const auto& c : cases) {
+  for (const auto& [file, options, format, width, height] : cases) {
     const test::ShellOutcome run =
-        Run("render '" + project + "' -o '" + Scratch(c.file) + "'" + c.options);
+        Run("render '" + project + "' -o '" + Scratch(file) + "'" + options);
     ASSERT_EQ(run.code, 0) << run.output;
-    const RasterImage image(fs::path(Scratch(c.file)), kFormatUnknown);
-    ASSERT_TRUE(image.IsValid()) << c.file;
-    EXPECT_EQ(image.GetType(), c.format);
-    EXPECT_EQ(image.GetWidth(), c.width);
-    EXPECT_EQ(image.GetHeight(), c.height);
-    EXPECT_EQ(image.GetXDpi(), c.format == kFormatPng ? 600 : 0);
+    const RasterImage image(fs::path(Scratch(file)), kFormatUnknown);
+    ASSERT_TRUE(image.IsValid()) << file;
+    EXPECT_EQ(image.GetType(), format);
+    EXPECT_EQ(image.GetWidth(), width);
+    EXPECT_EQ(image.GetHeight(), height);
+    EXPECT_EQ(image.GetXDpi(), format == kFormatPng ? 600 : 0);
   }
 }
 

@@ -7,11 +7,10 @@
 #include "core/base/Translation.h"
 #include "core/card/BackgroundTable.h"
 #include "core/print/LengthDisplay.h"
-#include "tests/ui/WidgetTest.h"
+#include "tests/ui/ShownWindow.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/FieldCaption.h"
 #include "ui/app/FieldPanel.h"
-#include "ui/app/MainWindow.h"
 #include "ui/app/MainWindowPlacement.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/choosers/LayoutChooser.h"
@@ -21,16 +20,7 @@ namespace {
 
 using test::ControlTest;
 
-struct ShownWindow {
-  BackgroundTable table = test::SyntheticBackgrounds(8);
-  test::Script script;
-  MainWindow window{table, std::make_unique<test::ScriptedPrompts>(script)};
-  ShownWindow() {
-    window.resize(1280, 800);
-    window.Start();
-    window.show();
-  }
-};
+using test::ShownWindow;
 
 QAccessibleInterface* Accessible(QWidget* widget) {
   return QAccessible::queryAccessibleInterface(widget);
@@ -43,11 +33,7 @@ TEST_F(ControlTest, OwnerDrawnControlsAndChooserCellsTellTheirNameAndRole) {
   QAccessibleInterface* layouts = Accessible(window.findChild<LayoutChooser*>());
   ASSERT_GE(backgrounds->childCount(), 2);
   ASSERT_EQ(layouts->childCount(), 10);
-  const struct {
-    QAccessibleInterface* item;
-    QString name;
-    QAccessible::Role role;
-  } cases[] = {
+  const std::tuple<QAccessibleInterface*, QString, QAccessible::Role> cases[] = {
       {backgrounds, "Backgrounds", QAccessible::List},
       {backgrounds->child(1), "Background 2: bg1", QAccessible::ListItem},
       {layouts->child(2), "Layout 3", QAccessible::ListItem},
@@ -56,10 +42,10 @@ TEST_F(ControlTest, OwnerDrawnControlsAndChooserCellsTellTheirNameAndRole) {
        QAccessible::PushButton},
       {Accessible(window.Control(kHueSlider)), "Background hue", QAccessible::Slider},
   };
-  for (const auto& c : cases) {
-    ASSERT_NE(c.item, nullptr) << c.name.toStdString();
-    EXPECT_EQ(c.item->text(QAccessible::Name), c.name);
-    EXPECT_EQ(c.item->role(), c.role) << c.name.toStdString();
+  for (const auto& [item, name, role] : cases) {
+    ASSERT_NE(item, nullptr) << name.toStdString();
+    EXPECT_EQ(item->text(QAccessible::Name), name);
+    EXPECT_EQ(item->role(), role) << name.toStdString();
   }
   // The cell tells where it is on the screen and whether it is the chosen one.
   QAccessibleInterface* chosen = layouts->child(0);
@@ -70,11 +56,7 @@ TEST_F(ControlTest, OwnerDrawnControlsAndChooserCellsTellTheirNameAndRole) {
 }
 
 TEST_F(ControlTest, TheGermanAndFrenchCataloguesLoadAndTranslateTheMenus) {
-  const struct {
-    QLocale locale;
-    QStringList menus;
-    QString print;
-  } cases[] = {
+  const std::tuple<QLocale, QStringList, QString> cases[] = {
       {QLocale(QLocale::German, QLocale::Germany),
        {"&Datei", "&Bearbeiten", "&Vorlagen", "&Layouts", "Fe&nster", "&Hilfe"},
        "&Drucken...\tCtrl+P"},
@@ -83,14 +65,14 @@ TEST_F(ControlTest, TheGermanAndFrenchCataloguesLoadAndTranslateTheMenus) {
        "&Imprimer...\tCtrl+P"},
   };
   QCoreApplication& app = *QCoreApplication::instance();
-  for (const auto& c : cases) {
-    ASSERT_TRUE(InstallTranslations(app, TAVOLO_BIN_DIR "/translations", c.locale));
+  for (const auto& [locale, menus, print] : cases) {
+    ASSERT_TRUE(InstallTranslations(app, TAVOLO_BIN_DIR "/translations", locale));
     {
       ShownWindow shown;
-      QStringList menus;
-      for (QAction* menu : shown.window.menuBar()->actions()) menus << menu->text();
-      EXPECT_EQ(menus, c.menus);
-      EXPECT_EQ(shown.window.Action(kCmdPrint)->text(), c.print);
+      QStringList shownMenus;
+      for (QAction* menu : shown.window.menuBar()->actions()) shownMenus << menu->text();
+      EXPECT_EQ(shownMenus, menus);
+      EXPECT_EQ(shown.window.Action(kCmdPrint)->text(), print);
     }
     // The translators belong to the application; deleting them uninstalls them.
     qDeleteAll(app.findChildren<QTranslator*>());
@@ -100,16 +82,12 @@ TEST_F(ControlTest, TheGermanAndFrenchCataloguesLoadAndTranslateTheMenus) {
 
 TEST(LocalNumbers, LengthsAreTypedAndShownWithTheLocalesDecimalSeparator) {
   const QLocale german(QLocale::German, QLocale::Germany);
-  const struct {
-    QString typed;
-    QLocale locale;
-    std::optional<float> value;
-  } cases[] = {
+  const std::tuple<QString, QLocale, std::optional<float>> cases[] = {
       {"2,5", german, 2.5f},       {"2.5", german, 2.5f},          {" 89,91 ", german, 89.91f},
       {"2.5", QLocale::c(), 2.5f}, {"2,5x", german, std::nullopt}, {"1000,5", german, std::nullopt},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ParseShownLength(c.typed, c.locale).value, c.value) << c.typed.toStdString();
+  for (const auto& [typed, locale, value] : cases) {
+    EXPECT_EQ(ParseShownLength(typed, locale).value, value) << typed.toStdString();
   }
   EXPECT_EQ(DisplayText(2.5f, german), "2,5");
   EXPECT_EQ(DisplayText(1000.0f, german), "1000");

@@ -2,10 +2,9 @@
 #include <QAction>
 #include <QPlainTextEdit>
 
-#include "tests/ui/WidgetTest.h"
+#include "tests/ui/ShownWindow.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/FieldPanel.h"
-#include "ui/app/MainWindow.h"
 
 namespace tavolo {
 namespace {
@@ -13,11 +12,8 @@ namespace {
 using BackSideWindow = test::ControlTest;
 
 TEST_F(BackSideWindow, TheSwitchShowsEachFaceInTheEditorsAndTheMenuFollows) {
-  BackgroundTable table = test::SyntheticBackgrounds(8, 0.1f);
-  test::Script script;
-  MainWindow window(table, std::make_unique<test::ScriptedPrompts>(script));
-  window.Start();
-  window.show();
+  test::ShownWindow shown;
+  MainWindow& window = shown.window;
   const auto checked = [&](int id) { return window.Action(id)->isChecked(); };
   QPlainTextEdit* editor = window.Fields().Editor(0);
   const auto retype = [&](const QString& text) {

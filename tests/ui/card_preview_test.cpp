@@ -3,7 +3,6 @@
 #include <limits>
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <QSet>
 
 #include "core/card/BackgroundTable.h"
@@ -20,6 +19,7 @@ namespace tavolo {
 namespace {
 
 using test::ControlTest;
+using test::SendMouse;
 
 // A smooth diagonal picture with a bright disc, so the scaled background is easy to recognise.
 RasterImage SyntheticBackground() {
@@ -43,13 +43,8 @@ QImage Paint(CardPreview& preview) {
 }
 
 TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredNeverCoarserThanTheScreenOnA3DBackdrop) {
-  const struct {
-    QRect item;
-    int width, height, zoom;
-    qreal ratio;
-    int divisor;
-    QRect card;
-  } cases[] = {
+  // The item, the card's width and height, the zoom and the pixel ratio; the divisor and the card.
+  const std::tuple<QRect, int, int, int, qreal, int, QRect> cases[] = {
       {{0, 0, 745, 310}, 1062, 615, kZoomToFit, 1, 2, {122, 10, 500, 290}},
       {{0, 0, 745, 310}, 1062, 615, kZoomToFit, 2, 1, {122, 10, 500, 290}},
       {{10, 20, 745, 310}, 1062, 615, kZoomToFit, 1, 2, {132, 30, 500, 290}},
@@ -60,11 +55,11 @@ TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredNeverCoarserThanTheScreen
       {{0, 0, 745, 310}, 1062, 615, 50, 2, 1, {107, 1, 531, 307}},
       {{0, 0, 745, 310}, 1062, 615, 200, 1, 1, {-689, -460, 2124, 1230}},
   };
-  for (const auto& c : cases) {
-    const CardPreviewGeometry g = PreviewGeometryFor(c.item, c.width, c.height, c.zoom, c.ratio);
-    EXPECT_EQ(g.divisor, c.divisor) << c.zoom << " " << c.ratio << " " << c.width;
-    EXPECT_EQ(g.card, c.card) << c.zoom << " " << c.ratio << " " << c.width;
-    EXPECT_EQ(g.dx, c.width / g.divisor);
+  for (const auto& [item, width, height, zoom, ratio, divisor, card] : cases) {
+    const CardPreviewGeometry g = PreviewGeometryFor(item, width, height, zoom, ratio);
+    EXPECT_EQ(g.divisor, divisor) << zoom << " " << ratio << " " << width;
+    EXPECT_EQ(g.card, card) << zoom << " " << ratio << " " << width;
+    EXPECT_EQ(g.dx, width / g.divisor);
   }
   EXPECT_EQ(NextZoom(0.47, true), 50);
   EXPECT_EQ(NextZoom(0.47, false), std::nullopt);
@@ -86,13 +81,11 @@ TEST(CardPreviewGeometryTest, FitsOrZoomsTheCardCentredNeverCoarserThanTheScreen
   // The backdrop is framed in 3D and the same each time.
   const QImage backdrop = MakePreviewBackdrop(QSize(745, 310));
   ASSERT_EQ(backdrop.size(), QSize(745, 310));
-  EXPECT_EQ(backdrop.pixel(0, 0), kBackdropShade);
-  EXPECT_EQ(backdrop.pixel(743, 0), kBackdropShade);
-  EXPECT_EQ(backdrop.pixel(0, 308), kBackdropShade);
-  // The light edges own the top-right and bottom-left corners.
-  EXPECT_EQ(backdrop.pixel(744, 0), kBackdropLight);
-  EXPECT_EQ(backdrop.pixel(0, 309), kBackdropLight);
-  EXPECT_EQ(backdrop.pixel(744, 309), kBackdropLight);
+  // The light right and bottom edges own the top-right and bottom-left corners.
+  for (const QPoint p : {QPoint(0, 0), QPoint(743, 0), QPoint(0, 308), QPoint(744, 0),
+                         QPoint(0, 309), QPoint(744, 309)}) {
+    EXPECT_EQ(backdrop.pixel(p), p.x() == 744 || p.y() == 309 ? kBackdropLight : kBackdropShade);
+  }
   EXPECT_EQ(MakePreviewBackdrop(QSize(745, 310)), backdrop);
   EXPECT_TRUE(MakePreviewBackdrop(QSize(0, 310)).isNull());
 }
@@ -155,31 +148,18 @@ struct PicturesPreview {
   CardPreview preview{doc};
   PicturesPreview() {
     doc.Start(nullptr);
-    CardState live = doc.Live();
-    live.photo.name = QStringLiteral("photo.png");
-    live.photo.width = 200.0f;
-    live.photo.height = 100.0f;
-    live.logo.name = QStringLiteral("logo.png");
-    live.logo.width = 40.0f;
-    live.logo.height = 40.0f;
-    live.logo.x = 580.0f;
-    PlacedQrCode code;
-    code.x = 900.0f;
-    code.y = 300.0f;
-    code.side = 100.0f;
-    SetQrCode(live, code);
-    doc.SetLive(live);
-    doc.RecordEdit();
+    test::RecordChange(doc, [](CardState& card) {
+      std::tie(card.photo.name, card.photo.width, card.photo.height) =
+          std::tuple(QStringLiteral("photo.png"), 200.0f, 100.0f);
+      std::tie(card.logo.name, card.logo.width, card.logo.height, card.logo.x) =
+          std::tuple(QStringLiteral("logo.png"), 40.0f, 40.0f, 580.0f);
+      PlacedQrCode code;
+      std::tie(code.x, code.y, code.side) = std::tuple(900.0f, 300.0f, 100.0f);
+      SetQrCode(card, code);
+    });
     preview.resize(600, 400);
     preview.SetZoom(50);
     Paint(preview);
-  }
-  void Mouse(QEvent::Type type, QPoint at) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, QPointF(at), preview.mapToGlobal(QPointF(at)), button, held, {});
-    QCoreApplication::sendEvent(&preview, &event);
   }
   int Steps() const { return doc.History().UndoCount(); }
   QPointF Photo() const { return {doc.Working().photo.x, doc.Working().photo.y}; }
@@ -189,21 +169,18 @@ TEST_F(ControlTest, ThePictureUnderThePointerIsOutlinedTheLogoOnTop) {
   PicturesPreview fx;
   ASSERT_EQ(fx.preview.Geometry().card, QRect(34, 46, 531, 307));
   const QImage plain = Paint(fx.preview);
-  const struct {
-    QPoint at;
-    std::optional<CardObject> hovered;
-  } cases[] = {
+  const std::pair<QPoint, std::optional<CardObject>> cases[] = {
       {{234, 171}, CardObject::kPhoto},  {{333, 220}, CardObject::kPhoto},
       {{320, 190}, CardObject::kLogo},   {{233, 171}, std::nullopt},
       {{459, 171}, CardObject::kQrCode}, {{509, 171}, std::nullopt},
       {{100, 100}, std::nullopt},        {{10, 10}, std::nullopt},
   };
-  for (const auto& c : cases) {
-    fx.Mouse(QEvent::MouseMove, c.at);
-    EXPECT_EQ(fx.preview.HoveredObject(), c.hovered) << c.at.x() << "," << c.at.y();
-    EXPECT_EQ(fx.preview.cursor().shape(), c.hovered ? Qt::SizeAllCursor : Qt::ArrowCursor);
+  for (const auto& [at, hovered] : cases) {
+    SendMouse(fx.preview, QEvent::MouseMove, at);
+    EXPECT_EQ(fx.preview.HoveredObject(), hovered) << at.x() << "," << at.y();
+    EXPECT_EQ(fx.preview.cursor().shape(), hovered ? Qt::SizeAllCursor : Qt::ArrowCursor);
   }
-  fx.Mouse(QEvent::MouseMove, {250, 180});
+  SendMouse(fx.preview, QEvent::MouseMove, {250, 180});
   const QImage outlined = Paint(fx.preview);
   QSet<QRgb> edge;
   for (int x = 234; x <= 333; ++x) edge.insert(outlined.pixel(x, 171));
@@ -217,19 +194,19 @@ TEST_F(ControlTest, ThePictureUnderThePointerIsOutlinedTheLogoOnTop) {
 TEST_F(ControlTest, ADragMovesThePictureLiveAndIsOneStepArrowsNudgeIt) {
   PicturesPreview fx;
   const int steps = fx.Steps();
-  fx.Mouse(QEvent::MouseButtonPress, {250, 180});
-  fx.Mouse(QEvent::MouseMove, {256, 183});
+  SendMouse(fx.preview, QEvent::MouseButtonPress, {250, 180});
+  SendMouse(fx.preview, QEvent::MouseMove, {256, 183});
   EXPECT_EQ(fx.doc.Live().photo.x, 512.0f) << "the card follows the pointer";
-  fx.Mouse(QEvent::MouseMove, {270, 190});
-  fx.Mouse(QEvent::MouseButtonRelease, {270, 190});
+  SendMouse(fx.preview, QEvent::MouseMove, {270, 190});
+  SendMouse(fx.preview, QEvent::MouseButtonRelease, {270, 190});
   EXPECT_EQ(fx.Photo(), QPointF(540, 320));
   EXPECT_EQ(fx.Steps(), steps + 1);
   fx.doc.Undo();
   EXPECT_EQ(fx.Photo(), QPointF(500, 300));
 
   // A click selects without a step; each arrow is one step.
-  fx.Mouse(QEvent::MouseButtonPress, {250, 180});
-  fx.Mouse(QEvent::MouseButtonRelease, {250, 180});
+  SendMouse(fx.preview, QEvent::MouseButtonPress, {250, 180});
+  SendMouse(fx.preview, QEvent::MouseButtonRelease, {250, 180});
   EXPECT_EQ(fx.preview.SelectedObject(), CardObject::kPhoto);
   EXPECT_EQ(fx.Steps(), steps);
   QTest::keyClick(&fx.preview, Qt::Key_Right);
@@ -241,9 +218,9 @@ TEST_F(ControlTest, ADragMovesThePictureLiveAndIsOneStepArrowsNudgeIt) {
   QTest::keyClick(&fx.preview, Qt::Key_Left);
   EXPECT_EQ(fx.Photo(), QPointF(501, 290));
 
-  fx.Mouse(QEvent::MouseButtonPress, {480, 190});
-  fx.Mouse(QEvent::MouseMove, {490, 195});
-  fx.Mouse(QEvent::MouseButtonRelease, {490, 195});
+  SendMouse(fx.preview, QEvent::MouseButtonPress, {480, 190});
+  SendMouse(fx.preview, QEvent::MouseMove, {490, 195});
+  SendMouse(fx.preview, QEvent::MouseButtonRelease, {490, 195});
   QTest::keyClick(&fx.preview, Qt::Key_Down);
   const std::optional<PlacedQrCode> code = QrCodeOf(fx.doc.Working());
   ASSERT_TRUE(code.has_value());

@@ -27,14 +27,11 @@ TEST_F(CardPropertiesDialogTest, UnitsAndResolutionOnlyChangeHowTheSizeIsShown) 
   EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("1062"));
   EXPECT_EQ(dialog.HeightEdit().text(), QStringLiteral("615"));
   EXPECT_EQ(dialog.Resolution().currentText(), QStringLiteral("300"));
-  struct Step {
-    int unit;
-    const char* shown;
-  };
-  for (const Step& step :
-       {Step{0, "3.54"}, Step{2, "89.916"}, Step{1, "8.9916"}, Step{3, "1062"}}) {
-    dialog.WidthUnit().setCurrentIndex(step.unit);
-    EXPECT_EQ(dialog.WidthEdit().text(), QString::fromLatin1(step.shown)) << step.unit;
+  const std::pair<int, const char*> units[] = {
+      {0, "3.54"}, {2, "89.916"}, {1, "8.9916"}, {3, "1062"}};
+  for (const auto& [unit, shown] : units) {
+    dialog.WidthUnit().setCurrentIndex(unit);
+    EXPECT_EQ(dialog.WidthEdit().text(), QString::fromLatin1(shown)) << unit;
   }
   dialog.WidthUnit().setCurrentIndex(0);
   dialog.Resolution().setCurrentText(QStringLiteral("600"));

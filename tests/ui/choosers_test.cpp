@@ -211,15 +211,14 @@ TEST_F(BackgroundChooserTest, LooksAsItsGoldensAndDrawsTheTickedThumbnailAsTheCa
 TEST(LayoutChooserGeometry, PressReachesFurtherRightThanHover) {
   // W = 1005: hover columns are 100 wide, so 1000..1004 hover nothing but press layout 10. Where
   // [i k, (i + 1) W / 10) ranges overlap the later layout wins.
-  const struct {
-    int width, x, hover, press;
-  } cases[] = {
+  // The width and x; the columns hovered and pressed.
+  const std::array<int, 4> cases[] = {
       {1005, 99, 0, 0},  {1005, 100, 1, 1}, {1005, 1000, -1, 9}, {1005, 1004, -1, 9},
       {1009, 100, 1, 1}, {1009, 99, 0, 0},  {1005, -1, -1, -1},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(LayoutChooserHoverColumn(c.width, c.x), c.hover) << c.width << " " << c.x;
-    EXPECT_EQ(LayoutChooserPressColumn(c.width, c.x), c.press) << c.width << " " << c.x;
+  for (const auto& [width, x, hover, press] : cases) {
+    EXPECT_EQ(LayoutChooserHoverColumn(width, x), hover) << width << " " << x;
+    EXPECT_EQ(LayoutChooserPressColumn(width, x), press) << width << " " << x;
   }
   EXPECT_EQ(LayoutChooserHoverColumn(5, 3), -1);
   // Too low or too narrow: no thumbnails, but nothing of negative size either.

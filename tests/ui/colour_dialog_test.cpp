@@ -19,16 +19,15 @@ class ColourDialogTest : public test::ControlTest {
  protected:
   // A card whose used boxes have coloured text and frames, to see what the dialog changes.
   void SetUp() override {
-    CardState live = fx.document.Live();
-    for (TextBoxStyle& style : live.styles) {
-      style.textColour = {30, 200, 100};
-      style.brightness = 0.6f;
-      style.fillColour = {150, 100, 200};
-    }
-    live.backgroundColour = {40, 200, 30};
-    live.bgBrightness = 0.25f;
-    fx.document.SetLive(live);
-    fx.document.RecordEdit();
+    test::RecordChange(fx.document, [](CardState& card) {
+      for (TextBoxStyle& style : card.styles) {
+        style.textColour = {30, 200, 100};
+        style.brightness = 0.6f;
+        style.fillColour = {150, 100, 200};
+      }
+      card.backgroundColour = {40, 200, 30};
+      card.bgBrightness = 0.25f;
+    });
   }
 
   QString Numbers(const ColourDialog& dialog) const {
@@ -110,7 +109,6 @@ TEST_F(ColourDialogTest, DraggingTheSquareAndTheHueStripChangeTheColourAndOkKeep
   const int steps = fx.document.History().UndoCount();
   fx.script.dialog = [](QDialog& d) {
     auto& dialog = dynamic_cast<ColourDialog&>(d);
-    // Typed just before OK, before any tick.
     dialog.ChannelEdit(0).setText(QStringLiteral("0"));
     dialog.ChannelEdit(1).setText(QStringLiteral("0"));
     dialog.ChannelEdit(2).setText(QStringLiteral("255"));

@@ -39,15 +39,13 @@ TEST_F(ControlTest, PillButtonSmallerThanItsFacePaintsNothing) {
   button.SetText(QStringLiteral("OK"));
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  button.resize(100, 29);
-  EXPECT_TRUE(button.Picture().isNull());
-  // Not opaque, so the window behind shows through.
-  EXPECT_FALSE(button.testAttribute(Qt::WA_OpaquePaintEvent));
-  button.resize(29, 30);
-  EXPECT_TRUE(button.Picture().isNull());
-  button.resize(30, 30);
-  EXPECT_FALSE(button.Picture().isNull());
-  EXPECT_TRUE(button.testAttribute(Qt::WA_OpaquePaintEvent));
+  // Painting nothing it is not opaque, so the window behind shows through.
+  for (const auto& [size, paints] :
+       {std::pair{QSize(100, 29), false}, {QSize(29, 30), false}, {QSize(30, 30), true}}) {
+    button.resize(size);
+    EXPECT_EQ(button.Picture().isNull(), !paints) << size.width() << "x" << size.height();
+    EXPECT_EQ(button.testAttribute(Qt::WA_OpaquePaintEvent), paints) << size.width();
+  }
 }
 
 class PillButtonMouse : public ControlTest {
@@ -115,7 +113,7 @@ TEST_F(ControlTest, SliderDragClampsAndNotifiesButAClickAloneChangesNothing) {
 
   QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(30, 5));
   EXPECT_FLOAT_EQ(slider.Position(), 0.25f);
-  QTest::mouseMove(&slider, QPoint(105, 5));
+  QTest::mouseMove(&slider, QPoint(140, 5));
   EXPECT_FLOAT_EQ(slider.Position(), 1.0f);
   QTest::mouseMove(&slider, QPoint(55, 40));
   EXPECT_FLOAT_EQ(slider.Position(), 0.5f);
@@ -166,31 +164,29 @@ TEST_F(ControlTest, PositionsAndModesOutOfRangeAreReportedAndPulledBack) {
 // Moving the knob from one place to another tints the colour shown at the first place into the
 // colour shown at the second: the strips show what the card will get.
 TEST_F(ControlTest, TintStripsShowWhatTheTintMakesOfTheColourAtTheKnob) {
-  struct Case {
-    ColourStripSliderMode mode;
-    int from, to;
-  };
-  for (const Case c :
-       {Case{ColourStripSliderMode::Hue, 40, 120}, Case{ColourStripSliderMode::Hue, 200, 60},
-        Case{ColourStripSliderMode::Saturation, 130, 100},
-        Case{ColourStripSliderMode::Grey, 100, 140}}) {
+  const std::tuple<ColourStripSliderMode, int, int> cases[] = {
+      {ColourStripSliderMode::Hue, 40, 120},
+      {ColourStripSliderMode::Hue, 200, 60},
+      {ColourStripSliderMode::Saturation, 130, 100},
+      {ColourStripSliderMode::Grey, 100, 140}};
+  for (const auto& [mode, from, to] : cases) {
     ColourStripSlider strip;
     strip.resize(240, 25);
-    strip.SetMode(static_cast<int>(c.mode));
+    strip.SetMode(static_cast<int>(mode));
     strip.SetHue(70.0f);
     strip.SetPosition(-0.5f);
     const QImage picture = strip.Picture();
     const int y = LSliderStripTop(picture.height()) + kLSliderStripHeight / 2;
-    uint32_t pixel = picture.pixel(c.from, y);
-    const float shift = static_cast<float>(c.to - c.from) / 240.0f;
-    const auto along = [&](ColourStripSliderMode mode) { return c.mode == mode ? shift : 0.0f; };
+    uint32_t pixel = picture.pixel(from, y);
+    const float shift = static_cast<float>(to - from) / 240.0f;
+    const auto along = [&](ColourStripSliderMode m) { return mode == m ? shift : 0.0f; };
     ASSERT_TRUE(SetHSL(&pixel, 1, 1, along(ColourStripSliderMode::Hue),
                        along(ColourStripSliderMode::Saturation),
                        along(ColourStripSliderMode::Grey)));
-    const QRgb want = picture.pixel(c.to, y);
+    const QRgb want = picture.pixel(to, y);
     for (const int byte : {0, 8, 16}) {
       EXPECT_NEAR((pixel >> byte) & 0xFF, (want >> byte) & 0xFF, 3)
-          << "mode " << static_cast<int>(c.mode) << " from " << c.from << " byte " << byte;
+          << "mode " << static_cast<int>(mode) << " from " << from << " byte " << byte;
     }
   }
 }

@@ -63,12 +63,8 @@ TEST(FatalErrorDialog, InstalledItReportsAFailedCheckFromAnyThreadAndRetryContin
       result = TAVOLO_CHECK_AS("m_hCursor!=0", false);
       done = true;
     };
-    std::thread worker;
-    if (onWorker) {
-      worker = std::thread(check);
-    } else {
-      check();
-    }
+    std::thread worker = onWorker ? std::thread(check) : std::thread();
+    if (!onWorker) check();
     QTRY_VERIFY(done.load());
     if (worker.joinable()) worker.join();
     EXPECT_FALSE(result) << onWorker;

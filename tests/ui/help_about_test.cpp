@@ -10,12 +10,11 @@
 #include <system_error>
 
 #include "core/base/ProgramFolder.h"
-#include "tests/ui/WidgetTest.h"
+#include "tests/ui/ShownWindow.h"
 #include "ui/app/AboutDialog.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/HelpContents.h"
 #include "ui/app/HelpWindow.h"
-#include "ui/app/MainWindow.h"
 
 namespace tavolo {
 namespace {
@@ -87,22 +86,15 @@ TEST(HelpWindow, NamedPipesInTheHelpFolderAreSkippedNotWaitedOn) {
 
 class HelpAndAbout : public test::ControlTest {
  protected:
-  void SetUp() override {
-    window_ =
-        std::make_unique<MainWindow>(table_, std::make_unique<test::ScriptedPrompts>(script_));
-    window_->Start();
-    window_->show();
-  }
   void TearDown() override {
-    window_.reset();
     std::error_code ignored;
     fs::remove_all(HelpFolder(), ignored);
     test::ControlTest::TearDown();
   }
 
-  BackgroundTable table_ = test::SyntheticBackgrounds(4);
-  test::Script script_;
-  std::unique_ptr<MainWindow> window_;
+  test::ShownWindow shown_;
+  MainWindow* window_ = &shown_.window;
+  test::Script& script_ = shown_.script;
 };
 
 TEST_F(HelpAndAbout, TheAboutBoxDrawsTheVersionCentredBelowTheTaglineAndClosesOnAClickOrEscape) {

@@ -25,9 +25,12 @@ void Press(QWidget* widget, std::initializer_list<Qt::Key> keys) {
   for (const Qt::Key key : keys) QTest::keyClick(widget, key);
 }
 
-// A control in a window of its own, shown and given the keyboard focus.
-struct Focused {
-  explicit Focused(OwnerDrawnControl* made, QSize size) : control(made) {
+class Keyboard : public ControlTest {
+ protected:
+  // The control in a window of its own, kept until the test ends, shown and given the focus.
+  template <class Control>
+  Control* Focus(QSize size, Control* control = new Control) {
+    QWidget& window = *windows_.emplace_back(std::make_unique<QWidget>());
     control->setParent(&window);
     control->resize(size);
     window.resize(size + QSize(20, 20));
@@ -35,13 +38,14 @@ struct Focused {
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     control->setFocus(Qt::TabFocusReason);
+    return control;
   }
-  QWidget window;
-  OwnerDrawnControl* control;
+
+  BackgroundTable table_ = test::SyntheticBackgrounds(9);
+  std::vector<std::unique_ptr<QWidget>> windows_;
 };
 
-TEST_F(ControlTest, TabReachesTheControlsAFocusMarkShowsWhileFocusedAndKeysPressButtons) {
-  BackgroundTable table = test::SyntheticBackgrounds(6);
+TEST_F(Keyboard, TabReachesTheControlsAFocusMarkShowsWhileFocusedAndKeysPressButtons) {
   const std::pair<std::function<OwnerDrawnControl*()>, QSize> controls[] = {
       {[] { return new PillButton; }, {120, 30}},
       {[] { return new Slider; }, {120, 14}},
@@ -49,7 +53,7 @@ TEST_F(ControlTest, TabReachesTheControlsAFocusMarkShowsWhileFocusedAndKeysPress
       {[] { return new ColourLine; }, {154, 34}},
       {[&] {
          auto* chooser = new BackgroundChooser;
-         chooser->SetBackgrounds(&table);
+         chooser->SetBackgrounds(&table_);
          return chooser;
        },
        {300, 300}},
@@ -57,8 +61,7 @@ TEST_F(ControlTest, TabReachesTheControlsAFocusMarkShowsWhileFocusedAndKeysPress
       {[] { return new FieldCaption; }, {250, 20}},
   };
   for (const auto& [make, size] : controls) {
-    Focused focused(make(), size);
-    OwnerDrawnControl& control = *focused.control;
+    OwnerDrawnControl& control = *Focus(size, make());
     const char* name = control.metaObject()->className();
     EXPECT_EQ(control.focusPolicy(), Qt::TabFocus) << name;
     ASSERT_TRUE(control.hasFocus()) << name;
@@ -71,42 +74,38 @@ TEST_F(ControlTest, TabReachesTheControlsAFocusMarkShowsWhileFocusedAndKeysPress
 
   // Space and Enter press a focused button unless it is inactive.
   for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-    Focused button(new PillButton, {120, 30});
-    QSignalSpy clicked(button.control, &OwnerDrawnControl::clicked);
-    QTest::keyPress(button.control, key);
-    EXPECT_TRUE(static_cast<PillButton*>(button.control)->IsPressed());
+    auto* button = Focus<PillButton>({120, 30});
+    QSignalSpy clicked(button, &OwnerDrawnControl::clicked);
+    QTest::keyPress(button, key);
+    EXPECT_TRUE(button->IsPressed());
     EXPECT_EQ(clicked.count(), 0);
-    QTest::keyRelease(button.control, key);
+    QTest::keyRelease(button, key);
     EXPECT_EQ(clicked.count(), 1) << key;
-    static_cast<PillButton*>(button.control)->SetActive(false);
-    QTest::keyClick(button.control, key);
+    button->SetActive(false);
+    QTest::keyClick(button, key);
     EXPECT_EQ(clicked.count(), 1) << key;
   }
-  Focused caption(new FieldCaption, {250, 20});
-  QSignalSpy captionClicked(caption.control, &OwnerDrawnControl::clicked);
-  QTest::keyClick(caption.control, Qt::Key_Return);
+  auto* caption = Focus<FieldCaption>({250, 20});
+  QSignalSpy captionClicked(caption, &OwnerDrawnControl::clicked);
+  QTest::keyClick(caption, Qt::Key_Return);
   EXPECT_EQ(captionClicked.count(), 1);
 }
 
-TEST_F(ControlTest, ArrowKeysMoveSlidersPickersAndMarksWithinTheirRangesAndNotifyAsTheMouseDoes) {
-  Focused plain(new Slider, {120, 14});
-  auto* slider = static_cast<Slider*>(plain.control);
+TEST_F(Keyboard, ArrowKeysMoveSlidersPickersAndMarksWithinTheirRangesAndNotifyAsTheMouseDoes) {
+  auto* slider = Focus<Slider>({120, 14});
   QSignalSpy moved(slider, &OwnerDrawnControl::clicked);
-  const struct {
-    Qt::Key key;
-    float position;
-  } steps[] = {{Qt::Key_Right, 0.05f}, {Qt::Key_Up, 0.1f},      {Qt::Key_PageUp, 0.3f},
-               {Qt::Key_Left, 0.25f},  {Qt::Key_End, 1.0f},     {Qt::Key_Right, 1.0f},
-               {Qt::Key_Home, 0.0f},   {Qt::Key_PageDown, 0.0f}};
-  for (const auto& step : steps) {
-    QTest::keyClick(slider, step.key);
-    EXPECT_FLOAT_EQ(slider->Position(), step.position) << step.key;
+  const std::pair<Qt::Key, float> steps[] = {{Qt::Key_Right, 0.05f}, {Qt::Key_Up, 0.1f},
+                                             {Qt::Key_PageUp, 0.3f}, {Qt::Key_Left, 0.25f},
+                                             {Qt::Key_End, 1.0f},    {Qt::Key_Right, 1.0f},
+                                             {Qt::Key_Home, 0.0f},   {Qt::Key_PageDown, 0.0f}};
+  for (const auto& [key, position] : steps) {
+    QTest::keyClick(slider, key);
+    EXPECT_FLOAT_EQ(slider->Position(), position) << key;
   }
   EXPECT_EQ(moved.count(), 8);
 
   // The tint slider asks to apply once per key released; other keys do nothing.
-  Focused centred(new ColourStripSlider, {120, 25});
-  auto* tint = static_cast<ColourStripSlider*>(centred.control);
+  auto* tint = Focus<ColourStripSlider>({120, 25});
   QSignalSpy tintMoved(tint, &OwnerDrawnControl::clicked);
   QSignalSpy released(tint, &ColourStripSlider::released);
   QTest::keyPress(tint, Qt::Key_Home);
@@ -118,30 +117,26 @@ TEST_F(ControlTest, ArrowKeysMoveSlidersPickersAndMarksWithinTheirRangesAndNotif
   EXPECT_EQ(released.count(), 1);
 
   // The pickers and marks move and notify as the mouse makes them.
-  Focused strip(new HueSlider, {200, 20});
-  auto* hue = static_cast<HueSlider*>(strip.control);
+  auto* hue = Focus<HueSlider>({200, 20});
   QTest::keyClick(hue, Qt::Key_Left);
   EXPECT_FLOAT_EQ(hue->Position(), 0.0f);
   Press(hue, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
   EXPECT_FLOAT_EQ(hue->Position(), 0.1f);
 
-  Focused square(new SaturationLightnessSquare, {200, 200});
-  auto* sl = static_cast<SaturationLightnessSquare*>(square.control);
+  auto* sl = Focus<SaturationLightnessSquare>({200, 200});
   sl->SetSaturation(0.5f);
   sl->SetLightness(1.0f);
   Press(sl, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Right});
   EXPECT_FLOAT_EQ(sl->Saturation(), 0.525f);
   EXPECT_FLOAT_EQ(sl->Lightness(), 0.975f);
 
-  Focused palette(new HueLightnessPicker, {221, 169});
-  auto* picker = static_cast<HueLightnessPicker*>(palette.control);
+  auto* picker = Focus<HueLightnessPicker>({221, 169});
   QSignalSpy picked(picker, &OwnerDrawnControl::clicked);
   Press(picker, {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return});
   EXPECT_EQ(picker->CurrentColour(), HLPickerCellColour(1, 2));
   EXPECT_EQ(picked.count(), 1);
 
-  Focused swatches(new ColourLine, {154, 34});
-  auto* line = static_cast<ColourLine*>(swatches.control);
+  auto* line = Focus<ColourLine>({154, 34});
   Press(line,
         {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space});
   EXPECT_EQ(line->FocusCell(), 9);
@@ -149,10 +144,9 @@ TEST_F(ControlTest, ArrowKeysMoveSlidersPickersAndMarksWithinTheirRangesAndNotif
   EXPECT_EQ(ColourLineCellAfterKey(6, Qt::Key_Right), 6);
   EXPECT_EQ(ColourLineCellAfterKey(13, Qt::Key_Up), 6);
 
-  BackgroundTable table = test::SyntheticBackgrounds(9);
   auto* bg = new BackgroundChooser;
-  bg->SetBackgrounds(&table);
-  Focused chooser(bg, {300, 300});
+  bg->SetBackgrounds(&table_);
+  Focus({300, 300}, bg);
   QSignalSpy chosen(bg, &BackgroundChooser::backgroundPicked);
   EXPECT_EQ(bg->FocusItem(), 1);  // the selected one
   Press(bg, {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down});
@@ -161,8 +155,7 @@ TEST_F(ControlTest, ArrowKeysMoveSlidersPickersAndMarksWithinTheirRangesAndNotif
   EXPECT_EQ(bg->Selected(), bg->FocusItem());
   EXPECT_EQ(chosen.count(), 1);
 
-  auto* layouts = new LayoutChooser;
-  Focused thumbnails(layouts, {1000, 120});
+  auto* layouts = Focus<LayoutChooser>({1000, 120});
   QSignalSpy layoutPicked(layouts, &LayoutChooser::layoutPicked);
   QTest::keyClick(layouts, Qt::Key_Enter);  // the current one: nothing
   EXPECT_EQ(layoutPicked.count(), 0);

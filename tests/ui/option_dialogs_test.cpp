@@ -45,18 +45,13 @@ class OptionDialogs : public test::ControlTest {
   }
   static void Drag(Slider* slider, int x) {
     QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(6, 5));
-    QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), slider->mapToGlobal(QPointF(x, 5)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(slider, &move);
+    test::SendMouse(*slider, QEvent::MouseMove, {x, 5});
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(x, 5));
   }
   const TextBoxStyle& Style(int box) const { return document_.Live().styles[box]; }
   int Steps() const { return document_.History().UndoCount(); }
   void SetStyle(int box, const std::function<void(TextBoxStyle&)>& change) {
-    CardState live = document_.Live();
-    change(live.styles[box]);
-    document_.SetLive(live);
-    document_.RecordEdit();
+    test::RecordChange(document_, [&](CardState& card) { change(card.styles[box]); });
   }
 
   BackgroundTable table_ = test::SyntheticBackgrounds(3);
@@ -93,15 +88,13 @@ TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyleAndTakeTypedSizesKeyByKey) {
   typed.show();
   QLineEdit* edit = Find<QComboBox>(typed, TextOptionsDialog::kSizeList)->lineEdit();
   // Which sizes count is the engine's rule; here each key takes effect: "25" before "251".
-  const struct {
-    const char* typed;
-    const char* size;
-  } cases[] = {{"250", "250"}, {"251", "25"}, {"abc", "36"}};
-  for (const auto& c : cases) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"250", "250"}, {"251", "25"}, {"abc", "36"}};
+  for (const auto& [typed, size] : cases) {
     SetStyle(1, [](TextBoxStyle& s) { s.size = "36"; });
     edit->clear();
-    QTest::keyClicks(edit, c.typed);
-    EXPECT_EQ(Style(1).size, c.size) << c.typed;
+    QTest::keyClicks(edit, typed);
+    EXPECT_EQ(Style(1).size, size) << typed;
   }
   Find<QComboBox>(typed, TextOptionsDialog::kSizeList)->setCurrentIndex(2);
   EXPECT_EQ(Style(1).size, "16");
@@ -289,17 +282,14 @@ TEST_F(OptionDialogs, EveryControlHasAKeyboardPath) {
 TEST_F(OptionDialogs, DialogsOpenBesideTheCardThenWhereTheUserLastPutThem) {
   const QRect screen(0, 0, 1600, 1000);
   const QRect card(300, 100, 600, 350);
-  const struct {
-    QSize dialog;
-    QPoint corner;
-  } cases[] = {
+  const std::pair<QSize, QPoint> cases[] = {
       {{400, 300}, {908, 100}},  // right of the card, top aligned
       {{800, 300}, {300, 458}},  // too wide for either side: below
       {{800, 600}, {800, 100}},  // nowhere whole: the roomiest side, kept on the screen
       {{300, 1200}, {908, 0}},   // taller than the screen: from its top
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PlaceBeside(card, c.dialog, screen), c.corner) << c.dialog.width();
+  for (const auto& [dialog, corner] : cases) {
+    EXPECT_EQ(PlaceBeside(card, dialog, screen), corner) << dialog.width();
   }
 
   // A dialog opens beside the card, then where the user last put it.

@@ -2,7 +2,6 @@
 #include <fstream>
 
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include "tests/ui/DialogFixture.h"
@@ -18,6 +17,7 @@ namespace tavolo {
 namespace {
 
 using test::DialogFixture;
+using test::SendMouse;
 
 class PhotoLogoTest : public test::ControlTest {
  protected:
@@ -25,12 +25,6 @@ class PhotoLogoTest : public test::ControlTest {
 
   DialogFixture fx;
 };
-
-void SendMouse(QWidget& widget, QEvent::Type type, QPoint at) {
-  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-  QApplication::sendEvent(&widget, &event);
-}
 
 TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageASmallPhotoKeepsItALogoNot) {
   PhotoDialog dialog(CardPicture(), fx.document.Live(), fx.photos, fx.prompts);
@@ -103,8 +97,8 @@ TEST_F(PhotoLogoTest, TypedScaleAndArrowsSetTheReduction) {
   EXPECT_EQ(dialog.Scale().text(), QStringLiteral("251"));
   // The photo's largest scale is 999: showing, stepping and typing stop there.
   dialog.Scale().ShowPercent(1000);
-  dialog.Scale().stepBy(1);
   EXPECT_EQ(dialog.Scale().Percent(), 999);
+  dialog.Scale().stepBy(1);
   QTest::keyClicks(&dialog.Scale(), QStringLiteral("x-"));
   EXPECT_EQ(dialog.Scale().Percent(), 999);
   dialog.Scale().clear();
@@ -204,11 +198,10 @@ TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItB
 }
 
 TEST_F(PhotoLogoTest, OnALargerCardThePhotoIsPlacedInTheCardsOwnPixels) {
-  CardState live = fx.document.Live();
-  live.cardWidth = 2124;
-  live.cardHeight = 1230;
-  fx.document.SetLive(live);
-  fx.document.RecordEdit();
+  test::RecordChange(fx.document, [](CardState& card) {
+    card.cardWidth = 2124;
+    card.cardHeight = 1230;
+  });
   fx.script.paths.push_back(test::PathText(fx.Picture("face.png", 300, 200)));
   fx.script.dialog = [&](QDialog& d) {
     auto& dialog = dynamic_cast<PhotoDialog&>(d);

@@ -13,31 +13,22 @@ TEST(PicturePreviewGeometry, TheCardIsStretchedOverAPreviewOfItsProportionsAndDr
   EXPECT_FLOAT_EQ(half.sy, 310.0f / 615.0f);
   EXPECT_FALSE(PreviewScaleFor(QSize(531, 310), QSizeF(0, 615)).Usable());
 
-  struct Case {
-    float width, height;
-    QSize preview;
-  };
-  const Case cases[] = {
+  const std::tuple<float, float, QSize> cases[] = {
       {2124, 1230, {531, 308}},
       {615, 1062, {243, 420}},
       {10000, 10, {531, 120}},
       {1062, 0, {531, 308}},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(DraftPreviewSize(c.width, c.height), c.preview) << c.width << "x" << c.height;
+  for (const auto& [width, height, preview] : cases) {
+    EXPECT_EQ(DraftPreviewSize(width, height), preview) << width << "x" << height;
   }
 
   // The card under the object is drawn at about the print image's size.
-  struct Drawn {
-    float width, height;
-    int divisor, dx, dy;
-  };
-  for (const Drawn& c : {Drawn{2124, 1230, 2, 1062, 615}, Drawn{500, 300, 1, 500, 300},
-                         Drawn{-4, 615, 1, 1062, 615}}) {
-    const DraftPicture draft = DraftPictureFor(c.width, c.height);
-    EXPECT_EQ(draft.divisor, c.divisor) << c.width;
-    EXPECT_EQ(draft.dx, c.dx) << c.width;
-    EXPECT_EQ(draft.dy, c.dy) << c.width;
+  const std::tuple<float, float, std::array<int, 3>> drawn[] = {
+      {2124, 1230, {2, 1062, 615}}, {500, 300, {1, 500, 300}}, {-4, 615, {1, 1062, 615}}};
+  for (const auto& [width, height, divisorAndSize] : drawn) {
+    const DraftPicture draft = DraftPictureFor(width, height);
+    EXPECT_EQ((std::array<int, 3>{draft.divisor, draft.dx, draft.dy}), divisorAndSize) << width;
   }
 }
 
@@ -58,13 +49,10 @@ TEST(PicturePreviewGeometry, PhotoRectKeepsTheTrimmedPartInPlaceAndAPressGrabsTh
 
   // A press grabs the whole extent and a drag moves the centre.
   // 400 × 200 at (500, 300), half size: (200, 125) to (300, 175) on the control.
-  struct Case {
-    QPoint point;
-    bool grabs;
-  };
-  for (const Case& c : {Case{{200, 125}, true}, Case{{299, 174}, true}, Case{{300, 150}, false},
-                        Case{{250, 124}, false}}) {
-    EXPECT_EQ(GrabsObject(c.point, 500, 300, 400, 200, 0.5f, scale), c.grabs) << c.point.x();
+  const std::pair<QPoint, bool> presses[] = {
+      {{200, 125}, true}, {{299, 174}, true}, {{300, 150}, false}, {{250, 124}, false}};
+  for (const auto& [point, grabs] : presses) {
+    EXPECT_EQ(GrabsObject(point, 500, 300, 400, 200, 0.5f, scale), grabs) << point.x();
   }
   // A logo turned by a quarter is taken hold of where it is drawn.
   PlacedPicture logo(PictureKind::kLogo);

@@ -22,9 +22,8 @@
 #include "tests/cli/CliRun.h"
 #include "tests/core/GoldenImage.h"
 #include "tests/ui/ModalDialogs.h"
-#include "tests/ui/WidgetTest.h"
+#include "tests/ui/ShownWindow.h"
 #include "ui/app/CommandIds.h"
-#include "ui/app/MainWindow.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/print/DraftCardPreview.h"
 #include "ui/print/DraftPagePreview.h"
@@ -98,13 +97,9 @@ Widget& Control(const QWidget& dialog, int id) {
   return *widget;
 }
 
-QString EditText(const QWidget& dialog, int id) {
-  return Control<QLineEdit>(dialog, id).text();
-}
-
 void ExpectEditsShow(const QWidget& dialog, const ShownLengths& shown) {
   for (const auto& [edit, which] : kEdits) {
-    EXPECT_EQ(EditText(dialog, edit), DisplayText(At(shown, which))) << edit;
+    EXPECT_EQ(Control<QLineEdit>(dialog, edit).text(), DisplayText(At(shown, which))) << edit;
   }
 }
 
@@ -201,18 +196,14 @@ TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChose
 TEST_F(PrintDialogTest, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
   const auto dialog = Open(QPageSize(QPageSize::Letter));
   const PageLayout before = dialog->Layout();
-  const struct {
-    int button;
-    LengthUnit unit;
-  } steps[] = {{Dlg::kMm, LengthUnit::kMm},
-               {Dlg::kInches, LengthUnit::kInches},
-               {Dlg::kCm, LengthUnit::kCm}};
-  for (const auto& step : steps) {
-    Click(*dialog, step.button);
-    EXPECT_EQ(dialog->Unit(), step.unit);
-    EXPECT_EQ(dialog->Layout().unit, static_cast<int32_t>(step.unit));
-    const ShownLengths shown = ShowLengths(before, kDpi, step.unit);
-    ExpectEditsShow(*dialog, shown);
+  const std::pair<int, LengthUnit> steps[] = {{Dlg::kMm, LengthUnit::kMm},
+                                              {Dlg::kInches, LengthUnit::kInches},
+                                              {Dlg::kCm, LengthUnit::kCm}};
+  for (const auto& [button, unit] : steps) {
+    Click(*dialog, button);
+    EXPECT_EQ(dialog->Unit(), unit);
+    EXPECT_EQ(dialog->Layout().unit, static_cast<int32_t>(unit));
+    ExpectEditsShow(*dialog, ShowLengths(before, kDpi, unit));
     PageLayout lengthsOnly = dialog->Layout();
     lengthsOnly.unit = before.unit;
     EXPECT_EQ(lengthsOnly, before) << "the stored lengths stay as they were";
@@ -223,32 +214,26 @@ TEST_F(PrintDialogTest, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {
 // the dialog does with a refused value.
 TEST_F(PrintDialogTest, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessage) {
   const QString notANumber = QStringLiteral("Please enter a number.");
-  const struct {
-    int unitButton;
-    int edit;
-    LayoutLength which;
-    const char* typed;
-    QString message;  // empty: taken
-  } cases[] = {
+  // The unit button, the edit and its length, the text typed, and the message (empty: taken).
+  const std::tuple<int, int, LayoutLength, QString, QString> cases[] = {
       {Dlg::kCm, Dlg::kCardWidth, LayoutLength::kCardWidth, "2", {}},
       {Dlg::kInches, Dlg::kCardHeight, LayoutLength::kCardHeight, "abc",
        QStringLiteral("Card Height: ") + notANumber},
   };
-  for (const auto& c : cases) {
+  for (const auto& [unitButton, edit, which, typed, message] : cases) {
     const auto dialog = Open(QPageSize(QPageSize::Letter));
-    Click(*dialog, c.unitButton);
+    Click(*dialog, unitButton);
     const PageLayout before = dialog->Layout();
-    Type(*dialog, c.edit, QString::fromLatin1(c.typed));
-    EXPECT_EQ(dialog->EditMessage(), c.message) << c.typed;
+    Type(*dialog, edit, typed);
+    EXPECT_EQ(dialog->EditMessage(), message) << typed.toStdString();
     // A value taken is stored as the engine converts it; a refused one leaves the length as it was.
-    const float stored = c.message.isEmpty() ? FromDisplay(QString::fromLatin1(c.typed).toFloat(),
-                                                           kDpi, dialog->Unit())
-                                             : LengthOf(before, c.which);
-    EXPECT_EQ(LengthOf(dialog->Layout(), c.which), stored) << c.typed;
-    if (c.message.isEmpty()) continue;
+    const float stored = message.isEmpty() ? FromDisplay(typed.toFloat(), kDpi, dialog->Unit())
+                                           : LengthOf(before, which);
+    EXPECT_EQ(LengthOf(dialog->Layout(), which), stored) << typed.toStdString();
+    if (message.isEmpty()) continue;
     // Print does not start while an edit holds a refused value: it says why instead.
     Click(*dialog, Dlg::kPrint);
-    EXPECT_EQ(script_.told.value(0), c.message);
+    EXPECT_EQ(script_.told.value(0), message);
     EXPECT_TRUE(script_.fileDialogs.empty());
     script_.told.clear();
     EXPECT_TRUE(dialog->isVisible());
@@ -300,7 +285,7 @@ TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
   // The first is applied at once: its lengths, its unit and its paper.
   EXPECT_EQ(dialog->Layout(), dialog->Predefined()[0]);
   EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kCm).isChecked());
-  EXPECT_EQ(EditText(*dialog, Dlg::kCardWidth), "8.63");
+  EXPECT_EQ(Control<QLineEdit>(*dialog, Dlg::kCardWidth).text(), "8.63");
   EXPECT_EQ(dialog->PaperInUse().id, 9);
   EXPECT_EQ(Control<QComboBox>(*dialog, Dlg::kPaperList).currentText(), dialog->PaperInUse().name);
 
@@ -324,50 +309,46 @@ TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
 
 TEST_F(PrintDialogTest, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
   const char* replace = "A page layout named \"Mine\" exists already. Replace it?";
-  const struct {
-    const char* what;
-    QString name;  // empty: the name dialog is cancelled
-    bool existing;
-    const char* told;  // the start of the message or question shown, if any
-    QMessageBox::StandardButton answer;
-    bool written;
-  } cases[] = {
-      {"a new name", QStringLiteral("My sheet"), false, nullptr, QMessageBox::NoButton, true},
-      {"replaced", QStringLiteral("Mine"), true, replace, QMessageBox::Yes, true},
-      {"kept", QStringLiteral("Mine"), true, replace, QMessageBox::No, false},
-      {"not a file name", QStringLiteral("a/b"), false, "\"a/b\" cannot be the name of a file",
-       QMessageBox::Ok, false},
-      {"cancelled", QString(), false, nullptr, QMessageBox::NoButton, false},
-  };
-  for (const auto& c : cases) {
+  // The case, the name typed (none: the name dialog is cancelled), whether a file of the name
+  // exists, the start of the message or question shown if any, the answer, and whether it is saved.
+  const std::tuple<const char*, QString, bool, const char*, QMessageBox::StandardButton, bool>
+      cases[] = {
+          {"a new name", QStringLiteral("My sheet"), false, nullptr, QMessageBox::NoButton, true},
+          {"replaced", QStringLiteral("Mine"), true, replace, QMessageBox::Yes, true},
+          {"kept", QStringLiteral("Mine"), true, replace, QMessageBox::No, false},
+          {"not a file name", QStringLiteral("a/b"), false, "\"a/b\" cannot be the name of a file",
+           QMessageBox::Ok, false},
+          {"cancelled", QString(), false, nullptr, QMessageBox::NoButton, false},
+      };
+  for (const auto& [what, name, existing, says, answer, written] : cases) {
     const TempFolder folder;
-    const fs::path file = folder / (c.name.toStdString() + ".ptm");
-    if (c.existing) WritePtm(file, NamedLayout("Old", 9, 0, 500));
+    const fs::path file = folder / (name.toStdString() + ".ptm");
+    if (existing) WritePtm(file, NamedLayout("Old", 9, 0, 500));
     const auto dialog = Open(QPageSize(QPageSize::Letter), folder.Path());
     Click(*dialog, Dlg::kCm);
     Type(*dialog, Dlg::kCardWidth, QStringLiteral("8.5"));
 
     script_ = Script{};
-    script_.dialog = [&c](QDialog& ask) {
+    script_.dialog = [&](QDialog& ask) {
       QLineEdit& edit = Control<QLineEdit>(ask, PageLayoutNameDialog::kNameEdit);
-      QTest::keyClicks(&edit, c.name);
-      if (!c.name.isEmpty()) QTest::keyClick(&edit, Qt::Key_Return);
+      QTest::keyClicks(&edit, name);
+      if (!name.isEmpty()) QTest::keyClick(&edit, Qt::Key_Return);
     };
-    script_.answers = {c.answer};
+    script_.answers = {answer};
     Click(*dialog, Dlg::kSaveAsTemplate);
 
-    const QString told = (script_.told + script_.asked).value(0);
-    EXPECT_TRUE(c.told ? told.startsWith(c.told) : told.isEmpty())
-        << c.what << ": " << told.toStdString();
+    const QString shown = (script_.told + script_.asked).value(0);
+    EXPECT_TRUE(says ? shown.startsWith(says) : shown.isEmpty())
+        << what << ": " << shown.toStdString();
     const Outcome<PageLayout> read = ReadPageLayoutFile(file);
-    if (c.written) {
-      EXPECT_TRUE(read.Ok()) << c.what;
-      EXPECT_EQ(read.Value(), dialog->Layout()) << c.what;
-      EXPECT_EQ(read.Value().name, c.name) << c.what;
-    } else if (c.existing) {
-      EXPECT_EQ(read.Value().name, "Old") << c.what;
+    if (written) {
+      EXPECT_TRUE(read.Ok()) << what;
+      EXPECT_EQ(read.Value(), dialog->Layout()) << what;
+      EXPECT_EQ(read.Value().name, name) << what;
+    } else if (existing) {
+      EXPECT_EQ(read.Value().name, "Old") << what;
     } else {
-      EXPECT_TRUE(fs::is_empty(folder.Path())) << c.what;
+      EXPECT_TRUE(fs::is_empty(folder.Path())) << what;
     }
   }
 }
@@ -384,8 +365,15 @@ TEST_F(PrintDialogTest, PrintWritesTheCopiesAsSheetsToThePdfFileAskedForOrSaysWh
   EXPECT_EQ(dialog->Job().sheets, 3);
 
   script_.paths = {test::PathText(pdf)};
-  auto sawProgress = std::make_shared<bool>(false);
-  WhenModal<QProgressDialog>([sawProgress](QProgressDialog&) { *sawProgress = true; });
+  // The progress shows at once, however quickly the sheets are written.
+  struct : QObject {
+    bool eventFilter(QObject* shown, QEvent* event) override {
+      seen |= event->type() == QEvent::Show && qobject_cast<QProgressDialog*>(shown) != nullptr;
+      return false;
+    }
+    bool seen = false;
+  } progress;
+  QApplication::instance()->installEventFilter(&progress);
   Click(*dialog, Dlg::kPrint);
 
   ASSERT_EQ(script_.fileDialogs.size(), 1u);
@@ -394,7 +382,7 @@ TEST_F(PrintDialogTest, PrintWritesTheCopiesAsSheetsToThePdfFileAskedForOrSaysWh
   EXPECT_EQ(asked.filter, "PDF files (*.pdf)");
   EXPECT_EQ(asked.defaultSuffix, "pdf");
   EXPECT_EQ(asked.folder, test::PathText(out / "suggested.pdf"));
-  EXPECT_TRUE(*sawProgress);
+  EXPECT_TRUE(progress.seen);
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   EXPECT_TRUE(fs::is_regular_file(pdf));
 
@@ -469,15 +457,11 @@ TEST(PrintJob, APdfIsCancelledFromTheProgressAndGreyWhenPrintSetupOfThePdfPrinte
 // Print and Print Setup as the main window runs them.
 class PrintCommands : public ControlTest {
  protected:
-  void SetUp() override {
-    window_ = std::make_unique<MainWindow>(table_, std::make_unique<ScriptedPrompts>(script_));
-    window_->Start();
-  }
   void Trigger(int id) { window_->Action(id)->trigger(); }
 
-  BackgroundTable table_ = test::SyntheticBackgrounds(2, 0.0f);
-  Script script_;
-  std::unique_ptr<MainWindow> window_;
+  test::ShownWindow shown_;
+  MainWindow* window_ = &shown_.window;
+  Script& script_ = shown_.script;
 };
 
 TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
@@ -557,9 +541,9 @@ TEST_F(PrintCommands, PrintSetupChoosesThePaperOfTheNextPrint) {
 
 // The page preview as the dialog feeds it, alone at a fixed size; where the cards go and the
 // message instead of them are the engine's (page_preview_test).
-TEST(PrintDialogGolden, PagePreviewOfTheDefaultCardCentredOnLetterAndTheCardPreview) {
-  const SheetJob job{PaperNamed("Letter"), CentredOn("Letter"), kDpi, 1,
-                     SameCardEverywhere(PatternCard())};
+TEST(PrintDialogPreviews, PagePreviewOfTheDefaultCardCentredOnLetterTheBacksAndTheCardPreview) {
+  SheetJob job{PaperNamed("Letter"), CentredOn("Letter"), kDpi, 1,
+               SameCardEverywhere(PatternCard())};
   DraftPagePreview preview(job);
   preview.resize(300, 388);
   preview.SetReady(true);
@@ -571,26 +555,22 @@ TEST(PrintDialogGolden, PagePreviewOfTheDefaultCardCentredOnLetterAndTheCardPrev
   card.SetImage(PatternCard());
   card.SetReady(true);
   EXPECT_TRUE(MatchesGolden(card.Picture(), "print_card_preview", test::kExact));
-}
 
-// A two-sided job shows its page of backs beside the sheet.
-TEST(PrintDialogPreview, ATwoSidedJobShowsItsBacksOnTheRightPage) {
-  SheetJob job{PaperNamed("Letter"), CentredOn("Letter"), kDpi, 1,
-               SameCardEverywhere(PatternCard())};
+  // A two-sided job shows its page of backs beside the sheet.
   QImage back(PatternCard().size(), QImage::Format_RGB32);
   back.fill(QColor(255, 0, 0));
   job.backs = {DuplexFlip::kLongEdge, SameCardEverywhere(back), {}};
-  DraftPagePreview preview(job);
-  preview.resize(600, 388);
-  preview.SetReady(true);
-  const QImage picture = preview.Picture();
+  DraftPagePreview twoSided(job);
+  twoSided.resize(600, 388);
+  twoSided.SetReady(true);
+  const QImage picture = twoSided.Picture();
   int red[2] = {0, 0};
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x) {
       if (picture.pixel(x, y) == qRgb(255, 0, 0)) ++red[x < picture.width() / 2 ? 0 : 1];
     }
   }
-  EXPECT_LT(preview.SheetArea(0).right(), preview.SheetArea(1).left());
+  EXPECT_LT(twoSided.SheetArea(0).right(), twoSided.SheetArea(1).left());
   EXPECT_EQ(red[0], 0);
   EXPECT_GT(red[1], 0);
 }

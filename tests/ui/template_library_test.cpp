@@ -86,12 +86,9 @@ class TemplateLibrary : public test::ControlTest {
 };
 
 TEST_F(TemplateLibrary, PagesFourAtATimeWithThePageButtonsLitWhereThereIsAPage) {
-  struct Case {
-    int templates;
-    // Per page from the first: the titles shown, then whether Previous and Next are lit.
-    std::vector<std::tuple<QStringList, bool, bool>> pages;
-  };
-  const Case cases[] = {
+  // The number of templates; per page from the first, the titles shown, then whether Previous and
+  // Next are lit.
+  const std::pair<int, std::vector<std::tuple<QStringList, bool, bool>>> cases[] = {
       {0, {{{"-", "-", "-", "-"}, false, false}}},
       {5, {{{"a", "b", "c", "d"}, false, true}, {{"e", "-", "-", "-"}, true, false}}},
       // An exactly full last page: Next Page goes dark on it.
@@ -100,22 +97,22 @@ TEST_F(TemplateLibrary, PagesFourAtATimeWithThePageButtonsLitWhereThereIsAPage) 
         {{"e", "f", "g", "h"}, true, true},
         {{"i", "j", "k", "l"}, true, false}}},
   };
-  for (const Case& c : cases) {
+  for (const auto& [templates, pages] : cases) {
     SetUp();
     QStringList titles;
-    for (int i = 0; i < c.templates; ++i) titles << QString(QChar('a' + i));
+    for (int i = 0; i < templates; ++i) titles << QString(QChar('a' + i));
     WriteTemplates(titles);
     const auto library = OpenLibrary();
-    for (size_t page = 0; page < c.pages.size(); ++page) {
-      const auto& [shown, back, forward] = c.pages[page];
-      EXPECT_EQ(Cells(*library), shown) << c.templates << " templates, page " << page;
-      EXPECT_EQ(library->PreviousPageButton()->IsActive(), back) << c.templates << " " << page;
-      EXPECT_EQ(library->NextPageButton()->IsActive(), forward) << c.templates << " " << page;
+    for (size_t page = 0; page < pages.size(); ++page) {
+      const auto& [shown, back, forward] = pages[page];
+      EXPECT_EQ(Cells(*library), shown) << templates << " templates, page " << page;
+      EXPECT_EQ(library->PreviousPageButton()->IsActive(), back) << templates << " " << page;
+      EXPECT_EQ(library->NextPageButton()->IsActive(), forward) << templates << " " << page;
       Click(library->NextPageButton());
     }
     // Paging back returns through the same pages; past the first nothing happens.
-    for (size_t page = c.pages.size(); page-- > 0;) {
-      EXPECT_EQ(Cells(*library), std::get<0>(c.pages[page])) << c.templates << " back " << page;
+    for (size_t page = pages.size(); page-- > 0;) {
+      EXPECT_EQ(Cells(*library), std::get<0>(pages[page])) << templates << " back " << page;
       Click(library->PreviousPageButton());
     }
     EXPECT_EQ(library->FirstShown(), 0);
@@ -260,58 +257,52 @@ class NewProject : public TemplateLibrary {
 
 TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
   enum class Close { Continue, ContinueAnyway, CloseBox };
-  struct Case {
-    const char* name;
-    int cell;    // -1: none selected
-    int filled;  // fields typed: 0 none, 1 the starred ones, 2 one unstarred
-    Close close;
-    bool fieldsTaken;
-  };
-  const Case cases[] = {
+  // The cell selected (-1: none), the fields typed (0 none, 1 the starred ones, 2 one unstarred),
+  // how the library is closed and whether the fields are taken.
+  const std::tuple<const char*, int, int, Close, bool> cases[] = {
       {"Continue with the starred fields", 1, 1, Close::Continue, true},
       {"Continue Anyway", 2, 2, Close::ContinueAnyway, false},
       {"close box", 3, 1, Close::CloseBox, false},
       {"Continue without a template", -1, 1, Close::Continue, true},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, cell, filled, close, fieldsTaken] : cases) {
     SetUp();
     const NamedValues before = window_->Document().Layout().FieldValues();
     const int layoutBefore = window_->Document().Working().layoutIndex;
-    script_.dialog = [&c](QDialog& dialog) {
+    script_.dialog = [&](QDialog& dialog) {
       if (auto* question = qobject_cast<FillNowDialog*>(&dialog)) {
         question->ContinueAnywayButton()->click();
         return;
       }
       auto& library = dynamic_cast<TemplateLibraryDialog&>(dialog);
-      if (c.cell >= 0) Click(library.Cell(c.cell));
+      if (cell >= 0) Click(library.Cell(cell));
       for (int i = 0; i < kNamedValueCount; ++i) {
         const bool starred = FieldRequired(i);
-        if ((c.filled == 1 && starred) || (c.filled == 2 && i == 2)) {
+        if ((filled == 1 && starred) || (filled == 2 && i == 2)) {
           library.FieldEditor(i)->setText(QStringLiteral("typed %1").arg(i));
         }
       }
-      if (c.close == Close::CloseBox) {
+      if (close == Close::CloseBox) {
         library.close();
       } else {
         Click(library.ContinueButton());
       }
-      EXPECT_FALSE(library.isVisible()) << c.name;
+      EXPECT_FALSE(library.isVisible()) << name;
     };
     window_->Action(kCmdNewProject)->trigger();
 
     const CardDocument& doc = window_->Document();
-    EXPECT_EQ(doc.Working().layoutIndex,
-              c.cell >= 0 ? TemplateCard(c.cell).layoutIndex : layoutBefore)
-        << c.name;
-    if (c.cell >= 0) {
-      EXPECT_EQ(doc.Working().backgroundIndex, TemplateCard(c.cell).backgroundIndex) << c.name;
+    EXPECT_EQ(doc.Working().layoutIndex, cell >= 0 ? TemplateCard(cell).layoutIndex : layoutBefore)
+        << name;
+    if (cell >= 0) {
+      EXPECT_EQ(doc.Working().backgroundIndex, TemplateCard(cell).backgroundIndex) << name;
     }
     for (int i = 0; i < kNamedValueCount; ++i) {
       const bool starred = FieldRequired(i);
-      const QString expected = !c.fieldsTaken ? before[i]
-                               : starred      ? QStringLiteral("typed %1").arg(i)
-                                              : QString();
-      EXPECT_EQ(doc.Layout().FieldValues()[i], expected) << c.name << " field " << i;
+      const QString expected = !fieldsTaken ? before[i]
+                               : starred    ? QStringLiteral("typed %1").arg(i)
+                                            : QString();
+      EXPECT_EQ(doc.Layout().FieldValues()[i], expected) << name << " field " << i;
     }
     TearDown();
   }
@@ -319,27 +310,22 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
 
 // Save Template: the name asked for, the question before replacing, the files, the listing.
 TEST_F(NewProject, SaveTemplateWritesTheCardThatTheNextNewProjectLists) {
-  struct Case {
-    QStringList names;  // typed in turn until one is accepted
-    std::deque<QMessageBox::StandardButton> answers;
-    bool saved;
-  };
-  const Case cases[] = {
+  // The names typed in turn until one is accepted, the answers, and whether the card is saved.
+  const std::tuple<QStringList, std::deque<QMessageBox::StandardButton>, bool> cases[] = {
       {{"a/b", "My card"}, {}, true},              // which names are refused is the engine's rule
       {{"t1", "Fresh"}, {QMessageBox::No}, true},  // another name instead of replacing
       {{"t1"}, {QMessageBox::Cancel}, false},      // nothing saved
       {{"t1"}, {QMessageBox::Yes}, true},          // replaced
   };
-  for (const Case& c : cases) {
+  for (const auto& [typed, answers, saved] : cases) {
     SetUp();
-    script_.answers = c.answers;
+    script_.answers = answers;
     qsizetype next = 0;
     QString accepted;
-    // Each time the name is asked for, the names are typed in turn until one is accepted.
     script_.dialog = [&](QDialog& dialog) {
       auto& ask = dynamic_cast<TemplateNameDialog&>(dialog);
-      while (next < c.names.size()) {
-        const QString name = c.names[next++];
+      while (next < typed.size()) {
+        const QString name = typed[next++];
         ask.NameEditor()->setText(name);
         EXPECT_EQ(ask.SaveButton()->isEnabled(), ask.Problem().isEmpty()) << name.toStdString();
         ask.accept();
@@ -350,9 +336,9 @@ TEST_F(NewProject, SaveTemplateWritesTheCardThatTheNextNewProjectLists) {
       }
     };
     window_->Action(kCmdSaveTemplate)->trigger();
-    const std::string names = c.names.join(',').toStdString();
-    EXPECT_EQ(Templates().Changed(), c.saved) << names;
-    if (!c.saved) {
+    const std::string names = typed.join(',').toStdString();
+    EXPECT_EQ(Templates().Changed(), saved) << names;
+    if (!saved) {
       TearDown();
       continue;
     }
@@ -370,7 +356,7 @@ TEST_F(NewProject, SaveTemplateWritesTheCardThatTheNextNewProjectLists) {
       dialog.reject();
     };
     window_->Action(kCmdNewProject)->trigger();
-    EXPECT_EQ(Templates().Count(), c.names.contains("t1") && c.names.size() == 1 ? 4 : 5) << names;
+    EXPECT_EQ(Templates().Count(), typed.contains("t1") && typed.size() == 1 ? 4 : 5) << names;
     TearDown();
   }
 }
