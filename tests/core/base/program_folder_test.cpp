@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
@@ -24,14 +25,9 @@ enum class Tree {
 };
 
 TEST(ProgramFolder, ShippedAndUserFoldersFollowTheInstallAndTheEnvironment) {
-  struct Case {
-    const char* what;
-    Tree tree;
-    const char* tavoloHome;
-    const char* xdgDataHome;
-    std::string shipped;  // below the case's folder; "" for the executable's folder
-    std::string user;     // likewise; "=" for the shipped folder
-  };
+  // TAVOLO_HOME, XDG_DATA_HOME, then the shipped folder below the case's folder ("" for the
+  // executable's folder) and the user's likewise ("=" for the shipped folder).
+  using Case = std::tuple<const char*, Tree, const char*, const char*, std::string, std::string>;
   const Case cases[] = {
       {"installed", Tree::kInstalled, nullptr, nullptr, "share/tavolo", "home/.local/share/tavolo"},
       {"installed, XDG_DATA_HOME", Tree::kInstalled, nullptr, "/xdg", "share/tavolo",
@@ -45,29 +41,29 @@ TEST(ProgramFolder, ShippedAndUserFoldersFollowTheInstallAndTheEnvironment) {
       {"read-only unpacked tree", Tree::kReadOnlyWithData, nullptr, "/xdg", "", "/xdg/tavolo"},
       {"bare program", Tree::kWithoutData, nullptr, nullptr, "", "home/.local/share/tavolo"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, tree, tavoloHome, xdgDataHome, shippedBelow, userBelow] : cases) {
+    SCOPED_TRACE(what);
     // The superuser may write anywhere: a read-only folder cannot be made for it.
-    if (c.tree == Tree::kReadOnlyWithData && ::geteuid() == 0) continue;
+    if (tree == Tree::kReadOnlyWithData && ::geteuid() == 0) continue;
     const test::TempFolder dir;
-    const fs::path bin = c.tree == Tree::kInstalled ? dir / "bin" : dir / "program";
+    const fs::path bin = tree == Tree::kInstalled ? dir / "bin" : dir / "program";
     fs::create_directories(bin);
-    if (c.tree == Tree::kInstalled) fs::create_directories(dir / "share/tavolo");
-    if (c.tree == Tree::kWritableWithData || c.tree == Tree::kReadOnlyWithData) {
+    if (tree == Tree::kInstalled) fs::create_directories(dir / "share/tavolo");
+    if (tree == Tree::kWritableWithData || tree == Tree::kReadOnlyWithData) {
       ASSERT_TRUE(test::WriteFileBytes(bin / "fl1.tmp", {0}));
     }
-    if (c.tree == Tree::kReadOnlyWithData)
+    if (tree == Tree::kReadOnlyWithData)
       fs::permissions(bin, fs::perms::owner_write, fs::perm_options::remove);
 
     const auto place = [&](const std::string& below) {
       if (below.empty()) return bin;
       return below.front() == '/' ? fs::path(below) : dir / below;
     };
-    const DataFolder folders = DetermineDataFolders(
-        {(bin / "tavolo").string(), c.tavoloHome, c.xdgDataHome, dir / "home"});
-    const fs::path shipped = place(c.shipped);
+    const DataFolder folders =
+        DetermineDataFolders({(bin / "tavolo").string(), tavoloHome, xdgDataHome, dir / "home"});
+    const fs::path shipped = place(shippedBelow);
     EXPECT_EQ(folders.shipped.lexically_normal(), shipped);
-    EXPECT_EQ(folders.user, c.user == std::string("=") ? shipped : place(c.user));
+    EXPECT_EQ(folders.user, userBelow == std::string("=") ? shipped : place(userBelow));
     fs::permissions(bin, fs::perms::owner_write, fs::perm_options::add);
   }
 }

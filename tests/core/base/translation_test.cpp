@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -18,14 +19,6 @@
 namespace tavolo {
 namespace {
 
-struct MessageCase {
-  const char* what;
-  std::function<std::string(const test::TempFolder&)> message;
-  // Both with NAME standing for the folder's path.
-  std::string english;
-  std::string german;
-};
-
 std::string WithFolder(std::string text, const test::TempFolder& folder) {
   const std::string name = "NAME";
   for (size_t at = text.find(name); at != std::string::npos; at = text.find(name, at)) {
@@ -34,6 +27,10 @@ std::string WithFolder(std::string text, const test::TempFolder& folder) {
   return text;
 }
 
+// What is said, how it comes about in a folder, and its English and German texts, both with NAME
+// standing for the folder's path.
+using MessageCase = std::tuple<const char*, std::function<std::string(const test::TempFolder&)>,
+                               std::string, std::string>;
 const MessageCase kCases[] = {
     {"an engine sentence with two placeholders, a \"%2\" in the file name left alone",
      [](const test::TempFolder& folder) {
@@ -76,15 +73,15 @@ class TranslationTest : public ::testing::Test {
 };
 
 TEST_F(TranslationTest, EngineMessagesAreGermanWithTheCatalogueAndEnglishWithout) {
-  QTranslator german;
-  ASSERT_TRUE(german.load(QStringLiteral(TAVOLO_BIN_DIR "/translations/tavolo_de.qm")));
-  for (const MessageCase& c : kCases) {
-    SCOPED_TRACE(c.what);
+  QTranslator catalogue;
+  ASSERT_TRUE(catalogue.load(QStringLiteral(TAVOLO_BIN_DIR "/translations/tavolo_de.qm")));
+  for (const auto& [what, message, english, german] : kCases) {
+    SCOPED_TRACE(what);
     const test::TempFolder folder;
-    EXPECT_EQ(c.message(folder), WithFolder(c.english, folder));
-    ASSERT_TRUE(QCoreApplication::installTranslator(&german));
-    EXPECT_EQ(c.message(folder), WithFolder(c.german, folder));
-    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(message(folder), WithFolder(english, folder));
+    ASSERT_TRUE(QCoreApplication::installTranslator(&catalogue));
+    EXPECT_EQ(message(folder), WithFolder(german, folder));
+    QCoreApplication::removeTranslator(&catalogue);
   }
 }
 

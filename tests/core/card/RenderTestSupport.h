@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
+#include "core/card/TextBoxRenderer.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/core/ReportRecorder.h"
 
@@ -53,8 +55,19 @@ struct PixelBuffer {
   uint32_t At(int x, int y) const { return px[static_cast<size_t>(y) * dx + x]; }
 };
 
-inline uint32_t* Pixels(QImage& image) {
-  return reinterpret_cast<uint32_t*>(image.bits());
+// The bounds (right and bottom exclusive) of the pixels `marked(x, y)` picks, or
+// {width, height, 0, 0} when it picks none.
+template <class Marked>
+PixelRect MarkedBounds(int width, int height, Marked marked) {
+  PixelRect r{width, height, 0, 0};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (marked(x, y))
+        r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
+             std::max(r.bottom, y + 1)};
+    }
+  }
+  return r;
 }
 
 inline uint32_t Rgb(const QImage& image, int x, int y) {

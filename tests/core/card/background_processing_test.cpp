@@ -27,32 +27,20 @@ uint32_t Expected(uint32_t p, uint32_t c, int t) {
   return out;
 }
 
-struct Buffer : test::PixelBuffer {
-  Buffer(int w, int h) : PixelBuffer(w, h, kGround) {}
-};
-
 CardState Gradient(int orientation, float shift, float scale) {
   CardState card;
-  card.gradOrientation = orientation;
-  card.bgShift = shift;
-  card.gradScale = scale;
-  card.backgroundColour = {40.0f, 200.0f, 0.0f};  // lightness is ignored: brightness gives it
-  card.bgBrightness = 0.4f;
+  // The colour's lightness is ignored: the brightness gives it.
+  std::tie(card.gradOrientation, card.bgShift, card.gradScale, card.backgroundColour,
+           card.bgBrightness) = std::tuple(orientation, shift, scale, HslColour{40, 200, 0}, 0.4f);
   return card;
 }
 
 TEST(ModifyBg, EachOrientationPaintsItsSolidPartAndRampAndLeavesTheRest) {
   // Along the gradient's axis: the solid part in the whole colour (fourth byte 0), the ramp
   // blended with weight t(position), the rest untouched.
-  struct Case {
-    const char* what;
-    int orientation;
-    float shift, scale;
-    int dx, dy;
-    int solidFrom, solidTo, rampFrom, rampTo;
-    int (*t)(int);
-  };
   const auto none = [](int) { return 0; };
+  using Case =
+      std::tuple<const char*, int, float, float, int, int, int, int, int, int, int (*)(int)>;
   const Case cases[] = {
       // a = 307 solid rows at the bottom; t = 255 next to the solid part, 0 at the far end.
       {"top to bottom, half shift, 615 rows", kGradTopToBottom, 0.5f, 1.0f, 3, 615, 307, 615, 0,
@@ -75,20 +63,20 @@ TEST(ModifyBg, EachOrientationPaintsItsSolidPartAndRampAndLeavesTheRest) {
       {"defaults, bottom to top", kGradBottomToTop, 0, 0, 9, 9, 0, 0, 0, 0, none},
       {"defaults, right to left", kGradRightToLeft, 0, 0, 9, 9, 0, 0, 0, 0, none},
   };
-  for (const Case& k : cases) {
-    SCOPED_TRACE(k.what);
-    Buffer b(k.dx, k.dy);
-    const CardState card = Gradient(k.orientation, k.shift, k.scale);
+  for (const auto& [what, orientation, shift, scale, dx, dy, solidFrom, solidTo, rampFrom, rampTo,
+                    t] : cases) {
+    SCOPED_TRACE(what);
+    test::PixelBuffer b(dx, dy, kGround);
+    const CardState card = Gradient(orientation, shift, scale);
     const uint32_t c = GradientColour(card);
     ASSERT_EQ(ModifyBg(b.px.data(), b.dx, b.dy, card), 0);
-    const bool alongX = k.orientation == kGradLeftToRight || k.orientation == kGradRightToLeft;
-    for (int y = 0; y < k.dy; ++y) {
-      for (int x = 0; x < k.dx; ++x) {
+    const bool alongX = orientation == kGradLeftToRight || orientation == kGradRightToLeft;
+    for (int y = 0; y < dy; ++y) {
+      for (int x = 0; x < dx; ++x) {
         const int at = alongX ? x : y;
-        const uint32_t expected = at >= k.solidFrom && at < k.solidTo ? c
-                                  : at >= k.rampFrom && at < k.rampTo
-                                      ? Expected(kGround, c, k.t(at))
-                                      : kGround;
+        const uint32_t expected = at >= solidFrom && at < solidTo ? c
+                                  : at >= rampFrom && at < rampTo ? Expected(kGround, c, t(at))
+                                                                  : kGround;
         ASSERT_EQ(b.At(x, y), expected) << x << "," << y;
       }
     }
@@ -109,7 +97,7 @@ TEST(BlendTowards, AgreesWithTheDivisionForEveryWeightAndRandomPixels) {
 
 TEST(ModifyBg, UnknownOrientationIsReportedAndChangesNothing) {
   ReportRecorder recorder;
-  Buffer b(4, 4);
+  test::PixelBuffer b(4, 4, kGround);
   EXPECT_EQ(ModifyBg(b.px.data(), b.dx, b.dy, Gradient(7, 0.5f, 0.5f)), 0);
   EXPECT_EQ(recorder.Reports().size(), 1u);
   for (uint32_t p : b.px) EXPECT_EQ(p, kGround);

@@ -141,16 +141,13 @@ TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
 }
 
 TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
-  // Restoring, rebuilding, forcing a push; whether an edit pushes.
-  const std::tuple<bool, bool, bool, bool> cases[] = {
-      {false, false, false, true}, {true, false, false, false}, {false, true, false, false},
-      {true, true, false, false},  {false, false, true, true},  {true, false, true, true},
-      {false, true, true, true},   {true, true, true, true},
-  };
   Session s;
-  for (const auto& [restoring, rebuilding, forcePush, pushes] : cases) {
-    const std::string name =
-        std::to_string(restoring) + std::to_string(rebuilding) + std::to_string(forcePush);
+  // Every combination of the flags: an edit pushes when forced, or when neither restoring nor
+  // rebuilding.
+  for (int flags = 0; flags < 8; ++flags) {
+    const bool restoring = flags & 1, rebuilding = flags & 2, forcePush = flags & 4;
+    const bool pushes = forcePush || (!restoring && !rebuilding);
+    const std::string name = "flags " + std::to_string(flags);
     const auto setFlags = [&] {
       s.doc.SetRestoring(restoring);
       s.doc.SetRebuilding(rebuilding);
@@ -327,10 +324,8 @@ TEST(CardDocument, TypedLinesAreCutToTheCardsLimitsAndDrawnAsKept) {
 
 TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth) {
   CardState card;
-  card.layoutIndex = 2;
-  card.boxCount = 3;
-  card.lines[2].count = 2;
-  card.lines[2].line[0] = QStringLiteral("Own");
+  std::tie(card.layoutIndex, card.boxCount) = std::tuple(2, 3);
+  card.lines[2] = KeptLines(QStringList{QStringLiteral("Own"), QString()});
   // steps: after typing and a layout change, two
   const std::tuple<const char*, Action, bool, int> cases[] = {
       {"New Project", [&](Session& s) { s.doc.NewProject(card); }, false, 3},

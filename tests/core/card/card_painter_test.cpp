@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <tuple>
 
 #include <QPainter>
 #include <QPdfWriter>
@@ -66,22 +67,16 @@ TEST(PaintCard, RasterisedFromAPdfItMatchesThePrintImageAwayFromGlyphEdges) {
   // Every layout's boxes in every frame mode, the gradient in each orientation, a tint, a QR code.
   for (const int layout : {0, 3, 5, 6}) {
     CardState card;
-    card.layoutIndex = layout;
+    std::tie(card.layoutIndex, card.bgBrightness, card.bgShift, card.gradScale,
+             card.gradOrientation, card.hueShift) =
+        std::tuple(layout, 0.8f, 0.1f, layout == 0 ? 1.0f : 0.4f, layout % 4, 0.1f);
     card.boxCount = FieldDistribution(layout, DefaultNamedValues(), card.lines);
     for (int box = 0; box < kTextBoxCount; ++box) {
       TextBoxStyle& s = card.styles[box];
-      s.size = QString::number(box == 0 ? 48 : 24);
-      s.brightness = 0.2f;
-      s.frameMode = box % (kFrameCardLong + 1);
-      s.frameSize = 2 + box;
-      s.opacity = 0.15f * box;
-      s.fillColour = {40.0f * box, 160.0f, 190.0f};
+      std::tie(s.size, s.brightness, s.frameMode, s.frameSize, s.opacity, s.fillColour) =
+          std::tuple(QString::number(box == 0 ? 48 : 24), 0.2f, box % (kFrameCardLong + 1), 2 + box,
+                     0.15f * box, HslColour{40.0f * box, 160.0f, 190.0f});
     }
-    card.bgBrightness = 0.8f;
-    card.bgShift = 0.1f;
-    card.gradScale = layout == 0 ? 1.0f : 0.4f;
-    card.gradOrientation = layout % 4;
-    card.hueShift = 0.1f;
     if (layout == 3)
       SetQrCode(card, {QrContent::kFreeText, QStringLiteral("tavolo"), 900, 450, 240});
     CardRenderer renderer(&table, folder.Path());

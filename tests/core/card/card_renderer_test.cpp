@@ -57,19 +57,10 @@ CardState TextCard(int layoutIndex) {
   card.layoutIndex = layoutIndex;
   card.backgroundIndex = 1;
   card.boxCount = FieldDistribution(layoutIndex, DefaultNamedValues(), card.lines);
-  const TextBoxStyle body{.size = "26", .textColour = {150, 120, 0}, .brightness = 0.18f};
-  card.styles = {
-      TextBoxStyle{.size = "52", .style = "Bold", .textColour = {160, 200, 0}, .brightness = 0.3f},
-      {.size = "34",
-       .style = "Bold Italic",
-       .textColour = body.textColour,
-       .brightness = body.brightness},
-      {.size = "26",
-       .style = "Italic",
-       .textColour = body.textColour,
-       .brightness = body.brightness},
-      body,
-      body};
+  card.styles.fill({.size = "26", .textColour = {150, 120, 0}, .brightness = 0.18f});
+  card.styles[0] = {.size = "52", .style = "Bold", .textColour = {160, 200, 0}, .brightness = 0.3f};
+  std::tie(card.styles[1].size, card.styles[1].style) = std::tuple("34", "Bold Italic");
+  card.styles[2].style = "Italic";
   return card;
 }
 
@@ -136,7 +127,6 @@ TEST(CardRenderer, ABackgroundTableChangedInPlaceIsNeverDrawnStale) {
   table.Append({}, flat(0xC02020u), 0.0f);
   CardRenderer renderer(&table, {});
   CardState card;
-  card.backgroundIndex = 0;
   card.boxCount = 3;
   ASSERT_EQ(Rgb(renderer.Render(card, 6, 177, 102), 90, 50), 0xC02020u);
 
@@ -182,7 +172,6 @@ TEST(PhotoFit, LargePicturesAreFittedByHeightFirstThenByWidth) {
   for (const auto& [width, height, reduction] : cases) {
     EXPECT_EQ(FitReduction(width, height, 1062, 615), reduction) << width << "x" << height;
   }
-  EXPECT_FLOAT_EQ(*FitReduction(2000, 1000, 1062, 615), 0.6925f);
 }
 
 TEST(PlainFileName, OnlyNamesThatStayInsideThePhotoFolderAreFiles) {
@@ -315,37 +304,32 @@ TEST(Golden, EveryLayout) {
   }
 }
 
-TEST(Golden, FramesOfEveryMode) {
+TEST(Golden, FramesOfEveryModeUprightAndTurned) {
   Fixture fx;
   CardRenderer renderer(&fx.table, fx.photos);
-  CardState card = TextCard(5);
+  CardState frames = TextCard(5);
   // Each box's frame mode, opacity and fill.
-  const std::tuple<int, float, HslColour> frames[] = {{kFrameExact, 0.0f, {0, 240, 240}},
-                                                      {kFrameLeft, 0.3f, {140, 180, 200}},
-                                                      {kFrameRight, 0.5f, {30, 200, 190}},
-                                                      {kFrameCardLong, 0.6f, {200, 120, 60}},
-                                                      {kFrameExact, 0.2f, {80, 100, 210}}};
+  const std::tuple<int, float, HslColour> modes[] = {{kFrameExact, 0.0f, {0, 240, 240}},
+                                                     {kFrameLeft, 0.3f, {140, 180, 200}},
+                                                     {kFrameRight, 0.5f, {30, 200, 190}},
+                                                     {kFrameCardLong, 0.6f, {200, 120, 60}},
+                                                     {kFrameExact, 0.2f, {80, 100, 210}}};
   for (int box = 0; box < 5; ++box) {
-    TextBoxStyle& style = card.styles[box];
-    std::tie(style.frameMode, style.opacity, style.fillColour) = frames[box];
+    TextBoxStyle& style = frames.styles[box];
+    std::tie(style.frameMode, style.opacity, style.fillColour) = modes[box];
     style.frameSize = 3 + box;
   }
-  EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), "frames"));
-}
-
-TEST(Golden, RotatedBoxWithFrames) {
-  Fixture fx;
-  CardRenderer renderer(&fx.table, fx.photos);
-  CardState card = TextCard(6);
-  card.lines[0].line[0] = QStringLiteral("Northwind Atelier");
-  TextBoxStyle& name = card.styles[0];
+  CardState rotated = TextCard(6);
+  rotated.lines[0].line[0] = QStringLiteral("Northwind Atelier");
+  TextBoxStyle& name = rotated.styles[0];
   std::tie(name.frameMode, name.opacity, name.fillColour, name.textColour, name.brightness) =
       std::tuple(kFrameCardLong, 0.25f, HslColour{150, 90, 40}, HslColour{}, 1.0f);
-  std::tie(card.styles[1].frameMode, card.styles[1].opacity) = std::tuple(kFrameRight, 0.4f);
-  TextBoxStyle& third = card.styles[2];
+  std::tie(rotated.styles[1].frameMode, rotated.styles[1].opacity) = std::tuple(kFrameRight, 0.4f);
+  TextBoxStyle& third = rotated.styles[2];
   std::tie(third.frameMode, third.opacity, third.frameSize) = std::tuple(kFrameExact, 0.15f, 6);
-  card.lightShift = -0.05f;
-  EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), "rotated"));
+  rotated.lightShift = -0.05f;
+  for (const auto& [card, golden] : {std::pair{frames, "frames"}, {rotated, "rotated"}})
+    EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), golden));
 }
 
 RasterImage PortraitPhoto() {

@@ -26,40 +26,29 @@ TextBoxLines Box(const QStringList& lines) {
 
 using test::Lines;
 
-// The first `count` boxes' lines.
-std::vector<QStringList> FirstBoxes(const BoxLinesArray& boxes, int count) {
-  std::vector<QStringList> out;
-  for (int b = 0; b < count; ++b) out.push_back(Lines(boxes[b]));
-  return out;
-}
-
-TEST(LayoutTable, FiveBoxDistribution) {
-  BoxLinesArray boxes{};
-  EXPECT_EQ(FieldDistribution(0, test::Letters(), boxes), 5);
-  EXPECT_EQ(
-      FirstBoxes(boxes, 5),
-      (std::vector<QStringList>{{"A"}, {"B", "C"}, {"D", "E", "F", "G"}, {"H", "I"}, {"J", "K"}}));
-  EXPECT_EQ(FieldDistribution(9, test::Letters(), boxes), 5);
-  EXPECT_EQ(FirstBoxes(boxes, 3), (std::vector<QStringList>{{"B", "C"}, {"H", "I"}, {"A"}}));
-}
-
-TEST(LayoutTable, ThreeBoxLayoutsPutEightLinesInBoxTwoAndKeepTheRest) {
-  BoxLinesArray boxes{};
-  FieldDistribution(0, test::Letters(), boxes);
-  for (int layoutIndex : {2, 3, 6, 8}) {
-    EXPECT_EQ(FieldDistribution(layoutIndex, test::Letters(), boxes), 3);
-    EXPECT_EQ(Lines(boxes[2]), QStringList({"D", "E", "F", "G", "J", "K", "H", "I"}));
-    EXPECT_EQ(Lines(boxes[3]), QStringList({"H", "I"}));  // beyond the count: untouched
+// Each layout's boxes take their fields; boxes past the layout's count keep what they held.
+TEST(LayoutTable, FieldDistributionFillsTheLayoutsBoxesAndJoinsAddressParts) {
+  NamedValues noLine2 = test::Letters();
+  noLine2[4] = "";
+  using Boxes = std::vector<QStringList>;
+  const Boxes eight = {{"A"}, {"B", "C"}, {"D", "E", "F", "G", "J", "K", "H", "I"}, {"H", "I"}};
+  const std::tuple<int, NamedValues, int, Boxes> cases[] = {
+      {0, test::Letters(), 5, {{"A"}, {"B", "C"}, {"D", "E", "F", "G"}, {"H", "I"}, {"J", "K"}}},
+      {9, test::Letters(), 5, {{"B", "C"}, {"H", "I"}, {"A"}, {"D", "E", "F", "G"}, {"J", "K"}}},
+      {2, test::Letters(), 3, eight},
+      {3, test::Letters(), 3, eight},
+      {6, test::Letters(), 3, eight},
+      {8, test::Letters(), 3, eight},
+      {4, noLine2, 4, {{"A"}, {"B", "C"}, {"H", "I"}, {"D  F G", "J K"}}},
+  };
+  for (const auto& [layout, values, count, expected] : cases) {
+    BoxLinesArray boxes{};
+    FieldDistribution(0, test::Letters(), boxes);
+    EXPECT_EQ(FieldDistribution(layout, values, boxes), count) << layout;
+    Boxes shown;
+    for (size_t b = 0; b < expected.size(); ++b) shown.push_back(Lines(boxes[b]));
+    EXPECT_EQ(shown, expected) << layout;
   }
-}
-
-TEST(LayoutTable, Layout5JoinsTheAddressOnOneLineEvenWithEmptyParts) {
-  NamedValues v = test::Letters();
-  v[4] = "";
-  BoxLinesArray boxes{};
-  EXPECT_EQ(FieldDistribution(4, v, boxes), 4);
-  EXPECT_EQ(Lines(boxes[2]), QStringList({"H", "I"}));
-  EXPECT_EQ(Lines(boxes[3]), QStringList({"D  F G", "J K"}));
 }
 
 TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {

@@ -128,24 +128,20 @@ TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
       Details({{0, "Ørsted & Co"}, {1, "Zoë Brontë"}, {7, "z@o.example"}}));
   CardRenderer renderer(nullptr, {});
   const QrSymbol symbol = EncodeQrSymbol(QrContentText(card, PlacedQrCode{}).Value()).Value();
-  const struct {
-    float side;
-    bool lightOnDark;
-    int divisor;
-  } cases[] = {{301, true, 1}, {457, false, 3}};
-  for (const auto& c : cases) {
+  for (const auto& [side, lightOnDark, divisor] :
+       {std::tuple{301.0f, true, 1}, {457.0f, false, 3}}) {
     PlacedQrCode code;
     std::tie(code.x, code.y, code.side, code.lightOnDark) =
-        std::tuple(531.3f, 307.7f, c.side, c.lightOnDark);
+        std::tuple(531.3f, 307.7f, side, lightOnDark);
     std::tie(code.dark, code.light) = std::pair(qRgb(20, 30, 90), qRgb(250, 250, 240));
     SetQrCode(card, code);
-    const QImage image = renderer.Render(card, c.divisor, 1062 / c.divisor, 615 / c.divisor);
+    const QImage image = renderer.Render(card, divisor, 1062 / divisor, 615 / divisor);
     ASSERT_FALSE(image.isNull());
-    const QrModuleGrid grid = QrModulesIn(QrCodeArea(code, c.divisor), symbol.Span());
+    const QrModuleGrid grid = QrModulesIn(QrCodeArea(code, divisor), symbol.Span());
     ASSERT_GE(grid.modulePixels, 1);
-    EXPECT_EQ(grid.modulePixels, static_cast<int>(c.side / c.divisor) / symbol.Span());
-    const uint32_t ink = (c.lightOnDark ? code.light : code.dark) & 0xFFFFFF;
-    const uint32_t ground = (c.lightOnDark ? code.dark : code.light) & 0xFFFFFF;
+    EXPECT_EQ(grid.modulePixels, static_cast<int>(side / divisor) / symbol.Span());
+    const uint32_t ink = (lightOnDark ? code.light : code.dark) & 0xFFFFFF;
+    const uint32_t ground = (lightOnDark ? code.dark : code.light) & 0xFFFFFF;
     int wrong = 0;
     for (int row = 0; row < symbol.Span(); ++row) {
       for (int column = 0; column < symbol.Span(); ++column) {
@@ -162,7 +158,7 @@ TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
         }
       }
     }
-    EXPECT_EQ(wrong, 0) << "side " << c.side << " at 1/" << c.divisor;
+    EXPECT_EQ(wrong, 0) << "side " << side << " at 1/" << divisor;
     EXPECT_TRUE(renderer.QrCodeError().empty());
   }
 }

@@ -45,17 +45,9 @@ TEST(FontSpec, SizeDivisorCardHeightResolutionAndStyleGiveTheFont) {
 
 struct Buffer : test::PixelBuffer {
   Buffer(int w, int h) : PixelBuffer(w, h, kGround) {}
-  // Pixels that differ from the ground: their bounding edges (right, bottom exclusive).
+  // The bounding edges of the pixels that differ from the ground.
   PixelRect Changed() const {
-    PixelRect r{dx, dy, 0, 0};
-    for (int y = 0; y < dy; ++y) {
-      for (int x = 0; x < dx; ++x) {
-        if (At(x, y) == kGround) continue;
-        r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
-             std::max(r.bottom, y + 1)};
-      }
-    }
-    return r;
+    return test::MarkedBounds(dx, dy, [this](int x, int y) { return At(x, y) != kGround; });
   }
 };
 

@@ -142,19 +142,11 @@ TEST(CardDocument, NewCardsShrinkEveryBoxAndACardFromAFileThatDoesNotSayShrinksN
 
 // The bounds of the pixels that are not the card's ground: the text.
 PixelRect Ink(const QImage& image) {
-  PixelRect ink{image.width(), image.height(), 0, 0};
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb p = image.pixel(x, y);
-      const bool text = std::abs(qRed(p) - qRed(kGround)) > 40 ||
-                        std::abs(qGreen(p) - qGreen(kGround)) > 40 ||
-                        std::abs(qBlue(p) - qBlue(kGround)) > 40;
-      if (!text) continue;
-      ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
-             std::max(ink.bottom, y + 1)};
-    }
-  }
-  return ink;
+  return test::MarkedBounds(image.width(), image.height(), [&](int x, int y) {
+    const QRgb p = image.pixel(x, y);
+    return std::abs(qRed(p) - qRed(kGround)) > 40 || std::abs(qGreen(p) - qGreen(kGround)) > 40 ||
+           std::abs(qBlue(p) - qBlue(kGround)) > 40;
+  });
 }
 
 TEST(Golden, GlyphsAreDrawnWholeAndTheReducedCardShowsWhatTheFullSizeOneShows) {

@@ -92,25 +92,21 @@ TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBefor
 }
 
 TEST(ExtensionSection, DamagedKnownChunksAreReportedAndTheCardStillOpens) {
-  const struct {
-    char tag[5];
-    const char* problem;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"CONT", "the contact details chunk \"CONT\" is damaged"},
       {"QRCD", "the QR code chunk \"QRCD\" is damaged"},
   };
   const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
   CardState loaded;
-  for (const auto& c : cases) {
+  for (const auto& [tag, problem] : cases) {
     std::vector<uint8_t> file = card;
-    const std::vector<uint8_t> section =
-        Section(1, 1,
-                {uint8_t(c.tag[0]), uint8_t(c.tag[1]), uint8_t(c.tag[2]), uint8_t(c.tag[3]), 1, 0,
-                 0, 0, 7});
+    std::vector<uint8_t> chunk(tag, tag + 4);
+    chunk.insert(chunk.end(), {1, 0, 0, 0, 7});
+    const std::vector<uint8_t> section = Section(1, 1, chunk);
     file.insert(file.end(), section.begin(), section.end());
     const ReadProjectResult read = ReadProject(file, loaded, kTable);
     ASSERT_TRUE(read.Ok()) << read.detail;
-    EXPECT_EQ(read.extensionProblem, c.problem);
+    EXPECT_EQ(read.extensionProblem, problem);
     EXPECT_FALSE(QrCodeOf(loaded).has_value());
   }
 
@@ -125,8 +121,7 @@ TEST(ExtensionSection, DamagedKnownChunksAreReportedAndTheCardStillOpens) {
 CardState TwoSided() {
   CardState front = test::UnusualState();
   CardState back = front;
-  back.lines[0].count = 1;
-  back.lines[0].line[0] = QStringLiteral("On the back");
+  back.lines[0] = KeptLines(QStringList{QStringLiteral("On the back")});
   back.backgroundIndex = 1;
   back.hueShift = 0.125f;
   back.logo.name = QStringLiteral("back-logo.png");

@@ -3,6 +3,7 @@
 #include <set>
 #include <tuple>
 
+#include "core/bridge/ImageBridge.h"
 #include "core/card/CardRenderer.h"
 #include "core/formats/ExportFormats.h"
 #include "core/formats/ImageExport.h"
@@ -17,35 +18,20 @@ namespace {
 
 using test::ReportRecorder;
 
-// A card of 200 flat colour blocks (fewer than 256 colours).
-QImage BlockCard() {
-  QImage card(200, 120, QImage::Format_RGB32);
-  for (int y = 0; y < card.height(); ++y) {
-    for (int x = 0; x < card.width(); ++x) {
-      const int block = (y / 12) * 20 + x / 10;
-      const uint32_t c = (static_cast<uint32_t>(block * 37 % 256) << 16) |
-                         (static_cast<uint32_t>(block * 11 % 256) << 8) |
-                         static_cast<uint32_t>(255 - block);
-      reinterpret_cast<uint32_t*>(card.scanLine(y))[x] = c;
-    }
-  }
-  return card;
+// The picture of runs as a card: 200 colours, runs of every length that matters to an encoder and
+// flat areas.
+QImage RunCard() {
+  return ToQImage(test::RunLengthPicture(24));
 }
 
 using test::ReadFileBytes;
 
 // Every format holds the card's pixels (JPEG within its loss, GIF exactly, as the card has fewer
-// than 256 colours) and the dpi where the format has a field for it. The card is wide, with runs
-// of every length that matters to an encoder and flat areas. That ImageMagick reads the same
-// pixels is the encoders' own test.
+// than 256 colours) and the dpi where the format has a field for it. That ImageMagick reads the
+// same pixels is the encoders' own test.
 TEST(ImageExport, EveryFormatHoldsTheCardsPixelsAndItsDpi) {
   const test::TempFolder folder;
-  QImage card(test::kRunPictureWidth, test::kRunPictureHeight, QImage::Format_RGB32);
-  for (int y = 0; y < card.height(); ++y) {
-    for (int x = 0; x < card.width(); ++x) {
-      reinterpret_cast<uint32_t*>(card.scanLine(y))[x] = test::RunColour(test::RunNumber(x, y));
-    }
-  }
+  const QImage card = RunCard();
   const RasterImage expected = test::RunLengthPicture(24);
   // The extension, the mean loss (0: exact) and the dpi the file says (0 for none).
   const std::tuple<const char*, double, int> cases[] = {
@@ -73,7 +59,7 @@ TEST(ImageExport, EveryFormatHoldsTheCardsPixelsAndItsDpi) {
 
 TEST(ImageExport, QualityKeepsItsLowEightBitsAndNoFormatSavesNothing) {
   const test::TempFolder folder;
-  const QImage card = BlockCard();
+  const QImage card = RunCard();
   for (const auto& [name, quality] : {std::pair{"a.jpg", 100}, {"b.jpg", 356}, {"c.jpg", 10}}) {
     ASSERT_TRUE(WriteExportImage(card, folder / name, kFormatJpeg, quality, 300).Ok());
   }
@@ -96,7 +82,7 @@ TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
   };
   for (const auto& [what, file, format, message, reported] : cases) {
     ReportRecorder recorder;
-    const Outcome<> result = WriteExportImage(BlockCard(), file, format, kNoQuality, 300);
+    const Outcome<> result = WriteExportImage(RunCard(), file, format, kNoQuality, 300);
     EXPECT_FALSE(result.Ok()) << what;
     EXPECT_NE(result.Message().find(message), std::string::npos)
         << what << ": " << result.Message();
@@ -107,7 +93,7 @@ TEST(ImageExport, AFailedEncodingIsReportedAndAFailedWriteIsAFileError) {
 
   // Off the interface thread a failed encoding is only returned.
   ReportRecorder recorder;
-  EXPECT_FALSE(WriteExportImage(BlockCard(), folder / "card.wmf", kFormatWmf, kNoQuality, 300,
+  EXPECT_FALSE(WriteExportImage(RunCard(), folder / "card.wmf", kFormatWmf, kNoQuality, 300,
                                 ExportReporting::kResultOnly)
                    .Ok());
   EXPECT_TRUE(recorder.Reports().empty());

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "core/card/CardRenderer.h"
 #include "core/formats/ProjectFile.h"
@@ -32,27 +34,15 @@ class HangGuard {
   HangGuard& operator=(const HangGuard&) = delete;
 };
 
-struct NotAFile {
-  const char* what;
-  const char* says;
-  // Makes the thing at `path` (a device is taken from the system and linked to).
-  std::function<void(const fs::path& path)> make;
-};
-
-const NotAFile kNotFiles[] = {
+// What is not a file, what its refusal says after the path and how it is made at a path (a device
+// is taken from the system and linked to).
+const std::tuple<const char*, const char*, std::function<void(const fs::path&)>> kNotFiles[] = {
     {"named pipe", " is a named pipe, not a file.",
      [](const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
     {"folder", " is a folder, not a file.",
      [](const fs::path& path) { fs::create_directory(path); }},
     {"device", " is a device, not a file.",
      [](const fs::path& path) { fs::create_symlink("/dev/null", path); }},
-};
-
-struct Reader {
-  const char* name;
-  const char* file;  // the name the reader expects
-  // Reads the thing at `path`; false with the message when refused.
-  std::function<std::pair<bool, std::string>(const fs::path& path)> read;
 };
 
 TEST(InputPath, AFileOfExactlyTheLimitIsReadAndOneByteMoreRefused) {
@@ -65,6 +55,9 @@ TEST(InputPath, AFileOfExactlyTheLimitIsReadAndOneByteMoreRefused) {
 
 TEST(InputPath, EveryReaderRefusesWhatIsNotARegularFileAtOnce) {
   const HangGuard guard;
+  // Each reader, the file name it expects, and its reading: false with the message when refused.
+  using Reader = std::tuple<const char*, const char*,
+                            std::function<std::pair<bool, std::string>(const fs::path&)>>;
   const Reader readers[] = {
       {"ReadWholeFile", "data.bin",
        [](const fs::path& path) {
@@ -95,15 +88,14 @@ TEST(InputPath, EveryReaderRefusesWhatIsNotARegularFileAtOnce) {
          return std::pair{r.ok || table.Count() != 0, r.message};
        }},
   };
-  for (const Reader& reader : readers) {
-    for (const NotAFile& thing : kNotFiles) {
-      SCOPED_TRACE(std::string(reader.name) + " on a " + thing.what);
+  for (const auto& [name, file, read] : readers) {
+    for (const auto& [what, says, make] : kNotFiles) {
+      SCOPED_TRACE(std::string(name) + " on a " + what);
       TempFolder dir;
-      thing.make(dir / reader.file);
-      const auto [read, message] = reader.read(dir / reader.file);
-      EXPECT_FALSE(read);
-      EXPECT_NE(message.find((dir / reader.file).string() + thing.says), std::string::npos)
-          << message;
+      make(dir / file);
+      const auto [accepted, message] = read(dir / file);
+      EXPECT_FALSE(accepted);
+      EXPECT_NE(message.find((dir / file).string() + says), std::string::npos) << message;
     }
   }
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/card/CardLimits.h"
@@ -56,11 +57,8 @@ TEST(MemoryBounds, APictureForTheCardOfMoreThan64MegapixelsIsRefusedAsTooLarge) 
   const std::vector<LibraryEntry> library = {{MakeBackgroundName("bomb"), 0.0f, bomb}};
   ASSERT_TRUE(WriteBackgroundLibrary(home / "fl1.tmp", library));
 
-  struct Case {
-    const char* use;
-    std::function<std::string()> load;  // the message the loader leaves
-  };
-  const Case cases[] = {
+  // Each use, and how it loads the bomb: the message the loader leaves.
+  const std::pair<const char*, std::function<std::string()>> cases[] = {
       {"a picture loaded for the card, by its format or by detection",
        [&] {
          const RasterImage jpeg(home / "import.jpg", kFormatJpeg, kMaxCardPicturePixels);
@@ -98,10 +96,10 @@ TEST(MemoryBounds, APictureForTheCardOfMoreThan64MegapixelsIsRefusedAsTooLarge) 
          return renderer.LoadError(PictureKind::kPhoto);
        }},
   };
-  for (const Case& c : cases) {
-    const std::string message = c.load();
-    EXPECT_NE(message.find(kTooLarge), std::string::npos) << c.use;
-    EXPECT_EQ(message.find("Unknown or wrong format"), std::string::npos) << c.use;
+  for (const auto& [use, load] : cases) {
+    const std::string message = load();
+    EXPECT_NE(message.find(kTooLarge), std::string::npos) << use;
+    EXPECT_EQ(message.find("Unknown or wrong format"), std::string::npos) << use;
   }
   // The limit is the card's; other pictures keep the image layer's own.
   EXPECT_EQ(RasterImage().GetMaxPixels(), kMaxImagePixels);
@@ -113,8 +111,7 @@ TEST(MemoryBounds, ACardTooLargeToDrawIsRefusedWhereItIsReadAndWhereItIsExported
   for (const auto& [width, height] :
        {std::pair{16384.0f, 16384.0f}, {0.0f, 615.0f}, {1062.0f, -615.0f}}) {
     CardState huge;
-    huge.cardWidth = width;
-    huge.cardHeight = height;
+    std::tie(huge.cardWidth, huge.cardHeight) = std::tuple(width, height);
     const std::string says = CardPixels(width, height).problem;
     ASSERT_FALSE(says.empty());
 
@@ -127,8 +124,7 @@ TEST(MemoryBounds, ACardTooLargeToDrawIsRefusedWhereItIsReadAndWhereItIsExported
     TempFolder dir;
     test::ReportRecorder reports;
     CardRenderer renderer(&table, dir.Path());
-    const Outcome<> exported =
-        ExportCard(renderer, huge, dir / "card.png", kFormatPng, kNoQuality);
+    const Outcome<> exported = ExportCard(renderer, huge, dir / "card.png", kFormatPng, kNoQuality);
     EXPECT_FALSE(exported.Ok());
     EXPECT_EQ(exported.Message(), "The card cannot be drawn: " + says + ".");
     EXPECT_TRUE(reports.Reports().empty());  // said plainly, not as a lack of memory

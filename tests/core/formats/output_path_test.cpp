@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include <QImage>
@@ -46,15 +48,10 @@ Saved SavedBy(const Outcome<T>& result) {
   return {result.Ok(), result.Message()};
 }
 
-struct Saver {
-  const char* name;
-  std::function<Saved(const fs::path&)> save;
-};
-
 const BackgroundTable kTable = test::Table({"Linen"});
 
-// Each way the program saves a file.
-std::vector<Saver> Savers() {
+// Each way the program saves a file, by name.
+std::vector<std::pair<const char*, std::function<Saved(const fs::path&)>>> Savers() {
   return {
       {"WriteFileReplacing",
        [](const fs::path& path) { return SavedBy(WriteFileReplacing(path, kNew)); }},
@@ -88,14 +85,9 @@ std::vector<std::string> Others(const fs::path& folder, const std::vector<std::s
   return others;
 }
 
-struct Target {
-  const char* what;
-  const char* message;  // what the refusal says after the path
-  std::function<void(const TempFolder&)> make;
-};
-
 TEST(OutputPath, TargetsThatAreNotRegularFilesAreRefusedAndLeftAsTheyWere) {
-  const Target targets[] = {
+  // What is made at the path, and what the refusal says after the path.
+  const std::tuple<const char*, const char*, std::function<void(const TempFolder&)>> targets[] = {
       {"named pipe", " is a named pipe, not a file.",
        [](const TempFolder& d) { ASSERT_EQ(::mkfifo((d / "out").c_str(), 0600), 0); }},
       {"folder", " is a folder, not a file.",
@@ -103,17 +95,17 @@ TEST(OutputPath, TargetsThatAreNotRegularFilesAreRefusedAndLeftAsTheyWere) {
       {"link to a file", " is a symbolic link, not a file.",
        [](const TempFolder& d) { fs::create_symlink(d / "victim", d / "out"); }},
   };
-  for (const Saver& saver : Savers()) {
-    for (const Target& target : targets) {
-      SCOPED_TRACE(std::string(saver.name) + " onto a " + target.what);
+  for (const auto& [name, save] : Savers()) {
+    for (const auto& [what, message, make] : targets) {
+      SCOPED_TRACE(std::string(name) + " onto a " + what);
       TempFolder dir;
       WriteFileBytes(dir / "victim", kOld);
-      target.make(dir);
+      make(dir);
       const fs::file_status before = fs::symlink_status(dir / "out");
 
-      const Saved saved = saver.save(dir / "out");
+      const Saved saved = save(dir / "out");
       EXPECT_FALSE(saved.ok);
-      EXPECT_NE(saved.message.find((dir / "out").string() + target.message), std::string::npos)
+      EXPECT_NE(saved.message.find((dir / "out").string() + message), std::string::npos)
           << saved.message;
       EXPECT_EQ(fs::symlink_status(dir / "out").type(), before.type());
       EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
@@ -125,15 +117,15 @@ TEST(OutputPath, TargetsThatAreNotRegularFilesAreRefusedAndLeftAsTheyWere) {
 // A link planted where a fixed-name temporary would go is never written through; the target's
 // name may be as long as a name may be, and the temporary beside it must still fit.
 TEST(OutputPath, ASaveKeepsTheReplacedFilesModeGivesANewOneTheUmasksAndWritesNoLink) {
-  for (const Saver& saver : Savers()) {
-    SCOPED_TRACE(saver.name);
+  for (const auto& [name, save] : Savers()) {
+    SCOPED_TRACE(name);
     TempFolder dir;
     WriteFileBytes(dir / "victim", kOld);
     for (const char* planted : {"out.tavolo-tmp", ".out.tmp", "out.tmp"}) {
       fs::create_symlink(dir / "victim", dir / planted);
     }
     const mode_t mask = ::umask(022);
-    const Saved saved = saver.save(dir / "out");
+    const Saved saved = save(dir / "out");
     ::umask(mask);
     ASSERT_TRUE(saved.ok) << saved.message;
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "out")));
@@ -144,7 +136,7 @@ TEST(OutputPath, ASaveKeepsTheReplacedFilesModeGivesANewOneTheUmasksAndWritesNoL
     for (const fs::perms mode : {fs::perms(0640), fs::perms(0755)}) {
       WriteFileBytes(dir / longest, kOld);
       fs::permissions(dir / longest, mode);
-      ASSERT_TRUE(saver.save(dir / longest).ok);
+      ASSERT_TRUE(save(dir / longest).ok);
       EXPECT_EQ(fs::status(dir / longest).permissions(), mode);
       EXPECT_NE(ReadFileBytes(dir / longest), kOld);
     }
@@ -177,14 +169,14 @@ class FileSizeLimit {
 };
 
 TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
-  for (const Saver& saver : Savers()) {
-    SCOPED_TRACE(saver.name);
+  for (const auto& [name, save] : Savers()) {
+    SCOPED_TRACE(name);
     TempFolder dir;
     WriteFileBytes(dir / "out", kOld);
     Saved saved;
     {
       const FileSizeLimit full(2);
-      saved = saver.save(dir / "out");
+      saved = save(dir / "out");
     }
     EXPECT_FALSE(saved.ok);
     EXPECT_NE(saved.message.find("Disk full while accessing " + (dir / "out").string() + "."),
@@ -194,7 +186,7 @@ TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
     EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
 
     // A folder that is not there, its name shown with its control characters escaped.
-    saved = saver.save(dir / "no\nsuch\x1b[31m" / "out");
+    saved = save(dir / "no\nsuch\x1b[31m" / "out");
     EXPECT_FALSE(saved.ok);
     EXPECT_NE(saved.message.find(dir.Path().string() +
                                  "/no\\nsuch\\x1b[31m/out contains an invalid path."),

@@ -91,27 +91,24 @@ RasterImage Ramp(uint32_t bpp, bool partial = true) {
 }
 
 TEST(AlphaEncode, FormatsWithAlphaWriteItAndTheOthersLayThePictureOverWhite) {
-  struct Case {
-    int format;
-    AlphaSupport support;
-  };
-  const Case cases[] = {{kFormatPng, AlphaSupport::kFull},      {kFormatTga, AlphaSupport::kFull},
-                        {kFormatTiff, AlphaSupport::kFull},     {kFormatIco, AlphaSupport::kFull},
-                        {kFormatGif, AlphaSupport::kClearOnly}, {kFormatBmp, AlphaSupport::kNone},
-                        {kFormatPcx, AlphaSupport::kNone}};
-  for (const Case& c : cases) {
+  const std::pair<int, AlphaSupport> cases[] = {
+      {kFormatPng, AlphaSupport::kFull},      {kFormatTga, AlphaSupport::kFull},
+      {kFormatTiff, AlphaSupport::kFull},     {kFormatIco, AlphaSupport::kFull},
+      {kFormatGif, AlphaSupport::kClearOnly}, {kFormatBmp, AlphaSupport::kNone},
+      {kFormatPcx, AlphaSupport::kNone}};
+  for (const auto& [format, support] : cases) {
     for (const uint32_t bpp : {4u, 24u}) {
       // GIF takes palette pictures only, with alpha that its one clear colour can hold.
-      const bool gif = c.support == AlphaSupport::kClearOnly;
+      const bool gif = support == AlphaSupport::kClearOnly;
       if (gif && bpp == 24) continue;
       RasterImage ramp = Ramp(bpp, !gif);
       RasterImage back;
       back.SetAlphaHandling(AlphaHandling::kKeep);
-      ASSERT_TRUE(back.Decode(test::Encode(ramp, c.format), c.format)) << back.GetLastError();
-      const std::string what = std::to_string(c.format) + " from " + std::to_string(bpp) + " bits";
+      ASSERT_TRUE(back.Decode(test::Encode(ramp, format), format)) << back.GetLastError();
+      const std::string what = std::to_string(format) + " from " + std::to_string(bpp) + " bits";
       for (const uint32_t x : {0u, 7u, 15u}) {
         const uint8_t alpha = ramp.GetPixelAlpha(x, 0);
-        if (c.support == AlphaSupport::kNone) {
+        if (support == AlphaSupport::kNone) {
           EXPECT_FALSE(back.HasAlpha()) << what;
           const auto white = static_cast<uint8_t>(255 - alpha);
           ExpectNear(back.GetPixelColour(x, 0), {white, white, 255, 0}, 1, what);

@@ -7,6 +7,7 @@
 
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
+#include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/imaging/imaging_test_util.h"
 
 namespace tavolo {
@@ -21,13 +22,10 @@ RgbQuad Grey(uint8_t v) {
 
 // Rows given in storage order (the bottom row of the picture first).
 RasterImage GreyImage(const std::vector<std::vector<uint8_t>>& rows) {
-  RasterImage image;
-  image.Create(static_cast<uint32_t>(rows[0].size()), static_cast<uint32_t>(rows.size()), 24,
-               kFormatUnknown);
-  for (uint32_t y = 0; y < rows.size(); ++y) {
-    for (uint32_t x = 0; x < rows[y].size(); ++x) image.SetPixelColour(x, y, Grey(rows[y][x]));
-  }
-  return image;
+  const auto height = static_cast<uint32_t>(rows.size());
+  return test::MakePicture(
+      static_cast<uint32_t>(rows[0].size()), height,
+      [&](uint32_t x, uint32_t y) { return rows[height - 1 - y][x] * 0x010101u; });
 }
 
 std::vector<std::vector<int>> Indices(const RasterImage& image) {
@@ -39,7 +37,6 @@ std::vector<std::vector<int>> Indices(const RasterImage& image) {
 }
 
 TEST(DecreaseBpp, EachPixelTakesItsNearestEntryAfterTheErrorSpreadToIt) {
-  // rows: grey levels, storage row 0 first
   // palette empty: a grey ramp of the depth's size
   const std::tuple<const char*, std::vector<std::vector<uint8_t>>, uint32_t, bool,
                    std::vector<RgbQuad>, std::vector<std::vector<int>>>
@@ -50,8 +47,7 @@ TEST(DecreaseBpp, EachPixelTakesItsNearestEntryAfterTheErrorSpreadToIt) {
           //         4/16: -2 (172->170), 1/16: 0 (140).
           //   (2,0) 111 -> black, error 111: below 4/16: 27 (140->167), x-1 2/16: 13 (170->183).
           //   (0,1) 210 -> white, error -45: right -315/16 = -19 (183->164).
-          //   (1,1) 164 -> white, error -91: right -637/16 = -39 (167->128); flooring would give
-          //   127.
+          //   (1,1) 164 -> white, error -91: right -637/16 = -39 (167->128), floored 127.
           //   (2,1) 128 -> white, nearer to 255 than to 0 by one step.
           {"truncated sixteenths in storage order",
            {{253, 245, 115}, {211, 172, 140}},
@@ -59,8 +55,7 @@ TEST(DecreaseBpp, EachPixelTakesItsNearestEntryAfterTheErrorSpreadToIt) {
            true,
            {kBlack, kWhite},
            {{1, 1, 0}, {1, 1, 1}}},
-          // 10 -> black, error +10, +4 to the right: 255 stays 255 (unclamped 259 would pass on
-          // +1).
+          // 10 -> black, error +10, +4 to the right: 255 stays 255 (unclamped, 259 passes on +1).
           // 255 -> white with no error, so 50 stays 50: as far from black as from 100, black wins.
           {"clamped after each share",
            {{10, 255, 50}},
@@ -130,17 +125,9 @@ TEST(DecreaseBpp, FastSearchAgreesWithTheFullScan) {
 // A picture of exactly `count` distinct colours spread over the cube: an odd multiplier keeps the
 // low 24 bits of the first 2^24 numbers apart.
 RasterImage ManyColours(uint32_t count, uint32_t width, uint32_t height) {
-  RasterImage image;
-  image.Create(width, height, 24, kFormatUnknown);
-  for (uint32_t y = 0; y < height; ++y) {
-    for (uint32_t x = 0; x < width; ++x) {
-      const uint32_t c = (y * width + x) % count * 0x9E3779B1u;
-      image.SetPixelColour(x, y,
-                           {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
-                            static_cast<uint8_t>(c >> 16), 0});
-    }
-  }
-  return image;
+  return test::MakePicture(width, height, [=](uint32_t x, uint32_t y) {
+    return (y * width + x) % count * 0x9E3779B1u & 0xFFFFFFu;
+  });
 }
 
 // The palette the quantizer builds for the picture.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/imaging/RasterImage.h"
@@ -108,11 +109,7 @@ TEST(Encoders, RefuseWhatTheyCannotWriteByNameAndLeaveTheOutputAlone) {
   RasterImage greyFourBits = test::MakePaletteImage(8, 8, 4, 16);
   codecs::SetGreyRamp(greyFourBits);
   const RasterImage mono = test::MakePaletteImage(3, 3, 1, 2);
-  const struct {
-    RasterImage image;
-    int format;
-    const char* message;
-  } cases[] = {
+  const std::tuple<RasterImage, int, const char*> cases[] = {
       {colourPalette, kFormatJpeg, "JPEG can save only RGB or GreyScale images"},
       {greyFourBits, kFormatJpeg, "JPEG can save only RGB or GreyScale images"},
       {test::MakePhoto(8, 8), kFormatGif,
@@ -123,11 +120,11 @@ TEST(Encoders, RefuseWhatTheyCannotWriteByNameAndLeaveTheOutputAlone) {
       {mono, kFormatWmf, "Save WMF not supported"},
       {mono, 99, "Encode: Unknown format"},
   };
-  for (auto c : cases) {
+  for (auto [image, format, message] : cases) {
     std::vector<uint8_t> out = {7};
-    EXPECT_FALSE(c.image.Encode(out, c.format)) << c.message;
-    EXPECT_EQ(c.image.GetLastError(), c.message);
-    EXPECT_EQ(out, std::vector<uint8_t>{7}) << c.message;
+    EXPECT_FALSE(image.Encode(out, format)) << message;
+    EXPECT_EQ(image.GetLastError(), message);
+    EXPECT_EQ(out, std::vector<uint8_t>{7}) << message;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "core/imaging/RasterImage.h"
 #include "tests/core/imaging/MagickInterop.h"
@@ -46,32 +47,31 @@ TEST(GifCodec, PlacesTheFrameOnItsScreenOverTheBackgroundAndClipsWhatOverhangs) 
   RasterImage frame = test::MakePaletteImage(16, 8, 8, 60);
   const std::vector<uint8_t> bytes = Encode(frame, kFormatGif);
   ASSERT_EQ(bytes[kImageDescriptor + 5], 16);  // the frame's width
-  const struct {
-    uint16_t screenWidth, screenHeight, left, top;
-  } cases[] = {
+  // The screen's width and height, the frame's left and top.
+  const std::tuple<uint16_t, uint16_t, uint16_t, uint16_t> cases[] = {
       {41, 33, 9, 6},  // inside a larger screen
       {0, 0, 0, 0},    // no screen: it takes the frame's size
       {16, 8, 13, 6},  // overhanging the screen
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
+  for (const auto& [screenWidth, screenHeight, left, top] : cases) {
+    SCOPED_TRACE(std::to_string(left) + "," + std::to_string(top));
     std::vector<uint8_t> placed = bytes;
-    PutWord(placed, 6, c.screenWidth);
-    PutWord(placed, 8, c.screenHeight);
-    PutWord(placed, kImageDescriptor + 1, c.left);
-    PutWord(placed, kImageDescriptor + 3, c.top);
+    PutWord(placed, 6, screenWidth);
+    PutWord(placed, 8, screenHeight);
+    PutWord(placed, kImageDescriptor + 1, left);
+    PutWord(placed, kImageDescriptor + 3, top);
     const RasterImage image(placed, kFormatGif);
     ASSERT_TRUE(image.IsValid()) << image.GetLastError();
-    const uint32_t width = c.screenWidth == 0 ? 16 : c.screenWidth;
-    const uint32_t height = c.screenHeight == 0 ? 8 : c.screenHeight;
+    const uint32_t width = screenWidth == 0 ? 16 : screenWidth;
+    const uint32_t height = screenHeight == 0 ? 8 : screenHeight;
     ASSERT_EQ(image.GetWidth(), width);
     ASSERT_EQ(image.GetHeight(), height);
     // x and y from the top-left corner.
     for (uint32_t y = 0; y < height; ++y) {
       for (uint32_t x = 0; x < width; ++x) {
-        const bool inside = x >= c.left && x < c.left + 16u && y >= c.top && y < c.top + 8u;
+        const bool inside = x >= left && x < left + 16u && y >= top && y < top + 8u;
         ASSERT_EQ(image.GetPixelIndex(x, height - 1 - y),
-                  inside ? frame.GetPixelIndex(x - c.left, 7 - (y - c.top)) : bytes[kBackground])
+                  inside ? frame.GetPixelIndex(x - left, 7 - (y - top)) : bytes[kBackground])
             << x << "," << y;
       }
     }
@@ -81,27 +81,23 @@ TEST(GifCodec, PlacesTheFrameOnItsScreenOverTheBackgroundAndClipsWhatOverhangs) 
 // The compressor's limits: a single pixel, one colour whose strings grow to the widest codes,
 // and noise that fills the string table again and again; we and ImageMagick read each back.
 TEST(GifCodec, CompressesEveryPatternSoThatReadersGetItBack) {
-  struct Pattern {
-    const char* name;
-    uint32_t width, height;
-    uint32_t (*index)(uint32_t x, uint32_t y);
-  };
-  const Pattern patterns[] = {
+  const std::tuple<const char*, uint32_t, uint32_t, uint32_t (*)(uint32_t, uint32_t)> patterns[] = {
       {"one pixel", 1, 1, [](uint32_t, uint32_t) { return 7u; }},
       {"one colour", 700, 500, [](uint32_t, uint32_t) { return 200u; }},
-      {"noise", 640, 90, [](uint32_t x, uint32_t y) { return (x * 2654435761u ^ y * 40503u) >> 24; }},
+      {"noise", 640, 90,
+       [](uint32_t x, uint32_t y) { return (x * 2654435761u ^ y * 40503u) >> 24; }},
   };
-  for (const Pattern& p : patterns) {
-    SCOPED_TRACE(p.name);
-    RasterImage image = test::MakePaletteImage(p.width, p.height, 8, 256);
-    for (uint32_t y = 0; y < p.height; ++y) {
-      for (uint32_t x = 0; x < p.width; ++x) image.SetPixelIndex(x, y, p.index(x, y));
+  for (const auto& [name, width, height, index] : patterns) {
+    SCOPED_TRACE(name);
+    RasterImage image = test::MakePaletteImage(width, height, 8, 256);
+    for (uint32_t y = 0; y < height; ++y) {
+      for (uint32_t x = 0; x < width; ++x) image.SetPixelIndex(x, y, index(x, y));
     }
     const std::vector<uint8_t> bytes = Encode(image, kFormatGif);
     const RasterImage decoded(bytes, kFormatGif);
     ASSERT_TRUE(decoded.IsValid()) << decoded.GetLastError();
     EXPECT_EQ(ImagePixels(decoded).rgb, ImagePixels(image).rgb);
-    test::ExpectMagickDecodesAs(bytes, image, std::string("lzw-") + p.name + ".gif");
+    test::ExpectMagickDecodesAs(bytes, image, std::string("lzw-") + name + ".gif");
   }
 }
 

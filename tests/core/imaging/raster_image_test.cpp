@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "core/imaging/PictureShrink.h"
 #include "core/imaging/RasterImage.h"
@@ -13,17 +15,17 @@ using test::MakePhoto;
 using test::TempFolder;
 
 TEST(RasterImageCreate, RowsArePaddedToFourBytesAndStartZeroedWithABlackPalette) {
-  struct Case {
-    uint32_t width, bpp, stride, entries;
-  };
-  for (const Case c : {Case{1, 1, 4, 2}, Case{33, 1, 8, 2}, Case{7, 4, 4, 16}, Case{9, 4, 8, 16},
-                       Case{5, 8, 8, 256}, Case{3, 24, 12, 0}, Case{5, 24, 16, 0}}) {
+  // Width, depth, row stride and palette entries.
+  const std::tuple<uint32_t, uint32_t, uint32_t, uint32_t> cases[] = {
+      {1, 1, 4, 2},   {33, 1, 8, 2},  {7, 4, 4, 16}, {9, 4, 8, 16},
+      {5, 8, 8, 256}, {3, 24, 12, 0}, {5, 24, 16, 0}};
+  for (const auto& [width, bpp, stride, entries] : cases) {
     RasterImage image;
-    ASSERT_TRUE(image.Create(c.width, 3, c.bpp, kFormatGif));
-    EXPECT_EQ(image.GetStride(), c.stride) << c.width << "x" << c.bpp;
-    EXPECT_EQ(image.PixelData().size(), c.stride * 3u);
+    ASSERT_TRUE(image.Create(width, 3, bpp, kFormatGif));
+    EXPECT_EQ(image.GetStride(), stride) << width << "x" << bpp;
+    EXPECT_EQ(image.PixelData().size(), stride * 3u);
     for (uint8_t b : image.PixelData()) ASSERT_EQ(b, 0);
-    EXPECT_EQ(image.GetPaletteSize(), c.entries);
+    EXPECT_EQ(image.GetPaletteSize(), entries);
     for (const RgbQuad& e : image.Palette()) EXPECT_EQ(e, RgbQuad{});
     EXPECT_EQ(image.GetType(), kFormatGif);
   }
@@ -80,33 +82,30 @@ TEST(RasterImageDecode, APictureReadWithinABudgetIsTheWholePictureShrunk) {
   for (uint32_t y = 0; y < 47; ++y) {
     for (uint32_t x = 0; x < 61; ++x) withAlpha.GetAlphaRow(y)[x] = static_cast<uint8_t>(x * 4 + y);
   }
-  const struct {
-    const char* what;
-    RasterImage image;
-  } cases[] = {
+  const std::pair<const char*, RasterImage> cases[] = {
       {"24 bits", MakePhoto(61, 47)},
       {"alpha", withAlpha},
       {"palette 8", test::MakePaletteImage(61, 47, 8, 200)},
       {"palette 4", test::MakePaletteImage(61, 47, 4, 16)},
       {"one bit", test::MakePaletteImage(61, 47, 1, 2)},
   };
-  for (auto c : cases) {
+  for (auto [what, image] : cases) {
     std::vector<std::pair<int, std::vector<uint8_t>>> files = {
-        {kFormatPng, test::Encode(c.image, kFormatPng)},
-        {kFormatPng, MagickRewrite(c.image, "-interlace PNG", "interlaced.png")},
-        {kFormatTiff, test::Encode(c.image, kFormatTiff)}};
-    if (c.image.GetBpp() == 24 && !c.image.HasAlpha())
+        {kFormatPng, test::Encode(image, kFormatPng)},
+        {kFormatPng, MagickRewrite(image, "-interlace PNG", "interlaced.png")},
+        {kFormatTiff, test::Encode(image, kFormatTiff)}};
+    if (image.GetBpp() == 24 && !image.HasAlpha())
       files.emplace_back(kFormatTiff,
-                         MagickRewrite(c.image, "-define tiff:tile-geometry=16x16", "tiled.tif"));
+                         MagickRewrite(image, "-define tiff:tile-geometry=16x16", "tiled.tif"));
     for (size_t file = 0; file < files.size(); ++file) {
       const auto& [format, png] = files[file];
       for (const uint64_t budget : {uint64_t{2000}, uint64_t{300}, uint64_t{5000}}) {
-        SCOPED_TRACE(std::string(c.what) + " within " + std::to_string(budget) + " as file " +
+        SCOPED_TRACE(std::string(what) + " within " + std::to_string(budget) + " as file " +
                      std::to_string(file));
         RasterImage whole;
         whole.SetAlphaHandling(AlphaHandling::kKeep);
         ASSERT_TRUE(whole.Decode(png, format));
-        ASSERT_EQ(test::ImagePixels(whole).rgb, test::ImagePixels(c.image).rgb);
+        ASSERT_EQ(test::ImagePixels(whole).rgb, test::ImagePixels(image).rgb);
         const uint32_t factor = ShrinkFactorWithin(61, 47, budget);
         RasterImage expected = whole;
         if (factor > 1) {

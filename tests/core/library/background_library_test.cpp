@@ -51,11 +51,6 @@ std::vector<LibraryEntry> Entries(int count) {
   return entries;
 }
 
-std::string NameText(const BackgroundName& name) {
-  return std::string(reinterpret_cast<const char*>(name.data()),
-                     strnlen(reinterpret_cast<const char*>(name.data()), name.size()));
-}
-
 float Offset(float hue) {
   return hue * kHueToOffset - 0.5f;
 }
@@ -186,8 +181,8 @@ TEST(ReadBGFile, CustomBackgroundsComeFirstInDirectoryOrderThenTheLibrary) {
   EXPECT_EQ(result.libraryCount, 2);
   ASSERT_EQ(table.Count(), 5);
   for (int k = 0; k < 5; ++k) {
-    EXPECT_EQ(NameText(table.Record(k).name),
-              k < 3 ? expected[k] : "Library " + std::to_string(k - 3));
+    EXPECT_EQ(table.Record(k).name,
+              MakeBackgroundName(k < 3 ? expected[k] : "Library " + std::to_string(k - 3)));
     EXPECT_EQ(table.Record(k).n, k);
     EXPECT_TRUE(table.Image(k)->IsValid()) << k;
   }
@@ -299,7 +294,7 @@ TEST(ReadBGFile, MoreThan999BackgroundsStopAt999) {
   EXPECT_TRUE(result.Ok());
   EXPECT_TRUE(result.tableFull);
   EXPECT_EQ(table.Count(), kMaxBackgrounds);
-  EXPECT_EQ(NameText(table.Record(998).name), "997");
+  EXPECT_EQ(table.Record(998).name, MakeBackgroundName("997"));
 
   // The imported pictures alone can fill the table too (each with its hue, so none is decoded).
   Home crowded(0);
@@ -327,7 +322,7 @@ TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
   EXPECT_EQ(added.number, 2);
   EXPECT_EQ(table.Count(), 3);
   EXPECT_EQ(table.Record(2).n, 2);
-  EXPECT_EQ(NameText(table.Record(2).name), "Logo.Card");
+  EXPECT_EQ(table.Record(2).name, MakeBackgroundName("Logo.Card"));
   EXPECT_EQ(table.HueOffset(2), Offset(80.0f));
   EXPECT_EQ(test::ReadFileBytes(home.custom / "Logo.Card.hue").size(), 4u);
 

@@ -17,6 +17,7 @@
 #include "core/library/TemplateTable.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/formats/ProjectSamples.h"
 
 namespace tavolo {
 namespace {
@@ -25,19 +26,10 @@ namespace fs = std::filesystem;
 
 using test::TempFolder;
 
-BackgroundTable OneBackground() {
-  BackgroundTable table;
-  RasterImage image;
-  image.Create(2, 2, 24, kFormatBmp);
-  table.Append(MakeBackgroundName("Plain"), image, 0.0f);
-  return table;
-}
-
 // A card that says which file it came from in its first line.
 CardState CardTitled(const std::string& title) {
   CardState card;
-  card.lines[0].line[0] = QString::fromStdString(title);
-  card.lines[0].count = 1;
+  card.lines[0] = KeptLines(QStringList{QString::fromStdString(title)});
   return card;
 }
 
@@ -74,7 +66,7 @@ class TemplateTableTest : public ::testing::Test {
 
   TempFolder home_;
   fs::path tmpl_ = home_ / "tmpl";
-  BackgroundTable backgrounds_ = OneBackground();
+  BackgroundTable backgrounds_ = test::Table({"Plain"});
   TemplateTable table_;
 };
 

@@ -15,6 +15,7 @@
 #include "core/library/TemplateWriter.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/formats/ProjectSamples.h"
 
 namespace tavolo {
 namespace {
@@ -62,10 +63,7 @@ TEST(TemplateTitle, RefusesEmptyNamesAndCharactersFilesCannotHold) {
 TEST(WriteTemplate, WritesACardThatReadsBackAndAPreviewTheLibraryLists) {
   test::EnsureGuiApplication();
   const test::TempFolder home;
-  BackgroundTable backgrounds;
-  RasterImage white;
-  white.Create(4, 4, 24, kFormatBmp);
-  backgrounds.Append(MakeBackgroundName("White"), white, 0.0f);
+  const BackgroundTable backgrounds = test::Table({"White"});
   CardRenderer renderer(&backgrounds, home / "customphotos");
   const CardState card = BlueCard();
 

@@ -102,7 +102,6 @@ TEST(UserFolder, ImportsAndPhotoCopiesGoToTheUsersFolderAndLeaveTheShippedOneAsI
 TEST(UserFolder, ListsHoldTheShippedItemsThenTheUsersAndAUsersItemWinsOverAShippedOne) {
   test::EnsureGuiApplication();
   Folders f;
-  // Backgrounds.
   f.Put(f.dir / "shipped/custombg/linen.jpg");
   f.Put(f.dir / "shipped/custombg/same.jpg");
   f.Put(f.dir / "user/custombg/same.jpg");

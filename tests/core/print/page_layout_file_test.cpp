@@ -22,14 +22,12 @@ using test::TempFolder;
 using test::WriteFileBytes;
 
 PageLayout Named(const QString& name, float cardWidth = 1050.0f) {
-  PageLayout layout;
-  layout.cardHeight = 600.0f;
-  layout.cardWidth = cardWidth;
-  layout.horizontalPitch = 1050.0f;
-  layout.verticalPitch = 600.0f;
-  layout.paper = 1;
-  layout.name = name;
-  return layout;
+  return {.cardHeight = 600,
+          .cardWidth = cardWidth,
+          .horizontalPitch = 1050,
+          .verticalPitch = 600,
+          .paper = 1,
+          .name = name};
 }
 
 TEST(PageLayoutFile, WritesVersionLengthsPaperUnitAndName) {
@@ -218,19 +216,12 @@ TEST(SaveLayoutTemplate, WritesNameDotPtmOrSaysWhyNot) {
 // own figures: one sheet in inches on Letter and one in millimetres on A4 stand for the rest.
 const std::filesystem::path kLayouts = std::filesystem::path(TAVOLO_BIN_DIR) / "abctmp";
 
-struct Product {
-  const char* name;
-  int32_t paper;
-  LengthUnit unit;
-  ShownLengths shown;  // card height, card width, vertical pitch, horizontal pitch, left, top
-  int columns;
-  int rows;
-};
-
 TEST(ShippedLayouts, AreTheProductsFiguresAndFitTheirPaper) {
   constexpr auto kIn = LengthUnit::kInches;
   constexpr auto kMm = LengthUnit::kMm;
-  const Product products[] = {
+  // The paper, the unit, the lengths shown (card height, card width, vertical pitch, horizontal
+  // pitch, left, top) and the grid.
+  const std::tuple<const char*, int32_t, LengthUnit, ShownLengths, int, int> products[] = {
       {"Avery 5371 Business Cards (Letter)", 1, kIn, {2, 3.5f, 2, 3.5f, 0.75f, 0.5f}, 2, 5},
       {"Herma 5028 Business Cards (A4)", 9, kMm, {50.8f, 83.8f, 50.8f, 89.2f, 18.6f, 22}, 2, 5},
   };
@@ -239,22 +230,22 @@ TEST(ShippedLayouts, AreTheProductsFiguresAndFitTheirPaper) {
   ASSERT_EQ(listing.layouts.size(), 8u);
 
   const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
-  for (const Product& p : products) {
-    const int at = FindPageLayout(listing.layouts, QString::fromUtf8(p.name));
-    ASSERT_GE(at, 0) << p.name;
+  for (const auto& [name, id, unit, shown, columns, rows] : products) {
+    const int at = FindPageLayout(listing.layouts, QString::fromUtf8(name));
+    ASSERT_GE(at, 0) << name;
     const PageLayout& layout = listing.layouts[at];
-    EXPECT_EQ(layout.paper, p.paper) << p.name;
-    EXPECT_EQ(layout.unit, static_cast<int32_t>(p.unit)) << p.name;
-    EXPECT_EQ(ShowLengths(layout, 300, p.unit), p.shown) << p.name;
+    EXPECT_EQ(layout.paper, id) << name;
+    EXPECT_EQ(layout.unit, static_cast<int32_t>(unit)) << name;
+    EXPECT_EQ(ShowLengths(layout, 300, unit), shown) << name;
 
     const Paper& paper = papers[FindPaperById(papers, layout.paper)];
     const SheetPlacement placement = PlaceCards(layout, paper.WholeMm(), 300, 254);  // in 0.1 mm
-    EXPECT_EQ(placement.grid.columns, p.columns) << p.name;
-    EXPECT_EQ(placement.grid.rows, p.rows) << p.name;
-    ASSERT_FALSE(placement.cards.empty()) << p.name;
+    EXPECT_EQ(placement.grid.columns, columns) << name;
+    EXPECT_EQ(placement.grid.rows, rows) << name;
+    ASSERT_FALSE(placement.cards.empty()) << name;
     const QRectF last = placement.cards.back();
-    EXPECT_LE(last.right(), paper.widthTenthsMm) << p.name;
-    EXPECT_LE(last.bottom(), paper.heightTenthsMm) << p.name;
+    EXPECT_LE(last.right(), paper.widthTenthsMm) << name;
+    EXPECT_LE(last.bottom(), paper.heightTenthsMm) << name;
   }
 
   // The list the print dialog shows: the Avery sheets first, then the others, by file name.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QImage>
 #include <QPainter>
 
@@ -14,16 +16,9 @@ namespace {
 constexpr PaperMm kLetter{215, 279};
 constexpr QRgb kCardColour = 0xFFD02090;
 
-struct PreviewCase {
-  const char* what;
-  QSize preview;
-  QRect sheet;
-  QRect firstCard;
-  QRect lastCard;
-};
-
 TEST(PagePreview, ScalesByWidthOrInProportionByHeight) {
-  const PreviewCase cases[] = {
+  // The preview's size, where the sheet lies in it and where the first and the last card do.
+  const std::tuple<const char*, QSize, QRect, QRect, QRect> cases[] = {
       // One pixel per millimetre: everything to scale, y0 is the top margin itself.
       {"paper-shaped", {215, 279}, {0, 0, 215, 279}, {19, 12, 89, 52}, {108, 220, 89, 52}},
       // Width scale 0.93: the free height above the cards is 12.7 / 18.65 of the free height.
@@ -42,17 +37,17 @@ TEST(PagePreview, ScalesByWidthOrInProportionByHeight) {
       // sheet (a negative y0), so the sheet is scaled by height.
       {"a little too low", {215, 200}, {30, 0, 154, 200}, {44, 9, 64, 37}, {108, 158, 64, 37}},
   };
-  for (const PreviewCase& c : cases) {
-    const PagePreviewGeometry g = ComputePagePreview(PageLayout{}, kLetter, 300, c.preview);
-    ASSERT_TRUE(g.drawn) << c.what;
-    ASSERT_EQ(g.cards.size(), 10u) << c.what;
-    EXPECT_EQ(g.sheet, c.sheet) << c.what;
-    EXPECT_EQ(g.cards.front(), c.firstCard) << c.what;
-    EXPECT_EQ(g.cards.back(), c.lastCard) << c.what;
+  for (const auto& [what, preview, sheet, firstCard, lastCard] : cases) {
+    const PagePreviewGeometry g = ComputePagePreview(PageLayout{}, kLetter, 300, preview);
+    ASSERT_TRUE(g.drawn) << what;
+    ASSERT_EQ(g.cards.size(), 10u) << what;
+    EXPECT_EQ(g.sheet, sheet) << what;
+    EXPECT_EQ(g.cards.front(), firstCard) << what;
+    EXPECT_EQ(g.cards.back(), lastCard) << what;
     for (const QRect& card : g.cards) {
       // The card keeps its proportions, and the whole grid lies on the sheet.
-      EXPECT_NEAR(card.width() * 615.0 / 1062.0, card.height(), 1.0) << c.what;
-      EXPECT_TRUE(g.sheet.contains(card)) << c.what;
+      EXPECT_NEAR(card.width() * 615.0 / 1062.0, card.height(), 1.0) << what;
+      EXPECT_TRUE(g.sheet.contains(card)) << what;
     }
   }
 }

@@ -70,10 +70,8 @@ TEST(Bleed, RepeatsTheEdgePixelsOutwardByWholePixelsThatCoverIt) {
   EXPECT_EQ(BleedPixels(std::numeric_limits<double>::quiet_NaN(), 300), 0);
   EXPECT_EQ(BleedPixels(99, 300), 60);  // held to 5 mm
   QImage card(2, 2, QImage::Format_RGB32);
-  card.setPixel(0, 0, 0xFF0000FF);
-  card.setPixel(1, 0, 0xFF00FF00);
-  card.setPixel(0, 1, 0xFFFF0000);
-  card.setPixel(1, 1, 0xFFFFFFFF);
+  const QRgb corners[] = {0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0xFFFFFFFF};
+  for (int i = 0; i < 4; ++i) card.setPixel(i % 2, i / 2, corners[i]);
   const QImage grown = WithBleed(card, 2);
   ASSERT_EQ(grown.size(), QSize(6, 6));
   EXPECT_EQ(grown.pixel(0, 0), 0xFF0000FFu);

@@ -22,10 +22,8 @@ constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 PageLayout Layout(float cardWidth, float horizontalPitch, float cardHeight = 615.0f,
                   float verticalPitch = 615.0f) {
   PageLayout layout;
-  layout.cardWidth = cardWidth;
-  layout.horizontalPitch = horizontalPitch;
-  layout.cardHeight = cardHeight;
-  layout.verticalPitch = verticalPitch;
+  std::tie(layout.cardWidth, layout.horizontalPitch, layout.cardHeight, layout.verticalPitch) =
+      std::tuple(cardWidth, horizontalPitch, cardHeight, verticalPitch);
   return layout;
 }
 
@@ -59,12 +57,6 @@ TEST(SheetGrid, CountsColumnsAndRowsOrSaysWhyNone) {
 // Huge but finite margins would place cards where no printer or PDF can put them: the first card
 // must start on the paper.
 TEST(SheetGrid, AFirstCardThatDoesNotStartOnThePaperIsRefused) {
-  const auto margins = [](float left, float top) {
-    PageLayout layout;
-    layout.leftMargin = left;
-    layout.topMargin = top;
-    return layout;
-  };
   const std::tuple<float, float, GridStatus> cases[] = {
       {1e20f, 150, GridStatus::kOffThePaper},
       {-1, 150, GridStatus::kOffThePaper},
@@ -73,7 +65,9 @@ TEST(SheetGrid, AFirstCardThatDoesNotStartOnThePaperIsRefused) {
       {0, 0, GridStatus::kOk},
   };
   for (const auto& [left, top, status] : cases) {
-    const SheetPlacement placement = PlaceCards(margins(left, top), kA4, 300, 72);
+    PageLayout layout;
+    std::tie(layout.leftMargin, layout.topMargin) = std::tuple(left, top);
+    const SheetPlacement placement = PlaceCards(layout, kA4, 300, 72);
     EXPECT_EQ(placement.grid.status, status) << left << ", " << top;
     EXPECT_EQ(placement.cards.empty(), status != GridStatus::kOk);
   }
@@ -88,9 +82,7 @@ TEST(PaperChange, CentresWholeColumnsAndRowsInInches) {
   };
   for (const auto& [what, id, paper, left, top] : cases) {
     PageLayout layout;
-    layout.unit = 2;
-    layout.horizontalPitch = 2000;
-    layout.verticalPitch = 700;
+    std::tie(layout.unit, layout.horizontalPitch, layout.verticalPitch) = std::tuple(2, 2000, 700);
     const ShownLengths shown = ApplyPaperChange(layout, id, paper, 300);
     EXPECT_EQ(At(shown, LayoutLength::kLeftMargin), left) << what;
     EXPECT_EQ(At(shown, LayoutLength::kTopMargin), top) << what;
@@ -122,10 +114,8 @@ TEST(PlaceCards, RectanglesRowByRowFromThePapersCornerInDeviceUnits) {
   EXPECT_EQ(at300.cards[9], QRectF(1287, 2610, 1062, 615));
 
   PageLayout gaps;
-  gaps.horizontalPitch = 1200;
-  gaps.verticalPitch = 700;
-  gaps.leftMargin = 100;
-  gaps.topMargin = 0;
+  std::tie(gaps.horizontalPitch, gaps.verticalPitch, gaps.leftMargin, gaps.topMargin) =
+      std::tuple(1200, 700, 100, 0);
   const SheetPlacement at1200 = PlaceCards(gaps, kA4, 300, 1200);
   ASSERT_EQ(at1200.cards.size(), 10u);
   EXPECT_EQ(at1200.cards[1], QRectF(4 * 1300, 0, 4 * 1062, 4 * 615));

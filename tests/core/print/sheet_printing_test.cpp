@@ -164,8 +164,7 @@ TEST(DuplexBacks, EachBackLiesBehindItsFrontForTheLongAndTheShortEdge) {
   if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftoppm is missing";
   // Margins unlike on the two sides, so that a back left where its front is would miss it.
   PageLayout layout;
-  layout.leftMargin = 90;
-  layout.topMargin = 60;
+  std::tie(layout.leftMargin, layout.topMargin) = std::tuple(90, 60);
   for (const DuplexFlip flip : {DuplexFlip::kLongEdge, DuplexFlip::kShortEdge}) {
     SCOPED_TRACE(static_cast<int>(flip));
     QTemporaryDir folder;
