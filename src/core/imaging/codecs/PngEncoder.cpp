@@ -59,27 +59,6 @@ std::vector<uint8_t> PaletteAlpha(const RasterImage& image) {
   return alpha;
 }
 
-// Row y (top first) as the file holds it: red, green, blue (and alpha), or the packed indices.
-void FileRow(const RasterImage& image, uint32_t y, bool withAlpha, uint8_t* row) {
-  const uint32_t storageRow = image.GetHeight() - 1 - y;
-  const uint32_t width = image.GetWidth();
-  if (withAlpha) {
-    const uint8_t* alpha = image.GetAlphaRow(storageRow);
-    for (uint32_t x = 0; x < width; ++x, row += 4) {
-      const RgbQuad c = image.GetPixelColour(x, storageRow);
-      row[0] = c.red;
-      row[1] = c.green;
-      row[2] = c.blue;
-      row[3] = alpha[x];
-    }
-  } else if (image.GetBpp() == 24) {
-    CopyReversingTriples(image.GetBits(storageRow), row, width);
-  } else {
-    std::memcpy(row, image.GetBits(storageRow),
-                (static_cast<size_t>(width) * image.GetBpp() + 7) / 8);
-  }
-}
-
 // The rows, each behind its filter byte: colour as the difference from the row above, indices
 // as they are.
 std::vector<uint8_t> FilteredRows(const RasterImage& image, bool withAlpha, size_t rowBytes) {
@@ -91,10 +70,10 @@ std::vector<uint8_t> FilteredRows(const RasterImage& image, bool withAlpha, size
     uint8_t* line = filtered.data() + y * (rowBytes + 1);
     line[0] = up ? kUpFilter : kNoFilter;
     if (!up) {
-      FileRow(image, y, false, line + 1);
+      FileOrderRow(image, y, false, line + 1);
       continue;
     }
-    FileRow(image, y, withAlpha, current.data());
+    FileOrderRow(image, y, withAlpha, current.data());
     for (size_t i = 0; i < rowBytes; ++i) line[1 + i] = static_cast<uint8_t>(current[i] - above[i]);
     above.swap(current);
   }

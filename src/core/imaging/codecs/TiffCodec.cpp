@@ -576,29 +576,6 @@ bool DecodeFirstDirectory(TIFF* tif, RasterImage& image) {
   return true;
 }
 
-// Row y (top first) as the file stores it: red, green, blue (and alpha) for colour, the packed
-// indices otherwise.
-void FileRow(const RasterImage& image, uint32_t y, std::span<uint8_t> row) {
-  const uint32_t height = image.GetHeight();
-  const uint32_t storageRow = height - 1 - y;
-  const uint8_t* src = image.GetBits(storageRow);
-  if (image.HasAlpha()) {
-    const uint8_t* alpha = image.GetAlphaRow(storageRow);
-    for (uint32_t x = 0; x < image.GetWidth(); ++x) {
-      const RgbQuad c = image.GetPixelColour(x, storageRow);
-      uint8_t* d = row.data() + 4 * static_cast<size_t>(x);
-      d[0] = c.red;
-      d[1] = c.green;
-      d[2] = c.blue;
-      d[3] = alpha[x];
-    }
-  } else if (image.GetBpp() == 24) {
-    CopyReversingTriples(src, row.data(), image.GetWidth());
-  } else {
-    std::memcpy(row.data(), src, row.size());
-  }
-}
-
 // Strips of rows, each compressed by our own LZW writer (libtiff's took three times as long),
 // colour rows first turned into differences from the pixel to the left.
 bool WriteTiffStrips(TIFF* tif, const RasterImage& image, uint32_t rowsPerStrip, size_t rowBytes,
@@ -619,10 +596,10 @@ bool WriteTiffStrips(TIFF* tif, const RasterImage& image, uint32_t rowsPerStrip,
     for (uint32_t r = 0; r < rows; ++r) {
       uint8_t* target = strip.data() + r * rowBytes;
       if (!predicted) {
-        FileRow(image, top + r, {target, rowBytes});
+        FileOrderRow(image, top + r, image.HasAlpha(), target);
         continue;
       }
-      FileRow(image, top + r, row);
+      FileOrderRow(image, top + r, image.HasAlpha(), row.data());
       std::memcpy(target, row.data(), samples);
       for (size_t i = samples; i < rowBytes; ++i) {
         target[i] = static_cast<uint8_t>(row[i] - row[i - samples]);
