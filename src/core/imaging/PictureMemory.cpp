@@ -27,7 +27,7 @@ void* AllocatePictureBytes(size_t bytes) {
   auto* const start =
       reinterpret_cast<uint8_t*>(RoundUp(reinterpret_cast<uintptr_t>(first), kHugePage));
   if (start > first) munmap(first, static_cast<size_t>(start - first));
-  const size_t after = static_cast<size_t>(first + length + kHugePage - (start + length));
+  const size_t after = kHugePage - static_cast<size_t>(start - first);
   if (after > 0) munmap(start + length, after);
   // Only a hint: without huge pages the picture works the same in ordinary ones.
   madvise(start, length, MADV_HUGEPAGE);

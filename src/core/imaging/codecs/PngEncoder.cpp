@@ -3,7 +3,6 @@
 #include <libdeflate.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 #include "core/imaging/codecs/ChannelOrder.h"

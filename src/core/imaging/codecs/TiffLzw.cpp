@@ -58,6 +58,17 @@ std::span<const uint8_t> TiffLzwCompressor::Compress(std::span<const uint8_t> st
   }
   if (!output_ || !table_.Allocate()) return {};
   TiffCodeWriter writer(output_.get());
+  // Once the reader has added its string for a code: the table is cleared when full (true), or
+  // the codes widened when they must be.
+  const auto grown = [&writer](uint32_t nextCode) {
+    if (nextCode != kFullTable) {
+      writer.Added(nextCode);
+      return false;
+    }
+    writer.Put(kClearCode);
+    writer.Narrow();
+    return true;
+  };
   writer.Put(kClearCode);
   if (!strip.empty()) {
     uint32_t current = strip[0];
@@ -72,25 +83,16 @@ std::span<const uint8_t> TiffLzwCompressor::Compress(std::span<const uint8_t> st
       }
       writer.Put(current);
       table_.Add(slot, current, byte, nextCode++);
-      if (nextCode == kFullTable) {
-        writer.Put(kClearCode);
-        writer.Narrow();
+      if (grown(nextCode)) {
         table_.Clear();
         nextCode = kFirstFreeCode;
-      } else {
-        writer.Added(nextCode);
       }
       current = byte;
     }
     // The reader adds a string for the last code too, and reads the end code at the width
     // that gives it.
     writer.Put(current);
-    if (++nextCode == kFullTable) {
-      writer.Put(kClearCode);
-      writer.Narrow();
-    } else {
-      writer.Added(nextCode);
-    }
+    grown(nextCode + 1);
   }
   writer.Put(kEndCode);
   return {output_.get(), writer.Finish()};
