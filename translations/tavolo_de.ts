@@ -1374,11 +1374,6 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
-      <source>Write Error: out of memory</source>
-      <translation>Schreibfehler: nicht genug Speicher</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
       <source>Not a PNG</source>
       <translation>Keine PNG-Datei</translation>
     </message>
@@ -1393,7 +1388,7 @@ Befehle:
       <translation>Die PNG-Daten sind zu kurz für die Bildgröße</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/PngEncoder.cpp" />
       <source>PNG: unsupported bit depth</source>
       <translation>PNG: nicht unterstützte Farbtiefe</translation>
     </message>
@@ -2737,6 +2732,36 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>&amp;Deckkraft</translation>
     </message>
     <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Two-sided printing</source>
+      <translation>Beidseitiger Druck</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Both sides</source>
+      <translation>Beidseitig</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Each sheet is followed by a page of the cards' backs</source>
+      <translation>Auf jeden Bogen folgt eine Seite mit den Rückseiten der Karten</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Long edge</source>
+      <translation>Lange Kante</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Short edge</source>
+      <translation>Kurze Kante</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>The edge the printer turns the sheet over</source>
+      <translation>Die Kante, über die der Drucker den Bogen wendet</translation>
+    </message>
+    <message>
       <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
       <source>Save As Template</source>
       <translation>Als Vorlage speichern</translation>
@@ -2763,51 +2788,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card &amp;Width</source>
-      <translation>Karten&amp;breite</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card &amp;Height</source>
-      <translation>Karten&amp;höhe</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Hori&amp;zontal Pitch</source>
-      <translation>&amp;Waagerechter Abstand</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Vertical Pitch</source>
-      <translation>&amp;Senkrechter Abstand</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Left Margin</source>
-      <translation>&amp;Linker Rand</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Top Margin</source>
-      <translation>&amp;Oberer Rand</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;inches</source>
-      <translation>&amp;Zoll</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;cm</source>
-      <translation>&amp;cm</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>m&amp;m</source>
-      <translation>m&amp;m</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print Preview</source>
       <translation>Druckvorschau</translation>
     </message>
@@ -2818,53 +2798,13 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>C&amp;opies:</source>
-      <translation>&amp;Exemplare:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Print </source>
       <translation>&amp;Drucken </translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Sheet</source>
-      <translation>Bogen</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Use Predefined Page Layouts</source>
-      <translation>&amp;Vordefinierte Seitenlayouts verwenden</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>L&amp;ayout:</source>
-      <translation>L&amp;ayout:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Pape&amp;r:</source>
-      <translation>Pa&amp;pier:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Printer:</source>
-      <translation>Drucker:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card size and spacing</source>
-      <translation>Kartengröße und Abstände</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Units:</source>
-      <translation>Einheiten:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Save As Template</source>
-      <translation>Als Vorlage &amp;speichern</translation>
+      <source>C&amp;opies:</source>
+      <translation>&amp;Exemplare:</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -2875,101 +2815,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Draft Page Preview</source>
       <translation>Seitenvorschau (Entwurf)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print shop and printer calibration</source>
-      <translation>Druckerei und Druckerkalibrierung</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Use the sheet's card size</source>
-      <translation>Kartengröße des Bogens verwenden</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print at the card's size</source>
-      <translation>In der Größe der Karte drucken</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>How far the card's edges are printed past the cut</source>
-      <translation>Wie weit die Ränder der Karte über den Schnitt hinaus gedruckt werden</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Crop mar&amp;ks</source>
-      <translation>Schnittmar&amp;ken</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Bleed:</source>
-      <translation>Beschni&amp;tt:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Offset &amp;X:</source>
-      <translation>Versatz &amp;X:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Offset &amp;Y:</source>
-      <translation>Versatz &amp;Y:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Scal&amp;e:</source>
-      <translation>Skalierun&amp;g:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print Calibration Pa&amp;ge</source>
-      <translation>Kalibrierungsseite dr&amp;ucken</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Both sides</source>
-      <translation>Beidseitig</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Each sheet is followed by a page of the cards' backs</source>
-      <translation>Auf jeden Bogen folgt eine Seite mit den Rückseiten der Karten</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Long edge</source>
-      <translation>Lange Kante</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Short edge</source>
-      <translation>Kurze Kante</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>The edge the printer turns the sheet over</source>
-      <translation>Die Kante, über die der Drucker den Bogen wendet</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Some page layouts could not be read:</source>
-      <translation>Einige Seitenlayouts konnten nicht gelesen werden:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>No page layouts were found in %1.</source>
-      <translation>In %1 wurden keine Seitenlayouts gefunden.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>%1 (the layout's paper is not offered)</source>
-      <translation>%1 (das Papier des Layouts wird nicht angeboten)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>A page layout named "%1" exists already. Replace it?</source>
-      <translation>Ein Seitenlayout namens „%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3012,9 +2857,164 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Die Karten konnten nicht auf %1 gedruckt werden. %2</translation>
     </message>
     <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print shop and printer calibration</source>
+      <translation>Druckerei und Druckerkalibrierung</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Use the sheet's card size</source>
+      <translation>Kartengröße des Bogens verwenden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print at the card's size</source>
+      <translation>In der Größe der Karte drucken</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>How far the card's edges are printed past the cut</source>
+      <translation>Wie weit die Ränder der Karte über den Schnitt hinaus gedruckt werden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Crop mar&amp;ks</source>
+      <translation>Schnittmar&amp;ken</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>&amp;Bleed:</source>
+      <translation>Beschni&amp;tt:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Offset &amp;X:</source>
+      <translation>Versatz &amp;X:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Offset &amp;Y:</source>
+      <translation>Versatz &amp;Y:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Scal&amp;e:</source>
+      <translation>Skalierun&amp;g:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print Calibration Pa&amp;ge</source>
+      <translation>Kalibrierungsseite dr&amp;ucken</translation>
+    </message>
+    <message>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>PDF-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card &amp;Width</source>
+      <translation>Karten&amp;breite</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card &amp;Height</source>
+      <translation>Karten&amp;höhe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Hori&amp;zontal Pitch</source>
+      <translation>&amp;Waagerechter Abstand</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Vertical Pitch</source>
+      <translation>&amp;Senkrechter Abstand</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Left Margin</source>
+      <translation>&amp;Linker Rand</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Top Margin</source>
+      <translation>&amp;Oberer Rand</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;inches</source>
+      <translation>&amp;Zoll</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;cm</source>
+      <translation>&amp;cm</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>m&amp;m</source>
+      <translation>m&amp;m</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Sheet</source>
+      <translation>Bogen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Use Predefined Page Layouts</source>
+      <translation>&amp;Vordefinierte Seitenlayouts verwenden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Printer:</source>
+      <translation>Drucker:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>L&amp;ayout:</source>
+      <translation>L&amp;ayout:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Pape&amp;r:</source>
+      <translation>Pa&amp;pier:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card size and spacing</source>
+      <translation>Kartengröße und Abstände</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Units:</source>
+      <translation>Einheiten:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Save As Template</source>
+      <translation>Als Vorlage &amp;speichern</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Some page layouts could not be read:</source>
+      <translation>Einige Seitenlayouts konnten nicht gelesen werden:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>No page layouts were found in %1.</source>
+      <translation>In %1 wurden keine Seitenlayouts gefunden.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>%1 (the layout's paper is not offered)</source>
+      <translation>%1 (das Papier des Layouts wird nicht angeboten)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>A page layout named "%1" exists already. Replace it?</source>
+      <translation>Ein Seitenlayout namens „%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/FillNowDialog.cpp" />

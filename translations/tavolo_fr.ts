@@ -1377,11 +1377,6 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
-      <source>Write Error: out of memory</source>
-      <translation>Erreur d'écriture : mémoire insuffisante</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
       <source>Not a PNG</source>
       <translation>Pas un fichier PNG</translation>
     </message>
@@ -1396,7 +1391,7 @@ Commandes :
       <translation>Les données PNG sont trop courtes pour la taille de l'image</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/PngEncoder.cpp" />
       <source>PNG: unsupported bit depth</source>
       <translation>PNG : profondeur de couleur non prise en charge</translation>
     </message>
@@ -2740,6 +2735,36 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Opacité</translation>
     </message>
     <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Two-sided printing</source>
+      <translation>Impression recto verso</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Both sides</source>
+      <translation>Recto verso</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Each sheet is followed by a page of the cards' backs</source>
+      <translation>Chaque feuille est suivie d'une page des versos des cartes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Long edge</source>
+      <translation>Bord long</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Short edge</source>
+      <translation>Bord court</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>The edge the printer turns the sheet over</source>
+      <translation>Le bord sur lequel l'imprimante retourne la feuille</translation>
+    </message>
+    <message>
       <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
       <source>Save As Template</source>
       <translation>Enregistrer comme modèle</translation>
@@ -2766,51 +2791,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card &amp;Width</source>
-      <translation>&amp;Largeur de la carte</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card &amp;Height</source>
-      <translation>&amp;Hauteur de la carte</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Hori&amp;zontal Pitch</source>
-      <translation>Pas hori&amp;zontal</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Vertical Pitch</source>
-      <translation>Pas &amp;vertical</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Left Margin</source>
-      <translation>Marge &amp;gauche</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Top Margin</source>
-      <translation>Marge &amp;supérieure</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;inches</source>
-      <translation>&amp;pouces</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;cm</source>
-      <translation>&amp;cm</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>m&amp;m</source>
-      <translation>m&amp;m</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print Preview</source>
       <translation>Aperçu avant impression</translation>
     </message>
@@ -2821,53 +2801,13 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>C&amp;opies:</source>
-      <translation>&amp;Copies :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Print </source>
       <translation>&amp;Imprimer </translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Sheet</source>
-      <translation>Feuille</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Use Predefined Page Layouts</source>
-      <translation>&amp;Utiliser des mises en page prédéfinies</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>L&amp;ayout:</source>
-      <translation>&amp;Mise en page :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Pape&amp;r:</source>
-      <translation>Pa&amp;pier :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Printer:</source>
-      <translation>Imprimante :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card size and spacing</source>
-      <translation>Taille et espacement des cartes</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Units:</source>
-      <translation>Unités :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Save As Template</source>
-      <translation>Enregistrer comme &amp;modèle</translation>
+      <source>C&amp;opies:</source>
+      <translation>&amp;Copies :</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -2878,101 +2818,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Draft Page Preview</source>
       <translation>Aperçu de la page (brouillon)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print shop and printer calibration</source>
-      <translation>Imprimerie et étalonnage de l'imprimante</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Use the sheet's card size</source>
-      <translation>Prendre la taille des cartes de la planche</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print at the card's size</source>
-      <translation>Imprimer à la taille de la carte</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>How far the card's edges are printed past the cut</source>
-      <translation>Jusqu'où les bords de la carte sont imprimés au-delà de la coupe</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Crop mar&amp;ks</source>
-      <translation>&amp;Traits de coupe</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Bleed:</source>
-      <translation>&amp;Fond perdu :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Offset &amp;X:</source>
-      <translation>Décalage &amp;X :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Offset &amp;Y:</source>
-      <translation>Décalage &amp;Y :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Scal&amp;e:</source>
-      <translation>Échell&amp;e :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print Calibration Pa&amp;ge</source>
-      <translation>Imprimer la page d'étalo&amp;nnage</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Both sides</source>
-      <translation>Recto verso</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Each sheet is followed by a page of the cards' backs</source>
-      <translation>Chaque feuille est suivie d'une page des versos des cartes</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Long edge</source>
-      <translation>Bord long</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Short edge</source>
-      <translation>Bord court</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>The edge the printer turns the sheet over</source>
-      <translation>Le bord sur lequel l'imprimante retourne la feuille</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Some page layouts could not be read:</source>
-      <translation>Certaines mises en page n'ont pas pu être lues :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>No page layouts were found in %1.</source>
-      <translation>Aucune mise en page n'a été trouvée dans %1.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>%1 (the layout's paper is not offered)</source>
-      <translation>%1 (le papier de la mise en page n'est pas proposé)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>A page layout named "%1" exists already. Replace it?</source>
-      <translation>Une mise en page nommée « %1 » existe déjà. La remplacer ?</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3015,9 +2860,164 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Les cartes n'ont pas pu être imprimées sur %1. %2</translation>
     </message>
     <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print shop and printer calibration</source>
+      <translation>Imprimerie et étalonnage de l'imprimante</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Use the sheet's card size</source>
+      <translation>Prendre la taille des cartes de la planche</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print at the card's size</source>
+      <translation>Imprimer à la taille de la carte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>How far the card's edges are printed past the cut</source>
+      <translation>Jusqu'où les bords de la carte sont imprimés au-delà de la coupe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Crop mar&amp;ks</source>
+      <translation>&amp;Traits de coupe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>&amp;Bleed:</source>
+      <translation>&amp;Fond perdu :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Offset &amp;X:</source>
+      <translation>Décalage &amp;X :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Offset &amp;Y:</source>
+      <translation>Décalage &amp;Y :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Scal&amp;e:</source>
+      <translation>Échell&amp;e :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print Calibration Pa&amp;ge</source>
+      <translation>Imprimer la page d'étalo&amp;nnage</translation>
+    </message>
+    <message>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>Fichier PDF</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card &amp;Width</source>
+      <translation>&amp;Largeur de la carte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card &amp;Height</source>
+      <translation>&amp;Hauteur de la carte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Hori&amp;zontal Pitch</source>
+      <translation>Pas hori&amp;zontal</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Vertical Pitch</source>
+      <translation>Pas &amp;vertical</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Left Margin</source>
+      <translation>Marge &amp;gauche</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Top Margin</source>
+      <translation>Marge &amp;supérieure</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;inches</source>
+      <translation>&amp;pouces</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;cm</source>
+      <translation>&amp;cm</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>m&amp;m</source>
+      <translation>m&amp;m</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Sheet</source>
+      <translation>Feuille</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Use Predefined Page Layouts</source>
+      <translation>&amp;Utiliser des mises en page prédéfinies</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Printer:</source>
+      <translation>Imprimante :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>L&amp;ayout:</source>
+      <translation>&amp;Mise en page :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Pape&amp;r:</source>
+      <translation>Pa&amp;pier :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card size and spacing</source>
+      <translation>Taille et espacement des cartes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Units:</source>
+      <translation>Unités :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Save As Template</source>
+      <translation>Enregistrer comme &amp;modèle</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Some page layouts could not be read:</source>
+      <translation>Certaines mises en page n'ont pas pu être lues :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>No page layouts were found in %1.</source>
+      <translation>Aucune mise en page n'a été trouvée dans %1.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>%1 (the layout's paper is not offered)</source>
+      <translation>%1 (le papier de la mise en page n'est pas proposé)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>A page layout named "%1" exists already. Replace it?</source>
+      <translation>Une mise en page nommée « %1 » existe déjà. La remplacer ?</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/FillNowDialog.cpp" />

@@ -29,6 +29,15 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy) {
   return label;
 }
 
+QLabel* MakeWarningLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setWordWrap(true);
+  QPalette warning = label->palette();
+  warning.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
+  label->setPalette(warning);
+  return label;
+}
+
 ColourLine* MakeSwatches(QWidget* parent, int id) {
   auto* swatches = new ColourLine(parent);
   swatches->setObjectName(ControlName(id));

@@ -19,6 +19,9 @@ QString ControlName(int id);
 
 // A label whose mnemonic (the letter after "&") moves the focus to `buddy`.
 QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy);
+// A label for what needs the user's attention (a refused value, a job that cannot print): words
+// wrapped, in a warning red.
+QLabel* MakeWarningLabel(QWidget* parent);
 // A row of colour swatches of a size that keeps every swatch easy to hit.
 ColourLine* MakeSwatches(QWidget* parent, int id);
 // A slider at least wide enough for fine steps.
