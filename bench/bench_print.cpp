@@ -35,7 +35,7 @@ struct PrintScene {
     table.Append({}, bench::NoisyBackground(), 0.0f);
     const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
     a4 = papers[FindPaper(papers, QStringLiteral("A4"))];
-    ApplyPaperChange(layout, a4.id, a4.WholeMm(), card.dpi);
+    ApplyPaperChange(layout, a4, card.dpi);
   }
   // The card rendered anew, in every cell of `sheets` sheets.
   SheetJob Job(CardRenderer& renderer, int sheets) const {

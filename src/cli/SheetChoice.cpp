@@ -19,8 +19,7 @@ bool NamesAFile(const std::string& layout) {
 
 // The layout named on the command line: a file, or a predefined layout by its name (with case,
 // else without). Returns the exit code when there is none.
-std::optional<int> FindLayout(const char* command, const std::string& wanted,
-                              PageLayout& layout) {
+std::optional<int> FindLayout(const char* command, const std::string& wanted, PageLayout& layout) {
   if (NamesAFile(wanted)) {
     Outcome<PageLayout> read = ReadPageLayoutFile(wanted);
     if (read.Error() == kLaterLayoutVersion) {
@@ -93,7 +92,7 @@ void LayOutWhenNotGiven(SheetChoice& choice, const CardState& card) {
   if (!choice.givenLayout) {
     choice.layout.cardWidth = card.cardWidth;
     choice.layout.cardHeight = card.cardHeight;
-    ApplyPaperChange(choice.layout, choice.paper.id, choice.paper.WholeMm(), card.dpi);
+    ApplyPaperChange(choice.layout, choice.paper, card.dpi);
   }
 }
 

@@ -147,7 +147,7 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheetAndStaysRoun
                    named.paper, named.project});
   const Paper& a4 = papers[FindPaper(papers, QStringLiteral("A4"))];
   PageLayout centred;
-  ApplyPaperChange(centred, a4.id, a4.WholeMm(), kCardDpi);
+  ApplyPaperChange(centred, a4, kCardDpi);
   cases.push_back({"centred on A4", "--paper A4", centred, a4, project_});
   // Moved by the printer's offset, and nothing else.
   PageLayout moved = centred;

@@ -77,7 +77,7 @@ Paper PaperNamed(const char* name) {
 PageLayout CentredOn(const char* paper) {
   PageLayout layout;
   const Paper chosen = PaperNamed(paper);
-  ApplyPaperChange(layout, chosen.id, chosen.WholeMm(), kDpi);
+  ApplyPaperChange(layout, chosen, kDpi);
   return layout;
 }
 
@@ -181,8 +181,7 @@ TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChose
   Choose(*dialog, Dlg::kPaperList, FindPaperMatching(dialog->Papers(), QPageSize(QPageSize::A4)));
   EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::A4);
   PageLayout onA4;
-  const ShownLengths centred =
-      ApplyPaperChange(onA4, dialog->PaperInUse().id, dialog->PaperInUse().WholeMm(), kDpi);
+  const ShownLengths centred = ApplyPaperChange(onA4, dialog->PaperInUse(), kDpi);
   EXPECT_EQ(dialog->Layout(), onA4);
   EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kInches).isChecked());
   ExpectEditsShow(*dialog, centred);

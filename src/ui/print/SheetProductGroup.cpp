@@ -228,7 +228,7 @@ bool SheetProductGroup::PopulatePaperSizes(int selection) {
 void SheetProductGroup::OnPaperChosen() {
   TAVOLO_CHECK_AS("PopulatePaperSizes(m_PaperSelection.GetCurSel())",
                   PopulatePaperSizes(paperList_->currentIndex()));
-  shown_ = ApplyPaperChange(choice_.layout, choice_.paper.id, choice_.paper.WholeMm(), dpi_);
+  shown_ = ApplyPaperChange(choice_.layout, choice_.paper, dpi_);
   SelectUnit(LengthUnit::kInches);
   Q_EMIT changed(choice_);
   ShowLengthsInEdits();
