@@ -49,6 +49,7 @@ PrintDialog::PrintDialog(const RasterImage* printImage, int dpi, PrinterChoice& 
   setWindowTitle(Tr("Print Preview"));
   product_ = new SheetProductGroup(dpi, printer_, prompts_, std::move(layoutsFolder), this);
   shop_ = new PrintShopGroup(job_.calibration, this);
+  shop_->OfferPdfX(printer_.IsPdf());
   bothSides_ = new BothSidesGroup(this);
   BuildControls();
   connect(product_, &SheetProductGroup::paperSettled, this, &PrintDialog::OnPaperSettled);
@@ -170,6 +171,7 @@ void PrintDialog::OnSheetProductChanged(const SheetProductChoice& choice) {
 
 void PrintDialog::OnPrintShopChanged(const PrintShopChoice& choice) {
   printAtCardSize_ = choice.printAtCardSize;
+  pdfx_ = choice.pdfx;
   job_.shop = choice.shop;
   job_.calibration = choice.calibration;
   RedrawPagePreview();
@@ -191,8 +193,9 @@ void PrintDialog::PrintCards(LaidOutCards cards, size_t count) {
 
 void PrintDialog::PaintCardsWith(LaidOutPainting painting) {
   job_.paintedCards = [this, painting = std::move(painting)](
-                          QPainter& painter, const QRectF& target, int sheet, int cell) {
-    painting(painter, target, sheet, cell, CardsPerSheet());
+                          QPainter& painter, const QRectF& target, int sheet, int cell,
+                          const CardPaintOptions& options) {
+    painting(painter, target, sheet, cell, CardsPerSheet(), options);
   };
 }
 
@@ -200,8 +203,9 @@ void PrintDialog::PrintBacks(BackImage backImage, LaidOutPainting painting) {
   backImage_ = std::move(backImage);
   backPrintImage_ = backImage_();
   backPainting_ = [this, painting = std::move(painting)](QPainter& painter, const QRectF& target,
-                                                         int sheet, int cell) {
-    painting(painter, target, sheet, cell, CardsPerSheet());
+                                                         int sheet, int cell,
+                                                         const CardPaintOptions& options) {
+    painting(painter, target, sheet, cell, CardsPerSheet(), options);
   };
   bothSides_->Offer();
   TakeBackChoice();
@@ -300,7 +304,7 @@ QString PrintDialog::AskPdfFile(const QString& title) {
 PrintOutcome PrintDialog::PrintToPdfFile() {
   const QString file = AskPdfFile(Tr("Print to PDF"));
   if (file.isEmpty()) return PrintCompletion::kCancelled;
-  return PrintSheetJobToPdf(this, printer_, file, job_);
+  return PrintSheetJobToPdf(this, printer_, file, job_, pdfx_);
 }
 
 void PrintDialog::RedrawPagePreview() {

@@ -70,6 +70,7 @@ class PrintDialog : public QDialog {
     kOffsetY = PrintShopGroup::kOffsetY,
     kScale = PrintShopGroup::kScale,
     kPrintCalibrationPage = PrintShopGroup::kPrintCalibrationPage,
+    kPdfX = PrintShopGroup::kPdfX,
     kBothSides = BothSidesGroup::kBothSides,
     kDuplexFlip = BothSidesGroup::kDuplexFlip,
   };
@@ -89,11 +90,13 @@ class PrintDialog : public QDialog {
   // Prints `count` cards from `cards` (one per record of a merge) instead of the card in every
   // cell: they fill as many sheets as the layout needs, so the copies box is disabled.
   void PrintCards(LaidOutCards cards, size_t count);
-  // Paints the card at (sheet, cell), as shapes and text, into the target rectangle.
-  using LaidOutPainting = std::function<void(QPainter& painter, const QRectF& target, int sheet,
-                                             int cell, int cardsPerSheet)>;
-  // A PDF in colour is painted with `painting` (text stays text); the preview, a printer and a
-  // PDF in grey keep the print images.
+  // Paints the card at (sheet, cell), as shapes and text, into the target rectangle as PaintCard
+  // does with `options`.
+  using LaidOutPainting =
+      std::function<void(QPainter& painter, const QRectF& target, int sheet, int cell,
+                         int cardsPerSheet, const CardPaintOptions& options)>;
+  // The preview, a printer and a PDF in colour are painted with `painting` (text stays text); a
+  // PDF in grey keeps the print images.
   void PaintCardsWith(LaidOutPainting painting);
   // The card has a back: "Both sides" is offered, and when it is checked each sheet is followed
   // by a page of backs mirrored for the chosen edge. `backImage` gives the back's print image as
@@ -162,6 +165,7 @@ class PrintDialog : public QDialog {
   SheetJob job_;
   size_t cardCount_ = 0;  // the cards of a merge; 0 when the card fills every cell
   bool printAtCardSize_ = false;
+  bool pdfx_ = false;
 
   SheetProductGroup* product_ = nullptr;
   PrintShopGroup* shop_ = nullptr;

@@ -49,11 +49,18 @@ PrintShopGroup::PrintShopGroup(const PrinterCalibration& calibration, QWidget* p
   bleed_->setToolTip(Tr("How far the card's edges are printed past the cut"));
   cropMarks_ = new QCheckBox(Tr("Crop mar&ks"), this);
   cropMarks_->setObjectName(ControlName(kCropMarks));
+  pdfx_ = new QCheckBox(Tr("PDF/X-&4"), this);
+  pdfx_->setObjectName(ControlName(kPdfX));
+  pdfx_->setToolTip(
+      Tr("The PDF is written as PDF/X-4, which a print shop's preflight checks: "
+         "the sRGB output intent, the page boxes, every font embedded"));
   grid->addWidget(MakeLabel(this, Tr("&Bleed:"), bleed_), 2, 0);
   grid->addWidget(bleed_, 2, 1);
-  grid->addWidget(cropMarks_, 2, 2, 1, 2);
+  grid->addWidget(cropMarks_, 2, 2);
+  grid->addWidget(pdfx_, 2, 3);
   connect(bleed_, &QDoubleSpinBox::valueChanged, this, told);
   connect(cropMarks_, &QCheckBox::toggled, this, told);
+  connect(pdfx_, &QCheckBox::toggled, this, told);
 
   offsetX_ = spin(kOffsetX, -kMaxCalibrationOffsetMm, kMaxCalibrationOffsetMm, 0.1,
                   QStringLiteral(" mm"), calibration.offsetXMm);
@@ -87,7 +94,12 @@ PrintShopGroup::PrintShopGroup(const PrinterCalibration& calibration, QWidget* p
 PrintShopChoice PrintShopGroup::Choice() const {
   return {printAtCardSize_->isChecked(),
           {bleed_->value(), cropMarks_->isChecked()},
-          Clamped({offsetX_->value(), offsetY_->value(), scale_->value()})};
+          Clamped({offsetX_->value(), offsetY_->value(), scale_->value()}),
+          pdfx_->isEnabled() && pdfx_->isChecked()};
+}
+
+void PrintShopGroup::OfferPdfX(bool offered) {
+  pdfx_->setEnabled(offered);
 }
 
 void PrintShopGroup::ShowState(const QString& fit, bool canTakeSheetSize, const QString& problem) {

@@ -90,12 +90,12 @@ SheetProductGroup::SheetProductGroup(int dpi, PrinterChoice& printer, Prompts& p
 
 void SheetProductGroup::Open() {
   SelectUnit(LengthUnit::kInches);
-  shown_ = ShowLengthsUntruncated(choice_.layout, dpi_);
+  shown_ = ShowLengthsRounded(choice_.layout, dpi_);
   ShowLengthsInEdits();
   TAVOLO_CHECK_AS("PopulatePaperSizes()", PopulatePaperSizes(-1));
   // The paper change above shows every length truncated, and an exact 3.54 × 2.05 in card lies
-  // just below that as floats; on opening the card's own lengths read as they are.
-  shown_ = ShowLengthsUntruncated(choice_.layout, dpi_);
+  // just below that as floats; on opening the lengths read rounded.
+  shown_ = ShowLengthsRounded(choice_.layout, dpi_);
   ShowLengthsInEdits();
 }
 

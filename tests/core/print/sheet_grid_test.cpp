@@ -144,12 +144,14 @@ TEST(LengthDisplay, ToDisplayRoundsToFloatThenTruncatesToTwoDecimals) {
   }
 }
 
-TEST(LengthDisplay, OpeningShowsInchesUntruncatedAndTheWidthSurvivesUnitSwitches) {
+TEST(LengthDisplay, OpeningShowsInchesRoundedAndTheWidthSurvivesUnitSwitches) {
   PageLayout layout;
-  const ShownLengths opening = ShowLengthsUntruncated(layout, 300);
+  const ShownLengths opening = ShowLengthsRounded(layout, 300);
   EXPECT_EQ(At(opening, LayoutLength::kCardWidth), 3.54f);
   EXPECT_EQ(DisplayText(At(opening, LayoutLength::kCardWidth)), "3.54");
   EXPECT_EQ(At(opening, LayoutLength::kLeftMargin), 0.75f);
+  layout.topMargin = 178.2f;  // 0.594 in
+  EXPECT_EQ(DisplayText(At(ShowLengthsRounded(layout, 300), LayoutLength::kTopMargin)), "0.59");
 
   // 3.54 in, then mm, then inches again: the layout is not touched by the unit switches.
   EXPECT_EQ(DisplayText(At(ShowLengths(layout, 300, LengthUnit::kMm), LayoutLength::kCardWidth)),
