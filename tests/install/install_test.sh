@@ -47,8 +47,10 @@ done
 
 # The validators, when installed.
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate --no-hints "$prefix/share/applications/$id.desktop" ||
-    fail "desktop-file-validate"
+  # Its hints count too: two main categories would list the program twice in menus.
+  validated=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) ||
+    fail "desktop-file-validate: $validated"
+  [ -z "$validated" ] || fail "desktop-file-validate: $validated"
 fi
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" ||
