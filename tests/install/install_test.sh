@@ -15,6 +15,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+source "$(dirname "$0")/../private_home.sh"
+private_home "$work/own-home"
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -77,7 +79,7 @@ chmod a+rx "$work"
 # A fresh home for a user who is not root (nobody, when the test runs as root).
 home=$work/home
 mkdir -p "$home"
-as_user=(env -i "HOME=$home" "PATH=/usr/bin:/bin" "LANG=C.UTF-8")
+as_user=(env -i "HOME=$home" "PATH=/usr/bin:/bin" "LANG=C.UTF-8" "CUPS_SERVER=$CUPS_SERVER")
 if [ "$(id -u)" -eq 0 ]; then
   chown 65534:65534 "$home"
   as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups "${as_user[@]}")
