@@ -2,7 +2,6 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/card/CardHistory.h"
-#include "core/card/CardState.h"
 #include "tests/core/ReportRecorder.h"
 
 namespace tavolo {
@@ -12,54 +11,6 @@ CardState Numbered(int n) {
   CardState s;
   s.dpi = n;
   return s;
-}
-
-TEST(CardState, BlankProjectResetsStylesAndGradientOnly) {
-  CardState s;
-  s.styles.fill({.size = "12",
-                 .face = "Georgia",
-                 .style = "Bold",
-                 .textColour = {1, 2, 3},
-                 .fillColour = {4, 5, 6},
-                 .frameMode = kFrameCardLong,
-                 .frameSize = 3,
-                 .reserved = 7,
-                 .opacity = 0.5f,
-                 .brightness = 0.7f});
-  std::tie(s.bgShift, s.gradScale, s.gradOrientation, s.backgroundColour, s.bgBrightness) =
-      std::tuple(0.4f, 0.5f, kGradRightToLeft, HslColour{1, 2, 3}, 0.2f);
-  std::tie(s.hueShift, s.layoutIndex, s.lines[0].line[0]) = std::tuple(0.3f, 6, "kept");
-  // Black text at brightness 0 on a white fill, no frame; no gradient, white, full brightness.
-  CardState expected = s;
-  expected.styles.fill(TextBoxStyle{.brightness = 0.0f});
-  std::tie(expected.bgShift, expected.gradScale, expected.gradOrientation,
-           expected.backgroundColour, expected.bgBrightness) =
-      std::tuple(0.0f, 0.0f, kGradTopToBottom, HslColour{0, 240, 240}, 1.0f);
-  ResetForBlankProject(s);
-  EXPECT_EQ(s, expected);
-}
-
-TEST(CardHistory, UndoRedoWalkThePushedStatesAndAPushAfterUndoDropsRedo) {
-  CardHistory h;
-  h.Clear();
-  EXPECT_FALSE(h.CanUndo());
-  h.Push(Numbered(1));
-  EXPECT_EQ(h.Current(), 0);
-  EXPECT_EQ(h.UndoCount(), 0);
-  EXPECT_FALSE(h.CanUndo());  // the first state cannot be undone
-  EXPECT_FALSE(h.CanRedo());
-  for (int i = 2; i <= 3; ++i) h.Push(Numbered(i));
-  EXPECT_EQ(h.StepBack().dpi, 2);
-  EXPECT_EQ(h.StepBack().dpi, 1);
-  EXPECT_FALSE(h.CanUndo());
-  EXPECT_EQ(h.StepForward().dpi, 2);
-  EXPECT_EQ(h.StepForward().dpi, 3);
-  EXPECT_FALSE(h.CanRedo());
-  h.StepBack();
-  EXPECT_TRUE(h.CanRedo());
-  h.Push(Numbered(9));
-  EXPECT_FALSE(h.CanRedo());
-  EXPECT_EQ(h.StepBack().dpi, 2);
 }
 
 TEST(CardHistory, RingCapsAt99UndoStepsAndWrapsBothWays) {
