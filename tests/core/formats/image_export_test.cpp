@@ -113,10 +113,12 @@ TEST(ExportFormats, FiltersAndExtensions) {
   EXPECT_EQ(FormatForExtension("webp"), std::nullopt);
   EXPECT_EQ(FormatForExtension("TIFF"), kFormatTiff);
   EXPECT_EQ(OfferedFormatForExtension("tiff"), std::nullopt);
-  // The chosen format's entry comes right after all pictures, whatever its place in the list;
-  // what is not offered is not listed.
+  // The chosen format's entry comes right after all pictures, whatever its place in the list,
+  // and only there; what is not offered is not listed.
   const std::string filter = PictureFileFilter(kFormatGif);
-  EXPECT_EQ(filter.find(";;" + FormatFileFilter(kFormatGif) + ";;"), filter.find(";;")) << filter;
+  const std::string gif = ";;" + FormatFileFilter(kFormatGif) + ";;";
+  EXPECT_EQ(filter.find(gif), filter.find(";;")) << filter;
+  EXPECT_EQ(filter.rfind(gif), filter.find(gif)) << filter;
   EXPECT_EQ(filter.find("tiff"), std::string::npos) << filter;
   EXPECT_EQ(ExportFormatOf(12345).format, kDefaultExportFormat);
 
