@@ -34,11 +34,11 @@ x11_start() {
   Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp 3>"$X11_DIR/display" \
     >"$X11_DIR/xvfb.log" 2>&1 &
   X11_PIDS+=($!)
-  x11_until 10 "the X server to start" test -s "$X11_DIR/display"
+  x11_until 30 "the X server to start" test -s "$X11_DIR/display"
   export DISPLAY=":$(cat "$X11_DIR/display")"
   openbox --sm-disable >"$X11_DIR/openbox.log" 2>&1 &
   X11_PIDS+=($!)
-  x11_until 10 "the window manager to start" xdotool get_desktop
+  x11_until 30 "the window manager to start" xdotool get_desktop
 }
 
 # x11_begin BIN_DIR [TOOL...]: how each end-to-end test starts: BIN set to the folder of tavolo
@@ -184,7 +184,7 @@ x11_closed() {
 # x11_main_window [TITLE]: waits for the main window (titled Tavolo unless TITLE, a pattern, says
 # otherwise) to have the focus and to be maximised; sets MAIN, WIDTH and HEIGHT.
 x11_main_window() {
-  MAIN=$(x11_window "${1:-Tavolo}" 30)
+  MAIN=$(x11_window "${1:-Tavolo}" 60)
   x11_focused "$MAIN" "the main window"
   x11_until 20 "the main window to be maximised" bash -c \
     "eval \"\$(xdotool getwindowgeometry --shell $MAIN)\"; [ \"\$WIDTH\" -ge 1200 ]"
