@@ -7,8 +7,8 @@
 
 #include <QPainter>
 
-#include "core/card/BackgroundProcessing.h"
 #include "core/print/SheetMarks.h"
+#include "core/render/BackgroundProcessing.h"
 
 namespace tavolo {
 

@@ -9,12 +9,12 @@
 #include <QRectF>
 #include <QSizeF>
 
-#include "core/card/CardPainter.h"
 #include "core/print/DuplexFlip.h"
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/print/PrinterCalibration.h"
 #include "core/print/SheetMarks.h"
+#include "core/render/CardVectorPainter.h"
 #include "core/storage/Outcome.h"
 
 class QPainter;

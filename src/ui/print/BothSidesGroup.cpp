@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 
 #include "core/base/Translation.h"
-#include "ui/base/DialogControls.h"
+#include "ui/base/DialogLabels.h"
 
 namespace tavolo {
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "core/base/Translation.h"
-#include "ui/base/DialogControls.h"
+#include "ui/base/DialogLabels.h"
 
 namespace tavolo {
 

@@ -20,7 +20,7 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
-#include "ui/base/DialogControls.h"
+#include "ui/base/DialogLabels.h"
 #include "ui/base/Prompts.h"
 #include "ui/print/PageLayoutNameDialog.h"
 #include "ui/print/PrinterChoice.h"

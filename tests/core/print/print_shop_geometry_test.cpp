@@ -9,14 +9,14 @@
 #include <QImage>
 #include <QPainter>
 
-#include "core/card/CardPainter.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/print/Bleed.h"
 #include "core/print/CardFit.h"
 #include "core/print/PrinterCalibration.h"
 #include "core/print/SheetMarks.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "core/render/CardVectorPainter.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -16,7 +16,7 @@
 #include "core/print/SheetRenderer.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -1,0 +1,27 @@
+// The pieces the option dialogs are built from, made alike in every dialog: the labels of
+// DialogLabels, the colour swatches, the sliders and the "Close" button.
+#pragma once
+
+#include <QString>
+
+#include "ui/base/DialogLabels.h"
+
+class QHBoxLayout;
+class QPushButton;
+class QWidget;
+
+namespace tavolo {
+
+class ColourLine;
+class Slider;
+
+// A row of colour swatches of a size that keeps every swatch easy to hit.
+ColourLine* MakeSwatches(QWidget* parent, int id);
+// A slider at least wide enough for fine steps.
+Slider* MakeSlider(QWidget* parent, int id);
+// The default button that ends the dialog with OK.
+QPushButton* MakeCloseButton(QWidget* parent, int id);
+// The button at the right end of a row.
+QHBoxLayout* CloseButtonRow(QPushButton* close);
+
+}  // namespace tavolo
