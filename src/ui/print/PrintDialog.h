@@ -41,6 +41,8 @@ class DraftCardPreview;
 class DraftPagePreview;
 class PrinterChoice;
 class Prompts;
+class SheetProductSearch;
+struct SheetProduct;
 
 class PrintDialog : public QDialog {
   Q_OBJECT
@@ -76,6 +78,7 @@ class PrintDialog : public QDialog {
     kPrintCalibrationPage = 1087,
     kBothSides = 1088,
     kDuplexFlip = 1089,  // the edge the sheet is turned over: long, short
+    kSheetSearch = 1090,  // the search for a sheet product by its maker, part number or size
   };
   static constexpr int kMaxCopies = 1000;
 
@@ -144,6 +147,9 @@ class PrintDialog : public QDialog {
   void OnEditChanged(LayoutLength which);
   void OnUsePredefined(bool checked);
   void OnLayoutChosen(int index);
+  void OnProductPicked(const SheetProduct& product);
+  // Takes the layout (a predefined one or a product's) with its unit and its paper.
+  void ApplyLayout(const PageLayout& layout);
   void OnSaveAsTemplate();
   void OnPrint();
   void OnUseSheetSize();
@@ -187,6 +193,7 @@ class PrintDialog : public QDialog {
 
   QCheckBox* usePredefined_ = nullptr;
   QComboBox* layoutList_ = nullptr;
+  SheetProductSearch* sheetSearch_ = nullptr;
   QComboBox* paperList_ = nullptr;
   QLabel* printerName_ = nullptr;
   std::array<QLineEdit*, kLayoutLengthCount> edits_{};
