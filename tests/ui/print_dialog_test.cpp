@@ -11,11 +11,13 @@
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTreeWidget>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/base/UserName.h"
 #include "core/bridge/ImageBridge.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
@@ -24,6 +26,7 @@
 #include "tests/ui/ModalDialogs.h"
 #include "tests/ui/ShownWindow.h"
 #include "ui/app/CommandIds.h"
+#include "ui/base/UserSettings.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/print/DraftCardPreview.h"
 #include "ui/print/DraftPagePreview.h"
@@ -32,9 +35,6 @@
 #include "ui/print/PrintJob.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/SheetProductSearch.h"
-#include "core/base/UserName.h"
-#include "core/print/SheetSearch.h"
-#include "ui/base/UserSettings.h"
 
 namespace tavolo {
 namespace {
@@ -281,6 +281,8 @@ TEST_F(PrintDialogTest, TheSheetSearchFiltersAsYouTypeAndPutsTheLastUsedFirst) {
   std::vector<QString> picked;
   {
     SheetProductSearch search(products, {});
+    search.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&search));
     QObject::connect(&search, &SheetProductSearch::productPicked,
                      [&picked](const SheetProduct& p) { picked.push_back(p.Main().part); });
     EXPECT_EQ(ListedParts(search), (std::vector<QString>{"C32011", "LP800", "5881"}));

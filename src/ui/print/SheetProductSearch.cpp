@@ -89,11 +89,9 @@ SheetProductSearch::SheetProductSearch(std::vector<SheetProduct> products,
 
 std::vector<const SheetProduct*> SheetProductSearch::Listed() const {
   std::vector<const SheetProduct*> listed;
-  for (int g = 0; g < list_->topLevelItemCount(); ++g) {
-    const QTreeWidgetItem* group = list_->topLevelItem(g);
-    for (int i = 0; i < group->childCount(); ++i) {
-      listed.push_back(&products_[group->child(i)->data(0, kProductRole).toULongLong()]);
-    }
+  for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+    const QVariant product = list_->topLevelItem(row)->data(0, kProductRole);
+    if (product.isValid()) listed.push_back(&products_[product.toULongLong()]);
   }
   return listed;
 }
@@ -101,9 +99,8 @@ std::vector<const SheetProduct*> SheetProductSearch::Listed() const {
 bool SheetProductSearch::eventFilter(QObject* watched, QEvent* event) {
   if (watched != field_ || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const int key = static_cast<QKeyEvent*>(event)->key();
-  QTreeWidgetItem* first = list_->topLevelItemCount() > 0 && list_->topLevelItem(0)->childCount() > 0
-                               ? list_->topLevelItem(0)->child(0)
-                               : nullptr;
+  // Below the first heading.
+  QTreeWidgetItem* first = list_->topLevelItem(1);
   if (key == Qt::Key_Down && first != nullptr) {
     list_->setFocus();
     list_->setCurrentItem(first);
@@ -123,6 +120,7 @@ void SheetProductSearch::Fill() {
       products_, field_->text(), recent_, PaperName(PaperCatalogue().front().pageSize));
   QFont bold = list_->font();
   bold.setBold(true);
+  // Headings and products are rows of one level: a disabled heading would disable its children.
   for (const SheetGroup& group : groups) {
     auto* heading = new QTreeWidgetItem(list_, QStringList{group.title});
     // Not enabled, so that the arrow keys pass over it; in the text's colour all the same.
@@ -135,12 +133,11 @@ void SheetProductSearch::Fill() {
       const SheetGeometry& g = product.geometry;
       const QString cards = g.columns > 0 ? Tr("%1 × %2").arg(g.columns).arg(g.rows) : QString();
       auto* item = new QTreeWidgetItem(
-          heading, QStringList{product.Main().maker + u' ' + product.Main().part,
-                               CardSizeText(product), cards});
+          list_, QStringList{product.Main().maker + u' ' + product.Main().part,
+                             CardSizeText(product), cards});
       item->setData(0, kProductRole, static_cast<qulonglong>(i));
       for (int column = 0; column < 3; ++column) item->setToolTip(column, Tooltip(product));
     }
-    heading->setExpanded(true);
   }
   if (groups.empty()) {
     note_->setText(Tr("No sheet product matches."));
