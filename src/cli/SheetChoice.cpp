@@ -45,8 +45,7 @@ PartLookup FindProduct(const char* command, const std::string& wanted, SheetChoi
 
 // The layout named on the command line: a file, a predefined layout by its name (with case,
 // else without), or a sheet product by its part number. Returns the exit code when there is none.
-std::optional<int> FindLayout(const char* command, const std::string& wanted,
-                              SheetChoice& choice) {
+std::optional<int> FindLayout(const char* command, const std::string& wanted, SheetChoice& choice) {
   PageLayout& layout = choice.layout;
   if (NamesAFile(wanted)) {
     Outcome<PageLayout> read = ReadPageLayoutFile(wanted);

@@ -151,10 +151,10 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheetAndStaysRoun
   const std::vector<size_t> clean = FindByPartNumber(catalogue.products, "Avery 5881");
   ASSERT_EQ(clean.size(), 1u);
   const PageLayout cleanEdge = LayoutOf(catalogue.products[clean.front()], kCardDpi);
-  cases.push_back({"by part number", "--layout 'Avery 5881'", cleanEdge,
-                   papers[FindPaperById(papers, cleanEdge.paper)],
-                   EdgeProject(static_cast<int>(cleanEdge.cardWidth),
-                               static_cast<int>(cleanEdge.cardHeight))});
+  cases.push_back(
+      {"by part number", "--layout 'Avery 5881'", cleanEdge,
+       papers[FindPaperById(papers, cleanEdge.paper)],
+       EdgeProject(static_cast<int>(cleanEdge.cardWidth), static_cast<int>(cleanEdge.cardHeight))});
   // A predefined layout by its name in another case; without --layout the cards are centred as
   // the print dialog centres them on a new paper.
   fs::copy(kBin / "abctmp", home_ / "abctmp");

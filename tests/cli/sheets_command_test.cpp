@@ -54,12 +54,17 @@ TEST_F(CliSheets, ListsShippedInstalledAndOwnProductsAsJson) {
   EXPECT_EQ(avery["name"], "Avery 8373 Business Cards (Letter)");
   EXPECT_EQ(avery["paper"], "Letter");
   EXPECT_EQ(avery["source"], "shipped");
-  EXPECT_TRUE(avery["partNumbers"].toArray().contains(
-      QJsonObject{{"maker", "Avery"}, {"part", "5881"}}));
-  const std::pair<const char*, double> figures[] = {
-      {"cardWidthMm", 88.9}, {"cardHeightMm", 50.8},       {"columns", 2},
-      {"rows", 4},           {"leftMm", 12.7},             {"topMm", 19.05},
-      {"horizontalPitchMm", 101.6}, {"verticalPitchMm", 63.5}, {"cornerRadiusMm", 0}};
+  EXPECT_TRUE(
+      avery["partNumbers"].toArray().contains(QJsonObject{{"maker", "Avery"}, {"part", "5881"}}));
+  const std::pair<const char*, double> figures[] = {{"cardWidthMm", 88.9},
+                                                    {"cardHeightMm", 50.8},
+                                                    {"columns", 2},
+                                                    {"rows", 4},
+                                                    {"leftMm", 12.7},
+                                                    {"topMm", 19.05},
+                                                    {"horizontalPitchMm", 101.6},
+                                                    {"verticalPitchMm", 63.5},
+                                                    {"cornerRadiusMm", 0}};
   for (const auto& [key, value] : figures) EXPECT_DOUBLE_EQ(avery[key].toDouble(), value) << key;
 
   EXPECT_EQ(json("acme z1")[0].toObject()["source"], "installed database");

@@ -16,10 +16,9 @@ namespace {
 
 void RequirePrintable(const tavolo::SheetProduct& product) {
   Require(!product.parts.empty());
-  const tavolo::SheetGrid grid =
-      tavolo::ComputeGrid(tavolo::LayoutOf(product),
-                          tavolo::PaperFromPageSize(product.paper).WholeMm(),
-                          tavolo::kSheetLayoutDpi);
+  const tavolo::SheetGrid grid = tavolo::ComputeGrid(
+      tavolo::LayoutOf(product), tavolo::PaperFromPageSize(product.paper).WholeMm(),
+      tavolo::kSheetLayoutDpi);
   Require(grid.Ok() && grid.columns == product.geometry.columns &&
           grid.rows == product.geometry.rows);
 }
@@ -33,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(database.errors.size() <= 1);
   for (const tavolo::SheetProduct& product : database.products) RequirePrintable(product);
 
-  const tavolo::Outcome<std::vector<tavolo::SheetProduct>> catalogue = tavolo::ParseSheetCatalogue(
-      std::string_view(reinterpret_cast<const char*>(data), size));
+  const tavolo::Outcome<std::vector<tavolo::SheetProduct>> catalogue =
+      tavolo::ParseSheetCatalogue(std::string_view(reinterpret_cast<const char*>(data), size));
   if (!catalogue) return 0;
   for (const tavolo::SheetProduct& product : catalogue.Value()) {
     if (tavolo::CheckSheetProduct(product)) RequirePrintable(product);

@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
         return Fail(file.string(), name + ": " + usable.Message());
       }
       if (const std::string length = NotShownAsWritten(product); !length.empty()) {
-        return Fail(file.string(), name + ": the " + length +
-                                       " cannot be shown as itself in the print dialog");
+        return Fail(file.string(),
+                    name + ": the " + length + " cannot be shown as itself in the print dialog");
       }
       for (const tavolo::PartNumber& part : product.parts) {
         const QString key =
@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
       const auto written = tavolo::SaveLayoutTemplate(layouts, tavolo::LayoutOf(product));
       if (!written) return Fail(file.string(), written.Message());
       std::printf("%s: %s, %d x %d cards of %s\n", name.c_str(),
-                  tavolo::PaperName(product.paper).toStdString().c_str(),
-                  product.geometry.columns, product.geometry.rows,
+                  tavolo::PaperName(product.paper).toStdString().c_str(), product.geometry.columns,
+                  product.geometry.rows,
                   tavolo::CardSizeText(product, QStringLiteral(" x ")).toStdString().c_str());
       ++products;
       partCount += static_cast<int>(product.parts.size());

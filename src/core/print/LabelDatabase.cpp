@@ -64,9 +64,9 @@ struct RawTemplate {
   std::optional<QSizeF> paperPt;  // the paper's size, for "Other"
   bool businessCard = false;
   int shapes = 0;
-  bool rectangle = false;  // the (first) shape is a rectangle
-  bool broken = false;     // a length or a count could not be read
-  bool inches = false;     // the card's width is given in inches
+  bool rectangle = false;                   // the (first) shape is a rectangle
+  bool broken = false;                      // a length or a count could not be read
+  bool inches = false;                      // the card's width is given in inches
   double width = 0, height = 0, round = 0;  // points
   std::vector<RawLayout> layouts;
 };
@@ -77,9 +77,9 @@ QString Key(const QString& brand, const QString& part) {
 
 std::optional<QPageSize> PaperOf(const RawTemplate& raw) {
   static constexpr std::pair<const char16_t*, QPageSize::PageSizeId> kPapers[] = {
-      {u"A4", QPageSize::A4},         {u"US-Letter", QPageSize::Letter},
+      {u"A4", QPageSize::A4},          {u"US-Letter", QPageSize::Letter},
       {u"US-Legal", QPageSize::Legal}, {u"A3", QPageSize::A3},
-      {u"A5", QPageSize::A5},         {u"A6", QPageSize::A6},
+      {u"A5", QPageSize::A5},          {u"A6", QPageSize::A6},
   };
   for (const auto& [name, id] : kPapers) {
     if (raw.paper == QStringView(name)) return QPageSize(id);
@@ -140,8 +140,7 @@ std::optional<SheetGeometry> GridOf(const std::vector<RawLayout>& layouts, int64
   xs = Distinct(std::move(xs));
   ys = Distinct(std::move(ys));
   if (xs.empty() || xs.size() > static_cast<size_t>(kMaxCardsAcross) ||
-      ys.size() > static_cast<size_t>(kMaxCardsAcross) || !EvenlySpaced(xs) ||
-      !EvenlySpaced(ys)) {
+      ys.size() > static_cast<size_t>(kMaxCardsAcross) || !EvenlySpaced(xs) || !EvenlySpaced(ys)) {
     return std::nullopt;
   }
   // A place given twice (a layout repeated) is one place; every place of the grid must be given.
@@ -266,7 +265,8 @@ std::string Collector::Parse(const QByteArray& bytes, std::vector<RawTemplate>& 
     }
     if (!current) continue;
     if (depth == 3 && element == u"Meta") {
-      if (attributes.value(QLatin1String("category")) == u"business-card") current->businessCard = true;
+      if (attributes.value(QLatin1String("category")) == u"business-card")
+        current->businessCard = true;
     } else if (depth == 3 && element.startsWith(u"Label-")) {
       if (++current->shapes == 1) {
         shapeDepth = depth;
@@ -391,9 +391,10 @@ LabelDatabaseListing ReadLabelDatabase(std::span<const std::filesystem::path> fo
       files.push_back(entry.path());
     }
     if (tooMany) {
-      listing.errors.push_back(TrMessage("The label database %1 holds more than %2 files; it is "
-                                         "skipped.",
-                                         PrintableName(folder.string()), kMaxLabelDatabaseFiles));
+      listing.errors.push_back(
+          TrMessage("The label database %1 holds more than %2 files; it is "
+                    "skipped.",
+                    PrintableName(folder.string()), kMaxLabelDatabaseFiles));
       continue;
     }
     std::ranges::sort(files);
@@ -405,9 +406,8 @@ LabelDatabaseListing ReadLabelDatabase(std::span<const std::filesystem::path> fo
                                            TranslatedMessage(bytes.Message())));
         continue;
       }
-      collector.Read(file.string(),
-                     QByteArray(reinterpret_cast<const char*>(bytes.Value().data()),
-                                static_cast<qsizetype>(bytes.Value().size())));
+      collector.Read(file.string(), QByteArray(reinterpret_cast<const char*>(bytes.Value().data()),
+                                               static_cast<qsizetype>(bytes.Value().size())));
     }
   }
   collector.Finish();

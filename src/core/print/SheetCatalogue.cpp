@@ -51,7 +51,7 @@ void MergeDatabaseProducts(std::vector<SheetProduct>& products,
     int best = -1;
     for (size_t i = 0; i < shipped; ++i) {
       if (!SameGeometry(products[i], found)) continue;
-      const int score = SharesPart(products[i], found)                      ? 2
+      const int score = SharesPart(products[i], found)                            ? 2
                         : SameMaker(products[i].Main().maker, found.Main().maker) ? 1
                                                                                   : 0;
       if (score > best) {

@@ -16,10 +16,10 @@
 namespace tavolo {
 
 struct SheetProductSources {
-  std::filesystem::path shipped;                  // the makers' files
-  std::vector<std::filesystem::path> databases;   // the label database's folders
-  DataFolder layouts;                             // the page layouts; the user's are products
-  QString userName;                               // the maker of the user's products
+  std::filesystem::path shipped;                 // the makers' files
+  std::vector<std::filesystem::path> databases;  // the label database's folders
+  DataFolder layouts;                            // the page layouts; the user's are products
+  QString userName;                              // the maker of the user's products
 };
 
 // This run's: the program's sheets folder, the system's label database, the abctmp folders and
@@ -37,8 +37,7 @@ SheetCatalogue LoadSheetCatalogue(const SheetProductSources& sources);
 // Adds the database's products to the shipped ones: a product of the geometry of a shipped one
 // adds its part numbers to it (to the one that shares a part number with it when several have
 // the geometry, else to one of its maker, else to the first); the others are appended.
-void MergeDatabaseProducts(std::vector<SheetProduct>& products,
-                           std::vector<SheetProduct> database);
+void MergeDatabaseProducts(std::vector<SheetProduct>& products, std::vector<SheetProduct> database);
 
 // The user's own products: the layouts that are not the page layout of a product of the
 // catalogue, each with its name for a part number under `userName`. The grid on the layout's

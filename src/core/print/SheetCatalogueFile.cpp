@@ -18,8 +18,8 @@ namespace tavolo {
 namespace {
 
 constexpr std::string_view kDefaultDescription = "Business Cards";
-constexpr std::string_view kProductKeys[] = {"product", "also",    "description", "paper",
-                                             "unit",    "card",    "margins",     "pitch",
+constexpr std::string_view kProductKeys[] = {"product", "also",   "description", "paper",
+                                             "unit",    "card",   "margins",     "pitch",
                                              "cards",   "corners"};
 constexpr std::string_view kRequiredKeys[] = {"paper", "unit", "card", "margins", "pitch", "cards"};
 
@@ -138,16 +138,16 @@ Outcome<SheetProduct> Finish(const PendingProduct& pending, const QString& maker
   const auto cards = Pair(at("cards"));
   if (!cards || cards->first != std::floor(cards->first) || cards->first > kMaxCardsAcross ||
       cards->second != std::floor(cards->second) || cards->second > kMaxCardsAcross) {
-    return AtLine(pending.line, TrMessage("\"cards\" needs two whole numbers, not \"%1\"",
-                                          at("cards")));
+    return AtLine(pending.line,
+                  TrMessage("\"cards\" needs two whole numbers, not \"%1\"", at("cards")));
   }
   g.columns = static_cast<int>(cards->first);
   g.rows = static_cast<int>(cards->second);
   if (const auto corners = v.find("corners"); corners != v.end()) {
     const std::optional<double> radius = Number(corners->second);
     if (!radius) {
-      return AtLine(pending.line, TrMessage("\"corners\" needs a number, not \"%1\"",
-                                            corners->second));
+      return AtLine(pending.line,
+                    TrMessage("\"corners\" needs a number, not \"%1\"", corners->second));
     }
     g.cornerRadius = *radius;
   }
@@ -179,7 +179,8 @@ Outcome<std::vector<SheetProduct>> ParseSheetCatalogue(std::string_view text) {
     const std::string_view line = Trim(whole.substr(0, CommentStart(whole)));
     if (line.empty()) continue;
     const size_t colon = line.find(':');
-    if (colon == std::string_view::npos) return AtLine(number, TrMessage("expected \"key: value\""));
+    if (colon == std::string_view::npos)
+      return AtLine(number, TrMessage("expected \"key: value\""));
     const std::string_view key = Trim(line.substr(0, colon));
     const std::string_view value = Trim(line.substr(colon + 1));
     if (value.empty()) return AtLine(number, TrMessage("\"%1\" has no value", key));

@@ -138,15 +138,15 @@ Outcome<> CheckSheetProduct(const SheetProduct& product) {
     return Failure{TrMessage("the columns and rows are not from 1 to %1", kMaxCardsAcross)};
   }
   if (!product.paper.isValid() || product.paper.windowsId() == 0) {
-    return Failure{TrMessage("the paper %1 has no Windows paper number",
-                             PaperName(product.paper))};
+    return Failure{TrMessage("the paper %1 has no Windows paper number", PaperName(product.paper))};
   }
   const Paper paper = PaperFromPageSize(product.paper);
   const SheetGrid grid = ComputeGrid(LayoutOf(product), paper.WholeMm(), kSheetLayoutDpi);
   if (!grid.Ok() || grid.columns != g.columns || grid.rows != g.rows) {
-    return Failure{TrMessage("the program lays out %1 × %2 cards on the paper, the product has "
-                             "%3 × %4",
-                             grid.columns, grid.rows, g.columns, g.rows)};
+    return Failure{
+        TrMessage("the program lays out %1 × %2 cards on the paper, the product has "
+                  "%3 × %4",
+                  grid.columns, grid.rows, g.columns, g.rows)};
   }
   const QSizeF paperMm = product.paper.size(QPageSize::Millimeter);
   const double right = Mm(g, g.left + (g.columns - 1) * g.across + g.cardWidth);

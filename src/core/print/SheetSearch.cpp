@@ -55,8 +55,8 @@ QStringList Words(const QString& text) {
   static const QRegularExpression size(QStringLiteral("(\\d)\\s*[xX]\\s*(\\d)"));
   joined.replace(size, QStringLiteral("\\1x\\2"));
   QStringList words;
-  for (const QString& word : joined.split(QRegularExpression(QStringLiteral("\\s+")),
-                                          Qt::SkipEmptyParts)) {
+  for (const QString& word :
+       joined.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
     const QString comparable = ComparablePart(word);
     if (!comparable.isEmpty()) words << comparable;
   }
@@ -89,8 +89,8 @@ std::vector<SheetGroup> SearchSheetProducts(const std::vector<SheetProduct>& pro
 
   SheetGroup recent{Tr("Last used"), {}};
   for (const QString& key : recentKeys) {
-    const auto used = std::ranges::find_if(
-        matching, [&](size_t i) { return ProductKey(products[i]) == key; });
+    const auto used =
+        std::ranges::find_if(matching, [&](size_t i) { return ProductKey(products[i]) == key; });
     if (used != matching.end()) {
       recent.products.push_back(*used);
       matching.erase(used);

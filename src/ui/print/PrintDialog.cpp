@@ -506,7 +506,9 @@ void PrintDialog::OnLayoutChosen(int index) {
 
 void PrintDialog::OnProductPicked(const SheetProduct& product) {
   const PageLayout layout = LayoutOf(product, job_.dpi);
-  if (usePredefined_->isChecked()) layoutList_->setCurrentIndex(FindPageLayout(predefined_, layout.name));
+  if (usePredefined_->isChecked()) {
+    layoutList_->setCurrentIndex(FindPageLayout(predefined_, layout.name));
+  }
   ApplyLayout(layout);
 }
 

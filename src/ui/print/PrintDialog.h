@@ -77,7 +77,7 @@ class PrintDialog : public QDialog {
     kScale = 1086,
     kPrintCalibrationPage = 1087,
     kBothSides = 1088,
-    kDuplexFlip = 1089,  // the edge the sheet is turned over: long, short
+    kDuplexFlip = 1089,   // the edge the sheet is turned over: long, short
     kSheetSearch = 1090,  // the search for a sheet product by its maker, part number or size
   };
   static constexpr int kMaxCopies = 1000;

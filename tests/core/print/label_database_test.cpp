@@ -43,10 +43,10 @@ std::string Parts(const SheetProduct& product) {
 TEST(LabelDatabase, ReadsRectangularBusinessCardsWithTheirEquivalents) {
   const std::string equivalents =
       "<Template brand=\"Acme\" part=\"B1\" equiv=\"A1\"/>"
-      "<Template brand=\"Acme\" part=\"B2\" equiv=\"B1\"/>"      // an equivalent of one
-      "<Template brand=\"Acme\" part=\"B3\" equiv=\"Z9\"/>"      // of nothing
-      "<Template brand=\"Acme\" part=\"B4\" equiv=\"B4\"/>"      // of itself
-      "<Template brand=\"Other\" part=\"B5\" equiv=\"A1\"/>";    // another maker's A1
+      "<Template brand=\"Acme\" part=\"B2\" equiv=\"B1\"/>"    // an equivalent of one
+      "<Template brand=\"Acme\" part=\"B3\" equiv=\"Z9\"/>"    // of nothing
+      "<Template brand=\"Acme\" part=\"B4\" equiv=\"B4\"/>"    // of itself
+      "<Template brand=\"Other\" part=\"B5\" equiv=\"A1\"/>";  // another maker's A1
   const LabelDatabaseFile files[] = {
       {"a.xml", File(equivalents + Card("A1", kRectangle))},
       // Without the namespace, the equivalent in another file than its product.
@@ -68,9 +68,13 @@ TEST(LabelDatabase, ReadsRectangularBusinessCardsWithTheirEquivalents) {
   EXPECT_EQ(mm.description, "Business Cards");
   const SheetGeometry& g = mm.geometry;
   EXPECT_EQ(g.unit, LengthUnit::kMm);
-  for (const auto& [got, expected] : {std::pair{g.cardWidth, 85.0}, {g.cardHeight, 54.0},
-                                      {g.left, 15.0}, {g.top, 13.5}, {g.across, 95.0},
-                                      {g.down, 54.0}, {g.cornerRadius, 3.0}}) {
+  for (const auto& [got, expected] : {std::pair{g.cardWidth, 85.0},
+                                      {g.cardHeight, 54.0},
+                                      {g.left, 15.0},
+                                      {g.top, 13.5},
+                                      {g.across, 95.0},
+                                      {g.down, 54.0},
+                                      {g.cornerRadius, 3.0}}) {
     EXPECT_NEAR(got, expected, 1e-9);
   }
   EXPECT_EQ(std::pair(g.columns, g.rows), std::pair(2, 5));
@@ -152,10 +156,9 @@ TEST(SheetCatalogue, MergesTheDatabaseIntoShippedProductsOfTheSameGeometry) {
     p.geometry = {LengthUnit::kMm, 85, 54, left, 13.5, 95, 54, 2, 5, 0};
     return p;
   };
-  std::vector<SheetProduct> products = {product("Avery", "C32011", 15),
-                                        product("Geha", "P70", 15)};
-  MergeDatabaseProducts(products, {product("Geha", "P 71", 15.05),     // Geha's
-                                   product("Avery", "c32011", 15),     // already there
+  std::vector<SheetProduct> products = {product("Avery", "C32011", 15), product("Geha", "P70", 15)};
+  MergeDatabaseProducts(products, {product("Geha", "P 71", 15.05),      // Geha's
+                                   product("Avery", "c32011", 15),      // already there
                                    product("DECAdry", "OCC-3342", 15),  // the first's
                                    product("Far", "F1", 16)});
   ASSERT_EQ(products.size(), 3u);

@@ -236,7 +236,8 @@ TEST(ShippedLayouts, AreTheProductsFiguresAndFitTheirPaper) {
   };
   const PageLayoutListing listing = ReadPageLayouts(kLayouts);
   ASSERT_TRUE(listing.errors.empty()) << listing.errors.front();
-  ASSERT_EQ(listing.layouts.size(), ReadSheetCatalogue(kLayouts.parent_path() / "sheets").products.size());
+  ASSERT_EQ(listing.layouts.size(),
+            ReadSheetCatalogue(kLayouts.parent_path() / "sheets").products.size());
 
   const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
   for (const auto& [name, id, unit, shown, columns, rows] : products) {

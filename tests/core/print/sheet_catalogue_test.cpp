@@ -35,8 +35,9 @@ TEST(SheetCatalogueFile, ReadsAMakersProductsOrSaysWhichLineIsWrong) {
   ASSERT_TRUE(read.Ok()) << read.Message();
   ASSERT_EQ(read.Value().size(), 2u);
   const SheetProduct& letter = read.Value()[0];
-  EXPECT_EQ(letter.parts, (std::vector<PartNumber>{{"Avery", "5371"}, {"Avery", "5376"},
-                                                   {"Avery", "5377"}, {"Avery", "BC#11"}}));
+  EXPECT_EQ(letter.parts,
+            (std::vector<PartNumber>{
+                {"Avery", "5371"}, {"Avery", "5376"}, {"Avery", "5377"}, {"Avery", "BC#11"}}));
   EXPECT_EQ(letter.description, "Business Cards");
   EXPECT_EQ(ProductName(letter), "Avery 5371 Business Cards (Letter)");
   EXPECT_EQ(letter.geometry, (SheetGeometry{LengthUnit::kInches, 3.5, 2, 0.75, 0.5, 3.5, 2, 2, 5}));
@@ -65,9 +66,8 @@ TEST(SheetCatalogueFile, ReadsAMakersProductsOrSaysWhichLineIsWrong) {
 }
 
 // The makers' published figures: paper, unit, card, first card, pitch, columns and rows.
-using Published =
-    std::tuple<const char*, const char*, const char*, double, double, double, double, double,
-               double, int, int>;
+using Published = std::tuple<const char*, const char*, const char*, double, double, double, double,
+                             double, double, int, int>;
 constexpr Published kPublished[] = {
     {"A-One 51002", "A4", "mm", 91, 55, 14, 11, 91, 55, 2, 5},
     {"APLI 02793", "A4", "mm", 90, 50.8, 15, 22, 90, 50.8, 2, 5},
@@ -123,10 +123,10 @@ TEST(ShippedSheets, AreTheMakersPublishedFigures) {
     ASSERT_EQ(found.size(), 1u) << name;
     const SheetProduct& p = shipped.products[found.front()];
     EXPECT_EQ(PaperName(p.paper), paper) << name;
-    EXPECT_EQ(p.geometry, (SheetGeometry{std::string_view(unit) == "in" ? LengthUnit::kInches
-                                                                         : LengthUnit::kMm,
-                                         w, h, left, top, across, down, columns, rows,
-                                         p.geometry.cornerRadius}))
+    EXPECT_EQ(
+        p.geometry,
+        (SheetGeometry{std::string_view(unit) == "in" ? LengthUnit::kInches : LengthUnit::kMm, w, h,
+                       left, top, across, down, columns, rows, p.geometry.cornerRadius}))
         << name;
   }
 }
@@ -148,8 +148,8 @@ std::set<std::pair<std::string, std::string>> DatabaseBusinessCards(const fs::pa
       std::smatch target;
       if (std::regex_search(rest, target, equiv)) {
         equivalents.emplace_back((*it)[1], (*it)[2], target[1]);
-      } else if (all.substr(it->position(), all.find("</Template>", it->position()) -
-                                                it->position())
+      } else if (all.substr(it->position(),
+                            all.find("</Template>", it->position()) - it->position())
                      .find("\"business-card\"") != std::string::npos) {
         cards.emplace((*it)[1], (*it)[2]);
       }
@@ -210,10 +210,12 @@ TEST(SheetSearch, FindsByMakerPartNumberAndSizeGroupedByPaperTheLastUsedFirst) {
   };
   products[1].parts.push_back({"Avery", "5881"});
   const std::tuple<const char*, std::vector<size_t>> searches[] = {
-      {"", {0, 1, 2, 3}},        {"5881", {1}},         {"avery 5371", {1}},
-      {"sigel lp800", {0}},      {"85 x 54", {2, 3}},   {"54×85", {2, 3}},
-      {"3.5x2", {1}},            {"88.9 x 50.8", {1}},  {"letter", {1}},
-      {"business avery", {1, 2, 3}}, {"napkin", {}},
+      {"", {0, 1, 2, 3}},  {"5881", {1}},
+      {"avery 5371", {1}}, {"sigel lp800", {0}},
+      {"85 x 54", {2, 3}}, {"54×85", {2, 3}},
+      {"3.5x2", {1}},      {"88.9 x 50.8", {1}},
+      {"letter", {1}},     {"business avery", {1, 2, 3}},
+      {"napkin", {}},
   };
   for (const auto& [text, expected] : searches) {
     std::vector<size_t> found;
