@@ -171,7 +171,7 @@ class Collector {
  private:
   // Why the file is no database file; empty when it was read, or when it is some other XML file
   // of the folder (the paper sizes, the categories), which is left alone.
-  std::string Parse(const QByteArray& bytes, std::vector<RawTemplate>& found, bool& templates);
+  std::string Parse(const QByteArray& bytes, std::vector<RawTemplate>& found);
   std::optional<SheetProduct> ProductOf(const RawTemplate& raw);
 
   LabelDatabaseListing& listing_;
@@ -182,8 +182,7 @@ class Collector {
 
 void Collector::Read(const std::string& name, const QByteArray& bytes) {
   std::vector<RawTemplate> found;
-  bool templates = false;
-  const std::string why = Parse(bytes, found, templates);
+  const std::string why = Parse(bytes, found);
   if (!why.empty()) {
     listing_.errors.push_back(
         TrMessage("The label database file %1 is skipped: %2.", PrintableName(name), why));
@@ -199,8 +198,7 @@ void Collector::Read(const std::string& name, const QByteArray& bytes) {
   std::ranges::move(found, std::back_inserter(templates_));
 }
 
-std::string Collector::Parse(const QByteArray& bytes, std::vector<RawTemplate>& found,
-                             bool& templates) {
+std::string Collector::Parse(const QByteArray& bytes, std::vector<RawTemplate>& found) {
   QXmlStreamReader xml(bytes);
   int depth = 0;
   int elements = 0;
@@ -239,8 +237,7 @@ std::string Collector::Parse(const QByteArray& bytes, std::vector<RawTemplate>& 
       return read->inches;
     };
     if (depth == 1) {
-      templates = element == u"Glabels-templates";
-      if (!templates) return {};
+      if (element != u"Glabels-templates") return {};
       continue;
     }
     if (depth == 2) {
