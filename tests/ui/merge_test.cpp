@@ -8,9 +8,9 @@
 
 #include "tests/ui/DialogFixture.h"
 #include "tests/ui/WidgetTest.h"
+#include "ui/app/MergeBrowserDialog.h"
+#include "ui/app/MergeWorkflow.h"
 #include "ui/dialogs/ExportDialog.h"
-#include "ui/dialogs/MergeBrowserDialog.h"
-#include "ui/dialogs/MergeCommand.h"
 #include "ui/dialogs/MergeMappingDialog.h"
 #include "ui/print/PrintDialog.h"
 #include "ui/print/PrinterChoice.h"

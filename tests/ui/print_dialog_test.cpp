@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "core/base/UserName.h"
-#include "core/bridge/ImageBridge.h"
+#include "core/pictures/ImageBridge.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
 #include "tests/cli/CliRun.h"
