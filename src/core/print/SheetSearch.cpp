@@ -26,9 +26,11 @@ const char* UnitSymbol(LengthUnit unit) {
 }
 
 // A length with at most two decimals and none that are zero: "3.5", "85", "50.8".
-QString Figure(double length) {
-  return QString::number(std::round(length * 100) / 100, 'f', 2)
-      .remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+QString Figure(double length, const QLocale& locale = QLocale::c()) {
+  QString text = locale.toString(std::round(length * 100) / 100, 'f', 2);
+  while (text.endsWith(u'0')) text.chop(1);
+  if (text.endsWith(locale.decimalPoint())) text.chop(locale.decimalPoint().size());
+  return text;
 }
 
 // Everything a word of the search may be found in, letters and digits only, "|" between.
@@ -125,9 +127,9 @@ std::vector<SheetGroup> SearchSheetProducts(const std::vector<SheetProduct>& pro
   return groups;
 }
 
-QString CardSizeText(const SheetProduct& product, const QString& times) {
+QString CardSizeText(const SheetProduct& product, const QString& times, const QLocale& locale) {
   const SheetGeometry& g = product.geometry;
-  return Figure(g.cardWidth) + times + Figure(g.cardHeight) + u' ' +
+  return Figure(g.cardWidth, locale) + times + Figure(g.cardHeight, locale) + u' ' +
          QString::fromLatin1(UnitSymbol(g.unit));
 }
 

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -30,8 +31,10 @@ std::vector<SheetGroup> SearchSheetProducts(const std::vector<SheetProduct>& pro
                                             const QString& text, const QStringList& recentKeys,
                                             const QString& firstPaper);
 
-// The card's size in the product's unit: "3.5 × 2 in", "85 × 54 mm"; `times` stands between.
-QString CardSizeText(const SheetProduct& product, const QString& times = QStringLiteral(" × "));
+// The card's size in the product's unit: "3.5 × 2 in", "85 × 54 mm"; `times` stands between, the
+// numbers as `locale` writes them.
+QString CardSizeText(const SheetProduct& product, const QString& times = QStringLiteral(" × "),
+                     const QLocale& locale = QLocale::c());
 
 // The part numbers after the product's own, as "5376, 5377, Geha P70" (the maker is named where
 // it is not the product's).

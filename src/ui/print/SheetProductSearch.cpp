@@ -133,9 +133,9 @@ void SheetProductSearch::Fill() {
       const SheetProduct& product = products_[i];
       const SheetGeometry& g = product.geometry;
       const QString cards = g.columns > 0 ? Tr("%1 × %2").arg(g.columns).arg(g.rows) : QString();
-      auto* item =
-          new QTreeWidgetItem(list_, QStringList{product.Main().maker + u' ' + product.Main().part,
-                                                 CardSizeText(product), cards});
+      auto* item = new QTreeWidgetItem(
+          list_, QStringList{product.Main().maker + u' ' + product.Main().part,
+                             CardSizeText(product, QStringLiteral(" × "), locale()), cards});
       item->setData(0, kProductRole, static_cast<qulonglong>(i));
       for (int column = 0; column < 3; ++column) item->setToolTip(column, Tooltip(product));
     }
