@@ -19,7 +19,7 @@ x11_skip_library
 # Card Properties: up from the top of the Edit menu, past "Show Front", "Back side" and
 # "Contact Details" (a card without a back leaves "Show Back" off).
 xdotool key alt+e Up Up Up Up Return
-x11_window "Card properties" 10 >/dev/null
+x11_dialog "Card properties" >/dev/null
 xdotool key alt+w ctrl+a
 xdotool type 1050
 xdotool key alt+h ctrl+a
@@ -28,7 +28,7 @@ xdotool key Return
 x11_closed "Card properties"
 
 xdotool key ctrl+p
-x11_window "Print Preview" 10 >/dev/null
+x11_dialog "Print Preview" >/dev/null
 xdotool key alt+d
 xdotool type --delay 20 5881
 xdotool key Return
@@ -92,6 +92,7 @@ print(f"PASS: {p['columns'] * p['rows']} cards at the places of {p['name']}")
 EOF
 # The card's new size is not saved: "No" to the question.
 xdotool key alt+F4
-x11_window Tavolo 10 "$MAIN" >/dev/null
+question=$(x11_window Tavolo 20 "$MAIN")
+x11_focused "$question" "the question"
 xdotool key alt+n
 x11_gone "$TAVOLO_PID" 10
