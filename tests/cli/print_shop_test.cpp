@@ -243,7 +243,7 @@ TEST_F(CliPrintShop, PdfXAndCmykPassPreflightChecks) {
     EXPECT_EQ(pictures.find(" rgb "), std::string::npos) << pictures;
   }
   // A profile that is no CMYK profile, or no file, is refused before anything is written.
-  for (const std::string profile :
+  for (const std::string& profile :
        {std::string("/usr/share/color/icc/sRGB.icc"), Scratch("missing.icc")}) {
     const test::ShellOutcome refused =
         Run("pdf '" + project + "' -o " + Scratch("no.pdf") + " --cmyk " + profile);

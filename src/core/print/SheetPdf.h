@@ -24,9 +24,9 @@ struct PdfOptions {
   bool pdfx = false;
   // The ink every colour and picture is turned into; the cards are then painted flattened, and
   // the file is PDF/X-4 with the profile as its output intent.
-  std::optional<CmykProfile> cmyk;
+  std::optional<CmykProfile> cmyk{};
   // Every page's boxes; without them, each page is a sheet of the job's paper.
-  std::optional<PdfPageBoxes> boxes;
+  std::optional<PdfPageBoxes> boxes{};
 };
 
 // Paints the job's sheets (PrintSheets) into a PDF on disk beside `path` (a file without a name,

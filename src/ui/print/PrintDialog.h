@@ -1,9 +1,10 @@
 // "Print Preview": how the cards lie on a sheet, and printing them. The user picks the paper of
-// the current printer, sets the card size, the pitches and the margins in inches, cm or mm, or
-// takes a predefined page layout from the abctmp folder, stores the layout as a new one ("Save As
-// Template"), and prints a number of sheets. The card preview shows the print image; the page
-// preview shows the sheet as the layout places the cards on it. Every opening starts from the
-// default layout, inches, one copy and the printer's current paper. Below the lengths, the print
+// the current printer, sets the card size, the pitches and the margins in inches, cm or mm, finds
+// a sheet product by the part number on its box, or takes a predefined page layout from the abctmp
+// folder, stores the layout as a new one ("Save As Template"), and prints a number of sheets. The
+// card preview shows the print image; the page preview shows the sheet as the layout places the
+// cards on it. Every opening starts from the default layout, inches, one copy and the printer's
+// current paper. Below the lengths, the print
 // shop's options (how a card of another size than the layout's fits, bleed, crop marks) and the
 // printer's calibration, kept per printer in the user's settings; for a card with a back, "Both
 // sides" and the edge the sheet is turned over.
@@ -73,6 +74,7 @@ class PrintDialog : public QDialog {
     kPdfX = PrintShopGroup::kPdfX,
     kBothSides = BothSidesGroup::kBothSides,
     kDuplexFlip = BothSidesGroup::kDuplexFlip,
+    kSheetSearch = SheetProductGroup::kSheetSearch,
   };
   static constexpr int kMaxCopies = 1000;
 

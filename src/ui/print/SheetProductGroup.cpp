@@ -20,10 +20,12 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
+#include "core/print/SheetCatalogue.h"
 #include "ui/base/DialogLabels.h"
 #include "ui/base/Prompts.h"
 #include "ui/print/PageLayoutNameDialog.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/print/SheetProductSearch.h"
 
 namespace tavolo {
 
@@ -117,19 +119,30 @@ QWidget* SheetProductGroup::BuildLayoutBox() {
   auto* printerName = new QLabel(printer_.Description(), group);
   printerName->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+  SheetProductSources sources = InstalledSheetProductSources();
+  sources.layouts = layoutsFolder_;
+  const SheetCatalogue catalogue = LoadSheetCatalogue(sources);
+  sheetSearch_ = new SheetProductSearch(catalogue.products, catalogue.errors, group);
+  sheetSearch_->setObjectName(ControlName(kSheetSearch));
+
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(Tr("Printer:"), group), 0, 0);
   grid->addWidget(printerName, 0, 1);
-  grid->addWidget(usePredefined_, 1, 0, 1, 2);
-  grid->addWidget(MakeLabel(group, Tr("L&ayout:"), layoutList_), 2, 0);
-  grid->addWidget(layoutList_, 2, 1);
-  grid->addWidget(MakeLabel(group, Tr("Pape&r:"), paperList_), 3, 0);
-  grid->addWidget(paperList_, 3, 1);
+  grid->addWidget(MakeLabel(group, Tr("Fin&d sheet:"), sheetSearch_->Field()), 1, 0,
+                  Qt::AlignTop | Qt::AlignLeft);
+  grid->addWidget(sheetSearch_, 1, 1);
+  grid->addWidget(usePredefined_, 2, 0, 1, 2);
+  grid->addWidget(MakeLabel(group, Tr("L&ayout:"), layoutList_), 3, 0);
+  grid->addWidget(layoutList_, 3, 1);
+  grid->addWidget(MakeLabel(group, Tr("Pape&r:"), paperList_), 4, 0);
+  grid->addWidget(paperList_, 4, 1);
   grid->setColumnStretch(1, 1);
 
   connect(usePredefined_, &QCheckBox::clicked, this, &SheetProductGroup::OnUsePredefined);
   connect(layoutList_, &QComboBox::activated, this, &SheetProductGroup::OnLayoutChosen);
   connect(paperList_, &QComboBox::activated, this, &SheetProductGroup::OnPaperChosen);
+  connect(sheetSearch_, &SheetProductSearch::productPicked, this,
+          &SheetProductGroup::OnProductPicked);
   return group;
 }
 
@@ -295,7 +308,19 @@ void SheetProductGroup::OnLayoutChosen(int index) {
   const int n = index;
   TAVOLO_CHECK_AS("n != -1", n != -1);
   if (n < 0 || n >= static_cast<int>(predefined_.size())) return;
-  choice_.layout = predefined_[static_cast<size_t>(n)];
+  ApplyLayout(predefined_[static_cast<size_t>(n)]);
+}
+
+void SheetProductGroup::OnProductPicked(const SheetProduct& product) {
+  const PageLayout layout = LayoutOf(product, dpi_);
+  if (usePredefined_->isChecked()) {
+    layoutList_->setCurrentIndex(FindPageLayout(predefined_, layout.name));
+  }
+  ApplyLayout(layout);
+}
+
+void SheetProductGroup::ApplyLayout(const PageLayout& layout) {
+  choice_.layout = layout;
   const int paper = FindPaperById(papers_, choice_.layout.paper);
   const LengthUnit unit = LengthUnitFromStored(choice_.layout.unit);
   SelectUnit(unit);

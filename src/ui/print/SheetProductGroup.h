@@ -1,6 +1,7 @@
-// The print dialog's sheet and lengths: the printer's papers, the predefined page layouts from the
-// abctmp folder, the card size, pitches and margins in inches, cm or mm, and "Save As Template".
-// It keeps the layout and the paper in use and tells the dialog each time they change.
+// The print dialog's sheet and lengths: the printer's papers, the search for a sheet product by
+// the part number on its box, the predefined page layouts from the abctmp folder, the card size,
+// pitches and margins in inches, cm or mm, and "Save As Template". It keeps the layout and the
+// paper in use and tells the dialog each time they change.
 #pragma once
 
 #include <array>
@@ -25,6 +26,8 @@ namespace tavolo {
 
 class PrinterChoice;
 class Prompts;
+class SheetProductSearch;
+struct SheetProduct;
 
 // What the group has chosen: the paper the sheet is printed on (while the paper list shows no
 // selection, the one selected before) and the layout of the cards on it.
@@ -52,6 +55,7 @@ class SheetProductGroup : public QWidget {
     kTopMargin = 1072,
     kCardWidth = 1073,
     kCardHeight = 1074,
+    kSheetSearch = 1090,  // the search for a sheet product by its maker, part number or size
   };
 
   // `dpi` is the card's resolution, in which the layout's lengths are print pixels.
@@ -92,6 +96,9 @@ class SheetProductGroup : public QWidget {
   void OnEditChanged(LayoutLength which);
   void OnUsePredefined(bool checked);
   void OnLayoutChosen(int index);
+  void OnProductPicked(const SheetProduct& product);
+  // Takes the layout (a predefined one or a product's) with its unit and its paper.
+  void ApplyLayout(const PageLayout& layout);
   void OnSaveAsTemplate();
 
   void SelectUnit(LengthUnit unit);
@@ -113,6 +120,7 @@ class SheetProductGroup : public QWidget {
 
   QCheckBox* usePredefined_ = nullptr;
   QComboBox* layoutList_ = nullptr;
+  SheetProductSearch* sheetSearch_ = nullptr;
   QComboBox* paperList_ = nullptr;
   std::array<QLineEdit*, kLayoutLengthCount> edits_{};
   QButtonGroup* units_ = nullptr;
