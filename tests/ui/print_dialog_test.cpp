@@ -174,9 +174,17 @@ class PrintDialogTest : public ControlTest {
 
 // The dialog opens on the printer's paper, the cards centred on it as the engine centres them,
 // and shows the lengths rounded (truncating 3.54 in as a float would show 3.53); another
-// paper, chosen while the lengths show in mm, is centred anew and shown in inches.
+// paper, chosen while the lengths show in mm, is centred anew and shown in inches. The groups'
+// controls share the dialog's ids: none is given twice.
 TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChosen) {
   const auto dialog = Open(QPageSize(QPageSize::Letter));
+  QStringList ids;
+  for (const QWidget* widget : dialog->findChildren<QWidget*>()) {
+    bool numeric = false;
+    widget->objectName().toInt(&numeric);
+    if (numeric) ids << widget->objectName();
+  }
+  EXPECT_EQ(ids.removeDuplicates(), 0) << ids.join(QLatin1Char(' ')).toStdString();
   EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::Letter);
   EXPECT_EQ(dialog->Layout(), CentredOn("Letter"));
   const ShownLengths opening = ShowLengthsRounded(CentredOn("Letter"), kDpi);

@@ -36,7 +36,7 @@ class PrintShopGroup : public QGroupBox {
     kOffsetY = 1085,
     kScale = 1086,
     kPrintCalibrationPage = 1087,
-    kPdfX = 1090,
+    kPdfX = 1091,
   };
 
   // Starts with no bleed, no crop marks and the printer's `calibration`.
