@@ -668,121 +668,6 @@ Befehle:
       <translation>tavolo-cli: unbekannter Befehl „%1“ (siehe --help)</translation>
     </message>
     <message>
-      <location filename="../src/core/bridge/BoundedPicture.cpp" />
-      <source>Crop: the rectangle is empty</source>
-      <translation>Crop: das Rechteck ist leer</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/ImageBridge.cpp" />
-      <source>ToRasterImage: not a 32-bit picture</source>
-      <translation>ToRasterImage: kein 32-Bit-Bild</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing has no size that can be drawn</source>
-      <translation>die Zeichnung hat keine Größe, in der sie gezeichnet werden kann</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is too large for a card</source>
-      <translation>die Zeichnung ist zu groß für eine Karte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgRaster.cpp" />
-      <source>the drawing is too complex to be drawn in reasonable time</source>
-      <translation>die Zeichnung ist zu aufwendig, um in angemessener Zeit gezeichnet zu werden</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgRaster.cpp" />
-      <source>not enough memory for the drawing</source>
-      <translation>nicht genug Speicher für die Zeichnung</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing refers to %1, outside the file, which is not followed</source>
-      <translation>die Zeichnung verweist auf %1 außerhalb der Datei; dem Verweis wird nicht gefolgt</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing holds a picture that cannot be read: %1</source>
-      <translation>die Zeichnung enthält ein Bild, das nicht gelesen werden kann: %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>its reference holds no data</source>
-      <translation>sein Verweis enthält keine Daten</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>its base64 data is damaged</source>
-      <translation>seine Base64-Daten sind beschädigt</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing holds drawings nested more than %1 deep</source>
-      <translation>die Zeichnung enthält Zeichnungen, die mehr als %1 Ebenen tief verschachtelt sind</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing's pictures hold more than %1 pixels in all</source>
-      <translation>die Bilder der Zeichnung haben zusammen mehr als %1 Pixel</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing holds a compressed drawing, which is not read</source>
-      <translation>die Zeichnung enthält eine komprimierte Zeichnung, die nicht gelesen wird</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing nests its elements more than %1 deep</source>
-      <translation>die Zeichnung verschachtelt ihre Elemente mehr als %1 Ebenen tief</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing draws an element inside itself</source>
-      <translation>die Zeichnung zeichnet ein Element in sich selbst</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing draws more than %1 elements</source>
-      <translation>die Zeichnung zeichnet mehr als %1 Elemente</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing holds more than %1 characters of text</source>
-      <translation>die Zeichnung enthält mehr als %1 Zeichen Text</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing declares entities, which are not read</source>
-      <translation>die Zeichnung deklariert Entitäten, die nicht gelesen werden</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing refers to an entity, which is not read</source>
-      <translation>die Zeichnung verweist auf eine Entität, die nicht gelesen wird</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>a gradient in the drawing has more than %1 stops</source>
-      <translation>ein Verlauf der Zeichnung hat mehr als %1 Farbstopps</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing's gradients have more than %1 stops</source>
-      <translation>die Verläufe der Zeichnung haben mehr als %1 Farbstopps</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing is not well-formed SVG: %1</source>
-      <translation>die Zeichnung ist kein wohlgeformtes SVG: %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing has too many style rules (%1) for its %2 elements</source>
-      <translation>die Zeichnung hat zu viele Stilregeln (%1) für ihre %2 Elemente</translation>
-    </message>
-    <message>
       <location filename="../src/core/card/BackgroundTable.cpp" />
       <source>its bytes could not be read from the library file</source>
       <translation>seine Daten konnten nicht aus der Bibliotheksdatei gelesen werden</translation>
@@ -796,46 +681,6 @@ Befehle:
       <location filename="../src/core/card/CardLimits.cpp" />
       <source>the card is %1 x %2 pixels; a card needs at least 1 pixel a side</source>
       <translation>die Karte ist %1 x %2 Pixel groß; eine Karte braucht mindestens 1 Pixel je Seite</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>Please enter a number.</source>
-      <translation>Bitte geben Sie eine Zahl ein.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte muss mindestens ein Pixel breit und ein Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte darf höchstens 10000 Pixel breit und 10000 Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte darf höchstens 64 Megapixel haben; diese Größe ist %1 × %2 Pixel.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
-      <translation>Die Auflösung muss zwischen 50 und 4800 dpi liegen; %1 dpi können nicht verwendet werden.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Text Colors</source>
-      <translation>Textfarben</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Frame Colors</source>
-      <translation>Rahmenfarben</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Background Color</source>
-      <translation>Hintergrundfarbe</translation>
     </message>
     <message>
       <location filename="../src/core/card/FieldNames.h" />
@@ -893,47 +738,62 @@ Befehle:
       <translation>Telefonnummer 2</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The card has no website address for its QR code.</source>
-      <translation>Die Karte hat keine Website-Adresse für ihren QR-Code.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>Please enter a number.</source>
+      <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code has no text.</source>
-      <translation>Der QR-Code hat keinen Text.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte muss mindestens ein Pixel breit und ein Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code's content is unknown.</source>
-      <translation>Der Inhalt des QR-Codes ist unbekannt.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte darf höchstens 10000 Pixel breit und 10000 Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
-      <translation>Der Inhalt des QR-Codes ist zu lang: %1 Byte, ein QR-Code fasst höchstens %2.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte darf höchstens 64 Megapixel haben; diese Größe ist %1 × %2 Pixel.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code could not be encoded.</source>
-      <translation>Der QR-Code konnte nicht erzeugt werden.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
+      <translation>Die Auflösung muss zwischen 50 und 4800 dpi liegen; %1 dpi können nicht verwendet werden.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Text Colors</source>
+      <translation>Textfarben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Frame Colors</source>
+      <translation>Rahmenfarben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Background Color</source>
+      <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>Von oben nach unten</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Left to Right</source>
       <translation>Von links nach rechts</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Bottom to Top</source>
       <translation>Von unten nach oben</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Right to Left</source>
       <translation>Von rechts nach links</translation>
     </message>
@@ -1158,16 +1018,6 @@ Befehle:
       <translation>Die Datei konnte nicht geöffnet werden</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Can't open file for reading: %1</source>
-      <translation>Die Datei kann nicht zum Lesen geöffnet werden: %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
-      <translation>Bild zu groß: höchstens %1 Pixel je Seite und %2 Megapixel</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImage.cpp" />
       <source>Save WMF not supported</source>
       <translation>Speichern als WMF wird nicht unterstützt</translation>
@@ -1208,16 +1058,6 @@ Befehle:
       <translation>CreateFromPixels: Pixelpuffer zu klein</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Image has no pixels</source>
-      <translation>Das Bild hat keine Pixel</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Unsupported bit depth</source>
-      <translation>Nicht unterstützte Farbtiefe</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImageAlpha.cpp" />
       <source>AddAlpha: image is empty</source>
       <translation>AddAlpha: das Bild ist leer</translation>
@@ -1246,6 +1086,11 @@ Befehle:
       <location filename="../src/core/imaging/RasterImageTransform.cpp" />
       <source>Crop: image is empty</source>
       <translation>Crop: das Bild ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>Crop: the rectangle is empty</source>
+      <translation>Crop: das Rechteck ist leer</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
@@ -1321,6 +1166,16 @@ Befehle:
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
       <source>Image too large for BMP</source>
       <translation>Bild zu groß für BMP</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Image has no pixels</source>
+      <translation>Das Bild hat keine Pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Unsupported bit depth</source>
+      <translation>Nicht unterstützte Farbtiefe</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
@@ -1708,6 +1563,116 @@ Befehle:
       <translation>ein Kontakt wird nie mit END:VCARD beendet.</translation>
     </message>
     <message>
+      <location filename="../src/core/pictures/ImageBridge.cpp" />
+      <source>ToRasterImage: not a 32-bit picture</source>
+      <translation>ToRasterImage: kein 32-Bit-Bild</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing has no size that can be drawn</source>
+      <translation>die Zeichnung hat keine Größe, in der sie gezeichnet werden kann</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is too large for a card</source>
+      <translation>die Zeichnung ist zu groß für eine Karte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgRaster.cpp" />
+      <source>the drawing is too complex to be drawn in reasonable time</source>
+      <translation>die Zeichnung ist zu aufwendig, um in angemessener Zeit gezeichnet zu werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgRaster.cpp" />
+      <source>not enough memory for the drawing</source>
+      <translation>nicht genug Speicher für die Zeichnung</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing refers to %1, outside the file, which is not followed</source>
+      <translation>die Zeichnung verweist auf %1 außerhalb der Datei; dem Verweis wird nicht gefolgt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds a picture that cannot be read: %1</source>
+      <translation>die Zeichnung enthält ein Bild, das nicht gelesen werden kann: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>its reference holds no data</source>
+      <translation>sein Verweis enthält keine Daten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>its base64 data is damaged</source>
+      <translation>seine Base64-Daten sind beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds drawings nested more than %1 deep</source>
+      <translation>die Zeichnung enthält Zeichnungen, die mehr als %1 Ebenen tief verschachtelt sind</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing's pictures hold more than %1 pixels in all</source>
+      <translation>die Bilder der Zeichnung haben zusammen mehr als %1 Pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds a compressed drawing, which is not read</source>
+      <translation>die Zeichnung enthält eine komprimierte Zeichnung, die nicht gelesen wird</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing nests its elements more than %1 deep</source>
+      <translation>die Zeichnung verschachtelt ihre Elemente mehr als %1 Ebenen tief</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing draws an element inside itself</source>
+      <translation>die Zeichnung zeichnet ein Element in sich selbst</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing draws more than %1 elements</source>
+      <translation>die Zeichnung zeichnet mehr als %1 Elemente</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds more than %1 characters of text</source>
+      <translation>die Zeichnung enthält mehr als %1 Zeichen Text</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing declares entities, which are not read</source>
+      <translation>die Zeichnung deklariert Entitäten, die nicht gelesen werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing refers to an entity, which is not read</source>
+      <translation>die Zeichnung verweist auf eine Entität, die nicht gelesen wird</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>a gradient in the drawing has more than %1 stops</source>
+      <translation>ein Verlauf der Zeichnung hat mehr als %1 Farbstopps</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing's gradients have more than %1 stops</source>
+      <translation>die Verläufe der Zeichnung haben mehr als %1 Farbstopps</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing is not well-formed SVG: %1</source>
+      <translation>die Zeichnung ist kein wohlgeformtes SVG: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing has too many style rules (%1) for its %2 elements</source>
+      <translation>die Zeichnung hat zu viele Stilregeln (%1) für ihre %2 Elemente</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/CardFit.cpp" />
       <source>the card is %1, the sheet's cards %2</source>
       <translation>die Karte misst %1, die Karten des Bogens %2</translation>
@@ -1864,6 +1829,31 @@ Messen Sie 100 mm eines Lineals: der Maßstab ist der verwendete Maßstab mal 10
 Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
     </message>
     <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The card has no website address for its QR code.</source>
+      <translation>Die Karte hat keine Website-Adresse für ihren QR-Code.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code has no text.</source>
+      <translation>Der QR-Code hat keinen Text.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code's content is unknown.</source>
+      <translation>Der Inhalt des QR-Codes ist unbekannt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
+      <translation>Der Inhalt des QR-Codes ist zu lang: %1 Byte, ein QR-Code fasst höchstens %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code could not be encoded.</source>
+      <translation>Der QR-Code konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
       <location filename="../src/core/storage/FileMessages.h" />
       <source>Access to %1 was denied.</source>
       <translation>Der Zugriff auf %1 wurde verweigert.</translation>
@@ -1924,6 +1914,16 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Can't open file for reading: %1</source>
+      <translation>Die Datei kann nicht zum Lesen geöffnet werden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
+      <translation>Bild zu groß: höchstens %1 Pixel je Seite und %2 Megapixel</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>About Tavolo...</source>
       <translation>Über Tavolo...</translation>
@@ -1932,6 +1932,16 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>Version %1</source>
       <translation>Version %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>Export Image</source>
+      <translation>Bild exportieren</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>The card was not exported. %1</source>
+      <translation>Die Karte wurde nicht exportiert. %1</translation>
     </message>
     <message>
       <location filename="../src/ui/app/FatalErrorDialog.cpp" />
@@ -2387,6 +2397,86 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
 %3</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>line %1: %2</source>
+      <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>%1 record(s) left out (%2).</source>
+      <translation>%1 Datensatz/Datensätze ausgelassen (%2).</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Merge</source>
+      <translation>Seriendruck</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;First</source>
+      <translation>&amp;Erster</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Previous</source>
+      <translation>&amp;Vorheriger</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Next</source>
+      <translation>&amp;Nächster</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Last</source>
+      <translation>&amp;Letzter</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>P&amp;rint...</source>
+      <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Export...</source>
+      <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Record %1 of %2</source>
+      <translation>Datensatz %1 von %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
+      <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Export Cards</source>
+      <translation>Karten exportieren</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>The cards were not all exported. %1</source>
+      <translation>Nicht alle Karten wurden exportiert. %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
+      <translation>Kontakte (*.csv *.vcf *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>Print Setup</source>
+      <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/main.cpp" />
       <source>Tavolo opens one card at a time: %1 is open. These were not opened:%2</source>
       <translation>Tavolo öffnet jeweils nur eine Karte: %1 ist geöffnet. Diese Dateien wurden nicht geöffnet:%2</translation>
@@ -2492,16 +2582,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>&amp;Qualität</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>Export Image</source>
-      <translation>Bild exportieren</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>The card was not exported. %1</source>
-      <translation>Die Karte wurde nicht exportiert. %1</translation>
-    </message>
-    <message>
       <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>Draft Card Preview</source>
       <translation>Kartenvorschau (Entwurf)</translation>
@@ -2545,76 +2625,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/dialogs/LogoDialog.cpp" />
       <source>&amp;Rotate Clockwise</source>
       <translation>Im &amp;Uhrzeigersinn drehen</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>line %1: %2</source>
-      <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>%1 record(s) left out (%2).</source>
-      <translation>%1 Datensatz/Datensätze ausgelassen (%2).</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Merge</source>
-      <translation>Seriendruck</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;First</source>
-      <translation>&amp;Erster</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Previous</source>
-      <translation>&amp;Vorheriger</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Next</source>
-      <translation>&amp;Nächster</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Last</source>
-      <translation>&amp;Letzter</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>P&amp;rint...</source>
-      <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Export...</source>
-      <translation>E&amp;xportieren...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Record %1 of %2</source>
-      <translation>Datensatz %1 von %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
-      <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Export Cards</source>
-      <translation>Karten exportieren</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>The cards were not all exported. %1</source>
-      <translation>Nicht alle Karten wurden exportiert. %1</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
-      <translation>Kontakte (*.csv *.vcf *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
@@ -2820,16 +2830,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
       <source>&amp;Save</source>
       <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>Print Setup</source>
-      <translation>Druckereinrichtung</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>OK</source>
-      <translation>OK</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />

@@ -671,121 +671,6 @@ Commandes :
       <translation>tavolo-cli : commande inconnue « %1 » (voir --help)</translation>
     </message>
     <message>
-      <location filename="../src/core/bridge/BoundedPicture.cpp" />
-      <source>Crop: the rectangle is empty</source>
-      <translation>Crop : le rectangle est vide</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/ImageBridge.cpp" />
-      <source>ToRasterImage: not a 32-bit picture</source>
-      <translation>ToRasterImage : pas une image 32 bits</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing has no size that can be drawn</source>
-      <translation>le dessin n'a pas de taille à laquelle il puisse être dessiné</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is too large for a card</source>
-      <translation>le dessin est trop grand pour une carte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgRaster.cpp" />
-      <source>the drawing is too complex to be drawn in reasonable time</source>
-      <translation>le dessin est trop complexe pour être dessiné en un temps raisonnable</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgRaster.cpp" />
-      <source>not enough memory for the drawing</source>
-      <translation>mémoire insuffisante pour le dessin</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing refers to %1, outside the file, which is not followed</source>
-      <translation>le dessin fait référence à %1, hors du fichier, qui n'est pas suivi</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing holds a picture that cannot be read: %1</source>
-      <translation>le dessin contient une image illisible : %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>its reference holds no data</source>
-      <translation>sa référence ne contient aucune donnée</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>its base64 data is damaged</source>
-      <translation>ses données base64 sont endommagées</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing holds drawings nested more than %1 deep</source>
-      <translation>le dessin contient des dessins imbriqués sur plus de %1 niveaux</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing's pictures hold more than %1 pixels in all</source>
-      <translation>les images du dessin comptent plus de %1 pixels au total</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing holds a compressed drawing, which is not read</source>
-      <translation>le dessin contient un dessin compressé, qui n'est pas lu</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing nests its elements more than %1 deep</source>
-      <translation>le dessin imbrique ses éléments sur plus de %1 niveaux</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing draws an element inside itself</source>
-      <translation>le dessin dessine un élément à l'intérieur de lui-même</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing draws more than %1 elements</source>
-      <translation>le dessin dessine plus de %1 éléments</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing holds more than %1 characters of text</source>
-      <translation>le dessin contient plus de %1 caractères de texte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing declares entities, which are not read</source>
-      <translation>le dessin déclare des entités, qui ne sont pas lues</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing refers to an entity, which is not read</source>
-      <translation>le dessin fait référence à une entité, qui n'est pas lue</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>a gradient in the drawing has more than %1 stops</source>
-      <translation>un dégradé du dessin a plus de %1 arrêts de couleur</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing's gradients have more than %1 stops</source>
-      <translation>les dégradés du dessin ont plus de %1 arrêts de couleur</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing is not well-formed SVG: %1</source>
-      <translation>le dessin n'est pas un SVG bien formé : %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgTextCheck.cpp" />
-      <source>the drawing has too many style rules (%1) for its %2 elements</source>
-      <translation>le dessin a trop de règles de style (%1) pour ses %2 éléments</translation>
-    </message>
-    <message>
       <location filename="../src/core/card/BackgroundTable.cpp" />
       <source>its bytes could not be read from the library file</source>
       <translation>ses données n'ont pas pu être lues dans le fichier de la bibliothèque</translation>
@@ -799,46 +684,6 @@ Commandes :
       <location filename="../src/core/card/CardLimits.cpp" />
       <source>the card is %1 x %2 pixels; a card needs at least 1 pixel a side</source>
       <translation>la carte mesure %1 x %2 pixels ; une carte a besoin d'au moins 1 pixel de côté</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>Please enter a number.</source>
-      <translation>Veuillez saisir un nombre.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
-      <translation>Une carte doit mesurer au moins un pixel de large et un pixel de haut ; cette taille est de %1 × %2 pixels.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
-      <translation>Une carte peut mesurer au plus 10000 pixels de large et 10000 pixels de haut ; cette taille est de %1 × %2 pixels.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
-      <translation>Une carte peut avoir au plus 64 mégapixels ; cette taille est de %1 × %2 pixels.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
-      <translation>La résolution doit être comprise entre 50 et 4800 ppp ; %1 ppp ne peut pas être utilisé.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Text Colors</source>
-      <translation>Couleurs du texte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Frame Colors</source>
-      <translation>Couleurs du cadre</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Background Color</source>
-      <translation>Couleur du fond</translation>
     </message>
     <message>
       <location filename="../src/core/card/FieldNames.h" />
@@ -896,47 +741,62 @@ Commandes :
       <translation>Numéro de téléphone 2</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The card has no website address for its QR code.</source>
-      <translation>La carte n'a pas d'adresse de site web pour son code QR.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>Please enter a number.</source>
+      <translation>Veuillez saisir un nombre.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code has no text.</source>
-      <translation>Le code QR n'a pas de texte.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
+      <translation>Une carte doit mesurer au moins un pixel de large et un pixel de haut ; cette taille est de %1 × %2 pixels.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code's content is unknown.</source>
-      <translation>Le contenu du code QR est inconnu.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
+      <translation>Une carte peut mesurer au plus 10000 pixels de large et 10000 pixels de haut ; cette taille est de %1 × %2 pixels.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
-      <translation>Le contenu du code QR est trop long : %1 octets, et un code QR en contient au plus %2.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
+      <translation>Une carte peut avoir au plus 64 mégapixels ; cette taille est de %1 × %2 pixels.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code could not be encoded.</source>
-      <translation>Le code QR n'a pas pu être encodé.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
+      <translation>La résolution doit être comprise entre 50 et 4800 ppp ; %1 ppp ne peut pas être utilisé.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Text Colors</source>
+      <translation>Couleurs du texte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Frame Colors</source>
+      <translation>Couleurs du cadre</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Background Color</source>
+      <translation>Couleur du fond</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>De haut en bas</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Left to Right</source>
       <translation>De gauche à droite</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Bottom to Top</source>
       <translation>De bas en haut</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Right to Left</source>
       <translation>De droite à gauche</translation>
     </message>
@@ -1161,16 +1021,6 @@ Commandes :
       <translation>Le fichier n'a pas pu être ouvert</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Can't open file for reading: %1</source>
-      <translation>Impossible d'ouvrir le fichier en lecture : %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
-      <translation>Image trop grande : au plus %1 pixels de côté et %2 mégapixels</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImage.cpp" />
       <source>Save WMF not supported</source>
       <translation>L'enregistrement en WMF n'est pas pris en charge</translation>
@@ -1211,16 +1061,6 @@ Commandes :
       <translation>CreateFromPixels : tampon de pixels trop petit</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Image has no pixels</source>
-      <translation>L'image n'a aucun pixel</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Unsupported bit depth</source>
-      <translation>Profondeur de couleur non prise en charge</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImageAlpha.cpp" />
       <source>AddAlpha: image is empty</source>
       <translation>AddAlpha : l'image est vide</translation>
@@ -1249,6 +1089,11 @@ Commandes :
       <location filename="../src/core/imaging/RasterImageTransform.cpp" />
       <source>Crop: image is empty</source>
       <translation>Crop : l'image est vide</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>Crop: the rectangle is empty</source>
+      <translation>Crop : le rectangle est vide</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
@@ -1324,6 +1169,16 @@ Commandes :
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
       <source>Image too large for BMP</source>
       <translation>Image trop grande pour le BMP</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Image has no pixels</source>
+      <translation>L'image n'a aucun pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Unsupported bit depth</source>
+      <translation>Profondeur de couleur non prise en charge</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
@@ -1711,6 +1566,116 @@ Commandes :
       <translation>un contact n'est jamais terminé par END:VCARD.</translation>
     </message>
     <message>
+      <location filename="../src/core/pictures/ImageBridge.cpp" />
+      <source>ToRasterImage: not a 32-bit picture</source>
+      <translation>ToRasterImage : pas une image 32 bits</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing has no size that can be drawn</source>
+      <translation>le dessin n'a pas de taille à laquelle il puisse être dessiné</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is too large for a card</source>
+      <translation>le dessin est trop grand pour une carte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgRaster.cpp" />
+      <source>the drawing is too complex to be drawn in reasonable time</source>
+      <translation>le dessin est trop complexe pour être dessiné en un temps raisonnable</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgRaster.cpp" />
+      <source>not enough memory for the drawing</source>
+      <translation>mémoire insuffisante pour le dessin</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing refers to %1, outside the file, which is not followed</source>
+      <translation>le dessin fait référence à %1, hors du fichier, qui n'est pas suivi</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds a picture that cannot be read: %1</source>
+      <translation>le dessin contient une image illisible : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>its reference holds no data</source>
+      <translation>sa référence ne contient aucune donnée</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>its base64 data is damaged</source>
+      <translation>ses données base64 sont endommagées</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds drawings nested more than %1 deep</source>
+      <translation>le dessin contient des dessins imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing's pictures hold more than %1 pixels in all</source>
+      <translation>les images du dessin comptent plus de %1 pixels au total</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds a compressed drawing, which is not read</source>
+      <translation>le dessin contient un dessin compressé, qui n'est pas lu</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing nests its elements more than %1 deep</source>
+      <translation>le dessin imbrique ses éléments sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing draws an element inside itself</source>
+      <translation>le dessin dessine un élément à l'intérieur de lui-même</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing draws more than %1 elements</source>
+      <translation>le dessin dessine plus de %1 éléments</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds more than %1 characters of text</source>
+      <translation>le dessin contient plus de %1 caractères de texte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing declares entities, which are not read</source>
+      <translation>le dessin déclare des entités, qui ne sont pas lues</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing refers to an entity, which is not read</source>
+      <translation>le dessin fait référence à une entité, qui n'est pas lue</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>a gradient in the drawing has more than %1 stops</source>
+      <translation>un dégradé du dessin a plus de %1 arrêts de couleur</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing's gradients have more than %1 stops</source>
+      <translation>les dégradés du dessin ont plus de %1 arrêts de couleur</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing is not well-formed SVG: %1</source>
+      <translation>le dessin n'est pas un SVG bien formé : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing has too many style rules (%1) for its %2 elements</source>
+      <translation>le dessin a trop de règles de style (%1) pour ses %2 éléments</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/CardFit.cpp" />
       <source>the card is %1, the sheet's cards %2</source>
       <translation>la carte mesure %1, les cartes de la feuille %2</translation>
@@ -1867,6 +1832,31 @@ Mesurez 100 mm d'une règle : l'échelle vaut l'échelle en vigueur fois 100 div
 En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
     </message>
     <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The card has no website address for its QR code.</source>
+      <translation>La carte n'a pas d'adresse de site web pour son code QR.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code has no text.</source>
+      <translation>Le code QR n'a pas de texte.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code's content is unknown.</source>
+      <translation>Le contenu du code QR est inconnu.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
+      <translation>Le contenu du code QR est trop long : %1 octets, et un code QR en contient au plus %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code could not be encoded.</source>
+      <translation>Le code QR n'a pas pu être encodé.</translation>
+    </message>
+    <message>
       <location filename="../src/core/storage/FileMessages.h" />
       <source>Access to %1 was denied.</source>
       <translation>L'accès à %1 a été refusé.</translation>
@@ -1927,6 +1917,16 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <translation>%1 existe déjà.</translation>
     </message>
     <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Can't open file for reading: %1</source>
+      <translation>Impossible d'ouvrir le fichier en lecture : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
+      <translation>Image trop grande : au plus %1 pixels de côté et %2 mégapixels</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>About Tavolo...</source>
       <translation>À propos de Tavolo...</translation>
@@ -1935,6 +1935,16 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>Version %1</source>
       <translation>Version %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>Export Image</source>
+      <translation>Exporter l'image</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>The card was not exported. %1</source>
+      <translation>La carte n'a pas été exportée. %1</translation>
     </message>
     <message>
       <location filename="../src/ui/app/FatalErrorDialog.cpp" />
@@ -2390,6 +2400,86 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
 %3</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>line %1: %2</source>
+      <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>%1 record(s) left out (%2).</source>
+      <translation>%1 enregistrement(s) ignoré(s) (%2).</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Merge</source>
+      <translation>Publipostage</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;First</source>
+      <translation>&amp;Premier</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Previous</source>
+      <translation>Pré&amp;cédent</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Next</source>
+      <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Last</source>
+      <translation>&amp;Dernier</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>P&amp;rint...</source>
+      <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Export...</source>
+      <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Record %1 of %2</source>
+      <translation>Enregistrement %1 sur %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
+      <translation>La résolution de la carte est de %1 ppp. Définissez une résolution supérieure à 0 dans les propriétés de la carte avant d'imprimer.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Export Cards</source>
+      <translation>Exporter les cartes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>The cards were not all exported. %1</source>
+      <translation>Les cartes n'ont pas toutes été exportées. %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
+      <translation>Contacts (*.csv *.vcf *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>Print Setup</source>
+      <translation>Configuration de l'impression</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/main.cpp" />
       <source>Tavolo opens one card at a time: %1 is open. These were not opened:%2</source>
       <translation>Tavolo ouvre une seule carte à la fois : %1 est ouverte. Ces fichiers n'ont pas été ouverts :%2</translation>
@@ -2495,16 +2585,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Qualité</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>Export Image</source>
-      <translation>Exporter l'image</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>The card was not exported. %1</source>
-      <translation>La carte n'a pas été exportée. %1</translation>
-    </message>
-    <message>
       <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>Draft Card Preview</source>
       <translation>Aperçu de la carte (brouillon)</translation>
@@ -2548,76 +2628,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/dialogs/LogoDialog.cpp" />
       <source>&amp;Rotate Clockwise</source>
       <translation>Faire pivoter dans le sens &amp;horaire</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>line %1: %2</source>
-      <translation>ligne %1 : %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>%1 record(s) left out (%2).</source>
-      <translation>%1 enregistrement(s) ignoré(s) (%2).</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Merge</source>
-      <translation>Publipostage</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;First</source>
-      <translation>&amp;Premier</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Previous</source>
-      <translation>Pré&amp;cédent</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Next</source>
-      <translation>&amp;Suivant</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Last</source>
-      <translation>&amp;Dernier</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>P&amp;rint...</source>
-      <translation>&amp;Imprimer...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Export...</source>
-      <translation>&amp;Exporter...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Record %1 of %2</source>
-      <translation>Enregistrement %1 sur %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
-      <translation>La résolution de la carte est de %1 ppp. Définissez une résolution supérieure à 0 dans les propriétés de la carte avant d'imprimer.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Export Cards</source>
-      <translation>Exporter les cartes</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>The cards were not all exported. %1</source>
-      <translation>Les cartes n'ont pas toutes été exportées. %1</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
-      <translation>Contacts (*.csv *.vcf *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
@@ -2823,16 +2833,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
       <source>&amp;Save</source>
       <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>Print Setup</source>
-      <translation>Configuration de l'impression</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>OK</source>
-      <translation>OK</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />

@@ -10,10 +10,10 @@
 #include <QSvgRenderer>
 
 #include "FuzzRequire.h"
-#include "core/bridge/SvgCostMeter.h"
-#include "core/bridge/SvgRaster.h"
-#include "core/bridge/SvgTextCheck.h"
 #include "core/imaging/RasterImage.h"
+#include "core/pictures/SvgCostMeter.h"
+#include "core/pictures/SvgRaster.h"
+#include "core/pictures/SvgTextCheck.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);

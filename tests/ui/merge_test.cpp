@@ -8,9 +8,9 @@
 
 #include "tests/ui/DialogFixture.h"
 #include "tests/ui/WidgetTest.h"
+#include "ui/app/MergeBrowserDialog.h"
+#include "ui/app/MergeWorkflow.h"
 #include "ui/dialogs/ExportDialog.h"
-#include "ui/dialogs/MergeBrowserDialog.h"
-#include "ui/dialogs/MergeCommand.h"
 #include "ui/dialogs/MergeMappingDialog.h"
 #include "ui/print/PrintDialog.h"
 #include "ui/print/PrinterChoice.h"
@@ -27,6 +27,7 @@ struct MergeFixture : test::DialogFixture {
   PrinterChoice printer;
   fs::path data = folder / "team.csv";
   MergeFixture() {
+    printer.ChoosePdf();
     std::ofstream(data) << "Name,Job,Notes\nAnna,Baker,x\nBo,Miller,y\nCy,Driver,z\n";
     // Black text, so that each record's name shows on the white card.
     CardState card = document.Live();

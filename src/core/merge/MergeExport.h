@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "core/card/CardRenderer.h"
 #include "core/merge/MergeRecords.h"
+#include "core/render/CardRenderer.h"
 #include "core/storage/Outcome.h"
 
 namespace tavolo {
