@@ -76,7 +76,7 @@ TEST(SvgDrawing, WhatReachesOutsideTheFileOrCostsTooMuchIsRefusedWithAReason) {
            Svg(Inline(Svg("<image width=\"1\" height=\"1\" xlink:href=\"" + pipe + "\"/>"))))),
        "outside the file"},
       {"a file name the painter would take for a picture written in",
-       Svg(R"(<image width="10" height="10" xlink:href="DATA:x"/>)"), "outside the file"},
+       Svg(R"(<image width="10" height="10" xlink:href="DATA:x"/>)"), "cannot be read"},
       {"a picture named by an id", Svg(R"(<image width="1" height="1" xlink:href="#x"/>)"),
        "outside the file"},
       {"a billion laughs",
