@@ -31,7 +31,7 @@ expected=(
   share/tavolo/fl1.tmp share/tavolo/tmpl/Cafe.tvt share/tavolo/tmpl/Cafe.tvp
   share/tavolo/customphotos/cafe-photo.jpg share/tavolo/help/about.htm
   share/tavolo/samples/bakery.tvc
-  "share/tavolo/abctmp/Avery 5371 Business Cards (Letter).ptm"
+  "share/tavolo/abctmp/Avery 5371 Business Cards (Letter).ptm" share/tavolo/sheets/avery.sheets
   "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
   "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg"
   share/man/man1/tavolo-cli.1
@@ -99,6 +99,9 @@ shipped_count=$(($(wc -l <"$work/backgrounds") - 1))
 "${as_user[@]}" "$cli" print "$prefix/share/tavolo/tmpl/Cafe.tvt" -o "$home/sheet.pdf" \
   --layout "Avery 5371 Business Cards (Letter)" --fit sheet --strict || fail "tavolo-cli print"
 [ -s "$home/sheet.pdf" ] || fail "no sheet was printed"
+# A sheet by the part number on its box, from the installed catalogue.
+"${as_user[@]}" "$cli" print "$prefix/share/tavolo/tmpl/Cafe.tvt" -o "$home/clean.pdf" \
+  --layout "Avery 5881" --fit sheet --strict || fail "tavolo-cli print --layout 'Avery 5881'"
 "${as_user[@]}" "$cli" render "$prefix/share/tavolo/tmpl/Cafe.tvt" -o "$home/shipped.png" --strict ||
   fail "tavolo-cli render"
 
