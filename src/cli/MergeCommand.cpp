@@ -131,21 +131,13 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   CardRenderer backRenderer(&run.table, CustomPhotosFolder());
   const QImage backImage = twoSided ? ToQImage(backRenderer.RenderPrintImage(back)) : QImage();
   if (twoSided) leftOut += WarnOfLeftOutPictures(kCommand, backRenderer, run.table, back);
-  const auto hasRecord = [records = run.records.size(), perSheet = grid.CardCount()](int sheet,
-                                                                                     int cell) {
-    return static_cast<size_t>(sheet) * static_cast<size_t>(perSheet) + static_cast<size_t>(cell) <
-           records;
-  };
   CardBacks backs;
   if (twoSided) {
     backs.flip = run.backFlip;
-    backs.cards = [backImage, hasRecord](int sheet, int cell) {
-      return hasRecord(sheet, cell) ? backImage : QImage();
-    };
-    backs.paintedCards = [&backRenderer, &back, hasRecord](QPainter& painter, const QRectF& target,
-                                                           int sheet, int cell,
-                                                           const CardPaintOptions& options) {
-      if (hasRecord(sheet, cell)) PaintCard(backRenderer, painter, target, back, options);
+    backs.cards = SameCardEverywhere(backImage);
+    backs.paintedCards = [&backRenderer, &back](QPainter& painter, const QRectF& target, int, int,
+                                                const CardPaintOptions& options) {
+      PaintCard(backRenderer, painter, target, back, options);
     };
   }
   if (run.strict && leftOut > 0) {
@@ -158,6 +150,7 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
                      .sheets = MergeSheetCount(run.records.size(), grid.CardCount()),
                      .cards = cards.Source(grid.CardCount()),
                      .paintedCards = cards.Painting(grid.CardCount()),
+                     .cardCount = run.records.size(),
                      .cardSize = QSizeF(project.cardWidth, project.cardHeight),
                      .shop = run.shop,
                      .calibration = run.calibration,

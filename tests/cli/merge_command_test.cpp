@@ -73,6 +73,18 @@ TEST_F(MergeCommand, FillsAsManySheetsAsTheRecordsNeed) {
   EXPECT_TRUE(test::Says(test::RunShell("pdfinfo '" + pdf + "'"), "Pages:           1"));
   ASSERT_EQ(Merge((kSamples / "team.vcf").string(), pdf, "--paper A5").code, 0);
   EXPECT_TRUE(test::Says(test::RunShell("pdfinfo '" + pdf + "'"), "Pages:           3"));
+
+  // Twelve on two sides: a page of backs behind each sheet, the last one behind its two cards only.
+  std::string rows = "Name\n";
+  for (int i = 0; i < 12; ++i) rows += "Person " + std::to_string(i) + "\n";
+  const std::string twelve = Scratch("twelve.csv");
+  std::ofstream(twelve, std::ios::binary) << rows;
+  const test::ShellOutcome twoSided = Run("merge '" + (kSamples / "two-sided.tvc").string() +
+                                          "' --data '" + twelve + "' --back long -o '" + pdf + "'");
+  ASSERT_EQ(twoSided.code, 0) << twoSided.output;
+  EXPECT_TRUE(test::Says(test::RunShell("pdfinfo '" + pdf + "'"), "Pages:           4"));
+  const std::string lastBacks = "pdftotext -f 4 -l 4 '" + pdf + "' - | grep -c 'Open Monday'";
+  EXPECT_EQ(test::RunShell(lastBacks).output, "2\n");
 }
 
 TEST_F(MergeCommand, PrintShopOptionsReachThePdfAndImagesRefuseThem) {

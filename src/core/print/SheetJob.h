@@ -3,6 +3,7 @@
 // option of the job reaches every one of them at once.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 #include <QImage>
@@ -55,6 +56,10 @@ struct SheetJob {
   // When given, the sheets are painted with it rather than with the pictures of `cards`, which
   // still show the cards on screen.
   CardPainting paintedCards{};
+  // The cards of the job, laid cell by cell over its sheets (a merge's records): the cells past
+  // the last are left empty, fronts and backs alike, so that a short last sheet gets a short page
+  // of backs. 0: every cell of every sheet holds a card.
+  size_t cardCount = 0;
   // The card's own size in print pixels at dpi: each card is printed at this size, centred in
   // its rectangle of the layout and clipped to it, never stretched. Empty: the layout's size.
   QSizeF cardSize{};

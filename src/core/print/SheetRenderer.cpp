@@ -42,6 +42,7 @@ SheetPaint PrepareSheets(const SheetJob& job, std::span<const QRectF> cells, dou
   SheetPaint paint;
   paint.dpi = job.dpi;
   paint.deviceDpi = deviceDpi;
+  paint.cardCount = job.cardCount;
   if (job.dpi <= 0 || deviceDpi <= 0) return paint;
   const double bleedMm = std::clamp(job.shop.bleedMm, 0.0, kMaxBleedMm);
   paint.bleedPixels = BleedPixels(bleedMm, job.dpi);
@@ -79,6 +80,7 @@ void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet,
   const CardPaintOptions options{paint.bleedPixels, paint.flatten, lines};
   const double bleed = paint.bleedPixels * paint.deviceDpi / paint.dpi;
   for (size_t cell = 0; cell < paint.places.size(); ++cell) {
+    if (!paint.HasCard(sheet, cell)) continue;
     const int index = static_cast<int>(cell);
     const CardOnSheet& place = paint.places[cell];
     const QImage card = paint.paintedCards ? QImage() : paint.cards(sheet, index);

@@ -30,6 +30,11 @@ struct SheetPaint {
   bool flatten = false;
   int dpi = 0;  // of the cards' pictures
   double deviceDpi = 0;
+  size_t cardCount = 0;  // as SheetJob::cardCount
+  // Whether the cell of the sheet holds a card (a back's cell is numbered as its front's).
+  bool HasCard(int sheet, size_t cell) const {
+    return cardCount == 0 || static_cast<size_t>(sheet) * places.size() + cell < cardCount;
+  }
   std::vector<CardOnSheet> places;
   std::vector<QLineF> cropMarks;
   QTransform calibration;
@@ -43,7 +48,8 @@ SheetPaint PrepareSheets(const SheetJob& job, std::span<const QRectF> cells, dou
 SheetPaint PrepareBacks(const SheetJob& job, std::span<const QRectF> cells, QSizeF page,
                         double deviceDpi);
 
-// Sheet `sheet` (from 0): every card and the crop marks; empty cells stay blank. When `lines` is
+// Sheet `sheet` (from 0): every card and the crop marks; empty cells, and those past the job's
+// last card, stay blank. When `lines` is
 // given, the painted cards' lines of text are added to it.
 void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet,
                 std::vector<QString>* lines = nullptr);

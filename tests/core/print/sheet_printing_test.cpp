@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <tuple>
@@ -143,8 +144,9 @@ TEST(WriteSheetsPdf, WritesTheWholeFileOrLeavesTheOldOneAsItWas) {
   }
 }
 
-// Two-sided sheets: each sheet's page of backs follows it, its grid mirrored so that, printed at
-// 300 dpi and held to the light, every back lies behind its own front.
+// Two-sided sheets: each sheet's page of backs follows it, its grid mirrored so that, printed
+// and held to the light, every back lies behind its own front; a merge's short last sheet gets
+// backs behind its cards only.
 // Each cell's bounding box on a page rasterised by pdftoppm, found by its colour.
 std::vector<QRect> CellBoxes(const QString& png) {
   const QImage page = QImage(png).convertToFormat(QImage::Format_RGB32);
@@ -160,35 +162,51 @@ std::vector<QRect> CellBoxes(const QString& png) {
   return boxes;
 }
 
-TEST(DuplexBacks, EachBackLiesBehindItsFrontForTheLongAndTheShortEdge) {
+TEST(DuplexBacks, EachFrontPrintedHasItsBackBehindItForTheLongAndTheShortEdge) {
   test::EnsureGuiApplication();
   if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftoppm is missing";
   // Margins unlike on the two sides, so that a back left where its front is would miss it.
   PageLayout layout;
   std::tie(layout.leftMargin, layout.topMargin) = std::tuple(90, 60);
-  for (const DuplexFlip flip : {DuplexFlip::kLongEdge, DuplexFlip::kShortEdge}) {
-    SCOPED_TRACE(static_cast<int>(flip));
+  // The job's cards on 10-up sheets (0: every cell of two sheets) and the cards on each page.
+  const std::tuple<DuplexFlip, size_t, std::vector<int>> cases[] = {
+      {DuplexFlip::kLongEdge, 0, {10, 10, 10, 10}}, {DuplexFlip::kShortEdge, 12, {10, 10, 2, 2}},
+      {DuplexFlip::kLongEdge, 12, {10, 10, 2, 2}},  {DuplexFlip::kShortEdge, 10, {10, 10}},
+      {DuplexFlip::kLongEdge, 11, {10, 10, 1, 1}},  {DuplexFlip::kLongEdge, 1, {1, 1}},
+  };
+  for (const auto& [flip, count, perPage] : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(flip) << " " << count);
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("sheets.pdf"));
-    SheetJob job{A4(), layout, 300, 2, ColourPerCell()};
+    // Fronts and backs for every cell: the job's count ends them.
+    SheetJob job{A4(), layout, 300, static_cast<int>(perPage.size() / 2), ColourPerCell()};
+    job.cardCount = count;
     job.backs = {flip, ColourPerCell(), {}};
     ASSERT_TRUE(WriteSheetsPdf(pdf.toStdString(), job, {}).Ok());
-    const std::string info = test::RunShell("pdfinfo " + pdf.toStdString()).output;
-    EXPECT_NE(info.find("Pages:           4"), std::string::npos);  // front, back, front, back
     const QString pages = folder.filePath(QStringLiteral("page"));
-    ASSERT_EQ(std::system(("pdftoppm -r 300 -f 1 -l 2 -png " + pdf + " " + pages).toUtf8()), 0);
-    const std::vector<QRect> fronts = CellBoxes(pages + QStringLiteral("-1.png"));
-    const std::vector<QRect> backs = CellBoxes(pages + QStringLiteral("-2.png"));
-    const QSize page = QImage(pages + QStringLiteral("-1.png")).size();
-    for (int cell = 0; cell < 10; ++cell) {
-      const QRect f = fronts[cell];
-      const QRect b = backs[cell];
-      ASSERT_FALSE(f.isEmpty()) << cell;
-      EXPECT_EQ(f.size(), b.size()) << cell;
-      // Mirrored across the page: the back's left edge as far from the right as the front's right.
-      const bool long_ = flip == DuplexFlip::kLongEdge;
-      EXPECT_LE(std::abs(b.left() - (long_ ? page.width() - f.right() - 1 : f.left())), 1) << cell;
-      EXPECT_LE(std::abs(b.top() - (long_ ? f.top() : page.height() - f.bottom() - 1)), 1) << cell;
+    ASSERT_EQ(std::system(("pdftoppm -r 100 -png " + pdf + " " + pages).toUtf8()), 0);
+    const auto page = [&](size_t number) { return pages + QStringLiteral("-%1.png").arg(number); };
+    ASSERT_FALSE(QFile::exists(page(perPage.size() + 1)));
+    const QSize size = QImage(page(1)).size();
+    const bool long_ = flip == DuplexFlip::kLongEdge;
+    for (size_t number = 1; number < perPage.size(); number += 2) {
+      const std::vector<QRect> f = CellBoxes(page(number));
+      const std::vector<QRect> b = CellBoxes(page(number + 1));
+      const auto cards = [](const std::vector<QRect>& boxes) {
+        return std::ranges::count_if(boxes, [](const QRect& box) { return !box.isEmpty(); });
+      };
+      EXPECT_EQ(cards(f), perPage[number - 1]) << "page " << number;
+      EXPECT_EQ(cards(b), perPage[number]) << "page " << number + 1;
+      for (int cell = 0; cell < 10; ++cell) {
+        EXPECT_EQ(f[cell].size(), b[cell].size()) << cell;
+        if (f[cell].isEmpty()) continue;
+        // Mirrored across the page: the back's left edge as far from the right as the front's
+        // right.
+        const int left = long_ ? size.width() - f[cell].right() - 1 : f[cell].left();
+        const int top = long_ ? f[cell].top() : size.height() - f[cell].bottom() - 1;
+        EXPECT_LE(std::abs(b[cell].left() - left), 1) << cell;
+        EXPECT_LE(std::abs(b[cell].top() - top), 1) << cell;
+      }
     }
   }
 }
