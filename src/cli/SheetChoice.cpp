@@ -129,9 +129,8 @@ void LayOutWhenNotGiven(SheetChoice& choice, const CardState& card) {
   if (choice.product) {
     choice.layout = LayoutOf(*choice.product, card.dpi);
   } else if (!choice.givenLayout) {
-    choice.layout.cardWidth = card.cardWidth;
-    choice.layout.cardHeight = card.cardHeight;
-    ApplyPaperChange(choice.layout, choice.paper, card.dpi);
+    FitSheetToCard(choice.layout, QSizeF(card.cardWidth, card.cardHeight), choice.paper, card.dpi,
+                   LengthUnit::kInches);
   }
 }
 

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include <QTreeWidget>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -34,6 +36,7 @@
 #include "ui/print/DraftPagePreview.h"
 #include "ui/print/PageLayoutNameDialog.h"
 #include "ui/print/PrintDialog.h"
+#include "ui/print/PrintDialogMemory.h"
 #include "ui/print/PrintJob.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/SheetProductSearch.h"
@@ -151,8 +154,18 @@ PageLayout NamedLayout(const char* name, int32_t paper, int32_t unit, float card
   return layout;
 }
 
+// Each test starts from a print dialog last closed in inches with nothing else chosen, as the
+// lengths it compares are in inches.
+void ForgetThePrintDialog() {
+  PrintDialogMemory memory;
+  memory.sheet.layout.unit = static_cast<int32_t>(LengthUnit::kInches);
+  memory.Save();
+}
+
 class PrintDialogTest : public ControlTest {
  protected:
+  PrintDialogTest() { ForgetThePrintDialog(); }
+
   // The dialog on the printer's paper `current`, with the page layouts of `layouts` (or of the
   // test's own folder).
   std::unique_ptr<Dlg> Open(const QPageSize& current, fs::path layouts = {}) {
@@ -174,7 +187,7 @@ class PrintDialogTest : public ControlTest {
 
 // The dialog opens on the printer's paper, the cards centred on it as the engine centres them,
 // and shows the lengths rounded (truncating 3.54 in as a float would show 3.53); another
-// paper, chosen while the lengths show in mm, is centred anew and shown in inches. The groups'
+// paper, chosen while the lengths show in mm, is centred anew and still shown in mm. The groups'
 // controls share the dialog's ids: none is given twice.
 TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChosen) {
   const auto dialog = Open(QPageSize(QPageSize::Letter));
@@ -195,9 +208,9 @@ TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChose
   Choose(*dialog, Dlg::kPaperList, FindPaperMatching(dialog->Papers(), QPageSize(QPageSize::A4)));
   EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::A4);
   PageLayout onA4;
-  const ShownLengths centred = ApplyPaperChange(onA4, dialog->PaperInUse(), kDpi);
+  const ShownLengths centred = ApplyPaperChange(onA4, dialog->PaperInUse(), kDpi, LengthUnit::kMm);
   EXPECT_EQ(dialog->Layout(), onA4);
-  EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kInches).isChecked());
+  EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kMm).isChecked());
   ExpectEditsShow(*dialog, centred);
 
   // A printer paper missing from the list leaves the first selected, without a report.
@@ -313,19 +326,59 @@ TEST_F(PrintDialogTest, TheSheetSearchFiltersAsYouTypeAndPutsTheLastUsedFirst) {
 }
 
 // A layout the user saved is found under the user's name, and picking it applies it whole.
-TEST_F(PrintDialogTest, ASavedLayoutIsFoundInTheSearchUnderTheUsersName) {
-  PageLayout mine = NamedLayout("Club cards", 9, 2, 1003.9370f);
-  mine.leftMargin = 200;
+// Closed on it with both sides on the short edge, a bleed, crop marks and mm, the dialog reopens
+// so; once it is removed, the custom sheet, without a word, which follows the card's size. The
+// paper last chosen comes back; a first opening measures as the locale does.
+TEST_F(PrintDialogTest, ReopensAsLastClosedAndItsCustomSheetFollowsTheCard) {
+  PageLayout mine = NamedLayout("Club cards", 9, 0, 1003.9370f);
   WritePtm(layouts_ / "Club cards.ptm", mine);
-  const auto dialog = Open(QPageSize(QPageSize::Letter));
-  auto& search = *dialog->findChild<SheetProductSearch*>(QString::number(Dlg::kSheetSearch));
-  search.Field()->setText(UserDisplayName() + QStringLiteral(" club"));
-  ASSERT_EQ(search.Listed().size(), 1u);
-  QTest::keyClick(search.Field(), Qt::Key_Return);
-  EXPECT_EQ(dialog->Layout(), mine);
-  EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::A4);
-  EXPECT_EQ(dialog->Unit(), LengthUnit::kMm);
-  ExpectEditsShow(*dialog, ShowLengths(mine, kDpi, LengthUnit::kMm));
+  const auto withBack = [](Dlg& dialog) {
+    dialog.PrintBacks([] { return PatternCard(); },
+                      [](QPainter&, const QRectF&, int, int, int, const CardPaintOptions&) {});
+  };
+  {
+    const auto dialog = Open(QPageSize(QPageSize::Letter));
+    withBack(*dialog);
+    auto& search = *dialog->findChild<SheetProductSearch*>(QString::number(Dlg::kSheetSearch));
+    search.Field()->setText(UserDisplayName() + QStringLiteral(" club"));
+    QTest::keyClick(search.Field(), Qt::Key_Return);
+    EXPECT_EQ(dialog->Layout(), mine);
+    for (const int id : {Dlg::kMm, Dlg::kBothSides, Dlg::kCropMarks}) Click(*dialog, id);
+    Choose(*dialog, Dlg::kDuplexFlip, 1);
+    Control<QDoubleSpinBox>(*dialog, Dlg::kBleed).setValue(2.5);
+    dialog->reject();
+  }
+  const auto again = Open(QPageSize(QPageSize::Letter));
+  withBack(*again);
+  mine.unit = static_cast<int32_t>(LengthUnit::kMm);
+  EXPECT_EQ(again->Layout(), mine);
+  EXPECT_EQ(again->PaperInUse().pageSize.id(), QPageSize::A4);
+  ExpectEditsShow(*again, ShowLengthsRounded(mine, kDpi, LengthUnit::kMm));
+  EXPECT_EQ(again->Job().backs.flip, DuplexFlip::kShortEdge);
+  EXPECT_EQ(again->Job().shop, (PrintShopOptions{2.5, true}));
+
+  fs::remove(layouts_ / "Club cards.ptm");
+  const auto plain = Open(QPageSize(QPageSize::Letter));
+  CardState card;
+  std::tie(card.cardWidth, card.cardHeight) = std::pair(1004.0f, 650.0f);
+  plain->SetCard(card, {});
+  PageLayout custom;
+  FitSheetToCard(custom, QSizeF(1004, 650), plain->PaperInUse(), kDpi, LengthUnit::kMm);
+  EXPECT_EQ(plain->Layout(), custom);
+  EXPECT_EQ(plain->FitMessage(), QString());
+  Choose(*plain, Dlg::kPaperList, FindPaper(plain->Papers(), QStringLiteral("A5")));
+  plain->reject();
+  EXPECT_TRUE(script_.told.isEmpty()) << script_.told.join('\n').toStdString();
+  PrinterChoice fresh;  // no paper chosen in this session
+  fresh.ChoosePdf();
+  EXPECT_EQ(Dlg(&image_, kDpi, fresh, prompts_).PaperInUse().pageSize.id(), QPageSize::A5);
+
+  UserSettings()->remove(QStringLiteral("printDialog"));
+  const auto unitIn = [](QLocale::Territory where) {
+    return PrintDialogMemory::Load(QLocale(QLocale::English, where)).sheet.layout.unit;
+  };
+  EXPECT_EQ(unitIn(QLocale::UnitedStates), static_cast<int32_t>(LengthUnit::kInches));
+  EXPECT_EQ(unitIn(QLocale::UnitedKingdom), static_cast<int32_t>(LengthUnit::kMm));
 }
 
 TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
@@ -585,6 +638,7 @@ TEST(PrintJob, APrinterGetsTheCardsAsShapesAndTextLikeThePdf) {
 // Print and Print Setup as the main window runs them.
 class PrintCommands : public ControlTest {
  protected:
+  PrintCommands() { ForgetThePrintDialog(); }
   void Trigger(int id) { window_->Action(id)->trigger(); }
 
   test::ShownWindow shown_;
@@ -617,8 +671,9 @@ TEST_F(PrintCommands, PrintShowsTheCardOnTheSetUpPaperAndPrintsItToAPdf) {
   EXPECT_TRUE(window_->findChild<BackgroundChooser*>()->IsActive());
 }
 
-// A card of 85 × 55 mm on the default sheet's 89.9 × 52.1 mm cards: Print waits for a choice,
-// and taking the sheet's size is one step of the card's history; a card of 0 dpi is refused.
+// A card of 85 × 55 mm opens on a sheet of its own size; on cards typed as 3 × 2 in Print
+// waits for a choice, and taking the sheet's size is one step of the card's history; a card of
+// 0 dpi is refused.
 TEST_F(PrintCommands, ACardOfAnotherSizeThanTheSheetsIsFittedOnlyWhenAsked) {
   CardState card;
   card.cardWidth = 1004.0f;
@@ -630,18 +685,21 @@ TEST_F(PrintCommands, ACardOfAnotherSizeThanTheSheetsIsFittedOnlyWhenAsked) {
   script_.paths = {test::PathText(pdf)};
   script_.dialog = [&](QDialog& opened) {
     auto& dialog = dynamic_cast<Dlg&>(opened);
+    EXPECT_EQ(dialog.FitMessage(), QString());
+    Type(dialog, Dlg::kCardWidth, QStringLiteral("3"));
+    Type(dialog, Dlg::kCardHeight, QStringLiteral("2"));
     EXPECT_EQ(dialog.FitMessage(),
-              QStringLiteral("The card is 85.0 × 55.0 mm, the sheet's cards 89.9 × 52.1 mm."));
+              QStringLiteral("The card is 85.0 × 55.0 mm, the sheet's cards 76.2 × 50.8 mm."));
     Click(dialog, Dlg::kPrint);
     EXPECT_TRUE(script_.told.value(0).startsWith("The card and the sheet's cards differ in size"));
     Click(dialog, Dlg::kUseSheetSize);
     EXPECT_EQ(dialog.FitMessage(), QString());
-    EXPECT_EQ(dialog.Job().cards(0, 0).size(), QSize(1062, 615));
+    EXPECT_EQ(dialog.Job().cards(0, 0).size(), QSize(900, 600));
     Click(dialog, Dlg::kPrint);
   };
   Trigger(kCmdPrint);
   EXPECT_TRUE(fs::is_regular_file(pdf));
-  EXPECT_EQ(window_->Document().Live().cardWidth, 1062.0f);
+  EXPECT_EQ(window_->Document().Live().cardWidth, 900.0f);
   EXPECT_EQ(window_->Document().History().UndoCount(), steps + 1);
 
   // A card without a resolution is refused before the dialog.

@@ -75,11 +75,11 @@ ShownLengths ShowLengths(const PageLayout& layout, int dpi, LengthUnit unit) {
   return shown;
 }
 
-ShownLengths ShowLengthsRounded(const PageLayout& layout, int dpi) {
+ShownLengths ShowLengthsRounded(const PageLayout& layout, int dpi, LengthUnit unit) {
   ShownLengths shown{};
   for (const LayoutLength which : kLayoutLengths) {
-    const float inches = PrintPixelsInUnit(LengthOf(layout, which), dpi, LengthUnit::kInches);
-    At(shown, which) = static_cast<float>(std::round(static_cast<double>(inches) * 100) / 100);
+    const float inUnit = PrintPixelsInUnit(LengthOf(layout, which), dpi, unit);
+    At(shown, which) = static_cast<float>(std::round(static_cast<double>(inUnit) * 100) / 100);
   }
   return shown;
 }

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include <QSizeF>
-
 namespace tavolo {
 
 namespace {
@@ -17,9 +15,9 @@ double CentringMarginMm(double paperMm, int wholeMm, double cardMm) {
   return (paperMm - std::trunc(wholeMm / cardMm) * cardMm) / 2;
 }
 
-ShownLengths ApplyPaperChange(PageLayout& layout, const Paper& paper, int dpi) {
+ShownLengths ApplyPaperChange(PageLayout& layout, const Paper& paper, int dpi, LengthUnit unit) {
   layout.paper = paper.id;
-  layout.unit = static_cast<int32_t>(LengthUnit::kInches);
+  layout.unit = static_cast<int32_t>(unit);
   layout.horizontalPitch = layout.cardWidth;
   layout.verticalPitch = layout.cardHeight;
   const QSizeF exact = paper.pageSize.size(QPageSize::Millimeter);
@@ -29,7 +27,14 @@ ShownLengths ApplyPaperChange(PageLayout& layout, const Paper& paper, int dpi) {
       CentringMarginMm(exact.width(), whole.width, PrintPixelsToMm(layout.cardWidth, dpi)));
   layout.topMargin = toPixels(
       CentringMarginMm(exact.height(), whole.height, PrintPixelsToMm(layout.cardHeight, dpi)));
-  return ShowLengths(layout, dpi, LengthUnit::kInches);
+  return ShowLengths(layout, dpi, unit);
+}
+
+void FitSheetToCard(PageLayout& layout, QSizeF cardSize, const Paper& paper, int dpi,
+                    LengthUnit unit) {
+  layout.cardWidth = static_cast<float>(cardSize.width());
+  layout.cardHeight = static_cast<float>(cardSize.height());
+  ApplyPaperChange(layout, paper, dpi, unit);
 }
 
 }  // namespace tavolo

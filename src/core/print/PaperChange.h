@@ -1,6 +1,8 @@
 // The print dialog's paper change: the pitches become the card size and the margins centre the
-// whole columns and rows on the new paper exactly, everything shown in inches.
+// whole columns and rows on the new paper exactly, shown in the unit chosen.
 #pragma once
+
+#include <QSizeF>
 
 #include "core/print/LengthDisplay.h"
 #include "core/print/PageLayout.h"
@@ -15,8 +17,14 @@ double CentringMarginMm(double paperMm, int wholeMm, double cardMm);
 
 // Sets the layout's paper, its pitches to the card size, its margins to the centring margins of
 // the paper's exact size (in print pixels, not rounded, so that the cards sit in the middle to a
-// fraction of a pixel) and its unit to inches. Returns the six lengths as the dialog then shows
-// them (inches, truncated to two decimals).
-ShownLengths ApplyPaperChange(PageLayout& layout, const Paper& paper, int dpi);
+// fraction of a pixel) and its unit to `unit`. Returns the six lengths as the dialog then shows
+// them (in `unit`, truncated to two decimals).
+ShownLengths ApplyPaperChange(PageLayout& layout, const Paper& paper, int dpi,
+                              LengthUnit unit = LengthUnit::kInches);
+
+// The sheet of a card printed without a sheet product: cards of `cardSize` (print pixels) at
+// their own pitch, centred on the paper as a paper change centres them.
+void FitSheetToCard(PageLayout& layout, QSizeF cardSize, const Paper& paper, int dpi,
+                    LengthUnit unit);
 
 }  // namespace tavolo

@@ -30,11 +30,23 @@ BothSidesGroup::BothSidesGroup(QWidget* parent) : QGroupBox(Tr("Two-sided printi
 
 void BothSidesGroup::Offer() {
   bothSides_->setEnabled(true);
+  OnChange();
 }
 
 BothSidesChoice BothSidesGroup::Choice() const {
-  return {bothSides_->isEnabled() && bothSides_->isChecked(),
-          static_cast<DuplexFlip>(flip_->currentData().toInt())};
+  BothSidesChoice choice = Setting();
+  choice.bothSides = choice.bothSides && bothSides_->isEnabled();
+  return choice;
+}
+
+BothSidesChoice BothSidesGroup::Setting() const {
+  return {bothSides_->isChecked(), static_cast<DuplexFlip>(flip_->currentData().toInt())};
+}
+
+void BothSidesGroup::Restore(const BothSidesChoice& setting) {
+  const int flip = flip_->findData(static_cast<int>(setting.flip));
+  if (flip >= 0) flip_->setCurrentIndex(flip);
+  bothSides_->setChecked(setting.bothSides);
 }
 
 void BothSidesGroup::OnChange() {

@@ -33,6 +33,10 @@ class BothSidesGroup : public QGroupBox {
   // The card has a back: "Both sides" can be checked.
   void Offer();
   BothSidesChoice Choice() const;
+  // The controls as they are set, offered or not: what the dialog remembers, so that a card
+  // without a back leaves the choice for the next one that has one.
+  BothSidesChoice Setting() const;
+  void Restore(const BothSidesChoice& setting);
 
  Q_SIGNALS:
   void changed(const BothSidesChoice& choice);

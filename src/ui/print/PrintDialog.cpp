@@ -11,8 +11,8 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
-#include "core/pictures/ImageBridge.h"
 #include "core/merge/MergedCardSource.h"
+#include "core/pictures/ImageBridge.h"
 #include "core/print/CardFit.h"
 #include "core/print/SheetGrid.h"
 #include "core/print/SheetPrinting.h"
@@ -22,6 +22,7 @@
 #include "ui/print/CalibrationSettings.h"
 #include "ui/print/DraftCardPreview.h"
 #include "ui/print/DraftPagePreview.h"
+#include "ui/print/PrintDialogMemory.h"
 #include "ui/print/PrintJob.h"
 #include "ui/print/PrinterChoice.h"
 
@@ -64,13 +65,25 @@ PrintDialog::PrintDialog(const RasterImage* printImage, int dpi, PrinterChoice& 
           &PrintDialog::OnPrintCalibrationPage);
   connect(bothSides_, &BothSidesGroup::changed, this, &PrintDialog::TakeBackChoice);
 
-  product_->Open();
+  const PrintDialogMemory memory = PrintDialogMemory::Load();
+  SheetProductChoice opening = memory.sheet;
+  // A paper chosen since (in Print Setup) is the one to print on.
+  if (printer_.HasChosenPageSize()) opening.paper = {};
+  product_->Open(opening);
+  shop_->Restore(memory.shop);
+  bothSides_->Restore(memory.bothSides);
   cardPreview_->SetReady(true);
   pagePreview_->SetReady(true);
   RedrawPagePreview();
 }
 
 PrintDialog::~PrintDialog() = default;
+
+void PrintDialog::done(int result) {
+  PrintDialogMemory{product_->Choice(), job_.shop, bothSides_->Setting()}.Save();
+  printer_.SetPageSize(job_.paper.pageSize);
+  QDialog::done(result);
+}
 
 void PrintDialog::BuildControls() {
   auto* left = new QVBoxLayout;
@@ -186,7 +199,7 @@ void PrintDialog::PrintCards(LaidOutCards cards, size_t count) {
   job_.cards = [this, cards = std::move(cards)](int sheet, int cell) {
     return cards(sheet, cell, CardsPerSheet());
   };
-  cardCount_ = count;
+  job_.cardCount = count;
   copies_->setEnabled(false);
   RedrawPagePreview();
 }
@@ -224,6 +237,7 @@ void PrintDialog::SetCard(const CardState& card, TakeSheetSize takeSheetSize) {
   card_ = card;
   takeSheetSize_ = std::move(takeSheetSize);
   job_.cardSize = QSizeF(card.cardWidth, card.cardHeight);
+  product_->FollowCard(job_.cardSize);
   RedrawPagePreview();
 }
 
@@ -238,7 +252,7 @@ void PrintDialog::OnUseSheetSize() {
   card_ = FittedToLayout(*card_, job_.layout);
   printImage_ = takeSheetSize_(*card_);
   job_.cardSize = QSizeF(card_->cardWidth, card_->cardHeight);
-  if (cardCount_ == 0) job_.cards = SameCardEverywhere(printImage_);
+  if (job_.cardCount == 0) job_.cards = SameCardEverywhere(printImage_);
   if (backImage_) {
     backPrintImage_ = backImage_();
     TakeBackChoice();
@@ -277,8 +291,8 @@ void PrintDialog::OnPrint() {
            "card size\" or \"Print at the card's size\"."));
     return;
   }
-  if (cardCount_ > 0) {
-    job_.sheets = MergeSheetCount(cardCount_, CardsPerSheet());
+  if (job_.cardCount > 0) {
+    job_.sheets = MergeSheetCount(job_.cardCount, CardsPerSheet());
   }
   // A job that cannot print is told before a PDF's name is asked for.
   if (const Outcome<> possible = CheckSheetJob(job_); !possible) {

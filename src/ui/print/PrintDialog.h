@@ -3,8 +3,9 @@
 // a sheet product by the part number on its box, or takes a predefined page layout from the abctmp
 // folder, stores the layout as a new one ("Save As Template"), and prints a number of sheets. The
 // card preview shows the print image; the page preview shows the sheet as the layout places the
-// cards on it. Every opening starts from the default layout, inches, one copy and the printer's
-// current paper. Below the lengths, the print
+// cards on it. Each opening starts as the last one closed (PrintDialogMemory) with one copy, on
+// the paper chosen in this session if any; a layout not taken from a product follows the card's
+// size. Below the lengths, the print
 // shop's options (how a card of another size than the layout's fits, bleed, crop marks) and the
 // printer's calibration, kept per printer in the user's settings; for a card with a back, "Both
 // sides" and the edge the sheet is turned over.
@@ -129,6 +130,9 @@ class PrintDialog : public QDialog {
   // 1000.
   QString EditMessage() const;
 
+  // Keeps the choices for the next opening, whether the dialog printed or not.
+  void done(int result) override;
+
  private:
   void BuildControls();
   QWidget* BuildCardPreviewGroup();
@@ -165,7 +169,6 @@ class PrintDialog : public QDialog {
   QString pdfSuggestion_;
 
   SheetJob job_;
-  size_t cardCount_ = 0;  // the cards of a merge; 0 when the card fills every cell
   bool printAtCardSize_ = false;
   bool pdfx_ = false;
 

@@ -98,6 +98,11 @@ PrintShopChoice PrintShopGroup::Choice() const {
           pdfx_->isEnabled() && pdfx_->isChecked()};
 }
 
+void PrintShopGroup::Restore(const PrintShopOptions& shop) {
+  bleed_->setValue(shop.bleedMm);
+  cropMarks_->setChecked(shop.cropMarks);
+}
+
 void PrintShopGroup::OfferPdfX(bool offered) {
   pdfx_->setEnabled(offered);
 }

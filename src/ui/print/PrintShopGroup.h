@@ -43,6 +43,8 @@ class PrintShopGroup : public QGroupBox {
   PrintShopGroup(const PrinterCalibration& calibration, QWidget* parent);
 
   PrintShopChoice Choice() const;
+  // Sets the bleed and the crop marks.
+  void Restore(const PrintShopOptions& shop);
   // Whether "PDF/X-4" can be chosen: only a PDF is written as one.
   void OfferPdfX(bool offered);
   // Shows `fit` (why the card and the layout differ; empty hides the choice) with "Use the

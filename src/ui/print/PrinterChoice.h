@@ -34,6 +34,8 @@ class PrinterChoice {
   // the PDF printer's papers).
   QPageSize CurrentPageSize() const;
   void SetPageSize(const QPageSize& pageSize) { pageSize_ = pageSize; }
+  // Whether a paper was chosen in this session (Print Setup, or the print dialog last closed).
+  bool HasChosenPageSize() const { return pageSize_.has_value(); }
 
   // The PDF file Print Setup named, offered when Print asks where to write; may be empty.
   const QString& PdfFileName() const { return pdfFile_; }

@@ -21,6 +21,7 @@
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
 #include "core/print/SheetCatalogue.h"
+#include "core/print/SheetSearch.h"
 #include "ui/base/DialogLabels.h"
 #include "ui/base/Prompts.h"
 #include "ui/print/PageLayoutNameDialog.h"
@@ -90,14 +91,52 @@ SheetProductGroup::SheetProductGroup(int dpi, PrinterChoice& printer, Prompts& p
   boxes->addWidget(BuildLengthsBox());
 }
 
-void SheetProductGroup::Open() {
-  SelectUnit(LengthUnit::kInches);
-  shown_ = ShowLengthsRounded(choice_.layout, dpi_);
-  ShowLengthsInEdits();
+void SheetProductGroup::Open(const SheetProductChoice& remembered) {
+  const LengthUnit unit = LengthUnitFromStored(remembered.layout.unit);
+  SelectUnit(unit);
+  ShowLengthsAsOpened();
   TAVOLO_CHECK_AS("PopulatePaperSizes()", PopulatePaperSizes(-1));
+  const int paper = FindPaper(papers_, remembered.paper.name);
+  if (!remembered.paper.name.isEmpty() && paper >= 0 && paper != paperList_->currentIndex()) {
+    paperList_->setCurrentIndex(paper);
+    OnPaperChosen();
+  }
+  // A product's layout comes in the product's unit; the one the user last chose wins.
+  if (RestoreProduct(remembered) && Unit() != unit) {
+    SelectUnit(unit);
+    OnUnitChosen();
+  }
   // The paper change above shows every length truncated, and an exact 3.54 × 2.05 in card lies
   // just below that as floats; on opening the lengths read rounded.
-  shown_ = ShowLengthsRounded(choice_.layout, dpi_);
+  ShowLengthsAsOpened();
+}
+
+void SheetProductGroup::FollowCard(QSizeF cardSize) {
+  if (choice_.origin != LayoutOrigin::kCustom) return;
+  FitSheetToCard(choice_.layout, cardSize, choice_.paper, dpi_, Unit());
+  ShowLengthsAsOpened();
+  Q_EMIT changed(choice_);
+}
+
+bool SheetProductGroup::RestoreProduct(const SheetProductChoice& remembered) {
+  if (remembered.origin == LayoutOrigin::kSheetProduct) {
+    const SheetProduct* product = sheetSearch_->ProductWithKey(remembered.product);
+    if (product == nullptr) return false;
+    OnProductPicked(*product);
+    return true;
+  }
+  if (remembered.origin != LayoutOrigin::kPredefined) return false;
+  // Read quietly: a layout that went missing, or a folder that cannot be read, leaves the default.
+  std::vector<PageLayout> layouts = PredefinedListOrder(ReadPageLayouts(layoutsFolder_).layouts);
+  const int index = FindPageLayout(layouts, remembered.product);
+  if (index < 0) return false;
+  usePredefined_->setChecked(true);
+  TakePredefined(std::move(layouts), index);
+  return true;
+}
+
+void SheetProductGroup::ShowLengthsAsOpened() {
+  shown_ = ShowLengthsRounded(choice_.layout, dpi_, Unit());
   ShowLengthsInEdits();
 }
 
@@ -241,8 +280,8 @@ bool SheetProductGroup::PopulatePaperSizes(int selection) {
 void SheetProductGroup::OnPaperChosen() {
   TAVOLO_CHECK_AS("PopulatePaperSizes(m_PaperSelection.GetCurSel())",
                   PopulatePaperSizes(paperList_->currentIndex()));
-  shown_ = ApplyPaperChange(choice_.layout, choice_.paper, dpi_);
-  SelectUnit(LengthUnit::kInches);
+  shown_ = ApplyPaperChange(choice_.layout, choice_.paper, dpi_, Unit());
+  choice_.origin = LayoutOrigin::kCustom;
   Q_EMIT changed(choice_);
   ShowLengthsInEdits();
 }
@@ -264,6 +303,7 @@ void SheetProductGroup::OnEditChanged(LayoutLength which) {
   // A refused value leaves the layout's length as it was.
   if (editErrors_[Index(which)].isEmpty()) {
     LengthOf(choice_.layout, which) = FromDisplay(At(shown_, which), dpi_, Unit());
+    choice_.origin = LayoutOrigin::kCustom;
   }
   ShowEditMessage();
   Q_EMIT changed(choice_);
@@ -275,14 +315,11 @@ void SheetProductGroup::OnUsePredefined(bool checked) {
   if (!checked) {
     layoutList_->setEnabled(false);
     SetManualControlsEnabled(true);
+    choice_.origin = LayoutOrigin::kCustom;
     return;
   }
   const PageLayoutListing listing = ReadPageLayouts(layoutsFolder_);
-  predefined_ = PredefinedListOrder(listing.layouts);
-  for (const PageLayout& layout : predefined_) layoutList_->addItem(layout.name);
-  const int i = static_cast<int>(predefined_.size());
-  const int i2 = layoutList_->count();
-  TAVOLO_CHECK_AS("i2==i", i2 == i);
+  std::vector<PageLayout> layouts = PredefinedListOrder(listing.layouts);
   if (!listing.errors.empty()) {
     QString text = Tr("Some page layouts could not be read:");
     for (const std::string& error : listing.errors) {
@@ -290,7 +327,7 @@ void SheetProductGroup::OnUsePredefined(bool checked) {
     }
     Tell(text);
   }
-  if (predefined_.empty()) {
+  if (layouts.empty()) {
     // Nothing to choose from: the layout stays as it is and can still be set by hand.
     usePredefined_->setChecked(false);
     Tell(Tr("No page layouts were found in %1.")
@@ -298,8 +335,17 @@ void SheetProductGroup::OnUsePredefined(bool checked) {
                  QString::fromStdString(layoutsFolder_.shipped.string()))));
     return;
   }
-  layoutList_->setCurrentIndex(0);
-  OnLayoutChosen(0);
+  TakePredefined(std::move(layouts), 0);
+}
+
+void SheetProductGroup::TakePredefined(std::vector<PageLayout> layouts, int index) {
+  predefined_ = std::move(layouts);
+  for (const PageLayout& layout : predefined_) layoutList_->addItem(layout.name);
+  const int i = static_cast<int>(predefined_.size());
+  const int i2 = layoutList_->count();
+  TAVOLO_CHECK_AS("i2==i", i2 == i);
+  layoutList_->setCurrentIndex(index);
+  OnLayoutChosen(index);
   layoutList_->setEnabled(true);
   SetManualControlsEnabled(false);
 }
@@ -308,7 +354,8 @@ void SheetProductGroup::OnLayoutChosen(int index) {
   const int n = index;
   TAVOLO_CHECK_AS("n != -1", n != -1);
   if (n < 0 || n >= static_cast<int>(predefined_.size())) return;
-  ApplyLayout(predefined_[static_cast<size_t>(n)]);
+  ApplyLayout(predefined_[static_cast<size_t>(n)], LayoutOrigin::kPredefined,
+              predefined_[static_cast<size_t>(n)].name);
 }
 
 void SheetProductGroup::OnProductPicked(const SheetProduct& product) {
@@ -316,11 +363,14 @@ void SheetProductGroup::OnProductPicked(const SheetProduct& product) {
   if (usePredefined_->isChecked()) {
     layoutList_->setCurrentIndex(FindPageLayout(predefined_, layout.name));
   }
-  ApplyLayout(layout);
+  ApplyLayout(layout, LayoutOrigin::kSheetProduct, ProductKey(product));
 }
 
-void SheetProductGroup::ApplyLayout(const PageLayout& layout) {
+void SheetProductGroup::ApplyLayout(const PageLayout& layout, LayoutOrigin origin,
+                                    const QString& product) {
   choice_.layout = layout;
+  choice_.origin = origin;
+  choice_.product = product;
   const int paper = FindPaperById(papers_, choice_.layout.paper);
   const LengthUnit unit = LengthUnitFromStored(choice_.layout.unit);
   SelectUnit(unit);

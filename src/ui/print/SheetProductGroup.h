@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include <QSizeF>
 #include <QString>
 #include <QWidget>
 
@@ -29,11 +30,17 @@ class Prompts;
 class SheetProductSearch;
 struct SheetProduct;
 
+// Where the layout comes from: typed or centred on the paper (it follows the card), a sheet
+// product found by the search, or a predefined layout.
+enum class LayoutOrigin { kCustom, kSheetProduct, kPredefined };
+
 // What the group has chosen: the paper the sheet is printed on (while the paper list shows no
-// selection, the one selected before) and the layout of the cards on it.
+// selection, the one selected before) and the layout of the cards on it, in its unit.
 struct SheetProductChoice {
   Paper paper;
   PageLayout layout;
+  LayoutOrigin origin = LayoutOrigin::kCustom;
+  QString product;  // the sheet product's key (ProductKey) or the predefined layout's name
 };
 
 class SheetProductGroup : public QWidget {
@@ -62,9 +69,14 @@ class SheetProductGroup : public QWidget {
   SheetProductGroup(int dpi, PrinterChoice& printer, Prompts& prompts, DataFolder layoutsFolder,
                     QWidget* parent);
 
-  // Starts from the default layout on the printer's current paper, centred on it, and shows the
-  // lengths in inches as they are (not truncated). Connect the signals first.
-  void Open();
+  // Opens on `remembered`: its paper when the printer offers it (else the printer's current
+  // one), its sheet product or predefined layout while that exists (else, without a word, the
+  // default layout centred on the paper) and its unit, the lengths shown as they are (not
+  // truncated). Connect the signals first.
+  void Open(const SheetProductChoice& remembered);
+  // A custom layout takes the card's size (print pixels) and is centred on the paper anew; a
+  // product's or a predefined layout stays as it is.
+  void FollowCard(QSizeF cardSize);
 
   const SheetProductChoice& Choice() const { return choice_; }
   const ShownLengths& Shown() const { return shown_; }
@@ -97,8 +109,14 @@ class SheetProductGroup : public QWidget {
   void OnUsePredefined(bool checked);
   void OnLayoutChosen(int index);
   void OnProductPicked(const SheetProduct& product);
+  // Lists `layouts` as the predefined ones and takes the one at `index`.
+  void TakePredefined(std::vector<PageLayout> layouts, int index);
+  // Takes the remembered sheet product or predefined layout; false when it no longer exists.
+  bool RestoreProduct(const SheetProductChoice& remembered);
+  // The lengths rounded in the unit chosen, as on opening.
+  void ShowLengthsAsOpened();
   // Takes the layout (a predefined one or a product's) with its unit and its paper.
-  void ApplyLayout(const PageLayout& layout);
+  void ApplyLayout(const PageLayout& layout, LayoutOrigin origin, const QString& product);
   void OnSaveAsTemplate();
 
   void SelectUnit(LengthUnit unit);

@@ -1,5 +1,7 @@
 #include "ui/print/SheetProductSearch.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -148,6 +150,12 @@ void SheetProductSearch::Fill() {
     note_->clear();
   }
   note_->setVisible(!note_->text().isEmpty());
+}
+
+const SheetProduct* SheetProductSearch::ProductWithKey(const QString& key) const {
+  const auto found = std::ranges::find_if(
+      products_, [&key](const SheetProduct& product) { return ProductKey(product) == key; });
+  return found == products_.end() ? nullptr : &*found;
 }
 
 void SheetProductSearch::Pick(const QTreeWidgetItem* item) {

@@ -30,6 +30,8 @@ class SheetProductSearch : public QWidget {
   QTreeWidget* List() const { return list_; }
   // The products listed, in list order.
   std::vector<const SheetProduct*> Listed() const;
+  // The product of the key (ProductKey), listed or not; none when no product has it.
+  const SheetProduct* ProductWithKey(const QString& key) const;
 
  Q_SIGNALS:
   void productPicked(const tavolo::SheetProduct& product);
