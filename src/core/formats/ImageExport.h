@@ -8,6 +8,7 @@
 
 #include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
+#include "core/storage/FileIo.h"
 #include "core/storage/Outcome.h"
 
 namespace tavolo {
@@ -25,9 +26,11 @@ enum class ExportReporting { kCheckedReport, kResultOnly };
 // raised as the checked report with its expression text; a failed write is returned with the
 // file-error text ("Access to %1 was denied." and the like). A card handed over with std::move
 // is let go once converted, before the encoding, so a large card is not held three times.
+// With ExistingFile::kKeep a file of that name is never replaced (WriteFileReplacing).
 Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int format,
                            int quality, int dpi,
-                           ExportReporting reporting = ExportReporting::kCheckedReport);
+                           ExportReporting reporting = ExportReporting::kCheckedReport,
+                           ExistingFile existing = ExistingFile::kReplace);
 
 // The card at its full size (divisor 1), as Export Image writes it, or why it cannot be rendered.
 Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& live);

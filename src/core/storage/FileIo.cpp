@@ -217,6 +217,8 @@ std::string FileErrorMessage(int error, const std::filesystem::path& path) {
     case ENOTDIR:
     case ENAMETOOLONG:
       return Substitute(FileMessage::kInvalidPath, path);
+    case EEXIST:
+      return Substitute(FileMessage::kExists, path);
     default:
       return Substitute(FileMessage::kUnexpected, path);
   }
@@ -300,9 +302,10 @@ void RemoveStaleSaveTemporaries(const std::filesystem::path& folder) {
 }
 
 Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                             Durability durability) {
+                             Durability durability, ExistingFile existing) {
   const TargetState before = InspectTarget(path);
   if (before.refused) return Failure{before.why.message, before.why.error};
+  if (existing == ExistingFile::kKeep && before.exists) return WriteFailure(EEXIST, path);
 
   const std::filesystem::path folder =
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
@@ -316,11 +319,16 @@ Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const 
     ::unlink(temp.c_str());
     return Failure{now.why.message, now.why.error};
   }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
+  // A link fails where the name is taken, so no file that appeared meanwhile is replaced.
+  const bool named = existing == ExistingFile::kKeep
+                         ? ::link(temp.c_str(), path.c_str()) == 0
+                         : ::rename(temp.c_str(), path.c_str()) == 0;
+  if (!named) {
     error = errno;
     ::unlink(temp.c_str());
     return WriteFailure(error, path);
   }
+  if (existing == ExistingFile::kKeep) ::unlink(temp.c_str());
   if (durability == Durability::kUserData) SyncFolder(folder);
   return {};
 }
