@@ -12,6 +12,8 @@ packages=(
   libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev libdeflate-dev
   libgtest-dev libbenchmark-dev
   libqrencode-dev zbar-tools
+  # .ods and .xlsx data files for a merge
+  libzip-dev
   fonts-liberation2 fonts-dejavu-core
   # the families the shipped templates use
   fonts-cantarell fonts-dancingscript fonts-ebgaramond fonts-league-spartan fonts-lindenhill
