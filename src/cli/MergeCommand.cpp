@@ -151,8 +151,7 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   if (twoSided) leftOut += WarnOfLeftOutPictures(kCommand, backRenderer, run.table, back);
   const auto hasRecord = [records = run.records.Count(), perSheet = grid.CardCount()](int sheet,
                                                                                       int cell) {
-    return static_cast<size_t>(sheet) * static_cast<size_t>(perSheet) +
-               static_cast<size_t>(cell) <
+    return static_cast<size_t>(sheet) * static_cast<size_t>(perSheet) + static_cast<size_t>(cell) <
            records;
   };
   CardBacks backs;
@@ -206,19 +205,20 @@ int WriteImages(const MergeRun& run, int format, CardRenderer& renderer) {
   if (!run.overwrite) {
     const ExistingFiles existing = FindExistingFiles(run.output, run.records);
     if (existing.count > 0) {
-      return Fail(TrMessage("nothing is written: %1 of the files exist already, such as '%2' "
-                            "(--overwrite replaces them)",
-                            existing.count, PrintableName(existing.first.string())));
+      return Fail(
+          TrMessage("nothing is written: %1 of the files exist already, such as '%2' "
+                    "(--overwrite replaces them)",
+                    existing.count, PrintableName(existing.first.string())));
     }
   }
   Progress progress(run.records.Count());
-  const Outcome<size_t> written = ExportMergedCards(
-      renderer, run.project, run.records, run.output, format, kNoQuality,
-      run.overwrite ? ExistingMergeFiles::kReplace : ExistingMergeFiles::kRefuse,
-      [&](uint64_t done, uint64_t) {
-        progress.Placed(done);
-        return true;
-      });
+  const Outcome<size_t> written =
+      ExportMergedCards(renderer, run.project, run.records, run.output, format, kNoQuality,
+                        run.overwrite ? ExistingMergeFiles::kReplace : ExistingMergeFiles::kRefuse,
+                        [&](uint64_t done, uint64_t) {
+                          progress.Placed(done);
+                          return true;
+                        });
   return written ? 0 : Fail(written.Message());
 }
 
@@ -288,13 +288,14 @@ std::optional<int> CheckQrCodes(const Arguments& arguments, bool strict, const C
   const std::string name =
       PrintableName(std::filesystem::path(arguments.values.at("--data")).filename().string());
   for (const RecordProblem& problem : problems) {
-    const std::string text =
-        TrMessage("%1: %2", RecordPlace(name, *records.Table(), problem.line), ProblemText(problem));
+    const std::string text = TrMessage("%1: %2", RecordPlace(name, *records.Table(), problem.line),
+                                       ProblemText(problem));
     strict ? PrintError(kCommand, text) : PrintWarning(kCommand, text);
   }
   if (strict && !problems.empty()) {
-    return Fail(TrText("nothing is written: with --strict a QR code that cannot be read is a "
-                       "failure"));
+    return Fail(
+        TrText("nothing is written: with --strict a QR code that cannot be read is a "
+               "failure"));
   }
   return std::nullopt;
 }
@@ -364,16 +365,16 @@ int Merge(const Arguments& arguments) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const MergeRun run{arguments, output,      table, project, merged,  strict,
-                     overwrite, shop,   calibration, fit,   backFlip};
+  const MergeRun run{arguments, output, table,       project, merged,  strict,
+                     overwrite, shop,   calibration, fit,     backFlip};
   const int written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
   if (written != 0) return written;
   if (failures.Count() > 0) {
     return Fail(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
   }
   if (!merged.Problems().empty()) {
-    return Fail(TrMessage("%1 of %2 records were left out", merged.Problems().size(),
-                          merged.RowCount()));
+    return Fail(
+        TrMessage("%1 of %2 records were left out", merged.Problems().size(), merged.RowCount()));
   }
   return 0;
 }

@@ -186,7 +186,8 @@ TEST(MergeDialog, PrintsOneCardPerRecordAndExportsOneImageEachKeepingTheUsersFil
   });
   cancel.start(0);
   merge->ExportButton()->click();
-  const auto files = std::distance(fs::directory_iterator(fx.folder / "again"), fs::directory_iterator());
+  const auto files =
+      std::distance(fs::directory_iterator(fx.folder / "again"), fs::directory_iterator());
   EXPECT_LT(files, 3);
   EXPECT_EQ(fx.script.told, QStringList{QStringLiteral("The export was cancelled: the files of the "
                                                        "first %1 of 3 records are written to %2, "

@@ -12,10 +12,12 @@ namespace tavolo {
 
 namespace {
 
+// clang-format off
 enum Field : int {
   kCompany = 0, kName, kTitle, kAddress1, kAddress2, kCity, kZip, kEmail, kWebsite, kPhone1,
   kPhone2,
 };
+// clang-format on
 
 // What part of the Name a column holds; every other field takes one column whole.
 enum class Part { kWhole, kGiven, kMiddle, kFamily };
@@ -31,6 +33,7 @@ struct Alias {
   Part part = Part::kWhole;
 };
 
+// clang-format off
 constexpr Alias kAliases[] = {
     // Company.
     {u"company", kCompany}, {u"companyname", kCompany}, {u"organisation", kCompany},
@@ -134,6 +137,7 @@ constexpr Alias kAliases[] = {
     {u"celular", kPhone2}, {u"telefonomovil", kPhone2}, {u"businessphone2", kPhone2, 1},
     {u"workphone2", kPhone2, 1},
 };
+// clang-format on
 
 QString Folded(const QString& header) {
   QString folded;
@@ -216,10 +220,18 @@ FieldMapping MappingByHeader(const QStringList& columns) {
     if (alias == nullptr) continue;
     const int column = static_cast<int>(i);
     switch (alias->part) {
-      case Part::kWhole: best[static_cast<size_t>(alias->field)].Offer(column, alias->rank); break;
-      case Part::kGiven: given.Offer(column, alias->rank); break;
-      case Part::kMiddle: middle.Offer(column, alias->rank); break;
-      case Part::kFamily: family.Offer(column, alias->rank); break;
+      case Part::kWhole:
+        best[static_cast<size_t>(alias->field)].Offer(column, alias->rank);
+        break;
+      case Part::kGiven:
+        given.Offer(column, alias->rank);
+        break;
+      case Part::kMiddle:
+        middle.Offer(column, alias->rank);
+        break;
+      case Part::kFamily:
+        family.Offer(column, alias->rank);
+        break;
     }
   }
   FieldMapping mapping;
@@ -317,7 +329,8 @@ QString UnusedText(const UnusedColumn& unused, const FieldMapping& mapping,
     return Tr("no field of the card has this name");
   }
   const QString field = Tr(kFieldNames[static_cast<size_t>(unused.field)].label);
-  if (unused.reason == UnusedReason::kLeftOut) return Tr("left out; it would fill the %1").arg(field);
+  if (unused.reason == UnusedReason::kLeftOut)
+    return Tr("left out; it would fill the %1").arg(field);
   return Tr("the %1 comes from %2")
       .arg(field, ColumnsText(mapping.columnsOfField[static_cast<size_t>(unused.field)], columns));
 }

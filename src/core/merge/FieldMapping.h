@@ -53,9 +53,9 @@ Outcome<> ApplyOverride(FieldMapping& mapping, const QStringList& columns,
 
 // Why a column fills no field.
 enum class UnusedReason {
-  kNoFieldName,   // its header names no field of the card
+  kNoFieldName,     // its header names no field of the card
   kFieldElsewhere,  // its header names a field, which other columns fill
-  kLeftOut,       // its header names a field, which no column fills: the user left it out
+  kLeftOut,         // its header names a field, which no column fills: the user left it out
 };
 
 struct UnusedColumn {

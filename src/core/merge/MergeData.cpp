@@ -28,7 +28,8 @@ bool HasExtension(const std::filesystem::path& path, std::initializer_list<const
 // The old Excel format: a compound document, which begins with these bytes.
 bool LooksLikeCompoundDocument(std::span<const uint8_t> bytes) {
   static constexpr uint8_t kMagic[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-  return bytes.size() >= sizeof kMagic && std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin());
+  return bytes.size() >= sizeof kMagic &&
+         std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin());
 }
 
 Outcome<MergeTable> ReadSpreadsheet(std::span<const uint8_t> bytes, const std::string& name,
@@ -37,9 +38,10 @@ Outcome<MergeTable> ReadSpreadsheet(std::span<const uint8_t> bytes, const std::s
   if (!zip) return Failure{zip.Message()};
   if (zip.Value().Has("xl/workbook.xml")) return ReadXlsx(bytes, name, sheet, progress);
   if (zip.Value().Has("content.xml")) return ReadOds(bytes, name, sheet, progress);
-  return Failure{TrMessage("%1 is a ZIP archive but no spreadsheet Tavolo reads; save it as "
-                           ".ods, .xlsx or CSV.",
-                           name)};
+  return Failure{
+      TrMessage("%1 is a ZIP archive but no spreadsheet Tavolo reads; save it as "
+                ".ods, .xlsx or CSV.",
+                name)};
 }
 
 }  // namespace
@@ -60,9 +62,10 @@ Outcome<MergeTable> ReadMergeData(const std::filesystem::path& path, const std::
   if (LooksLikeZip(data)) {
     table = ReadSpreadsheet(data, name, sheet, progress);
   } else if (LooksLikeCompoundDocument(data)) {
-    return Failure{TrMessage("%1 is a spreadsheet in the old Excel format; save it as .xlsx, "
-                             ".ods or CSV.",
-                             name)};
+    return Failure{
+        TrMessage("%1 is a spreadsheet in the old Excel format; save it as .xlsx, "
+                  ".ods or CSV.",
+                  name)};
   } else if (!sheet.empty()) {
     return Failure{TrMessage("%1 is no spreadsheet: it has no sheets to choose from.", name)};
   } else if (HasExtension(path, {".vcf", ".vcard"}) || LooksLikeVCard(data)) {

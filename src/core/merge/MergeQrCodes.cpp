@@ -37,9 +37,15 @@ std::vector<RecordProblem> QrCodeProblems(const CardState& project, const MergeR
     const ContactDetails details = KeptDetails(record.details);
     QString text;
     switch (code->content) {
-      case QrContent::kContactDetails: text = VCardText(details); break;
-      case QrContent::kWebsite: text = WebsiteUrl(details.fields[kWebsiteField]); break;
-      case QrContent::kFreeText: text = ownText ? ownText.Value() : QString(); break;
+      case QrContent::kContactDetails:
+        text = VCardText(details);
+        break;
+      case QrContent::kWebsite:
+        text = WebsiteUrl(details.fields[kWebsiteField]);
+        break;
+      case QrContent::kFreeText:
+        text = ownText ? ownText.Value() : QString();
+        break;
     }
     RecordProblem problem{record.line};
     if (text.isEmpty()) {

@@ -13,6 +13,7 @@ namespace {
 constexpr size_t kProgressStep = 1 << 14;
 
 QString OneLine(QStringView value) {
+  if (!value.contains(u'\n')) return value.trimmed().toString();
   QStringList parts;
   for (const QStringView part : value.tokenize(u'\n')) {
     if (!part.trimmed().isEmpty()) parts.push_back(part.trimmed().toString());
@@ -72,30 +73,34 @@ std::string ProblemText(const RecordProblem& problem) {
     case RecordProblem::Kind::kQrCodeEmpty:
       return TrMessage("its QR code cannot be made: the record has no website address");
     case RecordProblem::Kind::kQrCodeTooLong:
-      return TrMessage("its QR code cannot be made: its content has %1 bytes, and a QR code "
-                       "holds at most %2",
-                       problem.first, problem.second);
+      return TrMessage(
+          "its QR code cannot be made: its content has %1 bytes, and a QR code "
+          "holds at most %2",
+          problem.first, problem.second);
     case RecordProblem::Kind::kQrModulesSmall:
-      return TrMessage("its QR code's dots would print %1 mm wide, too small for a phone to "
-                       "read (0.25 mm at least): make the code larger or its content shorter",
-                       QString::number(problem.first / 100.0, 'f', 2));
+      return TrMessage(
+          "its QR code's dots would print %1 mm wide, too small for a phone to "
+          "read (0.25 mm at least): make the code larger or its content shorter",
+          QString::number(problem.first / 100.0, 'f', 2));
   }
   return {};
 }
 
 std::string RecordPlace(const std::string& file, const MergeTable& table, int line) {
-  return table.sheetRows ? TrMessage("%1, row %2", file, line) : TrMessage("%1, line %2", file, line);
+  return table.sheetRows ? TrMessage("%1, row %2", file, line)
+                         : TrMessage("%1, line %2", file, line);
 }
 
 ContactDetails DetailsOfRow(const MergeTable& table, size_t row, const FieldMapping& mapping) {
   ContactDetails details;
   for (size_t f = 0; f < details.fields.size(); ++f) {
-    QStringList parts;
+    QString& field = details.fields[f];
     for (const int column : mapping.columnsOfField[f]) {
-      QString value = OneLine(table.Cell(row, column));
-      if (!value.isEmpty()) parts.push_back(std::move(value));
+      const QString value = OneLine(table.Cell(row, column));
+      if (value.isEmpty()) continue;
+      if (!field.isEmpty()) field.append(u' ');
+      field.append(value);
     }
-    details.fields[f] = parts.join(u' ');
   }
   return details;
 }

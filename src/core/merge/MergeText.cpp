@@ -16,8 +16,7 @@ constexpr uint8_t kBom[] = {0xEF, 0xBB, 0xBF};
 }  // namespace
 
 std::span<const uint8_t> WithoutBom(std::span<const uint8_t> bytes) {
-  const bool bom =
-      bytes.size() >= 3 && std::equal(std::begin(kBom), std::end(kBom), bytes.begin());
+  const bool bom = bytes.size() >= 3 && std::equal(std::begin(kBom), std::end(kBom), bytes.begin());
   return bom ? bytes.subspan(3) : bytes;
 }
 

@@ -17,10 +17,10 @@ MergedCardSource::MergedCardSource(CardRenderer& renderer, const CardState& proj
     : renderer_(renderer), project_(project), records_(records) {}
 
 std::optional<MergeRecord> MergedCardSource::RecordAt(int sheet, int cell,
-                                                     int cardsPerSheet) const {
+                                                      int cardsPerSheet) const {
   if (sheet < 0 || cell < 0 || cell >= cardsPerSheet) return std::nullopt;
-  const size_t index = static_cast<size_t>(sheet) * static_cast<size_t>(cardsPerSheet) +
-                       static_cast<size_t>(cell);
+  const size_t index =
+      static_cast<size_t>(sheet) * static_cast<size_t>(cardsPerSheet) + static_cast<size_t>(cell);
   if (index >= records_.Count()) return std::nullopt;
   return records_.At(index);
 }

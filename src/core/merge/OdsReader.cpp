@@ -55,9 +55,10 @@ class OdsSheet {
 
  private:
   Failure TooMany(int row) const {
-    return Failure{TrMessage("%1, row %2: the sheet holds more than %3 values, or values beyond "
-                             "its last row or column; this is not a list of contacts.",
-                             name_, row + 1, kMaxSheetValues)};
+    return Failure{
+        TrMessage("%1, row %2: the sheet holds more than %3 values, or values beyond "
+                  "its last row or column; this is not a list of contacts.",
+                  name_, row + 1, kMaxSheetValues)};
   }
 
   // The values and merged cells of the row whose start the reader stands on.
@@ -162,9 +163,10 @@ Outcome<MergeTable> ReadOds(std::span<const uint8_t> bytes, const std::string& n
                              sheets.join(QStringLiteral("', '")))};
   }
   if (!cells.FillMerged()) {
-    return Failure{TrMessage("%1: its merged cells cover more than %2 values; this is not a list "
-                             "of contacts.",
-                             name, kMaxSheetValues)};
+    return Failure{
+        TrMessage("%1: its merged cells cover more than %2 values; this is not a list "
+                  "of contacts.",
+                  name, kMaxSheetValues)};
   }
   return cells.ToTable(name);
 }

@@ -69,8 +69,7 @@ QString CutToBytes(const QString& text, size_t bytes) {
   QTextBoundaryFinder boundaries(QTextBoundaryFinder::Grapheme, text);
   qsizetype kept = 0;
   size_t used = 0;
-  for (qsizetype next = boundaries.toNextBoundary(); next > 0;
-       next = boundaries.toNextBoundary()) {
+  for (qsizetype next = boundaries.toNextBoundary(); next > 0; next = boundaries.toNextBoundary()) {
     used += Utf8Bytes(QStringView(text).sliced(kept, next - kept));
     if (used > bytes) break;
     kept = next;
@@ -97,7 +96,8 @@ QString SafeFileNamePart(const QString& value) {
 }
 
 Outcome<> CheckNamePattern(const std::string& pattern) {
-  return WalkPattern(pattern, [](const std::string&) {}, [](int) {});
+  return WalkPattern(
+      pattern, [](const std::string&) {}, [](int) {});
 }
 
 std::filesystem::path RecordFileNames::Next(const ContactDetails& details) {

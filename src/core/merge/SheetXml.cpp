@@ -40,8 +40,8 @@ QXmlStreamReader::TokenType SheetXml::Token() {
   switch (token) {
     case QXmlStreamReader::StartElement:
       if (++depth_ > kMaxXmlDepth) {
-        Fail(TrMessage("%1 cannot be read: its part %2 nests deeper than %3 levels.", file_,
-                       part_, kMaxXmlDepth));
+        Fail(TrMessage("%1 cannot be read: its part %2 nests deeper than %3 levels.", file_, part_,
+                       kMaxXmlDepth));
         return QXmlStreamReader::Invalid;
       }
       break;
@@ -50,9 +50,10 @@ QXmlStreamReader::TokenType SheetXml::Token() {
       break;
     case QXmlStreamReader::DTD:
     case QXmlStreamReader::EntityReference:
-      Fail(TrMessage("%1 cannot be read: its part %2 declares a document type, which no "
-                     "spreadsheet does.",
-                     file_, part_));
+      Fail(
+          TrMessage("%1 cannot be read: its part %2 declares a document type, which no "
+                    "spreadsheet does.",
+                    file_, part_));
       return QXmlStreamReader::Invalid;
     case QXmlStreamReader::Invalid:
       Fail(TrMessage("%1 cannot be read: its part %2 is damaged (line %3).", file_, part_,

@@ -32,8 +32,8 @@ bool SpreadsheetCells::Set(int row, int column, const QString& value) {
 
 void SpreadsheetCells::Merge(int top, int left, int bottom, int right) {
   if (merged_.size() >= kMaxMergedAreas || top > bottom || left > right) return;
-  merged_.push_back(Area{top, left, std::min(bottom, kMaxSheetRows - 1),
-                         std::min(right, kMaxSheetColumns - 1)});
+  merged_.push_back(
+      Area{top, left, std::min(bottom, kMaxSheetRows - 1), std::min(right, kMaxSheetColumns - 1)});
 }
 
 bool SpreadsheetCells::FillMerged() {
@@ -74,7 +74,8 @@ Outcome<MergeTable> SpreadsheetCells::ToTable(const std::string& name) const {
   MergeTable table;
   table.sheetRows = true;
   auto row = rows_.begin();
-  if (row == rows_.end()) return Failure{TrMessage("%1 holds no header line naming its columns.", name)};
+  if (row == rows_.end())
+    return Failure{TrMessage("%1 holds no header line naming its columns.", name)};
   for (const Cell& cell : row->second) {
     while (table.columns.size() < cell.column) table.columns.push_back(QString());
     table.columns.push_back(cell.value.trimmed());
@@ -86,9 +87,10 @@ Outcome<MergeTable> SpreadsheetCells::ToTable(const std::string& name) const {
     for (const Cell& cell : row->second) {
       table.SkipCells(static_cast<size_t>(cell.column - next));
       if (!table.AddCell(cell.value)) {
-        return Failure{TrMessage("%1, row %2: the data holds more than %3 values; split it into "
-                                 "smaller files.",
-                                 name, row->first + 1, kMaxMergeValues)};
+        return Failure{
+            TrMessage("%1, row %2: the data holds more than %3 values; split it into "
+                      "smaller files.",
+                      name, row->first + 1, kMaxMergeValues)};
       }
       next = cell.column + 1;
     }

@@ -17,10 +17,12 @@ namespace tavolo {
 
 namespace {
 
+// clang-format off
 enum Field : int {
   kCompany = 0, kName, kTitle, kAddress1, kAddress2, kCity, kZip, kEmail, kWebsite, kPhone1,
   kPhone2,
 };
+// clang-format on
 
 // The head of a property (its name and parameters) is never longer than this; what is, is no
 // property.
@@ -50,14 +52,14 @@ std::string_view Trimmed(std::string_view text) {
 // One property of a card: "group.NAME;PARAM=A,B;BARE:value", its value's characters decoded.
 struct Property {
   int line = 0;
-  std::string group;       // upper case; empty for none
-  std::string name;        // upper case, without its group
-  QStringList types;       // lower case: TYPE values, bare parameters, "pref"
+  std::string group;  // upper case; empty for none
+  std::string name;   // upper case, without its group
+  QStringList types;  // lower case: TYPE values, bare parameters, "pref"
   bool quotedPrintable = false;
-  bool uri = false;        // VALUE=uri
-  std::string charset;     // upper case; empty when not given
+  bool uri = false;     // VALUE=uri
+  std::string charset;  // upper case; empty when not given
   QString text;
-  bool legacy = false;     // read as Windows-1252 though nothing said so
+  bool legacy = false;  // read as Windows-1252 though nothing said so
 };
 
 bool HasType(const Property& p, const char* type) {
@@ -65,7 +67,7 @@ bool HasType(const Property& p, const char* type) {
 }
 
 bool IsKept(const std::string& name) {
-  static constexpr std::string_view kKept[] = {"FN",  "N",     "ORG", "TITLE",     "ADR",
+  static constexpr std::string_view kKept[] = {"FN",  "N",     "ORG", "TITLE",    "ADR",
                                                "TEL", "EMAIL", "URL", "X-ABLABEL"};
   return std::ranges::find(kKept, name) != std::end(kKept);
 }
@@ -91,8 +93,8 @@ Property ParseHead(std::string_view head, int line) {
   if (dot != std::string_view::npos) p.group = Upper(fullName.substr(0, dot));
   for (size_t i = 1; i < parts.size(); ++i) {
     const size_t equals = parts[i].find('=');
-    const std::string key =
-        Upper(Trimmed(equals == std::string_view::npos ? std::string_view() : parts[i].substr(0, equals)));
+    const std::string key = Upper(Trimmed(
+        equals == std::string_view::npos ? std::string_view() : parts[i].substr(0, equals)));
     std::string_view value =
         Trimmed(equals == std::string_view::npos ? parts[i] : parts[i].substr(equals + 1));
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
@@ -149,16 +151,17 @@ std::span<const uint8_t> AsBytes(std::string_view text) {
 // The characters of a value's bytes in `charset`; `legacy` is set when they had to be read as
 // Windows-1252 though neither the charset nor the card said so.
 QString DecodeValue(std::string_view bytes, const std::string& charset, bool& legacy) {
-  const bool windows = charset.starts_with("ISO-8859-1") || charset == "LATIN1" ||
-                       charset == "WINDOWS-1252" || charset == "CP1252" ||
-                       charset == "US-ASCII" || charset == "ASCII";
+  const bool windows = charset == "ISO-8859-1" || charset == "LATIN1" ||
+                       charset == "WINDOWS-1252" || charset == "CP1252" || charset == "US-ASCII" ||
+                       charset == "ASCII";
   if (windows) return DecodeCp1252(AsBytes(bytes));
   if (charset.empty() || charset == "UTF-8" || charset == "UTF8") {
     if (std::optional<QString> text = DecodeUtf8(AsBytes(bytes))) return std::move(*text);
   } else {
     QStringDecoder named(charset.c_str(), QStringConverter::Flag::Stateless);
     if (named.isValid()) {
-      QString text = named.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+      QString text =
+          named.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
       if (!named.hasError()) return text;
     }
     if (std::optional<QString> text = DecodeUtf8(AsBytes(bytes))) return std::move(*text);
@@ -222,15 +225,13 @@ QStringList LabelTypes(const QString& label) {
   if (word.startsWith(u"_$!<") && word.endsWith(u">!$_")) word = word.mid(4, word.size() - 8);
   if (word.contains(u"fax")) return {QStringLiteral("fax")};
   static const std::pair<const char16_t*, const char*> kWords[] = {
-      {u"work", "work"},      {u"main", "work"},          {u"büro", "work"},
-      {u"arbeit", "work"},    {u"geschäftlich", "work"},  {u"travail", "work"},
-      {u"bureau", "work"},    {u"lavoro", "work"},        {u"ufficio", "work"},
-      {u"trabajo", "work"},   {u"oficina", "work"},       {u"mobile", "cell"},
-      {u"cell", "cell"},      {u"iphone", "cell"},        {u"mobil", "cell"},
-      {u"handy", "cell"},     {u"portable", "cell"},      {u"cellulare", "cell"},
-      {u"móvil", "cell"},     {u"movil", "cell"},         {u"celular", "cell"},
-      {u"home", "home"},      {u"privat", "home"},        {u"maison", "home"},
-      {u"domicile", "home"},  {u"casa", "home"},          {u"pager", "pager"},
+      {u"work", "work"},         {u"main", "work"},      {u"büro", "work"},    {u"arbeit", "work"},
+      {u"geschäftlich", "work"}, {u"travail", "work"},   {u"bureau", "work"},  {u"lavoro", "work"},
+      {u"ufficio", "work"},      {u"trabajo", "work"},   {u"oficina", "work"}, {u"mobile", "cell"},
+      {u"cell", "cell"},         {u"iphone", "cell"},    {u"mobil", "cell"},   {u"handy", "cell"},
+      {u"portable", "cell"},     {u"cellulare", "cell"}, {u"móvil", "cell"},   {u"movil", "cell"},
+      {u"celular", "cell"},      {u"home", "home"},      {u"privat", "home"},  {u"maison", "home"},
+      {u"domicile", "home"},     {u"casa", "home"},      {u"pager", "pager"},
   };
   for (const auto& [name, type] : kWords) {
     if (word == QStringView(name)) return {QString::fromLatin1(type)};
@@ -301,9 +302,9 @@ QStringList ContactRow(std::vector<Property>& properties) {
   if (row[kName].isEmpty() && structuredName != nullptr) {
     // Family; given; additional; prefixes; suffixes.
     const QStringList n = Components(*structuredName);
-    row[kName] = Joined({Component(n, 3), Component(n, 1), Component(n, 2), Component(n, 0),
-                         Component(n, 4)},
-                        QStringLiteral(" "));
+    row[kName] = Joined(
+        {Component(n, 3), Component(n, 1), Component(n, 2), Component(n, 0), Component(n, 4)},
+        QStringLiteral(" "));
   }
   if (address != nullptr) {
     // Post office box; extended address; street; locality; region; postal code; country.
@@ -316,7 +317,8 @@ QStringList ContactRow(std::vector<Property>& properties) {
   }
   const std::vector<const Property*> sortedPhones = Ranked(phones, PhoneRank);
   for (size_t i = 0; i < sortedPhones.size() && i < 2; ++i) {
-    row[kPhone1 + static_cast<int>(i)] = WithoutScheme(Whole(*sortedPhones[i]), QLatin1StringView("tel:"));
+    row[kPhone1 + static_cast<int>(i)] =
+        WithoutScheme(Whole(*sortedPhones[i]), QLatin1StringView("tel:"));
   }
   const std::vector<const Property*> sortedEmails = Ranked(emails, EmailRank);
   if (!sortedEmails.empty()) {
@@ -336,7 +338,7 @@ class VCardParser {
   Outcome<MergeTable> Parse() {
     MergeTable table;
     for (const FieldName& field : kFieldNames) table.columns.push_back(QString(field.label));
-    int begun = 0;  // the line of the BEGIN of the contact being read; 0 between contacts
+    int begun = 0;        // the line of the BEGIN of the contact being read; 0 between contacts
     bool legacy = false;  // whether a value of the contact was read as Windows-1252
     std::vector<Property> properties;
     while (at_ < text_.size()) {
@@ -358,9 +360,9 @@ class VCardParser {
       } else if (p.name == "END" && value == u"VCARD" && begun > 0) {
         const QStringList row = ContactRow(properties);
         if (legacy) {
-          table.warnings.push_back(TrMessage(
-              "%1, line %2 (%3): a value is not in UTF-8 and is read as Windows-1252.", name_,
-              begun, row[kName].isEmpty() ? row[kCompany] : row[kName]));
+          table.warnings.push_back(
+              TrMessage("%1, line %2 (%3): a value is not in UTF-8 and is read as Windows-1252.",
+                        name_, begun, row[kName].isEmpty() ? row[kCompany] : row[kName]));
         }
         table.BeginRow(begun);
         for (const QString& cell : row) {

@@ -58,15 +58,16 @@ QString DateText(double value, const QString& letters, bool from1904) {
   double days = std::floor(value);
   // Serial numbers below 61 count from the last day of 1899, for the 29 February 1900 that the
   // first spreadsheets believed in.
-  const QDate epoch = from1904 ? QDate(1904, 1, 1)
-                               : (days < 61 ? QDate(1899, 12, 31) : QDate(1899, 12, 30));
+  const QDate epoch =
+      from1904 ? QDate(1904, 1, 1) : (days < 61 ? QDate(1899, 12, 31) : QDate(1899, 12, 30));
   auto secondsOfDay = static_cast<long long>(std::llround((value - days) * 86400.0));
   if (secondsOfDay >= 86400) {
     days += 1;
     secondsOfDay -= 86400;
   }
   QStringList parts;
-  if (date || !time) parts.push_back(epoch.addDays(static_cast<qint64>(days)).toString(Qt::ISODate));
+  if (date || !time)
+    parts.push_back(epoch.addDays(static_cast<qint64>(days)).toString(Qt::ISODate));
   if (time) {
     const QTime clock = QTime(0, 0).addSecs(static_cast<int>(secondsOfDay));
     parts.push_back(clock.toString(seconds ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm")));
@@ -128,9 +129,10 @@ class XlsxWorkbook {
       return Failure{read.Message(), read.Error()};
     }
     if (!cells.FillMerged()) {
-      return Failure{TrMessage("%1: its merged cells cover more than %2 values; this is not a "
-                               "list of contacts.",
-                               name_, kMaxSheetValues)};
+      return Failure{
+          TrMessage("%1: its merged cells cover more than %2 values; this is not a "
+                    "list of contacts.",
+                    name_, kMaxSheetValues)};
     }
     return cells.ToTable(name_);
   }
@@ -174,7 +176,8 @@ class XlsxWorkbook {
         from1904_ = date1904 == u"1" || date1904 == u"true";
       } else if (xml.IsStart(u"sheet")) {
         const auto part = relations_.find(xml.Attribute(u"id").toString());
-        if (part != relations_.end()) sheets.emplace_back(xml.Attribute(u"name").toString(), part->second);
+        if (part != relations_.end())
+          sheets.emplace_back(xml.Attribute(u"name").toString(), part->second);
       }
     }
     if (xml.Failed()) return xml.Why();
@@ -198,9 +201,10 @@ class XlsxWorkbook {
         xml.Skip();  // the reading aid of East Asian text, not the text
       } else if (xml.IsEnd(u"si")) {
         if (shared_.size() >= static_cast<qsizetype>(kMaxSheetValues)) {
-          return Failure{TrMessage("%1 holds more than %2 different texts; this is not a list of "
-                                   "contacts.",
-                                   name_, kMaxSheetValues)};
+          return Failure{
+              TrMessage("%1 holds more than %2 different texts; this is not a list of "
+                        "contacts.",
+                        name_, kMaxSheetValues)};
         }
         shared_.push_back(text);
       }
@@ -269,10 +273,11 @@ class XlsxWorkbook {
         const int style = xml.Attribute(u"s").toInt();
         const QString value = ReadCellValue(xml);
         if (!value.isEmpty() && !cells.Set(cellRow, column, CellText(type, style, value))) {
-          return Failure{TrMessage("%1, row %2: the sheet holds more than %3 values, or values "
-                                   "beyond its last row or column; this is not a list of "
-                                   "contacts.",
-                                   name_, cellRow + 1, kMaxSheetValues)};
+          return Failure{
+              TrMessage("%1, row %2: the sheet holds more than %3 values, or values "
+                        "beyond its last row or column; this is not a list of "
+                        "contacts.",
+                        name_, cellRow + 1, kMaxSheetValues)};
         }
       } else if (xml.IsStart(u"mergeCell")) {
         const QStringList corners = xml.Attribute(u"ref").toString().split(u':');
@@ -316,9 +321,9 @@ class XlsxWorkbook {
 
 QString XlsxNumberText(double value, const QString& format, bool from1904) {
   const QString letters = FormatLetters(format);
-  if (letters != u"general" && (letters.contains(u'd') || letters.contains(u'm') ||
-                                letters.contains(u'y') || letters.contains(u'h') ||
-                                letters.contains(u's'))) {
+  if (letters != u"general" &&
+      (letters.contains(u'd') || letters.contains(u'm') || letters.contains(u'y') ||
+       letters.contains(u'h') || letters.contains(u's'))) {
     if (value >= 0 && value < 2958466) return DateText(value, letters, from1904);
   }
   if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15) {

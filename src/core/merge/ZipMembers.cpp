@@ -26,8 +26,7 @@ void ZipMembers::Close::operator()(zip* archive) const {
 }
 
 bool LooksLikeZip(std::span<const uint8_t> bytes) {
-  return bytes.size() >= 4 && bytes[0] == 'P' && bytes[1] == 'K' && bytes[2] == 3 &&
-         bytes[3] == 4;
+  return bytes.size() >= 4 && bytes[0] == 'P' && bytes[1] == 'K' && bytes[2] == 3 && bytes[3] == 4;
 }
 
 Outcome<ZipMembers> ZipMembers::Open(std::span<const uint8_t> bytes, const std::string& name) {
@@ -78,14 +77,16 @@ Outcome<QByteArray> ZipMembers::Read(const char* member) const {
     if (read < 0) return damaged;
     bytes.resize(at + read);
     if (bytes.size() > kMaxZipMemberBytes) {
-      return Failure{TrMessage("%1 cannot be read: its part %2 inflates to more than %3 MB; "
-                               "this is not a list of contacts.",
-                               name_, member, kMaxZipMemberBytes >> 20)};
+      return Failure{
+          TrMessage("%1 cannot be read: its part %2 inflates to more than %3 MB; "
+                    "this is not a list of contacts.",
+                    name_, member, kMaxZipMemberBytes >> 20)};
     }
     if (bytes.size() > ratioLimit) {
-      return Failure{TrMessage("%1 cannot be read: its part %2 inflates to more than %3 times "
-                               "its packed size; this is not a list of contacts.",
-                               name_, member, kMaxZipRatio)};
+      return Failure{
+          TrMessage("%1 cannot be read: its part %2 inflates to more than %3 times "
+                    "its packed size; this is not a list of contacts.",
+                    name_, member, kMaxZipRatio)};
     }
     if (read == 0) return bytes;
   }

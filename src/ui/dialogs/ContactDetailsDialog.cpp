@@ -83,8 +83,8 @@ void ContactDetailsDialog::SetDetails(const ContactDetails& details) {
 
 void ContactDetailsDialog::OnFromVCard() {
   const QString path = prompts_.OpenFileName(
-      this, {Tr("From vCard"), Tr("vCards (*.vcf *.vcard);;All files (*)"), {}, {},
-             FileKind::kNone});
+      this,
+      {Tr("From vCard"), Tr("vCards (*.vcf *.vcard);;All files (*)"), {}, {}, FileKind::kNone});
   if (path.isEmpty()) return;
   const Outcome<MergeTable> read = ReadContacts(path);
   if (!read) {

@@ -20,8 +20,7 @@ class ContactDetailsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ContactDetailsDialog(const ContactDetails& details, Prompts& prompts,
-                       QWidget* parent = nullptr);
+  ContactDetailsDialog(const ContactDetails& details, Prompts& prompts, QWidget* parent = nullptr);
 
   ContactDetails Details() const;
   void SetDetails(const ContactDetails& details);

@@ -43,15 +43,19 @@ int MergeColumnsModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : kSectionCount;
 }
 
-QVariant MergeColumnsModel::headerData(int section, Qt::Orientation orientation,
-                                       int role) const {
+QVariant MergeColumnsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   switch (section) {
-    case kColumn: return Tr("Column");
-    case kValue: return Tr("Value");
-    case kField: return Tr("Field");
-    case kNote: return Tr("Note");
-    default: return {};
+    case kColumn:
+      return Tr("Column");
+    case kValue:
+      return Tr("Value");
+    case kField:
+      return Tr("Field");
+    case kNote:
+      return Tr("Note");
+    default:
+      return {};
   }
 }
 
@@ -64,11 +68,12 @@ QVariant MergeColumnsModel::data(const QModelIndex& index, int role) const {
     if (index.column() == kNote) {
       int used = 0;
       for (const std::vector<int>& columns : mapping_.columnsOfField) {
-        used += static_cast<int>(std::ranges::count_if(columns, [&](int c) { return c >= Offered(); }));
+        used +=
+            static_cast<int>(std::ranges::count_if(columns, [&](int c) { return c >= Offered(); }));
       }
-      return used == 0 ? Tr("not offered here; they fill no field")
-                       : Tr("not offered here; %1 of them fill a field their header names")
-                             .arg(used);
+      return used == 0
+                 ? Tr("not offered here; they fill no field")
+                 : Tr("not offered here; %1 of them fill a field their header names").arg(used);
     }
     return {};
   }

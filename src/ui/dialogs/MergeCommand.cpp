@@ -24,12 +24,12 @@ struct ReadData {
 
 void RunMergeCommand(QWidget* owner, CardDocument& document, PrinterChoice& printer,
                      Prompts& prompts) {
-  const QString data = prompts.OpenFileName(
-      owner, {Tr("Merge"),
-              Tr("Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;All files (*)"),
-              {},
-              {},
-              FileKind::kNone});
+  const QString data =
+      prompts.OpenFileName(owner, {Tr("Merge"),
+                                   Tr("Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;All files (*)"),
+                                   {},
+                                   {},
+                                   FileKind::kNone});
   if (data.isEmpty()) return;
   const std::string name = PrintableName(QFileInfo(data).fileName().toStdString());
   ReadData read = RunWithProgress<ReadData>(

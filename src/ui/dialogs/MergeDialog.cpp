@@ -155,7 +155,8 @@ MergeDialog::MergeDialog(const CardState& card, const BackgroundTable* table,
   ShowData();
   columnsView_->resizeColumnsToContents();
   for (const int section : {MergeColumnsModel::kColumn, MergeColumnsModel::kValue}) {
-    columnsView_->setColumnWidth(section, std::min(columnsView_->columnWidth(section), kMaxColumnWidth));
+    columnsView_->setColumnWidth(section,
+                                 std::min(columnsView_->columnWidth(section), kMaxColumnWidth));
   }
   resize(kDialogWidth, kDialogHeight);
 }
@@ -167,15 +168,17 @@ void MergeDialog::ShowData() {
   const size_t leftOut = data_.records->Problems().size();
   const size_t qr = data_.qrProblems.size();
   QStringList summary;
-  if (leftOut > 0) summary << Tr("%1 of %2 records left out").arg(leftOut).arg(data_.records->RowCount());
+  if (leftOut > 0)
+    summary << Tr("%1 of %2 records left out").arg(leftOut).arg(data_.records->RowCount());
   if (qr > 0) summary << Tr("%1 QR codes that cannot be read").arg(qr);
   const MergeTable& table = *data_.records->Table();
-  if (!table.warnings.empty()) summary << Tr("%1 notes on how the file was read").arg(table.warnings.size());
+  if (!table.warnings.empty())
+    summary << Tr("%1 notes on how the file was read").arg(table.warnings.size());
   QString summaryText = summary.isEmpty() ? Tr("Every record makes a card.")
                                           : summary.join(QStringLiteral("; ")) + u':';
   if (RecordCount() == 0) {
-    summaryText = Tr("No record makes a card: choose the fields the columns fill.") + u' ' +
-                  summaryText;
+    summaryText =
+        Tr("No record makes a card: choose the fields the columns fill.") + u' ' + summaryText;
   }
   problemsSummary_->setText(summaryText);
   problems_->Show(table.warnings, problems, table.sheetRows);
@@ -186,10 +189,10 @@ void MergeDialog::ShowData() {
     used += static_cast<qsizetype>(fieldColumns.size());
   }
   const qsizetype unused = columns - used;
-  unused_->setText(unused == 0 ? Tr("Every column fills a field.")
-                               : Tr("%1 of %2 columns fill no field; the note says why.")
-                                     .arg(unused)
-                                     .arg(columns));
+  unused_->setText(
+      unused == 0
+          ? Tr("Every column fills a field.")
+          : Tr("%1 of %2 columns fill no field; the note says why.").arg(unused).arg(columns));
   print_->setEnabled(RecordCount() > 0);
   export_->setEnabled(RecordCount() > 0);
   ShowRecord(std::min(current_, std::max(RecordCount() - 1, 0)));
@@ -200,11 +203,11 @@ void MergeDialog::ChooseField(int column, std::optional<int> field) {
   if (mapping.FieldOf(column) == field) return;
   mapping.Assign(column, field);
   std::shared_ptr<const MergeTable> table = data_.records->Table();
-  CheckedRecords checked = RunWithProgress<CheckedRecords>(
-      this, Tr("Checking the records..."),
-      [table, mapping, card = card_](const WorkProgress& progress) {
-        return CheckRecords(table, mapping, card, progress);
-      });
+  CheckedRecords checked =
+      RunWithProgress<CheckedRecords>(this, Tr("Checking the records..."),
+                                      [table, mapping, card = card_](const WorkProgress& progress) {
+                                        return CheckRecords(table, mapping, card, progress);
+                                      });
   if (checked.stopped) {
     ShowRecord(current_);  // the table shows the mapping as it was
     return;
@@ -225,8 +228,8 @@ void MergeDialog::ShowRecord(int index) {
       any ? data_.records->At(static_cast<size_t>(current_)).details : ContactDetails{};
   const CardPixelSize size = CardPixels(card_.cardWidth, card_.cardHeight);
   const int divisor = std::max(1, (size.width + kPreviewWidth - 1) / kPreviewWidth);
-  preview_ = size.Ok() ? renderer_.Render(MergedCard(card_, details), divisor,
-                                          size.width / divisor, size.height / divisor)
+  preview_ = size.Ok() ? renderer_.Render(MergedCard(card_, details), divisor, size.width / divisor,
+                                          size.height / divisor)
                        : QImage();
   picture_->setPixmap(QPixmap::fromImage(preview_));
   if (any) {
@@ -296,8 +299,7 @@ void MergeDialog::OnExport() {
   }
   const std::shared_ptr<const MergeRecords> records = data_.records;
   const ExistingFiles existing = RunWithProgress<ExistingFiles>(
-      this, Tr("Checking the file names..."),
-      [records, pattern](const WorkProgress& progress) {
+      this, Tr("Checking the file names..."), [records, pattern](const WorkProgress& progress) {
         return FindExistingFiles(pattern, *records, progress);
       });
   ExistingMergeFiles whenExisting = ExistingMergeFiles::kRefuse;

@@ -52,8 +52,8 @@ void MergeExportJob::Step() {
                                     : ExistingFile::kKeep;
   writing_ = std::make_unique<BackgroundWork<Outcome<>>>();
   writing_->Start(
-      [image = std::move(image).Value(), file, format = options_.format,
-       quality = options_.quality, dpi = card.dpi, existing]() mutable {
+      [image = std::move(image).Value(), file, format = options_.format, quality = options_.quality,
+       dpi = card.dpi, existing]() mutable {
         MakeFolderOf(file);
         return WriteExportImage(std::move(image), file, format, quality, dpi,
                                 ExportReporting::kResultOnly, existing);

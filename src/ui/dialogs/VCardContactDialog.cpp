@@ -14,9 +14,8 @@ VCardContactDialog::VCardContactDialog(const QStringList& contacts, QWidget* par
     : QDialog(parent) {
   setWindowTitle(Tr("From vCard"));
   auto* layout = new QVBoxLayout(this);
-  auto* label = new QLabel(Tr("The file holds %1 contacts. Choose the one for the card:")
-                               .arg(contacts.size()),
-                           this);
+  auto* label = new QLabel(
+      Tr("The file holds %1 contacts. Choose the one for the card:").arg(contacts.size()), this);
   layout->addWidget(label);
   list_ = new QListWidget(this);
   list_->addItems(contacts);

@@ -22,7 +22,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum Field { kCompany, kName, kTitle, kAddress1, kAddress2, kCity, kZip, kEmail, kWeb, kPhone1, kPhone2 };
+enum Field {
+  kCompany,
+  kName,
+  kTitle,
+  kAddress1,
+  kAddress2,
+  kCity,
+  kZip,
+  kEmail,
+  kWeb,
+  kPhone1,
+  kPhone2
+};
 
 std::shared_ptr<const MergeTable> Table(const QStringList& columns,
                                         const std::vector<std::pair<int, QStringList>>& rows) {
@@ -37,22 +49,54 @@ std::shared_ptr<const MergeTable> Table(const QStringList& columns,
 
 TEST(FieldMapping, RecognisesHeadersInFiveLanguagesAndAsAddressBooksExportThem) {
   const std::pair<const char*, int> cases[] = {
-      {"Company", kCompany},      {"Firma", kCompany},           {"Société", kCompany},
-      {"Azienda", kCompany},      {"Empresa", kCompany},         {"Organization 1 - Name", kCompany},
-      {"Full name", kName},       {"Vorname", kName},            {"Nachname", kName},
-      {"Prénom", kName},          {"Cognome", kName},            {"Apellidos", kName},
-      {"Job Title", kTitle},      {"Position", kTitle},          {"Fonction", kTitle},
-      {"Organization 1 - Title", kTitle}, {"Business Street", kAddress1}, {"Straße", kAddress1},
-      {"Strasse", kAddress1},     {"Indirizzo", kAddress1},      {"Dirección", kAddress1},
-      {"Address Line 2", kAddress2}, {"Adresszusatz", kAddress2}, {"Ort", kCity},
-      {"Ville", kCity},           {"Città", kCity},              {"City, State/Province", kCity},
-      {"PLZ", kZip},              {"Code postal", kZip},         {"CAP", kZip},
-      {"Business Postal Code", kZip}, {"E-Mail", kEmail},        {"E-mail Address", kEmail},
-      {"Courriel", kEmail},       {"E-mail 1 - Value", kEmail},  {"Web Page", kWeb},
-      {"Webseite", kWeb},         {"Sito web", kWeb},            {"Telefon", kPhone1},
-      {"Business Phone", kPhone1}, {"Téléphone", kPhone1},       {"Phone 1 - Value", kPhone1},
-      {"Mobil", kPhone2},         {"Handy", kPhone2},            {"Mobile Phone", kPhone2},
-      {"Cellulare", kPhone2},     {"Móvil", kPhone2},            {"Phone 2 - Value", kPhone2},
+      {"Company", kCompany},
+      {"Firma", kCompany},
+      {"Société", kCompany},
+      {"Azienda", kCompany},
+      {"Empresa", kCompany},
+      {"Organization 1 - Name", kCompany},
+      {"Full name", kName},
+      {"Vorname", kName},
+      {"Nachname", kName},
+      {"Prénom", kName},
+      {"Cognome", kName},
+      {"Apellidos", kName},
+      {"Job Title", kTitle},
+      {"Position", kTitle},
+      {"Fonction", kTitle},
+      {"Organization 1 - Title", kTitle},
+      {"Business Street", kAddress1},
+      {"Straße", kAddress1},
+      {"Strasse", kAddress1},
+      {"Indirizzo", kAddress1},
+      {"Dirección", kAddress1},
+      {"Address Line 2", kAddress2},
+      {"Adresszusatz", kAddress2},
+      {"Ort", kCity},
+      {"Ville", kCity},
+      {"Città", kCity},
+      {"City, State/Province", kCity},
+      {"PLZ", kZip},
+      {"Code postal", kZip},
+      {"CAP", kZip},
+      {"Business Postal Code", kZip},
+      {"E-Mail", kEmail},
+      {"E-mail Address", kEmail},
+      {"Courriel", kEmail},
+      {"E-mail 1 - Value", kEmail},
+      {"Web Page", kWeb},
+      {"Webseite", kWeb},
+      {"Sito web", kWeb},
+      {"Telefon", kPhone1},
+      {"Business Phone", kPhone1},
+      {"Téléphone", kPhone1},
+      {"Phone 1 - Value", kPhone1},
+      {"Mobil", kPhone2},
+      {"Handy", kPhone2},
+      {"Mobile Phone", kPhone2},
+      {"Cellulare", kPhone2},
+      {"Móvil", kPhone2},
+      {"Phone 2 - Value", kPhone2},
   };
   for (const auto& [header, field] : cases) {
     EXPECT_EQ(FieldForHeader(QString::fromUtf8(header)), field) << header;
@@ -66,7 +110,9 @@ TEST(FieldMapping, CombinesNamePartsAndPrefersTheBusinessColumns) {
   const std::tuple<QStringList, Columns, Columns, Columns> cases[] = {
       {{"Title", "First Name", "Middle Name", "Last Name", "Job Title", "Home Phone",
         "Business Phone"},
-       {1, 2, 3}, {4}, {6}},
+       {1, 2, 3},
+       {4},
+       {6}},
       {{"Name", "Given Name", "Family Name", "Phone 1 - Value"}, {0}, {}, {3}},
       {{"Vorname", "Name", "Mobil"}, {0, 1}, {}, {2}},
       {{"Nom", "Prénom"}, {1, 0}, {}, {}},
@@ -91,11 +137,11 @@ TEST(FieldMapping, OverridesJoinColumnsAndTheUnusedOnesSayWhy) {
     }
     return found;
   };
-  EXPECT_EQ(reasons(), (std::vector<std::pair<int, std::string>>{
-                           {0, "the Name comes from “Full name”"},
-                           {1, "the Name comes from “Full name”"},
-                           {3, "no field of the card has this name"},
-                           {4, "no field of the card has this name"}}));
+  EXPECT_EQ(reasons(),
+            (std::vector<std::pair<int, std::string>>{{0, "the Name comes from “Full name”"},
+                                                      {1, "the Name comes from “Full name”"},
+                                                      {3, "no field of the card has this name"},
+                                                      {4, "no field of the card has this name"}}));
   ASSERT_TRUE(ApplyOverride(mapping, columns, "Name=First Name+Last Name"));
   ASSERT_TRUE(ApplyOverride(mapping, columns, "Title=A+B"));
   ASSERT_TRUE(ApplyOverride(mapping, columns, "Company=4"));
@@ -112,12 +158,12 @@ TEST(FieldMapping, OverridesJoinColumnsAndTheUnusedOnesSayWhy) {
 }
 
 TEST(MergeRecords, JoinsTheColumnsOfAFieldAndNamesTheLineOfEveryRowLeftOut) {
-  const auto table = Table({"First", "Last", "City", "Notes"},
-                           {{2, {" Anna ", "Rossi", "Via 1\nRoma"}},
-                            {3, {"", "", "", "only a note"}},
-                            {4, {}},
-                            {5, {QString(101, u'x'), ""}},
-                            {6, {"Bo", "", "", "", "extra"}}});
+  const auto table =
+      Table({"First", "Last", "City", "Notes"}, {{2, {" Anna ", "Rossi", "Via 1\nRoma"}},
+                                                 {3, {"", "", "", "only a note"}},
+                                                 {4, {}},
+                                                 {5, {QString(101, u'x'), ""}},
+                                                 {6, {"Bo", "", "", "", "extra"}}});
   const MergeRecords merged(table, MappingByHeader(table->columns));
   ASSERT_EQ(merged.Count(), 1u);
   const MergeRecord anna = merged.At(0);
@@ -154,7 +200,8 @@ TEST(QrSymbol, SizeWorkedOutFromTheTextIsTheCodesAndTooLongIsSaid) {
       const QString text = unit.repeated(length);
       const Outcome<QrSymbol> symbol = EncodeQrSymbol(text);
       ASSERT_TRUE(symbol) << length;
-      EXPECT_EQ(QrSymbolWidth(text), symbol.Value().width) << length << " of " << unit.toStdString();
+      EXPECT_EQ(QrSymbolWidth(text), symbol.Value().width)
+          << length << " of " << unit.toStdString();
     }
   }
   // The largest code holds 2331 bytes, fewer with the designator of UTF-8.
@@ -174,9 +221,9 @@ TEST(MergeQrCodes, EveryRecordsCodeIsCheckedForItsContentAndItsModules) {
   PlacedQrCode code = NewQrCode(project.cardWidth, project.cardHeight);
   SetQrCode(project, code);
   // Bo's notes fill every field but his name: three bytes a character, his vCard fits no code.
-  const auto table = Table({"Name", "Notes"}, {{2, {"Anna"}},
-                                               {3, {"Bo", QString(100, QChar(0x4E2D))}},
-                                               {4, {"Cy", "cy.example"}}});
+  const auto table =
+      Table({"Name", "Notes"},
+            {{2, {"Anna"}}, {3, {"Bo", QString(100, QChar(0x4E2D))}}, {4, {"Cy", "cy.example"}}});
   FieldMapping mapping = MappingByHeader(table->columns);
   for (int field = kCompany; field <= kPhone2; ++field) {
     if (field != kName) mapping.columnsOfField[field] = {1};

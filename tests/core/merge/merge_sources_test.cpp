@@ -48,23 +48,41 @@ Rows RowsOf(const MergeTable& table) {
 
 TEST(CsvReader, ReadsQuotingSeparatorsLineEndsAndCharacterSets) {
   const std::tuple<const char*, std::string, QStringList, Rows> cases[] = {
-      {"plain commas", "Name,City\nAnna,Roma\n", Cells({"Name", "City"}),
+      {"plain commas",
+       "Name,City\nAnna,Roma\n",
+       Cells({"Name", "City"}),
        {{2, Cells({"Anna", "Roma"})}}},
-      {"semicolons, a comma inside", "Name;City\nAnna;Roma, RM\n", Cells({"Name", "City"}),
+      {"semicolons, a comma inside",
+       "Name;City\nAnna;Roma, RM\n",
+       Cells({"Name", "City"}),
        {{2, Cells({"Anna", "Roma, RM"})}}},
       {"tabs", "Name\tCity\r\nAnna\tRoma", Cells({"Name", "City"}), {{2, Cells({"Anna", "Roma"})}}},
-      {"separator in quotes is not counted", "\"a;b;c\",City\nx,y\n", Cells({"a;b;c", "City"}),
+      {"separator in quotes is not counted",
+       "\"a;b;c\",City\nx,y\n",
+       Cells({"a;b;c", "City"}),
        {{2, Cells({"x", "y"})}}},
-      {"quotes doubled, a line break inside", "Name,Note\n\"Anna \"\"A\"\"\",\"one\r\ntwo\"\nBo,x\n",
-       Cells({"Name", "Note"}), {{2, Cells({"Anna \"A\"", "one\ntwo"})}, {4, Cells({"Bo", "x"})}}},
-      {"blank lines are no records, empty ones are", "Name,City\n\nAnna,\n,\n",
-       Cells({"Name", "City"}), {{3, Cells({"Anna"})}, {4, {}}}},
-      {"header cells trimmed", " Name , City \nAnna\n", Cells({"Name", "City"}),
+      {"quotes doubled, a line break inside",
+       "Name,Note\n\"Anna \"\"A\"\"\",\"one\r\ntwo\"\nBo,x\n",
+       Cells({"Name", "Note"}),
+       {{2, Cells({"Anna \"A\"", "one\ntwo"})}, {4, Cells({"Bo", "x"})}}},
+      {"blank lines are no records, empty ones are",
+       "Name,City\n\nAnna,\n,\n",
+       Cells({"Name", "City"}),
+       {{3, Cells({"Anna"})}, {4, {}}}},
+      {"header cells trimmed",
+       " Name , City \nAnna\n",
+       Cells({"Name", "City"}),
        {{2, Cells({"Anna"})}}},
       // A spreadsheet's export for Windows: a byte-order mark before Windows-1252 bytes.
-      {"BOM before Windows-1252", "\xEF\xBB\xBFName;Stra\xDF" "e\nJ\xFCrgen;Hafenstra\xDF" "e 1\n",
-       Cells({"Name", "Straße"}), {{2, Cells({"Jürgen", "Hafenstraße 1"})}}},
-      {"UTF-8 with its BOM", "\xEF\xBB\xBFName\nZo\xC3\xAB\n", Cells({"Name"}),
+      {"BOM before Windows-1252",
+       "\xEF\xBB\xBFName;Stra\xDF"
+       "e\nJ\xFCrgen;Hafenstra\xDF"
+       "e 1\n",
+       Cells({"Name", "Straße"}),
+       {{2, Cells({"Jürgen", "Hafenstraße 1"})}}},
+      {"UTF-8 with its BOM",
+       "\xEF\xBB\xBFName\nZo\xC3\xAB\n",
+       Cells({"Name"}),
        {{2, Cells({"Zoë"})}}},
   };
   for (const auto& [what, bytes, columns, rows] : cases) {
@@ -102,23 +120,31 @@ TEST(VCardReader, ReadsEachProducersFormAsItsWriterMeantIt) {
       {"2.1 quoted-printable with a charset, a soft break before a space",
        "BEGIN:VCARD\nVERSION:2.1\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Jos=C3=A9 M=C3=\n"
        "=BCller\nTITLE;CHARSET=ISO-8859-1;QUOTED-PRINTABLE:Caf=E9\n"
-       "ADR;WORK;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:;;12,=\n rue de l'=C3=89glise;Lyon;;69002\n"
+       "ADR;WORK;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:;;12,=\n rue de "
+       "l'=C3=89glise;Lyon;;69002\n"
        "TEL;CELL:555\nEND:VCARD\n",
        Cells({"", "José Müller", "Café", "12, rue de l'Église", "", "Lyon", "69002", "", "", "555",
               ""})},
+      {"2.1 from a phone, in the charset of Central Europe",
+       "BEGIN:VCARD\nVERSION:2.1\nFN;CHARSET=ISO-8859-2;ENCODING=QUOTED-PRINTABLE:=A3ukasz "
+       "Wi=B6niewski\nEND:VCARD\n",
+       Cells({"", "Łukasz Wiśniewski", "", "", "", "", "", "", "", "", ""})},
       {"2.1 quoted-printable without a charset, UTF-8 bytes",
        "BEGIN:VCARD\nVERSION:2.1\nN;ENCODING=QUOTED-PRINTABLE:Gro=C3=9F;J=C3=BCrgen\nEND:VCARD\n",
        Cells({"", "Jürgen Groß", "", "", "", "", "", "", "", "", ""})},
       {"3.0 folded at 75 octets inside a character",
-       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:J\xC3\xBCrgen\r\nORG:B\xC3\r\n \xA4" "ckerei Gr\xC3\xB6\xC3"
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:J\xC3\xBCrgen\r\nORG:B\xC3\r\n \xA4"
+       "ckerei Gr\xC3\xB6\xC3"
        "\r\n \x9F\r\nEND:VCARD\r\n",
        Cells({"Bäckerei Größ", "Jürgen", "", "", "", "", "", "", "", "", ""})},
       {"3.0 grouped: the only phone and e-mail, their labels",
-       "BEGIN:VCARD\nVERSION:3.0\nFN:Siobh\xC3\xA1n\nitem1.TEL:+353 1\nitem1.X-ABLabel:_$!<Mobile>!$_\n"
+       "BEGIN:VCARD\nVERSION:3.0\nFN:Siobh\xC3\xA1n\nitem1.TEL:+353 "
+       "1\nitem1.X-ABLabel:_$!<Mobile>!$_\n"
        "item2.TEL;type=pref:+353 2\nitem2.X-ABLabel:B\xC3\xBCro\nitem3.EMAIL:s@x.ie\n"
        "item3.X-ABLabel:work\nEND:VCARD\n",
        Cells({"", "Siobhán", "", "", "", "", "", "s@x.ie", "", "+353 2", "+353 1"})},
-      {"4.0 URIs", "BEGIN:VCARD\nVERSION:4.0\nFN:Bo\nTEL;VALUE=uri;TYPE=\"voice,work\":tel:+1-555-0100;ext=12\n"
+      {"4.0 URIs",
+       "BEGIN:VCARD\nVERSION:4.0\nFN:Bo\nTEL;VALUE=uri;TYPE=\"voice,work\":tel:+1-555-0100;ext=12\n"
        "EMAIL:mailto:bo@x.org\nEND:VCARD\n",
        Cells({"", "Bo", "", "", "", "", "", "bo@x.org", "", "+1-555-0100 ext. 12", ""})},
   };
@@ -131,14 +157,14 @@ TEST(VCardReader, ReadsEachProducersFormAsItsWriterMeantIt) {
   const auto [contact, warnings] =
       FirstContact("BEGIN:VCARD\nFN:Zo\xC3\xAB\nORG:Caf\xE9\nEND:VCARD\n");
   EXPECT_EQ(contact.mid(0, 2), Cells({"Café", "Zoë"}));
-  EXPECT_EQ(warnings, std::vector<std::string>{
-                          "t.vcf, line 1 (Zoë): a value is not in UTF-8 and is read as "
-                          "Windows-1252."});
+  EXPECT_EQ(warnings,
+            std::vector<std::string>{"t.vcf, line 1 (Zoë): a value is not in UTF-8 and is read as "
+                                     "Windows-1252."});
 }
 
 TEST(VCardReader, KeepsEveryContactWithItsLineAndRefusesWhatIsNoList) {
-  const Outcome<MergeTable> two = ReadVCards(
-      Bytes("BEGIN:VCARD\nFN:A\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nEND:VCARD\n"), "t.vcf");
+  const Outcome<MergeTable> two =
+      ReadVCards(Bytes("BEGIN:VCARD\nFN:A\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nEND:VCARD\n"), "t.vcf");
   ASSERT_TRUE(two);
   EXPECT_EQ(RowsOf(two.Value()).size(), 2u);
   EXPECT_EQ(two.Value().Line(1), 5);
@@ -148,7 +174,8 @@ TEST(VCardReader, KeepsEveryContactWithItsLineAndRefusesWhatIsNoList) {
        "t.vcf, line 4: a contact is never ended with END:VCARD."},
       {"BEGIN:VCARD\nFN:" + std::string(300'000, 'a') + "\nEND:VCARD\n",
        "t.vcf, line 2: a value is longer than 65536 characters"},
-      {std::string("BEGIN:VCARD\nFN:A\0B\nEND:VCARD\n", 24), "t.vcf, line 2: the file holds a NUL byte"},
+      {std::string("BEGIN:VCARD\nFN:A\0B\nEND:VCARD\n", 24),
+       "t.vcf, line 2: the file holds a NUL byte"},
   };
   for (const auto& [text, message] : refused) {
     const Outcome<MergeTable> read = ReadVCards(Bytes(text), "t.vcf");
@@ -171,15 +198,14 @@ TEST(Spreadsheets, OdsAndXlsxFromLibreOfficeGiveTheSameTable) {
     const bool ods = std::string(file) == "team.ods";
     // The .ods keeps the date as it is shown; the .xlsx gives the date its number stands for.
     const Rows expected = {
-        {2, Cells({"Forno Aurora", "Chiara", "Bellandi", "Head  Baker", "Via dei Mulini 12",
-                   "55100", "Lucca", "+39 0583 410 220", ods ? "15.03.2019" : "2019-03-15",
-                   "CHIARA"})},
+        {2,
+         Cells({"Forno Aurora", "Chiara", "Bellandi", "Head  Baker", "Via dei Mulini 12", "55100",
+                "Lucca", "+39 0583 410 220", ods ? "15.03.2019" : "2019-03-15", "CHIARA"})},
         {3, Cells({"Forno Aurora", "Matteo", "D'Agostino", "Pastry Chef\nMornings",
                    "Via dei Mulini 12", "55100", "Lucca", "+39 0583 410 221",
                    ods ? "02.11.2021" : "2021-11-02", "MATTEO"})},
-        {4, Cells({"Forno Aurora", "Zoë", "Lefèvre", "Sales Manager", "Via dei Mulini 12",
-                   "55100", "Lucca", "+39 0583 410 222", ods ? "09.01.2023" : "2023-01-09",
-                   "ZOË"})},
+        {4, Cells({"Forno Aurora", "Zoë", "Lefèvre", "Sales Manager", "Via dei Mulini 12", "55100",
+                   "Lucca", "+39 0583 410 222", ods ? "09.01.2023" : "2023-01-09", "ZOË"})},
         {7, Cells({"Bäckerei Groß", "Jürgen", "Groß", "", "Hafenstraße 12", "01067", "Dresden",
                    "493512345678", ods ? "29.02.2020" : "2020-02-29", "JÜRGEN"})},
     };
@@ -220,14 +246,16 @@ TEST(Spreadsheets, HostileArchivesAndXmlAreRefusedWithAMessage) {
   const std::string relations =
       "<Relationships><Relationship Id=\"r1\" Target=\"worksheets/s.xml\"/></Relationships>";
   const auto xlsx = [&](const std::string& sheet) {
-    return Zip({{"xl/workbook.xml", workbook}, {"xl/_rels/workbook.xml.rels", relations},
+    return Zip({{"xl/workbook.xml", workbook},
+                {"xl/_rels/workbook.xml.rels", relations},
                 {"xl/worksheets/s.xml", sheet}});
   };
   const std::string deep = Repeated("<a>", 300) + Repeated("</a>", 300);
   const std::tuple<const char*, std::vector<uint8_t>, std::string> cases[] = {
       {"a member that inflates past 100:1", Zip({{"content.xml", std::string(3 << 20, ' ')}}),
        "t cannot be read: its part content.xml inflates to more than 100 times"},
-      {"deep XML", Zip({{"content.xml", deep}}), "t cannot be read: its part content.xml nests deeper than 256"},
+      {"deep XML", Zip({{"content.xml", deep}}),
+       "t cannot be read: its part content.xml nests deeper than 256"},
       {"an entity bomb",
        Zip({{"content.xml", "<!DOCTYPE a [<!ENTITY b \"bbbbbbbb\">]><a>&b;&b;</a>"}}),
        "t cannot be read: its part content.xml declares a document type"},
