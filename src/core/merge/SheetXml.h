@@ -56,7 +56,7 @@ class SheetXml {
   QXmlStreamReader reader_;
   std::string file_;
   std::string part_;
-  const MergeProgress& progress_;
+  MergeProgress progress_;  // a copy: a reader outlives the argument it was made with
   int64_t total_;
   int64_t nextReport_ = 0;
   int depth_ = 0;
