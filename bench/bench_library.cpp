@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "BenchCards.h"
-#include "core/card/CardRenderer.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
+#include "core/render/CardRenderer.h"
 
 namespace {
 

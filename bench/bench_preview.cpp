@@ -11,7 +11,7 @@
 
 #include "BenchCards.h"
 #include "core/card/BackgroundTable.h"
-#include "core/card/CardDocument.h"
+#include "core/document/CardDocument.h"
 #include "ui/card/CardPreview.h"
 
 namespace {

@@ -12,15 +12,15 @@
 #include <QPainter>
 
 #include "BenchCards.h"
-#include "core/bridge/ImageBridge.h"
 #include "core/card/BackgroundTable.h"
-#include "core/card/CardPainter.h"
-#include "core/card/CardRenderer.h"
+#include "core/pictures/ImageBridge.h"
 #include "core/print/PagePreview.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/print/PaperChange.h"
 #include "core/print/SheetPdf.h"
 #include "core/print/SheetRenderer.h"
+#include "core/render/CardRenderer.h"
+#include "core/render/CardVectorPainter.h"
 
 namespace {
 

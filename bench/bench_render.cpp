@@ -10,11 +10,11 @@
 
 #include "BenchCards.h"
 #include "core/card/BackgroundTable.h"
-#include "core/card/CardRenderer.h"
 #include "core/card/ContactChunk.h"
 #include "core/card/QrCodeChunk.h"
 #include "core/formats/ImageExport.h"
 #include "core/library/BackgroundLibrary.h"
+#include "core/render/CardRenderer.h"
 
 namespace {
 

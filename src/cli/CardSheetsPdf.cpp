@@ -6,10 +6,11 @@
 #include "PrintShopOptions.h"
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
-#include "core/bridge/ImageBridge.h"
-#include "core/card/CardPainter.h"
-#include "core/card/CardRenderer.h"
+#include "core/card/CardFaces.h"
+#include "core/pictures/ImageBridge.h"
 #include "core/print/SheetPdf.h"
+#include "core/render/CardRenderer.h"
+#include "core/render/CardVectorPainter.h"
 
 namespace tavolo::cli {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "CliSupport.h"
-#include "core/card/BackgroundProcessing.h"
+#include "core/render/BackgroundProcessing.h"
 
 namespace tavolo::cli {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "core/card/BackgroundTable.h"
-#include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
+#include "core/render/CardRenderer.h"
 
 namespace tavolo::cli {
 

@@ -10,14 +10,14 @@
 
 #include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
-#include "core/card/CardBack.h"
+#include "core/card/CardFaces.h"
 #include "core/card/ContactDetails.h"
 #include "core/card/QrCodeChunk.h"
-#include "core/card/QrContentText.h"
 #include "core/card/ShrinkToFitChunk.h"
 #include "core/formats/Cp1252.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
+#include "core/qr/QrContentText.h"
 #include "core/storage/FileIo.h"
 
 namespace tavolo::cli {

@@ -10,7 +10,7 @@
 #include "core/base/CheckCounter.h"
 #include "core/base/ProgramFolder.h"
 #include "core/card/CardLimits.h"
-#include "core/card/CardRenderer.h"
+#include "core/render/CardRenderer.h"
 #include "core/formats/ImageExport.h"
 #include "core/formats/ImageFileTypes.h"
 

@@ -1,7 +1,7 @@
 // The QR code as the command-line tool draws and describes it.
 #include "core/card/ContactChunk.h"
 #include "core/card/QrCodeChunk.h"
-#include "core/card/QrContentText.h"
+#include "core/qr/QrContentText.h"
 #include "tests/cli/CliRun.h"
 
 namespace tavolo {

@@ -20,10 +20,10 @@
 #include "FuzzRequire.h"
 #include "core/base/CheckedCall.h"
 #include "core/card/CardLimits.h"
-#include "core/card/CardRenderer.h"
 #include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
-#include "tests/core/card/HostileValues.h"
+#include "core/render/CardRenderer.h"
+#include "tests/core/render/HostileValues.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "core/card/BackgroundTable.h"
-#include "core/card/CardDocument.h"
+#include "core/document/CardDocument.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/render/RenderTestSupport.h"
 #include "tests/ui/ScriptedPrompts.h"
 #include "ui/card/CardPreview.h"
 

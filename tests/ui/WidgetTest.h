@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/card/CardDocument.h"
+#include "core/document/CardDocument.h"
 #include "tests/core/TestFolders.h"
 #include "tests/ui/ReportLog.h"
 #include "tests/ui/ScriptedPrompts.h"

@@ -6,10 +6,10 @@
 #include <QSet>
 
 #include "core/card/BackgroundTable.h"
-#include "core/card/CardDocument.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/QrCodeChunk.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "core/document/CardDocument.h"
+#include "tests/core/render/RenderTestSupport.h"
 #include "tests/ui/WidgetTest.h"
 #include "ui/card/CardPreview.h"
 #include "ui/card/CardPreviewGeometry.h"

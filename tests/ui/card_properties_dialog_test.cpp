@@ -4,8 +4,8 @@
 
 #include "tests/ui/DialogFixture.h"
 #include "tests/ui/WidgetTest.h"
+#include "ui/app/EditCommands.h"
 #include "ui/dialogs/CardPropertiesDialog.h"
-#include "ui/dialogs/EditCommands.h"
 
 namespace tavolo {
 namespace {

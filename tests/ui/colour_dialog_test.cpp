@@ -4,11 +4,11 @@
 
 #include "tests/ui/DialogFixture.h"
 #include "tests/ui/WidgetTest.h"
+#include "ui/app/EditCommands.h"
 #include "ui/controls/HueLightnessPicker.h"
 #include "ui/controls/HueSlider.h"
 #include "ui/controls/SaturationLightnessSquare.h"
 #include "ui/dialogs/ColourDialog.h"
-#include "ui/dialogs/EditCommands.h"
 
 namespace tavolo {
 namespace {

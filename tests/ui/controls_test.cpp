@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/base/ColourModel.h"
-#include "core/card/BackgroundProcessing.h"
+#include "core/render/BackgroundProcessing.h"
 #include "tests/core/GoldenImage.h"
 #include "tests/ui/WidgetTest.h"
 #include "ui/controls/ColourButton.h"

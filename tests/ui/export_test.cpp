@@ -4,14 +4,14 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 
-#include "core/bridge/ImageBridge.h"
 #include "core/formats/ExportFormats.h"
+#include "core/pictures/ImageBridge.h"
 #include "tests/core/imaging/MagickInterop.h"
 #include "tests/ui/DialogFixture.h"
 #include "tests/ui/WidgetTest.h"
+#include "ui/app/ExportImage.h"
+#include "ui/app/ExportJob.h"
 #include "ui/dialogs/ExportDialog.h"
-#include "ui/dialogs/ExportImage.h"
-#include "ui/dialogs/ExportJob.h"
 
 namespace tavolo {
 namespace {

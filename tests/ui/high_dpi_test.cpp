@@ -1,7 +1,7 @@
 // On a screen of two device pixels per control pixel (run with QT_SCALE_FACTOR=2; skipped at
 // 1) the owner-drawn controls and the card preview are drawn at the device resolution: a
 // one-pixel edge is two whole device pixels of its colour, never a blend of two.
-#include "core/card/CardDocument.h"
+#include "core/document/CardDocument.h"
 #include "tests/ui/WidgetTest.h"
 #include "ui/card/CardPreview.h"
 #include "ui/controls/HueSlider.h"

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "tests/ui/ReportLog.h"
+#include "ui/controls/OwnerDrawnAccessible.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     tavolo::test::InstallReportLog();
+    tavolo::OwnerDrawnAccessible::InstallFactory();
     result = RUN_ALL_TESTS();
   }
   std::error_code ignored;

@@ -9,9 +9,9 @@
 #include <QSpinBox>
 #include <functional>
 
-#include "core/card/CardDocument.h"
 #include "core/card/QrCodeChunk.h"
 #include "core/card/ShrinkToFitChunk.h"
+#include "core/document/CardDocument.h"
 #include "tests/ui/WidgetTest.h"
 #include "ui/base/DialogPlacement.h"
 #include "ui/base/UserSettings.h"

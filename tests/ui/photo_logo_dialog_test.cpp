@@ -6,9 +6,9 @@
 
 #include "tests/ui/DialogFixture.h"
 #include "tests/ui/WidgetTest.h"
+#include "ui/app/EditCommands.h"
 #include "ui/controls/PicturePreview.h"
 #include "ui/controls/Slider.h"
-#include "ui/dialogs/EditCommands.h"
 #include "ui/dialogs/LogoDialog.h"
 #include "ui/dialogs/PhotoDialog.h"
 #include "ui/dialogs/ScaleBox.h"

@@ -1,7 +1,7 @@
 // The draft preview of the photo and logo dialogs: its rectangles, grabs and drags.
 #include <gtest/gtest.h>
 
-#include "core/card/CardRenderer.h"
+#include "core/render/CardRenderer.h"
 #include "ui/controls/PicturePreviewGeometry.h"
 
 namespace tavolo {

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/bridge/ImageBridge.h"
+#include "core/pictures/ImageBridge.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
 #include "tests/cli/CliRun.h"

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "core/card/CardRenderer.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplateTable.h"
+#include "core/render/CardRenderer.h"
 
 namespace tavolo::splashgen {
 

@@ -9,10 +9,10 @@
 #include <QRect>
 
 #include "core/base/ColourModel.h"
-#include "core/card/PictureGeometry.h"
 #include "core/card/QrCodeChunk.h"
-#include "core/card/QrCodeDrawing.h"
-#include "core/card/TextBoxRenderer.h"
+#include "core/qr/QrCodeDrawing.h"
+#include "core/render/PictureGeometry.h"
+#include "core/render/TextBoxRenderer.h"
 
 namespace tavolo::tmplgen {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
+#include "core/render/CardRenderer.h"
 
 namespace tavolo::tmplgen {
 

@@ -29,11 +29,11 @@
 #include "Photos.h"
 #include "Review.h"
 #include "core/base/CheckCounter.h"
-#include "core/card/CardRenderer.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
+#include "core/render/CardRenderer.h"
 
 namespace tavolo::tmplgen {
 

@@ -10,8 +10,8 @@
 #include <QTranslator>
 
 #include "core/base/ProgramFolder.h"
-#include "core/imaging/ImageMessages.h"
 #include "core/storage/FileMessages.h"
+#include "core/storage/ImageMessages.h"
 
 namespace tavolo {
 

@@ -14,8 +14,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/card/DecodedPictureCache.h"
 #include "core/imaging/RasterImage.h"
+#include "core/pictures/DecodedPictureCache.h"
 
 namespace tavolo {
 

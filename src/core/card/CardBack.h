@@ -31,15 +31,4 @@ class CardBack {
   std::unique_ptr<CardState> face_;
 };
 
-// The faces share one size: the card's width, height, their units and the dpi.
-void TakeSizeOf(CardState& face, const CardState& sized);
-
-// The back of `front` as it is drawn and printed: its own face at the front's size, holding no
-// back of its own. Only when front.back.Has().
-CardState BackFaceOf(const CardState& front);
-
-// The back a card gains when "Back side" is switched on: a copy of the front's face, which the
-// user then changes.
-CardState NewBackFaceFor(const CardState& front);
-
 }  // namespace tavolo

@@ -38,4 +38,32 @@ void ResetForBlankProject(CardState& state) {
   state.bgBrightness = 1.0f;
 }
 
+// The back holds a whole CardState, so its copies and comparison are made where that type is
+// complete.
+CardBack::CardBack() = default;
+
+CardBack::CardBack(const CardState& face) : face_(std::make_unique<CardState>(face)) {
+  // A back never has a back of its own.
+  face_->back = CardBack();
+}
+
+CardBack::CardBack(const CardBack& other)
+    : face_(other.face_ ? std::make_unique<CardState>(*other.face_) : nullptr) {}
+
+CardBack::CardBack(CardBack&& other) noexcept = default;
+
+CardBack& CardBack::operator=(const CardBack& other) {
+  if (this != &other) face_ = other.face_ ? std::make_unique<CardState>(*other.face_) : nullptr;
+  return *this;
+}
+
+CardBack& CardBack::operator=(CardBack&& other) noexcept = default;
+
+CardBack::~CardBack() = default;
+
+bool operator==(const CardBack& a, const CardBack& b) {
+  if (!a.Has() || !b.Has()) return a.Has() == b.Has();
+  return a.Face() == b.Face();
+}
+
 }  // namespace tavolo

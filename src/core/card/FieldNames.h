@@ -5,11 +5,14 @@
 
 #include <array>
 
+#include <QString>
 #include <QtGlobal>
 
-#include "core/card/LayoutTable.h"
-
 namespace tavolo {
+
+inline constexpr int kNamedValueCount = 11;
+
+using NamedValues = std::array<QString, kNamedValueCount>;
 
 struct FieldName {
   const char* label;

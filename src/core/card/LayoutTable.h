@@ -8,14 +8,11 @@
 #include <QString>
 
 #include "core/card/CardState.h"
+#include "core/card/FieldNames.h"
 
 namespace tavolo {
 
 inline constexpr int kLayoutCount = 10;
-inline constexpr int kNamedValueCount = 11;
-
-using NamedValues = std::array<QString, kNamedValueCount>;
-
 // "Company Name", "Name", "Title", … "Phone: Number 2", in index order.
 const NamedValues& DefaultNamedValues();
 

@@ -7,7 +7,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
-#include "core/bridge/ImageBridge.h"
+#include "core/pictures/ImageBridge.h"
 #include "core/card/CardLimits.h"
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "core/card/CardRenderer.h"
+#include "core/render/CardRenderer.h"
 #include "core/card/CardState.h"
 #include "core/storage/FileIo.h"
 #include "core/storage/Outcome.h"

@@ -6,6 +6,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
+#include "core/card/CardFaces.h"
 #include "core/card/CardLimits.h"
 #include "core/card/ContactChunk.h"
 #include "core/card/PlainFileName.h"

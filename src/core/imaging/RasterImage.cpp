@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <new>
 
-#include "core/imaging/ImageMessages.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/storage/FileIo.h"
+#include "core/storage/ImageMessages.h"
 #include "core/storage/UserText.h"
 
 namespace tavolo {
@@ -373,27 +373,5 @@ void RasterImage::SetPixelColour(uint32_t x, uint32_t y, RgbQuad colour) {
   }
   SetPixelIndex(x, y, GetNearestIndex(colour));
 }
-
-namespace codecs {
-
-bool CheckImageSize(uint64_t width, uint64_t height, uint32_t bpp, RasterImage& image) {
-  if (width == 0 || height == 0) {
-    image.SetLastError(UserText("Image has no pixels"));
-    return false;
-  }
-  if (width > kMaxImageSide || height > kMaxImageSide || width * height > image.GetMaxPixels()) {
-    const std::string limits[] = {std::to_string(kMaxImageSide),
-                                  std::to_string(image.GetMaxPixels() >> 20)};
-    image.SetLastError(FillPlaceholders(kImageTooLargeLimits, limits));
-    return false;
-  }
-  if (bpp == 0 || bpp > 32) {
-    image.SetLastError(UserText("Unsupported bit depth"));
-    return false;
-  }
-  return true;
-}
-
-}  // namespace codecs
 
 }  // namespace tavolo

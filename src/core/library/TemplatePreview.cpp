@@ -9,7 +9,7 @@
 #include <QPainter>
 
 #include "core/base/Translation.h"
-#include "core/card/CardSize.h"
+#include "core/editing/CardSize.h"
 #include "core/imaging/RasterImage.h"
 #include "core/storage/FileIo.h"
 

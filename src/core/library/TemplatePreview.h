@@ -10,8 +10,8 @@
 #include <QSize>
 
 #include "core/base/WindowColour.h"
-#include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
+#include "core/render/CardRenderer.h"
 #include "core/storage/Outcome.h"
 
 namespace tavolo {

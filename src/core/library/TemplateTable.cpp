@@ -7,9 +7,9 @@
 
 #include "core/base/ProgramFolder.h"
 #include "core/base/Translation.h"
-#include "core/bridge/ImageBridge.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/TemplatePreview.h"
+#include "core/pictures/ImageBridge.h"
 #include "core/storage/PrintableName.h"
 
 namespace tavolo {

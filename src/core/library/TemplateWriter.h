@@ -8,8 +8,8 @@
 #include <QString>
 
 #include "core/card/BackgroundTable.h"
-#include "core/card/CardRenderer.h"
 #include "core/card/CardState.h"
+#include "core/render/CardRenderer.h"
 #include "core/storage/Outcome.h"
 
 namespace tavolo {

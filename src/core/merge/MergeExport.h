@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "core/card/CardRenderer.h"
 #include "core/merge/MergeProgress.h"
 #include "core/merge/MergeRecords.h"
+#include "core/render/CardRenderer.h"
 #include "core/storage/Outcome.h"
 
 namespace tavolo {

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "core/card/QrCodeChunk.h"
-#include "core/card/QrCodeDrawing.h"
-#include "core/card/QrContentText.h"
-#include "core/card/QrSymbol.h"
 #include "core/merge/MergedCard.h"
+#include "core/qr/QrCodeDrawing.h"
+#include "core/qr/QrContentText.h"
+#include "core/qr/QrSymbol.h"
 
 namespace tavolo {
 

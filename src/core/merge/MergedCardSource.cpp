@@ -1,7 +1,7 @@
 #include "core/merge/MergedCardSource.h"
 
-#include "core/bridge/ImageBridge.h"
-#include "core/card/CardPainter.h"
+#include "core/pictures/ImageBridge.h"
+#include "core/render/CardVectorPainter.h"
 #include "core/merge/MergedCard.h"
 
 namespace tavolo {

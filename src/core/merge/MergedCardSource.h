@@ -8,9 +8,9 @@
 
 #include <QImage>
 
-#include "core/card/CardRenderer.h"
 #include "core/merge/MergeRecords.h"
 #include "core/print/SheetJob.h"
+#include "core/render/CardRenderer.h"
 
 namespace tavolo {
 

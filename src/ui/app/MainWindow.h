@@ -18,7 +18,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/card/CardDocument.h"
+#include "core/document/CardDocument.h"
 #include "ui/base/Prompts.h"
 #include "ui/print/PrinterChoice.h"
 

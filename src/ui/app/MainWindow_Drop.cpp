@@ -5,11 +5,11 @@
 #include <QTimer>
 
 #include "core/card/PlacedPicture.h"
+#include "ui/app/EditCommands.h"
 #include "ui/app/FileDrop.h"
 #include "ui/app/MainWindow.h"
 #include "ui/card/CardPreview.h"
 #include "ui/choosers/BackgroundChooser.h"
-#include "ui/dialogs/EditCommands.h"
 
 namespace tavolo {
 

@@ -3,9 +3,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "ui/app/EditCommands.h"
 #include "ui/app/MainWindow.h"
+#include "ui/card/CardPreview.h"
 #include "ui/dialogs/ContactDetailsDialog.h"
-#include "ui/dialogs/EditCommands.h"
 #include "ui/dialogs/QrCodeDialog.h"
 
 namespace tavolo {

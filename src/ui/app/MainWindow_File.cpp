@@ -6,14 +6,14 @@
 #include "core/formats/ImageFileTypes.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
+#include "ui/app/ExportImage.h"
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
+#include "ui/app/MergeWorkflow.h"
+#include "ui/app/PrintWorkflow.h"
 #include "ui/base/FileFilter.h"
 #include "ui/base/RecentProjects.h"
 #include "ui/choosers/BackgroundChooser.h"
-#include "ui/dialogs/ExportImage.h"
-#include "ui/dialogs/MergeCommand.h"
-#include "ui/print/PrintCommands.h"
 
 namespace tavolo {
 

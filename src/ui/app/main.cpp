@@ -13,16 +13,17 @@
 #include "core/base/CheckedCall.h"
 #include "core/base/ProgramFolder.h"
 #include "core/base/Translation.h"
-#include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplateTable.h"
+#include "core/render/BackgroundProcessing.h"
 #include "ui/app/AppIcon.h"
 #include "ui/app/FatalErrorDialog.h"
 #include "ui/app/MainWindow.h"
 #include "ui/base/BackgroundWork.h"
 #include "ui/base/DialogPrompts.h"
+#include "ui/controls/OwnerDrawnAccessible.h"
 #include "ui/templates/LoadingWindow.h"
 #include "ui/templates/TemplateLibraryDialog.h"
 
@@ -118,6 +119,7 @@ int main(int argc, char** argv) {
   // The texts in the user's language (English needs no catalogue); help pages stay English.
   tavolo::InstallProgramTranslations(app);
   tavolo::InstallFatalErrorDialog();
+  tavolo::OwnerDrawnAccessible::InstallFactory();
 
   tavolo::BackgroundTable backgrounds;
   tavolo::DialogPrompts prompts;

@@ -98,4 +98,9 @@ void CardPreview::Paint(QPainter& dc, const QRect& item) {
   dc.drawImage(item.topLeft(), picture_);
 }
 
+QRect CardPreview::CardOnScreen() const {
+  const QRect card = geometry_.card;
+  return QRect(mapToGlobal(card.topLeft()), card.size());
+}
+
 }  // namespace tavolo

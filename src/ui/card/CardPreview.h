@@ -16,21 +16,24 @@
 #include <QPointF>
 #include <QWidget>
 
-#include "core/card/CardDocument.h"
+#include "core/document/CardDocument.h"
+#include "ui/base/CardView.h"
 #include "ui/card/CardPreviewGeometry.h"
 
 class QPainter;
 
 namespace tavolo {
 
-class CardPreview : public QWidget {
+class CardPreview : public QWidget, public CardView {
   Q_OBJECT
 
  public:
   // The document must outlive the control.
   explicit CardPreview(CardDocument& document, QWidget* parent = nullptr);
 
-  CardDocument& Document() const { return document_; }
+  CardDocument& Document() const override { return document_; }
+  QRect CardOnScreen() const override;
+  QScreen* ShownOn() const override { return screen(); }
 
   // Invalidate, erase and paint at once (nothing happens while the control is hidden).
   void Redraw();

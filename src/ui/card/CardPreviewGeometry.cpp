@@ -4,9 +4,9 @@
 #include <cmath>
 #include <iterator>
 
-#include "core/card/PictureGeometry.h"
 #include "core/card/QrCodeChunk.h"
-#include "core/card/QrCodeDrawing.h"
+#include "core/qr/QrCodeDrawing.h"
+#include "core/render/PictureGeometry.h"
 
 namespace tavolo {
 

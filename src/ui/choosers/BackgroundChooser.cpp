@@ -9,10 +9,10 @@
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
 #include "core/base/WindowColour.h"
-#include "core/bridge/ImageBridge.h"
-#include "core/card/BackgroundProcessing.h"
 #include "core/card/BackgroundTable.h"
-#include "ui/choosers/CheckMark.h"
+#include "core/pictures/ImageBridge.h"
+#include "core/render/BackgroundProcessing.h"
+#include "ui/controls/CheckMark.h"
 #include "ui/controls/ControlPainting.h"
 
 namespace tavolo {

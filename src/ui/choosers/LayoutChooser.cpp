@@ -10,7 +10,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
-#include "core/card/LayoutThumbnail.h"
+#include "core/render/LayoutThumbnail.h"
 #include "ui/choosers/LayoutStripShading.h"
 #include "ui/controls/ControlPainting.h"
 

@@ -1,7 +1,7 @@
 #include "ui/choosers/LayoutChooserGeometry.h"
 
 #include "core/card/LayoutTable.h"
-#include "core/card/LayoutThumbnail.h"
+#include "core/render/LayoutThumbnail.h"
 
 namespace tavolo {
 

@@ -7,7 +7,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ColourModel.h"
-#include "core/card/BackgroundProcessing.h"
+#include "core/render/BackgroundProcessing.h"
 #include "ui/controls/ControlPainting.h"
 #include "ui/controls/SliderPosition.h"
 

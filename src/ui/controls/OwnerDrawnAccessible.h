@@ -23,8 +23,8 @@ class OwnerDrawnAccessible : public QAccessibleWidget {
   int indexOfChild(const QAccessibleInterface* child) const override;
   QAccessibleInterface* childAt(int x, int y) const override;
 
-  // Makes the interfaces of owner-drawn controls through this class; done once, by the first
-  // control.
+  // Makes the interfaces of owner-drawn controls through this class; done once, by each program
+  // that shows them, before its first window.
   static void InstallFactory();
 
  private:

@@ -4,7 +4,6 @@
 #include <QPainter>
 
 #include "ui/controls/ControlPainting.h"
-#include "ui/controls/OwnerDrawnAccessible.h"
 
 namespace tavolo {
 
@@ -16,7 +15,6 @@ constexpr int kFocusMarkInset = 2;
 
 OwnerDrawnControl::OwnerDrawnControl(QWidget* parent, Background background)
     : QWidget(parent), background_(background) {
-  OwnerDrawnAccessible::InstallFactory();
   SetOpaque(background_ == Background::Opaque);
 }
 

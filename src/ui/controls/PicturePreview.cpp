@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include "core/base/CheckedCall.h"
-#include "core/bridge/ImageBridge.h"
-#include "core/card/PictureGeometry.h"
+#include "core/pictures/ImageBridge.h"
+#include "core/render/PictureGeometry.h"
 #include "ui/controls/ControlPainting.h"
 
 namespace tavolo {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/card/CardSize.h"
-#include "core/card/PictureGeometry.h"
 #include "core/card/Truncate.h"
+#include "core/editing/CardSize.h"
+#include "core/render/PictureGeometry.h"
 
 namespace tavolo {
 

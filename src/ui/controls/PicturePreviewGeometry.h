@@ -10,7 +10,7 @@
 
 #include "core/card/CardState.h"
 #include "core/card/PlacedPicture.h"
-#include "core/card/TextBoxRenderer.h"
+#include "core/render/TextBoxRenderer.h"
 
 namespace tavolo {
 

@@ -8,14 +8,14 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
-#include "core/card/StyleInputs.h"
-#include "ui/base/DialogControls.h"
+#include "core/editing/StyleInputs.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
+#include "ui/dialogs/DialogControls.h"
 
 namespace tavolo {
 
-BackgroundOptionsDialog::BackgroundOptionsDialog(CardPreview& preview, QWidget* parent)
+BackgroundOptionsDialog::BackgroundOptionsDialog(CardView& preview, QWidget* parent)
     : LiveEditDialog(preview, parent) {
   setWindowTitle(Tr("Background Options"));
   auto* layout = new QVBoxLayout(this);

@@ -27,7 +27,7 @@ class BackgroundOptionsDialog : public LiveEditDialog {
     kCloseButton = 1,
   };
 
-  explicit BackgroundOptionsDialog(CardPreview& preview, QWidget* parent = nullptr);
+  explicit BackgroundOptionsDialog(CardView& preview, QWidget* parent = nullptr);
 
  private:
   void Connect();

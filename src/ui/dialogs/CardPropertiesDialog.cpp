@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/base/Translation.h"
-#include "core/card/CardSize.h"
+#include "core/editing/CardSize.h"
 #include "core/print/LengthDisplay.h"
 #include "ui/base/OkCancelButtons.h"
 #include "ui/base/Prompts.h"

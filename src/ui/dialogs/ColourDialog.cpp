@@ -44,7 +44,7 @@ constexpr std::array<ChannelControl, 3> kChannelControls = {{
 
 }  // namespace
 
-ColourDialog::ColourDialog(CardPreview& preview, ColourTarget target, QWidget* parent)
+ColourDialog::ColourDialog(CardView& preview, ColourTarget target, QWidget* parent)
     : LiveEditDialog(preview, parent),
       target_(target),
       current_(StartingColour(target, Snapshot())) {

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "core/base/ColourModel.h"
-#include "core/card/ColourTargets.h"
+#include "core/editing/ColourTargets.h"
 #include "ui/dialogs/LiveEditDialog.h"
 
 class QComboBox;
@@ -20,7 +20,7 @@ namespace tavolo {
 class ColourButton;
 class HueLightnessPicker;
 class HueSlider;
-class CardPreview;
+class CardView;
 class SaturationLightnessSquare;
 
 class ColourDialog : public LiveEditDialog {
@@ -31,7 +31,7 @@ class ColourDialog : public LiveEditDialog {
   static constexpr int kTickMs = 100;
 
   // Edits the live state of the preview's document; the preview must outlive the dialog.
-  ColourDialog(CardPreview& preview, ColourTarget target, QWidget* parent = nullptr);
+  ColourDialog(CardView& preview, ColourTarget target, QWidget* parent = nullptr);
 
   HslColour CurrentColour() const { return current_; }
   ColourTarget Target() const { return target_; }

@@ -12,7 +12,7 @@
 
 #include "core/base/DataFolder.h"
 #include "core/card/CardState.h"
-#include "core/card/PhotoFit.h"
+#include "core/editing/PhotoFit.h"
 #include "core/imaging/RasterImage.h"
 
 class QGridLayout;

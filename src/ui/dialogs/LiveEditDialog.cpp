@@ -5,11 +5,11 @@
 
 #include "ui/base/DialogPlacement.h"
 #include "ui/base/UserSettings.h"
-#include "ui/card/CardPreview.h"
+#include "ui/base/CardView.h"
 
 namespace tavolo {
 
-LiveEditDialog::LiveEditDialog(CardPreview& preview, QWidget* parent)
+LiveEditDialog::LiveEditDialog(CardView& preview, QWidget* parent)
     : QDialog(parent), preview_(preview), snapshot_(preview.Document().Snapshot()) {}
 
 CardDocument& LiveEditDialog::Document() const {
@@ -27,10 +27,9 @@ void LiveEditDialog::showEvent(QShowEvent* event) {
     const QPoint kept = UserSettings()->value(PositionKey()).toPoint();
     if (!kept.isNull() && QGuiApplication::screenAt(kept + QPoint(20, 20)) != nullptr) {
       move(kept);
-    } else if (const QScreen* shown = preview_.screen()) {
-      const QRect card = preview_.Geometry().card;
-      const QRect onScreen(preview_.mapToGlobal(card.topLeft()), card.size());
-      move(PlaceBeside(onScreen, frameGeometry().size(), shown->availableGeometry()));
+    } else if (const QScreen* shown = preview_.ShownOn()) {
+      move(PlaceBeside(preview_.CardOnScreen(), frameGeometry().size(),
+                       shown->availableGeometry()));
     }
   }
   QDialog::showEvent(event);

@@ -6,12 +6,12 @@
 
 #include <QDialog>
 
-#include "core/card/CardDocument.h"
 #include "core/card/CardState.h"
+#include "core/document/CardDocument.h"
 
 namespace tavolo {
 
-class CardPreview;
+class CardView;
 
 class LiveEditDialog : public QDialog {
   Q_OBJECT
@@ -22,7 +22,7 @@ class LiveEditDialog : public QDialog {
 
  protected:
   // Takes the snapshot; the preview (and its document) must outlive the dialog.
-  LiveEditDialog(CardPreview& preview, QWidget* parent);
+  LiveEditDialog(CardView& preview, QWidget* parent);
 
   CardDocument& Document() const;
   const CardState& Live() const { return Document().Live(); }
@@ -41,7 +41,7 @@ class LiveEditDialog : public QDialog {
  private:
   QString PositionKey() const;
 
-  CardPreview& preview_;
+  CardView& preview_;
   CardState snapshot_;
   bool closed_ = false;
   bool placed_ = false;

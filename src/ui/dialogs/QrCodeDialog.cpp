@@ -17,10 +17,10 @@
 
 #include "core/base/ColourModel.h"
 #include "core/base/Translation.h"
-#include "core/card/QrCodeDrawing.h"
-#include "core/card/QrContentText.h"
-#include "core/card/QrSymbol.h"
-#include "ui/base/DialogControls.h"
+#include "core/qr/QrCodeDrawing.h"
+#include "core/qr/QrContentText.h"
+#include "core/qr/QrSymbol.h"
+#include "ui/dialogs/DialogControls.h"
 #include "ui/base/OkCancelButtons.h"
 #include "ui/controls/ColourLine.h"
 
@@ -39,7 +39,7 @@ QRgb ToQRgb(HslColour colour) {
 
 }  // namespace
 
-QrCodeDialog::QrCodeDialog(CardPreview& preview, QWidget* parent)
+QrCodeDialog::QrCodeDialog(CardView& preview, QWidget* parent)
     : LiveEditDialog(preview, parent) {
   setWindowTitle(Tr("QR Code"));
   auto* layout = new QVBoxLayout(this);

@@ -25,7 +25,7 @@ class QrCodeDialog : public LiveEditDialog {
   Q_OBJECT
 
  public:
-  explicit QrCodeDialog(CardPreview& preview, QWidget* parent = nullptr);
+  explicit QrCodeDialog(CardView& preview, QWidget* parent = nullptr);
 
   // The code's own text, its size in millimetres, the preview and what it says when nothing can
   // be encoded.

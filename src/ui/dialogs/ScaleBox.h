@@ -5,7 +5,7 @@
 
 #include <QAbstractSpinBox>
 
-#include "core/card/PhotoFit.h"
+#include "core/editing/PhotoFit.h"
 
 namespace tavolo {
 

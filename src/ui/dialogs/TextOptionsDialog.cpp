@@ -17,10 +17,10 @@
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
 #include "core/card/ShrinkToFitChunk.h"
-#include "core/card/StyleInputs.h"
-#include "ui/base/DialogControls.h"
+#include "core/editing/StyleInputs.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
+#include "ui/dialogs/DialogControls.h"
 
 namespace tavolo {
 
@@ -52,7 +52,7 @@ QStringList ScalableFaces() {
 
 }  // namespace
 
-TextOptionsDialog::TextOptionsDialog(CardPreview& preview, int box, QWidget* parent)
+TextOptionsDialog::TextOptionsDialog(CardView& preview, int box, QWidget* parent)
     : LiveEditDialog(preview, parent), box_(std::clamp(box, 0, kTextBoxCount - 1)) {
   setWindowTitle(Tr("Text Options"));
   auto* layout = new QVBoxLayout(this);

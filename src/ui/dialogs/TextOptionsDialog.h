@@ -41,7 +41,7 @@ class TextOptionsDialog : public LiveEditDialog {
   };
 
   // Edits box `box` (0..4) of the document's live state.
-  TextOptionsDialog(CardPreview& preview, int box, QWidget* parent = nullptr);
+  TextOptionsDialog(CardView& preview, int box, QWidget* parent = nullptr);
 
   int Box() const { return box_; }
 

@@ -20,7 +20,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
-#include "core/bridge/ImageBridge.h"
+#include "core/pictures/ImageBridge.h"
 #include "core/merge/MergedCardSource.h"
 #include "core/print/CardFit.h"
 #include "core/print/PageLayoutFile.h"

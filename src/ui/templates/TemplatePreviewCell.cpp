@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "core/library/TemplatePreview.h"
-#include "ui/choosers/CheckMark.h"
+#include "ui/controls/CheckMark.h"
 #include "ui/controls/ControlPainting.h"
 
 namespace tavolo {

@@ -6,9 +6,9 @@
 #include <tuple>
 #include <vector>
 
-#include "core/card/CardDocument.h"
 #include "core/card/ShrinkToFitChunk.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "core/document/CardDocument.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -5,13 +5,13 @@
 
 #include <QStringList>
 
-#include "core/card/CardDocument.h"
 #include "core/card/ContactChunk.h"
 #include "core/card/ContactDetails.h"
 #include "core/card/LayoutChoice.h"
 #include "core/card/LayoutTable.h"
+#include "core/document/CardDocument.h"
 #include "core/storage/ByteWriter.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

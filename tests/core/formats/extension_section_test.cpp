@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/card/CardFaces.h"
 #include "core/card/ContactChunk.h"
 #include "core/card/QrCodeChunk.h"
 #include "core/formats/ExtensionSection.h"

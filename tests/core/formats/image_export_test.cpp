@@ -3,15 +3,15 @@
 #include <set>
 #include <tuple>
 
-#include "core/bridge/ImageBridge.h"
-#include "core/card/CardRenderer.h"
 #include "core/formats/ExportFormats.h"
 #include "core/formats/ImageExport.h"
 #include "core/formats/ImageFileTypes.h"
+#include "core/pictures/ImageBridge.h"
+#include "core/render/CardRenderer.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/imaging/MagickInterop.h"
 #include "tests/core/imaging/RunLengthPicture.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

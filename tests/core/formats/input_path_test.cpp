@@ -8,15 +8,15 @@
 #include <tuple>
 #include <utility>
 
-#include "core/card/CardRenderer.h"
 #include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/BackgroundLibraryFile.h"
+#include "core/render/CardRenderer.h"
 #include "core/storage/FileIo.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/formats/ProjectSamples.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "core/card/CardLimits.h"
-#include "core/card/CardRenderer.h"
 #include "core/formats/ImageExport.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/BackgroundLibraryFile.h"
+#include "core/render/CardRenderer.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/formats/ProjectSamples.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -23,8 +23,8 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/storage/FileIo.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/formats/ProjectSamples.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "core/imaging/OctreeQuantizer.h"
 #include "core/imaging/RasterImage.h"
-#include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/imaging/imaging_test_util.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

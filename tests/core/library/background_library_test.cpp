@@ -16,7 +16,7 @@
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -8,16 +8,16 @@
 
 #include "core/card/BackgroundTable.h"
 #include "core/card/QrCodeChunk.h"
-#include "core/card/QrCodeDrawing.h"
-#include "core/card/QrContentText.h"
 #include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
+#include "core/qr/QrCodeDrawing.h"
+#include "core/qr/QrContentText.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/formats/ProjectSamples.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -7,15 +7,15 @@
 #include <tuple>
 #include <vector>
 
-#include "core/card/CardRenderer.h"
 #include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
+#include "core/render/CardRenderer.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
 #include "tests/core/formats/ProjectSamples.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "core/base/ProgramFolder.h"
-#include "core/card/CardRenderer.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/PhotoFolder.h"
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
+#include "core/render/CardRenderer.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -7,15 +7,15 @@
 
 #include "core/card/ContactChunk.h"
 #include "core/card/QrCodeChunk.h"
-#include "core/card/QrSymbol.h"
 #include "core/formats/ImageExport.h"
 #include "core/merge/MergeExport.h"
 #include "core/merge/MergeQrCodes.h"
 #include "core/merge/MergeRecords.h"
 #include "core/merge/MergedCard.h"
 #include "core/merge/RecordFileNames.h"
+#include "core/qr/QrSymbol.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

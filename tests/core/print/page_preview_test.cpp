@@ -8,7 +8,7 @@
 #include "core/print/LengthDisplay.h"
 #include "core/print/PagePreview.h"
 #include "core/print/SheetRenderer.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

@@ -15,7 +15,7 @@
 #include "core/print/SheetPdf.h"
 #include "core/print/SheetRenderer.h"
 #include "tests/core/TestFolders.h"
-#include "tests/core/card/RenderTestSupport.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {

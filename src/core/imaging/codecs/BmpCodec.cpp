@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstring>
 
+#include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/BmpDib.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/storage/ByteReader.h"

@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/imaging/RasterImage.h"
+namespace tavolo {
+class RasterImage;
+}  // namespace tavolo
 
 namespace tavolo::codecs {
 
@@ -64,11 +66,7 @@ inline uint8_t WidenBits(uint32_t value, uint32_t bits) {
 }
 
 // Ends a failed decode: the image is left empty, with `message` as its last-error text.
-inline bool Fail(RasterImage& image, std::string_view message) {
-  image.Destroy();
-  image.SetLastError(message);
-  return false;
-}
+bool Fail(RasterImage& image, std::string_view message);
 
 // Checks that width × height (and the stride times height) fit the limits before any allocation;
 // sets the last-error text and returns false when they do not.

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GifLzw.h"
 #include "core/imaging/codecs/GreyRamp.h"

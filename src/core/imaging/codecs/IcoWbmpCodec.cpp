@@ -4,6 +4,7 @@
 // WBMP as black and white.
 #include <algorithm>
 
+#include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/BmpDib.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/storage/ByteReader.h"

@@ -8,6 +8,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GreyRamp.h"
 #include "core/imaging/codecs/MemoryStreams.h"

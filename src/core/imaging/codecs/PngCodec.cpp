@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "core/imaging/PictureShrink.h"
+#include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/ChannelOrder.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GreyRamp.h"

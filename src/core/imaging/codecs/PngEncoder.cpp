@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/ChannelOrder.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/MemoryStreams.h"

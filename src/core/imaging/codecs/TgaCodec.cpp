@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 
+#include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"

@@ -1,0 +1,398 @@
+#include "core/document/CardDocument.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/card/CardFaces.h"
+#include "core/card/CardLimits.h"
+#include "core/card/ContactChunk.h"
+#include "core/card/ShrinkToFitChunk.h"
+#include "core/render/BackgroundProcessing.h"
+
+namespace tavolo {
+
+namespace {
+
+// Past this a dpi is a damaged value; the clipboard copy then carries no resolution.
+constexpr int kMaxTaggedDpi = 1'000'000;
+// New Blank Project lightens the background by this much.
+constexpr float kBlankLightShift = 0.5f;
+
+// A live state with no choice made yet: layout 1, background drawn as number 1.
+CardState InitialLive() {
+  CardState live;
+  live.layoutIndex = 1;
+  live.backgroundIndex = -1;
+  return live;
+}
+
+// The other face of `shown`, holding `shown` as its back: a front becomes its back holding the
+// front, and the other way round. Both take the size of `shown`, the face edited last.
+CardState SwappedFaces(const CardState& shown) {
+  CardState other = shown.back.Face();
+  TakeSizeOf(other, shown);
+  other.back = CardBack(shown);
+  return other;
+}
+
+}  // namespace
+
+CardDocument::ChangeScope::ChangeScope(CardDocument& document) : document_(document) {
+  ++document_.changeDepth_;
+}
+
+CardDocument::ChangeScope::~ChangeScope() {
+  if (--document_.changeDepth_ == 0 && document_.listener_.changed) document_.listener_.changed();
+}
+
+CardDocument::CardDocument(const BackgroundTable* table, DataFolder photoFolder)
+    : table_(table), renderer_(table, std::move(photoFolder)), live_(InitialLive()) {
+  history_.Clear();
+}
+
+void CardDocument::SetBackgroundTable(const BackgroundTable* table) {
+  const ChangeScope scope(*this);
+  table_ = table;
+  renderer_.SetBackgroundTable(table);
+}
+
+void CardDocument::SetFilePath(std::filesystem::path file) {
+  const ChangeScope scope(*this);
+  filePath_ = std::move(file);
+}
+
+void CardDocument::MarkSaved(std::filesystem::path file) {
+  const ChangeScope scope(*this);
+  filePath_ = std::move(file);
+  modified_ = false;
+}
+
+void CardDocument::Capture() {
+  const ChangeScope scope(*this);
+  live_.extensions.Set<ContactChunk>(Details());
+  CardState captured = live_;
+  captured.boxCount = layout_.BoxCount();
+  captured.lines = working_.lines;
+  const int used = std::clamp(captured.boxCount, 0, kTextBoxCount);
+  std::copy_n(live_.lines.begin(), used, captured.lines.begin());
+  // Capturing an unchanged card (before a template is saved, say) leaves the flag as it was.
+  if (captured != working_) modified_ = true;
+  working_ = std::move(captured);
+}
+
+void CardDocument::Push() {
+  const ChangeScope scope(*this);
+  history_.Push(Card());
+}
+
+CardState CardDocument::Card() const {
+  return face_ == CardFace::kBack ? SwappedFaces(working_) : working_;
+}
+
+CardState CardDocument::LiveCard() const {
+  return face_ == CardFace::kBack ? SwappedFaces(live_) : live_;
+}
+
+bool CardDocument::SetBackSide(bool on) {
+  if (on == HasBack()) return false;
+  const ChangeScope scope(*this);
+  Capture();
+  CardState card = Card();
+  card.back = on ? CardBack(NewBackFaceFor(card)) : CardBack();
+  TakeFace(card, on ? CardFace::kBack : CardFace::kFront);
+  Apply();
+  DropCaches();
+  layout_.ForgetTypedText();
+  modified_ = true;
+  forcePush_ = true;
+  RebuildFieldEditors();
+  return true;
+}
+
+bool CardDocument::ShowFace(CardFace face) {
+  if (face == face_ || (face == CardFace::kBack && !HasBack())) return false;
+  const ChangeScope scope(*this);
+  Capture();
+  const bool wasModified = modified_;
+  TakeFace(Card(), face);
+  restoring_ = true;
+  Apply();
+  DropCaches();
+  // The text typed for other layouts belongs to the face it was typed on.
+  layout_.ForgetTypedText();
+  RebuildFieldEditors();
+  modified_ = wasModified;
+  return true;
+}
+
+void CardDocument::TakeFace(const CardState& card, CardFace face) {
+  face_ = card.back.Has() ? face : CardFace::kFront;
+  working_ = face_ == CardFace::kBack ? SwappedFaces(card) : card;
+}
+
+void CardDocument::RecordEdit() {
+  const ChangeScope scope(*this);
+  Capture();
+  if (forcePush_ || (!restoring_ && !rebuilding_)) Push();
+}
+
+void CardDocument::SetBoxLines(int box, const QStringList& lines) {
+  if (box < 0 || box >= std::clamp(live_.boxCount, 0, kTextBoxCount)) return;
+  const ChangeScope scope(*this);
+  const TextBoxLines before = live_.lines[box];
+  live_.lines[box] = KeptLines(lines);
+  if (rebuilding_) return;
+  layout_.SetFieldValues(
+      DetailsAfterEdit(Details(), layout_.Current(), box, before, live_.lines[box]).fields);
+  RecordEdit();
+}
+
+void CardDocument::SetContactDetails(const ContactDetails& details) {
+  const ChangeScope scope(*this);
+  NamedValues values = details.fields;
+  for (QString& value : values) value.truncate(kMaxLineLength);
+  layout_.ChangeFieldValues(values, live_.lines, live_.boxCount);
+  RebuildFieldEditors();
+}
+
+void CardDocument::Apply() {
+  const ChangeScope scope(*this);
+  layout_.Show(working_);
+  SetLive(working_);
+}
+
+bool CardDocument::Undo() {
+  if (!CanUndo()) return false;
+  const ChangeScope scope(*this);
+  TakeFace(history_.StepBack(), face_);
+  modified_ = true;
+  restoring_ = true;
+  Apply();
+  DropCaches();
+  RebuildFieldEditors();
+  return true;
+}
+
+bool CardDocument::Redo() {
+  if (!CanRedo()) return false;
+  const ChangeScope scope(*this);
+  TakeFace(history_.StepForward(), face_);
+  modified_ = true;
+  restoring_ = true;
+  Apply();
+  DropCaches();
+  RebuildFieldEditors();
+  return true;
+}
+
+void CardDocument::SetLive(const CardState& live) {
+  const ChangeScope scope(*this);
+  if (live.backgroundIndex != live_.backgroundIndex || live.hueShift != live_.hueShift ||
+      live.satShift != live_.satShift || live.lightShift != live_.lightShift) {
+    renderer_.DropBackgroundCache();
+  }
+  live_ = live;
+}
+
+float CardDocument::HueOffset() const {
+  const int number = DrawnBackgroundNumber(live_.backgroundIndex);
+  if (table_ == nullptr || number >= table_->Count()) return 0.0f;
+  return table_->HueOffset(number);
+}
+
+TintSliders CardDocument::SliderPositions() const {
+  return {HueOffset() + live_.hueShift, live_.satShift, live_.lightShift};
+}
+
+void CardDocument::MoveHueSlider(float position) {
+  CardState live = live_;
+  live.hueShift = position - HueOffset();
+  SetLive(live);
+}
+
+void CardDocument::MoveSaturationSlider(float position) {
+  CardState live = live_;
+  live.satShift = position;
+  SetLive(live);
+}
+
+void CardDocument::MoveLightnessSlider(float position) {
+  CardState live = live_;
+  live.lightShift = position;
+  SetLive(live);
+}
+
+bool CardDocument::ChooseBackground(int number) {
+  const ChangeScope scope(*this);
+  CardState live = live_;
+  live.backgroundIndex = number;
+  const bool resetTint = !rebuilding_ && !forcePush_;
+  if (resetTint) {
+    live.hueShift = 0.0f;
+    live.satShift = 0.0f;
+    live.lightShift = 0.0f;
+  }
+  SetLive(live);
+  Capture();
+  if (!rebuilding_) Push();
+  renderer_.DropBackgroundCache();
+  rebuilding_ = false;
+  return resetTint;
+}
+
+void CardDocument::ShowImportedBackground(int number) {
+  const ChangeScope scope(*this);
+  CardState live = live_;
+  live.backgroundIndex = number;
+  live.hueShift = 0.0f;
+  live.lightShift = 0.0f;
+  SetLive(live);
+  renderer_.DropBackgroundCache();
+}
+
+void CardDocument::DeletePicture(PictureKind kind) {
+  const ChangeScope scope(*this);
+  RemovePicture(live_.Picture(kind));
+  renderer_.DropBackgroundCache();
+  RecordEdit();
+}
+
+bool CardDocument::SwitchLayout(int layout) {
+  if (!layout_.Pick(layout, live_.lines, live_.boxCount)) return false;
+  const ChangeScope scope(*this);
+  RebuildFieldEditors();
+  return true;
+}
+
+void CardDocument::RebuildFieldEditors() {
+  const ChangeScope scope(*this);
+  if (layout_.ChangedByUser()) layout_.Remember(live_.lines, live_.boxCount);
+  const BoxLinesArray shown = layout_.LinesForEditors();
+  live_.boxCount = layout_.BoxCount();
+  const int used = std::clamp(live_.boxCount, 0, kTextBoxCount);
+  for (int b = 0; b < used; ++b) live_.lines[b] = KeptLines(shown[b]);
+  const bool wasRebuilding = rebuilding_;
+  rebuilding_ = true;
+  if (listener_.textReplaced) listener_.textReplaced();
+  rebuilding_ = wasRebuilding;
+  live_.layoutIndex = layout_.Current();
+  Capture();
+  if (forcePush_ || (!restoring_ && !rebuilding_)) Push();
+  restoring_ = false;
+  rebuilding_ = false;
+  forcePush_ = false;
+  layout_.FinishRebuild();
+}
+
+void CardDocument::Start(const CardState* chosenTemplate) {
+  const ChangeScope scope(*this);
+  if (chosenTemplate != nullptr) {
+    TakeTemplate(*chosenTemplate);
+  } else {
+    CardState live = live_;
+    ShrinkEveryBoxToFit(live);
+    SetLive(live);
+    layout_.FillEmptyFieldValues();
+    layout_.Distribute();
+  }
+  // The first placement of the window: the chooser's selection is taken without touching the
+  // tint or recording, then the editors are built and the card recorded (force-push is set).
+  rebuilding_ = true;
+  ChooseBackground(DrawnBackgroundNumber(live_.backgroundIndex));
+  rebuilding_ = true;
+  RebuildFieldEditors();
+  // A new card holds nothing to save yet.
+  modified_ = false;
+}
+
+void CardDocument::NewBlankProject() {
+  const ChangeScope scope(*this);
+  CardState card = Card();
+  card.back = CardBack();
+  TakeFace(card, CardFace::kFront);
+  Apply();
+  layout_.FillEmptyFieldValues();
+  CardState live = live_;
+  ResetForBlankProject(live);
+  ShrinkEveryBoxToFit(live);
+  live.lightShift = kBlankLightShift;
+  for (const PictureKind kind : kPictureKinds) RemovePicture(live.Picture(kind));
+  SetLive(live);
+  layout_.Distribute();
+  DropCaches();
+  layout_.ForgetTypedText();
+  RebuildFieldEditors();
+  // The blank card is the first step, so the first edit after it can be undone.
+  history_.Clear();
+  Push();
+  filePath_.clear();
+  modified_ = false;
+}
+
+void CardDocument::NewProject(const CardState& card) {
+  const ChangeScope scope(*this);
+  TakeTemplate(card);
+  DropCaches();
+  RebuildFieldEditors();
+  filePath_.clear();
+  modified_ = false;
+}
+
+void CardDocument::LoadProject(const CardState& card, std::filesystem::path file) {
+  const ChangeScope scope(*this);
+  TakeFace(card, CardFace::kFront);
+  Apply();
+  DropCaches();
+  RebuildFieldEditors();
+  filePath_ = std::move(file);
+  modified_ = false;
+}
+
+void CardDocument::TakeTemplate(const CardState& card) {
+  // The template brings its look; the details stay (those just typed in the library, else the
+  // ones the card had before).
+  const NamedValues values = layout_.FieldValues();
+  TakeFace(card, CardFace::kFront);
+  ShrinkNewCardToFit(working_);
+  Apply();
+  layout_.SetFieldValues(values);
+  layout_.FillEmptyFieldValues();
+  layout_.Distribute();
+  layout_.ForgetTypedText();
+}
+
+QImage CardDocument::Render(int divisor, int dx, int dy) {
+  return renderer_.Render(live_, divisor, dx, dy);
+}
+
+RasterImage CardDocument::RenderPrintImage() {
+  return renderer_.RenderPrintImage(live_);
+}
+
+QImage CardDocument::RenderClipboardImage() {
+  const CardPixelSize size = CardPixels(live_.cardWidth, live_.cardHeight);
+  if (!size.Ok()) return {};
+  QImage card = renderer_.Render(live_, 1, size.width, size.height);
+  if (!card.isNull() && live_.dpi > 0 && live_.dpi <= kMaxTaggedDpi) {
+    card.setDotsPerMeterX(DpiToPelsPerMeter(live_.dpi));
+    card.setDotsPerMeterY(DpiToPelsPerMeter(live_.dpi));
+  }
+  return card;
+}
+
+void CardDocument::DropBackgroundCache() {
+  const ChangeScope scope(*this);
+  renderer_.DropBackgroundCache();
+}
+
+void CardDocument::DropTurnedPictures() {
+  const ChangeScope scope(*this);
+  renderer_.DropTurnedPictures();
+}
+
+void CardDocument::DropCaches() {
+  renderer_.DropBackgroundCache();
+  renderer_.DropTurnedPictures();
+}
+
+}  // namespace tavolo

@@ -1,0 +1,388 @@
+#include "core/render/CardRenderer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include <QPaintEngine>
+#include <QPainter>
+
+#include "core/base/CheckedCall.h"
+#include "core/base/Translation.h"
+#include "core/card/CardLimits.h"
+#include "core/card/QrCodeChunk.h"
+#include "core/card/Truncate.h"
+#include "core/pictures/BoundedPicture.h"
+#include "core/pictures/ImageBridge.h"
+#include "core/qr/QrCodeDrawing.h"
+#include "core/qr/QrContentText.h"
+#include "core/render/BackgroundProcessing.h"
+#include "core/render/PictureGeometry.h"
+#include "core/render/TextBoxLayout.h"
+
+namespace tavolo {
+
+namespace {
+
+// The rectangle may reach far past the card (a huge scale from a damaged file); a QRect could
+// not hold its size, so the picture is placed through a QRectF, which maps it alike.
+void DrawInto(QPainter& painter, const PixelRect& r, const QImage& image) {
+  if (image.isNull() || r.Width() <= 0 || r.Height() <= 0) return;
+  painter.drawImage(
+      QRectF(r.left, r.top, static_cast<qreal>(r.Width()), static_cast<qreal>(r.Height())), image);
+}
+
+// Any card the program can describe fits; past this a size is a damaged value, not a card.
+bool SizeFits(int dx, int dy) {
+  return dx > 0 && dy > 0 && dx <= kMaxCardSide && dy <= kMaxCardSide &&
+         static_cast<int64_t>(dx) * dy <= kMaxCardPixels;
+}
+
+}  // namespace
+
+std::string DrawFieldCheckText(const PlacementRow& row, bool print) {
+  std::string text = "DrawField( " + std::to_string(row.box) + ",ndiv,&mdc,frc_," +
+                     std::to_string(row.offset) + "," + std::to_string(row.align) + ",buf1,dx,dy";
+  if (print) {
+    text += ",TRUE";
+  } else if (row.angle != 0) {
+    text += ",FALSE";
+  }
+  if (row.angle != 0) text += "," + std::to_string(row.angle);
+  return text + ")";
+}
+
+CardRenderer::CardRenderer(const BackgroundTable* table, DataFolder photoFolder)
+    : table_(table), photoFolder_(std::move(photoFolder)) {}
+
+void CardRenderer::SetBackgroundTable(const BackgroundTable* table) {
+  table_ = table;
+  DropBackgroundCache();
+  // Another table may stand at the same generation: nothing made from the last one is kept.
+  picture_ = QImage();
+  pictureNumber_ = -1;
+}
+
+void CardRenderer::SetPhotoFolder(DataFolder photoFolder) {
+  photoFolder_ = std::move(photoFolder);
+  for (HeldPicture& held : held_) held.loadedFor.reset();
+}
+
+void CardRenderer::DropBackgroundCache() {
+  cache_ = QImage();
+}
+
+void CardRenderer::DropTurnedPictures() {
+  for (HeldPicture& held : held_) {
+    if (held.trimmed.IsValid()) held.drawn = QImage();
+  }
+}
+
+void CardRenderer::ReloadPictures() {
+  for (HeldPicture& held : held_) held.loadedFor.reset();
+  DropTurnedPictures();
+}
+
+uint64_t CardRenderer::TableGeneration() const {
+  return table_ != nullptr ? table_->Generation() : 0;
+}
+
+const QImage& CardRenderer::BackgroundPicture(int number) {
+  // The converted picture is kept while the table is unchanged.
+  const uint64_t generation = TableGeneration();
+  if (number != pictureNumber_ || generation != pictureGeneration_) {
+    const bool present = table_ != nullptr && number >= 0 && number < table_->Count();
+    picture_ = present ? ToQImage(*table_->Image(number)) : QImage();
+    pictureNumber_ = number;
+    pictureGeneration_ = generation;
+  }
+  return picture_;
+}
+
+QSize PrintImageSize(const CardState& live) {
+  const CardPixelSize size = CardPixels(live.cardWidth, live.cardHeight);
+  return size.Ok() ? QSize(size.width, size.height) : QSize();
+}
+
+QImage CardRenderer::TintedBackground(const CardState& live, int dx, int dy, Reuse reuse) {
+  const uint64_t generation = TableGeneration();
+  if (!cache_.isNull() && cache_.width() == dx && cache_.height() == dy &&
+      cacheGeneration_ == generation) {
+    QImage kept = cache_;
+    if (reuse == Reuse::kOnce) cache_ = QImage();
+    return kept;
+  }
+  cache_ = QImage();
+  QImage card;
+  if (SizeFits(dx, dy)) card = QImage(dx, dy, QImage::Format_RGB32);
+  if (card.isNull()) return card;
+  DrawBackgroundImage(card, BackgroundPicture(DrawnBackgroundNumber(live.backgroundIndex)));
+  auto* pixels = reinterpret_cast<uint32_t*>(card.bits());
+  TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
+                  SetHSL(pixels, dx, dy, live.hueShift, live.satShift, live.lightShift));
+  if (reuse == Reuse::kKeepBackground) {
+    cache_ = card;
+    cacheGeneration_ = generation;
+  }
+  ++stats_.backgroundBuilds;
+  return card;
+}
+
+QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, Reuse reuse) {
+  QImage card = TintedBackground(live, dx, dy, reuse);
+  if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
+
+  // Writing through bits() gives this rendering its own copy; the cache keeps the tinted one.
+  auto* backgroundBuffer = reinterpret_cast<uint32_t*>(card.bits());
+  TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(backgroundBuffer, dx, dy, live) == 0);
+
+  const PixelRect cardArea = FullSizeArea(live, divisor, dx, dy);
+  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
+  // Each box is laid out once, for its frame here and its text below. A rendering of the whole
+  // card, reduced or not, takes the kept layouts, so that the same card drawn again is neither
+  // laid out nor shaped again.
+  const QSize full = PrintImageSize(live);
+  const bool wholeCard = cardArea == FullSizeArea(live, 1, full.width(), full.height());
+  std::vector<std::optional<TextBoxLayout>> own(wholeCard ? 0 : rows.size());
+  std::vector<std::optional<TextBoxLayout>>& layouts = wholeCard ? TextLayouts(live) : own;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const PlacementRow& row = rows[i];
+    const std::string label = DrawFieldCheckText(row, false);
+    TAVOLO_CHECK_AS(label.c_str(),
+                    DrawField(live, row.box, divisor, nullptr, cardArea, row.offset, row.align,
+                              backgroundBuffer, dx, dy, false, row.angle, &layouts[i]) == 0);
+  }
+
+  QPainter painter(&card);
+  DrawPictures(painter, live, divisor, reuse);
+
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const PlacementRow& row = rows[i];
+    const std::string label = DrawFieldCheckText(row, true);
+    TAVOLO_CHECK_AS(label.c_str(),
+                    DrawField(live, row.box, divisor, &painter, cardArea, row.offset, row.align,
+                              backgroundBuffer, dx, dy, true, row.angle, &layouts[i]) == 0);
+  }
+  // Last, so that no text or picture covers a module and the code always reads.
+  DrawCardQrCode(painter, live, divisor);
+  painter.end();
+  return card;
+}
+
+void CardRenderer::DrawPictures(QPainter& painter, const CardState& live, int divisor,
+                                Reuse reuse) {
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
+  pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
+  for (const PictureKind kind : kPictureKinds) {
+    held_[KindIndex(kind)].error.clear();
+    const PlacedPicture& picture = live.Picture(kind);
+    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse);
+  }
+  painter.restore();
+}
+
+std::vector<std::optional<TextBoxLayout>>& CardRenderer::TextLayouts(const CardState& live) {
+  if (laidOutFor_ == live) return textLayouts_;
+  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
+  textLayouts_.assign(rows.size(), std::nullopt);
+  const QSize card = PrintImageSize(live);
+  const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
+  const bool fonts = FontsExist();
+  for (size_t i = 0; i < rows.size() && fonts; ++i) {
+    const PlacementRow& row = rows[i];
+    if (row.box < 0 || row.box >= kTextBoxCount || row.box >= live.boxCount) continue;
+    textLayouts_[i] = LayOutTextBox(live, row.box, cardArea, row.offset, row.align, row.angle);
+  }
+  laidOutFor_ = live;
+  return textLayouts_;
+}
+
+void CardRenderer::DrawCardQrCode(QPainter& painter, const CardState& live, int divisor) {
+  qrError_.clear();
+  const std::optional<PlacedQrCode> code = QrCodeOf(live);
+  if (!code) return;
+  const Outcome<QString> text = QrContentText(live, *code);
+  if (!text) {
+    qrError_ = text.Message();
+    return;
+  }
+  if (!qrSymbol_ || text.Value() != qrText_) {
+    qrText_ = text.Value();
+    qrSymbol_ = EncodeQrSymbol(qrText_);
+  }
+  if (!*qrSymbol_) {
+    qrError_ = qrSymbol_->Message();
+    return;
+  }
+  DrawQrCode(painter, qrSymbol_->Value(), *code, divisor);
+}
+
+void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor,
+                               Reuse reuse) {
+  if (!IsPlainFileName(picture.name)) return;
+  HeldPicture& held = held_[KindIndex(picture.kind)];
+  if (!held.loadedFor || !SameSource(*held.loadedFor, picture) || held.budget != pictureBudget_) {
+    LoadPicture(held, picture);
+  }
+  const PixelRect placed =
+      PictureRectangle(picture, held.trimmedWidth, held.trimmedHeight, divisor);
+  if (PaintDrawing(painter, held, picture, placed)) return;
+  if (held.drawn.isNull() && held.trimmed.IsValid()) {
+    if (reuse == Reuse::kOnce && DrawTurnedPartOnCard(painter, held, picture.angle, placed)) {
+      return;
+    }
+    ++stats_.pictureTurns;
+    RasterImage turned;
+    turned.SetMaxPixels(kMaxCardPicturePixels);
+    if (TurnPicture(held.trimmed, picture.angle, turned)) {
+      held.drawn = ToQImage(turned);
+    } else {
+      held.error = TranslatedMessage(turned.GetLastError());
+    }
+  }
+  DrawInto(painter, placed, held.drawn);
+}
+
+bool CardRenderer::PaintDrawing(QPainter& painter, const HeldPicture& held,
+                                const PlacedPicture& picture, const PixelRect& placed) {
+  const bool pdf =
+      painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Pdf;
+  if (!held.drawing || !pdf || picture.angle != 0.0f || held.trimmedWidth <= 0 ||
+      held.trimmedHeight <= 0 || placed.Width() <= 0 || placed.Height() <= 0) {
+    return false;
+  }
+  // The whole drawing is stretched as its trimmed part is onto the placed rectangle, and cut
+  // to that rectangle.
+  const qreal sx = static_cast<qreal>(placed.Width()) / held.trimmedWidth;
+  const qreal sy = static_cast<qreal>(placed.Height()) / held.trimmedHeight;
+  const QSize size = held.drawing->size;
+  const QRectF whole(placed.left - held.trimOrigin.x() * sx, placed.top - held.trimOrigin.y() * sy,
+                     size.width() * sx, size.height() * sy);
+  painter.save();
+  painter.setClipRect(QRectF(placed.left, placed.top, static_cast<qreal>(placed.Width()),
+                             static_cast<qreal>(placed.Height())),
+                      Qt::IntersectClip);
+  PaintSvgDrawing(*held.drawing, painter, whole);
+  painter.restore();
+  return true;
+}
+
+bool CardRenderer::DrawTurnedPartOnCard(QPainter& painter, HeldPicture& held, float angle,
+                                        const PixelRect& placed) {
+  const RasterImage& whole = held.trimmed;
+  const int64_t width = whole.GetWidth();
+  const int64_t height = whole.GetHeight();
+  const int quarter = QuarterTurns(angle);
+  if (quarter < 0) return false;
+  const bool swapped = quarter % 2 == 1;
+  // Only a picture drawn pixel for pixel can be cut without changing a pixel of the card.
+  if (placed.Width() != (swapped ? height : width) ||
+      placed.Height() != (swapped ? width : height)) {
+    return false;
+  }
+  const QSize card = painter.device() != nullptr
+                         ? QSize(painter.device()->width(), painter.device()->height())
+                         : QSize();
+  const PixelRect shown{std::max(placed.left, 0), std::max(placed.top, 0),
+                        std::min(placed.right, card.width()),
+                        std::min(placed.bottom, card.height())};
+  if (shown == placed) return false;  // all of it is on the card: the usual way holds it once
+  ++stats_.pictureTurns;
+  if (shown.Width() > 0 && shown.Height() > 0) {
+    // The shown part in the turned picture's pixels, then where those come from before the
+    // clockwise turn.
+    const int64_t x0 = shown.left - placed.left, x1 = shown.right - placed.left;
+    const int64_t y0 = shown.top - placed.top, y1 = shown.bottom - placed.top;
+    const std::array<int64_t, 4> source =
+        quarter == 1   ? std::array{y0, height - x1, y1, height - x0}
+        : quarter == 2 ? std::array{width - x1, height - y1, width - x0, height - y0}
+        : quarter == 3 ? std::array{width - y1, x0, width - y0, x1}
+                       : std::array{x0, y0, x1, y1};
+    RasterImage part;
+    if (!whole.Crop(static_cast<int32_t>(source[0]), static_cast<int32_t>(source[1]),
+                    static_cast<int32_t>(source[2]), static_cast<int32_t>(source[3]), part)) {
+      return false;
+    }
+    LetGoOfPicture(held);
+    RasterImage turned;
+    turned.SetMaxPixels(kMaxCardPicturePixels);
+    if (!TurnPicture(part, angle, turned)) {
+      held.error = TranslatedMessage(turned.GetLastError());
+      return true;
+    }
+    part.Destroy();
+    DrawInto(painter, shown, ToQImage(turned));
+  } else {
+    LetGoOfPicture(held);
+  }
+  return true;
+}
+
+void CardRenderer::LetGoOfPicture(HeldPicture& held) {
+  // A one-off rendering keeps nothing: the next one loads the picture again.
+  held.trimmed.Destroy();
+  held.loadedFor.reset();
+}
+
+void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) {
+  ++stats_.pictureLoads[KindIndex(picture.kind)];
+  // A picture with alpha is blended onto the card; an opaque one is drawn as it is.
+  BoundedPicture loaded =
+      LoadBoundedPicture(photoFolder_.Find(picture.name.toStdString()), kMaxCardPicturePixels,
+                         pictureBudget_, AlphaHandling::kKeep);
+  // A file that cannot be loaded leaves the last good picture in place.
+  if (!loaded.IsValid()) {
+    held.error = TranslatedMessage(loaded.image.GetLastError());
+    return;
+  }
+  const PixelRect edges =
+      TrimEdges(picture, static_cast<int>(loaded.fileWidth), static_cast<int>(loaded.fileHeight));
+  held.drawing.reset();
+  const std::filesystem::path file = photoFolder_.Find(picture.name.toStdString());
+  if (IsSvgFileName(file)) {
+    if (Outcome<SvgDrawing> drawing = ReadSvgDrawing(file, kMaxCardPicturePixels)) {
+      held.drawing = std::move(drawing.Value());
+      // Where the trim starts, clamped and ordered as the crop in file pixels is.
+      held.trimOrigin = QPoint(
+          std::clamp(std::min(edges.left, edges.right), 0, static_cast<int>(loaded.fileWidth)),
+          std::clamp(std::min(edges.top, edges.bottom), 0, static_cast<int>(loaded.fileHeight)));
+    }
+  }
+  RasterImage trimmed;
+  const bool kept = CropInFilePixels(loaded, edges.left, edges.top, edges.right, edges.bottom,
+                                     trimmed, held.trimmedWidth, held.trimmedHeight);
+  loaded.image.Destroy();  // a large picture is held no longer than the trim needs it
+  held.loadedFor = picture;
+  held.budget = pictureBudget_;
+  held.trimmed = RasterImage();
+  held.drawn = QImage();
+  if (!kept) return;
+  if (RulesOf(picture.kind).turned) {
+    held.trimmed = std::move(trimmed);  // turned at the next drawing, and again after a drop
+  } else {
+    held.drawn = ToQImage(trimmed);
+  }
+}
+
+RasterImage CardRenderer::RenderPrintImage(const CardState& live) {
+  RasterImage printImage;
+  const QSize size = PrintImageSize(live);
+  if (size.isEmpty()) return printImage;
+  const QImage card = Render(live, 1, size.width(), size.height());
+  if (card.isNull()) return printImage;
+  if (TAVOLO_CHECK_AS("prntim.CreateFromHBITMAP((HBITMAP)bmp)!=0",
+                      ToRasterImage(card, printImage))) {
+    printImage.SetXDpi(live.dpi);
+    printImage.SetYDpi(live.dpi);
+  }
+  return printImage;
+}
+
+}  // namespace tavolo

@@ -1,0 +1,62 @@
+#include "ui/dialogs/DialogControls.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/base/Translation.h"
+#include "ui/controls/ColourLine.h"
+#include "ui/controls/Slider.h"
+
+namespace tavolo {
+
+namespace {
+
+// 22 × 16 pixels per swatch (the height keeps two pixels below the rows).
+constexpr QSize kSwatchesSize(154, 34);
+constexpr int kSliderHeight = 14;
+constexpr int kSliderMinimumWidth = 160;
+
+}  // namespace
+
+QString ControlName(int id) {
+  return QString::number(id);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+ColourLine* MakeSwatches(QWidget* parent, int id) {
+  auto* swatches = new ColourLine(parent);
+  swatches->setObjectName(ControlName(id));
+  swatches->setFixedSize(kSwatchesSize);
+  return swatches;
+}
+
+Slider* MakeSlider(QWidget* parent, int id) {
+  auto* slider = new Slider(parent);
+  slider->setObjectName(ControlName(id));
+  slider->setFixedHeight(kSliderHeight);
+  slider->setMinimumWidth(kSliderMinimumWidth);
+  return slider;
+}
+
+QPushButton* MakeCloseButton(QWidget* parent, int id) {
+  auto* close = new QPushButton(Tr("Close"), parent);
+  close->setObjectName(ControlName(id));
+  close->setDefault(true);
+  close->setAutoDefault(true);
+  return close;
+}
+
+QHBoxLayout* CloseButtonRow(QPushButton* close) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(close);
+  return row;
+}
+
+}  // namespace tavolo

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <tuple>
+
+#include "core/card/CardLimits.h"
+#include "core/editing/CardSize.h"
+#include "core/editing/ColourTargets.h"
+#include "core/editing/StyleInputs.h"
+#include "tests/core/render/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+TEST(StyleInputs, ATypedSizeCountsOnlyFromSixTo250) {
+  // kept null: nothing changes
+  const std::tuple<const char*, const char*> cases[] = {
+      {"5", nullptr},    {"6", "6"},     {"250", "250"},           {"251", nullptr},
+      {"07", "7"},       {"+12", "12"},  {"-12", nullptr},         {"", nullptr},
+      {"12pt", nullptr}, {" 40 ", "40"}, {"99999999999", nullptr},
+  };
+  for (const auto& [typed, kept] : cases) {
+    const std::optional<QString> size = TypedFontSize(QString::fromLatin1(typed));
+    if (kept == nullptr) {
+      EXPECT_FALSE(size.has_value()) << typed;
+    } else {
+      EXPECT_EQ(size.value_or("none"), QString::fromLatin1(kept)) << typed;
+    }
+  }
+}
+
+TEST(ColourTargets, EachTargetWritesItsFieldsOfTheUsedBoxesOnly) {
+  const HslColour colour{100, 180, 60};
+  const CardState before;
+
+  CardState text = before;
+  ApplyColour(text, ColourTarget::kText, colour, 3);
+  CardState frame = before;
+  ApplyColour(frame, ColourTarget::kFrame, colour, 3);
+  for (int b = 0; b < kTextBoxCount; ++b) {
+    const bool used = b < 3;
+    EXPECT_EQ(text.styles[b].textColour, used ? colour : before.styles[b].textColour) << b;
+    EXPECT_FLOAT_EQ(text.styles[b].brightness, used ? 0.25f : before.styles[b].brightness) << b;
+    EXPECT_EQ(text.styles[b].fillColour, before.styles[b].fillColour) << b;
+    EXPECT_EQ(frame.styles[b].fillColour, used ? colour : before.styles[b].fillColour) << b;
+    EXPECT_EQ(frame.styles[b].textColour, before.styles[b].textColour) << b;
+  }
+
+  CardState background = before;
+  ApplyColour(background, ColourTarget::kBackground, colour, 3);
+  EXPECT_EQ(background.backgroundColour, colour);
+  EXPECT_FLOAT_EQ(background.bgBrightness, 0.25f);
+  EXPECT_EQ(background.styles, before.styles);
+}
+
+TEST(ColourTargets, ShownNumbersTruncateAndChannelBoxesReadUpTo255) {
+  EXPECT_EQ(ShownRgb({0, 240, 120}), (RgbNumbers{255, 0, 0}));
+  EXPECT_EQ(ShownRgb({0, 0, 120}), (RgbNumbers{127, 127, 127}));
+  EXPECT_EQ(ShownRgb({160, 0, 240}), (RgbNumbers{255, 255, 255}));
+  EXPECT_EQ(ColourOfNumbers({255, 0, 0}), (HslColour{0, 240, 120}));
+  const std::tuple<const char*, int, bool> cases[] = {
+      {"255", 255, false},
+      {"300", 255, true},
+      {"12a", 0, false},
+      {" 17 ", 17, false},
+      {"99999999999999999999999", 255, true},
+  };
+  for (const auto& [text, value, clamped] : cases) {
+    const ChannelReading read = ReadChannel(QString::fromUtf8(text));
+    EXPECT_EQ(read.value, value) << text;
+    EXPECT_EQ(read.clamped, clamped) << text;
+  }
+}
+
+// The card's size: the pixels it may have, its size in the card properties dialog's units and
+// the resolutions that dialog offers.
+TEST(CardLimits, ACardIsOneTo10000PixelsASideAndAtMost64Megapixels) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  // drawnWidth 0: refused
+  const std::tuple<float, float, int, int, const char*> cases[] = {
+      {1062.9f, 615.5f, 1062, 615, ""},
+      {10000, 6710, 10000, 6710, ""},
+      {8192, 8192, 8192, 8192, ""},
+      {0.5f, 615, 0, 0, "the card is 0.5 x 615 pixels; a card needs at least 1 pixel a side"},
+      {nan, 615, 0, 0, "the card is nan x 615 pixels; a card needs at least 1 pixel a side"},
+      {10001, 1, 0, 0,
+       "the card is 10001 x 1 pixels; a card is at most 10000 pixels a side and 64 megapixels"},
+      {inf, 615, 0, 0,
+       "the card is inf x 615 pixels; a card is at most 10000 pixels a side and 64 megapixels"},
+      {8193, 8193, 0, 0,
+       "the card is 8193 x 8193 pixels; a card is at most 10000 pixels a side and 64 megapixels"},
+  };
+  for (const auto& [width, height, drawnWidth, drawnHeight, problem] : cases) {
+    const CardPixelSize size = CardPixels(width, height);
+    EXPECT_EQ(size.problem, problem) << width << " x " << height;
+    EXPECT_EQ(size.Ok(), drawnWidth > 0);
+    EXPECT_EQ(size.width, drawnWidth);
+    EXPECT_EQ(size.height, drawnHeight);
+  }
+}
+
+TEST(CardSize, PixelsShownInEachUnitAndBack) {
+  const std::tuple<float, int, float, float> cases[] = {
+      {1062, kUnitInches, 300, 3.54f}, {1062, kUnitMm, 300, 89.916f},
+      {1062, kUnitCm, 300, 8.9916f},   {1062, kUnitPixels, 300, 1062},
+      {1062, kUnitInches, 600, 1.77f},
+  };
+  for (const auto& [pixels, unit, dpi, shown] : cases) {
+    EXPECT_FLOAT_EQ(PixelsToShown(pixels, unit, dpi), shown) << unit << " " << dpi;
+  }
+  EXPECT_FLOAT_EQ(ShownToPixels(2, kUnitCm, 300), 2 * 300 * 0.39370078f);
+  EXPECT_FLOAT_EQ(ShownToPixels(1.77f, kUnitInches, 600), 1062);
+  EXPECT_FLOAT_EQ(ShownToPixels(89.916f, kUnitMm, 300), 89.916f * 300 * 0.03937008f);
+  EXPECT_FLOAT_EQ(ShownToPixels(1062, kUnitPixels, 1200), 1062);
+
+  test::ReportRecorder recorder;  // an unknown unit
+  EXPECT_FLOAT_EQ(PixelsToShown(1062, 4, 300), 1062);
+  EXPECT_FLOAT_EQ(ShownToPixels(5, -1, 300), 5);
+  EXPECT_TRUE(recorder.Saw("0"));
+  EXPECT_EQ(recorder.Reports().size(), 2u);
+}
+
+TEST(CardSize, SizesAndResolutionsOutsideTheLimitsAreRefused) {
+  // says: a part of the message; nullptr when accepted
+  const std::tuple<float, float, int, const char*> cases[] = {
+      {10000, 6710, 4800, nullptr},
+      {1, 1, 50, nullptr},
+      {10000, 6711, 300, "64 megapixels"},
+      {1062, 615, 49, "between 50 and 4800 dpi"},
+      {1062, 615, 4801, "between 50 and 4800 dpi"},
+      {std::nanf(""), 615, 300, "Please enter a number."},
+  };
+  for (const auto& [width, height, dpi, says] : cases) {
+    const QString problem = CardSizeProblem(width, height, dpi);
+    if (says == nullptr) {
+      EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+    } else {
+      EXPECT_TRUE(problem.contains(QString::fromUtf8(says)))
+          << width << "x" << height << "@" << dpi << ": " << problem.toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavolo
