@@ -630,8 +630,18 @@ Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
     </message>
     <message>
       <location filename="../src/cli/SheetChoice.cpp" />
-      <source>no page layout is named '%1'</source>
-      <translation>kein Seitenlayout heißt „%1“</translation>
+      <source>several sheet products have the part number '%1': give the maker too, as in 'Avery 5881'</source>
+      <translation>mehrere Bogenprodukte haben die Teilenummer „%1“: geben Sie auch den Hersteller an, etwa „Avery 5881“</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>The sheet products of that number:%1</source>
+      <translation>Die Bogenprodukte dieser Nummer:%1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>no page layout is named '%1' and no sheet product has that part number (tavolo-cli sheets lists them)</source>
+      <translation>kein Seitenlayout heißt „%1“ und kein Bogenprodukt hat diese Teilenummer (tavolo-cli sheets listet sie auf)</translation>
     </message>
     <message>
       <location filename="../src/cli/SheetChoice.cpp" />
@@ -654,6 +664,73 @@ Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
       <translation>das Papier %1 des Seitenlayouts ist unbekannt: geben Sie eines mit --paper an</translation>
     </message>
     <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>Usage: tavolo-cli sheets [--search TEXT] [--paper NAME] [--json]
+Lists the sheet products the print dialog offers, grouped by paper: the program's own,
+the business cards of the label database gLabels installs (glabels-data), and the page
+layouts you saved, under your name. Each line gives the maker and part number, what the
+product is, the card size, the columns and rows and the other part numbers of the same
+sheet. Give a part number to --layout of print and merge to print on it.
+  --search TEXT   only the products with every word of TEXT in their maker, a part
+                  number, the description, the paper or the card size ("5881",
+                  "sigel lp800", "85x54")
+  --paper NAME    only the products on that paper (A4, Letter, ...)
+  --json          an array of objects: maker, partNumbers (each with maker and part),
+                  name, description, paper, cardWidthMm, cardHeightMm, columns, rows,
+                  leftMm and topMm (the first card's place), horizontalPitchMm,
+                  verticalPitchMm, cornerRadiusMm and source ("shipped",
+                  "installed database" or "user")
+Exit status: 0 success (also when nothing matches), 2 usage.
+</source>
+      <translation>Aufruf: tavolo-cli sheets [--search TEXT] [--paper NAME] [--json]
+Listet die Bogenprodukte auf, die der Druckdialog anbietet, nach Papier gruppiert: die des
+Programms, die Visitenkarten der Etikettendatenbank, die gLabels installiert (glabels-data),
+und die Seitenlayouts, die Sie gespeichert haben, unter Ihrem Namen. Jede Zeile nennt Hersteller
+und Teilenummer, was das Produkt ist, die Kartengröße, Spalten und Zeilen und die anderen
+Teilenummern desselben Bogens. Eine Teilenummer bei --layout von print und merge druckt darauf.
+  --search TEXT   nur die Produkte mit jedem Wort von TEXT in ihrem Hersteller, einer
+                  Teilenummer, der Beschreibung, dem Papier oder der Kartengröße („5881“,
+                  „sigel lp800“, „85x54“)
+  --paper NAME    nur die Produkte auf diesem Papier (A4, Letter, ...)
+  --json          ein Array von Objekten: maker, partNumbers (jede mit maker und part),
+                  name, description, paper, cardWidthMm, cardHeightMm, columns, rows,
+                  leftMm und topMm (der Platz der ersten Karte), horizontalPitchMm,
+                  verticalPitchMm, cornerRadiusMm und source („shipped“,
+                  „installed database“ oder „user“)
+Rückgabewert: 0 Erfolg (auch wenn nichts passt), 2 Aufruffehler.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source> (gLabels database)</source>
+      <translation> (gLabels-Datenbank)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source> (your own)</source>
+      <translation> (Ihr eigenes)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>also %1</source>
+      <translation>auch %1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>unexpected argument '%1'</source>
+      <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>no paper is named '%1': give a name such as A4 or Letter</source>
+      <translation>kein Papier heißt „%1“: geben Sie einen Namen wie A4 oder Letter an</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>No sheet product matches.</source>
+      <translation>Kein Bogenprodukt passt.</translation>
+    </message>
+    <message>
       <location filename="../src/cli/main.cpp" />
       <source>Usage: tavolo-cli COMMAND [ARGS]
 
@@ -665,12 +742,14 @@ Commands:
   backgrounds         list the background table: number, name, hue offset
   render PROJECT -o OUT [--format F] [--quality N] [--ndiv N]
                       render a project's card to an image, as Export Image does
-  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm] [--sheets N]
+  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout PART|NAME|FILE.ptm] [--sheets N]
                       print a project's card many to a sheet into a PDF
   merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...
                       one card per record of a CSV or vCard file, into sheets or images
   pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]
                       one card on a page of its size, with bleed and crop marks
+  sheets [--search TEXT] [--paper NAME] [--json]
+                      list the sheet products to print on, by maker, part number or size
   COMMAND --help      show a command's help
   --help              show this help
   --version           show the version
@@ -686,13 +765,16 @@ Befehle:
   backgrounds         die Hintergrundtabelle auflisten: Nummer, Name, Farbtonversatz
   render PROJEKT -o AUS [--format F] [--quality N] [--ndiv N]
                       die Karte eines Projekts in ein Bild zeichnen, wie Bild exportieren
-  print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout NAME|DATEI.ptm] [--sheets N]
+  print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout TEIL|NAME|DATEI.ptm] [--sheets N]
                       die Karte eines Projekts vielfach auf einen Bogen in ein PDF drucken
   merge PROJEKT --data DATEI -o AUS.pdf|'ORDNER/{Name}.png' [--map FELD=SPALTE]...
                       eine Karte je Datensatz einer CSV- oder vCard-Datei, in Bögen oder
                       Bilder
   pdf PROJEKT -o KARTE.pdf [--bleed MM] [--crop-marks]
                       eine Karte auf einer Seite ihrer Größe, mit Beschnitt und Schnittmarken
+  sheets [--search TEXT] [--paper NAME] [--json]
+                      die Bogenprodukte zum Bedrucken nach Hersteller, Teilenummer oder
+                      Größe auflisten
   BEFEHL --help       die Hilfe zu einem Befehl anzeigen
   --help              diese Hilfe anzeigen
   --version           die Version anzeigen
@@ -702,51 +784,6 @@ Befehle:
       <location filename="../src/cli/main.cpp" />
       <source>tavolo-cli: unknown command '%1' (try --help)</source>
       <translation>tavolo-cli: unbekannter Befehl „%1“ (siehe --help)</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/BoundedPicture.cpp" />
-      <source>Crop: the rectangle is empty</source>
-      <translation>Crop: das Rechteck ist leer</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/ImageBridge.cpp" />
-      <source>ToRasterImage: not a 32-bit picture</source>
-      <translation>ToRasterImage: kein 32-Bit-Bild</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing declares entities, which are not read</source>
-      <translation>die Zeichnung deklariert Entitäten, die nicht gelesen werden</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing refers to an entity, which is not read</source>
-      <translation>die Zeichnung verweist auf eine Entität, die nicht gelesen wird</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing refers to %1, outside the file, which is not followed</source>
-      <translation>die Zeichnung verweist auf %1 außerhalb der Datei; dem Verweis wird nicht gefolgt</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is not well-formed SVG: %1</source>
-      <translation>die Zeichnung ist kein wohlgeformtes SVG: %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing has no size that can be drawn</source>
-      <translation>die Zeichnung hat keine Größe, in der sie gezeichnet werden kann</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is too large for a card</source>
-      <translation>die Zeichnung ist zu groß für eine Karte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>not enough memory for the drawing</source>
-      <translation>nicht genug Speicher für die Zeichnung</translation>
     </message>
     <message>
       <location filename="../src/core/card/BackgroundTable.cpp" />
@@ -762,46 +799,6 @@ Befehle:
       <location filename="../src/core/card/CardLimits.cpp" />
       <source>the card is %1 x %2 pixels; a card needs at least 1 pixel a side</source>
       <translation>die Karte ist %1 x %2 Pixel groß; eine Karte braucht mindestens 1 Pixel je Seite</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>Please enter a number.</source>
-      <translation>Bitte geben Sie eine Zahl ein.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte muss mindestens ein Pixel breit und ein Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte darf höchstens 10000 Pixel breit und 10000 Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte darf höchstens 64 Megapixel haben; diese Größe ist %1 × %2 Pixel.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
-      <translation>Die Auflösung muss zwischen 50 und 4800 dpi liegen; %1 dpi können nicht verwendet werden.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Text Colors</source>
-      <translation>Textfarben</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Frame Colors</source>
-      <translation>Rahmenfarben</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Background Color</source>
-      <translation>Hintergrundfarbe</translation>
     </message>
     <message>
       <location filename="../src/core/card/FieldNames.h" />
@@ -859,47 +856,62 @@ Befehle:
       <translation>Telefonnummer 2</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The card has no website address for its QR code.</source>
-      <translation>Die Karte hat keine Website-Adresse für ihren QR-Code.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>Please enter a number.</source>
+      <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code has no text.</source>
-      <translation>Der QR-Code hat keinen Text.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte muss mindestens ein Pixel breit und ein Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code's content is unknown.</source>
-      <translation>Der Inhalt des QR-Codes ist unbekannt.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte darf höchstens 10000 Pixel breit und 10000 Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
-      <translation>Der Inhalt des QR-Codes ist zu lang: %1 Byte, ein QR-Code fasst höchstens %2.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte darf höchstens 64 Megapixel haben; diese Größe ist %1 × %2 Pixel.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code could not be encoded.</source>
-      <translation>Der QR-Code konnte nicht erzeugt werden.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
+      <translation>Die Auflösung muss zwischen 50 und 4800 dpi liegen; %1 dpi können nicht verwendet werden.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Text Colors</source>
+      <translation>Textfarben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Frame Colors</source>
+      <translation>Rahmenfarben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Background Color</source>
+      <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>Von oben nach unten</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Left to Right</source>
       <translation>Von links nach rechts</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Bottom to Top</source>
       <translation>Von unten nach oben</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Right to Left</source>
       <translation>Von rechts nach links</translation>
     </message>
@@ -1124,16 +1136,6 @@ Befehle:
       <translation>Die Datei konnte nicht geöffnet werden</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Can't open file for reading: %1</source>
-      <translation>Die Datei kann nicht zum Lesen geöffnet werden: %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
-      <translation>Bild zu groß: höchstens %1 Pixel je Seite und %2 Megapixel</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImage.cpp" />
       <source>Save WMF not supported</source>
       <translation>Speichern als WMF wird nicht unterstützt</translation>
@@ -1174,16 +1176,6 @@ Befehle:
       <translation>CreateFromPixels: Pixelpuffer zu klein</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Image has no pixels</source>
-      <translation>Das Bild hat keine Pixel</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Unsupported bit depth</source>
-      <translation>Nicht unterstützte Farbtiefe</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImageAlpha.cpp" />
       <source>AddAlpha: image is empty</source>
       <translation>AddAlpha: das Bild ist leer</translation>
@@ -1212,6 +1204,11 @@ Befehle:
       <location filename="../src/core/imaging/RasterImageTransform.cpp" />
       <source>Crop: image is empty</source>
       <translation>Crop: das Bild ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>Crop: the rectangle is empty</source>
+      <translation>Crop: das Rechteck ist leer</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
@@ -1287,6 +1284,16 @@ Befehle:
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
       <source>Image too large for BMP</source>
       <translation>Bild zu groß für BMP</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Image has no pixels</source>
+      <translation>Das Bild hat keine Pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Unsupported bit depth</source>
+      <translation>Nicht unterstützte Farbtiefe</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
@@ -1814,9 +1821,89 @@ Befehle:
       <translation>%1 kann nicht gelesen werden: sein Teil %2 entpackt sich auf mehr als das %3-Fache seiner gepackten Größe; das ist keine Kontaktliste.</translation>
     </message>
     <message>
+      <location filename="../src/core/pictures/ImageBridge.cpp" />
+      <source>ToRasterImage: not a 32-bit picture</source>
+      <translation>ToRasterImage: kein 32-Bit-Bild</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing declares entities, which are not read</source>
+      <translation>die Zeichnung deklariert Entitäten, die nicht gelesen werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing refers to an entity, which is not read</source>
+      <translation>die Zeichnung verweist auf eine Entität, die nicht gelesen wird</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing refers to %1, outside the file, which is not followed</source>
+      <translation>die Zeichnung verweist auf %1 außerhalb der Datei; dem Verweis wird nicht gefolgt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is not well-formed SVG: %1</source>
+      <translation>die Zeichnung ist kein wohlgeformtes SVG: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing has no size that can be drawn</source>
+      <translation>die Zeichnung hat keine Größe, in der sie gezeichnet werden kann</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is too large for a card</source>
+      <translation>die Zeichnung ist zu groß für eine Karte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>not enough memory for the drawing</source>
+      <translation>nicht genug Speicher für die Zeichnung</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/CardFit.cpp" />
       <source>the card is %1, the sheet's cards %2</source>
       <translation>die Karte misst %1, die Karten des Bogens %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: %2.</source>
+      <translation>Die Etikettendatenbank-Datei %1 wird übergangen: %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: the database holds more than %2 templates.</source>
+      <translation>Die Etikettendatenbank-Datei %1 wird übergangen: die Datenbank enthält mehr als %2 Vorlagen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>its elements are nested more than %1 deep</source>
+      <translation>ihre Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>it holds more than %1 elements</source>
+      <translation>sie enthält mehr als %1 Elemente</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>it holds more than %1 templates</source>
+      <translation>sie enthält mehr als %1 Vorlagen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>line %1: %2</source>
+      <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database %1 holds more than %2 files; it is skipped.</source>
+      <translation>Die Etikettendatenbank %1 enthält mehr als %2 Dateien; sie wird übergangen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: %2</source>
+      <translation>Die Etikettendatenbank-Datei %1 wird übergangen: %2</translation>
     </message>
     <message>
       <location filename="../src/core/print/LengthDisplay.cpp" />
@@ -1860,6 +1947,11 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>not a page layout</source>
+      <translation>kein Seitenlayout</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
       <source>%1 is not a finite number</source>
       <translation>%1: keine endliche Zahl</translation>
     </message>
@@ -1877,6 +1969,11 @@ Befehle:
       <location filename="../src/core/print/PageLayoutFile.cpp" />
       <source>the name</source>
       <translation>der Name</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>%1 is not a page layout.</source>
+      <translation>%1 ist kein Seitenlayout.</translation>
     </message>
     <message>
       <location filename="../src/core/print/PageLayoutFile.cpp" />
@@ -1907,6 +2004,96 @@ Befehle:
       <location filename="../src/core/print/PageLayoutLibrary.cpp" />
       <source>Only the first %1 page layouts are listed; %2 more in %3 are left out.</source>
       <translation>Nur die ersten %1 Seitenlayouts werden aufgeführt; %2 weitere in %3 werden ausgelassen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogue.cpp" />
+      <source>My sheets</source>
+      <translation>Meine Bögen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the product has no "%1"</source>
+      <translation>dem Produkt fehlt „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the product has more than %1 part numbers</source>
+      <translation>das Produkt hat mehr als %1 Teilenummern</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>no paper is named "%1"</source>
+      <translation>kein Papier heißt „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the unit "%1" is not in, cm or mm</source>
+      <translation>die Einheit „%1“ ist nicht in, cm oder mm</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" needs two numbers, not "%2"</source>
+      <translation>„%1“ braucht zwei Zahlen, nicht „%2“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"cards" needs two whole numbers, not "%1"</source>
+      <translation>„cards“ braucht zwei ganze Zahlen, nicht „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"corners" needs a number, not "%1"</source>
+      <translation>„corners“ braucht eine Zahl, nicht „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>expected "key: value"</source>
+      <translation>„Schlüssel: Wert“ erwartet</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" has no value</source>
+      <translation>„%1“ hat keinen Wert</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"maker" is given twice</source>
+      <translation>„maker“ ist zweimal angegeben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"maker" comes before the products</source>
+      <translation>„maker“ gehört vor die Produkte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>unknown key "%1"</source>
+      <translation>unbekannter Schlüssel „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>more than %1 products</source>
+      <translation>mehr als %1 Produkte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" comes before any "product"</source>
+      <translation>„%1“ steht vor jedem „product“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" is given twice</source>
+      <translation>„%1“ ist zweimal angegeben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the file names no product</source>
+      <translation>die Datei nennt kein Produkt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>%1: %2 is left out: %3.</source>
+      <translation>%1: %2 wird ausgelassen: %3.</translation>
     </message>
     <message>
       <location filename="../src/core/print/SheetGrid.cpp" />
@@ -1959,6 +2146,36 @@ Befehle:
       <translation>Der Druck konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>a length is not a number from 0 to 10 m</source>
+      <translation>eine Länge ist keine Zahl von 0 bis 10 m</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the card has no size</source>
+      <translation>die Karte hat keine Größe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the columns and rows are not from 1 to %1</source>
+      <translation>die Spalten und Zeilen liegen nicht zwischen 1 und %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the paper %1 has no Windows paper number</source>
+      <translation>das Papier %1 hat keine Windows-Papiernummer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the program lays out %1 × %2 cards on the paper, the product has %3 × %4</source>
+      <translation>das Programm legt %1 × %2 Karten auf das Papier, das Produkt hat %3 × %4</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the last card ends beyond the paper</source>
+      <translation>die letzte Karte reicht über das Papier hinaus</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/SheetRenderer.cpp" />
       <source>The centre of the cross should lie %1 mm from the paper's left edge and %2 mm from its top edge.
 Measure where it lies: the X offset is %1 minus the distance from the left, the Y offset %2 minus the distance from the top, each added to the offset in use.
@@ -1968,6 +2185,41 @@ In use: offset %3, %4 mm; scale %5 %.</source>
 Messen Sie, wo sie liegt: der X-Versatz ist %1 minus der Abstand von links, der Y-Versatz %2 minus der Abstand von oben, jeweils zum verwendeten Versatz addiert.
 Messen Sie 100 mm eines Lineals: der Maßstab ist der verwendete Maßstab mal 100 geteilt durch Ihr Messergebnis.
 Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetSearch.cpp" />
+      <source>Last used</source>
+      <translation>Zuletzt verwendet</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetSearch.cpp" />
+      <source>Other paper</source>
+      <translation>Anderes Papier</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The card has no website address for its QR code.</source>
+      <translation>Die Karte hat keine Website-Adresse für ihren QR-Code.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code has no text.</source>
+      <translation>Der QR-Code hat keinen Text.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code's content is unknown.</source>
+      <translation>Der Inhalt des QR-Codes ist unbekannt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
+      <translation>Der Inhalt des QR-Codes ist zu lang: %1 Byte, ein QR-Code fasst höchstens %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code could not be encoded.</source>
+      <translation>Der QR-Code konnte nicht erzeugt werden.</translation>
     </message>
     <message>
       <location filename="../src/core/storage/FileMessages.h" />
@@ -2030,6 +2282,16 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <translation>%1 existiert bereits.</translation>
     </message>
     <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Can't open file for reading: %1</source>
+      <translation>Die Datei kann nicht zum Lesen geöffnet werden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
+      <translation>Bild zu groß: höchstens %1 Pixel je Seite und %2 Megapixel</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>About Tavolo...</source>
       <translation>Über Tavolo...</translation>
@@ -2038,6 +2300,16 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>Version %1</source>
       <translation>Version %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>Export Image</source>
+      <translation>Bild exportieren</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>The card was not exported. %1</source>
+      <translation>Die Karte wurde nicht exportiert. %1</translation>
     </message>
     <message>
       <location filename="../src/ui/app/FatalErrorDialog.cpp" />
@@ -2493,6 +2765,170 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
 %3</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Merge: %1</source>
+      <translation>Seriendruck: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Columns of the data and the fields of the card they fill (click a field to change it):</source>
+      <translation>Spalten der Daten und die Kartenfelder, die sie füllen (klicken Sie auf ein Feld, um es zu ändern):</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;First</source>
+      <translation>&amp;Erster</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;Previous</source>
+      <translation>&amp;Vorheriger</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;Next</source>
+      <translation>&amp;Nächster</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;Last</source>
+      <translation>&amp;Letzter</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>P&amp;rint...</source>
+      <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;Export...</source>
+      <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of %2 records left out</source>
+      <translation>%1 von %2 Datensätzen ausgelassen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 QR codes that cannot be read</source>
+      <translation>%1 QR-Codes, die nicht lesbar sind</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 notes on how the file was read</source>
+      <translation>%1 Hinweise dazu, wie die Datei gelesen wurde</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Every record makes a card.</source>
+      <translation>Jeder Datensatz ergibt eine Karte.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>No record makes a card: choose the fields the columns fill.</source>
+      <translation>Kein Datensatz ergibt eine Karte: wählen Sie die Felder, die die Spalten füllen.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Every column fills a field.</source>
+      <translation>Jede Spalte füllt ein Feld.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of %2 columns fill no field; the note says why.</source>
+      <translation>%1 von %2 Spalten füllen kein Feld; der Hinweis sagt, warum.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Checking the records...</source>
+      <translation>Datensätze werden geprüft...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Record %1 of %2 (row %3)</source>
+      <translation>Datensatz %1 von %2 (Tabellenzeile %3)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Record %1 of %2 (line %3)</source>
+      <translation>Datensatz %1 von %2 (Zeile %3)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>No record</source>
+      <translation>Kein Datensatz</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
+      <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Export Cards</source>
+      <translation>Karten exportieren</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Checking the file names...</source>
+      <translation>Dateinamen werden geprüft...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of the %2 files exist already, such as %3.
+
+Replace them? No keeps them and writes only the other files.</source>
+      <translation>%1 der %2 Dateien gibt es schon, etwa %3.
+
+Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Exporting the cards...</source>
+      <translation>Karten werden exportiert...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Exporting card %1 of %2...</source>
+      <translation>Karte %1 von %2 wird exportiert...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The cards were not all exported: %1 of %2 files were written to %3. %4</source>
+      <translation>Die Karten wurden nicht alle exportiert: %1 von %2 Dateien wurden nach %3 geschrieben. %4</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The export was cancelled: the files of the first %1 of %2 records are written to %3, each one whole.</source>
+      <translation>Der Export wurde abgebrochen: die Dateien der ersten %1 von %2 Datensätzen stehen vollständig in %3.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Merge</source>
+      <translation>Seriendruck</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;All files (*)</source>
+      <translation>Kontakte (*.csv *.vcf *.ods *.xlsx *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Reading %1...</source>
+      <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>Print Setup</source>
+      <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/main.cpp" />
       <source>Tavolo opens one card at a time: %1 is open. These were not opened:%2</source>
       <translation>Tavolo öffnet jeweils nur eine Karte: %1 ist geöffnet. Diese Dateien wurden nicht geöffnet:%2</translation>
@@ -2628,16 +3064,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>&amp;Qualität</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>Export Image</source>
-      <translation>Bild exportieren</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>The card was not exported. %1</source>
-      <translation>Die Karte wurde nicht exportiert. %1</translation>
-    </message>
-    <message>
       <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>Draft Card Preview</source>
       <translation>Kartenvorschau (Entwurf)</translation>
@@ -2728,168 +3154,9 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>verbunden: %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Merge</source>
-      <translation>Seriendruck</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;All files (*)</source>
-      <translation>Kontakte (*.csv *.vcf *.ods *.xlsx *.txt);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Reading %1...</source>
-      <translation>%1 wird gelesen...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Merge: %1</source>
-      <translation>Seriendruck: %1</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Columns of the data and the fields of the card they fill (click a field to change it):</source>
-      <translation>Spalten der Daten und die Kartenfelder, die sie füllen (klicken Sie auf ein Feld, um es zu ändern):</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;First</source>
-      <translation>&amp;Erster</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;Previous</source>
-      <translation>&amp;Vorheriger</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;Next</source>
-      <translation>&amp;Nächster</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;Last</source>
-      <translation>&amp;Letzter</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>P&amp;rint...</source>
-      <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;Export...</source>
-      <translation>E&amp;xportieren...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 of %2 records left out</source>
-      <translation>%1 von %2 Datensätzen ausgelassen</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 QR codes that cannot be read</source>
-      <translation>%1 QR-Codes, die nicht lesbar sind</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 notes on how the file was read</source>
-      <translation>%1 Hinweise dazu, wie die Datei gelesen wurde</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Every record makes a card.</source>
-      <translation>Jeder Datensatz ergibt eine Karte.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>No record makes a card: choose the fields the columns fill.</source>
-      <translation>Kein Datensatz ergibt eine Karte: wählen Sie die Felder, die die Spalten füllen.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Every column fills a field.</source>
-      <translation>Jede Spalte füllt ein Feld.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 of %2 columns fill no field; the note says why.</source>
-      <translation>%1 von %2 Spalten füllen kein Feld; der Hinweis sagt, warum.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Checking the records...</source>
-      <translation>Datensätze werden geprüft...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Record %1 of %2 (row %3)</source>
-      <translation>Datensatz %1 von %2 (Tabellenzeile %3)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Record %1 of %2 (line %3)</source>
-      <translation>Datensatz %1 von %2 (Zeile %3)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>No record</source>
-      <translation>Kein Datensatz</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
-      <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Export Cards</source>
-      <translation>Karten exportieren</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Checking the file names...</source>
-      <translation>Dateinamen werden geprüft...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 of the %2 files exist already, such as %3.
-
-Replace them? No keeps them and writes only the other files.</source>
-      <translation>%1 der %2 Dateien gibt es schon, etwa %3.
-
-Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Exporting the cards...</source>
-      <translation>Karten werden exportiert...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Exporting card %1 of %2...</source>
-      <translation>Karte %1 von %2 wird exportiert...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>The cards were not all exported: %1 of %2 files were written to %3. %4</source>
-      <translation>Die Karten wurden nicht alle exportiert: %1 von %2 Dateien wurden nach %3 geschrieben. %4</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>The export was cancelled: the files of the first %1 of %2 records are written to %3, each one whole.</source>
-      <translation>Der Export wurde abgebrochen: die Dateien der ersten %1 von %2 Datensätzen stehen vollständig in %3.</translation>
-    </message>
-    <message>
       <location filename="../src/ui/dialogs/MergeProblemsModel.cpp" />
       <source>row %1: %2</source>
       <translation>Tabellenzeile %1: %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeProblemsModel.cpp" />
-      <source>line %1: %2</source>
-      <translation>Zeile %1: %2</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
@@ -3072,16 +3339,6 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <translation>&amp;Speichern</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>Print Setup</source>
-      <translation>Druckereinrichtung</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>OK</source>
-      <translation>OK</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Card &amp;Width</source>
       <translation>Karten&amp;breite</translation>
@@ -3165,6 +3422,11 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Pape&amp;r:</source>
       <translation>Pa&amp;pier:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" />
+      <source>Fin&amp;d sheet:</source>
+      <translation>Bogen &amp;finden:</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3335,6 +3597,46 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>PDF-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Also sold as %1</source>
+      <translation>Auch verkauft als %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>From the label database of gLabels</source>
+      <translation>Aus der Etikettendatenbank von gLabels</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>A page layout you saved</source>
+      <translation>Ein von Ihnen gespeichertes Seitenlayout</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Maker, part number or card size</source>
+      <translation>Hersteller, Teilenummer oder Kartengröße</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Find sheet</source>
+      <translation>Bogen finden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Sheet products</source>
+      <translation>Bogenprodukte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>%1 × %2</source>
+      <translation>%1 × %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Some sheet products could not be read.</source>
+      <translation>Einige Bogenprodukte konnten nicht gelesen werden.</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/FillNowDialog.cpp" />

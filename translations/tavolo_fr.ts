@@ -631,8 +631,18 @@ Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
     </message>
     <message>
       <location filename="../src/cli/SheetChoice.cpp" />
-      <source>no page layout is named '%1'</source>
-      <translation>aucune mise en page ne s'appelle « %1 »</translation>
+      <source>several sheet products have the part number '%1': give the maker too, as in 'Avery 5881'</source>
+      <translation>plusieurs planches portent la référence « %1 » : indiquez aussi le fabricant, par exemple « Avery 5881 »</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>The sheet products of that number:%1</source>
+      <translation>Les planches de cette référence :%1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>no page layout is named '%1' and no sheet product has that part number (tavolo-cli sheets lists them)</source>
+      <translation>aucune mise en page ne s'appelle « %1 » et aucune planche ne porte cette référence (tavolo-cli sheets les liste)</translation>
     </message>
     <message>
       <location filename="../src/cli/SheetChoice.cpp" />
@@ -655,6 +665,74 @@ Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
       <translation>le papier %1 de la mise en page est inconnu : indiquez-en un avec --paper</translation>
     </message>
     <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>Usage: tavolo-cli sheets [--search TEXT] [--paper NAME] [--json]
+Lists the sheet products the print dialog offers, grouped by paper: the program's own,
+the business cards of the label database gLabels installs (glabels-data), and the page
+layouts you saved, under your name. Each line gives the maker and part number, what the
+product is, the card size, the columns and rows and the other part numbers of the same
+sheet. Give a part number to --layout of print and merge to print on it.
+  --search TEXT   only the products with every word of TEXT in their maker, a part
+                  number, the description, the paper or the card size ("5881",
+                  "sigel lp800", "85x54")
+  --paper NAME    only the products on that paper (A4, Letter, ...)
+  --json          an array of objects: maker, partNumbers (each with maker and part),
+                  name, description, paper, cardWidthMm, cardHeightMm, columns, rows,
+                  leftMm and topMm (the first card's place), horizontalPitchMm,
+                  verticalPitchMm, cornerRadiusMm and source ("shipped",
+                  "installed database" or "user")
+Exit status: 0 success (also when nothing matches), 2 usage.
+</source>
+      <translation>Utilisation : tavolo-cli sheets [--search TEXTE] [--paper NOM] [--json]
+Liste les planches que propose la fenêtre d'impression, groupées par papier : celles du
+programme, les cartes de visite de la base d'étiquettes qu'installe gLabels (glabels-data) et
+les mises en page que vous avez enregistrées, sous votre nom. Chaque ligne donne le fabricant et
+la référence, ce qu'est le produit, la taille des cartes, les colonnes et les rangées et les
+autres références de la même planche. Une référence donnée à --layout de print et merge imprime
+dessus.
+  --search TEXTE  seulement les produits dont le fabricant, une référence, la description,
+                  le papier ou la taille des cartes contiennent chaque mot de TEXTE (« 5881 »,
+                  « sigel lp800 », « 85x54 »)
+  --paper NOM     seulement les produits sur ce papier (A4, Letter, ...)
+  --json          un tableau d'objets : maker, partNumbers (chacun avec maker et part),
+                  name, description, paper, cardWidthMm, cardHeightMm, columns, rows,
+                  leftMm et topMm (la place de la première carte), horizontalPitchMm,
+                  verticalPitchMm, cornerRadiusMm et source (« shipped »,
+                  « installed database » ou « user »)
+Code de sortie : 0 succès (aussi quand rien ne correspond), 2 usage.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source> (gLabels database)</source>
+      <translation> (base de données gLabels)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source> (your own)</source>
+      <translation> (le vôtre)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>also %1</source>
+      <translation>aussi %1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>unexpected argument '%1'</source>
+      <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>no paper is named '%1': give a name such as A4 or Letter</source>
+      <translation>aucun papier ne s'appelle « %1 » : indiquez un nom comme A4 ou Letter</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>No sheet product matches.</source>
+      <translation>Aucune planche ne correspond.</translation>
+    </message>
+    <message>
       <location filename="../src/cli/main.cpp" />
       <source>Usage: tavolo-cli COMMAND [ARGS]
 
@@ -666,12 +744,14 @@ Commands:
   backgrounds         list the background table: number, name, hue offset
   render PROJECT -o OUT [--format F] [--quality N] [--ndiv N]
                       render a project's card to an image, as Export Image does
-  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm] [--sheets N]
+  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout PART|NAME|FILE.ptm] [--sheets N]
                       print a project's card many to a sheet into a PDF
   merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...
                       one card per record of a CSV or vCard file, into sheets or images
   pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]
                       one card on a page of its size, with bleed and crop marks
+  sheets [--search TEXT] [--paper NAME] [--json]
+                      list the sheet products to print on, by maker, part number or size
   COMMAND --help      show a command's help
   --help              show this help
   --version           show the version
@@ -688,13 +768,15 @@ Commandes :
   backgrounds         lister la table des fonds : numéro, nom, décalage de teinte
   render PROJET -o SORTIE [--format F] [--quality N] [--ndiv N]
                       dessiner la carte d'un projet dans une image, comme Exporter l'image
-  print PROJET -o FEUILLE.pdf [--paper NOM|ID] [--layout NOM|FICHIER.ptm] [--sheets N]
+  print PROJET -o FEUILLE.pdf [--paper NOM|ID] [--layout RÉF|NOM|FICHIER.ptm] [--sheets N]
                       imprimer la carte d'un projet plusieurs fois par feuille dans un PDF
   merge PROJET --data FICHIER -o SORTIE.pdf|'DOSSIER/{Name}.png' [--map CHAMP=COLONNE]...
                       une carte par enregistrement d'un fichier CSV ou vCard, en feuilles ou
                       en images
   pdf PROJET -o CARTE.pdf [--bleed MM] [--crop-marks]
                       une carte sur une page de sa taille, avec fond perdu et traits de coupe
+  sheets [--search TEXTE] [--paper NOM] [--json]
+                      lister les planches à imprimer, par fabricant, référence ou taille
   COMMANDE --help     afficher l'aide d'une commande
   --help              afficher cette aide
   --version           afficher la version
@@ -704,51 +786,6 @@ Commandes :
       <location filename="../src/cli/main.cpp" />
       <source>tavolo-cli: unknown command '%1' (try --help)</source>
       <translation>tavolo-cli : commande inconnue « %1 » (voir --help)</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/BoundedPicture.cpp" />
-      <source>Crop: the rectangle is empty</source>
-      <translation>Crop : le rectangle est vide</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/ImageBridge.cpp" />
-      <source>ToRasterImage: not a 32-bit picture</source>
-      <translation>ToRasterImage : pas une image 32 bits</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing declares entities, which are not read</source>
-      <translation>le dessin déclare des entités, qui ne sont pas lues</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing refers to an entity, which is not read</source>
-      <translation>le dessin fait référence à une entité, qui n'est pas lue</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing refers to %1, outside the file, which is not followed</source>
-      <translation>le dessin fait référence à %1, hors du fichier, qui n'est pas suivi</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is not well-formed SVG: %1</source>
-      <translation>le dessin n'est pas un SVG bien formé : %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing has no size that can be drawn</source>
-      <translation>le dessin n'a pas de taille à laquelle il puisse être dessiné</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is too large for a card</source>
-      <translation>le dessin est trop grand pour une carte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>not enough memory for the drawing</source>
-      <translation>mémoire insuffisante pour le dessin</translation>
     </message>
     <message>
       <location filename="../src/core/card/BackgroundTable.cpp" />
@@ -764,46 +801,6 @@ Commandes :
       <location filename="../src/core/card/CardLimits.cpp" />
       <source>the card is %1 x %2 pixels; a card needs at least 1 pixel a side</source>
       <translation>la carte mesure %1 x %2 pixels ; une carte a besoin d'au moins 1 pixel de côté</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>Please enter a number.</source>
-      <translation>Veuillez saisir un nombre.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
-      <translation>Une carte doit mesurer au moins un pixel de large et un pixel de haut ; cette taille est de %1 × %2 pixels.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
-      <translation>Une carte peut mesurer au plus 10000 pixels de large et 10000 pixels de haut ; cette taille est de %1 × %2 pixels.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
-      <translation>Une carte peut avoir au plus 64 mégapixels ; cette taille est de %1 × %2 pixels.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
-      <translation>La résolution doit être comprise entre 50 et 4800 ppp ; %1 ppp ne peut pas être utilisé.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Text Colors</source>
-      <translation>Couleurs du texte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Frame Colors</source>
-      <translation>Couleurs du cadre</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Background Color</source>
-      <translation>Couleur du fond</translation>
     </message>
     <message>
       <location filename="../src/core/card/FieldNames.h" />
@@ -861,47 +858,62 @@ Commandes :
       <translation>Numéro de téléphone 2</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The card has no website address for its QR code.</source>
-      <translation>La carte n'a pas d'adresse de site web pour son code QR.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>Please enter a number.</source>
+      <translation>Veuillez saisir un nombre.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code has no text.</source>
-      <translation>Le code QR n'a pas de texte.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
+      <translation>Une carte doit mesurer au moins un pixel de large et un pixel de haut ; cette taille est de %1 × %2 pixels.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code's content is unknown.</source>
-      <translation>Le contenu du code QR est inconnu.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
+      <translation>Une carte peut mesurer au plus 10000 pixels de large et 10000 pixels de haut ; cette taille est de %1 × %2 pixels.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
-      <translation>Le contenu du code QR est trop long : %1 octets, et un code QR en contient au plus %2.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
+      <translation>Une carte peut avoir au plus 64 mégapixels ; cette taille est de %1 × %2 pixels.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code could not be encoded.</source>
-      <translation>Le code QR n'a pas pu être encodé.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
+      <translation>La résolution doit être comprise entre 50 et 4800 ppp ; %1 ppp ne peut pas être utilisé.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Text Colors</source>
+      <translation>Couleurs du texte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Frame Colors</source>
+      <translation>Couleurs du cadre</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Background Color</source>
+      <translation>Couleur du fond</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>De haut en bas</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Left to Right</source>
       <translation>De gauche à droite</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Bottom to Top</source>
       <translation>De bas en haut</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Right to Left</source>
       <translation>De droite à gauche</translation>
     </message>
@@ -1126,16 +1138,6 @@ Commandes :
       <translation>Le fichier n'a pas pu être ouvert</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Can't open file for reading: %1</source>
-      <translation>Impossible d'ouvrir le fichier en lecture : %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
-      <translation>Image trop grande : au plus %1 pixels de côté et %2 mégapixels</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImage.cpp" />
       <source>Save WMF not supported</source>
       <translation>L'enregistrement en WMF n'est pas pris en charge</translation>
@@ -1176,16 +1178,6 @@ Commandes :
       <translation>CreateFromPixels : tampon de pixels trop petit</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Image has no pixels</source>
-      <translation>L'image n'a aucun pixel</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Unsupported bit depth</source>
-      <translation>Profondeur de couleur non prise en charge</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImageAlpha.cpp" />
       <source>AddAlpha: image is empty</source>
       <translation>AddAlpha : l'image est vide</translation>
@@ -1214,6 +1206,11 @@ Commandes :
       <location filename="../src/core/imaging/RasterImageTransform.cpp" />
       <source>Crop: image is empty</source>
       <translation>Crop : l'image est vide</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>Crop: the rectangle is empty</source>
+      <translation>Crop : le rectangle est vide</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
@@ -1289,6 +1286,16 @@ Commandes :
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
       <source>Image too large for BMP</source>
       <translation>Image trop grande pour le BMP</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Image has no pixels</source>
+      <translation>L'image n'a aucun pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Unsupported bit depth</source>
+      <translation>Profondeur de couleur non prise en charge</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
@@ -1816,9 +1823,89 @@ Commandes :
       <translation>%1 ne peut pas être lu : sa partie %2 se décompresse en plus de %3 fois sa taille compressée ; ce n'est pas une liste de contacts.</translation>
     </message>
     <message>
+      <location filename="../src/core/pictures/ImageBridge.cpp" />
+      <source>ToRasterImage: not a 32-bit picture</source>
+      <translation>ToRasterImage : pas une image 32 bits</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing declares entities, which are not read</source>
+      <translation>le dessin déclare des entités, qui ne sont pas lues</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing refers to an entity, which is not read</source>
+      <translation>le dessin fait référence à une entité, qui n'est pas lue</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing refers to %1, outside the file, which is not followed</source>
+      <translation>le dessin fait référence à %1, hors du fichier, qui n'est pas suivi</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is not well-formed SVG: %1</source>
+      <translation>le dessin n'est pas un SVG bien formé : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing has no size that can be drawn</source>
+      <translation>le dessin n'a pas de taille à laquelle il puisse être dessiné</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is too large for a card</source>
+      <translation>le dessin est trop grand pour une carte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>not enough memory for the drawing</source>
+      <translation>mémoire insuffisante pour le dessin</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/CardFit.cpp" />
       <source>the card is %1, the sheet's cards %2</source>
       <translation>la carte mesure %1, les cartes de la feuille %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: %2.</source>
+      <translation>Le fichier de la base d'étiquettes %1 est ignoré : %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: the database holds more than %2 templates.</source>
+      <translation>Le fichier de la base d'étiquettes %1 est ignoré : la base contient plus de %2 modèles.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>its elements are nested more than %1 deep</source>
+      <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>it holds more than %1 elements</source>
+      <translation>il contient plus de %1 éléments</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>it holds more than %1 templates</source>
+      <translation>il contient plus de %1 modèles</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>line %1: %2</source>
+      <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database %1 holds more than %2 files; it is skipped.</source>
+      <translation>La base d'étiquettes %1 contient plus de %2 fichiers ; elle est ignorée.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: %2</source>
+      <translation>Le fichier de la base d'étiquettes %1 est ignoré : %2</translation>
     </message>
     <message>
       <location filename="../src/core/print/LengthDisplay.cpp" />
@@ -1862,6 +1949,11 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>not a page layout</source>
+      <translation>pas une mise en page</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
       <source>%1 is not a finite number</source>
       <translation>%1 : pas un nombre fini</translation>
     </message>
@@ -1879,6 +1971,11 @@ Commandes :
       <location filename="../src/core/print/PageLayoutFile.cpp" />
       <source>the name</source>
       <translation>le nom</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>%1 is not a page layout.</source>
+      <translation>%1 n'est pas une mise en page.</translation>
     </message>
     <message>
       <location filename="../src/core/print/PageLayoutFile.cpp" />
@@ -1909,6 +2006,96 @@ Commandes :
       <location filename="../src/core/print/PageLayoutLibrary.cpp" />
       <source>Only the first %1 page layouts are listed; %2 more in %3 are left out.</source>
       <translation>Seules les %1 premières mises en page sont listées ; %2 autres dans %3 sont omises.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogue.cpp" />
+      <source>My sheets</source>
+      <translation>Mes planches</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the product has no "%1"</source>
+      <translation>le produit n'a pas de « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the product has more than %1 part numbers</source>
+      <translation>le produit a plus de %1 références</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>no paper is named "%1"</source>
+      <translation>aucun papier ne s'appelle « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the unit "%1" is not in, cm or mm</source>
+      <translation>l'unité « %1 » n'est ni in, ni cm, ni mm</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" needs two numbers, not "%2"</source>
+      <translation>« %1 » demande deux nombres, pas « %2 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"cards" needs two whole numbers, not "%1"</source>
+      <translation>« cards » demande deux nombres entiers, pas « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"corners" needs a number, not "%1"</source>
+      <translation>« corners » demande un nombre, pas « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>expected "key: value"</source>
+      <translation>« clé : valeur » attendu</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" has no value</source>
+      <translation>« %1 » n'a pas de valeur</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"maker" is given twice</source>
+      <translation>« maker » est donné deux fois</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"maker" comes before the products</source>
+      <translation>« maker » doit précéder les produits</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>unknown key "%1"</source>
+      <translation>clé inconnue « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>more than %1 products</source>
+      <translation>plus de %1 produits</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" comes before any "product"</source>
+      <translation>« %1 » précède tout « product »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" is given twice</source>
+      <translation>« %1 » est donné deux fois</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the file names no product</source>
+      <translation>le fichier ne nomme aucun produit</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>%1: %2 is left out: %3.</source>
+      <translation>%1 : %2 est laissé de côté : %3.</translation>
     </message>
     <message>
       <location filename="../src/core/print/SheetGrid.cpp" />
@@ -1961,6 +2148,36 @@ Commandes :
       <translation>L'impression n'a pas pu être terminée.</translation>
     </message>
     <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>a length is not a number from 0 to 10 m</source>
+      <translation>une longueur n'est pas un nombre de 0 à 10 m</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the card has no size</source>
+      <translation>la carte n'a pas de taille</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the columns and rows are not from 1 to %1</source>
+      <translation>les colonnes et les rangées ne sont pas entre 1 et %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the paper %1 has no Windows paper number</source>
+      <translation>le papier %1 n'a pas de numéro de papier Windows</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the program lays out %1 × %2 cards on the paper, the product has %3 × %4</source>
+      <translation>le programme place %1 × %2 cartes sur le papier, le produit en a %3 × %4</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the last card ends beyond the paper</source>
+      <translation>la dernière carte dépasse du papier</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/SheetRenderer.cpp" />
       <source>The centre of the cross should lie %1 mm from the paper's left edge and %2 mm from its top edge.
 Measure where it lies: the X offset is %1 minus the distance from the left, the Y offset %2 minus the distance from the top, each added to the offset in use.
@@ -1970,6 +2187,41 @@ In use: offset %3, %4 mm; scale %5 %.</source>
 Mesurez où il se trouve : le décalage X vaut %1 moins la distance depuis la gauche, le décalage Y %2 moins la distance depuis le haut, chacun ajouté au décalage en vigueur.
 Mesurez 100 mm d'une règle : l'échelle vaut l'échelle en vigueur fois 100 divisée par ce que vous mesurez.
 En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetSearch.cpp" />
+      <source>Last used</source>
+      <translation>Utilisées récemment</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetSearch.cpp" />
+      <source>Other paper</source>
+      <translation>Autre papier</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The card has no website address for its QR code.</source>
+      <translation>La carte n'a pas d'adresse de site web pour son code QR.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code has no text.</source>
+      <translation>Le code QR n'a pas de texte.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code's content is unknown.</source>
+      <translation>Le contenu du code QR est inconnu.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
+      <translation>Le contenu du code QR est trop long : %1 octets, et un code QR en contient au plus %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code could not be encoded.</source>
+      <translation>Le code QR n'a pas pu être encodé.</translation>
     </message>
     <message>
       <location filename="../src/core/storage/FileMessages.h" />
@@ -2032,6 +2284,16 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <translation>%1 existe déjà.</translation>
     </message>
     <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Can't open file for reading: %1</source>
+      <translation>Impossible d'ouvrir le fichier en lecture : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
+      <translation>Image trop grande : au plus %1 pixels de côté et %2 mégapixels</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>About Tavolo...</source>
       <translation>À propos de Tavolo...</translation>
@@ -2040,6 +2302,16 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>Version %1</source>
       <translation>Version %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>Export Image</source>
+      <translation>Exporter l'image</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>The card was not exported. %1</source>
+      <translation>La carte n'a pas été exportée. %1</translation>
     </message>
     <message>
       <location filename="../src/ui/app/FatalErrorDialog.cpp" />
@@ -2495,6 +2767,170 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
 %3</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Merge: %1</source>
+      <translation>Publipostage : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Columns of the data and the fields of the card they fill (click a field to change it):</source>
+      <translation>Colonnes des données et champs de la carte qu'elles remplissent (cliquez sur un champ pour le changer) :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;First</source>
+      <translation>&amp;Premier</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;Previous</source>
+      <translation>Pré&amp;cédent</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;Next</source>
+      <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;Last</source>
+      <translation>&amp;Dernier</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>P&amp;rint...</source>
+      <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>&amp;Export...</source>
+      <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of %2 records left out</source>
+      <translation>%1 enregistrements sur %2 omis</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 QR codes that cannot be read</source>
+      <translation>%1 codes QR illisibles</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 notes on how the file was read</source>
+      <translation>%1 remarques sur la lecture du fichier</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Every record makes a card.</source>
+      <translation>Chaque enregistrement donne une carte.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>No record makes a card: choose the fields the columns fill.</source>
+      <translation>Aucun enregistrement ne donne de carte : choisissez les champs que remplissent les colonnes.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Every column fills a field.</source>
+      <translation>Chaque colonne remplit un champ.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of %2 columns fill no field; the note says why.</source>
+      <translation>%1 colonnes sur %2 ne remplissent aucun champ ; la remarque dit pourquoi.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Checking the records...</source>
+      <translation>Vérification des enregistrements...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Record %1 of %2 (row %3)</source>
+      <translation>Enregistrement %1 sur %2 (ligne %3 de la feuille)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Record %1 of %2 (line %3)</source>
+      <translation>Enregistrement %1 sur %2 (ligne %3)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>No record</source>
+      <translation>Aucun enregistrement</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
+      <translation>La résolution de la carte est de %1 ppp. Définissez une résolution supérieure à 0 dans les propriétés de la carte avant d'imprimer.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Export Cards</source>
+      <translation>Exporter les cartes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Checking the file names...</source>
+      <translation>Vérification des noms de fichier...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of the %2 files exist already, such as %3.
+
+Replace them? No keeps them and writes only the other files.</source>
+      <translation>%1 des %2 fichiers existent déjà, comme %3.
+
+Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Exporting the cards...</source>
+      <translation>Exportation des cartes...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Exporting card %1 of %2...</source>
+      <translation>Exportation de la carte %1 sur %2...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The cards were not all exported: %1 of %2 files were written to %3. %4</source>
+      <translation>Les cartes n'ont pas toutes été exportées : %1 fichiers sur %2 ont été écrits dans %3. %4</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The export was cancelled: the files of the first %1 of %2 records are written to %3, each one whole.</source>
+      <translation>L'exportation a été annulée : les fichiers des %1 premiers enregistrements sur %2 sont écrits dans %3, chacun en entier.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Merge</source>
+      <translation>Publipostage</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;All files (*)</source>
+      <translation>Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Reading %1...</source>
+      <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>Print Setup</source>
+      <translation>Configuration de l'impression</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/main.cpp" />
       <source>Tavolo opens one card at a time: %1 is open. These were not opened:%2</source>
       <translation>Tavolo ouvre une seule carte à la fois : %1 est ouverte. Ces fichiers n'ont pas été ouverts :%2</translation>
@@ -2630,16 +3066,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Qualité</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>Export Image</source>
-      <translation>Exporter l'image</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>The card was not exported. %1</source>
-      <translation>La carte n'a pas été exportée. %1</translation>
-    </message>
-    <message>
       <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>Draft Card Preview</source>
       <translation>Aperçu de la carte (brouillon)</translation>
@@ -2730,168 +3156,9 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>jointes : %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Merge</source>
-      <translation>Publipostage</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;All files (*)</source>
-      <translation>Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Reading %1...</source>
-      <translation>Lecture de %1...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Merge: %1</source>
-      <translation>Publipostage : %1</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Columns of the data and the fields of the card they fill (click a field to change it):</source>
-      <translation>Colonnes des données et champs de la carte qu'elles remplissent (cliquez sur un champ pour le changer) :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;First</source>
-      <translation>&amp;Premier</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;Previous</source>
-      <translation>Pré&amp;cédent</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;Next</source>
-      <translation>&amp;Suivant</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;Last</source>
-      <translation>&amp;Dernier</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>P&amp;rint...</source>
-      <translation>&amp;Imprimer...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>&amp;Export...</source>
-      <translation>&amp;Exporter...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 of %2 records left out</source>
-      <translation>%1 enregistrements sur %2 omis</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 QR codes that cannot be read</source>
-      <translation>%1 codes QR illisibles</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 notes on how the file was read</source>
-      <translation>%1 remarques sur la lecture du fichier</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Every record makes a card.</source>
-      <translation>Chaque enregistrement donne une carte.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>No record makes a card: choose the fields the columns fill.</source>
-      <translation>Aucun enregistrement ne donne de carte : choisissez les champs que remplissent les colonnes.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Every column fills a field.</source>
-      <translation>Chaque colonne remplit un champ.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 of %2 columns fill no field; the note says why.</source>
-      <translation>%1 colonnes sur %2 ne remplissent aucun champ ; la remarque dit pourquoi.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Checking the records...</source>
-      <translation>Vérification des enregistrements...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Record %1 of %2 (row %3)</source>
-      <translation>Enregistrement %1 sur %2 (ligne %3 de la feuille)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Record %1 of %2 (line %3)</source>
-      <translation>Enregistrement %1 sur %2 (ligne %3)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>No record</source>
-      <translation>Aucun enregistrement</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
-      <translation>La résolution de la carte est de %1 ppp. Définissez une résolution supérieure à 0 dans les propriétés de la carte avant d'imprimer.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Export Cards</source>
-      <translation>Exporter les cartes</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Checking the file names...</source>
-      <translation>Vérification des noms de fichier...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>%1 of the %2 files exist already, such as %3.
-
-Replace them? No keeps them and writes only the other files.</source>
-      <translation>%1 des %2 fichiers existent déjà, comme %3.
-
-Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Exporting the cards...</source>
-      <translation>Exportation des cartes...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>Exporting card %1 of %2...</source>
-      <translation>Exportation de la carte %1 sur %2...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>The cards were not all exported: %1 of %2 files were written to %3. %4</source>
-      <translation>Les cartes n'ont pas toutes été exportées : %1 fichiers sur %2 ont été écrits dans %3. %4</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeDialog.cpp" />
-      <source>The export was cancelled: the files of the first %1 of %2 records are written to %3, each one whole.</source>
-      <translation>L'exportation a été annulée : les fichiers des %1 premiers enregistrements sur %2 sont écrits dans %3, chacun en entier.</translation>
-    </message>
-    <message>
       <location filename="../src/ui/dialogs/MergeProblemsModel.cpp" />
       <source>row %1: %2</source>
       <translation>ligne %1 de la feuille : %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeProblemsModel.cpp" />
-      <source>line %1: %2</source>
-      <translation>ligne %1 : %2</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
@@ -3074,16 +3341,6 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>Print Setup</source>
-      <translation>Configuration de l'impression</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>OK</source>
-      <translation>OK</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Card &amp;Width</source>
       <translation>&amp;Largeur de la carte</translation>
@@ -3167,6 +3424,11 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Pape&amp;r:</source>
       <translation>Pa&amp;pier :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" />
+      <source>Fin&amp;d sheet:</source>
+      <translation>Trouver la pl&amp;anche :</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3337,6 +3599,46 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>Fichier PDF</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Also sold as %1</source>
+      <translation>Aussi vendue sous %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>From the label database of gLabels</source>
+      <translation>De la base d'étiquettes de gLabels</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>A page layout you saved</source>
+      <translation>Une mise en page que vous avez enregistrée</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Maker, part number or card size</source>
+      <translation>Fabricant, référence ou taille de carte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Find sheet</source>
+      <translation>Trouver la planche</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Sheet products</source>
+      <translation>Planches</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>%1 × %2</source>
+      <translation>%1 × %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Some sheet products could not be read.</source>
+      <translation>Certaines planches n'ont pas pu être lues.</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/FillNowDialog.cpp" />

@@ -39,6 +39,7 @@ struct MergeFixture : test::DialogFixture {
   PrinterChoice printer;
   fs::path data = folder / "team.csv";
   MergeFixture() {
+    printer.ChoosePdf();
     std::ofstream(data) << "First Name,Last Name,Job,Notes\nAnna,Rossi,Baker,x\nBo,Berg,Miller,y\n"
                            "Cy,Cole,Driver,z\n";
     // Black text, so that each record's name shows on the white card.
