@@ -1746,11 +1746,6 @@ Befehle:
       <translation>%1 hat kein Tabellenblatt „%2“; seine Tabellenblätter sind „%3“.</translation>
     </message>
     <message>
-      <location filename="../src/core/merge/OdsReader.cpp" />
-      <source>%1: its merged cells cover more than %2 values; this is not a list of contacts.</source>
-      <translation>%1: seine verbundenen Zellen decken mehr als %2 Werte ab; das ist keine Kontaktliste.</translation>
-    </message>
-    <message>
       <location filename="../src/core/merge/RecordFileNames.cpp" />
       <source>the '{' in '%1' is never closed.</source>
       <translation>die „{“ in „%1“ wird nie geschlossen.</translation>
@@ -1774,6 +1769,11 @@ Befehle:
       <location filename="../src/core/merge/SheetXml.cpp" />
       <source>%1 cannot be read: its part %2 is damaged (line %3).</source>
       <translation>%1 kann nicht gelesen werden: sein Teil %2 ist beschädigt (Zeile %3).</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SpreadsheetCells.cpp" />
+      <source>%1: its merged cells cover more than %2 values; this is not a list of contacts.</source>
+      <translation>%1: seine verbundenen Zellen decken mehr als %2 Werte ab; das ist keine Kontaktliste.</translation>
     </message>
     <message>
       <location filename="../src/core/merge/SpreadsheetCells.cpp" />

@@ -1748,11 +1748,6 @@ Commandes :
       <translation>%1 n'a pas de feuille « %2 » ; ses feuilles sont « %3 ».</translation>
     </message>
     <message>
-      <location filename="../src/core/merge/OdsReader.cpp" />
-      <source>%1: its merged cells cover more than %2 values; this is not a list of contacts.</source>
-      <translation>%1 : ses cellules fusionnées couvrent plus de %2 valeurs ; ce n'est pas une liste de contacts.</translation>
-    </message>
-    <message>
       <location filename="../src/core/merge/RecordFileNames.cpp" />
       <source>the '{' in '%1' is never closed.</source>
       <translation>l'accolade « { » dans « %1 » n'est jamais fermée.</translation>
@@ -1776,6 +1771,11 @@ Commandes :
       <location filename="../src/core/merge/SheetXml.cpp" />
       <source>%1 cannot be read: its part %2 is damaged (line %3).</source>
       <translation>%1 ne peut pas être lu : sa partie %2 est endommagée (ligne %3).</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SpreadsheetCells.cpp" />
+      <source>%1: its merged cells cover more than %2 values; this is not a list of contacts.</source>
+      <translation>%1 : ses cellules fusionnées couvrent plus de %2 valeurs ; ce n'est pas une liste de contacts.</translation>
     </message>
     <message>
       <location filename="../src/core/merge/SpreadsheetCells.cpp" />

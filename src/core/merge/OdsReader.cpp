@@ -162,12 +162,6 @@ Outcome<MergeTable> ReadOds(std::span<const uint8_t> bytes, const std::string& n
     return Failure{TrMessage("%1 has no sheet '%2'; its sheets are '%3'.", name, sheet,
                              sheets.join(QStringLiteral("', '")))};
   }
-  if (!cells.FillMerged()) {
-    return Failure{
-        TrMessage("%1: its merged cells cover more than %2 values; this is not a list "
-                  "of contacts.",
-                  name, kMaxSheetValues)};
-  }
   return cells.ToTable(name);
 }
 

@@ -70,7 +70,12 @@ bool SpreadsheetCells::FillMerged() {
   return true;
 }
 
-Outcome<MergeTable> SpreadsheetCells::ToTable(const std::string& name) const {
+Outcome<MergeTable> SpreadsheetCells::ToTable(const std::string& name) {
+  if (!FillMerged()) {
+    return Failure{
+        TrMessage("%1: its merged cells cover more than %2 values; this is not a list of contacts.",
+                  name, kMaxSheetValues)};
+  }
   MergeTable table;
   table.sheetRows = true;
   auto row = rows_.begin();

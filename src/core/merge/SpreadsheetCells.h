@@ -28,15 +28,17 @@ class SpreadsheetCells {
   bool Set(int row, int column, const QString& value);
   // The cells of the rectangle, which are one merged cell.
   void Merge(int top, int left, int bottom, int right);
+
+  // The table, once each merged cell's value fills its rectangle: the first row with a value
+  // names the columns; every later row with a value is a record, its line the sheet's row number
+  // (from 1). `name` is the file's name for messages.
+  Outcome<MergeTable> ToTable(const std::string& name);
+
+ private:
   // Fills each merged cell's rectangle with its value, in the rows that hold values: a merged
   // cell adds no row of its own. False when that passes kMaxSheetValues.
   bool FillMerged();
 
-  // The table: the first row with a value names the columns; every later row with a value is a
-  // record, its line the sheet's row number (from 1). `name` is the file's name for messages.
-  Outcome<MergeTable> ToTable(const std::string& name) const;
-
- private:
   struct Cell {
     int column;
     QString value;

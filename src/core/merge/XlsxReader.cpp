@@ -128,12 +128,6 @@ class XlsxWorkbook {
     if (Outcome<> read = ReadSheet(chosen->second, cells); !read) {
       return Failure{read.Message(), read.Error()};
     }
-    if (!cells.FillMerged()) {
-      return Failure{
-          TrMessage("%1: its merged cells cover more than %2 values; this is not a "
-                    "list of contacts.",
-                    name_, kMaxSheetValues)};
-    }
     return cells.ToTable(name_);
   }
 
