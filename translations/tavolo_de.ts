@@ -1647,6 +1647,11 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>the column has no name</source>
+      <translation>die Spalte hat keinen Namen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
       <source>left out; it would fill the %1</source>
       <translation>ausgelassen; sie würde das Feld %1 füllen</translation>
     </message>

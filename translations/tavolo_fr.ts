@@ -1649,6 +1649,11 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>the column has no name</source>
+      <translation>la colonne n'a pas de nom</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
       <source>left out; it would fill the %1</source>
       <translation>omise ; elle remplirait le champ %1</translation>
     </message>

@@ -326,7 +326,9 @@ QString ColumnsText(const std::vector<int>& chosen, const QStringList& columns) 
 QString UnusedText(const UnusedColumn& unused, const FieldMapping& mapping,
                    const QStringList& columns) {
   if (unused.field < 0 || unused.reason == UnusedReason::kNoFieldName) {
-    return Tr("no field of the card has this name");
+    const bool named =
+        unused.column >= 0 && unused.column < columns.size() && !columns[unused.column].isEmpty();
+    return named ? Tr("no field of the card has this name") : Tr("the column has no name");
   }
   const QString field = Tr(kFieldNames[static_cast<size_t>(unused.field)].label);
   if (unused.reason == UnusedReason::kLeftOut)

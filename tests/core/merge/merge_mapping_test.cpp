@@ -127,7 +127,7 @@ TEST(FieldMapping, CombinesNamePartsAndPrefersTheBusinessColumns) {
 }
 
 TEST(FieldMapping, OverridesJoinColumnsAndTheUnusedOnesSayWhy) {
-  const QStringList columns = {"First Name", "Last Name", "Full name", "Notes", "A+B"};
+  const QStringList columns = {"First Name", "Last Name", "Full name", "Notes", "A+B", ""};
   FieldMapping mapping = MappingByHeader(columns);
   EXPECT_EQ(mapping.columnsOfField[kName], (std::vector<int>{2}));
   const auto reasons = [&] {
@@ -141,7 +141,8 @@ TEST(FieldMapping, OverridesJoinColumnsAndTheUnusedOnesSayWhy) {
             (std::vector<std::pair<int, std::string>>{{0, "the Name comes from “Full name”"},
                                                       {1, "the Name comes from “Full name”"},
                                                       {3, "no field of the card has this name"},
-                                                      {4, "no field of the card has this name"}}));
+                                                      {4, "no field of the card has this name"},
+                                                      {5, "the column has no name"}}));
   ASSERT_TRUE(ApplyOverride(mapping, columns, "Name=First Name+Last Name"));
   ASSERT_TRUE(ApplyOverride(mapping, columns, "Title=A+B"));
   ASSERT_TRUE(ApplyOverride(mapping, columns, "Company=4"));
@@ -149,7 +150,8 @@ TEST(FieldMapping, OverridesJoinColumnsAndTheUnusedOnesSayWhy) {
   EXPECT_EQ(mapping.columnsOfField[kTitle], (std::vector<int>{4}));
   EXPECT_EQ(mapping.columnsOfField[kCompany], (std::vector<int>{3}));
   EXPECT_EQ(reasons(), (std::vector<std::pair<int, std::string>>{
-                           {2, "the Name comes from “First Name” + “Last Name”"}}));
+                           {2, "the Name comes from “First Name” + “Last Name”"},
+                           {5, "the column has no name"}}));
   mapping.Assign(0, std::nullopt);
   EXPECT_EQ(mapping.columnsOfField[kName], (std::vector<int>{1}));
   for (const char* wrong : {"Shoe=Notes", "Name=Shoe", "Name=First Name+Shoe", "Name"}) {
