@@ -7,9 +7,8 @@
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     targets: bmp gif jpeg png ico tiff tga
 #                                                         pcx wbmp detect read_project
 #                                                         background_library card_values
-#                                                         page_layout template_table csv vcard
-#                                                         sheet_products ods xlsx
-#                                                         (default: all)
+#                                                         page_layout template_table csv vcard svg
+#                                                         sheet_products ods xlsx (default: all)
 #
 # Each run starts from the seed corpus in tests/fuzz/corpus/<target>/ when there is one (detection
 # starts from all the image ones) and keeps what it learns in build-fuzz/corpus/<target>/. An input that crashes, hangs or
@@ -23,7 +22,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(bmp gif jpeg png ico tiff tga pcx wbmp detect read_project
-  background_library card_values page_layout template_table csv vcard sheet_products ods xlsx)
+  background_library card_values page_layout template_table csv vcard svg sheet_products ods xlsx)
 
 # The fuzzing toolchain is not part of the normal install: fetch it only when fuzzing.
 bash scripts/install-deps.sh

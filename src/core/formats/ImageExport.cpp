@@ -65,7 +65,9 @@ Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int f
     return Failure{TrMessage("The card could not be written as %1: %2",
                              PrintableName(file.string()), TranslatedMessage(ci.GetLastError()))};
   }
-  return Translated(WriteFileReplacing(file, bytes, Durability::kReproducible, existing));
+  return Translated(existing == ExistingFile::kKeep
+                        ? WriteNewFile(file, bytes, Durability::kReproducible)
+                        : WriteFileReplacing(file, bytes, Durability::kReproducible));
 }
 
 Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& live) {
