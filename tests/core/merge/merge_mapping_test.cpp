@@ -197,7 +197,7 @@ TEST(MergedCard, DistributesTheRecordLeavingEmptyFieldsEmpty) {
 }
 
 TEST(QrSymbol, SizeWorkedOutFromTheTextIsTheCodesAndTooLongIsSaid) {
-  for (const QString unit : {QStringLiteral("x"), QStringLiteral("é"), QStringLiteral("中")}) {
+  for (const QString& unit : {QStringLiteral("x"), QStringLiteral("é"), QStringLiteral("中")}) {
     for (int length = 1; length <= 770; length += 11) {
       const QString text = unit.repeated(length);
       const Outcome<QrSymbol> symbol = EncodeQrSymbol(text);
