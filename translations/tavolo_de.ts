@@ -745,7 +745,7 @@ Commands:
   print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout PART|NAME|FILE.ptm] [--sheets N]
                       print a project's card many to a sheet into a PDF
   merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...
-                      one card per record of a CSV or vCard file, into sheets or images
+                      one card per record (CSV, vCard, .ods, .xlsx), into sheets or images
   pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]
                       one card on a page of its size, with bleed and crop marks
   sheets [--search TEXT] [--paper NAME] [--json]
@@ -768,8 +768,7 @@ Befehle:
   print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout TEIL|NAME|DATEI.ptm] [--sheets N]
                       die Karte eines Projekts vielfach auf einen Bogen in ein PDF drucken
   merge PROJEKT --data DATEI -o AUS.pdf|'ORDNER/{Name}.png' [--map FELD=SPALTE]...
-                      eine Karte je Datensatz einer CSV- oder vCard-Datei, in Bögen oder
-                      Bilder
+                      eine Karte je Datensatz (CSV, vCard, .ods, .xlsx), in Bögen oder Bilder
   pdf PROJEKT -o KARTE.pdf [--bleed MM] [--crop-marks]
                       eine Karte auf einer Seite ihrer Größe, mit Beschnitt und Schnittmarken
   sheets [--search TEXT] [--paper NAME] [--json]

@@ -747,7 +747,7 @@ Commands:
   print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout PART|NAME|FILE.ptm] [--sheets N]
                       print a project's card many to a sheet into a PDF
   merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...
-                      one card per record of a CSV or vCard file, into sheets or images
+                      one card per record (CSV, vCard, .ods, .xlsx), into sheets or images
   pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]
                       one card on a page of its size, with bleed and crop marks
   sheets [--search TEXT] [--paper NAME] [--json]
@@ -771,7 +771,7 @@ Commandes :
   print PROJET -o FEUILLE.pdf [--paper NOM|ID] [--layout RÉF|NOM|FICHIER.ptm] [--sheets N]
                       imprimer la carte d'un projet plusieurs fois par feuille dans un PDF
   merge PROJET --data FICHIER -o SORTIE.pdf|'DOSSIER/{Name}.png' [--map CHAMP=COLONNE]...
-                      une carte par enregistrement d'un fichier CSV ou vCard, en feuilles ou
+                      une carte par enregistrement (CSV, vCard, .ods, .xlsx), en feuilles ou
                       en images
   pdf PROJET -o CARTE.pdf [--bleed MM] [--crop-marks]
                       une carte sur une page de sa taille, avec fond perdu et traits de coupe

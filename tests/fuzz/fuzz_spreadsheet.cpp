@@ -48,6 +48,8 @@ std::vector<uint8_t> Pack(const Members& members) {
   return bytes;
 }
 
+#ifdef TAVOLO_FUZZ_XLSX
+// The parts of a workbook around the one the input stands for.
 constexpr std::string_view kWorkbook =
     "<workbook><sheets><sheet name=\"S\" r:id=\"r1\" xmlns:r=\"r\"/></sheets></workbook>";
 constexpr std::string_view kRelations =
@@ -56,6 +58,7 @@ constexpr std::string_view kRelations =
 constexpr std::string_view kSheetOfStrings =
     "<worksheet><sheetData><row><c t=\"s\"><v>0</v></c><c t=\"s\"><v>1</v></c></row><row><c "
     "t=\"s\"><v>2</v></c><c t=\"s\"><v>3</v></c></row></sheetData></worksheet>";
+#endif
 
 }  // namespace
 
