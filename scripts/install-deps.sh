@@ -14,6 +14,9 @@ packages=(
   libqrencode-dev zbar-tools
   # .ods and .xlsx data files for a merge
   libzip-dev
+  # PDF finishing and the colour conversion for print shops; the sRGB profile of PDF/X files;
+  # the tools the print tests check PDFs with
+  libqpdf-dev liblcms2-dev icc-profiles-free qpdf ghostscript mupdf-tools
   fonts-liberation2 fonts-dejavu-core
   # the families the shipped templates use
   fonts-cantarell fonts-dancingscript fonts-ebgaramond fonts-league-spartan fonts-lindenhill

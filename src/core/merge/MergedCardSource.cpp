@@ -26,9 +26,9 @@ std::optional<MergeRecord> MergedCardSource::RecordAt(int sheet, int cell,
 }
 
 void MergedCardSource::Paint(QPainter& painter, const QRectF& target, int sheet, int cell,
-                             int cardsPerSheet) {
+                             int cardsPerSheet, const CardPaintOptions& options) {
   if (const std::optional<MergeRecord> record = RecordAt(sheet, cell, cardsPerSheet)) {
-    PaintCard(renderer_, painter, target, MergedCard(project_, record->details));
+    PaintCard(renderer_, painter, target, MergedCard(project_, record->details), options);
   }
 }
 
