@@ -668,51 +668,6 @@ Befehle:
       <translation>tavolo-cli: unbekannter Befehl „%1“ (siehe --help)</translation>
     </message>
     <message>
-      <location filename="../src/core/bridge/BoundedPicture.cpp" />
-      <source>Crop: the rectangle is empty</source>
-      <translation>Crop: das Rechteck ist leer</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/ImageBridge.cpp" />
-      <source>ToRasterImage: not a 32-bit picture</source>
-      <translation>ToRasterImage: kein 32-Bit-Bild</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing declares entities, which are not read</source>
-      <translation>die Zeichnung deklariert Entitäten, die nicht gelesen werden</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing refers to an entity, which is not read</source>
-      <translation>die Zeichnung verweist auf eine Entität, die nicht gelesen wird</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing refers to %1, outside the file, which is not followed</source>
-      <translation>die Zeichnung verweist auf %1 außerhalb der Datei; dem Verweis wird nicht gefolgt</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is not well-formed SVG: %1</source>
-      <translation>die Zeichnung ist kein wohlgeformtes SVG: %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing has no size that can be drawn</source>
-      <translation>die Zeichnung hat keine Größe, in der sie gezeichnet werden kann</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is too large for a card</source>
-      <translation>die Zeichnung ist zu groß für eine Karte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>not enough memory for the drawing</source>
-      <translation>nicht genug Speicher für die Zeichnung</translation>
-    </message>
-    <message>
       <location filename="../src/core/card/BackgroundTable.cpp" />
       <source>its bytes could not be read from the library file</source>
       <translation>seine Daten konnten nicht aus der Bibliotheksdatei gelesen werden</translation>
@@ -726,46 +681,6 @@ Befehle:
       <location filename="../src/core/card/CardLimits.cpp" />
       <source>the card is %1 x %2 pixels; a card needs at least 1 pixel a side</source>
       <translation>die Karte ist %1 x %2 Pixel groß; eine Karte braucht mindestens 1 Pixel je Seite</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>Please enter a number.</source>
-      <translation>Bitte geben Sie eine Zahl ein.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte muss mindestens ein Pixel breit und ein Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte darf höchstens 10000 Pixel breit und 10000 Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
-      <translation>Eine Karte darf höchstens 64 Megapixel haben; diese Größe ist %1 × %2 Pixel.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
-      <translation>Die Auflösung muss zwischen 50 und 4800 dpi liegen; %1 dpi können nicht verwendet werden.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Text Colors</source>
-      <translation>Textfarben</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Frame Colors</source>
-      <translation>Rahmenfarben</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Background Color</source>
-      <translation>Hintergrundfarbe</translation>
     </message>
     <message>
       <location filename="../src/core/card/FieldNames.h" />
@@ -823,49 +738,84 @@ Befehle:
       <translation>Telefonnummer 2</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The card has no website address for its QR code.</source>
-      <translation>Die Karte hat keine Website-Adresse für ihren QR-Code.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>Please enter a number.</source>
+      <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code has no text.</source>
-      <translation>Der QR-Code hat keinen Text.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte muss mindestens ein Pixel breit und ein Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code's content is unknown.</source>
-      <translation>Der Inhalt des QR-Codes ist unbekannt.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte darf höchstens 10000 Pixel breit und 10000 Pixel hoch sein; diese Größe ist %1 × %2 Pixel.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
-      <translation>Der Inhalt des QR-Codes ist zu lang: %1 Byte, ein QR-Code fasst höchstens %2.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
+      <translation>Eine Karte darf höchstens 64 Megapixel haben; diese Größe ist %1 × %2 Pixel.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code could not be encoded.</source>
-      <translation>Der QR-Code konnte nicht erzeugt werden.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
+      <translation>Die Auflösung muss zwischen 50 und 4800 dpi liegen; %1 dpi können nicht verwendet werden.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Text Colors</source>
+      <translation>Textfarben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Frame Colors</source>
+      <translation>Rahmenfarben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Background Color</source>
+      <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>Von oben nach unten</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Left to Right</source>
       <translation>Von links nach rechts</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Bottom to Top</source>
       <translation>Von unten nach oben</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Right to Left</source>
       <translation>Von rechts nach links</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the extension section holds more than one chunk %1; the first is read, the others are kept as they are</source>
+      <translation>der Erweiterungsabschnitt enthält mehr als einen Block %1; der erste wird gelesen, die anderen bleiben, wie sie sind</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the contact details chunk "CONT" is damaged</source>
+      <translation>der Block der Kontaktdaten „CONT“ ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the shrink-to-fit chunk "FITS" is damaged</source>
+      <translation>der Block „Verkleinern, bis es passt“ („FITS“) ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the QR code chunk "QRCD" is damaged</source>
+      <translation>der Block des QR-Codes „QRCD“ ist beschädigt</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />
@@ -929,16 +879,6 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>the contact details chunk "CONT" is damaged</source>
-      <translation>der Block der Kontaktdaten „CONT“ ist beschädigt</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>the QR code chunk "QRCD" is damaged</source>
-      <translation>der Block des QR-Codes „QRCD“ ist beschädigt</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the back holds a back of its own</source>
       <translation>die Rückseite hat selbst eine Rückseite</translation>
     </message>
@@ -946,6 +886,11 @@ Befehle:
       <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the back side chunk "BACK" is damaged: %1</source>
       <translation>der Block der Rückseite „BACK“ ist beschädigt: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>%1 (on the back side)</source>
+      <translation>%1 (auf der Rückseite)</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
@@ -1088,16 +1033,6 @@ Befehle:
       <translation>Die Datei konnte nicht geöffnet werden</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Can't open file for reading: %1</source>
-      <translation>Die Datei kann nicht zum Lesen geöffnet werden: %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
-      <translation>Bild zu groß: höchstens %1 Pixel je Seite und %2 Megapixel</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImage.cpp" />
       <source>Save WMF not supported</source>
       <translation>Speichern als WMF wird nicht unterstützt</translation>
@@ -1138,16 +1073,6 @@ Befehle:
       <translation>CreateFromPixels: Pixelpuffer zu klein</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Image has no pixels</source>
-      <translation>Das Bild hat keine Pixel</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Unsupported bit depth</source>
-      <translation>Nicht unterstützte Farbtiefe</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImageAlpha.cpp" />
       <source>AddAlpha: image is empty</source>
       <translation>AddAlpha: das Bild ist leer</translation>
@@ -1176,6 +1101,11 @@ Befehle:
       <location filename="../src/core/imaging/RasterImageTransform.cpp" />
       <source>Crop: image is empty</source>
       <translation>Crop: das Bild ist leer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>Crop: the rectangle is empty</source>
+      <translation>Crop: das Rechteck ist leer</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
@@ -1251,6 +1181,16 @@ Befehle:
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
       <source>Image too large for BMP</source>
       <translation>Bild zu groß für BMP</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Image has no pixels</source>
+      <translation>Das Bild hat keine Pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Unsupported bit depth</source>
+      <translation>Nicht unterstützte Farbtiefe</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
@@ -1374,11 +1314,6 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
-      <source>Write Error: out of memory</source>
-      <translation>Schreibfehler: nicht genug Speicher</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
       <source>Not a PNG</source>
       <translation>Keine PNG-Datei</translation>
     </message>
@@ -1393,7 +1328,7 @@ Befehle:
       <translation>Die PNG-Daten sind zu kurz für die Bildgröße</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/PngEncoder.cpp" />
       <source>PNG: unsupported bit depth</source>
       <translation>PNG: nicht unterstützte Farbtiefe</translation>
     </message>
@@ -1418,42 +1353,42 @@ Befehle:
       <translation>Die Farbtiefe muss 8 oder 24 sein</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: scanline size does not match the image width</source>
       <translation>TIFF: die Zeilengröße passt nicht zur Bildbreite</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: bad tile size</source>
       <translation>TIFF: falsche Kachelgröße</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: a tile is larger than the picture needs</source>
       <translation>TIFF: eine Kachel ist größer, als das Bild braucht</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>Not a TIFF</source>
       <translation>Keine TIFF-Datei</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: can't read the image</source>
       <translation>TIFF: das Bild kann nicht gelesen werden</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: unsupported bit depth</source>
       <translation>TIFF: nicht unterstützte Farbtiefe</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: out of memory</source>
       <translation>TIFF: nicht genug Speicher</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: can't write the image</source>
       <translation>TIFF: das Bild kann nicht geschrieben werden</translation>
     </message>
@@ -1643,6 +1578,46 @@ Befehle:
       <translation>ein Kontakt wird nie mit END:VCARD beendet.</translation>
     </message>
     <message>
+      <location filename="../src/core/pictures/ImageBridge.cpp" />
+      <source>ToRasterImage: not a 32-bit picture</source>
+      <translation>ToRasterImage: kein 32-Bit-Bild</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing declares entities, which are not read</source>
+      <translation>die Zeichnung deklariert Entitäten, die nicht gelesen werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing refers to an entity, which is not read</source>
+      <translation>die Zeichnung verweist auf eine Entität, die nicht gelesen wird</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing refers to %1, outside the file, which is not followed</source>
+      <translation>die Zeichnung verweist auf %1 außerhalb der Datei; dem Verweis wird nicht gefolgt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is not well-formed SVG: %1</source>
+      <translation>die Zeichnung ist kein wohlgeformtes SVG: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing has no size that can be drawn</source>
+      <translation>die Zeichnung hat keine Größe, in der sie gezeichnet werden kann</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is too large for a card</source>
+      <translation>die Zeichnung ist zu groß für eine Karte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>not enough memory for the drawing</source>
+      <translation>nicht genug Speicher für die Zeichnung</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/CardFit.cpp" />
       <source>the card is %1, the sheet's cards %2</source>
       <translation>die Karte misst %1, die Karten des Bogens %2</translation>
@@ -1799,6 +1774,31 @@ Messen Sie 100 mm eines Lineals: der Maßstab ist der verwendete Maßstab mal 10
 Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
     </message>
     <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The card has no website address for its QR code.</source>
+      <translation>Die Karte hat keine Website-Adresse für ihren QR-Code.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code has no text.</source>
+      <translation>Der QR-Code hat keinen Text.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code's content is unknown.</source>
+      <translation>Der Inhalt des QR-Codes ist unbekannt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
+      <translation>Der Inhalt des QR-Codes ist zu lang: %1 Byte, ein QR-Code fasst höchstens %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code could not be encoded.</source>
+      <translation>Der QR-Code konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
       <location filename="../src/core/storage/FileMessages.h" />
       <source>Access to %1 was denied.</source>
       <translation>Der Zugriff auf %1 wurde verweigert.</translation>
@@ -1854,6 +1854,16 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <translation>%1 ist zu groß.</translation>
     </message>
     <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Can't open file for reading: %1</source>
+      <translation>Die Datei kann nicht zum Lesen geöffnet werden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
+      <translation>Bild zu groß: höchstens %1 Pixel je Seite und %2 Megapixel</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>About Tavolo...</source>
       <translation>Über Tavolo...</translation>
@@ -1862,6 +1872,16 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>Version %1</source>
       <translation>Version %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>Export Image</source>
+      <translation>Bild exportieren</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>The card was not exported. %1</source>
+      <translation>Die Karte wurde nicht exportiert. %1</translation>
     </message>
     <message>
       <location filename="../src/ui/app/FatalErrorDialog.cpp" />
@@ -2317,6 +2337,86 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
 %3</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>line %1: %2</source>
+      <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>%1 record(s) left out (%2).</source>
+      <translation>%1 Datensatz/Datensätze ausgelassen (%2).</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Merge</source>
+      <translation>Seriendruck</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;First</source>
+      <translation>&amp;Erster</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Previous</source>
+      <translation>&amp;Vorheriger</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Next</source>
+      <translation>&amp;Nächster</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Last</source>
+      <translation>&amp;Letzter</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>P&amp;rint...</source>
+      <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Export...</source>
+      <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Record %1 of %2</source>
+      <translation>Datensatz %1 von %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
+      <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Export Cards</source>
+      <translation>Karten exportieren</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>The cards were not all exported. %1</source>
+      <translation>Nicht alle Karten wurden exportiert. %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
+      <translation>Kontakte (*.csv *.vcf *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>Print Setup</source>
+      <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/main.cpp" />
       <source>Tavolo opens one card at a time: %1 is open. These were not opened:%2</source>
       <translation>Tavolo öffnet jeweils nur eine Karte: %1 ist geöffnet. Diese Dateien wurden nicht geöffnet:%2</translation>
@@ -2422,16 +2522,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>&amp;Qualität</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>Export Image</source>
-      <translation>Bild exportieren</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>The card was not exported. %1</source>
-      <translation>Die Karte wurde nicht exportiert. %1</translation>
-    </message>
-    <message>
       <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>Draft Card Preview</source>
       <translation>Kartenvorschau (Entwurf)</translation>
@@ -2475,76 +2565,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/dialogs/LogoDialog.cpp" />
       <source>&amp;Rotate Clockwise</source>
       <translation>Im &amp;Uhrzeigersinn drehen</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>line %1: %2</source>
-      <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>%1 record(s) left out (%2).</source>
-      <translation>%1 Datensatz/Datensätze ausgelassen (%2).</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Merge</source>
-      <translation>Seriendruck</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;First</source>
-      <translation>&amp;Erster</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Previous</source>
-      <translation>&amp;Vorheriger</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Next</source>
-      <translation>&amp;Nächster</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Last</source>
-      <translation>&amp;Letzter</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>P&amp;rint...</source>
-      <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Export...</source>
-      <translation>E&amp;xportieren...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Record %1 of %2</source>
-      <translation>Datensatz %1 von %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
-      <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Export Cards</source>
-      <translation>Karten exportieren</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>The cards were not all exported. %1</source>
-      <translation>Nicht alle Karten wurden exportiert. %1</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
-      <translation>Kontakte (*.csv *.vcf *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
@@ -2750,16 +2770,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
       <source>&amp;Save</source>
       <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>Print Setup</source>
-      <translation>Druckereinrichtung</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>OK</source>
-      <translation>OK</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />

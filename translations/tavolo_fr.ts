@@ -671,51 +671,6 @@ Commandes :
       <translation>tavolo-cli : commande inconnue « %1 » (voir --help)</translation>
     </message>
     <message>
-      <location filename="../src/core/bridge/BoundedPicture.cpp" />
-      <source>Crop: the rectangle is empty</source>
-      <translation>Crop : le rectangle est vide</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/ImageBridge.cpp" />
-      <source>ToRasterImage: not a 32-bit picture</source>
-      <translation>ToRasterImage : pas une image 32 bits</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing declares entities, which are not read</source>
-      <translation>le dessin déclare des entités, qui ne sont pas lues</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing refers to an entity, which is not read</source>
-      <translation>le dessin fait référence à une entité, qui n'est pas lue</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing refers to %1, outside the file, which is not followed</source>
-      <translation>le dessin fait référence à %1, hors du fichier, qui n'est pas suivi</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is not well-formed SVG: %1</source>
-      <translation>le dessin n'est pas un SVG bien formé : %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing has no size that can be drawn</source>
-      <translation>le dessin n'a pas de taille à laquelle il puisse être dessiné</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>the drawing is too large for a card</source>
-      <translation>le dessin est trop grand pour une carte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/bridge/SvgDrawing.cpp" />
-      <source>not enough memory for the drawing</source>
-      <translation>mémoire insuffisante pour le dessin</translation>
-    </message>
-    <message>
       <location filename="../src/core/card/BackgroundTable.cpp" />
       <source>its bytes could not be read from the library file</source>
       <translation>ses données n'ont pas pu être lues dans le fichier de la bibliothèque</translation>
@@ -729,46 +684,6 @@ Commandes :
       <location filename="../src/core/card/CardLimits.cpp" />
       <source>the card is %1 x %2 pixels; a card needs at least 1 pixel a side</source>
       <translation>la carte mesure %1 x %2 pixels ; une carte a besoin d'au moins 1 pixel de côté</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>Please enter a number.</source>
-      <translation>Veuillez saisir un nombre.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
-      <translation>Une carte doit mesurer au moins un pixel de large et un pixel de haut ; cette taille est de %1 × %2 pixels.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
-      <translation>Une carte peut mesurer au plus 10000 pixels de large et 10000 pixels de haut ; cette taille est de %1 × %2 pixels.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
-      <translation>Une carte peut avoir au plus 64 mégapixels ; cette taille est de %1 × %2 pixels.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/CardSize.cpp" />
-      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
-      <translation>La résolution doit être comprise entre 50 et 4800 ppp ; %1 ppp ne peut pas être utilisé.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Text Colors</source>
-      <translation>Couleurs du texte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Frame Colors</source>
-      <translation>Couleurs du cadre</translation>
-    </message>
-    <message>
-      <location filename="../src/core/card/ColourTargets.cpp" />
-      <source>Background Color</source>
-      <translation>Couleur du fond</translation>
     </message>
     <message>
       <location filename="../src/core/card/FieldNames.h" />
@@ -826,49 +741,84 @@ Commandes :
       <translation>Numéro de téléphone 2</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The card has no website address for its QR code.</source>
-      <translation>La carte n'a pas d'adresse de site web pour son code QR.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>Please enter a number.</source>
+      <translation>Veuillez saisir un nombre.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code has no text.</source>
-      <translation>Le code QR n'a pas de texte.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card must be at least one pixel wide and one pixel high; this size is %1 × %2 pixels.</source>
+      <translation>Une carte doit mesurer au moins un pixel de large et un pixel de haut ; cette taille est de %1 × %2 pixels.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrContentText.cpp" />
-      <source>The QR code's content is unknown.</source>
-      <translation>Le contenu du code QR est inconnu.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × %2 pixels.</source>
+      <translation>Une carte peut mesurer au plus 10000 pixels de large et 10000 pixels de haut ; cette taille est de %1 × %2 pixels.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
-      <translation>Le contenu du code QR est trop long : %1 octets, et un code QR en contient au plus %2.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>A card can have at most 64 megapixels; this size is %1 × %2 pixels.</source>
+      <translation>Une carte peut avoir au plus 64 mégapixels ; cette taille est de %1 × %2 pixels.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/QrSymbol.cpp" />
-      <source>The QR code could not be encoded.</source>
-      <translation>Le code QR n'a pas pu être encodé.</translation>
+      <location filename="../src/core/editing/CardSize.cpp" />
+      <source>The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.</source>
+      <translation>La résolution doit être comprise entre 50 et 4800 ppp ; %1 ppp ne peut pas être utilisé.</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Text Colors</source>
+      <translation>Couleurs du texte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Frame Colors</source>
+      <translation>Couleurs du cadre</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ColourTargets.cpp" />
+      <source>Background Color</source>
+      <translation>Couleur du fond</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>De haut en bas</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Left to Right</source>
       <translation>De gauche à droite</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Bottom to Top</source>
       <translation>De bas en haut</translation>
     </message>
     <message>
-      <location filename="../src/core/card/StyleInputs.cpp" />
+      <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Right to Left</source>
       <translation>De droite à gauche</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the extension section holds more than one chunk %1; the first is read, the others are kept as they are</source>
+      <translation>la section d’extension contient plus d’un bloc %1 ; le premier est lu, les autres sont conservés tels quels</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the contact details chunk "CONT" is damaged</source>
+      <translation>le bloc des coordonnées « CONT » est endommagé</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the shrink-to-fit chunk "FITS" is damaged</source>
+      <translation>le bloc « Réduire pour ajuster » (« FITS ») est endommagé</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the QR code chunk "QRCD" is damaged</source>
+      <translation>le bloc du code QR « QRCD » est endommagé</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />
@@ -932,16 +882,6 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>the contact details chunk "CONT" is damaged</source>
-      <translation>le bloc des coordonnées « CONT » est endommagé</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>the QR code chunk "QRCD" is damaged</source>
-      <translation>le bloc du code QR « QRCD » est endommagé</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the back holds a back of its own</source>
       <translation>le verso contient lui-même un verso</translation>
     </message>
@@ -949,6 +889,11 @@ Commandes :
       <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the back side chunk "BACK" is damaged: %1</source>
       <translation>le bloc du verso « BACK » est endommagé : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>%1 (on the back side)</source>
+      <translation>%1 (au verso)</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
@@ -1091,16 +1036,6 @@ Commandes :
       <translation>Le fichier n'a pas pu être ouvert</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Can't open file for reading: %1</source>
-      <translation>Impossible d'ouvrir le fichier en lecture : %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/ImageMessages.h" />
-      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
-      <translation>Image trop grande : au plus %1 pixels de côté et %2 mégapixels</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImage.cpp" />
       <source>Save WMF not supported</source>
       <translation>L'enregistrement en WMF n'est pas pris en charge</translation>
@@ -1141,16 +1076,6 @@ Commandes :
       <translation>CreateFromPixels : tampon de pixels trop petit</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Image has no pixels</source>
-      <translation>L'image n'a aucun pixel</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/RasterImage.cpp" />
-      <source>Unsupported bit depth</source>
-      <translation>Profondeur de couleur non prise en charge</translation>
-    </message>
-    <message>
       <location filename="../src/core/imaging/RasterImageAlpha.cpp" />
       <source>AddAlpha: image is empty</source>
       <translation>AddAlpha : l'image est vide</translation>
@@ -1179,6 +1104,11 @@ Commandes :
       <location filename="../src/core/imaging/RasterImageTransform.cpp" />
       <source>Crop: image is empty</source>
       <translation>Crop : l'image est vide</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/RasterImageTransform.cpp" />
+      <source>Crop: the rectangle is empty</source>
+      <translation>Crop : le rectangle est vide</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
@@ -1254,6 +1184,16 @@ Commandes :
       <location filename="../src/core/imaging/codecs/BmpCodec.cpp" />
       <source>Image too large for BMP</source>
       <translation>Image trop grande pour le BMP</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Image has no pixels</source>
+      <translation>L'image n'a aucun pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/imaging/codecs/CodecChecks.cpp" />
+      <source>Unsupported bit depth</source>
+      <translation>Profondeur de couleur non prise en charge</translation>
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/GifCodec.cpp" />
@@ -1377,11 +1317,6 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
-      <source>Write Error: out of memory</source>
-      <translation>Erreur d'écriture : mémoire insuffisante</translation>
-    </message>
-    <message>
-      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
       <source>Not a PNG</source>
       <translation>Pas un fichier PNG</translation>
     </message>
@@ -1396,7 +1331,7 @@ Commandes :
       <translation>Les données PNG sont trop courtes pour la taille de l'image</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/PngCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/PngEncoder.cpp" />
       <source>PNG: unsupported bit depth</source>
       <translation>PNG : profondeur de couleur non prise en charge</translation>
     </message>
@@ -1421,42 +1356,42 @@ Commandes :
       <translation>La profondeur de couleur doit être 8 ou 24</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: scanline size does not match the image width</source>
       <translation>TIFF : la taille de ligne ne correspond pas à la largeur de l'image</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: bad tile size</source>
       <translation>TIFF : taille de tuile incorrecte</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: a tile is larger than the picture needs</source>
       <translation>TIFF : une tuile est plus grande que l'image ne l'exige</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>Not a TIFF</source>
       <translation>Pas un fichier TIFF</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: can't read the image</source>
       <translation>TIFF : impossible de lire l'image</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: unsupported bit depth</source>
       <translation>TIFF : profondeur de couleur non prise en charge</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: out of memory</source>
       <translation>TIFF : mémoire insuffisante</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: can't write the image</source>
       <translation>TIFF : impossible d'écrire l'image</translation>
     </message>
@@ -1646,6 +1581,46 @@ Commandes :
       <translation>un contact n'est jamais terminé par END:VCARD.</translation>
     </message>
     <message>
+      <location filename="../src/core/pictures/ImageBridge.cpp" />
+      <source>ToRasterImage: not a 32-bit picture</source>
+      <translation>ToRasterImage : pas une image 32 bits</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing declares entities, which are not read</source>
+      <translation>le dessin déclare des entités, qui ne sont pas lues</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing refers to an entity, which is not read</source>
+      <translation>le dessin fait référence à une entité, qui n'est pas lue</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing refers to %1, outside the file, which is not followed</source>
+      <translation>le dessin fait référence à %1, hors du fichier, qui n'est pas suivi</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is not well-formed SVG: %1</source>
+      <translation>le dessin n'est pas un SVG bien formé : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing has no size that can be drawn</source>
+      <translation>le dessin n'a pas de taille à laquelle il puisse être dessiné</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is too large for a card</source>
+      <translation>le dessin est trop grand pour une carte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>not enough memory for the drawing</source>
+      <translation>mémoire insuffisante pour le dessin</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/CardFit.cpp" />
       <source>the card is %1, the sheet's cards %2</source>
       <translation>la carte mesure %1, les cartes de la feuille %2</translation>
@@ -1802,6 +1777,31 @@ Mesurez 100 mm d'une règle : l'échelle vaut l'échelle en vigueur fois 100 div
 En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
     </message>
     <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The card has no website address for its QR code.</source>
+      <translation>La carte n'a pas d'adresse de site web pour son code QR.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code has no text.</source>
+      <translation>Le code QR n'a pas de texte.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrContentText.cpp" />
+      <source>The QR code's content is unknown.</source>
+      <translation>Le contenu du code QR est inconnu.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code's content is too long: %1 bytes, and a QR code holds at most %2.</source>
+      <translation>Le contenu du code QR est trop long : %1 octets, et un code QR en contient au plus %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/qr/QrSymbol.cpp" />
+      <source>The QR code could not be encoded.</source>
+      <translation>Le code QR n'a pas pu être encodé.</translation>
+    </message>
+    <message>
       <location filename="../src/core/storage/FileMessages.h" />
       <source>Access to %1 was denied.</source>
       <translation>L'accès à %1 a été refusé.</translation>
@@ -1857,6 +1857,16 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <translation>%1 est trop volumineux.</translation>
     </message>
     <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Can't open file for reading: %1</source>
+      <translation>Impossible d'ouvrir le fichier en lecture : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/ImageMessages.h" />
+      <source>Image too large: at most %1 pixels a side and %2 megapixels</source>
+      <translation>Image trop grande : au plus %1 pixels de côté et %2 mégapixels</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>About Tavolo...</source>
       <translation>À propos de Tavolo...</translation>
@@ -1865,6 +1875,16 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <location filename="../src/ui/app/AboutDialog.cpp" />
       <source>Version %1</source>
       <translation>Version %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>Export Image</source>
+      <translation>Exporter l'image</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/ExportImage.cpp" />
+      <source>The card was not exported. %1</source>
+      <translation>La carte n'a pas été exportée. %1</translation>
     </message>
     <message>
       <location filename="../src/ui/app/FatalErrorDialog.cpp" />
@@ -2320,6 +2340,86 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
 %3</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>line %1: %2</source>
+      <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>%1 record(s) left out (%2).</source>
+      <translation>%1 enregistrement(s) ignoré(s) (%2).</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Merge</source>
+      <translation>Publipostage</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;First</source>
+      <translation>&amp;Premier</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Previous</source>
+      <translation>Pré&amp;cédent</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Next</source>
+      <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Last</source>
+      <translation>&amp;Dernier</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>P&amp;rint...</source>
+      <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>&amp;Export...</source>
+      <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Record %1 of %2</source>
+      <translation>Enregistrement %1 sur %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
+      <translation>La résolution de la carte est de %1 ppp. Définissez une résolution supérieure à 0 dans les propriétés de la carte avant d'imprimer.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>Export Cards</source>
+      <translation>Exporter les cartes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <source>The cards were not all exported. %1</source>
+      <translation>Les cartes n'ont pas toutes été exportées. %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
+      <translation>Contacts (*.csv *.vcf *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>Print Setup</source>
+      <translation>Configuration de l'impression</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/PrintWorkflow.cpp" />
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/main.cpp" />
       <source>Tavolo opens one card at a time: %1 is open. These were not opened:%2</source>
       <translation>Tavolo ouvre une seule carte à la fois : %1 est ouverte. Ces fichiers n'ont pas été ouverts :%2</translation>
@@ -2425,16 +2525,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Qualité</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>Export Image</source>
-      <translation>Exporter l'image</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/ExportImage.cpp" />
-      <source>The card was not exported. %1</source>
-      <translation>La carte n'a pas été exportée. %1</translation>
-    </message>
-    <message>
       <location filename="../src/ui/dialogs/ImageOptionsDialog.cpp" />
       <source>Draft Card Preview</source>
       <translation>Aperçu de la carte (brouillon)</translation>
@@ -2478,76 +2568,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/dialogs/LogoDialog.cpp" />
       <source>&amp;Rotate Clockwise</source>
       <translation>Faire pivoter dans le sens &amp;horaire</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>line %1: %2</source>
-      <translation>ligne %1 : %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>%1 record(s) left out (%2).</source>
-      <translation>%1 enregistrement(s) ignoré(s) (%2).</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Merge</source>
-      <translation>Publipostage</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;First</source>
-      <translation>&amp;Premier</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Previous</source>
-      <translation>Pré&amp;cédent</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Next</source>
-      <translation>&amp;Suivant</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Last</source>
-      <translation>&amp;Dernier</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>P&amp;rint...</source>
-      <translation>&amp;Imprimer...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>&amp;Export...</source>
-      <translation>&amp;Exporter...</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Record %1 of %2</source>
-      <translation>Enregistrement %1 sur %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
-      <translation>La résolution de la carte est de %1 ppp. Définissez une résolution supérieure à 0 dans les propriétés de la carte avant d'imprimer.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>Export Cards</source>
-      <translation>Exporter les cartes</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeBrowserDialog.cpp" />
-      <source>The cards were not all exported. %1</source>
-      <translation>Les cartes n'ont pas toutes été exportées. %1</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeCommand.cpp" />
-      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
-      <translation>Contacts (*.csv *.vcf *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
@@ -2753,16 +2773,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
       <source>&amp;Save</source>
       <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>Print Setup</source>
-      <translation>Configuration de l'impression</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintCommands.cpp" />
-      <source>OK</source>
-      <translation>OK</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />

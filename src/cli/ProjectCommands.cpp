@@ -11,9 +11,7 @@
 #include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
 #include "core/card/CardFaces.h"
-#include "core/card/ContactDetails.h"
-#include "core/card/QrCodeChunk.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ContactLines.h"
 #include "core/formats/Cp1252.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
@@ -217,7 +215,7 @@ void AppendJsonArray(std::string& out, size_t count, int indent, AppendItem appe
 
 // Per box, whether a line too wide for it shrinks to fit; null when the file does not say.
 std::string ShrinkToFitJson(const CardState& s) {
-  const std::optional<ShrinkToFitChunk::Value> boxes = s.extensions.Get<ShrinkToFitChunk>();
+  const std::optional<FitFlags>& boxes = s.shrinkToFit;
   if (!boxes) return "null";
   std::string out = "[";
   for (size_t box = 0; box < boxes->size(); ++box) {
@@ -229,7 +227,7 @@ std::string ShrinkToFitJson(const CardState& s) {
 // The card's QR code: what it holds, how many UTF-8 bytes that is (null when there is nothing to
 // encode), where it stands and its colours; null when the card has none.
 std::string QrCodeJson(const CardState& s, int indent) {
-  const std::optional<PlacedQrCode> code = QrCodeOf(s);
+  const std::optional<PlacedQrCode>& code = s.qrCode;
   if (!code) return "null";
   static constexpr const char* kContentNames[kQrContentCount] = {"contact", "website", "text"};
   const Outcome<QString> text = QrContentText(s, *code);

@@ -1,8 +1,7 @@
 // tavolo-cli info, backgrounds and render, run as a user runs them.
 #include <vector>
 
-#include "core/card/ContactChunk.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/formats/ProjectSamples.h"
@@ -20,7 +19,7 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   SetShrinkToFit(card, 1, true);
   ContactDetails details;
   details.fields[1] = QStringLiteral("\u00c5sa Berg");
-  card.extensions.Set<ContactChunk>(details);
+  card.contact = details;
   const std::string path = Project(card, "card.tvc", "Linen");
 
   test::ShellOutcome info = Run("info '" + path + "'");

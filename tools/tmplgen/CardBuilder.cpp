@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/card/QrCodeChunk.h"
-
 namespace tavolo::tmplgen {
 
 namespace {
@@ -101,7 +99,7 @@ std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& b
   card.boxCount = FieldDistribution(card.layoutIndex, values, card.lines);
   if (d.logo) Place(card.logo, LogoFileName(d), *d.logo);
   if (d.photo) Place(card.photo, PhotoFileName(d), *d.photo);
-  if (d.qr) SetQrCode(card, *d.qr);
+  card.qrCode = d.qr;
   return card;
 }
 

@@ -9,7 +9,6 @@
 #include <QRect>
 
 #include "core/base/ColourModel.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/render/PictureGeometry.h"
 #include "core/render/TextBoxRenderer.h"
@@ -120,7 +119,7 @@ void CheckCrowding(const CardState& card, const std::vector<Placed>& placed,
     pictures.emplace_back(QStringLiteral("the ") + QString::fromUtf8(RulesOf(picture->kind).name),
                           QRect(r.left, r.top, r.Width(), r.Height()));
   }
-  if (const std::optional<PlacedQrCode> code = QrCodeOf(card)) {
+  if (const std::optional<PlacedQrCode>& code = card.qrCode) {
     const PixelRect r = QrCodeArea(*code, 1);
     pictures.emplace_back(
         QStringLiteral("the QR code"),

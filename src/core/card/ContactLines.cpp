@@ -1,8 +1,6 @@
-#include "core/card/ContactDetails.h"
+#include "core/card/ContactLines.h"
 
 #include <algorithm>
-
-#include "core/card/ContactChunk.h"
 
 namespace tavolo {
 
@@ -56,7 +54,7 @@ ContactDetails DetailsAfterEdit(ContactDetails details, int layout, int box,
 }
 
 ContactDetails ContactDetailsOf(const CardState& card) {
-  if (std::optional<ContactDetails> kept = card.extensions.Get<ContactChunk>()) return *kept;
+  if (card.contact) return *card.contact;
   return DetailsFromBoxes(card.layoutIndex, card.lines, card.boxCount);
 }
 

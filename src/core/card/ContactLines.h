@@ -1,20 +1,15 @@
-// The card's contact details: the eleven values typed in the template library (Company Name,
-// Name, Title, … Phone Number 2), kept with the card so that every layout can be filled from
-// them. Which line of a layout holds which value comes from the layout table; these functions
-// read the details off the boxes and carry what belongs to no value across a layout switch.
+// The contact details in the lines of a layout. Which line of a layout holds which detail comes
+// from the layout table; these functions read the details off the boxes and carry what belongs
+// to no detail across a layout switch.
 #pragma once
 
 #include <array>
 
 #include "core/card/CardState.h"
+#include "core/card/ContactDetails.h"
 #include "core/card/LayoutTable.h"
 
 namespace tavolo {
-
-struct ContactDetails {
-  NamedValues fields{};
-  friend bool operator==(const ContactDetails&, const ContactDetails&) = default;
-};
 
 using CardBoxes = std::array<TextBoxLines, kTextBoxCount>;
 
@@ -29,7 +24,8 @@ ContactDetails DetailsFromBoxes(int layout, const CardBoxes& boxes, int boxCount
 ContactDetails DetailsAfterEdit(ContactDetails details, int layout, int box,
                                 const TextBoxLines& before, const TextBoxLines& after);
 
-// What a card keeps: its details chunk; without one (or with a damaged one) what its boxes show.
+// What a card keeps: its own details; without them (its file held none, or damaged ones) what
+// its boxes show.
 ContactDetails ContactDetailsOf(const CardState& card);
 
 // The lines of `box` in `layout` that belong to no field: none when the box has the layout's

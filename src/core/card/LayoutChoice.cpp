@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/card/ContactDetails.h"
+#include "core/card/ContactLines.h"
 
 namespace tavolo {
 

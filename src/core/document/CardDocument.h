@@ -81,15 +81,13 @@
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardHistory.h"
 #include "core/card/CardState.h"
-#include "core/card/ContactDetails.h"
+#include "core/card/ContactLines.h"
 #include "core/card/LayoutChoice.h"
+#include "core/document/FaceSwap.h"
 #include "core/imaging/RasterImage.h"
 #include "core/render/CardRenderer.h"
 
 namespace tavolo {
-
-// The face of a two-sided card that the editors, the option dialogs and the preview work on.
-enum class CardFace { kFront, kBack };
 
 // The three tint sliders of the main window, positions −0.5 to 0.5.
 struct TintSliders {
@@ -149,16 +147,13 @@ class CardDocument {
   bool Restoring() const { return restoring_; }
   bool Rebuilding() const { return rebuilding_; }
   bool ForcePush() const { return forcePush_; }
-  void SetRestoring(bool on) { restoring_ = on; }
-  void SetRebuilding(bool on) { rebuilding_ = on; }
-  void SetForcePush(bool on) { forcePush_ = on; }
 
   // --- Two sides ----------------------------------------------------------------------------
-  // The working and live states are the face shown; while the back is shown their `back` holds
-  // the front, the face not shown, so that dialogs and editors work on either face alike. Both
-  // faces share one history: each step is the whole card, front and back.
-  CardFace ShownFace() const { return face_; }
-  bool HasBack() const { return working_.back.Has(); }
+  // The working and live states are the face shown, holding no back, so that dialogs and editors
+  // work on either face alike; the face not shown is set aside. Both faces share one history:
+  // each step is the whole card, front and back.
+  CardFace ShownFace() const { return faces_.Shown(); }
+  bool HasBack() const { return faces_.HasBack(); }
   // The working card as its file holds it: the front, with its back when it has one.
   CardState Card() const;
   // The live card the same way: what printing takes.
@@ -281,7 +276,7 @@ class CardDocument {
  private:
   void DropCaches();
   // The working state becomes the face `face` of the whole card `card`; nothing else changes.
-  void TakeFace(const CardState& card, CardFace face);
+  void TakeFace(const CardState& card, CardFace face) { working_ = faces_.Show(card, face); }
   // Working state ← `card`, applied, field values distributed over it, typed text forgotten.
   void TakeTemplate(const CardState& card);
 
@@ -295,12 +290,15 @@ class CardDocument {
   CardHistory history_;
   LayoutChoice layout_;
   std::filesystem::path filePath_;
-  CardFace face_ = CardFace::kFront;
+  FaceSwap faces_;
 
   bool modified_ = true;
   bool restoring_ = false;
   bool rebuilding_ = false;
   bool forcePush_ = true;
+
+  // Sets the one-shot flags in the tests of the recording rule.
+  friend class CardDocumentTestSeam;
 };
 
 }  // namespace tavolo

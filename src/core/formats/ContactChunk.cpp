@@ -1,8 +1,9 @@
-#include "core/card/ContactChunk.h"
+#include "core/formats/ContactChunk.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
 
+#include "core/card/CardState.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
 

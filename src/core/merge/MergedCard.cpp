@@ -1,6 +1,6 @@
 #include "core/merge/MergedCard.h"
 
-#include "core/card/ContactChunk.h"
+#include "core/card/LayoutTable.h"
 
 namespace tavolo {
 
@@ -9,7 +9,7 @@ CardState MergedCard(const CardState& project, const ContactDetails& details) {
   ContactDetails kept = details;
   for (QString& value : kept.fields) value.truncate(kMaxLineLength);
   card.boxCount = FieldDistribution(card.layoutIndex, kept.fields, card.lines);
-  card.extensions.Set<ContactChunk>(kept);
+  card.contact = kept;
   return card;
 }
 

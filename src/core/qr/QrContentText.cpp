@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "core/base/Translation.h"
+#include "core/card/ContactLines.h"
 
 namespace tavolo {
 

@@ -34,7 +34,7 @@ void RunMergeCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
                  QMessageBox::Warning);
     return;
   }
-  MergeBrowserDialog browser(document.Live(), document.Backgrounds(),
+  MergeBrowserDialog browser(document.LiveCard(), document.Backgrounds(),
                              document.Renderer().PhotoFolder(), std::move(records), printer,
                              prompts, owner);
   prompts.Run(browser);

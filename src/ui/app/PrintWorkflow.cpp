@@ -73,10 +73,10 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
     dialog.PrintBacks(
         [&document, &backRenderer] {
           backRenderer.DropBackgroundCache();
-          return ToQImage(backRenderer.RenderPrintImage(BackFaceOf(document.Live())));
+          return ToQImage(backRenderer.RenderPrintImage(BackFaceOf(document.LiveCard())));
         },
         [&document, &backRenderer](QPainter& painter, const QRectF& target, int, int, int) {
-          PaintCard(backRenderer, painter, target, BackFaceOf(document.Live()));
+          PaintCard(backRenderer, painter, target, BackFaceOf(document.LiveCard()));
         });
   }
   prompts.Run(dialog);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <array>
 
+#include "core/card/CardState.h"
 #include "core/card/ContactDetails.h"
 
 class QLineEdit;

@@ -16,7 +16,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/editing/StyleInputs.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"

@@ -6,11 +6,21 @@
 #include <tuple>
 #include <vector>
 
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/document/CardDocument.h"
 #include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
+
+class CardDocumentTestSeam {
+ public:
+  static void SetFlags(CardDocument& doc, bool restoring, bool rebuilding, bool forcePush) {
+    doc.restoring_ = restoring;
+    doc.rebuilding_ = rebuilding;
+    doc.forcePush_ = forcePush;
+  }
+};
+
 namespace {
 
 using test::MakePicture;
@@ -149,9 +159,7 @@ TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
     const bool pushes = forcePush || (!restoring && !rebuilding);
     const std::string name = "flags " + std::to_string(flags);
     const auto setFlags = [&] {
-      s.doc.SetRestoring(restoring);
-      s.doc.SetRebuilding(rebuilding);
-      s.doc.SetForcePush(forcePush);
+      CardDocumentTestSeam::SetFlags(s.doc, restoring, rebuilding, forcePush);
     };
     // A recorded edit always captures; the flags decide the push and stay as they were.
     setFlags();

@@ -5,12 +5,10 @@
 
 #include <QStringList>
 
-#include "core/card/ContactChunk.h"
-#include "core/card/ContactDetails.h"
+#include "core/card/ContactLines.h"
 #include "core/card/LayoutChoice.h"
 #include "core/card/LayoutTable.h"
 #include "core/document/CardDocument.h"
-#include "core/storage/ByteWriter.h"
 #include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
@@ -86,11 +84,8 @@ TEST(ContactDetails, ACardWithoutTheChunkGivesWhatItsBoxesShow) {
   card.boxCount = 3;  // not the layout's: no box is read
   EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
 
-  card.extensions.Set<ContactChunk>(Letters());
+  card.contact = Letters();
   EXPECT_EQ(ContactDetailsOf(card), Letters());
-  card.extensions.Put(ContactChunk::kTag, {1, 2, 3});
-  EXPECT_TRUE(card.extensions.HoldsDamaged<ContactChunk>());
-  EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
 }
 
 TEST(ContactDetails, ALayoutSwitchCarriesTheLinesOfNoFieldToTheSameBox) {
@@ -106,7 +101,7 @@ TEST(ContactDetails, ALayoutSwitchCarriesTheLinesOfNoFieldToTheSameBox) {
     LayoutChoice choice;
     CardState card;
     card.layoutIndex = from;
-    card.extensions.Set<ContactChunk>(Letters());
+    card.contact = Letters();
     choice.Show(card);
     BoxLinesArray shown = choice.Lines();
     shown[box] = Box(typed);
@@ -129,50 +124,12 @@ TEST(ContactDetails, TheDialogsDetailsReplaceTheFieldLinesInOneStepAndKeepTypedL
   EXPECT_EQ(doc.History().UndoCount(), steps + 1);
   EXPECT_EQ(doc.Working().lines[0].line[0], QString(kMaxLineLength, QChar('Z')));
   EXPECT_EQ(Lines(doc.Working().lines[3]), (QStringList{"D E F G", "J K", "Open Sundays"}));
-  EXPECT_EQ(doc.Working().extensions.Get<ContactChunk>(), doc.Details());
+  EXPECT_EQ(doc.Working().contact, doc.Details());
 
   doc.SetContactDetails({});  // all empty: each field shows its name
   EXPECT_EQ(doc.Working().lines[1].line[0], QStringLiteral("Name"));
   doc.Undo();
   EXPECT_EQ(doc.Details().fields[1], QStringLiteral("B"));
-}
-
-TEST(ContactChunk, RoundTripsAndRefusesDamagedPayloads) {
-  ContactDetails details = Letters();
-  details.fields[1] = QStringLiteral("Åsa Ωmega 名前");
-  details.fields[4].clear();
-  EXPECT_EQ(ContactChunk::Decode(ContactChunk::Encode(details)), details);
-
-  const auto payload = [](uint32_t count, std::vector<std::vector<uint8_t>> fields,
-                          uint32_t extraLength = 0) {
-    std::vector<uint8_t> out;
-    ByteWriter w(out);
-    w.PutU32(count);
-    for (const auto& f : fields) {
-      w.PutU32(static_cast<uint32_t>(f.size()) + extraLength);
-      w.PutBytes(f);
-    }
-    return out;
-  };
-  const std::vector<std::vector<uint8_t>> eleven(11, std::vector<uint8_t>{'a'});
-  std::vector<std::vector<uint8_t>> badUtf8 = eleven;
-  badUtf8[3] = {0xC3, 0x28};
-  std::vector<std::vector<uint8_t>> overlong = eleven;
-  overlong[0] = std::vector<uint8_t>(kMaxLineLength + 1, 'x');
-  std::vector<uint8_t> trailing = payload(11, eleven);
-  trailing.push_back(0);
-  const std::tuple<const char*, std::vector<uint8_t>> damaged[] = {
-      {"empty", {}},
-      {"ten fields", payload(10, std::vector(10, std::vector<uint8_t>{'a'}))},
-      {"a length past the end", payload(11, eleven, 1)},
-      {"a huge length", payload(11, {{}}, 0xFFFFFFFF)},
-      {"not UTF-8", payload(11, badUtf8)},
-      {"longer than a line", payload(11, overlong)},
-      {"a byte after the last field", trailing},
-  };
-  EXPECT_TRUE(ContactChunk::Decode(payload(11, eleven)).has_value());
-  for (const auto& [what, bytes] : damaged)
-    EXPECT_FALSE(ContactChunk::Decode(bytes).has_value()) << what;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/card/ContactChunk.h"
 #include "core/merge/FieldMapping.h"
 #include "core/merge/MergeRecords.h"
 #include "core/merge/MergedCard.h"
@@ -70,7 +69,7 @@ TEST(MergedCard, DistributesTheRecordLeavingEmptyFieldsEmpty) {
   details.fields[0] = "Acme";
   details.fields[1] = "Anna";
   const CardState card = MergedCard(project, details);
-  EXPECT_EQ(card.extensions.Get<ContactChunk>(), details);
+  EXPECT_EQ(card.contact, details);
   std::array<TextBoxLines, kTextBoxCount> expected{};
   EXPECT_EQ(card.boxCount, FieldDistribution(0, details.fields, expected));
   EXPECT_EQ(card.lines, expected);

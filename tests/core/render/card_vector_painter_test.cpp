@@ -11,7 +11,6 @@
 #include <QPdfWriter>
 
 #include "core/card/LayoutTable.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/render/CardVectorPainter.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/render/RenderTestSupport.h"
@@ -78,7 +77,7 @@ TEST(PaintCard, RasterisedFromAPdfItMatchesThePrintImageAwayFromGlyphEdges) {
                      0.15f * box, HslColour{40.0f * box, 160.0f, 190.0f});
     }
     if (layout == 3)
-      SetQrCode(card, {QrContent::kFreeText, QStringLiteral("tavolo"), 900, 450, 240});
+      card.qrCode = PlacedQrCode{QrContent::kFreeText, QStringLiteral("tavolo"), 900, 450, 240};
     CardRenderer renderer(&table, folder.Path());
     const QImage printImage = renderer.Render(card, 1, kPrintWidth, kPrintHeight);
     for (TextBoxStyle& s : card.styles) s.brightness = 0.9f;
