@@ -16,5 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, fonts-cantarell, fonts-dancingscript, fonts-ebgaramond, fonts-league-spartan, fonts-lindenhill, fonts-quicksand, fonts-roboto-slab, fonts-yanone-kaffeesatz")
+# The business cards of gLabels' label database are offered when it is installed.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "glabels-data")
 
 include(CPack)

@@ -17,6 +17,9 @@ packages=(
   fonts-cantarell fonts-dancingscript fonts-ebgaramond fonts-league-spartan fonts-lindenhill
   fonts-quicksand fonts-roboto-slab fonts-yanone-kaffeesatz
   xvfb xauth openbox xdotool x11-utils imagemagick poppler-utils
+  # gLabels' label database, whose business cards are offered and checked against the shipped
+  # sheets
+  glabels-data
   # checking the installed desktop files, and making the .deb
   desktop-file-utils appstream shared-mime-info dpkg-dev
 )

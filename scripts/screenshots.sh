@@ -5,9 +5,10 @@
 # Then the main window with the sample card at 1280 × 800 (maximised), the Text Options,
 # Background Options, Photo Options, Logo Options, Contact Details, QR Code, the logo outlined for a drag
 # on the card, Color Options, Card properties and Export Options dialogs, the help window, the
-# print dialog on A4, on Letter and with a predefined Avery sheet, the main window at its minimum
-# size of 750 × 500, and a second one on a dark template with a transparent logo inserted. The
-# help pages' pictures in data/help/images are made from the same shots.
+# print dialog on A4, on Letter, with a predefined Avery sheet, for a print shop and with a sheet
+# found by its part number, the main window at its minimum size of 750 × 500, and a second one on
+# a dark template with a transparent logo inserted. The help pages' pictures in data/help/images
+# are made from the same shots.
 # Usage: scripts/screenshots.sh [BIN_DIR] (default build/bin); the pictures go to docs/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -202,7 +203,12 @@ xdotool type 3
 xdotool key Tab alt+k
 sleep 0.5
 shot "$dialog" print-dialog-print-shop
-cp "$out"/print-dialog-{a4,avery,letter,print-shop}.png "$help/"
+# The sheet found by the part number on its box.
+xdotool key alt+d
+xdotool type --delay 20 5881
+xdotool key Return
+shot "$dialog" print-dialog-search
+cp "$out"/print-dialog-{a4,avery,letter,print-shop,search}.png "$help/"
 xdotool key Escape
 wait_gone "Print Preview"
 

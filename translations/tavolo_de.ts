@@ -594,8 +594,18 @@ Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
     </message>
     <message>
       <location filename="../src/cli/SheetChoice.cpp" />
-      <source>no page layout is named '%1'</source>
-      <translation>kein Seitenlayout heißt „%1“</translation>
+      <source>several sheet products have the part number '%1': give the maker too, as in 'Avery 5881'</source>
+      <translation>mehrere Bogenprodukte haben die Teilenummer „%1“: geben Sie auch den Hersteller an, etwa „Avery 5881“</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>The sheet products of that number:%1</source>
+      <translation>Die Bogenprodukte dieser Nummer:%1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>no page layout is named '%1' and no sheet product has that part number (tavolo-cli sheets lists them)</source>
+      <translation>kein Seitenlayout heißt „%1“ und kein Bogenprodukt hat diese Teilenummer (tavolo-cli sheets listet sie auf)</translation>
     </message>
     <message>
       <location filename="../src/cli/SheetChoice.cpp" />
@@ -618,6 +628,73 @@ Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
       <translation>das Papier %1 des Seitenlayouts ist unbekannt: geben Sie eines mit --paper an</translation>
     </message>
     <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>Usage: tavolo-cli sheets [--search TEXT] [--paper NAME] [--json]
+Lists the sheet products the print dialog offers, grouped by paper: the program's own,
+the business cards of the label database gLabels installs (glabels-data), and the page
+layouts you saved, under your name. Each line gives the maker and part number, what the
+product is, the card size, the columns and rows and the other part numbers of the same
+sheet. Give a part number to --layout of print and merge to print on it.
+  --search TEXT   only the products with every word of TEXT in their maker, a part
+                  number, the description, the paper or the card size ("5881",
+                  "sigel lp800", "85x54")
+  --paper NAME    only the products on that paper (A4, Letter, ...)
+  --json          an array of objects: maker, partNumbers (each with maker and part),
+                  name, description, paper, cardWidthMm, cardHeightMm, columns, rows,
+                  leftMm and topMm (the first card's place), horizontalPitchMm,
+                  verticalPitchMm, cornerRadiusMm and source ("shipped",
+                  "installed database" or "user")
+Exit status: 0 success (also when nothing matches), 2 usage.
+</source>
+      <translation>Aufruf: tavolo-cli sheets [--search TEXT] [--paper NAME] [--json]
+Listet die Bogenprodukte auf, die der Druckdialog anbietet, nach Papier gruppiert: die des
+Programms, die Visitenkarten der Etikettendatenbank, die gLabels installiert (glabels-data),
+und die Seitenlayouts, die Sie gespeichert haben, unter Ihrem Namen. Jede Zeile nennt Hersteller
+und Teilenummer, was das Produkt ist, die Kartengröße, Spalten und Zeilen und die anderen
+Teilenummern desselben Bogens. Eine Teilenummer bei --layout von print und merge druckt darauf.
+  --search TEXT   nur die Produkte mit jedem Wort von TEXT in ihrem Hersteller, einer
+                  Teilenummer, der Beschreibung, dem Papier oder der Kartengröße („5881“,
+                  „sigel lp800“, „85x54“)
+  --paper NAME    nur die Produkte auf diesem Papier (A4, Letter, ...)
+  --json          ein Array von Objekten: maker, partNumbers (jede mit maker und part),
+                  name, description, paper, cardWidthMm, cardHeightMm, columns, rows,
+                  leftMm und topMm (der Platz der ersten Karte), horizontalPitchMm,
+                  verticalPitchMm, cornerRadiusMm und source („shipped“,
+                  „installed database“ oder „user“)
+Rückgabewert: 0 Erfolg (auch wenn nichts passt), 2 Aufruffehler.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source> (gLabels database)</source>
+      <translation> (gLabels-Datenbank)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source> (your own)</source>
+      <translation> (Ihr eigenes)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>also %1</source>
+      <translation>auch %1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>unexpected argument '%1'</source>
+      <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>no paper is named '%1': give a name such as A4 or Letter</source>
+      <translation>kein Papier heißt „%1“: geben Sie einen Namen wie A4 oder Letter an</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>No sheet product matches.</source>
+      <translation>Kein Bogenprodukt passt.</translation>
+    </message>
+    <message>
       <location filename="../src/cli/main.cpp" />
       <source>Usage: tavolo-cli COMMAND [ARGS]
 
@@ -629,12 +706,14 @@ Commands:
   backgrounds         list the background table: number, name, hue offset
   render PROJECT -o OUT [--format F] [--quality N] [--ndiv N]
                       render a project's card to an image, as Export Image does
-  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm] [--sheets N]
+  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout PART|NAME|FILE.ptm] [--sheets N]
                       print a project's card many to a sheet into a PDF
   merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...
                       one card per record of a CSV or vCard file, into sheets or images
   pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]
                       one card on a page of its size, with bleed and crop marks
+  sheets [--search TEXT] [--paper NAME] [--json]
+                      list the sheet products to print on, by maker, part number or size
   COMMAND --help      show a command's help
   --help              show this help
   --version           show the version
@@ -650,13 +729,16 @@ Befehle:
   backgrounds         die Hintergrundtabelle auflisten: Nummer, Name, Farbtonversatz
   render PROJEKT -o AUS [--format F] [--quality N] [--ndiv N]
                       die Karte eines Projekts in ein Bild zeichnen, wie Bild exportieren
-  print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout NAME|DATEI.ptm] [--sheets N]
+  print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout TEIL|NAME|DATEI.ptm] [--sheets N]
                       die Karte eines Projekts vielfach auf einen Bogen in ein PDF drucken
   merge PROJEKT --data DATEI -o AUS.pdf|'ORDNER/{Name}.png' [--map FELD=SPALTE]...
                       eine Karte je Datensatz einer CSV- oder vCard-Datei, in Bögen oder
                       Bilder
   pdf PROJEKT -o KARTE.pdf [--bleed MM] [--crop-marks]
                       eine Karte auf einer Seite ihrer Größe, mit Beschnitt und Schnittmarken
+  sheets [--search TEXT] [--paper NAME] [--json]
+                      die Bogenprodukte zum Bedrucken nach Hersteller, Teilenummer oder
+                      Größe auflisten
   BEFEHL --help       die Hilfe zu einem Befehl anzeigen
   --help              diese Hilfe anzeigen
   --version           die Version anzeigen
@@ -1623,6 +1705,46 @@ Befehle:
       <translation>die Karte misst %1, die Karten des Bogens %2</translation>
     </message>
     <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: %2.</source>
+      <translation>Die Etikettendatenbank-Datei %1 wird übergangen: %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: the database holds more than %2 templates.</source>
+      <translation>Die Etikettendatenbank-Datei %1 wird übergangen: die Datenbank enthält mehr als %2 Vorlagen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>its elements are nested more than %1 deep</source>
+      <translation>ihre Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>it holds more than %1 elements</source>
+      <translation>sie enthält mehr als %1 Elemente</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>it holds more than %1 templates</source>
+      <translation>sie enthält mehr als %1 Vorlagen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>line %1: %2</source>
+      <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database %1 holds more than %2 files; it is skipped.</source>
+      <translation>Die Etikettendatenbank %1 enthält mehr als %2 Dateien; sie wird übergangen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: %2</source>
+      <translation>Die Etikettendatenbank-Datei %1 wird übergangen: %2</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/LengthDisplay.cpp" />
       <source>Please enter a number between %1 and %2.</source>
       <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
@@ -1664,6 +1786,11 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>not a page layout</source>
+      <translation>kein Seitenlayout</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
       <source>%1 is not a finite number</source>
       <translation>%1: keine endliche Zahl</translation>
     </message>
@@ -1681,6 +1808,11 @@ Befehle:
       <location filename="../src/core/print/PageLayoutFile.cpp" />
       <source>the name</source>
       <translation>der Name</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>%1 is not a page layout.</source>
+      <translation>%1 ist kein Seitenlayout.</translation>
     </message>
     <message>
       <location filename="../src/core/print/PageLayoutFile.cpp" />
@@ -1711,6 +1843,96 @@ Befehle:
       <location filename="../src/core/print/PageLayoutLibrary.cpp" />
       <source>Only the first %1 page layouts are listed; %2 more in %3 are left out.</source>
       <translation>Nur die ersten %1 Seitenlayouts werden aufgeführt; %2 weitere in %3 werden ausgelassen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogue.cpp" />
+      <source>My sheets</source>
+      <translation>Meine Bögen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the product has no "%1"</source>
+      <translation>dem Produkt fehlt „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the product has more than %1 part numbers</source>
+      <translation>das Produkt hat mehr als %1 Teilenummern</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>no paper is named "%1"</source>
+      <translation>kein Papier heißt „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the unit "%1" is not in, cm or mm</source>
+      <translation>die Einheit „%1“ ist nicht in, cm oder mm</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" needs two numbers, not "%2"</source>
+      <translation>„%1“ braucht zwei Zahlen, nicht „%2“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"cards" needs two whole numbers, not "%1"</source>
+      <translation>„cards“ braucht zwei ganze Zahlen, nicht „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"corners" needs a number, not "%1"</source>
+      <translation>„corners“ braucht eine Zahl, nicht „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>expected "key: value"</source>
+      <translation>„Schlüssel: Wert“ erwartet</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" has no value</source>
+      <translation>„%1“ hat keinen Wert</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"maker" is given twice</source>
+      <translation>„maker“ ist zweimal angegeben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"maker" comes before the products</source>
+      <translation>„maker“ gehört vor die Produkte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>unknown key "%1"</source>
+      <translation>unbekannter Schlüssel „%1“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>more than %1 products</source>
+      <translation>mehr als %1 Produkte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" comes before any "product"</source>
+      <translation>„%1“ steht vor jedem „product“</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" is given twice</source>
+      <translation>„%1“ ist zweimal angegeben</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the file names no product</source>
+      <translation>die Datei nennt kein Produkt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>%1: %2 is left out: %3.</source>
+      <translation>%1: %2 wird ausgelassen: %3.</translation>
     </message>
     <message>
       <location filename="../src/core/print/SheetGrid.cpp" />
@@ -1763,6 +1985,36 @@ Befehle:
       <translation>Der Druck konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>a length is not a number from 0 to 10 m</source>
+      <translation>eine Länge ist keine Zahl von 0 bis 10 m</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the card has no size</source>
+      <translation>die Karte hat keine Größe</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the columns and rows are not from 1 to %1</source>
+      <translation>die Spalten und Zeilen liegen nicht zwischen 1 und %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the paper %1 has no Windows paper number</source>
+      <translation>das Papier %1 hat keine Windows-Papiernummer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the program lays out %1 × %2 cards on the paper, the product has %3 × %4</source>
+      <translation>das Programm legt %1 × %2 Karten auf das Papier, das Produkt hat %3 × %4</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the last card ends beyond the paper</source>
+      <translation>die letzte Karte reicht über das Papier hinaus</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/SheetRenderer.cpp" />
       <source>The centre of the cross should lie %1 mm from the paper's left edge and %2 mm from its top edge.
 Measure where it lies: the X offset is %1 minus the distance from the left, the Y offset %2 minus the distance from the top, each added to the offset in use.
@@ -1772,6 +2024,16 @@ In use: offset %3, %4 mm; scale %5 %.</source>
 Messen Sie, wo sie liegt: der X-Versatz ist %1 minus der Abstand von links, der Y-Versatz %2 minus der Abstand von oben, jeweils zum verwendeten Versatz addiert.
 Messen Sie 100 mm eines Lineals: der Maßstab ist der verwendete Maßstab mal 100 geteilt durch Ihr Messergebnis.
 Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetSearch.cpp" />
+      <source>Last used</source>
+      <translation>Zuletzt verwendet</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetSearch.cpp" />
+      <source>Other paper</source>
+      <translation>Anderes Papier</translation>
     </message>
     <message>
       <location filename="../src/core/qr/QrContentText.cpp" />
@@ -2338,11 +2600,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>line %1: %2</source>
-      <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
       <source>%1 record(s) left out (%2).</source>
       <translation>%1 Datensatz/Datensätze ausgelassen (%2).</translation>
     </message>
@@ -2858,6 +3115,11 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
+      <source>Fin&amp;d sheet:</source>
+      <translation>Bogen &amp;finden:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Printer:</source>
       <translation>Drucker:</translation>
     </message>
@@ -3025,6 +3287,46 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>PDF-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Also sold as %1</source>
+      <translation>Auch verkauft als %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>From the label database of gLabels</source>
+      <translation>Aus der Etikettendatenbank von gLabels</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>A page layout you saved</source>
+      <translation>Ein von Ihnen gespeichertes Seitenlayout</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Maker, part number or card size</source>
+      <translation>Hersteller, Teilenummer oder Kartengröße</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Find sheet</source>
+      <translation>Bogen finden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Sheet products</source>
+      <translation>Bogenprodukte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>%1 × %2</source>
+      <translation>%1 × %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Some sheet products could not be read.</source>
+      <translation>Einige Bogenprodukte konnten nicht gelesen werden.</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/FillNowDialog.cpp" />

@@ -596,8 +596,18 @@ Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
     </message>
     <message>
       <location filename="../src/cli/SheetChoice.cpp" />
-      <source>no page layout is named '%1'</source>
-      <translation>aucune mise en page ne s'appelle « %1 »</translation>
+      <source>several sheet products have the part number '%1': give the maker too, as in 'Avery 5881'</source>
+      <translation>plusieurs planches portent la référence « %1 » : indiquez aussi le fabricant, par exemple « Avery 5881 »</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>The sheet products of that number:%1</source>
+      <translation>Les planches de cette référence :%1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetChoice.cpp" />
+      <source>no page layout is named '%1' and no sheet product has that part number (tavolo-cli sheets lists them)</source>
+      <translation>aucune mise en page ne s'appelle « %1 » et aucune planche ne porte cette référence (tavolo-cli sheets les liste)</translation>
     </message>
     <message>
       <location filename="../src/cli/SheetChoice.cpp" />
@@ -620,6 +630,74 @@ Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
       <translation>le papier %1 de la mise en page est inconnu : indiquez-en un avec --paper</translation>
     </message>
     <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>Usage: tavolo-cli sheets [--search TEXT] [--paper NAME] [--json]
+Lists the sheet products the print dialog offers, grouped by paper: the program's own,
+the business cards of the label database gLabels installs (glabels-data), and the page
+layouts you saved, under your name. Each line gives the maker and part number, what the
+product is, the card size, the columns and rows and the other part numbers of the same
+sheet. Give a part number to --layout of print and merge to print on it.
+  --search TEXT   only the products with every word of TEXT in their maker, a part
+                  number, the description, the paper or the card size ("5881",
+                  "sigel lp800", "85x54")
+  --paper NAME    only the products on that paper (A4, Letter, ...)
+  --json          an array of objects: maker, partNumbers (each with maker and part),
+                  name, description, paper, cardWidthMm, cardHeightMm, columns, rows,
+                  leftMm and topMm (the first card's place), horizontalPitchMm,
+                  verticalPitchMm, cornerRadiusMm and source ("shipped",
+                  "installed database" or "user")
+Exit status: 0 success (also when nothing matches), 2 usage.
+</source>
+      <translation>Utilisation : tavolo-cli sheets [--search TEXTE] [--paper NOM] [--json]
+Liste les planches que propose la fenêtre d'impression, groupées par papier : celles du
+programme, les cartes de visite de la base d'étiquettes qu'installe gLabels (glabels-data) et
+les mises en page que vous avez enregistrées, sous votre nom. Chaque ligne donne le fabricant et
+la référence, ce qu'est le produit, la taille des cartes, les colonnes et les rangées et les
+autres références de la même planche. Une référence donnée à --layout de print et merge imprime
+dessus.
+  --search TEXTE  seulement les produits dont le fabricant, une référence, la description,
+                  le papier ou la taille des cartes contiennent chaque mot de TEXTE (« 5881 »,
+                  « sigel lp800 », « 85x54 »)
+  --paper NOM     seulement les produits sur ce papier (A4, Letter, ...)
+  --json          un tableau d'objets : maker, partNumbers (chacun avec maker et part),
+                  name, description, paper, cardWidthMm, cardHeightMm, columns, rows,
+                  leftMm et topMm (la place de la première carte), horizontalPitchMm,
+                  verticalPitchMm, cornerRadiusMm et source (« shipped »,
+                  « installed database » ou « user »)
+Code de sortie : 0 succès (aussi quand rien ne correspond), 2 usage.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source> (gLabels database)</source>
+      <translation> (base de données gLabels)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source> (your own)</source>
+      <translation> (le vôtre)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>also %1</source>
+      <translation>aussi %1</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>unexpected argument '%1'</source>
+      <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>no paper is named '%1': give a name such as A4 or Letter</source>
+      <translation>aucun papier ne s'appelle « %1 » : indiquez un nom comme A4 ou Letter</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/SheetsCommand.cpp" />
+      <source>No sheet product matches.</source>
+      <translation>Aucune planche ne correspond.</translation>
+    </message>
+    <message>
       <location filename="../src/cli/main.cpp" />
       <source>Usage: tavolo-cli COMMAND [ARGS]
 
@@ -631,12 +709,14 @@ Commands:
   backgrounds         list the background table: number, name, hue offset
   render PROJECT -o OUT [--format F] [--quality N] [--ndiv N]
                       render a project's card to an image, as Export Image does
-  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm] [--sheets N]
+  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout PART|NAME|FILE.ptm] [--sheets N]
                       print a project's card many to a sheet into a PDF
   merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...
                       one card per record of a CSV or vCard file, into sheets or images
   pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]
                       one card on a page of its size, with bleed and crop marks
+  sheets [--search TEXT] [--paper NAME] [--json]
+                      list the sheet products to print on, by maker, part number or size
   COMMAND --help      show a command's help
   --help              show this help
   --version           show the version
@@ -653,13 +733,15 @@ Commandes :
   backgrounds         lister la table des fonds : numéro, nom, décalage de teinte
   render PROJET -o SORTIE [--format F] [--quality N] [--ndiv N]
                       dessiner la carte d'un projet dans une image, comme Exporter l'image
-  print PROJET -o FEUILLE.pdf [--paper NOM|ID] [--layout NOM|FICHIER.ptm] [--sheets N]
+  print PROJET -o FEUILLE.pdf [--paper NOM|ID] [--layout RÉF|NOM|FICHIER.ptm] [--sheets N]
                       imprimer la carte d'un projet plusieurs fois par feuille dans un PDF
   merge PROJET --data FICHIER -o SORTIE.pdf|'DOSSIER/{Name}.png' [--map CHAMP=COLONNE]...
                       une carte par enregistrement d'un fichier CSV ou vCard, en feuilles ou
                       en images
   pdf PROJET -o CARTE.pdf [--bleed MM] [--crop-marks]
                       une carte sur une page de sa taille, avec fond perdu et traits de coupe
+  sheets [--search TEXTE] [--paper NOM] [--json]
+                      lister les planches à imprimer, par fabricant, référence ou taille
   COMMANDE --help     afficher l'aide d'une commande
   --help              afficher cette aide
   --version           afficher la version
@@ -1626,6 +1708,46 @@ Commandes :
       <translation>la carte mesure %1, les cartes de la feuille %2</translation>
     </message>
     <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: %2.</source>
+      <translation>Le fichier de la base d'étiquettes %1 est ignoré : %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: the database holds more than %2 templates.</source>
+      <translation>Le fichier de la base d'étiquettes %1 est ignoré : la base contient plus de %2 modèles.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>its elements are nested more than %1 deep</source>
+      <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>it holds more than %1 elements</source>
+      <translation>il contient plus de %1 éléments</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>it holds more than %1 templates</source>
+      <translation>il contient plus de %1 modèles</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>line %1: %2</source>
+      <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database %1 holds more than %2 files; it is skipped.</source>
+      <translation>La base d'étiquettes %1 contient plus de %2 fichiers ; elle est ignorée.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/LabelDatabase.cpp" />
+      <source>The label database file %1 is skipped: %2</source>
+      <translation>Le fichier de la base d'étiquettes %1 est ignoré : %2</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/LengthDisplay.cpp" />
       <source>Please enter a number between %1 and %2.</source>
       <translation>Veuillez saisir un nombre entre %1 et %2.</translation>
@@ -1667,6 +1789,11 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>not a page layout</source>
+      <translation>pas une mise en page</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
       <source>%1 is not a finite number</source>
       <translation>%1 : pas un nombre fini</translation>
     </message>
@@ -1684,6 +1811,11 @@ Commandes :
       <location filename="../src/core/print/PageLayoutFile.cpp" />
       <source>the name</source>
       <translation>le nom</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PageLayoutFile.cpp" />
+      <source>%1 is not a page layout.</source>
+      <translation>%1 n'est pas une mise en page.</translation>
     </message>
     <message>
       <location filename="../src/core/print/PageLayoutFile.cpp" />
@@ -1714,6 +1846,96 @@ Commandes :
       <location filename="../src/core/print/PageLayoutLibrary.cpp" />
       <source>Only the first %1 page layouts are listed; %2 more in %3 are left out.</source>
       <translation>Seules les %1 premières mises en page sont listées ; %2 autres dans %3 sont omises.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogue.cpp" />
+      <source>My sheets</source>
+      <translation>Mes planches</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the product has no "%1"</source>
+      <translation>le produit n'a pas de « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the product has more than %1 part numbers</source>
+      <translation>le produit a plus de %1 références</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>no paper is named "%1"</source>
+      <translation>aucun papier ne s'appelle « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the unit "%1" is not in, cm or mm</source>
+      <translation>l'unité « %1 » n'est ni in, ni cm, ni mm</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" needs two numbers, not "%2"</source>
+      <translation>« %1 » demande deux nombres, pas « %2 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"cards" needs two whole numbers, not "%1"</source>
+      <translation>« cards » demande deux nombres entiers, pas « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"corners" needs a number, not "%1"</source>
+      <translation>« corners » demande un nombre, pas « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>expected "key: value"</source>
+      <translation>« clé : valeur » attendu</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" has no value</source>
+      <translation>« %1 » n'a pas de valeur</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"maker" is given twice</source>
+      <translation>« maker » est donné deux fois</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"maker" comes before the products</source>
+      <translation>« maker » doit précéder les produits</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>unknown key "%1"</source>
+      <translation>clé inconnue « %1 »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>more than %1 products</source>
+      <translation>plus de %1 produits</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" comes before any "product"</source>
+      <translation>« %1 » précède tout « product »</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>"%1" is given twice</source>
+      <translation>« %1 » est donné deux fois</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>the file names no product</source>
+      <translation>le fichier ne nomme aucun produit</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetCatalogueFile.cpp" />
+      <source>%1: %2 is left out: %3.</source>
+      <translation>%1 : %2 est laissé de côté : %3.</translation>
     </message>
     <message>
       <location filename="../src/core/print/SheetGrid.cpp" />
@@ -1766,6 +1988,36 @@ Commandes :
       <translation>L'impression n'a pas pu être terminée.</translation>
     </message>
     <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>a length is not a number from 0 to 10 m</source>
+      <translation>une longueur n'est pas un nombre de 0 à 10 m</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the card has no size</source>
+      <translation>la carte n'a pas de taille</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the columns and rows are not from 1 to %1</source>
+      <translation>les colonnes et les rangées ne sont pas entre 1 et %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the paper %1 has no Windows paper number</source>
+      <translation>le papier %1 n'a pas de numéro de papier Windows</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the program lays out %1 × %2 cards on the paper, the product has %3 × %4</source>
+      <translation>le programme place %1 × %2 cartes sur le papier, le produit en a %3 × %4</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetProduct.cpp" />
+      <source>the last card ends beyond the paper</source>
+      <translation>la dernière carte dépasse du papier</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/SheetRenderer.cpp" />
       <source>The centre of the cross should lie %1 mm from the paper's left edge and %2 mm from its top edge.
 Measure where it lies: the X offset is %1 minus the distance from the left, the Y offset %2 minus the distance from the top, each added to the offset in use.
@@ -1775,6 +2027,16 @@ In use: offset %3, %4 mm; scale %5 %.</source>
 Mesurez où il se trouve : le décalage X vaut %1 moins la distance depuis la gauche, le décalage Y %2 moins la distance depuis le haut, chacun ajouté au décalage en vigueur.
 Mesurez 100 mm d'une règle : l'échelle vaut l'échelle en vigueur fois 100 divisée par ce que vous mesurez.
 En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetSearch.cpp" />
+      <source>Last used</source>
+      <translation>Utilisées récemment</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetSearch.cpp" />
+      <source>Other paper</source>
+      <translation>Autre papier</translation>
     </message>
     <message>
       <location filename="../src/core/qr/QrContentText.cpp" />
@@ -2341,11 +2603,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>line %1: %2</source>
-      <translation>ligne %1 : %2</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
       <source>%1 record(s) left out (%2).</source>
       <translation>%1 enregistrement(s) ignoré(s) (%2).</translation>
     </message>
@@ -2861,6 +3118,11 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
+      <source>Fin&amp;d sheet:</source>
+      <translation>Trouver la pl&amp;anche :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Printer:</source>
       <translation>Imprimante :</translation>
     </message>
@@ -3028,6 +3290,46 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>Fichier PDF</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Also sold as %1</source>
+      <translation>Aussi vendue sous %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>From the label database of gLabels</source>
+      <translation>De la base d'étiquettes de gLabels</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>A page layout you saved</source>
+      <translation>Une mise en page que vous avez enregistrée</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Maker, part number or card size</source>
+      <translation>Fabricant, référence ou taille de carte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Find sheet</source>
+      <translation>Trouver la planche</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Sheet products</source>
+      <translation>Planches</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>%1 × %2</source>
+      <translation>%1 × %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductSearch.cpp" />
+      <source>Some sheet products could not be read.</source>
+      <translation>Certaines planches n'ont pas pu être lues.</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/FillNowDialog.cpp" />

@@ -6,6 +6,7 @@
 #include "PrintCommand.h"
 #include "ProjectCommands.h"
 #include "RenderCommand.h"
+#include "SheetsCommand.h"
 
 namespace tavolo::cli {
 
@@ -15,7 +16,7 @@ namespace {
 constexpr Command kCommands[] = {
     {"convert", RunConvert},         {"identify", RunIdentify},   {"info", RunInfo},
     {"backgrounds", RunBackgrounds}, {"render", RunRender, true}, {"print", RunPrint, true},
-    {"merge", RunMerge, true},       {"pdf", RunPdf, true},
+    {"merge", RunMerge, true},       {"pdf", RunPdf, true},       {"sheets", RunSheets},
 };
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
+#include "core/print/SheetCatalogue.h"
 #include "core/storage/PrintableName.h"
 
 namespace tavolo::cli {
@@ -17,10 +18,35 @@ bool NamesAFile(const std::string& layout) {
   return HasLayoutExtension(layout) || layout.find('/') != std::string::npos;
 }
 
-// The layout named on the command line: a file, or a predefined layout by its name (with case,
-// else without). Returns the exit code when there is none.
-std::optional<int> FindLayout(const char* command, const std::string& wanted,
-                              PageLayout& layout) {
+enum class PartLookup { kFound, kNone, kSeveral };
+
+// The sheet product sold under the part number, into `choice`; when several makers sell one of
+// that number, says which and that the maker must be given.
+PartLookup FindProduct(const char* command, const std::string& wanted, SheetChoice& choice) {
+  const SheetCatalogue catalogue = LoadSheetCatalogue(InstalledSheetProductSources());
+  const std::vector<size_t> found =
+      FindByPartNumber(catalogue.products, QString::fromStdString(wanted));
+  if (found.empty()) return PartLookup::kNone;
+  if (found.size() == 1) {
+    choice.product = catalogue.products[found.front()];
+    choice.layout = LayoutOf(*choice.product);
+    return PartLookup::kFound;
+  }
+  std::string known;
+  for (const size_t i : found) {
+    known += "\n  " + PrintableName(ProductName(catalogue.products[i]).toStdString());
+  }
+  UsageError(command, TrMessage("several sheet products have the part number '%1': give the "
+                                "maker too, as in 'Avery 5881'",
+                                wanted));
+  std::fprintf(stderr, "%s\n", TrMessage("The sheet products of that number:%1", known).c_str());
+  return PartLookup::kSeveral;
+}
+
+// The layout named on the command line: a file, a predefined layout by its name (with case,
+// else without), or a sheet product by its part number. Returns the exit code when there is none.
+std::optional<int> FindLayout(const char* command, const std::string& wanted, SheetChoice& choice) {
+  PageLayout& layout = choice.layout;
   if (NamesAFile(wanted)) {
     Outcome<PageLayout> read = ReadPageLayoutFile(wanted);
     if (read.Error() == kLaterLayoutVersion) {
@@ -45,10 +71,20 @@ std::optional<int> FindLayout(const char* command, const std::string& wanted,
     layout = layouts[found];
     return std::nullopt;
   }
+  switch (FindProduct(command, wanted, choice)) {
+    case PartLookup::kFound:
+      return std::nullopt;
+    case PartLookup::kSeveral:
+      return kExitUsage;
+    case PartLookup::kNone:
+      break;
+  }
   std::string known;
   for (const PageLayout& l : layouts) known += "\n  " + PrintableName(l.name.toStdString());
   for (const std::string& error : listing.errors) known += "\n  (" + PrintableName(error) + ")";
-  UsageError(command, TrMessage("no page layout is named '%1'", wanted));
+  UsageError(command, TrMessage("no page layout is named '%1' and no sheet product has that part "
+                                "number (tavolo-cli sheets lists them)",
+                                wanted));
   const std::string folder = PrintableName(PageLayoutsFolder().shipped.string());
   const std::string list = known.empty() ? TrMessage("The page layouts of %1: none", folder)
                                          : TrMessage("The page layouts of %1:%2", folder, known);
@@ -63,7 +99,7 @@ std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
   choice.givenLayout = arguments.values.contains("--layout");
   if (choice.givenLayout) {
     if (const std::optional<int> failed =
-            FindLayout(command, arguments.values.at("--layout"), choice.layout)) {
+            FindLayout(command, arguments.values.at("--layout"), choice)) {
       return *failed;
     }
   }
@@ -90,7 +126,9 @@ std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
 }
 
 void LayOutWhenNotGiven(SheetChoice& choice, const CardState& card) {
-  if (!choice.givenLayout) {
+  if (choice.product) {
+    choice.layout = LayoutOf(*choice.product, card.dpi);
+  } else if (!choice.givenLayout) {
     choice.layout.cardWidth = card.cardWidth;
     choice.layout.cardHeight = card.cardHeight;
     ApplyPaperChange(choice.layout, choice.paper.id, choice.paper.WholeMm(), card.dpi);

@@ -1,6 +1,7 @@
 // The paper and page layout of the commands that print sheets of cards (print, merge): --layout
-// names a predefined layout or a .ptm file, --paper a paper by name, key or Windows number;
-// without --layout the cards are centred on the paper as the print dialog does.
+// names a predefined layout, a .ptm file or a sheet product by its part number ("Avery 5881"),
+// --paper a paper by name, key or Windows number; without --layout the cards are centred on the
+// paper as the print dialog does.
 #pragma once
 
 #include <optional>
@@ -8,6 +9,7 @@
 #include "CliSupport.h"
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
+#include "core/print/SheetProduct.h"
 
 namespace tavolo::cli {
 
@@ -15,13 +17,16 @@ struct SheetChoice {
   Paper paper;
   PageLayout layout;
   bool givenLayout = false;
+  // The product --layout named by its part number, laid out again at the card's resolution.
+  std::optional<SheetProduct> product;
 };
 
 // Reads --layout and --paper. On failure prints why and returns the exit code.
 std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
                                SheetChoice& choice);
 
-// Without --layout, lays cards of the card's own size out on the chosen paper.
+// Without --layout, lays cards of the card's own size out on the chosen paper; for a product,
+// lays its cards out at the card's resolution.
 void LayOutWhenNotGiven(SheetChoice& choice, const CardState& card);
 
 }  // namespace tavolo::cli

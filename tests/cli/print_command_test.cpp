@@ -8,6 +8,8 @@
 
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
+#include "core/print/SheetCatalogue.h"
+#include "core/print/SheetCatalogueFile.h"
 #include "core/print/SheetGrid.h"
 #include "tests/cli/CliRun.h"
 
@@ -126,22 +128,37 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheetAndStaysRoun
   }
   const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
   std::vector<SheetCase> cases;
-  for (const fs::directory_entry& file : fs::directory_iterator(kBin / "abctmp")) {
-    const Outcome<PageLayout> read = ReadPageLayoutFile(file.path());
+  // Shipped sheets of each kind: in inches on Letter, touching or apart, in millimetres on A4,
+  // one long card across, round corners.
+  for (const char* name :
+       {"Avery 5371 Business Cards (Letter)", "Southworth BC554 Business Cards (Letter)",
+        "Avery C32011 Business Cards (A4)", "Avery J8414 Business Cards (A4)",
+        "Herma 5028 Business Cards (A4)", "Rayfilm VIZ2 Folding Business Cards (A4)",
+        "Your Design VM-5112 Membership Cards (A4)", "Geha P68 Business Cards (A4)"}) {
+    const fs::path file = kBin / "abctmp" / (std::string(name) + ".ptm");
+    const Outcome<PageLayout> read = ReadPageLayoutFile(file);
     ASSERT_TRUE(read.Ok()) << read.Message();
     const int paper = FindPaperById(papers, read.Value().paper);
-    ASSERT_GE(paper, 0) << file.path();
+    ASSERT_GE(paper, 0) << file;
     const PageLayout& layout = read.Value();
     cases.push_back(
-        {file.path().filename().string(), "--layout '" + file.path().string() + "'", layout,
-         papers[paper],
+        {name, "--layout '" + file.string() + "'", layout, papers[paper],
          EdgeProject(static_cast<int>(layout.cardWidth), static_cast<int>(layout.cardHeight))});
   }
-  ASSERT_GE(cases.size(), 8u);
+  // A product by the part number on its box, from the shipped catalogue.
+  fs::copy(kBin / "sheets", home_ / "sheets");
+  const SheetCatalogueListing catalogue = ReadSheetCatalogue(kBin / "sheets");
+  const std::vector<size_t> clean = FindByPartNumber(catalogue.products, "Avery 5881");
+  ASSERT_EQ(clean.size(), 1u);
+  const PageLayout cleanEdge = LayoutOf(catalogue.products[clean.front()], kCardDpi);
+  cases.push_back(
+      {"by part number", "--layout 'Avery 5881'", cleanEdge,
+       papers[FindPaperById(papers, cleanEdge.paper)],
+       EdgeProject(static_cast<int>(cleanEdge.cardWidth), static_cast<int>(cleanEdge.cardHeight))});
   // A predefined layout by its name in another case; without --layout the cards are centred as
   // the print dialog centres them on a new paper.
   fs::copy(kBin / "abctmp", home_ / "abctmp");
-  const SheetCase& named = cases.front();
+  const SheetCase named = cases.front();
   cases.push_back({"by name in upper case",
                    "--layout '" + named.layout.name.toUpper().toStdString() + "'", named.layout,
                    named.paper, named.project});
@@ -175,7 +192,7 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheetAndStaysRoun
     EXPECT_EQ(page.height(), std::ceil(paperPoints.height() * 300 / 72.0)) << c.what;
 
     const SheetPlacement placement = PlaceCards(c.layout, c.paper.WholeMm(), kCardDpi, 300);
-    ASSERT_GE(placement.cards.size(), 8u) << c.what;
+    ASSERT_GE(placement.cards.size(), 5u) << c.what;
     const QPoint centre = placement.cards.front().center().toPoint();
     const int reach = static_cast<int>(c.layout.cardHeight / 3);
     const double across = BandLength(page, kDisc, true, centre.x(), centre.y(), reach);
@@ -241,6 +258,7 @@ TEST_F(CliPrint, BadPapersLayoutsAndCountsFailWithAMessageAndNoFile) {
       {"--paper Tabloid2", 2, "no paper is named 'Tabloid2'"},
       {"--layout 'No Such Sheet'", 2, "no page layout is named 'No Such Sheet'"},
       {"--layout " + (home_ / "cut.ptm").string(), 1, "is damaged: the file ends inside"},
+      {"--layout /etc/passwd", 1, "/etc/passwd is not a page layout."},
       {"--layout '" + (home_ / "odd paper.ptm").string() + "'", 2, "paper 4321 is not known"},
       {"--layout " + (home_ / "overlap.ptm").string(), 1,
        "Card height and width should not be more than pitch values"},

@@ -10,6 +10,8 @@ for tool in pdftotext pdffonts pdfimages python3; do
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../private_home.sh"
+private_home "$work/home"
 cli=$bin/tavolo-cli
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }

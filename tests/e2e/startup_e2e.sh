@@ -15,8 +15,7 @@ template="$bin/tmpl/Architect.tvt"
 [ -f "$template" ] || x11_fail "the shipped template $template is missing"
 
 x11_run "$bin"
-library=$(x11_window "Template Library" 20)
-x11_focused "$library" "the library"
+library=$(x11_dialog "Template Library" 30)
 
 # The second cell (templates are listed by title: Accountant, Architect, ...), then the first
 # field, Company Name, 18 pixels below its label at the right of the window.

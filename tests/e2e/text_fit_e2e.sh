@@ -43,13 +43,13 @@ wait_band() {
 
 x11_run "$bin" "$card"
 x11_main_window "old card.tvc — Tavolo"
-wait_band 5 "the field captions to show" $blue "n > 500"
+wait_band 20 "the field captions to show" $blue "n > 500"
 wait_band 0 "no caption to be marked before anything is typed" $red "n == 0"
 
 xdotool mousemove --window "$MAIN" $((WIDTH - 125)) 120 click 1
 xdotool key ctrl+End
 xdotool type --delay 5 "$typed"
-wait_band 5 "the first caption to turn red" $red "n > 500"
+wait_band 20 "the first caption to turn red" $red "n > 500"
 cp "$X11_DIR/screen.png" "$X11_DIR/marked.png"
 
 # The caption's "Text Options" box: the right half of the red band.
@@ -57,17 +57,19 @@ read -r caption_y < <(convert "$X11_DIR/marked.png" -crop "1x200+$((X + WIDTH - 
   txt:- | grep -i "#$red" | head -n 1 | sed 's/^0,\([0-9]*\):.*/\1/')
 [ -n "$caption_y" ] || x11_fail "the red caption's Text Options box was not found"
 xdotool mousemove $((X + WIDTH - 60)) $((Y + caption_y + 2)) click 1
-x11_window "Text Options" 10 >/dev/null
+x11_dialog "Text Options" >/dev/null
+# The mnemonic clicks the check box a moment later, as a click would; the card shows the change
+# while the dialog is open, and only then may Return close it.
 xdotool key alt+h
-sleep 0.5  # the mnemonic clicks the check box a moment later, as a click would
+wait_band 20 "Shrink to fit to unmark the caption" $red "n == 0"
 xdotool key Return
 x11_closed "Text Options"
-wait_band 5 "the caption to be blue again" $red "n == 0"
+wait_band 20 "the caption to be blue again" $blue "n > 500"
 
-before=$(stat -c %Y.%i "$card")
-sleep 1
+# The save replaces the file: another inode.
+before=$(stat -c %i "$card")
 xdotool key ctrl+s
-x11_until 10 "Ctrl+S to write $card" bash -c "[ \"\$(stat -c %Y.%i '$card')\" != $before ]"
+x11_until 20 "Ctrl+S to write $card" bash -c "[ \"\$(stat -c %i '$card')\" != $before ]"
 x11_quit
 
 x11_card_info "$bin" "$card"

@@ -2,6 +2,8 @@
 # and helpers that wait for a window by its title with a timeout. Sourced by the end-to-end test
 # and the screenshot script; every process it starts is ended by x11_stop (set as the EXIT trap).
 
+source "$(dirname "${BASH_SOURCE[0]}")/../private_home.sh"
+
 X11_PIDS=()
 X11_DIR=""
 
@@ -21,23 +23,22 @@ x11_require() {
 }
 
 # x11_start WIDTH HEIGHT: a fresh display of that size with openbox running, DISPLAY set, and a
-# scratch HOME so that nothing of the user's settings is read or written.
+# private home (private_home.sh): nothing of the user's settings or folders is read or written,
+# and no printer is found.
 x11_start() {
   x11_require Xvfb openbox xdotool
   X11_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tavolo-x11-XXXXXX")
   trap x11_stop EXIT
-  export HOME="$X11_DIR/home" XDG_CONFIG_HOME="$X11_DIR/home/.config"
-  export XDG_RUNTIME_DIR="$X11_DIR/runtime"
-  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  private_home "$X11_DIR/home"
   unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
   Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp 3>"$X11_DIR/display" \
     >"$X11_DIR/xvfb.log" 2>&1 &
   X11_PIDS+=($!)
-  x11_until 10 "the X server to start" test -s "$X11_DIR/display"
+  x11_until 30 "the X server to start" test -s "$X11_DIR/display"
   export DISPLAY=":$(cat "$X11_DIR/display")"
   openbox --sm-disable >"$X11_DIR/openbox.log" 2>&1 &
   X11_PIDS+=($!)
-  x11_until 10 "the window manager to start" xdotool get_desktop
+  x11_until 30 "the window manager to start" xdotool get_desktop
 }
 
 # x11_begin BIN_DIR [TOOL...]: how each end-to-end test starts: BIN set to the folder of tavolo
@@ -123,19 +124,28 @@ x11_program_folder() {
 
 # x11_focused WINDOW WHAT: waits until WINDOW (named WHAT in a failure) has the keyboard focus.
 x11_focused() {
-  x11_until 5 "$2 to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $1 ]"
+  x11_until 20 "$2 to have the focus" bash -c "[ \"\$(xdotool getwindowfocus)\" = $1 ]"
+}
+
+# x11_dialog TITLE [SECONDS]: waits for the window TITLE to be shown and to have the keyboard
+# focus, so that the keys sent next reach it and not the window behind; prints its id.
+x11_dialog() {
+  local id
+  id=$(x11_window "$1" "${2:-20}")
+  x11_focused "$id" "the window \"$1\""
+  echo "$id"
 }
 
 # x11_file_dialog TITLE PATH WRITTEN: answers the file dialog TITLE with PATH (in place of any
 # name it suggests) and Enter, then waits for the file WRITTEN to be there and for the dialog to
 # close.
 x11_file_dialog() {
-  x11_window "$1" 10 >/dev/null
+  x11_dialog "$1" >/dev/null
   xdotool key ctrl+a
   xdotool type --delay 10 "$2"
   xdotool key Return
-  x11_until 10 "$3 to be written" test -s "$3"
-  x11_until 5 "the dialog \"$1\" to close" bash -c "! xdotool search --onlyvisible --name '^$1\$'"
+  x11_until 20 "$3 to be written" test -s "$3"
+  x11_closed "$1"
 }
 
 # x11_settle WINDOW: waits for the window's picture to stop changing (the first paints and the
@@ -163,20 +173,20 @@ x11_run() {
 # x11_quit: Alt+F4, and the program must end without asking anything.
 x11_quit() {
   xdotool key alt+F4
-  x11_gone "$TAVOLO_PID" 10
+  x11_gone "$TAVOLO_PID" 20
 }
 
 # x11_closed TITLE: waits for the window TITLE to close.
 x11_closed() {
-  x11_until 5 "\"$1\" to close" bash -c "! xdotool search --onlyvisible --name '^$1\$'"
+  x11_until 20 "\"$1\" to close" bash -c "! xdotool search --onlyvisible --name '^$1\$'"
 }
 
 # x11_main_window [TITLE]: waits for the main window (titled Tavolo unless TITLE, a pattern, says
 # otherwise) to have the focus and to be maximised; sets MAIN, WIDTH and HEIGHT.
 x11_main_window() {
-  MAIN=$(x11_window "${1:-Tavolo}" 30)
+  MAIN=$(x11_window "${1:-Tavolo}" 60)
   x11_focused "$MAIN" "the main window"
-  x11_until 5 "the main window to be maximised" bash -c \
+  x11_until 20 "the main window to be maximised" bash -c \
     "eval \"\$(xdotool getwindowgeometry --shell $MAIN)\"; [ \"\$WIDTH\" -ge 1200 ]"
   x11_geometry "$MAIN"
 }
@@ -185,8 +195,7 @@ x11_main_window() {
 # card), then waits for the main window as x11_main_window does.
 x11_skip_library() {
   local library
-  library=$(x11_window "Template Library" 20)
-  x11_focused "$library" "the library"
+  x11_dialog "Template Library" 30 >/dev/null
   xdotool key Escape
   x11_main_window
 }
@@ -198,7 +207,7 @@ x11_load_picture() {
   local kind=$2 letter=${2,,}
   # shellcheck disable=SC2086 # KEYS are several keys
   xdotool key $1
-  x11_window "$kind Options" 10 >/dev/null
+  x11_dialog "$kind Options" >/dev/null
   xdotool key "alt+${letter:0:1}"
   x11_file_dialog "Load $kind" "$3" "$4"
   xdotool key Return
@@ -209,7 +218,7 @@ x11_load_picture() {
 # without its extension; waits for NAME.png.
 x11_export_card() {
   xdotool key alt+f Down Down Down Down Down Down Return
-  x11_window "Export Options" 10 >/dev/null
+  x11_dialog "Export Options" >/dev/null
   xdotool key Return
   x11_file_dialog "Export Image" "$1" "$1.png"
 }

@@ -1,4 +1,5 @@
-// The main window as the program shows it, its prompts answered from a script.
+// The main window as the program shows it, its prompts answered from a script, printing to PDF
+// files.
 #pragma once
 
 #include <memory>
@@ -14,6 +15,7 @@ struct ShownWindow {
   MainWindow window{table, std::make_unique<ScriptedPrompts>(script)};
 
   ShownWindow() {
+    window.Printer().ChoosePdf();
     window.resize(1280, 800);
     window.Start();
     window.show();

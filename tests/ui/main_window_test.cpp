@@ -93,33 +93,35 @@ class MainWindowTest : public test::ControlTest {
   std::unique_ptr<MainWindow> window_;
 };
 
-TEST(MainWindowPlacement, PlacesEveryControlByTheTable) {
-  using P = MainWindowPlacement;
-  // Each control at 1280 × 800 and at the minimum, 750 × 500.
-  const std::tuple<QRect P::*, QRect, QRect> rows[] = {
-      {&P::prev, {10, 5, 50, 30}, {10, 5, 50, 30}},
-      {&P::next, {70, 5, 50, 30}, {70, 5, 50, 30}},
-      {&P::backgroundOptions, {130, 5, 165, 30}, {130, 5, 165, 30}},
-      {&P::hue, {305, 5, 236, 25}, {305, 5, 60, 25}},
-      {&P::saturation, {546, 5, 236, 25}, {370, 5, 60, 25}},
-      {&P::lightness, {787, 5, 236, 25}, {435, 5, 60, 25}},
-      {&P::backgrounds, {0, 35, 300, 645}, {0, 35, 300, 345}},
-      {&P::preview, {300, 35, 730, 645}, {300, 35, 200, 345}},
-      {&P::layouts, {0, 690, 1280, 120}, {0, 390, 750, 120}},
-      {&P::fieldPanel, {1030, 35, 250, 645}, {500, 35, 250, 345}},
-  };
-  const P wide = PlaceMainWindowControls({1280, 800});
-  const P narrow = PlaceMainWindowControls({750, 500});
-  for (const auto& [control, atWide, atNarrow] : rows) {
-    EXPECT_EQ(wide.*control, atWide) << atWide.x() << "," << atWide.y();
-    EXPECT_EQ(narrow.*control, atNarrow) << atNarrow.x() << "," << atNarrow.y();
+// Whatever the size: the chooser, the preview and the field panel side by side across the whole
+// width; the buttons and sliders in a row above the preview, apart; the layouts below it; each
+// box its caption above its editor in the panel's height.
+TEST(MainWindowPlacement, ControlsTileTheClientAreaWithoutOverlapAtEverySize) {
+  for (const QSize client : {QSize(1280, 800), QSize(750, 500), QSize(1001, 677)}) {
+    const MainWindowPlacement p = PlaceMainWindowControls(client);
+    const QRect across[] = {QRect(-1, 0, 1, 1), p.backgrounds, p.preview, p.fieldPanel};
+    const QRect top[] = {p.prev, p.next, p.backgroundOptions, p.hue, p.saturation, p.lightness};
+    for (int i = 1; i < 4; ++i) EXPECT_EQ(across[i - 1].right() + 1, across[i].left()) << i;
+    for (int i = 1; i < 6; ++i) EXPECT_LT(top[i - 1].right() + 4, top[i].left()) << i;
+    EXPECT_EQ(p.fieldPanel.right() + 1, client.width());
+    EXPECT_EQ(p.hue.width(), p.lightness.width());
+    EXPECT_LE(p.lightness.right(), p.preview.right());
+    EXPECT_LT(p.lightness.bottom(), p.preview.top());
+    EXPECT_GT(p.layouts.top(), p.preview.bottom());
+    EXPECT_EQ(p.layouts.width(), client.width());
+    for (int count = 1; count <= 5; ++count) {
+      int next = p.fieldPanel.top();
+      for (int box = 0; box < count; ++box) {
+        const QRect caption = FieldCaptionRect(p.fieldPanel, count, box);
+        const QRect editor = FieldEditorRect(p.fieldPanel, count, box);
+        EXPECT_EQ(caption.top(), next);
+        EXPECT_EQ(caption.bottom() + 1, editor.top());
+        EXPECT_EQ(editor.width(), p.fieldPanel.width());
+        next = editor.bottom() + 1;
+      }
+      EXPECT_GT(next + count, p.fieldPanel.bottom() + 1);  // the rest of a whole slot at most
+    }
   }
-  // Each box gets an equal slot of the panel: its caption on top, its editor below.
-  const QRect panel(1030, 35, 250, 645);
-  EXPECT_EQ(FieldCaptionRect(panel, 5, 0), QRect(1030, 35, 250, 20));
-  EXPECT_EQ(FieldEditorRect(panel, 5, 0), QRect(1030, 55, 250, 109));
-  EXPECT_EQ(FieldCaptionRect(panel, 5, 4), QRect(1030, 551, 250, 20));
-  EXPECT_EQ(FieldEditorRect(panel, 3, 2), QRect(1030, 485, 250, 195));
 }
 
 TEST_F(MainWindowTest, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMinimum) {

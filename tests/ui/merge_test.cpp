@@ -27,6 +27,7 @@ struct MergeFixture : test::DialogFixture {
   PrinterChoice printer;
   fs::path data = folder / "team.csv";
   MergeFixture() {
+    printer.ChoosePdf();
     std::ofstream(data) << "Name,Job,Notes\nAnna,Baker,x\nBo,Miller,y\nCy,Driver,z\n";
     // Black text, so that each record's name shows on the white card.
     CardState card = document.Live();

@@ -11,11 +11,13 @@
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTreeWidget>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/base/UserName.h"
 #include "core/pictures/ImageBridge.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
@@ -24,6 +26,7 @@
 #include "tests/ui/ModalDialogs.h"
 #include "tests/ui/ShownWindow.h"
 #include "ui/app/CommandIds.h"
+#include "ui/base/UserSettings.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/print/DraftCardPreview.h"
 #include "ui/print/DraftPagePreview.h"
@@ -31,6 +34,7 @@
 #include "ui/print/PrintDialog.h"
 #include "ui/print/PrintJob.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/print/SheetProductSearch.h"
 
 namespace tavolo {
 namespace {
@@ -150,6 +154,7 @@ class PrintDialogTest : public ControlTest {
   // The dialog on the printer's paper `current`, with the page layouts of `layouts` (or of the
   // test's own folder).
   std::unique_ptr<Dlg> Open(const QPageSize& current, fs::path layouts = {}) {
+    printer_.ChoosePdf();
     printer_.SetPageSize(current);
     if (layouts.empty()) layouts = layouts_.Path();
     auto dialog = std::make_unique<Dlg>(&image_, kDpi, printer_, prompts_, nullptr, layouts);
@@ -169,7 +174,6 @@ class PrintDialogTest : public ControlTest {
 // and shows the card's lengths unrounded (truncating 3.54 in as a float would show 3.53); another
 // paper, chosen while the lengths show in mm, is centred anew and shown in inches.
 TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChosen) {
-  ASSERT_TRUE(printer_.IsPdf()) << "these tests expect no printer to be installed";
   const auto dialog = Open(QPageSize(QPageSize::Letter));
   EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::Letter);
   EXPECT_EQ(dialog->Layout(), CentredOn("Letter"));
@@ -251,6 +255,68 @@ TEST_F(PrintDialogTest, EditsTakeNumbersFromZeroTo1000AndRefuseTheRestWithAMessa
   EXPECT_EQ(script_.told.size(), 1);
   EXPECT_TRUE(script_.fileDialogs.empty());
   EXPECT_TRUE(dialog->isVisible());
+}
+
+SheetProduct Product(const char* maker, const char* part, QPageSize::PageSizeId paper) {
+  SheetProduct product;
+  product.parts = {{maker, part}};
+  product.paper = QPageSize(paper);
+  product.geometry = {LengthUnit::kMm, 85, 54, 15, 13.5, 95, 54, 2, 5, 0};
+  return product;
+}
+
+std::vector<QString> ListedParts(const SheetProductSearch& search) {
+  std::vector<QString> parts;
+  for (const SheetProduct* product : search.Listed()) parts.push_back(product->Main().part);
+  return parts;
+}
+
+// Typing filters the list; Down and Enter, or Enter in the field, pick; what was picked heads the
+// list the next time, under "Last used".
+TEST_F(PrintDialogTest, TheSheetSearchFiltersAsYouTypeAndPutsTheLastUsedFirst) {
+  UserSettings()->remove(QStringLiteral("print/recentSheetProducts"));
+  const std::vector<SheetProduct> products = {Product("Sigel", "LP800", QPageSize::A4),
+                                              Product("Avery", "5881", QPageSize::Letter),
+                                              Product("Avery", "C32011", QPageSize::A4)};
+  std::vector<QString> picked;
+  {
+    SheetProductSearch search(products, {});
+    search.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&search));
+    QObject::connect(&search, &SheetProductSearch::productPicked,
+                     [&picked](const SheetProduct& p) { picked.push_back(p.Main().part); });
+    EXPECT_EQ(ListedParts(search), (std::vector<QString>{"C32011", "LP800", "5881"}));
+    QTest::keyClicks(search.Field(), QStringLiteral("avery"));
+    EXPECT_EQ(ListedParts(search), (std::vector<QString>{"C32011", "5881"}));
+    QTest::keyClick(search.Field(), Qt::Key_Down);
+    QTest::keyClick(search.List(), Qt::Key_Down);
+    QTest::keyClick(search.List(), Qt::Key_Return);
+    search.Field()->setText(QStringLiteral("lp 800"));
+    QTest::keyClick(search.Field(), Qt::Key_Return);
+    search.Field()->setText(QStringLiteral("napkin"));
+    QTest::keyClick(search.Field(), Qt::Key_Return);
+    EXPECT_TRUE(search.Listed().empty());
+  }
+  EXPECT_EQ(picked, (std::vector<QString>{"5881", "LP800"}));
+  const SheetProductSearch again(products, {});
+  EXPECT_EQ(ListedParts(again), (std::vector<QString>{"LP800", "5881", "C32011"}));
+  EXPECT_EQ(again.List()->topLevelItem(0)->text(0), QStringLiteral("Last used"));
+}
+
+// A layout the user saved is found under the user's name, and picking it applies it whole.
+TEST_F(PrintDialogTest, ASavedLayoutIsFoundInTheSearchUnderTheUsersName) {
+  PageLayout mine = NamedLayout("Club cards", 9, 2, 1003.9370f);
+  mine.leftMargin = 200;
+  WritePtm(layouts_ / "Club cards.ptm", mine);
+  const auto dialog = Open(QPageSize(QPageSize::Letter));
+  auto& search = *dialog->findChild<SheetProductSearch*>(QString::number(Dlg::kSheetSearch));
+  search.Field()->setText(UserDisplayName() + QStringLiteral(" club"));
+  ASSERT_EQ(search.Listed().size(), 1u);
+  QTest::keyClick(search.Field(), Qt::Key_Return);
+  EXPECT_EQ(dialog->Layout(), mine);
+  EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::A4);
+  EXPECT_EQ(dialog->Unit(), LengthUnit::kMm);
+  ExpectEditsShow(*dialog, ShowLengths(mine, kDpi, LengthUnit::kMm));
 }
 
 TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {

@@ -3,7 +3,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string_view>
 #include <system_error>
 
 #include "core/base/CheckedCall.h"
@@ -101,6 +103,32 @@ std::filesystem::path BackgroundLibraryFile() {
 }
 std::filesystem::path HelpFolder() {
   return ShippedDataFolder() / "help";
+}
+std::filesystem::path SheetCatalogueFolder() {
+  return ShippedDataFolder() / "sheets";
+}
+
+std::vector<std::filesystem::path> LabelDatabaseFolders(const char* xdgDataDirs) {
+  constexpr size_t kMaxDataFolders = 16;
+  const std::string_view list = xdgDataDirs != nullptr && xdgDataDirs[0] != '\0'
+                                    ? std::string_view(xdgDataDirs)
+                                    : std::string_view("/usr/local/share:/usr/share");
+  std::vector<std::filesystem::path> folders;
+  for (size_t at = 0; at <= list.size() && folders.size() < kMaxDataFolders;) {
+    const size_t end = std::min(list.find(':', at), list.size());
+    const std::filesystem::path folder =
+        std::filesystem::path(list.substr(at, end - at)) / "libglabels-3.0" / "templates";
+    at = end + 1;
+    // A relative folder is invalid and ignored, as the XDG base directories say.
+    if (folder.is_absolute() && std::ranges::find(folders, folder) == folders.end()) {
+      folders.push_back(folder);
+    }
+  }
+  return folders;
+}
+
+std::vector<std::filesystem::path> LabelDatabaseFolders() {
+  return LabelDatabaseFolders(std::getenv("XDG_DATA_DIRS"));
 }
 
 }  // namespace tavolo

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/base/DataFolder.h"
 
@@ -45,5 +46,12 @@ DataFolder PageLayoutsFolder(const DataFolder& folders);
 // Shipped only.
 std::filesystem::path BackgroundLibraryFile();  // "fl1.tmp"
 std::filesystem::path HelpFolder();             // "help"
+std::filesystem::path SheetCatalogueFolder();   // "sheets": the sheet products, one file per maker
+
+// The folders of the label database gLabels installs: libglabels-3.0/templates in each of the
+// system's data folders ($XDG_DATA_DIRS, /usr/local/share and /usr/share by default), those
+// given first first. Only absolute folders are taken, at most 16.
+std::vector<std::filesystem::path> LabelDatabaseFolders(const char* xdgDataDirs);
+std::vector<std::filesystem::path> LabelDatabaseFolders();  // from this run's environment
 
 }  // namespace tavolo

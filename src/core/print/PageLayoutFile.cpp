@@ -83,6 +83,7 @@ Outcome<PageLayout> ParsePageLayout(std::span<const uint8_t> bytes) {
   ByteReader in(bytes);
   const uint32_t version = in.U32();
   if (!in.ok()) return EndsInside(TrText("the version"));
+  if (version > kMaxLaterLayoutVersion) return Failure{TrMessage("not a page layout"), kNotALayout};
   if (version != kPageLayoutVersion) {
     return Failure{TrMessage("the format version %1 is newer than this program reads", version),
                    kLaterLayoutVersion};
@@ -109,6 +110,10 @@ Outcome<PageLayout> ReadPageLayoutFile(const std::filesystem::path& path) {
   const Outcome<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxLayoutFileBytes);
   if (!file) return Refused(TranslatedMessage(file.Message()));
   Outcome<PageLayout> layout = ParsePageLayout(file.Value());
+  if (layout.Error() == kNotALayout) {
+    return Failure{TrMessage("%1 is not a page layout.", PrintableName(path.string())),
+                   kNotALayout};
+  }
   if (layout.Error() == kLaterLayoutVersion) {
     return Failure{
         TrMessage("%1 cannot be read: %2.", PrintableName(path.string()), layout.Message()),

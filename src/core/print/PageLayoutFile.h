@@ -31,10 +31,16 @@ std::vector<uint8_t> SerializePageLayout(const PageLayout& layout);
 // The cause (Outcome::Error) of refusing a file of a format version newer than this program
 // reads, so a caller can tell it from a damaged file.
 inline constexpr int kLaterLayoutVersion = EPROTONOSUPPORT;
+// The cause of refusing a file that is no page layout at all: its first four bytes are not a
+// version a page layout could have.
+inline constexpr int kNotALayout = ENOEXEC;
+// Versions up to this one are taken for page layouts of a later program; above it (any text file
+// starts above it) the file is not a page layout.
+inline constexpr uint32_t kMaxLaterLayoutVersion = 0xFFFF;
 
-// The layout a file holds. A file of a later version, one that ends early or holds a length that
-// is not a finite number is refused. A name longer than a save writes is cut to
-// kMaxLayoutNameBytes.
+// The layout a file holds. A file of a later version, one that is not a page layout, one that
+// ends early or holds a length that is not a finite number is refused. A name longer than a save
+// writes is cut to kMaxLayoutNameBytes.
 Outcome<PageLayout> ParsePageLayout(std::span<const uint8_t> bytes);
 // As ParsePageLayout; the message names the file.
 Outcome<PageLayout> ReadPageLayoutFile(const std::filesystem::path& path);

@@ -26,6 +26,7 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperChange.h"
+#include "core/print/SheetCatalogue.h"
 #include "core/print/SheetGrid.h"
 #include "core/print/SheetPrinting.h"
 #include "ui/base/Prompts.h"
@@ -36,6 +37,7 @@
 #include "ui/print/PageLayoutNameDialog.h"
 #include "ui/print/PrintJob.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/print/SheetProductSearch.h"
 
 namespace tavolo {
 
@@ -196,19 +198,30 @@ QWidget* PrintDialog::BuildLayoutGroup() {
   printerName_ = new QLabel(printer_.Description(), group);
   printerName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+  SheetProductSources sources = InstalledSheetProductSources();
+  sources.layouts = layoutsFolder_;
+  const SheetCatalogue catalogue = LoadSheetCatalogue(sources);
+  sheetSearch_ = new SheetProductSearch(catalogue.products, catalogue.errors, group);
+  sheetSearch_->setObjectName(ControlName(kSheetSearch));
+  auto* searchLabel = new QLabel(Tr("Fin&d sheet:"), group);
+  searchLabel->setBuddy(sheetSearch_->Field());
+
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(Tr("Printer:"), group), 0, 0);
   grid->addWidget(printerName_, 0, 1);
-  grid->addWidget(usePredefined_, 1, 0, 1, 2);
-  grid->addWidget(layoutLabel, 2, 0);
-  grid->addWidget(layoutList_, 2, 1);
-  grid->addWidget(paperLabel, 3, 0);
-  grid->addWidget(paperList_, 3, 1);
+  grid->addWidget(searchLabel, 1, 0, Qt::AlignTop | Qt::AlignLeft);
+  grid->addWidget(sheetSearch_, 1, 1);
+  grid->addWidget(usePredefined_, 2, 0, 1, 2);
+  grid->addWidget(layoutLabel, 3, 0);
+  grid->addWidget(layoutList_, 3, 1);
+  grid->addWidget(paperLabel, 4, 0);
+  grid->addWidget(paperList_, 4, 1);
   grid->setColumnStretch(1, 1);
 
   connect(usePredefined_, &QCheckBox::clicked, this, &PrintDialog::OnUsePredefined);
   connect(layoutList_, &QComboBox::activated, this, &PrintDialog::OnLayoutChosen);
   connect(paperList_, &QComboBox::activated, this, &PrintDialog::OnPaperChosen);
+  connect(sheetSearch_, &SheetProductSearch::productPicked, this, &PrintDialog::OnProductPicked);
   return group;
 }
 
@@ -488,7 +501,19 @@ void PrintDialog::OnLayoutChosen(int index) {
   const int n = index;
   TAVOLO_CHECK_AS("n != -1", n != -1);
   if (n < 0 || n >= static_cast<int>(predefined_.size())) return;
-  job_.layout = predefined_[static_cast<size_t>(n)];
+  ApplyLayout(predefined_[static_cast<size_t>(n)]);
+}
+
+void PrintDialog::OnProductPicked(const SheetProduct& product) {
+  const PageLayout layout = LayoutOf(product, job_.dpi);
+  if (usePredefined_->isChecked()) {
+    layoutList_->setCurrentIndex(FindPageLayout(predefined_, layout.name));
+  }
+  ApplyLayout(layout);
+}
+
+void PrintDialog::ApplyLayout(const PageLayout& layout) {
+  job_.layout = layout;
   const int paper = FindPaperById(papers_, job_.layout.paper);
   const LengthUnit unit = LengthUnitFromStored(job_.layout.unit);
   SelectUnit(unit);

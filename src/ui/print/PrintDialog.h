@@ -1,7 +1,7 @@
 // "Print Preview": how the cards lie on a sheet, and printing them. The user picks the paper of
-// the current printer, sets the card size, the pitches and the margins in inches, cm or mm, or
-// takes a predefined page layout from the abctmp folder, stores the layout as a new one ("Save As
-// Template"), and prints a number of sheets. The card preview shows the print image; the page
+// the current printer, sets the card size, the pitches and the margins in inches, cm or mm, finds
+// a sheet product by the part number on its box, or takes a predefined page layout from the abctmp
+// folder, stores the layout as a new one ("Save As Template"), and prints a number of sheets. The card preview shows the print image; the page
 // preview shows the sheet as the layout places the cards on it. Every opening starts from the
 // default layout, inches, one copy and the printer's current paper. Below the lengths, the print
 // shop's options (how a card of another size than the layout's fits, bleed, crop marks) and the
@@ -41,6 +41,8 @@ class DraftCardPreview;
 class DraftPagePreview;
 class PrinterChoice;
 class Prompts;
+class SheetProductSearch;
+struct SheetProduct;
 
 class PrintDialog : public QDialog {
   Q_OBJECT
@@ -75,7 +77,8 @@ class PrintDialog : public QDialog {
     kScale = 1086,
     kPrintCalibrationPage = 1087,
     kBothSides = 1088,
-    kDuplexFlip = 1089,  // the edge the sheet is turned over: long, short
+    kDuplexFlip = 1089,   // the edge the sheet is turned over: long, short
+    kSheetSearch = 1090,  // the search for a sheet product by its maker, part number or size
   };
   static constexpr int kMaxCopies = 1000;
 
@@ -144,6 +147,9 @@ class PrintDialog : public QDialog {
   void OnEditChanged(LayoutLength which);
   void OnUsePredefined(bool checked);
   void OnLayoutChosen(int index);
+  void OnProductPicked(const SheetProduct& product);
+  // Takes the layout (a predefined one or a product's) with its unit and its paper.
+  void ApplyLayout(const PageLayout& layout);
   void OnSaveAsTemplate();
   void OnPrint();
   void OnUseSheetSize();
@@ -187,6 +193,7 @@ class PrintDialog : public QDialog {
 
   QCheckBox* usePredefined_ = nullptr;
   QComboBox* layoutList_ = nullptr;
+  SheetProductSearch* sheetSearch_ = nullptr;
   QComboBox* paperList_ = nullptr;
   QLabel* printerName_ = nullptr;
   std::array<QLineEdit*, kLayoutLengthCount> edits_{};

@@ -38,6 +38,10 @@ class PrinterChoice {
   // The PDF file Print Setup named, offered when Print asks where to write; may be empty.
   const QString& PdfFileName() const { return pdfFile_; }
 
+  // Prints to PDF files from now on, as choosing to print to a file in Print Setup does; the
+  // tests print so, whatever printers the machine has.
+  void ChoosePdf() { pdfChosen_ = true; }
+
   // Print Setup: `printer` shows the choice so far; Take keeps what the user chose in it.
   void SetUp(QPrinter& printer) const;
   void Take(const QPrinter& printer);

@@ -97,14 +97,6 @@ Action Typing(int box, const QStringList& lines) {
   return [=](Session& s) { s.editors.Type(box, lines); };
 }
 
-TEST(CardDocument, StartRecordsTheOpeningCardAsTheOnlyStep) {
-  Session s;
-  EXPECT_FALSE(s.doc.CanUndo() || s.doc.CanRedo());
-  EXPECT_FALSE(s.doc.Restoring() || s.doc.Rebuilding() || s.doc.ForcePush());
-  EXPECT_EQ(s.doc.Working().backgroundIndex, 1);
-  EXPECT_EQ(s.editors.Box(0), QStringList{"Company Name"});
-}
-
 TEST(CardDocument, EveryEditIsOneStepAndUndoRedoRestoreEachCaptureExactly) {
   const std::vector<std::pair<const char*, Action>> edits = {
       {"typing", Typing(1, {"Ada Lovelace", "Analyst"})},
@@ -360,6 +352,33 @@ TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth
     const QStringList shown = loaded ? QStringList{"Mine", "More"} : QStringList{"A"};
     EXPECT_EQ(s.editors.Box(0), shown) << name;
   }
+}
+
+// A blank project is the same white card with black text whatever card was open before it.
+TEST(CardDocument, ABlankProjectIsTheSameWhiteCardWithBlackTextWhateverCameBefore) {
+  Session fresh, edited;
+  CardState card = edited.doc.Live();
+  card.styles.fill({.size = "12", .face = "Georgia", .style = "Bold", .textColour = {1, 200, 3},
+                    .fillColour = {4, 5, 6}, .frameMode = kFrameCardLong, .frameSize = 3,
+                    .reserved = 7, .opacity = 0.5f, .brightness = 0.7f});
+  std::tie(card.bgShift, card.gradScale, card.gradOrientation, card.backgroundColour,
+           card.bgBrightness) = std::tuple(0.4f, 0.5f, kGradRightToLeft, HslColour{1, 200, 3}, 0.2f);
+  edited.doc.SetLive(card);
+  edited.doc.RecordEdit();
+  fresh.doc.NewBlankProject();
+  edited.doc.NewBlankProject();
+  EXPECT_EQ(edited.doc.Working(), fresh.doc.Working());
+  const QImage drawn = edited.doc.Render(1, 1062, 615);
+  bool black = false;
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) {
+      const QRgb p = drawn.pixel(x, y);
+      ASSERT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)) << x << "," << y;
+      black |= qRed(p) == 0;
+    }
+  }
+  EXPECT_EQ(drawn.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_TRUE(black);
 }
 
 TEST(CardDocument, EachOperationNotifiesOnceAndTypingIntoNoBoxIsIgnored) {

@@ -113,10 +113,13 @@ TEST(ExportFormats, FiltersAndExtensions) {
   EXPECT_EQ(FormatForExtension("webp"), std::nullopt);
   EXPECT_EQ(FormatForExtension("TIFF"), kFormatTiff);
   EXPECT_EQ(OfferedFormatForExtension("tiff"), std::nullopt);
-  EXPECT_EQ(PictureFileFilter(kFormatPng),
-            "All pictures (*.jpeg *.jpg *.png *.gif *.tif *.bmp *.tga *.pcx);;"
-            "png files (*.png);;jpeg files (*.jpeg *.jpg);;gif files (*.gif);;tif files (*.tif);;"
-            "bmp files (*.bmp);;tga files (*.tga);;pcx files (*.pcx);;all files (*)");
+  // The chosen format's entry comes right after all pictures, whatever its place in the list,
+  // and only there; what is not offered is not listed.
+  const std::string filter = PictureFileFilter(kFormatGif);
+  const std::string gif = ";;" + FormatFileFilter(kFormatGif) + ";;";
+  EXPECT_EQ(filter.find(gif), filter.find(";;")) << filter;
+  EXPECT_EQ(filter.rfind(gif), filter.find(gif)) << filter;
+  EXPECT_EQ(filter.find("tiff"), std::string::npos) << filter;
   EXPECT_EQ(ExportFormatOf(12345).format, kDefaultExportFormat);
 
   EXPECT_EQ(WithExportExtension("/tmp/card", kFormatJpeg), "/tmp/card.jpg");

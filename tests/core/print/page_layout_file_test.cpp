@@ -9,6 +9,7 @@
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PageLayoutLibrary.h"
 #include "core/print/PaperCatalogue.h"
+#include "core/print/SheetCatalogueFile.h"
 #include "core/print/SheetGrid.h"
 #include "core/storage/ByteWriter.h"
 #include "tests/core/TestFolders.h"
@@ -68,10 +69,11 @@ TEST(PageLayoutFile, RoundTripsByteForByte) {
   }
 }
 
-// A later version's lengths may mean something else: it is refused, as a later project is.
+// A later version's lengths may mean something else: it is refused, as a later project is. A
+// file whose first bytes are no version a layout could have is no page layout at all.
 TEST(PageLayoutFile, ALaterVersionIsRefused) {
   std::vector<uint8_t> bytes = SerializePageLayout(Named("Avery"));
-  for (const uint32_t version : {1u, 7u, 0xFFFFFFFFu}) {
+  for (const uint32_t version : {1u, 7u, 0xFFFFu}) {
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(version >> (8 * i));
     for (const size_t size : {size_t{4}, bytes.size()}) {
       const Outcome<PageLayout> read = ParsePageLayout(std::span(bytes).first(size));
@@ -85,7 +87,14 @@ TEST(PageLayoutFile, ALaterVersionIsRefused) {
   ASSERT_TRUE(WriteFileBytes(dir / "later.ptm", bytes));
   EXPECT_EQ(ReadPageLayoutFile(dir / "later.ptm").Message(),
             (dir / "later.ptm").string() +
-                " cannot be read: the format version 4294967295 is newer than this program reads.");
+                " cannot be read: the format version 65535 is newer than this program reads.");
+  for (const std::string& text :
+       {std::string("root:x:0:0:root:/root:/bin/bash\n"), std::string("\x00\x00\x01\x00 ", 5)}) {
+    ASSERT_TRUE(WriteFileBytes(dir / "text", std::vector<uint8_t>(text.begin(), text.end())));
+    const Outcome<PageLayout> read = ReadPageLayoutFile(dir / "text");
+    EXPECT_EQ(read.Error(), kNotALayout);
+    EXPECT_EQ(read.Message(), (dir / "text").string() + " is not a page layout.");
+  }
 }
 
 // A name longer than a save writes is cut to the longest start a save could write.
@@ -227,7 +236,8 @@ TEST(ShippedLayouts, AreTheProductsFiguresAndFitTheirPaper) {
   };
   const PageLayoutListing listing = ReadPageLayouts(kLayouts);
   ASSERT_TRUE(listing.errors.empty()) << listing.errors.front();
-  ASSERT_EQ(listing.layouts.size(), 8u);
+  ASSERT_EQ(listing.layouts.size(),
+            ReadSheetCatalogue(kLayouts.parent_path() / "sheets").products.size());
 
   const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
   for (const auto& [name, id, unit, shown, columns, rows] : products) {
@@ -251,7 +261,7 @@ TEST(ShippedLayouts, AreTheProductsFiguresAndFitTheirPaper) {
   // The list the print dialog shows: the Avery sheets first, then the others, by file name.
   const std::vector<PageLayout> listed = PredefinedListOrder(listing.layouts);
   EXPECT_EQ(listed[5].name, "Avery L7414 Business Cards (A4)");
-  EXPECT_EQ(listed[6].name, "Herma 5028 Business Cards (A4)");
+  EXPECT_EQ(listed[6].name, "A-One 51002 Business Cards (A4)");
 }
 
 }  // namespace
