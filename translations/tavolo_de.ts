@@ -3014,21 +3014,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>&amp;Deckkraft</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>Save As Template</source>
-      <translation>Als Vorlage speichern</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Template Name:</source>
-      <translation>&amp;Name der Vorlage:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Save</source>
-      <translation>&amp;Speichern</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Card &amp;Width</source>
       <translation>Karten&amp;breite</translation>
@@ -3287,6 +3272,21 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>PDF-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>Save As Template</source>
+      <translation>Als Vorlage speichern</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>&amp;Template Name:</source>
+      <translation>&amp;Name der Vorlage:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>&amp;Save</source>
+      <translation>&amp;Speichern</translation>
     </message>
     <message>
       <location filename="../src/ui/print/SheetProductSearch.cpp" />

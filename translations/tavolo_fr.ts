@@ -3017,21 +3017,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Opacité</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>Save As Template</source>
-      <translation>Enregistrer comme modèle</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Template Name:</source>
-      <translation>&amp;Nom du modèle :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Save</source>
-      <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Card &amp;Width</source>
       <translation>&amp;Largeur de la carte</translation>
@@ -3290,6 +3275,21 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>Fichier PDF</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>Save As Template</source>
+      <translation>Enregistrer comme modèle</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>&amp;Template Name:</source>
+      <translation>&amp;Nom du modèle :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>&amp;Save</source>
+      <translation>&amp;Enregistrer</translation>
     </message>
     <message>
       <location filename="../src/ui/print/SheetProductSearch.cpp" />

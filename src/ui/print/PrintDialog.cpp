@@ -34,7 +34,7 @@
 #include "ui/print/CalibrationSettings.h"
 #include "ui/print/DraftCardPreview.h"
 #include "ui/print/DraftPagePreview.h"
-#include "ui/print/PageLayoutNameDialog.h"
+#include "ui/print/SheetProductNameDialog.h"
 #include "ui/print/PrintJob.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/SheetProductSearch.h"
@@ -535,7 +535,7 @@ void PrintDialog::ApplyLayout(const PageLayout& layout) {
 }
 
 void PrintDialog::OnSaveAsTemplate() {
-  PageLayoutNameDialog ask(this);
+  SheetProductNameDialog ask(this);
   if (prompts_.Run(ask) != QDialog::Accepted) return;
   job_.layout.name = ask.Name();
   if (IsLayoutFileName(job_.layout.name)) {
@@ -552,7 +552,7 @@ void PrintDialog::OnSaveAsTemplate() {
     }
   }
   const Outcome<std::filesystem::path> written =
-      SaveLayoutTemplate(layoutsFolder_.user, job_.layout);
+      SaveSheetProduct(layoutsFolder_.user, job_.layout);
   if (!written) Tell(QString::fromStdString(written.Message()));
 }
 
