@@ -139,8 +139,8 @@ void BM_RenderFullCachedWithQrCode(benchmark::State& state) {
   Scene& s = SharedScene();
   CardState card = s.card;
   ContactDetails details;
-  for (size_t i = 0; i < details.fields.size(); ++i) {
-    details.fields[i] = QStringLiteral("Field %1 of the card, ÆØÅ").arg(i);
+  for (size_t i = 0; i < details.size(); ++i) {
+    details[i] = QStringLiteral("Field %1 of the card, ÆØÅ").arg(i);
   }
   card.contact = details;
   card.qrCode = NewQrCode(card.cardWidth, card.cardHeight);
@@ -149,7 +149,7 @@ void BM_RenderFullCachedWithQrCode(benchmark::State& state) {
   int record = 0;
   for (auto _ : state) {
     if (state.range(0) != 0) {
-      details.fields[1] = QStringLiteral("Record %1").arg(++record);
+      details[1] = QStringLiteral("Record %1").arg(++record);
       card.contact = details;
     }
     benchmark::DoNotOptimize(renderer.Render(card, 1, 1062, 615));

@@ -50,7 +50,7 @@ constexpr const char* kBackgroundsUsage = QT_TRANSLATE_NOOP(
     "  --check   also decode every picture and report those that do not decode\n");
 
 // The contact details' members, in field order.
-constexpr std::array<const char*, kNamedValueCount> kContactKeys = {
+constexpr std::array<const char*, kContactFieldCount> kContactKeys = {
     "companyName", "name",  "title",   "addressLine1", "addressLine2", "city",
     "zip",         "email", "website", "phone1",       "phone2"};
 
@@ -254,7 +254,7 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
                                .Text("face", st.face)
                                .Text("style", st.style)
                                .Raw("textColor", Hsl(st.textColour))
-                               .Raw("fillColor", Hsl(st.fillColour))
+                               .Raw("fillColor", Hsl(st.frameColour))
                                .Int("frameMode", st.frameMode)
                                .Int("frameSize", st.frameSize)
                                .Int("reserved", st.reserved)
@@ -273,7 +273,7 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
       textBytes += 3 * static_cast<size_t>(box.line[i].size()) + 16;
     }
   }
-  for (const QString& field : details.fields)
+  for (const QString& field : details)
     textBytes += 3 * static_cast<size_t>(field.size()) + 32;
   lines.reserve(lines.size() + textBytes + 4096);
   AppendJsonArray(lines, s.lines.size(), indent + 2, [&](std::string& out, size_t b) {
@@ -311,13 +311,13 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
   const std::string fieldIndent(static_cast<size_t>(indent + 4), ' ');
   std::string& contact = card.Member("contact");
   contact += '{';
-  for (size_t i = 0; i < details.fields.size(); ++i) {
+  for (size_t i = 0; i < details.size(); ++i) {
     contact += i ? ",\n" : "\n";
     contact += fieldIndent;
     contact += '"';
     contact += kContactKeys[i];
     contact += "\": ";
-    AppendJsonString(contact, details.fields[i]);
+    AppendJsonString(contact, details[i]);
   }
   contact += '\n';
   contact.append(static_cast<size_t>(indent + 2), ' ');

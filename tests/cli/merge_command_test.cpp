@@ -46,7 +46,7 @@ TEST_F(MergeCommand, EachSampleGivesEveryPersonTheirOwnCard) {
           "zoe@fornoaurora.example|www.fornoaurora.example|+39 0583 410 222|"
           "+39 333 908 1276")
           .split('|');
-  for (int i = 0; i < kNamedValueCount; ++i) zoe.fields[i] = fields.value(i);
+  for (int i = 0; i < kContactFieldCount; ++i) zoe[i] = fields.value(i);
   for (const char* data : {"team.csv", "team.vcf"}) {
     const fs::path folder = Scratch(std::string("cards-") + data);
     const test::ShellOutcome run =
@@ -58,7 +58,7 @@ TEST_F(MergeCommand, EachSampleGivesEveryPersonTheirOwnCard) {
     }
     EXPECT_EQ(written, kTeam) << data;
     // The vCard gives the country as the second address line.
-    zoe.fields[4] = std::string(data) == "team.vcf" ? "Italia" : "";
+    zoe[4] = std::string(data) == "team.vcf" ? "Italia" : "";
     EXPECT_EQ(QImage(QString::fromStdString((folder / "Zoë Lefèvre.png").string())), Rendered(zoe))
         << data;
   }

@@ -18,7 +18,7 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
   SetShrinkToFit(card, 1, true);
   ContactDetails details;
-  details.fields[1] = QStringLiteral("\u00c5sa Berg");
+  details[1] = QStringLiteral("\u00c5sa Berg");
   card.contact = details;
   const std::string path = Project(card, "card.tvc", "Linen");
 

@@ -18,7 +18,7 @@ TEST_F(QrCodeCli, ARenderedCardDecodesToItsVCard) {
                                  "Köln, NRW|50667|zoe@höhenweg.example|www.höhenweg.example|"
                                  "Tel. +49 221 5550|")
                                  .split('|');
-  for (int i = 0; i < kNamedValueCount; ++i) details.fields[i] = fields.value(i);
+  for (int i = 0; i < kContactFieldCount; ++i) details[i] = fields.value(i);
   card.contact = details;
   const auto decoded = [&](const PlacedQrCode& code, const char* extra) {
     card.qrCode = code;

@@ -96,7 +96,7 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAndTinyControlsPaintToo
   CardState card;
   card.layoutIndex = 1;
   card.backgroundIndex = 0;
-  card.boxCount = FieldDistribution(1, DefaultNamedValues(), card.lines);
+  card.boxCount = FieldDistribution(1, DefaultContactDetails(), card.lines);
   card.gradScale = 0.5f;
   card.backgroundColour = {150.0f, 200.0f, 120.0f};
   card.styles[0].frameMode = kFrameCardLong;

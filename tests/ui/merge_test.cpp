@@ -85,7 +85,7 @@ TEST(MergeBrowser, PrintsOneCardPerRecordAndExportsOneImageEach) {
   MergeRecords records;
   for (const char* name : {"Anna", "Bo", "Cy"}) {
     MergeRecord record;
-    record.details.fields[1] = name;
+    record.details[1] = name;
     records.records.push_back(record);
   }
   fx.document.SetBackSide(true);

@@ -122,7 +122,7 @@ TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {
   Find<QSpinBox>(dialog, TextOptionsDialog::kFrameSizeEdit)->setValue(3);
   EXPECT_EQ(Style(3).frameSize, 3);
   Swatch(Find<ColourLine>(dialog, TextOptionsDialog::kFillColourLine), 8);
-  EXPECT_EQ(Style(3).fillColour, ColourLineCellColour(8));
+  EXPECT_EQ(Style(3).frameColour, ColourLineCellColour(8));
   auto* opacity = Find<Slider>(dialog, TextOptionsDialog::kOpacitySlider);
   Drag(opacity, opacity->width() - 5);
   EXPECT_EQ(Style(3).opacity, 1.0f);

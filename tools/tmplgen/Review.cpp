@@ -195,8 +195,8 @@ void CheckContrast(const CardState& card, const std::vector<Placed>& placed, Car
 
 }  // namespace
 
-const NamedValues& LongSampleValues() {
-  static const NamedValues values = {QStringLiteral("Northfield Property Group"),
+const ContactDetails& LongSampleValues() {
+  static const ContactDetails values = {QStringLiteral("Northfield Property Group"),
                                      QStringLiteral("Katharina Lindqvist"),
                                      QStringLiteral("Senior Project Manager"),
                                      QStringLiteral("1450 Riverside Avenue"),

@@ -46,7 +46,7 @@ struct TextBoxStyle {
   QString face = QStringLiteral("Arial");
   QString style = QStringLiteral("Regular");
   HslColour textColour{0.0f, 0.0f, 0.0f};
-  HslColour fillColour{0.0f, 240.0f, 240.0f};
+  HslColour frameColour{0.0f, 240.0f, 240.0f};
   int32_t frameMode = kFrameNone;
   int32_t frameSize = 8;
   int32_t reserved = 0;
@@ -75,11 +75,6 @@ struct CardState {
   int32_t gradOrientation = kGradTopToBottom;
   HslColour backgroundColour{0.0f, 240.0f, 240.0f};
   float bgBrightness = 1.0f;
-  // Copied with the state, never drawn nor stored.
-  float picSize = 0.5f;
-  float picPosH = 0.5f;
-  float picPosV = 0.5f;
-  QString picPath;
   PlacedPicture photo{PictureKind::kPhoto};
   PlacedPicture logo{PictureKind::kLogo};
   float cardHeight = kDefaultCardHeight;

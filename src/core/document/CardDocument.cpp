@@ -127,16 +127,16 @@ void CardDocument::SetBoxLines(int box, const QStringList& lines) {
   const TextBoxLines before = live_.lines[box];
   live_.lines[box] = KeptLines(lines);
   if (rebuilding_) return;
-  layout_.SetFieldValues(
-      DetailsAfterEdit(Details(), layout_.Current(), box, before, live_.lines[box]).fields);
+  layout_.SetDetails(
+      DetailsAfterEdit(Details(), layout_.Current(), box, before, live_.lines[box]));
   RecordEdit();
 }
 
 void CardDocument::SetContactDetails(const ContactDetails& details) {
   const ChangeScope scope(*this);
-  NamedValues values = details.fields;
+  ContactDetails values = details;
   for (QString& value : values) value.truncate(kMaxLineLength);
-  layout_.ChangeFieldValues(values, live_.lines, live_.boxCount);
+  layout_.ChangeDetails(values, live_.lines, live_.boxCount);
   RebuildFieldEditors();
 }
 
@@ -277,7 +277,7 @@ void CardDocument::Start(const CardState* chosenTemplate) {
     CardState live = live_;
     ShrinkEveryBoxToFit(live);
     SetLive(live);
-    layout_.FillEmptyFieldValues();
+    layout_.FillEmptyDetails();
     layout_.Distribute();
   }
   // The first placement of the window: the chooser's selection is taken without touching the
@@ -296,7 +296,7 @@ void CardDocument::NewBlankProject() {
   card.back = CardBack();
   TakeFace(card, CardFace::kFront);
   Apply();
-  layout_.FillEmptyFieldValues();
+  layout_.FillEmptyDetails();
   CardState live = live_;
   ResetForBlankProject(live);
   ShrinkEveryBoxToFit(live);
@@ -336,12 +336,12 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
 void CardDocument::TakeTemplate(const CardState& card) {
   // The template brings its look; the details stay (those just typed in the library, else the
   // ones the card had before).
-  const NamedValues values = layout_.FieldValues();
+  const ContactDetails values = layout_.Details();
   TakeFace(card, CardFace::kFront);
   ShrinkNewCardToFit(working_);
   Apply();
-  layout_.SetFieldValues(values);
-  layout_.FillEmptyFieldValues();
+  layout_.SetDetails(values);
+  layout_.FillEmptyDetails();
   layout_.Distribute();
   layout_.ForgetTypedText();
 }

@@ -187,7 +187,7 @@ class ProjectReader {
       return r;
     }
     if (!ReadStoredString(in_, s.size) || !ReadStoredString(in_, s.face) ||
-        !ReadStoredString(in_, s.style) || !Hsl(s.textColour) || !Hsl(s.fillColour) ||
+        !ReadStoredString(in_, s.style) || !Hsl(s.textColour) || !Hsl(s.frameColour) ||
         !I32(s.frameMode) || !I32(s.frameSize) || !I32(s.reserved) || !F32(s.opacity) ||
         !F32(s.brightness)) {
       return Ended(section);
@@ -401,7 +401,7 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
     WriteStoredString(out, s.face);
     WriteStoredString(out, s.style);
     WriteHsl(out, s.textColour);
-    WriteHsl(out, s.fillColour);
+    WriteHsl(out, s.frameColour);
     out.PutI32(s.frameMode);
     out.PutI32(s.frameSize);
     out.PutI32(s.reserved);

@@ -1,7 +1,6 @@
 // Project files (.tvc) and template files (.tvt): one card in a flat little-endian stream with a
 // format version at its head and a sub-version in front of each section, then, when the card
-// holds any, its extension chunks (ExtensionSection.h, CardChunks.h). The picture-options
-// fields (picSize, picPosH, picPosV, picPath) are never stored and keep their values on load.
+// holds any, its extension chunks (ExtensionSection.h, CardChunks.h).
 #pragma once
 
 #include <cstdint>

@@ -21,7 +21,7 @@ inline constexpr int kNoColumn = -1;
 
 struct FieldMapping {
   // The column each field takes its value from, or kNoColumn.
-  std::array<int, kNamedValueCount> columnOfField{};
+  std::array<int, kContactFieldCount> columnOfField{};
   friend bool operator==(const FieldMapping&, const FieldMapping&) = default;
 };
 

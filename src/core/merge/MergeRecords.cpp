@@ -23,15 +23,15 @@ bool Filled(const QString& value) {
 
 // What keeps the row from making a card; empty when nothing does.
 std::string Problem(const MergeRow& row, qsizetype columns, const ContactDetails& details) {
-  if (std::ranges::none_of(details.fields, Filled)) {
+  if (std::ranges::none_of(details, Filled)) {
     return std::ranges::none_of(row.cells, Filled)
                ? TrMessage("the record is empty")
                : TrMessage("the record has no value in any field of the card");
   }
-  for (size_t f = 0; f < details.fields.size(); ++f) {
-    if (details.fields[f].size() > kMaxLineLength) {
+  for (size_t f = 0; f < details.size(); ++f) {
+    if (details[f].size() > kMaxLineLength) {
       return TrMessage("the %1 has %2 characters; a line of the card holds %3",
-                       TrText(kFieldNames[f].label), details.fields[f].size(), kMaxLineLength);
+                       TrText(kFieldNames[f].label), details[f].size(), kMaxLineLength);
     }
   }
   if (row.cells.size() > columns && std::any_of(row.cells.begin() + columns, row.cells.end(), Filled)) {
@@ -44,9 +44,9 @@ std::string Problem(const MergeRow& row, qsizetype columns, const ContactDetails
 
 ContactDetails DetailsOfRow(const MergeRow& row, const FieldMapping& mapping) {
   ContactDetails details;
-  for (size_t f = 0; f < details.fields.size(); ++f) {
+  for (size_t f = 0; f < details.size(); ++f) {
     const int column = mapping.columnOfField[f];
-    if (column >= 0 && column < row.cells.size()) details.fields[f] = OneLine(row.cells[column]);
+    if (column >= 0 && column < row.cells.size()) details[f] = OneLine(row.cells[column]);
   }
   return details;
 }

@@ -7,8 +7,8 @@ namespace tavolo {
 CardState MergedCard(const CardState& project, const ContactDetails& details) {
   CardState card = project;
   ContactDetails kept = details;
-  for (QString& value : kept.fields) value.truncate(kMaxLineLength);
-  card.boxCount = FieldDistribution(card.layoutIndex, kept.fields, card.lines);
+  for (QString& value : kept) value.truncate(kMaxLineLength);
+  card.boxCount = FieldDistribution(card.layoutIndex, kept, card.lines);
   card.contact = kept;
   return card;
 }

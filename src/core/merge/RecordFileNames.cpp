@@ -64,7 +64,7 @@ std::filesystem::path RecordFileNames::Next(const ContactDetails& details) {
   std::string filled;
   const Outcome<> walked = WalkPattern(
       pattern_, [&](const std::string& text) { filled += text; },
-      [&](int field) { filled += SafeFileNamePart(details.fields[static_cast<size_t>(field)]); });
+      [&](int field) { filled += SafeFileNamePart(details[static_cast<size_t>(field)]); });
   (void)walked;  // the pattern was checked when the merge began
   // The extension is the pattern's, so that an empty value cannot make it the whole name.
   const std::filesystem::path path(filled);

@@ -165,7 +165,7 @@ std::vector<const Property*> Ranked(const std::vector<const Property*>& candidat
 
 // The eleven values of one contact.
 QStringList ContactRow(const std::vector<Property>& properties) {
-  QStringList row(kNamedValueCount);
+  QStringList row(kContactFieldCount);
   std::vector<const Property*> phones;
   std::vector<const Property*> emails;
   const Property* address = nullptr;

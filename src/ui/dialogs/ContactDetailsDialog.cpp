@@ -24,7 +24,7 @@ ContactDetailsDialog::ContactDetailsDialog(const ContactDetails& details, QWidge
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   for (size_t i = 0; i < editors_.size(); ++i) {
-    auto* editor = new QLineEdit(details.fields[i], this);
+    auto* editor = new QLineEdit(details[i], this);
     editor->setMaxLength(kMaxLineLength);
     editor->setMinimumWidth(kEditorWidth);
     editors_[i] = editor;
@@ -41,7 +41,7 @@ ContactDetailsDialog::ContactDetailsDialog(const ContactDetails& details, QWidge
 
 ContactDetails ContactDetailsDialog::Details() const {
   ContactDetails details;
-  for (size_t i = 0; i < editors_.size(); ++i) details.fields[i] = editors_[i]->text();
+  for (size_t i = 0; i < editors_.size(); ++i) details[i] = editors_[i]->text();
   return details;
 }
 

@@ -23,7 +23,7 @@ class ContactDetailsDialog : public QDialog {
   QLineEdit* FieldEditor(int field) const { return editors_.at(static_cast<size_t>(field)); }
 
  private:
-  std::array<QLineEdit*, kNamedValueCount> editors_{};
+  std::array<QLineEdit*, kContactFieldCount> editors_{};
 };
 
 }  // namespace tavolo

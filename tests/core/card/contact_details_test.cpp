@@ -26,11 +26,11 @@ using test::Lines;
 
 // Each layout's boxes take their fields; boxes past the layout's count keep what they held.
 TEST(LayoutTable, FieldDistributionFillsTheLayoutsBoxesAndJoinsAddressParts) {
-  NamedValues noLine2 = test::Letters();
+  ContactDetails noLine2 = test::Letters();
   noLine2[4] = "";
   using Boxes = std::vector<QStringList>;
   const Boxes eight = {{"A"}, {"B", "C"}, {"D", "E", "F", "G", "J", "K", "H", "I"}, {"H", "I"}};
-  const std::tuple<int, NamedValues, int, Boxes> cases[] = {
+  const std::tuple<int, ContactDetails, int, Boxes> cases[] = {
       {0, test::Letters(), 5, {{"A"}, {"B", "C"}, {"D", "E", "F", "G"}, {"H", "I"}, {"J", "K"}}},
       {9, test::Letters(), 5, {{"B", "C"}, {"H", "I"}, {"A"}, {"D", "E", "F", "G"}, {"J", "K"}}},
       {2, test::Letters(), 3, eight},
@@ -63,12 +63,12 @@ TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {
   };
   for (const auto& [what, layout, box, before, after, field, value] : cases) {
     ContactDetails expected = Letters();
-    if (field >= 0) expected.fields[field] = value;
+    if (field >= 0) expected[field] = value;
     EXPECT_EQ(DetailsAfterEdit(Letters(), layout, box, Box(before), Box(after)), expected) << what;
   }
   // An empty line typed into is no field's line, though the field it stands for is empty too.
   ContactDetails noTitle = Letters();
-  noTitle.fields[2].clear();
+  noTitle[2].clear();
   EXPECT_EQ(DetailsAfterEdit(noTitle, 0, 1, Box({"B", "", "S"}), Box({"B", "Typed", "S"})),
             noTitle);
 }
@@ -76,10 +76,10 @@ TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {
 TEST(ContactDetails, ACardWithoutTheChunkGivesWhatItsBoxesShow) {
   CardState card;  // layout 1, five empty boxes: a blank card
   EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
-  FieldDistribution(0, Letters().fields, card.lines);
+  FieldDistribution(0, Letters(), card.lines);
   card.lines[2] = Box({"D", "E", "F", "G", "more"});  // says nothing about its fields
   ContactDetails expected = Letters();
-  for (int field : {3, 4, 5, 6}) expected.fields[field].clear();
+  for (int field : {3, 4, 5, 6}) expected[field].clear();
   EXPECT_EQ(ContactDetailsOf(card), expected);
   card.boxCount = 3;  // not the layout's: no box is read
   EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
@@ -119,7 +119,7 @@ TEST(ContactDetails, TheDialogsDetailsReplaceTheFieldLinesInOneStepAndKeepTypedL
   doc.SetBoxLines(3, Lines(doc.Working().lines[3]) << QStringLiteral("Open Sundays"));
   const int steps = doc.History().UndoCount();
   ContactDetails typed = Letters();
-  typed.fields[0] = QString(150, QChar('Z'));
+  typed[0] = QString(150, QChar('Z'));
   doc.SetContactDetails(typed);
   EXPECT_EQ(doc.History().UndoCount(), steps + 1);
   EXPECT_EQ(doc.Working().lines[0].line[0], QString(kMaxLineLength, QChar('Z')));
@@ -129,7 +129,7 @@ TEST(ContactDetails, TheDialogsDetailsReplaceTheFieldLinesInOneStepAndKeepTypedL
   doc.SetContactDetails({});  // all empty: each field shows its name
   EXPECT_EQ(doc.Working().lines[1].line[0], QStringLiteral("Name"));
   doc.Undo();
-  EXPECT_EQ(doc.Details().fields[1], QStringLiteral("B"));
+  EXPECT_EQ(doc.Details()[1], QStringLiteral("B"));
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ namespace {
 
 TEST(ContactChunk, RoundTripsAndRefusesDamagedPayloads) {
   ContactDetails details{test::Letters()};
-  details.fields[1] = QStringLiteral("Åsa Ωmega 名前");
-  details.fields[4].clear();
+  details[1] = QStringLiteral("Åsa Ωmega 名前");
+  details[4].clear();
   EXPECT_EQ(ContactChunk::Decode(ContactChunk::Encode(details)), details);
 
   const auto payload = [](uint32_t count, std::vector<std::vector<uint8_t>> fields,

@@ -58,7 +58,7 @@ PlacedQrCode FreeTextCode(const char* text) {
 
 ContactDetails NameOnly(const char* name) {
   ContactDetails details;
-  details.fields[1] = QString::fromUtf8(name);
+  details[1] = QString::fromUtf8(name);
   return details;
 }
 

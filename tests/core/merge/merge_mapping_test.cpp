@@ -51,8 +51,8 @@ TEST(MergeRecords, KeepsGoodRowsAndNamesTheLineOfEveryOther) {
   const MergeRecords merged = RecordsOf(table, MappingByHeader(table.columns));
   ASSERT_EQ(merged.records.size(), 1u);
   EXPECT_EQ(merged.records[0].line, 2);
-  EXPECT_EQ(merged.records[0].details.fields[1], "Anna");
-  EXPECT_EQ(merged.records[0].details.fields[5], "Via 1, Roma");
+  EXPECT_EQ(merged.records[0].details[1], "Anna");
+  EXPECT_EQ(merged.records[0].details[5], "Via 1, Roma");
   ASSERT_EQ(merged.problems.size(), 4u);
   EXPECT_EQ(merged.problems[0].message, "the record has no value in any field of the card");
   EXPECT_EQ(merged.problems[1].message, "the record is empty");
@@ -66,12 +66,12 @@ TEST(MergedCard, DistributesTheRecordLeavingEmptyFieldsEmpty) {
   project.layoutIndex = 0;
   project.lines[0] = KeptLines(QStringList{"old"});
   ContactDetails details;
-  details.fields[0] = "Acme";
-  details.fields[1] = "Anna";
+  details[0] = "Acme";
+  details[1] = "Anna";
   const CardState card = MergedCard(project, details);
   EXPECT_EQ(card.contact, details);
   std::array<TextBoxLines, kTextBoxCount> expected{};
-  EXPECT_EQ(card.boxCount, FieldDistribution(0, details.fields, expected));
+  EXPECT_EQ(card.boxCount, FieldDistribution(0, details, expected));
   EXPECT_EQ(card.lines, expected);
   EXPECT_EQ(card.styles, project.styles);
 }
@@ -82,7 +82,7 @@ TEST(RecordFileNames, FillsFieldsSafelyAndNumbersRepeats) {
   EXPECT_FALSE(CheckNamePattern("out/{Name.png"));
   RecordFileNames names("out/{Name}.png");
   ContactDetails anna;
-  anna.fields[1] = QString::fromUtf8("../Ánna /\tRossi");
+  anna[1] = QString::fromUtf8("../Ánna /\tRossi");
   ContactDetails nobody;
   EXPECT_EQ(names.Next(anna), std::filesystem::path("out/Ánna Rossi.png"));
   EXPECT_EQ(names.Next(anna), std::filesystem::path("out/Ánna Rossi (2).png"));

@@ -12,7 +12,7 @@ namespace {
 
 ContactDetails Details(std::initializer_list<std::pair<int, const char*>> fields) {
   ContactDetails d;
-  for (const auto& [field, text] : fields) d.fields[field] = QString::fromUtf8(text);
+  for (const auto& [field, text] : fields) d[field] = QString::fromUtf8(text);
   return d;
 }
 
@@ -20,7 +20,7 @@ ContactDetails Details(std::initializer_list<std::pair<int, const char*>> fields
 // email, website and two phones.
 ContactDetails InOrder(std::initializer_list<const char*> fields) {
   ContactDetails d;
-  for (int field = 0; const char* text : fields) d.fields[field++] = QString::fromUtf8(text);
+  for (int field = 0; const char* text : fields) d[field++] = QString::fromUtf8(text);
   return d;
 }
 

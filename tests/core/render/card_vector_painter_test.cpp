@@ -69,10 +69,10 @@ TEST(PaintCard, RasterisedFromAPdfItMatchesThePrintImageAwayFromGlyphEdges) {
     std::tie(card.layoutIndex, card.bgBrightness, card.bgShift, card.gradScale,
              card.gradOrientation, card.hueShift) =
         std::tuple(layout, 0.8f, 0.1f, layout == 0 ? 1.0f : 0.4f, layout % 4, 0.1f);
-    card.boxCount = FieldDistribution(layout, DefaultNamedValues(), card.lines);
+    card.boxCount = FieldDistribution(layout, DefaultContactDetails(), card.lines);
     for (int box = 0; box < kTextBoxCount; ++box) {
       TextBoxStyle& s = card.styles[box];
-      std::tie(s.size, s.brightness, s.frameMode, s.frameSize, s.opacity, s.fillColour) =
+      std::tie(s.size, s.brightness, s.frameMode, s.frameSize, s.opacity, s.frameColour) =
           std::tuple(QString::number(box == 0 ? 48 : 24), 0.2f, box % (kFrameCardLong + 1), 2 + box,
                      0.15f * box, HslColour{40.0f * box, 160.0f, 190.0f});
     }
