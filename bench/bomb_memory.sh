@@ -24,10 +24,18 @@
 # - largest card: a project of a few hundred bytes whose card is 10000 x 6710 pixels, rendered to
 #   BMP, TGA and PCX;
 # - long lines: a 63 MB project whose line is 63 million "€";
-# - long layout names: 200 page layouts of 1 MiB names each, printed with a layout none has.
+# - long layout names: 200 page layouts of 1 MiB names each, printed with a layout none has;
+# - SVG logos, rendered, written as a PDF and printed, and drawn the same from a template file, each
+#   within 300 MB and 2 s of CPU: a drawing written into the logo (a data: URI) that names a
+#   picture outside the file, or a named pipe (which would block whoever opens it); one path of
+#   20,000 segments with a wide stroke (140 KB), and of 120,000 (840 KB); a gradient of 100,000
+#   stops (3.9 MB); a <use> of a group of ten uses, six deep; 3,000 style rules for 10,000
+#   elements; and, drawn rather than refused, a path of 20,000 short segments, 99,000 elements
+#   (just within what a drawing may hold) and a wide stroke over 750 segments (just within what
+#   a drawing may cost).
 # Each command runs under /usr/bin/time; its peak resident size is printed in megabytes with its
-# ceiling, the size of what it wrote to standard error and its exit code (a refusal with a
-# message is an expected outcome).
+# ceiling, its CPU time in seconds (with a ceiling where one applies), the size of what it wrote
+# to standard error and its exit code (a refusal with a message is an expected outcome).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -125,7 +133,47 @@ project(work + "/largest.tvc", 10000, 6710)
 project(work + "/largestphoto.tvc", 10000, 6710, "flat.jpg")
 project(work + "/largestlogo90.tvc", 10000, 6710, "", "flat.jpg", angle=90)
 project(work + "/lines.tvc", 1062, 615, line=b"\x80" * (63 << 20))
-import os
+import os, base64, random
+svg_home = work + "/svg/customphotos"
+os.makedirs(svg_home)
+head = ('<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" '
+        'width="100" height="100" viewBox="0 0 100 100">')
+def svg(name, body):
+    open(svg_home + "/" + name + ".svg", "w").write(head + body + "</svg>")
+    project(work + "/svg_" + name + ".tvc", 1062, 615, "", name + ".svg", angle=0)
+def inline(inner):
+    data = base64.b64encode(inner.encode()).decode()
+    return '<image width="100" height="100" xlink:href="data:image/svg+xml;base64,' + data + '"/>'
+def names(target):
+    return inline(head + '<image width="100" height="100" xlink:href="' + target + '"/></svg>')
+svg("nested", names(work + "/outside.png"))
+svg("nestedpipe", inline(head + names(work + "/pipe.png") + "</svg>"))
+random.seed(1)
+def zigzag(n):
+    return "M0 0 " + " ".join("L%d %d" % (random.randint(0, 99), random.randint(0, 99))
+                             for _ in range(n))
+stroke = '<path d="%s" fill="none" stroke="#000" stroke-width="30"/>'
+svg("stroke140k", stroke % zigzag(20000))
+svg("stroke840k", stroke % zigzag(120000))
+svg("stops", '<defs><linearGradient id="g">' + "".join(
+    '<stop offset=".%05d" stop-color="#%03x"/>' % (i, i % 4096) for i in range(100000)) +
+    '</linearGradient></defs><rect width="100" height="100" fill="url(#g)"/>')
+use = '<defs><rect id="a0" width="1" height="1"/>' + "".join(
+    '<g id="a%d">' % i + ('<use xlink:href="#a%d"/>' % (i - 1)) * 10 + "</g>" for i in range(1, 7))
+svg("usebomb", use + '</defs><use xlink:href="#a6"/>')
+svg("styles", "<style>" + "".join(".c%d{fill:#123}" % i for i in range(3000)) + "</style>" +
+    "".join('<rect class="c%d" width="1" height="1"/>' % (i % 3000) for i in range(10000)))
+x = y = 50.0
+steps = []
+for _ in range(20000):
+    x = min(100, max(0, x + random.uniform(-1, 1)))
+    y = min(100, max(0, y + random.uniform(-1, 1)))
+    steps.append("L%.2f %.2f" % (x, y))
+svg("walk", '<path d="M50 50 ' + " ".join(steps) + '" fill="#246"/>')
+svg("elements", "".join('<rect x="%d" y="%d" width="1" height="1"/>' % (i % 100, i // 1000)
+                        for i in range(99000)))
+random.seed(2)
+svg("limit", stroke % zigzag(750))
 os.makedirs(work + "/layouts/abctmp")
 for n in range(200):
     layout(work + "/layouts/abctmp/%03d.ptm" % n, (1 << 20) - 64)
@@ -182,23 +230,39 @@ png += chunk(b"IDAT", data) + chunk(b"IEND", b"")
 open(sys.argv[1], "wb").write(png)
 EOF
 cp "$library" "$work/layouts/fl1.tmp"
+# The SVG logos' program folder; the file a nested drawing names, and a named pipe that nothing
+# ever writes to.
+cp "$library" "$work/svg/fl1.tmp"
+convert -size 16x16 xc:red "$work/outside.png"
+mkfifo "$work/pipe.png"
+svg_cases=(nested nestedpipe stroke140k stroke840k stops usebomb styles walk elements limit)
+for name in "${svg_cases[@]}"; do cp "$work/svg_$name.tvc" "$work/svg_$name.tvt"; done
 
-printf '%-16s %-44s %8s %8s %8s %5s\n' case command peak_MB ceiling err_KB exit
+printf '%-16s %-44s %8s %8s %7s %7s %8s %5s\n' case command peak_MB ceiling cpu_s cpu_max \
+  err_KB exit
 failed=0
-# measure CASE CEILING_MB HOME ARGS...: runs tavolo-cli ARGS with the program folder HOME.
+# measure CASE CEILING_MB HOME ARGS...: runs tavolo-cli ARGS with the program folder HOME; a
+# CPU ceiling in seconds applies when CPU_CEILING is set. A command that has not ended after
+# ten minutes is stopped and counts as hung.
 measure() {
   local bomb=$1 ceiling=$2 folder=$3
   shift 3
   local status=0
-  /usr/bin/time -f '%M' -o "$work/rss" env TAVOLO_HOME="$folder" "$cli" "$@" \
+  /usr/bin/time -f '%M %U %S' -o "$work/rss" timeout 600 env TAVOLO_HOME="$folder" "$cli" "$@" \
     >"$work/out" 2>"$work/err" || status=$?
-  local kb shown verdict=""
-  kb=$(tail -n 1 "$work/rss")
+  local kb user system cpu shown verdict="" cpu_max=${CPU_CEILING:--}
+  read -r kb user system < <(tail -n 1 "$work/rss")
+  cpu=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f", u + s }')
   shown=$(echo "$*" | sed "s|$work/||g")
   [ "$kb" -lt $((ceiling * 1024)) ] || { verdict=" OVER"; failed=1; }
+  [ "$status" -ne 124 ] || { verdict="$verdict HUNG"; failed=1; }
   [ "$status" -lt 128 ] || { verdict="$verdict SIGNAL"; failed=1; }
-  printf '%-16s %-44s %8d %8d %8d %5d%s\n' "$bomb" "$shown" $((kb / 1024)) "$ceiling" \
-    $(($(stat -c %s "$work/err") / 1024)) "$status" "$verdict"
+  if [ "$cpu_max" != - ] && awk -v c="$cpu" -v m="$cpu_max" 'BEGIN { exit !(c >= m) }'; then
+    verdict="$verdict SLOW"
+    failed=1
+  fi
+  printf '%-16s %-44s %8d %8d %7.2f %7s %8d %5d%s\n' "$bomb" "$shown" $((kb / 1024)) "$ceiling" \
+    "$cpu" "$cpu_max" $(($(stat -c %s "$work/err") / 1024)) "$status" "$verdict"
 }
 
 measure "tile bomb" $small_input "$plain" identify "$work/tile.tif"
@@ -235,6 +299,13 @@ measure "long lines" $long_text "$plain" info "$work/lines.tvc"
 measure "long lines" $long_text "$plain" render "$work/lines.tvc" -o "$work/lines.png"
 measure "layout names" $default_card "$work/layouts" print "$work/card.tvc" -o "$work/x.pdf" \
   --layout nope
+for name in "${svg_cases[@]}"; do
+  for file in "$work/svg_$name.tvc" "$work/svg_$name.tvt"; do
+    CPU_CEILING=2 measure "svg $name" 300 "$work/svg" render "$file" -o "$work/svg.png"
+  done
+  CPU_CEILING=2 measure "svg $name" 300 "$work/svg" pdf "$work/svg_$name.tvc" -o "$work/svg.pdf"
+  CPU_CEILING=2 measure "svg $name" 300 "$work/svg" print "$work/svg_$name.tvc" -o "$work/svg.pdf"
+done
 
 if [ "$failed" -ne 0 ]; then
   echo "a command reached its ceiling or ended on a signal" >&2

@@ -7,7 +7,7 @@
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     targets: bmp gif jpeg png ico tiff tga
 #                                                         pcx wbmp detect read_project
 #                                                         background_library card_values
-#                                                         page_layout template_table csv vcard
+#                                                         page_layout template_table csv vcard svg
 #                                                         sheet_products (default: all)
 #
 # Each run starts from the seed corpus in tests/fuzz/corpus/<target>/ when there is one (detection
@@ -22,7 +22,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(bmp gif jpeg png ico tiff tga pcx wbmp detect read_project
-  background_library card_values page_layout template_table csv vcard sheet_products)
+  background_library card_values page_layout template_table csv vcard svg sheet_products)
 
 # The fuzzing toolchain is not part of the normal install: fetch it only when fuzzing.
 bash scripts/install-deps.sh

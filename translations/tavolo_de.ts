@@ -1666,26 +1666,6 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/pictures/SvgDrawing.cpp" />
-      <source>the drawing declares entities, which are not read</source>
-      <translation>die Zeichnung deklariert Entitäten, die nicht gelesen werden</translation>
-    </message>
-    <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
-      <source>the drawing refers to an entity, which is not read</source>
-      <translation>die Zeichnung verweist auf eine Entität, die nicht gelesen wird</translation>
-    </message>
-    <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
-      <source>the drawing refers to %1, outside the file, which is not followed</source>
-      <translation>die Zeichnung verweist auf %1 außerhalb der Datei; dem Verweis wird nicht gefolgt</translation>
-    </message>
-    <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
-      <source>the drawing is not well-formed SVG: %1</source>
-      <translation>die Zeichnung ist kein wohlgeformtes SVG: %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
       <source>the drawing has no size that can be drawn</source>
       <translation>die Zeichnung hat keine Größe, in der sie gezeichnet werden kann</translation>
     </message>
@@ -1695,9 +1675,99 @@ Befehle:
       <translation>die Zeichnung ist zu groß für eine Karte</translation>
     </message>
     <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <location filename="../src/core/pictures/SvgRaster.cpp" />
+      <source>the drawing is too complex to be drawn in reasonable time</source>
+      <translation>die Zeichnung ist zu aufwendig, um in angemessener Zeit gezeichnet zu werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgRaster.cpp" />
       <source>not enough memory for the drawing</source>
       <translation>nicht genug Speicher für die Zeichnung</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing refers to %1, outside the file, which is not followed</source>
+      <translation>die Zeichnung verweist auf %1 außerhalb der Datei; dem Verweis wird nicht gefolgt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds a picture that cannot be read: %1</source>
+      <translation>die Zeichnung enthält ein Bild, das nicht gelesen werden kann: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>its reference holds no data</source>
+      <translation>sein Verweis enthält keine Daten</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>its base64 data is damaged</source>
+      <translation>seine Base64-Daten sind beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds drawings nested more than %1 deep</source>
+      <translation>die Zeichnung enthält Zeichnungen, die mehr als %1 Ebenen tief verschachtelt sind</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing's pictures hold more than %1 pixels in all</source>
+      <translation>die Bilder der Zeichnung haben zusammen mehr als %1 Pixel</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds a compressed drawing, which is not read</source>
+      <translation>die Zeichnung enthält eine komprimierte Zeichnung, die nicht gelesen wird</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing nests its elements more than %1 deep</source>
+      <translation>die Zeichnung verschachtelt ihre Elemente mehr als %1 Ebenen tief</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing draws an element inside itself</source>
+      <translation>die Zeichnung zeichnet ein Element in sich selbst</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing draws more than %1 elements</source>
+      <translation>die Zeichnung zeichnet mehr als %1 Elemente</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds more than %1 characters of text</source>
+      <translation>die Zeichnung enthält mehr als %1 Zeichen Text</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing declares entities, which are not read</source>
+      <translation>die Zeichnung deklariert Entitäten, die nicht gelesen werden</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing refers to an entity, which is not read</source>
+      <translation>die Zeichnung verweist auf eine Entität, die nicht gelesen wird</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>a gradient in the drawing has more than %1 stops</source>
+      <translation>ein Verlauf der Zeichnung hat mehr als %1 Farbstopps</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing's gradients have more than %1 stops</source>
+      <translation>die Verläufe der Zeichnung haben mehr als %1 Farbstopps</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing is not well-formed SVG: %1</source>
+      <translation>die Zeichnung ist kein wohlgeformtes SVG: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing has too many style rules (%1) for its %2 elements</source>
+      <translation>die Zeichnung hat zu viele Stilregeln (%1) für ihre %2 Elemente</translation>
     </message>
     <message>
       <location filename="../src/core/print/CardFit.cpp" />
@@ -2114,6 +2184,11 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <location filename="../src/core/storage/FileMessages.h" />
       <source>%1 is too large.</source>
       <translation>%1 ist zu groß.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 exists already.</source>
+      <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
       <location filename="../src/core/storage/ImageMessages.h" />

@@ -1669,26 +1669,6 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/pictures/SvgDrawing.cpp" />
-      <source>the drawing declares entities, which are not read</source>
-      <translation>le dessin déclare des entités, qui ne sont pas lues</translation>
-    </message>
-    <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
-      <source>the drawing refers to an entity, which is not read</source>
-      <translation>le dessin fait référence à une entité, qui n'est pas lue</translation>
-    </message>
-    <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
-      <source>the drawing refers to %1, outside the file, which is not followed</source>
-      <translation>le dessin fait référence à %1, hors du fichier, qui n'est pas suivi</translation>
-    </message>
-    <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
-      <source>the drawing is not well-formed SVG: %1</source>
-      <translation>le dessin n'est pas un SVG bien formé : %1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
       <source>the drawing has no size that can be drawn</source>
       <translation>le dessin n'a pas de taille à laquelle il puisse être dessiné</translation>
     </message>
@@ -1698,9 +1678,99 @@ Commandes :
       <translation>le dessin est trop grand pour une carte</translation>
     </message>
     <message>
-      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <location filename="../src/core/pictures/SvgRaster.cpp" />
+      <source>the drawing is too complex to be drawn in reasonable time</source>
+      <translation>le dessin est trop complexe pour être dessiné en un temps raisonnable</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgRaster.cpp" />
       <source>not enough memory for the drawing</source>
       <translation>mémoire insuffisante pour le dessin</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing refers to %1, outside the file, which is not followed</source>
+      <translation>le dessin fait référence à %1, hors du fichier, qui n'est pas suivi</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds a picture that cannot be read: %1</source>
+      <translation>le dessin contient une image illisible : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>its reference holds no data</source>
+      <translation>sa référence ne contient aucune donnée</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>its base64 data is damaged</source>
+      <translation>ses données base64 sont endommagées</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds drawings nested more than %1 deep</source>
+      <translation>le dessin contient des dessins imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing's pictures hold more than %1 pixels in all</source>
+      <translation>les images du dessin comptent plus de %1 pixels au total</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds a compressed drawing, which is not read</source>
+      <translation>le dessin contient un dessin compressé, qui n'est pas lu</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing nests its elements more than %1 deep</source>
+      <translation>le dessin imbrique ses éléments sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing draws an element inside itself</source>
+      <translation>le dessin dessine un élément à l'intérieur de lui-même</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing draws more than %1 elements</source>
+      <translation>le dessin dessine plus de %1 éléments</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing holds more than %1 characters of text</source>
+      <translation>le dessin contient plus de %1 caractères de texte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing declares entities, which are not read</source>
+      <translation>le dessin déclare des entités, qui ne sont pas lues</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing refers to an entity, which is not read</source>
+      <translation>le dessin fait référence à une entité, qui n'est pas lue</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>a gradient in the drawing has more than %1 stops</source>
+      <translation>un dégradé du dessin a plus de %1 arrêts de couleur</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing's gradients have more than %1 stops</source>
+      <translation>les dégradés du dessin ont plus de %1 arrêts de couleur</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing is not well-formed SVG: %1</source>
+      <translation>le dessin n'est pas un SVG bien formé : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgTextCheck.cpp" />
+      <source>the drawing has too many style rules (%1) for its %2 elements</source>
+      <translation>le dessin a trop de règles de style (%1) pour ses %2 éléments</translation>
     </message>
     <message>
       <location filename="../src/core/print/CardFit.cpp" />
@@ -2117,6 +2187,11 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <location filename="../src/core/storage/FileMessages.h" />
       <source>%1 is too large.</source>
       <translation>%1 est trop volumineux.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/storage/FileMessages.h" />
+      <source>%1 exists already.</source>
+      <translation>%1 existe déjà.</translation>
     </message>
     <message>
       <location filename="../src/core/storage/ImageMessages.h" />

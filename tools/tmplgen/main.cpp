@@ -129,7 +129,8 @@ int Generate(const fs::path& definitions, const fs::path& library, const fs::pat
     WarnAboutFonts(d, *card);
     if (!DrawPictures(d, photos, error)) return Fail(error);
     renderer.DropBackgroundCache();
-    const Outcome<> written = WriteTemplate(tmpl, d.title, *card, backgrounds, renderer);
+    const Outcome<> written =
+        WriteTemplate(tmpl, d.title, *card, backgrounds, renderer, TemplateSave::kReplace);
     if (!written) return Fail(d.file.string() + ": " + written.Message());
   }
   if (checks.Count() > 0) return Fail("the engine reported failed checks");

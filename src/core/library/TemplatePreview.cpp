@@ -11,7 +11,6 @@
 #include "core/base/Translation.h"
 #include "core/editing/CardSize.h"
 #include "core/imaging/RasterImage.h"
-#include "core/storage/FileIo.h"
 
 namespace tavolo {
 
@@ -64,8 +63,7 @@ QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card) {
   return preview;
 }
 
-Outcome<> WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
-                               const std::filesystem::path& path) {
+Outcome<std::vector<uint8_t>> EncodeTemplatePreview(CardRenderer& renderer, const CardState& card) {
   const QImage preview = RenderTemplatePreview(renderer, card);
   if (preview.isNull()) return Failure{TrMessage("The card could not be rendered.")};
   const auto width = static_cast<uint32_t>(preview.width());
@@ -77,7 +75,7 @@ Outcome<> WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
   if (!image.CreateFromPixels(pixels, width, height) || !image.Encode(png, kFormatPng)) {
     return Failure{TranslatedMessage(image.GetLastError())};
   }
-  return Translated(WriteFileReplacing(path, png));
+  return png;
 }
 
 }  // namespace tavolo

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <QColor>
 #include <QImage>
@@ -32,9 +33,7 @@ QSize TemplatePreviewCardSize(float cardWidth, float cardHeight);
 // cannot be rendered gives a null image.
 QImage RenderTemplatePreview(CardRenderer& renderer, const CardState& card);
 
-// Renders the preview and writes it as a PNG file, replacing `path` only when the whole file
-// was written.
-Outcome<> WriteTemplatePreview(CardRenderer& renderer, const CardState& card,
-                               const std::filesystem::path& path);
+// The preview as the bytes of a PNG file.
+Outcome<std::vector<uint8_t>> EncodeTemplatePreview(CardRenderer& renderer, const CardState& card);
 
 }  // namespace tavolo

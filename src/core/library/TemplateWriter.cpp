@@ -1,6 +1,7 @@
 #include "core/library/TemplateWriter.h"
 
 #include <system_error>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -43,7 +44,7 @@ std::filesystem::path TemplatePath(const std::filesystem::path& folder, const QS
 
 Outcome<> WriteTemplate(const std::filesystem::path& folder, const QString& title,
                         const CardState& card, const BackgroundTable& backgrounds,
-                        CardRenderer& renderer) {
+                        CardRenderer& renderer, TemplateSave save) {
   const QString problem = TemplateTitleProblem(title);
   if (!problem.isEmpty()) return Failure{problem.toStdString()};
   std::error_code ec;
@@ -51,10 +52,23 @@ Outcome<> WriteTemplate(const std::filesystem::path& folder, const QString& titl
   if (ec) return Failure{TranslatedMessage(FileErrorMessage(ec.value(), folder)), ec.value()};
 
   const std::filesystem::path path = TemplatePath(folder, title);
-  // The picture first: a card file never lies in the folder without the preview it lists with.
-  const Outcome<> preview = WriteTemplatePreview(renderer, card, TemplatePreviewPath(path));
-  if (!preview) return preview;
-  return WriteProject(path, card, backgrounds);
+  const std::filesystem::path previewPath = TemplatePreviewPath(path);
+  const Outcome<std::vector<uint8_t>> preview = EncodeTemplatePreview(renderer, card);
+  if (!preview) return Failure{preview.Message()};
+  if (save == TemplateSave::kReplace) {
+    if (const Outcome<> written = Translated(WriteFileReplacing(previewPath, preview.Value()));
+        !written) {
+      return written;
+    }
+    return WriteProject(path, card, backgrounds);
+  }
+  if (const Outcome<> claimed = Translated(WriteNewFile(path, SerializeProject(card, backgrounds)));
+      !claimed) {
+    return claimed;
+  }
+  const Outcome<> written = Translated(WriteFileReplacing(previewPath, preview.Value()));
+  if (!written) std::filesystem::remove(path, ec);
+  return written;
 }
 
 }  // namespace tavolo

@@ -21,11 +21,24 @@ QString TemplateTitleProblem(const QString& title);
 // The .tvt file a title names in `folder`.
 std::filesystem::path TemplatePath(const std::filesystem::path& folder, const QString& title);
 
-// Writes `folder`/TITLE.tvp (rendered by `renderer`) and then `folder`/TITLE.tvt,
-// each replacing an older file only when it was written whole; creates the folder when missing.
-// The caller asks before replacing an existing template and marks the template table changed.
+// Whether a template may replace one of the same title.
+enum class TemplateSave {
+  // Only a new title: the card file takes the title in one step that fails when the title is
+  // taken, even by another program saving it at this moment.
+  kNew,
+  // The user chose to replace the template of this title.
+  kReplace,
+};
+
+// Writes `folder`/TITLE.tvt and its preview `folder`/TITLE.tvp (rendered by `renderer`), each
+// replacing an older file only when it was written whole; creates the folder when missing.
+// Replacing, the preview goes first, so that a card file never lies in the folder without the
+// preview it lists with; a new template's card file goes first, to take the title, and is taken
+// away again when its preview cannot be written. A taken title (kNew) fails with EEXIST and
+// leaves both files as they were: the caller asks whether to replace it, and marks the template
+// table changed once a template is written.
 Outcome<> WriteTemplate(const std::filesystem::path& folder, const QString& title,
                         const CardState& card, const BackgroundTable& backgrounds,
-                        CardRenderer& renderer);
+                        CardRenderer& renderer, TemplateSave save);
 
 }  // namespace tavolo

@@ -20,7 +20,7 @@ constexpr uint64_t kLeastPictureBudget = 1 << 20;
 BoundedPicture LoadSvgPicture(const std::filesystem::path& file, uint64_t maxPixels,
                               uint64_t budget) {
   BoundedPicture picture;
-  const Outcome<SvgDrawing> drawing = ReadSvgDrawing(file, maxPixels);
+  Outcome<SvgDrawing> drawing = ReadSvgDrawing(file, maxPixels);
   if (!drawing) {
     picture.image.SetLastError(drawing.Message());
     return picture;
@@ -32,8 +32,11 @@ BoundedPicture LoadSvgPicture(const std::filesystem::path& file, uint64_t maxPix
   const auto shrunk = [&](uint32_t side) {
     return static_cast<int>((side + picture.shrink - 1) / picture.shrink);
   };
-  RenderSvgDrawing(drawing.Value(), QSize(shrunk(picture.fileWidth), shrunk(picture.fileHeight)),
-                   picture.image);
+  if (RenderSvgDrawing(drawing.Value(),
+                       QSize(shrunk(picture.fileWidth), shrunk(picture.fileHeight)),
+                       picture.image)) {
+    picture.drawing = std::move(drawing.Value());
+  }
   return picture;
 }
 

@@ -7,17 +7,21 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 
 #include "core/imaging/RasterImage.h"
+#include "core/pictures/SvgDrawing.h"
 
 namespace tavolo {
 
-// A picture held at 1/shrink of the file's size each way (rounded up).
+// A picture held at 1/shrink of the file's size each way (rounded up); an SVG file's drawing
+// too, for painting as shapes.
 struct BoundedPicture {
   RasterImage image;
   uint32_t fileWidth = 0;
   uint32_t fileHeight = 0;
   uint32_t shrink = 1;
+  std::optional<SvgDrawing> drawing;
   bool IsValid() const { return image.IsValid(); }
 };
 
@@ -30,7 +34,8 @@ uint64_t PicturePixelBudget(uint64_t cardPixels);
 // Loads `file` as RasterImage does (a file picture of more than `maxPixels` is refused), with its
 // alpha as `alpha` says, holding it at whole fractions of its size until it has at most `budget`
 // pixels. An SVG drawing (by its name) is read as ReadSvgDrawing reads it and drawn with its
-// alpha at its size in print pixels. On failure the image is empty and its last error says why.
+// alpha at its size in print pixels, or a whole fraction of it. On failure the image is empty
+// and its last error says why.
 BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t maxPixels,
                                   uint64_t budget, AlphaHandling alpha = AlphaHandling::kOverWhite);
 

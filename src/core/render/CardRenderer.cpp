@@ -68,7 +68,10 @@ void CardRenderer::SetBackgroundTable(const BackgroundTable* table) {
 
 void CardRenderer::SetPhotoFolder(DataFolder photoFolder) {
   photoFolder_ = std::move(photoFolder);
-  for (HeldPicture& held : held_) held.loadedFor.reset();
+  for (HeldPicture& held : held_) {
+    held.loadedFor.reset();
+    held.refusedFor.reset();
+  }
 }
 
 void CardRenderer::DropBackgroundCache() {
@@ -82,7 +85,10 @@ void CardRenderer::DropTurnedPictures() {
 }
 
 void CardRenderer::ReloadPictures() {
-  for (HeldPicture& held : held_) held.loadedFor.reset();
+  for (HeldPicture& held : held_) {
+    held.loadedFor.reset();
+    held.refusedFor.reset();
+  }
   DropTurnedPictures();
 }
 
@@ -227,7 +233,11 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
                                Reuse reuse) {
   if (!IsPlainFileName(picture.name)) return;
   HeldPicture& held = held_[KindIndex(picture.kind)];
-  if (!held.loadedFor || !SameSource(*held.loadedFor, picture) || held.budget != pictureBudget_) {
+  if (held.refusedFor && SameSource(*held.refusedFor, picture) &&
+      held.refusedBudget == pictureBudget_) {
+    held.error = held.refusal;
+  } else if (!held.loadedFor || !SameSource(*held.loadedFor, picture) ||
+             held.budget != pictureBudget_) {
     LoadPicture(held, picture);
   }
   const PixelRect placed =
@@ -253,8 +263,9 @@ bool CardRenderer::PaintDrawing(QPainter& painter, const HeldPicture& held,
                                 const PlacedPicture& picture, const PixelRect& placed) {
   const bool pdf =
       painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Pdf;
-  if (!held.drawing || !pdf || picture.angle != 0.0f || held.trimmedWidth <= 0 ||
-      held.trimmedHeight <= 0 || placed.Width() <= 0 || placed.Height() <= 0) {
+  if (!held.drawing || !held.drawing->shapes || !pdf || picture.angle != 0.0f ||
+      held.trimmedWidth <= 0 || held.trimmedHeight <= 0 || placed.Width() <= 0 ||
+      placed.Height() <= 0) {
     return false;
   }
   // The whole drawing is stretched as its trimmed part is onto the placed rectangle, and cut
@@ -338,21 +349,20 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
                          pictureBudget_, AlphaHandling::kKeep);
   // A file that cannot be loaded leaves the last good picture in place.
   if (!loaded.IsValid()) {
-    held.error = TranslatedMessage(loaded.image.GetLastError());
+    held.refusal = held.error = TranslatedMessage(loaded.image.GetLastError());
+    held.refusedFor = picture;
+    held.refusedBudget = pictureBudget_;
     return;
   }
+  held.refusedFor.reset();
   const PixelRect edges =
       TrimEdges(picture, static_cast<int>(loaded.fileWidth), static_cast<int>(loaded.fileHeight));
-  held.drawing.reset();
-  const std::filesystem::path file = photoFolder_.Find(picture.name.toStdString());
-  if (IsSvgFileName(file)) {
-    if (Outcome<SvgDrawing> drawing = ReadSvgDrawing(file, kMaxCardPicturePixels)) {
-      held.drawing = std::move(drawing.Value());
-      // Where the trim starts, clamped and ordered as the crop in file pixels is.
-      held.trimOrigin = QPoint(
-          std::clamp(std::min(edges.left, edges.right), 0, static_cast<int>(loaded.fileWidth)),
-          std::clamp(std::min(edges.top, edges.bottom), 0, static_cast<int>(loaded.fileHeight)));
-    }
+  held.drawing = std::move(loaded.drawing);
+  if (held.drawing) {
+    // Where the trim starts, clamped and ordered as the crop in file pixels is.
+    held.trimOrigin = QPoint(
+        std::clamp(std::min(edges.left, edges.right), 0, static_cast<int>(loaded.fileWidth)),
+        std::clamp(std::min(edges.top, edges.bottom), 0, static_cast<int>(loaded.fileHeight)));
   }
   RasterImage trimmed;
   const bool kept = CropInFilePixels(loaded, edges.left, edges.top, edges.right, edges.bottom,

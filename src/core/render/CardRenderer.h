@@ -114,6 +114,11 @@ class CardRenderer {
     int trimmedHeight = 0;
     QImage drawn;
     std::string error;
+    // The last picture that could not be loaded, for the budget it was loaded for, and why: it
+    // is not read again for every card of a sheet.
+    std::optional<PlacedPicture> refusedFor;
+    uint64_t refusedBudget = 0;
+    std::string refusal;
     // An SVG drawing, kept to be painted as shapes, and where the trimmed part starts in it.
     std::optional<SvgDrawing> drawing;
     QPoint trimOrigin;

@@ -200,6 +200,57 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
+// Names the written temporary `path` only when nothing has that name, in one step where the file
+// system can (an exclusive rename, else a hard link, which fails on a taken name too); a file
+// system that can do neither gets the check and the rename one after the other. 0, or the errno
+// of the failure (EEXIST for a taken name).
+int RenameExclusively(const std::filesystem::path& temp, const std::filesystem::path& path) {
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) {
+    return 0;
+  }
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  if (::link(temp.c_str(), path.c_str()) == 0) {
+    ::unlink(temp.c_str());
+    return 0;
+  }
+  if (errno != EPERM && errno != EOPNOTSUPP) return errno;
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) == 0) return EEXIST;
+  return ::rename(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
+}
+
+// Writes the bytes to a temporary beside `path`, then names it `path`, over an existing file or
+// only as a new one.
+Outcome<> WriteFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                    Durability durability, bool replace) {
+  const TargetState before = InspectTarget(path);
+  if (before.refused && replace) return Failure{before.why.message, before.why.error};
+
+  const std::filesystem::path folder =
+      path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+  std::filesystem::path temp;
+  bool unsupported = false;
+  int error = WriteUnnamed(folder, path, bytes, before, temp, unsupported);
+  if (error != 0 && unsupported) error = WriteNamed(folder, path, bytes, before, temp);
+  if (error != 0) return WriteFailure(error, path);
+  if (replace) {
+    // Something put in the target's place while the bytes were written is not replaced either.
+    if (const TargetState now = InspectTarget(path); now.refused) {
+      ::unlink(temp.c_str());
+      return Failure{now.why.message, now.why.error};
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+  } else {
+    error = RenameExclusively(temp, path);
+  }
+  if (error != 0) {
+    ::unlink(temp.c_str());
+    return WriteFailure(error, path);
+  }
+  if (durability == Durability::kUserData) SyncFolder(folder);
+  return {};
+}
+
 }  // namespace
 
 std::string FileErrorMessage(int error, const std::filesystem::path& path) {
@@ -217,6 +268,8 @@ std::string FileErrorMessage(int error, const std::filesystem::path& path) {
     case ENOTDIR:
     case ENAMETOOLONG:
       return Substitute(FileMessage::kInvalidPath, path);
+    case EEXIST:
+      return Substitute(FileMessage::kExists, path);
     default:
       return Substitute(FileMessage::kUnexpected, path);
   }
@@ -301,28 +354,12 @@ void RemoveStaleSaveTemporaries(const std::filesystem::path& folder) {
 
 Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                              Durability durability) {
-  const TargetState before = InspectTarget(path);
-  if (before.refused) return Failure{before.why.message, before.why.error};
+  return WriteFile(path, bytes, durability, true);
+}
 
-  const std::filesystem::path folder =
-      path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-  std::filesystem::path temp;
-  bool unsupported = false;
-  int error = WriteUnnamed(folder, path, bytes, before, temp, unsupported);
-  if (error != 0 && unsupported) error = WriteNamed(folder, path, bytes, before, temp);
-  if (error != 0) return WriteFailure(error, path);
-  // Something put in the target's place while the bytes were written is not replaced either.
-  if (const TargetState now = InspectTarget(path); now.refused) {
-    ::unlink(temp.c_str());
-    return Failure{now.why.message, now.why.error};
-  }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
-    error = errno;
-    ::unlink(temp.c_str());
-    return WriteFailure(error, path);
-  }
-  if (durability == Durability::kUserData) SyncFolder(folder);
-  return {};
+Outcome<> WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                       Durability durability) {
+  return WriteFile(path, bytes, durability, false);
 }
 
 }  // namespace tavolo

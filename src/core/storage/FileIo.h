@@ -15,8 +15,9 @@
 namespace tavolo {
 
 // The message for a failed file operation, chosen from errno: "Access to %1 was denied.",
-// "Disk full while accessing %1.", "%1 was not found.", "%1 contains an invalid path." or a
-// generic one, with %1 replaced by the file's path (control characters escaped).
+// "Disk full while accessing %1.", "%1 was not found.", "%1 contains an invalid path.",
+// "%1 exists already." or a generic one, with %1 replaced by the file's path (control characters
+// escaped).
 std::string FileErrorMessage(int error, const std::filesystem::path& path);
 
 // Reads a whole regular file in one go; files larger than `maxBytes` are refused (error EFBIG),
@@ -65,6 +66,13 @@ enum class Durability { kUserData, kReproducible };
 // folder, a named pipe, a device, a symbolic link) is refused.
 Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                              Durability durability = Durability::kUserData);
+
+// Writes `path` as WriteFileReplacing does, but only as a new file: the bytes are named `path`
+// in one step that fails when the name is taken, so that of two programs saving under the same
+// name at once the second learns of the first rather than replacing its file. A taken name fails
+// with EEXIST ("%1 exists already.") and leaves what has that name as it was.
+Outcome<> WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                       Durability durability = Durability::kUserData);
 
 // Removes from `folder` the named temporaries (".NAME.<16 hex>.tmp") of saves killed before they
 // renamed their file, when they are the user's own regular files and over a day old: a save

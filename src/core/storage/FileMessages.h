@@ -20,6 +20,7 @@ enum class FileMessage {
   kDevice,
   kNotRegularFile,
   kTooLarge,
+  kExists,
 };
 
 inline constexpr std::array kFileMessageTexts = {
@@ -34,6 +35,7 @@ inline constexpr std::array kFileMessageTexts = {
     UserText("%1 is a device, not a file."),
     UserText("%1 is not a regular file."),
     UserText("%1 is too large."),
+    UserText("%1 exists already."),
 };
 
 constexpr const char* FileMessageText(FileMessage which) {

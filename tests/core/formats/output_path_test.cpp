@@ -5,12 +5,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -193,6 +196,49 @@ TEST(OutputPath, AFailedSaveKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
               std::string::npos)
         << saved.message;
     EXPECT_EQ(saved.message.find('\n'), std::string::npos);
+  }
+}
+
+// A new file takes only a name nobody has, checked as it is named: of two saves racing for one
+// name, one writes and the other is told the name is taken; whatever has the name stays as it was.
+TEST(OutputPath, ANewFileTakesOnlyAFreeNameEvenWhenTwoSavesRace) {
+  const std::tuple<const char*, std::function<void(const TempFolder&)>> targets[] = {
+      {"regular file", [](const TempFolder& d) { WriteFileBytes(d / "out", kOld); }},
+      {"named pipe",
+       [](const TempFolder& d) { ASSERT_EQ(::mkfifo((d / "out").c_str(), 0600), 0); }},
+      {"folder", [](const TempFolder& d) { fs::create_directory(d / "out"); }},
+      {"link to a file", [](const TempFolder& d) { fs::create_symlink(d / "victim", d / "out"); }},
+  };
+  for (const auto& [what, make] : targets) {
+    SCOPED_TRACE(what);
+    TempFolder dir;
+    WriteFileBytes(dir / "victim", kOld);
+    make(dir);
+    const fs::file_status before = fs::symlink_status(dir / "out");
+    const Outcome<> saved = WriteNewFile(dir / "out", kNew);
+    EXPECT_EQ(saved.Error(), EEXIST);
+    EXPECT_NE(saved.Message().find((dir / "out").string() + " exists already."), std::string::npos)
+        << saved.Message();
+    EXPECT_EQ(fs::symlink_status(dir / "out").type(), before.type());
+    EXPECT_EQ(ReadFileBytes(dir / "victim"), kOld);
+    EXPECT_EQ(Others(dir.Path(), {"out", "victim"}), std::vector<std::string>{});
+  }
+  for (int round = 0; round < 20; ++round) {
+    TempFolder dir;
+    std::array<Outcome<>, 2> saved{Outcome<>(), Outcome<>()};
+    std::array<std::thread, 2> savers;
+    for (size_t i = 0; i < savers.size(); ++i) {
+      savers[i] = std::thread([&, i] {
+        const std::vector<uint8_t> mine = {static_cast<uint8_t>('0' + i)};
+        saved[i] = WriteNewFile(dir / "out", mine);
+      });
+    }
+    for (std::thread& saver : savers) saver.join();
+    ASSERT_NE(saved[0].Ok(), saved[1].Ok()) << round;
+    const size_t winner = saved[0].Ok() ? 0 : 1;
+    EXPECT_EQ(saved[1 - winner].Error(), EEXIST);
+    EXPECT_EQ(ReadFileBytes(dir / "out"), std::vector<uint8_t>{static_cast<uint8_t>('0' + winner)});
+    EXPECT_EQ(Others(dir.Path(), {"out"}), std::vector<std::string>{});
   }
 }
 

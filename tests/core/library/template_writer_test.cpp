@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -67,8 +68,8 @@ TEST(WriteTemplate, WritesACardThatReadsBackAndAPreviewTheLibraryLists) {
   CardRenderer renderer(&backgrounds, home / "customphotos");
   const CardState card = BlueCard();
 
-  const Outcome<> written =
-      WriteTemplate(home / "tmpl", QStringLiteral("Bäckerei Blau"), card, backgrounds, renderer);
+  const Outcome<> written = WriteTemplate(home / "tmpl", QStringLiteral("Bäckerei Blau"), card,
+                                          backgrounds, renderer, TemplateSave::kNew);
   ASSERT_TRUE(written.Ok()) << written.Message();
   CardState read;
   ASSERT_TRUE(ReadProject(home / "tmpl" / "Bäckerei Blau.tvt", read, backgrounds).Ok());
@@ -81,17 +82,46 @@ TEST(WriteTemplate, WritesACardThatReadsBackAndAPreviewTheLibraryLists) {
   EXPECT_EQ(table.Entry(0).preview.size(), TemplatePreviewCardSize(1062.0f, 615.0f) +
                                                QSize(2 * kPreviewShadow, 2 * kPreviewShadow));
 
-  const Outcome<> refused =
-      WriteTemplate(home / "tmpl", QStringLiteral("a/b"), card, backgrounds, renderer);
+  const Outcome<> refused = WriteTemplate(home / "tmpl", QStringLiteral("a/b"), card, backgrounds,
+                                          renderer, TemplateSave::kNew);
   EXPECT_FALSE(refused.Ok());
   EXPECT_FALSE(refused.Message().empty());
   EXPECT_FALSE(fs::exists(home / "tmpl" / "a"));
+}
 
-  // A preview that cannot be written leaves no card file behind.
-  fs::create_directories(TemplatePreviewPath(home / "tmpl" / "Blocked.tvt"));
-  EXPECT_FALSE(
-      WriteTemplate(home / "tmpl", QStringLiteral("Blocked"), card, backgrounds, renderer).Ok());
-  EXPECT_FALSE(fs::exists(home / "tmpl" / "Blocked.tvt"));
+// A new template takes a title only when it is free as the card file is named; replacing one and
+// failing to write a preview leave the folder as it was.
+TEST(WriteTemplate, ANewTemplateNeverReplacesOneAndAFailedOneLeavesNoCardFile) {
+  test::EnsureGuiApplication();
+  const test::TempFolder home;
+  const BackgroundTable backgrounds = test::Table({"White"});
+  CardRenderer renderer(&backgrounds, home / "customphotos");
+  const fs::path folder = home / "tmpl";
+  const fs::path taken = TemplatePath(folder, QStringLiteral("Taken"));
+  fs::create_directories(folder);
+  test::WriteFileBytes(taken, {'o', 'l', 'd'});
+  test::WriteFileBytes(TemplatePreviewPath(taken), {'o', 'l', 'd'});
+  // A preview that cannot be written: a folder in its place.
+  fs::create_directories(TemplatePreviewPath(TemplatePath(folder, QStringLiteral("Blocked"))));
+  const std::tuple<const char*, TemplateSave, int, bool> cases[] = {
+      {"Taken", TemplateSave::kNew, EEXIST, false},
+      {"Blocked", TemplateSave::kNew, EISDIR, false},
+      {"Blocked", TemplateSave::kReplace, EISDIR, false},
+      {"Taken", TemplateSave::kReplace, 0, true},
+  };
+  for (const auto& [title, save, error, written] : cases) {
+    const QString name = QString::fromUtf8(title);
+    const Outcome<> saved = WriteTemplate(folder, name, BlueCard(), backgrounds, renderer, save);
+    EXPECT_EQ(saved.Error(), error) << title << saved.Message();
+    const fs::path path = TemplatePath(folder, name);
+    if (name == u"Blocked") {
+      EXPECT_FALSE(fs::exists(path)) << title;
+      continue;
+    }
+    const std::vector<uint8_t> old = {'o', 'l', 'd'};
+    EXPECT_EQ(test::ReadFileBytes(path) == old, !written);
+    EXPECT_EQ(test::ReadFileBytes(TemplatePreviewPath(path)) == old, !written);
+  }
 }
 
 }  // namespace

@@ -120,9 +120,9 @@ TEST(UserFolder, ListsHoldTheShippedItemsThenTheUsersAndAUsersItemWinsOverAShipp
   card.Picture(PictureKind::kPhoto).name = QStringLiteral("face.jpg");
   for (const char* path : {"shipped/tmpl", "user/tmpl"}) {
     for (const char* title : {"Same", path[0] == 's' ? "Bakery" : "Architect"}) {
-      ASSERT_TRUE(
-          WriteTemplate(f.dir / path, QString::fromLatin1(title), card, backgrounds, renderer)
-              .Ok());
+      ASSERT_TRUE(WriteTemplate(f.dir / path, QString::fromLatin1(title), card, backgrounds,
+                                renderer, TemplateSave::kNew)
+                      .Ok());
     }
   }
   f.Put(f.dir / "shipped/customphotos/face.jpg");

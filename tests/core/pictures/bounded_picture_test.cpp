@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <string>
 #include <tuple>
 
 #include "core/pictures/BoundedPicture.h"
-#include "core/pictures/SvgDrawing.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/render/RenderTestSupport.h"
 
@@ -86,45 +83,6 @@ TEST(BoundedPicture, AlphaIsKeptOnRequestAndShrinkingWeighsColoursByIt) {
   ASSERT_EQ(held.shrink, 2u);
   EXPECT_EQ(held.image.GetPixelAlpha(10, 10), 128);
   EXPECT_EQ(held.image.GetPixelColour(10, 10), (RgbQuad{0, 0, 255, 0}));
-}
-
-// SVG logos are read with care: nothing outside the file is followed, nothing expands.
-std::filesystem::path Write(const test::TempFolder& folder, const std::string& name,
-                            const std::string& text) {
-  const std::filesystem::path path = folder.Path() / name;
-  std::ofstream(path, std::ios::binary) << text;
-  return path;
-}
-
-TEST(SvgDrawing, WhatReachesOutsideTheFileOrExpandsIsRefusedWithAReason) {
-  test::EnsureGuiApplication();
-  test::TempFolder folder;
-  const std::tuple<const char*, std::string, const char*> cases[] = {
-      {"a picture in another file",
-       R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" )"
-       R"(width="10" height="10"><image xlink:href="/etc/passwd" width="10" height="10"/></svg>)",
-       "outside the file"},
-      {"a billion laughs",
-       R"(<?xml version="1.0"?><!DOCTYPE svg [<!ENTITY a "lol"><!ENTITY b "&a;&a;&a;&a;">]>)"
-       R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><text>&b;</text></svg>)",
-       "entities"},
-      {"broken XML", R"(<svg xmlns="http://www.w3.org/2000/svg" width="10")", "well-formed"},
-      {"too large", R"(<svg xmlns="http://www.w3.org/2000/svg" width="90000" height="90000"/>)",
-       "too large"},
-      {"too long", std::string(kMaxSvgBytes + 1, ' '), "large"},
-  };
-  for (const auto& [what, text, reason] : cases) {
-    const Outcome<SvgDrawing> read = ReadSvgDrawing(Write(folder, "bad.svg", text), 1 << 26);
-    ASSERT_FALSE(read) << what;
-    EXPECT_NE(read.Message().find(reason), std::string::npos) << what << ": " << read.Message();
-  }
-  // An inline picture and a reference inside the file are the drawing's own.
-  const Outcome<SvgDrawing> own = ReadSvgDrawing(
-      Write(folder, "own.svg",
-            R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><defs>)"
-            R"(<circle id="c" r="3"/></defs><use href="#c"/></svg>)"),
-      1 << 26);
-  EXPECT_TRUE(own) << own.Message();
 }
 
 }  // namespace
