@@ -35,7 +35,7 @@ struct PrintScene {
     table.Append({}, bench::NoisyBackground(), 0.0f);
     const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
     a4 = papers[FindPaper(papers, QStringLiteral("A4"))];
-    ApplyPaperChange(layout, a4.id, a4.WholeMm(), card.dpi);
+    ApplyPaperChange(layout, a4, card.dpi);
   }
   // The card rendered anew, in every cell of `sheets` sheets.
   SheetJob Job(CardRenderer& renderer, int sheets) const {
@@ -56,8 +56,9 @@ void BM_PrintSheetsToPdf(benchmark::State& state) {
                                     ("tavolo-bench-" + std::to_string(::getpid()) + ".pdf");
   for (auto _ : state) {
     CardRenderer renderer(&scene.table, {});
-    const PrintOutcome written = WriteSheetsPdf(
-        pdf, scene.Job(renderer, static_cast<int>(state.range(0))), QStringLiteral("bench"));
+    const PrintOutcome written =
+        WriteSheetsPdf(pdf, scene.Job(renderer, static_cast<int>(state.range(0))),
+                       {.title = QStringLiteral("bench")});
     if (!written) state.SkipWithError(written.Message().c_str());
   }
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
@@ -73,10 +74,11 @@ void BM_PrintVectorSheetsToPdf(benchmark::State& state) {
   for (auto _ : state) {
     CardRenderer renderer(&scene.table, {});
     SheetJob job = scene.Job(renderer, static_cast<int>(state.range(0)));
-    job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
-      PaintCard(renderer, painter, target, scene.card);
+    job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int,
+                           const CardPaintOptions& options) {
+      PaintCard(renderer, painter, target, scene.card, options);
     };
-    const PrintOutcome written = WriteSheetsPdf(pdf, job, QStringLiteral("bench"));
+    const PrintOutcome written = WriteSheetsPdf(pdf, job, {.title = QStringLiteral("bench")});
     if (!written) state.SkipWithError(written.Message().c_str());
   }
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(pdf));

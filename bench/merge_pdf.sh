@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Times a merge of 500 records into a PDF of 10-up business-card sheets, and the same CSV through
-# gLabels' batch merge on the same sheet (Avery C32011, 2 x 5 cards on A4) in the same run.
+# Times the PDFs a print shop gets from tavolo-cli, and a merge of 500 records into a PDF of 10-up
+# business-card sheets beside the same CSV through gLabels' batch merge on the same sheet (Avery
+# C32011, 2 x 5 cards on A4) in the same run.
 #
 #   bench/merge_pdf.sh [BUILD_DIR] [RUNS]                 defaults: build, 3
 #
-# The records are the ten people of data/samples/team.csv repeated to 500. Tavolo merges them
-# into the sample card (samples/bakery.tvc: a textured background and five text boxes), so each
-# card is its own picture in the PDF. gLabels (glabels-3-batch, Debian package glabels) gets a
-# card of the same size with the same fields as text and one full-card picture (a noisy texture
-# made by ImageMagick) drawn under them on every card. For each tool the median wall time, the
-# processor time (user + system) and the peak resident memory of RUNS runs are printed.
+# Tavolo: 100 sheets of the sample card, painted as shapes and text, with their page boxes; the
+# sample card alone in CMYK through Ghostscript's CMYK profile; merges of 500 and of 10,000
+# records. The records are the ten people of data/samples/team.csv repeated. Tavolo merges them
+# into the sample card (samples/bakery.tvc: a textured background and five text boxes). gLabels
+# (glabels-3-batch, Debian package glabels) gets a card of the same size with the same fields as
+# text and one full-card picture (a noisy texture made by ImageMagick) drawn under them on every
+# card. For each run the median wall time, the processor time (user + system) and the peak
+# resident memory of RUNS runs are printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -20,10 +23,15 @@ cli=$build/bin/tavolo-cli
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-{
-  head -n 1 data/samples/team.csv
-  for _ in $(seq 50); do tail -n +2 data/samples/team.csv; done
-} > "$work/team500.csv"
+# records COUNT: the team repeated to COUNT records, into $work/teamCOUNT.csv.
+records() {
+  {
+    head -n 1 data/samples/team.csv
+    for _ in $(seq $(($1 / 10))); do tail -n +2 data/samples/team.csv; done
+  } > "$work/team$1.csv"
+}
+records 500
+records 10000
 
 # measure NAME COMMAND...: RUNS runs; prints the median wall time, processor time and peak memory.
 measure() {
@@ -39,9 +47,19 @@ measure() {
           printf "%-34s wall %7.2f s   cpu %7.2f s   peak %6.0f MB\n", n, wall[m], cpu[m], mem[m] / 1024 }'
 }
 
-measure "tavolo-cli merge, 500 cards" "$cli" merge "$build/bin/samples/bakery.tvc" \
-  --data "$work/team500.csv" -o "$work/tavolo.pdf" \
-  --layout "$build/bin/abctmp/Avery C32011 Business Cards (A4).ptm"
+sample=$build/bin/samples/bakery.tvc
+avery="$build/bin/abctmp/Avery C32011 Business Cards (A4).ptm"
+measure "tavolo-cli print, 100 sheets" "$cli" print "$sample" -o "$work/sheets.pdf" \
+  --paper A4 --sheets 100
+profile=/usr/share/color/icc/ghostscript/default_cmyk.icc
+if [ -f "$profile" ]; then
+  measure "tavolo-cli pdf --cmyk, one card" "$cli" pdf "$sample" -o "$work/cmyk.pdf" \
+    --bleed 3 --crop-marks --cmyk "$profile"
+fi
+measure "tavolo-cli merge, 10000 cards" "$cli" merge "$sample" --data "$work/team10000.csv" \
+  -o "$work/many.pdf" --layout "$avery"
+measure "tavolo-cli merge, 500 cards" "$cli" merge "$sample" --data "$work/team500.csv" \
+  -o "$work/tavolo.pdf" --layout "$avery"
 
 if ! command -v glabels-3-batch > /dev/null; then
   echo "glabels-3-batch is not installed (apt-get install glabels): no comparison"

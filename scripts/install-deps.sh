@@ -12,6 +12,9 @@ packages=(
   libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev libdeflate-dev
   libgtest-dev libbenchmark-dev
   libqrencode-dev zbar-tools
+  # PDF finishing and the colour conversion for print shops; the sRGB profile of PDF/X files;
+  # the tools the print tests check PDFs with
+  libqpdf-dev liblcms2-dev icc-profiles-free qpdf ghostscript mupdf-tools
   fonts-liberation2 fonts-dejavu-core
   # the families the shipped templates use
   fonts-cantarell fonts-dancingscript fonts-ebgaramond fonts-league-spartan fonts-lindenhill

@@ -180,14 +180,15 @@ Gibt Breite, Höhe, Bits pro Pixel, Auflösung und Format einer Bilddatei aus.
       <location filename="../src/cli/MergeCommand.cpp" />
       <source>Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]
                         [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]
-                        [--crop-marks] [--offset X,Y] [--back long|short]
-                        [--map FIELD=COLUMN]... [--strict]
+                        [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]
+                        [--cmyk PROFILE.icc] [--map FIELD=COLUMN]... [--strict]
        tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...
                         [--strict]
 Makes one card per record of a CSV or vCard file: the project's (or template's) card, its
 styles, background, pictures and layout, with the record's values as its contact details,
 placed in its text boxes as the template library does. Into a PDF the cards fill the
-sheets in order, as tavolo-cli print places them; into images, one file per record.
+sheets in order, as tavolo-cli print places them, however many there are (the PDF is made
+on disk and replaces OUT.pdf only when it is whole); into images, one file per record.
   --data FILE             the records: a .vcf file of contacts, or a CSV file (UTF-8 or
                           Windows-1252; comma, semicolon or tab) whose first line names the
                           columns. Columns are recognised by name: Company, Name, Title,
@@ -200,7 +201,7 @@ sheets in order, as tavolo-cli print places them; into images, one file per reco
   --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print
   --fit sheet|card        sheet: the cards take the layout's card size; card (the
                           default): each is printed at its own size, centred in its place
-  --bleed MM, --crop-marks, --offset X,Y, --back long|short
+  --bleed MM, --crop-marks, --offset X,Y, --back long|short, --pdfx, --cmyk PROFILE.icc
                           as for tavolo-cli print; the card's back is printed as it is,
                           the same behind every record's card
   --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the
@@ -213,15 +214,16 @@ mismatch.
 </source>
       <translation>Aufruf: tavolo-cli merge PROJEKT --data DATEI -o AUS.pdf [--paper NAME|ID]
                         [--layout NAME|DATEI.ptm] [--fit sheet|card] [--bleed MM]
-                        [--crop-marks] [--offset X,Y] [--back long|short]
-                        [--map FELD=SPALTE]... [--strict]
+                        [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]
+                        [--cmyk PROFIL.icc] [--map FELD=SPALTE]... [--strict]
        tavolo-cli merge PROJEKT --data DATEI -o 'ORDNER/{Name}.png' [--map FELD=SPALTE]...
                         [--strict]
 Erstellt eine Karte je Datensatz einer CSV- oder vCard-Datei: die Karte des Projekts (oder der
 Vorlage) mit ihren Stilen, ihrem Hintergrund, ihren Bildern und ihrem Layout, mit den Werten
 des Datensatzes als Kontaktdaten, in ihre Textfelder gesetzt wie in der Vorlagenbibliothek. In
-einem PDF füllen die Karten die Bögen der Reihe nach, wie tavolo-cli print sie setzt; als
-Bilder entsteht eine Datei je Datensatz.
+einem PDF füllen die Karten die Bögen der Reihe nach, wie tavolo-cli print sie setzt, wie
+viele es auch sind (das PDF entsteht auf der Festplatte und ersetzt AUS.pdf erst, wenn es
+vollständig ist); als Bilder entsteht eine Datei je Datensatz.
   --data DATEI            die Datensätze: eine .vcf-Datei mit Kontakten oder eine CSV-Datei
                           (UTF-8 oder Windows-1252; Komma, Semikolon oder Tabulator), deren
                           erste Zeile die Spalten benennt. Spalten werden am Namen erkannt:
@@ -236,7 +238,7 @@ Bilder entsteht eine Datei je Datensatz.
   --fit sheet|card        sheet: die Karten erhalten die Kartengröße des Layouts; card (der
                           Standard): jede wird in ihrer eigenen Größe gedruckt, zentriert
                           auf ihrem Platz
-  --bleed MM, --crop-marks, --offset X,Y, --back long|short
+  --bleed MM, --crop-marks, --offset X,Y, --back long|short, --pdfx, --cmyk PROFIL.icc
                           wie bei tavolo-cli print; die Rückseite der Karte wird gedruckt,
                           wie sie ist, hinter der Karte jedes Datensatzes dieselbe
   --map FELD=SPALTE       FELD aus SPALTE füllen (ihr Name oder ihre Nummer ab 1), was
@@ -252,11 +254,6 @@ Rückgabewert: 0 jeder Datensatz platziert, 1 Fehler oder Datensätze ausgelasse
       <location filename="../src/cli/MergeCommand.cpp" />
       <source>%1 of %2 cards placed</source>
       <translation>%1 von %2 Karten platziert</translation>
-    </message>
-    <message>
-      <location filename="../src/cli/MergeCommand.cpp" />
-      <source>the data gives %1 cards; one PDF holds at most %2: split the data file, or write images with -o 'DIR/{Name}.png'</source>
-      <translation>die Daten ergeben %1 Karten; ein PDF fasst höchstens %2: teilen Sie die Datendatei auf oder schreiben Sie Bilder mit -o 'ORDNER/{Name}.png'</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
@@ -315,31 +312,59 @@ Rückgabewert: 0 jeder Datensatz platziert, 1 Fehler oder Datensätze ausgelasse
     </message>
     <message>
       <location filename="../src/cli/PdfCommand.cpp" />
-      <source>Usage: tavolo-cli pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks] [--strict]
+      <source>Usage: tavolo-cli pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks] [--front-only]
+                      [--pdfx] [--cmyk PROFILE.icc] [--strict]
 Writes the card of a project or template file alone on a page, as print shops ask for it:
 the page is the card's own size (Card Properties), plus the bleed on every side, plus room
-for the crop marks when they are asked for.
+for the crop marks when they are asked for. Each page says where it is cut (its TrimBox)
+and how far the bleed reaches (its BleedBox). A card with a back gets a second page with
+the back, as it reads (not mirrored), with the same bleed and marks.
   -o, --output CARD.pdf  the PDF to write
-  --bleed MM             print 0 to 5 mm of the card's edges past the cut; 0 by default
+  --bleed MM             print 0 to 5 mm past the cut: the background runs on past the
+                         card's edges, and so do the bands and frames that reach them;
+                         0 by default
   --crop-marks           draw crop marks outside the cut lines
+  --front-only           the front alone, on one page, even for a card with a back
+  --pdfx                 write PDF/X-4: the sRGB output intent, XMP metadata, fonts
+                         embedded
+  --cmyk PROFILE.icc     every colour and picture in the CMYK ink of the print shop's
+                         profile (transparency flattened), as PDF/X-4 with that profile
+                         as its output intent
   --strict               fail, writing nothing, when the photo, the logo or the
                          background cannot be loaded (otherwise it is left out, with a
                          warning)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
-      <translation>Aufruf: tavolo-cli pdf PROJEKT -o KARTE.pdf [--bleed MM] [--crop-marks] [--strict]
+      <translation>Aufruf: tavolo-cli pdf PROJEKT -o KARTE.pdf [--bleed MM] [--crop-marks] [--front-only]
+                      [--pdfx] [--cmyk PROFIL.icc] [--strict]
 Schreibt die Karte einer Projekt- oder Vorlagendatei allein auf eine Seite, wie Druckereien es
 verlangen: die Seite hat die eigene Größe der Karte (Karteneigenschaften), zuzüglich des
-Beschnitts auf jeder Seite und, wenn gewünscht, Platz für die Schnittmarken.
+Beschnitts auf jeder Seite und, wenn gewünscht, Platz für die Schnittmarken. Jede Seite sagt,
+wo geschnitten wird (ihre TrimBox) und wie weit der Beschnitt reicht (ihre BleedBox). Eine
+Karte mit Rückseite erhält eine zweite Seite mit der Rückseite, lesbar (nicht gespiegelt),
+mit demselben Beschnitt und denselben Marken.
   -o, --output KARTE.pdf das zu schreibende PDF
-  --bleed MM             0 bis 5 mm der Kartenränder über den Schnitt hinaus drucken;
-                         Standard 0
+  --bleed MM             0 bis 5 mm über den Schnitt hinaus drucken: der Hintergrund läuft
+                         über die Kartenränder hinaus weiter, ebenso die Bänder und Rahmen,
+                         die sie erreichen; Standard 0
   --crop-marks           Schnittmarken außerhalb der Schnittlinien zeichnen
+  --front-only           nur die Vorderseite, auf einer Seite, auch bei einer Karte mit
+                         Rückseite
+  --pdfx                 PDF/X-4 schreiben: die sRGB-Ausgabebedingung, XMP-Metadaten,
+                         eingebettete Schriften
+  --cmyk PROFIL.icc      jede Farbe und jedes Bild in der CMYK-Druckfarbe des Profils der
+                         Druckerei (Transparenz reduziert), als PDF/X-4 mit diesem Profil
+                         als Ausgabebedingung
   --strict               fehlschlagen und nichts schreiben, wenn Foto, Logo oder Hintergrund
                          nicht geladen werden können (sonst werden sie ausgelassen, mit einer
                          Warnung)
 Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
 </translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PdfCommand.cpp" />
+      <source>--front-only and --back cannot be given together</source>
+      <translation>--front-only und --back können nicht zusammen angegeben werden</translation>
     </message>
     <message>
       <location filename="../src/cli/PictureWarnings.cpp" />
@@ -370,7 +395,8 @@ Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
       <location filename="../src/cli/PrintCommand.cpp" />
       <source>Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]
                         [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]
-                        [--offset X,Y] [--back long|short] [--strict]
+                        [--offset X,Y] [--back long|short] [--pdfx]
+                        [--cmyk PROFILE.icc] [--strict]
 Prints the card of a project or template file many to a sheet into a PDF, as the print
 dialog places it: the card at its own size (Card Properties), never stretched, at every
 place of the layout's grid, measured from the paper's top-left corner. Text stays text in
@@ -390,7 +416,9 @@ however many cards and sheets there are.
                           reflows), card prints it at its own size centred in each place
                           and cut to it. Without --fit such a card is refused
   --bleed MM              print 0 to 5 mm of the card's edges past each cut, so that a
-                          cut a little off the line leaves no white edge; 0 by default
+                          cut a little off the line leaves no white edge: the background
+                          runs on past the card's edges, and so do the bands and frames
+                          that reach them; 0 by default
   --crop-marks            draw crop marks outside the cut lines
   --offset X,Y            move everything X mm right and Y mm down (-10 to 10 each), to
                           make up for a printer that prints off the mark
@@ -398,6 +426,11 @@ however many cards and sheets there are.
                           backs, mirrored so that each lands behind its front when the
                           sheet is turned over its long edge (long) or its short edge
                           (short), as the printer's two-sided setting says
+  --pdfx                  write PDF/X-4: the sRGB output intent, XMP metadata, fonts
+                          embedded
+  --cmyk PROFILE.icc      every colour and picture in the CMYK ink of the print shop's
+                          profile (transparency flattened), as PDF/X-4 with that
+                          profile as its output intent
   --strict                fail, writing nothing, when the photo, the logo or the
                           background cannot be loaded (otherwise it is left out of the
                           cards, with a warning)
@@ -405,7 +438,8 @@ Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Aufruf: tavolo-cli print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout NAME|DATEI.ptm]
                         [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]
-                        [--offset X,Y] [--back long|short] [--strict]
+                        [--offset X,Y] [--back long|short] [--pdfx]
+                        [--cmyk PROFIL.icc] [--strict]
 Druckt die Karte einer Projekt- oder Vorlagendatei vielfach auf einen Bogen in ein PDF, so wie
 der Druckdialog sie setzt: die Karte in ihrer eigenen Größe (Karteneigenschaften), nie
 gestreckt, auf jedem Platz des Layoutrasters, gemessen von der oberen linken Ecke des Papiers.
@@ -427,8 +461,9 @@ Foto und Logo werden einmal gespeichert, wie viele Karten und Bögen es auch sin
                           zentriert auf jedem Platz und darauf zugeschnitten. Ohne --fit
                           wird eine solche Karte abgelehnt
   --bleed MM              0 bis 5 mm der Kartenränder über jeden Schnitt hinaus drucken,
-                          damit ein etwas versetzter Schnitt keinen weißen Rand lässt;
-                          Standard 0
+                          damit ein etwas versetzter Schnitt keinen weißen Rand lässt:
+                          der Hintergrund läuft über die Kartenränder hinaus weiter, ebenso
+                          die Bänder und Rahmen, die sie erreichen; Standard 0
   --crop-marks            Schnittmarken außerhalb der Schnittlinien zeichnen
   --offset X,Y            alles um X mm nach rechts und Y mm nach unten verschieben (je -10
                           bis 10), um einen Drucker auszugleichen, der versetzt druckt
@@ -437,6 +472,11 @@ Foto und Logo werden einmal gespeichert, wie viele Karten und Bögen es auch sin
                           Vorderseite liegt, wenn der Bogen über die lange (long) oder die
                           kurze Kante (short) gewendet wird, wie es die Duplex-Einstellung
                           des Druckers sagt
+  --pdfx                  PDF/X-4 schreiben: die sRGB-Ausgabebedingung, XMP-Metadaten,
+                          eingebettete Schriften
+  --cmyk PROFIL.icc       jede Farbe und jedes Bild in der CMYK-Druckfarbe des Profils der
+                          Druckerei (Transparenz reduziert), als PDF/X-4 mit diesem Profil
+                          als Ausgabebedingung
   --strict                fehlschlagen und nichts schreiben, wenn Foto, Logo oder
                           Hintergrund nicht geladen werden können (sonst werden sie in den
                           Karten ausgelassen, mit einer Warnung)
@@ -1775,6 +1815,16 @@ Befehle:
       <translation>die Karte misst %1, die Karten des Bogens %2</translation>
     </message>
     <message>
+      <location filename="../src/core/print/CmykProfile.cpp" />
+      <source>'%1' is not an ICC colour profile</source>
+      <translation>„%1“ ist kein ICC-Farbprofil</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/CmykProfile.cpp" />
+      <source>'%1' is not a profile for printing in CMYK</source>
+      <translation>„%1“ ist kein Profil für den Druck in CMYK</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/LabelDatabase.cpp" />
       <source>The label database file %1 is skipped: %2.</source>
       <translation>Die Etikettendatenbank-Datei %1 wird übergangen: %2.</translation>
@@ -1915,6 +1965,41 @@ Befehle:
       <translation>Nur die ersten %1 Seitenlayouts werden aufgeführt; %2 weitere in %3 werden ausgelassen.</translation>
     </message>
     <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it holds an inline picture.</source>
+      <translation>Das PDF kann nicht in CMYK umgewandelt werden: es enthält ein eingebettetes Inline-Bild.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it holds a shading.</source>
+      <translation>Das PDF kann nicht in CMYK umgewandelt werden: es enthält einen Farbverlauf (Shading).</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it paints in a colour space other than RGB or grey.</source>
+      <translation>Das PDF kann nicht in CMYK umgewandelt werden: es malt in einem anderen Farbraum als RGB oder Grau.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it holds a picture in a colour space other than RGB or grey.</source>
+      <translation>Das PDF kann nicht in CMYK umgewandelt werden: es enthält ein Bild in einem anderen Farbraum als RGB oder Grau.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it holds transparency that was not flattened.</source>
+      <translation>Das PDF kann nicht in CMYK umgewandelt werden: es enthält Transparenz, die nicht reduziert wurde.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfFinishing.cpp" />
+      <source>The PDF could not be finished: %1</source>
+      <translation>Das PDF konnte nicht fertiggestellt werden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfXMarking.cpp" />
+      <source>The sRGB colour profile a PDF/X file names was not found (%1 of the package icc-profiles-free).</source>
+      <translation>Das sRGB-Farbprofil, das eine PDF/X-Datei nennt, wurde nicht gefunden (%1 aus dem Paket icc-profiles-free).</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/SheetCatalogue.cpp" />
       <source>My sheets</source>
       <translation>Meine Bögen</translation>
@@ -2023,6 +2108,11 @@ Befehle:
       <location filename="../src/core/print/SheetGrid.cpp" />
       <source>Cards too small: at most 100 fit across and 100 down</source>
       <translation>Karten zu klein: höchstens 100 passen nebeneinander und 100 untereinander</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetPdf.cpp" />
+      <source>The PDF could not be made: %1</source>
+      <translation>Das PDF konnte nicht erstellt werden: %1</translation>
     </message>
     <message>
       <location filename="../src/core/print/SheetPrinting.cpp" />
@@ -3089,49 +3179,34 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>&amp;Deckkraft</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card &amp;Width</source>
-      <translation>Karten&amp;breite</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Two-sided printing</source>
+      <translation>Beidseitiger Druck</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card &amp;Height</source>
-      <translation>Karten&amp;höhe</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Both sides</source>
+      <translation>Beidseitig</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Hori&amp;zontal Pitch</source>
-      <translation>&amp;Waagerechter Abstand</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Each sheet is followed by a page of the cards' backs</source>
+      <translation>Auf jeden Bogen folgt eine Seite mit den Rückseiten der Karten</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Vertical Pitch</source>
-      <translation>&amp;Senkrechter Abstand</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Long edge</source>
+      <translation>Lange Kante</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Left Margin</source>
-      <translation>&amp;Linker Rand</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Short edge</source>
+      <translation>Kurze Kante</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Top Margin</source>
-      <translation>&amp;Oberer Rand</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;inches</source>
-      <translation>&amp;Zoll</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;cm</source>
-      <translation>&amp;cm</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>m&amp;m</source>
-      <translation>m&amp;m</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>The edge the printer turns the sheet over</source>
+      <translation>Die Kante, über die der Drucker den Bogen wendet</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3145,58 +3220,13 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>C&amp;opies:</source>
-      <translation>&amp;Exemplare:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Print </source>
       <translation>&amp;Drucken </translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Sheet</source>
-      <translation>Bogen</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Use Predefined Page Layouts</source>
-      <translation>&amp;Vordefinierte Seitenlayouts verwenden</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>L&amp;ayout:</source>
-      <translation>L&amp;ayout:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Pape&amp;r:</source>
-      <translation>Pa&amp;pier:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Fin&amp;d sheet:</source>
-      <translation>Bogen &amp;finden:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Printer:</source>
-      <translation>Drucker:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card size and spacing</source>
-      <translation>Kartengröße und Abstände</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Units:</source>
-      <translation>Einheiten:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Save As Template</source>
-      <translation>Als Vorlage &amp;speichern</translation>
+      <source>C&amp;opies:</source>
+      <translation>&amp;Exemplare:</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3207,101 +3237,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Draft Page Preview</source>
       <translation>Seitenvorschau (Entwurf)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print shop and printer calibration</source>
-      <translation>Druckerei und Druckerkalibrierung</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Use the sheet's card size</source>
-      <translation>Kartengröße des Bogens verwenden</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print at the card's size</source>
-      <translation>In der Größe der Karte drucken</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>How far the card's edges are printed past the cut</source>
-      <translation>Wie weit die Ränder der Karte über den Schnitt hinaus gedruckt werden</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Crop mar&amp;ks</source>
-      <translation>Schnittmar&amp;ken</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Bleed:</source>
-      <translation>Beschni&amp;tt:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Offset &amp;X:</source>
-      <translation>Versatz &amp;X:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Offset &amp;Y:</source>
-      <translation>Versatz &amp;Y:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Scal&amp;e:</source>
-      <translation>Skalierun&amp;g:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print Calibration Pa&amp;ge</source>
-      <translation>Kalibrierungsseite dr&amp;ucken</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Both sides</source>
-      <translation>Beidseitig</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Each sheet is followed by a page of the cards' backs</source>
-      <translation>Auf jeden Bogen folgt eine Seite mit den Rückseiten der Karten</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Long edge</source>
-      <translation>Lange Kante</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Short edge</source>
-      <translation>Kurze Kante</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>The edge the printer turns the sheet over</source>
-      <translation>Die Kante, über die der Drucker den Bogen wendet</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Some page layouts could not be read:</source>
-      <translation>Einige Seitenlayouts konnten nicht gelesen werden:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>No page layouts were found in %1.</source>
-      <translation>In %1 wurden keine Seitenlayouts gefunden.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>%1 (the layout's paper is not offered)</source>
-      <translation>%1 (das Papier des Layouts wird nicht angeboten)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>A page layout named "%1" exists already. Replace it?</source>
-      <translation>Ein Seitenlayout namens „%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3344,9 +3279,179 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Die Karten konnten nicht auf %1 gedruckt werden. %2</translation>
     </message>
     <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print shop and printer calibration</source>
+      <translation>Druckerei und Druckerkalibrierung</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Use the sheet's card size</source>
+      <translation>Kartengröße des Bogens verwenden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print at the card's size</source>
+      <translation>In der Größe der Karte drucken</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>How far the card's edges are printed past the cut</source>
+      <translation>Wie weit die Ränder der Karte über den Schnitt hinaus gedruckt werden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Crop mar&amp;ks</source>
+      <translation>Schnittmar&amp;ken</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>PDF/X-&amp;4</source>
+      <translation>PDF/X-&amp;4</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>The PDF is written as PDF/X-4, which a print shop's preflight checks: the sRGB output intent, the page boxes, every font embedded</source>
+      <translation>Das PDF wird als PDF/X-4 geschrieben, wie es die Druckvorstufenprüfung einer Druckerei kontrolliert: die sRGB-Ausgabebedingung, die Seitenrahmen, jede Schrift eingebettet</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>&amp;Bleed:</source>
+      <translation>Beschni&amp;tt:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Offset &amp;X:</source>
+      <translation>Versatz &amp;X:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Offset &amp;Y:</source>
+      <translation>Versatz &amp;Y:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Scal&amp;e:</source>
+      <translation>Skalierun&amp;g:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print Calibration Pa&amp;ge</source>
+      <translation>Kalibrierungsseite dr&amp;ucken</translation>
+    </message>
+    <message>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>PDF-Datei</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card &amp;Width</source>
+      <translation>Karten&amp;breite</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card &amp;Height</source>
+      <translation>Karten&amp;höhe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Hori&amp;zontal Pitch</source>
+      <translation>&amp;Waagerechter Abstand</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Vertical Pitch</source>
+      <translation>&amp;Senkrechter Abstand</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Left Margin</source>
+      <translation>&amp;Linker Rand</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Top Margin</source>
+      <translation>&amp;Oberer Rand</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;inches</source>
+      <translation>&amp;Zoll</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;cm</source>
+      <translation>&amp;cm</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>m&amp;m</source>
+      <translation>m&amp;m</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Sheet</source>
+      <translation>Bogen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Use Predefined Page Layouts</source>
+      <translation>&amp;Vordefinierte Seitenlayouts verwenden</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Printer:</source>
+      <translation>Drucker:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Fin&amp;d sheet:</source>
+      <translation>Bogen &amp;finden:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>L&amp;ayout:</source>
+      <translation>L&amp;ayout:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Pape&amp;r:</source>
+      <translation>Pa&amp;pier:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card size and spacing</source>
+      <translation>Kartengröße und Abstände</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Units:</source>
+      <translation>Einheiten:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Save As Template</source>
+      <translation>Als Vorlage &amp;speichern</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Some page layouts could not be read:</source>
+      <translation>Einige Seitenlayouts konnten nicht gelesen werden:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>No page layouts were found in %1.</source>
+      <translation>In %1 wurden keine Seitenlayouts gefunden.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>%1 (the layout's paper is not offered)</source>
+      <translation>%1 (das Papier des Layouts wird nicht angeboten)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>A page layout named "%1" exists already. Replace it?</source>
+      <translation>Ein Seitenlayout namens „%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
       <location filename="../src/ui/print/SheetProductNameDialog.cpp" />

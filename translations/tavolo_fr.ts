@@ -180,14 +180,15 @@ Affiche la largeur, la hauteur, les bits par pixel, la résolution et le format 
       <location filename="../src/cli/MergeCommand.cpp" />
       <source>Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]
                         [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]
-                        [--crop-marks] [--offset X,Y] [--back long|short]
-                        [--map FIELD=COLUMN]... [--strict]
+                        [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]
+                        [--cmyk PROFILE.icc] [--map FIELD=COLUMN]... [--strict]
        tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...
                         [--strict]
 Makes one card per record of a CSV or vCard file: the project's (or template's) card, its
 styles, background, pictures and layout, with the record's values as its contact details,
 placed in its text boxes as the template library does. Into a PDF the cards fill the
-sheets in order, as tavolo-cli print places them; into images, one file per record.
+sheets in order, as tavolo-cli print places them, however many there are (the PDF is made
+on disk and replaces OUT.pdf only when it is whole); into images, one file per record.
   --data FILE             the records: a .vcf file of contacts, or a CSV file (UTF-8 or
                           Windows-1252; comma, semicolon or tab) whose first line names the
                           columns. Columns are recognised by name: Company, Name, Title,
@@ -200,7 +201,7 @@ sheets in order, as tavolo-cli print places them; into images, one file per reco
   --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print
   --fit sheet|card        sheet: the cards take the layout's card size; card (the
                           default): each is printed at its own size, centred in its place
-  --bleed MM, --crop-marks, --offset X,Y, --back long|short
+  --bleed MM, --crop-marks, --offset X,Y, --back long|short, --pdfx, --cmyk PROFILE.icc
                           as for tavolo-cli print; the card's back is printed as it is,
                           the same behind every record's card
   --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the
@@ -213,15 +214,16 @@ mismatch.
 </source>
       <translation>Utilisation : tavolo-cli merge PROJET --data FICHIER -o SORTIE.pdf [--paper NOM|ID]
                         [--layout NOM|FICHIER.ptm] [--fit sheet|card] [--bleed MM]
-                        [--crop-marks] [--offset X,Y] [--back long|short]
-                        [--map CHAMP=COLONNE]... [--strict]
+                        [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]
+                        [--cmyk PROFIL.icc] [--map CHAMP=COLONNE]... [--strict]
        tavolo-cli merge PROJET --data FICHIER -o 'DOSSIER/{Name}.png' [--map CHAMP=COLONNE]...
                         [--strict]
 Crée une carte par enregistrement d'un fichier CSV ou vCard : la carte du projet (ou du
 modèle), avec ses styles, son fond, ses images et sa disposition, les valeurs de
 l'enregistrement servant de coordonnées, placées dans ses zones de texte comme le fait la
 bibliothèque de modèles. Dans un PDF, les cartes remplissent les feuilles dans l'ordre, comme
-tavolo-cli print les place ; en images, un fichier par enregistrement.
+tavolo-cli print les place, quel que soit leur nombre (le PDF est créé sur le disque et ne
+remplace SORTIE.pdf qu'une fois complet) ; en images, un fichier par enregistrement.
   --data FICHIER          les enregistrements : un fichier .vcf de contacts, ou un fichier CSV
                           (UTF-8 ou Windows-1252 ; virgule, point-virgule ou tabulation) dont
                           la première ligne nomme les colonnes. Les colonnes sont reconnues
@@ -236,7 +238,7 @@ tavolo-cli print les place ; en images, un fichier par enregistrement.
   --fit sheet|card        sheet : les cartes prennent la taille de carte de la mise en page ;
                           card (par défaut) : chacune est imprimée à sa propre taille,
                           centrée à sa place
-  --bleed MM, --crop-marks, --offset X,Y, --back long|short
+  --bleed MM, --crop-marks, --offset X,Y, --back long|short, --pdfx, --cmyk PROFIL.icc
                           comme pour tavolo-cli print ; le verso de la carte est imprimé
                           tel quel, le même derrière la carte de chaque enregistrement
   --map CHAMP=COLONNE     remplir CHAMP à partir de COLONNE (son nom ou son numéro à partir
@@ -253,11 +255,6 @@ Code de sortie : 0 chaque enregistrement placé, 1 échec ou enregistrements omi
       <location filename="../src/cli/MergeCommand.cpp" />
       <source>%1 of %2 cards placed</source>
       <translation>%1 cartes placées sur %2</translation>
-    </message>
-    <message>
-      <location filename="../src/cli/MergeCommand.cpp" />
-      <source>the data gives %1 cards; one PDF holds at most %2: split the data file, or write images with -o 'DIR/{Name}.png'</source>
-      <translation>les données donnent %1 cartes ; un PDF en contient au plus %2 : scindez le fichier de données, ou écrivez des images avec -o 'DOSSIER/{Name}.png'</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
@@ -316,31 +313,58 @@ Code de sortie : 0 chaque enregistrement placé, 1 échec ou enregistrements omi
     </message>
     <message>
       <location filename="../src/cli/PdfCommand.cpp" />
-      <source>Usage: tavolo-cli pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks] [--strict]
+      <source>Usage: tavolo-cli pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks] [--front-only]
+                      [--pdfx] [--cmyk PROFILE.icc] [--strict]
 Writes the card of a project or template file alone on a page, as print shops ask for it:
 the page is the card's own size (Card Properties), plus the bleed on every side, plus room
-for the crop marks when they are asked for.
+for the crop marks when they are asked for. Each page says where it is cut (its TrimBox)
+and how far the bleed reaches (its BleedBox). A card with a back gets a second page with
+the back, as it reads (not mirrored), with the same bleed and marks.
   -o, --output CARD.pdf  the PDF to write
-  --bleed MM             print 0 to 5 mm of the card's edges past the cut; 0 by default
+  --bleed MM             print 0 to 5 mm past the cut: the background runs on past the
+                         card's edges, and so do the bands and frames that reach them;
+                         0 by default
   --crop-marks           draw crop marks outside the cut lines
+  --front-only           the front alone, on one page, even for a card with a back
+  --pdfx                 write PDF/X-4: the sRGB output intent, XMP metadata, fonts
+                         embedded
+  --cmyk PROFILE.icc     every colour and picture in the CMYK ink of the print shop's
+                         profile (transparency flattened), as PDF/X-4 with that profile
+                         as its output intent
   --strict               fail, writing nothing, when the photo, the logo or the
                          background cannot be loaded (otherwise it is left out, with a
                          warning)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
-      <translation>Utilisation : tavolo-cli pdf PROJET -o CARTE.pdf [--bleed MM] [--crop-marks] [--strict]
+      <translation>Utilisation : tavolo-cli pdf PROJET -o CARTE.pdf [--bleed MM] [--crop-marks] [--front-only]
+                      [--pdfx] [--cmyk PROFIL.icc] [--strict]
 Écrit la carte d'un fichier de projet ou de modèle seule sur une page, comme le demandent les
 imprimeurs : la page a la taille propre de la carte (Propriétés de la carte), plus le fond
-perdu de chaque côté, plus la place des traits de coupe quand ils sont demandés.
+perdu de chaque côté, plus la place des traits de coupe quand ils sont demandés. Chaque page
+indique où elle est coupée (sa TrimBox) et jusqu'où va le fond perdu (sa BleedBox). Une carte
+avec un verso reçoit une deuxième page avec le verso, lisible (pas en miroir), avec le même
+fond perdu et les mêmes traits.
   -o, --output CARTE.pdf le PDF à écrire
-  --bleed MM             imprimer de 0 à 5 mm des bords de la carte au-delà de la coupe ;
-                         0 par défaut
+  --bleed MM             imprimer de 0 à 5 mm au-delà de la coupe : le fond continue
+                         au-delà des bords de la carte, de même que les bandes et les
+                         cadres qui les atteignent ; 0 par défaut
   --crop-marks           dessiner des traits de coupe hors des lignes de coupe
+  --front-only           le recto seul, sur une page, même pour une carte avec un verso
+  --pdfx                 écrire du PDF/X-4 : l'intention de sortie sRGB, les métadonnées
+                         XMP, les polices incorporées
+  --cmyk PROFIL.icc      chaque couleur et chaque image dans l'encre CMJN du profil de
+                         l'imprimeur (transparence aplatie), en PDF/X-4 avec ce profil
+                         comme intention de sortie
   --strict               échouer sans rien écrire quand la photo, le logo ou le fond ne
                          peuvent pas être chargés (sinon ils sont omis, avec un
                          avertissement)
 Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
 </translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PdfCommand.cpp" />
+      <source>--front-only and --back cannot be given together</source>
+      <translation>--front-only et --back ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
       <location filename="../src/cli/PictureWarnings.cpp" />
@@ -371,7 +395,8 @@ Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
       <location filename="../src/cli/PrintCommand.cpp" />
       <source>Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]
                         [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]
-                        [--offset X,Y] [--back long|short] [--strict]
+                        [--offset X,Y] [--back long|short] [--pdfx]
+                        [--cmyk PROFILE.icc] [--strict]
 Prints the card of a project or template file many to a sheet into a PDF, as the print
 dialog places it: the card at its own size (Card Properties), never stretched, at every
 place of the layout's grid, measured from the paper's top-left corner. Text stays text in
@@ -391,7 +416,9 @@ however many cards and sheets there are.
                           reflows), card prints it at its own size centred in each place
                           and cut to it. Without --fit such a card is refused
   --bleed MM              print 0 to 5 mm of the card's edges past each cut, so that a
-                          cut a little off the line leaves no white edge; 0 by default
+                          cut a little off the line leaves no white edge: the background
+                          runs on past the card's edges, and so do the bands and frames
+                          that reach them; 0 by default
   --crop-marks            draw crop marks outside the cut lines
   --offset X,Y            move everything X mm right and Y mm down (-10 to 10 each), to
                           make up for a printer that prints off the mark
@@ -399,6 +426,11 @@ however many cards and sheets there are.
                           backs, mirrored so that each lands behind its front when the
                           sheet is turned over its long edge (long) or its short edge
                           (short), as the printer's two-sided setting says
+  --pdfx                  write PDF/X-4: the sRGB output intent, XMP metadata, fonts
+                          embedded
+  --cmyk PROFILE.icc      every colour and picture in the CMYK ink of the print shop's
+                          profile (transparency flattened), as PDF/X-4 with that
+                          profile as its output intent
   --strict                fail, writing nothing, when the photo, the logo or the
                           background cannot be loaded (otherwise it is left out of the
                           cards, with a warning)
@@ -406,7 +438,8 @@ Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Utilisation : tavolo-cli print PROJET -o FEUILLE.pdf [--paper NOM|ID] [--layout NOM|FICHIER.ptm]
                         [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]
-                        [--offset X,Y] [--back long|short] [--strict]
+                        [--offset X,Y] [--back long|short] [--pdfx]
+                        [--cmyk PROFIL.icc] [--strict]
 Imprime la carte d'un fichier de projet ou de modèle plusieurs fois par feuille dans un PDF,
 comme la boîte de dialogue d'impression la place : la carte à sa propre taille (Propriétés de
 la carte), jamais étirée, à chaque place de la grille de la mise en page, mesurée depuis le coin
@@ -429,8 +462,9 @@ quel que soit le nombre de cartes et de feuilles.
                           centrée à chaque place et coupée à celle-ci. Sans --fit, une telle
                           carte est refusée
   --bleed MM              imprimer de 0 à 5 mm des bords de la carte au-delà de chaque coupe,
-                          pour qu'une coupe un peu décalée ne laisse pas de bord blanc ;
-                          0 par défaut
+                          pour qu'une coupe un peu décalée ne laisse pas de bord blanc :
+                          le fond continue au-delà des bords de la carte, de même que les
+                          bandes et les cadres qui les atteignent ; 0 par défaut
   --crop-marks            dessiner des traits de coupe hors des lignes de coupe
   --offset X,Y            tout déplacer de X mm vers la droite et de Y mm vers le bas (de -10
                           à 10 chacun), pour compenser une imprimante qui imprime décalé
@@ -439,6 +473,11 @@ quel que soit le nombre de cartes et de feuilles.
                           son recto quand la feuille est retournée sur son grand côté
                           (long) ou son petit côté (short), selon le réglage recto verso
                           de l'imprimante
+  --pdfx                  écrire du PDF/X-4 : l'intention de sortie sRGB, les métadonnées
+                          XMP, les polices incorporées
+  --cmyk PROFIL.icc       chaque couleur et chaque image dans l'encre CMJN du profil de
+                          l'imprimeur (transparence aplatie), en PDF/X-4 avec ce profil
+                          comme intention de sortie
   --strict                échouer sans rien écrire quand la photo, le logo ou le fond ne
                           peuvent pas être chargés (sinon ils sont omis des cartes, avec un
                           avertissement)
@@ -1778,6 +1817,16 @@ Commandes :
       <translation>la carte mesure %1, les cartes de la feuille %2</translation>
     </message>
     <message>
+      <location filename="../src/core/print/CmykProfile.cpp" />
+      <source>'%1' is not an ICC colour profile</source>
+      <translation>« %1 » n'est pas un profil de couleur ICC</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/CmykProfile.cpp" />
+      <source>'%1' is not a profile for printing in CMYK</source>
+      <translation>« %1 » n'est pas un profil pour l'impression en CMJN</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/LabelDatabase.cpp" />
       <source>The label database file %1 is skipped: %2.</source>
       <translation>Le fichier de la base d'étiquettes %1 est ignoré : %2.</translation>
@@ -1918,6 +1967,41 @@ Commandes :
       <translation>Seules les %1 premières mises en page sont listées ; %2 autres dans %3 sont omises.</translation>
     </message>
     <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it holds an inline picture.</source>
+      <translation>Le PDF ne peut pas être converti en CMJN : il contient une image en ligne.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it holds a shading.</source>
+      <translation>Le PDF ne peut pas être converti en CMJN : il contient un dégradé (shading).</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it paints in a colour space other than RGB or grey.</source>
+      <translation>Le PDF ne peut pas être converti en CMJN : il peint dans un espace colorimétrique autre que RVB ou gris.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it holds a picture in a colour space other than RGB or grey.</source>
+      <translation>Le PDF ne peut pas être converti en CMJN : il contient une image dans un espace colorimétrique autre que RVB ou gris.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfCmykConversion.cpp" />
+      <source>The PDF cannot be turned into CMYK: it holds transparency that was not flattened.</source>
+      <translation>Le PDF ne peut pas être converti en CMJN : il contient une transparence qui n'a pas été aplatie.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfFinishing.cpp" />
+      <source>The PDF could not be finished: %1</source>
+      <translation>Le PDF n'a pas pu être finalisé : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/PdfXMarking.cpp" />
+      <source>The sRGB colour profile a PDF/X file names was not found (%1 of the package icc-profiles-free).</source>
+      <translation>Le profil de couleur sRGB qu'un fichier PDF/X désigne est introuvable (%1 du paquet icc-profiles-free).</translation>
+    </message>
+    <message>
       <location filename="../src/core/print/SheetCatalogue.cpp" />
       <source>My sheets</source>
       <translation>Mes planches</translation>
@@ -2026,6 +2110,11 @@ Commandes :
       <location filename="../src/core/print/SheetGrid.cpp" />
       <source>Cards too small: at most 100 fit across and 100 down</source>
       <translation>Cartes trop petites : 100 au plus tiennent en largeur et 100 en hauteur</translation>
+    </message>
+    <message>
+      <location filename="../src/core/print/SheetPdf.cpp" />
+      <source>The PDF could not be made: %1</source>
+      <translation>Le PDF n'a pas pu être créé : %1</translation>
     </message>
     <message>
       <location filename="../src/core/print/SheetPrinting.cpp" />
@@ -3092,49 +3181,34 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Opacité</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card &amp;Width</source>
-      <translation>&amp;Largeur de la carte</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Two-sided printing</source>
+      <translation>Impression recto verso</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card &amp;Height</source>
-      <translation>&amp;Hauteur de la carte</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Both sides</source>
+      <translation>Recto verso</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Hori&amp;zontal Pitch</source>
-      <translation>Pas hori&amp;zontal</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Each sheet is followed by a page of the cards' backs</source>
+      <translation>Chaque feuille est suivie d'une page des versos des cartes</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Vertical Pitch</source>
-      <translation>Pas &amp;vertical</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Long edge</source>
+      <translation>Bord long</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Left Margin</source>
-      <translation>Marge &amp;gauche</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>Short edge</source>
+      <translation>Bord court</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Top Margin</source>
-      <translation>Marge &amp;supérieure</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;inches</source>
-      <translation>&amp;pouces</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;cm</source>
-      <translation>&amp;cm</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>m&amp;m</source>
-      <translation>m&amp;m</translation>
+      <location filename="../src/ui/print/BothSidesGroup.cpp" />
+      <source>The edge the printer turns the sheet over</source>
+      <translation>Le bord sur lequel l'imprimante retourne la feuille</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3148,58 +3222,13 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>C&amp;opies:</source>
-      <translation>&amp;Copies :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>&amp;Print </source>
       <translation>&amp;Imprimer </translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Sheet</source>
-      <translation>Feuille</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Use Predefined Page Layouts</source>
-      <translation>&amp;Utiliser des mises en page prédéfinies</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>L&amp;ayout:</source>
-      <translation>&amp;Mise en page :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Pape&amp;r:</source>
-      <translation>Pa&amp;pier :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Fin&amp;d sheet:</source>
-      <translation>Trouver la pl&amp;anche :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Printer:</source>
-      <translation>Imprimante :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Card size and spacing</source>
-      <translation>Taille et espacement des cartes</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Units:</source>
-      <translation>Unités :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Save As Template</source>
-      <translation>Enregistrer comme &amp;modèle</translation>
+      <source>C&amp;opies:</source>
+      <translation>&amp;Copies :</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3210,101 +3239,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Draft Page Preview</source>
       <translation>Aperçu de la page (brouillon)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print shop and printer calibration</source>
-      <translation>Imprimerie et étalonnage de l'imprimante</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Use the sheet's card size</source>
-      <translation>Prendre la taille des cartes de la planche</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print at the card's size</source>
-      <translation>Imprimer à la taille de la carte</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>How far the card's edges are printed past the cut</source>
-      <translation>Jusqu'où les bords de la carte sont imprimés au-delà de la coupe</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Crop mar&amp;ks</source>
-      <translation>&amp;Traits de coupe</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>&amp;Bleed:</source>
-      <translation>&amp;Fond perdu :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Offset &amp;X:</source>
-      <translation>Décalage &amp;X :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Offset &amp;Y:</source>
-      <translation>Décalage &amp;Y :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Scal&amp;e:</source>
-      <translation>Échell&amp;e :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Print Calibration Pa&amp;ge</source>
-      <translation>Imprimer la page d'étalo&amp;nnage</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Both sides</source>
-      <translation>Recto verso</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Each sheet is followed by a page of the cards' backs</source>
-      <translation>Chaque feuille est suivie d'une page des versos des cartes</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Long edge</source>
-      <translation>Bord long</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Short edge</source>
-      <translation>Bord court</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>The edge the printer turns the sheet over</source>
-      <translation>Le bord sur lequel l'imprimante retourne la feuille</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>Some page layouts could not be read:</source>
-      <translation>Certaines mises en page n'ont pas pu être lues :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>No page layouts were found in %1.</source>
-      <translation>Aucune mise en page n'a été trouvée dans %1.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>%1 (the layout's paper is not offered)</source>
-      <translation>%1 (le papier de la mise en page n'est pas proposé)</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PrintDialog.cpp" />
-      <source>A page layout named "%1" exists already. Replace it?</source>
-      <translation>Une mise en page nommée « %1 » existe déjà. La remplacer ?</translation>
     </message>
     <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
@@ -3347,9 +3281,179 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Les cartes n'ont pas pu être imprimées sur %1. %2</translation>
     </message>
     <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print shop and printer calibration</source>
+      <translation>Imprimerie et étalonnage de l'imprimante</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Use the sheet's card size</source>
+      <translation>Prendre la taille des cartes de la planche</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print at the card's size</source>
+      <translation>Imprimer à la taille de la carte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>How far the card's edges are printed past the cut</source>
+      <translation>Jusqu'où les bords de la carte sont imprimés au-delà de la coupe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Crop mar&amp;ks</source>
+      <translation>&amp;Traits de coupe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>PDF/X-&amp;4</source>
+      <translation>PDF/X-&amp;4</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>The PDF is written as PDF/X-4, which a print shop's preflight checks: the sRGB output intent, the page boxes, every font embedded</source>
+      <translation>Le PDF est écrit en PDF/X-4, que le contrôle en amont d'un imprimeur vérifie : l'intention de sortie sRGB, les zones de page, chaque police incorporée</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>&amp;Bleed:</source>
+      <translation>&amp;Fond perdu :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Offset &amp;X:</source>
+      <translation>Décalage &amp;X :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Offset &amp;Y:</source>
+      <translation>Décalage &amp;Y :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Scal&amp;e:</source>
+      <translation>Échell&amp;e :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/PrintShopGroup.cpp" />
+      <source>Print Calibration Pa&amp;ge</source>
+      <translation>Imprimer la page d'étalo&amp;nnage</translation>
+    </message>
+    <message>
       <location filename="../src/ui/print/PrinterChoice.cpp" />
       <source>PDF file</source>
       <translation>Fichier PDF</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card &amp;Width</source>
+      <translation>&amp;Largeur de la carte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card &amp;Height</source>
+      <translation>&amp;Hauteur de la carte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Hori&amp;zontal Pitch</source>
+      <translation>Pas hori&amp;zontal</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Vertical Pitch</source>
+      <translation>Pas &amp;vertical</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Left Margin</source>
+      <translation>Marge &amp;gauche</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Top Margin</source>
+      <translation>Marge &amp;supérieure</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;inches</source>
+      <translation>&amp;pouces</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;cm</source>
+      <translation>&amp;cm</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>m&amp;m</source>
+      <translation>m&amp;m</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Sheet</source>
+      <translation>Feuille</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Use Predefined Page Layouts</source>
+      <translation>&amp;Utiliser des mises en page prédéfinies</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Printer:</source>
+      <translation>Imprimante :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Fin&amp;d sheet:</source>
+      <translation>Trouver la pl&amp;anche :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>L&amp;ayout:</source>
+      <translation>&amp;Mise en page :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Pape&amp;r:</source>
+      <translation>Pa&amp;pier :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Card size and spacing</source>
+      <translation>Taille et espacement des cartes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Units:</source>
+      <translation>Unités :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>&amp;Save As Template</source>
+      <translation>Enregistrer comme &amp;modèle</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>Some page layouts could not be read:</source>
+      <translation>Certaines mises en page n'ont pas pu être lues :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>No page layouts were found in %1.</source>
+      <translation>Aucune mise en page n'a été trouvée dans %1.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>%1 (the layout's paper is not offered)</source>
+      <translation>%1 (le papier de la mise en page n'est pas proposé)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductGroup.cpp" />
+      <source>A page layout named "%1" exists already. Replace it?</source>
+      <translation>Une mise en page nommée « %1 » existe déjà. La remplacer ?</translation>
     </message>
     <message>
       <location filename="../src/ui/print/SheetProductNameDialog.cpp" />

@@ -15,7 +15,8 @@
 namespace tavolo::cli {
 
 int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
-                       const BackgroundTable& table, const CardState& card, SheetJob job) {
+                       const BackgroundTable& table, const CardState& card, SheetJob job,
+                       PdfOptions pdf) {
   const auto fail = [command](const std::string& message) {
     PrintError(command, message);
     return kExitFailure;
@@ -33,8 +34,9 @@ int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
   const CardState back = twoSided ? BackFaceOf(card) : CardState();
   if (twoSided) {
     job.backs.cards = SameCardEverywhere(ToQImage(backRenderer.RenderPrintImage(back)));
-    job.backs.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
-      PaintCard(backRenderer, painter, target, back);
+    job.backs.paintedCards = [&](QPainter& painter, const QRectF& target, int, int,
+                                 const CardPaintOptions& options) {
+      PaintCard(backRenderer, painter, target, back, options);
     };
     leftOut += WarnOfLeftOutPictures(command, backRenderer, table, back);
   }
@@ -43,12 +45,13 @@ int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
         TrMessage("'%1' is not written: with --strict a picture left out is a failure", output));
   }
   job.cards = SameCardEverywhere(ToQImage(printImage));
-  job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int) {
-    PaintCard(renderer, painter, target, card);
+  job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int,
+                         const CardPaintOptions& options) {
+    PaintCard(renderer, painter, target, card, options);
   };
   job.cardSize = QSizeF(card.cardWidth, card.cardHeight);
-  const PrintOutcome written = WriteSheetsPdf(
-      output, job, QString::fromStdString(std::filesystem::path(arguments.project).stem()));
+  pdf.title = QString::fromStdString(std::filesystem::path(arguments.project).stem());
+  const PrintOutcome written = WriteSheetsPdf(output, job, pdf);
   if (!written) return fail(written.Message());
   if (failures.Count() > 0) {
     return fail(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));

@@ -31,22 +31,20 @@ namespace {
 constexpr const char* kCommand = "merge";
 // Runs of more records than this tell how far they are.
 constexpr size_t kProgressAbove = 50;
-// A PDF is made in memory before it replaces its file, and each card's picture takes about half a
-// megabyte of it: more cards than this go into images, or into several PDFs.
-constexpr size_t kMaxPdfCards = 1000;
 
 constexpr const char* kMergeUsage = QT_TRANSLATE_NOOP(
     "Tavolo",
     "Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]\n"
     "                        [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]\n"
-    "                        [--crop-marks] [--offset X,Y] [--back long|short]\n"
-    "                        [--map FIELD=COLUMN]... [--strict]\n"
+    "                        [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]\n"
+    "                        [--cmyk PROFILE.icc] [--map FIELD=COLUMN]... [--strict]\n"
     "       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...\n"
     "                        [--strict]\n"
     "Makes one card per record of a CSV or vCard file: the project's (or template's) card, its\n"
     "styles, background, pictures and layout, with the record's values as its contact details,\n"
     "placed in its text boxes as the template library does. Into a PDF the cards fill the\n"
-    "sheets in order, as tavolo-cli print places them; into images, one file per record.\n"
+    "sheets in order, as tavolo-cli print places them, however many there are (the PDF is made\n"
+    "on disk and replaces OUT.pdf only when it is whole); into images, one file per record.\n"
     "  --data FILE             the records: a .vcf file of contacts, or a CSV file (UTF-8 or\n"
     "                          Windows-1252; comma, semicolon or tab) whose first line names the\n"
     "                          columns. Columns are recognised by name: Company, Name, Title,\n"
@@ -59,7 +57,7 @@ constexpr const char* kMergeUsage = QT_TRANSLATE_NOOP(
     "  --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print\n"
     "  --fit sheet|card        sheet: the cards take the layout's card size; card (the\n"
     "                          default): each is printed at its own size, centred in its place\n"
-    "  --bleed MM, --crop-marks, --offset X,Y, --back long|short\n"
+    "  --bleed MM, --crop-marks, --offset X,Y, --back long|short, --pdfx, --cmyk PROFILE.icc\n"
     "                          as for tavolo-cli print; the card's back is printed as it is,\n"
     "                          the same behind every record's card\n"
     "  --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the\n"
@@ -110,15 +108,10 @@ struct MergeRun {
   PrinterCalibration calibration{};
   std::optional<CardFit> fit;
   DuplexFlip backFlip = DuplexFlip::kNone;  // kNone: the backs are not printed
+  PdfOptions pdf{};
 };
 
 int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
-  if (run.records.size() > kMaxPdfCards) {
-    return Fail(
-        TrMessage("the data gives %1 cards; one PDF holds at most %2: split the data file, "
-                  "or write images with -o 'DIR/{Name}.png'",
-                  run.records.size(), kMaxPdfCards));
-  }
   LayOutWhenNotGiven(sheet, run.project);
   const CardState project =
       run.fit == CardFit::kSheetSize ? FittedToLayout(run.project, sheet.layout) : run.project;
@@ -140,8 +133,7 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   if (twoSided) leftOut += WarnOfLeftOutPictures(kCommand, backRenderer, run.table, back);
   const auto hasRecord = [records = run.records.size(), perSheet = grid.CardCount()](int sheet,
                                                                                      int cell) {
-    return static_cast<size_t>(sheet) * static_cast<size_t>(perSheet) +
-               static_cast<size_t>(cell) <
+    return static_cast<size_t>(sheet) * static_cast<size_t>(perSheet) + static_cast<size_t>(cell) <
            records;
   };
   CardBacks backs;
@@ -151,8 +143,9 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
       return hasRecord(sheet, cell) ? backImage : QImage();
     };
     backs.paintedCards = [&backRenderer, &back, hasRecord](QPainter& painter, const QRectF& target,
-                                                           int sheet, int cell) {
-      if (hasRecord(sheet, cell)) PaintCard(backRenderer, painter, target, back);
+                                                           int sheet, int cell,
+                                                           const CardPaintOptions& options) {
+      if (hasRecord(sheet, cell)) PaintCard(backRenderer, painter, target, back, options);
     };
   }
   if (run.strict && leftOut > 0) {
@@ -171,12 +164,12 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
                      .backs = backs};
   Progress progress(run.records.size());
   const auto perSheet = static_cast<size_t>(grid.CardCount());
-  const PrintOutcome written = WriteSheetsPdf(
-      run.output, job, QString::fromStdString(std::filesystem::path(run.arguments.project).stem()),
-      [&](int done, int) {
-        progress.Placed(std::min(run.records.size(), static_cast<size_t>(done) * perSheet));
-        return true;
-      });
+  PdfOptions pdf = run.pdf;
+  pdf.title = QString::fromStdString(std::filesystem::path(run.arguments.project).stem());
+  const PrintOutcome written = WriteSheetsPdf(run.output, job, pdf, [&](int done, int) {
+    progress.Placed(std::min(run.records.size(), static_cast<size_t>(done) * perSheet));
+    return true;
+  });
   if (!written) return Fail(written.Message());
   progress.Placed(run.records.size());
   return 0;
@@ -251,6 +244,7 @@ int Merge(const Arguments& arguments) {
   PrinterCalibration calibration;
   std::optional<CardFit> fit;
   DuplexFlip backFlip = DuplexFlip::kNone;
+  PdfOptions pdfOptions;
   if (pdf) {
     if (const std::optional<int> failed = ChooseSheet(kCommand, arguments, sheet)) return *failed;
     if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
@@ -261,16 +255,20 @@ int Merge(const Arguments& arguments) {
     if (const std::optional<int> failed = ReadBackSide(kCommand, arguments, backFlip)) {
       return *failed;
     }
+    if (const std::optional<int> failed = ReadPdfStandard(kCommand, arguments, pdfOptions)) {
+      return *failed;
+    }
   } else {
-    for (const char* option :
-         {"--paper", "--layout", kFitOption, kBleedOption, kOffsetOption, kBackOption}) {
+    for (const char* option : {"--paper", "--layout", kFitOption, kBleedOption, kOffsetOption,
+                               kBackOption, kCmykOption}) {
       if (arguments.values.contains(option)) {
         return UsageError(kCommand, TrMessage("%1 is for a PDF; an image holds one card", option));
       }
     }
-    if (arguments.flags.contains(kCropMarksFlag)) {
-      return UsageError(kCommand,
-                        TrMessage("%1 is for a PDF; an image holds one card", "--crop-marks"));
+    for (const char* flag : {kCropMarksFlag, kPdfxFlag}) {
+      if (arguments.flags.contains(flag)) {
+        return UsageError(kCommand, TrMessage("%1 is for a PDF; an image holds one card", flag));
+      }
     }
     format = FormatForExtension(std::filesystem::path(output).extension().string());
     if (!format) {
@@ -296,8 +294,8 @@ int Merge(const Arguments& arguments) {
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const MergeRun run{arguments, output, table,       project, merged.records,
-                     strict,    shop,   calibration, fit,     backFlip};
+  const MergeRun run{arguments, output,      table, project,  merged.records,       strict,
+                     shop,      calibration, fit,   backFlip, std::move(pdfOptions)};
   const int written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
   if (written != 0) return written;
   if (failures.Count() > 0) {
@@ -317,8 +315,8 @@ int RunMerge(const std::vector<std::string>& args) {
   if (const std::optional<int> stop =
           ParseArguments(kCommand, kMergeUsage, args,
                          {"--output", "--data", "--paper", "--layout", "--map", kFitOption,
-                          kBleedOption, kOffsetOption, kBackOption},
-                         arguments, {"--strict", kCropMarksFlag})) {
+                          kBleedOption, kOffsetOption, kBackOption, kCmykOption},
+                         arguments, {"--strict", kCropMarksFlag, kPdfxFlag})) {
     return *stop;
   }
   const GuiApplication app;

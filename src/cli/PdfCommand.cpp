@@ -19,21 +19,34 @@ constexpr const char* kCommand = "pdf";
 
 constexpr const char* kPdfUsage = QT_TRANSLATE_NOOP(
     "Tavolo",
-    "Usage: tavolo-cli pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks] [--strict]\n"
+    "Usage: tavolo-cli pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks] [--front-only]\n"
+    "                      [--pdfx] [--cmyk PROFILE.icc] [--strict]\n"
     "Writes the card of a project or template file alone on a page, as print shops ask for it:\n"
     "the page is the card's own size (Card Properties), plus the bleed on every side, plus room\n"
-    "for the crop marks when they are asked for.\n"
+    "for the crop marks when they are asked for. Each page says where it is cut (its TrimBox)\n"
+    "and how far the bleed reaches (its BleedBox). A card with a back gets a second page with\n"
+    "the back, as it reads (not mirrored), with the same bleed and marks.\n"
     "  -o, --output CARD.pdf  the PDF to write\n"
-    "  --bleed MM             print 0 to 5 mm of the card's edges past the cut; 0 by default\n"
+    "  --bleed MM             print 0 to 5 mm past the cut: the background runs on past the\n"
+    "                         card's edges, and so do the bands and frames that reach them;\n"
+    "                         0 by default\n"
     "  --crop-marks           draw crop marks outside the cut lines\n"
+    "  --front-only           the front alone, on one page, even for a card with a back\n"
+    "  --pdfx                 write PDF/X-4: the sRGB output intent, XMP metadata, fonts\n"
+    "                         embedded\n"
+    "  --cmyk PROFILE.icc     every colour and picture in the CMYK ink of the print shop's\n"
+    "                         profile (transparency flattened), as PDF/X-4 with that profile\n"
+    "                         as its output intent\n"
     "  --strict               fail, writing nothing, when the photo, the logo or the\n"
     "                         background cannot be loaded (otherwise it is left out, with a\n"
     "                         warning)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
+constexpr const char* kFrontOnlyFlag = "--front-only";
+
 // A page of the card's size and `edgeMm` more on every side. The grid counts the paper in whole
 // millimetres, truncated; the page's counted size is rounded up so that its one card counts,
-// while the page itself keeps its exact size.
+// while the page itself keeps its exact size (to the hundredth of a point in the PDF).
 Paper CardPage(const CardState& card, double edgeMm) {
   const double widthMm = PrintPixelsToMm(card.cardWidth, card.dpi) + 2 * edgeMm;
   const double heightMm = PrintPixelsToMm(card.cardHeight, card.dpi) + 2 * edgeMm;
@@ -62,26 +75,41 @@ PageLayout OneCard(const CardState& card, double edgeMm) {
 int WriteCardPdf(const Arguments& arguments) {
   PrintShopOptions shop;
   if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
+  PdfOptions pdf;
+  if (const std::optional<int> failed = ReadPdfStandard(kCommand, arguments, pdf)) return *failed;
+  // A card page has one card in its middle: the back lands on its front turned over either
+  // edge, so the edge given for print and merge changes nothing here.
+  DuplexFlip flip = DuplexFlip::kNone;
+  if (const std::optional<int> failed = ReadBackSide(kCommand, arguments, flip)) return *failed;
+  const bool frontOnly = arguments.flags.contains(kFrontOnlyFlag);
+  if (frontOnly && flip != DuplexFlip::kNone) {
+    return UsageError(kCommand, TrText("--front-only and --back cannot be given together"));
+  }
   BackgroundTable table;
   CardState card;
   if (const std::optional<int> failed = LoadCardToPrint(kCommand, arguments.project, table, card)) {
     return *failed;
   }
+  if (const std::optional<int> refused = RefuseMissingBack(kCommand, flip, card)) return *refused;
   const double edgeMm = shop.cropMarks ? CropMarkReachMm(shop.bleedMm) : shop.bleedMm;
-  const SheetJob job{.paper = CardPage(card, edgeMm),
-                     .layout = OneCard(card, edgeMm),
-                     .dpi = card.dpi,
-                     .shop = shop};
-  return WriteCardSheetsPdf(kCommand, arguments, table, card, std::move(job));
+  pdf.boxes = CardPageBoxes(
+      QSizeF(PrintPixelsToMm(card.cardWidth, card.dpi), PrintPixelsToMm(card.cardHeight, card.dpi)),
+      shop.bleedMm, edgeMm);
+  SheetJob job{.paper = CardPage(card, edgeMm),
+               .layout = OneCard(card, edgeMm),
+               .dpi = card.dpi,
+               .shop = shop};
+  if (card.back.Has() && !frontOnly) job.backs.flip = DuplexFlip::kLongEdge;
+  return WriteCardSheetsPdf(kCommand, arguments, table, card, std::move(job), std::move(pdf));
 }
 
 }  // namespace
 
 int RunPdf(const std::vector<std::string>& args) {
   Arguments arguments;
-  if (const std::optional<int> stop =
-          ParseArguments(kCommand, kPdfUsage, args, {"--output", kBleedOption}, arguments,
-                         {"--strict", kCropMarksFlag})) {
+  if (const std::optional<int> stop = ParseArguments(
+          kCommand, kPdfUsage, args, {"--output", kBleedOption, kCmykOption, kBackOption},
+          arguments, {"--strict", kCropMarksFlag, kPdfxFlag, kFrontOnlyFlag})) {
     return *stop;
   }
   const GuiApplication app;

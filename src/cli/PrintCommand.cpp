@@ -20,7 +20,8 @@ constexpr const char* kPrintUsage = QT_TRANSLATE_NOOP(
     "Tavolo",
     "Usage: tavolo-cli print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout NAME|FILE.ptm]\n"
     "                        [--sheets N] [--fit sheet|card] [--bleed MM] [--crop-marks]\n"
-    "                        [--offset X,Y] [--back long|short] [--strict]\n"
+    "                        [--offset X,Y] [--back long|short] [--pdfx]\n"
+    "                        [--cmyk PROFILE.icc] [--strict]\n"
     "Prints the card of a project or template file many to a sheet into a PDF, as the print\n"
     "dialog places it: the card at its own size (Card Properties), never stretched, at every\n"
     "place of the layout's grid, measured from the paper's top-left corner. Text stays text in\n"
@@ -40,7 +41,9 @@ constexpr const char* kPrintUsage = QT_TRANSLATE_NOOP(
     "                          reflows), card prints it at its own size centred in each place\n"
     "                          and cut to it. Without --fit such a card is refused\n"
     "  --bleed MM              print 0 to 5 mm of the card's edges past each cut, so that a\n"
-    "                          cut a little off the line leaves no white edge; 0 by default\n"
+    "                          cut a little off the line leaves no white edge: the background\n"
+    "                          runs on past the card's edges, and so do the bands and frames\n"
+    "                          that reach them; 0 by default\n"
     "  --crop-marks            draw crop marks outside the cut lines\n"
     "  --offset X,Y            move everything X mm right and Y mm down (-10 to 10 each), to\n"
     "                          make up for a printer that prints off the mark\n"
@@ -48,6 +51,11 @@ constexpr const char* kPrintUsage = QT_TRANSLATE_NOOP(
     "                          backs, mirrored so that each lands behind its front when the\n"
     "                          sheet is turned over its long edge (long) or its short edge\n"
     "                          (short), as the printer's two-sided setting says\n"
+    "  --pdfx                  write PDF/X-4: the sRGB output intent, XMP metadata, fonts\n"
+    "                          embedded\n"
+    "  --cmyk PROFILE.icc      every colour and picture in the CMYK ink of the print shop's\n"
+    "                          profile (transparency flattened), as PDF/X-4 with that\n"
+    "                          profile as its output intent\n"
     "  --strict                fail, writing nothing, when the photo, the logo or the\n"
     "                          background cannot be loaded (otherwise it is left out of the\n"
     "                          cards, with a warning)\n"
@@ -81,6 +89,8 @@ int Print(const Arguments& arguments) {
   }
   std::optional<CardFit> fit;
   if (const std::optional<int> failed = ReadFit(kCommand, arguments, fit)) return *failed;
+  PdfOptions pdf;
+  if (const std::optional<int> failed = ReadPdfStandard(kCommand, arguments, pdf)) return *failed;
   CardBacks backs;
   if (const std::optional<int> failed = ReadBackSide(kCommand, arguments, backs.flip)) {
     return *failed;
@@ -100,18 +110,18 @@ int Print(const Arguments& arguments) {
                      .shop = shop,
                      .calibration = calibration,
                      .backs = backs};
-  return WriteCardSheetsPdf(kCommand, arguments, table, card, std::move(job));
+  return WriteCardSheetsPdf(kCommand, arguments, table, card, std::move(job), std::move(pdf));
 }
 
 }  // namespace
 
 int RunPrint(const std::vector<std::string>& args) {
   Arguments arguments;
-  if (const std::optional<int> stop = ParseArguments(
-          kCommand, kPrintUsage, args,
-          {"--output", "--paper", "--layout", "--sheets", kFitOption, kBleedOption, kOffsetOption,
-           kBackOption},
-          arguments, {"--strict", kCropMarksFlag})) {
+  if (const std::optional<int> stop =
+          ParseArguments(kCommand, kPrintUsage, args,
+                         {"--output", "--paper", "--layout", "--sheets", kFitOption, kBleedOption,
+                          kOffsetOption, kBackOption, kCmykOption},
+                         arguments, {"--strict", kCropMarksFlag, kPdfxFlag})) {
     return *stop;
   }
   const GuiApplication app;

@@ -16,6 +16,19 @@ std::optional<int> ReadPrintShop(const char* command, const Arguments& arguments
   return std::nullopt;
 }
 
+std::optional<int> ReadPdfStandard(const char* command, const Arguments& arguments,
+                                   PdfOptions& options) {
+  options.pdfx = arguments.flags.contains(kPdfxFlag);
+  if (!arguments.values.contains(kCmykOption)) return std::nullopt;
+  Outcome<CmykProfile> profile = CmykProfile::Load(arguments.values.at(kCmykOption));
+  if (!profile) {
+    PrintError(command, profile.Message());
+    return kExitFailure;
+  }
+  options.cmyk = std::move(profile).Value();
+  return std::nullopt;
+}
+
 std::optional<int> ReadOffset(const char* command, const Arguments& arguments,
                               PrinterCalibration& calibration) {
   if (!arguments.values.contains(kOffsetOption)) return std::nullopt;

@@ -1,5 +1,6 @@
 // The print-shop options of the commands that print cards into a PDF (print, pdf, merge):
-// --bleed MM, --crop-marks and, for sheets, --offset X,Y, --fit sheet|card and --back long|short.
+// --bleed MM, --crop-marks, --pdfx, --cmyk PROFILE.icc and, for sheets, --offset X,Y,
+// --fit sheet|card and --back long|short.
 #pragma once
 
 #include <optional>
@@ -9,6 +10,7 @@
 #include "core/print/DuplexFlip.h"
 #include "core/print/PrinterCalibration.h"
 #include "core/print/SheetMarks.h"
+#include "core/print/SheetPdf.h"
 
 namespace tavolo::cli {
 
@@ -17,10 +19,17 @@ inline constexpr const char* kCropMarksFlag = "--crop-marks";
 inline constexpr const char* kOffsetOption = "--offset";
 inline constexpr const char* kFitOption = "--fit";
 inline constexpr const char* kBackOption = "--back";
+inline constexpr const char* kPdfxFlag = "--pdfx";
+inline constexpr const char* kCmykOption = "--cmyk";
 
 // Reads --bleed (0 to 5 mm) and --crop-marks. On a bad value prints why and returns the exit code.
 std::optional<int> ReadPrintShop(const char* command, const Arguments& arguments,
                                  PrintShopOptions& options);
+
+// Reads --pdfx and --cmyk PROFILE.icc (the profile loaded and checked) into `options`. On a
+// profile that cannot serve prints why and returns the exit code.
+std::optional<int> ReadPdfStandard(const char* command, const Arguments& arguments,
+                                   PdfOptions& options);
 
 // Reads --offset X,Y (millimetres, each −10 to 10) into the calibration's offset.
 std::optional<int> ReadOffset(const char* command, const Arguments& arguments,

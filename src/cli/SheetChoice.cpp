@@ -131,7 +131,7 @@ void LayOutWhenNotGiven(SheetChoice& choice, const CardState& card) {
   } else if (!choice.givenLayout) {
     choice.layout.cardWidth = card.cardWidth;
     choice.layout.cardHeight = card.cardHeight;
-    ApplyPaperChange(choice.layout, choice.paper.id, choice.paper.WholeMm(), card.dpi);
+    ApplyPaperChange(choice.layout, choice.paper, card.dpi);
   }
 }
 

@@ -164,7 +164,7 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheetAndStaysRoun
                    named.paper, named.project});
   const Paper& a4 = papers[FindPaper(papers, QStringLiteral("A4"))];
   PageLayout centred;
-  ApplyPaperChange(centred, a4.id, a4.WholeMm(), kCardDpi);
+  ApplyPaperChange(centred, a4, kCardDpi);
   cases.push_back({"centred on A4", "--paper A4", centred, a4, project_});
   // Moved by the printer's offset, and nothing else.
   PageLayout moved = centred;
@@ -186,10 +186,10 @@ TEST_F(CliPrint, EveryCardLiesWithinAPixelOfItsRectangleOnEverySheetAndStaysRoun
     const SheetCase& c = cases[i];
     const QImage page(QString::fromStdString(Scratch("sheet" + std::to_string(i) + ".png")));
     ASSERT_FALSE(page.isNull()) << c.what;
-    // The page is the paper, in whole points as Qt defines its sizes (A4 is 595 × 842 points).
-    const QSize paperPoints = c.paper.pageSize.sizePoints();
-    EXPECT_EQ(page.width(), std::ceil(paperPoints.width() * 300 / 72.0)) << c.what;
-    EXPECT_EQ(page.height(), std::ceil(paperPoints.height() * 300 / 72.0)) << c.what;
+    // The page is the paper's exact size (A4 is 595.28 × 841.89 points), to a pixel.
+    const QSizeF paperMm = c.paper.pageSize.size(QPageSize::Millimeter);
+    EXPECT_NEAR(page.width(), paperMm.width() * 300 / 25.4, 1) << c.what;
+    EXPECT_NEAR(page.height(), paperMm.height() * 300 / 25.4, 1) << c.what;
 
     const SheetPlacement placement = PlaceCards(c.layout, c.paper.WholeMm(), kCardDpi, 300);
     ASSERT_GE(placement.cards.size(), 5u) << c.what;

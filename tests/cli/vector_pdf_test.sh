@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Printed sheets as a print shop reads them: every line of every card is text (pdftotext), every
-# face is embedded (pdffonts), each distinct picture is stored once however many cards show it
+# Printed sheets as a print shop reads them: every line of every card is text as typed (pdftotext
+# and Ghostscript's txtwrite), every face is embedded (pdffonts), each distinct picture is stored once however many cards show it
 # (pdfimages), a two-sided card puts its backs on the page after each sheet, and 100 sheets of
 # 10 cards stay under 3 MB.  Usage: vector_pdf_test.sh BIN_DIR
 set -euo pipefail
 bin=$(cd "${1:?usage: vector_pdf_test.sh BIN_DIR}" && pwd)
-for tool in pdftotext pdffonts pdfimages python3; do
+for tool in pdftotext pdffonts pdfimages python3 gs; do
   command -v "$tool" > /dev/null || { echo "$tool is missing: skipped"; exit 77; }
 done
 work=$(mktemp -d)
@@ -16,17 +16,22 @@ cli=$bin/tavolo-cli
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-# check_pdf PDF PICTURES: the lines of $work/lines in its text (ligatures the font has a letter
-# for, such as "ﬂ", read as their letters), its faces embedded, PICTURES distinct pictures.
+# check_pdf PDF PICTURES: the lines of $work/lines in its text as poppler and Ghostscript read it,
+# letter for letter (ligatures as their letters), its faces embedded, PICTURES distinct pictures.
 check_pdf() {
   pdftotext "$1" "$work/text"
-  python3 - "$work/text" "$work/lines" <<'PY' || fail "$1: lines missing from its text"
-import sys, unicodedata
-squash = lambda s: " ".join(unicodedata.normalize("NFKC", s).split())
-text = squash(open(sys.argv[1], encoding="utf-8").read())
-missing = [l for l in open(sys.argv[2], encoding="utf-8").read().splitlines() if squash(l) not in text]
-for line in missing: print("  missing:", line)
-sys.exit(1 if missing else 0)
+  gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile="$work/gs-text" "$1"
+  python3 - "$work/lines" "$work/text" "$work/gs-text" <<'PY' || fail "$1: lines missing from its text"
+import sys
+squash = lambda s: " ".join(s.split())
+lines = open(sys.argv[1], encoding="utf-8").read().splitlines()
+failed = False
+for read in sys.argv[2:]:
+    text = squash(open(read, encoding="utf-8").read())
+    for line in (l for l in lines if squash(l) not in text):
+        print("  missing from", read, ":", line)
+        failed = True
+sys.exit(1 if failed else 0)
 PY
   pdffonts "$1" | tail -n +3 | awk '$(NF-4) != "yes" { bad = 1 } END { exit bad }' ||
     fail "$1: a face is not embedded"
@@ -35,7 +40,7 @@ PY
   [ "$stored" -eq "$2" ] || fail "$1: $stored distinct pictures stored, $2 expected"
 }
 
-for template in "Dentist" "Wine Bar" "Bookshop" "Plumber"; do
+for template in "Dentist" "Wine Bar" "Bookshop" "Plumber" "Bakery"; do
   # The card's lines, and how many of background, photo and logo it has.
   pictures=$("$cli" info "$bin/tmpl/$template.tvt" | python3 -c '
 import json, sys

@@ -21,10 +21,12 @@
 #include "core/pictures/ImageBridge.h"
 #include "core/print/PageLayoutFile.h"
 #include "core/print/PaperChange.h"
+#include "core/render/CardVectorPainter.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/GoldenImage.h"
 #include "tests/ui/ModalDialogs.h"
 #include "tests/ui/ShownWindow.h"
+#include "tests/ui/TestBackgrounds.h"
 #include "ui/app/CommandIds.h"
 #include "ui/base/UserSettings.h"
 #include "ui/choosers/BackgroundChooser.h"
@@ -81,7 +83,7 @@ Paper PaperNamed(const char* name) {
 PageLayout CentredOn(const char* paper) {
   PageLayout layout;
   const Paper chosen = PaperNamed(paper);
-  ApplyPaperChange(layout, chosen.id, chosen.WholeMm(), kDpi);
+  ApplyPaperChange(layout, chosen, kDpi);
   return layout;
 }
 
@@ -171,13 +173,21 @@ class PrintDialogTest : public ControlTest {
 };
 
 // The dialog opens on the printer's paper, the cards centred on it as the engine centres them,
-// and shows the card's lengths unrounded (truncating 3.54 in as a float would show 3.53); another
-// paper, chosen while the lengths show in mm, is centred anew and shown in inches.
+// and shows the lengths rounded (truncating 3.54 in as a float would show 3.53); another
+// paper, chosen while the lengths show in mm, is centred anew and shown in inches. The groups'
+// controls share the dialog's ids: none is given twice.
 TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChosen) {
   const auto dialog = Open(QPageSize(QPageSize::Letter));
+  QStringList ids;
+  for (const QWidget* widget : dialog->findChildren<QWidget*>()) {
+    bool numeric = false;
+    widget->objectName().toInt(&numeric);
+    if (numeric) ids << widget->objectName();
+  }
+  EXPECT_EQ(ids.removeDuplicates(), 0) << ids.join(QLatin1Char(' ')).toStdString();
   EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::Letter);
   EXPECT_EQ(dialog->Layout(), CentredOn("Letter"));
-  const ShownLengths opening = ShowLengthsUntruncated(CentredOn("Letter"), kDpi);
+  const ShownLengths opening = ShowLengthsRounded(CentredOn("Letter"), kDpi);
   ExpectEditsShow(*dialog, opening);
   EXPECT_FALSE(Control<QComboBox>(*dialog, Dlg::kLayoutList).isEnabled());
 
@@ -185,8 +195,7 @@ TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChose
   Choose(*dialog, Dlg::kPaperList, FindPaperMatching(dialog->Papers(), QPageSize(QPageSize::A4)));
   EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::A4);
   PageLayout onA4;
-  const ShownLengths centred =
-      ApplyPaperChange(onA4, dialog->PaperInUse().id, dialog->PaperInUse().WholeMm(), kDpi);
+  const ShownLengths centred = ApplyPaperChange(onA4, dialog->PaperInUse(), kDpi);
   EXPECT_EQ(dialog->Layout(), onA4);
   EXPECT_TRUE(Control<QRadioButton>(*dialog, Dlg::kInches).isChecked());
   ExpectEditsShow(*dialog, centred);
@@ -518,6 +527,59 @@ TEST(PrintJob, APdfIsCancelledFromTheProgressAndGreyWhenPrintSetupOfThePdfPrinte
   EXPECT_EQ(choice.CurrentPageSize().id(), QPageSize::A5);
   EXPECT_EQ(choice.PdfFileName(), "/tmp/chosen.pdf");
   EXPECT_EQ(choice.ColorMode(), QPrinter::GrayScale);
+}
+
+// What the print dialog sends a printer, printed to Qt's PDF printer through the same path: the
+// pages the PDF has, its text as text in embedded fonts and each picture once however many
+// cards show it (the background and the logo), with PDF/X-4 when asked for.
+TEST(PrintJob, APrinterGetsTheCardsAsShapesAndTextLikeThePdf) {
+  if (test::RunShell("pdffonts -v > /dev/null 2>&1").code != 0) GTEST_SKIP() << "no poppler-utils";
+  const TempFolder photos;
+  QImage logo(120, 80, QImage::Format_ARGB32);
+  logo.fill(QColor(200, 30, 60, 180));
+  ASSERT_TRUE(logo.save(test::PathText(photos / "logo.png")));
+  CardState card;
+  card.lines[0] = KeptLines(QStringList{"Office Affiliates", "Chief Officer"});
+  std::tie(card.logo.name, card.logo.width, card.logo.height) = std::tuple("logo.png", 120, 80);
+  const BackgroundTable table = test::SyntheticBackgrounds(2, 0.1f);
+  CardRenderer renderer(&table, DataFolder(photos.Path()));
+  const RasterImage image = renderer.RenderPrintImage(card);
+  PrinterChoice printer;
+  Script script;
+  ScriptedPrompts prompts(script);
+  const TempFolder layouts;
+  Dlg dialog(&image, kDpi, printer, prompts, nullptr, layouts.Path());
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  dialog.PaintCardsWith(
+      [&](QPainter& painter, const QRectF& target, int, int, int, const CardPaintOptions& options) {
+        PaintCard(renderer, painter, target, card, options);
+      });
+  const TempFolder out;
+  QPrinter pdfPrinter(QPrinter::HighResolution);
+  pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
+  pdfPrinter.setOutputFileName(test::PathText(out / "printed.pdf"));
+  ASSERT_TRUE(PrintSheetJobOn(nullptr, pdfPrinter, dialog.Job()));
+  const std::string pdf = (out / "printed.pdf").string();
+  EXPECT_TRUE(test::Says(test::RunShell("pdftotext " + pdf + " -"), "Office Affiliates"));
+  EXPECT_TRUE(test::Says(test::RunShell("pdftotext " + pdf + " -"), "Chief Officer"));
+  // pdffonts: each face's "emb" column; pdfimages: each picture's object, once per use.
+  const std::string embedded =
+      test::RunShell("pdffonts " + pdf + " | tail -n +3 | awk '{ print $(NF-4) }' | sort -u")
+          .output;
+  EXPECT_EQ(embedded, "yes\n") << "every face embedded";
+  const std::string pictures =
+      test::RunShell("pdfimages -list " + pdf +
+                     " | tail -n +3 | awk '{ print $11 }' | sort -u | wc -l")
+          .output;
+  EXPECT_EQ(std::stoi(pictures), 2) << "the background and the logo, each once";
+
+  // The PDF printer's own file, from the dialog's print-shop box, is PDF/X-4.
+  Click(dialog, Dlg::kPdfX);
+  script.paths = {test::PathText(out / "x.pdf")};
+  Click(dialog, Dlg::kPrint);
+  EXPECT_TRUE(test::Says(test::RunShell("pdfinfo -meta " + (out / "x.pdf").string()),
+                         "<pdfxid:GTS_PDFXVersion>PDF/X-4<"));
 }
 
 // Print and Print Setup as the main window runs them.

@@ -18,15 +18,15 @@ MergedCardSource::MergedCardSource(CardRenderer& renderer, const CardState& proj
 
 const MergeRecord* MergedCardSource::RecordAt(int sheet, int cell, int cardsPerSheet) const {
   if (sheet < 0 || cell < 0 || cell >= cardsPerSheet) return nullptr;
-  const size_t index = static_cast<size_t>(sheet) * static_cast<size_t>(cardsPerSheet) +
-                       static_cast<size_t>(cell);
+  const size_t index =
+      static_cast<size_t>(sheet) * static_cast<size_t>(cardsPerSheet) + static_cast<size_t>(cell);
   return index < records_.size() ? &records_[index] : nullptr;
 }
 
 void MergedCardSource::Paint(QPainter& painter, const QRectF& target, int sheet, int cell,
-                             int cardsPerSheet) {
+                             int cardsPerSheet, const CardPaintOptions& options) {
   if (const MergeRecord* record = RecordAt(sheet, cell, cardsPerSheet)) {
-    PaintCard(renderer_, painter, target, MergedCard(project_, record->details));
+    PaintCard(renderer_, painter, target, MergedCard(project_, record->details), options);
   }
 }
 

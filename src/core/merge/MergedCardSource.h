@@ -30,10 +30,12 @@ class MergedCardSource {
     return [this, cardsPerSheet](int sheet, int cell) { return Card(sheet, cell, cardsPerSheet); };
   }
   // Paints that card into `target` as shapes and text (PaintCard); nothing past the last record.
-  void Paint(QPainter& painter, const QRectF& target, int sheet, int cell, int cardsPerSheet);
+  void Paint(QPainter& painter, const QRectF& target, int sheet, int cell, int cardsPerSheet,
+             const CardPaintOptions& options = {});
   CardPainting Painting(int cardsPerSheet) {
-    return [this, cardsPerSheet](QPainter& painter, const QRectF& target, int sheet, int cell) {
-      Paint(painter, target, sheet, cell, cardsPerSheet);
+    return [this, cardsPerSheet](QPainter& painter, const QRectF& target, int sheet, int cell,
+                                 const CardPaintOptions& options) {
+      Paint(painter, target, sheet, cell, cardsPerSheet, options);
     };
   }
 

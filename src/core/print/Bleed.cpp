@@ -5,7 +5,10 @@
 #include <memory>
 #include <utility>
 
+#include <QPainter>
+
 #include "core/print/SheetMarks.h"
+#include "core/render/BackgroundProcessing.h"
 
 namespace tavolo {
 
@@ -14,27 +17,7 @@ int BleedPixels(double bleedMm, int dpi) {
   return static_cast<int>(std::ceil(std::min(bleedMm, kMaxBleedMm) / 25.4 * dpi - 1e-9));
 }
 
-QImage WithBleed(const QImage& card, int pixels) {
-  if (card.isNull() || pixels <= 0) return card;
-  const QImage source = card.convertToFormat(QImage::Format_RGB32);
-  QImage grown(source.width() + 2 * pixels, source.height() + 2 * pixels, QImage::Format_RGB32);
-  if (grown.isNull()) return {};
-  grown.setDotsPerMeterX(source.dotsPerMeterX());
-  grown.setDotsPerMeterY(source.dotsPerMeterY());
-  const int lastX = source.width() - 1;
-  const int lastY = source.height() - 1;
-  for (int y = 0; y < grown.height(); ++y) {
-    const auto* from =
-        reinterpret_cast<const QRgb*>(source.constScanLine(std::clamp(y - pixels, 0, lastY)));
-    auto* to = reinterpret_cast<QRgb*>(grown.scanLine(y));
-    std::fill(to, to + pixels, from[0]);
-    std::copy(from, from + source.width(), to + pixels);
-    std::fill(to + pixels + source.width(), to + grown.width(), from[lastX]);
-  }
-  return grown;
-}
-
-CardSource WithBleed(CardSource cards, int pixels) {
+CardSource WithBleed(CardSource cards, CardPainting painting, int pixels) {
   if (pixels <= 0) return cards;
   // Only the last picture is kept: cells share a picture one after another, and a merge's many
   // distinct cards are not all held at once.
@@ -43,13 +26,26 @@ CardSource WithBleed(CardSource cards, int pixels) {
     QImage grown;
   };
   auto last = std::make_shared<Last>();
-  return [cards = std::move(cards), last, pixels](int sheet, int cell) {
+  return [cards = std::move(cards), painting = std::move(painting), last, pixels](int sheet,
+                                                                                  int cell) {
     const QImage card = cards(sheet, cell);
     if (card.isNull()) return card;
-    if (last->grown.isNull() || last->key != card.cacheKey()) {
-      last->key = card.cacheKey();
-      last->grown = WithBleed(card, pixels);
+    if (!last->grown.isNull() && last->key == card.cacheKey()) return last->grown;
+    last->key = card.cacheKey();
+    if (!painting) {
+      last->grown = ReflectedPast(card, pixels);
+      return last->grown;
     }
+    QImage grown(card.width() + 2 * pixels, card.height() + 2 * pixels, QImage::Format_RGB32);
+    if (!grown.isNull()) {
+      grown.fill(Qt::white);
+      grown.setDotsPerMeterX(card.dotsPerMeterX());
+      grown.setDotsPerMeterY(card.dotsPerMeterY());
+      QPainter painter(&grown);
+      painting(painter, QRectF(pixels, pixels, card.width(), card.height()), sheet, cell,
+               {.bleedPixels = pixels});
+    }
+    last->grown = grown;
     return last->grown;
   };
 }

@@ -75,10 +75,11 @@ ShownLengths ShowLengths(const PageLayout& layout, int dpi, LengthUnit unit) {
   return shown;
 }
 
-ShownLengths ShowLengthsUntruncated(const PageLayout& layout, int dpi) {
+ShownLengths ShowLengthsRounded(const PageLayout& layout, int dpi) {
   ShownLengths shown{};
   for (const LayoutLength which : kLayoutLengths) {
-    At(shown, which) = PrintPixelsInUnit(LengthOf(layout, which), dpi, LengthUnit::kInches);
+    const float inches = PrintPixelsInUnit(LengthOf(layout, which), dpi, LengthUnit::kInches);
+    At(shown, which) = static_cast<float>(std::round(static_cast<double>(inches) * 100) / 100);
   }
   return shown;
 }

@@ -54,8 +54,10 @@ float FromDisplay(float shown, int dpi, LengthUnit unit);
 
 // All six lengths as the dialog shows them in `unit`.
 ShownLengths ShowLengths(const PageLayout& layout, int dpi, LengthUnit unit);
-// All six in inches, not truncated: what the dialog shows when it opens.
-ShownLengths ShowLengthsUntruncated(const PageLayout& layout, int dpi);
+// All six in inches rounded to the nearest hundredth rather than truncated: what the dialog shows
+// when it opens, so that an exact 3.54 × 2.05 in card (just below that as floats) and margins
+// that centre the cards read as two decimals.
+ShownLengths ShowLengthsRounded(const PageLayout& layout, int dpi);
 
 // The edit text of a shown value: up to six significant digits ("3.54", "89.91", "236.22"), with
 // `locale`'s decimal separator and no group separators.

@@ -2,35 +2,34 @@
 
 #include <cmath>
 
+#include <QSizeF>
+
 namespace tavolo {
 
 namespace {
 
-constexpr double kHalfMmToHundredthsOfInch = 1.968504;
+constexpr double kMmPerInch = 25.4;
 
 }  // namespace
 
-float CentringMargin(int paperMm, double cardMm) {
-  if (!(cardMm > 0) || !std::isfinite(cardMm)) return 0.0f;
-  const double paper = paperMm;
-  const double left = paper - std::trunc(paper / cardMm) * cardMm;
-  return static_cast<float>(std::trunc(left * kHalfMmToHundredthsOfInch) * 0.01);
+double CentringMarginMm(double paperMm, int wholeMm, double cardMm) {
+  if (!(cardMm > 0) || !std::isfinite(cardMm) || !std::isfinite(paperMm)) return 0.0;
+  return (paperMm - std::trunc(wholeMm / cardMm) * cardMm) / 2;
 }
 
-ShownLengths ApplyPaperChange(PageLayout& layout, int32_t paperId, PaperMm paper, int dpi) {
-  layout.paper = paperId;
+ShownLengths ApplyPaperChange(PageLayout& layout, const Paper& paper, int dpi) {
+  layout.paper = paper.id;
   layout.unit = static_cast<int32_t>(LengthUnit::kInches);
   layout.horizontalPitch = layout.cardWidth;
   layout.verticalPitch = layout.cardHeight;
-  ShownLengths shown = ShowLengths(layout, dpi, LengthUnit::kInches);
-  At(shown, LayoutLength::kLeftMargin) =
-      CentringMargin(paper.width, PrintPixelsToMm(layout.cardWidth, dpi));
-  At(shown, LayoutLength::kTopMargin) =
-      CentringMargin(paper.height, PrintPixelsToMm(layout.cardHeight, dpi));
-  for (const LayoutLength margin : {LayoutLength::kLeftMargin, LayoutLength::kTopMargin}) {
-    LengthOf(layout, margin) = FromDisplay(At(shown, margin), dpi, LengthUnit::kInches);
-  }
-  return shown;
+  const QSizeF exact = paper.pageSize.size(QPageSize::Millimeter);
+  const PaperMm whole = paper.WholeMm();
+  const auto toPixels = [dpi](double mm) { return static_cast<float>(mm / kMmPerInch * dpi); };
+  layout.leftMargin = toPixels(
+      CentringMarginMm(exact.width(), whole.width, PrintPixelsToMm(layout.cardWidth, dpi)));
+  layout.topMargin = toPixels(
+      CentringMarginMm(exact.height(), whole.height, PrintPixelsToMm(layout.cardHeight, dpi)));
+  return ShowLengths(layout, dpi, LengthUnit::kInches);
 }
 
 }  // namespace tavolo

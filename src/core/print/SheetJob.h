@@ -14,6 +14,7 @@
 #include "core/print/PaperCatalogue.h"
 #include "core/print/PrinterCalibration.h"
 #include "core/print/SheetMarks.h"
+#include "core/render/CardVectorPainter.h"
 #include "core/storage/Outcome.h"
 
 class QPainter;
@@ -26,9 +27,10 @@ namespace tavolo {
 using CardSource = std::function<QImage(int sheet, int cell)>;
 
 // Paints the card for a cell of a sheet into `target` (the painter's coordinates) as shapes and
-// text, for a PDF where text stays text; nothing for a cell without a card.
-using CardPainting =
-    std::function<void(QPainter& painter, const QRectF& target, int sheet, int cell)>;
+// text, as PaintCard paints it with `options` (its bleed, flattened or not, its lines told), so
+// that text stays text; nothing for a cell without a card.
+using CardPainting = std::function<void(QPainter& painter, const QRectF& target, int sheet,
+                                        int cell, const CardPaintOptions& options)>;
 
 // One card in every cell of every sheet.
 CardSource SameCardEverywhere(QImage printImage);
@@ -58,7 +60,12 @@ struct SheetJob {
   QSizeF cardSize{};
   PrintShopOptions shop{};
   PrinterCalibration calibration{};  // of the printer the job goes to
-  CardBacks backs{};                  // none unless the flip says otherwise
+  CardBacks backs{};                 // none unless the flip says otherwise
+  // The cards' pictures in shades of grey rather than the painted cards (grey chosen in Print
+  // Setup for the PDF printer).
+  bool grey = false;
+  // Painted cards with everything under their text as one opaque picture (CardPaintOptions).
+  bool flatten = false;
 };
 
 // Whether the job prints a page of backs after each sheet.

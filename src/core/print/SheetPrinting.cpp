@@ -14,6 +14,12 @@ namespace {
 
 constexpr double kMmPerInch = 25.4;
 
+// The lines of a new page, when they are kept.
+std::vector<QString>* NextPage(std::vector<std::vector<QString>>* pageLines) {
+  if (pageLines == nullptr) return nullptr;
+  return &pageLines->emplace_back();
+}
+
 }  // namespace
 
 Outcome<> CheckSheetJob(const SheetJob& job) {
@@ -35,7 +41,8 @@ Outcome<> CheckBleedRoom(const SheetJob& job) {
 }
 
 PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
-                         const SheetProgress& progress) {
+                         const SheetProgress& progress,
+                         std::vector<std::vector<QString>>* pageLines) {
   if (const Outcome<> possible = CheckSheetJob(job); !possible) {
     return Failure{possible.Message()};
   }
@@ -64,13 +71,13 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
       painter.end();
       return Failure{TrMessage("A new sheet could not be started.")};
     }
-    PaintSheet(painter, paint, sheet);
+    PaintSheet(painter, paint, sheet, NextPage(pageLines));
     if (!twoSided) continue;
     if (!device.newPage()) {
       painter.end();
       return Failure{TrMessage("A new sheet could not be started.")};
     }
-    PaintSheet(painter, backs, sheet);
+    PaintSheet(painter, backs, sheet, NextPage(pageLines));
   }
   if (!painter.end()) return Failure{TrMessage("The printing could not be finished.")};
   return PrintCompletion::kPrinted;

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <functional>
+#include <vector>
+
+#include <QString>
 
 #include "core/print/SheetJob.h"
 
@@ -26,8 +29,10 @@ Outcome<> CheckBleedRoom(const SheetJob& job);
 // job's sheets, each followed by its page of backs when the job is two-sided. Nothing is painted
 // when the layout places no card on the paper (the message is the grid's), the job has no card or
 // no sheet, or the device refuses the paper or the painter.
+// With `pageLines`, each page's lines of painted text are added to it, a list per page.
 PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
-                         const SheetProgress& progress = {});
+                         const SheetProgress& progress = {},
+                         std::vector<std::vector<QString>>* pageLines = nullptr);
 
 // One page of `paper` with the calibration page (PaintCalibrationPage) drawn through
 // `calibration`.

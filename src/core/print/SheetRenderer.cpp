@@ -31,8 +31,8 @@ QRectF PictureRect(const QImage& picture, const CardOnSheet& place, int bleedPix
 
 void PaintCropMarks(QPainter& painter, std::span<const QLineF> marks, double deviceDpi) {
   if (marks.empty()) return;
-  painter.setPen(QPen(Qt::black, kCropMarkWeightPt / kPointsPerInch * deviceDpi, Qt::SolidLine,
-                      Qt::FlatCap));
+  painter.setPen(
+      QPen(Qt::black, kCropMarkWeightPt / kPointsPerInch * deviceDpi, Qt::SolidLine, Qt::FlatCap));
   painter.drawLines(marks.data(), static_cast<int>(marks.size()));
 }
 
@@ -45,8 +45,13 @@ SheetPaint PrepareSheets(const SheetJob& job, std::span<const QRectF> cells, dou
   if (job.dpi <= 0 || deviceDpi <= 0) return paint;
   const double bleedMm = std::clamp(job.shop.bleedMm, 0.0, kMaxBleedMm);
   paint.bleedPixels = BleedPixels(bleedMm, job.dpi);
-  paint.cards = job.cards ? WithBleed(job.cards, paint.bleedPixels) : job.cards;
-  paint.paintedCards = job.paintedCards;
+  paint.flatten = job.flatten;
+  if (job.paintedCards && !job.grey) {
+    paint.paintedCards = job.paintedCards;
+  } else if (job.cards) {
+    paint.cards = WithBleed(job.cards, job.paintedCards, paint.bleedPixels);
+    if (job.grey) paint.cards = InGrey(paint.cards);
+  }
   const double scale = deviceDpi / job.dpi;
   paint.places = CardsOnSheet(cells, job.cardSize * scale, MmToDevice(bleedMm, deviceDpi));
   if (job.shop.cropMarks) {
@@ -63,29 +68,33 @@ SheetPaint PrepareBacks(const SheetJob& job, std::span<const QRectF> cells, QSiz
   return PrepareSheets(BacksJob(job), backs, deviceDpi);
 }
 
-void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet) {
-  if (!paint.cards || paint.dpi <= 0) return;
+void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet,
+                std::vector<QString>* lines) {
+  if ((!paint.cards && !paint.paintedCards) || paint.dpi <= 0) return;
   painter.save();
   painter.setTransform(paint.calibration, true);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   // Cards carry text: a PDF keeps the picture exact instead of re-encoding it as JPEG.
   painter.setRenderHint(QPainter::LosslessImageRendering);
-  const bool painted = static_cast<bool>(paint.paintedCards);
+  const CardPaintOptions options{paint.bleedPixels, paint.flatten, lines};
+  const double bleed = paint.bleedPixels * paint.deviceDpi / paint.dpi;
   for (size_t cell = 0; cell < paint.places.size(); ++cell) {
     const int index = static_cast<int>(cell);
-    // A painted card keeps its text as text; its bleed, when it has one, is the picture's.
-    const QImage card =
-        !painted || paint.bleedPixels > 0 ? paint.cards(sheet, index) : QImage();
-    if (!painted && card.isNull()) continue;
     const CardOnSheet& place = paint.places[cell];
-    const QRectF drawn = card.isNull() ? place.card : PictureRect(card, place, paint.bleedPixels);
+    const QImage card = paint.paintedCards ? QImage() : paint.cards(sheet, index);
+    if (!paint.paintedCards && card.isNull()) continue;
+    const QRectF drawn = paint.paintedCards ? place.card.adjusted(-bleed, -bleed, bleed, bleed)
+                                            : PictureRect(card, place, paint.bleedPixels);
     // A card larger than its rectangle is cut to it, its bleed kept around the cut.
     painter.save();
     if (!place.printed.contains(drawn.adjusted(1e-3, 1e-3, -1e-3, -1e-3))) {
       painter.setClipRect(place.printed, Qt::IntersectClip);
     }
-    if (!card.isNull()) painter.drawImage(drawn, card);
-    if (painted) paint.paintedCards(painter, place.card, sheet, index);
+    if (paint.paintedCards) {
+      paint.paintedCards(painter, place.card, sheet, index, options);
+    } else {
+      painter.drawImage(drawn, card);
+    }
     painter.restore();
   }
   PaintCropMarks(painter, paint.cropMarks, paint.deviceDpi);
@@ -118,10 +127,9 @@ void PaintPagePreview(QPainter& painter, QSize size, const SheetJob& job,
       std::vector<QRectF> cells;
       cells.reserve(preview.cards.size());
       for (const QRect& cell : preview.cards) cells.emplace_back(cell.translated(-sheet.topLeft()));
-      const double deviceDpi =
-          job.layout.cardWidth > 0 && !cells.empty()
-              ? cells.front().width() * job.dpi / job.layout.cardWidth
-              : 0.0;
+      const double deviceDpi = job.layout.cardWidth > 0 && !cells.empty()
+                                   ? cells.front().width() * job.dpi / job.layout.cardWidth
+                                   : 0.0;
       painter.setClipRect(sheet);
       painter.translate(sheet.topLeft());
       PaintSheet(painter,

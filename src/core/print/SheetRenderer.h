@@ -1,8 +1,8 @@
-// Paints sheets of cards: each card's picture, as the job's card source gives it, at its true
-// size centred in its rectangle of the layout, with its bleed, the crop marks and the printer's
-// calibration. The page preview, the printer and the PDF all paint through these functions, so
-// what the preview shows is what the printer gets. Pictures are drawn as the source gives them,
-// so a PDF embeds a picture shared by many cells once.
+// Paints sheets of cards: each card, painted or as the job's card source gives its picture, at
+// its true size centred in its rectangle of the layout, with its bleed, the crop marks and the
+// printer's calibration. The page preview, the printer and the PDF all paint through these
+// functions, so what the preview shows is what the printer gets. Pictures are drawn as the source
+// gives them, so a PDF embeds a picture shared by many cells once.
 #pragma once
 
 #include <span>
@@ -21,13 +21,14 @@ class QPainter;
 
 namespace tavolo {
 
-// A job's sheets as one device paints them, worked out once for all its sheets.
+// A job's sheets as one device paints them, worked out once for all its sheets: either its
+// cards painted (as shapes and text, each with its bleed), or their pictures.
 struct SheetPaint {
-  CardSource cards;  // the job's cards, with their bleed
-  // When given, each card is painted with it over its picture's bleed (see SheetJob).
   CardPainting paintedCards;
-  int bleedPixels = 0;  // of the pictures, on every side
-  int dpi = 0;          // of the cards' pictures
+  CardSource cards;     // without a painting: the job's pictures with their bleed
+  int bleedPixels = 0;  // in the cards' pixels, on every side
+  bool flatten = false;
+  int dpi = 0;  // of the cards' pictures
   double deviceDpi = 0;
   std::vector<CardOnSheet> places;
   std::vector<QLineF> cropMarks;
@@ -42,8 +43,10 @@ SheetPaint PrepareSheets(const SheetJob& job, std::span<const QRectF> cells, dou
 SheetPaint PrepareBacks(const SheetJob& job, std::span<const QRectF> cells, QSizeF page,
                         double deviceDpi);
 
-// Sheet `sheet` (from 0): every card and the crop marks; empty cells stay blank.
-void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet);
+// Sheet `sheet` (from 0): every card and the crop marks; empty cells stay blank. When `lines` is
+// given, the painted cards' lines of text are added to it.
+void PaintSheet(QPainter& painter, const SheetPaint& paint, int sheet,
+                std::vector<QString>* lines = nullptr);
 
 // The whole page preview of `size` pixels, showing the first sheet (or, with `backs` for a
 // two-sided job, its page of backs): a white sheet framed in black (grey beside it when the

@@ -70,6 +70,15 @@ void FillColumns(uint32_t* buf, int dx, int dy, int from, int to, uint32_t colou
 }
 
 // A ramp end as a buffer index: within 0..limit.
+// Where position `i` (any integer) mirrors into 0..n-1, folding back and forth about the ends.
+int Reflect(int i, int n) {
+  if (n <= 1) return 0;
+  const int period = 2 * (n - 1);
+  int folded = i % period;
+  if (folded < 0) folded += period;
+  return folded < n ? folded : period - folded;
+}
+
 int Clip(int64_t position, int limit) {
   return static_cast<int>(std::clamp<int64_t>(position, 0, limit));
 }
@@ -89,6 +98,29 @@ void DrawBackgroundImage(QImage& card, const QImage& picture) {
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(card.rect(), picture);
+}
+
+QImage ReflectedPast(const QImage& picture, int pixels) {
+  const QImage::Format format =
+      picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+  const QImage source = picture.convertToFormat(format);
+  if (source.isNull() || pixels <= 0) return source;
+  const int width = source.width();
+  const int height = source.height();
+  QImage grown(width + 2 * pixels, height + 2 * pixels, format);
+  if (grown.isNull()) return grown;
+  grown.setDotsPerMeterX(source.dotsPerMeterX());
+  grown.setDotsPerMeterY(source.dotsPerMeterY());
+  std::vector<int> columns(static_cast<size_t>(grown.width()));
+  for (int x = 0; x < grown.width(); ++x)
+    columns[static_cast<size_t>(x)] = Reflect(x - pixels, width);
+  for (int y = 0; y < grown.height(); ++y) {
+    const auto* from =
+        reinterpret_cast<const QRgb*>(source.constScanLine(Reflect(y - pixels, height)));
+    auto* to = reinterpret_cast<QRgb*>(grown.scanLine(y));
+    for (int x = 0; x < grown.width(); ++x) to[x] = from[columns[static_cast<size_t>(x)]];
+  }
+  return grown;
 }
 
 bool SetHSL(uint32_t* backgroundBuffer, int dx, int dy, float hue, float sat, float l) {

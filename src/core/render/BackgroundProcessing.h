@@ -17,6 +17,12 @@ int DrawnBackgroundNumber(int backgroundIndex);
 // Draws the picture over the whole card, stretched to its size. A null picture leaves white.
 void DrawBackgroundImage(QImage& card, const QImage& picture);
 
+// `picture` with `pixels` more on every side, each mirrored from inside the nearest edge (the
+// edge's own row or column is not repeated), so that a texture or a band runs on past the edge
+// as it runs up to it. RGB32, or premultiplied ARGB32 for a picture with alpha; null when the
+// larger picture cannot be had.
+QImage ReflectedPast(const QImage& picture, int pixels);
+
 // Tints every pixel by the three shifts (each −0.5..0.5 from the sliders). All three exactly 0
 // leaves the buffer untouched. False only for an unusable buffer.
 bool SetHSL(uint32_t* backgroundBuffer, int dx, int dy, float hue, float sat, float l);

@@ -10,6 +10,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
@@ -76,11 +77,15 @@ void CardRenderer::SetPhotoFolder(DataFolder photoFolder) {
 
 void CardRenderer::DropBackgroundCache() {
   cache_ = QImage();
+  bled_ = QImage();
 }
 
 void CardRenderer::DropTurnedPictures() {
   for (HeldPicture& held : held_) {
-    if (held.trimmed.IsValid()) held.drawn = QImage();
+    if (held.trimmed.IsValid()) {
+      held.drawn = QImage();
+      held.pastEdges = QImage();
+    }
   }
 }
 
@@ -113,7 +118,26 @@ QSize PrintImageSize(const CardState& live) {
   return size.Ok() ? QSize(size.width, size.height) : QSize();
 }
 
-QImage CardRenderer::TintedBackground(const CardState& live, int dx, int dy, Reuse reuse) {
+QImage CardRenderer::TintedBackground(const CardState& live, int dx, int dy, Reuse reuse,
+                                      int bleed) {
+  if (bleed > 0) {
+    // Kept alongside the card's own: a sheet paints the one, the dialog's preview the other.
+    const QSize size(dx + 2 * bleed, dy + 2 * bleed);
+    if (bled_.isNull() || bled_.size() != size || bledPixels_ != bleed ||
+        bledGeneration_ != TableGeneration()) {
+      bled_ = QImage();
+      if (SizeFits(size.width(), size.height())) bled_ = QImage(size, QImage::Format_RGB32);
+      if (bled_.isNull()) return bled_;
+      DrawBackgroundImage(bled_, BackgroundPicture(DrawnBackgroundNumber(live.backgroundIndex)));
+      TAVOLO_CHECK_AS("SetHSL(buf1,dx,dy, hue, sat, l)",
+                      SetHSL(reinterpret_cast<uint32_t*>(bled_.bits()), size.width(), size.height(),
+                             live.hueShift, live.satShift, live.lightShift));
+      bledPixels_ = bleed;
+      bledGeneration_ = TableGeneration();
+      ++stats_.backgroundBuilds;
+    }
+    return bled_;
+  }
   const uint64_t generation = TableGeneration();
   if (!cache_.isNull() && cache_.width() == dx && cache_.height() == dy &&
       cacheGeneration_ == generation) {
@@ -179,16 +203,17 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   return card;
 }
 
-void CardRenderer::DrawPictures(QPainter& painter, const CardState& live, int divisor,
-                                Reuse reuse) {
+void CardRenderer::DrawPictures(QPainter& painter, const CardState& live, int divisor, Reuse reuse,
+                                int bleed) {
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
   pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
+  const QSize card = full.Ok() ? QSize(full.width, full.height) : QSize();
   for (const PictureKind kind : kPictureKinds) {
     held_[KindIndex(kind)].error.clear();
     const PlacedPicture& picture = live.Picture(kind);
-    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse);
+    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse, card, bleed);
   }
   painter.restore();
 }
@@ -230,7 +255,7 @@ void CardRenderer::DrawCardQrCode(QPainter& painter, const CardState& live, int 
 }
 
 void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor,
-                               Reuse reuse) {
+                               Reuse reuse, QSize card, int bleed) {
   if (!IsPlainFileName(picture.name)) return;
   HeldPicture& held = held_[KindIndex(picture.kind)];
   if (held.refusedFor && SameSource(*held.refusedFor, picture) &&
@@ -242,21 +267,63 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
   }
   const PixelRect placed =
       PictureRectangle(picture, held.trimmedWidth, held.trimmedHeight, divisor);
-  if (PaintDrawing(painter, held, picture, placed)) return;
-  if (held.drawn.isNull() && held.trimmed.IsValid()) {
-    if (reuse == Reuse::kOnce && DrawTurnedPartOnCard(painter, held, picture.angle, placed)) {
-      return;
-    }
-    ++stats_.pictureTurns;
-    RasterImage turned;
-    turned.SetMaxPixels(kMaxCardPicturePixels);
-    if (TurnPicture(held.trimmed, picture.angle, turned)) {
-      held.drawn = ToQImage(turned);
-    } else {
-      held.error = TranslatedMessage(turned.GetLastError());
-    }
+  if (bleed > 0 && divisor == 1) {
+    TurnHeldPicture(held, picture.angle);
+    DrawPastEdges(painter, held, placed, card, bleed);
   }
+  if (PaintDrawing(painter, held, picture, placed)) return;
+  if (held.drawn.isNull() && held.trimmed.IsValid() && reuse == Reuse::kOnce &&
+      DrawTurnedPartOnCard(painter, held, picture.angle, placed)) {
+    return;
+  }
+  TurnHeldPicture(held, picture.angle);
   DrawInto(painter, placed, held.drawn);
+}
+
+void CardRenderer::TurnHeldPicture(HeldPicture& held, float angle) {
+  if (!held.drawn.isNull() || !held.trimmed.IsValid()) return;
+  ++stats_.pictureTurns;
+  RasterImage turned;
+  turned.SetMaxPixels(kMaxCardPicturePixels);
+  if (TurnPicture(held.trimmed, angle, turned)) {
+    held.drawn = ToQImage(turned);
+  } else {
+    held.error = TranslatedMessage(turned.GetLastError());
+  }
+}
+
+void CardRenderer::DrawPastEdges(QPainter& painter, HeldPicture& held, const PixelRect& placed,
+                                 QSize card, int bleed) {
+  const QImage& drawn = held.drawn;
+  if (drawn.isNull() || placed.Width() <= 0 || placed.Height() <= 0 || card.isEmpty()) return;
+  // A side runs on when it reaches the edge and does not already cover the bleed with pixels of
+  // its own.
+  const auto runs = [bleed](int side, int edge, int outward) {
+    const int past = (side - edge) * outward;
+    return past >= -kEdgeReach && past < bleed;
+  };
+  const QRect shown(placed.left, placed.top, placed.Width(), placed.Height());
+  QRect grown = shown;
+  if (runs(placed.left, 0, -1)) grown.setLeft(-bleed);
+  if (runs(placed.top, 0, -1)) grown.setTop(-bleed);
+  if (runs(placed.right, card.width(), 1)) grown.setRight(card.width() + bleed - 1);
+  if (runs(placed.bottom, card.height(), 1)) grown.setBottom(card.height() + bleed - 1);
+  if (grown == shown) return;
+  // The mirrored picture is kept, so that a PDF of many cards stores it once.
+  const double scale = std::max(static_cast<double>(drawn.width()) / placed.Width(),
+                                static_cast<double>(drawn.height()) / placed.Height());
+  const int reflected = static_cast<int>(std::ceil((bleed + kEdgeReach) * scale));
+  if (held.pastEdges.isNull() || held.reflected != reflected) {
+    held.pastEdges = ReflectedPast(drawn, reflected);
+    held.reflected = reflected;
+  }
+  if (held.pastEdges.isNull()) return;
+  const double across = reflected * static_cast<double>(placed.Width()) / drawn.width();
+  const double down = reflected * static_cast<double>(placed.Height()) / drawn.height();
+  painter.save();
+  painter.setClipRegion(QRegion(grown).subtracted(QRegion(shown)), Qt::IntersectClip);
+  painter.drawImage(QRectF(shown).adjusted(-across, -down, across, down), held.pastEdges);
+  painter.restore();
 }
 
 bool CardRenderer::PaintDrawing(QPainter& painter, const HeldPicture& held,
@@ -372,6 +439,7 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) 
   held.budget = pictureBudget_;
   held.trimmed = RasterImage();
   held.drawn = QImage();
+  held.pastEdges = QImage();
   if (!kept) return;
   if (RulesOf(picture.kind).turned) {
     held.trimmed = std::move(trimmed);  // turned at the next drawing, and again after a drop

@@ -34,6 +34,10 @@ inline constexpr int kPrintHeight = 615;
 // The print image's size for a card: its own pixels; empty when its size is not valid.
 QSize PrintImageSize(const CardState& live);
 
+// A frame or picture whose side lies this many pixels or fewer from the card's edge reaches it:
+// with a bleed, it runs on past the edge (a frame spread to the edges may stop a pixel short).
+inline constexpr int kEdgeReach = 2;
+
 // The label of a checked DrawField call, e.g. "DrawField( 1,ndiv,&mdc,frc_,30,0,buf1,dx,dy)".
 std::string DrawFieldCheckText(const PlacementRow& row, bool print);
 
@@ -70,11 +74,15 @@ class CardRenderer {
 
   // The parts of a rendering, for painting a card elsewhere than on its own pixels.
   // The card's background picture stretched to dx × dy and tinted, before the gradient; shared
-  // with the kept one (so painting it many times embeds it once in a PDF). Null when the pixels
-  // cannot be had.
-  QImage TintedBackground(const CardState& live, int dx, int dy, Reuse reuse);
-  // The photo and the logo, each where the card at `divisor` places it.
-  void DrawPictures(QPainter& painter, const CardState& live, int divisor, Reuse reuse);
+  // with the kept one (so painting it many times embeds it once in a PDF). With `bleed`, the
+  // background of a card that many pixels larger on every side, as if the card were that large
+  // (the picture stretched over the card and its bleed), kept alike. Null when the pixels cannot
+  // be had.
+  QImage TintedBackground(const CardState& live, int dx, int dy, Reuse reuse, int bleed = 0);
+  // The photo and the logo, each where the card at `divisor` places it. With `bleed` (pixels of
+  // the full card), a picture that reaches an edge runs on past it, mirrored from inside.
+  void DrawPictures(QPainter& painter, const CardState& live, int divisor, Reuse reuse,
+                    int bleed = 0);
   // The card's QR code, when it has one that can be drawn (see QrCodeError).
   void DrawCardQrCode(QPainter& painter, const CardState& live, int divisor);
   // The text boxes of `live` laid out at full size, one per placement row of its layout (none for
@@ -122,8 +130,17 @@ class CardRenderer {
     // An SVG drawing, kept to be painted as shapes, and where the trimmed part starts in it.
     std::optional<SvgDrawing> drawing;
     QPoint trimOrigin;
+    // The drawn picture mirrored past its edges for a bleed, by `reflected` of its pixels.
+    QImage pastEdges;
+    int reflected = 0;
   };
-  void DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor, Reuse reuse);
+  void DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor, Reuse reuse,
+                   QSize card, int bleed);
+  // Turns the trimmed picture of a kind that turns, when it is not turned yet.
+  void TurnHeldPicture(HeldPicture& held, float angle);
+  // The picture's mirrored run past the card's edges it reaches (see DrawPictures).
+  void DrawPastEdges(QPainter& painter, HeldPicture& held, const PixelRect& placed, QSize card,
+                     int bleed);
   // For a one-off rendering of a picture turned by whole quarter turns, drawn pixel for pixel and
   // reaching past the card: turns and draws only the part on the card, then lets the picture go.
   // False when it does not apply (the picture is then drawn the usual way).
@@ -141,6 +158,9 @@ class CardRenderer {
   DataFolder photoFolder_;
 
   QImage cache_;  // background after the tint, for the size it has
+  QImage bled_;   // the background with its bleed, for the size and bleed it has
+  int bledPixels_ = 0;
+  uint64_t bledGeneration_ = 0;
   uint64_t cacheGeneration_ = 0;
   QImage picture_;  // the background picture converted for drawing, before the tint
   int pictureNumber_ = -1;

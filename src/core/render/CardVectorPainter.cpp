@@ -1,6 +1,7 @@
 #include "core/render/CardVectorPainter.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <span>
 #include <string>
@@ -23,10 +24,14 @@ QColor PixelColour(uint32_t pixel, int opacity = 255) {
   return QColor((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF, opacity);
 }
 
-// A band of rows (vertical) or columns [from, to) across the whole card.
-QRectF Band(bool vertical, int from, int to, QSize card) {
-  return vertical ? QRectF(0, from, card.width(), to - from)
-                  : QRectF(from, 0, to - from, card.height());
+// A band of rows (vertical) or columns [from, to) across the whole card and its bleed; a band
+// that reaches an edge runs on over the bleed.
+QRectF Band(bool vertical, int from, int to, QSize card, int bleed) {
+  const int limit = vertical ? card.height() : card.width();
+  const double start = from <= 0 ? -bleed : from;
+  const double end = to >= limit ? limit + bleed : to;
+  return vertical ? QRectF(-bleed, start, card.width() + 2.0 * bleed, end - start)
+                  : QRectF(start, -bleed, end - start, card.height() + 2.0 * bleed);
 }
 
 // Weights of the ramp that one fill may stand for: a fill at their mean is within 2/255 of each,
@@ -36,12 +41,12 @@ constexpr int kWeightsPerFill = 4;
 // The gradient as a solid band and its ramp as bands of rows or columns, each a fill at the mean
 // of the card's integer weights across it. (A PDF's soft-masked gradient would be shorter still,
 // but common readers draw it opaque.)
-void PaintGradient(QPainter& painter, const CardState& live, QSize card) {
+void PaintGradient(QPainter& painter, const CardState& live, QSize card, int bleed) {
   const std::optional<GradientBands> bands = GradientBandsOf(live, card.width(), card.height());
   if (!TAVOLO_CHECK_AS("gradOrientation>=0 && gradOrientation<=3", bands.has_value())) return;
   const uint32_t colour = GradientColour(live);
   if (bands->solidFrom < bands->solidTo) {
-    painter.fillRect(Band(bands->vertical, bands->solidFrom, bands->solidTo, card),
+    painter.fillRect(Band(bands->vertical, bands->solidFrom, bands->solidTo, card, bleed),
                      PixelColour(colour));
   }
   const auto weight = [&](int p) { return RampWeight(p, bands->rampStart, bands->rampSolidEdge); };
@@ -57,20 +62,25 @@ void PaintGradient(QPainter& painter, const CardState& live, QSize card) {
     const int count = to - from;
     const int opacity = (sum + count / 2) / count;
     if (opacity > 0) {
-      painter.fillRect(Band(bands->vertical, from, to, card), PixelColour(colour, opacity));
+      painter.fillRect(Band(bands->vertical, from, to, card, bleed), PixelColour(colour, opacity));
     }
     from = to;
   }
 }
 
 // A frame as the card blends it: the fill inside, a one-pixel ring of black around it, both at
-// the frame's opacity.
-void PaintFrame(QPainter& painter, const FrameFill& frame, QSize card) {
+// the frame's opacity. With a bleed, a side that reaches the card's edge runs on over the bleed,
+// its ring with it, so that no line of the ring lies on the cut.
+void PaintFrame(QPainter& painter, const FrameFill& frame, QSize card, int bleed) {
   const PixelRect area = BlendedArea(frame.area, card.width(), card.height());
   if (area.left >= area.right) return;
   const int opacity = 255 - std::clamp(frame.alpha, 0, 255);
-  const QRectF outer(area.left, area.top, static_cast<qreal>(area.Width()),
-                     static_cast<qreal>(area.Height()));
+  const auto reach = [bleed](int side, int edge, int past) {
+    return bleed > 0 && std::abs(side - edge) <= kEdgeReach ? past : side;
+  };
+  const QRectF outer(QPointF(reach(area.left, 0, -bleed), reach(area.top, 0, -bleed)),
+                     QPointF(reach(area.right, card.width(), card.width() + bleed),
+                             reach(area.bottom, card.height(), card.height() + bleed)));
   const QRectF inner = outer.adjusted(1, 1, -1, -1);
   QPainterPath ring;
   ring.addRect(outer);
@@ -82,27 +92,20 @@ void PaintFrame(QPainter& painter, const FrameFill& frame, QSize card) {
   painter.fillPath(ring, QColor(0, 0, 0, opacity));
 }
 
-}  // namespace
-
-void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
-               const CardState& live) {
-  const QSize card = PrintImageSize(live);
-  if (card.isEmpty()) return;
+// Everything under the text, in the card's pixels: the background, the gradient, the frames and
+// the pictures, with `bleed` pixels past each edge.
+void PaintUnderText(CardRenderer& renderer, QPainter& painter, const CardState& live, QSize card,
+                    int bleed) {
   const QImage background = renderer.TintedBackground(live, card.width(), card.height(),
-                                                      CardRenderer::Reuse::kKeepBackground);
+                                                      CardRenderer::Reuse::kKeepBackground, bleed);
   if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !background.isNull())) return;
-
-  painter.save();
-  painter.translate(target.topLeft());
-  painter.scale(target.width() / card.width(), target.height() / card.height());
-  const QRect whole(QPoint(0, 0), card);
-  painter.setClipRect(whole, Qt::IntersectClip);
   painter.setPen(Qt::NoPen);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   // Lossless: a JPEG'd background would show its blocks around the text laid over it.
   painter.setRenderHint(QPainter::LosslessImageRendering);
-  painter.drawImage(whole, background);
-  PaintGradient(painter, live, card);
+  painter.drawImage(QRectF(-bleed, -bleed, card.width() + 2.0 * bleed, card.height() + 2.0 * bleed),
+                    background);
+  PaintGradient(painter, live, card, bleed);
 
   const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
   const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
@@ -112,12 +115,51 @@ void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
     if (!layouts[i]) continue;
     if (const std::optional<FrameFill> frame =
             BoxFrame(live, row.box, 1, cardArea, row.align, row.angle, *layouts[i])) {
-      PaintFrame(painter, *frame, card);
+      PaintFrame(painter, *frame, card, bleed);
     }
   }
+  renderer.DrawPictures(painter, live, 1, CardRenderer::Reuse::kKeepBackground, bleed);
+}
 
-  renderer.DrawPictures(painter, live, 1, CardRenderer::Reuse::kKeepBackground);
+// The lines of the boxes the card's layout shows, as they are laid out to be painted.
+void TellLines(const std::vector<std::optional<TextBoxLayout>>& layouts,
+               std::vector<QString>& lines) {
+  for (const std::optional<TextBoxLayout>& layout : layouts) {
+    if (!layout) continue;
+    for (const LaidOutLine& line : layout->lines) lines.push_back(line.text);
+  }
+}
 
+}  // namespace
+
+void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
+               const CardState& live, const CardPaintOptions& options) {
+  const QSize card = PrintImageSize(live);
+  if (card.isEmpty()) return;
+  const int bleed = std::clamp(options.bleedPixels, 0, std::min(card.width(), card.height()));
+
+  painter.save();
+  painter.translate(target.topLeft());
+  painter.scale(target.width() / card.width(), target.height() / card.height());
+  const QRect whole(QPoint(-bleed, -bleed), card + QSize(2 * bleed, 2 * bleed));
+  painter.setClipRect(whole, Qt::IntersectClip);
+  if (options.flatten) {
+    QImage under(whole.size(), QImage::Format_RGB32);
+    if (TAVOLO_CHECK_AS("not enough memory to complete operation", !under.isNull())) {
+      QPainter flat(&under);
+      flat.translate(bleed, bleed);
+      PaintUnderText(renderer, flat, live, card, bleed);
+      flat.end();
+      painter.setRenderHint(QPainter::LosslessImageRendering);
+      painter.drawImage(whole, under);
+    }
+  } else {
+    PaintUnderText(renderer, painter, live, card, bleed);
+  }
+
+  const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
+  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
+  std::vector<std::optional<TextBoxLayout>>& layouts = renderer.TextLayouts(live);
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (size_t i = 0; i < rows.size(); ++i) {
     const PlacementRow& row = rows[i];
@@ -126,6 +168,7 @@ void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
                     DrawField(live, row.box, 1, &painter, cardArea, row.offset, row.align, nullptr,
                               card.width(), card.height(), true, row.angle, &layouts[i]) == 0);
   }
+  if (options.lines != nullptr) TellLines(layouts, *options.lines);
   renderer.DrawCardQrCode(painter, live, 1);
   painter.restore();
 }

@@ -6,7 +6,10 @@
 // print image's size it matches the print image.
 #pragma once
 
+#include <vector>
+
 #include <QRectF>
+#include <QString>
 
 #include "core/card/CardState.h"
 #include "core/render/CardRenderer.h"
@@ -15,9 +18,23 @@ class QPainter;
 
 namespace tavolo {
 
-// Paints the live card into `target` (the painter's coordinates), clipped to it. Fonts need a
-// QGuiApplication; without one the text is left out and reported, as CardRenderer::Render does.
+// How a card is painted beyond its face.
+struct CardPaintOptions {
+  // Painted past each edge, in the card's own pixels: the background drawn as if the card were
+  // that much larger (CardRenderer::TintedBackground), the gradient's bands, the frames and the
+  // photo or logo that reach the edge running on; no edge pixel is repeated.
+  int bleedPixels = 0;
+  // Everything under the text (background, gradient, frames, photo and logo) as one opaque
+  // picture, so that nothing painted is transparent.
+  bool flatten = false;
+  // When given, told every line of text the card shows, in the order painted.
+  std::vector<QString>* lines = nullptr;
+};
+
+// Paints the live card into `target` (the painter's coordinates), clipped to it and its bleed.
+// Fonts need a QGuiApplication; without one the text is left out and reported, as
+// CardRenderer::Render does.
 void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
-               const CardState& live);
+               const CardState& live, const CardPaintOptions& options = {});
 
 }  // namespace tavolo

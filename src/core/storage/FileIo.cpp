@@ -9,6 +9,8 @@
 #include <cinttypes>
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <optional>
 #include <random>
 #include <string_view>
 #include <utility>
@@ -113,12 +115,15 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes, int& error) {
   return true;
 }
 
-// Gives the new file the old one's permission bits, writes the bytes and flushes them to disk;
-// 0, or the errno of the failure.
-int FillAndSync(int fd, std::span<const uint8_t> bytes, const TargetState& before) {
+// What fills a new file: 0, the errno of a failed write, or kFillerFailed with its own failure.
+using Filler = std::function<int(int fd)>;
+constexpr int kFillerFailed = -1;
+
+// Gives the new file the old one's permission bits, fills it and flushes it to disk; 0, or the
+// errno of the failure (kFillerFailed when the filler failed for a reason of its own).
+int FillAndSync(int fd, const Filler& fill, const TargetState& before) {
   if (before.exists && ::fchmod(fd, before.mode & 07777) != 0) return errno;
-  int error = 0;
-  if (!WriteAll(fd, bytes, error)) return error;
+  if (const int error = fill(fd)) return error;
   if (::fsync(fd) != 0 && errno != EINVAL) return errno;
   return 0;
 }
@@ -139,14 +144,14 @@ bool IsSaveTemporaryName(std::string_view name) {
 // temporary name in `folder`. 0, or the errno of the failure; `unsupported` when the file system
 // (or a system without /proc) cannot do it, so the caller falls back to a named temporary.
 int WriteUnnamed(const std::filesystem::path& folder, const std::filesystem::path& path,
-                 std::span<const uint8_t> bytes, const TargetState& before,
-                 std::filesystem::path& temp, bool& unsupported) {
+                 const Filler& fill, const TargetState& before, std::filesystem::path& temp,
+                 bool& unsupported) {
   FileDescriptor fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
   if (fd.Get() < 0) {
     unsupported = errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL;
     return errno;
   }
-  if (const int error = FillAndSync(fd.Get(), bytes, before)) return error;
+  if (const int error = FillAndSync(fd.Get(), fill, before)) return error;
   // Linking by descriptor needs a privilege; through /proc it needs none.
   const std::string self = "/proc/self/fd/" + std::to_string(fd.Get());
   for (int attempt = 0; attempt < 16; ++attempt) {
@@ -169,8 +174,7 @@ int WriteUnnamed(const std::filesystem::path& folder, const std::filesystem::pat
 // The bytes in a new temporary of an unpredictable name in `folder`; 0, or the errno of the
 // failure (with the temporary removed).
 int WriteNamed(const std::filesystem::path& folder, const std::filesystem::path& path,
-               std::span<const uint8_t> bytes, const TargetState& before,
-               std::filesystem::path& temp) {
+               const Filler& fill, const TargetState& before, std::filesystem::path& temp) {
   RemoveStaleSaveTemporaries(folder);
   int raw = -1;
   for (int attempt = 0; attempt < 16 && raw < 0; ++attempt) {
@@ -183,7 +187,7 @@ int WriteNamed(const std::filesystem::path& folder, const std::filesystem::path&
     return errno;
   }
   FileDescriptor fd(raw);
-  int error = FillAndSync(fd.Get(), bytes, before);
+  int error = FillAndSync(fd.Get(), fill, before);
   if (error == 0 && !fd.Close()) error = errno;
   if (error != 0) {
     ::unlink(temp.c_str());
@@ -219,19 +223,29 @@ int RenameExclusively(const std::filesystem::path& temp, const std::filesystem::
   return ::rename(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
 }
 
-// Writes the bytes to a temporary beside `path`, then names it `path`, over an existing file or
-// only as a new one.
-Outcome<> WriteFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+// Writes what `write` writes to a temporary beside `path`, then names it `path`, over an existing
+// file or only as a new one. A failure of the writer's own is passed on as it is; a failed write
+// says which file.
+Outcome<> WriteFile(const std::filesystem::path& path, const FileWriter& write,
                     Durability durability, bool replace) {
   const TargetState before = InspectTarget(path);
   if (before.refused && replace) return Failure{before.why.message, before.why.error};
 
+  std::optional<Failure> own;
+  const Filler fill = [&](int fd) {
+    Outcome<> written = write(fd);
+    if (written) return 0;
+    if (written.Message().empty() && written.Error() != 0) return written.Error();
+    own = Failure{written.Message(), written.Error()};
+    return kFillerFailed;
+  };
   const std::filesystem::path folder =
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   std::filesystem::path temp;
   bool unsupported = false;
-  int error = WriteUnnamed(folder, path, bytes, before, temp, unsupported);
-  if (error != 0 && unsupported) error = WriteNamed(folder, path, bytes, before, temp);
+  int error = WriteUnnamed(folder, path, fill, before, temp, unsupported);
+  if (error != 0 && unsupported) error = WriteNamed(folder, path, fill, before, temp);
+  if (own) return *own;
   if (error != 0) return WriteFailure(error, path);
   if (replace) {
     // Something put in the target's place while the bytes were written is not replaced either.
@@ -249,6 +263,15 @@ Outcome<> WriteFile(const std::filesystem::path& path, std::span<const uint8_t> 
   }
   if (durability == Durability::kUserData) SyncFolder(folder);
   return {};
+}
+
+// A writer of the bytes as they stand.
+FileWriter BytesWriter(std::span<const uint8_t> bytes) {
+  return [bytes](int fd) -> Outcome<> {
+    int error = 0;
+    if (!WriteAll(fd, bytes, error)) return Failure{{}, error};
+    return {};
+  };
 }
 
 }  // namespace
@@ -338,6 +361,19 @@ Outcome<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path, u
   return bytes;
 }
 
+Outcome<ScratchFile> OpenScratchFile(const std::filesystem::path& folder) {
+  const std::filesystem::path where = folder.empty() ? std::filesystem::path(".") : folder;
+  FileDescriptor fd(::open(where.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+  if (fd.Get() >= 0) {
+    if (std::FILE* file = ::fdopen(fd.Get(), "w+b")) {
+      fd.Release();
+      return ScratchFile(file);
+    }
+  }
+  if (std::FILE* file = std::tmpfile()) return ScratchFile(file);
+  return WriteFailure(errno, where / "*");
+}
+
 void RemoveStaleSaveTemporaries(const std::filesystem::path& folder) {
   const time_t now = std::time(nullptr);
   std::error_code error;
@@ -354,12 +390,17 @@ void RemoveStaleSaveTemporaries(const std::filesystem::path& folder) {
 
 Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                              Durability durability) {
-  return WriteFile(path, bytes, durability, true);
+  return WriteFile(path, BytesWriter(bytes), durability, true);
+}
+
+Outcome<> WriteFileReplacing(const std::filesystem::path& path, const FileWriter& write,
+                             Durability durability) {
+  return WriteFile(path, write, durability, true);
 }
 
 Outcome<> WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                        Durability durability) {
-  return WriteFile(path, bytes, durability, false);
+  return WriteFile(path, BytesWriter(bytes), durability, false);
 }
 
 }  // namespace tavolo

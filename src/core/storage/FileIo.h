@@ -5,7 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -73,6 +76,24 @@ Outcome<> WriteFileReplacing(const std::filesystem::path& path, std::span<const 
 // with EEXIST ("%1 exists already.") and leaves what has that name as it was.
 Outcome<> WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                        Durability durability = Durability::kUserData);
+
+// Writes a new file into the descriptor it is given (open for writing, at its start, not to be
+// closed): a failure with only an errno is a failed write and is told with the file's name, any
+// other failure is passed on as it stands.
+using FileWriter = std::function<Outcome<>(int fd)>;
+// Replaces `path` with what `write` writes, as safely as the bytes above: for a file too large to
+// be made whole in memory first.
+Outcome<> WriteFileReplacing(const std::filesystem::path& path, const FileWriter& write,
+                             Durability durability = Durability::kUserData);
+
+// An unnamed file for what is on its way into another file: made in `folder` where its file
+// system allows (so that it takes that disk's room, not memory), else in the system's folder for
+// temporary files; it is gone once closed, whatever happens to the process.
+struct ScratchFileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using ScratchFile = std::unique_ptr<std::FILE, ScratchFileCloser>;
+Outcome<ScratchFile> OpenScratchFile(const std::filesystem::path& folder);
 
 // Removes from `folder` the named temporaries (".NAME.<16 hex>.tmp") of saves killed before they
 // renamed their file, when they are the user's own regular files and over a day old: a save

@@ -134,15 +134,16 @@ void MergeBrowserDialog::OnPrint() {
   dialog.PrintCards(
       [&cards](int sheet, int cell, int perSheet) { return cards.Card(sheet, cell, perSheet); },
       records_.records.size());
-  dialog.PaintCardsWith(
-      [&cards](QPainter& painter, const QRectF& target, int sheet, int cell, int perSheet) {
-        cards.Paint(painter, target, sheet, cell, perSheet);
-      });
+  dialog.PaintCardsWith([&cards](QPainter& painter, const QRectF& target, int sheet, int cell,
+                                 int perSheet, const CardPaintOptions& options) {
+    cards.Paint(painter, target, sheet, cell, perSheet, options);
+  });
   if (card_.back.Has()) {
     const CardState back = BackFaceOf(card_);
     dialog.PrintBacks([this, back] { return ToQImage(backRenderer_.RenderPrintImage(back)); },
-                      [this, back](QPainter& painter, const QRectF& target, int, int, int) {
-                        PaintCard(backRenderer_, painter, target, back);
+                      [this, back](QPainter& painter, const QRectF& target, int, int, int,
+                                   const CardPaintOptions& options) {
+                        PaintCard(backRenderer_, painter, target, back, options);
                       });
   }
   prompts_.Run(dialog);
@@ -165,8 +166,8 @@ void MergeBrowserDialog::OnExport() {
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Outcome<> written = ExportMergedCards(renderer_, card_, records_.records, path,
-                                              format.format, options.Quality());
+  const Outcome<> written =
+      ExportMergedCards(renderer_, card_, records_.records, path, format.format, options.Quality());
   QApplication::restoreOverrideCursor();
   if (!written) {
     prompts_.Tell(

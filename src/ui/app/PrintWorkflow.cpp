@@ -58,8 +58,9 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
   CardRenderer backRenderer(document.Backgrounds(), CustomPhotosFolder());
   PrintDialog dialog(&printImage, dpi, printer, prompts, owner);
   dialog.SetPdfFileSuggestion(PdfSuggestion(document.FilePath()));
-  dialog.PaintCardsWith([&document](QPainter& painter, const QRectF& target, int, int, int) {
-    PaintCard(document.Renderer(), painter, target, document.Live());
+  dialog.PaintCardsWith([&document](QPainter& painter, const QRectF& target, int, int, int,
+                                    const CardPaintOptions& options) {
+    PaintCard(document.Renderer(), painter, target, document.Live(), options);
   });
   // The card takes the sheet's size as Card Properties gives it a size: one step to undo.
   dialog.SetCard(document.Live(), [&document](const CardState& resized) {
@@ -75,8 +76,9 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
           backRenderer.DropBackgroundCache();
           return ToQImage(backRenderer.RenderPrintImage(BackFaceOf(document.LiveCard())));
         },
-        [&document, &backRenderer](QPainter& painter, const QRectF& target, int, int, int) {
-          PaintCard(backRenderer, painter, target, BackFaceOf(document.LiveCard()));
+        [&document, &backRenderer](QPainter& painter, const QRectF& target, int, int, int,
+                                   const CardPaintOptions& options) {
+          PaintCard(backRenderer, painter, target, BackFaceOf(document.LiveCard()), options);
         });
   }
   prompts.Run(dialog);

@@ -1,7 +1,6 @@
 #include "ui/dialogs/DialogControls.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 
 #include "core/base/Translation.h"
@@ -18,16 +17,6 @@ constexpr int kSliderHeight = 14;
 constexpr int kSliderMinimumWidth = 160;
 
 }  // namespace
-
-QString ControlName(int id) {
-  return QString::number(id);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(buddy);
-  return label;
-}
 
 ColourLine* MakeSwatches(QWidget* parent, int id) {
   auto* swatches = new ColourLine(parent);

@@ -1,15 +1,15 @@
 // "Print Preview": how the cards lie on a sheet, and printing them. The user picks the paper of
 // the current printer, sets the card size, the pitches and the margins in inches, cm or mm, finds
 // a sheet product by the part number on its box, or takes a predefined page layout from the abctmp
-// folder, stores the layout as a new one ("Save As Template"), and prints a number of sheets. The card preview shows the print image; the page
-// preview shows the sheet as the layout places the cards on it. Every opening starts from the
-// default layout, inches, one copy and the printer's current paper. Below the lengths, the print
+// folder, stores the layout as a new one ("Save As Template"), and prints a number of sheets. The
+// card preview shows the print image; the page preview shows the sheet as the layout places the
+// cards on it. Every opening starts from the default layout, inches, one copy and the printer's
+// current paper. Below the lengths, the print
 // shop's options (how a card of another size than the layout's fits, bleed, crop marks) and the
 // printer's calibration, kept per printer in the user's settings; for a card with a back, "Both
 // sides" and the edge the sheet is turned over.
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -25,13 +25,10 @@
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
 #include "core/print/SheetJob.h"
+#include "ui/print/BothSidesGroup.h"
+#include "ui/print/PrintShopGroup.h"
+#include "ui/print/SheetProductGroup.h"
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QDoubleSpinBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -41,44 +38,43 @@ class DraftCardPreview;
 class DraftPagePreview;
 class PrinterChoice;
 class Prompts;
-class SheetProductSearch;
-struct SheetProduct;
 
 class PrintDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // The controls' identifiers, kept as their object names.
+  // The controls' identifiers, kept as their object names; the groups' own among them.
   enum Control : int {
     kCancel = 2,
-    kSaveAsTemplate = 1000,
+    kSaveAsTemplate = SheetProductGroup::kSaveAsTemplate,
     kPrint = 1001,
-    kPaperList = 1007,
+    kPaperList = SheetProductGroup::kPaperList,
     kCardPreview = 1008,
     kPagePreview = 1009,
     kCopies = 1043,  // the copies edit with its spin buttons
-    kUsePredefined = 1064,
-    kLayoutList = 1065,
-    kVerticalPitch = 1066,
-    kHorizontalPitch = 1067,
-    kLeftMargin = 1068,
-    kInches = 1069,
-    kCm = 1070,
-    kMm = 1071,
-    kTopMargin = 1072,
-    kCardWidth = 1073,
-    kCardHeight = 1074,
-    kUseSheetSize = 1080,
-    kPrintAtCardSize = 1081,
-    kBleed = 1082,
-    kCropMarks = 1083,
-    kOffsetX = 1084,
-    kOffsetY = 1085,
-    kScale = 1086,
-    kPrintCalibrationPage = 1087,
-    kBothSides = 1088,
-    kDuplexFlip = 1089,   // the edge the sheet is turned over: long, short
-    kSheetSearch = 1090,  // the search for a sheet product by its maker, part number or size
+    kUsePredefined = SheetProductGroup::kUsePredefined,
+    kLayoutList = SheetProductGroup::kLayoutList,
+    kVerticalPitch = SheetProductGroup::kVerticalPitch,
+    kHorizontalPitch = SheetProductGroup::kHorizontalPitch,
+    kLeftMargin = SheetProductGroup::kLeftMargin,
+    kInches = SheetProductGroup::kInches,
+    kCm = SheetProductGroup::kCm,
+    kMm = SheetProductGroup::kMm,
+    kTopMargin = SheetProductGroup::kTopMargin,
+    kCardWidth = SheetProductGroup::kCardWidth,
+    kCardHeight = SheetProductGroup::kCardHeight,
+    kUseSheetSize = PrintShopGroup::kUseSheetSize,
+    kPrintAtCardSize = PrintShopGroup::kPrintAtCardSize,
+    kBleed = PrintShopGroup::kBleed,
+    kCropMarks = PrintShopGroup::kCropMarks,
+    kOffsetX = PrintShopGroup::kOffsetX,
+    kOffsetY = PrintShopGroup::kOffsetY,
+    kScale = PrintShopGroup::kScale,
+    kPrintCalibrationPage = PrintShopGroup::kPrintCalibrationPage,
+    kPdfX = PrintShopGroup::kPdfX,
+    kBothSides = BothSidesGroup::kBothSides,
+    kDuplexFlip = BothSidesGroup::kDuplexFlip,
+    kSheetSearch = SheetProductGroup::kSheetSearch,
   };
   static constexpr int kMaxCopies = 1000;
 
@@ -96,11 +92,13 @@ class PrintDialog : public QDialog {
   // Prints `count` cards from `cards` (one per record of a merge) instead of the card in every
   // cell: they fill as many sheets as the layout needs, so the copies box is disabled.
   void PrintCards(LaidOutCards cards, size_t count);
-  // Paints the card at (sheet, cell), as shapes and text, into the target rectangle.
-  using LaidOutPainting = std::function<void(QPainter& painter, const QRectF& target, int sheet,
-                                             int cell, int cardsPerSheet)>;
-  // A PDF in colour is painted with `painting` (text stays text); the preview, a printer and a
-  // PDF in grey keep the print images.
+  // Paints the card at (sheet, cell), as shapes and text, into the target rectangle as PaintCard
+  // does with `options`.
+  using LaidOutPainting =
+      std::function<void(QPainter& painter, const QRectF& target, int sheet, int cell,
+                         int cardsPerSheet, const CardPaintOptions& options)>;
+  // The preview, a printer and a PDF in colour are painted with `painting` (text stays text); a
+  // PDF in grey keeps the print images.
   void PaintCardsWith(LaidOutPainting painting);
   // The card has a back: "Both sides" is offered, and when it is checked each sheet is followed
   // by a page of backs mirrored for the chosen edge. `backImage` gives the back's print image as
@@ -120,12 +118,12 @@ class PrintDialog : public QDialog {
   // What Print prints: the card everywhere, the layout, the paper in use and the copies.
   const SheetJob& Job() const { return job_; }
   const PageLayout& Layout() const { return job_.layout; }
-  const ShownLengths& Shown() const { return shown_; }
-  const std::vector<Paper>& Papers() const { return papers_; }
+  const ShownLengths& Shown() const;
+  const std::vector<Paper>& Papers() const;
   // The paper the preview and the printing use: the selected one, or while the list shows no
   // selection the one selected before.
   const Paper& PaperInUse() const { return job_.paper; }
-  const std::vector<PageLayout>& Predefined() const { return predefined_; }
+  const std::vector<PageLayout>& Predefined() const;
   LengthUnit Unit() const;
   // What the message line says about the six edits; empty while each holds a number from 0 to
   // 1000.
@@ -133,29 +131,16 @@ class PrintDialog : public QDialog {
 
  private:
   void BuildControls();
-  QWidget* BuildLayoutGroup();
-  QWidget* BuildLengthsGroup();
   QWidget* BuildCardPreviewGroup();
   QWidget* BuildPagePreviewGroup();
-  QWidget* BuildPrintShopGroup();
 
-  // Fills the paper list from the current printer; `selection` -1 selects the printer's current
-  // paper and applies the paper change. Settles the paper in use.
-  bool PopulatePaperSizes(int selection);
-  void OnPaperChosen();
-  void OnUnitChosen();
-  void OnEditChanged(LayoutLength which);
-  void OnUsePredefined(bool checked);
-  void OnLayoutChosen(int index);
-  void OnProductPicked(const SheetProduct& product);
-  // Takes the layout (a predefined one or a product's) with its unit and its paper.
-  void ApplyLayout(const PageLayout& layout);
-  void OnSaveAsTemplate();
+  void OnPaperSettled(const Paper& paper);
+  void OnSheetProductChanged(const SheetProductChoice& choice);
+  void OnPrintShopChanged(const PrintShopChoice& choice);
   void OnPrint();
   void OnUseSheetSize();
-  void OnCalibrationChanged();
   void OnPrintCalibrationPage();
-  // The job's backs as "Both sides" and the edge say.
+  // The job's backs as the two-sided choice says.
   void TakeBackChoice();
   // Shows or hides the fit choice and the bleed's room as the layout stands now.
   void ShowPrintShopState();
@@ -164,10 +149,6 @@ class PrintDialog : public QDialog {
   // Asks for the PDF file and prints into it; cancelled when no file is given.
   PrintOutcome PrintToPdfFile();
 
-  void SelectUnit(LengthUnit unit);
-  void ShowLengthsInEdits();
-  void ShowEditMessage();
-  void SetManualControlsEnabled(bool enabled);
   void RedrawPagePreview();
   void Tell(const QString& text);
   // The cards the grid places on a sheet.
@@ -175,7 +156,6 @@ class PrintDialog : public QDialog {
 
   PrinterChoice& printer_;
   Prompts& prompts_;
-  const DataFolder layoutsFolder_;
   QImage printImage_;
   std::optional<CardState> card_;
   TakeSheetSize takeSheetSize_;
@@ -186,35 +166,16 @@ class PrintDialog : public QDialog {
 
   SheetJob job_;
   size_t cardCount_ = 0;  // the cards of a merge; 0 when the card fills every cell
-  ShownLengths shown_{};
-  std::array<QString, kLayoutLengthCount> editErrors_;
-  std::vector<Paper> papers_;
-  std::vector<PageLayout> predefined_;
+  bool printAtCardSize_ = false;
+  bool pdfx_ = false;
 
-  QCheckBox* usePredefined_ = nullptr;
-  QComboBox* layoutList_ = nullptr;
-  SheetProductSearch* sheetSearch_ = nullptr;
-  QComboBox* paperList_ = nullptr;
-  QLabel* printerName_ = nullptr;
-  std::array<QLineEdit*, kLayoutLengthCount> edits_{};
-  QButtonGroup* units_ = nullptr;
-  QLabel* message_ = nullptr;
-  QPushButton* saveAsTemplate_ = nullptr;
+  SheetProductGroup* product_ = nullptr;
+  PrintShopGroup* shop_ = nullptr;
+  BothSidesGroup* bothSides_ = nullptr;
   QSpinBox* copies_ = nullptr;
   QPushButton* print_ = nullptr;
   DraftCardPreview* cardPreview_ = nullptr;
   DraftPagePreview* pagePreview_ = nullptr;
-  QLabel* fitMessage_ = nullptr;
-  QPushButton* useSheetSize_ = nullptr;
-  QCheckBox* printAtCardSize_ = nullptr;
-  QDoubleSpinBox* bleed_ = nullptr;
-  QCheckBox* cropMarks_ = nullptr;
-  QDoubleSpinBox* offsetX_ = nullptr;
-  QDoubleSpinBox* offsetY_ = nullptr;
-  QDoubleSpinBox* scale_ = nullptr;
-  QLabel* shopMessage_ = nullptr;
-  QCheckBox* bothSides_ = nullptr;
-  QComboBox* duplexFlip_ = nullptr;
 };
 
 }  // namespace tavolo

@@ -47,8 +47,15 @@ class SheetProgressDialog {
   std::unique_ptr<QProgressDialog> dialog_;
 };
 
-PrintOutcome PrintOn(QWidget* owner, QPrinter& printer, const SheetJob& job) {
+}  // namespace
+
+PrintOutcome PrintSheetJobOn(QWidget* owner, QPrinter& printer, const SheetJob& job) {
   if (!printer.isValid()) return Failure{Tr("The printer is not available.").toStdString()};
+  // The printer turns each sheet over the edge the backs were mirrored for.
+  if (PrintsBacks(job)) {
+    printer.setDuplex(job.backs.flip == DuplexFlip::kShortEdge ? QPrinter::DuplexShortSide
+                                                               : QPrinter::DuplexLongSide);
+  }
   SheetProgressDialog progress(owner, job.sheets);
   PrintOutcome printed = PrintSheets(printer, job, [&](int done, int sheets) {
     if (progress.Continue(done, sheets)) return true;
@@ -62,19 +69,14 @@ PrintOutcome PrintOn(QWidget* owner, QPrinter& printer, const SheetJob& job) {
   return printed;
 }
 
-}  // namespace
-
 PrintOutcome PrintSheetJobToPdf(QWidget* owner, const PrinterChoice& choice, const QString& file,
-                                const SheetJob& job) {
+                                const SheetJob& job, bool pdfx) {
   SheetJob pdfJob = job;
-  if (choice.ColorMode() == QPrinter::GrayScale) {
-    pdfJob.cards = InGrey(job.cards);
-    pdfJob.paintedCards = nullptr;  // shapes and text are painted in their colours
-    if (job.backs.cards) pdfJob.backs.cards = InGrey(job.backs.cards);
-    pdfJob.backs.paintedCards = nullptr;
-  }
+  pdfJob.grey = choice.ColorMode() == QPrinter::GrayScale;
   SheetProgressDialog progress(owner, job.sheets);
-  return WriteSheetsPdf(std::filesystem::path(file.toStdString()), pdfJob, QString(),
+  const std::filesystem::path path(file.toStdString());
+  return WriteSheetsPdf(path, pdfJob,
+                        {.title = QString::fromStdString(path.stem().string()), .pdfx = pdfx},
                         [&](int done, int sheets) { return progress.Continue(done, sheets); });
 }
 
@@ -82,16 +84,7 @@ PrintOutcome PrintSheetJobOnPrinter(QWidget* owner, const PrinterChoice& choice,
                                     const SheetJob& job) {
   QPrinter printer(QPrinter::HighResolution);
   choice.ConfigureJob(printer);
-  // A printer gets the print images, as its driver expects from a picture of the card.
-  SheetJob printerJob = job;
-  printerJob.paintedCards = nullptr;
-  printerJob.backs.paintedCards = nullptr;
-  // The printer turns each sheet over the edge the backs were mirrored for.
-  if (PrintsBacks(job)) {
-    printer.setDuplex(job.backs.flip == DuplexFlip::kShortEdge ? QPrinter::DuplexShortSide
-                                                               : QPrinter::DuplexLongSide);
-  }
-  PrintOutcome printed = PrintOn(owner, printer, printerJob);
+  PrintOutcome printed = PrintSheetJobOn(owner, printer, job);
   if (printed) return printed;
   return Failure{Tr("The cards could not be printed on %1. %2")
                      .arg(choice.Description(), QString::fromStdString(printed.Message()))

@@ -1,15 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <tuple>
 
 #include <QImage>
+#include <QPainter>
 
+#include "core/formats/ProjectFile.h"
+#include "core/library/BackgroundLibrary.h"
 #include "core/print/Bleed.h"
 #include "core/print/CardFit.h"
 #include "core/print/PrinterCalibration.h"
 #include "core/print/SheetMarks.h"
+#include "core/render/CardVectorPainter.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {
@@ -63,22 +70,65 @@ TEST(CropMarks, ContinueEveryCutOutsideTheCardsAndNeverReachIntoOne) {
   }
 }
 
-TEST(Bleed, RepeatsTheEdgePixelsOutwardByWholePixelsThatCoverIt) {
+TEST(Bleed, WholePixelsThatCoverIt) {
   EXPECT_EQ(BleedPixels(3, 300), 36);  // 35.43 rounded up
   EXPECT_EQ(BleedPixels(2.54, 300), 30);
   EXPECT_EQ(BleedPixels(0, 300), 0);
   EXPECT_EQ(BleedPixels(std::numeric_limits<double>::quiet_NaN(), 300), 0);
   EXPECT_EQ(BleedPixels(99, 300), 60);  // held to 5 mm
-  QImage card(2, 2, QImage::Format_RGB32);
-  const QRgb corners[] = {0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0xFFFFFFFF};
-  for (int i = 0; i < 4; ++i) card.setPixel(i % 2, i / 2, corners[i]);
-  const QImage grown = WithBleed(card, 2);
-  ASSERT_EQ(grown.size(), QSize(6, 6));
-  EXPECT_EQ(grown.pixel(0, 0), 0xFF0000FFu);
-  EXPECT_EQ(grown.pixel(5, 0), 0xFF00FF00u);
-  EXPECT_EQ(grown.pixel(0, 5), 0xFFFF0000u);
-  EXPECT_EQ(grown.pixel(3, 3), 0xFFFFFFFFu);
-  EXPECT_EQ(grown.copy(2, 2, 2, 2), card);
+}
+
+// The mean colour of a part of a picture, channel by channel.
+std::array<double, 3> Mean(const QImage& image, const QRect& part) {
+  std::array<double, 3> sum{};
+  for (int y = part.top(); y <= part.bottom(); ++y) {
+    for (int x = part.left(); x <= part.right(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p);
+    }
+  }
+  for (double& channel : sum) channel /= part.width() * part.height();
+  return sum;
+}
+
+// Every shipped template painted with a 3 mm bleed: on each side the bleed is within 6/255 of
+// the card just inside the edge (1 mm of it), so that a cut off the line shows no strip of
+// another colour, a repeated frame line or a picture's end.
+TEST(Bleed, RunsOnFromEveryShippedTemplatesOwnEdges) {
+  test::EnsureGuiApplication();
+  const std::filesystem::path bin = TAVOLO_BIN_DIR;
+  BackgroundTable table;
+  ASSERT_TRUE(ReadBGFileIn(table, bin, "fl1.tmp").Ok()) << "build the backgrounds target";
+  int checked = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(bin / "tmpl")) {
+    if (entry.path().extension() != ".tvt") continue;
+    const std::string name = entry.path().stem().string();
+    CardState card;
+    ASSERT_TRUE(ReadProject(entry.path(), card, table, ReadMode::kKeepOnFileError).Ok()) << name;
+    CardRenderer renderer(&table, DataFolder(bin / "customphotos"));
+    const QSize size = PrintImageSize(card);
+    const int bleed = BleedPixels(3, card.dpi);
+    const int inside = BleedPixels(1, card.dpi);
+    QImage bled(size + QSize(2 * bleed, 2 * bleed), QImage::Format_RGB32);
+    bled.fill(Qt::white);
+    QPainter painter(&bled);
+    PaintCard(renderer, painter, QRectF(QPointF(bleed, bleed), size), card, {.bleedPixels = bleed});
+    painter.end();
+    const int w = size.width(), h = size.height();
+    // side, the bleed beside it and the card just inside it
+    const std::tuple<const char*, QRect, QRect> sides[] = {
+        {"left", {0, bleed, bleed, h}, {bleed, bleed, inside, h}},
+        {"right", {bleed + w, bleed, bleed, h}, {bleed + w - inside, bleed, inside, h}},
+        {"top", {bleed, 0, w, bleed}, {bleed, bleed, w, inside}},
+        {"bottom", {bleed, bleed + h, w, bleed}, {bleed, bleed + h - inside, w, inside}},
+    };
+    for (const auto& [side, past, within] : sides) {
+      const std::array<double, 3> a = Mean(bled, past), b = Mean(bled, within);
+      for (int c = 0; c < 3; ++c) EXPECT_NEAR(a[c], b[c], 6.0) << name << ", " << side;
+    }
+    ++checked;
+  }
+  EXPECT_GE(checked, 20);
 }
 
 TEST(PrinterCalibration, MovesByTheOffsetAndScalesAboutTheCornerWithinItsRanges) {

@@ -73,36 +73,41 @@ TEST(SheetGrid, AFirstCardThatDoesNotStartOnThePaperIsRefused) {
   }
 }
 
-TEST(PaperChange, CentresWholeColumnsAndRowsInInches) {
-  // left: shown, inches
-  const std::tuple<const char*, int32_t, PaperMm, float, float> cases[] = {
-      {"Letter", 1, kLetter, 0.69f, 0.36f},
-      {"A4", 9, kA4, 0.59f, 0.72f},
-      {"A5", 11, PaperMm{148, 210}, 1.14f, 0.03f},  // one column: (148 - 89.916) / 2 mm
+// The cards sit in the middle of the paper's exact size, though the grid counts its whole
+// millimetres; the margins show truncated to two decimals.
+TEST(PaperChange, CentresTheWholeColumnsAndRowsWithinATenthOfAMillimetre) {
+  // paper, columns, rows, left and top margins as shown (inches; 0.71 in as a float lies just
+  // below and shows as 0.70)
+  const std::tuple<const char*, int, int, float, float> cases[] = {
+      {"Letter", 2, 5, 0.70f, 0.37f},
+      {"Legal", 2, 6, 0.70f, 0.85f},
+      {"A4", 2, 5, 0.59f, 0.72f},
+      {"A5", 1, 4, 1.14f, 0.03f},
   };
-  for (const auto& [what, id, paper, left, top] : cases) {
+  const std::vector<Paper> papers = PaperCatalogue(QLocale::c());
+  for (const auto& [name, columns, rows, left, top] : cases) {
+    const Paper& paper = papers[FindPaper(papers, QString::fromLatin1(name))];
     PageLayout layout;
     std::tie(layout.unit, layout.horizontalPitch, layout.verticalPitch) = std::tuple(2, 2000, 700);
-    const ShownLengths shown = ApplyPaperChange(layout, id, paper, 300);
-    EXPECT_EQ(At(shown, LayoutLength::kLeftMargin), left) << what;
-    EXPECT_EQ(At(shown, LayoutLength::kTopMargin), top) << what;
-    EXPECT_FLOAT_EQ(layout.leftMargin, left * 300) << what;
-    EXPECT_FLOAT_EQ(layout.topMargin, top * 300) << what;
-    EXPECT_EQ(layout.paper, id) << what;
-    EXPECT_EQ(layout.unit, 0) << what;
-    EXPECT_EQ(layout.horizontalPitch, 1062.0f) << what;  // the pitches become the card's
-    EXPECT_EQ(layout.verticalPitch, 615.0f) << what;
-    EXPECT_EQ(At(shown, LayoutLength::kCardWidth), 3.53f) << what;
+    const ShownLengths shown = ApplyPaperChange(layout, paper, 300);
+    EXPECT_EQ(At(shown, LayoutLength::kLeftMargin), left) << name;
+    EXPECT_EQ(At(shown, LayoutLength::kTopMargin), top) << name;
+    EXPECT_EQ(std::tie(layout.paper, layout.unit), std::tuple(paper.id, 0)) << name;
+    EXPECT_EQ(std::tie(layout.horizontalPitch, layout.verticalPitch), std::tuple(1062.0f, 615.0f))
+        << name << ": the pitches become the card's";
+    // Placed in millimetres: as much paper beside the first card as beside the last.
+    const SheetPlacement placed = PlaceCards(layout, paper.WholeMm(), 300, 25.4);
+    ASSERT_EQ(placed.cards.size(), static_cast<size_t>(columns * rows)) << name;
+    const QSizeF size = paper.pageSize.size(QPageSize::Millimeter);
+    EXPECT_NEAR(placed.cards.front().left(), size.width() - placed.cards.back().right(), 0.1);
+    EXPECT_NEAR(placed.cards.front().top(), size.height() - placed.cards.back().bottom(), 0.1);
   }
-  PageLayout letter;
-  ApplyPaperChange(letter, 1, kLetter, 300);
-  EXPECT_EQ(letter.leftMargin, 207.0f);
-  EXPECT_FLOAT_EQ(letter.topMargin, 108.0f);  // 0.36f × 300 lands a float above 108
 }
 
 TEST(PaperChange, ACardWithoutLengthLeavesNoMargin) {
-  for (const double card : {0.0, -3.0, std::nan("")}) EXPECT_EQ(CentringMargin(215, card), 0.0f);
-  EXPECT_EQ(CentringMargin(215, 300.0), 4.23f);  // wider than the paper: half the paper
+  for (const double card : {0.0, -3.0, std::nan("")})
+    EXPECT_EQ(CentringMarginMm(215.9, 215, card), 0.0);
+  EXPECT_EQ(CentringMarginMm(215.9, 215, 300.0), 107.95);  // wider than the paper: half the paper
 }
 
 TEST(PlaceCards, RectanglesRowByRowFromThePapersCornerInDeviceUnits) {
@@ -139,12 +144,14 @@ TEST(LengthDisplay, ToDisplayRoundsToFloatThenTruncatesToTwoDecimals) {
   }
 }
 
-TEST(LengthDisplay, OpeningShowsInchesUntruncatedAndTheWidthSurvivesUnitSwitches) {
+TEST(LengthDisplay, OpeningShowsInchesRoundedAndTheWidthSurvivesUnitSwitches) {
   PageLayout layout;
-  const ShownLengths opening = ShowLengthsUntruncated(layout, 300);
+  const ShownLengths opening = ShowLengthsRounded(layout, 300);
   EXPECT_EQ(At(opening, LayoutLength::kCardWidth), 3.54f);
   EXPECT_EQ(DisplayText(At(opening, LayoutLength::kCardWidth)), "3.54");
   EXPECT_EQ(At(opening, LayoutLength::kLeftMargin), 0.75f);
+  layout.topMargin = 178.2f;  // 0.594 in
+  EXPECT_EQ(DisplayText(At(ShowLengthsRounded(layout, 300), LayoutLength::kTopMargin)), "0.59");
 
   // 3.54 in, then mm, then inches again: the layout is not touched by the unit switches.
   EXPECT_EQ(DisplayText(At(ShowLengths(layout, 300, LengthUnit::kMm), LayoutLength::kCardWidth)),
