@@ -4,10 +4,14 @@
 
 namespace tavolo {
 
+ContactDetails KeptDetails(ContactDetails details) {
+  for (QString& value : details) value.truncate(kMaxLineLength);
+  return details;
+}
+
 CardState MergedCard(const CardState& project, const ContactDetails& details) {
   CardState card = project;
-  ContactDetails kept = details;
-  for (QString& value : kept) value.truncate(kMaxLineLength);
+  const ContactDetails kept = KeptDetails(details);
   card.boxCount = FieldDistribution(card.layoutIndex, kept, card.lines);
   card.contact = kept;
   return card;
