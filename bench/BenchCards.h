@@ -61,7 +61,7 @@ inline CardState BenchCard() {
   CardState card;
   card.backgroundIndex = 0;
   card.layoutIndex = 0;
-  card.boxCount = FieldDistribution(0, DefaultNamedValues(), card.lines);
+  card.boxCount = FieldDistribution(0, DefaultContactDetails(), card.lines);
   card.hueShift = 0.15f;
   card.bgShift = 0.1f;
   card.gradScale = 0.4f;

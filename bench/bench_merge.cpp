@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "core/card/QrCodeChunk.h"
+#include "core/card/PlacedQrCode.h"
 #include "core/merge/CsvReader.h"
 #include "core/merge/MergeData.h"
 #include "core/merge/MergeQrCodes.h"
@@ -47,7 +47,7 @@ void BM_RecordsAndQrCodes(benchmark::State& state) {
           .Value();
   auto table = std::make_shared<const tavolo::MergeTable>(tavolo::ReadCsv(text, "b").Value());
   tavolo::CardState card;
-  tavolo::SetQrCode(card, tavolo::NewQrCode(card.cardWidth, card.cardHeight));
+  card.qrCode = tavolo::NewQrCode(card.cardWidth, card.cardHeight);
   for (auto _ : state) {
     const tavolo::MergeRecords records(table, tavolo::MappingByHeader(table->columns));
     benchmark::DoNotOptimize(tavolo::QrCodeProblems(card, records));

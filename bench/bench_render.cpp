@@ -10,8 +10,6 @@
 
 #include "BenchCards.h"
 #include "core/card/BackgroundTable.h"
-#include "core/card/ContactChunk.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/formats/ImageExport.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/render/CardRenderer.h"
@@ -141,18 +139,18 @@ void BM_RenderFullCachedWithQrCode(benchmark::State& state) {
   Scene& s = SharedScene();
   CardState card = s.card;
   ContactDetails details;
-  for (size_t i = 0; i < details.fields.size(); ++i) {
-    details.fields[i] = QStringLiteral("Field %1 of the card, ÆØÅ").arg(i);
+  for (size_t i = 0; i < details.size(); ++i) {
+    details[i] = QStringLiteral("Field %1 of the card, ÆØÅ").arg(i);
   }
-  card.extensions.Set<ContactChunk>(details);
-  SetQrCode(card, NewQrCode(card.cardWidth, card.cardHeight));
+  card.contact = details;
+  card.qrCode = NewQrCode(card.cardWidth, card.cardHeight);
   CardRenderer renderer(&s.table, std::filesystem::temp_directory_path());
   renderer.Render(card, 1, 1062, 615);
   int record = 0;
   for (auto _ : state) {
     if (state.range(0) != 0) {
-      details.fields[1] = QStringLiteral("Record %1").arg(++record);
-      card.extensions.Set<ContactChunk>(details);
+      details[1] = QStringLiteral("Record %1").arg(++record);
+      card.contact = details;
     }
     benchmark::DoNotOptimize(renderer.Render(card, 1, 1062, 615));
   }

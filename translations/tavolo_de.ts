@@ -957,6 +957,26 @@ Befehle:
       <translation>Von rechts nach links</translation>
     </message>
     <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the extension section holds more than one chunk %1; the first is read, the others are kept as they are</source>
+      <translation>der Erweiterungsabschnitt enthält mehr als einen Block %1; der erste wird gelesen, die anderen bleiben, wie sie sind</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the contact details chunk "CONT" is damaged</source>
+      <translation>der Block der Kontaktdaten „CONT“ ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the shrink-to-fit chunk "FITS" is damaged</source>
+      <translation>der Block „Verkleinern, bis es passt“ („FITS“) ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the QR code chunk "QRCD" is damaged</source>
+      <translation>der Block des QR-Codes „QRCD“ ist beschädigt</translation>
+    </message>
+    <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />
       <source>the extension section does not begin with its tag</source>
       <translation>der Erweiterungsabschnitt beginnt nicht mit seiner Kennung</translation>
@@ -1018,16 +1038,6 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>the contact details chunk "CONT" is damaged</source>
-      <translation>der Block der Kontaktdaten „CONT“ ist beschädigt</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>the QR code chunk "QRCD" is damaged</source>
-      <translation>der Block des QR-Codes „QRCD“ ist beschädigt</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the back holds a back of its own</source>
       <translation>die Rückseite hat selbst eine Rückseite</translation>
     </message>
@@ -1035,6 +1045,11 @@ Befehle:
       <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the back side chunk "BACK" is damaged: %1</source>
       <translation>der Block der Rückseite „BACK“ ist beschädigt: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>%1 (on the back side)</source>
+      <translation>%1 (auf der Rückseite)</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
@@ -1497,42 +1512,42 @@ Befehle:
       <translation>Die Farbtiefe muss 8 oder 24 sein</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: scanline size does not match the image width</source>
       <translation>TIFF: die Zeilengröße passt nicht zur Bildbreite</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: bad tile size</source>
       <translation>TIFF: falsche Kachelgröße</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: a tile is larger than the picture needs</source>
       <translation>TIFF: eine Kachel ist größer, als das Bild braucht</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>Not a TIFF</source>
       <translation>Keine TIFF-Datei</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: can't read the image</source>
       <translation>TIFF: das Bild kann nicht gelesen werden</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: unsupported bit depth</source>
       <translation>TIFF: nicht unterstützte Farbtiefe</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: out of memory</source>
       <translation>TIFF: nicht genug Speicher</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: can't write the image</source>
       <translation>TIFF: das Bild kann nicht geschrieben werden</translation>
     </message>
@@ -3520,21 +3535,6 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <translation>Die Kante, über die der Drucker den Bogen wendet</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>Save As Template</source>
-      <translation>Als Vorlage speichern</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Template Name:</source>
-      <translation>&amp;Name der Vorlage:</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Save</source>
-      <translation>&amp;Speichern</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print Preview</source>
       <translation>Druckvorschau</translation>
@@ -3778,6 +3778,21 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <location filename="../src/ui/print/SheetProductGroup.cpp" />
       <source>A page layout named "%1" exists already. Replace it?</source>
       <translation>Ein Seitenlayout namens „%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>Save As Template</source>
+      <translation>Als Vorlage speichern</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>&amp;Template Name:</source>
+      <translation>&amp;Name der Vorlage:</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>&amp;Save</source>
+      <translation>&amp;Speichern</translation>
     </message>
     <message>
       <location filename="../src/ui/print/SheetProductSearch.cpp" />

@@ -959,6 +959,26 @@ Commandes :
       <translation>De droite à gauche</translation>
     </message>
     <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the extension section holds more than one chunk %1; the first is read, the others are kept as they are</source>
+      <translation>la section d’extension contient plus d’un bloc %1 ; le premier est lu, les autres sont conservés tels quels</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the contact details chunk "CONT" is damaged</source>
+      <translation>le bloc des coordonnées « CONT » est endommagé</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the shrink-to-fit chunk "FITS" is damaged</source>
+      <translation>le bloc « Réduire pour ajuster » (« FITS ») est endommagé</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the QR code chunk "QRCD" is damaged</source>
+      <translation>le bloc du code QR « QRCD » est endommagé</translation>
+    </message>
+    <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />
       <source>the extension section does not begin with its tag</source>
       <translation>la section d'extension ne commence pas par son étiquette</translation>
@@ -1020,16 +1040,6 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>the contact details chunk "CONT" is damaged</source>
-      <translation>le bloc des coordonnées « CONT » est endommagé</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>the QR code chunk "QRCD" is damaged</source>
-      <translation>le bloc du code QR « QRCD » est endommagé</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the back holds a back of its own</source>
       <translation>le verso contient lui-même un verso</translation>
     </message>
@@ -1037,6 +1047,11 @@ Commandes :
       <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the back side chunk "BACK" is damaged: %1</source>
       <translation>le bloc du verso « BACK » est endommagé : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>%1 (on the back side)</source>
+      <translation>%1 (au verso)</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
@@ -1499,42 +1514,42 @@ Commandes :
       <translation>La profondeur de couleur doit être 8 ou 24</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: scanline size does not match the image width</source>
       <translation>TIFF : la taille de ligne ne correspond pas à la largeur de l'image</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: bad tile size</source>
       <translation>TIFF : taille de tuile incorrecte</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: a tile is larger than the picture needs</source>
       <translation>TIFF : une tuile est plus grande que l'image ne l'exige</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>Not a TIFF</source>
       <translation>Pas un fichier TIFF</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffReader.cpp" />
       <source>TIFF: can't read the image</source>
       <translation>TIFF : impossible de lire l'image</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: unsupported bit depth</source>
       <translation>TIFF : profondeur de couleur non prise en charge</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: out of memory</source>
       <translation>TIFF : mémoire insuffisante</translation>
     </message>
     <message>
-      <location filename="../src/core/imaging/codecs/TiffCodec.cpp" />
+      <location filename="../src/core/imaging/codecs/TiffWriter.cpp" />
       <source>TIFF: can't write the image</source>
       <translation>TIFF : impossible d'écrire l'image</translation>
     </message>
@@ -3522,21 +3537,6 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <translation>Le bord sur lequel l'imprimante retourne la feuille</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>Save As Template</source>
-      <translation>Enregistrer comme modèle</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Template Name:</source>
-      <translation>&amp;Nom du modèle :</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Save</source>
-      <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print Preview</source>
       <translation>Aperçu avant impression</translation>
@@ -3780,6 +3780,21 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <location filename="../src/ui/print/SheetProductGroup.cpp" />
       <source>A page layout named "%1" exists already. Replace it?</source>
       <translation>Une mise en page nommée « %1 » existe déjà. La remplacer ?</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>Save As Template</source>
+      <translation>Enregistrer comme modèle</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>&amp;Template Name:</source>
+      <translation>&amp;Nom du modèle :</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
+      <source>&amp;Save</source>
+      <translation>&amp;Enregistrer</translation>
     </message>
     <message>
       <location filename="../src/ui/print/SheetProductSearch.cpp" />

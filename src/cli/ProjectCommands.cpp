@@ -11,9 +11,7 @@
 #include "CliSupport.h"
 #include "core/base/ProgramFolder.h"
 #include "core/card/CardFaces.h"
-#include "core/card/ContactDetails.h"
-#include "core/card/QrCodeChunk.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ContactLines.h"
 #include "core/formats/Cp1252.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
@@ -52,7 +50,7 @@ constexpr const char* kBackgroundsUsage = QT_TRANSLATE_NOOP(
     "  --check   also decode every picture and report those that do not decode\n");
 
 // The contact details' members, in field order.
-constexpr std::array<const char*, kNamedValueCount> kContactKeys = {
+constexpr std::array<const char*, kContactFieldCount> kContactKeys = {
     "companyName", "name",  "title",   "addressLine1", "addressLine2", "city",
     "zip",         "email", "website", "phone1",       "phone2"};
 
@@ -217,7 +215,7 @@ void AppendJsonArray(std::string& out, size_t count, int indent, AppendItem appe
 
 // Per box, whether a line too wide for it shrinks to fit; null when the file does not say.
 std::string ShrinkToFitJson(const CardState& s) {
-  const std::optional<ShrinkToFitChunk::Value> boxes = s.extensions.Get<ShrinkToFitChunk>();
+  const std::optional<FitFlags>& boxes = s.shrinkToFit;
   if (!boxes) return "null";
   std::string out = "[";
   for (size_t box = 0; box < boxes->size(); ++box) {
@@ -229,7 +227,7 @@ std::string ShrinkToFitJson(const CardState& s) {
 // The card's QR code: what it holds, how many UTF-8 bytes that is (null when there is nothing to
 // encode), where it stands and its colours; null when the card has none.
 std::string QrCodeJson(const CardState& s, int indent) {
-  const std::optional<PlacedQrCode> code = QrCodeOf(s);
+  const std::optional<PlacedQrCode>& code = s.qrCode;
   if (!code) return "null";
   static constexpr const char* kContentNames[kQrContentCount] = {"contact", "website", "text"};
   const Outcome<QString> text = QrContentText(s, *code);
@@ -256,7 +254,7 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
                                .Text("face", st.face)
                                .Text("style", st.style)
                                .Raw("textColor", Hsl(st.textColour))
-                               .Raw("fillColor", Hsl(st.fillColour))
+                               .Raw("fillColor", Hsl(st.frameColour))
                                .Int("frameMode", st.frameMode)
                                .Int("frameSize", st.frameSize)
                                .Int("reserved", st.reserved)
@@ -275,7 +273,7 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
       textBytes += 3 * static_cast<size_t>(box.line[i].size()) + 16;
     }
   }
-  for (const QString& field : details.fields)
+  for (const QString& field : details)
     textBytes += 3 * static_cast<size_t>(field.size()) + 32;
   lines.reserve(lines.size() + textBytes + 4096);
   AppendJsonArray(lines, s.lines.size(), indent + 2, [&](std::string& out, size_t b) {
@@ -313,13 +311,13 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
   const std::string fieldIndent(static_cast<size_t>(indent + 4), ' ');
   std::string& contact = card.Member("contact");
   contact += '{';
-  for (size_t i = 0; i < details.fields.size(); ++i) {
+  for (size_t i = 0; i < details.size(); ++i) {
     contact += i ? ",\n" : "\n";
     contact += fieldIndent;
     contact += '"';
     contact += kContactKeys[i];
     contact += "\": ";
-    AppendJsonString(contact, details.fields[i]);
+    AppendJsonString(contact, details[i]);
   }
   contact += '\n';
   contact.append(static_cast<size_t>(indent + 2), ' ');

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <set>
 
-#include "core/card/QrCodeChunk.h"
+#include "core/card/PlacedQrCode.h"
 #include "core/merge/MergedCard.h"
 #include "tests/cli/CliRun.h"
 
@@ -74,7 +74,7 @@ TEST_F(MergeCommand, EachSampleGivesEveryPersonTheirOwnCard) {
           "zoe@fornoaurora.example|www.fornoaurora.example|+39 0583 410 222|"
           "+39 333 908 1276")
           .split('|');
-  for (int i = 0; i < kNamedValueCount; ++i) zoe.fields[i] = fields.value(i);
+  for (int i = 0; i < kContactFieldCount; ++i) zoe[i] = fields.value(i);
   const std::pair<const char*, const Names&> samples[] = {
       {"team.csv", kTeam},
       {"team.vcf", kTeam},
@@ -90,7 +90,7 @@ TEST_F(MergeCommand, EachSampleGivesEveryPersonTheirOwnCard) {
   }
   for (const char* data : {"team.csv", "team.vcf"}) {
     // The vCard gives the country last, after the postcode.
-    zoe.fields[6] = std::string(data) == "team.vcf" ? "55100, Italia" : "55100";
+    zoe[6] = std::string(data) == "team.vcf" ? "55100, Italia" : "55100";
     const fs::path file = fs::path(Scratch(std::string("cards-") + data)) / "Zoë Lefèvre.png";
     EXPECT_EQ(QImage(QString::fromStdString(file.string())), Rendered(zoe)) << data;
   }
@@ -101,7 +101,7 @@ TEST_F(MergeCommand, EveryNameReadsBackExactlyFromItsQrCode) {
     GTEST_SKIP() << "zbarimg (Debian zbar-tools) is not installed: the decoding check is skipped";
   }
   CardState card;
-  SetQrCode(card, NewQrCode(card.cardWidth, card.cardHeight));
+  card.qrCode = NewQrCode(card.cardWidth, card.cardHeight);
   const fs::path folder = Scratch("qr");
   const test::ShellOutcome run = Merge((kSamples / "team-addressbook.csv").string(),
                                        (folder / "{Name}.png").string(), "--strict", card);
@@ -178,7 +178,7 @@ TEST_F(MergeCommand, BadRecordsUnusedColumnsAndUnreadableCodesAreNamedAndStrictW
   CardState card;
   PlacedQrCode code = NewQrCode(card.cardWidth, card.cardHeight);
   code.side = kMinQrSide;
-  SetQrCode(card, code);
+  card.qrCode = code;
   const std::string good = Scratch("good.csv");
   std::ofstream(good, std::ios::binary) << "Name,City\nAnna Rossi,Roma\n";
   const test::ShellOutcome small = Merge(good, Scratch("{Name}.png"), "--strict", card);

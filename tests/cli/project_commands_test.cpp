@@ -1,8 +1,7 @@
 // tavolo-cli info, backgrounds and render, run as a user runs them.
 #include <vector>
 
-#include "core/card/ContactChunk.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/cli/CliRun.h"
 #include "tests/core/formats/ProjectSamples.h"
@@ -19,8 +18,8 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
   SetShrinkToFit(card, 1, true);
   ContactDetails details;
-  details.fields[1] = QStringLiteral("\u00c5sa Berg");
-  card.extensions.Set<ContactChunk>(details);
+  details[1] = QStringLiteral("\u00c5sa Berg");
+  card.contact = details;
   const std::string path = Project(card, "card.tvc", "Linen");
 
   test::ShellOutcome info = Run("info '" + path + "'");

@@ -1,6 +1,4 @@
 // The QR code as the command-line tool draws and describes it.
-#include "core/card/ContactChunk.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/qr/QrContentText.h"
 #include "tests/cli/CliRun.h"
 
@@ -20,10 +18,10 @@ TEST_F(QrCodeCli, ARenderedCardDecodesToItsVCard) {
                                  "Köln, NRW|50667|zoe@höhenweg.example|www.höhenweg.example|"
                                  "Tel. +49 221 5550|")
                                  .split('|');
-  for (int i = 0; i < kNamedValueCount; ++i) details.fields[i] = fields.value(i);
-  card.extensions.Set<ContactChunk>(details);
+  for (int i = 0; i < kContactFieldCount; ++i) details[i] = fields.value(i);
+  card.contact = details;
   const auto decoded = [&](const PlacedQrCode& code, const char* extra) {
-    SetQrCode(card, code);
+    card.qrCode = code;
     const std::string project = Project(card);
     const std::string image = Scratch("card.png");
     const test::ShellOutcome render = Run("render '" + project + "' -o '" + image + "'");
@@ -44,13 +42,13 @@ TEST_F(QrCodeCli, InfoDescribesTheCodeAndRenderWarnsWhenItIsLeftOut) {
   PlacedQrCode code;
   code.content = QrContent::kFreeText;
   code.freeText = QStringLiteral("Grüße");
-  SetQrCode(card, code);
+  card.qrCode = code;
   test::ShellOutcome info = Run("info '" + Project(card) + "'");
   EXPECT_EQ(info.code, 0) << info.output;
   EXPECT_TRUE(test::Says(info, "\"qr\": {\n    \"content\": \"text\",\n    \"textBytes\": 7,"));
 
   code.content = QrContent::kWebsite;
-  SetQrCode(card, code);
+  card.qrCode = code;
   const std::string project = Project(card);
   const test::ShellOutcome render = Run("render '" + project + "' -o '" + Scratch("a.png") + "'");
   EXPECT_EQ(render.code, 0);

@@ -40,7 +40,7 @@ TEST_F(CliSheets, ListsShippedInstalledAndOwnProductsAsJson) {
   PageLayout mine;
   mine.name = QStringLiteral("Club cards");
   mine.paper = 9;
-  ASSERT_TRUE(SaveLayoutTemplate(home_ / "abctmp", mine).Ok());
+  ASSERT_TRUE(SaveSheetProduct(home_ / "abctmp", mine).Ok());
 
   const auto json = [this](const std::string& search) {
     const test::ShellOutcome run = Sheets("--json --search '" + search + "'");

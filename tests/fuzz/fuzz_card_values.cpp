@@ -102,7 +102,7 @@ CardState BuildCard(FuzzedDataProvider& in) {
     style.face = PickText(in, style.face);
     style.style = PickText(in, style.style);
     style.textColour.s = PickFloat(in, style.textColour.s);
-    style.fillColour.h = PickFloat(in, style.fillColour.h);
+    style.frameColour.h = PickFloat(in, style.frameColour.h);
     style.reserved = PickInt(in, style.reserved);
   }
   // The values the reader refuses out of range are kept in range: the live state holds only

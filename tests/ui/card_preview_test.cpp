@@ -7,7 +7,6 @@
 
 #include "core/card/BackgroundTable.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/document/CardDocument.h"
 #include "tests/core/render/RenderTestSupport.h"
 #include "tests/ui/WidgetTest.h"
@@ -97,7 +96,7 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAndTinyControlsPaintToo
   CardState card;
   card.layoutIndex = 1;
   card.backgroundIndex = 0;
-  card.boxCount = FieldDistribution(1, DefaultNamedValues(), card.lines);
+  card.boxCount = FieldDistribution(1, DefaultContactDetails(), card.lines);
   card.gradScale = 0.5f;
   card.backgroundColour = {150.0f, 200.0f, 120.0f};
   card.styles[0].frameMode = kFrameCardLong;
@@ -155,7 +154,7 @@ struct PicturesPreview {
           std::tuple(QStringLiteral("logo.png"), 40.0f, 40.0f, 580.0f);
       PlacedQrCode code;
       std::tie(code.x, code.y, code.side) = std::tuple(900.0f, 300.0f, 100.0f);
-      SetQrCode(card, code);
+      card.qrCode = code;
     });
     preview.resize(600, 400);
     preview.SetZoom(50);
@@ -222,7 +221,7 @@ TEST_F(ControlTest, ADragMovesThePictureLiveAndIsOneStepArrowsNudgeIt) {
   SendMouse(fx.preview, QEvent::MouseMove, {490, 195});
   SendMouse(fx.preview, QEvent::MouseButtonRelease, {490, 195});
   QTest::keyClick(&fx.preview, Qt::Key_Down);
-  const std::optional<PlacedQrCode> code = QrCodeOf(fx.doc.Working());
+  const std::optional<PlacedQrCode>& code = fx.doc.Working().qrCode;
   ASSERT_TRUE(code.has_value());
   EXPECT_EQ(QPointF(code->x, code->y), QPointF(920, 311));
 }

@@ -23,7 +23,7 @@ class ColourDialogTest : public test::ControlTest {
       for (TextBoxStyle& style : card.styles) {
         style.textColour = {30, 200, 100};
         style.brightness = 0.6f;
-        style.fillColour = {150, 100, 200};
+        style.frameColour = {150, 100, 200};
       }
       card.backgroundColour = {40, 200, 30};
       card.bgBrightness = 0.25f;
@@ -84,7 +84,7 @@ TEST_F(ColourDialogTest, ANumberAbove255ReadsBackAs255WithinOneTickAsARedSwatchS
   EXPECT_FLOAT_EQ(frame.HueStrip().Position(), 0.0f);
   EXPECT_FLOAT_EQ(frame.Square().Saturation(), 1.0f);
   EXPECT_FLOAT_EQ(frame.Square().Lightness(), 0.5f);
-  EXPECT_EQ(fx.document.Live().styles[0].fillColour, (HslColour{0, 240, 120}));
+  EXPECT_EQ(fx.document.Live().styles[0].frameColour, (HslColour{0, 240, 120}));
   frame.reject();
 }
 

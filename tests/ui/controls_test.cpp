@@ -100,8 +100,8 @@ TEST_F(PillButtonMouse, FaceFollowsHoverAndPressAndAReleaseInsideSendsOneClick) 
 TEST_F(ControlTest, SliderDragClampsAndNotifiesButAClickAloneChangesNothing) {
   // Tracks too narrow for a position map to their start.
   EXPECT_FLOAT_EQ(SliderPositionAt(5, 10), 0.0f);
-  EXPECT_FLOAT_EQ(LSliderPositionAt(3, 0), 0.0f);
-  EXPECT_EQ(LSliderStripTop(24), 4);
+  EXPECT_FLOAT_EQ(ColourStripPositionAt(3, 0), 0.0f);
+  EXPECT_EQ(ColourStripTop(24), 4);
   Slider slider;
   slider.resize(110, 14);
   slider.SetPosition(0.25f);
@@ -124,7 +124,7 @@ TEST_F(ControlTest, SliderDragClampsAndNotifiesButAClickAloneChangesNothing) {
   EXPECT_FALSE(slider.IsDragging());
 }
 
-TEST_F(ControlTest, LSliderNotifiesWhileDraggingAndAsksToApplyOnRelease) {
+TEST_F(ControlTest, ColourStripSliderNotifiesWhileDraggingAndAsksToApplyOnRelease) {
   ColourStripSlider slider;
   slider.resize(200, 25);
   QSignalSpy moves(&slider, &ColourStripSlider::clicked);
@@ -176,7 +176,7 @@ TEST_F(ControlTest, TintStripsShowWhatTheTintMakesOfTheColourAtTheKnob) {
     strip.SetHue(70.0f);
     strip.SetPosition(-0.5f);
     const QImage picture = strip.Picture();
-    const int y = LSliderStripTop(picture.height()) + kLSliderStripHeight / 2;
+    const int y = ColourStripTop(picture.height()) + kColourStripHeight / 2;
     uint32_t pixel = picture.pixel(from, y);
     const float shift = static_cast<float>(to - from) / 240.0f;
     const auto along = [&](ColourStripSliderMode m) { return mode == m ? shift : 0.0f; };

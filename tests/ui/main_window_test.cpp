@@ -337,7 +337,9 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   other.lines[0].line[0] = "Loaded";
   other.backgroundIndex = 3;
   other.hueShift = 0.2f;
-  other.extensions = {};  // the damaged section appended below is then the file's only one
+  // The damaged section appended below is then the file's only one.
+  other.contact.reset();
+  other.shrinkToFit.reset();
   ASSERT_TRUE(WriteProject(folder / "good.tvc", other, table_).Ok());
   std::vector<uint8_t> bytes = test::ReadFileBytes(folder / "good.tvc");
   test::WriteFileBytes(folder / "cut.tvc", {bytes.begin(), bytes.begin() + 40});

@@ -9,8 +9,7 @@
 #include <QSpinBox>
 #include <functional>
 
-#include "core/card/QrCodeChunk.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/document/CardDocument.h"
 #include "tests/ui/WidgetTest.h"
 #include "ui/base/DialogPlacement.h"
@@ -123,7 +122,7 @@ TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {
   Find<QSpinBox>(dialog, TextOptionsDialog::kFrameSizeEdit)->setValue(3);
   EXPECT_EQ(Style(3).frameSize, 3);
   Swatch(Find<ColourLine>(dialog, TextOptionsDialog::kFillColourLine), 8);
-  EXPECT_EQ(Style(3).fillColour, ColourLineCellColour(8));
+  EXPECT_EQ(Style(3).frameColour, ColourLineCellColour(8));
   auto* opacity = Find<Slider>(dialog, TextOptionsDialog::kOpacitySlider);
   Drag(opacity, opacity->width() - 5);
   EXPECT_EQ(Style(3).opacity, 1.0f);
@@ -244,16 +243,16 @@ TEST_F(OptionDialogs, CloseRecordsOneStepAndEveryOtherEndRestoresTheCardExactly)
 TEST_F(OptionDialogs, TheQrCodeDialogPreviewsTheCodeSaysWhyNotAndRemovesIt) {
   QrCodeDialog dialog(preview_);
   dialog.show();
-  ASSERT_TRUE(QrCodeOf(document_.Live()).has_value());  // a new code shows at once
+  ASSERT_TRUE(document_.Live().qrCode.has_value());  // a new code shows at once
   EXPECT_FALSE(dialog.Preview()->pixmap().isNull());
   dialog.ContentButton(QrContent::kFreeText)->click();
   EXPECT_TRUE(dialog.Preview()->pixmap().isNull());
   EXPECT_EQ(dialog.Problem()->text(), "The QR code has no text.");
   dialog.FreeTextEditor()->setPlainText(QStringLiteral("Grüße"));
   EXPECT_TRUE(dialog.Problem()->text().isEmpty());
-  EXPECT_EQ(QrCodeOf(document_.Live())->freeText, QStringLiteral("Grüße"));
+  EXPECT_EQ(document_.Live().qrCode->freeText, QStringLiteral("Grüße"));
   dialog.SizeBox()->setValue(40);
-  EXPECT_NEAR(QrCodeOf(document_.Live())->side, 472.4f, 0.1f);  // 40 mm at 300 dpi
+  EXPECT_NEAR(document_.Live().qrCode->side, 472.4f, 0.1f);  // 40 mm at 300 dpi
   QTest::mouseClick(dialog.findChild<QWidget*>("1"), Qt::LeftButton);
   EXPECT_EQ(Steps(), 1);
 
@@ -261,7 +260,7 @@ TEST_F(OptionDialogs, TheQrCodeDialogPreviewsTheCodeSaysWhyNotAndRemovesIt) {
   again.show();
   EXPECT_EQ(again.FreeTextEditor()->toPlainText(), QStringLiteral("Grüße"));
   QTest::mouseClick(again.findChild<QWidget*>("remove"), Qt::LeftButton);
-  EXPECT_FALSE(QrCodeOf(document_.Working()).has_value());
+  EXPECT_FALSE(document_.Working().qrCode.has_value());
   EXPECT_EQ(Steps(), 2);
 }
 

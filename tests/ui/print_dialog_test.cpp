@@ -34,7 +34,7 @@
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/print/DraftCardPreview.h"
 #include "ui/print/DraftPagePreview.h"
-#include "ui/print/PageLayoutNameDialog.h"
+#include "ui/print/SheetProductNameDialog.h"
 #include "ui/print/PrintDialog.h"
 #include "ui/print/PrintDialogMemory.h"
 #include "ui/print/PrintJob.h"
@@ -458,7 +458,7 @@ TEST_F(PrintDialogTest, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
 
     script_ = Script{};
     script_.dialog = [&](QDialog& ask) {
-      QLineEdit& edit = Control<QLineEdit>(ask, PageLayoutNameDialog::kNameEdit);
+      QLineEdit& edit = Control<QLineEdit>(ask, SheetProductNameDialog::kNameEdit);
       QTest::keyClicks(&edit, name);
       if (!name.isEmpty()) QTest::keyClick(&edit, Qt::Key_Return);
     };

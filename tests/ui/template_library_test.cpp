@@ -267,7 +267,7 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
   };
   for (const auto& [name, cell, filled, close, fieldsTaken] : cases) {
     SetUp();
-    const NamedValues before = window_->Document().Layout().FieldValues();
+    const ContactDetails before = window_->Document().Layout().Details();
     const int layoutBefore = window_->Document().Working().layoutIndex;
     script_.dialog = [&](QDialog& dialog) {
       if (auto* question = qobject_cast<FillNowDialog*>(&dialog)) {
@@ -276,7 +276,7 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
       }
       auto& library = dynamic_cast<TemplateLibraryDialog&>(dialog);
       if (cell >= 0) Click(library.Cell(cell));
-      for (int i = 0; i < kNamedValueCount; ++i) {
+      for (int i = 0; i < kContactFieldCount; ++i) {
         const bool starred = FieldRequired(i);
         if ((filled == 1 && starred) || (filled == 2 && i == 2)) {
           library.FieldEditor(i)->setText(QStringLiteral("typed %1").arg(i));
@@ -297,12 +297,12 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
     if (cell >= 0) {
       EXPECT_EQ(doc.Working().backgroundIndex, TemplateCard(cell).backgroundIndex) << name;
     }
-    for (int i = 0; i < kNamedValueCount; ++i) {
+    for (int i = 0; i < kContactFieldCount; ++i) {
       const bool starred = FieldRequired(i);
       const QString expected = !fieldsTaken ? before[i]
                                : starred    ? QStringLiteral("typed %1").arg(i)
                                             : QString();
-      EXPECT_EQ(doc.Layout().FieldValues()[i], expected) << name << " field " << i;
+      EXPECT_EQ(doc.Layout().Details()[i], expected) << name << " field " << i;
     }
     TearDown();
   }

@@ -252,7 +252,7 @@ GalleryItem CardPreviewItem() {
             CardState card;
             card.layoutIndex = 1;
             card.backgroundIndex = 3;
-            card.boxCount = FieldDistribution(card.layoutIndex, DefaultNamedValues(), card.lines);
+            card.boxCount = FieldDistribution(card.layoutIndex, DefaultContactDetails(), card.lines);
             for (TextBoxStyle& style : card.styles) style.brightness = 0.1f;
             document->LoadProject(card, {});
             if (!loaded.Ok()) report(QString::fromStdString(loaded.message));

@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
                                          " is given twice (before in " + given->second + ")");
         }
       }
-      const auto written = tavolo::SaveLayoutTemplate(layouts, tavolo::LayoutOf(product));
+      const auto written = tavolo::SaveSheetProduct(layouts, tavolo::LayoutOf(product));
       if (!written) return Fail(file.string(), written.Message());
       std::printf("%s: %s, %d x %d cards of %s\n", name.c_str(),
                   tavolo::PaperName(product.paper).toStdString().c_str(), product.geometry.columns,

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/card/QrCodeChunk.h"
-
 namespace tavolo::tmplgen {
 
 namespace {
@@ -36,7 +34,7 @@ TextBoxStyle Style(const BoxLook& own, const BoxLook& all) {
   }
   if (const auto frame = pick(own.frame, all.frame)) style.frameMode = *frame;
   if (const auto frameSize = pick(own.frameSize, all.frameSize)) style.frameSize = *frameSize;
-  if (const auto fill = pick(own.fill, all.fill)) style.fillColour = ToHsl(*fill);
+  if (const auto fill = pick(own.fill, all.fill)) style.frameColour = ToHsl(*fill);
   if (const auto opacity = pick(own.opacity, all.opacity)) style.opacity = *opacity;
   return style;
 }
@@ -96,16 +94,16 @@ std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& b
   for (int b = 0; b < kBoxes; ++b) {
     card.styles[static_cast<size_t>(b)] = Style(d.boxes[static_cast<size_t>(b)], d.allBoxes);
   }
-  NamedValues values;
+  ContactDetails values;
   std::copy(d.values.begin(), d.values.end(), values.begin());
   card.boxCount = FieldDistribution(card.layoutIndex, values, card.lines);
   if (d.logo) Place(card.logo, LogoFileName(d), *d.logo);
   if (d.photo) Place(card.photo, PhotoFileName(d), *d.photo);
-  if (d.qr) SetQrCode(card, *d.qr);
+  card.qrCode = d.qr;
   return card;
 }
 
-CardState WithValues(const CardState& card, const NamedValues& values) {
+CardState WithValues(const CardState& card, const ContactDetails& values) {
   CardState other = card;
   other.boxCount = FieldDistribution(other.layoutIndex, values, other.lines);
   return other;

@@ -32,6 +32,6 @@ std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& b
                                    std::string& error);
 
 // The same card with other sample values distributed into its boxes.
-CardState WithValues(const CardState& card, const NamedValues& values);
+CardState WithValues(const CardState& card, const ContactDetails& values);
 
 }  // namespace tavolo::tmplgen

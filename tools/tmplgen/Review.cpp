@@ -9,7 +9,6 @@
 #include <QRect>
 
 #include "core/base/ColourModel.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/render/PictureGeometry.h"
 #include "core/render/TextBoxRenderer.h"
@@ -120,7 +119,7 @@ void CheckCrowding(const CardState& card, const std::vector<Placed>& placed,
     pictures.emplace_back(QStringLiteral("the ") + QString::fromUtf8(RulesOf(picture->kind).name),
                           QRect(r.left, r.top, r.Width(), r.Height()));
   }
-  if (const std::optional<PlacedQrCode> code = QrCodeOf(card)) {
+  if (const std::optional<PlacedQrCode>& code = card.qrCode) {
     const PixelRect r = QrCodeArea(*code, 1);
     pictures.emplace_back(
         QStringLiteral("the QR code"),
@@ -196,8 +195,8 @@ void CheckContrast(const CardState& card, const std::vector<Placed>& placed, Car
 
 }  // namespace
 
-const NamedValues& LongSampleValues() {
-  static const NamedValues values = {QStringLiteral("Northfield Property Group"),
+const ContactDetails& LongSampleValues() {
+  static const ContactDetails values = {QStringLiteral("Northfield Property Group"),
                                      QStringLiteral("Katharina Lindqvist"),
                                      QStringLiteral("Senior Project Manager"),
                                      QStringLiteral("1450 Riverside Avenue"),

@@ -14,7 +14,7 @@
 namespace tavolo::tmplgen {
 
 // Ordinary texts at the long end: what a user may well type into the eleven fields.
-const NamedValues& LongSampleValues();
+const ContactDetails& LongSampleValues();
 
 // What is wrong with the card as drawn with its own lines, one sentence each; empty when
 // nothing is.

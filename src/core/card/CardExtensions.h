@@ -1,11 +1,15 @@
-// CardExtensions: what a card keeps in the extension section of its file, as tagged chunks in
-// the order they were read. Chunks this program does not know are kept byte for byte, so a card
-// from a later program loses nothing through a load and a save here.
+// CardExtensions: what of its file's extension section a card holds as bytes: the chunks this
+// program does not read (and those it could not: damaged ones, a second one of a kind), in the
+// order they were read, with the places of the chunks the card holds as typed fields among them.
+// A card from a later program so loses nothing through a load and a save here, and its section
+// is written back in its order.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <ranges>
 #include <utility>
 #include <vector>
 
@@ -18,55 +22,33 @@ constexpr ChunkTag MakeChunkTag(const char (&letters)[5]) {
   return {letters[0], letters[1], letters[2], letters[3]};
 }
 
-struct ExtensionChunk {
-  ChunkTag tag{};
-  std::vector<uint8_t> payload;
-  friend bool operator==(const ExtensionChunk&, const ExtensionChunk&) = default;
-};
-
-// A kind of chunk this program knows is a type naming its tag and converting its value:
-//   struct ContactChunk {
-//     static constexpr ChunkTag kTag = MakeChunkTag("CONT");
-//     using Value = ContactDetails;
-//     static std::vector<uint8_t> Encode(const Value& value);
-//     static std::optional<Value> Decode(std::span<const uint8_t> payload);  // nullopt: damaged
-//   };
-// and is read and written through Get<ContactChunk>() and Set<ContactChunk>(value).
 class CardExtensions {
  public:
-  bool Empty() const { return chunks_.empty(); }
-  const std::vector<ExtensionChunk>& Chunks() const { return chunks_; }
+  struct Entry {
+    ChunkTag tag{};
+    // The chunk's bytes as read; none for the place of a chunk the card holds as a typed field.
+    std::optional<std::vector<uint8_t>> kept;
+    friend bool operator==(const Entry&, const Entry&) = default;
+  };
 
-  // The payload of the first chunk tagged `tag`; nullptr when there is none.
-  const std::vector<uint8_t>* Find(ChunkTag tag) const;
-  // Replaces the payload of the first chunk tagged `tag`, or adds that chunk at the end.
-  void Put(ChunkTag tag, std::vector<uint8_t> payload);
-  // Drops every chunk tagged `tag`.
-  void Remove(ChunkTag tag);
-  // Adds a chunk as read from a file: order and repeated tags are kept.
-  void Append(ExtensionChunk chunk) { chunks_.push_back(std::move(chunk)); }
+  bool Empty() const { return entries_.empty(); }
+  const std::vector<Entry>& Entries() const { return entries_; }
+  // Adds a chunk to be written back as it was read.
+  void Keep(ChunkTag tag, std::vector<uint8_t> payload) {
+    entries_.push_back({tag, std::move(payload)});
+  }
+  // Adds the place where the chunk of the typed field tagged `tag` was read.
+  void MarkTypedPlace(ChunkTag tag) { entries_.push_back({tag, std::nullopt}); }
 
-  template <class Kind>
-  std::optional<typename Kind::Value> Get() const {
-    const std::vector<uint8_t>* payload = Find(Kind::kTag);
-    if (payload == nullptr) return std::nullopt;
-    return Kind::Decode(*payload);
+  // The chunks kept, in their order: where the typed fields stood changes the order the section
+  // is written in, not what the card holds.
+  friend bool operator==(const CardExtensions& a, const CardExtensions& b) {
+    const auto kept = std::views::filter([](const Entry& e) { return e.kept.has_value(); });
+    return std::ranges::equal(a.entries_ | kept, b.entries_ | kept);
   }
-  // A chunk of this kind is there but does not decode.
-  template <class Kind>
-  bool HoldsDamaged() const {
-    const std::vector<uint8_t>* payload = Find(Kind::kTag);
-    return payload != nullptr && !Kind::Decode(*payload);
-  }
-  template <class Kind>
-  void Set(const typename Kind::Value& value) {
-    Put(Kind::kTag, Kind::Encode(value));
-  }
-
-  friend bool operator==(const CardExtensions&, const CardExtensions&) = default;
 
  private:
-  std::vector<ExtensionChunk> chunks_;
+  std::vector<Entry> entries_;
 };
 
 }  // namespace tavolo

@@ -24,7 +24,7 @@ void ResetForBlankProject(CardState& state) {
     style.face = QStringLiteral("Arial");
     style.style = QStringLiteral("Regular");
     style.textColour = {0.0f, 0.0f, 0.0f};
-    style.fillColour = {0.0f, 240.0f, 240.0f};
+    style.frameColour = {0.0f, 240.0f, 240.0f};
     style.frameMode = kFrameNone;
     style.frameSize = 8;
     style.reserved = 0;

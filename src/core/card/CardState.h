@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,9 @@
 #include "core/base/ColourModel.h"
 #include "core/card/CardBack.h"
 #include "core/card/CardExtensions.h"
+#include "core/card/ContactDetails.h"
 #include "core/card/PlacedPicture.h"
+#include "core/card/PlacedQrCode.h"
 
 namespace tavolo {
 
@@ -43,7 +46,7 @@ struct TextBoxStyle {
   QString face = QStringLiteral("Arial");
   QString style = QStringLiteral("Regular");
   HslColour textColour{0.0f, 0.0f, 0.0f};
-  HslColour fillColour{0.0f, 240.0f, 240.0f};
+  HslColour frameColour{0.0f, 240.0f, 240.0f};
   int32_t frameMode = kFrameNone;
   int32_t frameSize = 8;
   int32_t reserved = 0;
@@ -60,6 +63,9 @@ struct TextBoxLines {
   friend bool operator==(const TextBoxLines&, const TextBoxLines&) = default;
 };
 
+// Per box, whether a line too wide for the box is drawn smaller until it fits.
+using FitFlags = std::array<bool, kTextBoxCount>;
+
 struct CardState {
   std::array<TextBoxStyle, kTextBoxCount> styles{};
   std::array<TextBoxLines, kTextBoxCount> lines{};
@@ -69,11 +75,6 @@ struct CardState {
   int32_t gradOrientation = kGradTopToBottom;
   HslColour backgroundColour{0.0f, 240.0f, 240.0f};
   float bgBrightness = 1.0f;
-  // Copied with the state, never drawn nor stored.
-  float picSize = 0.5f;
-  float picPosH = 0.5f;
-  float picPosV = 0.5f;
-  QString picPath;
   PlacedPicture photo{PictureKind::kPhoto};
   PlacedPicture logo{PictureKind::kLogo};
   float cardHeight = kDefaultCardHeight;
@@ -87,11 +88,16 @@ struct CardState {
   float lightShift = 0.0f;
   int32_t layoutIndex = 0;
   int32_t backgroundIndex = 0;
-  // What the file's extension section holds; stored after everything above.
-  CardExtensions extensions;
-  // The back of a two-sided card; none for a card printed on one side. Stored in the extension
-  // section too.
+  // What the file's extension section holds, stored after everything above. The contact details:
+  // none when the file kept none (the boxes then give them).
+  std::optional<ContactDetails> contact;
+  // Which boxes shrink to fit: none when the file does not say (no box shrinks).
+  std::optional<FitFlags> shrinkToFit;
+  std::optional<PlacedQrCode> qrCode;
+  // The back of a two-sided card; none for a card printed on one side.
   CardBack back;
+  // The rest of the section, kept as it was read.
+  CardExtensions extensions;
   PlacedPicture& Picture(PictureKind kind) { return kind == PictureKind::kPhoto ? photo : logo; }
   const PlacedPicture& Picture(PictureKind kind) const {
     return kind == PictureKind::kPhoto ? photo : logo;

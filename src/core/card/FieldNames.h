@@ -10,9 +10,7 @@
 
 namespace tavolo {
 
-inline constexpr int kNamedValueCount = 11;
-
-using NamedValues = std::array<QString, kNamedValueCount>;
+inline constexpr int kContactFieldCount = 11;
 
 struct FieldName {
   const char* label;
@@ -20,7 +18,7 @@ struct FieldName {
   const char* placeholder;
 };
 
-inline constexpr std::array<FieldName, kNamedValueCount> kFieldNames = {{
+inline constexpr std::array<FieldName, kContactFieldCount> kFieldNames = {{
     {QT_TRANSLATE_NOOP("Tavolo", "Company Name"), true, "Company Name"},
     {QT_TRANSLATE_NOOP("Tavolo", "Name"), true, "Name"},
     {QT_TRANSLATE_NOOP("Tavolo", "Title"), false, "Title"},
@@ -35,7 +33,7 @@ inline constexpr std::array<FieldName, kNamedValueCount> kFieldNames = {{
 }};
 
 // The library's labels, each required one starred: "Company Name*", "Name*", "Title", …
-const NamedValues& FieldLabels();
+const std::array<QString, kContactFieldCount>& FieldLabels();
 
 inline bool FieldRequired(int field) {
   return kFieldNames[static_cast<size_t>(field)].required;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/card/ContactDetails.h"
+#include "core/card/ContactLines.h"
 
 namespace tavolo {
 
@@ -18,10 +18,10 @@ LayoutChoice::LayoutChoice() {
   Distribute();
 }
 
-void LayoutChoice::FillEmptyFieldValues() {
+void LayoutChoice::FillEmptyDetails() {
   const bool allEmpty =
       std::all_of(values_.begin(), values_.end(), [](const QString& v) { return v.isEmpty(); });
-  if (allEmpty) values_ = DefaultNamedValues();
+  if (allEmpty) values_ = DefaultContactDetails();
 }
 
 void LayoutChoice::Distribute() {
@@ -30,7 +30,7 @@ void LayoutChoice::Distribute() {
 
 void LayoutChoice::Show(const CardState& card) {
   current_ = card.layoutIndex;
-  values_ = ContactDetailsOf(card).fields;
+  values_ = ContactDetailsOf(card);
   Distribute();
   boxCount_ = card.boxCount;
   const int used = std::clamp(card.boxCount, 0, kTextBoxCount);
@@ -41,11 +41,11 @@ void LayoutChoice::Show(const CardState& card) {
   }
 }
 
-void LayoutChoice::ChangeFieldValues(const NamedValues& values, const BoxLinesArray& shown,
+void LayoutChoice::ChangeDetails(const ContactDetails& values, const BoxLinesArray& shown,
                                      int boxCount) {
   const BoxLinesArray own = OwnLines(shown, boxCount);
   values_ = values;
-  FillEmptyFieldValues();
+  FillEmptyDetails();
   Distribute();
   AppendOwnLines(own, boxCount, current_);
 }

@@ -1,6 +1,6 @@
-// The chosen text layout and the text that comes with it: the eleven field values (the card's
-// contact details), the lines each box gets from them in the current layout (the default text of
-// the editors), and per layout the text the user typed there, kept while another layout is shown.
+// The chosen text layout and the text that comes with it: the card's eleven contact details, the
+// lines each box gets from them in the current layout (the default text of the editors), and
+// per layout the text the user typed there, kept while another layout is shown.
 // The card document changes it; the layout chooser only shows which layout is current.
 #pragma once
 
@@ -15,7 +15,7 @@ using BoxLinesArray = std::array<TextBoxLines, kTextBoxCount>;
 
 class LayoutChoice {
  public:
-  // Layout 0, empty field values distributed for it, nothing remembered.
+  // Layout 0, empty contact details distributed for it, nothing remembered.
   LayoutChoice();
 
   int Current() const { return current_; }
@@ -25,29 +25,29 @@ class LayoutChoice {
   // Set by the user's pick of another layout until the editors have been rebuilt for it.
   bool ChangedByUser() const { return changedByUser_; }
 
-  const NamedValues& FieldValues() const { return values_; }
+  const ContactDetails& Details() const { return values_; }
   // Stores the values; the default lines follow at the next distribution.
-  void SetFieldValues(const NamedValues& values) { values_ = values; }
+  void SetDetails(const ContactDetails& values) { values_ = values; }
   // When all eleven values are empty, each becomes its own name ("Company Name", …).
-  void FillEmptyFieldValues();
-  // The default lines of the current layout from the field values (boxes beyond its count keep
+  void FillEmptyDetails();
+  // The default lines of the current layout from the contact details (boxes beyond its count keep
   // what they held).
   void Distribute();
 
-  // New field values, distributed; the `shown` lines that belong to no field (typed beside the
+  // New contact details, distributed; the `shown` lines that belong to no field (typed beside the
   // fields) stay in their boxes after the fields' lines, as they follow a change of layout.
-  void ChangeFieldValues(const NamedValues& values, const BoxLinesArray& shown, int boxCount);
+  void ChangeDetails(const ContactDetails& values, const BoxLinesArray& shown, int boxCount);
 
-  // The default lines: the distribution of the field values, or a card's own lines after Show.
+  // The default lines: the distribution of the contact details, or a card's own lines after Show.
   int BoxCount() const { return boxCount_; }
   const BoxLinesArray& Lines() const { return lines_; }
 
-  // Apply: the card's layout becomes current and its contact details the field values, which are
+  // Apply: the card's layout becomes current and its contact details the choice's, which are
   // distributed for it; then the card's box count and the used boxes' lines replace what the
   // distribution gave.
   void Show(const CardState& card);
   // The user picks a layout: it becomes current, previous keeps the one whose editors are shown,
-  // the field values are distributed and the user-change mark is set. The `shown` lines that
+  // the contact details are distributed and the user-change mark is set. The `shown` lines that
   // belong to no field follow into the new layout's default lines (CarriedLinesBox says where).
   // False (and nothing changes) when the layout is current
   // already or no layout at all.
@@ -74,14 +74,14 @@ class LayoutChoice {
 
   struct TypedText {
     BoxLinesArray lines{};
-    NamedValues values{};  // the field values when the text was kept
+    ContactDetails values{};  // the contact details when the text was kept
     bool filled = false;
   };
 
   int current_ = 0;
   int previous_ = 0;
   bool changedByUser_ = false;
-  NamedValues values_{};
+  ContactDetails values_{};
   BoxLinesArray lines_{};
   int boxCount_ = 0;
   std::array<TypedText, kLayoutCount> memory_{};

@@ -106,9 +106,9 @@ const LayoutSpec& Spec(int layoutIndex) {
 
 }  // namespace
 
-const NamedValues& DefaultNamedValues() {
-  static const NamedValues values = [] {
-    NamedValues made;
+const ContactDetails& DefaultContactDetails() {
+  static const ContactDetails values = [] {
+    ContactDetails made;
     for (size_t i = 0; i < made.size(); ++i) {
       made[i] = QString::fromUtf8(kFieldNames[i].placeholder);
     }
@@ -121,7 +121,7 @@ int LayoutBoxCount(int layoutIndex) {
   return Spec(layoutIndex).boxCount;
 }
 
-int FieldDistribution(int layoutIndex, const NamedValues& values,
+int FieldDistribution(int layoutIndex, const ContactDetails& values,
                       std::array<TextBoxLines, kTextBoxCount>& boxes) {
   const LayoutSpec& spec = Spec(layoutIndex);
   for (int b = 0; b < spec.boxCount; ++b) {

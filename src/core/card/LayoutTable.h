@@ -8,13 +8,14 @@
 #include <QString>
 
 #include "core/card/CardState.h"
+#include "core/card/ContactDetails.h"
 #include "core/card/FieldNames.h"
 
 namespace tavolo {
 
 inline constexpr int kLayoutCount = 10;
 // "Company Name", "Name", "Title", … "Phone: Number 2", in index order.
-const NamedValues& DefaultNamedValues();
+const ContactDetails& DefaultContactDetails();
 
 enum TextAlign : int { kAlignLeft = 0, kAlignCenter = 1, kAlignRight = 2 };
 
@@ -35,7 +36,7 @@ int LayoutBoxCount(int layoutIndex);
 
 // Fills the used boxes' lines from the named values and returns the box count; boxes beyond the
 // count keep whatever they held. An layoutIndex outside 0..9 is treated as layout 0.
-int FieldDistribution(int layoutIndex, const NamedValues& values,
+int FieldDistribution(int layoutIndex, const ContactDetails& values,
                       std::array<TextBoxLines, kTextBoxCount>& boxes);
 
 // The lines a box of the layout holds (0 for a box it does not use).

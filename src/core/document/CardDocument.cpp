@@ -5,8 +5,7 @@
 
 #include "core/card/CardFaces.h"
 #include "core/card/CardLimits.h"
-#include "core/card/ContactChunk.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/render/BackgroundProcessing.h"
 
 namespace tavolo {
@@ -24,15 +23,6 @@ CardState InitialLive() {
   live.layoutIndex = 1;
   live.backgroundIndex = -1;
   return live;
-}
-
-// The other face of `shown`, holding `shown` as its back: a front becomes its back holding the
-// front, and the other way round. Both take the size of `shown`, the face edited last.
-CardState SwappedFaces(const CardState& shown) {
-  CardState other = shown.back.Face();
-  TakeSizeOf(other, shown);
-  other.back = CardBack(shown);
-  return other;
 }
 
 }  // namespace
@@ -69,7 +59,7 @@ void CardDocument::MarkSaved(std::filesystem::path file) {
 
 void CardDocument::Capture() {
   const ChangeScope scope(*this);
-  live_.extensions.Set<ContactChunk>(Details());
+  live_.contact = Details();
   CardState captured = live_;
   captured.boxCount = layout_.BoxCount();
   captured.lines = working_.lines;
@@ -86,11 +76,11 @@ void CardDocument::Push() {
 }
 
 CardState CardDocument::Card() const {
-  return face_ == CardFace::kBack ? SwappedFaces(working_) : working_;
+  return faces_.Whole(working_);
 }
 
 CardState CardDocument::LiveCard() const {
-  return face_ == CardFace::kBack ? SwappedFaces(live_) : live_;
+  return faces_.Whole(live_);
 }
 
 bool CardDocument::SetBackSide(bool on) {
@@ -110,7 +100,7 @@ bool CardDocument::SetBackSide(bool on) {
 }
 
 bool CardDocument::ShowFace(CardFace face) {
-  if (face == face_ || (face == CardFace::kBack && !HasBack())) return false;
+  if (face == ShownFace() || (face == CardFace::kBack && !HasBack())) return false;
   const ChangeScope scope(*this);
   Capture();
   const bool wasModified = modified_;
@@ -125,11 +115,6 @@ bool CardDocument::ShowFace(CardFace face) {
   return true;
 }
 
-void CardDocument::TakeFace(const CardState& card, CardFace face) {
-  face_ = card.back.Has() ? face : CardFace::kFront;
-  working_ = face_ == CardFace::kBack ? SwappedFaces(card) : card;
-}
-
 void CardDocument::RecordEdit() {
   const ChangeScope scope(*this);
   Capture();
@@ -142,16 +127,16 @@ void CardDocument::SetBoxLines(int box, const QStringList& lines) {
   const TextBoxLines before = live_.lines[box];
   live_.lines[box] = KeptLines(lines);
   if (rebuilding_) return;
-  layout_.SetFieldValues(
-      DetailsAfterEdit(Details(), layout_.Current(), box, before, live_.lines[box]).fields);
+  layout_.SetDetails(
+      DetailsAfterEdit(Details(), layout_.Current(), box, before, live_.lines[box]));
   RecordEdit();
 }
 
 void CardDocument::SetContactDetails(const ContactDetails& details) {
   const ChangeScope scope(*this);
-  NamedValues values = details.fields;
+  ContactDetails values = details;
   for (QString& value : values) value.truncate(kMaxLineLength);
-  layout_.ChangeFieldValues(values, live_.lines, live_.boxCount);
+  layout_.ChangeDetails(values, live_.lines, live_.boxCount);
   RebuildFieldEditors();
 }
 
@@ -164,7 +149,7 @@ void CardDocument::Apply() {
 bool CardDocument::Undo() {
   if (!CanUndo()) return false;
   const ChangeScope scope(*this);
-  TakeFace(history_.StepBack(), face_);
+  TakeFace(history_.StepBack(), ShownFace());
   modified_ = true;
   restoring_ = true;
   Apply();
@@ -176,7 +161,7 @@ bool CardDocument::Undo() {
 bool CardDocument::Redo() {
   if (!CanRedo()) return false;
   const ChangeScope scope(*this);
-  TakeFace(history_.StepForward(), face_);
+  TakeFace(history_.StepForward(), ShownFace());
   modified_ = true;
   restoring_ = true;
   Apply();
@@ -292,7 +277,7 @@ void CardDocument::Start(const CardState* chosenTemplate) {
     CardState live = live_;
     ShrinkEveryBoxToFit(live);
     SetLive(live);
-    layout_.FillEmptyFieldValues();
+    layout_.FillEmptyDetails();
     layout_.Distribute();
   }
   // The first placement of the window: the chooser's selection is taken without touching the
@@ -311,7 +296,7 @@ void CardDocument::NewBlankProject() {
   card.back = CardBack();
   TakeFace(card, CardFace::kFront);
   Apply();
-  layout_.FillEmptyFieldValues();
+  layout_.FillEmptyDetails();
   CardState live = live_;
   ResetForBlankProject(live);
   ShrinkEveryBoxToFit(live);
@@ -351,12 +336,12 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
 void CardDocument::TakeTemplate(const CardState& card) {
   // The template brings its look; the details stay (those just typed in the library, else the
   // ones the card had before).
-  const NamedValues values = layout_.FieldValues();
+  const ContactDetails values = layout_.Details();
   TakeFace(card, CardFace::kFront);
   ShrinkNewCardToFit(working_);
   Apply();
-  layout_.SetFieldValues(values);
-  layout_.FillEmptyFieldValues();
+  layout_.SetDetails(values);
+  layout_.FillEmptyDetails();
   layout_.Distribute();
   layout_.ForgetTypedText();
 }

@@ -1,6 +1,6 @@
 // CardDocument: the card being edited. It holds the working CardState (what was last recorded)
 // and its CardHistory, the live state (what is drawn and what the option dialogs and the text
-// editors edit, the boxes' text included), the layout choice with the field values and the text
+// editors edit, the boxes' text included), the layout choice with the contact details and the text
 // remembered per layout, the modified flag, the three one-shot flags that steer recording, the
 // file path, and the card renderer whose caches belong to the live state. Widgets show the
 // document and ask it to change; every rule about recording, undo and revert lives here and is
@@ -22,7 +22,7 @@
 // captions from LinesTooWide(Live(), box), then the preview.
 //
 // Order of calls for the main window, the option dialogs and the print dialog:
-//   Start-up:   SetListener; SetFieldValues(from the template library) if it gave any;
+//   Start-up:   SetListener; PresetDetails(from the template library) if it gave any;
 //               Start(chosen template or nullptr), which builds the editors and records the first
 //               step. A resize only places the editors again: it needs no call here.
 //   Typing:     the editor's change notification: SetBoxLines(box, the editor's lines), which
@@ -51,7 +51,7 @@
 //   Undo / Redo: Undo() / Redo() (false when not possible): the state is applied, the caches
 //               are dropped and the text replaced; nothing is recorded.
 //   New Blank Project: NewBlankProject(). Undo and Redo are disabled afterwards.
-//   New Project: run the template library; SetFieldValues(what it gave) unless it kept them;
+//   New Project: run the template library; PresetDetails(what it gave) unless it kept them;
 //               when a template was chosen, NewProject(template) (records one step).
 //   Load Project: CardState card = Working(); ReadProject(path, card, table,
 //               ReadMode::kKeepOnFileError); unless that was a file error,
@@ -81,15 +81,13 @@
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardHistory.h"
 #include "core/card/CardState.h"
-#include "core/card/ContactDetails.h"
+#include "core/card/ContactLines.h"
 #include "core/card/LayoutChoice.h"
+#include "core/document/FaceSwap.h"
 #include "core/imaging/RasterImage.h"
 #include "core/render/CardRenderer.h"
 
 namespace tavolo {
-
-// The face of a two-sided card that the editors, the option dialogs and the preview work on.
-enum class CardFace { kFront, kBack };
 
 // The three tint sliders of the main window, positions −0.5 to 0.5.
 struct TintSliders {
@@ -126,14 +124,13 @@ class CardDocument {
   const CardState& Live() const { return live_; }
   const CardHistory& History() const { return history_; }
   const LayoutChoice& Layout() const { return layout_; }
-  // The eleven field values; they reach the boxes' default lines at the next distribution
+  // The eleven contact details; they reach the boxes' default lines at the next distribution
   // (Start, a layout switch, New Project, New Blank Project).
-  void SetFieldValues(const NamedValues& values) { layout_.SetFieldValues(values); }
-  // The card's contact details: the field values, kept in the working state's extension section
-  // at every capture.
-  ContactDetails Details() const { return ContactDetails{layout_.FieldValues()}; }
-  // The details become the field values and are distributed into the boxes of the current layout
-  // as the template library's Continue does (each cut to a line's length, their names when all
+  void PresetDetails(const ContactDetails& values) { layout_.SetDetails(values); }
+  // The card's contact details, kept in the working state at every capture.
+  ContactDetails Details() const { return layout_.Details(); }
+  // The details become the card's and are distributed into the boxes of the current layout as
+  // the template library's Continue does (each cut to a line's length, their names when all
   // are empty); one step is recorded.
   void SetContactDetails(const ContactDetails& details);
   bool Modified() const { return modified_; }
@@ -149,16 +146,13 @@ class CardDocument {
   bool Restoring() const { return restoring_; }
   bool Rebuilding() const { return rebuilding_; }
   bool ForcePush() const { return forcePush_; }
-  void SetRestoring(bool on) { restoring_ = on; }
-  void SetRebuilding(bool on) { rebuilding_ = on; }
-  void SetForcePush(bool on) { forcePush_ = on; }
 
   // --- Two sides ----------------------------------------------------------------------------
-  // The working and live states are the face shown; while the back is shown their `back` holds
-  // the front, the face not shown, so that dialogs and editors work on either face alike. Both
-  // faces share one history: each step is the whole card, front and back.
-  CardFace ShownFace() const { return face_; }
-  bool HasBack() const { return working_.back.Has(); }
+  // The working and live states are the face shown, holding no back, so that dialogs and editors
+  // work on either face alike; the face not shown is set aside. Both faces share one history:
+  // each step is the whole card, front and back.
+  CardFace ShownFace() const { return faces_.Shown(); }
+  bool HasBack() const { return faces_.HasBack(); }
   // The working card as its file holds it: the front, with its back when it has one.
   CardState Card() const;
   // The live card the same way: what printing takes.
@@ -185,7 +179,7 @@ class CardDocument {
   // cut to 100 characters) and, unless rebuilding, update the fields they hold
   // (DetailsAfterEdit) and are recorded.
   void SetBoxLines(int box, const QStringList& lines);
-  // Working state → live state and layout (the layout's field values are distributed, then the
+  // Working state → live state and layout (the layout's contact details are distributed, then the
   // working state's box count and lines replace them). Records nothing.
   void Apply();
   bool CanUndo() const { return history_.CanUndo(); }
@@ -226,7 +220,7 @@ class CardDocument {
   void DeletePicture(PictureKind kind);
 
   // The user chose another layout (chooser or menu): the field lines the user corrected become
-  // the field values, the shown text is remembered for the layout it belongs to, the new layout's
+  // the contact details, the shown text is remembered for the layout it belongs to, the new layout's
   // remembered or default text replaces it, and one step is recorded. False when the layout is
   // current already or no layout.
   bool SwitchLayout(int layout);
@@ -242,11 +236,11 @@ class CardDocument {
   // fit; recorded as the first step, not modified.
   void Start(const CardState* chosenTemplate);
   // Plain styles, every box shrinking to fit, plain background, no photo, no logo, lightness
-  // shift 0.5, the field values (their names when all are empty) in the current layout; the
+  // shift 0.5, the contact details (their names when all are empty) in the current layout; the
   // history then holds this card alone, so Undo and Redo are disabled. Forgets the typed text and
   // the file path; not modified.
   void NewBlankProject();
-  // A template's card with the field values distributed over it, every box shrinking to fit
+  // A template's card with the contact details distributed over it, every box shrinking to fit
   // unless the template says otherwise; recorded as one step, not modified. Forgets the typed
   // text and the file path.
   void NewProject(const CardState& card);
@@ -281,8 +275,8 @@ class CardDocument {
  private:
   void DropCaches();
   // The working state becomes the face `face` of the whole card `card`; nothing else changes.
-  void TakeFace(const CardState& card, CardFace face);
-  // Working state ← `card`, applied, field values distributed over it, typed text forgotten.
+  void TakeFace(const CardState& card, CardFace face) { working_ = faces_.Show(card, face); }
+  // Working state ← `card`, applied, contact details distributed over it, typed text forgotten.
   void TakeTemplate(const CardState& card);
 
   const BackgroundTable* table_;
@@ -295,12 +289,15 @@ class CardDocument {
   CardHistory history_;
   LayoutChoice layout_;
   std::filesystem::path filePath_;
-  CardFace face_ = CardFace::kFront;
+  FaceSwap faces_;
 
   bool modified_ = true;
   bool restoring_ = false;
   bool rebuilding_ = false;
   bool forcePush_ = true;
+
+  // Sets the one-shot flags in the tests of the recording rule.
+  friend class CardDocumentTestSeam;
 };
 
 }  // namespace tavolo

@@ -41,7 +41,7 @@ HslColour StartingColour(ColourTarget target, const CardState& card) {
     case ColourTarget::kText:
       return shown(first.textColour, first.brightness * kLightnessScale);
     case ColourTarget::kFrame:
-      return shown(first.fillColour, first.fillColour.l);
+      return shown(first.frameColour, first.frameColour.l);
     case ColourTarget::kBackground:
       break;
   }
@@ -61,7 +61,7 @@ void ApplyColour(CardState& card, ColourTarget target, HslColour colour, int use
       style.textColour = colour;
       style.brightness = colour.l / kLightnessScale;
     } else {
-      style.fillColour = colour;
+      style.frameColour = colour;
     }
   }
 }

@@ -10,16 +10,12 @@
 
 namespace tavolo {
 
-namespace {
-
-std::string TagText(const ChunkTag& tag) {
+std::string ChunkTagText(const ChunkTag& tag) {
   return "\"" + PrintableName(std::string_view(tag.data(), tag.size())) + "\"";
 }
 
-}  // namespace
-
-Outcome<> ReadExtensionSection(std::span<const uint8_t> bytes, CardExtensions& extensions) {
-  extensions = {};
+Outcome<> ReadExtensionSection(std::span<const uint8_t> bytes, std::vector<ExtensionChunk>& chunks) {
+  chunks.clear();
   if (bytes.empty()) return {};
   ByteReader in(bytes);
   const std::span<const uint8_t> tag = in.Bytes(kExtensionSectionTag.size());
@@ -44,11 +40,11 @@ Outcome<> ReadExtensionSection(std::span<const uint8_t> bytes, CardExtensions& e
     std::copy(letters.begin(), letters.end(), chunk.tag.begin());
     if (length > in.remaining()) {
       return Failure{TrMessage("chunk %1 of the extension section %2 claims %3 bytes; %4 follow", i,
-                               TagText(chunk.tag), length, in.remaining())};
+                               ChunkTagText(chunk.tag), length, in.remaining())};
     }
     const std::span<const uint8_t> payload = in.Bytes(length);
     chunk.payload.assign(payload.begin(), payload.end());
-    extensions.Append(std::move(chunk));
+    chunks.push_back(std::move(chunk));
   }
   if (in.remaining() != 0) {
     return Failure{TrMessage("the extension section is followed by %1 bytes", in.remaining())};
@@ -56,12 +52,12 @@ Outcome<> ReadExtensionSection(std::span<const uint8_t> bytes, CardExtensions& e
   return {};
 }
 
-void WriteExtensionSection(ByteWriter& out, const CardExtensions& extensions) {
-  if (extensions.Empty()) return;
+void WriteExtensionSection(ByteWriter& out, std::span<const ExtensionChunk> chunks) {
+  if (chunks.empty()) return;
   out.PutBytes(kExtensionSectionTag);
   out.PutU32(kExtensionSectionVersion);
-  out.PutU32(static_cast<uint32_t>(extensions.Chunks().size()));
-  for (const ExtensionChunk& chunk : extensions.Chunks()) {
+  out.PutU32(static_cast<uint32_t>(chunks.size()));
+  for (const ExtensionChunk& chunk : chunks) {
     for (const char letter : chunk.tag) out.PutU8(static_cast<uint8_t>(letter));
     out.PutU32(static_cast<uint32_t>(chunk.payload.size()));
     out.PutBytes(chunk.payload);

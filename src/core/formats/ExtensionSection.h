@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "core/card/CardExtensions.h"
@@ -21,13 +22,22 @@ inline constexpr uint32_t kExtensionSectionVersion = 1;
 // Far more than the card will ever hold; a larger count is taken as damage.
 inline constexpr uint32_t kMaxExtensionChunks = 1024;
 
-// Reads the section held by `bytes` (everything after the card; nothing means no section) into
-// `extensions`, which is emptied first. A damaged section (another tag or version, too many
-// chunks, a chunk cut short or longer than what follows, bytes after the last chunk) fails with
-// what was wrong; the chunks read whole before the damage are kept.
-Outcome<> ReadExtensionSection(std::span<const uint8_t> bytes, CardExtensions& extensions);
+struct ExtensionChunk {
+  ChunkTag tag{};
+  std::vector<uint8_t> payload;
+  friend bool operator==(const ExtensionChunk&, const ExtensionChunk&) = default;
+};
 
-// Appends the section for `extensions`; nothing at all when they are empty.
-void WriteExtensionSection(ByteWriter& out, const CardExtensions& extensions);
+// Reads the section held by `bytes` (everything after the card; nothing means no section) into
+// `chunks`, which is emptied first. A damaged section (another tag or version, too many chunks, a
+// chunk cut short or longer than what follows, bytes after the last chunk) fails with what was
+// wrong; the chunks read whole before the damage are kept.
+Outcome<> ReadExtensionSection(std::span<const uint8_t> bytes, std::vector<ExtensionChunk>& chunks);
+
+// Appends the section of `chunks`; nothing at all when there are none.
+void WriteExtensionSection(ByteWriter& out, std::span<const ExtensionChunk> chunks);
+
+// The tag as a message shows it: in quotes, unprintable letters escaped.
+std::string ChunkTagText(const ChunkTag& tag);
 
 }  // namespace tavolo

@@ -8,9 +8,7 @@
 #include "core/base/Translation.h"
 #include "core/card/CardFaces.h"
 #include "core/card/CardLimits.h"
-#include "core/card/ContactChunk.h"
 #include "core/card/PlainFileName.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/formats/ExtensionSection.h"
 #include "core/formats/StoredString.h"
 #include "core/storage/ByteReader.h"
@@ -43,7 +41,7 @@ constexpr uint32_t kMaxPlausibleVersion = 0xFFFF;
 // Reads one project; every field is stored into `state` as soon as it is read and accepted.
 class ProjectReader {
  public:
-  // A reader of a back leaves a "BACK" chunk in its card undecoded (a back has none).
+  // A reader of a back keeps a "BACK" chunk in its card as it is (a back has none).
   enum class Face { kFront, kBack };
 
   ProjectReader(std::span<const uint8_t> data, CardState& state, const BackgroundTable& table,
@@ -53,44 +51,53 @@ class ProjectReader {
   ProjectResult Read() {
     const ProjectResult card = ReadCard();
     if (card != ProjectResult::kSuccess) return card;
-    const Outcome<> section = ReadExtensionSection(in_.Bytes(in_.remaining()), state_.extensions);
-    if (!section) {
-      result_.extensionProblem = TranslatedMessage(section.Message());
-    } else if (state_.extensions.HoldsDamaged<ContactChunk>()) {
-      // The details are then taken from the boxes again, and the next save writes them whole.
-      result_.extensionProblem = TrMessage("the contact details chunk \"CONT\" is damaged");
-    } else if (state_.extensions.HoldsDamaged<QrCodeChunk>()) {
-      // The card is then drawn without its code; the chunk is kept as it was read.
-      result_.extensionProblem = TrMessage("the QR code chunk \"QRCD\" is damaged");
+    std::vector<ExtensionChunk> chunks;
+    const Outcome<> section = ReadExtensionSection(in_.Bytes(in_.remaining()), chunks);
+    if (!section) result_.extensionProblem = TranslatedMessage(section.Message());
+    for (ExtensionChunk& chunk : chunks) {
+      std::string problem;
+      const ChunkUse use = chunk.tag == kBackSideChunkTag && face_ == Face::kFront
+                               ? TakeBack(chunk.payload, problem)
+                               : TakeTypedChunk(chunk, state_);
+      if (use == ChunkUse::kTaken) {
+        state_.extensions.MarkTypedPlace(chunk.tag);
+      } else {
+        // Kept byte for byte: a damaged or second chunk may hold what a later version reads.
+        state_.extensions.Keep(chunk.tag, std::move(chunk.payload));
+      }
+      if (problem.empty()) problem = ChunkProblem(chunk.tag, use);
+      if (result_.extensionProblem.empty()) result_.extensionProblem = std::move(problem);
     }
-    if (face_ == Face::kFront) ReadBack();
     return ProjectResult::kSuccess;
   }
 
-  // The back, a card stream of its own in its chunk: decoded into state.back and its chunk taken
-  // out (the writer makes it anew), or, when it does not read, left in place with the problem told.
-  void ReadBack() {
-    const std::vector<uint8_t>* payload = state_.extensions.Find(kBackSideChunkTag);
-    if (payload == nullptr) return;
+  // The back, a card stream of its own in its chunk, decoded into state.back unless the card has
+  // one already. A back that does not read, or holds a back of its own, is damaged; what was
+  // wrong inside a back that reads is told as the back's.
+  ChunkUse TakeBack(std::span<const uint8_t> payload, std::string& problem) {
+    if (state_.back.Has()) return ChunkUse::kRepeated;
     CardState back = state_;
     back.back = CardBack();
     ReadProjectResult read;
-    const ProjectResult result =
-        ProjectReader(*payload, back, table_, read, Face::kBack).Read();
-    std::string problem;
+    const ProjectResult result = ProjectReader(payload, back, table_, read, Face::kBack).Read();
+    std::string damage;
     if (result != ProjectResult::kSuccess) {
-      problem = read.detail;
-    } else if (back.extensions.Find(kBackSideChunkTag) != nullptr) {
-      problem = TrMessage("the back holds a back of its own");
+      damage = read.detail;
+    } else if (std::ranges::any_of(back.extensions.Entries(), [](const auto& entry) {
+                 return entry.tag == kBackSideChunkTag;
+               })) {
+      damage = TrMessage("the back holds a back of its own");
     }
-    if (!problem.empty()) {
-      if (!result_.extensionProblem.empty()) return;
-      result_.extensionProblem = TrMessage("the back side chunk \"BACK\" is damaged: %1", problem);
-      return;
+    if (!damage.empty()) {
+      problem = TrMessage("the back side chunk \"BACK\" is damaged: %1", damage);
+      return ChunkUse::kDamaged;
+    }
+    if (!read.extensionProblem.empty()) {
+      problem = TrMessage("%1 (on the back side)", read.extensionProblem);
     }
     TakeSizeOf(back, state_);
     state_.back = CardBack(back);
-    state_.extensions.Remove(kBackSideChunkTag);
+    return ChunkUse::kTaken;
   }
 
   ProjectResult ReadCard() {
@@ -100,9 +107,12 @@ class ProjectReader {
     }
     if (!U32(result_.version)) return Ended(TrText("the format version"));
     result_.versionRead = true;
-    // The extensions belong to the file read: a file without them leaves the card none.
-    state_.extensions = {};
+    // The extension section belongs to the file read: a file without one leaves the card none.
+    state_.contact.reset();
+    state_.shrinkToFit.reset();
+    state_.qrCode.reset();
     state_.back = CardBack();
+    state_.extensions = {};
     for (int b = 0; b < kTextBoxCount; ++b) {
       if (const ProjectResult r = ReadStyle(state_.styles[b], b); r != ProjectResult::kSuccess) {
         return r;
@@ -177,7 +187,7 @@ class ProjectReader {
       return r;
     }
     if (!ReadStoredString(in_, s.size) || !ReadStoredString(in_, s.face) ||
-        !ReadStoredString(in_, s.style) || !Hsl(s.textColour) || !Hsl(s.fillColour) ||
+        !ReadStoredString(in_, s.style) || !Hsl(s.textColour) || !Hsl(s.frameColour) ||
         !I32(s.frameMode) || !I32(s.frameSize) || !I32(s.reserved) || !F32(s.opacity) ||
         !F32(s.brightness)) {
       return Ended(section);
@@ -391,7 +401,7 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
     WriteStoredString(out, s.face);
     WriteStoredString(out, s.style);
     WriteHsl(out, s.textColour);
-    WriteHsl(out, s.fillColour);
+    WriteHsl(out, s.frameColour);
     out.PutI32(s.frameMode);
     out.PutI32(s.frameSize);
     out.PutI32(s.reserved);
@@ -431,14 +441,9 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
   out.PutI32(state.dpi);
 
   WritePicture(out, state.logo);
-  if (!state.back.Has()) {
-    WriteExtensionSection(out, state.extensions);
-    return bytes;
-  }
-  CardExtensions extensions = state.extensions;
-  extensions.Remove(kBackSideChunkTag);
-  extensions.Put(kBackSideChunkTag, SerializeProject(BackFaceOf(state), table));
-  WriteExtensionSection(out, extensions);
+  std::optional<std::vector<uint8_t>> back;
+  if (state.back.Has()) back = SerializeProject(BackFaceOf(state), table);
+  WriteExtensionSection(out, SectionChunks(state, std::move(back)));
   return bytes;
 }
 

@@ -1,7 +1,6 @@
 // Project files (.tvc) and template files (.tvt): one card in a flat little-endian stream with a
 // format version at its head and a sub-version in front of each section, then, when the card
-// holds any, its extension chunks (ExtensionSection.h). The picture-options
-// fields (picSize, picPosH, picPosV, picPath) are never stored and keep their values on load.
+// holds any, its extension chunks (ExtensionSection.h, CardChunks.h).
 #pragma once
 
 #include <cstdint>
@@ -12,13 +11,10 @@
 
 #include "core/card/BackgroundTable.h"
 #include "core/card/CardState.h"
+#include "core/formats/CardChunks.h"
 #include "core/storage/Outcome.h"
 
 namespace tavolo {
-
-// The chunk of the extension section that holds the card's back: a whole card stream of its own
-// (format version, sections, its own extension section), never holding a back itself.
-inline constexpr ChunkTag kBackSideChunkTag = MakeChunkTag("BACK");
 
 // The format version the writer writes.
 inline constexpr uint32_t kProjectFormatVersion = 2;
@@ -47,8 +43,8 @@ struct ReadProjectResult {
   // file error that changed nothing.
   bool notACard = false;
   std::string detail;  // what went wrong, for logs and the command-line tool; empty on success
-  // What was wrong with the extension section after the card; the card still reads with success
-  // (keeping the chunks read whole). Empty when the section was whole or absent.
+  // The first thing wrong with the extension section after the card, the back's included; the
+  // card still reads with success, keeping every chunk read whole. Empty when nothing was.
   std::string extensionProblem;
   bool Ok() const { return result == ProjectResult::kSuccess; }
 };
@@ -65,9 +61,11 @@ enum class ReadMode {
 // (backgroundIndex 0 when no entry has them). Values the card cannot hold are refused as a file
 // error: a line count above 20, a box count other than 3 to 5, a layout outside 0 to 9, a gradient
 // orientation outside 0 to 3, a photo or logo name that is not a plain file name, a card size
-// that cannot be drawn (CardPixels). The back, when the file has one, is read with the same care
-// into state.back; a back that does not read leaves the card one-sided (an extension problem)
-// and its chunk kept as it was.
+// that cannot be drawn (CardPixels). The chunks of the extension section are decoded into the
+// card's typed fields; those that are not (unknown, damaged, repeated) are kept in
+// state.extensions to be written back as they were. The back, when the file has one, is read with
+// the same care into state.back; a back that does not read leaves the card one-sided (an
+// extension problem) and its chunk kept as it was.
 ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
                               const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
 ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,

@@ -211,7 +211,7 @@ std::optional<int> FieldForHeader(const QString& header) {
 }
 
 FieldMapping MappingByHeader(const QStringList& columns) {
-  std::array<Best, kNamedValueCount> best{};
+  std::array<Best, kContactFieldCount> best{};
   Best given;
   Best middle;
   Best family;

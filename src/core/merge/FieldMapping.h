@@ -23,7 +23,7 @@ namespace tavolo {
 
 struct FieldMapping {
   // The columns each field takes its value from, in the order their values are joined.
-  std::array<std::vector<int>, kNamedValueCount> columnsOfField{};
+  std::array<std::vector<int>, kContactFieldCount> columnsOfField{};
   friend bool operator==(const FieldMapping&, const FieldMapping&) = default;
 
   // The field `column` fills, if any.

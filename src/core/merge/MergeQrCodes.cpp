@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/card/QrCodeChunk.h"
+#include "core/card/CardState.h"
 #include "core/merge/MergedCard.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/qr/QrContentText.h"
@@ -27,7 +27,7 @@ int ModuleHundredths(const PlacedQrCode& code, int width, int dpi) {
 std::vector<RecordProblem> QrCodeProblems(const CardState& project, const MergeRecords& records,
                                           const MergeProgress& progress) {
   std::vector<RecordProblem> problems;
-  const std::optional<PlacedQrCode> code = QrCodeOf(project);
+  const std::optional<PlacedQrCode> code = project.qrCode;
   if (!code) return problems;
   const Outcome<QString> ownText = QrContentText(project, *code);
   const int minimum = static_cast<int>(kMinQrModuleMillimetres * 100.0);
@@ -41,7 +41,7 @@ std::vector<RecordProblem> QrCodeProblems(const CardState& project, const MergeR
         text = VCardText(details);
         break;
       case QrContent::kWebsite:
-        text = WebsiteUrl(details.fields[kWebsiteField]);
+        text = WebsiteUrl(details[kWebsiteField]);
         break;
       case QrContent::kFreeText:
         text = ownText ? ownText.Value() : QString();

@@ -29,17 +29,17 @@ bool Filled(QStringView value) {
 std::optional<RecordProblem> Problem(const MergeTable& table, size_t row,
                                      const ContactDetails& details) {
   RecordProblem problem{table.Line(row)};
-  if (std::ranges::none_of(details.fields, [](const QString& v) { return Filled(v); })) {
+  if (std::ranges::none_of(details, [](const QString& v) { return Filled(v); })) {
     bool any = false;
     for (qsizetype c = 0; c < table.CellCount(row) && !any; ++c) any = Filled(table.Cell(row, c));
     problem.kind = any ? RecordProblem::Kind::kNoFieldValue : RecordProblem::Kind::kEmpty;
     return problem;
   }
-  for (size_t f = 0; f < details.fields.size(); ++f) {
-    if (details.fields[f].size() > kMaxLineLength) {
+  for (size_t f = 0; f < details.size(); ++f) {
+    if (details[f].size() > kMaxLineLength) {
       problem.kind = RecordProblem::Kind::kTooLong;
       problem.first = static_cast<int>(f);
-      problem.second = static_cast<int>(details.fields[f].size());
+      problem.second = static_cast<int>(details[f].size());
       return problem;
     }
   }
@@ -93,8 +93,8 @@ std::string RecordPlace(const std::string& file, const MergeTable& table, int li
 
 ContactDetails DetailsOfRow(const MergeTable& table, size_t row, const FieldMapping& mapping) {
   ContactDetails details;
-  for (size_t f = 0; f < details.fields.size(); ++f) {
-    QString& field = details.fields[f];
+  for (size_t f = 0; f < details.size(); ++f) {
+    QString& field = details[f];
     for (const int column : mapping.columnsOfField[f]) {
       const QString value = OneLine(table.Cell(row, column));
       if (value.isEmpty()) continue;

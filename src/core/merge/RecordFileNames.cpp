@@ -105,7 +105,7 @@ std::filesystem::path RecordFileNames::Next(const ContactDetails& details) {
   QString filled;
   const Outcome<> walked = WalkPattern(
       pattern_, [&](const std::string& text) { filled += QString::fromStdString(text); },
-      [&](int field) { filled += SafeFileNamePart(details.fields[static_cast<size_t>(field)]); });
+      [&](int field) { filled += SafeFileNamePart(details[static_cast<size_t>(field)]); });
   (void)walked;  // the pattern was checked when the merge began
   // The folders of the name, each cut to the bytes a name may have.
   const QStringList parts = filled.split(u'/');

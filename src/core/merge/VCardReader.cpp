@@ -272,7 +272,7 @@ QStringList ContactRow(std::vector<Property>& properties) {
   for (const Property& p : properties) {
     if (p.name == "X-ABLABEL" && !p.group.empty()) labels[p.group] = LabelTypes(Whole(p));
   }
-  QStringList row(kNamedValueCount);
+  QStringList row(kContactFieldCount);
   std::vector<const Property*> phones;
   std::vector<const Property*> emails;
   const Property* address = nullptr;

@@ -138,8 +138,8 @@ bool IsLayoutFileName(const QString& name) {
          name.toUtf8().size() <= kMaxLayoutNameBytes;
 }
 
-Outcome<std::filesystem::path> SaveLayoutTemplate(const std::filesystem::path& folder,
-                                                  const PageLayout& layout) {
+Outcome<std::filesystem::path> SaveSheetProduct(const std::filesystem::path& folder,
+                                                const PageLayout& layout) {
   if (layout.name.isEmpty()) return Failure{TrMessage("Give the page layout a name.")};
   if (!IsLayoutFileName(layout.name)) {
     return Failure{TrMessage(

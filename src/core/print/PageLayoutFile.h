@@ -54,9 +54,9 @@ Outcome<std::filesystem::path> WritePageLayoutFile(const std::filesystem::path& 
 // no NUL, and at most kMaxLayoutNameBytes bytes in UTF-8.
 bool IsLayoutFileName(const QString& name);
 
-// Save As Template: writes the layout to `folder`/name.ptm, replacing a layout of that name. A
-// name that cannot be a file name writes nothing and says so.
-Outcome<std::filesystem::path> SaveLayoutTemplate(const std::filesystem::path& folder,
-                                                  const PageLayout& layout);
+// Save As Template: writes the layout as a sheet product to `folder`/name.ptm, replacing a layout
+// of that name. A name that cannot be a file name writes nothing and says so.
+Outcome<std::filesystem::path> SaveSheetProduct(const std::filesystem::path& folder,
+                                                const PageLayout& layout);
 
 }  // namespace tavolo

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "core/base/Translation.h"
+#include "core/card/ContactLines.h"
 
 namespace tavolo {
 
@@ -23,7 +24,7 @@ enum Field : int {
 };
 
 const QString& FieldOf(const ContactDetails& details, Field field) {
-  return details.fields[static_cast<size_t>(field)];
+  return details[static_cast<size_t>(field)];
 }
 
 // A value's text inside a vCard line: the characters that separate values are escaped, and a

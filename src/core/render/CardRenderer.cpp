@@ -15,7 +15,6 @@
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
 #include "core/card/CardLimits.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/card/Truncate.h"
 #include "core/pictures/BoundedPicture.h"
 #include "core/pictures/ImageBridge.h"
@@ -237,7 +236,7 @@ std::vector<std::optional<TextBoxLayout>>& CardRenderer::TextLayouts(const CardS
 
 void CardRenderer::DrawCardQrCode(QPainter& painter, const CardState& live, int divisor) {
   qrError_.clear();
-  const std::optional<PlacedQrCode> code = QrCodeOf(live);
+  const std::optional<PlacedQrCode>& code = live.qrCode;
   if (!code) return;
   const Outcome<QString> text = QrContentText(live, *code);
   if (!text) {

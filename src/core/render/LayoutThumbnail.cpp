@@ -40,7 +40,7 @@ const LineLook& Look(ThumbnailLineKind kind) {
 }
 
 ThumbnailLineKind KindOf(const QString& line) {
-  const NamedValues& names = DefaultNamedValues();
+  const ContactDetails& names = DefaultContactDetails();
   if (line == names[0]) return ThumbnailLineKind::Company;
   if (line == names[1]) return ThumbnailLineKind::Name;
   return ThumbnailLineKind::Detail;
@@ -79,7 +79,7 @@ QRect LayoutThumbnailInnerArea() {
 std::vector<ThumbnailBar> LayoutThumbnailBars(int layoutIndex) {
   if (layoutIndex < 0 || layoutIndex >= kLayoutCount) layoutIndex = 0;
   std::array<TextBoxLines, kTextBoxCount> boxes{};
-  FieldDistribution(layoutIndex, DefaultNamedValues(), boxes);
+  FieldDistribution(layoutIndex, DefaultContactDetails(), boxes);
   const QRect inner = LayoutThumbnailInnerArea();
   const int innerBottom = inner.top() + inner.height();
   const int innerRight = inner.left() + inner.width();

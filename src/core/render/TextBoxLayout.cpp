@@ -13,7 +13,7 @@
 #include "core/card/CardLimits.h"
 #include "core/render/CompositionScale.h"
 #include "core/card/LayoutTable.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 
 namespace tavolo {
 

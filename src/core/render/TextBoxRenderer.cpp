@@ -127,19 +127,19 @@ std::optional<FrameFill> BoxFrame(const CardState& live, int box, int divisor, P
       FrameArea(Reduced(cardArea, divisor), Reduced(text, divisor), style.frameMode, w / divisor,
                 angle == 0 ? align : kAlignOwnEdges, FrameMargin(style, divisor, live.dpi), angle);
   if (!area) return std::nullopt;
-  return FrameFill{*area, ToPixel(RgbToColourRef(HslToRgb(style.fillColour))),
+  return FrameFill{*area, ToPixel(RgbToColourRef(HslToRgb(style.frameColour))),
                    Alpha(style.opacity)};
 }
 
-void DrawFrame(PixelRect frameColour, PixelRect text, int frameMode, int w, int align,
+void DrawFrame(PixelRect spreadArea, PixelRect text, int frameMode, int w, int align,
                HslColour fill, int f, uint32_t* buf, int dx, int dy, int alpha, int angle) {
   if (const std::optional<PixelRect> area =
-          FrameArea(frameColour, text, frameMode, w, align, f, angle)) {
+          FrameArea(spreadArea, text, frameMode, w, align, f, angle)) {
     BlendRect(buf, dx, dy, *area, ToPixel(RgbToColourRef(HslToRgb(fill))), 0, alpha);
   }
 }
 
-std::optional<PixelRect> FrameArea(PixelRect frameColour, PixelRect text, int frameMode, int w,
+std::optional<PixelRect> FrameArea(PixelRect spreadArea, PixelRect text, int frameMode, int w,
                                    int align, int f, int angle) {
   if (frameMode < kFrameExact || frameMode > kFrameCardLong) return std::nullopt;
   int left = text.left;
@@ -149,7 +149,7 @@ std::optional<PixelRect> FrameArea(PixelRect frameColour, PixelRect text, int fr
       right = left + w;
       break;
     case 1:
-      left = (frameColour.right - w) / 2;
+      left = (spreadArea.right - w) / 2;
       right = left + w;
       break;
     case 2:
@@ -172,25 +172,25 @@ std::optional<PixelRect> FrameArea(PixelRect frameColour, PixelRect text, int fr
   switch (frameMode) {
     case kFrameLeft:
       if (rotated) {
-        area.bottom = frameColour.bottom;
+        area.bottom = spreadArea.bottom;
       } else {
-        area.left = frameColour.left;
+        area.left = spreadArea.left;
       }
       break;
     case kFrameRight:
       if (rotated) {
-        area.top = frameColour.top;
+        area.top = spreadArea.top;
       } else {
-        area.right = frameColour.right;
+        area.right = spreadArea.right;
       }
       break;
     case kFrameCardLong:
       if (rotated) {
-        area.top = frameColour.top;
-        area.bottom = frameColour.bottom;
+        area.top = spreadArea.top;
+        area.bottom = spreadArea.bottom;
       } else {
-        area.left = frameColour.left;
-        area.right = frameColour.right;
+        area.left = spreadArea.left;
+        area.right = spreadArea.right;
       }
       break;
     default:

@@ -46,12 +46,12 @@ std::optional<FrameFill> BoxFrame(const CardState& live, int box, int divisor, P
                                   int align, int angle, const TextBoxLayout& layout);
 
 // The area a box's frame covers: the text rectangle widened by `f`, spread by the frame mode to
-// the edges of `frameColour`; none for a mode that draws no frame or a box with nothing to frame.
-std::optional<PixelRect> FrameArea(PixelRect frameColour, PixelRect text, int frameMode, int w,
+// the edges of `spreadArea`; none for a mode that draws no frame or a box with nothing to frame.
+std::optional<PixelRect> FrameArea(PixelRect spreadArea, PixelRect text, int frameMode, int w,
                                    int align, int f, int angle);
 
 // Blends a box's frame (FrameArea) into the buffer.
-void DrawFrame(PixelRect frameColour, PixelRect text, int frameMode, int w, int align,
+void DrawFrame(PixelRect spreadArea, PixelRect text, int frameMode, int w, int align,
                HslColour fill, int f, uint32_t* buf, int dx, int dy, int alpha, int angle);
 
 // Blends `colour` over the rectangle, whose outermost ring gets `border`: per colour byte

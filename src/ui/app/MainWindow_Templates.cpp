@@ -17,7 +17,7 @@ void MainWindow::OnNewProject() {
   TemplateLibraryDialog library(TemplateLibraryDialog::Opened::ByNewProject, backgrounds_,
                                 *prompts_, this);
   prompts_->Run(library);
-  if (library.TakenFieldValues()) document_.SetFieldValues(*library.TakenFieldValues());
+  if (library.TakenDetails()) document_.PresetDetails(*library.TakenDetails());
   if (const CardState* chosen = library.ChosenTemplate()) document_.NewProject(*chosen);
   if (library.ClosedByContinue()) document_.DropTurnedPictures();
 }

@@ -34,7 +34,7 @@ void RunMergeCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
   const std::string name = PrintableName(QFileInfo(data).fileName().toStdString());
   ReadData read = RunWithProgress<ReadData>(
       owner, Tr("Reading %1...").arg(QString::fromStdString(name)),
-      [path = data.toStdString(), card = document.Live()](const WorkProgress& progress) {
+      [path = data.toStdString(), card = document.LiveCard()](const WorkProgress& progress) {
         ReadData result;
         result.table = ReadMergeData(path, {}, progress);
         if (!result.table) return result;
@@ -51,7 +51,7 @@ void RunMergeCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
     return;
   }
   if (read.records.stopped) return;
-  MergeDialog dialog(document.Live(), document.Backgrounds(), document.Renderer().PhotoFolder(),
+  MergeDialog dialog(document.LiveCard(), document.Backgrounds(), document.Renderer().PhotoFolder(),
                      std::move(read.records), name, printer, prompts, owner);
   prompts.Run(dialog);
 }

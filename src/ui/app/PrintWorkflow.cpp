@@ -74,11 +74,11 @@ void RunPrintCommand(QWidget* owner, CardDocument& document, PrinterChoice& prin
     dialog.PrintBacks(
         [&document, &backRenderer] {
           backRenderer.DropBackgroundCache();
-          return ToQImage(backRenderer.RenderPrintImage(BackFaceOf(document.Live())));
+          return ToQImage(backRenderer.RenderPrintImage(BackFaceOf(document.LiveCard())));
         },
         [&document, &backRenderer](QPainter& painter, const QRectF& target, int, int, int,
                                    const CardPaintOptions& options) {
-          PaintCard(backRenderer, painter, target, BackFaceOf(document.Live()), options);
+          PaintCard(backRenderer, painter, target, BackFaceOf(document.LiveCard()), options);
         });
   }
   prompts.Run(dialog);

@@ -138,8 +138,8 @@ int main(int argc, char** argv) {
       tavolo::TemplateLibraryDialog library(tavolo::TemplateLibraryDialog::Opened::AtStartUp,
                                             backgrounds, prompts);
       prompts.Run(library);
-      if (library.TakenFieldValues()) {
-        window->Document().SetFieldValues(*library.TakenFieldValues());
+      if (library.TakenDetails()) {
+        window->Document().PresetDetails(*library.TakenDetails());
       }
       chosen = library.ChosenTemplate();
     }

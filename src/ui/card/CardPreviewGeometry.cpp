@@ -4,7 +4,6 @@
 #include <cmath>
 #include <iterator>
 
-#include "core/card/QrCodeChunk.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/render/PictureGeometry.h"
 
@@ -86,9 +85,8 @@ PictureKind KindOf(CardObject object) {
 
 QRect ObjectOutline(const CardState& card, CardObject object, const CardPreviewGeometry& geometry) {
   if (object != CardObject::kQrCode) return PictureOutline(card.Picture(KindOf(object)), geometry);
-  const std::optional<PlacedQrCode> code = QrCodeOf(card);
-  if (!code) return {};
-  return OnScreen(QrCodeArea(*code, 1), geometry);
+  if (!card.qrCode) return {};
+  return OnScreen(QrCodeArea(*card.qrCode, 1), geometry);
 }
 
 std::optional<CardObject> ObjectAt(const CardState& card, const CardPreviewGeometry& geometry,
@@ -101,7 +99,7 @@ std::optional<CardObject> ObjectAt(const CardState& card, const CardPreviewGeome
 
 bool HasObject(const CardState& card, CardObject object) {
   if (object != CardObject::kQrCode) return !card.Picture(KindOf(object)).name.isEmpty();
-  return QrCodeOf(card).has_value();
+  return card.qrCode.has_value();
 }
 
 QPointF CentreOf(const CardState& card, CardObject object) {
@@ -109,8 +107,7 @@ QPointF CentreOf(const CardState& card, CardObject object) {
     const PlacedPicture& picture = card.Picture(KindOf(object));
     return {picture.x, picture.y};
   }
-  const std::optional<PlacedQrCode> code = QrCodeOf(card);
-  return code ? QPointF(code->x, code->y) : QPointF();
+  return card.qrCode ? QPointF(card.qrCode->x, card.qrCode->y) : QPointF();
 }
 
 void MoveObject(CardState& card, CardObject object, QPointF centre) {
@@ -121,11 +118,9 @@ void MoveObject(CardState& card, CardObject object, QPointF centre) {
     card.Picture(KindOf(object)).y = y;
     return;
   }
-  std::optional<PlacedQrCode> code = QrCodeOf(card);
-  if (!code) return;
-  code->x = x;
-  code->y = y;
-  SetQrCode(card, *code);
+  if (!card.qrCode) return;
+  card.qrCode->x = x;
+  card.qrCode->y = y;
 }
 
 QPointF CardPixelsMoved(QPoint controlPixels, const CardPreviewGeometry& geometry) {

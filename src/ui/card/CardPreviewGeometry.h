@@ -26,7 +26,7 @@ struct CardPreviewGeometry {
   int divisor = 1;  // the card is drawn at cardWidth / divisor × cardHeight / divisor device pixels
   int dx = 0;       // drawn card width, cardWidth / divisor
   int dy = 0;       // drawn card height, cardHeight / divisor
-  QRect card;       // frameColour: the card on the screen, in the item rectangle's pixels
+  QRect card;       // the card on the screen, in the item rectangle's pixels
 };
 
 // The card's pixel size from the live state's float size (truncated; damaged values are bounded).

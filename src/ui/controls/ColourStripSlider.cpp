@@ -22,18 +22,18 @@ constexpr int kWindowSize = 5;
 
 }  // namespace
 
-float LSliderPositionAt(int x, int width) {
+float ColourStripPositionAt(int x, int width) {
   if (width <= 0) return 0.0f;
   const int clamped = std::clamp(x, 0, width);
   return static_cast<float>(clamped) / static_cast<float>(width) - 0.5f;
 }
 
-int LSliderThumbX(float position, int width) {
-  return static_cast<int>((position + 0.5f) * static_cast<float>(width - kLSliderThumbWidth));
+int ColourStripThumbX(float position, int width) {
+  return static_cast<int>((position + 0.5f) * static_cast<float>(width - kColourStripThumbWidth));
 }
 
-int LSliderStripTop(int height) {
-  return (height - kLSliderStripHeight) / 2;
+int ColourStripTop(int height) {
+  return (height - kColourStripHeight) / 2;
 }
 
 ColourStripSlider::ColourStripSlider(QWidget* parent) : OwnerDrawnControl(parent) {
@@ -66,24 +66,24 @@ void ColourStripSlider::Draw(QImage& picture) const {
   picture.fill(kBackground);
   const int w = LogicalSize(picture).width();
   const int h = LogicalSize(picture).height();
-  const int y0 = LSliderStripTop(h);
+  const int y0 = ColourStripTop(h);
   TAVOLO_CHECK_AS("mode>=0 && mode<=2", mode_ >= 0 && mode_ <= 2);
   QPainter painter(&picture);
   for (int x = 0; x < w; ++x) {
     const float v = static_cast<float>(x) / static_cast<float>(w);
-    painter.fillRect(x, y0, 1, kLSliderStripHeight, QColor::fromRgb(StripColour(v)));
+    painter.fillRect(x, y0, 1, kColourStripHeight, QColor::fromRgb(StripColour(v)));
   }
-  const QRect strip(0, y0, w, kLSliderStripHeight);
+  const QRect strip(0, y0, w, kColourStripHeight);
   FrameRect3d(painter, strip, Qt::black, Qt::white);
 
-  const int tx = LSliderThumbX(position_, w);
+  const int tx = ColourStripThumbX(position_, w);
   const int wy = (h - kWindowSize) / 2;
   const QRect window(tx + kWindowInset, wy, kWindowSize, kWindowSize);
-  const QRegion bar = QRegion(tx, 0, kLSliderThumbWidth, h) - QRegion(window);
+  const QRegion bar = QRegion(tx, 0, kColourStripThumbWidth, h) - QRegion(window);
   painter.setClipRegion(bar);
-  painter.fillRect(tx, 0, kLSliderThumbWidth, h, kThumb);
+  painter.fillRect(tx, 0, kColourStripThumbWidth, h, kThumb);
   painter.setClipping(false);
-  FrameRect3d(painter, QRect(tx, 0, kLSliderThumbWidth, h), Qt::black, Qt::white);
+  FrameRect3d(painter, QRect(tx, 0, kColourStripThumbWidth, h), Qt::black, Qt::white);
   FrameRect3d(painter, window, Qt::black, Qt::white);
 }
 
@@ -94,7 +94,7 @@ void ColourStripSlider::mousePressEvent(QMouseEvent* event) {
 
 void ColourStripSlider::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_) return;
-  position_ = LSliderPositionAt(event->position().toPoint().x(), width());
+  position_ = ColourStripPositionAt(event->position().toPoint().x(), width());
   update();
   Q_EMIT clicked();
 }

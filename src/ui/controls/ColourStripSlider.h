@@ -11,15 +11,15 @@ namespace tavolo {
 
 enum class ColourStripSliderMode { Hue = 0, Saturation = 1, Grey = 2 };
 
-inline constexpr int kLSliderStripHeight = 15;
-inline constexpr int kLSliderThumbWidth = 12;
+inline constexpr int kColourStripHeight = 15;
+inline constexpr int kColourStripThumbWidth = 12;
 
 // The position under x in a slider `width` wide: x is clamped to 0..width.
-float LSliderPositionAt(int x, int width);
+float ColourStripPositionAt(int x, int width);
 // The left edge of the thumb bar for a position.
-int LSliderThumbX(float position, int width);
+int ColourStripThumbX(float position, int width);
 // The top row of the colour strip.
-int LSliderStripTop(int height);
+int ColourStripTop(int height);
 
 class ColourStripSlider : public OwnerDrawnControl {
   Q_OBJECT

@@ -52,7 +52,7 @@ ContactDetailsDialog::ContactDetailsDialog(const ContactDetails& details, Prompt
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   for (size_t i = 0; i < editors_.size(); ++i) {
-    auto* editor = new QLineEdit(details.fields[i], this);
+    auto* editor = new QLineEdit(details[i], this);
     editor->setMaxLength(kMaxLineLength);
     editor->setMinimumWidth(kEditorWidth);
     editors_[i] = editor;
@@ -73,12 +73,12 @@ ContactDetailsDialog::ContactDetailsDialog(const ContactDetails& details, Prompt
 
 ContactDetails ContactDetailsDialog::Details() const {
   ContactDetails details;
-  for (size_t i = 0; i < editors_.size(); ++i) details.fields[i] = editors_[i]->text();
+  for (size_t i = 0; i < editors_.size(); ++i) details[i] = editors_[i]->text();
   return details;
 }
 
 void ContactDetailsDialog::SetDetails(const ContactDetails& details) {
-  for (size_t i = 0; i < editors_.size(); ++i) editors_[i]->setText(details.fields[i]);
+  for (size_t i = 0; i < editors_.size(); ++i) editors_[i]->setText(details[i]);
 }
 
 void ContactDetailsDialog::OnFromVCard() {
@@ -108,7 +108,7 @@ void ContactDetailsDialog::OnFromVCard() {
     chosen = static_cast<size_t>(choice.Chosen());
   }
   ContactDetails details = DetailsOfRow(table, chosen, MappingByHeader(table.columns));
-  for (QString& value : details.fields) value.truncate(kMaxLineLength);
+  for (QString& value : details) value.truncate(kMaxLineLength);
   SetDetails(details);
 }
 

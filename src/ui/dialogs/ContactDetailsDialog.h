@@ -31,7 +31,7 @@ class ContactDetailsDialog : public QDialog {
   void OnFromVCard();
 
   Prompts& prompts_;
-  std::array<QLineEdit*, kNamedValueCount> editors_{};
+  std::array<QLineEdit*, kContactFieldCount> editors_{};
   QPushButton* fromVCard_ = nullptr;
 };
 

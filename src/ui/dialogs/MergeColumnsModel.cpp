@@ -109,7 +109,7 @@ Qt::ItemFlags MergeColumnsModel::flags(const QModelIndex& index) const {
 bool MergeColumnsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::EditRole || index.column() != kField || index.row() >= Offered()) return false;
   const int field = value.toInt();
-  if (field >= kNamedValueCount) return false;
+  if (field >= kContactFieldCount) return false;
   Q_EMIT fieldChosen(index.row(), field < 0 ? std::nullopt : std::optional<int>(field));
   return true;
 }

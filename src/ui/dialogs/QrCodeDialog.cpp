@@ -99,8 +99,8 @@ QrCodeDialog::QrCodeDialog(CardView& preview, QWidget* parent)
 
   // A card without a code shows the new one from the start.
   const CardState& card = Live();
-  const PlacedQrCode code = QrCodeOf(card).value_or(NewQrCode(card.cardWidth, card.cardHeight));
-  ChangeLive([&](CardState& live) { SetQrCode(live, code); });
+  const PlacedQrCode code = card.qrCode.value_or(NewQrCode(card.cardWidth, card.cardHeight));
+  ChangeLive([&](CardState& live) { live.qrCode = code; });
   ContentButton(code.content)->setChecked(true);
   freeText_->setPlainText(code.freeText);
   freeText_->setEnabled(code.content == QrContent::kFreeText);
@@ -156,7 +156,7 @@ void QrCodeDialog::Connect() {
 }
 
 void QrCodeDialog::ShowCode() {
-  const std::optional<PlacedQrCode> code = QrCodeOf(Live());
+  const std::optional<PlacedQrCode>& code = Live().qrCode;
   if (!code) return;
   const Outcome<QString> text = QrContentText(Live(), *code);
   const Outcome<QrSymbol> symbol =
@@ -171,7 +171,7 @@ void QrCodeDialog::ShowCode() {
 }
 
 void QrCodeDialog::Remove() {
-  ChangeLive([](CardState& card) { RemoveQrCode(card); });
+  ChangeLive([](CardState& card) { card.qrCode.reset(); });
   accept();
 }
 

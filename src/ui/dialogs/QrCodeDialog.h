@@ -8,7 +8,6 @@
 #include <QString>
 
 #include "core/card/PlacedQrCode.h"
-#include "core/card/QrCodeChunk.h"
 #include "ui/dialogs/LiveEditDialog.h"
 
 class QCheckBox;
@@ -41,9 +40,9 @@ class QrCodeDialog : public LiveEditDialog {
   template <class Change>
   void ChangeCode(Change&& change) {
     ChangeLive([&](CardState& card) {
-      PlacedQrCode code = QrCodeOf(card).value_or(NewQrCode(card.cardWidth, card.cardHeight));
+      PlacedQrCode code = card.qrCode.value_or(NewQrCode(card.cardWidth, card.cardHeight));
       change(code);
-      SetQrCode(card, code);
+      card.qrCode = code;
     });
     ShowCode();
   }

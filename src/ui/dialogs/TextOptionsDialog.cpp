@@ -16,7 +16,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/editing/StyleInputs.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
@@ -215,7 +215,7 @@ void TextOptionsDialog::Connect() {
   });
   connect(fill_, &ColourLine::clicked, this, [this] {
     const HslColour swatch = fill_->CurrentColour();
-    ChangeStyle([&](TextBoxStyle& style) { style.fillColour = swatch; });
+    ChangeStyle([&](TextBoxStyle& style) { style.frameColour = swatch; });
   });
   connect(opacity_, &Slider::clicked, this, [this] {
     const float opacity = opacity_->Position();

@@ -24,8 +24,8 @@
 #include "core/print/SheetSearch.h"
 #include "ui/base/DialogLabels.h"
 #include "ui/base/Prompts.h"
-#include "ui/print/PageLayoutNameDialog.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/print/SheetProductNameDialog.h"
 #include "ui/print/SheetProductSearch.h"
 
 namespace tavolo {
@@ -392,7 +392,7 @@ void SheetProductGroup::ApplyLayout(const PageLayout& layout, LayoutOrigin origi
 }
 
 void SheetProductGroup::OnSaveAsTemplate() {
-  PageLayoutNameDialog ask(this);
+  SheetProductNameDialog ask(this);
   if (prompts_.Run(ask) != QDialog::Accepted) return;
   choice_.layout.name = ask.Name();
   Q_EMIT changed(choice_);
@@ -409,7 +409,7 @@ void SheetProductGroup::OnSaveAsTemplate() {
     }
   }
   const Outcome<std::filesystem::path> written =
-      SaveLayoutTemplate(layoutsFolder_.user, choice_.layout);
+      SaveSheetProduct(layoutsFolder_.user, choice_.layout);
   if (!written) Tell(QString::fromStdString(written.Message()));
 }
 

@@ -84,11 +84,11 @@ TemplatePreviewCell* TemplateLibraryDialog::Cell(int k) const {
 }
 
 QLineEdit* TemplateLibraryDialog::FieldEditor(int field) const {
-  return field >= 0 && field < kNamedValueCount ? editors_[static_cast<size_t>(field)] : nullptr;
+  return field >= 0 && field < kContactFieldCount ? editors_[static_cast<size_t>(field)] : nullptr;
 }
 
 FieldNameLabel* TemplateLibraryDialog::FieldLabel(int field) const {
-  return field >= 0 && field < kNamedValueCount ? labels_[static_cast<size_t>(field)] : nullptr;
+  return field >= 0 && field < kContactFieldCount ? labels_[static_cast<size_t>(field)] : nullptr;
 }
 
 void TemplateLibraryDialog::Tell(const std::vector<std::string>& messages) {
@@ -117,7 +117,7 @@ int TemplateLibraryDialog::BuildControls() {
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(kEditorPoints);
   font.setBold(false);
-  for (int i = 0; i < kNamedValueCount; ++i) {
+  for (int i = 0; i < kContactFieldCount; ++i) {
     const int top = kFirstFieldTop + kFieldPitch * i;
     auto* label = new FieldNameLabel(this);
     label->setObjectName(QString::number(kFirstLabel + i));
@@ -216,10 +216,10 @@ void TemplateLibraryDialog::OnPage(bool forward) {
 }
 
 void TemplateLibraryDialog::OnContinue() {
-  NamedValues values;
+  ContactDetails values;
   bool starredFilled = true;
   int firstEmpty = -1;
-  for (int i = 0; i < kNamedValueCount; ++i) {
+  for (int i = 0; i < kContactFieldCount; ++i) {
     const auto slot = static_cast<size_t>(i);
     values[slot] = editors_[slot]->text().left(kFieldLength);
     if (FieldRequired(i) && values[slot].isEmpty()) {

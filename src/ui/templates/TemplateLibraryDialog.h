@@ -59,7 +59,7 @@ class TemplateLibraryDialog : public QDialog {
   // The selected template's card, or null when none was selected.
   const CardState* ChosenTemplate() const;
   // The typed fields when the library closed through "Continue" with them taken.
-  const std::optional<NamedValues>& TakenFieldValues() const { return taken_; }
+  const std::optional<ContactDetails>& TakenDetails() const { return taken_; }
   // The library closed through "Continue" (with or without the fields).
   bool ClosedByContinue() const { return closedByContinue_; }
 
@@ -92,12 +92,12 @@ class TemplateLibraryDialog : public QDialog {
 
   int firstShown_ = 0;
   int selected_ = -1;
-  std::optional<NamedValues> taken_;
+  std::optional<ContactDetails> taken_;
   bool closedByContinue_ = false;
 
   std::array<TemplatePreviewCell*, kCellCount> cells_{};
-  std::array<QLineEdit*, kNamedValueCount> editors_{};
-  std::array<FieldNameLabel*, kNamedValueCount> labels_{};
+  std::array<QLineEdit*, kContactFieldCount> editors_{};
+  std::array<FieldNameLabel*, kContactFieldCount> labels_{};
   PillButton* previous_ = nullptr;
   PillButton* next_ = nullptr;
   PillButton* continue_ = nullptr;

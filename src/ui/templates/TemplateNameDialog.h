@@ -1,6 +1,6 @@
-// Asks for the name under which Save Template stores the card (the print dialog names page layouts
-// with PageLayoutNameDialog). The name must be usable as a file name: while it is not, the dialog
-// says why and its "Save" button stays disabled.
+// Asks for the name under which Save Template stores the card (the print dialog names sheet
+// products with SheetProductNameDialog). The name must be usable as a file name: while it is not,
+// the dialog says why and its "Save" button stays disabled.
 #pragma once
 
 #include <QDialog>

@@ -6,11 +6,21 @@
 #include <tuple>
 #include <vector>
 
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/document/CardDocument.h"
 #include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
+
+class CardDocumentTestSeam {
+ public:
+  static void SetFlags(CardDocument& doc, bool restoring, bool rebuilding, bool forcePush) {
+    doc.restoring_ = restoring;
+    doc.rebuilding_ = rebuilding;
+    doc.forcePush_ = forcePush;
+  }
+};
+
 namespace {
 
 using test::MakePicture;
@@ -61,9 +71,9 @@ class Editors final {
 
 // A started document with editors, as the main window holds it.
 struct Session {
-  explicit Session(const NamedValues& values = {}) {
+  explicit Session(const ContactDetails& values = {}) {
     test::EnsureGuiApplication();
-    doc.SetFieldValues(values);
+    doc.PresetDetails(values);
     doc.Start(nullptr);
   }
   int Steps() const { return doc.History().UndoCount(); }
@@ -141,9 +151,7 @@ TEST(CardDocument, TheRecordingRuleFollowsEachFlag) {
     const bool pushes = forcePush || (!restoring && !rebuilding);
     const std::string name = "flags " + std::to_string(flags);
     const auto setFlags = [&] {
-      s.doc.SetRestoring(restoring);
-      s.doc.SetRebuilding(rebuilding);
-      s.doc.SetForcePush(forcePush);
+      CardDocumentTestSeam::SetFlags(s.doc, restoring, rebuilding, forcePush);
     };
     // A recorded edit always captures; the flags decide the push and stay as they were.
     setFlags();
@@ -304,10 +312,10 @@ TEST(CardDocument, TypedLinesAreCutToTheCardsLimitsAndDrawnAsKept) {
   CardRenderer renderer(&Backgrounds(), {});
   EXPECT_EQ(s.doc.Render(6, 177, 102), renderer.Render(s.doc.Working(), 6, 177, 102));
 
-  // Field values reach the text only when they are distributed; boxes past the count keep
+  // Contact details reach the text only when they are distributed; boxes past the count keep
   // their lines.
   s.doc.SwitchLayout(2);
-  s.doc.SetFieldValues(Letters());
+  s.doc.PresetDetails(Letters());
   s.doc.Capture();
   EXPECT_EQ(s.doc.Working().boxCount, 3);
   EXPECT_EQ(s.doc.Working().lines[0].line[0], QStringLiteral("Company Name"));
@@ -351,7 +359,7 @@ TEST(CardDocument, ABlankProjectIsTheSameWhiteCardWithBlackTextWhateverCameBefor
   Session fresh, edited;
   CardState card = edited.doc.Live();
   card.styles.fill({.size = "12", .face = "Georgia", .style = "Bold", .textColour = {1, 200, 3},
-                    .fillColour = {4, 5, 6}, .frameMode = kFrameCardLong, .frameSize = 3,
+                    .frameColour = {4, 5, 6}, .frameMode = kFrameCardLong, .frameSize = 3,
                     .reserved = 7, .opacity = 0.5f, .brightness = 0.7f});
   std::tie(card.bgShift, card.gradScale, card.gradOrientation, card.backgroundColour,
            card.bgBrightness) = std::tuple(0.4f, 0.5f, kGradRightToLeft, HslColour{1, 200, 3}, 0.2f);

@@ -5,12 +5,10 @@
 
 #include <QStringList>
 
-#include "core/card/ContactChunk.h"
-#include "core/card/ContactDetails.h"
+#include "core/card/ContactLines.h"
 #include "core/card/LayoutChoice.h"
 #include "core/card/LayoutTable.h"
 #include "core/document/CardDocument.h"
-#include "core/storage/ByteWriter.h"
 #include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
@@ -28,11 +26,11 @@ using test::Lines;
 
 // Each layout's boxes take their fields; boxes past the layout's count keep what they held.
 TEST(LayoutTable, FieldDistributionFillsTheLayoutsBoxesAndJoinsAddressParts) {
-  NamedValues noLine2 = test::Letters();
+  ContactDetails noLine2 = test::Letters();
   noLine2[4] = "";
   using Boxes = std::vector<QStringList>;
   const Boxes eight = {{"A"}, {"B", "C"}, {"D", "E", "F", "G", "J", "K", "H", "I"}, {"H", "I"}};
-  const std::tuple<int, NamedValues, int, Boxes> cases[] = {
+  const std::tuple<int, ContactDetails, int, Boxes> cases[] = {
       {0, test::Letters(), 5, {{"A"}, {"B", "C"}, {"D", "E", "F", "G"}, {"H", "I"}, {"J", "K"}}},
       {9, test::Letters(), 5, {{"B", "C"}, {"H", "I"}, {"A"}, {"D", "E", "F", "G"}, {"J", "K"}}},
       {2, test::Letters(), 3, eight},
@@ -65,12 +63,12 @@ TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {
   };
   for (const auto& [what, layout, box, before, after, field, value] : cases) {
     ContactDetails expected = Letters();
-    if (field >= 0) expected.fields[field] = value;
+    if (field >= 0) expected[field] = value;
     EXPECT_EQ(DetailsAfterEdit(Letters(), layout, box, Box(before), Box(after)), expected) << what;
   }
   // An empty line typed into is no field's line, though the field it stands for is empty too.
   ContactDetails noTitle = Letters();
-  noTitle.fields[2].clear();
+  noTitle[2].clear();
   EXPECT_EQ(DetailsAfterEdit(noTitle, 0, 1, Box({"B", "", "S"}), Box({"B", "Typed", "S"})),
             noTitle);
 }
@@ -78,19 +76,16 @@ TEST(ContactDetails, AnEditUpdatesTheFieldsItsLinesHold) {
 TEST(ContactDetails, ACardWithoutTheChunkGivesWhatItsBoxesShow) {
   CardState card;  // layout 1, five empty boxes: a blank card
   EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
-  FieldDistribution(0, Letters().fields, card.lines);
+  FieldDistribution(0, Letters(), card.lines);
   card.lines[2] = Box({"D", "E", "F", "G", "more"});  // says nothing about its fields
   ContactDetails expected = Letters();
-  for (int field : {3, 4, 5, 6}) expected.fields[field].clear();
+  for (int field : {3, 4, 5, 6}) expected[field].clear();
   EXPECT_EQ(ContactDetailsOf(card), expected);
   card.boxCount = 3;  // not the layout's: no box is read
   EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
 
-  card.extensions.Set<ContactChunk>(Letters());
+  card.contact = Letters();
   EXPECT_EQ(ContactDetailsOf(card), Letters());
-  card.extensions.Put(ContactChunk::kTag, {1, 2, 3});
-  EXPECT_TRUE(card.extensions.HoldsDamaged<ContactChunk>());
-  EXPECT_EQ(ContactDetailsOf(card), ContactDetails{});
 }
 
 TEST(ContactDetails, ALayoutSwitchCarriesTheLinesOfNoFieldToTheSameBox) {
@@ -106,7 +101,7 @@ TEST(ContactDetails, ALayoutSwitchCarriesTheLinesOfNoFieldToTheSameBox) {
     LayoutChoice choice;
     CardState card;
     card.layoutIndex = from;
-    card.extensions.Set<ContactChunk>(Letters());
+    card.contact = Letters();
     choice.Show(card);
     BoxLinesArray shown = choice.Lines();
     shown[box] = Box(typed);
@@ -124,55 +119,17 @@ TEST(ContactDetails, TheDialogsDetailsReplaceTheFieldLinesInOneStepAndKeepTypedL
   doc.SetBoxLines(3, Lines(doc.Working().lines[3]) << QStringLiteral("Open Sundays"));
   const int steps = doc.History().UndoCount();
   ContactDetails typed = Letters();
-  typed.fields[0] = QString(150, QChar('Z'));
+  typed[0] = QString(150, QChar('Z'));
   doc.SetContactDetails(typed);
   EXPECT_EQ(doc.History().UndoCount(), steps + 1);
   EXPECT_EQ(doc.Working().lines[0].line[0], QString(kMaxLineLength, QChar('Z')));
   EXPECT_EQ(Lines(doc.Working().lines[3]), (QStringList{"D E F G", "J K", "Open Sundays"}));
-  EXPECT_EQ(doc.Working().extensions.Get<ContactChunk>(), doc.Details());
+  EXPECT_EQ(doc.Working().contact, doc.Details());
 
   doc.SetContactDetails({});  // all empty: each field shows its name
   EXPECT_EQ(doc.Working().lines[1].line[0], QStringLiteral("Name"));
   doc.Undo();
-  EXPECT_EQ(doc.Details().fields[1], QStringLiteral("B"));
-}
-
-TEST(ContactChunk, RoundTripsAndRefusesDamagedPayloads) {
-  ContactDetails details = Letters();
-  details.fields[1] = QStringLiteral("Åsa Ωmega 名前");
-  details.fields[4].clear();
-  EXPECT_EQ(ContactChunk::Decode(ContactChunk::Encode(details)), details);
-
-  const auto payload = [](uint32_t count, std::vector<std::vector<uint8_t>> fields,
-                          uint32_t extraLength = 0) {
-    std::vector<uint8_t> out;
-    ByteWriter w(out);
-    w.PutU32(count);
-    for (const auto& f : fields) {
-      w.PutU32(static_cast<uint32_t>(f.size()) + extraLength);
-      w.PutBytes(f);
-    }
-    return out;
-  };
-  const std::vector<std::vector<uint8_t>> eleven(11, std::vector<uint8_t>{'a'});
-  std::vector<std::vector<uint8_t>> badUtf8 = eleven;
-  badUtf8[3] = {0xC3, 0x28};
-  std::vector<std::vector<uint8_t>> overlong = eleven;
-  overlong[0] = std::vector<uint8_t>(kMaxLineLength + 1, 'x');
-  std::vector<uint8_t> trailing = payload(11, eleven);
-  trailing.push_back(0);
-  const std::tuple<const char*, std::vector<uint8_t>> damaged[] = {
-      {"empty", {}},
-      {"ten fields", payload(10, std::vector(10, std::vector<uint8_t>{'a'}))},
-      {"a length past the end", payload(11, eleven, 1)},
-      {"a huge length", payload(11, {{}}, 0xFFFFFFFF)},
-      {"not UTF-8", payload(11, badUtf8)},
-      {"longer than a line", payload(11, overlong)},
-      {"a byte after the last field", trailing},
-  };
-  EXPECT_TRUE(ContactChunk::Decode(payload(11, eleven)).has_value());
-  for (const auto& [what, bytes] : damaged)
-    EXPECT_FALSE(ContactChunk::Decode(bytes).has_value()) << what;
+  EXPECT_EQ(doc.Details()[1], QStringLiteral("B"));
 }
 
 }  // namespace

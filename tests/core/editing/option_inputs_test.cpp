@@ -42,8 +42,8 @@ TEST(ColourTargets, EachTargetWritesItsFieldsOfTheUsedBoxesOnly) {
     const bool used = b < 3;
     EXPECT_EQ(text.styles[b].textColour, used ? colour : before.styles[b].textColour) << b;
     EXPECT_FLOAT_EQ(text.styles[b].brightness, used ? 0.25f : before.styles[b].brightness) << b;
-    EXPECT_EQ(text.styles[b].fillColour, before.styles[b].fillColour) << b;
-    EXPECT_EQ(frame.styles[b].fillColour, used ? colour : before.styles[b].fillColour) << b;
+    EXPECT_EQ(text.styles[b].frameColour, before.styles[b].frameColour) << b;
+    EXPECT_EQ(frame.styles[b].frameColour, used ? colour : before.styles[b].frameColour) << b;
     EXPECT_EQ(frame.styles[b].textColour, before.styles[b].textColour) << b;
   }
 

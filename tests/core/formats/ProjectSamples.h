@@ -27,7 +27,7 @@ inline CardState UnusualState() {
     st.face = QStringLiteral("Face ") + QString::number(b);
     st.style = b % 2 ? QStringLiteral("Bold Italic") : QStringLiteral("Italic");
     st.textColour = {next++, next++, next++};
-    st.fillColour = {next++, next++, next++};
+    st.frameColour = {next++, next++, next++};
     std::tie(st.frameMode, st.frameSize, st.reserved) = std::tuple(b, -b - 7, 0x12345678 + b);
     st.opacity = next++;
     st.brightness = next++;

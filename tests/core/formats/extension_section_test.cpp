@@ -1,33 +1,32 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <span>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/card/CardFaces.h"
-#include "core/card/ContactChunk.h"
-#include "core/card/QrCodeChunk.h"
+#include "core/document/CardDocument.h"
+#include "core/formats/ContactChunk.h"
 #include "core/formats/ExtensionSection.h"
 #include "core/formats/ProjectFile.h"
+#include "core/formats/QrCodeChunk.h"
 #include "core/storage/ByteWriter.h"
 #include "tests/core/formats/ProjectSamples.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {
 
 const BackgroundTable kTable = test::Table({"Custom", "Linen", "Marble"});
 
-// A known kind of chunk, registered as the card's later data will be.
-struct ByteChunk {
-  static constexpr ChunkTag kTag = MakeChunkTag("BYTE");
-  using Value = uint8_t;
-  static std::vector<uint8_t> Encode(uint8_t value) { return {value}; }
-  static std::optional<uint8_t> Decode(std::span<const uint8_t> p) {
-    return p.size() == 1 ? std::optional(p[0]) : std::nullopt;
-  }
-};
+std::vector<uint8_t> Chunk(const char* tag, std::vector<uint8_t> payload) {
+  std::vector<uint8_t> out(tag, tag + 4);
+  ByteWriter(out).PutU32(static_cast<uint32_t>(payload.size()));
+  out.insert(out.end(), payload.begin(), payload.end());
+  return out;
+}
 
 std::vector<uint8_t> Section(uint32_t version, uint32_t count, std::vector<uint8_t> chunks) {
   std::vector<uint8_t> out = {'T', 'V', 'X', 'S'};
@@ -37,37 +36,63 @@ std::vector<uint8_t> Section(uint32_t version, uint32_t count, std::vector<uint8
   return out;
 }
 
-// Two chunks of tags this program does not know, the second one empty.
-const std::vector<uint8_t> kTwoChunks = {'L', 'A', 'T', 'R', 3,   0, 0, 0, 7, 8,
-                                         9,   'b', 'a', 'c', 'k', 0, 0, 0, 0};
+std::vector<uint8_t> Joined(std::vector<uint8_t> first, const std::vector<uint8_t>& second) {
+  first.insert(first.end(), second.begin(), second.end());
+  return first;
+}
 
-TEST(ExtensionSection, ChunksSurviveALoadAndASaveByteForByteAndTheCardReadsAsWithout) {
-  const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
-  std::vector<uint8_t> file = card;
-  const std::vector<uint8_t> section = Section(1, 2, kTwoChunks);
-  file.insert(file.end(), section.begin(), section.end());
+// The card's own bytes followed by a section of `chunks`.
+std::vector<uint8_t> CardWith(const std::vector<std::vector<uint8_t>>& chunks) {
+  std::vector<uint8_t> all;
+  for (const std::vector<uint8_t>& chunk : chunks) all = Joined(all, chunk);
+  return Joined(SerializeProject(test::UnusualState(), kTable),
+                Section(1, static_cast<uint32_t>(chunks.size()), all));
+}
 
-  CardState withSection;
-  const ReadProjectResult read = ReadProject(file, withSection, kTable);
-  ASSERT_TRUE(read.Ok() && read.extensionProblem.empty()) << read.detail << read.extensionProblem;
-  EXPECT_EQ(SerializeProject(withSection, kTable), file);
-  withSection.extensions.Set<ByteChunk>(5);
-  withSection.extensions.Set<ByteChunk>(6);  // replaces the 5
+PlacedQrCode FreeTextCode(const char* text) {
+  PlacedQrCode code;
+  code.content = QrContent::kFreeText;
+  code.freeText = QString::fromUtf8(text);
+  return code;
+}
+
+ContactDetails NameOnly(const char* name) {
+  ContactDetails details;
+  details[1] = QString::fromUtf8(name);
+  return details;
+}
+
+TEST(ExtensionSection, KnownAndUnknownChunksSurviveALoadAndASaveByteForByteInTheirOrder) {
+  const std::vector<uint8_t> unknown = Chunk("LATR", {7, 8, 9});
+  const std::vector<uint8_t> file =
+      CardWith({Chunk("QRCD", QrCodeChunk::Encode(FreeTextCode("x"))), unknown, Chunk("back", {}),
+                Chunk("CONT", ContactChunk::Encode(NameOnly("Åsa")))});
+  CardState read;
+  const ReadProjectResult result = ReadProject(file, read, kTable);
+  ASSERT_TRUE(result.Ok() && result.extensionProblem.empty()) << result.extensionProblem;
+  EXPECT_EQ(read.qrCode, FreeTextCode("x"));
+  EXPECT_EQ(read.contact, NameOnly("Åsa"));
+  EXPECT_EQ(SerializeProject(read, kTable), file);
+
+  // What the card gains is written after what it was read with; what it loses is left out.
+  read.qrCode.reset();
+  read.shrinkToFit = FitFlags{true};
   CardState again;
-  ASSERT_TRUE(ReadProject(SerializeProject(withSection, kTable), again, kTable).Ok());
-  EXPECT_EQ(again.extensions.Get<ByteChunk>(), 6);
-  EXPECT_EQ(again.extensions.Chunks().size(), 3u);
+  ASSERT_TRUE(ReadProject(SerializeProject(read, kTable), again, kTable).Ok());
+  EXPECT_EQ(again.shrinkToFit, read.shrinkToFit);
+  EXPECT_FALSE(again.qrCode.has_value());
+  EXPECT_EQ(SerializeProject(again, kTable), SerializeProject(read, kTable));
 
   // The card's own bytes end where they ended, and a file without a section empties the card's.
+  const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
   ASSERT_TRUE(ReadProject(card, again, kTable).Ok());
-  EXPECT_TRUE(again.extensions.Empty());
-  withSection.extensions = {};
-  EXPECT_EQ(withSection, again);
+  EXPECT_EQ(again, test::UnusualState());
   EXPECT_EQ(SerializeProject(again, kTable), card);
 }
 
 TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBeforeItStillOpen) {
   const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
+  const std::vector<uint8_t> kTwoChunks = Joined(Chunk("LATR", {7, 8, 9}), Chunk("back", {}));
   const std::tuple<const char*, std::vector<uint8_t>, size_t> cases[] = {
       {"another tag", {'T', 'V', 'X', 'Z', 1, 0, 0, 0, 0, 0, 0, 0}, 0},
       {"a header cut short", {'T', 'V', 'X', 'S', 1, 0}, 0},
@@ -75,48 +100,20 @@ TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBefor
       {"an absurd count", Section(1, 0xFFFFFFFF, kTwoChunks), 0},
       {"a chunk header cut short", Section(1, 3, kTwoChunks), 2},
       {"a length past the end", Section(1, 1, {'L', 'O', 'N', 'G', 9, 0, 0, 0, 1, 2}), 0},
-      {"a byte after the last chunk", Section(1, 1, {'L', 'A', 'T', 'R', 0, 0, 0, 0, 9}), 1},
+      {"a byte after the last chunk", Section(1, 1, Joined(Chunk("LATR", {}), {9})), 1},
   };
   for (const auto& [what, section, chunksKept] : cases) {
-    std::vector<uint8_t> file = card;
-    file.insert(file.end(), section.begin(), section.end());
     CardState loaded;
-    const ReadProjectResult read = ReadProject(file, loaded, kTable, ReadMode::kKeepOnFileError);
+    const ReadProjectResult read =
+        ReadProject(Joined(card, section), loaded, kTable, ReadMode::kKeepOnFileError);
     ASSERT_TRUE(read.Ok()) << what << ": " << read.detail;
     EXPECT_NE(read.extensionProblem, "") << what;
-    EXPECT_EQ(loaded.extensions.Chunks().size(), chunksKept) << what;
+    EXPECT_EQ(loaded.extensions.Entries().size(), chunksKept) << what;
     // The whole chunks are kept to be written again.
     EXPECT_EQ(SerializeProject(loaded, kTable).size() > card.size(), chunksKept > 0) << what;
     loaded.extensions = {};
     EXPECT_EQ(SerializeProject(loaded, kTable), card) << what;
   }
-}
-
-TEST(ExtensionSection, DamagedKnownChunksAreReportedAndTheCardStillOpens) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"CONT", "the contact details chunk \"CONT\" is damaged"},
-      {"QRCD", "the QR code chunk \"QRCD\" is damaged"},
-  };
-  const std::vector<uint8_t> card = SerializeProject(test::UnusualState(), kTable);
-  CardState loaded;
-  for (const auto& [tag, problem] : cases) {
-    std::vector<uint8_t> file = card;
-    std::vector<uint8_t> chunk(tag, tag + 4);
-    chunk.insert(chunk.end(), {1, 0, 0, 0, 7});
-    const std::vector<uint8_t> section = Section(1, 1, chunk);
-    file.insert(file.end(), section.begin(), section.end());
-    const ReadProjectResult read = ReadProject(file, loaded, kTable);
-    ASSERT_TRUE(read.Ok()) << read.detail;
-    EXPECT_EQ(read.extensionProblem, problem);
-    EXPECT_FALSE(QrCodeOf(loaded).has_value());
-  }
-
-  // The damaged code is kept as it was read beside a chunk set afresh.
-  loaded.extensions.Set<ContactChunk>({});
-  CardState again;
-  ASSERT_TRUE(ReadProject(SerializeProject(loaded, kTable), again, kTable).Ok());
-  EXPECT_EQ(again.extensions.Get<ContactChunk>(), ContactDetails{});
-  EXPECT_TRUE(again.extensions.HoldsDamaged<QrCodeChunk>());
 }
 
 CardState TwoSided() {
@@ -126,8 +123,67 @@ CardState TwoSided() {
   back.backgroundIndex = 1;
   back.hueShift = 0.125f;
   back.logo.name = QStringLiteral("back-logo.png");
+  back.qrCode = FreeTextCode("Grüße");
   front.back = CardBack(back);
   return front;
+}
+
+// `bytes` with one bit of the byte `offset` from the end of `found` (inside `bytes`) flipped.
+std::vector<uint8_t> Flipped(std::vector<uint8_t> bytes, const std::vector<uint8_t>& found,
+                             size_t offset) {
+  const auto at = std::search(bytes.begin(), bytes.end(), found.begin(), found.end());
+  *(at + static_cast<std::ptrdiff_t>(found.size() - offset)) ^= 0x80;
+  return bytes;
+}
+
+// A known chunk that does not decode, on either face, or a second chunk of a kind, is reported,
+// and the card saved from the window keeps it byte for byte.
+TEST(ExtensionSection, DamagedAndRepeatedKnownChunksAreReportedAndKeptOnSave) {
+  const std::vector<uint8_t> twoSided = SerializeProject(TwoSided(), kTable);
+  const std::vector<uint8_t> back = SerializeProject(BackFaceOf(TwoSided()), kTable);
+  const std::vector<uint8_t> qr = QrCodeChunk::Encode(FreeTextCode("Grüße"));
+  const std::string damagedQr = "the QR code chunk \"QRCD\" is damaged";
+  const std::tuple<const char*, std::vector<uint8_t>, std::string, bool> cases[] = {
+      {"contact details", CardWith({Chunk("CONT", {1, 0, 0, 0, 7})}),
+       "the contact details chunk \"CONT\" is damaged", false},
+      {"front's QR code", CardWith({Chunk("QRCD", {1, 0, 0, 0, 7})}), damagedQr, false},
+      {"shrink to fit", CardWith({Chunk("FITS", {1, 2, 1, 1, 1})}),
+       "the shrink-to-fit chunk \"FITS\" is damaged", false},
+      {"back's QR code not UTF-8", Flipped(twoSided, qr, 2), damagedQr + " (on the back side)",
+       true},
+      {"two backs", CardWith({Chunk("BACK", back), Chunk("BACK", back)}),
+       "the extension section holds more than one chunk \"BACK\"; the first is read, the others "
+       "are kept as they are",
+       true},
+      {"two codes", CardWith({Chunk("QRCD", qr), Chunk("QRCD", qr)}),
+       "the extension section holds more than one chunk \"QRCD\"; the first is read, the others "
+       "are kept as they are",
+       false},
+  };
+  test::EnsureGuiApplication();
+  for (const auto& [what, file, problem, hasBack] : cases) {
+    CardState read;
+    const ReadProjectResult result = ReadProject(file, read, kTable, ReadMode::kKeepOnFileError);
+    ASSERT_TRUE(result.Ok()) << what << ": " << result.detail;
+    EXPECT_EQ(result.extensionProblem, problem) << what;
+    EXPECT_EQ(read.back.Has(), hasBack) << what;
+    EXPECT_EQ(SerializeProject(read, kTable), file) << what;
+
+    // Load Project, each face shown, then Save Project.
+    CardDocument document(&kTable, {});
+    document.Start(nullptr);
+    document.LoadProject(read, "damaged.tvc");
+    document.ShowFace(CardFace::kBack);
+    document.Capture();
+    document.ShowFace(CardFace::kFront);
+    document.Capture();
+    const std::vector<uint8_t> saved = SerializeProject(document.Card(), kTable);
+    CardState reread;
+    ASSERT_TRUE(ReadProject(saved, reread, kTable).Ok()) << what;
+    EXPECT_EQ(reread.extensions, read.extensions) << what;
+    EXPECT_EQ(reread.back.Has(), hasBack) << what;
+    if (hasBack) EXPECT_EQ(reread.back.Face().extensions, read.back.Face().extensions) << what;
+  }
 }
 
 TEST(BackSideFile, FrontAndBackRoundTripExactlyAndTheCardsOwnSectionsHoldTheFrontAlone) {
@@ -139,9 +195,7 @@ TEST(BackSideFile, FrontAndBackRoundTripExactlyAndTheCardsOwnSectionsHoldTheFron
   CardState read;
   const ReadProjectResult result = ReadProject(file, read, kTable);
   ASSERT_TRUE(result.Ok() && result.extensionProblem.empty()) << result.extensionProblem;
-  card.back = CardBack(BackFaceOf(card));
-  EXPECT_EQ(read, card);
-  EXPECT_TRUE(read.extensions.Empty());
+  EXPECT_EQ(read.back.Face(), BackFaceOf(card));
   EXPECT_EQ(SerializeProject(read, kTable), file);
 
   // Everything before the section is the one-sided card's file, so an older reader opens the
@@ -158,13 +212,12 @@ TEST(BackSideFile, FrontAndBackRoundTripExactlyAndTheCardsOwnSectionsHoldTheFron
 
 TEST(BackSideFile, ADamagedBackLeavesTheCardOneSidedWithTheChunkKept) {
   CardState nested = TwoSided().back.Face();
-  nested.extensions.Put(kBackSideChunkTag, SerializeProject(TwoSided(), kTable));
+  nested.back = CardBack(TwoSided());
+  std::vector<uint8_t> nestedBytes = SerializeProject(nested, kTable);
   std::vector<uint8_t> cut = SerializeProject(TwoSided().back.Face(), kTable);
   cut.resize(cut.size() / 2);
-  for (const std::vector<uint8_t>& payload : {cut, SerializeProject(nested, kTable)}) {
-    CardState card = test::UnusualState();
-    card.extensions.Put(kBackSideChunkTag, payload);
-    const std::vector<uint8_t> file = SerializeProject(card, kTable);
+  for (const std::vector<uint8_t>& payload : {cut, nestedBytes}) {
+    const std::vector<uint8_t> file = CardWith({Chunk("BACK", payload)});
     CardState read;
     const ReadProjectResult result = ReadProject(file, read, kTable);
     ASSERT_TRUE(result.Ok()) << result.detail;

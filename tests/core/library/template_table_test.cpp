@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/card/BackgroundTable.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundLibrary.h"
@@ -188,12 +187,30 @@ TEST_F(ShippedTemplates, AtLeastTwentyFourReadBackWithTheirPreviews) {
   }
 }
 
+// Every card the program ships, templates and samples, writes back byte for byte as it was read.
+TEST_F(ShippedTemplates, ShippedCardsWriteBackByteForByte) {
+  int cards = 0;
+  for (const fs::path& folder : {Folder() / "tmpl", Folder() / "samples"}) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+      const std::string extension = entry.path().extension().string();
+      if (extension != ".tvt" && extension != ".tvc") continue;
+      const std::vector<uint8_t> bytes = test::ReadFileBytes(entry.path());
+      CardState read;
+      const ReadProjectResult result = ReadProject(bytes, read, *backgrounds_);
+      EXPECT_TRUE(result.Ok() && result.extensionProblem.empty()) << entry.path();
+      EXPECT_EQ(SerializeProject(read, *backgrounds_), bytes) << entry.path();
+      ++cards;
+    }
+  }
+  EXPECT_EQ(cards, Count() + 2);
+}
+
 // A QR code on a template encodes, with modules of at least 3 printed pixels (0.25 mm at 300 dpi).
 TEST_F(ShippedTemplates, AtLeastSixCarryAQrCodeThatPrintsReadably) {
   int carried = 0;
   for (int i = 0; i < Count(); ++i) {
     const TemplateEntry& t = Entry(i);
-    const std::optional<PlacedQrCode> code = QrCodeOf(t.card);
+    const std::optional<PlacedQrCode>& code = t.card.qrCode;
     if (!code) continue;
     ++carried;
     const Outcome<QString> text = QrContentText(t.card, *code);

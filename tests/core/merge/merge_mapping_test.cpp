@@ -5,8 +5,6 @@
 #include <fstream>
 #include <tuple>
 
-#include "core/card/ContactChunk.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/formats/ImageExport.h"
 #include "core/merge/MergeExport.h"
 #include "core/merge/MergeQrCodes.h"
@@ -170,8 +168,8 @@ TEST(MergeRecords, JoinsTheColumnsOfAFieldAndNamesTheLineOfEveryRowLeftOut) {
   ASSERT_EQ(merged.Count(), 1u);
   const MergeRecord anna = merged.At(0);
   EXPECT_EQ(anna.line, 2);
-  EXPECT_EQ(anna.details.fields[kName], "Anna Rossi");
-  EXPECT_EQ(anna.details.fields[kCity], "Via 1, Roma");
+  EXPECT_EQ(anna.details[kName], "Anna Rossi");
+  EXPECT_EQ(anna.details[kCity], "Via 1, Roma");
   std::vector<std::pair<int, std::string>> problems;
   for (const RecordProblem& p : merged.Problems()) problems.emplace_back(p.line, ProblemText(p));
   EXPECT_EQ(problems, (std::vector<std::pair<int, std::string>>{
@@ -186,12 +184,12 @@ TEST(MergedCard, DistributesTheRecordLeavingEmptyFieldsEmpty) {
   project.layoutIndex = 0;
   project.lines[0] = KeptLines(QStringList{"old"});
   ContactDetails details;
-  details.fields[kCompany] = "Acme";
-  details.fields[kName] = "Anna";
+  details[kCompany] = "Acme";
+  details[kName] = "Anna";
   const CardState card = MergedCard(project, details);
-  EXPECT_EQ(card.extensions.Get<ContactChunk>(), details);
+  EXPECT_EQ(card.contact, details);
   std::array<TextBoxLines, kTextBoxCount> expected{};
-  EXPECT_EQ(card.boxCount, FieldDistribution(0, details.fields, expected));
+  EXPECT_EQ(card.boxCount, FieldDistribution(0, details, expected));
   EXPECT_EQ(card.lines, expected);
   EXPECT_EQ(card.styles, project.styles);
 }
@@ -221,7 +219,7 @@ TEST(QrSymbol, SizeWorkedOutFromTheTextIsTheCodesAndTooLongIsSaid) {
 TEST(MergeQrCodes, EveryRecordsCodeIsCheckedForItsContentAndItsModules) {
   CardState project;
   PlacedQrCode code = NewQrCode(project.cardWidth, project.cardHeight);
-  SetQrCode(project, code);
+  project.qrCode = code;
   // Bo's notes fill every field but his name: three bytes a character, his vCard fits no code.
   const auto table =
       Table({"Name", "Notes"},
@@ -241,14 +239,14 @@ TEST(MergeQrCodes, EveryRecordsCodeIsCheckedForItsContentAndItsModules) {
   EXPECT_EQ(kinds(project), (std::vector<std::pair<int, Kind>>{{3, Kind::kQrCodeTooLong}}));
   // The smallest code, 5 mm on a card at 300 dpi: no record's modules print 0.25 mm wide.
   code.side = kMinQrSide;
-  SetQrCode(project, code);
+  project.qrCode = code;
   EXPECT_EQ(kinds(project).size(), 3u);
   EXPECT_EQ(kinds(project).front().second, Kind::kQrModulesSmall);
   code.content = QrContent::kWebsite;
   code.side = 300.0f;
-  SetQrCode(project, code);
+  project.qrCode = code;
   EXPECT_EQ(kinds(project), (std::vector<std::pair<int, Kind>>{{2, Kind::kQrCodeEmpty}}));
-  RemoveQrCode(project);
+  project.qrCode.reset();
   EXPECT_TRUE(kinds(project).empty());
 }
 
@@ -258,8 +256,8 @@ TEST(RecordFileNames, FillsFieldsSafelyCutsAt255BytesAndNumbersRepeats) {
   EXPECT_FALSE(CheckNamePattern("out/{Name.png"));
   const auto details = [](const QString& name, const QString& company = {}) {
     ContactDetails d;
-    d.fields[kName] = name;
-    d.fields[kCompany] = company;
+    d[kName] = name;
+    d[kCompany] = company;
     return d;
   };
   // 88 CJK characters take 264 bytes; a reversing mark, zero-width spaces and a BOM vanish.

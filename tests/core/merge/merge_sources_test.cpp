@@ -101,7 +101,7 @@ std::pair<QStringList, std::vector<std::string>> FirstContact(const std::string&
   EXPECT_TRUE(read) << read.Message();
   if (!read || read.Value().RowCount() == 0) return {};
   QStringList cells = read.Value().Cells(0);
-  while (cells.size() < kNamedValueCount) cells.push_back(QString());
+  while (cells.size() < kContactFieldCount) cells.push_back(QString());
   return {cells, read.Value().warnings};
 }
 

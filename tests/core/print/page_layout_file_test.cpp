@@ -192,7 +192,7 @@ TEST(PageLayoutLibrary, ListsAtMostAThousandFiles) {
                                                      dir.Path().string() + " are left out."});
 }
 
-TEST(SaveLayoutTemplate, WritesNameDotPtmOrSaysWhyNot) {
+TEST(SaveSheetProduct, WritesNameDotPtmOrSaysWhyNot) {
   const std::tuple<QString, bool> cases[] = {
       {QStringLiteral("Étiquettes (A4)"), true},
       {QString(kMaxLayoutNameBytes / 2, u'é'), true},  // two bytes each in a file name
@@ -206,13 +206,13 @@ TEST(SaveLayoutTemplate, WritesNameDotPtmOrSaysWhyNot) {
     TempFolder dir;
     const fs::path folder = dir / "abctmp";  // made when missing
     PageLayout layout = Named(name);
-    const Outcome<fs::path> saved = SaveLayoutTemplate(folder, layout);
+    const Outcome<fs::path> saved = SaveSheetProduct(folder, layout);
     EXPECT_EQ(saved.Ok(), ok) << name.toStdString();
     if (ok) {
       EXPECT_EQ(saved.Value().filename(), (name + ".ptm").toStdString());
       EXPECT_EQ(ReadPageLayoutFile(saved.Value()).Value(), layout);
       layout.cardWidth = 900;
-      ASSERT_TRUE(SaveLayoutTemplate(folder, layout).Ok());
+      ASSERT_TRUE(SaveSheetProduct(folder, layout).Ok());
       EXPECT_EQ(ReadPageLayouts(folder).layouts, std::vector<PageLayout>{layout});
     } else {
       EXPECT_FALSE(saved.Message().empty());

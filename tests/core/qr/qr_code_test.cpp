@@ -2,12 +2,9 @@
 
 #include <tuple>
 
-#include "core/card/ContactChunk.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/qr/QrContentText.h"
 #include "core/render/CardRenderer.h"
-#include "core/storage/ByteWriter.h"
 #include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
@@ -15,7 +12,7 @@ namespace {
 
 ContactDetails Details(std::initializer_list<std::pair<int, const char*>> fields) {
   ContactDetails d;
-  for (const auto& [field, text] : fields) d.fields[field] = QString::fromUtf8(text);
+  for (const auto& [field, text] : fields) d[field] = QString::fromUtf8(text);
   return d;
 }
 
@@ -23,7 +20,7 @@ ContactDetails Details(std::initializer_list<std::pair<int, const char*>> fields
 // email, website and two phones.
 ContactDetails InOrder(std::initializer_list<const char*> fields) {
   ContactDetails d;
-  for (int field = 0; const char* text : fields) d.fields[field++] = QString::fromUtf8(text);
+  for (int field = 0; const char* text : fields) d[field++] = QString::fromUtf8(text);
   return d;
 }
 
@@ -58,74 +55,23 @@ TEST(VCardText, WritesTheFilledFieldsEscaped) {
 
 TEST(QrContentText, TakesWhatTheCodeHoldsOrSaysWhyNothing) {
   CardState card;
-  card.extensions.Set<ContactChunk>(Details({{1, "Ann"}, {8, "ann.example"}}));
+  card.contact = Details({{1, "Ann"}, {8, "ann.example"}});
   PlacedQrCode code;
   EXPECT_TRUE(QrContentText(card, code).Value().startsWith(QStringLiteral("BEGIN:VCARD\r\n")));
   code.content = QrContent::kWebsite;
   EXPECT_EQ(QrContentText(card, code).Value(), QStringLiteral("https://ann.example"));
-  card.extensions.Set<ContactChunk>(Details({{8, "http://ann.example"}}));
+  card.contact = Details({{8, "http://ann.example"}});
   EXPECT_EQ(QrContentText(card, code).Value(), QStringLiteral("http://ann.example"));
-  card.extensions.Set<ContactChunk>(Details({{1, "Ann"}}));
+  card.contact = Details({{1, "Ann"}});
   EXPECT_FALSE(QrContentText(card, code).Ok());
   code.content = QrContent::kFreeText;
   EXPECT_FALSE(QrContentText(card, code).Ok());
 }
 
-TEST(QrCodeChunk, RoundTripsAndRefusesDamagedPayloads) {
-  PlacedQrCode code;
-  std::tie(code.content, code.freeText, code.x, code.y, code.side) = std::tuple(
-      QrContent::kFreeText, QStringLiteral("Grüße, 名前\nzwei"), -12.5f, 700.25f, 333.0f);
-  std::tie(code.dark, code.light, code.lightOnDark) =
-      std::tuple(qRgb(10, 20, 30), qRgb(250, 240, 230), true);
-  EXPECT_EQ(QrCodeChunk::Decode(QrCodeChunk::Encode(code)), code);
-  // A text too long for the chunk is kept up to the limit, never cut inside a character.
-  code.freeText = QString(3000, QChar(0x00E9));
-  const std::optional<PlacedQrCode> cut = QrCodeChunk::Decode(QrCodeChunk::Encode(code));
-  ASSERT_TRUE(cut.has_value());
-  EXPECT_EQ(cut->freeText, QString(kMaxQrFreeTextBytes / 2, QChar(0x00E9)));
-
-  const auto payload = [](uint8_t content, uint8_t flag, uint32_t dark, float x, float side,
-                          std::vector<uint8_t> text, uint32_t extraLength = 0) {
-    std::vector<uint8_t> out;
-    ByteWriter w(out);
-    w.PutU8(content);
-    w.PutU8(flag);
-    w.PutU32(dark);
-    w.PutU32(0xFFFFFF);
-    w.PutF32(x);
-    w.PutF32(300.0f);
-    w.PutF32(side);
-    w.PutU32(static_cast<uint32_t>(text.size()) + extraLength);
-    w.PutBytes(text);
-    return out;
-  };
-  std::vector<uint8_t> trailing = payload(0, 0, 0, 100, 300, {'a'});
-  trailing.push_back(0);
-  const std::tuple<const char*, std::vector<uint8_t>> damaged[] = {
-      {"empty", {}},
-      {"cut short", std::vector<uint8_t>(trailing.begin(), trailing.begin() + 12)},
-      {"an unknown content", payload(3, 0, 0, 100, 300, {})},
-      {"a flag of 2", payload(0, 2, 0, 100, 300, {})},
-      {"a colour past 0xFFFFFF", payload(0, 0, 0x1000000, 100, 300, {})},
-      {"a centre that is no number", payload(0, 0, 0, std::nanf(""), 300, {})},
-      {"a centre far off the card", payload(0, 0, 0, 1e9f, 300, {})},
-      {"a side too small", payload(0, 0, 0, 100, 10, {})},
-      {"a side that is no number", payload(0, 0, 0, 100, std::nanf(""), {})},
-      {"a length past the end", payload(2, 0, 0, 100, 300, {'a'}, 1)},
-      {"a huge length", payload(2, 0, 0, 100, 300, {}, 0xFFFFFFFF)},
-      {"not UTF-8", payload(2, 0, 0, 100, 300, {0xC3, 0x28})},
-      {"a byte after the text", trailing},
-  };
-  EXPECT_TRUE(QrCodeChunk::Decode(payload(0, 0, 0, 100, 300, {'a'})).has_value());
-  for (const auto& [what, bytes] : damaged)
-    EXPECT_FALSE(QrCodeChunk::Decode(bytes).has_value()) << what;
-}
-
 TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
   test::EnsureGuiApplication();
   CardState card;
-  card.extensions.Set<ContactChunk>(
-      Details({{0, "Ørsted & Co"}, {1, "Zoë Brontë"}, {7, "z@o.example"}}));
+  card.contact = Details({{0, "Ørsted & Co"}, {1, "Zoë Brontë"}, {7, "z@o.example"}});
   CardRenderer renderer(nullptr, {});
   const QrSymbol symbol = EncodeQrSymbol(QrContentText(card, PlacedQrCode{}).Value()).Value();
   for (const auto& [side, lightOnDark, divisor] :
@@ -134,7 +80,7 @@ TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
     std::tie(code.x, code.y, code.side, code.lightOnDark) =
         std::tuple(531.3f, 307.7f, side, lightOnDark);
     std::tie(code.dark, code.light) = std::pair(qRgb(20, 30, 90), qRgb(250, 250, 240));
-    SetQrCode(card, code);
+    card.qrCode = code;
     const QImage image = renderer.Render(card, divisor, 1062 / divisor, 615 / divisor);
     ASSERT_FALSE(image.isNull());
     const QrModuleGrid grid = QrModulesIn(QrCodeArea(code, divisor), symbol.Span());
@@ -171,11 +117,9 @@ TEST(QrCodeDrawing, ContentThatDoesNotFitIsLeftOutWithAMessage) {
   PlacedQrCode code;
   code.content = QrContent::kFreeText;
   code.freeText = QString(2400, u'x');
-  SetQrCode(card, code);
+  card.qrCode = code;
   EXPECT_EQ(renderer.Render(card, 2, 531, 307), without);
   EXPECT_NE(renderer.QrCodeError().find("too long"), std::string::npos) << renderer.QrCodeError();
-  RemoveQrCode(card);
-  EXPECT_FALSE(QrCodeOf(card).has_value());
 }
 
 }  // namespace

@@ -77,7 +77,8 @@ inline std::vector<FloatField> RenderedFloatFields() {
     fields.push_back({"opacity", [b](CardState& c, float v) { c.styles[b].opacity = v; }});
     fields.push_back({"brightness", [b](CardState& c, float v) { c.styles[b].brightness = v; }});
     fields.push_back({"textColor.h", [b](CardState& c, float v) { c.styles[b].textColour.h = v; }});
-    fields.push_back({"fillColor.l", [b](CardState& c, float v) { c.styles[b].fillColour.l = v; }});
+    fields.push_back(
+        {"fillColor.l", [b](CardState& c, float v) { c.styles[b].frameColour.l = v; }});
   }
   return fields;
 }

@@ -74,10 +74,10 @@ inline uint32_t Rgb(const QImage& image, int x, int y) {
   return reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x] & 0x00FFFFFFu;
 }
 
-// The eleven field values "A", "B", … "K".
-inline NamedValues Letters() {
-  NamedValues v;
-  for (int i = 0; i < kNamedValueCount; ++i) v[i] = QString(QChar('A' + i));
+// The eleven contact details "A", "B", … "K".
+inline ContactDetails Letters() {
+  ContactDetails v;
+  for (int i = 0; i < kContactFieldCount; ++i) v[i] = QString(QChar('A' + i));
   return v;
 }
 

@@ -56,7 +56,7 @@ CardState TextCard(int layoutIndex) {
   CardState card;
   card.layoutIndex = layoutIndex;
   card.backgroundIndex = 1;
-  card.boxCount = FieldDistribution(layoutIndex, DefaultNamedValues(), card.lines);
+  card.boxCount = FieldDistribution(layoutIndex, DefaultContactDetails(), card.lines);
   card.styles.fill({.size = "26", .textColour = {150, 120, 0}, .brightness = 0.18f});
   card.styles[0] = {.size = "52", .style = "Bold", .textColour = {160, 200, 0}, .brightness = 0.3f};
   std::tie(card.styles[1].size, card.styles[1].style) = std::tuple("34", "Bold Italic");
@@ -316,13 +316,13 @@ TEST(Golden, FramesOfEveryModeUprightAndTurned) {
                                                      {kFrameExact, 0.2f, {80, 100, 210}}};
   for (int box = 0; box < 5; ++box) {
     TextBoxStyle& style = frames.styles[box];
-    std::tie(style.frameMode, style.opacity, style.fillColour) = modes[box];
+    std::tie(style.frameMode, style.opacity, style.frameColour) = modes[box];
     style.frameSize = 3 + box;
   }
   CardState rotated = TextCard(6);
   rotated.lines[0].line[0] = QStringLiteral("Northwind Atelier");
   TextBoxStyle& name = rotated.styles[0];
-  std::tie(name.frameMode, name.opacity, name.fillColour, name.textColour, name.brightness) =
+  std::tie(name.frameMode, name.opacity, name.frameColour, name.textColour, name.brightness) =
       std::tuple(kFrameCardLong, 0.25f, HslColour{150, 90, 40}, HslColour{}, 1.0f);
   std::tie(rotated.styles[1].frameMode, rotated.styles[1].opacity) = std::tuple(kFrameRight, 0.4f);
   TextBoxStyle& third = rotated.styles[2];

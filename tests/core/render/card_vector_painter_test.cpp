@@ -11,7 +11,6 @@
 #include <QPdfWriter>
 
 #include "core/card/LayoutTable.h"
-#include "core/card/QrCodeChunk.h"
 #include "core/render/CardVectorPainter.h"
 #include "tests/core/TestFolders.h"
 #include "tests/core/render/RenderTestSupport.h"
@@ -70,15 +69,15 @@ TEST(PaintCard, RasterisedFromAPdfItMatchesThePrintImageAwayFromGlyphEdges) {
     std::tie(card.layoutIndex, card.bgBrightness, card.bgShift, card.gradScale,
              card.gradOrientation, card.hueShift) =
         std::tuple(layout, 0.8f, 0.1f, layout == 0 ? 1.0f : 0.4f, layout % 4, 0.1f);
-    card.boxCount = FieldDistribution(layout, DefaultNamedValues(), card.lines);
+    card.boxCount = FieldDistribution(layout, DefaultContactDetails(), card.lines);
     for (int box = 0; box < kTextBoxCount; ++box) {
       TextBoxStyle& s = card.styles[box];
-      std::tie(s.size, s.brightness, s.frameMode, s.frameSize, s.opacity, s.fillColour) =
+      std::tie(s.size, s.brightness, s.frameMode, s.frameSize, s.opacity, s.frameColour) =
           std::tuple(QString::number(box == 0 ? 48 : 24), 0.2f, box % (kFrameCardLong + 1), 2 + box,
                      0.15f * box, HslColour{40.0f * box, 160.0f, 190.0f});
     }
     if (layout == 3)
-      SetQrCode(card, {QrContent::kFreeText, QStringLiteral("tavolo"), 900, 450, 240});
+      card.qrCode = PlacedQrCode{QrContent::kFreeText, QStringLiteral("tavolo"), 900, 450, 240};
     CardRenderer renderer(&table, folder.Path());
     const QImage printImage = renderer.Render(card, 1, kPrintWidth, kPrintHeight);
     for (TextBoxStyle& s : card.styles) s.brightness = 0.9f;

@@ -29,7 +29,7 @@ class HostileValues : public ::testing::Test {
           MakePicture(30, 20, [](uint32_t x, uint32_t y) { return 0x10000u * x + y; });
       ASSERT_TRUE(picture.Save(folder_ / name, kFormatBmp));
     }
-    card_.boxCount = FieldDistribution(0, DefaultNamedValues(), card_.lines);
+    card_.boxCount = FieldDistribution(0, DefaultContactDetails(), card_.lines);
     std::tie(card_.gradScale, card_.bgShift, card_.hueShift) = std::tuple(0.5f, 0.2f, 0.1f);
     PlacedPicture& photo = card_.photo;
     std::tie(photo.name, photo.width, photo.height, photo.trimLeft) =

@@ -10,7 +10,7 @@
 #include <QFontMetrics>
 
 #include "core/card/LayoutTable.h"
-#include "core/card/ShrinkToFitChunk.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/document/CardDocument.h"
 #include "core/render/CardRenderer.h"
 #include "core/render/TextBoxLayout.h"
@@ -92,28 +92,6 @@ TEST(TextBoxLayout, AFrameReachingPastTheMarginNarrowsTheRoomSoItStaysOnTheCard)
     EXPECT_EQ(LayOutTextBox(card, 0, kCard, kOffsetTop, align, 0).room, room)
         << frameMode << " " << frameSize << " " << align;
   }
-}
-
-TEST(ShrinkToFitChunk, ReadsFiveBytesOfZeroOrOneAndTakesAnythingElseAsDamage) {
-  using Value = ShrinkToFitChunk::Value;
-  const std::tuple<std::vector<uint8_t>, std::optional<Value>> cases[] = {
-      {{1, 0, 1, 0, 0}, Value{true, false, true, false, false}},
-      {{0, 0, 0, 0, 0}, Value{}},
-      {{1, 1, 1, 1}, std::nullopt},
-      {{1, 1, 1, 1, 1, 1}, std::nullopt},
-      {{1, 2, 1, 1, 1}, std::nullopt},
-  };
-  for (const auto& [payload, value] : cases) {
-    EXPECT_EQ(ShrinkToFitChunk::Decode(payload), value) << payload.size();
-    if (value) {
-      EXPECT_EQ(ShrinkToFitChunk::Encode(*value), payload);
-    }
-  }
-  CardState card;
-  card.extensions.Put(ShrinkToFitChunk::kTag, {1, 2, 1, 1, 1});
-  EXPECT_FALSE(ShrinksToFit(card, 0));  // a damaged chunk shrinks nothing
-  SetShrinkToFit(card, 3, true);
-  EXPECT_EQ(card.extensions.Get<ShrinkToFitChunk>(), (Value{false, false, false, true, false}));
 }
 
 TEST(CardDocument, NewCardsShrinkEveryBoxAndACardFromAFileThatDoesNotSayShrinksNone) {

@@ -1,4 +1,4 @@
-#include "core/card/QrCodeChunk.h"
+#include "core/formats/QrCodeChunk.h"
 
 #include <cmath>
 
@@ -65,18 +65,6 @@ std::optional<PlacedQrCode> QrCodeChunk::Decode(std::span<const uint8_t> payload
   code.freeText = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
   if (utf8.hasError()) return std::nullopt;
   return code;
-}
-
-std::optional<PlacedQrCode> QrCodeOf(const CardState& card) {
-  return card.extensions.Get<QrCodeChunk>();
-}
-
-void SetQrCode(CardState& card, const PlacedQrCode& code) {
-  card.extensions.Set<QrCodeChunk>(code);
-}
-
-void RemoveQrCode(CardState& card) {
-  card.extensions.Remove(QrCodeChunk::kTag);
 }
 
 }  // namespace tavolo

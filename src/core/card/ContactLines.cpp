@@ -1,8 +1,6 @@
-#include "core/card/ContactDetails.h"
+#include "core/card/ContactLines.h"
 
 #include <algorithm>
-
-#include "core/card/ContactChunk.h"
 
 namespace tavolo {
 
@@ -22,7 +20,7 @@ ContactDetails DetailsFromBoxes(int layout, const CardBoxes& boxes, int boxCount
     if (box.count != LayoutLineCount(layout, b)) continue;
     for (int i = 0; i < box.count; ++i) {
       const int field = SingleFieldOfLine(layout, b, i);
-      if (field >= 0) details.fields[static_cast<size_t>(field)] = box.line[static_cast<size_t>(i)];
+      if (field >= 0) details[static_cast<size_t>(field)] = box.line[static_cast<size_t>(i)];
     }
   }
   return details;
@@ -35,7 +33,7 @@ ContactDetails DetailsAfterEdit(ContactDetails details, int layout, int box,
   if (after.count == layoutLines) {
     for (int i = 0; i < after.count; ++i) {
       const int field = SingleFieldOfLine(layout, box, i);
-      if (field >= 0) details.fields[static_cast<size_t>(field)] = after.line[static_cast<size_t>(i)];
+      if (field >= 0) details[static_cast<size_t>(field)] = after.line[static_cast<size_t>(i)];
     }
     return details;
   }
@@ -46,8 +44,8 @@ ContactDetails DetailsAfterEdit(ContactDetails details, int layout, int box,
     if (was == now) continue;
     for (int line = 0; line < layoutLines; ++line) {
       const int field = SingleFieldOfLine(layout, box, line);
-      if (field >= 0 && !was.isEmpty() && details.fields[static_cast<size_t>(field)] == was) {
-        details.fields[static_cast<size_t>(field)] = now;
+      if (field >= 0 && !was.isEmpty() && details[static_cast<size_t>(field)] == was) {
+        details[static_cast<size_t>(field)] = now;
         break;
       }
     }
@@ -56,7 +54,7 @@ ContactDetails DetailsAfterEdit(ContactDetails details, int layout, int box,
 }
 
 ContactDetails ContactDetailsOf(const CardState& card) {
-  if (std::optional<ContactDetails> kept = card.extensions.Get<ContactChunk>()) return *kept;
+  if (card.contact) return *card.contact;
   return DetailsFromBoxes(card.layoutIndex, card.lines, card.boxCount);
 }
 
@@ -66,7 +64,7 @@ TextBoxLines LinesOfNoField(int layout, int box, const TextBoxLines& shown,
   const int layoutLines = LayoutLineCount(layout, box);
   if (layoutLines == 0 || shown.count == layoutLines) return own;
   CardBoxes distributed{};
-  FieldDistribution(layout, details.fields, distributed);
+  FieldDistribution(layout, details, distributed);
   const TextBoxLines& fieldLines = distributed[static_cast<size_t>(box)];
   const auto fieldEnd = fieldLines.line.begin() + fieldLines.count;
   for (int i = 0; i < LineCount(shown); ++i) {

@@ -1,8 +1,9 @@
-#include "core/card/ContactChunk.h"
+#include "core/formats/ContactChunk.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
 
+#include "core/card/CardState.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
 
@@ -11,8 +12,8 @@ namespace tavolo {
 std::vector<uint8_t> ContactChunk::Encode(const ContactDetails& details) {
   std::vector<uint8_t> out;
   ByteWriter writer(out);
-  writer.PutU32(kNamedValueCount);
-  for (const QString& field : details.fields) {
+  writer.PutU32(kContactFieldCount);
+  for (const QString& field : details) {
     const QByteArray utf8 = field.toUtf8();
     writer.PutU32(static_cast<uint32_t>(utf8.size()));
     writer.PutBytes(std::span(reinterpret_cast<const uint8_t*>(utf8.constData()),
@@ -23,9 +24,9 @@ std::vector<uint8_t> ContactChunk::Encode(const ContactDetails& details) {
 
 std::optional<ContactDetails> ContactChunk::Decode(std::span<const uint8_t> payload) {
   ByteReader in(payload);
-  if (in.U32() != kNamedValueCount || !in.ok()) return std::nullopt;
+  if (in.U32() != kContactFieldCount || !in.ok()) return std::nullopt;
   ContactDetails details;
-  for (QString& field : details.fields) {
+  for (QString& field : details) {
     const uint32_t length = in.U32();
     if (!in.ok() || length > in.remaining()) return std::nullopt;
     const std::span<const uint8_t> bytes = in.Bytes(length);

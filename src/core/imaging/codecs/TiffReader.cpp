@@ -1,152 +1,23 @@
-// TIFF through libtiff, reading from and writing to memory through client procedures. The common
-// layouts (grey, palette and RGB with 8 or 16 bits, contiguous samples) are unpacked here so that
-// grey and palette pictures stay palettised; everything else goes through libtiff's RGBA reader.
+// Reading TIFF through libtiff. The common layouts (grey, palette and RGB with 8 or 16 bits,
+// contiguous samples) are unpacked here so that grey and palette pictures stay palettised;
+// everything else goes through libtiff's RGBA reader.
 #include <tiffio.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
 #include "core/imaging/PictureShrink.h"
 #include "core/imaging/RasterImage.h"
 #include "core/imaging/codecs/ChannelOrder.h"
 #include "core/imaging/codecs/Codecs.h"
 #include "core/imaging/codecs/GreyRamp.h"
-#include "core/imaging/codecs/MemoryStreams.h"
-#include "core/imaging/codecs/TiffLzw.h"
+#include "core/imaging/codecs/TiffStream.h"
 #include "core/storage/UserText.h"
 
 namespace tavolo::codecs {
 
 namespace {
-
-// The largest single allocation libtiff may make for one file (strip and tile buffers).
-constexpr tmsize_t kMaxTiffAllocation = tmsize_t{1} << 30;
-// Strips this size compress as well as whole pictures and keep a reader's buffers small.
-constexpr size_t kStripBytes = 64 * 1024;
-
-// What libtiff's client procedures and message handlers work on.
-struct TiffStream {
-  std::span<const uint8_t> input;
-  std::vector<uint8_t>* output = nullptr;
-  size_t outputBase = 0;  // where the TIFF file starts in *output
-  uint64_t position = 0;
-  MessageBuffer error;
-  MessageBuffer warning;
-
-  uint64_t Size() const { return output ? output->size() - outputBase : input.size(); }
-};
-
-int KeepTiffMessage(MessageBuffer& buffer, const char* module, const char* format, va_list args) {
-  char text[sizeof buffer.text] = {};
-  const int written = module != nullptr ? std::snprintf(text, sizeof text, "%s: ", module) : 0;
-  const size_t prefix = std::min<size_t>(std::max(written, 0), sizeof text - 1);
-  std::vsnprintf(text + prefix, sizeof text - prefix, format, args);
-  buffer.Set(text);
-  return 1;  // handled: libtiff must not pass it on to the process-wide handler
-}
-
-int OnTiffError(TIFF*, void* user, const char* module, const char* format, va_list args) {
-  return KeepTiffMessage(static_cast<TiffStream*>(user)->error, module, format, args);
-}
-
-int OnTiffWarning(TIFF*, void* user, const char* module, const char* format, va_list args) {
-  TiffStream& stream = *static_cast<TiffStream*>(user);
-  KeepTiffMessage(stream.warning, module, format, args);
-  // libtiff only warns when a tag's data lies past the end of the file, and then ignores the tag:
-  // a palette file cut before its colour map would come back as a grey picture.
-  if (stream.error.Empty() &&
-      std::strstr(stream.warning.text, "IO error during reading of") != nullptr) {
-    stream.error.Set(stream.warning.text);
-  }
-  return 1;
-}
-
-// Messages libtiff raises before it has a handle go to the process-wide handlers, which print
-// to stderr; they are switched off once.
-void SilenceGlobalTiffHandlers() {
-  static const bool silenced = [] {
-    TIFFSetErrorHandler(nullptr);
-    TIFFSetWarningHandler(nullptr);
-    return true;
-  }();
-  (void)silenced;
-}
-
-tmsize_t ReadTiffBytes(thandle_t handle, void* buffer, tmsize_t size) {
-  auto* s = static_cast<TiffStream*>(handle);
-  if (size <= 0 || s->output != nullptr || s->position >= s->input.size()) return 0;
-  const uint64_t n = std::min<uint64_t>(static_cast<uint64_t>(size), s->input.size() - s->position);
-  std::memcpy(buffer, s->input.data() + s->position, n);
-  s->position += n;
-  return static_cast<tmsize_t>(n);
-}
-
-tmsize_t WriteTiffBytes(thandle_t handle, void* buffer, tmsize_t size) {
-  auto* s = static_cast<TiffStream*>(handle);
-  if (size < 0 || s->output == nullptr) return 0;
-  const uint64_t end = s->outputBase + s->position + static_cast<uint64_t>(size);
-  try {
-    if (end > s->output->size()) s->output->resize(end);
-  } catch (...) {
-    return 0;
-  }
-  std::memcpy(s->output->data() + s->outputBase + s->position, buffer, static_cast<size_t>(size));
-  s->position += static_cast<uint64_t>(size);
-  return size;
-}
-
-toff_t SeekTiff(thandle_t handle, toff_t offset, int whence) {
-  auto* s = static_cast<TiffStream*>(handle);
-  const auto delta = static_cast<int64_t>(offset);
-  int64_t base = 0;
-  if (whence == SEEK_CUR) {
-    base = static_cast<int64_t>(s->position);
-  } else if (whence == SEEK_END) {
-    base = static_cast<int64_t>(s->Size());
-  } else if (whence != SEEK_SET) {
-    return static_cast<toff_t>(-1);
-  }
-  if (whence == SEEK_SET) {
-    if (offset > static_cast<toff_t>(INT64_MAX)) return static_cast<toff_t>(-1);
-  } else if ((delta > 0 && base > INT64_MAX - delta) || base + delta < 0) {
-    return static_cast<toff_t>(-1);
-  }
-  s->position = whence == SEEK_SET ? offset : static_cast<uint64_t>(base + delta);
-  return s->position;
-}
-
-int CloseTiff(thandle_t) {
-  return 0;
-}
-toff_t TiffSize(thandle_t handle) {
-  return static_cast<TiffStream*>(handle)->Size();
-}
-int MapTiff(thandle_t, void**, toff_t*) {
-  return 0;
-}
-void UnmapTiff(thandle_t, void*, toff_t) {}
-
-struct TiffCloser {
-  void operator()(TIFF* tif) const { TIFFClose(tif); }
-};
-using TiffHandle = std::unique_ptr<TIFF, TiffCloser>;
-
-TiffHandle OpenTiff(TiffStream& stream, const char* mode) {
-  SilenceGlobalTiffHandlers();
-  std::unique_ptr<TIFFOpenOptions, decltype(&TIFFOpenOptionsFree)> options(TIFFOpenOptionsAlloc(),
-                                                                           TIFFOpenOptionsFree);
-  if (!options) return nullptr;
-  TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kMaxTiffAllocation);
-  TIFFOpenOptionsSetErrorHandlerExtR(options.get(), OnTiffError, &stream);
-  TIFFOpenOptionsSetWarningHandlerExtR(options.get(), OnTiffWarning, &stream);
-  return TiffHandle(TIFFClientOpenExt("memory", mode, &stream, ReadTiffBytes, WriteTiffBytes,
-                                      SeekTiff, CloseTiff, TiffSize, MapTiff, UnmapTiff,
-                                      options.get()));
-}
 
 // The first directory's layout, as far as decoding needs it.
 struct TiffLayout {
@@ -577,46 +448,6 @@ bool DecodeFirstDirectory(TIFF* tif, RasterImage& image) {
   return true;
 }
 
-// Strips of rows, each compressed by our own LZW writer (libtiff's took three times as long),
-// colour rows first turned into differences from the pixel to the left.
-bool WriteTiffStrips(TIFF* tif, const RasterImage& image, uint32_t rowsPerStrip, size_t rowBytes,
-                     size_t samples) {
-  const uint32_t height = image.GetHeight();
-  const bool predicted = samples > 1;
-  std::vector<uint8_t> row;
-  std::vector<uint8_t> strip;
-  TiffLzwCompressor compressor;
-  try {
-    row.resize(rowBytes);
-    strip.resize(rowBytes * std::min(rowsPerStrip, height));
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-  for (uint32_t top = 0, index = 0; top < height; top += rowsPerStrip, ++index) {
-    const uint32_t rows = std::min(rowsPerStrip, height - top);
-    for (uint32_t r = 0; r < rows; ++r) {
-      uint8_t* target = strip.data() + r * rowBytes;
-      if (!predicted) {
-        FileOrderRow(image, top + r, image.HasAlpha(), target);
-        continue;
-      }
-      FileOrderRow(image, top + r, image.HasAlpha(), row.data());
-      std::memcpy(target, row.data(), samples);
-      for (size_t i = samples; i < rowBytes; ++i) {
-        target[i] = static_cast<uint8_t>(row[i] - row[i - samples]);
-      }
-    }
-    const std::span<const uint8_t> compressed =
-        compressor.Compress({strip.data(), rows * rowBytes});
-    // libtiff copies the strip out and does not change it.
-    if (compressed.empty() || TIFFWriteRawStrip(tif, index, const_cast<uint8_t*>(compressed.data()),
-                                                static_cast<tmsize_t>(compressed.size())) < 0) {
-      return false;
-    }
-  }
-  return TIFFWriteDirectory(tif) != 0;
-}
-
 }  // namespace
 
 bool DecodeTiff(std::span<const uint8_t> data, RasterImage& image) {
@@ -646,74 +477,6 @@ bool DecodeTiff(std::span<const uint8_t> data, RasterImage& image) {
     return false;
   }
   if (!stream.warning.Empty()) image.SetLastError(stream.warning.text);
-  return true;
-}
-
-bool EncodeTiff(RasterImage& image, std::vector<uint8_t>& out) {
-  const uint32_t bpp = image.GetBpp();
-  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) {
-    image.SetLastError(UserText("TIFF: unsupported bit depth"));
-    return false;
-  }
-  OutputGuard guard(out);
-  TiffStream stream;
-  stream.output = &out;
-  stream.outputBase = out.size();
-  bool ok = false;
-  {
-    const TiffHandle tif = OpenTiff(stream, "w");
-    if (tif) {
-      TIFF* t = tif.get();
-      // A picture with alpha, of any depth, is written as colour with an unassociated alpha.
-      const bool alpha = image.HasAlpha();
-      const bool rgb = bpp == 24 || alpha;
-      const uint16_t samples = alpha ? 4 : rgb ? 3 : 1;
-      TIFFSetField(t, TIFFTAG_IMAGEWIDTH, image.GetWidth());
-      TIFFSetField(t, TIFFTAG_IMAGELENGTH, image.GetHeight());
-      TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, rgb ? 8 : bpp);
-      TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, samples);
-      if (alpha) {
-        const uint16_t kinds[1] = {EXTRASAMPLE_UNASSALPHA};
-        TIFFSetField(t, TIFFTAG_EXTRASAMPLES, 1, kinds);
-      }
-      TIFFSetField(t, TIFFTAG_PHOTOMETRIC, rgb ? PHOTOMETRIC_RGB : PHOTOMETRIC_PALETTE);
-      TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-      TIFFSetField(t, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
-      TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
-      if (rgb) TIFFSetField(t, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
-      const size_t rowBytes = rgb ? static_cast<size_t>(image.GetWidth()) * samples
-                                  : (static_cast<size_t>(image.GetWidth()) * bpp + 7) / 8;
-      const auto rowsPerStrip = static_cast<uint32_t>(std::max<size_t>(
-          1, std::min<size_t>(kStripBytes / std::max<size_t>(rowBytes, 1), image.GetHeight())));
-      TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, rowsPerStrip);
-      const int32_t xDpi = image.GetXPelsPerMeter() > 0 ? image.GetXDpi() : image.GetYDpi();
-      const int32_t yDpi = image.GetYPelsPerMeter() > 0 ? image.GetYDpi() : image.GetXDpi();
-      if (xDpi > 0 && yDpi > 0) {
-        TIFFSetField(t, TIFFTAG_XRESOLUTION, static_cast<float>(xDpi));
-        TIFFSetField(t, TIFFTAG_YRESOLUTION, static_cast<float>(yDpi));
-        TIFFSetField(t, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
-      }
-      std::vector<uint16_t> red, green, blue;
-      try {
-        for (const RgbQuad& c : image.Palette()) {
-          red.push_back(static_cast<uint16_t>(c.red * 257));
-          green.push_back(static_cast<uint16_t>(c.green * 257));
-          blue.push_back(static_cast<uint16_t>(c.blue * 257));
-        }
-      } catch (const std::bad_alloc&) {
-        image.SetLastError(UserText("TIFF: out of memory"));
-        return false;
-      }
-      if (!rgb) TIFFSetField(t, TIFFTAG_COLORMAP, red.data(), green.data(), blue.data());
-      ok = WriteTiffStrips(t, image, rowsPerStrip, rowBytes, rgb ? samples : 1);
-    }
-  }
-  if (!ok || !stream.error.Empty()) {
-    image.SetLastError(stream.error.Empty() ? UserText("TIFF: can't write the image")
-                                            : stream.error.text);
-    return false;
-  }
-  guard.Commit();
   return true;
 }
 

@@ -9,24 +9,17 @@
 #include <vector>
 
 #include "core/card/CardExtensions.h"
-#include "core/card/CardState.h"
 #include "core/card/PlacedQrCode.h"
 
 namespace tavolo {
 
 struct QrCodeChunk {
   static constexpr ChunkTag kTag = MakeChunkTag("QRCD");
-  using Value = PlacedQrCode;
   static std::vector<uint8_t> Encode(const PlacedQrCode& code);
   // Nothing for a damaged payload: an unknown content or flag, a colour past 0xFFFFFF, a centre
   // that is no number or far off the card, a side outside kMinQrSide..kMaxQrSide, a text length
   // past the end or the limit, bytes that are not UTF-8, or bytes after the text.
   static std::optional<PlacedQrCode> Decode(std::span<const uint8_t> payload);
 };
-
-// The card's code; none when its file has no chunk or a damaged one.
-std::optional<PlacedQrCode> QrCodeOf(const CardState& card);
-void SetQrCode(CardState& card, const PlacedQrCode& code);
-void RemoveQrCode(CardState& card);
 
 }  // namespace tavolo

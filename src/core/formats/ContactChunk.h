@@ -15,7 +15,6 @@ namespace tavolo {
 
 struct ContactChunk {
   static constexpr ChunkTag kTag = MakeChunkTag("CONT");
-  using Value = ContactDetails;
   static std::vector<uint8_t> Encode(const ContactDetails& details);
   // Nothing for a damaged payload: another field count, a length past the end, bytes that are
   // not UTF-8, a field longer than a line of the card holds, or bytes after the last field.

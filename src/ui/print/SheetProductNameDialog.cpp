@@ -1,4 +1,4 @@
-#include "ui/print/PageLayoutNameDialog.h"
+#include "ui/print/SheetProductNameDialog.h"
 
 #include "core/base/Translation.h"
 
@@ -10,7 +10,7 @@
 
 namespace tavolo {
 
-PageLayoutNameDialog::PageLayoutNameDialog(QWidget* parent)
+SheetProductNameDialog::SheetProductNameDialog(QWidget* parent)
     : QDialog(parent), name_(new QLineEdit(this)) {
   setWindowTitle(Tr("Save As Template"));
   name_->setObjectName(QString::number(kNameEdit));
@@ -34,7 +34,7 @@ PageLayoutNameDialog::PageLayoutNameDialog(QWidget* parent)
   layout->addWidget(buttons);
 }
 
-QString PageLayoutNameDialog::Name() const {
+QString SheetProductNameDialog::Name() const {
   return name_->text();
 }
 

@@ -1,4 +1,4 @@
-// Asks for the name of a page layout that "Save As Template" stores: "Template Name:", an edit,
+// Asks for the name of the sheet product that "Save As Template" stores: "Template Name:", an edit,
 // "Save" and "Cancel". Save is enabled once a name has been typed.
 #pragma once
 
@@ -9,13 +9,13 @@ class QLineEdit;
 
 namespace tavolo {
 
-class PageLayoutNameDialog : public QDialog {
+class SheetProductNameDialog : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr int kNameEdit = 1034;
 
-  explicit PageLayoutNameDialog(QWidget* parent = nullptr);
+  explicit SheetProductNameDialog(QWidget* parent = nullptr);
 
   QString Name() const;
 

@@ -1,0 +1,98 @@
+#include "core/formats/CardChunks.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "core/base/Translation.h"
+#include "core/formats/ContactChunk.h"
+#include "core/formats/QrCodeChunk.h"
+#include "core/formats/ShrinkToFitChunk.h"
+
+namespace tavolo {
+
+namespace {
+
+// Decodes `payload` into `field` when that is empty; what became of the chunk.
+template <class Kind, class Value>
+ChunkUse Take(std::optional<Value>& field, std::span<const uint8_t> payload) {
+  if (field) return ChunkUse::kRepeated;
+  field = Kind::Decode(payload);
+  return field ? ChunkUse::kTaken : ChunkUse::kDamaged;
+}
+
+template <class Kind, class Value>
+std::optional<std::vector<uint8_t>> Encoded(const std::optional<Value>& field) {
+  if (!field) return std::nullopt;
+  return Kind::Encode(*field);
+}
+
+}  // namespace
+
+ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card) {
+  if (chunk.tag == ContactChunk::kTag) return Take<ContactChunk>(card.contact, chunk.payload);
+  if (chunk.tag == ShrinkToFitChunk::kTag) {
+    return Take<ShrinkToFitChunk>(card.shrinkToFit, chunk.payload);
+  }
+  if (chunk.tag == QrCodeChunk::kTag) return Take<QrCodeChunk>(card.qrCode, chunk.payload);
+  return ChunkUse::kUnknown;
+}
+
+std::string ChunkProblem(ChunkTag tag, ChunkUse use) {
+  if (use == ChunkUse::kRepeated) {
+    return TrMessage("the extension section holds more than one chunk %1; the first is read, "
+                     "the others are kept as they are",
+                     ChunkTagText(tag));
+  }
+  if (use != ChunkUse::kDamaged) return {};
+  if (tag == ContactChunk::kTag) return TrMessage("the contact details chunk \"CONT\" is damaged");
+  if (tag == ShrinkToFitChunk::kTag) {
+    return TrMessage("the shrink-to-fit chunk \"FITS\" is damaged");
+  }
+  if (tag == QrCodeChunk::kTag) return TrMessage("the QR code chunk \"QRCD\" is damaged");
+  return {};
+}
+
+std::vector<ExtensionChunk> SectionChunks(const CardState& card,
+                                          std::optional<std::vector<uint8_t>> back) {
+  struct Typed {
+    ChunkTag tag;
+    std::optional<std::vector<uint8_t>> payload;
+    bool placed = false;
+  };
+  // In the order a new card gains them; the back last.
+  std::array<Typed, 4> typed = {{
+      {ShrinkToFitChunk::kTag, Encoded<ShrinkToFitChunk>(card.shrinkToFit)},
+      {ContactChunk::kTag, Encoded<ContactChunk>(card.contact)},
+      {QrCodeChunk::kTag, Encoded<QrCodeChunk>(card.qrCode)},
+      {kBackSideChunkTag, std::move(back)},
+  }};
+  const auto typedOf = [&](ChunkTag tag) {
+    return std::ranges::find_if(typed, [&](const Typed& t) { return t.tag == tag; });
+  };
+  for (const CardExtensions::Entry& entry : card.extensions.Entries()) {
+    if (!entry.kept && typedOf(entry.tag) != typed.end()) typedOf(entry.tag)->placed = true;
+  }
+  std::vector<ExtensionChunk> chunks;
+  const auto put = [&](Typed& field) {
+    if (field.payload) chunks.push_back({field.tag, *std::exchange(field.payload, std::nullopt)});
+  };
+  for (const CardExtensions::Entry& entry : card.extensions.Entries()) {
+    if (entry.kept) {
+      chunks.push_back({entry.tag, *entry.kept});
+      continue;
+    }
+    const auto field = typedOf(entry.tag);
+    if (field == typed.end()) continue;
+    if (field->tag == kBackSideChunkTag) {
+      for (Typed& gained : typed) {
+        if (!gained.placed && gained.tag != kBackSideChunkTag) put(gained);
+      }
+    }
+    put(*field);
+  }
+  for (Typed& field : typed) put(field);
+  return chunks;
+}
+
+}  // namespace tavolo

@@ -1,0 +1,126 @@
+// The codecs of the chunks a card holds as typed fields: each value survives its encoding, and
+// every kind of damage is refused rather than read.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+#include "core/card/CardState.h"
+#include "core/formats/ContactChunk.h"
+#include "core/formats/QrCodeChunk.h"
+#include "core/formats/ShrinkToFitChunk.h"
+#include "core/storage/ByteWriter.h"
+#include "tests/core/render/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+TEST(ContactChunk, RoundTripsAndRefusesDamagedPayloads) {
+  ContactDetails details{test::Letters()};
+  details[1] = QStringLiteral("Åsa Ωmega 名前");
+  details[4].clear();
+  EXPECT_EQ(ContactChunk::Decode(ContactChunk::Encode(details)), details);
+
+  const auto payload = [](uint32_t count, std::vector<std::vector<uint8_t>> fields,
+                          uint32_t extraLength = 0) {
+    std::vector<uint8_t> out;
+    ByteWriter w(out);
+    w.PutU32(count);
+    for (const auto& f : fields) {
+      w.PutU32(static_cast<uint32_t>(f.size()) + extraLength);
+      w.PutBytes(f);
+    }
+    return out;
+  };
+  const std::vector<std::vector<uint8_t>> eleven(11, std::vector<uint8_t>{'a'});
+  std::vector<std::vector<uint8_t>> badUtf8 = eleven;
+  badUtf8[3] = {0xC3, 0x28};
+  std::vector<std::vector<uint8_t>> overlong = eleven;
+  overlong[0] = std::vector<uint8_t>(kMaxLineLength + 1, 'x');
+  std::vector<uint8_t> trailing = payload(11, eleven);
+  trailing.push_back(0);
+  const std::tuple<const char*, std::vector<uint8_t>> damaged[] = {
+      {"empty", {}},
+      {"ten fields", payload(10, std::vector(10, std::vector<uint8_t>{'a'}))},
+      {"a length past the end", payload(11, eleven, 1)},
+      {"a huge length", payload(11, {{}}, 0xFFFFFFFF)},
+      {"not UTF-8", payload(11, badUtf8)},
+      {"longer than a line", payload(11, overlong)},
+      {"a byte after the last field", trailing},
+  };
+  EXPECT_TRUE(ContactChunk::Decode(payload(11, eleven)).has_value());
+  for (const auto& [what, bytes] : damaged)
+    EXPECT_FALSE(ContactChunk::Decode(bytes).has_value()) << what;
+}
+
+TEST(QrCodeChunk, RoundTripsAndRefusesDamagedPayloads) {
+  PlacedQrCode code;
+  std::tie(code.content, code.freeText, code.x, code.y, code.side) = std::tuple(
+      QrContent::kFreeText, QStringLiteral("Grüße, 名前\nzwei"), -12.5f, 700.25f, 333.0f);
+  std::tie(code.dark, code.light, code.lightOnDark) =
+      std::tuple(qRgb(10, 20, 30), qRgb(250, 240, 230), true);
+  EXPECT_EQ(QrCodeChunk::Decode(QrCodeChunk::Encode(code)), code);
+  // A text too long for the chunk is kept up to the limit, never cut inside a character.
+  code.freeText = QString(3000, QChar(0x00E9));
+  const std::optional<PlacedQrCode> cut = QrCodeChunk::Decode(QrCodeChunk::Encode(code));
+  ASSERT_TRUE(cut.has_value());
+  EXPECT_EQ(cut->freeText, QString(kMaxQrFreeTextBytes / 2, QChar(0x00E9)));
+
+  const auto payload = [](uint8_t content, uint8_t flag, uint32_t dark, float x, float side,
+                          std::vector<uint8_t> text, uint32_t extraLength = 0) {
+    std::vector<uint8_t> out;
+    ByteWriter w(out);
+    w.PutU8(content);
+    w.PutU8(flag);
+    w.PutU32(dark);
+    w.PutU32(0xFFFFFF);
+    w.PutF32(x);
+    w.PutF32(300.0f);
+    w.PutF32(side);
+    w.PutU32(static_cast<uint32_t>(text.size()) + extraLength);
+    w.PutBytes(text);
+    return out;
+  };
+  std::vector<uint8_t> trailing = payload(0, 0, 0, 100, 300, {'a'});
+  trailing.push_back(0);
+  const std::tuple<const char*, std::vector<uint8_t>> damaged[] = {
+      {"empty", {}},
+      {"cut short", std::vector<uint8_t>(trailing.begin(), trailing.begin() + 12)},
+      {"an unknown content", payload(3, 0, 0, 100, 300, {})},
+      {"a flag of 2", payload(0, 2, 0, 100, 300, {})},
+      {"a colour past 0xFFFFFF", payload(0, 0, 0x1000000, 100, 300, {})},
+      {"a centre that is no number", payload(0, 0, 0, std::nanf(""), 300, {})},
+      {"a centre far off the card", payload(0, 0, 0, 1e9f, 300, {})},
+      {"a side too small", payload(0, 0, 0, 100, 10, {})},
+      {"a side that is no number", payload(0, 0, 0, 100, std::nanf(""), {})},
+      {"a length past the end", payload(2, 0, 0, 100, 300, {'a'}, 1)},
+      {"a huge length", payload(2, 0, 0, 100, 300, {}, 0xFFFFFFFF)},
+      {"not UTF-8", payload(2, 0, 0, 100, 300, {0xC3, 0x28})},
+      {"a byte after the text", trailing},
+  };
+  EXPECT_TRUE(QrCodeChunk::Decode(payload(0, 0, 0, 100, 300, {'a'})).has_value());
+  for (const auto& [what, bytes] : damaged)
+    EXPECT_FALSE(QrCodeChunk::Decode(bytes).has_value()) << what;
+}
+
+TEST(ShrinkToFitChunk, ReadsFiveBytesOfZeroOrOneAndTakesAnythingElseAsDamage) {
+  using Value = FitFlags;
+  const std::tuple<std::vector<uint8_t>, std::optional<Value>> cases[] = {
+      {{1, 0, 1, 0, 0}, Value{true, false, true, false, false}},
+      {{0, 0, 0, 0, 0}, Value{}},
+      {{1, 1, 1, 1}, std::nullopt},
+      {{1, 1, 1, 1, 1, 1}, std::nullopt},
+      {{1, 2, 1, 1, 1}, std::nullopt},
+  };
+  for (const auto& [payload, value] : cases) {
+    EXPECT_EQ(ShrinkToFitChunk::Decode(payload), value) << payload.size();
+    if (value) {
+      EXPECT_EQ(ShrinkToFitChunk::Encode(*value), payload);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavolo
