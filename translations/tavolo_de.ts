@@ -2829,6 +2829,16 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Tavolo öffnet jeweils nur eine Karte: %1 ist geöffnet. Diese Dateien wurden nicht geöffnet:%2</translation>
     </message>
     <message>
+      <location filename="../src/ui/base/DialogPrompts.cpp" />
+      <source>&amp;Save</source>
+      <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/base/DialogPrompts.cpp" />
+      <source>&amp;Discard</source>
+      <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
       <location filename="../src/ui/choosers/BackgroundChooser.cpp" />
       <source>Background %1: %2</source>
       <translation>Hintergrund %1: %2</translation>
@@ -3204,11 +3214,6 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>&amp;Name der Vorlage:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Save</source>
-      <translation>&amp;Speichern</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print Preview</source>
       <translation>Druckvorschau</translation>
@@ -3537,6 +3542,11 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Continue</source>
       <translation>Weiter</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Discard the details you typed?</source>
+      <translation>Die eingegebenen Angaben verwerfen?</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateNameDialog.cpp" />

@@ -2831,6 +2831,16 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Tavolo ouvre une seule carte à la fois : %1 est ouverte. Ces fichiers n'ont pas été ouverts :%2</translation>
     </message>
     <message>
+      <location filename="../src/ui/base/DialogPrompts.cpp" />
+      <source>&amp;Save</source>
+      <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/base/DialogPrompts.cpp" />
+      <source>&amp;Discard</source>
+      <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
       <location filename="../src/ui/choosers/BackgroundChooser.cpp" />
       <source>Background %1: %2</source>
       <translation>Fond %1 : %2</translation>
@@ -3206,11 +3216,6 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>&amp;Nom du modèle :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/PageLayoutNameDialog.cpp" />
-      <source>&amp;Save</source>
-      <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/PrintDialog.cpp" />
       <source>Print Preview</source>
       <translation>Aperçu avant impression</translation>
@@ -3539,6 +3544,11 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Continue</source>
       <translation>Continuer</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Discard the details you typed?</source>
+      <translation>Abandonner les informations saisies ?</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateNameDialog.cpp" />

@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, EveryKeystrokeIsAStepCtrlZInAnEditorUndoesTheCardANewCard
   Trigger(kCmdUndo);
   ASSERT_TRUE(Window().Action(kCmdUndo)->isEnabled());
   ASSERT_TRUE(Window().Action(kCmdRedo)->isEnabled());
-  script_.answers = {QMessageBox::No};
+  script_.answers = {QMessageBox::Discard};
   Trigger(kCmdNewBlankProject);
   EXPECT_FALSE(Window().Action(kCmdUndo)->isEnabled());
   EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
@@ -349,7 +349,7 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   const CardState before = Doc().Working();
   const int steps = Steps();
   script_.paths = {PathText(folder / "cut.tvc")};
-  script_.answers = {QMessageBox::No};
+  script_.answers = {QMessageBox::Discard};
   QTest::keyClick(Editor(0), Qt::Key_L, Qt::ControlModifier);
   EXPECT_EQ(script_.fileDialogs.back().filter, "TVC files (*.tvc)");
   EXPECT_EQ(script_.told, QStringList{"File could not be opened"});
@@ -436,16 +436,16 @@ TEST_F(MainWindowTest, ReplacingOrClosingAModifiedCardAsksFirstAndCancelKeepsEve
   // The command, the answer, the save dialog's answer after Yes, and whether the command goes on.
   const std::tuple<int, QMessageBox::StandardButton, QString, bool> cases[] = {
       {kCmdNewBlankProject, QMessageBox::Cancel, {}, false},
-      {kCmdNewBlankProject, QMessageBox::No, {}, true},
+      {kCmdNewBlankProject, QMessageBox::Discard, {}, true},
       {kCmdNewProject, QMessageBox::Cancel, {}, false},
-      {kCmdNewProject, QMessageBox::No, {}, true},
+      {kCmdNewProject, QMessageBox::Discard, {}, true},
       {kCmdLoadProject, QMessageBox::Cancel, {}, false},
-      {kCmdLoadProject, QMessageBox::Yes, saved, true},
+      {kCmdLoadProject, QMessageBox::Save, saved, true},
       {kCmdExit, QMessageBox::Cancel, {}, false},
-      {kCmdExit, QMessageBox::Yes, {}, false},  // the save dialog is cancelled
-      {kCmdExit, QMessageBox::Yes, PathText(folder / "no/such/card.tvc"), false},
-      {kCmdExit, QMessageBox::No, {}, true},
-      {kCmdExit, QMessageBox::Yes, saved, true},
+      {kCmdExit, QMessageBox::Save, {}, false},  // the save dialog is cancelled
+      {kCmdExit, QMessageBox::Save, PathText(folder / "no/such/card.tvc"), false},
+      {kCmdExit, QMessageBox::Discard, {}, true},
+      {kCmdExit, QMessageBox::Save, saved, true},
   };
   for (const auto& [command, answer, savedTo, goesOn] : cases) {
     SetUp();
@@ -454,7 +454,7 @@ TEST_F(MainWindowTest, ReplacingOrClosingAModifiedCardAsksFirstAndCancelKeepsEve
     const CardState typed = Doc().Working();
     script_ = {};
     script_.answers = {answer};
-    script_.paths = {answer == QMessageBox::Yes ? savedTo : PathText(other), PathText(other)};
+    script_.paths = {answer == QMessageBox::Save ? savedTo : PathText(other), PathText(other)};
     // The library is closed without a choice, which changes nothing itself; Escape closes the
     // window as Exit does.
     if (command == kCmdExit) {
@@ -484,6 +484,34 @@ TEST_F(MainWindowTest, ReplacingOrClosingAModifiedCardAsksFirstAndCancelKeepsEve
   script_ = {};
   Trigger(kCmdNewBlankProject);
   EXPECT_TRUE(script_.asked.isEmpty());
+}
+
+TEST_F(MainWindowTest, ACardFromATemplateIsUnsavedWorkAndEscapeInAnEditorOnlyLeavesIt) {
+  CardState chosen = Doc().Working();
+  chosen.backgroundIndex = 3;
+  window_ = std::make_unique<MainWindow>(table_, std::make_unique<test::ScriptedPrompts>(script_));
+  Window().Start(&chosen);
+  Window().show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+  EXPECT_TRUE(Window().isWindowModified());
+
+  // Escape in an editor leaves it and asks nothing; outside the editors it closes as Exit does.
+  Type(0, "!");
+  QTest::keyClick(Editor(0), Qt::Key_Escape);
+  EXPECT_TRUE(Window().isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), &Window().Preview());
+  EXPECT_TRUE(script_.asked.isEmpty());
+  EXPECT_EQ(Lines(0).first(), "Company Name!");
+  // Undoing the typing leaves a card that was never saved: still modified.
+  Trigger(kCmdUndo);
+  EXPECT_TRUE(Window().isWindowModified());
+
+  // The card has no file: Save asks for one, and a cancelled Save As keeps the window.
+  script_.answers = {QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Discard};
+  for (int tries = 0; tries < 3; ++tries) QTest::keyClick(&Window().Preview(), Qt::Key_Escape);
+  EXPECT_EQ(script_.asked.size(), 3);
+  EXPECT_EQ(script_.fileDialogs.size(), 1u);
+  EXPECT_FALSE(Window().isVisible());
 }
 
 TEST_F(MainWindowTest, RecentProjectsListTheLastEightAndDropAMissingOneWhenChosen) {
@@ -599,7 +627,7 @@ TEST_F(MainWindowTest, DroppedFilesOpenACardPlaceAPictureOrImportABackgroundByWh
   fs::remove(CustomPhotosFolder().user / "Dropped.PNG");
 
   // The card changed: asked first, then replaced.
-  script_.answers = {QMessageBox::No};
+  script_.answers = {QMessageBox::Discard};
   Drop(Window(), chooser, folder / "other.tvc");
   EXPECT_EQ(script_.asked, QStringList{"Would you like to save changes before closing?"});
   EXPECT_EQ(Doc().FilePath(), folder / "other.tvc");

@@ -64,7 +64,11 @@ void CardDocument::SetFilePath(std::filesystem::path file) {
 void CardDocument::MarkSaved(std::filesystem::path file) {
   const ChangeScope scope(*this);
   filePath_ = std::move(file);
-  modified_ = false;
+  saved_ = Card();
+}
+
+bool CardDocument::Modified() const {
+  return !saved_ || Card() != *saved_;
 }
 
 void CardDocument::Capture() {
@@ -75,8 +79,6 @@ void CardDocument::Capture() {
   captured.lines = working_.lines;
   const int used = std::clamp(captured.boxCount, 0, kTextBoxCount);
   std::copy_n(live_.lines.begin(), used, captured.lines.begin());
-  // Capturing an unchanged card (before a template is saved, say) leaves the flag as it was.
-  if (captured != working_) modified_ = true;
   working_ = std::move(captured);
 }
 
@@ -103,7 +105,6 @@ bool CardDocument::SetBackSide(bool on) {
   Apply();
   DropCaches();
   layout_.ForgetTypedText();
-  modified_ = true;
   forcePush_ = true;
   RebuildFieldEditors();
   return true;
@@ -113,7 +114,6 @@ bool CardDocument::ShowFace(CardFace face) {
   if (face == face_ || (face == CardFace::kBack && !HasBack())) return false;
   const ChangeScope scope(*this);
   Capture();
-  const bool wasModified = modified_;
   TakeFace(Card(), face);
   restoring_ = true;
   Apply();
@@ -121,7 +121,6 @@ bool CardDocument::ShowFace(CardFace face) {
   // The text typed for other layouts belongs to the face it was typed on.
   layout_.ForgetTypedText();
   RebuildFieldEditors();
-  modified_ = wasModified;
   return true;
 }
 
@@ -165,7 +164,6 @@ bool CardDocument::Undo() {
   if (!CanUndo()) return false;
   const ChangeScope scope(*this);
   TakeFace(history_.StepBack(), face_);
-  modified_ = true;
   restoring_ = true;
   Apply();
   DropCaches();
@@ -177,7 +175,6 @@ bool CardDocument::Redo() {
   if (!CanRedo()) return false;
   const ChangeScope scope(*this);
   TakeFace(history_.StepForward(), face_);
-  modified_ = true;
   restoring_ = true;
   Apply();
   DropCaches();
@@ -301,8 +298,12 @@ void CardDocument::Start(const CardState* chosenTemplate) {
   ChooseBackground(DrawnBackgroundNumber(live_.backgroundIndex));
   rebuilding_ = true;
   RebuildFieldEditors();
-  // A new card holds nothing to save yet.
-  modified_ = false;
+  // A card from a template is work not yet in any file; the untouched blank card is not.
+  if (chosenTemplate == nullptr) {
+    saved_ = Card();
+  } else {
+    saved_.reset();
+  }
 }
 
 void CardDocument::NewBlankProject() {
@@ -326,7 +327,7 @@ void CardDocument::NewBlankProject() {
   history_.Clear();
   Push();
   filePath_.clear();
-  modified_ = false;
+  saved_ = Card();
 }
 
 void CardDocument::NewProject(const CardState& card) {
@@ -335,7 +336,7 @@ void CardDocument::NewProject(const CardState& card) {
   DropCaches();
   RebuildFieldEditors();
   filePath_.clear();
-  modified_ = false;
+  saved_.reset();
 }
 
 void CardDocument::LoadProject(const CardState& card, std::filesystem::path file) {
@@ -345,7 +346,7 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
   DropCaches();
   RebuildFieldEditors();
   filePath_ = std::move(file);
-  modified_ = false;
+  saved_ = Card();
 }
 
 void CardDocument::TakeTemplate(const CardState& card) {
