@@ -42,6 +42,8 @@ QMessageBox::StandardButton DialogPrompts::Ask(QWidget* parent, const QString& t
   if (QAbstractButton* save = box.button(QMessageBox::Save)) save->setText(Tr("&Save"));
   if (QAbstractButton* discard = box.button(QMessageBox::Discard)) {
     discard->setText(Tr("&Discard"));
+    // Enter never throws work away unasked: without a Save button it cancels.
+    if (!buttons.testFlag(QMessageBox::Save)) box.setDefaultButton(QMessageBox::Cancel);
   }
   box.setEscapeButton(QMessageBox::Cancel);
   const int answer = box.exec();
