@@ -42,7 +42,6 @@ class ScriptedPrompts final : public Prompts {
     if (script_.answers.empty()) return QMessageBox::Cancel;
     const QMessageBox::StandardButton answer = script_.answers.front();
     script_.answers.pop_front();
-    // The user can only press a button the question shows.
     EXPECT_TRUE(buttons.testFlag(answer)) << text.toStdString();
     return answer;
   }
