@@ -25,6 +25,13 @@
 #   BMP, TGA and PCX;
 # - long lines: a 63 MB project whose line is 63 million "€";
 # - long layout names: 200 page layouts of 1 MiB names each, printed with a layout none has;
+# - merge data: CSVs of 100,000 columns (100 KB) and of 1,000,000 (1 MB), one of one good record
+#   and 330,000 empty ones (990 KB), a vCard of 60 MB of pictures, .ods and .xlsx bombs (a part
+#   of 1 GB that packs into 1 MB, XML nested 100,000 deep, 2.5 million shared strings), each
+#   merged into a PDF; three CSVs just under the 64 MB limit (one-letter records, short names,
+#   rows of five values), whose records are as many as memory allows: ten times the file's size
+#   plus 150 MB, each record costing its characters twice and a few offsets; and one just over
+#   the limit, refused by its size before it is read.
 # - SVG logos, rendered, written as a PDF and printed, and drawn the same from a template file, each
 #   within 300 MB and 2 s of CPU: a drawing written into the logo (a data: URI) that names a
 #   picture outside the file, or a named pipe (which would block whoever opens it); one path of
@@ -50,6 +57,7 @@ card_mb() { echo $(( ($1 * $2 * 4 * 2) / (1024 * 1024) + 150 )); }
 default_card=$(card_mb 1062 615)
 largest_card=$(card_mb 10000 6710)
 long_text=$(( 6 * 66 + 150 ))  # the 63 MB project of long lines
+merge_text=$(( 10 * 66 + 150 ))  # the 63 MB data files of a merge
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -238,6 +246,49 @@ mkfifo "$work/pipe.png"
 svg_cases=(nested nestedpipe stroke140k stroke840k stops usebomb styles walk elements limit)
 for name in "${svg_cases[@]}"; do cp "$work/svg_$name.tvc" "$work/svg_$name.tvt"; done
 
+# The merge data.
+python3 - "$work" <<'EOF2'
+import sys, zipfile
+work = sys.argv[1]
+def text(name, data):
+    with open(work + "/" + name, "w") as f:
+        f.write(data)
+text("wide100k.csv", "," * 99999 + "\nAnna Rossi\n")
+text("wide1m.csv", "Name" + "," * 999999 + "\nAnna Rossi\n")
+text("empty.csv", "Name,City,Notes\nAnna Rossi,Roma,x\n" + ",,\n" * 330000)
+limit = 63 << 20
+text("letters.csv", "Name\n" + "a\n" * (limit // 2))
+with open(work + "/names.csv", "w") as f:
+    f.write("Name\n")
+    size, i = 5, 0
+    while size < limit:
+        line = "Person %d\n" % i
+        f.write(line)
+        size, i = size + len(line), i + 1
+row = "Anna Rossi,Roma,+39 06 1234567,anna@example.org,Acme Industries\n"
+text("rows.csv", "Name,City,Phone,Email,Company\n" + row * (limit // len(row)))
+text("over.csv", "Name\n" + "a\n" * ((65 << 20) // 2))
+photo = "PHOTO;ENCODING=b;TYPE=JPEG:" + "\r\n ".join(["QUJD" * 18] * ((6 << 20) // 74)) + "\r\n"
+with open(work + "/photos.vcf", "w") as f:
+    for n in range(10):
+        f.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\n" % n + photo + "END:VCARD\r\n")
+def archive(name, members):
+    with zipfile.ZipFile(work + "/" + name, "w", zipfile.ZIP_DEFLATED) as z:
+        for member, chunks in members:
+            with z.open(member, "w", force_zip64=True) as out:
+                for chunk in chunks:
+                    out.write(chunk)
+archive("bomb.ods", [("content.xml", (b"\0" * (1 << 20) for _ in range(1024)))])
+archive("deep.ods", [("content.xml", [b"<a>" * 100000 + b"</a>" * 100000])])
+workbook = b'<workbook><sheets><sheet name="S" r:id="r1" xmlns:r="r"/></sheets></workbook>'
+relations = (b'<Relationships><Relationship Id="r1" Target="worksheets/s.xml"/><Relationship '
+             b'Id="r2" Type="t/sharedStrings" Target="strings.xml"/></Relationships>')
+strings = (b"<si><t>%x</t></si>" % i for i in range(2500000))
+archive("strings.xlsx", [("xl/workbook.xml", [workbook]), ("xl/_rels/workbook.xml.rels", [relations]),
+                         ("xl/worksheets/s.xml", [b"<worksheet/>"]),
+                         ("xl/strings.xml", [b"<sst>", *strings, b"</sst>"])])
+EOF2
+
 printf '%-16s %-44s %8s %8s %7s %7s %8s %5s\n' case command peak_MB ceiling cpu_s cpu_max \
   err_KB exit
 failed=0
@@ -299,6 +350,19 @@ measure "long lines" $long_text "$plain" info "$work/lines.tvc"
 measure "long lines" $long_text "$plain" render "$work/lines.tvc" -o "$work/lines.png"
 measure "layout names" $default_card "$work/layouts" print "$work/card.tvc" -o "$work/x.pdf" \
   --layout nope
+for data in wide100k.csv wide1m.csv empty.csv bomb.ods deep.ods strings.xlsx; do
+  measure "merge data" $small_input "$plain" merge "$work/card.tvc" --data "$work/$data" \
+    -o "$work/m.pdf"
+done
+measure "merge photos" $long_text "$plain" merge "$work/card.tvc" --data "$work/photos.vcf" \
+  -o "$work/m.pdf"
+# Any number of cards go into one PDF now, so these runs write into a folder that does not exist:
+# the data are read and every record made before the PDF's scratch file is refused.
+for data in letters.csv names.csv rows.csv; do
+  measure "merge 63 MB" $merge_text "$plain" merge "$work/card.tvc" --data "$work/$data" \
+    -o "$work/missing/m.pdf"
+done
+measure "merge 65 MB" 150 "$plain" merge "$work/card.tvc" --data "$work/over.csv" -o "$work/m.pdf"
 for name in "${svg_cases[@]}"; do
   for file in "$work/svg_$name.tvc" "$work/svg_$name.tvt"; do
     CPU_CEILING=2 measure "svg $name" 300 "$work/svg" render "$file" -o "$work/svg.png"

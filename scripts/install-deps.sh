@@ -12,6 +12,8 @@ packages=(
   libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev libdeflate-dev
   libgtest-dev libbenchmark-dev
   libqrencode-dev zbar-tools
+  # .ods and .xlsx data files for a merge
+  libzip-dev
   # PDF finishing and the colour conversion for print shops; the sRGB profile of PDF/X files;
   # the tools the print tests check PDFs with
   libqpdf-dev liblcms2-dev icc-profiles-free qpdf ghostscript mupdf-tools

@@ -3,12 +3,12 @@
 # as a new user meets it: the loading window, the template library's first page and a later one
 # with a template chosen and the fields typed, the main window on that template and the About box.
 # Then the main window with the sample card at 1280 × 800 (maximised), the Text Options,
-# Background Options, Photo Options, Logo Options, Contact Details, QR Code, the logo outlined for a drag
-# on the card, Color Options, Card properties and Export Options dialogs, the help window, the
-# print dialog on A4, on Letter, with a predefined Avery sheet, for a print shop and with a sheet
-# found by its part number, the main window at its minimum size of 750 × 500, and a second one on
-# a dark template with a transparent logo inserted. The help pages' pictures in data/help/images
-# are made from the same shots.
+# Background Options, Photo Options, Logo Options, Contact Details, merge, QR Code, the logo
+# outlined for a drag on the card, Color Options, Card properties and Export Options dialogs, the
+# help window, the print dialog on A4, on Letter, with a predefined Avery sheet, for a print shop
+# and with a sheet found by its part number, the main window at its minimum size of 750 × 500, and
+# a second one on a dark template with a transparent logo inserted. The help pages' pictures in
+# data/help/images are made from the same shots.
 # Usage: scripts/screenshots.sh [BIN_DIR] (default build/bin); the pictures go to docs/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -161,6 +161,13 @@ shoot "Logo Options" logo-options
 # Contact Details (its mnemonic D in "Edit").
 xdotool key alt+e d
 shoot "Contact Details" contact-details
+
+# File > Merge... on the German sample: its columns beside the first person's card.
+xdotool key alt+f m
+x11_window "Merge" 10 >/dev/null
+xdotool type --delay 5 "$bin/samples/team-de.csv"
+xdotool key Return
+shoot "Merge: team-de.csv" merge-dialog
 
 # Insert QR Code (four entries that are on below Undo), on the card's contact details; Escape
 # leaves the card as it was.

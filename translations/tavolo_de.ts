@@ -181,22 +181,28 @@ Gibt Breite, Höhe, Bits pro Pixel, Auflösung und Format einer Bilddatei aus.
       <source>Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]
                         [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]
                         [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]
-                        [--cmyk PROFILE.icc] [--map FIELD=COLUMN]... [--strict]
-       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...
+                        [--cmyk PROFILE.icc] [--sheet NAME] [--map FIELD=COLUMN]...
                         [--strict]
-Makes one card per record of a CSV or vCard file: the project's (or template's) card, its
+       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--sheet NAME]
+                        [--map FIELD=COLUMN]... [--overwrite] [--strict]
+Makes one card per record of a data file: the project's (or template's) card, its
 styles, background, pictures and layout, with the record's values as its contact details,
 placed in its text boxes as the template library does. Into a PDF the cards fill the
 sheets in order, as tavolo-cli print places them, however many there are (the PDF is made
 on disk and replaces OUT.pdf only when it is whole); into images, one file per record.
-  --data FILE             the records: a .vcf file of contacts, or a CSV file (UTF-8 or
-                          Windows-1252; comma, semicolon or tab) whose first line names the
-                          columns. Columns are recognised by name: Company, Name, Title,
-                          Address, Address 2, City, Zip, Email, Website, Phone, Mobile and
-                          their usual variants
+  --data FILE             the records: a .vcf file of contacts, a spreadsheet (.ods or
+                          .xlsx) or a CSV file (UTF-8 or Windows-1252; comma, semicolon
+                          or tab) whose first line names the columns. Columns are
+                          recognised by name in English, German, French, Italian and
+                          Spanish, and as address books export them: Company, Name (or
+                          First Name and Last Name), Title, Address, City, Zip, Email,
+                          Website, Phone, Mobile and their usual variants
+  --sheet NAME            the sheet of a spreadsheet to read (the first by default)
   -o, --output OUT        a .pdf of sheets, or an image name in which any field in braces
                           ({Name}, {Company}, ...) stands for the record's value; the format
                           comes from the extension; repeated names are numbered
+  --overwrite             replace image files that exist already (without it, nothing is
+                          written when one of the names is taken)
   --paper NAME|ID         the paper of the PDF, as for tavolo-cli print
   --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print
   --fit sheet|card        sheet: the cards take the layout's card size; card (the
@@ -205,46 +211,58 @@ on disk and replaces OUT.pdf only when it is whole); into images, one file per r
                           as for tavolo-cli print; the card's back is printed as it is,
                           the same behind every record's card
   --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the
-                          names say; may be given for several fields
-  --strict                fail, writing nothing, when a record cannot make a card or a
-                          picture cannot be loaded (otherwise they are left out, with a
-                          warning naming the record's line)
+                          names say; COLUMN+COLUMN joins several with a space, as in
+                          "Name=First Name+Last Name"; may be given for several fields
+  --strict                fail, writing nothing, when a record cannot make a card, its QR
+                          code cannot be made or would not scan, or a picture cannot be
+                          loaded (otherwise they are left out, with a warning naming the
+                          record's line)
 Exit status: 0 every record placed, 1 failure or records left out, 2 usage, 3 version
 mismatch.
 </source>
       <translation>Aufruf: tavolo-cli merge PROJEKT --data DATEI -o AUS.pdf [--paper NAME|ID]
                         [--layout NAME|DATEI.ptm] [--fit sheet|card] [--bleed MM]
                         [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]
-                        [--cmyk PROFIL.icc] [--map FELD=SPALTE]... [--strict]
-       tavolo-cli merge PROJEKT --data DATEI -o 'ORDNER/{Name}.png' [--map FELD=SPALTE]...
+                        [--cmyk PROFIL.icc] [--sheet NAME] [--map FELD=SPALTE]...
                         [--strict]
-Erstellt eine Karte je Datensatz einer CSV- oder vCard-Datei: die Karte des Projekts (oder der
-Vorlage) mit ihren Stilen, ihrem Hintergrund, ihren Bildern und ihrem Layout, mit den Werten
-des Datensatzes als Kontaktdaten, in ihre Textfelder gesetzt wie in der Vorlagenbibliothek. In
+       tavolo-cli merge PROJEKT --data DATEI -o 'ORDNER/{Name}.png' [--sheet NAME]
+                        [--map FELD=SPALTE]... [--overwrite] [--strict]
+Erstellt eine Karte je Datensatz einer Datendatei: die Karte des Projekts (oder der Vorlage)
+mit ihren Stilen, ihrem Hintergrund, ihren Bildern und ihrem Layout, mit den Werten des
+Datensatzes als Kontaktdaten, in ihre Textfelder gesetzt wie in der Vorlagenbibliothek. In
 einem PDF füllen die Karten die Bögen der Reihe nach, wie tavolo-cli print sie setzt, wie
 viele es auch sind (das PDF entsteht auf der Festplatte und ersetzt AUS.pdf erst, wenn es
 vollständig ist); als Bilder entsteht eine Datei je Datensatz.
-  --data DATEI            die Datensätze: eine .vcf-Datei mit Kontakten oder eine CSV-Datei
-                          (UTF-8 oder Windows-1252; Komma, Semikolon oder Tabulator), deren
-                          erste Zeile die Spalten benennt. Spalten werden am Namen erkannt:
-                          Company, Name, Title, Address, Address 2, City, Zip, Email,
-                          Website, Phone, Mobile und ihre üblichen Varianten
+  --data DATEI            die Datensätze: eine .vcf-Datei mit Kontakten, eine Tabelle (.ods
+                          oder .xlsx) oder eine CSV-Datei (UTF-8 oder Windows-1252; Komma,
+                          Semikolon oder Tabulator), deren erste Zeile die Spalten benennt.
+                          Spalten werden am Namen erkannt, auf Englisch, Deutsch,
+                          Französisch, Italienisch und Spanisch und so, wie Adressbücher sie
+                          exportieren: Firma, Name (oder Vorname und Nachname), Position,
+                          Straße, Ort, PLZ, E-Mail, Webseite, Telefon, Mobil und ihre
+                          üblichen Varianten
+  --sheet NAME            das Tabellenblatt, das gelesen wird (standardmäßig das erste)
   -o, --output AUS        ein .pdf mit Bögen oder ein Bildname, in dem jedes Feld in
                           geschweiften Klammern ({Name}, {Company}, ...) für den Wert des
                           Datensatzes steht; das Format ergibt sich aus der Dateiendung;
                           gleiche Namen werden nummeriert
+  --overwrite             vorhandene Bilddateien ersetzen (ohne diese Option wird nichts
+                          geschrieben, wenn einer der Namen vergeben ist)
   --paper NAME|ID         das Papier des PDF, wie bei tavolo-cli print
   --layout NAME|DATEI.ptm das Seitenlayout des PDF, wie bei tavolo-cli print
   --fit sheet|card        sheet: die Karten erhalten die Kartengröße des Layouts; card (der
                           Standard): jede wird in ihrer eigenen Größe gedruckt, zentriert
                           auf ihrem Platz
-  --bleed MM, --crop-marks, --offset X,Y, --back long|short, --pdfx, --cmyk PROFIL.icc
+  --bleed MM, --crop-marks, --offset X,Y, --back long|short
                           wie bei tavolo-cli print; die Rückseite der Karte wird gedruckt,
                           wie sie ist, hinter der Karte jedes Datensatzes dieselbe
   --map FELD=SPALTE       FELD aus SPALTE füllen (ihr Name oder ihre Nummer ab 1), was
-                          immer die Namen sagen; kann für mehrere Felder angegeben werden
+                          immer die Namen sagen; SPALTE+SPALTE verbindet mehrere mit einem
+                          Leerzeichen, wie in "Name=Vorname+Nachname"; kann für mehrere
+                          Felder angegeben werden
   --strict                fehlschlagen und nichts schreiben, wenn ein Datensatz keine Karte
-                          ergibt oder ein Bild nicht geladen werden kann (sonst werden sie
+                          ergibt, sein QR-Code nicht erzeugt werden kann oder nicht lesbar
+                          wäre oder ein Bild nicht geladen werden kann (sonst werden sie
                           ausgelassen, mit einer Warnung, die die Zeile des Datensatzes nennt)
 Rückgabewert: 0 jeder Datensatz platziert, 1 Fehler oder Datensätze ausgelassen, 2 Aufruf,
 3 Versionskonflikt.
@@ -262,23 +280,38 @@ Rückgabewert: 0 jeder Datensatz platziert, 1 Fehler oder Datensätze ausgelasse
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
+      <source>nothing is written: %1 of the files exist already, such as '%2' (--overwrite replaces them)</source>
+      <translation>es wird nichts geschrieben: %1 der Dateien gibt es schon, etwa „%2“ (--overwrite ersetzt sie)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>the column '%1' fills no field: %2</source>
+      <translation>die Spalte „%1“ füllt kein Feld: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>%1 and %2 more</source>
+      <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>the column(s) %1 fill no field of the card (--map FIELD=COLUMN uses one)</source>
+      <translation>die Spalte(n) %1 füllen kein Feld der Karte (--map FELD=SPALTE verwendet eine)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
       <source>--map %1</source>
       <translation>--map %1</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
-      <source>the column(s) '%1' fill no field of the card (--map FIELD=COLUMN uses one)</source>
-      <translation>die Spalte(n) „%1“ füllen kein Feld der Karte (--map FELD=SPALTE verwendet eine)</translation>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
-      <source>%1, line %2: %3</source>
-      <translation>%1, Zeile %2: %3</translation>
-    </message>
-    <message>
-      <location filename="../src/cli/MergeCommand.cpp" />
-      <source>%1, line %2: %3; it is left out</source>
-      <translation>%1, Zeile %2: %3; er wird ausgelassen</translation>
+      <source>%1: %2; it is left out</source>
+      <translation>%1: %2; er wird ausgelassen</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
@@ -289,6 +322,11 @@ Rückgabewert: 0 jeder Datensatz platziert, 1 Fehler oder Datensätze ausgelasse
       <location filename="../src/cli/MergeCommand.cpp" />
       <source>%1 gives no record to make a card of</source>
       <translation>%1 enthält keinen Datensatz, aus dem eine Karte entstehen kann</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>nothing is written: with --strict a QR code that cannot be read is a failure</source>
+      <translation>es wird nichts geschrieben: mit --strict ist ein nicht lesbarer QR-Code ein Fehler</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
@@ -749,7 +787,7 @@ Commands:
   print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout PART|NAME|FILE.ptm] [--sheets N]
                       print a project's card many to a sheet into a PDF
   merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...
-                      one card per record of a CSV or vCard file, into sheets or images
+                      one card per record (CSV, vCard, .ods, .xlsx), into sheets or images
   pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]
                       one card on a page of its size, with bleed and crop marks
   sheets [--search TEXT] [--paper NAME] [--json]
@@ -772,8 +810,7 @@ Befehle:
   print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout TEIL|NAME|DATEI.ptm] [--sheets N]
                       die Karte eines Projekts vielfach auf einen Bogen in ein PDF drucken
   merge PROJEKT --data DATEI -o AUS.pdf|'ORDNER/{Name}.png' [--map FELD=SPALTE]...
-                      eine Karte je Datensatz einer CSV- oder vCard-Datei, in Bögen oder
-                      Bilder
+                      eine Karte je Datensatz (CSV, vCard, .ods, .xlsx), in Bögen oder Bilder
   pdf PROJEKT -o KARTE.pdf [--bleed MM] [--crop-marks]
                       eine Karte auf einer Seite ihrer Größe, mit Beschnitt und Schnittmarken
   sheets [--search TEXT] [--paper NAME] [--json]
@@ -1606,6 +1643,11 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/merge/CsvReader.cpp" />
+      <source>%1, line %2: %3</source>
+      <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/CsvReader.cpp" />
       <source>a quoted value is never closed.</source>
       <translation>ein Wert in Anführungszeichen wird nie geschlossen.</translation>
     </message>
@@ -1613,6 +1655,11 @@ Befehle:
       <location filename="../src/core/merge/CsvReader.cpp" />
       <source>a value is longer than %1 characters; this is not a list of contacts.</source>
       <translation>ein Wert ist länger als %1 Zeichen; dies ist keine Kontaktliste.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/CsvReader.cpp" />
+      <source>the data holds more than %1 values; split it into smaller files.</source>
+      <translation>die Daten enthalten mehr als %1 Werte; teilen Sie sie in kleinere Dateien auf.</translation>
     </message>
     <message>
       <location filename="../src/core/merge/FieldMapping.cpp" />
@@ -1635,9 +1682,44 @@ Befehle:
       <translation>Spalte %1</translation>
     </message>
     <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>no field of the card has this name</source>
+      <translation>kein Feld der Karte trägt diesen Namen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>the column has no name</source>
+      <translation>die Spalte hat keinen Namen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>left out; it would fill the %1</source>
+      <translation>ausgelassen; sie würde das Feld %1 füllen</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>the %1 comes from %2</source>
+      <translation>das Feld %1 kommt aus %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeData.cpp" />
+      <source>%1 is a ZIP archive but no spreadsheet Tavolo reads; save it as .ods, .xlsx or CSV.</source>
+      <translation>%1 ist ein ZIP-Archiv, aber keine Tabelle, die Tavolo liest; speichern Sie sie als .ods, .xlsx oder CSV.</translation>
+    </message>
+    <message>
       <location filename="../src/core/merge/MergeData.cpp" />
       <source>%1 is larger than %2 MB; split it into smaller files.</source>
       <translation>%1 ist größer als %2 MB; teilen Sie die Datei in kleinere Dateien auf.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeData.cpp" />
+      <source>%1 is a spreadsheet in the old Excel format; save it as .xlsx, .ods or CSV.</source>
+      <translation>%1 ist eine Tabelle im alten Excel-Format; speichern Sie sie als .xlsx, .ods oder CSV.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeData.cpp" />
+      <source>%1 is no spreadsheet: it has no sheets to choose from.</source>
+      <translation>%1 ist keine Tabelle: sie hat keine Tabellenblätter zur Auswahl.</translation>
     </message>
     <message>
       <location filename="../src/core/merge/MergeData.cpp" />
@@ -1665,9 +1747,49 @@ Befehle:
       <translation>der Datensatz hat %1 Werte, die Kopfzeile %2 Spalten</translation>
     </message>
     <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>its QR code cannot be made: the record has no website address</source>
+      <translation>sein QR-Code kann nicht erzeugt werden: der Datensatz hat keine Webadresse</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>its QR code cannot be made: its content has %1 bytes, and a QR code holds at most %2</source>
+      <translation>sein QR-Code kann nicht erzeugt werden: sein Inhalt hat %1 Bytes, und ein QR-Code fasst höchstens %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>its QR code's dots would print %1 mm wide, too small for a phone to read (0.25 mm at least): make the code larger or its content shorter</source>
+      <translation>die Punkte seines QR-Codes würden %1 mm breit gedruckt, zu klein, als dass ein Telefon sie liest (mindestens 0,25 mm): vergrößern Sie den Code oder kürzen Sie seinen Inhalt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>%1, row %2</source>
+      <translation>%1, Zeile %2 der Tabelle</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>%1, line %2</source>
+      <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
       <location filename="../src/core/merge/MergeText.cpp" />
       <source>%1, line %2: the file holds a NUL byte, so it is not a text file; save it as CSV or vCard in UTF-8.</source>
       <translation>%1, Zeile %2: die Datei enthält ein NUL-Byte und ist daher keine Textdatei; speichern Sie sie als CSV oder vCard in UTF-8.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/OdsReader.cpp" />
+      <source>%1, row %2: the sheet holds more than %3 values, or values beyond its last row or column; this is not a list of contacts.</source>
+      <translation>%1, Zeile %2 der Tabelle: das Tabellenblatt enthält mehr als %3 Werte oder Werte jenseits seiner letzten Zeile oder Spalte; das ist keine Kontaktliste.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/OdsReader.cpp" />
+      <source>%1 holds no sheet.</source>
+      <translation>%1 enthält kein Tabellenblatt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/OdsReader.cpp" />
+      <source>%1 has no sheet '%2'; its sheets are '%3'.</source>
+      <translation>%1 hat kein Tabellenblatt „%2“; seine Tabellenblätter sind „%3“.</translation>
     </message>
     <message>
       <location filename="../src/core/merge/RecordFileNames.cpp" />
@@ -1680,9 +1802,69 @@ Befehle:
       <translation>{%1} benennt kein Feld; verwenden Sie eines wie {Name}, {Company Name} oder {Email}.</translation>
     </message>
     <message>
+      <location filename="../src/core/merge/SheetXml.cpp" />
+      <source>%1 cannot be read: its part %2 nests deeper than %3 levels.</source>
+      <translation>%1 kann nicht gelesen werden: sein Teil %2 ist tiefer als %3 Ebenen verschachtelt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SheetXml.cpp" />
+      <source>%1 cannot be read: its part %2 declares a document type, which no spreadsheet does.</source>
+      <translation>%1 kann nicht gelesen werden: sein Teil %2 deklariert einen Dokumenttyp, was keine Tabelle tut.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SheetXml.cpp" />
+      <source>%1 cannot be read: its part %2 is damaged (line %3).</source>
+      <translation>%1 kann nicht gelesen werden: sein Teil %2 ist beschädigt (Zeile %3).</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SpreadsheetCells.cpp" />
+      <source>%1: its merged cells cover more than %2 values; this is not a list of contacts.</source>
+      <translation>%1: seine verbundenen Zellen decken mehr als %2 Werte ab; das ist keine Kontaktliste.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SpreadsheetCells.cpp" />
+      <source>%1, row %2: the data holds more than %3 values; split it into smaller files.</source>
+      <translation>%1, Zeile %2 der Tabelle: die Daten enthalten mehr als %3 Werte; teilen Sie sie in kleinere Dateien auf.</translation>
+    </message>
+    <message>
       <location filename="../src/core/merge/VCardReader.cpp" />
       <source>a contact is never ended with END:VCARD.</source>
       <translation>ein Kontakt wird nie mit END:VCARD beendet.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/VCardReader.cpp" />
+      <source>%1, line %2 (%3): a value is not in UTF-8 and is read as Windows-1252.</source>
+      <translation>%1, Zeile %2 (%3): ein Wert ist nicht in UTF-8 und wird als Windows-1252 gelesen.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/XlsxReader.cpp" />
+      <source>%1 holds more than %2 different texts; this is not a list of contacts.</source>
+      <translation>%1 enthält mehr als %2 verschiedene Texte; das ist keine Kontaktliste.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: it is not the ZIP archive a spreadsheet of its kind is.</source>
+      <translation>%1 kann nicht gelesen werden: es ist nicht das ZIP-Archiv, das eine Tabelle dieser Art ist.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: it has no part %2.</source>
+      <translation>%1 kann nicht gelesen werden: es hat keinen Teil %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: its part %2 is damaged.</source>
+      <translation>%1 kann nicht gelesen werden: sein Teil %2 ist beschädigt.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: its part %2 inflates to more than %3 MB; this is not a list of contacts.</source>
+      <translation>%1 kann nicht gelesen werden: sein Teil %2 entpackt sich auf mehr als %3 MB; das ist keine Kontaktliste.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: its part %2 inflates to more than %3 times its packed size; this is not a list of contacts.</source>
+      <translation>%1 kann nicht gelesen werden: sein Teil %2 entpackt sich auf mehr als das %3-Fache seiner gepackten Größe; das ist keine Kontaktliste.</translation>
     </message>
     <message>
       <location filename="../src/core/pictures/ImageBridge.cpp" />
@@ -2749,69 +2931,158 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
 %3</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>%1 record(s) left out (%2).</source>
-      <translation>%1 Datensatz/Datensätze ausgelassen (%2).</translation>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Merge: %1</source>
+      <translation>Seriendruck: %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>Merge</source>
-      <translation>Seriendruck</translation>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Columns of the data and the fields of the card they fill (click a field to change it):</source>
+      <translation>Spalten der Daten und die Kartenfelder, die sie füllen (klicken Sie auf ein Feld, um es zu ändern):</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;First</source>
       <translation>&amp;Erster</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;Previous</source>
       <translation>&amp;Vorheriger</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;Next</source>
       <translation>&amp;Nächster</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;Last</source>
       <translation>&amp;Letzter</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>P&amp;rint...</source>
       <translation>&amp;Drucken...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;Export...</source>
       <translation>E&amp;xportieren...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>Record %1 of %2</source>
-      <translation>Datensatz %1 von %2</translation>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of %2 records left out</source>
+      <translation>%1 von %2 Datensätzen ausgelassen</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 QR codes that cannot be read</source>
+      <translation>%1 QR-Codes, die nicht lesbar sind</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 notes on how the file was read</source>
+      <translation>%1 Hinweise dazu, wie die Datei gelesen wurde</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Every record makes a card.</source>
+      <translation>Jeder Datensatz ergibt eine Karte.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>No record makes a card: choose the fields the columns fill.</source>
+      <translation>Kein Datensatz ergibt eine Karte: wählen Sie die Felder, die die Spalten füllen.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Every column fills a field.</source>
+      <translation>Jede Spalte füllt ein Feld.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of %2 columns fill no field; the note says why.</source>
+      <translation>%1 von %2 Spalten füllen kein Feld; der Hinweis sagt, warum.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Checking the records...</source>
+      <translation>Datensätze werden geprüft...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Record %1 of %2 (row %3)</source>
+      <translation>Datensatz %1 von %2 (Tabellenzeile %3)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Record %1 of %2 (line %3)</source>
+      <translation>Datensatz %1 von %2 (Zeile %3)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>No record</source>
+      <translation>Kein Datensatz</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
       <translation>Die Auflösung der Karte beträgt %1 dpi. Stellen Sie vor dem Drucken in den Karteneigenschaften eine Auflösung über 0 ein.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>Export Cards</source>
       <translation>Karten exportieren</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>The cards were not all exported. %1</source>
-      <translation>Nicht alle Karten wurden exportiert. %1</translation>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Checking the file names...</source>
+      <translation>Dateinamen werden geprüft...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of the %2 files exist already, such as %3.
+
+Replace them? No keeps them and writes only the other files.</source>
+      <translation>%1 der %2 Dateien gibt es schon, etwa %3.
+
+Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Exporting the cards...</source>
+      <translation>Karten werden exportiert...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Exporting card %1 of %2...</source>
+      <translation>Karte %1 von %2 wird exportiert...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The cards were not all exported: %1 of %2 files were written to %3. %4</source>
+      <translation>Die Karten wurden nicht alle exportiert: %1 von %2 Dateien wurden nach %3 geschrieben. %4</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The export was cancelled: the files of the first %1 of %2 records are written to %3, each one whole.</source>
+      <translation>Der Export wurde abgebrochen: die Dateien der ersten %1 von %2 Datensätzen stehen vollständig in %3.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MergeWorkflow.cpp" />
-      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
-      <translation>Kontakte (*.csv *.vcf *.txt);;Alle Dateien (*)</translation>
+      <source>Merge</source>
+      <translation>Seriendruck</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;All files (*)</source>
+      <translation>Kontakte (*.csv *.vcf *.ods *.xlsx *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Reading %1...</source>
+      <translation>%1 wird gelesen...</translation>
     </message>
     <message>
       <location filename="../src/ui/app/PrintWorkflow.cpp" />
@@ -2920,8 +3191,38 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>%1 is no vCard file: it does not begin with BEGIN:VCARD.</source>
+      <translation>%1 ist keine vCard-Datei: sie beginnt nicht mit BEGIN:VCARD.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>%1 holds no contact.</source>
+      <translation>%1 enthält keinen Kontakt.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
       <source>Contact Details</source>
       <translation>Kontaktdaten</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>From &amp;vCard...</source>
+      <translation>Aus &amp;vCard...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>From vCard</source>
+      <translation>Aus vCard</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>vCards (*.vcf *.vcard);;All files (*)</source>
+      <translation>vCards (*.vcf *.vcard);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>(no name, line %1)</source>
+      <translation>(kein Name, Zeile %1)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/ExportDialog.cpp" />
@@ -2984,34 +3285,54 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <translation>Im &amp;Uhrzeigersinn drehen</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
-      <source>Merge: Columns</source>
-      <translation>Seriendruck: Spalten</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
-      <source>Choose the field of the card that each column fills. Columns set to "(none)" are not used.</source>
-      <translation>Wählen Sie für jede Spalte das Kartenfeld, das sie füllt. Spalten mit „(keines)“ werden nicht verwendet.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
       <source>Column</source>
       <translation>Spalte</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
-      <source>First record</source>
-      <translation>Erster Datensatz</translation>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>Value</source>
+      <translation>Wert</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
       <source>Field</source>
       <translation>Feld</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>Note</source>
+      <translation>Hinweis</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>%1 more columns</source>
+      <translation>%1 weitere Spalten</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>not offered here; they fill no field</source>
+      <translation>hier nicht angeboten; sie füllen kein Feld</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>not offered here; %1 of them fill a field their header names</source>
+      <translation>hier nicht angeboten; %1 davon füllen ein Feld, das ihre Überschrift nennt</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
       <source>(none)</source>
       <translation>(keines)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>joined: %1</source>
+      <translation>verbunden: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeProblemsModel.cpp" />
+      <source>row %1: %2</source>
+      <translation>Tabellenzeile %1: %2</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
@@ -3172,6 +3493,11 @@ Wählen Sie „Nein“, um dieser einen anderen Namen zu geben.</translation>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Opacity</source>
       <translation>&amp;Deckkraft</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/VCardContactDialog.cpp" />
+      <source>The file holds %1 contacts. Choose the one for the card:</source>
+      <translation>Die Datei enthält %1 Kontakte. Wählen Sie den für die Karte:</translation>
     </message>
     <message>
       <location filename="../src/ui/print/BothSidesGroup.cpp" />

@@ -181,22 +181,28 @@ Affiche la largeur, la hauteur, les bits par pixel, la résolution et le format 
       <source>Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]
                         [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]
                         [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]
-                        [--cmyk PROFILE.icc] [--map FIELD=COLUMN]... [--strict]
-       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...
+                        [--cmyk PROFILE.icc] [--sheet NAME] [--map FIELD=COLUMN]...
                         [--strict]
-Makes one card per record of a CSV or vCard file: the project's (or template's) card, its
+       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--sheet NAME]
+                        [--map FIELD=COLUMN]... [--overwrite] [--strict]
+Makes one card per record of a data file: the project's (or template's) card, its
 styles, background, pictures and layout, with the record's values as its contact details,
 placed in its text boxes as the template library does. Into a PDF the cards fill the
 sheets in order, as tavolo-cli print places them, however many there are (the PDF is made
 on disk and replaces OUT.pdf only when it is whole); into images, one file per record.
-  --data FILE             the records: a .vcf file of contacts, or a CSV file (UTF-8 or
-                          Windows-1252; comma, semicolon or tab) whose first line names the
-                          columns. Columns are recognised by name: Company, Name, Title,
-                          Address, Address 2, City, Zip, Email, Website, Phone, Mobile and
-                          their usual variants
+  --data FILE             the records: a .vcf file of contacts, a spreadsheet (.ods or
+                          .xlsx) or a CSV file (UTF-8 or Windows-1252; comma, semicolon
+                          or tab) whose first line names the columns. Columns are
+                          recognised by name in English, German, French, Italian and
+                          Spanish, and as address books export them: Company, Name (or
+                          First Name and Last Name), Title, Address, City, Zip, Email,
+                          Website, Phone, Mobile and their usual variants
+  --sheet NAME            the sheet of a spreadsheet to read (the first by default)
   -o, --output OUT        a .pdf of sheets, or an image name in which any field in braces
                           ({Name}, {Company}, ...) stands for the record's value; the format
                           comes from the extension; repeated names are numbered
+  --overwrite             replace image files that exist already (without it, nothing is
+                          written when one of the names is taken)
   --paper NAME|ID         the paper of the PDF, as for tavolo-cli print
   --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print
   --fit sheet|card        sheet: the cards take the layout's card size; card (the
@@ -205,47 +211,58 @@ on disk and replaces OUT.pdf only when it is whole); into images, one file per r
                           as for tavolo-cli print; the card's back is printed as it is,
                           the same behind every record's card
   --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the
-                          names say; may be given for several fields
-  --strict                fail, writing nothing, when a record cannot make a card or a
-                          picture cannot be loaded (otherwise they are left out, with a
-                          warning naming the record's line)
+                          names say; COLUMN+COLUMN joins several with a space, as in
+                          "Name=First Name+Last Name"; may be given for several fields
+  --strict                fail, writing nothing, when a record cannot make a card, its QR
+                          code cannot be made or would not scan, or a picture cannot be
+                          loaded (otherwise they are left out, with a warning naming the
+                          record's line)
 Exit status: 0 every record placed, 1 failure or records left out, 2 usage, 3 version
 mismatch.
 </source>
       <translation>Utilisation : tavolo-cli merge PROJET --data FICHIER -o SORTIE.pdf [--paper NOM|ID]
                         [--layout NOM|FICHIER.ptm] [--fit sheet|card] [--bleed MM]
                         [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]
-                        [--cmyk PROFIL.icc] [--map CHAMP=COLONNE]... [--strict]
-       tavolo-cli merge PROJET --data FICHIER -o 'DOSSIER/{Name}.png' [--map CHAMP=COLONNE]...
+                        [--cmyk PROFIL.icc] [--sheet NOM] [--map CHAMP=COLONNE]...
                         [--strict]
-Crée une carte par enregistrement d'un fichier CSV ou vCard : la carte du projet (ou du
-modèle), avec ses styles, son fond, ses images et sa disposition, les valeurs de
-l'enregistrement servant de coordonnées, placées dans ses zones de texte comme le fait la
-bibliothèque de modèles. Dans un PDF, les cartes remplissent les feuilles dans l'ordre, comme
-tavolo-cli print les place, quel que soit leur nombre (le PDF est créé sur le disque et ne
-remplace SORTIE.pdf qu'une fois complet) ; en images, un fichier par enregistrement.
-  --data FICHIER          les enregistrements : un fichier .vcf de contacts, ou un fichier CSV
-                          (UTF-8 ou Windows-1252 ; virgule, point-virgule ou tabulation) dont
-                          la première ligne nomme les colonnes. Les colonnes sont reconnues
-                          à leur nom : Company, Name, Title, Address, Address 2, City, Zip,
-                          Email, Website, Phone, Mobile et leurs variantes usuelles
+       tavolo-cli merge PROJET --data FICHIER -o 'DOSSIER/{Name}.png' [--sheet NOM]
+                        [--map CHAMP=COLONNE]... [--overwrite] [--strict]
+Crée une carte par enregistrement d'un fichier de données : la carte du projet (ou du modèle),
+avec ses styles, son fond, ses images et sa disposition, les valeurs de l'enregistrement
+servant de coordonnées, placées dans ses zones de texte comme le fait la bibliothèque de
+modèles. Dans un PDF, les cartes remplissent les feuilles dans l'ordre, comme tavolo-cli print
+les place, quel que soit leur nombre (le PDF est créé sur le disque et ne remplace SORTIE.pdf
+qu'une fois complet) ; en images, un fichier par enregistrement.
+  --data FICHIER          les enregistrements : un fichier .vcf de contacts, un classeur (.ods
+                          ou .xlsx) ou un fichier CSV (UTF-8 ou Windows-1252 ; virgule,
+                          point-virgule ou tabulation) dont la première ligne nomme les
+                          colonnes. Les colonnes sont reconnues à leur nom, en anglais,
+                          allemand, français, italien et espagnol, et tels que les carnets
+                          d'adresses les exportent : Société, Nom (ou Prénom et Nom), Fonction,
+                          Adresse, Ville, Code postal, Courriel, Site web, Téléphone,
+                          Portable et leurs variantes usuelles
+  --sheet NOM             la feuille du classeur à lire (la première par défaut)
   -o, --output SORTIE     un .pdf de feuilles, ou un nom d'image dans lequel chaque champ
                           entre accolades ({Name}, {Company}, ...) représente la valeur de
                           l'enregistrement ; le format découle de l'extension ; les noms
                           répétés sont numérotés
+  --overwrite             remplacer les images qui existent déjà (sans cette option, rien
+                          n'est écrit quand l'un des noms est déjà pris)
   --paper NOM|ID          le papier du PDF, comme pour tavolo-cli print
   --layout NOM|FICHIER.ptm la mise en page du PDF, comme pour tavolo-cli print
   --fit sheet|card        sheet : les cartes prennent la taille de carte de la mise en page ;
                           card (par défaut) : chacune est imprimée à sa propre taille,
                           centrée à sa place
-  --bleed MM, --crop-marks, --offset X,Y, --back long|short, --pdfx, --cmyk PROFIL.icc
+  --bleed MM, --crop-marks, --offset X,Y, --back long|short
                           comme pour tavolo-cli print ; le verso de la carte est imprimé
                           tel quel, le même derrière la carte de chaque enregistrement
   --map CHAMP=COLONNE     remplir CHAMP à partir de COLONNE (son nom ou son numéro à partir
-                          de 1), quoi que disent les noms ; peut être donné pour plusieurs
-                          champs
+                          de 1), quoi que disent les noms ; COLONNE+COLONNE en joint
+                          plusieurs avec une espace, comme dans "Nom=Prénom+Nom de famille" ;
+                          peut être donné pour plusieurs champs
   --strict                échouer sans rien écrire quand un enregistrement ne peut pas donner
-                          de carte ou qu'une image ne peut pas être chargée (sinon ils sont
+                          de carte, que son code QR ne peut pas être créé ou ne serait pas
+                          lisible, ou qu'une image ne peut pas être chargée (sinon ils sont
                           omis, avec un avertissement nommant la ligne de l'enregistrement)
 Code de sortie : 0 chaque enregistrement placé, 1 échec ou enregistrements omis, 2 utilisation,
 3 version incompatible.
@@ -263,23 +280,38 @@ Code de sortie : 0 chaque enregistrement placé, 1 échec ou enregistrements omi
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
+      <source>nothing is written: %1 of the files exist already, such as '%2' (--overwrite replaces them)</source>
+      <translation>rien n'est écrit : %1 des fichiers existent déjà, comme « %2 » (--overwrite les remplace)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>the column '%1' fills no field: %2</source>
+      <translation>la colonne « %1 » ne remplit aucun champ : %2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>%1 and %2 more</source>
+      <translation>%1 et %2 autres</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>the column(s) %1 fill no field of the card (--map FIELD=COLUMN uses one)</source>
+      <translation>la ou les colonnes %1 ne remplissent aucun champ de la carte (--map CHAMP=COLONNE en utilise une)</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
       <source>--map %1</source>
       <translation>--map %1</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
-      <source>the column(s) '%1' fill no field of the card (--map FIELD=COLUMN uses one)</source>
-      <translation>la ou les colonnes « %1 » ne remplissent aucun champ de la carte (--map CHAMP=COLONNE en utilise une)</translation>
+      <source>%1: %2</source>
+      <translation>%1 : %2</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
-      <source>%1, line %2: %3</source>
-      <translation>%1, ligne %2 : %3</translation>
-    </message>
-    <message>
-      <location filename="../src/cli/MergeCommand.cpp" />
-      <source>%1, line %2: %3; it is left out</source>
-      <translation>%1, ligne %2 : %3 ; il est omis</translation>
+      <source>%1: %2; it is left out</source>
+      <translation>%1 : %2 ; il est omis</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
@@ -290,6 +322,11 @@ Code de sortie : 0 chaque enregistrement placé, 1 échec ou enregistrements omi
       <location filename="../src/cli/MergeCommand.cpp" />
       <source>%1 gives no record to make a card of</source>
       <translation>%1 ne contient aucun enregistrement dont faire une carte</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/MergeCommand.cpp" />
+      <source>nothing is written: with --strict a QR code that cannot be read is a failure</source>
+      <translation>rien n'est écrit : avec --strict, un code QR illisible est un échec</translation>
     </message>
     <message>
       <location filename="../src/cli/MergeCommand.cpp" />
@@ -751,7 +788,7 @@ Commands:
   print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout PART|NAME|FILE.ptm] [--sheets N]
                       print a project's card many to a sheet into a PDF
   merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...
-                      one card per record of a CSV or vCard file, into sheets or images
+                      one card per record (CSV, vCard, .ods, .xlsx), into sheets or images
   pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]
                       one card on a page of its size, with bleed and crop marks
   sheets [--search TEXT] [--paper NAME] [--json]
@@ -775,7 +812,7 @@ Commandes :
   print PROJET -o FEUILLE.pdf [--paper NOM|ID] [--layout RÉF|NOM|FICHIER.ptm] [--sheets N]
                       imprimer la carte d'un projet plusieurs fois par feuille dans un PDF
   merge PROJET --data FICHIER -o SORTIE.pdf|'DOSSIER/{Name}.png' [--map CHAMP=COLONNE]...
-                      une carte par enregistrement d'un fichier CSV ou vCard, en feuilles ou
+                      une carte par enregistrement (CSV, vCard, .ods, .xlsx), en feuilles ou
                       en images
   pdf PROJET -o CARTE.pdf [--bleed MM] [--crop-marks]
                       une carte sur une page de sa taille, avec fond perdu et traits de coupe
@@ -1608,6 +1645,11 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/merge/CsvReader.cpp" />
+      <source>%1, line %2: %3</source>
+      <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/CsvReader.cpp" />
       <source>a quoted value is never closed.</source>
       <translation>une valeur entre guillemets n'est jamais fermée.</translation>
     </message>
@@ -1615,6 +1657,11 @@ Commandes :
       <location filename="../src/core/merge/CsvReader.cpp" />
       <source>a value is longer than %1 characters; this is not a list of contacts.</source>
       <translation>une valeur dépasse %1 caractères ; ce n'est pas une liste de contacts.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/CsvReader.cpp" />
+      <source>the data holds more than %1 values; split it into smaller files.</source>
+      <translation>les données contiennent plus de %1 valeurs ; divisez-les en fichiers plus petits.</translation>
     </message>
     <message>
       <location filename="../src/core/merge/FieldMapping.cpp" />
@@ -1637,9 +1684,44 @@ Commandes :
       <translation>colonne %1</translation>
     </message>
     <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>no field of the card has this name</source>
+      <translation>aucun champ de la carte ne porte ce nom</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>the column has no name</source>
+      <translation>la colonne n'a pas de nom</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>left out; it would fill the %1</source>
+      <translation>omise ; elle remplirait le champ %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/FieldMapping.cpp" />
+      <source>the %1 comes from %2</source>
+      <translation>le champ %1 vient de %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeData.cpp" />
+      <source>%1 is a ZIP archive but no spreadsheet Tavolo reads; save it as .ods, .xlsx or CSV.</source>
+      <translation>%1 est une archive ZIP mais pas un classeur que Tavolo lit ; enregistrez-le en .ods, .xlsx ou CSV.</translation>
+    </message>
+    <message>
       <location filename="../src/core/merge/MergeData.cpp" />
       <source>%1 is larger than %2 MB; split it into smaller files.</source>
       <translation>%1 dépasse %2 Mo ; scindez-le en fichiers plus petits.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeData.cpp" />
+      <source>%1 is a spreadsheet in the old Excel format; save it as .xlsx, .ods or CSV.</source>
+      <translation>%1 est un classeur dans l'ancien format Excel ; enregistrez-le en .xlsx, .ods ou CSV.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeData.cpp" />
+      <source>%1 is no spreadsheet: it has no sheets to choose from.</source>
+      <translation>%1 n'est pas un classeur : il n'a pas de feuilles parmi lesquelles choisir.</translation>
     </message>
     <message>
       <location filename="../src/core/merge/MergeData.cpp" />
@@ -1667,9 +1749,49 @@ Commandes :
       <translation>l'enregistrement a %1 valeurs, l'en-tête %2 colonnes</translation>
     </message>
     <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>its QR code cannot be made: the record has no website address</source>
+      <translation>son code QR ne peut pas être créé : l'enregistrement n'a pas d'adresse de site web</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>its QR code cannot be made: its content has %1 bytes, and a QR code holds at most %2</source>
+      <translation>son code QR ne peut pas être créé : son contenu fait %1 octets, et un code QR en contient au plus %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>its QR code's dots would print %1 mm wide, too small for a phone to read (0.25 mm at least): make the code larger or its content shorter</source>
+      <translation>les points de son code QR seraient imprimés larges de %1 mm, trop petits pour qu'un téléphone les lise (0,25 mm au moins) : agrandissez le code ou raccourcissez son contenu</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>%1, row %2</source>
+      <translation>%1, ligne %2 de la feuille</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/MergeRecords.cpp" />
+      <source>%1, line %2</source>
+      <translation>%1, ligne %2</translation>
+    </message>
+    <message>
       <location filename="../src/core/merge/MergeText.cpp" />
       <source>%1, line %2: the file holds a NUL byte, so it is not a text file; save it as CSV or vCard in UTF-8.</source>
       <translation>%1, ligne %2 : le fichier contient un octet NUL, ce n'est donc pas un fichier texte ; enregistrez-le en CSV ou en vCard en UTF-8.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/OdsReader.cpp" />
+      <source>%1, row %2: the sheet holds more than %3 values, or values beyond its last row or column; this is not a list of contacts.</source>
+      <translation>%1, ligne %2 de la feuille : la feuille contient plus de %3 valeurs, ou des valeurs au-delà de sa dernière ligne ou colonne ; ce n'est pas une liste de contacts.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/OdsReader.cpp" />
+      <source>%1 holds no sheet.</source>
+      <translation>%1 ne contient aucune feuille.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/OdsReader.cpp" />
+      <source>%1 has no sheet '%2'; its sheets are '%3'.</source>
+      <translation>%1 n'a pas de feuille « %2 » ; ses feuilles sont « %3 ».</translation>
     </message>
     <message>
       <location filename="../src/core/merge/RecordFileNames.cpp" />
@@ -1682,9 +1804,69 @@ Commandes :
       <translation>{%1} ne désigne aucun champ ; utilisez-en un comme {Name}, {Company Name} ou {Email}.</translation>
     </message>
     <message>
+      <location filename="../src/core/merge/SheetXml.cpp" />
+      <source>%1 cannot be read: its part %2 nests deeper than %3 levels.</source>
+      <translation>%1 ne peut pas être lu : sa partie %2 s'imbrique sur plus de %3 niveaux.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SheetXml.cpp" />
+      <source>%1 cannot be read: its part %2 declares a document type, which no spreadsheet does.</source>
+      <translation>%1 ne peut pas être lu : sa partie %2 déclare un type de document, ce qu'aucun classeur ne fait.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SheetXml.cpp" />
+      <source>%1 cannot be read: its part %2 is damaged (line %3).</source>
+      <translation>%1 ne peut pas être lu : sa partie %2 est endommagée (ligne %3).</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SpreadsheetCells.cpp" />
+      <source>%1: its merged cells cover more than %2 values; this is not a list of contacts.</source>
+      <translation>%1 : ses cellules fusionnées couvrent plus de %2 valeurs ; ce n'est pas une liste de contacts.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/SpreadsheetCells.cpp" />
+      <source>%1, row %2: the data holds more than %3 values; split it into smaller files.</source>
+      <translation>%1, ligne %2 de la feuille : les données contiennent plus de %3 valeurs ; divisez-les en fichiers plus petits.</translation>
+    </message>
+    <message>
       <location filename="../src/core/merge/VCardReader.cpp" />
       <source>a contact is never ended with END:VCARD.</source>
       <translation>un contact n'est jamais terminé par END:VCARD.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/VCardReader.cpp" />
+      <source>%1, line %2 (%3): a value is not in UTF-8 and is read as Windows-1252.</source>
+      <translation>%1, ligne %2 (%3) : une valeur n'est pas en UTF-8 et est lue comme Windows-1252.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/XlsxReader.cpp" />
+      <source>%1 holds more than %2 different texts; this is not a list of contacts.</source>
+      <translation>%1 contient plus de %2 textes différents ; ce n'est pas une liste de contacts.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: it is not the ZIP archive a spreadsheet of its kind is.</source>
+      <translation>%1 ne peut pas être lu : ce n'est pas l'archive ZIP qu'est un classeur de ce type.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: it has no part %2.</source>
+      <translation>%1 ne peut pas être lu : il n'a pas de partie %2.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: its part %2 is damaged.</source>
+      <translation>%1 ne peut pas être lu : sa partie %2 est endommagée.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: its part %2 inflates to more than %3 MB; this is not a list of contacts.</source>
+      <translation>%1 ne peut pas être lu : sa partie %2 se décompresse en plus de %3 Mo ; ce n'est pas une liste de contacts.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/merge/ZipMembers.cpp" />
+      <source>%1 cannot be read: its part %2 inflates to more than %3 times its packed size; this is not a list of contacts.</source>
+      <translation>%1 ne peut pas être lu : sa partie %2 se décompresse en plus de %3 fois sa taille compressée ; ce n'est pas une liste de contacts.</translation>
     </message>
     <message>
       <location filename="../src/core/pictures/ImageBridge.cpp" />
@@ -2751,69 +2933,158 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
 %3</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>%1 record(s) left out (%2).</source>
-      <translation>%1 enregistrement(s) ignoré(s) (%2).</translation>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Merge: %1</source>
+      <translation>Publipostage : %1</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>Merge</source>
-      <translation>Publipostage</translation>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Columns of the data and the fields of the card they fill (click a field to change it):</source>
+      <translation>Colonnes des données et champs de la carte qu'elles remplissent (cliquez sur un champ pour le changer) :</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;First</source>
       <translation>&amp;Premier</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;Previous</source>
       <translation>Pré&amp;cédent</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;Next</source>
       <translation>&amp;Suivant</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;Last</source>
       <translation>&amp;Dernier</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>P&amp;rint...</source>
       <translation>&amp;Imprimer...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>&amp;Export...</source>
       <translation>&amp;Exporter...</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>Record %1 of %2</source>
-      <translation>Enregistrement %1 sur %2</translation>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of %2 records left out</source>
+      <translation>%1 enregistrements sur %2 omis</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 QR codes that cannot be read</source>
+      <translation>%1 codes QR illisibles</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 notes on how the file was read</source>
+      <translation>%1 remarques sur la lecture du fichier</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Every record makes a card.</source>
+      <translation>Chaque enregistrement donne une carte.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>No record makes a card: choose the fields the columns fill.</source>
+      <translation>Aucun enregistrement ne donne de carte : choisissez les champs que remplissent les colonnes.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Every column fills a field.</source>
+      <translation>Chaque colonne remplit un champ.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of %2 columns fill no field; the note says why.</source>
+      <translation>%1 colonnes sur %2 ne remplissent aucun champ ; la remarque dit pourquoi.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Checking the records...</source>
+      <translation>Vérification des enregistrements...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Record %1 of %2 (row %3)</source>
+      <translation>Enregistrement %1 sur %2 (ligne %3 de la feuille)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Record %1 of %2 (line %3)</source>
+      <translation>Enregistrement %1 sur %2 (ligne %3)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>No record</source>
+      <translation>Aucun enregistrement</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>The card's resolution is %1 dpi. Set a resolution above 0 in the card's properties before printing.</source>
       <translation>La résolution de la carte est de %1 ppp. Définissez une résolution supérieure à 0 dans les propriétés de la carte avant d'imprimer.</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
+      <location filename="../src/ui/app/MergeDialog.cpp" />
       <source>Export Cards</source>
       <translation>Exporter les cartes</translation>
     </message>
     <message>
-      <location filename="../src/ui/app/MergeBrowserDialog.cpp" />
-      <source>The cards were not all exported. %1</source>
-      <translation>Les cartes n'ont pas toutes été exportées. %1</translation>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Checking the file names...</source>
+      <translation>Vérification des noms de fichier...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>%1 of the %2 files exist already, such as %3.
+
+Replace them? No keeps them and writes only the other files.</source>
+      <translation>%1 des %2 fichiers existent déjà, comme %3.
+
+Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Exporting the cards...</source>
+      <translation>Exportation des cartes...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>Exporting card %1 of %2...</source>
+      <translation>Exportation de la carte %1 sur %2...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The cards were not all exported: %1 of %2 files were written to %3. %4</source>
+      <translation>Les cartes n'ont pas toutes été exportées : %1 fichiers sur %2 ont été écrits dans %3. %4</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeDialog.cpp" />
+      <source>The export was cancelled: the files of the first %1 of %2 records are written to %3, each one whole.</source>
+      <translation>L'exportation a été annulée : les fichiers des %1 premiers enregistrements sur %2 sont écrits dans %3, chacun en entier.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MergeWorkflow.cpp" />
-      <source>Contacts (*.csv *.vcf *.txt);;All files (*)</source>
-      <translation>Contacts (*.csv *.vcf *.txt);;Tous les fichiers (*)</translation>
+      <source>Merge</source>
+      <translation>Publipostage</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;All files (*)</source>
+      <translation>Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MergeWorkflow.cpp" />
+      <source>Reading %1...</source>
+      <translation>Lecture de %1...</translation>
     </message>
     <message>
       <location filename="../src/ui/app/PrintWorkflow.cpp" />
@@ -2922,8 +3193,38 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>%1 is no vCard file: it does not begin with BEGIN:VCARD.</source>
+      <translation>%1 n'est pas un fichier vCard : il ne commence pas par BEGIN:VCARD.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>%1 holds no contact.</source>
+      <translation>%1 ne contient aucun contact.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
       <source>Contact Details</source>
       <translation>Coordonnées</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>From &amp;vCard...</source>
+      <translation>Depuis une &amp;vCard...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>From vCard</source>
+      <translation>Depuis une vCard</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>vCards (*.vcf *.vcard);;All files (*)</source>
+      <translation>vCards (*.vcf *.vcard);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
+      <source>(no name, line %1)</source>
+      <translation>(sans nom, ligne %1)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/ExportDialog.cpp" />
@@ -2986,34 +3287,54 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <translation>Faire pivoter dans le sens &amp;horaire</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
-      <source>Merge: Columns</source>
-      <translation>Publipostage : colonnes</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
-      <source>Choose the field of the card that each column fills. Columns set to "(none)" are not used.</source>
-      <translation>Choisissez le champ de la carte que remplit chaque colonne. Les colonnes réglées sur « (aucun) » ne sont pas utilisées.</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
       <source>Column</source>
       <translation>Colonne</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
-      <source>First record</source>
-      <translation>Premier enregistrement</translation>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>Value</source>
+      <translation>Valeur</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
       <source>Field</source>
       <translation>Champ</translation>
     </message>
     <message>
-      <location filename="../src/ui/dialogs/MergeMappingDialog.cpp" />
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>Note</source>
+      <translation>Remarque</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>%1 more columns</source>
+      <translation>%1 autres colonnes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>not offered here; they fill no field</source>
+      <translation>non proposées ici ; elles ne remplissent aucun champ</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>not offered here; %1 of them fill a field their header names</source>
+      <translation>non proposées ici ; %1 d'entre elles remplissent un champ que nomme leur en-tête</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
       <source>(none)</source>
       <translation>(aucun)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeColumnsModel.cpp" />
+      <source>joined: %1</source>
+      <translation>jointes : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/MergeProblemsModel.cpp" />
+      <source>row %1: %2</source>
+      <translation>ligne %1 de la feuille : %2</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/PhotoDialog.cpp" />
@@ -3174,6 +3495,11 @@ Choisissez Non pour donner un autre nom à celui-ci.</translation>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Opacity</source>
       <translation>&amp;Opacité</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/VCardContactDialog.cpp" />
+      <source>The file holds %1 contacts. Choose the one for the card:</source>
+      <translation>Le fichier contient %1 contacts. Choisissez celui de la carte :</translation>
     </message>
     <message>
       <location filename="../src/ui/print/BothSidesGroup.cpp" />

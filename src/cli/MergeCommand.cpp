@@ -16,6 +16,7 @@
 #include "core/formats/ImageFileTypes.h"
 #include "core/merge/MergeData.h"
 #include "core/merge/MergeExport.h"
+#include "core/merge/MergeQrCodes.h"
 #include "core/merge/MergedCard.h"
 #include "core/merge/MergedCardSource.h"
 #include "core/merge/RecordFileNames.h"
@@ -29,30 +30,39 @@ namespace tavolo::cli {
 namespace {
 
 constexpr const char* kCommand = "merge";
+constexpr const char* kOverwriteFlag = "--overwrite";
 // Runs of more records than this tell how far they are.
 constexpr size_t kProgressAbove = 50;
+// The columns that fill no field named one by one; the others are counted.
+constexpr qsizetype kNamedColumns = 20;
 
 constexpr const char* kMergeUsage = QT_TRANSLATE_NOOP(
     "Tavolo",
     "Usage: tavolo-cli merge PROJECT --data FILE -o OUT.pdf [--paper NAME|ID]\n"
     "                        [--layout NAME|FILE.ptm] [--fit sheet|card] [--bleed MM]\n"
     "                        [--crop-marks] [--offset X,Y] [--back long|short] [--pdfx]\n"
-    "                        [--cmyk PROFILE.icc] [--map FIELD=COLUMN]... [--strict]\n"
-    "       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--map FIELD=COLUMN]...\n"
+    "                        [--cmyk PROFILE.icc] [--sheet NAME] [--map FIELD=COLUMN]...\n"
     "                        [--strict]\n"
-    "Makes one card per record of a CSV or vCard file: the project's (or template's) card, its\n"
+    "       tavolo-cli merge PROJECT --data FILE -o 'DIR/{Name}.png' [--sheet NAME]\n"
+    "                        [--map FIELD=COLUMN]... [--overwrite] [--strict]\n"
+    "Makes one card per record of a data file: the project's (or template's) card, its\n"
     "styles, background, pictures and layout, with the record's values as its contact details,\n"
     "placed in its text boxes as the template library does. Into a PDF the cards fill the\n"
     "sheets in order, as tavolo-cli print places them, however many there are (the PDF is made\n"
     "on disk and replaces OUT.pdf only when it is whole); into images, one file per record.\n"
-    "  --data FILE             the records: a .vcf file of contacts, or a CSV file (UTF-8 or\n"
-    "                          Windows-1252; comma, semicolon or tab) whose first line names the\n"
-    "                          columns. Columns are recognised by name: Company, Name, Title,\n"
-    "                          Address, Address 2, City, Zip, Email, Website, Phone, Mobile and\n"
-    "                          their usual variants\n"
+    "  --data FILE             the records: a .vcf file of contacts, a spreadsheet (.ods or\n"
+    "                          .xlsx) or a CSV file (UTF-8 or Windows-1252; comma, semicolon\n"
+    "                          or tab) whose first line names the columns. Columns are\n"
+    "                          recognised by name in English, German, French, Italian and\n"
+    "                          Spanish, and as address books export them: Company, Name (or\n"
+    "                          First Name and Last Name), Title, Address, City, Zip, Email,\n"
+    "                          Website, Phone, Mobile and their usual variants\n"
+    "  --sheet NAME            the sheet of a spreadsheet to read (the first by default)\n"
     "  -o, --output OUT        a .pdf of sheets, or an image name in which any field in braces\n"
     "                          ({Name}, {Company}, ...) stands for the record's value; the format\n"
     "                          comes from the extension; repeated names are numbered\n"
+    "  --overwrite             replace image files that exist already (without it, nothing is\n"
+    "                          written when one of the names is taken)\n"
     "  --paper NAME|ID         the paper of the PDF, as for tavolo-cli print\n"
     "  --layout NAME|FILE.ptm  the page layout of the PDF, as for tavolo-cli print\n"
     "  --fit sheet|card        sheet: the cards take the layout's card size; card (the\n"
@@ -61,10 +71,12 @@ constexpr const char* kMergeUsage = QT_TRANSLATE_NOOP(
     "                          as for tavolo-cli print; the card's back is printed as it is,\n"
     "                          the same behind every record's card\n"
     "  --map FIELD=COLUMN      fill FIELD from COLUMN (its name or number from 1), whatever the\n"
-    "                          names say; may be given for several fields\n"
-    "  --strict                fail, writing nothing, when a record cannot make a card or a\n"
-    "                          picture cannot be loaded (otherwise they are left out, with a\n"
-    "                          warning naming the record's line)\n"
+    "                          names say; COLUMN+COLUMN joins several with a space, as in\n"
+    "                          \"Name=First Name+Last Name\"; may be given for several fields\n"
+    "  --strict                fail, writing nothing, when a record cannot make a card, its QR\n"
+    "                          code cannot be made or would not scan, or a picture cannot be\n"
+    "                          loaded (otherwise they are left out, with a warning naming the\n"
+    "                          record's line)\n"
     "Exit status: 0 every record placed, 1 failure or records left out, 2 usage, 3 version\n"
     "mismatch.\n");
 
@@ -100,8 +112,9 @@ struct MergeRun {
   const std::string& output;
   BackgroundTable& table;
   const CardState& project;
-  const std::vector<MergeRecord>& records;
+  const MergeRecords& records;
   bool strict = false;
+  bool overwrite = false;
   // For a PDF: the print-shop options, the printer offset and whether the cards take the
   // layout's card size.
   PrintShopOptions shop{};
@@ -131,8 +144,8 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   CardRenderer backRenderer(&run.table, CustomPhotosFolder());
   const QImage backImage = twoSided ? ToQImage(backRenderer.RenderPrintImage(back)) : QImage();
   if (twoSided) leftOut += WarnOfLeftOutPictures(kCommand, backRenderer, run.table, back);
-  const auto hasRecord = [records = run.records.size(), perSheet = grid.CardCount()](int sheet,
-                                                                                     int cell) {
+  const auto hasRecord = [records = run.records.Count(), perSheet = grid.CardCount()](int sheet,
+                                                                                      int cell) {
     return static_cast<size_t>(sheet) * static_cast<size_t>(perSheet) + static_cast<size_t>(cell) <
            records;
   };
@@ -155,29 +168,29 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   const SheetJob job{.paper = sheet.paper,
                      .layout = sheet.layout,
                      .dpi = project.dpi,
-                     .sheets = MergeSheetCount(run.records.size(), grid.CardCount()),
+                     .sheets = MergeSheetCount(run.records.Count(), grid.CardCount()),
                      .cards = cards.Source(grid.CardCount()),
                      .paintedCards = cards.Painting(grid.CardCount()),
                      .cardSize = QSizeF(project.cardWidth, project.cardHeight),
                      .shop = run.shop,
                      .calibration = run.calibration,
                      .backs = backs};
-  Progress progress(run.records.size());
+  Progress progress(run.records.Count());
   const auto perSheet = static_cast<size_t>(grid.CardCount());
   PdfOptions pdf = run.pdf;
   pdf.title = QString::fromStdString(std::filesystem::path(run.arguments.project).stem());
   const PrintOutcome written = WriteSheetsPdf(run.output, job, pdf, [&](int done, int) {
-    progress.Placed(std::min(run.records.size(), static_cast<size_t>(done) * perSheet));
+    progress.Placed(std::min(run.records.Count(), static_cast<size_t>(done) * perSheet));
     return true;
   });
   if (!written) return Fail(written.Message());
-  progress.Placed(run.records.size());
+  progress.Placed(run.records.Count());
   return 0;
 }
 
 int WriteImages(const MergeRun& run, int format, CardRenderer& renderer) {
   // The first card is drawn now, so a picture left out is known before anything is written.
-  const CardState first = MergedCard(run.project, run.records.front().details);
+  const CardState first = MergedCard(run.project, run.records.At(0).details);
   if (Outcome<QImage> drawn = RenderCardForExport(renderer, first); !drawn) {
     return Fail(drawn.Message());
   }
@@ -185,46 +198,101 @@ int WriteImages(const MergeRun& run, int format, CardRenderer& renderer) {
   if (run.strict && leftOut > 0) {
     return Fail(TrText("nothing is written: with --strict a picture left out is a failure"));
   }
-  Progress progress(run.records.size());
-  const Outcome<> written =
+  if (!run.overwrite) {
+    const ExistingFiles existing = FindExistingFiles(run.output, run.records);
+    if (existing.count > 0) {
+      return Fail(
+          TrMessage("nothing is written: %1 of the files exist already, such as '%2' "
+                    "(--overwrite replaces them)",
+                    existing.count, PrintableName(existing.first.string())));
+    }
+  }
+  Progress progress(run.records.Count());
+  const Outcome<size_t> written =
       ExportMergedCards(renderer, run.project, run.records, run.output, format, kNoQuality,
-                        [&](size_t done) { progress.Placed(done); });
+                        run.overwrite ? ExistingMergeFiles::kReplace : ExistingMergeFiles::kRefuse,
+                        [&](uint64_t done, uint64_t) {
+                          progress.Placed(done);
+                          return true;
+                        });
   return written ? 0 : Fail(written.Message());
+}
+
+// Names the columns that fill no field, and why: a few by name, the rest counted.
+void WarnOfUnusedColumns(const FieldMapping& mapping, const QStringList& columns) {
+  QStringList unnamed;
+  size_t more = 0;
+  for (const UnusedColumn& unused : UnusedColumns(mapping, columns)) {
+    const QString title = ColumnTitle(columns, unused.column);
+    if (unused.reason != UnusedReason::kNoFieldName) {
+      PrintWarning(kCommand, TrMessage("the column '%1' fills no field: %2", title,
+                                       UnusedText(unused, mapping, columns)));
+    } else if (unnamed.size() < kNamedColumns) {
+      unnamed.push_back(QStringLiteral("'%1'").arg(title));
+    } else {
+      ++more;
+    }
+  }
+  if (unnamed.isEmpty()) return;
+  std::string list = unnamed.join(QStringLiteral(", ")).toStdString();
+  if (more > 0) list = TrMessage("%1 and %2 more", list, more);
+  PrintWarning(kCommand, TrMessage("the column(s) %1 fill no field of the card (--map "
+                                   "FIELD=COLUMN uses one)",
+                                   list));
 }
 
 // The records of the data file as the mapping makes them; the exit code when there are none to
 // place or a --map is wrong.
 std::optional<int> ReadRecords(const Arguments& arguments, bool strict, MergeRecords& merged) {
   const std::string& data = arguments.values.at("--data");
-  Outcome<MergeTable> read = ReadMergeData(data);
+  const auto sheet = arguments.values.find("--sheet");
+  Outcome<MergeTable> read =
+      ReadMergeData(data, sheet == arguments.values.end() ? std::string() : sheet->second);
   if (!read) return Fail(read.Message());
-  const MergeTable& table = read.Value();
-  FieldMapping mapping = MappingByHeader(table.columns);
+  auto table = std::make_shared<const MergeTable>(std::move(read).Value());
+  for (const std::string& warning : table->warnings) PrintWarning(kCommand, warning);
+  FieldMapping mapping = MappingByHeader(table->columns);
   for (const auto& [option, value] : arguments.inOrder) {
     if (option != "--map") continue;
-    if (const Outcome<> applied = ApplyOverride(mapping, table.columns, value); !applied) {
+    if (const Outcome<> applied = ApplyOverride(mapping, table->columns, value); !applied) {
       return UsageError(kCommand, TrMessage("--map %1", applied.Message()));
     }
   }
-  const QStringList unmapped = UnmappedColumns(mapping, table.columns);
-  if (!unmapped.isEmpty()) {
-    PrintWarning(kCommand,
-                 TrMessage("the column(s) '%1' fill no field of the card (--map FIELD=COLUMN "
-                           "uses one)",
-                           unmapped.join(QStringLiteral("', '"))));
+  WarnOfUnusedColumns(mapping, table->columns);
+  merged = MergeRecords(table, std::move(mapping));
+  const std::string name = PrintableName(std::filesystem::path(data).filename().string());
+  for (const RecordProblem& problem : merged.Problems()) {
+    const std::string where = RecordPlace(name, *table, problem.line);
+    if (strict) {
+      PrintError(kCommand, TrMessage("%1: %2", where, ProblemText(problem)));
+    } else {
+      PrintWarning(kCommand, TrMessage("%1: %2; it is left out", where, ProblemText(problem)));
+    }
   }
-  merged = RecordsOf(table, mapping);
-  const std::string name = std::filesystem::path(data).filename().string();
-  for (const RecordProblem& problem : merged.problems) {
-    const std::string text =
-        strict ? TrMessage("%1, line %2: %3", name, problem.line, problem.message)
-               : TrMessage("%1, line %2: %3; it is left out", name, problem.line, problem.message);
-    strict ? PrintError(kCommand, text) : PrintWarning(kCommand, text);
-  }
-  if (strict && !merged.problems.empty()) {
+  if (strict && !merged.Problems().empty()) {
     return Fail(TrText("nothing is written: with --strict a record left out is a failure"));
   }
-  if (merged.records.empty()) return Fail(TrMessage("%1 gives no record to make a card of", name));
+  if (merged.Empty()) return Fail(TrMessage("%1 gives no record to make a card of", name));
+  return std::nullopt;
+}
+
+// Warns of each record whose QR code cannot be made or would not scan; the exit code when that
+// stops the merge (--strict).
+std::optional<int> CheckQrCodes(const Arguments& arguments, bool strict, const CardState& project,
+                                const MergeRecords& records) {
+  const std::vector<RecordProblem> problems = QrCodeProblems(project, records);
+  const std::string name =
+      PrintableName(std::filesystem::path(arguments.values.at("--data")).filename().string());
+  for (const RecordProblem& problem : problems) {
+    const std::string text = TrMessage("%1: %2", RecordPlace(name, *records.Table(), problem.line),
+                                       ProblemText(problem));
+    strict ? PrintError(kCommand, text) : PrintWarning(kCommand, text);
+  }
+  if (strict && !problems.empty()) {
+    return Fail(
+        TrText("nothing is written: with --strict a QR code that cannot be read is a "
+               "failure"));
+  }
   return std::nullopt;
 }
 
@@ -283,6 +351,7 @@ int Merge(const Arguments& arguments) {
     }
   }
   const bool strict = arguments.flags.contains("--strict");
+  const bool overwrite = arguments.flags.contains(kOverwriteFlag);
   BackgroundTable table;
   CardState project;
   if (const std::optional<int> failed =
@@ -291,19 +360,22 @@ int Merge(const Arguments& arguments) {
   }
   MergeRecords merged;
   if (const std::optional<int> stop = ReadRecords(arguments, strict, merged)) return *stop;
+  if (const std::optional<int> stop = CheckQrCodes(arguments, strict, project, merged)) {
+    return *stop;
+  }
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
-  const MergeRun run{arguments, output,      table, project,  merged.records,       strict,
-                     shop,      calibration, fit,   backFlip, std::move(pdfOptions)};
+  const MergeRun run{arguments, output, table,       project, merged,   strict,
+                     overwrite, shop,   calibration, fit,     backFlip, std::move(pdfOptions)};
   const int written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
   if (written != 0) return written;
   if (failures.Count() > 0) {
     return Fail(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
   }
-  if (!merged.problems.empty()) {
-    return Fail(TrMessage("%1 of %2 records were left out", merged.problems.size(),
-                          merged.problems.size() + merged.records.size()));
+  if (!merged.Problems().empty()) {
+    return Fail(
+        TrMessage("%1 of %2 records were left out", merged.Problems().size(), merged.RowCount()));
   }
   return 0;
 }
@@ -314,9 +386,9 @@ int RunMerge(const std::vector<std::string>& args) {
   Arguments arguments;
   if (const std::optional<int> stop =
           ParseArguments(kCommand, kMergeUsage, args,
-                         {"--output", "--data", "--paper", "--layout", "--map", kFitOption,
-                          kBleedOption, kOffsetOption, kBackOption, kCmykOption},
-                         arguments, {"--strict", kCropMarksFlag, kPdfxFlag})) {
+                         {"--output", "--data", "--sheet", "--paper", "--layout", "--map",
+                          kFitOption, kBleedOption, kOffsetOption, kBackOption, kCmykOption},
+                         arguments, {"--strict", kCropMarksFlag, kOverwriteFlag, kPdfxFlag})) {
     return *stop;
   }
   const GuiApplication app;

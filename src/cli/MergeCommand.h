@@ -1,5 +1,5 @@
-// tavolo-cli merge: one card per record of a CSV or vCard file, into a PDF of sheets or into one
-// image per record.
+// tavolo-cli merge: one card per record of a CSV, vCard or spreadsheet file, into a PDF of sheets
+// or into one image per record.
 #pragma once
 
 #include <string>

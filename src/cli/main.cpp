@@ -30,7 +30,7 @@ void PrintUsage(std::FILE* out) {
       "  print PROJECT -o SHEET.pdf [--paper NAME|ID] [--layout PART|NAME|FILE.ptm] [--sheets N]\n"
       "                      print a project's card many to a sheet into a PDF\n"
       "  merge PROJECT --data FILE -o OUT.pdf|'DIR/{Name}.png' [--map FIELD=COLUMN]...\n"
-      "                      one card per record of a CSV or vCard file, into sheets or images\n"
+      "                      one card per record (CSV, vCard, .ods, .xlsx), into sheets or images\n"
       "  pdf PROJECT -o CARD.pdf [--bleed MM] [--crop-marks]\n"
       "                      one card on a page of its size, with bleed and crop marks\n"
       "  sheets [--search TEXT] [--paper NAME] [--json]\n"

@@ -24,7 +24,8 @@ constexpr uint32_t kGifColourBits = 8;
 }  // namespace
 
 Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int format,
-                           int quality, int dpi, ExportReporting reporting) {
+                           int quality, int dpi, ExportReporting reporting,
+                           ExistingFile existing) {
   // The checked report belongs to the user-interface thread; elsewhere the result alone tells.
   const auto checked = [reporting](const char* label, bool ok) {
     return reporting == ExportReporting::kCheckedReport ? TAVOLO_CHECK_AS(label, ok) : ok;
@@ -64,7 +65,9 @@ Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int f
     return Failure{TrMessage("The card could not be written as %1: %2",
                              PrintableName(file.string()), TranslatedMessage(ci.GetLastError()))};
   }
-  return Translated(WriteFileReplacing(file, bytes, Durability::kReproducible));
+  return Translated(existing == ExistingFile::kKeep
+                        ? WriteNewFile(file, bytes, Durability::kReproducible)
+                        : WriteFileReplacing(file, bytes, Durability::kReproducible));
 }
 
 Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& live) {

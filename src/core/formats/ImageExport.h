@@ -20,14 +20,20 @@ inline constexpr int kNoQuality = -1;
 // text (on the user-interface thread only), or by the returned result alone (any thread).
 enum class ExportReporting { kCheckedReport, kResultOnly };
 
+// Whether an export may replace a file of the target's name: a merge writes many files at once
+// and never replaces one the user had unless told to.
+enum class ExistingFile { kReplace, kKeep };
+
 // Writes `card` (a rendered Format_RGB32 image) to `file`, replacing it safely: the file appears
 // whole or not at all. A failed step of the conversion is returned, and with kCheckedReport also
 // raised as the checked report with its expression text; a failed write is returned with the
 // file-error text ("Access to %1 was denied." and the like). A card handed over with std::move
 // is let go once converted, before the encoding, so a large card is not held three times.
+// With ExistingFile::kKeep a file of that name is never replaced (WriteNewFile).
 Outcome<> WriteExportImage(QImage card, const std::filesystem::path& file, int format,
                            int quality, int dpi,
-                           ExportReporting reporting = ExportReporting::kCheckedReport);
+                           ExportReporting reporting = ExportReporting::kCheckedReport,
+                           ExistingFile existing = ExistingFile::kReplace);
 
 // The card at its full size (divisor 1), as Export Image writes it, or why it cannot be rendered.
 Outcome<QImage> RenderCardForExport(CardRenderer& renderer, const CardState& live);

@@ -4,10 +4,14 @@
 
 namespace tavolo {
 
+ContactDetails KeptDetails(ContactDetails details) {
+  for (QString& value : details.fields) value.truncate(kMaxLineLength);
+  return details;
+}
+
 CardState MergedCard(const CardState& project, const ContactDetails& details) {
   CardState card = project;
-  ContactDetails kept = details;
-  for (QString& value : kept.fields) value.truncate(kMaxLineLength);
+  const ContactDetails kept = KeptDetails(details);
   card.boxCount = FieldDistribution(card.layoutIndex, kept.fields, card.lines);
   card.extensions.Set<ContactChunk>(kept);
   return card;

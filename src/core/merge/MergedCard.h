@@ -10,4 +10,7 @@ namespace tavolo {
 
 CardState MergedCard(const CardState& project, const ContactDetails& details);
 
+// The details as a merged card keeps them: each value cut to what a line of the card holds.
+ContactDetails KeptDetails(ContactDetails details);
+
 }  // namespace tavolo

@@ -13,26 +13,28 @@ int MergeSheetCount(size_t records, int cardsPerSheet) {
 }
 
 MergedCardSource::MergedCardSource(CardRenderer& renderer, const CardState& project,
-                                   std::span<const MergeRecord> records)
+                                   const MergeRecords& records)
     : renderer_(renderer), project_(project), records_(records) {}
 
-const MergeRecord* MergedCardSource::RecordAt(int sheet, int cell, int cardsPerSheet) const {
-  if (sheet < 0 || cell < 0 || cell >= cardsPerSheet) return nullptr;
+std::optional<MergeRecord> MergedCardSource::RecordAt(int sheet, int cell,
+                                                      int cardsPerSheet) const {
+  if (sheet < 0 || cell < 0 || cell >= cardsPerSheet) return std::nullopt;
   const size_t index =
       static_cast<size_t>(sheet) * static_cast<size_t>(cardsPerSheet) + static_cast<size_t>(cell);
-  return index < records_.size() ? &records_[index] : nullptr;
+  if (index >= records_.Count()) return std::nullopt;
+  return records_.At(index);
 }
 
 void MergedCardSource::Paint(QPainter& painter, const QRectF& target, int sheet, int cell,
                              int cardsPerSheet, const CardPaintOptions& options) {
-  if (const MergeRecord* record = RecordAt(sheet, cell, cardsPerSheet)) {
+  if (const std::optional<MergeRecord> record = RecordAt(sheet, cell, cardsPerSheet)) {
     PaintCard(renderer_, painter, target, MergedCard(project_, record->details), options);
   }
 }
 
 QImage MergedCardSource::Card(int sheet, int cell, int cardsPerSheet) {
-  const MergeRecord* record = RecordAt(sheet, cell, cardsPerSheet);
-  if (record == nullptr) return {};
+  const std::optional<MergeRecord> record = RecordAt(sheet, cell, cardsPerSheet);
+  if (!record) return {};
   if (sheet != sheet_ || cardsPerSheet != cardsPerSheet_) {
     cards_.assign(static_cast<size_t>(cardsPerSheet), QImage());
     sheet_ = sheet;

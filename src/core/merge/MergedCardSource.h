@@ -3,7 +3,7 @@
 // printed are kept, so a merge of many records takes the memory of one sheet.
 #pragma once
 
-#include <span>
+#include <optional>
 #include <vector>
 
 #include <QImage>
@@ -20,8 +20,7 @@ int MergeSheetCount(size_t records, int cardsPerSheet);
 class MergedCardSource {
  public:
   // `renderer`, `project` and `records` must outlive the source and every CardSource it gives.
-  MergedCardSource(CardRenderer& renderer, const CardState& project,
-                   std::span<const MergeRecord> records);
+  MergedCardSource(CardRenderer& renderer, const CardState& project, const MergeRecords& records);
 
   // The print image of the record placed at (sheet, cell) when a sheet holds `cardsPerSheet`
   // cards; null past the last record.
@@ -41,11 +40,11 @@ class MergedCardSource {
 
  private:
   // The record placed at (sheet, cell); none past the last record.
-  const MergeRecord* RecordAt(int sheet, int cell, int cardsPerSheet) const;
+  std::optional<MergeRecord> RecordAt(int sheet, int cell, int cardsPerSheet) const;
 
   CardRenderer& renderer_;
   const CardState& project_;
-  std::span<const MergeRecord> records_;
+  const MergeRecords& records_;
   // The cards kept: those of one sheet at one number of cards a sheet.
   int sheet_ = -1;
   int cardsPerSheet_ = 0;

@@ -73,7 +73,7 @@ void MainWindow::OnCardProperties() {
 
 void MainWindow::OnContactDetails() {
   ChooserPause pause(*this);
-  ContactDetailsDialog dialog(document_.Details(), this);
+  ContactDetailsDialog dialog(document_.Details(), *prompts_, this);
   if (prompts_->Run(dialog) == QDialog::Accepted) document_.SetContactDetails(dialog.Details());
 }
 

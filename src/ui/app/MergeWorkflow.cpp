@@ -4,40 +4,56 @@
 
 #include "core/base/Translation.h"
 #include "core/document/CardDocument.h"
+#include "core/merge/CheckedRecords.h"
 #include "core/merge/MergeData.h"
-#include "core/merge/MergeRecords.h"
-#include "ui/app/MergeBrowserDialog.h"
+#include "core/storage/PrintableName.h"
+#include "ui/app/MergeDialog.h"
 #include "ui/base/Prompts.h"
-#include "ui/dialogs/MergeMappingDialog.h"
+#include "ui/base/WorkProgressDialog.h"
 
 namespace tavolo {
 
+namespace {
+
+struct ReadData {
+  Outcome<MergeTable> table = Failure{};
+  CheckedRecords records;
+};
+
+}  // namespace
+
 void RunMergeCommand(QWidget* owner, CardDocument& document, PrinterChoice& printer,
                      Prompts& prompts) {
-  const QString data = prompts.OpenFileName(
-      owner,
-      {Tr("Merge"), Tr("Contacts (*.csv *.vcf *.txt);;All files (*)"), {}, {}, FileKind::kNone});
+  const QString data =
+      prompts.OpenFileName(owner, {Tr("Merge"),
+                                   Tr("Contacts (*.csv *.vcf *.ods *.xlsx *.txt);;All files (*)"),
+                                   {},
+                                   {},
+                                   FileKind::kNone});
   if (data.isEmpty()) return;
-  const Outcome<MergeTable> table = ReadMergeData(data.toStdString());
-  if (!table) {
-    prompts.Tell(owner, QString::fromStdString(table.Message()), QMessageBox::Warning);
+  const std::string name = PrintableName(QFileInfo(data).fileName().toStdString());
+  ReadData read = RunWithProgress<ReadData>(
+      owner, Tr("Reading %1...").arg(QString::fromStdString(name)),
+      [path = data.toStdString(), card = document.Live()](const WorkProgress& progress) {
+        ReadData result;
+        result.table = ReadMergeData(path, {}, progress);
+        if (!result.table) return result;
+        auto table = std::make_shared<const MergeTable>(std::move(result.table).Value());
+        result.table = MergeTable{};
+        const FieldMapping mapping = MappingByHeader(table->columns);
+        result.records = CheckRecords(table, mapping, card, progress);
+        return result;
+      });
+  if (!read.table) {
+    if (read.table.Error() != ECANCELED) {
+      prompts.Tell(owner, QString::fromStdString(read.table.Message()), QMessageBox::Warning);
+    }
     return;
   }
-  MergeMappingDialog mapping(table.Value(), owner);
-  if (prompts.Run(mapping) != QDialog::Accepted) return;
-  MergeRecords records = RecordsOf(table.Value(), mapping.Mapping());
-  if (records.records.empty()) {
-    prompts.Tell(owner,
-                 QStringLiteral("%1 gives no record to make a card of: no column fills a field, "
-                                "or every record is empty.")
-                     .arg(QFileInfo(data).fileName()),
-                 QMessageBox::Warning);
-    return;
-  }
-  MergeBrowserDialog browser(document.Live(), document.Backgrounds(),
-                             document.Renderer().PhotoFolder(), std::move(records), printer,
-                             prompts, owner);
-  prompts.Run(browser);
+  if (read.records.stopped) return;
+  MergeDialog dialog(document.Live(), document.Backgrounds(), document.Renderer().PhotoFolder(),
+                     std::move(read.records), name, printer, prompts, owner);
+  prompts.Run(dialog);
 }
 
 }  // namespace tavolo

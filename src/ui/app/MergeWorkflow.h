@@ -1,5 +1,6 @@
-// The main window's Merge command: picks a CSV or vCard file, lets the user check which column
-// fills which field, then browses the records on the card and prints or exports them all.
+// The main window's Merge command: picks a data file (CSV, vCard, .ods or .xlsx), reads it off
+// the user-interface thread with progress and Cancel, then opens the merge dialog, where the
+// columns are matched to the card's fields and the records browsed, printed and exported.
 #pragma once
 
 class QWidget;

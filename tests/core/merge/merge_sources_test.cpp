@@ -1,15 +1,31 @@
+// The merge's data files as their producers write them: CSV from spreadsheets, vCards from
+// phones, address books and mail programs, .ods and .xlsx from LibreOffice; and the hostile
+// ones, refused with a message.
 #include <gtest/gtest.h>
+#include <zip.h>
 
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
+#include "core/card/LayoutTable.h"
 #include "core/merge/CsvReader.h"
+#include "core/merge/MergeData.h"
 #include "core/merge/MergeText.h"
+#include "core/merge/OdsReader.h"
 #include "core/merge/VCardReader.h"
+#include "core/merge/XlsxReader.h"
+#include "tests/core/TestFolders.h"
+
+// Values shown as text when a case fails.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace tavolo {
 namespace {
+
+namespace fs = std::filesystem;
 
 QStringList Cells(std::initializer_list<const char*> cells) {
   QStringList list;
@@ -17,108 +33,265 @@ QStringList Cells(std::initializer_list<const char*> cells) {
   return list;
 }
 
-// Each row as its line and its cells.
+std::span<const uint8_t> Bytes(const std::string& text) {
+  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+// Each row as its line and its values.
 using Rows = std::vector<std::pair<int, QStringList>>;
 
-struct CsvCase {
-  const char* what;
-  const char* text;
-  QStringList columns;
+Rows RowsOf(const MergeTable& table) {
   Rows rows;
-};
+  for (size_t r = 0; r < table.RowCount(); ++r) rows.emplace_back(table.Line(r), table.Cells(r));
+  return rows;
+}
 
-TEST(CsvReader, ReadsQuotingSeparatorsAndLineEnds) {
-  const CsvCase cases[] = {
-      {"plain commas", "Name,City\nAnna,Roma\n", Cells({"Name", "City"}),
+TEST(CsvReader, ReadsQuotingSeparatorsLineEndsAndCharacterSets) {
+  const std::tuple<const char*, std::string, QStringList, Rows> cases[] = {
+      {"plain commas",
+       "Name,City\nAnna,Roma\n",
+       Cells({"Name", "City"}),
        {{2, Cells({"Anna", "Roma"})}}},
-      {"semicolons, a comma inside", "Name;City\nAnna;Roma, RM\n", Cells({"Name", "City"}),
+      {"semicolons, a comma inside",
+       "Name;City\nAnna;Roma, RM\n",
+       Cells({"Name", "City"}),
        {{2, Cells({"Anna", "Roma, RM"})}}},
       {"tabs", "Name\tCity\r\nAnna\tRoma", Cells({"Name", "City"}), {{2, Cells({"Anna", "Roma"})}}},
-      {"separator in quotes is not counted", "\"a;b;c\",City\nx,y\n", Cells({"a;b;c", "City"}),
+      {"separator in quotes is not counted",
+       "\"a;b;c\",City\nx,y\n",
+       Cells({"a;b;c", "City"}),
        {{2, Cells({"x", "y"})}}},
-      {"quotes doubled and a line break inside", "Name,Note\n\"Anna \"\"A\"\"\",\"one\r\ntwo\"\nBo,x\n",
-       Cells({"Name", "Note"}), {{2, Cells({"Anna \"A\"", "one\ntwo"})}, {4, Cells({"Bo", "x"})}}},
-      {"blank lines are no records", "Name\n\nAnna\n\n", Cells({"Name"}), {{3, Cells({"Anna"})}}},
-      {"header cells trimmed, short rows kept", " Name , City \nAnna\n", Cells({"Name", "City"}),
+      {"quotes doubled, a line break inside",
+       "Name,Note\n\"Anna \"\"A\"\"\",\"one\r\ntwo\"\nBo,x\n",
+       Cells({"Name", "Note"}),
+       {{2, Cells({"Anna \"A\"", "one\ntwo"})}, {4, Cells({"Bo", "x"})}}},
+      {"blank lines are no records, empty ones are",
+       "Name,City\n\nAnna,\n,\n",
+       Cells({"Name", "City"}),
+       {{3, Cells({"Anna"})}, {4, {}}}},
+      {"header cells trimmed",
+       " Name , City \nAnna\n",
+       Cells({"Name", "City"}),
        {{2, Cells({"Anna"})}}},
+      // A spreadsheet's export for Windows: a byte-order mark before Windows-1252 bytes.
+      {"BOM before Windows-1252",
+       "\xEF\xBB\xBFName;Stra\xDF"
+       "e\nJ\xFCrgen;Hafenstra\xDF"
+       "e 1\n",
+       Cells({"Name", "Straße"}),
+       {{2, Cells({"Jürgen", "Hafenstraße 1"})}}},
+      {"UTF-8 with its BOM",
+       "\xEF\xBB\xBFName\nZo\xC3\xAB\n",
+       Cells({"Name"}),
+       {{2, Cells({"Zoë"})}}},
   };
-  for (const CsvCase& c : cases) {
-    const Outcome<MergeTable> read = ReadCsv(QString::fromUtf8(c.text), "t.csv");
-    ASSERT_TRUE(read) << c.what << ": " << read.Message();
-    EXPECT_EQ(read.Value().columns, c.columns) << c.what;
-    Rows rows;
-    for (const MergeRow& row : read.Value().rows) rows.emplace_back(row.line, row.cells);
-    EXPECT_EQ(rows, c.rows) << c.what;
+  for (const auto& [what, bytes, columns, rows] : cases) {
+    const Outcome<QString> text = DecodeMergeText(Bytes(bytes), "t.csv");
+    ASSERT_TRUE(text) << what;
+    const Outcome<MergeTable> read = ReadCsv(text.Value(), "t.csv");
+    ASSERT_TRUE(read) << what << ": " << read.Message();
+    EXPECT_EQ(read.Value().columns, columns) << what;
+    EXPECT_EQ(RowsOf(read.Value()), rows) << what;
   }
 }
 
-TEST(CsvReader, RefusesWhatIsNoListWithItsLine) {
-  const std::string longValue = "Name\nx\n\"" + std::string(70 * 1024, 'a') + "\"\n";
-  const std::pair<std::string, std::string> cases[] = {
-      {"Name,City\nAnna,Roma\n\"Bo,\nLine\n", "t.csv, line 3: a quoted value is never closed."},
-      {longValue, "t.csv, line 3: a value is longer than 65536 characters"},
-      {"\n\n", "t.csv holds no header line"},
+// The first contact of a vCard file, and the table's warnings.
+std::pair<QStringList, std::vector<std::string>> FirstContact(const std::string& text) {
+  const Outcome<MergeTable> read = ReadVCards(Bytes(text), "t.vcf");
+  EXPECT_TRUE(read) << read.Message();
+  if (!read || read.Value().RowCount() == 0) return {};
+  QStringList cells = read.Value().Cells(0);
+  while (cells.size() < kNamedValueCount) cells.push_back(QString());
+  return {cells, read.Value().warnings};
+}
+
+TEST(VCardReader, ReadsEachProducersFormAsItsWriterMeantIt) {
+  // Company, Name, Title, Address 1, Address 2, City, Zip, Email, Website, Phone 1, Phone 2.
+  const std::tuple<const char*, std::string, QStringList> cases[] = {
+      {"3.0 from an address book",
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Rossi;Anna;;Dr.;\r\nORG:Acme\\, Inc.;Sales\r\n"
+       "TITLE:Head of\r\n  Sales\r\nADR;TYPE=home:;;Casa 1;Nola;;80035;Italia\r\n"
+       "ADR;TYPE=work,pref:;Floor 3;Via Roma 1\\nScala B;Milano;MI;20121;Italia\r\n"
+       "TEL;TYPE=HOME:+39 1\r\nTEL;TYPE=CELL:+39 2\r\nTEL;TYPE=WORK,VOICE:+39 3\r\n"
+       "TEL;TYPE=FAX:+39 4\r\nEMAIL;TYPE=home:a@home.it\r\nEMAIL;TYPE=INTERNET,WORK:a@acme.it\r\n"
+       "URL:https://acme.it\r\nPHOTO;ENCODING=b:AAAA\r\n AAAA\r\nEND:VCARD\r\n",
+       Cells({"Acme, Inc.", "Dr. Anna Rossi", "Head of Sales", "Via Roma 1", "Scala B, Floor 3",
+              "Milano, MI", "20121, Italia", "a@acme.it", "https://acme.it", "+39 3", "+39 2"})},
+      {"2.1 quoted-printable with a charset, a soft break before a space",
+       "BEGIN:VCARD\nVERSION:2.1\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Jos=C3=A9 M=C3=\n"
+       "=BCller\nTITLE;CHARSET=ISO-8859-1;QUOTED-PRINTABLE:Caf=E9\n"
+       "ADR;WORK;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:;;12,=\n rue de "
+       "l'=C3=89glise;Lyon;;69002\n"
+       "TEL;CELL:555\nEND:VCARD\n",
+       Cells({"", "José Müller", "Café", "12, rue de l'Église", "", "Lyon", "69002", "", "", "555",
+              ""})},
+      {"2.1 from a phone, in the charset of Central Europe",
+       "BEGIN:VCARD\nVERSION:2.1\nFN;CHARSET=ISO-8859-2;ENCODING=QUOTED-PRINTABLE:=A3ukasz "
+       "Wi=B6niewski\nEND:VCARD\n",
+       Cells({"", "Łukasz Wiśniewski", "", "", "", "", "", "", "", "", ""})},
+      {"2.1 quoted-printable without a charset, UTF-8 bytes",
+       "BEGIN:VCARD\nVERSION:2.1\nN;ENCODING=QUOTED-PRINTABLE:Gro=C3=9F;J=C3=BCrgen\nEND:VCARD\n",
+       Cells({"", "Jürgen Groß", "", "", "", "", "", "", "", "", ""})},
+      {"3.0 folded at 75 octets inside a character",
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:J\xC3\xBCrgen\r\nORG:B\xC3\r\n \xA4"
+       "ckerei Gr\xC3\xB6\xC3"
+       "\r\n \x9F\r\nEND:VCARD\r\n",
+       Cells({"Bäckerei Größ", "Jürgen", "", "", "", "", "", "", "", "", ""})},
+      {"3.0 grouped: the only phone and e-mail, their labels",
+       "BEGIN:VCARD\nVERSION:3.0\nFN:Siobh\xC3\xA1n\nitem1.TEL:+353 "
+       "1\nitem1.X-ABLabel:_$!<Mobile>!$_\n"
+       "item2.TEL;type=pref:+353 2\nitem2.X-ABLabel:B\xC3\xBCro\nitem3.EMAIL:s@x.ie\n"
+       "item3.X-ABLabel:work\nEND:VCARD\n",
+       Cells({"", "Siobhán", "", "", "", "", "", "s@x.ie", "", "+353 2", "+353 1"})},
+      {"4.0 URIs",
+       "BEGIN:VCARD\nVERSION:4.0\nFN:Bo\nTEL;VALUE=uri;TYPE=\"voice,work\":tel:+1-555-0100;ext=12\n"
+       "EMAIL:mailto:bo@x.org\nEND:VCARD\n",
+       Cells({"", "Bo", "", "", "", "", "", "bo@x.org", "", "+1-555-0100 ext. 12", ""})},
   };
-  for (const auto& [text, message] : cases) {
-    const Outcome<MergeTable> read = ReadCsv(QString::fromStdString(text), "t.csv");
+  for (const auto& [what, text, expected] : cases) {
+    const auto [contact, warnings] = FirstContact(text);
+    EXPECT_EQ(contact, expected) << what;
+    EXPECT_TRUE(warnings.empty()) << what;
+  }
+  // A value in Windows-1252 though the card says nothing: that value alone, with a warning.
+  const auto [contact, warnings] =
+      FirstContact("BEGIN:VCARD\nFN:Zo\xC3\xAB\nORG:Caf\xE9\nEND:VCARD\n");
+  EXPECT_EQ(contact.mid(0, 2), Cells({"Café", "Zoë"}));
+  EXPECT_EQ(warnings,
+            std::vector<std::string>{"t.vcf, line 1 (Zoë): a value is not in UTF-8 and is read as "
+                                     "Windows-1252."});
+}
+
+TEST(VCardReader, KeepsEveryContactWithItsLineAndRefusesWhatIsNoList) {
+  const Outcome<MergeTable> two =
+      ReadVCards(Bytes("BEGIN:VCARD\nFN:A\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nEND:VCARD\n"), "t.vcf");
+  ASSERT_TRUE(two);
+  EXPECT_EQ(RowsOf(two.Value()).size(), 2u);
+  EXPECT_EQ(two.Value().Line(1), 5);
+  EXPECT_EQ(two.Value().columns.size(), 11);
+  const std::pair<std::string, std::string> refused[] = {
+      {"BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\n",
+       "t.vcf, line 4: a contact is never ended with END:VCARD."},
+      {"BEGIN:VCARD\nFN:" + std::string(300'000, 'a') + "\nEND:VCARD\n",
+       "t.vcf, line 2: a value is longer than 65536 characters"},
+      {std::string("BEGIN:VCARD\nFN:A\0B\nEND:VCARD\n", 24),
+       "t.vcf, line 2: the file holds a NUL byte"},
+  };
+  for (const auto& [text, message] : refused) {
+    const Outcome<MergeTable> read = ReadVCards(Bytes(text), "t.vcf");
     ASSERT_FALSE(read) << message;
     EXPECT_TRUE(read.Message().starts_with(message)) << read.Message();
   }
 }
 
-TEST(MergeText, DecodesUtf8WithOrWithoutBomElseWindows1252AndRefusesNul) {
-  const std::vector<uint8_t> bom = {0xEF, 0xBB, 0xBF, 'N', 0xC3, 0xA9};
-  const std::vector<uint8_t> plain = {'N', 0xC3, 0xA9};
-  const std::vector<uint8_t> legacy = {'N', 0xE9, 0x80};
-  EXPECT_EQ(DecodeMergeText(bom, "f").Value(), QString::fromUtf8("Né"));
-  EXPECT_EQ(DecodeMergeText(plain, "f").Value(), QString::fromUtf8("Né"));
-  EXPECT_EQ(DecodeMergeText(legacy, "f").Value(), QString::fromUtf8("Né€"));
+TEST(Spreadsheets, OdsAndXlsxFromLibreOfficeGiveTheSameTable) {
+  const QStringList columns = Cells({"Company", "First Name", "Last Name", "Job Title", "Street",
+                                     "Postcode", "City", "Phone", "Since", "Code"});
+  // The company is one cell merged over three rows; a formula gives its last result.
+  for (const char* file : {"team.ods", "team.xlsx"}) {
+    const fs::path path = fs::path(TAVOLO_TEST_DATA) / "merge" / file;
+    const Outcome<MergeTable> read = ReadMergeData(path);
+    ASSERT_TRUE(read) << file << ": " << read.Message();
+    const MergeTable& table = read.Value();
+    EXPECT_TRUE(table.sheetRows);
+    EXPECT_EQ(table.columns, columns) << file;
+    const bool ods = std::string(file) == "team.ods";
+    // The .ods keeps the date as it is shown; the .xlsx gives the date its number stands for.
+    const Rows expected = {
+        {2,
+         Cells({"Forno Aurora", "Chiara", "Bellandi", "Head  Baker", "Via dei Mulini 12", "55100",
+                "Lucca", "+39 0583 410 220", ods ? "15.03.2019" : "2019-03-15", "CHIARA"})},
+        {3, Cells({"Forno Aurora", "Matteo", "D'Agostino", "Pastry Chef\nMornings",
+                   "Via dei Mulini 12", "55100", "Lucca", "+39 0583 410 221",
+                   ods ? "02.11.2021" : "2021-11-02", "MATTEO"})},
+        {4, Cells({"Forno Aurora", "Zoë", "Lefèvre", "Sales Manager", "Via dei Mulini 12", "55100",
+                   "Lucca", "+39 0583 410 222", ods ? "09.01.2023" : "2023-01-09", "ZOË"})},
+        {7, Cells({"Bäckerei Groß", "Jürgen", "Groß", "", "Hafenstraße 12", "01067", "Dresden",
+                   "493512345678", ods ? "29.02.2020" : "2020-02-29", "JÜRGEN"})},
+    };
+    EXPECT_EQ(RowsOf(table), expected) << file;
+    const Outcome<MergeTable> other = ReadMergeData(path, "Other");
+    ASSERT_TRUE(other) << other.Message();
+    EXPECT_EQ(RowsOf(other.Value()), (Rows{{2, Cells({"Ada Byron"})}}));
+    const Outcome<MergeTable> missing = ReadMergeData(path, "Staff");
+    EXPECT_EQ(missing.Message(),
+              std::string(file) + " has no sheet 'Staff'; its sheets are 'Team', 'Other'.");
+  }
+}
+
+// A ZIP archive of the members given, each deflated.
+std::vector<uint8_t> Zip(const std::vector<std::pair<std::string, std::string>>& members) {
+  test::TempFolder folder;
+  const std::string path = (folder / "a.zip").string();
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  for (const auto& [name, text] : members) {
+    zip_source_t* source = zip_source_buffer(archive, text.data(), text.size(), 0);
+    zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE);
+  }
+  zip_close(archive);
+  return test::ReadFileBytes(path);
+}
+
+std::string Repeated(const std::string& text, size_t times) {
+  std::string out;
+  out.reserve(text.size() * times);
+  for (size_t i = 0; i < times; ++i) out += text;
+  return out;
+}
+
+TEST(Spreadsheets, HostileArchivesAndXmlAreRefusedWithAMessage) {
+  const std::string workbook =
+      "<workbook><sheets><sheet name=\"S\" r:id=\"r1\" xmlns:r=\"x\"/></sheets></workbook>";
+  const std::string relations =
+      "<Relationships><Relationship Id=\"r1\" Target=\"worksheets/s.xml\"/></Relationships>";
+  const auto xlsx = [&](const std::string& sheet) {
+    return Zip({{"xl/workbook.xml", workbook},
+                {"xl/_rels/workbook.xml.rels", relations},
+                {"xl/worksheets/s.xml", sheet}});
+  };
+  const std::string deep = Repeated("<a>", 300) + Repeated("</a>", 300);
+  const std::tuple<const char*, std::vector<uint8_t>, std::string> cases[] = {
+      {"a member that inflates past 100:1", Zip({{"content.xml", std::string(3 << 20, ' ')}}),
+       "t cannot be read: its part content.xml inflates to more than 100 times"},
+      {"deep XML", Zip({{"content.xml", deep}}),
+       "t cannot be read: its part content.xml nests deeper than 256"},
+      {"an entity bomb",
+       Zip({{"content.xml", "<!DOCTYPE a [<!ENTITY b \"bbbbbbbb\">]><a>&b;&b;</a>"}}),
+       "t cannot be read: its part content.xml declares a document type"},
+      {"a far cell repeated",
+       xlsx("<worksheet><sheetData>" +
+            Repeated("<row><c r=\"XFD1\"><v>1</v></c><c><v>1</v></c></row>", 2) +
+            "</sheetData></worksheet>"),
+       "t, row 1: the sheet holds more than 2000000 values, or values beyond its last row"},
+      {"no sheet part", Zip({{"xl/workbook.xml", workbook}}), "t cannot be read: it has no part"},
+      {"not an archive", {'P', 'K', 3, 4, 0, 0}, "t cannot be read: it is not the ZIP archive"},
+  };
+  test::TempFolder folder;
+  for (const auto& [what, bytes, message] : cases) {
+    const fs::path file = folder / "t";
+    ASSERT_TRUE(test::WriteFileBytes(file, bytes));
+    const Outcome<MergeTable> read = ReadMergeData(file);
+    ASSERT_FALSE(read) << what;
+    EXPECT_TRUE(read.Message().starts_with(message)) << what << ": " << read.Message();
+  }
+}
+
+TEST(MergeData, RefusesALargeFileByItsSizeAndTellsNulAndSheetlessFiles) {
+  test::TempFolder folder;
+  const fs::path large = folder / "large.csv";
+  { std::ofstream create(large); }
+  fs::resize_file(large, kMaxMergeFileBytes + 1);
+  const std::tuple<fs::path, std::string, std::string> cases[] = {
+      {large, "", "large.csv is larger than 64 MB"},
+      {fs::path(TAVOLO_TEST_DATA) / "merge" / "team.fods", "Team", "team.fods is no spreadsheet"},
+  };
+  for (const auto& [path, sheet, message] : cases) {
+    const Outcome<MergeTable> read = ReadMergeData(path, sheet);
+    EXPECT_TRUE(read.Message().starts_with(message)) << read.Message();
+  }
   const std::vector<uint8_t> nul = {'a', '\n', 'b', 0, 'c'};
-  const Outcome<QString> refused = DecodeMergeText(nul, "f");
-  ASSERT_FALSE(refused);
-  EXPECT_TRUE(refused.Message().starts_with("f, line 2: the file holds a NUL byte"));
-}
-
-// The eleven values of the first contact of `text`.
-QStringList FirstContact(const char* text) {
-  const Outcome<MergeTable> read = ReadVCards(QString::fromUtf8(text), "t.vcf");
-  EXPECT_TRUE(read) << read.Message();
-  return read && !read.Value().rows.empty() ? read.Value().rows.front().cells : QStringList();
-}
-
-TEST(VCardReader, ReadsFoldingEncodingsEscapesAndTypes) {
-  const QStringList phone = FirstContact(
-      "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Rossi;Anna;;Dr.;\r\nORG:Acme\\, Inc.;Sales\r\n"
-      "TITLE:Head of\r\n  Sales\r\nitem1.ADR;TYPE=home:;;Casa 1;Nola;;80035;Italia\r\n"
-      "ADR;TYPE=work,pref:;Floor 3;Via Roma 1\\nScala B;Milano;MI;20121;\r\n"
-      "TEL;TYPE=HOME:+39 1\r\nTEL;TYPE=CELL:+39 2\r\nTEL;TYPE=WORK,VOICE:+39 3\r\n"
-      "EMAIL;TYPE=home:a@home.it\r\nEMAIL;TYPE=INTERNET,WORK:a@acme.it\r\n"
-      "URL:https://acme.it\r\nPHOTO;ENCODING=b:AAAA\r\nEND:VCARD\r\n");
-  EXPECT_EQ(phone, Cells({"Acme, Inc.", "Dr. Anna Rossi", "Head of Sales", "Via Roma 1",
-                          "Scala B, Floor 3", "Milano, MI", "20121", "a@acme.it", "https://acme.it",
-                          "+39 3", "+39 2"}));
-  const QStringList legacy = FirstContact(
-      "BEGIN:VCARD\nVERSION:2.1\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Jos=C3=A9 M=C3=\n"
-      "=BCller\nTITLE;CHARSET=ISO-8859-1;QUOTED-PRINTABLE:Caf=E9\nTEL;CELL:555\nEND:VCARD\n");
-  EXPECT_EQ(legacy[1], QString::fromUtf8("José Müller"));
-  EXPECT_EQ(legacy[2], QString::fromUtf8("Café"));
-  EXPECT_EQ(legacy[9], QStringLiteral("555"));
-  const QStringList v4 = FirstContact(
-      "BEGIN:VCARD\nVERSION:4.0\nFN:Bo\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-555\nEND:VCARD\n");
-  EXPECT_EQ(v4[9], QStringLiteral("tel:+1-555"));
-}
-
-TEST(VCardReader, KeepsEveryContactWithItsLineAndRefusesAnUnendedOne) {
-  const Outcome<MergeTable> two = ReadVCards(
-      QStringLiteral("BEGIN:VCARD\nFN:A\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nEND:VCARD\n"), "t.vcf");
-  ASSERT_TRUE(two);
-  ASSERT_EQ(two.Value().rows.size(), 2u);
-  EXPECT_EQ(two.Value().rows[1].line, 5);
-  EXPECT_EQ(two.Value().columns.size(), 11);
-  const Outcome<MergeTable> unended =
-      ReadVCards(QStringLiteral("BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\n"), "t.vcf");
-  ASSERT_FALSE(unended);
-  EXPECT_EQ(unended.Message(), "t.vcf, line 4: a contact is never ended with END:VCARD.");
+  EXPECT_TRUE(DecodeMergeText(nul, "f").Message().starts_with("f, line 2: the file holds a NUL"));
 }
 
 }  // namespace
