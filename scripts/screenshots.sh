@@ -64,7 +64,8 @@ done
 xdotool mousemove 1270 790
 shot "$library" template-library-later-page
 xdotool mousemove --window "$library" 656 476 click 1
-main=$(x11_window Tavolo 15)
+# The card from the template is unsaved work: its title is marked.
+main=$(x11_window 'Tavolo\*' 15)
 x11_until 5 "the main window to be maximised" bash -c \
   "eval \"\$(xdotool getwindowgeometry --shell $main)\"; [ \"\$WIDTH\" -ge 1200 ]"
 xdotool mousemove 1200 40
@@ -75,7 +76,10 @@ about=$(x11_window "About Tavolo..." 10)
 shot "$about" about-box
 xdotool mousemove --window "$about" 600 450 click 1
 wait_gone "About Tavolo..."
+# Closing asks first; the card is discarded.
 xdotool key alt+F4
+x11_dialog Tavolo 10 >/dev/null
+xdotool key alt+d
 x11_gone "$first" 10
 
 help_picture template-library-later-page template-library 600

@@ -3115,6 +3115,16 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <translation>Tavolo öffnet jeweils nur eine Karte: %1 ist geöffnet. Diese Dateien wurden nicht geöffnet:%2</translation>
     </message>
     <message>
+      <location filename="../src/ui/base/DialogPrompts.cpp" />
+      <source>&amp;Save</source>
+      <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/base/DialogPrompts.cpp" />
+      <source>&amp;Discard</source>
+      <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
       <location filename="../src/ui/choosers/BackgroundChooser.cpp" />
       <source>Background %1: %2</source>
       <translation>Hintergrund %1: %2</translation>
@@ -3790,11 +3800,6 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <translation>&amp;Name der Vorlage:</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
-      <source>&amp;Save</source>
-      <translation>&amp;Speichern</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/SheetProductSearch.cpp" />
       <source>Also sold as %1</source>
       <translation>Auch verkauft als %1</translation>
@@ -3878,6 +3883,11 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Continue</source>
       <translation>Weiter</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Discard the details you typed?</source>
+      <translation>Die eingegebenen Angaben verwerfen?</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateNameDialog.cpp" />

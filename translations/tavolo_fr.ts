@@ -3117,6 +3117,16 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <translation>Tavolo ouvre une seule carte à la fois : %1 est ouverte. Ces fichiers n'ont pas été ouverts :%2</translation>
     </message>
     <message>
+      <location filename="../src/ui/base/DialogPrompts.cpp" />
+      <source>&amp;Save</source>
+      <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/base/DialogPrompts.cpp" />
+      <source>&amp;Discard</source>
+      <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
       <location filename="../src/ui/choosers/BackgroundChooser.cpp" />
       <source>Background %1: %2</source>
       <translation>Fond %1 : %2</translation>
@@ -3792,11 +3802,6 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <translation>&amp;Nom du modèle :</translation>
     </message>
     <message>
-      <location filename="../src/ui/print/SheetProductNameDialog.cpp" />
-      <source>&amp;Save</source>
-      <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
       <location filename="../src/ui/print/SheetProductSearch.cpp" />
       <source>Also sold as %1</source>
       <translation>Aussi vendue sous %1</translation>
@@ -3880,6 +3885,11 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Continue</source>
       <translation>Continuer</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Discard the details you typed?</source>
+      <translation>Abandonner les informations saisies ?</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateNameDialog.cpp" />

@@ -90,9 +90,9 @@ if problems:
     sys.exit("\n".join(problems))
 print(f"PASS: {p['columns'] * p['rows']} cards at the places of {p['name']}")
 EOF
-# The card's new size is not saved: "No" to the question.
+# The card's new size is not saved: "Discard" at the question.
 xdotool key alt+F4
 question=$(x11_window Tavolo 20 "$MAIN")
 x11_focused "$question" "the question"
-xdotool key alt+n
+xdotool key alt+d
 x11_gone "$TAVOLO_PID" 10

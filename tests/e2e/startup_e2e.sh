@@ -31,7 +31,8 @@ done
 xdotool mousemove --window "$library" 656 476 click 1
 x11_closed "Template Library"
 
-x11_main_window
+# The card from the template is unsaved work: its title is marked.
+x11_main_window 'Tavolo\*'
 xdotool key ctrl+s
 x11_file_dialog "Save Project" "$saved" "$saved"
 x11_quit

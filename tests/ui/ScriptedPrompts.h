@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <gtest/gtest.h>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -13,7 +14,7 @@
 namespace tavolo::test {
 
 struct Script {
-  // Answers to AskYesNoCancel, oldest first; Cancel when none is left.
+  // Answers to the questions, oldest first; Cancel when none is left.
   std::deque<QMessageBox::StandardButton> answers;
   // Paths the file dialogs give, oldest first; an empty one (or none left) cancels.
   std::deque<QString> paths;
@@ -35,11 +36,13 @@ class ScriptedPrompts final : public Prompts {
   void Tell(QWidget*, const QString& text, QMessageBox::Icon) override {
     script_.told.push_back(text);
   }
-  QMessageBox::StandardButton AskYesNoCancel(QWidget*, const QString& text) override {
+  QMessageBox::StandardButton Ask(QWidget*, const QString& text,
+                                  QMessageBox::StandardButtons buttons) override {
     script_.asked.push_back(text);
     if (script_.answers.empty()) return QMessageBox::Cancel;
     const QMessageBox::StandardButton answer = script_.answers.front();
     script_.answers.pop_front();
+    EXPECT_TRUE(buttons.testFlag(answer)) << text.toStdString();
     return answer;
   }
   QString OpenFileName(QWidget*, const FileDialogRequest& request) override {

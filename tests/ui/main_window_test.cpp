@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, EveryKeystrokeIsAStepCtrlZInAnEditorUndoesTheCardANewCard
   Trigger(kCmdUndo);
   ASSERT_TRUE(Window().Action(kCmdUndo)->isEnabled());
   ASSERT_TRUE(Window().Action(kCmdRedo)->isEnabled());
-  script_.answers = {QMessageBox::No};
+  script_.answers = {QMessageBox::Discard};
   Trigger(kCmdNewBlankProject);
   EXPECT_FALSE(Window().Action(kCmdUndo)->isEnabled());
   EXPECT_FALSE(Window().Action(kCmdRedo)->isEnabled());
@@ -351,7 +351,7 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   const CardState before = Doc().Working();
   const int steps = Steps();
   script_.paths = {PathText(folder / "cut.tvc")};
-  script_.answers = {QMessageBox::No};
+  script_.answers = {QMessageBox::Discard};
   QTest::keyClick(Editor(0), Qt::Key_L, Qt::ControlModifier);
   EXPECT_EQ(script_.fileDialogs.back().filter, "TVC files (*.tvc)");
   EXPECT_EQ(script_.told, QStringList{"File could not be opened"});
@@ -438,16 +438,16 @@ TEST_F(MainWindowTest, ReplacingOrClosingAModifiedCardAsksFirstAndCancelKeepsEve
   // The command, the answer, the save dialog's answer after Yes, and whether the command goes on.
   const std::tuple<int, QMessageBox::StandardButton, QString, bool> cases[] = {
       {kCmdNewBlankProject, QMessageBox::Cancel, {}, false},
-      {kCmdNewBlankProject, QMessageBox::No, {}, true},
+      {kCmdNewBlankProject, QMessageBox::Discard, {}, true},
       {kCmdNewProject, QMessageBox::Cancel, {}, false},
-      {kCmdNewProject, QMessageBox::No, {}, true},
+      {kCmdNewProject, QMessageBox::Discard, {}, true},
       {kCmdLoadProject, QMessageBox::Cancel, {}, false},
-      {kCmdLoadProject, QMessageBox::Yes, saved, true},
+      {kCmdLoadProject, QMessageBox::Save, saved, true},
       {kCmdExit, QMessageBox::Cancel, {}, false},
-      {kCmdExit, QMessageBox::Yes, {}, false},  // the save dialog is cancelled
-      {kCmdExit, QMessageBox::Yes, PathText(folder / "no/such/card.tvc"), false},
-      {kCmdExit, QMessageBox::No, {}, true},
-      {kCmdExit, QMessageBox::Yes, saved, true},
+      {kCmdExit, QMessageBox::Save, {}, false},  // the save dialog is cancelled
+      {kCmdExit, QMessageBox::Save, PathText(folder / "no/such/card.tvc"), false},
+      {kCmdExit, QMessageBox::Discard, {}, true},
+      {kCmdExit, QMessageBox::Save, saved, true},
   };
   for (const auto& [command, answer, savedTo, goesOn] : cases) {
     SetUp();
@@ -456,7 +456,7 @@ TEST_F(MainWindowTest, ReplacingOrClosingAModifiedCardAsksFirstAndCancelKeepsEve
     const CardState typed = Doc().Working();
     script_ = {};
     script_.answers = {answer};
-    script_.paths = {answer == QMessageBox::Yes ? savedTo : PathText(other), PathText(other)};
+    script_.paths = {answer == QMessageBox::Save ? savedTo : PathText(other), PathText(other)};
     // The library is closed without a choice, which changes nothing itself; Escape closes the
     // window as Exit does.
     if (command == kCmdExit) {
@@ -485,6 +485,16 @@ TEST_F(MainWindowTest, ReplacingOrClosingAModifiedCardAsksFirstAndCancelKeepsEve
   SetUp();
   script_ = {};
   Trigger(kCmdNewBlankProject);
+  EXPECT_TRUE(script_.asked.isEmpty());
+}
+
+TEST_F(MainWindowTest, ACardFromATemplateIsUnsavedWorkAndEscapeInAnEditorOnlyLeavesIt) {
+  const CardState chosen = Doc().Working();
+  Window().Start(&chosen);
+  EXPECT_TRUE(Window().isWindowModified());
+  QTest::keyClick(Editor(0), Qt::Key_Escape);
+  EXPECT_TRUE(Window().isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), &Window().Preview());
   EXPECT_TRUE(script_.asked.isEmpty());
 }
 
@@ -601,7 +611,7 @@ TEST_F(MainWindowTest, DroppedFilesOpenACardPlaceAPictureOrImportABackgroundByWh
   fs::remove(CustomPhotosFolder().user / "Dropped.PNG");
 
   // The card changed: asked first, then replaced.
-  script_.answers = {QMessageBox::No};
+  script_.answers = {QMessageBox::Discard};
   Drop(Window(), chooser, folder / "other.tvc");
   EXPECT_EQ(script_.asked, QStringList{"Would you like to save changes before closing?"});
   EXPECT_EQ(Doc().FilePath(), folder / "other.tvc");

@@ -256,17 +256,21 @@ class NewProject : public TemplateLibrary {
 };
 
 TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
-  enum class Close { Continue, ContinueAnyway, CloseBox };
+  enum class Close { Continue, ContinueAnyway, CloseBox, Escape };
   // The cell selected (-1: none), the fields typed (0 none, 1 the starred ones, 2 one unstarred),
   // how the library is closed and whether the fields are taken.
   const std::tuple<const char*, int, int, Close, bool> cases[] = {
       {"Continue with the starred fields", 1, 1, Close::Continue, true},
       {"Continue Anyway", 2, 2, Close::ContinueAnyway, false},
-      {"close box", 3, 1, Close::CloseBox, false},
+      {"close box, the typed fields discarded", 3, 1, Close::CloseBox, false},
+      {"Escape, cancelled once, then discarding", 0, 1, Close::Escape, false},
       {"Continue without a template", -1, 1, Close::Continue, true},
   };
   for (const auto& [name, cell, filled, close, fieldsTaken] : cases) {
     SetUp();
+    script_ = {};
+    script_.answers = {close == Close::Escape ? QMessageBox::Cancel : QMessageBox::Discard,
+                       QMessageBox::Discard};
     const ContactDetails before = window_->Document().Layout().Details();
     const int layoutBefore = window_->Document().Working().layoutIndex;
     script_.dialog = [&](QDialog& dialog) {
@@ -284,12 +288,18 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
       }
       if (close == Close::CloseBox) {
         library.close();
+      } else if (close == Close::Escape) {
+        QTest::keyClick(library.FieldEditor(0), Qt::Key_Escape);
+        EXPECT_TRUE(library.isVisible()) << name;
+        QTest::keyClick(library.FieldEditor(0), Qt::Key_Escape);
       } else {
         Click(library.ContinueButton());
       }
       EXPECT_FALSE(library.isVisible()) << name;
     };
     window_->Action(kCmdNewProject)->trigger();
+    EXPECT_EQ(script_.asked.size(), close == Close::CloseBox ? 1 : close == Close::Escape ? 2 : 0)
+        << name;
 
     const CardDocument& doc = window_->Document();
     EXPECT_EQ(doc.Working().layoutIndex, cell >= 0 ? TemplateCard(cell).layoutIndex : layoutBefore)

@@ -54,7 +54,11 @@ void CardDocument::SetFilePath(std::filesystem::path file) {
 void CardDocument::MarkSaved(std::filesystem::path file) {
   const ChangeScope scope(*this);
   filePath_ = std::move(file);
-  modified_ = false;
+  saved_ = Card();
+}
+
+bool CardDocument::Modified() const {
+  return !saved_ || Card() != *saved_;
 }
 
 void CardDocument::Capture() {
@@ -65,8 +69,6 @@ void CardDocument::Capture() {
   captured.lines = working_.lines;
   const int used = std::clamp(captured.boxCount, 0, kTextBoxCount);
   std::copy_n(live_.lines.begin(), used, captured.lines.begin());
-  // Capturing an unchanged card (before a template is saved, say) leaves the flag as it was.
-  if (captured != working_) modified_ = true;
   working_ = std::move(captured);
 }
 
@@ -93,7 +95,6 @@ bool CardDocument::SetBackSide(bool on) {
   Apply();
   DropCaches();
   layout_.ForgetTypedText();
-  modified_ = true;
   forcePush_ = true;
   RebuildFieldEditors();
   return true;
@@ -103,7 +104,6 @@ bool CardDocument::ShowFace(CardFace face) {
   if (face == ShownFace() || (face == CardFace::kBack && !HasBack())) return false;
   const ChangeScope scope(*this);
   Capture();
-  const bool wasModified = modified_;
   TakeFace(Card(), face);
   restoring_ = true;
   Apply();
@@ -111,7 +111,6 @@ bool CardDocument::ShowFace(CardFace face) {
   // The text typed for other layouts belongs to the face it was typed on.
   layout_.ForgetTypedText();
   RebuildFieldEditors();
-  modified_ = wasModified;
   return true;
 }
 
@@ -150,7 +149,6 @@ bool CardDocument::Undo() {
   if (!CanUndo()) return false;
   const ChangeScope scope(*this);
   TakeFace(history_.StepBack(), ShownFace());
-  modified_ = true;
   restoring_ = true;
   Apply();
   DropCaches();
@@ -162,7 +160,6 @@ bool CardDocument::Redo() {
   if (!CanRedo()) return false;
   const ChangeScope scope(*this);
   TakeFace(history_.StepForward(), ShownFace());
-  modified_ = true;
   restoring_ = true;
   Apply();
   DropCaches();
@@ -286,8 +283,12 @@ void CardDocument::Start(const CardState* chosenTemplate) {
   ChooseBackground(DrawnBackgroundNumber(live_.backgroundIndex));
   rebuilding_ = true;
   RebuildFieldEditors();
-  // A new card holds nothing to save yet.
-  modified_ = false;
+  // A card from a template is work not yet in any file; the untouched blank card is not.
+  if (chosenTemplate == nullptr) {
+    saved_ = Card();
+  } else {
+    saved_.reset();
+  }
 }
 
 void CardDocument::NewBlankProject() {
@@ -311,7 +312,7 @@ void CardDocument::NewBlankProject() {
   history_.Clear();
   Push();
   filePath_.clear();
-  modified_ = false;
+  saved_ = Card();
 }
 
 void CardDocument::NewProject(const CardState& card) {
@@ -320,7 +321,7 @@ void CardDocument::NewProject(const CardState& card) {
   DropCaches();
   RebuildFieldEditors();
   filePath_.clear();
-  modified_ = false;
+  saved_.reset();
 }
 
 void CardDocument::LoadProject(const CardState& card, std::filesystem::path file) {
@@ -330,7 +331,7 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
   DropCaches();
   RebuildFieldEditors();
   filePath_ = std::move(file);
-  modified_ = false;
+  saved_ = Card();
 }
 
 void CardDocument::TakeTemplate(const CardState& card) {

@@ -1,7 +1,7 @@
 // CardDocument: the card being edited. It holds the working CardState (what was last recorded)
 // and its CardHistory, the live state (what is drawn and what the option dialogs and the text
 // editors edit, the boxes' text included), the layout choice with the contact details and the text
-// remembered per layout, the modified flag, the three one-shot flags that steer recording, the
+// remembered per layout, the card last saved, the three one-shot flags that steer recording, the
 // file path, and the card renderer whose caches belong to the live state. Widgets show the
 // document and ask it to change; every rule about recording, undo and revert lives here and is
 // tested without a widget. The document never paints on screen and never asks the user anything.
@@ -68,13 +68,15 @@
 //   Back side: SetBackSide(on) from the "Back side" command (one step); ShowFace(face) from the
 //               Front/Back switch (records nothing). Save, templates and printing take Card(),
 //               the file's card, whichever face is shown.
-//   The modified flag says the card holds work not in its file: it is set by a capture that
-//   changes the working state and by Undo and Redo, and cleared by a save, a load and a new card
-//   (Start, New Project, New Blank Project).
+//   Modified says the card holds work not in its file: the file's card differs from the one last
+//   saved or loaded (so undoing back to it is unmodified again). A card never saved is modified
+//   unless it is the untouched blank card (Start without a template, New Blank Project): a card
+//   made from a template (Start with one, New Project) is unsaved work.
 #pragma once
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include <QImage>
 
@@ -98,8 +100,8 @@ struct TintSliders {
 
 class CardDocument {
  public:
-  // The working state holds the defaults, the history is empty, the modified and force-push flags
-  // are set; the live state has layout 1 and no background chosen (drawn as background 1) until
+  // The working state holds the defaults, the history is empty, the card is modified, the
+  // force-push flag is set; the live state has layout 1 and no background chosen (drawn as background 1) until
   // Start. `table` may be null (backgrounds then draw white) and must outlive the document;
   // photos and logos are read from `photoFolder`, the user's before the shipped.
   CardDocument(const BackgroundTable* table, DataFolder photoFolder);
@@ -133,10 +135,10 @@ class CardDocument {
   // the template library's Continue does (each cut to a line's length, their names when all
   // are empty); one step is recorded.
   void SetContactDetails(const ContactDetails& details);
-  bool Modified() const { return modified_; }
+  bool Modified() const;
   const std::filesystem::path& FilePath() const { return filePath_; }
   void SetFilePath(std::filesystem::path file);
-  // The card was saved to `file`: it is the open file, and the card is no longer modified.
+  // The card was saved to `file`: it is the open file, and the card as it stands is the saved one.
   void MarkSaved(std::filesystem::path file);
 
   // The one-shot flags. Restoring: a state from the history is being applied (capture, do not
@@ -168,8 +170,7 @@ class CardDocument {
   // --- Recording -----------------------------------------------------------------------------
   // Live state → working state: everything but the text from the live state; the box count from
   // the layout, each used box's lines from the live state; the contact details into both states'
-  // extension section. Sets the modified flag when that changed the working state. Boxes beyond
-  // the count keep their lines.
+  // extension section. Boxes beyond the count keep their lines.
   void Capture();
   // Records a copy of the working state as a new history step.
   void Push();
@@ -233,7 +234,7 @@ class CardDocument {
   // --- Whole cards ---------------------------------------------------------------------------
   // The card the main window opens with: the chosen template when there is one (applied as
   // New Project applies it), else the defaults with background 1 and every box shrinking to
-  // fit; recorded as the first step, not modified.
+  // fit; recorded as the first step; modified when made from a template.
   void Start(const CardState* chosenTemplate);
   // Plain styles, every box shrinking to fit, plain background, no photo, no logo, lightness
   // shift 0.5, the contact details (their names when all are empty) in the current layout; the
@@ -241,7 +242,7 @@ class CardDocument {
   // the file path; not modified.
   void NewBlankProject();
   // A template's card with the contact details distributed over it, every box shrinking to fit
-  // unless the template says otherwise; recorded as one step, not modified. Forgets the typed
+  // unless the template says otherwise; recorded as one step, modified. Forgets the typed
   // text and the file path.
   void NewProject(const CardState& card);
   // A card read from `file` as it was stored (a file that does not say shrinks no box);
@@ -291,7 +292,9 @@ class CardDocument {
   std::filesystem::path filePath_;
   FaceSwap faces_;
 
-  bool modified_ = true;
+  // The file's card as last saved or loaded, or the untouched blank card; none for a card never
+  // saved that began from a template.
+  std::optional<CardState> saved_;
   bool restoring_ = false;
   bool rebuilding_ = false;
   bool forcePush_ = true;

@@ -190,6 +190,11 @@ void MainWindow::PlaceControls() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) {
     PlaceControls();
+  } else if (event->type() == QEvent::KeyPress && IsFieldEditor(watched) &&
+             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    // Escape in an editor only leaves it: the keyboard goes to the card, the window stays.
+    preview_->setFocus();
+    return true;
   } else if (event->type() == QEvent::ShortcutOverride) {
     // The accelerators come before the editors' own keys: Ctrl+Z undoes the card, not a
     // keystroke of the editor.
@@ -203,6 +208,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::IsFieldEditor(const QObject* object) const {
+  for (int box = 0; box < fields_->Count(); ++box) {
+    if (object == fields_->Editor(box)) return true;
+  }
+  return false;
 }
 
 void MainWindow::ShowText() {
@@ -313,7 +325,8 @@ void MainWindow::RestoreFocus() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  // Escape closes the window as its close box does, through the question to save.
+  // Escape outside the editors closes the window as its close box does, through the question
+  // to save.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     close();
     return;

@@ -115,6 +115,8 @@ class MainWindow : public QMainWindow {
   void BuildControls();
   void PlaceControls();
   void ConnectControls();
+  // `object` is the text editor of one of the card's boxes.
+  bool IsFieldEditor(const QObject* object) const;
   // The document replaced the text: new editors show it, the "&Window" menu lists their boxes.
   void ShowText();
   // What the document's change notification does: sliders, chooser selections, the layout
@@ -163,8 +165,9 @@ class MainWindow : public QMainWindow {
   // Asks for a path and writes the card there; false when cancelled or the write failed.
   bool SaveWithDialog();
   bool SaveTo(const std::filesystem::path& file);
-  // Before the card is replaced or the window closed: a modified card asks whether to save
-  // (Yes saves). False when the user cancelled, or the save did not happen: keep everything.
+  // Before the card is replaced or the window closed: a modified card asks Save, Discard or
+  // Cancel (Save asks for a file when the card has none). False when the user cancelled, or the
+  // save did not happen: keep everything.
   bool SaveChangesFirst();
   void RebuildRecentMenu();
 

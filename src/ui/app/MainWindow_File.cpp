@@ -38,10 +38,11 @@ QString PathText(const std::filesystem::path& file) {
 bool MainWindow::SaveChangesFirst() {
   if (!document_.Modified()) return true;
   ChooserPause pause(*this);
-  switch (prompts_->AskYesNoCancel(this, Tr("Would you like to save changes before closing?"))) {
-    case QMessageBox::Yes:
+  switch (prompts_->Ask(this, Tr("Would you like to save changes before closing?"),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+    case QMessageBox::Save:
       return Save();
-    case QMessageBox::No:
+    case QMessageBox::Discard:
       return true;
     default:
       return false;

@@ -1,7 +1,10 @@
 #include "ui/base/DialogPrompts.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFileDialog>
+
+#include "core/base/Translation.h"
 
 namespace tavolo {
 
@@ -32,9 +35,16 @@ void DialogPrompts::Tell(QWidget* parent, const QString& text, QMessageBox::Icon
   box.exec();
 }
 
-QMessageBox::StandardButton DialogPrompts::AskYesNoCancel(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Question, kCaption, text,
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+QMessageBox::StandardButton DialogPrompts::Ask(QWidget* parent, const QString& text,
+                                               QMessageBox::StandardButtons buttons) {
+  QMessageBox box(QMessageBox::Question, kCaption, text, buttons, parent);
+  // Alt and a letter answer the question about unsaved work from the keyboard.
+  if (QAbstractButton* save = box.button(QMessageBox::Save)) save->setText(Tr("&Save"));
+  if (QAbstractButton* discard = box.button(QMessageBox::Discard)) {
+    discard->setText(Tr("&Discard"));
+    // Enter never throws work away unasked: without a Save button it cancels.
+    if (!buttons.testFlag(QMessageBox::Save)) box.setDefaultButton(QMessageBox::Cancel);
+  }
   box.setEscapeButton(QMessageBox::Cancel);
   const int answer = box.exec();
   return static_cast<QMessageBox::StandardButton>(answer);

@@ -8,7 +8,8 @@ namespace tavolo {
 class DialogPrompts final : public Prompts {
  public:
   void Tell(QWidget* parent, const QString& text, QMessageBox::Icon icon) override;
-  QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text) override;
+  QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
+                                  QMessageBox::StandardButtons buttons) override;
   QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
   QString SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
   int Run(QDialog& dialog) override;

@@ -27,9 +27,13 @@ class Prompts {
   virtual ~Prompts() = default;
   // A message box with the caption "Tavolo" and an OK button.
   virtual void Tell(QWidget* parent, const QString& text, QMessageBox::Icon icon) = 0;
-  // A question with Yes, No and Cancel and the question icon; the button chosen (Cancel for
-  // Escape and the close box).
-  virtual QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text) = 0;
+  // A question with `buttons` and the question icon; the button chosen (Cancel for Escape and
+  // the close box).
+  virtual QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
+                                          QMessageBox::StandardButtons buttons) = 0;
+  QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text) {
+    return Ask(parent, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  }
   // The path of an existing file the user chose, or empty when the dialog was cancelled.
   virtual QString OpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
   // The path to save to (an existing file only after the user agreed to replace it), or empty.

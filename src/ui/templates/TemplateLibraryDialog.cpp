@@ -1,8 +1,10 @@
 #include "ui/templates/TemplateLibraryDialog.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <algorithm>
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
@@ -260,9 +262,27 @@ void TemplateLibraryDialog::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_PageUp:
       OnPage(false);
       return;
+    case Qt::Key_Escape:
+      if (MayDiscardDetails()) QDialog::keyPressEvent(event);
+      return;
     default:
       QDialog::keyPressEvent(event);
   }
+}
+
+void TemplateLibraryDialog::closeEvent(QCloseEvent* event) {
+  if (MayDiscardDetails()) {
+    QDialog::closeEvent(event);
+  } else {
+    event->ignore();
+  }
+}
+
+bool TemplateLibraryDialog::MayDiscardDetails() {
+  const bool typed = std::any_of(editors_.begin(), editors_.end(),
+                                 [](const QLineEdit* editor) { return !editor->text().isEmpty(); });
+  return !typed || prompts_.Ask(this, Tr("Discard the details you typed?"),
+                                QMessageBox::Discard | QMessageBox::Cancel) == QMessageBox::Discard;
 }
 
 }  // namespace tavolo

@@ -1,7 +1,8 @@
 // The template library: the ready-made cards four at a time, with paging, and beside them the
 // eleven fields of the card's text. "Continue" (or the close box, or Escape) hands the selected
 // template back to the caller, which makes it the current card; "Continue" also hands over the
-// typed fields when every starred one is filled, or the user agrees to go on without them.
+// typed fields when every starred one is filled, or the user agrees to go on without them. The
+// close box and Escape drop typed fields only when the user agrees to discard them.
 // At start-up it follows the loading window, which has read the templates already.
 #pragma once
 
@@ -76,6 +77,7 @@ class TemplateLibraryDialog : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Tell(const std::vector<std::string>& messages);
@@ -86,6 +88,8 @@ class TemplateLibraryDialog : public QDialog {
   void OnPage(bool forward);
   void OnContinue();
   void ClearCheckMarks();
+  // True when no field holds text, or the user agreed to discard what they hold.
+  bool MayDiscardDetails();
 
   BackgroundTable& backgrounds_;
   Prompts& prompts_;
