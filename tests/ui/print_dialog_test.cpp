@@ -406,7 +406,7 @@ TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
                                 "Odd paper"}));
   EXPECT_TRUE(list.isEnabled());
   for (const int manual : {int{Dlg::kCardWidth}, int{Dlg::kLeftMargin}, int{Dlg::kPaperList},
-                           int{Dlg::kSaveAsTemplate}, int{Dlg::kInches}, int{Dlg::kMm}}) {
+                           int{Dlg::kSaveSheetProduct}, int{Dlg::kInches}, int{Dlg::kMm}}) {
     EXPECT_FALSE(Control<QWidget>(*dialog, manual).isEnabled()) << manual;
   }
 
@@ -435,7 +435,7 @@ TEST_F(PrintDialogTest, PredefinedLayoutsListAveryFirstAndApplyTheChosenOne) {
   EXPECT_TRUE(Control<QWidget>(*dialog, Dlg::kPaperList).isEnabled());
 }
 
-TEST_F(PrintDialogTest, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
+TEST_F(PrintDialogTest, SaveSheetProductWritesTheLayoutUnderTheNameGiven) {
   const char* replace = "A page layout named \"Mine\" exists already. Replace it?";
   // The case, the name typed (none: the name dialog is cancelled), whether a file of the name
   // exists, the start of the message or question shown if any, the answer, and whether it is saved.
@@ -463,7 +463,7 @@ TEST_F(PrintDialogTest, SaveAsTemplateWritesTheLayoutUnderTheNameGiven) {
       if (!name.isEmpty()) QTest::keyClick(&edit, Qt::Key_Return);
     };
     script_.answers = {answer};
-    Click(*dialog, Dlg::kSaveAsTemplate);
+    Click(*dialog, Dlg::kSaveSheetProduct);
 
     const QString shown = (script_.told + script_.asked).value(0);
     EXPECT_TRUE(says ? shown.startsWith(says) : shown.isEmpty())

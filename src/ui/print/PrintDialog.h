@@ -47,7 +47,7 @@ class PrintDialog : public QDialog {
   // The controls' identifiers, kept as their object names; the groups' own among them.
   enum Control : int {
     kCancel = 2,
-    kSaveAsTemplate = SheetProductGroup::kSaveAsTemplate,
+    kSaveSheetProduct = SheetProductGroup::kSaveSheetProduct,
     kPrint = 1001,
     kPaperList = SheetProductGroup::kPaperList,
     kCardPreview = 1008,

@@ -218,11 +218,11 @@ QWidget* SheetProductGroup::BuildLengthsBox() {
   message_ = MakeWarningLabel(group);
   grid->addWidget(message_, 4, 0, 1, 4);
 
-  saveAsTemplate_ = new QPushButton(Tr("&Save As Template"), group);
-  saveAsTemplate_->setObjectName(ControlName(kSaveAsTemplate));
-  saveAsTemplate_->setAutoDefault(false);
-  connect(saveAsTemplate_, &QPushButton::clicked, this, &SheetProductGroup::OnSaveAsTemplate);
-  grid->addWidget(saveAsTemplate_, 5, 2, 1, 2, Qt::AlignRight);
+  saveSheetProduct_ = new QPushButton(Tr("&Save As Template"), group);
+  saveSheetProduct_->setObjectName(ControlName(kSaveSheetProduct));
+  saveSheetProduct_->setAutoDefault(false);
+  connect(saveSheetProduct_, &QPushButton::clicked, this, &SheetProductGroup::OnSaveSheetProduct);
+  grid->addWidget(saveSheetProduct_, 5, 2, 1, 2, Qt::AlignRight);
   return group;
 }
 
@@ -391,7 +391,7 @@ void SheetProductGroup::ApplyLayout(const PageLayout& layout, LayoutOrigin origi
   Q_EMIT changed(choice_);
 }
 
-void SheetProductGroup::OnSaveAsTemplate() {
+void SheetProductGroup::OnSaveSheetProduct() {
   SheetProductNameDialog ask(this);
   if (prompts_.Run(ask) != QDialog::Accepted) return;
   choice_.layout.name = ask.Name();
@@ -433,7 +433,7 @@ void SheetProductGroup::SetManualControlsEnabled(bool enabled) {
   for (QLineEdit* edit : edits_) edit->setEnabled(enabled);
   for (QAbstractButton* button : units_->buttons()) button->setEnabled(enabled);
   paperList_->setEnabled(enabled);
-  saveAsTemplate_->setEnabled(enabled);
+  saveSheetProduct_->setEnabled(enabled);
 }
 
 void SheetProductGroup::Tell(const QString& text) {

@@ -49,7 +49,7 @@ class SheetProductGroup : public QWidget {
  public:
   // The controls' identifiers, kept as their object names.
   enum Control : int {
-    kSaveAsTemplate = 1000,
+    kSaveSheetProduct = 1000,
     kPaperList = 1007,
     kUsePredefined = 1064,
     kLayoutList = 1065,
@@ -117,7 +117,7 @@ class SheetProductGroup : public QWidget {
   void ShowLengthsAsOpened();
   // Takes the layout (a predefined one or a product's) with its unit and its paper.
   void ApplyLayout(const PageLayout& layout, LayoutOrigin origin, const QString& product);
-  void OnSaveAsTemplate();
+  void OnSaveSheetProduct();
 
   void SelectUnit(LengthUnit unit);
   void ShowLengthsInEdits();
@@ -143,7 +143,7 @@ class SheetProductGroup : public QWidget {
   std::array<QLineEdit*, kLayoutLengthCount> edits_{};
   QButtonGroup* units_ = nullptr;
   QLabel* message_ = nullptr;
-  QPushButton* saveAsTemplate_ = nullptr;
+  QPushButton* saveSheetProduct_ = nullptr;
 };
 
 }  // namespace tavolo
