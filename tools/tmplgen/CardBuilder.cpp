@@ -97,6 +97,8 @@ std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& b
   ContactDetails values;
   std::copy(d.values.begin(), d.values.end(), values.begin());
   card.boxCount = FieldDistribution(card.layoutIndex, values, card.lines);
+  // The details go with the card: a box that joins several on one line cannot give them back.
+  card.contact = values;
   if (d.logo) Place(card.logo, LogoFileName(d), *d.logo);
   if (d.photo) Place(card.photo, PhotoFileName(d), *d.photo);
   card.qrCode = d.qr;
@@ -106,6 +108,7 @@ std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& b
 CardState WithValues(const CardState& card, const ContactDetails& values) {
   CardState other = card;
   other.boxCount = FieldDistribution(other.layoutIndex, values, other.lines);
+  other.contact = values;
   return other;
 }
 

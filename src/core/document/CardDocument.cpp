@@ -6,6 +6,7 @@
 #include "core/card/CardFaces.h"
 #include "core/card/CardLimits.h"
 #include "core/card/ShrinkToFit.h"
+#include "core/card/TemplateLabels.h"
 #include "core/render/BackgroundProcessing.h"
 
 namespace tavolo {
@@ -126,8 +127,7 @@ void CardDocument::SetBoxLines(int box, const QStringList& lines) {
   const TextBoxLines before = live_.lines[box];
   live_.lines[box] = KeptLines(lines);
   if (rebuilding_) return;
-  layout_.SetDetails(
-      DetailsAfterEdit(Details(), layout_.Current(), box, before, live_.lines[box]));
+  layout_.SetDetails(DetailsAfterEdit(Details(), layout_.Current(), box, before, live_.lines[box]));
   RecordEdit();
 }
 
@@ -336,12 +336,12 @@ void CardDocument::LoadProject(const CardState& card, std::filesystem::path file
 
 void CardDocument::TakeTemplate(const CardState& card) {
   // The template brings its look; the details stay (those just typed in the library, else the
-  // ones the card had before).
+  // ones the card had before), each number under the label the template shows it with.
   const ContactDetails values = layout_.Details();
   TakeFace(card, CardFace::kFront);
   ShrinkNewCardToFit(working_);
   Apply();
-  layout_.SetDetails(values);
+  layout_.SetDetails(WithTemplateLabels(values, ContactDetailsOf(card)));
   layout_.FillEmptyDetails();
   layout_.Distribute();
   layout_.ForgetTypedText();

@@ -8,6 +8,7 @@
 #include "core/card/ContactLines.h"
 #include "core/card/LayoutChoice.h"
 #include "core/card/LayoutTable.h"
+#include "core/card/TemplateLabels.h"
 #include "core/document/CardDocument.h"
 #include "tests/core/render/RenderTestSupport.h"
 
@@ -130,6 +131,32 @@ TEST(ContactDetails, TheDialogsDetailsReplaceTheFieldLinesInOneStepAndKeepTypedL
   EXPECT_EQ(doc.Working().lines[1].line[0], QStringLiteral("Name"));
   doc.Undo();
   EXPECT_EQ(doc.Details()[1], QStringLiteral("B"));
+}
+
+// A template's label goes in front of a typed number only; opening hours carry no label.
+TEST(ContactDetails, TemplateLabelsGoInFrontOfTypedNumbers) {
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+      {"Tel. 0117 496 0730", "Tel.", "0161 555", "Tel. 0161 555"},
+      {"24 h 07700 900 862", "24 h", "+44 7700", "24 h +44 7700"},
+      {"Cell (404) 555-0187", "Cell", "(404) 1", "Cell (404) 1"},
+      {"Mobile 07700 900 913", "Mobile", "Fax 0171", "Fax 0171"},
+      {"Mobile 07700 900 913", "Mobile", "", ""},
+      {"Open daily 7 - 18", "", "0171 555", "0171 555"},
+      {"Tue - Sat 9 am - 7 pm", "", "0171 555", "0171 555"},
+      {"(503) 555-0176", "", "0171 555", "0171 555"},
+      {"www.example.com", "", "0171 555", "0171 555"},
+  };
+  for (const auto& [sample, label, typed, expected] : cases) {
+    EXPECT_EQ(NumberLabelOf(sample), label) << sample;
+    ContactDetails samples{};
+    ContactDetails values{};
+    samples[9] = sample;
+    values[9] = typed;
+    values[0] = "0171 555";  // a field whose sample has no label keeps the typed number
+    const ContactDetails result = WithTemplateLabels(values, samples);
+    EXPECT_EQ(result[9], expected) << sample;
+    EXPECT_EQ(result[0], "0171 555");
+  }
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "core/card/BackgroundTable.h"
+#include "core/card/TemplateLabels.h"
+#include "core/document/CardDocument.h"
+#include "core/editing/CardSize.h"
 #include "core/formats/ProjectFile.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundLibrary.h"
@@ -220,6 +223,49 @@ TEST_F(ShippedTemplates, AtLeastSixCarryAQrCodeThatPrintsReadably) {
     EXPECT_GE(QrModulesIn(QrCodeArea(*code, 1), symbol.Value().Span()).modulePixels, 3) << t.title;
   }
   EXPECT_GE(carried, 6);
+}
+
+// What you pick is what you get: typing a template's sample numbers without their labels makes
+// the very card its preview shows; a field left empty takes its label with it.
+TEST_F(ShippedTemplates, TheCardFromATemplateIsItsPreviewWithTheTypedDetails) {
+  const auto render = [](CardRenderer& renderer, const CardState& card) {
+    const int divisor = PrintSizeDivisor(card.cardWidth, card.cardHeight);
+    return renderer.Render(card, divisor, static_cast<int>(card.cardWidth) / divisor,
+                           static_cast<int>(card.cardHeight) / divisor);
+  };
+  int labelled = 0;
+  for (int i = 0; i < Count(); ++i) {
+    const TemplateEntry& t = Entry(i);
+    const ContactDetails sample = ContactDetailsOf(t.card);
+    ContactDetails typed = sample;
+    for (QString& value : typed) {
+      const QString label = NumberLabelOf(value);
+      if (!label.isEmpty()) value = value.mid(label.size() + 1);
+    }
+    labelled += typed != sample;
+    CardDocument same(backgrounds_.get(), Folder() / "customphotos");
+    same.PresetDetails(typed);
+    same.Start(&t.card);
+    const QImage expected = render(same.Renderer(), t.card);
+    ASSERT_FALSE(expected.isNull()) << t.title;
+    EXPECT_EQ(render(same.Renderer(), same.Card()), expected) << t.title;
+
+    const QString label = NumberLabelOf(sample[10]);
+    typed[10].clear();
+    CardDocument without(backgrounds_.get(), Folder() / "customphotos");
+    without.PresetDetails(typed);
+    without.Start(&t.card);
+    EXPECT_EQ(without.Details()[9], sample[9]) << t.title;
+    EXPECT_TRUE(without.Details()[10].isEmpty()) << t.title;
+    const CardState card = without.Card();
+    for (int b = 0; b < card.boxCount && !label.isEmpty(); ++b) {
+      for (int l = 0; l < card.lines[b].count; ++l) {
+        EXPECT_FALSE(card.lines[b].line[l].contains(label))
+            << t.title << ": " << label.toStdString();
+      }
+    }
+  }
+  EXPECT_GE(labelled, 20);
 }
 
 }  // namespace
