@@ -106,7 +106,10 @@ TEST(MainWindowPlacement, ControlsTileTheClientAreaWithoutOverlapAtEverySize) {
     EXPECT_EQ(p.fieldPanel.right() + 1, client.width());
     EXPECT_EQ(p.hue.width(), p.lightness.width());
     EXPECT_LE(p.lightness.right(), p.preview.right());
-    EXPECT_LT(p.lightness.bottom(), p.preview.top());
+    EXPECT_LT(p.lightness.bottom(), p.faceSwitch.top());
+    EXPECT_EQ(p.faceSwitch.bottom() + 1, p.preview.top());
+    EXPECT_EQ(p.faceSwitch.left(), p.preview.left());
+    EXPECT_EQ(p.faceSwitch.width(), p.preview.width());
     EXPECT_GT(p.layouts.top(), p.preview.bottom());
     EXPECT_EQ(p.layouts.width(), client.width());
     for (int count = 1; count <= 5; ++count) {
@@ -139,6 +142,7 @@ TEST_F(MainWindowTest, ControlsStandWhereThePlacementSaysAtEverySizeDownToTheMin
         {kSaturationSlider, p.saturation},
         {kLightnessSlider, p.lightness},
         {kBackgroundChooser, p.backgrounds},
+        {kFaceSwitch, p.faceSwitch},
         {kPreview, p.preview},
         {kLayoutChooser, p.layouts},
         {kFirstFieldEditor + 4, FieldEditorRect(p.fieldPanel, 5, 4)},

@@ -18,6 +18,7 @@
 #include "ui/app/MainWindowPlacement.h"
 #include "ui/base/DialogPrompts.h"
 #include "ui/card/CardPreview.h"
+#include "ui/card/FaceSwitch.h"
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/choosers/LayoutChooser.h"
 #include "ui/controls/ColourStripSlider.h"
@@ -108,6 +109,7 @@ void MainWindow::BuildControls() {
   chooser_ = MakeControl<BackgroundChooser>(client_, kBackgroundChooser,
                                             Tr("Click to change background image"));
   chooser_->SetBackgrounds(&backgrounds_);
+  faceSwitch_ = MakeControl<FaceSwitch>(client_, kFaceSwitch, {});
   preview_ = new CardPreview(document_, client_);
   preview_->setObjectName(QString::number(kPreview));
   layouts_ = MakeControl<LayoutChooser>(client_, kLayoutChooser, Tr("Click to change text layout"));
@@ -132,6 +134,7 @@ void MainWindow::ConnectControls() {
     connect(slider, &ColourStripSlider::clicked, this, [this, id] { OnSliderMoved(id); });
     connect(slider, &ColourStripSlider::released, this, &MainWindow::OnSliderReleased);
   }
+  connect(faceSwitch_, &FaceSwitch::faceChosen, this, &MainWindow::OnShowFace);
   connect(chooser_, &BackgroundChooser::clicked, this, &MainWindow::OnBackgroundChosen);
   connect(layouts_, &LayoutChooser::layoutPicked, this, &MainWindow::OnLayout);
   connect(fields_, &FieldPanel::edited, this,
@@ -176,6 +179,7 @@ void MainWindow::PlaceControls() {
   prev_->setGeometry(p.prev);
   next_->setGeometry(p.next);
   backgroundOptions_->setGeometry(p.backgroundOptions);
+  faceSwitch_->setGeometry(p.faceSwitch);
   hue_->setGeometry(p.hue);
   saturation_->setGeometry(p.saturation);
   lightness_->setGeometry(p.lightness);
@@ -305,7 +309,9 @@ void MainWindow::Tell(const QString& text, QMessageBox::Icon icon) {
 
 void MainWindow::UpdateTitle() {
   const std::filesystem::path& file = document_.FilePath();
-  const QString title = QStringLiteral("Tavolo[*]");
+  const QString title = document_.ShownFace() == CardFace::kBack
+                            ? QStringLiteral("Tavolo[*] ") + Tr("(back)")
+                            : QStringLiteral("Tavolo[*]");
   setWindowTitle(file.empty() ? title
                               : QString::fromStdString(file.filename().string()) +
                                     QStringLiteral(" — ") + title);

@@ -35,6 +35,7 @@ class PillButton;
 class ColourStripSlider;
 class LayoutChooser;
 class CardPreview;
+class FaceSwitch;
 enum class DropAction;
 
 class MainWindow : public QMainWindow {
@@ -227,6 +228,7 @@ class MainWindow : public QMainWindow {
   ColourStripSlider* saturation_ = nullptr;
   ColourStripSlider* lightness_ = nullptr;
   BackgroundChooser* chooser_ = nullptr;
+  FaceSwitch* faceSwitch_ = nullptr;
   CardPreview* preview_ = nullptr;
   LayoutChooser* layouts_ = nullptr;
   FieldPanel* fields_ = nullptr;

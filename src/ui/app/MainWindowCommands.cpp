@@ -13,6 +13,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/base/RecentProjects.h"
 #include "ui/card/CardPreviewGeometry.h"
+#include "ui/card/FaceSwitch.h"
 
 namespace tavolo {
 
@@ -278,6 +279,7 @@ void MainWindow::UpdateMenus() {
   Action(kCmdShowFront)->setChecked(!back);
   Action(kCmdShowBack)->setChecked(back);
   Action(kCmdShowBack)->setEnabled(document_.HasBack());
+  faceSwitch_->Show(document_.ShownFace(), document_.HasBack());
   // Only the boxes of the current layout have Text Options.
   for (int box = 0; box < kTextBoxCount; ++box) {
     Action(kCmdTextField1 + box)->setEnabled(box < fields_->Count());

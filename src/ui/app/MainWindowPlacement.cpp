@@ -19,6 +19,7 @@ constexpr int kBelowPanel = 155;
 constexpr int kLayoutsFromBottom = 110;
 constexpr int kLayoutsHeight = 120;
 constexpr int kCaptionHeight = 20;
+constexpr int kFaceSwitchHeight = 28;
 
 }  // namespace
 
@@ -34,7 +35,10 @@ MainWindowPlacement PlaceMainWindowControls(QSize client) {
   p.saturation = QRect(kSliderLeft + w, kTopRow, w - kSliderGap, kSliderHeight);
   p.lightness = QRect(kSliderLeft + 2 * w, kTopRow, w - kSliderGap, kSliderHeight);
   p.backgrounds = QRect(0, kPanelTop, kChooserWidth, cy - kBelowPanel);
-  p.preview = QRect(kChooserWidth, kPanelTop, cx - kChooserWidth - kPanelWidth, cy - kBelowPanel);
+  const int column = cx - kChooserWidth - kPanelWidth;
+  p.faceSwitch = QRect(kChooserWidth, kPanelTop, column, kFaceSwitchHeight);
+  p.preview = QRect(kChooserWidth, kPanelTop + kFaceSwitchHeight, column,
+                    cy - kBelowPanel - kFaceSwitchHeight);
   p.layouts = QRect(0, cy - kLayoutsFromBottom, cx, kLayoutsHeight);
   p.fieldPanel = QRect(cx - kPanelWidth, kPanelTop, kPanelWidth, cy - kBelowPanel);
   return p;

@@ -20,6 +20,7 @@ enum MainWindowControl : int {
   kLightnessSlider = 1007,
   kPrevButton = 1026,
   kBackgroundOptionsButton = 1027,
+  kFaceSwitch = 1028,
   kFirstFieldEditor = 50000,   // to 50004
   kFirstFieldCaption = 50010,  // to 50014
 };
@@ -32,14 +33,16 @@ struct MainWindowPlacement {
   QRect saturation;
   QRect lightness;
   QRect backgrounds;
+  QRect faceSwitch;
   QRect preview;
   QRect layouts;
   QRect fieldPanel;
 };
 
 // For a client area cx × cy, with w = (cx − 555) / 3: the sliders are w − 5 wide, w apart from
-// x 305; the preview spans x 300 to cx − 250 and y 35 to cy − 120; the field panel is the 250
-// pixels right of it; the layout chooser starts 110 pixels above the bottom and is 120 high.
+// x 305; the Front/Back switch spans the top 28 pixels of the column from x 300 to cx − 250 and y
+// 35 to cy − 120, the preview the rest of it; the field panel is the 250 pixels right of that
+// column; the layout chooser starts 110 pixels above the bottom and is 120 high.
 MainWindowPlacement PlaceMainWindowControls(QSize client);
 
 // Box `box` of `boxCount` in the field panel: each box has an equal slot, the caption in its top
