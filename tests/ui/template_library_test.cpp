@@ -1,6 +1,7 @@
 // The template library, New Project and start-up taking from it, and Save Template.
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <deque>
 #include <system_error>
@@ -13,6 +14,7 @@
 #include "tests/ui/WidgetTest.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/MainWindow.h"
+#include "ui/base/RecentProjects.h"
 #include "ui/controls/PillButton.h"
 #include "ui/templates/FillNowDialog.h"
 #include "ui/templates/LoadingWindow.h"
@@ -298,7 +300,9 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
       EXPECT_FALSE(library.isVisible()) << name;
     };
     window_->Action(kCmdNewProject)->trigger();
-    EXPECT_EQ(script_.asked.size(), close == Close::CloseBox ? 1 : close == Close::Escape ? 2 : 0)
+    EXPECT_EQ(script_.asked.size(), close == Close::CloseBox ? 1
+                                    : close == Close::Escape ? 2
+                                                             : 0)
         << name;
 
     const CardDocument& doc = window_->Document();
@@ -314,6 +318,49 @@ TEST_F(NewProject, TakesTheTemplateAndTheFieldsAsTheLibraryWasClosed) {
                                             : QString();
       EXPECT_EQ(doc.Layout().Details()[i], expected) << name << " field " << i;
     }
+    TearDown();
+  }
+}
+
+// Coming back to a card: "Open a Saved Card..." (Ctrl+O, after the question for typed details)
+// and the recent cards hand the card file to the window, which opens it; a recent card that has
+// gone is dropped from the list with a word.
+TEST_F(NewProject, TheLibraryOpensASavedCardByCtrlOOrFromTheRecentCards) {
+  test::TempFolder folder;
+  const fs::path saved = folder / "saved.tvc";
+  ASSERT_TRUE(WriteProject(saved, TemplateCard(7), table_).Ok());
+  const QString gone = test::PathText(folder / "gone.tvc");
+  for (const bool recent : {false, true}) {
+    SetUp();
+    script_ = {};
+    script_.paths = {test::PathText(saved)};
+    script_.answers = {QMessageBox::Discard};
+    AddRecentProject(test::PathText(saved));
+    AddRecentProject(gone);
+    script_.dialog = [&](QDialog& dialog) {
+      auto& library = dynamic_cast<TemplateLibraryDialog&>(dialog);
+      EXPECT_TRUE(library.RecentCardsButton()->IsActive());
+      if (recent) {
+        QMenu* menu = library.RecentCardsMenu();
+        ASSERT_EQ(menu->actions().size(), 2);
+        EXPECT_EQ(menu->actions()[0]->text(), "gone.tvc");
+        menu->actions()[0]->trigger();
+        EXPECT_TRUE(library.isVisible());
+        library.RecentCardsMenu()->actions()[0]->trigger();
+      } else {
+        library.FieldEditor(1)->setText(QStringLiteral("typed"));
+        QTest::keyClick(library.FieldEditor(1), Qt::Key_O, Qt::ControlModifier);
+      }
+      EXPECT_FALSE(library.isVisible());
+    };
+    window_->Action(kCmdNewProject)->trigger();
+    EXPECT_EQ(window_->Document().FilePath(), saved) << recent;
+    EXPECT_EQ(window_->Document().Working().layoutIndex, TemplateCard(7).layoutIndex) << recent;
+    EXPECT_FALSE(window_->Document().Modified()) << recent;
+    EXPECT_EQ(script_.asked.size(), recent ? 0u : 1u);
+    EXPECT_EQ(script_.told.size(), recent ? 1u : 0u);
+    EXPECT_EQ(RecentProjects().contains(gone), !recent);
+    RemoveRecentProject(gone);
     TearDown();
   }
 }

@@ -17,6 +17,10 @@ void MainWindow::OnNewProject() {
   TemplateLibraryDialog library(TemplateLibraryDialog::Opened::ByNewProject, backgrounds_,
                                 *prompts_, this);
   prompts_->Run(library);
+  if (!library.ChosenCard().empty()) {
+    OpenProject(library.ChosenCard());
+    return;
+  }
   if (library.TakenDetails()) document_.PresetDetails(*library.TakenDetails());
   if (const CardState* chosen = library.ChosenTemplate()) document_.NewProject(*chosen);
   if (library.ClosedByContinue()) document_.DropTurnedPictures();

@@ -134,6 +134,7 @@ int main(int argc, char** argv) {
     const bool libraryWanted = prompts.Run(loading) == QDialog::Accepted;
     window = std::make_unique<tavolo::MainWindow>(backgrounds);
     const tavolo::CardState* chosen = nullptr;
+    std::filesystem::path savedCard;
     if (libraryWanted) {
       tavolo::TemplateLibraryDialog library(tavolo::TemplateLibraryDialog::Opened::AtStartUp,
                                             backgrounds, prompts);
@@ -142,8 +143,10 @@ int main(int argc, char** argv) {
         window->Document().PresetDetails(*library.TakenDetails());
       }
       chosen = library.ChosenTemplate();
+      savedCard = library.ChosenCard();
     }
     window->Start(chosen);
+    if (!savedCard.empty()) window->OpenProject(savedCard);
     window->showMaximized();
   } else {
     window = std::make_unique<tavolo::MainWindow>(backgrounds);

@@ -1,8 +1,10 @@
 #include "ui/templates/TemplateLibraryDialog.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <algorithm>
 
@@ -11,7 +13,9 @@
 #include "core/base/WindowColour.h"
 #include "core/card/FieldNames.h"
 #include "core/library/TemplateTable.h"
+#include "ui/base/FileFilter.h"
 #include "ui/base/Prompts.h"
+#include "ui/base/RecentProjects.h"
 #include "ui/controls/FieldNameLabel.h"
 #include "ui/controls/PillButton.h"
 #include "ui/templates/FillNowDialog.h"
@@ -41,6 +45,8 @@ constexpr int kFirstFieldTop = 18;
 constexpr QRect kPreviousRect(QPoint(20, 461), QPoint(169, 490));
 constexpr QRect kNextRect(QPoint(180, 461), QPoint(329, 490));
 constexpr QRect kContinueRect(QPoint(581, 461), QPoint(730, 490));
+constexpr QRect kOpenCardRect(QPoint(340, 461), QPoint(479, 490));
+constexpr QRect kRecentCardsRect(QPoint(485, 461), QPoint(570, 490));
 
 PillButton* MakeButton(QWidget* parent, int id, const QString& text, const QRect& rect) {
   auto* button = new PillButton(parent);
@@ -77,7 +83,7 @@ int TemplateLibraryDialog::FreeTemplates() {
 }
 
 const CardState* TemplateLibraryDialog::ChosenTemplate() const {
-  if (selected_ < 0 || selected_ >= Templates().Count()) return nullptr;
+  if (!chosenCard_.empty() || selected_ < 0 || selected_ >= Templates().Count()) return nullptr;
   return &Templates().Entry(selected_).card;
 }
 
@@ -116,6 +122,7 @@ int TemplateLibraryDialog::BuildControls() {
     cells_[static_cast<size_t>(k)] = cell;
     chain(cell);
   }
+  const std::array<QString, kContactFieldCount> fieldLabels = FieldLabels();
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(kEditorPoints);
   font.setBold(false);
@@ -123,7 +130,7 @@ int TemplateLibraryDialog::BuildControls() {
     const int top = kFirstFieldTop + kFieldPitch * i;
     auto* label = new FieldNameLabel(this);
     label->setObjectName(QString::number(kFirstLabel + i));
-    label->SetText(FieldLabels()[static_cast<size_t>(i)]);
+    label->SetText(fieldLabels[static_cast<size_t>(i)]);
     label->setGeometry(kFieldLeft, top, kFieldWidth, kFieldHeight);
     labels_[static_cast<size_t>(i)] = label;
 
@@ -137,12 +144,22 @@ int TemplateLibraryDialog::BuildControls() {
   }
   previous_ = MakeButton(this, kPreviousPage, Tr("Previous Page"), kPreviousRect);
   next_ = MakeButton(this, kNextPage, Tr("Next Page"), kNextRect);
+  openCard_ = MakeButton(this, kOpenCard, Tr("Open a Saved Card..."), kOpenCardRect);
+  openCard_->setToolTip(Tr("Open a card saved before (Ctrl+O)"));
+  recent_ = MakeButton(this, kRecentCards, Tr("Recent Cards"), kRecentCardsRect);
+  recentMenu_ = new QMenu(this);
+  recent_->SetActive(!RecentProjects().isEmpty());
   continue_ = MakeButton(this, kContinue, Tr("Continue"), kContinueRect);
   connect(previous_, &PillButton::clicked, this, [this] { OnPage(false); });
   connect(next_, &PillButton::clicked, this, [this] { OnPage(true); });
   connect(continue_, &PillButton::clicked, this, &TemplateLibraryDialog::OnContinue);
+  connect(openCard_, &PillButton::clicked, this, &TemplateLibraryDialog::OnOpenCard);
+  connect(recent_, &PillButton::clicked, this,
+          [this] { RecentCardsMenu()->popup(mapToGlobal(recent_->geometry().bottomLeft())); });
   chain(previous_);
   chain(next_);
+  chain(openCard_);
+  chain(recent_);
   chain(continue_);
   for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->show();
 
@@ -243,6 +260,44 @@ void TemplateLibraryDialog::OnContinue() {
   accept();
 }
 
+QMenu* TemplateLibraryDialog::RecentCardsMenu() {
+  recentMenu_->clear();
+  for (const QString& file : RecentProjects()) {
+    QAction* action = recentMenu_->addAction(QFileInfo(file).fileName());
+    action->setToolTip(file);
+    connect(action, &QAction::triggered, this, [this, file] { OnRecentCard(file); });
+  }
+  recentMenu_->setToolTipsVisible(true);
+  return recentMenu_;
+}
+
+void TemplateLibraryDialog::OnOpenCard() {
+  const QString file =
+      prompts_.OpenFileName(this, FileDialogRequest{Tr("Open a Saved Card"),
+                                                    QtFileFilter(Tr("TVC files(*.tvc)|*.tvc||")),
+                                                    QStringLiteral("tvc"),
+                                                    {},
+                                                    FileKind::kProject});
+  if (!file.isEmpty()) OpenCard(file);
+}
+
+void TemplateLibraryDialog::OnRecentCard(const QString& file) {
+  if (!QFileInfo::exists(file)) {
+    RemoveRecentProject(file);
+    recent_->SetActive(!RecentProjects().isEmpty());
+    prompts_.Tell(this, Tr("%1 was not found. It has been removed from Recent Projects.").arg(file),
+                  QMessageBox::Warning);
+    return;
+  }
+  OpenCard(file);
+}
+
+void TemplateLibraryDialog::OpenCard(const QString& file) {
+  if (!MayDiscardDetails()) return;
+  chosenCard_ = file.toStdString();
+  accept();
+}
+
 void TemplateLibraryDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), QColor(kWindowColour));
@@ -251,6 +306,10 @@ void TemplateLibraryDialog::paintEvent(QPaintEvent*) {
 }
 
 void TemplateLibraryDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Open)) {
+    OnOpenCard();
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -3,11 +3,13 @@
 // template back to the caller, which makes it the current card; "Continue" also hands over the
 // typed fields when every starred one is filled, or the user agrees to go on without them. The
 // close box and Escape drop typed fields only when the user agrees to discard them.
+// "Open a Saved Card..." (Ctrl+O) and the recent cards hand back a card file instead.
 // At start-up it follows the loading window, which has read the templates already.
 #pragma once
 
 #include <QDialog>
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "core/card/LayoutTable.h"
 
 class QLineEdit;
+class QMenu;
 
 namespace tavolo {
 
@@ -42,6 +45,8 @@ class TemplateLibraryDialog : public QDialog {
   static constexpr int kPreviousPage = 50101;
   static constexpr int kNextPage = 50102;
   static constexpr int kContinue = 50103;
+  static constexpr int kOpenCard = 50104;
+  static constexpr int kRecentCards = 50105;
   static constexpr int kFirstEditor = 50300;
   static constexpr int kFirstLabel = 50311;
 
@@ -57,12 +62,14 @@ class TemplateLibraryDialog : public QDialog {
   static int FreeTemplates();
 
   // --- What the caller takes when the dialog has closed ----------------------------------------
-  // The selected template's card, or null when none was selected.
+  // The selected template's card, or null when none was selected or a card file was chosen.
   const CardState* ChosenTemplate() const;
   // The typed fields when the library closed through "Continue" with them taken.
   const std::optional<ContactDetails>& TakenDetails() const { return taken_; }
   // The library closed through "Continue" (with or without the fields).
   bool ClosedByContinue() const { return closedByContinue_; }
+  // The saved card the user chose to open, or empty.
+  const std::filesystem::path& ChosenCard() const { return chosenCard_; }
 
   // --- The library's state and controls -------------------------------------------------------
   int FirstShown() const { return firstShown_; }
@@ -73,6 +80,10 @@ class TemplateLibraryDialog : public QDialog {
   PillButton* PreviousPageButton() const { return previous_; }
   PillButton* NextPageButton() const { return next_; }
   PillButton* ContinueButton() const { return continue_; }
+  PillButton* OpenCardButton() const { return openCard_; }
+  PillButton* RecentCardsButton() const { return recent_; }
+  // The recent cards' menu as "Recent Cards" shows it, made anew from the user's settings.
+  QMenu* RecentCardsMenu();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -87,6 +98,10 @@ class TemplateLibraryDialog : public QDialog {
   void OnStep(int k, int step);
   void OnPage(bool forward);
   void OnContinue();
+  void OnOpenCard();
+  void OnRecentCard(const QString& file);
+  // Closes the library on `file` once typed details may go.
+  void OpenCard(const QString& file);
   void ClearCheckMarks();
   // True when no field holds text, or the user agreed to discard what they hold.
   bool MayDiscardDetails();
@@ -98,6 +113,7 @@ class TemplateLibraryDialog : public QDialog {
   int selected_ = -1;
   std::optional<ContactDetails> taken_;
   bool closedByContinue_ = false;
+  std::filesystem::path chosenCard_;
 
   std::array<TemplatePreviewCell*, kCellCount> cells_{};
   std::array<QLineEdit*, kContactFieldCount> editors_{};
@@ -105,6 +121,9 @@ class TemplateLibraryDialog : public QDialog {
   PillButton* previous_ = nullptr;
   PillButton* next_ = nullptr;
   PillButton* continue_ = nullptr;
+  PillButton* openCard_ = nullptr;
+  PillButton* recent_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
 };
 
 }  // namespace tavolo
