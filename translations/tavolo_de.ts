@@ -2648,6 +2648,11 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <translation>Textlayouts</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/MainWindow.cpp" />
+      <source>(back)</source>
+      <translation>(Rückseite)</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Insert Photo...	Ctrl+I</source>
       <translation>Foto einfügen...	Ctrl+I</translation>
@@ -3125,6 +3130,16 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <translation>&amp;Verwerfen</translation>
     </message>
     <message>
+      <location filename="../src/ui/card/FaceSwitch.cpp" />
+      <source>Front side</source>
+      <translation>Vorderseite</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/card/FaceSwitch.cpp" />
+      <source>Face being edited</source>
+      <translation>Bearbeitete Seite</translation>
+    </message>
+    <message>
       <location filename="../src/ui/choosers/BackgroundChooser.cpp" />
       <source>Background %1: %2</source>
       <translation>Hintergrund %1: %2</translation>
@@ -3476,8 +3491,8 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
-      <source>Si&amp;ze</source>
-      <translation>&amp;Größe</translation>
+      <source>Si&amp;ze (pt)</source>
+      <translation>&amp;Größe (pt)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
@@ -3881,8 +3896,28 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Open a Saved Card...</source>
+      <translation>Gespeicherte Karte öffnen...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Open a card saved before (Ctrl+O)</source>
+      <translation>Eine früher gespeicherte Karte öffnen (Strg+O)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Recent Cards</source>
+      <translation>Letzte Karten</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Continue</source>
       <translation>Weiter</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Open a Saved Card</source>
+      <translation>Gespeicherte Karte öffnen</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />

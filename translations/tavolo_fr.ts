@@ -2650,6 +2650,11 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <translation>Dispositions du texte</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/MainWindow.cpp" />
+      <source>(back)</source>
+      <translation>(verso)</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Insert Photo...	Ctrl+I</source>
       <translation>Insérer une photo...	Ctrl+I</translation>
@@ -3127,6 +3132,16 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <translation>&amp;Abandonner</translation>
     </message>
     <message>
+      <location filename="../src/ui/card/FaceSwitch.cpp" />
+      <source>Front side</source>
+      <translation>Recto</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/card/FaceSwitch.cpp" />
+      <source>Face being edited</source>
+      <translation>Face en cours de modification</translation>
+    </message>
+    <message>
       <location filename="../src/ui/choosers/BackgroundChooser.cpp" />
       <source>Background %1: %2</source>
       <translation>Fond %1 : %2</translation>
@@ -3478,8 +3493,8 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
-      <source>Si&amp;ze</source>
-      <translation>&amp;Taille</translation>
+      <source>Si&amp;ze (pt)</source>
+      <translation>&amp;Taille (pt)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
@@ -3883,8 +3898,28 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Open a Saved Card...</source>
+      <translation>Ouvrir une carte enregistrée...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Open a card saved before (Ctrl+O)</source>
+      <translation>Ouvrir une carte enregistrée auparavant (Ctrl+O)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Recent Cards</source>
+      <translation>Cartes récentes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Continue</source>
       <translation>Continuer</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
+      <source>Open a Saved Card</source>
+      <translation>Ouvrir une carte enregistrée</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />

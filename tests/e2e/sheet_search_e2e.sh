@@ -20,6 +20,8 @@ x11_skip_library
 # "Contact Details" (a card without a back leaves "Show Back" off).
 xdotool key alt+e Up Up Up Up Return
 x11_dialog "Card properties" >/dev/null
+# It opens in millimetres; each side's unit list (after its edit) is set to pixels first.
+xdotool key alt+w Tab p alt+h Tab p
 xdotool key alt+w ctrl+a
 xdotool type 1050
 xdotool key alt+h ctrl+a

@@ -6,6 +6,7 @@
 
 #include "core/base/Translation.h"
 #include "core/card/BackgroundTable.h"
+#include "core/card/FieldNames.h"
 #include "core/print/LengthDisplay.h"
 #include "tests/ui/ShownWindow.h"
 #include "ui/app/CommandIds.h"
@@ -56,16 +57,19 @@ TEST_F(ControlTest, OwnerDrawnControlsAndChooserCellsTellTheirNameAndRole) {
 }
 
 TEST_F(ControlTest, TheGermanAndFrenchCataloguesLoadAndTranslateTheMenus) {
-  const std::tuple<QLocale, QStringList, QString> cases[] = {
+  // The template library's field labels too.
+  const std::tuple<QLocale, QStringList, QString, QString> cases[] = {
       {QLocale(QLocale::German, QLocale::Germany),
        {"&Datei", "&Bearbeiten", "&Vorlagen", "&Layouts", "Fe&nster", "&Hilfe"},
-       "&Drucken...\tCtrl+P"},
+       "&Drucken...\tCtrl+P",
+       "Firmenname*"},
       {QLocale(QLocale::French, QLocale::France),
        {"&Fichier", "&Édition", "&Modèles", "&Dispositions", "Fe&nêtre", "&Aide"},
-       "&Imprimer...\tCtrl+P"},
+       "&Imprimer...\tCtrl+P",
+       "Nom de l'entreprise*"},
   };
   QCoreApplication& app = *QCoreApplication::instance();
-  for (const auto& [locale, menus, print] : cases) {
+  for (const auto& [locale, menus, print, label] : cases) {
     ASSERT_TRUE(InstallTranslations(app, TAVOLO_BIN_DIR "/translations", locale));
     {
       ShownWindow shown;
@@ -73,11 +77,13 @@ TEST_F(ControlTest, TheGermanAndFrenchCataloguesLoadAndTranslateTheMenus) {
       for (QAction* menu : shown.window.menuBar()->actions()) shownMenus << menu->text();
       EXPECT_EQ(shownMenus, menus);
       EXPECT_EQ(shown.window.Action(kCmdPrint)->text(), print);
+      EXPECT_EQ(FieldLabels()[0], label);
     }
     // The translators belong to the application; deleting them uninstalls them.
     qDeleteAll(app.findChildren<QTranslator*>());
   }
   EXPECT_EQ(Tr("&File"), "&File");
+  EXPECT_EQ(FieldLabels()[0], "Company Name*");
 }
 
 TEST(LocalNumbers, LengthsAreTypedAndShownWithTheLocalesDecimalSeparator) {

@@ -21,15 +21,27 @@ void Retype(QLineEdit& edit, const QString& text) {
   QTest::keyClicks(&edit, text);
 }
 
+// A card stored in pixels, as every card starts, opens in the locale's unit.
 TEST_F(CardPropertiesDialogTest, UnitsAndResolutionOnlyChangeHowTheSizeIsShown) {
   const CardState card;
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const CardPropertiesDialog us(&card, prompts_);
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   CardPropertiesDialog dialog(&card, prompts_);
+  QLocale::setDefault(before);
+  EXPECT_EQ(us.WidthEdit().text(), QStringLiteral("3.54"));
+  EXPECT_EQ(us.HeightUnit().currentIndex(), 0);
+  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("89,92"));
+  EXPECT_EQ(dialog.HeightUnit().currentIndex(), 2);
+  dialog.WidthUnit().setCurrentIndex(3);
+  dialog.HeightUnit().setCurrentIndex(3);
   EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("1062"));
   EXPECT_EQ(dialog.HeightEdit().text(), QStringLiteral("615"));
   EXPECT_EQ(dialog.Resolution().currentText(), QStringLiteral("300"));
   dialog.WidthUnit().setCurrentIndex(0);
   dialog.Resolution().setCurrentText(QStringLiteral("600"));
-  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("1.77"));
+  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("1,77"));
   EXPECT_EQ(dialog.HeightEdit().text(), QStringLiteral("615"));
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -94,6 +106,7 @@ TEST_F(CardPropertiesDialogTest, CardPropertiesRecordsOneStepOnOkAndNothingOnCan
 
   fx.script.dialog = [](QDialog& d) {
     auto& dialog = dynamic_cast<CardPropertiesDialog&>(d);
+    dialog.WidthUnit().setCurrentIndex(3);
     dialog.HeightUnit().setCurrentIndex(0);
     dialog.Resolution().setCurrentText(QStringLiteral("1200"));
     Retype(dialog.WidthEdit(), QStringLiteral("2124"));

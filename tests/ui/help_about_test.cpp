@@ -101,6 +101,8 @@ TEST_F(HelpAndAbout, TheAboutBoxDrawsTheVersionCentredBelowTheTaglineAndClosesOn
   AboutDialog about;
   EXPECT_EQ(about.windowTitle(), "About Tavolo...");
   EXPECT_EQ(about.size(), QSize(751, 501));
+  // One version everywhere: the one --version prints.
+  EXPECT_EQ(AboutDialog::VersionText(), QStringLiteral("Version " TAVOLO_VERSION));
   const QImage drawn = about.Picture();
   const QImage bare = QImage(QStringLiteral(":/about.png")).convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(drawn.size(), bare.size());

@@ -11,6 +11,7 @@
 
 #include "core/card/ShrinkToFit.h"
 #include "core/document/CardDocument.h"
+#include "core/editing/FontPoints.h"
 #include "tests/ui/WidgetTest.h"
 #include "ui/base/DialogPlacement.h"
 #include "ui/base/UserSettings.h"
@@ -67,11 +68,12 @@ TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyleAndTakeTypedSizesKeyByKey) {
   });
   TextOptionsDialog dialog(preview_, 2);
   EXPECT_EQ(dialog.windowTitle(), "Text Options");
-  // A size the list lacks is added at its end; a face not installed is selected nowhere.
+  // Sizes show in points; the box's own size is added at the end of the list, keeping its stored
+  // value; a face not installed is selected nowhere.
   auto* sizes = Find<QComboBox>(dialog, TextOptionsDialog::kSizeList);
-  EXPECT_EQ(sizes->count(), 20);
-  EXPECT_EQ(sizes->currentText(), "100");
-  EXPECT_EQ(sizes->currentIndex(), 19);
+  EXPECT_EQ(sizes->count(), FontPointChoices().size() + 1);
+  EXPECT_EQ(sizes->currentText(), PointsText(FontSizePoints("100", document_.Live()), QLocale()));
+  EXPECT_EQ(sizes->currentIndex(), sizes->count() - 1);
   auto* fonts = Find<QListWidget>(dialog, TextOptionsDialog::kFontList);
   EXPECT_GT(fonts->count(), 0);
   EXPECT_EQ(fonts->currentItem(), nullptr);
@@ -86,9 +88,10 @@ TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyleAndTakeTypedSizesKeyByKey) {
   TextOptionsDialog typed(preview_, 1);
   typed.show();
   QLineEdit* edit = Find<QComboBox>(typed, TextOptionsDialog::kSizeList)->lineEdit();
-  // Which sizes count is the engine's rule; here each key takes effect: "25" before "251".
-  const std::pair<const char*, const char*> cases[] = {
-      {"250", "250"}, {"251", "25"}, {"abc", "36"}};
+  // Points are typed; which count is the engine's rule: "500" leaves the size "50" gave.
+  const auto stored = [&](double points) { return *StoredFontSize(points, document_.Live()); };
+  const std::pair<const char*, QString> cases[] = {
+      {"12", stored(12)}, {"7.5", stored(7.5)}, {"500", stored(50)}, {"abc", "36"}};
   for (const auto& [typed, size] : cases) {
     SetStyle(1, [](TextBoxStyle& s) { s.size = "36"; });
     edit->clear();
@@ -96,7 +99,7 @@ TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyleAndTakeTypedSizesKeyByKey) {
     EXPECT_EQ(Style(1).size, size) << typed;
   }
   Find<QComboBox>(typed, TextOptionsDialog::kSizeList)->setCurrentIndex(2);
-  EXPECT_EQ(Style(1).size, "16");
+  EXPECT_EQ(Style(1).size, stored(8));
 }
 
 TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {

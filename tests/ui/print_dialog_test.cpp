@@ -12,6 +12,9 @@
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <string>
@@ -19,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/Translation.h"
 #include "core/base/UserName.h"
 #include "core/pictures/ImageBridge.h"
 #include "core/print/PageLayoutFile.h"
@@ -34,11 +38,11 @@
 #include "ui/choosers/BackgroundChooser.h"
 #include "ui/print/DraftCardPreview.h"
 #include "ui/print/DraftPagePreview.h"
-#include "ui/print/SheetProductNameDialog.h"
 #include "ui/print/PrintDialog.h"
 #include "ui/print/PrintDialogMemory.h"
 #include "ui/print/PrintJob.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/print/SheetProductNameDialog.h"
 #include "ui/print/SheetProductSearch.h"
 
 namespace tavolo {
@@ -217,6 +221,32 @@ TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChose
   const auto odd = Open(QPageSize(QSizeF(123, 77), QPageSize::Millimeter));
   EXPECT_EQ(Control<QComboBox>(*odd, Dlg::kPaperList).currentIndex(), 0);
   EXPECT_EQ(odd->Layout().paper, odd->Papers().front().id);
+}
+
+// In German and French, whose labels are long, each length in millimetres shows whole in its box.
+TEST_F(PrintDialogTest, TheLengthBoxesShowWholeMillimetresInGermanAndFrench) {
+  QCoreApplication& app = *QCoreApplication::instance();
+  const QLocale before;
+  for (const QLocale& locale :
+       {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France)}) {
+    ASSERT_TRUE(InstallTranslations(app, TAVOLO_BIN_DIR "/translations", locale));
+    QLocale::setDefault(locale);
+    const auto dialog = Open(QPageSize(QPageSize::A4));
+    Click(*dialog, Dlg::kMm);
+    for (const int id : {Dlg::kCardWidth, Dlg::kCardHeight, Dlg::kHorizontalPitch,
+                         Dlg::kVerticalPitch, Dlg::kLeftMargin, Dlg::kTopMargin}) {
+      auto& edit = Control<QLineEdit>(*dialog, id);
+      QStyleOptionFrame frame;
+      frame.initFrom(&edit);
+      frame.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &edit);
+      const QRect inside = edit.style()->subElementRect(QStyle::SE_LineEditContents, &frame, &edit);
+      // The edit keeps two pixels each side of its text.
+      EXPECT_LE(edit.fontMetrics().horizontalAdvance(edit.text()) + 4, inside.width())
+          << id << " " << edit.text().toStdString();
+    }
+    qDeleteAll(app.findChildren<QTranslator*>());
+  }
+  QLocale::setDefault(before);
 }
 
 TEST_F(PrintDialogTest, SwitchingUnitsShowsTheLengthsAnewWithoutChangingThem) {

@@ -1,8 +1,8 @@
 // splashgen draws the two 751 × 501 pictures of the start-up and About windows from a few of the
 // shipped templates, fanned out like cards on a table:
 //   resources/loading.png  the loading window's picture (bitmap 146)
-//   resources/about.png    the About box's picture (bitmap 148); the box writes "Version 1.71"
-//                          over it from y = 230 down, centred, so that band is left plain
+//   resources/about.png    the About box's picture (bitmap 148); the box writes the project's
+//                          version over it from y = 230 down, centred, so that band is left plain
 // The pictures are committed; after a change here or to the templates, regenerate them with
 //   build/tools/splashgen/splashgen build/bin resources
 #include <QFont>

@@ -1,16 +1,16 @@
 #include "core/card/FieldNames.h"
 
+#include "core/base/Translation.h"
+
 namespace tavolo {
 
-const std::array<QString, kContactFieldCount>& FieldLabels() {
-  static const std::array<QString, kContactFieldCount> labels = [] {
-    std::array<QString, kContactFieldCount> made;
-    for (size_t i = 0; i < made.size(); ++i) {
-      made[i] = QString::fromUtf8(kFieldNames[i].label);
-      if (kFieldNames[i].required) made[i] += QLatin1Char('*');
-    }
-    return made;
-  }();
+std::array<QString, kContactFieldCount> FieldLabels() {
+  // Made at each call: the language may change while the program runs.
+  std::array<QString, kContactFieldCount> labels;
+  for (size_t i = 0; i < labels.size(); ++i) {
+    labels[i] = Tr(kFieldNames[i].label);
+    if (kFieldNames[i].required) labels[i] += QLatin1Char('*');
+  }
   return labels;
 }
 

@@ -32,8 +32,9 @@ inline constexpr std::array<FieldName, kContactFieldCount> kFieldNames = {{
     {QT_TRANSLATE_NOOP("Tavolo", "Phone Number 2"), false, "Phone: Number 2"},
 }};
 
-// The library's labels, each required one starred: "Company Name*", "Name*", "Title", …
-const std::array<QString, kContactFieldCount>& FieldLabels();
+// The library's labels in the user's language, each required one starred: "Company Name*",
+// "Name*", "Title", …
+std::array<QString, kContactFieldCount> FieldLabels();
 
 inline bool FieldRequired(int field) {
   return kFieldNames[static_cast<size_t>(field)].required;

@@ -25,6 +25,11 @@ QString PixelsText(float pixels) {
 
 }  // namespace
 
+int ShownSizeUnit(int storedUnit, QLocale::MeasurementSystem system) {
+  if (storedUnit >= 0 && storedUnit < kUnitPixels) return storedUnit;
+  return system == QLocale::ImperialUSSystem ? kUnitInches : kUnitMm;
+}
+
 float PixelsToShown(float pixels, int unit, float dpi) {
   switch (unit) {
     case kUnitInches:

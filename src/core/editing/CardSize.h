@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include <QLocale>
 #include <QString>
 
 #include "core/card/CardLimits.h"
@@ -17,6 +18,11 @@ enum SizeUnit : int { kUnitInches = 0, kUnitCm = 1, kUnitMm = 2, kUnitPixels = 3
 inline constexpr int kSizeUnitCount = 4;
 inline constexpr std::array<const char*, kSizeUnitCount> kSizeUnitNames = {"inches", "cm", "mm",
                                                                            "pixels"};
+
+// The unit the dialog opens in for a card's stored unit: a length unit the user chose stays; the
+// pixels every card starts with (and a unit outside the list, from a damaged card) give the
+// locale's unit, inches where it measures in inches, else millimetres.
+int ShownSizeUnit(int storedUnit, QLocale::MeasurementSystem system);
 
 // Pixels as shown in `unit` at `dpi`: p / dpi (× 2.54 for cm, × 25.4 for mm), or as they are.
 // A unit outside the list raises the fatal-error report ("0") and shows pixels.

@@ -24,7 +24,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QString AboutDialog::VersionText() {
-  return Tr("Version %1").arg(QStringLiteral("1.71"));
+  // The project's version, the one `tavolo --version` prints.
+  return Tr("Version %1").arg(QStringLiteral(TAVOLO_VERSION));
 }
 
 QImage AboutDialog::Picture() const {

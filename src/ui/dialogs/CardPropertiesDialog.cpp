@@ -27,19 +27,15 @@ QComboBox* UnitList(QWidget* parent, int id) {
   return list;
 }
 
-// A unit that no list holds (from a damaged card) is shown in pixels.
-int ListedUnit(int unit) {
-  return unit >= 0 && unit < kSizeUnitCount ? unit : kUnitPixels;
-}
-
 }  // namespace
 
 CardPropertiesDialog::CardPropertiesDialog(const CardState* card, Prompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
   setWindowTitle(Tr("Card properties"));
   if (card != nullptr) {
-    choice_ = {card->cardWidth, card->cardHeight, card->dpi, ListedUnit(card->widthUnit),
-               ListedUnit(card->heightUnit)};
+    const QLocale::MeasurementSystem system = locale().measurementSystem();
+    choice_ = {card->cardWidth, card->cardHeight, card->dpi, ShownSizeUnit(card->widthUnit, system),
+               ShownSizeUnit(card->heightUnit, system)};
   }
 
   width_ = new QLineEdit(this);

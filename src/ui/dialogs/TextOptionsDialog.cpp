@@ -17,6 +17,7 @@
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
 #include "core/card/ShrinkToFit.h"
+#include "core/editing/FontPoints.h"
 #include "core/editing/StyleInputs.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
@@ -103,7 +104,7 @@ QWidget* TextOptionsDialog::BuildTypeControls() {
 
   grid->addWidget(MakeLabel(panel, Tr("&Font"), fonts_), 0, 0);
   grid->addWidget(fonts_, 1, 0, 7, 1);
-  grid->addWidget(MakeLabel(panel, Tr("Si&ze"), sizes_), 0, 1);
+  grid->addWidget(MakeLabel(panel, Tr("Si&ze (pt)"), sizes_), 0, 1);
   grid->addWidget(sizes_, 1, 1);
   grid->addWidget(MakeLabel(panel, Tr("St&yle"), styles_), 2, 1);
   grid->addWidget(styles_, 3, 1);
@@ -159,10 +160,13 @@ void TextOptionsDialog::FillFontList(const QString& face) {
 }
 
 void TextOptionsDialog::FillSizeList(const QString& size) {
-  sizes_->addItems(FontSizeChoices());
-  int index = sizes_->findText(size, Qt::MatchExactly | Qt::MatchCaseSensitive);
-  if (index < 0) {
-    sizes_->addItem(size);
+  // Shown in points; the stored size stays as it is until another is chosen, so the box's own
+  // size is listed with it.
+  sizes_->addItems(FontPointChoices());
+  const QString points = PointsText(FontSizePoints(size, Live()), locale());
+  int index = sizes_->findText(points, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index < 0 || TypedFontPoints(points, Live(), locale()) != size) {
+    sizes_->addItem(points, size);
     index = sizes_->count() - 1;
   }
   sizes_->setCurrentIndex(index);
@@ -178,11 +182,14 @@ void TextOptionsDialog::ShowStyle() {
 void TextOptionsDialog::Connect() {
   connect(sizes_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index < 0) return;
-    const QString size = sizes_->itemText(index);
-    ChangeStyle([&](TextBoxStyle& style) { style.size = size; });
+    const QVariant stored = sizes_->itemData(index);
+    const std::optional<QString> size =
+        stored.isValid() ? stored.toString()
+                         : TypedFontPoints(sizes_->itemText(index), Live(), locale());
+    if (size) ChangeStyle([&](TextBoxStyle& style) { style.size = *size; });
   });
   connect(sizes_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-    const std::optional<QString> size = TypedFontSize(text);
+    const std::optional<QString> size = TypedFontPoints(text, Live(), locale());
     if (size) ChangeStyle([&](TextBoxStyle& style) { style.size = *size; });
   });
   connect(fonts_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {

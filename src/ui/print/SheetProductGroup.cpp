@@ -206,7 +206,11 @@ QWidget* SheetProductGroup::BuildLengthsBox() {
     auto* edit = new QLineEdit(group);
     edit->setObjectName(ControlName(entry.id));
     edit->setAccessibleName(PlainLabel(entry.label));
-    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 16);
+    // Wide enough for a length in millimetres with its decimals, however long the labels beside
+    // it grow in another language.
+    const int wide = edit->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 16;
+    edit->setMinimumWidth(wide);
+    edit->setMaximumWidth(wide);
     grid->addWidget(MakeLabel(group, Tr(entry.label), edit), 1 + entry.row, entry.column * 2);
     grid->addWidget(edit, 1 + entry.row, entry.column * 2 + 1);
     edits_[Index(entry.which)] = edit;

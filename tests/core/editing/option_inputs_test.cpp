@@ -7,6 +7,7 @@
 #include "core/card/CardLimits.h"
 #include "core/editing/CardSize.h"
 #include "core/editing/ColourTargets.h"
+#include "core/editing/FontPoints.h"
 #include "core/editing/StyleInputs.h"
 #include "tests/core/render/RenderTestSupport.h"
 
@@ -27,6 +28,49 @@ TEST(StyleInputs, ATypedSizeCountsOnlyFromSixTo250) {
     } else {
       EXPECT_EQ(size.value_or("none"), QString::fromLatin1(kept)) << typed;
     }
+  }
+}
+
+// Text Options shows sizes in points: the stored "38" of the default card prints at 7.9 pt. Each
+// size listed reaches a stored size that prints within a fifth of a point of it, at 300 dpi and
+// on the same card at 600 dpi alike; typed points follow the locale.
+TEST(FontPoints, StoredSizesAreShownAndChosenInPointsByTheCardsDpi) {
+  const CardState card;
+  EXPECT_EQ(PointsText(FontSizePoints("38", card), QLocale::c()), "7.9");
+  EXPECT_EQ(StoredFontSize(8, card), "38");
+  CardState fine = card;
+  fine.dpi = 600;
+  fine.cardWidth *= 2;
+  fine.cardHeight *= 2;
+  for (const CardState& c : {card, fine}) {
+    for (const QString& listed : FontPointChoices()) {
+      const std::optional<QString> stored = StoredFontSize(listed.toDouble(), c);
+      ASSERT_TRUE(stored.has_value()) << listed.toStdString();
+      EXPECT_NEAR(FontSizePoints(*stored, c), listed.toDouble(), 0.2) << listed.toStdString();
+    }
+  }
+  EXPECT_NEAR(FontSizePoints("38", fine), FontSizePoints("38", card), 0.01);
+  const QLocale german(QLocale::German, QLocale::Germany);
+  EXPECT_EQ(PointsText(7.92, german), "7,9");
+  EXPECT_EQ(PointsText(12.0, german), "12");
+  EXPECT_EQ(TypedFontPoints("8,5", card, german), TypedFontPoints("8.5", card, QLocale::c()));
+  EXPECT_TRUE(TypedFontPoints("8,5", card, german).has_value());
+  for (const char* refused : {"abc", "", "500", "0.1"}) {
+    EXPECT_FALSE(TypedFontPoints(refused, card, german).has_value()) << refused;
+  }
+}
+
+TEST(CardSize, ACardInPixelsOpensInTheLocalesUnitAndAChosenUnitStays) {
+  const std::tuple<int, QLocale::MeasurementSystem, int> cases[] = {
+      {kUnitPixels, QLocale::MetricSystem, kUnitMm},
+      {kUnitPixels, QLocale::ImperialUKSystem, kUnitMm},
+      {kUnitPixels, QLocale::ImperialUSSystem, kUnitInches},
+      {7, QLocale::MetricSystem, kUnitMm},
+      {kUnitCm, QLocale::ImperialUSSystem, kUnitCm},
+      {kUnitInches, QLocale::MetricSystem, kUnitInches},
+  };
+  for (const auto& [stored, system, shown] : cases) {
+    EXPECT_EQ(ShownSizeUnit(stored, system), shown) << stored << " " << system;
   }
 }
 
