@@ -3897,7 +3897,7 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Open a Saved Card...</source>
-      <translation>Gespeicherte Karte öffnen...</translation>
+      <translation>Karte öffnen...</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />

@@ -3899,7 +3899,7 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Open a Saved Card...</source>
-      <translation>Ouvrir une carte enregistrée...</translation>
+      <translation>Ouvrir une carte...</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
@@ -3909,7 +3909,7 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />
       <source>Recent Cards</source>
-      <translation>Cartes récentes</translation>
+      <translation>Récentes</translation>
     </message>
     <message>
       <location filename="../src/ui/templates/TemplateLibraryDialog.cpp" />

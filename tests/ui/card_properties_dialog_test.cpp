@@ -32,7 +32,7 @@ TEST_F(CardPropertiesDialogTest, UnitsAndResolutionOnlyChangeHowTheSizeIsShown) 
   QLocale::setDefault(before);
   EXPECT_EQ(us.WidthEdit().text(), QStringLiteral("3.54"));
   EXPECT_EQ(us.HeightUnit().currentIndex(), 0);
-  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("89,92"));
+  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("89,916"));
   EXPECT_EQ(dialog.HeightUnit().currentIndex(), 2);
   dialog.WidthUnit().setCurrentIndex(3);
   dialog.HeightUnit().setCurrentIndex(3);

@@ -71,7 +71,7 @@ TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyleAndTakeTypedSizesKeyByKey) {
   // Sizes show in points; the box's own size is added at the end of the list, keeping its stored
   // value; a face not installed is selected nowhere.
   auto* sizes = Find<QComboBox>(dialog, TextOptionsDialog::kSizeList);
-  EXPECT_EQ(sizes->count(), FontPointChoices().size() + 1);
+  EXPECT_EQ(sizes->count(), FontPointChoices(document_.Live()).size() + 1);
   EXPECT_EQ(sizes->currentText(), PointsText(FontSizePoints("100", document_.Live()), QLocale()));
   EXPECT_EQ(sizes->currentIndex(), sizes->count() - 1);
   auto* fonts = Find<QListWidget>(dialog, TextOptionsDialog::kFontList);

@@ -60,10 +60,10 @@ std::optional<QString> TypedFontPoints(const QString& text, const CardState& car
   return StoredFontSize(points, card);
 }
 
-QStringList FontPointChoices() {
+QStringList FontPointChoices(const CardState& card) {
   QStringList choices;
   for (const int points : {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 24, 28, 32, 36, 48, 60, 72}) {
-    choices << QString::number(points);
+    if (StoredFontSize(points, card)) choices << QString::number(points);
   }
   return choices;
 }

@@ -28,7 +28,8 @@ QString PointsText(double points, const QLocale& locale);
 std::optional<QString> TypedFontPoints(const QString& text, const CardState& card,
                                        const QLocale& locale);
 
-// The sizes the size list offers, in points: "6", "7", … "72".
-QStringList FontPointChoices();
+// The sizes the size list offers, in points: those of "6", "7", … "72" that a stored size reaches
+// on `card`.
+QStringList FontPointChoices(const CardState& card);
 
 }  // namespace tavolo

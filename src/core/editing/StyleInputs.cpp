@@ -6,21 +6,10 @@ namespace tavolo {
 
 namespace {
 
-constexpr int kFirstListedSize = 8;
-constexpr int kLastListedSize = 80;
-constexpr int kListedSizeStep = 4;
 constexpr float kBlackLightness = 0.0f;
 constexpr float kWhiteLightness = 240.0f;
 
 }  // namespace
-
-QStringList FontSizeChoices() {
-  QStringList sizes;
-  for (int size = kFirstListedSize; size <= kLastListedSize; size += kListedSizeStep) {
-    sizes << QString::number(size);
-  }
-  return sizes;
-}
 
 QStringList FontStyleChoices() {
   return {QStringLiteral("Regular"), QStringLiteral("Bold"), QStringLiteral("Italic"),
@@ -33,13 +22,6 @@ QStringList GradientOrientationChoices() {
           QCoreApplication::translate("Tavolo", "Left to Right"),
           QCoreApplication::translate("Tavolo", "Bottom to Top"),
           QCoreApplication::translate("Tavolo", "Right to Left")};
-}
-
-std::optional<QString> TypedFontSize(const QString& text) {
-  bool ok = false;
-  const int size = text.trimmed().toInt(&ok);
-  if (!ok || size < kMinTypedFontSize || size > kMaxTypedFontSize) return std::nullopt;
-  return QString::number(size);
 }
 
 float SwatchBrightness(const HslColour& swatch) {

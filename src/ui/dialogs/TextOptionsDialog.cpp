@@ -162,7 +162,7 @@ void TextOptionsDialog::FillFontList(const QString& face) {
 void TextOptionsDialog::FillSizeList(const QString& size) {
   // Shown in points; the stored size stays as it is until another is chosen, so the box's own
   // size is listed with it.
-  sizes_->addItems(FontPointChoices());
+  sizes_->addItems(FontPointChoices(Live()));
   const QString points = PointsText(FontSizePoints(size, Live()), locale());
   int index = sizes_->findText(points, Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (index < 0 || TypedFontPoints(points, Live(), locale()) != size) {

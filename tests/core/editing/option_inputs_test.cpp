@@ -14,36 +14,21 @@
 namespace tavolo {
 namespace {
 
-TEST(StyleInputs, ATypedSizeCountsOnlyFromSixTo250) {
-  // kept null: nothing changes
-  const std::tuple<const char*, const char*> cases[] = {
-      {"5", nullptr},    {"6", "6"},     {"250", "250"},           {"251", nullptr},
-      {"07", "7"},       {"+12", "12"},  {"-12", nullptr},         {"", nullptr},
-      {"12pt", nullptr}, {" 40 ", "40"}, {"99999999999", nullptr},
-  };
-  for (const auto& [typed, kept] : cases) {
-    const std::optional<QString> size = TypedFontSize(QString::fromLatin1(typed));
-    if (kept == nullptr) {
-      EXPECT_FALSE(size.has_value()) << typed;
-    } else {
-      EXPECT_EQ(size.value_or("none"), QString::fromLatin1(kept)) << typed;
-    }
-  }
-}
-
-// Text Options shows sizes in points: the stored "38" of the default card prints at 7.9 pt. Each
+// Text Options shows sizes in points: the stored "38" of the default card prints at 8.2 pt. Each
 // size listed reaches a stored size that prints within a fifth of a point of it, at 300 dpi and
-// on the same card at 600 dpi alike; typed points follow the locale.
+// on the same card at 600 dpi alike; sizes past the largest stored one are not listed; typed
+// points follow the locale.
 TEST(FontPoints, StoredSizesAreShownAndChosenInPointsByTheCardsDpi) {
   const CardState card;
-  EXPECT_EQ(PointsText(FontSizePoints("38", card), QLocale::c()), "7.9");
-  EXPECT_EQ(StoredFontSize(8, card), "38");
+  EXPECT_EQ(PointsText(FontSizePoints("38", card), QLocale::c()), "8.2");
+  EXPECT_EQ(StoredFontSize(8, card), "37");
+  EXPECT_EQ(FontPointChoices(card).back(), "48");
   CardState fine = card;
   fine.dpi = 600;
   fine.cardWidth *= 2;
   fine.cardHeight *= 2;
   for (const CardState& c : {card, fine}) {
-    for (const QString& listed : FontPointChoices()) {
+    for (const QString& listed : FontPointChoices(c)) {
       const std::optional<QString> stored = StoredFontSize(listed.toDouble(), c);
       ASSERT_TRUE(stored.has_value()) << listed.toStdString();
       EXPECT_NEAR(FontSizePoints(*stored, c), listed.toDouble(), 0.2) << listed.toStdString();
