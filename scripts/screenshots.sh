@@ -186,10 +186,9 @@ sleep 0.3
 shoot "Color Options: 'Text Colors'" color-options
 
 # Card Properties (up from the top round past "Show Front", "Back side" and "Contact Details";
-# a card without a back leaves "Show Back" off), the width shown in inches.
+# a card without a back leaves "Show Back" off), in millimetres as it opens in this locale.
 xdotool key alt+e Up Up Up Up Return
 x11_window "Card properties" 10 >/dev/null
-xdotool key Tab Up Up Up
 shoot "Card properties" card-properties
 
 xdotool key alt+f Down Down Down Down Down Down Return
@@ -224,8 +223,8 @@ xdotool key Escape
 wait_gone "Print Preview"
 
 # The photo kept on the card, at its centre in the middle of the preview (300 pixels from the
-# left, 250 from the right, 35 below the menu bar of about 25 pixels, 155 above the bottom),
-# outlined under the pointer, and undone.
+# left, 250 from the right, 63 below the menu bar of about 25 pixels, below the Front/Back
+# switch, 120 above the bottom), outlined under the pointer, and undone.
 xdotool key ctrl+i
 x11_window "Photo Options" 10 >/dev/null
 xdotool key alt+p
@@ -237,9 +236,9 @@ xdotool key Return
 wait_gone "Photo Options"
 x11_geometry "$main"
 menu=25
-xdotool mousemove --window "$main" $((300 + (WIDTH - 550) / 2)) $((menu + 35 + (HEIGHT - menu - 155) / 2))
+xdotool mousemove --window "$main" $((300 + (WIDTH - 550) / 2)) $((menu + 63 + (HEIGHT - menu - 183) / 2))
 shot "$main" drag-outline
-convert "$out/drag-outline.png" -crop "$((WIDTH - 550))x$((HEIGHT - menu - 155))+300+$((menu + 35))" \
+convert "$out/drag-outline.png" -crop "$((WIDTH - 550))x$((HEIGHT - menu - 183))+300+$((menu + 63))" \
   +repage "$out/drag-outline.png"
 cp "$out/drag-outline.png" "$help/drag-outline.png"
 xdotool mousemove 1200 40 key ctrl+z
