@@ -4,7 +4,7 @@
 # second template picked with the mouse, the starred fields typed (Tab from field to field),
 # Continue, then Ctrl+S to a path and close (saved, without a question). tavolo-cli info on the
 # saved card must show the template's layout, background and styles with the typed details in
-# place of its sample text; opened again from the command line and saved under another name, it is
+# place of its sample text (the phone number under the template's label); opened again from the command line and saved under another name, it is
 # the same card.
 # Usage: startup_e2e.sh BIN_DIR (the folder of tavolo and tavolo-cli).
 set -euo pipefail
@@ -37,8 +37,9 @@ xdotool key ctrl+s
 x11_file_dialog "Save Project" "$saved" "$saved"
 x11_quit
 
+# The phone number typed gets the label the template shows its own with.
 x11_card_info "$bin" "$saved" "Nordlys Studio" "Ada Kvist" "Havnegade 7" "ada@nordlys.example" \
-  "+45 55 55 12 34"
+  "Tel. +45 55 55 12 34"
 info=$INFO
 expected=$("$bin/tavolo-cli" info "$template")
 field() { grep -E "\"$1\":" | head -1; }
