@@ -5,6 +5,7 @@
 #include <fstream>
 #include <tuple>
 
+#include "core/card/FieldNames.h"
 #include "core/formats/ImageExport.h"
 #include "core/merge/MergeExport.h"
 #include "core/merge/MergeQrCodes.h"
@@ -19,20 +20,6 @@ namespace tavolo {
 namespace {
 
 namespace fs = std::filesystem;
-
-enum Field {
-  kCompany,
-  kName,
-  kTitle,
-  kAddress1,
-  kAddress2,
-  kCity,
-  kZip,
-  kEmail,
-  kWeb,
-  kPhone1,
-  kPhone2
-};
 
 std::shared_ptr<const MergeTable> Table(const QStringList& columns,
                                         const std::vector<std::pair<int, QStringList>>& rows) {
@@ -82,9 +69,9 @@ TEST(FieldMapping, RecognisesHeadersInFiveLanguagesAndAsAddressBooksExportThem) 
       {"E-mail Address", kEmail},
       {"Courriel", kEmail},
       {"E-mail 1 - Value", kEmail},
-      {"Web Page", kWeb},
-      {"Webseite", kWeb},
-      {"Sito web", kWeb},
+      {"Web Page", kWebsite},
+      {"Webseite", kWebsite},
+      {"Sito web", kWebsite},
       {"Telefon", kPhone1},
       {"Business Phone", kPhone1},
       {"Téléphone", kPhone1},
