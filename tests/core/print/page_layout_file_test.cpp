@@ -260,8 +260,8 @@ TEST(ShippedLayouts, AreTheProductsFiguresAndFitTheirPaper) {
 
   // The list the print dialog shows: the Avery sheets first, then the others, by file name.
   const std::vector<PageLayout> listed = PredefinedListOrder(listing.layouts);
-  EXPECT_EQ(listed[5].name, "Avery L7414 Business Cards (A4)");
-  EXPECT_EQ(listed[6].name, "A-One 51002 Business Cards (A4)");
+  EXPECT_EQ(listed[12].name, "Avery L7417 Business Cards (A4)");
+  EXPECT_EQ(listed[13].name, "A-One 51002 Business Cards (A4)");
 }
 
 }  // namespace
