@@ -19,7 +19,6 @@
 namespace tavolo {
 namespace {
 
-
 std::shared_ptr<const MergeTable> Table(const QStringList& columns,
                                         const std::vector<std::pair<int, QStringList>>& rows) {
   auto table = std::make_shared<MergeTable>();
