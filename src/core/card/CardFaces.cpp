@@ -20,8 +20,7 @@ void TakeSizeOf(CardState& face, const CardState& sized) {
   // as text, margins and frames do, and their place on the card through a change of size.
   const float across = Ratio(sized.cardWidth, face.cardWidth);
   const float down = Ratio(sized.cardHeight, face.cardHeight);
-  const float printed =
-      Ratio(static_cast<float>(sized.dpi), static_cast<float>(face.dpi));
+  const float printed = Ratio(static_cast<float>(sized.dpi), static_cast<float>(face.dpi));
   for (const PictureKind kind : kPictureKinds) {
     PlacedPicture& picture = face.Picture(kind);
     picture.x *= across;

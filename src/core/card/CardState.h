@@ -13,8 +13,8 @@
 #include "core/card/CardBack.h"
 #include "core/card/CardExtensions.h"
 #include "core/card/ContactDetails.h"
-#include "core/card/PlacedPicture.h"
 #include "core/card/PictureStore.h"
+#include "core/card/PlacedPicture.h"
 #include "core/card/PlacedQrCode.h"
 
 namespace tavolo {
@@ -120,7 +120,8 @@ PictureStore PicturesShownBy(const PictureStore& pool, const CardState& face);
 PictureStore PicturesOfCard(const CardState& card);
 // Holds `bytes` (a picture file named `name`) in the face's store as the picture of `kind`,
 // letting go of the bytes no picture of the face shows any more.
-void EmbedPicture(CardState& face, PictureKind kind, const QString& name, std::vector<uint8_t> bytes);
+void EmbedPicture(CardState& face, PictureKind kind, const QString& name,
+                  std::vector<uint8_t> bytes);
 
 // The reset of New Blank Project: every style and the background gradient fields back to the
 // plain look (black text at brightness 0, white fill, no frame; no gradient, white, full

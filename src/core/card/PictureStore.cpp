@@ -10,9 +10,8 @@ namespace tavolo {
 
 QString PictureStore::HashOf(std::span<const uint8_t> bytes) {
   return QString::fromLatin1(
-      QCryptographicHash::hash(
-          QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
-          QCryptographicHash::Sha256)
+      QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                               QCryptographicHash::Sha256)
           .toHex());
 }
 

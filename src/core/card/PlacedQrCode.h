@@ -44,8 +44,7 @@ inline constexpr QrCorner kQrCorners[] = {QrCorner::kLowerRight, QrCorner::kLowe
 
 // A new code for a card of this size: in a corner (the lower right one unless asked), about a
 // quarter of its width wide, so that a vCard's modules print large enough for a phone to read.
-PlacedQrCode NewQrCode(float cardWidth, float cardHeight,
-                       QrCorner corner = QrCorner::kLowerRight);
+PlacedQrCode NewQrCode(float cardWidth, float cardHeight, QrCorner corner = QrCorner::kLowerRight);
 
 // The code's own text as the card keeps it: cut, between two characters, to kMaxQrFreeTextBytes
 // of UTF-8.

@@ -22,7 +22,8 @@ inline constexpr ChunkTag kBackSideChunkTag = MakeChunkTag("BACK");
 // is not one of a typed field, its payload does not decode, or an earlier chunk filled the field.
 enum class ChunkUse { kTaken, kUnknown, kDamaged, kRepeated };
 
-// Decodes a "CONT", "FITS", "QRCD" or "PLNK" chunk into its field of `card` unless an earlier one did.
+// Decodes a "CONT", "FITS", "QRCD" or "PLNK" chunk into its field of `card` unless an earlier one
+// did.
 ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card);
 
 // What a damaged or repeated chunk is reported with ("the QR code chunk "QRCD" is damaged");

@@ -27,8 +27,7 @@ std::vector<uint8_t> PictureLinkChunk::Encode(const Hashes& hashes) {
   return out;
 }
 
-std::optional<PictureLinkChunk::Hashes> PictureLinkChunk::Decode(
-    std::span<const uint8_t> payload) {
+std::optional<PictureLinkChunk::Hashes> PictureLinkChunk::Decode(std::span<const uint8_t> payload) {
   ByteReader in(payload);
   if (in.U32() != kVersion || in.remaining() != kHashBytes * kPictureKindCount) {
     return std::nullopt;

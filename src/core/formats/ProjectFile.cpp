@@ -101,9 +101,9 @@ class ProjectReader {
         if (hash.isEmpty() || face.pictures.Find(hash)) continue;
         hash.clear();
         if (result_.extensionProblem.empty()) {
-          result_.extensionProblem = TrMessage(
-              "the card names an embedded picture for its %1 that the file does not hold",
-              kind == PictureKind::kPhoto ? TrText("photo") : TrText("logo"));
+          result_.extensionProblem =
+              TrMessage("the card names an embedded picture for its %1 that the file does not hold",
+                        kind == PictureKind::kPhoto ? TrText("photo") : TrText("logo"));
         }
       }
     };
@@ -502,9 +502,9 @@ std::vector<uint8_t> SerializeFace(const CardState& state, const BackgroundTable
   WritePicture(out, state.logo);
   std::optional<std::vector<uint8_t>> back;
   if (state.back.Has()) back = SerializeFace(BackFaceOf(state), table, false);
-  WriteExtensionSection(out, SectionChunks(state, std::move(back),
-                                           front ? PictureChunks(state)
-                                                 : std::vector<ExtensionChunk>{}));
+  WriteExtensionSection(
+      out, SectionChunks(state, std::move(back),
+                         front ? PictureChunks(state) : std::vector<ExtensionChunk>{}));
   return bytes;
 }
 

@@ -38,17 +38,16 @@ void EmbedFace(CardState& face, const DataFolder& photos, std::vector<std::strin
     const PlacedPicture& picture = face.Picture(kind);
     if (picture.name.isEmpty() || face.pictures.Find(picture.hash) != nullptr) continue;
     const std::string name = picture.name.toStdString();
-    Outcome<std::vector<uint8_t>> bytes =
-        IsPlainFileName(picture.name) ? ReadPictureFile(photos.Find(name))
-                                      : Outcome<std::vector<uint8_t>>(Failure{""});
+    Outcome<std::vector<uint8_t>> bytes = IsPlainFileName(picture.name)
+                                              ? ReadPictureFile(photos.Find(name))
+                                              : Outcome<std::vector<uint8_t>>(Failure{""});
     if (bytes) {
       EmbedPicture(face, kind, picture.name, std::move(bytes.Value()));
     } else {
-      missing.push_back(kind == PictureKind::kPhoto
-                            ? TrMessage("The photo \"%1\" is not in the card and was not found.",
-                                        name)
-                            : TrMessage("The logo \"%1\" is not in the card and was not found.",
-                                        name));
+      missing.push_back(
+          kind == PictureKind::kPhoto
+              ? TrMessage("The photo \"%1\" is not in the card and was not found.", name)
+              : TrMessage("The logo \"%1\" is not in the card and was not found.", name));
     }
   }
 }

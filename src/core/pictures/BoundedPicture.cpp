@@ -76,9 +76,8 @@ BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t ma
   return ShrunkWithin(std::move(picture), decoded, budget);
 }
 
-BoundedPicture LoadBoundedPicture(std::span<const uint8_t> bytes,
-                                  const std::filesystem::path& name, uint64_t maxPixels,
-                                  uint64_t budget, AlphaHandling alpha) {
+BoundedPicture LoadBoundedPicture(std::span<const uint8_t> bytes, const std::filesystem::path& name,
+                                  uint64_t maxPixels, uint64_t budget, AlphaHandling alpha) {
   if (IsSvgFileName(name)) return LoadSvgPicture(ReadSvgDrawing(bytes, maxPixels), budget);
   BoundedPicture picture;
   picture.image.SetMaxPixels(maxPixels);

@@ -30,8 +30,8 @@ Outcome<SvgDrawing> ReadSvgDrawing(std::span<const uint8_t> bytes, uint64_t maxP
     return Failure{TrMessage("the drawing is larger than an SVG logo may be (%1 bytes)",
                              static_cast<uint64_t>(kMaxSvgBytes))};
   }
-  Outcome<CheckedSvg> checked = CheckSvgText(
-      QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+  Outcome<CheckedSvg> checked = CheckSvgText(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                        static_cast<qsizetype>(bytes.size())));
   if (!checked) return Failure{checked.Message()};
   const CheckedSvg& counted = checked.Value();
   SvgDrawing drawing{std::move(checked.Value().text),

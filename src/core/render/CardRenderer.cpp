@@ -419,12 +419,11 @@ void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture,
   // of the photo folder.
   const std::filesystem::path name = picture.name.toStdString();
   const StoredPicture* stored = picture.hash.isEmpty() ? nullptr : store.Find(picture.hash);
-  BoundedPicture loaded =
-      stored != nullptr
-          ? LoadBoundedPicture(*stored->bytes, name, kMaxCardPicturePixels, pictureBudget_,
-                               AlphaHandling::kKeep)
-          : LoadBoundedPicture(photoFolder_.Find(name), kMaxCardPicturePixels, pictureBudget_,
-                               AlphaHandling::kKeep);
+  BoundedPicture loaded = stored != nullptr
+                              ? LoadBoundedPicture(*stored->bytes, name, kMaxCardPicturePixels,
+                                                   pictureBudget_, AlphaHandling::kKeep)
+                              : LoadBoundedPicture(photoFolder_.Find(name), kMaxCardPicturePixels,
+                                                   pictureBudget_, AlphaHandling::kKeep);
   // A file that cannot be loaded leaves the last good picture in place.
   if (!loaded.IsValid()) {
     held.refusal = held.error = TranslatedMessage(loaded.image.GetLastError());

@@ -27,8 +27,9 @@ namespace {
 QStringList LeftOutOfDrawing(CardDocument& document) {
   const CardState& card = document.Live();
   const int divisor = PrintSizeDivisor(card.cardWidth, card.cardHeight);
-  if (document.Render(divisor, static_cast<int>(card.cardWidth) / divisor,
-                      static_cast<int>(card.cardHeight) / divisor)
+  if (document
+          .Render(divisor, static_cast<int>(card.cardWidth) / divisor,
+                  static_cast<int>(card.cardHeight) / divisor)
           .isNull()) {
     return {};
   }

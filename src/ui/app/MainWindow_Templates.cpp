@@ -37,8 +37,7 @@ void MainWindow::OnSaveTemplate() {
     CardState card = document_.Card();
     EmbedFolderPictures(card, document_.Renderer().PhotoFolder());
     const auto write = [&](TemplateSave save) {
-      return WriteTemplate(folder, title, card, backgrounds_, document_.Renderer(),
-                           save);
+      return WriteTemplate(folder, title, card, backgrounds_, document_.Renderer(), save);
     };
     // The question comes when the title proves taken as the file is named, which also catches
     // a template that another program saved under the title meanwhile.

@@ -72,8 +72,8 @@ class ImageOptionsDialog : public QDialog {
   virtual void ShowObjectControls() {}
 
   // Ends the subclass's construction: the card's picture of the dialog's kind is shown from the
-  // bytes the card holds (or, for a card of an older version, the photo folder) when it has a path; without one the size controls stay off, the scale shows 100
-  // and only that size is kept.
+  // bytes the card holds (or, for a card of an older version, the photo folder) when it has a path;
+  // without one the size controls stay off, the scale shows 100 and only that size is kept.
   void Start(const CardState& card);
 
   // Where the subclass puts its own controls, between the path and the scale.

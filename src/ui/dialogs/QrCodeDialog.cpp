@@ -22,9 +22,9 @@
 #include "core/qr/QrCodeDrawing.h"
 #include "core/qr/QrContentText.h"
 #include "core/qr/QrSymbol.h"
-#include "ui/dialogs/DialogControls.h"
 #include "ui/base/OkCancelButtons.h"
 #include "ui/controls/ColourLine.h"
+#include "ui/dialogs/DialogControls.h"
 
 namespace tavolo {
 

@@ -157,8 +157,8 @@ void TextOptionsDialog::FillFontList(const QString& face) {
   if (found.isEmpty()) {
     // The box's own face is always in the list, selected, so that the list never chooses
     // another for it; a face that is not installed says so.
-    auto* own = new QListWidgetItem(
-        FaceInstalled(face) ? face : Tr("%1 (not installed)").arg(face));
+    auto* own =
+        new QListWidgetItem(FaceInstalled(face) ? face : Tr("%1 (not installed)").arg(face));
     own->setData(Qt::UserRole, face);
     fonts_->insertItem(0, own);
     found = {own};

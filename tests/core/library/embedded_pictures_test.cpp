@@ -70,7 +70,8 @@ TEST(EmbeddedPictures, EachDistinctPictureIsStoredOnceAndReadBackByteForByteOnBo
 
   const std::vector<uint8_t> file = SerializeProject(card, BackgroundTable());
   int pictures = 0;
-  for (const ExtensionChunk& chunk : Chunks(file, card)) pictures += chunk.tag == PictureChunk::kTag;
+  for (const ExtensionChunk& chunk : Chunks(file, card))
+    pictures += chunk.tag == PictureChunk::kTag;
   EXPECT_EQ(pictures, 2) << "red on the front twice and on the back, blue on the back";
 
   CardState read;
@@ -120,7 +121,8 @@ TEST(EmbeddedPictures, DamagedOrMissingPicturesAreToldAndTheCardStillReads) {
   EXPECT_NE(result.extensionProblem.find("PICT"), std::string::npos) << result.extensionProblem;
   EXPECT_TRUE(read.logo.hash.isEmpty());
   EXPECT_EQ(read.logo.name, "logo.png");
-  const std::vector<ExtensionChunk> written = Chunks(SerializeProject(read, BackgroundTable()), read);
+  const std::vector<ExtensionChunk> written =
+      Chunks(SerializeProject(read, BackgroundTable()), read);
   ASSERT_FALSE(written.empty());
   EXPECT_EQ(written.back(), Chunks(file, card).back()) << "the damaged chunk is kept";
 }

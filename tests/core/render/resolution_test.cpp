@@ -47,7 +47,8 @@ QImage Reduced(const QImage& image, int factor) {
         }
       }
       const int n = factor * factor;
-      reduced.setPixel(x, y, qRgb((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n));
+      reduced.setPixel(x, y,
+                       qRgb((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n));
     }
   }
   return reduced;
