@@ -73,7 +73,10 @@ assert b"Linden Hill" in data
 open(sys.argv[2], "wb").write(data.replace(b"Linden Hill", b"Zinden Hill"))
 PY
 x11_run "$bin" "$card"
-x11_dialog Tavolo 60 >/dev/null
+# The card is read after the window stands (titled "Tavolo" until then): the message that names
+# the face comes once the title names the card.
+x11_window "font card\.tvc .*Tavolo" 60 >/dev/null
+x11_dialog Tavolo >/dev/null
 xdotool key Return
 x11_main_window "font card\.tvc .*Tavolo"
 # The first caption's band, marked red, and its "Text Options" box in the band's right half.
