@@ -38,9 +38,16 @@ BoundedPicture LoadSvgPicture(Outcome<SvgDrawing> drawing, uint64_t budget) {
   return picture;
 }
 
-// The picture the image layer decoded (or failed to) into `picture`, shrunk within the budget.
-BoundedPicture ShrunkWithin(BoundedPicture picture, bool decoded, uint64_t budget) {
-  if (!decoded) return picture;
+// The picture `decode` gives the image layer (set up to hold at most `maxPixels`, decoded
+// smaller where the codec can), shrunk within the budget.
+template <class Decode>
+BoundedPicture DecodedWithin(uint64_t maxPixels, uint64_t budget, AlphaHandling alpha,
+                             Decode decode) {
+  BoundedPicture picture;
+  picture.image.SetMaxPixels(maxPixels);
+  picture.image.SetAlphaHandling(alpha);
+  picture.image.SetDecodePixelBudget(budget);
+  if (!decode(picture.image)) return picture;
   picture.fileWidth = picture.image.GetFileWidth();
   picture.fileHeight = picture.image.GetFileHeight();
   picture.shrink = picture.image.GetDecodeShrink();
@@ -68,23 +75,15 @@ uint64_t PicturePixelBudget(uint64_t cardPixels) {
 BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t maxPixels,
                                   uint64_t budget, AlphaHandling alpha) {
   if (IsSvgFileName(file)) return LoadSvgPicture(ReadSvgDrawing(file, maxPixels), budget);
-  BoundedPicture picture;
-  picture.image.SetMaxPixels(maxPixels);
-  picture.image.SetAlphaHandling(alpha);
-  picture.image.SetDecodePixelBudget(budget);
-  const bool decoded = picture.image.Load(file, kFormatUnknown);
-  return ShrunkWithin(std::move(picture), decoded, budget);
+  return DecodedWithin(maxPixels, budget, alpha,
+                       [&](RasterImage& image) { return image.Load(file, kFormatUnknown); });
 }
 
 BoundedPicture LoadBoundedPicture(std::span<const uint8_t> bytes, const std::filesystem::path& name,
                                   uint64_t maxPixels, uint64_t budget, AlphaHandling alpha) {
   if (IsSvgFileName(name)) return LoadSvgPicture(ReadSvgDrawing(bytes, maxPixels), budget);
-  BoundedPicture picture;
-  picture.image.SetMaxPixels(maxPixels);
-  picture.image.SetAlphaHandling(alpha);
-  picture.image.SetDecodePixelBudget(budget);
-  const bool decoded = picture.image.Decode(bytes, kFormatUnknown);
-  return ShrunkWithin(std::move(picture), decoded, budget);
+  return DecodedWithin(maxPixels, budget, alpha,
+                       [&](RasterImage& image) { return image.Decode(bytes, kFormatUnknown); });
 }
 
 bool CropInFilePixels(BoundedPicture& picture, int32_t left, int32_t top, int32_t right,
