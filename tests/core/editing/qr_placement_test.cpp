@@ -3,24 +3,11 @@
 
 #include <tuple>
 
-#include <QBuffer>
-#include <QImage>
-
 #include "core/editing/QrPlacement.h"
 #include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {
-
-std::vector<uint8_t> Png(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(qRgb(200, 30, 30));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return {bytes.begin(), bytes.end()};
-}
 
 void Place(CardState& card, PictureKind kind, float width, float height, float x, float y) {
   PlacedPicture& picture = card.Picture(kind);

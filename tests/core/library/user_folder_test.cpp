@@ -44,28 +44,6 @@ struct Folders {
   }
 };
 
-TEST(PhotoFolder, CopiesUnderItsOwnNameUsesOneInPlaceAndNamesAMissingOne) {
-  const test::TempFolder dir;
-  const fs::path photos = dir / "customphotos", chosen = dir / "chosen";
-  fs::create_directories(chosen);
-  for (const char* name : {"face.jpg", "logo", "my.logo.png"}) {
-    ASSERT_TRUE(test::WriteFileBytes(chosen / name, {1, 2, 3}));
-    const Outcome<PhotoCopy> copied = CopyIntoPhotoFolder(chosen / name, photos);
-    ASSERT_TRUE(copied.Ok()) << copied.Message();
-    EXPECT_EQ(copied.Value().path, photos / name);
-    EXPECT_EQ(test::ReadFileBytes(copied.Value().path), (std::vector<uint8_t>{1, 2, 3}));
-  }
-  const Outcome<PhotoCopy> used = CopyIntoPhotoFolder(photos / "face.jpg", photos);
-  ASSERT_TRUE(used.Ok()) << used.Message();
-  EXPECT_EQ(used.Value().path, photos / "face.jpg");
-
-  const Outcome<PhotoCopy> missing = CopyIntoPhotoFolder(chosen / "gone.jpg", photos);
-  EXPECT_FALSE(missing.Ok());
-  EXPECT_NE(missing.Message().find("gone.jpg was not found."), std::string::npos)
-      << missing.Message();
-  EXPECT_NE(missing.Message().find("was not put into"), std::string::npos) << missing.Message();
-}
-
 TEST(UserFolder, ImportsAndPhotoCopiesGoToTheUsersFolderAndLeaveTheShippedOneAsItWas) {
   Folders f;
   f.Put(f.dir / "shipped/custombg/linen.jpg");

@@ -2,12 +2,10 @@
 // to a quarter, is the card drawn at 300 dpi, its photo, logo and QR code included.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
+#include <tuple>
 
-#include <QBuffer>
 #include <QImage>
-#include <QPainter>
 
 #include "core/card/CardFaces.h"
 #include "core/card/ContactLines.h"
@@ -18,52 +16,28 @@
 namespace tavolo {
 namespace {
 
-std::vector<uint8_t> SoftPng(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      image.setPixel(x, y, qRgb(60 + x * 150 / width, 200 - y * 120 / height, 140));
-    }
-  }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return {bytes.begin(), bytes.end()};
+QRgb Soft(int x, int y) {
+  return qRgb(60 + x, 200 - y / 2, 140);
 }
 
-// `image` brought down `factor` times each way, each pixel the mean of the ones it stands for.
-QImage Reduced(const QImage& image, int factor) {
-  QImage reduced(image.width() / factor, image.height() / factor, QImage::Format_RGB32);
-  for (int y = 0; y < reduced.height(); ++y) {
-    for (int x = 0; x < reduced.width(); ++x) {
-      int sum[3] = {};
-      for (int dy = 0; dy < factor; ++dy) {
-        for (int dx = 0; dx < factor; ++dx) {
-          const QRgb p = image.pixel(x * factor + dx, y * factor + dy);
-          sum[0] += qRed(p);
-          sum[1] += qGreen(p);
-          sum[2] += qBlue(p);
-        }
-      }
-      const int n = factor * factor;
-      reduced.setPixel(x, y,
-                       qRgb((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n));
-    }
-  }
-  return reduced;
-}
-
-double MeanDifference(const QImage& a, const QImage& b) {
+// The mean difference of a channel between `small` and `big` brought down `factor` times each
+// way (each of its pixels the mean of those it stands for).
+double MeanDifference(const QImage& big, const QImage& small, int factor) {
   double total = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      total += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-               std::abs(qBlue(p) - qBlue(q));
+  const int n = factor * factor;
+  for (int y = 0; y < small.height(); ++y) {
+    for (int x = 0; x < small.width(); ++x) {
+      int sum[3] = {};
+      for (int d = 0; d < n; ++d) {
+        const QRgb p = big.pixel(x * factor + d % factor, y * factor + d / factor);
+        sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p);
+      }
+      const QRgb q = small.pixel(x, y);
+      total += std::abs(sum[0] / n - qRed(q)) + std::abs(sum[1] / n - qGreen(q)) +
+               std::abs(sum[2] / n - qBlue(q));
     }
   }
-  return total / (3.0 * a.width() * a.height());
+  return total / (3.0 * small.width() * small.height());
 }
 
 TEST(Resolution, TheSameCardAt1200DpiBroughtDownFourTimesIsTheCardAt300Dpi) {
@@ -72,17 +46,13 @@ TEST(Resolution, TheSameCardAt1200DpiBroughtDownFourTimesIsTheCardAt300Dpi) {
   card.layoutIndex = 2;
   card.boxCount = FieldDistribution(card.layoutIndex, DefaultContactDetails(), card.lines);
   card.photo.name = QStringLiteral("photo.png");
-  card.photo.width = 120;
-  card.photo.height = 160;
-  card.photo.x = 150;
-  card.photo.y = 300;
+  std::tie(card.photo.width, card.photo.height, card.photo.x, card.photo.y) =
+      std::tuple(120.0f, 160.0f, 150.0f, 300.0f);
   card.logo.name = QStringLiteral("logo.png");
-  card.logo.width = 96;
-  card.logo.height = 48;
-  card.logo.x = 900;
-  card.logo.y = 90;
-  EmbedPicture(card, PictureKind::kPhoto, card.photo.name, SoftPng(120, 160));
-  EmbedPicture(card, PictureKind::kLogo, card.logo.name, SoftPng(96, 48));
+  std::tie(card.logo.width, card.logo.height, card.logo.x, card.logo.y) =
+      std::tuple(96.0f, 48.0f, 900.0f, 90.0f);
+  EmbedPicture(card, PictureKind::kPhoto, card.photo.name, test::PngFile(120, 160, Soft));
+  EmbedPicture(card, PictureKind::kLogo, card.logo.name, test::PngFile(96, 48, Soft));
   card.qrCode = PlacedQrCode{.content = QrContent::kFreeText, .freeText = QStringLiteral("tavolo")};
 
   CardState fine = card;
@@ -96,11 +66,8 @@ TEST(Resolution, TheSameCardAt1200DpiBroughtDownFourTimesIsTheCardAt300Dpi) {
   const QImage at300 = renderer.Render(card, 1, 1062, 615);
   CardRenderer fineRenderer(nullptr, DataFolder());
   const QImage at1200 = fineRenderer.Render(fine, 1, 4248, 2460);
-  ASSERT_FALSE(at300.isNull());
-  ASSERT_FALSE(at1200.isNull());
-  EXPECT_TRUE(renderer.LoadError(PictureKind::kLogo).empty());
-  EXPECT_TRUE(renderer.QrCodeError().empty());
-  EXPECT_LE(MeanDifference(Reduced(at1200, 4), at300), 4.0);
+  ASSERT_TRUE(renderer.QrCodeError().empty() && !at1200.isNull());
+  EXPECT_LE(MeanDifference(at1200, at300, 4), 4.0);
 }
 
 }  // namespace
