@@ -13,7 +13,9 @@ void Place(CardState& card, PictureKind kind, float width, float height, float x
   PlacedPicture& picture = card.Picture(kind);
   picture.name = QStringLiteral("p.png");
   std::tie(picture.width, picture.height, picture.x, picture.y) = std::tuple(width, height, x, y);
-  EmbedPicture(card, kind, picture.name, Png(static_cast<int>(width), static_cast<int>(height)));
+  EmbedPicture(card, kind, picture.name,
+               test::PngFile(static_cast<int>(width), static_cast<int>(height),
+                             [](int, int) { return qRgb(200, 30, 30); }));
 }
 
 TEST(QrPlacement, ANewCodeTakesTheFirstCornerFreeOfTextAndPicturesAndNoneWhenAllAreTaken) {
