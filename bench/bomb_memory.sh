@@ -19,7 +19,8 @@
 # - flat picture: a real JPEG of 8000 x 8000 pixels in one colour, under 1 MB and just within the
 #   64 megapixels a card's picture may have, as the photo, as the logo turned by 45 and by 90
 #   degrees (also on the largest card), and as the background; five of them as backgrounds;
-# - PNG bomb: an 818 KB PNG of 16384 x 16384 pixels in one colour, to convert;
+# - PNG bomb: an 818 KB PNG of 16384 x 16384 pixels in one colour, to convert, and held in a card
+#   as its logo; the flat JPEG held in a card as its photo and its logo;
 # - text chunk: a 197-byte PNG whose text chunk declares nearly 2 GB;
 # - largest card: a project of a few hundred bytes whose card is 10000 x 6710 pixels, rendered to
 #   BMP, TGA and PCX;
@@ -141,6 +142,8 @@ project(work + "/largest.tvc", 10000, 6710)
 project(work + "/largestphoto.tvc", 10000, 6710, "flat.jpg")
 project(work + "/largestlogo90.tvc", 10000, 6710, "", "flat.jpg", angle=90)
 project(work + "/lines.tvc", 1062, 615, line=b"\x80" * (63 << 20))
+project(work + "/embeddedlogo.tvc", 1062, 615, "", "pngbomb.png", angle=0)
+project(work + "/embeddedphoto.tvc", 1062, 615, "flat.jpg")
 import os, base64, random
 svg_home = work + "/svg/customphotos"
 os.makedirs(svg_home)
@@ -237,6 +240,29 @@ png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 
 png += chunk(b"IDAT", data) + chunk(b"IEND", b"")
 open(sys.argv[1], "wb").write(png)
 EOF
+# Cards that hold their pictures: the PNG bomb as the logo, the flat JPEG as the photo and the
+# logo turned, read from the card, never from a photo folder.
+python3 - "$work" "$work/pngbomb.png" "$flat/customphotos/flat.jpg" <<'EOF'
+import hashlib, struct, sys
+work, bomb, flat = sys.argv[1:4]
+def embed(card, photo, logo):
+    links, chunks = b"", []
+    for picture in (photo, logo):
+        data = open(picture, "rb").read() if picture else b""
+        digest = hashlib.sha256(data).digest() if picture else bytes(32)
+        links += digest
+        if picture and all(chunk[1][4:36] != digest for chunk in chunks):
+            name = picture.rsplit("/", 1)[1].encode()
+            chunks.append((b"PICT", struct.pack("<I", 1) + digest + struct.pack("<I", len(name)) +
+                           name + struct.pack("<I", len(data)) + data))
+    chunks.insert(0, (b"PLNK", struct.pack("<I", 1) + links))
+    out = open(card, "rb").read() + b"TVXS" + struct.pack("<II", 1, len(chunks))
+    for tag, payload in chunks:
+        out += tag + struct.pack("<I", len(payload)) + payload
+    open(card, "wb").write(out)
+embed(work + "/embeddedlogo.tvc", None, bomb)
+embed(work + "/embeddedphoto.tvc", flat, flat)
+EOF
 cp "$library" "$work/layouts/fl1.tmp"
 # The SVG logos' program folder; the file a nested drawing names, and a named pipe that nothing
 # ever writes to.
@@ -326,6 +352,9 @@ measure "JPEG header" $small_input "$home" backgrounds
 measure "JPEG header" $small_input "$home" render "$work/card.tvc" -o "$work/card.png"
 measure "JPEG header" $small_input "$home" render "$work/photo.tvc" -o "$work/photo.png"
 measure "flat picture" $small_input "$flat" render "$work/flatphoto.tvc" -o "$work/flat.png"
+measure "embedded" $small_input "$plain" render "$work/embeddedlogo.tvc" -o "$work/flat.png"
+measure "embedded" $small_input "$plain" render "$work/embeddedphoto.tvc" -o "$work/flat.png"
+measure "embedded" $small_input "$plain" info "$work/embeddedphoto.tvc"
 measure "flat picture" $small_input "$flat" render "$work/flatlogo.tvc" -o "$work/flat.png"
 measure "flat picture" $small_input "$flat" render "$work/flatlogo90.tvc" -o "$work/flat.png"
 measure "flat picture" $small_input "$flat" print "$work/flatphoto.tvc" -o "$work/flat.pdf"

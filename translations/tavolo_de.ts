@@ -370,7 +370,8 @@ the back, as it reads (not mirrored), with the same bleed and marks.
                          as its output intent
   --strict               fail, writing nothing, when the photo, the logo or the
                          background cannot be loaded (otherwise it is left out, with a
-                         warning)
+                         warning), or a font of the card is not installed (otherwise
+                         another stands in, with a warning)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Aufruf: tavolo-cli pdf PROJEKT -o KARTE.pdf [--bleed MM] [--crop-marks] [--front-only]
@@ -395,7 +396,8 @@ mit demselben Beschnitt und denselben Marken.
                          als Ausgabebedingung
   --strict               fehlschlagen und nichts schreiben, wenn Foto, Logo oder Hintergrund
                          nicht geladen werden können (sonst werden sie ausgelassen, mit einer
-                         Warnung)
+                         Warnung), oder eine Schrift der Karte nicht installiert ist (sonst
+                         steht eine andere dafür ein, mit einer Warnung)
 Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
 </translation>
     </message>
@@ -423,6 +425,11 @@ Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
       <location filename="../src/cli/PictureWarnings.cpp" />
       <source>the logo '%1' could not be loaded and is left out: %2</source>
       <translation>das Logo „%1“ konnte nicht geladen werden und wird ausgelassen: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PictureWarnings.cpp" />
+      <source>the font "%1" is not installed; "%2" stands in for it</source>
+      <translation>die Schrift „%1“ ist nicht installiert; „%2“ steht dafür ein</translation>
     </message>
     <message>
       <location filename="../src/cli/PictureWarnings.cpp" />
@@ -471,7 +478,8 @@ however many cards and sheets there are.
                           profile as its output intent
   --strict                fail, writing nothing, when the photo, the logo or the
                           background cannot be loaded (otherwise it is left out of the
-                          cards, with a warning)
+                          cards, with a warning), or a font of the card is not installed
+                          (otherwise another stands in, with a warning)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Aufruf: tavolo-cli print PROJEKT -o BOGEN.pdf [--paper NAME|ID] [--layout NAME|DATEI.ptm]
@@ -517,7 +525,9 @@ Foto und Logo werden einmal gespeichert, wie viele Karten und Bögen es auch sin
                           als Ausgabebedingung
   --strict                fehlschlagen und nichts schreiben, wenn Foto, Logo oder
                           Hintergrund nicht geladen werden können (sonst werden sie in den
-                          Karten ausgelassen, mit einer Warnung)
+                          Karten ausgelassen, mit einer Warnung), oder eine Schrift der
+                          Karte nicht installiert ist (sonst steht eine andere dafür ein,
+                          mit einer Warnung)
 Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
 </translation>
     </message>
@@ -570,6 +580,9 @@ a value that is not a finite number is written as a string ("Infinity", "-Infini
 fits; null when the file does not say (nothing shrinks).
 "back" holds the card's back side with the same members, its background by number
 ("pnmb") only; null when the card has none.
+"pictures" lists the picture files the card holds (both sides, each once): "name",
+"bytes" and "sha256"; a photo or logo names the one it shows by its "sha256" (empty
+when the card holds none and it is read from the photo folder).
 Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.
 Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).
 </source>
@@ -585,6 +598,9 @@ geschrieben ("Infinity", "-Infinity", "NaN(0x7fc00000)" mit seinen Bits).
 passt; null, wenn die Datei es nicht angibt (nichts wird verkleinert).
 "back" enthält die Rückseite der Karte mit denselben Feldern, ihren Hintergrund nur als
 Nummer ("pnmb"); null, wenn die Karte keine hat.
+"pictures" führt die Bilddateien auf, die die Karte enthält (beide Seiten, jede einmal):
+"name", "bytes" und "sha256"; Foto und Logo nennen das ihre mit seinem "sha256" (leer,
+wenn die Karte keines enthält und es aus dem Fotoordner gelesen wird).
 Rückgabewert: 0 Erfolg, 1 Dateifehler, 2 Aufruf, 3 Versionskonflikt.
 Hintergründe werden in der Tabelle des Programmordners (TAVOLO_HOME) nachgeschlagen.
 </translation>
@@ -631,7 +647,8 @@ from its customphotos folder.
   --quality N       JPEG quality, 0 to 100
   --ndiv N          draw at 1/N of the full size, as the preview does
   --strict          fail when the photo, the logo or the background cannot be loaded
-                    (it is left out of the picture, with a warning, either way)
+                    (it is left out of the picture, with a warning, either way), or a
+                    font of the card is not installed (another stands in, with a warning)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Aufruf: tavolo-cli render PROJEKT -o AUS [--format bmp|tga|pcx|png|gif|jpeg|tiff]
@@ -646,7 +663,9 @@ Der Text sind die eigenen Zeilen der Datei. Hintergründe kommen aus dem Program
   --quality N       JPEG-Qualität, 0 bis 100
   --ndiv N          in 1/N der vollen Größe zeichnen, wie die Vorschau
   --strict          fehlschlagen, wenn Foto, Logo oder Hintergrund nicht geladen werden
-                    können (sie fehlen so oder so im Bild, mit einer Warnung)
+                    können (sie fehlen so oder so im Bild, mit einer Warnung), oder eine
+                    Schrift der Karte nicht installiert ist (eine andere steht dafür ein,
+                    mit einer Warnung)
 Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
 </translation>
     </message>
@@ -977,6 +996,16 @@ Befehle:
       <translation>der Block des QR-Codes „QRCD“ ist beschädigt</translation>
     </message>
     <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the chunk "PLNK" naming the card's pictures is damaged</source>
+      <translation>der Block „PLNK“, der die Bilder der Karte nennt, ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>an embedded picture chunk "PICT" is damaged</source>
+      <translation>ein Block „PICT“ mit einem enthaltenen Bild ist beschädigt</translation>
+    </message>
+    <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />
       <source>the extension section does not begin with its tag</source>
       <translation>der Erweiterungsabschnitt beginnt nicht mit seiner Kennung</translation>
@@ -1035,6 +1064,21 @@ Befehle:
       <location filename="../src/core/formats/ImageExport.cpp" />
       <source>The card of %1 x %2 pixels could not be rendered.</source>
       <translation>Die Karte mit %1 x %2 Pixeln konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the card names an embedded picture for its %1 that the file does not hold</source>
+      <translation>die Karte nennt für ihr %1 ein enthaltenes Bild, das die Datei nicht enthält</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>photo</source>
+      <translation>Foto</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>logo</source>
+      <translation>Logo</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
@@ -1140,16 +1184,6 @@ Befehle:
       <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the tint</source>
       <translation>die Tönung</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>photo</source>
-      <translation>Foto</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>logo</source>
-      <translation>Logo</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
@@ -1613,8 +1647,23 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/library/PhotoFolder.cpp" />
-      <source>%1 is too large to be a picture.</source>
-      <translation>%1 ist zu groß, um ein Bild zu sein.</translation>
+      <source>The photo "%1" is not in the card and was not found.</source>
+      <translation>Das Foto „%1“ ist nicht in der Karte enthalten und wurde nicht gefunden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/PhotoFolder.cpp" />
+      <source>The logo "%1" is not in the card and was not found.</source>
+      <translation>Das Logo „%1“ ist nicht in der Karte enthalten und wurde nicht gefunden.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/PhotoFolder.cpp" />
+      <source>%1 is %2 MB: a picture on a card may have at most %3 MB.</source>
+      <translation>%1 ist %2 MB groß: Ein Bild auf einer Karte darf höchstens %3 MB groß sein.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/PhotoFolder.cpp" />
+      <source>There are too many pictures named %1.</source>
+      <translation>Es gibt zu viele Bilder namens %1.</translation>
     </message>
     <message>
       <location filename="../src/core/library/TemplateTable.cpp" />
@@ -1885,6 +1934,11 @@ Befehle:
       <location filename="../src/core/pictures/ImageBridge.cpp" />
       <source>ToRasterImage: not a 32-bit picture</source>
       <translation>ToRasterImage: kein 32-Bit-Bild</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is larger than an SVG logo may be (%1 bytes)</source>
+      <translation>die Zeichnung ist größer, als ein SVG-Logo sein darf (%1 Bytes)</translation>
     </message>
     <message>
       <location filename="../src/core/pictures/SvgDrawing.cpp" />
@@ -2538,6 +2592,11 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <translation>Feld %1</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/FieldPanel.cpp" />
+      <source>The font %1 is not installed; %2 stands in for it.</source>
+      <translation>Die Schrift %1 ist nicht installiert; %2 steht dafür ein.</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/HelpWindow.cpp" />
       <source>Tavolo Help</source>
       <translation>Tavolo-Hilfe</translation>
@@ -2884,6 +2943,21 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindow_File.cpp" />
+      <source>The photo "%1" cannot be drawn and is left out: %2</source>
+      <translation>Das Foto „%1“ kann nicht gezeichnet werden und wird ausgelassen: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
+      <source>The logo "%1" cannot be drawn and is left out: %2</source>
+      <translation>Das Logo „%1“ kann nicht gezeichnet werden und wird ausgelassen: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
+      <source>The QR code cannot be drawn and is left out: %1</source>
+      <translation>Der QR-Code kann nicht gezeichnet werden und wird ausgelassen: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>Would you like to save changes before closing?</source>
       <translation>Möchten Sie die Änderungen vor dem Schließen speichern?</translation>
     </message>
@@ -2911,6 +2985,11 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>%1: %2; the card itself was read whole.</source>
       <translation>%1: %2; die Karte selbst wurde vollständig gelesen.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
+      <source>%1 is not installed; %2 stands in for it. The card keeps %1 and shows it where it is installed.</source>
+      <translation>%1 ist nicht installiert; %2 steht dafür ein. Die Karte behält %1 und zeigt sie, wo sie installiert ist.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindow_File.cpp" />
@@ -3450,6 +3529,11 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <translation>&amp;Entfernen</translation>
     </message>
     <message>
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
+      <source>No corner of the card is free of text and pictures: the code covers part of them in the lower right corner. Drag it where it belongs on the card.</source>
+      <translation>Keine Ecke der Karte ist frei von Text und Bildern: Der Code verdeckt in der rechten unteren Ecke einen Teil davon. Ziehen Sie ihn auf der Karte an seinen Platz.</translation>
+    </message>
+    <message>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;None</source>
       <translation>&amp;Keiner</translation>
@@ -3523,6 +3607,11 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Opacity</source>
       <translation>&amp;Deckkraft</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
+      <source>%1 (not installed)</source>
+      <translation>%1 (nicht installiert)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/VCardContactDialog.cpp" />

@@ -370,7 +370,8 @@ the back, as it reads (not mirrored), with the same bleed and marks.
                          as its output intent
   --strict               fail, writing nothing, when the photo, the logo or the
                          background cannot be loaded (otherwise it is left out, with a
-                         warning)
+                         warning), or a font of the card is not installed (otherwise
+                         another stands in, with a warning)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Utilisation : tavolo-cli pdf PROJET -o CARTE.pdf [--bleed MM] [--crop-marks] [--front-only]
@@ -394,7 +395,8 @@ fond perdu et les mêmes traits.
                          comme intention de sortie
   --strict               échouer sans rien écrire quand la photo, le logo ou le fond ne
                          peuvent pas être chargés (sinon ils sont omis, avec un
-                         avertissement)
+                         avertissement), ou qu'une police de la carte n'est pas installée
+                         (sinon une autre la remplace, avec un avertissement)
 Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
 </translation>
     </message>
@@ -422,6 +424,11 @@ Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
       <location filename="../src/cli/PictureWarnings.cpp" />
       <source>the logo '%1' could not be loaded and is left out: %2</source>
       <translation>le logo « %1 » n'a pas pu être chargé et est omis : %2</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PictureWarnings.cpp" />
+      <source>the font "%1" is not installed; "%2" stands in for it</source>
+      <translation>la police « %1 » n'est pas installée ; « %2 » la remplace</translation>
     </message>
     <message>
       <location filename="../src/cli/PictureWarnings.cpp" />
@@ -470,7 +477,8 @@ however many cards and sheets there are.
                           profile as its output intent
   --strict                fail, writing nothing, when the photo, the logo or the
                           background cannot be loaded (otherwise it is left out of the
-                          cards, with a warning)
+                          cards, with a warning), or a font of the card is not installed
+                          (otherwise another stands in, with a warning)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Utilisation : tavolo-cli print PROJET -o FEUILLE.pdf [--paper NOM|ID] [--layout NOM|FICHIER.ptm]
@@ -517,7 +525,8 @@ quel que soit le nombre de cartes et de feuilles.
                           comme intention de sortie
   --strict                échouer sans rien écrire quand la photo, le logo ou le fond ne
                           peuvent pas être chargés (sinon ils sont omis des cartes, avec un
-                          avertissement)
+                          avertissement), ou qu'une police de la carte n'est pas installée
+                          (sinon une autre la remplace, avec un avertissement)
 Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
 </translation>
     </message>
@@ -570,6 +579,9 @@ a value that is not a finite number is written as a string ("Infinity", "-Infini
 fits; null when the file does not say (nothing shrinks).
 "back" holds the card's back side with the same members, its background by number
 ("pnmb") only; null when the card has none.
+"pictures" lists the picture files the card holds (both sides, each once): "name",
+"bytes" and "sha256"; a photo or logo names the one it shows by its "sha256" (empty
+when the card holds none and it is read from the photo folder).
 Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.
 Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).
 </source>
@@ -585,6 +597,9 @@ chaîne ("Infinity", "-Infinity", "NaN(0x7fc00000)" avec ses bits).
 jusqu'à ce qu'elle tienne ; null quand le fichier ne le dit pas (rien ne rétrécit).
 "back" contient le verso de la carte avec les mêmes champs, son fond par son numéro
 ("pnmb") seulement ; null quand la carte n'en a pas.
+"pictures" liste les fichiers d'image que la carte contient (les deux faces, chacun une
+fois) : "name", "bytes" et "sha256" ; la photo et le logo désignent le leur par son
+"sha256" (vide quand la carte n'en contient pas et qu'il est lu dans le dossier des photos).
 Code de sortie : 0 succès, 1 erreur de fichier, 2 utilisation, 3 version incompatible.
 Les fonds sont cherchés dans la table du dossier du programme (TAVOLO_HOME).
 </translation>
@@ -631,7 +646,8 @@ from its customphotos folder.
   --quality N       JPEG quality, 0 to 100
   --ndiv N          draw at 1/N of the full size, as the preview does
   --strict          fail when the photo, the logo or the background cannot be loaded
-                    (it is left out of the picture, with a warning, either way)
+                    (it is left out of the picture, with a warning, either way), or a
+                    font of the card is not installed (another stands in, with a warning)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Utilisation : tavolo-cli render PROJET -o SORTIE [--format bmp|tga|pcx|png|gif|jpeg|tiff]
@@ -646,7 +662,9 @@ programme (TAVOLO_HOME), les photos et logos de son dossier customphotos.
   --quality N       qualité JPEG, de 0 à 100
   --ndiv N          dessiner à 1/N de la taille réelle, comme l'aperçu
   --strict          échouer quand la photo, le logo ou le fond ne peuvent pas être chargés
-                    (ils sont omis de l'image, avec un avertissement, dans tous les cas)
+                    (ils sont omis de l'image, avec un avertissement, dans tous les cas), ou
+                    qu'une police de la carte n'est pas installée (une autre la remplace,
+                    avec un avertissement)
 Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
 </translation>
     </message>
@@ -979,6 +997,16 @@ Commandes :
       <translation>le bloc du code QR « QRCD » est endommagé</translation>
     </message>
     <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the chunk "PLNK" naming the card's pictures is damaged</source>
+      <translation>le bloc « PLNK » qui désigne les images de la carte est endommagé</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>an embedded picture chunk "PICT" is damaged</source>
+      <translation>un bloc « PICT » d'image incluse est endommagé</translation>
+    </message>
+    <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />
       <source>the extension section does not begin with its tag</source>
       <translation>la section d'extension ne commence pas par son étiquette</translation>
@@ -1037,6 +1065,21 @@ Commandes :
       <location filename="../src/core/formats/ImageExport.cpp" />
       <source>The card of %1 x %2 pixels could not be rendered.</source>
       <translation>La carte de %1 x %2 pixels n'a pas pu être dessinée.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>the card names an embedded picture for its %1 that the file does not hold</source>
+      <translation>la carte désigne pour son %1 une image incluse que le fichier ne contient pas</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>photo</source>
+      <translation>photo</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/ProjectFile.cpp" />
+      <source>logo</source>
+      <translation>logo</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
@@ -1142,16 +1185,6 @@ Commandes :
       <location filename="../src/core/formats/ProjectFile.cpp" />
       <source>the tint</source>
       <translation>la teinte</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>photo</source>
-      <translation>photo</translation>
-    </message>
-    <message>
-      <location filename="../src/core/formats/ProjectFile.cpp" />
-      <source>logo</source>
-      <translation>logo</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ProjectFile.cpp" />
@@ -1615,8 +1648,23 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/library/PhotoFolder.cpp" />
-      <source>%1 is too large to be a picture.</source>
-      <translation>%1 est trop volumineux pour être une image.</translation>
+      <source>The photo "%1" is not in the card and was not found.</source>
+      <translation>La photo « %1 » n'est pas dans la carte et est introuvable.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/PhotoFolder.cpp" />
+      <source>The logo "%1" is not in the card and was not found.</source>
+      <translation>Le logo « %1 » n'est pas dans la carte et est introuvable.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/PhotoFolder.cpp" />
+      <source>%1 is %2 MB: a picture on a card may have at most %3 MB.</source>
+      <translation>%1 fait %2 Mo : une image sur une carte peut faire au plus %3 Mo.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/library/PhotoFolder.cpp" />
+      <source>There are too many pictures named %1.</source>
+      <translation>Il y a trop d'images nommées %1.</translation>
     </message>
     <message>
       <location filename="../src/core/library/TemplateTable.cpp" />
@@ -1887,6 +1935,11 @@ Commandes :
       <location filename="../src/core/pictures/ImageBridge.cpp" />
       <source>ToRasterImage: not a 32-bit picture</source>
       <translation>ToRasterImage : pas une image 32 bits</translation>
+    </message>
+    <message>
+      <location filename="../src/core/pictures/SvgDrawing.cpp" />
+      <source>the drawing is larger than an SVG logo may be (%1 bytes)</source>
+      <translation>le dessin est plus grand qu'un logo SVG ne peut l'être (%1 octets)</translation>
     </message>
     <message>
       <location filename="../src/core/pictures/SvgDrawing.cpp" />
@@ -2540,6 +2593,11 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <translation>Champ %1</translation>
     </message>
     <message>
+      <location filename="../src/ui/app/FieldPanel.cpp" />
+      <source>The font %1 is not installed; %2 stands in for it.</source>
+      <translation>La police %1 n'est pas installée ; %2 la remplace.</translation>
+    </message>
+    <message>
       <location filename="../src/ui/app/HelpWindow.cpp" />
       <source>Tavolo Help</source>
       <translation>Aide de Tavolo</translation>
@@ -2886,6 +2944,21 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindow_File.cpp" />
+      <source>The photo "%1" cannot be drawn and is left out: %2</source>
+      <translation>La photo « %1 » ne peut pas être dessinée et est omise : %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
+      <source>The logo "%1" cannot be drawn and is left out: %2</source>
+      <translation>Le logo « %1 » ne peut pas être dessiné et est omis : %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
+      <source>The QR code cannot be drawn and is left out: %1</source>
+      <translation>Le code QR ne peut pas être dessiné et est omis : %1</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>Would you like to save changes before closing?</source>
       <translation>Voulez-vous enregistrer les modifications avant de fermer ?</translation>
     </message>
@@ -2913,6 +2986,11 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <location filename="../src/ui/app/MainWindow_File.cpp" />
       <source>%1: %2; the card itself was read whole.</source>
       <translation>%1 : %2 ; la carte elle-même a été lue entièrement.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_File.cpp" />
+      <source>%1 is not installed; %2 stands in for it. The card keeps %1 and shows it where it is installed.</source>
+      <translation>%1 n'est pas installée ; %2 la remplace. La carte garde %1 et l'affiche là où elle est installée.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindow_File.cpp" />
@@ -3452,6 +3530,11 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <translation>&amp;Supprimer</translation>
     </message>
     <message>
+      <location filename="../src/ui/dialogs/QrCodeDialog.cpp" />
+      <source>No corner of the card is free of text and pictures: the code covers part of them in the lower right corner. Drag it where it belongs on the card.</source>
+      <translation>Aucun coin de la carte n'est libre de texte et d'images : le code en couvre une partie dans le coin inférieur droit. Faites-le glisser à sa place sur la carte.</translation>
+    </message>
+    <message>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;None</source>
       <translation>&amp;Aucun</translation>
@@ -3525,6 +3608,11 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Opacity</source>
       <translation>&amp;Opacité</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
+      <source>%1 (not installed)</source>
+      <translation>%1 (non installée)</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/VCardContactDialog.cpp" />

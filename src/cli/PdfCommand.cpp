@@ -39,7 +39,8 @@ constexpr const char* kPdfUsage = QT_TRANSLATE_NOOP(
     "                         as its output intent\n"
     "  --strict               fail, writing nothing, when the photo, the logo or the\n"
     "                         background cannot be loaded (otherwise it is left out, with a\n"
-    "                         warning)\n"
+    "                         warning), or a font of the card is not installed (otherwise\n"
+    "                         another stands in, with a warning)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
 constexpr const char* kFrontOnlyFlag = "--front-only";

@@ -5,6 +5,7 @@
 
 #include "CliSupport.h"
 #include "core/render/BackgroundProcessing.h"
+#include "core/render/MissingFonts.h"
 
 namespace tavolo::cli {
 
@@ -34,6 +35,11 @@ int WarnOfLeftOutPictures(std::string_view command, const CardRenderer& renderer
     warn(kind == PictureKind::kPhoto
              ? TrMessage("the photo '%1' could not be loaded and is left out: %2", name, error)
              : TrMessage("the logo '%1' could not be loaded and is left out: %2", name, error));
+  }
+  // The text is drawn, in another face: the output is not what the card shows where its fonts are.
+  for (const MissingFace& missing : MissingFaces(card, false)) {
+    warn(TrMessage("the font \"%1\" is not installed; \"%2\" stands in for it", missing.face,
+                   missing.standIn));
   }
   if (!renderer.QrCodeError().empty()) {
     PrintWarning(command, TrMessage("the QR code is left out: %1", renderer.QrCodeError()));

@@ -10,8 +10,9 @@
 
 namespace tavolo::cli {
 
-// Warns of the background, the photo and the logo that `renderer` could not load for `card`, and
-// of its QR code left out (after it drew the card); returns how many there were.
+// Warns of the background, the photo and the logo that `renderer` could not load for `card`, of
+// its QR code left out (after it drew the card) and of the fonts of its side that are not
+// installed; returns how many there were.
 int WarnOfLeftOutPictures(std::string_view command, const CardRenderer& renderer,
                           const BackgroundTable& table, const CardState& card);
 

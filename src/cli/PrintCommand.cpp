@@ -58,7 +58,8 @@ constexpr const char* kPrintUsage = QT_TRANSLATE_NOOP(
     "                          profile as its output intent\n"
     "  --strict                fail, writing nothing, when the photo, the logo or the\n"
     "                          background cannot be loaded (otherwise it is left out of the\n"
-    "                          cards, with a warning)\n"
+    "                          cards, with a warning), or a font of the card is not installed\n"
+    "                          (otherwise another stands in, with a warning)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
 int Fail(const std::string& message) {

@@ -22,8 +22,6 @@ namespace tavolo::cli {
 
 namespace {
 
-constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
-
 constexpr const char* kInfoUsage = QT_TRANSLATE_NOOP(
     "Tavolo",
     "Usage: tavolo-cli info PROJECT\n"
@@ -39,6 +37,9 @@ constexpr const char* kInfoUsage = QT_TRANSLATE_NOOP(
     "fits; null when the file does not say (nothing shrinks).\n"
     "\"back\" holds the card's back side with the same members, its background by number\n"
     "(\"pnmb\") only; null when the card has none.\n"
+    "\"pictures\" lists the picture files the card holds (both sides, each once): \"name\",\n"
+    "\"bytes\" and \"sha256\"; a photo or logo names the one it shows by its \"sha256\" (empty\n"
+    "when the card holds none and it is read from the photo folder).\n"
     "Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.\n"
     "Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).\n");
 
@@ -294,7 +295,10 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
     for (const PictureField& field : rules.keptFields) {
       fields.Float(field.name, picture->*field.value);
     }
-    card.Raw(rules.name, fields.Text("name", picture->name).Text("path", picture->path).Done());
+    card.Raw(rules.name, fields.Text("name", picture->name)
+                             .Text("path", picture->path)
+                             .Text("sha256", picture->hash)
+                             .Done());
   }
   card.Float("cardHeight", s.cardHeight)
       .Float("cardWidth", s.cardWidth)
@@ -340,6 +344,19 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
   } else {
     card.Raw("back", "null");
   }
+  // The pictures the file holds: what the faces show, each distinct one once.
+  const PictureStore held = PicturesOfCard(s);
+  std::string& pictures = card.Member("pictures");
+  const std::vector<std::pair<QString, StoredPicture>> listed(held.Pictures().begin(),
+                                                              held.Pictures().end());
+  AppendJsonArray(pictures, listed.size(), 2, [&](std::string& out, size_t i) {
+    const auto& [hash, picture] = listed[i];
+    out += JsonObject(4)
+               .Text("name", picture.name)
+               .Int("bytes", static_cast<int64_t>(picture.bytes->size()))
+               .Text("sha256", hash)
+               .Done();
+  });
   return card.Done();
 }
 

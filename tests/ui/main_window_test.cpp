@@ -396,6 +396,24 @@ TEST_F(MainWindowTest, LoadingADamagedFileKeepsTheCardAndSaysSo) {
   EXPECT_EQ(Lines(0), QStringList{"Loaded"});
 }
 
+TEST_F(MainWindowTest, OpeningACardNamesWhatItLacksAndWhatCannotBeDrawn) {
+  TempFolder folder;
+  CardState card = Doc().Working();
+  card.logo.name = QStringLiteral("gone.png");
+  card.logo.path = card.logo.name;
+  card.styles[0].face = QStringLiteral("Zinden Hill");
+  card.qrCode = PlacedQrCode{.content = QrContent::kFreeText, .freeText = QString(4000, u'x')};
+  ASSERT_TRUE(WriteProject(folder / "lacking.tvc", card, table_).Ok());
+  script_.told.clear();
+  ASSERT_TRUE(Window().OpenProject(folder / "lacking.tvc"));
+  ASSERT_EQ(script_.told.size(), 1);
+  for (const char* named : {"gone.png", "Zinden Hill is not installed", "QR code"}) {
+    EXPECT_TRUE(script_.told[0].contains(QString::fromLatin1(named)))
+        << script_.told[0].toStdString();
+  }
+  EXPECT_EQ(Doc().Working().styles[0].face, "Zinden Hill");
+}
+
 TEST_F(MainWindowTest, SaveSaysWhyItFailedThenWritesTheOpenFileWithoutADialog) {
   TempFolder folder;
   EXPECT_EQ(Window().windowTitle(), "Tavolo[*]");

@@ -1,4 +1,5 @@
 // Text Options, Background Options and QR Code.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -69,20 +70,33 @@ TEST_F(OptionDialogs, TextOptionsOpenOnTheBoxStyleAndTakeTypedSizesKeyByKey) {
   TextOptionsDialog dialog(preview_, 2);
   EXPECT_EQ(dialog.windowTitle(), "Text Options");
   // Sizes show in points; the box's own size is added at the end of the list, keeping its stored
-  // value; a face not installed is selected nowhere.
+  // value; a face not installed heads the font list, selected.
   auto* sizes = Find<QComboBox>(dialog, TextOptionsDialog::kSizeList);
   EXPECT_EQ(sizes->count(), FontPointChoices(document_.Live()).size() + 1);
   EXPECT_EQ(sizes->currentText(), PointsText(FontSizePoints("100", document_.Live()), QLocale()));
   EXPECT_EQ(sizes->currentIndex(), sizes->count() - 1);
   auto* fonts = Find<QListWidget>(dialog, TextOptionsDialog::kFontList);
-  EXPECT_GT(fonts->count(), 0);
-  EXPECT_EQ(fonts->currentItem(), nullptr);
+  EXPECT_GT(fonts->count(), 1);
+  ASSERT_NE(fonts->currentItem(), nullptr);
+  EXPECT_EQ(fonts->currentRow(), 0);
+  EXPECT_EQ(fonts->currentItem()->text(), "No Such Face (not installed)");
   EXPECT_EQ(Find<QComboBox>(dialog, TextOptionsDialog::kStyleList)->currentText(), "Bold Italic");
   EXPECT_EQ(Find<QSpinBox>(dialog, TextOptionsDialog::kFrameSizeEdit)->value(), 11);
   EXPECT_TRUE(Find<QRadioButton>(dialog, TextOptionsDialog::kFrameNoneRadio)->isChecked());
-  // Nothing changed by opening: the face that is not installed stays.
+  // Nothing changed by opening, nor by Close with the focus in the font list: the face that is
+  // not installed stays.
+  dialog.show();
+  fonts->setFocus();
+  QApplication::processEvents();
+  dialog.accept();
   EXPECT_EQ(Style(2).face, "No Such Face");
   EXPECT_EQ(Style(2).size, "100");
+  // Another face picked is taken as it is named.
+  TextOptionsDialog picked(preview_, 2);
+  auto* list = Find<QListWidget>(picked, TextOptionsDialog::kFontList);
+  list->setCurrentRow(1);
+  EXPECT_EQ(Style(2).face, list->item(1)->text());
+  picked.reject();
 
   // Typed sizes take effect key by key while in range.
   TextOptionsDialog typed(preview_, 1);

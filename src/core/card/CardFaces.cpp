@@ -1,8 +1,37 @@
 #include "core/card/CardFaces.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tavolo {
 
+namespace {
+
+// to / from, or 1 when either is no usable length (a damaged file's).
+float Ratio(float to, float from) {
+  const float ratio = to / from;
+  return to > 0.0f && from > 0.0f && std::isfinite(ratio) && ratio > 0.0f ? ratio : 1.0f;
+}
+
+}  // namespace
+
 void TakeSizeOf(CardState& face, const CardState& sized) {
+  // The photo, the logo and the QR code keep their printed size through a change of resolution,
+  // as text, margins and frames do, and their place on the card through a change of size.
+  const float across = Ratio(sized.cardWidth, face.cardWidth);
+  const float down = Ratio(sized.cardHeight, face.cardHeight);
+  const float printed = Ratio(static_cast<float>(sized.dpi), static_cast<float>(face.dpi));
+  for (const PictureKind kind : kPictureKinds) {
+    PlacedPicture& picture = face.Picture(kind);
+    picture.x *= across;
+    picture.y *= down;
+    if (printed != 1.0f) picture.reduction = 1.0f - (1.0f - picture.reduction) * printed;
+  }
+  if (face.qrCode) {
+    face.qrCode->x *= across;
+    face.qrCode->y *= down;
+    face.qrCode->side = std::clamp(face.qrCode->side * printed, kMinQrSide, kMaxQrSide);
+  }
   face.cardWidth = sized.cardWidth;
   face.cardHeight = sized.cardHeight;
   face.widthUnit = sized.widthUnit;

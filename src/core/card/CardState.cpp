@@ -4,6 +4,31 @@
 
 namespace tavolo {
 
+PictureStore PicturesShownBy(const PictureStore& pool, const CardState& face) {
+  PictureStore shown;
+  for (const PictureKind kind : kPictureKinds) {
+    const QString& hash = face.Picture(kind).hash;
+    if (const StoredPicture* picture = pool.Find(hash)) shown.Put(hash, *picture);
+  }
+  return shown;
+}
+
+PictureStore PicturesOfCard(const CardState& card) {
+  PictureStore shown = PicturesShownBy(card.pictures, card);
+  if (card.back.Has()) {
+    const CardState& back = card.back.Face();
+    const PictureStore backs = PicturesShownBy(back.pictures, back);
+    for (const auto& [hash, picture] : backs.Pictures()) shown.Put(hash, picture);
+  }
+  return shown;
+}
+
+void EmbedPicture(CardState& face, PictureKind kind, const QString& name,
+                  std::vector<uint8_t> bytes) {
+  face.Picture(kind).hash = face.pictures.Add(name, std::move(bytes));
+  face.pictures = PicturesShownBy(face.pictures, face);
+}
+
 TextBoxLines KeptLines(const QStringList& lines) {
   TextBoxLines kept;
   kept.count = static_cast<int32_t>(std::min<qsizetype>(lines.size(), kMaxLinesPerBox));

@@ -13,6 +13,7 @@
 #include "core/card/CardBack.h"
 #include "core/card/CardExtensions.h"
 #include "core/card/ContactDetails.h"
+#include "core/card/PictureStore.h"
 #include "core/card/PlacedPicture.h"
 #include "core/card/PlacedQrCode.h"
 
@@ -94,6 +95,9 @@ struct CardState {
   // Which boxes shrink to fit: none when the file does not say (no box shrinks).
   std::optional<FitFlags> shrinkToFit;
   std::optional<PlacedQrCode> qrCode;
+  // The bytes of the face's photo and logo (PlacedPicture::hash), kept in the file's extension
+  // section; the front's file holds the back's too, each distinct picture once.
+  PictureStore pictures;
   // The back of a two-sided card; none for a card printed on one side.
   CardBack back;
   // The rest of the section, kept as it was read.
@@ -109,6 +113,15 @@ struct CardState {
 // slots past the count are empty.
 TextBoxLines KeptLines(const QStringList& lines);
 TextBoxLines KeptLines(const TextBoxLines& lines);
+
+// The pictures of `pool` that `face`'s photo and logo show (by their hashes).
+PictureStore PicturesShownBy(const PictureStore& pool, const CardState& face);
+// The pictures both faces of `card` show, each distinct one once: what its file holds.
+PictureStore PicturesOfCard(const CardState& card);
+// Holds `bytes` (a picture file named `name`) in the face's store as the picture of `kind`,
+// letting go of the bytes no picture of the face shows any more.
+void EmbedPicture(CardState& face, PictureKind kind, const QString& name,
+                  std::vector<uint8_t> bytes);
 
 // The reset of New Blank Project: every style and the background gradient fields back to the
 // plain look (black text at brightness 0, white fill, no frame; no gradient, white, full

@@ -36,9 +36,10 @@ const PictureKindRules& RulesOf(PictureKind kind) {
 }
 
 bool SameSource(const PlacedPicture& a, const PlacedPicture& b) {
-  return a.kind == b.kind && a.name == b.name && a.path == b.path && a.width == b.width &&
-         a.height == b.height && a.trimLeft == b.trimLeft && a.trimTop == b.trimTop &&
-         a.trimRight == b.trimRight && a.trimBottom == b.trimBottom && a.angle == b.angle;
+  return a.kind == b.kind && a.name == b.name && a.path == b.path && a.hash == b.hash &&
+         a.width == b.width && a.height == b.height && a.trimLeft == b.trimLeft &&
+         a.trimTop == b.trimTop && a.trimRight == b.trimRight && a.trimBottom == b.trimBottom &&
+         a.angle == b.angle;
 }
 
 void RemovePicture(PlacedPicture& picture) {

@@ -37,6 +37,9 @@ struct PlacedPicture {
   float angle = 0.0f;      // degrees, clockwise
   QString name;            // file name inside customphotos; empty means none
   QString path;            // full path of the copied file; compared to notice a change
+  // The SHA-256 of the picture's bytes held in the card's PictureStore; empty when the card holds
+  // no bytes for it (a file of an older version: the picture is then read from customphotos).
+  QString hash;
   friend bool operator==(const PlacedPicture&, const PlacedPicture&) = default;
 };
 

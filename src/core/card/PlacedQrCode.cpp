@@ -17,12 +17,14 @@ double Dpi(int dpi) {
 
 }  // namespace
 
-PlacedQrCode NewQrCode(float cardWidth, float cardHeight) {
+PlacedQrCode NewQrCode(float cardWidth, float cardHeight, QrCorner corner) {
   PlacedQrCode code;
   code.side = std::clamp(cardWidth * kShareOfWidth, kMinQrSide, kMaxQrSide);
-  const float margin = cardWidth * kMargin;
-  code.x = cardWidth - margin - code.side / 2;
-  code.y = cardHeight - margin - code.side / 2;
+  const float inset = cardWidth * kMargin + code.side / 2;
+  const bool right = corner == QrCorner::kLowerRight || corner == QrCorner::kUpperRight;
+  const bool lower = corner == QrCorner::kLowerRight || corner == QrCorner::kLowerLeft;
+  code.x = right ? cardWidth - inset : inset;
+  code.y = lower ? cardHeight - inset : inset;
   return code;
 }
 

@@ -37,9 +37,14 @@ struct PlacedQrCode {
   friend bool operator==(const PlacedQrCode&, const PlacedQrCode&) = default;
 };
 
-// A new code for a card of this size: in its lower right corner, about a quarter of its width
-// wide, so that a vCard's modules print large enough for a phone to read.
-PlacedQrCode NewQrCode(float cardWidth, float cardHeight);
+// The corners a new code may take, in the order they are tried.
+enum class QrCorner : int { kLowerRight, kLowerLeft, kUpperRight, kUpperLeft };
+inline constexpr QrCorner kQrCorners[] = {QrCorner::kLowerRight, QrCorner::kLowerLeft,
+                                          QrCorner::kUpperRight, QrCorner::kUpperLeft};
+
+// A new code for a card of this size: in a corner (the lower right one unless asked), about a
+// quarter of its width wide, so that a vCard's modules print large enough for a phone to read.
+PlacedQrCode NewQrCode(float cardWidth, float cardHeight, QrCorner corner = QrCorner::kLowerRight);
 
 // The code's own text as the card keeps it: cut, between two characters, to kMaxQrFreeTextBytes
 // of UTF-8.

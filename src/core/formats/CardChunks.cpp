@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <utility>
 
 #include "core/base/Translation.h"
 #include "core/formats/ContactChunk.h"
+#include "core/formats/PictureChunk.h"
+#include "core/formats/PictureLinkChunk.h"
 #include "core/formats/QrCodeChunk.h"
 #include "core/formats/ShrinkToFitChunk.h"
 
@@ -19,6 +22,29 @@ ChunkUse Take(std::optional<Value>& field, std::span<const uint8_t> payload) {
   if (field) return ChunkUse::kRepeated;
   field = Kind::Decode(payload);
   return field ? ChunkUse::kTaken : ChunkUse::kDamaged;
+}
+
+// The photo's and the logo's hashes from a "PLNK" chunk, unless an earlier one gave them.
+ChunkUse TakePictureLinks(std::span<const uint8_t> payload, CardState& card) {
+  const bool taken = std::ranges::any_of(card.extensions.Entries(), [](const auto& entry) {
+    return entry.tag == PictureLinkChunk::kTag && !entry.kept;
+  });
+  if (taken) return ChunkUse::kRepeated;
+  const std::optional<PictureLinkChunk::Hashes> hashes = PictureLinkChunk::Decode(payload);
+  if (!hashes) return ChunkUse::kDamaged;
+  for (const PictureKind kind : kPictureKinds) card.Picture(kind).hash = (*hashes)[KindIndex(kind)];
+  return ChunkUse::kTaken;
+}
+
+std::optional<std::vector<uint8_t>> EncodedLinks(const CardState& card) {
+  PictureLinkChunk::Hashes hashes;
+  // Only pictures whose bytes the card holds: the others are read from the photo folder.
+  for (const PictureKind kind : kPictureKinds) {
+    const QString& hash = card.Picture(kind).hash;
+    if (card.pictures.Find(hash)) hashes[KindIndex(kind)] = hash;
+  }
+  if (std::ranges::all_of(hashes, &QString::isEmpty)) return std::nullopt;
+  return PictureLinkChunk::Encode(hashes);
 }
 
 template <class Kind, class Value>
@@ -35,6 +61,7 @@ ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card) {
     return Take<ShrinkToFitChunk>(card.shrinkToFit, chunk.payload);
   }
   if (chunk.tag == QrCodeChunk::kTag) return Take<QrCodeChunk>(card.qrCode, chunk.payload);
+  if (chunk.tag == PictureLinkChunk::kTag) return TakePictureLinks(chunk.payload, card);
   return ChunkUse::kUnknown;
 }
 
@@ -50,21 +77,27 @@ std::string ChunkProblem(ChunkTag tag, ChunkUse use) {
     return TrMessage("the shrink-to-fit chunk \"FITS\" is damaged");
   }
   if (tag == QrCodeChunk::kTag) return TrMessage("the QR code chunk \"QRCD\" is damaged");
+  if (tag == PictureLinkChunk::kTag) {
+    return TrMessage("the chunk \"PLNK\" naming the card's pictures is damaged");
+  }
+  if (tag == PictureChunk::kTag) return TrMessage("an embedded picture chunk \"PICT\" is damaged");
   return {};
 }
 
 std::vector<ExtensionChunk> SectionChunks(const CardState& card,
-                                          std::optional<std::vector<uint8_t>> back) {
+                                          std::optional<std::vector<uint8_t>> back,
+                                          std::vector<ExtensionChunk> pictures) {
   struct Typed {
     ChunkTag tag;
     std::optional<std::vector<uint8_t>> payload;
     bool placed = false;
   };
   // In the order a new card gains them; the back last.
-  std::array<Typed, 4> typed = {{
+  std::array<Typed, 5> typed = {{
       {ShrinkToFitChunk::kTag, Encoded<ShrinkToFitChunk>(card.shrinkToFit)},
       {ContactChunk::kTag, Encoded<ContactChunk>(card.contact)},
       {QrCodeChunk::kTag, Encoded<QrCodeChunk>(card.qrCode)},
+      {PictureLinkChunk::kTag, EncodedLinks(card)},
       {kBackSideChunkTag, std::move(back)},
   }};
   const auto typedOf = [&](ChunkTag tag) {
@@ -75,6 +108,11 @@ std::vector<ExtensionChunk> SectionChunks(const CardState& card,
   }
   std::vector<ExtensionChunk> chunks;
   const auto put = [&](Typed& field) {
+    if (field.tag == kBackSideChunkTag) {
+      // The pictures go with the fields the card gained, before the back.
+      std::ranges::move(pictures, std::back_inserter(chunks));
+      pictures.clear();
+    }
     if (field.payload) chunks.push_back({field.tag, *std::exchange(field.payload, std::nullopt)});
   };
   for (const CardExtensions::Entry& entry : card.extensions.Entries()) {

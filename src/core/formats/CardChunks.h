@@ -1,6 +1,7 @@
 // The typed fields of a card as chunks of its file's extension section: decoded once when a file
 // is read, encoded once when it is written. The contact details ("CONT"), the shrink-to-fit
-// flags ("FITS") and the QR code ("QRCD") are decoded here; the back ("BACK", a card stream of
+// flags ("FITS"), the QR code ("QRCD") and which embedded pictures the face shows ("PLNK") are
+// decoded here; the embedded pictures ("PICT") and the back ("BACK", a card stream of
 // its own) by the project reader, which reads the section.
 #pragma once
 
@@ -21,7 +22,8 @@ inline constexpr ChunkTag kBackSideChunkTag = MakeChunkTag("BACK");
 // is not one of a typed field, its payload does not decode, or an earlier chunk filled the field.
 enum class ChunkUse { kTaken, kUnknown, kDamaged, kRepeated };
 
-// Decodes a "CONT", "FITS" or "QRCD" chunk into its field of `card` unless an earlier one did.
+// Decodes a "CONT", "FITS", "QRCD" or "PLNK" chunk into its field of `card` unless an earlier one
+// did.
 ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card);
 
 // What a damaged or repeated chunk is reported with ("the QR code chunk "QRCD" is damaged");
@@ -30,9 +32,11 @@ std::string ChunkProblem(ChunkTag tag, ChunkUse use);
 
 // The chunks of the section written for `card`, in the order read: the kept ones byte for byte,
 // each typed field that holds a value encoded at its place. The fields the card gained since it
-// was read come before the back's place, or last; `back` (the back's card stream, when the card
-// has a back) ends the section unless it has a place.
+// was read, then `pictures` (the embedded pictures' chunks), come before the back's place, or
+// last; `back` (the back's card stream, when the card has a back) ends the section unless it has
+// a place.
 std::vector<ExtensionChunk> SectionChunks(const CardState& card,
-                                          std::optional<std::vector<uint8_t>> back);
+                                          std::optional<std::vector<uint8_t>> back,
+                                          std::vector<ExtensionChunk> pictures = {});
 
 }  // namespace tavolo

@@ -10,6 +10,7 @@
 #include "core/card/CardLimits.h"
 #include "core/card/PlainFileName.h"
 #include "core/formats/ExtensionSection.h"
+#include "core/formats/PictureChunk.h"
 #include "core/formats/StoredString.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
@@ -19,9 +20,6 @@
 namespace tavolo {
 
 namespace {
-
-// Project files are a few kilobytes; this bounds what a damaged or hostile file makes us hold.
-constexpr uintmax_t kMaxProjectBytes = 64ull << 20;
 
 constexpr uint32_t kPhotoSubVersion = 1;
 constexpr uint32_t kOldPhotoSubVersion = 0;
@@ -58,9 +56,15 @@ class ProjectReader {
       std::string problem;
       const ChunkUse use = chunk.tag == kBackSideChunkTag && face_ == Face::kFront
                                ? TakeBack(chunk.payload, problem)
-                               : TakeTypedChunk(chunk, state_);
+                           : chunk.tag == PictureChunk::kTag ? TakePicture(chunk.payload)
+                                                             : TakeTypedChunk(chunk, state_);
       if (use == ChunkUse::kTaken) {
-        state_.extensions.MarkTypedPlace(chunk.tag);
+        // The pictures are written where the fields a card gains go: they need no place.
+        if (chunk.tag == PictureChunk::kTag) {
+          chunk.payload = {};
+        } else {
+          state_.extensions.MarkTypedPlace(chunk.tag);
+        }
       } else {
         // Kept byte for byte: a damaged or second chunk may hold what a later version reads.
         state_.extensions.Keep(chunk.tag, std::move(chunk.payload));
@@ -68,7 +72,46 @@ class ProjectReader {
       if (problem.empty()) problem = ChunkProblem(chunk.tag, use);
       if (result_.extensionProblem.empty()) result_.extensionProblem = std::move(problem);
     }
+    if (face_ == Face::kFront) SharePictures();
     return ProjectResult::kSuccess;
+  }
+
+  // An embedded picture, held until the faces take the ones they show.
+  ChunkUse TakePicture(std::span<const uint8_t> payload) {
+    std::optional<PictureChunk::Decoded> decoded = PictureChunk::Decode(payload);
+    if (!decoded) return ChunkUse::kDamaged;
+    state_.pictures.Put(decoded->hash, std::move(decoded->picture));
+    return ChunkUse::kTaken;
+  }
+
+  // The pictures read (the front's chunks hold both faces') go to the faces that show them. A
+  // picture whose bytes are missing is read from the photo folder, as a file without embedded
+  // pictures is, and gains them at the next save.
+  void SharePictures() {
+    PictureStore pool = std::move(state_.pictures);
+    std::optional<CardState> back;
+    if (state_.back.Has()) {
+      back = state_.back.Face();
+      for (const auto& [hash, picture] : back->pictures.Pictures()) pool.Put(hash, picture);
+    }
+    const auto take = [&](CardState& face) {
+      face.pictures = PicturesShownBy(pool, face);
+      for (const PictureKind kind : kPictureKinds) {
+        QString& hash = face.Picture(kind).hash;
+        if (hash.isEmpty() || face.pictures.Find(hash)) continue;
+        hash.clear();
+        if (result_.extensionProblem.empty()) {
+          result_.extensionProblem =
+              TrMessage("the card names an embedded picture for its %1 that the file does not hold",
+                        kind == PictureKind::kPhoto ? TrText("photo") : TrText("logo"));
+        }
+      }
+    };
+    take(state_);
+    if (back) {
+      take(*back);
+      state_.back = CardBack(*back);
+    }
   }
 
   // The back, a card stream of its own in its chunk, decoded into state.back unless the card has
@@ -113,6 +156,8 @@ class ProjectReader {
     state_.qrCode.reset();
     state_.back = CardBack();
     state_.extensions = {};
+    state_.pictures = {};
+    for (const PictureKind kind : kPictureKinds) state_.Picture(kind).hash.clear();
     for (int b = 0; b < kTextBoxCount; ++b) {
       if (const ProjectResult r = ReadStyle(state_.styles[b], b); r != ProjectResult::kSuccess) {
         return r;
@@ -385,7 +430,21 @@ ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& stat
   return ReadProject(file.Value(), state, table, mode);
 }
 
-std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table) {
+namespace {
+
+// The chunks of the pictures the card's faces show, each distinct picture once.
+std::vector<ExtensionChunk> PictureChunks(const CardState& card) {
+  const PictureStore shown = PicturesOfCard(card);
+  std::vector<ExtensionChunk> chunks;
+  for (const auto& [hash, picture] : shown.Pictures()) {
+    chunks.push_back({PictureChunk::kTag, PictureChunk::Encode(hash, picture)});
+  }
+  return chunks;
+}
+
+// The front holds the pictures of both faces.
+std::vector<uint8_t> SerializeFace(const CardState& state, const BackgroundTable& table,
+                                   bool front) {
   const int backgroundIndex = state.backgroundIndex;
   const bool inTable = backgroundIndex >= 0 && backgroundIndex < table.Count();
   TAVOLO_CHECK_AS("btbl[pnmb].n==pnmb",
@@ -442,9 +501,17 @@ std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTa
 
   WritePicture(out, state.logo);
   std::optional<std::vector<uint8_t>> back;
-  if (state.back.Has()) back = SerializeProject(BackFaceOf(state), table);
-  WriteExtensionSection(out, SectionChunks(state, std::move(back)));
+  if (state.back.Has()) back = SerializeFace(BackFaceOf(state), table, false);
+  WriteExtensionSection(
+      out, SectionChunks(state, std::move(back),
+                         front ? PictureChunks(state) : std::vector<ExtensionChunk>{}));
   return bytes;
+}
+
+}  // namespace
+
+std::vector<uint8_t> SerializeProject(const CardState& state, const BackgroundTable& table) {
+  return SerializeFace(state, table, true);
 }
 
 Outcome<> WriteProject(const std::filesystem::path& path, const CardState& state,

@@ -16,6 +16,10 @@
 
 namespace tavolo {
 
+// Project files are a few kilobytes and their pictures; this bounds what a damaged or hostile file
+// makes us hold: four pictures of the largest size (photo and logo on both faces) and the card.
+inline constexpr uintmax_t kMaxProjectBytes = 4 * kMaxEmbeddedPictureBytes + (16ull << 20);
+
 // The format version the writer writes.
 inline constexpr uint32_t kProjectFormatVersion = 2;
 

@@ -17,10 +17,8 @@ constexpr uint64_t kLeastPictureBudget = 1 << 20;
 
 // An SVG drawing is drawn at its own size in print pixels, or at a whole fraction of it within
 // the budget; its alpha is always kept, as a drawing's clear ground is no colour.
-BoundedPicture LoadSvgPicture(const std::filesystem::path& file, uint64_t maxPixels,
-                              uint64_t budget) {
+BoundedPicture LoadSvgPicture(Outcome<SvgDrawing> drawing, uint64_t budget) {
   BoundedPicture picture;
-  Outcome<SvgDrawing> drawing = ReadSvgDrawing(file, maxPixels);
   if (!drawing) {
     picture.image.SetLastError(drawing.Message());
     return picture;
@@ -40,20 +38,16 @@ BoundedPicture LoadSvgPicture(const std::filesystem::path& file, uint64_t maxPix
   return picture;
 }
 
-}  // namespace
-
-uint64_t PicturePixelBudget(uint64_t cardPixels) {
-  return std::max(kLeastPictureBudget, cardPixels);
-}
-
-BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t maxPixels,
-                                  uint64_t budget, AlphaHandling alpha) {
-  if (IsSvgFileName(file)) return LoadSvgPicture(file, maxPixels, budget);
+// The picture `decode` gives the image layer (set up to hold at most `maxPixels`, decoded
+// smaller where the codec can), shrunk within the budget.
+template <class Decode>
+BoundedPicture DecodedWithin(uint64_t maxPixels, uint64_t budget, AlphaHandling alpha,
+                             Decode decode) {
   BoundedPicture picture;
   picture.image.SetMaxPixels(maxPixels);
   picture.image.SetAlphaHandling(alpha);
   picture.image.SetDecodePixelBudget(budget);
-  if (!picture.image.Load(file, kFormatUnknown)) return picture;
+  if (!decode(picture.image)) return picture;
   picture.fileWidth = picture.image.GetFileWidth();
   picture.fileHeight = picture.image.GetFileHeight();
   picture.shrink = picture.image.GetDecodeShrink();
@@ -70,6 +64,26 @@ BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t ma
     picture.shrink *= factor;
   }
   return picture;
+}
+
+}  // namespace
+
+uint64_t PicturePixelBudget(uint64_t cardPixels) {
+  return std::max(kLeastPictureBudget, cardPixels);
+}
+
+BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t maxPixels,
+                                  uint64_t budget, AlphaHandling alpha) {
+  if (IsSvgFileName(file)) return LoadSvgPicture(ReadSvgDrawing(file, maxPixels), budget);
+  return DecodedWithin(maxPixels, budget, alpha,
+                       [&](RasterImage& image) { return image.Load(file, kFormatUnknown); });
+}
+
+BoundedPicture LoadBoundedPicture(std::span<const uint8_t> bytes, const std::filesystem::path& name,
+                                  uint64_t maxPixels, uint64_t budget, AlphaHandling alpha) {
+  if (IsSvgFileName(name)) return LoadSvgPicture(ReadSvgDrawing(bytes, maxPixels), budget);
+  return DecodedWithin(maxPixels, budget, alpha,
+                       [&](RasterImage& image) { return image.Decode(bytes, kFormatUnknown); });
 }
 
 bool CropInFilePixels(BoundedPicture& picture, int32_t left, int32_t top, int32_t right,

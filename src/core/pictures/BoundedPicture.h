@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 
 #include "core/imaging/RasterImage.h"
 #include "core/pictures/SvgDrawing.h"
@@ -38,6 +39,11 @@ uint64_t PicturePixelBudget(uint64_t cardPixels);
 // and its last error says why.
 BoundedPicture LoadBoundedPicture(const std::filesystem::path& file, uint64_t maxPixels,
                                   uint64_t budget, AlphaHandling alpha = AlphaHandling::kOverWhite);
+// The same for a picture file's bytes held in memory; `name` tells an SVG drawing by its
+// extension, as a file's name does.
+BoundedPicture LoadBoundedPicture(std::span<const uint8_t> bytes, const std::filesystem::path& name,
+                                  uint64_t maxPixels, uint64_t budget,
+                                  AlphaHandling alpha = AlphaHandling::kOverWhite);
 
 // The rectangle from (left, top) to (right, bottom), given in the file's pixels and clamped and
 // ordered as RasterImage::Crop does, cut from the held picture into `dst`; a rectangle of the

@@ -22,9 +22,16 @@ bool IsSvgFileName(const std::filesystem::path& file) {
 Outcome<SvgDrawing> ReadSvgDrawing(const std::filesystem::path& file, uint64_t maxPixels) {
   const Outcome<std::vector<uint8_t>> bytes = ReadWholeFile(file, kMaxSvgBytes);
   if (!bytes) return Failure{TranslatedMessage(bytes.Message())};
-  Outcome<CheckedSvg> checked =
-      CheckSvgText(QByteArray(reinterpret_cast<const char*>(bytes.Value().data()),
-                              static_cast<qsizetype>(bytes.Value().size())));
+  return ReadSvgDrawing(bytes.Value(), maxPixels);
+}
+
+Outcome<SvgDrawing> ReadSvgDrawing(std::span<const uint8_t> bytes, uint64_t maxPixels) {
+  if (bytes.size() > kMaxSvgBytes) {
+    return Failure{TrMessage("the drawing is larger than an SVG logo may be (%1 bytes)",
+                             static_cast<uint64_t>(kMaxSvgBytes))};
+  }
+  Outcome<CheckedSvg> checked = CheckSvgText(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                        static_cast<qsizetype>(bytes.size())));
   if (!checked) return Failure{checked.Message()};
   const CheckedSvg& counted = checked.Value();
   SvgDrawing drawing{std::move(checked.Value().text),

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include <QByteArray>
 #include <QRectF>
@@ -45,6 +46,8 @@ struct SvgDrawing {
 // Reads and checks `file`: at most kMaxSvgBytes, text that CheckSvgText accepts, and a size that
 // Qt SVG understands, of at most `maxPixels` print pixels. The failure says what was refused.
 Outcome<SvgDrawing> ReadSvgDrawing(const std::filesystem::path& file, uint64_t maxPixels);
+// The same for the file's bytes held in memory.
+Outcome<SvgDrawing> ReadSvgDrawing(std::span<const uint8_t> bytes, uint64_t maxPixels);
 
 // The drawing as pixels of `size` (each side at least 1) with its alpha, on clear ground; false,
 // with out's last error saying why, when it would cost more than kMaxSvgPaintCost.

@@ -19,10 +19,8 @@ PixelRect QrCodeArea(const PlacedQrCode& code, int divisor) {
 }
 
 QrModuleGrid QrModulesIn(const PixelRect& area, int span) {
-  if (span <= 0 || area.Width() <= 0) return {area.left, area.top, 0};
-  const int modulePixels = static_cast<int>(area.Width() / span);
-  const int margin = static_cast<int>((area.Width() - int64_t{modulePixels} * span) / 2);
-  return {area.left + margin, area.top + margin, modulePixels};
+  if (span <= 0 || area.Width() <= 0) return {area.left, area.top, 0, 0, 1};
+  return {area.left, area.top, static_cast<int>(area.Width() / span), area.Width(), span};
 }
 
 void DrawQrCode(QPainter& painter, const QrSymbol& symbol, const PlacedQrCode& code, int divisor) {
@@ -51,14 +49,14 @@ void DrawQrCode(QPainter& painter, const QrSymbol& symbol, const PlacedQrCode& c
     painter.restore();
     return;
   }
-  // The whole area is ground, so the quiet zone is there whatever the rounding left over.
+  // The whole area is ground: the quiet zone.
   painter.fillRect(QRectF(area.left, area.top, static_cast<qreal>(area.Width()),
                           static_cast<qreal>(area.Height())),
                    ground);
-  const int m = grid.modulePixels;
-  const int originX = grid.left + kQrQuietModules * m;
-  const int originY = grid.top + kQrQuietModules * m;
+  const auto edge = [&](int module) { return grid.Edge(module + kQrQuietModules); };
   for (int row = 0; row < symbol.width; ++row) {
+    const int top = grid.top + edge(row);
+    const int height = edge(row + 1) - edge(row);
     // Each run of dark modules in a row is one rectangle.
     for (int column = 0; column < symbol.width;) {
       if (!symbol.Dark(column, row)) {
@@ -67,7 +65,8 @@ void DrawQrCode(QPainter& painter, const QrSymbol& symbol, const PlacedQrCode& c
       }
       const int start = column;
       while (column < symbol.width && symbol.Dark(column, row)) ++column;
-      painter.fillRect(QRect(originX + start * m, originY + row * m, (column - start) * m, m), ink);
+      painter.fillRect(QRect(grid.left + edge(start), top, edge(column) - edge(start), height),
+                       ink);
     }
   }
   painter.restore();

@@ -1,6 +1,10 @@
-// Where a QR code stands on the card drawn at a divisor, and its drawing: each module a square of
-// whole device pixels, so that the code stays sharp at every resolution it is drawn at.
+// Where a QR code stands on the card drawn at a divisor, and its drawing: each module whole
+// device pixels, so that the code stays sharp at every resolution it is drawn at, and the code
+// with its quiet zone fills its square exactly, so that it prints at the size it is given.
 #pragma once
+
+#include <algorithm>
+#include <cstdint>
 
 #include <QPainter>
 
@@ -14,13 +18,19 @@ namespace tavolo {
 // shows of it and what a pointer takes hold of.
 PixelRect QrCodeArea(const PlacedQrCode& code, int divisor);
 
-// The modules' squares inside that area: each module is the area's side divided by the modules
-// a side (quiet zone included), rounded down, and the code is centred in the area. A module of 0
-// pixels means the area is smaller than one pixel a module.
+// The modules inside that area: module k (quiet zone included) runs from Edge(k) to Edge(k + 1),
+// the area's side shared out in whole pixels, so modules differ by a pixel at most.
+// `modulePixels` is the smallest module's side; 0 means the area is smaller than one pixel a
+// module.
 struct QrModuleGrid {
   int left = 0;
   int top = 0;
   int modulePixels = 0;
+  int side = 0;  // the area's side
+  int span = 1;  // modules a side, quiet zone included
+  int Edge(int k) const {
+    return static_cast<int>((int64_t{k} * side + span / 2) / std::max(span, 1));
+  }
 };
 QrModuleGrid QrModulesIn(const PixelRect& area, int span);
 

@@ -213,7 +213,9 @@ void CardRenderer::DrawPictures(QPainter& painter, const CardState& live, int di
   for (const PictureKind kind : kPictureKinds) {
     held_[KindIndex(kind)].error.clear();
     const PlacedPicture& picture = live.Picture(kind);
-    if (!picture.name.isEmpty()) DrawPicture(painter, picture, divisor, reuse, card, bleed);
+    if (!picture.name.isEmpty()) {
+      DrawPicture(painter, picture, live.pictures, divisor, reuse, card, bleed);
+    }
   }
   painter.restore();
 }
@@ -254,8 +256,9 @@ void CardRenderer::DrawCardQrCode(QPainter& painter, const CardState& live, int 
   DrawQrCode(painter, qrSymbol_->Value(), *code, divisor);
 }
 
-void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor,
-                               Reuse reuse, QSize card, int bleed) {
+void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture,
+                               const PictureStore& store, int divisor, Reuse reuse, QSize card,
+                               int bleed) {
   if (!IsPlainFileName(picture.name)) return;
   HeldPicture& held = held_[KindIndex(picture.kind)];
   if (held.refusedFor && SameSource(*held.refusedFor, picture) &&
@@ -263,7 +266,7 @@ void CardRenderer::DrawPicture(QPainter& painter, const PlacedPicture& picture, 
     held.error = held.refusal;
   } else if (!held.loadedFor || !SameSource(*held.loadedFor, picture) ||
              held.budget != pictureBudget_) {
-    LoadPicture(held, picture);
+    LoadPicture(held, picture, store);
   }
   const PixelRect placed =
       PictureRectangle(picture, held.trimmedWidth, held.trimmedHeight, divisor);
@@ -408,12 +411,19 @@ void CardRenderer::LetGoOfPicture(HeldPicture& held) {
   held.loadedFor.reset();
 }
 
-void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture) {
+void CardRenderer::LoadPicture(HeldPicture& held, const PlacedPicture& picture,
+                               const PictureStore& store) {
   ++stats_.pictureLoads[KindIndex(picture.kind)];
-  // A picture with alpha is blended onto the card; an opaque one is drawn as it is.
-  BoundedPicture loaded =
-      LoadBoundedPicture(photoFolder_.Find(picture.name.toStdString()), kMaxCardPicturePixels,
-                         pictureBudget_, AlphaHandling::kKeep);
+  // A picture with alpha is blended onto the card; an opaque one is drawn as it is. The bytes the
+  // card holds are drawn, never a file of the same name; a card of an older version names a file
+  // of the photo folder.
+  const std::filesystem::path name = picture.name.toStdString();
+  const StoredPicture* stored = picture.hash.isEmpty() ? nullptr : store.Find(picture.hash);
+  BoundedPicture loaded = stored != nullptr
+                              ? LoadBoundedPicture(*stored->bytes, name, kMaxCardPicturePixels,
+                                                   pictureBudget_, AlphaHandling::kKeep)
+                              : LoadBoundedPicture(photoFolder_.Find(name), kMaxCardPicturePixels,
+                                                   pictureBudget_, AlphaHandling::kKeep);
   // A file that cannot be loaded leaves the last good picture in place.
   if (!loaded.IsValid()) {
     held.refusal = held.error = TranslatedMessage(loaded.image.GetLastError());

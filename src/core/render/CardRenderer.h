@@ -134,8 +134,8 @@ class CardRenderer {
     QImage pastEdges;
     int reflected = 0;
   };
-  void DrawPicture(QPainter& painter, const PlacedPicture& picture, int divisor, Reuse reuse,
-                   QSize card, int bleed);
+  void DrawPicture(QPainter& painter, const PlacedPicture& picture, const PictureStore& store,
+                   int divisor, Reuse reuse, QSize card, int bleed);
   // Turns the trimmed picture of a kind that turns, when it is not turned yet.
   void TurnHeldPicture(HeldPicture& held, float angle);
   // The picture's mirrored run past the card's edges it reaches (see DrawPictures).
@@ -150,7 +150,7 @@ class CardRenderer {
   // Paints an SVG logo as shapes onto a PDF when nothing turns it; false when it does not apply.
   bool PaintDrawing(QPainter& painter, const HeldPicture& held, const PlacedPicture& picture,
                     const PixelRect& placed);
-  void LoadPicture(HeldPicture& held, const PlacedPicture& picture);
+  void LoadPicture(HeldPicture& held, const PlacedPicture& picture, const PictureStore& store);
   // The kept background pictures are good only for the generation they were made from.
   uint64_t TableGeneration() const;
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "core/card/CardFaces.h"
 #include "core/document/CardDocument.h"
 #include "ui/base/Prompts.h"
 #include "ui/card/CardPreview.h"
@@ -52,6 +53,10 @@ bool PlacePicture(QWidget* owner, Prompts& prompts, CardPreview& preview, Pictur
     document.Renderer().ReloadPictures();
     CardState placed = snapshot;
     placed.Picture(kind) = dialog->Placement();
+    // A picture loaded in the dialog travels in the card from now on.
+    if (!dialog->LoadedBytes().empty()) {
+      EmbedPicture(placed, kind, placed.Picture(kind).name, dialog->LoadedBytes());
+    }
     document.SetLive(placed);
     document.RecordEdit();
   } else {
@@ -73,11 +78,13 @@ bool EditCardProperties(QWidget* owner, Prompts& prompts, CardPreview& preview) 
   const CardSizeChoice& choice = dialog.Choice();
   const CardDocument::ChangeScope scope(document);
   CardState live = document.Live();
-  live.cardWidth = choice.width;
-  live.cardHeight = choice.height;
-  live.dpi = choice.dpi;
-  live.widthUnit = choice.widthUnit;
-  live.heightUnit = choice.heightUnit;
+  CardState sized = live;
+  sized.cardWidth = choice.width;
+  sized.cardHeight = choice.height;
+  sized.dpi = choice.dpi;
+  sized.widthUnit = choice.widthUnit;
+  sized.heightUnit = choice.heightUnit;
+  TakeSizeOf(live, sized);
   document.SetLive(live);
   document.DropBackgroundCache();
   document.RecordEdit();

@@ -119,16 +119,22 @@ QStringList FieldPanel::Lines(int box) const {
   return lines;
 }
 
-void FieldPanel::ShowTooWideLines(int box, const QStringList& tooWide) {
+void FieldPanel::ShowTooWideLines(int box, const QStringList& tooWide,
+                                  const std::optional<MissingFace>& missingFace) {
   FieldCaption* caption = Caption(box);
   if (caption == nullptr) return;
-  caption->SetMarked(!tooWide.isEmpty());
-  if (tooWide.isEmpty()) {
+  caption->SetMarked(!tooWide.isEmpty() || missingFace);
+  if (tooWide.isEmpty() && !missingFace) {
     caption->setToolTip(CaptionTip());
     return;
   }
   // The typed lines go in escaped, as rich text: a line that looks like markup shows as typed.
   QStringList tip;
+  if (missingFace) {
+    tip << Tr("The font %1 is not installed; %2 stands in for it.")
+               .arg(missingFace->face, missingFace->standIn)
+               .toHtmlEscaped();
+  }
   for (const QString& line : tooWide) tip << TooWideTip().arg(line).toHtmlEscaped();
   tip << QString(CaptionTip()).toHtmlEscaped();
   caption->setToolTip(

@@ -8,8 +8,10 @@
 #include <QRect>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "core/card/CardState.h"
+#include "core/render/MissingFonts.h"
 
 class QPlainTextEdit;
 class QWidget;
@@ -38,9 +40,10 @@ class FieldPanel final : public QObject {
   void Rebuild(int boxCount, const std::array<TextBoxLines, kTextBoxCount>& lines);
   // The lines editor `box` holds, empty ones included; none for a box without an editor.
   QStringList Lines(int box) const;
-  // Marks the caption of `box` while `tooWide` (lines too wide for the box) is not empty, and
-  // names those lines in its tooltip.
-  void ShowTooWideLines(int box, const QStringList& tooWide);
+  // Marks the caption of `box` while `tooWide` (lines too wide for the box) is not empty or the
+  // box's face is not installed, and names those lines and the face in its tooltip.
+  void ShowTooWideLines(int box, const QStringList& tooWide,
+                        const std::optional<MissingFace>& missingFace = std::nullopt);
 
  Q_SIGNALS:
   // The user changed the text of box `box`; it is now `lines`.

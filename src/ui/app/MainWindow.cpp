@@ -12,6 +12,7 @@
 #include "core/base/WindowColour.h"
 #include "core/card/BackgroundTable.h"
 #include "core/render/BackgroundProcessing.h"
+#include "core/render/MissingFonts.h"
 #include "core/render/TextBoxLayout.h"
 #include "ui/app/AppIcon.h"
 #include "ui/app/FieldPanel.h"
@@ -240,7 +241,8 @@ void MainWindow::Refresh() {
   CheckCurrentLayout();
   UpdateMenus();
   for (int box = 0; box < fields_->Count(); ++box) {
-    fields_->ShowTooWideLines(box, LinesTooWide(document_.Live(), box));
+    fields_->ShowTooWideLines(box, LinesTooWide(document_.Live(), box),
+                              MissingFaceOf(document_.Live(), box));
   }
   preview_->Redraw();
 }

@@ -3,9 +3,12 @@
 
 #include "core/base/ProgramFolder.h"
 #include "core/base/Translation.h"
+#include "core/editing/CardSize.h"
 #include "core/formats/ImageFileTypes.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
+#include "core/library/PhotoFolder.h"
+#include "core/render/MissingFonts.h"
 #include "ui/app/ExportImage.h"
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
@@ -18,6 +21,35 @@
 namespace tavolo {
 
 namespace {
+
+// What of the card shown could not be drawn: a picture it holds that does not draw, its QR code
+// (too much text, nothing to encode). Pictures it names but does not hold are told apart.
+QStringList LeftOutOfDrawing(CardDocument& document) {
+  const CardState& card = document.Live();
+  const int divisor = PrintSizeDivisor(card.cardWidth, card.cardHeight);
+  if (document
+          .Render(divisor, static_cast<int>(card.cardWidth) / divisor,
+                  static_cast<int>(card.cardHeight) / divisor)
+          .isNull()) {
+    return {};
+  }
+  QStringList lines;
+  const CardRenderer& renderer = document.Renderer();
+  for (const PictureKind kind : kPictureKinds) {
+    const std::string& error = renderer.LoadError(kind);
+    if (error.empty() || card.Picture(kind).hash.isEmpty()) continue;
+    const QString name = card.Picture(kind).name;
+    const QString reason = QString::fromStdString(error);
+    lines << (kind == PictureKind::kPhoto
+                  ? Tr("The photo \"%1\" cannot be drawn and is left out: %2").arg(name, reason)
+                  : Tr("The logo \"%1\" cannot be drawn and is left out: %2").arg(name, reason));
+  }
+  if (!renderer.QrCodeError().empty()) {
+    lines << Tr("The QR code cannot be drawn and is left out: %1")
+                 .arg(QString::fromStdString(renderer.QrCodeError()));
+  }
+  return lines;
+}
 
 FileDialogRequest ProjectRequest(const QString& title, const QString& filter,
                                  const std::filesystem::path& current) {
@@ -89,8 +121,12 @@ bool MainWindow::TakeProject(const std::filesystem::path& file, const CardState&
   // A file that could not be read leaves the card as it was; a file of another version keeps
   // what was read before the section this version does not know.
   const bool taken = read.result != ProjectResult::kFileError;
+  std::vector<std::string> missing;
   if (taken) {
-    document_.LoadProject(card, file);
+    // A card of an older version takes its pictures from the photo folder, to keep them.
+    CardState withPictures = card;
+    missing = EmbedFolderPictures(withPictures, document_.Renderer().PhotoFolder());
+    document_.LoadProject(withPictures, file);
     // Saving over a later version's file would drop what this version could not read: such a
     // card is saved under a name the user gives.
     if (read.result == ProjectResult::kVersionMismatch) document_.SetFilePath({});
@@ -103,6 +139,17 @@ bool MainWindow::TakeProject(const std::filesystem::path& file, const CardState&
     Tell(Tr("%1: %2; the card itself was read whole.")
              .arg(QString::fromStdString(file.filename().string()),
                   QString::fromStdString(read.extensionProblem)));
+  }
+  if (taken) {
+    QStringList lines;
+    for (const std::string& line : missing) lines << QString::fromStdString(line);
+    for (const MissingFace& face : MissingFaces(document_.Card())) {
+      lines << Tr("%1 is not installed; %2 stands in for it. The card keeps %1 and shows it where "
+                  "it is installed.")
+                   .arg(face.face, face.standIn);
+    }
+    lines << LeftOutOfDrawing(document_);
+    if (!lines.isEmpty()) Tell(lines.join(u'\n'));
   }
   return taken;
 }
@@ -131,7 +178,11 @@ bool MainWindow::SaveWithDialog() {
 
 bool MainWindow::SaveTo(const std::filesystem::path& file) {
   document_.Capture();
-  const Outcome<> written = WriteProject(file, document_.Card(), backgrounds_);
+  // A picture the card holds no bytes of yet (from a template, or a card of an older version)
+  // is taken from the photo folder into the file.
+  CardState card = document_.Card();
+  EmbedFolderPictures(card, document_.Renderer().PhotoFolder());
+  const Outcome<> written = WriteProject(file, card, backgrounds_);
   if (!written) {
     Tell(QString::fromStdString(written.Message()));
     return false;

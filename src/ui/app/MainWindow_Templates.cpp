@@ -3,6 +3,7 @@
 
 #include "core/base/ProgramFolder.h"
 #include "core/base/Translation.h"
+#include "core/library/PhotoFolder.h"
 #include "core/library/TemplateTable.h"
 #include "core/library/TemplateWriter.h"
 #include "ui/app/MainWindow.h"
@@ -36,9 +37,11 @@ void MainWindow::OnSaveTemplate() {
     // The template's preview is the front, drawn by the renderer of the face shown.
     document_.ShowFace(CardFace::kFront);
     document_.Capture();
+    // The template carries its pictures, as a saved card does.
+    CardState card = document_.Card();
+    EmbedFolderPictures(card, document_.Renderer().PhotoFolder());
     const auto write = [&](TemplateSave save) {
-      return WriteTemplate(folder, title, document_.Card(), backgrounds_, document_.Renderer(),
-                           save);
+      return WriteTemplate(folder, title, card, backgrounds_, document_.Renderer(), save);
     };
     // The question comes when the title proves taken as the file is named, which also catches
     // a template that another program saved under the title meanwhile.

@@ -42,6 +42,18 @@ RasterImage LoadPicture(const std::filesystem::path& file) {
   return image;
 }
 
+// The same for the bytes a card holds of a picture file named `name`.
+RasterImage LoadPicture(std::span<const uint8_t> bytes, const std::filesystem::path& name) {
+  if (IsSvgFileName(name)) {
+    return LoadBoundedPicture(bytes, name, kMaxCardPicturePixels, kMaxCardPicturePixels).image;
+  }
+  RasterImage image;
+  image.SetMaxPixels(kMaxCardPicturePixels);
+  image.SetAlphaHandling(AlphaHandling::kKeep);
+  image.Decode(bytes, kFormatUnknown);
+  return image;
+}
+
 QString Quoted(const std::filesystem::path& file) {
   return QStringLiteral("\"%1\"").arg(QString::fromStdString(file.string()));
 }
@@ -149,10 +161,13 @@ void ImageOptionsDialog::Start(const CardState& card) {
     ShowScale(picture.reduction);
     ShowPath(picture.path);
   }
-  // The card draws the copy in the photo folder and nothing else: the stored path may be another
-  // machine's, or name any file a shared project likes.
+  // The card draws the bytes it holds, or the copy in the photo folder, and nothing else: the
+  // stored path may be another machine's, or name any file a shared project likes.
   if (held && IsPlainFileName(picture.name)) {
-    RasterImage image = LoadPicture(photoFolder_.Find(picture.name.toStdString()));
+    const std::filesystem::path name = picture.name.toStdString();
+    const StoredPicture* stored = card.pictures.Find(picture.hash);
+    RasterImage image = stored != nullptr ? LoadPicture(*stored->bytes, name)
+                                          : LoadPicture(photoFolder_.Find(name));
     if (image.IsValid()) preview_->SetImage(std::move(image));
   }
   preview_->SetPicture(picture);
@@ -188,16 +203,18 @@ bool ImageOptionsDialog::LoadFile(const std::filesystem::path& source) {
              .arg(Quoted(source), QString::fromStdString(TranslatedMessage(image.GetLastError()))));
     return false;
   }
-  const Outcome<std::filesystem::path> copied = CopyIntoPhotoFolder(source, photoFolder_);
+  Outcome<PhotoCopy> copied = CopyIntoPhotoFolder(source, photoFolder_);
   if (!copied) {
     Tell(QString::fromStdString(copied.Message()));
     return false;
   }
-  const QString path = QString::fromStdString(copied.Value().string());
+  const QString path = QString::fromStdString(copied.Value().path.string());
+  loadedBytes_ = std::move(copied.Value().bytes);
   ShowPath(path);
   EnableSizeControls(true);
   EnableObjectControls(true);
-  TakePicture(std::move(image), QString::fromStdString(copied.Value().filename().string()), path);
+  TakePicture(std::move(image), QString::fromStdString(copied.Value().path.filename().string()),
+              path);
   return true;
 }
 

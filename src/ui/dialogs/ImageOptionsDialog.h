@@ -46,6 +46,9 @@ class ImageOptionsDialog : public QDialog {
   // The working placement and whether a picture is loaded for the caller to take over.
   const PlacedPicture& Placement() const;
   bool HoldsPicture() const;
+  // The bytes of the picture file loaded in the dialog, for the card to hold; empty when the
+  // card's own picture was kept.
+  const std::vector<uint8_t>& LoadedBytes() const { return loadedBytes_; }
   ScaleBox& Scale() const { return *scale_; }
   QString ShownPath() const;
 
@@ -69,8 +72,8 @@ class ImageOptionsDialog : public QDialog {
   virtual void ShowObjectControls() {}
 
   // Ends the subclass's construction: the card's picture of the dialog's kind is shown from the
-  // photo folder when it has a path; without one the size controls stay off, the scale shows 100
-  // and only that size is kept.
+  // bytes the card holds (or, for a card of an older version, the photo folder) when it has a path;
+  // without one the size controls stay off, the scale shows 100 and only that size is kept.
   void Start(const CardState& card);
 
   // Where the subclass puts its own controls, between the path and the scale.
@@ -90,6 +93,7 @@ class ImageOptionsDialog : public QDialog {
 
   Kind kind_;
   DataFolder photoFolder_;
+  std::vector<uint8_t> loadedBytes_;
   Prompts& prompts_;
   float cardWidth_;
   float cardHeight_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,12 +18,13 @@
 
 #include "core/base/ColourModel.h"
 #include "core/base/Translation.h"
+#include "core/editing/QrPlacement.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/qr/QrContentText.h"
 #include "core/qr/QrSymbol.h"
-#include "ui/dialogs/DialogControls.h"
 #include "ui/base/OkCancelButtons.h"
 #include "ui/controls/ColourLine.h"
+#include "ui/dialogs/DialogControls.h"
 
 namespace tavolo {
 
@@ -97,9 +99,23 @@ QrCodeDialog::QrCodeDialog(CardView& preview, QWidget* parent)
   AddOkCancel(*this, *row);
   layout->addLayout(row);
 
-  // A card without a code shows the new one from the start.
+  // A card without a code shows the new one from the start, in a corner where it covers no text
+  // or picture; when there is none, the user is told where it went.
   const CardState& card = Live();
-  const PlacedQrCode code = card.qrCode.value_or(NewQrCode(card.cardWidth, card.cardHeight));
+  std::optional<PlacedQrCode> placed = card.qrCode;
+  if (!placed) {
+    placed = PlaceNewQrCode(Document().Renderer(), card);
+    if (!placed) {
+      placed = NewQrCode(card.cardWidth, card.cardHeight);
+      placement_ = new QLabel(Tr("No corner of the card is free of text and pictures: the code "
+                                 "covers part of them in the lower right corner. Drag it where "
+                                 "it belongs on the card."),
+                              this);
+      placement_->setWordWrap(true);
+      layout->insertWidget(1, placement_);
+    }
+  }
+  const PlacedQrCode code = *placed;
   ChangeLive([&](CardState& live) { live.qrCode = code; });
   ContentButton(code.content)->setChecked(true);
   freeText_->setPlainText(code.freeText);

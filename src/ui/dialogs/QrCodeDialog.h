@@ -33,6 +33,8 @@ class QrCodeDialog : public LiveEditDialog {
   QSpinBox* SizeBox() const { return size_; }
   QLabel* Preview() const { return preview_; }
   QLabel* Problem() const { return problem_; }
+  // Says where a new code went when no corner was free; null otherwise.
+  QLabel* PlacementNote() const { return placement_; }
 
  private:
   void Connect();
@@ -59,6 +61,7 @@ class QrCodeDialog : public LiveEditDialog {
   QSpinBox* size_ = nullptr;
   QLabel* preview_ = nullptr;
   QLabel* problem_ = nullptr;
+  QLabel* placement_ = nullptr;
 };
 
 }  // namespace tavolo

@@ -19,6 +19,7 @@
 #include "core/card/ShrinkToFit.h"
 #include "core/editing/FontPoints.h"
 #include "core/editing/StyleInputs.h"
+#include "core/render/MissingFonts.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
 #include "ui/dialogs/DialogControls.h"
@@ -151,12 +152,20 @@ void TextOptionsDialog::FillFontList(const QString& face) {
     const int before = fonts_->count();
     fonts_->addItem(family);
     TAVOLO_CHECK_AS("dlg->m_fnts.AddString(lps) >= 0", fonts_->count() > before);
+    fonts_->item(before)->setData(Qt::UserRole, family);
   }
-  const QList<QListWidgetItem*> found = fonts_->findItems(face, Qt::MatchExactly);
-  if (!found.isEmpty()) {
-    fonts_->setCurrentItem(found.front());
-    fonts_->scrollToItem(found.front(), QAbstractItemView::PositionAtCenter);
+  QList<QListWidgetItem*> found = fonts_->findItems(face, Qt::MatchExactly);
+  if (found.isEmpty()) {
+    // The box's own face is always in the list, selected, so that the list never chooses
+    // another for it; a face that is not installed says so.
+    auto* own =
+        new QListWidgetItem(FaceInstalled(face) ? face : Tr("%1 (not installed)").arg(face));
+    own->setData(Qt::UserRole, face);
+    fonts_->insertItem(0, own);
+    found = {own};
   }
+  fonts_->setCurrentItem(found.front());
+  fonts_->scrollToItem(found.front(), QAbstractItemView::PositionAtCenter);
 }
 
 void TextOptionsDialog::FillSizeList(const QString& size) {
@@ -194,7 +203,7 @@ void TextOptionsDialog::Connect() {
   });
   connect(fonts_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
     if (item == nullptr) return;
-    const QString face = item->text();
+    const QString face = item->data(Qt::UserRole).toString();
     ChangeStyle([&](TextBoxStyle& style) { style.face = face; });
   });
   connect(styles_, &QComboBox::currentIndexChanged, this, [this](int index) {

