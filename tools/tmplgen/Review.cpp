@@ -11,6 +11,7 @@
 #include "core/base/ColourModel.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/render/PictureGeometry.h"
+#include "core/render/TextBoxLayout.h"
 #include "core/render/TextBoxRenderer.h"
 
 namespace tavolo::tmplgen {
@@ -197,17 +198,41 @@ void CheckContrast(const CardState& card, const std::vector<Placed>& placed, Car
 
 const ContactDetails& LongSampleValues() {
   static const ContactDetails values = {QStringLiteral("Northfield Property Group"),
-                                     QStringLiteral("Katharina Lindqvist"),
-                                     QStringLiteral("Senior Project Manager"),
-                                     QStringLiteral("1450 Riverside Avenue"),
-                                     QStringLiteral("Suite 210, Second Floor"),
-                                     QStringLiteral("Brookfield, Ontario"),
-                                     QStringLiteral("M4B 1B3"),
-                                     QStringLiteral("k.lindqvist@northfieldgroup.com"),
-                                     QStringLiteral("www.northfieldgroup.com"),
-                                     QStringLiteral("Tel. +1 416 555 0192"),
-                                     QStringLiteral("Mobile +1 647 555 0148")};
+                                        QStringLiteral("Katharina Lindqvist"),
+                                        QStringLiteral("Senior Project Manager"),
+                                        QStringLiteral("1450 Riverside Avenue"),
+                                        QStringLiteral("Suite 210, Second Floor"),
+                                        QStringLiteral("Brookfield, Ontario"),
+                                        QStringLiteral("M4B 1B3"),
+                                        QStringLiteral("k.lindqvist@northfieldgroup.com"),
+                                        QStringLiteral("www.northfieldgroup.com"),
+                                        QStringLiteral("Tel. +1 416 555 0192"),
+                                        QStringLiteral("Mobile +1 647 555 0148")};
   return values;
+}
+
+const ContactDetails& LongestValues() {
+  static const ContactDetails values = [] {
+    ContactDetails longest = LongSampleValues();
+    longest[0] = QStringLiteral("Northfield Property and Development Group Ltd");
+    longest[1] = QStringLiteral("Maximilian Alexandra Katharina Lindqvist-Montgomery Oberhaus");
+    longest[7] = QStringLiteral("kl.lindqvist-montgomery@northfieldpg.com");
+    return longest;
+  }();
+  return values;
+}
+
+std::vector<std::string> ReviewFit(const CardState& card) {
+  std::vector<std::string> problems;
+  const std::array<QStringList, kTextBoxCount> tooWide = LinesTooWideByBox(card);
+  for (int b = 0; b < kTextBoxCount; ++b) {
+    for (const QString& line : tooWide[static_cast<size_t>(b)]) {
+      problems.push_back(QStringLiteral("%1: \"%2\" does not fit its clear ground")
+                             .arg(Name(b), line)
+                             .toStdString());
+    }
+  }
+  return problems;
 }
 
 std::vector<std::string> ReviewCard(const CardState& card, CardRenderer& renderer) {
@@ -223,6 +248,7 @@ std::vector<std::string> ReviewCard(const CardState& card, CardRenderer& rendere
   const std::vector<Placed> placed = PlaceBoxes(card, problems);
   CheckCrowding(card, placed, problems);
   CheckContrast(card, placed, renderer, problems);
+  for (std::string& problem : ReviewFit(card)) problems.push_back(std::move(problem));
   return problems;
 }
 

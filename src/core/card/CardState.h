@@ -13,6 +13,7 @@
 #include "core/card/CardBack.h"
 #include "core/card/CardExtensions.h"
 #include "core/card/ContactDetails.h"
+#include "core/card/PixelRect.h"
 #include "core/card/PlacedPicture.h"
 #include "core/card/PlacedQrCode.h"
 
@@ -66,6 +67,17 @@ struct TextBoxLines {
 // Per box, whether a line too wide for the box is drawn smaller until it fits.
 using FitFlags = std::array<bool, kTextBoxCount>;
 
+// Where a template's artwork leaves the card clear for each box's text, at full size: measured
+// for one layout, background and card size, and meaningless on another (see ClearGround.h).
+struct ClearGround {
+  std::array<std::optional<PixelRect>, kTextBoxCount> boxes{};
+  int32_t layoutIndex = 0;
+  int32_t backgroundIndex = 0;
+  float cardWidth = 0.0f;
+  float cardHeight = 0.0f;
+  friend bool operator==(const ClearGround&, const ClearGround&) = default;
+};
+
 struct CardState {
   std::array<TextBoxStyle, kTextBoxCount> styles{};
   std::array<TextBoxLines, kTextBoxCount> lines{};
@@ -94,6 +106,8 @@ struct CardState {
   // Which boxes shrink to fit: none when the file does not say (no box shrinks).
   std::optional<FitFlags> shrinkToFit;
   std::optional<PlacedQrCode> qrCode;
+  // Only a card made from a template has one.
+  std::optional<ClearGround> clearGround;
   // The back of a two-sided card; none for a card printed on one side.
   CardBack back;
   // The rest of the section, kept as it was read.

@@ -1,7 +1,7 @@
 // The typed fields of a card as chunks of its file's extension section: decoded once when a file
 // is read, encoded once when it is written. The contact details ("CONT"), the shrink-to-fit
-// flags ("FITS") and the QR code ("QRCD") are decoded here; the back ("BACK", a card stream of
-// its own) by the project reader, which reads the section.
+// flags ("FITS"), the QR code ("QRCD") and a template's clear ground ("CLRG") are decoded here;
+// the back ("BACK", a card stream of its own) by the project reader, which reads the section.
 #pragma once
 
 #include <optional>
@@ -21,7 +21,7 @@ inline constexpr ChunkTag kBackSideChunkTag = MakeChunkTag("BACK");
 // is not one of a typed field, its payload does not decode, or an earlier chunk filled the field.
 enum class ChunkUse { kTaken, kUnknown, kDamaged, kRepeated };
 
-// Decodes a "CONT", "FITS" or "QRCD" chunk into its field of `card` unless an earlier one did.
+// Decodes a "CONT", "FITS", "QRCD" or "CLRG" chunk into its field of `card` unless an earlier one did.
 ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card);
 
 // What a damaged or repeated chunk is reported with ("the QR code chunk "QRCD" is damaged");
