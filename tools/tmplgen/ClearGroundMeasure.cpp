@@ -287,7 +287,7 @@ std::array<std::optional<PixelRect>, kTextBoxCount> MeasureClearGround(const Car
     }
     const std::vector<bool> artwork = ArtworkAlong(card, b, DrawGround(card, b.row->box, renderer));
     for (int t = 0; t < length; ++t) {
-      if (artwork[static_cast<size_t>(t)]) blocked[static_cast<size_t>(t)] = true;
+      if (artwork[static_cast<size_t>(t)]) block(t - clearance, t + clearance + 1);
     }
 
     const PixelRect& inner = b.own->inner;
@@ -302,11 +302,14 @@ std::array<std::optional<PixelRect>, kTextBoxCount> MeasureClearGround(const Car
     if (anchor.backward) {
       while (low > room.start && !blocked[static_cast<size_t>(low - 1)]) --low;
     }
-    // Ground that leaves no room at all still gets an area: the review names the box.
-    high = std::max(high, low + 1);
+    // The area holds the glyphs, which reach a little past the advance and the slot: the
+    // text's room with the clearance around it (the layout takes it off again).
+    low -= clearance;
+    high = std::max(high, low + 1) + clearance;
+    const Stretch across = Widened(b.band, clearance);
     areas[static_cast<size_t>(b.row->box)] = rotated
-                                                 ? PixelRect{b.band.start, low, b.band.end, high}
-                                                 : PixelRect{low, b.band.start, high, b.band.end};
+                                                 ? PixelRect{across.start, low, across.end, high}
+                                                 : PixelRect{low, across.start, high, across.end};
   }
   return areas;
 }

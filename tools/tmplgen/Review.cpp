@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QRect>
 
 #include "core/base/ColourModel.h"
@@ -18,9 +17,6 @@ namespace tavolo::tmplgen {
 
 namespace {
 
-// The renderer's margin around the card's inner area, and the text it measures line heights by.
-constexpr int kMargin = 50;
-const QString kLineHeightSample = QStringLiteral("TEST STRING");
 // Boxes closer than this look crowded even when they do not touch.
 constexpr int kGap = 6;
 // Text from this pixel height on counts as large, which may be a little fainter.
@@ -38,61 +34,32 @@ QString Name(int box) {
   return QStringLiteral("box %1").arg(box + 1);
 }
 
-// Where each box's text lies, as the renderer places it at full size.
+// Where each box's text lies, as the renderer lays it out at full size (shrunk where it shrinks).
 std::vector<Placed> PlaceBoxes(const CardState& card, std::vector<std::string>& problems) {
   const int dx = static_cast<int>(card.cardWidth);
   const int dy = static_cast<int>(card.cardHeight);
-  const QRect inner(kMargin, kMargin, dx - 2 * kMargin, dy - 2 * kMargin);
+  const PixelRect whole{0, 0, dx, dy};
+  const std::span<const PlacementRow> rows = PlacementRows(card.layoutIndex);
+  const std::vector<std::optional<TextBoxLayout>> layouts = LayOutCardText(card, whole);
   std::vector<Placed> placed;
-  for (const PlacementRow& row : PlacementRows(card.layoutIndex)) {
-    const TextBoxStyle& style = card.styles[static_cast<size_t>(row.box)];
-    const TextBoxLines& lines = card.lines[static_cast<size_t>(row.box)];
-    const FontSpec spec = MakeFontSpec(style, 1, card.cardHeight, row.angle, card.dpi);
-    const QFontMetrics metrics(MakeFont(style.face, spec));
-    const int lh = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();
-    int n = 0;
-    int w = 0;
-    for (int i = 0; i < lines.count; ++i) {
-      if (lines.line[static_cast<size_t>(i)].isEmpty()) continue;
-      ++n;
-      w = std::max(w, metrics.horizontalAdvance(lines.line[static_cast<size_t>(i)]));
-    }
-    if (n == 0) continue;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const PlacementRow& row = rows[i];
+    if (!layouts[i] || layouts[i]->lines.empty()) continue;
+    const TextBoxLayout& layout = *layouts[i];
     QRect rect;
-    if (row.angle != 0) {
-      rect = QRect(inner.left(), (dy - w) / 2, n * lh, w);
-      if (w > inner.height()) {
-        problems.push_back(QStringLiteral("%1 runs off the card (%2 > %3)")
-                               .arg(Name(row.box))
-                               .arg(w)
-                               .arg(inner.height())
-                               .toStdString());
-      }
-    } else {
-      int top = inner.top();
-      if (row.offset == kOffsetBottom) {
-        top = inner.top() + inner.height() - n * lh;
-      } else if (row.offset != kOffsetTop) {
-        top = inner.top() + inner.height() * row.offset / 100;
-      }
-      const int left = row.align == kAlignLeft     ? inner.left()
-                       : row.align == kAlignCenter ? (dx - w) / 2
-                                                   : inner.left() + inner.width() - w;
-      rect = QRect(left, top, w, n * lh);
-      if (w > inner.width()) {
-        problems.push_back(QStringLiteral("%1 is wider than the card (%2 > %3)")
-                               .arg(Name(row.box))
-                               .arg(w)
-                               .arg(inner.width())
-                               .toStdString());
-      }
-      if (rect.top() < inner.top() || rect.bottom() > inner.bottom()) {
-        problems.push_back(QStringLiteral("%1 leaves the card at the top or bottom")
-                               .arg(Name(row.box))
-                               .toStdString());
-      }
+    int pixelSize = layout.font.pixelSize();
+    for (const LaidOutLine& line : layout.lines) {
+      const PixelRect r = LineArea(layout, line, whole, row.align, row.angle);
+      rect |= QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+      pixelSize = std::min(pixelSize, line.font.pixelSize());
     }
-    placed.push_back({row.box, rect, -spec.height});
+    const PixelRect& inner = layout.inner;
+    if (rect.top() < inner.top || rect.bottom() >= inner.bottom || rect.left() < inner.left ||
+        rect.right() >= inner.right) {
+      problems.push_back(
+          QStringLiteral("%1 leaves the card's inner area").arg(Name(row.box)).toStdString());
+    }
+    placed.push_back({row.box, rect, pixelSize});
   }
   return placed;
 }

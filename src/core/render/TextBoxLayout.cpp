@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -160,12 +161,43 @@ class LineRoom {
       Limit((growth_ == Growth::kBothWays ? 2 : 1) * (anchor_ - clear.start));
   }
 
+  // Another box's line in the same band, anchored elsewhere, `width` long as it lies alone:
+  // where the two would meet, the gap between their anchors is shared in proportion to their
+  // widths, so that each stays clear of the other whichever is laid out first.
+  void Share(int64_t otherAnchor, Growth otherGrowth, int64_t otherWidth, int64_t width,
+             int64_t keep) {
+    if (otherAnchor == anchor_) return;
+    const bool towardEnd = otherAnchor > anchor_;
+    const int64_t reach = Reach(growth_, width, towardEnd);
+    if (reach <= 0) return;
+    const int64_t otherReach = Reach(otherGrowth, otherWidth, !towardEnd);
+    const int64_t gap = (towardEnd ? otherAnchor - anchor_ : anchor_ - otherAnchor) - keep;
+    if (reach + otherReach <= gap) return;
+    const int64_t allowed = gap <= 0 ? 0 : gap * reach / (reach + otherReach);
+    Limit(growth_ == Growth::kBothWays ? 2 * allowed : allowed);
+  }
+
+  int64_t Anchor() const { return anchor_; }
+  Growth Grows() const { return growth_; }
   int Room() const {
     return static_cast<int>(std::clamp<int64_t>(room_, 0, std::numeric_limits<int>::max()));
   }
 
  private:
   void Limit(int64_t room) { room_ = std::min(room_, room); }
+
+  // How far a line `width` long reaches from its anchor toward the end of its axis or the start.
+  static int64_t Reach(Growth growth, int64_t width, bool towardEnd) {
+    switch (growth) {
+      case Growth::kFromStart:
+        return towardEnd ? width : 0;
+      case Growth::kFromEnd:
+        return towardEnd ? 0 : width;
+      case Growth::kBothWays:
+        break;
+    }
+    return width / 2;
+  }
 
   int64_t anchor_;
   Growth growth_;
@@ -190,6 +222,27 @@ bool Overlap(Stretch a, Stretch b) {
   return a.start < b.end && b.start < a.end;
 }
 
+// Another box's line as it lies alone, for a box whose lines run the same way.
+struct Neighbour {
+  Stretch across;  // its slot, widened by its frame
+  int64_t anchor = 0;
+  Growth growth = Growth::kFromStart;
+  int64_t width = 0;
+  int frame = 0;
+};
+
+int FrameOf(const CardState& card, int box) {
+  const TextBoxStyle& style = card.styles[static_cast<size_t>(box)];
+  return style.frameMode != kFrameNone ? FrameMargin(style, 1, card.dpi) : 0;
+}
+
+// Box `box` laid out (see LayOutTextBox), its lines also kept clear of `others` (lines running
+// across its own) and sharing the room with `neighbours`, by the widths the lines have in
+// `alone`, the box laid out without them.
+TextBoxLayout LayOut(const CardState& card, int box, PixelRect area, int offset, int align,
+                     int angle, std::span<const PixelRect> others,
+                     std::span<const Neighbour> neighbours, const TextBoxLayout* alone);
+
 }  // namespace
 
 bool FontsExist() {
@@ -204,7 +257,15 @@ int FrameMargin(const TextBoxStyle& style, int divisor, int dpi) {
 }
 
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,
-                            int angle, std::span<const PixelRect> others) {
+                            int angle) {
+  return LayOut(card, box, area, offset, align, angle, {}, {}, nullptr);
+}
+
+namespace {
+
+TextBoxLayout LayOut(const CardState& card, int box, PixelRect area, int offset, int align,
+                     int angle, std::span<const PixelRect> others,
+                     std::span<const Neighbour> neighbours, const TextBoxLayout* alone) {
   TextBoxLayout layout;
   if (box < 0 || box >= kTextBoxCount || box >= card.boxCount) return layout;
   const TextBoxStyle& style = card.styles[box];
@@ -258,8 +319,9 @@ TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int 
   const std::vector<PixelRect> pictures = PictureAreas(card);
   const std::optional<PixelRect> clear = ClearAreaOf(card, box);
   // A framed line keeps its frame, too, off what it must not run into.
-  const int frame = style.frameMode != kFrameNone ? FrameMargin(style, 1, card.dpi) : 0;
-  const int keep = frame + ComposedLength(kClearance, card.dpi);
+  const int frame = FrameOf(card, box);
+  const int clearance = ComposedLength(kClearance, card.dpi);
+  const int keep = frame + clearance;
   for (size_t k = 0; k < layout.lines.size(); ++k) {
     LaidOutLine& line = layout.lines[k];
     LineRoom room = RoomFrom(layout, area, align, angle);
@@ -270,7 +332,16 @@ TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int 
         if (Overlap(Across(obstacle, rotated), slot)) room.Avoid(Along(obstacle, rotated), keep);
       }
     }
-    if (clear) room.KeepWithin(Along(*clear, rotated));
+    const int width =
+        alone != nullptr && k < alone->lines.size() ? alone->lines[k].width : line.width;
+    for (const Neighbour& n : neighbours) {
+      if (Overlap(n.across, slot)) room.Share(n.anchor, n.growth, n.width, width, keep + n.frame);
+    }
+    // A clear area holds the glyphs with the clearance around their advance.
+    if (clear) {
+      const Stretch along = Along(*clear, rotated);
+      room.KeepWithin({along.start + clearance, along.end - clearance});
+    }
     line.room = room.Room();
     if (shrinks && line.width > line.room && smallest < layout.font.pixelSize()) {
       line.font.setPixelSize(FittingPixelSize(line.text, layout.font, line.room, smallest));
@@ -282,6 +353,8 @@ TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int 
   }
   return layout;
 }
+
+}  // namespace
 
 PixelRect FullSizeArea(const CardState& card, int divisor, int dx, int dy) {
   const int d = std::max(divisor, 1);
@@ -306,20 +379,35 @@ std::vector<std::optional<TextBoxLayout>> LayOutCardText(const CardState& card, 
     alone[i] = LayOutTextBox(card, row.box, area, row.offset, row.align, row.angle);
   }
   // Each box again, clear of the others as they lie alone: the same for every box, whatever the
-  // order, and laid out anew only where another box's line comes near.
+  // order, and kept anew only where another box's line comes near.
   std::vector<std::optional<TextBoxLayout>> laidOut = alone;
   for (size_t i = 0; i < rows.size(); ++i) {
     if (!alone[i]) continue;
+    const PlacementRow& row = rows[i];
     std::vector<PixelRect> others;
+    std::vector<Neighbour> neighbours;
     for (size_t j = 0; j < rows.size(); ++j) {
       if (j == i || !alone[j]) continue;
+      const PlacementRow& other = rows[j];
+      const bool rotated = other.angle != 0;
+      const int frame = FrameOf(card, other.box);
+      const LineRoom from = RoomFrom(*alone[j], area, other.align, other.angle);
       for (const LaidOutLine& line : alone[j]->lines) {
-        others.push_back(LineArea(*alone[j], line, area, rows[j].align, rows[j].angle));
+        const PixelRect lineArea = LineArea(*alone[j], line, area, other.align, other.angle);
+        if ((row.angle != 0) != rotated) {
+          others.push_back(lineArea);
+          continue;
+        }
+        const Stretch across = Across(lineArea, rotated);
+        neighbours.push_back({{across.start - frame, across.end + frame},
+                              from.Anchor(),
+                              from.Grows(),
+                              line.width,
+                              frame});
       }
     }
-    const PlacementRow& row = rows[i];
-    const TextBoxLayout near =
-        LayOutTextBox(card, row.box, area, row.offset, row.align, row.angle, others);
+    const TextBoxLayout near = LayOut(card, row.box, area, row.offset, row.align, row.angle, others,
+                                      neighbours, &*alone[i]);
     for (size_t k = 0; k < near.lines.size(); ++k) {
       if (near.lines[k].room != alone[i]->lines[k].room) {
         laidOut[i] = near;

@@ -11,7 +11,6 @@
 
 #include <array>
 #include <optional>
-#include <span>
 #include <vector>
 
 #include <QFont>
@@ -62,15 +61,16 @@ struct TextBoxLayout {
 bool FontsExist();
 
 // Box `box` of `card` laid out in `area` (the card at full size) with the placement of its
-// layout row, each line kept clear of the card's pictures, of `others` (the other boxes' lines,
-// see LineArea) and of the artwork around the box's clear area. An empty layout for a box at or
-// past the box count.
+// layout row, each line kept clear of the card's pictures and of the artwork around the box's
+// clear area; the other boxes are not looked at (see LayOutCardText). An empty layout for a box
+// at or past the box count.
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,
-                            int angle, std::span<const PixelRect> others = {});
+                            int angle);
 
 // Every box of the card's layout, one per placement row (none for a box at or past the box
-// count), each kept clear of the others' lines as they lie when no box minds the others: where
-// two boxes would meet, both give way.
+// count), each also kept clear of the other boxes' lines: where two would meet, they share the
+// gap between where they start in proportion to their widths. A picture or a line already over
+// where a line starts was placed there, and is not avoided.
 std::vector<std::optional<TextBoxLayout>> LayOutCardText(const CardState& card, PixelRect area);
 
 // Where a laid-out line's text lies on the card at full size: its slot across the lines, its
