@@ -568,6 +568,9 @@ a value that is not a finite number is written as a string ("Infinity", "-Infini
 "NaN(0x7fc00000)" with its bits).
 "shrinkToFit" says per text box whether a line too wide for it is drawn smaller until it
 fits; null when the file does not say (nothing shrinks).
+"clearGround" gives per text box of a template the area its artwork leaves free for the
+box's lines ([left, top, right, bottom] in full-size card pixels, null for a box without
+one); null for a card without one.
 "back" holds the card's back side with the same members, its background by number
 ("pnmb") only; null when the card has none.
 Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.
@@ -583,6 +586,9 @@ denselben 32-Bit-Wert; ein Wert, der keine endliche Zahl ist, wird als Zeichenke
 geschrieben ("Infinity", "-Infinity", "NaN(0x7fc00000)" mit seinen Bits).
 "shrinkToFit" gibt je Textfeld an, ob eine zu breite Zeile verkleinert gezeichnet wird, bis sie
 passt; null, wenn die Datei es nicht angibt (nichts wird verkleinert).
+"clearGround" gibt je Textfeld einer Vorlage die Fläche an, die ihr Bildschmuck für die
+Zeilen des Feldes frei lässt ([links, oben, rechts, unten] in Pixeln der Karte in voller
+Größe, null für ein Feld ohne); null für eine Karte ohne.
 "back" enthält die Rückseite der Karte mit denselben Feldern, ihren Hintergrund nur als
 Nummer ("pnmb"); null, wenn die Karte keine hat.
 Rückgabewert: 0 Erfolg, 1 Dateifehler, 2 Aufruf, 3 Versionskonflikt.
@@ -975,6 +981,11 @@ Befehle:
       <location filename="../src/core/formats/CardChunks.cpp" />
       <source>the QR code chunk "QRCD" is damaged</source>
       <translation>der Block des QR-Codes „QRCD“ ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the clear ground chunk "CLRG" is damaged</source>
+      <translation>der Block des freien Grunds „CLRG“ ist beschädigt</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />
