@@ -177,6 +177,7 @@ class LineRoom {
     Limit(growth_ == Growth::kBothWays ? 2 * allowed : allowed);
   }
 
+  void Limit(int64_t room) { room_ = std::min(room_, room); }
   int64_t Anchor() const { return anchor_; }
   Growth Grows() const { return growth_; }
   int Room() const {
@@ -184,8 +185,6 @@ class LineRoom {
   }
 
  private:
-  void Limit(int64_t room) { room_ = std::min(room_, room); }
-
   // How far a line `width` long reaches from its anchor toward the end of its axis or the start.
   static int64_t Reach(Growth growth, int64_t width, bool towardEnd) {
     switch (growth) {
@@ -234,6 +233,20 @@ struct Neighbour {
 int FrameOf(const CardState& card, int box) {
   const TextBoxStyle& style = card.styles[static_cast<size_t>(box)];
   return style.frameMode != kFrameNone ? FrameMargin(style, 1, card.dpi) : 0;
+}
+
+void KeepClear(LineRoom& room, Stretch slot, bool rotated, std::span<const PixelRect> obstacles,
+               int64_t keep) {
+  for (const PixelRect& obstacle : obstacles) {
+    if (Overlap(Across(obstacle, rotated), slot)) room.Avoid(Along(obstacle, rotated), keep);
+  }
+}
+
+void ShareWith(LineRoom& room, Stretch slot, std::span<const Neighbour> neighbours, int64_t width,
+               int64_t keep) {
+  for (const Neighbour& n : neighbours) {
+    if (Overlap(n.across, slot)) room.Share(n.anchor, n.growth, n.width, width, keep + n.frame);
+  }
 }
 
 // Box `box` laid out (see LayOutTextBox), its lines also kept clear of `others` (lines running
@@ -326,17 +339,11 @@ TextBoxLayout LayOut(const CardState& card, int box, PixelRect area, int offset,
     LaidOutLine& line = layout.lines[k];
     LineRoom room = RoomFrom(layout, area, align, angle);
     const Stretch slot{int64_t{line.top} - frame, int64_t{line.top} + line.height + frame};
-    for (const std::span<const PixelRect> obstacles :
-         {std::span<const PixelRect>(pictures), others}) {
-      for (const PixelRect& obstacle : obstacles) {
-        if (Overlap(Across(obstacle, rotated), slot)) room.Avoid(Along(obstacle, rotated), keep);
-      }
-    }
     const int width =
         alone != nullptr && k < alone->lines.size() ? alone->lines[k].width : line.width;
-    for (const Neighbour& n : neighbours) {
-      if (Overlap(n.across, slot)) room.Share(n.anchor, n.growth, n.width, width, keep + n.frame);
-    }
+    KeepClear(room, slot, rotated, pictures, keep);
+    KeepClear(room, slot, rotated, others, keep);
+    ShareWith(room, slot, neighbours, width, keep);
     // A clear area holds the glyphs with the clearance around their advance.
     if (clear) {
       const Stretch along = Along(*clear, rotated);
@@ -406,13 +413,20 @@ std::vector<std::optional<TextBoxLayout>> LayOutCardText(const CardState& card, 
                               frame});
       }
     }
-    const TextBoxLayout near = LayOut(card, row.box, area, row.offset, row.align, row.angle, others,
-                                      neighbours, &*alone[i]);
-    for (size_t k = 0; k < near.lines.size(); ++k) {
-      if (near.lines[k].room != alone[i]->lines[k].room) {
-        laidOut[i] = near;
-        break;
-      }
+    // Laid out again only when another box takes room from a line: measuring is the cost.
+    const int frame = FrameOf(card, row.box);
+    const int keep = frame + ComposedLength(kClearance, card.dpi);
+    const bool near = std::ranges::any_of(alone[i]->lines, [&](const LaidOutLine& line) {
+      LineRoom room = RoomFrom(*alone[i], area, row.align, row.angle);
+      room.Limit(line.room);
+      const Stretch slot{int64_t{line.top} - frame, int64_t{line.top} + line.height + frame};
+      KeepClear(room, slot, row.angle != 0, others, keep);
+      ShareWith(room, slot, neighbours, line.width, keep);
+      return room.Room() != line.room;
+    });
+    if (near) {
+      laidOut[i] = LayOut(card, row.box, area, row.offset, row.align, row.angle, others, neighbours,
+                          &*alone[i]);
     }
   }
   return laidOut;
