@@ -195,7 +195,7 @@ shoot "Card properties" card-properties
 xdotool key alt+f Down Down Down Down Down Down Return
 shoot "Export Options" export-options
 
-# The print dialog: A4 and Letter are the first two papers; the third predefined sheet (in the
+# The print dialog: A4 and Letter are the first two papers; the fourth predefined sheet (in the
 # order of the file names) is Avery C32011.
 xdotool key ctrl+p
 dialog=$(x11_window "Print Preview" 10)
@@ -206,7 +206,7 @@ shot "$dialog" print-dialog-letter
 # The check box answers its shortcut with an animated click: the list is enabled after it.
 xdotool key alt+u
 sleep 0.5
-xdotool key alt+a Home Down Down
+xdotool key alt+a Home Down Down Down
 shot "$dialog" print-dialog-avery
 # For a print shop: a bleed of 3 mm and crop marks.
 xdotool key alt+b ctrl+a

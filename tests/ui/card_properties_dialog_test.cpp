@@ -21,35 +21,23 @@ void Retype(QLineEdit& edit, const QString& text) {
   QTest::keyClicks(&edit, text);
 }
 
-TEST_F(CardPropertiesDialogTest, UnitsAndResolutionOnlyChangeHowTheSizeIsShown) {
-  const CardState card;
-  CardPropertiesDialog dialog(&card, prompts_);
-  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("1062"));
-  EXPECT_EQ(dialog.HeightEdit().text(), QStringLiteral("615"));
+// A unit or a resolution changes how the size is shown, never the pixels; a typed size is taken
+// in its unit.
+TEST_F(CardPropertiesDialogTest, ATypedSizeIsTakenInItsUnitAndTheCardsResolutionIsListed) {
+  CardPropertiesDialog dialog(nullptr, prompts_);
+  dialog.show();
   EXPECT_EQ(dialog.Resolution().currentText(), QStringLiteral("300"));
   dialog.WidthUnit().setCurrentIndex(0);
   dialog.Resolution().setCurrentText(QStringLiteral("600"));
   EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("1.77"));
   EXPECT_EQ(dialog.HeightEdit().text(), QStringLiteral("615"));
-  dialog.accept();
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(dialog.Choice().width, 1062.0f);
-  EXPECT_EQ(dialog.Choice().dpi, 600);
-  EXPECT_EQ(dialog.Choice().widthUnit, 0);
-  EXPECT_EQ(dialog.Choice().heightUnit, 3);
-}
-
-TEST_F(CardPropertiesDialogTest, ATypedSizeIsTakenInItsUnitAndTheCardsResolutionIsListed) {
-  CardPropertiesDialog dialog(nullptr, prompts_);
-  dialog.show();
   dialog.WidthUnit().setCurrentIndex(1);
   Retype(dialog.WidthEdit(), QStringLiteral("2"));
-  EXPECT_NEAR(dialog.Choice().width, 236.22f, 0.01f);
+  EXPECT_NEAR(dialog.Choice().width, 472.44f, 0.01f);
   Retype(dialog.HeightEdit(), QStringLiteral("300"));  // still in pixels
   EXPECT_EQ(dialog.Choice().height, 300.0f);
-  // The pixels stay when the unit changes.
   dialog.WidthUnit().setCurrentIndex(3);
-  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("236.22"));
+  EXPECT_EQ(dialog.WidthEdit().text(), QStringLiteral("472.441"));
 
   // The card's own resolution is listed last and selected.
   CardState card;
@@ -63,7 +51,7 @@ TEST_F(CardPropertiesDialogTest, ATypedSizeIsTakenInItsUnitAndTheCardsResolution
   EXPECT_EQ(own.WidthEdit().text(), QStringLiteral("374.65"));
 }
 
-// Which sizes and resolutions are refused, and the words, are the engine's (card_size_test);
+// Which sizes and resolutions are refused, and the words, are the engine's (option_inputs_test);
 // here a refusal and a text that is no number, each told with the dialog left open.
 TEST_F(CardPropertiesDialogTest, ImpossibleSizesAreRefusedAndTheDialogStaysOpen) {
   const std::pair<const char*, const char*> cases[] = {{"0", "at least one pixel"},

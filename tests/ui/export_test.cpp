@@ -5,6 +5,7 @@
 #include <QSpinBox>
 
 #include "core/formats/ExportFormats.h"
+#include "core/formats/ImageFileTypes.h"
 #include "core/pictures/ImageBridge.h"
 #include "tests/core/imaging/MagickInterop.h"
 #include "tests/ui/DialogFixture.h"
@@ -58,7 +59,7 @@ TEST_F(ExportTest, OnlyJpegAndTiffTakeAQualityAndTheCommandAsksForTheFormatThenT
   ExportJob* job = ExportImage(nullptr, fx.prompts, fx.document);
   ASSERT_EQ(fx.script.fileDialogs.size(), 1u);
   const FileDialogRequest& asked = fx.script.fileDialogs[0];
-  EXPECT_EQ(asked.filter, QStringLiteral("jpeg files (*.jpeg *.jpg)"));
+  EXPECT_EQ(asked.filter.toStdString(), FormatFileFilter(kFormatJpeg));
   EXPECT_EQ(asked.defaultSuffix, QStringLiteral("jpg"));
   EXPECT_TRUE(asked.folder.endsWith(QStringLiteral("/card.jpg")));
   EXPECT_EQ(asked.kind, FileKind::kExport);

@@ -12,6 +12,7 @@
 
 #include <fstream>
 
+#include "core/card/FieldNames.h"
 #include "core/merge/CheckedRecords.h"
 #include "core/merge/MergeData.h"
 #include "tests/ui/DialogFixture.h"
@@ -32,8 +33,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kName = 1;
-constexpr int kTitle = 2;
 
 struct MergeFixture : test::DialogFixture {
   PrinterChoice printer;

@@ -32,6 +32,12 @@ inline constexpr std::array<FieldName, kContactFieldCount> kFieldNames = {{
     {QT_TRANSLATE_NOOP("Tavolo", "Phone Number 2"), false, "Phone: Number 2"},
 }};
 
+// The fields' indices into the contact details, in the order above.
+enum ContactField : int {
+  kCompany = 0, kName, kTitle, kAddress1, kAddress2, kCity, kZip, kEmail, kWebsite, kPhone1, kPhone2,
+};
+static_assert(kPhone2 + 1 == kContactFieldCount);
+
 // The library's labels, each required one starred: "Company Name*", "Name*", "Title", …
 const std::array<QString, kContactFieldCount>& FieldLabels();
 

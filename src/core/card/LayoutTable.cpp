@@ -8,21 +8,6 @@ namespace tavolo {
 
 namespace {
 
-// Named-value indices.
-enum : int {
-  kCompany = 0,
-  kName,
-  kTitle,
-  kAddress1,
-  kAddress2,
-  kCity,
-  kZip,
-  kEmail,
-  kWebsite,
-  kPhone1,
-  kPhone2,
-};
-
 // One line: a single named value, or several joined by single spaces. -1 ends the list.
 struct LineSpec {
   std::array<int, 4> parts{-1, -1, -1, -1};

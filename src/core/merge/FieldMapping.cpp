@@ -12,13 +12,6 @@ namespace tavolo {
 
 namespace {
 
-// clang-format off
-enum Field : int {
-  kCompany = 0, kName, kTitle, kAddress1, kAddress2, kCity, kZip, kEmail, kWebsite, kPhone1,
-  kPhone2,
-};
-// clang-format on
-
 // What part of the Name a column holds; every other field takes one column whole.
 enum class Part { kWhole, kGiven, kMiddle, kFamily };
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/card/CardState.h"
+#include "core/card/FieldNames.h"
 #include "core/merge/MergedCard.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/qr/QrContentText.h"
@@ -13,7 +14,6 @@ namespace tavolo {
 namespace {
 
 constexpr size_t kProgressStep = 1 << 12;
-constexpr size_t kWebsiteField = 8;
 
 // The module's side on the printed card, in hundredths of a millimetre, of a code of `width`
 // modules; each module is a whole number of the card's pixels, as the code is drawn.
@@ -41,7 +41,7 @@ std::vector<RecordProblem> QrCodeProblems(const CardState& project, const MergeR
         text = VCardText(details);
         break;
       case QrContent::kWebsite:
-        text = WebsiteUrl(details[kWebsiteField]);
+        text = WebsiteUrl(details[kWebsite]);
         break;
       case QrContent::kFreeText:
         text = ownText ? ownText.Value() : QString();

@@ -17,13 +17,6 @@ namespace tavolo {
 
 namespace {
 
-// clang-format off
-enum Field : int {
-  kCompany = 0, kName, kTitle, kAddress1, kAddress2, kCity, kZip, kEmail, kWebsite, kPhone1,
-  kPhone2,
-};
-// clang-format on
-
 // The head of a property (its name and parameters) is never longer than this; what is, is no
 // property.
 constexpr size_t kMaxHeadBytes = 4096;

@@ -4,26 +4,13 @@
 
 #include "core/base/Translation.h"
 #include "core/card/ContactLines.h"
+#include "core/card/FieldNames.h"
 
 namespace tavolo {
 
 namespace {
 
-enum Field : int {
-  kCompany = 0,
-  kName = 1,
-  kTitle = 2,
-  kAddress1 = 3,
-  kAddress2 = 4,
-  kCity = 5,
-  kZip = 6,
-  kEmail = 7,
-  kWebsite = 8,
-  kPhone1 = 9,
-  kPhone2 = 10,
-};
-
-const QString& FieldOf(const ContactDetails& details, Field field) {
+const QString& FieldOf(const ContactDetails& details, ContactField field) {
   return details[static_cast<size_t>(field)];
 }
 

@@ -25,8 +25,6 @@ namespace tavolo {
 namespace {
 
 constexpr int kEditorWidth = 260;
-constexpr int kCompany = 0;
-constexpr int kName = 1;
 
 // The contacts of the vCard file at `path`, or why there are none.
 Outcome<MergeTable> ReadContacts(const QString& path) {

@@ -212,7 +212,9 @@ TEST(ExtensionSection, DamagedAndRepeatedKnownChunksAreReportedAndKeptOnSave) {
     ASSERT_TRUE(ReadProject(saved, reread, kTable).Ok()) << what;
     EXPECT_EQ(reread.extensions, read.extensions) << what;
     EXPECT_EQ(reread.back.Has(), hasBack) << what;
-    if (hasBack) EXPECT_EQ(reread.back.Face().extensions, read.back.Face().extensions) << what;
+    if (hasBack) {
+      EXPECT_EQ(reread.back.Face().extensions, read.back.Face().extensions) << what;
+    }
   }
 }
 

