@@ -1,17 +1,15 @@
 #include "Review.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 #include <QFontDatabase>
 #include <QRect>
 
-#include "core/base/ColourModel.h"
+#include "ClearGroundMeasure.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/render/PictureGeometry.h"
 #include "core/render/TextBoxLayout.h"
-#include "core/render/TextBoxRenderer.h"
 
 namespace tavolo::tmplgen {
 
@@ -19,10 +17,6 @@ namespace {
 
 // Boxes closer than this look crowded even when they do not touch.
 constexpr int kGap = 6;
-// Text from this pixel height on counts as large, which may be a little fainter.
-constexpr int kLargeText = 40;
-constexpr double kSmallTextContrast = 4.5;
-constexpr double kLargeTextContrast = 3.0;
 
 struct Placed {
   int box;
@@ -102,19 +96,6 @@ void CheckCrowding(const CardState& card, const std::vector<Placed>& placed,
   }
 }
 
-double Channel(int byte) {
-  const double c = byte / 255.0;
-  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double Luminance(QRgb c) {
-  return 0.2126 * Channel(qRed(c)) + 0.7152 * Channel(qGreen(c)) + 0.0722 * Channel(qBlue(c));
-}
-
-double Contrast(double a, double b) {
-  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
-
 CardState WithTextColour(const CardState& card, float brightness) {
   CardState copy = card;
   for (TextBoxStyle& s : copy.styles) {
@@ -144,13 +125,10 @@ void CheckContrast(const CardState& card, const std::vector<Placed>& placed, Car
     }
     if (under.empty()) continue;
     std::sort(under.begin(), under.end());
-    const TextBoxStyle& s = card.styles[static_cast<size_t>(p.box)];
-    const ColourRef c =
-        RgbToColourRef(HslToRgb({s.textColour.h, s.textColour.s, s.brightness * 240}));
-    const double text = Luminance(qRgb(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c)));
+    const double text = TextLuminance(card.styles[static_cast<size_t>(p.box)]);
     const double worst = std::min(Contrast(text, under[under.size() / 10]),
                                   Contrast(text, under[under.size() * 9 / 10]));
-    const double needed = p.pixelSize >= kLargeText ? kLargeTextContrast : kSmallTextContrast;
+    const double needed = NeededContrast(p.pixelSize);
     if (worst < needed) {
       char line[160];
       std::snprintf(line, sizeof line,
