@@ -578,6 +578,9 @@ a value that is not a finite number is written as a string ("Infinity", "-Infini
 "NaN(0x7fc00000)" with its bits).
 "shrinkToFit" says per text box whether a line too wide for it is drawn smaller until it
 fits; null when the file does not say (nothing shrinks).
+"clearGround" gives per text box of a template the area its artwork leaves free for the
+box's lines ([left, top, right, bottom] in full-size card pixels, null for a box without
+one); null for a card without one.
 "back" holds the card's back side with the same members, its background by number
 ("pnmb") only; null when the card has none.
 "pictures" lists the picture files the card holds (both sides, each once): "name",
@@ -596,6 +599,9 @@ denselben 32-Bit-Wert; ein Wert, der keine endliche Zahl ist, wird als Zeichenke
 geschrieben ("Infinity", "-Infinity", "NaN(0x7fc00000)" mit seinen Bits).
 "shrinkToFit" gibt je Textfeld an, ob eine zu breite Zeile verkleinert gezeichnet wird, bis sie
 passt; null, wenn die Datei es nicht angibt (nichts wird verkleinert).
+"clearGround" gibt je Textfeld einer Vorlage die Fläche an, die ihr Bildschmuck für die
+Zeilen des Feldes frei lässt ([links, oben, rechts, unten] in Pixeln der Karte in voller
+Größe, null für ein Feld ohne); null für eine Karte ohne.
 "back" enthält die Rückseite der Karte mit denselben Feldern, ihren Hintergrund nur als
 Nummer ("pnmb"); null, wenn die Karte keine hat.
 "pictures" führt die Bilddateien auf, die die Karte enthält (beide Seiten, jede einmal):
@@ -1004,6 +1010,11 @@ Befehle:
       <location filename="../src/core/formats/CardChunks.cpp" />
       <source>an embedded picture chunk "PICT" is damaged</source>
       <translation>ein Block „PICT“ mit einem enthaltenen Bild ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the clear ground chunk "CLRG" is damaged</source>
+      <translation>der Block des freien Grunds „CLRG“ ist beschädigt</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />

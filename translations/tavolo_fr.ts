@@ -577,6 +577,9 @@ a value that is not a finite number is written as a string ("Infinity", "-Infini
 "NaN(0x7fc00000)" with its bits).
 "shrinkToFit" says per text box whether a line too wide for it is drawn smaller until it
 fits; null when the file does not say (nothing shrinks).
+"clearGround" gives per text box of a template the area its artwork leaves free for the
+box's lines ([left, top, right, bottom] in full-size card pixels, null for a box without
+one); null for a card without one.
 "back" holds the card's back side with the same members, its background by number
 ("pnmb") only; null when the card has none.
 "pictures" lists the picture files the card holds (both sides, each once): "name",
@@ -595,6 +598,9 @@ se relisent à la même valeur 32 bits ; une valeur qui n'est pas un nombre fini
 chaîne ("Infinity", "-Infinity", "NaN(0x7fc00000)" avec ses bits).
 "shrinkToFit" indique pour chaque zone de texte si une ligne trop large est dessinée plus petite
 jusqu'à ce qu'elle tienne ; null quand le fichier ne le dit pas (rien ne rétrécit).
+"clearGround" donne pour chaque zone de texte d'un modèle la surface que son décor laisse
+libre pour les lignes de la zone ([gauche, haut, droite, bas] en pixels de la carte en taille
+réelle, null pour une zone qui n'en a pas) ; null pour une carte qui n'en a pas.
 "back" contient le verso de la carte avec les mêmes champs, son fond par son numéro
 ("pnmb") seulement ; null quand la carte n'en a pas.
 "pictures" liste les fichiers d'image que la carte contient (les deux faces, chacun une
@@ -1005,6 +1011,11 @@ Commandes :
       <location filename="../src/core/formats/CardChunks.cpp" />
       <source>an embedded picture chunk "PICT" is damaged</source>
       <translation>un bloc « PICT » d'image incluse est endommagé</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the clear ground chunk "CLRG" is damaged</source>
+      <translation>le bloc du fond dégagé « CLRG » est endommagé</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />

@@ -35,6 +35,9 @@ constexpr const char* kInfoUsage = QT_TRANSLATE_NOOP(
     "\"NaN(0x7fc00000)\" with its bits).\n"
     "\"shrinkToFit\" says per text box whether a line too wide for it is drawn smaller until it\n"
     "fits; null when the file does not say (nothing shrinks).\n"
+    "\"clearGround\" gives per text box of a template the area its artwork leaves free for the\n"
+    "box's lines ([left, top, right, bottom] in full-size card pixels, null for a box without\n"
+    "one); null for a card without one.\n"
     "\"back\" holds the card's back side with the same members, its background by number\n"
     "(\"pnmb\") only; null when the card has none.\n"
     "\"pictures\" lists the picture files the card holds (both sides, each once): \"name\",\n"
@@ -225,6 +228,21 @@ std::string ShrinkToFitJson(const CardState& s) {
   return out + "]";
 }
 
+// Per box, the area a template's artwork leaves free; null for a card without clear ground.
+std::string ClearGroundJson(const CardState& s) {
+  if (!s.clearGround) return "null";
+  std::string out = "[";
+  for (size_t box = 0; box < s.clearGround->boxes.size(); ++box) {
+    const std::optional<PixelRect>& area = s.clearGround->boxes[box];
+    out += box ? ", " : "";
+    out += area ? QString::asprintf("[%d, %d, %d, %d]", area->left, area->top, area->right,
+                                    area->bottom)
+                      .toStdString()
+                : "null";
+  }
+  return out + "]";
+}
+
 // The card's QR code: what it holds, how many UTF-8 bytes that is (null when there is nothing to
 // encode), where it stands and its colours; null when the card has none.
 std::string QrCodeJson(const CardState& s, int indent) {
@@ -274,8 +292,7 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
       textBytes += 3 * static_cast<size_t>(box.line[i].size()) + 16;
     }
   }
-  for (const QString& field : details)
-    textBytes += 3 * static_cast<size_t>(field.size()) + 32;
+  for (const QString& field : details) textBytes += 3 * static_cast<size_t>(field.size()) + 32;
   lines.reserve(lines.size() + textBytes + 4096);
   AppendJsonArray(lines, s.lines.size(), indent + 2, [&](std::string& out, size_t b) {
     const TextBoxLines& box = s.lines[b];
@@ -310,7 +327,8 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
       .Float("lightShift", s.lightShift)
       .Int("lnmb", s.layoutIndex)
       .Int("pnmb", s.backgroundIndex)
-      .Raw("shrinkToFit", ShrinkToFitJson(s));
+      .Raw("shrinkToFit", ShrinkToFitJson(s))
+      .Raw("clearGround", ClearGroundJson(s));
   // Written in place like the lines, for a field may be as long as a line.
   const std::string fieldIndent(static_cast<size_t>(indent + 4), ' ');
   std::string& contact = card.Member("contact");

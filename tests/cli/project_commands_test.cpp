@@ -1,6 +1,7 @@
 // tavolo-cli info, backgrounds and render, run as a user runs them.
 #include <vector>
 
+#include "core/card/ClearGround.h"
 #include "core/card/ShrinkToFit.h"
 #include "core/imaging/RasterImage.h"
 #include "tests/cli/CliRun.h"
@@ -17,6 +18,10 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
   CardState card = test::UnusualState();
   card.lines[1].line[1] = QStringLiteral("Tab\there \"quoted\" \u540d\u7247");
   SetShrinkToFit(card, 1, true);
+  std::array<std::optional<PixelRect>, kTextBoxCount> areas{};
+  areas[1] = PixelRect{44, 60, 700, 126};
+  card.backgroundIndex = 0;  // as the file will hold it
+  SetClearGround(card, areas);
   ContactDetails details;
   details[1] = QStringLiteral("\u00c5sa Berg");
   card.contact = details;
@@ -28,6 +33,7 @@ TEST_F(ProjectCli, InfoPrintsTheCardAsJsonAndFailsOnDamagedFiles) {
        {"\"result\": \"success\"", "\"background\": \"Linen\"", "\"version\": 2", "\"lnmb\": 9",
         "\"bgShift\": -0", "\"Tab\\there \\\"quoted\\\" \u540d\u7247\"",
         "\"shrinkToFit\": [false, true, false, false, false]",
+        "\"clearGround\": [null, [44, 60, 700, 126], null, null, null]",
         "\"contact\": {\n    \"companyName\": \"\",\n    \"name\": \"\u00c5sa Berg\",",
         "\"phone2\": \"\"\n  }"}) {
     EXPECT_TRUE(test::Says(info, field));

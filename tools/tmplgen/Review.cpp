@@ -1,31 +1,22 @@
 #include "Review.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QRect>
 
-#include "core/base/ColourModel.h"
+#include "ClearGroundMeasure.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/render/PictureGeometry.h"
-#include "core/render/TextBoxRenderer.h"
+#include "core/render/TextBoxLayout.h"
 
 namespace tavolo::tmplgen {
 
 namespace {
 
-// The renderer's margin around the card's inner area, and the text it measures line heights by.
-constexpr int kMargin = 50;
-const QString kLineHeightSample = QStringLiteral("TEST STRING");
 // Boxes closer than this look crowded even when they do not touch.
 constexpr int kGap = 6;
-// Text from this pixel height on counts as large, which may be a little fainter.
-constexpr int kLargeText = 40;
-constexpr double kSmallTextContrast = 4.5;
-constexpr double kLargeTextContrast = 3.0;
 
 struct Placed {
   int box;
@@ -37,61 +28,32 @@ QString Name(int box) {
   return QStringLiteral("box %1").arg(box + 1);
 }
 
-// Where each box's text lies, as the renderer places it at full size.
+// Where each box's text lies, as the renderer lays it out at full size (shrunk where it shrinks).
 std::vector<Placed> PlaceBoxes(const CardState& card, std::vector<std::string>& problems) {
   const int dx = static_cast<int>(card.cardWidth);
   const int dy = static_cast<int>(card.cardHeight);
-  const QRect inner(kMargin, kMargin, dx - 2 * kMargin, dy - 2 * kMargin);
+  const PixelRect whole{0, 0, dx, dy};
+  const std::span<const PlacementRow> rows = PlacementRows(card.layoutIndex);
+  const std::vector<std::optional<TextBoxLayout>> layouts = LayOutCardText(card, whole);
   std::vector<Placed> placed;
-  for (const PlacementRow& row : PlacementRows(card.layoutIndex)) {
-    const TextBoxStyle& style = card.styles[static_cast<size_t>(row.box)];
-    const TextBoxLines& lines = card.lines[static_cast<size_t>(row.box)];
-    const FontSpec spec = MakeFontSpec(style, 1, card.cardHeight, row.angle, card.dpi);
-    const QFontMetrics metrics(MakeFont(style.face, spec));
-    const int lh = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();
-    int n = 0;
-    int w = 0;
-    for (int i = 0; i < lines.count; ++i) {
-      if (lines.line[static_cast<size_t>(i)].isEmpty()) continue;
-      ++n;
-      w = std::max(w, metrics.horizontalAdvance(lines.line[static_cast<size_t>(i)]));
-    }
-    if (n == 0) continue;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const PlacementRow& row = rows[i];
+    if (!layouts[i] || layouts[i]->lines.empty()) continue;
+    const TextBoxLayout& layout = *layouts[i];
     QRect rect;
-    if (row.angle != 0) {
-      rect = QRect(inner.left(), (dy - w) / 2, n * lh, w);
-      if (w > inner.height()) {
-        problems.push_back(QStringLiteral("%1 runs off the card (%2 > %3)")
-                               .arg(Name(row.box))
-                               .arg(w)
-                               .arg(inner.height())
-                               .toStdString());
-      }
-    } else {
-      int top = inner.top();
-      if (row.offset == kOffsetBottom) {
-        top = inner.top() + inner.height() - n * lh;
-      } else if (row.offset != kOffsetTop) {
-        top = inner.top() + inner.height() * row.offset / 100;
-      }
-      const int left = row.align == kAlignLeft     ? inner.left()
-                       : row.align == kAlignCenter ? (dx - w) / 2
-                                                   : inner.left() + inner.width() - w;
-      rect = QRect(left, top, w, n * lh);
-      if (w > inner.width()) {
-        problems.push_back(QStringLiteral("%1 is wider than the card (%2 > %3)")
-                               .arg(Name(row.box))
-                               .arg(w)
-                               .arg(inner.width())
-                               .toStdString());
-      }
-      if (rect.top() < inner.top() || rect.bottom() > inner.bottom()) {
-        problems.push_back(QStringLiteral("%1 leaves the card at the top or bottom")
-                               .arg(Name(row.box))
-                               .toStdString());
-      }
+    int pixelSize = layout.font.pixelSize();
+    for (const LaidOutLine& line : layout.lines) {
+      const PixelRect r = LineArea(layout, line, whole, row.align, row.angle);
+      rect |= QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+      pixelSize = std::min(pixelSize, line.font.pixelSize());
     }
-    placed.push_back({row.box, rect, -spec.height});
+    const PixelRect& inner = layout.inner;
+    if (rect.top() < inner.top || rect.bottom() >= inner.bottom || rect.left() < inner.left ||
+        rect.right() >= inner.right) {
+      problems.push_back(
+          QStringLiteral("%1 leaves the card's inner area").arg(Name(row.box)).toStdString());
+    }
+    placed.push_back({row.box, rect, pixelSize});
   }
   return placed;
 }
@@ -134,19 +96,6 @@ void CheckCrowding(const CardState& card, const std::vector<Placed>& placed,
   }
 }
 
-double Channel(int byte) {
-  const double c = byte / 255.0;
-  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double Luminance(QRgb c) {
-  return 0.2126 * Channel(qRed(c)) + 0.7152 * Channel(qGreen(c)) + 0.0722 * Channel(qBlue(c));
-}
-
-double Contrast(double a, double b) {
-  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
-
 CardState WithTextColour(const CardState& card, float brightness) {
   CardState copy = card;
   for (TextBoxStyle& s : copy.styles) {
@@ -176,13 +125,10 @@ void CheckContrast(const CardState& card, const std::vector<Placed>& placed, Car
     }
     if (under.empty()) continue;
     std::sort(under.begin(), under.end());
-    const TextBoxStyle& s = card.styles[static_cast<size_t>(p.box)];
-    const ColourRef c =
-        RgbToColourRef(HslToRgb({s.textColour.h, s.textColour.s, s.brightness * 240}));
-    const double text = Luminance(qRgb(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c)));
+    const double text = TextLuminance(card.styles[static_cast<size_t>(p.box)]);
     const double worst = std::min(Contrast(text, under[under.size() / 10]),
                                   Contrast(text, under[under.size() * 9 / 10]));
-    const double needed = p.pixelSize >= kLargeText ? kLargeTextContrast : kSmallTextContrast;
+    const double needed = NeededContrast(p.pixelSize);
     if (worst < needed) {
       char line[160];
       std::snprintf(line, sizeof line,
@@ -197,17 +143,41 @@ void CheckContrast(const CardState& card, const std::vector<Placed>& placed, Car
 
 const ContactDetails& LongSampleValues() {
   static const ContactDetails values = {QStringLiteral("Northfield Property Group"),
-                                     QStringLiteral("Katharina Lindqvist"),
-                                     QStringLiteral("Senior Project Manager"),
-                                     QStringLiteral("1450 Riverside Avenue"),
-                                     QStringLiteral("Suite 210, Second Floor"),
-                                     QStringLiteral("Brookfield, Ontario"),
-                                     QStringLiteral("M4B 1B3"),
-                                     QStringLiteral("k.lindqvist@northfieldgroup.com"),
-                                     QStringLiteral("www.northfieldgroup.com"),
-                                     QStringLiteral("Tel. +1 416 555 0192"),
-                                     QStringLiteral("Mobile +1 647 555 0148")};
+                                        QStringLiteral("Katharina Lindqvist"),
+                                        QStringLiteral("Senior Project Manager"),
+                                        QStringLiteral("1450 Riverside Avenue"),
+                                        QStringLiteral("Suite 210, Second Floor"),
+                                        QStringLiteral("Brookfield, Ontario"),
+                                        QStringLiteral("M4B 1B3"),
+                                        QStringLiteral("k.lindqvist@northfieldgroup.com"),
+                                        QStringLiteral("www.northfieldgroup.com"),
+                                        QStringLiteral("Tel. +1 416 555 0192"),
+                                        QStringLiteral("Mobile +1 647 555 0148")};
   return values;
+}
+
+const ContactDetails& LongestValues() {
+  static const ContactDetails values = [] {
+    ContactDetails longest = LongSampleValues();
+    longest[0] = QStringLiteral("Northfield Property and Development Group Ltd");
+    longest[1] = QStringLiteral("Maximilian Alexandra Katharina Lindqvist-Montgomery Oberhaus");
+    longest[7] = QStringLiteral("kl.lindqvist-montgomery@northfieldpg.com");
+    return longest;
+  }();
+  return values;
+}
+
+std::vector<std::string> ReviewFit(const CardState& card) {
+  std::vector<std::string> problems;
+  const std::array<QStringList, kTextBoxCount> tooWide = LinesTooWideByBox(card);
+  for (int b = 0; b < kTextBoxCount; ++b) {
+    for (const QString& line : tooWide[static_cast<size_t>(b)]) {
+      problems.push_back(QStringLiteral("%1: \"%2\" does not fit its clear ground")
+                             .arg(Name(b), line)
+                             .toStdString());
+    }
+  }
+  return problems;
 }
 
 std::vector<std::string> ReviewCard(const CardState& card, CardRenderer& renderer) {
@@ -223,6 +193,7 @@ std::vector<std::string> ReviewCard(const CardState& card, CardRenderer& rendere
   const std::vector<Placed> placed = PlaceBoxes(card, problems);
   CheckCrowding(card, placed, problems);
   CheckContrast(card, placed, renderer, problems);
+  for (std::string& problem : ReviewFit(card)) problems.push_back(std::move(problem));
   return problems;
 }
 

@@ -15,9 +15,14 @@ namespace tavolo::tmplgen {
 
 // Ordinary texts at the long end: what a user may well type into the eleven fields.
 const ContactDetails& LongSampleValues();
+// The same with the longest name (60 characters), company (45) and e-mail (40) every template
+// must take: shrunk to fit, every line still lies on clear ground.
+const ContactDetails& LongestValues();
 
 // What is wrong with the card as drawn with its own lines, one sentence each; empty when
 // nothing is.
 std::vector<std::string> ReviewCard(const CardState& card, CardRenderer& renderer);
+// The lines of the card that do not fit where they stand, shrunk as the card shrinks them.
+std::vector<std::string> ReviewFit(const CardState& card);
 
 }  // namespace tavolo::tmplgen

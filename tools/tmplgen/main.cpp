@@ -3,13 +3,15 @@
 //       draws the logos and photos into OUTPUT/customphotos and writes every template with its
 //       preview into OUTPUT/tmpl, replacing both folders whole; LIBRARY is the background
 //       library file (fl1.tmp)
-//   tmplgen --contact-sheet HOME OUT.png [--long]
+//   tmplgen --contact-sheet HOME OUT.png [--long | --longest]
 //       every template of the program folder HOME, read back as the program reads it, on one sheet
-//   tmplgen --png HOME FOLDER [--long]
+//   tmplgen --png HOME FOLDER [--long | --longest]
 //       every template of HOME rendered full size into FOLDER
 //   tmplgen --review HOME
-//       the design review of every template of HOME, with its own texts and with long ones
-// --long draws the cards with other people's texts of ordinary length instead of their own.
+//       the design review of every template of HOME, with its own texts, with long ones and
+//       with the longest
+// --long draws the cards with other people's texts of ordinary length instead of their own,
+// --longest with a 60-character name, a 45-character company and a 40-character e-mail.
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
@@ -24,11 +26,14 @@
 #include <vector>
 
 #include "CardBuilder.h"
+#include "ClearGroundMeasure.h"
 #include "Definition.h"
 #include "Marks.h"
 #include "Photos.h"
 #include "Review.h"
 #include "core/base/CheckCounter.h"
+#include "core/card/ClearGround.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplateTable.h"
@@ -124,10 +129,11 @@ int Generate(const fs::path& definitions, const fs::path& library, const fs::pat
     if (!titles.insert(d.title).second) {
       return Fail(d.file.string() + ": another template is titled '" + d.title.toStdString() + "'");
     }
-    const auto card = BuildCard(d, backgrounds, error);
+    auto card = BuildCard(d, backgrounds, error);
     if (!card) return Fail(error);
     WarnAboutFonts(d, *card);
     if (!DrawPictures(d, photos, error)) return Fail(error);
+    SetClearGround(*card, MeasureClearGround(*card, renderer));
     renderer.DropBackgroundCache();
     const Outcome<> written =
         WriteTemplate(tmpl, d.title, *card, backgrounds, renderer, TemplateSave::kReplace);
@@ -163,8 +169,16 @@ bool LoadHome(const fs::path& folder, Home& home) {
   return reload.unopened.empty();
 }
 
-CardState Shown(const TemplateEntry& entry, bool longTexts) {
-  return longTexts ? WithValues(entry.card, LongSampleValues()) : entry.card;
+// Which texts a card is shown with.
+enum class Texts { kOwn, kLong, kLongest };
+
+// As the card made from the template: every box shrinks to fit unless the template says.
+CardState Shown(const TemplateEntry& entry, Texts texts) {
+  CardState card = entry.card;
+  if (texts == Texts::kLong) card = WithValues(card, LongSampleValues());
+  if (texts == Texts::kLongest) card = WithValues(card, LongestValues());
+  ShrinkNewCardToFit(card);
+  return card;
 }
 
 QImage RenderFull(CardRenderer& renderer, const CardState& card) {
@@ -183,7 +197,7 @@ QString Caption(const Home& home, const TemplateEntry& entry) {
                                static_cast<int>(end - name.begin())));
 }
 
-int WriteContactSheet(const fs::path& folder, const fs::path& output, bool longTexts) {
+int WriteContactSheet(const fs::path& folder, const fs::path& output, Texts texts) {
   Home home;
   if (!LoadHome(folder, home)) return kExitFailure;
   constexpr int kColumns = 4;
@@ -205,7 +219,7 @@ int WriteContactSheet(const fs::path& folder, const fs::path& output, bool longT
   painter.setPen(QColor(0xee, 0xee, 0xf2));
   for (int i = 0; i < count; ++i) {
     const TemplateEntry& entry = home.templates.Entry(i);
-    const QImage card = RenderFull(renderer, Shown(entry, longTexts));
+    const QImage card = RenderFull(renderer, Shown(entry, texts));
     const int x = kGap + (i % kColumns) * (kThumbWidth + kGap);
     const int y = kGap + (i / kColumns) * (kThumbHeight + kLabel + kGap);
     painter.drawImage(QPoint(x, y), card.scaled(kThumbWidth, kThumbHeight, Qt::IgnoreAspectRatio,
@@ -220,15 +234,14 @@ int WriteContactSheet(const fs::path& folder, const fs::path& output, bool longT
   return 0;
 }
 
-int WritePngs(const fs::path& folder, const fs::path& output, bool longTexts) {
+int WritePngs(const fs::path& folder, const fs::path& output, Texts texts) {
   Home home;
   if (!LoadHome(folder, home)) return kExitFailure;
   CardRenderer renderer(&home.backgrounds, folder / "customphotos");
   for (int i = 0; i < home.templates.Count(); ++i) {
     const TemplateEntry& entry = home.templates.Entry(i);
     const fs::path file = output / (entry.title + ".png");
-    if (!RenderFull(renderer, Shown(entry, longTexts))
-             .save(QString::fromStdString(file.string()))) {
+    if (!RenderFull(renderer, Shown(entry, texts)).save(QString::fromStdString(file.string()))) {
       return Fail("cannot write " + file.string());
     }
   }
@@ -242,10 +255,17 @@ int Review(const fs::path& folder) {
   int findings = 0;
   for (int i = 0; i < home.templates.Count(); ++i) {
     const TemplateEntry& entry = home.templates.Entry(i);
-    for (const bool longTexts : {false, true}) {
+    for (const Texts texts : {Texts::kOwn, Texts::kLong, Texts::kLongest}) {
       renderer.DropBackgroundCache();
-      for (const std::string& problem : ReviewCard(Shown(entry, longTexts), renderer)) {
-        std::printf("%s%s: %s\n", entry.title.c_str(), longTexts ? " (long texts)" : "",
+      // The longest texts only have to fit: shrunk, they are as small as the box allows.
+      const CardState card = Shown(entry, texts);
+      const std::vector<std::string> problems =
+          texts == Texts::kLongest ? ReviewFit(card) : ReviewCard(card, renderer);
+      for (const std::string& problem : problems) {
+        std::printf("%s%s: %s\n", entry.title.c_str(),
+                    texts == Texts::kOwn    ? ""
+                    : texts == Texts::kLong ? " (long texts)"
+                                            : " (longest texts)",
                     problem.c_str());
         ++findings;
       }
@@ -258,8 +278,8 @@ int Review(const fs::path& folder) {
 int Usage() {
   std::fprintf(stderr,
                "usage: tmplgen DEFINITIONS LIBRARY OUTPUT\n"
-               "       tmplgen --contact-sheet HOME OUT.png [--long]\n"
-               "       tmplgen --png HOME FOLDER [--long]\n"
+               "       tmplgen --contact-sheet HOME OUT.png [--long | --longest]\n"
+               "       tmplgen --png HOME FOLDER [--long | --longest]\n"
                "       tmplgen --review HOME\n");
   return kExitUsage;
 }
@@ -271,7 +291,9 @@ int Usage() {
 int main(int argc, char** argv) {
   using namespace tavolo::tmplgen;
   std::vector<std::string> args(argv + 1, argv + argc);
-  const bool longTexts = std::erase(args, "--long") > 0;
+  const Texts texts = std::erase(args, "--longest") > 0 ? Texts::kLongest
+                      : std::erase(args, "--long") > 0  ? Texts::kLong
+                                                        : Texts::kOwn;
   // Fonts need an application object; no display is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   const QtMessageHandler previous =
@@ -280,9 +302,9 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(previous);
   if (args.size() == 3 && !args[0].starts_with("-")) return Generate(args[0], args[1], args[2]);
   if (args.size() == 3 && args[0] == "--contact-sheet") {
-    return WriteContactSheet(args[1], args[2], longTexts);
+    return WriteContactSheet(args[1], args[2], texts);
   }
-  if (args.size() == 3 && args[0] == "--png") return WritePngs(args[1], args[2], longTexts);
+  if (args.size() == 3 && args[0] == "--png") return WritePngs(args[1], args[2], texts);
   if (args.size() == 2 && args[0] == "--review") return Review(args[1]);
   return Usage();
 }

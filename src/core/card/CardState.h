@@ -14,6 +14,7 @@
 #include "core/card/CardExtensions.h"
 #include "core/card/ContactDetails.h"
 #include "core/card/PictureStore.h"
+#include "core/card/PixelRect.h"
 #include "core/card/PlacedPicture.h"
 #include "core/card/PlacedQrCode.h"
 
@@ -67,6 +68,17 @@ struct TextBoxLines {
 // Per box, whether a line too wide for the box is drawn smaller until it fits.
 using FitFlags = std::array<bool, kTextBoxCount>;
 
+// Where a template's artwork leaves the card clear for each box's text, at full size: measured
+// for one layout, background and card size, and meaningless on another (see ClearGround.h).
+struct ClearGround {
+  std::array<std::optional<PixelRect>, kTextBoxCount> boxes{};
+  int32_t layoutIndex = 0;
+  int32_t backgroundIndex = 0;
+  float cardWidth = 0.0f;
+  float cardHeight = 0.0f;
+  friend bool operator==(const ClearGround&, const ClearGround&) = default;
+};
+
 struct CardState {
   std::array<TextBoxStyle, kTextBoxCount> styles{};
   std::array<TextBoxLines, kTextBoxCount> lines{};
@@ -98,6 +110,8 @@ struct CardState {
   // The bytes of the face's photo and logo (PlacedPicture::hash), kept in the file's extension
   // section; the front's file holds the back's too, each distinct picture once.
   PictureStore pictures;
+  // Only a card made from a template has one.
+  std::optional<ClearGround> clearGround;
   // The back of a two-sided card; none for a card printed on one side.
   CardBack back;
   // The rest of the section, kept as it was read.

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "core/base/Translation.h"
+#include "core/card/ClearGround.h"
+#include "core/formats/ClearGroundChunk.h"
 #include "core/formats/ContactChunk.h"
 #include "core/formats/PictureChunk.h"
 #include "core/formats/PictureLinkChunk.h"
@@ -62,14 +64,21 @@ ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card) {
   }
   if (chunk.tag == QrCodeChunk::kTag) return Take<QrCodeChunk>(card.qrCode, chunk.payload);
   if (chunk.tag == PictureLinkChunk::kTag) return TakePictureLinks(chunk.payload, card);
+  if (chunk.tag == ClearGroundChunk::kTag) {
+    const ChunkUse use = Take<ClearGroundChunk>(card.clearGround, chunk.payload);
+    // Measured for the artwork of the card it came with.
+    if (use == ChunkUse::kTaken) SetClearGround(card, card.clearGround->boxes);
+    return use;
+  }
   return ChunkUse::kUnknown;
 }
 
 std::string ChunkProblem(ChunkTag tag, ChunkUse use) {
   if (use == ChunkUse::kRepeated) {
-    return TrMessage("the extension section holds more than one chunk %1; the first is read, "
-                     "the others are kept as they are",
-                     ChunkTagText(tag));
+    return TrMessage(
+        "the extension section holds more than one chunk %1; the first is read, "
+        "the others are kept as they are",
+        ChunkTagText(tag));
   }
   if (use != ChunkUse::kDamaged) return {};
   if (tag == ContactChunk::kTag) return TrMessage("the contact details chunk \"CONT\" is damaged");
@@ -81,6 +90,9 @@ std::string ChunkProblem(ChunkTag tag, ChunkUse use) {
     return TrMessage("the chunk \"PLNK\" naming the card's pictures is damaged");
   }
   if (tag == PictureChunk::kTag) return TrMessage("an embedded picture chunk \"PICT\" is damaged");
+  if (tag == ClearGroundChunk::kTag) {
+    return TrMessage("the clear ground chunk \"CLRG\" is damaged");
+  }
   return {};
 }
 
@@ -93,11 +105,14 @@ std::vector<ExtensionChunk> SectionChunks(const CardState& card,
     bool placed = false;
   };
   // In the order a new card gains them; the back last.
-  std::array<Typed, 5> typed = {{
+  // Clear ground measured for other artwork is left behind.
+  std::array<Typed, 6> typed = {{
       {ShrinkToFitChunk::kTag, Encoded<ShrinkToFitChunk>(card.shrinkToFit)},
       {ContactChunk::kTag, Encoded<ContactChunk>(card.contact)},
       {QrCodeChunk::kTag, Encoded<QrCodeChunk>(card.qrCode)},
       {PictureLinkChunk::kTag, EncodedLinks(card)},
+      {ClearGroundChunk::kTag,
+       Encoded<ClearGroundChunk>(ClearGroundHolds(card) ? card.clearGround : std::nullopt)},
       {kBackSideChunkTag, std::move(back)},
   }};
   const auto typedOf = [&](ChunkTag tag) {

@@ -1,8 +1,8 @@
 // The typed fields of a card as chunks of its file's extension section: decoded once when a file
 // is read, encoded once when it is written. The contact details ("CONT"), the shrink-to-fit
-// flags ("FITS"), the QR code ("QRCD") and which embedded pictures the face shows ("PLNK") are
-// decoded here; the embedded pictures ("PICT") and the back ("BACK", a card stream of
-// its own) by the project reader, which reads the section.
+// flags ("FITS"), the QR code ("QRCD"), which embedded pictures the face shows ("PLNK") and a
+// template's clear ground ("CLRG") are decoded here; the embedded pictures ("PICT") and the back
+// ("BACK", a card stream of its own) by the project reader, which reads the section.
 #pragma once
 
 #include <optional>
@@ -22,8 +22,8 @@ inline constexpr ChunkTag kBackSideChunkTag = MakeChunkTag("BACK");
 // is not one of a typed field, its payload does not decode, or an earlier chunk filled the field.
 enum class ChunkUse { kTaken, kUnknown, kDamaged, kRepeated };
 
-// Decodes a "CONT", "FITS", "QRCD" or "PLNK" chunk into its field of `card` unless an earlier one
-// did.
+// Decodes a "CONT", "FITS", "QRCD", "PLNK" or "CLRG" chunk into its field of `card` unless an
+// earlier one did.
 ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card);
 
 // What a damaged or repeated chunk is reported with ("the QR code chunk "QRCD" is damaged");

@@ -176,7 +176,8 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   // laid out nor shaped again.
   const QSize full = PrintImageSize(live);
   const bool wholeCard = cardArea == FullSizeArea(live, 1, full.width(), full.height());
-  std::vector<std::optional<TextBoxLayout>> own(wholeCard ? 0 : rows.size());
+  std::vector<std::optional<TextBoxLayout>> own;
+  if (!wholeCard) own = LayOutCardText(live, cardArea);
   std::vector<std::optional<TextBoxLayout>>& layouts = wholeCard ? TextLayouts(live) : own;
   for (size_t i = 0; i < rows.size(); ++i) {
     const PlacementRow& row = rows[i];
@@ -222,16 +223,8 @@ void CardRenderer::DrawPictures(QPainter& painter, const CardState& live, int di
 
 std::vector<std::optional<TextBoxLayout>>& CardRenderer::TextLayouts(const CardState& live) {
   if (laidOutFor_ == live) return textLayouts_;
-  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
-  textLayouts_.assign(rows.size(), std::nullopt);
   const QSize card = PrintImageSize(live);
-  const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
-  const bool fonts = FontsExist();
-  for (size_t i = 0; i < rows.size() && fonts; ++i) {
-    const PlacementRow& row = rows[i];
-    if (row.box < 0 || row.box >= kTextBoxCount || row.box >= live.boxCount) continue;
-    textLayouts_[i] = LayOutTextBox(live, row.box, cardArea, row.offset, row.align, row.angle);
-  }
+  textLayouts_ = LayOutCardText(live, FullSizeArea(live, 1, card.width(), card.height()));
   laidOutFor_ = live;
   return textLayouts_;
 }

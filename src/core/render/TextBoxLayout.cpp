@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -11,9 +12,12 @@
 #include <QTextLayout>
 
 #include "core/card/CardLimits.h"
-#include "core/render/CompositionScale.h"
+#include "core/card/ClearGround.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/ShrinkToFit.h"
+#include "core/qr/QrCodeDrawing.h"
+#include "core/render/CompositionScale.h"
+#include "core/render/PictureGeometry.h"
 
 namespace tavolo {
 
@@ -28,6 +32,9 @@ constexpr int kMaxLineChars = 1000;
 const QString kSmallestFitSize = QStringLiteral("6");
 const QString kLineHeightSample = QStringLiteral("TEST STRING");
 constexpr qreal kNoise = 1e-6;
+// How far a line keeps from a picture or another box's text, so that no glyph reaching past its
+// advance (an italic's overhang) touches them.
+constexpr int kClearance = 6;
 
 // Ascent and depth of a text set as one line, over every font it takes: a glyph the box's font
 // lacks comes from a fallback font, whose ascent and descent may be larger.
@@ -98,6 +105,157 @@ int Room(PixelRect area, PixelRect inner, int frameMargin, bool framed, int alig
   return static_cast<int>(std::clamp<int64_t>(room, 0, std::numeric_limits<int>::max()));
 }
 
+// A stretch of one axis: along a line (x for a horizontal box, y for a rotated one) or across it.
+struct Stretch {
+  int64_t start = 0;
+  int64_t end = 0;
+};
+
+Stretch Along(PixelRect r, bool rotated) {
+  return rotated ? Stretch{r.top, r.bottom} : Stretch{r.left, r.right};
+}
+
+Stretch Across(PixelRect r, bool rotated) {
+  return rotated ? Stretch{r.left, r.right} : Stretch{r.top, r.bottom};
+}
+
+// How a line grows along its axis from its anchor as it gets longer.
+enum class Growth { kFromStart, kFromEnd, kBothWays };
+
+// The room a line keeps between its anchor and what it must not run into.
+class LineRoom {
+ public:
+  LineRoom(int64_t anchor, Growth growth, int64_t room)
+      : anchor_(anchor), growth_(growth), room_(room) {}
+
+  // Something the line must stay `keep` pixels away from. What already covers the anchor is not
+  // something the line runs into: it was placed there, and no smaller size would clear it.
+  void Avoid(Stretch blocked, int64_t keep) {
+    blocked.start -= keep;
+    blocked.end += keep;
+    const bool before = blocked.end <= anchor_;
+    const bool after = blocked.start >= anchor_;
+    if (!before && !after) return;
+    switch (growth_) {
+      case Growth::kFromStart:
+        if (after) Limit(blocked.start - anchor_);
+        break;
+      case Growth::kFromEnd:
+        if (before) Limit(anchor_ - blocked.end);
+        break;
+      case Growth::kBothWays:
+        Limit(2 * (after ? blocked.start - anchor_ : anchor_ - blocked.end));
+        break;
+    }
+  }
+
+  // The line stays inside `clear`; an anchor outside it leaves no room.
+  void KeepWithin(Stretch clear) {
+    if (anchor_ < clear.start || anchor_ > clear.end) {
+      Limit(0);
+      return;
+    }
+    if (growth_ != Growth::kFromEnd)
+      Limit((growth_ == Growth::kBothWays ? 2 : 1) * (clear.end - anchor_));
+    if (growth_ != Growth::kFromStart)
+      Limit((growth_ == Growth::kBothWays ? 2 : 1) * (anchor_ - clear.start));
+  }
+
+  // Another box's line in the same band, anchored elsewhere, `width` long as it lies alone:
+  // where the two would meet, the gap between their anchors is shared in proportion to their
+  // widths, so that each stays clear of the other whichever is laid out first.
+  void Share(int64_t otherAnchor, Growth otherGrowth, int64_t otherWidth, int64_t width,
+             int64_t keep) {
+    if (otherAnchor == anchor_) return;
+    const bool towardEnd = otherAnchor > anchor_;
+    const int64_t reach = Reach(growth_, width, towardEnd);
+    if (reach <= 0) return;
+    const int64_t otherReach = Reach(otherGrowth, otherWidth, !towardEnd);
+    const int64_t gap = (towardEnd ? otherAnchor - anchor_ : anchor_ - otherAnchor) - keep;
+    if (reach + otherReach <= gap) return;
+    const int64_t allowed = gap <= 0 ? 0 : gap * reach / (reach + otherReach);
+    Limit(growth_ == Growth::kBothWays ? 2 * allowed : allowed);
+  }
+
+  void Limit(int64_t room) { room_ = std::min(room_, room); }
+  int64_t Anchor() const { return anchor_; }
+  Growth Grows() const { return growth_; }
+  int Room() const {
+    return static_cast<int>(std::clamp<int64_t>(room_, 0, std::numeric_limits<int>::max()));
+  }
+
+ private:
+  // How far a line `width` long reaches from its anchor toward the end of its axis or the start.
+  static int64_t Reach(Growth growth, int64_t width, bool towardEnd) {
+    switch (growth) {
+      case Growth::kFromStart:
+        return towardEnd ? width : 0;
+      case Growth::kFromEnd:
+        return towardEnd ? 0 : width;
+      case Growth::kBothWays:
+        break;
+    }
+    return width / 2;
+  }
+
+  int64_t anchor_;
+  Growth growth_;
+  int64_t room_;
+};
+
+// Where a line is anchored along its axis and how it grows: a horizontal line from the inner
+// area's edge or centre, a rotated one from the card's middle.
+LineRoom RoomFrom(const TextBoxLayout& layout, PixelRect area, int align, int angle) {
+  if (angle != 0) {
+    return {(int64_t{area.top} + area.bottom) / 2, Growth::kBothWays, layout.room};
+  }
+  const PixelRect& inner = layout.inner;
+  if (align == kAlignRight) return {inner.right, Growth::kFromEnd, layout.room};
+  if (align == kAlignCenter) {
+    return {(int64_t{inner.left} + inner.right) / 2, Growth::kBothWays, layout.room};
+  }
+  return {inner.left, Growth::kFromStart, layout.room};
+}
+
+bool Overlap(Stretch a, Stretch b) {
+  return a.start < b.end && b.start < a.end;
+}
+
+// Another box's line as it lies alone, for a box whose lines run the same way.
+struct Neighbour {
+  Stretch across;  // its slot, widened by its frame
+  int64_t anchor = 0;
+  Growth growth = Growth::kFromStart;
+  int64_t width = 0;
+  int frame = 0;
+};
+
+int FrameOf(const CardState& card, int box) {
+  const TextBoxStyle& style = card.styles[static_cast<size_t>(box)];
+  return style.frameMode != kFrameNone ? FrameMargin(style, 1, card.dpi) : 0;
+}
+
+void KeepClear(LineRoom& room, Stretch slot, bool rotated, std::span<const PixelRect> obstacles,
+               int64_t keep) {
+  for (const PixelRect& obstacle : obstacles) {
+    if (Overlap(Across(obstacle, rotated), slot)) room.Avoid(Along(obstacle, rotated), keep);
+  }
+}
+
+void ShareWith(LineRoom& room, Stretch slot, std::span<const Neighbour> neighbours, int64_t width,
+               int64_t keep) {
+  for (const Neighbour& n : neighbours) {
+    if (Overlap(n.across, slot)) room.Share(n.anchor, n.growth, n.width, width, keep + n.frame);
+  }
+}
+
+// Box `box` laid out (see LayOutTextBox), its lines also kept clear of `others` (lines running
+// across its own) and sharing the room with `neighbours`, by the widths the lines have in
+// `alone`, the box laid out without them.
+TextBoxLayout LayOut(const CardState& card, int box, PixelRect area, int offset, int align,
+                     int angle, std::span<const PixelRect> others,
+                     std::span<const Neighbour> neighbours, const TextBoxLayout* alone);
+
 }  // namespace
 
 bool FontsExist() {
@@ -113,6 +271,14 @@ int FrameMargin(const TextBoxStyle& style, int divisor, int dpi) {
 
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,
                             int angle) {
+  return LayOut(card, box, area, offset, align, angle, {}, {}, nullptr);
+}
+
+namespace {
+
+TextBoxLayout LayOut(const CardState& card, int box, PixelRect area, int offset, int align,
+                     int angle, std::span<const PixelRect> others,
+                     std::span<const Neighbour> neighbours, const TextBoxLayout* alone) {
   TextBoxLayout layout;
   if (box < 0 || box >= kTextBoxCount || box >= card.boxCount) return layout;
   const TextBoxStyle& style = card.styles[box];
@@ -120,15 +286,13 @@ TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int 
   const QFontMetrics metrics(layout.font);
   layout.lineHeight = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();
   const int margin = ComposedLength(kMargin, card.dpi);
-  layout.inner = {area.left + margin, area.top + margin, area.right - margin,
-                  area.bottom - margin};
+  layout.inner = {area.left + margin, area.top + margin, area.right - margin, area.bottom - margin};
   layout.room = Room(area, layout.inner, FrameMargin(style, 1, card.dpi),
                      style.frameMode != kFrameNone, align, angle);
 
   const LineExtent sample = MeasureLine(kLineHeightSample, layout.font);
-  const bool shrinks = ShrinksToFit(card, box);
-  const int smallest = PixelSizeOf(style, kSmallestFitSize, card, angle);
   const int lineCount = std::clamp(card.lines[box].count, 0, kMaxLinesPerBox);
+  std::vector<LineExtent> extents;
   int position = angle == 0 ? 0 : layout.inner.left;
   for (int i = 0; i < lineCount; ++i) {
     const QString& text = card.lines[box].line[i];
@@ -142,16 +306,10 @@ TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int 
                   std::max(0, static_cast<int>(std::ceil(extent.depth - sample.depth - kNoise)));
     line.width = metrics.horizontalAdvance(line.text);
     line.baseline = metrics.ascent() + std::max(0.0, extent.ascent - sample.ascent);
-    if (shrinks && line.width > layout.room && smallest < layout.font.pixelSize()) {
-      line.font.setPixelSize(FittingPixelSize(line.text, layout.font, layout.room, smallest));
-      line.width = QFontMetrics(line.font).horizontalAdvance(line.text);
-      line.drop = extent.ascent - MeasureLine(line.text, line.font).ascent;
-    }
-    line.tooWide = line.width > layout.room;
     line.top = position;
     position += line.height;
     layout.blockHeight += line.height;
-    layout.widest = std::max(layout.widest, line.width);
+    extents.push_back(extent);
     layout.lines.push_back(std::move(line));
   }
 
@@ -167,8 +325,43 @@ TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int 
     }
     for (LaidOutLine& line : layout.lines) line.top += layout.blockTop;
   }
+
+  const bool shrinks = ShrinksToFit(card, box);
+  const int smallest = PixelSizeOf(style, kSmallestFitSize, card, angle);
+  const bool rotated = angle != 0;
+  const std::vector<PixelRect> pictures = PictureAreas(card);
+  const std::optional<PixelRect> clear = ClearAreaOf(card, box);
+  // A framed line keeps its frame, too, off what it must not run into.
+  const int frame = FrameOf(card, box);
+  const int clearance = ComposedLength(kClearance, card.dpi);
+  const int keep = frame + clearance;
+  for (size_t k = 0; k < layout.lines.size(); ++k) {
+    LaidOutLine& line = layout.lines[k];
+    LineRoom room = RoomFrom(layout, area, align, angle);
+    const Stretch slot{int64_t{line.top} - frame, int64_t{line.top} + line.height + frame};
+    const int width =
+        alone != nullptr && k < alone->lines.size() ? alone->lines[k].width : line.width;
+    KeepClear(room, slot, rotated, pictures, keep);
+    KeepClear(room, slot, rotated, others, keep);
+    ShareWith(room, slot, neighbours, width, keep);
+    // A clear area holds the glyphs with the clearance around their advance.
+    if (clear) {
+      const Stretch along = Along(*clear, rotated);
+      room.KeepWithin({along.start + clearance, along.end - clearance});
+    }
+    line.room = room.Room();
+    if (shrinks && line.width > line.room && smallest < layout.font.pixelSize()) {
+      line.font.setPixelSize(FittingPixelSize(line.text, layout.font, line.room, smallest));
+      line.width = QFontMetrics(line.font).horizontalAdvance(line.text);
+      line.drop = extents[k].ascent - MeasureLine(line.text, line.font).ascent;
+    }
+    line.tooWide = line.width > line.room;
+    layout.widest = std::max(layout.widest, line.width);
+  }
   return layout;
 }
+
+}  // namespace
 
 PixelRect FullSizeArea(const CardState& card, int divisor, int dx, int dy) {
   const int d = std::max(divisor, 1);
@@ -183,19 +376,107 @@ PixelRect FullSizeArea(const CardState& card, int divisor, int dx, int dy) {
   return {0, 0, times(dx), times(dy)};
 }
 
-QStringList LinesTooWide(const CardState& card, int box) {
-  QStringList tooWide;
+std::vector<std::optional<TextBoxLayout>> LayOutCardText(const CardState& card, PixelRect area) {
+  const std::span<const PlacementRow> rows = PlacementRows(card.layoutIndex);
+  std::vector<std::optional<TextBoxLayout>> alone(rows.size());
+  if (!FontsExist()) return alone;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const PlacementRow& row = rows[i];
+    if (row.box < 0 || row.box >= kTextBoxCount || row.box >= card.boxCount) continue;
+    alone[i] = LayOutTextBox(card, row.box, area, row.offset, row.align, row.angle);
+  }
+  // Each box again, clear of the others as they lie alone: the same for every box, whatever the
+  // order, and kept anew only where another box's line comes near.
+  std::vector<std::optional<TextBoxLayout>> laidOut = alone;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (!alone[i]) continue;
+    const PlacementRow& row = rows[i];
+    std::vector<PixelRect> others;
+    std::vector<Neighbour> neighbours;
+    for (size_t j = 0; j < rows.size(); ++j) {
+      if (j == i || !alone[j]) continue;
+      const PlacementRow& other = rows[j];
+      const bool rotated = other.angle != 0;
+      const int frame = FrameOf(card, other.box);
+      const LineRoom from = RoomFrom(*alone[j], area, other.align, other.angle);
+      for (const LaidOutLine& line : alone[j]->lines) {
+        const PixelRect lineArea = LineArea(*alone[j], line, area, other.align, other.angle);
+        if ((row.angle != 0) != rotated) {
+          others.push_back(lineArea);
+          continue;
+        }
+        const Stretch across = Across(lineArea, rotated);
+        neighbours.push_back({{across.start - frame, across.end + frame},
+                              from.Anchor(),
+                              from.Grows(),
+                              line.width,
+                              frame});
+      }
+    }
+    // Laid out again only when another box takes room from a line: measuring is the cost.
+    const int frame = FrameOf(card, row.box);
+    const int keep = frame + ComposedLength(kClearance, card.dpi);
+    const bool near = std::ranges::any_of(alone[i]->lines, [&](const LaidOutLine& line) {
+      LineRoom room = RoomFrom(*alone[i], area, row.align, row.angle);
+      room.Limit(line.room);
+      const Stretch slot{int64_t{line.top} - frame, int64_t{line.top} + line.height + frame};
+      KeepClear(room, slot, row.angle != 0, others, keep);
+      ShareWith(room, slot, neighbours, line.width, keep);
+      return room.Room() != line.room;
+    });
+    if (near) {
+      laidOut[i] = LayOut(card, row.box, area, row.offset, row.align, row.angle, others, neighbours,
+                          &*alone[i]);
+    }
+  }
+  return laidOut;
+}
+
+PixelRect LineArea(const TextBoxLayout& layout, const LaidOutLine& line, PixelRect area, int align,
+                   int angle) {
+  if (angle != 0) {
+    const int end = area.bottom - (area.bottom - area.top - line.width) / 2;
+    return {line.top, end - line.width, line.top + line.height, end};
+  }
+  const PixelRect& inner = layout.inner;
+  int left = inner.left;
+  if (align == kAlignRight) {
+    left = inner.right - line.width;
+  } else if (align == kAlignCenter) {
+    left = inner.left + (inner.right - inner.left - line.width) / 2;
+  }
+  return {left, line.top, left + line.width, line.top + line.height};
+}
+
+std::vector<PixelRect> PictureAreas(const CardState& card) {
+  std::vector<PixelRect> areas;
+  for (const PictureKind kind : kPictureKinds) {
+    const PixelRect placed = PlacedArea(card.Picture(kind), 1);
+    if (placed.Width() > 0 && placed.Height() > 0) areas.push_back(placed);
+  }
+  if (card.qrCode) areas.push_back(QrCodeArea(*card.qrCode, 1));
+  return areas;
+}
+
+std::array<QStringList, kTextBoxCount> LinesTooWideByBox(const CardState& card) {
+  std::array<QStringList, kTextBoxCount> tooWide;
   const CardPixelSize full = CardPixels(card.cardWidth, card.cardHeight);
   if (!FontsExist() || !full.Ok()) return tooWide;
-  for (const PlacementRow& row : PlacementRows(card.layoutIndex)) {
-    if (row.box != box) continue;
-    const TextBoxLayout layout =
-        LayOutTextBox(card, box, {0, 0, full.width, full.height}, row.offset, row.align, row.angle);
-    for (const LaidOutLine& line : layout.lines) {
-      if (line.tooWide) tooWide << line.text;
+  const std::span<const PlacementRow> rows = PlacementRows(card.layoutIndex);
+  const std::vector<std::optional<TextBoxLayout>> layouts =
+      LayOutCardText(card, {0, 0, full.width, full.height});
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (!layouts[i]) continue;
+    for (const LaidOutLine& line : layouts[i]->lines) {
+      if (line.tooWide) tooWide[static_cast<size_t>(rows[i].box)] << line.text;
     }
   }
   return tooWide;
+}
+
+QStringList LinesTooWide(const CardState& card, int box) {
+  if (box < 0 || box >= kTextBoxCount) return {};
+  return LinesTooWideByBox(card)[static_cast<size_t>(box)];
 }
 
 }  // namespace tavolo

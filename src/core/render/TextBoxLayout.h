@@ -3,9 +3,14 @@
 // painter) and the too-wide check share, so that the preview shows what the export shows.
 // Lines are never clipped: a glyph reaching past its line (an accent, a tail, a glyph of a
 // fallback font) is drawn whole, and a line from a taller fallback font gets a taller slot.
+// A line keeps clear of the photo, the logo, the QR code, the other boxes' text and, on a card
+// made from a template, of the artwork around its box's clear area: what would run into them
+// counts as too wide, and a box that shrinks to fit draws it smaller until it fits.
 // Fonts need a QGuiApplication.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <vector>
 
 #include <QFont>
@@ -32,8 +37,11 @@ struct LaidOutLine {
   qreal drop = 0;
   // How far below the slot's start the baseline lies (rotated boxes).
   qreal baseline = 0;
-  int width = 0;         // advance width in `font`
-  bool tooWide = false;  // wider than the box's room even as drawn
+  int width = 0;  // advance width in `font`
+  // The widest the line may be where it stands: the box's room, less what pictures, other boxes'
+  // text and the artwork around a template's clear area take from it.
+  int room = 0;
+  bool tooWide = false;  // wider than its room even as drawn
   // The line as last drawn, kept with the layout so that a sheet of cards shapes it once.
   mutable ShapedLine shaped;
 };
@@ -53,9 +61,26 @@ struct TextBoxLayout {
 bool FontsExist();
 
 // Box `box` of `card` laid out in `area` (the card at full size) with the placement of its
-// layout row. An empty layout for a box at or past the box count.
+// layout row, each line kept clear of the card's pictures and of the artwork around the box's
+// clear area; the other boxes are not looked at (see LayOutCardText). An empty layout for a box
+// at or past the box count.
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,
                             int angle);
+
+// Every box of the card's layout, one per placement row (none for a box at or past the box
+// count), each also kept clear of the other boxes' lines: where two would meet, they share the
+// gap between where they start in proportion to their widths. A picture or a line already over
+// where a line starts was placed there, and is not avoided.
+std::vector<std::optional<TextBoxLayout>> LayOutCardText(const CardState& card, PixelRect area);
+
+// Where a laid-out line's text lies on the card at full size: its slot across the lines, its
+// advance width along them, placed by `align` and `angle` as it is drawn.
+PixelRect LineArea(const TextBoxLayout& layout, const LaidOutLine& line, PixelRect area, int align,
+                   int angle);
+
+// What the lines of a box keep clear of besides the other boxes' text: the photo, the logo and
+// the QR code, at full size.
+std::vector<PixelRect> PictureAreas(const CardState& card);
 
 // How far a box's frame reaches past its text on a card of `dpi` drawn at `divisor`: 4 pixels
 // per step of frame size at 300 dpi.
@@ -65,8 +90,10 @@ int FrameMargin(const TextBoxStyle& style, int divisor, int dpi);
 // when the rendering is the whole card reduced, otherwise the rendering's size times the divisor.
 PixelRect FullSizeArea(const CardState& card, int divisor, int dx, int dy);
 
-// The lines of box `box` that stay wider than their box on the card as drawn (after shrinking,
+// The lines of box `box` that stay wider than their room on the card as drawn (after shrinking,
 // when the box shrinks to fit), in order; none without a QGuiApplication.
 QStringList LinesTooWide(const CardState& card, int box);
+// The same for every box at once, the card laid out once.
+std::array<QStringList, kTextBoxCount> LinesTooWideByBox(const CardState& card);
 
 }  // namespace tavolo

@@ -240,8 +240,9 @@ void MainWindow::Refresh() {
   layouts_->SetCurrent(document_.Layout().Current());
   CheckCurrentLayout();
   UpdateMenus();
-  for (int box = 0; box < fields_->Count(); ++box) {
-    fields_->ShowTooWideLines(box, LinesTooWide(document_.Live(), box),
+  const std::array<QStringList, kTextBoxCount> tooWide = LinesTooWideByBox(document_.Live());
+  for (int box = 0; box < fields_->Count() && box < kTextBoxCount; ++box) {
+    fields_->ShowTooWideLines(box, tooWide[static_cast<size_t>(box)],
                               MissingFaceOf(document_.Live(), box));
   }
   preview_->Redraw();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/card/CardState.h"
+#include "core/formats/ClearGroundChunk.h"
 #include "core/formats/ContactChunk.h"
 #include "core/formats/QrCodeChunk.h"
 #include "core/formats/ShrinkToFitChunk.h"
@@ -120,6 +121,42 @@ TEST(ShrinkToFitChunk, ReadsFiveBytesOfZeroOrOneAndTakesAnythingElseAsDamage) {
       EXPECT_EQ(ShrinkToFitChunk::Encode(*value), payload);
     }
   }
+}
+
+TEST(ClearGroundChunk, RoundTripsAndRefusesDamagedPayloads) {
+  ClearGround ground;
+  ground.boxes[0] = PixelRect{50, 40, 700, 90};
+  ground.boxes[3] = PixelRect{-20, 300, 1012, 565};
+  EXPECT_EQ(ClearGroundChunk::Decode(ClearGroundChunk::Encode(ground)), ground);
+
+  // Version, box count, then box 0's flag and edges; boxes 1 to 4 have none.
+  const auto payload = [](uint8_t version, uint8_t boxes, uint8_t flag, std::vector<int32_t> edges,
+                          int emptyBoxes = 4) {
+    std::vector<uint8_t> out;
+    ByteWriter w(out);
+    w.PutU8(version);
+    w.PutU8(boxes);
+    w.PutU8(flag);
+    for (const int32_t edge : edges) w.PutU32(static_cast<uint32_t>(edge));
+    out.insert(out.end(), static_cast<size_t>(emptyBoxes), uint8_t{0});
+    return out;
+  };
+  std::vector<uint8_t> trailing = payload(1, 5, 1, {1, 2, 3, 4});
+  trailing.push_back(0);
+  const std::tuple<const char*, std::vector<uint8_t>> damaged[] = {
+      {"empty", {}},
+      {"a later version", payload(2, 5, 1, {1, 2, 3, 4})},
+      {"four boxes", payload(1, 4, 1, {1, 2, 3, 4}, 3)},
+      {"a flag of 2", payload(1, 5, 2, {1, 2, 3, 4})},
+      {"cut short", payload(1, 5, 1, {1, 2, 3}, 0)},
+      {"no width", payload(1, 5, 1, {3, 2, 3, 4})},
+      {"upside down", payload(1, 5, 1, {1, 4, 3, 2})},
+      {"far off any card", payload(1, 5, 1, {1, 2, 3, 1 << 30})},
+      {"a byte after the last box", trailing},
+  };
+  EXPECT_TRUE(ClearGroundChunk::Decode(payload(1, 5, 1, {1, 2, 3, 4})).has_value());
+  for (const auto& [what, bytes] : damaged)
+    EXPECT_FALSE(ClearGroundChunk::Decode(bytes).has_value()) << what;
 }
 
 }  // namespace

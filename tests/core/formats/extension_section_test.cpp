@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "core/card/CardFaces.h"
+#include "core/card/ClearGround.h"
 #include "core/document/CardDocument.h"
+#include "core/formats/ClearGroundChunk.h"
 #include "core/formats/ContactChunk.h"
 #include "core/formats/ExtensionSection.h"
 #include "core/formats/ProjectFile.h"
@@ -138,6 +140,32 @@ std::vector<uint8_t> Flipped(std::vector<uint8_t> bytes, const std::vector<uint8
 
 // A known chunk that does not decode, on either face, or a second chunk of a kind, is reported,
 // and the card saved from the window keeps it byte for byte.
+TEST(ExtensionSection, ClearGroundHoldsForTheArtworkItCameWithAndIsLeftBehindWithIt) {
+  ClearGround areas;
+  areas.boxes[1] = PixelRect{50, 100, 600, 180};
+  const std::vector<uint8_t> file = CardWith({Chunk("CLRG", ClearGroundChunk::Encode(areas))});
+  CardState read;
+  ASSERT_TRUE(ReadProject(file, read, kTable).Ok());
+  EXPECT_EQ(ClearAreaOf(read, 1), areas.boxes[1]);
+  EXPECT_EQ(SerializeProject(read, kTable), file);
+  const auto changed = [&](auto change) {
+    CardState card = read;
+    change(card);
+    return card;
+  };
+  const CardState others[] = {
+      changed([](CardState& c) { c.layoutIndex = (c.layoutIndex + 1) % 10; }),
+      changed([](CardState& c) { c.backgroundIndex = (c.backgroundIndex + 1) % 3; }),
+      changed([](CardState& c) { c.cardWidth += 1; }),
+  };
+  for (const CardState& other : others) {
+    EXPECT_FALSE(ClearAreaOf(other, 1).has_value());
+    CardState again;
+    ASSERT_TRUE(ReadProject(SerializeProject(other, kTable), again, kTable).Ok());
+    EXPECT_FALSE(again.clearGround.has_value());
+  }
+}
+
 TEST(ExtensionSection, DamagedAndRepeatedKnownChunksAreReportedAndKeptOnSave) {
   const std::vector<uint8_t> twoSided = SerializeProject(TwoSided(), kTable);
   const std::vector<uint8_t> back = SerializeProject(BackFaceOf(TwoSided()), kTable);
@@ -149,6 +177,8 @@ TEST(ExtensionSection, DamagedAndRepeatedKnownChunksAreReportedAndKeptOnSave) {
       {"front's QR code", CardWith({Chunk("QRCD", {1, 0, 0, 0, 7})}), damagedQr, false},
       {"shrink to fit", CardWith({Chunk("FITS", {1, 2, 1, 1, 1})}),
        "the shrink-to-fit chunk \"FITS\" is damaged", false},
+      {"clear ground", CardWith({Chunk("CLRG", {1, 5, 2})}),
+       "the clear ground chunk \"CLRG\" is damaged", false},
       {"back's QR code not UTF-8", Flipped(twoSided, qr, 2), damagedQr + " (on the back side)",
        true},
       {"two backs", CardWith({Chunk("BACK", back), Chunk("BACK", back)}),

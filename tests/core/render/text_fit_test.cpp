@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -9,6 +10,7 @@
 
 #include <QFontMetrics>
 
+#include "core/card/ClearGround.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/ShrinkToFit.h"
 #include "core/document/CardDocument.h"
@@ -92,6 +94,61 @@ TEST(TextBoxLayout, AFrameReachingPastTheMarginNarrowsTheRoomSoItStaysOnTheCard)
     EXPECT_EQ(LayOutTextBox(card, 0, kCard, kOffsetTop, align, 0).room, room)
         << frameMode << " " << frameSize << " " << align;
   }
+}
+
+TEST(TextBoxLayout, ALineKeepsClearOfPicturesOtherBoxesTextAndATemplatesArtwork) {
+  // Box 0 of layout 1 starts at x 50, its one line 50 to about 120 high; 6 pixels stay clear.
+  const auto logoAt = [](float x, float y) {
+    return [x, y](CardState& c) {
+      c.logo.name = QStringLiteral("logo.png");
+      c.logo.width = c.logo.height = 100;
+      c.logo.x = x;
+      c.logo.y = y;
+    };
+  };
+  const auto clearTo = [](int right, int background) {
+    return [right, background](CardState& c) {
+      std::array<std::optional<PixelRect>, kTextBoxCount> areas{};
+      areas[0] = PixelRect{44, 44, right, 126};
+      SetClearGround(c, areas);
+      c.backgroundIndex += background;  // measured for another background
+    };
+  };
+  const std::tuple<const char*, std::function<void(CardState&)>, int> cases[] = {
+      {"a logo beside the line", logoAt(650, 80), 600 - 6 - 50},
+      {"a logo below it", logoAt(650, 400), 962},
+      {"a logo over its start: placed there, not run into", logoAt(60, 80), 962},
+      {"a QR code beside it",
+       [](CardState& c) { c.qrCode = PlacedQrCode{.x = 750, .y = 100, .side = 200}; },
+       650 - 6 - 50},
+      {"a template's clear ground, glyphs 6 pixels within it", clearTo(500, 0), 444},
+      {"clear ground measured for another background", clearTo(500, 1), 962},
+  };
+  for (const auto& [what, change, room] : cases) {
+    for (const bool shrink : {false, true}) {
+      CardState card = OneBoxCard("Liberation Sans", "Bold", "60", {kLongName});
+      SetShrinkToFit(card, 0, shrink);
+      change(card);
+      const TextBoxLayout layout = *LayOutCardText(card, kCard)[0];
+      const LaidOutLine& line = layout.lines[0];
+      EXPECT_EQ(line.room, room) << what;
+      EXPECT_EQ(line.tooWide, !shrink) << what;
+      EXPECT_EQ(LinesTooWide(card, 0).size(), shrink ? 0u : 1u) << what;
+      if (shrink) EXPECT_LE(line.width, room) << what;
+    }
+  }
+
+  // Two long lines meeting across the card both give way, whichever box comes first.
+  CardState two = OneBoxCard("Liberation Sans", "Bold", "60", {kLongName});
+  two.boxCount = 5;
+  test::SetLines(two, 3, {kLongName});
+  ShrinkEveryBoxToFit(two);
+  const auto layouts = LayOutCardText(two, kCard);
+  const std::span<const PlacementRow> rows = PlacementRows(two.layoutIndex);
+  const PixelRect left = LineArea(*layouts[0], layouts[0]->lines[0], kCard, rows[0].align, 0);
+  const PixelRect right = LineArea(*layouts[3], layouts[3]->lines[0], kCard, rows[3].align, 0);
+  EXPECT_GE(right.left - left.right, 6);
+  EXPECT_EQ(layouts[0]->lines[0].room + layouts[3]->lines[0].room, 962 - 6 - 1);
 }
 
 TEST(CardDocument, NewCardsShrinkEveryBoxAndACardFromAFileThatDoesNotSayShrinksNone) {
