@@ -20,7 +20,7 @@ PixelRect QrCodeArea(const PlacedQrCode& code, int divisor) {
 
 QrModuleGrid QrModulesIn(const PixelRect& area, int span) {
   if (span <= 0 || area.Width() <= 0) return {area.left, area.top, 0, 0, 1};
-  return {area.left, area.top, static_cast<int>(area.Width() / span), area.Width(), span};
+  return {area.left, area.top, static_cast<int>(area.Width() / span), static_cast<int>(area.Width()), span};
 }
 
 void DrawQrCode(QPainter& painter, const QrSymbol& symbol, const PlacedQrCode& code, int divisor) {

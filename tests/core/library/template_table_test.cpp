@@ -259,84 +259,86 @@ TEST_F(ShippedTemplates, TheCardFromATemplateIsItsPreviewWithTheTypedDetails) {
     EXPECT_EQ(render(same.Renderer(), same.Card()), expected) << t.title;
   }
   EXPECT_GE(labelled, 20);
-  // The box of every glyph a laid-out line draws, on the card at full size.
-  std::vector<QRectF> GlyphBoxes(const TextBoxLayout& layout, const LaidOutLine& line,
-                                 PixelRect card, const PlacementRow& row) {
-    QTextLayout shaped(line.text, line.font);
-    shaped.beginLayout();
-    const QTextLine text = shaped.createLine();
-    shaped.endLayout();
-    const PixelRect at = LineArea(layout, line, card, row.align, row.angle);
-    std::vector<QRectF> boxes;
-    for (const QGlyphRun& run : shaped.glyphRuns()) {
-      const QList<quint32> glyphs = run.glyphIndexes();
-      const QList<QPointF> places = run.positions();
-      for (qsizetype g = 0; g < glyphs.size(); ++g) {
-        const QRectF ink = run.rawFont().boundingRect(glyphs[g]).translated(places[g]);
-        if (ink.isEmpty()) continue;
-        if (row.angle == 0) {
-          boxes.push_back(ink.translated(at.left, line.top + line.drop));
-        } else {  // turned a quarter to the left about the line's start
-          const qreal down = line.baseline - text.ascent();
-          boxes.emplace_back(QPointF(line.top + down + ink.top(), at.bottom - ink.right()),
-                             QPointF(line.top + down + ink.bottom(), at.bottom - ink.left()));
-        }
-      }
-    }
-    return boxes;
-  }
+}
 
-  // With the longest details a template must take, shrunk to fit as a card made from it is, every
-  // glyph lies in its box's clear area, off every picture and off every other box's glyphs.
-  TEST_F(ShippedTemplates, TheLongestDetailsStayOnClearGround) {
-    ContactDetails details = DefaultContactDetails();
-    details[0] = QStringLiteral("Northfield Property and Development Group Ltd");
-    details[1] = QStringLiteral("Maximilian Alexandra Katharina Lindqvist-Montgomery Oberhaus");
-    details[7] = QStringLiteral("kl.lindqvist-montgomery@northfieldpg.com");
-    for (int i = 0; i < Count(); ++i) {
-      CardState card = Entry(i).card;
-      const std::string& title = Entry(i).title;
-      ASSERT_TRUE(ClearGroundHolds(card)) << title;
-      card.boxCount = FieldDistribution(card.layoutIndex, details, card.lines);
-      ShrinkNewCardToFit(card);
-      const PixelRect whole{0, 0, static_cast<int>(card.cardWidth),
-                            static_cast<int>(card.cardHeight)};
-      const std::span<const PlacementRow> rows = PlacementRows(card.layoutIndex);
-      const auto layouts = LayOutCardText(card, whole);
-      std::vector<std::vector<QRectF>> glyphs(rows.size());
-      for (size_t r = 0; r < rows.size(); ++r) {
-        const std::optional<PixelRect> clear = ClearAreaOf(card, rows[r].box);
-        ASSERT_TRUE(layouts[r] && clear) << title << " box " << rows[r].box + 1;
-        const QRectF allowed(clear->left, clear->top, clear->right - clear->left,
-                             clear->bottom - clear->top);
-        for (const LaidOutLine& line : layouts[r]->lines) {
-          for (const QRectF& glyph : GlyphBoxes(*layouts[r], line, whole, rows[r])) {
-            EXPECT_TRUE(allowed.contains(glyph))
-                << title << ": " << line.text.toStdString() << " leaves its clear area "
-                << glyph.left() << "," << glyph.top() << "," << glyph.right() << ","
-                << glyph.bottom() << " in " << clear->left << "," << clear->top << ","
-                << clear->right << "," << clear->bottom;
-            for (const PixelRect& p : PictureAreas(card)) {
-              EXPECT_FALSE(
-                  glyph.intersects(QRectF(p.left, p.top, p.right - p.left, p.bottom - p.top)))
-                  << title << ": " << line.text.toStdString() << " runs into a picture";
-            }
-            glyphs[r].push_back(glyph);
+// The box of every glyph a laid-out line draws, on the card at full size.
+std::vector<QRectF> GlyphBoxes(const TextBoxLayout& layout, const LaidOutLine& line, PixelRect card,
+                               const PlacementRow& row) {
+  QTextLayout shaped(line.text, line.font);
+  shaped.beginLayout();
+  const QTextLine text = shaped.createLine();
+  shaped.endLayout();
+  const PixelRect at = LineArea(layout, line, card, row.align, row.angle);
+  std::vector<QRectF> boxes;
+  for (const QGlyphRun& run : shaped.glyphRuns()) {
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> places = run.positions();
+    for (qsizetype g = 0; g < glyphs.size(); ++g) {
+      const QRectF ink = run.rawFont().boundingRect(glyphs[g]).translated(places[g]);
+      if (ink.isEmpty()) continue;
+      if (row.angle == 0) {
+        boxes.push_back(ink.translated(at.left, line.top + line.drop));
+      } else {  // turned a quarter to the left about the line's start
+        const qreal down = line.baseline - text.ascent();
+        boxes.emplace_back(QPointF(line.top + down + ink.top(), at.bottom - ink.right()),
+                           QPointF(line.top + down + ink.bottom(), at.bottom - ink.left()));
+      }
+    }
+  }
+  return boxes;
+}
+
+// With the longest details a template must take, shrunk to fit as a card made from it is, every
+// glyph lies in its box's clear area, off every picture and off every other box's glyphs.
+TEST_F(ShippedTemplates, TheLongestDetailsStayOnClearGround) {
+  ContactDetails details = DefaultContactDetails();
+  details[0] = QStringLiteral("Northfield Property and Development Group Ltd");
+  details[1] = QStringLiteral("Maximilian Alexandra Katharina Lindqvist-Montgomery Oberhaus");
+  details[7] = QStringLiteral("kl.lindqvist-montgomery@northfieldpg.com");
+  for (int i = 0; i < Count(); ++i) {
+    CardState card = Entry(i).card;
+    const std::string& title = Entry(i).title;
+    ASSERT_TRUE(ClearGroundHolds(card)) << title;
+    card.boxCount = FieldDistribution(card.layoutIndex, details, card.lines);
+    ShrinkNewCardToFit(card);
+    const PixelRect whole{0, 0, static_cast<int>(card.cardWidth),
+                          static_cast<int>(card.cardHeight)};
+    const std::span<const PlacementRow> rows = PlacementRows(card.layoutIndex);
+    const auto layouts = LayOutCardText(card, whole);
+    std::vector<std::vector<QRectF>> glyphs(rows.size());
+    for (size_t r = 0; r < rows.size(); ++r) {
+      const std::optional<PixelRect> clear = ClearAreaOf(card, rows[r].box);
+      ASSERT_TRUE(layouts[r] && clear) << title << " box " << rows[r].box + 1;
+      const QRectF allowed(clear->left, clear->top, clear->right - clear->left,
+                           clear->bottom - clear->top);
+      for (const LaidOutLine& line : layouts[r]->lines) {
+        for (const QRectF& glyph : GlyphBoxes(*layouts[r], line, whole, rows[r])) {
+          EXPECT_TRUE(allowed.contains(glyph))
+              << title << ": " << line.text.toStdString() << " leaves its clear area "
+              << glyph.left() << "," << glyph.top() << "," << glyph.right() << "," << glyph.bottom()
+              << " in " << clear->left << "," << clear->top << "," << clear->right << ","
+              << clear->bottom;
+          for (const PixelRect& p : PictureAreas(card)) {
+            EXPECT_FALSE(
+                glyph.intersects(QRectF(p.left, p.top, p.right - p.left, p.bottom - p.top)))
+                << title << ": " << line.text.toStdString() << " runs into a picture";
           }
+          glyphs[r].push_back(glyph);
         }
       }
-      for (size_t a = 0; a < rows.size(); ++a) {
-        for (size_t b = a + 1; b < rows.size(); ++b) {
-          for (const QRectF& one : glyphs[a]) {
-            for (const QRectF& other : glyphs[b]) {
-              ASSERT_FALSE(one.intersects(other)) << title << ": boxes " << rows[a].box + 1
-                                                  << " and " << rows[b].box + 1 << " meet";
-            }
+    }
+    for (size_t a = 0; a < rows.size(); ++a) {
+      for (size_t b = a + 1; b < rows.size(); ++b) {
+        for (const QRectF& one : glyphs[a]) {
+          for (const QRectF& other : glyphs[b]) {
+            ASSERT_FALSE(one.intersects(other))
+                << title << ": boxes " << rows[a].box + 1 << " and " << rows[b].box + 1 << " meet";
           }
         }
       }
     }
   }
+}
 
 }  // namespace
 }  // namespace tavolo

@@ -119,7 +119,12 @@ TEST(TextBoxLayout, ALineKeepsClearOfPicturesOtherBoxesTextAndATemplatesArtwork)
       {"a logo below it", logoAt(650, 400), 962},
       {"a logo over its start: placed there, not run into", logoAt(60, 80), 962},
       {"a QR code beside it",
-       [](CardState& c) { c.qrCode = PlacedQrCode{.x = 750, .y = 100, .side = 200}; },
+       [](CardState& c) {
+         c.qrCode.emplace();
+         c.qrCode->x = 750;
+         c.qrCode->y = 100;
+         c.qrCode->side = 200;
+       },
        650 - 6 - 50},
       {"a template's clear ground, glyphs 6 pixels within it", clearTo(500, 0), 444},
       {"clear ground measured for another background", clearTo(500, 1), 962},
@@ -134,7 +139,9 @@ TEST(TextBoxLayout, ALineKeepsClearOfPicturesOtherBoxesTextAndATemplatesArtwork)
       EXPECT_EQ(line.room, room) << what;
       EXPECT_EQ(line.tooWide, !shrink) << what;
       EXPECT_EQ(LinesTooWide(card, 0).size(), shrink ? 0u : 1u) << what;
-      if (shrink) EXPECT_LE(line.width, room) << what;
+      if (shrink) {
+        EXPECT_LE(line.width, room) << what;
+      }
     }
   }
 
