@@ -28,16 +28,8 @@ constexpr std::array<std::pair<const char*, const char*>, 5> kMetricTwins = {{
 
 bool FaceInstalled(const QString& face) {
   if (!FontsExist() || face.isEmpty()) return true;
-  const QStringList families = QFontDatabase::families();
-  const auto installed = [&](const QString& name) {
-    return std::ranges::any_of(families, [&](const QString& family) {
-      // "Family [foundry]" names a family several foundries make.
-      const qsizetype foundry = family.indexOf(QStringLiteral(" ["));
-      return family.left(foundry > 0 ? foundry : family.size())
-                 .compare(name, Qt::CaseInsensitive) == 0;
-    });
-  };
-  if (installed(face)) return true;
+  // The database matches "Family [foundry]" names and ignores case.
+  if (QFontDatabase::hasFamily(face)) return true;
   return std::ranges::any_of(kMetricTwins, [&](const auto& twin) {
     return face.compare(QLatin1String(twin.first), Qt::CaseInsensitive) == 0 &&
            StandInFace(face).compare(QLatin1String(twin.second), Qt::CaseInsensitive) == 0;
