@@ -1,0 +1,187 @@
+// The objects a user adds to a card: where a pointer takes hold of them, the order they are
+// drawn in among the photo, the logo, the layout's text and the QR code, and how they look, on
+// the print image and through a PDF rasterised by poppler.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "core/card/LayoutTable.h"
+#include "core/render/CardVectorPainter.h"
+#include "core/render/FaceObjects.h"
+#include "tests/core/GoldenImage.h"
+#include "tests/core/TestFolders.h"
+#include "tests/core/render/RenderTestSupport.h"
+
+namespace tavolo {
+namespace {
+
+PlacedObject Shape(ObjectKind kind, QRectF box, float stroke, std::optional<QRgb> fill,
+                   float radius = 0.0f, int turns = 0, int z = 500) {
+  PlacedObject object;
+  std::tie(object.kind, object.left, object.top, object.width, object.height, object.quarterTurns,
+           object.z) =
+      std::tuple(kind, box.left(), box.top(), box.width(), box.height(), turns, z);
+  object.source = ShapeSource{qRgb(30, 60, 120), stroke, fill, radius};
+  return object;
+}
+
+PlacedObject Text(QRectF box, QStringList lines, HorizontalAlign h, VerticalAlign v,
+                  int z = 500) {
+  PlacedObject object = Shape(ObjectKind::kTextBox, box, 0, std::nullopt, 0, 0, z);
+  TextSource text;
+  text.lines = KeptLines(lines);
+  text.style.size = QStringLiteral("30");
+  text.style.face = QStringLiteral("DejaVu Sans");
+  text.style.brightness = 0.2f;
+  std::tie(text.horizontal, text.vertical) = std::tuple(h, v);
+  object.source = text;
+  return object;
+}
+
+// Every shape with and without stroke and fill, turned and not, and text boxes aligned each way,
+// on a plain card with the first layout's text.
+CardState ShapesCard() {
+  CardState card;
+  card.boxCount = FieldDistribution(0, DefaultContactDetails(), card.lines);
+  const QRgb sand = qRgb(230, 200, 120), teal = qRgb(40, 160, 150);
+  card.objects = {
+      Shape(ObjectKind::kRectangle, {0, 540, 1062, 75}, 0, teal, 0, 0, 0),  // a band under all
+      Shape(ObjectKind::kLine, {60, 300, 940, 0}, 6, std::nullopt),
+      Shape(ObjectKind::kLine, {700, 360, 120, 120}, 3, std::nullopt, 0, 1),
+      Shape(ObjectKind::kRectangle, {60, 340, 180, 110}, 8, sand, 24),
+      Shape(ObjectKind::kRectangle, {270, 340, 180, 110}, 0, sand),
+      Shape(ObjectKind::kRectangle, {480, 340, 180, 60}, 5, std::nullopt, 0, 1),
+      Shape(ObjectKind::kEllipse, {860, 340, 150, 110}, 6, teal),
+      Shape(ObjectKind::kEllipse, {860, 470, 150, 60}, 4, std::nullopt),
+      Text({560, 40, 460, 200}, {"{Name} · {Title}", "Right, bottom"}, HorizontalAlign::kRight,
+           VerticalAlign::kBottom),
+      Text({300, 440, 400, 90}, {"Centred middle"}, HorizontalAlign::kCentre,
+           VerticalAlign::kMiddle),
+  };
+  return card;
+}
+
+TEST(FaceObjects, ListInDrawingOrderAndTheTopmostUnderAPointIsTakenHoldOf) {
+  CardState card;
+  card.photo.name = QStringLiteral("p.png");
+  std::tie(card.photo.width, card.photo.height, card.photo.x, card.photo.y) =
+      std::tuple(200.0f, 100.0f, 200.0f, 200.0f);  // covers 100..300 × 150..250
+  card.qrCode = PlacedQrCode{QrContent::kFreeText, QStringLiteral("x"), 900, 450, 200};
+  card.objects = {
+      Shape(ObjectKind::kRectangle, {150, 150, 100, 100}, 10, qRgb(1, 1, 1), 0, 0, 0),
+      Shape(ObjectKind::kLine, {0, 0, 100, 100}, 4, std::nullopt, 0, 0, kLayoutTextZ),
+      Shape(ObjectKind::kEllipse, {500, 100, 200, 100}, 0, qRgb(1, 1, 1), 0, 0, kQrCodeZ + 1),
+      Shape(ObjectKind::kRectangle, {850, 300, 100, 40}, 0, qRgb(1, 1, 1), 0, 1, kPhotoZ),
+  };
+  card.objects.push_back(card.objects[0]);
+  card.objects.back().source = KeptSource{{1, 2, 3}};
+  card.objects.back().kind = static_cast<ObjectKind>(42);
+
+  std::vector<std::pair<ObjectKind, int>> order;
+  for (const FaceObject& item : FaceObjects(card)) order.emplace_back(item.object.kind, item.added);
+  const std::vector<std::pair<ObjectKind, int>> expected = {
+      {ObjectKind::kRectangle, 0}, {static_cast<ObjectKind>(42), 4}, {ObjectKind::kPhoto, -1},
+      {ObjectKind::kRectangle, 3}, {ObjectKind::kLine, 1},           {ObjectKind::kQrCode, -1},
+      {ObjectKind::kEllipse, 2}};
+  EXPECT_EQ(order, expected);
+
+  // Point, tolerance, what is taken hold of (the photo over the rectangle under it, the
+  // rectangle's stroke past its box, a line's stroke and not its box, an ellipse's inside and not
+  // its corner, a turned box by its turned footprint, never the later version's kind).
+  const std::tuple<QPointF, float, std::optional<std::pair<ObjectKind, int>>> hits[] = {
+      {{200, 200}, 0, std::pair{ObjectKind::kPhoto, -1}},
+      {{146, 146}, 0, std::pair{ObjectKind::kRectangle, 0}},
+      {{144, 144}, 0, std::nullopt},
+      {{50, 51}, 0, std::pair{ObjectKind::kLine, 1}},
+      {{50, 60}, 0, std::nullopt},
+      {{50, 60}, 8, std::pair{ObjectKind::kLine, 1}},
+      {{600, 150}, 0, std::pair{ObjectKind::kEllipse, 2}},
+      {{510, 110}, 0, std::nullopt},
+      {{900, 300}, 0, std::pair{ObjectKind::kRectangle, 3}},
+      {{860, 310}, 0, std::nullopt},
+      {{900, 360}, 0, std::pair{ObjectKind::kQrCode, -1}},
+      {{860, 420}, 0, std::pair{ObjectKind::kQrCode, -1}},
+      {{990, 420}, 0, std::pair{ObjectKind::kQrCode, -1}},
+      {{700, 500}, 0, std::nullopt},
+  };
+  for (const auto& [point, tolerance, expectedHit] : hits) {
+    const std::optional<FaceObject> hit = ObjectAt(card, point, tolerance);
+    const auto got = hit ? std::optional(std::pair(hit->object.kind, hit->added)) : std::nullopt;
+    EXPECT_EQ(got, expectedHit) << point.x() << "," << point.y() << " ±" << tolerance;
+  }
+}
+
+QImage ThroughPdf(CardRenderer& renderer, const CardState& card, const std::string& pdf) {
+  {
+    QPdfWriter writer(QString::fromStdString(pdf));
+    writer.setResolution(300);
+    writer.setPageSize(QPageSize(QSizeF(3.54, 2.05), QPageSize::Inch));
+    writer.setPageMargins(QMarginsF());
+    QPainter painter(&writer);
+    PaintCard(renderer, painter, QRectF(0, 0, kPrintWidth, kPrintHeight), card);
+  }
+  const std::string command =
+      "pdftoppm -r 300 -W 1062 -H 615 -png -singlefile " + pdf + " " + pdf + "-page";
+  if (std::system(command.c_str()) != 0) return {};
+  return QImage(QString::fromStdString(pdf + "-page.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+std::string Output(const std::string& command) {
+  std::string text;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+    pclose(pipe);
+  }
+  return text;
+}
+
+TEST(Golden, ShapesAndTextBoxesOnTheCardAndThroughAPdf) {
+  test::EnsureGuiApplication();
+  test::TempFolder folder;
+  CardRenderer renderer(nullptr, folder.Path());
+  const CardState card = ShapesCard();
+  const QImage printImage = renderer.Render(card, 1, kPrintWidth, kPrintHeight);
+  EXPECT_TRUE(test::MatchesCardGolden(printImage, "objects"));
+  EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 3, 354, 205), "objects_preview"));
+
+  if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "poppler is missing";
+  const std::string pdf = (folder.Path() / "objects.pdf").string();
+  const QImage vector = ThroughPdf(renderer, card, pdf);
+  ASSERT_EQ(vector.size(), printImage.size());
+  // Away from edges (a pixel whose 5 × 5 neighbourhood on the print image is all one colour),
+  // the two rasterisers agree within 2/255.
+  int worst = 0;
+  for (int y = 2; y < printImage.height() - 2; ++y) {
+    for (int x = 2; x < printImage.width() - 2; ++x) {
+      bool flat = true;
+      for (int v = -2; v <= 2 && flat; ++v)
+        for (int u = -2; u <= 2 && flat; ++u)
+          flat = test::Rgb(printImage, x + u, y + v) == test::Rgb(printImage, x, y);
+      if (!flat) continue;
+      const uint32_t p = test::Rgb(printImage, x, y), q = test::Rgb(vector, x, y);
+      for (int shift : {0, 8, 16})
+        worst = std::max(worst, std::abs(int((p >> shift) & 255) - int((q >> shift) & 255)));
+    }
+  }
+  EXPECT_LE(worst, 2);
+  // The shapes are paths and the text is text: the PDF holds no picture but the background's.
+  if (std::system("qpdf --version > /dev/null 2>&1") == 0) {
+    EXPECT_EQ(std::system(("qpdf --check " + pdf + " > /dev/null").c_str()), 0);
+  }
+  const std::string text = Output("pdftotext " + pdf + " -");
+  EXPECT_NE(text.find("Centred middle"), std::string::npos) << text;
+  EXPECT_NE(text.find("Right, bottom"), std::string::npos) << text;
+  EXPECT_EQ(Output("pdfimages -list " + pdf + " | tail -n +3 | wc -l"), "1\n");
+}
+
+}  // namespace
+}  // namespace tavolo
