@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-release}
 runs=${2:-5}
 bin=$build/bin
-for program in bench_render tavolo-cli; do
+for program in bench_render bench_objects tavolo-cli; do
   [ -x "$bin/$program" ] || { echo "no $bin/$program: build it first" >&2; exit 1; }
 done
 [ -x /usr/bin/time ] || { echo "/usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
@@ -54,6 +54,10 @@ row "preview render while typing (divisor 3)" 0.2 ms \
   $(bench_times bench_render 'BM_RenderPreviewWhileTyping$' cpu_time)
 row "uncached render + tint, noisy background" 8 ms \
   $(bench_times bench_render 'BM_RenderFullUncachedWithTint$' cpu_time)
+row "full render, 200 placed objects, cached" 5 ms \
+  $(bench_times bench_objects 'BM_RenderObjectsFullCached/200$' cpu_time)
+row "drag step of a placed object (divisor 3)" 1 ms \
+  $(bench_times bench_objects 'BM_DragObjectStepPreview/10$' cpu_time)
 row "GIF export" 30 ms $(bench_times bench_render 'BM_Export/format:2$' cpu_time)
 row "PNG export (CPU)" 25 ms $(bench_times bench_render 'BM_Export/format:4$' cpu_time)
 

@@ -24,6 +24,7 @@
 #include "core/pictures/SvgDrawing.h"
 #include "core/qr/QrSymbol.h"
 #include "core/render/FaceObjects.h"
+#include "core/render/ShapeSprites.h"
 #include "core/render/TextBoxLayout.h"
 #include "core/render/TextBoxRenderer.h"
 
@@ -201,6 +202,7 @@ class CardRenderer {
     TextBoxLayout layout;
   };
   std::vector<std::optional<KeptFreeText>> freeText_;
+  ShapeSprites sprites_;
 
   Stats stats_;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -116,6 +117,38 @@ TEST(FaceObjects, ListInDrawingOrderAndTheTopmostUnderAPointIsTakenHoldOf) {
     const std::optional<FaceObject> hit = ObjectAt(card, point, tolerance);
     const auto got = hit ? std::optional(std::pair(hit->object.kind, hit->added)) : std::nullopt;
     EXPECT_EQ(got, expectedHit) << point.x() << "," << point.y() << " ±" << tolerance;
+  }
+}
+
+// A renderer that drew the card before draws each change as a fresh one does: nothing kept for a
+// shape (its sprite, a text box's layout) outlives a change of it.
+TEST(CardRenderer, AChangedObjectIsDrawnAsAFreshRendererDrawsIt) {
+  test::EnsureGuiApplication();
+  test::TempFolder folder;
+  const std::function<void(PlacedObject&)> changes[] = {
+      [](PlacedObject& o) { o.left += 1; },
+      [](PlacedObject& o) { o.top += 0.5f; },
+      [](PlacedObject& o) { o.width += 3; },
+      [](PlacedObject& o) { o.quarterTurns = 1; },
+      [](PlacedObject& o) {
+        if (auto* shape = std::get_if<ShapeSource>(&o.source)) shape->fill = qRgb(200, 0, 0);
+        if (auto* text = std::get_if<TextSource>(&o.source)) text->lines.line[0] = "Changed";
+      },
+  };
+  CardRenderer kept(nullptr, folder.Path());
+  CardState card = ShapesCard();
+  for (const int divisor : {1, 3}) {
+    const int dx = kPrintWidth / divisor, dy = kPrintHeight / divisor;
+    for (size_t c = 0; c < std::size(changes); ++c) {
+      for (size_t i = 0; i < card.objects.size(); ++i) {
+        kept.Render(card, divisor, dx, dy);
+        changes[c](card.objects[i]);
+        CardRenderer fresh(nullptr, folder.Path());
+        const QImage expected = fresh.Render(card, divisor, dx, dy);
+        const QImage drawn = kept.Render(card, divisor, dx, dy);
+        EXPECT_TRUE(drawn == expected) << "change " << c << " of object " << i << " at 1/" << divisor;
+      }
+    }
   }
 }
 
