@@ -1,6 +1,7 @@
 #include "core/editing/SnapCandidates.h"
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace tavolo {
@@ -55,6 +56,10 @@ void SnapCandidates::Build(float cardWidth, float cardHeight, int dpi,
   }
   for (int i = 0; i < static_cast<int>(others.size()); ++i) {
     const CardRect& box = others[static_cast<size_t>(i)];
+    // A box from a damaged file could hold no number at all, and could not be sorted.
+    if (!std::isfinite(box.left) || !std::isfinite(box.top) || !std::isfinite(box.width) ||
+        !std::isfinite(box.height))
+      continue;
     AddBox(vertical_, box.left, box.width, box.top, box.Bottom(), SnapKind::kObjectEdge,
            SnapKind::kObjectCentre, i);
     AddBox(horizontal_, box.top, box.height, box.left, box.Right(), SnapKind::kObjectEdge,
