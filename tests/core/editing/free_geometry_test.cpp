@@ -32,14 +32,13 @@ TEST(ResizeHandles, AHandleMovesItsEdgesKeepsTheOppositeOnesAndNeverFlipsOrShrin
   const std::tuple<CardRect, H, float, float, Aspect, CardRect> cases[] = {
       {box, H::kBottomRight, 50, 20, Aspect::kFree, {100, 100, 250, 120}},
       {box, H::kTopLeft, 30, 10, Aspect::kFree, {130, 110, 170, 90}},
-      {box, H::kTop, 99, -50, Aspect::kFree, {100, 50, 200, 150}},
       {box, H::kLeft, 300, 0, Aspect::kFree, {296, 100, 4, 100}},
       // The larger move relative to the side wins; the opposite corner stays.
       {box, H::kBottomRight, 100, 10, Aspect::kKept, {100, 100, 300, 150}},
       {box, H::kBottomRight, 20, 50, Aspect::kKept, {100, 100, 300, 150}},
       {box, H::kTopLeft, 100, 10, Aspect::kKept, {200, 150, 100, 50}},
       // An edge handle grows the other side about its centre line.
-      {box, H::kRight, 100, 0, Aspect::kKept, {100, 75, 300, 150}},
+      {box, H::kRight, 100, 37, Aspect::kKept, {100, 75, 300, 150}},
       {box, H::kBottomRight, -500, -500, Aspect::kKept, {100, 100, 8, 4}},
       // A rule line has no height to keep an aspect with; a side already below the minimum stays.
       {{100, 100, 200, 0}, H::kRight, 50, 0, Aspect::kKept, {100, 100, 250, 0}},
