@@ -1,16 +1,14 @@
 #include "core/editing/ObjectArrangement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <numeric>
 #include <tuple>
 
 namespace tavolo {
 
-namespace {
-
-// The smallest box holding all of `objects`.
-CardRect Bounds(std::span<const ArrangedObject> objects) {
+CardRect SelectionBounds(std::span<const ArrangedObject> objects) {
   if (objects.empty()) return {};
   float left = objects[0].box.left, top = objects[0].box.top;
   float right = objects[0].box.Right(), bottom = objects[0].box.Bottom();
@@ -22,6 +20,8 @@ CardRect Bounds(std::span<const ArrangedObject> objects) {
   }
   return {left, top, right - left, bottom - top};
 }
+
+namespace {
 
 // Where `box` goes for its `edge` to meet that of `target`.
 CardRect AlignedBox(const CardRect& box, const CardRect& target, AlignEdge edge) {
@@ -53,8 +53,8 @@ std::vector<CardRect> Boxes(std::span<const ArrangedObject> objects) {
 
 std::vector<CardRect> Aligned(std::span<const ArrangedObject> objects, AlignEdge edge,
                               AlignTarget target, float cardWidth, float cardHeight) {
-  const CardRect to =
-      target == AlignTarget::kCard ? CardRect{0.0f, 0.0f, cardWidth, cardHeight} : Bounds(objects);
+  const CardRect to = target == AlignTarget::kCard ? CardRect{0.0f, 0.0f, cardWidth, cardHeight}
+                                                   : SelectionBounds(objects);
   std::vector<CardRect> boxes = Boxes(objects);
   for (size_t i = 0; i < objects.size(); ++i)
     if (!objects[i].locked) boxes[i] = AlignedBox(objects[i].box, to, edge);
@@ -66,13 +66,14 @@ std::vector<CardRect> Distributed(std::span<const ArrangedObject> objects, Distr
   const bool horizontal = axis == DistributeAxis::kHorizontal;
   const auto start = [&](const CardRect& box) { return horizontal ? box.left : box.top; };
   const auto size = [&](const CardRect& box) { return horizontal ? box.width : box.height; };
+  const auto centre = [&](size_t i) { return start(boxes[i]) + size(boxes[i]) / 2.0f; };
   std::vector<size_t> order;
+  // A box from a damaged file that holds no number has no place in the order: it stays.
   for (size_t i = 0; i < objects.size(); ++i)
-    if (!objects[i].locked) order.push_back(i);
+    if (!objects[i].locked && std::isfinite(centre(i))) order.push_back(i);
   if (order.size() < 3) return boxes;
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    return start(boxes[a]) + size(boxes[a]) / 2.0f < start(boxes[b]) + size(boxes[b]) / 2.0f;
-  });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return centre(a) < centre(b); });
   const CardRect& first = boxes[order.front()];
   const CardRect& last = boxes[order.back()];
   float sizes = 0.0f;

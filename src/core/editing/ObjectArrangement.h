@@ -26,6 +26,9 @@ enum class StackMove { kForward, kBackward, kToFront, kToBack };
 inline constexpr float kNudgeStep = 1.0f;
 inline constexpr float kLargeNudgeStep = 10.0f;
 
+// The smallest box holding all of `objects` (what a drag of several of them moves and snaps).
+CardRect SelectionBounds(std::span<const ArrangedObject> objects);
+
 // The boxes with the chosen edge or centre line of each on that of the target.
 std::vector<CardRect> Aligned(std::span<const ArrangedObject> objects, AlignEdge edge,
                               AlignTarget target, float cardWidth, float cardHeight);
