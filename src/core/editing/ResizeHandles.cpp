@@ -98,7 +98,8 @@ CardRect ResizedByHandle(const CardRect& start, ResizeHandle handle, float dx, f
   const HandleSides sides = SidesOf(handle);
   const float width = start.width + static_cast<float>(sides.x) * dx;
   const float height = start.height + static_cast<float>(sides.y) * dy;
-  if (aspect == Aspect::kFree || start.width <= 0.0f || start.height <= 0.0f)
+  // A hairline's aspect means nothing, and a move across it would be a thousandfold scale.
+  if (aspect == Aspect::kFree || start.width < minSide || start.height < minSide)
     return ResizedTo(start, handle, width, height, minSide);
   const float scaleX = width / start.width, scaleY = height / start.height;
   float scale = sides.x == 0 ? scaleY : scaleX;

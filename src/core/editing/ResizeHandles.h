@@ -55,8 +55,8 @@ std::optional<ResizeHandle> HandleAt(const CardRect& rect, CardPoint point, floa
 // `start` with `handle` dragged by (dx, dy). The opposite corner or edge stays; no side becomes
 // smaller than the minimum and nothing flips through the opposite edge. With the aspect kept, a
 // corner follows the larger of its two moves (each taken relative to the start's side) and an edge
-// handle grows the other side about its centre line; a start with an empty side cannot keep an
-// aspect and is resized freely.
+// handle grows the other side about its centre line; a start with a side below the minimum (a
+// rule line) is resized freely.
 CardRect ResizedByHandle(const CardRect& start, ResizeHandle handle, float dx, float dy,
                          Aspect aspect, float minSide = kMinObjectSide);
 

@@ -109,7 +109,7 @@ SnapResult SnapResize(const SnapCandidates& lines, const CardRect& start, Resize
       shiftX ? SizeTo(start.left, start.width, sides.x, movingX(resized) + *shiftX) : resized.width;
   const float height = shiftY ? SizeTo(start.top, start.height, sides.y, movingY(resized) + *shiftY)
                               : resized.height;
-  if (aspect == Aspect::kKept && start.width > 0.0f && start.height > 0.0f) {
+  if (aspect == Aspect::kKept && start.width >= minSide && start.height >= minSide) {
     const bool byX = shiftX && (!shiftY || std::abs(*shiftX) <= std::abs(*shiftY));
     if (byX)
       result.rect = ScaledByHandle(start, handle, width / start.width, minSide);

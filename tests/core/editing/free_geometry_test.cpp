@@ -41,7 +41,7 @@ TEST(ResizeHandles, AHandleMovesItsEdgesKeepsTheOppositeOnesAndNeverFlipsOrShrin
       {box, H::kRight, 100, 37, Aspect::kKept, {100, 75, 300, 150}},
       {box, H::kBottomRight, -500, -500, Aspect::kKept, {100, 100, 8, 4}},
       // A rule line has no height to keep an aspect with; a side already below the minimum stays.
-      {{100, 100, 200, 0}, H::kRight, 50, 0, Aspect::kKept, {100, 100, 250, 0}},
+      {{100, 100, 200, 2}, H::kTopRight, 50, -1, Aspect::kKept, {100, 99, 250, 3}},
       {{100, 100, 200, 2}, H::kBottomRight, -10, -10, Aspect::kFree, {100, 100, 190, 2}},
   };
   for (const auto& [start, handle, dx, dy, aspect, expected] : cases) {
