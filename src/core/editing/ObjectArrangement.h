@@ -1,6 +1,6 @@
 // The Arrange menu's geometry: aligning and distributing selected objects, nudging them and moving
 // them in the stacking order. Each takes the objects as they are and gives where they go; locked
-// objects stay where they are.
+// objects keep their places (not their places in the stacking order).
 #pragma once
 
 #include <span>

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "core/editing/CardPoint.h"
 #include "core/editing/CardRect.h"
 
 namespace tavolo {
@@ -38,12 +39,6 @@ enum class Aspect { kFree, kKept };
 
 // No drag makes a side smaller than this (nor a side already smaller than it smaller still).
 inline constexpr float kMinObjectSide = 4.0f;
-
-struct CardPoint {
-  float x = 0.0f;
-  float y = 0.0f;
-  friend bool operator==(const CardPoint&, const CardPoint&) = default;
-};
 
 // Where a handle sits on `rect`: a corner or the middle of an edge.
 CardPoint HandlePoint(const CardRect& rect, ResizeHandle handle);
