@@ -25,10 +25,11 @@ inline QString PathText(const std::filesystem::path& path) {
 }
 
 // A mouse event at `at` on `widget`, the left button held from the press until the release.
-inline void SendMouse(QWidget& widget, QEvent::Type type, QPoint at) {
+inline void SendMouse(QWidget& widget, QEvent::Type type, QPoint at,
+                      Qt::KeyboardModifiers modifiers = {}) {
   const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, QPointF(at), widget.mapToGlobal(QPointF(at)), button, held, {});
+  QMouseEvent event(type, QPointF(at), widget.mapToGlobal(QPointF(at)), button, held, modifiers);
   QApplication::sendEvent(&widget, &event);
 }
 

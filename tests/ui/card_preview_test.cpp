@@ -140,8 +140,8 @@ TEST_F(ControlTest, PaintShowsTheCardCentredOnTheBackdropAndTinyControlsPaintToo
 }
 
 // A preview at 50 % (divisor 2, the card at 34, 46) of a card with a 200 × 100 photo centred at
-// (500, 300), a 40 × 40 logo at (580, 300), over the photo's right end, and a QR code of 100 at
-// (900, 300).
+// (500, 300), a 40 × 40 logo at (580, 300), over the photo's right end, a QR code of 100 at
+// (900, 300), a 200 × 100 rectangle at (100, 100) and a locked 100 × 100 ellipse at (700, 100).
 struct PicturesPreview {
   CardDocument doc{nullptr, {}};
   CardPreview preview{doc};
@@ -155,24 +155,50 @@ struct PicturesPreview {
       PlacedQrCode code;
       std::tie(code.x, code.y, code.side) = std::tuple(900.0f, 300.0f, 100.0f);
       card.qrCode = code;
+      PlacedObject box = NewObject(ObjectKind::kRectangle, 1062, 615, 500);
+      std::tie(box.left, box.top, box.width, box.height) = std::tuple(100.0f, 100.0f, 200.0f, 100.0f);
+      card.objects.push_back(box);
+      PlacedObject ring = NewObject(ObjectKind::kEllipse, 1062, 615, 501);
+      std::tie(ring.left, ring.top, ring.width, ring.height, ring.locked) =
+          std::tuple(700.0f, 100.0f, 100.0f, 100.0f, true);
+      card.objects.push_back(ring);
     });
     preview.resize(600, 400);
     preview.SetZoom(50);
     Paint(preview);
   }
   int Steps() const { return doc.History().UndoCount(); }
-  QPointF Photo() const { return {doc.Working().photo.x, doc.Working().photo.y}; }
+  std::optional<CardRect> Bounds(ObjectRef ref) const {
+    const std::optional<FaceObject> found = FindObject(doc.Live(), ref);
+    if (!found) return std::nullopt;
+    return BoundsOf(found->object);
+  }
+  void Click(QPoint at, Qt::KeyboardModifiers modifiers = {}) {
+    SendMouse(preview, QEvent::MouseButtonPress, at, modifiers);
+    SendMouse(preview, QEvent::MouseButtonRelease, at, modifiers);
+  }
+  void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = Qt::AltModifier) {
+    SendMouse(preview, QEvent::MouseButtonPress, from, modifiers);
+    SendMouse(preview, QEvent::MouseMove, to, modifiers);
+    SendMouse(preview, QEvent::MouseButtonRelease, to, modifiers);
+  }
 };
+
+constexpr ObjectRef kPhoto{ObjectKind::kPhoto};
+constexpr ObjectRef kLogo{ObjectKind::kLogo};
+constexpr ObjectRef kQr{ObjectKind::kQrCode};
+constexpr ObjectRef kBox{ObjectKind::kRectangle, 0};
+constexpr ObjectRef kRing{ObjectKind::kEllipse, 1};
 
 TEST_F(ControlTest, ThePictureUnderThePointerIsOutlinedTheLogoOnTop) {
   PicturesPreview fx;
   ASSERT_EQ(fx.preview.Geometry().card, QRect(34, 46, 531, 307));
   const QImage plain = Paint(fx.preview);
-  const std::pair<QPoint, std::optional<CardObject>> cases[] = {
-      {{234, 171}, CardObject::kPhoto},  {{333, 220}, CardObject::kPhoto},
-      {{320, 190}, CardObject::kLogo},   {{233, 171}, std::nullopt},
-      {{459, 171}, CardObject::kQrCode}, {{509, 171}, std::nullopt},
-      {{100, 100}, std::nullopt},        {{10, 10}, std::nullopt},
+  const std::pair<QPoint, std::optional<ObjectRef>> cases[] = {
+      {{234, 171}, kPhoto},       {{333, 220}, kPhoto}, {{320, 190}, kLogo},
+      {{229, 171}, std::nullopt}, {{459, 171}, kQr},    {{513, 171}, std::nullopt},
+      {{100, 100}, kBox},         {{409, 121}, kRing},  {{386, 98}, std::nullopt},
+      {{10, 10}, std::nullopt},
   };
   for (const auto& [at, hovered] : cases) {
     SendMouse(fx.preview, QEvent::MouseMove, at);
@@ -182,7 +208,7 @@ TEST_F(ControlTest, ThePictureUnderThePointerIsOutlinedTheLogoOnTop) {
   SendMouse(fx.preview, QEvent::MouseMove, {250, 180});
   const QImage outlined = Paint(fx.preview);
   QSet<QRgb> edge;
-  for (int x = 234; x <= 333; ++x) edge.insert(outlined.pixel(x, 171));
+  for (int x = 235; x <= 333; ++x) edge.insert(outlined.pixel(x, 171));
   EXPECT_EQ(edge, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(&fx.preview, &leave);
@@ -190,40 +216,124 @@ TEST_F(ControlTest, ThePictureUnderThePointerIsOutlinedTheLogoOnTop) {
   EXPECT_EQ(Paint(fx.preview), plain);
 }
 
-TEST_F(ControlTest, ADragMovesThePictureLiveAndIsOneStepArrowsNudgeIt) {
+// Each gesture changes one object (none left: it is gone) in as many steps as it has; undoing
+// them brings the card back as it was.
+TEST_F(ControlTest, EachGestureOnAnObjectIsOneStepAndUndoesExactly) {
+  using Fx = PicturesPreview;
+  const struct {
+    const char* gesture;
+    std::function<void(Fx&)> act;
+    ObjectRef object;
+    std::optional<CardRect> bounds;
+    int steps;
+  } cases[] = {
+      {"drag", [](Fx& fx) { fx.Drag({134, 121}, {144, 126}); }, kBox, CardRect{120, 110, 200, 100},
+       1},
+      {"handle, free",
+       [](Fx& fx) {
+         fx.Click({134, 121});
+         fx.Drag({184, 146}, {194, 166});
+       },
+       kBox, CardRect{100, 100, 220, 140}, 1},
+      {"handle, Shift keeps the aspect",
+       [](Fx& fx) {
+         fx.Click({134, 121});
+         fx.Drag({184, 146}, {194, 166}, Qt::AltModifier | Qt::ShiftModifier);
+       },
+       kBox, CardRect{100, 100, 280, 140}, 1},
+      {"photo's corner scales it",
+       [](Fx& fx) {
+         fx.Click({250, 180});
+         fx.Drag({334, 221}, {344, 226});
+       },
+       kPhoto, CardRect{400, 250, 220, 110}, 1},
+      {"QR code's corner sets its side",
+       [](Fx& fx) {
+         fx.Click({480, 190});
+         fx.Drag({459, 171}, {449, 161});
+       },
+       kQr, CardRect{830, 230, 120, 120}, 1},
+      {"arrows nudge",
+       [](Fx& fx) {
+         fx.Click({134, 121});
+         QTest::keyClick(&fx.preview, Qt::Key_Right);
+         QTest::keyClick(&fx.preview, Qt::Key_Down, Qt::ShiftModifier);
+       },
+       kBox, CardRect{101, 110, 200, 100}, 2},
+      {"Delete",
+       [](Fx& fx) {
+         fx.Click({134, 121});
+         QTest::keyClick(&fx.preview, Qt::Key_Delete);
+       },
+       kBox, std::nullopt, 1},
+      {"Delete of the photo",
+       [](Fx& fx) {
+         fx.Click({250, 180});
+         QTest::keyClick(&fx.preview, Qt::Key_Delete);
+       },
+       kPhoto, std::nullopt, 1},
+      {"Ctrl+D",
+       [](Fx& fx) {
+         fx.Click({134, 121});
+         QTest::keyClick(&fx.preview, Qt::Key_D, Qt::ControlModifier);
+       },
+       ObjectRef{ObjectKind::kRectangle, 2}, CardRect{120, 120, 200, 100}, 1},
+      {"locked: selected, not moved",
+       [](Fx& fx) {
+         fx.Drag({409, 121}, {429, 131});
+         QTest::keyClick(&fx.preview, Qt::Key_Left);
+       },
+       kRing, CardRect{700, 100, 100, 100}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.gesture);
+    Fx fx;
+    const CardState before = fx.doc.Working();
+    const int steps = fx.Steps();
+    c.act(fx);
+    EXPECT_EQ(fx.Bounds(c.object), c.bounds);
+    EXPECT_EQ(fx.Steps(), steps + c.steps);
+    if (c.bounds) EXPECT_EQ(fx.preview.SelectedObject(), c.object);
+    for (int i = 0; i < c.steps; ++i) fx.doc.Undo();
+    EXPECT_EQ(fx.doc.Working(), before);
+  }
+}
+
+TEST_F(ControlTest, ADragSnapsToTheSafeMarginShowingItsGuideAltDoesNot) {
   PicturesPreview fx;
-  const int steps = fx.Steps();
-  SendMouse(fx.preview, QEvent::MouseButtonPress, {250, 180});
-  SendMouse(fx.preview, QEvent::MouseMove, {256, 183});
-  EXPECT_EQ(fx.doc.Live().photo.x, 512.0f) << "the card follows the pointer";
-  SendMouse(fx.preview, QEvent::MouseMove, {270, 190});
-  SendMouse(fx.preview, QEvent::MouseButtonRelease, {270, 190});
-  EXPECT_EQ(fx.Photo(), QPointF(540, 320));
-  EXPECT_EQ(fx.Steps(), steps + 1);
-  fx.doc.Undo();
-  EXPECT_EQ(fx.Photo(), QPointF(500, 300));
+  SendMouse(fx.preview, QEvent::MouseButtonPress, {134, 121});
+  SendMouse(fx.preview, QEvent::MouseMove, {104, 121});
+  const float margin = SafeMarginPixels(300);
+  EXPECT_FLOAT_EQ(fx.Bounds(kBox)->left, margin);
+  ASSERT_FALSE(fx.preview.Guides().empty());
+  EXPECT_FLOAT_EQ(fx.preview.Guides().front().position, margin);
+  EXPECT_EQ(fx.preview.Guides().front().kind, SnapKind::kSafeMargin);
+  SendMouse(fx.preview, QEvent::MouseMove, {104, 121}, Qt::AltModifier);
+  EXPECT_EQ(fx.Bounds(kBox)->left, 40.0f);
+  EXPECT_TRUE(fx.preview.Guides().empty());
+  SendMouse(fx.preview, QEvent::MouseButtonRelease, {104, 121});
+  EXPECT_TRUE(fx.preview.Guides().empty());
+}
 
-  // A click selects without a step; each arrow is one step.
-  SendMouse(fx.preview, QEvent::MouseButtonPress, {250, 180});
-  SendMouse(fx.preview, QEvent::MouseButtonRelease, {250, 180});
-  EXPECT_EQ(fx.preview.SelectedObject(), CardObject::kPhoto);
-  EXPECT_EQ(fx.Steps(), steps);
-  QTest::keyClick(&fx.preview, Qt::Key_Right);
-  QTest::keyClick(&fx.preview, Qt::Key_Up, Qt::ShiftModifier);
-  EXPECT_EQ(fx.Photo(), QPointF(501, 290));
-  EXPECT_EQ(fx.Steps(), steps + 2);
+TEST_F(ControlTest, TabGoesThroughTheObjectsInDrawingOrderShiftClickAddsEscapeDeselects) {
+  PicturesPreview fx;
+  fx.preview.setFocus();
+  std::vector<std::optional<ObjectRef>> visited;
+  for (int i = 0; i < 6; ++i) {
+    QTest::keyClick(&fx.preview, Qt::Key_Tab);
+    visited.push_back(fx.preview.SelectedObject());
+  }
+  EXPECT_EQ(visited, (std::vector<std::optional<ObjectRef>>{kPhoto, kLogo, kQr, kBox, kRing,
+                                                              kPhoto}));
+  QTest::keyClick(&fx.preview, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(fx.preview.SelectedObject(), kRing);
+  fx.Click({134, 121}, Qt::ShiftModifier);
+  EXPECT_EQ(fx.preview.Selection().size(), 2u);
   QTest::keyClick(&fx.preview, Qt::Key_Escape);
-  EXPECT_EQ(fx.preview.SelectedObject(), std::nullopt);
-  QTest::keyClick(&fx.preview, Qt::Key_Left);
-  EXPECT_EQ(fx.Photo(), QPointF(501, 290));
-
-  SendMouse(fx.preview, QEvent::MouseButtonPress, {480, 190});
-  SendMouse(fx.preview, QEvent::MouseMove, {490, 195});
-  SendMouse(fx.preview, QEvent::MouseButtonRelease, {490, 195});
-  QTest::keyClick(&fx.preview, Qt::Key_Down);
-  const std::optional<PlacedQrCode>& code = fx.doc.Working().qrCode;
-  ASSERT_TRUE(code.has_value());
-  EXPECT_EQ(QPointF(code->x, code->y), QPointF(920, 311));
+  EXPECT_TRUE(fx.preview.Selection().empty());
+  fx.Click({134, 121});
+  fx.Click({10, 10});
+  EXPECT_TRUE(fx.preview.Selection().empty());
 }
 
 }  // namespace

@@ -239,6 +239,11 @@ void CardDocument::DeletePicture(PictureKind kind) {
   RecordEdit();
 }
 
+bool CardDocument::PlaceObjectLive(ObjectRef ref, const CardRect& bounds) {
+  const ChangeScope scope(*this);
+  return SetBounds(live_, ref, bounds);
+}
+
 bool CardDocument::SwitchLayout(int layout) {
   if (!layout_.Pick(layout, live_.lines, live_.boxCount)) return false;
   const ChangeScope scope(*this);

@@ -86,6 +86,7 @@
 #include "core/card/ContactLines.h"
 #include "core/card/LayoutChoice.h"
 #include "core/document/FaceSwap.h"
+#include "core/editing/ObjectEditing.h"
 #include "core/imaging/RasterImage.h"
 #include "core/render/CardRenderer.h"
 
@@ -219,6 +220,10 @@ class CardDocument {
   void ShowImportedBackground(int number);
   // Removes the photo (reduction kept) or the logo and records one step.
   void DeletePicture(PictureKind kind);
+  // The shown face's object takes `bounds` (see SetBounds) in the live state; records nothing.
+  // It changes the card in place, so that a drag's steps copy nothing. False when the face has no
+  // such object.
+  bool PlaceObjectLive(ObjectRef ref, const CardRect& bounds);
 
   // The user chose another layout (chooser or menu): the field lines the user corrected become
   // the contact details, the shown text is remembered for the layout it belongs to, the new layout's

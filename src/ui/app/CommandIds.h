@@ -43,6 +43,10 @@ enum CommandId : int {
   kCmdBackSide = 32850,
   kCmdShowFront = 32851,
   kCmdShowBack = 32852,
+  kCmdInsertTextBox = 32860,
+  kCmdInsertLine = 32861,
+  kCmdInsertRectangle = 32862,
+  kCmdInsertEllipse = 32863,
 };
 
 }  // namespace tavolo

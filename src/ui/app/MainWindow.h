@@ -45,7 +45,7 @@ class MainWindow : public QMainWindow {
   static constexpr QSize kMinimumSize{750, 500};
 
   // The menus, in menu-bar order.
-  enum class Menu { File, Edit, Templates, Layouts, Window, Help, None };
+  enum class Menu { File, Edit, Insert, Arrange, Templates, Layouts, Window, Help, None };
 
   // `backgrounds` must outlive the window; imports append to it. `prompts` answers every question
   // the window asks (null: the real dialogs).
@@ -190,6 +190,9 @@ class MainWindow : public QMainWindow {
   // editors, the dialogs and the preview work on.
   void OnBackSide();
   void OnShowFace(CardFace face);
+
+  // MainWindow_Objects.cpp: the Insert and Arrange menus' objects.
+  void OnInsertObject(ObjectKind kind);
 
   // MainWindow_Templates.cpp.
   void OnNewProject();

@@ -41,6 +41,10 @@ QString MenuTitle(Menu menu) {
       return Tr("&File");
     case Menu::Edit:
       return Tr("&Edit");
+    case Menu::Insert:
+      return Tr("&Insert");
+    case Menu::Arrange:
+      return Tr("&Arrange");
     case Menu::Templates:
       return Tr("&Templates");
     case Menu::Layouts:
@@ -112,6 +116,15 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
       {kCmdShowBack, Menu::Edit, Tr("Show Back"),
        [](MainWindow& window) { window.OnShowFace(CardFace::kBack); }},
 
+      {kCmdInsertTextBox, Menu::Insert, Tr("&Text Box"),
+       [](MainWindow& window) { window.OnInsertObject(ObjectKind::kTextBox); }},
+      {kCmdInsertLine, Menu::Insert, Tr("&Line"),
+       [](MainWindow& window) { window.OnInsertObject(ObjectKind::kLine); }},
+      {kCmdInsertRectangle, Menu::Insert, Tr("&Rectangle"),
+       [](MainWindow& window) { window.OnInsertObject(ObjectKind::kRectangle); }},
+      {kCmdInsertEllipse, Menu::Insert, Tr("&Ellipse"),
+       [](MainWindow& window) { window.OnInsertObject(ObjectKind::kEllipse); }},
+
       {kCmdNewFromTemplate, Menu::Templates, Tr("New from Template...\t Ctrl+N"),
        run(&MainWindow::OnNewProject)},
       {kCmdSaveTemplate, Menu::Templates, Tr("Save Template..."), run(&MainWindow::OnSaveTemplate)},
@@ -174,7 +187,8 @@ std::vector<MainWindow::Accelerator> MainWindow::Accelerators() {
 
 void MainWindow::BuildMenus() {
   for (Menu menu :
-       {Menu::File, Menu::Edit, Menu::Templates, Menu::Layouts, Menu::Window, Menu::Help}) {
+       {Menu::File, Menu::Edit, Menu::Insert, Menu::Arrange, Menu::Templates, Menu::Layouts,
+        Menu::Window, Menu::Help}) {
     menus_[menu] = menuBar()->addMenu(MenuTitle(menu));
   }
   for (const Command& command : Commands()) {
@@ -217,6 +231,12 @@ void MainWindow::BuildMenus() {
     if (command.menu != Menu::Window && command.menu != Menu::None) {
       MenuOf(command.menu)->addAction(action);
     }
+  }
+  // The card's own photo, logo and QR code are inserted from the Insert menu too.
+  QMenu* insert = MenuOf(Menu::Insert);
+  insert->addSeparator();
+  for (int command : {kCmdInsertPhoto, kCmdInsertLogo, kCmdInsertQrCode}) {
+    insert->addAction(Action(command));
   }
   for (const Accelerator& accelerator : Accelerators()) {
     Action(accelerator.id)->setShortcut(accelerator.keys);

@@ -14,7 +14,7 @@ CardPreview::CardPreview(CardDocument& document, QWidget* parent)
   // Every pixel is painted from the off-screen picture, so no erase is needed.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  // A click gives the arrow keys to a selected picture; Tab passes the preview by.
+  // A click gives the keys to the selection.
   setFocusPolicy(Qt::ClickFocus);
 }
 
@@ -92,7 +92,9 @@ void CardPreview::Paint(QPainter& dc, const QRect& item) {
     drawn.setDevicePixelRatio(ratio);
     if (!drawn.isNull()) picturePainter.drawImage(card.topLeft(), drawn);
   }
-  DrawOutline(picturePainter);
+  picturePainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  DrawSelection(picturePainter);
+  DrawGuides(picturePainter);
   picturePainter.end();
 
   dc.drawImage(item.topLeft(), picture_);

@@ -4,19 +4,28 @@
 // screen's pixels from there. The card, its caches and every rule of editing belong to the
 // document; this control keeps only the screen work.
 //
-// The photo, the logo and the QR code can be moved on it: the one under the pointer is outlined
-// with dashes and shows a move cursor; a drag moves it live and records one step when released; a
-// click selects it, and then each arrow key moves it by one card pixel (Shift: ten), one step per
-// key; Escape or a click beside them deselects.
+// Every object of the shown face can be placed on it: the one under the pointer is outlined with
+// dashes; a click selects the topmost there (Shift+click adds it to the selection), which then
+// shows its handles and the card's safe margin. A drag moves the selection and a handle resizes
+// it, live, snapping to the card's and the other objects' lines (not while Alt is held) and
+// showing the guides it meets; one step is recorded when released. The arrow keys nudge by one
+// card pixel (Shift: ten), Delete removes, Ctrl+D duplicates an added object, Tab and Shift+Tab
+// go through the objects, Escape deselects: one step per key. A locked object is selected but
+// not moved.
 #pragma once
 
 #include <optional>
+#include <span>
+#include <vector>
 
 #include <QImage>
 #include <QPointF>
 #include <QWidget>
 
 #include "core/document/CardDocument.h"
+#include "core/editing/ObjectEditing.h"
+#include "core/editing/ResizeHandles.h"
+#include "core/editing/SnapGuides.h"
 #include "ui/base/CardView.h"
 #include "ui/card/CardPreviewGeometry.h"
 
@@ -57,33 +66,58 @@ class CardPreview : public QWidget, public CardView {
   int CardPixelWidth() const { return cardWidth_; }
   int CardPixelHeight() const { return cardHeight_; }
 
-  // The object the pointer is over (outlined), and the one clicked (outlined, moved by the arrow
-  // keys).
-  std::optional<CardObject> HoveredObject() const { return hovered_; }
-  std::optional<CardObject> SelectedObject() const { return selected_; }
+  // The object the pointer is over (outlined), and the ones selected: the first carries the
+  // handles.
+  std::optional<ObjectRef> HoveredObject() const { return hovered_; }
+  std::optional<ObjectRef> SelectedObject() const;
+  std::span<const ObjectRef> Selection() const { return selection_; }
+  // Selects `object` alone, or nothing; repaints.
+  void Select(std::optional<ObjectRef> object);
+  // The guides the present drag snaps to; none between drags.
+  std::span<const SnapGuide> Guides() const;
+
+  // Removes the selected objects, duplicates the selected added ones; one step each.
+  void DeleteSelection();
+  void DuplicateSelection();
+
+ Q_SIGNALS:
+  void selectionChanged();
+  // A double-click on an object: its properties are asked for.
+  void propertiesRequested();
 
  protected:
+  bool focusNextPrevChild(bool next) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void ZoomTowards(bool in);
-  void DrawOutline(QPainter& picturePainter) const;
-  void Hover(std::optional<CardObject> object);
-  // The live object's centre becomes `centre` (card pixels); `record` makes it one step.
-  void PlaceObject(CardObject object, QPointF centre, bool record);
-
   struct Drag {
-    CardObject object;
-    QPoint from;      // where the button went down, control pixels
-    QPointF centre;   // the object's centre then, card pixels
+    QPointF from;  // where the button went down, control pixels
+    std::optional<ResizeHandle> handle;
+    CardRect start;  // the selection's bounds then
+    std::vector<CardRect> starts;  // each selected object's bounds then
     bool moved = false;
   };
+
+  void ZoomTowards(bool in);
+  void DrawSelection(QPainter& painter) const;
+  void DrawGuides(QPainter& painter) const;
+  void Hover(std::optional<ObjectRef> object);
+  // The topmost object under `point` (control pixels).
+  std::optional<ObjectRef> ObjectUnder(QPointF point) const;
+  // The selection's objects the face still has, with their bounds; drops the others.
+  std::vector<CardRect> SelectedBounds();
+  bool SelectionLocked() const;
+  void StartDrag(QPointF at, std::optional<ResizeHandle> handle);
+  void DragTo(QPointF at, Qt::KeyboardModifiers modifiers);
+  void Nudge(float dx, float dy);
+  void SetSelection(std::vector<ObjectRef> selection);
 
   CardDocument& document_;
 
@@ -94,9 +128,12 @@ class CardPreview : public QWidget, public CardView {
   int cardWidth_ = static_cast<int>(kDefaultCardWidth);
   int cardHeight_ = static_cast<int>(kDefaultCardHeight);
 
-  std::optional<CardObject> hovered_;
-  std::optional<CardObject> selected_;
+  std::optional<ObjectRef> hovered_;
+  std::vector<ObjectRef> selection_;
   std::optional<Drag> drag_;
+  // Gathered when a drag starts, so that its steps only look lines up.
+  SnapCandidates snapLines_;
+  SnapResult snapped_;
 };
 
 }  // namespace tavolo

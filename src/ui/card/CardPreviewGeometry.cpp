@@ -2,10 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
-
-#include "core/qr/QrCodeDrawing.h"
-#include "core/render/PictureGeometry.h"
 
 namespace tavolo {
 
@@ -55,76 +51,19 @@ std::optional<int> NextZoom(double scale, bool in) {
   return next;
 }
 
-namespace {
-
-// `area` (card pixels) in the control's pixels; only what the card shows of it can be seen and
-// taken hold of.
-QRect OnScreen(const PixelRect& area, const CardPreviewGeometry& geometry) {
-  if (area.Width() <= 0 || area.Height() <= 0) return {};
-  const QRectF card(area.left, area.top, area.Width(), area.Height());
-  const QRectF shown(card.topLeft() * geometry.scale, card.size() * geometry.scale);
-  return shown.toRect().translated(geometry.card.topLeft()).intersected(geometry.card);
+QRectF OnScreen(const CardRect& box, const CardPreviewGeometry& geometry) {
+  return {geometry.card.left() + box.left * geometry.scale,
+          geometry.card.top() + box.top * geometry.scale, box.width * geometry.scale,
+          box.height * geometry.scale};
 }
 
-}  // namespace
-
-QRect PictureOutline(const PlacedPicture& picture, const CardPreviewGeometry& geometry) {
-  return OnScreen(PlacedArea(picture, 1), geometry);
+CardPoint CardPointAt(QPointF point, const CardPreviewGeometry& geometry) {
+  const QPointF card = (point - QPointF(geometry.card.topLeft())) / geometry.scale;
+  return {static_cast<float>(card.x()), static_cast<float>(card.y())};
 }
 
-namespace {
-
-// The order the card draws them in, the later on top.
-constexpr CardObject kObjects[] = {CardObject::kPhoto, CardObject::kLogo, CardObject::kQrCode};
-
-PictureKind KindOf(CardObject object) {
-  return object == CardObject::kPhoto ? PictureKind::kPhoto : PictureKind::kLogo;
-}
-
-}  // namespace
-
-QRect ObjectOutline(const CardState& card, CardObject object, const CardPreviewGeometry& geometry) {
-  if (object != CardObject::kQrCode) return PictureOutline(card.Picture(KindOf(object)), geometry);
-  if (!card.qrCode) return {};
-  return OnScreen(QrCodeArea(*card.qrCode, 1), geometry);
-}
-
-std::optional<CardObject> ObjectAt(const CardState& card, const CardPreviewGeometry& geometry,
-                                   QPoint point) {
-  for (auto object = std::rbegin(kObjects); object != std::rend(kObjects); ++object) {
-    if (ObjectOutline(card, *object, geometry).contains(point)) return *object;
-  }
-  return std::nullopt;
-}
-
-bool HasObject(const CardState& card, CardObject object) {
-  if (object != CardObject::kQrCode) return !card.Picture(KindOf(object)).name.isEmpty();
-  return card.qrCode.has_value();
-}
-
-QPointF CentreOf(const CardState& card, CardObject object) {
-  if (object != CardObject::kQrCode) {
-    const PlacedPicture& picture = card.Picture(KindOf(object));
-    return {picture.x, picture.y};
-  }
-  return card.qrCode ? QPointF(card.qrCode->x, card.qrCode->y) : QPointF();
-}
-
-void MoveObject(CardState& card, CardObject object, QPointF centre) {
-  const auto x = static_cast<float>(centre.x());
-  const auto y = static_cast<float>(centre.y());
-  if (object != CardObject::kQrCode) {
-    card.Picture(KindOf(object)).x = x;
-    card.Picture(KindOf(object)).y = y;
-    return;
-  }
-  if (!card.qrCode) return;
-  card.qrCode->x = x;
-  card.qrCode->y = y;
-}
-
-QPointF CardPixelsMoved(QPoint controlPixels, const CardPreviewGeometry& geometry) {
-  return QPointF(controlPixels) / geometry.scale;
+float CardLength(double controlPixels, const CardPreviewGeometry& geometry) {
+  return static_cast<float>(controlPixels / geometry.scale);
 }
 
 }  // namespace tavolo

@@ -1,16 +1,19 @@
 // Where the preview puts the card: its scale (Zoom to Fit: as large as fits the control with at
 // least 10 pixels to spare on each side; or a fixed zoom of 50, 100 or 200 per cent, one card pixel
 // per control pixel at 100), the centred card rectangle, and the divisor at which the card is
-// drawn before it is brought to the screen's pixels; and where the photo, the logo and the QR code
-// stand on it. Shared by the paint, the pointer and the tests.
+// drawn before it is brought to the screen's pixels; and how card pixels map onto the control's.
+// Shared by the paint, the pointer and the tests.
 #pragma once
 
 #include <optional>
 
 #include <QPointF>
 #include <QRect>
+#include <QRectF>
 
 #include "core/card/CardState.h"
+#include "core/editing/CardPoint.h"
+#include "core/editing/CardRect.h"
 
 namespace tavolo {
 
@@ -43,23 +46,11 @@ CardPreviewGeometry PreviewGeometryFor(const QRect& item, int cardWidth, int car
 // none when no fixed zoom lies that way.
 std::optional<int> NextZoom(double scale, bool in);
 
-// The part of the picture the card shows, in the control's pixels; empty when the card has no
-// such picture.
-QRect PictureOutline(const PlacedPicture& picture, const CardPreviewGeometry& geometry);
-// What can be moved on the card with the pointer and the arrow keys.
-enum class CardObject { kPhoto, kLogo, kQrCode };
-// The part of the object the card shows, in the control's pixels; empty when the card has none.
-QRect ObjectOutline(const CardState& card, CardObject object, const CardPreviewGeometry& geometry);
-// The object under `point` (control pixels), the one drawn on top first; none when nothing is
-// there.
-std::optional<CardObject> ObjectAt(const CardState& card, const CardPreviewGeometry& geometry,
-                                   QPoint point);
-// Whether the card has the object, on the card or off it.
-bool HasObject(const CardState& card, CardObject object);
-// The object's centre on the card, card pixels; and the card with it moved there.
-QPointF CentreOf(const CardState& card, CardObject object);
-void MoveObject(CardState& card, CardObject object, QPointF centre);
-// A movement of the pointer over the control, in card pixels.
-QPointF CardPixelsMoved(QPoint controlPixels, const CardPreviewGeometry& geometry);
+// A box of card pixels in the control's pixels.
+QRectF OnScreen(const CardRect& box, const CardPreviewGeometry& geometry);
+// The card pixel under `point` (control pixels), on the card or beside it.
+CardPoint CardPointAt(QPointF point, const CardPreviewGeometry& geometry);
+// A length of control pixels in card pixels.
+float CardLength(double controlPixels, const CardPreviewGeometry& geometry);
 
 }  // namespace tavolo
