@@ -1,7 +1,9 @@
 // The main window: the field panel, recording, its commands, dropped files and closing.
 #include <QAction>
 #include <QClipboard>
+#include <QDoubleSpinBox>
 #include <QDropEvent>
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,6 +30,7 @@
 #include "ui/controls/ColourStripSlider.h"
 #include "ui/controls/PillButton.h"
 #include "ui/dialogs/ContactDetailsDialog.h"
+#include "ui/dialogs/ObjectPropertiesDialog.h"
 #include "ui/dialogs/TextOptionsDialog.h"
 
 namespace tavolo {
@@ -702,6 +705,54 @@ TEST_F(MainWindowTest, TheOtherEditCommandsReachTheirDialogsAndOutputs) {
   Trigger(kCmdExportImage);
   EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(folder / "exported.png"); }, 10000));
   EXPECT_EQ(Steps(), 0);
+}
+
+// Each Insert command adds its kind in the middle of the card, selected, in one step; Arrange
+// and Object Properties then act on it, each one step, and follow the selection.
+TEST_F(MainWindowTest, InsertAddsEachKindSelectedAndArrangeAndPropertiesActOnIt) {
+  const std::pair<int, ObjectKind> inserts[] = {{kCmdInsertTextBox, ObjectKind::kTextBox},
+                                                {kCmdInsertLine, ObjectKind::kLine},
+                                                {kCmdInsertRectangle, ObjectKind::kRectangle},
+                                                {kCmdInsertEllipse, ObjectKind::kEllipse}};
+  for (const auto& [id, kind] : inserts) {
+    const int steps = Steps();
+    Trigger(id);
+    const CardState& card = Doc().Working();
+    const PlacedObject& added = card.objects.back();
+    EXPECT_EQ(added.kind, kind);
+    EXPECT_EQ(ObjectBox(added).center(), QPointF(card.cardWidth / 2, card.cardHeight / 2));
+    EXPECT_EQ(Steps(), steps + 1);
+    EXPECT_EQ(Window().Preview().SelectedObject(),
+              (ObjectRef{kind, static_cast<int>(card.objects.size()) - 1}));
+  }
+  const auto& text = std::get<TextSource>(Doc().Working().objects.front().source);
+  EXPECT_EQ(text.lines.line[0], "Text");
+  EXPECT_EQ(text.style, Doc().Working().styles[0]);
+
+  EXPECT_FALSE(Window().Action(kCmdDistributeHorizontally)->isEnabled());
+  EXPECT_FALSE(Window().Action(kCmdUnlock)->isEnabled());
+  const int steps = Steps();
+  Trigger(kCmdAlignLeft);
+  EXPECT_EQ(Doc().Working().objects.back().left, 0.0f);
+  Trigger(kCmdBringForward + 3);  // to the back
+  EXPECT_LT(Doc().Working().objects.back().z, kPhotoZ);
+  Trigger(kCmdLock);
+  EXPECT_TRUE(Doc().Working().objects.back().locked);
+  EXPECT_FALSE(Window().Action(kCmdLock)->isEnabled());
+  EXPECT_TRUE(Window().Action(kCmdUnlock)->isEnabled());
+  script_.dialog = [](QDialog& dialog) {
+    auto& properties = dynamic_cast<ObjectPropertiesDialog&>(dialog);
+    properties.StrokeWidth()->setValue(9);
+    properties.Filled()->setChecked(false);
+    dialog.accept();
+  };
+  Trigger(kCmdObjectProperties);
+  const auto& shape = std::get<ShapeSource>(Doc().Working().objects.back().source);
+  EXPECT_EQ(shape.strokeWidth, 9.0f);
+  EXPECT_EQ(shape.fill, std::nullopt);
+  EXPECT_EQ(Steps(), steps + 4);
+  Window().Preview().Select(std::nullopt);
+  EXPECT_FALSE(Window().Action(kCmdAlignLeft)->isEnabled());
 }
 
 }  // namespace

@@ -47,6 +47,13 @@ enum CommandId : int {
   kCmdInsertLine = 32861,
   kCmdInsertRectangle = 32862,
   kCmdInsertEllipse = 32863,
+  kCmdAlignLeft = 32870,  // to 32875: left, centre, right, top, middle, bottom
+  kCmdDistributeHorizontally = 32876,
+  kCmdDistributeVertically = 32877,
+  kCmdBringForward = 32878,  // to 32881: forward, backward, to front, to back
+  kCmdLock = 32882,
+  kCmdUnlock = 32883,
+  kCmdObjectProperties = 32884,
 };
 
 }  // namespace tavolo

@@ -136,6 +136,8 @@ void MainWindow::ConnectControls() {
     connect(slider, &ColourStripSlider::released, this, &MainWindow::OnSliderReleased);
   }
   connect(faceSwitch_, &FaceSwitch::faceChosen, this, &MainWindow::OnShowFace);
+  connect(preview_, &CardPreview::selectionChanged, this, &MainWindow::UpdateArrangeMenu);
+  connect(preview_, &CardPreview::propertiesRequested, this, &MainWindow::OnObjectProperties);
   connect(chooser_, &BackgroundChooser::clicked, this, &MainWindow::OnBackgroundChosen);
   connect(layouts_, &LayoutChooser::layoutPicked, this, &MainWindow::OnLayout);
   connect(fields_, &FieldPanel::edited, this,

@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "core/document/CardDocument.h"
@@ -193,6 +194,14 @@ class MainWindow : public QMainWindow {
 
   // MainWindow_Objects.cpp: the Insert and Arrange menus' objects.
   void OnInsertObject(ObjectKind kind);
+  // Applies `arrange` to the live card with the preview's selection; one step when it changed
+  // anything.
+  void OnArrange(const std::function<bool(CardState&, std::span<const ObjectRef>)>& arrange);
+  // The selected object's own dialog: a shape's or text box's properties, the photo's, the
+  // logo's or the QR code's options.
+  void OnObjectProperties();
+  // The Arrange menu's entries (and Object Properties) enabled for the preview's selection.
+  void UpdateArrangeMenu();
 
   // MainWindow_Templates.cpp.
   void OnNewProject();

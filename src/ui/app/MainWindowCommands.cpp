@@ -8,6 +8,7 @@
 
 #include "core/base/Translation.h"
 #include "core/card/LayoutTable.h"
+#include "core/editing/FaceArrangement.h"
 #include "ui/app/CommandIds.h"
 #include "ui/app/FieldPanel.h"
 #include "ui/app/MainWindow.h"
@@ -65,6 +66,34 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
   const auto run = [](void (MainWindow::*handler)()) {
     return [handler](MainWindow& window) { (window.*handler)(); };
   };
+  const auto align = [](AlignEdge edge) {
+    return [edge](MainWindow& window) {
+      window.OnArrange([edge](CardState& face, std::span<const ObjectRef> selected) {
+        return AlignObjects(face, selected, edge);
+      });
+    };
+  };
+  const auto distribute = [](DistributeAxis axis) {
+    return [axis](MainWindow& window) {
+      window.OnArrange([axis](CardState& face, std::span<const ObjectRef> selected) {
+        return DistributeObjects(face, selected, axis);
+      });
+    };
+  };
+  const auto stack = [](StackMove move) {
+    return [move](MainWindow& window) {
+      window.OnArrange([move](CardState& face, std::span<const ObjectRef> selected) {
+        return RestackObjects(face, selected, move);
+      });
+    };
+  };
+  const auto lock = [](bool locked) {
+    return [locked](MainWindow& window) {
+      window.OnArrange([locked](CardState& face, std::span<const ObjectRef> selected) {
+        return LockObjects(face, selected, locked);
+      });
+    };
+  };
   std::vector<Command> commands = {
       {kCmdNewBlankProject, Menu::File, Tr("New Blank Project"),
        run(&MainWindow::OnNewBlankProject)},
@@ -99,6 +128,9 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
       {0, Menu::Edit, {}, {}},
       {kCmdInsertQrCode, Menu::Edit, Tr("Insert QR Code..."), run(&MainWindow::OnInsertQrCode)},
       {0, Menu::Edit, {}, {}},
+      {kCmdObjectProperties, Menu::Edit, Tr("&Object Properties..."),
+       run(&MainWindow::OnObjectProperties)},
+      {0, Menu::Edit, {}, {}},
       {kCmdTextColors, Menu::Edit, Tr("Text Colors..."), run(&MainWindow::OnTextColours)},
       {kCmdFrameColors, Menu::Edit, Tr("Frame Colors..."), run(&MainWindow::OnFrameColours)},
       {kCmdBackgroundColor, Menu::Edit, Tr("Background Color..."),
@@ -124,6 +156,29 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
        [](MainWindow& window) { window.OnInsertObject(ObjectKind::kRectangle); }},
       {kCmdInsertEllipse, Menu::Insert, Tr("&Ellipse"),
        [](MainWindow& window) { window.OnInsertObject(ObjectKind::kEllipse); }},
+
+      {kCmdAlignLeft, Menu::Arrange, Tr("Align &Left"), align(AlignEdge::kLeft)},
+      {kCmdAlignLeft + 1, Menu::Arrange, Tr("Align &Centre"), align(AlignEdge::kCentre)},
+      {kCmdAlignLeft + 2, Menu::Arrange, Tr("Align &Right"), align(AlignEdge::kRight)},
+      {kCmdAlignLeft + 3, Menu::Arrange, Tr("Align &Top"), align(AlignEdge::kTop)},
+      {kCmdAlignLeft + 4, Menu::Arrange, Tr("Align &Middle"), align(AlignEdge::kMiddle)},
+      {kCmdAlignLeft + 5, Menu::Arrange, Tr("Align &Bottom"), align(AlignEdge::kBottom)},
+      {0, Menu::Arrange, {}, {}},
+      {kCmdDistributeHorizontally, Menu::Arrange, Tr("Distribute &Horizontally"),
+       distribute(DistributeAxis::kHorizontal)},
+      {kCmdDistributeVertically, Menu::Arrange, Tr("Distribute &Vertically"),
+       distribute(DistributeAxis::kVertical)},
+      {0, Menu::Arrange, {}, {}},
+      {kCmdBringForward, Menu::Arrange, Tr("Bring &Forward\tCtrl+]"), stack(StackMove::kForward)},
+      {kCmdBringForward + 1, Menu::Arrange, Tr("Send Back&ward\tCtrl+["),
+       stack(StackMove::kBackward)},
+      {kCmdBringForward + 2, Menu::Arrange, Tr("Bring to Fr&ont\tCtrl+Shift+]"),
+       stack(StackMove::kToFront)},
+      {kCmdBringForward + 3, Menu::Arrange, Tr("Send to Bac&k\tCtrl+Shift+["),
+       stack(StackMove::kToBack)},
+      {0, Menu::Arrange, {}, {}},
+      {kCmdLock, Menu::Arrange, Tr("Loc&k"), lock(true)},
+      {kCmdUnlock, Menu::Arrange, Tr("&Unlock"), lock(false)},
 
       {kCmdNewFromTemplate, Menu::Templates, Tr("New from Template...\t Ctrl+N"),
        run(&MainWindow::OnNewProject)},
@@ -180,6 +235,10 @@ std::vector<MainWindow::Accelerator> MainWindow::Accelerators() {
       {QKeySequence(Qt::CTRL | Qt::Key_Plus), kCmdZoomIn},
       {QKeySequence(Qt::CTRL | Qt::Key_Minus), kCmdZoomOut},
       {QKeySequence(Qt::CTRL | Qt::Key_0), kCmdZoomToFit},
+      {QKeySequence(Qt::CTRL | Qt::Key_BracketRight), kCmdBringForward},
+      {QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), kCmdBringForward + 1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_BracketRight), kCmdBringForward + 2},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_BracketLeft), kCmdBringForward + 3},
   };
   accelerators.insert(accelerators.end(), std::begin(rest), std::end(rest));
   return accelerators;
@@ -300,6 +359,7 @@ void MainWindow::UpdateMenus() {
   Action(kCmdShowBack)->setChecked(back);
   Action(kCmdShowBack)->setEnabled(document_.HasBack());
   faceSwitch_->Show(document_.ShownFace(), document_.HasBack());
+  UpdateArrangeMenu();
   // Only the boxes of the current layout have Text Options.
   for (int box = 0; box < kTextBoxCount; ++box) {
     Action(kCmdTextField1 + box)->setEnabled(box < fields_->Count());
