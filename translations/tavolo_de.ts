@@ -2785,6 +2785,16 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Insert</source>
+      <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Arrange</source>
+      <translation>&amp;Anordnen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Templates</source>
       <translation>&amp;Vorlagen</translation>
     </message>
@@ -2890,6 +2900,11 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Object Properties...</source>
+      <translation>&amp;Objekteigenschaften...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Text Colors...</source>
       <translation>Textfarben...</translation>
     </message>
@@ -2927,6 +2942,96 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Show Back</source>
       <translation>Rückseite zeigen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Text Box</source>
+      <translation>&amp;Textfeld</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Line</source>
+      <translation>&amp;Linie</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Rectangle</source>
+      <translation>&amp;Rechteck</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Ellipse</source>
+      <translation>&amp;Ellipse</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Left</source>
+      <translation>&amp;Links ausrichten</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Centre</source>
+      <translation>Horizontal &amp;zentrieren</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Right</source>
+      <translation>&amp;Rechts ausrichten</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Top</source>
+      <translation>&amp;Oben ausrichten</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Middle</source>
+      <translation>&amp;Vertikal zentrieren</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Bottom</source>
+      <translation>&amp;Unten ausrichten</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Distribute &amp;Horizontally</source>
+      <translation>&amp;Horizontal verteilen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Distribute &amp;Vertically</source>
+      <translation>V&amp;ertikal verteilen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Bring &amp;Forward	Ctrl+]</source>
+      <translation>Eine Ebene nach vor&amp;ne	Ctrl+]</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Send Back&amp;ward	Ctrl+[</source>
+      <translation>Eine Ebene nach hin&amp;ten	Ctrl+[</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Bring to Fr&amp;ont	Ctrl+Shift+]</source>
+      <translation>In den Vor&amp;dergrund	Ctrl+Shift+]</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Se&amp;nd to Back	Ctrl+Shift+[</source>
+      <translation>In den Hinter&amp;grund	Ctrl+Shift+[</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Loc&amp;k</source>
+      <translation>&amp;Sperren</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Unlock</source>
+      <translation>Ents&amp;perren</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
@@ -3052,6 +3157,11 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <location filename="../src/ui/app/MainWindow_Help.cpp" />
       <source>The help pages could not be found: %1 is missing.</source>
       <translation>Die Hilfeseiten wurden nicht gefunden: %1 fehlt.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_Objects.cpp" />
+      <source>Text</source>
+      <translation>Text</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindow_Templates.cpp" />
@@ -3484,6 +3594,41 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <location filename="../src/ui/dialogs/MergeProblemsModel.cpp" />
       <source>row %1: %2</source>
       <translation>Tabellenzeile %1: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Object Properties</source>
+      <translation>Objekteigenschaften</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>&amp;Lines</source>
+      <translation>&amp;Zeilen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Stroke &amp;color</source>
+      <translation>&amp;Linienfarbe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Stroke &amp;width</source>
+      <translation>Linien&amp;breite</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>&amp;Filled</source>
+      <translation>&amp;Gefüllt</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>F&amp;ill color</source>
+      <translation>&amp;Füllfarbe</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Corner &amp;radius</source>
+      <translation>&amp;Eckenradius</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/PhotoDialog.cpp" />

@@ -2786,6 +2786,16 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Insert</source>
+      <translation>&amp;Insertion</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Arrange</source>
+      <translation>&amp;Organiser</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>&amp;Templates</source>
       <translation>&amp;Modèles</translation>
     </message>
@@ -2891,6 +2901,11 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Object Properties...</source>
+      <translation>Propriétés de l'&amp;objet...</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Text Colors...</source>
       <translation>Couleurs du texte...</translation>
     </message>
@@ -2928,6 +2943,96 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Show Back</source>
       <translation>Afficher le verso</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Text Box</source>
+      <translation>&amp;Zone de texte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Line</source>
+      <translation>&amp;Ligne</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Rectangle</source>
+      <translation>&amp;Rectangle</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Ellipse</source>
+      <translation>&amp;Ellipse</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Left</source>
+      <translation>Aligner à &amp;gauche</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Centre</source>
+      <translation>&amp;Centrer horizontalement</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Right</source>
+      <translation>Aligner à &amp;droite</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Top</source>
+      <translation>Aligner en &amp;haut</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Middle</source>
+      <translation>Centrer &amp;verticalement</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Align &amp;Bottom</source>
+      <translation>Aligner en &amp;bas</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Distribute &amp;Horizontally</source>
+      <translation>Répartir hori&amp;zontalement</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Distribute &amp;Vertically</source>
+      <translation>Répartir ver&amp;ticalement</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Bring &amp;Forward	Ctrl+]</source>
+      <translation>Avancer d'un &amp;plan	Ctrl+]</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Send Back&amp;ward	Ctrl+[</source>
+      <translation>Reculer d'un pl&amp;an	Ctrl+[</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Bring to Fr&amp;ont	Ctrl+Shift+]</source>
+      <translation>Mettre au premier pla&amp;n	Ctrl+Shift+]</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Se&amp;nd to Back	Ctrl+Shift+[</source>
+      <translation>Mettre à l'a&amp;rrière-plan	Ctrl+Shift+[</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>Loc&amp;k</source>
+      <translation>Verr&amp;ouiller</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Unlock</source>
+      <translation>Déverrouill&amp;er</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
@@ -3053,6 +3158,11 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
       <location filename="../src/ui/app/MainWindow_Help.cpp" />
       <source>The help pages could not be found: %1 is missing.</source>
       <translation>Les pages d'aide sont introuvables : %1 est manquant.</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindow_Objects.cpp" />
+      <source>Text</source>
+      <translation>Texte</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindow_Templates.cpp" />
@@ -3485,6 +3595,41 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <location filename="../src/ui/dialogs/MergeProblemsModel.cpp" />
       <source>row %1: %2</source>
       <translation>ligne %1 de la feuille : %2</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Object Properties</source>
+      <translation>Propriétés de l'objet</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>&amp;Lines</source>
+      <translation>&amp;Lignes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Stroke &amp;color</source>
+      <translation>&amp;Couleur du trait</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Stroke &amp;width</source>
+      <translation>&amp;Épaisseur du trait</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>&amp;Filled</source>
+      <translation>&amp;Rempli</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>F&amp;ill color</source>
+      <translation>Couleur de re&amp;mplissage</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Corner &amp;radius</source>
+      <translation>Ra&amp;yon des coins</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/PhotoDialog.cpp" />

@@ -174,7 +174,7 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
        stack(StackMove::kBackward)},
       {kCmdBringForward + 2, Menu::Arrange, Tr("Bring to Fr&ont\tCtrl+Shift+]"),
        stack(StackMove::kToFront)},
-      {kCmdBringForward + 3, Menu::Arrange, Tr("Send to Bac&k\tCtrl+Shift+["),
+      {kCmdBringForward + 3, Menu::Arrange, Tr("Se&nd to Back\tCtrl+Shift+["),
        stack(StackMove::kToBack)},
       {0, Menu::Arrange, {}, {}},
       {kCmdLock, Menu::Arrange, Tr("Loc&k"), lock(true)},
