@@ -57,7 +57,7 @@ TEST(ObjectsChunk, EveryKindRoundTripsByteForByteAndDamageIsRefused) {
     uint8_t turns = 0, locked = 0, filled = 0;
     uint32_t stroke = 0, fill = 0, extraLength = 0;
     float strokeWidth = 2, radius = 0;
-    std::optional<std::vector<uint8_t>> raw;
+    std::optional<std::vector<uint8_t>> raw = std::nullopt;
   };
   const auto payload = [](const Damage& d) {
     std::vector<uint8_t> source, out;
