@@ -60,11 +60,13 @@ TEST_F(ControlTest, TheGermanAndFrenchCataloguesLoadAndTranslateTheMenus) {
   // The template library's field labels too.
   const std::tuple<QLocale, QStringList, QString, QString> cases[] = {
       {QLocale(QLocale::German, QLocale::Germany),
-       {"&Datei", "&Bearbeiten", "&Einfügen", "&Anordnen", "&Vorlagen", "&Layouts", "Fe&nster", "&Hilfe"},
+       {"&Datei", "&Bearbeiten", "&Einfügen", "&Anordnen", "&Vorlagen", "&Layouts", "Fe&nster",
+        "&Hilfe"},
        "&Drucken...\tCtrl+P",
        "Firmenname*"},
       {QLocale(QLocale::French, QLocale::France),
-       {"&Fichier", "&Édition", "&Insertion", "&Organiser", "&Modèles", "&Dispositions", "Fe&nêtre", "&Aide"},
+       {"&Fichier", "&Édition", "&Insertion", "&Organiser", "&Modèles", "&Dispositions", "Fe&nêtre",
+        "&Aide"},
        "&Imprimer...\tCtrl+P",
        "Nom de l'entreprise*"},
   };

@@ -156,7 +156,8 @@ struct PicturesPreview {
       std::tie(code.x, code.y, code.side) = std::tuple(900.0f, 300.0f, 100.0f);
       card.qrCode = code;
       PlacedObject box = NewObject(ObjectKind::kRectangle, 1062, 615, 500);
-      std::tie(box.left, box.top, box.width, box.height) = std::tuple(100.0f, 100.0f, 200.0f, 100.0f);
+      std::tie(box.left, box.top, box.width, box.height) =
+          std::tuple(100.0f, 100.0f, 200.0f, 100.0f);
       card.objects.push_back(box);
       PlacedObject ring = NewObject(ObjectKind::kEllipse, 1062, 615, 501);
       std::tie(ring.left, ring.top, ring.width, ring.height, ring.locked) =
@@ -227,8 +228,11 @@ TEST_F(ControlTest, EachGestureOnAnObjectIsOneStepAndUndoesExactly) {
     std::optional<CardRect> bounds;
     int steps;
   } cases[] = {
-      {"drag", [](Fx& fx) { fx.Drag({134, 121}, {144, 126}); }, kBox, CardRect{120, 110, 200, 100},
-       1},
+      {"drag",
+       [](Fx& fx) {
+         fx.Drag({134, 121}, {144, 126});
+       },
+       kBox, CardRect{120, 110, 200, 100}, 1},
       {"handle, free",
        [](Fx& fx) {
          fx.Click({134, 121});
@@ -323,8 +327,8 @@ TEST_F(ControlTest, TabGoesThroughTheObjectsInDrawingOrderShiftClickAddsEscapeDe
     QTest::keyClick(&fx.preview, Qt::Key_Tab);
     visited.push_back(fx.preview.SelectedObject());
   }
-  EXPECT_EQ(visited, (std::vector<std::optional<ObjectRef>>{kPhoto, kLogo, kQr, kBox, kRing,
-                                                              kPhoto}));
+  EXPECT_EQ(visited,
+            (std::vector<std::optional<ObjectRef>>{kPhoto, kLogo, kQr, kBox, kRing, kPhoto}));
   QTest::keyClick(&fx.preview, Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(fx.preview.SelectedObject(), kRing);
   fx.Click({134, 121}, Qt::ShiftModifier);

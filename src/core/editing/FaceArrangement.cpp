@@ -47,8 +47,7 @@ struct Slot {
 bool AlignObjects(CardState& face, std::span<const ObjectRef> selected, AlignEdge edge) {
   const Selected found = Gather(face, selected);
   const AlignTarget target = found.refs.size() == 1 ? AlignTarget::kCard : AlignTarget::kSelection;
-  return Place(face, found,
-               Aligned(found.boxes, edge, target, face.cardWidth, face.cardHeight));
+  return Place(face, found, Aligned(found.boxes, edge, target, face.cardWidth, face.cardHeight));
 }
 
 bool DistributeObjects(CardState& face, std::span<const ObjectRef> selected, DistributeAxis axis) {

@@ -39,7 +39,7 @@ void SetPictureBounds(PlacedPicture& picture, const CardRect& bounds) {
   const CardRect now = RectOf(PlacedArea(picture, 1));
   // A move keeps the size exactly, whatever rounding the area's pixels had.
   if (bounds.width != now.width || bounds.height != now.height) {
-    const float scale = now.width > 0 ? bounds.width / now.width
+    const float scale = now.width > 0    ? bounds.width / now.width
                         : now.height > 0 ? bounds.height / now.height
                                          : 1.0f;
     picture.reduction = ScaledReduction(picture.reduction, scale);

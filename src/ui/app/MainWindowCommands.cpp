@@ -245,9 +245,8 @@ std::vector<MainWindow::Accelerator> MainWindow::Accelerators() {
 }
 
 void MainWindow::BuildMenus() {
-  for (Menu menu :
-       {Menu::File, Menu::Edit, Menu::Insert, Menu::Arrange, Menu::Templates, Menu::Layouts,
-        Menu::Window, Menu::Help}) {
+  for (Menu menu : {Menu::File, Menu::Edit, Menu::Insert, Menu::Arrange, Menu::Templates,
+                    Menu::Layouts, Menu::Window, Menu::Help}) {
     menus_[menu] = menuBar()->addMenu(MenuTitle(menu));
   }
   for (const Command& command : Commands()) {

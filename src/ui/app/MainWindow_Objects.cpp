@@ -46,8 +46,7 @@ void MainWindow::OnObjectProperties() {
 
 void MainWindow::OnArrange(
     const std::function<bool(CardState&, std::span<const ObjectRef>)>& arrange) {
-  const std::vector<ObjectRef> selected(preview_->Selection().begin(),
-                                        preview_->Selection().end());
+  const std::vector<ObjectRef> selected(preview_->Selection().begin(), preview_->Selection().end());
   CardState live = document_.Live();
   if (selected.empty() || !arrange(live, selected)) return;
   const CardDocument::ChangeScope scope(document_);

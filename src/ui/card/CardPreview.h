@@ -100,7 +100,7 @@ class CardPreview : public QWidget, public CardView {
   struct Drag {
     QPointF from;  // where the button went down, control pixels
     std::optional<ResizeHandle> handle;
-    CardRect start;  // the selection's bounds then
+    CardRect start;                // the selection's bounds then
     std::vector<CardRect> starts;  // each selected object's bounds then
     bool moved = false;
   };

@@ -29,8 +29,7 @@ QRgb ToQRgb(HslColour colour) {
 
 }  // namespace
 
-ObjectPropertiesDialog::ObjectPropertiesDialog(CardView& preview, ObjectRef object,
-                                               QWidget* parent)
+ObjectPropertiesDialog::ObjectPropertiesDialog(CardView& preview, ObjectRef object, QWidget* parent)
     : LiveEditDialog(preview, parent), object_(object) {
   setWindowTitle(Tr("Object Properties"));
   auto* layout = new QVBoxLayout(this);
@@ -50,7 +49,8 @@ template <class Source, class Change>
 void ObjectPropertiesDialog::ChangeSource(Change&& change) {
   ChangeLive([&](CardState& live) {
     if (object_.added < 0 || static_cast<size_t>(object_.added) >= live.objects.size()) return;
-    if (auto* source = std::get_if<Source>(&live.objects[static_cast<size_t>(object_.added)].source)) {
+    if (auto* source =
+            std::get_if<Source>(&live.objects[static_cast<size_t>(object_.added)].source)) {
       change(*source);
     }
   });

@@ -40,20 +40,36 @@ TEST(ObjectEditing, NewBoundsBecomeTheObjectsOwnSizeAndPlace) {
     CardRect shown;  // the bounds the object has then
     std::function<void(const CardState&)> check;
   } cases[] = {
-      {"photo moved", kPhoto, {410, 260, 200, 100}, {410, 260, 200, 100},
+      {"photo moved",
+       kPhoto,
+       {410, 260, 200, 100},
+       {410, 260, 200, 100},
        [](const CardState& f) { EXPECT_EQ(f.photo.reduction, 0.0f); }},
-      {"photo scaled", kPhoto, {400, 250, 300, 150}, {400, 250, 300, 150},
+      {"photo scaled",
+       kPhoto,
+       {400, 250, 300, 150},
+       {400, 250, 300, 150},
        [](const CardState& f) { EXPECT_FLOAT_EQ(f.photo.reduction, -0.5f); }},
-      {"photo past the largest scale", kPhoto, {0, 0, 40000, 20000}, {19000, 9500, 2000, 1000},
+      {"photo past the largest scale",
+       kPhoto,
+       {0, 0, 40000, 20000},
+       {19000, 9500, 2000, 1000},
        [](const CardState& f) { EXPECT_FLOAT_EQ(f.photo.reduction, -9.0f); }},
-      {"QR code resized", kQr, {800, 200, 150, 150}, {800, 200, 150, 150},
+      {"QR code resized",
+       kQr,
+       {800, 200, 150, 150},
+       {800, 200, 150, 150},
        [](const CardState& f) { EXPECT_EQ(f.qrCode->side, 150.0f); }},
-      {"QR code below its smallest side", kQr, {800, 200, 10, 10}, {775, 175, 60, 60},
+      {"QR code below its smallest side",
+       kQr,
+       {800, 200, 10, 10},
+       {775, 175, 60, 60},
        [](const CardState& f) { EXPECT_EQ(f.qrCode->side, kMinQrSide); }},
-      {"turned ellipse", kRing, {10, 20, 40, 120}, {10, 20, 40, 120},
-       [](const CardState& f) {
-         EXPECT_EQ(ObjectBox(f.objects[1]), QRectF(-30, 60, 120, 40));
-       }},
+      {"turned ellipse",
+       kRing,
+       {10, 20, 40, 120},
+       {10, 20, 40, 120},
+       [](const CardState& f) { EXPECT_EQ(ObjectBox(f.objects[1]), QRectF(-30, 60, 120, 40)); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -82,12 +98,27 @@ TEST(ObjectEditing, RestackingPassesTheCardsItemsAndItsTextKeepingThemWhereTheyA
     Order expected;
     bool underText;  // the rectangle is drawn under the layout's text
   } cases[] = {
-      {StackMove::kForward, {kBox}, {{ObjectKind::kPhoto, -1}, {ObjectKind::kQrCode, -1},
-       {ObjectKind::kEllipse, 1}, {ObjectKind::kRectangle, 0}}, false},
-      {StackMove::kBackward, {kBox}, {{ObjectKind::kPhoto, -1}, {ObjectKind::kRectangle, 0},
-       {ObjectKind::kQrCode, -1}, {ObjectKind::kEllipse, 1}}, false},
-      {StackMove::kToBack, {kBox, kRing}, {{ObjectKind::kRectangle, 0}, {ObjectKind::kEllipse, 1},
-       {ObjectKind::kPhoto, -1}, {ObjectKind::kQrCode, -1}}, true},
+      {StackMove::kForward,
+       {kBox},
+       {{ObjectKind::kPhoto, -1},
+        {ObjectKind::kQrCode, -1},
+        {ObjectKind::kEllipse, 1},
+        {ObjectKind::kRectangle, 0}},
+       false},
+      {StackMove::kBackward,
+       {kBox},
+       {{ObjectKind::kPhoto, -1},
+        {ObjectKind::kRectangle, 0},
+        {ObjectKind::kQrCode, -1},
+        {ObjectKind::kEllipse, 1}},
+       false},
+      {StackMove::kToBack,
+       {kBox, kRing},
+       {{ObjectKind::kRectangle, 0},
+        {ObjectKind::kEllipse, 1},
+        {ObjectKind::kPhoto, -1},
+        {ObjectKind::kQrCode, -1}},
+       true},
   };
   for (const auto& c : cases) {
     CardState face = Face();
