@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "core/base/ColourModel.h"
 #include "core/base/Translation.h"
 #include "ui/controls/ColourLine.h"
 #include "ui/controls/Slider.h"
@@ -46,6 +47,11 @@ QHBoxLayout* CloseButtonRow(QPushButton* close) {
   row->addStretch();
   row->addWidget(close);
   return row;
+}
+
+QRgb PickedColour(const ColourLine& swatches) {
+  const ColourRef c = RgbToColourRef(HslToRgb(swatches.CurrentColour()));
+  return qRgb(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c));
 }
 
 }  // namespace tavolo

@@ -2,6 +2,7 @@
 // DialogLabels, the colour swatches, the sliders and the "Close" button.
 #pragma once
 
+#include <QtGui/qrgb.h>
 #include <QString>
 
 #include "ui/base/DialogLabels.h"
@@ -17,6 +18,8 @@ class Slider;
 
 // A row of colour swatches of a size that keeps every swatch easy to hit.
 ColourLine* MakeSwatches(QWidget* parent, int id);
+// The colour of the swatch picked last, as the card keeps colours.
+QRgb PickedColour(const ColourLine& swatches);
 // A slider at least wide enough for fine steps.
 Slider* MakeSlider(QWidget* parent, int id);
 // The default button that ends the dialog with OK.

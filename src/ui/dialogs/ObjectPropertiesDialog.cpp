@@ -18,14 +18,9 @@ namespace tavolo {
 
 namespace {
 
-// Widths and radii offered, card pixels: from none to a tenth of a large card.
+// The largest stroke width and corner radius offered, card pixels.
 constexpr double kMaxShownStroke = 200.0;
 constexpr double kMaxCornerRadius = 1000.0;
-
-QRgb ToQRgb(HslColour colour) {
-  const ColourRef c = RgbToColourRef(HslToRgb(colour));
-  return qRgb(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c));
-}
 
 }  // namespace
 
@@ -102,7 +97,7 @@ void ObjectPropertiesDialog::BuildShape(const ShapeSource& shape) {
   static_cast<QVBoxLayout*>(layout())->addLayout(form);
 
   connect(stroke_, &ColourLine::clicked, this, [this] {
-    const QRgb colour = ToQRgb(stroke_->CurrentColour());
+    const QRgb colour = PickedColour(*stroke_);
     ChangeSource<ShapeSource>([&](ShapeSource& source) { source.stroke = colour; });
   });
   connect(strokeWidth_, &QDoubleSpinBox::valueChanged, this, [this](double value) {
@@ -121,7 +116,7 @@ void ObjectPropertiesDialog::BuildShape(const ShapeSource& shape) {
     });
   });
   connect(fill_, &ColourLine::clicked, this, [this] {
-    const QRgb colour = ToQRgb(fill_->CurrentColour());
+    const QRgb colour = PickedColour(*fill_);
     ChangeSource<ShapeSource>([&](ShapeSource& source) { source.fill = colour; });
   });
 }

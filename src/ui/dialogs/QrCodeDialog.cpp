@@ -34,15 +34,9 @@ constexpr int kPreviewPixels = 180;
 constexpr int kMinSideMm = 10;
 constexpr int kTextHeight = 70;
 
-QRgb ToQRgb(HslColour colour) {
-  const ColourRef c = RgbToColourRef(HslToRgb(colour));
-  return qRgb(ColourRefRed(c), ColourRefGreen(c), ColourRefBlue(c));
-}
-
 }  // namespace
 
-QrCodeDialog::QrCodeDialog(CardView& preview, QWidget* parent)
-    : LiveEditDialog(preview, parent) {
+QrCodeDialog::QrCodeDialog(CardView& preview, QWidget* parent) : LiveEditDialog(preview, parent) {
   setWindowTitle(Tr("QR Code"));
   auto* layout = new QVBoxLayout(this);
   auto* columns = new QHBoxLayout;
@@ -156,11 +150,11 @@ void QrCodeDialog::Connect() {
     ChangeCode([&](PlacedQrCode& code) { code.freeText = text; });
   });
   connect(dark_, &ColourLine::clicked, this, [this] {
-    const QRgb colour = ToQRgb(dark_->CurrentColour());
+    const QRgb colour = PickedColour(*dark_);
     ChangeCode([&](PlacedQrCode& code) { code.dark = colour; });
   });
   connect(light_, &ColourLine::clicked, this, [this] {
-    const QRgb colour = ToQRgb(light_->CurrentColour());
+    const QRgb colour = PickedColour(*light_);
     ChangeCode([&](PlacedQrCode& code) { code.light = colour; });
   });
   connect(lightOnDark_, &QCheckBox::toggled, this,
