@@ -22,7 +22,7 @@ void BM_ReadBGFileShippedLibrary(benchmark::State& state) {
     tavolo::BackgroundTable table;
     const auto result = tavolo::ReadBGFileIn(table, folder);
     if (!result.Ok()) {
-      state.SkipWithError(result.message.c_str());
+      state.SkipWithError(result.Message().c_str());
       return;
     }
     count = table.Count();

@@ -103,9 +103,9 @@ BENCHMARK(BM_SliderDragStepToRepaintedPreview)->Unit(benchmark::kMillisecond);
 void BM_StartUpToMainWindowShown(benchmark::State& state) {
   for (auto _ : state) {
     auto table = std::make_unique<BackgroundTable>();
-    const BackgroundLoadResult loaded = ReadBGFileIn(*table, bench::BinFolder());
+    const BackgroundLoading loaded = ReadBGFileIn(*table, bench::BinFolder());
     if (!loaded.Ok()) {
-      state.SkipWithError(loaded.message.c_str());
+      state.SkipWithError(loaded.Message().c_str());
       return;
     }
     auto window = ShownWindow(*table);

@@ -126,7 +126,7 @@ TEST_F(TemplateTableTest, WhatCannotBeReadIsReportedOnce) {
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(std::pair(table_.Entry(i).title, table_.Entry(i).preview.size()), shown[i]);
   }
-  EXPECT_EQ(table_.Entry(5).read.result, ProjectResult::kVersionMismatch);
+  EXPECT_TRUE(table_.Entry(5).laterVersion);
   const std::vector<fs::path> unopened = {tmpl_ / "a missing.tvp", tmpl_ / "b broken.tvp",
                                           tmpl_ / "b huge.tvp", tmpl_ / "cut.tvt"};
   EXPECT_EQ(report.unopened, unopened);
@@ -191,7 +191,7 @@ TEST_F(ShippedTemplates, AtLeastTwentyFourReadBackWithTheirPreviews) {
   EXPECT_TRUE(reload_.unopened.empty()) << reload_.Messages().front();
   for (int i = 0; i < Count(); ++i) {
     const TemplateEntry& t = Entry(i);
-    EXPECT_TRUE(t.read.Ok()) << t.title << ": " << t.read.detail;
+    EXPECT_FALSE(t.laterVersion) << t.title;
     ASSERT_FALSE(t.preview.isNull()) << t.title;
     EXPECT_LE(t.preview.width(), kPreviewCellWidth) << t.title;
     EXPECT_LE(t.preview.height(), kPreviewCellHeight) << t.title;
@@ -207,8 +207,8 @@ TEST_F(ShippedTemplates, ShippedCardsWriteBackByteForByte) {
       if (extension != ".tvt" && extension != ".tvc") continue;
       const std::vector<uint8_t> bytes = test::ReadFileBytes(entry.path());
       CardState read;
-      const ReadProjectResult result = ReadProject(bytes, read, *backgrounds_);
-      EXPECT_TRUE(result.Ok() && result.extensionProblem.empty()) << entry.path();
+      const ProjectReading result = ReadProject(bytes, read, *backgrounds_);
+      EXPECT_TRUE(result.Ok() && result.Value().extensionProblem.empty()) << entry.path();
       EXPECT_EQ(SerializeProject(read, *backgrounds_), bytes) << entry.path();
       ++cards;
     }

@@ -57,7 +57,7 @@ TEST(TemplateTitle, RefusesEmptyNamesAndCharactersFilesCannotHold) {
       {QStringLiteral("tab\there"), false},
   };
   for (const auto& [title, ok] : cases) {
-    EXPECT_EQ(TemplateTitleProblem(title).isEmpty(), ok) << title.toStdString();
+    EXPECT_EQ(CheckTemplateTitle(title).Ok(), ok) << title.toStdString();
   }
 }
 

@@ -53,12 +53,12 @@ TEST(UserFolder, ImportsAndPhotoCopiesGoToTheUsersFolderAndLeaveTheShippedOneAsI
   const auto shipped = Snapshot(f.folders.shipped);
 
   BackgroundTable table;
-  const AddBackgroundResult added = AddCustomBackground(table, f.elsewhere / "mine.jpg", f.folders);
-  ASSERT_TRUE(added.ok) << added.message;
+  const Outcome<int> added = AddCustomBackground(table, f.elsewhere / "mine.jpg", f.folders);
+  ASSERT_TRUE(added.Ok()) << added.Message();
   EXPECT_TRUE(fs::exists(f.dir / "user/custombg/mine.jpg"));
   EXPECT_TRUE(fs::exists(f.dir / "user/custombg/mine.hue"));
   // Importing a shipped background again makes the user's copy.
-  ASSERT_TRUE(AddCustomBackground(table, f.dir / "shipped/custombg/linen.jpg", f.folders).ok);
+  ASSERT_TRUE(AddCustomBackground(table, f.dir / "shipped/custombg/linen.jpg", f.folders).Ok());
   EXPECT_TRUE(fs::exists(f.dir / "user/custombg/linen.jpg"));
 
   const DataFolder photos = CustomPhotosFolder(f.folders);
