@@ -35,7 +35,8 @@ Step<> WriteCardSheetsPdf(const char* command, const Arguments& arguments,
     leftOut += WarnOfLeftOutPictures(command, backRenderer, table, back);
   }
   if (arguments.flags.contains("--strict") && leftOut > 0) {
-    return Failed(TrMessage("'%1' is not written: with --strict a picture left out is a failure", output));
+    return Failed(
+        TrMessage("'%1' is not written: with --strict a picture left out is a failure", output));
   }
   job.cards = SameCardEverywhere(ToQImage(printImage));
   job.paintedCards = [&](QPainter& painter, const QRectF& target, int, int,
@@ -47,7 +48,8 @@ Step<> WriteCardSheetsPdf(const char* command, const Arguments& arguments,
   const PrintOutcome written = WriteSheetsPdf(output, job, pdf);
   if (!written) return Failed(written.Message());
   if (failures.Count() > 0) {
-    return Failed(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
+    return Failed(
+        TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
   }
   return {};
 }

@@ -71,8 +71,7 @@ int ExitCode(Stop stop) {
 
 int Exit(std::string_view command, const CliFailure& failure) {
   if (failure.stop == Stop::kUsage) {
-    PrintError(command,
-               TrMessage("%1 (try 'tavolo-cli %2 --help')", failure.message, command));
+    PrintError(command, TrMessage("%1 (try 'tavolo-cli %2 --help')", failure.message, command));
   } else if (!failure.message.empty()) {
     PrintError(command, failure.message);
   }
@@ -179,8 +178,7 @@ Step<> LoadCardToPrint(const char* command, const std::string& project, Backgrou
                        CardState& card) {
   if (Step<> loaded = LoadProjectCard(command, project, table, card); !loaded) return loaded;
   if (card.dpi > 0) return {};
-  return Failed(
-      TrMessage("the card's resolution is %1 dpi; printing needs one above 0", card.dpi));
+  return Failed(TrMessage("the card's resolution is %1 dpi; printing needs one above 0", card.dpi));
 }
 
 }  // namespace tavolo::cli

@@ -48,7 +48,8 @@ constexpr const char* kIdentifyHelp = QT_TRANSLATE_NOOP(
 // Reads the value of --max-pixels.
 Step<int> ParseMaxPixels(const std::string& value) {
   const std::optional<int> pixels = ParseInt(value, 1, static_cast<int>(kMaxImagePixels));
-  if (!pixels) return Misused(TrMessage("--max-pixels must be a number from 1 to %1", kMaxImagePixels));
+  if (!pixels)
+    return Misused(TrMessage("--max-pixels must be a number from 1 to %1", kMaxImagePixels));
   return *pixels;
 }
 
@@ -175,8 +176,7 @@ Step<> Convert(const std::vector<std::string>& args) {
         if (!format) return Misused(TrMessage("unknown format '%1'", *value));
       } else if (name == "--quality") {
         quality = ParseInt(*value, 0, 100);
-        if (!quality)
-          return Misused(TrText("--quality must be a number from 0 to 100"));
+        if (!quality) return Misused(TrText("--quality must be a number from 0 to 100"));
       } else if (name == "--dpi") {
         dpi = ParseInt(*value, 1, 65535);
         if (!dpi) return Misused(TrText("--dpi must be a number from 1 to 65535"));
@@ -196,8 +196,8 @@ Step<> Convert(const std::vector<std::string>& args) {
   if (!format) {
     format = FormatForExtension(out.extension().string());
     if (!format) {
-      return Misused(TrMessage("cannot tell the format from '%1': give a known extension or --format",
-                    out.string()));
+      return Misused(TrMessage(
+          "cannot tell the format from '%1': give a known extension or --format", out.string()));
     }
   }
 
@@ -207,8 +207,8 @@ Step<> Convert(const std::vector<std::string>& args) {
   if (AlphaSupportOf(*format) != AlphaSupport::kNone) image.SetAlphaHandling(AlphaHandling::kKeep);
   image.Load(in, kFormatUnknown);
   if (!image.IsValid()) {
-    return Failed(TrMessage("cannot read '%1': %2", in.string(),
-                            TranslatedMessage(image.GetLastError())));
+    return Failed(
+        TrMessage("cannot read '%1': %2", in.string(), TranslatedMessage(image.GetLastError())));
   }
   bool ready = true;
   if (*format == kFormatGif) {
@@ -223,8 +223,8 @@ Step<> Convert(const std::vector<std::string>& args) {
     ready = FitDepth(image, *format);
   }
   if (!ready || !image.Save(out, *format)) {
-    return Failed(TrMessage("cannot write '%1': %2", out.string(),
-                            TranslatedMessage(image.GetLastError())));
+    return Failed(
+        TrMessage("cannot write '%1': %2", out.string(), TranslatedMessage(image.GetLastError())));
   }
   return {};
 }
@@ -261,8 +261,8 @@ Step<> Identify(const std::vector<std::string>& args) {
   const RasterImage image(std::filesystem::path(files[0]), kFormatUnknown,
                           static_cast<uint64_t>(maxPixels));
   if (!image.IsValid()) {
-    return Failed(TrMessage("cannot read '%1': %2", files[0],
-                            TranslatedMessage(image.GetLastError())));
+    return Failed(
+        TrMessage("cannot read '%1': %2", files[0], TranslatedMessage(image.GetLastError())));
   }
   std::printf("file: %s\n", PrintableName(files[0]).c_str());
   std::printf("format: %s\n", DisplayName(image.GetType()));

@@ -149,7 +149,7 @@ Step<> WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer)
   }
   if (run.strict && leftOut > 0) {
     return Failed(TrMessage("'%1' is not written: with --strict a picture left out is a failure",
-                          run.output));
+                            run.output));
   }
   const SheetJob job{.paper = sheet.paper,
                      .layout = sheet.layout,
@@ -354,7 +354,8 @@ Step<> Merge(const Arguments& arguments) {
     return written;
   }
   if (failures.Count() > 0) {
-    return Failed(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
+    return Failed(
+        TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
   }
   if (!merged.Problems().empty()) {
     return Failed(

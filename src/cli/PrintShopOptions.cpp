@@ -4,13 +4,11 @@
 
 namespace tavolo::cli {
 
-Step<> ReadPrintShop(const Arguments& arguments,
-                                 PrintShopOptions& options) {
+Step<> ReadPrintShop(const Arguments& arguments, PrintShopOptions& options) {
   options.cropMarks = arguments.flags.contains(kCropMarksFlag);
   if (arguments.values.contains(kBleedOption)) {
     const auto bleed = ParseNumber(arguments.values.at(kBleedOption), 0.0, kMaxBleedMm);
-    if (!bleed)
-      return Misused(TrText("--bleed must be a number of millimetres from 0 to 5"));
+    if (!bleed) return Misused(TrText("--bleed must be a number of millimetres from 0 to 5"));
     options.bleedMm = *bleed;
   }
   return {};
@@ -37,7 +35,8 @@ Step<> ReadOffset(const Arguments& arguments, PrinterCalibration& calibration) {
   const std::optional<double> y =
       comma == std::string::npos ? std::nullopt : along(std::string_view(text).substr(comma + 1));
   if (!x || !y) {
-    return Misused(TrText("--offset must be X,Y in millimetres, each from -10 to 10, such as 1.5,-2"));
+    return Misused(
+        TrText("--offset must be X,Y in millimetres, each from -10 to 10, such as 1.5,-2"));
   }
   calibration.offsetXMm = *x;
   calibration.offsetYMm = *y;
@@ -47,8 +46,7 @@ Step<> ReadOffset(const Arguments& arguments, PrinterCalibration& calibration) {
 Step<> ReadFit(const Arguments& arguments, std::optional<CardFit>& fit) {
   if (!arguments.values.contains(kFitOption)) return {};
   const std::string& value = arguments.values.at(kFitOption);
-  if (value != "sheet" && value != "card")
-    return Misused(TrText("--fit must be sheet or card"));
+  if (value != "sheet" && value != "card") return Misused(TrText("--fit must be sheet or card"));
   fit = value == "sheet" ? CardFit::kSheetSize : CardFit::kCardSize;
   return {};
 }

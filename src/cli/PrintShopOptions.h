@@ -23,8 +23,7 @@ inline constexpr const char* kPdfxFlag = "--pdfx";
 inline constexpr const char* kCmykOption = "--cmyk";
 
 // Reads --bleed (0 to 5 mm) and --crop-marks. A bad value is a usage error.
-Step<> ReadPrintShop(const Arguments& arguments,
-                                 PrintShopOptions& options);
+Step<> ReadPrintShop(const Arguments& arguments, PrintShopOptions& options);
 
 // Reads --pdfx and --cmyk PROFILE.icc (the profile loaded and checked) into `options`. A
 // profile that cannot serve is a failure.

@@ -112,8 +112,8 @@ Step<> Render(const Options& options) {
   if (!written) return Failed(written.Fault());
   const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
   if (failures.Count() > 0) {
-    return Failed(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(),
-                            options.output));
+    return Failed(
+        TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), options.output));
   }
   // The warnings said which pictures were left out.
   if (options.strict && leftOut > 0) return Failed(std::string());

@@ -48,10 +48,10 @@ Step<> FindLayout(const std::string& wanted, SheetChoice& choice) {
   if (NamesAFile(wanted)) {
     Outcome<PageLayout> read = ReadPageLayoutFile(wanted);
     if (!read) {
-      return CliFailure{read.Message(),
-                        read.Error() == kLaterLayoutVersion ? Stop::kVersionMismatch
-                                                            : Stop::kFailure,
-                        {}};
+      return CliFailure{
+          read.Message(),
+          read.Error() == kLaterLayoutVersion ? Stop::kVersionMismatch : Stop::kFailure,
+          {}};
     }
     layout = std::move(read).Value();
     return {};
@@ -97,9 +97,10 @@ Step<SheetChoice> ChooseSheet(const Arguments& arguments) {
     const std::string& wanted = arguments.values.at("--paper");
     paper = FindPaper(papers, QString::fromStdString(wanted));
     if (paper < 0) {
-      return Misused(TrMessage("no paper is named '%1': give a name such as A4 or Letter, or a "
-                               "Windows paper number such as 9",
-                               wanted));
+      return Misused(
+          TrMessage("no paper is named '%1': give a name such as A4 or Letter, or a "
+                    "Windows paper number such as 9",
+                    wanted));
     }
   } else if (choice.givenLayout) {
     paper = FindPaperById(papers, choice.layout.paper);

@@ -115,9 +115,10 @@ Step<> Sheets(const std::vector<std::string>& args) {
     const std::vector<Paper> papers = PaperCatalogue();
     const int found = FindPaper(papers, QString::fromStdString(arguments.values.at("--paper")));
     if (found < 0) {
-      return Misused(TrMessage("no paper is named '%1': give a name such as A4 or "
-                                            "Letter",
-                                            arguments.values.at("--paper")));
+      return Misused(
+          TrMessage("no paper is named '%1': give a name such as A4 or "
+                    "Letter",
+                    arguments.values.at("--paper")));
     }
     paper = papers[static_cast<size_t>(found)].pageSize;
   }

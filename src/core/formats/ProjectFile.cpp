@@ -280,8 +280,7 @@ class ProjectReader {
 
   ReadStep ReadBackground() {
     uint32_t sub = 0;
-    if (const ReadStep r = SubVersion(TrText("background"), 0, sub);
-        r != ReadStep::kRead) {
+    if (const ReadStep r = SubVersion(TrText("background"), 0, sub); r != ReadStep::kRead) {
       return r;
     }
     int32_t orientation = 0;
@@ -351,8 +350,7 @@ class ProjectReader {
 
   ReadStep ReadCardSize() {
     uint32_t sub = 0;
-    if (const ReadStep r = SubVersion(TrText("card size"), 0, sub);
-        r != ReadStep::kRead) {
+    if (const ReadStep r = SubVersion(TrText("card size"), 0, sub); r != ReadStep::kRead) {
       return r;
     }
     float height = 0.0f;

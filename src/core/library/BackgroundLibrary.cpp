@@ -291,8 +291,9 @@ Outcome<int> AddCustomBackground(BackgroundTable& table, const std::filesystem::
         Shown(source))};
   }
   if (table.Count() >= kMaxBackgrounds) {
-    return Failure{TrMessage(
-        "The background table is full (%1 backgrounds); no more can be imported.", kMaxBackgrounds)};
+    return Failure{
+        TrMessage("The background table is full (%1 backgrounds); no more can be imported.",
+                  kMaxBackgrounds)};
   }
 
   const std::filesystem::path customFolder = CustomBackgroundsFolder(folder).user;

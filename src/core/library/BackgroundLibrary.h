@@ -77,12 +77,12 @@ BackgroundLoading ReadBGFile(BackgroundTable& table,
 // picture by its file, the library's as one count per library file. Empty when all decode.
 std::vector<std::string> CheckBackgrounds(const BackgroundTable& table);
 
-// Import Background, giving the new background's number: decodes `source` with the format of its extension, measures its mean hue,
-// writes the .hue companion, copies it into the user's `folder`/custombg (replacing a file of that
-// name) and appends it. A name without an extension is refused before anything is copied; a file of
-// a kind that is not a background is copied but adds nothing; a picture that does not decode
-// changes nothing in the folder. The message says why, and names the folder when it cannot be
-// written to.
+// Import Background, giving the new background's number: decodes `source` with the format of its
+// extension, measures its mean hue, writes the .hue companion, copies it into the user's
+// `folder`/custombg (replacing a file of that name) and appends it. A name without an extension is
+// refused before anything is copied; a file of a kind that is not a background is copied but adds
+// nothing; a picture that does not decode changes nothing in the folder. The message says why, and
+// names the folder when it cannot be written to.
 Outcome<int> AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
                                  const DataFolder& folder);
 Outcome<int> AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source);

@@ -29,8 +29,8 @@ Outcome<> CheckTemplateTitle(const QString& title) {
     return Refused(QCoreApplication::translate("Tavolo", "Please enter a name for the template."));
   }
   if (title == u"." || title == u"..") {
-    return Refused(
-        QCoreApplication::translate("Tavolo", "\"%1\" cannot be the name of a template.").arg(title));
+    return Refused(QCoreApplication::translate("Tavolo", "\"%1\" cannot be the name of a template.")
+                       .arg(title));
   }
   for (const QChar c : title) {
     if (kRefusedCharacters.contains(c) || c.unicode() < 0x20) {

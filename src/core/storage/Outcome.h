@@ -18,21 +18,14 @@ struct Failure {
   int error = 0;
 };
 
-// A failure of a kind the caller branches on (a version mismatch is not a damaged file): the
-// message and a small enum naming the kind.
-template <typename Kind>
-struct KindedFailure {
-  std::string message;
-  Kind kind{};
-};
-
-// `E` is the failure: Failure by default, or a struct with a `message` and what else the caller
-// needs to act on (KindedFailure).
+// `E` is the failure: Failure by default, or a struct with a `message` and what else a caller
+// needs to act on (a small enum of kinds where callers branch on the kind, and what was done
+// before the failure).
 template <typename T = void, typename E = Failure>
 class [[nodiscard]] Outcome {
  public:
-  Outcome(T value) : value_(std::move(value)) {}            // NOLINT: a value converts to success
-  Outcome(E failure) : failure_(std::move(failure)) {}      // NOLINT: and a failure
+  Outcome(T value) : value_(std::move(value)) {}        // NOLINT: a value converts to success
+  Outcome(E failure) : failure_(std::move(failure)) {}  // NOLINT: and a failure
 
   bool Ok() const { return value_.has_value(); }
   explicit operator bool() const { return Ok(); }
@@ -43,11 +36,7 @@ class [[nodiscard]] Outcome {
   // Empty when Ok().
   const std::string& Message() const { return failure_.message; }
   // 0 when Ok().
-  int Error() const
-    requires std::same_as<E, Failure>
-  {
-    return failure_.error;
-  }
+  int Error() const requires std::same_as<E, Failure> { return failure_.error; }
   // The whole failure; only meaningful when not Ok().
   const E& Fault() const { return failure_; }
 
@@ -65,11 +54,7 @@ class [[nodiscard]] Outcome<void, E> {
   bool Ok() const { return ok_; }
   explicit operator bool() const { return ok_; }
   const std::string& Message() const { return failure_.message; }
-  int Error() const
-    requires std::same_as<E, Failure>
-  {
-    return failure_.error;
-  }
+  int Error() const requires std::same_as<E, Failure> { return failure_.error; }
   const E& Fault() const { return failure_; }
 
  private:

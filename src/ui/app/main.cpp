@@ -6,9 +6,9 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/base/CheckedCall.h"

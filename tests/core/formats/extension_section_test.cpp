@@ -255,7 +255,8 @@ TEST(BackSideFile, ADamagedBackLeavesTheCardOneSidedWithTheChunkKept) {
     CardState read;
     const ProjectReading result = ReadProject(file, read, kTable);
     ASSERT_TRUE(result.Ok()) << result.Message();
-    EXPECT_NE(result.Value().extensionProblem.find("BACK"), std::string::npos) << result.Value().extensionProblem;
+    EXPECT_NE(result.Value().extensionProblem.find("BACK"), std::string::npos)
+        << result.Value().extensionProblem;
     EXPECT_FALSE(read.back.Has());
     EXPECT_EQ(SerializeProject(read, kTable), file);
   }

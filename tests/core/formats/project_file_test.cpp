@@ -192,7 +192,7 @@ TEST(ProjectFile, SubVersionMismatchStopsWithTheEarlierSectionsApplied) {
   // kKeepOnFileError still applies what came before a version mismatch.
   CardState kept;
   EXPECT_STREQ(ReadingName(ReadProject(style2, kept, kTable, ReadMode::kKeepOnFileError)),
-            "version mismatch");
+               "version mismatch");
   EXPECT_EQ(kept.styles[1], source.styles[1]);
 }
 
@@ -219,7 +219,7 @@ TEST(ProjectFile, EveryTruncationIsAFileErrorAndNothingIsAppliedWhenAsked) {
     CardState kept;
     const CardState reference = kept;
     EXPECT_STREQ(ReadingName(ReadProject(cut, kept, kTable, ReadMode::kKeepOnFileError)),
-              "file error");
+                 "file error");
     EXPECT_TRUE(kept == reference) << length;
   }
 }

@@ -107,7 +107,8 @@ TEST(EmbeddedPictures, DamagedOrMissingPicturesAreToldAndTheCardStillReads) {
   CardState read;
   const ProjectReading result = ReadProject(file, read, Table());
   ASSERT_TRUE(result.Ok()) << result.Message();
-  EXPECT_NE(result.Value().extensionProblem.find("PICT"), std::string::npos) << result.Value().extensionProblem;
+  EXPECT_NE(result.Value().extensionProblem.find("PICT"), std::string::npos)
+      << result.Value().extensionProblem;
   EXPECT_TRUE(read.logo.hash.isEmpty());
   EXPECT_EQ(read.logo.name, "logo.png");
   const std::vector<uint8_t> written = SerializeProject(read, Table());

@@ -40,19 +40,20 @@ constexpr std::nullopt_t kPlaced = std::nullopt;
 TEST(SheetGrid, CountsColumnsAndRowsOrSaysWhyNone) {
   const std::tuple<const char*, PageLayout, PaperMm, int, std::optional<GridFault>, int, int>
       cases[] = {
-      {"default on Letter", PageLayout{}, kLetter, 300, kPlaced, 2, 5},
-      {"at 600 dpi the card is half as large", PageLayout{}, kA4, 600, kPlaced, 4, 11},
-      {"pitch a pixel under the width", Layout(1062, 1061), kLetter, 300,
-       GridFault::kPitchBelowCard, 0, 0},
-      {"card wider than the paper", Layout(2600, 2600), kLetter, 300, GridFault::kNotEnoughSpace,
-       0, 5},
-      {"pitch twice the width on Letter", Layout(1062, 2124), kLetter, 300, kPlaced, 1, 5},
-      {"cards too small to cut", Layout(10, 10, 10, 10), kA4, 300, GridFault::kTooManyCards, 248,
-       350},
-      {"a hundred across is allowed", Layout(25, 25, 35, 35), kA4, 300, kPlaced, 99, 100},
-      {"card width not a number", Layout(kNaN, 1062), kA4, 300, GridFault::kNotEnoughSpace, 0, 0},
-      {"no resolution", PageLayout{}, kA4, 0, GridFault::kNotEnoughSpace, 0, 0},
-  };
+          {"default on Letter", PageLayout{}, kLetter, 300, kPlaced, 2, 5},
+          {"at 600 dpi the card is half as large", PageLayout{}, kA4, 600, kPlaced, 4, 11},
+          {"pitch a pixel under the width", Layout(1062, 1061), kLetter, 300,
+           GridFault::kPitchBelowCard, 0, 0},
+          {"card wider than the paper", Layout(2600, 2600), kLetter, 300,
+           GridFault::kNotEnoughSpace, 0, 5},
+          {"pitch twice the width on Letter", Layout(1062, 2124), kLetter, 300, kPlaced, 1, 5},
+          {"cards too small to cut", Layout(10, 10, 10, 10), kA4, 300, GridFault::kTooManyCards,
+           248, 350},
+          {"a hundred across is allowed", Layout(25, 25, 35, 35), kA4, 300, kPlaced, 99, 100},
+          {"card width not a number", Layout(kNaN, 1062), kA4, 300, GridFault::kNotEnoughSpace, 0,
+           0},
+          {"no resolution", PageLayout{}, kA4, 0, GridFault::kNotEnoughSpace, 0, 0},
+      };
   for (const auto& [what, layout, paper, dpi, status, columns, rows] : cases) {
     const SheetGrid grid = ComputeGrid(layout, paper, dpi);
     EXPECT_EQ(FaultOf(grid), status) << what;
