@@ -18,7 +18,6 @@
 #include "core/document/CardDocument.h"
 #include "core/editing/CardSize.h"
 #include "core/formats/ProjectFile.h"
-#include "core/imaging/RasterImage.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplatePreview.h"
 #include "core/library/TemplateTable.h"
@@ -43,12 +42,9 @@ CardState CardTitled(const std::string& title) {
   return card;
 }
 
-std::vector<uint8_t> PngBytes(uint32_t width, uint32_t height) {
-  RasterImage image;
-  image.Create(width, height, 24, kFormatBmp);
-  std::vector<uint8_t> png;
-  EXPECT_TRUE(image.Encode(png, kFormatPng)) << image.GetLastError();
-  return png;
+// A black PNG file of width × height pixels.
+std::vector<uint8_t> PngBytes(int width, int height) {
+  return test::PngFile(width, height, [](int, int) { return 0xFF000000u; });
 }
 
 class TemplateTableTest : public ::testing::Test {

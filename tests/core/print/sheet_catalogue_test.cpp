@@ -65,21 +65,14 @@ TEST(SheetCatalogueFile, ReadsAMakersProductsOrSaysWhichLineIsWrong) {
   }
 }
 
-// The makers' published figures: paper, unit, card, first card, pitch, columns and rows.
+// The makers' published figures of the products gLabels' database lacks (the others are checked
+// against it below): paper, unit, card, first card, pitch, columns and rows.
 using Published = std::tuple<const char*, const char*, const char*, double, double, double, double,
                              double, double, int, int>;
 constexpr Published kPublished[] = {
     {"A-One 51002", "A4", "mm", 91, 55, 14, 11, 91, 55, 2, 5},
     {"A-One 51091", "A4", "mm", 85, 49, 17, 14, 91, 55, 2, 5},
     {"A-One 51151", "A4", "mm", 182, 55, 14, 11, 182, 55, 1, 5},
-    {"APLI 02793", "A4", "mm", 90, 50.8, 15, 22, 90, 50.8, 2, 5},
-    {"Agipa 119488", "A4", "mm", 90, 50, 15.2, 23.6, 90, 50, 2, 5},
-    {"Avery 5371", "Letter", "in", 3.5, 2, 0.75, 0.5, 3.5, 2, 2, 5},
-    {"Avery 8373", "Letter", "in", 3.5, 2, 0.5, 0.75, 4, 2.5, 2, 4},
-    {"Avery L7414", "A4", "mm", 90, 52, 15, 18.5, 90, 52, 2, 5},
-    {"Avery J8414", "A4", "mm", 87, 50.8, 14.8, 20.4, 93.1, 50.8, 2, 5},
-    {"Avery C32011", "A4", "mm", 85, 54, 15, 13.5, 95, 54, 2, 5},
-    {"Avery C32015", "A4", "mm", 85, 54, 17, 31.5, 91, 60, 2, 4},
     {"Avery L7413", "A4", "mm", 90, 50.8, 15, 21.5, 90, 50.8, 2, 5},
     {"Avery L7417", "A4", "mm", 90, 54, 15, 13.5, 90, 54, 2, 5},
     {"Avery C2364", "A4", "mm", 85, 54, 15, 13.5, 95, 54, 2, 5},
@@ -87,34 +80,13 @@ constexpr Published kPublished[] = {
     {"Avery C9312", "A4", "mm", 85, 54, 17, 31.5, 91, 60, 2, 4},
     {"Avery J21131", "A4", "mm", 91, 55, 14, 11, 91, 55, 2, 5},
     {"Avery J21149", "A4", "mm", 91, 55, 15, 25, 99, 64, 2, 4},
-    {"DECAdry OCC-3342", "A4", "mm", 85, 54, 15, 13.5, 95, 54, 2, 5},
-    {"DataBecker 0491", "A4", "mm", 90, 50, 12.5, 15, 94.55, 54, 2, 5},
-    {"Dataline 57125", "A4", "mm", 86, 54, 16, 11, 91, 55.625, 2, 5},
-    {"Dataline 57126", "A4", "mm", 90, 50.8, 15, 21.5, 90, 50.8, 2, 5},
     {"Elecom MT-JMN1WN", "A4", "mm", 91, 55, 14, 11, 91, 55, 2, 5},
-    {"Encre.com BCV10", "A4", "mm", 86, 54, 17, 15, 90, 55.5, 2, 5},
-    {"Geha P68", "A4", "mm", 85, 54, 15, 13, 95, 72, 2, 4},
-    {"Geha P70", "A4", "mm", 85, 54, 15, 13.5, 95, 54, 2, 5},
-    {"Hama 50400", "A4", "mm", 85, 55, 13.5, 10.5, 95, 55, 2, 5},
-    {"Hama 50402", "A4", "mm", 81, 50.8, 16, 14.5, 97, 54.8, 2, 5},
     {"Herma 5028", "A4", "mm", 83.8, 50.8, 18.6, 22, 89.2, 50.8, 2, 5},
     {"Hisago BM102S", "A4", "mm", 90, 55, 15, 7, 90, 55, 2, 5},
     {"Hisago CJ161S", "A4", "mm", 90, 50, 10, 13.5, 100, 55, 2, 5},
     {"Hisago CJ600S", "A4", "mm", 91, 55, 10, 25, 99, 64, 2, 4},
     {"Hisago BM130S", "A4", "mm", 180, 55, 10, 25, 180, 64, 1, 4},
-    {"Kores KPCV1", "A4", "mm", 90, 50, 15, 24, 90, 50, 2, 5},
-    {"Rayfilm VIZ1", "A4", "mm", 180, 50, 15, 23.5, 180, 50, 1, 5},
-    {"Rayfilm VIZ2", "A4", "mm", 180, 50, 15, 13.5, 180, 55, 1, 5},
-    {"Rayfilm VIZ3", "A4", "mm", 170, 54, 20, 13.5, 170, 54, 1, 5},
     {"Sanwa Supply JP-MC10EW", "A4", "mm", 90, 55, 15, 7, 90, 55, 2, 5},
-    {"Sattleford VM-5019", "A4", "mm", 85, 54.2, 13.5, 13.5, 95, 54.2, 2, 5},
-    {"Sattleford VM-5061", "A4", "mm", 86, 53.8, 16.5, 10, 91, 55.8, 2, 5},
-    {"Sattleford VM-6059", "A4", "mm", 85, 54, 16, 14, 95, 54, 2, 5},
-    {"Sattleford VM-6066", "A4", "mm", 85, 54, 14, 13, 95, 54, 2, 5},
-    {"Sattleford VM-6200", "A4", "mm", 180, 50, 15, 14, 180, 55, 1, 5},
-    {"Sattleford VM-6253", "A4", "mm", 85, 54, 16.5, 6, 90, 55.5, 2, 5},
-    {"Sattleford VM-6356", "A4", "mm", 170, 54, 20, 14, 170, 54, 1, 5},
-    {"Sattleford VM-6700", "A4", "mm", 180, 50, 15, 14, 180, 55, 1, 5},
     {"Sigel LP800", "A4", "mm", 85, 55, 15, 10, 95, 55, 2, 5},
     {"Sigel LP795", "A4", "mm", 85, 55, 14, 10.5, 95, 55, 2, 5},
     {"Sigel DP830", "A4", "mm", 85, 55, 14.1, 10.9, 94.9, 55, 2, 5},
@@ -122,12 +94,7 @@ constexpr Published kPublished[] = {
     {"Sigel DP835", "A4", "mm", 85, 55, 15, 11, 95, 55, 2, 5},
     {"Sigel DP837", "A4", "mm", 85, 55, 15, 6, 95, 56.5, 2, 5},
     {"Sigel DP838", "A4", "mm", 170, 55, 20, 10, 170, 55, 1, 5},
-    {"Southworth BC554", "Letter", "in", 3.5, 2, 0.5, 0.5, 4, 2, 2, 5},
     {"Tower CIL-B440", "A4", "mm", 85, 55, 15, 10, 100, 55, 2, 5},
-    {"Your Design VM-5112", "A4", "mm", 85, 54.25, 12, 21, 100, 68.75, 2, 4},
-    {"Your Design VM-6310", "A4", "mm", 85, 53.5, 12, 18, 100, 69, 2, 4},
-    {"Zweckform 32010", "A4", "mm", 85, 54, 14.1, 14.1, 94.9, 54, 2, 5},
-    {"Zweckform 32015", "A4", "mm", 85, 54, 17, 31.5, 91, 60, 2, 4},
     {"Zweckform 32011", "A4", "mm", 85, 54, 15, 13.5, 95, 54, 2, 5},
     {"Zweckform 32014", "A4", "mm", 85, 54, 15, 13.5, 95, 54, 2, 5},
     {"Zweckform 32017", "A4", "mm", 170, 54, 20, 13.5, 170, 54, 1, 5},
@@ -140,7 +107,7 @@ constexpr Published kPublished[] = {
 TEST(ShippedSheets, AreTheMakersPublishedFigures) {
   const SheetCatalogueListing shipped = ReadSheetCatalogue(kShipped);
   ASSERT_TRUE(shipped.errors.empty()) << shipped.errors.front();
-  ASSERT_EQ(shipped.products.size(), std::size(kPublished));
+  ASSERT_EQ(shipped.products.size(), 66u);
   size_t parts = 0;
   for (const SheetProduct& p : shipped.products) parts += p.parts.size();
   EXPECT_GE(parts, 150u);

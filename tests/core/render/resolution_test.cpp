@@ -1,5 +1,6 @@
 // A card keeps its design at any resolution: the same card at 1200 dpi, drawn and brought down
-// to a quarter, is the card drawn at 300 dpi, its photo, logo and QR code included.
+// to a quarter, is the card drawn at 300 dpi, its photo, logo and QR code included, its text
+// where it lies at 300 dpi.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -20,10 +21,9 @@ QRgb Soft(int x, int y) {
   return qRgb(60 + x, 200 - y / 2, 140);
 }
 
-// The mean difference of a channel between `small` and `big` brought down `factor` times each
-// way (each of its pixels the mean of those it stands for).
-double MeanDifference(const QImage& big, const QImage& small, int factor) {
-  double total = 0;
+// `big` brought down `factor` times each way, each of its pixels the mean of those it stands for.
+QImage Reduced(const QImage& big, int factor) {
+  QImage small(big.width() / factor, big.height() / factor, QImage::Format_RGB32);
   const int n = factor * factor;
   for (int y = 0; y < small.height(); ++y) {
     for (int x = 0; x < small.width(); ++x) {
@@ -32,12 +32,34 @@ double MeanDifference(const QImage& big, const QImage& small, int factor) {
         const QRgb p = big.pixel(x * factor + d % factor, y * factor + d / factor);
         sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p);
       }
-      const QRgb q = small.pixel(x, y);
-      total += std::abs(sum[0] / n - qRed(q)) + std::abs(sum[1] / n - qGreen(q)) +
-               std::abs(sum[2] / n - qBlue(q));
+      small.setPixel(x, y, qRgb(sum[0] / n, sum[1] / n, sum[2] / n));
     }
   }
-  return total / (3.0 * small.width() * small.height());
+  return small;
+}
+
+// The mean difference of a channel between two pictures of the same size.
+double MeanDifference(const QImage& a, const QImage& b) {
+  double total = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      total += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+               std::abs(qBlue(p) - qBlue(q));
+    }
+  }
+  return total / (3.0 * a.width() * a.height());
+}
+
+// The bounding box of the pixels darker than a quarter: where black text is.
+QRect Ink(const QImage& image) {
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) < 64) ink |= QRect(x, y, 1, 1);
+    }
+  }
+  return ink;
 }
 
 TEST(Resolution, TheSameCardAt1200DpiBroughtDownFourTimesIsTheCardAt300Dpi) {
@@ -67,7 +89,22 @@ TEST(Resolution, TheSameCardAt1200DpiBroughtDownFourTimesIsTheCardAt300Dpi) {
   CardRenderer fineRenderer(nullptr, DataFolder());
   const QImage at1200 = fineRenderer.Render(fine, 1, 4248, 2460);
   ASSERT_TRUE(renderer.QrCodeError().empty() && !at1200.isNull());
-  EXPECT_LE(MeanDifference(at1200, at300, 4), 4.0);
+  EXPECT_LE(MeanDifference(Reduced(at1200, 4), at300), 4.0);
+
+  // Black lines alone: their text lies where it lies at 300 dpi, to a pixel.
+  CardState text;
+  text.boxCount = 3;
+  test::SetLines(text, 0, {"Forno Tavolo"});
+  test::SetLines(text, 1, {"Anna Rossi", "Head Baker"});
+  test::SetLines(text, 2, {"+39 06 1234 5678", "anna@forno.example"});
+  for (int box = 0; box < 3; ++box) text.styles[box].brightness = 0.0f;
+  CardState fineText = text;
+  TakeSizeOf(fineText, sized);
+  const QRect ink = Ink(renderer.Render(text, 1, 1062, 615));
+  const QRect fineInk = Ink(Reduced(fineRenderer.Render(fineText, 1, 4248, 2460), 4));
+  for (const auto edge : {&QRect::left, &QRect::top, &QRect::right, &QRect::bottom}) {
+    EXPECT_NEAR((ink.*edge)(), (fineInk.*edge)(), 1);
+  }
 }
 
 }  // namespace
