@@ -303,7 +303,7 @@ TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
   Home home(2);
   TempFolder elsewhere;
   BackgroundTable table;
-  ReadBGFileIn(table, home.dir.Path());
+  ASSERT_TRUE(ReadBGFileIn(table, home.dir.Path()));
   SaveSolid(elsewhere / "Logo.Card.PNG", 0, 255, 0);
 
   Outcome<int> added = AddCustomBackground(table, elsewhere / "Logo.Card.PNG", home.dir.Path());

@@ -165,7 +165,7 @@ class ShippedTemplates : public ::testing::Test {
     ASSERT_TRUE(fs::exists(Folder() / "tmpl"))
         << "tmpl is missing from " << Folder() << ": build the templates target";
     backgrounds_ = std::make_unique<BackgroundTable>();
-    ReadBGFileIn(*backgrounds_, Folder());
+    EXPECT_TRUE(ReadBGFileIn(*backgrounds_, Folder()));
     templates_ = std::make_unique<TemplateTable>();
     reload_ = templates_->ReloadIn(Folder(), *backgrounds_);
   }

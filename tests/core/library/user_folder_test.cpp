@@ -81,7 +81,9 @@ TEST(UserFolder, ListsHoldTheShippedItemsThenTheUsersAndAUsersItemWinsOverAShipp
   f.Put(f.dir / "shipped/custombg/same.jpg");
   f.Put(f.dir / "user/custombg/same.jpg");
   BackgroundTable backgrounds;
-  ReadBGFileIn(backgrounds, f.folders, fs::path("no-library"), HueCompanions::kMeasureOnly);
+  // The folder holds no library: the imported pictures stay all the same.
+  EXPECT_FALSE(
+      ReadBGFileIn(backgrounds, f.folders, fs::path("no-library"), HueCompanions::kMeasureOnly));
   ASSERT_EQ(backgrounds.Count(), 2);
   const auto fileOf = [&](int number) {
     return std::get<PictureFile>(backgrounds.Source(number)).path;
