@@ -122,7 +122,9 @@ TEST(LabelDatabase, SkipsWhatCannotBeLaidOutAndFilesThatAreBrokenOrHostile) {
   const LabelDatabaseFile files[] = {
       {"skips.xml", File(templates)},
       {"broken.xml", File(Card("X", kRectangle)).chopped(30)},
-      {"deep.xml", File(test::Repeated("<a>", kMaxLabelDatabaseDepth + 1))},
+      // Well formed, so that only its depth refuses it.
+      {"deep.xml", File(test::Repeated("<a>", kMaxLabelDatabaseDepth + 1) +
+                        test::Repeated("</a>", kMaxLabelDatabaseDepth + 1))},
       {"many.xml", File(test::Repeated("<b/>", kMaxLabelDatabaseElements + 1))},
       {"laughs.xml",
        "<?xml version=\"1.0\"?><!DOCTYPE t [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">"
