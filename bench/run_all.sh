@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-release}
 runs=${2:-5}
 bin=$build/bin
-for program in bench_render tavolo-cli; do
+for program in bench_render bench_snap tavolo-cli; do
   [ -x "$bin/$program" ] || { echo "no $bin/$program: build it first" >&2; exit 1; }
 done
 [ -x /usr/bin/time ] || { echo "/usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
@@ -48,12 +48,27 @@ for b in json.load(sys.stdin)["benchmarks"]:
         print(b[sys.argv[1]] * scale[b["time_unit"]])' "$3"
 }
 
+# bench_counter PROGRAM FILTER COUNTER: the COUNTER of each repetition, as it is.
+bench_counter() {
+  "$bin/$1" --benchmark_filter="$2" --benchmark_repetitions="$runs" \
+    --benchmark_report_aggregates_only=false --benchmark_format=json 2>/dev/null |
+    python3 -c '
+import json, sys
+for b in json.load(sys.stdin)["benchmarks"]:
+    if b.get("run_type") == "iteration":
+        print(b[sys.argv[1]])' "$3"
+}
+
 row "full render, cached background" 1.0 ms $(bench_times bench_render 'BM_RenderFullCached$' cpu_time)
 row "preview render (divisor 3)" 0.2 ms $(bench_times bench_render 'BM_RenderPreviewDivisor3$' cpu_time)
 row "preview render while typing (divisor 3)" 0.2 ms \
   $(bench_times bench_render 'BM_RenderPreviewWhileTyping$' cpu_time)
 row "uncached render + tint, noisy background" 8 ms \
   $(bench_times bench_render 'BM_RenderFullUncachedWithTint$' cpu_time)
+row "snap of a drag step among 200 objects" 0.05 ms \
+  $(bench_times bench_snap 'BM_SnapMoveStep$' cpu_time)
+row "heap allocations of a snapped drag step" 0 count \
+  $(bench_counter bench_snap 'BM_SnapMoveStep$' allocations)
 row "GIF export" 30 ms $(bench_times bench_render 'BM_Export/format:2$' cpu_time)
 row "PNG export (CPU)" 25 ms $(bench_times bench_render 'BM_Export/format:4$' cpu_time)
 

@@ -62,8 +62,7 @@ TEST_F(PhotoLogoTest, ALargePictureIsFittedToAWholePercentageASmallPhotoKeepsItA
   std::ofstream(mark) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="96" height="48">)"
                          R"(<rect width="96" height="48" fill="#123456"/></svg>)";
   ASSERT_TRUE(logo.LoadFile(mark));
-  EXPECT_EQ(logo.Placement().width, 300.0f);
-  EXPECT_EQ(logo.Placement().height, 150.0f);
+  EXPECT_EQ(std::pair(logo.Placement().width, logo.Placement().height), std::pair(300.0f, 150.0f));
 }
 
 TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {
@@ -72,14 +71,12 @@ TEST_F(PhotoLogoTest, RotateClockwiseTurnsByQuartersAndSwapsTheDrawnSides) {
   ASSERT_TRUE(dialog.LoadFile(fx.Picture("logo.png", 300, 100)));
   ASSERT_TRUE(dialog.RotateButton().isEnabled());
   const PixelRect upright = dialog.Preview().PictureRect();
-  EXPECT_EQ(upright.Width(), 150);
-  EXPECT_EQ(upright.Height(), 50);
+  EXPECT_EQ(std::pair(upright.Width(), upright.Height()), (std::pair<int64_t, int64_t>(150, 50)));
 
   dialog.RotateButton().click();
   EXPECT_EQ(dialog.Placement().angle, 90.0f);
   const PixelRect turned = dialog.Preview().PictureRect();
-  EXPECT_EQ(turned.Width(), 50);
-  EXPECT_EQ(turned.Height(), 150);
+  EXPECT_EQ(std::pair(turned.Width(), turned.Height()), (std::pair<int64_t, int64_t>(50, 150)));
 
   for (int press = 0; press < 3; ++press) dialog.RotateButton().click();
   EXPECT_EQ(dialog.Placement().angle, 360.0f);
@@ -168,12 +165,12 @@ TEST_F(PhotoLogoTest, InsertPhotoTakesThePlacementOnOkAndDeleteThenUndoBringsItB
   };
   ASSERT_TRUE(PlacePicture(nullptr, fx.prompts, fx.preview, PictureKind::kPhoto));
   ASSERT_EQ(fx.script.fileDialogs.size(), 1u);
-  EXPECT_EQ(fx.script.fileDialogs[0].title, QStringLiteral("Load Photo"));
-  EXPECT_TRUE(
-      fx.script.fileDialogs[0].filter.contains(QStringLiteral(");;jpeg files (*.jpeg *.jpg);;")));
+  const FileDialogRequest& asked = fx.script.fileDialogs[0];
+  EXPECT_EQ(asked.title, QStringLiteral("Load Photo"));
+  EXPECT_TRUE(asked.filter.contains(QStringLiteral(");;jpeg files (*.jpeg *.jpg);;")));
   // It starts in the pictures' last folder, never with a name typed in.
-  EXPECT_EQ(fx.script.fileDialogs[0].kind, FileKind::kPicture);
-  EXPECT_TRUE(fx.script.fileDialogs[0].folder.isEmpty());
+  EXPECT_EQ(asked.kind, FileKind::kPicture);
+  EXPECT_TRUE(asked.folder.isEmpty());
   EXPECT_EQ(fx.document.History().UndoCount(), steps + 1);
   const PlacedPicture placed = fx.document.Working().photo;
   EXPECT_EQ(placed.name, QStringLiteral("face.png"));
@@ -206,8 +203,7 @@ TEST_F(PhotoLogoTest, OnALargerCardThePhotoIsPlacedInTheCardsOwnPixels) {
   fx.script.dialog = [&](QDialog& d) {
     auto& dialog = dynamic_cast<PhotoDialog&>(d);
     dialog.ChoosePicture();
-    EXPECT_EQ(dialog.Placement().x, 1062.0f);
-    EXPECT_EQ(dialog.Placement().y, 615.0f);
+    EXPECT_EQ(std::pair(dialog.Placement().x, dialog.Placement().y), std::pair(1062.0f, 615.0f));
     // The photo is drawn at the middle of the preview, at its share of the card.
     const PixelRect shown = dialog.Preview().PictureRect();
     EXPECT_NEAR((shown.left + shown.right) / 2.0, dialog.Preview().width() / 2.0, 1.0);

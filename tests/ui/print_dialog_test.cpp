@@ -89,8 +89,7 @@ Paper PaperNamed(const char* name) {
 
 PageLayout CentredOn(const char* paper) {
   PageLayout layout;
-  const Paper chosen = PaperNamed(paper);
-  ApplyPaperChange(layout, chosen, kDpi);
+  ApplyPaperChange(layout, PaperNamed(paper), kDpi);
   return layout;
 }
 
@@ -204,8 +203,7 @@ TEST_F(PrintDialogTest, OpensOnThePrintersPaperAndCentresTheCardsOnThePaperChose
   EXPECT_EQ(ids.removeDuplicates(), 0) << ids.join(QLatin1Char(' ')).toStdString();
   EXPECT_EQ(dialog->PaperInUse().pageSize.id(), QPageSize::Letter);
   EXPECT_EQ(dialog->Layout(), CentredOn("Letter"));
-  const ShownLengths opening = ShowLengthsRounded(CentredOn("Letter"), kDpi);
-  ExpectEditsShow(*dialog, opening);
+  ExpectEditsShow(*dialog, ShowLengthsRounded(CentredOn("Letter"), kDpi));
   EXPECT_FALSE(Control<QComboBox>(*dialog, Dlg::kLayoutList).isEnabled());
 
   Click(*dialog, Dlg::kMm);
@@ -233,8 +231,7 @@ TEST_F(PrintDialogTest, TheLengthBoxesShowWholeMillimetresInGermanAndFrench) {
     QLocale::setDefault(locale);
     const auto dialog = Open(QPageSize(QPageSize::A4));
     Click(*dialog, Dlg::kMm);
-    for (const int id : {Dlg::kCardWidth, Dlg::kCardHeight, Dlg::kHorizontalPitch,
-                         Dlg::kVerticalPitch, Dlg::kLeftMargin, Dlg::kTopMargin}) {
+    for (const auto& [id, which] : kEdits) {
       auto& edit = Control<QLineEdit>(*dialog, id);
       QStyleOptionFrame frame;
       frame.initFrom(&edit);
@@ -572,10 +569,8 @@ TEST(PrintJob, APdfIsCancelledFromTheProgressAndGreyWhenPrintSetupOfThePdfPrinte
     QWidget owner;
     ASSERT_TRUE(PrintSheetJobToPdf(&owner, choice, test::PathText(pdf), job));
     if (!canRender) continue;
-    ASSERT_EQ(test::RunShell("pdftoppm -png -r 20 -singlefile '" + pdf.string() + "' '" +
-                             (out / "page").string() + "'")
-                  .code,
-              0);
+    const std::string render = "pdftoppm -png -r 20 -singlefile '" + pdf.string() + "' '";
+    ASSERT_EQ(test::RunShell(render + (out / "page").string() + "'").code, 0);
     const QImage page(test::PathText(out / "page.png"));
     const QRgb middle = page.pixel(page.width() / 4, page.height() / 4);
     EXPECT_EQ(qRed(middle) == qGreen(middle), grey) << qRed(middle) << " " << qGreen(middle);
@@ -615,7 +610,7 @@ TEST(PrintJob, APdfIsCancelledFromTheProgressAndGreyWhenPrintSetupOfThePdfPrinte
 // What the print dialog sends a printer, printed to Qt's PDF printer through the same path: the
 // pages the PDF has, its text as text in embedded fonts and each picture once however many
 // cards show it (the background and the logo), with PDF/X-4 when asked for.
-TEST(PrintJob, APrinterGetsTheCardsAsShapesAndTextLikeThePdf) {
+TEST_F(PrintDialogTest, APrinterGetsTheCardsAsShapesAndTextLikeThePdf) {
   if (test::RunShell("pdffonts -v > /dev/null 2>&1").code != 0) GTEST_SKIP() << "no poppler-utils";
   const TempFolder photos;
   QImage logo(120, 80, QImage::Format_ARGB32);
@@ -626,15 +621,9 @@ TEST(PrintJob, APrinterGetsTheCardsAsShapesAndTextLikeThePdf) {
   std::tie(card.logo.name, card.logo.width, card.logo.height) = std::tuple("logo.png", 120, 80);
   const BackgroundTable table = test::SyntheticBackgrounds(2, 0.1f);
   CardRenderer renderer(&table, DataFolder(photos.Path()));
-  const RasterImage image = renderer.RenderPrintImage(card);
-  PrinterChoice printer;
-  Script script;
-  ScriptedPrompts prompts(script);
-  const TempFolder layouts;
-  Dlg dialog(&image, kDpi, printer, prompts, nullptr, layouts.Path());
-  dialog.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  dialog.PaintCardsWith(
+  image_ = renderer.RenderPrintImage(card);
+  const auto dialog = Open(QPageSize(QPageSize::A4));
+  dialog->PaintCardsWith(
       [&](QPainter& painter, const QRectF& target, int, int, int, const CardPaintOptions& options) {
         PaintCard(renderer, painter, target, card, options);
       });
@@ -642,7 +631,7 @@ TEST(PrintJob, APrinterGetsTheCardsAsShapesAndTextLikeThePdf) {
   QPrinter pdfPrinter(QPrinter::HighResolution);
   pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
   pdfPrinter.setOutputFileName(test::PathText(out / "printed.pdf"));
-  ASSERT_TRUE(PrintSheetJobOn(nullptr, pdfPrinter, dialog.Job()));
+  ASSERT_TRUE(PrintSheetJobOn(nullptr, pdfPrinter, dialog->Job()));
   const std::string pdf = (out / "printed.pdf").string();
   EXPECT_TRUE(test::Says(test::RunShell("pdftotext " + pdf + " -"), "Office Affiliates"));
   EXPECT_TRUE(test::Says(test::RunShell("pdftotext " + pdf + " -"), "Chief Officer"));
@@ -658,9 +647,9 @@ TEST(PrintJob, APrinterGetsTheCardsAsShapesAndTextLikeThePdf) {
   EXPECT_EQ(std::stoi(pictures), 2) << "the background and the logo, each once";
 
   // The PDF printer's own file, from the dialog's print-shop box, is PDF/X-4.
-  Click(dialog, Dlg::kPdfX);
-  script.paths = {test::PathText(out / "x.pdf")};
-  Click(dialog, Dlg::kPrint);
+  Click(*dialog, Dlg::kPdfX);
+  script_.paths = {test::PathText(out / "x.pdf")};
+  Click(*dialog, Dlg::kPrint);
   EXPECT_TRUE(test::Says(test::RunShell("pdfinfo -meta " + (out / "x.pdf").string()),
                          "<pdfxid:GTS_PDFXVersion>PDF/X-4<"));
 }
