@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-release}
 runs=${2:-5}
 bin=$build/bin
-for program in bench_render bench_snap tavolo-cli; do
+for program in bench_render bench_objects bench_snap tavolo-cli; do
   [ -x "$bin/$program" ] || { echo "no $bin/$program: build it first" >&2; exit 1; }
 done
 [ -x /usr/bin/time ] || { echo "/usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
@@ -65,6 +65,10 @@ row "preview render while typing (divisor 3)" 0.2 ms \
   $(bench_times bench_render 'BM_RenderPreviewWhileTyping$' cpu_time)
 row "uncached render + tint, noisy background" 8 ms \
   $(bench_times bench_render 'BM_RenderFullUncachedWithTint$' cpu_time)
+row "full render, 200 placed objects, cached" 5 ms \
+  $(bench_times bench_objects 'BM_RenderObjectsFullCached/200$' cpu_time)
+row "drag step of a placed object (divisor 3)" 1 ms \
+  $(bench_times bench_objects 'BM_DragObjectStepPreview/10$' cpu_time)
 row "snap of a drag step among 200 objects" 0.05 ms \
   $(bench_times bench_snap 'BM_SnapMoveStep$' cpu_time)
 row "heap allocations of a snapped drag step" 0 count \

@@ -433,6 +433,11 @@ Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
     </message>
     <message>
       <location filename="../src/cli/PictureWarnings.cpp" />
+      <source>%1 placed objects of a kind this version does not know are left out</source>
+      <translation>%1 platzierte Objekte einer Art, die diese Version nicht kennt, werden weggelassen</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PictureWarnings.cpp" />
       <source>the QR code is left out: %1</source>
       <translation>der QR-Code wird ausgelassen: %1</translation>
     </message>
@@ -586,6 +591,12 @@ one); null for a card without one.
 "pictures" lists the picture files the card holds (both sides, each once): "name",
 "bytes" and "sha256"; a photo or logo names the one it shows by its "sha256" (empty
 when the card holds none and it is read from the photo folder).
+"objects" lists everything placed on a side in drawing order (the later on top): "kind"
+("text box", "photo", "logo", "QR code", "line", "rectangle", "ellipse", or
+"unknown" for a later version's kind, kept and not drawn), "added" (its place among
+the objects the user added; null for the photo, the logo and the QR code), its box before
+its turn ("left", "top", "width", "height", full-size card pixels), "quarterTurns"
+(clockwise), "z", "locked" and "source", what it draws.
 Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.
 Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).
 </source>
@@ -607,6 +618,13 @@ Nummer ("pnmb"); null, wenn die Karte keine hat.
 "pictures" führt die Bilddateien auf, die die Karte enthält (beide Seiten, jede einmal):
 "name", "bytes" und "sha256"; Foto und Logo nennen das ihre mit seinem "sha256" (leer,
 wenn die Karte keines enthält und es aus dem Fotoordner gelesen wird).
+"objects" führt alles auf, was auf einer Seite platziert ist, in Zeichenreihenfolge (das
+spätere oben): "kind" ("text box", "photo", "logo", "QR code", "line", "rectangle",
+"ellipse" oder "unknown" für die Art einer neueren Version, erhalten und nicht gezeichnet),
+"added" (seine Stelle unter den Objekten, die der Benutzer hinzugefügt hat; null für Foto,
+Logo und QR-Code), sein Rahmen vor der Drehung ("left", "top", "width", "height", Pixel der
+Karte in voller Größe), "quarterTurns" (im Uhrzeigersinn), "z", "locked" und "source", was
+es zeichnet.
 Rückgabewert: 0 Erfolg, 1 Dateifehler, 2 Aufruf, 3 Versionskonflikt.
 Hintergründe werden in der Tabelle des Programmordners (TAVOLO_HOME) nachgeschlagen.
 </translation>
@@ -654,7 +672,9 @@ from its customphotos folder.
   --ndiv N          draw at 1/N of the full size, as the preview does
   --strict          fail when the photo, the logo or the background cannot be loaded
                     (it is left out of the picture, with a warning, either way), or a
-                    font of the card is not installed (another stands in, with a warning)
+                    font of the card is not installed (another stands in, with a warning),
+                    or the card holds placed objects of a later version's kind (kept in
+                    the file, not drawn)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Aufruf: tavolo-cli render PROJEKT -o AUS [--format bmp|tga|pcx|png|gif|jpeg|tiff]
@@ -671,7 +691,8 @@ Der Text sind die eigenen Zeilen der Datei. Hintergründe kommen aus dem Program
   --strict          fehlschlagen, wenn Foto, Logo oder Hintergrund nicht geladen werden
                     können (sie fehlen so oder so im Bild, mit einer Warnung), oder eine
                     Schrift der Karte nicht installiert ist (eine andere steht dafür ein,
-                    mit einer Warnung)
+                    mit einer Warnung), oder die Karte platzierte Objekte einer Art aus
+                    einer neueren Version enthält (in der Datei erhalten, nicht gezeichnet)
 Rückgabewert: 0 Erfolg, 1 Fehler, 2 Aufruf, 3 Versionskonflikt.
 </translation>
     </message>
@@ -1015,6 +1036,16 @@ Befehle:
       <location filename="../src/core/formats/CardChunks.cpp" />
       <source>the clear ground chunk "CLRG" is damaged</source>
       <translation>der Block des freien Grunds „CLRG“ ist beschädigt</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the placed objects chunk "OBJS" is damaged or of a later version</source>
+      <translation>der Abschnitt "OBJS" mit den platzierten Objekten ist beschädigt oder stammt aus einer neueren Version</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the card holds %1 placed objects of a kind this version does not know; they are kept and not drawn</source>
+      <translation>die Karte enthält %1 platzierte Objekte einer Art, die diese Version nicht kennt; sie bleiben erhalten und werden nicht gezeichnet</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />

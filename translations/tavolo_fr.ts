@@ -432,6 +432,11 @@ Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
     </message>
     <message>
       <location filename="../src/cli/PictureWarnings.cpp" />
+      <source>%1 placed objects of a kind this version does not know are left out</source>
+      <translation>%1 objets placés d'un type que cette version ne connaît pas sont omis</translation>
+    </message>
+    <message>
+      <location filename="../src/cli/PictureWarnings.cpp" />
       <source>the QR code is left out: %1</source>
       <translation>le code QR est omis : %1</translation>
     </message>
@@ -585,6 +590,12 @@ one); null for a card without one.
 "pictures" lists the picture files the card holds (both sides, each once): "name",
 "bytes" and "sha256"; a photo or logo names the one it shows by its "sha256" (empty
 when the card holds none and it is read from the photo folder).
+"objects" lists everything placed on a side in drawing order (the later on top): "kind"
+("text box", "photo", "logo", "QR code", "line", "rectangle", "ellipse", or
+"unknown" for a later version's kind, kept and not drawn), "added" (its place among
+the objects the user added; null for the photo, the logo and the QR code), its box before
+its turn ("left", "top", "width", "height", full-size card pixels), "quarterTurns"
+(clockwise), "z", "locked" and "source", what it draws.
 Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.
 Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).
 </source>
@@ -606,6 +617,13 @@ réelle, null pour une zone qui n'en a pas) ; null pour une carte qui n'en a pas
 "pictures" liste les fichiers d'image que la carte contient (les deux faces, chacun une
 fois) : "name", "bytes" et "sha256" ; la photo et le logo désignent le leur par son
 "sha256" (vide quand la carte n'en contient pas et qu'il est lu dans le dossier des photos).
+"objects" liste tout ce qui est placé sur une face, dans l'ordre du dessin (le dernier
+au-dessus) : "kind" ("text box", "photo", "logo", "QR code", "line", "rectangle",
+"ellipse", ou "unknown" pour le type d'une version plus récente, conservé et non dessiné),
+"added" (sa place parmi les objets ajoutés par l'utilisateur ; null pour la photo, le logo
+et le code QR), son cadre avant sa rotation ("left", "top", "width", "height", en pixels de
+la carte en taille réelle), "quarterTurns" (dans le sens horaire), "z", "locked" et
+"source", ce qu'il dessine.
 Code de sortie : 0 succès, 1 erreur de fichier, 2 utilisation, 3 version incompatible.
 Les fonds sont cherchés dans la table du dossier du programme (TAVOLO_HOME).
 </translation>
@@ -653,7 +671,9 @@ from its customphotos folder.
   --ndiv N          draw at 1/N of the full size, as the preview does
   --strict          fail when the photo, the logo or the background cannot be loaded
                     (it is left out of the picture, with a warning, either way), or a
-                    font of the card is not installed (another stands in, with a warning)
+                    font of the card is not installed (another stands in, with a warning),
+                    or the card holds placed objects of a later version's kind (kept in
+                    the file, not drawn)
 Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.
 </source>
       <translation>Utilisation : tavolo-cli render PROJET -o SORTIE [--format bmp|tga|pcx|png|gif|jpeg|tiff]
@@ -670,7 +690,8 @@ programme (TAVOLO_HOME), les photos et logos de son dossier customphotos.
   --strict          échouer quand la photo, le logo ou le fond ne peuvent pas être chargés
                     (ils sont omis de l'image, avec un avertissement, dans tous les cas), ou
                     qu'une police de la carte n'est pas installée (une autre la remplace,
-                    avec un avertissement)
+                    avec un avertissement), ou que la carte contient des objets placés d'un
+                    type d'une version plus récente (conservés dans le fichier, non dessinés)
 Code de sortie : 0 succès, 1 échec, 2 utilisation, 3 version incompatible.
 </translation>
     </message>
@@ -1016,6 +1037,16 @@ Commandes :
       <location filename="../src/core/formats/CardChunks.cpp" />
       <source>the clear ground chunk "CLRG" is damaged</source>
       <translation>le bloc du fond dégagé « CLRG » est endommagé</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the placed objects chunk "OBJS" is damaged or of a later version</source>
+      <translation>le bloc "OBJS" des objets placés est endommagé ou provient d'une version plus récente</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the card holds %1 placed objects of a kind this version does not know; they are kept and not drawn</source>
+      <translation>la carte contient %1 objets placés d'un type que cette version ne connaît pas ; ils sont conservés et ne sont pas dessinés</translation>
     </message>
     <message>
       <location filename="../src/core/formats/ExtensionSection.cpp" />

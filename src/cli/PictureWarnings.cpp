@@ -1,5 +1,6 @@
 #include "PictureWarnings.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -40,6 +41,12 @@ int WarnOfLeftOutPictures(std::string_view command, const CardRenderer& renderer
   for (const MissingFace& missing : MissingFaces(card, false)) {
     warn(TrMessage("the font \"%1\" is not installed; \"%2\" stands in for it", missing.face,
                    missing.standIn));
+  }
+  const auto notDrawn = std::ranges::count_if(
+      card.objects, [](const PlacedObject& object) { return !IsAddedKind(object.kind); });
+  if (notDrawn > 0) {
+    warn(TrMessage("%1 placed objects of a kind this version does not know are left out",
+                   static_cast<int>(notDrawn)));
   }
   if (!renderer.QrCodeError().empty()) {
     PrintWarning(command, TrMessage("the QR code is left out: %1", renderer.QrCodeError()));

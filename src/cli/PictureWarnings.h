@@ -1,5 +1,6 @@
 // The warnings of the commands that draw a card (render, print) when a picture of the card could
-// not be loaded, or its QR code could not be encoded, and is left out of what they write.
+// not be loaded, its QR code could not be encoded or a placed object of a later version's kind
+// cannot be drawn, and is left out of what they write.
 #pragma once
 
 #include <string_view>

@@ -16,6 +16,7 @@
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/qr/QrContentText.h"
+#include "core/render/FaceObjects.h"
 #include "core/storage/FileIo.h"
 
 namespace tavolo::cli {
@@ -43,6 +44,12 @@ constexpr const char* kInfoUsage = QT_TRANSLATE_NOOP(
     "\"pictures\" lists the picture files the card holds (both sides, each once): \"name\",\n"
     "\"bytes\" and \"sha256\"; a photo or logo names the one it shows by its \"sha256\" (empty\n"
     "when the card holds none and it is read from the photo folder).\n"
+    "\"objects\" lists everything placed on a side in drawing order (the later on top): \"kind\"\n"
+    "(\"text box\", \"photo\", \"logo\", \"QR code\", \"line\", \"rectangle\", \"ellipse\", or\n"
+    "\"unknown\" for a later version's kind, kept and not drawn), \"added\" (its place among\n"
+    "the objects the user added; null for the photo, the logo and the QR code), its box before\n"
+    "its turn (\"left\", \"top\", \"width\", \"height\", full-size card pixels), \"quarterTurns\"\n"
+    "(clockwise), \"z\", \"locked\" and \"source\", what it draws.\n"
     "Exit status: 0 success, 1 file error, 2 usage, 3 version mismatch.\n"
     "Backgrounds are looked up in the table of the program folder (TAVOLO_HOME).\n");
 
@@ -263,6 +270,67 @@ std::string QrCodeJson(const CardState& s, int indent) {
       .Done();
 }
 
+std::string RgbText(QRgb rgb) {
+  return JsonString(QString::asprintf("#%06x", rgb & 0xFFFFFFu));
+}
+
+// What an object draws, in a few members.
+std::string ObjectSourceJson(const PlacedObject& object, int indent) {
+  JsonObject source(indent);
+  if (const auto* text = std::get_if<TextSource>(&object.source)) {
+    static constexpr const char* kAlignNames[] = {"left", "centre", "right"};
+    static constexpr const char* kVerticalNames[] = {"top", "middle", "bottom"};
+    const auto count = static_cast<size_t>(std::clamp(text->lines.count, 0, kMaxLinesPerBox));
+    AppendJsonArray(source.Member("lines"), count, indent + 2, [&](std::string& out, size_t i) {
+      AppendJsonString(out, text->lines.line[i]);
+    });
+    source.Text("face", text->style.face)
+        .Text("size", text->style.size)
+        .Text("style", text->style.style)
+        .Raw("textColor", Hsl(text->style.textColour))
+        .Float("brightness", text->style.brightness)
+        .Raw("horizontal", JsonString(QString::fromLatin1(
+                               kAlignNames[static_cast<size_t>(text->horizontal) % 3])))
+        .Raw("vertical", JsonString(QString::fromLatin1(
+                             kVerticalNames[static_cast<size_t>(text->vertical) % 3])))
+        .Raw("shrinkToFit", text->shrinkToFit ? "true" : "false");
+  } else if (const auto* picture = std::get_if<PictureSource>(&object.source)) {
+    source.Text("name", picture->name).Text("sha256", picture->hash);
+  } else if (const auto* code = std::get_if<QrSource>(&object.source)) {
+    static constexpr const char* kContentNames[kQrContentCount] = {"contact", "website", "text"};
+    source.Text("content", QString::fromLatin1(kContentNames[static_cast<int>(code->code.content)]));
+  } else if (const auto* shape = std::get_if<ShapeSource>(&object.source)) {
+    source.Raw("stroke", RgbText(shape->stroke))
+        .Float("strokeWidth", shape->strokeWidth)
+        .Raw("fill", shape->fill ? RgbText(*shape->fill) : "null")
+        .Float("cornerRadius", shape->cornerRadius);
+  } else if (const auto* kept = std::get_if<KeptSource>(&object.source)) {
+    source.Int("keptBytes", static_cast<int64_t>(kept->bytes.size()));
+  }
+  return source.Done();
+}
+
+std::string ObjectsJson(const CardState& s, int indent) {
+  const std::vector<FaceObject> items = FaceObjects(s);
+  std::string out;
+  AppendJsonArray(out, items.size(), indent, [&](std::string& text, size_t i) {
+    const PlacedObject& object = items[i].object;
+    text += JsonObject(indent + 2)
+                .Text("kind", QString::fromLatin1(KindName(object.kind)))
+                .Raw("added", items[i].added >= 0 ? std::to_string(items[i].added) : "null")
+                .Float("left", object.left)
+                .Float("top", object.top)
+                .Float("width", object.width)
+                .Float("height", object.height)
+                .Int("quarterTurns", object.quarterTurns)
+                .Int("z", object.z)
+                .Raw("locked", object.locked ? "true" : "false")
+                .Raw("source", ObjectSourceJson(object, indent + 4))
+                .Done();
+  });
+  return out;
+}
+
 // One face of the card, its members added to `card` (an object at `indent`).
 void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
   AppendJsonArray(card.Member("styles"), s.styles.size(), indent + 2,
@@ -345,6 +413,7 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
   contact.append(static_cast<size_t>(indent + 2), ' ');
   contact += '}';
   card.Raw("qr", QrCodeJson(s, indent + 2));
+  card.Raw("objects", ObjectsJson(s, indent + 2));
 }
 
 std::string CardJson(const CardState& s, const ReadProjectResult& read) {

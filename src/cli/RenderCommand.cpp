@@ -36,7 +36,9 @@ constexpr const char* kRenderUsage = QT_TRANSLATE_NOOP(
     "  --ndiv N          draw at 1/N of the full size, as the preview does\n"
     "  --strict          fail when the photo, the logo or the background cannot be loaded\n"
     "                    (it is left out of the picture, with a warning, either way), or a\n"
-    "                    font of the card is not installed (another stands in, with a warning)\n"
+    "                    font of the card is not installed (another stands in, with a warning),\n"
+    "                    or the card holds placed objects of a later version's kind (kept in\n"
+    "                    the file, not drawn)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
 int UsageError(const std::string& message) {

@@ -1,4 +1,5 @@
 // tavolo-cli info, backgrounds and render, run as a user runs them.
+#include <tuple>
 #include <vector>
 
 #include "core/card/ClearGround.h"
@@ -61,6 +62,41 @@ TEST_F(ProjectCli, BackgroundsListsTheTableAndFailsWithoutALibrary) {
   EXPECT_TRUE(test::Says(listed, "     0 \"Soft Blue\"            -0.5\n"));
   EXPECT_TRUE(test::Says(listed, "     1 \"Sand\""));
   EXPECT_EQ(Run("backgrounds Sand").code, 2) << "it takes no arguments";
+}
+
+// The objects placed on the card, listed in drawing order; one of a later version's kind is kept
+// and not drawn, with a warning, and --strict refuses to draw the card without it.
+TEST_F(ProjectCli, InfoListsThePlacedObjectsAndALaterKindIsLeftOutWithAWarning) {
+  CardState card;
+  card.logo.name = QStringLiteral("logo.png");
+  PlacedObject band;
+  std::tie(band.left, band.top, band.width, band.height, band.z, band.locked) =
+      std::tuple(0.0f, 500.0f, 1062.0f, 115.0f, 0, true);
+  band.source = ShapeSource{qRgb(0, 0, 0), 0.0f, qRgb(0x12, 0x34, 0x56), 0.0f};
+  PlacedObject later = band;
+  later.kind = static_cast<ObjectKind>(77);
+  later.z = 900;
+  later.source = KeptSource{{1, 2, 3, 4}};
+  card.objects = {later, band};
+  const std::string project = Project(card);
+
+  const test::ShellOutcome info = Run("info '" + project + "'");
+  EXPECT_EQ(info.code, 0) << info.output;
+  for (const char* listed :
+       {"\"kind\": \"rectangle\",\n      \"added\": 1,\n      \"left\": 0,\n      \"top\": 500,",
+        "\"locked\": true,\n      \"source\": {\n        \"stroke\": \"#000000\",\n        "
+        "\"strokeWidth\": 0,\n        \"fill\": \"#123456\"",
+        "\"kind\": \"logo\",\n      \"added\": null", "\"kind\": \"unknown\",\n      \"added\": 0",
+        "\"keptBytes\": 4", "placed objects of a kind this version does not know"}) {
+    EXPECT_TRUE(test::Says(info, listed));
+  }
+  EXPECT_LT(info.output.find("\"kind\": \"rectangle\""), info.output.find("\"kind\": \"logo\""));
+
+  const std::string out = Scratch("card.png");
+  const test::ShellOutcome drawn = Run("render '" + project + "' -o '" + out + "'");
+  EXPECT_EQ(drawn.code, 0) << drawn.output;
+  EXPECT_TRUE(test::Says(drawn, "1 placed objects of a kind this version does not know"));
+  EXPECT_NE(Run("render '" + project + "' -o '" + out + "' --strict").code, 0);
 }
 
 // Full size, or divided, with the card's dpi; a file name is bytes, so one that is not UTF-8

@@ -32,6 +32,19 @@ void TakeSizeOf(CardState& face, const CardState& sized) {
     face.qrCode->y *= down;
     face.qrCode->side = std::clamp(face.qrCode->side * printed, kMinQrSide, kMaxQrSide);
   }
+  for (PlacedObject& object : face.objects) {
+    if (across == 1.0f && down == 1.0f && printed == 1.0f) break;
+    const float centreX = (object.left + object.width / 2) * across;
+    const float centreY = (object.top + object.height / 2) * down;
+    object.width *= printed;
+    object.height *= printed;
+    object.left = centreX - object.width / 2;
+    object.top = centreY - object.height / 2;
+    if (auto* shape = std::get_if<ShapeSource>(&object.source)) {
+      shape->strokeWidth = std::min(shape->strokeWidth * printed, kMaxStrokeWidth);
+      shape->cornerRadius *= printed;
+    }
+  }
   face.cardWidth = sized.cardWidth;
   face.cardHeight = sized.cardHeight;
   face.widthUnit = sized.widthUnit;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -15,25 +16,16 @@
 #include "core/card/ContactDetails.h"
 #include "core/card/PictureStore.h"
 #include "core/card/PixelRect.h"
+#include "core/card/PlacedObject.h"
 #include "core/card/PlacedPicture.h"
 #include "core/card/PlacedQrCode.h"
+#include "core/card/TextBoxStyle.h"
 
 namespace tavolo {
 
 inline constexpr int kTextBoxCount = 5;
-inline constexpr int kMaxLinesPerBox = 20;
-inline constexpr int kMaxLineLength = 100;
 inline constexpr float kDefaultCardWidth = 1062.0f;
 inline constexpr float kDefaultCardHeight = 615.0f;
-
-// Frame modes of a text box.
-enum FrameMode : int32_t {
-  kFrameNone = 0,
-  kFrameExact = 1,
-  kFrameLeft = 2,
-  kFrameRight = 3,
-  kFrameCardLong = 4,
-};
 
 // Gradient orientations.
 enum GradOrientation : int32_t {
@@ -41,28 +33,6 @@ enum GradOrientation : int32_t {
   kGradLeftToRight = 1,
   kGradBottomToTop = 2,
   kGradRightToLeft = 3,
-};
-
-struct TextBoxStyle {
-  QString size = QStringLiteral("36");
-  QString face = QStringLiteral("Arial");
-  QString style = QStringLiteral("Regular");
-  HslColour textColour{0.0f, 0.0f, 0.0f};
-  HslColour frameColour{0.0f, 240.0f, 240.0f};
-  int32_t frameMode = kFrameNone;
-  int32_t frameSize = 8;
-  int32_t reserved = 0;
-  // Weight of the card below the frame fill: 0 draws the fill solid, 1 leaves the card unchanged.
-  float opacity = 0.0f;
-  // Drawn text lightness is brightness × 240.
-  float brightness = 1.0f;
-  friend bool operator==(const TextBoxStyle&, const TextBoxStyle&) = default;
-};
-
-struct TextBoxLines {
-  std::array<QString, kMaxLinesPerBox> line{};
-  int32_t count = 0;
-  friend bool operator==(const TextBoxLines&, const TextBoxLines&) = default;
 };
 
 // Per box, whether a line too wide for the box is drawn smaller until it fits.
@@ -112,6 +82,9 @@ struct CardState {
   PictureStore pictures;
   // Only a card made from a template has one.
   std::optional<ClearGround> clearGround;
+  // The text boxes and shapes the user added, in the order added; their z places them among the
+  // photo, the logo, the layout's text and the QR code (see PlacedObject.h).
+  std::vector<PlacedObject> objects;
   // The back of a two-sided card; none for a card printed on one side.
   CardBack back;
   // The rest of the section, kept as it was read.

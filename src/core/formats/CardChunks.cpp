@@ -9,6 +9,7 @@
 #include "core/card/ClearGround.h"
 #include "core/formats/ClearGroundChunk.h"
 #include "core/formats/ContactChunk.h"
+#include "core/formats/ObjectsChunk.h"
 #include "core/formats/PictureChunk.h"
 #include "core/formats/PictureLinkChunk.h"
 #include "core/formats/QrCodeChunk.h"
@@ -38,6 +39,18 @@ ChunkUse TakePictureLinks(std::span<const uint8_t> payload, CardState& card) {
   return ChunkUse::kTaken;
 }
 
+// The added objects from an "OBJS" chunk, unless an earlier one gave them.
+ChunkUse TakeObjects(std::span<const uint8_t> payload, CardState& card) {
+  const bool taken = std::ranges::any_of(card.extensions.Entries(), [](const auto& entry) {
+    return entry.tag == ObjectsChunk::kTag && !entry.kept;
+  });
+  if (taken) return ChunkUse::kRepeated;
+  std::optional<std::vector<PlacedObject>> objects = ObjectsChunk::Decode(payload);
+  if (!objects) return ChunkUse::kDamaged;
+  card.objects = std::move(*objects);
+  return ChunkUse::kTaken;
+}
+
 std::optional<std::vector<uint8_t>> EncodedLinks(const CardState& card) {
   PictureLinkChunk::Hashes hashes;
   // Only pictures whose bytes the card holds: the others are read from the photo folder.
@@ -64,6 +77,7 @@ ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card) {
   }
   if (chunk.tag == QrCodeChunk::kTag) return Take<QrCodeChunk>(card.qrCode, chunk.payload);
   if (chunk.tag == PictureLinkChunk::kTag) return TakePictureLinks(chunk.payload, card);
+  if (chunk.tag == ObjectsChunk::kTag) return TakeObjects(chunk.payload, card);
   if (chunk.tag == ClearGroundChunk::kTag) {
     const ChunkUse use = Take<ClearGroundChunk>(card.clearGround, chunk.payload);
     // Measured for the artwork of the card it came with.
@@ -93,7 +107,24 @@ std::string ChunkProblem(ChunkTag tag, ChunkUse use) {
   if (tag == ClearGroundChunk::kTag) {
     return TrMessage("the clear ground chunk \"CLRG\" is damaged");
   }
+  if (tag == ObjectsChunk::kTag) {
+    return TrMessage("the placed objects chunk \"OBJS\" is damaged or of a later version");
+  }
   return {};
+}
+
+std::string UnknownObjectsProblem(const CardState& card) {
+  const auto unknown = [](const CardState& face) {
+    return std::ranges::count_if(face.objects, [](const PlacedObject& object) {
+      return !IsAddedKind(object.kind);
+    });
+  };
+  const auto count = unknown(card) + (card.back.Has() ? unknown(card.back.Face()) : 0);
+  if (count == 0) return {};
+  return TrMessage(
+      "the card holds %1 placed objects of a kind this version does not know; they are kept "
+      "and not drawn",
+      static_cast<int>(count));
 }
 
 std::vector<ExtensionChunk> SectionChunks(const CardState& card,
@@ -106,13 +137,16 @@ std::vector<ExtensionChunk> SectionChunks(const CardState& card,
   };
   // In the order a new card gains them; the back last.
   // Clear ground measured for other artwork is left behind.
-  std::array<Typed, 6> typed = {{
+  std::array<Typed, 7> typed = {{
       {ShrinkToFitChunk::kTag, Encoded<ShrinkToFitChunk>(card.shrinkToFit)},
       {ContactChunk::kTag, Encoded<ContactChunk>(card.contact)},
       {QrCodeChunk::kTag, Encoded<QrCodeChunk>(card.qrCode)},
       {PictureLinkChunk::kTag, EncodedLinks(card)},
       {ClearGroundChunk::kTag,
        Encoded<ClearGroundChunk>(ClearGroundHolds(card) ? card.clearGround : std::nullopt)},
+      {ObjectsChunk::kTag, card.objects.empty()
+                               ? std::nullopt
+                               : std::optional(ObjectsChunk::Encode(card.objects))},
       {kBackSideChunkTag, std::move(back)},
   }};
   const auto typedOf = [&](ChunkTag tag) {

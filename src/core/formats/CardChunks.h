@@ -1,7 +1,7 @@
 // The typed fields of a card as chunks of its file's extension section: decoded once when a file
 // is read, encoded once when it is written. The contact details ("CONT"), the shrink-to-fit
-// flags ("FITS"), the QR code ("QRCD"), which embedded pictures the face shows ("PLNK") and a
-// template's clear ground ("CLRG") are decoded here; the embedded pictures ("PICT") and the back
+// flags ("FITS"), the QR code ("QRCD"), which embedded pictures the face shows ("PLNK"), a
+// template's clear ground ("CLRG") and the objects the user added ("OBJS") are decoded here; the embedded pictures ("PICT") and the back
 // ("BACK", a card stream of its own) by the project reader, which reads the section.
 #pragma once
 
@@ -22,13 +22,17 @@ inline constexpr ChunkTag kBackSideChunkTag = MakeChunkTag("BACK");
 // is not one of a typed field, its payload does not decode, or an earlier chunk filled the field.
 enum class ChunkUse { kTaken, kUnknown, kDamaged, kRepeated };
 
-// Decodes a "CONT", "FITS", "QRCD", "PLNK" or "CLRG" chunk into its field of `card` unless an
-// earlier one did.
+// Decodes a "CONT", "FITS", "QRCD", "PLNK", "CLRG" or "OBJS" chunk into its field of `card`
+// unless an earlier one did.
 ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card);
 
 // What a damaged or repeated chunk is reported with ("the QR code chunk "QRCD" is damaged");
 // empty for a chunk taken or unknown.
 std::string ChunkProblem(ChunkTag tag, ChunkUse use);
+
+// What a card read is told when it holds objects of kinds this version does not know (kept,
+// drawn as nothing); empty when it holds none.
+std::string UnknownObjectsProblem(const CardState& card);
 
 // The chunks of the section written for `card`, in the order read: the kept ones byte for byte,
 // each typed field that holds a value encoded at its place. The fields the card gained since it

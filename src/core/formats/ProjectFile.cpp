@@ -72,6 +72,7 @@ class ProjectReader {
       if (problem.empty()) problem = ChunkProblem(chunk.tag, use);
       if (result_.extensionProblem.empty()) result_.extensionProblem = std::move(problem);
     }
+    if (result_.extensionProblem.empty()) result_.extensionProblem = UnknownObjectsProblem(state_);
     if (face_ == Face::kFront) SharePictures();
     return ProjectResult::kSuccess;
   }
@@ -154,6 +155,7 @@ class ProjectReader {
     state_.contact.reset();
     state_.shrinkToFit.reset();
     state_.qrCode.reset();
+    state_.objects.clear();
     state_.back = CardBack();
     state_.extensions = {};
     state_.pictures = {};

@@ -10,6 +10,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegion>
 
 #include "core/base/CheckedCall.h"
@@ -40,6 +41,57 @@ void DrawInto(QPainter& painter, const PixelRect& r, const QImage& image) {
 bool SizeFits(int dx, int dy) {
   return dx > 0 && dy > 0 && dx <= kMaxCardSide && dy <= kMaxCardSide &&
          static_cast<int64_t>(dx) * dy <= kMaxCardPixels;
+}
+
+// Whether the shape has curves, which cost far more to fill than straight edges.
+bool Curved(ObjectKind kind, const ShapeSource& shape) {
+  return kind == ObjectKind::kEllipse || (kind == ObjectKind::kRectangle && shape.cornerRadius > 0);
+}
+
+// The outline of a rectangle (corners rounded by `radius`) or an ellipse filling `box`.
+QPainterPath Outline(ObjectKind kind, const QRectF& box, qreal radius) {
+  QPainterPath path;
+  if (kind == ObjectKind::kEllipse) {
+    path.addEllipse(box);
+  } else if (radius > 0) {
+    path.addRoundedRect(box, radius, radius);
+  } else {
+    path.addRect(box);
+  }
+  return path;
+}
+
+// A shape in its box, its stroke centred on the outline. The stroke is filled as the ring between
+// the outline grown and shrunk by half its width: a fill is far quicker to draw than a stroke of
+// curves, and on a PDF it is a path all the same.
+void DrawShape(QPainter& painter, ObjectKind kind, const QRectF& box, const ShapeSource& shape) {
+  const qreal width = std::isfinite(shape.strokeWidth)
+                          ? std::clamp(shape.strokeWidth, 0.0f, kMaxStrokeWidth)
+                          : 0.0;
+  if (kind == ObjectKind::kLine) {
+    if (width <= 0) return;
+    QPen pen(QColor::fromRgb(shape.stroke), width);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawLine(box.topLeft(), box.bottomRight());
+    return;
+  }
+  const qreal radius =
+      kind == ObjectKind::kRectangle && std::isfinite(shape.cornerRadius)
+          ? std::clamp<qreal>(shape.cornerRadius, 0.0, std::min(box.width(), box.height()) / 2)
+          : 0.0;
+  // The fill reaches the stroke's middle, so that no seam shows between them.
+  if (shape.fill) painter.fillPath(Outline(kind, box, radius), QColor::fromRgb(*shape.fill));
+  if (width <= 0) return;
+  const qreal half = width / 2;
+  QPainterPath ring = Outline(kind, box.adjusted(-half, -half, half, half),
+                              radius > 0 ? radius + half : 0.0);
+  const QRectF inner = box.adjusted(half, half, -half, -half);
+  if (inner.width() > 0 && inner.height() > 0) {
+    ring.addPath(Outline(kind, inner, std::max<qreal>(radius - half, 0.0)));
+  }
+  ring.setFillRule(Qt::OddEvenFill);
+  painter.fillPath(ring, QColor::fromRgb(shape.stroke));
 }
 
 }  // namespace
@@ -188,40 +240,116 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   }
 
   QPainter painter(&card);
-  DrawPictures(painter, live, divisor, reuse);
-
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const PlacementRow& row = rows[i];
-    const std::string label = DrawFieldCheckText(row, true);
-    TAVOLO_CHECK_AS(label.c_str(),
-                    DrawField(live, row.box, divisor, &painter, cardArea, row.offset, row.align,
-                              backgroundBuffer, dx, dy, true, row.angle, &layouts[i]) == 0);
+  ForgetDrawingErrors();
+  bool textDrawn = false;
+  const auto drawText = [&] {
+    textDrawn = true;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const PlacementRow& row = rows[i];
+      const std::string label = DrawFieldCheckText(row, true);
+      TAVOLO_CHECK_AS(label.c_str(),
+                      DrawField(live, row.box, divisor, &painter, cardArea, row.offset, row.align,
+                                backgroundBuffer, dx, dy, true, row.angle, &layouts[i]) == 0);
+    }
+  };
+  // The QR code stands over the layout's text, so that no line covers a module.
+  for (const FaceObject& item : FaceObjects(live)) {
+    if (!textDrawn && AfterLayoutText(item)) drawText();
+    DrawObject(painter, live, item, divisor, reuse);
   }
-  // Last, so that no text or picture covers a module and the code always reads.
-  DrawCardQrCode(painter, live, divisor);
+  if (!textDrawn) drawText();
   painter.end();
   return card;
 }
 
-void CardRenderer::DrawPictures(QPainter& painter, const CardState& live, int divisor, Reuse reuse,
-                                int bleed) {
+void CardRenderer::DrawOnePicture(QPainter& painter, const CardState& live, PictureKind kind,
+                                  int divisor, Reuse reuse, int bleed) {
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const CardPixelSize full = CardPixels(live.cardWidth, live.cardHeight);
   pictureBudget_ = PicturePixelBudget(full.Ok() ? uint64_t(full.width) * full.height : 0);
   const QSize card = full.Ok() ? QSize(full.width, full.height) : QSize();
-  for (const PictureKind kind : kPictureKinds) {
-    held_[KindIndex(kind)].error.clear();
-    const PlacedPicture& picture = live.Picture(kind);
-    if (!picture.name.isEmpty()) {
-      DrawPicture(painter, picture, live.pictures, divisor, reuse, card, bleed);
+  DrawPicture(painter, live.Picture(kind), live.pictures, divisor, reuse, card, bleed);
+  painter.restore();
+}
+
+void CardRenderer::ForgetDrawingErrors() {
+  for (HeldPicture& held : held_) held.error.clear();
+  qrError_.clear();
+}
+
+void CardRenderer::DrawObject(QPainter& painter, const CardState& live, const FaceObject& item,
+                              int divisor, Reuse reuse, int bleed) {
+  switch (item.object.kind) {
+    case ObjectKind::kPhoto:
+      DrawOnePicture(painter, live, PictureKind::kPhoto, divisor, reuse, bleed);
+      return;
+    case ObjectKind::kLogo:
+      DrawOnePicture(painter, live, PictureKind::kLogo, divisor, reuse, bleed);
+      return;
+    case ObjectKind::kQrCode:
+      DrawCardQrCode(painter, live, divisor);
+      return;
+    default:
+      DrawAddedObject(painter, live, item, divisor);
+  }
+}
+
+void CardRenderer::DrawAddedObject(QPainter& painter, const CardState& live, const FaceObject& item,
+                                   int divisor) {
+  const PlacedObject& object = item.object;
+  if (!IsKnownKind(object.kind) || item.added < 0) return;
+  const QRectF box = ObjectBox(object);
+  if (!box.isValid() && object.kind != ObjectKind::kLine) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  // Drawn at full size through a scaled painter, as the text is: a reduced card shows the same.
+  if (divisor > 1) painter.scale(1.0 / divisor, 1.0 / divisor);
+  painter.translate(box.center());
+  painter.rotate(90.0 * (((object.quarterTurns % 4) + 4) % 4));
+  painter.translate(-box.center());
+  if (const auto* shape = std::get_if<ShapeSource>(&object.source)) {
+    const auto draw = [&](QPainter& target) { DrawShape(target, object.kind, box, *shape); };
+    if (Curved(object.kind, *shape)) {
+      const float half = std::isfinite(shape->strokeWidth)
+                             ? std::clamp(shape->strokeWidth, 0.0f, kMaxStrokeWidth) / 2 + 1
+                             : 1.0f;
+      sprites_.Draw(painter, static_cast<size_t>(item.added), object,
+                    box.adjusted(-half, -half, half, half), draw);
+    } else {
+      draw(painter);
+    }
+  } else if (const auto* text = std::get_if<TextSource>(&object.source)) {
+    if (const TextBoxLayout* layout = FreeTextLayout(live, static_cast<size_t>(item.added))) {
+      painter.translate(box.topLeft());
+      DrawFreeText(painter, *layout, *text);
     }
   }
   painter.restore();
 }
 
+const TextBoxLayout* CardRenderer::FreeTextLayout(const CardState& live, size_t index) {
+  if (index >= live.objects.size()) return nullptr;
+  const PlacedObject& object = live.objects[index];
+  const auto* text = std::get_if<TextSource>(&object.source);
+  if (text == nullptr || !FontsExist()) return nullptr;
+  if (freeText_.size() < live.objects.size()) freeText_.resize(live.objects.size());
+  std::optional<KeptFreeText>& kept = freeText_[index];
+  const int width = Trunc(object.width);
+  const int height = Trunc(object.height);
+  if (!kept || kept->text != *text || kept->width != width || kept->height != height ||
+      kept->cardHeight != live.cardHeight || kept->dpi != live.dpi) {
+    kept = KeptFreeText{*text, width, height, live.cardHeight, live.dpi,
+                        LayOutFreeText(live, *text, width, height)};
+  }
+  return &kept->layout;
+}
+
 std::vector<std::optional<TextBoxLayout>>& CardRenderer::TextLayouts(const CardState& live) {
+  // The layout's text does not make room for the added objects: moving one keeps the layouts.
+  if (laidOutFor_ && laidOutFor_->objects != live.objects) laidOutFor_->objects = live.objects;
   if (laidOutFor_ == live) return textLayouts_;
   const QSize card = PrintImageSize(live);
   textLayouts_ = LayOutCardText(live, FullSizeArea(live, 1, card.width(), card.height()));

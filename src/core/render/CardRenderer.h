@@ -23,6 +23,8 @@
 #include "core/imaging/RasterImage.h"
 #include "core/pictures/SvgDrawing.h"
 #include "core/qr/QrSymbol.h"
+#include "core/render/FaceObjects.h"
+#include "core/render/ShapeSprites.h"
 #include "core/render/TextBoxLayout.h"
 #include "core/render/TextBoxRenderer.h"
 
@@ -79,12 +81,18 @@ class CardRenderer {
   // (the picture stretched over the card and its bleed), kept alike. Null when the pixels cannot
   // be had.
   QImage TintedBackground(const CardState& live, int dx, int dy, Reuse reuse, int bleed = 0);
-  // The photo and the logo, each where the card at `divisor` places it. With `bleed` (pixels of
-  // the full card), a picture that reaches an edge runs on past it, mirrored from inside.
-  void DrawPictures(QPainter& painter, const CardState& live, int divisor, Reuse reuse,
-                    int bleed = 0);
   // The card's QR code, when it has one that can be drawn (see QrCodeError).
   void DrawCardQrCode(QPainter& painter, const CardState& live, int divisor);
+  // One object of the face (see FaceObjects), where the card at `divisor` places it. With
+  // `bleed` (pixels of the full card), a photo or logo that reaches an edge runs on past it,
+  // mirrored from inside. A drawing of the face starts with ForgetDrawingErrors.
+  void DrawObject(QPainter& painter, const CardState& live, const FaceObject& item, int divisor,
+                  Reuse reuse, int bleed = 0);
+  void ForgetDrawingErrors();
+  // The layout of the face's added text box at `index` (see LayOutFreeText), kept while its text,
+  // its size and the card's font scale are unchanged: a drag moves it without laying it out. None
+  // for an object that is no text box, or without a QGuiApplication.
+  const TextBoxLayout* FreeTextLayout(const CardState& live, size_t index);
   // The text boxes of `live` laid out at full size, one per placement row of its layout (none for
   // a row that draws no box, and none at all without a QGuiApplication). Kept for the card last
   // asked about: a sheet paints one card many times.
@@ -134,11 +142,16 @@ class CardRenderer {
     QImage pastEdges;
     int reflected = 0;
   };
+  void DrawOnePicture(QPainter& painter, const CardState& live, PictureKind kind, int divisor,
+                      Reuse reuse, int bleed);
+  // A shape or a text box the user added.
+  void DrawAddedObject(QPainter& painter, const CardState& live, const FaceObject& item,
+                       int divisor);
   void DrawPicture(QPainter& painter, const PlacedPicture& picture, const PictureStore& store,
                    int divisor, Reuse reuse, QSize card, int bleed);
   // Turns the trimmed picture of a kind that turns, when it is not turned yet.
   void TurnHeldPicture(HeldPicture& held, float angle);
-  // The picture's mirrored run past the card's edges it reaches (see DrawPictures).
+  // The picture's mirrored run past the card's edges it reaches (see DrawObject).
   void DrawPastEdges(QPainter& painter, HeldPicture& held, const PixelRect& placed, QSize card,
                      int bleed);
   // For a one-off rendering of a picture turned by whole quarter turns, drawn pixel for pixel and
@@ -177,6 +190,19 @@ class CardRenderer {
 
   std::optional<CardState> laidOutFor_;
   std::vector<std::optional<TextBoxLayout>> textLayouts_;
+
+  // The added text boxes' layouts, by index in the face's objects, with what they were laid out
+  // for.
+  struct KeptFreeText {
+    TextSource text;
+    int width = 0;
+    int height = 0;
+    float cardHeight = 0.0f;
+    int dpi = 0;
+    TextBoxLayout layout;
+  };
+  std::vector<std::optional<KeptFreeText>> freeText_;
+  ShapeSprites sprites_;
 
   Stats stats_;
 };

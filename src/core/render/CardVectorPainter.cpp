@@ -13,6 +13,7 @@
 #include "core/base/CheckedCall.h"
 #include "core/card/LayoutTable.h"
 #include "core/render/BackgroundProcessing.h"
+#include "core/render/FaceObjects.h"
 #include "core/render/TextBoxLayout.h"
 #include "core/render/TextBoxRenderer.h"
 
@@ -93,9 +94,9 @@ void PaintFrame(QPainter& painter, const FrameFill& frame, QSize card, int bleed
 }
 
 // Everything under the text, in the card's pixels: the background, the gradient, the frames and
-// the pictures, with `bleed` pixels past each edge.
+// the objects under the layout's text, with `bleed` pixels past each edge.
 void PaintUnderText(CardRenderer& renderer, QPainter& painter, const CardState& live, QSize card,
-                    int bleed) {
+                    int bleed, std::span<const FaceObject> under) {
   const QImage background = renderer.TintedBackground(live, card.width(), card.height(),
                                                       CardRenderer::Reuse::kKeepBackground, bleed);
   if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !background.isNull())) return;
@@ -118,7 +119,9 @@ void PaintUnderText(CardRenderer& renderer, QPainter& painter, const CardState& 
       PaintFrame(painter, *frame, card, bleed);
     }
   }
-  renderer.DrawPictures(painter, live, 1, CardRenderer::Reuse::kKeepBackground, bleed);
+  for (const FaceObject& item : under) {
+    renderer.DrawObject(painter, live, item, 1, CardRenderer::Reuse::kKeepBackground, bleed);
+  }
 }
 
 // The lines of the boxes the card's layout shows, as they are laid out to be painted.
@@ -127,6 +130,18 @@ void TellLines(const std::vector<std::optional<TextBoxLayout>>& layouts,
   for (const std::optional<TextBoxLayout>& layout : layouts) {
     if (!layout) continue;
     for (const LaidOutLine& line : layout->lines) lines.push_back(line.text);
+  }
+}
+
+// The lines of the added text boxes among `items`.
+void TellFreeLines(CardRenderer& renderer, const CardState& live,
+                   std::span<const FaceObject> items, std::vector<QString>& lines) {
+  for (const FaceObject& item : items) {
+    if (item.added < 0) continue;
+    if (const TextBoxLayout* layout =
+            renderer.FreeTextLayout(live, static_cast<size_t>(item.added))) {
+      for (const LaidOutLine& line : layout->lines) lines.push_back(line.text);
+    }
   }
 }
 
@@ -143,18 +158,23 @@ void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
   painter.scale(target.width() / card.width(), target.height() / card.height());
   const QRect whole(QPoint(-bleed, -bleed), card + QSize(2 * bleed, 2 * bleed));
   painter.setClipRect(whole, Qt::IntersectClip);
+  renderer.ForgetDrawingErrors();
+  const std::vector<FaceObject> objects = FaceObjects(live);
+  const auto firstOver = std::ranges::find_if(objects, AfterLayoutText);
+  const std::span<const FaceObject> under(objects.begin(), firstOver);
+  const std::span<const FaceObject> over(firstOver, objects.end());
   if (options.flatten) {
-    QImage under(whole.size(), QImage::Format_RGB32);
-    if (TAVOLO_CHECK_AS("not enough memory to complete operation", !under.isNull())) {
-      QPainter flat(&under);
+    QImage flattened(whole.size(), QImage::Format_RGB32);
+    if (TAVOLO_CHECK_AS("not enough memory to complete operation", !flattened.isNull())) {
+      QPainter flat(&flattened);
       flat.translate(bleed, bleed);
-      PaintUnderText(renderer, flat, live, card, bleed);
+      PaintUnderText(renderer, flat, live, card, bleed, under);
       flat.end();
       painter.setRenderHint(QPainter::LosslessImageRendering);
-      painter.drawImage(whole, under);
+      painter.drawImage(whole, flattened);
     }
   } else {
-    PaintUnderText(renderer, painter, live, card, bleed);
+    PaintUnderText(renderer, painter, live, card, bleed, under);
   }
 
   const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
@@ -168,8 +188,14 @@ void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
                     DrawField(live, row.box, 1, &painter, cardArea, row.offset, row.align, nullptr,
                               card.width(), card.height(), true, row.angle, &layouts[i]) == 0);
   }
-  if (options.lines != nullptr) TellLines(layouts, *options.lines);
-  renderer.DrawCardQrCode(painter, live, 1);
+  if (options.lines != nullptr) {
+    TellFreeLines(renderer, live, under, *options.lines);
+    TellLines(layouts, *options.lines);
+    TellFreeLines(renderer, live, over, *options.lines);
+  }
+  for (const FaceObject& item : over) {
+    renderer.DrawObject(painter, live, item, 1, CardRenderer::Reuse::kKeepBackground, bleed);
+  }
   painter.restore();
 }
 

@@ -1,7 +1,7 @@
 // A card painted onto any QPainter as shapes and text rather than as one picture: on a PDF the
-// text stays text in its embedded fonts, the gradient and the frames stay fills, and only the
-// background, the photo and the logo are pictures (each the renderer's kept one, so that a PDF
-// holds it once however many cards show it). It is the print image's composition, drawn in the
+// text stays text in its embedded fonts, the gradient, the frames and the shapes stay fills and
+// paths, and only the background, the photo and the logo are pictures (each the renderer's kept
+// one, so that a PDF holds it once however many cards show it). It is the print image's composition, drawn in the
 // print image's own pixel coordinates and mapped onto the target, so that rasterised at the
 // print image's size it matches the print image.
 #pragma once
@@ -24,8 +24,8 @@ struct CardPaintOptions {
   // that much larger (CardRenderer::TintedBackground), the gradient's bands, the frames and the
   // photo or logo that reach the edge running on; no edge pixel is repeated.
   int bleedPixels = 0;
-  // Everything under the text (background, gradient, frames, photo and logo) as one opaque
-  // picture, so that nothing painted is transparent.
+  // Everything under the layout's text (background, gradient, frames, photo, logo and the
+  // objects placed under the text) as one opaque picture, so that nothing painted is transparent.
   bool flatten = false;
   // When given, told every line of text the card shows, in the order painted.
   std::vector<QString>* lines = nullptr;

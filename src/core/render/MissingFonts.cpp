@@ -50,9 +50,15 @@ std::optional<MissingFace> MissingFaceOf(const CardState& face, int box) {
 std::vector<MissingFace> MissingFaces(const CardState& card, bool withBack) {
   std::vector<MissingFace> missing;
   const auto add = [&](const CardState& face) {
-    for (int box = 0; box < kTextBoxCount; ++box) {
-      const std::optional<MissingFace> one = MissingFaceOf(face, box);
+    const auto note = [&](const std::optional<MissingFace>& one) {
       if (one && std::ranges::find(missing, *one) == missing.end()) missing.push_back(*one);
+    };
+    for (int box = 0; box < kTextBoxCount; ++box) note(MissingFaceOf(face, box));
+    for (const PlacedObject& object : face.objects) {
+      const auto* text = std::get_if<TextSource>(&object.source);
+      if (text != nullptr && !FaceInstalled(text->style.face)) {
+        note(MissingFace{text->style.face, StandInFace(text->style.face)});
+      }
     }
   };
   add(card);

@@ -25,8 +25,8 @@ bool FaceInstalled(const QString& face);
 QString StandInFace(const QString& face);
 // The face of box `box` when it is not installed; none when it is (or the box is not used).
 std::optional<MissingFace> MissingFaceOf(const CardState& face, int box);
-// Each face the boxes in use on both sides of `card` (or its shown side alone) name that is not
-// installed, once, in the order of the boxes.
+// Each face the boxes in use and the added text boxes on both sides of `card` (or its shown side
+// alone) name that is not installed, once, in the order of the boxes, then of the objects.
 std::vector<MissingFace> MissingFaces(const CardState& card, bool withBack = true);
 
 }  // namespace tavolo

@@ -363,6 +363,46 @@ TextBoxLayout LayOut(const CardState& card, int box, PixelRect area, int offset,
 
 }  // namespace
 
+TextBoxLayout LayOutFreeText(const CardState& card, const TextSource& text, int width, int height) {
+  TextBoxLayout layout;
+  const TextBoxStyle& style = text.style;
+  layout.font = MakeFont(style.face, MakeFontSpec(style, 1, card.cardHeight, 0, card.dpi));
+  const QFontMetrics metrics(layout.font);
+  layout.lineHeight = metrics.size(Qt::TextSingleLine, kLineHeightSample).height();
+  layout.inner = {0, 0, std::max(width, 0), std::max(height, 0)};
+  layout.room = layout.inner.right;
+  const LineExtent sample = MeasureLine(kLineHeightSample, layout.font);
+  const int smallest = PixelSizeOf(style, kSmallestFitSize, card, 0);
+  const int lineCount = std::clamp(text.lines.count, 0, kMaxLinesPerBox);
+  for (int i = 0; i < lineCount; ++i) {
+    if (text.lines.line[i].isEmpty()) continue;
+    LaidOutLine line;
+    line.text = text.lines.line[i].left(kMaxLineChars);
+    line.font = layout.font;
+    const LineExtent extent = MeasureLine(line.text, layout.font);
+    line.height = layout.lineHeight +
+                  std::max(0, static_cast<int>(std::ceil(extent.depth - sample.depth - kNoise)));
+    line.width = metrics.horizontalAdvance(line.text);
+    line.top = layout.blockHeight;
+    line.room = layout.room;
+    if (text.shrinkToFit && line.width > line.room && smallest < layout.font.pixelSize()) {
+      line.font.setPixelSize(FittingPixelSize(line.text, layout.font, line.room, smallest));
+      line.width = QFontMetrics(line.font).horizontalAdvance(line.text);
+      line.drop = extent.ascent - MeasureLine(line.text, line.font).ascent;
+    }
+    line.tooWide = line.width > line.room;
+    layout.widest = std::max(layout.widest, line.width);
+    layout.blockHeight += line.height;
+    layout.lines.push_back(std::move(line));
+  }
+  const int spare = layout.inner.bottom - layout.blockHeight;
+  layout.blockTop = text.vertical == VerticalAlign::kBottom   ? spare
+                    : text.vertical == VerticalAlign::kMiddle ? spare / 2
+                                                              : 0;
+  for (LaidOutLine& line : layout.lines) line.top += layout.blockTop;
+  return layout;
+}
+
 PixelRect FullSizeArea(const CardState& card, int divisor, int dx, int dy) {
   const int d = std::max(divisor, 1);
   const CardPixelSize full = CardPixels(card.cardWidth, card.cardHeight);

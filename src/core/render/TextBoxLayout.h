@@ -67,6 +67,12 @@ bool FontsExist();
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,
                             int angle);
 
+// A free text box's lines laid out in a box of width × height at the origin (the object's box
+// before its turn, so that moving the box needs no new layout): in the font its style gives a box
+// of `card`, placed by its alignments, each line shrunk to the box's width when the box shrinks
+// to fit. The lines keep clear of nothing: where the box stands is the user's choice.
+TextBoxLayout LayOutFreeText(const CardState& card, const TextSource& text, int width, int height);
+
 // Every box of the card's layout, one per placement row (none for a box at or past the box
 // count), each also kept clear of the other boxes' lines: where two would meet, they share the
 // gap between where they start in proportion to their widths. A picture or a line already over

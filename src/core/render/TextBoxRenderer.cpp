@@ -111,6 +111,11 @@ int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRe
   return 0;
 }
 
+void DrawFreeText(QPainter& dc, const TextBoxLayout& layout, const TextSource& text) {
+  DrawLines(dc, layout, TextColour(text.style), 1, layout.inner, static_cast<int>(text.horizontal),
+            0);
+}
+
 std::optional<FrameFill> BoxFrame(const CardState& live, int box, int divisor, PixelRect cardArea,
                                   int align, int angle, const TextBoxLayout& layout) {
   if (box < 0 || box >= kTextBoxCount || divisor <= 0) return std::nullopt;

@@ -29,6 +29,10 @@ int DrawField(const CardState& live, int box, int divisor, QPainter* dc, PixelRe
               int offset, int align, uint32_t* backgroundBuffer, int dx, int dy, bool print = false,
               int angle = 0, std::optional<TextBoxLayout>* laidOut = nullptr);
 
+// Draws the lines of a free text box laid out as `layout` (see LayOutFreeText) in its style's
+// colour, through `dc` in the box's own full-size coordinates.
+void DrawFreeText(QPainter& dc, const TextBoxLayout& layout, const TextSource& text);
+
 // Alignment value for "use the text rectangle's own left and right" (the rotated box).
 inline constexpr int kAlignOwnEdges = 4;
 

@@ -130,14 +130,37 @@ TEST(MergeRecords, JoinsTheColumnsOfAFieldAndNamesTheLineOfEveryRowLeftOut) {
                           {6, "the record has 5 values, the header 4 columns"}}));
 }
 
-TEST(MergedCard, DistributesTheRecordLeavingEmptyFieldsEmpty) {
+TEST(MergedCard, DistributesTheRecordLeavingEmptyFieldsEmptyAndFillsTheFreeTextBoxes) {
   CardState project;
   project.layoutIndex = 0;
   project.lines[0] = KeptLines(QStringList{"old"});
+  // Each line of a free text box as written and as the record fills it.
+  const std::pair<QString, QString> lines[] = {
+      {"{Name} · {Title}", "Anna · "},
+      {"{name}{COMPANY NAME} {Phone Number 2}", "AnnaAcme "},
+      {"{Nome} {Name", "{Nome} {Name"},
+      {"{{Name}}", "{Anna}"},
+      {QStringLiteral("{Address Line 1}").repeated(5), QString(30, u'a').repeated(5)},
+  };
+  TextSource text;
+  QStringList written;
+  for (const auto& [line, filled] : lines) written << line;
+  text.lines = KeptLines(written);
+  PlacedObject box;
+  box.kind = ObjectKind::kTextBox;
+  box.source = text;
+  project.objects = {box, PlacedObject()};
   ContactDetails details;
   details[kCompany] = "Acme";
   details[kName] = "Anna";
+  details[kTitle] = "";
+  details[kAddress1] = QString(30, u'a');
   const CardState card = MergedCard(project, details);
+  const auto& merged = std::get<TextSource>(card.objects[0].source).lines;
+  ASSERT_EQ(merged.count, static_cast<int>(std::size(lines)));
+  for (size_t i = 0; i < std::size(lines); ++i)
+    EXPECT_EQ(merged.line[i], lines[i].second.left(kMaxLineLength)) << i;
+  EXPECT_EQ(card.objects[1], project.objects[1]);
   EXPECT_EQ(card.contact, details);
   std::array<TextBoxLines, kTextBoxCount> expected{};
   EXPECT_EQ(card.boxCount, FieldDistribution(0, details, expected));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -9,11 +10,14 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QStringList>
 
 #include "core/card/CardState.h"
 #include "core/card/LayoutTable.h"
 #include "core/imaging/RasterImage.h"
+#include "core/render/CardVectorPainter.h"
 #include "core/render/TextBoxRenderer.h"
 #include "tests/core/ReportRecorder.h"
 
@@ -106,6 +110,24 @@ inline void SetLines(CardState& card, int box, std::initializer_list<const char*
   card.lines[box].count = 0;
   for (const char* line : lines)
     card.lines[box].line[card.lines[box].count++] = QString::fromUtf8(line);
+}
+
+// The card painted into the PDF `pdf` at 300 dpi, and rasterised again by poppler's pdftoppm at
+// the print image's size; null when pdftoppm fails.
+inline QImage CardThroughPdf(CardRenderer& renderer, const CardState& card, const std::string& pdf) {
+  {
+    QPdfWriter writer(QString::fromStdString(pdf));
+    writer.setResolution(300);
+    writer.setPageSize(QPageSize(QSizeF(3.54, 2.05), QPageSize::Inch));
+    writer.setPageMargins(QMarginsF());
+    QPainter painter(&writer);
+    PaintCard(renderer, painter, QRectF(0, 0, kPrintWidth, kPrintHeight), card);
+  }
+  // The page is whole points, a little more than the card: only the card is rasterised.
+  const std::string command =
+      "pdftoppm -r 300 -W 1062 -H 615 -png -singlefile '" + pdf + "' '" + pdf + "'";
+  if (std::system(command.c_str()) != 0) return {};
+  return QImage(QString::fromStdString(pdf + ".png")).convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace tavolo::test

@@ -7,9 +7,6 @@
 #include <iostream>
 #include <tuple>
 
-#include <QPainter>
-#include <QPdfWriter>
-
 #include "core/card/LayoutTable.h"
 #include "core/render/CardVectorPainter.h"
 #include "tests/core/TestFolders.h"
@@ -17,22 +14,6 @@
 
 namespace tavolo {
 namespace {
-
-QImage ThroughPdf(CardRenderer& renderer, const CardState& card, const std::filesystem::path& dir) {
-  const std::string pdf = (dir / "card.pdf").string(), png = (dir / "card").string();
-  {
-    QPdfWriter writer(QString::fromStdString(pdf));
-    writer.setResolution(300);
-    writer.setPageSize(QPageSize(QSizeF(3.54, 2.05), QPageSize::Inch));
-    writer.setPageMargins(QMarginsF());
-    QPainter painter(&writer);
-    PaintCard(renderer, painter, QRectF(0, 0, kPrintWidth, kPrintHeight), card);
-  }
-  // The page is whole points, a little more than the card: only the card is rasterised.
-  const std::string command = "pdftoppm -r 300 -W 1062 -H 615 -png -singlefile " + pdf + " " + png;
-  if (std::system(command.c_str()) != 0) return {};
-  return QImage(QString::fromStdString(png + ".png")).convertToFormat(QImage::Format_RGB32);
-}
 
 // Mean absolute difference per colour byte, in 255ths, away from glyph edges: a pixel is left out
 // when its 5 × 5 neighbourhood holds text (what recolouring the text changes) and not only text.
@@ -83,7 +64,8 @@ TEST(PaintCard, RasterisedFromAPdfItMatchesThePrintImageAwayFromGlyphEdges) {
     for (TextBoxStyle& s : card.styles) s.brightness = 0.9f;
     const QImage recoloured = renderer.Render(card, 1, kPrintWidth, kPrintHeight);
     for (TextBoxStyle& s : card.styles) s.brightness = 0.2f;
-    const QImage vector = ThroughPdf(renderer, card, folder.Path());
+    const QImage vector =
+        test::CardThroughPdf(renderer, card, (folder.Path() / "card.pdf").string());
     ASSERT_EQ(vector.size(), printImage.size());
     const double difference = MeanDifference(vector, printImage, recoloured);
     std::cout << "layout " << layout + 1 << ": mean absolute difference " << difference << "/255\n";

@@ -76,6 +76,11 @@ TEST(Resolution, TheSameCardAt1200DpiBroughtDownFourTimesIsTheCardAt300Dpi) {
   EmbedPicture(card, PictureKind::kPhoto, card.photo.name, test::PngFile(120, 160, Soft));
   EmbedPicture(card, PictureKind::kLogo, card.logo.name, test::PngFile(96, 48, Soft));
   card.qrCode = PlacedQrCode{.content = QrContent::kFreeText, .freeText = QStringLiteral("tavolo")};
+  for (const ObjectKind kind : {ObjectKind::kRectangle, ObjectKind::kEllipse, ObjectKind::kTextBox}) {
+    card.objects.push_back(NewObject(kind, card.cardWidth, card.cardHeight, 500));
+    card.objects.back().top = 60.0f * static_cast<float>(card.objects.size());
+  }
+  std::get<TextSource>(card.objects.back().source).lines = KeptLines(QStringList{"Free text"});
 
   CardState fine = card;
   CardState sized = card;
