@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -51,13 +52,12 @@ class TemplateTableTest : public ::testing::Test {
  protected:
   void SetUp() override { fs::create_directory(tmpl_); }
 
-  // TITLE.tvt holding a card titled TITLE, with a 3 × 2 preview unless `preview` is false.
-  void AddTemplate(const std::string& title, bool preview = true) {
+  // TITLE.tvt holding a card titled TITLE, with a preview of those bytes unless there are none.
+  void AddTemplate(const std::string& title,
+                   const std::optional<std::vector<uint8_t>>& preview = PngBytes(3, 2)) {
     const fs::path path = tmpl_ / (title + ".tvt");
     ASSERT_TRUE(test::WriteFileBytes(path, SerializeProject(CardTitled(title), backgrounds_)));
-    if (preview) {
-      ASSERT_TRUE(test::WriteFileBytes(TemplatePreviewPath(path), PngBytes(3, 2)));
-    }
+    if (preview) ASSERT_TRUE(test::WriteFileBytes(TemplatePreviewPath(path), *preview));
   }
 
   std::vector<std::string> Titles() const {
@@ -96,13 +96,12 @@ TEST_F(TemplateTableTest, ListsOnlyTvtFilesByTitleBytesWithCaseAndAMissingFolder
 // A preview that cannot be loaded is reported and its template kept; a card that cannot be read
 // is reported and left out, but one of another version is listed.
 TEST_F(TemplateTableTest, WhatCannotBeReadIsReportedOnce) {
-  AddTemplate("a missing", false);
-  AddTemplate("b broken");
-  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "b broken.tvp", {0x89, 'P', 'N', 'G'}));
-  AddTemplate("b huge");  // more pixels than a cell: refused before it is decoded
-  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "b huge.tvp", PngBytes(300, 300)));
-  AddTemplate("b long");  // few pixels, but longer than the cell: kept at the cell's size
-  ASSERT_TRUE(test::WriteFileBytes(tmpl_ / "b long.tvp", PngBytes(2670, 10)));
+  AddTemplate("a missing", std::nullopt);
+  AddTemplate("b broken", std::vector<uint8_t>{0x89, 'P', 'N', 'G'});
+  // More pixels than a cell: refused before it is decoded; few pixels, but longer than the cell:
+  // kept at the cell's size.
+  AddTemplate("b huge", PngBytes(300, 300));
+  AddTemplate("b long", PngBytes(2670, 10));
   AddTemplate("c good");
   AddTemplate("cut");
   std::vector<uint8_t> bytes = SerializeProject(CardTitled("cut"), backgrounds_);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cmath>
 #include <filesystem>
 #include <limits>
 #include <string>

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "core/base/ProgramFolder.h"
