@@ -22,7 +22,7 @@ void BM_ReadBGFileShippedLibrary(benchmark::State& state) {
     tavolo::BackgroundTable table;
     const auto result = tavolo::ReadBGFileIn(table, folder);
     if (!result.Ok()) {
-      state.SkipWithError(result.message.c_str());
+      state.SkipWithError(result.Message().c_str());
       return;
     }
     count = table.Count();
@@ -35,7 +35,10 @@ BENCHMARK(BM_ReadBGFileShippedLibrary)->Unit(benchmark::kMillisecond);
 void BM_ReloadTmpsShippedTemplates(benchmark::State& state) {
   const auto folder = BinFolder();
   tavolo::BackgroundTable backgrounds;
-  tavolo::ReadBGFileIn(backgrounds, folder);
+  if (const auto loaded = tavolo::ReadBGFileIn(backgrounds, folder); !loaded) {
+    state.SkipWithError(loaded.Message().c_str());
+    return;
+  }
   tavolo::TemplateTable templates;
   for (auto _ : state) {
     const tavolo::TemplateReload reload = templates.ReloadIn(folder, backgrounds);
@@ -51,7 +54,10 @@ BENCHMARK(BM_ReloadTmpsShippedTemplates)->Unit(benchmark::kMillisecond);
 void BM_RenderTemplatePreview(benchmark::State& state) {
   const auto folder = BinFolder();
   tavolo::BackgroundTable backgrounds;
-  tavolo::ReadBGFileIn(backgrounds, folder);
+  if (const auto loaded = tavolo::ReadBGFileIn(backgrounds, folder); !loaded) {
+    state.SkipWithError(loaded.Message().c_str());
+    return;
+  }
   tavolo::TemplateTable templates;
   templates.ReloadIn(folder, backgrounds);
   if (templates.Count() == 0) {

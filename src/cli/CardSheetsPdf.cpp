@@ -14,22 +14,16 @@
 
 namespace tavolo::cli {
 
-int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
-                       const BackgroundTable& table, const CardState& card, SheetJob job,
-                       PdfOptions pdf) {
-  const auto fail = [command](const std::string& message) {
-    PrintError(command, message);
-    return kExitFailure;
-  };
+Step<> WriteCardSheetsPdf(const char* command, const Arguments& arguments,
+                          const BackgroundTable& table, const CardState& card, SheetJob job,
+                          PdfOptions pdf) {
   CheckCounter failures(std::string("tavolo-cli ") + command);
   CardRenderer renderer(&table, CustomPhotosFolder());
   const RasterImage printImage = renderer.RenderPrintImage(card);
   const std::string output = arguments.values.at("--output");
   int leftOut = WarnOfLeftOutPictures(command, renderer, table, card);
   CardRenderer backRenderer(&table, CustomPhotosFolder());
-  if (const std::optional<int> refused = RefuseMissingBack(command, job.backs.flip, card)) {
-    return *refused;
-  }
+  if (Step<> refused = RefuseMissingBack(job.backs.flip, card); !refused) return refused;
   const bool twoSided = job.backs.flip != DuplexFlip::kNone;
   const CardState back = twoSided ? BackFaceOf(card) : CardState();
   if (twoSided) {
@@ -41,7 +35,7 @@ int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
     leftOut += WarnOfLeftOutPictures(command, backRenderer, table, back);
   }
   if (arguments.flags.contains("--strict") && leftOut > 0) {
-    return fail(
+    return Failed(
         TrMessage("'%1' is not written: with --strict a picture left out is a failure", output));
   }
   job.cards = SameCardEverywhere(ToQImage(printImage));
@@ -52,11 +46,12 @@ int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
   job.cardSize = QSizeF(card.cardWidth, card.cardHeight);
   pdf.title = QString::fromStdString(std::filesystem::path(arguments.project).stem());
   const PrintOutcome written = WriteSheetsPdf(output, job, pdf);
-  if (!written) return fail(written.Message());
+  if (!written) return Failed(written.Message());
   if (failures.Count() > 0) {
-    return fail(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
+    return Failed(
+        TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
   }
-  return 0;
+  return {};
 }
 
 }  // namespace tavolo::cli

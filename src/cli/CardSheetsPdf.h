@@ -15,9 +15,9 @@ namespace tavolo::cli {
 // `card` at its own size into every cell of `job` (paper, layout, dpi, sheets and the print-shop
 // options set) as the PDF given by --output, finished as `pdf` says: text as text, each picture
 // stored once. When the job's backs have a flip, the card's back follows each sheet on a page of
-// its own. The document is titled after the project. Returns the command's exit code.
-int WriteCardSheetsPdf(const char* command, const Arguments& arguments,
-                       const BackgroundTable& table, const CardState& card, SheetJob job,
-                       PdfOptions pdf);
+// its own. The document is titled after the project.
+Step<> WriteCardSheetsPdf(const char* command, const Arguments& arguments,
+                          const BackgroundTable& table, const CardState& card, SheetJob job,
+                          PdfOptions pdf);
 
 }  // namespace tavolo::cli

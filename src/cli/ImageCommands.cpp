@@ -45,13 +45,12 @@ constexpr const char* kIdentifyHelp = QT_TRANSLATE_NOOP(
     "  --max-pixels N  refuse a picture of more than N pixels, 1 to 268435456\n"
     "                  (default 67108864, 64 megapixels)\n");
 
-// Reads the value of --max-pixels; empty after a usage error.
-std::optional<int> ParseMaxPixels(const char* command, const std::string& value) {
+// Reads the value of --max-pixels.
+Step<int> ParseMaxPixels(const std::string& value) {
   const std::optional<int> pixels = ParseInt(value, 1, static_cast<int>(kMaxImagePixels));
-  if (!pixels) {
-    UsageError(command, TrMessage("--max-pixels must be a number from 1 to %1", kMaxImagePixels));
-  }
-  return pixels;
+  if (!pixels)
+    return Misused(TrMessage("--max-pixels must be a number from 1 to %1", kMaxImagePixels));
+  return *pixels;
 }
 
 const char* DisplayName(int format) {
@@ -146,9 +145,7 @@ bool ReduceForGif(RasterImage& image) {
   return image.DecreaseBpp(8, true, palette.data(), count);
 }
 
-}  // namespace
-
-int RunConvert(const std::vector<std::string>& args) {
+Step<> Convert(const std::vector<std::string>& args) {
   std::vector<std::string> files;
   std::optional<int> format;
   std::optional<int> quality;
@@ -158,7 +155,7 @@ int RunConvert(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     if (IsHelp(arg)) {
       std::fputs(TrText(kConvertHelp).c_str(), stdout);
-      return 0;
+      return CliFailure{{}, Stop::kHelpShown, {}};
     }
     if (arg.size() > 1 && arg[0] == '-') {
       std::string name = arg;
@@ -168,44 +165,39 @@ int RunConvert(const std::vector<std::string>& args) {
         value = arg.substr(eq + 1);
       }
       if (name != "--format" && name != "--quality" && name != "--dpi" && name != "--max-pixels") {
-        return UsageError("convert", TrMessage("unknown option '%1'", arg));
+        return Misused(TrMessage("unknown option '%1'", arg));
       }
       if (!value) {
-        if (i + 1 >= args.size()) return UsageError("convert", TrMessage("%1 needs a value", name));
+        if (i + 1 >= args.size()) return Misused(TrMessage("%1 needs a value", name));
         value = args[++i];
       }
       if (name == "--format") {
         format = FormatForExtension(*value);
-        if (!format) return UsageError("convert", TrMessage("unknown format '%1'", *value));
+        if (!format) return Misused(TrMessage("unknown format '%1'", *value));
       } else if (name == "--quality") {
         quality = ParseInt(*value, 0, 100);
-        if (!quality)
-          return UsageError("convert", TrText("--quality must be a number from 0 to 100"));
+        if (!quality) return Misused(TrText("--quality must be a number from 0 to 100"));
       } else if (name == "--dpi") {
         dpi = ParseInt(*value, 1, 65535);
-        if (!dpi) return UsageError("convert", TrText("--dpi must be a number from 1 to 65535"));
+        if (!dpi) return Misused(TrText("--dpi must be a number from 1 to 65535"));
       } else {
-        const std::optional<int> pixels = ParseMaxPixels("convert", *value);
-        if (!pixels) return kExitUsage;
-        maxPixels = *pixels;
+        const Step<int> pixels = ParseMaxPixels(*value);
+        if (!pixels) return pixels.Fault();
+        maxPixels = pixels.Value();
       }
       continue;
     }
     files.push_back(arg);
   }
-  if (files.size() != 2) return UsageError("convert", TrText("needs an input and an output file"));
-  if (const std::optional<int> refused = RefuseOutputOverInput("convert", files[0], files[1])) {
-    return *refused;
-  }
+  if (files.size() != 2) return Misused(TrText("needs an input and an output file"));
+  if (Step<> refused = RefuseOutputOverInput(files[0], files[1]); !refused) return refused;
   const std::filesystem::path in = files[0];
   const std::filesystem::path out = files[1];
   if (!format) {
     format = FormatForExtension(out.extension().string());
     if (!format) {
-      return UsageError(
-          "convert",
-          TrMessage("cannot tell the format from '%1': give a known extension or --format",
-                    out.string()));
+      return Misused(TrMessage(
+          "cannot tell the format from '%1': give a known extension or --format", out.string()));
     }
   }
 
@@ -215,9 +207,8 @@ int RunConvert(const std::vector<std::string>& args) {
   if (AlphaSupportOf(*format) != AlphaSupport::kNone) image.SetAlphaHandling(AlphaHandling::kKeep);
   image.Load(in, kFormatUnknown);
   if (!image.IsValid()) {
-    PrintError("convert", TrMessage("cannot read '%1': %2", in.string(),
-                                    TranslatedMessage(image.GetLastError())));
-    return kExitFailure;
+    return Failed(
+        TrMessage("cannot read '%1': %2", in.string(), TranslatedMessage(image.GetLastError())));
   }
   bool ready = true;
   if (*format == kFormatGif) {
@@ -232,21 +223,20 @@ int RunConvert(const std::vector<std::string>& args) {
     ready = FitDepth(image, *format);
   }
   if (!ready || !image.Save(out, *format)) {
-    PrintError("convert", TrMessage("cannot write '%1': %2", out.string(),
-                                    TranslatedMessage(image.GetLastError())));
-    return kExitFailure;
+    return Failed(
+        TrMessage("cannot write '%1': %2", out.string(), TranslatedMessage(image.GetLastError())));
   }
-  return 0;
+  return {};
 }
 
-int RunIdentify(const std::vector<std::string>& args) {
+Step<> Identify(const std::vector<std::string>& args) {
   std::vector<std::string> files;
   int maxPixels = kDefaultMaxPixels;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (IsHelp(arg)) {
       std::fputs(TrText(kIdentifyHelp).c_str(), stdout);
-      return 0;
+      return CliFailure{{}, Stop::kHelpShown, {}};
     }
     if (arg == "--max-pixels" || arg.starts_with("--max-pixels=")) {
       std::string value;
@@ -255,25 +245,24 @@ int RunIdentify(const std::vector<std::string>& args) {
       } else if (i + 1 < args.size()) {
         value = args[++i];
       } else {
-        return UsageError("identify", TrMessage("%1 needs a value", "--max-pixels"));
+        return Misused(TrMessage("%1 needs a value", "--max-pixels"));
       }
-      const std::optional<int> pixels = ParseMaxPixels("identify", value);
-      if (!pixels) return kExitUsage;
-      maxPixels = *pixels;
+      const Step<int> pixels = ParseMaxPixels(value);
+      if (!pixels) return pixels.Fault();
+      maxPixels = pixels.Value();
       continue;
     }
     if (arg.size() > 1 && arg[0] == '-') {
-      return UsageError("identify", TrMessage("unknown option '%1'", arg));
+      return Misused(TrMessage("unknown option '%1'", arg));
     }
     files.push_back(arg);
   }
-  if (files.size() != 1) return UsageError("identify", TrText("needs exactly one file"));
+  if (files.size() != 1) return Misused(TrText("needs exactly one file"));
   const RasterImage image(std::filesystem::path(files[0]), kFormatUnknown,
                           static_cast<uint64_t>(maxPixels));
   if (!image.IsValid()) {
-    PrintError("identify", TrMessage("cannot read '%1': %2", files[0],
-                                     TranslatedMessage(image.GetLastError())));
-    return kExitFailure;
+    return Failed(
+        TrMessage("cannot read '%1': %2", files[0], TranslatedMessage(image.GetLastError())));
   }
   std::printf("file: %s\n", PrintableName(files[0]).c_str());
   std::printf("format: %s\n", DisplayName(image.GetType()));
@@ -285,7 +274,17 @@ int RunIdentify(const std::vector<std::string>& args) {
   } else {
     std::printf("dpi: not recorded\n");
   }
-  return 0;
+  return {};
+}
+
+}  // namespace
+
+int RunConvert(const std::vector<std::string>& args) {
+  return Exit("convert", Convert(args));
+}
+
+int RunIdentify(const std::vector<std::string>& args) {
+  return Exit("identify", Identify(args));
 }
 
 }  // namespace tavolo::cli

@@ -80,11 +80,6 @@ constexpr const char* kMergeUsage = QT_TRANSLATE_NOOP(
     "Exit status: 0 every record placed, 1 failure or records left out, 2 usage, 3 version\n"
     "mismatch.\n");
 
-int Fail(const std::string& message) {
-  PrintError(kCommand, message);
-  return kExitFailure;
-}
-
 bool IsPdf(const std::string& output) {
   QString extension = QString::fromStdString(std::filesystem::path(output).extension().string());
   return extension.compare(QStringLiteral(".pdf"), Qt::CaseInsensitive) == 0;
@@ -124,19 +119,18 @@ struct MergeRun {
   PdfOptions pdf{};
 };
 
-int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
+Step<> WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
   LayOutWhenNotGiven(sheet, run.project);
   const CardState project =
       run.fit == CardFit::kSheetSize ? FittedToLayout(run.project, sheet.layout) : run.project;
-  const SheetGrid grid = ComputeGrid(sheet.layout, sheet.paper.WholeMm(), project.dpi);
-  if (!grid.Ok()) return Fail(GridMessage(grid.status));
+  const SheetGrid laid = ComputeGrid(sheet.layout, sheet.paper.WholeMm(), project.dpi);
+  if (!laid) return Failed(laid.Message());
+  const GridSize& grid = laid.Value();
   MergedCardSource cards(renderer, project, run.records);
   // The first card is drawn now, so a picture left out is known before anything is written.
   cards.Card(0, 0, grid.CardCount());
   int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, project);
-  if (const std::optional<int> refused = RefuseMissingBack(kCommand, run.backFlip, project)) {
-    return *refused;
-  }
+  if (Step<> refused = RefuseMissingBack(run.backFlip, project); !refused) return refused;
   const bool twoSided = run.backFlip != DuplexFlip::kNone;
   // The back is printed as it was designed, the same behind every record's card: it holds what
   // all the cards share, and a merge never replaces text the user typed there.
@@ -154,8 +148,8 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
     };
   }
   if (run.strict && leftOut > 0) {
-    return Fail(TrMessage("'%1' is not written: with --strict a picture left out is a failure",
-                          run.output));
+    return Failed(TrMessage("'%1' is not written: with --strict a picture left out is a failure",
+                            run.output));
   }
   const SheetJob job{.paper = sheet.paper,
                      .layout = sheet.layout,
@@ -176,25 +170,25 @@ int WritePdf(const MergeRun& run, SheetChoice& sheet, CardRenderer& renderer) {
     progress.Placed(std::min(run.records.Count(), static_cast<size_t>(done) * perSheet));
     return true;
   });
-  if (!written) return Fail(written.Message());
+  if (!written) return Failed(written.Message());
   progress.Placed(run.records.Count());
-  return 0;
+  return {};
 }
 
-int WriteImages(const MergeRun& run, int format, CardRenderer& renderer) {
+Step<> WriteImages(const MergeRun& run, int format, CardRenderer& renderer) {
   // The first card is drawn now, so a picture left out is known before anything is written.
   const CardState first = MergedCard(run.project, run.records.At(0).details);
   if (Outcome<QImage> drawn = RenderCardForExport(renderer, first); !drawn) {
-    return Fail(drawn.Message());
+    return Failed(drawn.Message());
   }
   const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, run.table, first);
   if (run.strict && leftOut > 0) {
-    return Fail(TrText("nothing is written: with --strict a picture left out is a failure"));
+    return Failed(TrText("nothing is written: with --strict a picture left out is a failure"));
   }
   if (!run.overwrite) {
     const ExistingFiles existing = FindExistingFiles(run.output, run.records);
     if (existing.count > 0) {
-      return Fail(
+      return Failed(
           TrMessage("nothing is written: %1 of the files exist already, such as '%2' "
                     "(--overwrite replaces them)",
                     existing.count, PrintableName(existing.first.string())));
@@ -208,7 +202,8 @@ int WriteImages(const MergeRun& run, int format, CardRenderer& renderer) {
                           progress.Placed(done);
                           return true;
                         });
-  return written ? 0 : Fail(written.Message());
+  if (!written) return Failed(written.Message());
+  return {};
 }
 
 // Names the columns that fill no field, and why: a few by name, the rest counted.
@@ -234,25 +229,25 @@ void WarnOfUnusedColumns(const FieldMapping& mapping, const QStringList& columns
                                    list));
 }
 
-// The records of the data file as the mapping makes them; the exit code when there are none to
-// place or a --map is wrong.
-std::optional<int> ReadRecords(const Arguments& arguments, bool strict, MergeRecords& merged) {
+// The records of the data file as the mapping makes them; a failure when there are none to place
+// or a --map is wrong.
+Step<MergeRecords> ReadRecords(const Arguments& arguments, bool strict) {
   const std::string& data = arguments.values.at("--data");
   const auto sheet = arguments.values.find("--sheet");
   Outcome<MergeTable> read =
       ReadMergeData(data, sheet == arguments.values.end() ? std::string() : sheet->second);
-  if (!read) return Fail(read.Message());
+  if (!read) return Failed(read.Message());
   auto table = std::make_shared<const MergeTable>(std::move(read).Value());
   for (const std::string& warning : table->warnings) PrintWarning(kCommand, warning);
   FieldMapping mapping = MappingByHeader(table->columns);
   for (const auto& [option, value] : arguments.inOrder) {
     if (option != "--map") continue;
     if (const Outcome<> applied = ApplyOverride(mapping, table->columns, value); !applied) {
-      return UsageError(kCommand, TrMessage("--map %1", applied.Message()));
+      return Misused(TrMessage("--map %1", applied.Message()));
     }
   }
   WarnOfUnusedColumns(mapping, table->columns);
-  merged = MergeRecords(table, std::move(mapping));
+  MergeRecords merged(table, std::move(mapping));
   const std::string name = PrintableName(std::filesystem::path(data).filename().string());
   for (const RecordProblem& problem : merged.Problems()) {
     const std::string where = RecordPlace(name, *table, problem.line);
@@ -263,16 +258,16 @@ std::optional<int> ReadRecords(const Arguments& arguments, bool strict, MergeRec
     }
   }
   if (strict && !merged.Problems().empty()) {
-    return Fail(TrText("nothing is written: with --strict a record left out is a failure"));
+    return Failed(TrText("nothing is written: with --strict a record left out is a failure"));
   }
-  if (merged.Empty()) return Fail(TrMessage("%1 gives no record to make a card of", name));
-  return std::nullopt;
+  if (merged.Empty()) return Failed(TrMessage("%1 gives no record to make a card of", name));
+  return merged;
 }
 
-// Warns of each record whose QR code cannot be made or would not scan; the exit code when that
-// stops the merge (--strict).
-std::optional<int> CheckQrCodes(const Arguments& arguments, bool strict, const CardState& project,
-                                const MergeRecords& records) {
+// Warns of each record whose QR code cannot be made or would not scan; a failure when that stops
+// the merge (--strict).
+Step<> CheckQrCodes(const Arguments& arguments, bool strict, const CardState& project,
+                    const MergeRecords& records) {
   const std::vector<RecordProblem> problems = QrCodeProblems(project, records);
   const std::string name =
       PrintableName(std::filesystem::path(arguments.values.at("--data")).filename().string());
@@ -282,21 +277,20 @@ std::optional<int> CheckQrCodes(const Arguments& arguments, bool strict, const C
     strict ? PrintError(kCommand, text) : PrintWarning(kCommand, text);
   }
   if (strict && !problems.empty()) {
-    return Fail(
+    return Failed(
         TrText("nothing is written: with --strict a QR code that cannot be read is a "
                "failure"));
   }
-  return std::nullopt;
+  return {};
 }
 
-int Merge(const Arguments& arguments) {
+Step<> Merge(const Arguments& arguments) {
   const std::string& output = arguments.values.at("--output");
   if (!arguments.values.contains("--data")) {
-    return UsageError(kCommand, TrText("needs a data file (--data FILE)"));
+    return Misused(TrText("needs a data file (--data FILE)"));
   }
-  if (const std::optional<int> stop =
-          RefuseOutputOverInput(kCommand, arguments.values.at("--data"), output)) {
-    return *stop;
+  if (Step<> refused = RefuseOutputOverInput(arguments.values.at("--data"), output); !refused) {
+    return refused;
   }
   const bool pdf = IsPdf(output);
   SheetChoice sheet;
@@ -307,85 +301,80 @@ int Merge(const Arguments& arguments) {
   DuplexFlip backFlip = DuplexFlip::kNone;
   PdfOptions pdfOptions;
   if (pdf) {
-    if (const std::optional<int> failed = ChooseSheet(kCommand, arguments, sheet)) return *failed;
-    if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
-    if (const std::optional<int> failed = ReadOffset(kCommand, arguments, calibration)) {
-      return *failed;
-    }
-    if (const std::optional<int> failed = ReadFit(kCommand, arguments, fit)) return *failed;
-    if (const std::optional<int> failed = ReadBackSide(kCommand, arguments, backFlip)) {
-      return *failed;
-    }
-    if (const std::optional<int> failed = ReadPdfStandard(kCommand, arguments, pdfOptions)) {
-      return *failed;
-    }
+    Step<SheetChoice> chosen = ChooseSheet(arguments);
+    if (!chosen) return chosen.Fault();
+    sheet = std::move(chosen).Value();
+    if (Step<> read = ReadPrintShop(arguments, shop); !read) return read;
+    if (Step<> read = ReadOffset(arguments, calibration); !read) return read;
+    if (Step<> read = ReadFit(arguments, fit); !read) return read;
+    if (Step<> read = ReadBackSide(arguments, backFlip); !read) return read;
+    if (Step<> read = ReadPdfStandard(arguments, pdfOptions); !read) return read;
   } else {
     for (const char* option : {"--paper", "--layout", kFitOption, kBleedOption, kOffsetOption,
                                kBackOption, kCmykOption}) {
       if (arguments.values.contains(option)) {
-        return UsageError(kCommand, TrMessage("%1 is for a PDF; an image holds one card", option));
+        return Misused(TrMessage("%1 is for a PDF; an image holds one card", option));
       }
     }
     for (const char* flag : {kCropMarksFlag, kPdfxFlag}) {
       if (arguments.flags.contains(flag)) {
-        return UsageError(kCommand, TrMessage("%1 is for a PDF; an image holds one card", flag));
+        return Misused(TrMessage("%1 is for a PDF; an image holds one card", flag));
       }
     }
     format = FormatForExtension(std::filesystem::path(output).extension().string());
     if (!format) {
-      return UsageError(
-          kCommand,
-          TrMessage(
-              "cannot tell the format from '%1': give .pdf or an image extension such as .png",
-              output));
+      return Misused(TrMessage(
+          "cannot tell the format from '%1': give .pdf or an image extension such as .png",
+          output));
     }
     if (const Outcome<> checked = CheckNamePattern(output); !checked) {
-      return UsageError(kCommand, checked.Message());
+      return Misused(checked.Message());
     }
   }
   const bool strict = arguments.flags.contains("--strict");
   const bool overwrite = arguments.flags.contains(kOverwriteFlag);
   BackgroundTable table;
   CardState project;
-  if (const std::optional<int> failed =
-          (pdf ? LoadCardToPrint : LoadProjectCard)(kCommand, arguments.project, table, project)) {
-    return *failed;
+  if (Step<> loaded =
+          (pdf ? LoadCardToPrint : LoadProjectCard)(kCommand, arguments.project, table, project);
+      !loaded) {
+    return loaded;
   }
-  MergeRecords merged;
-  if (const std::optional<int> stop = ReadRecords(arguments, strict, merged)) return *stop;
-  if (const std::optional<int> stop = CheckQrCodes(arguments, strict, project, merged)) {
-    return *stop;
-  }
+  Step<MergeRecords> records = ReadRecords(arguments, strict);
+  if (!records) return records.Fault();
+  const MergeRecords& merged = records.Value();
+  if (Step<> checked = CheckQrCodes(arguments, strict, project, merged); !checked) return checked;
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
   const MergeRun run{arguments, output, table,       project, merged,   strict,
                      overwrite, shop,   calibration, fit,     backFlip, std::move(pdfOptions)};
-  const int written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
-  if (written != 0) return written;
+  if (Step<> written = pdf ? WritePdf(run, sheet, renderer) : WriteImages(run, *format, renderer);
+      !written) {
+    return written;
+  }
   if (failures.Count() > 0) {
-    return Fail(TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
+    return Failed(
+        TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), output));
   }
   if (!merged.Problems().empty()) {
-    return Fail(
+    return Failed(
         TrMessage("%1 of %2 records were left out", merged.Problems().size(), merged.RowCount()));
   }
-  return 0;
+  return {};
 }
 
 }  // namespace
 
 int RunMerge(const std::vector<std::string>& args) {
-  Arguments arguments;
-  if (const std::optional<int> stop =
-          ParseArguments(kCommand, kMergeUsage, args,
-                         {"--output", "--data", "--sheet", "--paper", "--layout", "--map",
-                          kFitOption, kBleedOption, kOffsetOption, kBackOption, kCmykOption},
-                         arguments, {"--strict", kCropMarksFlag, kOverwriteFlag, kPdfxFlag})) {
-    return *stop;
-  }
+  const Step<Arguments> arguments =
+      ParseArguments(kMergeUsage, args,
+                     {"--output", "--data", "--sheet", "--paper", "--layout", "--map", kFitOption,
+                      kBleedOption, kOffsetOption, kBackOption, kCmykOption},
+                     {"--strict", kCropMarksFlag, kOverwriteFlag, kPdfxFlag});
+  if (!arguments) return Exit(kCommand, arguments);
   const GuiApplication app;
-  return Merge(arguments);
+  return Exit(kCommand, Merge(arguments.Value()));
 }
 
 }  // namespace tavolo::cli

@@ -73,25 +73,25 @@ PageLayout OneCard(const CardState& card, double edgeMm) {
   return layout;
 }
 
-int WriteCardPdf(const Arguments& arguments) {
+Step<> WriteCardPdf(const Arguments& arguments) {
   PrintShopOptions shop;
-  if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
+  if (Step<> read = ReadPrintShop(arguments, shop); !read) return read;
   PdfOptions pdf;
-  if (const std::optional<int> failed = ReadPdfStandard(kCommand, arguments, pdf)) return *failed;
+  if (Step<> read = ReadPdfStandard(arguments, pdf); !read) return read;
   // A card page has one card in its middle: the back lands on its front turned over either
   // edge, so the edge given for print and merge changes nothing here.
   DuplexFlip flip = DuplexFlip::kNone;
-  if (const std::optional<int> failed = ReadBackSide(kCommand, arguments, flip)) return *failed;
+  if (Step<> read = ReadBackSide(arguments, flip); !read) return read;
   const bool frontOnly = arguments.flags.contains(kFrontOnlyFlag);
   if (frontOnly && flip != DuplexFlip::kNone) {
-    return UsageError(kCommand, TrText("--front-only and --back cannot be given together"));
+    return Misused(TrText("--front-only and --back cannot be given together"));
   }
   BackgroundTable table;
   CardState card;
-  if (const std::optional<int> failed = LoadCardToPrint(kCommand, arguments.project, table, card)) {
-    return *failed;
+  if (Step<> loaded = LoadCardToPrint(kCommand, arguments.project, table, card); !loaded) {
+    return loaded;
   }
-  if (const std::optional<int> refused = RefuseMissingBack(kCommand, flip, card)) return *refused;
+  if (Step<> refused = RefuseMissingBack(flip, card); !refused) return refused;
   const double edgeMm = shop.cropMarks ? CropMarkReachMm(shop.bleedMm) : shop.bleedMm;
   pdf.boxes = CardPageBoxes(
       QSizeF(PrintPixelsToMm(card.cardWidth, card.dpi), PrintPixelsToMm(card.cardHeight, card.dpi)),
@@ -107,14 +107,12 @@ int WriteCardPdf(const Arguments& arguments) {
 }  // namespace
 
 int RunPdf(const std::vector<std::string>& args) {
-  Arguments arguments;
-  if (const std::optional<int> stop = ParseArguments(
-          kCommand, kPdfUsage, args, {"--output", kBleedOption, kCmykOption, kBackOption},
-          arguments, {"--strict", kCropMarksFlag, kPdfxFlag, kFrontOnlyFlag})) {
-    return *stop;
-  }
+  const Step<Arguments> arguments =
+      ParseArguments(kPdfUsage, args, {"--output", kBleedOption, kCmykOption, kBackOption},
+                     {"--strict", kCropMarksFlag, kPdfxFlag, kFrontOnlyFlag});
+  if (!arguments) return Exit(kCommand, arguments);
   const GuiApplication app;
-  return WriteCardPdf(arguments);
+  return Exit(kCommand, WriteCardPdf(arguments.Value()));
 }
 
 }  // namespace tavolo::cli

@@ -62,42 +62,34 @@ constexpr const char* kPrintUsage = QT_TRANSLATE_NOOP(
     "                          (otherwise another stands in, with a warning)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
-int Fail(const std::string& message) {
-  PrintError(kCommand, message);
-  return kExitFailure;
-}
-
-int Print(const Arguments& arguments) {
+Step<> Print(const Arguments& arguments) {
   int sheets = 1;
   if (arguments.values.contains("--sheets")) {
     const auto parsed = ParseInt(arguments.values.at("--sheets"), 1, kMaxSheets);
-    if (!parsed) return UsageError(kCommand, TrText("--sheets must be a number from 1 to 1000"));
+    if (!parsed) return Misused(TrText("--sheets must be a number from 1 to 1000"));
     sheets = *parsed;
   }
-  SheetChoice sheet;
-  if (const std::optional<int> failed = ChooseSheet(kCommand, arguments, sheet)) return *failed;
+  Step<SheetChoice> chosen = ChooseSheet(arguments);
+  if (!chosen) return chosen.Fault();
+  SheetChoice& sheet = chosen.Value();
   BackgroundTable table;
   CardState card;
-  if (const std::optional<int> failed = LoadCardToPrint(kCommand, arguments.project, table, card)) {
-    return *failed;
+  if (Step<> loaded = LoadCardToPrint(kCommand, arguments.project, table, card); !loaded) {
+    return loaded;
   }
   LayOutWhenNotGiven(sheet, card);
   PrintShopOptions shop;
   PrinterCalibration calibration;
-  if (const std::optional<int> failed = ReadPrintShop(kCommand, arguments, shop)) return *failed;
-  if (const std::optional<int> failed = ReadOffset(kCommand, arguments, calibration)) {
-    return *failed;
-  }
   std::optional<CardFit> fit;
-  if (const std::optional<int> failed = ReadFit(kCommand, arguments, fit)) return *failed;
   PdfOptions pdf;
-  if (const std::optional<int> failed = ReadPdfStandard(kCommand, arguments, pdf)) return *failed;
   CardBacks backs;
-  if (const std::optional<int> failed = ReadBackSide(kCommand, arguments, backs.flip)) {
-    return *failed;
-  }
+  if (Step<> read = ReadPrintShop(arguments, shop); !read) return read;
+  if (Step<> read = ReadOffset(arguments, calibration); !read) return read;
+  if (Step<> read = ReadFit(arguments, fit); !read) return read;
+  if (Step<> read = ReadPdfStandard(arguments, pdf); !read) return read;
+  if (Step<> read = ReadBackSide(arguments, backs.flip); !read) return read;
   if (!fit && CardDiffersFromLayout(card, sheet.layout)) {
-    return Fail(
+    return Failed(
         TrMessage("the card does not have the sheet's card size: %1. Give --fit sheet to "
                   "print it at the sheet's size, or --fit card to print it at its own size",
                   CardAndLayoutSizes(card, sheet.layout)));
@@ -117,16 +109,14 @@ int Print(const Arguments& arguments) {
 }  // namespace
 
 int RunPrint(const std::vector<std::string>& args) {
-  Arguments arguments;
-  if (const std::optional<int> stop =
-          ParseArguments(kCommand, kPrintUsage, args,
-                         {"--output", "--paper", "--layout", "--sheets", kFitOption, kBleedOption,
-                          kOffsetOption, kBackOption, kCmykOption},
-                         arguments, {"--strict", kCropMarksFlag, kPdfxFlag})) {
-    return *stop;
-  }
+  const Step<Arguments> arguments =
+      ParseArguments(kPrintUsage, args,
+                     {"--output", "--paper", "--layout", "--sheets", kFitOption, kBleedOption,
+                      kOffsetOption, kBackOption, kCmykOption},
+                     {"--strict", kCropMarksFlag, kPdfxFlag});
+  if (!arguments) return Exit(kCommand, arguments);
   const GuiApplication app;
-  return Print(arguments);
+  return Exit(kCommand, Print(arguments.Value()));
 }
 
 }  // namespace tavolo::cli

@@ -22,29 +22,24 @@ inline constexpr const char* kBackOption = "--back";
 inline constexpr const char* kPdfxFlag = "--pdfx";
 inline constexpr const char* kCmykOption = "--cmyk";
 
-// Reads --bleed (0 to 5 mm) and --crop-marks. On a bad value prints why and returns the exit code.
-std::optional<int> ReadPrintShop(const char* command, const Arguments& arguments,
-                                 PrintShopOptions& options);
+// Reads --bleed (0 to 5 mm) and --crop-marks. A bad value is a usage error.
+Step<> ReadPrintShop(const Arguments& arguments, PrintShopOptions& options);
 
-// Reads --pdfx and --cmyk PROFILE.icc (the profile loaded and checked) into `options`. On a
-// profile that cannot serve prints why and returns the exit code.
-std::optional<int> ReadPdfStandard(const char* command, const Arguments& arguments,
-                                   PdfOptions& options);
+// Reads --pdfx and --cmyk PROFILE.icc (the profile loaded and checked) into `options`. A
+// profile that cannot serve is a failure.
+Step<> ReadPdfStandard(const Arguments& arguments, PdfOptions& options);
 
 // Reads --offset X,Y (millimetres, each −10 to 10) into the calibration's offset.
-std::optional<int> ReadOffset(const char* command, const Arguments& arguments,
-                              PrinterCalibration& calibration);
+Step<> ReadOffset(const Arguments& arguments, PrinterCalibration& calibration);
 
 // Reads --fit sheet|card into `fit` (left empty when not given).
-std::optional<int> ReadFit(const char* command, const Arguments& arguments,
-                           std::optional<CardFit>& fit);
+Step<> ReadFit(const Arguments& arguments, std::optional<CardFit>& fit);
 
 // Reads --back long|short: the backs' pages follow each sheet, mirrored for that flip (left kNone
 // when not given).
-std::optional<int> ReadBackSide(const char* command, const Arguments& arguments, DuplexFlip& flip);
+Step<> ReadBackSide(const Arguments& arguments, DuplexFlip& flip);
 
-// Refuses backs (`flip` other than kNone) for a card that has no back: prints why and returns
-// the exit code.
-std::optional<int> RefuseMissingBack(const char* command, DuplexFlip flip, const CardState& card);
+// Refuses backs (`flip` other than kNone) for a card that has no back.
+Step<> RefuseMissingBack(DuplexFlip flip, const CardState& card);
 
 }  // namespace tavolo::cli

@@ -416,12 +416,13 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
   card.Raw("objects", ObjectsJson(s, indent + 2));
 }
 
-std::string CardJson(const CardState& s, const ReadProjectResult& read) {
+std::string CardJson(const CardState& s, const ProjectReading& read) {
   JsonObject card(0);
-  card.Raw("result", "\"" + std::string(ProjectResultName(read.result)) + "\"");
-  card.Raw("version", read.versionRead ? std::to_string(read.version) : "null");
+  const ProjectHead& head = HeadOf(read);
+  card.Raw("result", "\"" + std::string(ReadingName(read)) + "\"");
+  card.Raw("version", head.versionRead ? std::to_string(head.version) : "null");
   card.Raw("background",
-           read.backgroundNameRead ? JsonString(NameText(read.backgroundName)) : "null");
+           head.backgroundNameRead ? JsonString(NameText(head.backgroundName)) : "null");
   AppendFaceJson(card, s, 0);
   // The back, when the card has one: the same members; its background by number only.
   if (s.back.Has()) {
@@ -447,59 +448,61 @@ std::string CardJson(const CardState& s, const ReadProjectResult& read) {
   return card.Done();
 }
 
-}  // namespace
-
-int RunInfo(const std::vector<std::string>& args) {
+Step<> Info(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (IsHelp(arg)) {
       std::fputs(TrText(kInfoUsage).c_str(), stdout);
-      return 0;
+      return CliFailure{{}, Stop::kHelpShown, {}};
     }
   }
-  if (args.size() != 1) return UsageError("info", TrText("needs exactly one project file"));
-  if (args[0].starts_with("-"))
-    return UsageError("info", TrMessage("unknown option '%1'", args[0]));
+  if (args.size() != 1) return Misused(TrText("needs exactly one project file"));
+  if (args[0].starts_with("-")) return Misused(TrMessage("unknown option '%1'", args[0]));
 
   Outcome<std::vector<uint8_t>> file = ReadWholeFile(args[0], kMaxProjectBytes);
   if (!file) {
-    PrintError("info",
-               TrMessage("cannot read '%1': %2", args[0], TranslatedMessage(file.Message())));
-    return kExitFailure;
+    return Failed(TrMessage("cannot read '%1': %2", args[0], TranslatedMessage(file.Message())));
   }
   // A library that cannot be read is no reason not to describe the file: backgrounds are then
   // matched against what was loaded (the custom ones), and an unknown name gives backgroundIndex 0.
   BackgroundTable table;
-  if (!LoadBackgroundTable("info", table)) {
+  if (const Step<> loaded = LoadBackgroundTable("info", table); !loaded) {
+    PrintError("info", loaded.Message());
     PrintWarning("info", TrMessage("background names are looked up among the %1 backgrounds that "
                                    "could be loaded",
                                    table.Count()));
   }
   // Values are applied as they are read, so a damaged file shows how far it got.
   CardState state;
-  const ReadProjectResult read = ReadProject(file.Value(), state, table, ReadMode::kApplyAsRead);
+  const ProjectReading read = ReadProject(file.Value(), state, table, ReadMode::kApplyAsRead);
   std::vector<uint8_t>().swap(file.Value());  // the card holds the text now
   std::printf("%s\n", CardJson(state, read).c_str());
-  if (!read.extensionProblem.empty()) {
-    PrintWarning(
-        "info", TrMessage("%1: %2; the card itself is read whole", args[0], read.extensionProblem));
+  if (!read) {
+    const ProjectReadFailure& failure = read.Fault();
+    return CliFailure{
+        TrMessage("%1: %2 (%3)", args[0], ProjectFaultMessage(failure.kind), failure.message),
+        failure.kind == ProjectFault::kVersionMismatch ? Stop::kVersionMismatch : Stop::kFailure,
+        {}};
   }
-  if (read.Ok()) return 0;
-  PrintError("info",
-             TrMessage("%1: %2 (%3)", args[0], ProjectResultMessage(read.result), read.detail));
-  return read.result == ProjectResult::kVersionMismatch ? kExitVersionMismatch : kExitFailure;
+  if (!read.Value().extensionProblem.empty()) {
+    PrintWarning("info", TrMessage("%1: %2; the card itself is read whole", args[0],
+                                   read.Value().extensionProblem));
+  }
+  return {};
 }
 
-int RunBackgrounds(const std::vector<std::string>& args) {
+Step<> Backgrounds(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (IsHelp(arg)) {
       std::fputs(TrText(kBackgroundsUsage).c_str(), stdout);
-      return 0;
+      return CliFailure{{}, Stop::kHelpShown, {}};
     }
   }
   const bool check = args.size() == 1 && args[0] == "--check";
-  if (!args.empty() && !check) return UsageError("backgrounds", TrText("takes no arguments"));
+  if (!args.empty() && !check) return Misused(TrText("takes no arguments"));
   BackgroundTable table;
-  bool complete = LoadBackgroundTable("backgrounds", table);
+  const Step<> loaded = LoadBackgroundTable("backgrounds", table);
+  if (!loaded) PrintError("backgrounds", loaded.Message());
+  bool complete = loaded.Ok();
   std::printf("%-6s %-22s %s\n", "number", "name", "hue offset");
   for (int k = 0; k < table.Count(); ++k) {
     std::string name = JsonString(NameText(table.Record(k).name));
@@ -511,7 +514,19 @@ int RunBackgrounds(const std::vector<std::string>& args) {
       complete = false;
     }
   }
-  return complete ? 0 : kExitFailure;
+  // What is missing was said as it was found.
+  if (!complete) return Failed(std::string());
+  return {};
+}
+
+}  // namespace
+
+int RunInfo(const std::vector<std::string>& args) {
+  return Exit("info", Info(args));
+}
+
+int RunBackgrounds(const std::vector<std::string>& args) {
+  return Exit("backgrounds", Backgrounds(args));
 }
 
 }  // namespace tavolo::cli

@@ -41,10 +41,6 @@ constexpr const char* kRenderUsage = QT_TRANSLATE_NOOP(
     "                    the file, not drawn)\n"
     "Exit status: 0 success, 1 failure, 2 usage, 3 version mismatch.\n");
 
-int UsageError(const std::string& message) {
-  return cli::UsageError(kCommand, message);
-}
-
 struct Options {
   std::string project;
   std::string output;
@@ -54,40 +50,38 @@ struct Options {
   bool strict = false;
 };
 
-// Parses the arguments; returns an exit code when the command should stop now.
-std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
-  Arguments parsed;
-  if (const std::optional<int> stop =
-          ParseArguments(kCommand, kRenderUsage, args,
-                         {"--output", "--format", "--quality", "--ndiv"}, parsed, {"--strict"})) {
-    return stop;
-  }
+Step<Options> ParseOptions(const std::vector<std::string>& args) {
+  Step<Arguments> arguments = ParseArguments(
+      kRenderUsage, args, {"--output", "--format", "--quality", "--ndiv"}, {"--strict"});
+  if (!arguments) return arguments.Fault();
+  Arguments& parsed = arguments.Value();
+  Options options;
   options.strict = parsed.flags.contains("--strict");
   options.project = parsed.project;
   options.output = parsed.values["--output"];
   if (parsed.values.contains("--format")) {
     const std::string& value = parsed.values["--format"];
     options.format = FormatForExtension(value);
-    if (!options.format) return UsageError(TrMessage("unknown format '%1'", value));
+    if (!options.format) return Misused(TrMessage("unknown format '%1'", value));
   }
   if (parsed.values.contains("--quality")) {
     const auto quality = ParseInt(parsed.values["--quality"], 0, 100);
-    if (!quality) return UsageError(TrText("--quality must be a number from 0 to 100"));
+    if (!quality) return Misused(TrText("--quality must be a number from 0 to 100"));
     options.quality = *quality;
   }
   if (parsed.values.contains("--ndiv")) {
     const auto divisor = ParseInt(parsed.values["--ndiv"], 1, kMaxDivisor);
-    if (!divisor) return UsageError(TrText("--ndiv must be a number from 1 to 1000"));
+    if (!divisor) return Misused(TrText("--ndiv must be a number from 1 to 1000"));
     options.divisor = *divisor;
   }
   if (!options.format) {
     options.format = FormatForExtension(std::filesystem::path(options.output).extension().string());
     if (!options.format) {
-      return UsageError(TrMessage(
+      return Misused(TrMessage(
           "cannot tell the format from '%1': give a known extension or --format", options.output));
     }
   }
-  return std::nullopt;
+  return options;
 }
 
 // Draws the card as Export Image does, or at 1/divisor of its size, and writes it.
@@ -107,37 +101,35 @@ Outcome<> DrawAndWrite(const Options& options, CardRenderer& renderer, const Car
   return WriteExportImage(std::move(image), options.output, *options.format, options.quality, card.dpi);
 }
 
-int Render(const Options& options) {
+Step<> Render(const Options& options) {
   BackgroundTable table;
   CardState card;
-  if (const std::optional<int> failed = LoadProjectCard(kCommand, options.project, table, card)) {
-    return *failed;
+  if (Step<> loaded = LoadProjectCard(kCommand, options.project, table, card); !loaded) {
+    return loaded;
   }
 
   CheckCounter failures(std::string("tavolo-cli ") + kCommand);
   CardRenderer renderer(&table, CustomPhotosFolder());
   const Outcome<> written = DrawAndWrite(options, renderer, card);
-  if (!written) {
-    PrintError(kCommand, written.Message());
-    return kExitFailure;
-  }
+  if (!written) return Failed(written.Fault());
   const int leftOut = WarnOfLeftOutPictures(kCommand, renderer, table, card);
   if (failures.Count() > 0) {
-    PrintError(kCommand, TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(),
-                                   options.output));
-    return kExitFailure;
+    return Failed(
+        TrMessage("%1 check(s) failed; '%2' may be incomplete", failures.Count(), options.output));
   }
-  return options.strict && leftOut > 0 ? kExitFailure : 0;
+  // The warnings said which pictures were left out.
+  if (options.strict && leftOut > 0) return Failed(std::string());
+  return {};
 }
 
 }  // namespace
 
 int RunRender(const std::vector<std::string>& args) {
-  Options options;
-  if (const std::optional<int> stop = ParseOptions(args, options)) return *stop;
+  const Step<Options> options = ParseOptions(args);
+  if (!options) return Exit(kCommand, options);
 
   const GuiApplication app;
-  return Render(options);
+  return Exit(kCommand, Render(options.Value()));
 }
 
 }  // namespace tavolo::cli

@@ -1,6 +1,5 @@
 #include "SheetChoice.h"
 
-#include <cstdio>
 #include <string>
 
 #include "core/base/ProgramFolder.h"
@@ -18,11 +17,11 @@ bool NamesAFile(const std::string& layout) {
   return HasLayoutExtension(layout) || layout.find('/') != std::string::npos;
 }
 
-enum class PartLookup { kFound, kNone, kSeveral };
+enum class PartLookup { kFound, kNone };
 
 // The sheet product sold under the part number, into `choice`; when several makers sell one of
-// that number, says which and that the maker must be given.
-PartLookup FindProduct(const char* command, const std::string& wanted, SheetChoice& choice) {
+// that number, a usage error that says which and that the maker must be given.
+Step<PartLookup> FindProduct(const std::string& wanted, SheetChoice& choice) {
   const SheetCatalogue catalogue = LoadSheetCatalogue(InstalledSheetProductSources());
   const std::vector<size_t> found =
       FindByPartNumber(catalogue.products, QString::fromStdString(wanted));
@@ -36,29 +35,26 @@ PartLookup FindProduct(const char* command, const std::string& wanted, SheetChoi
   for (const size_t i : found) {
     known += "\n  " + PrintableName(ProductName(catalogue.products[i]).toStdString());
   }
-  UsageError(command, TrMessage("several sheet products have the part number '%1': give the "
-                                "maker too, as in 'Avery 5881'",
-                                wanted));
-  std::fprintf(stderr, "%s\n", TrMessage("The sheet products of that number:%1", known).c_str());
-  return PartLookup::kSeveral;
+  return Misused(TrMessage("several sheet products have the part number '%1': give the maker too, "
+                           "as in 'Avery 5881'",
+                           wanted),
+                 TrMessage("The sheet products of that number:%1", known));
 }
 
 // The layout named on the command line: a file, a predefined layout by its name (with case,
-// else without), or a sheet product by its part number. Returns the exit code when there is none.
-std::optional<int> FindLayout(const char* command, const std::string& wanted, SheetChoice& choice) {
+// else without), or a sheet product by its part number.
+Step<> FindLayout(const std::string& wanted, SheetChoice& choice) {
   PageLayout& layout = choice.layout;
   if (NamesAFile(wanted)) {
     Outcome<PageLayout> read = ReadPageLayoutFile(wanted);
-    if (read.Error() == kLaterLayoutVersion) {
-      PrintError(command, read.Message());
-      return kExitVersionMismatch;
-    }
     if (!read) {
-      PrintError(command, read.Message());
-      return kExitFailure;
+      return CliFailure{
+          read.Message(),
+          read.Error() == kLaterLayoutVersion ? Stop::kVersionMismatch : Stop::kFailure,
+          {}};
     }
     layout = std::move(read).Value();
-    return std::nullopt;
+    return {};
   }
   const PageLayoutListing listing = ReadPageLayouts(PageLayoutsFolder());
   const std::vector<PageLayout> layouts = PredefinedListOrder(listing.layouts);
@@ -69,38 +65,30 @@ std::optional<int> FindLayout(const char* command, const std::string& wanted, Sh
   }
   if (found >= 0) {
     layout = layouts[found];
-    return std::nullopt;
+    return {};
   }
-  switch (FindProduct(command, wanted, choice)) {
-    case PartLookup::kFound:
-      return std::nullopt;
-    case PartLookup::kSeveral:
-      return kExitUsage;
-    case PartLookup::kNone:
-      break;
-  }
+  const Step<PartLookup> product = FindProduct(wanted, choice);
+  if (!product) return product.Fault();
+  if (product.Value() == PartLookup::kFound) return {};
   std::string known;
   for (const PageLayout& l : layouts) known += "\n  " + PrintableName(l.name.toStdString());
   for (const std::string& error : listing.errors) known += "\n  (" + PrintableName(error) + ")";
-  UsageError(command, TrMessage("no page layout is named '%1' and no sheet product has that part "
-                                "number (tavolo-cli sheets lists them)",
-                                wanted));
   const std::string folder = PrintableName(PageLayoutsFolder().shipped.string());
-  const std::string list = known.empty() ? TrMessage("The page layouts of %1: none", folder)
-                                         : TrMessage("The page layouts of %1:%2", folder, known);
-  std::fprintf(stderr, "%s\n", list.c_str());
-  return kExitUsage;
+  return Misused(TrMessage("no page layout is named '%1' and no sheet product has that part "
+                           "number (tavolo-cli sheets lists them)",
+                           wanted),
+                 known.empty() ? TrMessage("The page layouts of %1: none", folder)
+                               : TrMessage("The page layouts of %1:%2", folder, known));
 }
 
 }  // namespace
 
-std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
-                               SheetChoice& choice) {
+Step<SheetChoice> ChooseSheet(const Arguments& arguments) {
+  SheetChoice choice;
   choice.givenLayout = arguments.values.contains("--layout");
   if (choice.givenLayout) {
-    if (const std::optional<int> failed =
-            FindLayout(command, arguments.values.at("--layout"), choice)) {
-      return *failed;
+    if (Step<> found = FindLayout(arguments.values.at("--layout"), choice); !found) {
+      return found.Fault();
     }
   }
   const std::vector<Paper> papers = PaperCatalogue();
@@ -109,20 +97,20 @@ std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
     const std::string& wanted = arguments.values.at("--paper");
     paper = FindPaper(papers, QString::fromStdString(wanted));
     if (paper < 0) {
-      return UsageError(command, TrMessage("no paper is named '%1': give a name such as A4 or "
-                                           "Letter, or a Windows paper number such as 9",
-                                           wanted));
+      return Misused(
+          TrMessage("no paper is named '%1': give a name such as A4 or Letter, or a "
+                    "Windows paper number such as 9",
+                    wanted));
     }
   } else if (choice.givenLayout) {
     paper = FindPaperById(papers, choice.layout.paper);
     if (paper < 0) {
-      return UsageError(command,
-                        TrMessage("the page layout's paper %1 is not known: give one with --paper",
-                                  choice.layout.paper));
+      return Misused(TrMessage("the page layout's paper %1 is not known: give one with --paper",
+                               choice.layout.paper));
     }
   }
   choice.paper = papers[paper];
-  return std::nullopt;
+  return choice;
 }
 
 void LayOutWhenNotGiven(SheetChoice& choice, const CardState& card) {

@@ -21,9 +21,8 @@ struct SheetChoice {
   std::optional<SheetProduct> product;
 };
 
-// Reads --layout and --paper. On failure prints why and returns the exit code.
-std::optional<int> ChooseSheet(const char* command, const Arguments& arguments,
-                               SheetChoice& choice);
+// Reads --layout and --paper.
+Step<SheetChoice> ChooseSheet(const Arguments& arguments);
 
 // Without --layout, lays cards of the card's own size out on the chosen paper; for a product,
 // lays its cards out at the card's resolution.

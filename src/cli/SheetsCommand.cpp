@@ -91,25 +91,23 @@ std::string Line(const SheetProduct& product) {
   return line;
 }
 
-}  // namespace
-
-int RunSheets(const std::vector<std::string>& args) {
+Step<> Sheets(const std::vector<std::string>& args) {
   Arguments arguments;
   for (size_t i = 0; i < args.size(); ++i) {
     if (IsHelp(args[i])) {
       std::fputs(TrText(kSheetsUsage).c_str(), stdout);
-      return 0;
+      return CliFailure{{}, Stop::kHelpShown, {}};
     }
     if (args[i] == "--json") {
       arguments.flags.insert(args[i]);
     } else if (args[i] == "--search" || args[i] == "--paper") {
-      if (i + 1 >= args.size()) return UsageError(kCommand, TrMessage("%1 needs a value", args[i]));
+      if (i + 1 >= args.size()) return Misused(TrMessage("%1 needs a value", args[i]));
       arguments.values[args[i]] = args[i + 1];
       ++i;
     } else if (args[i].starts_with("-")) {
-      return UsageError(kCommand, TrMessage("unknown option '%1'", args[i]));
+      return Misused(TrMessage("unknown option '%1'", args[i]));
     } else {
-      return UsageError(kCommand, TrMessage("unexpected argument '%1'", args[i]));
+      return Misused(TrMessage("unexpected argument '%1'", args[i]));
     }
   }
   std::optional<QPageSize> paper;
@@ -117,9 +115,10 @@ int RunSheets(const std::vector<std::string>& args) {
     const std::vector<Paper> papers = PaperCatalogue();
     const int found = FindPaper(papers, QString::fromStdString(arguments.values.at("--paper")));
     if (found < 0) {
-      return UsageError(kCommand, TrMessage("no paper is named '%1': give a name such as A4 or "
-                                            "Letter",
-                                            arguments.values.at("--paper")));
+      return Misused(
+          TrMessage("no paper is named '%1': give a name such as A4 or "
+                    "Letter",
+                    arguments.values.at("--paper")));
     }
     paper = papers[static_cast<size_t>(found)].pageSize;
   }
@@ -150,7 +149,13 @@ int RunSheets(const std::vector<std::string>& args) {
   } else {
     std::fputs(text.c_str(), stdout);
   }
-  return 0;
+  return {};
+}
+
+}  // namespace
+
+int RunSheets(const std::vector<std::string>& args) {
+  return Exit(kCommand, Sheets(args));
 }
 
 }  // namespace tavolo::cli

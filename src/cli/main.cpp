@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
   mallopt(M_MMAP_THRESHOLD, 32 << 20);
   mallopt(M_TRIM_THRESHOLD, 128 << 20);
   // A failed check prints its report and ends the run with a failure exit code.
-  tavolo::SetFatalErrorReporter(tavolo::ExitingReporter(1));
+  tavolo::SetFatalErrorReporter(
+      tavolo::ExitingReporter(tavolo::cli::ExitCode(tavolo::cli::Stop::kFailure)));
   const std::string_view command = argc < 2 ? std::string_view() : argv[1];
   const tavolo::cli::Command* found = nullptr;
   for (const tavolo::cli::Command& c : tavolo::cli::Commands()) {
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
   tavolo::InstallProgramTranslations(*QCoreApplication::instance());
   if (argc < 2) {
     PrintUsage(stderr);
-    return 2;
+    return tavolo::cli::ExitCode(tavolo::cli::Stop::kUsage);
   }
   if (found != nullptr) return found->run(std::vector<std::string>(argv + 2, argv + argc));
   if (command == "--help" || command == "-h" || command == "help") {
@@ -82,5 +83,5 @@ int main(int argc, char** argv) {
   const std::string unknown = tavolo::TrMessage("tavolo-cli: unknown command '%1' (try --help)",
                                                 tavolo::PrintableName(argv[1]));
   std::fprintf(stderr, "%s\n", unknown.c_str());
-  return 2;
+  return tavolo::cli::ExitCode(tavolo::cli::Stop::kUsage);
 }

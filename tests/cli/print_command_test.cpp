@@ -2,7 +2,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include <cmath>
 #include <fstream>
 #include <vector>
 

@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include <array>
-#include <cmath>
 #include <cstring>
 #include <sstream>
 #include <tuple>

@@ -60,6 +60,13 @@ inline bool WriteFileBytes(const std::filesystem::path& file, const std::vector<
   return static_cast<bool>(out);
 }
 
+// The text `times` over, as hostile files repeat an element.
+inline std::string Repeated(const std::string& text, size_t times) {
+  std::string all;
+  for (size_t i = 0; i < times; ++i) all += text;
+  return all;
+}
+
 // An 8 x 8 blue JPEG: a background that decodes at once.
 inline std::vector<uint8_t> TinyJpeg() {
   return ReadFileBytes(std::filesystem::path(TAVOLO_TEST_DATA) / "library/blue8x8.jpg");

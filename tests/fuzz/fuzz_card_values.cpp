@@ -174,9 +174,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::vector<uint8_t> bytes = SerializeProject(built, table);
   CardState read;
-  const ReadProjectResult result = ReadProject(bytes, read, table, ReadMode::kKeepOnFileError);
+  const ProjectReading result = ReadProject(bytes, read, table, ReadMode::kKeepOnFileError);
   // Only a card size that cannot be drawn is refused; everything else stored reads back.
-  Require(result.Ok() || (result.result == ProjectResult::kFileError &&
+  Require(result.Ok() || (result.Fault().kind == ProjectFault::kFileError &&
                           !CardPixels(built.cardWidth, built.cardHeight).Ok()));
   if (result.Ok()) Require(SerializeProject(read, table) == bytes);
 

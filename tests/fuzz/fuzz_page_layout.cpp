@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   for (const int dpi : {72, 300, 600}) {
     const tavolo::SheetPlacement placement = tavolo::PlaceCards(layout, kA4, dpi, kDeviceDpi);
-    Require(placement.cards.size() == static_cast<size_t>(placement.grid.CardCount()));
+    Require(placement.cards.size() == static_cast<size_t>(tavolo::CardCount(placement.grid)));
     // Every card lies within a few papers of the corner: nothing a PDF writer cannot hold.
     const double reach = 4 * 297 / 25.4 * kDeviceDpi;
     for (const QRectF& card : placement.cards) {

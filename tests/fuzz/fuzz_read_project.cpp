@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "FuzzRequire.h"
@@ -20,15 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   tavolo::CardState kept;
   const tavolo::CardState before = kept;
-  const tavolo::ReadProjectResult keptResult =
+  const tavolo::ProjectReading keptResult =
       tavolo::ReadProject(input, kept, table, tavolo::ReadMode::kKeepOnFileError);
-  if (keptResult.result == tavolo::ProjectResult::kFileError) {
+  if (!keptResult && keptResult.Fault().kind == tavolo::ProjectFault::kFileError) {
     Require(tavolo::SerializeProject(kept, table) == tavolo::SerializeProject(before, table));
   }
 
   tavolo::CardState card;
-  const tavolo::ReadProjectResult read = tavolo::ReadProject(input, card, table);
-  Require(read.result == keptResult.result);
+  const tavolo::ProjectReading read = tavolo::ReadProject(input, card, table);
+  Require(std::string_view(tavolo::ReadingName(read)) == tavolo::ReadingName(keptResult));
   if (!read.Ok()) return 0;
   Require(card.boxCount >= 3 && card.boxCount <= 5 && card.layoutIndex >= 0 &&
           card.layoutIndex <= 9);

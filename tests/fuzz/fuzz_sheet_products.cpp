@@ -19,8 +19,8 @@ void RequirePrintable(const tavolo::SheetProduct& product) {
   const tavolo::SheetGrid grid = tavolo::ComputeGrid(
       tavolo::LayoutOf(product), tavolo::PaperFromPageSize(product.paper).WholeMm(),
       tavolo::kSheetLayoutDpi);
-  Require(grid.Ok() && grid.columns == product.geometry.columns &&
-          grid.rows == product.geometry.rows);
+  Require(grid.Ok() && grid.Value().columns == product.geometry.columns &&
+          grid.Value().rows == product.geometry.rows);
 }
 
 }  // namespace

@@ -92,9 +92,9 @@ int WriteLibrary(const std::filesystem::path& output) {
       return 1;
     }
   }
-  std::string error;
-  if (!WriteBackgroundLibrary(output, entries, &error)) {
-    std::fprintf(stderr, "bggen: cannot write %s: %s\n", output.string().c_str(), error.c_str());
+  if (const tavolo::Outcome<> written = WriteBackgroundLibrary(output, entries); !written) {
+    std::fprintf(stderr, "bggen: cannot write %s: %s\n", output.string().c_str(),
+                 written.Message().c_str());
     return 1;
   }
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(

@@ -192,7 +192,7 @@ GalleryItem BackgroundChooserItem() {
       QSize(300, 435), [](QWidget* parent, const GalleryReport& report) {
         auto* panel = new QWidget(parent);
         auto table = std::make_shared<BackgroundTable>();
-        const BackgroundLoadResult loaded = ReadBGFile(*table);
+        const BackgroundLoading loaded = ReadBGFile(*table);
         auto* chooser = new BackgroundChooser(panel);
         chooser->setGeometry(0, 35, 300, 400);
         chooser->SetBackgrounds(table.get());
@@ -221,7 +221,7 @@ GalleryItem BackgroundChooserItem() {
           report(
               QStringLiteral("BackgroundChooser: clicked, selected %1").arg(chooser->Selected()));
         });
-        if (!loaded.Ok()) report(QString::fromStdString(loaded.message));
+        if (!loaded.Ok()) report(QString::fromStdString(loaded.Message()));
         return panel;
       }};
 }
@@ -244,7 +244,7 @@ GalleryItem CardPreviewItem() {
   return {QStringLiteral("Card"), QStringLiteral("CardPreview"), QSize(745, 310),
           [](QWidget* parent, const GalleryReport& report) {
             auto table = std::make_shared<BackgroundTable>();
-            const BackgroundLoadResult loaded = ReadBGFile(*table);
+            const BackgroundLoading loaded = ReadBGFile(*table);
             auto document = std::make_shared<CardDocument>(table.get(), CustomPhotosFolder());
             auto* preview = new CardPreview(*document, parent);
             // The document and its table live as long as the preview that draws them.
@@ -255,7 +255,7 @@ GalleryItem CardPreviewItem() {
             card.boxCount = FieldDistribution(card.layoutIndex, DefaultContactDetails(), card.lines);
             for (TextBoxStyle& style : card.styles) style.brightness = 0.1f;
             document->LoadProject(card, {});
-            if (!loaded.Ok()) report(QString::fromStdString(loaded.message));
+            if (!loaded.Ok()) report(QString::fromStdString(loaded.Message()));
             return preview;
           }};
 }

@@ -111,8 +111,8 @@ int Generate(const fs::path& definitions, const fs::path& library, const fs::pat
   if (!defs) return Fail(error);
   BackgroundTable backgrounds;
   // The library alone: the output folder holds no imported backgrounds.
-  const BackgroundLoadResult loaded = ReadBGFileIn(backgrounds, output, fs::absolute(library));
-  if (!loaded.Ok()) return Fail(library.string() + ": " + loaded.message);
+  const BackgroundLoading loaded = ReadBGFileIn(backgrounds, output, fs::absolute(library));
+  if (!loaded.Ok()) return Fail(library.string() + ": " + loaded.Message());
 
   const fs::path tmpl = output / "tmpl";
   const fs::path photos = output / "customphotos";
@@ -155,9 +155,9 @@ struct Home {
 };
 
 bool LoadHome(const fs::path& folder, Home& home) {
-  const BackgroundLoadResult loaded = ReadBGFileIn(home.backgrounds, folder);
+  const BackgroundLoading loaded = ReadBGFileIn(home.backgrounds, folder);
   if (!loaded.Ok()) {
-    Fail(folder.string() + ": " + loaded.message);
+    Fail(folder.string() + ": " + loaded.Message());
     return false;
   }
   const TemplateReload reload = home.templates.ReloadIn(folder, home.backgrounds);

@@ -23,6 +23,10 @@ QString PixelsText(float pixels) {
   return QString::number(static_cast<double>(pixels), 'g', 7);
 }
 
+Failure Refused(const QString& reason) {
+  return Failure{reason.toStdString()};
+}
+
 }  // namespace
 
 int ShownSizeUnit(int storedUnit, QLocale::MeasurementSystem system) {
@@ -70,35 +74,39 @@ std::vector<int> ResolutionChoices(int cardDpi) {
   return choices;
 }
 
-QString CardSizeProblem(float widthPixels, float heightPixels, int dpi) {
+Outcome<> CheckCardSize(float widthPixels, float heightPixels, int dpi) {
   if (!std::isfinite(widthPixels) || !std::isfinite(heightPixels)) {
-    return QCoreApplication::translate("Tavolo", "Please enter a number.");
+    return Refused(QCoreApplication::translate("Tavolo", "Please enter a number."));
   }
   if (widthPixels < kMinCardSide || heightPixels < kMinCardSide) {
-    return QCoreApplication::translate(
-               "Tavolo",
-               "A card must be at least one pixel wide and one pixel high; this size is %1 × %2 "
-               "pixels.")
-        .arg(PixelsText(widthPixels), PixelsText(heightPixels));
+    return Refused(
+        QCoreApplication::translate(
+            "Tavolo",
+            "A card must be at least one pixel wide and one pixel high; this size is %1 × %2 "
+            "pixels.")
+            .arg(PixelsText(widthPixels), PixelsText(heightPixels)));
   }
   if (widthPixels > static_cast<float>(kMaxCardSide) ||
       heightPixels > static_cast<float>(kMaxCardSide)) {
-    return QCoreApplication::translate(
-               "Tavolo",
-               "A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × "
-               "%2 pixels.")
-        .arg(PixelsText(widthPixels), PixelsText(heightPixels));
+    return Refused(
+        QCoreApplication::translate(
+            "Tavolo",
+            "A card can be at most 10000 pixels wide and 10000 pixels high; this size is %1 × "
+            "%2 pixels.")
+            .arg(PixelsText(widthPixels), PixelsText(heightPixels)));
   }
   // Measured as the card is drawn: whole pixels.
   if (static_cast<int64_t>(widthPixels) * static_cast<int64_t>(heightPixels) > kMaxCardPixels) {
-    return QCoreApplication::translate(
-               "Tavolo", "A card can have at most 64 megapixels; this size is %1 × %2 pixels.")
-        .arg(PixelsText(widthPixels), PixelsText(heightPixels));
+    return Refused(
+        QCoreApplication::translate(
+            "Tavolo", "A card can have at most 64 megapixels; this size is %1 × %2 pixels.")
+            .arg(PixelsText(widthPixels), PixelsText(heightPixels)));
   }
   if (dpi < kMinCardDpi || dpi > kMaxCardDpi) {
-    return QCoreApplication::translate(
-               "Tavolo", "The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.")
-        .arg(dpi);
+    return Refused(
+        QCoreApplication::translate(
+            "Tavolo", "The resolution must lie between 50 and 4800 dpi; %1 dpi cannot be used.")
+            .arg(dpi));
   }
   return {};
 }

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "core/card/CardLimits.h"
+#include "core/storage/Outcome.h"
 
 namespace tavolo {
 
@@ -41,8 +42,8 @@ inline constexpr float kMinCardSide = 1.0f;
 inline constexpr int kMinCardDpi = 50;
 inline constexpr int kMaxCardDpi = 4800;
 
-// Why a card cannot have this size and resolution, for the user; empty when it can.
-QString CardSizeProblem(float widthPixels, float heightPixels, int dpi);
+// Whether a card can have this size and resolution, and why not, for the user.
+Outcome<> CheckCardSize(float widthPixels, float heightPixels, int dpi);
 
 // Whether a card side (from a file, which may be damaged) can be drawn: a number from one pixel
 // to the image layer's limit.

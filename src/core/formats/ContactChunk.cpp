@@ -1,9 +1,9 @@
 #include "core/formats/ContactChunk.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
+#include <cstdint>
 
 #include "core/card/CardState.h"
+#include "core/formats/ChunkText.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
 
@@ -14,10 +14,7 @@ std::vector<uint8_t> ContactChunk::Encode(const ContactDetails& details) {
   ByteWriter writer(out);
   writer.PutU32(kContactFieldCount);
   for (const QString& field : details) {
-    const QByteArray utf8 = field.toUtf8();
-    writer.PutU32(static_cast<uint32_t>(utf8.size()));
-    writer.PutBytes(std::span(reinterpret_cast<const uint8_t*>(utf8.constData()),
-                              static_cast<size_t>(utf8.size())));
+    PutUtf8Text(writer, field);
   }
   return out;
 }
@@ -27,12 +24,9 @@ std::optional<ContactDetails> ContactChunk::Decode(std::span<const uint8_t> payl
   if (in.U32() != kContactFieldCount || !in.ok()) return std::nullopt;
   ContactDetails details;
   for (QString& field : details) {
-    const uint32_t length = in.U32();
-    if (!in.ok() || length > in.remaining()) return std::nullopt;
-    const std::span<const uint8_t> bytes = in.Bytes(length);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    field = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (utf8.hasError() || field.size() > kMaxLineLength) return std::nullopt;
+    std::optional<QString> text = TakeUtf8Text(in, UINT32_MAX);
+    if (!text || text->size() > kMaxLineLength) return std::nullopt;
+    field = *std::move(text);
   }
   if (in.remaining() != 0) return std::nullopt;
   return details;

@@ -2,11 +2,9 @@
 
 #include <cmath>
 
-#include <QByteArray>
-#include <QStringDecoder>
-
 #include "core/card/CardLimits.h"
 #include "core/card/CardState.h"
+#include "core/formats/ChunkText.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
 
@@ -26,23 +24,6 @@ bool PlausiblePosition(float value) {
 
 bool PlausibleLength(float value) {
   return std::isfinite(value) && value >= 0.0f && value <= 4.0f * kMaxCardSide;
-}
-
-void PutText(ByteWriter& out, const QString& text) {
-  const QByteArray utf8 = text.toUtf8();
-  out.PutU32(static_cast<uint32_t>(utf8.size()));
-  out.PutBytes(std::span(reinterpret_cast<const uint8_t*>(utf8.constData()),
-                         static_cast<size_t>(utf8.size())));
-}
-
-std::optional<QString> TakeText(ByteReader& in, uint32_t maxBytes) {
-  const uint32_t length = in.U32();
-  if (!in.ok() || length > maxBytes || length > in.remaining()) return std::nullopt;
-  const std::span<const uint8_t> bytes = in.Bytes(length);
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (utf8.hasError()) return std::nullopt;
-  return text;
 }
 
 void PutHsl(ByteWriter& out, const HslColour& colour) {
@@ -66,9 +47,9 @@ std::vector<uint8_t> EncodeText(const TextSource& text) {
   out.PutU8(static_cast<uint32_t>(text.vertical));
   out.PutU8(text.shrinkToFit ? 1 : 0);
   const TextBoxStyle& style = text.style;
-  PutText(out, style.size);
-  PutText(out, style.face);
-  PutText(out, style.style);
+  PutUtf8Text(out, style.size);
+  PutUtf8Text(out, style.face);
+  PutUtf8Text(out, style.style);
   PutHsl(out, style.textColour);
   PutHsl(out, style.frameColour);
   out.PutI32(style.frameMode);
@@ -78,7 +59,7 @@ std::vector<uint8_t> EncodeText(const TextSource& text) {
   out.PutF32(style.brightness);
   const TextBoxLines lines = KeptLines(text.lines);
   out.PutU32(static_cast<uint32_t>(lines.count));
-  for (int i = 0; i < lines.count; ++i) PutText(out, lines.line[i]);
+  for (int i = 0; i < lines.count; ++i) PutUtf8Text(out, lines.line[i]);
   return bytes;
 }
 
@@ -96,7 +77,7 @@ std::optional<TextSource> DecodeText(std::span<const uint8_t> bytes) {
   text.shrinkToFit = shrink == 1;
   TextBoxStyle& style = text.style;
   for (QString* name : {&style.size, &style.face, &style.style}) {
-    std::optional<QString> read = TakeText(in, kMaxNameBytes);
+    std::optional<QString> read = TakeUtf8Text(in, kMaxNameBytes);
     if (!read) return std::nullopt;
     *name = std::move(*read);
   }
@@ -117,7 +98,7 @@ std::optional<TextSource> DecodeText(std::span<const uint8_t> bytes) {
   text.lines.count = static_cast<int32_t>(count);
   for (uint32_t i = 0; i < count; ++i) {
     // A line is at most kMaxLineLength characters of up to four bytes each.
-    std::optional<QString> line = TakeText(in, 4 * kMaxLineLength);
+    std::optional<QString> line = TakeUtf8Text(in, 4 * kMaxLineLength);
     if (!line || line->size() > kMaxLineLength) return std::nullopt;
     text.lines.line[i] = std::move(*line);
   }

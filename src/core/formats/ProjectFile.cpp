@@ -36,6 +36,17 @@ constexpr int32_t kMaxGradOrientation = 3;
 // Above this a format version or sub-version is no number a card was ever written with.
 constexpr uint32_t kMaxPlausibleVersion = 0xFFFF;
 
+// What a read step ends with: the whole card read, or why not.
+enum class ReadStep { kRead, kVersionMismatch, kFileError };
+
+// What the reader finds out besides the card.
+struct ReadNotes {
+  ProjectHead head;
+  bool notACard = false;
+  std::string detail;  // what went wrong
+  std::string extensionProblem;
+};
+
 // Reads one project; every field is stored into `state` as soon as it is read and accepted.
 class ProjectReader {
  public:
@@ -43,12 +54,12 @@ class ProjectReader {
   enum class Face { kFront, kBack };
 
   ProjectReader(std::span<const uint8_t> data, CardState& state, const BackgroundTable& table,
-                ReadProjectResult& result, Face face = Face::kFront)
+                ReadNotes& result, Face face = Face::kFront)
       : in_(data), state_(state), table_(table), result_(result), face_(face) {}
 
-  ProjectResult Read() {
-    const ProjectResult card = ReadCard();
-    if (card != ProjectResult::kSuccess) return card;
+  ReadStep Read() {
+    const ReadStep card = ReadCard();
+    if (card != ReadStep::kRead) return card;
     std::vector<ExtensionChunk> chunks;
     const Outcome<> section = ReadExtensionSection(in_.Bytes(in_.remaining()), chunks);
     if (!section) result_.extensionProblem = TranslatedMessage(section.Message());
@@ -74,7 +85,7 @@ class ProjectReader {
     }
     if (result_.extensionProblem.empty()) result_.extensionProblem = UnknownObjectsProblem(state_);
     if (face_ == Face::kFront) SharePictures();
-    return ProjectResult::kSuccess;
+    return ReadStep::kRead;
   }
 
   // An embedded picture, held until the faces take the ones they show.
@@ -122,10 +133,10 @@ class ProjectReader {
     if (state_.back.Has()) return ChunkUse::kRepeated;
     CardState back = state_;
     back.back = CardBack();
-    ReadProjectResult read;
-    const ProjectResult result = ProjectReader(payload, back, table_, read, Face::kBack).Read();
+    ReadNotes read;
+    const ReadStep result = ProjectReader(payload, back, table_, read, Face::kBack).Read();
     std::string damage;
-    if (result != ProjectResult::kSuccess) {
+    if (result != ReadStep::kRead) {
       damage = read.detail;
     } else if (std::ranges::any_of(back.extensions.Entries(), [](const auto& entry) {
                  return entry.tag == kBackSideChunkTag;
@@ -144,13 +155,13 @@ class ProjectReader {
     return ChunkUse::kTaken;
   }
 
-  ProjectResult ReadCard() {
+  ReadStep ReadCard() {
     if (!HasCardHead()) {
       result_.notACard = true;
       return Refused(TrMessage("the file is not a Tavolo card"));
     }
-    if (!U32(result_.version)) return Ended(TrText("the format version"));
-    result_.versionRead = true;
+    if (!U32(result_.head.version)) return Ended(TrText("the format version"));
+    result_.head.versionRead = true;
     // The extension section belongs to the file read: a file without one leaves the card none.
     state_.contact.reset();
     state_.shrinkToFit.reset();
@@ -161,24 +172,24 @@ class ProjectReader {
     state_.pictures = {};
     for (const PictureKind kind : kPictureKinds) state_.Picture(kind).hash.clear();
     for (int b = 0; b < kTextBoxCount; ++b) {
-      if (const ProjectResult r = ReadStyle(state_.styles[b], b); r != ProjectResult::kSuccess) {
+      if (const ReadStep r = ReadStyle(state_.styles[b], b); r != ReadStep::kRead) {
         return r;
       }
     }
-    if (const ProjectResult r = ReadText(); r != ProjectResult::kSuccess) return r;
-    if (const ProjectResult r = ReadBackground(); r != ProjectResult::kSuccess) return r;
-    if (const ProjectResult r = ReadIdentityAndTint(); r != ProjectResult::kSuccess) return r;
-    if (result_.version > kProjectFormatVersion) {
+    if (const ReadStep r = ReadText(); r != ReadStep::kRead) return r;
+    if (const ReadStep r = ReadBackground(); r != ReadStep::kRead) return r;
+    if (const ReadStep r = ReadIdentityAndTint(); r != ReadStep::kRead) return r;
+    if (result_.head.version > kProjectFormatVersion) {
       // A later version holds sections this one does not know; taking what was read as the
       // whole card would drop them unseen, and a save would lose them.
       result_.detail =
-          TrMessage("the format version %1 is newer than this program reads", result_.version);
-      return ProjectResult::kVersionMismatch;
+          TrMessage("the format version %1 is newer than this program reads", result_.head.version);
+      return ReadStep::kVersionMismatch;
     }
-    if (result_.version == 0) return ProjectResult::kSuccess;
-    if (const ProjectResult r = ReadPicture(state_.photo); r != ProjectResult::kSuccess) return r;
-    if (const ProjectResult r = ReadCardSize(); r != ProjectResult::kSuccess) return r;
-    if (result_.version != 2) return ProjectResult::kSuccess;
+    if (result_.head.version == 0) return ReadStep::kRead;
+    if (const ReadStep r = ReadPicture(state_.photo); r != ReadStep::kRead) return r;
+    if (const ReadStep r = ReadCardSize(); r != ReadStep::kRead) return r;
+    if (result_.head.version != 2) return ReadStep::kRead;
     return ReadPicture(state_.logo);
   }
 
@@ -193,18 +204,18 @@ class ProjectReader {
   }
 
   // `what` is in the user's language already.
-  ProjectResult Ended(const std::string& what) {
+  ReadStep Ended(const std::string& what) {
     result_.detail = TrMessage("the file ends inside %1", what);
-    return ProjectResult::kFileError;
+    return ReadStep::kFileError;
   }
-  ProjectResult Refused(std::string detail) {
+  ReadStep Refused(std::string detail) {
     result_.detail = std::move(detail);
-    return ProjectResult::kFileError;
+    return ReadStep::kFileError;
   }
   // `section` is in the user's language already.
-  ProjectResult Mismatch(const std::string& section, uint32_t subVersion) {
+  ReadStep Mismatch(const std::string& section, uint32_t subVersion) {
     result_.detail = TrMessage("the %1 section has sub-version %2", section, subVersion);
-    return ProjectResult::kVersionMismatch;
+    return ReadStep::kVersionMismatch;
   }
 
   // Each value is stored only when its bytes are there, so a file that ends early leaves the
@@ -220,17 +231,17 @@ class ProjectReader {
   }
 
   // Reads the sub-version; kSuccess when it is `expected`.
-  ProjectResult SubVersion(const std::string& section, uint32_t expected, uint32_t& read) {
+  ReadStep SubVersion(const std::string& section, uint32_t expected, uint32_t& read) {
     if (!U32(read)) return Ended(TrText("a sub-version"));
-    return read == expected ? ProjectResult::kSuccess : Mismatch(section, read);
+    return read == expected ? ReadStep::kRead : Mismatch(section, read);
   }
 
   bool Hsl(HslColour& c) { return F32(c.h) && F32(c.s) && F32(c.l); }
 
-  ProjectResult ReadStyle(TextBoxStyle& s, int box) {
+  ReadStep ReadStyle(TextBoxStyle& s, int box) {
     uint32_t sub = 0;
     const std::string section = TrMessage("style %1", box);
-    if (const ProjectResult r = SubVersion(section, 0, sub); r != ProjectResult::kSuccess) {
+    if (const ReadStep r = SubVersion(section, 0, sub); r != ReadStep::kRead) {
       return r;
     }
     if (!ReadStoredString(in_, s.size) || !ReadStoredString(in_, s.face) ||
@@ -239,12 +250,12 @@ class ProjectReader {
         !F32(s.brightness)) {
       return Ended(section);
     }
-    return ProjectResult::kSuccess;
+    return ReadStep::kRead;
   }
 
-  ProjectResult ReadText() {
+  ReadStep ReadText() {
     uint32_t sub = 0;
-    if (const ProjectResult r = SubVersion(TrText("text"), 0, sub); r != ProjectResult::kSuccess) {
+    if (const ReadStep r = SubVersion(TrText("text"), 0, sub); r != ReadStep::kRead) {
       return r;
     }
     for (int b = 0; b < kTextBoxCount; ++b) {
@@ -266,13 +277,12 @@ class ProjectReader {
       return Refused(TrMessage("the box count %1 is not 3, 4 or 5", boxCount));
     }
     state_.boxCount = boxCount;
-    return ProjectResult::kSuccess;
+    return ReadStep::kRead;
   }
 
-  ProjectResult ReadBackground() {
+  ReadStep ReadBackground() {
     uint32_t sub = 0;
-    if (const ProjectResult r = SubVersion(TrText("background"), 0, sub);
-        r != ProjectResult::kSuccess) {
+    if (const ReadStep r = SubVersion(TrText("background"), 0, sub); r != ReadStep::kRead) {
       return r;
     }
     int32_t orientation = 0;
@@ -285,15 +295,15 @@ class ProjectReader {
     }
     state_.gradOrientation = orientation;
     if (!Hsl(state_.backgroundColour)) return Ended(TrText("the background section"));
-    return ProjectResult::kSuccess;
+    return ReadStep::kRead;
   }
 
-  ProjectResult ReadIdentityAndTint() {
+  ReadStep ReadIdentityAndTint() {
     const std::span<const uint8_t> name = in_.Bytes(kBackgroundNameBytes);
     if (!in_.ok()) return Ended(TrText("the background name"));
-    std::memcpy(result_.backgroundName.data(), name.data(), kBackgroundNameBytes);
-    result_.backgroundNameRead = true;
-    state_.backgroundIndex = table_.LookupByName(result_.backgroundName);
+    std::memcpy(result_.head.backgroundName.data(), name.data(), kBackgroundNameBytes);
+    result_.head.backgroundNameRead = true;
+    state_.backgroundIndex = table_.LookupByName(result_.head.backgroundName);
 
     int32_t layout = 0;
     if (!I32(layout)) return Ended(TrText("the layout number"));
@@ -304,13 +314,13 @@ class ProjectReader {
     if (!F32(state_.hueShift) || !F32(state_.satShift) || !F32(state_.lightShift)) {
       return Ended(TrText("the tint"));
     }
-    return ProjectResult::kSuccess;
+    return ReadStep::kRead;
   }
 
   // A picture's section: its sub-version, the numbers its kind keeps, its name and path. The name
   // is empty (none) or a file name inside customphotos; anything that could reach elsewhere is
   // refused.
-  ProjectResult ReadPicture(PlacedPicture& picture) {
+  ReadStep ReadPicture(PlacedPicture& picture) {
     const bool photo = picture.kind == PictureKind::kPhoto;
     const std::string kind = photo ? TrText("photo") : TrText("logo");
     const std::string section = photo ? TrText("the photo section") : TrText("the logo section");
@@ -337,13 +347,12 @@ class ProjectReader {
     }
     picture.name = std::move(readName);
     if (!ReadStoredString(in_, picture.path)) return Ended(kind);
-    return ProjectResult::kSuccess;
+    return ReadStep::kRead;
   }
 
-  ProjectResult ReadCardSize() {
+  ReadStep ReadCardSize() {
     uint32_t sub = 0;
-    if (const ProjectResult r = SubVersion(TrText("card size"), 0, sub);
-        r != ProjectResult::kSuccess) {
+    if (const ReadStep r = SubVersion(TrText("card size"), 0, sub); r != ReadStep::kRead) {
       return r;
     }
     float height = 0.0f;
@@ -357,13 +366,13 @@ class ProjectReader {
     state_.cardHeight = height;
     state_.cardWidth = width;
     if (!I32(state_.dpi)) return Ended(TrText("the card size section"));
-    return ProjectResult::kSuccess;
+    return ReadStep::kRead;
   }
 
   ByteReader in_;
   CardState& state_;
   const BackgroundTable& table_;
-  ReadProjectResult& result_;
+  ReadNotes& result_;
   const Face face_;
 };
 
@@ -382,52 +391,52 @@ void WritePicture(ByteWriter& out, const PlacedPicture& picture) {
   WriteStoredString(out, picture.path);
 }
 
+ProjectReading Reading(ReadStep step, ReadNotes notes) {
+  if (step == ReadStep::kRead) return ProjectRead{notes.head, std::move(notes.extensionProblem)};
+  return ProjectReadFailure{std::move(notes.detail),
+                            step == ReadStep::kVersionMismatch ? ProjectFault::kVersionMismatch
+                                                               : ProjectFault::kFileError,
+                            notes.head, notes.notACard};
+}
+
 }  // namespace
 
-const char* ProjectResultName(ProjectResult result) {
-  switch (result) {
-    case ProjectResult::kSuccess:
-      return "success";
-    case ProjectResult::kVersionMismatch:
-      return "version mismatch";
-    case ProjectResult::kFileError:
-      break;
-  }
-  return "file error";
+const char* ReadingName(const ProjectReading& reading) {
+  if (reading) return "success";
+  return reading.Fault().kind == ProjectFault::kVersionMismatch ? "version mismatch" : "file error";
 }
 
-std::string ProjectResultMessage(ProjectResult result) {
-  switch (result) {
-    case ProjectResult::kSuccess:
-      return "";
-    case ProjectResult::kVersionMismatch:
-      return TrMessage("File could not be opened by this version of the software.");
-    case ProjectResult::kFileError:
-      break;
-  }
-  return TrMessage("File could not be opened");
+std::string ProjectFaultMessage(ProjectFault fault) {
+  return fault == ProjectFault::kVersionMismatch
+             ? TrMessage("File could not be opened by this version of the software.")
+             : TrMessage("File could not be opened");
 }
 
-ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
-                              const BackgroundTable& table, ReadMode mode) {
-  ReadProjectResult result;
+const ProjectHead& HeadOf(const ProjectReading& reading) {
+  return reading ? reading.Value().head : reading.Fault().head;
+}
+
+ProjectReading ReadProject(std::span<const uint8_t> data, CardState& state,
+                           const BackgroundTable& table, ReadMode mode) {
+  ReadNotes notes;
+  ReadStep step = ReadStep::kFileError;
   if (mode == ReadMode::kApplyAsRead) {
-    result.result = ProjectReader(data, state, table, result).Read();
-    return result;
+    step = ProjectReader(data, state, table, notes).Read();
+  } else {
+    CardState read = state;
+    step = ProjectReader(data, read, table, notes).Read();
+    if (step != ReadStep::kFileError) state = std::move(read);
   }
-  CardState read = state;
-  result.result = ProjectReader(data, read, table, result).Read();
-  if (result.result != ProjectResult::kFileError) state = std::move(read);
-  return result;
+  return Reading(step, std::move(notes));
 }
 
-ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,
-                              const BackgroundTable& table, ReadMode mode) {
+ProjectReading ReadProject(const std::filesystem::path& path, CardState& state,
+                           const BackgroundTable& table, ReadMode mode) {
   const Outcome<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxProjectBytes);
   if (!file) {
-    ReadProjectResult result;
-    result.detail = TranslatedMessage(file.Message());
-    return result;
+    ReadNotes notes;
+    notes.detail = TranslatedMessage(file.Message());
+    return Reading(ReadStep::kFileError, std::move(notes));
   }
   return ReadProject(file.Value(), state, table, mode);
 }

@@ -23,35 +23,48 @@ inline constexpr uintmax_t kMaxProjectBytes = 4 * kMaxEmbeddedPictureBytes + (16
 // The format version the writer writes.
 inline constexpr uint32_t kProjectFormatVersion = 2;
 
-enum class ProjectResult {
-  kSuccess = 0,
+// Why a project does not read.
+enum class ProjectFault {
   // A section's sub-version is not one this version reads, or the format version is later than
   // kProjectFormatVersion (what was read up to there is applied).
   kVersionMismatch,
   kFileError,  // the file could not be read, ended early or holds values refused
 };
 
-// "success", "version mismatch" or "file error".
-const char* ProjectResultName(ProjectResult result);
 // The message box text for a failed load: "File could not be opened" or "File could not be
-// opened by this version of the software."; empty for success.
-std::string ProjectResultMessage(ProjectResult result);
+// opened by this version of the software.".
+std::string ProjectFaultMessage(ProjectFault fault);
 
-struct ReadProjectResult {
-  ProjectResult result = ProjectResult::kFileError;
+// What was read of a file's head, whether or not the rest of it read.
+struct ProjectHead {
   uint32_t version = 0;  // the format version read (0 when not even that was read)
   bool versionRead = false;
   BackgroundName backgroundName{};  // the 20 name bytes read
   bool backgroundNameRead = false;
+};
+
+struct ProjectRead {
+  ProjectHead head;
+  // The first thing wrong with the extension section after the card, the back's included; the
+  // card still reads, keeping every chunk read whole. Empty when nothing was.
+  std::string extensionProblem;
+};
+
+struct ProjectReadFailure {
+  std::string message;  // what went wrong, for logs and the command-line tool
+  ProjectFault kind = ProjectFault::kFileError;
+  ProjectHead head;
   // The file is no card at all (a text, a picture, random bytes): its head is not a card's. A
   // file error that changed nothing.
   bool notACard = false;
-  std::string detail;  // what went wrong, for logs and the command-line tool; empty on success
-  // The first thing wrong with the extension section after the card, the back's included; the
-  // card still reads with success, keeping every chunk read whole. Empty when nothing was.
-  std::string extensionProblem;
-  bool Ok() const { return result == ProjectResult::kSuccess; }
 };
+
+using ProjectReading = Outcome<ProjectRead, ProjectReadFailure>;
+
+// The head read, from a read that succeeded or failed.
+const ProjectHead& HeadOf(const ProjectReading& reading);
+// "success", "version mismatch" or "file error".
+const char* ReadingName(const ProjectReading& reading);
 
 enum class ReadMode {
   // Every value takes effect as it is read, so the sections before a failure stay applied (what
@@ -70,10 +83,10 @@ enum class ReadMode {
 // state.extensions to be written back as they were. The back, when the file has one, is read with
 // the same care into state.back; a back that does not read leaves the card one-sided (an
 // extension problem) and its chunk kept as it was.
-ReadProjectResult ReadProject(std::span<const uint8_t> data, CardState& state,
-                              const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
-ReadProjectResult ReadProject(const std::filesystem::path& path, CardState& state,
-                              const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
+ProjectReading ReadProject(std::span<const uint8_t> data, CardState& state,
+                           const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
+ProjectReading ReadProject(const std::filesystem::path& path, CardState& state,
+                           const BackgroundTable& table, ReadMode mode = ReadMode::kApplyAsRead);
 
 // The bytes of a project file of version 2 for `state`, its back (at the front's size) in the
 // last chunk of the extension section. Checks "btbl[pnmb].n==pnmb"; when that

@@ -2,10 +2,8 @@
 
 #include <cmath>
 
-#include <QByteArray>
-#include <QStringDecoder>
-
 #include "core/card/CardLimits.h"
+#include "core/formats/ChunkText.h"
 #include "core/storage/ByteReader.h"
 #include "core/storage/ByteWriter.h"
 
@@ -32,10 +30,7 @@ std::vector<uint8_t> QrCodeChunk::Encode(const PlacedQrCode& code) {
   writer.PutF32(code.x);
   writer.PutF32(code.y);
   writer.PutF32(code.side);
-  const QByteArray utf8 = KeptQrFreeText(code.freeText).toUtf8();
-  writer.PutU32(static_cast<uint32_t>(utf8.size()));
-  writer.PutBytes(std::span(reinterpret_cast<const uint8_t*>(utf8.constData()),
-                            static_cast<size_t>(utf8.size())));
+  PutUtf8Text(writer, KeptQrFreeText(code.freeText));
   return out;
 }
 
@@ -60,10 +55,9 @@ std::optional<PlacedQrCode> QrCodeChunk::Decode(std::span<const uint8_t> payload
   code.lightOnDark = lightOnDark == 1;
   code.dark = qRgb(qRed(dark), qGreen(dark), qBlue(dark));
   code.light = qRgb(qRed(light), qGreen(light), qBlue(light));
-  const std::span<const uint8_t> bytes = in.Bytes(length);
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  code.freeText = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (utf8.hasError()) return std::nullopt;
+  std::optional<QString> freeText = Utf8Text(in.Bytes(length));
+  if (!freeText) return std::nullopt;
+  code.freeText = *std::move(freeText);
   return code;
 }
 

@@ -127,7 +127,7 @@ std::vector<std::filesystem::path> CustomFiles(const DataFolder& customFolder) {
 // Adds the custom backgrounds of `customFolder`; false once the table is full. A picture is
 // decoded here only when its hue must be measured; the others wait until drawn.
 bool ReadCustomBackgrounds(BackgroundTable& table, const DataFolder& customFolder,
-                           HueCompanions companions, BackgroundLoadResult& result) {
+                           HueCompanions companions, BackgroundsLoaded& result) {
   // The listing is taken whole first: companions written below must not change what it holds.
   const std::vector<std::filesystem::path> files = CustomFiles(customFolder);
   for (const std::filesystem::path& file : files) {
@@ -190,9 +190,9 @@ float MeanHue(const RasterImage& image) {
   return sum / static_cast<float>(static_cast<uint64_t>(width) * height);
 }
 
-BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const DataFolder& folder,
-                                  const std::filesystem::path& fileName, HueCompanions companions) {
-  BackgroundLoadResult result;
+BackgroundLoading ReadBGFileIn(BackgroundTable& table, const DataFolder& folder,
+                               const std::filesystem::path& fileName, HueCompanions companions) {
+  BackgroundsLoaded result;
   if (!ReadCustomBackgrounds(table, CustomBackgroundsFolder(folder), companions, result)) {
     result.tableFull = true;
     return result;
@@ -200,15 +200,15 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const DataFolder& fold
 
   const std::filesystem::path libraryPath = folder.shipped / fileName;
   Outcome<OpenFile> read = OpenFile::Open(libraryPath, kMaxLibraryBytes);
+  if (!read && (read.Error() == ENOENT || read.Error() == ENOTDIR)) {
+    return BackgroundLoadFailure{
+        TrMessage("The background library %1 was not found.", Shown(libraryPath)),
+        BackgroundLoadFault::kLibraryMissing, std::move(result)};
+  }
   if (!read) {
-    result.status = read.Error() == ENOENT || read.Error() == ENOTDIR
-                        ? BackgroundLoadStatus::kLibraryMissing
-                        : BackgroundLoadStatus::kLibraryUnreadable;
-    result.message = result.status == BackgroundLoadStatus::kLibraryMissing
-                         ? TrMessage("The background library %1 was not found.", Shown(libraryPath))
-                         : TrMessage("The background library could not be read: %1",
-                                     TranslatedMessage(read.Message()));
-    return result;
+    return BackgroundLoadFailure{TrMessage("The background library could not be read: %1",
+                                           TranslatedMessage(read.Message())),
+                                 BackgroundLoadFault::kLibraryUnreadable, std::move(result)};
   }
   const auto file = std::make_shared<const OpenFile>(std::move(read).Value());
   const LibraryBytes readPlain = [file](uint64_t offset, std::span<uint8_t> out) {
@@ -231,17 +231,22 @@ BackgroundLoadResult ReadBGFileIn(BackgroundTable& table, const DataFolder& fold
   }
   if (parsed.declaredCount > room && !parsed.truncated) result.tableFull = true;
   if (parsed.truncated) {
-    result.status = BackgroundLoadStatus::kLibraryTruncated;
-    result.message =
+    std::string message =
         TrMessage("The background library %1 is damaged: only %2 of its backgrounds could be read.",
                   Shown(libraryPath), result.libraryCount);
+    return BackgroundLoadFailure{std::move(message), BackgroundLoadFault::kLibraryTruncated,
+                                 std::move(result)};
   }
   return result;
 }
 
-BackgroundLoadResult ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName,
-                                HueCompanions companions) {
+BackgroundLoading ReadBGFile(BackgroundTable& table, const std::filesystem::path& fileName,
+                             HueCompanions companions) {
   return ReadBGFileIn(table, DataFolders(), fileName, companions);
+}
+
+const BackgroundsLoaded& LoadedOf(const BackgroundLoading& loading) {
+  return loading ? loading.Value() : loading.Fault().loaded;
 }
 
 std::vector<std::string> CheckBackgrounds(const BackgroundTable& table) {
@@ -276,21 +281,19 @@ std::vector<std::string> CheckBackgrounds(const BackgroundTable& table) {
   return messages;
 }
 
-AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
-                                        const DataFolder& folder) {
-  AddBackgroundResult result;
+Outcome<int> AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
+                                 const DataFolder& folder) {
   const SplitName split = SplitFileName(source);
   if (!split.hasExtension) {
-    result.message = TrMessage(
+    return Failure{TrMessage(
         "%1 has no extension, so there is no telling what kind of picture it is. Give it the "
         "extension of its kind (such as .jpg or .png) and import it again.",
-        Shown(source));
-    return result;
+        Shown(source))};
   }
   if (table.Count() >= kMaxBackgrounds) {
-    result.message = TrMessage(
-        "The background table is full (%1 backgrounds); no more can be imported.", kMaxBackgrounds);
-    return result;
+    return Failure{
+        TrMessage("The background table is full (%1 backgrounds); no more can be imported.",
+                  kMaxBackgrounds)};
   }
 
   const std::filesystem::path customFolder = CustomBackgroundsFolder(folder).user;
@@ -298,68 +301,58 @@ AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::files
   std::error_code ec;
   std::filesystem::create_directories(customFolder, ec);
   if (ec) {
-    result.message = FolderNotWritableMessage(
-        ec.value(), FileErrorMessage(ec.value(), customFolder), customFolder);
-    return result;
+    return Failure{FolderNotWritableMessage(ec.value(), FileErrorMessage(ec.value(), customFolder),
+                                            customFolder)};
   }
   // Importing a file that already lies in the folder needs no copy (and a copy onto itself fails).
   const bool copy = !std::filesystem::equivalent(source, target, ec);
   const Outcome<std::vector<uint8_t>> read = ReadWholeFile(source, kMaxLibraryBytes);
-  if (!read) {
-    result.message = TranslatedMessage(read.Message());
-    return result;
-  }
-  const auto copyOver = [&]() -> bool {
-    if (!copy) return true;
+  if (!read) return Failure{TranslatedMessage(read.Message())};
+  const auto copyOver = [&]() -> Outcome<> {
+    if (!copy) return {};
     const Outcome<> written = WriteFileReplacing(target, read.Value());
-    if (!written)
-      result.message = FolderNotWritableMessage(written.Error(), written.Message(), customFolder);
-    return written.Ok();
+    if (!written) {
+      return Failure{FolderNotWritableMessage(written.Error(), written.Message(), customFolder)};
+    }
+    return {};
   };
   // A file of another kind is copied all the same, as the import always copies, but adds nothing.
   const int format = CustomBackgroundFormat(split.extension);
   if (format == kFormatUnknown) {
-    if (!copyOver()) return result;
-    result.message = TrMessage(
+    if (Outcome<> copied = copyOver(); !copied) return copied.Fault();
+    return Failure{TrMessage(
         "%1 is not a kind of picture that can be a background (JPEG, PNG, GIF, TIFF, BMP, TGA or "
         "PCX); nothing was added.",
-        Shown(source));
-    return result;
+        Shown(source))};
   }
 
   // Decoded before anything is written: a picture that fails leaves an earlier background of the
   // same name, and its companion, as they were.
   const RasterImage image(std::span<const uint8_t>(read.Value()), format, kMaxCardPicturePixels);
   if (!image.IsValid()) {
-    result.message = TrMessage("%1 could not be read as a picture: %2", Shown(source),
-                               TranslatedMessage(image.GetLastError()));
-    return result;
+    return Failure{TrMessage("%1 could not be read as a picture: %2", Shown(source),
+                             TranslatedMessage(image.GetLastError()))};
   }
   const float offset = HueOffsetOf(image);
   const std::filesystem::path companion = HueCompanion(customFolder, split.title);
   const Outcome<std::vector<uint8_t>> earlierCompanion = ReadWholeFile(companion, kMaxHueFileBytes);
   const Outcome<> hue = WriteHueFile(companion, offset);
-  if (!hue) {
-    result.message = FolderNotWritableMessage(hue.Error(), hue.Message(), customFolder);
-    return result;
-  }
-  if (!copyOver()) {
+  if (!hue) return Failure{FolderNotWritableMessage(hue.Error(), hue.Message(), customFolder)};
+  if (Outcome<> copied = copyOver(); !copied) {
     // The earlier picture stays, so its companion must too.
     if (earlierCompanion) {
       static_cast<void>(WriteFileReplacing(companion, earlierCompanion.Value()));
     } else {
       std::filesystem::remove(companion, ec);
     }
-    return result;
+    return copied.Fault();
   }
-  result.number = table.Count();
+  const int number = table.Count();
   table.Append(MakeBackgroundName(split.title), PictureFile{target, format}, offset);
-  result.ok = true;
-  return result;
+  return number;
 }
 
-AddBackgroundResult AddCustomBackground(BackgroundTable& table,
-                                        const std::filesystem::path& source) {
+Outcome<int> AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source) {
   return AddCustomBackground(table, source, DataFolders());
 }
 

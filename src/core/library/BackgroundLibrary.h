@@ -11,6 +11,7 @@
 #include "core/base/ProgramFolder.h"
 #include "core/card/BackgroundTable.h"
 #include "core/imaging/RasterImage.h"
+#include "core/storage/Outcome.h"
 
 namespace tavolo {
 
@@ -26,27 +27,33 @@ int CustomBackgroundFormat(std::string_view extension);
 // from the top, then divided by width × height. An empty image gives 0.
 float MeanHue(const RasterImage& image);
 
-enum class BackgroundLoadStatus {
-  kSuccess = 0,
+// What a load added, and what the user should know though it went on.
+struct BackgroundsLoaded {
+  int customCount = 0;     // backgrounds taken from the custom folder
+  int libraryCount = 0;    // backgrounds taken from the library file
+  bool tableFull = false;  // more backgrounds were offered than the table holds
+  // Imported pictures that were measured and did not decode (they keep their numbers, without a
+  // picture) and a library that holds no backgrounds. Other pictures are decoded only when drawn
+  // (see CheckBackgrounds).
+  std::vector<std::string> warnings;
+};
+
+enum class BackgroundLoadFault {
   kLibraryMissing,     // the library file could not be opened
   kLibraryUnreadable,  // it could not be read whole
   kLibraryTruncated,   // it ended inside a record; the complete records before it were added
 };
 
-struct BackgroundLoadResult {
-  BackgroundLoadStatus status = BackgroundLoadStatus::kSuccess;
-  std::string message;     // empty on success
-  int customCount = 0;     // backgrounds taken from the custom folder
-  int libraryCount = 0;    // backgrounds taken from the library file
-  bool tableFull = false;  // more backgrounds were offered than the table holds
-  // What the user should know though loading went on: imported pictures that were measured and
-  // did not decode (they keep their numbers, without a picture) and a library that holds no
-  // backgrounds. Other pictures are decoded only when drawn (see CheckBackgrounds).
-  std::vector<std::string> warnings;
-  // 0 on success, as the checked call "mw->ReadBGFile( CString(\"fl1.tmp\") )==0" expects.
-  int Code() const { return static_cast<int>(status); }
-  bool Ok() const { return status == BackgroundLoadStatus::kSuccess; }
+struct BackgroundLoadFailure {
+  std::string message;
+  BackgroundLoadFault kind = BackgroundLoadFault::kLibraryUnreadable;
+  BackgroundsLoaded loaded;  // what was added before the library failed
 };
+
+using BackgroundLoading = Outcome<BackgroundsLoaded, BackgroundLoadFailure>;
+
+// What was added, whether the library read or not.
+const BackgroundsLoaded& LoadedOf(const BackgroundLoading& loading);
 
 // What loading does for a custom image without its .hue companion: it always measures the mean
 // hue; the program writes the companion, a command that only reads leaves the folder alone.
@@ -58,34 +65,26 @@ enum class HueCompanions { kWriteMissing, kMeasureOnly };
 // gets its mean hue measured (and the companion written, as `companions` says). Only the library's
 // index is read; pictures are decoded when drawn. Every failure leaves what was already added in
 // place.
-BackgroundLoadResult ReadBGFileIn(
-    BackgroundTable& table, const DataFolder& folder,
-    const std::filesystem::path& fileName = kBackgroundLibraryFileName,
-    HueCompanions companions = HueCompanions::kWriteMissing);
+BackgroundLoading ReadBGFileIn(BackgroundTable& table, const DataFolder& folder,
+                               const std::filesystem::path& fileName = kBackgroundLibraryFileName,
+                               HueCompanions companions = HueCompanions::kWriteMissing);
 // The same from the folders of this run.
-BackgroundLoadResult ReadBGFile(BackgroundTable& table,
-                                const std::filesystem::path& fileName = kBackgroundLibraryFileName,
-                                HueCompanions companions = HueCompanions::kWriteMissing);
+BackgroundLoading ReadBGFile(BackgroundTable& table,
+                             const std::filesystem::path& fileName = kBackgroundLibraryFileName,
+                             HueCompanions companions = HueCompanions::kWriteMissing);
 
 // Decodes every picture of the table, one at a time, and says which do not decode: each imported
 // picture by its file, the library's as one count per library file. Empty when all decode.
 std::vector<std::string> CheckBackgrounds(const BackgroundTable& table);
 
-struct AddBackgroundResult {
-  bool ok = false;
-  int number = -1;      // the new background's number when ok
-  std::string message;  // why not, otherwise
-};
-
-// Import Background: decodes `source` with the format of its extension, measures its mean hue,
-// writes the .hue companion, copies it into the user's `folder`/custombg (replacing a file of that
-// name) and appends it. A name without an extension is refused before anything is copied; a file of
-// a kind that is not a background is copied but adds nothing; a picture that does not decode
-// changes nothing in the folder. The message says why, and names the folder when it cannot be
-// written to.
-AddBackgroundResult AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
-                                        const DataFolder& folder);
-AddBackgroundResult AddCustomBackground(BackgroundTable& table,
-                                        const std::filesystem::path& source);
+// Import Background, giving the new background's number: decodes `source` with the format of its
+// extension, measures its mean hue, writes the .hue companion, copies it into the user's
+// `folder`/custombg (replacing a file of that name) and appends it. A name without an extension is
+// refused before anything is copied; a file of a kind that is not a background is copied but adds
+// nothing; a picture that does not decode changes nothing in the folder. The message says why, and
+// names the folder when it cannot be written to.
+Outcome<int> AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source,
+                                 const DataFolder& folder);
+Outcome<int> AddCustomBackground(BackgroundTable& table, const std::filesystem::path& source);
 
 }  // namespace tavolo

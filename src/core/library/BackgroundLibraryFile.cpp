@@ -106,12 +106,11 @@ std::vector<uint8_t> SerializeBackgroundLibrary(std::span<const LibraryEntry> en
   return bytes;
 }
 
-bool WriteBackgroundLibrary(const std::filesystem::path& path,
-                            std::span<const LibraryEntry> entries, std::string* error) {
-  const std::vector<uint8_t> bytes = SerializeBackgroundLibrary(entries);
-  const Outcome<> written = WriteFileReplacing(path, bytes);
-  if (!written && error != nullptr) *error = TranslatedMessage(written.Message());
-  return written.Ok();
+Outcome<> WriteBackgroundLibrary(const std::filesystem::path& path,
+                                 std::span<const LibraryEntry> entries) {
+  const Outcome<> written = WriteFileReplacing(path, SerializeBackgroundLibrary(entries));
+  if (!written) return Failure{TranslatedMessage(written.Message()), written.Error()};
+  return {};
 }
 
 }  // namespace tavolo

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/card/BackgroundTable.h"
+#include "core/storage/Outcome.h"
 
 namespace tavolo {
 
@@ -62,8 +63,7 @@ struct LibraryEntry {
 std::vector<uint8_t> SerializeBackgroundLibrary(std::span<const LibraryEntry> entries);
 
 // Writes a library file (through a temporary file in the same folder, renamed over the target).
-// On failure returns false and says why in `error` when given.
-bool WriteBackgroundLibrary(const std::filesystem::path& path,
-                            std::span<const LibraryEntry> entries, std::string* error = nullptr);
+Outcome<> WriteBackgroundLibrary(const std::filesystem::path& path,
+                                 std::span<const LibraryEntry> entries);
 
 }  // namespace tavolo

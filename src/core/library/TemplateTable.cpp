@@ -120,13 +120,15 @@ TemplateReload TemplateTable::ReloadIn(const DataFolder& folders,
   entries_.reserve(found.size());
   for (Found& file : found) {
     TemplateEntry entry;
-    entry.read = ReadProject(file.path, entry.card, backgrounds, ReadMode::kKeepOnFileError);
+    const ProjectReading read =
+        ReadProject(file.path, entry.card, backgrounds, ReadMode::kKeepOnFileError);
     // A file that cannot be read holds no card to offer; the others are listed even after a
     // version mismatch, with what was read.
-    if (entry.read.result == ProjectResult::kFileError) {
+    if (!read && read.Fault().kind == ProjectFault::kFileError) {
       report.unopened.push_back(file.path);
       continue;
     }
+    entry.laterVersion = !read;
     for (const PictureKind kind : kPictureKinds) {
       PlacedPicture& picture = entry.card.Picture(kind);
       if (!picture.name.isEmpty()) picture.path = PhotoFolderPath(photoFolder, picture.name);

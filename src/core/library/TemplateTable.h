@@ -22,7 +22,7 @@ struct TemplateEntry {
   std::filesystem::path path;  // the .tvt file
   std::string title;           // its file name without ".tvt"; the sort key
   CardState card;  // as read; after a version mismatch the unread rest keeps the defaults
-  ReadProjectResult read;
+  bool laterVersion = false;  // the file is of a version this one reads only in part
   // The .tvp picture, at most a library cell in size; null when it could not be loaded or is
   // larger than a cell holds.
   QImage preview;

@@ -18,21 +18,25 @@ namespace {
 // Characters refused in a title: the path separators and what Windows file names cannot hold.
 const QString kRefusedCharacters = QStringLiteral("\\/:*?\"<>|");
 
+Failure Refused(const QString& reason) {
+  return Failure{reason.toStdString()};
+}
+
 }  // namespace
 
-QString TemplateTitleProblem(const QString& title) {
+Outcome<> CheckTemplateTitle(const QString& title) {
   if (title.trimmed().isEmpty()) {
-    return QCoreApplication::translate("Tavolo", "Please enter a name for the template.");
+    return Refused(QCoreApplication::translate("Tavolo", "Please enter a name for the template."));
   }
   if (title == u"." || title == u"..") {
-    return QCoreApplication::translate("Tavolo", "\"%1\" cannot be the name of a template.")
-        .arg(title);
+    return Refused(QCoreApplication::translate("Tavolo", "\"%1\" cannot be the name of a template.")
+                       .arg(title));
   }
   for (const QChar c : title) {
     if (kRefusedCharacters.contains(c) || c.unicode() < 0x20) {
-      return QCoreApplication::translate(
-                 "Tavolo", "A template name cannot contain any of these characters: %1")
-          .arg(kRefusedCharacters);
+      return Refused(QCoreApplication::translate(
+                         "Tavolo", "A template name cannot contain any of these characters: %1")
+                         .arg(kRefusedCharacters));
     }
   }
   return {};
@@ -45,8 +49,7 @@ std::filesystem::path TemplatePath(const std::filesystem::path& folder, const QS
 Outcome<> WriteTemplate(const std::filesystem::path& folder, const QString& title,
                         const CardState& card, const BackgroundTable& backgrounds,
                         CardRenderer& renderer, TemplateSave save) {
-  const QString problem = TemplateTitleProblem(title);
-  if (!problem.isEmpty()) return Failure{problem.toStdString()};
+  if (Outcome<> titled = CheckTemplateTitle(title); !titled) return titled;
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   if (ec) return Failure{TranslatedMessage(FileErrorMessage(ec.value(), folder)), ec.value()};

@@ -15,8 +15,8 @@
 namespace tavolo {
 
 // Why `title` cannot name a template file: it is empty, is "." or "..", or holds a character
-// that a file name cannot hold on any system the templates may be copied to. Empty when it can.
-QString TemplateTitleProblem(const QString& title);
+// that a file name cannot hold on any system the templates may be copied to.
+Outcome<> CheckTemplateTitle(const QString& title);
 
 // The .tvt file a title names in `folder`.
 std::filesystem::path TemplatePath(const std::filesystem::path& folder, const QString& title);

@@ -21,8 +21,8 @@ std::string OffItsPaper(const PageLayout& layout, const std::vector<Paper>& pape
   const int paper = FindPaperById(papers, layout.paper);
   if (paper < 0) return {};
   const SheetGrid grid = ComputeGrid(layout, papers[paper].WholeMm(), CardState().dpi);
-  if (grid.status != GridStatus::kOffThePaper) return {};
-  return GridMessage(grid.status);
+  if (grid || grid.Fault().kind != GridFault::kOffThePaper) return {};
+  return grid.Message();
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ PagePreviewGeometry ComputePagePreview(const PageLayout& layout, PaperMm paper, 
     sheetLeft = (previewWidth - paper.width * s) / 2;
   }
   geometry.sheet = QRect(TruncPixels(sheetLeft), 0, TruncPixels(paper.width * s), preview.height());
-  if (!geometry.grid.Ok()) return geometry;
+  if (!geometry.grid) return geometry;
 
   const auto mm = [dpi](float printPixels) { return PrintPixelsToMm(printPixels, dpi); };
   const double cardWidth = mm(layout.cardWidth);
@@ -44,8 +44,8 @@ PagePreviewGeometry ComputePagePreview(const PageLayout& layout, PaperMm paper, 
   const double v = (mm(layout.verticalPitch) - cardHeight) * s;
   const double x0 = sheetLeft + mm(layout.leftMargin) * s;
 
-  const int rows = geometry.grid.rows;
-  const int columns = geometry.grid.columns;
+  const int rows = geometry.grid.Value().rows;
+  const int columns = geometry.grid.Value().columns;
   const double gridHeight = rows * h + (rows - 1) * v;
   const double gridHeightMm =
       rows * cardHeight + (rows - 1) * (mm(layout.verticalPitch) - cardHeight);

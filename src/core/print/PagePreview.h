@@ -17,7 +17,7 @@ namespace tavolo {
 
 struct PagePreviewGeometry {
   bool drawn = false;  // false when there is nothing to place: no paper, no resolution, no room
-  SheetGrid grid;      // when not Ok, its message is shown instead of the cards
+  SheetGrid grid = GridSize{};  // when refused, its message is shown instead of the cards
   QRect sheet;         // the paper's area in the preview
   std::vector<QRect> cards;  // row by row, left to right; empty unless the grid is Ok
 };

@@ -97,8 +97,8 @@ std::vector<SheetProduct> UsersProducts(const std::vector<PageLayout>& layouts,
     g.down = inUnit(layout.verticalPitch);
     if (const int paper = FindPaperById(papers, layout.paper); paper >= 0) {
       product.paper = papers[static_cast<size_t>(paper)].pageSize;
-      const SheetGrid grid =
-          ComputeGrid(layout, papers[static_cast<size_t>(paper)].WholeMm(), kSheetLayoutDpi);
+      const GridSize grid = CountedOf(
+          ComputeGrid(layout, papers[static_cast<size_t>(paper)].WholeMm(), kSheetLayoutDpi));
       g.columns = grid.columns;
       g.rows = grid.rows;
     }

@@ -10,11 +10,12 @@
 
 #include "core/print/PageLayout.h"
 #include "core/print/PaperCatalogue.h"
+#include "core/storage/Outcome.h"
 
 namespace tavolo {
 
-enum class GridStatus {
-  kOk,
+// Why a grid places no card.
+enum class GridFault {
   kPitchBelowCard,  // a pitch is smaller than the card: cards would overlap
   kNotEnoughSpace,  // not one card fits across or down
   kTooManyCards,    // cards so small that more than kMaxCardsAcross fit across or down
@@ -25,18 +26,28 @@ enum class GridStatus {
 // than lay out millions of cards.
 inline constexpr int kMaxCardsAcross = 100;
 
-struct SheetGrid {
-  GridStatus status = GridStatus::kNotEnoughSpace;
+struct GridSize {
   int columns = 0;
   int rows = 0;
-  bool Ok() const { return status == GridStatus::kOk; }
-  int CardCount() const { return Ok() ? columns * rows : 0; }
+  int CardCount() const { return columns * rows; }
 };
 
-// What the page preview shows instead of the grid: "Card height and width should not be more
-// than pitch values", "Not enough space", the too-many-cards or the off-the-paper message; empty
-// for kOk.
-std::string GridMessage(GridStatus status);
+struct GridRefusal {
+  // What the page preview shows instead of the grid: "Card height and width should not be more
+  // than pitch values", "Not enough space", the too-many-cards or the off-the-paper message.
+  std::string message;
+  GridFault kind = GridFault::kNotEnoughSpace;
+  GridSize counted;  // the columns and rows as far as they were counted
+};
+
+using SheetGrid = Outcome<GridSize, GridRefusal>;
+
+// The message of each refusal.
+std::string GridMessage(GridFault fault);
+// The columns and rows counted, whether the grid was refused or not.
+const GridSize& CountedOf(const SheetGrid& grid);
+// The cards a sheet holds: 0 when the grid was refused.
+int CardCount(const SheetGrid& grid);
 
 // Columns := trunc(paper width / card width), and when that is above 1, trunc(paper width /
 // horizontal pitch); rows likewise. A layout with a length that is not a finite number, a card

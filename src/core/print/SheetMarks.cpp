@@ -45,7 +45,7 @@ std::vector<CardOnSheet> CardsOnSheet(std::span<const QRectF> cells, QSizeF card
   return cards;
 }
 
-bool BleedsOverlap(std::span<const CardOnSheet> cards, const SheetGrid& grid) {
+bool BleedsOverlap(std::span<const CardOnSheet> cards, const GridSize& grid) {
   // Every card has the same size and the pitch is regular: the first card and its neighbours
   // across and down stand for all.
   const auto columns = static_cast<size_t>(std::max(grid.columns, 0));

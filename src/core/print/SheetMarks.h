@@ -41,7 +41,7 @@ struct CardOnSheet {
 std::vector<CardOnSheet> CardsOnSheet(std::span<const QRectF> cells, QSizeF card, double bleed);
 
 // Whether the printed areas of neighbouring cards overlap: the layout has no room for the bleed.
-bool BleedsOverlap(std::span<const CardOnSheet> cards, const SheetGrid& grid);
+bool BleedsOverlap(std::span<const CardOnSheet> cards, const GridSize& grid);
 
 // At each corner of every cut, two lines continuing its edges outward, from `offset` past the
 // corner and `length` long; a mark that would reach into any card's printed area is left out, so

@@ -26,7 +26,7 @@ Outcome<> CheckSheetJob(const SheetJob& job) {
   if (!HasCards(job)) return Failure{TrMessage("The card could not be rendered.")};
   if (job.sheets < 1) return Failure{TrMessage("At least one sheet is needed.")};
   const SheetGrid grid = ComputeGrid(job.layout, job.paper.WholeMm(), job.dpi);
-  if (!grid.Ok()) return Failure{GridMessage(grid.status)};
+  if (!grid) return Failure{grid.Message()};
   return CheckBleedRoom(job);
 }
 
@@ -34,7 +34,7 @@ Outcome<> CheckBleedRoom(const SheetJob& job) {
   if (job.shop.bleedMm <= 0) return {};
   const SheetPlacement placement = PlaceCards(job.layout, job.paper.WholeMm(), job.dpi, job.dpi);
   const SheetPaint paint = PrepareSheets(job, placement.cards, job.dpi);
-  if (!BleedsOverlap(paint.places, placement.grid)) return {};
+  if (!BleedsOverlap(paint.places, CountedOf(placement.grid))) return {};
   return Failure{
       TrMessage("No room for a bleed of %1 mm between the cards: their bleeds would overlap.",
                 QStringLiteral("%1").arg(job.shop.bleedMm))};
@@ -53,7 +53,7 @@ PrintOutcome PrintSheets(QPagedPaintDevice& device, const SheetJob& job,
   }
   const double deviceDpi = device.logicalDpiX();
   const SheetPlacement placement = PlaceCards(job.layout, job.paper.WholeMm(), job.dpi, deviceDpi);
-  if (!placement.grid.Ok()) return Failure{GridMessage(placement.grid.status)};
+  if (!placement.grid) return Failure{placement.grid.Message()};
   const SheetPaint paint = PrepareSheets(job, placement.cards, deviceDpi);
   const bool twoSided = PrintsBacks(job);
   const QSizeF pageSize = job.paper.pageSize.size(QPageSize::Millimeter) / kMmPerInch * deviceDpi;

@@ -141,8 +141,9 @@ Outcome<> CheckSheetProduct(const SheetProduct& product) {
     return Failure{TrMessage("the paper %1 has no Windows paper number", PaperName(product.paper))};
   }
   const Paper paper = PaperFromPageSize(product.paper);
-  const SheetGrid grid = ComputeGrid(LayoutOf(product), paper.WholeMm(), kSheetLayoutDpi);
-  if (!grid.Ok() || grid.columns != g.columns || grid.rows != g.rows) {
+  const SheetGrid laid = ComputeGrid(LayoutOf(product), paper.WholeMm(), kSheetLayoutDpi);
+  const GridSize& grid = CountedOf(laid);
+  if (!laid || grid.columns != g.columns || grid.rows != g.rows) {
     return Failure{
         TrMessage("the program lays out %1 × %2 cards on the paper, the product has "
                   "%3 × %4",

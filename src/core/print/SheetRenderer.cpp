@@ -115,10 +115,10 @@ void PaintPagePreview(QPainter& painter, QSize size, const SheetJob& job,
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(sheet.adjusted(0, 0, -1, -1));
   if (preview.drawn && HasCards(job)) {
-    if (!preview.grid.Ok()) {
+    if (!preview.grid) {
       painter.setBackgroundMode(Qt::OpaqueMode);
       painter.setBackground(Qt::white);
-      const QString message = QString::fromUtf8(GridMessage(preview.grid.status));
+      const QString message = QString::fromUtf8(preview.grid.Message());
       // One line, unless the preview is too narrow for it: then the words wrap, not cut off.
       const bool fits = painter.fontMetrics().horizontalAdvance(message) < whole.width() - 2;
       painter.drawText(whole, Qt::AlignCenter | (fits ? Qt::TextSingleLine : Qt::TextWordWrap),

@@ -3,6 +3,7 @@
 // that says what went wrong (with the file's name in it), never a bare flag.
 #pragma once
 
+#include <concepts>
 #include <optional>
 #include <string>
 #include <utility>
@@ -17,11 +18,14 @@ struct Failure {
   int error = 0;
 };
 
-template <typename T = void>
+// `E` is the failure: Failure by default, or a struct with a `message` and what else a caller
+// needs to act on (a small enum of kinds where callers branch on the kind, and what was done
+// before the failure).
+template <typename T = void, typename E = Failure>
 class [[nodiscard]] Outcome {
  public:
-  Outcome(T value) : value_(std::move(value)) {}              // NOLINT: a value converts to success
-  Outcome(Failure failure) : failure_(std::move(failure)) {}  // NOLINT: and a failure
+  Outcome(T value) : value_(std::move(value)) {}        // NOLINT: a value converts to success
+  Outcome(E failure) : failure_(std::move(failure)) {}  // NOLINT: and a failure
 
   bool Ok() const { return value_.has_value(); }
   explicit operator bool() const { return Ok(); }
@@ -32,27 +36,30 @@ class [[nodiscard]] Outcome {
   // Empty when Ok().
   const std::string& Message() const { return failure_.message; }
   // 0 when Ok().
-  int Error() const { return failure_.error; }
+  int Error() const requires std::same_as<E, Failure> { return failure_.error; }
+  // The whole failure; only meaningful when not Ok().
+  const E& Fault() const { return failure_; }
 
  private:
   std::optional<T> value_;
-  Failure failure_;
+  E failure_;
 };
 
-template <>
-class [[nodiscard]] Outcome<void> {
+template <typename E>
+class [[nodiscard]] Outcome<void, E> {
  public:
   Outcome() = default;
-  Outcome(Failure failure) : ok_(false), failure_(std::move(failure)) {}  // NOLINT
+  Outcome(E failure) : ok_(false), failure_(std::move(failure)) {}  // NOLINT
 
   bool Ok() const { return ok_; }
   explicit operator bool() const { return ok_; }
   const std::string& Message() const { return failure_.message; }
-  int Error() const { return failure_.error; }
+  int Error() const requires std::same_as<E, Failure> { return failure_.error; }
+  const E& Fault() const { return failure_; }
 
  private:
   bool ok_ = true;
-  Failure failure_;
+  E failure_;
 };
 
 }  // namespace tavolo

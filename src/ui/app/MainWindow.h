@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/document/CardDocument.h"
+#include "core/formats/ProjectFile.h"
 #include "ui/base/Prompts.h"
 #include "ui/print/PrinterChoice.h"
 
@@ -30,7 +31,6 @@ namespace tavolo {
 
 class BackgroundTable;
 class BackgroundChooser;
-struct ReadProjectResult;
 class FieldPanel;
 class PillButton;
 class ColourStripSlider;
@@ -60,7 +60,7 @@ class MainWindow : public QMainWindow {
   bool OpenProject(const std::filesystem::path& file);
   // OpenProject's second half, for a card read elsewhere: `card` as ReadProject left it.
   bool TakeProject(const std::filesystem::path& file, const CardState& card,
-                   const ReadProjectResult& read);
+                   const ProjectReading& read);
   // Backgrounds read while the window already stood take the place of those it shows.
   void ReplaceBackgrounds(BackgroundTable backgrounds);
 

@@ -108,19 +108,19 @@ void MainWindow::OnRecentProject(const QString& file) {
 
 bool MainWindow::OpenProject(const std::filesystem::path& file) {
   CardState card = document_.Card();
-  const ReadProjectResult read = ReadProject(file, card, backgrounds_, ReadMode::kKeepOnFileError);
+  const ProjectReading read = ReadProject(file, card, backgrounds_, ReadMode::kKeepOnFileError);
   return TakeProject(file, card, read);
 }
 
 bool MainWindow::TakeProject(const std::filesystem::path& file, const CardState& card,
-                             const ReadProjectResult& read) {
-  if (read.notACard) {
+                             const ProjectReading& read) {
+  if (!read && read.Fault().notACard) {
     Tell(Tr("%1 is not a Tavolo card.").arg(QString::fromStdString(file.filename().string())));
     return false;
   }
   // A file that could not be read leaves the card as it was; a file of another version keeps
   // what was read before the section this version does not know.
-  const bool taken = read.result != ProjectResult::kFileError;
+  const bool taken = read || read.Fault().kind != ProjectFault::kFileError;
   std::vector<std::string> missing;
   if (taken) {
     // A card of an older version takes its pictures from the photo folder, to keep them.
@@ -129,16 +129,16 @@ bool MainWindow::TakeProject(const std::filesystem::path& file, const CardState&
     document_.LoadProject(withPictures, file);
     // Saving over a later version's file would drop what this version could not read: such a
     // card is saved under a name the user gives.
-    if (read.result == ProjectResult::kVersionMismatch) document_.SetFilePath({});
+    if (!read) document_.SetFilePath({});
     AddRecentProject(PathText(file));
     RebuildRecentMenu();
   }
-  if (!read.Ok()) Tell(QString::fromUtf8(ProjectResultMessage(read.result)));
+  if (!read) Tell(QString::fromUtf8(ProjectFaultMessage(read.Fault().kind)));
   // The data after the card that later features keep: damaged, it is left out and said so.
-  if (taken && !read.extensionProblem.empty()) {
+  if (read && !read.Value().extensionProblem.empty()) {
     Tell(Tr("%1: %2; the card itself was read whole.")
              .arg(QString::fromStdString(file.filename().string()),
-                  QString::fromStdString(read.extensionProblem)));
+                  QString::fromStdString(read.Value().extensionProblem)));
   }
   if (taken) {
     QStringList lines;
@@ -204,18 +204,18 @@ void MainWindow::OnImportBackground() {
 }
 
 void MainWindow::ImportBackgroundFile(const std::filesystem::path& file) {
-  const AddBackgroundResult added = AddCustomBackground(backgrounds_, file);
-  if (!added.ok) {
-    Tell(QString::fromStdString(added.message));
+  const Outcome<int> added = AddCustomBackground(backgrounds_, file);
+  if (!added) {
+    Tell(QString::fromStdString(added.Message()));
     return;
   }
   chooser_->SetCount(backgrounds_.Count());
   // The new background is the last one: page on until it is shown.
-  while (chooser_->First() + chooser_->Visible() <= added.number && chooser_->CanPageForward()) {
+  while (chooser_->First() + chooser_->Visible() <= added.Value() && chooser_->CanPageForward()) {
     chooser_->PageForward();
   }
   UpdatePagingButtons();
-  document_.ShowImportedBackground(added.number);
+  document_.ShowImportedBackground(added.Value());
 }
 
 void MainWindow::OnExportImage() {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/base/CheckedCall.h"
@@ -81,9 +82,9 @@ void TellNotOpened(QWidget* window, const std::vector<std::filesystem::path>& fi
 // What the window needs before it can show the card named on the command line.
 struct CardReading {
   tavolo::BackgroundTable backgrounds;
-  tavolo::BackgroundLoadResult loaded;
+  std::optional<tavolo::BackgroundLoading> loaded;
   tavolo::CardState card;
-  tavolo::ReadProjectResult read;
+  std::optional<tavolo::ProjectReading> read;
 };
 
 // The library's index, then the card over `blank` (what a file error leaves), its background
@@ -158,11 +159,11 @@ int main(int argc, char** argv) {
         },
         [shown = window.get(), project](CardReading reading) {
           shown->ReplaceBackgrounds(std::move(reading.backgrounds));
-          if (!reading.loaded.Ok()) {
+          if (!*reading.loaded) {
             QMessageBox::warning(shown, QStringLiteral("Tavolo"),
-                                 QString::fromStdString(reading.loaded.message));
+                                 QString::fromStdString(reading.loaded->Message()));
           }
-          shown->TakeProject(project, reading.card, reading.read);
+          shown->TakeProject(project, reading.card, *reading.read);
         });
     // The templates are read when the library is first opened.
     tavolo::Templates().MarkChanged();

@@ -129,9 +129,8 @@ void CardPropertiesDialog::accept() {
     }
   }
   const int dpi = static_cast<int>(SelectedDpi());
-  const QString problem = CardSizeProblem(choice_.width, choice_.height, dpi);
-  if (!problem.isEmpty()) {
-    Tell(problem);
+  if (const Outcome<> size = CheckCardSize(choice_.width, choice_.height, dpi); !size) {
+    Tell(QString::fromStdString(size.Message()));
     return;
   }
   choice_.dpi = dpi;

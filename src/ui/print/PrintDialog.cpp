@@ -191,7 +191,7 @@ void PrintDialog::OnPrintShopChanged(const PrintShopChoice& choice) {
 }
 
 int PrintDialog::CardsPerSheet() const {
-  return ComputeGrid(job_.layout, job_.paper.WholeMm(), job_.dpi).CardCount();
+  return CardCount(ComputeGrid(job_.layout, job_.paper.WholeMm(), job_.dpi));
 }
 
 void PrintDialog::PrintCards(LaidOutCards cards, size_t count) {

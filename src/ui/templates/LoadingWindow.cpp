@@ -61,16 +61,14 @@ void LoadingWindow::StartReading() {
   DataFolders();
   reader_.Start(
       [this] {
-        Reading reading;
-        reading.backgrounds = ReadBGFile(backgrounds_);
-        reading.templates = Templates().Reload(backgrounds_);
-        return reading;
+        // Braces run in order: the templates look their backgrounds up in the table just read.
+        return Reading{ReadBGFile(backgrounds_), Templates().Reload(backgrounds_)};
       },
       [this](const Reading& reading) { FinishReading(reading); });
 }
 
 void LoadingWindow::FinishReading(const Reading& reading) {
-  if (!reading.backgrounds.Ok()) Tell({reading.backgrounds.message});
+  if (!reading.backgrounds) Tell({reading.backgrounds.Message()});
   Tell(reading.templates.Messages());
   reading_ = false;
   if (closeWhenRead_) {

@@ -56,7 +56,7 @@ class LoadingWindow : public QDialog {
 
  private:
   struct Reading {
-    BackgroundLoadResult backgrounds;
+    BackgroundLoading backgrounds;
     TemplateReload templates;
   };
 

@@ -55,7 +55,7 @@ QString TemplateNameDialog::Name() const {
 }
 
 QString TemplateNameDialog::Problem() const {
-  return TemplateTitleProblem(Name());
+  return QString::fromStdString(CheckTemplateTitle(Name()).Message());
 }
 
 void TemplateNameDialog::accept() {

@@ -47,7 +47,7 @@ const MessageCase kCases[] = {
      [](const test::TempFolder& folder) {
        test::WriteFileBytes(folder / "x%1.png", {'n', 'o', 't'});
        BackgroundTable table;
-       return AddCustomBackground(table, folder / "x%1.png", DataFolder(folder.Path())).message;
+       return AddCustomBackground(table, folder / "x%1.png", DataFolder(folder.Path())).Message();
      },
      "NAME/x%1.png could not be read as a picture: Not a PNG",
      "NAME/x%1.png konnte nicht als Bild gelesen werden: Keine PNG-Datei"},

@@ -15,34 +15,31 @@
 namespace tavolo {
 namespace {
 
-ContactDetails Letters() {
-  return {test::Letters()};
-}
+using test::Letters;
+using test::Lines;
 
 TextBoxLines Box(const QStringList& lines) {
   return KeptLines(lines);
 }
 
-using test::Lines;
-
 // Each layout's boxes take their fields; boxes past the layout's count keep what they held.
 TEST(LayoutTable, FieldDistributionFillsTheLayoutsBoxesAndJoinsAddressParts) {
-  ContactDetails noLine2 = test::Letters();
+  ContactDetails noLine2 = Letters();
   noLine2[4] = "";
   using Boxes = std::vector<QStringList>;
   const Boxes eight = {{"A"}, {"B", "C"}, {"D", "E", "F", "G", "J", "K", "H", "I"}, {"H", "I"}};
   const std::tuple<int, ContactDetails, int, Boxes> cases[] = {
-      {0, test::Letters(), 5, {{"A"}, {"B", "C"}, {"D", "E", "F", "G"}, {"H", "I"}, {"J", "K"}}},
-      {9, test::Letters(), 5, {{"B", "C"}, {"H", "I"}, {"A"}, {"D", "E", "F", "G"}, {"J", "K"}}},
-      {2, test::Letters(), 3, eight},
-      {3, test::Letters(), 3, eight},
-      {6, test::Letters(), 3, eight},
-      {8, test::Letters(), 3, eight},
+      {0, Letters(), 5, {{"A"}, {"B", "C"}, {"D", "E", "F", "G"}, {"H", "I"}, {"J", "K"}}},
+      {9, Letters(), 5, {{"B", "C"}, {"H", "I"}, {"A"}, {"D", "E", "F", "G"}, {"J", "K"}}},
+      {2, Letters(), 3, eight},
+      {3, Letters(), 3, eight},
+      {6, Letters(), 3, eight},
+      {8, Letters(), 3, eight},
       {4, noLine2, 4, {{"A"}, {"B", "C"}, {"H", "I"}, {"D  F G", "J K"}}},
   };
   for (const auto& [layout, values, count, expected] : cases) {
     BoxLinesArray boxes{};
-    FieldDistribution(0, test::Letters(), boxes);
+    FieldDistribution(0, Letters(), boxes);
     EXPECT_EQ(FieldDistribution(layout, values, boxes), count) << layout;
     Boxes shown;
     for (size_t b = 0; b < expected.size(); ++b) shown.push_back(Lines(boxes[b]));

@@ -159,12 +159,12 @@ TEST(CardSize, SizesAndResolutionsOutsideTheLimitsAreRefused) {
       {std::nanf(""), 615, 300, "Please enter a number."},
   };
   for (const auto& [width, height, dpi, says] : cases) {
-    const QString problem = CardSizeProblem(width, height, dpi);
+    const Outcome<> size = CheckCardSize(width, height, dpi);
     if (says == nullptr) {
-      EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+      EXPECT_TRUE(size.Ok()) << size.Message();
     } else {
-      EXPECT_TRUE(problem.contains(QString::fromUtf8(says)))
-          << width << "x" << height << "@" << dpi << ": " << problem.toStdString();
+      EXPECT_NE(size.Message().find(says), std::string::npos)
+          << width << "x" << height << "@" << dpi << ": " << size.Message();
     }
   }
 }

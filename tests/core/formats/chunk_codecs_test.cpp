@@ -73,13 +73,9 @@ TEST(QrCodeChunk, RoundTripsAndRefusesDamagedPayloads) {
                           std::vector<uint8_t> text, uint32_t extraLength = 0) {
     std::vector<uint8_t> out;
     ByteWriter w(out);
-    w.PutU8(content);
-    w.PutU8(flag);
-    w.PutU32(dark);
-    w.PutU32(0xFFFFFF);
-    w.PutF32(x);
-    w.PutF32(300.0f);
-    w.PutF32(side);
+    for (const uint8_t byte : {content, flag}) w.PutU8(byte);
+    for (const uint32_t colour : {dark, 0xFFFFFFu}) w.PutU32(colour);
+    for (const float number : {x, 300.0f, side}) w.PutF32(number);
     w.PutU32(static_cast<uint32_t>(text.size()) + extraLength);
     w.PutBytes(text);
     return out;
@@ -134,9 +130,7 @@ TEST(ClearGroundChunk, RoundTripsAndRefusesDamagedPayloads) {
                           int emptyBoxes = 4) {
     std::vector<uint8_t> out;
     ByteWriter w(out);
-    w.PutU8(version);
-    w.PutU8(boxes);
-    w.PutU8(flag);
+    for (const uint8_t byte : {version, boxes, flag}) w.PutU8(byte);
     for (const int32_t edge : edges) w.PutU32(static_cast<uint32_t>(edge));
     out.insert(out.end(), static_cast<size_t>(emptyBoxes), uint8_t{0});
     return out;

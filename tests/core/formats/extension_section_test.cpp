@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -70,8 +69,9 @@ TEST(ExtensionSection, KnownAndUnknownChunksSurviveALoadAndASaveByteForByteInThe
       CardWith({Chunk("QRCD", QrCodeChunk::Encode(FreeTextCode("x"))), unknown, Chunk("back", {}),
                 Chunk("CONT", ContactChunk::Encode(NameOnly("Åsa")))});
   CardState read;
-  const ReadProjectResult result = ReadProject(file, read, kTable);
-  ASSERT_TRUE(result.Ok() && result.extensionProblem.empty()) << result.extensionProblem;
+  const ProjectReading result = ReadProject(file, read, kTable);
+  ASSERT_TRUE(result.Ok()) << result.Message();
+  EXPECT_EQ(result.Value().extensionProblem, "");
   EXPECT_EQ(read.qrCode, FreeTextCode("x"));
   EXPECT_EQ(read.contact, NameOnly("Åsa"));
   EXPECT_EQ(SerializeProject(read, kTable), file);
@@ -106,10 +106,10 @@ TEST(ExtensionSection, ADamagedSectionIsReportedAndTheCardAndTheWholeChunksBefor
   };
   for (const auto& [what, section, chunksKept] : cases) {
     CardState loaded;
-    const ReadProjectResult read =
+    const ProjectReading read =
         ReadProject(Joined(card, section), loaded, kTable, ReadMode::kKeepOnFileError);
-    ASSERT_TRUE(read.Ok()) << what << ": " << read.detail;
-    EXPECT_NE(read.extensionProblem, "") << what;
+    ASSERT_TRUE(read.Ok()) << what << ": " << read.Message();
+    EXPECT_NE(read.Value().extensionProblem, "") << what;
     EXPECT_EQ(loaded.extensions.Entries().size(), chunksKept) << what;
     // The whole chunks are kept to be written again.
     EXPECT_EQ(SerializeProject(loaded, kTable).size() > card.size(), chunksKept > 0) << what;
@@ -193,9 +193,9 @@ TEST(ExtensionSection, DamagedAndRepeatedKnownChunksAreReportedAndKeptOnSave) {
   test::EnsureGuiApplication();
   for (const auto& [what, file, problem, hasBack] : cases) {
     CardState read;
-    const ReadProjectResult result = ReadProject(file, read, kTable, ReadMode::kKeepOnFileError);
-    ASSERT_TRUE(result.Ok()) << what << ": " << result.detail;
-    EXPECT_EQ(result.extensionProblem, problem) << what;
+    const ProjectReading result = ReadProject(file, read, kTable, ReadMode::kKeepOnFileError);
+    ASSERT_TRUE(result.Ok()) << what << ": " << result.Message();
+    EXPECT_EQ(result.Value().extensionProblem, problem) << what;
     EXPECT_EQ(read.back.Has(), hasBack) << what;
     EXPECT_EQ(SerializeProject(read, kTable), file) << what;
 
@@ -225,8 +225,9 @@ TEST(BackSideFile, FrontAndBackRoundTripExactlyAndTheCardsOwnSectionsHoldTheFron
   card.back = CardBack(sized);
   const std::vector<uint8_t> file = SerializeProject(card, kTable);
   CardState read;
-  const ReadProjectResult result = ReadProject(file, read, kTable);
-  ASSERT_TRUE(result.Ok() && result.extensionProblem.empty()) << result.extensionProblem;
+  const ProjectReading result = ReadProject(file, read, kTable);
+  ASSERT_TRUE(result.Ok()) << result.Message();
+  EXPECT_EQ(result.Value().extensionProblem, "");
   EXPECT_EQ(read.back.Face(), BackFaceOf(card));
   EXPECT_EQ(SerializeProject(read, kTable), file);
 
@@ -251,9 +252,10 @@ TEST(BackSideFile, ADamagedBackLeavesTheCardOneSidedWithTheChunkKept) {
   for (const std::vector<uint8_t>& payload : {cut, nestedBytes}) {
     const std::vector<uint8_t> file = CardWith({Chunk("BACK", payload)});
     CardState read;
-    const ReadProjectResult result = ReadProject(file, read, kTable);
-    ASSERT_TRUE(result.Ok()) << result.detail;
-    EXPECT_NE(result.extensionProblem.find("BACK"), std::string::npos) << result.extensionProblem;
+    const ProjectReading result = ReadProject(file, read, kTable);
+    ASSERT_TRUE(result.Ok()) << result.Message();
+    EXPECT_NE(result.Value().extensionProblem.find("BACK"), std::string::npos)
+        << result.Value().extensionProblem;
     EXPECT_FALSE(read.back.Has());
     EXPECT_EQ(SerializeProject(read, kTable), file);
   }

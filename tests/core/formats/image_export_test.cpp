@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <tuple>
 
 #include "core/formats/ExportFormats.h"

@@ -72,20 +72,21 @@ TEST(InputPath, EveryReaderRefusesWhatIsNotARegularFileAtOnce) {
       {"ReadProject", "card.tvc",
        [](const fs::path& path) {
          CardState card;
-         const ReadProjectResult r = ReadProject(path, card, test::Table({"Linen"}));
-         return std::pair{r.result != ProjectResult::kFileError, r.detail};
+         const ProjectReading r = ReadProject(path, card, test::Table({"Linen"}));
+         return std::pair{r || r.Fault().kind != ProjectFault::kFileError, r.Message()};
        }},
       {"ReadBGFile library", "fl1.tmp",
        [](const fs::path& path) {
          BackgroundTable table;
          const auto r = ReadBGFileIn(table, path.parent_path(), path.filename());
-         return std::pair{r.status != BackgroundLoadStatus::kLibraryUnreadable, r.message};
+         return std::pair{r || r.Fault().kind != BackgroundLoadFault::kLibraryUnreadable,
+                          r.Message()};
        }},
       {"Import Background", "import.png",
        [](const fs::path& path) {
          BackgroundTable table;
          const auto r = AddCustomBackground(table, path, path.parent_path() / "home");
-         return std::pair{r.ok || table.Count() != 0, r.message};
+         return std::pair{r.Ok() || table.Count() != 0, r.Message()};
        }},
   };
   for (const auto& [name, file, read] : readers) {
@@ -114,9 +115,9 @@ TEST(InputPath, APipeAmongTheImportedBackgroundsOrTheirHueFilesIsPassedBy) {
   ASSERT_TRUE(WriteBackgroundLibrary(home / "fl1.tmp", {}));
 
   BackgroundTable table;
-  const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
-  EXPECT_TRUE(result.Ok()) << result.message;
-  EXPECT_EQ(result.customCount, 2);  // the picture with a pipe for its hue file is measured
+  const BackgroundLoading result = ReadBGFileIn(table, home.Path());
+  ASSERT_TRUE(result.Ok()) << result.Message();
+  EXPECT_EQ(result.Value().customCount, 2);  // the picture with a pipe for its hue file is measured
   EXPECT_EQ(fs::status(custom / "piped.hue").type(), fs::file_type::fifo);
 }
 

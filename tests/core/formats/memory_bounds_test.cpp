@@ -79,10 +79,9 @@ TEST(MemoryBounds, APictureForTheCardOfMoreThan64MegapixelsIsRefusedAsTooLarge) 
       {"Import Background",
        [&] {
          BackgroundTable table;
-         const AddBackgroundResult added =
-             AddCustomBackground(table, home / "import.jpg", home.Path());
-         EXPECT_FALSE(added.ok);
-         return added.message;
+         const Outcome<int> added = AddCustomBackground(table, home / "import.jpg", home.Path());
+         EXPECT_FALSE(added.Ok());
+         return added.Message();
        }},
       {"photo and logo",
        [&] {
@@ -116,9 +115,9 @@ TEST(MemoryBounds, ACardTooLargeToDrawIsRefusedWhereItIsReadAndWhereItIsExported
     ASSERT_FALSE(says.empty());
 
     CardState read;
-    const ReadProjectResult result = ReadProject(SerializeProject(huge, table), read, table);
-    EXPECT_EQ(result.result, ProjectResult::kFileError);
-    EXPECT_EQ(result.detail, says);
+    const ProjectReading result = ReadProject(SerializeProject(huge, table), read, table);
+    EXPECT_STREQ(ReadingName(result), "file error");
+    EXPECT_EQ(result.Message(), says);
     EXPECT_EQ(read.cardWidth, CardState().cardWidth);  // the refused size never reaches the card
 
     TempFolder dir;

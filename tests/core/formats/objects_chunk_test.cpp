@@ -27,8 +27,8 @@ std::vector<PlacedObject> EveryKind() {
                                              ObjectKind::kRectangle, ObjectKind::kEllipse,
                                              static_cast<ObjectKind>(99), ObjectKind::kPhoto}[i],
                    -12.5f * i, 40.25f, 500.0f, i == 1 ? 0.0f : 120.0f, i % 4, 7 - 100 * i, i == 0);
-    o.source = ShapeSource{qRgb(200, 100, i), 2.5f * i, i == 2 ? std::optional(qRgb(1, 2, 3))
-                                                               : std::nullopt, 3.0f * i};
+    o.source = ShapeSource{qRgb(200, 100, i), 2.5f * i,
+                           i == 2 ? std::optional(qRgb(1, 2, 3)) : std::nullopt, 3.0f * i};
   }
   TextSource text;
   std::tie(text.horizontal, text.vertical, text.shrinkToFit, text.style.face, text.lines) =
@@ -107,17 +107,17 @@ TEST(ObjectsChunk, BothFacesKeepTheirObjectsThroughAProjectFileAndALaterKindIsTo
   card.back = CardBack(back);
   card.objects = EveryKind();
   const std::vector<uint8_t> bytes = SerializeProject(card, table);
-  const ReadProjectResult result = ReadProject(bytes, read, table);
-  ASSERT_TRUE(result.Ok()) << result.detail;
+  const ProjectReading result = ReadProject(bytes, read, table);
+  ASSERT_TRUE(result.Ok()) << result.Message();
   EXPECT_EQ(read.objects, card.objects);
   ASSERT_TRUE(read.back.Has());
   EXPECT_EQ(read.back.Face().objects, back.objects);
   EXPECT_EQ(SerializeProject(read, table), bytes);
-  EXPECT_NE(result.extensionProblem.find("holds 2 placed objects"), std::string::npos)
-      << result.extensionProblem;
+  EXPECT_NE(result.Value().extensionProblem.find("holds 2 placed objects"), std::string::npos)
+      << result.Value().extensionProblem;
   // A card read again holds only the objects of the file read; known kinds need no word.
   card.objects.resize(2);
-  EXPECT_EQ(ReadProject(SerializeProject(card, table), read, table).extensionProblem, "");
+  EXPECT_EQ(ReadProject(SerializeProject(card, table), read, table).Value().extensionProblem, "");
   EXPECT_EQ(read.objects, card.objects);
   ASSERT_TRUE(ReadProject(SerializeProject(CardState(), table), read, table).Ok());
   EXPECT_TRUE(read.objects.empty());

@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -63,10 +60,10 @@ TEST(ProjectFile, EveryStoredFieldSurvivesBitForBitNanPayloadsToo) {
   const std::vector<uint8_t> bytes = SerializeProject(original, kTable);
 
   CardState loaded;
-  const ReadProjectResult result = ReadProject(bytes, loaded, kTable);
-  ASSERT_EQ(result.result, ProjectResult::kSuccess) << result.detail;
-  EXPECT_EQ(result.version, 2u);
-  EXPECT_EQ(result.backgroundName, MakeBackgroundName("Marble"));
+  const ProjectReading result = ReadProject(bytes, loaded, kTable);
+  ASSERT_STREQ(ReadingName(result), "success") << result.Message();
+  EXPECT_EQ(result.Value().head.version, 2u);
+  EXPECT_EQ(result.Value().head.backgroundName, MakeBackgroundName("Marble"));
 
   EXPECT_EQ(StoredFloatBits(loaded), StoredFloatBits(original));
   EXPECT_TRUE(loaded == original);
@@ -123,9 +120,9 @@ TEST(ProjectFile, OlderVersionsLeaveTheLaterSectionsAsTheyWereAndOtherLayoutsAre
 
   const CardState before;  // defaults: photo, logo and size differ from the source's
   CardState loaded = before;
-  ReadProjectResult result = ReadProject(v0, loaded, kTable);
-  ASSERT_EQ(result.result, ProjectResult::kSuccess) << result.detail;
-  EXPECT_EQ(result.version, 0u);
+  ProjectReading result = ReadProject(v0, loaded, kTable);
+  ASSERT_STREQ(ReadingName(result), "success") << result.Message();
+  EXPECT_EQ(result.Value().head.version, 0u);
   EXPECT_EQ(loaded.styles, source.styles);
   EXPECT_EQ(loaded.layoutIndex, source.layoutIndex);
   EXPECT_EQ(loaded.lightShift, source.lightShift);
@@ -136,7 +133,7 @@ TEST(ProjectFile, OlderVersionsLeaveTheLaterSectionsAsTheyWereAndOtherLayoutsAre
 
   loaded = before;
   result = ReadProject(v1, loaded, kTable);
-  ASSERT_EQ(result.result, ProjectResult::kSuccess) << result.detail;
+  ASSERT_STREQ(ReadingName(result), "success") << result.Message();
   EXPECT_EQ(loaded.photo, source.photo);
   EXPECT_EQ(loaded.dpi, source.dpi);
   EXPECT_EQ(loaded.widthUnit, source.widthUnit);
@@ -148,11 +145,11 @@ TEST(ProjectFile, OlderVersionsLeaveTheLaterSectionsAsTheyWereAndOtherLayoutsAre
   oldPhoto.insert(oldPhoto.end(), {0, 0, 0, 0, 3, 'o', 'l', 'd'});
   oldPhoto.resize(oldPhoto.size() + 28, 0x11);
   loaded = before;
-  EXPECT_EQ(ReadProject(oldPhoto, loaded, kTable).result, ProjectResult::kVersionMismatch);
+  EXPECT_STREQ(ReadingName(ReadProject(oldPhoto, loaded, kTable)), "version mismatch");
   EXPECT_EQ(loaded.layoutIndex, source.layoutIndex);
   EXPECT_EQ(loaded.photo, before.photo);
   oldPhoto.pop_back();  // the old layout cut short
-  EXPECT_EQ(ReadProject(oldPhoto, loaded, kTable).result, ProjectResult::kFileError);
+  EXPECT_STREQ(ReadingName(ReadProject(oldPhoto, loaded, kTable)), "file error");
 
   // A later version reads its first six sections like version 0, then says it is not this
   // version's: taking it as a whole card would drop its photo, size and logo unseen.
@@ -161,8 +158,8 @@ TEST(ProjectFile, OlderVersionsLeaveTheLaterSectionsAsTheyWereAndOtherLayoutsAre
     newer[0] = later;
     loaded = before;
     result = ReadProject(newer, loaded, kTable);
-    EXPECT_EQ(result.result, ProjectResult::kVersionMismatch) << int{later};
-    EXPECT_EQ(result.detail,
+    EXPECT_STREQ(ReadingName(result), "version mismatch") << int{later};
+    EXPECT_EQ(result.Message(),
               "the format version " + std::to_string(later) + " is newer than this program reads");
     EXPECT_EQ(loaded.styles, source.styles);
     EXPECT_EQ(loaded.layoutIndex, source.layoutIndex);
@@ -182,17 +179,17 @@ TEST(ProjectFile, SubVersionMismatchStopsWithTheEarlierSectionsApplied) {
   }
   style2[offset] = 1;
   CardState loaded;
-  const ReadProjectResult result = ReadProject(style2, loaded, kTable);
-  EXPECT_EQ(result.result, ProjectResult::kVersionMismatch);
+  const ProjectReading result = ReadProject(style2, loaded, kTable);
+  EXPECT_STREQ(ReadingName(result), "version mismatch");
   EXPECT_EQ(loaded.styles[1], source.styles[1]);
   EXPECT_EQ(loaded.styles[2], CardState().styles[2]);
-  EXPECT_EQ(ProjectResultMessage(result.result),
+  EXPECT_EQ(ProjectFaultMessage(result.Fault().kind),
             std::string("File could not be opened by this version of the software."));
 
   // kKeepOnFileError still applies what came before a version mismatch.
   CardState kept;
-  EXPECT_EQ(ReadProject(style2, kept, kTable, ReadMode::kKeepOnFileError).result,
-            ProjectResult::kVersionMismatch);
+  EXPECT_STREQ(ReadingName(ReadProject(style2, kept, kTable, ReadMode::kKeepOnFileError)),
+               "version mismatch");
   EXPECT_EQ(kept.styles[1], source.styles[1]);
 }
 
@@ -203,11 +200,11 @@ TEST(ProjectFile, ABackgroundNumberOutsideTheTableFailsTheCheckAndWritesAnEmptyN
   CardState loaded;
   source.backgroundIndex = 5;
   const test::ReportRecorder reports;
-  const ReadProjectResult result = ReadProject(SerializeProject(source, kTable), loaded, kTable);
+  const ProjectReading result = ReadProject(SerializeProject(source, kTable), loaded, kTable);
   ASSERT_EQ(reports.Reports().size(), 1u);
   EXPECT_TRUE(reports.Saw("btbl[pnmb].n==pnmb"));
   EXPECT_TRUE(result.Ok());
-  EXPECT_EQ(result.backgroundName, BackgroundName{});
+  EXPECT_EQ(result.Value().head.backgroundName, BackgroundName{});
 }
 
 TEST(ProjectFile, EveryTruncationIsAFileErrorAndNothingIsAppliedWhenAsked) {
@@ -215,11 +212,11 @@ TEST(ProjectFile, EveryTruncationIsAFileErrorAndNothingIsAppliedWhenAsked) {
   for (size_t length = 0; length < bytes.size(); ++length) {
     const std::span<const uint8_t> cut(bytes.data(), length);
     CardState applied;
-    EXPECT_EQ(ReadProject(cut, applied, kTable).result, ProjectResult::kFileError) << length;
+    EXPECT_STREQ(ReadingName(ReadProject(cut, applied, kTable)), "file error") << length;
     CardState kept;
     const CardState reference = kept;
-    EXPECT_EQ(ReadProject(cut, kept, kTable, ReadMode::kKeepOnFileError).result,
-              ProjectResult::kFileError);
+    EXPECT_STREQ(ReadingName(ReadProject(cut, kept, kTable, ReadMode::kKeepOnFileError)),
+                 "file error");
     EXPECT_TRUE(kept == reference) << length;
   }
 }
@@ -236,8 +233,8 @@ TEST(ProjectFile, AFileThatIsNoCardIsToldApartFromDamageAndChangesNothing) {
   };
   for (const auto& [bytes, notACard] : cases) {
     CardState loaded = UnusualState();
-    const ReadProjectResult result = ReadProject(bytes, loaded, kTable);
-    EXPECT_EQ(result.notACard, notACard) << bytes.size();
+    const ProjectReading result = ReadProject(bytes, loaded, kTable);
+    EXPECT_EQ((!result && result.Fault().notACard), notACard) << bytes.size();
     // Damage keeps the sections read before it; a file that is no card changes nothing.
     EXPECT_TRUE(!notACard || (loaded == UnusualState() && !result.Ok())) << bytes.size();
   }
@@ -255,9 +252,9 @@ TEST(ProjectFile, ValuesTheCardCannotHoldAreRefusedAsFileErrors) {
     CardState bad;
     change(bad);
     CardState loaded;
-    const ReadProjectResult result = ReadProject(SerializeProject(bad, kTable), loaded, kTable);
-    EXPECT_EQ(result.result, ProjectResult::kFileError) << what;
-    EXPECT_FALSE(result.detail.empty()) << what;
+    const ProjectReading result = ReadProject(SerializeProject(bad, kTable), loaded, kTable);
+    EXPECT_STREQ(ReadingName(result), "file error") << what;
+    EXPECT_FALSE(result.Message().empty()) << what;
     // The refused value never reaches the state.
     EXPECT_TRUE(loaded.boxCount >= 3 && loaded.boxCount <= 5) << what;
     EXPECT_TRUE(loaded.layoutIndex >= 0 && loaded.layoutIndex <= 9) << what;
@@ -285,19 +282,19 @@ TEST(ProjectFile, LineCountAbove20AndHugeLengthsAreFileErrors) {
   EXPECT_EQ(loaded.lines[0].count, 20);
   bytes[kFirstLineCount] = 21;
   bytes.insert(bytes.begin() + kFirstLineCount + 4, 0);
-  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+  EXPECT_STREQ(ReadingName(ReadProject(bytes, loaded, kTable)), "file error");
   bytes[kFirstLineCount + 3] = 0x80;  // a count of two thousand million
-  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+  EXPECT_STREQ(ReadingName(ReadProject(bytes, loaded, kTable)), "file error");
 
   // The size string of style 0 claims 4 GB, then 65533 bytes.
   bytes = good;
   const std::vector<uint8_t> huge = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   bytes.erase(bytes.begin() + 8, bytes.begin() + 11);
   bytes.insert(bytes.begin() + 8, huge.begin(), huge.end());
-  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+  EXPECT_STREQ(ReadingName(ReadProject(bytes, loaded, kTable)), "file error");
   bytes[9] = 0xFD;
   bytes[10] = 0xFF;
-  EXPECT_EQ(ReadProject(bytes, loaded, kTable).result, ProjectResult::kFileError);
+  EXPECT_STREQ(ReadingName(ReadProject(bytes, loaded, kTable)), "file error");
 }
 
 std::vector<uint8_t> Stored(const QString& text) {

@@ -81,9 +81,7 @@ RgbPixels ImagePixels(const RasterImage& image) {
     const uint32_t y = pixels.height - 1 - row;
     for (uint32_t x = 0; x < pixels.width; ++x) {
       const RgbQuad c = image.GetPixelColour(x, y);
-      pixels.rgb.push_back(c.red);
-      pixels.rgb.push_back(c.green);
-      pixels.rgb.push_back(c.blue);
+      pixels.rgb.insert(pixels.rgb.end(), {c.red, c.green, c.blue});
     }
   }
   return pixels;

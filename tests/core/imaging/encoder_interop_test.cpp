@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <span>
 #include <string>
 #include <tuple>
 #include <vector>

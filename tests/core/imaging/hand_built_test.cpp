@@ -2,7 +2,6 @@
 // against its decoder.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <string>
 #include <vector>

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <span>
 #include <string>
 #include <tuple>
 #include <vector>

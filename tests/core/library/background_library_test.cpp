@@ -163,11 +163,10 @@ TEST(ReadBGFile, CustomBackgroundsComeFirstInDirectoryOrderThenTheLibrary) {
       expected.push_back("abcdefghijklmnopqrst");
   }
   BackgroundTable table;
-  const BackgroundLoadResult result = ReadBGFileIn(table, home.dir.Path());
-  EXPECT_TRUE(result.Ok()) << result.message;
-  EXPECT_EQ(result.Code(), 0);
-  EXPECT_EQ(result.customCount, 3);
-  EXPECT_EQ(result.libraryCount, 2);
+  const BackgroundLoading result = ReadBGFileIn(table, home.dir.Path());
+  ASSERT_TRUE(result.Ok()) << result.Message();
+  EXPECT_EQ(result.Value().customCount, 3);
+  EXPECT_EQ(result.Value().libraryCount, 2);
   ASSERT_EQ(table.Count(), 5);
   for (int k = 0; k < 5; ++k) {
     EXPECT_EQ(table.Record(k).name,
@@ -237,10 +236,10 @@ TEST(ReadBGFile, PicturesThatDoNotDecodeAndAnEmptyLibraryAreReported) {
       if (*junkCompanion) test::WriteFileBytes(home / "custombg" / junkCompanion, HueBytes(0));
     }
     BackgroundTable table;
-    const BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
-    EXPECT_TRUE(result.Ok()) << what;  // reported, not refused: every number stays
+    const BackgroundLoading result = ReadBGFileIn(table, home.Path());
+    ASSERT_TRUE(result.Ok()) << what;  // reported, not refused: every number stays
     EXPECT_EQ(table.Count(), static_cast<int>(library.size()) + (junkCompanion ? 1 : 0));
-    for (const auto& [warnings, expected] : {std::pair{result.warnings, loadWarning},
+    for (const auto& [warnings, expected] : {std::pair{result.Value().warnings, loadWarning},
                                              std::pair{CheckBackgrounds(table), checkWarning}}) {
       ASSERT_EQ(warnings.size(), expected ? 1u : 0u) << what;
       if (expected) {
@@ -255,10 +254,11 @@ TEST(ReadBGFile, AMissingOrDamagedLibraryKeepsWhatWasReadAndSaysSo) {
   fs::create_directories(home / "custombg");
   SaveSolid(home / "custombg" / "mine.png", 10, 200, 30);
   BackgroundTable table;
-  BackgroundLoadResult result = ReadBGFileIn(table, home.Path());
-  EXPECT_EQ(result.status, BackgroundLoadStatus::kLibraryMissing);
-  EXPECT_NE(result.Code(), 0);
-  EXPECT_NE(result.message.find("fl1.tmp"), std::string::npos);
+  BackgroundLoading result = ReadBGFileIn(table, home.Path());
+  ASSERT_FALSE(result.Ok());
+  EXPECT_EQ(result.Fault().kind, BackgroundLoadFault::kLibraryMissing);
+  EXPECT_EQ(result.Fault().loaded.customCount, 1);
+  EXPECT_NE(result.Message().find("fl1.tmp"), std::string::npos);
   EXPECT_EQ(table.Count(), 1);
 
   std::vector<uint8_t> bytes = SerializeBackgroundLibrary(Entries(3));
@@ -266,9 +266,10 @@ TEST(ReadBGFile, AMissingOrDamagedLibraryKeepsWhatWasReadAndSaysSo) {
   test::WriteFileBytes(home / "fl1.tmp", bytes);
   BackgroundTable damaged;
   result = ReadBGFileIn(damaged, home.Path());
-  EXPECT_EQ(result.status, BackgroundLoadStatus::kLibraryTruncated);
+  ASSERT_FALSE(result.Ok());
+  EXPECT_EQ(result.Fault().kind, BackgroundLoadFault::kLibraryTruncated);
   EXPECT_EQ(damaged.Count(), 3);  // the custom one and the two whole records
-  EXPECT_FALSE(result.message.empty());
+  EXPECT_FALSE(result.Message().empty());
 }
 
 TEST(ReadBGFile, MoreThan999BackgroundsStopAt999) {
@@ -279,9 +280,9 @@ TEST(ReadBGFile, MoreThan999BackgroundsStopAt999) {
     entries[i].name = MakeBackgroundName(std::to_string(i));
   ASSERT_TRUE(WriteBackgroundLibrary(home.dir / "fl1.tmp", entries));
   BackgroundTable table;
-  const BackgroundLoadResult result = ReadBGFileIn(table, home.dir.Path());
-  EXPECT_TRUE(result.Ok());
-  EXPECT_TRUE(result.tableFull);
+  const BackgroundLoading result = ReadBGFileIn(table, home.dir.Path());
+  ASSERT_TRUE(result.Ok());
+  EXPECT_TRUE(result.Value().tableFull);
   EXPECT_EQ(table.Count(), kMaxBackgrounds);
   EXPECT_EQ(table.Record(998).name, MakeBackgroundName("997"));
 
@@ -294,7 +295,7 @@ TEST(ReadBGFile, MoreThan999BackgroundsStopAt999) {
     test::WriteFileBytes(crowded.custom / (std::to_string(i) + ".hue"), {0, 0, 0, 0});
   }
   BackgroundTable full;
-  EXPECT_TRUE(ReadBGFileIn(full, crowded.dir.Path()).tableFull);
+  EXPECT_TRUE(LoadedOf(ReadBGFileIn(full, crowded.dir.Path())).tableFull);
   EXPECT_EQ(full.Count(), kMaxBackgrounds);
 }
 
@@ -302,13 +303,12 @@ TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
   Home home(2);
   TempFolder elsewhere;
   BackgroundTable table;
-  ReadBGFileIn(table, home.dir.Path());
+  ASSERT_TRUE(ReadBGFileIn(table, home.dir.Path()));
   SaveSolid(elsewhere / "Logo.Card.PNG", 0, 255, 0);
 
-  AddBackgroundResult added =
-      AddCustomBackground(table, elsewhere / "Logo.Card.PNG", home.dir.Path());
-  ASSERT_TRUE(added.ok) << added.message;
-  EXPECT_EQ(added.number, 2);
+  Outcome<int> added = AddCustomBackground(table, elsewhere / "Logo.Card.PNG", home.dir.Path());
+  ASSERT_TRUE(added.Ok()) << added.Message();
+  EXPECT_EQ(added.Value(), 2);
   EXPECT_EQ(table.Count(), 3);
   EXPECT_EQ(table.Record(2).n, 2);
   EXPECT_EQ(table.Record(2).name, MakeBackgroundName("Logo.Card"));
@@ -317,10 +317,10 @@ TEST(AddCustomBackground, CopiesMeasuresWritesTheCompanionAndAppends) {
 
   // Importing again overwrites the copy; importing the copy itself works too.
   SaveSolid(elsewhere / "Logo.Card.PNG", 0, 0, 255);
-  ASSERT_TRUE(AddCustomBackground(table, elsewhere / "Logo.Card.PNG", home.dir.Path()).ok);
+  ASSERT_TRUE(AddCustomBackground(table, elsewhere / "Logo.Card.PNG", home.dir.Path()).Ok());
   EXPECT_EQ(table.HueOffset(3), Offset(0.0f));
   added = AddCustomBackground(table, home.custom / "Logo.Card.PNG", home.dir.Path());
-  ASSERT_TRUE(added.ok) << added.message;
+  ASSERT_TRUE(added.Ok()) << added.Message();
   EXPECT_TRUE(fs::exists(home.custom / "Logo.Card.PNG"));
 }
 
@@ -336,9 +336,9 @@ TEST(AddCustomBackground, RefusesWhatCannotBeABackgroundAndSaysWhy) {
     TempFolder home, elsewhere;
     BackgroundTable table;
     if (present) test::WriteFileBytes(elsewhere / file, {1, 2, 3});
-    const AddBackgroundResult added = AddCustomBackground(table, elsewhere / file, home.Path());
-    EXPECT_FALSE(added.ok) << file;
-    EXPECT_NE(added.message.find(says), std::string::npos) << file << ": " << added.message;
+    const Outcome<int> added = AddCustomBackground(table, elsewhere / file, home.Path());
+    EXPECT_FALSE(added.Ok()) << file;
+    EXPECT_NE(added.Message().find(says), std::string::npos) << file << ": " << added.Message();
     EXPECT_EQ(table.Count(), 0) << file;
     EXPECT_EQ(fs::exists(home / "custombg" / file), keptInFolder) << file;
   }
@@ -352,9 +352,8 @@ TEST(AddCustomBackground, AFailedImportKeepsTheEarlierBackgroundOfThatName) {
   const std::vector<uint8_t> earlier = test::ReadFileBytes(home.custom / "mine.png");
   test::WriteFileBytes(elsewhere / "mine.png", {0x89, 'P', 'N', 'G', 1, 2, 3});
   BackgroundTable table;
-  const AddBackgroundResult added =
-      AddCustomBackground(table, elsewhere / "mine.png", home.dir.Path());
-  EXPECT_FALSE(added.ok);
+  const Outcome<int> added = AddCustomBackground(table, elsewhere / "mine.png", home.dir.Path());
+  EXPECT_FALSE(added.Ok());
   EXPECT_EQ(test::ReadFileBytes(home.custom / "mine.png"), earlier);
   EXPECT_EQ(test::ReadFileBytes(home.custom / "mine.hue"), HueBytes(0.25f));
 }
@@ -368,13 +367,12 @@ TEST(AddCustomBackground, AFolderThatCannotBeWrittenIsNamedAndNothingChanges) {
     const fs::path locked = folderExists ? home / "custombg" : home.Path();
     fs::permissions(locked, fs::perms::owner_write, fs::perm_options::remove);
     BackgroundTable table;
-    const AddBackgroundResult added =
-        AddCustomBackground(table, elsewhere / "photo.png", home.Path());
+    const Outcome<int> added = AddCustomBackground(table, elsewhere / "photo.png", home.Path());
     fs::permissions(locked, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_FALSE(added.ok);
-    EXPECT_NE(added.message.find((home / "custombg").string() + ", beside the program"),
+    EXPECT_FALSE(added.Ok());
+    EXPECT_NE(added.Message().find((home / "custombg").string() + ", beside the program"),
               std::string::npos)
-        << added.message;
+        << added.Message();
     EXPECT_EQ(table.Count(), 0);
   }
 }
@@ -423,8 +421,9 @@ TEST(ShippedBackgrounds, AtLeastSixtyCardsWithReadableUniqueNamesAndTheirMeasure
   ASSERT_TRUE(std::filesystem::exists(folder / "fl1.tmp"))
       << "fl1.tmp is missing from " << folder << ": build the backgrounds target";
   BackgroundTable table;
-  const BackgroundLoadResult result = ReadBGFileIn(table, folder, "fl1.tmp");
-  EXPECT_TRUE(result.Ok()) << result.message;
+  const BackgroundLoading loading = ReadBGFileIn(table, folder, "fl1.tmp");
+  ASSERT_TRUE(loading.Ok()) << loading.Message();
+  const BackgroundsLoaded& result = loading.Value();
   EXPECT_FALSE(result.tableFull);
   EXPECT_GE(result.libraryCount, 60);
 

@@ -68,9 +68,9 @@ TEST(EmbeddedPictures, EachDistinctPictureIsStoredOnceAndReadBackByteForByteOnBo
   EXPECT_EQ(Count(file, "PICT"), 2) << "red on the front twice and on the back, blue on the back";
 
   CardState read;
-  const ReadProjectResult result = ReadProject(file, read, Table());
-  ASSERT_TRUE(result.Ok()) << result.detail;
-  EXPECT_TRUE(result.extensionProblem.empty()) << result.extensionProblem;
+  const ProjectReading result = ReadProject(file, read, Table());
+  ASSERT_TRUE(result.Ok()) << result.Message();
+  EXPECT_TRUE(result.Value().extensionProblem.empty()) << result.Value().extensionProblem;
   EXPECT_EQ(read, card);
   ASSERT_TRUE(read.back.Has());
   const StoredPicture* onBack = read.back.Face().pictures.Find(read.back.Face().logo.hash);
@@ -105,9 +105,10 @@ TEST(EmbeddedPictures, DamagedOrMissingPicturesAreToldAndTheCardStillReads) {
   std::vector<uint8_t> file = SerializeProject(card, Table());
   file.back() ^= 1;
   CardState read;
-  const ReadProjectResult result = ReadProject(file, read, Table());
-  ASSERT_TRUE(result.Ok()) << result.detail;
-  EXPECT_NE(result.extensionProblem.find("PICT"), std::string::npos) << result.extensionProblem;
+  const ProjectReading result = ReadProject(file, read, Table());
+  ASSERT_TRUE(result.Ok()) << result.Message();
+  EXPECT_NE(result.Value().extensionProblem.find("PICT"), std::string::npos)
+      << result.Value().extensionProblem;
   EXPECT_TRUE(read.logo.hash.isEmpty());
   EXPECT_EQ(read.logo.name, "logo.png");
   const std::vector<uint8_t> written = SerializeProject(read, Table());

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cmath>
 #include <filesystem>
 #include <limits>
 #include <string>
@@ -57,7 +56,7 @@ TEST(TemplateTitle, RefusesEmptyNamesAndCharactersFilesCannotHold) {
       {QStringLiteral("tab\there"), false},
   };
   for (const auto& [title, ok] : cases) {
-    EXPECT_EQ(TemplateTitleProblem(title).isEmpty(), ok) << title.toStdString();
+    EXPECT_EQ(CheckTemplateTitle(title).Ok(), ok) << title.toStdString();
   }
 }
 

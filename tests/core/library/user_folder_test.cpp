@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "core/base/ProgramFolder.h"
@@ -53,12 +52,12 @@ TEST(UserFolder, ImportsAndPhotoCopiesGoToTheUsersFolderAndLeaveTheShippedOneAsI
   const auto shipped = Snapshot(f.folders.shipped);
 
   BackgroundTable table;
-  const AddBackgroundResult added = AddCustomBackground(table, f.elsewhere / "mine.jpg", f.folders);
-  ASSERT_TRUE(added.ok) << added.message;
+  const Outcome<int> added = AddCustomBackground(table, f.elsewhere / "mine.jpg", f.folders);
+  ASSERT_TRUE(added.Ok()) << added.Message();
   EXPECT_TRUE(fs::exists(f.dir / "user/custombg/mine.jpg"));
   EXPECT_TRUE(fs::exists(f.dir / "user/custombg/mine.hue"));
   // Importing a shipped background again makes the user's copy.
-  ASSERT_TRUE(AddCustomBackground(table, f.dir / "shipped/custombg/linen.jpg", f.folders).ok);
+  ASSERT_TRUE(AddCustomBackground(table, f.dir / "shipped/custombg/linen.jpg", f.folders).Ok());
   EXPECT_TRUE(fs::exists(f.dir / "user/custombg/linen.jpg"));
 
   const DataFolder photos = CustomPhotosFolder(f.folders);
@@ -81,7 +80,9 @@ TEST(UserFolder, ListsHoldTheShippedItemsThenTheUsersAndAUsersItemWinsOverAShipp
   f.Put(f.dir / "shipped/custombg/same.jpg");
   f.Put(f.dir / "user/custombg/same.jpg");
   BackgroundTable backgrounds;
-  ReadBGFileIn(backgrounds, f.folders, fs::path("no-library"), HueCompanions::kMeasureOnly);
+  // The folder holds no library: the imported pictures stay all the same.
+  EXPECT_FALSE(
+      ReadBGFileIn(backgrounds, f.folders, fs::path("no-library"), HueCompanions::kMeasureOnly));
   ASSERT_EQ(backgrounds.Count(), 2);
   const auto fileOf = [&](int number) {
     return std::get<PictureFile>(backgrounds.Source(number)).path;

@@ -17,17 +17,13 @@
 namespace tavolo {
 namespace {
 
+using test::Repeated;
+
 std::string Svg(const std::string& body, int size = 10) {
   const std::string side = std::to_string(size);
   return R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" )"
          R"(width=")" +
          side + R"(" height=")" + side + R"(" viewBox="0 0 10 10">)" + body + "</svg>";
-}
-
-std::string Repeat(const std::string& text, int times) {
-  std::string all;
-  for (int i = 0; i < times; ++i) all += text;
-  return all;
 }
 
 // An <image> over the whole drawing whose picture is `bytes`, written into it.
@@ -61,7 +57,7 @@ TEST(SvgDrawing, WhatReachesOutsideTheFileOrCostsTooMuchIsRefusedWithAReason) {
   std::string bomb = R"(<defs><rect id="b0" width="1" height="1"/>)";
   for (int i = 1; i < 7; ++i) {
     bomb += "<g id=\"b" + std::to_string(i) + "\">" +
-            Repeat("<use xlink:href=\"#b" + std::to_string(i - 1) + "\"/>", 10) + "</g>";
+            Repeated("<use xlink:href=\"#b" + std::to_string(i - 1) + "\"/>", 10) + "</g>";
   }
   std::string zigzag = "M0 0";
   for (int i = 0; i < 20000; ++i) {
@@ -86,17 +82,17 @@ TEST(SvgDrawing, WhatReachesOutsideTheFileOrCostsTooMuchIsRefusedWithAReason) {
       {"broken XML", R"(<svg xmlns="http://www.w3.org/2000/svg" width="10")", "well-formed"},
       {"too large", Svg("", 90000), "too large"},
       {"too long", std::string(kMaxSvgBytes + 1, ' '), "large"},
-      {"groups too deep", Svg(Repeat("<g>", 200) + Repeat("</g>", 200)), "deep"},
+      {"groups too deep", Svg(Repeated("<g>", 200) + Repeated("</g>", 200)), "deep"},
       {"a chain of uses too deep", Svg(chain + "</defs><use xlink:href=\"#u199\"/>"), "deep"},
       {"uses of uses", Svg(bomb + "</defs><use xlink:href=\"#b6\"/>"), "elements"},
       {"a use of itself", Svg(R"(<g id="a"><use xlink:href="#a"/></g>)"), "inside itself"},
       {"a gradient of many stops",
-       Svg("<linearGradient id=\"g\">" + Repeat("<stop offset=\"0.5\"/>", 1001) +
+       Svg("<linearGradient id=\"g\">" + Repeated("<stop offset=\"0.5\"/>", 1001) +
            "</linearGradient>"),
        "stops"},
       {"much text", Svg("<text>" + std::string(20001, 'x') + "</text>"), "characters"},
       {"many style rules for many elements",
-       Svg("<style>" + Repeat(".a{fill:red}", 3000) + "</style>" + Repeat("<g/>", 1000)),
+       Svg("<style>" + Repeated(".a{fill:red}", 3000) + "</style>" + Repeated("<g/>", 1000)),
        "style rules"},
       {"drawings in drawings in drawings", Svg(Inline(Svg(Inline(Svg(Inline(Svg(""))))))),
        "nested"},
@@ -108,7 +104,7 @@ TEST(SvgDrawing, WhatReachesOutsideTheFileOrCostsTooMuchIsRefusedWithAReason) {
        Svg("<path d=\"" + zigzag + "\" fill=\"none\" stroke=\"#000\" stroke-width=\"3\"/>", 100),
        "too complex"},
       {"thousands of large shapes",
-       Svg(Repeat(R"(<circle cx="5" cy="5" r="5" stroke="#000" stroke-width="2"/>)", 8000), 100),
+       Svg(Repeated(R"(<circle cx="5" cy="5" r="5" stroke="#000" stroke-width="2"/>)", 8000), 100),
        "too complex"},
   };
   for (const auto& [what, text, reason] : cases) {

@@ -7,6 +7,7 @@
 
 #include "core/print/LabelDatabase.h"
 #include "core/print/SheetCatalogue.h"
+#include "tests/core/TestFolders.h"
 
 namespace tavolo {
 namespace {
@@ -118,15 +119,13 @@ TEST(LabelDatabase, SkipsWhatCannotBeLaidOutAndFilesThatAreBrokenOrHostile) {
   templates += "<Template brand=\"Acme\" part=\"L\" size=\"A4\"><Meta category=\"label\"/>" +
                kRectangle + "</Template>";
 
-  std::string nested;
-  for (int i = 0; i <= kMaxLabelDatabaseDepth; ++i) nested += "<a>";
-  std::string many;
-  for (int i = 0; i <= kMaxLabelDatabaseElements; ++i) many += "<b/>";
   const LabelDatabaseFile files[] = {
       {"skips.xml", File(templates)},
       {"broken.xml", File(Card("X", kRectangle)).chopped(30)},
-      {"deep.xml", File(nested)},
-      {"many.xml", File(many)},
+      // Well formed, so that only its depth refuses it.
+      {"deep.xml", File(test::Repeated("<a>", kMaxLabelDatabaseDepth + 1) +
+                        test::Repeated("</a>", kMaxLabelDatabaseDepth + 1))},
+      {"many.xml", File(test::Repeated("<b/>", kMaxLabelDatabaseElements + 1))},
       {"laughs.xml",
        "<?xml version=\"1.0\"?><!DOCTYPE t [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">"
        "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
@@ -141,9 +140,8 @@ TEST(LabelDatabase, SkipsWhatCannotBeLaidOutAndFilesThatAreBrokenOrHostile) {
   EXPECT_EQ(listing.skipped, static_cast<int>(std::size(skipped)));
   ASSERT_EQ(listing.errors.size(), 4u);
   for (size_t i = 0; i < listing.errors.size(); ++i) {
-    EXPECT_EQ(listing.errors[i].find("The label database file " + std::string(files[i + 1].name) +
-                                     " is skipped: "),
-              0u)
+    EXPECT_TRUE(listing.errors[i].starts_with("The label database file " +
+                                              std::string(files[i + 1].name) + " is skipped: "))
         << listing.errors[i];
   }
 }

@@ -155,7 +155,7 @@ TEST(PageLayoutLibrary, ListsTheFolderInNameOrderAndAveryFirst) {
                 (dir / "c.PTM").string() +
                     " cannot be read: the format version 1 is newer than this program reads.",
                 (dir / "e.ptm").string() + " is damaged: the file ends inside the card height.",
-                (dir / "g.ptm").string() + " is refused: " + GridMessage(GridStatus::kOffThePaper) +
+                (dir / "g.ptm").string() + " is refused: " + GridMessage(GridFault::kOffThePaper) +
                     "."}));
 
   names.clear();
@@ -243,8 +243,8 @@ TEST(ShippedLayouts, AreTheProductsFiguresAndFitTheirPaper) {
 
     const Paper& paper = papers[FindPaperById(papers, layout.paper)];
     const SheetPlacement placement = PlaceCards(layout, paper.WholeMm(), 300, 254);  // in 0.1 mm
-    EXPECT_EQ(placement.grid.columns, columns) << name;
-    EXPECT_EQ(placement.grid.rows, rows) << name;
+    EXPECT_EQ(CountedOf(placement.grid).columns, columns) << name;
+    EXPECT_EQ(CountedOf(placement.grid).rows, rows) << name;
     ASSERT_FALSE(placement.cards.empty()) << name;
     const QRectF last = placement.cards.back();
     EXPECT_LE(last.right(), paper.widthTenthsMm) << name;

@@ -57,7 +57,8 @@ TEST(PagePreview, NothingToPlaceOrAMessageInsteadOfCards) {
   overlapping.horizontalPitch = 1061;
   const PagePreviewGeometry message = ComputePagePreview(overlapping, kLetter, 300, {215, 279});
   EXPECT_TRUE(message.drawn);
-  EXPECT_EQ(message.grid.status, GridStatus::kPitchBelowCard);
+  ASSERT_FALSE(message.grid.Ok());
+  EXPECT_EQ(message.grid.Fault().kind, GridFault::kPitchBelowCard);
   EXPECT_TRUE(message.cards.empty());
 
   EXPECT_FALSE(ComputePagePreview(PageLayout{}, kLetter, 0, {215, 279}).drawn);

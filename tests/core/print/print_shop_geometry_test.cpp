@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <filesystem>
 #include <limits>
 #include <tuple>
@@ -24,7 +23,7 @@ namespace {
 // Two columns and two rows of 100 × 50 cells, 10 apart across and 6 down.
 const std::vector<QRectF> kCells = {
     {0, 0, 100, 50}, {110, 0, 100, 50}, {0, 56, 100, 50}, {110, 56, 100, 50}};
-const SheetGrid kTwoByTwo{GridStatus::kOk, 2, 2};
+const GridSize kTwoByTwo{2, 2};
 
 TEST(CardsOnSheet, ACardKeepsItsSizeCentredInItsCellAndIsCutToIt) {
   const std::tuple<const char*, QSizeF, QRectF, QRectF> cases[] = {
@@ -46,7 +45,7 @@ TEST(CardsOnSheet, BleedsOverlapWhenTheGapIsLessThanTwoBleeds) {
   EXPECT_FALSE(BleedsOverlap(CardsOnSheet(kCells, {}, 3), kTwoByTwo));   // 6 down: just room
   EXPECT_TRUE(BleedsOverlap(CardsOnSheet(kCells, {}, 3.5), kTwoByTwo));  // down no more
   EXPECT_FALSE(BleedsOverlap(CardsOnSheet(kCells, QSizeF(90, 40), 8), kTwoByTwo));
-  EXPECT_FALSE(BleedsOverlap(CardsOnSheet({kCells.data(), 1}, {}, 5), {GridStatus::kOk, 1, 1}));
+  EXPECT_FALSE(BleedsOverlap(CardsOnSheet({kCells.data(), 1}, {}, 5), GridSize{1, 1}));
 }
 
 TEST(CropMarks, ContinueEveryCutOutsideTheCardsAndNeverReachIntoOne) {

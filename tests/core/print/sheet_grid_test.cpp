@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -27,49 +28,60 @@ PageLayout Layout(float cardWidth, float horizontalPitch, float cardHeight = 615
   return layout;
 }
 
+// Why the grid was refused; none when it was not.
+std::optional<GridFault> FaultOf(const SheetGrid& grid) {
+  if (grid) return std::nullopt;
+  EXPECT_EQ(grid.Message(), GridMessage(grid.Fault().kind));
+  return grid.Fault().kind;
+}
+
+constexpr std::nullopt_t kPlaced = std::nullopt;
+
 TEST(SheetGrid, CountsColumnsAndRowsOrSaysWhyNone) {
-  const std::tuple<const char*, PageLayout, PaperMm, int, GridStatus, int, int> cases[] = {
-      {"default on Letter", PageLayout{}, kLetter, 300, GridStatus::kOk, 2, 5},
-      {"at 600 dpi the card is half as large", PageLayout{}, kA4, 600, GridStatus::kOk, 4, 11},
-      {"pitch a pixel under the width", Layout(1062, 1061), kLetter, 300,
-       GridStatus::kPitchBelowCard, 0, 0},
-      {"card wider than the paper", Layout(2600, 2600), kLetter, 300, GridStatus::kNotEnoughSpace,
-       0, 5},
-      {"pitch twice the width on Letter", Layout(1062, 2124), kLetter, 300, GridStatus::kOk, 1, 5},
-      {"cards too small to cut", Layout(10, 10, 10, 10), kA4, 300, GridStatus::kTooManyCards, 248,
-       350},
-      {"a hundred across is allowed", Layout(25, 25, 35, 35), kA4, 300, GridStatus::kOk, 99, 100},
-      {"card width not a number", Layout(kNaN, 1062), kA4, 300, GridStatus::kNotEnoughSpace, 0, 0},
-      {"no resolution", PageLayout{}, kA4, 0, GridStatus::kNotEnoughSpace, 0, 0},
-  };
+  const std::tuple<const char*, PageLayout, PaperMm, int, std::optional<GridFault>, int, int>
+      cases[] = {
+          {"default on Letter", PageLayout{}, kLetter, 300, kPlaced, 2, 5},
+          {"at 600 dpi the card is half as large", PageLayout{}, kA4, 600, kPlaced, 4, 11},
+          {"pitch a pixel under the width", Layout(1062, 1061), kLetter, 300,
+           GridFault::kPitchBelowCard, 0, 0},
+          {"card wider than the paper", Layout(2600, 2600), kLetter, 300,
+           GridFault::kNotEnoughSpace, 0, 5},
+          {"pitch twice the width on Letter", Layout(1062, 2124), kLetter, 300, kPlaced, 1, 5},
+          {"cards too small to cut", Layout(10, 10, 10, 10), kA4, 300, GridFault::kTooManyCards,
+           248, 350},
+          {"a hundred across is allowed", Layout(25, 25, 35, 35), kA4, 300, kPlaced, 99, 100},
+          {"card width not a number", Layout(kNaN, 1062), kA4, 300, GridFault::kNotEnoughSpace, 0,
+           0},
+          {"no resolution", PageLayout{}, kA4, 0, GridFault::kNotEnoughSpace, 0, 0},
+      };
   for (const auto& [what, layout, paper, dpi, status, columns, rows] : cases) {
     const SheetGrid grid = ComputeGrid(layout, paper, dpi);
-    EXPECT_EQ(grid.status, status) << what;
-    EXPECT_EQ(grid.columns, columns) << what;
-    EXPECT_EQ(grid.rows, rows) << what;
-    EXPECT_EQ(grid.CardCount(), status == GridStatus::kOk ? columns * rows : 0) << what;
+    EXPECT_EQ(FaultOf(grid), status) << what;
+    EXPECT_EQ(CountedOf(grid).columns, columns) << what;
+    EXPECT_EQ(CountedOf(grid).rows, rows) << what;
+    EXPECT_EQ(CardCount(grid), status == kPlaced ? columns * rows : 0) << what;
   }
   PageLayout farMargin;
   farMargin.leftMargin = std::numeric_limits<float>::infinity();
-  EXPECT_EQ(ComputeGrid(farMargin, kA4, 300).status, GridStatus::kNotEnoughSpace);
+  EXPECT_EQ(FaultOf(ComputeGrid(farMargin, kA4, 300)), GridFault::kNotEnoughSpace);
 }
 
 // Huge but finite margins would place cards where no printer or PDF can put them: the first card
 // must start on the paper.
 TEST(SheetGrid, AFirstCardThatDoesNotStartOnThePaperIsRefused) {
-  const std::tuple<float, float, GridStatus> cases[] = {
-      {1e20f, 150, GridStatus::kOffThePaper},
-      {-1, 150, GridStatus::kOffThePaper},
-      {2481, 150, GridStatus::kOffThePaper},
-      {2479, 150, GridStatus::kOk},  // 209.9 mm starts on A4; the count leaves margins out
-      {0, 0, GridStatus::kOk},
+  const std::tuple<float, float, std::optional<GridFault>> cases[] = {
+      {1e20f, 150, GridFault::kOffThePaper},
+      {-1, 150, GridFault::kOffThePaper},
+      {2481, 150, GridFault::kOffThePaper},
+      {2479, 150, kPlaced},  // 209.9 mm starts on A4; the count leaves margins out
+      {0, 0, kPlaced},
   };
   for (const auto& [left, top, status] : cases) {
     PageLayout layout;
     std::tie(layout.leftMargin, layout.topMargin) = std::tuple(left, top);
     const SheetPlacement placement = PlaceCards(layout, kA4, 300, 72);
-    EXPECT_EQ(placement.grid.status, status) << left << ", " << top;
-    EXPECT_EQ(placement.cards.empty(), status != GridStatus::kOk);
+    EXPECT_EQ(FaultOf(placement.grid), status) << left << ", " << top;
+    EXPECT_EQ(placement.cards.empty(), status != kPlaced);
   }
 }
 

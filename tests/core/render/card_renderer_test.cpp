@@ -332,27 +332,23 @@ TEST(Golden, FramesOfEveryModeUprightAndTurned) {
     EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), golden));
 }
 
-RasterImage PortraitPhoto() {
-  return MakePicture(240, 300, [](uint32_t x, uint32_t y) {
-    const int dx = static_cast<int>(x) - 120;
-    const int dy = static_cast<int>(y) - 130;
-    if (dx * dx + dy * dy < 70 * 70) return 0xE8B894u;    // face
-    if (y > 200 && std::abs(dx) < 100) return 0x35507Au;  // shoulders
-    return static_cast<uint32_t>(0x9FC3D8 - (y / 20) * 0x010101);
-  });
-}
-
-RasterImage ArrowLogo() {
+TEST(Golden, PhotoWithTrimsAndRotatedLogo) {
+  Fixture fx;
+  fx.SavePhoto("portrait.bmp", MakePicture(240, 300, [](uint32_t x, uint32_t y) {
+                 const int dx = static_cast<int>(x) - 120;
+                 const int dy = static_cast<int>(y) - 130;
+                 if (dx * dx + dy * dy < 70 * 70) return 0xE8B894u;    // face
+                 if (y > 200 && std::abs(dx) < 100) return 0x35507Au;  // shoulders
+                 return static_cast<uint32_t>(0x9FC3D8 - (y / 20) * 0x010101);
+               }));
   // An arrow pointing right on a pale ground: its turn is easy to see.
-  return MakePicture(200, 100, [](uint32_t x, uint32_t y) {
-    const int cy = std::abs(static_cast<int>(y) - 50);
-    if (x < 120 && cy < 15) return 0xC0392Bu;
-    if (x >= 120 && x < 190 && cy < (190 - static_cast<int>(x)) * 45 / 70) return 0xC0392Bu;
-    return 0xF4EFE6u;
-  });
-}
-
-CardState PhotoLogoCard() {
+  fx.SavePhoto("arrow.bmp", MakePicture(200, 100, [](uint32_t x, uint32_t y) {
+                 const int cy = std::abs(static_cast<int>(y) - 50);
+                 if (x < 120 && cy < 15) return 0xC0392Bu;
+                 if (x >= 120 && x < 190 && cy < (190 - static_cast<int>(x)) * 45 / 70)
+                   return 0xC0392Bu;
+                 return 0xF4EFE6u;
+               }));
   CardState card = TextCard(3);
   PlacedPicture& p = card.photo;
   std::tie(p.name, p.width, p.height, p.x, p.y, p.trimLeft, p.trimRight, p.trimTop, p.reduction) =
@@ -360,15 +356,7 @@ CardState PhotoLogoCard() {
   PlacedPicture& l = card.logo;
   std::tie(l.name, l.x, l.y, l.angle, l.reduction) =
       std::tuple(QStringLiteral("arrow.bmp"), 470, 330, 90, 0.3f);
-  return card;
-}
-
-TEST(Golden, PhotoWithTrimsAndRotatedLogo) {
-  Fixture fx;
-  fx.SavePhoto("portrait.bmp", PortraitPhoto());
-  fx.SavePhoto("arrow.bmp", ArrowLogo());
   CardRenderer renderer(&fx.table, fx.photos);
-  const CardState card = PhotoLogoCard();
   EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 1, 1062, 615), "photo_logo"));
   EXPECT_TRUE(test::MatchesCardGolden(renderer.Render(card, 3, 354, 205), "photo_logo_preview"));
 }
