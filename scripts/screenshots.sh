@@ -4,7 +4,8 @@
 # with a template chosen and the fields typed, the main window on that template and the About box.
 # Then the main window with the sample card at 1280 × 800 (maximised), the Text Options,
 # Background Options, Photo Options, Logo Options, Contact Details, merge, QR Code, the logo
-# outlined for a drag on the card, Color Options, Card properties and Export Options dialogs, the
+# outlined for a drag on the card, the layout chooser's "Custom" cell after a box of the layout was
+# dragged, Color Options, Card properties and Export Options dialogs, the
 # help window, the print dialog on A4, on Letter, with a predefined Avery sheet, for a print shop
 # and with a sheet found by its part number, the main window at its minimum size of 750 × 500, and
 # a second one on a dark template with a transparent logo inserted. The help pages' pictures in
@@ -242,6 +243,20 @@ convert "$out/drag-outline.png" -crop "$((WIDTH - 550))x$((HEIGHT - menu - 183))
   +repage "$out/drag-outline.png"
 cp "$out/drag-outline.png" "$help/drag-outline.png"
 xdotool mousemove 1200 40 key ctrl+z
+
+# The name and title (layout 1's second box, at about 390, 318 in the window) dragged down and
+# to the right: the layout becomes "Custom", the chooser's eleventh cell, current and showing the
+# box where it now stands. The last four cells of the chooser along the window's bottom are kept.
+xdotool mousemove --window "$main" 390 318 mousedown 1
+for step in 1 2 3 4 5 6 7 8; do
+  xdotool mousemove --window "$main" $((390 + 25 * step)) $((318 + 12 * step))
+done
+xdotool mouseup 1 mousemove 1200 40
+shot "$main" layout-chooser-custom
+x11_geometry "$main"
+convert "$out/layout-chooser-custom.png" -crop "$((WIDTH - WIDTH * 7 / 11))x110+$((WIDTH * 7 / 11))+$((HEIGHT - 110))" \
+  +repage "$out/layout-chooser-custom.png"
+xdotool key ctrl+z
 
 # Out of the maximised state (a double click on the title bar, which lies above the window's
 # top), then down to the minimum size.

@@ -1044,6 +1044,16 @@ Befehle:
     </message>
     <message>
       <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the text alignment chunk "ALGN" is damaged or of a later version</source>
+      <translation>der Abschnitt "ALGN" mit der Textausrichtung ist beschädigt oder stammt aus einer neueren Version</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the Custom layout chunk "CUST" is damaged or of a later version</source>
+      <translation>der Abschnitt "CUST" mit dem eigenen Layout ist beschädigt oder stammt aus einer neueren Version</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
       <source>the card holds %1 placed objects of a kind this version does not know; they are kept and not drawn</source>
       <translation>die Karte enthält %1 platzierte Objekte einer Art, die diese Version nicht kennt; sie bleiben erhalten und werden nicht gezeichnet</translation>
     </message>
@@ -3050,6 +3060,11 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Custom</source>
+      <translation>&amp;Eigenes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Text Field %1...</source>
       <translation>Textfeld %1...</translation>
     </message>
@@ -3376,6 +3391,11 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <translation>Hintergrund %1: %2</translation>
     </message>
     <message>
+      <location filename="../src/ui/choosers/LayoutChooser.cpp" />
+      <source>Custom</source>
+      <translation>Eigenes</translation>
+    </message>
+    <message>
       <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" />
       <source>Background Options</source>
       <translation>Hintergrundoptionen</translation>
@@ -3484,6 +3504,36 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
       <source>(no name, line %1)</source>
       <translation>(kein Name, Zeile %1)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Left</source>
+      <translation>Links</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Center</source>
+      <translation>Zentriert</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Right</source>
+      <translation>Rechts</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Top</source>
+      <translation>Oben</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Middle</source>
+      <translation>Mitte</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Bottom</source>
+      <translation>Unten</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/ExportDialog.cpp" />
@@ -3604,6 +3654,16 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
       <source>&amp;Lines</source>
       <translation>&amp;Zeilen</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Horizon&amp;tal</source>
+      <translation>&amp;Waagerecht</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>&amp;Vertical</source>
+      <translation>Se&amp;nkrecht</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
@@ -3794,6 +3854,16 @@ Ersetzen? Nein behält sie und schreibt nur die übrigen Dateien.</translation>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Opacity</source>
       <translation>&amp;Deckkraft</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
+      <source>Alignment</source>
+      <translation>Ausrichtung</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
+      <source>As the layout places it</source>
+      <translation>Wie im Layout</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />

@@ -1045,6 +1045,16 @@ Commandes :
     </message>
     <message>
       <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the text alignment chunk "ALGN" is damaged or of a later version</source>
+      <translation>le bloc "ALGN" de l'alignement du texte est endommagé ou provient d'une version plus récente</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
+      <source>the Custom layout chunk "CUST" is damaged or of a later version</source>
+      <translation>le bloc "CUST" de la disposition personnalisée est endommagé ou provient d'une version plus récente</translation>
+    </message>
+    <message>
+      <location filename="../src/core/formats/CardChunks.cpp" />
       <source>the card holds %1 placed objects of a kind this version does not know; they are kept and not drawn</source>
       <translation>la carte contient %1 objets placés d'un type que cette version ne connaît pas ; ils sont conservés et ne sont pas dessinés</translation>
     </message>
@@ -3051,6 +3061,11 @@ En vigueur : décalage %3, %4 mm ; échelle %5 %.</translation>
     </message>
     <message>
       <location filename="../src/ui/app/MainWindowCommands.cpp" />
+      <source>&amp;Custom</source>
+      <translation>&amp;Personnalisée</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/app/MainWindowCommands.cpp" />
       <source>Text Field %1...</source>
       <translation>Champ de texte %1...</translation>
     </message>
@@ -3377,6 +3392,11 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <translation>Fond %1 : %2</translation>
     </message>
     <message>
+      <location filename="../src/ui/choosers/LayoutChooser.cpp" />
+      <source>Custom</source>
+      <translation>Personnalisée</translation>
+    </message>
+    <message>
       <location filename="../src/ui/dialogs/BackgroundOptionsDialog.cpp" />
       <source>Background Options</source>
       <translation>Options du fond</translation>
@@ -3485,6 +3505,36 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <location filename="../src/ui/dialogs/ContactDetailsDialog.cpp" />
       <source>(no name, line %1)</source>
       <translation>(sans nom, ligne %1)</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Left</source>
+      <translation>À gauche</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Center</source>
+      <translation>Centré</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Right</source>
+      <translation>À droite</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Top</source>
+      <translation>En haut</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Middle</source>
+      <translation>Au milieu</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/DialogControls.cpp" />
+      <source>Bottom</source>
+      <translation>En bas</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/ExportDialog.cpp" />
@@ -3605,6 +3655,16 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
       <source>&amp;Lines</source>
       <translation>&amp;Lignes</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>Horizon&amp;tal</source>
+      <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
+      <source>&amp;Vertical</source>
+      <translation>&amp;Vertical</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/ObjectPropertiesDialog.cpp" />
@@ -3795,6 +3855,16 @@ Les remplacer ? Non les garde et n'écrit que les autres fichiers.</translation>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
       <source>&amp;Opacity</source>
       <translation>&amp;Opacité</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
+      <source>Alignment</source>
+      <translation>Alignement</translation>
+    </message>
+    <message>
+      <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />
+      <source>As the layout places it</source>
+      <translation>Comme la disposition le place</translation>
     </message>
     <message>
       <location filename="../src/ui/dialogs/TextOptionsDialog.cpp" />

@@ -250,6 +250,41 @@ std::string ClearGroundJson(const CardState& s) {
   return out + "]";
 }
 
+// Each box's alignment across and down as "left", "centre", "right" and "top", "middle",
+// "bottom"; null where the layout's own placement holds, and for a card that sets none.
+std::string AlignmentsJson(const CardState& s) {
+  if (!s.alignments) return "null";
+  static constexpr const char* kAcross[] = {"\"left\"", "\"centre\"", "\"right\""};
+  static constexpr const char* kDown[] = {"\"top\"", "\"middle\"", "\"bottom\""};
+  std::string out = "[";
+  for (size_t box = 0; box < s.alignments->size(); ++box) {
+    const BoxAlignment& a = (*s.alignments)[box];
+    out += box ? ", [" : "[";
+    out += a.horizontal ? kAcross[static_cast<int>(*a.horizontal)] : "null";
+    out += ", ";
+    out += a.vertical ? kDown[static_cast<int>(*a.vertical)] : "null";
+    out += "]";
+  }
+  return out + "]";
+}
+
+// The Custom layout: whether it is current, the layout whose boxes it places and where each box
+// placed freely stands ([left, top, width, height]); null for a card that has none.
+std::string CustomLayoutJson(const CardState& s) {
+  if (!s.custom) return "null";
+  std::string out = std::string("{\"current\": ") + (s.custom->current ? "true" : "false") +
+                    ", \"layout\": " + std::to_string(s.custom->layoutIndex) + ", \"boxes\": [";
+  for (size_t box = 0; box < s.custom->boxes.size(); ++box) {
+    const std::optional<FreeBox>& free = s.custom->boxes[box];
+    out += box ? ", " : "";
+    out += free ? QString::asprintf("[%g, %g, %g, %g]", free->left, free->top, free->width,
+                                    free->height)
+                      .toStdString()
+                : "null";
+  }
+  return out + "]}";
+}
+
 // The card's QR code: what it holds, how many UTF-8 bytes that is (null when there is nothing to
 // encode), where it stands and its colours; null when the card has none.
 std::string QrCodeJson(const CardState& s, int indent) {
@@ -289,8 +324,9 @@ std::string ObjectSourceJson(const PlacedObject& object, int indent) {
         .Text("style", text->style.style)
         .Raw("textColor", Hsl(text->style.textColour))
         .Float("brightness", text->style.brightness)
-        .Raw("horizontal", JsonString(QString::fromLatin1(
-                               kAlignNames[static_cast<size_t>(text->horizontal) % 3])))
+        .Raw(
+            "horizontal",
+            JsonString(QString::fromLatin1(kAlignNames[static_cast<size_t>(text->horizontal) % 3])))
         .Raw("vertical", JsonString(QString::fromLatin1(
                              kVerticalNames[static_cast<size_t>(text->vertical) % 3])))
         .Raw("shrinkToFit", text->shrinkToFit ? "true" : "false");
@@ -298,7 +334,8 @@ std::string ObjectSourceJson(const PlacedObject& object, int indent) {
     source.Text("name", picture->name).Text("sha256", picture->hash);
   } else if (const auto* code = std::get_if<QrSource>(&object.source)) {
     static constexpr const char* kContentNames[kQrContentCount] = {"contact", "website", "text"};
-    source.Text("content", QString::fromLatin1(kContentNames[static_cast<int>(code->code.content)]));
+    source.Text("content",
+                QString::fromLatin1(kContentNames[static_cast<int>(code->code.content)]));
   } else if (const auto* shape = std::get_if<ShapeSource>(&object.source)) {
     source.Raw("stroke", RgbText(shape->stroke))
         .Float("strokeWidth", shape->strokeWidth)
@@ -396,7 +433,9 @@ void AppendFaceJson(JsonObject& card, const CardState& s, int indent) {
       .Int("lnmb", s.layoutIndex)
       .Int("pnmb", s.backgroundIndex)
       .Raw("shrinkToFit", ShrinkToFitJson(s))
-      .Raw("clearGround", ClearGroundJson(s));
+      .Raw("clearGround", ClearGroundJson(s))
+      .Raw("alignments", AlignmentsJson(s))
+      .Raw("customLayout", CustomLayoutJson(s));
   // Written in place like the lines, for a field may be as long as a line.
   const std::string fieldIndent(static_cast<size_t>(indent + 4), ' ');
   std::string& contact = card.Member("contact");

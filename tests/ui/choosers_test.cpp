@@ -209,12 +209,12 @@ TEST_F(BackgroundChooserTest, LooksAsItsGoldensAndDrawsTheTickedThumbnailAsTheCa
 }
 
 TEST(LayoutChooserGeometry, PressReachesFurtherRightThanHover) {
-  // W = 1005: hover columns are 100 wide, so 1000..1004 hover nothing but press layout 10. Where
-  // [i k, (i + 1) W / 10) ranges overlap the later layout wins.
+  // W = 1005: hover columns are 91 wide, so 1001..1004 hover nothing but press the eleventh
+  // cell, "Custom". Where [i k, (i + 1) W / 11) ranges overlap the later cell wins.
   // The width and x; the columns hovered and pressed.
   const std::array<int, 4> cases[] = {
-      {1005, 99, 0, 0},  {1005, 100, 1, 1}, {1005, 1000, -1, 9}, {1005, 1004, -1, 9},
-      {1009, 100, 1, 1}, {1009, 99, 0, 0},  {1005, -1, -1, -1},
+      {1005, 90, 0, 0}, {1005, 91, 1, 1}, {1005, 1001, -1, 10}, {1005, 1004, -1, 10},
+      {1009, 91, 1, 1}, {1009, 90, 0, 0}, {1005, 1000, 10, 10}, {1005, -1, -1, -1},
   };
   for (const auto& [width, x, hover, press] : cases) {
     EXPECT_EQ(LayoutChooserHoverColumn(width, x), hover) << width << " " << x;
@@ -233,16 +233,20 @@ TEST_F(ControlTest, LayoutChooserClickPicksAnotherLayoutOnce) {
   std::vector<int> picked;
   QObject::connect(&chooser, &LayoutChooser::layoutPicked,
                    [&](int layout) { picked.push_back(layout); });
-  Click(chooser, {350, 50});
+  Click(chooser, {300, 50});
   EXPECT_EQ(picked, std::vector<int>{3});
   EXPECT_EQ(chooser.Current(), 3);
-  Click(chooser, {399, 100});  // the current layout again: nothing happens
+  Click(chooser, {340, 100});  // the current layout again: nothing happens
   EXPECT_EQ(picked.size(), 1u);
-  // The strip right of the tenth hover column still presses layout 10.
+  // "Custom" cannot be picked while the card has none; the strip right of the last hover column
+  // still presses it.
   chooser.resize(1005, 120);
   Click(chooser, {1003, 50});
-  EXPECT_EQ(chooser.Current(), 9);
-  EXPECT_EQ(picked, (std::vector<int>{3, 9}));
+  EXPECT_EQ(chooser.Current(), 3);
+  chooser.SetCustomLayout(CustomLayout{false, 2, {}}, 1062, 615);
+  Click(chooser, {1003, 50});
+  EXPECT_EQ(chooser.Current(), kCustomLayout);
+  EXPECT_EQ(picked, (std::vector<int>{3, kCustomLayout}));
 }
 
 TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPausesAndItLooksAsItsGoldens) {
@@ -252,7 +256,7 @@ TEST_F(ControlTest, LayoutChooserHoverTimerRepaintsOnlyOnChangeAndPausesAndItLoo
   EXPECT_EQ(chooser.Hover(), -1);
   // 1002 lies right of the last hover column.
   ExpectRepaintsOnlyOnHoverChange(
-      chooser, {{{250, 50}, 2}, {{290, 10}, 2}, {{1002, 50}, -1}, {{950, 50}, 9}});
+      chooser, {{{250, 50}, 2}, {{270, 10}, 2}, {{1002, 50}, -1}, {{950, 50}, 10}});
   ExpectPausingKeepsTheHover(chooser, {50, 50}, 0);
 
   ShowAndWait(chooser, {1000, 120});

@@ -148,9 +148,20 @@ TEST_F(OptionDialogs, EachTextControlWritesItsFieldOfTheBoxAlone) {
   EXPECT_EQ(shrink->isChecked(), shrinking);
   shrink->click();
   EXPECT_EQ(ShrinksToFit(document_.Live(), 3), !shrinking);
+  // The alignment lists open on the layout's own placement (layout 1's box 4: right, at the top).
+  auto* across = Find<QComboBox>(dialog, TextOptionsDialog::kHorizontalAlignList);
+  auto* down = Find<QComboBox>(dialog, TextOptionsDialog::kVerticalAlignList);
+  EXPECT_EQ(std::pair(across->currentIndex(), down->currentIndex()), std::pair(2, 0));
+  across->setCurrentIndex(1);
+  down->setCurrentIndex(3);
+  ASSERT_TRUE(document_.Live().alignments.has_value());
+  EXPECT_EQ((*document_.Live().alignments)[3],
+            (BoxAlignment{HorizontalAlign::kCentre, VerticalAlign::kBottom}));
   // The other boxes and the rest of the card are untouched.
   CardState expected = before;
   expected.styles[3] = Style(3);
+  expected.alignments = document_.Live().alignments;
+  EXPECT_EQ(std::ranges::count(*expected.alignments, BoxAlignment{}), kTextBoxCount - 1);
   SetShrinkToFit(expected, 3, !shrinking);
   EXPECT_EQ(document_.Live(), expected);
   Find<QRadioButton>(dialog, TextOptionsDialog::kFrameNoneRadio)->click();

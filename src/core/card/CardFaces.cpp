@@ -45,6 +45,17 @@ void TakeSizeOf(CardState& face, const CardState& sized) {
       shape->cornerRadius *= printed;
     }
   }
+  if (face.custom) {
+    for (std::optional<FreeBox>& box : face.custom->boxes) {
+      if (!box) continue;
+      const float centreX = (box->left + box->width / 2) * across;
+      const float centreY = (box->top + box->height / 2) * down;
+      box->width *= printed;
+      box->height *= printed;
+      box->left = centreX - box->width / 2;
+      box->top = centreY - box->height / 2;
+    }
+  }
   face.cardWidth = sized.cardWidth;
   face.cardHeight = sized.cardHeight;
   face.widthUnit = sized.widthUnit;

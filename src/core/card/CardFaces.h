@@ -7,8 +7,8 @@
 namespace tavolo {
 
 // The faces share one size: the card's width, height, their units and the dpi. The face's photo,
-// logo, QR code and added objects keep their place in proportion to the card and their printed
-// size.
+// logo, QR code, added objects and the boxes placed freely keep their place in proportion to the
+// card and their printed size.
 void TakeSizeOf(CardState& face, const CardState& sized);
 
 // The back of `front` as it is drawn and printed: its own face at the front's size, holding no

@@ -61,6 +61,8 @@ void ResetForBlankProject(CardState& state) {
   state.gradOrientation = kGradTopToBottom;
   state.backgroundColour = {0.0f, 240.0f, 240.0f};
   state.bgBrightness = 1.0f;
+  state.alignments.reset();
+  state.custom.reset();
 }
 
 // The back holds a whole CardState, so its copies and comparison are made where that type is

@@ -14,6 +14,7 @@
 #include "core/card/CardBack.h"
 #include "core/card/CardExtensions.h"
 #include "core/card/ContactDetails.h"
+#include "core/card/CustomLayout.h"
 #include "core/card/PictureStore.h"
 #include "core/card/PixelRect.h"
 #include "core/card/PlacedObject.h"
@@ -24,6 +25,7 @@
 namespace tavolo {
 
 inline constexpr int kTextBoxCount = 5;
+static_assert(kCustomBoxCount == kTextBoxCount);
 inline constexpr float kDefaultCardWidth = 1062.0f;
 inline constexpr float kDefaultCardHeight = 615.0f;
 
@@ -37,6 +39,16 @@ enum GradOrientation : int32_t {
 
 // Per box, whether a line too wide for the box is drawn smaller until it fits.
 using FitFlags = std::array<bool, kTextBoxCount>;
+
+// How the user aligned one of the layout's boxes where the layout's own placement is not wanted:
+// across (left, centre, right in the card's inner area) and down (the lines as a block at the
+// top, in the middle or at the bottom of it). None keeps what the layout says.
+struct BoxAlignment {
+  std::optional<HorizontalAlign> horizontal;
+  std::optional<VerticalAlign> vertical;
+  friend bool operator==(const BoxAlignment&, const BoxAlignment&) = default;
+};
+using BoxAlignments = std::array<BoxAlignment, kTextBoxCount>;
 
 // Where a template's artwork leaves the card clear for each box's text, at full size: measured
 // for one layout, background and card size, and meaningless on another (see ClearGround.h).
@@ -77,9 +89,13 @@ struct CardState {
   // Which boxes shrink to fit: none when the file does not say (no box shrinks).
   std::optional<FitFlags> shrinkToFit;
   std::optional<PlacedQrCode> qrCode;
+  // How the boxes' text is aligned: none when the file does not say (as each layout places it).
+  std::optional<BoxAlignments> alignments;
   // The bytes of the face's photo and logo (PlacedPicture::hash), kept in the file's extension
   // section; the front's file holds the back's too, each distinct picture once.
   PictureStore pictures;
+  // The Custom layout, current or kept to come back to; none until a box was first placed freely.
+  std::optional<CustomLayout> custom;
   // Only a card made from a template has one.
   std::optional<ClearGround> clearGround;
   // The text boxes and shapes the user added, in the order added; their z places them among the
@@ -112,7 +128,8 @@ void EmbedPicture(CardState& face, PictureKind kind, const QString& name,
 
 // The reset of New Blank Project: every style and the background gradient fields back to the
 // plain look (black text at brightness 0, white fill, no frame; no gradient, white, full
-// brightness). Everything else is left as it is.
+// brightness), the boxes aligned and placed as their layout has them, no Custom layout kept.
+// Everything else is left as it is.
 void ResetForBlankProject(CardState& state);
 
 }  // namespace tavolo

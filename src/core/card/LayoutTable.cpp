@@ -1,5 +1,6 @@
 #include "core/card/LayoutTable.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "core/card/FieldNames.h"
@@ -138,6 +139,39 @@ int SingleFieldOfLine(int layoutIndex, int box, int line) {
 std::span<const PlacementRow> PlacementRows(int layoutIndex) {
   const LayoutSpec& spec = Spec(layoutIndex);
   return std::span<const PlacementRow>(spec.rows.data(), static_cast<size_t>(spec.boxCount));
+}
+
+CardRows CardPlacementRows(const CardState& card) {
+  CardRows placed;
+  const std::span<const PlacementRow> own = PlacementRows(card.layoutIndex);
+  std::ranges::copy(own, placed.rows.begin());
+  placed.count = own.size();
+  if (!card.alignments) return placed;
+  for (PlacementRow& row : std::span(placed.rows.data(), placed.count)) {
+    if (row.angle != 0 || row.box < 0 || row.box >= kTextBoxCount) continue;
+    const BoxAlignment& chosen = (*card.alignments)[static_cast<size_t>(row.box)];
+    if (chosen.horizontal) row.align = static_cast<int>(*chosen.horizontal);
+    if (chosen.vertical) {
+      switch (*chosen.vertical) {
+        case VerticalAlign::kTop:
+          row.offset = kOffsetTop;
+          break;
+        case VerticalAlign::kMiddle:
+          row.offset = kOffsetMiddle;
+          break;
+        case VerticalAlign::kBottom:
+          row.offset = kOffsetBottom;
+          break;
+      }
+    }
+  }
+  return placed;
+}
+
+HorizontalAlign RowHorizontal(const PlacementRow& row) {
+  return row.align == kAlignRight    ? HorizontalAlign::kRight
+         : row.align == kAlignCenter ? HorizontalAlign::kCentre
+                                     : HorizontalAlign::kLeft;
 }
 
 QString LayoutName(int layoutIndex) {

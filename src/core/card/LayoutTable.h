@@ -14,6 +14,7 @@
 namespace tavolo {
 
 inline constexpr int kLayoutCount = 10;
+static_assert(kCustomLayout == kLayoutCount);
 // "Company Name", "Name", "Title", … "Phone: Number 2", in index order.
 const ContactDetails& DefaultContactDetails();
 
@@ -23,6 +24,8 @@ enum TextAlign : int { kAlignLeft = 0, kAlignCenter = 1, kAlignRight = 2 };
 // the box v per cent of the inner height below the top.
 inline constexpr int kOffsetTop = 0;
 inline constexpr int kOffsetBottom = 1;
+// Centres the box's lines in the inner area's height (never a layout's own offset).
+inline constexpr int kOffsetMiddle = -1;
 
 struct PlacementRow {
   int box;
@@ -47,6 +50,17 @@ int SingleFieldOfLine(int layoutIndex, int box, int line);
 
 // The rows handed to the text renderer, in drawing order; one per used box.
 std::span<const PlacementRow> PlacementRows(int layoutIndex);
+
+// A card's placement rows: its layout's, each with the alignment the card gives its box, where it
+// gives one. A box whose lines run up the card keeps its layout's placement.
+struct CardRows {
+  std::array<PlacementRow, kTextBoxCount> rows{};
+  size_t count = 0;
+  std::span<const PlacementRow> Rows() const { return {rows.data(), count}; }
+};
+CardRows CardPlacementRows(const CardState& card);
+// The alignment across a row stands for.
+HorizontalAlign RowHorizontal(const PlacementRow& row);
 
 // "Layout 1" … "Layout 10".
 QString LayoutName(int layoutIndex);

@@ -5,6 +5,7 @@
 
 #include "core/card/CardFaces.h"
 #include "core/card/CardLimits.h"
+#include "core/card/FreePlacement.h"
 #include "core/card/ShrinkToFit.h"
 #include "core/card/TemplateLabels.h"
 #include "core/render/BackgroundProcessing.h"
@@ -244,10 +245,31 @@ bool CardDocument::PlaceObjectLive(ObjectRef ref, const CardRect& bounds) {
   return SetBounds(live_, ref, bounds);
 }
 
+std::vector<FaceObject> CardDocument::PlaceableObjects() {
+  return tavolo::PlaceableObjects(live_, renderer_.TextLayouts(live_));
+}
+
 bool CardDocument::SwitchLayout(int layout) {
-  if (!layout_.Pick(layout, live_.lines, live_.boxCount)) return false;
+  const bool custom = layout == kCustomLayout;
+  const bool wasCustom = ShowsCustomLayout(live_);
+  if (custom && (wasCustom || !live_.custom)) return false;
+  if (!custom && !wasCustom) {
+    if (!layout_.Pick(layout, live_.lines, live_.boxCount)) return false;
+    const ChangeScope scope(*this);
+    RebuildFieldEditors();
+    return true;
+  }
+  if (!custom && (layout < 0 || layout >= kLayoutCount)) return false;
+  // Leaving the Custom layout keeps it to come back to; coming back places its boxes again, in
+  // the layout they belong to.
   const ChangeScope scope(*this);
-  RebuildFieldEditors();
+  live_.custom->current = custom;
+  if (custom) layout = live_.custom->layoutIndex;
+  if (layout_.Pick(layout, live_.lines, live_.boxCount)) {
+    RebuildFieldEditors();
+  } else {
+    RecordEdit();
+  }
   return true;
 }
 

@@ -102,9 +102,9 @@ struct TintSliders {
 class CardDocument {
  public:
   // The working state holds the defaults, the history is empty, the card is modified, the
-  // force-push flag is set; the live state has layout 1 and no background chosen (drawn as background 1) until
-  // Start. `table` may be null (backgrounds then draw white) and must outlive the document;
-  // photos and logos are read from `photoFolder`, the user's before the shipped.
+  // force-push flag is set; the live state has layout 1 and no background chosen (drawn as
+  // background 1) until Start. `table` may be null (backgrounds then draw white) and must outlive
+  // the document; photos and logos are read from `photoFolder`, the user's before the shipped.
   CardDocument(const BackgroundTable* table, DataFolder photoFolder);
   CardDocument(const CardDocument&) = delete;
   CardDocument& operator=(const CardDocument&) = delete;
@@ -224,11 +224,16 @@ class CardDocument {
   // It changes the card in place, so that a drag's steps copy nothing. False when the face has no
   // such object.
   bool PlaceObjectLive(ObjectRef ref, const CardRect& bounds);
+  // What the card view places on the live face (see PlaceableObjects), its text laid out once per
+  // change of the card.
+  std::vector<FaceObject> PlaceableObjects();
 
   // The user chose another layout (chooser or menu): the field lines the user corrected become
-  // the contact details, the shown text is remembered for the layout it belongs to, the new layout's
-  // remembered or default text replaces it, and one step is recorded. False when the layout is
-  // current already or no layout.
+  // the contact details, the shown text is remembered for the layout it belongs to, the new
+  // layout's remembered or default text replaces it, and one step is recorded. False when the
+  // layout is current already or no layout. Leaving the Custom layout keeps it (its boxes go back
+  // to their places, the text to the picked layout's boxes); kCustomLayout brings the kept one
+  // back, in the layout its boxes belong to (false when the card has none or shows it).
   bool SwitchLayout(int layout);
   // The current layout's text (remembered or default) replaces the live text, after the shown
   // text was remembered when the user changed the layout; the listener's textReplaced runs while

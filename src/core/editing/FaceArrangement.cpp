@@ -15,7 +15,7 @@ struct Selected {
 };
 
 Selected Gather(const CardState& face, std::span<const ObjectRef> selected) {
-  const std::vector<FaceObject> items = FaceObjects(face);
+  const std::vector<FaceObject> items = PlaceableObjects(face);
   Selected found;
   for (const ObjectRef& ref : selected) {
     const auto item = std::ranges::find(items, ref, RefOf);

@@ -5,6 +5,7 @@
 #include <limits>
 #include <ranges>
 
+#include "core/card/FreePlacement.h"
 #include "core/editing/PhotoFit.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/render/PictureGeometry.h"
@@ -81,11 +82,11 @@ bool HasAdded(const CardState& face, ObjectRef ref) {
 }  // namespace
 
 ObjectRef RefOf(const FaceObject& item) {
-  return {item.object.kind, item.added};
+  return {item.object.kind, item.added, item.layoutBox};
 }
 
 std::optional<FaceObject> FindObject(const CardState& face, ObjectRef ref) {
-  for (FaceObject& item : FaceObjects(face)) {
+  for (FaceObject& item : PlaceableObjects(face)) {
     if (RefOf(item) == ref) return std::move(item);
   }
   return std::nullopt;
@@ -107,6 +108,10 @@ bool KeepsAspect(ObjectKind kind) {
 }
 
 bool SetBounds(CardState& face, ObjectRef ref, const CardRect& bounds) {
+  if (ref.layoutBox >= 0) {
+    return PlaceBoxFreely(face, ref.layoutBox,
+                          {bounds.left, bounds.top, bounds.width, bounds.height});
+  }
   if (ref.added >= 0) {
     if (!HasAdded(face, ref)) return false;
     SetAddedBounds(face.objects[static_cast<size_t>(ref.added)], bounds);
@@ -124,9 +129,11 @@ bool SetBounds(CardState& face, ObjectRef ref, const CardRect& bounds) {
 }
 
 bool RemoveObject(CardState& face, ObjectRef ref) {
+  if (ref.layoutBox >= 0) return false;
   if (ref.added >= 0) {
     if (!HasAdded(face, ref)) return false;
     face.objects.erase(face.objects.begin() + ref.added);
+    if (ref.kind == ObjectKind::kTextBox) MakeLayoutCustom(face);
     return true;
   }
   if (IsPicture(ref.kind)) {
@@ -148,6 +155,7 @@ int32_t TopZ(const CardState& face) {
 }
 
 ObjectRef InsertObject(CardState& face, PlacedObject object) {
+  if (object.kind == ObjectKind::kTextBox) MakeLayoutCustom(face);
   object.z = TopZ(face);
   face.objects.push_back(std::move(object));
   return {face.objects.back().kind, static_cast<int>(face.objects.size()) - 1};
@@ -172,7 +180,7 @@ std::optional<ObjectRef> DuplicateObject(CardState& face, ObjectRef ref) {
 
 std::optional<ObjectRef> NextObject(const CardState& face, std::optional<ObjectRef> current,
                                     bool forward) {
-  const std::vector<FaceObject> items = FaceObjects(face);
+  const std::vector<FaceObject> items = PlaceableObjects(face);
   if (items.empty()) return std::nullopt;
   const auto count = static_cast<int>(items.size());
   int at = forward ? 0 : count - 1;

@@ -14,16 +14,18 @@
 namespace tavolo {
 
 // One object of a face: the photo, the logo or the QR code by its kind, an added object by its
-// index in the face's `objects`.
+// index in the face's `objects`, a box of the layout (a text box) by its number.
 struct ObjectRef {
   ObjectKind kind = ObjectKind::kPhoto;
   int added = -1;
+  int layoutBox = -1;
   friend bool operator==(const ObjectRef&, const ObjectRef&) = default;
 };
 
 ObjectRef RefOf(const FaceObject& item);
 
-// The object as the face lists it; none when the face no longer has it.
+// The object as the face lists it among what can be placed (PlaceableObjects); none when the face
+// no longer has it.
 std::optional<FaceObject> FindObject(const CardState& face, ObjectRef ref);
 
 // What the object covers on the card after its turn, stroke not counted: the box its handles
@@ -35,13 +37,15 @@ CardRect BoundsOf(const PlacedObject& object);
 bool KeepsAspect(ObjectKind kind);
 
 // The face with the object's bounds made `bounds`. An added object takes them as they are (a
-// turned one with its box turned back); the photo and the logo are centred on them and reduced
-// to their width; the QR code is centred on them with the smaller side as its own, within the
-// sides a code may have. False when the face does not have the object.
+// turned one with its box turned back), and so does a box of the layout, which is placed freely
+// from then on, the layout becoming "Custom" (see PlaceBoxFreely); the photo and the logo are
+// centred on them and reduced to their width; the QR code is centred on them with the smaller side
+// as its own, within the sides a code may have. False when the face does not have the object.
 bool SetBounds(CardState& face, ObjectRef ref, const CardRect& bounds);
 
 // Takes the object off the face: the photo and the logo as Delete Photo and Delete Logo do, the
-// QR code and added objects entirely. False when the face does not have it.
+// QR code and added objects entirely, an added text box making the layout "Custom". False when
+// the face does not have it, and for a box of the layout, whose text its editor holds.
 bool RemoveObject(CardState& face, ObjectRef ref);
 
 // How far a duplicate lies from its original, right and down, in card pixels.
@@ -50,7 +54,8 @@ inline constexpr float kDuplicateOffset = 20.0f;
 // None for the photo, the logo and the QR code, which a card has one of each.
 std::optional<ObjectRef> DuplicateObject(CardState& face, ObjectRef ref);
 
-// `object` added to the face on top of everything; its reference.
+// `object` added to the face on top of everything; its reference. A text box added makes the
+// layout "Custom".
 ObjectRef InsertObject(CardState& face, PlacedObject object);
 // A new object of an added kind for the face: in its middle at a quarter of its width (see
 // NewObject); a text box holds `text` in the style of the face's first box.

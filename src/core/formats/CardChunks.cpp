@@ -7,8 +7,10 @@
 
 #include "core/base/Translation.h"
 #include "core/card/ClearGround.h"
+#include "core/formats/AlignmentChunk.h"
 #include "core/formats/ClearGroundChunk.h"
 #include "core/formats/ContactChunk.h"
+#include "core/formats/CustomLayoutChunk.h"
 #include "core/formats/ObjectsChunk.h"
 #include "core/formats/PictureChunk.h"
 #include "core/formats/PictureLinkChunk.h"
@@ -76,6 +78,12 @@ ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card) {
     return Take<ShrinkToFitChunk>(card.shrinkToFit, chunk.payload);
   }
   if (chunk.tag == QrCodeChunk::kTag) return Take<QrCodeChunk>(card.qrCode, chunk.payload);
+  if (chunk.tag == AlignmentChunk::kTag) {
+    return Take<AlignmentChunk>(card.alignments, chunk.payload);
+  }
+  if (chunk.tag == CustomLayoutChunk::kTag) {
+    return Take<CustomLayoutChunk>(card.custom, chunk.payload);
+  }
   if (chunk.tag == PictureLinkChunk::kTag) return TakePictureLinks(chunk.payload, card);
   if (chunk.tag == ObjectsChunk::kTag) return TakeObjects(chunk.payload, card);
   if (chunk.tag == ClearGroundChunk::kTag) {
@@ -110,14 +118,19 @@ std::string ChunkProblem(ChunkTag tag, ChunkUse use) {
   if (tag == ObjectsChunk::kTag) {
     return TrMessage("the placed objects chunk \"OBJS\" is damaged or of a later version");
   }
+  if (tag == AlignmentChunk::kTag) {
+    return TrMessage("the text alignment chunk \"ALGN\" is damaged or of a later version");
+  }
+  if (tag == CustomLayoutChunk::kTag) {
+    return TrMessage("the Custom layout chunk \"CUST\" is damaged or of a later version");
+  }
   return {};
 }
 
 std::string UnknownObjectsProblem(const CardState& card) {
   const auto unknown = [](const CardState& face) {
-    return std::ranges::count_if(face.objects, [](const PlacedObject& object) {
-      return !IsAddedKind(object.kind);
-    });
+    return std::ranges::count_if(
+        face.objects, [](const PlacedObject& object) { return !IsAddedKind(object.kind); });
   };
   const auto count = unknown(card) + (card.back.Has() ? unknown(card.back.Face()) : 0);
   if (count == 0) return {};
@@ -137,16 +150,19 @@ std::vector<ExtensionChunk> SectionChunks(const CardState& card,
   };
   // In the order a new card gains them; the back last.
   // Clear ground measured for other artwork is left behind.
-  std::array<Typed, 7> typed = {{
+  std::array<Typed, 9> typed = {{
       {ShrinkToFitChunk::kTag, Encoded<ShrinkToFitChunk>(card.shrinkToFit)},
       {ContactChunk::kTag, Encoded<ContactChunk>(card.contact)},
       {QrCodeChunk::kTag, Encoded<QrCodeChunk>(card.qrCode)},
       {PictureLinkChunk::kTag, EncodedLinks(card)},
       {ClearGroundChunk::kTag,
        Encoded<ClearGroundChunk>(ClearGroundHolds(card) ? card.clearGround : std::nullopt)},
-      {ObjectsChunk::kTag, card.objects.empty()
-                               ? std::nullopt
-                               : std::optional(ObjectsChunk::Encode(card.objects))},
+      {ObjectsChunk::kTag,
+       card.objects.empty() ? std::nullopt : std::optional(ObjectsChunk::Encode(card.objects))},
+      {AlignmentChunk::kTag, card.alignments && AnyAligned(*card.alignments)
+                                 ? std::optional(AlignmentChunk::Encode(*card.alignments))
+                                 : std::nullopt},
+      {CustomLayoutChunk::kTag, Encoded<CustomLayoutChunk>(card.custom)},
       {kBackSideChunkTag, std::move(back)},
   }};
   const auto typedOf = [&](ChunkTag tag) {

@@ -1,7 +1,9 @@
 // The typed fields of a card as chunks of its file's extension section: decoded once when a file
 // is read, encoded once when it is written. The contact details ("CONT"), the shrink-to-fit
 // flags ("FITS"), the QR code ("QRCD"), which embedded pictures the face shows ("PLNK"), a
-// template's clear ground ("CLRG") and the objects the user added ("OBJS") are decoded here; the embedded pictures ("PICT") and the back
+// template's clear ground ("CLRG"), the objects the user added ("OBJS"), the boxes' text
+// alignment ("ALGN") and the Custom layout ("CUST") are decoded here; the embedded pictures
+// ("PICT") and the back
 // ("BACK", a card stream of its own) by the project reader, which reads the section.
 #pragma once
 
@@ -22,8 +24,8 @@ inline constexpr ChunkTag kBackSideChunkTag = MakeChunkTag("BACK");
 // is not one of a typed field, its payload does not decode, or an earlier chunk filled the field.
 enum class ChunkUse { kTaken, kUnknown, kDamaged, kRepeated };
 
-// Decodes a "CONT", "FITS", "QRCD", "PLNK", "CLRG" or "OBJS" chunk into its field of `card`
-// unless an earlier one did.
+// Decodes a "CONT", "FITS", "QRCD", "PLNK", "CLRG", "OBJS", "ALGN" or "CUST" chunk into its field
+// of `card` unless an earlier one did.
 ChunkUse TakeTypedChunk(const ExtensionChunk& chunk, CardState& card);
 
 // What a damaged or repeated chunk is reported with ("the QR code chunk "QRCD" is damaged");

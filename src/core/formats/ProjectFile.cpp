@@ -166,6 +166,8 @@ class ProjectReader {
     state_.contact.reset();
     state_.shrinkToFit.reset();
     state_.qrCode.reset();
+    state_.alignments.reset();
+    state_.custom.reset();
     state_.objects.clear();
     state_.back = CardBack();
     state_.extensions = {};

@@ -222,7 +222,8 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(backgroundBuffer, dx, dy, live) == 0);
 
   const PixelRect cardArea = FullSizeArea(live, divisor, dx, dy);
-  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
+  const CardRows placed = CardPlacementRows(live);
+  const std::span<const PlacementRow> rows = placed.Rows();
   // Each box is laid out once, for its frame here and its text below. A rendering of the whole
   // card, reduced or not, takes the kept layouts, so that the same card drawn again is neither
   // laid out nor shaped again.

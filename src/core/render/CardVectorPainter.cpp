@@ -109,7 +109,8 @@ void PaintUnderText(CardRenderer& renderer, QPainter& painter, const CardState& 
   PaintGradient(painter, live, card, bleed);
 
   const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
-  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
+  const CardRows placed = CardPlacementRows(live);
+  const std::span<const PlacementRow> rows = placed.Rows();
   std::vector<std::optional<TextBoxLayout>>& layouts = renderer.TextLayouts(live);
   for (size_t i = 0; i < rows.size(); ++i) {
     const PlacementRow& row = rows[i];
@@ -178,7 +179,8 @@ void PaintCard(CardRenderer& renderer, QPainter& painter, const QRectF& target,
   }
 
   const PixelRect cardArea = FullSizeArea(live, 1, card.width(), card.height());
-  const std::span<const PlacementRow> rows = PlacementRows(live.layoutIndex);
+  const CardRows placed = CardPlacementRows(live);
+  const std::span<const PlacementRow> rows = placed.Rows();
   std::vector<std::optional<TextBoxLayout>>& layouts = renderer.TextLayouts(live);
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (size_t i = 0; i < rows.size(); ++i) {

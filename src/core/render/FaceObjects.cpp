@@ -1,8 +1,13 @@
 #include "core/render/FaceObjects.h"
 
 #include <algorithm>
+#include <iterator>
 #include <ranges>
 
+#include "core/card/CardLimits.h"
+#include "core/card/FreePlacement.h"
+#include "core/card/LayoutTable.h"
+#include "core/card/ShrinkToFit.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/render/PictureGeometry.h"
 
@@ -55,10 +60,55 @@ std::vector<FaceObject> FaceObjects(const CardState& face) {
   for (size_t i = 0; i < face.objects.size(); ++i) {
     items.push_back({face.objects[i], static_cast<int>(i)});
   }
-  std::ranges::stable_sort(items, {}, [](const FaceObject& item) {
-    return std::pair(item.object.z, item.added >= 0);
-  });
+  std::ranges::stable_sort(
+      items, {}, [](const FaceObject& item) { return std::pair(item.object.z, item.added >= 0); });
   return items;
+}
+
+std::vector<FaceObject> PlaceableObjects(const CardState& face,
+                                         std::span<const std::optional<TextBoxLayout>> text) {
+  std::vector<FaceObject> items = FaceObjects(face);
+  const CardRows placed = CardPlacementRows(face);
+  const std::span<const PlacementRow> rows = placed.Rows();
+  std::vector<FaceObject> boxes;
+  for (size_t i = 0; i < rows.size() && i < text.size(); ++i) {
+    const PlacementRow& row = rows[i];
+    if (!text[i] || !CanPlaceFreely(face, row.box)) continue;
+    const TextBoxLayout& laidOut = *text[i];
+    QRectF where;
+    if (const std::optional<FreeBox> free = FreeBoxOf(face, row.box)) {
+      where = QRectF(free->left, free->top, free->width, free->height);
+    } else {
+      // Where its lines are; a box without a line cannot be taken hold of.
+      for (const LaidOutLine& line : laidOut.lines) {
+        const PixelRect area = LineArea(laidOut, line, laidOut.inner, row.align, row.angle);
+        where |= QRectF(area.left, area.top, area.Width(), area.Height());
+      }
+      if (where.isEmpty()) continue;
+    }
+    FaceObject item;
+    item.layoutBox = row.box;
+    item.object.kind = ObjectKind::kTextBox;
+    item.object.z = kLayoutTextZ;
+    item.object.left = static_cast<float>(where.left());
+    item.object.top = static_cast<float>(where.top());
+    item.object.width = static_cast<float>(where.width());
+    item.object.height = static_cast<float>(where.height());
+    const auto b = static_cast<size_t>(row.box);
+    item.object.source = TextSource{face.lines[b], face.styles[b], RowHorizontal(row),
+                                    VerticalAlign::kTop, ShrinksToFit(face, row.box)};
+    boxes.push_back(std::move(item));
+  }
+  // Over what is drawn before the layout's text, under what is drawn after it.
+  const auto after = std::ranges::find_if(items, AfterLayoutText);
+  items.insert(after, std::make_move_iterator(boxes.begin()), std::make_move_iterator(boxes.end()));
+  return items;
+}
+
+std::vector<FaceObject> PlaceableObjects(const CardState& face) {
+  const CardPixelSize full = CardPixels(face.cardWidth, face.cardHeight);
+  if (!full.Ok()) return FaceObjects(face);
+  return PlaceableObjects(face, LayOutCardText(face, {0, 0, full.width, full.height}));
 }
 
 bool AfterLayoutText(const FaceObject& item) {
@@ -66,7 +116,11 @@ bool AfterLayoutText(const FaceObject& item) {
 }
 
 std::optional<FaceObject> ObjectAt(const CardState& face, QPointF point, float tolerance) {
-  const std::vector<FaceObject> items = FaceObjects(face);
+  return ObjectAt(PlaceableObjects(face), point, tolerance);
+}
+
+std::optional<FaceObject> ObjectAt(std::span<const FaceObject> items, QPointF point,
+                                   float tolerance) {
   const auto hit = std::ranges::find_if(items | std::views::reverse, [&](const FaceObject& item) {
     return Covers(item.object, point, tolerance);
   });

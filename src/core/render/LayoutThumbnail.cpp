@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <ranges>
 
 #include "core/card/LayoutTable.h"
 
@@ -125,7 +127,37 @@ std::vector<ThumbnailBar> LayoutThumbnailBars(int layoutIndex) {
   return bars;
 }
 
-QImage LayoutThumbnail(int layoutIndex, QSize size) {
+std::vector<ThumbnailBar> CustomLayoutThumbnailBars(const CustomLayout& custom, float cardWidth,
+                                                    float cardHeight) {
+  std::vector<ThumbnailBar> bars = LayoutThumbnailBars(custom.layoutIndex);
+  if (!(cardWidth > 0.0f) || !(cardHeight > 0.0f)) return bars;
+  const double sx = kLayoutThumbnailWidth / static_cast<double>(cardWidth);
+  const double sy = kLayoutThumbnailHeight / static_cast<double>(cardHeight);
+  for (const PlacementRow& row : PlacementRows(custom.layoutIndex)) {
+    const std::optional<FreeBox>& free = custom.boxes[static_cast<size_t>(row.box)];
+    if (!free || row.angle != 0) continue;
+    const auto own = [&](const ThumbnailBar& bar) { return bar.box == row.box; };
+    QRect block;
+    for (const ThumbnailBar& bar : bars | std::views::filter(own)) block |= bar.rect;
+    const QRectF where(free->left * sx, free->top * sy, free->width * sx, free->height * sy);
+    double left = where.left();
+    if (row.align == kAlignRight) {
+      left = where.right() - block.width();
+    } else if (row.align == kAlignCenter) {
+      left = where.center().x() - block.width() / 2.0;
+    }
+    const QPoint shift(static_cast<int>(std::lround(left)) - block.left(),
+                       static_cast<int>(std::lround(where.top())) - block.top());
+    for (ThumbnailBar& bar : bars) {
+      if (own(bar)) bar.rect.translate(shift);
+    }
+  }
+  return bars;
+}
+
+namespace {
+
+QImage DrawnThumbnail(const std::vector<ThumbnailBar>& bars, QSize size) {
   if (size.isEmpty()) return {};
   QImage picture(size, QImage::Format_RGB32);
   picture.fill(kCardEdge);
@@ -134,10 +166,23 @@ QImage LayoutThumbnail(int layoutIndex, QSize size) {
                 static_cast<qreal>(size.height()) / kLayoutThumbnailHeight);
   painter.fillRect(1, 1, kLayoutThumbnailWidth - 2, kLayoutThumbnailHeight - 2,
                    QColor::fromRgb(kCardFace));
-  for (const ThumbnailBar& bar : LayoutThumbnailBars(layoutIndex)) {
+  painter.setClipRect(1, 1, kLayoutThumbnailWidth - 2, kLayoutThumbnailHeight - 2);
+  for (const ThumbnailBar& bar : bars) {
     painter.fillRect(bar.rect, QColor::fromRgb(Look(bar.kind).colour));
   }
   return picture;
+}
+
+}  // namespace
+
+QImage LayoutThumbnail(int layoutIndex, QSize size) {
+  return DrawnThumbnail(LayoutThumbnailBars(layoutIndex), size);
+}
+
+QImage CustomLayoutThumbnail(const std::optional<CustomLayout>& custom, float cardWidth,
+                             float cardHeight, QSize size) {
+  if (!custom) return DrawnThumbnail({}, size);
+  return DrawnThumbnail(CustomLayoutThumbnailBars(*custom, cardWidth, cardHeight), size);
 }
 
 QImage LayoutStrip() {

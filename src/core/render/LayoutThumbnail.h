@@ -2,9 +2,13 @@
 // bar for every line of default text, each box placed and aligned as its placement rows put it.
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include <QImage>
 #include <QRect>
-#include <vector>
+
+#include "core/card/CustomLayout.h"
 
 namespace tavolo {
 
@@ -31,6 +35,17 @@ std::vector<ThumbnailBar> LayoutThumbnailBars(int layoutIndex);
 // to `size` (drawn at that size, so that it stays crisp).
 QImage LayoutThumbnail(int layoutIndex,
                        QSize size = QSize(kLayoutThumbnailWidth, kLayoutThumbnailHeight));
+
+// The bars of a Custom layout: its layout's, those of each box placed freely moved into where the
+// box stands on a card of `cardWidth` × `cardHeight` pixels (at the box's top, aligned across as
+// the layout aligns the box).
+std::vector<ThumbnailBar> CustomLayoutThumbnailBars(const CustomLayout& custom, float cardWidth,
+                                                    float cardHeight);
+
+// The thumbnail of a Custom layout, drawn as the layouts' are; a blank card for none.
+QImage CustomLayoutThumbnail(const std::optional<CustomLayout>& custom, float cardWidth,
+                             float cardHeight,
+                             QSize size = QSize(kLayoutThumbnailWidth, kLayoutThumbnailHeight));
 
 // The ten thumbnails side by side, layout 0 at x = 0: 1060 x 66, Format_RGB32.
 QImage LayoutStrip();

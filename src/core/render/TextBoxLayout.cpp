@@ -13,6 +13,7 @@
 
 #include "core/card/CardLimits.h"
 #include "core/card/ClearGround.h"
+#include "core/card/FreePlacement.h"
 #include "core/card/LayoutTable.h"
 #include "core/card/ShrinkToFit.h"
 #include "core/qr/QrCodeDrawing.h"
@@ -271,7 +272,32 @@ int FrameMargin(const TextBoxStyle& style, int divisor, int dpi) {
 
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,
                             int angle) {
+  if (box >= 0 && box < kTextBoxCount && box < card.boxCount) {
+    if (const std::optional<FreeBox> free = FreeBoxOf(card, box)) {
+      return LayOutFreeBox(card, box, *free, align);
+    }
+  }
   return LayOut(card, box, area, offset, align, angle, {}, {}, nullptr);
+}
+
+TextBoxLayout LayOutFreeBox(const CardState& card, int box, const FreeBox& where, int align) {
+  const auto b = static_cast<size_t>(box);
+  TextSource text{card.lines[b], card.styles[b], RowHorizontal({box, kOffsetTop, align, 0}),
+                  VerticalAlign::kTop, ShrinksToFit(card, box)};
+  if (card.alignments && (*card.alignments)[b].vertical)
+    text.vertical = *(*card.alignments)[b].vertical;
+  const auto pixels = [](float value) {
+    return static_cast<int>(
+        std::clamp<long>(std::lround(value), -kMaxCardSide * 4L, kMaxCardSide * 4L));
+  };
+  const int left = pixels(where.left);
+  const int top = pixels(where.top);
+  TextBoxLayout layout = LayOutFreeText(card, text, pixels(where.width), pixels(where.height));
+  layout.inner = {layout.inner.left + left, layout.inner.top + top, layout.inner.right + left,
+                  layout.inner.bottom + top};
+  layout.blockTop += top;
+  for (LaidOutLine& line : layout.lines) line.top += top;
+  return layout;
 }
 
 namespace {
@@ -318,6 +344,8 @@ TextBoxLayout LayOut(const CardState& card, int box, PixelRect area, int offset,
     layout.blockTop = inner.top;
     if (offset == kOffsetBottom) {
       layout.blockTop = inner.bottom - layout.blockHeight;
+    } else if (offset == kOffsetMiddle) {
+      layout.blockTop = inner.top + (inner.bottom - inner.top - layout.blockHeight) / 2;
     } else if (offset != kOffsetTop) {
       layout.blockTop =
           inner.top +
@@ -417,7 +445,8 @@ PixelRect FullSizeArea(const CardState& card, int divisor, int dx, int dy) {
 }
 
 std::vector<std::optional<TextBoxLayout>> LayOutCardText(const CardState& card, PixelRect area) {
-  const std::span<const PlacementRow> rows = PlacementRows(card.layoutIndex);
+  const CardRows placed = CardPlacementRows(card);
+  const std::span<const PlacementRow> rows = placed.Rows();
   std::vector<std::optional<TextBoxLayout>> alone(rows.size());
   if (!FontsExist()) return alone;
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -428,13 +457,15 @@ std::vector<std::optional<TextBoxLayout>> LayOutCardText(const CardState& card, 
   // Each box again, clear of the others as they lie alone: the same for every box, whatever the
   // order, and kept anew only where another box's line comes near.
   std::vector<std::optional<TextBoxLayout>> laidOut = alone;
+  // A box placed freely stands where the user put it: it neither avoids the others nor they it.
+  const auto free = [&](size_t i) { return FreeBoxOf(card, rows[i].box).has_value(); };
   for (size_t i = 0; i < rows.size(); ++i) {
-    if (!alone[i]) continue;
+    if (!alone[i] || free(i)) continue;
     const PlacementRow& row = rows[i];
     std::vector<PixelRect> others;
     std::vector<Neighbour> neighbours;
     for (size_t j = 0; j < rows.size(); ++j) {
-      if (j == i || !alone[j]) continue;
+      if (j == i || !alone[j] || free(j)) continue;
       const PlacementRow& other = rows[j];
       const bool rotated = other.angle != 0;
       const int frame = FrameOf(card, other.box);
@@ -502,7 +533,8 @@ std::array<QStringList, kTextBoxCount> LinesTooWideByBox(const CardState& card) 
   std::array<QStringList, kTextBoxCount> tooWide;
   const CardPixelSize full = CardPixels(card.cardWidth, card.cardHeight);
   if (!FontsExist() || !full.Ok()) return tooWide;
-  const std::span<const PlacementRow> rows = PlacementRows(card.layoutIndex);
+  const CardRows placed = CardPlacementRows(card);
+  const std::span<const PlacementRow> rows = placed.Rows();
   const std::vector<std::optional<TextBoxLayout>> layouts =
       LayOutCardText(card, {0, 0, full.width, full.height});
   for (size_t i = 0; i < rows.size(); ++i) {

@@ -61,11 +61,16 @@ struct TextBoxLayout {
 bool FontsExist();
 
 // Box `box` of `card` laid out in `area` (the card at full size) with the placement of its
-// layout row, each line kept clear of the card's pictures and of the artwork around the box's
-// clear area; the other boxes are not looked at (see LayOutCardText). An empty layout for a box
-// at or past the box count.
+// layout row (or where it stands, when placed freely: see LayOutFreeBox), each line kept clear of
+// the card's pictures and of the artwork around the box's clear area; the other boxes are not
+// looked at (see LayOutCardText). An empty layout for a box at or past the box count.
 TextBoxLayout LayOutTextBox(const CardState& card, int box, PixelRect area, int offset, int align,
                             int angle);
+
+// Box `box` of `card` placed freely at `where` (see FreeBoxOf): its lines laid out as a free text
+// box's in its style, aligned across by `align` and down as the card aligns the box (the top when
+// it does not say), then moved to where the box stands on the card.
+TextBoxLayout LayOutFreeBox(const CardState& card, int box, const FreeBox& where, int align);
 
 // A free text box's lines laid out in a box of width × height at the origin (the object's box
 // before its turn, so that moving the box needs no new layout): in the font its style gives a box

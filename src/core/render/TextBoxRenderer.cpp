@@ -9,6 +9,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/ColourModel.h"
+#include "core/card/FreePlacement.h"
 #include "core/render/BoxFont.h"
 #include "core/render/PixelBlend.h"
 #include "core/render/TextBoxLayout.h"
@@ -128,8 +129,11 @@ std::optional<FrameFill> BoxFrame(const CardState& live, int box, int divisor, P
                              layout.blockTop + layout.blockHeight}
                  : PixelRect{inner.left, (cardArea.bottom - w) / 2, inner.left + layout.blockHeight,
                              cardArea.bottom - (cardArea.bottom - cardArea.top - w) / 2};
+  // A box placed freely spreads its frame to the edges of its own box, not the card's.
+  PixelRect spread = cardArea;
+  if (angle == 0 && FreeBoxOf(live, box)) spread = layout.inner;
   const std::optional<PixelRect> area =
-      FrameArea(Reduced(cardArea, divisor), Reduced(text, divisor), style.frameMode, w / divisor,
+      FrameArea(Reduced(spread, divisor), Reduced(text, divisor), style.frameMode, w / divisor,
                 angle == 0 ? align : kAlignOwnEdges, FrameMargin(style, divisor, live.dpi), angle);
   if (!area) return std::nullopt;
   return FrameFill{*area, ToPixel(RgbToColourRef(HslToRgb(style.frameColour))),
@@ -154,7 +158,7 @@ std::optional<PixelRect> FrameArea(PixelRect spreadArea, PixelRect text, int fra
       right = left + w;
       break;
     case 1:
-      left = (spreadArea.right - w) / 2;
+      left = spreadArea.left + (spreadArea.right - spreadArea.left - w) / 2;
       right = left + w;
       break;
     case 2:

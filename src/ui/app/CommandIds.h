@@ -54,6 +54,7 @@ enum CommandId : int {
   kCmdLock = 32882,
   kCmdUnlock = 32883,
   kCmdObjectProperties = 32884,
+  kCmdLayoutCustom = 32885,
 };
 
 }  // namespace tavolo

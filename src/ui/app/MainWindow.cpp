@@ -239,7 +239,9 @@ void MainWindow::Refresh() {
   ShowSliders();
   chooser_->SetSelected(DrawnBackgroundNumber(document_.Live().backgroundIndex));
   chooser_->SetSelectedLook(document_.Live());
-  layouts_->SetCurrent(document_.Layout().Current());
+  layouts_->SetCustomLayout(document_.Live().custom, document_.Live().cardWidth,
+                            document_.Live().cardHeight);
+  layouts_->SetCurrent(CurrentLayout());
   CheckCurrentLayout();
   UpdateMenus();
   const std::array<QStringList, kTextBoxCount> tooWide = LinesTooWideByBox(document_.Live());

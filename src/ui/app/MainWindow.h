@@ -146,6 +146,8 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void RebuildWindowMenu();
   void CheckCurrentLayout();
+  // The layout the chooser and the "&Layouts" menu show as current: kCustomLayout for "Custom".
+  int CurrentLayout() const;
 
   // MainWindow_File.cpp.
   void OnNewBlankProject();

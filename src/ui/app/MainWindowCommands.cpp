@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "core/base/Translation.h"
+#include "core/card/FreePlacement.h"
 #include "core/card/LayoutTable.h"
 #include "core/editing/FaceArrangement.h"
 #include "ui/app/CommandIds.h"
@@ -190,6 +191,8 @@ std::vector<MainWindow::Command> MainWindow::Commands() {
     commands.push_back({kCmdLayout1 + n, Menu::Layouts, Tr("Layout %1").arg(n + 1) + shortcut,
                         [n](MainWindow& window) { window.OnLayout(n); }});
   }
+  commands.push_back({kCmdLayoutCustom, Menu::Layouts, Tr("&Custom"),
+                      [](MainWindow& window) { window.OnLayout(kCustomLayout); }});
   // The "&Window" menu is rebuilt for the current layout's boxes (RebuildWindowMenu).
   for (int box = 0; box < kTextBoxCount; ++box) {
     commands.push_back({kCmdTextField1 + box, Menu::Window, Tr("Text Field %1...").arg(box + 1),
@@ -338,8 +341,14 @@ void MainWindow::RebuildWindowMenu() {
 }
 
 void MainWindow::CheckCurrentLayout() {
-  const int current = document_.Layout().Current();
+  const int current = CurrentLayout();
   for (int n = 0; n < kLayoutCount; ++n) Action(kCmdLayout1 + n)->setChecked(n == current);
+  Action(kCmdLayoutCustom)->setChecked(current == kCustomLayout);
+  Action(kCmdLayoutCustom)->setEnabled(document_.Live().custom.has_value());
+}
+
+int MainWindow::CurrentLayout() const {
+  return ShowsCustomLayout(document_.Live()) ? kCustomLayout : document_.Layout().Current();
 }
 
 void MainWindow::UpdateMenus() {

@@ -28,6 +28,8 @@ void MainWindow::OnInsertObject(ObjectKind kind) {
 void MainWindow::OnObjectProperties() {
   const std::optional<ObjectRef> selected = preview_->SelectedObject();
   if (!selected) return;
+  // A box of the layout is its Text Options.
+  if (selected->layoutBox >= 0) return OnTextField(selected->layoutBox);
   switch (selected->kind) {
     case ObjectKind::kPhoto:
       return OnInsertPhoto();

@@ -28,7 +28,7 @@ void DrawDashed(QPainter& painter, const QRectF& box) {
 
 void CardPreview::DrawSelection(QPainter& painter) const {
   const CardState& live = document_.Live();
-  const std::vector<FaceObject> items = FaceObjects(live);
+  const std::vector<FaceObject> items = document_.PlaceableObjects();
   const auto shown = [&](const ObjectRef& ref) -> std::optional<QRectF> {
     const auto found = std::ranges::find(items, ref, RefOf);
     if (found == items.end()) return std::nullopt;

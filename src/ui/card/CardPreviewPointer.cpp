@@ -20,8 +20,9 @@ constexpr double kHandleReach = 6.0;
 std::optional<ObjectRef> CardPreview::ObjectUnder(QPointF point) const {
   const CardPoint at = CardPointAt(point, geometry_);
   // What lies under the pointer first; else a hairline a few screen pixels away.
-  std::optional<FaceObject> hit = ObjectAt(document_.Live(), {at.x, at.y});
-  if (!hit) hit = ObjectAt(document_.Live(), {at.x, at.y}, CardLength(kHandleReach / 2, geometry_));
+  const std::vector<FaceObject> items = document_.PlaceableObjects();
+  std::optional<FaceObject> hit = ObjectAt(items, {at.x, at.y});
+  if (!hit) hit = ObjectAt(items, {at.x, at.y}, CardLength(kHandleReach / 2, geometry_));
   if (!hit) return std::nullopt;
   return RefOf(*hit);
 }
@@ -43,7 +44,7 @@ void CardPreview::StartDrag(QPointF at, std::optional<ResizeHandle> handle) {
   std::vector<ArrangedObject> arranged;
   for (const CardRect& box : starts) arranged.push_back({box});
   std::vector<CardRect> others;
-  for (const FaceObject& item : FaceObjects(document_.Live())) {
+  for (const FaceObject& item : document_.PlaceableObjects()) {
     if (std::ranges::find(selection_, RefOf(item)) == selection_.end()) {
       others.push_back(BoundsOf(item.object));
     }

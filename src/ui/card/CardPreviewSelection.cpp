@@ -29,7 +29,7 @@ std::optional<CardPoint> NudgeFor(const QKeyEvent& event) {
 }
 
 bool IsCardItem(const ObjectRef& ref) {
-  return ref.added < 0;
+  return ref.added < 0 && ref.layoutBox < 0;
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ std::span<const SnapGuide> CardPreview::Guides() const {
 
 std::vector<CardRect> CardPreview::SelectedBounds() {
   // An object deleted, or gone with an undo, since it was selected is no longer there.
-  const std::vector<FaceObject> items = FaceObjects(document_.Live());
+  const std::vector<FaceObject> items = document_.PlaceableObjects();
   std::vector<ObjectRef> kept;
   std::vector<CardRect> bounds;
   for (const ObjectRef& ref : selection_) {
@@ -120,7 +120,7 @@ void CardPreview::DuplicateSelection() {
 
 bool CardPreview::focusNextPrevChild(bool next) {
   // Tab goes through the card's objects while the card has the focus and any object.
-  if (FaceObjects(document_.Live()).empty()) return QWidget::focusNextPrevChild(next);
+  if (document_.PlaceableObjects().empty()) return QWidget::focusNextPrevChild(next);
   return false;
 }
 

@@ -16,6 +16,8 @@
 
 namespace tavolo {
 
+static_assert(kLayoutChooserCells == kCustomLayout + 1);
+
 namespace {
 
 const QColor kFill(134, 180, 202);
@@ -40,6 +42,20 @@ void LayoutChooser::SetCurrent(int layout) {
   update();
 }
 
+void LayoutChooser::SetCustomLayout(const std::optional<CustomLayout>& custom, float cardWidth,
+                                    float cardHeight) {
+  if (custom == custom_ && cardWidth == cardWidth_ && cardHeight == cardHeight_) return;
+  custom_ = custom;
+  cardWidth_ = cardWidth;
+  cardHeight_ = cardHeight;
+  thumbnails_[kCustomLayout] = QImage();
+  update();
+}
+
+QString LayoutChooser::CellName(int cell) const {
+  return cell == kCustomLayout ? Tr("Custom") : Tr("Layout %1").arg(cell + 1);
+}
+
 void LayoutChooser::SetActive(bool active) {
   active_ = active;
   if (!active_) {
@@ -57,7 +73,9 @@ const QImage& LayoutChooser::Thumbnail(int layout, QSize size, qreal ratio) cons
   }
   QImage& thumbnail = thumbnails_[layout];
   if (thumbnail.isNull()) {
-    thumbnail = LayoutThumbnail(layout, deviceSize);
+    thumbnail = layout == kCustomLayout
+                    ? CustomLayoutThumbnail(custom_, cardWidth_, cardHeight_, deviceSize)
+                    : LayoutThumbnail(layout, deviceSize);
     thumbnail.setDevicePixelRatio(ratio);
   }
   return thumbnail;
@@ -77,7 +95,7 @@ void LayoutChooser::DrawLabel(QPainter& painter, const LayoutChooserGeometry& ge
                               int layout) const {
   const QRect area = geometry.Label(layout);
   if (area.width() <= 0 || area.height() <= 0) return;
-  const QString text = Tr("Layout %1").arg(layout + 1);
+  const QString text = CellName(layout);
   painter.save();
   // A label longer than its cell (in a language with a longer word) is written smaller to fit.
   QFont font = painter.font();
@@ -93,7 +111,7 @@ void LayoutChooser::DrawLabel(QPainter& painter, const LayoutChooserGeometry& ge
                    metrics.height());
   painter.setClipRect(area);
   painter.fillRect(cell, Qt::white);
-  painter.setPen(Qt::black);
+  painter.setPen(layout == kCustomLayout && !custom_ ? Qt::gray : Qt::black);
   painter.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, text);
   painter.restore();
 }
@@ -107,7 +125,7 @@ void LayoutChooser::Draw(QImage& picture) const {
   font.setWeight(QFont::Normal);
   TAVOLO_CHECK_AS("fnt.CreateFontIndirectA(&lf)", !QFontInfo(font).family().isEmpty());
   painter.setFont(font);
-  for (int i = 0; i < kLayoutCount; ++i) {
+  for (int i = 0; i < kLayoutChooserCells; ++i) {
     if (i == hover_) DrawHighlight(painter, geometry, i, kHoverLight);
     if (i == current_) DrawHighlight(painter, geometry, i, kCurrentLight);
     DrawLabel(painter, geometry, i);
@@ -122,11 +140,11 @@ void LayoutChooser::Draw(QImage& picture) const {
 }
 
 int LayoutChooser::AccessibleCellCount() const {
-  return kLayoutCount;
+  return kLayoutChooserCells;
 }
 
 QString LayoutChooser::AccessibleCellName(int cell) const {
-  return Tr("Layout %1").arg(cell + 1);
+  return CellName(cell);
 }
 
 QRect LayoutChooser::AccessibleCellRect(int cell) const {
@@ -167,7 +185,7 @@ void LayoutChooser::mousePressEvent(QMouseEvent* event) {
 }
 
 void LayoutChooser::Pick(int layout) {
-  if (layout == current_) return;
+  if (layout == current_ || (layout == kCustomLayout && !custom_)) return;
   current_ = layout;
   focusLayout_ = layout;
   Redraw();
@@ -200,13 +218,13 @@ void LayoutChooser::keyPressEvent(QKeyEvent* event) {
       layout = 0;
       break;
     case Qt::Key_End:
-      layout = kLayoutCount - 1;
+      layout = kLayoutChooserCells - 1;
       break;
     default:
       OwnerDrawnControl::keyPressEvent(event);
       return;
   }
-  focusLayout_ = std::clamp(layout, 0, kLayoutCount - 1);
+  focusLayout_ = std::clamp(layout, 0, kLayoutChooserCells - 1);
   update();
 }
 

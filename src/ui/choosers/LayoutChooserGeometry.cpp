@@ -1,6 +1,5 @@
 #include "ui/choosers/LayoutChooserGeometry.h"
 
-#include "core/card/LayoutTable.h"
 #include "core/render/LayoutThumbnail.h"
 
 namespace tavolo {
@@ -42,14 +41,14 @@ LayoutChooserGeometry ComputeLayoutChooserGeometry(QSize size) {
   LayoutChooserGeometry geometry;
   const int w = size.width();
   geometry.height = size.height();
-  geometry.thumbWidth = w * 0.1 - 10;
+  geometry.thumbWidth = static_cast<double>(w) / kLayoutChooserCells - 10;
   if (geometry.thumbWidth >= kLayoutThumbnailWidth) {
     geometry.thumbWidth = kLayoutThumbnailWidth;
     geometry.thumbHeight = kLayoutThumbnailHeight;
   } else {
     geometry.thumbHeight = geometry.thumbWidth * kLayoutThumbnailHeight / kLayoutThumbnailWidth;
   }
-  geometry.gap = (w - kLayoutCount * geometry.thumbWidth) / (kLayoutCount + 1);
+  geometry.gap = (w - kLayoutChooserCells * geometry.thumbWidth) / (kLayoutChooserCells + 1);
   geometry.top = (geometry.height - geometry.thumbHeight) / 4;
   // A control under 110 pixels wide would ask for thumbnails of no or negative size.
   geometry.thumbnailsShown = geometry.gap >= 0 && geometry.top >= 0 && geometry.thumbWidth >= 1 &&
@@ -58,17 +57,17 @@ LayoutChooserGeometry ComputeLayoutChooserGeometry(QSize size) {
 }
 
 int LayoutChooserHoverColumn(int width, int x) {
-  const int k = width / kLayoutCount;
+  const int k = width / kLayoutChooserCells;
   if (x < 0 || k <= 0) return -1;
   const int column = x / k;
-  return column < kLayoutCount ? column : -1;
+  return column < kLayoutChooserCells ? column : -1;
 }
 
 int LayoutChooserPressColumn(int width, int x) {
-  const int k = width / kLayoutCount;
+  const int k = width / kLayoutChooserCells;
   int found = -1;
-  for (int i = 0; i < kLayoutCount; ++i) {
-    if (i * k <= x && x < (i + 1) * width * 0.1) found = i;
+  for (int i = 0; i < kLayoutChooserCells; ++i) {
+    if (i * k <= x && x < static_cast<double>(i + 1) * width / kLayoutChooserCells) found = i;
   }
   return found;
 }

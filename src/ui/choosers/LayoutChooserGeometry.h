@@ -1,11 +1,15 @@
-// Where the layout chooser puts its ten thumbnails, their highlights and labels, and which layout
-// a point is over. The same numbers paint the chooser and hit-test it.
+// Where the layout chooser puts its eleven thumbnails (the ten layouts and "Custom"), their
+// highlights and labels, and which cell a point is over. The same numbers paint the chooser and
+// hit-test it.
 #pragma once
 
 #include <QRect>
 #include <QSize>
 
 namespace tavolo {
+
+// The ten layouts and "Custom" (kCustomLayout).
+inline constexpr int kLayoutChooserCells = 11;
 
 struct LayoutChooserGeometry {
   double thumbWidth = 0;
@@ -26,14 +30,14 @@ struct LayoutChooserGeometry {
   QRect Label(int layout) const;
 };
 
-// Thumbnails of W × 0.1 − 10 pixels, at most 106 × 66, spread evenly in one row.
+// Thumbnails of W / 11 − 10 pixels, at most 106 × 66, spread evenly in one row.
 LayoutChooserGeometry ComputeLayoutChooserGeometry(QSize size);
 
-// The layout under x for the hover: columns W / 10 wide from the left; -1 right of the last one
-// or outside the control.
+// The cell under x for the hover: columns W / 11 wide (whole pixels) from the left; -1 right of
+// the last one or outside the control.
 int LayoutChooserHoverColumn(int width, int x);
-// The layout a press at x takes: the last i with i × (W / 10) ≤ x < (i + 1) × W × 0.1, so the
-// pixels right of the tenth hover column still belong to the last layout; -1 outside.
+// The cell a press at x takes: the last i with i × (W / 11) ≤ x < (i + 1) × W / 11, so the
+// pixels right of the last hover column still belong to the last cell; -1 outside.
 int LayoutChooserPressColumn(int width, int x);
 
 }  // namespace tavolo

@@ -1,5 +1,6 @@
 #include "ui/dialogs/DialogControls.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -40,6 +41,19 @@ QPushButton* MakeCloseButton(QWidget* parent, int id) {
   close->setDefault(true);
   close->setAutoDefault(true);
   return close;
+}
+
+QComboBox* MakeHorizontalAlignment(QWidget* parent) {
+  auto* choices = new QComboBox(parent);
+  choices->addItems({Tr("Left"), Tr("Center"), Tr("Right")});
+  return choices;
+}
+
+QComboBox* MakeVerticalAlignment(QWidget* parent, const QString& first) {
+  auto* choices = new QComboBox(parent);
+  if (!first.isEmpty()) choices->addItem(first);
+  choices->addItems({Tr("Top"), Tr("Middle"), Tr("Bottom")});
+  return choices;
 }
 
 QHBoxLayout* CloseButtonRow(QPushButton* close) {

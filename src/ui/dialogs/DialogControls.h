@@ -7,6 +7,7 @@
 
 #include "ui/base/DialogLabels.h"
 
+class QComboBox;
 class QHBoxLayout;
 class QPushButton;
 class QWidget;
@@ -24,6 +25,11 @@ QRgb PickedColour(const ColourLine& swatches);
 Slider* MakeSlider(QWidget* parent, int id);
 // The default button that ends the dialog with OK.
 QPushButton* MakeCloseButton(QWidget* parent, int id);
+// The choices of a text box's alignment across ("Left", "Center", "Right") and down ("Top",
+// "Middle", "Bottom"), in the order of HorizontalAlign and VerticalAlign; down, a first
+// choice `first` comes before them when given.
+QComboBox* MakeHorizontalAlignment(QWidget* parent);
+QComboBox* MakeVerticalAlignment(QWidget* parent, const QString& first = {});
 // The button at the right end of a row.
 QHBoxLayout* CloseButtonRow(QPushButton* close);
 

@@ -1,6 +1,7 @@
 #include "ui/dialogs/ObjectPropertiesDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -58,7 +59,21 @@ void ObjectPropertiesDialog::BuildText(const TextSource& text) {
   lines_->setPlainText(shown.join(QLatin1Char('\n')));
   auto* form = new QFormLayout;
   form->addRow(MakeLabel(this, Tr("&Lines"), lines_), lines_);
+  horizontal_ = MakeHorizontalAlignment(this);
+  horizontal_->setCurrentIndex(static_cast<int>(text.horizontal));
+  form->addRow(MakeLabel(this, Tr("Horizon&tal"), horizontal_), horizontal_);
+  vertical_ = MakeVerticalAlignment(this);
+  vertical_->setCurrentIndex(static_cast<int>(text.vertical));
+  form->addRow(MakeLabel(this, Tr("&Vertical"), vertical_), vertical_);
   static_cast<QVBoxLayout*>(layout())->addLayout(form);
+  connect(horizontal_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    ChangeSource<TextSource>(
+        [&](TextSource& source) { source.horizontal = static_cast<HorizontalAlign>(index); });
+  });
+  connect(vertical_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    ChangeSource<TextSource>(
+        [&](TextSource& source) { source.vertical = static_cast<VerticalAlign>(index); });
+  });
   connect(lines_, &QPlainTextEdit::textChanged, this, [this] {
     const QStringList typed = lines_->toPlainText().split(QLatin1Char('\n'));
     ChangeSource<TextSource>([&](TextSource& source) { source.lines = KeptLines(typed); });

@@ -16,6 +16,7 @@
 
 #include "core/base/CheckedCall.h"
 #include "core/base/Translation.h"
+#include "core/card/LayoutTable.h"
 #include "core/card/ShrinkToFit.h"
 #include "core/editing/FontPoints.h"
 #include "core/editing/StyleInputs.h"
@@ -59,6 +60,7 @@ TextOptionsDialog::TextOptionsDialog(CardView& preview, int box, QWidget* parent
   setWindowTitle(Tr("Text Options"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildTypeControls());
+  layout->addWidget(BuildAlignmentControls());
   layout->addWidget(BuildFrameControls());
   close_ = MakeCloseButton(this, kCloseButton);
   layout->addLayout(CloseButtonRow(close_));
@@ -74,6 +76,7 @@ TextOptionsDialog::TextOptionsDialog(CardView& preview, int box, QWidget* parent
   EnableFrameControls(style.frameMode != kFrameNone);
   brightness_->SetPosition(style.brightness);
   shrinkToFit_->setChecked(ShrinksToFit(Live(), box_));
+  ShowAlignment();
   // Connected only now: filling the controls above changes nothing.
   Connect();
   fonts_->setFocus();
@@ -145,6 +148,37 @@ QWidget* TextOptionsDialog::BuildFrameControls() {
   grid->addWidget(opacity_, 2, 2, Qt::AlignTop);
   grid->setColumnStretch(2, 1);
   return group;
+}
+
+QWidget* TextOptionsDialog::BuildAlignmentControls() {
+  auto* group = new QGroupBox(Tr("Alignment"), this);
+  auto* row = new QHBoxLayout(group);
+  horizontal_ = MakeHorizontalAlignment(group);
+  horizontal_->setObjectName(ControlName(kHorizontalAlignList));
+  vertical_ = MakeVerticalAlignment(group, Tr("As the layout places it"));
+  vertical_->setObjectName(ControlName(kVerticalAlignList));
+  row->addWidget(MakeLabel(group, Tr("Horizon&tal"), horizontal_));
+  row->addWidget(horizontal_);
+  row->addSpacing(24);
+  row->addWidget(MakeLabel(group, Tr("&Vertical"), vertical_));
+  row->addWidget(vertical_);
+  row->addStretch();
+  return group;
+}
+
+void TextOptionsDialog::ShowAlignment() {
+  const CardRows placed = CardPlacementRows(Live());
+  const std::span<const PlacementRow> rows = placed.Rows();
+  const auto row = std::ranges::find(rows, box_, &PlacementRow::box);
+  // Lines running up the card stay centred on it.
+  const bool alignable = row != rows.end() && row->angle == 0;
+  horizontal_->setEnabled(alignable);
+  vertical_->setEnabled(alignable);
+  if (!alignable) return;
+  horizontal_->setCurrentIndex(static_cast<int>(RowHorizontal(*row)));
+  const std::optional<VerticalAlign> down =
+      Live().alignments ? (*Live().alignments)[static_cast<size_t>(box_)].vertical : std::nullopt;
+  vertical_->setCurrentIndex(down ? static_cast<int>(*down) + 1 : 0);
 }
 
 void TextOptionsDialog::FillFontList(const QString& face) {
@@ -243,6 +277,21 @@ void TextOptionsDialog::Connect() {
   });
   connect(shrinkToFit_, &QCheckBox::toggled, this, [this](bool on) {
     ChangeLive([&](CardState& card) { SetShrinkToFit(card, box_, on); });
+  });
+  const auto align = [this](auto&& change) {
+    ChangeLive([&](CardState& card) {
+      if (!card.alignments) card.alignments.emplace();
+      change((*card.alignments)[static_cast<size_t>(box_)]);
+    });
+  };
+  connect(horizontal_, &QComboBox::currentIndexChanged, this, [align](int index) {
+    align([&](BoxAlignment& box) { box.horizontal = static_cast<HorizontalAlign>(index); });
+  });
+  connect(vertical_, &QComboBox::currentIndexChanged, this, [align](int index) {
+    align([&](BoxAlignment& box) {
+      box.vertical =
+          index > 0 ? std::optional(static_cast<VerticalAlign>(index - 1)) : std::nullopt;
+    });
   });
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 }

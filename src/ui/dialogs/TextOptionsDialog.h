@@ -1,6 +1,6 @@
 // Text Options: the look of one text box (font, size, style, text colour and brightness, whether
-// a line too wide for the box shrinks to fit, and the frame behind the text with its fill colour,
-// size and opacity), edited live on the card.
+// a line too wide for the box shrinks to fit, how its lines align across and down, and the frame
+// behind the text with its fill colour, size and opacity), edited live on the card.
 // "Close" keeps the changes as one undo step; Escape and the close box restore the box as it was.
 #pragma once
 
@@ -37,6 +37,8 @@ class TextOptionsDialog : public LiveEditDialog {
     kFrameSizeEdit = 1023,  // the edit and its up-down control (1025) in one
     kOpacitySlider = 1001,
     kShrinkToFitCheck = 1026,
+    kHorizontalAlignList = 1027,
+    kVerticalAlignList = 1028,
     kCloseButton = 1,
   };
 
@@ -48,6 +50,9 @@ class TextOptionsDialog : public LiveEditDialog {
  private:
   QWidget* BuildTypeControls();
   QWidget* BuildFrameControls();
+  QWidget* BuildAlignmentControls();
+  // The alignment the box's layout row and the card give, shown in the lists.
+  void ShowAlignment();
   void FillFontList(const QString& face);
   void FillSizeList(const QString& size);
   void ShowStyle();
@@ -67,6 +72,8 @@ class TextOptionsDialog : public LiveEditDialog {
   ColourLine* colourSwatches_ = nullptr;
   Slider* brightness_ = nullptr;
   QCheckBox* shrinkToFit_ = nullptr;
+  QComboBox* horizontal_ = nullptr;
+  QComboBox* vertical_ = nullptr;
   std::array<QRadioButton*, 5> frameModes_{};
   ColourLine* fill_ = nullptr;
   QSpinBox* frameSize_ = nullptr;

@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/card/FreePlacement.h"
 #include "core/card/ShrinkToFit.h"
 #include "core/document/CardDocument.h"
 #include "tests/core/render/RenderTestSupport.h"
@@ -303,6 +304,41 @@ TEST(CardDocument, FieldsCorrectedInOneLayoutAreKeptInTheOthers) {
   EXPECT_EQ(s.editors.Box(3), (QStringList{"D", "E", "F", "G"}));
 }
 
+TEST(CardDocument, ACustomLayoutIsLeftForAPresetAndComesBackEachInOneStep) {
+  Session s(Letters());
+  s.editors.Type(1, {"B", "Boss"});
+  EXPECT_FALSE(s.doc.SwitchLayout(kCustomLayout));  // none yet
+  // Box 1 dragged: the layout becomes Custom, the text stays in its box.
+  ASSERT_TRUE(s.doc.PlaceObjectLive({ObjectKind::kTextBox, -1, 1}, {600, 300, 300, 120}));
+  s.doc.RecordEdit();
+  ASSERT_TRUE(ShowsCustomLayout(s.doc.Live()));
+  const CustomLayout custom = *s.doc.Live().custom;
+  int steps = s.Steps();
+  // The pick; whether it changes the card (one step), shows Custom, and the layout then.
+  const std::tuple<int, bool, bool, int> picks[] = {
+      {kCustomLayout, false, true, 0},
+      {0, true, false, 0},  // its own layout's boxes back in their places
+      {0, false, false, 0},
+      {kCustomLayout, true, true, 0},
+      {4, true, false, 4},
+      {kCustomLayout, true, true, 0},  // back in the layout its boxes belong to
+  };
+  for (const auto& [pick, changes, shown, layout] : picks) {
+    EXPECT_EQ(s.doc.SwitchLayout(pick), changes) << pick;
+    steps += changes ? 1 : 0;
+    EXPECT_EQ(s.Steps(), steps) << pick;
+    EXPECT_EQ(ShowsCustomLayout(s.doc.Live()), shown) << pick;
+    EXPECT_EQ(s.doc.Live().layoutIndex, layout) << pick;
+    EXPECT_EQ(s.doc.Live().custom->boxes, custom.boxes) << pick;
+  }
+  // The text typed in the box went everywhere with it.
+  EXPECT_EQ(s.editors.Box(1), (QStringList{"B", "Boss"}));
+  // Undo walks back through the picks.
+  ASSERT_TRUE(s.doc.Undo());
+  EXPECT_FALSE(ShowsCustomLayout(s.doc.Live()));
+  EXPECT_EQ(s.doc.Live().layoutIndex, 4);
+}
+
 TEST(CardDocument, TypedLinesAreCutToTheCardsLimitsAndDrawnAsKept) {
   Session s;
   QStringList many;
@@ -361,11 +397,19 @@ TEST(CardDocument, NewProjectsDistributeTheValuesAndForgetTypedTextLoadKeepsBoth
 TEST(CardDocument, ABlankProjectIsTheSameWhiteCardWithBlackTextWhateverCameBefore) {
   Session fresh, edited;
   CardState card = edited.doc.Live();
-  card.styles.fill({.size = "12", .face = "Georgia", .style = "Bold", .textColour = {1, 200, 3},
-                    .frameColour = {4, 5, 6}, .frameMode = kFrameCardLong, .frameSize = 3,
-                    .reserved = 7, .opacity = 0.5f, .brightness = 0.7f});
+  card.styles.fill({.size = "12",
+                    .face = "Georgia",
+                    .style = "Bold",
+                    .textColour = {1, 200, 3},
+                    .frameColour = {4, 5, 6},
+                    .frameMode = kFrameCardLong,
+                    .frameSize = 3,
+                    .reserved = 7,
+                    .opacity = 0.5f,
+                    .brightness = 0.7f});
   std::tie(card.bgShift, card.gradScale, card.gradOrientation, card.backgroundColour,
-           card.bgBrightness) = std::tuple(0.4f, 0.5f, kGradRightToLeft, HslColour{1, 200, 3}, 0.2f);
+           card.bgBrightness) =
+      std::tuple(0.4f, 0.5f, kGradRightToLeft, HslColour{1, 200, 3}, 0.2f);
   edited.doc.SetLive(card);
   edited.doc.RecordEdit();
   fresh.doc.NewBlankProject();

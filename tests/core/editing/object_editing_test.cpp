@@ -4,8 +4,11 @@
 
 #include <functional>
 
+#include "core/card/FreePlacement.h"
+#include "core/card/LayoutTable.h"
 #include "core/editing/FaceArrangement.h"
 #include "core/editing/ObjectEditing.h"
+#include "tests/core/render/RenderTestSupport.h"
 
 namespace tavolo {
 namespace {
@@ -150,6 +153,54 @@ TEST(ObjectEditing, DuplicatesInsertsRemovesAndTabOrder) {
   EXPECT_TRUE(RemoveObject(face, kBox));
   EXPECT_FALSE(RemoveObject(face, kRing));  // the ellipse is the first added object now
   EXPECT_EQ(face.objects.size(), 2u);
+}
+
+TEST(ObjectEditing, TheLayoutsBoxesArePlacedFreelyAndAddedTextBoxesMakeTheLayoutCustom) {
+  test::EnsureGuiApplication();
+  CardState face;
+  face.layoutIndex = 6;  // box 0 runs up the card
+  face.boxCount = FieldDistribution(6, DefaultContactDetails(), face.lines);
+  face.lines[2] = {};
+  std::vector<int> listed;
+  for (const FaceObject& item : PlaceableObjects(face)) listed.push_back(item.layoutBox);
+  // Box 1 alone: box 0 runs up the card and box 2 holds no line.
+  EXPECT_EQ(listed, std::vector<int>{1});
+  constexpr ObjectRef kName{ObjectKind::kTextBox, -1, 1};
+  const QRectF name = ObjectBox(FindObject(face, kName)->object);
+  EXPECT_EQ(RefOf(*ObjectAt(face, name.center())), kName);
+
+  const auto insert = [](ObjectKind kind) {
+    return [kind](CardState& f) { return InsertObject(f, NewObjectFor(f, kind, "x")).added >= 0; };
+  };
+  const std::tuple<const char*, std::function<bool(CardState&)>, bool, bool> cases[] = {
+      {"box 1 moved",
+       [&](CardState& f) {
+         return SetBounds(f, kName, {5, 6, 70, 80});
+       },
+       true, true},
+      {"box 0 running up",
+       [](CardState& f) {
+         return SetBounds(f, {ObjectKind::kTextBox, -1, 0}, {5, 6, 70, 80});
+       },
+       false, false},
+      {"box 1 removed", [&](CardState& f) { return RemoveObject(f, kName); }, false, false},
+      {"a text box added", insert(ObjectKind::kTextBox), true, true},
+      {"a line added", insert(ObjectKind::kLine), true, false},
+      {"a text box removed",
+       [](CardState& f) {
+         const ObjectRef added = InsertObject(f, NewObjectFor(f, ObjectKind::kTextBox, "x"));
+         f.custom.reset();
+         return RemoveObject(f, added);
+       },
+       true, true},
+  };
+  for (const auto& [what, edit, changes, custom] : cases) {
+    CardState edited = face;
+    EXPECT_EQ(edit(edited), changes) << what;
+    EXPECT_EQ(ShowsCustomLayout(edited), custom) << what;
+  }
+  ASSERT_TRUE(SetBounds(face, kName, {5, 6, 70, 80}));
+  EXPECT_EQ(BoundsOf(FindObject(face, kName)->object), (CardRect{5, 6, 70, 80}));
 }
 
 }  // namespace

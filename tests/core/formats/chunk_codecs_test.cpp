@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "core/card/CardState.h"
+#include "core/formats/AlignmentChunk.h"
 #include "core/formats/ClearGroundChunk.h"
 #include "core/formats/ContactChunk.h"
+#include "core/formats/CustomLayoutChunk.h"
 #include "core/formats/QrCodeChunk.h"
 #include "core/formats/ShrinkToFitChunk.h"
 #include "core/storage/ByteWriter.h"
@@ -151,6 +153,71 @@ TEST(ClearGroundChunk, RoundTripsAndRefusesDamagedPayloads) {
   EXPECT_TRUE(ClearGroundChunk::Decode(payload(1, 5, 1, {1, 2, 3, 4})).has_value());
   for (const auto& [what, bytes] : damaged)
     EXPECT_FALSE(ClearGroundChunk::Decode(bytes).has_value()) << what;
+}
+
+TEST(AlignmentChunk, ReadsTwoValuesPerBoxAfterItsVersionAndTakesAnythingElseAsDamage) {
+  using H = HorizontalAlign;
+  using V = VerticalAlign;
+  const auto payload = [](uint32_t version, std::vector<uint8_t> values) {
+    std::vector<uint8_t> out;
+    ByteWriter w(out);
+    w.PutU32(version);
+    w.PutBytes(values);
+    return out;
+  };
+  BoxAlignments some{};
+  some[0] = {H::kRight, std::nullopt};
+  some[4] = {std::nullopt, V::kMiddle};
+  some[2] = {H::kCentre, V::kBottom};
+  const std::tuple<std::vector<uint8_t>, std::optional<BoxAlignments>> cases[] = {
+      {payload(1, {2, 255, 255, 255, 1, 2, 255, 255, 255, 1}), some},
+      {payload(1, std::vector<uint8_t>(10, 255)), BoxAlignments{}},
+      {payload(2, std::vector<uint8_t>(10, 255)), std::nullopt},
+      {payload(1, std::vector<uint8_t>(9, 255)), std::nullopt},
+      {payload(1, std::vector<uint8_t>(11, 255)), std::nullopt},
+      {payload(1, {3, 255, 255, 255, 255, 255, 255, 255, 255, 255}), std::nullopt},
+      {payload(1, {255, 254, 255, 255, 255, 255, 255, 255, 255, 255}), std::nullopt},
+  };
+  for (const auto& [bytes, value] : cases) {
+    EXPECT_EQ(AlignmentChunk::Decode(bytes), value) << bytes.size();
+    if (value) EXPECT_EQ(AlignmentChunk::Encode(*value), bytes);
+  }
+  EXPECT_TRUE(AnyAligned(some));
+  EXPECT_FALSE(AnyAligned(BoxAlignments{}));
+}
+
+TEST(CustomLayoutChunk, RoundTripsAndRefusesDamagedPayloads) {
+  CustomLayout custom{false, 9, {}};
+  custom.boxes[1] = FreeBox{-20.5f, 300, 400, 0};
+  custom.boxes[4] = FreeBox{10, 20, 30, 40};
+  EXPECT_EQ(CustomLayoutChunk::Decode(CustomLayoutChunk::Encode(custom)), custom);
+
+  // Version, current, layout, then box 0 placed at `box` and the others not.
+  const auto payload = [](uint32_t version, uint8_t current, uint8_t layout, uint8_t placed,
+                          std::vector<float> box, int unplaced = 4) {
+    std::vector<uint8_t> out;
+    ByteWriter w(out);
+    w.PutU32(version);
+    for (const uint8_t byte : {current, layout, placed}) w.PutU8(byte);
+    for (const float value : box) w.PutF32(value);
+    out.insert(out.end(), static_cast<size_t>(unplaced), uint8_t{0});
+    return out;
+  };
+  std::vector<uint8_t> trailing = payload(1, 1, 0, 1, {1, 2, 3, 4});
+  trailing.push_back(0);
+  const std::tuple<const char*, std::vector<uint8_t>> damaged[] = {
+      {"empty", {}},
+      {"a later version", payload(2, 1, 0, 1, {1, 2, 3, 4})},
+      {"layout 11", payload(1, 1, 10, 1, {1, 2, 3, 4})},
+      {"cut short", payload(1, 1, 0, 1, {1, 2, 3}, 0)},
+      {"a negative width", payload(1, 1, 0, 1, {1, 2, -3, 4})},
+      {"no number", payload(1, 1, 0, 1, {1, NAN, 3, 4})},
+      {"far off any card", payload(1, 1, 0, 1, {1e9f, 2, 3, 4})},
+      {"a byte after the last box", trailing},
+  };
+  EXPECT_TRUE(CustomLayoutChunk::Decode(payload(1, 1, 0, 1, {1, 2, 3, 4})).has_value());
+  for (const auto& [what, bytes] : damaged)
+    EXPECT_FALSE(CustomLayoutChunk::Decode(bytes).has_value()) << what;
 }
 
 }  // namespace

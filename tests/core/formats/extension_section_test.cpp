@@ -8,6 +8,7 @@
 #include "core/card/CardFaces.h"
 #include "core/card/ClearGround.h"
 #include "core/document/CardDocument.h"
+#include "core/formats/AlignmentChunk.h"
 #include "core/formats/ClearGroundChunk.h"
 #include "core/formats/ContactChunk.h"
 #include "core/formats/ExtensionSection.h"
@@ -65,8 +66,11 @@ ContactDetails NameOnly(const char* name) {
 
 TEST(ExtensionSection, KnownAndUnknownChunksSurviveALoadAndASaveByteForByteInTheirOrder) {
   const std::vector<uint8_t> unknown = Chunk("LATR", {7, 8, 9});
+  BoxAlignments aligned{};
+  aligned[3].vertical = VerticalAlign::kMiddle;
   const std::vector<uint8_t> file =
       CardWith({Chunk("QRCD", QrCodeChunk::Encode(FreeTextCode("x"))), unknown, Chunk("back", {}),
+                Chunk("ALGN", AlignmentChunk::Encode(aligned)),
                 Chunk("CONT", ContactChunk::Encode(NameOnly("Åsa")))});
   CardState read;
   const ProjectReading result = ReadProject(file, read, kTable);
@@ -74,6 +78,7 @@ TEST(ExtensionSection, KnownAndUnknownChunksSurviveALoadAndASaveByteForByteInThe
   EXPECT_EQ(result.Value().extensionProblem, "");
   EXPECT_EQ(read.qrCode, FreeTextCode("x"));
   EXPECT_EQ(read.contact, NameOnly("Åsa"));
+  EXPECT_EQ(read.alignments, aligned);
   EXPECT_EQ(SerializeProject(read, kTable), file);
 
   // What the card gains is written after what it was read with; what it loses is left out.
@@ -179,6 +184,8 @@ TEST(ExtensionSection, DamagedAndRepeatedKnownChunksAreReportedAndKeptOnSave) {
        "the shrink-to-fit chunk \"FITS\" is damaged", false},
       {"clear ground", CardWith({Chunk("CLRG", {1, 5, 2})}),
        "the clear ground chunk \"CLRG\" is damaged", false},
+      {"alignment", CardWith({Chunk("ALGN", {2, 0, 0, 0})}),
+       "the text alignment chunk \"ALGN\" is damaged or of a later version", false},
       {"back's QR code not UTF-8", Flipped(twoSided, qr, 2), damagedQr + " (on the back side)",
        true},
       {"two backs", CardWith({Chunk("BACK", back), Chunk("BACK", back)}),

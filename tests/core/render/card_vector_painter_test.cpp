@@ -57,6 +57,12 @@ TEST(PaintCard, RasterisedFromAPdfItMatchesThePrintImageAwayFromGlyphEdges) {
           std::tuple(QString::number(box == 0 ? 48 : 24), 0.2f, box % (kFrameCardLong + 1), 2 + box,
                      0.15f * box, HslColour{40.0f * box, 160.0f, 190.0f});
     }
+    // Boxes aligned otherwise than their layout places them.
+    if (layout == 5) {
+      card.alignments.emplace();
+      (*card.alignments)[1] = {HorizontalAlign::kRight, VerticalAlign::kMiddle};
+      (*card.alignments)[2] = {HorizontalAlign::kCentre, VerticalAlign::kTop};
+    }
     if (layout == 3)
       card.qrCode = PlacedQrCode{QrContent::kFreeText, QStringLiteral("tavolo"), 900, 450, 240};
     CardRenderer renderer(&table, folder.Path());

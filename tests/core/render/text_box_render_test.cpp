@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 
 #include "core/base/ColourModel.h"
+#include "core/render/LayoutThumbnail.h"
 #include "core/render/TextBoxRenderer.h"
 #include "tests/core/render/RenderTestSupport.h"
 
@@ -149,6 +150,94 @@ TEST(DrawField, OffsetsPlaceTheBlockAndEmptyLinesTakeNoSpace) {
   test::SetLines(f.card, 0, {"", ""});
   EXPECT_EQ(f.Frame(0, 0), (PixelRect{42, 42, 58, 58}));
   EXPECT_EQ(f.Frame(1, 0), (PixelRect{42, 557, 58, 573}));
+}
+
+TEST(CardPlacementRows, TheCardsAlignmentReplacesTheRowsOwnExceptForLinesRunningUp) {
+  // Layout 7: box 0 runs up the card, boxes 1 and 2 are right aligned, at the top and bottom.
+  const auto rowsOf = [](std::optional<BoxAlignments> alignments) {
+    CardState card;
+    card.layoutIndex = 6;
+    card.alignments = alignments;
+    std::vector<std::tuple<int, int, int, int>> rows;
+    for (const PlacementRow& row : CardPlacementRows(card).Rows())
+      rows.emplace_back(row.box, row.offset, row.align, row.angle);
+    return rows;
+  };
+  using Rows = std::vector<std::tuple<int, int, int, int>>;
+  const Rows own{{0, 0, 2, 90}, {1, 0, 2, 0}, {2, 1, 2, 0}};
+  BoxAlignments chosen{};
+  chosen[0] = {HorizontalAlign::kLeft, VerticalAlign::kBottom};
+  chosen[1] = {HorizontalAlign::kCentre, VerticalAlign::kMiddle};
+  chosen[2] = {std::nullopt, VerticalAlign::kTop};
+  chosen[4] = {HorizontalAlign::kLeft, VerticalAlign::kTop};
+  EXPECT_EQ(rowsOf(std::nullopt), own);
+  EXPECT_EQ(rowsOf(BoxAlignments{}), own);
+  EXPECT_EQ(rowsOf(chosen), (Rows{{0, 0, 2, 90}, {1, kOffsetMiddle, 1, 0}, {2, 0, 2, 0}}));
+}
+
+TEST(DrawField, TheMiddleCentresTheBlockInTheInnerArea) {
+  FieldCard f;
+  test::SetLines(f.card, 0, {"Alpha", "Beta Gamma"});
+  const int lh = f.Metrics().height();
+  const int top = 50 + (515 - 2 * lh) / 2;
+  EXPECT_EQ(f.Frame(kOffsetMiddle, 0).top, top - 8);
+  EXPECT_EQ(f.Frame(kOffsetMiddle, 0).bottom, top + 2 * lh + 8);
+}
+
+TEST(LayOutCardText, ABoxPlacedFreelyStandsWhereItWasPutAlignedAndFramedInIt) {
+  test::EnsureGuiApplication();
+  CardState card;
+  card.boxCount = FieldDistribution(0, DefaultContactDetails(), card.lines);
+  card.custom = CustomLayout{true, 0, {}};
+  card.custom->boxes[1] = FreeBox{600, 300, 300, 120};
+  card.styles[1].frameMode = kFrameCardLong;
+  const PixelRect area{0, 0, 1062, 615};
+  // Box 1 of layout 1 holds the name and the title, left aligned; its row is the second.
+  const std::tuple<std::optional<HorizontalAlign>, std::optional<VerticalAlign>, int, int> cases[] =
+      {
+          {std::nullopt, std::nullopt, 600, 300},
+          {HorizontalAlign::kRight, std::nullopt, 900, 300},
+          {HorizontalAlign::kCentre, VerticalAlign::kBottom, 750, 420},
+          {std::nullopt, VerticalAlign::kMiddle, 600, 360},
+      };
+  for (const auto& [across, down, x, y] : cases) {
+    card.alignments.emplace();
+    (*card.alignments)[1] = {across, down};
+    const int align = CardPlacementRows(card).Rows()[1].align;
+    const std::optional<TextBoxLayout> laidOut = LayOutCardText(card, area)[1];
+    ASSERT_TRUE(laidOut && laidOut->lines.size() == 2);
+    // Across by the first line, down by the block from the first line's top to the last's bottom.
+    const PixelRect first = LineArea(*laidOut, laidOut->lines[0], area, align, 0);
+    const int bottom = LineArea(*laidOut, laidOut->lines[1], area, align, 0).bottom;
+    const int edges[2][3] = {{first.left, (first.left + first.right) / 2, first.right},
+                             {first.top, (first.top + bottom) / 2, bottom}};
+    EXPECT_NEAR(edges[0][align], x, 1) << x << " " << y;
+    EXPECT_NEAR(edges[1][down ? static_cast<int>(*down) : 0], y, 1) << x << " " << y;
+    // A frame spread to the card's long edges reaches the box's edges instead.
+    const std::optional<FrameFill> frame = BoxFrame(card, 1, 1, area, align, 0, *laidOut);
+    ASSERT_TRUE(frame.has_value());
+    EXPECT_EQ(std::pair(frame->area.left, frame->area.right), std::pair(600, 900));
+  }
+}
+
+TEST(CustomLayoutThumbnailBars, TheBarsOfABoxPlacedFreelyMoveToWhereItStands) {
+  CustomLayout custom{true, 0, {}};
+  custom.boxes[1] = FreeBox{531, 307.5f, 300, 100};  // (53, 33) on the thumbnail
+  custom.boxes[4] = FreeBox{0, 0, 531, 100};         // right aligned: its right edge at 53
+  const std::vector<ThumbnailBar> own = LayoutThumbnailBars(0);
+  const std::vector<ThumbnailBar> moved = CustomLayoutThumbnailBars(custom, 1062, 615);
+  ASSERT_EQ(moved.size(), own.size());
+  const auto block = [](const std::vector<ThumbnailBar>& bars, int box) {
+    QRect r;
+    for (const ThumbnailBar& bar : bars)
+      if (bar.box == box) r |= bar.rect;
+    return r;
+  };
+  EXPECT_EQ(block(moved, 1).topLeft(), QPoint(53, 33));
+  EXPECT_EQ(block(moved, 1).size(), block(own, 1).size());
+  EXPECT_EQ(block(moved, 4).right() + 1, 53);
+  EXPECT_EQ(block(moved, 4).top(), 0);
+  for (const int box : {0, 2, 3}) EXPECT_EQ(block(moved, box), block(own, box)) << box;
 }
 
 TEST(DrawField, BoxPastTheBoxCountDrawsNothingAndAZeroDivisorIsReported) {
