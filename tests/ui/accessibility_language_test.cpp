@@ -33,11 +33,12 @@ TEST_F(ControlTest, OwnerDrawnControlsAndChooserCellsTellTheirNameAndRole) {
   QAccessibleInterface* backgrounds = Accessible(window.findChild<BackgroundChooser*>());
   QAccessibleInterface* layouts = Accessible(window.findChild<LayoutChooser*>());
   ASSERT_GE(backgrounds->childCount(), 2);
-  ASSERT_EQ(layouts->childCount(), 10);
+  ASSERT_EQ(layouts->childCount(), 11);
   const std::tuple<QAccessibleInterface*, QString, QAccessible::Role> cases[] = {
       {backgrounds, "Backgrounds", QAccessible::List},
       {backgrounds->child(1), "Background 2: bg1", QAccessible::ListItem},
       {layouts->child(2), "Layout 3", QAccessible::ListItem},
+      {layouts->child(10), "Custom", QAccessible::ListItem},
       {Accessible(window.Fields().Caption(1)), "Field 2 caption", QAccessible::Button},
       {Accessible(window.Control(kBackgroundOptionsButton)), "Background options",
        QAccessible::PushButton},

@@ -323,12 +323,15 @@ TEST_F(ControlTest, TabGoesThroughTheObjectsInDrawingOrderShiftClickAddsEscapeDe
   PicturesPreview fx;
   fx.preview.setFocus();
   std::vector<std::optional<ObjectRef>> visited;
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 11; ++i) {
     QTest::keyClick(&fx.preview, Qt::Key_Tab);
     visited.push_back(fx.preview.SelectedObject());
   }
+  // The layout's five boxes between the logo and the QR code, as their text is drawn.
+  const auto text = [](int box) { return ObjectRef{ObjectKind::kTextBox, -1, box}; };
   EXPECT_EQ(visited,
-            (std::vector<std::optional<ObjectRef>>{kPhoto, kLogo, kQr, kBox, kRing, kPhoto}));
+            (std::vector<std::optional<ObjectRef>>{kPhoto, kLogo, text(0), text(1), text(2),
+                                                   text(3), text(4), kQr, kBox, kRing, kPhoto}));
   QTest::keyClick(&fx.preview, Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(fx.preview.SelectedObject(), kRing);
   fx.Click({134, 121}, Qt::ShiftModifier);

@@ -111,7 +111,7 @@ void LayoutChooser::DrawLabel(QPainter& painter, const LayoutChooserGeometry& ge
                    metrics.height());
   painter.setClipRect(area);
   painter.fillRect(cell, Qt::white);
-  painter.setPen(layout == kCustomLayout && !custom_ ? Qt::gray : Qt::black);
+  painter.setPen(layout == kCustomLayout && !custom_ ? Qt::darkGray : Qt::black);
   painter.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, text);
   painter.restore();
 }
