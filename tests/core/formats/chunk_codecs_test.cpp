@@ -180,7 +180,9 @@ TEST(AlignmentChunk, ReadsTwoValuesPerBoxAfterItsVersionAndTakesAnythingElseAsDa
   };
   for (const auto& [bytes, value] : cases) {
     EXPECT_EQ(AlignmentChunk::Decode(bytes), value) << bytes.size();
-    if (value) EXPECT_EQ(AlignmentChunk::Encode(*value), bytes);
+    if (value) {
+      EXPECT_EQ(AlignmentChunk::Encode(*value), bytes);
+    }
   }
   EXPECT_TRUE(AnyAligned(some));
   EXPECT_FALSE(AnyAligned(BoxAlignments{}));
