@@ -57,7 +57,9 @@ class TemplateTableTest : public ::testing::Test {
                    const std::optional<std::vector<uint8_t>>& preview = PngBytes(3, 2)) {
     const fs::path path = tmpl_ / (title + ".tvt");
     ASSERT_TRUE(test::WriteFileBytes(path, SerializeProject(CardTitled(title), backgrounds_)));
-    if (preview) ASSERT_TRUE(test::WriteFileBytes(TemplatePreviewPath(path), *preview));
+    if (preview) {
+      ASSERT_TRUE(test::WriteFileBytes(TemplatePreviewPath(path), *preview));
+    }
   }
 
   std::vector<std::string> Titles() const {
