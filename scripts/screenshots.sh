@@ -297,7 +297,10 @@ on_screen() {
     'BEGIN { s = (w - 20) / 1062; if ((h - 20) / 615 < s) s = (h - 20) / 615;
              printf "%d %d\n", l + w / 2 + (x - 531) * s, t + h / 2 + (y - 307.5) * s }'
 }
-crop="${area[2]}x${area[3]}+${area[0]}+${area[1]}"
+# The card with a little of the view around it.
+read -r left top < <(on_screen -16 -16)
+read -r right bottom < <(on_screen 1078 631)
+crop="$((right - left))x$((bottom - top))+$left+$top"
 # A click on bare card gives it the keyboard focus.
 read -r x y < <(on_screen 300 300)
 xdotool mousemove --window "$third" "$x" "$y" click 1
@@ -305,7 +308,7 @@ xdotool key Tab Tab
 xdotool mousemove 1200 40
 shot "$third" free-selection
 convert "$out/free-selection.png" -crop "$crop" +repage "$out/free-selection.png"
-cp "$out/free-selection.png" "$help/free-selection.png"
+help_picture free-selection free-selection 600
 read -r x y < <(on_screen 916 307)
 xdotool mousemove --window "$third" "$x" "$y" mousedown 1
 xdotool mousemove --window "$third" $((x - 40)) $((y + 30))
@@ -315,5 +318,5 @@ sleep 0.3
 shot "$third" free-guides
 xdotool mouseup 1
 convert "$out/free-guides.png" -crop "$crop" +repage "$out/free-guides.png"
-cp "$out/free-guides.png" "$help/free-guides.png"
+help_picture free-guides free-guides 600
 echo "Screenshots written to $out, help pictures to $help"
