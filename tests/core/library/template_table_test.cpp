@@ -368,7 +368,7 @@ TEST_F(ShippedTemplates, TheLongestDetailsStayOnClearGround) {
           }
           for (const PlacedObject& object : card.objects) {
             EXPECT_TRUE(GlyphClearOf(glyph, object)) << title << ": " << line.text.toStdString()
-                                                     << " runs into a " << KindName(object.kind);
+                                                     << " runs into the " << KindName(object.kind);
           }
           glyphs[r].push_back(glyph);
         }
