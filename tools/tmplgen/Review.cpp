@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include <QFontDatabase>
 #include <QRect>
@@ -130,34 +131,40 @@ CardState WithTextColour(const CardState& card, float brightness) {
 
 // The text against the lightest and darkest tenth of what lies under it: the pixels of the
 // box that a black and a white text leave alike.
+// Where text of luminance `ink` and `pixelSize` in `rect` reads too faintly against the lightest or
+// darkest tenth of what lies under it (the pixels a black and a white text, `a` and `b`, leave
+// alike): the sentence saying so, after `what`; nothing where it reads.
+std::optional<std::string> FaintText(const QString& what, const QImage& a, const QImage& b,
+                                     const QRect& rect, double ink, int pixelSize) {
+  std::vector<double> under;
+  const QRect r = rect.intersected(a.rect());
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    for (int x = r.left(); x <= r.right(); ++x) {
+      if (a.pixel(x, y) == b.pixel(x, y)) under.push_back(Luminance(a.pixel(x, y)));
+    }
+  }
+  if (under.empty()) return std::nullopt;
+  std::sort(under.begin(), under.end());
+  const double worst = std::min(Contrast(ink, under[under.size() / 10]),
+                                Contrast(ink, under[under.size() * 9 / 10]));
+  const double needed = NeededContrast(pixelSize);
+  if (worst >= needed) return std::nullopt;
+  char line[160];
+  std::snprintf(line, sizeof line, "%s: contrast %.1f against what lies under it (%.1f needed)",
+                what.toStdString().c_str(), worst, needed);
+  return line;
+}
+
 void CheckContrast(const CardState& card, const std::vector<Placed>& placed, CardRenderer& renderer,
                    std::vector<std::string>& problems) {
   const int dx = static_cast<int>(card.cardWidth);
   const int dy = static_cast<int>(card.cardHeight);
-  const CardState black = WithTextColour(card, 0.0f);
-  const CardState white = WithTextColour(card, 1.0f);
-  const QImage a = renderer.Render(black, 1, dx, dy);
-  const QImage b = renderer.Render(white, 1, dx, dy);
+  const QImage a = renderer.Render(WithTextColour(card, 0.0f), 1, dx, dy);
+  const QImage b = renderer.Render(WithTextColour(card, 1.0f), 1, dx, dy);
   for (const Placed& p : placed) {
-    std::vector<double> under;
-    const QRect r = p.rect.intersected(QRect(0, 0, dx, dy));
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-      for (int x = r.left(); x <= r.right(); ++x) {
-        if (a.pixel(x, y) == b.pixel(x, y)) under.push_back(Luminance(a.pixel(x, y)));
-      }
-    }
-    if (under.empty()) continue;
-    std::sort(under.begin(), under.end());
-    const double text = TextLuminance(card.styles[static_cast<size_t>(p.box)]);
-    const double worst = std::min(Contrast(text, under[under.size() / 10]),
-                                  Contrast(text, under[under.size() * 9 / 10]));
-    const double needed = NeededContrast(p.pixelSize);
-    if (worst < needed) {
-      char line[160];
-      std::snprintf(line, sizeof line,
-                    "box %d: contrast %.1f against what lies under it (%.1f needed)", p.box + 1,
-                    worst, needed);
-      problems.emplace_back(line);
+    const double ink = TextLuminance(card.styles[static_cast<size_t>(p.box)]);
+    if (auto faint = FaintText(Name(p.box), a, b, p.rect, ink, p.pixelSize)) {
+      problems.push_back(std::move(*faint));
     }
   }
 }
@@ -212,24 +219,9 @@ void CheckAdded(const CardState& card, CardRenderer& renderer, std::vector<std::
     };
     const QImage a = drawn(0.0f);
     const QImage b = drawn(1.0f);
-    std::vector<double> under;
-    const QRect r = footprint.toAlignedRect().intersected(QRect(0, 0, dx, dy));
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-      for (int x = r.left(); x <= r.right(); ++x) {
-        if (a.pixel(x, y) == b.pixel(x, y)) under.push_back(Luminance(a.pixel(x, y)));
-      }
-    }
-    if (under.empty()) continue;
-    std::sort(under.begin(), under.end());
-    const double ink = TextLuminance(text->style);
-    const double worst = std::min(Contrast(ink, under[under.size() / 10]),
-                                  Contrast(ink, under[under.size() * 9 / 10]));
-    const double needed = NeededContrast(pixelSize);
-    if (worst < needed) {
-      char line[160];
-      std::snprintf(line, sizeof line, "%s: contrast %.1f against what lies under it (%.1f needed)",
-                    name.toStdString().c_str(), worst, needed);
-      problems.emplace_back(line);
+    if (auto faint = FaintText(name, a, b, footprint.toAlignedRect(), TextLuminance(text->style),
+                               pixelSize)) {
+      problems.push_back(std::move(*faint));
     }
   }
 }
