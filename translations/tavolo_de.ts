@@ -983,6 +983,51 @@ Befehle:
       <translation>Hintergrundfarbe</translation>
     </message>
     <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Text box %1</source>
+      <translation>Textfeld %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Line %1</source>
+      <translation>Linie %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Rectangle %1</source>
+      <translation>Rechteck %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Ellipse %1</source>
+      <translation>Ellipse %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Object %1</source>
+      <translation>Objekt %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Field %1</source>
+      <translation>Feld %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Photo</source>
+      <translation>Foto</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Logo</source>
+      <translation>Logo</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>QR code</source>
+      <translation>QR-Code</translation>
+    </message>
+    <message>
       <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>Von oben nach unten</translation>
@@ -2637,11 +2682,6 @@ Verwendet: Versatz %3, %4 mm; Maßstab %5 %.</translation>
       <location filename="../src/ui/app/FieldPanel.cpp" />
       <source>Line too wide for its box: “%1”</source>
       <translation>Zeile zu breit für ihr Feld: „%1“</translation>
-    </message>
-    <message>
-      <location filename="../src/ui/app/FieldPanel.cpp" />
-      <source>Field %1</source>
-      <translation>Feld %1</translation>
     </message>
     <message>
       <location filename="../src/ui/app/FieldPanel.cpp" />
