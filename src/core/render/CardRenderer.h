@@ -80,7 +80,7 @@ class CardRenderer {
     bool ground = true;
     bool text = true;
     std::function<bool(size_t)> objects;
-    QSize margin;
+    QSize margin{0, 0};
   };
   // Those parts drawn as Render draws them, in Format_RGB32 on the ground, else in
   // Format_ARGB32_Premultiplied. The whole card when every part is drawn; null as Render's.

@@ -64,15 +64,26 @@ bool DragComposite::Start(CardRenderer& renderer, const CardState& live, int div
   const auto lowest = std::ranges::find(picked, true);
   if (lowest == picked.end()) return false;
   const auto first = static_cast<size_t>(lowest - picked.begin());
-  const bool textBelow = std::ranges::any_of(items.begin(), items.begin() + first + 1,
-                                             AfterLayoutText);
+  size_t last = first;
+  for (size_t i = first; i < picked.size(); ++i) {
+    if (picked[i]) last = i;
+  }
+  const bool textBelow =
+      std::ranges::any_of(items.begin(), items.begin() + first + 1, AfterLayoutText);
+  const bool textAbove =
+      std::ranges::none_of(items.begin(), items.begin() + last + 1, AfterLayoutText);
+  // Three layers hold the picture only when nothing that stays is drawn between dragged objects.
+  if (std::count(picked.begin() + first, picked.begin() + last + 1, false) > 0 ||
+      textBelow == textAbove) {
+    return false;
+  }
 
-  CardRenderer::Parts below{true, textBelow, [first](size_t i) { return i < first; }, QSize()};
+  CardRenderer::Parts below{true, textBelow, [first](size_t i) { return i < first; }, QSize(0, 0)};
   // What lies up to a card's size past its edges can be dragged onto it.
   CardRenderer::Parts moved{false, false, [&picked](size_t i) { return bool(picked[i]); },
                             QSize(dx, dy)};
   CardRenderer::Parts above{false, !textBelow,
-                            [&, first](size_t i) { return i > first && !picked[i]; }, QSize()};
+                            [&, first](size_t i) { return i > first && !picked[i]; }, QSize(0, 0)};
   ground_ = renderer.RenderParts(live, divisor, dx, dy, below);
   lifted_ = renderer.RenderParts(live, divisor, dx, dy, moved);
   above_ = renderer.RenderParts(live, divisor, dx, dy, above);

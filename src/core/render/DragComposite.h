@@ -19,8 +19,9 @@ namespace tavolo {
 class DragComposite {
  public:
   // Draws the layers of `live` at divisor into dx × dy (as CardRenderer::Render would), lifting
-  // the face's objects that `lifted` picks. False, keeping nothing, when it picks none or a
-  // layer cannot be drawn.
+  // the face's objects that `lifted` picks. False, keeping nothing, when it picks none, when
+  // anything it leaves (the layout's text too) is drawn between two it picks, or when a layer
+  // cannot be drawn.
   bool Start(CardRenderer& renderer, const CardState& live, int divisor, int dx, int dy,
              const std::function<bool(const FaceObject&)>& lifted);
   void Stop();
