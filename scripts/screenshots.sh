@@ -6,8 +6,9 @@
 # Background Options, Photo Options, Logo Options, Contact Details, merge, QR Code, the logo
 # outlined for a drag on the card, Color Options, Card properties and Export Options dialogs, the
 # help window, the print dialog on A4, on Letter, with a predefined Avery sheet, for a print shop
-# and with a sheet found by its part number, the main window at its minimum size of 750 × 500, and
-# a second one on a dark template with a transparent logo inserted. The help pages' pictures in
+# and with a sheet found by its part number, the main window at its minimum size of 750 × 500, a
+# second one on a dark template with a transparent logo inserted, and a third on a template that
+# places things freely, with one of them selected and then dragged along the guides. The help pages' pictures in
 # data/help/images are made from the same shots.
 # Usage: scripts/screenshots.sh [BIN_DIR] (default build/bin); the pictures go to docs/screenshots/.
 set -euo pipefail
@@ -51,12 +52,12 @@ xdotool mousemove 1270 790
 shot "$loading" loading-window
 library=$(x11_window "Template Library" 20)
 shot "$library" template-library
-# Two pages on, the third template chosen and the fields typed.
+# Two pages on, the second template (one that places things freely) chosen and the fields typed.
 xdotool mousemove --window "$library" 255 476 click 1
 xdotool mousemove --window "$library" 255 476 click 1
-xdotool mousemove --window "$library" 143 333 click 1
+xdotool mousemove --window "$library" 410 117 click 1
 xdotool mousemove --window "$library" 647 45 click 1
-for value in "Nordlys Studio" "Ada Kvist" "Photographer" "Havnegade 7" "" "Aarhus" "8000" \
+for value in "Nordlys Keramik" "Ada Kvist" "Potter" "Havnegade 7" "" "Aarhus" "8000" \
   "ada@nordlys.example" "www.nordlys.example" "+45 55 55 12 34"; do
   if [ -n "$value" ]; then xdotool type --delay 5 "$value"; fi
   xdotool key Tab
@@ -276,4 +277,46 @@ xdotool key Return
 wait_gone "Logo Options"
 xdotool mousemove 1200 40
 shot "$second" logo-alpha
+
+# A third window on a template that places things freely: its list of services selected (Tab
+# goes through the card's objects in drawing order: the band, then the text box), then held
+# and drawn back onto the band's centre line and the card's, so that both guides show.
+free="$X11_DIR/Physiotherapist.tvc"
+cp "$bin/tmpl/Physiotherapist.tvt" "$free"
+"$bin/tavolo" "$free" >"$X11_DIR/free.log" 2>&1 &
+X11_PIDS+=($!)
+third=$(x11_window "Physiotherapist\.tvc .*Tavolo" 15)
+x11_until 5 "the main window to be maximised" bash -c \
+  "eval \"\$(xdotool getwindowgeometry --shell $third)\"; [ \"\$WIDTH\" -ge 1200 ]"
+x11_geometry "$third"
+# The card view, as for the drag outline above; the card fills it less a margin of 20 pixels.
+area=(300 $((menu + 63)) $((WIDTH - 550)) $((HEIGHT - menu - 183)))
+# on_screen X Y: the point of the full-size card (1062 × 615 pixels) in the window.
+on_screen() {
+  awk -v x="$1" -v y="$2" -v l="${area[0]}" -v t="${area[1]}" -v w="${area[2]}" -v h="${area[3]}" \
+    'BEGIN { s = (w - 20) / 1062; if ((h - 20) / 615 < s) s = (h - 20) / 615;
+             printf "%d %d\n", l + w / 2 + (x - 531) * s, t + h / 2 + (y - 307.5) * s }'
+}
+# The card with a little of the view around it.
+read -r left top < <(on_screen -16 -16)
+read -r right bottom < <(on_screen 1078 631)
+crop="$((right - left))x$((bottom - top))+$left+$top"
+# A click on bare card gives it the keyboard focus.
+read -r x y < <(on_screen 300 300)
+xdotool mousemove --window "$third" "$x" "$y" click 1
+xdotool key Tab Tab
+xdotool mousemove 1200 40
+shot "$third" free-selection
+convert "$out/free-selection.png" -crop "$crop" +repage "$out/free-selection.png"
+help_picture free-selection free-selection 600
+read -r x y < <(on_screen 916 307)
+xdotool mousemove --window "$third" "$x" "$y" mousedown 1
+xdotool mousemove --window "$third" $((x - 40)) $((y + 30))
+sleep 0.2
+xdotool mousemove --window "$third" $((x + 3)) $((y - 2))
+sleep 0.3
+shot "$third" free-guides
+xdotool mouseup 1
+convert "$out/free-guides.png" -crop "$crop" +repage "$out/free-guides.png"
+help_picture free-guides free-guides 600
 echo "Screenshots written to $out, help pictures to $help"

@@ -983,6 +983,46 @@ Befehle:
       <translation>Hintergrundfarbe</translation>
     </message>
     <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Text box %1</source>
+      <translation>Textfeld %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Line %1</source>
+      <translation>Linie %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Rectangle %1</source>
+      <translation>Rechteck %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Ellipse %1</source>
+      <translation>Ellipse %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Object %1</source>
+      <translation>Objekt %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Photo</source>
+      <translation>Foto</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Logo</source>
+      <translation>Logo</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>QR code</source>
+      <translation>QR-Code</translation>
+    </message>
+    <message>
       <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>Von oben nach unten</translation>

@@ -984,6 +984,46 @@ Commandes :
       <translation>Couleur du fond</translation>
     </message>
     <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Text box %1</source>
+      <translation>Zone de texte %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Line %1</source>
+      <translation>Ligne %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Rectangle %1</source>
+      <translation>Rectangle %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Ellipse %1</source>
+      <translation>Ellipse %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Object %1</source>
+      <translation>Objet %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Photo</source>
+      <translation>Photo</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>Logo</source>
+      <translation>Logo</translation>
+    </message>
+    <message>
+      <location filename="../src/core/editing/ObjectNames.cpp" />
+      <source>QR code</source>
+      <translation>Code QR</translation>
+    </message>
+    <message>
       <location filename="../src/core/editing/StyleInputs.cpp" />
       <source>Top to Bottom</source>
       <translation>De haut en bas</translation>

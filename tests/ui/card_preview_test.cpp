@@ -2,6 +2,7 @@
 #include <cmath>
 #include <limits>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QSet>
 
@@ -305,7 +306,9 @@ TEST_F(ControlTest, EachGestureOnAnObjectIsOneStepAndUndoesExactly) {
     c.act(fx);
     EXPECT_EQ(fx.Bounds(c.object), c.bounds);
     EXPECT_EQ(fx.Steps(), steps + c.steps);
-    if (c.bounds) EXPECT_EQ(fx.preview.SelectedObject(), c.object);
+    if (c.bounds) {
+      EXPECT_EQ(fx.preview.SelectedObject(), c.object);
+    }
     for (int i = 0; i < c.steps; ++i) fx.doc.Undo();
     EXPECT_EQ(fx.doc.Working(), before);
   }
@@ -367,6 +370,14 @@ TEST_F(ControlTest, TabGoesThroughTheObjectsInDrawingOrderShiftClickAddsEscapeDe
             (std::vector<std::optional<ObjectRef>>{kPhoto, kLogo, kQr, kBox, kRing, kPhoto}));
   QTest::keyClick(&fx.preview, Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(fx.preview.SelectedObject(), kRing);
+  // A screen reader meets the same objects, named, placed and with the selection.
+  QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(&fx.preview);
+  QStringList names;
+  for (int i = 0; i < cells->childCount(); ++i) names << cells->child(i)->text(QAccessible::Name);
+  EXPECT_EQ(names, QStringList({"Photo", "Logo", "QR code", "Rectangle 1", "Ellipse 1"}));
+  EXPECT_TRUE(cells->child(4)->state().selected);
+  EXPECT_FALSE(cells->child(3)->state().selected);
+  EXPECT_TRUE(cells->child(3)->rect().contains(fx.preview.mapToGlobal(QPoint(134, 121))));
   fx.Click({134, 121}, Qt::ShiftModifier);
   EXPECT_EQ(fx.preview.Selection().size(), 2u);
   QTest::keyClick(&fx.preview, Qt::Key_Escape);

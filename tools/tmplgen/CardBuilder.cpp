@@ -50,6 +50,40 @@ void Place(PlacedPicture& placement, const QString& name, const Picture& picture
   placement.y = static_cast<float>(picture.centre.y());
 }
 
+// Where each layer starts in the drawing order: under the photo, under the layout's text, over it.
+constexpr std::array<int32_t, 3> kLayerZ = {0, kLogoZ, kLayoutTextZ};
+constexpr int kDefaultStrokeWidth = 4;
+
+PlacedObject Object(const Added& added, const BoxLook& all, int32_t order) {
+  PlacedObject object;
+  object.kind = added.kind;
+  object.width = static_cast<float>(added.size.width());
+  object.height = static_cast<float>(added.size.height());
+  object.left = static_cast<float>(added.centre.x()) - object.width / 2;
+  object.top = static_cast<float>(added.centre.y()) - object.height / 2;
+  object.quarterTurns = added.turn;
+  const bool text = added.kind == ObjectKind::kTextBox;
+  const Layer layer = added.layer.value_or(text ? Layer::kOverText : Layer::kGround);
+  object.z = kLayerZ[static_cast<size_t>(layer)] + order;
+  if (text) {
+    TextSource source;
+    source.lines = KeptLines(added.lines);
+    source.style = Style(added.look, all);
+    source.horizontal = added.horizontal;
+    source.vertical = added.vertical;
+    object.source = source;
+  } else {
+    ShapeSource shape;
+    shape.stroke = added.stroke.value_or(QColor(Qt::black)).rgb();
+    shape.strokeWidth =
+        added.stroke ? static_cast<float>(added.strokeWidth.value_or(kDefaultStrokeWidth)) : 0.0f;
+    if (added.fill) shape.fill = added.fill->rgb();
+    shape.cornerRadius = static_cast<float>(added.cornerRadius);
+    object.source = shape;
+  }
+  return object;
+}
+
 }  // namespace
 
 HslColour ToHsl(const QColor& colour) {
@@ -102,6 +136,9 @@ std::optional<CardState> BuildCard(const Definition& d, const BackgroundTable& b
   if (d.logo) Place(card.logo, LogoFileName(d), *d.logo);
   if (d.photo) Place(card.photo, PhotoFileName(d), *d.photo);
   card.qrCode = d.qr;
+  for (size_t i = 0; i < d.added.size(); ++i) {
+    card.objects.push_back(Object(d.added[i], d.allBoxes, static_cast<int32_t>(i)));
+  }
   return card;
 }
 

@@ -193,6 +193,33 @@ std::vector<bool> ArtworkAlong(const CardState& card, const Box& b, const Ground
 
 }  // namespace
 
+std::vector<AddedArea> AddedAreas(const CardState& card) {
+  std::vector<AddedArea> areas;
+  for (size_t k = 0; k < card.objects.size(); ++k) {
+    const PlacedObject& object = card.objects[k];
+    const QRect f = Footprint(object).toAlignedRect();
+    const PixelRect whole{f.left(), f.top(), f.right() + 1, f.bottom() + 1};
+    const auto* shape = std::get_if<ShapeSource>(&object.source);
+    const bool closed =
+        object.kind == ObjectKind::kRectangle || object.kind == ObjectKind::kEllipse;
+    if (shape == nullptr || !closed) {
+      areas.push_back({whole, k, false});
+    } else if (shape->fill) {
+      areas.push_back({whole, k, true});
+    } else {
+      const int w = static_cast<int>(std::ceil(std::min(shape->strokeWidth, kMaxStrokeWidth)));
+      for (const PixelRect& strip :
+           {PixelRect{whole.left, whole.top, whole.right, whole.top + w},
+            PixelRect{whole.left, whole.bottom - w, whole.right, whole.bottom},
+            PixelRect{whole.left, whole.top, whole.left + w, whole.bottom},
+            PixelRect{whole.right - w, whole.top, whole.right, whole.bottom}}) {
+        areas.push_back({strip, k, false});
+      }
+    }
+  }
+  return areas;
+}
+
 double Luminance(QRgb c) {
   return 0.2126 * Channel(qRed(c)) + 0.7152 * Channel(qGreen(c)) + 0.0722 * Channel(qBlue(c));
 }
@@ -244,10 +271,20 @@ std::array<std::optional<PixelRect>, kTextBoxCount> MeasureClearGround(const Car
 
   const int clearance = ComposedLength(kClearance, card.dpi);
   const std::vector<PixelRect> pictures = PictureAreas(card);
+  const std::vector<AddedArea> added = AddedAreas(card);
   for (size_t i = 0; i < boxes.size(); ++i) {
     const Box& b = boxes[i];
     if (b.row == nullptr) continue;
     const bool rotated = b.row->angle != 0;
+    // An added object is artwork like a picture, unless it is a panel the box's own text stands
+    // on: then it is the box's ground, and where it ends the ground changes.
+    std::vector<PixelRect> artwork = pictures;
+    for (const AddedArea& area : added) {
+      if (!area.panel || !Overlap(Across(area.rect, rotated), b.band) ||
+          !Overlap(Along(area.rect, rotated), b.extent)) {
+        artwork.push_back(area.rect);
+      }
+    }
     const int length = rotated ? dy : dx;
     std::vector<bool> blocked(static_cast<size_t>(length), false);
     const auto block = [&](int from, int to) {
@@ -257,7 +294,7 @@ std::array<std::optional<PixelRect>, kTextBoxCount> MeasureClearGround(const Car
     };
     const Stretch band = Widened(b.band, b.frame);
     const int keep = b.frame + clearance;
-    for (const PixelRect& picture : pictures) {
+    for (const PixelRect& picture : artwork) {
       if (!Overlap(Across(picture, rotated), band)) continue;
       const Stretch along = Widened(Along(picture, rotated), keep);
       block(along.start, along.end);
@@ -285,9 +322,9 @@ std::array<std::optional<PixelRect>, kTextBoxCount> MeasureClearGround(const Car
         block(0, (other.extent.end + b.extent.start) / 2 + clearance / 2 + b.frame);
       }
     }
-    const std::vector<bool> artwork = ArtworkAlong(card, b, DrawGround(card, b.row->box, renderer));
+    const std::vector<bool> seen = ArtworkAlong(card, b, DrawGround(card, b.row->box, renderer));
     for (int t = 0; t < length; ++t) {
-      if (artwork[static_cast<size_t>(t)]) block(t - clearance, t + clearance + 1);
+      if (seen[static_cast<size_t>(t)]) block(t - clearance, t + clearance + 1);
     }
 
     const PixelRect& inner = b.own->inner;

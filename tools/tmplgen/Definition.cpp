@@ -28,6 +28,18 @@ const QStringList kStyles = {QStringLiteral("Regular"), QStringLiteral("Bold"),
 const QStringList kQrContents = {QStringLiteral("contact"), QStringLiteral("website"),
                                  QStringLiteral("text")};
 const QStringList kYesNo = {QStringLiteral("yes"), QStringLiteral("no")};
+// The added objects' sections, "[text 1]", "[line 2]", …, and the kinds they make.
+const std::array<std::pair<QString, ObjectKind>, 4> kAddedSections = {
+    std::pair{QStringLiteral("text"), ObjectKind::kTextBox},
+    {QStringLiteral("line"), ObjectKind::kLine},
+    {QStringLiteral("rectangle"), ObjectKind::kRectangle},
+    {QStringLiteral("ellipse"), ObjectKind::kEllipse}};
+const QStringList kLayers = {QStringLiteral("ground"), QStringLiteral("over pictures"),
+                             QStringLiteral("over text")};
+const QStringList kHorizontal = {QStringLiteral("left"), QStringLiteral("centre"),
+                                 QStringLiteral("right")};
+const QStringList kVertical = {QStringLiteral("top"), QStringLiteral("middle"),
+                               QStringLiteral("bottom")};
 
 // Thrown by the value readers and turned into "FILE:LINE: what" by the line loop.
 struct Bad {
@@ -169,8 +181,61 @@ void SetQrKey(PlacedQrCode& code, const QString& key, const QString& value) {
   }
 }
 
+void SetAddedKey(Added& added, const QString& key, const QString& value) {
+  const bool text = added.kind == ObjectKind::kTextBox;
+  if (key == u"centre") {
+    added.centre = Point(value);
+  } else if (key == u"size") {
+    added.size = Size(value);
+  } else if (key == u"turn") {
+    added.turn = Integer(value);
+    if (added.turn < 0 || added.turn > 3) throw Bad{"a turn is 0 to 3 quarter turns"};
+  } else if (key == u"layer") {
+    added.layer = static_cast<Layer>(Choice(value, kLayers));
+  } else if (text && key == u"text") {
+    added.lines << value;
+  } else if (text && key == u"align") {
+    added.horizontal = static_cast<HorizontalAlign>(Choice(value, kHorizontal));
+  } else if (text && key == u"vertical") {
+    added.vertical = static_cast<VerticalAlign>(Choice(value, kVertical));
+  } else if (text && key == u"font size") {
+    SetBoxKey(added.look, QStringLiteral("size"), value);
+  } else if (text) {
+    if (key.startsWith(u"frame") || key == u"fill" || key == u"opacity") {
+      throw Bad{"a text box has no frame"};
+    }
+    SetBoxKey(added.look, key, value);
+  } else if (key == u"stroke") {
+    added.stroke = Colour(value);
+  } else if (key == u"stroke width") {
+    added.strokeWidth = Integer(value);
+  } else if (key == u"fill" && added.kind != ObjectKind::kLine) {
+    added.fill = Colour(value);
+  } else if (key == u"corner radius" && added.kind == ObjectKind::kRectangle) {
+    added.cornerRadius = Integer(value);
+  } else {
+    throw Bad{"unknown key '" + key.toStdString() + "'"};
+  }
+}
+
+// The added object a section such as "line 2" names, made when the file first names it.
+Added* AddedOf(Definition& d, const QString& section, std::map<QString, size_t>& named) {
+  for (const auto& [word, kind] : kAddedSections) {
+    if (!section.startsWith(word + u' ')) continue;
+    if (Integer(section.mid(word.size() + 1)) < 1) throw Bad{"objects are numbered from 1"};
+    const auto [at, made] = named.try_emplace(section, d.added.size());
+    if (made) {
+      d.added.emplace_back();
+      d.added.back().kind = kind;
+    }
+    return &d.added[at->second];
+  }
+  return nullptr;
+}
+
 // Routes a key to the section it was written under.
-void SetKey(Definition& d, const QString& section, const QString& key, const QString& value) {
+void SetKey(Definition& d, const QString& section, const QString& key, const QString& value,
+            std::map<QString, size_t>& named) {
   if (section.isEmpty()) return SetTopKey(d, key, value);
   if (section == u"values") {
     const auto it = std::find(kValueKeys.begin(), kValueKeys.end(), key);
@@ -196,6 +261,7 @@ void SetKey(Definition& d, const QString& section, const QString& key, const QSt
     if (!d.qr) d.qr.emplace();
     return SetQrKey(*d.qr, key, value);
   }
+  if (Added* added = AddedOf(d, section, named)) return SetAddedKey(*added, key, value);
   throw Bad{"unknown section [" + section.toStdString() + "]"};
 }
 
@@ -216,6 +282,18 @@ void CheckComplete(const Definition& d) {
   if (d.qr && (d.qr->side < kMinQrSide || d.qr->side > kMaxQrSide)) {
     throw Bad{"a QR code's side is 60 pixels or more"};
   }
+  for (const Added& added : d.added) {
+    const bool line = added.kind == ObjectKind::kLine;
+    if (added.size.width() <= 0 || added.size.height() < 0 || (!line && added.size.height() == 0)) {
+      throw Bad{"every added object needs its size (a line's height may be 0)"};
+    }
+    if (added.kind == ObjectKind::kTextBox && added.lines.isEmpty()) {
+      throw Bad{"a text box needs its text"};
+    }
+    if (added.kind != ObjectKind::kTextBox && !added.stroke && !added.fill) {
+      throw Bad{"a shape needs a stroke or a fill colour"};
+    }
+  }
 }
 
 }  // namespace
@@ -230,6 +308,7 @@ std::optional<Definition> ReadDefinition(const std::filesystem::path& file, std:
   Definition d;
   d.file = file;
   QString section;
+  std::map<QString, size_t> named;
   int number = 0;
   try {
     for (const QString& raw : lines) {
@@ -242,7 +321,8 @@ std::optional<Definition> ReadDefinition(const std::filesystem::path& file, std:
       }
       const qsizetype equals = line.indexOf(u'=');
       if (equals < 0) throw Bad{"expected 'key = value'"};
-      SetKey(d, section, line.left(equals).simplified().toLower(), line.mid(equals + 1).trimmed());
+      SetKey(d, section, line.left(equals).simplified().toLower(), line.mid(equals + 1).trimmed(),
+             named);
     }
     number = 0;
     CheckComplete(d);

@@ -12,7 +12,9 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
+#include "core/card/PlacedObject.h"
 #include "core/card/PlacedQrCode.h"
 
 namespace tavolo::tmplgen {
@@ -41,6 +43,30 @@ struct Picture {
   QColor plate;  // logo only: what lies under it on the card, so its square disappears
 };
 
+// Where an added object is drawn: under the photo and logo, over them but under the layout's
+// text, or over that text (still under the QR code).
+enum class Layer { kGround, kOverPictures, kOverText };
+
+// A text box, line, rectangle or ellipse the card carries beside its layout, placed by the
+// centre and size of its box before its turn, as the logo and photo are.
+struct Added {
+  ObjectKind kind = ObjectKind::kRectangle;
+  QPoint centre;
+  QSize size;
+  int turn = 0;  // clockwise quarter turns
+  std::optional<Layer> layer;
+  // Shapes: no stroke without a stroke colour; a line always has one.
+  std::optional<QColor> stroke;
+  std::optional<int> strokeWidth;
+  std::optional<QColor> fill;
+  int cornerRadius = 0;
+  // Text boxes: the lines and their look (unset keys fall back to [all boxes]).
+  QStringList lines;
+  BoxLook look;
+  HorizontalAlign horizontal = HorizontalAlign::kLeft;
+  VerticalAlign vertical = VerticalAlign::kTop;
+};
+
 struct Definition {
   std::filesystem::path file;
   QString title;  // the template's file title
@@ -61,6 +87,8 @@ struct Definition {
   std::optional<Picture> logo;
   std::optional<Picture> photo;
   std::optional<PlacedQrCode> qr;
+  // In the order the file first names them; within a layer the later is drawn on top.
+  std::vector<Added> added;
 };
 
 // Reads one definition; on failure returns nothing and sets `error` to "FILE:LINE: what".

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include <QFontDatabase>
 #include <QRect>
 
 #include "ClearGroundMeasure.h"
+#include "core/editing/SnapCandidates.h"
 #include "core/qr/QrCodeDrawing.h"
 #include "core/render/PictureGeometry.h"
 #include "core/render/TextBoxLayout.h"
@@ -17,6 +19,15 @@ namespace {
 
 // Boxes closer than this look crowded even when they do not touch.
 constexpr int kGap = 6;
+
+// "the line 2", "the text box 1": an added object by its kind and its place among those of its
+// kind, as the definition numbers them.
+QString AddedName(const CardState& card, size_t index) {
+  const ObjectKind kind = card.objects[index].kind;
+  const auto same = std::count_if(card.objects.begin(), card.objects.begin() + index + 1,
+                                  [&](const PlacedObject& o) { return o.kind == kind; });
+  return QStringLiteral("the %1 %2").arg(QString::fromUtf8(KindName(kind))).arg(same);
+}
 
 struct Placed {
   int box;
@@ -87,10 +98,23 @@ void CheckCrowding(const CardState& card, const std::vector<Placed>& placed,
         QStringLiteral("the QR code"),
         QRect(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height())));
   }
+  // Added objects too, but for a filled shape a box's text stands on: that is its ground.
   for (const auto& [what, rect] : pictures) {
     for (const Placed& p : placed) {
       if (Crowded(rect, p.rect)) {
         problems.push_back((Name(p.box) + QStringLiteral(" runs into ") + what).toStdString());
+      }
+    }
+  }
+  for (const AddedArea& area : AddedAreas(card)) {
+    const PixelRect& r = area.rect;
+    const QRect rect(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height()));
+    for (const Placed& p : placed) {
+      if (area.panel && rect.contains(p.rect)) continue;
+      if (Crowded(rect, p.rect)) {
+        problems.push_back(
+            (Name(p.box) + QStringLiteral(" runs into ") + AddedName(card, area.object))
+                .toStdString());
       }
     }
   }
@@ -107,34 +131,97 @@ CardState WithTextColour(const CardState& card, float brightness) {
 
 // The text against the lightest and darkest tenth of what lies under it: the pixels of the
 // box that a black and a white text leave alike.
+// Where text of luminance `ink` and `pixelSize` in `rect` reads too faintly against the lightest or
+// darkest tenth of what lies under it (the pixels a black and a white text, `a` and `b`, leave
+// alike): the sentence saying so, after `what`; nothing where it reads.
+std::optional<std::string> FaintText(const QString& what, const QImage& a, const QImage& b,
+                                     const QRect& rect, double ink, int pixelSize) {
+  std::vector<double> under;
+  const QRect r = rect.intersected(a.rect());
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    for (int x = r.left(); x <= r.right(); ++x) {
+      if (a.pixel(x, y) == b.pixel(x, y)) under.push_back(Luminance(a.pixel(x, y)));
+    }
+  }
+  if (under.empty()) return std::nullopt;
+  std::sort(under.begin(), under.end());
+  const double worst = std::min(Contrast(ink, under[under.size() / 10]),
+                                Contrast(ink, under[under.size() * 9 / 10]));
+  const double needed = NeededContrast(pixelSize);
+  if (worst >= needed) return std::nullopt;
+  char line[160];
+  std::snprintf(line, sizeof line, "%s: contrast %.1f against what lies under it (%.1f needed)",
+                what.toStdString().c_str(), worst, needed);
+  return line;
+}
+
 void CheckContrast(const CardState& card, const std::vector<Placed>& placed, CardRenderer& renderer,
                    std::vector<std::string>& problems) {
   const int dx = static_cast<int>(card.cardWidth);
   const int dy = static_cast<int>(card.cardHeight);
-  const CardState black = WithTextColour(card, 0.0f);
-  const CardState white = WithTextColour(card, 1.0f);
-  const QImage a = renderer.Render(black, 1, dx, dy);
-  const QImage b = renderer.Render(white, 1, dx, dy);
+  const QImage a = renderer.Render(WithTextColour(card, 0.0f), 1, dx, dy);
+  const QImage b = renderer.Render(WithTextColour(card, 1.0f), 1, dx, dy);
   for (const Placed& p : placed) {
-    std::vector<double> under;
-    const QRect r = p.rect.intersected(QRect(0, 0, dx, dy));
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-      for (int x = r.left(); x <= r.right(); ++x) {
-        if (a.pixel(x, y) == b.pixel(x, y)) under.push_back(Luminance(a.pixel(x, y)));
+    const double ink = TextLuminance(card.styles[static_cast<size_t>(p.box)]);
+    if (auto faint = FaintText(Name(p.box), a, b, p.rect, ink, p.pixelSize)) {
+      problems.push_back(std::move(*faint));
+    }
+  }
+}
+
+// A text box's lines fit their box, stay inside the safe margin and read against what lies under
+// them; a shape stays inside the safe margin or runs off the card (a band), never ends just
+// short of its edge.
+void CheckAdded(const CardState& card, CardRenderer& renderer, std::vector<std::string>& problems) {
+  const int dx = static_cast<int>(card.cardWidth);
+  const int dy = static_cast<int>(card.cardHeight);
+  const QRectF whole(0, 0, dx, dy);
+  const QRectF safe = whole.adjusted(SafeMarginPixels(card.dpi), SafeMarginPixels(card.dpi),
+                                     -SafeMarginPixels(card.dpi), -SafeMarginPixels(card.dpi));
+  for (size_t k = 0; k < card.objects.size(); ++k) {
+    const PlacedObject& object = card.objects[k];
+    const QString name = AddedName(card, k);
+    const QRectF footprint = Footprint(object);
+    const auto* text = std::get_if<TextSource>(&object.source);
+    if (text == nullptr) {
+      const bool inside = safe.contains(footprint);
+      const bool bleeds = footprint.left() <= 0 || footprint.top() <= 0 ||
+                          footprint.right() >= dx || footprint.bottom() >= dy;
+      if (!inside && !bleeds) {
+        problems.push_back(
+            (name + QStringLiteral(" ends between the safe margin and the edge")).toStdString());
+      }
+      continue;
+    }
+    if (!safe.contains(footprint)) {
+      problems.push_back((name + QStringLiteral(" leaves the safe margin")).toStdString());
+    }
+    const TextBoxLayout layout = LayOutFreeText(card, *text, static_cast<int>(object.width),
+                                                static_cast<int>(object.height));
+    int pixelSize = layout.font.pixelSize();
+    for (const LaidOutLine& line : layout.lines) {
+      pixelSize = std::min(pixelSize, line.font.pixelSize());
+      if (line.tooWide) {
+        problems.push_back(
+            QStringLiteral("%1: \"%2\" is wider than its box").arg(name, line.text).toStdString());
       }
     }
-    if (under.empty()) continue;
-    std::sort(under.begin(), under.end());
-    const double text = TextLuminance(card.styles[static_cast<size_t>(p.box)]);
-    const double worst = std::min(Contrast(text, under[under.size() / 10]),
-                                  Contrast(text, under[under.size() * 9 / 10]));
-    const double needed = NeededContrast(p.pixelSize);
-    if (worst < needed) {
-      char line[160];
-      std::snprintf(line, sizeof line,
-                    "box %d: contrast %.1f against what lies under it (%.1f needed)", p.box + 1,
-                    worst, needed);
-      problems.emplace_back(line);
+    if (layout.blockHeight > object.height) {
+      problems.push_back(
+          (name + QStringLiteral(": its lines are taller than its box")).toStdString());
+    }
+    const auto drawn = [&](float brightness) {
+      CardState copy = card;
+      TextSource& own = std::get<TextSource>(copy.objects[k].source);
+      own.style.textColour = {0.0f, 0.0f, 0.0f};
+      own.style.brightness = brightness;
+      return renderer.Render(copy, 1, dx, dy);
+    };
+    const QImage a = drawn(0.0f);
+    const QImage b = drawn(1.0f);
+    if (auto faint = FaintText(name, a, b, footprint.toAlignedRect(), TextLuminance(text->style),
+                               pixelSize)) {
+      problems.push_back(std::move(*faint));
     }
   }
 }
@@ -193,6 +280,7 @@ std::vector<std::string> ReviewCard(const CardState& card, CardRenderer& rendere
   const std::vector<Placed> placed = PlaceBoxes(card, problems);
   CheckCrowding(card, placed, problems);
   CheckContrast(card, placed, renderer, problems);
+  CheckAdded(card, renderer, problems);
   for (std::string& problem : ReviewFit(card)) problems.push_back(std::move(problem));
   return problems;
 }

@@ -1,7 +1,8 @@
 // The design review of a template: the checks a designer would make by eye, done for every
 // template with its own texts and with other people's texts of ordinary length. It finds boxes
-// that leave the card or run into each other or into the photo or logo, text too faint against
-// what lies under it, and fonts that are not installed.
+// that leave the card or run into each other or into the photo, logo or an added object, text too
+// faint against what lies under it, added text boxes too small for their lines, added objects
+// that end between the safe margin and the card's edge, and fonts that are not installed.
 #pragma once
 
 #include <string>

@@ -157,7 +157,14 @@ PlacedObject NewObjectFor(const CardState& face, ObjectKind kind, const QString&
   PlacedObject object = NewObject(kind, face.cardWidth, face.cardHeight, TopZ(face));
   if (auto* source = std::get_if<TextSource>(&object.source)) {
     source->lines = KeptLines(QStringList{text});
-    source->style = face.styles.front();
+    // A framed box's colours are chosen for its frame, which an added box does not draw: the new
+    // box takes the first unframed box's style, so that its text reads on the card.
+    const int shown = std::clamp(face.boxCount, 1, kTextBoxCount);
+    const auto end = face.styles.begin() + shown;
+    const auto unframed = std::find_if(face.styles.begin(), end, [](const TextBoxStyle& style) {
+      return style.frameMode == kFrameNone;
+    });
+    source->style = unframed != end ? *unframed : face.styles.front();
   }
   return object;
 }

@@ -53,7 +53,8 @@ std::optional<ObjectRef> DuplicateObject(CardState& face, ObjectRef ref);
 // `object` added to the face on top of everything; its reference.
 ObjectRef InsertObject(CardState& face, PlacedObject object);
 // A new object of an added kind for the face: in its middle at a quarter of its width (see
-// NewObject); a text box holds `text` in the style of the face's first box.
+// NewObject); a text box holds `text` in the style of the face's first shown box without a
+// frame (of its first box when all are framed).
 PlacedObject NewObjectFor(const CardState& face, ObjectKind kind, const QString& text);
 // The z that puts a new object over everything the face has.
 int32_t TopZ(const CardState& face);

@@ -30,12 +30,13 @@
 #include "core/render/DragComposite.h"
 #include "ui/base/CardView.h"
 #include "ui/card/CardPreviewGeometry.h"
+#include "ui/controls/AccessibleCells.h"
 
 class QPainter;
 
 namespace tavolo {
 
-class CardPreview : public QWidget, public CardView {
+class CardPreview : public QWidget, public CardView, public AccessibleCells {
   Q_OBJECT
 
  public:
@@ -77,6 +78,13 @@ class CardPreview : public QWidget, public CardView {
   void Select(std::optional<ObjectRef> object);
   // The guides the present drag snaps to; none between drags.
   std::span<const SnapGuide> Guides() const;
+
+  // A screen reader meets the face's objects as cells in drawing order, named as ObjectName says,
+  // placed where the card shows them.
+  int AccessibleCellCount() const override;
+  QString AccessibleCellName(int cell) const override;
+  QRect AccessibleCellRect(int cell) const override;
+  bool IsAccessibleCellSelected(int cell) const override;
 
   // Removes the selected objects, duplicates the selected added ones; one step each.
   void DeleteSelection();

@@ -2,6 +2,7 @@
 // Ctrl+D, Tab and Escape acting on them, one step per key.
 #include <algorithm>
 
+#include <QAccessible>
 #include <QKeyEvent>
 
 #include "core/editing/ObjectArrangement.h"
@@ -47,6 +48,15 @@ void CardPreview::SetSelection(std::vector<ObjectRef> selection) {
   if (selection == selection_) return;
   selection_ = std::move(selection);
   update();
+  if (QAccessible::isActive() && selection_.size() == 1) {
+    const std::vector<FaceObject> items = FaceObjects(document_.Live());
+    const auto found = std::ranges::find(items, selection_.front(), RefOf);
+    if (found != items.end()) {
+      QAccessibleEvent event(this, QAccessible::Selection);
+      event.setChild(static_cast<int>(found - items.begin()));
+      QAccessible::updateAccessibility(&event);
+    }
+  }
   Q_EMIT selectionChanged();
 }
 

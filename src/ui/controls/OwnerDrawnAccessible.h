@@ -1,5 +1,6 @@
-// What a screen reader learns of an owner-drawn control: its role and name, and for a control of
-// several cells (the choosers) one list item per cell with its name, place and selection.
+// What a screen reader learns of a widget that draws its own picture (see AccessibleCells): its
+// role and name, and for a widget of several cells one list item per cell with its name, place
+// and selection.
 #pragma once
 
 #include <map>
@@ -9,11 +10,11 @@
 
 namespace tavolo {
 
-class OwnerDrawnControl;
+class AccessibleCells;
 
 class OwnerDrawnAccessible : public QAccessibleWidget {
  public:
-  explicit OwnerDrawnAccessible(OwnerDrawnControl* control);
+  OwnerDrawnAccessible(QWidget* widget, const AccessibleCells* cells);
   ~OwnerDrawnAccessible() override;
 
   QString text(QAccessible::Text kind) const override;
@@ -23,16 +24,15 @@ class OwnerDrawnAccessible : public QAccessibleWidget {
   int indexOfChild(const QAccessibleInterface* child) const override;
   QAccessibleInterface* childAt(int x, int y) const override;
 
-  // Makes the interfaces of owner-drawn controls through this class; done once, by each program
-  // that shows them, before its first window.
+  // Makes the interfaces of the widgets that are AccessibleCells through this class; done once, by
+  // each program that shows them, before its first window.
   static void InstallFactory();
 
  private:
-  OwnerDrawnControl* Control() const;
-
+  const AccessibleCells* cells_;
   // The cells' interfaces, registered with Qt's accessibility registry as first asked for and
   // removed from it with this interface.
-  mutable std::map<int, QAccessible::Id> cells_;
+  mutable std::map<int, QAccessible::Id> cellIds_;
 };
 
 }  // namespace tavolo

@@ -3,31 +3,22 @@
 // A control that takes keyboard input is reached with Tab and shows a dotted focus mark.
 #pragma once
 
-#include <QAccessible>
 #include <QImage>
 #include <QWidget>
+
+#include "ui/controls/AccessibleCells.h"
 
 class QKeyEvent;
 
 namespace tavolo {
 
-class OwnerDrawnControl : public QWidget {
+class OwnerDrawnControl : public QWidget, public AccessibleCells {
   Q_OBJECT
 
  public:
   // The control's picture at its current size in device pixels (its devicePixelRatio set), exactly
   // as the next paint shows it (the focus mark included); a null image when it paints nothing.
   QImage Picture() const;
-
-  // What a screen reader is told. The name is the accessibleName the owner set, else
-  // AccessibleText, else the tool tip; a control of several cells (a chooser) tells each cell's
-  // name, place (control pixels) and whether it is the selected one.
-  virtual QAccessible::Role AccessibleRole() const { return QAccessible::Graphic; }
-  virtual QString AccessibleText() const { return {}; }
-  virtual int AccessibleCellCount() const { return 0; }
-  virtual QString AccessibleCellName(int) const { return {}; }
-  virtual QRect AccessibleCellRect(int) const { return {}; }
-  virtual bool IsAccessibleCellSelected(int) const { return false; }
 
  Q_SIGNALS:
   // The command message to the owner.

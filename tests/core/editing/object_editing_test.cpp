@@ -6,6 +6,7 @@
 
 #include "core/editing/FaceArrangement.h"
 #include "core/editing/ObjectEditing.h"
+#include "core/editing/ObjectNames.h"
 
 namespace tavolo {
 namespace {
@@ -141,9 +142,17 @@ TEST(ObjectEditing, DuplicatesInsertsRemovesAndTabOrder) {
   ASSERT_EQ(copy, (ObjectRef{ObjectKind::kRectangle, 2}));
   EXPECT_EQ(face.objects[2].left, face.objects[0].left + kDuplicateOffset);
   EXPECT_EQ(face.objects[2].z, 403);
+  const std::tuple<ObjectRef, QString> names[] = {
+      {kPhoto, "Photo"}, {kQr, "QR code"}, {kBox, "Rectangle 1"}, {*copy, "Rectangle 2"},
+      {kRing, "Ellipse 1"}, {{ObjectKind::kLogo}, ""}, {{ObjectKind::kLine, 7}, ""}};
+  for (const auto& [ref, name] : names) EXPECT_EQ(ObjectName(face, ref), name) << name.toStdString();
   const PlacedObject text = NewObjectFor(face, ObjectKind::kTextBox, QStringLiteral("Text"));
   EXPECT_EQ(std::get<TextSource>(text.source).lines.line[0], QStringLiteral("Text"));
   EXPECT_EQ(std::get<TextSource>(text.source).style, face.styles[0]);
+  face.styles[0].frameMode = kFrameExact;
+  face.boxCount = 3;
+  const PlacedObject unframed = NewObjectFor(face, ObjectKind::kTextBox, QStringLiteral("Text"));
+  EXPECT_EQ(std::get<TextSource>(unframed.source).style, face.styles[1]);
   EXPECT_TRUE(RemoveObject(face, kPhoto));
   EXPECT_TRUE(face.photo.name.isEmpty());
   EXPECT_TRUE(RemoveObject(face, kQr));

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "core/card/TemplateLabels.h"
 #include "core/document/CardDocument.h"
 #include "core/editing/CardSize.h"
+#include "core/editing/SnapCandidates.h"
 #include "core/formats/ProjectFile.h"
 #include "core/library/BackgroundLibrary.h"
 #include "core/library/TemplatePreview.h"
@@ -57,7 +59,9 @@ class TemplateTableTest : public ::testing::Test {
                    const std::optional<std::vector<uint8_t>>& preview = PngBytes(3, 2)) {
     const fs::path path = tmpl_ / (title + ".tvt");
     ASSERT_TRUE(test::WriteFileBytes(path, SerializeProject(CardTitled(title), backgrounds_)));
-    if (preview) ASSERT_TRUE(test::WriteFileBytes(TemplatePreviewPath(path), *preview));
+    if (preview) {
+      ASSERT_TRUE(test::WriteFileBytes(TemplatePreviewPath(path), *preview));
+    }
   }
 
   std::vector<std::string> Titles() const {
@@ -256,6 +260,51 @@ TEST_F(ShippedTemplates, TheCardFromATemplateIsItsPreviewWithTheTypedDetails) {
   EXPECT_GE(labelled, 20);
 }
 
+// A layout's glyph meets an added object only where it stands on it: inside a filled rectangle or
+// ellipse, or inside the outline of one drawn as an outline.
+bool GlyphClearOf(const QRectF& glyph, const PlacedObject& object) {
+  const QRectF footprint = Footprint(object);
+  if (!glyph.intersects(footprint)) return true;
+  const auto* shape = std::get_if<ShapeSource>(&object.source);
+  if (shape == nullptr || object.kind == ObjectKind::kLine) return false;
+  const qreal stroke = shape->strokeWidth;
+  return (shape->fill ? footprint : footprint.adjusted(stroke, stroke, -stroke, -stroke))
+      .contains(glyph);
+}
+
+// Six templates or more place things freely: every added kind is shown, each added text box fits
+// its lines and stands inside the safe margin, clear of the pictures.
+TEST_F(ShippedTemplates, AtLeastSixPlaceThingsFreelyAndTheirTextBoxesFit) {
+  int placing = 0;
+  std::set<ObjectKind> kinds;
+  for (int i = 0; i < Count(); ++i) {
+    const CardState& card = Entry(i).card;
+    placing += !card.objects.empty();
+    const float margin = SafeMarginPixels(card.dpi);
+    const QRectF safe(margin, margin, card.cardWidth - 2 * margin, card.cardHeight - 2 * margin);
+    for (const PlacedObject& object : card.objects) {
+      kinds.insert(object.kind);
+      const auto* text = std::get_if<TextSource>(&object.source);
+      if (text == nullptr) continue;
+      EXPECT_TRUE(safe.contains(Footprint(object))) << Entry(i).title;
+      const TextBoxLayout layout = LayOutFreeText(card, *text, static_cast<int>(object.width),
+                                                  static_cast<int>(object.height));
+      EXPECT_LE(layout.blockHeight, object.height) << Entry(i).title;
+      for (const LaidOutLine& line : layout.lines) {
+        EXPECT_FALSE(line.tooWide) << Entry(i).title << ": " << line.text.toStdString();
+      }
+      for (const PixelRect& p : PictureAreas(card)) {
+        EXPECT_FALSE(
+            Footprint(object).intersects(QRectF(p.left, p.top, p.right - p.left, p.bottom - p.top)))
+            << Entry(i).title;
+      }
+    }
+  }
+  EXPECT_GE(placing, 6);
+  EXPECT_EQ(kinds, (std::set{ObjectKind::kTextBox, ObjectKind::kLine, ObjectKind::kRectangle,
+                             ObjectKind::kEllipse}));
+}
+
 // The box of every glyph a laid-out line draws, on the card at full size.
 std::vector<QRectF> GlyphBoxes(const TextBoxLayout& layout, const LaidOutLine& line, PixelRect card,
                                const PlacementRow& row) {
@@ -284,7 +333,8 @@ std::vector<QRectF> GlyphBoxes(const TextBoxLayout& layout, const LaidOutLine& l
 }
 
 // With the longest details a template must take, shrunk to fit as a card made from it is, every
-// glyph lies in its box's clear area, off every picture and off every other box's glyphs.
+// glyph lies in its box's clear area, off every picture, off every added object it does not stand
+// on and off every other box's glyphs.
 TEST_F(ShippedTemplates, TheLongestDetailsStayOnClearGround) {
   ContactDetails details = DefaultContactDetails();
   details[0] = QStringLiteral("Northfield Property and Development Group Ltd");
@@ -317,6 +367,10 @@ TEST_F(ShippedTemplates, TheLongestDetailsStayOnClearGround) {
             EXPECT_FALSE(
                 glyph.intersects(QRectF(p.left, p.top, p.right - p.left, p.bottom - p.top)))
                 << title << ": " << line.text.toStdString() << " runs into a picture";
+          }
+          for (const PlacedObject& object : card.objects) {
+            EXPECT_TRUE(GlyphClearOf(glyph, object)) << title << ": " << line.text.toStdString()
+                                                     << " runs into the " << KindName(object.kind);
           }
           glyphs[r].push_back(glyph);
         }
