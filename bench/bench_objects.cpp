@@ -1,6 +1,7 @@
 // Cards with many placed objects: a card of 200 shapes and text boxes drawn in full from its kept
-// background, and one step of a drag (an object moved by a card pixel in the state, then the
-// preview drawn at divisor 3), with the heap allocations each step makes.
+// background, and one step of a drag at divisor 3, with the heap allocations each step makes:
+// the whole preview drawn again for an object moved by a card pixel, and the drag's composite
+// (its layers drawn once) laid together for an offset of a preview pixel more.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -13,6 +14,7 @@
 #include "BenchCards.h"
 #include "core/card/BackgroundTable.h"
 #include "core/render/CardRenderer.h"
+#include "core/render/DragComposite.h"
 
 namespace {
 
@@ -92,6 +94,26 @@ void BM_DragObjectStepPreview(benchmark::State& state) {
       static_cast<double>(made) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_DragObjectStepPreview)->Arg(10)->Arg(200)->Unit(benchmark::kMillisecond);
+
+void BM_DragCompositeStep(benchmark::State& state) {
+  CardRenderer renderer(&SharedScene().table, std::filesystem::temp_directory_path());
+  const CardState card = CardWithObjects(static_cast<int>(state.range(0)));
+  const int dragged = static_cast<int>(card.objects.size() / 2);
+  DragComposite composite;
+  composite.Start(renderer, card, 3, 354, 205,
+                  [dragged](const FaceObject& item) { return item.added == dragged; });
+  int shift = 0;
+  int64_t made = 0;
+  for (auto _ : state) {
+    const int64_t before = allocations.load(std::memory_order_relaxed);
+    shift = (shift + 1) % 100;
+    benchmark::DoNotOptimize(composite.Compose(shift, shift / 3).constBits());
+    made += allocations.load(std::memory_order_relaxed) - before;
+  }
+  state.counters["allocationsPerStep"] =
+      static_cast<double>(made) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_DragCompositeStep)->Arg(10)->Arg(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -283,6 +283,14 @@ TEST_F(ControlTest, EachGestureOnAnObjectIsOneStepAndUndoesExactly) {
          QTest::keyClick(&fx.preview, Qt::Key_D, Qt::ControlModifier);
        },
        ObjectRef{ObjectKind::kRectangle, 2}, CardRect{120, 120, 200, 100}, 1},
+      {"Escape puts a drag back",
+       [](Fx& fx) {
+         SendMouse(fx.preview, QEvent::MouseButtonPress, {134, 121});
+         SendMouse(fx.preview, QEvent::MouseMove, {164, 141}, Qt::AltModifier);
+         QTest::keyClick(&fx.preview, Qt::Key_Escape);
+         SendMouse(fx.preview, QEvent::MouseButtonRelease, {164, 141});
+       },
+       kBox, CardRect{100, 100, 200, 100}, 0},
       {"locked: selected, not moved",
        [](Fx& fx) {
          fx.Drag({409, 121}, {429, 131});
@@ -320,6 +328,34 @@ TEST_F(ControlTest, ADragSnapsToTheSafeMarginShowingItsGuideAltDoesNot) {
   EXPECT_TRUE(fx.preview.Guides().empty());
   SendMouse(fx.preview, QEvent::MouseButtonRelease, {104, 121});
   EXPECT_TRUE(fx.preview.Guides().empty());
+}
+
+// The QR code dragged under the rectangle looks as the card drawn in full after the release, but
+// for antialiased edges; an edit during a drag shows at once.
+TEST_F(ControlTest, AMoveShowsWhatTheFullDrawingShowsAndAnEditMeanwhileAtOnce) {
+  PicturesPreview fx;
+  const auto differing = [](const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+      for (int x = 0; x < a.width(); ++x)
+        count += test::ChannelGap(a.pixel(x, y), b.pixel(x, y)) > 2;
+    }
+    return count;
+  };
+  const QImage before = Paint(fx.preview);
+  SendMouse(fx.preview, QEvent::MouseButtonPress, {484, 196});
+  SendMouse(fx.preview, QEvent::MouseMove, {184, 156}, Qt::AltModifier);
+  const QImage moving = Paint(fx.preview);
+  SendMouse(fx.preview, QEvent::MouseButtonRelease, {184, 156}, Qt::AltModifier);
+  EXPECT_GT(differing(before, moving), 1000);
+  EXPECT_LT(differing(moving, Paint(fx.preview)), 100);
+
+  SendMouse(fx.preview, QEvent::MouseButtonPress, {184, 156});
+  SendMouse(fx.preview, QEvent::MouseMove, {194, 166}, Qt::AltModifier);
+  CardState live = fx.doc.Live();
+  live.objects.front().source = ShapeSource{qRgb(200, 0, 0), 0, qRgb(200, 0, 0)};
+  fx.doc.SetLive(live);
+  EXPECT_EQ(Paint(fx.preview).pixel(100, 100), qRgb(200, 0, 0));
 }
 
 TEST_F(ControlTest, TabGoesThroughTheObjectsInDrawingOrderShiftClickAddsEscapeDeselects) {

@@ -30,7 +30,7 @@ CardState InitialLive() {
 }  // namespace
 
 CardDocument::ChangeScope::ChangeScope(CardDocument& document) : document_(document) {
-  ++document_.changeDepth_;
+  if (document_.changeDepth_++ == 0) ++document_.revision_;
 }
 
 CardDocument::ChangeScope::~ChangeScope() {

@@ -74,6 +74,7 @@
 //   made from a template (Start with one, New Project) is unsaved work.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -267,6 +268,9 @@ class CardDocument {
   // The same picture as a QImage for the clipboard, tagged with the dpi when it is a sane one.
   QImage RenderClipboardImage();
   CardRenderer& Renderer() { return renderer_; }
+  // Moves on when a change of the document begins: a picture of the card made under a given
+  // revision shows the card as it stands while the revision is the same.
+  uint64_t Revision() const { return revision_; }
   void DropBackgroundCache();
   void DropTurnedPictures();
 
@@ -294,6 +298,7 @@ class CardDocument {
   CardRenderer renderer_;
   Listener listener_;
   int changeDepth_ = 0;
+  uint64_t revision_ = 0;
 
   CardState working_;
   CardState live_;

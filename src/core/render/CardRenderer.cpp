@@ -214,12 +214,27 @@ QImage CardRenderer::TintedBackground(const CardState& live, int dx, int dy, Reu
 }
 
 QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, Reuse reuse) {
-  QImage card = TintedBackground(live, dx, dy, reuse);
+  return RenderParts(live, divisor, dx, dy, Parts{}, reuse);
+}
+
+QImage CardRenderer::RenderParts(const CardState& live, int divisor, int dx, int dy,
+                                 const Parts& parts, Reuse reuse) {
+  QImage card;
+  if (parts.ground) {
+    card = TintedBackground(live, dx, dy, reuse);
+  } else if (const QSize size(dx + 2 * parts.margin.width(), dy + 2 * parts.margin.height());
+             SizeFits(size.width(), size.height())) {
+    card = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    card.fill(Qt::transparent);
+  }
   if (!TAVOLO_CHECK_AS("not enough memory to complete operation", !card.isNull())) return {};
 
   // Writing through bits() gives this rendering its own copy; the cache keeps the tinted one.
-  auto* backgroundBuffer = reinterpret_cast<uint32_t*>(card.bits());
-  TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(backgroundBuffer, dx, dy, live) == 0);
+  uint32_t* backgroundBuffer =
+      parts.ground ? reinterpret_cast<uint32_t*>(card.bits()) : nullptr;
+  if (parts.ground) {
+    TAVOLO_CHECK_AS("ModifyBg( buf1,dx,dy )", ModifyBg(backgroundBuffer, dx, dy, live) == 0);
+  }
 
   const PixelRect cardArea = FullSizeArea(live, divisor, dx, dy);
   const CardRows placed = CardPlacementRows(live);
@@ -232,7 +247,7 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   std::vector<std::optional<TextBoxLayout>> own;
   if (!wholeCard) own = LayOutCardText(live, cardArea);
   std::vector<std::optional<TextBoxLayout>>& layouts = wholeCard ? TextLayouts(live) : own;
-  for (size_t i = 0; i < rows.size(); ++i) {
+  for (size_t i = 0; i < rows.size() && parts.ground; ++i) {
     const PlacementRow& row = rows[i];
     const std::string label = DrawFieldCheckText(row, false);
     TAVOLO_CHECK_AS(label.c_str(),
@@ -241,10 +256,12 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
   }
 
   QPainter painter(&card);
+  if (!parts.ground) painter.translate(parts.margin.width(), parts.margin.height());
   ForgetDrawingErrors();
   bool textDrawn = false;
   const auto drawText = [&] {
     textDrawn = true;
+    if (!parts.text) return;
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (size_t i = 0; i < rows.size(); ++i) {
       const PlacementRow& row = rows[i];
@@ -255,9 +272,10 @@ QImage CardRenderer::Render(const CardState& live, int divisor, int dx, int dy, 
     }
   };
   // The QR code stands over the layout's text, so that no line covers a module.
-  for (const FaceObject& item : FaceObjects(live)) {
-    if (!textDrawn && AfterLayoutText(item)) drawText();
-    DrawObject(painter, live, item, divisor, reuse);
+  const std::vector<FaceObject> items = FaceObjects(live);
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!textDrawn && AfterLayoutText(items[i])) drawText();
+    if (!parts.objects || parts.objects(i)) DrawObject(painter, live, items[i], divisor, reuse);
   }
   if (!textDrawn) drawText();
   painter.end();

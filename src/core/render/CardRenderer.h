@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,6 +71,21 @@ class CardRenderer {
   // (Format_RGB32). A buffer that cannot be allocated is reported and gives a null image.
   QImage Render(const CardState& live, int divisor, int dx, int dy,
                 Reuse reuse = Reuse::kKeepBackground);
+  // What a rendering of part of a card draws: the face's objects that `objects` lets through
+  // (by their index in FaceObjects(live); all when it is empty), the layout's text when `text`,
+  // and the ground (background, gradient and text frames) when `ground`. Without the ground they
+  // are drawn on transparent pixels, with `margin` more of them left and right and above and
+  // below, where what lies past the card's edges is drawn too.
+  struct Parts {
+    bool ground = true;
+    bool text = true;
+    std::function<bool(size_t)> objects;
+    QSize margin{0, 0};
+  };
+  // Those parts drawn as Render draws them, in Format_RGB32 on the ground, else in
+  // Format_ARGB32_Premultiplied. The whole card when every part is drawn; null as Render's.
+  QImage RenderParts(const CardState& live, int divisor, int dx, int dy, const Parts& parts,
+                     Reuse reuse = Reuse::kKeepBackground);
   // The print image: the whole card at its own size (divisor 1), tagged with its dpi, so that it
   // prints at its true size. Null when the card's size cannot be drawn.
   RasterImage RenderPrintImage(const CardState& live);

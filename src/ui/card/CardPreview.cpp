@@ -84,7 +84,7 @@ void CardPreview::Paint(QPainter& dc, const QRect& item) {
 
   const QRect card = geometry_.card;
   if (!card.isEmpty() && geometry_.dx > 0 && geometry_.dy > 0) {
-    QImage drawn = document_.Render(geometry_.divisor, geometry_.dx, geometry_.dy);
+    QImage drawn = CardPicture();
     const QSize shown = QSizeF(card.size() * ratio).toSize();
     if (!drawn.isNull() && drawn.size() != shown) {
       drawn = drawn.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -8,10 +8,11 @@
 // dashes; a click selects the topmost there (Shift+click adds it to the selection), which then
 // shows its handles and the card's safe margin. A drag moves the selection and a handle resizes
 // it, live, snapping to the card's and the other objects' lines (not while Alt is held) and
-// showing the guides it meets; one step is recorded when released. The arrow keys nudge by one
-// card pixel (Shift: ten), Delete removes, Ctrl+D duplicates an added object, Tab and Shift+Tab
-// go through the objects, Escape deselects: one step per key. A locked object is selected but
-// not moved.
+// showing the guides it meets; one step is recorded when released. While objects are moved the
+// card is not drawn again: the drag's composite lays the layers drawn when it began together. The
+// arrow keys nudge by one card pixel (Shift: ten), Delete removes, Ctrl+D duplicates an added
+// object, Tab and Shift+Tab go through the objects, Escape deselects (during a drag it puts the
+// objects back): one step per key. A locked object is selected but not moved.
 #pragma once
 
 #include <optional>
@@ -26,6 +27,7 @@
 #include "core/editing/ObjectEditing.h"
 #include "core/editing/ResizeHandles.h"
 #include "core/editing/SnapGuides.h"
+#include "core/render/DragComposite.h"
 #include "ui/base/CardView.h"
 #include "ui/card/CardPreviewGeometry.h"
 #include "ui/controls/AccessibleCells.h"
@@ -111,6 +113,12 @@ class CardPreview : public QWidget, public CardView, public AccessibleCells {
     CardRect start;                // the selection's bounds then
     std::vector<CardRect> starts;  // each selected object's bounds then
     bool moved = false;
+    // How far a move has taken the selection, card pixels, and the document's revision that
+    // move made: the composite shows the card while the revision is the same.
+    CardPoint shift{};
+    uint64_t revision = 0;
+    bool lifted = false;  // the composite was drawn (or tried) for this drag
+    CardState before{};   // the card when the button went down, for Escape to go back to
   };
 
   void ZoomTowards(bool in);
@@ -123,6 +131,11 @@ class CardPreview : public QWidget, public CardView, public AccessibleCells {
   std::vector<CardRect> SelectedBounds();
   bool SelectionLocked() const;
   void StartDrag(QPointF at, std::optional<ResizeHandle> handle);
+  void EndDrag();
+  // Escape during a drag: the objects go back to where it began; nothing is recorded.
+  void CancelDrag();
+  // The card as the preview shows it: the drag's composite while it holds, else drawn in full.
+  QImage CardPicture();
   void DragTo(QPointF at, Qt::KeyboardModifiers modifiers);
   void Nudge(float dx, float dy);
   void SetSelection(std::vector<ObjectRef> selection);
@@ -142,6 +155,7 @@ class CardPreview : public QWidget, public CardView, public AccessibleCells {
   // Gathered when a drag starts, so that its steps only look lines up.
   SnapCandidates snapLines_;
   SnapResult snapped_;
+  DragComposite composite_;
 };
 
 }  // namespace tavolo

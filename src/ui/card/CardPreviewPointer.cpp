@@ -1,7 +1,9 @@
 // The card preview's pointer: the object under it outlined, a click selecting, a drag moving the
 // selection or resizing it by a handle, snapped to the lines gathered when the drag began.
-// Positions go through the preview's geometry, as the paint takes them.
+// Positions go through the preview's geometry, as the paint takes them. A move is shown by the
+// drag's composite, drawn at its first step, until the drag ends or anything else changes.
 #include <algorithm>
+#include <cmath>
 
 #include <QMouseEvent>
 
@@ -52,6 +54,7 @@ void CardPreview::StartDrag(QPointF at, std::optional<ResizeHandle> handle) {
   const CardState& live = document_.Live();
   snapLines_.Build(live.cardWidth, live.cardHeight, live.dpi, others);
   drag_ = Drag{at, handle, SelectionBounds(arranged), starts};
+  drag_->before = live;
 }
 
 void CardPreview::DragTo(QPointF at, Qt::KeyboardModifiers modifiers) {
@@ -72,11 +75,49 @@ void CardPreview::DragTo(QPointF at, Qt::KeyboardModifiers modifiers) {
     snapped_ = SnapMove(snapLines_, drag_->start.Moved(dx, dy), threshold, snapping);
     const float shiftX = snapped_.rect.left - drag_->start.left;
     const float shiftY = snapped_.rect.top - drag_->start.top;
+    if (!drag_->lifted) {
+      // The layers are drawn with the selection where it stood.
+      drag_->lifted = true;
+      composite_.Start(document_.Renderer(), document_.Live(), geometry_.divisor, geometry_.dx,
+                       geometry_.dy, [this](const FaceObject& item) {
+                         return std::ranges::find(selection_, RefOf(item)) != selection_.end();
+                       });
+    }
+    // The document tells its listener once for the whole selection, which repaints at once.
+    const CardDocument::ChangeScope scope(document_);
+    drag_->shift = {shiftX, shiftY};
+    drag_->revision = document_.Revision();
     for (size_t i = 0; i < selection_.size() && i < drag_->starts.size(); ++i) {
       document_.PlaceObjectLive(selection_[i], drag_->starts[i].Moved(shiftX, shiftY));
     }
   }
   update();
+}
+
+void CardPreview::EndDrag() {
+  drag_.reset();
+  composite_.Stop();
+  snapped_.guideCount = 0;
+}
+
+void CardPreview::CancelDrag() {
+  if (drag_->moved && !SelectionLocked()) document_.Revert(drag_->before);
+  EndDrag();
+  update();
+}
+
+QImage CardPreview::CardPicture() {
+  const int divisor = geometry_.divisor;
+  if (composite_.Active()) {
+    if (drag_ && drag_->revision == document_.Revision() &&
+        composite_.DrawnFor(divisor, geometry_.dx, geometry_.dy)) {
+      return composite_.Compose(static_cast<int>(std::lround(drag_->shift.x / divisor)),
+                                static_cast<int>(std::lround(drag_->shift.y / divisor)));
+    }
+    // Another change, or another zoom: the rest of the drag is drawn in full.
+    composite_.Stop();
+  }
+  return document_.Render(divisor, geometry_.dx, geometry_.dy);
 }
 
 void CardPreview::mousePressEvent(QMouseEvent* event) {
@@ -130,8 +171,7 @@ void CardPreview::mouseMoveEvent(QMouseEvent* event) {
 void CardPreview::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !drag_) return QWidget::mouseReleaseEvent(event);
   const bool moved = drag_->moved && !SelectionLocked();
-  drag_.reset();
-  snapped_.guideCount = 0;
+  EndDrag();
   // A drag of any length is one step; a click without a move records nothing.
   if (moved) document_.RecordEdit();
   Hover(ObjectUnder(event->position()));

@@ -135,7 +135,10 @@ bool CardPreview::focusNextPrevChild(bool next) {
 }
 
 void CardPreview::keyPressEvent(QKeyEvent* event) {
-  if (drag_) return QWidget::keyPressEvent(event);
+  if (drag_) {
+    if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
+    return CancelDrag();
+  }
   if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
     const bool forward = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
     Select(NextObject(document_.Live(), SelectedObject(), forward));

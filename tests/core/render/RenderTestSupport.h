@@ -93,6 +93,12 @@ inline uint32_t Rgb(const QImage& image, int x, int y) {
   return reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x] & 0x00FFFFFFu;
 }
 
+// The largest difference of two colours in any of red, green and blue.
+inline int ChannelGap(QRgb a, QRgb b) {
+  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                   std::abs(qBlue(a) - qBlue(b))});
+}
+
 // The eleven contact details "A", "B", … "K".
 inline ContactDetails Letters() {
   ContactDetails v;
