@@ -113,8 +113,8 @@ class CardPreview : public QWidget, public CardView, public AccessibleCells {
     CardRect start;                // the selection's bounds then
     std::vector<CardRect> starts;  // each selected object's bounds then
     bool moved = false;
-    // How far a move has taken the selection, card pixels, and the document's revision that
-    // move made: the composite shows the card while the revision is the same.
+    // How far a move has taken the selection, card pixels, and the document's revision the
+    // drag's last step made: the composite shows the card while the revision is the same.
     CardPoint shift{};
     uint64_t revision = 0;
     bool lifted = false;  // the composite was drawn (or tried) for this drag

@@ -55,6 +55,7 @@ void CardPreview::StartDrag(QPointF at, std::optional<ResizeHandle> handle) {
   snapLines_.Build(live.cardWidth, live.cardHeight, live.dpi, others);
   drag_ = Drag{at, handle, SelectionBounds(arranged), starts};
   drag_->before = live;
+  drag_->revision = document_.Revision();
 }
 
 void CardPreview::DragTo(QPointF at, Qt::KeyboardModifiers modifiers) {
@@ -66,6 +67,8 @@ void CardPreview::DragTo(QPointF at, Qt::KeyboardModifiers modifiers) {
   const Snapping snapping = (modifiers & Qt::AltModifier) ? Snapping::kOff : Snapping::kOn;
   const float threshold = CardLength(kSnapReachScreenPixels, geometry_);
   if (drag_->handle) {
+    const CardDocument::ChangeScope scope(document_);
+    drag_->revision = document_.Revision();
     const ObjectRef& object = selection_.front();
     const bool kept = KeepsAspect(object.kind) || (modifiers & Qt::ShiftModifier);
     snapped_ = SnapResize(snapLines_, drag_->start, *drag_->handle, dx, dy,
@@ -101,7 +104,15 @@ void CardPreview::EndDrag() {
 }
 
 void CardPreview::CancelDrag() {
-  if (drag_->moved && !SelectionLocked()) document_.Revert(drag_->before);
+  // After another change during the drag (an undo, say) the card it began with is no longer the
+  // one to go back to: the drag then ends as a release ends it.
+  if (drag_->moved && !SelectionLocked()) {
+    if (drag_->revision == document_.Revision()) {
+      document_.Revert(drag_->before);
+    } else {
+      document_.RecordEdit();
+    }
+  }
   EndDrag();
   update();
 }

@@ -93,10 +93,17 @@ inline uint32_t Rgb(const QImage& image, int x, int y) {
   return reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x] & 0x00FFFFFFu;
 }
 
-// The largest difference of two colours in any of red, green and blue.
-inline int ChannelGap(QRgb a, QRgb b) {
-  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                   std::abs(qBlue(a) - qBlue(b))});
+// How many pixels of two pictures of one size differ by more than `tolerance` in a colour.
+inline int PixelsApart(const QImage& a, const QImage& b, int tolerance) {
+  int count = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      count += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                         std::abs(qBlue(p) - qBlue(q))}) > tolerance;
+    }
+  }
+  return count;
 }
 
 // The eleven contact details "A", "B", … "K".
