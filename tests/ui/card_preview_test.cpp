@@ -366,10 +366,17 @@ TEST_F(ControlTest, TabGoesThroughTheObjectsInDrawingOrderShiftClickAddsEscapeDe
   QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(&fx.preview);
   QStringList names;
   for (int i = 0; i < cells->childCount(); ++i) names << cells->child(i)->text(QAccessible::Name);
-  EXPECT_EQ(names, QStringList({"Photo", "Logo", "QR code", "Rectangle 1", "Ellipse 1"}));
-  EXPECT_TRUE(cells->child(4)->state().selected);
-  EXPECT_FALSE(cells->child(3)->state().selected);
-  EXPECT_TRUE(cells->child(3)->rect().contains(fx.preview.mapToGlobal(QPoint(134, 121))));
+  EXPECT_EQ(names, QStringList({"Photo", "Logo", "Field 1", "Field 2", "Field 3", "Field 4",
+                                 "Field 5", "QR code", "Rectangle 1", "Ellipse 1"}));
+  EXPECT_TRUE(cells->child(9)->state().selected);
+  EXPECT_FALSE(cells->child(8)->state().selected);
+  EXPECT_TRUE(cells->child(8)->rect().contains(fx.preview.mapToGlobal(QPoint(134, 121))));
+  // Delete leaves a box of the layout, whose text lives in its editor, and records nothing.
+  fx.preview.Select(text(0));
+  const int steps = fx.Steps();
+  QTest::keyClick(&fx.preview, Qt::Key_Delete);
+  EXPECT_EQ(fx.Steps(), steps);
+  EXPECT_EQ(fx.preview.SelectedObject(), text(0));
   fx.Click({134, 121}, Qt::ShiftModifier);
   EXPECT_EQ(fx.preview.Selection().size(), 2u);
   QTest::keyClick(&fx.preview, Qt::Key_Escape);

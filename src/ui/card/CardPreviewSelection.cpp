@@ -49,7 +49,7 @@ void CardPreview::SetSelection(std::vector<ObjectRef> selection) {
   selection_ = std::move(selection);
   update();
   if (QAccessible::isActive() && selection_.size() == 1) {
-    const std::vector<FaceObject> items = FaceObjects(document_.Live());
+    const std::vector<FaceObject> items = document_.PlaceableObjects();
     const auto found = std::ranges::find(items, selection_.front(), RefOf);
     if (found != items.end()) {
       QAccessibleEvent event(this, QAccessible::Selection);
@@ -101,12 +101,15 @@ void CardPreview::Nudge(float dx, float dy) {
 
 void CardPreview::DeleteSelection() {
   if (SelectedBounds().empty()) return;
-  const CardDocument::ChangeScope scope(document_);
   CardState live = document_.Live();
   // The added objects from the last, so that the indices of the others stay true.
   std::vector<ObjectRef> order = selection_;
   std::ranges::sort(order, std::ranges::greater{}, &ObjectRef::added);
-  for (const ObjectRef& ref : order) RemoveObject(live, ref);
+  bool removed = false;
+  for (const ObjectRef& ref : order) removed = RemoveObject(live, ref) || removed;
+  // A box of the layout keeps its text in its editor: Delete leaves it, and records nothing.
+  if (!removed) return;
+  const CardDocument::ChangeScope scope(document_);
   document_.SetLive(live);
   // The card's own pictures are part of the cached ground.
   if (std::ranges::any_of(order, IsCardItem)) document_.DropBackgroundCache();
