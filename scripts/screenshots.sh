@@ -9,8 +9,8 @@
 # help window, the print dialog on A4, on Letter, with a predefined Avery sheet, for a print shop
 # and with a sheet found by its part number, the main window at its minimum size of 750 × 500, a
 # second one on a dark template with a transparent logo inserted, and a third on a template that
-# places things freely, with one of them selected and then dragged along the guides. The help pages' pictures in
-# data/help/images are made from the same shots.
+# places things freely, with one of them selected and then dragged along the guides. The help
+# pages' pictures in data/help/images are made from the same shots.
 # Usage: scripts/screenshots.sh [BIN_DIR] (default build/bin); the pictures go to docs/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
