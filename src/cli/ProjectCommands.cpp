@@ -224,30 +224,30 @@ void AppendJsonArray(std::string& out, size_t count, int indent, AppendItem appe
   out += ']';
 }
 
+// One JSON array of the boxes, each written by `item`, on one line.
+template <typename Boxes, typename Item>
+std::string PerBoxJson(const Boxes& boxes, Item item) {
+  std::string out = "[";
+  for (size_t box = 0; box < boxes.size(); ++box) out += (box ? ", " : "") + item(boxes[box]);
+  return out + "]";
+}
+
 // Per box, whether a line too wide for it shrinks to fit; null when the file does not say.
 std::string ShrinkToFitJson(const CardState& s) {
-  const std::optional<FitFlags>& boxes = s.shrinkToFit;
-  if (!boxes) return "null";
-  std::string out = "[";
-  for (size_t box = 0; box < boxes->size(); ++box) {
-    out += std::string(box ? ", " : "") + ((*boxes)[box] ? "true" : "false");
-  }
-  return out + "]";
+  if (!s.shrinkToFit) return "null";
+  return PerBoxJson(*s.shrinkToFit,
+                    [](bool shrinks) { return std::string(shrinks ? "true" : "false"); });
 }
 
 // Per box, the area a template's artwork leaves free; null for a card without clear ground.
 std::string ClearGroundJson(const CardState& s) {
   if (!s.clearGround) return "null";
-  std::string out = "[";
-  for (size_t box = 0; box < s.clearGround->boxes.size(); ++box) {
-    const std::optional<PixelRect>& area = s.clearGround->boxes[box];
-    out += box ? ", " : "";
-    out += area ? QString::asprintf("[%d, %d, %d, %d]", area->left, area->top, area->right,
+  return PerBoxJson(s.clearGround->boxes, [](const std::optional<PixelRect>& area) {
+    return area ? QString::asprintf("[%d, %d, %d, %d]", area->left, area->top, area->right,
                                     area->bottom)
                       .toStdString()
-                : "null";
-  }
-  return out + "]";
+                : std::string("null");
+  });
 }
 
 // Each box's alignment across and down as "left", "centre", "right" and "top", "middle",
@@ -256,33 +256,26 @@ std::string AlignmentsJson(const CardState& s) {
   if (!s.alignments) return "null";
   static constexpr const char* kAcross[] = {"\"left\"", "\"centre\"", "\"right\""};
   static constexpr const char* kDown[] = {"\"top\"", "\"middle\"", "\"bottom\""};
-  std::string out = "[";
-  for (size_t box = 0; box < s.alignments->size(); ++box) {
-    const BoxAlignment& a = (*s.alignments)[box];
-    out += box ? ", [" : "[";
-    out += a.horizontal ? kAcross[static_cast<int>(*a.horizontal)] : "null";
-    out += ", ";
-    out += a.vertical ? kDown[static_cast<int>(*a.vertical)] : "null";
-    out += "]";
-  }
-  return out + "]";
+  return PerBoxJson(*s.alignments, [](const BoxAlignment& a) {
+    return std::string("[") + (a.horizontal ? kAcross[static_cast<int>(*a.horizontal)] : "null") +
+           ", " + (a.vertical ? kDown[static_cast<int>(*a.vertical)] : "null") + "]";
+  });
 }
 
 // The Custom layout: whether it is current, the layout whose boxes it places and where each box
 // placed freely stands ([left, top, width, height]); null for a card that has none.
 std::string CustomLayoutJson(const CardState& s) {
   if (!s.custom) return "null";
-  std::string out = std::string("{\"current\": ") + (s.custom->current ? "true" : "false") +
-                    ", \"layout\": " + std::to_string(s.custom->layoutIndex) + ", \"boxes\": [";
-  for (size_t box = 0; box < s.custom->boxes.size(); ++box) {
-    const std::optional<FreeBox>& free = s.custom->boxes[box];
-    out += box ? ", " : "";
-    out += free ? QString::asprintf("[%g, %g, %g, %g]", free->left, free->top, free->width,
-                                    free->height)
-                      .toStdString()
-                : "null";
-  }
-  return out + "]}";
+  return std::string("{\"current\": ") + (s.custom->current ? "true" : "false") +
+         ", \"layout\": " + std::to_string(s.custom->layoutIndex) + ", \"boxes\": " +
+         PerBoxJson(s.custom->boxes,
+                    [](const std::optional<FreeBox>& free) {
+                      return free ? QString::asprintf("[%g, %g, %g, %g]", free->left, free->top,
+                                                      free->width, free->height)
+                                        .toStdString()
+                                  : std::string("null");
+                    }) +
+         "}";
 }
 
 // The card's QR code: what it holds, how many UTF-8 bytes that is (null when there is nothing to

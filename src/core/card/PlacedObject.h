@@ -55,6 +55,10 @@ inline constexpr int32_t kQrCodeZ = 400;
 
 enum class HorizontalAlign : uint8_t { kLeft = 0, kCentre = 1, kRight = 2 };
 enum class VerticalAlign : uint8_t { kTop = 0, kMiddle = 1, kBottom = 2 };
+// The largest number either alignment is stored as.
+inline constexpr uint8_t kLastAlign = 2;
+static_assert(static_cast<uint8_t>(HorizontalAlign::kRight) == kLastAlign &&
+              static_cast<uint8_t>(VerticalAlign::kBottom) == kLastAlign);
 
 // A text box's lines, drawn in the style's font and colour (its frame fields are not used), laid
 // out inside the box as the alignments say.

@@ -10,7 +10,6 @@ namespace tavolo {
 namespace {
 
 constexpr uint8_t kLayoutsOwn = 255;
-constexpr uint8_t kLastAlign = 2;
 
 template <class Align>
 uint32_t Stored(const std::optional<Align>& align) {

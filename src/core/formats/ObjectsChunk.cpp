@@ -15,7 +15,6 @@ namespace {
 constexpr uint32_t kMaxRgb = 0xFFFFFF;
 // A style's size, face and style texts are short names; this bounds a damaged one.
 constexpr uint32_t kMaxNameBytes = 1024;
-constexpr uint8_t kLastAlign = 2;
 
 // A box edge this far off the card leaves nothing of it on any card.
 bool PlausiblePosition(float value) {
